@@ -1,0 +1,87 @@
+// Words of the game shell that the whole game reads: the phase machine, the
+// clocks, the virtual screen, key flags and key blocks.
+#pragma once
+
+#include <cstdint>
+
+struct GameFlowRecord {
+    std::int32_t phase = 0;          // 0 menu side, 1 stage, 901 menu->stage, 902 stage->menu, 903 end of game
+    std::int32_t bootFlag = 1;       // 1: RunBoot runs every frame of phase 0
+    std::int32_t bootStep = 0;
+    std::int32_t endSubStep = 0;     // phase 903: 1 ending, 2 data reset
+    std::int32_t gameOverRunning = 0;
+    std::int32_t endingReached = 0;
+    std::int32_t quitFlag = 0;
+};
+inline GameFlowRecord GameFlow;
+
+struct GameFlowExtraRecord {
+    std::int32_t firstFrameDone = 0;
+    std::int32_t instanceCheckArmed = 0;
+    std::int32_t gameOverReturn = 0;
+};
+inline GameFlowExtraRecord GameFlowExtra;
+
+// Seconds. gameClock = carriedTime + realTime - playStart, formed once per
+// frame; realTime is stored by the text pass.
+struct GameClockRecord {
+    double realTime = 0;
+    double prevRealTime = 0;
+    double frameTime = 0;
+    double carriedTime = 0;
+    double playStart = 0;
+    double gameClock = 0;
+    double lastStepTime = 0;
+    double stepLength = 0;
+};
+inline GameClockRecord GameClock;
+
+struct VirtualScreenRecord {
+    float scale = 1.0f;
+    float xOffset = 0.0f;
+    std::int32_t xOffsetVirtual = 0;
+};
+inline VirtualScreenRecord VirtualScreen;
+
+// Copies taken in every frame of phase 1 after the step decision.
+struct PlayerPrevFrameRecord {
+    std::int32_t scrollX = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t facing = 1;
+};
+inline PlayerPrevFrameRecord PlayerPrevFrame;
+
+// 1 = the change between stage and menu is requested.
+inline std::int32_t PhaseChangeRequest = 0;
+
+// Key flags: 1 = the key was pressed at the last key event.
+inline std::int32_t KeyLeftPressed = 0;
+inline std::int32_t KeyUpPressed = 0;
+inline std::int32_t KeyRightPressed = 0;
+inline std::int32_t KeyDownPressed = 0;
+inline std::int32_t KeyAPressed = 0;
+inline std::int32_t KeyDPressed = 0;
+inline std::int32_t KeyFPressed = 0;
+inline std::int32_t KeyGPressed = 0;
+inline std::int32_t KeyNPressed = 0;
+inline std::int32_t KeyQPressed = 0;
+inline std::int32_t KeySPressed = 0;
+inline std::int32_t KeyXPressed = 0;
+inline std::int32_t KeyYPressed = 0;
+inline std::int32_t KeyZPressed = 0;
+inline std::int32_t NumberKeyValue = 99;   // 1..6, 99 = none
+inline std::int32_t NoGameKey = 0;
+
+// Key blocks, written by scenes and menus.
+inline std::int32_t MessageBoxOpen = 0;
+inline std::int32_t PlayerKeysBlocked = 0;
+inline std::int32_t XKeyBlocked = 0;
+inline std::int32_t ZKeyBlocked = 0;
+inline std::int32_t KeyQBlocked = 0;
+inline std::int32_t NumberKeysBlocked = 0;
+inline std::int32_t MenuKeyBlocked = 0;
+inline std::int32_t WindowModeLock = 0;
+
+// Appends the line of an event code to the trace log Data/Save/SaveS0.txt.
+void WriteTraceLog(int code);

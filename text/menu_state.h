@@ -1,0 +1,41 @@
+// Shared records of the menu side.
+#pragma once
+
+#include <cstdint>
+
+struct MenuFlowStateRecord {
+    std::uint32_t FigureOpen1 = 0, FigureOpen2 = 0, FigureOpen3 = 0, FigureOpen4 = 0, FigureOpen5 = 0;
+    std::uint32_t Active = 0;        // 1: RunFrame calls UpdateMainMenu
+    std::uint32_t EnterStep = 0;     // 4 = built and running
+    std::uint32_t LeaveStep = 0;
+    std::uint32_t IntroStep = 0;
+    std::uint32_t Cursor = 0;
+    std::uint32_t FigureEntry = 0;
+    std::uint32_t WalkStep = 0;
+    std::uint32_t ChoiceStep = 0;
+    std::uint32_t EquipmentOpen = 0, EquipmentStart1 = 0, EquipmentStart2 = 0;
+    std::uint32_t ItemOpen = 0, ItemStart1 = 0, ItemStart2 = 0;
+    std::uint32_t HudUpdateOn = 0;   // RunFrame steps the HUD updater while 1
+    std::uint32_t SaveOpen = 0;
+    std::uint32_t LoadOpen = 0;
+    std::uint32_t SettingsOpen = 0, SettingsFrames = 0;
+};
+inline MenuFlowStateRecord MenuFlowState;
+
+inline std::uint32_t ItemUseReturn = 0;
+inline std::uint32_t DeviceLostReturn = 0;
+inline std::uint32_t StageFrozenByMenu = 0;
+inline std::uint32_t PlayerFigureShown = 0;
+inline std::uint32_t MenuBackdropShown = 0;
+
+// Stage values at the moment the menu was entered.
+struct MenuStageSnapshotRecord {
+    std::int32_t facing = 0, pose = 0, scrollX = 0, scrollY = 0, x = 0, y = 0;
+};
+inline MenuStageSnapshotRecord MenuStageSnapshot;
+
+inline std::uint32_t ItemCounts[5] = {0, 0, 0, 0, 0};
+inline std::uint32_t MenuPage = 0;
+inline std::uint32_t SavedMenuPage = 0;
+inline std::uint32_t LoadedMenuPage = 0;
+inline std::uint32_t MenuPageSelector = 0;
