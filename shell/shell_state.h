@@ -83,5 +83,14 @@ inline std::int32_t NumberKeysBlocked = 0;
 inline std::int32_t MenuKeyBlocked = 0;
 inline std::int32_t WindowModeLock = 0;
 
+// Which area is active: 0 off, 1 active, 2 leaving.
+inline std::int32_t Era00AreaFlag = 0;
+inline std::int32_t Era01AreaFlag = 0;
+inline std::int32_t Era02AreaFlag = 0;
+inline std::int32_t Era03AreaFlag = 0;
+inline std::int32_t Era04AreaFlag = 0;
+
 // Appends the line of an event code to the trace log Data/Save/SaveS0.txt.
 void WriteTraceLog(int code);
+// Refreshes the date, time and memory readings that trace lines print.
+void SampleTraceValues();

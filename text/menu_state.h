@@ -39,3 +39,8 @@ inline std::uint32_t MenuPage = 0;
 inline std::uint32_t SavedMenuPage = 0;
 inline std::uint32_t LoadedMenuPage = 0;
 inline std::uint32_t MenuPageSelector = 0;
+
+// Special moves the heroine has learned (non-zero = learned).
+inline std::int32_t LearnedMoveD = 0;
+inline std::int32_t LearnedMoveF = 0;
+inline std::int32_t LearnedMoveG = 0;
