@@ -1,6 +1,34 @@
+// Moving between the menu side and the stage, and between the five areas.
 #pragma once
+
 #include <cstdint>
-// Menu-to-stage and stage-to-menu transitions (99 when done), area switching.
+
+// Which area is active: 0 off, 1 active, 2 being left (only Era00 and Era02
+// take 2).
+inline std::int32_t Era00AreaFlag = 0;
+inline std::int32_t Era01AreaFlag = 0;
+inline std::int32_t Era02AreaFlag = 0;
+inline std::int32_t Era03AreaFlag = 0;
+inline std::int32_t Era04AreaFlag = 0;
+
+// Era03/Era04 switch under way: 0 none, 1 Era03 -> Era04, 2 Era04 -> Era03.
+inline std::int32_t EraSwitchState = 0;
+
+// Step words of the two transitions.
+struct TransitionStateRecord {
+    std::int32_t menuToStage = 1;       // 1..5, 99
+    double menuToStageTime = 0;         // real time
+    std::int32_t stageToMenu = 1;       // 1, 2, 3, 5, 99
+    double stageToMenuTime = 0;
+};
+inline TransitionStateRecord TransitionState;
+
+// The tint the heroine had when the menu opened; given back on return.
+inline std::uint32_t SavedPlayerTint = 0xFFFFFFFFu;
+
+// Step routines: 0 arms, 1 steps; 99 when done.
 std::int32_t RunMenuToStage(std::int32_t arg);
 std::int32_t RunStageToMenu(std::int32_t arg);
+// Every frame: switches the area flags when the camera crosses an area
+// border. 99 when some area flag changed, else 0.
 std::int32_t UpdateEraSwitch();

@@ -1,0 +1,67 @@
+// Save slots: the saved game (Gdata), 42 numbered lines of ten integers in
+// "Data/Save/Save0N.txt". The menu's save and load screens use slots 1 to 3.
+//
+// A slot is written beside the old one and renamed over it, so a save that
+// fails half-way leaves the previous game intact. A load reads and checks the
+// whole file before it touches a single word: a damaged, truncated or
+// implausible slot loads nothing and is reported.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+constexpr int kGdataLineCount = 42;
+constexpr int kGdataFieldCount = 10;
+
+// The numbers of one slot file, [line - 1][field - 1].
+struct GdataImage {
+    std::int32_t v[kGdataLineCount][kGdataFieldCount] = {};
+    std::int32_t& At(int line, int field) { return v[line - 1][field - 1]; }
+    std::int32_t At(int line, int field) const { return v[line - 1][field - 1]; }
+};
+
+// The slot summaries the save and load screens print, per slot 1..3 (index 0
+// unused). A slot without a loadable game shows year 9999 (no data).
+struct SaveSummaryRecord {
+    std::int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    std::int32_t gold = 0;
+    std::int32_t playHours = 0, playMinutes = 0, playSeconds = 0;
+    std::int32_t menuPage = 0, facing = 0, pose = 0;
+    std::int32_t maxHp = 0, hp = 0, exp = 0;
+};
+inline SaveSummaryRecord SaveSummaries[4];
+
+constexpr std::int32_t kErasedSlotYear = 9999;
+
+// "Data/Save/Save0N.txt" for slot 0..3 (empty for any other number).
+std::string SaveSlotPath(std::int32_t slot);
+
+// Writes the live game into the slot. True when the new file is in place;
+// false (the old file untouched) when the slot number is out of range or the
+// file could not be written.
+bool SaveGdata(std::int32_t slot);
+
+// Reads the slot back into the live words. True when the whole slot was read
+// and applied; false when the file is missing, damaged, truncated or holds
+// values no game could have: then nothing at all is changed.
+bool LoadGdata(std::int32_t slot);
+
+// Refreshes SaveSummaries from slots 1 to 3.
+void ReadSaveSummaries();
+
+// The pieces, apart from the files (also used by the fuzz target and tests).
+
+// The live words as the 42 lines of a slot, as SaveGdata writes them
+// (play time and erase mark included).
+void CollectGdata(GdataImage& out);
+// Puts the words of a checked image back into the live game.
+void ApplyGdata(const GdataImage& in);
+// The file text of an image: "NN" then ten " %6d" fields, CR LF line ends.
+std::string FormatGdata(const GdataImage& in);
+// Parses slot text. Lines may end in CR LF or LF; each field is read as a
+// whole integer (wider than six characters too). On failure returns false,
+// leaves out unspecified and says why in *why.
+bool ParseGdata(std::string_view text, GdataImage& out, std::string* why);
+// Checks the values of a parsed image against what a running game can hold.
+bool CheckGdataRanges(const GdataImage& in, std::string* why);
