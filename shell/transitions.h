@@ -3,13 +3,7 @@
 
 #include <cstdint>
 
-// Which area is active: 0 off, 1 active, 2 being left (only Era00 and Era02
-// take 2).
-inline std::int32_t Era00AreaFlag = 0;
-inline std::int32_t Era01AreaFlag = 0;
-inline std::int32_t Era02AreaFlag = 0;
-inline std::int32_t Era03AreaFlag = 0;
-inline std::int32_t Era04AreaFlag = 0;
+#include "shell/shell_state.h"  // the area flags Era00AreaFlag .. Era04AreaFlag
 
 // Era03/Era04 switch under way: 0 none, 1 Era03 -> Era04, 2 Era04 -> Era03.
 inline std::int32_t EraSwitchState = 0;
