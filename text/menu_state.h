@@ -44,3 +44,24 @@ inline std::uint32_t MenuPageSelector = 0;
 inline std::int32_t LearnedMoveD = 0;
 inline std::int32_t LearnedMoveF = 0;
 inline std::int32_t LearnedMoveG = 0;
+
+// Words of the item and equipment screens that the text pass turns into
+// lines: description number under the cursor and the use/equip hint.
+inline std::uint32_t ItemTextNo = 0;      // 0 none, 1..5 item k, 9 no item held
+inline std::uint32_t ItemUsable = 0;      // 0 none, 1 usable now, 2 not usable now
+inline std::uint32_t EquipTextNo = 0;     // 0 none, 1..3
+inline std::uint32_t EquipStateText = 0;  // 0 none, 1..5
+
+// Save and load screens, read by the text pass.
+struct SaveScreenStateRecord {
+    std::uint32_t ChosenSlot = 0;        // 0 none, 1..3
+    std::uint32_t CursorRow = 0;         // 1..3
+    std::uint32_t SlotPromptShown = 0;   // 1: the slot summaries are printed
+    std::uint32_t SaveSummaryShown = 0;  // 1: the save prompt is shown
+    std::uint32_t SaveSummaryRead = 0;   // latch: the save prompt has read the slot files
+};
+inline SaveScreenStateRecord SaveScreenState;
+inline std::uint32_t SlotSummaryShown = 0;   // 1: the load prompt is shown
+
+// 1 while the one-line notice under the title logo is shown.
+inline std::uint32_t TitleNoticeShown = 0;

@@ -1,15 +1,19 @@
-// Message-number words that scenes set and the text pass shows, and the
-// Enter handshake by which a scene waits for the player.
+// Message-number words that scenes set and the text pass shows, the Enter
+// handshake by which a scene waits for the player, the fonts of the text pass
+// and the few per-frame words the pass keeps for the rest of the game.
 #pragma once
 
 #include <cstdint>
 
+#include "platform/platform.h"
+
 // 0 = no text; any other value selects a group of lines in the block of the
-// active area. A message is identified by (area, channel, value).
+// active area. A message is identified by (area, channel, value), never by
+// the value alone.
 struct DialogueChannelsRecord {
     std::int32_t storyLine = 0;     // the first word
-    std::int32_t promptLine = 0;
-    std::int32_t rollText = 0;
+    std::int32_t promptLine = 0;    // also the quit prompt on the menu side
+    std::int32_t rollText = 0;      // 2 = staff roll
     std::int32_t shopLineA = 0;
     std::int32_t shopLineB = 0;
     std::int32_t shopLineC = 0;
@@ -21,11 +25,63 @@ struct DialogueChannelsRecord {
     std::int32_t finaleLine = 0;
     std::int32_t sideLine = 0;
     std::int32_t roundLine = 0;
+    std::int32_t eventLine = 0;
 };
 inline DialogueChannelsRecord DialogueChannels;
 
-// 1 = a scene waits for Enter; Enter turns it into 2.
+// 0 idle, 1 = a message waits for Enter; the keyboard callback turns 1 into 2.
 inline std::int32_t EnterConfirmState = 0;
 
-// Draws every text of the frame and stores the frame's real time.
+// The eight fonts of the text pass, created by the device callbacks of the
+// shell in this order (index 1..8; 0 = not created):
+//   1 "Arial" 15 bold        HUD numbers and key hints
+//   2 "Arial" 13             (unused)
+//   3 "ＭＳ Ｐゴシック" 21 bold  the notice line of the menu side
+//   4 "ＭＳ Ｐゴシック" 21       (unused)
+//   5 "Arial" 25             (unused)
+//   6 "ＭＳ Ｐゴシック" 17       dialogue, prompts, item texts, summaries, staff roll
+//   7 "ＭＳ Ｐゴシック" 10       small creatures' lines
+//   8 "ＭＳ Ｐゴシック" 14       some speakers' lines
+struct TextFontSetRecord {
+    plat::FontId font[9] = {};
+};
+inline TextFontSetRecord TextFontSet;
+
+struct TextFontSpec {
+    const char* face;
+    int height;
+    int weight;
+};
+inline constexpr TextFontSpec kTextFontSpecs[9] = {
+    {nullptr, 0, 0},
+    {"Arial", 15, 700},
+    {"Arial", 13, 400},
+    {"ＭＳ Ｐゴシック", 21, 700},
+    {"ＭＳ Ｐゴシック", 21, 100},
+    {"Arial", 25, 100},
+    {"ＭＳ Ｐゴシック", 17, 100},
+    {"ＭＳ Ｐゴシック", 10, 100},
+    {"ＭＳ Ｐゴシック", 14, 100},
+};
+
+// Flips every 0.1 s of real time; blinking texts read it.
+inline std::int32_t TextBlinkToggle = 0;
+inline double TextBlinkStamp = 0;
+
+// The y of the staff roll in virtual pixels; the ending sequence starts it at
+// 850 and lowers it.
+inline std::int32_t CreditsRoll = 850;
+
+// Summaries read for the load prompt (the save prompt's latch belongs to the
+// save screen: SaveScreenState.SaveSummaryRead). Nothing clears it during a
+// run, so the load prompt reads the slot files once.
+inline std::int32_t LoadSummaryLatch = 0;
+
+// Draws every text of the frame and stores the frame's real time: runs the
+// bookkeeping below, then the drawing.
 void DrawScreenText();
+// The per-frame bookkeeping of the text pass, without drawing: real time,
+// frame time, blink, trace sample, previous-pass stamp.
+void TextPassBookkeeping();
+// The drawing half: HUD, menu side, staff roll and the area blocks.
+void DrawTextPassBlocks();
