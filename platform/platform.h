@@ -166,4 +166,50 @@ void SoundStop(int slot);    // stops, keeping the position
 void SoundReset(int slot);   // back to the start
 bool SoundIsPlaying(int slot);
 
+// ------------------------------------------------------- machine facts --
+// (platform/common/machine_facts.cpp) Readings the trace log prints.
+struct MemoryStatus {
+    std::uint64_t totalPhysical = 0;      // bytes
+    std::uint64_t availablePhysical = 0;
+    std::uint64_t totalVirtual = 0;       // address space of the process
+    std::uint64_t availableVirtual = 0;
+};
+// False when the figures could not be read (out keeps what it held).
+bool QueryMemoryStatus(MemoryStatus& out);
+
+struct LocalDateTime {
+    int year = 0;      // four digits
+    int month = 0;     // 1..12
+    int day = 0, hour = 0, minute = 0, second = 0;
+};
+// The local date and time now; false when the clock could not be converted
+// (out is then left as it was).
+bool QueryLocalTime(LocalDateTime& out);
+
+struct SystemFacts {
+    std::uint32_t pageSize = 0;
+    std::uint32_t activeProcessorMask = 0;
+    std::uint32_t numberOfProcessors = 0;
+    std::uint32_t processorType = 0;      // 386, 486, 586, 8664 (x86-64), 0 other
+    std::uint32_t allocationGranularity = 0;
+    std::uint32_t processorLevel = 0;     // the processor family
+    std::uint32_t processorRevision = 0;  // model * 256 + stepping
+};
+SystemFacts QuerySystemFacts();
+
+// --------------------------------------------------- running-mark lock --
+// (platform/common/file_lock.cpp) An OS lock beside the running mark: the
+// system drops it when the process ends, however it ends, so a mark left at
+// "running" by a crashed run can be told from a copy that is really running.
+enum class LockState {
+    Free,          // nobody holds it (or this process does)
+    HeldByOther,   // another live process holds it
+    Unknown,       // the lock file could not be opened
+};
+LockState RunningLockState(const char* lockPath);
+// Takes the lock for this process (kept until RunningLockRelease or the end
+// of the process). False when another process holds it or it cannot be made.
+bool RunningLockAcquire(const char* lockPath);
+void RunningLockRelease();
+
 }  // namespace plat
