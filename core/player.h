@@ -1,4 +1,5 @@
-// The heroine: one global record shared by the whole game.
+// The heroine: one global record shared by the whole game, and the
+// controller routines that move her in each stage step.
 #pragma once
 
 #include <cstdint>
@@ -20,20 +21,71 @@ struct PlayerStateRecord {
 inline PlayerStateRecord PlayerState;
 
 struct PlayerMoveStateRecord {
+    // 0 on the ground; 10/20/30/40 a standing/walking/running/dash jump was
+    // requested this step; 11/21/31/41 that kind of jump or fall is in the air.
     std::int32_t jumpKind = 0;
     double jumpStartTime = 0;
-    std::int32_t xSpeed = 0;
+    std::int32_t xSpeed = 0;          // px/s of jumps and falls; a slide starts with it
+    // 0 none; 1 slide armed by the Z run; 2 armed by the X run; 98/99 sliding.
     std::int32_t runSlideState = 0;
     std::int32_t slideStartSpeed = 0;
     std::int32_t busy = 0;
     std::int32_t walkRight = 0, walkLeft = 0;
     std::int32_t runZ = 0, runX = 0;
-    double runTimeBase = 0;
+    double runTimeBase = 0;           // 0.09 for the Z run, 0.01 for the X run
     double poseStepTime = 0;
-    std::int32_t crouch = 0;
+    std::int32_t crouch = 0;          // 0 none; 10 requested; 11 crouching (pose 26)
     std::int32_t comboS = 0, comboD = 0, comboF = 0, comboG = 0, comboQ = 0;
 };
 inline PlayerMoveStateRecord PlayerMoveState;
 
 // The camera's world x: screen x = world x - ScrollX.
 inline std::int32_t ScrollX = 0;
+
+// How the view follows the heroine: 0 by facing, 1 by window, 99 held by a
+// scene (which moves ScrollX itself), 999 held for one step.
+inline std::int32_t CameraMode = 0;
+
+// How hard the current pose strikes, and where (world px).
+struct PlayerAttackBoxRecord {
+    std::int32_t power = 0;     // 0 none, 1, 10, 30, 40 or 50
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+inline PlayerAttackBoxRecord PlayerAttackBox;
+
+// Her body box in world px, derived from the frame drawn last.
+struct PlayerBodyBoxRecord {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    std::int32_t centreX = 0;
+};
+inline PlayerBodyBoxRecord PlayerBodyBox;
+
+// ---- controller routines, in the order the stage step runs them ----------
+
+// Raises the maximum HP from experience (level n at n*500 EXP gives
+// n*20+120 and a full refill) and sets the busy flag.
+void UpdatePlayerLevel();
+// Key flags to requests and intents (crouch, jump, attacks, walk, run).
+void UpdatePlayerInput();
+// Ground movers: 0 resets the cycle, any other value runs one step.
+void UpdatePlayerWalk(std::int32_t arg);
+void UpdatePlayerRun(std::int32_t arg);
+void UpdatePlayerSlide(std::int32_t arg);
+// Lets ScrollX drift toward where the heroine looks.
+void UpdateCamera();
+// Flights by jump kind, and the fall that starts when the floor drops away.
+void UpdatePlayerJumpStand();
+void UpdatePlayerJumpWalk();
+void UpdatePlayerJumpRun();
+void UpdatePlayerJumpDash();
+void UpdatePlayerGroundContact();
+// The current pose's blow (PlayerAttackBox) and the crouch.
+void UpdatePlayerAttackBox();
+// Keeps x in 70..120700 and ScrollX in 0..119726.
+void ClampPlayerAndScroll();
+
+// Moves x by d px (right for dir 1, left otherwise) and drags ScrollX along
+// by the follow rule of CameraMode; nothing moves unless CameraMode is 0 or 1.
+void MovePlayerWithFollow(std::int32_t d, std::int32_t dir);
+// Applies the busy rule to PlayerMoveState.busy.
+void ApplyBusyRule();

@@ -90,6 +90,10 @@ inline std::int32_t Era02AreaFlag = 0;
 inline std::int32_t Era03AreaFlag = 0;
 inline std::int32_t Era04AreaFlag = 0;
 
+// World x of the Era01 pit's trip obstacle while the camera is near it, else 0;
+// written by the frame driver each frame, read by the floors.
+inline std::int32_t ActivePitAnchor = 0;
+
 // Appends the line of an event code to the trace log Data/Save/SaveS0.txt.
 void WriteTraceLog(int code);
 // Refreshes the date, time and memory readings that trace lines print.

@@ -44,6 +44,8 @@ inline std::uint32_t MenuPageSelector = 0;
 inline std::int32_t LearnedMoveD = 0;
 inline std::int32_t LearnedMoveF = 0;
 inline std::int32_t LearnedMoveG = 0;
+// Non-zero while the Q attack is available in weapon mode 1.
+inline std::int32_t MoveQEnabled = 0;
 
 // Words of the item and equipment screens that the text pass turns into
 // lines: description number under the cursor and the use/equip hint.
