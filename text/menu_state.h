@@ -67,3 +67,38 @@ inline std::uint32_t SlotSummaryShown = 0;   // 1: the load prompt is shown
 
 // 1 while the one-line notice under the title logo is shown.
 inline std::uint32_t TitleNoticeShown = 0;
+
+// Menu-side element words that the draw passes and the boot read.
+struct MenuElementWordsRecord {
+    std::int32_t LoadingScreenFrame = 0;  // 0 none, 1 first sheet, 2 second sheet, 3..12 animation
+    std::int32_t TitleLogoFrame = 0;      // 0 none, 1..12
+    std::int32_t MenuFrameShown = 0;
+    std::int32_t GroundShown = 0;
+    std::int32_t ItemScreenIcon = 0;
+    std::int32_t ItemScreenMarker = 0;
+    std::int32_t ItemRowMarker = 0;
+    // The title menu's two element words that show the chosen entry
+    // (0 0 new game, 1 3 load, 1 1 quit).
+    std::int32_t TitleChoiceShown = 0;
+    std::int32_t TitleChoiceLabel = 0;
+};
+inline MenuElementWordsRecord MenuElementWords;
+
+struct MenuSpriteParamsRecord {
+    std::int32_t TitleChoiceVariant = 0;  // the first variant word: 3 marks quit
+    std::int32_t MenuCursorFrame = 0;     // 1..6 drawn
+    std::int32_t ItemFiveIconShown = 0;
+};
+inline MenuSpriteParamsRecord MenuSpriteParams;
+
+// Equipment: the word that starts at 1, the acquired flags of the two
+// equipment items, the worn word (1 = the attachment strip is worn) and the
+// practice item's acquired flag.
+struct EquipmentFlagsRecord {
+    std::int32_t base = 1;
+    std::int32_t acquiredA = 0;
+    std::int32_t acquiredB = 0;
+    std::int32_t worn = 0;
+    std::int32_t practiceItem = 0;
+};
+inline EquipmentFlagsRecord EquipmentFlags;
