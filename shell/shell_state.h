@@ -55,6 +55,10 @@ inline PlayerPrevFrameRecord PlayerPrevFrame;
 // 1 = the change between stage and menu is requested.
 inline std::int32_t PhaseChangeRequest = 0;
 
+// The heroine's hit spark: 0 none; armed with 1, 10, 30, 40 or 50 by the
+// attack hit test (and some area code); stepped back to 0 by the draw pass.
+inline std::int32_t HitEffectState = 0;
+
 // Key flags: 1 = the key was pressed at the last key event.
 inline std::int32_t KeyLeftPressed = 0;
 inline std::int32_t KeyUpPressed = 0;
