@@ -42,6 +42,11 @@ inline PlayerMoveStateRecord PlayerMoveState;
 // The camera's world x: screen x = world x - ScrollX.
 inline std::int32_t ScrollX = 0;
 
+// The heroine's money.
+inline std::int32_t Gold = 0;
+// ARGB colour her sprites are drawn with.
+inline std::uint32_t PlayerTint = 0xFFFFFFFFu;
+
 // How the view follows the heroine: 0 by facing, 1 by window, 99 held by a
 // scene (which moves ScrollX itself), 999 held for one step.
 inline std::int32_t CameraMode = 0;

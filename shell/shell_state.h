@@ -30,6 +30,9 @@ struct GameClockRecord {
     double frameTime = 0;
     double carriedTime = 0;
     double playStart = 0;
+    // Play time carried by the loaded save (its hours, minutes, seconds);
+    // the next save adds the game clock to it.
+    std::int32_t savedPlayHours = 0, savedPlayMinutes = 0, savedPlaySeconds = 0;
     double gameClock = 0;
     double lastStepTime = 0;
     double stepLength = 0;

@@ -35,6 +35,8 @@ struct MenuStageSnapshotRecord {
 inline MenuStageSnapshotRecord MenuStageSnapshot;
 
 inline std::uint32_t ItemCounts[5] = {0, 0, 0, 0, 0};
+// 1 once the matching ItemCounts word has been non-zero.
+inline std::int32_t ItemOwnedFlags[5] = {0, 0, 0, 0, 0};
 inline std::uint32_t MenuPage = 0;
 inline std::uint32_t SavedMenuPage = 0;
 inline std::uint32_t LoadedMenuPage = 0;
