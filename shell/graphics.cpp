@@ -1,0 +1,144 @@
+// The creation step: pending requests become textures, once per frame.
+#include "shell/graphics.h"
+#include "shell/graphics_tables.h"
+
+#include "core/player.h"
+#include "core/residency.h"
+#include "shell/picture_resources.h"
+#include "shell/shell_state.h"
+#include "text/menu_state.h"
+
+int SlotResourceId(int slot) {
+    if (slot < 0 || slot >= kTextureSlotCount) return 0;
+    return kSlotResource[slot];
+}
+
+std::uint32_t SlotColourKey(int slot) {
+    if (slot < 0 || slot >= kTextureSlotCount) return 0;
+    return kSlotColourKey[slot];
+}
+
+int SingleTextureSlot(int word) {
+    if (word == 1) return 0;
+    if (word == 4) return 3;
+    if (word == 5) return 4;
+    if (word >= 2 && word < kTextureFlagCount) return 37 + word;
+    return -1;
+}
+
+void ReleaseSlot(int slot) {
+    if (TextureSlots[slot] != 0) {
+        plat::TextureRelease(TextureSlots[slot]);
+        TextureSlots[slot] = 0;
+    }
+}
+
+// A slot is created from its own picture with its own key. Whatever the slot
+// still holds is released first, so a second owner's request never leaks the
+// old texture. A picture that cannot be made leaves the slot empty, and the
+// sprite pass then draws nothing from it.
+void CreateSlot(int slot) {
+    ReleaseSlot(slot);
+    std::size_t size = 0;
+    const std::uint8_t* bmp = PictureResource(kSlotResource[slot], &size);
+    if (bmp == nullptr || size == 0) return;
+    TextureSlots[slot] = plat::TextureCreateFromBmp(bmp, size, kSlotColourKey[slot]);
+}
+
+namespace {
+
+void CreateSingle(int word) {
+    if (TextureFlags[word] != kGraphicRequested) return;
+    CreateSlot(SingleTextureSlot(word));
+    TextureFlags[word] = kGraphicLoaded;
+    WriteTraceLog(1000 + word);
+}
+
+template <std::size_t N>
+void CreateSingles(const std::int8_t (&words)[N]) {
+    for (std::int8_t w : words) CreateSingle(w);
+}
+
+void CreateGraphicSet(int gs) {
+    if (GsFlags[gs] != kGraphicRequested) return;
+    const GraphicSetDef& def = kGraphicSets[gs];
+    for (int i = 0; i < def.createCount; ++i) CreateSlot(def.createSlots[i]);
+    if (gs == kGsD042) {
+        // This set's trace line comes before its word; nothing reads the
+        // word in between.
+        SampleTraceValues();
+        WriteTraceLog(def.loadCode);
+        GsFlags[gs] = kGraphicLoaded;
+        return;
+    }
+    GsFlags[gs] = kGraphicLoaded;
+    SampleTraceValues();
+    WriteTraceLog(def.loadCode);
+}
+
+void CreatePlanSet(const PlanSetDef& def) {
+    for (int i = 0; i < def.count; ++i) {
+        CreateSlot(def.pieces[i].slot);
+        PloadPlan.state[def.pieces[i].state] = kGraphicLoaded;
+    }
+    WriteTraceLog(def.traceCode);
+}
+
+template <std::size_t N>
+void ServePlanList(const PlanSetDef (&list)[N]) {
+    for (const PlanSetDef& def : list) {
+        if (PloadPlan.state[def.set] == 2) CreatePlanSet(def);
+    }
+}
+
+template <std::size_t N>
+void RunAreaPlan(int word, std::uint32_t (*plan)(std::int32_t), const PlanSetDef (&list)[N]) {
+    if (GsFlags[word] != kGraphicRequested && GsFlags[word] != kGraphicLoaded) return;
+    if (plan(1) == 99) ServePlanList(list);
+    GsFlags[word] = kGraphicLoaded;
+}
+
+}  // namespace
+
+void CreateRequestedGraphics() {
+    // 1. D075, the plain black picture of the side bars.
+    CreateSingle(75);
+    // 2. The graphic sets.
+    for (int gs = kGsLoading; gs <= kGsStage2; ++gs) CreateGraphicSet(gs);
+    // 3. The heroine's sheets and the pictures needed anywhere.
+    CreateSingles(kUngatedWords);
+    // 4. Era02's pictures, only while Era02 is active.
+    if (Era02AreaFlag == 1) CreateSingles(kEra02Words);
+    // 5.
+    CreateSingle(46);
+    // 6. The home area's pictures, all at once, whatever their states read.
+    if (Era00AreaFlag == 1 && GsFlags[kEra00Set] == kGraphicRequested) {
+        for (const PlanSetDef& def : kEra00List) CreatePlanSet(def);
+        GsFlags[kEra00Set] = kGraphicLoaded;
+    }
+    // 7., 8. The Era04 and Era03 plans run while their words are set.
+    RunAreaPlan(kEra04Set, UpdateEra04Pload, kEra04List);
+    RunAreaPlan(kEra03Set, UpdateEra03Pload, kEra03List);
+    // 9., 10. Scene pictures of Era03 and Era04, only while active.
+    if (Era03AreaFlag == 1) CreateSingles(kEra03Words);
+    if (Era04AreaFlag == 1) CreateSingles(kEra04Words);
+    // 11. The Era01 plan.
+    RunAreaPlan(kEra01Set, UpdateEra01Pload, kEra01List);
+}
+
+void PlaceStandingTextureRequests() {
+    if (PlayerState.weaponMode1 == 1) {
+        if (TextureFlags[1] == kGraphicAbsent) TextureFlags[1] = kGraphicRequested;
+        if (TextureFlags[4] == kGraphicAbsent && LearnedMoveF + LearnedMoveG != 0) {
+            TextureFlags[4] = kGraphicRequested;
+        }
+    }
+    if (PlayerState.weaponMode2 == 1) {
+        if (TextureFlags[1] == kGraphicLoaded) FreeGraphic(9001);
+        if (TextureFlags[4] == kGraphicLoaded) FreeGraphic(9004);
+        if (TextureFlags[1] + TextureFlags[4] == 0 && TextureFlags[5] == kGraphicAbsent) {
+            TextureFlags[5] = kGraphicRequested;
+        }
+    }
+    if (TextureFlags[75] == kGraphicAbsent) TextureFlags[75] = kGraphicRequested;
+}
