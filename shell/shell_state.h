@@ -90,6 +90,10 @@ inline std::int32_t NumberKeysBlocked = 0;
 inline std::int32_t MenuKeyBlocked = 0;
 inline std::int32_t WindowModeLock = 0;
 
+// The erase cursor of the save screen (0..4), moved by Left and Right while
+// MenuPage reads 88.
+inline std::int32_t SlotEraseCursor = 0;
+
 // Which area is active: 0 off, 1 active, 2 leaving.
 inline std::int32_t Era00AreaFlag = 0;
 inline std::int32_t Era01AreaFlag = 0;

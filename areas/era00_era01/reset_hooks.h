@@ -10,6 +10,13 @@
 // 1 while a scripted event holds the heroine (the message box is drawn).
 inline std::int32_t EventHoldsPlayer = 0;
 
+// The objects of the field's collecting game: state, frame (0 = nothing
+// drawn, else 128..132), world x and y.
+struct CollectGameObject {
+    std::int32_t state = 0, frame = 0, x = 0, y = 0;
+};
+inline CollectGameObject CollectGameObjects[8];
+
 // The Era00 story actors.
 struct Era00SceneActorsRecord {
     std::int32_t NpcFrame = 0, NpcX = 0, NpcY = 0, NpcFacing = 0;

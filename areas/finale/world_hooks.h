@@ -1,0 +1,15 @@
+// Words of the final section that the stage step and the sound player read.
+#pragma once
+
+#include <cstdint>
+
+struct FinalSectionStateRecord {
+    std::int32_t lock = 0;         // 1: ScrollX stays at least door 6 + 58
+    std::int32_t musicMute = 0;    // 1: the area music (sound 4) is not played
+    std::int32_t endingStage = 0;
+};
+inline FinalSectionStateRecord FinalSectionState;
+
+// 1 while the boss music (sound 225) is to play; the frame driver also plays
+// it on the menu side while it is 1.
+inline std::uint8_t BossMusicFlag = 0;
