@@ -90,6 +90,17 @@ const std::vector<SoundCallRecord>& AllSoundCalls();
 // Whether the framework window has been asked to close.
 bool WindowClosed();
 
+// The effect's parameters as the game last set them (false when the effect
+// is not loaded or has no such parameter of that kind).
+bool EffectLoaded();
+bool EffectMatrix(const char* name, Matrix& out);
+bool EffectFloat(const char* name, float& out);
+
+// A sound slot's volume as last played (hundredths of a decibel) and its
+// position in seconds on the virtual clock.
+int SoundVolume(int slot);
+double SoundPosition(int slot);
+
 // Rasterises the last frame (sprites and text) with the software renderer
 // into RGBA pixels of the back-buffer size. Returns false when no frame was
 // drawn. Pixel (x, y) is rgba[(y * width + x) * 4 + {0,1,2,3}].

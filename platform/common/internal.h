@@ -1,0 +1,149 @@
+// What the two backends share inside the platform layer. The game never
+// includes this; tests and the benchmark may, to reach the pieces directly.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace plat::detail {
+
+// ------------------------------------------------------------ pictures --
+struct DecodedPicture {
+    int width = 0, height = 0;            // the picture
+    int paddedWidth = 0, paddedHeight = 0; // power-of-two texture size
+    std::vector<std::uint8_t> rgba;       // paddedWidth * paddedHeight * 4, top row first
+};
+
+// Decodes a BMP held in memory (24-bit, or 16-bit X1R5G5B5 / bit fields;
+// bottom-up or top-down). Texels of colourKey's RGB become transparent
+// black; the padding is transparent black. On failure returns false and
+// puts the reason in *error.
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey,
+               DecodedPicture& out, std::string* error);
+
+int NextPowerOfTwo(int v);
+
+// Texture registry shared by both backends. A texture keeps its decoded
+// texels while keepPixels is set (headless: rasterised on demand) and gets an
+// SDL texture per renderer it is drawn on.
+void SetKeepTexturePixels(bool keep);
+// The SDL backend uploads at creation on this renderer (null: none).
+void SetUploadRenderer(SDL_Renderer* renderer);
+struct TextureView {
+    SDL_Texture* texture = nullptr;
+    int paddedWidth = 0, paddedHeight = 0;
+};
+// The texture's SDL texture for this renderer (made on first use from the
+// kept texels); false when the id is unknown or nothing can be made.
+bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view);
+// Drops every SDL texture made for this renderer (before it is destroyed).
+void ForgetRendererTextures(SDL_Renderer* renderer);
+void ReleaseAllTextures();
+int LiveTextureCount();
+
+// ----------------------------------------------------------- draw list --
+struct SpriteItem {
+    TextureId texture = 0;
+    Rect src;
+    float centreX = 0, centreY = 0;
+    float x = 0, y = 0, depth = 0;
+    std::uint32_t colour = 0;
+    Matrix transform{};
+    int order = 0;
+};
+
+struct TextItem {
+    FontId font = 0;
+    std::string text;
+    int x = 0, y = 0;
+    float r = 0, g = 0, b = 0, a = 0;
+    float scaleX = 1, scaleY = 1;
+};
+
+struct DrawCommand {
+    bool isText = false;
+    int index = 0;   // into sprites or texts
+};
+
+// Everything one frame drew, in drawing order.
+struct DrawList {
+    bool cleared = false;
+    std::uint32_t clearColour = 0;
+    std::vector<SpriteItem> sprites;
+    std::vector<TextItem> texts;      // the first textCount are in use
+    std::size_t textCount = 0;
+    std::vector<DrawCommand> commands;
+
+    void Reset();
+    void CopyFrom(const DrawList& other);
+};
+
+// The frame being drawn. Backends reset it at the start of a frame and draw
+// or record it at the end.
+DrawList& CurrentDrawList();
+void BeginFrameDrawing();
+// Sorts a batch in place: larger depth first, equal depths in submission order.
+void SortBatch(std::vector<SpriteItem>& batch);
+
+// Corners of a sprite on the target after its transform, with the texture
+// coordinates that go with them; the source rectangle is clipped to the
+// texture (texels past the texture read transparent, so they are left out).
+// Returns false when nothing of the sprite is left to draw.
+struct SpriteQuad {
+    float x[4], y[4];   // top-left, top-right, bottom-left, bottom-right
+    float u[4], v[4];
+};
+bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, SpriteQuad& quad);
+
+// Draws a frame's list on any SDL renderer (window or software): clear,
+// then sprites and texts in order.
+void RenderDrawList(SDL_Renderer* renderer, const DrawList& list);
+
+// --------------------------------------------------------------- fonts --
+void ReleaseAllFonts();
+// Line height of a font in pixels (0 when unknown).
+int FontLineHeight(FontId font);
+bool FontValid(FontId font);
+// Draws one text item (all its lines) on the renderer.
+void DrawTextItem(SDL_Renderer* renderer, const TextItem& item);
+// Text textures are cached per renderer; forget them before the renderer goes.
+void ForgetRendererText(SDL_Renderer* renderer);
+// Ends a frame of the text cache (entries unused for a while are dropped).
+void TextCacheEndFrame();
+
+// --------------------------------------------------------------- sound --
+struct WavInfo {
+    int channels = 0;
+    int samplesPerSecond = 0;
+    int bitsPerSample = 0;
+    std::uint32_t dataBytes = 0;
+    double seconds = 0;
+};
+// Checks a RIFF/WAVE PCM file; false with the reason in *error.
+bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::string* error);
+bool ReadWavFile(const char* path, WavInfo& info, std::string* error);
+// Hundredths of a decibel to the mixer's 0..128 scale.
+int VolumeFromMillibels(int volumeMb);
+
+// -------------------------------------------------------------- effect --
+bool EffectLoaded();
+bool EffectGetMatrix(const char* name, Matrix& out);
+bool EffectGetFloat(const char* name, float& out);
+
+// ----------------------------------------------------------------- png --
+bool WritePng(const std::string& path, const std::uint8_t* rgba, int width, int height);
+bool EncodePng(const std::uint8_t* rgba, int width, int height, std::vector<std::uint8_t>& out);
+
+// ------------------------------------------------------------- reports --
+// Prints a message on standard error only the first time this key is seen.
+void ReportOnce(const std::string& key, const std::string& message);
+void ForgetReports();
+
+}  // namespace plat::detail

@@ -1,0 +1,502 @@
+// The real backend: an SDL window with a GPU renderer (software when none),
+// key events, a 60 Hz frame loop and SDL_mixer sound, one channel per slot.
+#include "platform/platform.h"
+
+#include "platform/common/internal.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace plat {
+
+namespace {
+
+constexpr int kSoundSlots = 237;   // slots 1..236, channel = slot
+constexpr double kFramePeriod = 1.0 / 60.0;
+
+struct SoundSlot {
+    Mix_Chunk* chunk = nullptr;
+    bool loaded = false;
+};
+
+struct State {
+    Callbacks callbacks;
+    bool initialised = false;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    std::string title;
+    bool deviceCreated = false;
+    bool windowed = true;
+    BackBufferDesc windowedSize{1024, 768};
+    BackBufferDesc backBuffer{1024, 768};
+    bool closing = false;
+    int closeRequests = 0;
+    int exitCode = 0;
+    bool showCursorFullScreen = false;
+    bool clipCursorFullScreen = true;
+    Uint64 startCounter = 0;
+    bool enterSentAsF6 = false;
+    // sound
+    bool audioTried = false;
+    bool audioOpen = false;
+    SoundSlot sounds[kSoundSlots];
+};
+
+State& S() {
+    static State s;
+    return s;
+}
+
+// Desktop virtual-key codes of the keys the game knows; 0 for the others.
+int VirtualKeyOf(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + int(k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + int(k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + int(k - SDLK_F1);
+    switch (k) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return 13;
+        case SDLK_ESCAPE: return 27;
+        case SDLK_LEFT: return 37;
+        case SDLK_UP: return 38;
+        case SDLK_RIGHT: return 39;
+        case SDLK_DOWN: return 40;
+        default: return 0;
+    }
+}
+
+void DeliverKey(int vk, bool down, bool alt) {
+    if (S().callbacks.onKeyboard) S().callbacks.onKeyboard(vk, down, alt);
+}
+
+void ApplyCursor() {
+    State& s = S();
+    if (!s.window) return;
+    const bool full = !s.windowed;
+    SDL_ShowCursor(full && !s.showCursorFullScreen ? SDL_DISABLE : SDL_ENABLE);
+    SDL_SetWindowGrab(s.window, full && s.clipCursorFullScreen ? SDL_TRUE : SDL_FALSE);
+}
+
+// Puts the window in the mode asked and returns the back buffer it gives.
+BackBufferDesc ApplyWindowMode(int width, int height, bool windowed) {
+    State& s = S();
+    BackBufferDesc desc{width, height};
+    if (windowed) {
+        SDL_SetWindowFullscreen(s.window, 0);
+        SDL_SetWindowSize(s.window, width, height);
+        s.windowedSize = desc;
+    } else {
+        SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_DisplayMode mode;
+        const int display = SDL_GetWindowDisplayIndex(s.window);
+        if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0) desc = {mode.w, mode.h};
+    }
+    s.windowed = windowed;
+    ApplyCursor();
+    return desc;
+}
+
+SDL_Renderer* CreateRenderer(SDL_Window* window) {
+    SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+    int opengl = -1;
+    for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "opengl") == 0) opengl = i;
+    }
+    SDL_Renderer* r = nullptr;
+    if (opengl >= 0) r = SDL_CreateRenderer(window, opengl, SDL_RENDERER_ACCELERATED);
+    if (!r) r = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (!r) {
+        std::fprintf(stderr, "No accelerated renderer (%s); drawing in software.\n", SDL_GetError());
+        r = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (!r) return nullptr;
+    // Present in step with the display when it runs at 60 Hz; the frame
+    // pacing below keeps 60 frames a second in every other case.
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(window);
+    if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) == 0 && mode.refresh_rate >= 59 &&
+        mode.refresh_rate <= 61)
+        SDL_RenderSetVSync(r, 1);
+    return r;
+}
+
+void DestroyDeviceObjects() {
+    State& s = S();
+    if (s.renderer) {
+        detail::ForgetRendererTextures(s.renderer);
+        detail::ForgetRendererText(s.renderer);
+        detail::SetUploadRenderer(nullptr);
+        SDL_DestroyRenderer(s.renderer);
+        s.renderer = nullptr;
+    }
+}
+
+void ShutDownDevice() {
+    State& s = S();
+    if (!s.deviceCreated) return;
+    s.deviceCreated = false;
+    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    if (s.callbacks.onDestroyDevice) s.callbacks.onDestroyDevice();
+    DestroyDeviceObjects();
+    if (s.window) {
+        SDL_DestroyWindow(s.window);
+        s.window = nullptr;
+    }
+}
+
+// A close request (window close button, SIGTERM, SIGINT): the first reaches
+// the game as Esc so it leaves through its own quit path and saves its
+// settings; another one while closing ends the loop at once.
+void HandleQuitRequest() {
+    State& s = S();
+    if (s.closeRequests++ == 0) {
+        DeliverKey(27, true, false);
+        DeliverKey(27, false, false);
+    } else {
+        s.closing = true;
+    }
+}
+
+void HandleEvent(const SDL_Event& e) {
+    State& s = S();
+    if (s.callbacks.onMessage) s.callbacks.onMessage();
+    switch (e.type) {
+        case SDL_QUIT:
+            HandleQuitRequest();
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const bool down = e.type == SDL_KEYDOWN;
+            const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+            int vk = VirtualKeyOf(e.key.keysym.sym);
+            // Alt+Enter toggles full screen through the game's own F6 path.
+            if (vk == 13 && ((down && alt) || (!down && s.enterSentAsF6))) {
+                s.enterSentAsF6 = down;
+                vk = 117;
+            }
+            if (vk != 0) DeliverKey(vk, down, alt);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+double Seconds(Uint64 counter) {
+    return double(counter - S().startCounter) / double(SDL_GetPerformanceFrequency());
+}
+
+bool OpenAudio(int channels, int rate, int bits) {
+    State& s = S();
+    if (s.audioOpen) return true;
+    const Uint16 format = bits == 8 ? AUDIO_U8 : AUDIO_S16SYS;
+    if (Mix_OpenAudio(rate, format, channels, 1024) == 0) {
+        s.audioOpen = true;
+    } else {
+        const std::string first = Mix_GetError();
+        // A machine without a sound card: mix into the dummy device, so
+        // sounds still play (silently) and report their state.
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(rate, format, channels, 1024) == 0) {
+            s.audioOpen = true;
+            detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
+        } else {
+            detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
+            return false;
+        }
+    }
+    Mix_AllocateChannels(kSoundSlots);
+    return true;
+}
+
+SoundSlot* Slot(int slot) {
+    if (slot < 1 || slot >= kSoundSlots) return nullptr;
+    return &S().sounds[slot];
+}
+
+}  // namespace
+
+void FrameworkSetCallbacks(const Callbacks& callbacks) { S().callbacks = callbacks; }
+
+void FrameworkSetCursorSettings(bool showCursorWhenFullScreen, bool clipCursorWhenFullScreen) {
+    S().showCursorFullScreen = showCursorWhenFullScreen;
+    S().clipCursorFullScreen = clipCursorWhenFullScreen;
+    ApplyCursor();
+}
+
+bool FrameworkInit() {
+    State& s = S();
+    if (s.initialised) return true;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "The game cannot start its display: %s\n", SDL_GetError());
+        s.exitCode = 10;
+        return false;
+    }
+    // Without a desktop SDL would quietly pick an invisible display; only
+    // accept that when someone asked for it by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && (!std::strcmp(driver, "offscreen") || !std::strcmp(driver, "dummy")) &&
+        !SDL_getenv("SDL_VIDEODRIVER")) {
+        std::fprintf(stderr, "No display is available: the game needs a graphical desktop (DISPLAY or WAYLAND_DISPLAY).\n");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        s.exitCode = 10;
+        return false;
+    }
+    SDL_StopTextInput();
+    s.startCounter = SDL_GetPerformanceCounter();
+    s.initialised = true;
+    return true;
+}
+
+bool FrameworkCreateWindow(const char* utf8Title) {
+    State& s = S();
+    if (!s.initialised) {
+        std::fprintf(stderr, "The game window cannot be opened without a display.\n");
+        if (s.exitCode == 0) s.exitCode = 11;
+        return false;
+    }
+    s.title = utf8Title ? utf8Title : "";
+    s.window = SDL_CreateWindow(s.title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1024, 768,
+                                SDL_WINDOW_HIDDEN);
+    if (!s.window) {
+        std::fprintf(stderr, "The game window cannot be opened: %s\n", SDL_GetError());
+        s.exitCode = 11;
+        return false;
+    }
+    return true;
+}
+
+int FrameworkCreateDevice(int width, int height, bool windowed) {
+    State& s = S();
+    if (!s.window) {
+        if (s.exitCode == 0) s.exitCode = 11;
+        return -1;
+    }
+    if (width <= 0 || height <= 0) {
+        width = 1024;
+        height = 768;
+    }
+    s.backBuffer = ApplyWindowMode(width, height, windowed);
+    SDL_ShowWindow(s.window);
+    s.renderer = CreateRenderer(s.window);
+    if (!s.renderer) {
+        std::fprintf(stderr, "The game cannot draw in its window: %s\n", SDL_GetError());
+        s.exitCode = 12;
+        return -1;
+    }
+    int w = 0, h = 0;
+    if (windowed && SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) s.backBuffer = {w, h};
+    detail::SetKeepTexturePixels(false);
+    detail::SetUploadRenderer(s.renderer);
+    if (s.callbacks.onCreateDevice && s.callbacks.onCreateDevice() != 0) {
+        ShowMessageBox("The game could not create its drawing resources.", "QUILLMARCH");
+        DestroyDeviceObjects();
+        s.exitCode = 13;
+        return -1;
+    }
+    if (s.callbacks.onResetDevice && s.callbacks.onResetDevice(s.backBuffer) != 0) {
+        ShowMessageBox("The game could not create its drawing resources.", "QUILLMARCH");
+        if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+        if (s.callbacks.onDestroyDevice) s.callbacks.onDestroyDevice();
+        DestroyDeviceObjects();
+        s.exitCode = 13;
+        return -1;
+    }
+    s.deviceCreated = true;
+    return 0;
+}
+
+int FrameworkMainLoop() {
+    State& s = S();
+    if (!s.deviceCreated) {
+        if (s.exitCode == 0) s.exitCode = 1;
+        return s.exitCode;
+    }
+    const double freq = double(SDL_GetPerformanceFrequency());
+    Uint64 next = SDL_GetPerformanceCounter();
+    double lastTime = Seconds(next);
+    SDL_Event e;
+    while (!s.closing) {
+        while (!s.closing && SDL_PollEvent(&e)) HandleEvent(e);
+        if (s.closing) break;
+        const double now = Seconds(SDL_GetPerformanceCounter());
+        const float elapsed = float(now - lastTime);
+        lastTime = now;
+        detail::BeginFrameDrawing();
+        if (s.callbacks.onFrameMove) s.callbacks.onFrameMove(now, elapsed);
+        if (s.callbacks.onFrameRender) s.callbacks.onFrameRender(now, elapsed);
+        detail::RenderDrawList(s.renderer, detail::CurrentDrawList());
+        SDL_RenderPresent(s.renderer);
+        detail::TextCacheEndFrame();
+
+        // One frame every 1/60 s: the game's world steps once per frame.
+        next += Uint64(kFramePeriod * freq);
+        const Uint64 current = SDL_GetPerformanceCounter();
+        if (current < next) {
+            const double waitMs = double(next - current) * 1000.0 / freq;
+            if (waitMs >= 1.0) SDL_Delay(Uint32(waitMs));
+        } else if (double(current - next) > 4 * kFramePeriod * freq) {
+            next = current;   // far behind (a stall): do not race to catch up
+        }
+    }
+    ShutDownDevice();
+    return s.exitCode;
+}
+
+void FrameworkCloseWindow() { S().closing = true; }
+bool FrameworkWindowClosing() { return S().closing; }
+BackBufferDesc FrameworkBackBufferDesc() { return S().backBuffer; }
+bool FrameworkIsWindowed() { return S().windowed; }
+
+void FrameworkToggleFullScreen() {
+    State& s = S();
+    if (!s.deviceCreated) return;
+    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    s.backBuffer = ApplyWindowMode(s.windowedSize.width, s.windowedSize.height, !s.windowed);
+    if (s.callbacks.onResetDevice) s.callbacks.onResetDevice(s.backBuffer);
+}
+
+bool FrameworkChangeDevice(int width, int height, bool windowed) {
+    State& s = S();
+    if (!s.deviceCreated || width <= 0 || height <= 0) return false;
+    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    s.backBuffer = ApplyWindowMode(width, height, windowed);
+    if (windowed) s.windowedSize = {width, height};
+    return !(s.callbacks.onResetDevice && s.callbacks.onResetDevice(s.backBuffer) != 0);
+}
+
+int FrameworkExitCode() { return S().exitCode; }
+
+double TimerGetTime() {
+    if (!S().initialised) return 0.0;
+    return Seconds(SDL_GetPerformanceCounter());
+}
+
+int ListDisplayModes(DisplayMode* modes, int maxModes) {
+    if (!modes || maxModes <= 0 || !S().initialised) return 0;
+    int n = 0;
+    const int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count && n < maxModes; ++i) {
+        SDL_DisplayMode m;
+        if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
+        bool seen = false;
+        for (int j = 0; j < n; ++j) seen = seen || (modes[j].width == m.w && modes[j].height == m.h);
+        if (!seen) modes[n++] = DisplayMode{m.w, m.h};
+    }
+    return n;
+}
+
+void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
+    const char* text = utf8Text ? utf8Text : "";
+    const char* caption = utf8Caption ? utf8Caption : "";
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, S().window) != 0)
+        std::fprintf(stderr, "[%s] %s\n", caption, text);
+}
+
+// ------------------------------------------------------------------ sound --
+bool SoundManagerInit() {
+    State& s = S();
+    if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
+    const std::string first = SDL_GetError();
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
+    s.audioTried = true;
+    detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
+    return false;
+}
+
+bool SoundSetPrimaryFormat(int channels, int samplesPerSecond, int bitsPerSample) {
+    State& s = S();
+    if (s.audioOpen) return true;
+    s.audioTried = true;
+    if (!SDL_WasInit(SDL_INIT_AUDIO) && !SoundManagerInit()) return false;
+    return OpenAudio(channels, samplesPerSecond, bitsPerSample);
+}
+
+bool SoundLoad(int slot, const char* path) {
+    State& s = S();
+    SoundSlot* sl = Slot(slot);
+    if (!sl) {
+        std::fprintf(stderr, "Sound slot %d does not exist.\n", slot);
+        return false;
+    }
+    SoundDelete(slot);
+    if (!s.audioOpen && !s.audioTried) SoundSetPrimaryFormat(2, 22050, 16);
+    if (!s.audioOpen) {
+        // Silent: still check the file, so a bad file is reported the same way.
+        detail::WavInfo info;
+        std::string why;
+        if (!detail::ReadWavFile(path, info, &why)) {
+            std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
+            return false;
+        }
+        sl->loaded = true;
+        return true;
+    }
+    Mix_Chunk* chunk = path ? Mix_LoadWAV(path) : nullptr;
+    if (!chunk) {
+        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", Mix_GetError());
+        return false;
+    }
+    sl->chunk = chunk;
+    sl->loaded = true;
+    return true;
+}
+
+bool SoundLoaded(int slot) {
+    const SoundSlot* sl = Slot(slot);
+    return sl && sl->loaded;
+}
+
+void SoundDelete(int slot) {
+    SoundSlot* sl = Slot(slot);
+    if (!sl) return;
+    if (sl->chunk) {
+        Mix_HaltChannel(slot);
+        Mix_FreeChunk(sl->chunk);
+    }
+    *sl = SoundSlot{};
+}
+
+void SoundPlay(int slot, int volumeMb) {
+    SoundSlot* sl = Slot(slot);
+    if (!sl || !sl->chunk) return;
+    Mix_Volume(slot, detail::VolumeFromMillibels(volumeMb));
+    if (Mix_Playing(slot)) {
+        // Still sounding: only the volume changes. Stopped part-way: go on
+        // from where it stopped.
+        if (Mix_Paused(slot)) Mix_Resume(slot);
+        return;
+    }
+    Mix_PlayChannel(slot, sl->chunk, 0);
+}
+
+void SoundStop(int slot) {
+    SoundSlot* sl = Slot(slot);
+    if (!sl || !sl->chunk) return;
+    if (Mix_Playing(slot) && !Mix_Paused(slot)) Mix_Pause(slot);
+}
+
+void SoundReset(int slot) {
+    SoundSlot* sl = Slot(slot);
+    if (!sl || !sl->chunk) return;
+    // Back to the start: a sounding slot goes on from its beginning, a
+    // stopped one waits there for the next play.
+    const bool sounding = Mix_Playing(slot) && !Mix_Paused(slot);
+    Mix_HaltChannel(slot);
+    if (sounding) Mix_PlayChannel(slot, sl->chunk, 0);
+}
+
+bool SoundIsPlaying(int slot) {
+    const SoundSlot* sl = Slot(slot);
+    if (!sl || !sl->chunk) return false;
+    return Mix_Playing(slot) && !Mix_Paused(slot);
+}
+
+}  // namespace plat
