@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 // The game's entry: start-up, the main loop and shut-down; returns the exit code.
 int WinMain();
 // The per-frame driver registered with the framework.
@@ -16,3 +18,26 @@ int GameShutDown();
 // First-frame initialisation of the phase machine (run again after every end
 // of game).
 void InitFirstFrame();
+
+// The virtual-screen mapping for a back buffer of width x height: scale,
+// side-bar offset in back-buffer pixels and in virtual pixels. A size of 0
+// (no device) leaves the mapping as it was.
+void ComputeVirtualScreen(int width, int height);
+
+// The application's own set-up before the framework starts: the running
+// marks (a second copy asks the first to stop) and trace code 1.
+void SetUpApplication();
+
+// Device and window callbacks.
+int OnCreateDeviceResources();
+int OnResetDeviceResources(int backBufferWidth, int backBufferHeight);
+void OnLostDevice();
+void OnDestroyDevice();
+void OnMessage();
+void OnFrameMove(double time, float elapsed);
+
+// The device-settings dialog (the menu side's own screen stands in for the
+// framework's): while it is active the frame draws only it, and the text pass
+// does not run, so the game clock stands still.
+bool SettingsDialogIsActive();
+void SettingsDialogRender(float elapsed);

@@ -1,0 +1,197 @@
+// The frame driver: one call per rendered frame runs the update part with the
+// phase machine, the texture creation step and the draw part.
+#include "shell/frame.h"
+
+#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era03/reset_hooks.h"
+#include "areas/finale/world_hooks.h"
+#include "core/game_over.h"
+#include "core/hud.h"
+#include "core/player.h"
+#include "core/save_spots.h"
+#include "core/sound_effect.h"
+#include "core/world.h"
+#include "platform/platform.h"
+#include "shell/boot.h"
+#include "shell/draw.h"
+#include "shell/graphics.h"
+#include "shell/reset.h"
+#include "shell/settings_files.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "shell/transitions.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+
+namespace {
+
+constexpr double kStageStep = 0.014;   // seconds of game clock per world step
+
+void CheckRunningInstance() {
+    if (GameFlowExtra.instanceCheckArmed == 0 && GameFlow.quitFlag == 0) {
+        WriteRunningFlag(1);
+        GameFlowExtra.instanceCheckArmed = 1;
+    }
+    if (GameFlowExtra.instanceCheckArmed == 1 && ReadDoubleStartFlag() == 1) {
+        // A second copy was started: both stop. This one says why and closes
+        // in the next frame through the quit request.
+        GameFlow.quitFlag = 1;
+        WriteDoubleStartFlag(2);
+        plat::ShowMessageBox("２重起動の為終了します。", "Error");
+    }
+}
+
+void RunMenuSidePhase() {
+    if (GameFlow.bootFlag == 1) RunBoot(1);
+    if (GameFlow.gameOverRunning == 1) return;
+    if (BossMusicFlag == 1) PlaySoundEffect(225, SoundVolumes[1]);
+    if (GameFlow.phase == 0 && MenuFlowState.Active == 1) UpdateMainMenu();
+    if (GameFlow.phase == 0) UpdateMenuScreens();
+    if (PhaseChangeRequest == 1 && MenuFlowState.Active == 1 && MenuFlowState.LeaveStep == 0 &&
+        MenuFlowState.EnterStep == 4) {
+        GameFlow.phase = 901;
+        PhaseChangeRequest = 0;
+    }
+}
+
+void RunStagePhase() {
+    if (GameClock.lastStepTime > GameClock.gameClock) {
+        // The clock went back (a load or a reset set a new play start):
+        // time the steps from here instead of waiting for the old time.
+        GameClock.lastStepTime = GameClock.gameClock;
+        GameClock.stepLength = GameClock.frameTime;
+    }
+    if (GameClock.gameClock - GameClock.lastStepTime > kStageStep) {
+        UpdateWorld();
+        GameClock.stepLength = GameClock.gameClock - GameClock.lastStepTime;
+        GameClock.lastStepTime = GameClock.gameClock;
+    }
+    PlayerPrevFrame.scrollX = ScrollX;
+    PlayerPrevFrame.x = PlayerState.x;
+    PlayerPrevFrame.y = PlayerState.y;
+    PlayerPrevFrame.facing = PlayerState.facing;
+    if (PhaseChangeRequest == 1) {
+        GameFlow.phase = 902;
+        PhaseChangeRequest = 0;
+    }
+}
+
+void RunEndOfGamePhase() {
+    if (GameFlow.endSubStep == 1 && RunEnding(1) == 99) {
+        GameFlow.endSubStep = 2;
+        ResetGameData(0);
+    }
+    if (GameFlow.endSubStep == 2 && ResetGameData(1) == 99) {
+        GameFlow.phase = 0;
+        GameFlow.bootFlag = 1;
+        GameFlowExtra.firstFrameDone = 0;
+        UpdateSpotFlag(2);
+    }
+}
+
+void RunGameOverCheck() {
+    if (PlayerState.hp <= 0 && GameFlow.gameOverRunning == 0) {
+        GameFlow.gameOverRunning = 1;
+        RunGameOver(0);
+        GameOverState.fallPose = 72;
+    }
+    if (GameFlow.gameOverRunning == 1 && RunGameOver(1) == 98) {
+        GameFlow.phase = 903;
+        GameFlow.endSubStep = 2;
+        GameFlow.gameOverRunning = 0;
+        ResetGameData(0);
+        GameFlowExtra.gameOverReturn = 1;
+    }
+}
+
+}  // namespace
+
+void ComputeVirtualScreen(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    const int W = width;
+    const int H = height;
+    if ((H / 768) * 1024 >= W) {
+        VirtualScreen.scale = static_cast<float>(((W * 1000) / 1024) / 1000.0);
+        VirtualScreen.xOffset = 0.0f;
+    } else {
+        VirtualScreen.scale = static_cast<float>(((H * 1000) / 768) / 1000.0);
+        const int pictureWidth = static_cast<int>(VirtualScreen.scale * 1024.0);
+        VirtualScreen.xOffset = static_cast<float>((W - pictureWidth) / 2);
+    }
+    VirtualScreen.xOffsetVirtual = static_cast<std::int32_t>(VirtualScreen.xOffset / VirtualScreen.scale);
+}
+
+void InitFirstFrame() {
+    for (auto& object : Era03NpcScene.objects) {
+        object.frame = 0;
+        object.colour = 0xFFFFFFFFu;
+        object.x = 0;
+        object.y = 0;
+        object.word5 = 0;
+        object.word6 = 0;
+    }
+    for (auto& object : CollectGameObjects) {
+        object.state = 1;
+        object.frame = 128;
+        object.x = 250;
+        object.y = 250;
+    }
+    for (auto& word : GsFlags) word = 0;
+    for (auto& word : TextureFlags) word = 0;
+    Era03Fighter.pose = 0;
+    Era03Fighter.x = 60300;
+}
+
+void RunFrame(double time, float elapsed) {
+    if (GameFlow.quitFlag == 1) {
+        WriteSettings();
+        plat::FrameworkCloseWindow();
+    }
+
+    plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();
+    if (bb.width > 0 && bb.height > 0) {
+        GameSettings.backBufferWidth = bb.width;
+        GameSettings.backBufferHeight = bb.height;
+    }
+    ComputeVirtualScreen(bb.width, bb.height);
+
+    CheckRunningInstance();
+
+    GameClock.gameClock = GameClock.carriedTime + GameClock.realTime - GameClock.playStart;
+
+    if (GameFlowExtra.firstFrameDone == 0) {
+        GameFlowExtra.firstFrameDone = 1;
+        InitFirstFrame();
+    }
+
+    UpdateEraSwitch();
+    PlaceStandingTextureRequests();
+
+    if (GameFlow.phase == 0) RunMenuSidePhase();
+    if (GameFlow.phase == 1) RunStagePhase();
+    if (GameFlow.phase == 901 && RunMenuToStage(1) == 99) {
+        GameFlow.phase = 1;
+        RunMenuToStage(0);
+    }
+    if (GameFlow.phase == 902 && RunStageToMenu(1) == 99) {
+        GameFlow.phase = 0;
+        RunStageToMenu(0);
+        if (GameFlow.endingReached == 1) {
+            GameFlow.phase = 903;
+            GameFlow.endSubStep = 1;
+            MenuFlowState.HudUpdateOn = 0;
+            RunEnding(0);
+        }
+    }
+    if (GameFlow.phase == 903) RunEndOfGamePhase();
+
+    if (MenuFlowState.HudUpdateOn == 1) UpdateHud(1);
+
+    for (int i = 0; i < 5; ++i)
+        if (ItemCounts[i] != 0) ItemOwnedFlags[i] = 1;
+
+    RunGameOverCheck();
+
+    CreateRequestedGraphics();
+    DrawFrame(time, elapsed);
+}

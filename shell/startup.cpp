@@ -1,0 +1,179 @@
+// The program's entry, the device and window callbacks, and shut-down.
+#include "shell/draw.h"
+#include "shell/file_io.h"
+#include "shell/frame.h"
+#include "shell/graphics.h"
+#include "shell/keyboard.h"
+#include "shell/settings_files.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "shell/trace_log.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr const char* kWindowTitle = "QUILLMARCH";
+constexpr const char* kEffectFile = "Quillmarch.fx";
+
+struct StartUpOnceRecord {
+    bool setUpDone = false;
+    bool messageLogged = false;
+    bool frameMoveLogged = false;
+    bool lostLogged = false;
+    bool destroyLogged = false;
+    bool mainLoopEndLogged = false;
+};
+StartUpOnceRecord StartUpOnce;
+
+int CreateDeviceCallback() { return OnCreateDeviceResources(); }
+int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceResources(bb.width, bb.height); }
+
+}  // namespace
+
+void SetUpApplication() {
+    // The settings dialog and the two GUI dialogs are the menu side's own
+    // screens here; nothing to prepare for them.
+    if (!StartUpOnce.setUpDone) {
+        StartUpOnce.setUpDone = true;
+        if (AnotherCopyIsRunning()) {
+            GameFlow.quitFlag = 1;
+            WriteDoubleStartFlag(1);
+        } else {
+            ClaimRunningLock();
+            // No other copy is alive, so a stop request still standing in the
+            // double-start mark was never served: it is not meant for us.
+            if (ReadDoubleStartFlag() == 1) WriteDoubleStartFlag(2);
+        }
+    }
+    WriteRunningFlag(1);
+    WriteTraceLog(1);
+}
+
+int OnCreateDeviceResources() {
+    for (int i = 1; i <= 8; ++i)
+        TextFontSet.font[i] = plat::FontCreate(kTextFontSpecs[i].face, kTextFontSpecs[i].height, kTextFontSpecs[i].weight);
+    if (!plat::EffectCreate(kEffectFile)) {
+        DeviceObjects.effect = false;
+        return 1;
+    }
+    DeviceObjects.effect = true;
+    WriteTraceLog(5);
+    return 0;
+}
+
+int OnResetDeviceResources(int backBufferWidth, int backBufferHeight) {
+    DeviceObjects.gameSprite = true;
+    DeviceObjects.textSprite = true;
+    WriteTraceLog(6);
+    return 0;
+}
+
+void OnLostDevice() {
+    WriteTraceLog(999);
+    if (MenuFlowState.SettingsOpen == 1) {
+        PlayerFigureShown = 0;
+        DeviceObjects.gameSprite = false;
+    }
+    FreeAllGraphics(1);
+    DeviceObjects.textSprite = false;
+    if (MenuFlowState.SettingsOpen == 1) {
+        PhaseChangeRequest = 1;
+        DeviceLostReturn = 99;
+    }
+    if (!StartUpOnce.lostLogged) {
+        StartUpOnce.lostLogged = true;
+        WriteTraceLog(98);
+    }
+}
+
+void OnDestroyDevice() {
+    if (DeviceObjects.effect) {
+        plat::EffectRelease();
+        DeviceObjects.effect = false;
+    }
+    for (int i = 1; i <= 8; ++i) {
+        if (TextFontSet.font[i] != 0) plat::FontRelease(TextFontSet.font[i]);
+        TextFontSet.font[i] = 0;
+    }
+    DeviceObjects.gameSprite = false;
+    WriteRunningFlag(2);
+    ReleaseRunningLock();
+    if (!StartUpOnce.destroyLogged) {
+        StartUpOnce.destroyLogged = true;
+        WriteTraceLog(99);
+    }
+}
+
+void OnMessage() {
+    if (SettingsDialogIsActive()) return;
+    if (!StartUpOnce.messageLogged) {
+        StartUpOnce.messageLogged = true;
+        WriteTraceLog(2);
+    }
+}
+
+void OnFrameMove(double time, float elapsed) {
+    if (!StartUpOnce.frameMoveLogged) {
+        StartUpOnce.frameMoveLogged = true;
+        WriteTraceLog(7);
+    }
+}
+
+int GameStartUp() {
+    // The game keeps all its files here; a fresh installation has no folder yet.
+    EnsureDirectory("Data/Save");
+    WriteTraceLog(0);
+
+    plat::Callbacks callbacks;
+    callbacks.onCreateDevice = CreateDeviceCallback;
+    callbacks.onResetDevice = ResetDeviceCallback;
+    callbacks.onLostDevice = OnLostDevice;
+    callbacks.onDestroyDevice = OnDestroyDevice;
+    callbacks.onMessage = OnMessage;
+    callbacks.onKeyboard = OnKeyboard;
+    callbacks.onFrameRender = RunFrame;
+    callbacks.onFrameMove = OnFrameMove;
+    plat::FrameworkSetCallbacks(callbacks);
+    plat::FrameworkSetCursorSettings(false, true);
+
+    SetUpApplication();
+
+    if (!plat::FrameworkInit() || !plat::FrameworkCreateWindow(kWindowTitle)) {
+        int code = plat::FrameworkExitCode();
+        return code != 0 ? code : 1;
+    }
+
+    plat::SoundManagerInit();
+    plat::SoundSetPrimaryFormat(2, 22050, 16);
+    LoadSound(1);
+    ReadSettings();
+
+    int created = plat::FrameworkCreateDevice(GameSettings.backBufferWidth, GameSettings.backBufferHeight,
+                                              GameSettings.windowed == 1);
+    if (created != 0) return created;
+
+    plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();
+    GameSettings.backBufferWidth = bb.width;
+    GameSettings.backBufferHeight = bb.height;
+    ComputeVirtualScreen(bb.width, bb.height);
+    return 0;
+}
+
+int GameShutDown() {
+    if (!StartUpOnce.mainLoopEndLogged) {
+        StartUpOnce.mainLoopEndLogged = true;
+        WriteTraceLog(11);
+    }
+    for (int id = 1; id <= kSoundSlotCount; ++id)
+        if (SoundTable[id] != 0) plat::SoundDelete(id);
+    return plat::FrameworkExitCode();
+}
+
+int WinMain() {
+    int started = GameStartUp();
+    if (started == 0) plat::FrameworkMainLoop();
+    int exitCode = GameShutDown();
+    return started != 0 ? started : exitCode;
+}

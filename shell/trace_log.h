@@ -1,0 +1,34 @@
+// The trace log "Data/Save/SaveS0.txt": the machine the game runs on, the
+// stages of start-up and shut-down, graphic loads and releases, saves and
+// loads, and flow changes between stage, menu and areas. Every entry carries
+// the time of day, two memory figures, the game clock and the frame time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "shell/shell_state.h"   // WriteTraceLog, SampleTraceValues
+
+inline constexpr const char* kTraceLogPath = "Data/Save/SaveS0.txt";
+
+// The readings of the last sampling. Memory figures are in MB.
+struct TraceSampleRecord {
+    std::int32_t year = 0, month = 0, day = 0;
+    std::int32_t hour = 0, minute = 0, second = 0;
+    std::int32_t totalMb = 0;
+    std::int32_t availableMb = 0;
+    std::int32_t firstAvailableMb = 0;    // available memory of the first sampling
+    std::int32_t lowestAvailableMb = 0;   // lowest available memory seen
+};
+inline TraceSampleRecord TraceSample;
+
+// The readings alone (memory, date and time), without entry 100: what the
+// text pass takes on every frame. When the clock cannot be read the last
+// date and time are kept.
+void TakeTraceReadings();
+
+// The text a code appends to the log (empty for a code without an entry),
+// from the current TraceSample, GameClock and game words.
+std::string TraceEntryText(int code);
+// The header that code 0 writes.
+std::string TraceHeaderText();
