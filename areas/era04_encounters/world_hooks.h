@@ -1,0 +1,16 @@
+// Words of the Era04 encounters that the stage step and the floors read.
+#pragma once
+
+#include <cstdint>
+
+struct EncounterBFigureRecord {
+    std::int32_t bodyPose = 0;   // 0 = not shown
+    std::int32_t x = 0;
+};
+inline EncounterBFigureRecord EncounterBFigure;
+
+struct EncounterCFigureRecord {
+    std::int32_t platformFlag = 0;   // non-zero: stage-object slots 31..40 are floors
+    std::int32_t sheetFlag = 0;
+};
+inline EncounterCFigureRecord EncounterCFigure;
