@@ -26,10 +26,12 @@ namespace {
 struct WordRef {
     std::int32_t* i = nullptr;
     std::uint32_t* u = nullptr;
+    bool present = false;
+    bool isUnsigned = false;
     constexpr WordRef() = default;
-    constexpr WordRef(std::int32_t* p) : i(p) {}
-    constexpr WordRef(std::uint32_t* p) : u(p) {}
-    constexpr bool Present() const { return i != nullptr || u != nullptr; }
+    constexpr WordRef(std::int32_t* p) : i(p), present(true) {}
+    constexpr WordRef(std::uint32_t* p) : u(p), present(true), isUnsigned(true) {}
+    constexpr bool Present() const { return present; }
     std::int32_t Get() const { return i ? *i : static_cast<std::int32_t>(*u); }
     void Set(std::int32_t v) const {
         if (i) *i = v;
@@ -52,7 +54,7 @@ constexpr std::int32_t kMax = INT32_MAX;
 // Saved and loaded back into the same word.
 constexpr GdataCell Back(int line, int field, WordRef w, std::int32_t lo = kMin,
                          std::int32_t hi = kMax) {
-    if (w.u && lo < 0) lo = 0;   // an unsigned word never holds a negative value
+    if (w.isUnsigned && lo < 0) lo = 0;   // an unsigned word never holds a negative value
     return {static_cast<std::int8_t>(line), static_cast<std::int8_t>(field), w, w, 0, lo, hi};
 }
 // Saved only; loading skips the field.
@@ -243,7 +245,7 @@ void CollectGdata(GdataImage& out) {
     out = GdataImage{};
     // An erased slot is marked by the year 9999; the sampled year itself
     // keeps that value until the date is next sampled.
-    if (MenuPageSelector == 4) TraceSample.year = kErasedSlotYear;
+    if (SlotEraseCursor == 4) TraceSample.year = kErasedSlotYear;
     for (const GdataCell& c : kGdataLayout)
         out.At(c.line, c.field) = c.from.Present() ? c.from.Get() : c.constant;
     std::int64_t total = TotalPlaySeconds();

@@ -1,0 +1,346 @@
+// The ending (the staff roll) and the full data reset that ends every game.
+#include "shell/reset.h"
+
+#include <initializer_list>
+
+#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era02/reset_hooks.h"
+#include "areas/era03/reset_hooks.h"
+#include "areas/era04_encounters/world_hooks.h"
+#include "areas/era04_stage/reset_hooks.h"
+#include "areas/finale/world_hooks.h"
+#include "core/bursts.h"
+#include "core/combos.h"
+#include "core/floors.h"
+#include "core/game_over.h"
+#include "core/hud.h"
+#include "core/pending_sprite.h"
+#include "core/pickups.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/residency.h"
+#include "core/sound_effect.h"
+#include "shell/boot.h"
+#include "shell/graphics.h"
+#include "shell/save_layout.h"
+#include "shell/settings_files.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "shell/trace_log.h"
+#include "shell/transitions.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr int kEndingMusic = 236;
+constexpr std::int32_t kCreditsStart = 850;
+constexpr std::int32_t kCreditsEnd = -3450;
+
+void ResetFlowWords(std::int32_t mode) {
+    GameFlow.phase = 0;
+    if (mode != 2) GameFlow.bootFlag = 1;
+    GameFlow.gameOverRunning = 0;
+    GameFlow.endingReached = 0;
+    PhaseChangeRequest = 0;
+    StageFrozenByMenu = 0;
+    DeviceLostReturn = 0;
+    Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
+    EraSwitchState = 0;
+    for (std::int32_t& lock : Era04DoorLocks) lock = 0;
+}
+
+void ResetClockAndScreen() {
+    GameClock.carriedTime = 0;
+    GameClock.playStart = 0;
+    GameClock.prevRealTime = 0;
+    GameClock.frameTime = 0;
+    GameClock.savedPlayHours = GameClock.savedPlayMinutes = GameClock.savedPlaySeconds = 0;
+    VirtualScreen.scale = VirtualScreenRecord{}.scale;
+    GameSettings = GameSettingsRecord{};
+    TraceSample = TraceSampleRecord{};
+}
+
+void ResetInput() {
+    for (std::int32_t* key : {&KeyLeftPressed, &KeyUpPressed, &KeyRightPressed, &KeyDownPressed,
+                              &KeyAPressed, &KeyDPressed, &KeyFPressed, &KeyGPressed, &KeyNPressed,
+                              &KeyQPressed, &KeySPressed, &KeyXPressed, &KeyYPressed, &KeyZPressed})
+        *key = 0;
+    NoGameKey = 0;
+    MessageBoxOpen = 0;
+    PlayerKeysBlocked = 0;
+    XKeyBlocked = 0;
+    ZKeyBlocked = 0;
+    KeyQBlocked = 0;
+    MenuKeyBlocked = 0;
+    NumberKeysBlocked = 1;
+    NumberKeyValue = 99;
+    EnterConfirmState = 0;
+}
+
+void ResetPlayer() {
+    PlayerState = PlayerStateRecord{};
+    PlayerMoveState = PlayerMoveStateRecord{};
+    PlayerPrevFrame = PlayerPrevFrameRecord{};
+    PlayerAttackBox = PlayerAttackBoxRecord{};
+    PlayerBodyBox = PlayerBodyBoxRecord{};
+    PlayerTint = 0xFFFFFFFFu;
+    SavedPlayerTint = 0xFFFFFFFFu;
+    ScrollX = 0;
+    CameraMode = 0;
+    LearnedMoveD = LearnedMoveF = LearnedMoveG = 0;
+    MoveQEnabled = 0;
+    AttackDTimeScale = 1.0;
+    AttackQSpeedDivisor = 1;
+    ReadyStanceStamp = 0.0;
+    PlayerGuardStruck = 0;
+    HitEffectState = 0;
+    for (FlashEffectRecord& flash : FlashEffects) flash = FlashEffectRecord{};
+    BurstPool = BurstPoolRecord<8>{.soundCounter = 42};
+    BigBurstPool = BurstPoolRecord<50>{.soundCounter = 43};
+    PickupPool = PickupPoolRecord{};
+    PloadPlan = PloadPlanRecord{};
+    ResetRandomNumbers();
+    Gold = 0;
+    for (std::uint32_t& count : ItemCounts) count = 0;
+    for (std::int32_t& owned : ItemOwnedFlags) owned = 0;
+    EquipmentFlags = EquipmentFlagsRecord{};
+    for (std::int32_t& word : GdataReservedWords) word = 0;
+    GdataReservedWords[6] = 1;
+}
+
+void ResetMenuAndText(std::int32_t mode) {
+    const MenuFlowStateRecord kept = MenuFlowState;
+    MenuFlowState = MenuFlowStateRecord{};
+    if (mode == 2) {
+        // A load from the in-game menu: the menu stays open meanwhile.
+        MenuFlowState.Active = kept.Active;
+        MenuFlowState.HudUpdateOn = kept.HudUpdateOn;
+        MenuFlowState.LoadOpen = kept.LoadOpen;
+    } else {
+        MenuElementWords = MenuElementWordsRecord{};
+        PlayerFigureShown = 0;
+        MenuBackdropShown = 0;
+    }
+    MenuSpriteParams = MenuSpriteParamsRecord{};
+    MenuStageSnapshot = MenuStageSnapshotRecord{};
+    MenuPage = SavedMenuPage = LoadedMenuPage = 0;
+    MenuPageSelector = 0;
+    SlotEraseCursor = 0;
+    ItemUseReturn = 0;
+    HudState = HudStateRecord{};
+    GameOverState = GameOverStateRecord{};
+    DialogueChannels = DialogueChannelsRecord{};
+    CreditsRoll = kCreditsStart;
+    TextBlinkToggle = 0;
+    TextBlinkStamp = 0;
+    for (std::int32_t& volume : SoundVolumes) volume = 1000;
+    PendingSprite = PendingSpriteRecord{};
+    PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
+}
+
+void ResetEra00And01() {
+    Era00StoryPhase = 0;
+    Era00IndoorState = 0;
+    Era00SceneActors = Era00SceneActorsRecord{};
+    Era00Gateway = Era00GatewayRecord{};
+    EventHoldsPlayer = 0;
+    PlayerHpHold = 0;
+
+    HoppingObjectRecord = HoppingObjectStateRecord{};
+    LiftRecord = LiftStateRecord{};
+    LiftRecord.x = Era01Anchor20;   // 20200
+    GatekeeperRecord = GatekeeperStateRecord{};
+    FieldEnemyARecord = FieldEnemyAStateRecord{};
+    FieldEnemyARecord.state = 1;
+    FieldEnemyARecord.frame = 1;
+    FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 1;
+    FieldEnemyARecord.x = FieldEnemyARecord.rememberedX = Era01Anchor17;   // 17549
+    FieldEnemyARecord.y = 519;
+    for (FlyingEnemyRecord& e : FlyingEnemyRecords) {
+        e = FlyingEnemyRecord{};
+        e.state = 1;
+        e.frame = 1;
+        e.x = 5200;
+        e.y = 619;
+    }
+    for (int i = 0; i < 3; ++i) {
+        WalkingEnemyRecord& e = WalkingEnemyRecords[i];
+        e = WalkingEnemyRecord{};
+        e.state = 1;
+        e.frame = 1;
+        e.facing = 1;
+        e.knockDir = 1;
+        e.y = 519;
+        e.x = i < 2 ? -1000 : Era01Anchor20 - 700;
+    }
+    for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
+    PatrolCreatureRecord = PatrolCreatureStateRecord{};
+    PatrolCreatureRecord.x = Era01Anchor05 + 836;   // 6836
+    Era01TerrainState = Era01TerrainStateRecord{};
+    Era01NpcRecord = Era01NpcStateRecord{};
+    const std::uint32_t colours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,
+                                      0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    for (int i = 0; i < 8; ++i) Era01SceneryColours[i] = colours[i];
+    ArenaState = ArenaStateRecord{};
+    ArenaEnemy = ArenaEnemyRecord{};
+    ArenaEnemy.x = Era01Anchor22;   // 23445
+    Era01Progress = 0;
+    Era01GateStep = 0;
+    ErrandState = 0;
+    MovePracticeDone = 0;
+    EncounterPhase = 0;
+    EncounterOnceFlag = EncounterDoneFlag = 0;
+    FloorGateState = FloorGateStateRecord{};
+    EncounterTrio = EncounterTrioRecord{};
+    for (MonsterGroupRecord& g : MonsterGroupRecords) g = MonsterGroupRecord{};
+    for (std::uint32_t& s : EncounterPieceStates) s = 0;
+    DropItemSlots = DropItemSlotsRecord{};
+}
+
+void ResetEra02() {
+    ArrivalScene = ArrivalSceneRecord{};
+    ArrivalScene.step = 1;
+    ArrivalViewLock = 0;
+    Era02ArenaDoor = Era02ArenaDoorRecord{};
+    TournamentState = TournamentStateRecord{};
+    TournamentBanner = 1;
+    TournamentBoundsLock = 0;
+    Era02Crowd = Era02CrowdRecord{};
+    Round1Opponent = Round2Opponent = Round3Opponent = Round4Opponent = TournamentOpponentRecord{};
+    Era02EventsUnlocked = 0;
+    Era02EventsState = 0;
+}
+
+void ResetEra03() {
+    Era03NpcScene = Era03NpcSceneRecord{};
+    Era03Fighter = Era03FighterRecord{};
+    Era03Duel = Era03DuelRecord{};
+    Era03CreatureOnceFlag = 0;
+    Era03ArenaEncounter = Era03ArenaEncounterRecord{};
+    Era03ArenaBoss1 = Era03ArenaActorRecord{};
+    Era03ArenaEnemy3 = Era03ArenaActorRecord{};
+}
+
+void ResetEra04AndFinale() {
+    Era04Progress = Era04ProgressRecord{};
+    Era04CameraStage = 0;
+    EncounterBFigure = EncounterBFigureRecord{};
+    EncounterCFigure = EncounterCFigureRecord{};
+    FinalSectionState = FinalSectionStateRecord{};
+    BossMusicFlag = 0;
+}
+
+// Every word of game state back to its start value, in one call.
+void WriteStartValues(std::int32_t mode) {
+    ResetFlowWords(mode);
+    ResetClockAndScreen();
+    ResetInput();
+    ResetPlayer();
+    ResetMenuAndText(mode);
+    ResetEra00And01();
+    ResetEra02();
+    ResetEra03();
+    ResetEra04AndFinale();
+}
+
+// The routines that keep step words of their own, armed in the game's order.
+void ArmSceneRoutines() {
+    RunEra00Story(3);
+    UpdateHoppingObject(0);
+    UpdateGatekeeper(0);
+    RunFieldEnemyAReaction(0);
+    UpdateFieldEnemyA(0);
+    UpdateFlyingEnemy1(0);
+    UpdateWalkingEnemyObject1(0);
+    UpdateWalkingEnemyObject2(0);
+    UpdateEra01Npc(0);
+    UpdateEra01ColourPulseA(0);
+    UpdateEra01SceneryLoopA(0);
+    UpdateEra01ColourPulseB(0);
+    UpdateEra01ColourPulseC(0);
+    UpdateEra01ColourPulseD(0);
+    UpdateEra01ColourPulseE(0);
+    UpdateEra01ColourPulseF(0);
+    UpdateMenuCursorFrame(0, 0);
+    UpdateHud(0);
+    RunEra03NpcScene(0);
+    RunArenaWaves(0);
+    UpdateEra04Events(0);
+}
+
+}  // namespace
+
+std::int32_t RunEnding(std::int32_t arg) {
+    EndingStateRecord& e = EndingState;
+    if (arg == 0) {
+        e.state = 1;
+        e.stepTime = 0;
+        MenuFlowState.Active = 0;
+        MenuFlowState.EnterStep = 0;
+        return e.state;
+    }
+    if (GameClock.gameClock < e.stepTime) e.stepTime = 0;
+
+    if (e.state == 1) {
+        e.stepTime = GameClock.gameClock;
+        WriteTraceLog(998);
+        CreditsRoll = kCreditsStart;
+        EnterConfirmState = 1;
+        e.state = 2;
+    }
+    if (e.state == 2) {
+        DialogueChannels.rollText = 2;
+        // At most one pixel per frame, however long the frame was.
+        if (GameClock.gameClock >= e.stepTime + 0.04) {
+            CreditsRoll -= 1;
+            e.stepTime = GameClock.gameClock;
+        }
+        if (CreditsRoll < kCreditsEnd || EnterConfirmState == 2) e.state = 3;
+    }
+    if (e.state == 3) {
+        // A roll that has run out waits for Enter on its last picture.
+        if (EnterConfirmState == 2) {
+            e.state = 99;
+            EnterConfirmState = 0;
+            DialogueChannels.rollText = 0;
+            StopSound(kEndingMusic);
+        }
+    }
+    if (e.state < 3) PlaySoundEffect(kEndingMusic, SoundVolumes[1]);
+    return e.state;
+}
+
+std::int32_t ResetGameData(std::int32_t mode) {
+    if (mode == 0) {
+        ResetStep = 1;
+        return ResetStep;
+    }
+    if (mode != 1 && mode != 2) return ResetStep;
+
+    if (ResetStep == 1) {
+        FreeAllGraphics(0);
+        ResetStep = 2;
+    }
+    if (ResetStep == 2) {
+        if (FreeAllGraphics(mode) == 99) ResetStep = 3;
+        return ResetStep;
+    }
+    if (ResetStep == 3) {
+        if (mode != 2) RunBoot(0);
+        RunMenuToStage(0);
+        RunStageToMenu(0);
+        // The ending's arming closes the menu; a reset before a load keeps
+        // the menu as it was.
+        const MenuFlowStateRecord menuBefore = MenuFlowState;
+        RunEnding(0);
+        if (mode == 2) MenuFlowState = menuBefore;
+        ArmSceneRoutines();
+        WriteStartValues(mode);
+        FreeAllGraphics(0);
+        ResetStep = 99;
+        WriteTraceLog(11 + mode);
+    }
+    return ResetStep;
+}
