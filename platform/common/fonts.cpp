@@ -7,6 +7,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <strings.h>
 #include <unordered_map>
@@ -77,7 +78,14 @@ bool FamilyMatches(FcPattern* match, const char* family) {
 // something, so the answer's family and coverage are checked.
 bool FindFontFile(const char* family, bool bold, std::uint32_t probe, std::string& file, int& index,
                   bool& boldFace) {
-    if (!FcInit()) return false;
+    static bool ready = false;
+    if (!ready) {
+        if (!FcInit()) return false;
+        // Hand fontconfig's configuration back at exit, so leak checkers
+        // see only real leaks.
+        std::atexit([] { FcFini(); });
+        ready = true;
+    }
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
