@@ -1,0 +1,748 @@
+#include "tools/art/picture_art.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// ------------------------------------------------------------ palettes --
+
+struct Palette {
+    Rgb dark, mid, light, accent, ground;
+};
+
+Palette ThemePalette(Theme t) {
+    switch (t) {
+        case Theme::Menu: return {{30, 34, 70}, {70, 84, 150}, {190, 200, 240}, {236, 196, 90}, {60, 60, 90}};
+        case Theme::Stage: return {{40, 70, 50}, {90, 150, 90}, {200, 230, 190}, {240, 200, 120}, {110, 80, 50}};
+        case Theme::Home: return {{80, 50, 36}, {160, 110, 70}, {240, 214, 170}, {220, 90, 60}, {120, 90, 60}};
+        case Theme::Field: return {{36, 80, 40}, {80, 150, 70}, {190, 230, 160}, {230, 210, 80}, {110, 86, 50}};
+        case Theme::Arena: return {{90, 50, 30}, {180, 120, 70}, {245, 220, 170}, {200, 40, 40}, {170, 140, 90}};
+        case Theme::Ruins: return {{40, 40, 80}, {90, 90, 160}, {200, 200, 240}, {160, 90, 220}, {80, 80, 110}};
+        case Theme::Castle: return {{50, 50, 56}, {110, 110, 120}, {210, 210, 220}, {200, 60, 60}, {90, 86, 84}};
+    }
+    return {{60, 60, 60}, {120, 120, 120}, {220, 220, 220}, {240, 200, 80}, {100, 100, 100}};
+}
+
+// A hue that changes clearly from one index to the next.
+Rgb VariantColour(int i, float sat = 0.55f, float val = 0.85f) {
+    return Hsv(static_cast<float>(i) * 137.5f + 20.0f, sat, val);
+}
+
+struct Box {
+    float l, t, r, b;
+    float W() const { return r - l; }
+    float H() const { return b - t; }
+    float Cx() const { return (l + r) * 0.5f; }
+};
+
+Box BoxOf(const SpriteRect& s) {
+    return {float(s.left), float(s.top), float(s.right), float(s.bottom)};
+}
+
+void ClipTo(Canvas& c, const SpriteRect& s) {
+    const ClipBox box{s.left, s.top, s.right, s.bottom};
+    SetClip(c, &box);
+}
+
+// ------------------------------------------------------------ figures --
+
+// A person standing on the bottom of the box; phase turns the limbs
+// through a walk or fight cycle.
+void DrawPerson(Canvas& c, Box bx, Rgb body, Rgb skin, Rgb hair, float phase, bool heroine, int variant) {
+    const float h = bx.H() * 0.92f;
+    const float unit = std::min(h / 8.0f, bx.W() / 3.2f);
+    const float cx = bx.Cx();
+    const float feet = bx.b - 1.0f;
+    const float hip = feet - unit * 3.6f;
+    const float neck = hip - unit * 2.8f;
+    const float headR = unit * 0.8f;
+    const float headY = neck - headR * 0.9f;
+    const float limb = std::max(1.5f, unit * 0.55f);
+    const float swing = std::sin(phase) * 0.6f;
+
+    // Legs and feet.
+    for (int side = -1; side <= 1; side += 2) {
+        const float a = swing * float(side);
+        const float kneeX = cx + std::sin(a) * unit * 1.8f;
+        const float kneeY = hip + std::cos(a) * unit * 1.8f;
+        const float footX = kneeX + std::sin(a * 0.5f) * unit * 1.8f;
+        Line(c, cx, hip, kneeX, kneeY, limb, Scale(body, 0.75f));
+        Line(c, kneeX, kneeY, footX, feet - limb * 0.5f, limb, Scale(body, 0.7f));
+        Line(c, footX, feet - limb * 0.5f, footX + unit * 0.6f, feet - limb * 0.5f, limb, Scale(hair, 0.6f));
+    }
+    // Hair behind the head.
+    if (heroine) {
+        FillEllipse(c, cx - unit * 0.2f, headY + headR * 0.4f, headR * 1.25f, headR * 1.5f, hair);
+        Line(c, cx - headR, headY, cx - headR * 2.2f - swing * unit, headY + unit * 2.2f, limb * 1.2f, hair);
+    }
+    // Torso: a tunic, and a skirt for the heroine.
+    const float torso[] = {cx - unit * 0.9f, neck, cx + unit * 0.9f, neck, cx + unit * 0.7f, hip, cx - unit * 0.7f, hip};
+    FillPolygon(c, torso, 4, body);
+    if (heroine) {
+        const float skirt[] = {cx - unit * 0.7f, hip - unit * 0.3f, cx + unit * 0.7f, hip - unit * 0.3f,
+                               cx + unit * 1.4f, hip + unit * 1.2f, cx - unit * 1.4f, hip + unit * 1.2f};
+        FillPolygon(c, skirt, 4, Scale(body, 0.8f));
+    } else {
+        FillRect(c, int(cx - unit * 0.8f), int(hip - unit * 0.5f), int(cx + unit * 0.8f), int(hip), Scale(hair, 0.8f));
+    }
+    // Arms; every fourth pose holds a weapon out.
+    for (int side = -1; side <= 1; side += 2) {
+        const float a = -swing * float(side) * 1.2f;
+        const float handX = cx + float(side) * unit * 0.6f + std::sin(a) * unit * 2.4f;
+        const float handY = neck + std::cos(a) * unit * 2.4f;
+        Line(c, cx + float(side) * unit * 0.8f, neck + unit * 0.2f, handX, handY, limb * 0.9f, Scale(body, 1.15f));
+        FillDisc(c, handX, handY, limb * 0.6f, skin);
+    }
+    if (variant % 4 == 3) {
+        const float reach = heroine ? unit * 4.5f : unit * 3.5f;
+        Line(c, cx + unit, neck + unit, cx + unit + reach, neck - unit * 0.5f, std::max(1.0f, limb * 0.5f),
+             Rgb{220, 226, 240});
+    }
+    // Head and eyes.
+    FillDisc(c, cx, headY, headR, skin);
+    if (heroine) FillEllipse(c, cx, headY - headR * 0.5f, headR * 1.05f, headR * 0.6f, hair);
+    if (headR >= 3.0f) {
+        FillDisc(c, cx + headR * 0.35f, headY, std::max(0.7f, headR * 0.15f), Rgb{30, 30, 60});
+        FillDisc(c, cx - headR * 0.25f, headY, std::max(0.7f, headR * 0.15f), Rgb{30, 30, 60});
+    }
+}
+
+void DrawCreatureShape(Canvas& c, Box bx, Rgb body, int variant) {
+    const float w = bx.W() * 0.8f, h = bx.H() * 0.8f;
+    const float cx = bx.Cx(), base = bx.b - 1.0f;
+    const float bodyRy = std::min(h * 0.3f, w * 0.25f);
+    const float bodyY = base - h * 0.3f - bodyRy * 0.6f;
+    const float legW = std::max(1.5f, w * 0.06f);
+    switch (variant % 4) {
+        case 0:  // four-legged beast
+            for (int i = 0; i < 4; ++i) {
+                const float lx = cx - w * 0.3f + float(i) * w * 0.2f;
+                Line(c, lx, bodyY, lx + std::sin(float(variant + i)) * w * 0.05f, base - legW * 0.5f, legW,
+                     Scale(body, 0.7f));
+            }
+            FillEllipse(c, cx, bodyY, w * 0.38f, bodyRy, body);
+            FillDisc(c, cx + w * 0.38f, bodyY - bodyRy * 0.8f, bodyRy * 0.7f, Scale(body, 1.1f));
+            FillDisc(c, cx + w * 0.45f, bodyY - bodyRy, std::max(1.0f, bodyRy * 0.14f), Rgb{250, 240, 120});
+            Line(c, cx - w * 0.38f, bodyY, cx - w * 0.48f, bodyY - bodyRy, legW, body);
+            break;
+        case 1: {  // winged flyer
+            const float wing[] = {cx, bodyY, cx - w * 0.5f, bodyY - h * 0.35f, cx - w * 0.2f, bodyY + h * 0.05f};
+            const float wing2[] = {cx, bodyY, cx + w * 0.5f, bodyY - h * 0.35f, cx + w * 0.2f, bodyY + h * 0.05f};
+            FillPolygon(c, wing, 3, Scale(body, 0.8f));
+            FillPolygon(c, wing2, 3, Scale(body, 0.8f));
+            FillEllipse(c, cx, bodyY, w * 0.16f, bodyRy * 0.9f, body);
+            FillDisc(c, cx, bodyY - bodyRy, bodyRy * 0.5f, Scale(body, 1.2f));
+            break;
+        }
+        case 2:  // blob with eyes
+            FillEllipse(c, cx, base - h * 0.3f, w * 0.4f, h * 0.3f, body);
+            FillEllipse(c, cx, base - h * 0.36f, w * 0.25f, h * 0.14f, Scale(body, 1.3f));
+            FillDisc(c, cx - w * 0.1f, base - h * 0.38f, std::max(1.0f, w * 0.05f), Rgb{20, 20, 40});
+            FillDisc(c, cx + w * 0.1f, base - h * 0.38f, std::max(1.0f, w * 0.05f), Rgb{20, 20, 40});
+            break;
+        default: {  // tall armoured golem
+            FillRect(c, int(cx - w * 0.25f), int(base - h * 0.85f), int(cx + w * 0.25f), int(base - h * 0.3f), body);
+            FillRect(c, int(cx - w * 0.22f), int(base - h * 0.3f), int(cx - w * 0.05f), int(base), Scale(body, 0.7f));
+            FillRect(c, int(cx + w * 0.05f), int(base - h * 0.3f), int(cx + w * 0.22f), int(base), Scale(body, 0.7f));
+            FillRect(c, int(cx - w * 0.4f), int(base - h * 0.8f), int(cx - w * 0.26f), int(base - h * 0.4f),
+                     Scale(body, 0.85f));
+            FillRect(c, int(cx + w * 0.26f), int(base - h * 0.8f), int(cx + w * 0.4f), int(base - h * 0.4f),
+                     Scale(body, 0.85f));
+            FillDisc(c, cx, base - h * 0.9f, std::min(w, h) * 0.12f, Scale(body, 1.2f));
+            FillRect(c, int(cx - w * 0.08f), int(base - h * 0.92f), int(cx + w * 0.08f), int(base - h * 0.89f),
+                     Rgb{255, 120, 60});
+            break;
+        }
+    }
+}
+
+void DrawPropShape(Canvas& c, Box bx, Palette p, int variant) {
+    const float w = bx.W(), h = bx.H();
+    const float cx = bx.Cx(), base = bx.b;
+    const Rgb tint = Mix(p.mid, VariantColour(variant), 0.35f);
+    switch (variant % 6) {
+        case 0: {  // crate
+            const float s = std::min(w, h) * 0.8f;
+            const int l = int(cx - s / 2), t = int(base - s), r = int(cx + s / 2), b = int(base);
+            FillRect(c, l, t, r, b, Mix(tint, Rgb{170, 120, 70}, 0.6f));
+            FrameRect(c, l, t, r, b, std::max(1, int(s / 12)), Rgb{110, 70, 40});
+            Line(c, float(l), float(t), float(r), float(b), std::max(1.0f, s / 14), Rgb{120, 80, 44});
+            break;
+        }
+        case 1: {  // barrel
+            const float rx = std::min(w * 0.4f, h * 0.3f), top = base - std::min(h * 0.9f, rx * 3.0f);
+            FillRect(c, int(cx - rx), int(top), int(cx + rx), int(base), Mix(tint, Rgb{150, 90, 50}, 0.6f));
+            for (int i = 1; i <= 2; ++i) {
+                const int y = int(top + (base - top) * float(i) / 3.0f);
+                FillRect(c, int(cx - rx), y, int(cx + rx), y + std::max(1, int(rx / 6)), Rgb{90, 90, 100});
+            }
+            break;
+        }
+        case 2: {  // pillar
+            const float pw = std::max(2.0f, std::min(w * 0.35f, h * 0.25f));
+            FillRect(c, int(cx - pw / 2), int(bx.t + h * 0.1f), int(cx + pw / 2), int(base), p.light);
+            FillRect(c, int(cx - pw * 0.8f), int(bx.t + h * 0.05f), int(cx + pw * 0.8f), int(bx.t + h * 0.12f),
+                     p.mid);
+            FillRect(c, int(cx - pw * 0.8f), int(base - h * 0.07f), int(cx + pw * 0.8f), int(base), p.mid);
+            for (float x = cx - pw / 2 + pw / 4; x < cx + pw / 2; x += pw / 4)
+                FillRect(c, int(x), int(bx.t + h * 0.14f), int(x) + 1, int(base - h * 0.08f), Scale(p.light, 0.8f));
+            break;
+        }
+        case 3: {  // tree
+            const float tw = std::max(2.0f, w * 0.12f);
+            FillRect(c, int(cx - tw / 2), int(base - h * 0.45f), int(cx + tw / 2), int(base), Rgb{110, 76, 44});
+            const Rgb leaf = Mix(Rgb{50, 140, 60}, tint, 0.25f);
+            FillDisc(c, cx, base - h * 0.62f, std::min(w * 0.38f, h * 0.3f), leaf);
+            FillDisc(c, cx - w * 0.18f, base - h * 0.5f, std::min(w * 0.25f, h * 0.2f), Scale(leaf, 0.85f));
+            FillDisc(c, cx + w * 0.18f, base - h * 0.52f, std::min(w * 0.25f, h * 0.2f), Scale(leaf, 1.1f));
+            break;
+        }
+        case 4: {  // rock
+            const float rock[] = {cx - w * 0.42f, base,          cx - w * 0.35f, base - h * 0.4f,
+                                  cx - w * 0.05f, base - h * 0.6f, cx + w * 0.3f,  base - h * 0.45f,
+                                  cx + w * 0.42f, base};
+            FillPolygon(c, rock, 5, Mix(p.ground, Rgb{150, 150, 150}, 0.5f));
+            Line(c, cx - w * 0.05f, base - h * 0.58f, cx + w * 0.05f, base - h * 0.2f, std::max(1.0f, w / 40),
+                 Rgb{90, 90, 96});
+            break;
+        }
+        default: {  // lantern on a post
+            const float pw = std::max(1.5f, w * 0.08f);
+            FillRect(c, int(cx - pw / 2), int(bx.t + h * 0.3f), int(cx + pw / 2), int(base), Rgb{80, 80, 90});
+            FillRect(c, int(cx - w * 0.2f), int(bx.t + h * 0.08f), int(cx + w * 0.2f), int(bx.t + h * 0.32f),
+                     Rgb{250, 220, 120});
+            FrameRect(c, int(cx - w * 0.2f), int(bx.t + h * 0.08f), int(cx + w * 0.2f), int(bx.t + h * 0.32f),
+                      std::max(1, int(w / 30)), Rgb{90, 80, 70});
+            break;
+        }
+    }
+}
+
+void DrawEffectShape(Canvas& c, Box bx, int variant) {
+    const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f;
+    const float r = std::min(bx.W(), bx.H()) * 0.45f;
+    const Rgb hot = Hsv(float(variant) * 47.0f + 30.0f, 0.7f, 1.0f);
+    switch (variant % 5) {
+        case 0: {  // star burst
+            float star[32];
+            for (int i = 0; i < 16; ++i) {
+                const float a = float(i) * kPi / 8.0f + float(variant) * 0.2f;
+                const float rr = (i % 2 == 0) ? r : r * 0.45f;
+                star[2 * i] = cx + std::cos(a) * rr;
+                star[2 * i + 1] = cy + std::sin(a) * rr;
+            }
+            FillPolygon(c, star, 16, hot);
+            FillDisc(c, cx, cy, r * 0.3f, Rgb{255, 255, 230});
+            break;
+        }
+        case 1:  // rings
+            Ring(c, cx, cy, r, std::max(1.0f, r * 0.18f), hot);
+            Ring(c, cx, cy, r * 0.6f, std::max(1.0f, r * 0.12f), Mix(hot, Rgb{255, 255, 255}, 0.5f));
+            break;
+        case 2:  // sparks
+            for (int i = 0; i < 8; ++i) {
+                const float a = float(i) * kPi / 4.0f + float(variant);
+                Line(c, cx + std::cos(a) * r * 0.25f, cy + std::sin(a) * r * 0.25f, cx + std::cos(a) * r,
+                     cy + std::sin(a) * r, std::max(1.0f, r * 0.08f), hot);
+            }
+            break;
+        case 3:  // coin
+            FillEllipse(c, cx, cy, r * 0.75f, r, Rgb{240, 200, 60});
+            FillEllipse(c, cx, cy, r * 0.5f, r * 0.75f, Rgb{255, 230, 120});
+            FillRect(c, int(cx - r * 0.1f), int(cy - r * 0.45f), int(cx + r * 0.1f), int(cy + r * 0.45f),
+                     Rgb{200, 150, 40});
+            break;
+        default:  // smoke puffs
+            FillDisc(c, cx - r * 0.35f, cy + r * 0.15f, r * 0.5f, Rgb{170, 170, 180});
+            FillDisc(c, cx + r * 0.3f, cy + r * 0.1f, r * 0.55f, Rgb{200, 200, 210});
+            FillDisc(c, cx, cy - r * 0.3f, r * 0.5f, Rgb{225, 225, 232});
+            break;
+    }
+}
+
+void DrawIconShape(Canvas& c, Box bx, int variant) {
+    const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f;
+    const float r = std::min(bx.W(), bx.H()) * 0.42f;
+    const Rgb col = VariantColour(variant, 0.6f, 0.95f);
+    switch (variant % 5) {
+        case 0:  // potion
+            FillDisc(c, cx, cy + r * 0.25f, r * 0.65f, col);
+            FillRect(c, int(cx - r * 0.2f), int(cy - r), int(cx + r * 0.2f), int(cy - r * 0.2f),
+                     Rgb{210, 220, 230});
+            break;
+        case 1:  // sword
+            Line(c, cx - r * 0.8f, cy + r * 0.8f, cx + r * 0.8f, cy - r * 0.8f, std::max(1.0f, r * 0.2f),
+                 Rgb{220, 225, 240});
+            Line(c, cx - r * 0.7f, cy + r * 0.2f, cx - r * 0.2f, cy + r * 0.7f, std::max(1.0f, r * 0.18f), col);
+            break;
+        case 2: {  // gem
+            const float gem[] = {cx, cy - r, cx + r * 0.8f, cy - r * 0.2f, cx, cy + r, cx - r * 0.8f, cy - r * 0.2f};
+            FillPolygon(c, gem, 4, col);
+            break;
+        }
+        case 3: {  // arrow cursor
+            const float arrow[] = {cx - r * 0.6f, cy - r, cx + r * 0.8f, cy, cx - r * 0.6f, cy + r};
+            FillPolygon(c, arrow, 3, Rgb{250, 240, 200});
+            break;
+        }
+        default:  // shield
+            FillEllipse(c, cx, cy, r * 0.75f, r, col);
+            FillRect(c, int(cx - r * 0.1f), int(cy - r * 0.8f), int(cx + r * 0.1f), int(cy + r * 0.8f),
+                     Rgb{240, 230, 180});
+            break;
+    }
+}
+
+// The big letters of the loading panel, lit or unlit, at panel y.
+void DrawLoadingLetters(Canvas& c, int panelTop, Rgb colour) {
+    for (std::size_t i = 0; i < kLoadingLetterRects.size(); ++i) {
+        const SpriteRect& s = kLoadingLetterRects[i];
+        const int top = panelTop + kLoadingLetterPanelY;
+        const int pad = std::min(2, s.Width() / 8);
+        DrawGlyphInBox(c, kLoadingLetters[i], s.left + pad, top + 2, s.right - pad, top + s.Height() - 2, colour);
+    }
+}
+
+void DrawLoadingPanel(Canvas& c, const SpriteRect& s, bool lit) {
+    FillRect(c, s.left, s.top, s.right, s.bottom, Rgb{24, 30, 64});
+    FrameRect(c, s.left, s.top, s.right, s.bottom, 2, Rgb{150, 170, 230});
+    DrawLoadingLetters(c, s.top, lit ? Rgb{255, 230, 140} : Rgb{70, 80, 120});
+    const int barTop = s.bottom - 9;
+    FillRect(c, s.left + 20, barTop, s.right - 20, barTop + 4, Rgb{50, 56, 90});
+    if (lit) FillRect(c, s.left + 20, barTop, s.right - 20, barTop + 4, Rgb{120, 220, 140});
+}
+
+}  // namespace
+
+// --------------------------------------------------------- rect figures --
+
+void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind, std::string_view glyphs) {
+    for (std::size_t n = 0; n < rects.size(); ++n) {
+        const SpriteRect& s = rects[n];
+        const int i = static_cast<int>(n);
+        ClipTo(c, s);
+        const Box bx = BoxOf(s);
+        switch (kind) {
+            case FigureKind::HudFrame:
+                FillRect(c, s.left, s.top, s.right, s.bottom, Rgb{26, 32, 60});
+                FrameRect(c, s.left, s.top, s.right, s.bottom, 1, Rgb{170, 180, 220});
+                FillRect(c, s.left + 2, s.top + 2, s.left + 4, s.bottom - 2, Rgb{236, 196, 90});
+                break;
+            case FigureKind::HudLowFill:
+                VerticalGradient(c, s.left, s.top, s.right, s.bottom, Rgb{255, 110, 90}, Rgb{170, 20, 20});
+                break;
+            case FigureKind::Lamp: {
+                static constexpr Rgb kLamps[] = {{230, 50, 40}, {240, 190, 40}, {60, 210, 90}};
+                const Rgb lamp = kLamps[n % 3];
+                FillDisc(c, bx.Cx(), (bx.t + bx.b) * 0.5f, std::min(bx.W(), bx.H()) * 0.5f, Scale(lamp, 0.6f));
+                FillDisc(c, bx.Cx(), (bx.t + bx.b) * 0.5f, std::min(bx.W(), bx.H()) * 0.35f, lamp);
+                FillDisc(c, bx.Cx() - 1.5f, (bx.t + bx.b) * 0.5f - 1.5f, 1.2f, Rgb{255, 255, 240});
+                break;
+            }
+            case FigureKind::GaugeFrame:
+                FillRect(c, s.left, s.top, s.right, s.bottom, Rgb{30, 30, 44});
+                FillRect(c, s.left, s.top, s.right, s.top + 2, Rgb{220, 210, 170});
+                FillRect(c, s.left, s.bottom - 2, s.right, s.bottom, Rgb{150, 130, 90});
+                FillRect(c, s.left, s.top, s.left + 3, s.bottom, Rgb{200, 190, 150});
+                break;
+            case FigureKind::GaugeCap:
+                FillRect(c, s.left, s.top, s.right, s.bottom, Rgb{200, 190, 150});
+                break;
+            case FigureKind::GaugeFill:
+                VerticalGradient(c, s.left, s.top, s.right, s.bottom, Rgb{150, 250, 150}, Rgb{30, 150, 60});
+                break;
+            case FigureKind::GaugeTenthFill:
+                VerticalGradient(c, s.left, s.top, s.right, s.bottom, Rgb{150, 220, 255}, Rgb{30, 100, 200});
+                break;
+            case FigureKind::LoadingPanel:
+            case FigureKind::LoadingPanelLit:
+                SetClip(c, nullptr);
+                DrawLoadingPanel(c, s, kind == FigureKind::LoadingPanelLit);
+                break;
+            case FigureKind::Letter: {
+                const char ch = n < glyphs.size() ? glyphs[n] : '?';
+                const int pad = std::min(2, s.Width() / 8);
+                FillRect(c, s.left, s.top, s.right, s.bottom, kTransparent);
+                DrawGlyphInBox(c, ch, s.left + pad, s.top + 2, s.right - pad, s.bottom - 2, Rgb{255, 246, 170});
+                break;
+            }
+            case FigureKind::Walker: {
+                const float phase = float(i) * 2.0f * kPi / float(std::max<std::size_t>(rects.size(), 1));
+                DrawPerson(c, bx, Rgb{200, 80, 110}, Rgb{250, 214, 180}, Rgb{90, 50, 30}, phase, true, 0);
+                break;
+            }
+            case FigureKind::Heroine:
+                DrawPerson(c, bx, Mix(Rgb{210, 70, 100}, VariantColour(i), 0.15f), Rgb{250, 214, 180},
+                           Rgb{100, 56, 30}, float(i) * 0.9f, true, i);
+                break;
+            case FigureKind::Character:
+                DrawPerson(c, bx, VariantColour(i, 0.45f, 0.75f), Rgb{235, 200, 170}, VariantColour(i + 3, 0.5f, 0.5f),
+                           float(i) * 1.3f, false, i);
+                break;
+            case FigureKind::Creature:
+                DrawCreatureShape(c, bx, VariantColour(i, 0.5f, 0.7f), i);
+                break;
+            case FigureKind::Prop:
+                DrawPropShape(c, bx, ThemePalette(Theme::Stage), i);
+                break;
+            case FigureKind::Effect:
+                DrawEffectShape(c, bx, i);
+                break;
+            case FigureKind::Icon:
+                DrawIconShape(c, bx, i);
+                break;
+            case FigureKind::Spinner: {
+                const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f, r = std::min(bx.W(), bx.H()) * 0.36f;
+                for (int k = 0; k < 8; ++k) {
+                    const float a = float(k) * kPi / 4.0f + float(i) * kPi / 8.0f;
+                    const float bright = 0.35f + 0.65f * float(k) / 7.0f;
+                    FillDisc(c, cx + std::cos(a) * r, cy + std::sin(a) * r, std::max(1.2f, r * 0.22f),
+                             Scale(Rgb{250, 250, 250}, bright));
+                }
+                break;
+            }
+            case FigureKind::Marker: {
+                const float arrow[] = {bx.l + 1, bx.t + bx.H() * 0.35f, bx.r - 1, bx.t + bx.H() * 0.35f, bx.Cx(),
+                                       bx.b - 1};
+                const Rgb col = (n % 2 == 0) ? Rgb{200, 200, 200} : Rgb{255, 255, 255};
+                FillRect(c, int(bx.Cx() - bx.W() * 0.2f), s.top + 1, int(bx.Cx() + bx.W() * 0.2f),
+                         int(bx.t + bx.H() * 0.4f), col);
+                FillPolygon(c, arrow, 3, col);
+                break;
+            }
+        }
+    }
+    SetClip(c, nullptr);
+}
+
+// ------------------------------------------------------- rect registry --
+
+namespace {
+const std::array<SpriteRect, 1> kHudFrame{kHudFrameRect};
+const std::array<SpriteRect, 1> kHudLowFill{kHudLowFillRect};
+const std::array<SpriteRect, 1> kGaugeFrame{kGaugeFrameRect};
+const std::array<SpriteRect, 1> kGaugeCap{kGaugeCapRect};
+const std::array<SpriteRect, 1> kGaugeFill{kGaugeFillRect};
+const std::array<SpriteRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
+const std::array<SpriteRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
+const std::array<SpriteRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
+
+const std::array<RectSource, 13> kRectSources{{
+    {102, FigureKind::HudFrame, kHudFrame, {}},
+    {102, FigureKind::HudLowFill, kHudLowFill, {}},
+    {102, FigureKind::Lamp, kHudMeterRects, {}},
+    {103, FigureKind::GaugeFrame, kGaugeFrame, {}},
+    {103, FigureKind::GaugeCap, kGaugeCap, {}},
+    {103, FigureKind::GaugeFill, kGaugeFill, {}},
+    {103, FigureKind::GaugeTenthFill, kGaugeTenthFill, {}},
+    {104, FigureKind::LoadingPanelLit, kLoadingFirst, {}},
+    {104, FigureKind::LoadingPanel, kLoadingSecond, {}},
+    {104, FigureKind::Letter, kLoadingLetterRects, kLoadingLetters},
+    {117, FigureKind::Walker, kTitleFigureRects, {}},
+    {153, FigureKind::Spinner, kSpinnerRects, {}},
+    {175, FigureKind::Marker, kMarkerRects, {}},
+}};
+}  // namespace
+
+std::span<const RectSource> RectSources() { return kRectSources; }
+
+// ------------------------------------------------------- base patterns --
+
+namespace {
+
+std::uint32_t SeedOf(const PictureInfo& info) { return static_cast<std::uint32_t>(info.id) * 2654435761u; }
+
+// A grid of cells of about the given size, each with a figure.
+void DrawSheet(Canvas& c, const PictureInfo& info, float cellTarget, FigureKind first, FigureKind second) {
+    const int cols = std::max(1, static_cast<int>(std::lround(c.width / cellTarget)));
+    const int rows = std::max(1, static_cast<int>(std::lround(c.height / (cellTarget * 1.2f))));
+    std::vector<SpriteRect> a, b;
+    const Rgb line = Scale(ThemePalette(info.theme).mid, 0.45f);
+    for (int r = 0; r < rows; ++r)
+        for (int k = 0; k < cols; ++k) {
+            const SpriteRect cell{k * c.width / cols, r * c.height / rows, (k + 1) * c.width / cols,
+                                  (r + 1) * c.height / rows};
+            FrameRect(c, cell.left, cell.top, cell.right, cell.bottom, 1, Solid(line));
+            const int pad = std::max(1, std::min(cell.Width(), cell.Height()) / 12);
+            const SpriteRect inner{cell.left + pad, cell.top + pad, cell.right - pad, cell.bottom - pad};
+            ((r * cols + k) % 3 == 2 ? b : a).push_back(inner);
+        }
+    DrawFiguresAt(c, a, first);
+    DrawFiguresAt(c, b, second);
+}
+
+void DrawScenery(Canvas& c, const PictureInfo& info) {
+    const Palette p = ThemePalette(info.theme);
+    const int bandH = std::clamp(c.height / std::max(1, c.height / 300), 60, 420);
+    const int bands = std::max(1, c.height / bandH);
+    for (int band = 0; band < bands; ++band) {
+        const int top = band * c.height / bands, bottom = (band + 1) * c.height / bands;
+        const int groundTop = bottom - std::max(6, (bottom - top) / 6);
+        // Ground with a lighter rim and speckles.
+        for (int y = groundTop; y < bottom; ++y)
+            for (int x = 0; x < c.width; ++x) {
+                const float n = Noise(x / 3, y / 3, SeedOf(info) + band);
+                Plot(c, x, y, Solid(Scale(y < groundTop + 3 ? p.light : p.ground, 0.85f + 0.3f * n)));
+            }
+        // A building, an arch and props along the ground.
+        const int h = groundTop - top;
+        int x = 8 + band * 37 % 60;
+        int variant = band * 5 + info.id;
+        while (x < c.width - 20) {
+            const int w = std::clamp(static_cast<int>(h * (0.35f + 0.4f * Noise(x, band, SeedOf(info)))), 12, 260);
+            const SpriteRect cell{x, top + h / 8, std::min(c.width, x + w), groundTop};
+            if (variant % 4 == 0 && w > 30) {
+                // House or tower with windows and a roof.
+                const int roofH = cell.Height() / 4;
+                FillRect(c, cell.left, cell.top + roofH, cell.right, cell.bottom, Solid(p.mid));
+                const float roof[] = {float(cell.left - 4), float(cell.top + roofH), float(cell.Width()) / 2 + cell.left,
+                                      float(cell.top), float(cell.right + 4), float(cell.top + roofH)};
+                FillPolygon(c, roof, 3, Solid(p.accent));
+                for (int wy = cell.top + roofH + 8; wy + 12 < cell.bottom - 10; wy += 24)
+                    for (int wx = cell.left + 6; wx + 10 < cell.right - 4; wx += 20)
+                        FillRect(c, wx, wy, wx + 10, wy + 12, Solid(Rgb{250, 230, 150}));
+                FillRect(c, cell.left + cell.Width() / 2 - 6, cell.bottom - 22, cell.left + cell.Width() / 2 + 6,
+                         cell.bottom, Solid(p.dark));
+            } else if (variant % 4 == 1 && w > 30) {
+                // Arch of stone.
+                ClipTo(c, cell);
+                FillRect(c, cell.left, cell.top + cell.Height() / 5, cell.right, cell.bottom, Solid(p.light));
+                FillEllipse(c, float(cell.left + cell.right) / 2, float(cell.bottom), cell.Width() * 0.3f,
+                            cell.Height() * 0.55f, kTransparent);
+                FrameRect(c, cell.left, cell.top + cell.Height() / 5, cell.right, cell.bottom, 2, Solid(p.mid));
+                SetClip(c, nullptr);
+            } else {
+                DrawPropShape(c, BoxOf(cell), p, variant);
+            }
+            x += w + 10 + static_cast<int>(30 * Noise(x, 7, SeedOf(info)));
+            ++variant;
+        }
+    }
+}
+
+void DrawBackdrop(Canvas& c, const PictureInfo& info) {
+    const Palette p = ThemePalette(info.theme);
+    VerticalGradient(c, 0, 0, c.width, c.height, Solid(p.mid), Solid(p.dark));
+    // Stone courses with offset joints.
+    const int course = std::clamp(c.height / 6, 6, 26);
+    for (int y = 0; y < c.height; y += course) {
+        FillRect(c, 0, y, c.width, y + 1, Solid(Scale(p.dark, 0.7f)));
+        const int off = (y / course) % 2 ? course : 0;
+        for (int x = off; x < c.width; x += course * 2) FillRect(c, x, y, x + 1, y + course, Solid(Scale(p.dark, 0.7f)));
+    }
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x)
+            if (Noise(x, y, SeedOf(info)) > 0.93f) c.Put(x, y, Solid(Scale(c.At(x, y), 1.2f)));
+}
+
+void DrawSky(Canvas& c) {
+    VerticalGradient(c, 0, 0, c.width, c.height / 2, Rgb{40, 80, 170}, Rgb{110, 160, 230});
+    VerticalGradient(c, 0, c.height / 2, c.width, c.height, Rgb{110, 160, 230}, Rgb{230, 225, 210});
+}
+
+void DrawFarBand(Canvas& c, const PictureInfo& info) {
+    const Palette p = ThemePalette(Theme::Field);
+    const float seed = float(info.id % 7);
+    const float w = float(c.width);
+    // Whole periods across the width, so panels meet without a seam.
+    for (int x = 0; x < c.width; ++x) {
+        const float t = float(x) / w * 2.0f * kPi;
+        const float crest = c.height * (0.35f + 0.12f * std::sin(2 * t + seed) + 0.08f * std::sin(5 * t + 2 * seed) +
+                                        0.04f * std::sin(11 * t + seed));
+        for (int y = static_cast<int>(crest); y < c.height; ++y) {
+            const float depth = float(y - crest) / float(c.height);
+            Plot(c, x, y, Solid(Mix(Scale(p.mid, 0.9f + 0.1f * Noise(x / 4, y / 4, SeedOf(info))), p.dark, depth * 1.6f)));
+        }
+        if (x % 37 == 11) {  // trees on the crest
+            FillDisc(c, float(x), crest - 6, 7, Solid(Scale(p.dark, 1.2f)));
+            FillRect(c, x - 1, static_cast<int>(crest - 2), x + 1, static_cast<int>(crest + 4), Solid(Rgb{80, 60, 40}));
+        }
+    }
+}
+
+void DrawFarShape(Canvas& c, const PictureInfo& info) {
+    const std::string name = info.name;
+    const float w = float(c.width), h = float(c.height);
+    if (name == "CLOUD") {
+        FillEllipse(c, w * 0.5f, h * 0.62f, w * 0.46f, h * 0.3f, Rgb{240, 244, 250});
+        FillDisc(c, w * 0.35f, h * 0.48f, h * 0.3f, Rgb{250, 252, 255});
+        FillDisc(c, w * 0.6f, h * 0.4f, h * 0.36f, Rgb{246, 248, 255});
+        FillEllipse(c, w * 0.5f, h * 0.8f, w * 0.4f, h * 0.1f, Rgb{210, 218, 232});
+    } else if (name == "SUN") {
+        for (int k = 5; k >= 1; --k)
+            FillDisc(c, w / 2, h / 2, w * 0.1f * float(k) * 0.95f, Mix(Rgb{250, 240, 190}, Rgb{255, 190, 90}, float(k) / 5));
+        FillDisc(c, w / 2, h / 2, w * 0.22f, Rgb{255, 250, 220});
+    } else {
+        // One peak, or a range of them, with snow on the tops.
+        const int peaks = name == "RANGE" ? 5 : 1;
+        for (int k = 0; k < peaks; ++k) {
+            const float px = w * (float(k) + 0.5f) / float(peaks);
+            const float half = w / float(peaks) * (peaks > 1 ? 0.75f : 0.5f);
+            const float top = h * (peaks > 1 ? 0.1f + 0.25f * Noise(k, 1, SeedOf(info)) : 0.02f);
+            const float hill[] = {px - half, h, px, top, px + half, h};
+            FillPolygon(c, hill, 3, Solid(Mix(Rgb{90, 110, 150}, Rgb{120, 130, 170}, float(k % 2))));
+            const float snowY = top + (h - top) * 0.22f;
+            const float snow[] = {px - half * 0.22f, snowY, px, top, px + half * 0.22f, snowY};
+            FillPolygon(c, snow, 3, Rgb{240, 244, 250});
+        }
+    }
+}
+
+void DrawGroundTiles(Canvas& c, const PictureInfo& info) {
+    // Four tile bands: meadow, dry earth, sand, dark stone.
+    static constexpr int kBandTop[] = {0, 24, 51, 76, 101};
+    static constexpr Rgb kTop[] = {{90, 190, 70}, {170, 150, 70}, {230, 210, 140}, {130, 130, 140}};
+    static constexpr Rgb kBody[] = {{120, 86, 50}, {140, 100, 60}, {200, 170, 110}, {80, 80, 90}};
+    for (int band = 0; band < 4; ++band)
+        for (int y = kBandTop[band]; y < std::min(c.height, kBandTop[band + 1]); ++y)
+            for (int x = 0; x < c.width; ++x) {
+                const int dy = y - kBandTop[band];
+                const float n = Noise(x / 2, y / 2, SeedOf(info) + band);
+                const Rgb base = dy < 7 + static_cast<int>(3 * Noise(x, band, 5)) ? kTop[band] : kBody[band];
+                c.Put(x, y, Solid(Scale(base, 0.85f + 0.3f * n)));
+            }
+}
+
+void DrawGroundColumns(Canvas& c, const PictureInfo& info) {
+    static constexpr Rgb kBody[] = {{120, 86, 50}, {100, 96, 100}, {140, 100, 60}};
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x) {
+            const int col = std::min(2, x / 25);
+            const float n = Noise(x / 3, y / 3, SeedOf(info) + col);
+            Rgb px = Scale(kBody[col], 0.8f + 0.35f * n);
+            if (Noise(x / 5, y / 5, 99 + col) > 0.9f) px = Rgb{150, 140, 130};  // pebbles
+            c.Put(x, y, Solid(px));
+        }
+}
+
+void DrawEdgePiece(Canvas& c) {
+    const float left[] = {0, 19, 1, 4, 6, 0, 10, 3, 10, 19};
+    FillPolygon(c, left, 5, Rgb{110, 100, 90});
+    const float right[] = {10, 19, 10, 2, 15, 0, 19, 5, 19, 19};
+    FillPolygon(c, right, 5, Rgb{130, 118, 100});
+    FillRect(c, 0, 0, 20, 3, Rgb{90, 170, 70});
+}
+
+void DrawMenuPanel(Canvas& c, const PictureInfo& info) {
+    const Palette p = ThemePalette(Theme::Menu);
+    const int th = std::max(1, std::min(c.width, c.height) / 30);
+    VerticalGradient(c, 0, 0, c.width, c.height, p.mid, p.dark);
+    FrameRect(c, 0, 0, c.width, c.height, th + 1, p.accent);
+    FrameRect(c, th + 2, th + 2, c.width - th - 2, c.height - th - 2, 1, p.light);
+    // Placeholder rows where the menu texts go.
+    const int rowH = std::clamp(c.height / 8, 10, 40);
+    for (int y = rowH + th * 3; y + rowH / 2 < c.height - th * 3; y += rowH)
+        FillRect(c, th * 4 + 6, y, c.width - th * 4 - 6, y + std::max(2, rowH / 6), Scale(p.light, 0.55f));
+    (void)info;
+}
+
+void DrawMenuColumn(Canvas& c, const PictureInfo& info) {
+    const Palette p = ThemePalette(Theme::Menu);
+    const int rowH = std::clamp(c.width / 4, 24, 40);
+    int i = 0;
+    for (int y = 0; y + rowH <= c.height; y += rowH, ++i) {
+        const Rgb face = Mix(p.mid, VariantColour(i + info.id), 0.25f);
+        FillRect(c, 2, y + 2, c.width - 2, y + rowH - 2, face);
+        FrameRect(c, 2, y + 2, c.width - 2, y + rowH - 2, 1, p.light);
+        DrawIconShape(c, Box{4.0f, float(y + 4), float(4 + rowH - 8), float(y + rowH - 4)}, i);
+        DrawText(c, rowH + 2, y + rowH / 2 - 3, std::to_string(i + 1), 1, p.light);
+    }
+}
+
+void DrawMenuTile(Canvas& c) {
+    FillRect(c, 0, 0, c.width, c.height, Rgb{120, 110, 150});
+    FrameRect(c, 0, 0, c.width, c.height, 2, Rgb{60, 56, 84});
+    FillRect(c, 2, 2, c.width - 2, 4, Rgb{170, 160, 200});
+}
+
+void DrawLogo(Canvas& c) {
+    constexpr int kStrip = 82;
+    const char* word = "QUILLMARCH";
+    const int scale = 6;
+    const int textW = TextWidth(word, scale);
+    for (int frame = 1; frame * kStrip <= c.height + kStrip - 1; ++frame) {
+        const int top = (frame - 1) * kStrip;
+        const float reveal = std::min(1.0f, float(frame) / 12.0f);
+        const int x0 = (c.width - textW) / 2;
+        const int y0 = top + 14;
+        const Rgb glow = Mix(Rgb{60, 40, 90}, Rgb{120, 90, 200}, reveal);
+        FillEllipse(c, c.width / 2.0f, top + 36.0f, textW * 0.6f * reveal + 10, 30, Solid(Scale(glow, 0.6f)));
+        // Shadow, then the letters in gold, lit from left to right.
+        DrawText(c, x0 + 3, y0 + 3, word, scale, Rgb{40, 30, 60});
+        for (int k = 0; k < 10; ++k) {
+            const float lit = std::clamp(reveal * 10.0f - float(k), 0.0f, 1.0f);
+            const Rgb col = Mix(Rgb{90, 80, 120}, Rgb{255, 214, 90}, lit);
+            DrawText(c, x0 + k * 6 * scale, y0, std::string_view(word + k, 1), scale, col);
+        }
+        if (frame >= 12) {  // the quill's stroke under the full logo
+            Line(c, float(x0), top + 66.0f, float(x0 + textW), top + 60.0f, 3, Rgb{240, 240, 255});
+            FillDisc(c, float(x0 + textW), top + 60.0f, 4, Rgb{255, 230, 150});
+        }
+    }
+}
+
+bool HasRectSource(int id) {
+    for (const RectSource& r : RectSources())
+        if (r.resourceId == id) return true;
+    return false;
+}
+
+}  // namespace
+
+Canvas DrawPicture(const PictureInfo& info) {
+    Canvas c(info.width, info.height);
+    const int labelScale = std::clamp(std::min<int>(info.width, info.height) / 150, 1, 3);
+    bool label = true;
+    switch (info.kind) {
+        case PictureKind::Black: label = false; break;
+        case PictureKind::Heroine: DrawSheet(c, info, 128.0f, FigureKind::Heroine, FigureKind::Heroine); break;
+        case PictureKind::Figures: DrawSheet(c, info, 150.0f, FigureKind::Character, FigureKind::Creature); break;
+        case PictureKind::Scenery: DrawScenery(c, info); break;
+        case PictureKind::Props:
+            DrawSheet(c, info, std::max(24.0f, std::min<float>(info.width, info.height) * 0.9f), FigureKind::Prop,
+                      FigureKind::Effect);
+            break;
+        case PictureKind::Backdrop: DrawBackdrop(c, info); break;
+        case PictureKind::Sky: DrawSky(c); label = false; break;
+        case PictureKind::FarBand: DrawFarBand(c, info); break;
+        case PictureKind::FarShape: DrawFarShape(c, info); break;
+        case PictureKind::GroundTiles: DrawGroundTiles(c, info); label = false; break;
+        case PictureKind::GroundColumns: DrawGroundColumns(c, info); label = false; break;
+        case PictureKind::EdgePiece: DrawEdgePiece(c); label = false; break;
+        case PictureKind::Effects:
+            DrawSheet(c, info, std::max(24.0f, std::min<float>(info.height, 64.0f)), FigureKind::Effect,
+                      FigureKind::Effect);
+            break;
+        case PictureKind::Icons:
+            DrawSheet(c, info, std::max(20.0f, std::min<float>(info.height, 48.0f)), FigureKind::Icon,
+                      FigureKind::Icon);
+            label = !HasRectSource(info.id);
+            break;
+        case PictureKind::MenuPanel: DrawMenuPanel(c, info); break;
+        case PictureKind::MenuColumn: DrawMenuColumn(c, info); break;
+        case PictureKind::MenuTile: DrawMenuTile(c); label = false; break;
+        case PictureKind::Logo: DrawLogo(c); label = false; break;  // every strip is a logo frame
+        case PictureKind::TitleFigures:
+        case PictureKind::Hud:
+        case PictureKind::Loading: label = false; break;
+        case PictureKind::Gauge: FillRect(c, 0, 0, c.width, c.height, Rgb{20, 20, 28}); label = false; break;
+    }
+    // Rect-source figures go over the base pattern, each on a cleared rectangle.
+    for (const RectSource& r : RectSources()) {
+        if (r.resourceId != info.id) continue;
+        for (const SpriteRect& s : r.rects)
+            FillRect(c, s.left, s.top, s.right, s.bottom, info.keyed ? kTransparent : Rgb{20, 20, 28});
+        DrawFiguresAt(c, r.rects, r.kind, r.glyphs);
+    }
+    if (label) {
+        const std::string text = std::to_string(info.id) + " " + info.name;
+        DrawLabel(c, 2, 2, text, labelScale);
+    }
+    return c;
+}
