@@ -27,6 +27,13 @@ struct StartUpOnceRecord {
 };
 StartUpOnceRecord StartUpOnce;
 
+void ReleaseFonts() {
+    for (int i = 1; i <= 8; ++i) {
+        if (TextFontSet.font[i] != 0) plat::FontRelease(TextFontSet.font[i]);
+        TextFontSet.font[i] = 0;
+    }
+}
+
 int CreateDeviceCallback() { return OnCreateDeviceResources(); }
 int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceResources(bb.width, bb.height); }
 
@@ -55,7 +62,9 @@ int OnCreateDeviceResources() {
     for (int i = 1; i <= 8; ++i)
         TextFontSet.font[i] = plat::FontCreate(kTextFontSpecs[i].face, kTextFontSpecs[i].height, kTextFontSpecs[i].weight);
     if (!plat::EffectCreate(kEffectFile)) {
+        // The device will not be made: give back what was made for it.
         DeviceObjects.effect = false;
+        ReleaseFonts();
         return 1;
     }
     DeviceObjects.effect = true;
@@ -93,10 +102,7 @@ void OnDestroyDevice() {
         plat::EffectRelease();
         DeviceObjects.effect = false;
     }
-    for (int i = 1; i <= 8; ++i) {
-        if (TextFontSet.font[i] != 0) plat::FontRelease(TextFontSet.font[i]);
-        TextFontSet.font[i] = 0;
-    }
+    ReleaseFonts();
     DeviceObjects.gameSprite = false;
     WriteRunningFlag(2);
     ReleaseRunningLock();
