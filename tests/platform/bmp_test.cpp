@@ -22,7 +22,7 @@ Rgb Gradient(int x, int y) { return Rgb{std::uint8_t(x * 20), std::uint8_t(y * 3
 
 }  // namespace
 
-TEST(BmpTest, TwentyFourBitBothRowOrdersDecodeTopRowFirstWithPadding) {
+TEST(PlatformBmpTest, TwentyFourBitBothRowOrdersDecodeTopRowFirstWithPadding) {
     for (bool topDown : {false, true}) {
         SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
         const auto bmp = MakeBmp24(5, 3, Gradient, topDown);   // 15-byte rows padded to 16
@@ -43,7 +43,7 @@ TEST(BmpTest, TwentyFourBitBothRowOrdersDecodeTopRowFirstWithPadding) {
     }
 }
 
-TEST(BmpTest, ColourKeyIgnoresAlphaAndOnlyMatchesExactRgb) {
+TEST(PlatformBmpTest, ColourKeyIgnoresAlphaAndOnlyMatchesExactRgb) {
     const auto bmp = MakeBmp24(3, 1, [](int x, int) {
         return x == 0 ? Rgb{255, 0, 255} : x == 1 ? Rgb{254, 0, 255} : Rgb{0, 0, 0};
     });
@@ -55,7 +55,7 @@ TEST(BmpTest, ColourKeyIgnoresAlphaAndOnlyMatchesExactRgb) {
     EXPECT_EQ(Texel(p, 2, 0), (std::array<int, 4>{0, 0, 0, 255}));   // black is not the key
 }
 
-TEST(BmpTest, SixteenBitX1R5G5B5ExpandsChannelsAndKeysAtItsOwnPrecision) {
+TEST(PlatformBmpTest, SixteenBitX1R5G5B5ExpandsChannelsAndKeysAtItsOwnPrecision) {
     auto px = [](int r, int g, int b) { return std::uint16_t((r << 10) | (g << 5) | b); };
     for (bool topDown : {false, true}) {
         SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
@@ -84,7 +84,7 @@ TEST(BmpTest, SixteenBitX1R5G5B5ExpandsChannelsAndKeysAtItsOwnPrecision) {
     EXPECT_EQ(Texel(p, 0, 0)[3], 0);
 }
 
-TEST(BmpTest, SixteenBitBitFieldsFiveSixFive) {
+TEST(PlatformBmpTest, SixteenBitBitFieldsFiveSixFive) {
     const auto bmp = MakeBmp565(2, 1, [](int x, int) -> std::uint16_t { return x == 0 ? 0xF800 : 0x07E0; });
     DecodedPicture p;
     std::string why;
@@ -93,7 +93,7 @@ TEST(BmpTest, SixteenBitBitFieldsFiveSixFive) {
     EXPECT_EQ(Texel(p, 1, 0), (std::array<int, 4>{0, 255, 0, 255}));
 }
 
-TEST(BmpTest, TruncatedFilesAreRejectedAtEveryLength) {
+TEST(PlatformBmpTest, TruncatedFilesAreRejectedAtEveryLength) {
     for (const auto& good : {MakeBmp24(7, 5, Gradient), MakeBmp16(7, 5, [](int x, int y) {
                                  return std::uint16_t(x * 100 + y);
                              })}) {
@@ -109,7 +109,7 @@ TEST(BmpTest, TruncatedFilesAreRejectedAtEveryLength) {
     }
 }
 
-TEST(BmpTest, LyingHeadersAreRejected) {
+TEST(PlatformBmpTest, LyingHeadersAreRejected) {
     const auto good = MakeBmp24(4, 4, Gradient);
     auto patched = [&](std::size_t at, std::uint32_t value, int bytes = 4) {
         auto v = good;
@@ -145,7 +145,7 @@ TEST(BmpTest, LyingHeadersAreRejected) {
     EXPECT_EQ(plat::detail::LiveTextureCount(), 0);
 }
 
-TEST(BmpTest, GarbageNeverCrashes) {
+TEST(PlatformBmpTest, GarbageNeverCrashes) {
     std::mt19937 rng(1234);
     const auto good = MakeBmp24(9, 7, Gradient);
     int accepted = 0;

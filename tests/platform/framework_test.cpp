@@ -55,7 +55,7 @@ void OnRender(double time, float) {
     ++gRenderedFrames;
 }
 
-class FrameworkTest : public PlatformTest {
+class PlatformFrameworkTest : public PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
@@ -86,7 +86,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameworkTest, DeviceLifecycleRunsTheCallbacksInOrder) {
+TEST_F(PlatformFrameworkTest, DeviceLifecycleRunsTheCallbacksInOrder) {
     Start(1280, 720);
     EXPECT_EQ(gLog, (std::vector<std::string>{"create", "reset 1280x720"}));
     gLog.clear();
@@ -108,7 +108,7 @@ TEST_F(FrameworkTest, DeviceLifecycleRunsTheCallbacksInOrder) {
     EXPECT_EQ(plat::headless::RunFrames(3), 0);   // no device any more
 }
 
-TEST_F(FrameworkTest, AFailingResetFailsDeviceCreationAndTheLoop) {
+TEST_F(PlatformFrameworkTest, AFailingResetFailsDeviceCreationAndTheLoop) {
     gResetFailures = 1;
     plat::Callbacks cb;
     cb.onCreateDevice = OnCreate;
@@ -127,7 +127,7 @@ TEST_F(FrameworkTest, AFailingResetFailsDeviceCreationAndTheLoop) {
     EXPECT_EQ(gRenderedFrames, 0);
 }
 
-TEST_F(FrameworkTest, KeysArriveInQueueOrderBeforeTheFrame) {
+TEST_F(PlatformFrameworkTest, KeysArriveInQueueOrderBeforeTheFrame) {
     Start();
     plat::headless::QueueKey(37, true);
     plat::headless::TapKey(88);
@@ -140,7 +140,7 @@ TEST_F(FrameworkTest, KeysArriveInQueueOrderBeforeTheFrame) {
     EXPECT_EQ(gLog, (std::vector<std::string>{"move", "render"}));   // delivered once only
 }
 
-TEST_F(FrameworkTest, TheClockAdvancesOneStepPerFrame) {
+TEST_F(PlatformFrameworkTest, TheClockAdvancesOneStepPerFrame) {
     Start();
     ASSERT_EQ(plat::headless::RunFrames(3), 3);
     EXPECT_DOUBLE_EQ(gLastMoveTime, 3.0 / 64.0);
@@ -161,7 +161,7 @@ TEST_F(FrameworkTest, TheClockAdvancesOneStepPerFrame) {
     EXPECT_EQ(plat::headless::FramesRun(), 6);
 }
 
-TEST_F(FrameworkTest, ACloseFromAKeyEndsTheLoopBeforeAnotherFrame) {
+TEST_F(PlatformFrameworkTest, ACloseFromAKeyEndsTheLoopBeforeAnotherFrame) {
     Start();
     ASSERT_EQ(plat::headless::RunFrames(2), 2);
     gCloseOnKey = 27;
@@ -178,7 +178,7 @@ TEST_F(FrameworkTest, ACloseFromAKeyEndsTheLoopBeforeAnotherFrame) {
     EXPECT_EQ(gLog, (std::vector<std::string>{"lost", "destroy"}));
 }
 
-TEST_F(FrameworkTest, ACloseDuringAFrameFinishesThatFrame) {
+TEST_F(PlatformFrameworkTest, ACloseDuringAFrameFinishesThatFrame) {
     Start();
     gCloseOnFrame = 1;
     EXPECT_EQ(plat::headless::RunFrames(10), 2);
@@ -186,7 +186,7 @@ TEST_F(FrameworkTest, ACloseDuringAFrameFinishesThatFrame) {
     EXPECT_EQ(plat::headless::RunFrames(1), 0);
 }
 
-TEST_F(FrameworkTest, MainLoopStopsAtItsFrameLimitAndKeepsABoundedHistory) {
+TEST_F(PlatformFrameworkTest, MainLoopStopsAtItsFrameLimitAndKeepsABoundedHistory) {
     Start();
     plat::headless::SetFrameHistory(4);
     plat::headless::SetMainLoopFrameLimit(10);
@@ -200,7 +200,7 @@ TEST_F(FrameworkTest, MainLoopStopsAtItsFrameLimitAndKeepsABoundedHistory) {
     EXPECT_EQ(gLog.back(), "destroy");
 }
 
-TEST_F(FrameworkTest, SoundCallsAndMessageBoxesAreRecordedWithTheirFrame) {
+TEST_F(PlatformFrameworkTest, SoundCallsAndMessageBoxesAreRecordedWithTheirFrame) {
     Start();
     const std::string path = WriteTempFile("tick.wav", MakeWav(1, 22050, 16, 2205));
     ASSERT_TRUE(plat::SoundLoad(4, path.c_str()));
@@ -223,7 +223,7 @@ TEST_F(FrameworkTest, SoundCallsAndMessageBoxesAreRecordedWithTheirFrame) {
     EXPECT_EQ(plat::headless::AllSoundCalls().size(), 2u);
 }
 
-TEST_F(FrameworkTest, DisplayModesAreListedLargestFirst) {
+TEST_F(PlatformFrameworkTest, DisplayModesAreListedLargestFirst) {
     plat::DisplayMode modes[32];
     const int n = plat::ListDisplayModes(modes, 32);
     ASSERT_GE(n, 4);
@@ -245,7 +245,7 @@ namespace {
 std::string EffectFile() { return std::string(QM_SOURCE_DIR) + "/platform/data/Quillmarch.fx"; }
 }  // namespace
 
-TEST_F(FrameworkTest, TheGamesEffectFileLoadsAndKeepsItsParameters) {
+TEST_F(PlatformFrameworkTest, TheGamesEffectFileLoadsAndKeepsItsParameters) {
     ASSERT_TRUE(plat::EffectCreate(EffectFile().c_str()));
     EXPECT_TRUE(plat::headless::EffectLoaded());
     const plat::Matrix wvp = plat::MatrixTranslation(1, 2, 3);
@@ -268,7 +268,7 @@ TEST_F(FrameworkTest, TheGamesEffectFileLoadsAndKeepsItsParameters) {
     EXPECT_FALSE(plat::headless::EffectFloat("g_fTime", t));
 }
 
-TEST_F(FrameworkTest, AnEffectFileWithoutItsParametersIsRefused) {
+TEST_F(PlatformFrameworkTest, AnEffectFileWithoutItsParametersIsRefused) {
     EXPECT_FALSE(plat::EffectCreate("/nonexistent/Quillmarch.fx"));
     const std::string missing = WriteTempFile("a.fx", [] {
         const std::string s = "float4x4 g_mWorldViewProjection;\nfloat4x4 g_mWorld;\n// float g_fTime;\n";
@@ -331,7 +331,7 @@ bool DecodeOurPng(const std::vector<std::uint8_t>& png, std::vector<std::uint8_t
 
 }  // namespace
 
-TEST_F(FrameworkTest, SavedFramePngHoldsTheRasterisedPixels) {
+TEST_F(PlatformFrameworkTest, SavedFramePngHoldsTheRasterisedPixels) {
     EXPECT_FALSE(plat::headless::SaveLastFramePng(WriteTempFile("none.png", {})));   // nothing drawn yet
     Start(64, 48);
     ASSERT_EQ(plat::headless::RunFrames(1), 1);

@@ -7,7 +7,7 @@ using namespace plat_test;
 using plat::detail::ParseWav;
 using plat::detail::WavInfo;
 
-TEST(WavTest, AcceptsPcmAndMeasuresItsLength) {
+TEST(PlatformWavTest, AcceptsPcmAndMeasuresItsLength) {
     const auto wav = MakeWav(2, 22050, 16, 11025);
     WavInfo info;
     std::string why;
@@ -27,7 +27,7 @@ TEST(WavTest, AcceptsPcmAndMeasuresItsLength) {
     EXPECT_DOUBLE_EQ(info.seconds, 1.0);
 }
 
-TEST(WavTest, RejectsDamagedFilesWithAReason) {
+TEST(PlatformWavTest, RejectsDamagedFilesWithAReason) {
     const auto good = MakeWav(2, 22050, 16, 100);
     auto patched = [&](std::size_t at, std::uint8_t value) {
         auto v = good;
@@ -68,7 +68,7 @@ TEST(WavTest, RejectsDamagedFilesWithAReason) {
     }
 }
 
-TEST(WavTest, MillibelsMapToMixerVolume) {
+TEST(PlatformWavTest, MillibelsMapToMixerVolume) {
     using plat::detail::VolumeFromMillibels;
     EXPECT_EQ(VolumeFromMillibels(0), 128);
     EXPECT_EQ(VolumeFromMillibels(-100), 114);
@@ -88,7 +88,7 @@ TEST(WavTest, MillibelsMapToMixerVolume) {
     }
 }
 
-class HeadlessSoundTest : public PlatformTest {
+class PlatformHeadlessSoundTest : public PlatformTest {
 protected:
     // A one-second stereo sound in slot `slot`.
     void LoadOneSecond(int slot) {
@@ -97,7 +97,7 @@ protected:
     }
 };
 
-TEST_F(HeadlessSoundTest, BadOrMissingFilesLeaveTheSlotEmpty) {
+TEST_F(PlatformHeadlessSoundTest, BadOrMissingFilesLeaveTheSlotEmpty) {
     ASSERT_TRUE(plat::SoundManagerInit());
     ASSERT_TRUE(plat::SoundSetPrimaryFormat(2, 22050, 16));
     EXPECT_FALSE(plat::SoundLoad(5, "/nonexistent/Data/Wav/none.wav"));
@@ -122,7 +122,7 @@ TEST_F(HeadlessSoundTest, BadOrMissingFilesLeaveTheSlotEmpty) {
     EXPECT_FALSE(plat::SoundIsPlaying(237));
 }
 
-TEST_F(HeadlessSoundTest, PlayingFollowsTheClockAndReplayOnlyChangesVolume) {
+TEST_F(PlatformHeadlessSoundTest, PlayingFollowsTheClockAndReplayOnlyChangesVolume) {
     LoadOneSecond(3);
     plat::headless::SetTime(10.0);
     plat::SoundPlay(3, -600);
@@ -148,7 +148,7 @@ TEST_F(HeadlessSoundTest, PlayingFollowsTheClockAndReplayOnlyChangesVolume) {
     EXPECT_FALSE(calls[3].wasPlaying);
 }
 
-TEST_F(HeadlessSoundTest, StopKeepsThePositionAndResetRewinds) {
+TEST_F(PlatformHeadlessSoundTest, StopKeepsThePositionAndResetRewinds) {
     LoadOneSecond(9);
     plat::SoundPlay(9, 0);
     plat::headless::SetTime(0.4);

@@ -35,7 +35,7 @@ bool Near(Pixel p, int r, int g, int b, int tol = 3) {
 
 }  // namespace
 
-TEST(MatrixTest, CompositionsMapPointsLikeTheSpritePipeline) {
+TEST(PlatformMatrixTest, CompositionsMapPointsLikeTheSpritePipeline) {
     float x = 0, y = 0;
     // Translation then scaling: the translation is scaled too (row vectors).
     const plat::Matrix ts = plat::MatrixMultiply(plat::MatrixTranslation(10, 20, 0), plat::MatrixScaling(2, 3, 1));
@@ -59,7 +59,7 @@ TEST(MatrixTest, CompositionsMapPointsLikeTheSpritePipeline) {
     EXPECT_FLOAT_EQ(y, 7);
 }
 
-TEST(MatrixTest, MirroredSpriteTurnsTheOtherWay) {
+TEST(PlatformMatrixTest, MirroredSpriteTurnsTheOtherWay) {
     // Facing -1 at 30 degrees: a point 64 px right of the pivot ends up left
     // of it and below (turned counter-clockwise on the screen).
     const plat::Matrix m = SpriteTransform(30, -1, 500, 400, 1, 1, 0);
@@ -77,9 +77,9 @@ TEST(MatrixTest, MirroredSpriteTurnsTheOtherWay) {
     EXPECT_NEAR(y, 400, 1e-3);
 }
 
-class SpriteBatchTest : public PlatformTest {};
+class PlatformSpriteBatchTest : public PlatformTest {};
 
-TEST_F(SpriteBatchTest, MirroredRotatedSpriteLandsWhereItsTransformSays) {
+TEST_F(PlatformSpriteBatchTest, MirroredRotatedSpriteLandsWhereItsTransformSays) {
     StartDevice();
     const plat::TextureId red = SolidTexture(64, 32, {255, 0, 0});
     ASSERT_NE(red, 0);
@@ -104,7 +104,7 @@ TEST_F(SpriteBatchTest, MirroredRotatedSpriteLandsWhereItsTransformSays) {
     EXPECT_TRUE(IsColour(Px(460, 400), 0, 0, 0));   // an unrotated mirror would cover this
 }
 
-TEST_F(SpriteBatchTest, LargerDepthIsDrawnFirstAndTiesKeepSubmissionOrder) {
+TEST_F(PlatformSpriteBatchTest, LargerDepthIsDrawnFirstAndTiesKeepSubmissionOrder) {
     StartDevice();
     const plat::TextureId red = SolidTexture(40, 40, {255, 0, 0});
     const plat::TextureId blue = SolidTexture(40, 40, {0, 0, 255});
@@ -135,7 +135,7 @@ TEST_F(SpriteBatchTest, LargerDepthIsDrawnFirstAndTiesKeepSubmissionOrder) {
     EXPECT_TRUE(IsColour(Px(330, 130), 0, 255, 0));   // last green over yellow
 }
 
-TEST_F(SpriteBatchTest, TextureZeroAndDrawsOutsideABatchDrawNothing) {
+TEST_F(PlatformSpriteBatchTest, TextureZeroAndDrawsOutsideABatchDrawNothing) {
     StartDevice();
     const plat::TextureId red = SolidTexture(8, 8, {255, 0, 0});
     DrawFrame([&] {
@@ -149,7 +149,7 @@ TEST_F(SpriteBatchTest, TextureZeroAndDrawsOutsideABatchDrawNothing) {
     EXPECT_TRUE(IsColour(Px(22, 22), 0, 0, 0));
 }
 
-TEST_F(SpriteBatchTest, ColourKeyAndRectanglesPastThePictureAreTransparent) {
+TEST_F(PlatformSpriteBatchTest, ColourKeyAndRectanglesPastThePictureAreTransparent) {
     StartDevice();
     const plat::TextureId white = SolidTexture(200, 200, {255, 255, 255});
     // 20x10: left half magenta (the key), right half green.
@@ -177,7 +177,7 @@ TEST_F(SpriteBatchTest, ColourKeyAndRectanglesPastThePictureAreTransparent) {
     EXPECT_TRUE(IsColour(Px(120 + 30 + 5, 120 + 30 + 5), 255, 255, 255));
 }
 
-TEST_F(SpriteBatchTest, ColourModulatesTexelsAndAlphaBlends) {
+TEST_F(PlatformSpriteBatchTest, ColourModulatesTexelsAndAlphaBlends) {
     StartDevice();
     const plat::TextureId white = SolidTexture(50, 50, {255, 255, 255});
     const plat::TextureId blue = SolidTexture(50, 50, {0, 0, 255});
@@ -195,7 +195,7 @@ TEST_F(SpriteBatchTest, ColourModulatesTexelsAndAlphaBlends) {
     EXPECT_TRUE(IsColour(Px(325, 25), 128, 128, 128));
 }
 
-TEST_F(SpriteBatchTest, SideBarsAndScaleMapTheVirtualScreenOntoAWideBackBuffer) {
+TEST_F(PlatformSpriteBatchTest, SideBarsAndScaleMapTheVirtualScreenOntoAWideBackBuffer) {
     // 1280x720: the picture fills the height at scale 0.937 and sits 160
     // back-buffer pixels right of the edge; the bars stay the clear colour.
     StartDevice(1280, 720);
@@ -219,7 +219,7 @@ TEST_F(SpriteBatchTest, SideBarsAndScaleMapTheVirtualScreenOntoAWideBackBuffer) 
     EXPECT_TRUE(IsColour(Px(1125, 300), 0, 0, 0));        // right bar
 }
 
-TEST_F(SpriteBatchTest, ClearColourFillsAndAReleasedTextureDrawsNothing) {
+TEST_F(PlatformSpriteBatchTest, ClearColourFillsAndAReleasedTextureDrawsNothing) {
     StartDevice(320, 240);
     const plat::TextureId red = SolidTexture(16, 16, {255, 0, 0});
     plat::TextureRelease(red);

@@ -34,9 +34,9 @@ Lit LitIn(const std::vector<std::uint8_t>& rgba, int width, int x0, int y0, int 
 
 }  // namespace
 
-class TextTest : public PlatformTest {};
+class PlatformTextTest : public PlatformTest {};
 
-TEST_F(TextTest, GameFacesResolveToInstalledFontsAtTheirCellHeight) {
+TEST_F(PlatformTextTest, GameFacesResolveToInstalledFontsAtTheirCellHeight) {
     const struct {
         const char* face;
         int height, weight;
@@ -58,7 +58,7 @@ TEST_F(TextTest, GameFacesResolveToInstalledFontsAtTheirCellHeight) {
     EXPECT_TRUE(plat::detail::FontValid(ids[1]));
 }
 
-TEST_F(TextTest, UnknownFaceGivesNoFontAndItsTextsAreNotDrawn) {
+TEST_F(PlatformTextTest, UnknownFaceGivesNoFontAndItsTextsAreNotDrawn) {
     StartDevice(320, 240);
     EXPECT_EQ(plat::FontCreate("No Such Face Qm", 15, 400), 0);
     EXPECT_EQ(plat::FontCreate("Arial", 0, 400), 0);
@@ -71,7 +71,7 @@ TEST_F(TextTest, UnknownFaceGivesNoFontAndItsTextsAreNotDrawn) {
     EXPECT_EQ(LitIn(pixels, width, 0, 0, 320, 240).count, 0);
 }
 
-TEST_F(TextTest, TextsAreRecordedInOrderWithTheTransformInForce) {
+TEST_F(PlatformTextTest, TextsAreRecordedInOrderWithTheTransformInForce) {
     StartDevice();
     const plat::FontId f = plat::FontCreate("Arial", 15, 700);
     ASSERT_NE(f, 0);
@@ -94,7 +94,7 @@ TEST_F(TextTest, TextsAreRecordedInOrderWithTheTransformInForce) {
     EXPECT_FLOAT_EQ(t[1].a, 0.5f);
 }
 
-TEST_F(TextTest, LatinTextRastersWithinItsCellInItsColour) {
+TEST_F(PlatformTextTest, LatinTextRastersWithinItsCellInItsColour) {
     StartDevice(400, 200);
     const plat::FontId f = plat::FontCreate("Arial", 15, 700);
     ASSERT_NE(f, 0);
@@ -114,7 +114,7 @@ TEST_F(TextTest, LatinTextRastersWithinItsCellInItsColour) {
         }
 }
 
-TEST_F(TextTest, JapaneseTextRendersWithPixelsAndLineBreaksGoOneHeightDown) {
+TEST_F(PlatformTextTest, JapaneseTextRendersWithPixelsAndLineBreaksGoOneHeightDown) {
     StartDevice(600, 300);
     const plat::FontId f = plat::FontCreate(kGothic, 17, 100);
     ASSERT_NE(f, 0);
@@ -136,7 +136,7 @@ TEST_F(TextTest, JapaneseTextRendersWithPixelsAndLineBreaksGoOneHeightDown) {
     EXPECT_EQ(LitIn(pixels, width, 0, 134, 600, 300).count, 0);
 }
 
-TEST_F(TextTest, ScaledTextShrinksWithTheVirtualScreen) {
+TEST_F(PlatformTextTest, ScaledTextShrinksWithTheVirtualScreen) {
     StartDevice(600, 200);
     const plat::FontId f = plat::FontCreate("Arial", 25, 100);
     ASSERT_NE(f, 0);
