@@ -1,0 +1,102 @@
+// A save killed at any moment leaves the slot holding either the old game or
+// the new one, complete: never a mixture, never a cut-off file.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "core/player.h"
+#include "shell/save_slots.h"
+#include "shell/trace_log.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string SlotTextWithGold(std::int32_t gold) {
+    Gold = gold;
+    GdataImage image;
+    CollectGdata(image);
+    return FormatGdata(image);
+}
+
+TEST(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
+    const fs::path previous = fs::current_path();
+    std::string pattern = (fs::temp_directory_path() / "qm_kill_XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    ASSERT_NE(mkdtemp(buffer.data()), nullptr);
+    const fs::path dir = buffer.data();
+    fs::current_path(dir);
+    fs::create_directories("Data/Save");
+
+    TraceSample.year = 2026;
+    TraceSample.month = 1;
+    TraceSample.day = 2;
+    const std::string oldText = SlotTextWithGold(111111);
+    const std::string newText = SlotTextWithGold(2222222);
+    ASSERT_NE(oldText, newText);
+
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> waitMicros(0, 2500);
+    int sawOld = 0, sawNew = 0;
+    const int kRounds = 150;
+    for (int round = 0; round < kRounds; ++round) {
+        {
+            std::ofstream out("Data/Save/Save01.txt", std::ios::binary | std::ios::trunc);
+            out << oldText;
+        }
+        std::fflush(nullptr);
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // The child saves the new game again and again until it is killed.
+            int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, 1);
+            dup2(quiet, 2);
+            Gold = 2222222;
+            for (;;) SaveGdata(1);
+        }
+        timespec wait{0, static_cast<long>(waitMicros(random)) * 1000L};
+        nanosleep(&wait, nullptr);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+
+        const std::string now = ReadFile("Data/Save/Save01.txt");
+        if (now == oldText) ++sawOld;
+        else if (now == newText) ++sawNew;
+        else FAIL() << "round " << round << ": the slot holds " << now.size() << " bytes of neither game";
+        // Whatever is there loads.
+        Gold = 0;
+        EXPECT_TRUE(LoadGdata(1));
+        EXPECT_TRUE(Gold == 111111 || Gold == 2222222);
+    }
+    // Both outcomes occur, so the kills did land at different moments.
+    EXPECT_GT(sawNew, 0);
+    EXPECT_EQ(sawOld + sawNew, kRounds);
+
+    fs::current_path(previous);
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+}
+
+}  // namespace
