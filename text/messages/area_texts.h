@@ -7,18 +7,25 @@
 
 #include "text/messages/message_table.h"
 
-// The message tables of the areas. They are filled in as each area's scenes
-// are built; an area whose scenes are not built yet has an empty table, so
-// its block draws nothing.
+// The message table of one area: its entries, in drawing order.
 struct AreaMessageTable {
-    const AreaMessageEntry* entries;
-    std::size_t count;
+    const AreaMessageEntry* entries = nullptr;
+    std::size_t count = 0;
 };
-extern const AreaMessageTable kEra00Messages;
-extern const AreaMessageTable kEra01Messages;
-extern const AreaMessageTable kEra02Messages;
-extern const AreaMessageTable kEra03Messages;
-extern const AreaMessageTable kEra04Messages;
+
+template <std::size_t N>
+constexpr AreaMessageTable MessageTableOf(const AreaMessageEntry (&entries)[N]) {
+    return AreaMessageTable{entries, N};
+}
+
+// Each area's table is set by the area's own message data as its scenes are
+// built; an area whose scenes do not exist yet has an empty table, so its
+// block draws nothing.
+inline AreaMessageTable Era00MessageTable;
+inline AreaMessageTable Era01MessageTable;
+inline AreaMessageTable Era02MessageTable;
+inline AreaMessageTable Era03MessageTable;
+inline AreaMessageTable Era04MessageTable;
 
 void DrawEra00Texts();
 void DrawEra01Texts();

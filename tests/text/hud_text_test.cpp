@@ -1,0 +1,149 @@
+// HUD numbers and key hints, drawn by the text pass in a headless frame.
+#include <gtest/gtest.h>
+
+#include "core/hud.h"
+#include "core/player.h"
+#include "shell/shell_state.h"
+#include "text/hud_text.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+#include "text_fixture.h"
+
+namespace {
+
+class HudTextTest : public TextScreenTest {
+protected:
+    void ShowHud() {
+        MenuFlowState.HudUpdateOn = 0;   // the words below stand as set
+        HudState.shown = 1;
+        HudState.hpTextState = 1;
+        HudState.expTextState = 1;
+        HudState.hudX = 53;
+        HudState.hudY = 28;
+        PlayerState.hp = 85;
+        PlayerState.maxHp = 120;
+        PlayerState.exp = 1234;
+        Gold = 56789;
+        MenuKeyBlocked = 0;
+        WindowModeLock = 0;
+    }
+};
+
+}  // namespace
+
+TEST(HudDigitShiftTest, FourPixelsPerMissingDigit) {
+    EXPECT_EQ(HudDigitShift(0, 7), 24);
+    EXPECT_EQ(HudDigitShift(9, 7), 24);
+    EXPECT_EQ(HudDigitShift(10, 7), 20);
+    EXPECT_EQ(HudDigitShift(999, 7), 16);
+    EXPECT_EQ(HudDigitShift(1000, 7), 12);
+    EXPECT_EQ(HudDigitShift(99999, 7), 8);
+    EXPECT_EQ(HudDigitShift(100000, 7), 4);
+    EXPECT_EQ(HudDigitShift(9999999, 7), 0);
+    EXPECT_EQ(HudDigitShift(-1, 7), 7);   // no row: the previous shift stays
+}
+
+TEST_F(HudTextTest, LinesStandAtTheirPlacesWithHpExpAndGold) {
+    Begin();
+    ShowHud();
+    DrawFrame();
+    const plat::FontId hudFont = TextFontSet.font[1];
+    ASSERT_NE(hudFont, 0);
+
+    ExpectDrawAt(Find("HP"), 53, 28);
+    ExpectDrawAt(Find("        85"), 63 + 20, 28);
+    ExpectDrawAt(Find("/"), 123, 28);
+    ExpectDrawAt(Find("       120"), 119 + 16, 28);
+    ExpectDrawAt(Find("EP"), 53, 42);
+    ExpectDrawAt(Find("      1234"), 119 + 12, 42);
+    ExpectDrawAt(Find("Vall"), 53, 56);
+    ExpectDrawAt(Find("     56789"), 119 + 8, 56);
+    ExpectDrawAt(Find("Menu"), 53, 70);
+    ExpectDrawAt(Find("→ F2"), 108, 70);
+    ExpectDrawAt(Find("Wmode"), 53, 84);
+    ExpectDrawAt(Find("→ F6"), 108, 84);
+
+    ExpectColour(Find("        85"), 1, 1, 1, 1);
+    ExpectColour(Find("Menu"), 0.9f, 0.9f, 0.9f, 0.9f);
+    for (const auto& t : LastFrame().texts) EXPECT_EQ(t.font, hudFont) << t.text;
+}
+
+TEST_F(HudTextTest, LargeValuesAreCappedAndNegativeHpKeepsItsShift) {
+    Begin();
+    ShowHud();
+    Gold = 12345678;
+    DrawFrame();
+    ExpectDrawAt(Find("   9999999"), 119 + 0, 56);
+
+    PlayerState.hp = -5;   // a deadly blow before the HUD update clamps it
+    DrawFrame();
+    ExpectDrawAt(Find("        -5"), 63 + 20, 28);
+}
+
+TEST_F(HudTextTest, StatesHideLinesAndHintsSeparately) {
+    Begin();
+    ShowHud();
+    HudState.hpTextState = 0;
+    MenuKeyBlocked = 1;
+    DrawFrame();
+    EXPECT_FALSE(Drawn("HP"));
+    EXPECT_TRUE(Drawn("Vall"));
+    EXPECT_FALSE(Drawn("Menu"));
+    EXPECT_TRUE(Drawn("Wmode"));
+
+    MenuKeyBlocked = 0;
+    WindowModeLock = 1;
+    HudState.hpTextState = 3;
+    HudState.expTextState = 2;
+    DrawFrame();
+    EXPECT_TRUE(Drawn("Menu"));
+    EXPECT_FALSE(Drawn("Wmode"));
+    ExpectColour(Find("HP"), 0, 0, 1, 1);
+    ExpectColour(Find("EP"), 0, 0, 1, 1);
+
+    HudState.shown = 0;
+    DrawFrame();
+    EXPECT_FALSE(Drawn("Vall"));
+}
+
+TEST_F(HudTextTest, HpDropTurnsTheHpLineRedForATenthOfASecond) {
+    Begin();
+    ShowHud();
+    MenuFlowState.HudUpdateOn = 1;
+    RunFrames(20);   // the first update's gain flash passes
+    DrawFrame();
+    ExpectColour(Find("HP"), 1, 1, 1, 1);
+
+    PlayerState.hp = 60;
+    DrawFrame();
+    const double redFrom = LastFrame().time;
+    ExpectColour(Find("HP"), 1, 0, 0, 1);
+    ExpectColour(Find("        60"), 1, 0, 0, 1);
+    ExpectColour(Find("EP"), 1, 1, 1, 1);
+    double whiteAt = 0;
+    for (int i = 0; i < 30 && whiteAt == 0; ++i) {
+        DrawFrame();
+        const auto* hp = Find("HP");
+        ASSERT_NE(hp, nullptr);
+        if (hp->g == 1.0f) whiteAt = LastFrame().time;
+    }
+    EXPECT_GT(whiteAt - redFrom, 0.1);
+    EXPECT_LE(whiteAt - redFrom, 0.1 + 3.0 / 64.0);
+}
+
+class HudSideBarTest : public HudTextTest {
+protected:
+    HudSideBarTest() {
+        backBufferWidth = 1600;   // wider than 4:3: black bars of 288 px each side
+        backBufferHeight = 768;
+    }
+};
+
+TEST_F(HudSideBarTest, EveryTextMovesRightByTheBarWidth) {
+    Begin();
+    ShowHud();
+    DrawFrame();
+    ASSERT_EQ(VirtualScreen.xOffsetVirtual, 288);
+    ExpectDrawAt(Find("HP"), 53 + 288, 28);
+    ExpectDrawAt(Find("→ F6"), 108 + 288, 84);
+}

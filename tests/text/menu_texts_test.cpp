@@ -1,0 +1,233 @@
+// Menu-side texts: prompts, item and equipment texts, slot summaries, the
+// game-over narration, and the Enter handshake the pass arms and disarms.
+#include <gtest/gtest.h>
+
+#include "core/game_over.h"
+#include "core/player.h"
+#include "core/save_spots.h"
+#include "shell/save_slots.h"
+#include "shell/shell_state.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+#include "text_fixture.h"
+
+namespace {
+
+class MenuTextsTest : public TextScreenTest {
+protected:
+    void BeginMenuSide() {
+        Begin(0);
+        PlayerState.y = 450;   // the figure beside the slot rows
+    }
+    void ExpectCyanDialogueFont(const plat::headless::TextDrawRecord* draw) {
+        ASSERT_NE(draw, nullptr);
+        EXPECT_EQ(draw->font, TextFontSet.font[6]) << draw->text;
+        ExpectColour(draw, 0, 1, 1, 1);
+    }
+    static SaveSummaryRecord Summary(std::int32_t year, std::int32_t hp) {
+        SaveSummaryRecord s;
+        s.year = year;
+        s.month = 12;
+        s.day = 7;
+        s.hour = 10;
+        s.minute = 5;
+        s.second = 9;
+        s.gold = 1234;
+        s.playHours = 1;
+        s.playMinutes = 2;
+        s.playSeconds = 3;
+        s.maxHp = 150;
+        s.hp = hp;
+        s.exp = 4321;
+        return s;
+    }
+};
+
+}  // namespace
+
+TEST_F(MenuTextsTest, QuitPromptLinesByStep) {
+    BeginMenuSide();
+    DialogueChannels.promptLine = 1;
+    DrawFrame();
+    ExpectDrawAt(Find("もっとあそぼうよ。"), 450, 214);
+    ExpectDrawAt(Find("ほんとうに  やめちゃうの？"), 420, 244);
+    ExpectDrawAt(Find("やめる→Ｙ　やめない→Ｎ"), 430, 274);
+    ExpectCyanDialogueFont(Find("もっとあそぼうよ。"));
+
+    DialogueChannels.promptLine = 9;
+    DrawFrame();
+    ExpectDrawAt(Find("　Enter　おすと、終了いたします！！"), 530, 294);
+    EXPECT_FALSE(Drawn("もっとあそぼうよ。"));
+
+    DialogueChannels.promptLine = 11;   // no such step
+    DrawFrame();
+    EXPECT_TRUE(FindAll("！").empty());
+}
+
+TEST_F(MenuTextsTest, NothingOfTheMenuSideInTheStagePhase) {
+    Begin(1);
+    DialogueChannels.promptLine = 1;
+    ItemTextNo = 9;
+    TitleNoticeShown = 1;
+    DrawFrame();
+    EXPECT_FALSE(Drawn("もっとあそぼうよ。"));
+    EXPECT_FALSE(Drawn("いま　アイテムはもってないよ！！"));
+    EXPECT_TRUE(FindAll("体験版").empty());
+}
+
+TEST_F(MenuTextsTest, ItemAndEquipmentTexts) {
+    BeginMenuSide();
+    ItemTextNo = 3;
+    ItemUsable = 2;
+    EquipTextNo = 3;
+    EquipStateText = 3;
+    DrawFrame();
+    // Item 3 has its two lines at swapped x.
+    ExpectDrawAt(Find("ひろった　かぎ"), 70, 230);
+    ExpectDrawAt(Find("あけたい場所でつかおう"), 50, 252);
+    ExpectDrawAt(Find("いまは、つかえないよ。"), 50, 275);
+    ExpectDrawAt(Find("かっこいい！！"), 50, 225);
+    ExpectDrawAt(Find("攻撃型のよろい。"), 70, 247);
+    ExpectDrawAt(Find("狩人の服じゃないと"), 50, 270);
+    ExpectDrawAt(Find("装備できないよ。"), 90, 290);
+
+    ItemTextNo = 2;
+    ItemUsable = 1;
+    EquipTextNo = 0;
+    EquipStateText = 0;
+    DrawFrame();
+    ExpectDrawAt(Find("新鮮なキノコは動く！！"), 50, 230);
+    ExpectDrawAt(Find("ＨＰ回復 +40"), 70, 252);
+    ExpectDrawAt(Find("Enter で、つかえるよ。"), 50, 275);
+    EXPECT_FALSE(Drawn("かっこいい！！"));
+}
+
+TEST_F(MenuTextsTest, LoadPromptWithoutSaveFilesSaysNoDataAndRefusesEnter) {
+    BeginMenuSide();
+    SaveSpotFlag = 1;
+    SlotSummaryShown = 1;
+    SaveScreenState.ChosenSlot = 2;
+    SaveScreenState.CursorRow = 2;
+    SaveScreenState.SlotPromptShown = 1;
+    EnterConfirmState = 1;
+    DrawFrame();
+    // No slot file in this folder: every slot reads as holding no data.
+    ExpectDrawAt(Find("データが、\n保存されてないよ。"), 180, 450 - 110);
+    EXPECT_EQ(EnterConfirmState, 0);
+    EXPECT_EQ(LoadSummaryLatch, 1);
+    const auto noData = FindAll("データなし");
+    ASSERT_EQ(noData.size(), 3u);
+    EXPECT_TRUE(FindAll("年").empty());
+    EXPECT_TRUE(FindAll("トータル").empty());
+}
+
+TEST_F(MenuTextsTest, LoadPromptFollowsTheSpotFlagAndNoSlotLeavesEnterAlone) {
+    BeginMenuSide();
+    LoadSummaryLatch = 1;   // summaries already read
+    SaveSummaries[1] = Summary(2026, 90);
+    SlotSummaryShown = 1;
+    SaveScreenState.ChosenSlot = 1;
+
+    SaveSpotFlag = 1;
+    DrawFrame();
+    ExpectDrawAt(Find("Enterで、\nよみこむよ。"), 180, 340);
+    EXPECT_EQ(EnterConfirmState, 1);
+
+    SaveSpotFlag = 0;
+    DrawFrame();
+    ExpectDrawAt(Find("ここでは、\nよみこめないよ。"), 180, 340);
+    EXPECT_EQ(EnterConfirmState, 0);
+
+    SaveScreenState.ChosenSlot = 0;
+    EnterConfirmState = 2;
+    DrawFrame();
+    EXPECT_TRUE(FindAll("よみこ").empty());
+    EXPECT_EQ(EnterConfirmState, 2);
+}
+
+TEST_F(MenuTextsTest, SlotSummariesInTheirRowsWithTheCursorRowInBlack) {
+    BeginMenuSide();
+    SaveSummaries[1] = Summary(2026, 99);
+    SaveSummaries[2] = Summary(kErasedSlotYear, 0);
+    SaveSummaries[3] = Summary(2027, 5);
+    SaveScreenState.SlotPromptShown = 1;
+    SaveScreenState.CursorRow = 2;
+    DrawFrame();
+
+    const auto* date1 = Find("　　　　　   2026年 12月  7日 10:  5:  9");
+    ExpectDrawAt(date1, 340, 215);
+    ExpectColour(date1, 0.4f, 0.4f, 0.4f, 1);
+    ExpectDrawAt(Find("トータル     1:  2:  3"), 650, 215);
+    ExpectDrawAt(Find("Hp     99/    150     Ep   4321        1234バル "), 470, 240);
+
+    const auto* empty2 = Find("　　　　  データなし");
+    ExpectDrawAt(empty2, 340, 415);
+    ExpectColour(empty2, 0, 0, 0, 1);
+    EXPECT_EQ(FindAll("トータル").size(), 2u);   // slot 2 shows no summary
+
+    ExpectDrawAt(Find("　　　　    2027年 12月  7日 10:  5:  9"), 340, 615);
+    ExpectDrawAt(Find("Hp      5/    150     Ep   4321        1234バル "), 470, 640);
+}
+
+TEST_F(MenuTextsTest, SavePromptReadsTheSlotsAgainAfterASave) {
+    BeginMenuSide();
+    SaveSpotFlag = 1;
+    SaveScreenState.SaveSummaryShown = 1;
+    SaveScreenState.SaveSummaryRead = 0;
+    SaveScreenState.SlotPromptShown = 1;
+    SaveScreenState.CursorRow = 1;
+    DrawFrame();
+    ExpectDrawAt(Find("Enterで、\n保存するよ。"), 180, 340);
+    EXPECT_EQ(EnterConfirmState, 1);
+    EXPECT_EQ(SaveScreenState.SaveSummaryRead, 1u);
+    EXPECT_EQ(FindAll("データなし").size(), 3u);
+
+    // The save screen saves into slot 1 and clears the latch.
+    PlayerState.hp = 77;
+    PlayerState.maxHp = 140;
+    ASSERT_TRUE(SaveGdata(1));
+    SaveScreenState.SaveSummaryRead = 0;
+    DrawFrame();
+    EXPECT_EQ(FindAll("データなし").size(), 2u);
+    EXPECT_EQ(FindAll("Hp     77/    140").size(), 1u);
+
+    SaveSpotFlag = 0;
+    DrawFrame();
+    ExpectDrawAt(Find("ここでは、\n保存できないよ。"), 180, 340);
+    EXPECT_EQ(EnterConfirmState, 0);
+}
+
+TEST_F(MenuTextsTest, GameOverNarrationLineByLineArmsEnterWithThePrompt) {
+    BeginMenuSide();
+    GameOverState.textStep1 = 3;
+    EnterConfirmState = 1;
+    DrawFrame();
+    const auto narrator = FindAll("ﾅﾚｰﾀ ： ");
+    ASSERT_EQ(narrator.size(), 1u);
+    ExpectDrawAt(&narrator[0], 340, 300);
+    ExpectCyanDialogueFont(&narrator[0]);
+    EXPECT_EQ(LastFrame().texts.size(), 3u);
+    EXPECT_EQ(EnterConfirmState, 0);
+
+    GameOverState.textStep1 = 5;
+    DrawFrame();
+    EXPECT_EQ(LastFrame().texts.size(), 5u);
+    ExpectDrawAt(Find("  続行なら　Ｙ、　終了なら　Ｅｓｃ をおしてあげて下さい。"), 320, 465);
+    EXPECT_EQ(EnterConfirmState, 1);
+
+    GameOverState.textStep1 = 0;
+    GameOverState.textStep2 = 5;
+    DrawFrame();
+    ExpectDrawAt(Find("おこすなら　Ｙ、　ほっとくなら　Ｅｓｃ をおしてしまって下さい。"), 320, 465);
+}
+
+TEST_F(MenuTextsTest, NoticeLineUnderTheTitleLogo) {
+    BeginMenuSide();
+    TitleNoticeShown = 1;
+    DrawFrame();
+    ASSERT_EQ(LastFrame().texts.size(), 1u);
+    const auto& notice = LastFrame().texts[0];
+    EXPECT_EQ(notice.font, TextFontSet.font[3]);
+    ExpectDrawAt(&notice, 273, 420);
+    ExpectColour(&notice, 0.9f, 0.9f, 0.9f, 0.9f);
+}

@@ -1,0 +1,139 @@
+// The text pass's bookkeeping (clock, frame time, blink) and the area blocks'
+// message entries.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/headless.h"
+#include "shell/shell_state.h"
+#include "text/messages/area_texts.h"
+#include "text/text_pass.h"
+#include "text/text_state.h"
+#include "text_fixture.h"
+
+namespace {
+
+void PassAt(double seconds) {
+    plat::headless::SetTime(seconds);
+    TextPassBookkeeping();
+}
+
+}  // namespace
+
+TEST(TextPassBookkeepingTest, StallOfASecondOrMoreCountsAsAFiftiethFrame) {
+    plat::headless::Reset();
+    PassAt(10.0);
+    PassAt(10.5);
+    EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.5);
+    EXPECT_DOUBLE_EQ(GameClock.realTime, 10.5);
+    EXPECT_DOUBLE_EQ(GameClock.prevRealTime, 10.5);
+    PassAt(11.7);
+    EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.02);
+    PassAt(12.7);   // exactly 1.0
+    EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.02);
+    PassAt(12.72);
+    EXPECT_NEAR(GameClock.frameTime, 0.02, 1e-9);
+}
+
+TEST(TextPassBookkeepingTest, BlinkFlipsOncePerTenthOfASecondNeverTwiceInOnePass) {
+    plat::headless::Reset();
+    PassAt(5.0);
+    int flips = 0;
+    double lastFlip = 5.0;
+    for (int i = 1; i <= 200; ++i) {
+        const double t = 5.0 + i * 0.01;
+        const std::int32_t before = TextBlinkToggle;
+        PassAt(t);
+        if (TextBlinkToggle != before) {
+            ++flips;
+            EXPECT_GE(t - lastFlip, 0.1 - 1e-9);
+            EXPECT_LT(t - lastFlip, 0.1 + 0.011);
+            lastFlip = t;
+        }
+    }
+    EXPECT_GE(flips, 18);
+    EXPECT_LE(flips, 20);
+
+    // A long gap flips it once, not back again in the same pass.
+    const std::int32_t before = TextBlinkToggle;
+    PassAt(20.0);
+    EXPECT_NE(TextBlinkToggle, before);
+}
+
+TEST(TextHelperTest, LongLinesAreCutAtWholeCharacters) {
+    std::string text;
+    for (int i = 0; i < 600; ++i) text += "あ";
+    std::vector<char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
+    EXPECT_EQ(TextCutToCharacters(buffer.data(), 511), 511);
+    EXPECT_EQ(std::strlen(buffer.data()), 511u * 3u);
+
+    // A character cut off by a full buffer is dropped whole.
+    char partial[] = {'a', char(0xE3), char(0x81), '\0'};
+    EXPECT_EQ(TextCutToCharacters(partial, 511), 1);
+    EXPECT_STREQ(partial, "a");
+}
+
+namespace {
+
+bool gateOpen = true;
+bool TestGate() { return gateOpen; }
+
+constexpr MessageLine kStoryLines[] = {{210, 700, "ﾃｽﾄ　：　はじめの行"}, {255, 725, "つづきの行 100%"}};
+constexpr MessageLine kFieldLines[] = {{210, 700, "べつの行"}};
+constexpr MessageLine kGatedLines[] = {{300, 600, "とくべつな行"}};
+constexpr AreaMessageEntry kTestEntries[] = {
+    {&DialogueChannelsRecord::storyLine, 6, 7, nullptr, 6, 80, kTextBlack, kStoryLines, 1},
+    {&DialogueChannelsRecord::storyLine, 7, 7, nullptr, 6, 80, kTextBlack, kStoryLines + 1, 1},
+    {&DialogueChannelsRecord::fieldLine, 30, 30, nullptr, 8, 80, kTextWhite, kFieldLines, 1},
+    {&DialogueChannelsRecord::fieldLine, 31, 31, TestGate, 7, 80, kTextBlack, kGatedLines, 1},
+};
+
+class AreaTextsTest : public TextScreenTest {};
+
+}  // namespace
+
+TEST_F(AreaTextsTest, EntriesShowWhileTheirValuesAndGatesHold) {
+    Begin(1);
+    Era00MessageTable = MessageTableOf(kTestEntries);
+    DialogueChannels.storyLine = 6;
+    DrawFrame();
+    ASSERT_EQ(Era00AreaFlag, 1);
+    ExpectDrawAt(Find("ﾃｽﾄ　：　はじめの行"), 210, 700);
+    ExpectColour(Find("ﾃｽﾄ　：　はじめの行"), 0, 0, 0, 1);
+    EXPECT_FALSE(Drawn("つづきの行 100%"));
+
+    // The next value reveals the second line under the first; a '%' in a
+    // story line is drawn as it stands.
+    DialogueChannels.storyLine = 7;
+    DialogueChannels.fieldLine = 30;
+    DrawFrame();
+    EXPECT_TRUE(Drawn("ﾃｽﾄ　：　はじめの行"));
+    ExpectDrawAt(Find("つづきの行 100%"), 255, 725);
+    const auto* field = Find("べつの行");
+    ExpectDrawAt(field, 210, 700);   // two channels at once, overlapping
+    EXPECT_EQ(field->font, TextFontSet.font[8]);
+
+    DialogueChannels.storyLine = 8;   // no entry lists it
+    DialogueChannels.fieldLine = 31;
+    gateOpen = false;
+    DrawFrame();
+    EXPECT_TRUE(LastFrame().texts.empty());
+    gateOpen = true;
+    DrawFrame();
+    ExpectDrawAt(Find("とくべつな行"), 300, 600);
+}
+
+TEST_F(AreaTextsTest, OnlyTheActiveAreaInTheStagePhaseDrawsItsTable) {
+    Begin(1);
+    Era01MessageTable = MessageTableOf(kTestEntries);
+    DialogueChannels.storyLine = 6;
+    DrawFrame();
+    EXPECT_TRUE(LastFrame().texts.empty());   // Era00 is the active area
+
+    Era00MessageTable = MessageTableOf(kTestEntries);
+    GameFlow.phase = 0;
+    DrawFrame();
+    EXPECT_TRUE(LastFrame().texts.empty());   // no area text on the menu side
+}
