@@ -40,7 +40,7 @@ void ReleaseSlot(int slot) {
 void CreateSlot(int slot) {
     ReleaseSlot(slot);
     std::size_t size = 0;
-    const std::uint8_t* bmp = PictureResource(kSlotResource[slot], &size);
+    const std::uint8_t* bmp = PictureSource(kSlotResource[slot], &size);
     if (bmp == nullptr || size == 0) return;
     TextureSlots[slot] = plat::TextureCreateFromBmp(bmp, size, kSlotColourKey[slot]);
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "shell/picture_resources.h"
 
 // Values of the request words.
 constexpr std::uint32_t kGraphicAbsent = 0;
@@ -38,6 +39,11 @@ inline std::uint32_t TextureFlags[kTextureFlagCount] = {};
 // The 113 texture slots, one per picture resource (ids 101..213); 0 = empty.
 constexpr int kTextureSlotCount = 113;
 inline plat::TextureId TextureSlots[kTextureSlotCount] = {};
+
+// Where the creation step reads a picture's BMP bytes: the pictures the
+// program carries. Tests point it elsewhere to feed a damaged picture.
+using PictureSourceFn = const std::uint8_t* (*)(int resourceId, std::size_t* size);
+inline PictureSourceFn PictureSource = &PictureResource;
 
 // The picture resource a slot is always created from, and its colour key
 // (0xFF000000 black, 0xFFFFFFFF white, 0 none).
