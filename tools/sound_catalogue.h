@@ -62,7 +62,7 @@ inline constexpr std::array<SoundFileRow, 160> kSoundFileRows = {{
 inline constexpr const char* kSoundFallbackName = "byoro00_a";
 
 // The file name of a slot 1..236, or null.
-constexpr const char* SoundFileName(int id) {
+constexpr const char* SoundFileBaseName(int id) {
     for (const SoundFileRow& row : kSoundFileRows)
         if (id >= row.firstId && id <= row.lastId) return row.name;
     return nullptr;

@@ -322,10 +322,11 @@ void DrawLoadingPanel(Canvas& c, const SpriteRect& s, bool lit) {
 
 // --------------------------------------------------------- rect figures --
 
-void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind, std::string_view glyphs) {
+void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind, std::string_view glyphs,
+                   int firstVariant) {
     for (std::size_t n = 0; n < rects.size(); ++n) {
         const SpriteRect& s = rects[n];
-        const int i = static_cast<int>(n);
+        const int i = firstVariant + static_cast<int>(n);
         ClipTo(c, s);
         const Box bx = BoxOf(s);
         switch (kind) {
@@ -373,7 +374,8 @@ void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind
                 break;
             }
             case FigureKind::Walker: {
-                const float phase = float(i) * 2.0f * kPi / float(std::max<std::size_t>(rects.size(), 1));
+                // A quarter step off zero, so no two frames of the cycle share a pose.
+                const float phase = (float(n) + 0.25f) * 2.0f * kPi / float(std::max<std::size_t>(rects.size(), 1));
                 DrawPerson(c, bx, Rgb{200, 80, 110}, Rgb{250, 214, 180}, Rgb{90, 50, 30}, phase, true, 0);
                 break;
             }
@@ -473,8 +475,8 @@ void DrawSheet(Canvas& c, const PictureInfo& info, float cellTarget, FigureKind 
             const SpriteRect inner{cell.left + pad, cell.top + pad, cell.right - pad, cell.bottom - pad};
             ((r * cols + k) % 3 == 2 ? b : a).push_back(inner);
         }
-    DrawFiguresAt(c, a, first);
-    DrawFiguresAt(c, b, second);
+    DrawFiguresAt(c, a, first, {}, info.id);
+    DrawFiguresAt(c, b, second, {}, info.id + 1);
 }
 
 void DrawScenery(Canvas& c, const PictureInfo& info) {

@@ -48,8 +48,10 @@ std::span<const RectSource> RectSources();
 
 // Draws one distinct figure of the kind into each rectangle (the i-th figure
 // differs from the (i+1)-th in pose, shape or colour), inside the rectangle.
+// firstVariant starts the run of shapes elsewhere, so that pictures with a
+// single rectangle do not all show the same figure.
 void DrawFiguresAt(Canvas& picture, std::span<const SpriteRect> rects, FigureKind kind,
-                   std::string_view glyphs = {});
+                   std::string_view glyphs = {}, int firstVariant = 0);
 
 // The whole picture of a resource: its base pattern, its label, and the
 // figures of its rect sources.
