@@ -1,0 +1,268 @@
+// The staff roll and the data reset, called as the frame driver calls them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era02/reset_hooks.h"
+#include "areas/era03/reset_hooks.h"
+#include "areas/era04_stage/reset_hooks.h"
+#include "core/player.h"
+#include "core/residency.h"
+#include "shell/graphics.h"
+#include "shell/reset.h"
+#include "shell/shell_state.h"
+#include "shell/transitions.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ResetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = fs::current_path();
+        std::string pattern = (fs::temp_directory_path() / "qm_reset_XXXXXX").string();
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        ASSERT_NE(mkdtemp(buffer.data()), nullptr);
+        dir_ = buffer.data();
+        fs::current_path(dir_);
+        fs::create_directories("Data/Save");
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    static std::string TraceLog() {
+        std::ifstream in("Data/Save/SaveS0.txt");
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    // Calls the reset until it reports 99; returns the number of calls.
+    static int RunReset(std::int32_t mode, int maxCalls = 20) {
+        ResetGameData(0);
+        for (int call = 1; call <= maxCalls; ++call)
+            if (ResetGameData(mode) == 99) return call;
+        return 0;
+    }
+    fs::path previous_, dir_;
+};
+
+// A game well under way: many words away from their start values.
+void PlayLate() {
+    GameFlow.phase = 903;
+    GameFlow.bootFlag = 0;
+    GameFlow.endingReached = 1;
+    PhaseChangeRequest = 1;
+    StageFrozenByMenu = 1;
+    Era03AreaFlag = 1;
+    Era04AreaFlag = 2;
+    EraSwitchState = 1;
+    Era04DoorLocks[5] = 1;
+    GameClock.carriedTime = 5000;
+    GameClock.playStart = 20;
+    GameClock.savedPlayHours = 3;
+    PlayerState = {0, 1, 4300, 12, 104500, -1, 84, 84, 77000, 300, 77000, 300};
+    PlayerMoveState.comboG = 14;
+    PlayerMoveState.xSpeed = 600;
+    ScrollX = 76000;
+    CameraMode = 999;
+    PlayerTint = 0x80FFFFFFu;
+    Gold = 999999;
+    LearnedMoveG = 1;
+    ItemCounts[4] = 9;
+    ItemOwnedFlags[4] = 1;
+    EquipmentFlags.base = 0;
+    NumberKeysBlocked = 0;
+    NumberKeyValue = 3;
+    MessageBoxOpen = 1;
+    EnterConfirmState = 2;
+    CreditsRoll = -20;
+    DialogueChannels.rollText = 2;
+    MenuStageSnapshot.scrollX = 76000;
+    SlotEraseCursor = 4;
+    LiftRecord.x = 1;
+    FieldEnemyARecord.x = 2;
+    WalkingEnemyRecords[2].x = 3;
+    PatrolCreatureRecord.x = 4;
+    ArenaEnemy.x = 5;
+    Era01SceneryColours[0] = 0;
+    ArrivalScene.step = 100;
+    TournamentState.state = 5;
+    Era03Duel.state = 99;
+    Era04Progress.encounterCDone = 1;
+    PloadPlan.state[27] = 2;
+    EventHoldsPlayer = 1;
+}
+
+TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
+    PlayLate();
+    EXPECT_EQ(RunReset(1), 2) << "the pictures first, then the words in one call";
+
+    EXPECT_EQ(GameFlow.phase, 0);
+    EXPECT_EQ(GameFlow.bootFlag, 1);
+    EXPECT_EQ(GameFlow.endingReached, 0);
+    EXPECT_EQ(PhaseChangeRequest, 0);
+    EXPECT_EQ(StageFrozenByMenu, 0u);
+    EXPECT_EQ(Era03AreaFlag, 0);
+    EXPECT_EQ(Era04AreaFlag, 0);
+    EXPECT_EQ(EraSwitchState, 0);
+    EXPECT_EQ(Era04DoorLocks[5], 0);
+    EXPECT_EQ(GameClock.carriedTime, 0);
+    EXPECT_EQ(GameClock.playStart, 0);
+    EXPECT_EQ(GameClock.savedPlayHours, 0);
+    // The heroine as at the first start: 100 of 100 HP at x 130 on the
+    // ground, facing right, weapon mode 1 only.
+    EXPECT_EQ(PlayerState.hp, 100);
+    EXPECT_EQ(PlayerState.maxHp, 100);
+    EXPECT_EQ(PlayerState.exp, 0);
+    EXPECT_EQ(PlayerState.x, 130);
+    EXPECT_EQ(PlayerState.y, 640);
+    EXPECT_EQ(PlayerState.facing, 1);
+    EXPECT_EQ(PlayerState.pose, 1);
+    EXPECT_EQ(PlayerState.weaponMode1, 1);
+    EXPECT_EQ(PlayerState.weaponMode2, 0);
+    EXPECT_EQ(PlayerMoveState.comboG, 0);
+    EXPECT_EQ(ScrollX, 0);
+    EXPECT_EQ(CameraMode, 0);
+    EXPECT_EQ(PlayerTint, 0xFFFFFFFFu);
+    EXPECT_EQ(Gold, 0);
+    EXPECT_EQ(LearnedMoveG, 0);
+    EXPECT_EQ(ItemCounts[4], 0u);
+    EXPECT_EQ(ItemOwnedFlags[4], 0);
+    EXPECT_EQ(EquipmentFlags.base, 1);
+    EXPECT_EQ(NumberKeysBlocked, 1);
+    EXPECT_EQ(NumberKeyValue, 99);
+    EXPECT_EQ(MessageBoxOpen, 0);
+    EXPECT_EQ(EnterConfirmState, 0);
+    EXPECT_EQ(CreditsRoll, 850);
+    EXPECT_EQ(DialogueChannels.rollText, 0);
+    EXPECT_EQ(MenuStageSnapshot.scrollX, 0);
+    EXPECT_EQ(SlotEraseCursor, 0);
+    EXPECT_EQ(PloadPlan.state[27], 0u);
+    EXPECT_EQ(EventHoldsPlayer, 0);
+    // Start positions placed from the section anchors.
+    EXPECT_EQ(LiftRecord.x, 20200);
+    EXPECT_EQ(FieldEnemyARecord.x, 17549);
+    EXPECT_EQ(FieldEnemyARecord.rememberedX, 17549);
+    EXPECT_EQ(WalkingEnemyRecords[2].x, 20200 - 700);
+    EXPECT_EQ(PatrolCreatureRecord.x, 6000 + 836);
+    EXPECT_EQ(ArenaEnemy.x, 23445);
+    EXPECT_EQ(Era01SceneryColours[0], 0xFF333333u);
+    EXPECT_EQ(ArrivalScene.step, 1);
+    EXPECT_EQ(TournamentState.state, 0);
+    EXPECT_EQ(Era03Duel.state, 0);
+    EXPECT_EQ(Era04Progress.encounterCDone, 0);
+    EXPECT_EQ(ResetStep, 99);
+    EXPECT_NE(TraceLog().find(" Reset Data 1 "), std::string::npos);
+}
+
+TEST_F(ResetTest, AResetBeforeALoadKeepsTheMenuOpenAndTheBootDone) {
+    PlayLate();
+    GameFlow.phase = 0;
+    MenuFlowState.Active = 1;
+    MenuFlowState.HudUpdateOn = 1;
+    MenuFlowState.LoadOpen = 1;
+    MenuFlowState.EnterStep = 4;
+    MenuElementWords.LoadingScreenFrame = 2;
+    PlayerFigureShown = 1;
+    ASSERT_GT(RunReset(2), 0);
+    EXPECT_EQ(GameFlow.bootFlag, 0);
+    EXPECT_EQ(MenuFlowState.Active, 1u);
+    EXPECT_EQ(MenuFlowState.HudUpdateOn, 1u);
+    EXPECT_EQ(MenuFlowState.LoadOpen, 1u);
+    EXPECT_EQ(MenuFlowState.EnterStep, 0u);
+    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 2);
+    EXPECT_EQ(PlayerFigureShown, 1u);
+    EXPECT_EQ(PlayerState.hp, 100);
+    EXPECT_NE(TraceLog().find(" Reset Data 2 "), std::string::npos);
+
+    // The full reset closes the menu and starts the boot again.
+    ASSERT_GT(RunReset(1), 0);
+    EXPECT_EQ(GameFlow.bootFlag, 1);
+    EXPECT_EQ(MenuFlowState.Active, 0u);
+    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 0);
+}
+
+TEST_F(ResetTest, TheResetWaitsUntilEveryPictureIsReleased) {
+    GsFlags[kGsMenu] = kGraphicLoaded;
+    TextureFlags[46] = kGraphicRequested;   // pending: served later by the creation step
+    ResetGameData(0);
+    for (int call = 0; call < 5; ++call) EXPECT_EQ(ResetGameData(1), 2);
+    EXPECT_EQ(GsFlags[kGsMenu], kGraphicAbsent);
+    TextureFlags[46] = kGraphicLoaded;       // the creation step served it
+    EXPECT_EQ(ResetGameData(1), 3);
+    EXPECT_EQ(TextureFlags[46], kGraphicAbsent);
+    EXPECT_EQ(ResetGameData(1), 99);
+}
+
+TEST_F(ResetTest, EnterDuringTheRollEndsTheEndingAtOnce) {
+    GameClock.gameClock = 100.0;
+    RunEnding(0);
+    EXPECT_EQ(RunEnding(1), 2);
+    EXPECT_EQ(CreditsRoll, 850);
+    EXPECT_EQ(EnterConfirmState, 1);
+    EXPECT_EQ(DialogueChannels.rollText, 2);
+    GameClock.gameClock += 0.05;
+    RunEnding(1);
+    EXPECT_EQ(CreditsRoll, 849);
+    EnterConfirmState = 2;   // Enter
+    GameClock.gameClock += 0.05;
+    EXPECT_EQ(RunEnding(1), 99);
+    EXPECT_EQ(EnterConfirmState, 0);
+    EXPECT_EQ(DialogueChannels.rollText, 0);
+    EXPECT_NE(TraceLog().find("Ending"), std::string::npos);
+}
+
+TEST_F(ResetTest, TheRollMovesAtMostOnePixelPerFrameAndThenWaitsForEnter) {
+    GameClock.gameClock = 10.0;
+    RunEnding(0);
+    RunEnding(1);
+    // A very slow frame still moves the roll by one pixel only.
+    GameClock.gameClock += 30.0;
+    RunEnding(1);
+    EXPECT_EQ(CreditsRoll, 849);
+    // Frames closer together than 0.04 s do not move it.
+    GameClock.gameClock += 0.01;
+    RunEnding(1);
+    EXPECT_EQ(CreditsRoll, 849);
+    int frames = 0;
+    while (EndingState.state == 2 && frames < 10000) {
+        GameClock.gameClock += 0.05;
+        RunEnding(1);
+        ++frames;
+    }
+    EXPECT_EQ(CreditsRoll, -3451);
+    EXPECT_EQ(frames, 4300);
+    // The roll has run out: the last picture stays until Enter.
+    for (int i = 0; i < 10; ++i) {
+        GameClock.gameClock += 0.05;
+        EXPECT_EQ(RunEnding(1), 3);
+    }
+    EnterConfirmState = 2;
+    EXPECT_EQ(RunEnding(1), 99);
+}
+
+TEST_F(ResetTest, AStepTimeAheadOfTheClockDoesNotStallTheRoll) {
+    GameClock.gameClock = 500.0;
+    RunEnding(0);
+    RunEnding(1);
+    GameClock.gameClock = 2.0;   // the clock restarted lower
+    RunEnding(1);
+    GameClock.gameClock = 2.05;
+    RunEnding(1);
+    EXPECT_LT(CreditsRoll, 850);
+}
+
+}  // namespace
