@@ -1,0 +1,105 @@
+#!/bin/sh
+# Runs the real program in a virtual X display for a few seconds, asks it to
+# stop with SIGTERM and checks that it ends cleanly, having logged its start-up
+# and shut-down stages in order.
+#   real_window_test.sh <path of the quillmarch program> <game folder>
+set -u
+program="$1"
+game_dir="$2"
+
+if ! command -v xvfb-run >/dev/null 2>&1; then
+    echo "SKIP: xvfb-run is not installed, so no window can be opened here"
+    exit 77
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillmarch_window_XXXXXX") || exit 1
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/Data"
+[ -f "$game_dir/Quillmarch.fx" ] && cp "$game_dir/Quillmarch.fx" "$work/"
+[ -d "$game_dir/Data/Wav" ] && ln -s "$game_dir/Data/Wav" "$work/Data/Wav"
+
+cd "$work" || exit 1
+# xvfb-run forwards no signal to its child: signal the program itself.
+xvfb-run -a -s "-screen 0 1280x1024x24" "$program" >"$work/stdout.txt" 2>"$work/stderr.txt" &
+runner=$!
+pid=""
+tries=0
+while [ -z "$pid" ] && [ $tries -lt 100 ]; do
+    sleep 0.1
+    pid=$(pgrep -P "$runner" -f "$program" 2>/dev/null | head -n 1)
+    if [ -z "$pid" ]; then
+        for child in $(pgrep -P "$runner" 2>/dev/null); do
+            pid=$(pgrep -P "$child" -f "$program" 2>/dev/null | head -n 1)
+            [ -n "$pid" ] && break
+        done
+    fi
+    tries=$((tries + 1))
+done
+if [ -z "$pid" ]; then
+    echo "FAIL: the program did not start"
+    cat "$work/stderr.txt"
+    exit 1
+fi
+
+# Let it run its start-up and a few seconds of frames.
+sleep 4
+if ! kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL: the program ended on its own before it was asked to"
+    cat "$work/stderr.txt"
+    exit 1
+fi
+kill -TERM "$pid"
+
+# It should leave within a few seconds through its normal quit path.
+waited=0
+while kill -0 "$pid" 2>/dev/null && [ $waited -lt 150 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL: the program did not end after SIGTERM"
+    kill -KILL "$pid"
+    exit 1
+fi
+wait "$runner"
+status=$?
+if [ "$status" -ne 0 ]; then
+    echo "FAIL: exit status $status"
+    cat "$work/stderr.txt"
+    exit 1
+fi
+
+log="$work/Data/Save/SaveS0.txt"
+if [ ! -f "$log" ]; then
+    echo "FAIL: no trace log was written"
+    exit 1
+fi
+# The stages, in the order they must appear.
+previous=0
+for label in "  1 A    App(" "  4 D    GcLoad(" "  5 E    \[01\] Font" "  6 F    \[02\] Sprite" \
+             "  7 G    \[08\] OnFrameMove" " 98 Y    \[03\] OnLostDevice" " 99 Z    \[04\] OnDestroyDevice" \
+             " 11 K    DXUTMainLoop"; do
+    line=$(grep -n "^$label" "$log" | head -n 1 | cut -d: -f1)
+    if [ -z "$line" ]; then
+        echo "FAIL: the trace log lacks the line '$label'"
+        cat "$log"
+        exit 1
+    fi
+    if [ "$line" -le "$previous" ]; then
+        echo "FAIL: '$label' is out of order in the trace log"
+        cat "$log"
+        exit 1
+    fi
+    previous=$line
+done
+if ! grep -q "^Direct3D Shutdown Code   0  It performed normally. " "$log"; then
+    echo "FAIL: the shut-down code line is missing or not normal"
+    cat "$log"
+    exit 1
+fi
+if ! grep -q "^1=on 2=off 2 " "$work/Data/Save/SaveS1.txt"; then
+    echo "FAIL: the running mark was not set back to stopped"
+    exit 1
+fi
+echo "PASS: started, ran, stopped on SIGTERM and logged every stage in order"
+exit 0
