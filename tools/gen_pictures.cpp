@@ -14,6 +14,7 @@
 #include "tools/picture_catalogue.h"
 
 namespace fs = std::filesystem;
+using namespace art;
 
 namespace {
 

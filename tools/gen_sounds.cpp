@@ -12,6 +12,7 @@
 #include "tools/sound_catalogue.h"
 
 namespace fs = std::filesystem;
+using namespace synth;
 
 namespace {
 

@@ -35,7 +35,7 @@ enum class PictureKind : std::uint8_t {
 };
 
 // Colour themes: which part of the world a picture belongs to.
-enum class Theme : std::uint8_t { Menu, Stage, Home, Field, Arena, Ruins, Castle };
+enum class PictureTheme : std::uint8_t { Menu, Stage, Home, Field, Arena, Ruins, Castle };
 
 struct PictureInfo {
     std::int16_t id;        // resource id
@@ -45,7 +45,7 @@ struct PictureInfo {
     std::int8_t slot;       // texture slot 0..112
     bool keyed;             // black is see-through for this picture
     PictureKind kind;
-    Theme theme;
+    PictureTheme theme;
     const char* name;       // the picture's own name, written on it
 };
 
@@ -55,7 +55,7 @@ constexpr int kPictureCount = kLastPictureId - kFirstPictureId + 1;
 
 namespace picture_rows {
 using K = PictureKind;
-using T = Theme;
+using T = PictureTheme;
 // clang-format off
 inline constexpr std::array<PictureInfo, kPictureCount> kRows = {{
     {101, 1024, 1220, 24,   0, true,  K::Heroine,       T::Stage,  "A001"},

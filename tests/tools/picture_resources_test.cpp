@@ -58,14 +58,14 @@ Decoded Decode(int id) {
     return d;
 }
 
-int LitPixels(const Decoded& d, const SpriteRect& r) {
+int LitPixels(const Decoded& d, const PictureRect& r) {
     int lit = 0;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) lit += !d.At(x, y).Black();
     return lit;
 }
 
-std::vector<Pixel> Cut(const Decoded& d, const SpriteRect& r) {
+std::vector<Pixel> Cut(const Decoded& d, const PictureRect& r) {
     std::vector<Pixel> out;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) out.push_back(d.At(x, y));
@@ -191,7 +191,7 @@ TEST(GeneratedPictures, HudAndGaugePiecesAreDrawnWhereTheyAreCut) {
     EXPECT_EQ(LitPixels(hud, kHudFrameRect), kHudFrameRect.Width() * kHudFrameRect.Height());
     EXPECT_EQ(LitPixels(hud, kHudLowFillRect), kHudLowFillRect.Width() * kHudLowFillRect.Height());
     std::set<std::vector<int>> lamps;
-    for (const SpriteRect& r : kHudMeterRects) {
+    for (const PictureRect& r : kHudMeterRects) {
         EXPECT_GT(LitPixels(hud, r), r.Width() * r.Height() / 3);
         const Pixel centre = hud.At((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         lamps.insert({centre.r, centre.g, centre.b});
@@ -214,12 +214,12 @@ TEST(GeneratedPictures, HudAndGaugePiecesAreDrawnWhereTheyAreCut) {
 
 TEST(GeneratedPictures, LoadingScreenShowsPanelsAndOneLetterPerStrip) {
     const Decoded d = Decode(104);
-    for (const SpriteRect& panel : {kLoadingFirstPanelRect, kLoadingSecondPanelRect})
+    for (const PictureRect& panel : {kLoadingFirstPanelRect, kLoadingSecondPanelRect})
         EXPECT_EQ(LitPixels(d, panel), panel.Width() * panel.Height());
     EXPECT_NE(Cut(d, kLoadingFirstPanelRect), Cut(d, kLoadingSecondPanelRect));
 
     std::vector<std::vector<Pixel>> strips;
-    for (const SpriteRect& r : kLoadingLetterRects) {
+    for (const PictureRect& r : kLoadingLetterRects) {
         const int lit = LitPixels(d, r);
         EXPECT_GT(lit, r.Width() * r.Height() / 10) << r.left;
         EXPECT_LT(lit, r.Width() * r.Height()) << "a letter strip must leave the panel visible around it";
@@ -228,7 +228,7 @@ TEST(GeneratedPictures, LoadingScreenShowsPanelsAndOneLetterPerStrip) {
     // The two N strips and the two O strips may match; the letters N, O, W, L,
     // A, D, I and G must not all look alike.
     std::set<std::vector<int>> shapes;
-    for (const SpriteRect& r : kLoadingLetterRects) {
+    for (const PictureRect& r : kLoadingLetterRects) {
         std::vector<int> mask;
         for (int y = r.top; y < r.bottom; y += 3) mask.push_back(!d.At((r.left + r.right) / 2, y).Black());
         mask.push_back(r.Width());
@@ -240,10 +240,10 @@ TEST(GeneratedPictures, LoadingScreenShowsPanelsAndOneLetterPerStrip) {
 TEST(GeneratedPictures, TitleFiguresSpinnerAndMarkersFillTheirFrames) {
     const Decoded title = Decode(117);
     std::set<std::vector<Pixel>> frames;
-    for (const SpriteRect& r : kTitleFigureRects) {
+    for (const PictureRect& r : kTitleFigureRects) {
         EXPECT_GT(LitPixels(title, r), 200) << r.left;
         // The figure stands on the frame's bottom edge (its pivot is there).
-        const SpriteRect feet{r.left, r.bottom - 4, r.right, r.bottom};
+        const PictureRect feet{r.left, r.bottom - 4, r.right, r.bottom};
         EXPECT_GT(LitPixels(title, feet), 0) << r.left;
         frames.insert(Cut(title, r));
     }
@@ -254,7 +254,7 @@ TEST(GeneratedPictures, TitleFiguresSpinnerAndMarkersFillTheirFrames) {
     EXPECT_NE(Cut(spinner, kSpinnerRects[0]), Cut(spinner, kSpinnerRects[1]));
 
     const Decoded markers = Decode(175);
-    for (const SpriteRect& r : kMarkerRects) EXPECT_GT(LitPixels(markers, r), r.Width() * r.Height() / 4);
+    for (const PictureRect& r : kMarkerRects) EXPECT_GT(LitPixels(markers, r), r.Width() * r.Height() / 4);
 }
 
 TEST(GeneratedPictures, PlatformLoaderTakesEveryPicture) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
+namespace art {
+
 namespace {
 
 const ClipBox* gClip = nullptr;
@@ -298,3 +300,5 @@ std::vector<std::uint8_t> EncodeBmp(const Canvas& c, int bits) {
     }
     return out;
 }
+
+}  // namespace art

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace art {
+
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
     friend bool operator==(const Rgb&, const Rgb&) = default;
@@ -67,3 +69,5 @@ float Noise(int x, int y, std::uint32_t seed);
 // BMP bytes of the canvas: 24-bit, or 16-bit X1R5G5B5. A pixel that is not
 // black keeps at least one lit bit in 16 bits, so no see-through holes appear.
 std::vector<std::uint8_t> EncodeBmp(const Canvas& c, int bits);
+
+}  // namespace art

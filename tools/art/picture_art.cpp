@@ -6,6 +6,8 @@
 #include <numbers>
 #include <string>
 
+namespace art {
+
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
@@ -16,15 +18,15 @@ struct Palette {
     Rgb dark, mid, light, accent, ground;
 };
 
-Palette ThemePalette(Theme t) {
+Palette ThemePalette(PictureTheme t) {
     switch (t) {
-        case Theme::Menu: return {{30, 34, 70}, {70, 84, 150}, {190, 200, 240}, {236, 196, 90}, {60, 60, 90}};
-        case Theme::Stage: return {{40, 70, 50}, {90, 150, 90}, {200, 230, 190}, {240, 200, 120}, {110, 80, 50}};
-        case Theme::Home: return {{80, 50, 36}, {160, 110, 70}, {240, 214, 170}, {220, 90, 60}, {120, 90, 60}};
-        case Theme::Field: return {{36, 80, 40}, {80, 150, 70}, {190, 230, 160}, {230, 210, 80}, {110, 86, 50}};
-        case Theme::Arena: return {{90, 50, 30}, {180, 120, 70}, {245, 220, 170}, {200, 40, 40}, {170, 140, 90}};
-        case Theme::Ruins: return {{40, 40, 80}, {90, 90, 160}, {200, 200, 240}, {160, 90, 220}, {80, 80, 110}};
-        case Theme::Castle: return {{50, 50, 56}, {110, 110, 120}, {210, 210, 220}, {200, 60, 60}, {90, 86, 84}};
+        case PictureTheme::Menu: return {{30, 34, 70}, {70, 84, 150}, {190, 200, 240}, {236, 196, 90}, {60, 60, 90}};
+        case PictureTheme::Stage: return {{40, 70, 50}, {90, 150, 90}, {200, 230, 190}, {240, 200, 120}, {110, 80, 50}};
+        case PictureTheme::Home: return {{80, 50, 36}, {160, 110, 70}, {240, 214, 170}, {220, 90, 60}, {120, 90, 60}};
+        case PictureTheme::Field: return {{36, 80, 40}, {80, 150, 70}, {190, 230, 160}, {230, 210, 80}, {110, 86, 50}};
+        case PictureTheme::Arena: return {{90, 50, 30}, {180, 120, 70}, {245, 220, 170}, {200, 40, 40}, {170, 140, 90}};
+        case PictureTheme::Ruins: return {{40, 40, 80}, {90, 90, 160}, {200, 200, 240}, {160, 90, 220}, {80, 80, 110}};
+        case PictureTheme::Castle: return {{50, 50, 56}, {110, 110, 120}, {210, 210, 220}, {200, 60, 60}, {90, 86, 84}};
     }
     return {{60, 60, 60}, {120, 120, 120}, {220, 220, 220}, {240, 200, 80}, {100, 100, 100}};
 }
@@ -41,11 +43,11 @@ struct Box {
     float Cx() const { return (l + r) * 0.5f; }
 };
 
-Box BoxOf(const SpriteRect& s) {
+Box BoxOf(const PictureRect& s) {
     return {float(s.left), float(s.top), float(s.right), float(s.bottom)};
 }
 
-void ClipTo(Canvas& c, const SpriteRect& s) {
+void ClipTo(Canvas& c, const PictureRect& s) {
     const ClipBox box{s.left, s.top, s.right, s.bottom};
     SetClip(c, &box);
 }
@@ -302,14 +304,14 @@ void DrawIconShape(Canvas& c, Box bx, int variant) {
 // The big letters of the loading panel, lit or unlit, at panel y.
 void DrawLoadingLetters(Canvas& c, int panelTop, Rgb colour) {
     for (std::size_t i = 0; i < kLoadingLetterRects.size(); ++i) {
-        const SpriteRect& s = kLoadingLetterRects[i];
+        const PictureRect& s = kLoadingLetterRects[i];
         const int top = panelTop + kLoadingLetterPanelY;
         const int pad = std::min(2, s.Width() / 8);
         DrawGlyphInBox(c, kLoadingLetters[i], s.left + pad, top + 2, s.right - pad, top + s.Height() - 2, colour);
     }
 }
 
-void DrawLoadingPanel(Canvas& c, const SpriteRect& s, bool lit) {
+void DrawLoadingPanel(Canvas& c, const PictureRect& s, bool lit) {
     FillRect(c, s.left, s.top, s.right, s.bottom, Rgb{24, 30, 64});
     FrameRect(c, s.left, s.top, s.right, s.bottom, 2, Rgb{150, 170, 230});
     DrawLoadingLetters(c, s.top, lit ? Rgb{255, 230, 140} : Rgb{70, 80, 120});
@@ -322,10 +324,10 @@ void DrawLoadingPanel(Canvas& c, const SpriteRect& s, bool lit) {
 
 // --------------------------------------------------------- rect figures --
 
-void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind, std::string_view glyphs,
+void DrawFiguresAt(Canvas& c, std::span<const PictureRect> rects, FigureKind kind, std::string_view glyphs,
                    int firstVariant) {
     for (std::size_t n = 0; n < rects.size(); ++n) {
-        const SpriteRect& s = rects[n];
+        const PictureRect& s = rects[n];
         const int i = firstVariant + static_cast<int>(n);
         ClipTo(c, s);
         const Box bx = BoxOf(s);
@@ -391,7 +393,7 @@ void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind
                 DrawCreatureShape(c, bx, VariantColour(i, 0.5f, 0.7f), i);
                 break;
             case FigureKind::Prop:
-                DrawPropShape(c, bx, ThemePalette(Theme::Stage), i);
+                DrawPropShape(c, bx, ThemePalette(PictureTheme::Stage), i);
                 break;
             case FigureKind::Effect:
                 DrawEffectShape(c, bx, i);
@@ -426,14 +428,14 @@ void DrawFiguresAt(Canvas& c, std::span<const SpriteRect> rects, FigureKind kind
 // ------------------------------------------------------- rect registry --
 
 namespace {
-const std::array<SpriteRect, 1> kHudFrame{kHudFrameRect};
-const std::array<SpriteRect, 1> kHudLowFill{kHudLowFillRect};
-const std::array<SpriteRect, 1> kGaugeFrame{kGaugeFrameRect};
-const std::array<SpriteRect, 1> kGaugeCap{kGaugeCapRect};
-const std::array<SpriteRect, 1> kGaugeFill{kGaugeFillRect};
-const std::array<SpriteRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
-const std::array<SpriteRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
-const std::array<SpriteRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
+const std::array<PictureRect, 1> kHudFrame{kHudFrameRect};
+const std::array<PictureRect, 1> kHudLowFill{kHudLowFillRect};
+const std::array<PictureRect, 1> kGaugeFrame{kGaugeFrameRect};
+const std::array<PictureRect, 1> kGaugeCap{kGaugeCapRect};
+const std::array<PictureRect, 1> kGaugeFill{kGaugeFillRect};
+const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
+const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
+const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
 const std::array<RectSource, 13> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
@@ -464,15 +466,15 @@ std::uint32_t SeedOf(const PictureInfo& info) { return static_cast<std::uint32_t
 void DrawSheet(Canvas& c, const PictureInfo& info, float cellTarget, FigureKind first, FigureKind second) {
     const int cols = std::max(1, static_cast<int>(std::lround(c.width / cellTarget)));
     const int rows = std::max(1, static_cast<int>(std::lround(c.height / (cellTarget * 1.2f))));
-    std::vector<SpriteRect> a, b;
+    std::vector<PictureRect> a, b;
     const Rgb line = Scale(ThemePalette(info.theme).mid, 0.45f);
     for (int r = 0; r < rows; ++r)
         for (int k = 0; k < cols; ++k) {
-            const SpriteRect cell{k * c.width / cols, r * c.height / rows, (k + 1) * c.width / cols,
+            const PictureRect cell{k * c.width / cols, r * c.height / rows, (k + 1) * c.width / cols,
                                   (r + 1) * c.height / rows};
             FrameRect(c, cell.left, cell.top, cell.right, cell.bottom, 1, Solid(line));
             const int pad = std::max(1, std::min(cell.Width(), cell.Height()) / 12);
-            const SpriteRect inner{cell.left + pad, cell.top + pad, cell.right - pad, cell.bottom - pad};
+            const PictureRect inner{cell.left + pad, cell.top + pad, cell.right - pad, cell.bottom - pad};
             ((r * cols + k) % 3 == 2 ? b : a).push_back(inner);
         }
     DrawFiguresAt(c, a, first, {}, info.id);
@@ -498,7 +500,7 @@ void DrawScenery(Canvas& c, const PictureInfo& info) {
         int variant = band * 5 + info.id;
         while (x < c.width - 20) {
             const int w = std::clamp(static_cast<int>(h * (0.35f + 0.4f * Noise(x, band, SeedOf(info)))), 12, 260);
-            const SpriteRect cell{x, top + h / 8, std::min(c.width, x + w), groundTop};
+            const PictureRect cell{x, top + h / 8, std::min(c.width, x + w), groundTop};
             if (variant % 4 == 0 && w > 30) {
                 // House or tower with windows and a roof.
                 const int roofH = cell.Height() / 4;
@@ -549,7 +551,7 @@ void DrawSky(Canvas& c) {
 }
 
 void DrawFarBand(Canvas& c, const PictureInfo& info) {
-    const Palette p = ThemePalette(Theme::Field);
+    const Palette p = ThemePalette(PictureTheme::Field);
     const float seed = float(info.id % 7);
     const float w = float(c.width);
     // Whole periods across the width, so panels meet without a seam.
@@ -632,7 +634,7 @@ void DrawEdgePiece(Canvas& c) {
 }
 
 void DrawMenuPanel(Canvas& c, const PictureInfo& info) {
-    const Palette p = ThemePalette(Theme::Menu);
+    const Palette p = ThemePalette(PictureTheme::Menu);
     const int th = std::max(1, std::min(c.width, c.height) / 30);
     VerticalGradient(c, 0, 0, c.width, c.height, p.mid, p.dark);
     FrameRect(c, 0, 0, c.width, c.height, th + 1, p.accent);
@@ -645,7 +647,7 @@ void DrawMenuPanel(Canvas& c, const PictureInfo& info) {
 }
 
 void DrawMenuColumn(Canvas& c, const PictureInfo& info) {
-    const Palette p = ThemePalette(Theme::Menu);
+    const Palette p = ThemePalette(PictureTheme::Menu);
     const int rowH = std::clamp(c.width / 4, 24, 40);
     int i = 0;
     for (int y = 0; y + rowH <= c.height; y += rowH, ++i) {
@@ -738,7 +740,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     // Rect-source figures go over the base pattern, each on a cleared rectangle.
     for (const RectSource& r : RectSources()) {
         if (r.resourceId != info.id) continue;
-        for (const SpriteRect& s : r.rects)
+        for (const PictureRect& s : r.rects)
             FillRect(c, s.left, s.top, s.right, s.bottom, info.keyed ? kTransparent : Rgb{20, 20, 28});
         DrawFiguresAt(c, r.rects, r.kind, r.glyphs);
     }
@@ -748,3 +750,5 @@ Canvas DrawPicture(const PictureInfo& info) {
     }
     return c;
 }
+
+}  // namespace art

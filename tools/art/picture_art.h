@@ -10,6 +10,8 @@
 #include "tools/hud_sprite_rects.h"
 #include "tools/picture_catalogue.h"
 
+namespace art {
+
 // What to draw into each rectangle of a list.
 enum class FigureKind {
     HudFrame,         // a HUD text frame
@@ -37,7 +39,7 @@ enum class FigureKind {
 struct RectSource {
     int resourceId;
     FigureKind kind;
-    std::span<const SpriteRect> rects;
+    std::span<const PictureRect> rects;
     std::string_view glyphs;  // letters for FigureKind::Letter
 };
 
@@ -50,9 +52,11 @@ std::span<const RectSource> RectSources();
 // differs from the (i+1)-th in pose, shape or colour), inside the rectangle.
 // firstVariant starts the run of shapes elsewhere, so that pictures with a
 // single rectangle do not all show the same figure.
-void DrawFiguresAt(Canvas& picture, std::span<const SpriteRect> rects, FigureKind kind,
+void DrawFiguresAt(Canvas& picture, std::span<const PictureRect> rects, FigureKind kind,
                    std::string_view glyphs = {}, int firstVariant = 0);
 
 // The whole picture of a resource: its base pattern, its label, and the
 // figures of its rect sources.
 Canvas DrawPicture(const PictureInfo& info);
+
+}  // namespace art

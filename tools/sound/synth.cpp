@@ -6,6 +6,8 @@
 #include <numbers>
 #include <string>
 
+namespace synth {
+
 namespace {
 
 constexpr float kTwoPi = 2.0f * std::numbers::pi_v<float>;
@@ -828,3 +830,5 @@ std::vector<std::uint8_t> EncodeWav(const SoundClip& clip) {
     }
     return out;
 }
+
+}  // namespace synth

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace synth {
+
 constexpr int kSampleRate = 22050;
 
 struct SoundClip {
@@ -32,3 +34,5 @@ std::vector<std::uint8_t> EncodeWav(const SoundClip& clip);
 
 // FNV-1a of the name: the seed of its sound.
 std::uint32_t NameSeed(std::string_view name);
+
+}  // namespace synth
