@@ -1,0 +1,19 @@
+// Random numbers 0..99 for enemy decisions, spawn choices and effects.
+#pragma once
+
+#include <cstdint>
+
+// The value of the last draw (0 at start and after the data reset).
+inline std::int32_t RandomLastValue = 0;
+
+// Draws an integer 0..99; 0..98 about equally likely, 99 only for the
+// generator's top output. The generator seeds itself from the calendar clock
+// at the first draw after start and after ResetRandomNumbers.
+std::int32_t Random0To99();
+
+// Seeds the generator with a fixed value (its state becomes the seed).
+void SeedRandom(std::uint32_t seed);
+
+// The data reset's part: clears RandomLastValue and lets the next draw seed
+// the generator from the clock again.
+void ResetRandomNumbers();
