@@ -6,8 +6,10 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <SDL_ttf.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -107,7 +109,10 @@ SDL_Renderer* CreateRenderer(SDL_Window* window) {
         if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "opengl") == 0) opengl = i;
     }
     SDL_Renderer* r = nullptr;
-    if (opengl >= 0) r = SDL_CreateRenderer(window, opengl, SDL_RENDERER_ACCELERATED);
+    // SDL_RENDER_DRIVER set by the person running the game wins.
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (asked && *asked) r = SDL_CreateRenderer(window, -1, 0);
+    if (!r && opengl >= 0) r = SDL_CreateRenderer(window, opengl, SDL_RENDERER_ACCELERATED);
     if (!r) r = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (!r) {
         std::fprintf(stderr, "No accelerated renderer (%s); drawing in software.\n", SDL_GetError());
@@ -155,7 +160,7 @@ void HandleQuitRequest() {
     State& s = S();
     if (s.closeRequests++ == 0) {
         DeliverKey(27, true, false);
-        DeliverKey(27, false, false);
+        if (!s.closing) DeliverKey(27, false, false);
     } else {
         s.closing = true;
     }
@@ -219,6 +224,27 @@ SoundSlot* Slot(int slot) {
     return &S().sounds[slot];
 }
 
+// At exit: hand back the mixer, the fonts and SDL, so the system's audio
+// and desktop-bus connections close cleanly.
+void CloseAtExit() {
+    State& s = S();
+    for (int slot = 1; slot < kSoundSlots; ++slot)
+        if (s.sounds[slot].chunk) {
+            Mix_HaltChannel(slot);
+            Mix_FreeChunk(s.sounds[slot].chunk);
+            s.sounds[slot] = SoundSlot{};
+        }
+    if (s.audioOpen) Mix_CloseAudio();
+    s.audioOpen = false;
+    DestroyDeviceObjects();
+    if (s.window) SDL_DestroyWindow(s.window);
+    s.window = nullptr;
+    detail::ReleaseAllTextures();
+    detail::ReleaseAllFonts();
+    if (TTF_WasInit()) TTF_Quit();
+    SDL_Quit();
+}
+
 }  // namespace
 
 void FrameworkSetCallbacks(const Callbacks& callbacks) { S().callbacks = callbacks; }
@@ -248,6 +274,7 @@ bool FrameworkInit() {
         return false;
     }
     SDL_StopTextInput();
+    std::atexit(CloseAtExit);
     s.startCounter = SDL_GetPerformanceCounter();
     s.initialised = true;
     return true;

@@ -1,0 +1,249 @@
+// The SDL backend on its own: key events and close requests as the game
+// receives them, the device callbacks around a full-screen toggle, and the
+// voices of SDL_mixer. Run with SDL_VIDEODRIVER=offscreen and
+// SDL_AUDIODRIVER=dummy (ctest sets them), one process per test case.
+#include "platform/platform.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> gLog;
+int gFrame = 0;
+std::function<void(int frame)> gOnFrame;
+std::function<void(int vk, bool down)> gOnKey;
+
+void OnKey(int vk, bool down, bool alt) {
+    gLog.push_back(std::to_string(vk) + (down ? " down" : " up") + (alt ? " alt" : ""));
+    if (gOnKey) gOnKey(vk, down);
+}
+int OnCreate() {
+    gLog.push_back("create");
+    return 0;
+}
+int OnReset(const plat::BackBufferDesc& bb) {
+    gLog.push_back("reset " + std::to_string(bb.width) + "x" + std::to_string(bb.height));
+    return 0;
+}
+void OnLost() { gLog.push_back("lost"); }
+void OnDestroy() { gLog.push_back("destroy"); }
+void OnRender(double, float) {
+    plat::DeviceClear(0xFF000000);
+    if (gOnFrame) gOnFrame(gFrame);
+    ++gFrame;
+    // A safety net: no test needs this many frames.
+    if (gFrame > 600) plat::FrameworkCloseWindow();
+}
+
+void PushKey(SDL_Keycode sym, bool down, Uint16 mod = KMOD_NONE) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sym;
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+}
+
+void PushQuit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+class SdlBackendTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gLog.clear();
+        gFrame = 0;
+        gOnFrame = nullptr;
+        gOnKey = nullptr;
+    }
+    void Start(int w = 640, int h = 480) {
+        plat::Callbacks cb;
+        cb.onCreateDevice = OnCreate;
+        cb.onResetDevice = OnReset;
+        cb.onLostDevice = OnLost;
+        cb.onDestroyDevice = OnDestroy;
+        cb.onKeyboard = OnKey;
+        cb.onFrameRender = OnRender;
+        plat::FrameworkSetCallbacks(cb);
+        ASSERT_TRUE(plat::FrameworkInit());
+        ASSERT_TRUE(plat::FrameworkCreateWindow("QUILLMARCH"));
+        ASSERT_EQ(plat::FrameworkCreateDevice(w, h, true), 0);
+    }
+    // Key events only, in order.
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (const auto& l : gLog)
+            if (!l.empty() && l[0] >= '0' && l[0] <= '9') keys.push_back(l);
+        return keys;
+    }
+};
+
+std::string WriteWav(double seconds) {
+    const int rate = 22050, frames = int(seconds * rate);
+    const std::uint32_t dataBytes = std::uint32_t(frames) * 4;
+    std::vector<std::uint8_t> v(44 + dataBytes, 0);
+    auto put = [&](std::size_t at, std::uint32_t x, int n) {
+        for (int i = 0; i < n; ++i) v[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
+    };
+    std::memcpy(v.data(), "RIFF", 4);
+    put(4, 36 + dataBytes, 4);
+    std::memcpy(v.data() + 8, "WAVEfmt ", 8);
+    put(16, 16, 4);
+    put(20, 1, 2);
+    put(22, 2, 2);
+    put(24, rate, 4);
+    put(28, rate * 4, 4);
+    put(32, 4, 2);
+    put(34, 16, 2);
+    std::memcpy(v.data() + 36, "data", 4);
+    put(40, dataBytes, 4);
+    for (std::size_t i = 44; i + 1 < v.size(); i += 2) put(i, std::uint32_t((i * 37) & 0x3FFF), 2);
+    const std::string path = "/tmp/qm_sdl_test_" + std::to_string(getpid()) + ".wav";
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f) {
+        std::fwrite(v.data(), 1, v.size(), f);
+        std::fclose(f);
+    }
+    return path;
+}
+
+}  // namespace
+
+TEST_F(SdlBackendTest, KeysReachTheGameAsDesktopCodesAndAltEnterAsF6) {
+    Start();
+    gOnFrame = [](int frame) {
+        if (frame == 0) {
+            PushKey(SDLK_a, true);
+            PushKey(SDLK_a, false);
+            PushKey(SDLK_RETURN, true, KMOD_LALT);
+            PushKey(SDLK_RETURN, false);   // Alt already released: still the F6 it started as
+            PushKey(SDLK_RETURN, true);
+            PushKey(SDLK_TAB, true);       // not a key of the game
+            PushKey(SDLK_F12, true);
+            PushKey(SDLK_KP_ENTER, true);
+            PushKey(SDLK_5, true);
+            PushKey(SDLK_LEFT, true);
+            PushKey(SDLK_z, true);
+        }
+        if (frame == 3) plat::FrameworkCloseWindow();
+    };
+    EXPECT_EQ(plat::FrameworkMainLoop(), 0);
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"65 down", "65 up", "117 down alt", "117 up", "13 down", "123 down",
+                                                "13 down", "53 down", "37 down", "90 down"}));
+    EXPECT_EQ(gFrame, 4);
+    EXPECT_EQ(gLog.back(), "destroy");
+}
+
+TEST_F(SdlBackendTest, ACloseRequestArrivesAsEscAndASecondOneEndsTheLoop) {
+    Start();
+    // The game here ignores Esc, as if it were busy; the second request
+    // must still end the loop.
+    gOnFrame = [](int frame) {
+        if (frame == 1) PushQuit();
+        if (frame == 5) PushQuit();
+    };
+    EXPECT_EQ(plat::FrameworkMainLoop(), 0);
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"27 down", "27 up"}));
+    EXPECT_EQ(gFrame, 6);
+    const std::vector<std::string> tail(gLog.end() - 2, gLog.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"lost", "destroy"}));
+}
+
+TEST_F(SdlBackendTest, EscThatClosesTheWindowEndsTheLoopBeforeAnotherFrame) {
+    Start();
+    gOnKey = [](int vk, bool down) {
+        if (vk == 27 && down) plat::FrameworkCloseWindow();
+    };
+    gOnFrame = [](int frame) {
+        if (frame == 2) PushQuit();
+    };
+    EXPECT_EQ(plat::FrameworkMainLoop(), 0);
+    EXPECT_EQ(gFrame, 3);
+    EXPECT_TRUE(plat::FrameworkWindowClosing());
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"27 down"}));
+}
+
+TEST_F(SdlBackendTest, FullScreenToggleAndDeviceChangeRunLostThenReset) {
+    Start(640, 480);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"create", "reset 640x480"}));
+    EXPECT_EQ(plat::FrameworkBackBufferDesc().width, 640);
+    gLog.clear();
+    plat::FrameworkToggleFullScreen();
+    EXPECT_FALSE(plat::FrameworkIsWindowed());
+    plat::FrameworkToggleFullScreen();
+    EXPECT_TRUE(plat::FrameworkIsWindowed());
+    ASSERT_EQ(gLog.size(), 4u);
+    EXPECT_EQ(gLog[0], "lost");
+    EXPECT_EQ(gLog[1].rfind("reset ", 0), 0u);
+    EXPECT_EQ(gLog[2], "lost");
+    EXPECT_EQ(gLog[3], "reset 640x480");   // back to the windowed size
+    gLog.clear();
+    ASSERT_TRUE(plat::FrameworkChangeDevice(800, 600, true));
+    EXPECT_EQ(gLog, (std::vector<std::string>{"lost", "reset 800x600"}));
+    EXPECT_EQ(plat::FrameworkBackBufferDesc().width, 800);
+    EXPECT_EQ(plat::FrameworkBackBufferDesc().height, 600);
+    plat::DisplayMode modes[16];
+    EXPECT_GE(plat::ListDisplayModes(modes, 16), 1);
+    EXPECT_GT(plat::TimerGetTime(), 0.0);
+}
+
+TEST_F(SdlBackendTest, AVoiceKeepsPlayingPausesAndRewindsLikeTheGameExpects) {
+    ASSERT_TRUE(plat::SoundManagerInit());
+    ASSERT_TRUE(plat::SoundSetPrimaryFormat(2, 22050, 16));
+    const std::string wav = WriteWav(3.0);
+    ASSERT_TRUE(plat::SoundLoad(12, wav.c_str()));
+    EXPECT_TRUE(plat::SoundLoaded(12));
+    EXPECT_FALSE(plat::SoundIsPlaying(12));
+    plat::SoundPlay(12, -600);
+    EXPECT_TRUE(plat::SoundIsPlaying(12));
+    plat::SoundPlay(12, 0);   // already playing: only louder
+    EXPECT_TRUE(plat::SoundIsPlaying(12));
+    plat::SoundStop(12);
+    EXPECT_FALSE(plat::SoundIsPlaying(12));
+    plat::SoundPlay(12, 0);   // resumes
+    EXPECT_TRUE(plat::SoundIsPlaying(12));
+    plat::SoundReset(12);     // sounding: plays on from the start
+    EXPECT_TRUE(plat::SoundIsPlaying(12));
+    plat::SoundStop(12);
+    plat::SoundReset(12);     // stopped: waits at the start
+    EXPECT_FALSE(plat::SoundIsPlaying(12));
+    plat::SoundPlay(12, -10000);   // silent, but playing
+    EXPECT_TRUE(plat::SoundIsPlaying(12));
+    plat::SoundDelete(12);
+    EXPECT_FALSE(plat::SoundLoaded(12));
+    EXPECT_FALSE(plat::SoundIsPlaying(12));
+    const std::string bad = "/tmp/qm_sdl_test_missing.wav";
+    std::remove(bad.c_str());
+    EXPECT_FALSE(plat::SoundLoad(13, bad.c_str()));
+    EXPECT_FALSE(plat::SoundLoaded(13));
+    plat::SoundPlay(13, 0);
+    EXPECT_FALSE(plat::SoundIsPlaying(13));
+    EXPECT_FALSE(plat::SoundLoad(237, wav.c_str()));
+    std::remove(wav.c_str());
+}
+
+TEST_F(SdlBackendTest, WithoutADisplayTheGameGetsAClearFailure) {
+    unsetenv("SDL_VIDEODRIVER");
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    plat::Callbacks cb;
+    cb.onCreateDevice = OnCreate;
+    plat::FrameworkSetCallbacks(cb);
+    EXPECT_FALSE(plat::FrameworkInit());
+    EXPECT_FALSE(plat::FrameworkCreateWindow("QUILLMARCH"));
+    EXPECT_NE(plat::FrameworkCreateDevice(1024, 768, true), 0);
+    EXPECT_NE(plat::FrameworkMainLoop(), 0);
+    EXPECT_NE(plat::FrameworkExitCode(), 0);
+    EXPECT_TRUE(gLog.empty());   // no device callback ran
+}
