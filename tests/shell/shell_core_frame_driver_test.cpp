@@ -8,6 +8,7 @@
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/shell_state.h"
+#include "shell/transitions.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
 
@@ -111,6 +112,25 @@ TEST_F(ShellCoreFrameDriver, ARequestOnTheStageLeavesForTheMenuInTheSameFrame) {
     EXPECT_EQ(PhaseChangeRequest, 0);
     // The transition ran its first step in that frame already.
     EXPECT_NE(TraceLog().find("Stage  --> Menu  \n"), std::string::npos);
+}
+
+TEST_F(ShellCoreFrameDriver, TheStageIsEnteredWithoutAStepInTheSameFrame) {
+    frameStep = 0.03;
+    StartOnStage();
+    RunFrames(2);
+    GameFlow.phase = 901;
+    RunMenuToStage(0);
+    double lastStep = GameClock.lastStepTime;
+    bool entered = false;
+    for (int i = 0; i < 600 && !entered; ++i) {
+        lastStep = GameClock.lastStepTime;
+        RunFrames(1);
+        entered = GameFlow.phase == 1;
+    }
+    ASSERT_TRUE(entered);
+    // Phase 1 is reached after the stage step's place in the frame.
+    EXPECT_EQ(GameClock.lastStepTime, lastStep);
+    EXPECT_EQ(StepPattern(1), "S");
 }
 
 TEST_F(ShellCoreFrameDriver, TheMenuSideServesARequestOnlyFromAnOpenMenu) {
