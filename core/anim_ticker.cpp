@@ -4,7 +4,7 @@
 
 namespace {
 
-struct TickerSpec {
+struct TickerRow {
     std::int32_t selector;
     double period;      // seconds
     std::int32_t wrap;  // last frame before it starts again at 1
@@ -12,7 +12,7 @@ struct TickerSpec {
 
 // Selector 18 runs 1..7: the coin, the pulsing markers and the object loops
 // are drawn for exactly those frames.
-constexpr TickerSpec kTickers[6] = {
+constexpr TickerRow kTickers[6] = {
     {2, 0.1, 2}, {4, 0.1, 4}, {5, 0.05, 4}, {8, 0.02, 8}, {18, 0.1, 7}, {28, 0.02, 8},
 };
 
