@@ -18,11 +18,17 @@ void ApplyBusyRule() {
 }
 
 void UpdatePlayerLevel() {
-    // Every level passed since the last step fires, each with its refill and
-    // its sound; a maximum already above a level's value is never lowered.
-    for (std::int32_t n = 1; n <= kTopLevel; ++n) {
+    // Every level passed since the last step fires in order, each with its
+    // refill and its sound; a maximum already at or above a level's value is
+    // never lowered. Only levels from the first one worth more than the
+    // current maximum up to the one the experience has reached can fire.
+    std::int32_t reached = PlayerState.exp / kExpPerLevel;
+    if (reached > kTopLevel) reached = kTopLevel;
+    std::int32_t first = 1;
+    if (PlayerState.maxHp >= 120) first = (PlayerState.maxHp - 120) / 20 + 1;
+    for (std::int32_t n = first; n <= reached; ++n) {
         const std::int32_t levelHp = n * 20 + 120;
-        if (PlayerState.exp >= n * kExpPerLevel && PlayerState.maxHp < levelHp) {
+        if (PlayerState.maxHp < levelHp) {
             PlayerState.maxHp = levelHp;
             PlayerState.hp = levelHp;
             PlaySoundEffect(kLevelUpSound, static_cast<std::int32_t>(SoundVolumes[0] * 0.6));

@@ -45,6 +45,12 @@ TEST_F(PlayerLevelTest, RaisedMaximumIsNeverLoweredAndWaitsForAHigherLevel) {
     UpdatePlayerLevel();
     EXPECT_EQ(PlayerState.maxHp, 320);
     EXPECT_EQ(PlayCount(10), 1);
+    // Between two levels' values only the higher one fires.
+    PlayerState.maxHp = 150;
+    PlayerState.exp = 1000;
+    UpdatePlayerLevel();
+    EXPECT_EQ(PlayerState.maxHp, 160);
+    EXPECT_EQ(PlayCount(10), 2);
 }
 
 TEST_F(PlayerLevelTest, TopLevelCapsTheMaximum) {
