@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "combat_support.h"
@@ -121,7 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Banks: 904 plays slots 178..180, 907 189..192, 901 162..165.
         ModeCase{2, &PMS::comboS, 202, 3, 1, 0, {178}, 3},
         ModeCase{2, &PMS::comboG, 215, 3, 4, 0, {189}, 4},
-        ModeCase{2, &PMS::comboQ, 223, 3, 5, 0, {162}, 4}));
+        ModeCase{2, &PMS::comboQ, 223, 3, 5, 0, {162}, 4}),
+    [](const ::testing::TestParamInfo<ModeCase>& info) {
+        const ModeCase& c = info.param;
+        return "Weapon" + std::to_string(c.weaponMode) + "Pose" + std::to_string(c.pose) + "Mode" +
+               std::to_string(c.mode);
+    });
 
 TEST_F(HitFixture, ZoneTellsAnUpperBlowFromALowerOne) {
     PlayerMoveState.comboD = 15;
