@@ -19,7 +19,8 @@ struct BatchState {
 };
 
 BatchState& Batch() {
-    static BatchState s;
+    // Never destroyed: the exit handlers that release SDL objects still need it.
+    static BatchState& s = *new BatchState();
     return s;
 }
 

@@ -25,7 +25,8 @@ struct EffectState {
 };
 
 EffectState& State() {
-    static EffectState s;
+    // Never destroyed: the exit handlers that release SDL objects still need it.
+    static EffectState& s = *new EffectState();
     return s;
 }
 

@@ -42,7 +42,8 @@ struct FontState {
 };
 
 FontState& State() {
-    static FontState s;
+    // Never destroyed: the exit handlers that release SDL objects still need it.
+    static FontState& s = *new FontState();
     return s;
 }
 

@@ -8,7 +8,7 @@ namespace plat::detail {
 
 namespace {
 std::set<std::string>& Seen() {
-    static std::set<std::string> s;
+    static std::set<std::string>& s = *new std::set<std::string>();
     return s;
 }
 }  // namespace

@@ -30,7 +30,8 @@ struct TextureState {
 };
 
 TextureState& State() {
-    static TextureState s;
+    // Never destroyed: the exit handlers that release SDL objects still need it.
+    static TextureState& s = *new TextureState();
     return s;
 }
 
