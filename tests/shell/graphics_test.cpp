@@ -4,6 +4,7 @@
 #include "shell/graphics_tables.h"
 
 #include "core/player.h"
+#include "platform/common/internal.h"
 #include "core/residency.h"
 #include "shell/shell_state.h"
 #include "shell/trace_codes.h"
@@ -357,4 +358,28 @@ TEST_F(Graphics, StandingRequestsFollowTheWeaponMode) {
     PlayerState.weaponMode2 = 0;
     PlaceStandingTextureRequests();
     EXPECT_EQ(TextureFlags[5], kGraphicLoaded);
+}
+
+TEST_F(Graphics, ASharedSlotHoldsOneTextureAndItsReleaseLeavesNothingToDraw) {
+    if (!PicturesCarried()) GTEST_SKIP() << "the build carries no pictures";
+    const int live = plat::detail::LiveTextureCount();
+    GsFlags[kGsMenu] = kGraphicRequested;   // holds D017 in slot 54
+    CreateRequestedGraphics();
+    EXPECT_EQ(plat::detail::LiveTextureCount(), live + 19);
+    // D017 asked for again as a single texture: the slot's old texture is
+    // given back before the new one is made, so nothing leaks.
+    Era03AreaFlag = 1;
+    TextureFlags[17] = kGraphicRequested;
+    CreateRequestedGraphics();
+    EXPECT_EQ(plat::detail::LiveTextureCount(), live + 19);
+    EXPECT_NE(TextureSlots[54], 0);
+    // Releasing one owner empties the slot for both: the menu set still
+    // reads loaded, and its D017 now draws nothing rather than a texture
+    // that was given back.
+    FreeGraphic(9017);
+    EXPECT_EQ(TextureSlots[54], 0);
+    EXPECT_EQ(GsFlags[kGsMenu], kGraphicLoaded);
+    EXPECT_EQ(plat::detail::LiveTextureCount(), live + 18);
+    FreeGraphicSet(903);
+    EXPECT_EQ(plat::detail::LiveTextureCount(), live);
 }
