@@ -5,7 +5,9 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "shell/file_io.h"
 #include "shell/save_report.h"
@@ -90,6 +92,21 @@ bool ReadSlotFile(std::int32_t slot, GdataImage& image, std::string& why, bool& 
     return CheckGdataRanges(image, &why);
 }
 
+// A save killed half-way leaves its temporary file beside the slot (the slot
+// itself is whole). The next save of that slot clears such leftovers.
+void RemoveLeftoverTemporaries(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path slot(path);
+    const std::string prefix = slot.filename().string() + ".tmp";
+    std::error_code ec;
+    fs::directory_iterator it(slot.parent_path(), ec);
+    if (ec) return;
+    for (const fs::directory_entry& entry : it) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) == 0) fs::remove(entry.path(), ec);
+    }
+}
+
 }  // namespace
 
 std::string SaveSlotPath(std::int32_t slot) {
@@ -160,6 +177,7 @@ bool SaveGdata(std::int32_t slot) {
     GdataImage image;
     CollectGdata(image);
     std::string text = FormatGdata(image);
+    RemoveLeftoverTemporaries(path);
     std::string error;
     bool ok = WriteFileAtomically(path, text, &error);
     PrintOpenStatus(path, ok);

@@ -93,6 +93,10 @@ TEST(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
     // Both outcomes occur, so the kills did land at different moments.
     EXPECT_GT(sawNew, 0);
     EXPECT_EQ(sawOld + sawNew, kRounds);
+    // The next save clears what the killed ones left beside the slot.
+    ASSERT_TRUE(SaveGdata(1));
+    for (const auto& entry : fs::directory_iterator("Data/Save"))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 
     fs::current_path(previous);
     std::error_code ec;
