@@ -47,18 +47,31 @@ void WriteMark(const char* path, const char* prefix, std::int32_t value) {
 }
 
 // The digit after the fixed words, read as one character; 3 when the file is
-// missing or does not hold the words and a digit.
-std::int32_t ReadMark(const char* path, const char* prefix) {
-    std::string text;
-    bool ok = ReadWholeFile(path, text, 4096);
-    PrintOpenStatus(path, ok);
-    if (!ok) return 3;
-    std::string expected = std::string(prefix) + "1=on 2=off ";
-    if (text.compare(0, expected.size(), expected) != 0 || text.size() <= expected.size()) return 3;
-    char digit = text[expected.size()];
+// missing or does not hold the words and a digit. The double-start mark is
+// polled every frame: its status line is printed only when it changes, so a
+// terminal is not flooded, and the read needs no memory of its own.
+std::int32_t ReadMark(const char* path, const char* prefix, int* lastStatus) {
+    std::FILE* f = std::fopen(path, "r");
+    const int status = f ? 1 : 0;
+    if (!lastStatus || *lastStatus != status) PrintOpenStatus(path, f != nullptr);
+    if (lastStatus) *lastStatus = status;
+    if (!f) return 3;
+    char text[64];
+    std::size_t n = std::fread(text, 1, sizeof text - 1, f);
+    text[n] = '\0';
+    if (std::fclose(f) != 0) std::printf("FILE CLOSE ERROR\n");
+    const std::size_t prefixLength = std::strlen(prefix);
+    const char* words = "1=on 2=off ";
+    const std::size_t wordsLength = std::strlen(words);
+    if (n <= prefixLength + wordsLength) return 3;
+    if (std::strncmp(text, prefix, prefixLength) != 0 || std::strncmp(text + prefixLength, words, wordsLength) != 0)
+        return 3;
+    char digit = text[prefixLength + wordsLength];
     if (digit < '0' || digit > '9') return 3;
     return digit - '0';
 }
+
+int g_doubleStartReadStatus = -1;
 
 // One numbered line: the two-digit number, then ten integers.
 bool ParseLine(const char*& p, int number, long (&fields)[10]) {
@@ -160,14 +173,14 @@ void WriteRunningFlag(std::int32_t value) {
     WriteMark(kRunningMarkPath, "", value);
 }
 
-std::int32_t ReadRunningFlag() { return ReadMark(kRunningMarkPath, ""); }
+std::int32_t ReadRunningFlag() { return ReadMark(kRunningMarkPath, "", nullptr); }
 
 void WriteDoubleStartFlag(std::int32_t value) {
     StoreCurrentDisplay();
     WriteMark(kDoubleStartMarkPath, "W_open ", value);
 }
 
-std::int32_t ReadDoubleStartFlag() { return ReadMark(kDoubleStartMarkPath, "W_open "); }
+std::int32_t ReadDoubleStartFlag() { return ReadMark(kDoubleStartMarkPath, "W_open ", &g_doubleStartReadStatus); }
 
 bool AnotherCopyIsRunning() {
     if (ReadRunningFlag() != 1) return false;
