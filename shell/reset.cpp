@@ -217,6 +217,7 @@ void ResetEra03() {
     Era03NpcScene = Era03NpcSceneRecord{};
     Era03Fighter = Era03FighterRecord{};
     Era03Duel = Era03DuelRecord{};
+    Era03Duel.x = Era03Anchor(4);   // 56800
     Era03CreatureOnceFlag = 0;
     Era03ArenaEncounter = Era03ArenaEncounterRecord{};
     Era03ArenaBoss1 = Era03ArenaActorRecord{};

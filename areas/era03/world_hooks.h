@@ -7,6 +7,10 @@ struct Era03DuelRecord {
     std::int32_t state = 0;   // 99 when done
     std::int32_t frame = 0;
     std::int32_t movingX = 0;
+    // The duel opponent: where it stands, its facing word (-1 mirrors) and
+    // its depth.
+    std::int32_t x = 56800, y = 640, facing = -1;
+    float depth = 0.3f;
 };
 inline Era03DuelRecord Era03Duel;
 

@@ -101,6 +101,8 @@ void PlayLate() {
     ArrivalScene.step = 100;
     TournamentState.state = 5;
     Era03Duel.state = 99;
+    Era03Duel.x = 57000;
+    Era03Duel.y = 500;
     Era04Progress.encounterCDone = 1;
     PloadPlan.state[27] = 2;
     EventHoldsPlayer = 1;
@@ -163,6 +165,8 @@ TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
     EXPECT_EQ(ArrivalScene.step, 1);
     EXPECT_EQ(TournamentState.state, 0);
     EXPECT_EQ(Era03Duel.state, 0);
+    EXPECT_EQ(Era03Duel.x, 56800);
+    EXPECT_EQ(Era03Duel.y, 640);
     EXPECT_EQ(Era04Progress.encounterCDone, 0);
     EXPECT_EQ(ResetStep, 99);
     EXPECT_NE(TraceLog().find(" Reset Data 1 "), std::string::npos);
