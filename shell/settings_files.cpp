@@ -80,6 +80,8 @@ bool ParseLine(const char*& p, int number, long (&fields)[10]) {
     p += 2;
     for (long& field : fields) {
         if (*p != ' ' && *p != '\t') return false;
+        while (*p == ' ' || *p == '\t') ++p;
+        if (*p != '-' && *p != '+' && (*p < '0' || *p > '9')) return false;   // a field never spans lines
         char* end = nullptr;
         errno = 0;
         field = std::strtol(p, &end, 10);

@@ -66,6 +66,7 @@ TEST_F(ShellCoreSettings, DamagedTextChangesNothing) {
         "01 2026 1 2 3 4 5 0 1920 x 0\n02 1 1 0 0 0 0 0 0 0 0\n",                  // not a number
         "01 2026 1 2 3 4 5 0 1920 1080 0\n02 1 1 0 7 0 0 0 0 0 0\n",               // worn word 7
         "01 2026 1 2 3 4 5 0 99999999999 1080 0\n02 1 1 0 0 0 0 0 0 0 0\n",        // beyond 32 bits
+        "01 2026 1 2 3 4 5 0 1920 1080 \n0 02 1 1 0 0 0 0 0 0 0 0\n",             // a field on the next line
     };
     for (const char* text : damaged) {
         SCOPED_TRACE(text);
