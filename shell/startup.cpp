@@ -158,7 +158,10 @@ int GameStartUp() {
 
     int created = plat::FrameworkCreateDevice(GameSettings.backBufferWidth, GameSettings.backBufferHeight,
                                               GameSettings.windowed == 1);
-    if (created != 0) return created;
+    if (created != 0) {
+        int code = plat::FrameworkExitCode();
+        return code != 0 ? code : created;
+    }
 
     plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();
     GameSettings.backBufferWidth = bb.width;
