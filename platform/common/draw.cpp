@@ -82,8 +82,13 @@ bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, S
     const float v0 = float(ct) / float(paddedHeight), v1 = float(cb) / float(paddedHeight);
     const float lu[4] = {u0, u1, u0, u1};
     const float lv[4] = {v0, v0, v1, v1};
+    // Corners that are not numbers, or absurdly far away, come from a broken
+    // transform; rasterisers convert them to integers, so such a sprite is
+    // left out rather than handed on.
+    constexpr float kFar = 1.0e6f;
     for (int i = 0; i < 4; ++i) {
         MatrixTransformPoint(s.transform, lx[i], ly[i], &quad.x[i], &quad.y[i]);
+        if (!(std::fabs(quad.x[i]) < kFar) || !(std::fabs(quad.y[i]) < kFar)) return false;
         quad.u[i] = lu[i];
         quad.v[i] = lv[i];
     }

@@ -232,3 +232,24 @@ TEST_F(PlatformSpriteBatchTest, ClearColourFillsAndAReleasedTextureDrawsNothing)
     EXPECT_TRUE(IsColour(Px(5, 5), 0, 0, 0));
     EXPECT_TRUE(plat::headless::LastFrame().cleared);
 }
+
+TEST_F(PlatformSpriteBatchTest, BrokenTransformsAndDepthsNeitherCrashNorDisturbTheOthers) {
+    StartDevice(320, 240);
+    const plat::TextureId red = SolidTexture(16, 16, {255, 0, 0});
+    const plat::TextureId green = SolidTexture(16, 16, {0, 255, 0});
+    const float nan = std::nanf("");
+    DrawFrame([&] {
+        const plat::Rect r{0, 0, 16, 16};
+        plat::SpriteSetTransform(plat::MatrixScaling(nan, 1, 1));
+        plat::SpriteDraw(red, r, 0, 0, 0, 0, 0.5f, 0xFFFFFFFF);
+        plat::SpriteSetTransform(plat::MatrixScaling(1e30f, 1e30f, 1));
+        plat::SpriteDraw(red, r, 0, 0, 0, 0, 0.5f, 0xFFFFFFFF);
+        plat::SpriteSetTransform(plat::MatrixIdentity());
+        plat::SpriteDraw(red, r, 0, 0, 100, 100, nan, 0xFFFFFFFF);
+        plat::SpriteDraw(green, r, 0, 0, 104, 104, 0.25f, 0xFFFFFFFF);
+    });
+    EXPECT_EQ(plat::headless::LastFrame().sprites.size(), 4u);
+    EXPECT_TRUE(IsColour(Px(5, 5), 0, 0, 0));
+    EXPECT_TRUE(IsColour(Px(102, 102), 255, 0, 0));   // a NaN depth sorts as the front
+    EXPECT_TRUE(IsColour(Px(110, 110), 255, 0, 0));
+}
