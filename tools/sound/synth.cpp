@@ -596,11 +596,11 @@ void AddDrum(std::vector<float>& st, float start, int kind, Rng& r) {
         float v;
         if (kind == 0) {  // kick
             phase += (50.0f + 90.0f * std::exp(-t / 0.03f)) / kSr;
-            v = std::sin(kTwoPi * phase) * Env(t, 0.001f, 0.09f) * 0.9f;
+            v = std::sin(kTwoPi * phase) * Env(t, 0.001f, 0.09f) * 0.5f;
         } else if (kind == 1) {  // snare
-            v = (0.6f * r.Noise() + 0.3f * std::sin(kTwoPi * 190 * t)) * Env(t, 0.001f, 0.06f) * 0.6f;
+            v = (0.6f * r.Noise() + 0.3f * std::sin(kTwoPi * 190 * t)) * Env(t, 0.001f, 0.06f) * 0.4f;
         } else {  // hat
-            v = hp.High(r.Noise()) * Env(t, 0.001f, 0.02f) * 0.3f;
+            v = hp.High(r.Noise()) * Env(t, 0.001f, 0.02f) * 0.15f;
         }
         const std::size_t f = (s0 + i) % frames;
         st[2 * f] += v;
