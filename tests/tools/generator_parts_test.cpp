@@ -113,7 +113,9 @@ TEST(GeneratorParts, RectSourcesFitTheirPictures) {
             EXPECT_LE(r.right, info->width) << src.resourceId;
             EXPECT_LE(r.bottom, info->height) << src.resourceId;
         }
-        if (src.kind == art::FigureKind::Letter) EXPECT_EQ(src.glyphs.size(), src.rects.size());
+        if (src.kind == art::FigureKind::Letter) {
+            EXPECT_EQ(src.glyphs.size(), src.rects.size());
+        }
     }
 }
 
