@@ -186,6 +186,16 @@ void HandleEvent(const SDL_Event& e) {
             if (vk != 0) DeliverKey(vk, down, alt);
             break;
         }
+        case SDL_WINDOWEVENT:
+            // The desktop may give the window another size than asked (a
+            // full-screen switch lands later, a window manager shrinks it):
+            // the back buffer is what the renderer really draws on, and the
+            // game reads it every frame.
+            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && s.renderer) {
+                int w = 0, h = 0;
+                if (SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) s.backBuffer = {w, h};
+            }
+            break;
         default:
             break;
     }
