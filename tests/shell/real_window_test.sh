@@ -24,20 +24,16 @@ cd "$work" || exit 1
 # check the game's own memory. Memory errors still fail the run.
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 export ASAN_OPTIONS
-# xvfb-run forwards no signal to its child: signal the program itself.
-xvfb-run -a -s "-screen 0 1280x1024x24" "$program" >"$work/stdout.txt" 2>"$work/stderr.txt" &
+# xvfb-run forwards no signal to its child: signal the program itself. The
+# shell in between writes its own process id and then becomes the program.
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c 'echo $$ > "$1"; exec "$2"' sh "$work/pid" "$program" \
+    >"$work/stdout.txt" 2>"$work/stderr.txt" &
 runner=$!
 pid=""
 tries=0
 while [ -z "$pid" ] && [ $tries -lt 100 ]; do
     sleep 0.1
-    pid=$(pgrep -P "$runner" -f "$program" 2>/dev/null | head -n 1)
-    if [ -z "$pid" ]; then
-        for child in $(pgrep -P "$runner" 2>/dev/null); do
-            pid=$(pgrep -P "$child" -f "$program" 2>/dev/null | head -n 1)
-            [ -n "$pid" ] && break
-        done
-    fi
+    [ -s "$work/pid" ] && pid=$(cat "$work/pid")
     tries=$((tries + 1))
 done
 if [ -z "$pid" ]; then
