@@ -1,5 +1,5 @@
 // What the two backends share inside the platform layer. The game never
-// includes this; tests and the benchmark may, to reach the pieces directly.
+// includes this; tests and the benchmark may, to reach these directly.
 #pragma once
 
 #include "platform/platform.h"
