@@ -27,6 +27,7 @@ enum class PictureKind : std::uint8_t {
     MenuPanel,      // framed menu panels
     MenuColumn,     // stacked menu rows
     MenuTile,       // the brick tile of the menu backdrop
+    MessageBox,     // the window under dialogue lines
     Logo,           // the title logo frames
     TitleFigures,   // the small title figures
     Hud,            // the HUD frames and meters
@@ -88,7 +89,7 @@ inline constexpr std::array<PictureInfo, kPictureCount> kRows = {{
     {128,  100,  100, 24,  29, false, K::GroundTiles,   T::Stage,  "GROUND"},
     {129,   75,  104, 24,  30, false, K::GroundColumns, T::Stage,  "EARTH"},
     {130,   20,   19, 24,  31, true,  K::EdgePiece,     T::Stage,  "EDGE"},
-    {131, 1024,   80, 24,  32, false, K::Backdrop,      T::Stage,  "WALL"},
+    {131, 1024,   80, 24,  32, false, K::MessageBox,    T::Menu,   "MESSAGE"},
     {132,   94,   66, 24,  33, true,  K::Effects,       T::Stage,  "FX 1"},
     {133,  418,   96, 24,  34, true,  K::Effects,       T::Stage,  "FX 2"},
     {134,  139,   36, 24,  35, true,  K::Effects,       T::Stage,  "FX 3"},

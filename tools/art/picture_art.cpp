@@ -665,6 +665,17 @@ void DrawMenuTile(Canvas& c) {
     FillRect(c, 2, 2, c.width - 2, 4, Rgb{170, 160, 200});
 }
 
+void DrawMessageBox(Canvas& c) {
+    // Opaque edge to edge: the dialogue lines are printed over it.
+    VerticalGradient(c, 0, 0, c.width, c.height, Rgb{34, 44, 96}, Rgb{14, 18, 44});
+    FrameRect(c, 0, 0, c.width, c.height, 3, Rgb{70, 80, 130});
+    FrameRect(c, 4, 4, c.width - 4, c.height - 4, 2, Rgb{220, 210, 160});
+    for (int k = 0; k < 4; ++k) {  // corner studs
+        const float x = (k % 2) ? float(c.width - 10) : 10.0f, y = (k / 2) ? float(c.height - 10) : 10.0f;
+        FillDisc(c, x, y, 3.5f, Rgb{240, 220, 140});
+    }
+}
+
 void DrawLogo(Canvas& c) {
     constexpr int kStrip = 82;
     const char* word = "QUILLMARCH";
@@ -731,6 +742,7 @@ Canvas DrawPicture(const PictureInfo& info) {
         case PictureKind::MenuPanel: DrawMenuPanel(c, info); break;
         case PictureKind::MenuColumn: DrawMenuColumn(c, info); break;
         case PictureKind::MenuTile: DrawMenuTile(c); label = false; break;
+        case PictureKind::MessageBox: DrawMessageBox(c); label = false; break;
         case PictureKind::Logo: DrawLogo(c); label = false; break;  // every strip is a logo frame
         case PictureKind::TitleFigures:
         case PictureKind::Hud:
