@@ -14,6 +14,7 @@ enum class PictureKind : std::uint8_t {
     Heroine,        // the heroine's frame sheets
     Figures,        // sheets of other characters and creatures
     Scenery,        // buildings, trees and props over a see-through ground
+    Panorama,       // a full-screen scene picture, painted edge to edge
     Props,          // small objects and pieces
     Backdrop,       // opaque backgrounds and wall strips
     Sky,            // the stage sky, a vertical gradient
@@ -154,7 +155,7 @@ inline constexpr std::array<PictureInfo, kPictureCount> kRows = {{
     {193,  786,  741, 24,  93, true,  K::Figures,       T::Ruins,  "D056"},
     {194, 1024,  803, 24,  94, true,  K::Figures,       T::Ruins,  "D057"},
     {195,  716,  508, 24,  95, true,  K::Figures,       T::Ruins,  "D058"},
-    {196, 1024,  580, 24,  96, true,  K::Scenery,       T::Ruins,  "D059"},
+    {196, 1024,  580, 24,  96, true,  K::Panorama,      T::Ruins,  "D059"},
     {197, 1024, 1220, 24,   4, true,  K::Heroine,       T::Stage,  "A005"},
     {198,  602,  560, 24,  97, true,  K::Scenery,       T::Castle, "D060"},
     {199,  623,  778, 24,  98, true,  K::Figures,       T::Castle, "D061"},

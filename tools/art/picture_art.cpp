@@ -665,6 +665,25 @@ void DrawMenuTile(Canvas& c) {
     FillRect(c, 2, 2, c.width - 2, 4, Rgb{170, 160, 200});
 }
 
+void DrawPanorama(Canvas& c, const PictureInfo& info) {
+    // A night view: starry sky, a moon, two ranges of hills and a lit field.
+    VerticalGradient(c, 0, 0, c.width, c.height * 2 / 3, Rgb{12, 14, 48}, Rgb{70, 60, 120});
+    for (int y = 0; y < c.height * 2 / 3; ++y)
+        for (int x = 0; x < c.width; ++x)
+            if (Noise(x, y, SeedOf(info)) > 0.9985f) c.Put(x, y, Rgb{250, 250, 220});
+    FillDisc(c, c.width * 0.78f, c.height * 0.2f, c.height * 0.08f, Rgb{250, 244, 210});
+    for (int layer = 0; layer < 2; ++layer) {
+        const Rgb hill = layer == 0 ? Rgb{50, 50, 100} : Rgb{30, 40, 70};
+        for (int x = 0; x < c.width; ++x) {
+            const float t = float(x) / float(c.width) * 2.0f * kPi;
+            const float crest = c.height * (0.5f + 0.12f * float(layer) + 0.06f * std::sin(3 * t + float(layer) * 2) +
+                                            0.03f * std::sin(7 * t + 1));
+            FillRect(c, x, static_cast<int>(crest), x + 1, c.height, hill);
+        }
+    }
+    VerticalGradient(c, 0, c.height * 5 / 6, c.width, c.height, Rgb{40, 70, 60}, Rgb{20, 36, 30});
+}
+
 void DrawMessageBox(Canvas& c) {
     // Opaque edge to edge: the dialogue lines are printed over it.
     VerticalGradient(c, 0, 0, c.width, c.height, Rgb{34, 44, 96}, Rgb{14, 18, 44});
@@ -719,6 +738,7 @@ Canvas DrawPicture(const PictureInfo& info) {
         case PictureKind::Heroine: DrawSheet(c, info, 128.0f, FigureKind::Heroine, FigureKind::Heroine); break;
         case PictureKind::Figures: DrawSheet(c, info, 150.0f, FigureKind::Character, FigureKind::Creature); break;
         case PictureKind::Scenery: DrawScenery(c, info); break;
+        case PictureKind::Panorama: DrawPanorama(c, info); break;
         case PictureKind::Props:
             DrawSheet(c, info, std::max(24.0f, std::min<float>(info.width, info.height) * 0.9f), FigureKind::Prop,
                       FigureKind::Effect);
