@@ -2,6 +2,9 @@
 // slot reader, the settings reader and the two running-mark readers. None of
 // them may crash, and whatever a reader accepts must come back unchanged
 // when the game writes it out and reads it again.
+//
+// The target works in a folder of its own, so give the corpus folders (and,
+// for -merge, the program itself) by absolute path.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
