@@ -61,7 +61,7 @@ void ApplyGdata(const GdataImage& in);
 std::string FormatGdata(const GdataImage& in);
 // Parses slot text. Lines may end in CR LF or LF; each field is read as a
 // whole integer (wider than six characters too). On failure returns false,
-// leaves out unspecified and says why in *why.
+// may leave out partly filled and says why in *why.
 bool ParseGdata(std::string_view text, GdataImage& out, std::string* why);
 // Checks the values of a parsed image against what a running game can hold.
 bool CheckGdataRanges(const GdataImage& in, std::string* why);
