@@ -1,16 +1,171 @@
-// The menu side: title, in-game menu and its screens.
+// The menu side: title logo, title screen with its figures, the title load
+// screen, the in-game menu with its equipment, item, save, load and
+// device-settings screens, and the quit screen. Every routine here runs
+// inside the frame on the real-time clock of GameClock; none of them draws:
+// they write the words of text/menu_state.h.
 #pragma once
 
 #include <cstdint>
 
+// ---------------------------------------------------------------- main menu
+// The in-game menu, every frame of phase 0 while MenuFlowState.Active is 1.
 void UpdateMainMenu();
+// Every frame of phase 0: steps whichever screens and figures are open.
 void UpdateMenuScreens();
-std::int32_t RunTitleLogo(std::int32_t arg);        // 99 when done
-std::int32_t RunTitleScreen(std::int32_t arg);      // entry under the cursor: 1 new game, 2 load, 3 quit
-std::int32_t RunTitleLoadScreen(std::int32_t arg);  // 98 back, 99 loaded
-std::int32_t RunQuitScreen(std::int32_t arg);       // 98 = no
+
+// The main menu's stamps (real time).
+struct MainMenuTimesRecord {
+    double intro = 0, walk = 0, choice = 0;
+};
+inline MainMenuTimesRecord MainMenuTimes;
+
+// --------------------------------------------------- equipment and techniques
+void UpdateEquipmentScreen();
+
+struct EquipmentScreenStateRecord {
+    std::int32_t page = 1;        // 1 techniques, 2 equipment
+    std::int32_t cursor = 0;      // 0 first frame, then 1..14 (page 1) or 1..4 (page 2)
+    std::int32_t leaveStep = 0;   // 0..2
+    std::int32_t demoStep = 0;
+    std::int32_t demoRow = 0;     // the row whose demo runs
+    std::int32_t swishFlag = 0;
+    double switchStamp = 0;       // 0 = no outfit switch pending
+    double demoStamp = 0, leaveStamp = 0, introStamp = 0;
+};
+inline EquipmentScreenStateRecord EquipmentScreenState;
+
+// ------------------------------------------------------------------- items
+void UpdateItemScreen();
+void LayoutItemScreen();
+// mode 0 resets the animation; 1 steps it. variant 0 cycles the dim frames
+// 5, 4, 5, 6; variant 1 the bright frames 2, 1, 2, 3 (0.2 s each).
+void UpdateMenuCursorFrame(std::int32_t mode, std::int32_t variant);
+// Splits the shown counts into the digit words of CounterDigits.
+void SplitItemCountDigits();
+
+struct ItemScreenStateRecord {
+    std::int32_t leaveStep = 0;   // 0..3
+    double stamp = 0;
+    std::int32_t cursorStep = 0;  // the item-2 icon's animation: 0..3
+    double cursorStamp = 0;
+};
+inline ItemScreenStateRecord ItemScreenState;
+
+// ---------------------------------------------------------- save and load
+// 0 resets the screen; 1 steps one frame.
+void UpdateSaveScreen(std::int32_t mode);
+// 0 resets the screen and its load; 1 resets only the load (the title load
+// screen); 2 steps one frame.
+void UpdateLoadScreen(std::int32_t mode);
+
+struct SaveLoadStateRecord {
+    std::int32_t saveState = 0;   // 0 fresh, 1 running
+    std::int32_t loadState = 0;   // 0 fresh, 1 choosing, 2 loading
+    std::int32_t loadStep = 0;    // 0..7
+    std::int32_t loadSlot = 0;    // the slot being loaded
+    double stamp = 0;
+};
+inline SaveLoadStateRecord SaveLoadState;
+
+// Reads and checks a save slot without touching the game; true when it holds
+// a game that can be loaded. Reports why not otherwise.
+bool SlotCanBeLoaded(std::int32_t slot);
+// A slot that turned out not to be loadable shows as empty: its prompt says
+// there is no data and Enter is not taken.
+void MarkSlotEmpty(std::int32_t slot);
+// Up and Down move the chosen slot (no wrap, sound 3).
+void MoveSlotCursor();
+// Row colours, figure height and slot labels of the chosen slot.
+void ShowSlotChoice();
+
+// --------------------------------------------------------- device settings
+void UpdateSettingsScreen();
+// The device-settings dialog (SettingsDialogIsActive and SettingsDialogRender
+// are declared in shell/frame.h).
+void SettingsDialogSetActive(bool show);
+
+struct SettingsDialogStateRecord {
+    bool active = false;
+    std::int32_t modeCount = 0;   // display modes offered
+    std::int32_t row = 0;         // the mode under the cursor
+    bool windowed = true;         // the choice of the second row
+    std::int32_t focus = 0;       // 0 the size list, 1 window or full screen
+    std::int32_t width[16] = {}, height[16] = {};
+    std::int32_t applied = 0;     // changes applied since the dialog opened
+};
+inline SettingsDialogStateRecord SettingsDialogState;
+inline double SettingsLeaveStamp = 0;
+
+// ----------------------------------------------------------------- sprites
+// Element word n (1..100) of the menu, wherever it is kept; elements without
+// a word give a scratch word that reads 0.
+std::int32_t& MenuElementWord(std::int32_t n);
+// Fills PendingSprite for menu element n (texture number 0 = nothing).
+void SetMenuElementSprite(std::int32_t n);
+// One digit of the item counters (called by SetMenuElementSprite).
+void SetCounterDigitSprite(std::int32_t place, std::int32_t row);
+// The logo, item cursor, row markers, title scenery and item marker.
+void SetMenuSprite(std::int32_t id);
+
+// ------------------------------------------------------------------- title
+// 0 arms; any other value steps one frame. Returns the entry under the
+// cursor: 1 new game, 2 continue, 3 end.
+std::int32_t RunTitleScreen(std::int32_t arg);
 void StopTitleSounds();
+// Clears group 0 (title and loading words), 1 (menu elements) or 2 (stage
+// overlay); returns the group.
 std::int32_t ResetMenuFlags(std::int32_t group);
-void UpdateMenuCursorFrame(std::int32_t a, std::int32_t b);
-std::int32_t UpdateSaveScreen(std::int32_t arg);
-std::int32_t UpdateLoadScreen(std::int32_t arg);
+
+struct TitleScreenStateRecord {
+    std::int32_t Cursor = 1, Station = 1, Step = 0, Idle = 0, IdleDone = 0, Walk = 0;
+    std::int32_t IdleSub = 0, MushroomSub = 0, Pulse1 = 0, Pulse2 = 0, MushroomDir = 1;
+    std::int32_t XBase = 0, SoundLatch = 0;
+    double crystal1 = 0, crystal2 = 0, mushroomColour = 0, step = 0, mushroomFrame = 0, idle = 0,
+           idleSub = 0;
+};
+inline TitleScreenStateRecord TitleScreenState;
+
+// 0 arms; then 1 steps; 99 when the logo is over.
+std::int32_t RunTitleLogo(std::int32_t arg);
+// 0 arms; then 1 steps; 98 back to the title, 99 a game was loaded.
+std::int32_t RunTitleLoadScreen(std::int32_t arg);
+
+struct TitleLogoStateRecord {
+    std::int32_t logoStep = 1;
+    double logoStamp = 0;
+    std::int32_t loadStep = 1;
+    double loadStamp = 0;
+};
+inline TitleLogoStateRecord TitleLogoState;
+
+// 0 arms; 1 steps; 98 once the player answered no and the way back played.
+std::int32_t RunQuitScreen(std::int32_t arg);
+
+struct QuitScreenStateRecord {
+    std::int32_t step = 1;
+    std::int32_t textStep = 0;
+    double poseStamp = 0, textStamp = 0;
+};
+inline QuitScreenStateRecord QuitScreenState;
+
+// ---------------------------------------------------------- title figures
+void UpdateTitleFigure1();
+void UpdateTitleFigure2();
+void UpdateTitleFigure3();
+void UpdateTitleFigure4();
+void UpdateTitleFigure5();
+// The label column 1..6 under screen x, else 0.
+std::int32_t TitleFigureColumn(std::int32_t x);
+// Fills PendingSprite for mushroom n (1..4).
+void SetTitleFigureSprite(std::int32_t n);
+
+struct TitleFigureMotionRecord {
+    std::int32_t dx = 0, dy = 0, pulse = 1;
+    double state = 0, colour = 0, move = 0;
+};
+// Index 1..5; figure 5 also keeps its state and column here.
+struct TitleFigureMotionsRecord {
+    TitleFigureMotionRecord m[6];
+    std::int32_t wingedState = 0, wingedColumn = 0;
+};
+inline TitleFigureMotionsRecord TitleFigureMotions;

@@ -1,0 +1,319 @@
+// The save and load screens of the in-game menu: three slots as rows with
+// the heroine beside the chosen one. The text pass prints the summaries and
+// the prompt and decides whether Enter is taken (only near a save spot, and
+// for loading only when the slot holds a game).
+#include <string>
+
+#include "core/player.h"
+#include "core/sound_effect.h"
+#include "shell/boot.h"
+#include "shell/file_io.h"
+#include "shell/reset.h"
+#include "shell/save_report.h"
+#include "shell/save_slots.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+SaveLoadStateRecord& SL = SaveLoadState;
+
+constexpr std::int32_t kMenuMusic = 4;
+constexpr std::int32_t kSaveHeading = 27;
+constexpr std::int32_t kLoadHeading = 28;
+// A slot is about 3 KB; anything far larger is not one of ours.
+constexpr std::size_t kMaxSlotBytes = 64 * 1024;
+
+double Now() { return GameClock.realTime; }
+void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
+
+void ShowSlotScreen(std::int32_t heading) {
+    ScrollX = 0;
+    ScrollY = 0;
+    PlayerState.x = 100;
+    PlayerState.y = 450;
+    PlayerState.pose = 22;
+    PlayerState.facing = 1;
+    for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
+    MenuBackdropShown = 1;
+    PlayerFigureShown = 1;
+    MenuElementWords.Element[heading] = 1;
+    MenuSpriteParams.SlotRowsShown = 1;
+    SaveScreenState.SlotPromptShown = 1;
+    SaveScreenState.CursorRow = 1;
+    SaveScreenState.ChosenSlot = 1;
+    MenuElementWords.Element[7] = 2;
+    MenuElementWords.Element[8] = 1;
+    MenuElementWords.Element[9] = 1;
+}
+
+void HideSlotScreen(std::int32_t heading) {
+    MenuBackdropShown = 0;
+    PlayerFigureShown = 0;
+    MenuElementWords.Element[heading] = 0;
+    MenuSpriteParams.SlotRowsShown = 0;
+    SaveScreenState.SlotPromptShown = 0;
+    SaveScreenState.CursorRow = 0;
+    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
+}
+
+void ReturnToMainMenu() {
+    MenuFlowState.Active = 1;
+    MenuFlowState.EnterStep = 3;
+    MenuFlowState.IntroStep = 0;
+    PlayerState.x = 118;
+}
+
+// F2: the heading shows its leaving variant, and 0.4 s later the screen
+// closes. True in the call that closes it.
+bool StepBackKey(std::int32_t heading) {
+    if (PhaseChangeRequest != 1) {
+        PlayGeneral(kMenuMusic);
+        return false;
+    }
+    std::int32_t& word = MenuElementWords.Element[heading];
+    if (word == 1) {
+        SL.stamp = Now();
+        word = 2;
+        PlayGeneral(3);
+        if (LoadedMenuPage == 0) MenuPage = 0;
+    }
+    if (word == 2 && Now() - SL.stamp >= 0.4) {
+        PhaseChangeRequest = 0;
+        return true;
+    }
+    return false;
+}
+
+void StepSaveScreen() {
+    if (SL.saveState == 0) {
+        SL.saveState = 1;
+        StopSound(2);
+        ShowSlotScreen(kSaveHeading);
+        SaveScreenState.SaveSummaryShown = 1;
+        SaveScreenState.SaveSummaryRead = 0;
+    }
+    MoveSlotCursor();
+    ShowSlotChoice();
+    if (StepBackKey(kSaveHeading)) {
+        MenuFlowState.SaveOpen = 0;
+        UpdateSaveScreen(0);
+        HideSlotScreen(kSaveHeading);
+        SaveScreenState.SaveSummaryShown = 0;
+        ReturnToMainMenu();
+        return;
+    }
+    if (EnterConfirmState == 2) {
+        WindowModeLock = 1;
+        EnterConfirmState = 0;
+        const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+        // A save that did not reach the disk is reported by SaveGdata and
+        // neither chimes nor goes into the trace log as a save.
+        if (SaveGdata(slot)) {
+            WriteTraceLog(950 + slot);
+            PlayGeneral(1);
+        }
+        SaveScreenState.SaveSummaryShown = 1;
+        SaveScreenState.SaveSummaryRead = 0;
+        WindowModeLock = 0;
+    }
+}
+
+void OpenLoadScreen() {
+    SL.loadState = 1;
+    SL.loadStep = 0;
+    ShowSlotScreen(kLoadHeading);
+    SlotSummaryShown = 1;
+}
+
+void CloseLoadScreen() {
+    MenuFlowState.LoadOpen = 0;
+    SL.loadState = 0;
+    SL.loadStep = 0;
+    HideSlotScreen(kLoadHeading);
+    SlotSummaryShown = 0;
+    SaveScreenState.ChosenSlot = 0;
+    ReturnToMainMenu();
+}
+
+// The load failed after the world was reset: the screen comes back with the
+// slot shown as empty, and the player may choose again or leave.
+void ReopenAfterFailedLoad() {
+    MarkSlotEmpty(SL.loadSlot);
+    WindowModeLock = 0;
+    MenuElementWords.LoadingScreenFrame = 0;
+    OpenLoadScreen();
+}
+
+void RunLoadSteps() {
+    switch (SL.loadStep) {
+        case 7:
+            MenuPage = LoadedMenuPage;
+            MenuFlowState.LoadOpen = 0;
+            SL.loadState = 0;
+            SL.loadStep = 0;
+            GameFlowExtra.gameOverReturn = 0;
+            StageFrozenByMenu = 0;
+            GameClock.playStart = GameClock.realTime;
+            PlayerPrevFrame.scrollX = ScrollX;
+            PlayerPrevFrame.x = PlayerState.x;
+            PlayerPrevFrame.y = PlayerState.y;
+            PlayerPrevFrame.facing = PlayerState.facing;
+            PhaseChangeRequest = 1;
+            MenuFlowState.Active = 1;
+            MenuFlowState.EnterStep = 4;
+            GameFlow.phase = 901;
+            WindowModeLock = 0;
+            break;
+        case 6:
+            ScrollX = MenuStageSnapshot.scrollX;
+            ScrollY = MenuStageSnapshot.scrollY;
+            PlayerState.x = MenuStageSnapshot.x;
+            PlayerState.y = MenuStageSnapshot.y;
+            PlayerState.facing = MenuStageSnapshot.facing;
+            PlayerState.pose = MenuStageSnapshot.pose;
+            SL.loadStep = 7;
+            break;
+        case 5:
+            if (ResetGameData(2) == 99) {
+                if (!LoadGdata(SL.loadSlot)) {
+                    ReopenAfterFailedLoad();
+                    break;
+                }
+                WriteTraceLog(953 + SL.loadSlot);
+                SL.loadStep = 6;
+            }
+            break;
+        case 4:
+            if (Now() - SL.stamp >= 0.3) {
+                PlayGeneral(1);
+                MenuElementWords.LoadingScreenFrame = 2;
+                SL.loadStep = 5;
+            }
+            break;
+        case 3:
+            ResetGameData(0);
+            HideSlotScreen(kLoadHeading);
+            SlotSummaryShown = 0;
+            MenuElementWords.LoadingScreenFrame = 1;
+            SL.stamp = Now();
+            SL.loadStep = 4;
+            break;
+        case 2:
+            if (SL.loadSlot >= 1 && SL.loadSlot <= 3) MenuElementWords.Element[6 + SL.loadSlot] = 3;
+            if (Now() - SL.stamp >= 0.4) SL.loadStep = 3;
+            break;
+        case 1:
+            SL.loadState = 2;   // no more row keys or back key
+            SL.stamp = Now();
+            StopSound(kMenuMusic);
+            WindowModeLock = 1;
+            SL.loadStep = 2;
+            break;
+        default: break;
+    }
+}
+
+void StepLoadScreen() {
+    if (SL.loadState == 0) OpenLoadScreen();
+    if (SL.loadState == 1) {
+        MoveSlotCursor();
+        ShowSlotChoice();
+        if (StepBackKey(kLoadHeading)) {
+            CloseLoadScreen();
+            return;
+        }
+        if (SL.loadStep == 0 && EnterConfirmState == 2) {
+            EnterConfirmState = 0;
+            const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+            // The slot is read and checked before anything is reset: a slot
+            // that cannot be loaded leaves the game as it is.
+            if (SlotCanBeLoaded(slot)) {
+                SL.loadSlot = slot;
+                SL.loadStep = 1;
+            } else {
+                MarkSlotEmpty(slot);
+            }
+        }
+    }
+    RunLoadSteps();
+}
+
+}  // namespace
+
+bool SlotCanBeLoaded(std::int32_t slot) {
+    const std::string path = SaveSlotPath(slot);
+    std::string why;
+    std::string text;
+    GdataImage image;
+    if (slot < 1 || slot > 3 || path.empty()) {
+        why = "there is no save slot " + std::to_string(slot);
+    } else if (!FileExists(path)) {
+        why = "the file does not exist";
+    } else if (!ReadWholeFile(path, text, kMaxSlotBytes)) {
+        why = "the file cannot be read or is far too large for a save slot";
+    } else if (ParseGdata(text, image, &why) && CheckGdataRanges(image, &why)) {
+        return true;
+    }
+    ReportSaveProblem("Save slot " + std::to_string(slot) + (path.empty() ? std::string() : " ('" + path + "')") +
+                      " was not loaded: " + why + ". Nothing was changed.");
+    return false;
+}
+
+void MarkSlotEmpty(std::int32_t slot) {
+    if (slot >= 1 && slot <= 3) SaveSummaries[slot].year = kErasedSlotYear;
+}
+
+void MoveSlotCursor() {
+    if (KeyUpPressed == 1 && SaveScreenState.CursorRow >= 2) {
+        KeyUpPressed = 0;
+        --SaveScreenState.ChosenSlot;
+        --SaveScreenState.CursorRow;
+        PlayGeneral(3);
+    }
+    if (KeyDownPressed == 1 && SaveScreenState.CursorRow <= 2) {
+        KeyDownPressed = 0;
+        ++SaveScreenState.ChosenSlot;
+        ++SaveScreenState.CursorRow;
+        PlayGeneral(3);
+    }
+}
+
+void ShowSlotChoice() {
+    const std::uint32_t slot = SaveScreenState.ChosenSlot;
+    for (std::uint32_t& colour : MenuSpriteParams.SlotRowColour) colour = 0x99999999u;
+    if (slot >= 1 && slot <= 3) {
+        MenuSpriteParams.SlotRowColour[slot - 1] = 0xFFFFFFFFu;
+        constexpr std::int32_t kFigureY[4] = {0, 250, 450, 650};
+        PlayerState.y = kFigureY[slot];
+    }
+    for (std::uint32_t s = 1; s <= 3; ++s) MenuElementWords.Element[6 + s] = s == slot ? 2 : 1;
+}
+
+void UpdateSaveScreen(std::int32_t mode) {
+    if (Now() < SL.stamp) SL.stamp = 0;
+    if (mode == 0) {
+        SL.saveState = 0;
+        return;
+    }
+    if (mode == 1) StepSaveScreen();
+}
+
+void UpdateLoadScreen(std::int32_t mode) {
+    if (Now() < SL.stamp) SL.stamp = 0;
+    if (mode == 0) {
+        SL.loadState = 0;
+        SL.loadStep = 0;
+        PlayerState.y = 250;
+        return;
+    }
+    if (mode == 1) {
+        SL.loadStep = 0;
+        PlayerState.y = 250;
+        return;
+    }
+    if (mode == 2) StepLoadScreen();
+}

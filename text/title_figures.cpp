@@ -1,0 +1,308 @@
+// The main menu's decorations: four glowing mushrooms that stand on the
+// label row, take off when the heroine walks under them, fly, bounce off the
+// screen edges and land on another label; and a winged figure that flutters
+// about. They read where the heroine stands and write only their records.
+#include "core/pending_sprite.h"
+#include "core/random.h"
+#include "shell/shell_state.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/sprites/menu_sprite_tables.h"
+
+namespace {
+
+struct MushroomTraits {
+    std::int32_t family;       // 0: the green pair, 1: the blue pair
+    std::int32_t dx, dy;       // steps at the start
+    std::int32_t startColumn;  // 0: keep the armed column
+    double tick;               // seconds per movement step
+    double hoverTime;          // state 4 -> 5
+    std::int32_t hoverRise;    // y change on 4 -> 5
+};
+
+constexpr MushroomTraits kMushrooms[5] = {
+    {},
+    {0, -2, -1, 0, 0.01, 1.1, -10},
+    {0, -1, -1, 0, 0.02, 1.1, -10},
+    {1, -1, -1, 2, 0.02, 0.1, -5},
+    {1, -2, -2, 0, 0.02, 0.15, -6},
+};
+
+constexpr std::uint32_t kPulseStep = 0x01010101u;
+constexpr std::uint32_t kPulseLow = 0xAAAAAAAAu;
+constexpr std::uint32_t kPulseHigh = 0xFFFFFFFFu;
+constexpr std::int32_t kLabelRowTop = 600;
+constexpr std::int32_t kLabelRowBottom = 605;
+
+double Now() { return GameClock.realTime; }
+
+bool Passed(double stamp, double seconds) { return Now() - stamp >= seconds; }
+
+bool RollReverses() { return Random0To99() <= 50; }
+
+void PulseColour(TitleFigureRecord& f, TitleFigureMotionRecord& m) {
+    if (!Passed(m.colour, 0.02)) return;
+    m.colour = Now();
+    if (m.pulse == 1) {
+        if (f.colour == kPulseHigh) m.pulse = 2;
+        else f.colour += kPulseStep;
+    } else {
+        if (f.colour <= kPulseLow) m.pulse = 1;
+        else f.colour -= kPulseStep;
+    }
+}
+
+void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.FigureEntry);
+    switch (f.state) {
+        case 1:
+            f.frame = 1;
+            if (Passed(m.state, 0.5)) {
+                f.state = 2;
+                m.state = Now();
+                if (RollReverses()) m.dx = -m.dx;
+            }
+            break;
+        case 2:
+            f.frame = 2;
+            if (Passed(m.state, 1.1)) {
+                m.state = Now();
+                if (entry != f.column) {
+                    f.state = 1;
+                    f.frame = 1;
+                } else {
+                    f.state = 3;
+                    f.y -= 10;   // take-off
+                }
+            }
+            break;
+        case 3:
+            f.frame = 3;
+            f.column = 0;
+            if (Passed(m.state, 1.1)) {
+                f.state = 4;
+                m.state = Now();
+            }
+            break;
+        case 4:
+            f.frame = 4;
+            if (Passed(m.state, t.hoverTime)) {
+                f.state = 5;
+                m.state = Now();
+                f.y += t.hoverRise;
+            }
+            break;
+        case 5:
+            f.frame = 5;
+            if (Passed(m.state, 1.1)) {
+                f.state = 3;
+                f.frame = 4;
+                m.state = Now();
+            }
+            break;
+        default: break;
+    }
+    if (Passed(m.move, t.tick)) {
+        m.move = Now();
+        if (f.state >= 3 && f.state <= 5) {
+            f.x += m.dx;
+            f.y += m.dy;
+        }
+        // The green pair turns on every tick beyond an edge.
+        if (f.x < -49) m.dx = -m.dx;
+        if (f.y < -49) m.dy = -m.dy;
+        if (f.x >= 1074) m.dx = -m.dx;
+        if (f.y >= 850) m.dy = -m.dy;
+    }
+}
+
+void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.FigureEntry);
+    switch (f.state) {
+        case 1:
+            f.frame = 1;
+            if (Passed(m.state, 0.1)) {
+                m.state = Now();
+                if (RollReverses()) m.dx = -m.dx;
+                if (entry == f.column) {
+                    f.state = 2;
+                    f.y -= 10;
+                }
+            }
+            break;
+        case 2:
+            f.frame = 2;
+            if (Passed(m.state, 0.1)) {
+                f.state = 3;
+                m.state = Now();
+            }
+            break;
+        case 3:
+            f.frame = 3;
+            f.column = 0;
+            if (Passed(m.state, 0.1)) {
+                f.state = 4;
+                m.state = Now();
+                f.y += 5;
+            }
+            break;
+        case 4:
+            f.frame = 4;
+            if (Passed(m.state, t.hoverTime)) {
+                f.state = 5;
+                m.state = Now();
+                f.y += t.hoverRise;
+            }
+            break;
+        case 5:
+            f.frame = 5;
+            if (Passed(m.state, 0.1)) {
+                f.state = 3;
+                f.frame = 3;
+                m.state = Now();
+            }
+            break;
+        default: break;
+    }
+    if (f.state >= 2 && Passed(m.move, t.tick)) {
+        m.move = Now();
+        // The blue pair turns only while its step still points outward.
+        if (f.x < -49 && m.dx < 1) m.dx = -m.dx;
+        if (f.y < -9 && m.dy < 1) m.dy = -m.dy;
+        if (f.x >= 1074 && m.dx >= 0) m.dx = -m.dx;
+        if (f.y >= 850 && m.dy >= 0) m.dy = -m.dy;
+        if (f.state >= 3 && f.state <= 5) {
+            f.x += m.dx;
+            f.y += m.dy;
+        }
+    }
+}
+
+void UpdateMushroom(std::int32_t n) {
+    TitleFigureRecord& f = TitleFigureSlots.figure[n];
+    TitleFigureMotionRecord& m = TitleFigureMotions.m[n];
+    const MushroomTraits& t = kMushrooms[n];
+    if (Now() < m.move) m.state = m.colour = m.move = 0;
+    if (f.state == 0) {
+        f.state = 1;
+        m.state = m.move = Now();
+        m.dx = t.dx;
+        m.dy = t.dy;
+        m.pulse = 1;
+        if (t.startColumn != 0) f.column = t.startColumn;
+    }
+    if (t.family == 0) StepFamilyA(f, m, t);
+    else StepFamilyB(f, m, t);
+    PulseColour(f, m);
+    // Landing: only a flight that crosses the label row over a label.
+    const std::int32_t column = TitleFigureColumn(f.x);
+    if (f.state >= 3 && f.state <= 6 && f.y >= kLabelRowTop && f.y <= kLabelRowBottom && column != 0) {
+        f.state = 1;
+        f.frame = 0;
+        m.state = m.move = Now();
+        m.dx = -2;
+        m.dy = -1;
+        f.y = kLabelRowTop;
+        f.column = column;
+    }
+}
+
+}  // namespace
+
+std::int32_t TitleFigureColumn(std::int32_t x) {
+    struct Span {
+        std::int32_t from, to;
+    };
+    constexpr Span kColumns[6] = {{32, 165}, {197, 229}, {362, 394}, {527, 559}, {692, 724}, {857, 889}};
+    for (std::int32_t c = 0; c < 6; ++c)
+        if (x >= kColumns[c].from && x <= kColumns[c].to) return c + 1;
+    return 0;
+}
+
+void UpdateTitleFigure1() {
+    MenuFigureDepth = 0.9f;
+    UpdateMushroom(1);
+}
+void UpdateTitleFigure2() { UpdateMushroom(2); }
+void UpdateTitleFigure3() { UpdateMushroom(3); }
+void UpdateTitleFigure4() { UpdateMushroom(4); }
+
+void UpdateTitleFigure5() {
+    TitleFigureSlotsRecord& s = TitleFigureSlots;
+    TitleFigureMotionRecord& m = TitleFigureMotions.m[5];
+    std::int32_t& state = TitleFigureMotions.wingedState;
+    std::int32_t& column = TitleFigureMotions.wingedColumn;
+    if (Now() < m.move) m.state = m.colour = m.move = 0;
+    s.wingedFrame = 0;
+    if (state == 0) {
+        state = 99;
+        m.move = m.state = Now();
+        m.dx = -2;
+        m.dy = -2;
+    }
+    if (state == 99) {
+        s.wingedFrame = 1;
+        if (Passed(m.state, 1.15)) {
+            state = 1;
+            m.state = Now();
+        }
+    } else if (state == 1) {
+        s.wingedFrame = 1;
+        if (Passed(m.state, 0.1)) {
+            state = 2;
+            m.state = Now();
+            if (RollReverses()) m.dx = -m.dx;
+        }
+    } else if (state >= 2 && state <= 10) {
+        s.wingedFrame = state;
+        if (Passed(m.state, 0.1)) {
+            state = state == 10 ? 1 : state + 1;
+            m.state = Now();
+        }
+    }
+    if (Passed(m.move, 0.02)) {
+        m.move = Now();
+        if (s.wingedX <= -50 && m.dx <= 0) m.dx = -m.dx;
+        if (s.wingedY <= -10 && m.dy <= 0) m.dy = -m.dy;
+        if (s.wingedX >= 1074 && m.dx >= 0) m.dx = -m.dx;
+        if (s.wingedY >= 850 && m.dy >= 0) m.dy = -m.dy;
+        if ((state >= 3 && state <= 5) || (state >= 8 && state <= 10)) {
+            s.wingedX += m.dx;
+            s.wingedY += m.dy;
+        } else if (state == 1 || state == 7) {
+            s.wingedY += 1;   // it sinks between wing beats
+        }
+    }
+    const std::int32_t under = TitleFigureColumn(s.wingedX);
+    if (state >= 3 && state <= 6 && s.wingedY >= kLabelRowTop && s.wingedY <= kLabelRowBottom && under != 0) {
+        state = 1;
+        m.state = m.move = Now();
+        s.wingedY = kLabelRowTop;
+        column = under;
+    }
+    // It rises off the label the heroine walks to.
+    if (static_cast<std::int32_t>(MenuFlowState.FigureEntry) == column && s.wingedY >= 400) s.wingedY -= 1;
+}
+
+void SetTitleFigureSprite(std::int32_t n) {
+    PendingSprite.GNo = 0;
+    PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
+    if (n < 1 || n > 4) return;
+    const TitleFigureRecord& f = TitleFigureSlots.figure[n];
+    if (f.frame < 1 || f.frame > 6) return;
+    const TitleFigureFrame& frame = kTitleFigureFrames[kMushrooms[n].family][f.frame - 1];
+    PendingSprite.GNo = kTitleFigureTexture;
+    PendingSprite.SrcLeft = frame.rect.left;
+    PendingSprite.SrcTop = frame.rect.top;
+    PendingSprite.SrcRight = frame.rect.right;
+    PendingSprite.SrcBottom = frame.rect.bottom;
+    PendingSprite.PivotX = frame.pivotX;
+    PendingSprite.PivotY = frame.pivotY;
+    PendingSprite.PosX = f.x;
+    PendingSprite.PosY = f.y;
+    PendingSprite.Colour = f.colour;
+    PendingSprite.Depth = MenuFigureDepth;
+    PendingSprite.Scale = 1.0f;
+    PendingSprite.Facing = 1;
+    PendingSprite.Angle = 0;
+}

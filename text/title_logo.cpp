@@ -1,0 +1,195 @@
+// The logo animation before the title, and the load screen reached with the
+// title's continue entry.
+#include "core/player.h"
+#include "core/save_spots.h"
+#include "core/sound_effect.h"
+#include "shell/save_slots.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+TitleLogoStateRecord& L = TitleLogoState;
+
+constexpr std::int32_t kLogoFrames = 12;
+constexpr std::int32_t kMenuMusic = 4;
+
+double Now() { return GameClock.realTime; }
+void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
+
+void HideLoadScreen() {
+    MenuBackdropShown = 0;
+    PlayerFigureShown = 0;
+    MenuElementWords.Element[28] = 0;
+    MenuSpriteParams.SlotRowsShown = 0;
+    SlotSummaryShown = 0;
+    SaveScreenState.SlotPromptShown = 0;
+    SaveScreenState.CursorRow = 0;
+    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
+}
+
+void ShowLoadScreen() {
+    EnterConfirmState = 1;
+    UpdateLoadScreen(1);
+    ScrollX = 0;
+    ScrollY = 0;
+    PlayerState.x = 100;
+    PlayerState.y = 250;
+    PlayerState.pose = 22;
+    PlayerState.facing = 1;
+    MenuBackdropShown = 1;
+    PlayerFigureShown = 1;
+    MenuElementWords.Element[28] = 1;
+    MenuSpriteParams.SlotRowsShown = 1;
+    SlotSummaryShown = 1;
+    SaveScreenState.ChosenSlot = 1;
+    SaveScreenState.SlotPromptShown = 1;
+    SaveScreenState.CursorRow = 1;
+    MenuElementWords.Element[7] = 2;
+    MenuElementWords.Element[8] = 1;
+    MenuElementWords.Element[9] = 1;
+}
+
+void ChooseSlot() {
+    if (EnterConfirmState == 2) {
+        EnterConfirmState = 0;
+        const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+        if (SlotCanBeLoaded(slot)) L.loadStep = 4;
+        else MarkSlotEmpty(slot);
+    }
+    MoveSlotCursor();
+    ShowSlotChoice();
+    if (PhaseChangeRequest != 1) PlayGeneral(kMenuMusic);
+    if (PhaseChangeRequest == 1) {
+        std::int32_t& heading = MenuElementWords.Element[28];
+        if (heading == 1) {
+            L.loadStamp = Now();
+            heading = 2;
+            PlayGeneral(3);
+        }
+        if (heading == 2 && Now() - L.loadStamp > 0.4) {
+            PhaseChangeRequest = 0;
+            HideLoadScreen();
+            SaveScreenState.ChosenSlot = 1;
+            PlayerState.x = 118;
+            L.loadStep = 98;
+            StopSound(kMenuMusic);
+        }
+    }
+}
+
+}  // namespace
+
+std::int32_t RunTitleLogo(std::int32_t arg) {
+    if (Now() < L.logoStamp) L.logoStamp = 0;
+    std::int32_t& frame = MenuElementWords.TitleLogoFrame;
+    if (arg == 0) {
+        frame = 1;
+        L.logoStep = 1;
+        L.logoStamp = Now();
+        return L.logoStep;
+    }
+    if (L.logoStep == 1 && Now() - L.logoStamp >= 0.04) {
+        if (frame >= 1 && frame < kLogoFrames) {
+            ++frame;
+            L.logoStamp = Now();
+        } else {
+            L.logoStep = 2;
+            PlayGeneral(1);
+            L.logoStamp = Now();
+        }
+    }
+    if (L.logoStep == 2) {
+        frame = kLogoFrames;
+        TitleNoticeShown = 1;
+        if (Now() - L.logoStamp >= 4.46) {
+            frame = 0;
+            L.logoStep = 99;
+            L.logoStamp = Now();
+            TitleNoticeShown = 0;
+        }
+    }
+    return L.logoStep;
+}
+
+std::int32_t RunTitleLoadScreen(std::int32_t arg) {
+    if (Now() < L.loadStamp) L.loadStamp = 0;
+    if (arg == 0) {
+        L.loadStep = 1;
+        L.loadStamp = 0;
+        PlayerState.y = 250;
+        MenuKeyBlocked = 0;
+        // A saved game can be continued from the title at any time, also
+        // before the first visit of the in-game menu has set this.
+        SaveSpotFlag = 1;
+        return L.loadStep;
+    }
+    if (GameFlowExtra.gameOverReturn == 1) SaveSpotFlag = 1;
+    const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+    switch (L.loadStep) {
+        case 8:
+            MenuPage = LoadedMenuPage;
+            L.loadStep = 99;
+            GameFlowExtra.gameOverReturn = 0;
+            StageFrozenByMenu = 0;
+            // The game clock runs on from the loaded play time.
+            GameClock.playStart = GameClock.realTime;
+            PlayerPrevFrame.scrollX = ScrollX;
+            PlayerPrevFrame.x = PlayerState.x;
+            PlayerPrevFrame.y = PlayerState.y;
+            PlayerPrevFrame.facing = PlayerState.facing;
+            break;
+        case 7:
+            ScrollX = MenuStageSnapshot.scrollX;
+            ScrollY = MenuStageSnapshot.scrollY;
+            PlayerState.x = MenuStageSnapshot.x;
+            PlayerState.y = MenuStageSnapshot.y;
+            PlayerState.facing = MenuStageSnapshot.facing;
+            PlayerState.pose = MenuStageSnapshot.pose;
+            L.loadStep = 8;
+            break;
+        case 6:
+            if (!LoadGdata(slot)) {
+                // The slot went bad since it was chosen: nothing was loaded,
+                // so the player chooses again.
+                MarkSlotEmpty(slot);
+                L.loadStep = 2;
+                break;
+            }
+            L.loadStep = 7;
+            WriteTraceLog(953 + slot);
+            HideLoadScreen();
+            MenuElementWords.LoadingScreenFrame = 2;
+            L.loadStamp = Now();
+            break;
+        case 5:
+            if (slot >= 1 && slot <= 3) MenuElementWords.Element[6 + slot] = 3;
+            if (Now() - L.loadStamp > 0.4) L.loadStep = 6;
+            break;
+        case 4:
+            L.loadStep = 5;
+            L.loadStamp = Now();
+            StopSound(kMenuMusic);
+            break;
+        case 3:
+            ChooseSlot();
+            break;
+        case 2:
+            L.loadStep = 3;
+            ShowLoadScreen();
+            break;
+        case 1:
+            RunTitleScreen(0);
+            PlayerState.pose = 0;
+            MenuElementWords.TitleChoiceShown = 0;
+            MenuElementWords.TitleChoiceLabel = 0;
+            MenuSpriteParams.TitleChoiceVariant = 0;
+            L.loadStep = 2;
+            break;
+        default: break;
+    }
+    return L.loadStep;
+}
