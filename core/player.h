@@ -41,6 +41,8 @@ inline PlayerMoveStateRecord PlayerMoveState;
 
 // The camera's world x: screen x = world x - ScrollX.
 inline std::int32_t ScrollX = 0;
+// The camera's y; nothing moves it vertically, the menu side holds it at 0.
+inline std::int32_t ScrollY = 0;
 
 // The heroine's money.
 inline std::int32_t Gold = 0;
