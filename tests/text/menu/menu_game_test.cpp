@@ -1,0 +1,386 @@
+// The menu side played through the real frame loop: the title, the in-game
+// menu, saving, loading, quitting and the device settings.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "core/player.h"
+#include "core/save_spots.h"
+#include "menu_game_fixture.h"
+#include "platform/headless.h"
+#include "shell/frame.h"
+#include "shell/save_slots.h"
+#include "shell/shell_state.h"
+#include "shell/transitions.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/menu_texts.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr int kSaveSpotX = 2389;   // the home field's save spot
+
+using plat::headless::SoundOp;
+
+bool PlayedDuringLastFrames(int slot, std::size_t frames) {
+    const auto& all = plat::headless::Frames();
+    for (std::size_t i = all.size() > frames ? all.size() - frames : 0; i < all.size(); ++i)
+        for (const auto& call : all[i].sounds)
+            if (call.op == SoundOp::Play && call.slot == slot) return true;
+    return false;
+}
+
+TEST_F(MenuGame, BootShowsTheLogoThenTheTitleWithTheHeroineDroppingIn) {
+    StartGame();
+    std::set<int> logoFrames;
+    bool noticeSeen = false;
+    ASSERT_TRUE(RunFramesUntil(
+        [&] {
+            if (GameFlow.bootStep == 10) logoFrames.insert(MenuElementWords.TitleLogoFrame);
+            noticeSeen = noticeSeen || TitleNoticeShown == 1;
+            return GameFlow.bootStep == 13;
+        },
+        2000));
+    // Every frame of the logo animation was shown, then the notice under it.
+    for (int f = 1; f <= 12; ++f) EXPECT_TRUE(logoFrames.count(f)) << "logo frame " << f;
+    EXPECT_TRUE(noticeSeen);
+    EXPECT_EQ(TitleNoticeShown, 0u);
+
+    RunFrames(1);
+    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 12);
+    EXPECT_EQ(PlayerFigureShown, 1u);
+    EXPECT_LT(PlayerState.y, 600) << "she starts above the labels";
+    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.Step == 6; }, 200));
+    EXPECT_EQ(PlayerState.y, 600);
+    EXPECT_EQ(PlayerState.x, 282);
+    // The new-game label is bright, the other two dim; the scenery glows.
+    EXPECT_EQ(MenuElementWords.TitleChoiceShown, 2);
+    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 1);
+    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 1);
+    EXPECT_EQ(TitleScreenSprite.shown[1], 1);
+    EXPECT_GT(TitleScreenSprite.colour[1], 0xFF111111u);
+}
+
+TEST_F(MenuGame, EnterOnNewGameStartsTheTransitionThenTheStage) {
+    BootToTitle();
+    Tap(VK_RETURN);
+    std::set<std::int32_t> phases;
+    ASSERT_TRUE(RunFramesUntil(
+        [&] {
+            phases.insert(GameFlow.phase);
+            return GameFlow.phase == 1;
+        },
+        600));
+    EXPECT_TRUE(phases.count(901));
+    EXPECT_EQ(GameFlow.bootFlag, 0);
+    EXPECT_EQ(PlayerState.weaponMode1, 1);
+}
+
+TEST_F(MenuGame, TheIdleTitleHeroineWandersToTheNextEntry) {
+    BootToTitle();
+    ASSERT_EQ(TitleScreenState.Station, 1);
+    // Nobody touches the keyboard: after her routine at the first entry the
+    // cursor moves on by itself and she walks there.
+    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.Cursor == 2; }, 64 * 16));
+    EXPECT_TRUE(PlayedDuringLastFrames(3, 1)) << "the wandering cursor sounds like a key";
+    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.Station == 2 && TitleScreenState.Walk == 0; }, 64));
+    EXPECT_EQ(PlayerState.x, 478);
+    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 2);
+}
+
+TEST_F(MenuGame, F2OpensTheMenuOverTheStageAndF2AgainReturnsHerWhereSheWas) {
+    BootToTitle();
+    NewGameToStage();
+    StandAt(kSaveSpotX + 300);
+    PlayerState.facing = -1;
+    RunFrames(1);
+    // The stage frame that takes F2 is its last one.
+    Tap(VK_F2);
+    RunFrames(1);
+    ASSERT_EQ(GameFlow.phase, 902);
+    const std::int32_t x = PlayerState.x, y = PlayerState.y, scroll = ScrollX;
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 600));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    EXPECT_EQ(MenuStageSnapshot.x, x);
+    EXPECT_EQ(MenuStageSnapshot.y, y);
+    EXPECT_EQ(MenuStageSnapshot.facing, -1);
+    EXPECT_EQ(MenuStageSnapshot.scrollX, scroll);
+    EXPECT_EQ(StageFrozenByMenu, 1u);
+    // The menu's own figure: at the first entry, labels up, heading shown.
+    EXPECT_EQ(PlayerFigureShown, 1u);
+    EXPECT_EQ(ScrollX, 0);
+    EXPECT_EQ(MenuElementWords.Element[2], 2);
+    EXPECT_EQ(MenuElementWords.Element[25], 1);
+    EXPECT_EQ(MenuBackdropShown, 1u);
+    EXPECT_EQ(TitleFigureSlots.wingedShown, 1);
+
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    EXPECT_EQ(PlayerState.x, x);
+    EXPECT_EQ(PlayerState.facing, -1);
+    EXPECT_EQ(ScrollX, scroll);
+    EXPECT_EQ(StageFrozenByMenu, 0u);
+}
+
+TEST_F(MenuGame, FiveQuickRightPressesWalkTheFigureEntryByEntryToTheLast) {
+    BootToTitle();
+    NewGameToStage();
+    OpenMenu();
+    for (int i = 0; i < 5; ++i) PressFor1Frame(VK_RIGHT);
+    EXPECT_EQ(MenuFlowState.Cursor, 6u);
+    EXPECT_LE(MenuFlowState.FigureEntry, 2u) << "she walks, she does not jump ahead";
+    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 2) << "the quit label is under the cursor";
+    std::set<std::uint32_t> entries;
+    ASSERT_TRUE(RunFramesUntil(
+        [&] {
+            entries.insert(MenuFlowState.FigureEntry);
+            return MenuFlowState.FigureEntry == 6 && MenuFlowState.WalkStep == 0;
+        },
+        200));
+    EXPECT_EQ(entries.size(), 6u) << "every entry on the way is passed";
+    RunFrames(1);
+    EXPECT_EQ(PlayerState.facing, -1);
+    EXPECT_EQ(PlayerState.x, 80 + 5 * 165 + 40);
+    // A sixth press at the end of the row changes nothing.
+    PressFor1Frame(VK_RIGHT);
+    EXPECT_EQ(MenuFlowState.Cursor, 6u);
+}
+
+TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgnored) {
+    BootToTitle();
+    NewGameToStage();
+    StandAt(kSaveSpotX + 500);   // no save spot here
+    OpenMenu();
+    ASSERT_EQ(SaveSpotFlag, 0);
+    ChooseEntry(3);
+    ASSERT_EQ(MenuFlowState.SaveOpen, 1u);
+    RunFrames(2);
+    EXPECT_EQ(EnterConfirmState, 0) << "the prompt refuses here";
+    Tap(VK_RETURN);
+    RunFrames(3);
+    EXPECT_FALSE(HasFile("Data/Save/Save01.txt"));
+    EXPECT_EQ(CountTraceLines("Save Gdata01"), 0);
+
+    // Back to the stage, to the spot, and save into slot 2.
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.SaveOpen == 0 && MenuFlowState.EnterStep == 4; }, 200));
+    RunFrames(2);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    StandAt(kSaveSpotX);
+    Gold = 345;
+    SaveFromMenu(2);
+    EXPECT_TRUE(HasFile("Data/Save/Save02.txt"));
+    EXPECT_EQ(CountTraceLines("Save Gdata02"), 1);
+    EXPECT_TRUE(PlayedDuringLastFrames(1, 3)) << "the save chimes";
+    GdataImage image;
+    ASSERT_TRUE(ParseGdata(ReadText("Data/Save/Save02.txt"), image, nullptr));
+    EXPECT_EQ(image.At(2, 6), kSaveSpotX) << "the stage x, not the menu figure's";
+    // The screen stays; the summaries are read again.
+    EXPECT_EQ(MenuFlowState.SaveOpen, 1u);
+    EXPECT_EQ(SaveScreenState.SaveSummaryShown, 1u);
+}
+
+TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
+    BootToTitle();
+    NewGameToStage();
+    StandAt(kSaveSpotX);
+    // A folder where the slot file should go: the slot cannot be written.
+    std::filesystem::create_directories(Dir() / "Data/Save/Save01.txt/blocked");
+    SaveFromMenu(1);
+    EXPECT_EQ(CountTraceLines("Save Gdata01"), 0);
+    EXPECT_FALSE(PlayedDuringLastFrames(1, 3));
+    EXPECT_EQ(MenuFlowState.SaveOpen, 1u) << "the game goes on";
+}
+
+TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
+    BootToTitle();
+    NewGameToStage();
+    StandAt(kSaveSpotX);
+    Gold = 345;
+    PlayerState.hp = 77;
+    ItemCounts[1] = 4;
+    SaveFromMenu(1);
+    ASSERT_TRUE(HasFile("Data/Save/Save01.txt"));
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
+    RunFrames(2);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+
+    // Play on a little: the game changes, then load from the same spot.
+    StandAt(kSaveSpotX + 40);
+    Gold = 999;
+    ItemCounts[1] = 0;
+    OpenMenu();
+    ChooseEntry(4);
+    ASSERT_EQ(MenuFlowState.LoadOpen, 1u);
+    RunFrames(2);
+    ASSERT_EQ(EnterConfirmState, 1) << "slot 1 holds a game and the heroine is at a spot";
+    Tap(VK_RETURN);
+    std::set<std::int32_t> phases;
+    ASSERT_TRUE(RunFramesUntil(
+        [&] {
+            phases.insert(GameFlow.phase);
+            return GameFlow.phase == 1;
+        },
+        600));
+    EXPECT_TRUE(phases.count(901));
+    EXPECT_EQ(Gold, 345);
+    EXPECT_EQ(PlayerState.hp, 77);
+    EXPECT_EQ(ItemCounts[1], 4u);
+    EXPECT_EQ(PlayerState.x, kSaveSpotX);
+    EXPECT_EQ(CountTraceLines("Load Gdata01"), 1);
+    EXPECT_EQ(MenuFlowState.LoadOpen, 0u);
+}
+
+TEST_F(MenuGame, ADamagedSlotIsRefusedBeforeAnythingIsResetAndTheScreenStays) {
+    BootToTitle();
+    NewGameToStage();
+    StandAt(kSaveSpotX);
+    SaveFromMenu(1);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
+    RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200);
+    Gold = 4321;
+    ChooseEntry(4);
+    RunFrames(2);
+    ASSERT_EQ(EnterConfirmState, 1) << "slot 1 holds a game";
+    // The slot is damaged behind the game's back, after its summary was read.
+    std::string text = ReadText("Data/Save/Save01.txt");
+    WriteText("Data/Save/Save01.txt", text.substr(0, text.size() / 2));
+    Tap(VK_RETURN);
+    RunFrames(60);
+    EXPECT_EQ(GameFlow.phase, 0) << "no load was entered";
+    EXPECT_EQ(MenuFlowState.LoadOpen, 1u);
+    EXPECT_EQ(Gold, 4321) << "nothing was reset";
+    EXPECT_EQ(SaveSummaries[1].year, kErasedSlotYear);
+    EXPECT_EQ(LoadPromptNoData, 2) << "the prompt says there is no data";
+    EXPECT_EQ(EnterConfirmState, 0);
+    EXPECT_EQ(CountTraceLines("Load Gdata01"), 0);
+}
+
+TEST_F(MenuGame, ContinueOnTheTitleLoadsASaveEvenOnTheFirstStart) {
+    // A slot left by an earlier session.
+    MenuStageSnapshot = {-1, 1, kSaveSpotX - 400, 0, kSaveSpotX, 640};
+    Gold = 222;
+    GdataImage image;
+    CollectGdata(image);
+    WriteText("Data/Save/Save02.txt", FormatGdata(image));
+    MenuStageSnapshot = MenuStageSnapshotRecord{};
+    Gold = 0;
+
+    BootToTitle();
+    ASSERT_EQ(SaveSpotFlag, 0) << "nothing has visited the menu yet";
+    PressFor1Frame(VK_RIGHT);
+    ASSERT_EQ(TitleScreenState.Cursor, 2);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
+    PressFor1Frame(VK_DOWN);
+    RunFrames(2);
+    ASSERT_EQ(SaveScreenState.ChosenSlot, 2u);
+    ASSERT_EQ(EnterConfirmState, 1) << "the title's load screen takes Enter at the first start";
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    EXPECT_EQ(Gold, 222);
+    EXPECT_EQ(PlayerState.x, kSaveSpotX);
+    EXPECT_EQ(PlayerState.facing, -1);
+    EXPECT_EQ(CountTraceLines("Load Gdata02"), 1);
+}
+
+TEST_F(MenuGame, F2OnTheTitleLoadScreenBringsTheTitleBack) {
+    BootToTitle();
+    PressFor1Frame(VK_RIGHT);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
+    EXPECT_EQ(MenuElementWords.Element[28], 1);
+    // Up on the first row changes nothing and leaves the key set.
+    Press(VK_UP);
+    RunFrames(1);
+    EXPECT_EQ(SaveScreenState.ChosenSlot, 1u);
+    EXPECT_EQ(KeyUpPressed, 1);
+    Release(VK_UP);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13; }, 200));
+    RunFrames(1);
+    EXPECT_EQ(TitleScreenState.Cursor, 1);
+    EXPECT_EQ(MenuElementWords.Element[28], 0);
+    EXPECT_EQ(GameFlow.phase, 0);
+}
+
+TEST_F(MenuGame, TheQuitScreenNoGoesBackAndYesWithEnterQuits) {
+    BootToTitle();
+    NewGameToStage();
+    OpenMenu();
+    ChooseEntry(6);
+    ASSERT_EQ(MenuFlowState.ChoiceStep, 5u);
+    // Y before the prompt is up does not count.
+    PressFor1Frame(VkLetter('Y'));
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
+    EXPECT_EQ(DialogueChannels.promptLine, 1);
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+    PressFor1Frame(VkLetter('N'));
+    EXPECT_EQ(QuitScreenState.step, 21);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.ChoiceStep == 0; }, 200));
+    EXPECT_EQ(MenuFlowState.EnterStep, 3u) << "the menu is rebuilt";
+    RunFrames(2);
+    EXPECT_EQ(MenuFlowState.Cursor, 1u);
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ChooseEntry(6);
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
+    PressFor1Frame(VkLetter('Y'));
+    EXPECT_EQ(QuitScreenState.step, 31);
+    RunFrames(30);
+    EXPECT_EQ(GameFlow.quitFlag, 0) << "yes alone does not quit";
+    EXPECT_NE(DialogueChannels.promptLine, 1);
+    Tap(VK_RETURN);
+    RunFrames(3);
+    EXPECT_EQ(GameFlow.quitFlag, 1);
+    EXPECT_TRUE(plat::headless::WindowClosed());
+}
+
+TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
+    BootToTitle();
+    NewGameToStage();
+    OpenMenu();
+    ChooseEntry(5);
+    ASSERT_EQ(MenuFlowState.SettingsOpen, 1u);
+    EXPECT_FALSE(SettingsDialogIsActive()) << "the dialog waits its 100 frames";
+    ASSERT_TRUE(RunFramesUntil([] { return SettingsDialogIsActive(); }, 200));
+    EXPECT_EQ(MenuElementWords.Element[6], 4);
+    EXPECT_EQ(MenuElementWords.Element[29], 1);
+    ASSERT_GT(SettingsDialogState.modeCount, 1);
+
+    // F2 closes the dialog and leaves the screen without a change.
+    Tap(VK_F2);
+    RunFrames(1);
+    EXPECT_FALSE(SettingsDialogIsActive());
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.SettingsOpen == 0; }, 100));
+    EXPECT_EQ(MenuFlowState.Active, 1u);
+    RunFrames(1);
+    EXPECT_EQ(MenuElementWords.Element[6], 1) << "the rebuilt menu shows its label again";
+    EXPECT_EQ(plat::FrameworkBackBufferDesc().width, 1024);
+
+    // Again: this time a smaller size is applied.
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ChooseEntry(5);
+    ASSERT_TRUE(RunFramesUntil([] { return SettingsDialogIsActive(); }, 200));
+    const int row = SettingsDialogState.row;
+    PressFor1Frame(VK_DOWN);
+    ASSERT_EQ(SettingsDialogState.row, row + 1);
+    const int width = SettingsDialogState.width[row + 1];
+    const int height = SettingsDialogState.height[row + 1];
+    Tap(VK_RETURN);
+    RunFrames(1);
+    EXPECT_EQ(plat::FrameworkBackBufferDesc().width, width);
+    EXPECT_EQ(plat::FrameworkBackBufferDesc().height, height);
+    // The device reset closes the menu to the stage, as any device loss does.
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    EXPECT_EQ(MenuFlowState.SettingsOpen, 0u);
+}
+
+}  // namespace
