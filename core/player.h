@@ -17,6 +17,7 @@ struct PlayerStateRecord {
     std::int32_t y = 640;           // world y of her feet; 640 is the ground line
     std::int32_t xBeforeStep = 130;
     std::int32_t jumpStartY = 640;
+    float depth = 0.2f;             // draw depth of her sprites (smaller is nearer)
 };
 inline PlayerStateRecord PlayerState;
 

@@ -96,6 +96,8 @@ inline std::int32_t WalkingEnemyDrawFlags[3] = {0, 0, 0};
 // The four dropped-item slots (1 = an item lies there).
 struct DropItemSlotsRecord {
     std::int32_t flag[4] = {0, 0, 0, 0};
+    std::int32_t x[4] = {0, 0, 0, 0};   // world px where each item lies
+    std::int32_t y[4] = {0, 0, 0, 0};
 };
 inline DropItemSlotsRecord DropItemSlots;
 // Thrown pieces of encounter actor 2: 0 none, 1 and 2 its two pictures.

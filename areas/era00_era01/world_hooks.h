@@ -38,8 +38,19 @@ struct HoppingObjectStateRecord {
     std::int32_t holdStep = 0;   // 3 holds the heroine at holdX
     std::int32_t holdX = 0;
     std::int32_t x = 0, y = 0;
+    // How far its pieces have flown apart once split: vertical a, horizontal b.
+    std::int32_t splitA = 0, splitB = 0;
 };
 inline HoppingObjectStateRecord HoppingObjectRecord;
+
+// The move-practice event's figure: its step sprite (0 none, 1..18), the
+// height word of its raised piece, and the marker's shown flag.
+struct MovePracticeStateRecord {
+    std::int32_t stepSprite = 0;
+    std::int32_t height = 0;
+    std::uint32_t shown = 0;
+};
+inline MovePracticeStateRecord MovePracticeState;
 
 struct WalkingEnemyRecord {
     std::int32_t state = 0;
@@ -47,6 +58,8 @@ struct WalkingEnemyRecord {
     std::int32_t holdX = 0;
     std::int32_t knockDir = 0, frame = 0, facing = 0, x = 0, y = 0;
     std::int32_t angle = 0, pieceOffset = 0;   // the two side words
+    // The object it carries: shown 1 = drawn, at world x, y.
+    std::int32_t objectShown = 0, objectX = 0, objectY = 0;
 };
 inline WalkingEnemyRecord WalkingEnemyRecords[3];
 
@@ -57,6 +70,9 @@ struct FlyingEnemyRecord {
     // The experience the last one defeated gave (10, 15, 20 or 25); kept in
     // the first record.
     std::int32_t expAward = 0;
+    // The projectile (state 2 = drawn) and the effect layer of the body.
+    std::int32_t projectileState = 0, projectileX = 0, projectileY = 0;
+    std::int32_t effectX = 0, effectY = 0;
 };
 inline FlyingEnemyRecord FlyingEnemyRecords[3];
 

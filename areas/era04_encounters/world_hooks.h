@@ -14,3 +14,10 @@ struct EncounterCFigureRecord {
     std::int32_t sheetFlag = 0;
 };
 inline EncounterCFigureRecord EncounterCFigure;
+
+// Encounter C's scenery: 1 once its props are laid out (the stage background
+// then leaves out the sky over its section).
+struct EncounterCSceneryTintsRecord {
+    std::int32_t propsLaidOut = 0;
+};
+inline EncounterCSceneryTintsRecord EncounterCSceneryTints;

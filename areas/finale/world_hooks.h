@@ -10,6 +10,14 @@ struct FinalSectionStateRecord {
 };
 inline FinalSectionStateRecord FinalSectionState;
 
+// Words of the boss fight that other parts read: the debris flag and the
+// word of actor slot 6's effect (non-zero while it plays).
+struct BossFightStateRecord {
+    std::int32_t debrisFlag = 0;
+    std::int32_t slot6Effect = 0;
+};
+inline BossFightStateRecord BossFightState;
+
 // 1 while the boss music (sound 225) is to play; the frame driver also plays
 // it on the menu side while it is 1.
 inline std::uint8_t BossMusicFlag = 0;
