@@ -31,7 +31,8 @@ void MenuGame::NewGameToStage() {
     // played here.
     MenuKeyBlocked = 0;
     MessageBoxOpen = 0;
-    RunFrames(2);
+    // She drops onto the ground where the game begins.
+    ASSERT_TRUE(RunFramesUntil([] { return PlayerMoveState.jumpKind == 0 && PlayerState.y == 640; }, 300));
 }
 
 void MenuGame::StandAt(int x) {

@@ -9,7 +9,9 @@
 #include "core/save_spots.h"
 #include "menu_game_fixture.h"
 #include "platform/headless.h"
+#include "shell/boot.h"
 #include "shell/frame.h"
+#include "shell/reset.h"
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "shell/transitions.h"
@@ -381,6 +383,72 @@ TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
     // The device reset closes the menu to the stage, as any device loss does.
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
     EXPECT_EQ(MenuFlowState.SettingsOpen, 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A whole session and the next: new game, walk, save in slot 1, quit; the
+// program starts again and continues from the title.
+TEST_F(MenuGame, RoundTripSaveQuitStartAgainContinue) {
+    BootToTitle();
+    NewGameToStage();
+    StandAt(kSaveSpotX - 60);
+    const std::int32_t before = PlayerState.x;
+    Press(VK_RIGHT);
+    RunSeconds(0.15);
+    Release(VK_RIGHT);
+    RunFrames(3);
+    const std::int32_t savedX = PlayerState.x;
+    ASSERT_GT(savedX, before) << "she walked";
+    ASSERT_LT(savedX, kSaveSpotX + 100) << "still at the save spot";
+    SaveFromMenu(1);
+    ASSERT_EQ(CountTraceLines("Save Gdata01"), 1);
+
+    // Quit from the menu.
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ChooseEntry(6);
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
+    PressFor1Frame(VkLetter('Y'));
+    Tap(VK_RETURN);
+    RunFrames(3);
+    ASSERT_TRUE(plat::headless::WindowClosed());
+    StopGame();
+
+    // The program starts again: every word of the game at its start value
+    // (the game's own full reset), the platform from nothing, the same folder.
+    ResetGameData(0);
+    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+    }
+    GameFlow = GameFlowRecord{};
+    GameFlowExtra = GameFlowExtraRecord{};
+    BootState = BootStateRecord{};
+    PlayerState = PlayerStateRecord{};
+    SaveSpotFlag = 0;
+    plat::headless::Reset();
+    plat::headless::SetFrameStep(frameStep);
+    ASSERT_EQ(GameStartUp(), 0);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 2000));
+    ASSERT_NE(PlayerState.x, savedX);
+
+    PressFor1Frame(VK_RIGHT);   // continue
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
+    RunFrames(2);
+    ASSERT_EQ(EnterConfirmState, 1);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    RunFrames(2);
+    EXPECT_EQ(PlayerState.x, savedX) << "she stands where she was saved";
+    EXPECT_EQ(PlayerState.facing, 1);
+
+    plat::FrameworkCloseWindow();
+    plat::headless::SetMainLoopFrameLimit(1);
+    plat::FrameworkMainLoop();
+    GameShutDown();
 }
 
 }  // namespace
