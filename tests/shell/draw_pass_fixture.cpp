@@ -10,8 +10,13 @@
 namespace {
 
 std::function<void()> g_draw;
+bool g_ownBatch = true;
 
 void RenderInBatch(double, float) {
+    if (!g_ownBatch) {
+        if (g_draw) g_draw();
+        return;
+    }
     plat::DeviceClear(0x00000000u);
     if (!plat::DeviceBeginScene()) return;
     plat::SpriteBegin();
@@ -76,6 +81,13 @@ std::vector<plat::headless::SpriteDrawRecord> DrawPassTest::DrawOnce(const std::
     g_draw = nullptr;
     std::vector<plat::headless::SpriteDrawRecord> out = LastFrame().sprites;
     std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
+    return out;
+}
+
+std::vector<plat::headless::SpriteDrawRecord> DrawPassTest::RenderOnce(const std::function<void()>& render) {
+    g_ownBatch = false;
+    std::vector<plat::headless::SpriteDrawRecord> out = DrawOnce(render);
+    g_ownBatch = true;
     return out;
 }
 

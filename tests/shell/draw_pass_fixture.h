@@ -19,6 +19,9 @@ protected:
     // One frame whose sprite batch runs draw(); returns its sprites in
     // submission order.
     std::vector<plat::headless::SpriteDrawRecord> DrawOnce(const std::function<void()>& draw);
+    // The same without a batch of the fixture's own (for the frame's whole
+    // draw part, which opens its own batch).
+    std::vector<plat::headless::SpriteDrawRecord> RenderOnce(const std::function<void()>& render);
     // The texture slot a recorded sprite was drawn from (-1 when none).
     int SlotOf(const plat::headless::SpriteDrawRecord& r) const;
     // The sprites of one slot.
