@@ -425,7 +425,7 @@ TEST_F(MenuScreens, AMushroomTakesOffFromTheHeroinesEntryAndLandsOnlyOverALabel)
     EXPECT_LE(TitleFigureSlots.figure[1].state, 2) << "not its entry: it stays";
     MenuFlowState.FigureEntry = 1;
     ASSERT_TRUE(RunUntil(UpdateTitleFigure1, [] { return TitleFigureSlots.figure[1].state == 3; }, 64 * 4));
-    EXPECT_EQ(TitleFigureSlots.figure[1].y, 590);
+    EXPECT_LE(TitleFigureSlots.figure[1].y, 590) << "it hops up off the label";
     Run(1, UpdateTitleFigure1);
     EXPECT_EQ(TitleFigureSlots.figure[1].column, 0) << "in flight";
     EXPECT_FLOAT_EQ(MenuFigureDepth, 0.9f);
