@@ -1,4 +1,5 @@
 #include "tools/art/picture_art.h"
+#include "tools/art/sprite_table_art.h"
 
 #include <algorithm>
 #include <array>
@@ -780,6 +781,8 @@ Canvas DrawPicture(const PictureInfo& info) {
         const std::string text = std::to_string(info.id) + " " + info.name;
         DrawLabel(c, 2, 2, text, labelScale);
     }
+    // Pictures the game's sprite tables cut up get a figure in every piece.
+    if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
     return c;
 }
 

@@ -1,0 +1,18 @@
+// Figures drawn at the rectangles of the game's own sprite tables (the
+// heroine's frames of both weapon modes, her sparks, streaks and worn strip,
+// coins, bursts, flashes and the save-spot marker), so that every sprite the
+// game cuts out shows what it stands for.
+#pragma once
+
+#include "tools/art/canvas.h"
+#include "tools/picture_catalogue.h"
+
+namespace art {
+
+// True when the picture's figures come from the sprite tables.
+bool HasSpriteTableArt(int resourceId);
+// Draws the picture's table figures over what is there (a heroine sheet is
+// cleared first: every part of it that the game shows is a table rectangle).
+void DrawSpriteTableArt(Canvas& c, const PictureInfo& info);
+
+}  // namespace art
