@@ -69,7 +69,8 @@ void DrawHeroine(Canvas& c, float fx, float fy, float h, Stance stance, int pose
     const float sx = fx + lean;                   // shoulder x
     // Legs: the front leg swings forward by stride.
     for (int side = -1; side <= 1; side += 2) {
-        const float a = stride * float(side) * 0.8f;
+        // A kick stands on the back leg, planted under her.
+        const float a = (stance == Stance::Kick && side == -1) ? -0.15f : stride * float(side) * 0.8f;
         const float kneeX = fx + std::sin(a) * u * 1.8f, kneeY = hip + std::cos(a) * u * 1.7f;
         const float footX = fx + std::sin(a) * u * 3.2f;
         const float footY = (stance == Stance::Kick && side == 1) ? hip - u * 0.2f : fy - limb * 0.5f;

@@ -1,0 +1,60 @@
+// Our pictures show a figure in every piece the heroine's tables cut out.
+#include "core/sprites/heroine_w1_table.h"
+#include "core/sprites/heroine_w2_table.h"
+#include "core/sprites/object_table.h"
+#include "tools/art/picture_art.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+double Coverage(const art::Canvas& c, const SpriteRect& r) {
+    int lit = 0, all = 0;
+    for (int y = r.top; y < r.bottom && y < c.height; ++y)
+        for (int x = r.left; x < r.right && x < c.width; ++x) {
+            ++all;
+            lit += c.At(x, y) == art::kTransparent ? 0 : 1;
+        }
+    return all == 0 ? 0.0 : double(lit) / all;
+}
+
+// The lit pixels of the frame's bottom rows lie around its anchor: she
+// stands where the game puts her feet.
+bool FeetNearAnchor(const art::Canvas& c, const SpriteRect& r, int anchorX, int anchorY) {
+    const int feetY = std::min(r.top + anchorY, r.bottom) - 3;
+    for (int x = std::max(r.left, r.left + anchorX - 25); x < std::min(r.right, r.left + anchorX + 25); ++x)
+        if (!(c.At(x, feetY) == art::kTransparent)) return true;
+    return false;
+}
+
+TEST(SpriteArt, EveryHeroineFrameHoldsAFigureStandingOnItsAnchor) {
+    const art::Canvas first = art::DrawPicture(*FindPicture(101));
+    const art::Canvas second = art::DrawPicture(*FindPicture(183));
+    for (const auto& f : heroine_w1_table::kFrames) {
+        const art::Canvas& c = heroine_w1_table::OnSecondSheet(f.pose) ? second : first;
+        EXPECT_GT(Coverage(c, f.rect), 0.08) << "pose " << f.pose;
+        if (f.pose < 72 || f.pose > 77) {
+            EXPECT_TRUE(FeetNearAnchor(c, f.rect, f.anchorX, f.anchorY)) << "pose " << f.pose;
+        }
+    }
+    const art::Canvas w2 = art::DrawPicture(*FindPicture(197));
+    for (const auto& b : heroine_w2_table::kBody) {
+        EXPECT_GT(Coverage(w2, b.rect), 0.08) << "pose " << b.pose;
+        if (b.pose < 72 || b.pose > 77) {
+            EXPECT_TRUE(FeetNearAnchor(w2, b.rect, b.pivotX, b.rect.Height())) << "pose " << b.pose;
+        }
+    }
+    EXPECT_GT(Coverage(w2, heroine_w2_table::kWeapon), 0.05);
+}
+
+TEST(SpriteArt, CoinsAndBurstsFillTheirFrames) {
+    const art::Canvas coins = art::DrawPicture(*FindPicture(132));
+    for (const auto& f : object_table::kCoinFrames) EXPECT_GT(Coverage(coins, f.rect), 0.4);
+    const art::Canvas bursts = art::DrawPicture(*FindPicture(133));
+    for (const auto& r : object_table::kRows)
+        if (r.gno == 514) {
+            EXPECT_GT(Coverage(bursts, r.rect), 0.2) << r.id;
+        }
+}
+
+}  // namespace
