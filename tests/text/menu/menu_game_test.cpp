@@ -452,3 +452,51 @@ TEST_F(MenuGame, RoundTripSaveQuitStartAgainContinue) {
 }
 
 }  // namespace
+
+namespace {
+
+// The stage's clock does not run on while the menu is open over it, and a
+// menu visit does not count the time played twice.
+TEST_F(MenuGame, TheGameClockStandsStillWhileTheMenuIsOpen) {
+    BootToTitle();
+    NewGameToStage();
+    RunSeconds(2.0);
+    const double before = GameClock.gameClock;
+    const double realBefore = GameClock.realTime;
+    OpenMenu();
+    RunSeconds(4.0);
+    const double inMenu = GameClock.gameClock;
+    RunSeconds(1.0);
+    EXPECT_NEAR(GameClock.gameClock, inMenu, 0.05) << "frozen while the menu is open";
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    const double realSpent = GameClock.realTime - realBefore;
+    const double gameSpent = GameClock.gameClock - before;
+    EXPECT_GT(realSpent, 5.0);
+    EXPECT_LT(gameSpent, realSpent - 4.0) << "the menu's seconds are not stage seconds";
+    EXPECT_GE(gameSpent, 0.0);
+}
+
+TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
+    MenuStageSnapshot = {1, 1, 1989, 0, kSaveSpotX, 640};
+    GdataImage image;
+    CollectGdata(image);
+    const std::string text = FormatGdata(image);
+    WriteText("Data/Save/Save01.txt", text);
+    MenuStageSnapshot = MenuStageSnapshotRecord{};
+    BootToTitle();
+    PressFor1Frame(VK_RIGHT);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
+    RunFrames(2);
+    ASSERT_EQ(EnterConfirmState, 1);
+    WriteText("Data/Save/Save01.txt", text.substr(0, 100));
+    Tap(VK_RETURN);
+    RunFrames(60);
+    EXPECT_EQ(TitleLogoState.loadStep, 3) << "still choosing";
+    EXPECT_EQ(GameFlow.phase, 0);
+    EXPECT_EQ(LoadPromptNoData, 2);
+    EXPECT_EQ(CountTraceLines("Load Gdata01"), 0);
+}
+
+}  // namespace
