@@ -2,6 +2,7 @@
 // the heroine beside the chosen one. The text pass prints the summaries and
 // the prompt and decides whether Enter is taken (only near a save spot, and
 // for loading only when the slot holds a game).
+#include <cstdint>
 #include <string>
 
 #include "core/player.h"
@@ -242,6 +243,39 @@ void StepLoadScreen() {
     RunLoadSteps();
 }
 
+// The words the menu side takes from a slot and uses at once (the counts the
+// item screen lowers, the place the load screens put the heroine back at)
+// must be ones a running game can hold.
+struct MenuSideRange {
+    std::int32_t line, field, lo, hi;
+    const char* what;
+};
+constexpr MenuSideRange kMenuSideRanges[] = {
+    {2, 1, 0, INT32_MAX, "the menu page"},
+    {2, 3, 0, 9999, "the heroine's pose"},
+    {2, 4, 0, 119726, "the camera's x"},
+    {2, 5, -5000, 5000, "the camera's y"},
+    {2, 6, 70, 120700, "the heroine's x"},
+    {2, 7, -5000, 5000, "the heroine's y"},
+    {6, 1, 0, INT32_MAX, "the count of item 1"},
+    {6, 2, 0, INT32_MAX, "the count of item 2"},
+    {6, 3, 0, INT32_MAX, "the count of item 3"},
+    {6, 4, 0, INT32_MAX, "the count of item 4"},
+    {6, 5, 0, INT32_MAX, "the count of item 5"},
+};
+
+bool CheckMenuSideRanges(const GdataImage& image, std::string& why) {
+    for (const MenuSideRange& r : kMenuSideRanges) {
+        const std::int32_t v = image.At(r.line, r.field);
+        if (v < r.lo || v > r.hi) {
+            why = std::string(r.what) + " (line " + std::to_string(r.line) + " field " + std::to_string(r.field) +
+                  ") is " + std::to_string(v) + ", which no game can have";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool SlotCanBeLoaded(std::int32_t slot) {
@@ -255,7 +289,7 @@ bool SlotCanBeLoaded(std::int32_t slot) {
         why = "the file does not exist";
     } else if (!ReadWholeFile(path, text, kMaxSlotBytes)) {
         why = "the file cannot be read or is far too large for a save slot";
-    } else if (ParseGdata(text, image, &why) && CheckGdataRanges(image, &why)) {
+    } else if (ParseGdata(text, image, &why) && CheckGdataRanges(image, &why) && CheckMenuSideRanges(image, why)) {
         return true;
     }
     ReportSaveProblem("Save slot " + std::to_string(slot) + (path.empty() ? std::string() : " ('" + path + "')") +

@@ -500,3 +500,28 @@ TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MenuGame, ASlotWithMenuWordsNoGameCanHoldIsNotLoadable) {
+    MenuStageSnapshot = {1, 22, 1989, 0, kSaveSpotX, 640};
+    ItemCounts[3] = 2;
+    GdataImage image;
+    CollectGdata(image);
+    WriteText("Data/Save/Save01.txt", FormatGdata(image));
+    EXPECT_TRUE(SlotCanBeLoaded(1));
+    EXPECT_FALSE(SlotCanBeLoaded(2)) << "no file";
+    EXPECT_FALSE(SlotCanBeLoaded(4)) << "no such slot";
+
+    GdataImage negativeCount = image;
+    negativeCount.At(6, 4) = -5;
+    WriteText("Data/Save/Save01.txt", FormatGdata(negativeCount));
+    EXPECT_FALSE(SlotCanBeLoaded(1));
+    GdataImage offTheWorld = image;
+    offTheWorld.At(2, 6) = 500000;
+    WriteText("Data/Save/Save01.txt", FormatGdata(offTheWorld));
+    EXPECT_FALSE(SlotCanBeLoaded(1));
+    EXPECT_NE(TraceLog().find("heroine's x"), std::string::npos) << "the reason is reported";
+}
+
+}  // namespace
