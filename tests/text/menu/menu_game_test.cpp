@@ -356,6 +356,17 @@ TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
     EXPECT_EQ(MenuElementWords.Element[6], 4);
     EXPECT_EQ(MenuElementWords.Element[29], 1);
     ASSERT_GT(SettingsDialogState.modeCount, 1);
+    // While the dialog is shown the frame draws only it: the sizes on offer,
+    // the one in use marked.
+    RunFrames(1);
+    EXPECT_TRUE(LastFrame().sprites.empty());
+    bool listed = false, marked = false;
+    for (const auto& t : LastFrame().texts) {
+        listed = listed || t.text.find("800 × 600") != std::string::npos;
+        marked = marked || t.text.find("▶ 1024 × 768") != std::string::npos;
+    }
+    EXPECT_TRUE(listed);
+    EXPECT_TRUE(marked);
 
     // F2 closes the dialog and leaves the screen without a change.
     Tap(VK_F2);
