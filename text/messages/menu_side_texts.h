@@ -127,4 +127,4 @@ inline constexpr MessageLine kGameOverNarration2[] = {
 
 // ---------------------------------------------------------- the notice --
 // Under the title logo (font 3, hint grey).
-inline constexpr MessageLine kTitleNotice = {273, 420, "この物語は体験版です。最初の章を　おたのしみください。"};
+inline constexpr MessageLine kTitleNotice = {273, 420, "このゲームは体験版です。最初の章を　おたのしみください。"};
