@@ -145,6 +145,7 @@ struct QuitScreenStateRecord {
     std::int32_t step = 1;
     std::int32_t textStep = 0;
     double poseStamp = 0, textStamp = 0;
+    std::uint32_t backdropAtArm = 0;   // the backdrop word the caller had
 };
 inline QuitScreenStateRecord QuitScreenState;
 

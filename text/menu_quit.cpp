@@ -170,6 +170,7 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
         Q.poseStamp = Q.textStamp = 0;
         Q.step = 1;
         Q.textStep = 0;
+        Q.backdropAtArm = MenuBackdropShown;
         return 0;
     }
     const bool mode2 = PlayerState.weaponMode2 == 1;
@@ -200,6 +201,9 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
     if (Q.step == 26) {
         result = kAnsweredNo;
         StopSound(kMenuMusic);
+        // The caller gets its screen back as it was: the title has no
+        // backdrop, the in-game menu has one.
+        MenuBackdropShown = Q.backdropAtArm;
     }
     if (EnterConfirmState == 2) GameFlow.quitFlag = 1;
     return result;

@@ -536,3 +536,23 @@ TEST_F(MenuGame, ASlotWithMenuWordsNoGameCanHoldIsNotLoadable) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MenuGame, NoOnTheTitlesQuitScreenGivesTheTitleBackWithoutTheMenuBackdrop) {
+    BootToTitle();
+    PressFor1Frame(VK_RIGHT);
+    PressFor1Frame(VK_RIGHT);
+    ASSERT_EQ(TitleScreenState.Cursor, 3);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 300));
+    EXPECT_EQ(MenuBackdropShown, 1u);
+    PressFor1Frame(VkLetter('N'));
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13; }, 300));
+    RunFrames(2);
+    EXPECT_EQ(MenuBackdropShown, 0u);
+    EXPECT_EQ(MenuSpriteParams.EndLabelX, 662);
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+}
+
+}  // namespace
