@@ -113,6 +113,7 @@ void SetHudSprite(std::int32_t n) {
 
 void SetPulsingMarkersSprite(std::int32_t n) {
     PendingSprite.GNo = 0;
+    PendingSpriteHitBox = {};
     if (n == 1) {
         const std::int32_t word = MenuElementWords.ItemRowMarker;
         if (word == 0) return;
@@ -129,6 +130,7 @@ void SetPulsingMarkersSprite(std::int32_t n) {
 
 void SetPulsingMarkerSprite() {
     PendingSprite.GNo = 0;
+    PendingSpriteHitBox = {};
     const std::int32_t word = MenuSpriteParams.ItemFiveIconShown;
     if (word == 0) return;
     const Pulse p = MarkerPulse(true);

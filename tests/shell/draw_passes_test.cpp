@@ -151,6 +151,29 @@ TEST_F(DrawPasses, WeaponModeTwoStandsReadyForTenSecondsAfterAnAttack) {
     EXPECT_EQ(PlayerState.pose, 1);
 }
 
+TEST_F(DrawPasses, AFinishedWeaponModeTwoAttackLeavesTheReadyStance) {
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    Heroine(1, 500, 1);
+    ReadyStanceStamp = 0.0;
+    GameClock.gameClock = 500.0;
+    PlayerMoveState.comboS = 10;
+    for (int step = 0; step < 400 && PlayerMoveState.comboS != 0; ++step) {
+        GameClock.gameClock += 1.0 / 64.0;
+        UpdateAttackCombos();
+        PlayerState.previousPose = PlayerState.pose;
+    }
+    ASSERT_EQ(PlayerMoveState.comboS, 0);
+    PlayerState.pose = 1;
+    GameClock.gameClock += 5.0;
+    DrawOnce(DrawSideBarsAndHeroine);
+    EXPECT_EQ(PlayerState.pose, 22);
+    PlayerState.pose = 1;
+    GameClock.gameClock += 5.0;
+    DrawOnce(DrawSideBarsAndHeroine);
+    EXPECT_EQ(PlayerState.pose, 1);
+}
+
 TEST_F(DrawPasses, BothWeaponModesDrawBothFiguresFirstModeFirst) {
     PlayerState.weaponMode1 = 1;
     PlayerState.weaponMode2 = 1;
@@ -274,10 +297,12 @@ TEST_F(DrawPasses, TheMenuBackdropIsDrawnInPhaseZeroOnly) {
     EXPECT_FLOAT_EQ(bricks[1].y, 30);
     EXPECT_FLOAT_EQ(bricks.back().x, 127 * 8);
     EXPECT_FLOAT_EQ(bricks.back().y, 60 * 12 + 30);
+    EXPECT_EQ(FromSlot(s, 112).size(), 2u);
     for (int phase : {1, 901, 902, 903}) {
         GameFlow.phase = phase;
         s = RenderOnce([] { DrawFrame(1.0, 0.016f); });
         EXPECT_TRUE(FromSlot(s, 15).empty()) << phase;
+        EXPECT_EQ(FromSlot(s, 112).size(), 2u) << phase;   // the side bars, always
     }
     GameFlow.phase = 0;
     MenuBackdropShown = 0;
