@@ -218,11 +218,19 @@ inline constexpr MenuElementRow kMenuElementRows[] = {
     menu_tables::ItemRow(100, 400, 3),
 };
 
+// Row index of each element 0..100 in kMenuElementRows, -1 for none.
+inline constexpr std::array<std::int8_t, 101> kMenuElementIndex = [] {
+    std::array<std::int8_t, 101> index{};
+    for (std::int8_t& i : index) i = -1;
+    std::int8_t n = 0;
+    for (const MenuElementRow& r : kMenuElementRows) index[r.element] = n++;
+    return index;
+}();
+
 // The element's row, or null for an element without pictures.
 constexpr const MenuElementRow* FindMenuElementRow(int element) {
-    for (const MenuElementRow& r : kMenuElementRows)
-        if (r.element == element) return &r;
-    return nullptr;
+    if (element < 0 || element > 100 || kMenuElementIndex[element] < 0) return nullptr;
+    return &kMenuElementRows[kMenuElementIndex[element]];
 }
 
 // The digit rows: elements [first, first + 8] are places 1..9 of row r.

@@ -556,3 +556,22 @@ TEST_F(MenuGame, NoOnTheTitlesQuitScreenGivesTheTitleBackWithoutTheMenuBackdrop)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MenuGame, F2BeforeTheMenuIsBuiltWaitsForTheBuild) {
+    BootToTitle();
+    NewGameToStage();
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0; }, 600));
+    ASSERT_LT(MenuFlowState.EnterStep, 4u);
+    Tap(VK_F2);
+    RunFrames(1);
+    EXPECT_EQ(GameFlow.phase, 0) << "the menu is still being built";
+    EXPECT_EQ(PhaseChangeRequest, 1) << "the request waits";
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase != 0; }, 10));
+    EXPECT_EQ(GameFlow.phase, 901);
+    EXPECT_EQ(MenuFlowState.EnterStep, 4u);
+}
+
+}  // namespace

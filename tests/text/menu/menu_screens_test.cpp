@@ -3,6 +3,9 @@
 // lists, the item screen and the title figures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "areas/era00_era01/world_hooks.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -316,6 +319,24 @@ TEST_F(EquipmentScreen, MovingTheCursorCancelsAPendingSwitch) {
     RunSeconds(2.0, Step);
     EXPECT_EQ(PlayerState.weaponMode1, 1);
     EXPECT_EQ(PlayerState.weaponMode2, 0);
+}
+
+TEST_F(EquipmentScreen, TheAttackRowDemonstratesItsPosesInALoop) {
+    for (int i = 0; i < 9; ++i) Key(KeyDownPressed);
+    ASSERT_EQ(EquipmentScreenState.cursor, 10);
+    std::vector<std::int32_t> poses;
+    Run(64 * 2, [&] {
+        UpdateEquipmentScreen();
+        if (poses.empty() || poses.back() != PlayerState.pose) poses.push_back(PlayerState.pose);
+    });
+    // 19, 20, 21, 22, then again from 19: each pose of the attack in turn.
+    ASSERT_GE(poses.size(), 5u);
+    const std::size_t at = std::find(poses.begin(), poses.end(), 19) - poses.begin();
+    ASSERT_LT(at + 4, poses.size());
+    EXPECT_EQ((std::vector<std::int32_t>(poses.begin() + at, poses.begin() + at + 5)),
+              (std::vector<std::int32_t>{19, 20, 21, 22, 19}));
+    EXPECT_EQ(PlayerState.y, 450);
+    EXPECT_EQ(PlayerState.x, 138);
 }
 
 TEST_F(EquipmentScreen, F2LeavesAfterTheHeadingsDelayAndRebuildsTheMenu) {

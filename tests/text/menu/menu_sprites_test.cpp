@@ -297,3 +297,20 @@ TEST(TitleFigureColumn, InclusiveBoundsOfTheSixLabels) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MenuSpriteTables, EveryElementRowIsFoundByItsNumber) {
+    int found = 0;
+    for (int n = 0; n <= 100; ++n) {
+        const MenuElementRow* row = FindMenuElementRow(n);
+        if (!row) continue;
+        EXPECT_EQ(row->element, n);
+        ++found;
+    }
+    EXPECT_EQ(found, static_cast<int>(sizeof kMenuElementRows / sizeof kMenuElementRows[0]));
+    EXPECT_EQ(FindMenuElementRow(49), nullptr) << "digits have no row of their own";
+    EXPECT_EQ(FindMenuElementRow(101), nullptr);
+}
+
+}  // namespace
