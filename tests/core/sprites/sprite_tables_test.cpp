@@ -9,6 +9,7 @@
 #include "core/sprites/object_table.h"
 #include "shell/draw.h"
 #include "shell/graphics.h"
+#include "tools/hud_sprite_rects.h"
 #include "tools/picture_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,28 @@ TEST(SpriteTables, HeroineFramesOfOneSheetDoNotOverlap) {
     for (std::size_t i = 0; i < std::size(w2); ++i)
         for (std::size_t j = i + 1; j < std::size(w2); ++j)
             EXPECT_FALSE(overlap(w2[i].rect, w2[j].rect)) << "poses " << w2[i].pose << " and " << w2[j].pose;
+}
+
+// The picture generator keeps its own copy of the HUD and loading-screen
+// rectangles; a drift would draw the gauges where the game does not cut.
+TEST(SpriteTables, TheGeneratorsHudRectanglesAreTheGames) {
+    auto same = [](const SpriteRect& a, const PictureRect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    EXPECT_TRUE(same(hud_table::kGaugeFrame, kGaugeFrameRect));
+    EXPECT_TRUE(same(hud_table::kGaugeCap, kGaugeCapRect));
+    EXPECT_TRUE(same(hud_table::kGaugeFill, kGaugeFillRect));
+    EXPECT_TRUE(same(hud_table::kGaugeTenthFill, kGaugeTenthFillRect));
+    EXPECT_TRUE(same(hud_table::kLowFill, kHudLowFillRect));
+    EXPECT_TRUE(same(hud_table::kHudFrame, kHudFrameRect));
+    EXPECT_TRUE(same(hud_table::kLoadingFirstPanel, kLoadingFirstPanelRect));
+    EXPECT_TRUE(same(hud_table::kLoadingSecondPanel, kLoadingSecondPanelRect));
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(same(hud_table::kMeterLamps[i], kHudMeterRects[i])) << i;
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(same(hud_table::kLoadingLetters[i], kLoadingLetterRects[i])) << i;
+    for (int n = 1; n <= 10; ++n) EXPECT_TRUE(same(hud_table::TitleFigureFrame(n), kTitleFigureRects[n - 1])) << n;
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(same(hud_table::kSpinner[i], kSpinnerRects[i])) << i;
+    EXPECT_TRUE(same(hud_table::kMarkerDim, kMarkerRects[0]));
+    EXPECT_TRUE(same(hud_table::kMarkerBright, kMarkerRects[1]));
 }
 
 TEST(SpriteTables, WeaponModeOneHasAFrameForExactlyItsPoses) {
