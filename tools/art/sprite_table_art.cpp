@@ -231,6 +231,9 @@ bool HasSpriteTableArt(int id) {
 
 void DrawSpriteTableArt(Canvas& c, const PictureInfo& info) {
     using namespace object_table;
+    // Every part of these pictures the game shows is a table rectangle; the
+    // rest stays see-through.
+    FillRect(c, 0, 0, c.width, c.height, kTransparent);
     switch (info.id) {
         case kSheetW1:
         case kSheetW1Second: DrawHeroineSheet(c, info.id); break;
