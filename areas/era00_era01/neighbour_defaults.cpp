@@ -2,10 +2,17 @@
 // built: each does the least the stage step needs of it. The areas' own
 // definitions replace these at link time.
 #include "areas/era00_era01/world_hooks.h"
+#include "shell/shell_state.h"
 
 #define QM_WEAK __attribute__((weak))
 
-QM_WEAK std::int32_t RunEra00Story(std::int32_t) { return 0; }
+// The opening scenes end by giving the heroine back the menu key (the boot
+// takes it). Without them nothing is left to hold her, so arming the story
+// gives it back at once; otherwise a new game could never open the menu.
+QM_WEAK std::int32_t RunEra00Story(std::int32_t arg) {
+    if (arg == 0) MenuKeyBlocked = 0;
+    return 0;
+}
 QM_WEAK void RunEra00TalkEvents(std::int32_t) {}
 QM_WEAK void RunMovePracticeEvent() {}
 // Finishes at once, so the heroine is never pinned by a missing event.

@@ -27,10 +27,10 @@ void MenuGame::NewGameToStage() {
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 901; }, 120)) << "new game did not start";
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600)) << "never reached the stage";
-    // The opening scenes keep F2 blocked until they lift it; they are not
-    // played here.
-    MenuKeyBlocked = 0;
-    MessageBoxOpen = 0;
+    // The boot holds F2 until the home area's story lets it go; a new game
+    // must hand it back without help, or the menu could never be opened.
+    ASSERT_TRUE(RunFramesUntil([] { return MenuKeyBlocked == 0; }, 60)) << "F2 stays blocked in a new game";
+    ASSERT_EQ(MessageBoxOpen, 0);
     // She drops onto the ground where the game begins.
     ASSERT_TRUE(RunFramesUntil([] { return PlayerMoveState.jumpKind == 0 && PlayerState.y == 640; }, 300));
 }
