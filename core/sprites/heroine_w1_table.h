@@ -265,8 +265,9 @@ inline constexpr SparkFrame kSparkA[9] = {
     {{469, 397, 531, 451}, {62, 0}, 95, -155, -0.01f, 0x33FFFFFFu, 0x44FFFFFFu},
     {{595, 429, 654, 486}, {59, 0}, 95, -155, -0.01f, 0x33FFFFFFu, 0x44FFFFFFu},
     {{647, 1105, 736, 1150}, {62, 0}, 22, -88, -0.01f, 0x33FFFFFFu, 0x33FFFFFFu},
-    // Stored upside down: its top lies below its bottom.
-    {{647, 1095, 758, 1042}, {62, 0}, 79, -63, -0.01f, 0x33FFFFFFu, 0x33FFFFFFu},
+    // This frame was laid down with its top and bottom swapped, which no
+    // renderer draws; it is kept in order so the spark shows at pose 103.
+    {{647, 1042, 758, 1095}, {62, 0}, 79, -63, -0.01f, 0x33FFFFFFu, 0x33FFFFFFu},
     {{764, 1094, 907, 1150}, {62, 0}, 41, -142, 0.01f, 0x33FFFFFFu, 0x33FFFFFFu},
     {{764, 1037, 907, 1092}, {62, 0}, 23, -131, 0.01f, 0x33FFFFFFu, 0x33FFFFFFu},
     {{908, 1085, 1043, 1150}, {62, 0}, 23, -125, 0.01f, 0x33FFFFFFu, 0x33FFFFFFu},

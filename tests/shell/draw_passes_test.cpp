@@ -217,6 +217,26 @@ TEST_F(DrawPasses, AKindOneSparkShowsItsTwoFramesAndEnds) {
     EXPECT_EQ(HitEffectState, 0);
 }
 
+TEST_F(DrawPasses, AKindFiftySparkFollowsItsAttackAndEndsAfterIt) {
+    HitEffectState = 50;
+    std::vector<int> tops;
+    for (int pose : {102, 103, 104, 105, 106, 106, 107}) {
+        Heroine(pose, 500, 1);
+        GameClock.gameClock += 1.0 / 64.0;
+        const Sprites s = FromSlot(DrawOnce(DrawSideBarsAndHeroine), 0);
+        int top = 0;
+        for (const auto& r : s)
+            if (r.src.top >= 1037) {
+                top = r.src.top;
+                EXPECT_LT(r.src.top, r.src.bottom) << pose;
+                EXPECT_EQ(r.colour, 0x33FFFFFFu);
+            }
+        tops.push_back(top);
+    }
+    EXPECT_EQ(tops, (std::vector<int>{1105, 1042, 1094, 1037, 1085, 1085, 0}));
+    EXPECT_EQ(HitEffectState, 0);
+}
+
 TEST_F(DrawPasses, AKindOneSparkWaitsForItsPose) {
     Heroine(1, 500, 1);
     HitEffectState = 1;

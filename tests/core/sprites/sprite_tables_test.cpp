@@ -33,10 +33,9 @@ PictureInfo PictureOfSlot(int slot) {
 // Rectangles the pictures are known to be cut past their edge (their texture
 // reads transparent there): a flash frame one row past its sheet, the last
 // kind-50 spark 19 px past the sheet's right edge, the last kind-40 spark four
-// rows past its sheet; and one spark frame stored upside down (its top below
-// its bottom). Any other such row is a fault of a table.
+// rows past its sheet. Any other overhang is a fault of a table row.
 bool KnownOverhang(const Cut& c) {
-    return c.what == "421024" || c.what == "spark A9" || c.what == "spark B6" || c.what == "spark A6";
+    return c.what == "421024" || c.what == "spark A9" || c.what == "spark B6";
 }
 
 std::vector<Cut> AllCuts() {
