@@ -101,4 +101,24 @@ TEST_F(Residency, BuildsAndReleasesLeaveTheirTraceLines) {
     EXPECT_EQ(CountLines(TraceLog(), "Pfree   GNo[  9]"), 1);
 }
 
+TEST_F(Residency, TheCreationStepLoadsAndFreesEra04SetsAsTheCameraMoves) {
+    StartGame();
+    RunFrames(1);
+    GsFlags[kEra04Set] = kGraphicRequested;
+    UpdateEra04Pload(0);
+    ScrollX = 66000;
+    CreateRequestedGraphics();
+    EXPECT_EQ(PloadPlan.state[51], kGraphicLoaded);
+    EXPECT_NE(TextureSlots[37 + 51], 0);
+    EXPECT_EQ(PloadPlan.state[60], 0u);
+    EXPECT_EQ(CountLines(TraceLog(), "Pload   GNo[ 51]=  1"), 1);
+    ScrollX = 70000;
+    CreateRequestedGraphics();
+    EXPECT_EQ(PloadPlan.state[51], 0u);
+    EXPECT_EQ(TextureSlots[37 + 51], 0);
+    EXPECT_EQ(PloadPlan.state[60], kGraphicLoaded);
+    EXPECT_EQ(CountLines(TraceLog(), "Pfree   GNo[ 51]"), 1);
+    EXPECT_EQ(CountLines(TraceLog(), "Pload   GNo[ 60]=  1"), 1);
+}
+
 }  // namespace
