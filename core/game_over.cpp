@@ -49,6 +49,17 @@ void SnapToFloor(std::int32_t x) {
     PlayerState.y = FloorHeightAt(x, PlayerState.y);
 }
 
+// A narration line arrives; with the prompt, a Y or N pressed before it
+// (N stays set until someone reads it) must not answer it.
+void NextTextStep(std::int32_t& textStep) {
+    textStep += 1;
+    GameOverState.walkTime = GameClock.gameClock;
+    if (textStep == 5) {
+        KeyNPressed = 0;
+        KeyYPressed = 0;
+    }
+}
+
 // The answer to a narration prompt: N opens the quit screen, Y ends.
 void TakePromptAnswer() {
     if (KeyNPressed == 1) {
@@ -232,10 +243,7 @@ std::int32_t RunGameOver(std::int32_t arg) {
         MenuPage = 0;
         MessageBoxOpen = 0;
         PlayGameOverMusic();
-        if (g.textStep1 <= 4 && After(g.walkTime, 2.0)) {
-            g.textStep1 += 1;
-            MarkWalkTime();
-        }
+        if (g.textStep1 <= 4 && After(g.walkTime, 2.0)) NextTextStep(g.textStep1);
         if (g.textStep1 == 5) TakePromptAnswer();
         if (g.step == 8 && After(g.walkTime, 7.0)) {
             // No answer: the second narration.
@@ -259,18 +267,12 @@ std::int32_t RunGameOver(std::int32_t arg) {
         MenuPage = 0;
         GameFlow.phase = 0;
         PlayGameOverMusic();
-        if (g.textStep2 <= 1 && After(g.walkTime, 2.0)) {
-            g.textStep2 += 1;
-            MarkWalkTime();
-        }
+        if (g.textStep2 <= 1 && After(g.walkTime, 2.0)) NextTextStep(g.textStep2);
         if (g.textStep2 == 2) {
             if (PlayerState.weaponMode2 != 1) StepFallWeaponMode1();
             else StepFallWeaponMode2();
         }
-        if (g.textStep2 >= 3 && g.textStep2 <= 4 && After(g.walkTime, 2.0)) {
-            g.textStep2 += 1;
-            MarkWalkTime();
-        }
+        if (g.textStep2 >= 3 && g.textStep2 <= 4 && After(g.walkTime, 2.0)) NextTextStep(g.textStep2);
         if (g.textStep2 == 5) TakePromptAnswer();
     }
     if (g.step == 20) {

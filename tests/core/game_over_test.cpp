@@ -63,7 +63,9 @@ TEST_F(GameOverTest, CollapsesThenHandsTheStageToTheMenuSide) {
     while (GameOverState.step < 6) {
         Step();
         if (poses.empty() || poses.back() != PlayerState.pose) poses.push_back(PlayerState.pose);
-        if (GameOverState.step < 6) EXPECT_EQ(GameFlow.phase, 1);
+        if (GameOverState.step < 6) {
+            EXPECT_EQ(GameFlow.phase, 1);
+        }
         ASSERT_LT(clock, 110.0);
     }
     EXPECT_EQ(GameFlow.phase, 902);   // handed over as the collapse ends
@@ -216,6 +218,17 @@ TEST_F(GameOverTest, NAtThePromptRunsTheQuitScreenAndItsNoFinishes) {
     EXPECT_EQ(GameFlow.quitFlag, 0);
     EXPECT_EQ(result, 98);
     EXPECT_EQ(GameOverState.step, 98);
+}
+
+TEST_F(GameOverTest, AKeyPressedBeforeThePromptDoesNotAnswerIt) {
+    ASSERT_TRUE(StepUntil(8));
+    KeyNPressed = 1;   // pressed during the stage, never read since
+    while (GameOverState.textStep1 < 5) Step();
+    for (int i = 0; i < 64; ++i) Step();
+    EXPECT_EQ(GameOverState.step, 8);
+    KeyNPressed = 1;
+    Step();
+    EXPECT_EQ(GameOverState.step, 21);
 }
 
 TEST_F(GameOverTest, ImmediateEntryHandsOverOnlyOnce) {
