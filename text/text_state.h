@@ -47,12 +47,12 @@ struct TextFontSetRecord {
 };
 inline TextFontSetRecord TextFontSet;
 
-struct TextFontSpec {
+struct TextFontFace {
     const char* face;
     int height;
     int weight;
 };
-inline constexpr TextFontSpec kTextFontSpecs[9] = {
+inline constexpr TextFontFace kTextFonts[9] = {
     {nullptr, 0, 0},
     {"Arial", 15, 700},
     {"Arial", 13, 400},
@@ -63,6 +63,8 @@ inline constexpr TextFontSpec kTextFontSpecs[9] = {
     {"ＭＳ Ｐゴシック", 10, 100},
     {"ＭＳ Ｐゴシック", 14, 100},
 };
+// Older name of the same table, still used by the device callbacks.
+inline constexpr const TextFontFace (&kTextFontSpecs)[9] = kTextFonts;
 
 // Flips every 0.1 s of real time; blinking texts read it.
 inline std::int32_t TextBlinkToggle = 0;
