@@ -173,6 +173,22 @@ TEST_F(Boot, TitleWaitsForEnterThenStartsANewGame) {
     EXPECT_EQ(MenuElementWords.TitleLogoFrame, 0);
 }
 
+TEST_F(Boot, EnterDuringTheLogoStartsANewGameWithoutTheTitle) {
+    StartGame();
+    ASSERT_TRUE(RunToStep(10));
+    RunFrames(3);
+    ASSERT_EQ(GameFlow.bootStep, 10) << "the logo ended at once";
+    Tap(VK_RETURN);
+    RunFrames(1);
+    EXPECT_EQ(GameFlow.bootStep, 99);
+    EXPECT_EQ(GameFlow.bootFlag, 0);
+    EXPECT_EQ(stepStart.count(12), 0u);   // the title screen never came
+    int confirmations = 0;
+    for (const auto& c : plat::headless::LastFrame().sounds)
+        if (c.op == SoundOp::Play && c.slot == 1) ++confirmations;
+    EXPECT_EQ(confirmations, 2);
+}
+
 // The entries of the title, driven from the step where the choice is taken.
 class BootTitle : public Boot {
 protected:
