@@ -57,10 +57,10 @@ TEST_F(StaffRollTest, RollsUpInYellowAndHoldsTheClosingLine) {
     EXPECT_EQ(heading->font, TextFontSet.font[6]);
 
     Roll(-3020);
-    ExpectDrawAt(Find(kRollClosingLine), 465 + 14, 370);
+    ExpectDrawAt(Find(kRollClosingLine), kRollMakerBase + kRollClosingOffset, 370);
     ExpectDrawAt(Find("    制作      "), 465 + 8, -3020 + 30 * 112);
     Roll(-3450);
-    ExpectDrawAt(Find(kRollClosingLine), 465 + 14, 370);
+    ExpectDrawAt(Find(kRollClosingLine), kRollMakerBase + kRollClosingOffset, 370);
     EXPECT_EQ(VisibleLines(), 1);
 }
 
