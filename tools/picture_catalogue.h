@@ -48,7 +48,7 @@ struct PictureInfo {
     bool keyed;             // black is see-through for this picture
     PictureKind kind;
     PictureTheme theme;
-    const char* name;       // the picture's own name, written on it
+    const char* name;       // the picture's own name (never drawn on it)
 };
 
 constexpr int kFirstPictureId = 101;

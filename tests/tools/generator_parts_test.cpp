@@ -47,7 +47,7 @@ TEST(GeneratorParts, DrawingClipsToTheCanvasAndTheClipBox) {
             }
 }
 
-TEST(GeneratorParts, TextAndLabels) {
+TEST(GeneratorParts, Text) {
     art::Canvas c(40, 20);
     art::DrawText(c, 1, 1, "I", 2, art::Rgb{255, 255, 255});
     // The I of the font: a bar three pixels wide on top, one wide below.
@@ -55,13 +55,6 @@ TEST(GeneratorParts, TextAndLabels) {
     EXPECT_TRUE(c.At(1, 1 + 2 * 3) == art::kTransparent);
     EXPECT_FALSE(c.At(1 + 2 * 2, 1 + 2 * 3) == art::kTransparent);
     EXPECT_EQ(art::TextWidth("AB", 3), (2 * 6 - 1) * 3);
-
-    art::Canvas small(12, 12);
-    art::DrawLabel(small, 0, 0, "101 A001", 1);  // does not fit: nothing drawn
-    EXPECT_EQ(Lit(small), 0);
-    art::Canvas wide(80, 20);
-    art::DrawLabel(wide, 0, 0, "101 A001", 1);
-    EXPECT_GT(Lit(wide), 100);
 }
 
 TEST(GeneratorParts, NothingDrawnPassesBlackAsAColour) {

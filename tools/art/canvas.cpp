@@ -233,15 +233,6 @@ void DrawGlyphInBox(Canvas& c, char ch, int left, int top, int right, int bottom
         }
 }
 
-void DrawLabel(Canvas& c, int x, int y, std::string_view text, int scale) {
-    const int w = TextWidth(text, scale) + 4 * scale;
-    const int h = 7 * scale + 4 * scale;
-    if (x + w > c.width || y + h > c.height) return;
-    FillRect(c, x, y, x + w, y + h, Rgb{36, 36, 52});
-    FrameRect(c, x, y, x + w, y + h, std::max(1, scale / 2), Rgb{200, 200, 220});
-    DrawText(c, x + 2 * scale, y + 2 * scale, text, scale, Rgb{255, 244, 200});
-}
-
 float Noise(int x, int y, std::uint32_t seed) {
     std::uint32_t h = seed * 0x9E3779B1u ^ static_cast<std::uint32_t>(x) * 0x85EBCA6Bu ^
                       static_cast<std::uint32_t>(y) * 0xC2B2AE35u;

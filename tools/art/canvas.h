@@ -60,8 +60,6 @@ int TextWidth(std::string_view text, int scale);
 void DrawText(Canvas& c, int x, int y, std::string_view text, int scale, Rgb colour);
 // One glyph stretched to fill a box (for the big loading letters).
 void DrawGlyphInBox(Canvas& c, char ch, int left, int top, int right, int bottom, Rgb colour);
-// The id and name of a picture, in a small dark box at (x, y), when it fits.
-void DrawLabel(Canvas& c, int x, int y, std::string_view text, int scale);
 
 // A deterministic hash noise in [0, 1) of a position and a seed.
 float Noise(int x, int y, std::uint32_t seed);

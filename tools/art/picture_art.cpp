@@ -1,5 +1,6 @@
 #include "tools/art/picture_art.h"
 #include "tools/art/sprite_table_art.h"
+#include "tools/art/table_piece_art.h"
 
 #include <algorithm>
 #include <array>
@@ -468,12 +469,10 @@ void DrawSheet(Canvas& c, const PictureInfo& info, float cellTarget, FigureKind 
     const int cols = std::max(1, static_cast<int>(std::lround(c.width / cellTarget)));
     const int rows = std::max(1, static_cast<int>(std::lround(c.height / (cellTarget * 1.2f))));
     std::vector<PictureRect> a, b;
-    const Rgb line = Scale(ThemePalette(info.theme).mid, 0.45f);
     for (int r = 0; r < rows; ++r)
         for (int k = 0; k < cols; ++k) {
             const PictureRect cell{k * c.width / cols, r * c.height / rows, (k + 1) * c.width / cols,
                                   (r + 1) * c.height / rows};
-            FrameRect(c, cell.left, cell.top, cell.right, cell.bottom, 1, Solid(line));
             const int pad = std::max(1, std::min(cell.Width(), cell.Height()) / 12);
             const PictureRect inner{cell.left + pad, cell.top + pad, cell.right - pad, cell.bottom - pad};
             ((r * cols + k) % 3 == 2 ? b : a).push_back(inner);
@@ -722,20 +721,12 @@ void DrawLogo(Canvas& c) {
     }
 }
 
-bool HasRectSource(int id) {
-    for (const RectSource& r : RectSources())
-        if (r.resourceId == id) return true;
-    return false;
-}
-
 }  // namespace
 
 Canvas DrawPicture(const PictureInfo& info) {
     Canvas c(info.width, info.height);
-    const int labelScale = std::clamp(std::min<int>(info.width, info.height) / 150, 1, 3);
-    bool label = true;
     switch (info.kind) {
-        case PictureKind::Black: label = false; break;
+        case PictureKind::Black: break;
         case PictureKind::Heroine: DrawSheet(c, info, 128.0f, FigureKind::Heroine, FigureKind::Heroine); break;
         case PictureKind::Figures: DrawSheet(c, info, 150.0f, FigureKind::Character, FigureKind::Creature); break;
         case PictureKind::Scenery: DrawScenery(c, info); break;
@@ -745,12 +736,12 @@ Canvas DrawPicture(const PictureInfo& info) {
                       FigureKind::Effect);
             break;
         case PictureKind::Backdrop: DrawBackdrop(c, info); break;
-        case PictureKind::Sky: DrawSky(c); label = false; break;
+        case PictureKind::Sky: DrawSky(c); break;
         case PictureKind::FarBand: DrawFarBand(c, info); break;
         case PictureKind::FarShape: DrawFarShape(c, info); break;
-        case PictureKind::GroundTiles: DrawGroundTiles(c, info); label = false; break;
-        case PictureKind::GroundColumns: DrawGroundColumns(c, info); label = false; break;
-        case PictureKind::EdgePiece: DrawEdgePiece(c); label = false; break;
+        case PictureKind::GroundTiles: DrawGroundTiles(c, info); break;
+        case PictureKind::GroundColumns: DrawGroundColumns(c, info); break;
+        case PictureKind::EdgePiece: DrawEdgePiece(c); break;
         case PictureKind::Effects:
             DrawSheet(c, info, std::max(24.0f, std::min<float>(info.height, 64.0f)), FigureKind::Effect,
                       FigureKind::Effect);
@@ -758,17 +749,16 @@ Canvas DrawPicture(const PictureInfo& info) {
         case PictureKind::Icons:
             DrawSheet(c, info, std::max(20.0f, std::min<float>(info.height, 48.0f)), FigureKind::Icon,
                       FigureKind::Icon);
-            label = !HasRectSource(info.id);
             break;
         case PictureKind::MenuPanel: DrawMenuPanel(c, info); break;
         case PictureKind::MenuColumn: DrawMenuColumn(c, info); break;
-        case PictureKind::MenuTile: DrawMenuTile(c); label = false; break;
-        case PictureKind::MessageBox: DrawMessageBox(c); label = false; break;
-        case PictureKind::Logo: DrawLogo(c); label = false; break;  // every strip is a logo frame
+        case PictureKind::MenuTile: DrawMenuTile(c); break;
+        case PictureKind::MessageBox: DrawMessageBox(c); break;
+        case PictureKind::Logo: DrawLogo(c); break;  // every strip is a logo frame
         case PictureKind::TitleFigures:
         case PictureKind::Hud:
-        case PictureKind::Loading: label = false; break;
-        case PictureKind::Gauge: FillRect(c, 0, 0, c.width, c.height, Rgb{20, 20, 28}); label = false; break;
+        case PictureKind::Loading: break;
+        case PictureKind::Gauge: FillRect(c, 0, 0, c.width, c.height, Rgb{20, 20, 28}); break;
     }
     // Rect-source figures go over the base pattern, each on a cleared rectangle.
     for (const RectSource& r : RectSources()) {
@@ -777,10 +767,13 @@ Canvas DrawPicture(const PictureInfo& info) {
             FillRect(c, s.left, s.top, s.right, s.bottom, info.keyed ? kTransparent : Rgb{20, 20, 28});
         DrawFiguresAt(c, r.rects, r.kind, r.glyphs);
     }
-    if (label) {
-        const std::string text = std::to_string(info.id) + " " + info.name;
-        DrawLabel(c, 2, 2, text, labelScale);
-    }
+    // Pictures the menu and scenery tables cut up hold nothing but their
+    // pieces, each a whole figure of its own.
+    const bool menuPieces = HasMenuSheetArt(info.id), sceneryPieces = HasSceneryPieceArt(info.id);
+    if ((menuPieces || (sceneryPieces && SceneryPiecesFillPicture(info.id))) && info.keyed)
+        FillRect(c, 0, 0, c.width, c.height, kTransparent);
+    if (sceneryPieces) DrawSceneryPieceArt(c, info);  // first: it clears what lies outside its pieces
+    if (menuPieces) DrawMenuSheetArt(c, info);
     // Pictures the game's sprite tables cut up get a figure in every piece.
     if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
     return c;

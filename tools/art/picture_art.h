@@ -55,7 +55,7 @@ std::span<const RectSource> RectSources();
 void DrawFiguresAt(Canvas& picture, std::span<const PictureRect> rects, FigureKind kind,
                    std::string_view glyphs = {}, int firstVariant = 0);
 
-// The whole picture of a resource: its base pattern, its label, and the
+// The whole picture of a resource: its base pattern and the
 // figures of its rect sources.
 Canvas DrawPicture(const PictureInfo& info);
 

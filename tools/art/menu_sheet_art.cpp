@@ -1,0 +1,420 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "text/sprites/menu_sprite_tables.h"
+#include "tools/art/picture_art.h"
+#include "tools/art/table_piece_art.h"
+
+namespace art {
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// Menu sheet k is picture 104 + k; the title sprite sheets by their graphic.
+constexpr int kSheetPictureBase = 104;
+constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112;
+
+// How a strip looks: dim (not available), plain, bright (selectable),
+// chosen (under the cursor), marked (the one in use or just used).
+enum class Look { Dim, Plain, Bright, Chosen, Marked };
+
+struct StripColours {
+    Rgb top, bottom, frame, text;
+};
+
+StripColours ColoursOf(Look look, bool secondMode) {
+    StripColours s{};
+    switch (look) {
+        case Look::Dim: s = {{54, 58, 84}, {34, 36, 56}, {96, 102, 136}, {150, 156, 182}}; break;
+        case Look::Plain: s = {{56, 74, 140}, {30, 40, 90}, {150, 164, 220}, {230, 234, 250}}; break;
+        case Look::Bright: s = {{70, 96, 180}, {36, 50, 112}, {210, 220, 255}, {255, 255, 255}}; break;
+        case Look::Chosen: s = {{236, 186, 76}, {160, 104, 30}, {255, 240, 180}, {255, 255, 236}}; break;
+        case Look::Marked: s = {{70, 160, 100}, {30, 96, 56}, {190, 250, 200}, {250, 255, 240}}; break;
+    }
+    if (secondMode && look != Look::Chosen) {
+        s.top = Mix(s.top, Rgb{40, 130, 150}, 0.5f);
+        s.bottom = Mix(s.bottom, Rgb{20, 70, 90}, 0.5f);
+    }
+    return s;
+}
+
+PictureRect ToBox(const MenuRect& r, const Canvas& c) {
+    return {std::max<int>(0, r.left), std::max<int>(0, r.top), std::min<int>(c.width, r.right),
+            std::min<int>(c.height, r.bottom)};
+}
+
+// Text centred in a box, as large as fits (at most scale 2), with a shadow.
+void CentredText(Canvas& c, const PictureRect& b, std::string_view text, Rgb colour, int leftPad = 0) {
+    int scale = 2;
+    const int room = b.right - b.left - leftPad - 8;
+    if (TextWidth(text, scale) > room || 7 * scale > b.bottom - b.top - 4) scale = 1;
+    const int w = TextWidth(text, scale);
+    const int x = b.left + leftPad + std::max(0, (room - w) / 2) + 4;
+    const int y = b.top + (b.bottom - b.top - 7 * scale) / 2;
+    DrawText(c, x + 1, y + 1, text, scale, Rgb{16, 16, 30});
+    DrawText(c, x, y, text, scale, colour);
+}
+
+// A label strip: a rounded panel edge to edge of its rectangle, the word in
+// the middle.
+void Strip(Canvas& c, const MenuRect& r, std::string_view text, Look look, bool secondMode = false) {
+    const PictureRect b = ToBox(r, c);
+    if (b.right - b.left < 6 || b.bottom - b.top < 6) return;
+    const StripColours s = ColoursOf(look, secondMode);
+    VerticalGradient(c, b.left, b.top, b.right, b.bottom, s.top, s.bottom);
+    FrameRect(c, b.left, b.top, b.right, b.bottom, 1, s.frame);
+    for (const int x : {b.left, b.right - 1})
+        for (const int y : {b.top, b.bottom - 1}) c.Put(x, y, kTransparent);
+    if (look == Look::Chosen) FillRect(c, b.left + 3, b.top + 3, b.left + 7, b.bottom - 3, Rgb{255, 250, 210});
+    CentredText(c, b, text, s.text);
+}
+
+// A plain panel without a word (highlight bars, slot bars, picture frames).
+void Panel(Canvas& c, const MenuRect& r, Look look) {
+    const PictureRect b = ToBox(r, c);
+    const StripColours s = ColoursOf(look, false);
+    VerticalGradient(c, b.left, b.top, b.right, b.bottom, s.top, s.bottom);
+    const int th = std::max(1, std::min(b.right - b.left, b.bottom - b.top) / 24);
+    FrameRect(c, b.left, b.top, b.right, b.bottom, th, s.frame);
+    FrameRect(c, b.left + th + 2, b.top + th + 2, b.right - th - 2, b.bottom - th - 2, 1, Scale(s.frame, 0.6f));
+}
+
+// ------------------------------------------------------------- words --
+
+constexpr std::array<std::string_view, 8> kLabelWords{"QUIT",     "EQUIP",    "ITEMS", "SAVE",
+                                                      "LOAD",     "CONTINUE", "NEW GAME", "SETTINGS"};
+
+constexpr std::array<std::string_view, 13> kForms{"FORM I",   "FORM II",  "FORM III", "FORM IV", "FORM V",
+                                                   "FORM VI",  "FORM VII", "FORM VIII", "FORM IX", "FORM X",
+                                                   "FORM XI",  "FORM XII", "FORM XIII"};
+
+// The technique's place in the list: rows 12..20 first, then the moves
+// learned later in the order the list shows them (21, 23, 24, 22).
+int FormIndex(int element) {
+    if (element >= 12 && element <= 20) return element - 12;
+    switch (element) {
+        case 21: return 9;
+        case 23: return 10;
+        case 24: return 11;
+        default: return 12;
+    }
+}
+
+std::string_view HeadingWord(int element) {
+    switch (element) {
+        case 25: return "MENU";
+        case 27: return "SAVE";
+        case 28: return "LOAD";
+        case 29: return "SETTINGS";
+        case 30: return "ITEMS";
+        default: return "STATUS";  // 26 and 98
+    }
+}
+
+constexpr std::array<std::string_view, 5> kItemWords{"APPLE", "MUSHROOM", "KEY", "CRYSTAL", "RED CRYSTAL"};
+constexpr std::array<std::string_view, 3> kGearWords{"DRESS", "ARMOUR", "CHARM"};
+
+// --------------------------------------------------------- pictograms --
+
+void Gem(Canvas& c, float cx, float cy, float r, Rgb colour) {
+    const float gem[] = {cx, cy - r, cx + r * 0.8f, cy - r * 0.2f, cx, cy + r, cx - r * 0.8f, cy - r * 0.2f};
+    FillPolygon(c, gem, 4, colour);
+    const float shine[] = {cx, cy - r, cx + r * 0.8f, cy - r * 0.2f, cx, cy - r * 0.05f};
+    FillPolygon(c, shine, 3, Mix(colour, Rgb{255, 255, 255}, 0.45f));
+}
+
+void Apple(Canvas& c, float cx, float cy, float r) {
+    FillDisc(c, cx, cy + r * 0.15f, r * 0.8f, Rgb{220, 40, 50});
+    FillDisc(c, cx - r * 0.3f, cy - r * 0.05f, r * 0.22f, Rgb{250, 130, 120});
+    Line(c, cx, cy - r * 0.55f, cx + r * 0.15f, cy - r, std::max(1.0f, r * 0.12f), Rgb{110, 76, 44});
+    FillEllipse(c, cx + r * 0.4f, cy - r * 0.75f, r * 0.3f, r * 0.15f, Rgb{90, 190, 80});
+}
+
+void MushroomIcon(Canvas& c, float cx, float cy, float r) {
+    FillRect(c, int(cx - r * 0.3f), int(cy - r * 0.1f), int(cx + r * 0.3f), int(cy + r), Rgb{240, 226, 196});
+    // The cap: the upper half of an ellipse.
+    const ClipBox cap{int(cx - r), int(cy - r), int(cx + r) + 1, int(cy - r * 0.1f)};
+    SetClip(c, &cap);
+    FillEllipse(c, cx, cy - r * 0.1f, r * 0.95f, r * 0.8f, Rgb{210, 60, 60});
+    SetClip(c, nullptr);
+    FillDisc(c, cx - r * 0.35f, cy - r * 0.4f, r * 0.15f, Rgb{250, 250, 240});
+    FillDisc(c, cx + r * 0.3f, cy - r * 0.45f, r * 0.13f, Rgb{250, 250, 240});
+}
+
+void Key(Canvas& c, float cx, float cy, float r) {
+    const Rgb gold{236, 196, 90};
+    Ring(c, cx - r * 0.5f, cy, r * 0.38f, std::max(1.5f, r * 0.15f), gold);
+    Line(c, cx - r * 0.15f, cy, cx + r, cy, std::max(1.5f, r * 0.18f), gold);
+    FillRect(c, int(cx + r * 0.55f), int(cy), int(cx + r * 0.7f), int(cy + r * 0.45f), gold);
+    FillRect(c, int(cx + r * 0.85f), int(cy), int(cx + r), int(cy + r * 0.35f), gold);
+}
+
+void ItemIcon(Canvas& c, int item, float cx, float cy, float r) {
+    switch (item) {
+        case 0: Apple(c, cx, cy, r); break;
+        case 1: MushroomIcon(c, cx, cy, r); break;
+        case 2: Key(c, cx, cy, r); break;
+        case 3: Gem(c, cx, cy, r, Rgb{120, 230, 240}); break;
+        default: Gem(c, cx, cy, r, Rgb{240, 70, 80}); break;
+    }
+}
+
+// A dress, a breastplate or a charm, for the equipment pictures.
+void GearIcon(Canvas& c, int gear, float cx, float cy, float r) {
+    switch (gear) {
+        case 0: {
+            const float dress[] = {cx - r * 0.3f, cy - r, cx + r * 0.3f, cy - r, cx + r * 0.4f, cy - r * 0.3f,
+                                   cx + r * 0.9f, cy + r, cx - r * 0.9f, cy + r, cx - r * 0.4f, cy - r * 0.3f};
+            FillPolygon(c, dress, 6, Rgb{206, 64, 96});
+            FillRect(c, int(cx - r * 0.45f), int(cy - r * 0.35f), int(cx + r * 0.45f), int(cy - r * 0.2f),
+                     Rgb{250, 214, 120});
+            break;
+        }
+        case 1: {
+            const float plate[] = {cx - r * 0.8f, cy - r * 0.8f, cx + r * 0.8f, cy - r * 0.8f, cx + r * 0.6f, cy + r,
+                                   cx - r * 0.6f, cy + r};
+            FillPolygon(c, plate, 4, Rgb{48, 128, 170});
+            Line(c, cx, cy - r * 0.7f, cx, cy + r * 0.9f, std::max(1.0f, r * 0.08f), Rgb{230, 236, 250});
+            break;
+        }
+        default:
+            Ring(c, cx, cy - r * 0.3f, r * 0.5f, std::max(1.0f, r * 0.08f), Rgb{236, 196, 90});
+            Gem(c, cx, cy + r * 0.45f, r * 0.45f, Rgb{220, 80, 160});
+            break;
+    }
+}
+
+// An arrow filling its box, pointing up, down, left or right.
+void Arrow(Canvas& c, const MenuRect& r, int dir, Rgb colour) {
+    const PictureRect b = ToBox(r, c);
+    const float l = float(b.left) + 1, t = float(b.top) + 1, rr = float(b.right) - 1, bb = float(b.bottom) - 1;
+    const float cx = (l + rr) / 2, cy = (t + bb) / 2;
+    float tri[6];
+    switch (dir) {
+        case 0: tri[0] = l; tri[1] = t + (rr - l); tri[2] = rr; tri[3] = t + (rr - l); tri[4] = cx; tri[5] = t; break;
+        case 1: tri[0] = l; tri[1] = bb - (rr - l); tri[2] = rr; tri[3] = bb - (rr - l); tri[4] = cx; tri[5] = bb; break;
+        case 2: tri[0] = l + (bb - t); tri[1] = t; tri[2] = l + (bb - t); tri[3] = bb; tri[4] = l; tri[5] = cy; break;
+        default: tri[0] = rr - (bb - t); tri[1] = t; tri[2] = rr - (bb - t); tri[3] = bb; tri[4] = rr; tri[5] = cy; break;
+    }
+    FillPolygon(c, tri, 3, colour);
+    // The shaft behind the head.
+    if (dir <= 1) FillRect(c, int(cx - (rr - l) * 0.2f), int(t + (rr - l) * 0.8f), int(cx + (rr - l) * 0.2f + 1),
+                           int(bb - (rr - l) * 0.8f), Scale(colour, 0.85f));
+    else FillRect(c, int(l + (bb - t) * 0.8f), int(cy - (bb - t) * 0.2f), int(rr - (bb - t) * 0.8f),
+                  int(cy + (bb - t) * 0.2f + 1), Scale(colour, 0.85f));
+}
+
+// --------------------------------------------------------- the elements --
+
+void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRect& r, bool secondMode) {
+    const int e = row.element;
+    const std::array<Look, 3> threeWay{Look::Dim, Look::Bright, Look::Chosen};
+    const Look twoWay = v == 0 ? Look::Plain : Look::Chosen;
+    const Look look3 = threeWay[std::min(v, 2)];
+    if ((e >= 1 && e <= 6) || e == 31 || e == 96 || e == 97) {
+        const int strip = r.top / 90;
+        const Look look = (e == 6 && v == 3) ? Look::Bright : threeWay[(r.top % 90) / 30];
+        Strip(c, r, MenuLabelWord(strip * 90), look);
+    } else if (e >= 7 && e <= 9) {
+        Strip(c, r, "SLOT " + std::to_string(e - 6), look3);
+    } else if (e == 10 || e == 11) {
+        Strip(c, r, "SKILLS", twoWay);
+    } else if (e >= 12 && e <= 24) {
+        Strip(c, r, kForms[static_cast<std::size_t>(FormIndex(e))], twoWay, secondMode);
+    } else if ((e >= 25 && e <= 30) || e == 98) {
+        // The screen's name, and the key that leaves it at the right.
+        const PictureRect b = ToBox(r, c);
+        const StripColours s = ColoursOf(v == 0 ? Look::Bright : Look::Plain, false);
+        VerticalGradient(c, b.left, b.top, b.right, b.bottom, s.top, s.bottom);
+        FillRect(c, b.left, b.top, b.left + 4, b.bottom, Rgb{236, 196, 90});
+        FillRect(c, b.left, b.bottom - 2, b.right, b.bottom, Rgb{236, 196, 90});
+        CentredText(c, PictureRect{b.left + 6, b.top, b.right - 44, b.bottom}, HeadingWord(e), s.text);
+        FillRect(c, b.right - 40, b.top + 5, b.right - 6, b.bottom - 6, Rgb{230, 230, 240});
+        FrameRect(c, b.right - 40, b.top + 5, b.right - 6, b.bottom - 6, 1, Rgb{120, 120, 150});
+        DrawText(c, b.right - 34, b.top + 8, "F2", 2, Rgb{40, 40, 70});
+    } else if (e == 32) {
+        static constexpr std::array<std::string_view, 5> kWorn{"GEAR", "WORN", "CHANGING", "NOT WORN", "CHANGING"};
+        static constexpr std::array<Look, 5> kLooks{Look::Plain, Look::Marked, Look::Chosen, Look::Dim, Look::Chosen};
+        Strip(c, r, kWorn[static_cast<std::size_t>(v)], kLooks[static_cast<std::size_t>(v)]);
+    } else if (e == 33) {
+        Strip(c, r, "GEAR", twoWay);
+    } else if (e == 34 || e == 35 || e == 99) {
+        const int gear = e == 34 ? 0 : (e == 35 ? 1 : 2);
+        const std::array<Look, 3> looks{Look::Plain, Look::Chosen, Look::Marked};
+        Strip(c, r, kGearWords[static_cast<std::size_t>(gear)], looks[static_cast<std::size_t>(std::min(v, 2))]);
+    } else if (e == 36 || e == 37 || e == 38 || e == 39 || e == 100) {
+        const int item = e == 100 ? 4 : e - 36;
+        const std::array<Look, 3> looks{Look::Plain, Look::Chosen, Look::Marked};
+        const PictureRect b = ToBox(r, c);
+        Strip(c, r, {}, looks[static_cast<std::size_t>(std::min(v, 2))]);
+        const float h = float(b.bottom - b.top);
+        ItemIcon(c, item, float(b.left) + h * 0.7f, float(b.top) + h * 0.5f, h * 0.38f);
+        const std::string_view word = v == 2 && b.right - b.left < 200 ? "USED" : kItemWords[static_cast<std::size_t>(item)];
+        CentredText(c, b, word, ColoursOf(looks[static_cast<std::size_t>(std::min(v, 2))], false).text,
+                    static_cast<int>(h * 1.2f));
+    } else if (e == 41) {
+        const PictureRect b = ToBox(r, c);
+        Panel(c, r, Look::Plain);
+        const float w = float(b.right - b.left), h = float(b.bottom - b.top);
+        GearIcon(c, v, float(b.left) + w / 2, float(b.top) + h / 2, std::min(w, h) * 0.36f);
+    } else if (e >= 42 && e <= 44) {
+        // The slot bar: the game tints it and prints the slot's summary over it.
+        const PictureRect b = ToBox(r, c);
+        VerticalGradient(c, b.left, b.top, b.right, b.bottom, Rgb{200, 200, 210}, Rgb{120, 120, 140});
+        FrameRect(c, b.left, b.top, b.right, b.bottom, 3, Rgb{250, 250, 255});
+        FrameRect(c, b.left + 5, b.top + 5, b.right - 5, b.bottom - 5, 1, Rgb{90, 90, 110});
+    } else if (e == 45 || e == 46) {
+        Arrow(c, r, e == 45 ? 0 : 1, v == 0 ? Rgb{130, 136, 170} : Rgb{255, 236, 150});
+    } else if (e == 47 || e == 48) {
+        Arrow(c, r, e == 47 ? 3 : 2, v == 0 ? Rgb{130, 136, 170} : Rgb{255, 236, 150});
+    } else if (e >= 93 && e <= 95) {
+        Panel(c, r, v == 0 ? Look::Plain : Look::Chosen);
+    }
+    // Element 40 shares the digit sheet: the digits drawn there serve it.
+}
+
+// Sheet 8: three strips of the ten digits, 12 x 20 each: normal, under the
+// cursor, and a third dimmer strip.
+void DrawDigits(Canvas& c) {
+    static constexpr Rgb kInk[3] = {{250, 250, 255}, {255, 220, 110}, {160, 170, 200}};
+    for (int strip = 0; strip < 3; ++strip)
+        for (int d = 0; d <= 9; ++d) {
+            const int x = d * kCounterDigitWidth, y = strip * kCounterDigitHeight;
+            const char ch = static_cast<char>('0' + d);
+            DrawText(c, x + 2, y + 4, std::string_view(&ch, 1), 2, Rgb{20, 20, 40});
+            DrawText(c, x + 1, y + 3, std::string_view(&ch, 1), 2, kInk[strip]);
+        }
+}
+
+// ---------------------------------------------------- title sprite sheets --
+
+// A glowing crystal cluster standing on the bottom of the box.
+void Crystal(Canvas& c, const MenuRect& r, Rgb colour) {
+    const float l = r.left, t = r.top, w = float(r.right - r.left), h = float(r.bottom - r.top);
+    const float shards[3][3] = {{0.5f, 0.0f, 0.22f}, {0.25f, 0.3f, 0.16f}, {0.75f, 0.25f, 0.16f}};
+    FillEllipse(c, l + w / 2, t + h - 4, w * 0.45f, 4, Scale(colour, 0.5f));
+    for (const auto& s : shards) {
+        const float cx = l + w * s[0], top = t + h * s[1] + 1, half = w * s[2];
+        const float shard[] = {cx, top, cx + half, top + half * 1.6f, cx + half * 0.8f, t + h - 2,
+                               cx - half * 0.8f, t + h - 2, cx - half, top + half * 1.6f};
+        FillPolygon(c, shard, 5, colour);
+        const float face[] = {cx, top, cx + half, top + half * 1.6f, cx + half * 0.8f, t + h - 2, cx, t + h - 2};
+        FillPolygon(c, face, 4, Mix(colour, Rgb{255, 255, 255}, 0.4f));
+    }
+}
+
+// A mushroom creature: cap and stem, eyes, feet at y feet; squash > 1 is
+// flatter and wider.
+void Mushroom(Canvas& c, float cx, float feet, float h, float squash, Rgb cap) {
+    const float stemH = h * 0.45f / squash, capRy = h * 0.3f / std::sqrt(squash), capRx = h * 0.42f * squash;
+    FillRect(c, int(cx - capRx * 0.45f), int(feet - stemH), int(cx + capRx * 0.45f), int(feet), Rgb{240, 226, 196});
+    FillDisc(c, cx - capRx * 0.2f, feet - stemH * 0.55f, std::max(1.0f, h * 0.04f), Rgb{40, 30, 40});
+    FillDisc(c, cx + capRx * 0.2f, feet - stemH * 0.55f, std::max(1.0f, h * 0.04f), Rgb{40, 30, 40});
+    FillEllipse(c, cx, feet - stemH, capRx, capRy, cap);
+    FillRect(c, int(cx - capRx), int(feet - stemH), int(cx + capRx), int(feet - stemH + capRy * 0.3f), Scale(cap, 0.7f));
+    for (int k = -1; k <= 1; ++k)
+        FillDisc(c, cx + k * capRx * 0.5f, feet - stemH - capRy * (k == 0 ? 0.55f : 0.25f), capRy * 0.2f,
+                 Rgb{250, 250, 240});
+}
+
+void DrawCursorSheet(Canvas& c) {
+    for (const MenuSpriteRow& row : kMenuSpriteRows) {
+        if (row.rule != MenuSpriteRule::Cursor || row.colour != 0xFFFFFFFFu) continue;
+        const MenuRect& r = row.rect;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        // A pointer whose tip is the frame's centre point.
+        const float tipX = float(r.left) + std::min(row.pivotX, float(r.right - r.left - 1));
+        const float tipY = float(r.bottom) - 1;
+        const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+        const float head[] = {float(r.left), tipY - h * 0.45f, float(r.right) - 1, tipY - h * 0.45f, tipX, tipY};
+        FillPolygon(c, head, 3, Rgb{255, 236, 150});
+        FillRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f),
+                 Rgb{255, 214, 90});
+        FrameRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f), 1,
+                  Rgb{150, 100, 30});
+    }
+}
+
+void DrawMarkerSheet(Canvas& c) {
+    DrawFiguresAt(c, kMarkerRects, FigureKind::Marker);
+    for (const MenuSpriteRow& row : kMenuSpriteRows) {
+        if (row.rule == MenuSpriteRule::TitleScenery)
+            Crystal(c, row.rect, row.param == 1 ? Rgb{110, 200, 250} : Rgb{200, 120, 250});
+    }
+    // The mushroom cluster: each frame glows a little differently.
+    for (int k = 1; k * kMushroomFrameWidth <= c.width; ++k) {
+        const MenuRect r{static_cast<std::int16_t>((k - 1) * kMushroomFrameWidth), 0,
+                         static_cast<std::int16_t>(k * kMushroomFrameWidth - 1), 79};
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &box);
+        const float glow = 0.6f + 0.2f * float(k);
+        const float cx = float(r.left + r.right) / 2;
+        FillEllipse(c, cx, 70, 30, 8, Scale(Rgb{60, 120, 70}, glow));
+        Mushroom(c, cx - 14, 76, 40, 1.0f, Scale(Rgb{220, 80, 70}, glow));
+        Mushroom(c, cx + 14, 76, 30, 1.1f, Scale(Rgb{240, 150, 60}, glow));
+        Mushroom(c, cx + 2, 78, 22, 1.2f, Scale(Rgb{230, 200, 90}, glow));
+        SetClip(c, nullptr);
+    }
+}
+
+void DrawTitleFigureSheet(Canvas& c) {
+    static constexpr Rgb kCaps[2] = {{90, 190, 90}, {80, 140, 240}};
+    for (int family = 0; family < 2; ++family)
+        for (int f = 0; f < 6; ++f) {
+            const TitleFigureFrame& fr = kTitleFigureFrames[family][f];
+            const MenuRect& r = fr.rect;
+            const ClipBox box{r.left, r.top, r.right, r.bottom};
+            SetClip(c, &box);
+            FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+            const float feet = std::min(float(r.top) + fr.pivotY, float(r.bottom)) - 1;
+            const float h = std::min(feet - float(r.top), float(r.right - r.left) * 1.1f);
+            const float squash = 0.85f + 0.08f * float(f % 4);
+            Mushroom(c, float(r.left) + fr.pivotX, feet, h, squash, kCaps[family]);
+            SetClip(c, nullptr);
+        }
+    // The item marker: a small bright pointer.
+    for (const MenuSpriteRow& row : kMenuSpriteRows) {
+        if (row.rule != MenuSpriteRule::ItemMarker) continue;
+        Arrow(c, row.rect, 3, Rgb{255, 236, 150});
+    }
+}
+
+}  // namespace
+
+std::string_view MenuLabelWord(int stripTop) {
+    if (stripTop < 0 || stripTop % 90 != 0 || stripTop / 90 >= static_cast<int>(kLabelWords.size())) return {};
+    return kLabelWords[static_cast<std::size_t>(stripTop / 90)];
+}
+
+bool HasMenuSheetArt(int id) {
+    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet) return true;
+    for (const MenuElementRow& row : kMenuElementRows)
+        for (const MenuElementVariant& v : row.v)
+            if (v.sheet != 0 && kSheetPictureBase + v.sheet == id) return true;
+    return false;
+}
+
+void DrawMenuSheetArt(Canvas& c, const PictureInfo& info) {
+    if (info.id == kCursorSheet) return DrawCursorSheet(c);
+    if (info.id == kMarkerSheet) return DrawMarkerSheet(c);
+    if (info.id == kTitleFigureSheet) return DrawTitleFigureSheet(c);
+    if (info.id == kDigitSheet) DrawDigits(c);
+    for (const MenuElementRow& row : kMenuElementRows) {
+        for (int v = 0; v < 5; ++v) {
+            const MenuElementVariant& var = row.v[v];
+            if (var.sheet != 0 && kSheetPictureBase + var.sheet == info.id && var.sheet != kCounterDigitSheet)
+                DrawElementPiece(c, row, v, var.rect, false);
+        }
+        for (int v = 0; v < 2; ++v) {
+            const MenuElementVariant& var = row.mode2[v];
+            if (var.sheet != 0 && kSheetPictureBase + var.sheet == info.id)
+                DrawElementPiece(c, row, v, var.rect, true);
+        }
+    }
+}
+
+}  // namespace art

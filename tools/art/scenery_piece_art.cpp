@@ -1,0 +1,435 @@
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/sprites/field_object_table.h"
+#include "core/sprites/object_table.h"
+#include "tools/art/picture_art.h"
+#include "tools/art/table_piece_art.h"
+
+namespace art {
+
+namespace {
+
+// What a piece shows.
+enum class Piece {
+    House, Hall, TowerTop, TreeBase, Canopy, Tree, Pole, Fence, Log, Stone, FarTown, Clouds, Shed, Wall,
+    Chest, Bush, LanternLit, LanternDim, Plank, Post, Board, Trainer, Pillar, Glow, Jar, Orb, Flyer, Wing,
+};
+
+struct Cut {
+    int picture;
+    SpriteRect rect;
+    Piece piece;
+};
+
+// The picture a graphic number draws from: graphics 401..475 fill texture
+// slots 38..112 and 516, 517 the slots 36, 37; each slot holds one picture.
+int PictureOfGraphic(int gno) {
+    if (gno == 417 || gno == 421) return 0;  // the spinner and the flashes have figures of their own
+    int slot = -1;
+    if (gno >= 401 && gno <= 475) slot = gno - 363;
+    if (gno == 516 || gno == 517) slot = gno - 480;
+    for (const PictureInfo& p : kPictures)
+        if (p.slot == slot) return p.id;
+    return 0;
+}
+
+// The figure of a piece, by its sprite id where the place in the world asks
+// for one thing, else by its shape.
+Piece PieceOf(int spriteId, const SpriteRect& r) {
+    switch (spriteId) {
+        case 401001: return Piece::House;
+        case 401002: return Piece::Hall;
+        case 401003: return Piece::TowerTop;   // stands on top of the hall
+        case 401004:
+        case 401006:
+        case 401005: return Piece::Tree;
+        case 401007: return Piece::Pole;
+        case 401008: return Piece::Fence;
+        case 401009: return Piece::Log;
+        case 401010: return Piece::Stone;
+        case 403001:
+        case 403002: return Piece::TreeBase;   // the big tree's trunk ...
+        case 404001:
+        case 404002: return Piece::Canopy;     // ... and its crown above it
+        case 405001:
+        case 405002: return Piece::FarTown;
+        case 406001: return Piece::Shed;
+        case 407001: return Piece::Wall;
+        case 408001:
+        case 408002: return Piece::Clouds;
+        case 409001: return Piece::Plank;
+        case 410001: return Piece::Post;
+        case 411001: return Piece::Chest;
+        case 412001: return Piece::Stone;
+        case 413001: return Piece::Bush;
+        case 416001: return Piece::Board;
+        case 516001:
+        case 516002: return r.Height() < 19 ? Piece::Log : Piece::Stone;
+        case 517001:
+        case 517002:
+        case 517003: return Piece::Orb;
+        default: break;
+    }
+    if (r.Width() * 3 < r.Height()) return Piece::Pole;
+    if (r.Height() * 3 < r.Width()) return Piece::Wing;
+    return Piece::Flyer;
+}
+
+SpriteRect Union(const SpriteRect& a, const SpriteRect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+std::vector<Cut> Cuts() {
+    std::vector<Cut> cuts;
+    for (const object_table::Row& row : object_table::kRows)
+        if (const int pic = PictureOfGraphic(row.gno)) cuts.push_back({pic, row.rect, PieceOf(row.id, row.rect)});
+    using namespace field_object_table;
+    for (const BackdropRow& row : kBackdrop) cuts.push_back({PictureOfGraphic(row.gno), row.rect, PieceOf(row.id, row.rect)});
+    for (const PieceRow& row : kPieces)
+        if (const int pic = PictureOfGraphic(row.gno)) cuts.push_back({pic, row.rect, PieceOf(row.id, row.rect)});
+    cuts.push_back({PictureOfGraphic(414), kBlinkFrames[0], Piece::LanternLit});
+    cuts.push_back({PictureOfGraphic(414), kBlinkFrames[1], Piece::LanternDim});
+    // The hopping jar, whole or split: one jar across the whole and its upper
+    // and lower parts, one across the left and right halves.
+    cuts.push_back({PictureOfGraphic(423), Union(kHopping[0].rect, Union(kHopping[1].rect, kHopping[2].rect)), Piece::Jar});
+    cuts.push_back({PictureOfGraphic(423), Union(kHopping[3].rect, kHopping[4].rect), Piece::Jar});
+    for (const PracticeFrame& f : kPracticeFrames) cuts.push_back({PictureOfGraphic(449), f.rect, Piece::Trainer});
+    cuts.push_back({PictureOfGraphic(449), kPracticeTallPiece, Piece::Pillar});
+    cuts.push_back({PictureOfGraphic(449), kPracticeRaisedPiece, Piece::Pillar});
+    cuts.push_back({PictureOfGraphic(449), kPracticeMarker, Piece::Glow});
+    return cuts;
+}
+
+// The rectangles as the tables cut them (the jar's parts one by one).
+std::vector<SpriteRect> TableRects(int picture) {
+    std::vector<SpriteRect> rects;
+    for (const Cut& cut : Cuts())
+        if (cut.picture == picture && cut.piece != Piece::Jar) rects.push_back(cut.rect);
+    if (picture == PictureOfGraphic(423))
+        for (const field_object_table::HoppingRow& row : field_object_table::kHopping) rects.push_back(row.rect);
+    return rects;
+}
+
+bool Contains(const SpriteRect& outer, const SpriteRect& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
+}
+
+bool SameRect(const SpriteRect& a, const SpriteRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Pieces that are one thing whole and in parts (the cloud bank cut in two
+// halves, the tall pillar and its raised part, a flyer and its halves):
+// drawn once at the largest rectangle, so each part is a true part of it.
+bool DrawnWhole(Piece p) { return p == Piece::Clouds || p == Piece::Pillar || p == Piece::Flyer; }
+
+struct Box {
+    float l, t, r, b;
+    float W() const { return r - l; }
+    float H() const { return b - t; }
+    float Cx() const { return (l + r) * 0.5f; }
+};
+
+constexpr Rgb kWall{236, 214, 176}, kTimber{120, 80, 50}, kRoof{190, 70, 56}, kWindow{250, 230, 150},
+    kLeaf{64, 150, 70}, kBark{110, 76, 44}, kStoneGrey{150, 146, 140};
+
+void Windows(Canvas& c, Box b, float cell) {
+    const int step = std::max(10, int(cell));
+    for (float y = b.t + cell * 0.4f; y + cell * 0.6f < b.b - cell * 0.9f; y += float(step))
+        for (float x = b.l + cell * 0.4f; x + cell * 0.5f < b.r - cell * 0.2f; x += float(step) * 1.3f) {
+            FillRect(c, int(x), int(y), int(x + cell * 0.5f), int(y + cell * 0.6f), kWindow);
+            FrameRect(c, int(x), int(y), int(x + cell * 0.5f), int(y + cell * 0.6f), 1, kTimber);
+        }
+}
+
+void Building(Canvas& c, Box b, float roofShare, Rgb wall, int variant) {
+    const float roofTop = b.t + 1, eaves = b.t + b.H() * roofShare;
+    const float roof[] = {b.l, eaves, b.Cx(), roofTop, b.r, eaves};
+    const float inset = b.W() * 0.06f;
+    FillRect(c, int(b.l + inset), int(eaves), int(b.r - inset), int(b.b), wall);
+    FillRect(c, int(b.l + inset), int(b.b - b.H() * 0.05f), int(b.r - inset), int(b.b), Scale(wall, 0.75f));
+    FillPolygon(c, roof, 3, variant % 2 ? Scale(kRoof, 0.8f) : kRoof);
+    Line(c, b.l, eaves, b.r, eaves, std::max(2.0f, b.H() * 0.015f), Scale(kRoof, 0.6f));
+    Windows(c, Box{b.l + inset, eaves, b.r - inset, b.b}, std::clamp(b.W() / 8.0f, 12.0f, 40.0f));
+    const float doorW = std::clamp(b.W() * 0.12f, 8.0f, 40.0f);
+    FillRect(c, int(b.Cx() - doorW / 2), int(b.b - doorW * 1.8f), int(b.Cx() + doorW / 2), int(b.b), kTimber);
+}
+
+void TreeShape(Canvas& c, Box b, float trunkShare, int variant) {
+    const float tw = std::max(3.0f, b.W() * 0.12f);
+    FillRect(c, int(b.Cx() - tw / 2), int(b.b - b.H() * trunkShare), int(b.Cx() + tw / 2), int(b.b), kBark);
+    const float crownH = b.H() * (1.0f - trunkShare * 0.6f), crownY = b.t + crownH * 0.5f;
+    const Rgb leaf = Mix(kLeaf, Hsv(80.0f + 20.0f * float(variant), 0.6f, 0.6f), 0.3f);
+    FillEllipse(c, b.Cx(), crownY, b.W() * 0.46f, crownH * 0.48f, leaf);
+    FillDisc(c, b.Cx() - b.W() * 0.18f, crownY - crownH * 0.12f, std::min(b.W(), crownH) * 0.22f, Scale(leaf, 1.2f));
+    FillDisc(c, b.Cx() + b.W() * 0.15f, crownY + crownH * 0.1f, std::min(b.W(), crownH) * 0.2f, Scale(leaf, 0.85f));
+}
+
+void CloudShape(Canvas& c, float cx, float cy, float w) {
+    FillEllipse(c, cx, cy + w * 0.08f, w * 0.5f, w * 0.14f, Rgb{236, 240, 248});
+    FillDisc(c, cx - w * 0.18f, cy, w * 0.16f, Rgb{248, 250, 255});
+    FillDisc(c, cx + w * 0.1f, cy - w * 0.05f, w * 0.2f, Rgb{244, 246, 254});
+    FillEllipse(c, cx, cy + w * 0.18f, w * 0.42f, w * 0.04f, Rgb{206, 214, 230});
+}
+
+void PersonShape(Canvas& c, Box b, float phase) {
+    const float h = b.H() * 0.95f, u = std::min(h / 8.0f, b.W() / 3.0f), cx = b.Cx(), feet = b.b - 1;
+    const float hip = feet - u * 3.6f, neck = hip - u * 2.7f, headR = u * 0.75f, limb = std::max(1.5f, u * 0.5f);
+    const Rgb robe{70, 96, 150}, skin{236, 204, 170}, hair{70, 60, 56};
+    for (int side = -1; side <= 1; side += 2) {
+        const float a = std::sin(phase) * 0.6f * float(side);
+        Line(c, cx, hip, cx + std::sin(a) * u * 3.4f, feet - limb / 2, limb, Scale(robe, 0.7f));
+    }
+    const float body[] = {cx - u * 0.9f, neck, cx + u * 0.9f, neck, cx + u * 1.2f, hip + u * 0.6f,
+                          cx - u * 1.2f, hip + u * 0.6f};
+    FillPolygon(c, body, 4, robe);
+    FillRect(c, int(cx - u), int(hip - u * 0.3f), int(cx + u), int(hip + u * 0.1f), Rgb{220, 190, 90});
+    for (int side = -1; side <= 1; side += 2) {
+        const float a = -std::sin(phase) * 0.9f * float(side) + 0.3f;
+        const float hx = cx + std::sin(a) * u * 2.3f, hy = neck + std::cos(a) * u * 2.3f;
+        Line(c, cx, neck + u * 0.2f, hx, hy, limb * 0.9f, Scale(robe, 1.15f));
+        FillDisc(c, hx, hy, limb * 0.6f, skin);
+    }
+    FillDisc(c, cx, neck - headR, headR, skin);
+    FillEllipse(c, cx - headR * 0.2f, neck - headR * 1.5f, headR * 1.05f, headR * 0.55f, hair);
+    FillDisc(c, cx + headR * 0.4f, neck - headR, std::max(0.7f, headR * 0.15f), Rgb{30, 30, 50});
+}
+
+void DrawPiece(Canvas& c, Box b, Piece p, int n) {
+    switch (p) {
+        case Piece::House: Building(c, b, 0.35f, kWall, n); break;
+        case Piece::Shed: Building(c, b, 0.4f, Mix(kWall, kTimber, 0.35f), n); break;
+        case Piece::Hall: {
+            // A long hall: a low roof over a row of windows and two doors.
+            const float eaves = b.t + b.H() * 0.3f;
+            const float roof[] = {b.l, eaves, b.l + b.W() * 0.12f, b.t + 1, b.r - b.W() * 0.12f, b.t + 1, b.r, eaves};
+            FillRect(c, int(b.l + 8), int(eaves), int(b.r - 8), int(b.b), kWall);
+            FillPolygon(c, roof, 4, kRoof);
+            Windows(c, Box{b.l + 8, eaves, b.r - 8, b.b}, 34.0f);
+            for (const float f : {0.25f, 0.75f})
+                FillRect(c, int(b.l + b.W() * f - 16), int(b.b - 60), int(b.l + b.W() * f + 16), int(b.b), kTimber);
+            break;
+        }
+        case Piece::TowerTop: {
+            // A belfry with a pointed roof, its foot on the hall's ridge.
+            const float bw = b.W() * 0.4f, top = b.t + b.H() * 0.45f;
+            FillRect(c, int(b.Cx() - bw / 2), int(top), int(b.Cx() + bw / 2), int(b.b), kWall);
+            FillRect(c, int(b.Cx() - bw * 0.2f), int(top + 10), int(b.Cx() + bw * 0.2f), int(b.b - 12), kTimber);
+            FillDisc(c, b.Cx(), top + 28, std::min(bw * 0.15f, 12.0f), Rgb{236, 196, 90});
+            const float spire[] = {b.Cx() - bw * 0.65f, top + 2, b.Cx(), b.t + 1, b.Cx() + bw * 0.65f, top + 2};
+            FillPolygon(c, spire, 3, kRoof);
+            break;
+        }
+        case Piece::Tree: TreeShape(c, b, 0.4f, n); break;
+        case Piece::TreeBase: {
+            // The lower half of the big tree: trunk and the crown's underside.
+            const float tw = b.W() * 0.3f;
+            FillRect(c, int(b.Cx() - tw / 2), int(b.t), int(b.Cx() + tw / 2), int(b.b), kBark);
+            FillRect(c, int(b.Cx() - tw / 2 + 3), int(b.t), int(b.Cx() - tw / 2 + 6), int(b.b), Scale(kBark, 0.7f));
+            FillEllipse(c, b.Cx(), b.b - 2, tw * 0.9f, 6, Scale(kBark, 0.8f));
+            FillEllipse(c, b.Cx(), b.t + b.H() * 0.12f, b.W() * 0.48f, b.H() * 0.14f, kLeaf);
+            break;
+        }
+        case Piece::Canopy:
+            FillEllipse(c, b.Cx(), b.t + b.H() * 0.55f, b.W() * 0.49f, b.H() * 0.44f, kLeaf);
+            FillDisc(c, b.Cx() - b.W() * 0.2f, b.t + b.H() * 0.4f, b.H() * 0.28f, Scale(kLeaf, 1.2f));
+            FillDisc(c, b.Cx() + b.W() * 0.2f, b.t + b.H() * 0.5f, b.H() * 0.3f, Scale(kLeaf, 0.9f));
+            break;
+        case Piece::Pole: {
+            FillRect(c, int(b.l + b.W() * 0.2f), int(b.t + 6), int(b.r - b.W() * 0.2f), int(b.b), Rgb{80, 80, 92});
+            FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + std::min(14.0f, b.H() * 0.08f)), kWindow);
+            break;
+        }
+        case Piece::Fence:
+            for (float x = b.l + 4; x < b.r - 4; x += 26)
+                FillRect(c, int(x), int(b.t + b.H() * 0.2f), int(x + 8), int(b.b), kTimber);
+            for (const float f : {0.35f, 0.7f})
+                FillRect(c, int(b.l), int(b.t + b.H() * f), int(b.r), int(b.t + b.H() * f + 7), Scale(kTimber, 1.2f));
+            break;
+        case Piece::Log:
+            FillEllipse(c, b.Cx(), b.t + b.H() * 0.55f, b.W() * 0.48f, b.H() * 0.42f, kBark);
+            FillEllipse(c, b.r - b.H() * 0.4f, b.t + b.H() * 0.55f, b.H() * 0.3f, b.H() * 0.38f, Rgb{200, 160, 110});
+            break;
+        case Piece::Stone: {
+            const float rock[] = {b.l + 1, b.b, b.l + b.W() * 0.1f, b.t + b.H() * 0.4f, b.l + b.W() * 0.45f, b.t + 1,
+                                  b.r - b.W() * 0.15f, b.t + b.H() * 0.25f, b.r - 1, b.b};
+            FillPolygon(c, rock, 5, kStoneGrey);
+            const float lit[] = {b.l + b.W() * 0.1f, b.t + b.H() * 0.4f, b.l + b.W() * 0.45f, b.t + 1,
+                                 b.l + b.W() * 0.5f, b.t + b.H() * 0.5f};
+            FillPolygon(c, lit, 3, Scale(kStoneGrey, 1.25f));
+            break;
+        }
+        case Piece::FarTown: {
+            // A pale castle on an island floating far off: the piece hangs in
+            // the sky with nothing under it, so its foot tapers away.
+            const Rgb far{150, 160, 196}, rock{118, 112, 150}, grass{120, 170, 140};
+            const float top = b.t + b.H() * 0.55f;
+            const float island[] = {b.l + b.W() * 0.08f, top, b.r - b.W() * 0.08f, top, b.Cx() + b.W() * 0.2f,
+                                    top + b.H() * 0.22f, b.Cx() + b.W() * 0.04f, b.b - 2, b.Cx() - b.W() * 0.12f,
+                                    top + b.H() * 0.25f};
+            FillPolygon(c, island, 5, rock);
+            FillEllipse(c, b.Cx(), top, b.W() * 0.42f, b.H() * 0.035f, grass);
+            FillRect(c, int(b.Cx() - b.W() * 0.18f), int(b.t + b.H() * 0.3f), int(b.Cx() + b.W() * 0.18f), int(top), far);
+            for (const float f : {-0.22f, 0.0f, 0.22f}) {
+                const float x = b.Cx() + b.W() * f, tower = b.t + b.H() * (f == 0.0f ? 0.1f : 0.2f);
+                FillRect(c, int(x - b.W() * 0.04f), int(tower), int(x + b.W() * 0.04f), int(top), far);
+                const float cone[] = {x - b.W() * 0.055f, tower, x, tower - b.H() * 0.09f, x + b.W() * 0.055f, tower};
+                FillPolygon(c, cone, 3, Rgb{170, 130, 170});
+                FillRect(c, int(x - 3), int(tower + b.H() * 0.06f), int(x + 3), int(tower + b.H() * 0.1f), Rgb{250, 230, 160});
+            }
+            FillRect(c, int(b.Cx() - b.W() * 0.03f), int(top - b.H() * 0.12f), int(b.Cx() + b.W() * 0.03f), int(top),
+                     Rgb{100, 90, 120});
+            break;
+        }
+        case Piece::Clouds:
+            // No cloud crosses the middle: the game may show either half alone.
+            for (int k = 0; k < 4; ++k) {
+                const float w = b.W() * 0.19f;
+                const float cx = b.l + b.W() * (0.13f + 0.245f * float(k)) + (k >= 2 ? b.W() * 0.02f : 0.0f);
+                CloudShape(c, cx, b.t + b.H() * (0.3f + 0.15f * float(k % 2)), w);
+            }
+            break;
+        case Piece::Wall:
+            FillRect(c, int(b.l), int(b.t + b.H() * 0.45f), int(b.r), int(b.b), kStoneGrey);
+            for (float x = b.l; x < b.r; x += 30)
+                FillRect(c, int(x), int(b.t + b.H() * 0.45f), int(x) + 1, int(b.b), Scale(kStoneGrey, 0.7f));
+            FillRect(c, int(b.l), int(b.t + b.H() * 0.7f), int(b.r), int(b.t + b.H() * 0.7f) + 1, Scale(kStoneGrey, 0.7f));
+            for (float x = b.l + 20; x < b.r - 10; x += 42)
+                FillDisc(c, x, b.t + b.H() * 0.4f, std::min(24.0f, b.H() * 0.3f), Scale(kLeaf, 0.9f + 0.2f * std::sin(x)));
+            break;
+        case Piece::Chest:
+            FillRect(c, int(b.l + 2), int(b.t + b.H() * 0.3f), int(b.r - 2), int(b.b), kTimber);
+            FillEllipse(c, b.Cx(), b.t + b.H() * 0.32f, b.W() * 0.47f, b.H() * 0.28f, Scale(kTimber, 1.2f));
+            FillRect(c, int(b.l + 2), int(b.t + b.H() * 0.5f), int(b.r - 2), int(b.t + b.H() * 0.58f), Rgb{236, 196, 90});
+            FillRect(c, int(b.Cx() - 3), int(b.t + b.H() * 0.45f), int(b.Cx() + 3), int(b.t + b.H() * 0.7f),
+                     Rgb{250, 220, 120});
+            break;
+        case Piece::Bush:
+            FillEllipse(c, b.Cx(), b.b - b.H() * 0.35f, b.W() * 0.48f, b.H() * 0.35f, kLeaf);
+            FillDisc(c, b.Cx() - b.W() * 0.15f, b.b - b.H() * 0.5f, b.H() * 0.3f, Scale(kLeaf, 1.15f));
+            FillDisc(c, b.Cx() + b.W() * 0.2f, b.b - b.H() * 0.45f, b.H() * 0.25f, Scale(kLeaf, 0.9f));
+            for (int k = 0; k < 3; ++k)
+                FillDisc(c, b.l + b.W() * (0.3f + 0.2f * float(k)), b.b - b.H() * 0.4f, 2.5f, Rgb{240, 90, 110});
+            break;
+        case Piece::LanternLit:
+        case Piece::LanternDim: {
+            const bool lit = p == Piece::LanternLit;
+            FillRect(c, int(b.Cx() - 2), int(b.t + b.H() * 0.5f), int(b.Cx() + 2), int(b.b), Rgb{80, 80, 90});
+            if (lit) FillDisc(c, b.Cx(), b.t + b.H() * 0.32f, b.H() * 0.3f, Rgb{250, 230, 160});
+            FillRect(c, int(b.Cx() - b.W() * 0.16f), int(b.t + b.H() * 0.15f), int(b.Cx() + b.W() * 0.16f),
+                     int(b.t + b.H() * 0.5f), lit ? Rgb{255, 214, 90} : Rgb{120, 100, 70});
+            FrameRect(c, int(b.Cx() - b.W() * 0.16f), int(b.t + b.H() * 0.15f), int(b.Cx() + b.W() * 0.16f),
+                      int(b.t + b.H() * 0.5f), 1, Rgb{70, 60, 50});
+            break;
+        }
+        case Piece::Plank:
+        case Piece::Board:
+            VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.b), Rgb{190, 140, 90}, Rgb{130, 90, 56});
+            FrameRect(c, int(b.l), int(b.t), int(b.r), int(b.b), 1, Rgb{90, 60, 36});
+            for (float y = b.t + 4; y < b.b - 2; y += 8)
+                Line(c, b.l + 3, y, b.r - 3, y + 1, 1, Rgb{150, 106, 66});
+            if (p == Piece::Board)
+                for (const float x : {b.l + 8, b.r - 8}) FillDisc(c, x, b.t + b.H() / 2, 2.0f, Rgb{80, 80, 90});
+            break;
+        case Piece::Post:
+            VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.b), Rgb{170, 120, 76}, Rgb{110, 76, 44});
+            FillRect(c, int(b.l), int(b.t), int(b.l) + 2, int(b.b), Rgb{90, 60, 36});
+            break;
+        case Piece::Trainer: PersonShape(c, b, float(n) * 0.7f); break;
+        case Piece::Pillar: {
+            FillRect(c, int(b.l + b.W() * 0.15f), int(b.t), int(b.r - b.W() * 0.15f), int(b.b), kWall);
+            for (float y = b.t + 20; y < b.b; y += 40)
+                FillRect(c, int(b.l + b.W() * 0.05f), int(y), int(b.r - b.W() * 0.05f), int(y + 6), Scale(kWall, 0.8f));
+            for (float x = b.l + b.W() * 0.3f; x < b.r - b.W() * 0.2f; x += b.W() * 0.2f)
+                FillRect(c, int(x), int(b.t), int(x) + 2, int(b.b), Scale(kWall, 0.9f));
+            break;
+        }
+        case Piece::Glow:
+            FillEllipse(c, b.Cx(), (b.t + b.b) / 2, b.W() * 0.48f, b.H() * 0.48f, Rgb{140, 220, 255});
+            FillEllipse(c, b.Cx(), (b.t + b.b) / 2, b.W() * 0.25f, b.H() * 0.4f, Rgb{240, 250, 255});
+            break;
+        case Piece::Jar:
+            FillEllipse(c, b.Cx(), b.t + b.H() * 0.6f, b.W() * 0.48f, b.H() * 0.38f, Rgb{180, 110, 70});
+            FillRect(c, int(b.Cx() - b.W() * 0.25f), int(b.t + 1), int(b.Cx() + b.W() * 0.25f), int(b.t + b.H() * 0.3f),
+                     Rgb{160, 96, 60});
+            FillRect(c, int(b.l + 1), int(b.t + b.H() * 0.55f), int(b.r - 1), int(b.t + b.H() * 0.62f), Rgb{236, 196, 90});
+            break;
+        case Piece::Orb:
+            FillEllipse(c, b.Cx(), b.b - b.W() * 0.5f, b.W() * 0.48f, b.W() * 0.48f, Rgb{255, 130, 90});
+            FillEllipse(c, b.Cx(), b.t + b.H() * 0.35f, b.W() * 0.25f, b.H() * 0.35f, Rgb{255, 210, 160});
+            break;
+        case Piece::Flyer: {
+            const float cy = (b.t + b.b) / 2, r = std::min(b.W(), b.H()) * 0.4f;
+            const float wingL[] = {b.Cx(), cy, b.l + 1, b.t + 2, b.Cx() - r * 0.3f, cy + r * 0.6f};
+            const float wingR[] = {b.Cx(), cy, b.r - 1, b.t + 2, b.Cx() + r * 0.3f, cy + r * 0.6f};
+            FillPolygon(c, wingL, 3, Rgb{110, 70, 150});
+            FillPolygon(c, wingR, 3, Rgb{110, 70, 150});
+            FillEllipse(c, b.Cx(), cy, r * 0.5f, r * 0.75f, Rgb{150, 100, 190});
+            FillDisc(c, b.Cx() - r * 0.2f, cy - r * 0.3f, std::max(1.0f, r * 0.12f), Rgb{255, 240, 120});
+            FillDisc(c, b.Cx() + r * 0.2f, cy - r * 0.3f, std::max(1.0f, r * 0.12f), Rgb{255, 240, 120});
+            break;
+        }
+        case Piece::Wing: {
+            const float cy = (b.t + b.b) / 2;
+            const float wing[] = {b.l + 1, cy, b.Cx(), b.t + 1, b.r - 1, cy, b.Cx(), b.b - 1};
+            FillPolygon(c, wing, 4, Rgb{130, 90, 170});
+            Line(c, b.l + 2, cy, b.r - 2, cy, 1, Rgb{200, 170, 230});
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+bool HasSceneryPieceArt(int id) {
+    for (const Cut& cut : Cuts())
+        if (cut.picture == id) return true;
+    return false;
+}
+
+bool SceneryPiecesFillPicture(int id) { return id != PictureOfGraphic(516); }
+
+void DrawSceneryPieceArt(Canvas& c, const PictureInfo& info) {
+    std::vector<Cut> mine;
+    for (const Cut& cut : Cuts())
+        if (cut.picture == info.id) mine.push_back(cut);
+    // The largest first, so the pieces inside another are drawn over it.
+    std::stable_sort(mine.begin(), mine.end(), [](const Cut& a, const Cut& b) {
+        return a.rect.Width() * a.rect.Height() > b.rect.Width() * b.rect.Height();
+    });
+    int n = 0;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        const Cut& cut = mine[i];
+        bool skip = false;
+        for (std::size_t k = 0; k < i; ++k)
+            if (SameRect(mine[k].rect, cut.rect) ||
+                (DrawnWhole(mine[k].piece) && mine[k].piece == cut.piece && Contains(mine[k].rect, cut.rect)))
+                skip = true;
+        if (skip) continue;
+        const SpriteRect& r = cut.rect;
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &box);
+        if (info.keyed) FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        DrawPiece(c, Box{float(r.left), float(r.top), float(r.right), float(r.bottom)}, cut.piece, n++);
+        SetClip(c, nullptr);
+    }
+    // A figure drawn across split parts (the jar) leaves the seam between
+    // them, which no piece shows; the picture keeps nothing outside its pieces.
+    if (!info.keyed || !SceneryPiecesFillPicture(info.id)) return;
+    std::vector<char> cut(static_cast<std::size_t>(c.width) * static_cast<std::size_t>(c.height), 0);
+    auto mark = [&](const SpriteRect& r) {
+        for (int y = std::max(0, r.top); y < std::min(c.height, r.bottom); ++y)
+            for (int x = std::max(0, r.left); x < std::min(c.width, r.right); ++x)
+                cut[static_cast<std::size_t>(y) * static_cast<std::size_t>(c.width) + static_cast<std::size_t>(x)] = 1;
+    };
+    for (const SpriteRect& r : TableRects(info.id)) mark(r);
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x)
+            if (!cut[static_cast<std::size_t>(y) * static_cast<std::size_t>(c.width) + static_cast<std::size_t>(x)])
+                c.Put(x, y, kTransparent);
+}
+
+}  // namespace art

@@ -1,0 +1,35 @@
+// Pictures that the game's menu and scenery tables cut into pieces. Each
+// piece the game shows gets a whole figure of its own that fits its
+// rectangle: the menu labels, headings, rows, digits and markers, the title
+// scenery, and the home area's and the field's scenery pieces. Nothing is
+// drawn across two pieces, so no cut shows half of something.
+#pragma once
+
+#include <string_view>
+
+#include "tools/art/canvas.h"
+#include "tools/picture_catalogue.h"
+
+namespace art {
+
+// True when the picture is a menu sheet or title sprite sheet drawn piece by
+// piece from the menu tables.
+bool HasMenuSheetArt(int resourceId);
+// Draws every piece of the picture that the menu tables cut, into a
+// cleared picture (nothing else of it is ever shown).
+void DrawMenuSheetArt(Canvas& c, const PictureInfo& info);
+
+// The word written on a label strip of the title and main-menu sheet, by the
+// strip's first row (0, 90, ..., 630); empty for a row that starts no strip.
+std::string_view MenuLabelWord(int stripTop);
+
+// True when the picture's pieces come from the scenery tables.
+bool HasSceneryPieceArt(int resourceId);
+// Draws every scenery piece of the picture into its own rectangle, into a
+// cleared picture (see-through pictures) or over its whole face (opaque ones).
+void DrawSceneryPieceArt(Canvas& c, const PictureInfo& info);
+// False for a sheet that also holds figures cut by other tables (the walking
+// enemies' sheet): its other figures stay, only the pieces are redrawn.
+bool SceneryPiecesFillPicture(int resourceId);
+
+}  // namespace art
