@@ -178,3 +178,19 @@ TEST(TablePieceArt, PiecesComeOutTheSameOnEveryBuild) {
     const art::Canvas c = Draw(108), d = Draw(108);
     EXPECT_TRUE(c.pixels == d.pixels);
 }
+
+TEST(TablePieceArt, FarHillBandsJoinWithoutAStep) {
+    // The stage lays the three bands of far hills side by side on one bottom
+    // line, in turn: each band's crest must reach its two edges at the same
+    // height above its bottom as every other band's.
+    std::set<int> edgeRises;
+    for (const int id : {123, 124, 126}) {
+        const art::Canvas band = Draw(id);
+        for (const int x : {0, band.width - 1}) {
+            int rise = 0;
+            while (rise < band.height && Lit(band, x, band.height - 1 - rise)) ++rise;
+            edgeRises.insert(rise);
+        }
+    }
+    EXPECT_EQ(edgeRises.size(), 1u);
+}

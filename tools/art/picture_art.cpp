@@ -554,13 +554,17 @@ void DrawFarBand(Canvas& c, const PictureInfo& info) {
     const Palette p = ThemePalette(PictureTheme::Field);
     const float seed = float(info.id % 7);
     const float w = float(c.width);
-    // Whole periods across the width, so panels meet without a seam.
+    // The three bands stand on one bottom line and follow one another across
+    // the stage: every band's crest meets its edges at the same height above
+    // its bottom, level, so neighbouring panels join without a step.
     for (int x = 0; x < c.width; ++x) {
         const float t = float(x) / w * 2.0f * kPi;
-        const float crest = c.height * (0.35f + 0.12f * std::sin(2 * t + seed) + 0.08f * std::sin(5 * t + 2 * seed) +
-                                        0.04f * std::sin(11 * t + seed));
+        const float edgeFade = 0.5f - 0.5f * std::cos(t);
+        const float rise = 110.0f + edgeFade * (26.0f * std::sin(2 * t + seed) + 14.0f * std::sin(5 * t + 2 * seed) +
+                                                6.0f * std::sin(11 * t + seed));
+        const float crest = float(c.height) - rise;
         for (int y = static_cast<int>(crest); y < c.height; ++y) {
-            const float depth = float(y - crest) / float(c.height);
+            const float depth = float(y - crest) / 190.0f;  // in pixels, the same shading in every band
             Plot(c, x, y, Solid(Mix(Scale(p.mid, 0.9f + 0.1f * Noise(x / 4, y / 4, SeedOf(info))), p.dark, depth * 1.6f)));
         }
         if (x % 37 == 11) {  // trees on the crest

@@ -230,7 +230,8 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             FillRect(c, int(b.Cx() - tw / 2), int(b.t), int(b.Cx() + tw / 2), int(b.b), kBark);
             FillRect(c, int(b.Cx() - tw / 2 + 3), int(b.t), int(b.Cx() - tw / 2 + 6), int(b.b), Scale(kBark, 0.7f));
             FillEllipse(c, b.Cx(), b.b - 2, tw * 0.9f, 6, Scale(kBark, 0.8f));
-            FillEllipse(c, b.Cx(), b.t + b.H() * 0.12f, b.W() * 0.48f, b.H() * 0.14f, kLeaf);
+            // The lower rim of the crown, which the piece above carries on.
+            FillEllipse(c, b.Cx(), b.t, b.W() * 0.46f, b.H() * 0.16f, kLeaf);
             break;
         }
         case Piece::Canopy:
