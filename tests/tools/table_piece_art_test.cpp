@@ -194,3 +194,29 @@ TEST(TablePieceArt, FarHillBandsJoinWithoutAStep) {
     }
     EXPECT_EQ(edgeRises.size(), 1u);
 }
+
+TEST(TablePieceArt, SceneryThatReachesTheGroundStandsOnIt) {
+    // A piece whose bottom edge lands on the ground line (y 640, give or take
+    // the few pixels the tables sink it) must show something along that
+    // edge, or it floats above the ground.
+    struct Placed {
+        int graphic;
+        SpriteRect rect;
+        float screenBottom;
+    };
+    std::vector<Placed> placed;
+    for (const object_table::Row& r : object_table::kRows)
+        if (r.gno >= 401 && (r.place == object_table::Place::World || r.place == object_table::Place::WorldCallerX))
+            placed.push_back({r.gno, r.rect, float(r.y) - r.pivot.y + float(r.rect.Height())});
+    for (const field_object_table::BackdropRow& r : field_object_table::kBackdrop)
+        placed.push_back({r.gno, r.rect, float(r.y) - r.pivot.y + float(r.rect.Height())});
+    int onGround = 0;
+    for (const Placed& p : placed) {
+        if (p.screenBottom < 636 || p.screenBottom > 646) continue;
+        ++onGround;
+        SCOPED_TRACE(p.graphic);
+        const art::Canvas c = Draw(PictureOf(p.graphic));
+        EXPECT_GT(LitIn(c, {p.rect.left, p.rect.bottom - 4, p.rect.right, p.rect.bottom}), 0);
+    }
+    EXPECT_GE(onGround, 6);
+}
