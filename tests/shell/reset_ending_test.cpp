@@ -1,13 +1,7 @@
 // The staff roll and the data reset, called as the frame driver calls them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
-#include <vector>
 
 #include "areas/era00_era01/reset_hooks.h"
 #include "areas/era02/reset_hooks.h"
@@ -17,38 +11,16 @@
 #include "core/residency.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
+#include "shell/save_dir_fixture.h"
 #include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-class ResetTest : public ::testing::Test {
+class ResetTest : public SaveDirTest {
 protected:
-    void SetUp() override {
-        previous_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "qm_reset_XXXXXX").string();
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        ASSERT_NE(mkdtemp(buffer.data()), nullptr);
-        dir_ = buffer.data();
-        fs::current_path(dir_);
-        fs::create_directories("Data/Save");
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    static std::string TraceLog() {
-        std::ifstream in("Data/Save/SaveS0.txt");
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     // Calls the reset until it reports 99; returns the number of calls.
     static int RunReset(std::int32_t mode, int maxCalls = 20) {
         ResetGameData(0);
@@ -56,7 +28,6 @@ protected:
             if (ResetGameData(mode) == 99) return call;
         return 0;
     }
-    fs::path previous_, dir_;
 };
 
 // A game well under way: many words away from their start values.

@@ -5,31 +5,22 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 #include "core/player.h"
+#include "shell/save_dir_fixture.h"
 #include "shell/save_slots.h"
 #include "shell/trace_log.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string SlotTextWithGold(std::int32_t gold) {
     Gold = gold;
@@ -38,16 +29,9 @@ std::string SlotTextWithGold(std::int32_t gold) {
     return FormatGdata(image);
 }
 
-TEST(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
-    const fs::path previous = fs::current_path();
-    std::string pattern = (fs::temp_directory_path() / "qm_kill_XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    ASSERT_NE(mkdtemp(buffer.data()), nullptr);
-    const fs::path dir = buffer.data();
-    fs::current_path(dir);
-    fs::create_directories("Data/Save");
+class SaveKillTest : public SaveDirTest {};
 
+TEST_F(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
     TraceSample.year = 2026;
     TraceSample.month = 1;
     TraceSample.day = 2;
@@ -81,7 +65,7 @@ TEST(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
         int status = 0;
         waitpid(child, &status, 0);
 
-        const std::string now = ReadFile("Data/Save/Save01.txt");
+        const std::string now = ReadWholeFile("Data/Save/Save01.txt");
         if (now == oldText) ++sawOld;
         else if (now == newText) ++sawNew;
         else FAIL() << "round " << round << ": the slot holds " << now.size() << " bytes of neither game";
@@ -97,10 +81,6 @@ TEST(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
     ASSERT_TRUE(SaveGdata(1));
     for (const auto& entry : fs::directory_iterator("Data/Save"))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
-
-    fs::current_path(previous);
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
 }  // namespace

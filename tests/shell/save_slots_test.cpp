@@ -2,12 +2,9 @@
 // that a bad slot never half-loads or disturbs the other slots.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "areas/era00_era01/reset_hooks.h"
@@ -15,6 +12,7 @@
 #include "areas/era03/reset_hooks.h"
 #include "areas/era04_stage/reset_hooks.h"
 #include "core/player.h"
+#include "shell/save_dir_fixture.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
@@ -25,17 +23,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SaveSlotTest : public ::testing::Test {
+class SaveSlotTest : public SaveDirTest {
 protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "qm_slots_XXXXXX").string();
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        ASSERT_NE(mkdtemp(buffer.data()), nullptr);
-        dir_ = buffer.data();
-        fs::current_path(dir_);
-        fs::create_directories("Data/Save");
+        ASSERT_NO_FATAL_FAILURE(SaveDirTest::SetUp());
         // A sampled date, as the text pass leaves it during play.
         TraceSample.year = 2026;
         TraceSample.month = 12;
@@ -44,17 +35,7 @@ protected:
         TraceSample.minute = 30;
         TraceSample.second = 15;
     }
-    void TearDown() override {
-        fs::current_path(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string Read(const std::string& path) { return ReadWholeFile(path); }
     static void Write(const std::string& path, const std::string& text) {
         std::ofstream out(path, std::ios::binary);
         out << text;
@@ -70,7 +51,6 @@ protected:
         }
         return lines;
     }
-    fs::path previous_, dir_;
 };
 
 // A game in progress with a distinct value in many saved words.

@@ -2,13 +2,7 @@
 // the texture creation step stood in for by ServeRequests.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
-#include <vector>
 
 #include "areas/era00_era01/reset_hooks.h"
 #include "areas/era02/reset_hooks.h"
@@ -17,31 +11,15 @@
 #include "core/hud.h"
 #include "core/player.h"
 #include "shell/graphics.h"
+#include "shell/save_dir_fixture.h"
 #include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-class TransitionTest : public ::testing::Test {
+class TransitionTest : public SaveDirTest {
 protected:
-    void SetUp() override {
-        previous_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "qm_trans_XXXXXX").string();
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        ASSERT_NE(mkdtemp(buffer.data()), nullptr);
-        dir_ = buffer.data();
-        fs::current_path(dir_);
-        fs::create_directories("Data/Save");
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
     // What the creation step does for the tests: every pending request is
     // served.
     static void ServeRequests() {
@@ -61,13 +39,6 @@ protected:
         }
         return 0;
     }
-    static std::string TraceLog() {
-        std::ifstream in("Data/Save/SaveS0.txt");
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    fs::path previous_, dir_;
 };
 
 TEST_F(TransitionTest, StageToMenuAndBackPutsTheHeroineWhereSheWas) {
