@@ -8,6 +8,31 @@
 #include <cstdint>
 
 // ---------------------------------------------------------------- main menu
+// Where a menu screen's fall-in brings the heroine down.
+struct FallInFloor {
+    std::int32_t fallsWhileAbove;  // the drop adds to y only while y is above this
+    std::int32_t landsFrom;        // a y at or below this counts as landed
+    std::int32_t floorY;           // where she stands once landed
+    std::int32_t standX;           // where she stands after getting up
+};
+// Steps the heroine's drop into a menu screen and her landing: 1 falls
+// (pose 16), 2 has landed (0.02 s), 3 crouches (pose 26, 0.3 s), 4 rises
+// (pose 45, 0.1 s), 5 stands at standX (pose 22) and goes on to 6, which
+// holds. stamp is the real time the step began.
+void StepMenuFallIn(std::uint32_t& step, double& stamp, const FallInFloor& floor);
+// The equipment and item screens stand her lower and further left than the
+// main menu does.
+inline constexpr FallInFloor kSubScreenFloor = {423, 372, 450, 110};
+// The view at the origin and the heroine standing at the menu's left,
+// facing right.
+void StandHeroineAtMenuLeft();
+// The slot and settings screens: the menu backdrop with the heroine standing
+// at its left, the title's figures hidden, the view at the origin.
+void ShowHeroineOnMenuBackdrop();
+// Puts the heroine and the view back where the stage had them when the menu
+// opened (or where a loaded game left them).
+void PutHeroineBackOnStage();
+
 // The in-game menu, every frame of phase 0 while MenuFlowState.Active is 1.
 void UpdateMainMenu();
 // Every frame of phase 0: steps whichever screens and figures are open.
@@ -77,6 +102,10 @@ void MarkSlotEmpty(std::int32_t slot);
 void MoveSlotCursor();
 // Row colours, figure height and slot labels of the chosen slot.
 void ShowSlotChoice();
+// The loaded game takes over: its menu page, the stage running again, the
+// play clock going on from the loaded play time, and the previous-frame
+// position matching the restored one.
+void ResumeLoadedGame();
 
 // --------------------------------------------------------- device settings
 void UpdateSettingsScreen();

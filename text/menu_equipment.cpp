@@ -446,40 +446,7 @@ void RunIntro() {
         E.introStamp = Now();
         intro = 1;
     }
-    const double t = Now() - E.introStamp;
-    if (intro >= 6) {
-        p.pose = 22;
-    } else if (intro == 5) {
-        p.pose = 22;
-        p.x = 110;
-        intro = 6;
-    } else if (intro == 4) {
-        p.pose = 45;
-        if (t >= 0.1) {
-            intro = 5;
-            E.introStamp = Now();
-        }
-    } else if (intro == 3) {
-        p.pose = 26;
-        if (t >= 0.3) {
-            intro = 4;
-            E.introStamp = Now();
-        }
-    } else if (intro == 2) {
-        p.pose = 16;
-        if (t >= 0.02) {
-            intro = 3;
-            E.introStamp = Now();
-        }
-    } else if (intro == 1) {
-        p.pose = 16;
-        if (p.y < 423) p.y += static_cast<std::int32_t>(813.0 * t * t);
-        if (p.y >= 372) {
-            p.y = 450;
-            intro = 2;
-            E.introStamp = Now();
-        }
-    }
+    StepMenuFallIn(intro, E.introStamp, kSubScreenFloor);
 }
 
 void HideEquipmentScreen() {

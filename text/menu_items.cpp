@@ -126,40 +126,7 @@ void RunIntro() {
         PlayerFigureShown = 1;
         I.stamp = Now();
     }
-    if (intro >= 6) {
-        p.pose = 22;
-    } else if (intro == 5) {
-        p.pose = 22;
-        p.x = 110;
-        intro = 6;
-    } else if (intro == 4) {
-        p.pose = 45;
-        if (Now() - I.stamp >= 0.1) {
-            intro = 5;
-            I.stamp = Now();
-        }
-    } else if (intro == 3) {
-        p.pose = 26;
-        if (Now() - I.stamp >= 0.3) {
-            intro = 4;
-            I.stamp = Now();
-        }
-    } else if (intro == 2) {
-        p.pose = 16;
-        if (Now() - I.stamp >= 0.02) {
-            intro = 3;
-            I.stamp = Now();
-        }
-    } else if (intro == 1) {
-        p.pose = 16;
-        const double t = Now() - I.stamp;
-        if (p.y < 423) p.y += static_cast<std::int32_t>(813.0 * t * t);
-        if (p.y >= 372) {
-            p.y = 450;
-            intro = 2;
-            I.stamp = Now();
-        }
-    }
+    StepMenuFallIn(intro, I.stamp, kSubScreenFloor);
 }
 
 void MoveCursor() {

@@ -20,6 +20,8 @@ namespace {
 MenuFlowStateRecord& M = MenuFlowState;
 MainMenuTimesRecord& T = MainMenuTimes;
 
+constexpr FallInFloor kMenuFloor = {573, 522, 600, 80};
+
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kEntries = 6;
 // Element of each entry's label, entries 1..6.
@@ -92,40 +94,7 @@ void RunIntro() {
         PlayerFigureShown = 1;
         T.intro = Now();
     }
-    if (M.IntroStep == 6) {
-        p.pose = 22;
-    } else if (M.IntroStep == 5) {
-        p.pose = 22;
-        p.x = 80;
-        M.IntroStep = 6;
-    } else if (M.IntroStep == 4) {
-        p.pose = 45;
-        if (Passed(T.intro, 0.1)) {
-            M.IntroStep = 5;
-            T.intro = Now();
-        }
-    } else if (M.IntroStep == 3) {
-        p.pose = 26;
-        if (Passed(T.intro, 0.3)) {
-            M.IntroStep = 4;
-            T.intro = Now();
-        }
-    } else if (M.IntroStep == 2) {
-        p.pose = 16;
-        if (Passed(T.intro, 0.02)) {
-            M.IntroStep = 3;
-            T.intro = Now();
-        }
-    } else if (M.IntroStep == 1) {
-        p.pose = 16;
-        const double t = Now() - T.intro;
-        if (p.y < 573) p.y += static_cast<std::int32_t>(813.0 * t * t);
-        if (p.y >= 522) {
-            p.y = 600;
-            M.IntroStep = 2;
-            T.intro = Now();
-        }
-    }
+    StepMenuFallIn(M.IntroStep, T.intro, kMenuFloor);
 }
 
 void BuildMenu() {
@@ -133,12 +102,7 @@ void BuildMenu() {
     T.choice = Now();
     M.ChoiceStep = 0;
     EnterConfirmState = 0;
-    ScrollX = 0;
-    ScrollY = 0;
-    PlayerState.x = 100;
-    PlayerState.y = 450;
-    PlayerState.pose = 22;
-    PlayerState.facing = 1;
+    StandHeroineAtMenuLeft();
     M.Cursor = 1;
     SetEntryLabels(2);
     MenuSpriteParams.EndLabelX = 857;

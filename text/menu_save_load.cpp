@@ -32,15 +32,7 @@ double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 void ShowSlotScreen(std::int32_t heading) {
-    ScrollX = 0;
-    ScrollY = 0;
-    PlayerState.x = 100;
-    PlayerState.y = 450;
-    PlayerState.pose = 22;
-    PlayerState.facing = 1;
-    for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
-    MenuBackdropShown = 1;
-    PlayerFigureShown = 1;
+    ShowHeroineOnMenuBackdrop();
     MenuElementWords.Element[heading] = 1;
     MenuSpriteParams.SlotRowsShown = 1;
     SaveScreenState.SlotPromptShown = 1;
@@ -152,17 +144,10 @@ void ReopenAfterFailedLoad() {
 void RunLoadSteps() {
     switch (SL.loadStep) {
         case 7:
-            MenuPage = LoadedMenuPage;
+            ResumeLoadedGame();
             MenuFlowState.LoadOpen = 0;
             SL.loadState = 0;
             SL.loadStep = 0;
-            GameFlowExtra.gameOverReturn = 0;
-            StageFrozenByMenu = 0;
-            GameClock.playStart = GameClock.realTime;
-            PlayerPrevFrame.scrollX = ScrollX;
-            PlayerPrevFrame.x = PlayerState.x;
-            PlayerPrevFrame.y = PlayerState.y;
-            PlayerPrevFrame.facing = PlayerState.facing;
             PhaseChangeRequest = 1;
             MenuFlowState.Active = 1;
             MenuFlowState.EnterStep = 4;
@@ -170,12 +155,7 @@ void RunLoadSteps() {
             WindowModeLock = 0;
             break;
         case 6:
-            ScrollX = MenuStageSnapshot.scrollX;
-            ScrollY = MenuStageSnapshot.scrollY;
-            PlayerState.x = MenuStageSnapshot.x;
-            PlayerState.y = MenuStageSnapshot.y;
-            PlayerState.facing = MenuStageSnapshot.facing;
-            PlayerState.pose = MenuStageSnapshot.pose;
+            PutHeroineBackOnStage();
             SL.loadStep = 7;
             break;
         case 5:
@@ -299,6 +279,18 @@ bool SlotCanBeLoaded(std::int32_t slot) {
 
 void MarkSlotEmpty(std::int32_t slot) {
     if (slot >= 1 && slot <= 3) SaveSummaries[slot].year = kErasedSlotYear;
+}
+
+void ResumeLoadedGame() {
+    MenuPage = LoadedMenuPage;
+    GameFlowExtra.gameOverReturn = 0;
+    StageFrozenByMenu = 0;
+    // The game clock runs on from the loaded play time.
+    GameClock.playStart = GameClock.realTime;
+    PlayerPrevFrame.scrollX = ScrollX;
+    PlayerPrevFrame.x = PlayerState.x;
+    PlayerPrevFrame.y = PlayerState.y;
+    PlayerPrevFrame.facing = PlayerState.facing;
 }
 
 void MoveSlotCursor() {

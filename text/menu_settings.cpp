@@ -112,15 +112,7 @@ void StepDialog() {
 
 void ShowSettingsScreen() {
     StopSound(2);
-    ScrollX = 0;
-    ScrollY = 0;
-    PlayerState.x = 100;
-    PlayerState.y = 450;
-    PlayerState.pose = 22;
-    PlayerState.facing = 1;
-    for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
-    MenuBackdropShown = 1;
-    PlayerFigureShown = 1;
+    ShowHeroineOnMenuBackdrop();
     MenuElementWords.Element[kHeading] = 1;
     MenuElementWords.Element[kEntryLabel] = 4;
     MenuSpriteParams.SlotRowsShown = 0;

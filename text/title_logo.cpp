@@ -131,24 +131,11 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
     const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
     switch (L.loadStep) {
         case 8:
-            MenuPage = LoadedMenuPage;
+            ResumeLoadedGame();
             L.loadStep = 99;
-            GameFlowExtra.gameOverReturn = 0;
-            StageFrozenByMenu = 0;
-            // The game clock runs on from the loaded play time.
-            GameClock.playStart = GameClock.realTime;
-            PlayerPrevFrame.scrollX = ScrollX;
-            PlayerPrevFrame.x = PlayerState.x;
-            PlayerPrevFrame.y = PlayerState.y;
-            PlayerPrevFrame.facing = PlayerState.facing;
             break;
         case 7:
-            ScrollX = MenuStageSnapshot.scrollX;
-            ScrollY = MenuStageSnapshot.scrollY;
-            PlayerState.x = MenuStageSnapshot.x;
-            PlayerState.y = MenuStageSnapshot.y;
-            PlayerState.facing = MenuStageSnapshot.facing;
-            PlayerState.pose = MenuStageSnapshot.pose;
+            PutHeroineBackOnStage();
             L.loadStep = 8;
             break;
         case 6:
