@@ -14,7 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
-inline std::string ReadWholeFile(const std::string& path) {
+inline std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
@@ -38,7 +38,7 @@ protected:
         std::error_code ec;
         if (!dir_.empty()) std::filesystem::remove_all(dir_, ec);
     }
-    static std::string TraceLog() { return ReadWholeFile("Data/Save/SaveS0.txt"); }
+    static std::string TraceLog() { return FileText("Data/Save/SaveS0.txt"); }
 
     std::filesystem::path previous_, dir_;
 };

@@ -65,7 +65,7 @@ TEST_F(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
         int status = 0;
         waitpid(child, &status, 0);
 
-        const std::string now = ReadWholeFile("Data/Save/Save01.txt");
+        const std::string now = FileText("Data/Save/Save01.txt");
         if (now == oldText) ++sawOld;
         else if (now == newText) ++sawNew;
         else FAIL() << "round " << round << ": the slot holds " << now.size() << " bytes of neither game";

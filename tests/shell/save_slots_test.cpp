@@ -35,7 +35,7 @@ protected:
         TraceSample.minute = 30;
         TraceSample.second = 15;
     }
-    static std::string Read(const std::string& path) { return ReadWholeFile(path); }
+    static std::string Read(const std::string& path) { return FileText(path); }
     static void Write(const std::string& path, const std::string& text) {
         std::ofstream out(path, std::ios::binary);
         out << text;
