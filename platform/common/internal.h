@@ -141,6 +141,21 @@ bool EffectGetFloat(const char* name, float& out);
 bool WritePng(const std::string& path, const std::uint8_t* rgba, int width, int height);
 bool EncodePng(const std::uint8_t* rgba, int width, int height, std::vector<std::uint8_t>& out);
 
+// ---------------------------------------------------- device callbacks --
+// The game's callbacks around its device, in the order both backends call
+// them; a callback the game did not set is skipped.
+enum class DeviceOpening { Done, CreateFailed, ResetFailed };
+// Create, then reset; a reset that fails takes the create back (lost, then
+// destroy).
+DeviceOpening OpenDevice(const Callbacks& callbacks, const BackBufferDesc& backBuffer);
+// Lost, then destroy.
+void CloseDevice(const Callbacks& callbacks);
+void LoseDevice(const Callbacks& callbacks);
+// false when the game's reset failed.
+bool ResetDevice(const Callbacks& callbacks, const BackBufferDesc& backBuffer);
+// One frame: move, then render.
+void RunFrameCallbacks(const Callbacks& callbacks, double time, float elapsed);
+
 // ------------------------------------------------------------- reports --
 // Prints a message on standard error only the first time this key is seen.
 void ReportOnce(const std::string& key, const std::string& message);

@@ -107,8 +107,7 @@ void ShutDownDevice() {
     State& s = S();
     if (!s.deviceCreated) return;
     s.deviceCreated = false;
-    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
-    if (s.callbacks.onDestroyDevice) s.callbacks.onDestroyDevice();
+    detail::CloseDevice(s.callbacks);
 }
 
 // Copies what the frame drew into its record and keeps it for rasterising.
@@ -179,8 +178,7 @@ bool RunOneFrame() {
     s.time += s.step;
     const float elapsed = float(s.step);
     detail::BeginFrameDrawing();
-    if (s.callbacks.onFrameMove) s.callbacks.onFrameMove(s.time, elapsed);
-    if (s.callbacks.onFrameRender) s.callbacks.onFrameRender(s.time, elapsed);
+    detail::RunFrameCallbacks(s.callbacks, s.time, elapsed);
     FinishFrame();
     return true;
 }
@@ -329,15 +327,10 @@ int FrameworkCreateDevice(int width, int height, bool windowed) {
     // size the display gives the window.
     s.backBuffer = s.nextBackBuffer;
     s.windowed = windowed;
-    if (s.callbacks.onCreateDevice && s.callbacks.onCreateDevice() != 0) {
-        s.exitCode = 3;
-        return -1;
-    }
-    if (s.callbacks.onResetDevice && s.callbacks.onResetDevice(s.backBuffer) != 0) {
-        if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
-        if (s.callbacks.onDestroyDevice) s.callbacks.onDestroyDevice();
-        s.exitCode = 4;
-        return -1;
+    switch (detail::OpenDevice(s.callbacks, s.backBuffer)) {
+        case detail::DeviceOpening::CreateFailed: s.exitCode = 3; return -1;
+        case detail::DeviceOpening::ResetFailed: s.exitCode = 4; return -1;
+        case detail::DeviceOpening::Done: break;
     }
     s.deviceCreated = true;
     return 0;
@@ -360,20 +353,19 @@ bool FrameworkIsWindowed() { return S().windowed; }
 void FrameworkToggleFullScreen() {
     auto& s = S();
     if (!s.deviceCreated) return;
-    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    detail::LoseDevice(s.callbacks);
     s.windowed = !s.windowed;
-    if (s.callbacks.onResetDevice) s.callbacks.onResetDevice(s.backBuffer);
+    detail::ResetDevice(s.callbacks, s.backBuffer);
 }
 
 bool FrameworkChangeDevice(int width, int height, bool windowed) {
     auto& s = S();
     if (!s.deviceCreated || width <= 0 || height <= 0) return false;
-    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    detail::LoseDevice(s.callbacks);
     s.backBuffer = BackBufferDesc{width, height};
     s.nextBackBuffer = s.backBuffer;
     s.windowed = windowed;
-    if (s.callbacks.onResetDevice && s.callbacks.onResetDevice(s.backBuffer) != 0) return false;
-    return true;
+    return detail::ResetDevice(s.callbacks, s.backBuffer);
 }
 
 int FrameworkExitCode() { return S().exitCode; }

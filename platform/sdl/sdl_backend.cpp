@@ -144,8 +144,7 @@ void ShutDownDevice() {
     State& s = S();
     if (!s.deviceCreated) return;
     s.deviceCreated = false;
-    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
-    if (s.callbacks.onDestroyDevice) s.callbacks.onDestroyDevice();
+    detail::CloseDevice(s.callbacks);
     DestroyDeviceObjects();
     if (s.window) {
         SDL_DestroyWindow(s.window);
@@ -330,16 +329,8 @@ int FrameworkCreateDevice(int width, int height, bool windowed) {
     if (windowed && SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) s.backBuffer = {w, h};
     detail::SetKeepTexturePixels(false);
     detail::SetUploadRenderer(s.renderer);
-    if (s.callbacks.onCreateDevice && s.callbacks.onCreateDevice() != 0) {
+    if (detail::OpenDevice(s.callbacks, s.backBuffer) != detail::DeviceOpening::Done) {
         ShowMessageBox("The game could not create its drawing resources.", "QUILLMARCH");
-        DestroyDeviceObjects();
-        s.exitCode = 13;
-        return -1;
-    }
-    if (s.callbacks.onResetDevice && s.callbacks.onResetDevice(s.backBuffer) != 0) {
-        ShowMessageBox("The game could not create its drawing resources.", "QUILLMARCH");
-        if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
-        if (s.callbacks.onDestroyDevice) s.callbacks.onDestroyDevice();
         DestroyDeviceObjects();
         s.exitCode = 13;
         return -1;
@@ -365,8 +356,7 @@ int FrameworkMainLoop() {
         const float elapsed = float(now - lastTime);
         lastTime = now;
         detail::BeginFrameDrawing();
-        if (s.callbacks.onFrameMove) s.callbacks.onFrameMove(now, elapsed);
-        if (s.callbacks.onFrameRender) s.callbacks.onFrameRender(now, elapsed);
+        detail::RunFrameCallbacks(s.callbacks, now, elapsed);
         detail::RenderDrawList(s.renderer, detail::CurrentDrawList());
         SDL_RenderPresent(s.renderer);
         detail::TextCacheEndFrame();
@@ -393,18 +383,18 @@ bool FrameworkIsWindowed() { return S().windowed; }
 void FrameworkToggleFullScreen() {
     State& s = S();
     if (!s.deviceCreated) return;
-    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    detail::LoseDevice(s.callbacks);
     s.backBuffer = ApplyWindowMode(s.windowedSize.width, s.windowedSize.height, !s.windowed);
-    if (s.callbacks.onResetDevice) s.callbacks.onResetDevice(s.backBuffer);
+    detail::ResetDevice(s.callbacks, s.backBuffer);
 }
 
 bool FrameworkChangeDevice(int width, int height, bool windowed) {
     State& s = S();
     if (!s.deviceCreated || width <= 0 || height <= 0) return false;
-    if (s.callbacks.onLostDevice) s.callbacks.onLostDevice();
+    detail::LoseDevice(s.callbacks);
     s.backBuffer = ApplyWindowMode(width, height, windowed);
     if (windowed) s.windowedSize = {width, height};
-    return !(s.callbacks.onResetDevice && s.callbacks.onResetDevice(s.backBuffer) != 0);
+    return detail::ResetDevice(s.callbacks, s.backBuffer);
 }
 
 int FrameworkExitCode() { return S().exitCode; }
