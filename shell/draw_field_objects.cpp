@@ -11,15 +11,12 @@
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
+#include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 
 namespace {
 
-struct GraphicSlot {
-    std::int32_t gno;
-    int slot;
-};
 constexpr GraphicSlot kSlots[] = {{403, 40}, {404, 41}, {405, 42}, {406, 43}, {407, 44}, {408, 45},
                                   {409, 46}, {410, 47}, {411, 48}, {412, 49}, {413, 50}, {414, 51},
                                   {416, 53}, {417, 54}, {423, 60}, {449, 86}, {516, 36}};
@@ -31,17 +28,7 @@ constexpr std::int32_t P = Era01Anchor09;   // 11300
 constexpr std::int32_t Q = Era01Anchor13;   // 14500
 constexpr std::int32_t kPitSpotDx[4] = {705, 500, 837, 600};
 
-void DrawIt() {
-    const PendingSpriteRecord& s = PendingSprite;
-    if (s.GNo == 0 || s.Scale == 0.0f) return;
-    plat::SpriteSetTransform(PendingSpriteTransform());
-    for (const GraphicSlot& g : kSlots)
-        if (g.gno == s.GNo) {
-            plat::SpriteDraw(TextureSlots[g.slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX,
-                             s.PivotY, 0.0f, 0.0f, s.Depth, s.Colour);
-            return;
-        }
-}
+void DrawIt() { DrawPendingFromSlots(kSlots); }
 
 void Place(std::int32_t x, std::int32_t y, float depth) {
     PendingSprite.PosX = x;

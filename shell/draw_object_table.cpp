@@ -13,15 +13,12 @@
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
+#include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 
 namespace {
 
-struct GraphicSlot {
-    std::int32_t gno;
-    int slot;
-};
 constexpr GraphicSlot kSlots[] = {{401, 38}, {402, 39}, {403, 40}, {404, 41}, {405, 42}, {408, 45},
                                   {409, 46}, {410, 47}, {421, 58}, {512, 32}, {513, 33}, {514, 34},
                                   {515, 35}, {516, 36}, {517, 37}};
@@ -31,17 +28,7 @@ constexpr std::int32_t D = SectionAnchorX[3];   // 1940
 constexpr std::int32_t kFurnitureLimit = H + 1329;
 constexpr std::int32_t kDoorJump = 390;
 
-void DrawIt() {
-    const PendingSpriteRecord& s = PendingSprite;
-    if (s.GNo == 0 || s.Scale == 0.0f) return;
-    plat::SpriteSetTransform(PendingSpriteTransform());
-    for (const GraphicSlot& g : kSlots)
-        if (g.gno == s.GNo) {
-            plat::SpriteDraw(TextureSlots[g.slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX,
-                             s.PivotY, 0.0f, 0.0f, s.Depth, s.Colour);
-            return;
-        }
-}
+void DrawIt() { DrawPendingFromSlots(kSlots); }
 
 void Call(std::int32_t id, std::int32_t slot) {
     PendingSprite.GNo = 0;

@@ -7,33 +7,20 @@
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
+#include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 
 namespace {
 
-struct GraphicSlot {
-    std::int32_t gno;
-    int slot;
-};
 constexpr GraphicSlot kOverlaySlots[] = {
     {102, 1}, {103, 2}, {213, 17}, {301, 20}, {417, 54}, {439, 76}, {443, 80},
 };
 
 // The standard transform is set for any sprite; only the pass's own graphic
 // numbers draw.
-void DrawEntry() {
-    const PendingSpriteRecord& s = PendingSprite;
-    if (s.GNo == 0 || s.Scale == 0.0f) return;
-    plat::SpriteSetTransform(PendingSpriteTransform());
-    for (const GraphicSlot& g : kOverlaySlots) {
-        if (g.gno != s.GNo) continue;
-        plat::SpriteDraw(TextureSlots[g.slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX,
-                         s.PivotY, 0.0f, 0.0f, s.Depth, s.Colour);
-        return;
-    }
-}
+void DrawEntry() { DrawPendingFromSlots(kOverlaySlots); }
 
 }  // namespace
 
