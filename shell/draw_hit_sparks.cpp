@@ -24,30 +24,25 @@ constexpr std::uint32_t kTrailColour1 = 0x33FFFFFFu, kTrailColour2 = 0x44FFFFFFu
 
 double Now() { return GameClock.gameClock; }
 
-void ShowA(int frame) {
-    const SparkFrame& f = kSparkA[frame - 1];
-    HitSparkARecord& a = HitSparkA;
-    a.shown = 1;
-    a.rect = f.rect;
-    a.centre = f.centre;
-    a.dx = f.dx;
-    a.dy = f.dy;
-    a.depthOffset = f.depthOffset;
-    a.colour1 = f.colour1;
-    a.colour2 = f.colour2;
+// Shows a spark with the picture, offset and colours of one of its frames.
+template <typename Spark>
+void Show(Spark& spark, const SparkFrame& f) {
+    spark.shown = 1;
+    spark.rect = f.rect;
+    spark.centre = f.centre;
+    spark.dx = f.dx;
+    spark.dy = f.dy;
+    spark.colour1 = f.colour1;
+    spark.colour2 = f.colour2;
 }
 
-void ShowB(int frame) {
-    const SparkFrame& f = kSparkB[frame - 1];
-    HitSparkBRecord& b = HitSparkB;
-    b.shown = 1;
-    b.rect = f.rect;
-    b.centre = f.centre;
-    b.dx = f.dx;
-    b.dy = f.dy;
-    b.colour1 = f.colour1;
-    b.colour2 = f.colour2;
+void ShowA(int frame) {
+    const SparkFrame& f = kSparkA[frame - 1];
+    Show(HitSparkA, f);
+    HitSparkA.depthOffset = f.depthOffset;
 }
+
+void ShowB(int frame) { Show(HitSparkB, kSparkB[frame - 1]); }
 
 void StepSparkA() {
     HitSparkARecord& a = HitSparkA;
@@ -126,9 +121,14 @@ void StepSparkB(float px, float py) {
     }
 }
 
-plat::TextureId Slot(int s) { return TextureSlots[s]; }
-
-plat::Rect RectOf(const SpriteRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+// Sparks and trails are one picture laid twice, the second colour over the
+// first.
+void DrawTwoTone(int sheetSlot, const SpriteRect& r, const SpritePivot& c, float x, float y, float z1, float z2,
+                 std::uint32_t colour1, std::uint32_t colour2) {
+    const plat::Rect src{r.left, r.top, r.right, r.bottom};
+    plat::SpriteDraw(TextureSlots[sheetSlot], src, c.x, c.y, x, y, z1, colour1);
+    plat::SpriteDraw(TextureSlots[sheetSlot], src, c.x, c.y, x, y, z2, colour2);
+}
 
 }  // namespace
 
@@ -140,8 +140,7 @@ void DrawHitSparks(float px, float py) {
         if (a.shown) {
             const float z = depth + a.depthOffset;
             const float x = px + static_cast<float>(a.dx), y = py + static_cast<float>(a.dy);
-            plat::SpriteDraw(Slot(kFirstSheetSlot), RectOf(a.rect), a.centre.x, a.centre.y, x, y, z, a.colour1);
-            plat::SpriteDraw(Slot(kFirstSheetSlot), RectOf(a.rect), a.centre.x, a.centre.y, x, y, z, a.colour2);
+            DrawTwoTone(kFirstSheetSlot, a.rect, a.centre, x, y, z, z, a.colour1, a.colour2);
         }
     }
     if (HitEffectState != 0) {
@@ -149,10 +148,7 @@ void DrawHitSparks(float px, float py) {
         const HitSparkBRecord& b = HitSparkB;
         if (b.shown) {
             const float x = px + static_cast<float>(b.dx), y = py + static_cast<float>(b.dy);
-            plat::SpriteDraw(Slot(kSecondSheetSlot), RectOf(b.rect), b.centre.x, b.centre.y, x, y, depth - 0.01f,
-                             b.colour1);
-            plat::SpriteDraw(Slot(kSecondSheetSlot), RectOf(b.rect), b.centre.x, b.centre.y, x, y, depth + 0.01f,
-                             b.colour2);
+            DrawTwoTone(kSecondSheetSlot, b.rect, b.centre, x, y, depth - 0.01f, depth + 0.01f, b.colour1, b.colour2);
         }
     }
 }
@@ -183,11 +179,9 @@ void DrawSparkTrails() {
         }
         const float x = t.x - static_cast<float>(ScrollX);
         const float y = k == 0 ? t.y - kTrailRise * static_cast<float>(age) : t.y;
-        const SpriteRect& r = heroine_w1_table::kTrailRects[k];
-        const SpritePivot& c = heroine_w1_table::kTrailCentres[k];
         const float z = PlayerState.depth + 0.01f;
-        plat::SpriteDraw(Slot(kSecondSheetSlot), RectOf(r), c.x, c.y, x, y, z, kTrailColour1);
-        plat::SpriteDraw(Slot(kSecondSheetSlot), RectOf(r), c.x, c.y, x, y, z, kTrailColour2);
+        DrawTwoTone(kSecondSheetSlot, heroine_w1_table::kTrailRects[k], heroine_w1_table::kTrailCentres[k], x, y, z, z,
+                    kTrailColour1, kTrailColour2);
     }
 }
 
