@@ -37,6 +37,9 @@ void PutHeroineBackOnStage();
 void UpdateMainMenu();
 // Every frame of phase 0: steps whichever screens and figures are open.
 void UpdateMenuScreens();
+// A screen opened from the main menu closes back into it: the menu is built
+// again and the heroine stands where its fall-in puts her.
+void ReturnToMainMenu();
 
 // The main menu's stamps (real time).
 struct MainMenuTimesRecord {

@@ -470,11 +470,8 @@ void RunBackKey() {
         M.EquipmentOpen = 0;
         M.EquipmentStart = 0;
         E.leaveStep = 0;
-        M.Active = 1;
-        M.EnterStep = 3;
-        M.IntroStep = 0;
         HideEquipmentScreen();
-        PlayerState.x = 118;
+        ReturnToMainMenu();
     } else if (E.leaveStep == 1) {
         if (Word(kHeading) != 2) {
             Word(kHeading) = 2;

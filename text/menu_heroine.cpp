@@ -1,7 +1,8 @@
 // Where the menu side puts the heroine: her drop into the main menu, the
 // equipment screen and the item screen (one fall and landing, each screen
 // with its own floor), her stand at the left of the main menu and of the
-// slot and settings screens, and her return to where she was on the stage.
+// slot and settings screens, her place when a screen closes back into the
+// main menu, and her return to where she was on the stage.
 #include "core/player.h"
 #include "shell/shell_state.h"
 #include "text/menu.h"
@@ -21,6 +22,13 @@ void ShowHeroineOnMenuBackdrop() {
     for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
     MenuBackdropShown = 1;
     PlayerFigureShown = 1;
+}
+
+void ReturnToMainMenu() {
+    MenuFlowState.Active = 1;
+    MenuFlowState.EnterStep = 3;
+    MenuFlowState.IntroStep = 0;
+    PlayerState.x = 118;
 }
 
 void PutHeroineBackOnStage() {

@@ -189,11 +189,8 @@ void RunBackKey() {
         M.ItemOpen = 0;
         M.ItemStart = 0;
         I.leaveStep = 0;
-        M.Active = 1;
-        M.EnterStep = 3;
-        M.IntroStep = 0;
         HideItemScreen();
-        PlayerState.x = 118;
+        ReturnToMainMenu();
     } else if (I.leaveStep == 2) {
         if (Now() - I.stamp >= 0.4) {
             I.leaveStep = 3;

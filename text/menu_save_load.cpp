@@ -53,13 +53,6 @@ void HideSlotScreen(std::int32_t heading) {
     for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
 }
 
-void ReturnToMainMenu() {
-    MenuFlowState.Active = 1;
-    MenuFlowState.EnterStep = 3;
-    MenuFlowState.IntroStep = 0;
-    PlayerState.x = 118;
-}
-
 // F2: the heading shows its leaving variant, and 0.4 s later the screen
 // closes. True in the call that closes it.
 bool StepBackKey(std::int32_t heading) {

@@ -123,9 +123,6 @@ void LeaveSettingsScreen() {
     PhaseChangeRequest = 0;
     MenuFlowState.SettingsOpen = 0;
     MenuFlowState.SettingsFrames = 0;
-    MenuFlowState.Active = 1;
-    MenuFlowState.EnterStep = 3;
-    MenuFlowState.IntroStep = 0;
     MenuBackdropShown = 0;
     PlayerFigureShown = 0;
     MenuElementWords.Element[kHeading] = 0;
@@ -133,7 +130,7 @@ void LeaveSettingsScreen() {
     MenuSpriteParams.SlotRowsShown = 0;
     SaveScreenState.SaveSummaryShown = 0;
     plat::FrameworkSetCursorSettings(false, false);
-    PlayerState.x = 118;
+    ReturnToMainMenu();
 }
 
 }  // namespace
