@@ -22,6 +22,15 @@ void MenuGame::BootToTitle() {
         << "the title never came up (boot step " << GameFlow.bootStep << ")";
 }
 
+bool MenuGame::RunToStage(std::set<std::int32_t>& phases) {
+    return RunFramesUntil(
+        [&] {
+            phases.insert(GameFlow.phase);
+            return GameFlow.phase == 1;
+        },
+        600);
+}
+
 void MenuGame::NewGameToStage() {
     ASSERT_EQ(TitleScreenState.Cursor, 1);
     Tap(VK_RETURN);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
 #include <string>
 
 #include "support/game_harness.h"
@@ -17,6 +19,9 @@ protected:
     void BootToTitle();
     // From the title: Enter on "new game", then frames until the stage runs.
     void NewGameToStage();
+    // Runs frames until the stage runs (phase 1), collecting every phase
+    // passed on the way; false when it never got there.
+    bool RunToStage(std::set<std::int32_t>& phases);
     // Puts the heroine at world x on the stage and lets a few frames pass.
     void StandAt(int x);
     // F2 on the stage; frames until the menu stands built with the heroine

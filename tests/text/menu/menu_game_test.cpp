@@ -69,12 +69,7 @@ TEST_F(MenuGame, EnterOnNewGameStartsTheTransitionThenTheStage) {
     BootToTitle();
     Tap(VK_RETURN);
     std::set<std::int32_t> phases;
-    ASSERT_TRUE(RunFramesUntil(
-        [&] {
-            phases.insert(GameFlow.phase);
-            return GameFlow.phase == 1;
-        },
-        600));
+    ASSERT_TRUE(RunToStage(phases));
     EXPECT_TRUE(phases.count(901));
     EXPECT_EQ(GameFlow.bootFlag, 0);
     EXPECT_EQ(PlayerState.weaponMode1, 1);
@@ -223,12 +218,7 @@ TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
     ASSERT_EQ(EnterConfirmState, 1) << "slot 1 holds a game and the heroine is at a spot";
     Tap(VK_RETURN);
     std::set<std::int32_t> phases;
-    ASSERT_TRUE(RunFramesUntil(
-        [&] {
-            phases.insert(GameFlow.phase);
-            return GameFlow.phase == 1;
-        },
-        600));
+    ASSERT_TRUE(RunToStage(phases));
     EXPECT_TRUE(phases.count(901));
     EXPECT_EQ(Gold, 345);
     EXPECT_EQ(PlayerState.hp, 77);
