@@ -19,6 +19,16 @@ struct PendingSpriteRecord {
 };
 inline PendingSpriteRecord PendingSprite;
 
+// Copies a table's source rectangle (any record with left, top, right and
+// bottom) into PendingSprite.
+template <typename Rect>
+void SetPendingSpriteSource(const Rect& r) {
+    PendingSprite.SrcLeft = r.left;
+    PendingSprite.SrcTop = r.top;
+    PendingSprite.SrcRight = r.right;
+    PendingSprite.SrcBottom = r.bottom;
+}
+
 // Hurt-box offsets of the last frame set up (facing +1); all 0 when none.
 struct PendingSpriteHitBoxRecord {
     std::int32_t HitLeft = 0, HitTop = 0, HitRight = 0, HitBottom = 0;

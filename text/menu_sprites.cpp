@@ -27,13 +27,6 @@ void FinishMenuSheetSprite(std::int32_t sheet) {
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
 }
 
-void SetRect(const MenuRect& r) {
-    PendingSprite.SrcLeft = r.left;
-    PendingSprite.SrcTop = r.top;
-    PendingSprite.SrcRight = r.right;
-    PendingSprite.SrcBottom = r.bottom;
-}
-
 void PlaceElement(const MenuElementRow& row) {
     std::int32_t x = row.x, y = row.y;
     switch (row.place) {
@@ -113,7 +106,7 @@ void SetMenuElementSprite(std::int32_t n) {
         PlaceElement(*row);
         if (const MenuElementVariant* v = SelectVariant(*row, MenuElementWord(n))) {
             sheet = v->sheet;
-            SetRect(v->rect);
+            SetPendingSpriteSource(v->rect);
             if (row->dim && v == &row->v[0]) PendingSprite.Colour = kMenuDimColour;
             if (row->kind == MenuElementKind::SlotRow)
                 PendingSprite.Colour = MenuSpriteParams.SlotRowColour[row->slotRow];
@@ -171,7 +164,7 @@ void SetMenuSprite(std::int32_t id) {
             }
         }
         PendingSprite.GNo = row.texture;
-        SetRect(rect);
+        SetPendingSpriteSource(rect);
         PendingSprite.PivotX = row.pivotX;
         PendingSprite.PivotY = row.pivotY;
         PendingSprite.PosX = x;

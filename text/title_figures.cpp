@@ -292,10 +292,7 @@ void SetTitleFigureSprite(std::int32_t n) {
     if (f.frame < 1 || f.frame > 6) return;
     const TitleFigureFrame& frame = kTitleFigureFrames[kMushrooms[n].family][f.frame - 1];
     PendingSprite.GNo = kTitleFigureTexture;
-    PendingSprite.SrcLeft = frame.rect.left;
-    PendingSprite.SrcTop = frame.rect.top;
-    PendingSprite.SrcRight = frame.rect.right;
-    PendingSprite.SrcBottom = frame.rect.bottom;
+    SetPendingSpriteSource(frame.rect);
     PendingSprite.PivotX = frame.pivotX;
     PendingSprite.PivotY = frame.pivotY;
     PendingSprite.PosX = f.x;

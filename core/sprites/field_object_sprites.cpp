@@ -21,10 +21,7 @@ constexpr std::uint32_t kPulseLow = 0x11FFFFFFu, kPulseHigh = 0x15FFFFFFu, kPuls
 
 void Fill(std::int32_t gno, const SpriteRect& r, SpritePivot pivot, std::uint32_t colour) {
     PendingSprite.GNo = gno;
-    PendingSprite.SrcLeft = r.left;
-    PendingSprite.SrcTop = r.top;
-    PendingSprite.SrcRight = r.right;
-    PendingSprite.SrcBottom = r.bottom;
+    SetPendingSpriteSource(r);
     PendingSprite.PivotX = pivot.x;
     PendingSprite.PivotY = pivot.y;
     PendingSprite.Colour = colour;

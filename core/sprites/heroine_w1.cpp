@@ -16,10 +16,7 @@ void SetPlayerW1Sprite() {
         return;
     }
     PendingSprite.GNo = 1;
-    PendingSprite.SrcLeft = row->rect.left;
-    PendingSprite.SrcTop = row->rect.top;
-    PendingSprite.SrcRight = row->rect.right;
-    PendingSprite.SrcBottom = row->rect.bottom;
+    SetPendingSpriteSource(row->rect);
     PendingSprite.PosX = row->anchorX;
     PendingSprite.PosY = row->anchorY;
 }

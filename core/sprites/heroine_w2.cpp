@@ -26,13 +26,6 @@ EffectRun Effects[4];
 
 double Now() { return GameClock.gameClock; }
 
-void SetRect(const SpriteRect& r) {
-    PendingSprite.SrcLeft = r.left;
-    PendingSprite.SrcTop = r.top;
-    PendingSprite.SrcRight = r.right;
-    PendingSprite.SrcBottom = r.bottom;
-}
-
 // Starts the timer on the first frame that reads it; seconds it has run.
 double TimerElapsed(int timer) {
     if (LayerTimers[timer] == 0.0) LayerTimers[timer] = Now();
@@ -67,7 +60,7 @@ bool DrawCombo(const ComboRow& row) {
     if (!shown) return false;
     if (row.raisesEffect != 0) TimedEffectTriggers[row.raisesEffect - 1] = 1;
     PendingSprite.GNo = 1;
-    SetRect(row.rect);
+    SetPendingSpriteSource(row.rect);
     PendingSprite.Scale = row.scale;
     if (row.angle != kKeepAngle) PendingSprite.Angle = row.angle;
     PendingSprite.Colour = row.colour == kTint ? PlayerTint : row.colour;
@@ -150,7 +143,7 @@ void StepEffect(int e, std::int32_t n) {
     PendingSprite.Angle = row.angle;
     PendingSprite.Depth = e == 0 ? PlayerState.depth + 0.01f
                                  : PlayerState.depth - 0.01f * static_cast<float>(run.facing);
-    SetRect(row.rect);
+    SetPendingSpriteSource(row.rect);
     PendingSprite.PosX = run.x + run.facing * row.dx - ScrollX;
     PendingSprite.PosY = run.y - row.dy;
     PendingSprite.PivotX = row.pivot.x;
@@ -178,7 +171,7 @@ void SetPlayerW2BodySprite(std::int32_t pose) {
     if (pose >= 41 && pose <= 44) {
         const TumbleRow& t = kTumble[pose - 41];
         PendingSprite.GNo = 1;
-        SetRect(kTumbleFrame);
+        SetPendingSpriteSource(kTumbleFrame);
         PendingSprite.Angle = t.angle;
         PendingSprite.PivotX = t.pivot.x;
         PendingSprite.PivotY = t.pivot.y;
@@ -193,7 +186,7 @@ void SetPlayerW2BodySprite(std::int32_t pose) {
         return;
     }
     PendingSprite.GNo = 1;
-    SetRect(row->rect);
+    SetPendingSpriteSource(row->rect);
     PendingSprite.PivotX = static_cast<float>(row->pivotX);
     PendingSprite.PivotY = static_cast<float>(row->rect.Height());
     WriteBodyBox(pose, row->rect);
@@ -211,7 +204,7 @@ void SetPlayerW2BackLayerSprite(std::int32_t pose) {
         // The weapon in the boss's hands replaces hers in pose 31.
         if (pose == 31 && BossFightState.slot6Effect != 0) return;
         PendingSprite.GNo = 1;
-        SetRect(kWeapon);
+        SetPendingSpriteSource(kWeapon);
         PendingSprite.PivotX = kWeaponPivot.x;
         PendingSprite.PivotY = kWeaponPivot.y;
         PendingSprite.Angle = w->angle;
@@ -234,7 +227,7 @@ void SetPlayerW2FrontLayerSprite(std::int32_t pose) {
     if (const PartRow* part = FindPart(pose)) {
         if (pose == 1018 && p.facing != -1) return;
         PendingSprite.GNo = 1;
-        SetRect(part->rect);
+        SetPendingSpriteSource(part->rect);
         PendingSprite.PivotX = 0;
         PendingSprite.PivotY = 0;
         PendingSprite.Angle = part->angle;
@@ -244,7 +237,7 @@ void SetPlayerW2FrontLayerSprite(std::int32_t pose) {
     }
     if (pose == 13) {
         PendingSprite.GNo = 1;
-        SetRect(kSlidePart);
+        SetPendingSpriteSource(kSlidePart);
         PendingSprite.PivotX = kSlidePartPivot.x;
         PendingSprite.PivotY = kSlidePartPivot.y;
         PendingSprite.PosX = p.x - ScrollX;
@@ -254,7 +247,7 @@ void SetPlayerW2FrontLayerSprite(std::int32_t pose) {
     }
     if (pose >= 72 && pose <= 77) {
         PendingSprite.GNo = 1;
-        SetRect(kLyingPart);
+        SetPendingSpriteSource(kLyingPart);
         PendingSprite.PivotX = kLyingPivotX[pose - 72];
         PendingSprite.PivotY = kLyingPivotY;
         PendingSprite.PosX = p.x - kLyingReach * p.facing - ScrollX;

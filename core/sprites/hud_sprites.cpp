@@ -19,10 +19,7 @@ constexpr std::int32_t kLowFillMaxLarge = 300;  // and on the 1:10 gauge
 
 void Put(std::int32_t gno, const SpriteRect& r, std::int32_t x, std::int32_t y, float depth) {
     PendingSprite.GNo = gno;
-    PendingSprite.SrcLeft = r.left;
-    PendingSprite.SrcTop = r.top;
-    PendingSprite.SrcRight = r.right;
-    PendingSprite.SrcBottom = r.bottom;
+    SetPendingSpriteSource(r);
     PendingSprite.PosX = x;
     PendingSprite.PosY = y;
     PendingSprite.Depth = depth;

@@ -15,10 +15,7 @@ using namespace object_table;
 
 void Fill(std::int32_t gno, const SpriteRect& r, SpritePivot pivot, float depth, std::uint32_t colour) {
     PendingSprite.GNo = gno;
-    PendingSprite.SrcLeft = r.left;
-    PendingSprite.SrcTop = r.top;
-    PendingSprite.SrcRight = r.right;
-    PendingSprite.SrcBottom = r.bottom;
+    SetPendingSpriteSource(r);
     PendingSprite.PivotX = pivot.x;
     PendingSprite.PivotY = pivot.y;
     PendingSprite.Depth = depth;
