@@ -22,29 +22,42 @@ void RequestJump(std::int32_t kind) {
     PlayerMoveState.poseStepTime = GameClock.gameClock;
 }
 
+// What the heroine is doing when an attack key comes, the later rows
+// winning: Busy lets no attack start.
+enum class AttackSituation { Busy, Standing, Moving, KeysBlocked };
+
+AttackSituation CurrentAttackSituation() {
+    const PlayerMoveStateRecord& m = PlayerMoveState;
+    AttackSituation s = AttackSituation::Busy;
+    if (m.busy == 0) s = AttackSituation::Standing;
+    if (m.jumpKind >= 10 && m.jumpKind <= 49) s = AttackSituation::Moving;
+    if (m.runZ == 1) s = AttackSituation::Moving;
+    if (m.runX == 1) s = AttackSituation::Moving;
+    if (PlayerKeysBlocked == 1) s = AttackSituation::KeysBlocked;
+    return s;
+}
+
 // Standing (10) or air (20) start of an S, D, F or G attack, or 0 when the
 // heroine is doing something that lets no attack start.
 std::int32_t AttackStartValue() {
-    const PlayerMoveStateRecord& m = PlayerMoveState;
-    std::int32_t word = 0;
-    if (m.busy == 0) word = 10;
-    if (m.jumpKind >= 10 && m.jumpKind <= 49) word = 20;
-    if (m.runZ == 1) word = 20;
-    if (m.runX == 1) word = 20;
-    if (PlayerKeysBlocked == 1) word = 20;
-    return word;
+    switch (CurrentAttackSituation()) {
+        case AttackSituation::Busy: return 0;
+        case AttackSituation::Standing: return 10;
+        case AttackSituation::Moving:
+        case AttackSituation::KeysBlocked: return 20;
+    }
+    return 0;
 }
 
 // The Q attack's speed divisor for the same situations; 0 = no start.
 std::int32_t QSpeedDivisor() {
-    const PlayerMoveStateRecord& m = PlayerMoveState;
-    std::int32_t divisor = 0;
-    if (m.busy == 0) divisor = 1;
-    if (m.jumpKind >= 10 && m.jumpKind <= 49) divisor = 3;
-    if (m.runZ == 1) divisor = 3;
-    if (m.runX == 1) divisor = 3;
-    if (PlayerKeysBlocked == 1) divisor = 2;
-    return divisor;
+    switch (CurrentAttackSituation()) {
+        case AttackSituation::Busy: return 0;
+        case AttackSituation::Standing: return 1;
+        case AttackSituation::Moving: return 3;
+        case AttackSituation::KeysBlocked: return 2;
+    }
+    return 0;
 }
 
 void StartAttacks() {
