@@ -105,6 +105,11 @@ void MarkSlotEmpty(std::int32_t slot);
 void MoveSlotCursor();
 // Row colours, figure height and slot labels of the chosen slot.
 void ShowSlotChoice();
+// The slot screen's heading word `heading`, its rows and prompt, with slot 1
+// chosen.
+void ShowSlotRows(std::int32_t heading);
+// Takes the slot screen away with its backdrop and the heroine's figure.
+void HideSlotScreen(std::int32_t heading);
 // The loaded game takes over: its menu page, the stage running again, the
 // play clock going on from the loaded play time, and the previous-frame
 // position matching the restored one.

@@ -33,24 +33,7 @@ void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 void ShowSlotScreen(std::int32_t heading) {
     ShowHeroineOnMenuBackdrop();
-    MenuElementWords.Element[heading] = 1;
-    MenuSpriteParams.SlotRowsShown = 1;
-    SaveScreenState.SlotPromptShown = 1;
-    SaveScreenState.CursorRow = 1;
-    SaveScreenState.ChosenSlot = 1;
-    MenuElementWords.Element[7] = 2;
-    MenuElementWords.Element[8] = 1;
-    MenuElementWords.Element[9] = 1;
-}
-
-void HideSlotScreen(std::int32_t heading) {
-    MenuBackdropShown = 0;
-    PlayerFigureShown = 0;
-    MenuElementWords.Element[heading] = 0;
-    MenuSpriteParams.SlotRowsShown = 0;
-    SaveScreenState.SlotPromptShown = 0;
-    SaveScreenState.CursorRow = 0;
-    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
+    ShowSlotRows(heading);
 }
 
 // F2: the heading shows its leaving variant, and 0.4 s later the screen
@@ -268,6 +251,27 @@ bool SlotCanBeLoaded(std::int32_t slot) {
     ReportSaveProblem("Save slot " + std::to_string(slot) + (path.empty() ? std::string() : " ('" + path + "')") +
                       " was not loaded: " + why + ". Nothing was changed.");
     return false;
+}
+
+void ShowSlotRows(std::int32_t heading) {
+    MenuElementWords.Element[heading] = 1;
+    MenuSpriteParams.SlotRowsShown = 1;
+    SaveScreenState.SlotPromptShown = 1;
+    SaveScreenState.CursorRow = 1;
+    SaveScreenState.ChosenSlot = 1;
+    MenuElementWords.Element[7] = 2;
+    MenuElementWords.Element[8] = 1;
+    MenuElementWords.Element[9] = 1;
+}
+
+void HideSlotScreen(std::int32_t heading) {
+    MenuBackdropShown = 0;
+    PlayerFigureShown = 0;
+    MenuElementWords.Element[heading] = 0;
+    MenuSpriteParams.SlotRowsShown = 0;
+    SaveScreenState.SlotPromptShown = 0;
+    SaveScreenState.CursorRow = 0;
+    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
 }
 
 void MarkSlotEmpty(std::int32_t slot) {

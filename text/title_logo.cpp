@@ -16,19 +16,14 @@ TitleLogoStateRecord& L = TitleLogoState;
 
 constexpr std::int32_t kLogoFrames = 12;
 constexpr std::int32_t kMenuMusic = 4;
+constexpr std::int32_t kLoadHeading = 28;
 
 double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 void HideLoadScreen() {
-    MenuBackdropShown = 0;
-    PlayerFigureShown = 0;
-    MenuElementWords.Element[28] = 0;
-    MenuSpriteParams.SlotRowsShown = 0;
+    HideSlotScreen(kLoadHeading);
     SlotSummaryShown = 0;
-    SaveScreenState.SlotPromptShown = 0;
-    SaveScreenState.CursorRow = 0;
-    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
 }
 
 void ShowLoadScreen() {
@@ -42,15 +37,8 @@ void ShowLoadScreen() {
     PlayerState.facing = 1;
     MenuBackdropShown = 1;
     PlayerFigureShown = 1;
-    MenuElementWords.Element[28] = 1;
-    MenuSpriteParams.SlotRowsShown = 1;
+    ShowSlotRows(kLoadHeading);
     SlotSummaryShown = 1;
-    SaveScreenState.ChosenSlot = 1;
-    SaveScreenState.SlotPromptShown = 1;
-    SaveScreenState.CursorRow = 1;
-    MenuElementWords.Element[7] = 2;
-    MenuElementWords.Element[8] = 1;
-    MenuElementWords.Element[9] = 1;
 }
 
 void ChooseSlot() {
@@ -64,7 +52,7 @@ void ChooseSlot() {
     ShowSlotChoice();
     if (PhaseChangeRequest != 1) PlayGeneral(kMenuMusic);
     if (PhaseChangeRequest == 1) {
-        std::int32_t& heading = MenuElementWords.Element[28];
+        std::int32_t& heading = MenuElementWords.Element[kLoadHeading];
         if (heading == 1) {
             L.loadStamp = Now();
             heading = 2;
