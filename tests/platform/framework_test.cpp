@@ -76,11 +76,7 @@ protected:
         cb.onKeyboard = LogKey;
         cb.onFrameMove = OnMove;
         cb.onFrameRender = OnRender;
-        plat::FrameworkSetCallbacks(cb);
-        plat::headless::SetBackBuffer(w, h);
-        ASSERT_TRUE(plat::FrameworkInit());
-        ASSERT_TRUE(plat::FrameworkCreateWindow("QUILLMARCH"));
-        ASSERT_EQ(plat::FrameworkCreateDevice(w, h, true), 0);
+        StartDeviceWith(cb, w, h);
     }
 };
 

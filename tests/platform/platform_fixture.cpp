@@ -155,6 +155,10 @@ void PlatformTest::TearDown() {
 void PlatformTest::StartDevice(int w, int h) {
     plat::Callbacks cb;
     cb.onFrameRender = OnRender;
+    StartDeviceWith(cb, w, h);
+}
+
+void PlatformTest::StartDeviceWith(const plat::Callbacks& cb, int w, int h) {
     plat::FrameworkSetCallbacks(cb);
     plat::headless::SetBackBuffer(w, h);
     ASSERT_TRUE(plat::FrameworkInit());

@@ -50,6 +50,8 @@ protected:
     void TearDown() override;
     // Starts window and device with the given back buffer.
     void StartDevice(int width = 1024, int height = 768);
+    // The same with the test's own callbacks.
+    void StartDeviceWith(const plat::Callbacks& callbacks, int width, int height);
     // Runs one frame with the given drawing and rasterises it.
     void DrawFrame(const std::function<void()>& sprites, const std::function<void()>& texts = nullptr);
     Pixel Px(int x, int y) const { return At(pixels, width, x, y); }
