@@ -25,6 +25,10 @@ bool Waited(double seconds) {
 }
 
 void StartNewGame() {
+    // Enter during the logo skips the title, which would have taken the logo
+    // and its notice down; left up, they show again over the in-game menu.
+    MenuElementWords.TitleLogoFrame = 0;
+    TitleNoticeShown = 0;
     GameFlow.bootStep = 99;
     GameFlow.bootFlag = 0;
     GameFlow.phase = 901;

@@ -187,6 +187,9 @@ TEST_F(Boot, EnterDuringTheLogoStartsANewGameWithoutTheTitle) {
     for (const auto& c : plat::headless::LastFrame().sounds)
         if (c.op == SoundOp::Play && c.slot == 1) ++confirmations;
     EXPECT_EQ(confirmations, 2);
+    // Nothing of the title is left for the in-game menu to show later.
+    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 0);
+    EXPECT_EQ(TitleNoticeShown, 0);
 }
 
 // The entries of the title, driven from the step where the choice is taken.
