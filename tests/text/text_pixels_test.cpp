@@ -1,9 +1,7 @@
 // Texts rasterised by the software renderer land at their places in their
-// colours. With QM_SCREENSHOT_DIR set, the frames are also kept as PNG files
-// (hud.png, message.png) for a look by eye.
+// colours.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,11 +36,9 @@ bool Lit(int r, int g, int b) { return r + g + b > 60; }
 
 class TextPixelsTest : public TextScreenTest {
 protected:
-    Picture Render(const char* keepAs) {
+    Picture Render() {
         Picture p;
         EXPECT_TRUE(plat::headless::RenderLastFrame(p.rgba, p.width, p.height));
-        if (const char* dir = std::getenv("QM_SCREENSHOT_DIR"))
-            plat::headless::SaveLastFramePng(std::string(dir) + "/" + keepAs);
         return p;
     }
 };
@@ -58,7 +54,7 @@ TEST_F(TextPixelsTest, HudNumbersAreDrawnTopLeft) {
     PlayerState.exp = 2480;
     Gold = 315;
     RunFrames(20);
-    Picture p = Render("hud.png");
+    Picture p = Render();
     ASSERT_EQ(p.width, 1024);
     // "HP" label and the numbers in white in the HUD's corner.
     EXPECT_GT(p.Count(53, 28, 75, 43, White), 10);
@@ -72,7 +68,7 @@ TEST_F(TextPixelsTest, NarrationLinesAreDrawnInCyanWhereTheyStand) {
     PlayerState.y = 640;
     GameOverState.textStep1 = 5;
     DrawFrame();
-    Picture p = Render("message.png");
+    Picture p = Render();
     const int rows[5][2] = {{340, 300}, {402, 340}, {402, 375}, {392, 415}, {320, 465}};
     for (const auto& row : rows) {
         EXPECT_GT(p.Count(row[0], row[1], row[0] + 300, row[1] + 20, Cyan), 100)
