@@ -63,8 +63,6 @@ inline constexpr TextFontFace kTextFonts[9] = {
     {"ＭＳ Ｐゴシック", 10, 100},
     {"ＭＳ Ｐゴシック", 14, 100},
 };
-// Older name of the same table, still used by the device callbacks.
-inline constexpr const TextFontFace (&kTextFontSpecs)[9] = kTextFonts;
 
 // Flips every 0.1 s of real time; blinking texts read it.
 inline std::int32_t TextBlinkToggle = 0;
