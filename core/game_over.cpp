@@ -146,6 +146,14 @@ void StepFallWeaponMode2() {
     }
 }
 
+struct CollapseRow {
+    std::int32_t step;
+    std::int32_t pose;
+    double seconds;
+};
+constexpr CollapseRow kCollapseRows[] = {{2, 27, 2.1}, {3, 29, 0.1}, {4, 30, 0.1}, {5, 31, 0.1}};
+constexpr std::int32_t kLastCollapseStep = 5;
+
 }  // namespace
 
 std::int32_t RunGameOver(std::int32_t arg) {
@@ -179,37 +187,16 @@ std::int32_t RunGameOver(std::int32_t arg) {
         g.stepTime = clock;
         g.step = 2;
     }
-    if (g.step == 2) {
-        PlayerState.pose = 27;
+    // The collapse: each pose held for its time, on the floor where she fell;
+    // the last one hands the stage over to the menu side.
+    for (const CollapseRow& row : kCollapseRows) {
+        if (g.step != row.step) continue;
+        PlayerState.pose = row.pose;
         SnapToFloor(PlayerState.x);
-        if (After(g.stepTime, 2.1)) {
+        if (After(g.stepTime, row.seconds)) {
             g.stepTime = clock;
-            g.step = 3;
-        }
-    }
-    if (g.step == 3) {
-        PlayerState.pose = 29;
-        SnapToFloor(PlayerState.x);
-        if (After(g.stepTime, 0.1)) {
-            g.stepTime = clock;
-            g.step = 4;
-        }
-    }
-    if (g.step == 4) {
-        PlayerState.pose = 30;
-        SnapToFloor(PlayerState.x);
-        if (After(g.stepTime, 0.1)) {
-            g.stepTime = clock;
-            g.step = 5;
-        }
-    }
-    if (g.step == 5) {
-        PlayerState.pose = 31;
-        SnapToFloor(PlayerState.x);
-        if (After(g.stepTime, 0.1)) {
-            g.stepTime = clock;
-            HandOver();
-            g.step = 6;
+            if (row.step == kLastCollapseStep) HandOver();
+            g.step = row.step + 1;
         }
     }
     if (g.step == 6) {
