@@ -42,11 +42,6 @@ void ExpectInsidePicture(int texture, const MenuRect& r, const std::string& what
     EXPECT_LE(r.bottom, p->height + kPadding) << what << " on picture " << p->id;
 }
 
-MenuRect PendingRect() {
-    return {static_cast<std::int16_t>(PendingSprite.SrcLeft), static_cast<std::int16_t>(PendingSprite.SrcTop),
-            static_cast<std::int16_t>(PendingSprite.SrcRight), static_cast<std::int16_t>(PendingSprite.SrcBottom)};
-}
-
 TEST(MenuSpriteTables, EveryRectangleLiesInsideItsPicture) {
     for (const MenuElementRow& row : kMenuElementRows) {
         for (const MenuElementVariant& v : row.v)
