@@ -15,6 +15,7 @@
 #include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
+#include "text/text_state.h"
 
 namespace {
 

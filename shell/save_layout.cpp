@@ -19,6 +19,7 @@
 #include "shell/shell_state.h"
 #include "shell/trace_log.h"
 #include "text/menu_state.h"
+#include "text/text_state.h"
 
 namespace {
 

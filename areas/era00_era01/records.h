@@ -102,8 +102,6 @@ struct Era01TerrainStateRecord {
 };
 inline Era01TerrainStateRecord Era01TerrainState;
 
-// 1 while a scripted event holds the heroine (the message box is drawn).
-inline std::int32_t EventHoldsPlayer = 0;
 
 // The objects of the field's collecting game: state, frame (0 = nothing
 // drawn, else 128..132), world x and y.

@@ -2,6 +2,7 @@
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
+#include "text/text_state.h"
 
 void ResetEra00Era01Area() {
     // Routines that keep step words of their own are armed first.

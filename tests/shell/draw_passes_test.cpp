@@ -14,6 +14,7 @@
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "text/menu_state.h"
+#include "text/text_state.h"
 
 #include <gtest/gtest.h>
 
