@@ -88,10 +88,12 @@ void Grab() {
     Go(5);
 }
 
-// The struggle is over, one way or the other: the narrator's D hint goes.
-void EndStruggle() {
-    E.struggling = false;
-    if (DialogueChannels.storyLine == 78) DialogueChannels.storyLine = 0;
+// The narrator's D hint stands while a mash takes D presses (it lets D
+// through the message-box lock); it goes when the heroine is free or lost.
+constexpr std::int32_t kDHintLine = 78;
+void ShowDHint() { DialogueChannels.storyLine = kDHintLine; }
+void ClearDHint() {
+    if (DialogueChannels.storyLine == kDHintLine) DialogueChannels.storyLine = 0;
 }
 
 void Leap() {
@@ -153,11 +155,12 @@ void GrabStep() {
             }
         }
     } else {
-        DialogueChannels.storyLine = 78;
+        ShowDHint();
         mash = RunRound1GrabMash(1);
     }
     if (mash == kStepDone) {
-        EndStruggle();
+        E.struggling = false;
+        ClearDHint();
         E.baseX = Opp.x - 90 * E.F;
         E.baseY = Opp.y - 70;
         E.F = Opp.facing;
@@ -169,7 +172,7 @@ void GrabStep() {
         }
     }
     if (E.struggling && (AtLeastElapsed(E.struggleStamp, Now(), 3.05) || PlayerState.hp <= 150)) {
-        EndStruggle();
+        E.struggling = false;
         Go(16);
     }
 }
@@ -192,11 +195,13 @@ void Squeeze() {
         Opp.frame = 33;
         if (PlayerState.hp < 101) {
             PlayerState.hp = 100;
+            ClearDHint();
             Go(19);
             return;
         }
         DrainPlayerHpTick(3);
         PlayEra02Sound(111);
+        ShowDHint();
         if (RunRound1SqueezeMash(1) == kStepDone) Grab();
     }
 }
@@ -391,7 +396,7 @@ void Prize() {
         if ((levelWasUp && h <= 1) || (h == 0 && g.value == 98)) {
             h = 0;
             E.step = kStepDone;
-            if (DialogueChannels.storyLine == 78) DialogueChannels.storyLine = 0;
+            ClearDHint();
         }
     }
 }

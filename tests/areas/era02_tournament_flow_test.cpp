@@ -1,0 +1,232 @@
+// The arena from the lift at the end of Era01 through the first round and
+// into the second, played through the real frame loop: Enter whenever a line
+// waits, held keys sent again after every other key event, seeded random
+// numbers, a heroine with plenty of HP. The opponent's HP is lowered through
+// the test's hook to keep the fights short.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <vector>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/world.h"
+#include "shell/shell_state.h"
+#include "text/menu/menu_game_fixture.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t A = 45808;   // the lift
+constexpr std::int32_t O = 47100;   // the arena
+
+class ArenaFlow : public MenuGame {
+protected:
+    std::set<int> held_;
+    std::vector<std::int32_t> fieldLines_, sideLines_;
+    bool enterSent_ = false;
+
+    void Hold(int key) {
+        held_.insert(key);
+        Press(key);
+    }
+    void LetGo(int key) {
+        held_.erase(key);
+        Release(key);
+        for (int k : held_) Press(k);
+    }
+    // Enter: down and up, then the held keys again (every key event clears
+    // every key flag).
+    void Key(int key) {
+        Tap(key);
+        for (int k : held_) Press(k);
+    }
+    // A game key: its flag stands until the next key event.
+    void Letter(char c) { Press(VkLetter(c)); }
+    static bool LineWaits() {
+        const DialogueChannelsRecord& d = DialogueChannels;
+        return EnterConfirmState == 1 && (d.fieldLine != 0 || d.sideLine != 0 || d.storyLine != 0);
+    }
+    void Note(std::vector<std::int32_t>& seen, std::int32_t v) {
+        if (v != 0 && (seen.empty() || seen.back() != v)) seen.push_back(v);
+    }
+    // One frame of the driver.
+    void Step() {
+        if (LineWaits() && !enterSent_) {
+            Key(VK_RETURN);
+            enterSent_ = true;
+        } else {
+            enterSent_ = false;
+        }
+        RunFrames(1);
+        Note(fieldLines_, DialogueChannels.fieldLine);
+        Note(sideLines_, DialogueChannels.sideLine);
+    }
+    bool Play(const std::function<bool()>& until, int maxFrames) {
+        for (int i = 0; i < maxFrames; ++i) {
+            Step();
+            if (until()) return true;
+        }
+        return false;
+    }
+    // Walks the heroine until her x is within `slack` px of x.
+    bool WalkTo(std::int32_t x, std::int32_t slack = 8) {
+        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
+        Hold(key);
+        const bool ok = Play([&] { return std::abs(PlayerState.x - x) <= slack; }, 1500);
+        LetGo(key);
+        Play([] { return false; }, 4);
+        return ok;
+    }
+    void FaceTowards(std::int32_t x) {
+        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
+        Hold(key);
+        Play([] { return false; }, 1);
+        LetGo(key);
+        Play([] { return false; }, 2);
+    }
+    bool Seen(const std::vector<std::int32_t>& seen, std::int32_t from, std::int32_t to) const {
+        std::int32_t next = from;
+        for (std::int32_t v : seen)
+            if (v == next && ++next > to) return true;
+        return false;
+    }
+};
+
+TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
+    BootToTitle();
+    NewGameToStage();
+    SeedRandom(18);
+    Era02RunWords = Era02RunWordsRecord{};
+
+    // Era01 at its end, the tower won, a heroine who can take a beating.
+    Era00AreaFlag = 0;
+    Era01AreaFlag = 1;
+    EncounterDoneFlag = 1;
+    LearnedMoveD = 1;
+    PlayerState.maxHp = PlayerState.hp = 9999;
+    PlayerState.x = A + 400;
+    PlayerState.y = 640;
+    ScrollX = Era01Anchor55 + 100;
+    Play([] { return false; }, 10);
+
+    // A too far from the lift does nothing.
+    PlayerState.x = A + 510 + 70;
+    Letter('a');
+    Play([] { return false; }, 3);
+    EXPECT_EQ(ArrivalScene.step, 0);
+
+    ASSERT_TRUE(WalkTo(A + 510, 30));
+    Letter('a');
+    ASSERT_TRUE(Play([] { return ArrivalScene.step == -1; }, 5));
+    const std::int32_t viewBefore = ScrollX;
+    Play([] { return false; }, 1);
+    EXPECT_EQ(std::abs(ScrollX - viewBefore), 2) << "the view slides 2 px a step";
+    ASSERT_TRUE(Play([] { return ArrivalScene.step >= 1; }, 2000));
+    EXPECT_EQ(ScrollX, A + 12);
+    EXPECT_EQ(PlayerHpHold, -1);
+
+    // The talk at the lift ends in the pass through the menu side.
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 3000))
+        << "the menu pass never came (step " << ArrivalScene.step << ")";
+    ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
+    Key(VK_F2);
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 1 && ArrivalScene.step >= 10; }, 1200));
+    EXPECT_EQ(ArrivalScene.flag, 1) << "the arrival's save spot opens";
+
+    // The ride: one pixel a stage step.
+    ASSERT_TRUE(Play([] { return ArrivalScene.step == 28; }, 6000)) << "stuck at " << ArrivalScene.step;
+    ASSERT_TRUE(Play([] { return EncounterTrio.actor[0].x > A + 700; }, 3000));
+    const std::int32_t liftX = ArrivalScene.liftX, heroineX = PlayerState.x;
+    Play([] { return false; }, 1);
+    EXPECT_EQ(ArrivalScene.liftX - liftX, 1);
+    EXPECT_EQ(PlayerState.x - heroineX, 1);
+
+    ASSERT_TRUE(Play([] { return ArrivalScene.step == 99; }, 20000)) << "stuck at " << ArrivalScene.step;
+    EXPECT_TRUE(Seen(fieldLines_, 1, 50)) << "the arrival's lines 1 to 50 in order";
+    EXPECT_EQ(Era02AreaFlag, 1);
+    EXPECT_EQ(TournamentBoundsLock, 1);
+    EXPECT_EQ(PlayerHpHold, 0) << "the HP hold ends with the scene";
+    Play([] { return false; }, 5);
+    EXPECT_EQ(PlayerState.y, 640);
+
+    // Round 1: the marker rises, A near it starts the talk.
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 400));
+    ASSERT_TRUE(WalkTo(O + 1458 - 100, 20));
+    Letter('a');
+    ASSERT_TRUE(Play([] { return Round1Opponent.depth == 0.3f && MessageBoxOpen == 0 && TournamentState.state == 1 &&
+                                 DialogueChannels.fieldLine == 0 && Round1Opponent.frame != 0 &&
+                                 EventHoldsPlayer == 0 && PlayerState.pose != 40; },
+                     4000));
+    EXPECT_TRUE(Seen(fieldLines_, 54, 62));
+    EXPECT_EQ(TournamentState.platformHeight, 209);
+
+    // Her first catch: stand in front of her and let the lunge come.
+    const auto inFront = [] { return Round1Opponent.x + 100 * (PlayerState.x >= Round1Opponent.x ? 1 : -1); };
+    ASSERT_TRUE(WalkTo(inFront(), 20));
+    ASSERT_TRUE(Play([] { return Era02RunWords.firstCatchDone == 1; }, 2000));
+    EXPECT_TRUE(Seen(fieldLines_, 63, 64));
+
+    // The knockout: an upper D blow below -500 HP.
+    TournamentState.opponentHp = -501;
+    ASSERT_TRUE(Play([] { return MessageBoxOpen == 0; }, 400));
+    bool knockedOut = false;
+    for (int tries = 0; tries < 20 && !knockedOut; ++tries) {
+        const std::int32_t side = PlayerState.x >= Round1Opponent.x ? 1 : -1;
+        WalkTo(Round1Opponent.x + 55 * side, 6);
+        FaceTowards(Round1Opponent.x);
+        Letter('d');
+        knockedOut = Play(
+            [] { return Round1Opponent.frame == 17 || (Round1Opponent.angle != 0 && MessageBoxOpen == 1); }, 90);
+        if (!knockedOut) Play([] { return MessageBoxOpen == 0; }, 300);
+    }
+    ASSERT_TRUE(knockedOut) << "the knockout blow never landed";
+    EXPECT_EQ(TournamentState.opponentHp, -501) << "the knockout blow does no damage";
+
+    // She gets up and grabs; the first grab talks, the heroine breaks free.
+    ASSERT_TRUE(Play([] { return Era02RunWords.firstGrabDone == 1; }, 6000));
+    EXPECT_TRUE(Seen(fieldLines_, 65, 67));
+    TournamentState.opponentHp = -1990;
+    // Later grabs are struggles: D until the final throw.
+    bool thrown = false;
+    for (int i = 0; i < 4000 && !thrown; ++i) {
+        if (DialogueChannels.storyLine == 78 || Round1Opponent.frame == 33) {
+            Letter('d');
+            Play([] { return false; }, 3);
+        } else {
+            Step();
+        }
+        thrown = Round1Opponent.frame == 35 || Round1Opponent.frame == 36;
+
+    }
+    ASSERT_TRUE(thrown) << "the final throw never came";
+    ASSERT_TRUE(Play([] { return DialogueChannels.fieldLine == 69; }, 4000));
+    EXPECT_TRUE(Seen(fieldLines_, 68, 69));
+    const std::uint32_t itemsBefore = ItemCounts[0];
+    ASSERT_TRUE(Play([] { return MessageBoxOpen == 0 && TournamentGauge.value == 98 && Round1Opponent.frame >= 37; },
+                     3000));
+    ASSERT_TRUE(WalkTo(O + 1460, 10));
+    Letter('a');
+    ASSERT_TRUE(Play([&] { return ItemCounts[0] == itemsBefore + 24; }, 10));
+    EXPECT_EQ(DialogueChannels.storyLine, 0) << "the narrator's D hint is gone";
+
+    // Round 2: its entrance talk, then the flight.
+    ASSERT_TRUE(Play([] { return TournamentState.state == 2; }, 1000));
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
+    ASSERT_TRUE(WalkTo(O + 1458 + 100, 20));
+    Letter('a');
+    ASSERT_TRUE(Play([] { return Round2Opponent.depth == 0.3f && EventHoldsPlayer == 0 && MessageBoxOpen == 0 &&
+                                 Round2Opponent.frame != 0 && TournamentGauge.value == 0; },
+                     4000));
+    EXPECT_TRUE(Seen(fieldLines_, 70, 86));
+    ASSERT_TRUE(Play([] { return Round2Opponent.y <= 200; }, 600)) << "she never took off";
+}
+
+}  // namespace
