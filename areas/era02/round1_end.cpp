@@ -139,6 +139,7 @@ void GrabStep() {
         else if (E.struggling) DrainPlayerHpTick(1);
     }
     std::int32_t mash = 0;
+    const bool struggled = E.struggling;
     if (E.talking) {
         // The first grab of the run: the heroine talks, then breaks free.
         if (AtLeastElapsed(E.stamp, Now(), 2.0)) {
@@ -171,7 +172,8 @@ void GrabStep() {
             Go(6);
         }
     }
-    if (E.struggling && (AtLeastElapsed(E.struggleStamp, Now(), 3.05) || PlayerState.hp <= 150)) {
+    // Checked last: a squeeze overrides a throw made in the same step.
+    if (struggled && (AtLeastElapsed(E.struggleStamp, Now(), 3.05) || PlayerState.hp <= 150)) {
         E.struggling = false;
         Go(16);
     }
