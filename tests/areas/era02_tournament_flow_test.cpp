@@ -12,10 +12,13 @@
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
+#include "areas/era02/calls.h"
 #include "core/floors.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/world.h"
+#include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "text/menu/menu_game_fixture.h"
 #include "text/menu.h"
@@ -219,6 +222,7 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
 
     // Round 2: its entrance talk, then the flight.
     ASSERT_TRUE(Play([] { return TournamentState.state == 2; }, 1000));
+    EXPECT_EQ(TextureFlags[45], 0u) << "the first opponent's sheet is freed";
     ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
     ASSERT_TRUE(WalkTo(O + 1458 + 100, 20));
     Letter('a');
@@ -227,6 +231,156 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
                      4000));
     EXPECT_TRUE(Seen(fieldLines_, 70, 86));
     ASSERT_TRUE(Play([] { return Round2Opponent.y <= 200; }, 600)) << "she never took off";
+}
+
+// The second round from its start: the flight with its three talks, the
+// crawl and the hops, the lesson, the new moves and the prize.
+class Round2Flow : public ArenaFlow {
+protected:
+    // The code a D blow would score against the opponent at (x, y) now.
+    static std::int32_t CodeAt(std::int32_t x, std::int32_t y, std::int32_t heroineFacing) {
+        const TournamentOpponentRecord& o = Round2Opponent;
+        SetRound2OpponentFrame(o.frame);
+        const PendingSpriteRecord& p = PendingSprite;
+        const std::int32_t qx = static_cast<std::int32_t>(p.PivotX), qy = static_cast<std::int32_t>(p.PivotY);
+        const std::int32_t top = y - qy, h = p.SrcBottom - p.SrcTop, w = p.SrcRight - p.SrcLeft;
+        const std::int32_t cy = (2 * top + h) / 2, hh = h / 2;
+        const std::int32_t left = o.facing != -1 ? x + qx - w : x - qx + 20;
+        const std::int32_t right = o.facing != -1 ? x + qx - 15 : x - qx + w;
+        const std::int32_t cx = (left + right) / 2, px = PlayerState.x, py = PlayerState.y;
+        if (std::abs(py - 135 - cy) >= hh + 17) return 0;
+        const bool reach = heroineFacing == 1 ? (left < px + 110 && px + 30 < right) : (px - 110 < right && left < px - 30);
+        if (!reach) return 0;
+        const std::int32_t reachX = heroineFacing == 1 ? px + 110 : px - 110;
+        std::int32_t code = 3;
+        if (heroineFacing == 1 ? px + 110 < cx : cx < px - 110) code = 4;
+        if (std::abs(reachX - cx) <= 19) code = 9;
+        return code;
+    }
+    static bool TalksDone() { return Round2TalkEvents[0] + Round2TalkEvents[1] + Round2TalkEvents[2] == 27; }
+    // Whether a blow of `code` now brings her a step nearer the last talk:
+    // a kind of hit whose talk has not come yet, or, once all three have,
+    // a blow that knocks her down onto the raised platform.
+    static bool Wanted(std::int32_t code, std::int32_t x, std::int32_t y) {
+        const std::int32_t* e = Round2TalkEvents;
+        for (int k = 0; k < 3; ++k)
+            if (e[k] == 3 || e[k] == 2) return false;
+        if (TalksDone()) return code == 3 && y >= 476 && y <= 508 && x > O + 1325 && x < O + 1595;
+        return (code == 3 && e[0] == 6) || (code == 4 && e[1] == 6) || (code == 9 && e[2] == 6);
+    }
+};
+
+TEST_F(Round2Flow, FlightTalksHopsLessonAndPrize) {
+    BootToTitle();
+    NewGameToStage();
+    SeedRandom(1802);
+    Era02RunWords = Era02RunWordsRecord{};
+    Era02RunWords.firstCatchDone = Era02RunWords.firstGrabDone = 1;
+    Era00AreaFlag = 0;
+    Era02AreaFlag = 1;
+    ArrivalScene.step = 99;
+    TournamentState.state = 2;
+    TournamentState.platformHeight = 209;
+    LearnedMoveD = 1;
+    PlayerState.maxHp = PlayerState.hp = 9999;
+    PlayerState.x = O + 1558;
+    PlayerState.y = 640;
+    ScrollX = O + 948;
+    const std::uint32_t itemsBefore = ItemCounts[1];
+
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
+    Letter('a');
+    ASSERT_TRUE(Play([] { return Round2Opponent.depth == 0.3f && EventHoldsPlayer == 0 && MessageBoxOpen == 0 &&
+                                 Round2Opponent.frame != 0 && TournamentGauge.value == 0; },
+                     4000));
+    EXPECT_TRUE(Seen(fieldLines_, 70, 86));
+
+    // The flight: D blows timed on her dives, one kind of hit for each talk.
+    std::int32_t lastX = Round2Opponent.x, lastY = Round2Opponent.y;
+    int cooldown = 0, walkingHome = 0;
+    bool finalTalk = false;
+    for (int i = 0; i < 40000 && !finalTalk; ++i) {
+        const std::int32_t x = Round2Opponent.x, y = Round2Opponent.y;
+        const std::int32_t vx = x - lastX, vy = y - lastY;
+        lastX = x;
+        lastY = y;
+        if (cooldown > 0) --cooldown;
+        if (TournamentState.opponentHp >= 650) TournamentState.opponentHp = 640;   // the hook
+        // Back toward the middle of the ring while she glides up high.
+        const std::int32_t reach = TalksDone() ? 200 : 560;
+        const bool drifted = std::abs(PlayerState.x - (O + 1460)) > reach;
+        const int homeKey = PlayerState.x < O + 1460 ? VK_RIGHT : VK_LEFT;
+        if (walkingHome == 0 && drifted && y < 300 && MessageBoxOpen == 0 && EventHoldsPlayer == 0) {
+            walkingHome = homeKey;
+            Hold(homeKey);
+        }
+        if (walkingHome != 0 && (y >= 300 || std::abs(PlayerState.x - (O + 1460)) < 40 || MessageBoxOpen != 0)) {
+            LetGo(walkingHome);
+            walkingHome = 0;
+        }
+        if (walkingHome == 0 && cooldown == 0 && MessageBoxOpen == 0 && EventHoldsPlayer == 0 &&
+            PlayerMoveState.comboD == 0) {
+            constexpr int kLag = 4;
+            const std::int32_t fx = x + vx * kLag, fy = y + vy * kLag;
+            const std::int32_t facing = fx >= PlayerState.x ? 1 : -1;
+            if (Wanted(CodeAt(fx, fy, facing), fx, fy)) {
+                if (facing != PlayerState.facing) {
+                    Press(facing == 1 ? VK_RIGHT : VK_LEFT);
+                    Step();
+                }
+                Letter('d');
+                cooldown = 30;
+            }
+        }
+        Step();
+        finalTalk = DialogueChannels.fieldLine == 90;
+    }
+    ASSERT_TRUE(finalTalk) << "the last talk never came";
+    for (std::int32_t talk : {87, 88, 89})
+        EXPECT_EQ(std::count(fieldLines_.begin(), fieldLines_.end(), talk), 1) << "talk " << talk << " once";
+    if (walkingHome != 0) LetGo(walkingHome);
+    ASSERT_TRUE(Play([] { return Round2Opponent.frame == 12 && EventHoldsPlayer == 0; }, 3000));
+    EXPECT_TRUE(Seen(fieldLines_, 90, 93));
+
+    // The crawl: run at her with X until three of her low hops have met the
+    // heroine; two are not enough.
+    for (int run = 0; run < 60 && Round2ContactCount < 3; ++run) {
+        if (Round2ContactCount == 2) {
+            EXPECT_EQ(DialogueChannels.sideLine, 0) << "two contacts open nothing";
+        }
+        const std::int32_t side = Round2Opponent.x < O + 1460 ? 1 : -1;
+        if (Round2Opponent.y < 600) {
+            // Up on the platform: crowd her so that her folds push her off it.
+            WalkTo(Round2Opponent.x + 90 * side, 10);
+            Play([] { return false; }, 60);
+            continue;
+        }
+        WalkTo(Round2Opponent.x + 600 * side, 20);
+        FaceTowards(Round2Opponent.x);
+        Hold(VkLetter('x'));
+        const std::int32_t start = PlayerState.x;
+        Play([&] { return std::abs(PlayerState.x - start) > 900 || MessageBoxOpen != 0; }, 150);
+        LetGo(VkLetter('x'));
+        Play([] { return Round2Opponent.frame == 12 || Round2Opponent.frame == 13; }, 200);
+    }
+    ASSERT_GE(Round2ContactCount, 3);
+
+    // The finale: walk off, the lesson, the new moves, the last dive, the prize.
+    const std::int32_t away = Round2Opponent.x < O + 1460 ? 1 : -1;
+    WalkTo(Round2Opponent.x + 420 * away, 30);
+    ASSERT_TRUE(Play([] { return LearnedMoveF == 1 && LearnedMoveG == 1; }, 4000));
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98 && TournamentGauge.shown == 0 && MessageBoxOpen == 0; },
+                     12000))
+        << "the prize never rose";
+    EXPECT_TRUE(Seen(sideLines_, 1, 44));
+    ASSERT_TRUE(WalkTo(O + 1460, 10));
+    Letter('a');
+    ASSERT_TRUE(Play([&] { return ItemCounts[1] == itemsBefore + 24; }, 10));
+    ASSERT_TRUE(Play([] { return TournamentState.state == 3; }, 1200)) << "round 2 never ended";
+    EXPECT_EQ(TournamentGauge.value, 98);
+    EXPECT_EQ(TournamentState.platformHeight, 0);
+    EXPECT_EQ(TextureFlags[46], 0u) << "the second opponent's sheet is freed";
+    EXPECT_EQ(DialogueChannels.storyLine, 0);
 }
 
 }  // namespace
