@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <functional>
 #include <set>
 #include <vector>
@@ -95,6 +97,12 @@ protected:
         LetGo(key);
         Play([] { return false; }, 2);
     }
+    // A picture of the last frame for the documentation, only when
+    // QM_SCREENSHOT_DIR names a folder.
+    void Picture(const std::string& name) {
+        if (const char* dir = std::getenv("QM_SCREENSHOT_DIR"))
+            EXPECT_TRUE(plat::headless::SaveLastFramePng(std::string(dir) + "/era02_" + name + ".png"));
+    }
     bool Seen(const std::vector<std::int32_t>& seen, std::int32_t from, std::int32_t to) const {
         std::int32_t next = from;
         for (std::int32_t v : seen)
@@ -147,6 +155,7 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
     // The ride: one pixel a stage step.
     ASSERT_TRUE(Play([] { return ArrivalScene.step == 28; }, 6000)) << "stuck at " << ArrivalScene.step;
     ASSERT_TRUE(Play([] { return EncounterTrio.actor[0].x > A + 700; }, 3000));
+    Picture("lift_ride");
     const std::int32_t liftX = ArrivalScene.liftX, heroineX = PlayerState.x;
     Play([] { return false; }, 1);
     EXPECT_EQ(ArrivalScene.liftX - liftX, 1);
@@ -164,6 +173,9 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
     ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 400));
     ASSERT_TRUE(WalkTo(O + 1458 - 100, 20));
     Letter('a');
+    ASSERT_TRUE(Play([] { return Era02Crowd.frameIndex >= 2 && TournamentBanner == 3 && Round1Opponent.frame != 0; },
+                     2000));
+    Picture("round1_crowd");
     ASSERT_TRUE(Play([] { return Round1Opponent.depth == 0.3f && MessageBoxOpen == 0 && TournamentState.state == 1 &&
                                  DialogueChannels.fieldLine == 0 && Round1Opponent.frame != 0 &&
                                  EventHoldsPlayer == 0 && PlayerState.pose != 40; },
@@ -369,6 +381,8 @@ TEST_F(Round2Flow, FlightTalksHopsLessonAndPrize) {
     const std::int32_t away = Round2Opponent.x < O + 1460 ? 1 : -1;
     WalkTo(Round2Opponent.x + 420 * away, 30);
     ASSERT_TRUE(Play([] { return LearnedMoveF == 1 && LearnedMoveG == 1; }, 4000));
+    ASSERT_TRUE(Play([] { return TournamentGauge.shown == 0 && TournamentGauge.value > 40; }, 12000));
+    Picture("round2_prize");
     ASSERT_TRUE(Play([] { return TournamentGauge.value == 98 && TournamentGauge.shown == 0 && MessageBoxOpen == 0; },
                      12000))
         << "the prize never rose";

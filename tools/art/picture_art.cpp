@@ -1,4 +1,5 @@
 #include "tools/art/picture_art.h"
+#include "tools/art/arena_rects.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 
@@ -439,7 +440,7 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
-const std::array<RectSource, 13> kRectSources{{
+const std::array<RectSource, 19> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -453,6 +454,12 @@ const std::array<RectSource, 13> kRectSources{{
     {117, FigureKind::Walker, kTitleFigureRects, {}},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
+    {180, FigureKind::Prop, kArenaStandRects, {}},
+    {180, FigureKind::Prop, kArenaStageRects, {}},
+    {180, FigureKind::Character, kArenaCrowdRects, {}},
+    {180, FigureKind::Icon, kArenaBannerRects, {}},
+    {180, FigureKind::Prop, kArenaLiftRects, {}},
+    {181, FigureKind::Character, kRound1OpponentRects, {}},
 }};
 }  // namespace
 
