@@ -301,7 +301,7 @@ void WriteTraceLog(int code) {
         PrintOpenStatus(ok);
         return;
     }
-    std::FILE* f = std::fopen(kTraceLogPath, "a");
+    std::FILE* f = OpenForAppend(kTraceLogPath);
     PrintOpenStatus(f != nullptr);
     if (!f) return;
     std::string entry = TraceEntryText(code);
