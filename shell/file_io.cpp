@@ -120,13 +120,13 @@ namespace {
 int OpenRegularForReading(const std::string& path, std::string* why) {
     int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        SetError(why, errno == ENOENT ? "it does not exist" : std::string("it cannot be opened: ") + std::strerror(errno));
+        SetError(why, errno == ENOENT ? "does not exist" : std::string("cannot be opened: ") + std::strerror(errno));
         return -1;
     }
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        SetError(why, "it is not a regular file");
+        SetError(why, "is not a regular file");
         return -1;
     }
     // Reads of a regular file never block; the flag goes all the same.
@@ -142,7 +142,7 @@ bool ReadInto(const std::string& path, Buffer& out, std::size_t maxBytes, std::s
     struct stat st{};
     if (::fstat(fd, &st) != 0 || st.st_size < 0 || static_cast<std::uint64_t>(st.st_size) > maxBytes) {
         ::close(fd);
-        SetError(why, "it is larger than " + std::to_string(maxBytes / 1024) + " KB");
+        SetError(why, "is larger than " + std::to_string(maxBytes / 1024) + " KB");
         return false;
     }
     out.resize(static_cast<std::size_t>(st.st_size));
@@ -157,7 +157,7 @@ bool ReadInto(const std::string& path, Buffer& out, std::size_t maxBytes, std::s
     if (done != out.size()) {
         // The file shrank under us or could not be read: not a whole file.
         out.clear();
-        SetError(why, "it cannot be read completely");
+        SetError(why, "cannot be read completely");
         return false;
     }
     return true;

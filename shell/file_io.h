@@ -28,7 +28,8 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
 // Reads the whole file. Returns false when it does not exist, is not a
 // regular file (a FIFO is refused without being waited on) or cannot be read
 // (out is then empty). maxBytes guards against absurd files: a larger file is
-// refused rather than read. why, when given, says which.
+// refused rather than read. why, when given, says which, as a predicate
+// ("is not a regular file") for the caller to put its subject before.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
                    std::size_t maxBytes = 64u * 1024u * 1024u, std::string* why = nullptr);
 bool ReadWholeFile(const std::string& path, std::string& out,

@@ -167,7 +167,7 @@ void ReadSettings() {
     // A missing file is the first start; anything else the player may want
     // to know about.
     if (!opened && FileExistsAtAll(kSettingsPath))
-        std::fprintf(stderr, "Quillmarch: %s is ignored: %s\n", kSettingsPath, error.c_str());
+        std::fprintf(stderr, "Quillmarch: %s is ignored: it %s\n", kSettingsPath, error.c_str());
     if (opened && !ApplySettingsText(text, &error))
         std::fprintf(stderr, "Quillmarch: %s is ignored: %s\n", kSettingsPath, error.c_str());
     // Without a usable size from the file the device could not be made:
