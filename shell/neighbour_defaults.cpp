@@ -60,7 +60,7 @@ QM_WEAK void DrawScreenText() {
     GameClock.realTime = plat::TimerGetTime();
     GameClock.frameTime = GameClock.realTime - GameClock.prevRealTime;
     if (GameClock.frameTime >= 1.0) GameClock.frameTime = 0.02;
-    TakeTraceReadings();
+    TakeClockReading();
     GameClock.prevRealTime = GameClock.realTime;
 }
 

@@ -144,7 +144,7 @@ const char* CpuName(const plat::SystemFacts& f) {
 
 }  // namespace
 
-void TakeTraceReadings() {
+void TakeMemoryReadings() {
     plat::MemoryStatus memory;
     if (plat::QueryMemoryStatus(memory)) {
         TraceSample.totalMb = ToMb(memory.totalPhysical);
@@ -156,7 +156,9 @@ void TakeTraceReadings() {
     }
     if (TraceSample.availableMb < TraceSample.lowestAvailableMb)
         TraceSample.lowestAvailableMb = TraceSample.availableMb;
+}
 
+void TakeClockReading() {
     plat::LocalDateTime now;
     if (plat::QueryLocalTime(now)) {
         TraceSample.year = now.year;
@@ -171,6 +173,11 @@ void TakeTraceReadings() {
         g_clockFailureReported = true;
         std::fprintf(stderr, "Quillmarch: the local time could not be read; the logs keep the last time read.\n");
     }
+}
+
+void TakeTraceReadings() {
+    TakeMemoryReadings();
+    TakeClockReading();
 }
 
 void SampleTraceValues() {
@@ -304,6 +311,8 @@ void WriteTraceLog(int code) {
     std::FILE* f = std::fopen(kTraceLogPath, "a");
     PrintOpenStatus(f != nullptr);
     if (!f) return;
+    // The memory figures an entry prints are read now, not every frame.
+    TakeMemoryReadings();
     std::string entry = TraceEntryText(code);
     if (!entry.empty()) std::fwrite(entry.data(), 1, entry.size(), f);
     if (std::fclose(f) != 0) std::printf("FILE CLOSE ERROR\n");
