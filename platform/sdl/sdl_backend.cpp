@@ -82,23 +82,47 @@ void ApplyCursor() {
     SDL_SetWindowGrab(s.window, full && s.clipCursorFullScreen ? SDL_TRUE : SDL_FALSE);
 }
 
-// Puts the window in the mode asked and returns the back buffer it gives.
+// What the renderer really draws on (the window's own size while there is
+// no renderer yet); `asked` when neither can be read.
+BackBufferDesc RealOutputSize(BackBufferDesc asked) {
+    State& s = S();
+    int w = 0, h = 0;
+    if (s.renderer && SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) return {w, h};
+    if (s.window) {
+        SDL_GetWindowSizeInPixels(s.window, &w, &h);
+        if (w > 0 && h > 0) return {w, h};
+    }
+    return asked;
+}
+
+// Puts the window in the mode asked and returns the back buffer it really
+// gives: a full-screen switch the desktop refuses or delays leaves a window,
+// and the picture must be scaled to what is there, not to the desktop's size.
 BackBufferDesc ApplyWindowMode(int width, int height, bool windowed) {
     State& s = S();
     BackBufferDesc desc{width, height};
+    if (!windowed && SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        std::fprintf(stderr, "The full screen could not be set (%s); the game stays in a window.\n", SDL_GetError());
+        windowed = true;
+        desc = s.windowedSize;
+    }
     if (windowed) {
+        const bool wasFullScreen = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN) != 0;
         SDL_SetWindowFullscreen(s.window, 0);
-        SDL_SetWindowSize(s.window, width, height);
+        int oldW = 0, oldH = 0;
+        SDL_GetWindowSize(s.window, &oldW, &oldH);
+        SDL_SetWindowSize(s.window, desc.width, desc.height);
+        // A window that changes size is centred, so it stays on the screen.
+        if (wasFullScreen || oldW != desc.width || oldH != desc.height) {
+            const int display = SDL_GetWindowDisplayIndex(s.window);
+            SDL_SetWindowPosition(s.window, SDL_WINDOWPOS_CENTERED_DISPLAY(display < 0 ? 0 : display),
+                                  SDL_WINDOWPOS_CENTERED_DISPLAY(display < 0 ? 0 : display));
+        }
         s.windowedSize = desc;
-    } else {
-        SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        SDL_DisplayMode mode;
-        const int display = SDL_GetWindowDisplayIndex(s.window);
-        if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0) desc = {mode.w, mode.h};
     }
     s.windowed = windowed;
     ApplyCursor();
-    return desc;
+    return RealOutputSize(desc);
 }
 
 SDL_Renderer* CreateRenderer(SDL_Window* window) {
@@ -325,8 +349,7 @@ int FrameworkCreateDevice(int width, int height, bool windowed) {
         s.exitCode = 12;
         return -1;
     }
-    int w = 0, h = 0;
-    if (windowed && SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) s.backBuffer = {w, h};
+    s.backBuffer = RealOutputSize(s.backBuffer);
     detail::SetKeepTexturePixels(false);
     detail::SetUploadRenderer(s.renderer);
     if (detail::OpenDevice(s.callbacks, s.backBuffer) != detail::DeviceOpening::Done) {
@@ -416,6 +439,15 @@ int ListDisplayModes(DisplayMode* modes, int maxModes) {
         if (!seen) modes[n++] = DisplayMode{m.w, m.h};
     }
     return n;
+}
+
+DisplayMode DesktopSize() {
+    State& s = S();
+    if (!s.initialised) return {};
+    const int display = s.window ? SDL_GetWindowDisplayIndex(s.window) : 0;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) != 0) return {};
+    return DisplayMode{mode.w, mode.h};
 }
 
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {

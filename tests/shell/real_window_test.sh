@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the real program in a virtual X display for a few seconds, asks it to
 # stop with SIGTERM and checks that it ends cleanly, having logged its start-up
-# and shut-down stages in order.
+# and shut-down stages in order. The program sits in a game folder of its own
+# and is started from another folder: it must work in its own folder.
 #   real_window_test.sh <path of the quillmarch program> <game folder>
 set -u
 program="$1"
@@ -17,8 +18,11 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/Data"
 [ -f "$game_dir/Quillmarch.fx" ] && cp "$game_dir/Quillmarch.fx" "$work/"
 [ -d "$game_dir/Data/Wav" ] && ln -s "$game_dir/Data/Wav" "$work/Data/Wav"
+ln "$program" "$work/quillmarch" 2>/dev/null || cp "$program" "$work/quillmarch" || exit 1
+program="$work/quillmarch"
+mkdir -p "$work/elsewhere"
 
-cd "$work" || exit 1
+cd "$work/elsewhere" || exit 1
 # In a sanitizer build the display's GL driver and the desktop bus library
 # leave allocations behind at exit that are not the game's; the headless tests
 # check the game's own memory. Memory errors still fail the run.
@@ -72,7 +76,11 @@ fi
 
 log="$work/Data/Save/SaveS0.txt"
 if [ ! -f "$log" ]; then
-    echo "FAIL: no trace log was written"
+    echo "FAIL: no trace log was written in the program's folder"
+    exit 1
+fi
+if [ -e "$work/elsewhere/Data" ]; then
+    echo "FAIL: the program wrote into the folder it was started from"
     exit 1
 fi
 # The stages, in the order they must appear.
