@@ -140,6 +140,13 @@ void FontRelease(FontId font);
 // Text drawn after this is scaled by (sx, sy) about the screen origin (set
 // once per text pass; the game adds the side-bar offset to x itself).
 void TextSetTransform(float sx, float sy);
+// Width in virtual pixels of the text's longest line as TextDraw draws it
+// (0 for an unknown font or an empty text).
+int TextWidth(FontId font, const char* utf8);
+// The box the text's ink covers when drawn at (0, 0), in virtual pixels
+// (right and bottom exclusive); an empty box (all 0) when nothing would show,
+// as for blanks alone.
+Rect TextInkBox(FontId font, const char* utf8);
 // Draws UTF-8 text with its top-left corner at (x, y) in virtual pixels;
 // '\n' starts a new line one font height lower. Colour channels are 0..1.
 void TextDraw(FontId font, const char* utf8, int x, int y, float r, float g, float b, float a);
