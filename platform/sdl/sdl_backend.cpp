@@ -6,8 +6,13 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <SDL_syswm.h>
 #include <SDL_ttf.h>
+#if defined(QM_HAVE_X11)
+#include <X11/Xlib.h>
+#endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -95,16 +100,70 @@ BackBufferDesc RealOutputSize(BackBufferDesc asked) {
     return asked;
 }
 
+// The size the desktop really gave the window, where it can be asked. SDL
+// takes a full-screen switch for done as soon as it has asked for it; on an
+// X desktop without a window manager nobody makes it, and the window keeps
+// its size while SDL reports the desktop's.
+bool NativeWindowSize(int& w, int& h) {
+#if defined(QM_HAVE_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (S().window && SDL_GetWindowWMInfo(S().window, &info) && info.subsystem == SDL_SYSWM_X11) {
+        XSync(info.info.x11.display, False);
+        XWindowAttributes a;
+        if (XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &a) && a.width > 0 && a.height > 0) {
+            w = a.width;
+            h = a.height;
+            return true;
+        }
+    }
+#endif
+    (void)w;
+    (void)h;
+    return false;
+}
+
+// After asking for the full screen: whether the window came to cover the
+// desktop within a short wait (a window manager takes a moment). True where
+// the real size cannot be asked.
+bool FullScreenTook() {
+    SDL_DisplayMode desktop;
+    const int display = SDL_GetWindowDisplayIndex(S().window);
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &desktop) != 0) return true;
+    for (int tries = 0; tries < 40; ++tries) {
+        int w = 0, h = 0;
+        if (!NativeWindowSize(w, h)) return true;
+        if (w >= desktop.w && h >= desktop.h) return true;
+        SDL_PumpEvents();
+        SDL_Delay(10);
+    }
+    return false;
+}
+
+// Places the window in the middle of its display's usable area.
+void CentreWindow(BackBufferDesc size) {
+    State& s = S();
+    const int display = SDL_GetWindowDisplayIndex(s.window);
+    SDL_Rect area;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &area) == 0)
+        SDL_SetWindowPosition(s.window, area.x + std::max(0, (area.w - size.width) / 2),
+                              area.y + std::max(0, (area.h - size.height) / 2));
+}
+
 // Puts the window in the mode asked and returns the back buffer it really
-// gives: a full-screen switch the desktop refuses or delays leaves a window,
-// and the picture must be scaled to what is there, not to the desktop's size.
+// gives: a full-screen switch the desktop refuses leaves a window, and the
+// picture must be scaled to what is there, not to the desktop's size.
 BackBufferDesc ApplyWindowMode(int width, int height, bool windowed) {
     State& s = S();
     BackBufferDesc desc{width, height};
-    if (!windowed && SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-        std::fprintf(stderr, "The full screen could not be set (%s); the game stays in a window.\n", SDL_GetError());
-        windowed = true;
-        desc = s.windowedSize;
+    if (!windowed) {
+        const bool asked = SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+        const char* why = asked ? "the desktop did not make the window cover the screen" : SDL_GetError();
+        if (!asked || !FullScreenTook()) {
+            std::fprintf(stderr, "The full screen could not be set (%s); the game stays in a window.\n", why);
+            windowed = true;
+            desc = s.windowedSize;
+        }
     }
     if (windowed) {
         const bool wasFullScreen = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN) != 0;
@@ -113,11 +172,7 @@ BackBufferDesc ApplyWindowMode(int width, int height, bool windowed) {
         SDL_GetWindowSize(s.window, &oldW, &oldH);
         SDL_SetWindowSize(s.window, desc.width, desc.height);
         // A window that changes size is centred, so it stays on the screen.
-        if (wasFullScreen || oldW != desc.width || oldH != desc.height) {
-            const int display = SDL_GetWindowDisplayIndex(s.window);
-            SDL_SetWindowPosition(s.window, SDL_WINDOWPOS_CENTERED_DISPLAY(display < 0 ? 0 : display),
-                                  SDL_WINDOWPOS_CENTERED_DISPLAY(display < 0 ? 0 : display));
-        }
+        if (wasFullScreen || oldW != desc.width || oldH != desc.height) CentreWindow(desc);
         s.windowedSize = desc;
     }
     s.windowed = windowed;
@@ -341,14 +396,21 @@ int FrameworkCreateDevice(int width, int height, bool windowed) {
         width = 1024;
         height = 768;
     }
-    s.backBuffer = ApplyWindowMode(width, height, windowed);
+    // A window gets its size and place before it is shown; the full screen
+    // is asked for once it is on the screen, as a hidden window cannot be
+    // made to cover it.
+    if (windowed) s.backBuffer = ApplyWindowMode(width, height, true);
     SDL_ShowWindow(s.window);
+    if (!windowed) s.backBuffer = ApplyWindowMode(width, height, false);
     s.renderer = CreateRenderer(s.window);
     if (!s.renderer) {
         std::fprintf(stderr, "The game cannot draw in its window: %s\n", SDL_GetError());
         s.exitCode = 12;
         return -1;
     }
+    // A GPU renderer makes SDL build the window anew, back at the place it
+    // was first given: centre it again.
+    if (s.windowed) CentreWindow(s.windowedSize);
     s.backBuffer = RealOutputSize(s.backBuffer);
     detail::SetKeepTexturePixels(false);
     detail::SetUploadRenderer(s.renderer);
