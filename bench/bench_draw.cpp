@@ -13,7 +13,7 @@
 #include <system_error>
 #include <vector>
 
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/residency.h"

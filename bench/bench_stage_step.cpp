@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/world.h"
 #include "shell/shell_state.h"

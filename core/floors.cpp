@@ -3,10 +3,10 @@
 // its area flag is 1.
 #include "core/floors.h"
 
-#include "areas/era00_era01/world_hooks.h"
-#include "areas/era02/world_hooks.h"
-#include "areas/era04_encounters/world_hooks.h"
-#include "areas/era04_stage/world_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
 #include "shell/shell_state.h"
 
 namespace {

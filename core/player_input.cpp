@@ -3,7 +3,7 @@
 // routines later in the same step act on what it writes.
 #include "core/player.h"
 
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/combos.h"
 #include "core/floors.h"
 #include "shell/shell_state.h"

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "areas/era02/world_hooks.h"
+#include "areas/era02/records.h"
 #include "core/floors.h"
 #include "core/player.h"
 #include "shell/shell_state.h"

@@ -3,7 +3,7 @@
 // quick succession.
 #include "core/sound_effect.h"
 
-#include "areas/finale/world_hooks.h"
+#include "areas/finale/records.h"
 #include "platform/platform.h"
 #include "shell/sound_bank.h"
 

@@ -4,12 +4,18 @@
 // and the limits have the last word on x and ScrollX before drawing.
 #include "core/world.h"
 
-#include "areas/era00_era01/world_hooks.h"
-#include "areas/era02/world_hooks.h"
-#include "areas/era03/world_hooks.h"
-#include "areas/era04_encounters/world_hooks.h"
-#include "areas/era04_stage/world_hooks.h"
-#include "areas/finale/world_hooks.h"
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/calls.h"
+#include "areas/era02/records.h"
+#include "areas/era03/calls.h"
+#include "areas/era03/records.h"
+#include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/calls.h"
+#include "areas/era04_stage/records.h"
+#include "areas/finale/calls.h"
+#include "areas/finale/records.h"
 #include "core/combos.h"
 #include "core/floors.h"
 #include "core/hud.h"
@@ -102,7 +108,7 @@ constexpr FieldRoutine kEra01Actors[] = {
     StepHoppingObject,    UpdateLift,          StepGatekeeper,       UpdateCollectGame,
     UpdateCollectGameRound, StepFieldEnemyA,   StepFlyingEnemy1,     UpdateFlyingEnemy2,
     UpdateFlyingEnemy3,   UpdateWalkingEnemy1, UpdateWalkingEnemy2,  UpdateWalkingEnemy3,
-    StepPatrolCreature,   UpdatePitTraps,      UpdateEra01Terrain,
+    StepPatrolCreature,   UpdateHangingPrizes,      UpdateEra01Terrain,
 };
 void StepColourPulseA() { UpdateEra01ColourPulseA(1); }
 void StepSceneryLoopA() { UpdateEra01SceneryLoopA(1); }

@@ -2,7 +2,7 @@
 // set: at program start and again after every end of game.
 #include "shell/boot.h"
 
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "shell/graphics.h"

@@ -1,5 +1,11 @@
 #include "shell/draw.h"
 
+#include "areas/era00_era01/calls.h"
+#include "areas/era02/calls.h"
+#include "areas/era03/calls.h"
+#include "areas/era04_encounters/calls.h"
+#include "areas/era04_stage/calls.h"
+#include "areas/finale/calls.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "shell/draw_passes.h"

@@ -2,8 +2,7 @@
 // rows of repeated field pieces, the hopping object, the gimmicks of two
 // sections, the patrol creature and its pit spots, and the pit and floor
 // markers. It also sets ActivePitAnchor, which the floors read.
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"

@@ -1,8 +1,7 @@
 // The object-table sub-pass of the stage: flying enemies and their shots,
 // both burst pools, the save-spot marker, coins, the dialogue box, the two
 // flashes, the walking enemies' carried objects and the home furniture.
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
@@ -16,6 +15,7 @@
 #include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
+#include "text/text_state.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The stage background: the stage base transform, the sky, a far landscape
 // moving at a tenth of the camera's speed, and the ground of the whole world
 // shaped around its landmarks. Everything is worked out from ScrollX.
-#include "areas/era04_encounters/world_hooks.h"
+#include "areas/era04_encounters/records.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"

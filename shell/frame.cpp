@@ -2,9 +2,9 @@
 // phase machine, the texture creation step and the draw part.
 #include "shell/frame.h"
 
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era03/reset_hooks.h"
-#include "areas/finale/world_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era03/records.h"
+#include "areas/finale/records.h"
 #include "core/game_over.h"
 #include "core/hud.h"
 #include "core/player.h"

@@ -3,12 +3,13 @@
 
 #include <initializer_list>
 
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era02/reset_hooks.h"
-#include "areas/era03/reset_hooks.h"
-#include "areas/era04_encounters/world_hooks.h"
-#include "areas/era04_stage/reset_hooks.h"
-#include "areas/finale/world_hooks.h"
+#include "areas/era00_era01/calls.h"
+#include "areas/era02/calls.h"
+#include "areas/era03/calls.h"
+#include "areas/era04_encounters/calls.h"
+#include "areas/era04_stage/calls.h"
+#include "areas/finale/calls.h"
+
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/floors.h"
@@ -48,7 +49,6 @@ void ResetFlowWords(std::int32_t mode) {
     DeviceLostReturn = 0;
     Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
     EraSwitchState = 0;
-    for (std::int32_t& lock : Era04DoorLocks) lock = 0;
 }
 
 void ResetClockAndScreen() {
@@ -140,99 +140,6 @@ void ResetMenuAndText(std::int32_t mode) {
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
 }
 
-void ResetEra00And01() {
-    Era00StoryPhase = 0;
-    Era00IndoorState = 0;
-    Era00SceneActors = Era00SceneActorsRecord{};
-    Era00Gateway = Era00GatewayRecord{};
-    EventHoldsPlayer = 0;
-    PlayerHpHold = 0;
-
-    HoppingObjectRecord = HoppingObjectStateRecord{};
-    LiftRecord = LiftStateRecord{};
-    LiftRecord.x = Era01Anchor20;   // 20200
-    GatekeeperRecord = GatekeeperStateRecord{};
-    FieldEnemyARecord = FieldEnemyAStateRecord{};
-    FieldEnemyARecord.state = 1;
-    FieldEnemyARecord.frame = 1;
-    FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 1;
-    FieldEnemyARecord.x = FieldEnemyARecord.rememberedX = Era01Anchor17;   // 17549
-    FieldEnemyARecord.y = 519;
-    for (FlyingEnemyRecord& e : FlyingEnemyRecords) {
-        e = FlyingEnemyRecord{};
-        e.state = 1;
-        e.frame = 1;
-        e.x = 5200;
-        e.y = 619;
-    }
-    for (int i = 0; i < 3; ++i) {
-        WalkingEnemyRecord& e = WalkingEnemyRecords[i];
-        e = WalkingEnemyRecord{};
-        e.state = 1;
-        e.frame = 1;
-        e.facing = 1;
-        e.knockDir = 1;
-        e.y = 519;
-        e.x = i < 2 ? -1000 : Era01Anchor20 - 700;
-    }
-    for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
-    PatrolCreatureRecord = PatrolCreatureStateRecord{};
-    PatrolCreatureRecord.x = Era01Anchor05 + 836;   // 6836
-    Era01TerrainState = Era01TerrainStateRecord{};
-    Era01NpcRecord = Era01NpcStateRecord{};
-    const std::uint32_t colours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,
-                                      0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
-    for (int i = 0; i < 8; ++i) Era01SceneryColours[i] = colours[i];
-    ArenaState = ArenaStateRecord{};
-    ArenaEnemy = ArenaEnemyRecord{};
-    ArenaEnemy.x = Era01Anchor22;   // 23445
-    Era01Progress = 0;
-    Era01GateStep = 0;
-    ErrandState = 0;
-    MovePracticeDone = 0;
-    EncounterPhase = 0;
-    EncounterOnceFlag = EncounterDoneFlag = 0;
-    FloorGateState = FloorGateStateRecord{};
-    EncounterTrio = EncounterTrioRecord{};
-    for (MonsterGroupRecord& g : MonsterGroupRecords) g = MonsterGroupRecord{};
-    for (std::uint32_t& s : EncounterPieceStates) s = 0;
-    DropItemSlots = DropItemSlotsRecord{};
-}
-
-void ResetEra02() {
-    ArrivalScene = ArrivalSceneRecord{};
-    ArrivalScene.step = 1;
-    ArrivalViewLock = 0;
-    Era02ArenaDoor = Era02ArenaDoorRecord{};
-    TournamentState = TournamentStateRecord{};
-    TournamentBanner = 1;
-    TournamentBoundsLock = 0;
-    Era02Crowd = Era02CrowdRecord{};
-    Round1Opponent = Round2Opponent = Round3Opponent = Round4Opponent = TournamentOpponentRecord{};
-    Era02EventsUnlocked = 0;
-    Era02EventsState = 0;
-}
-
-void ResetEra03() {
-    Era03NpcScene = Era03NpcSceneRecord{};
-    Era03Fighter = Era03FighterRecord{};
-    Era03Duel = Era03DuelRecord{};
-    Era03Duel.x = Era03Anchor(4);   // 56800
-    Era03CreatureOnceFlag = 0;
-    Era03ArenaEncounter = Era03ArenaEncounterRecord{};
-    Era03ArenaBoss1 = Era03ArenaActorRecord{};
-    Era03ArenaEnemy3 = Era03ArenaActorRecord{};
-}
-
-void ResetEra04AndFinale() {
-    Era04Progress = Era04ProgressRecord{};
-    Era04CameraStage = 0;
-    EncounterBFigure = EncounterBFigureRecord{};
-    EncounterCFigure = EncounterCFigureRecord{};
-    FinalSectionState = FinalSectionStateRecord{};
-    BossMusicFlag = 0;
-}
-
 // Every word of game state back to its start value, in one call.
 void WriteStartValues(std::int32_t mode) {
     ResetFlowWords(mode);
@@ -240,35 +147,19 @@ void WriteStartValues(std::int32_t mode) {
     ResetInput();
     ResetPlayer();
     ResetMenuAndText(mode);
-    ResetEra00And01();
-    ResetEra02();
-    ResetEra03();
-    ResetEra04AndFinale();
+    ResetEra00Era01Area();
+    ResetEra02Area();
+    ResetEra03Area();
+    ResetEra04StageArea();
+    ResetEra04EncountersArea();
+    ResetFinaleArea();
 }
 
-// The routines that keep step words of their own, armed in the game's order.
+// The menu's and the HUD's routines keep step words of their own; the areas
+// arm theirs in their own resets.
 void ArmSceneRoutines() {
-    RunEra00Story(3);
-    UpdateHoppingObject(0);
-    UpdateGatekeeper(0);
-    RunFieldEnemyAReaction(0);
-    UpdateFieldEnemyA(0);
-    UpdateFlyingEnemy1(0);
-    UpdateWalkingEnemyObject1(0);
-    UpdateWalkingEnemyObject2(0);
-    UpdateEra01Npc(0);
-    UpdateEra01ColourPulseA(0);
-    UpdateEra01SceneryLoopA(0);
-    UpdateEra01ColourPulseB(0);
-    UpdateEra01ColourPulseC(0);
-    UpdateEra01ColourPulseD(0);
-    UpdateEra01ColourPulseE(0);
-    UpdateEra01ColourPulseF(0);
     UpdateMenuCursorFrame(0, 0);
     UpdateHud(0);
-    RunEra03NpcScene(0);
-    RunArenaWaves(0);
-    UpdateEra04Events(0);
 }
 
 }  // namespace

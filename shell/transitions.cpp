@@ -4,9 +4,9 @@
 
 #include <initializer_list>
 
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era02/world_hooks.h"
-#include "areas/era03/world_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/hud.h"
 #include "core/player.h"

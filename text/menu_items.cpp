@@ -3,7 +3,7 @@
 // digit splitter that turns the shown counts into digit sprites.
 #include <initializer_list>
 
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "shell/shell_state.h"

@@ -3,7 +3,7 @@
 // background and the menu music. It builds itself in steps when entered,
 // plays the heroine's fall-in, moves the cursor and hands control to the
 // screen of the entry chosen with Enter.
-#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/sound_effect.h"

@@ -31,6 +31,9 @@ inline DialogueChannelsRecord DialogueChannels;
 
 // 0 idle, 1 = a message waits for Enter; the keyboard callback turns 1 into 2.
 inline std::int32_t EnterConfirmState = 0;
+// 1 while a scene's line waits and holds the heroine (the message box is
+// drawn); every area's talks write it.
+inline std::int32_t EventHoldsPlayer = 0;
 
 // The eight fonts of the text pass, created by the device callbacks of the
 // shell in this order (index 1..8; 0 = not created):

@@ -6,7 +6,7 @@
 // with Enter.
 #include <initializer_list>
 
-#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/random.h"

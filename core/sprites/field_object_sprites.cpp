@@ -1,5 +1,5 @@
 // The Era01 field object table.
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/field_object_table.h"

@@ -1,5 +1,5 @@
 // The weapon-mode-1 heroine's frame and her worn strip.
-#include "areas/era02/world_hooks.h"
+#include "areas/era02/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w1_table.h"

@@ -1,7 +1,7 @@
 // The weapon-mode-2 heroine: body, back layer, front layer and the four
 // one-second effects. The combo machines only set poses; the timing of the
 // slash streaks lives here.
-#include "areas/finale/world_hooks.h"
+#include "areas/finale/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w2_table.h"

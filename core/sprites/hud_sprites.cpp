@@ -1,6 +1,6 @@
 // HUD gauge and frames, pulsing markers, loading screen, fifth title figure
 // and item spinner.
-#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/anim_ticker.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"

@@ -1,5 +1,5 @@
 // The stage's shared object table.
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/anim_ticker.h"
 #include "core/bursts.h"
 #include "core/pending_sprite.h"

@@ -1,7 +1,7 @@
 // Save spots: where saving is allowed, the override, and the marker.
 #include <gtest/gtest.h>
 
-#include "areas/era02/world_hooks.h"
+#include "areas/era02/records.h"
 #include "core/save_spots.h"
 #include "shell/shell_state.h"
 

@@ -1,9 +1,9 @@
 // Floor heights: default ground, the Era01 windows (staircase, lift, tower,
 // pit), the under-floors and the choice between them, Era04's platforms.
-#include "areas/era00_era01/world_hooks.h"
-#include "areas/era02/world_hooks.h"
-#include "areas/era04_encounters/world_hooks.h"
-#include "areas/era04_stage/world_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "shell/shell_state.h"
 

@@ -1,5 +1,5 @@
 // Key flags to the heroine's requests and intents.
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/combos.h"
 #include "movement_fixture.h"
 #include "text/menu_state.h"

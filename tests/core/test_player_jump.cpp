@@ -1,6 +1,6 @@
 // Jumps and falls through the stage step: arcs, poses, landings, the sounds
 // of take-off and landing, horizontal speeds, and falls off ledges.
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "movement_fixture.h"
 #include "text/menu_state.h"

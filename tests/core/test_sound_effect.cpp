@@ -1,6 +1,6 @@
 // The sound-effect player: banks rotate over their slots, volumes map onto
 // the platform's attenuation, the mute of the final section and bad ids.
-#include "areas/finale/world_hooks.h"
+#include "areas/finale/records.h"
 #include "core/sound_effect.h"
 #include "movement_fixture.h"
 

@@ -1,7 +1,7 @@
 // The stage step inside the running game: the frame driver runs it at most
 // once per frame and only after more than 0.014 s of game time, and key
 // presses reach the heroine through the keyboard handler.
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/world.h"
 #include "shell/shell_state.h"

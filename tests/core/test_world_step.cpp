@@ -1,9 +1,9 @@
 // The stage step's own rules: the ledge pits and their hold, the ledge
 // walls, the area limits, the end of the tournament, the field music.
-#include "areas/era00_era01/world_hooks.h"
-#include "areas/era02/world_hooks.h"
-#include "areas/era03/world_hooks.h"
-#include "areas/era04_stage/world_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "movement_fixture.h"
 

@@ -1,7 +1,6 @@
 // The shell's draw sub-passes, as recorded draws: what each draws, from
 // which picture, where, and the game words the drawing writes.
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/hud.h"
@@ -15,6 +14,7 @@
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "text/menu_state.h"
+#include "text/text_state.h"
 
 #include <gtest/gtest.h>
 

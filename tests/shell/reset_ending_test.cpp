@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era02/reset_hooks.h"
-#include "areas/era03/reset_hooks.h"
-#include "areas/era04_stage/reset_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_stage/records.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "shell/graphics.h"

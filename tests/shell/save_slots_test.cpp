@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era02/reset_hooks.h"
-#include "areas/era03/reset_hooks.h"
-#include "areas/era04_stage/reset_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_stage/records.h"
 #include "core/player.h"
 #include "shell/save_dir_fixture.h"
 #include "shell/save_layout.h"
@@ -18,6 +18,7 @@
 #include "shell/shell_state.h"
 #include "shell/trace_log.h"
 #include "text/menu_state.h"
+#include "text/text_state.h"
 
 namespace fs = std::filesystem;
 

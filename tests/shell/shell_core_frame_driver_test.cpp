@@ -1,7 +1,7 @@
 // The frame driver: the fixed stage step on the game clock, the phase
 // machine's changes and the per-frame bookkeeping.
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era03/reset_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era03/records.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/frame.h"

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "areas/era00_era01/reset_hooks.h"
-#include "areas/era02/reset_hooks.h"
-#include "areas/era03/reset_hooks.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/hud.h"
 #include "core/player.h"

@@ -13,4 +13,8 @@ void DrawEra00Texts() { DrawTable(Era00MessageTable); }
 void DrawEra01Texts() { DrawTable(Era01MessageTable); }
 void DrawEra02Texts() { DrawTable(Era02MessageTable); }
 void DrawEra03Texts() { DrawTable(Era03MessageTable); }
-void DrawEra04Texts() { DrawTable(Era04MessageTable); }
+void DrawEra04Texts() {
+    DrawTable(Era04StageMessageTable);
+    DrawTable(Era04EncounterMessageTable);
+    DrawTable(FinaleMessageTable);
+}

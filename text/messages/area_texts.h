@@ -18,14 +18,17 @@ constexpr AreaMessageTable MessageTableOf(const AreaMessageEntry (&entries)[N]) 
     return AreaMessageTable{entries, N};
 }
 
-// Each area's table is set by the area's own message data as its scenes are
-// built; an area whose scenes do not exist yet has an empty table, so its
-// block draws nothing.
-inline AreaMessageTable Era00MessageTable;
-inline AreaMessageTable Era01MessageTable;
-inline AreaMessageTable Era02MessageTable;
-inline AreaMessageTable Era03MessageTable;
-inline AreaMessageTable Era04MessageTable;
+// Each area's table is const data in the area's own folder; an area whose
+// scenes are not built yet has an empty table, so its block draws nothing.
+// Era04's block draws the stage's, the encounters' and the final section's
+// tables, in that order.
+extern const AreaMessageTable Era00MessageTable;
+extern const AreaMessageTable Era01MessageTable;
+extern const AreaMessageTable Era02MessageTable;
+extern const AreaMessageTable Era03MessageTable;
+extern const AreaMessageTable Era04StageMessageTable;
+extern const AreaMessageTable Era04EncounterMessageTable;
+extern const AreaMessageTable FinaleMessageTable;
 
 void DrawEra00Texts();
 void DrawEra01Texts();

@@ -1,7 +1,7 @@
 // The heroine's sprite tables: weapon-mode-1 frames and worn strip, and the
 // weapon-mode-2 body, layers and timed effects.
-#include "areas/era02/world_hooks.h"
-#include "areas/finale/world_hooks.h"
+#include "areas/era02/records.h"
+#include "areas/finale/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"

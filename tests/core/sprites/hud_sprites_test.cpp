@@ -1,5 +1,5 @@
 // HUD gauge, frame-time meter, markers and overlay sprites.
-#include "areas/era00_era01/reset_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"

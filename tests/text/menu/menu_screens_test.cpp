@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "areas/era00_era01/world_hooks.h"
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "shell/shell_state.h"

@@ -1,4 +1,5 @@
-// Words of the final section that the stage step and the sound player read.
+// The records of the final section and the ending that the rest of the game
+// reads, writes or saves.
 #pragma once
 
 #include <cstdint>

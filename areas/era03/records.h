@@ -1,10 +1,31 @@
-// Words of Era03 that the data reset clears and the save slots carry,
-// beside those of world_hooks.h.
+// The records of Era03 that the rest of the game reads, writes or saves.
 #pragma once
 
 #include <cstdint>
 
-#include "areas/era03/world_hooks.h"
+struct Era03DuelRecord {
+    std::int32_t state = 0;   // 99 when done
+    std::int32_t frame = 0;
+    std::int32_t movingX = 0;
+    // The duel opponent: where it stands, its facing word (-1 mirrors) and
+    // its depth.
+    std::int32_t x = 56800, y = 640, facing = -1;
+    float depth = 0.3f;
+};
+inline Era03DuelRecord Era03Duel;
+
+struct Era03ArenaEncounterRecord {
+    std::int32_t controllerState = 0;   // 99 when done
+    std::int32_t hazardPostFrame = 0;
+    std::int32_t showAll = 0;
+};
+inline Era03ArenaEncounterRecord Era03ArenaEncounter;
+
+struct Era03ArenaActorRecord {
+    std::int32_t x = 0;
+};
+inline Era03ArenaActorRecord Era03ArenaBoss1;
+inline Era03ArenaActorRecord Era03ArenaEnemy3;
 
 // The talking-character scene.
 struct Era03NpcSceneObject {

@@ -1,4 +1,5 @@
-// What the stage step calls of the Era04 stage, and the words it reads of it.
+// The records of the Era04 stage that the rest of the game reads, writes or
+// saves.
 #pragma once
 
 #include <cstdint>
@@ -20,5 +21,15 @@ struct StageObjectTableRecord {
 };
 inline StageObjectTableRecord StageObjectTable;
 
-// One step of the Era04 stage events (arg 1).
-void UpdateEra04Events(std::int32_t arg);
+// Completion words of Era04.
+struct Era04ProgressRecord {
+    std::int32_t soldierFight1Done = 0;
+    std::int32_t soldierFight2Done = 0;
+    std::int32_t encounterADone = 0;
+    std::int32_t encounterBDone = 0;
+    std::int32_t encounterCDone = 0;
+    std::int32_t endingReached = 0;
+    std::int32_t dialogueTriggerState = 0;   // 0 not started, 1 running, 2 finished
+    std::int32_t barrierTalkDone = 0;        // 2 once shown
+};
+inline Era04ProgressRecord Era04Progress;

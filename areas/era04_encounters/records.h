@@ -1,4 +1,5 @@
-// Words of the Era04 encounters that the stage step and the floors read.
+// The records of the Era04 encounters that the rest of the game reads, writes
+// or saves.
 #pragma once
 
 #include <cstdint>

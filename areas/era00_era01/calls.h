@@ -1,0 +1,66 @@
+// What the rest of the game calls of the home area (Era00) and the field
+// (Era01): the stage step's routines, the routines the data reset arms, the
+// area's start values and its draw passes.
+#pragma once
+
+#include <cstdint>
+
+// Every word of the area back to its start value; the data reset calls it.
+void ResetEra00Era01Area();
+
+// 0 arms, 1 runs the opening phase, 2 the exit phase; 99 when the exit is done.
+std::int32_t RunEra00Story(std::int32_t arg);
+// One step of the talk and door events of the house (arg 1).
+void RunEra00TalkEvents(std::int32_t arg);
+void RunMovePracticeEvent();
+// 0 arms; 1 steps the notice-board messages; 99 when done.
+std::int32_t RunEra01ExamineEvent(std::int32_t arg);
+void UpdateHoppingObject(std::int32_t arg);
+void UpdateLift();
+void UpdateGatekeeper(std::int32_t arg);
+void UpdateCollectGame();
+void UpdateCollectGameRound();
+void UpdateFieldEnemyA(std::int32_t arg);
+void UpdateFlyingEnemy1(std::int32_t arg);
+void UpdateFlyingEnemy2();
+void UpdateFlyingEnemy3();
+void UpdateWalkingEnemy1();
+void UpdateWalkingEnemy2();
+void UpdateWalkingEnemy3();
+void UpdatePatrolCreature(std::int32_t arg);
+void UpdateHangingPrizes();
+void UpdateEra01Terrain();
+void UpdateEra01Npc(std::int32_t arg);
+void UpdateEra01ColourPulseA(std::int32_t arg);
+void UpdateEra01SceneryLoopA(std::int32_t arg);
+void UpdateEra01SceneryLoopB(std::int32_t arg);
+void UpdateEra01ColourPulseE(std::int32_t arg);
+void UpdateEra01ColourPulseF(std::int32_t arg);
+// 1 turns a finished sequence back to idle; 2 runs the next wave.
+void RunArenaWaves(std::int32_t arg);
+void UpdateEra01Gate();
+void UpdateAnchorObstacle();
+void UpdateMonsterGroup1();
+void UpdateMonsterGroup2();
+void UpdateFieldSpawner();
+void UpdateEncounterIntro();
+void UpdateEncounterFight();
+void UpdatePitHazard();
+// The four dropped-item slots, collected in pose 26; runs in every area.
+void UpdateDropItemPickup();
+// Arming calls of the reset (each resets its own step words).
+void RunFieldEnemyAReaction(std::int32_t arg);
+void UpdateWalkingEnemyObject1(std::int32_t arg);
+void UpdateWalkingEnemyObject2(std::int32_t arg);
+void UpdateEra01ColourPulseB(std::int32_t arg);
+void UpdateEra01ColourPulseC(std::int32_t arg);
+void UpdateEra01ColourPulseD(std::int32_t arg);
+
+// Draw passes, called by the frame in the order of shell/draw_passes.h.
+void DrawEra00HomeAreaActors();
+void DrawEra00GatewayAndPracticeMarker();
+void DrawEra01FirstFieldSections();
+void DrawEra01LiftSection();
+void DrawEra01FarFieldAndArena();
+void DrawEra01SetPiecesAndEra02Border();
+void DrawEra01EnemiesAndEncounterActors();

@@ -1,0 +1,83 @@
+// Start values of the area's words, written by every data reset.
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/records.h"
+#include "core/floors.h"
+#include "text/text_state.h"
+
+void ResetEra00Era01Area() {
+    // Routines that keep step words of their own are armed first.
+    RunEra00Story(3);
+    UpdateHoppingObject(0);
+    UpdateGatekeeper(0);
+    RunFieldEnemyAReaction(0);
+    UpdateFieldEnemyA(0);
+    UpdateFlyingEnemy1(0);
+    UpdateWalkingEnemyObject1(0);
+    UpdateWalkingEnemyObject2(0);
+    UpdateEra01Npc(0);
+    UpdateEra01ColourPulseA(0);
+    UpdateEra01SceneryLoopA(0);
+    UpdateEra01ColourPulseB(0);
+    UpdateEra01ColourPulseC(0);
+    UpdateEra01ColourPulseD(0);
+    UpdateEra01ColourPulseE(0);
+    UpdateEra01ColourPulseF(0);
+    RunArenaWaves(0);
+
+    Era00StoryPhase = 0;
+    Era00IndoorState = 0;
+    Era00SceneActors = Era00SceneActorsRecord{};
+    Era00Gateway = Era00GatewayRecord{};
+    EventHoldsPlayer = 0;
+    PlayerHpHold = 0;
+
+    HoppingObjectRecord = HoppingObjectStateRecord{};
+    LiftRecord = LiftStateRecord{};
+    LiftRecord.x = Era01Anchor20;   // 20200
+    GatekeeperRecord = GatekeeperStateRecord{};
+    FieldEnemyARecord = FieldEnemyAStateRecord{};
+    FieldEnemyARecord.state = 1;
+    FieldEnemyARecord.frame = 1;
+    FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 1;
+    FieldEnemyARecord.x = FieldEnemyARecord.rememberedX = Era01Anchor17;   // 17549
+    FieldEnemyARecord.y = 519;
+    for (FlyingEnemyRecord& e : FlyingEnemyRecords) {
+        e = FlyingEnemyRecord{};
+        e.state = 1;
+        e.frame = 1;
+        e.x = 5200;
+        e.y = 619;
+    }
+    for (int i = 0; i < 3; ++i) {
+        WalkingEnemyRecord& e = WalkingEnemyRecords[i];
+        e = WalkingEnemyRecord{};
+        e.state = 1;
+        e.frame = 1;
+        e.facing = 1;
+        e.knockDir = 1;
+        e.y = 519;
+        e.x = i < 2 ? -1000 : Era01Anchor20 - 700;
+    }
+    for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
+    PatrolCreatureRecord = PatrolCreatureStateRecord{};
+    PatrolCreatureRecord.x = Era01Anchor05 + 836;   // 6836
+    Era01TerrainState = Era01TerrainStateRecord{};
+    Era01NpcRecord = Era01NpcStateRecord{};
+    const std::uint32_t colours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,
+                                      0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    for (int i = 0; i < 8; ++i) Era01SceneryColours[i] = colours[i];
+    ArenaState = ArenaStateRecord{};
+    ArenaEnemy = ArenaEnemyRecord{};
+    ArenaEnemy.x = Era01Anchor22;   // 23445
+    Era01Progress = 0;
+    Era01GateStep = 0;
+    ErrandState = 0;
+    MovePracticeDone = 0;
+    EncounterPhase = 0;
+    EncounterOnceFlag = EncounterDoneFlag = 0;
+    FloorGateState = FloorGateStateRecord{};
+    EncounterTrio = EncounterTrioRecord{};
+    for (MonsterGroupRecord& g : MonsterGroupRecords) g = MonsterGroupRecord{};
+    for (std::uint32_t& s : EncounterPieceStates) s = 0;
+    DropItemSlots = DropItemSlotsRecord{};
+}

@@ -1,0 +1,17 @@
+// What the rest of the game calls of the arena tournament area (Era02): the
+// stage step's routines, the routines the data reset arms, the area's start
+// values and its draw passes.
+#pragma once
+
+#include <cstdint>
+
+// Every word of the area back to its start value; the data reset calls it.
+void ResetEra02Area();
+
+void RunEra02ArrivalScene();
+void RunTournament();
+void RunEra02Events();
+
+// Draw passes, called by the frame in the order of shell/draw_passes.h.
+void DrawEra02StandsCrowdAndStage();
+void DrawEra02Arena();

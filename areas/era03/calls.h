@@ -1,0 +1,20 @@
+// What the rest of the game calls of Era03: the stage step's routines, the
+// routines the data reset arms, the area's start values and its draw passes.
+#pragma once
+
+#include <cstdint>
+
+// Every word of the area back to its start value; the data reset calls it.
+void ResetEra03Area();
+
+void RunEra03CreatureEncounter();
+void UpdateEra03PlacedObjects();
+void RunEra03Duel();
+void RunEra03FighterEncounter();
+void RunEra03ArenaEncounter();
+void RunEra03NpcScene(std::int32_t arg);
+
+// Draw passes, called by the frame in the order of shell/draw_passes.h.
+void DrawEra03SceneryAndScenePictures();
+void DrawEra03FieldAndCharacters();
+void DrawEra03ArenaEncounterAndTalkingCharacter();

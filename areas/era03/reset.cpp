@@ -1,0 +1,18 @@
+// Start values of the area's words, written by every data reset.
+#include "areas/era03/calls.h"
+#include "areas/era03/records.h"
+#include "core/floors.h"
+
+void ResetEra03Area() {
+    // Routines that keep step words of their own are armed first.
+    RunEra03NpcScene(0);
+
+    Era03NpcScene = Era03NpcSceneRecord{};
+    Era03Fighter = Era03FighterRecord{};
+    Era03Duel = Era03DuelRecord{};
+    Era03Duel.x = Era03Anchor(4);   // 56800
+    Era03CreatureOnceFlag = 0;
+    Era03ArenaEncounter = Era03ArenaEncounterRecord{};
+    Era03ArenaBoss1 = Era03ArenaActorRecord{};
+    Era03ArenaEnemy3 = Era03ArenaActorRecord{};
+}

@@ -1,0 +1,12 @@
+// What the rest of the game calls of the Era04 encounters: the stage step's
+// routines, the routines the data reset arms, the area's start values and its
+// draw passes.
+#pragma once
+
+#include <cstdint>
+
+// Every word of the area back to its start value; the data reset calls it.
+void ResetEra04EncountersArea();
+
+// Draw passes, called by the frame in the order of shell/draw_passes.h.
+void DrawEra04Encounters();

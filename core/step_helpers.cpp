@@ -1,0 +1,67 @@
+#include "core/step_helpers.h"
+
+#include "core/player.h"
+#include "core/sound_effect.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/text_state.h"
+
+namespace {
+
+// The bell rings at the effects-and-music volume.
+void RingBell() { PlaySoundEffect(kLineBellSound, SoundVolumes[1]); }
+
+bool ValidTexture(std::int32_t n) { return n >= 0 && n < kTextureFlagCount; }
+
+}  // namespace
+
+void OpenLine(std::int32_t& word, std::int32_t line) {
+    word = line;
+    EnterConfirmState = kLineWaiting;
+    EventHoldsPlayer = 1;
+    RingBell();
+}
+
+bool LineRead() { return EnterConfirmState == kLineRead; }
+
+void AdvanceLine(std::int32_t& word, std::int32_t line) {
+    word = line;
+    EnterConfirmState = kLineWaiting;
+    RingBell();
+}
+
+void CloseLine(std::int32_t& word) {
+    word = 0;
+    EnterConfirmState = 0;
+    EventHoldsPlayer = 0;
+}
+
+bool StepLineGroup(std::int32_t& word, std::int32_t last) {
+    if (!LineRead()) return false;
+    if (word < last) {
+        AdvanceLine(word, word + 1);
+        return false;
+    }
+    CloseLine(word);
+    return true;
+}
+
+bool WalkHeroineTo(std::int32_t targetX) {
+    const std::int32_t x = PlayerState.x;
+    KeyLeftPressed = x > targetX ? 1 : 0;
+    KeyRightPressed = x < targetX ? 1 : 0;
+    return x == targetX;
+}
+
+bool RequestTexture(std::int32_t n) {
+    if (!ValidTexture(n)) return false;
+    if (TextureFlags[n] == 0) TextureFlags[n] = kGraphicRequested;
+    return TextureFlags[n] == kGraphicLoaded;
+}
+
+bool TextureReady(std::int32_t n) { return ValidTexture(n) && TextureFlags[n] == kGraphicLoaded; }
+
+void ReleaseTexture(std::int32_t n) {
+    if (TextureReady(n)) FreeGraphic(9000 + n);
+}
