@@ -181,7 +181,8 @@ void TakeTraceReadings() {
 }
 
 void SampleTraceValues() {
-    TakeTraceReadings();
+    // The memory figures are read by the entry that follows every sampling.
+    TakeClockReading();
     if (!g_entry100Written) {
         g_entry100Written = true;
         WriteTraceLog(100);
@@ -308,11 +309,11 @@ void WriteTraceLog(int code) {
         PrintOpenStatus(ok);
         return;
     }
+    // The memory figures an entry prints are read now, not every frame.
+    TakeMemoryReadings();
     std::FILE* f = std::fopen(kTraceLogPath, "a");
     PrintOpenStatus(f != nullptr);
     if (!f) return;
-    // The memory figures an entry prints are read now, not every frame.
-    TakeMemoryReadings();
     std::string entry = TraceEntryText(code);
     if (!entry.empty()) std::fwrite(entry.data(), 1, entry.size(), f);
     if (std::fclose(f) != 0) std::printf("FILE CLOSE ERROR\n");
