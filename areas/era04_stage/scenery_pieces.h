@@ -40,7 +40,7 @@ inline constexpr Piece kLeafD{kEntrancePlants, {108, 0, 299, 69}, {0, 0}, Look::
 
 // ---- the entrance: lamps, gate of door 1, fence (resource 198)
 inline constexpr Piece kStreetLamp{kEntranceGate, {279, 0, 361, 367}, {23, 367}, Look::Lamp};
-inline constexpr Piece kLampOrnament{kEntranceGate, {362, 0, 551, 82}, {74, 82}, Look::Fixture};
+inline constexpr Piece kLampOrnament{kEntranceGate, {362, 0, 551, 82}, {74, 82}, Look::Foot};
 inline constexpr Piece kGateTop{kEntranceGate, {0, 0, 272, 244}, {160, 547}, Look::Gate};
 inline constexpr Piece kGateBottom{kEntranceGate, {0, 243, 234, 549}, {160, 305}, Look::Gate};
 inline constexpr Piece kGateLeftLeaf{kEntranceGate, {237, 371, 317, 548}, {156, 173}, Look::DoorLeaf};
