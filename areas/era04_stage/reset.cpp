@@ -7,6 +7,11 @@ void ResetEra04StageArea() {
     // Routines that keep step words of their own are armed first.
     UpdateEra04Events(0);
     EndFruitHold();
+    // A slot saved while the entrance talks were pending brings back
+    // dialogueTriggerState 1, and the driver then steps them without arming
+    // them: they must start from their beginning, not where the last game
+    // left them (held at door 1 with no line to read).
+    RunEra04DialogueTriggers(0);
 
     // Whole records: a new game shows the barrier talk again; a load brings
     // back the saved completion words afterwards.

@@ -202,6 +202,29 @@ TEST_F(Era04StageTest, ALockedDoorStopsHerOnTheLeftAt135Short) {
     EXPECT_EQ(PlayerState.x, 75298);
 }
 
+TEST_F(Era04StageTest, TalksPendingInALoadedSlotStartFromTheirBeginning) {
+    // A game left in the middle of the first talk ...
+    At(S0 + 2200, S0 + 1500);
+    Drive();
+    ASSERT_EQ(DialogueChannels.fieldLine, 1);
+    ASSERT_EQ(PlayerState.x, S0 + 2100);
+    // ... then a slot saved before the talks (its word reads 1: armed) is
+    // loaded; the load path resets first.
+    ResetEra04StageArea();
+    DialogueChannels = DialogueChannelsRecord{};
+    EnterConfirmState = 0;
+    MessageBoxOpen = 0;
+    Era04Progress.dialogueTriggerState = 1;
+    At(S0 + 500, S0);
+    Drive();
+    EXPECT_EQ(PlayerState.x, S0 + 500) << "not held where the last game's talk stood";
+    EXPECT_EQ(DialogueChannels.fieldLine, 0);
+    At(S0 + 2101, S0 + 1500);
+    Drive();
+    EXPECT_EQ(DialogueChannels.fieldLine, 1);
+    EXPECT_EQ(PlayerState.x, S0 + 2100);
+}
+
 // ---------------------------------------------------------------- fruits
 
 TEST_F(Era04StageTest, AFruitFallsWhenSheIsNearerThanAHundred) {
