@@ -11,7 +11,7 @@ struct EncounterAFigureRecord {
     std::int32_t drawn = 0;
     std::int32_t x = 0;
     std::int32_t y = 0;
-    std::int32_t facing = 1;
+    std::int32_t facing = 0;
     std::int32_t treadsTraps = 0;
 };
 inline EncounterAFigureRecord EncounterAFigure;
