@@ -397,7 +397,9 @@ TEST_F(Era04StageTest, AChainSwingsOnlyForAJumpWithinFourteenPixelsOfItsAnchor) 
         GameClock.gameClock += 0.01;
         UpdateTrapRoom(1);
         EXPECT_EQ(TrapRoomChains[3].chainState == 2, r.swings) << r.dx << " " << r.y;
-        if (r.swings) EXPECT_EQ(TrapRoomChains[3].swingDir, -1);
+        if (r.swings) {
+            EXPECT_EQ(TrapRoomChains[3].swingDir, -1);
+        }
     }
     // A swing dies down and the chain hangs straight again.
     for (int i = 0; i < 64 * 60 && TrapRoomChains[3].chainState != 1; ++i) {
@@ -421,7 +423,9 @@ TEST_F(Era04StageTest, EncounterAFigureTreadsTheTrapsOnlyWhileItsFlagIsSet) {
         EncounterAFigure.y = 450;
         UpdateTrapRoom(1);
         EXPECT_EQ(TrapRoomChains[7].chainState == 2, treads == 1);
-        if (treads == 1) EXPECT_EQ(TrapRoomChains[7].swingDir, 1);
+        if (treads == 1) {
+            EXPECT_EQ(TrapRoomChains[7].swingDir, 1);
+        }
     }
     EncounterAFigure = EncounterAFigureRecord{};
 }
