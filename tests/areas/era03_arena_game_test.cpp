@@ -1,0 +1,188 @@
+// The Era03 arena encounter played headless through the real frame loop:
+// from a slot saved just before the arena, the heroine walks in, beats
+// boss 1, breaks enemy 2's guard, beats enemy 3 and sees the ending.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "areas/era02/records.h"
+#include "areas/era03/arena.h"
+#include "areas/era03/records.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/sprites/sprites.h"
+#include "core/world.h"
+#include "shell/graphics.h"
+#include "shell/save_slots.h"
+#include "shell/shell_state.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+#include "text/menu/menu_game_fixture.h"
+
+namespace {
+
+constexpr std::int32_t A = kArenaAnchor;
+
+class ArenaRun : public MenuGame {
+protected:
+    // Writes slot 1 with the words setWords leaves, boots, continues from the
+    // title with slot 1 and runs until the stage runs.
+    void StartFromSlot(const std::function<void()>& setWords) {
+        setWords();
+        GdataImage image;
+        CollectGdata(image);
+        WriteText("Data/Save/Save01.txt", FormatGdata(image));
+        BootToTitle();
+        PressFor1Frame(VK_RIGHT);
+        Tap(VK_RETURN);
+        ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
+        RunFrames(2);
+        ASSERT_EQ(SaveScreenState.ChosenSlot, 1u);
+        Tap(VK_RETURN);
+        ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600)) << "never reached the stage";
+    }
+    void Hold(int key) {
+        held_.push_back(key);
+        Press(key);
+    }
+    void LetGo(int key) {
+        std::erase(held_, key);
+        Release(key);
+    }
+    void LetGoAll() {
+        for (int k : std::vector<int>(held_)) LetGo(k);
+    }
+    // A key tapped; the held keys are sent again after it.
+    void TapKey(int key) {
+        Tap(key);
+        for (int k : held_) Press(k);
+    }
+    // An attack key held for one frame: the controller reads its flag in
+    // the stage step.
+    void Strike(int key) {
+        Press(key);
+        RunFrames(1);
+        Release(key);
+        for (int k : held_) Press(k);
+    }
+    // Runs frames, reading every waiting line of the arena, until `until`.
+    bool Play(const std::function<bool()>& until, int maxFrames) {
+        for (int i = 0; i < maxFrames; ++i) {
+            if (EnterConfirmState == 1 && DialogueChannels.eventLine != 0) TapKey(VK_RETURN);
+            if (RunFrames(1) == 0) return false;
+            if (until()) return true;
+        }
+        return false;
+    }
+    std::vector<int> held_;
+};
+
+// The slot: Era03 active with the earlier encounters behind her, at the
+// arena's approach and walking right.
+void ArenaApproachWords() {
+    Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = 0;
+    Era03AreaFlag = 1;
+    MenuStageSnapshot = {1, 1, 60990 - 400, 0, 60990, 640};
+    PlayerState.maxHp = 2000;
+    PlayerState.hp = 2000;
+    LearnedMoveF = 1;
+    LearnedMoveG = 1;
+    Era03Duel.state = 99;
+    Era03ArenaEncounter.controllerState = 0;
+    Era02EventsUnlocked = 0;
+}
+
+TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
+    StartFromSlot(ArenaApproachWords);
+    SeedRandom(20);
+    ASSERT_EQ(Era03AreaFlag, 1);
+    ASSERT_EQ(PlayerState.x, 60990);
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
+    EXPECT_EQ(PlayerState.x, A - 500) << "put back to the anchor - 500";
+    LetGoAll();
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 3; }, 6000))
+        << "intro stuck at line " << DialogueChannels.eventLine << " x " << PlayerState.x << " y " << PlayerState.y;
+
+    // Boss 1, worn down by the hook; she steps away until it falls.
+    PlayerState.hp = 700;
+    Era03ArenaBoss1.hp = -1;
+    Hold(VK_LEFT);
+    ASSERT_TRUE(Play([] { return DialogueChannels.eventLine == 39; }, 3000))
+        << "boss 1 never fell: pose " << Era03ArenaBoss1.pose << " x " << Era03ArenaBoss1.x << " heroine "
+        << PlayerState.x;
+    LetGoAll();
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 4; }, 3000))
+        << "defeat stuck at line " << DialogueChannels.eventLine;
+    EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "the gift refills her";
+
+    // Enemy 2 waits until she comes near, then talks.
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Play([] { return DialogueChannels.eventLine == 42; }, 3000)) << "enemy 2 never spoke";
+    LetGoAll();
+    ASSERT_TRUE(Play([] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
+    // Three families break its guard: F and G land until their hit bands
+    // fall to 49, S lands and then is guarded until its counter band does.
+    // The keys of the families S, D, F, G and the distances each blow reaches.
+    const int keys[] = {VkLetter('S'), VkLetter('D'), VkLetter('F'), VkLetter('G')};
+    const std::int32_t nearest[] = {40, 80, 0, 40};
+    const std::int32_t farthest[] = {85, 130, 20, 85};
+    for (int family : {2, 3, 0}) {
+        int frames = 0;
+        while (Era03ArenaEnemy2FamilyBands(family).latch == 0 && frames < 20000) {
+            const std::int32_t dx = Era03ArenaEnemy2.x - PlayerState.x;
+            const int toward = dx > 0 ? VK_RIGHT : VK_LEFT;
+            const int away = dx > 0 ? VK_LEFT : VK_RIGHT;
+            const std::int32_t d = std::abs(dx);
+            if (d > farthest[family] || d < nearest[family]) {
+                const int step = d > farthest[family] ? toward : away;
+                // A key pressed while she was held did not take: press again.
+                const std::int32_t flag = step == VK_RIGHT ? KeyRightPressed : KeyLeftPressed;
+                if (held_.empty() || held_.front() != step || flag == 0) {
+                    LetGoAll();
+                    Hold(step);
+                }
+                Play([] { return true; }, 1);
+                ++frames;
+                continue;
+            }
+            LetGoAll();
+            if ((dx > 0) != (PlayerState.facing > 0)) Strike(toward);
+            Strike(keys[family]);
+            Play([] { return true; }, 50);
+            frames += 50;
+        }
+        LetGoAll();
+        const Era03ArenaEnemy2Bands b = Era03ArenaEnemy2FamilyBands(family);
+        ASSERT_EQ(b.latch, 1) << "family " << family << " hit " << b.hit << " counter " << b.counter << " x "
+                              << Era03ArenaEnemy2.x << " heroine " << PlayerState.x;
+    }
+    EXPECT_EQ(Era03ArenaEnemy2.guardBreaks, 3);
+
+    // She steps back from enemy 2 and stands still: it yields.
+    int frames = 0;
+    while (DialogueChannels.eventLine != 59 && frames < 3000) {
+        const bool tooNear = std::abs(Era03ArenaEnemy2.x - PlayerState.x) < 120 || PlayerState.x > A + 350;
+        const std::int32_t flag = KeyLeftPressed;
+        if (tooNear && (held_.empty() || flag == 0)) {
+            LetGoAll();
+            Hold(VK_LEFT);
+        } else if (!tooNear) {
+            LetGoAll();
+        }
+        Play([] { return true; }, 1);
+        ++frames;
+    }
+    LetGoAll();
+    ASSERT_EQ(DialogueChannels.eventLine, 59) << "enemy 2 never yielded: x " << Era03ArenaEnemy2.x << " heroine "
+                                              << PlayerState.x << " post " << Era03ArenaHazardPost.x;
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 6; }, 6000))
+        << "end scene stuck at line " << DialogueChannels.eventLine;
+    EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's throw refills her";
+}
+
+}  // namespace
