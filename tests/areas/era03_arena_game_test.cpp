@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "areas/era02/records.h"
@@ -74,11 +75,21 @@ protected:
         for (int i = 0; i < maxFrames; ++i) {
             if (EnterConfirmState == 1 && DialogueChannels.eventLine != 0) TapKey(VK_RETURN);
             if (RunFrames(1) == 0) return false;
+            seen_.insert(DialogueChannels.eventLine);
+            lowestY_ = std::min(lowestY_, PlayerState.y);
             if (until()) return true;
         }
         return false;
     }
+    // Every line shown between two frames, and the highest the heroine rose.
+    bool Saw(std::int32_t from, std::int32_t to) const {
+        for (std::int32_t v = from; v <= to; ++v)
+            if (!seen_.contains(v)) return false;
+        return true;
+    }
     std::vector<int> held_;
+    std::set<std::int32_t> seen_;
+    std::int32_t lowestY_ = 640;
 };
 
 // The slot: Era03 active with the earlier encounters behind her, at the
@@ -91,6 +102,7 @@ void ArenaApproachWords() {
     PlayerState.hp = 2000;
     LearnedMoveF = 1;
     LearnedMoveG = 1;
+    LearnedMoveD = 1;
     Era03Duel.state = 99;
     Era03ArenaEncounter.controllerState = 0;
     Era02EventsUnlocked = 0;
@@ -107,6 +119,11 @@ TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
     LetGoAll();
     ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 3; }, 6000))
         << "intro stuck at line " << DialogueChannels.eventLine << " x " << PlayerState.x << " y " << PlayerState.y;
+    EXPECT_TRUE(Saw(13, 38));
+    EXPECT_LT(lowestY_, 485) << "she was made to jump above y 485";
+    EXPECT_EQ(Era03ArenaEncounter.sceneDepthOffset, 0.0f);
+    EXPECT_EQ(Era03ArenaHazardPost.x, A + 908) << "the post stands at the far wall";
+    EXPECT_EQ(Era03ArenaEncounter.hazardPostFrame, 2);
 
     // Boss 1, worn down by the hook; she steps away until it falls.
     PlayerState.hp = 700;
@@ -119,6 +136,7 @@ TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
     ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 4; }, 3000))
         << "defeat stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "the gift refills her";
+    EXPECT_TRUE(Saw(39, 41));
 
     // Enemy 2 waits until she comes near, then talks.
     Hold(VK_RIGHT);
@@ -183,6 +201,72 @@ TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
     ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 6; }, 6000))
         << "end scene stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's throw refills her";
+    EXPECT_TRUE(Saw(42, 58));
+    EXPECT_TRUE(Saw(59, 66));
+
+    // Enemy 3 leaps in, talks and throws its first shot.
+    ASSERT_TRUE(Play([] { return DialogueChannels.eventLine == 67; }, 3000)) << "enemy 3 never came";
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.showAll == 1; }, 6000));
+    ASSERT_TRUE(Play([] { return Era03ArenaEnemy3.hp == 5000; }, 3000)) << "the opening throw never ended";
+    Era03ArenaEnemy3.hp = -1;
+    // She keeps left of it in the middle of the arena and strikes it with D
+    // from afar: the blow throws it back, and once its reaction ends with
+    // both in the middle it gives up. She jumps its volleys toward it.
+    // Dodging is not what this run is about: her HP is topped up.
+    frames = 0;
+    while (Era03ArenaEncounter.controllerState == 7 && DialogueChannels.eventLine != 92 && frames < 30000) {
+        if (PlayerState.hp < 1000) PlayerState.hp = PlayerState.maxHp;
+        const std::int32_t dx = Era03ArenaEnemy3.x - PlayerState.x;
+        const bool volley = Era03ArenaEnemy3.pose >= 38 && Era03ArenaEnemy3.pose <= 40;
+        int step = 0;
+        if (dx < 90 && PlayerState.x > A - 150) step = VK_LEFT;
+        else if (dx > 130 || PlayerState.x < A - 150) step = VK_RIGHT;
+        if (step == 0 && dx > 0 && PlayerState.facing > 0 && MessageBoxOpen == 0) {
+            LetGoAll();
+            Strike(VkLetter('D'));
+            Play([] { return true; }, 20);
+            frames += 20;
+            continue;
+        }
+        if (volley && step == VK_RIGHT && PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0) {
+            LetGoAll();
+            Hold(VK_RIGHT);
+            Strike(VK_UP);
+        }
+        const std::int32_t flag = step == VK_RIGHT ? KeyRightPressed : KeyLeftPressed;
+        if (step != 0 && (held_.empty() || held_.front() != step || flag == 0)) {
+            LetGoAll();
+            Hold(step);
+        } else if (step == 0) {
+            LetGoAll();
+            if (dx > 0 && PlayerState.facing < 0) Strike(VK_RIGHT);
+        }
+        Play([] { return true; }, 1);
+        ++frames;
+    }
+    LetGoAll();
+    ASSERT_EQ(DialogueChannels.eventLine, 92) << "enemy 3 never gave up: x " << Era03ArenaEnemy3.x << " heroine "
+                                              << PlayerState.x << " scroll " << ScrollX;
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 8; }, 20000))
+        << "closing scene stuck at line " << DialogueChannels.eventLine;
+    EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's parting gift refills her";
+    EXPECT_TRUE(Saw(67, 91));
+    EXPECT_TRUE(Saw(92, 96));
+
+    // The ending: lines 97..110 and her moves without the player's hands.
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 99; }, 20000))
+        << "ending stuck at line " << DialogueChannels.eventLine;
+    Play([] { return false; }, 3);
+    // 106 is passed at once: Enter was read during her walk in state 21.
+    EXPECT_TRUE(Saw(97, 105));
+    EXPECT_FALSE(seen_.contains(106));
+    EXPECT_TRUE(Saw(107, 110));
+    EXPECT_EQ(XKeyBlocked, 1);
+    EXPECT_EQ(ZKeyBlocked, 1);
+    EXPECT_EQ(FieldMusicFlag, 1);
+    EXPECT_EQ(TextureFlags[55], 0u);
+    EXPECT_EQ(TextureFlags[56], 0u);
+    EXPECT_EQ(TextureFlags[57], 0u);
 }
 
 }  // namespace
