@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
+#include "text/text_state.h"
 
 namespace {
 
@@ -395,6 +396,48 @@ TEST_F(ArenaNumbers, TheOrbHurtsAndThrowsByItsSize) {
         RunFor([&] { return PlayerState.hp < 1000 ? kArenaDone : RunEra03ArenaCaptureOrb(1); }, 1.0);
         EXPECT_EQ(1000 - PlayerState.hp, c.hpLost) << "size " << c.size;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// ---- blows no reaction takes, and scenes that must not wait for ever ----------
+
+TEST_F(ArenaNumbers, BlowsWithoutAReactionEndTheDispatchAtOnce) {
+    using Dispatch = std::int32_t (*)(std::int32_t);
+    for (Dispatch d : {DispatchEra03ArenaBoss1Hit, DispatchEra03ArenaEnemy2Hit, DispatchEra03ArenaEnemy3Hit}) {
+        for (std::int32_t kind : {50, 1, 2, 3, 4, 5}) {
+            d(0);
+            EXPECT_EQ(d(kind), kArenaDone) << "kind " << kind;
+        }
+    }
+}
+
+TEST_F(ArenaNumbers, Enemy2sEndSceneGoesOnWhenTheGiftFliesOutOfView) {
+    TextureFlags[55] = kGraphicLoaded;
+    Era03ArenaBoss1.x = A + 575;
+    Era03ArenaBoss1.pose = 108;
+    Era03ArenaEnemy2.x = A + 300;
+    PlaceHeroine(A + 100, 640);
+    PlayerState.maxHp = 500;
+    PlayerState.hp = 200;
+    RunEra03ArenaEnemy2EndScene(0);
+    bool thrown = false;
+    std::int32_t state = 0;
+    for (double t = 0; t < 30.0 && state < 18; t += 0.014) {
+        Tick();
+        if (EnterConfirmState == 1) EnterConfirmState = 2;
+        state = RunEra03ArenaEnemy2EndScene(1);
+        // The gift is in the air: the view jumps away before it reaches her.
+        if (state == 15 && !thrown) {
+            ScrollX += 5000;
+            thrown = true;
+        }
+    }
+    ASSERT_TRUE(thrown);
+    EXPECT_GE(state, 18) << "the scene went on";
+    EXPECT_EQ(PlayerState.hp, PlayerState.maxHp);
 }
 
 }  // namespace
