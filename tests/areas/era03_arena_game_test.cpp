@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "areas/era02/records.h"
@@ -16,6 +17,7 @@
 #include "core/random.h"
 #include "core/sprites/sprites.h"
 #include "core/world.h"
+#include "platform/headless.h"
 #include "shell/graphics.h"
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
@@ -67,6 +69,7 @@ protected:
     void Strike(int key) {
         Press(key);
         RunFrames(1);
+        if (observer_) observer_();
         Release(key);
         for (int k : held_) Press(k);
     }
@@ -75,12 +78,14 @@ protected:
         for (int i = 0; i < maxFrames; ++i) {
             if (EnterConfirmState == 1 && DialogueChannels.eventLine != 0) TapKey(VK_RETURN);
             if (RunFrames(1) == 0) return false;
+            if (observer_) observer_();
             seen_.insert(DialogueChannels.eventLine);
             lowestY_ = std::min(lowestY_, PlayerState.y);
             if (until()) return true;
         }
         return false;
     }
+    void PlayTheEncounter();
     // Every line shown between two frames, and the highest the heroine rose.
     bool Saw(std::int32_t from, std::int32_t to) const {
         for (std::int32_t v = from; v <= to; ++v)
@@ -88,6 +93,8 @@ protected:
         return true;
     }
     std::vector<int> held_;
+    // Called after every frame the run plays.
+    std::function<void()> observer_;
     std::set<std::int32_t> seen_;
     std::int32_t lowestY_ = 640;
 };
@@ -108,7 +115,8 @@ void ArenaApproachWords() {
     Era02EventsUnlocked = 0;
 }
 
-TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
+// The whole road: the intro, boss 1, enemy 2, enemy 3 and the ending.
+void ArenaRun::PlayTheEncounter() {
     StartFromSlot(ArenaApproachWords);
     SeedRandom(20);
     ASSERT_EQ(Era03AreaFlag, 1);
@@ -128,11 +136,24 @@ TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
     // Boss 1, worn down by the hook; she steps away until it falls.
     PlayerState.hp = 700;
     Era03ArenaBoss1.hp = -1;
-    Hold(VK_LEFT);
-    ASSERT_TRUE(Play([] { return DialogueChannels.eventLine == 39; }, 3000))
-        << "boss 1 never fell: pose " << Era03ArenaBoss1.pose << " x " << Era03ArenaBoss1.x << " heroine "
-        << PlayerState.x;
+    // She walks away from it, and past it when a wall is at her back.
+    int frames = 0;
+    int away = VK_LEFT;
+    while (DialogueChannels.eventLine != 39 && frames < 6000) {
+        if (PlayerState.x <= A - 560) away = VK_RIGHT;
+        else if (PlayerState.x >= A + 760) away = VK_LEFT;
+        else if (std::abs(PlayerState.x - Era03ArenaBoss1.x) < 150) away = PlayerState.x < Era03ArenaBoss1.x ? VK_LEFT : VK_RIGHT;
+        const std::int32_t flag = away == VK_RIGHT ? KeyRightPressed : KeyLeftPressed;
+        if (held_.empty() || held_.front() != away || flag == 0) {
+            LetGoAll();
+            Hold(away);
+        }
+        Play([] { return true; }, 1);
+        ++frames;
+    }
     LetGoAll();
+    ASSERT_EQ(DialogueChannels.eventLine, 39) << "boss 1 never fell: pose " << Era03ArenaBoss1.pose << " x "
+                                              << Era03ArenaBoss1.x << " heroine " << PlayerState.x;
     ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 4; }, 3000))
         << "defeat stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "the gift refills her";
@@ -182,7 +203,7 @@ TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
     EXPECT_EQ(Era03ArenaEnemy2.guardBreaks, 3);
 
     // She steps back from enemy 2 and stands still: it yields.
-    int frames = 0;
+    frames = 0;
     while (DialogueChannels.eventLine != 59 && frames < 3000) {
         const bool tooNear = std::abs(Era03ArenaEnemy2.x - PlayerState.x) < 120 || PlayerState.x > A + 350;
         const std::int32_t flag = KeyLeftPressed;
@@ -267,6 +288,62 @@ TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) {
     EXPECT_EQ(TextureFlags[55], 0u);
     EXPECT_EQ(TextureFlags[56], 0u);
     EXPECT_EQ(TextureFlags[57], 0u);
+}
+
+TEST_F(ArenaRun, TheHeroineBeatsTheThreeAndSeesTheEnding) { PlayTheEncounter(); }
+
+// Pictures of the encounter for the documentation, made through the game's
+// own frame loop and the software rasteriser while the same run is played.
+// Not part of the ordinary run: make them with
+//   quillmarch_tests --gtest_also_run_disabled_tests --gtest_filter='*ArenaRun.DISABLED_Screenshots*'
+// (QM_SCREENSHOT_DIR names the folder; docs/ of the source tree by default).
+TEST_F(ArenaRun, DISABLED_Screenshots) {
+    const char* dir = std::getenv("QM_SCREENSHOT_DIR");
+    const std::string out = dir ? dir : std::string(QM_SOURCE_DIR) + "/docs";
+    struct Moment {
+        const char* name;
+        std::function<bool()> now;
+        bool taken = false;
+    };
+    std::vector<Moment> moments = {
+        {"arena_post_rising", [] {
+             return Era03ArenaEncounter.controllerState == 1 && Era03ArenaEncounter.hazardPostFrame == 2 &&
+                    Era03ArenaHazardPost.y < 400 && Era03ArenaHazardPost.y > 250;
+         }},
+        {"arena_enemy2_counter_throw", [] {
+             return Era03ArenaEncounter.controllerState == 5 && Era03ArenaEnemy2HeldPlayer.frame == 61;
+         }},
+        {"arena_enemy3_volley", [] {
+             return Era03ArenaEncounter.controllerState == 7 && Era03ArenaBoss1.bulletCount >= 2 &&
+                    Era03ArenaEnemy3.pose >= 38 && Era03ArenaEnemy3.pose <= 40;
+         }},
+        {"arena_enemy3_orb", [] {
+             return Era03ArenaEncounter.controllerState == 7 && Era03ArenaCaptureOrb.kind[0] != 0 &&
+                    Era03ArenaCaptureOrb.size > 0.9f;
+         }},
+    };
+    observer_ = [&] {
+        for (Moment& m : moments) {
+            if (m.taken || !m.now()) continue;
+            m.taken = plat::headless::SaveLastFramePng(out + "/" + m.name + ".png");
+        }
+    };
+    PlayTheEncounter();
+    for (const Moment& m : moments) EXPECT_TRUE(m.taken) << m.name;
+}
+
+// Boss 1 with its bullets: it fights on, unhurt, until it leaps and fires.
+TEST_F(ArenaRun, DISABLED_ScreenshotOfBoss1sBullets) {
+    const char* dir = std::getenv("QM_SCREENSHOT_DIR");
+    const std::string out = dir ? dir : std::string(QM_SOURCE_DIR) + "/docs";
+    StartFromSlot(ArenaApproachWords);
+    SeedRandom(20);
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
+    LetGoAll();
+    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 3; }, 6000));
+    ASSERT_TRUE(Play([] { return Era03ArenaBoss1.bulletCount >= 4; }, 6000)) << "boss 1 never leapt";
+    EXPECT_TRUE(plat::headless::SaveLastFramePng(out + "/arena_boss1_bullets.png"));
 }
 
 }  // namespace
