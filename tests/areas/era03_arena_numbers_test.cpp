@@ -441,3 +441,40 @@ TEST_F(ArenaNumbers, Enemy2sEndSceneGoesOnWhenTheGiftFliesOutOfView) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ArenaNumbers, Enemy3CounterAttacksAfterTheThirdBlowOfOneKindInARow) {
+    PlayerState.maxHp = PlayerState.hp = 5000;
+    PlaceHeroine(A - 200, 640);
+    RunEra03ArenaEnemy3Phase(0);
+    // Through the entrance and the opening throw, every line read at once.
+    std::int32_t state = 1;
+    for (double t = 0; t < 60.0 && state != 4 && state != 5 && state != 6; t += 0.014) {
+        Tick();
+        if (EnterConfirmState == 1) EnterConfirmState = 2;
+        PlaceHeroine(A - 200, 640);
+        state = RunEra03ArenaEnemy3Phase(1);
+    }
+    ASSERT_GE(state, 4) << "the fight never began";
+    // Her S blow meets it three times; each reaction is let run to its end.
+    std::vector<std::int32_t> afterReaction;
+    std::int32_t previous = state;
+    for (double t = 0; t < 30.0 && afterReaction.size() < 3; t += 0.014) {
+        Tick();
+        const bool strike = previous != 0 && Era03ArenaEnemy3.y == 640;
+        PlaceHeroine(Era03ArenaEnemy3.x - 60, 640);
+        PlayerState.facing = 1;
+        PlayerState.pose = strike ? 21 : 22;
+        PlayerMoveState.comboS = strike ? 13 : 0;
+        state = RunEra03ArenaEnemy3Phase(1);
+        if (previous == 0 && state != 0) afterReaction.push_back(state);
+        previous = state;
+    }
+    ASSERT_EQ(afterReaction.size(), 3u);
+    EXPECT_EQ(afterReaction[0], 3);
+    EXPECT_EQ(afterReaction[1], 3);
+    EXPECT_TRUE(afterReaction[2] == 5 || afterReaction[2] == 6) << "state " << afterReaction[2];
+}
+
+}  // namespace
