@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "areas/era03/arena_sheets.h"
 #include "core/floors.h"
 
 // The arena's anchor: every position of the encounter is taken from it.
@@ -15,10 +16,6 @@ inline constexpr std::int32_t kArenaAnchor = Era03Anchor8;   // 61500
 inline constexpr std::int32_t kArenaDone = 99;
 
 // ---- shared pieces --------------------------------------------------------------
-// A cell of a sheet: left, top, right, bottom.
-struct ArenaRect {
-    std::int32_t left, top, right, bottom;
-};
 double ArenaNow();
 // The effects-and-music volume and the general one.
 void ArenaSound(std::int32_t id);
