@@ -1,7 +1,7 @@
 // The arena encounter's part of the Era03 draw list: the scene pieces, boss 1
 // with its effects and bullets, enemy 2 with its overlay and the held
 // heroine, enemy 3 with its slash, muzzle flash, orb and shots, and enemy
-// 3's standing poses from their own sheet. The talking character follows.
+// 3's standing poses from their own sheet.
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
@@ -111,7 +111,8 @@ void DrawEnemy3() {
 
 }  // namespace
 
-void DrawEra03ArenaEncounter() {
+void DrawEra03ArenaEncounterEntries() {
+    if (Era03AreaFlag != 1) return;
     const Era03ArenaEncounterRecord& enc = Era03ArenaEncounter;
     for (std::int32_t part = 1; part <= 23; ++part) {
         PendingSprite.GNo = 0;
@@ -126,10 +127,4 @@ void DrawEra03ArenaEncounter() {
         SetEra03ArenaEnemy3Frame(Era03ArenaEnemy3.pose);
         DrawIfSet(kEnemy3StandSheet);
     }
-}
-
-void DrawEra03ArenaEncounterAndTalkingCharacter() {
-    if (Era03AreaFlag != 1) return;
-    DrawEra03ArenaEncounter();
-    DrawEra03TalkingCharacter();
 }

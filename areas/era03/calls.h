@@ -17,7 +17,8 @@ void RunEra03NpcScene(std::int32_t arg);
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra03SceneryAndScenePictures();
 void DrawEra03FieldAndCharacters();
-// The arena encounter's pieces, then the talking character and its marker.
 void DrawEra03ArenaEncounterAndTalkingCharacter();
-void DrawEra03ArenaEncounter();
-void DrawEra03TalkingCharacter();
+// Its two halves: the arena encounter's entries, then the talking character
+// and the item it hands over.
+void DrawEra03ArenaEncounterEntries();
+void DrawEra03NpcActorAndMarker();

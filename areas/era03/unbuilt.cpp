@@ -12,4 +12,4 @@ void RunEra03NpcScene(std::int32_t) {}
 // Draw passes: nothing to draw yet.
 void DrawEra03SceneryAndScenePictures() {}
 void DrawEra03FieldAndCharacters() {}
-void DrawEra03TalkingCharacter() {}
+void DrawEra03NpcActorAndMarker() {}

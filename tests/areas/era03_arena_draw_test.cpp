@@ -32,7 +32,7 @@ protected:
         Era03ArenaEnemy3.pose = 0;
         Era03ArenaEnemy3.x = A + 300;
     }
-    std::size_t Count(int slot) { return FromSlot(DrawOnce(DrawEra03ArenaEncounter), slot).size(); }
+    std::size_t Count(int slot) { return FromSlot(DrawOnce(DrawEra03ArenaEncounterEntries), slot).size(); }
 };
 
 TEST_F(ArenaDraw, EachActorIsDrawnInItsOwnStatesFromItsOwnSheet) {
@@ -54,7 +54,7 @@ TEST_F(ArenaDraw, EachActorIsDrawnInItsOwnStatesFromItsOwnSheet) {
         Era03ArenaEncounter.controllerState = c.state;
         Era03ArenaEncounter.showAll = c.showAll;
         Era03ArenaEnemy3.pose = c.enemy3Pose;
-        const Sprites s = DrawOnce(DrawEra03ArenaEncounter);
+        const Sprites s = DrawOnce(DrawEra03ArenaEncounterEntries);
         EXPECT_EQ(FromSlot(s, 92).size(), c.boss1) << "state " << c.state << " pose " << c.enemy3Pose;
         EXPECT_EQ(FromSlot(s, 93).size(), c.enemy2) << "state " << c.state;
         EXPECT_EQ(FromSlot(s, 94).size(), c.enemy3Fight) << "state " << c.state << " pose " << c.enemy3Pose;
