@@ -444,37 +444,84 @@ TEST_F(ArenaNumbers, Enemy2sEndSceneGoesOnWhenTheGiftFliesOutOfView) {
 
 namespace {
 
-TEST_F(ArenaNumbers, Enemy3CounterAttacksAfterTheThirdBlowOfOneKindInARow) {
-    PlayerState.maxHp = PlayerState.hp = 5000;
-    PlaceHeroine(A - 200, 640);
-    RunEra03ArenaEnemy3Phase(0);
+class Enemy3Fight : public ArenaNumbers {
+protected:
     // Through the entrance and the opening throw, every line read at once.
-    std::int32_t state = 1;
-    for (double t = 0; t < 60.0 && state != 4 && state != 5 && state != 6; t += 0.014) {
-        Tick();
-        if (EnterConfirmState == 1) EnterConfirmState = 2;
+    void ReachTheFight() {
+        PlayerState.maxHp = PlayerState.hp = 5000;
         PlaceHeroine(A - 200, 640);
-        state = RunEra03ArenaEnemy3Phase(1);
+        RunEra03ArenaEnemy3Phase(0);
+        std::int32_t state = 1;
+        for (double t = 0; t < 60.0 && state != 4 && state != 5 && state != 6; t += 0.014) {
+            Tick();
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            PlaceHeroine(A - 200, 640);
+            state = RunEra03ArenaEnemy3Phase(1);
+        }
+        ASSERT_GE(state, 4) << "the fight never began";
+        previous_ = state;
     }
-    ASSERT_GE(state, 4) << "the fight never began";
-    // Her S blow meets it three times; each reaction is let run to its end.
-    std::vector<std::int32_t> afterReaction;
-    std::int32_t previous = state;
-    for (double t = 0; t < 30.0 && afterReaction.size() < 3; t += 0.014) {
+    // Her S blow meets it; its reaction runs to its end. Returns the state
+    // of the step in which the reaction ended (0 when it never did).
+    std::int32_t OneReaction() {
+        for (double t = 0; t < 10.0; t += 0.014) {
+            Tick();
+            const bool strike = previous_ != 0 && Era03ArenaEnemy3.y == 640;
+            PlaceHeroine(Era03ArenaEnemy3.x - 60, 640);
+            PlayerState.facing = 1;
+            PlayerState.pose = strike ? 21 : 22;
+            PlayerMoveState.comboS = strike ? 13 : 0;
+            const std::int32_t state = RunEra03ArenaEnemy3Phase(1);
+            const bool ended = previous_ == 0 && state != 0;
+            previous_ = state;
+            if (ended) return state;
+        }
+        return 0;
+    }
+    std::int32_t previous_ = 0;
+};
+
+TEST_F(Enemy3Fight, ItCounterAttacksAfterTheThirdBlowOfOneKindInARow) {
+    ReachTheFight();
+    const std::int32_t first = OneReaction(), second = OneReaction(), third = OneReaction();
+    EXPECT_EQ(first, 3);
+    EXPECT_EQ(second, 3);
+    EXPECT_TRUE(third == 5 || third == 6) << "state " << third;
+}
+
+TEST_F(Enemy3Fight, ItGivesUpOnlyBelowZeroHpWithBothWellInside) {
+    struct Case {
+        std::int32_t hp, scrollX, heroineX, enemyX;
+        bool givesUp;
+    };
+    const Case cases[] = {
+        {-1, A - 300, A + 100, A + 300, true},
+        {0, A - 300, A + 100, A + 300, false},    // HP 0 fights on
+        {-1, A - 300, A + 300, A + 100, false},   // she must be on its left
+        {-1, A - 300, A + 150, A + 240, false},   // more than 100 px apart
+        {-1, A - 300, A + 100, A + 700, false},   // it is too far from the middle of the view
+        {-1, A - 700, A - 250, A + 100, false},   // she is too far from the arena's middle
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        ReachTheFight();
+        // A third blow of one kind in a row would be answered by a
+        // counter-attack; the blow after it ends plainly again.
+        std::int32_t ended = OneReaction();
+        for (int i = 0; i < 2 && ended != 3; ++i) ended = OneReaction();
+        ASSERT_EQ(ended, 3);
+        // The step after a reaction chooses anew, and first asks whether
+        // the fight is over.
+        Era03ArenaEnemy3.hp = c.hp;
+        ScrollX = c.scrollX;
+        PlaceHeroine(c.heroineX, 640);
+        PlayerState.pose = 22;
+        PlayerMoveState.comboS = 0;
+        Era03ArenaEnemy3.x = c.enemyX;
         Tick();
-        const bool strike = previous != 0 && Era03ArenaEnemy3.y == 640;
-        PlaceHeroine(Era03ArenaEnemy3.x - 60, 640);
-        PlayerState.facing = 1;
-        PlayerState.pose = strike ? 21 : 22;
-        PlayerMoveState.comboS = strike ? 13 : 0;
-        state = RunEra03ArenaEnemy3Phase(1);
-        if (previous == 0 && state != 0) afterReaction.push_back(state);
-        previous = state;
+        EXPECT_EQ(RunEra03ArenaEnemy3Phase(1) == 90, c.givesUp)
+            << "HP " << c.hp << " heroine " << c.heroineX - A << " enemy " << c.enemyX - A;
     }
-    ASSERT_EQ(afterReaction.size(), 3u);
-    EXPECT_EQ(afterReaction[0], 3);
-    EXPECT_EQ(afterReaction[1], 3);
-    EXPECT_TRUE(afterReaction[2] == 5 || afterReaction[2] == 6) << "state " << afterReaction[2];
 }
 
 }  // namespace
