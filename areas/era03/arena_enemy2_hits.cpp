@@ -108,7 +108,7 @@ void Decide(Family f, bool high) {
 }
 
 // The guard of S and D: a short stand in the guard pose.
-void StepGuard(Family f, std::int32_t kind, bool high, std::int32_t spark) {
+void StepGuard(Family f, bool high, std::int32_t spark) {
     if (R.state == 31) {
         if (high) E().pose = 2;
         HitEffectState = spark;
@@ -120,7 +120,6 @@ void StepGuard(Family f, std::int32_t kind, bool high, std::int32_t spark) {
     }
     if (R.state == 32) {
         E().pose = high ? 2 : 3;
-        (void)kind;
         if (After(0.1)) {
             Move(7);
             if (high) Move(6);
@@ -192,7 +191,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
             else R.state = fl->next;
         }
     }
-    StepGuard(kS, kind, high, 1);
+    StepGuard(kS, high, 1);
     // The counter-throw.
     if (R.state == 41) {
         e.x = p.x + p.facing * 84;
@@ -359,7 +358,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
             Finish();
         }
     }
-    StepGuard(kD, kind, high, 10);
+    StepGuard(kD, high, 10);
     if (R.state == 41) {
         e.x = p.x + p.facing * 81;
         MessageBoxOpen = 1;

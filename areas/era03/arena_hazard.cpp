@@ -40,7 +40,6 @@ HazardMember PlayerMember, Boss1Member, Enemy2Member, Enemy3Member;
 struct ThrownFighter {
     std::int32_t* x;
     std::int32_t* y;
-    std::int32_t* hp;
     std::int32_t* pose;
     std::int32_t* angle;
 };
@@ -233,7 +232,7 @@ std::int32_t UpdateEra03ArenaHazardOnBoss1(std::int32_t arg) {
     }
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     NearTouchCrackle(m, b.x, 75, &b.hp, true, nullptr);
-    const ThrownFighter f{&b.x, &b.y, &b.hp, &b.pose, &b.angle};
+    const ThrownFighter f{&b.x, &b.y, &b.pose, &b.angle};
     // Boss 1 flies angled at -40 and lands level.
     return StepEnemyThrow(m, f, {630, 41, -40, 44, 39, 44, 19}, true);
 }
@@ -248,7 +247,7 @@ std::int32_t UpdateEra03ArenaHazardOnEnemy2(std::int32_t arg) {
         return 0;
     }
     NearTouchCrackle(m, e.x, 75, &e.hp, true, &e.angle);
-    const ThrownFighter f{&e.x, &e.y, &e.hp, &e.pose, &e.angle};
+    const ThrownFighter f{&e.x, &e.y, &e.pose, &e.angle};
     const std::int32_t r = StepEnemyThrow(m, f, {640, 21, 0, 25, 24, 23, 1}, true);
     if (r != 0) Era03ArenaEnemy2HeldPlayer.frame = 0;
     return r;
@@ -266,7 +265,7 @@ std::int32_t UpdateEra03ArenaHazardOnEnemy3(std::int32_t arg) {
     // Enemy 3 keeps the pose it had while it flies; its landing poses depend
     // on the side of the post it was thrown to.
     const bool right = m.direction >= 0;
-    const ThrownFighter f{&e.x, &e.y, &e.hp, &e.pose, &e.angle};
+    const ThrownFighter f{&e.x, &e.y, &e.pose, &e.angle};
     const std::int32_t before = m.throwState;
     const std::int32_t r =
         StepEnemyThrow(m, f, {640, 0, 0, right ? 45 : 47, right ? 46 : 48, right ? 18 : 1, 1}, true);
