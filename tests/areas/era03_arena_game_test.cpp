@@ -15,84 +15,61 @@
 #include "areas/era03/records.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/sprites/sprites.h"
 #include "core/world.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
-#include "shell/save_slots.h"
 #include "shell/shell_state.h"
-#include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
-#include "text/menu/menu_game_fixture.h"
+#include "support/area_run.h"
 
 namespace {
 
 constexpr std::int32_t A = kArenaAnchor;
 
-class ArenaRun : public MenuGame {
+class ArenaRun : public AreaRun {
 protected:
-    // Writes slot 1 with the words setWords leaves, boots, continues from the
-    // title with slot 1 and runs until the stage runs.
-    void StartFromSlot(const std::function<void()>& setWords) {
-        setWords();
-        GdataImage image;
-        CollectGdata(image);
-        WriteText("Data/Save/Save01.txt", FormatGdata(image));
-        BootToTitle();
-        PressFor1Frame(VK_RIGHT);
-        Tap(VK_RETURN);
-        ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
-        RunFrames(2);
-        ASSERT_EQ(SaveScreenState.ChosenSlot, 1u);
-        Tap(VK_RETURN);
-        ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600)) << "never reached the stage";
+    // Runs frames with the driver until `until`, noting every line shown
+    // and the highest the heroine rose, and calling the observer.
+    bool Run(const std::function<bool()>& until, int maxFrames) {
+        return Play(
+            [&] {
+                seen_.insert(DialogueChannels.eventLine);
+                lowestY_ = std::min(lowestY_, PlayerState.y);
+                if (observer_) observer_();
+                return until();
+            },
+            maxFrames);
     }
-    void Hold(int key) {
-        held_.push_back(key);
-        Press(key);
+    // Holds one arrow key; pressing it again where it did not take (it was
+    // pressed while she was held).
+    void Walk(int key) {
+        if (walking_ != 0 && walking_ != key) LetGo(walking_);
+        walking_ = key;
+        Hold(key);
     }
-    void LetGo(int key) {
-        std::erase(held_, key);
-        Release(key);
+    void Stop() {
+        if (walking_ != 0) LetGo(walking_);
+        walking_ = 0;
     }
-    void LetGoAll() {
-        for (int k : std::vector<int>(held_)) LetGo(k);
-    }
-    // A key tapped; the held keys are sent again after it.
-    void TapKey(int key) {
-        Tap(key);
-        for (int k : held_) Press(k);
+    bool Walking(int key) const {
+        return walking_ == key && (key == VK_RIGHT ? KeyRightPressed : KeyLeftPressed) == 1;
     }
     // An attack key held for one frame: the controller reads its flag in
     // the stage step.
     void Strike(int key) {
-        Press(key);
-        RunFrames(1);
-        if (observer_) observer_();
-        Release(key);
-        for (int k : held_) Press(k);
-    }
-    // Runs frames, reading every waiting line of the arena, until `until`.
-    bool Play(const std::function<bool()>& until, int maxFrames) {
-        for (int i = 0; i < maxFrames; ++i) {
-            if (EnterConfirmState == 1 && DialogueChannels.eventLine != 0) TapKey(VK_RETURN);
-            if (RunFrames(1) == 0) return false;
-            if (observer_) observer_();
-            seen_.insert(DialogueChannels.eventLine);
-            lowestY_ = std::min(lowestY_, PlayerState.y);
-            if (until()) return true;
-        }
-        return false;
+        Hold(key);
+        Run([] { return true; }, 1);
+        LetGo(key);
     }
     void PlayTheEncounter();
-    // Every line shown between two frames, and the highest the heroine rose.
+    // Every line shown between two frames.
     bool Saw(std::int32_t from, std::int32_t to) const {
         for (std::int32_t v = from; v <= to; ++v)
             if (!seen_.contains(v)) return false;
         return true;
     }
-    std::vector<int> held_;
+    int walking_ = 0;
     // Called after every frame the run plays.
     std::function<void()> observer_;
     std::set<std::int32_t> seen_;
@@ -104,7 +81,10 @@ protected:
 void ArenaApproachWords() {
     Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = 0;
     Era03AreaFlag = 1;
-    MenuStageSnapshot = {1, 1, 60990 - 400, 0, 60990, 640};
+    PlayerState.x = 60990;
+    PlayerState.y = 640;
+    PlayerState.facing = 1;
+    ScrollX = 60990 - 400;
     PlayerState.maxHp = 2000;
     PlayerState.hp = 2000;
     LearnedMoveF = 1;
@@ -121,11 +101,11 @@ void ArenaRun::PlayTheEncounter() {
     SeedRandom(20);
     ASSERT_EQ(Era03AreaFlag, 1);
     ASSERT_EQ(PlayerState.x, 60990);
-    Hold(VK_RIGHT);
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
+    Walk(VK_RIGHT);
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
     EXPECT_EQ(PlayerState.x, A - 500) << "put back to the anchor - 500";
-    LetGoAll();
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 3; }, 6000))
+    Stop();
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 3; }, 6000))
         << "intro stuck at line " << DialogueChannels.eventLine << " x " << PlayerState.x << " y " << PlayerState.y;
     EXPECT_TRUE(Saw(13, 38));
     EXPECT_LT(lowestY_, 485) << "she was made to jump above y 485";
@@ -143,27 +123,23 @@ void ArenaRun::PlayTheEncounter() {
         if (PlayerState.x <= A - 560) away = VK_RIGHT;
         else if (PlayerState.x >= A + 760) away = VK_LEFT;
         else if (std::abs(PlayerState.x - Era03ArenaBoss1.x) < 150) away = PlayerState.x < Era03ArenaBoss1.x ? VK_LEFT : VK_RIGHT;
-        const std::int32_t flag = away == VK_RIGHT ? KeyRightPressed : KeyLeftPressed;
-        if (held_.empty() || held_.front() != away || flag == 0) {
-            LetGoAll();
-            Hold(away);
-        }
-        Play([] { return true; }, 1);
+        if (!Walking(away)) Walk(away);
+        Run([] { return true; }, 1);
         ++frames;
     }
-    LetGoAll();
+    Stop();
     ASSERT_EQ(DialogueChannels.eventLine, 39) << "boss 1 never fell: pose " << Era03ArenaBoss1.pose << " x "
                                               << Era03ArenaBoss1.x << " heroine " << PlayerState.x;
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 4; }, 3000))
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 4; }, 3000))
         << "defeat stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "the gift refills her";
     EXPECT_TRUE(Saw(39, 41));
 
     // Enemy 2 waits until she comes near, then talks.
-    Hold(VK_RIGHT);
-    ASSERT_TRUE(Play([] { return DialogueChannels.eventLine == 42; }, 3000)) << "enemy 2 never spoke";
-    LetGoAll();
-    ASSERT_TRUE(Play([] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
+    Walk(VK_RIGHT);
+    ASSERT_TRUE(Run([] { return DialogueChannels.eventLine == 42; }, 3000)) << "enemy 2 never spoke";
+    Stop();
+    ASSERT_TRUE(Run([] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
     // Three families break its guard: F and G land until their hit bands
     // fall to 49, S lands and then is guarded until its counter band does.
     // The keys of the families S, D, F, G and the distances each blow reaches.
@@ -180,22 +156,18 @@ void ArenaRun::PlayTheEncounter() {
             if (d > farthest[family] || d < nearest[family]) {
                 const int step = d > farthest[family] ? toward : away;
                 // A key pressed while she was held did not take: press again.
-                const std::int32_t flag = step == VK_RIGHT ? KeyRightPressed : KeyLeftPressed;
-                if (held_.empty() || held_.front() != step || flag == 0) {
-                    LetGoAll();
-                    Hold(step);
-                }
-                Play([] { return true; }, 1);
+                if (!Walking(step)) Walk(step);
+                Run([] { return true; }, 1);
                 ++frames;
                 continue;
             }
-            LetGoAll();
+            Stop();
             if ((dx > 0) != (PlayerState.facing > 0)) Strike(toward);
             Strike(keys[family]);
-            Play([] { return true; }, 50);
+            Run([] { return true; }, 50);
             frames += 50;
         }
-        LetGoAll();
+        Stop();
         const Era03ArenaEnemy2Bands b = Era03ArenaEnemy2FamilyBands(family);
         ASSERT_EQ(b.latch, 1) << "family " << family << " hit " << b.hit << " counter " << b.counter << " x "
                               << Era03ArenaEnemy2.x << " heroine " << PlayerState.x;
@@ -206,29 +178,27 @@ void ArenaRun::PlayTheEncounter() {
     frames = 0;
     while (DialogueChannels.eventLine != 59 && frames < 3000) {
         const bool tooNear = std::abs(Era03ArenaEnemy2.x - PlayerState.x) < 120 || PlayerState.x > A + 350;
-        const std::int32_t flag = KeyLeftPressed;
-        if (tooNear && (held_.empty() || flag == 0)) {
-            LetGoAll();
-            Hold(VK_LEFT);
+        if (tooNear && !Walking(VK_LEFT)) {
+            Walk(VK_LEFT);
         } else if (!tooNear) {
-            LetGoAll();
+            Stop();
         }
-        Play([] { return true; }, 1);
+        Run([] { return true; }, 1);
         ++frames;
     }
-    LetGoAll();
+    Stop();
     ASSERT_EQ(DialogueChannels.eventLine, 59) << "enemy 2 never yielded: x " << Era03ArenaEnemy2.x << " heroine "
                                               << PlayerState.x << " post " << Era03ArenaHazardPost.x;
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState >= 6; }, 6000))
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 6; }, 6000))
         << "end scene stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's throw refills her";
     EXPECT_TRUE(Saw(42, 58));
     EXPECT_TRUE(Saw(59, 66));
 
     // Enemy 3 leaps in, talks and throws its first shot.
-    ASSERT_TRUE(Play([] { return DialogueChannels.eventLine == 67; }, 3000)) << "enemy 3 never came";
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.showAll == 1; }, 6000));
-    ASSERT_TRUE(Play([] { return Era03ArenaEnemy3.hp == 5000; }, 3000)) << "the opening throw never ended";
+    ASSERT_TRUE(Run([] { return DialogueChannels.eventLine == 67; }, 3000)) << "enemy 3 never came";
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.showAll == 1; }, 6000));
+    ASSERT_TRUE(Run([] { return Era03ArenaEnemy3.hp == 5000; }, 3000)) << "the opening throw never ended";
     Era03ArenaEnemy3.hp = -1;
     // She keeps left of it in the middle of the arena and strikes it with D
     // from afar: the blow throws it back, and once its reaction ends with
@@ -243,41 +213,38 @@ void ArenaRun::PlayTheEncounter() {
         if (dx < 90 && PlayerState.x > A - 150) step = VK_LEFT;
         else if (dx > 130 || PlayerState.x < A - 150) step = VK_RIGHT;
         if (step == 0 && dx > 0 && PlayerState.facing > 0 && MessageBoxOpen == 0) {
-            LetGoAll();
+            Stop();
             Strike(VkLetter('D'));
-            Play([] { return true; }, 20);
+            Run([] { return true; }, 20);
             frames += 20;
             continue;
         }
         if (volley && step == VK_RIGHT && PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0) {
-            LetGoAll();
-            Hold(VK_RIGHT);
+            Walk(VK_RIGHT);
             Strike(VK_UP);
         }
-        const std::int32_t flag = step == VK_RIGHT ? KeyRightPressed : KeyLeftPressed;
-        if (step != 0 && (held_.empty() || held_.front() != step || flag == 0)) {
-            LetGoAll();
-            Hold(step);
+        if (step != 0 && !Walking(step)) {
+            Walk(step);
         } else if (step == 0) {
-            LetGoAll();
+            Stop();
             if (dx > 0 && PlayerState.facing < 0) Strike(VK_RIGHT);
         }
-        Play([] { return true; }, 1);
+        Run([] { return true; }, 1);
         ++frames;
     }
-    LetGoAll();
+    Stop();
     ASSERT_EQ(DialogueChannels.eventLine, 92) << "enemy 3 never gave up: x " << Era03ArenaEnemy3.x << " heroine "
                                               << PlayerState.x << " scroll " << ScrollX;
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 8; }, 20000))
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 8; }, 20000))
         << "closing scene stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's parting gift refills her";
     EXPECT_TRUE(Saw(67, 91));
     EXPECT_TRUE(Saw(92, 96));
 
     // The ending: lines 97..110 and her moves without the player's hands.
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 99; }, 20000))
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 99; }, 20000))
         << "ending stuck at line " << DialogueChannels.eventLine;
-    Play([] { return false; }, 3);
+    Run([] { return false; }, 3);
     // 106 is passed at once: Enter was read during her walk in state 21.
     EXPECT_TRUE(Saw(97, 105));
     EXPECT_FALSE(seen_.contains(106));
@@ -338,11 +305,11 @@ TEST_F(ArenaRun, DISABLED_ScreenshotOfBoss1sBullets) {
     const std::string out = dir ? dir : std::string(QM_SOURCE_DIR) + "/docs";
     StartFromSlot(ArenaApproachWords);
     SeedRandom(20);
-    Hold(VK_RIGHT);
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
-    LetGoAll();
-    ASSERT_TRUE(Play([] { return Era03ArenaEncounter.controllerState == 3; }, 6000));
-    ASSERT_TRUE(Play([] { return Era03ArenaBoss1.bulletCount >= 4; }, 6000)) << "boss 1 never leapt";
+    Walk(VK_RIGHT);
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
+    Stop();
+    ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 3; }, 6000));
+    ASSERT_TRUE(Run([] { return Era03ArenaBoss1.bulletCount >= 4; }, 6000)) << "boss 1 never leapt";
     EXPECT_TRUE(plat::headless::SaveLastFramePng(out + "/arena_boss1_bullets.png"));
 }
 
