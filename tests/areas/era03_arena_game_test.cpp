@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -311,6 +312,22 @@ TEST_F(ArenaRun, DISABLED_ScreenshotOfBoss1sBullets) {
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 3; }, 6000));
     ASSERT_TRUE(Run([] { return Era03ArenaBoss1.bulletCount >= 4; }, 6000)) << "boss 1 never leapt";
     EXPECT_TRUE(plat::headless::SaveLastFramePng(out + "/arena_boss1_bullets.png"));
+}
+
+}  // namespace
+
+namespace {
+
+// The slot of the arena's approach, for pictures taken with the real program:
+//   quillmarch_tests --gtest_also_run_disabled_tests --gtest_filter='*ArenaRun.DISABLED_WriteApproachSlot*'
+// copies it to the file QM_SLOT_OUT names.
+TEST_F(ArenaRun, DISABLED_WriteApproachSlot) {
+    StartFromSlot(ArenaApproachWords);
+    const char* out = std::getenv("QM_SLOT_OUT");
+    ASSERT_NE(out, nullptr) << "QM_SLOT_OUT names the file to write";
+    const std::string slot = ReadText("Data/Save/Save01.txt");
+    ASSERT_FALSE(slot.empty());
+    std::ofstream(out, std::ios::binary) << slot;
 }
 
 }  // namespace
