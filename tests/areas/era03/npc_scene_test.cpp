@@ -278,8 +278,8 @@ TEST_F(CatchGame, AtTheEndEveryObjectDriftsOffTheScreen) {
     Era03CatchObjects[3].state = 3;      // held in the crouch
     Era03CatchObjects[4].state = 0;      // not started yet
     Era03NpcScene.actorPose = 18;
-    Era03NpcScene.catchSignal = 990;
     for (int i = 0; i < 2000; ++i) {
+        Era03NpcScene.catchSignal = 990;   // as the script writes it every step
         Tick();
         for (int k = 1; k <= 4; ++k) Step(k);
     }
