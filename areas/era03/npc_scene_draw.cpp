@@ -3,6 +3,7 @@
 // prop and the shop's offer), and the character with the handed item.
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
+#include "areas/era03/npc_scene_frames.h"
 #include "areas/era03/records.h"
 #include "core/anim_ticker.h"
 #include "core/floors.h"
@@ -17,6 +18,8 @@
 
 namespace {
 
+using namespace npc_scene_frames;
+
 constexpr std::int32_t N = kNpcAnchor;
 constexpr std::uint32_t kOpaque = 0xFFFFFFFFu;
 
@@ -28,42 +31,12 @@ constexpr int kSecondItemSheet = 60; // D023
 constexpr int kHeroineSheet = 0;     // the knife's strip
 constexpr std::int32_t kCampSheetGraphic = 458;
 
-struct Cell {
-    std::int32_t left, top, right, bottom;
-};
 plat::Rect R(const Cell& c) { return plat::Rect{c.left, c.top, c.right, c.bottom}; }
 
 void Draw(int slot, const Cell& c, float x, float y, float depth, std::uint32_t colour, float cx = 0, float cy = 0) {
     DrawWithBaseTransform(slot, R(c), cx, cy, x, y, depth, colour);
 }
 float Screen(std::int32_t worldX) { return static_cast<float>(worldX - ScrollX); }
-
-// The character's frames: cell of D058 and the offset of its top-left
-// corner from the character's feet (x + dx, y - dy).
-struct ActorFrame {
-    std::int32_t pose;
-    Cell cell;
-    std::int32_t dx, dy;
-};
-constexpr ActorFrame kActorFrames[] = {
-    {1, {0, 0, 90, 77}, 0, 76},         {2, {0, 78, 90, 154}, 0, 74},
-    {3, {0, 155, 90, 231}, 0, 74},      {4, {0, 232, 90, 308}, 0, 74},
-    {5, {0, 309, 90, 385}, 0, 74},      {6, {0, 386, 90, 462}, 0, 74},
-    {7, {90, 0, 180, 77}, 0, 74},       {8, {90, 78, 180, 154}, 0, 74},
-    {9, {90, 155, 180, 231}, 0, 74},    {10, {90, 232, 180, 308}, 0, 73},
-    {11, {90, 309, 180, 385}, 0, 74},   {12, {186, 0, 240, 99}, 26, 99},
-    {13, {345, 252, 387, 408}, 26, 155}, {14, {185, 99, 254, 252}, 26, 153},
-    {15, {399, 252, 438, 408}, 36, 155}, {16, {185, 252, 248, 408}, 26, 155},
-    {17, {442, 252, 485, 408}, 36, 155}, {18, {245, 0, 341, 72}, 3, 72},
-    {19, {264, 77, 358, 245}, 3, 168},  {20, {360, 118, 460, 248}, 37, 130},
-    {21, {257, 251, 338, 386}, 32, 135}, {22, {370, 0, 457, 111}, 22, 111},
-    {24, {90, 386, 180, 462}, 0, 75},   {25, {380, 411, 486, 507}, -23, 97},
-};
-// Pose 23 (the delivered object held up) is two cells, drawn by the pass.
-constexpr std::int32_t kTwoCellPose = 23;
-constexpr Cell kTwoCellUpper{264, 414, 358, 462};
-constexpr Cell kTwoCellLower{264, 144, 358, 245};
-constexpr std::int32_t kTwoCellDx = 3, kTwoCellUpperDy = 147, kTwoCellLowerDy = 100;
 
 // ---- the scenery pass's tables ------------------------------------------------
 
@@ -74,11 +47,11 @@ struct Twinkle {
     std::uint32_t colour;
 };
 constexpr Twinkle kTwinkles[] = {
-    {18, 1, 4, {545, 244, 567, 258}, 525, 110, 0x33FFFFFFu},
-    {18, 1, 3, {545, 244, 567, 258}, 325, 285, 0x33FFFFFFu},
-    {4, 2, 4, {592, 244, 601, 252}, 771, 239, kOpaque},
-    {4, 3, 3, {602, 244, 622, 252}, 771, 239, kOpaque},
-    {2, 1, 1, {545, 260, 564, 278}, 871, 411, 0xAAFFFFFFu},
+    {18, 1, 4, kStarCells[0], 525, 110, 0x33FFFFFFu},
+    {18, 1, 3, kStarCells[0], 325, 285, 0x33FFFFFFu},
+    {4, 2, 4, kStarCells[1], 771, 239, kOpaque},
+    {4, 3, 3, kStarCells[2], 771, 239, kOpaque},
+    {2, 1, 1, kStarCells[3], 871, 411, 0xAAFFFFFFu},
 };
 
 // The second offer flickers through three cells, each with its own centre.
@@ -147,16 +120,16 @@ void DrawEra03SceneryAndScenePictures() {
         }
     }
     if (d.FloaterShown == 1)
-        Draw(kCampSheet, {623, 244, 656, 287}, static_cast<float>(d.FloaterX), static_cast<float>(d.FloaterY), 0.98f,
+        Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.FloaterX), static_cast<float>(d.FloaterY), 0.98f,
              d.FloaterColour);
     // The camp's pictures only while the view is near it.
     if (ScrollX < N - 1098 || ScrollX > N + 320) return;
-    Draw(kCampSheet, {490, 243, 539, 279}, Screen(N - 26), 604, 0.89f, kOpaque);
+    Draw(kCampSheet, kFirePlaceCell, Screen(N - 26), 604, 0.89f, kOpaque);
     if (d.ActorShown == 1)
-        Draw(kCampSheet, {181, 414, 237, 461}, Screen(d.ActorX), static_cast<float>(d.ActorY), d.ActorDepth, kOpaque);
+        Draw(kCampSheet, kToolCell, Screen(d.ActorX), static_cast<float>(d.ActorY), d.ActorDepth, kOpaque);
     DrawOffer(Era03NpcScene.offeredPicture);
-    Draw(kCampSheet, {490, 0, 716, 120}, Screen(N + 74), 521, 0.97f, d.PanelColour);
-    if (d.FrontPanelShown == 1) Draw(kCampSheet, {490, 120, 716, 239}, Screen(N + 74), 521, 0.17f, d.PanelColour);
+    Draw(kCampSheet, kPropBackCell, Screen(N + 74), 521, 0.97f, d.PanelColour);
+    if (d.FrontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(N + 74), 521, 0.17f, d.PanelColour);
 }
 
 void DrawEra03NpcActorAndMarker() {
@@ -194,6 +167,6 @@ void DrawEra03NpcActorAndMarker() {
         }
     }
     if (d.MarkerShown == 1)
-        Draw(kCampSheet, {471, 0, 486, 12}, Screen(d.MarkerX - 7), static_cast<float>(d.MarkerY - 12), d.MarkerDepth,
+        Draw(kCampSheet, kHandedItemCell, Screen(d.MarkerX - 7), static_cast<float>(d.MarkerY - 12), d.MarkerDepth,
              kOpaque);
 }

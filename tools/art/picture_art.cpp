@@ -1,4 +1,6 @@
 #include "tools/art/picture_art.h"
+
+#include "tools/art/camp_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 
@@ -780,6 +782,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (menuPieces) DrawMenuSheetArt(c, info);
     // Pictures the game's sprite tables cut up get a figure in every piece.
     if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
+    if (HasCampArt(info.id)) DrawCampArt(c, info);
     return c;
 }
 
