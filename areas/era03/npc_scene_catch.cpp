@@ -246,9 +246,10 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
     }
     if (C.step == 1) {
         N.actorPose = kCrouch;
-        if (MoreThanElapsed(C.stamp, now, 0.2) && KeyDownPressed == 0) {
-            C.step = 0;
-        } else if (N.catchSignal != 0) {
+        if (MoreThanElapsed(C.stamp, now, 0.2) && KeyDownPressed == 0) C.step = 0;
+        // A lift is never lost: the object that signals it cleared the Down
+        // flag itself in the step before.
+        if (N.catchSignal != 0) {
             C.step = 2;
             N.catchSignal = 0;
             C.stamp = now;

@@ -207,6 +207,22 @@ TEST_F(CatchGame, AnObjectHeldExactlyThreeSecondsIsNotYetLifted) {
     EXPECT_EQ(Era03NpcScene.catchSignal, 1);
 }
 
+TEST_F(CatchGame, TheCrouchEndsWithoutDownUnlessAnObjectWasJustLifted) {
+    for (std::int32_t signal : {0, 2}) {
+        UpdateEra03NpcCatcher(0);
+        KeyDownPressed = 1;
+        UpdateEra03NpcCatcher(1);
+        ASSERT_EQ(Era03NpcCatcher.step, 1);
+        // The object that is lifted clears Down in the same step.
+        KeyDownPressed = 0;
+        Era03NpcScene.catchSignal = signal;
+        Tick(0.3);
+        UpdateEra03NpcCatcher(1);
+        EXPECT_EQ(Era03NpcCatcher.step, signal != 0 ? 2 : 0);
+        EXPECT_EQ(Era03NpcScene.actorPose, signal != 0 ? 19 : 18);
+    }
+}
+
 TEST_F(CatchGame, ThePutDownSpotIsStrictlyWithin35OfTheCamp) {
     struct Case {
         std::int32_t worldX;
