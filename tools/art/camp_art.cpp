@@ -119,7 +119,8 @@ void Merchant(Canvas& c, const Box& b, Hold hold, int i) {
     }
 }
 
-// What the merchant catches: a round glowing mushroom-like morsel.
+// What the merchant holds up once delivered (the object he carries is drawn
+// apart): a round mushroom-like morsel.
 void Morsel(Canvas& c, float x, float y, float r) {
     FillEllipse(c, x, y + r * 0.5f, r * 0.45f, r * 0.7f, Solid(Rgb{240, 230, 200}));
     FillEllipse(c, x, y - r * 0.2f, r, r * 0.6f, Solid(Rgb{220, 90, 60}));
@@ -186,8 +187,6 @@ void CampSheet(Canvas& c) {
     for (const ActorFrame& f : kActorFrames) {
         Clip(c, f.cell);
         Merchant(c, BoxOf(f.cell), HoldOf(f.pose), f.pose);
-        if (f.pose == 19) Morsel(c, BoxOf(f.cell).l + BoxOf(f.cell).W() * 0.5f, BoxOf(f.cell).t + 12, 10);
-        if (f.pose == 20 || f.pose == 21) Morsel(c, BoxOf(f.cell).l + BoxOf(f.cell).W() * 0.5f, BoxOf(f.cell).t + 10, 9);
     }
     // Pose 23: the upper cell holds the delivered morsel up, over the lifting body.
     Clip(c, kTwoCellUpper);
