@@ -42,6 +42,13 @@ protected:
             },
             maxFrames);
     }
+    // Times sound slot `slot` was played since the start.
+    static int Played(int slot) {
+        int n = 0;
+        for (const auto& call : plat::headless::AllSoundCalls())
+            if (call.op == plat::headless::SoundOp::Play && call.slot == slot) ++n;
+        return n;
+    }
     static bool Contains(const std::set<std::int32_t>& seen, std::int32_t from, std::int32_t to) {
         for (std::int32_t v = from; v <= to; ++v)
             if (!seen.count(v)) return false;
@@ -128,6 +135,7 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_TRUE(seenB.count(31));
     EXPECT_TRUE(Contains(seenField, 27, 28));
     EXPECT_EQ(Gold, 20);
+    EXPECT_EQ(Played(59), 1) << "the coin rings once for the night";
     EXPECT_EQ(SceneTint, 0xFF333333u);
     EXPECT_EQ(Era03NpcSceneDraw.PictureColour, 0xFFFFFFFFu);
     EXPECT_EQ(Era03NpcSceneDraw.TwinklesShown, 1);
@@ -182,6 +190,7 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     ASSERT_TRUE(PlayWatching([] { return Era03NpcTalk.shopStep == 13; }, 200));
     EXPECT_EQ(Gold, 20 - 14);
     EXPECT_EQ(ItemCounts[0], 1u);
+    EXPECT_EQ(Played(59), 2);
     EXPECT_EQ(DialogueChannels.shopLineA, 30);
     Tap(VK_RETURN);
     ASSERT_TRUE(PlayWatching([] { return Era03NpcTalk.shopStep == 21; }, 200));
