@@ -7,9 +7,6 @@
 #include <functional>
 #include <set>
 
-// Built once the area-run fixture of the test support is in the tree.
-#if __has_include("support/area_run.h")
-
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
@@ -203,5 +200,3 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
 }
 
 }  // namespace
-
-#endif

@@ -81,7 +81,9 @@ TEST_F(NpcScene, StandingNearTheCharacterWhenTheFirstTwoSecondsEndSkipsTheWalk) 
         RunEra03NpcWalkIn(1);
         Tick(2.0);
         EXPECT_EQ(RunEra03NpcWalkIn(1), c.step) << c.x;
-        if (c.step == 3) EXPECT_EQ(PlayerState.x, A - 61);
+        if (c.step == 3) {
+            EXPECT_EQ(PlayerState.x, A - 61);
+        }
     }
 }
 
