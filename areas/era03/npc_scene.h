@@ -1,7 +1,7 @@
 // Inside Era03: the talking character's camp, its night scene with the
 // catching game, and the conversation with its shop. The controller in
-// calls.h runs these; the words here are the routines' own, kept as records
-// so that a save-less run can be followed and a test can set them up.
+// calls.h runs these. The routines' own words are records (none is saved),
+// so that a test can set a routine up at any step and follow it.
 #pragma once
 
 #include <cstdint>
