@@ -8,11 +8,15 @@
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra00Era01Area();
 
-// 0 arms, 1 runs the opening phase, 2 the exit phase; 99 when the exit is done.
+// 0 arms, 1 runs the opening phase, 2 the exit phase, 3 clears it (the data
+// reset); 99 when the exit is done.
 std::int32_t RunEra00Story(std::int32_t arg);
 // One step of the talk and door events of the house (arg 1).
 void RunEra00TalkEvents(std::int32_t arg);
+// The errand's move practice, stepped while ErrandState is 2; the data
+// reset puts it back to not started.
 void RunMovePracticeEvent();
+void ResetMovePracticeEvent();
 // 0 arms; 1 steps the notice-board messages; 99 when done.
 std::int32_t RunEra01ExamineEvent(std::int32_t arg);
 void UpdateHoppingObject(std::int32_t arg);

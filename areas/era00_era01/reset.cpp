@@ -7,6 +7,7 @@
 void ResetEra00Era01Area() {
     // Routines that keep step words of their own are armed first.
     RunEra00Story(3);
+    ResetMovePracticeEvent();
     UpdateHoppingObject(0);
     UpdateGatekeeper(0);
     RunFieldEnemyAReaction(0);
@@ -73,6 +74,7 @@ void ResetEra00Era01Area() {
     Era01GateStep = 0;
     ErrandState = 0;
     MovePracticeDone = 0;
+    MovePracticeState = MovePracticeStateRecord{};
     EncounterPhase = 0;
     EncounterOnceFlag = EncounterDoneFlag = 0;
     FloorGateState = FloorGateStateRecord{};

@@ -23,6 +23,8 @@ inline Era03ArenaEncounterRecord Era03ArenaEncounter;
 
 struct Era03ArenaActorRecord {
     std::int32_t x = 0;
+    // Enemy 3's feet; the home area's opening also stands its actor 2 here.
+    std::int32_t y = 0;
 };
 inline Era03ArenaActorRecord Era03ArenaBoss1;
 inline Era03ArenaActorRecord Era03ArenaEnemy3;
