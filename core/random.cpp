@@ -6,6 +6,13 @@ namespace {
 
 std::uint32_t State = 0;
 bool Seeded = false;
+std::uint32_t KeptSeed = 0;
+bool SeedKept = false;
+
+void SeedFrom(std::uint32_t seed) {
+    State = seed;
+    Seeded = true;
+}
 
 // Linear congruential generator; the output is bits 16..30 of the new state.
 std::int32_t NextRaw() {
@@ -16,19 +23,26 @@ std::int32_t NextRaw() {
 }  // namespace
 
 void SeedRandom(std::uint32_t seed) {
-    State = seed;
-    Seeded = true;
+    SeedFrom(seed);
+    KeptSeed = seed;
+    SeedKept = true;
+}
+
+void ForgetRandomSeed() {
+    SeedKept = false;
+    Seeded = false;
 }
 
 void ResetRandomNumbers() {
     RandomLastValue = 0;
-    Seeded = false;
+    if (SeedKept) SeedFrom(KeptSeed);
+    else Seeded = false;
 }
 
 std::int32_t Random0To99() {
     // Seeded once, not after every 0 drawn: reseeding from a clock with
     // whole-second resolution would replay one short run within a second.
-    if (!Seeded) SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (!Seeded) SeedFrom(static_cast<std::uint32_t>(std::time(nullptr)));
     const std::int32_t r = NextRaw();
     const std::int32_t value = static_cast<std::int32_t>(r / 32767.0 * 99.0);
     RandomLastValue = value;

@@ -11,9 +11,13 @@ inline std::int32_t RandomLastValue = 0;
 // at the first draw after start and after ResetRandomNumbers.
 std::int32_t Random0To99();
 
-// Seeds the generator with a fixed value (its state becomes the seed).
+// Seeds the generator with a fixed value (its state becomes the seed). The
+// seed is kept: every data reset after it starts the sequence from it again
+// instead of from the clock, so a seeded run replays exactly.
 void SeedRandom(std::uint32_t seed);
+// Forgets the kept seed: the next reset seeds from the clock again.
+void ForgetRandomSeed();
 
-// The data reset's part: clears RandomLastValue and lets the next draw seed
-// the generator from the clock again.
+// The data reset's part: clears RandomLastValue and starts the sequence
+// again, from the kept seed or else from the clock at the next draw.
 void ResetRandomNumbers();

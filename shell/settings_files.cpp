@@ -161,7 +161,17 @@ void ReadSettings() {
     // start in a window of the virtual screen's own size instead.
     const bool sizeUsable = GameSettings.backBufferWidth >= 320 && GameSettings.backBufferWidth <= 16384 &&
                             GameSettings.backBufferHeight >= 240 && GameSettings.backBufferHeight <= 16384;
-    if (!sizeUsable || !IsFlag(GameSettings.windowed)) {
+    // A size larger than the desktop cannot be shown whole and costs a huge
+    // back buffer for nothing: the default window instead.
+    const plat::DisplayMode desktop = plat::DesktopSize();
+    const bool beyondDesktop = sizeUsable && desktop.width > 0 && desktop.height > 0 &&
+                               (GameSettings.backBufferWidth > desktop.width ||
+                                GameSettings.backBufferHeight > desktop.height);
+    if (beyondDesktop)
+        std::fprintf(stderr, "Quillmarch: %s asks for %d x %d, larger than the desktop's %d x %d; using a %d x %d window.\n",
+                     kSettingsPath, GameSettings.backBufferWidth, GameSettings.backBufferHeight, desktop.width,
+                     desktop.height, kDefaultBackBufferWidth, kDefaultBackBufferHeight);
+    if (!sizeUsable || beyondDesktop || !IsFlag(GameSettings.windowed)) {
         GameSettings.windowed = 1;
         GameSettings.backBufferWidth = kDefaultBackBufferWidth;
         GameSettings.backBufferHeight = kDefaultBackBufferHeight;

@@ -59,8 +59,7 @@ void SetUpApplication() {
 }
 
 int OnCreateDeviceResources() {
-    for (int i = 1; i <= 8; ++i)
-        TextFontSet.font[i] = plat::FontCreate(kTextFonts[i].face, kTextFonts[i].height, kTextFonts[i].weight);
+    for (int i = 1; i <= 8; ++i) TextFontSet.font[i] = CreateTextFont(i);
     if (!plat::EffectCreate(kEffectFile)) {
         // The device will not be made: give back what was made for it.
         DeviceObjects.effect = false;

@@ -144,7 +144,7 @@ const char* CpuName(const plat::SystemFacts& f) {
 
 }  // namespace
 
-void TakeTraceReadings() {
+void TakeMemoryReadings() {
     plat::MemoryStatus memory;
     if (plat::QueryMemoryStatus(memory)) {
         TraceSample.totalMb = ToMb(memory.totalPhysical);
@@ -156,7 +156,9 @@ void TakeTraceReadings() {
     }
     if (TraceSample.availableMb < TraceSample.lowestAvailableMb)
         TraceSample.lowestAvailableMb = TraceSample.availableMb;
+}
 
+void TakeClockReading() {
     plat::LocalDateTime now;
     if (plat::QueryLocalTime(now)) {
         TraceSample.year = now.year;
@@ -173,8 +175,14 @@ void TakeTraceReadings() {
     }
 }
 
+void TakeTraceReadings() {
+    TakeMemoryReadings();
+    TakeClockReading();
+}
+
 void SampleTraceValues() {
-    TakeTraceReadings();
+    // The memory figures are read by the entry that follows every sampling.
+    TakeClockReading();
     if (!g_entry100Written) {
         g_entry100Written = true;
         WriteTraceLog(100);
@@ -301,6 +309,8 @@ void WriteTraceLog(int code) {
         PrintOpenStatus(ok);
         return;
     }
+    // The memory figures an entry prints are read now, not every frame.
+    TakeMemoryReadings();
     std::FILE* f = std::fopen(kTraceLogPath, "a");
     PrintOpenStatus(f != nullptr);
     if (!f) return;

@@ -30,6 +30,12 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourK
 
 int NextPowerOfTwo(int v);
 
+// A zlib stream holding a BMP file (as the program carries its pictures)
+// unpacked into out; false with the reason in *error when it is not one, is
+// damaged, or unpacks to more than its BMP header says.
+bool LooksCompressed(const std::uint8_t* data, std::size_t size);
+bool UnpackBmp(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out, std::string* error);
+
 // Texture registry shared by both backends. A texture keeps its decoded
 // texels while keepPixels is set (headless: rasterised on demand) and gets an
 // SDL texture per renderer it is drawn on.

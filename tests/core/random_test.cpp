@@ -73,6 +73,23 @@ TEST(Random, DrawsStayInRangeAndResetClearsTheLastValue) {
     EXPECT_TRUE(v >= 0 && v <= 99);
 }
 
+TEST(Random, ADataResetReplaysAGivenSeedUntilItIsForgotten) {
+    SeedRandom(SeedGiving(1234));
+    const int first = Random0To99();
+    const int second = Random0To99();
+    ResetRandomNumbers();
+    EXPECT_EQ(Random0To99(), first);
+    EXPECT_EQ(Random0To99(), second);
+    std::vector<int> seeded{first, second};
+    for (int i = 0; i < 18; ++i) seeded.push_back(Random0To99());
+    // Forgotten: the next reset seeds from the clock again.
+    ForgetRandomSeed();
+    ResetRandomNumbers();
+    std::vector<int> clock;
+    for (int i = 0; i < 20; ++i) clock.push_back(Random0To99());
+    EXPECT_NE(clock, seeded);
+}
+
 TEST(AnimTicker, AdvancesAtMostOncePerPeriodAndWraps) {
     GameClock.realTime = 5.0;
     EXPECT_EQ(TickAnimFrame(8), 2);

@@ -6,6 +6,7 @@
 namespace plat {
 BackBufferDesc FrameworkBackBufferDesc() { return {}; }
 bool FrameworkIsWindowed() { return true; }
+DisplayMode DesktopSize() { return {}; }
 LockState RunningLockState(const char*) { return LockState::Free; }
 bool RunningLockAcquire(const char*) { return true; }
 void RunningLockRelease() {}

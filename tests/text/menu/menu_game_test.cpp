@@ -346,17 +346,22 @@ TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
     EXPECT_EQ(MenuElementWords.Element[6], 4);
     EXPECT_EQ(MenuElementWords.Element[29], 1);
     ASSERT_GT(SettingsDialogState.modeCount, 1);
-    // While the dialog is shown the frame draws only it: the sizes on offer,
-    // the one in use marked.
+    // While the dialog is shown the frame draws only it: the desktop's full
+    // screen and the window sizes that fit on it, the one in use marked.
     RunFrames(1);
     EXPECT_TRUE(LastFrame().sprites.empty());
-    bool listed = false, marked = false;
+    bool listed = false, marked = false, fullScreen = false, tooLarge = false;
     for (const auto& t : LastFrame().texts) {
-        listed = listed || t.text.find("800 × 600") != std::string::npos;
-        marked = marked || t.text.find("▶ 1024 × 768") != std::string::npos;
+        listed = listed || t.text.find("800 × 600　ウィンドウ") != std::string::npos;
+        marked = marked || t.text.find("▶ 1024 × 768　ウィンドウ") != std::string::npos;
+        fullScreen = fullScreen || t.text.find("1920 × 1080　フルスクリーン") != std::string::npos;
+        tooLarge = tooLarge || t.text.find("1920 × 1080　ウィンドウ") != std::string::npos ||
+                   t.text.find("1600 × 1200") != std::string::npos;
     }
     EXPECT_TRUE(listed);
     EXPECT_TRUE(marked);
+    EXPECT_TRUE(fullScreen);
+    EXPECT_FALSE(tooLarge) << "a window as large as the desktop or larger is not offered";
 
     // F2 closes the dialog and leaves the screen without a change.
     Tap(VK_F2);
