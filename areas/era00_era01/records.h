@@ -55,6 +55,13 @@ struct WalkingEnemyRecord {
     std::int32_t angle = 0, pieceOffset = 0;   // the two side words
     // The object it carries: shown 1 = drawn, at world x, y.
     std::int32_t objectShown = 0, objectX = 0, objectY = 0;
+    std::int32_t hp = 0;
+    std::int32_t objectStep = 0;   // +30 or -30 px per move of the thrown object
+    // Where it lies in wait and the x window it walks in, with the pace and
+    // the attack and dodge thresholds of that place.
+    std::int32_t homeX = 0, patrolLeft = 0, patrolRight = 0;
+    std::int32_t walkStep = 0, attackChance = 0, dodgeChance = 0;
+    std::int32_t hopStep = 0;      // the third one's hop cycle 0..3
 };
 inline WalkingEnemyRecord WalkingEnemyRecords[3];
 
@@ -68,6 +75,11 @@ struct FlyingEnemyRecord {
     // The projectile (state 2 = drawn) and the effect layer of the body.
     std::int32_t projectileState = 0, projectileX = 0, projectileY = 0;
     std::int32_t effectX = 0, effectY = 0;
+    std::int32_t hp = 30;
+    std::int32_t projectileDX = 0, projectileDY = 0;
+    std::int32_t flapPhase = 0, lift = 0;
+    // The flight lesson's page (1 or 2) and its running latch.
+    std::int32_t lessonPage = 0, lessonLatch = 0;
 };
 inline FlyingEnemyRecord FlyingEnemyRecords[3];
 
@@ -91,6 +103,10 @@ struct ArenaStateRecord {
     std::int32_t clearedWaves = 0, objectX = 0, objectY = 0;
 };
 inline ArenaStateRecord ArenaState;
+
+// 1 while the gatekeeper's or the arena's talk is open: the walking enemies
+// start no throw and the flying ones drop nothing meanwhile.
+inline std::int32_t FieldTalkOpen = 0;
 
 // -1 asks the stage step to hold HP and EXP; above 0 the held HP; 0 releases.
 inline std::int32_t PlayerHpHold = 0;

@@ -49,6 +49,9 @@ struct AreaMessageEntry {
     TextColour colour;
     const MessageLine* lines;
     std::int32_t lineCount;
+    // A line that carries numbers (a date, an amount of gold), drawn after
+    // the fixed lines with the entry's font and colour; nullptr for none.
+    void (*drawNumbers)(TextHelper& helper) = nullptr;
 };
 
 // Draws every entry whose gates hold; entries are independent, so two
