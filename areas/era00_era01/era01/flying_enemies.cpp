@@ -327,9 +327,11 @@ bool ShowLine(std::int32_t line) {
     MessageBoxOpen = 1;
     return EnterConfirmState == kLineRead;
 }
-void NextLine() {
+// The next line goes up with the Enter it waits for.
+void NextLine(std::int32_t line) {
     EnterConfirmState = kLineWaiting;
     PlayFieldEffect(6);
+    DialogueChannels.fieldLine = line;
 }
 void CloseLesson() {
     EnterConfirmState = 0;
@@ -359,13 +361,13 @@ void RunLesson() {
             break;
         case 2:
             if (ShowLine(32)) {
-                NextLine();
+                NextLine(33);
                 step = 3;
             }
             break;
         case 3:
             if (ShowLine(33)) {
-                NextLine();
+                NextLine(34);
                 step = 4;
                 e.lessonPage = 1;
             }
@@ -373,9 +375,8 @@ void RunLesson() {
         case 4:
             if (e.lessonPage == 1) {
                 if (ShowLine(34)) {
-                    NextLine();
+                    NextLine(101);
                     e.lessonPage = 2;
-                    line = 101;
                 }
                 break;
             }
@@ -386,8 +387,7 @@ void RunLesson() {
                 CloseLesson();
                 step = 5;
             } else {
-                ++line;
-                NextLine();
+                NextLine(line + 1);
             }
             break;
         case 5:
@@ -401,7 +401,7 @@ void RunLesson() {
             break;
         case 6:
             if (ShowLine(35)) {
-                NextLine();
+                NextLine(36);
                 step = 7;
                 e.lessonPage = 1;
             }
@@ -409,7 +409,7 @@ void RunLesson() {
         case 7:
             if (e.lessonPage == 1) {
                 if (ShowLine(36)) {
-                    NextLine();
+                    NextLine(109);
                     e.lessonPage = 2;
                 }
                 break;

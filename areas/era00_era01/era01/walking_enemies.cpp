@@ -715,6 +715,7 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
             EnterConfirmState = kLineWaiting;
             PlayFieldEffect(6);
             e.meetingStep = 5;
+            line = 31;   // shown with the Enter it waits for
         }
         return;
     }
