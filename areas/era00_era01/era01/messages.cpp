@@ -779,6 +779,10 @@ constexpr MessageLine kSide23_245[] = {
     {210, 545, "リシェル　　：　先生、ありがとう！"},
 };
 
+constexpr MessageLine kStory52[] = {
+    {210, 700, "リシェル　　：　先生も　おさんぽ？"},
+};
+
 // The teacher speaks awake until the later areas' events are unlocked, then
 // talks in her sleep.
 bool Era02Locked() { return Era02EventsUnlocked == 0; }
@@ -845,6 +849,7 @@ constexpr AreaMessageEntry kEntries[] = {
     {&DialogueChannelsRecord::storyLine, 46, 46, nullptr, 6, 80, kTextBlack, kStory46_39, 1},
     {&DialogueChannelsRecord::storyLine, 50, 51, nullptr, 6, 80, kTextBlack, kStory50_40, 1},
     {&DialogueChannelsRecord::storyLine, 51, 51, nullptr, 6, 80, kTextBlack, kStory51_41, 1},
+    {&DialogueChannelsRecord::storyLine, 52, 52, nullptr, 6, 80, kTextBlack, kStory52, 1},
     {&DialogueChannelsRecord::storyLine, 53, 54, nullptr, 6, 80, kTextBlack, kStory53_42, 1},
     {&DialogueChannelsRecord::storyLine, 54, 54, nullptr, 6, 80, kTextBlack, kStory54_43, 1},
     {&DialogueChannelsRecord::storyLine, 55, 56, nullptr, 6, 80, kTextBlack, kStory55_44, 1},
