@@ -25,6 +25,7 @@ protected:
     int poseShownInOpening = 0;
     bool scrolledInOpening = false;
     std::int32_t lastPrompt = 0;
+    double menuKeyBackAt = -1, line47ClosedAt = -1, flameOutAt = -1, line48At = -1;
 
     void Hold(int key) {
         if (std::find(held.begin(), held.end(), key) == held.end()) held.push_back(key);
@@ -68,6 +69,14 @@ protected:
         RunFrames(1);
         const std::int32_t p = DialogueChannels.promptLine;
         if (p != 0 && p != lastPrompt) promptSeen.push_back(p);
+        // When the flame may go out: 3 s after the later of the intruder's
+        // leaving (the menu key comes back) and the close of line 47.
+        const double now = GameClock.gameClock;
+        if (MenuKeyBlocked == 0 && menuKeyBackAt < 0 && Era00StoryPhase == 1) menuKeyBackAt = now;
+        if (lastPrompt == 47 && p == 0 && Era00SceneActors.CloseUpFrame != 0) line47ClosedAt = now;
+        if (flameWasOn_ && Era00SceneActors.CloseUpFrame == 0) flameOutAt = now;
+        flameWasOn_ = Era00SceneActors.CloseUpFrame != 0;
+        if (p == 48 && lastPrompt != 48) line48At = now;
         lastPrompt = p;
         if (Era00StoryPhase == 1) {
             if (ScrollX != 0 || ScrollY != 0) scrolledInOpening = true;
@@ -91,6 +100,7 @@ private:
     std::int32_t lastShown_ = 0;
     int waitFrames_ = 0;
     bool walkedLastFrame_ = false;
+    bool flameWasOn_ = false;
 };
 
 TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
@@ -134,6 +144,11 @@ TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
     ASSERT_TRUE(PlayUntil([] { return Era00StoryPhase == 2; }, 20000)) << "the opening never ended";
     EXPECT_EQ(MenuKeyBlocked, 0);
     EXPECT_NE(Era00Gateway.glowFrame, 0u);
+    ASSERT_GT(line47ClosedAt, 0);
+    ASSERT_GT(flameOutAt, 0);
+    const double burnFrom = std::max(menuKeyBackAt, line47ClosedAt);
+    EXPECT_NEAR(flameOutAt - burnFrom, 3.0, 2 * frameStep) << "the flame burns 3 s";
+    EXPECT_NEAR(line48At, flameOutAt, frameStep) << "48 opens as soon as the flame is out";
     EXPECT_FALSE(scrolledInOpening);
 
     // Out to the gate: stopped at its lines, then on to the leap.

@@ -92,11 +92,12 @@ TEST_F(HomeAreaSteps, EachReactionCostsPaysOrGivesGroundAsItShould) {
         HudState.hurtFlash = flash;
         RunEra00SparringReaction(0);
         int hitFrames = 0;
-        for (int i = 0; i < 100 && RunEra00SparringReaction(1) != 99; ++i) {
-            if (PlayerState.x == 355 - 95) {
-                ++hitFrames;
-                PlayerState.x = 300;   // she steps in again
-            }
+        for (int i = 0; i < 100; ++i) {
+            const std::int32_t before = PlayerState.x;
+            if (RunEra00SparringReaction(1) == 99) break;
+            if (before != 355 - 95 && PlayerState.x == 355 - 95) ++hitFrames;
+            // She steps in again between the two blows.
+            if (Era00SceneActors.ActorEFrame == 8) PlayerState.x = 300;
             Tick();
         }
         EXPECT_EQ(hitFrames, 2);
@@ -111,7 +112,7 @@ TEST_F(HomeAreaSteps, EachReactionCostsPaysOrGivesGroundAsItShould) {
         Tick();
     }
     EXPECT_EQ(PlayerState.exp, 15);
-    EXPECT_EQ(PlayerState.x, 280 + 3);   // the last step moved her after the reaction ended
+    EXPECT_EQ(PlayerState.x, 280);
     // Block: her friend gives two pixels a step.
     Era00SceneActors.ActorEX = 355;
     RunEra00SparringReaction(0);
