@@ -120,10 +120,10 @@ TEST_F(WorldStepTest, Era01HoldsAndLimits) {
     WalkingEnemyRecords[1].state = 2;
     WalkingEnemyRecords[1].patrolRight = SectionAnchorX[10];
     ScrollX = SectionAnchorX[8] - 600;
-    PlaceAt(8100, 640);
+    PlaceAt(9000, 640);   // out of the first one's reach
     Step();
     ASSERT_GE(WalkingEnemyRecords[1].state, 2);
-    EXPECT_EQ(PlayerState.x, 8100);
+    EXPECT_EQ(PlayerState.x, 9000);
     EXPECT_EQ(MessageBoxOpen, 0);
     // (in the first one's place, so it stays where it emerged)
     WalkingEnemyRecords[0].state = 2;
