@@ -27,7 +27,7 @@ void FullReset() {
 
 TEST_F(FieldShotSlots, DISABLED_WriteSlots) {
     const char* out = std::getenv("QM_SHOT_DIR");
-    ASSERT_NE(out, nullptr);
+    if (out == nullptr) GTEST_SKIP() << "QM_SHOT_DIR names where the slots go";
     struct Scene {
         const char* name;
         std::int32_t x, scroll;
