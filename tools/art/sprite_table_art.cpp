@@ -231,11 +231,14 @@ void DrawSecondModeSheet(Canvas& c) {
 // (the pet a creature, the people characters, the thrown things props), the
 // ball and the flame. (The gate's sheet is shared with the home area's
 // scenery pieces, which draw it.)
+// One actor looks the same in all its frames: every frame gets the same
+// figure variant.
 template <class Row, std::size_t N>
 void FiguresOfRows(Canvas& c, const Row (&rows)[N], FigureKind kind, int variant) {
-    std::vector<PictureRect> rects;
-    for (const Row& r : rows) rects.push_back(PictureRect{r.left, r.top, r.right, r.bottom});
-    DrawFiguresAt(c, rects, kind, {}, variant);
+    for (const Row& r : rows) {
+        const PictureRect one[] = {PictureRect{r.left, r.top, r.right, r.bottom}};
+        DrawFiguresAt(c, one, kind, {}, variant);
+    }
 }
 
 PictureRect ToPicture(const era00_sheet::SheetRect& r) { return PictureRect{r.left, r.top, r.right, r.bottom}; }
