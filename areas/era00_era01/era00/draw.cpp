@@ -5,6 +5,7 @@
 // its size.
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era00/scenes.h"
+#include "areas/era00_era01/era00/sheets.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
 #include "core/pending_sprite.h"
@@ -21,6 +22,9 @@ constexpr int kGateSheetSlot = 86;    // single texture 49
 constexpr double kDegreesToRadians = 0.01745329238474369;
 
 const Era00SceneActorsRecord& A = Era00SceneActors;
+namespace S = era00_sheet;
+
+plat::Rect RectOf(const S::SheetRect& r) { return plat::Rect{r.left, r.top, r.right, r.bottom}; }
 
 plat::Matrix Mul(const plat::Matrix& a, const plat::Matrix& b) { return plat::MatrixMultiply(a, b); }
 
@@ -69,19 +73,15 @@ void DrawTurningActor(void (*setup)(std::int32_t), std::int32_t frame, std::int3
 // The hearth's flame, two layers at five times their size: its bottom-left
 // stands at (720, 640) of the virtual screen.
 void DrawFlame(std::int32_t frame) {
-    struct Edges {
-        std::int32_t left, right;
-    };
-    constexpr Edges kEdges[4] = {{0, 0}, {449, 468}, {471, 489}, {493, 513}};
     if (frame >= 1 && frame <= 3) {
-        PendingSprite.SrcLeft = kEdges[frame].left;
-        PendingSprite.SrcRight = kEdges[frame].right;
+        PendingSprite.SrcLeft = S::kFlameEdges[frame - 1].left;
+        PendingSprite.SrcRight = S::kFlameEdges[frame - 1].right;
     }
     plat::SpriteSetTransform(ToScreen(5.0f));
-    const std::int32_t l = PendingSprite.SrcLeft, r = PendingSprite.SrcRight;
-    DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l, 565, r, 626}, 0.0f, 61.0f, 144.0f, 128.0f, 0.1f,
-                          0xAAFFFFFFu);
-    DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l + 67, 565, r + 67, 626}, 0.0f, 61.0f, 145.0f, 128.0f,
+    const std::int32_t l = PendingSprite.SrcLeft, r = PendingSprite.SrcRight, t = S::kFlameTop, b = S::kFlameBottom;
+    const std::int32_t shift = S::kFlameLayerShift;
+    DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l, t, r, b}, 0.0f, 61.0f, 144.0f, 128.0f, 0.1f, 0xAAFFFFFFu);
+    DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l + shift, t, r + shift, b}, 0.0f, 61.0f, 145.0f, 128.0f,
                           0.09f, 0xCCFFFFFFu);
 }
 
@@ -89,54 +89,43 @@ void DrawGate() {
     const Era00GatewayRecord& g = Era00Gateway;
     const float sx = static_cast<float>(g.x - ScrollX);
     plat::SpriteSetTransform(ToScreen());
-    struct GlowFrame {
-        float centreX;
-        std::int32_t left, right;
-    };
-    constexpr GlowFrame kGlow[4] = {{0, 0, 0}, {71, 110, 253}, {71, 255, 396}, {73, 400, 545}};
+    constexpr float kGlowCentreX[3] = {71.0f, 71.0f, 73.0f};
     if (g.glowFrame >= 1 && g.glowFrame <= 3) {
-        const GlowFrame& f = kGlow[g.glowFrame];
-        PendingSprite.PivotX = f.centreX;
+        const S::SheetRect& f = S::kGlowFrames[g.glowFrame - 1];
+        PendingSprite.PivotX = kGlowCentreX[g.glowFrame - 1];
         PendingSprite.PivotY = 295.0f;
         PendingSprite.SrcLeft = f.left;
         PendingSprite.SrcRight = f.right;
-        PendingSprite.SrcBottom = 303;
+        PendingSprite.SrcBottom = f.bottom;
     }
     // Once she has passed, the leaves change which stands in front.
     const float leftLeaf = g.passed == 0 ? 0.3f : 0.1f;
     const float rightLeaf = g.passed == 0 ? 0.1f : 0.3f;
-    DrawWithBaseTransform(kGateSheetSlot, plat::Rect{0, 0, 54, 270}, 54.0f, 270.0f, sx, 600.0f, leftLeaf,
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kLeftLeaf), 54.0f, 270.0f, sx, 600.0f, leftLeaf,
                           g.leafColour);
-    DrawWithBaseTransform(kGateSheetSlot, plat::Rect{55, 0, 108, 270}, 0.0f, 270.0f, sx, 600.0f, rightLeaf,
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
                           g.leafColour);
     DrawWithBaseTransform(kGateSheetSlot,
                           plat::Rect{PendingSprite.SrcLeft, 0, PendingSprite.SrcRight, PendingSprite.SrcBottom},
                           PendingSprite.PivotX, PendingSprite.PivotY, sx, 600.0f, 0.33f, g.glowColour);
+    // The glow's third frame again, faint, over the rest.
+    const S::SheetRect& overlay = S::kGlowFrames[2];
     PendingSprite.PivotX = 73.0f;
     PendingSprite.PivotY = 295.0f;
-    PendingSprite.SrcLeft = 400;
-    PendingSprite.SrcRight = 545;
-    PendingSprite.SrcBottom = 303;
-    DrawWithBaseTransform(kGateSheetSlot, plat::Rect{400, 0, 545, 303}, 73.0f, 295.0f, sx, 600.0f, 0.34f,
-                          0x33FFFFFFu);
+    PendingSprite.SrcLeft = overlay.left;
+    PendingSprite.SrcRight = overlay.right;
+    PendingSprite.SrcBottom = overlay.bottom;
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(overlay), 73.0f, 295.0f, sx, 600.0f, 0.34f, 0x33FFFFFFu);
 
-    struct SparkShape {
-        float centreX, centreY;
-        std::int32_t left, top, right, bottom;
-    };
-    constexpr SparkShape kSparks[5] = {{0, 0, 0, 0, 0, 0},
-                                       {5, 2, 0, 306, 121, 342},
-                                       {0, 11, 0, 344, 162, 393},
-                                       {0, 7, 169, 317, 387, 347},
-                                       {0, 22, 169, 349, 319, 378}};
+    constexpr float kSparkCentre[4][2] = {{5, 2}, {0, 11}, {0, 7}, {0, 22}};
     const std::uint32_t kinds[2] = {g.sparkKind1, g.sparkKind2};
     const std::int32_t angles[2] = {g.sparkAngle1, g.sparkAngle2};
     for (int i = 0; i < 2; ++i) {
         if (kinds[i] == 0 || kinds[i] > 4) continue;
-        const SparkShape& s = kSparks[kinds[i]];
-        PendingSprite.PivotX = s.centreX;
-        PendingSprite.PivotY = s.centreY;
-        SetPendingSpriteSource(plat::Rect{s.left, s.top, s.right, s.bottom});
+        const std::uint32_t k = kinds[i] - 1;
+        PendingSprite.PivotX = kSparkCentre[k][0];
+        PendingSprite.PivotY = kSparkCentre[k][1];
+        SetPendingSpriteSource(S::kSparks[k]);
         plat::SpriteSetTransform(Mul(Mul(Rotation(angles[i], 0.0174533), Move(sx, 465.0f)), ToScreen()));
         DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.32f, SceneTint);
     }
@@ -145,7 +134,7 @@ void DrawGate() {
 void DrawPracticeMarker() {
     PendingSprite.PivotX = 90.0f;
     PendingSprite.PivotY = 19.0f;
-    SetPendingSpriteSource(plat::Rect{445, 353, 545, 394});
+    SetPendingSpriteSource(S::kPracticeMarker);
     plat::SpriteSetTransform(
         Mul(Mul(plat::MatrixRotationZ(1.5708f), Move(static_cast<float>(68 - ScrollX), 632.0f)), ToScreen()));
     for (int i = 0; i < 3; ++i) DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.72f, SceneTint);
@@ -161,7 +150,7 @@ void DrawEra00HomeAreaActors() {
         plat::SpriteSetTransform(
             Mul(Mul(Rotation(A.ItemAngle), Move(static_cast<float>(A.ItemX - ScrollX), static_cast<float>(A.ItemY))),
                 ToScreen()));
-        DrawWithBaseTransform(kActorSheetSlot, plat::Rect{976, 0, 999, 15}, 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
+        DrawWithBaseTransform(kActorSheetSlot, RectOf(S::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
     }
     if (A.ActorBFrame != 0)
         DrawStandingActor(SetEra00ActorSpriteB, A.ActorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false, 0.19f);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "shell/shell_state.h"
 #include "text/menu.h"
@@ -25,7 +26,11 @@ bool MenuGame::RunToStage(std::set<std::int32_t>& phases) {
 }
 
 void MenuGame::StartAtHome() {
-    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] { Era00AreaFlag = 1; }));
+    // Saved after the home area's opening, which holds the heroine and F2.
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
+        Era00AreaFlag = 1;
+        Era00StoryPhase = 3;
+    }));
     // The menu tests save and load slots of their own: the prepared slot
     // goes once it is loaded (its load stays in the trace log).
     std::error_code ec;
