@@ -64,10 +64,8 @@ void ResetEra00Era01Area() {
         e.y = 519;
         e.x = i < 2 ? -1000 : SectionAnchorX[21];
         e.hp = i < 2 ? 70 : 200;
-        if (i < 2) {
-            e.objectX = 4400;
-            e.objectY = 519;
-        }
+        e.objectX = i < 2 ? 4400 : 0;
+        e.objectY = i < 2 ? 519 : 0;
     }
     FieldTalkOpen = 0;
     for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;

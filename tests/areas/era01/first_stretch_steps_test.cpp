@@ -70,7 +70,7 @@ protected:
         HitEffectState = 0;
         PickupPool = PickupPoolRecord{};
         BurstPool = BurstPoolRecord<8>{};
-        BigBurstPool = BigBurstPoolRecord();
+        BigBurstPool = BurstPoolRecord<50>{};
         FlashEffects[1] = FlashEffects[2] = FlashEffectRecord{};
         StageFrozenByMenu = 0;
         GameClock.gameClock = 100.0;
@@ -78,7 +78,6 @@ protected:
         Era01AreaFlag = 1;
         ScrollX = 0;
     }
-    static BurstPoolRecord<50> BigBurstPoolRecord() { return BurstPoolRecord<50>{}; }
     static void Tick() { GameClock.gameClock += kStep; }
     // Puts her in the blow's pose with its box centred on (cx, cy).
     static void Strike(const Blow& b, std::int32_t cx, std::int32_t cy) {
