@@ -20,18 +20,12 @@ TEST_F(SoundEffectTest, BankMovesOnPastAnEmptySlot) {
 }
 
 TEST_F(SoundEffectTest, VolumeScaleMapsOntoHundredthsOfADecibel) {
-    LoadSlots({6});
-    for (int v : {1000, 1200, 900, 1, -9500}) PlaySoundEffect(6, v);
-    EXPECT_EQ(PlayVolumes(6), (std::vector<int>{0, 0, -100, -999, -10000}));
-}
-
-TEST_F(SoundEffectTest, VolumeZeroIsSilentNotTenDecibelsDown) {
     LoadSlots({6, 166});
-    PlaySoundEffect(6, 0);
-    PlaySoundEffect(166, -1);
-    EXPECT_EQ(PlayVolumes(6), (std::vector<int>{-10000}));
-    EXPECT_EQ(PlayVolumes(166), (std::vector<int>{-10000}));
-    EXPECT_EQ(SoundVolumeToMillibels(0), -10000);
+    // 0 is ten decibels down, not silent; only -9000 and below are silent.
+    for (int v : {1000, 1200, 900, 1, 0, -1, -8999, -9000, -9500}) PlaySoundEffect(6, v);
+    EXPECT_EQ(PlayVolumes(6), (std::vector<int>{0, 0, -100, -999, -1000, -1001, -9999, -10000, -10000}));
+    PlaySoundEffect(166, 0);   // the banks map the same way
+    EXPECT_EQ(PlayVolumes(166), (std::vector<int>{-1000}));
 }
 
 TEST_F(SoundEffectTest, MutedAreaMusicPlaysNothingAndMovesNoBank) {
