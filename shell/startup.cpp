@@ -17,16 +17,6 @@ namespace {
 constexpr const char* kWindowTitle = "QUILLMARCH";
 constexpr const char* kEffectFile = "Quillmarch.fx";
 
-struct StartUpOnceRecord {
-    bool setUpDone = false;
-    bool messageLogged = false;
-    bool frameMoveLogged = false;
-    bool lostLogged = false;
-    bool destroyLogged = false;
-    bool mainLoopEndLogged = false;
-};
-StartUpOnceRecord StartUpOnce;
-
 void ReleaseFonts() {
     for (int i = 1; i <= 8; ++i) {
         if (TextFontSet.font[i] != 0) plat::FontRelease(TextFontSet.font[i]);
@@ -42,8 +32,8 @@ int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceRe
 void SetUpApplication() {
     // The settings dialog and the two GUI dialogs are the menu side's own
     // screens here; nothing to prepare for them.
-    if (!StartUpOnce.setUpDone) {
-        StartUpOnce.setUpDone = true;
+    if (!RunOnceMarks.setUpDone) {
+        RunOnceMarks.setUpDone = true;
         if (AnotherCopyIsRunning()) {
             GameFlow.quitFlag = 1;
             WriteDoubleStartFlag(1);
@@ -91,8 +81,8 @@ void OnLostDevice() {
         PhaseChangeRequest = 1;
         DeviceLostReturn = 99;
     }
-    if (!StartUpOnce.lostLogged) {
-        StartUpOnce.lostLogged = true;
+    if (!RunOnceMarks.lostLogged) {
+        RunOnceMarks.lostLogged = true;
         WriteTraceLog(98);
     }
 }
@@ -106,23 +96,23 @@ void OnDestroyDevice() {
     DeviceObjects.gameSprite = false;
     WriteRunningFlag(2);
     ReleaseRunningLock();
-    if (!StartUpOnce.destroyLogged) {
-        StartUpOnce.destroyLogged = true;
+    if (!RunOnceMarks.destroyLogged) {
+        RunOnceMarks.destroyLogged = true;
         WriteTraceLog(99);
     }
 }
 
 void OnMessage() {
     if (SettingsDialogIsActive()) return;
-    if (!StartUpOnce.messageLogged) {
-        StartUpOnce.messageLogged = true;
+    if (!RunOnceMarks.messageLogged) {
+        RunOnceMarks.messageLogged = true;
         WriteTraceLog(2);
     }
 }
 
 void OnFrameMove(double time, float elapsed) {
-    if (!StartUpOnce.frameMoveLogged) {
-        StartUpOnce.frameMoveLogged = true;
+    if (!RunOnceMarks.frameMoveLogged) {
+        RunOnceMarks.frameMoveLogged = true;
         WriteTraceLog(7);
     }
 }
@@ -171,8 +161,8 @@ int GameStartUp() {
 }
 
 int GameShutDown() {
-    if (!StartUpOnce.mainLoopEndLogged) {
-        StartUpOnce.mainLoopEndLogged = true;
+    if (!RunOnceMarks.mainLoopEndLogged) {
+        RunOnceMarks.mainLoopEndLogged = true;
         WriteTraceLog(11);
     }
     for (int id = 1; id <= kSoundSlotCount; ++id)

@@ -10,9 +10,6 @@
 
 namespace {
 
-bool g_entry100Written = false;
-bool g_clockFailureReported = false;
-
 void Append(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void Append(std::string& out, const char* format, ...) {
     char buffer[512];
@@ -165,18 +162,18 @@ void TakeTraceReadings() {
         TraceSample.hour = now.hour;
         TraceSample.minute = now.minute;
         TraceSample.second = now.second;
-    } else if (!g_clockFailureReported) {
+    } else if (!RunOnceMarks.clockFailureReported) {
         // A clock that cannot be read is no reason to end the game: the
         // entries keep the last time read.
-        g_clockFailureReported = true;
+        RunOnceMarks.clockFailureReported = true;
         std::fprintf(stderr, "Quillmarch: the local time could not be read; the logs keep the last time read.\n");
     }
 }
 
 void SampleTraceValues() {
     TakeTraceReadings();
-    if (!g_entry100Written) {
-        g_entry100Written = true;
+    if (!RunOnceMarks.entry100Written) {
+        RunOnceMarks.entry100Written = true;
         WriteTraceLog(100);
     }
 }
