@@ -1,7 +1,8 @@
 // The draw part of one stage frame (the update left out): side bars, the
 // heroine, the HUD overlay, the stage background, the object table and the
 // Era01 field objects, then the text pass. Measured on the recorded-draw
-// backend alone and with the frame rasterised by SDL's software renderer.
+// backend alone and with the frame rasterised by SDL's software renderer;
+// and the whole frame (its logic and its draw list) on the recorded backend.
 // The game is started headless in a scratch folder and walked onto the
 // field as a new game does; then only the draw part runs per frame.
 #include <benchmark/benchmark.h>
@@ -117,5 +118,20 @@ void BM_DrawPartSoftwareRendered(benchmark::State& state) {
     Report(state);
 }
 BENCHMARK(BM_DrawPartSoftwareRendered)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The whole frame as the main loop runs it: update part, texture requests
+// and draw list, with the stage stepping.
+void BM_WholeFrameRecorded(benchmark::State& state) {
+    if (!PrepareStage(static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the game did not reach the stage");
+        return;
+    }
+    plat::Callbacks callbacks;
+    callbacks.onFrameRender = RunFrame;
+    plat::FrameworkSetCallbacks(callbacks);
+    for (auto _ : state) benchmark::DoNotOptimize(plat::headless::RunFrames(1));
+    Report(state);
+}
+BENCHMARK(BM_WholeFrameRecorded)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -84,7 +84,9 @@ const std::vector<FrameRecord>& Frames();
 const FrameRecord& LastFrame();
 int FramesRun();
 
-// All sound calls since Reset, across frames (frames also keep their own).
+// The sound calls since Reset, across frames (frames also keep their own):
+// the most recent ones, at least 65536 and at most 131072, so a long run
+// stays bounded.
 const std::vector<SoundCallRecord>& AllSoundCalls();
 
 // Whether the framework window has been asked to close.

@@ -87,6 +87,9 @@ struct DisplayMode {
 };
 // Fills up to maxModes modes the display offers, largest first; returns the count.
 int ListDisplayModes(DisplayMode* modes, int maxModes);
+// The desktop's own size on the display the window is on (0 x 0 when it
+// cannot be known): a window larger than this cannot be seen whole.
+DisplayMode DesktopSize();
 
 // A modal message box (blocking in the real backend, recorded in headless).
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption);
@@ -94,7 +97,8 @@ void ShowMessageBox(const char* utf8Text, const char* utf8Caption);
 // ------------------------------------------------------------- drawing --
 using TextureId = int;
 
-// Creates a texture from an in-memory BMP (24-bit or 16-bit X1R5G5B5).
+// Creates a texture from an in-memory BMP (24-bit or 16-bit X1R5G5B5), as
+// it is or zlib-compressed (the pictures the program carries).
 // Texels equal to colourKey (0xFFRRGGBB form, alpha ignored) become fully
 // transparent. The texture is padded with transparent black to power-of-two
 // sizes, so a source rectangle reaching past the picture reads transparent
@@ -136,6 +140,13 @@ void FontRelease(FontId font);
 // Text drawn after this is scaled by (sx, sy) about the screen origin (set
 // once per text pass; the game adds the side-bar offset to x itself).
 void TextSetTransform(float sx, float sy);
+// Width in virtual pixels of the text's longest line as TextDraw draws it
+// (0 for an unknown font or an empty text).
+int TextWidth(FontId font, const char* utf8);
+// The box the text's ink covers when drawn at (0, 0), in virtual pixels
+// (right and bottom exclusive); an empty box (all 0) when nothing would show,
+// as for blanks alone.
+Rect TextInkBox(FontId font, const char* utf8);
 // Draws UTF-8 text with its top-left corner at (x, y) in virtual pixels;
 // '\n' starts a new line one font height lower. Colour channels are 0..1.
 void TextDraw(FontId font, const char* utf8, int x, int y, float r, float g, float b, float a);

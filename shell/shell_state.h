@@ -115,6 +115,7 @@ struct RunOnceMarksRecord {
     bool lostLogged = false;
     bool destroyLogged = false;
     bool mainLoopEndLogged = false;
+    bool markedRunning = false;   // this copy is the running one the mark speaks of
     bool firstKeyLogged = false;
     bool entry100Written = false;
     bool clockFailureReported = false;

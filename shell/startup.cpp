@@ -24,6 +24,18 @@ void ReleaseFonts() {
     }
 }
 
+// A start that goes no further than this never reaches the device-destroyed
+// callback that would say the copy has stopped: say it here, or the next
+// start would be taken for a second copy.
+int RefuseStartUp(int code) {
+    if (RunOnceMarks.markedRunning) {
+        RunOnceMarks.markedRunning = false;
+        WriteRunningFlag(2);
+        ReleaseRunningLock();
+    }
+    return code;
+}
+
 int CreateDeviceCallback() { return OnCreateDeviceResources(); }
 int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceResources(bb.width, bb.height); }
 
@@ -34,11 +46,13 @@ void SetUpApplication() {
     // screens here; nothing to prepare for them.
     if (!RunOnceMarks.setUpDone) {
         RunOnceMarks.setUpDone = true;
-        if (AnotherCopyIsRunning()) {
+        // A copy that loses the lock to one starting at the same moment is
+        // the second copy as surely as one that finds the lock taken.
+        if (AnotherCopyIsRunning() || !ClaimRunningLock()) {
             GameFlow.quitFlag = 1;
             WriteDoubleStartFlag(1);
         } else {
-            ClaimRunningLock();
+            RunOnceMarks.markedRunning = true;
             // No other copy is alive, so a stop request still standing in the
             // double-start mark was never served: it is not meant for us.
             if (ReadDoubleStartFlag() == 1) WriteDoubleStartFlag(2);
@@ -49,8 +63,7 @@ void SetUpApplication() {
 }
 
 int OnCreateDeviceResources() {
-    for (int i = 1; i <= 8; ++i)
-        TextFontSet.font[i] = plat::FontCreate(kTextFonts[i].face, kTextFonts[i].height, kTextFonts[i].weight);
+    for (int i = 1; i <= 8; ++i) TextFontSet.font[i] = CreateTextFont(i);
     if (!plat::EffectCreate(kEffectFile)) {
         // The device will not be made: give back what was made for it.
         DeviceObjects.effect = false;
@@ -96,6 +109,7 @@ void OnDestroyDevice() {
     DeviceObjects.gameSprite = false;
     WriteRunningFlag(2);
     ReleaseRunningLock();
+    RunOnceMarks.markedRunning = false;
     if (!RunOnceMarks.destroyLogged) {
         RunOnceMarks.destroyLogged = true;
         WriteTraceLog(99);
@@ -138,7 +152,7 @@ int GameStartUp() {
 
     if (!plat::FrameworkInit() || !plat::FrameworkCreateWindow(kWindowTitle)) {
         int code = plat::FrameworkExitCode();
-        return code != 0 ? code : 1;
+        return RefuseStartUp(code != 0 ? code : 1);
     }
 
     plat::SoundManagerInit();
@@ -150,7 +164,7 @@ int GameStartUp() {
                                               GameSettings.windowed == 1);
     if (created != 0) {
         int code = plat::FrameworkExitCode();
-        return code != 0 ? code : created;
+        return RefuseStartUp(code != 0 ? code : created);
     }
 
     plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();

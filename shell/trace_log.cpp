@@ -141,7 +141,7 @@ const char* CpuName(const plat::SystemFacts& f) {
 
 }  // namespace
 
-void TakeTraceReadings() {
+void TakeMemoryReadings() {
     plat::MemoryStatus memory;
     if (plat::QueryMemoryStatus(memory)) {
         TraceSample.totalMb = ToMb(memory.totalPhysical);
@@ -153,7 +153,9 @@ void TakeTraceReadings() {
     }
     if (TraceSample.availableMb < TraceSample.lowestAvailableMb)
         TraceSample.lowestAvailableMb = TraceSample.availableMb;
+}
 
+void TakeClockReading() {
     plat::LocalDateTime now;
     if (plat::QueryLocalTime(now)) {
         TraceSample.year = now.year;
@@ -170,8 +172,14 @@ void TakeTraceReadings() {
     }
 }
 
+void TakeTraceReadings() {
+    TakeMemoryReadings();
+    TakeClockReading();
+}
+
 void SampleTraceValues() {
-    TakeTraceReadings();
+    // The memory figures are read by the entry that follows every sampling.
+    TakeClockReading();
     if (!RunOnceMarks.entry100Written) {
         RunOnceMarks.entry100Written = true;
         WriteTraceLog(100);
@@ -298,7 +306,9 @@ void WriteTraceLog(int code) {
         PrintOpenStatus(ok);
         return;
     }
-    std::FILE* f = std::fopen(kTraceLogPath, "a");
+    // The memory figures an entry prints are read now, not every frame.
+    TakeMemoryReadings();
+    std::FILE* f = OpenForAppend(kTraceLogPath);
     PrintOpenStatus(f != nullptr);
     if (!f) return;
     std::string entry = TraceEntryText(code);

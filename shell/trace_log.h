@@ -22,10 +22,15 @@ struct TraceSampleRecord {
 };
 inline TraceSampleRecord TraceSample;
 
-// The readings alone (memory, date and time), without entry 100: what the
-// text pass takes on every frame. When the clock cannot be read the last
-// date and time are kept.
+// The readings alone (memory, date and time), without entry 100. When the
+// clock cannot be read the last date and time are kept.
 void TakeTraceReadings();
+// The date and time alone: what the text pass takes on every frame (saves
+// and the settings file are stamped with it). It costs no file reads.
+void TakeClockReading();
+// The memory figures alone. Reading them means reading and parsing files of
+// the system, so they are taken only when an entry is written.
+void TakeMemoryReadings();
 
 // The text a code appends to the log (empty for a code without an entry),
 // from the current TraceSample, GameClock and game words.

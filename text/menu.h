@@ -123,11 +123,10 @@ void SettingsDialogSetActive(bool show);
 
 struct SettingsDialogStateRecord {
     bool active = false;
-    std::int32_t modeCount = 0;   // display modes offered
-    std::int32_t row = 0;         // the mode under the cursor
-    bool windowed = true;         // the choice of the second row
-    std::int32_t focus = 0;       // 0 the size list, 1 window or full screen
+    std::int32_t modeCount = 0;   // choices offered: the full screen, then windows
+    std::int32_t row = 0;         // the choice under the cursor
     std::int32_t width[16] = {}, height[16] = {};
+    bool windowed[16] = {};       // a window of that size, or the full screen
     std::int32_t applied = 0;     // changes applied since the dialog opened
 };
 inline SettingsDialogStateRecord SettingsDialogState;

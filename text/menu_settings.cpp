@@ -1,9 +1,10 @@
-// The device-settings screen of the in-game menu and its dialog: the display
-// sizes the machine offers and the choice between a window and the full
-// screen, driven by the keyboard (Up and Down pick a size, Left and Right the
-// window or the full screen, Enter applies, F2 closes). A change goes through
-// the device reset, which closes the menu as every device loss does.
+// The device-settings screen of the in-game menu and its dialog: the full
+// screen at the desktop's own size and the usual window sizes that fit on the
+// desktop (1024 x 768 among them), driven by the keyboard (Up and Down pick,
+// Enter applies, F2 closes). A change goes through the device reset, which
+// closes the menu as every device loss does.
 #include <cstdio>
+#include <iterator>
 
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -31,21 +32,48 @@ constexpr int kDialogFont = 6;
 
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
-void ReadDisplayModes() {
-    plat::DisplayMode modes[kMaxModes];
-    const int count = plat::ListDisplayModes(modes, kMaxModes);
+// Window sizes people expect to find, largest first.
+constexpr plat::DisplayMode kWindowSizes[] = {
+    {1920, 1080}, {1680, 1050}, {1600, 1200}, {1600, 900}, {1440, 900}, {1366, 768}, {1280, 1024},
+    {1280, 960},  {1280, 800},  {1280, 720},  {1152, 864}, {1024, 768}, {800, 600},  {640, 480},
+};
+static_assert(std::size(kWindowSizes) + 1 <= std::size(SettingsDialogStateRecord{}.width));
+
+void AddChoice(std::int32_t width, std::int32_t height, bool windowed) {
+    D.width[D.modeCount] = width;
+    D.height[D.modeCount] = height;
+    D.windowed[D.modeCount] = windowed;
+    ++D.modeCount;
+}
+
+// The full screen first, at the desktop's size; then every usual window size
+// that fits on the desktop. With the desktop unknown, the default window
+// alone is offered besides the full screen.
+void ReadDisplayChoices() {
     D.modeCount = 0;
-    for (int i = 0; i < count && i < kMaxModes; ++i) {
-        if (modes[i].width <= 0 || modes[i].height <= 0) continue;
-        D.width[D.modeCount] = modes[i].width;
-        D.height[D.modeCount] = modes[i].height;
-        ++D.modeCount;
+    const plat::DisplayMode desktop = plat::DesktopSize();
+    const bool known = desktop.width > 0 && desktop.height > 0;
+    if (known) AddChoice(desktop.width, desktop.height, false);
+    for (const plat::DisplayMode& m : kWindowSizes) {
+        const bool fits = known ? m.width <= desktop.width && m.height <= desktop.height &&
+                                      (m.width < desktop.width || m.height < desktop.height)
+                                : m.width == 1024 && m.height == 768;
+        if (fits) AddChoice(m.width, m.height, true);
     }
-    // Start on the size in use, when the machine lists it.
+    // Start on the choice in use when it is listed, else on 1024 x 768.
     const plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();
+    const bool windowed = plat::FrameworkIsWindowed();
     D.row = 0;
-    for (std::int32_t i = 0; i < D.modeCount; ++i)
-        if (D.width[i] == bb.width && D.height[i] == bb.height) D.row = i;
+    std::int32_t fallback = 0;
+    bool found = false;
+    for (std::int32_t i = 0; i < D.modeCount; ++i) {
+        if (D.windowed[i] && D.width[i] == 1024 && D.height[i] == 768) fallback = i;
+        if (!found && D.windowed[i] == windowed && (!windowed || (D.width[i] == bb.width && D.height[i] == bb.height))) {
+            D.row = i;
+            found = true;
+        }
+    }
+    if (!found) D.row = fallback;
 }
 
 // The device change released every picture: ask again for what the menu
@@ -57,10 +85,11 @@ void RequestMenuPictures() {
 
 void ApplyChoice() {
     if (D.modeCount == 0) return;
-    const bool changed = plat::FrameworkChangeDevice(D.width[D.row], D.height[D.row], D.windowed);
+    const bool windowed = D.windowed[D.row];
+    const bool changed = plat::FrameworkChangeDevice(D.width[D.row], D.height[D.row], windowed);
     if (!changed) {
         std::fprintf(stderr, "Quillmarch: the display could not be changed to %dx%d (%s); it stays as it was.\n",
-                     D.width[D.row], D.height[D.row], D.windowed ? "window" : "full screen");
+                     D.width[D.row], D.height[D.row], windowed ? "window" : "full screen");
         return;
     }
     PlayGeneral(1);
@@ -86,20 +115,6 @@ void StepDialog() {
         KeyDownPressed = 0;
         if (D.row + 1 < D.modeCount) {
             ++D.row;
-            PlayGeneral(3);
-        }
-    }
-    if (KeyLeftPressed == 1) {
-        KeyLeftPressed = 0;
-        if (!D.windowed) {
-            D.windowed = true;
-            PlayGeneral(3);
-        }
-    }
-    if (KeyRightPressed == 1) {
-        KeyRightPressed = 0;
-        if (D.windowed) {
-            D.windowed = false;
             PlayGeneral(3);
         }
     }
@@ -141,9 +156,7 @@ void SettingsDialogSetActive(bool show) {
     if (show == D.active) return;
     D.active = show;
     if (show) {
-        ReadDisplayModes();
-        D.windowed = plat::FrameworkIsWindowed();
-        D.focus = 0;
+        ReadDisplayChoices();
         D.applied = 0;
         EnterConfirmState = 1;
     } else {
@@ -161,15 +174,13 @@ void SettingsDialogRender(float) {
         plat::TextDraw(font, "画面の設定", left, 120, 1.0f, 1.0f, 1.0f, 1.0f);
         char line[64];
         for (std::int32_t i = 0; i < D.modeCount; ++i) {
-            std::snprintf(line, sizeof line, "%s %d × %d", i == D.row ? "▶" : "　", D.width[i], D.height[i]);
+            std::snprintf(line, sizeof line, "%s %d × %d　%s", i == D.row ? "▶" : "　", D.width[i], D.height[i],
+                          D.windowed[i] ? "ウィンドウ" : "フルスクリーン");
             const float shade = i == D.row ? 1.0f : 0.6f;
             plat::TextDraw(font, line, left + 20, 180 + 30 * i, shade, shade, shade, 1.0f);
         }
-        const int modeY = 200 + 30 * D.modeCount;
-        plat::TextDraw(font, D.windowed ? "【ウィンドウ】　フルスクリーン" : "ウィンドウ　【フルスクリーン】", left, modeY,
-                       0.5f, 1.0f, 1.0f, 1.0f);
-        plat::TextDraw(font, "↑↓：大きさ　←→：ウィンドウ／フルスクリーン　Enter：決定　F2：戻る", left, modeY + 50,
-                       0.8f, 0.8f, 0.8f, 1.0f);
+        plat::TextDraw(font, "↑↓：えらぶ　Enter：決定　F2：戻る", left, 210 + 30 * D.modeCount, 0.8f, 0.8f, 0.8f,
+                       1.0f);
     }
     plat::DeviceEndScene();
 }

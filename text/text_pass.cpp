@@ -86,8 +86,9 @@ void TextHelperLineAt(TextHelper& helper, int x, int y, const char* utf8) {
 // -------------------------------------------------------- bookkeeping --
 
 void TextPassBookkeeping() {
-    // Memory and date readings first, as the trace log prints them.
-    TakeTraceReadings();
+    // The date and time, which saves and the settings file are stamped with;
+    // the memory figures are read only when a trace entry is written.
+    TakeClockReading();
 
     GameClock.realTime = plat::TimerGetTime();
     double frameTime = GameClock.realTime - GameClock.prevRealTime;

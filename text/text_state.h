@@ -67,6 +67,11 @@ inline constexpr TextFontFace kTextFonts[9] = {
     {"ＭＳ Ｐゴシック", 14, 100},
 };
 
+// Creates font n (1..8) of the table: at its height, or smaller where the
+// stand-in face would not fit the fixed layouts that use the font. 0 when no
+// installed face can stand in.
+plat::FontId CreateTextFont(int n);
+
 // Flips every 0.1 s of real time; blinking texts read it.
 inline std::int32_t TextBlinkToggle = 0;
 inline double TextBlinkStamp = 0;

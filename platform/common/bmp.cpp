@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include <zlib.h>
+
 namespace plat::detail {
 
 namespace {
@@ -144,6 +146,48 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourK
             dst[2] = b;
             dst[3] = 255;
         }
+    }
+    return true;
+}
+
+bool LooksCompressed(const std::uint8_t* data, std::size_t size) {
+    // A zlib header: deflate method, and the check bits of the first two bytes.
+    return data && size >= 2 && (data[0] & 0x0F) == 8 && ((data[0] << 8) | data[1]) % 31 == 0;
+}
+
+bool UnpackBmp(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out, std::string* error) {
+    out.clear();
+    if (!LooksCompressed(data, size)) return Fail(error, "not a compressed picture");
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) return Fail(error, "the unpacker could not start");
+    z.next_in = const_cast<Bytef*>(data);
+    z.avail_in = static_cast<uInt>(size < 0xFFFFFFFFu ? size : 0xFFFFFFFFu);
+    // First the file header, whose size field bounds what may follow: a
+    // damaged or hostile stream cannot unpack into more than that.
+    out.resize(14);
+    z.next_out = out.data();
+    z.avail_out = 14;
+    int rc = inflate(&z, Z_SYNC_FLUSH);
+    if (z.avail_out != 0 || out[0] != 'B' || out[1] != 'M') {
+        inflateEnd(&z);
+        return Fail(error, "the compressed data is not a BMP file");
+    }
+    const std::uint64_t fileSize = ReadU32(out.data() + 2);
+    // Far above any picture of the game (the largest is some 4 MB).
+    constexpr std::uint64_t kMaxFile = std::uint64_t{256} << 20;
+    if (fileSize < 54 || fileSize > kMaxFile) {
+        inflateEnd(&z);
+        return Fail(error, "the compressed BMP gives an impossible size");
+    }
+    out.resize(std::size_t(fileSize));
+    z.next_out = out.data() + 14;
+    z.avail_out = static_cast<uInt>(fileSize - 14);
+    rc = rc == Z_STREAM_END ? rc : inflate(&z, Z_FINISH);
+    const bool whole = rc == Z_STREAM_END && z.avail_out == 0;
+    inflateEnd(&z);
+    if (!whole) {
+        out.clear();
+        return Fail(error, "the compressed picture is damaged or cut short");
     }
     return true;
 }

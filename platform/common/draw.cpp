@@ -26,6 +26,17 @@ BatchState& Batch() {
 
 float SortDepth(float d) { return std::isnan(d) ? 0.0f : d; }
 
+bool Whole(float v) { return std::fabs(v - std::round(v)) < 1.0e-4f; }
+
+// Texels land on pixels one to one: no turn, no scale other than a mirror,
+// whole-pixel places. Then every pixel samples a texel's centre.
+bool OneToOne(const SpriteItem& s) {
+    const Matrix& m = s.transform;
+    return std::fabs(std::fabs(m.m[0][0]) - 1.0f) < 1.0e-4f && std::fabs(std::fabs(m.m[1][1]) - 1.0f) < 1.0e-4f &&
+           std::fabs(m.m[0][1]) < 1.0e-4f && std::fabs(m.m[1][0]) < 1.0e-4f && Whole(m.m[3][0]) && Whole(m.m[3][1]) &&
+           Whole(s.x - s.centreX) && Whole(s.y - s.centreY);
+}
+
 }  // namespace
 
 void DrawList::Reset() {
@@ -78,8 +89,13 @@ bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, S
     const float y1 = y0 + float(cb - ct);
     const float lx[4] = {x0, x1, x0, x1};
     const float ly[4] = {y0, y0, y1, y1};
-    const float u0 = float(cl) / float(paddedWidth), u1 = float(cr) / float(paddedWidth);
-    const float v0 = float(ct) / float(paddedHeight), v1 = float(cb) / float(paddedHeight);
+    // A scaled or turned sprite is filtered: a pixel near its edge would
+    // blend in the sheet's neighbouring texels, which shows as dark seams
+    // between tiles. Sampling stops half a texel inside the rectangle then.
+    const float inset = OneToOne(s) ? 0.0f : 0.5f;
+    const float insetU = std::min(inset, float(cr - cl) / 2.0f), insetV = std::min(inset, float(cb - ct) / 2.0f);
+    const float u0 = (float(cl) + insetU) / float(paddedWidth), u1 = (float(cr) - insetU) / float(paddedWidth);
+    const float v0 = (float(ct) + insetV) / float(paddedHeight), v1 = (float(cb) - insetV) / float(paddedHeight);
     const float lu[4] = {u0, u1, u0, u1};
     const float lv[4] = {v0, v0, v1, v1};
     // Corners that are not numbers, or absurdly far away, come from a broken

@@ -6,6 +6,7 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -313,6 +314,64 @@ void FontRelease(FontId font) {
         }
     if (f->ttf) TTF_CloseFont(f->ttf);
     *f = FontRecord{};
+}
+
+int TextWidth(FontId font, const char* utf8) {
+    const FontRecord* f = Find(font);
+    if (!f || !f->ttf || !utf8) return 0;
+    int widest = 0;
+    std::string line;
+    for (const char* p = utf8;;) {
+        const char* nl = std::strchr(p, '\n');
+        line.assign(p, nl ? std::size_t(nl - p) : std::strlen(p));
+        int w = 0, h = 0;
+        if (!line.empty() && TTF_SizeUTF8(f->ttf, line.c_str(), &w, &h) == 0 && w > widest) widest = w;
+        if (!nl) break;
+        p = nl + 1;
+    }
+    return widest;
+}
+
+Rect TextInkBox(FontId font, const char* utf8) {
+    Rect box;
+    const FontRecord* f = Find(font);
+    if (!f || !f->ttf || !utf8) return box;
+    bool any = false;
+    const int ascent = TTF_FontAscent(f->ttf);
+    std::string prefix;
+    int line = 0;
+    std::size_t lineStart = 0;
+    const std::size_t n = std::strlen(utf8);
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c == '\n') {
+            ++line;
+            lineStart = ++i;
+            continue;
+        }
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        std::uint32_t cp = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
+        for (std::size_t k = 1; k < len && i + k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        // Where the glyph stands: the width of the line before it.
+        prefix.assign(utf8 + lineStart, i - lineStart);
+        int penX = 0, h = 0;
+        if (!prefix.empty()) TTF_SizeUTF8(f->ttf, prefix.c_str(), &penX, &h);
+        int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+        if (TTF_GlyphMetrics32(f->ttf, cp, &minx, &maxx, &miny, &maxy, &advance) == 0 && maxx > minx && maxy > miny) {
+            const Rect g{penX + minx, line * f->height + ascent - maxy, penX + maxx, line * f->height + ascent - miny};
+            if (!any) {
+                box = g;
+                any = true;
+            } else {
+                box.left = std::min(box.left, g.left);
+                box.top = std::min(box.top, g.top);
+                box.right = std::max(box.right, g.right);
+                box.bottom = std::max(box.bottom, g.bottom);
+            }
+        }
+        i += len;
+    }
+    return box;
 }
 
 void TextSetTransform(float sx, float sy) {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourK
                DecodedPicture& out, std::string* error);
 
 int NextPowerOfTwo(int v);
+
+// A zlib stream holding a BMP file (as the program carries its pictures)
+// unpacked into out; false with the reason in *error when it is not one, is
+// damaged, or unpacks to more than its BMP header says.
+bool LooksCompressed(const std::uint8_t* data, std::size_t size);
+bool UnpackBmp(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out, std::string* error);
 
 // Texture registry shared by both backends. A texture keeps its decoded
 // texels while keepPixels is set (headless: rasterised on demand) and gets an
@@ -126,6 +133,10 @@ struct WavInfo {
     std::uint32_t dataBytes = 0;
     double seconds = 0;
 };
+// Opens a file for reading in binary without waiting on it: a FIFO or device
+// in place of a data file is refused (null, reason in *error) instead of
+// blocking the game.
+std::FILE* OpenRegularFile(const char* path, std::string* error);
 // Checks a RIFF/WAVE PCM file; false with the reason in *error.
 bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::string* error);
 bool ReadWavFile(const char* path, WavInfo& info, std::string* error);

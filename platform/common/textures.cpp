@@ -119,6 +119,17 @@ using namespace detail;
 TextureId TextureCreateFromBmp(const std::uint8_t* bmp, std::size_t size, std::uint32_t colourKey) {
     DecodedPicture pic;
     std::string why;
+    // The program's own pictures come compressed; they are unpacked only for
+    // the moment the texture is made.
+    std::vector<std::uint8_t> unpacked;
+    if (bmp && LooksCompressed(bmp, size)) {
+        if (!UnpackBmp(bmp, size, unpacked, &why)) {
+            std::fprintf(stderr, "A picture could not be read: %s.\n", why.c_str());
+            return 0;
+        }
+        bmp = unpacked.data();
+        size = unpacked.size();
+    }
     if (!DecodeBmp(bmp, size, colourKey, pic, &why)) {
         std::fprintf(stderr, "A picture could not be read: %s.\n", why.c_str());
         return 0;

@@ -19,6 +19,9 @@ namespace {
 
 constexpr int kSoundSlots = 237;   // slots 1..236
 constexpr int kDefaultFrameLimit = 100000;
+// The sound calls kept across frames: a long run plays a sound most frames,
+// so the oldest half is dropped once twice this many have piled up.
+constexpr std::size_t kSoundCallsKept = 1u << 16;
 
 struct SoundSlot {
     bool loaded = false;
@@ -100,7 +103,10 @@ void RecordSound(SoundOp op, int slot, int volumeMb, bool wasPlaying) {
     r.volumeMb = volumeMb;
     r.wasPlaying = wasPlaying;
     S().current.sounds.push_back(r);
-    S().allSounds.push_back(r);
+    std::vector<SoundCallRecord>& all = S().allSounds;
+    if (all.size() >= 2 * kSoundCallsKept)
+        all.erase(all.begin(), all.begin() + std::ptrdiff_t(all.size() - kSoundCallsKept));
+    all.push_back(r);
 }
 
 void ShutDownDevice() {
@@ -383,6 +389,9 @@ int ListDisplayModes(DisplayMode* modes, int maxModes) {
     }
     return n;
 }
+
+// The largest of the modes above, as a desktop of that size has them.
+DisplayMode DesktopSize() { return DisplayMode{1920, 1080}; }
 
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
     S().current.messageBoxes.push_back(utf8Text ? utf8Text : "");

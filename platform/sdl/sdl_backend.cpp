@@ -6,8 +6,13 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <SDL_syswm.h>
 #include <SDL_ttf.h>
+#if defined(QM_HAVE_X11)
+#include <X11/Xlib.h>
+#endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -82,23 +87,97 @@ void ApplyCursor() {
     SDL_SetWindowGrab(s.window, full && s.clipCursorFullScreen ? SDL_TRUE : SDL_FALSE);
 }
 
-// Puts the window in the mode asked and returns the back buffer it gives.
+// What the renderer really draws on (the window's own size while there is
+// no renderer yet); `asked` when neither can be read.
+BackBufferDesc RealOutputSize(BackBufferDesc asked) {
+    State& s = S();
+    int w = 0, h = 0;
+    if (s.renderer && SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) return {w, h};
+    if (s.window) {
+        SDL_GetWindowSizeInPixels(s.window, &w, &h);
+        if (w > 0 && h > 0) return {w, h};
+    }
+    return asked;
+}
+
+// The size the desktop really gave the window, where it can be asked. SDL
+// takes a full-screen switch for done as soon as it has asked for it; on an
+// X desktop without a window manager nobody makes it, and the window keeps
+// its size while SDL reports the desktop's.
+bool NativeWindowSize(int& w, int& h) {
+#if defined(QM_HAVE_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (S().window && SDL_GetWindowWMInfo(S().window, &info) && info.subsystem == SDL_SYSWM_X11) {
+        XSync(info.info.x11.display, False);
+        XWindowAttributes a;
+        if (XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &a) && a.width > 0 && a.height > 0) {
+            w = a.width;
+            h = a.height;
+            return true;
+        }
+    }
+#endif
+    (void)w;
+    (void)h;
+    return false;
+}
+
+// After asking for the full screen: whether the window came to cover the
+// desktop within a short wait (a window manager takes a moment). True where
+// the real size cannot be asked.
+bool FullScreenTook() {
+    SDL_DisplayMode desktop;
+    const int display = SDL_GetWindowDisplayIndex(S().window);
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &desktop) != 0) return true;
+    for (int tries = 0; tries < 40; ++tries) {
+        int w = 0, h = 0;
+        if (!NativeWindowSize(w, h)) return true;
+        if (w >= desktop.w && h >= desktop.h) return true;
+        SDL_PumpEvents();
+        SDL_Delay(10);
+    }
+    return false;
+}
+
+// Places the window in the middle of its display's usable area.
+void CentreWindow(BackBufferDesc size) {
+    State& s = S();
+    const int display = SDL_GetWindowDisplayIndex(s.window);
+    SDL_Rect area;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &area) == 0)
+        SDL_SetWindowPosition(s.window, area.x + std::max(0, (area.w - size.width) / 2),
+                              area.y + std::max(0, (area.h - size.height) / 2));
+}
+
+// Puts the window in the mode asked and returns the back buffer it really
+// gives: a full-screen switch the desktop refuses leaves a window, and the
+// picture must be scaled to what is there, not to the desktop's size.
 BackBufferDesc ApplyWindowMode(int width, int height, bool windowed) {
     State& s = S();
     BackBufferDesc desc{width, height};
+    if (!windowed) {
+        const bool asked = SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+        const char* why = asked ? "the desktop did not make the window cover the screen" : SDL_GetError();
+        if (!asked || !FullScreenTook()) {
+            std::fprintf(stderr, "The full screen could not be set (%s); the game stays in a window.\n", why);
+            windowed = true;
+            desc = s.windowedSize;
+        }
+    }
     if (windowed) {
+        const bool wasFullScreen = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN) != 0;
         SDL_SetWindowFullscreen(s.window, 0);
-        SDL_SetWindowSize(s.window, width, height);
+        int oldW = 0, oldH = 0;
+        SDL_GetWindowSize(s.window, &oldW, &oldH);
+        SDL_SetWindowSize(s.window, desc.width, desc.height);
+        // A window that changes size is centred, so it stays on the screen.
+        if (wasFullScreen || oldW != desc.width || oldH != desc.height) CentreWindow(desc);
         s.windowedSize = desc;
-    } else {
-        SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        SDL_DisplayMode mode;
-        const int display = SDL_GetWindowDisplayIndex(s.window);
-        if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0) desc = {mode.w, mode.h};
     }
     s.windowed = windowed;
     ApplyCursor();
-    return desc;
+    return RealOutputSize(desc);
 }
 
 SDL_Renderer* CreateRenderer(SDL_Window* window) {
@@ -317,16 +396,22 @@ int FrameworkCreateDevice(int width, int height, bool windowed) {
         width = 1024;
         height = 768;
     }
-    s.backBuffer = ApplyWindowMode(width, height, windowed);
+    // A window gets its size and place before it is shown; the full screen
+    // is asked for once it is on the screen, as a hidden window cannot be
+    // made to cover it.
+    if (windowed) s.backBuffer = ApplyWindowMode(width, height, true);
     SDL_ShowWindow(s.window);
+    if (!windowed) s.backBuffer = ApplyWindowMode(width, height, false);
     s.renderer = CreateRenderer(s.window);
     if (!s.renderer) {
         std::fprintf(stderr, "The game cannot draw in its window: %s\n", SDL_GetError());
         s.exitCode = 12;
         return -1;
     }
-    int w = 0, h = 0;
-    if (windowed && SDL_GetRendererOutputSize(s.renderer, &w, &h) == 0 && w > 0 && h > 0) s.backBuffer = {w, h};
+    // A GPU renderer makes SDL build the window anew, back at the place it
+    // was first given: centre it again.
+    if (s.windowed) CentreWindow(s.windowedSize);
+    s.backBuffer = RealOutputSize(s.backBuffer);
     detail::SetKeepTexturePixels(false);
     detail::SetUploadRenderer(s.renderer);
     if (detail::OpenDevice(s.callbacks, s.backBuffer) != detail::DeviceOpening::Done) {
@@ -418,6 +503,15 @@ int ListDisplayModes(DisplayMode* modes, int maxModes) {
     return n;
 }
 
+DisplayMode DesktopSize() {
+    State& s = S();
+    if (!s.initialised) return {};
+    const int display = s.window ? SDL_GetWindowDisplayIndex(s.window) : 0;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) != 0) return {};
+    return DisplayMode{mode.w, mode.h};
+}
+
 void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
     const char* text = utf8Text ? utf8Text : "";
     const char* caption = utf8Caption ? utf8Caption : "";
@@ -466,7 +560,15 @@ bool SoundLoad(int slot, const char* path) {
         sl->loaded = true;
         return true;
     }
-    Mix_Chunk* chunk = path ? Mix_LoadWAV(path) : nullptr;
+    // The mixer would wait on a FIFO put in place of the file.
+    std::string why;
+    std::FILE* probe = detail::OpenRegularFile(path, &why);
+    if (!probe) {
+        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
+        return false;
+    }
+    std::fclose(probe);
+    Mix_Chunk* chunk = Mix_LoadWAV(path);
     if (!chunk) {
         std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", Mix_GetError());
         return false;

@@ -208,6 +208,7 @@ TEST_F(WorldStepTest, Era03ArenaKeepsItsFightersInside) {
 
 TEST_F(WorldStepTest, Era04ViewFollowsWithMarginsBeforeTheStageLimits) {
     Era04AreaFlag = 1;
+    Era04Progress.dialogueTriggerState = 2;  // past the entrance talks, which hold her
     constexpr int M1 = Era04Door1, M3 = Era04Door3;
     PlaceAt(M1 + 1000, 640);
     ScrollX = M1;
@@ -226,6 +227,7 @@ TEST_F(WorldStepTest, Era04ViewFollowsWithMarginsBeforeTheStageLimits) {
 
 TEST_F(WorldStepTest, ClosedEra04DoorStopsTheHeroineOnHerSide) {
     Era04AreaFlag = 1;
+    Era04Progress.dialogueTriggerState = 2;  // past the entrance talks, which hold her
     constexpr int M1 = Era04Door1;
     Era04DoorLocks[1] = 1;
     PlaceAt(M1 - 100, 640);
@@ -245,6 +247,7 @@ TEST_F(WorldStepTest, ClosedEra04DoorStopsTheHeroineOnHerSide) {
 
 TEST_F(WorldStepTest, CrossingTheFirstDoorReturnsTheCameraToFacingFollow) {
     Era04AreaFlag = 1;
+    Era04Progress.dialogueTriggerState = 2;  // past the entrance talks, which hold her
     constexpr int M1 = Era04Door1;
     PlaceAt(M1 - 300, 640);
     Step();

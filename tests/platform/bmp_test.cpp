@@ -6,6 +6,8 @@
 #include <array>
 #include <random>
 
+#include <zlib.h>
+
 using namespace plat_test;
 using plat::detail::DecodeBmp;
 using plat::detail::DecodedPicture;
@@ -142,6 +144,51 @@ TEST(PlatformBmpTest, LyingHeadersAreRejected) {
         EXPECT_EQ(plat::TextureCreateFromBmp(c.bytes.data(), c.bytes.size(), 0), 0) << c.what;
     }
     EXPECT_EQ(plat::TextureCreateFromBmp(nullptr, 100, 0), 0);
+    EXPECT_EQ(plat::detail::LiveTextureCount(), 0);
+}
+
+// The program's pictures come zlib-compressed: a whole stream makes the same
+// texture as the plain file; a cut, damaged or lying stream makes none.
+TEST(PlatformBmpTest, CompressedPicturesUnpackAndDamagedOnesAreRejected) {
+    const auto good = MakeBmp24(9, 7, Gradient);
+    uLongf packedSize = compressBound(uLong(good.size()));
+    std::vector<std::uint8_t> packed(packedSize);
+    ASSERT_EQ(compress2(packed.data(), &packedSize, good.data(), uLong(good.size()), 9), Z_OK);
+    packed.resize(packedSize);
+    const plat::TextureId t = plat::TextureCreateFromBmp(packed.data(), packed.size(), 0);
+    ASSERT_NE(t, 0);
+    EXPECT_EQ(plat::TextureWidth(t), 9);
+    EXPECT_EQ(plat::TextureHeight(t), 7);
+    plat::TextureRelease(t);
+
+    auto packOf = [](std::vector<std::uint8_t> file) {
+        uLongf n = compressBound(uLong(file.size()));
+        std::vector<std::uint8_t> out(n);
+        compress2(out.data(), &n, file.data(), uLong(file.size()), 9);
+        out.resize(n);
+        return out;
+    };
+    auto lying = good;
+    lying[2] = 0xFF;   // a file size far larger than what follows
+    lying[3] = 0xFF;
+    lying[4] = 0xFF;
+    auto flipped = packed;
+    flipped[packed.size() / 2] ^= 0x5A;
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"cut short", std::vector<std::uint8_t>(packed.begin(), packed.begin() + std::ptrdiff_t(packed.size() / 2))},
+        {"damaged", flipped},
+        {"not a BMP inside", packOf(std::vector<std::uint8_t>(200, 'Q'))},
+        {"size field larger than the data", packOf(lying)},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> out;
+        std::string why;
+        EXPECT_FALSE(plat::detail::UnpackBmp(c.bytes.data(), c.bytes.size(), out, &why)) << c.what;
+        EXPECT_EQ(plat::TextureCreateFromBmp(c.bytes.data(), c.bytes.size(), 0), 0) << c.what;
+    }
     EXPECT_EQ(plat::detail::LiveTextureCount(), 0);
 }
 

@@ -148,6 +148,18 @@ TEST_F(PlatformHeadlessSoundTest, PlayingFollowsTheClockAndReplayOnlyChangesVolu
     EXPECT_FALSE(calls[3].wasPlaying);
 }
 
+// A long run plays a sound nearly every frame: the record of all calls keeps
+// the latest ones and stays bounded.
+TEST_F(PlatformHeadlessSoundTest, TheRecordOfAllCallsStaysBoundedAndKeepsTheLatest) {
+    LoadOneSecond(3);
+    for (int i = 0; i < 300000; ++i) plat::SoundPlay(3, -(i % 5000));
+    const auto& calls = plat::headless::AllSoundCalls();
+    EXPECT_GE(calls.size(), 65536u);
+    EXPECT_LE(calls.size(), 131072u);
+    EXPECT_EQ(calls.back().volumeMb, -(299999 % 5000));
+    EXPECT_EQ(calls[calls.size() - 2].volumeMb, -(299998 % 5000));
+}
+
 TEST_F(PlatformHeadlessSoundTest, StopKeepsThePositionAndResetRewinds) {
     LoadOneSecond(9);
     plat::SoundPlay(9, 0);

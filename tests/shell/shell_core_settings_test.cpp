@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace {
 
 class ShellCoreSettings : public GameHarness {};
@@ -99,11 +102,54 @@ TEST_F(ShellCoreSettings, UnusableSizeFromTheFileFallsBackButKeepsTheEquipment) 
     EXPECT_GE(TraceSample.year, 2024);
 }
 
+// The desktop here is 1920 x 1080: a size that does not fit on it starts the
+// default window, with one line on standard error.
+TEST_F(ShellCoreSettings, SizesBeyondTheDesktopStartTheDefaultWindow) {
+    struct Row {
+        int width, height, windowed;
+        int wantWidth, wantHeight, wantWindowed;
+        bool reported;
+    };
+    const Row rows[] = {
+        {16384, 16384, 1, 1024, 768, 1, true}, {16384, 16384, 0, 1024, 768, 1, true},
+        {1921, 1080, 1, 1024, 768, 1, true},   {1920, 1081, 0, 1024, 768, 1, true},
+        {1920, 1080, 0, 1920, 1080, 0, false}, {800, 600, 1, 800, 600, 1, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.width << " x " << r.height);
+        char text[160];
+        std::snprintf(text, sizeof text, "01 2026 1 2 3 4 5 %d %d %d 0\n02 1 0 0 0 0 0 0 0 0 0\n", r.windowed, r.width,
+                      r.height);
+        WriteText("Data/Save/SaveC0.txt", text);
+        testing::internal::CaptureStderr();
+        ReadSettings();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(GameSettings.backBufferWidth, r.wantWidth);
+        EXPECT_EQ(GameSettings.backBufferHeight, r.wantHeight);
+        EXPECT_EQ(GameSettings.windowed, r.wantWindowed);
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), r.reported ? 1 : 0) << err;
+    }
+}
+
 TEST_F(ShellCoreSettings, GarbageFileIsIgnoredAndReported) {
     WriteText("Data/Save/SaveC0.txt", std::string("\x01\x02garbage\0\xff", 11));
     EquipmentFlags.worn = 1;
     ReadSettings();
     EXPECT_EQ(EquipmentFlags.worn, 1);
+    EXPECT_EQ(GameSettings.backBufferWidth, 1024);
+}
+
+TEST_F(ShellCoreSettings, AFileTooLargeToBeOursIsIgnoredWithOneLine) {
+    // A well-formed file padded past 64 KB: the size alone refuses it.
+    std::string text = "01 2026 1 2 3 4 5 1 1280 720 0\n02 1 0 1 1 1 1 0 0 0 0\n";
+    text += std::string(64 * 1024, '\n');
+    WriteText("Data/Save/SaveC0.txt", text);
+    EquipmentFlags.worn = 0;
+    testing::internal::CaptureStderr();
+    ReadSettings();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "Quillmarch: Data/Save/SaveC0.txt is ignored: it is larger than 64 KB\n");
+    EXPECT_EQ(EquipmentFlags.worn, 0);
     EXPECT_EQ(GameSettings.backBufferWidth, 1024);
 }
 

@@ -1,4 +1,5 @@
 #include "tools/art/picture_art.h"
+#include "tools/art/era04_scenery_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 
@@ -780,6 +781,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (menuPieces) DrawMenuSheetArt(c, info);
     // Pictures the game's sprite tables cut up get a figure in every piece.
     if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
+    // The Era04 scenery sheets are nothing but the stage's pieces.
+    if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     return c;
 }
 

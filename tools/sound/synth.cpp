@@ -800,15 +800,18 @@ void Normalise(SoundClip& clip, float peak) {
 
 std::vector<std::uint8_t> EncodeWav(const SoundClip& clip) {
     const std::uint32_t dataBytes = static_cast<std::uint32_t>(clip.samples.size() * 2);
-    std::vector<std::uint8_t> out;
-    out.reserve(44 + dataBytes);
-    auto tag = [&](const char* s) { out.insert(out.end(), s, s + 4); };
+    // Sized once and written in place: the header and the samples fill it exactly.
+    std::vector<std::uint8_t> out(44 + std::size_t{dataBytes});
+    std::size_t at = 0;
+    auto tag = [&](const char* s) {
+        for (int k = 0; k < 4; ++k) out[at++] = static_cast<std::uint8_t>(s[k]);
+    };
     auto u32 = [&](std::uint32_t v) {
-        for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
+        for (int k = 0; k < 4; ++k) out[at++] = static_cast<std::uint8_t>(v >> (8 * k));
     };
     auto u16 = [&](std::uint32_t v) {
-        out.push_back(static_cast<std::uint8_t>(v));
-        out.push_back(static_cast<std::uint8_t>(v >> 8));
+        out[at++] = static_cast<std::uint8_t>(v);
+        out[at++] = static_cast<std::uint8_t>(v >> 8);
     };
     const std::uint32_t channels = static_cast<std::uint32_t>(clip.channels);
     tag("RIFF");

@@ -2,11 +2,13 @@
 // receives them, the device callbacks around a full-screen toggle, and the
 // voices of SDL_mixer. Run with SDL_VIDEODRIVER=offscreen and
 // SDL_AUDIODRIVER=dummy (ctest sets them), one process per test case.
+#include "platform/common/internal.h"
 #include "platform/platform.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -246,4 +248,77 @@ TEST_F(SdlBackendTest, WithoutADisplayTheGameGetsAClearFailure) {
     EXPECT_NE(plat::FrameworkMainLoop(), 0);
     EXPECT_NE(plat::FrameworkExitCode(), 0);
     EXPECT_TRUE(gLog.empty());   // no device callback ran
+}
+
+// Ground tiles cut from a sheet whose neighbouring texels are dark, laid
+// edge to edge and scaled as at 800 x 600, drawn by the GPU renderer (which
+// filters texels, unlike the software one): no pixel may take on the dark.
+TEST(SdlSeams, ScaledTilesFromASheetShowNoSeamsOnTheGpuRenderer) {
+    SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    SDL_Window* window = SDL_CreateWindow("seams", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
+    ASSERT_NE(window, nullptr) << SDL_GetError();
+    int opengl = -1;
+    for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "opengl") == 0) opengl = i;
+    }
+    SDL_Renderer* renderer = opengl >= 0 ? SDL_CreateRenderer(window, opengl, SDL_RENDERER_ACCELERATED) : nullptr;
+    if (!renderer) {
+        SDL_DestroyWindow(window);
+        SDL_Quit();
+        GTEST_SKIP() << "no GPU renderer on the offscreen display here";
+    }
+    plat::detail::SetKeepTexturePixels(true);
+    // A 64x32 sheet: a light tile in x 8..40, y 8..24, framed by black texels.
+    std::vector<std::uint8_t> bmp(54 + 64 * 32 * 3, 0);
+    auto put = [&](std::size_t at, std::uint32_t x, int n) {
+        for (int i = 0; i < n; ++i) bmp[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put(2, std::uint32_t(bmp.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, 64, 4);
+    put(22, 32, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x)
+            if (x >= 8 && x < 40 && y >= 8 && y < 24) {
+                const std::size_t at = 54 + std::size_t(31 - y) * 64 * 3 + std::size_t(x) * 3;
+                bmp[at] = 90;        // blue
+                bmp[at + 1] = 220;   // green
+                bmp[at + 2] = 200;   // red
+            }
+    const plat::TextureId sheet = plat::TextureCreateFromBmp(bmp.data(), bmp.size(), 0);
+    ASSERT_NE(sheet, 0);
+    const float scale = 0.781f;   // the virtual screen at 800 x 600
+    plat::detail::BeginFrameDrawing();
+    plat::DeviceClear(0xFF000000);
+    plat::SpriteBegin();
+    plat::SpriteSetTransform(plat::MatrixScaling(scale, scale, 1));
+    for (int row = 0; row < 6; ++row)
+        for (int col = 0; col < 12; ++col)
+            plat::SpriteDraw(sheet, plat::Rect{8, 8, 40, 24}, 0, 0, float(101 + 32 * col), float(203 + 16 * row), 0.5f,
+                             0xFFFFFFFF);
+    plat::SpriteEnd();
+    plat::detail::RenderDrawList(renderer, plat::detail::CurrentDrawList());
+    std::vector<std::uint8_t> px(800 * 600 * 4);
+    ASSERT_EQ(SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, px.data(), 800 * 4), 0) << SDL_GetError();
+    int seams = 0, inside = 0;
+    for (int y = int(203 * scale) + 2; y < int((203 + 96) * scale) - 1; ++y)
+        for (int x = int(101 * scale) + 2; x < int((101 + 384) * scale) - 1; ++x) {
+            const std::uint8_t* p = &px[(std::size_t(y) * 800 + std::size_t(x)) * 4];
+            ++inside;
+            seams += std::abs(p[0] - 200) > 3 || std::abs(p[1] - 220) > 3 || std::abs(p[2] - 90) > 3;
+        }
+    EXPECT_GT(inside, 20000);
+    EXPECT_EQ(seams, 0);
+    plat::detail::ForgetRendererTextures(renderer);
+    plat::TextureRelease(sheet);
+    SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(window);
+    SDL_Quit();
 }
