@@ -17,6 +17,3 @@ cd build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --output-on-failure -j"$jobs" --timeout 600
-# The same cases once more in one process: each must start from the game's
-# start values without a fresh process to give them.
-(cd tests && ./quillmarch_tests --gtest_brief=1)

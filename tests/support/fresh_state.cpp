@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "core/anim_ticker.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -85,6 +86,8 @@ void ResetToStartValues() {
     GroundFallEnabled = GroundFallSuppressed = 0;
     FieldMusicFlag = 0;
     RunOnceMarks = RunOnceMarksRecord{};
+    for (AnimTickerRecord& ticker : AnimTickers) ticker = AnimTickerRecord{};
+    AnimTickLast = 1;
     // The heroine's walk, run and slide keep their own step words.
     UpdatePlayerWalk(0);
     UpdatePlayerRun(0);
