@@ -126,6 +126,21 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     ASSERT_TRUE(Watch([] { return ErrandState == 1; }, 2000));
     EXPECT_EQ(TakeLines(), Range(18, 40));
     EXPECT_EQ(s.frame[3], 0);
+
+    // Back in weapon mode 2 (the equipment screen's switch) she walks right
+    // into the last blocker's talk and blow (41..62).
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    const std::int32_t exp = PlayerState.exp;
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 41; }, 1500));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(Watch([] { return Era04Progress.soldierFight1Done == 1; }, 3000));
+    EXPECT_EQ(TakeLines(), Range(41, 62));
+    EXPECT_EQ(ErrandState, 3);
+    EXPECT_EQ(PlayerState.exp - exp, 300 + 120) << "the errand's 300 and the blocker's bursts";
+    EXPECT_EQ(TextureFlags[61], 0u) << "the soldier sheet is freed";
+    EXPECT_EQ(MessageBoxOpen, 0);
 }
 
 }  // namespace
