@@ -495,6 +495,9 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
                     if (HandleHit(i, true)) st = 4;
                 }
             }
+            // Worn out while taking its place (its hit then only sent it back
+            // to fighting): it falls now, or the melee would never end.
+            if (s.hp[i] <= 0 && st != 4 && st != 5 && s.reaction[i] == 0) st = 4;
             if (st == 4) {
                 st = 5;
                 RunSoldierDefeat(0, i);

@@ -3,9 +3,8 @@
 // last blocker in weapon mode 2, then fight 2 from its row to the disc.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdio>
 #include <cstdlib>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -119,8 +118,6 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
             TapKey(kKeyD);
         }
         if (airborne && PlayerState.y == 640 && gap >= 40) airborne = false;
-        if (getenv("QM_DEBUG"))
-            fprintf(stderr, "s4 %d f%d fr%d hp%d r%d | px %d y %d pose %d face %d mb %d\n", s.x[4] - ScrollX, s.facing[4], s.frame[4], s.hp[4], s.reaction[4], PlayerState.x - ScrollX, PlayerState.y, PlayerState.pose, PlayerState.facing, MessageBoxOpen);
     };
     ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 27; }, 6000, duelBot)) << "soldier 4 at " << s.x[4];
     ASSERT_TRUE(Watch([] { return ErrandState == 1; }, 2000));
@@ -141,6 +138,88 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     EXPECT_EQ(PlayerState.exp - exp, 300 + 120) << "the errand's 300 and the blocker's bursts";
     EXPECT_EQ(TextureFlags[61], 0u) << "the soldier sheet is freed";
     EXPECT_EQ(MessageBoxOpen, 0);
+
+    // Fight 2: through door 2 to the row; soldier 4 struck in weapon mode 2
+    // flies, and confirming line 69 refills her HP and pays 500 gold.
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Watch([] { return Era04DoorLocks[3] == 1; }, 3000)) << "door 3 locked from the first step";
+    ASSERT_TRUE(Watch([&] { return s.x[4] - PlayerState.x < 160; }, 3000));
+    LetGo(VK_RIGHT);
+    PlayerState.facing = 1;
+    keepAlive = false;
+    PlayerState.hp = PlayerState.maxHp - 30;
+    const std::int32_t gold = Gold;
+    std::int32_t goldAt70 = -1, hpAt70 = -1;
+    int tries = 0;
+    ASSERT_TRUE(Watch([&] {
+        if (s.frame[4] == 20 && ++tries % 8 == 0) TapKey(kKeyS);
+        if (DialogueChannels.fieldLine == 70 && goldAt70 < 0) {
+            goldAt70 = Gold;
+            hpAt70 = PlayerState.hp;
+        }
+        return Era04DoorLocks[2] == 1;
+    }, 1500));
+    EXPECT_EQ(TakeLines(), Range(69, 73));
+    EXPECT_EQ(hpAt70, PlayerState.maxHp);
+    EXPECT_GE(goldAt70 - gold, 500) << "coins from the flight come on top";
+    keepAlive = true;
+
+    // The alert, the charges and the line-up at the right end, where the
+    // melee waits for the camera.
+    auto fighterBot = [&] {
+        if (MessageBoxOpen != 0 || PlayerState.y != 640) return;
+        // The nearest fighter still standing: she waits for it to come within
+        // reach (they close in to thrust) and strikes.
+        int best = 0;
+        for (int i = 1; i <= 8; ++i) {
+            if (i == 4 || i == 5 || s.frame[i] == 0 || s.hp[i] <= 0 || s.reaction[i] != 0) continue;
+            if (best == 0 || std::abs(s.x[i] - PlayerState.x) < std::abs(s.x[best] - PlayerState.x)) best = i;
+        }
+        if (best == 0) return;
+        const std::int32_t gap = s.x[best] - PlayerState.x;
+        const int toward = gap >= 0 ? VK_RIGHT : VK_LEFT, away = gap >= 0 ? VK_LEFT : VK_RIGHT;
+        if (gap > 170) {
+            TapKey(VK_RIGHT);   // on toward the room's right end, where they line up
+        } else if (gap < -170) {
+            if (PlayerState.facing != -1) TapKey(VK_LEFT);
+        } else if (std::abs(gap) < 90) {
+            TapKey(away);
+        } else {
+            if (PlayerState.facing != (gap >= 0 ? 1 : -1)) TapKey(toward);
+            TapKey(kKeyS);
+        }
+    };
+    ASSERT_TRUE(Watch([] { return Fight2Side != 0 && Era04CameraStage == 3; }, 1500));
+    for (int i : {1, 2, 3, 6, 7, 8}) s.hp[i] = 1;
+    auto sixDown = [&] {
+        for (int i : {1, 2, 3, 6, 7, 8})
+            if (s.reaction[i] != 99) return false;
+        return true;
+    };
+    ASSERT_TRUE(Watch(sixDown, 8000, fighterBot));
+    // The melee waits until the camera shows the room's right end.
+    Hold(VK_RIGHT);
+    // The melee: the six leap in and fall to single blows; the second wave
+    // comes in with 1500 hp (74..76), worn down through the hook.
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 74; }, 1500));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 0; }, 600));
+    PlayFrames(2);
+    for (int i : {1, 2, 3, 6, 7, 8}) {
+        EXPECT_EQ(s.hp[i], 1500);
+        s.hp[i] = 0;
+    }
+    // The finale: the guard (78..83), her finishing move, the walk to soldier
+    // 4, 84..86 and 87..92, the disc, 93 and soldier 4's fall.
+    ASSERT_TRUE(Watch([] { return Era04Progress.soldierFight2Done == 1; }, 6000));
+    std::vector<std::int32_t> expected = Range(74, 76);
+    for (auto r : {Range(78, 83), Range(84, 86), Range(87, 92), Range(93, 93)})
+        expected.insert(expected.end(), r.begin(), r.end());
+    EXPECT_EQ(TakeLines(), expected);
+    EXPECT_EQ(Era04DoorLocks[2], 0);
+    EXPECT_EQ(Era04DoorLocks[3], 0);
+    EXPECT_EQ(Era04CameraStage, 4);
+    EXPECT_EQ(s.frame[4], 0);
 }
 
 }  // namespace
