@@ -2,6 +2,7 @@
 #include "tools/art/era04_scenery_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
+#include "areas/era04_stage/soldier_frames.h"
 
 #include <algorithm>
 #include <array>
@@ -440,7 +441,28 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
-const std::array<RectSource, 13> kRectSources{{
+// The soldier sheet: a soldier in every frame, a spinning disc in every cell
+// of the disc's rows. Row 4's cells reach past the sheet's foot; only what
+// lies inside is drawn.
+constexpr std::array<PictureRect, std::size(soldier_frames::kFrames)> SoldierFrameRects() {
+    std::array<PictureRect, std::size(soldier_frames::kFrames)> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const SpriteRect& r = soldier_frames::kFrames[i].rect;
+        out[i] = PictureRect{r.left, r.top, r.right, r.bottom};
+    }
+    return out;
+}
+constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> DiscCellRects() {
+    std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> out{};
+    std::size_t n = 0;
+    for (const auto& row : soldier_frames::kDiscRows)
+        for (int f = 0; f < 3; ++f) out[n++] = PictureRect{row.left[f], row.top, row.right[f], std::min(row.bottom, 778)};
+    return out;
+}
+constexpr auto kSoldierFrames = SoldierFrameRects();
+constexpr auto kDiscCells = DiscCellRects();
+
+const std::array<RectSource, 15> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -454,6 +476,8 @@ const std::array<RectSource, 13> kRectSources{{
     {117, FigureKind::Walker, kTitleFigureRects, {}},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
+    {199, FigureKind::Walker, kSoldierFrames, {}},
+    {199, FigureKind::Spinner, kDiscCells, {}},
 }};
 }  // namespace
 
