@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "areas/era00_era01/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
 #include "core/combos.h"
+#include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -360,6 +362,65 @@ TEST_F(Era04SoldiersTest, TheSheetsFramesAndTheDiscsRowsDrawFromSheet61) {
     PendingSprite.GNo = 0;
     SetSoldierSprite(9);
     EXPECT_EQ(PendingSprite.GNo, 0);
+}
+
+TEST_F(Era04SoldiersTest, FightOneWaitsShortOfItsRowsAndALoadAfterTheErrandShowsTwoSoldiers) {
+    auto& s = Era04SoldierSlots;
+    ErrandState = 0;
+    PlayerState.x = 72189;
+    RunSoldierFight1(0);
+    for (int i = 0; i < 20; ++i) {
+        Tick();
+        EXPECT_EQ(RunSoldierFight1(1), 2);
+    }
+    EXPECT_EQ(MessageBoxOpen, 0);
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(s.frame[n], 1) << n;
+
+    // A game saved after the errand was given.
+    ErrandState = 1;
+    ScrollX = Era04Start + 5863;
+    RunSoldierFight1(0);
+    Tick();
+    EXPECT_EQ(RunSoldierFight1(1), 24);
+    for (int n : {1, 2, 3, 6, 7, 8}) EXPECT_EQ(s.frame[n], 0) << n;
+    EXPECT_EQ(s.frame[4], 18);
+    EXPECT_NE(s.frame[5], 0);
+    // Soldier 4 goes for good once the camera is 1200 px left of it.
+    ScrollX = s.x[4] - 1200;
+    PlayerState.x = ScrollX + 300;
+    Tick();
+    RunSoldierFight1(1);
+    EXPECT_EQ(s.frame[4], 18);
+    ScrollX -= 1;
+    Tick();
+    RunSoldierFight1(1);
+    EXPECT_EQ(s.frame[4], 0);
+    ErrandState = 0;
+}
+
+TEST_F(Era04SoldiersTest, TheDiscSpinsEveryTwoHundredthsSwellsEveryHalfSecondAndWhirs) {
+    LoadSlots({171, 172});   // the whirr's bank
+    auto& d = EncounterAPieceTable;
+    d.state[1] = 0;
+    UpdateFight2Disc(0, 1);
+    EXPECT_EQ(d.sizeRow[1], 1);
+    std::vector<std::int32_t> frames, rows;
+    const std::size_t before = PlayedSlots().size();
+    for (int i = 0; i < 500; ++i) {   // 5 s in 0.01-s steps
+        Tick(0.01);
+        UpdateFight2Disc(1, 1);
+        if (frames.size() < 7 && (frames.empty() || frames.back() != d.state[1])) frames.push_back(d.state[1]);
+        if (rows.empty() || rows.back() != d.sizeRow[1]) rows.push_back(d.sizeRow[1]);
+    }
+    EXPECT_EQ(frames, (std::vector<std::int32_t>{0, 1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(rows, (std::vector<std::int32_t>{1, 2, 3, 4, 5, 4, 3, 2, 1, 2}));
+    int whirs = 0;
+    const std::vector<int> all = PlayedSlots();
+    for (std::size_t i = before; i < all.size(); ++i) whirs += all[i] == 171 || all[i] == 172;
+    EXPECT_GE(whirs, 38);
+    EXPECT_LE(whirs, 42);
+    EXPECT_EQ(d.colour[1], 0xFFFFFFFFu);
+    EXPECT_FLOAT_EQ(d.scale[1], 1.0f);
 }
 
 }  // namespace
