@@ -87,6 +87,10 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     // The rows turn, the camera pans, the captain speaks (18..22); the melee.
     ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 0 && MessageBoxOpen == 0; }, 3000));
     EXPECT_EQ(ScrollX, 71707);
+    // The soldiers on screen are drawn from the soldier sheet.
+    int soldierDraws = 0;
+    for (const auto& d : LastFrame().sprites) soldierDraws += d.texture != 0 && d.texture == TextureSlots[98];
+    EXPECT_GE(soldierDraws, 4);
     // The four fighters worn down through the hook, then soldier 6.
     for (int n : {1, 2, 7, 8}) s.hp[n] = 0;
     ASSERT_TRUE(Watch([&] { return s.frame[1] + s.frame[2] + s.frame[7] + s.frame[8] == 0; }, 600));
