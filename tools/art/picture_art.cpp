@@ -2,6 +2,7 @@
 #include "tools/art/era04_scenery_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
+#include "areas/era04_encounters/encounter_a_frames.h"
 
 #include <algorithm>
 #include <array>
@@ -440,7 +441,25 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
-const std::array<RectSource, 13> kRectSources{{
+// Encounter A's sheet: its body frames, frames of their own, layers, the
+// pieces' spin frames by size row and the end's beams.
+constexpr auto kEncounterARects = [] {
+    namespace a = encounter_a_frames;
+    constexpr std::size_t n = std::size(a::kFrames) + std::size(a::kOwnFrames) + std::size(a::kLayers) +
+                              std::size(a::kPieceRows) * std::size(a::kPieceColumns) + std::size(a::kBeams);
+    std::array<PictureRect, n> out{};
+    std::size_t i = 0;
+    auto put = [&](const a::Rect& r) { out[i++] = PictureRect{r.left, r.top, r.right, r.bottom}; };
+    for (const auto& f : a::kFrames) put(f.src);
+    for (const auto& r : a::kOwnFrames) put(r);
+    for (const auto& l : a::kLayers) put(l.src);
+    for (const auto& row : a::kPieceRows)
+        for (const auto& col : a::kPieceColumns) put({col[0], row.top, col[1], row.bottom});
+    for (const auto& r : a::kBeams) put(r);
+    return out;
+}();
+
+const std::array<RectSource, 14> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -454,6 +473,7 @@ const std::array<RectSource, 13> kRectSources{{
     {117, FigureKind::Walker, kTitleFigureRects, {}},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
+    {encounter_a_frames::kSheetResource, FigureKind::Creature, kEncounterARects, {}},
 }};
 }  // namespace
 
