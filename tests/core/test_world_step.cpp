@@ -192,6 +192,8 @@ TEST_F(WorldStepTest, TournamentRingKeepsHeroineAndView) {
 TEST_F(WorldStepTest, Era03ArenaKeepsItsFightersInside) {
     Era03AreaFlag = 1;
     constexpr int R = Era03Anchor8;
+    // The encounter's own scenes stay out of it: only the walls are tested.
+    Era03ArenaEncounter.controllerState = 99;
     Era03ArenaEncounter.hazardPostFrame = 1;
     ScrollX = R - 500;
     PlaceAt(R + 900, 640);
