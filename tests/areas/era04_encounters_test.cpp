@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/encounter_a.h"
 #include "areas/era04_encounters/records.h"
 #include "core/floors.h"
@@ -176,6 +177,34 @@ TEST_F(EncounterATest, TheVerdictRewardsAQuickBusyTrialAndOtherwiseTakesAQuarter
         }
         EXPECT_EQ(PlayerState.hp, r.hpAfter) << r.time << " s, " << r.strikes;
         EXPECT_EQ(last, r.lastLine) << r.time << " s, " << r.strikes;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EncounterATest, HerGuardEndsTheFiguresReactionAtOnce) {
+    RunEncounterAHitReaction(0);
+    const std::int32_t x = EncounterAFigure.x, hp = EncounterAFigure.hitPoints = 7000;
+    EXPECT_EQ(RunEncounterAHitReaction(5), kEncounterDone);
+    EXPECT_EQ(EncounterAFigure.x, x);
+    EXPECT_EQ(EncounterAFigure.hitPoints, hp);
+}
+
+TEST_F(EncounterATest, AFigurePushedOutOfTheRoomIsPutBackAtItsEdges) {
+    struct Row {
+        std::int32_t x, after;
+    };
+    const Row rows[] = {{D3 - 100, D3 - 100}, {D3 - 101, D3 - 300}, {D4 + 500, D4 + 500}, {D4 + 501, D4 + 500}};
+    for (const Row& r : rows) {
+        PlaceHeroine(D3 - 500);   // far from the figure: the intro waits
+        ScrollX = D3 - 900;
+        RunEncounterA(0);
+        RunEncounterA(1);
+        EncounterAFigure.x = r.x;
+        RunEncounterA(1);
+        EXPECT_EQ(EncounterAFigure.x, r.after) << r.x;
     }
 }
 
