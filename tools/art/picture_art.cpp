@@ -6,6 +6,7 @@
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
 #include "areas/era04_stage/soldier_frames.h"
+#include "areas/era04_encounters/encounter_a_frames.h"
 
 #include <algorithm>
 #include <array>
@@ -444,6 +445,24 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
+// Encounter A's sheet: its body frames, frames of their own, layers, the
+// pieces' spin frames by size row and the end's beams.
+constexpr auto kEncounterARects = [] {
+    namespace a = encounter_a_frames;
+    constexpr std::size_t n = std::size(a::kFrames) + std::size(a::kOwnFrames) + std::size(a::kLayers) +
+                              std::size(a::kPieceRows) * std::size(a::kPieceColumns) + std::size(a::kBeams);
+    std::array<PictureRect, n> out{};
+    std::size_t i = 0;
+    auto put = [&](const a::Rect& r) { out[i++] = PictureRect{r.left, r.top, r.right, r.bottom}; };
+    for (const auto& f : a::kFrames) put(f.src);
+    for (const auto& r : a::kOwnFrames) put(r);
+    for (const auto& l : a::kLayers) put(l.src);
+    for (const auto& row : a::kPieceRows)
+        for (const auto& col : a::kPieceColumns) put({col[0], row.top, col[1], row.bottom});
+    for (const auto& r : a::kBeams) put(r);
+    return out;
+}();
+
 // The cells of the Era03 arena's sheets, from the game's own tables; a cell
 // that runs past its picture's edge is cut at the edge.
 template <std::size_t N, typename Row>
@@ -478,7 +497,7 @@ constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> Disc
 }
 constexpr auto kDiscCells = DiscCellRects();
 
-const std::array<RectSource, 28> kRectSources{{
+const std::array<RectSource, 29> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -507,6 +526,7 @@ const std::array<RectSource, 28> kRectSources{{
     {187, FigureKind::Character, kArenaEnemy3StandCells, {}},
     {199, FigureKind::Character, kSoldierFrameCells, {}},
     {199, FigureKind::Spinner, kDiscCells, {}},
+    {encounter_a_frames::kSheetResource, FigureKind::Creature, kEncounterARects, {}},
 }};
 }  // namespace
 
