@@ -9,12 +9,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 // Writes bytes to path through a temporary file and a rename. Creates the
-// missing folders of path first. Returns false (old file untouched) on any
-// failure; errorOut, when given, receives a short reason.
+// missing folders of path first. The temporary is flushed to disk before the
+// rename and the folder after it. Returns false (old file untouched) on any
+// failure, also when the file is write-protected; errorOut, when given,
+// receives a short reason.
 bool WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size,
                          std::string* errorOut = nullptr);
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
@@ -22,13 +25,19 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes,
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
                          std::string* errorOut = nullptr);
 
-// Reads the whole file. Returns false when it does not exist or cannot be
-// read (out is then empty). maxBytes guards against absurd files: a larger
-// file is refused rather than read.
+// Reads the whole file. Returns false when it does not exist, is not a
+// regular file (a FIFO is refused without being waited on) or cannot be read
+// (out is then empty). maxBytes guards against absurd files: a larger file is
+// refused rather than read. why, when given, says which, as a predicate
+// ("is not a regular file") for the caller to put its subject before.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
-                   std::size_t maxBytes = 64u * 1024u * 1024u);
+                   std::size_t maxBytes = 64u * 1024u * 1024u, std::string* why = nullptr);
 bool ReadWholeFile(const std::string& path, std::string& out,
-                   std::size_t maxBytes = 64u * 1024u * 1024u);
+                   std::size_t maxBytes = 64u * 1024u * 1024u, std::string* why = nullptr);
+
+// Opens a regular file for appending (created when missing); null when it
+// cannot be opened or is something else, such as a FIFO.
+std::FILE* OpenForAppend(const std::string& path);
 
 bool FileExists(const std::string& path);
 // Creates the folder and its parents; true when it exists afterwards.

@@ -115,8 +115,9 @@ constexpr GdataCell kGdataLayout[] = {
     Back(9, 1, &PlayerState.weaponMode1, 0, 1), Back(9, 2, &EquipmentFlags.worn, 0, 1),
     Back(9, 3, &PlayerState.weaponMode2, 0, 1),
     // 10: camera and area flags (Era04's is not saved).
-    Back(10, 1, &CameraMode), Back(10, 2, &Era00AreaFlag, 0, 2), Back(10, 3, &Era01AreaFlag, 0, 2),
-    Back(10, 4, &Era02AreaFlag, 0, 2), Back(10, 5, &Era03AreaFlag, 0, 2),
+    // Only Era00 and Era02 are ever left with a 2; see also CheckAcrossFields.
+    Back(10, 1, &CameraMode), Back(10, 2, &Era00AreaFlag, 0, 2), Back(10, 3, &Era01AreaFlag, 0, 1),
+    Back(10, 4, &Era02AreaFlag, 0, 2), Back(10, 5, &Era03AreaFlag, 0, 1),
     // 11: positions saved but never read back.
     Kept(11, 1, &Round4Opponent.x), Kept(11, 2, &Era00SceneActors.ActorAX),
     Kept(11, 3, &Era00SceneActors.ActorAY), Kept(11, 4, &Era00SceneActors.ActorCX),
@@ -240,6 +241,31 @@ std::int64_t TotalPlaySeconds() {
     return static_cast<std::int64_t>(std::min(total, most));
 }
 
+bool Refuse(std::string* why, const std::string& text) {
+    if (why) *why = text;
+    return false;
+}
+
+// What no running game holds although each field alone is in range.
+bool CheckAcrossFields(const GdataImage& in, std::string* why) {
+    // A saved game is alive: 1 <= HP <= max HP (0 or less would load
+    // straight into a game over).
+    const std::int32_t maxHp = in.At(2, 8), hp = in.At(2, 9);
+    if (hp < 1 || hp > maxHp)
+        return Refuse(why, "line 2 field 9 holds HP " + std::to_string(hp) + " of " + std::to_string(maxHp) +
+                               ", which no game can have");
+    // Saves are made on the stage of exactly one active area (Era04 has no
+    // save spot); without one the loading picture would wait for ever for
+    // pictures no area asks for.
+    int active = 0;
+    for (int field = 2; field <= 5; ++field)
+        if (in.At(10, field) == 1) ++active;
+    if (active != 1)
+        return Refuse(why, "line 10 has " + std::to_string(active) +
+                               " active areas instead of one, which no game can have");
+    return true;
+}
+
 }  // namespace
 
 void CollectGdata(GdataImage& out) {
@@ -268,7 +294,7 @@ bool CheckGdataRanges(const GdataImage& in, std::string* why) {
             return false;
         }
     }
-    return true;
+    return CheckAcrossFields(in, why);
 }
 
 void ApplyGdata(const GdataImage& in) {

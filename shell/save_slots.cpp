@@ -75,16 +75,12 @@ bool ReadSlotFile(std::int32_t slot, GdataImage& image, std::string& why, bool& 
         why = "there is no save slot " + std::to_string(slot);
         return false;
     }
-    if (!FileExists(path)) {
-        missing = true;
-        PrintOpenStatus(path, false);
-        why = "the file does not exist";
-        return false;
-    }
     std::string text;
-    if (!ReadWholeFile(path, text, kMaxSlotBytes)) {
+    if (!ReadWholeFile(path, text, kMaxSlotBytes, &why)) {
         PrintOpenStatus(path, false);
-        why = "the file cannot be read or is far too large for a save slot";
+        std::error_code ec;
+        missing = !std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+        why = "the file " + why;
         return false;
     }
     PrintOpenStatus(path, true);

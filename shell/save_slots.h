@@ -63,5 +63,6 @@ std::string FormatGdata(const GdataImage& in);
 // whole integer (wider than six characters too). On failure returns false,
 // may leave out partly filled and says why in *why.
 bool ParseGdata(std::string_view text, GdataImage& out, std::string* why);
-// Checks the values of a parsed image against what a running game can hold.
+// Checks the values of a parsed image, one by one and together (HP within
+// 1..max HP, exactly one active area), against what a running game can hold.
 bool CheckGdataRanges(const GdataImage& in, std::string* why);

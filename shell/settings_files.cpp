@@ -11,8 +11,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
+
+// A mark is one short line; anything far larger is not one of ours.
+constexpr std::size_t kMarkMaxBytes = 4096;
+constexpr std::size_t kSettingsMaxBytes = 64 * 1024;
+
+bool FileExistsAtAll(const char* path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
 
 void PrintOpenStatus(const char* path, bool opened) {
     std::printf("The file '%s' was %s\n", path, opened ? "opened" : "not opened");
@@ -49,22 +60,20 @@ void WriteMark(const char* path, const char* prefix, std::int32_t value) {
 // The digit after the fixed words, read as one character; 3 when the file is
 // missing or does not hold the words and a digit. The double-start mark is
 // polled every frame: its status line is printed only when it changes, so a
-// terminal is not flooded, and the read needs no memory of its own.
+// terminal is not flooded. Only a regular file is read (a FIFO in its place
+// would block the start).
 std::int32_t ReadMark(const char* path, const char* prefix, int* lastStatus) {
-    std::FILE* f = std::fopen(path, "r");
-    const int status = f ? 1 : 0;
-    if (!lastStatus || *lastStatus != status) PrintOpenStatus(path, f != nullptr);
+    std::string text;
+    const bool opened = ReadWholeFile(path, text, kMarkMaxBytes);
+    const int status = opened ? 1 : 0;
+    if (!lastStatus || *lastStatus != status) PrintOpenStatus(path, opened);
     if (lastStatus) *lastStatus = status;
-    if (!f) return 3;
-    char text[64];
-    std::size_t n = std::fread(text, 1, sizeof text - 1, f);
-    text[n] = '\0';
-    if (std::fclose(f) != 0) std::printf("FILE CLOSE ERROR\n");
+    if (!opened) return 3;
     const std::size_t prefixLength = std::strlen(prefix);
     const char* words = "1=on 2=off ";
     const std::size_t wordsLength = std::strlen(words);
-    if (n <= prefixLength + wordsLength) return 3;
-    if (std::strncmp(text, prefix, prefixLength) != 0 || std::strncmp(text + prefixLength, words, wordsLength) != 0)
+    if (text.size() <= prefixLength + wordsLength) return 3;
+    if (text.compare(0, prefixLength, prefix) != 0 || text.compare(prefixLength, wordsLength, words) != 0)
         return 3;
     char digit = text[prefixLength + wordsLength];
     if (digit < '0' || digit > '9') return 3;
@@ -152,9 +161,13 @@ void WriteSettings() {
 
 void ReadSettings() {
     std::string text;
-    bool opened = ReadWholeFile(kSettingsPath, text, 64 * 1024);
-    PrintOpenStatus(kSettingsPath, opened);
     std::string error;
+    bool opened = ReadWholeFile(kSettingsPath, text, kSettingsMaxBytes, &error);
+    PrintOpenStatus(kSettingsPath, opened);
+    // A missing file is the first start; anything else the player may want
+    // to know about.
+    if (!opened && FileExistsAtAll(kSettingsPath))
+        std::fprintf(stderr, "Quillmarch: %s is ignored: it %s\n", kSettingsPath, error.c_str());
     if (opened && !ApplySettingsText(text, &error))
         std::fprintf(stderr, "Quillmarch: %s is ignored: %s\n", kSettingsPath, error.c_str());
     // Without a usable size from the file the device could not be made:
@@ -195,14 +208,22 @@ void WriteDoubleStartFlag(std::int32_t value) {
 std::int32_t ReadDoubleStartFlag() { return ReadMark(kDoubleStartMarkPath, "W_open ", &g_doubleStartReadStatus); }
 
 bool AnotherCopyIsRunning() {
-    if (ReadRunningFlag() != 1) return false;
+    const std::int32_t mark = ReadRunningFlag();
     EnsureDirectory("Data/Save");
-    return plat::RunningLockState(kRunningLockPath) != plat::LockState::Free;
+    switch (plat::RunningLockState(kRunningLockPath)) {
+        case plat::LockState::HeldByOther: return true;   // whatever the mark says
+        case plat::LockState::Free: return false;         // a 1 without a holder is a crash's
+        case plat::LockState::Unknown: break;
+    }
+    return mark == 1;
 }
 
 bool ClaimRunningLock() {
     EnsureDirectory("Data/Save");
-    return plat::RunningLockAcquire(kRunningLockPath);
+    if (plat::RunningLockAcquire(kRunningLockPath)) return true;
+    // Lost to a copy that started at the same moment, or no lock can be made
+    // here at all (then the marks alone decide, as without the lock).
+    return plat::RunningLockState(kRunningLockPath) != plat::LockState::HeldByOther;
 }
 
 void ReleaseRunningLock() { plat::RunningLockRelease(); }

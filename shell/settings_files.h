@@ -40,11 +40,13 @@ std::int32_t ReadRunningFlag();
 void WriteDoubleStartFlag(std::int32_t value);
 std::int32_t ReadDoubleStartFlag();
 
-// True when the running mark says 1 and a live copy holds the running lock.
-// A mark of 1 left behind by a run that crashed (no live holder) counts as 2.
-// When the lock cannot be checked the mark alone decides.
+// Reads the running mark, then asks the running lock: a live copy holds it,
+// whatever the mark says (missing, unwritable or not yet written). A mark of 1
+// left behind by a run that crashed (no live holder) counts as 2. When the
+// lock cannot be checked the mark alone decides.
 bool AnotherCopyIsRunning();
-// Takes the running lock for this copy; false when another copy holds it.
+// Takes the running lock for this copy; false only when another copy holds
+// it (true also when no lock can be made here: the marks then decide).
 bool ClaimRunningLock();
 void ReleaseRunningLock();
 

@@ -79,6 +79,11 @@ bool FileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+bool AnythingAt(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
 }  // namespace
 
 const char* SoundFileName(std::int32_t id) {
@@ -98,8 +103,12 @@ std::int32_t LoadSound(std::int32_t id) {
         const std::string& searched = Paths().path[id];
         std::string path = searched;
         if (!FileExists(searched) && id == 55) path = kSlot55Fallback;
-        if (FileExists(path) && plat::SoundLoad(id, path.c_str())) {
-            SoundTable[id] = 1;
+        // One line says what happened: a missing file here, a damaged one
+        // by the sound loader, which knows what is wrong with it.
+        if (FileExists(path)) {
+            if (plat::SoundLoad(id, path.c_str())) SoundTable[id] = 1;
+        } else if (AnythingAt(path)) {
+            std::fprintf(stderr, "%s is not a regular file; continuing without sound.\n", path.c_str());
         } else {
             std::fprintf(stderr, "%s not found; continuing without sound.\n", path.c_str());
         }

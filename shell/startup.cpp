@@ -24,6 +24,7 @@ struct StartUpOnceRecord {
     bool lostLogged = false;
     bool destroyLogged = false;
     bool mainLoopEndLogged = false;
+    bool markedRunning = false;   // this copy is the running one the mark speaks of
 };
 StartUpOnceRecord StartUpOnce;
 
@@ -32,6 +33,18 @@ void ReleaseFonts() {
         if (TextFontSet.font[i] != 0) plat::FontRelease(TextFontSet.font[i]);
         TextFontSet.font[i] = 0;
     }
+}
+
+// A start that goes no further than this never reaches the device-destroyed
+// callback that would say the copy has stopped: say it here, or the next
+// start would be taken for a second copy.
+int RefuseStartUp(int code) {
+    if (StartUpOnce.markedRunning) {
+        StartUpOnce.markedRunning = false;
+        WriteRunningFlag(2);
+        ReleaseRunningLock();
+    }
+    return code;
 }
 
 int CreateDeviceCallback() { return OnCreateDeviceResources(); }
@@ -44,11 +57,13 @@ void SetUpApplication() {
     // screens here; nothing to prepare for them.
     if (!StartUpOnce.setUpDone) {
         StartUpOnce.setUpDone = true;
-        if (AnotherCopyIsRunning()) {
+        // A copy that loses the lock to one starting at the same moment is
+        // the second copy as surely as one that finds the lock taken.
+        if (AnotherCopyIsRunning() || !ClaimRunningLock()) {
             GameFlow.quitFlag = 1;
             WriteDoubleStartFlag(1);
         } else {
-            ClaimRunningLock();
+            StartUpOnce.markedRunning = true;
             // No other copy is alive, so a stop request still standing in the
             // double-start mark was never served: it is not meant for us.
             if (ReadDoubleStartFlag() == 1) WriteDoubleStartFlag(2);
@@ -105,6 +120,7 @@ void OnDestroyDevice() {
     DeviceObjects.gameSprite = false;
     WriteRunningFlag(2);
     ReleaseRunningLock();
+    StartUpOnce.markedRunning = false;
     if (!StartUpOnce.destroyLogged) {
         StartUpOnce.destroyLogged = true;
         WriteTraceLog(99);
@@ -147,7 +163,7 @@ int GameStartUp() {
 
     if (!plat::FrameworkInit() || !plat::FrameworkCreateWindow(kWindowTitle)) {
         int code = plat::FrameworkExitCode();
-        return code != 0 ? code : 1;
+        return RefuseStartUp(code != 0 ? code : 1);
     }
 
     plat::SoundManagerInit();
@@ -159,7 +175,7 @@ int GameStartUp() {
                                               GameSettings.windowed == 1);
     if (created != 0) {
         int code = plat::FrameworkExitCode();
-        return code != 0 ? code : created;
+        return RefuseStartUp(code != 0 ? code : created);
     }
 
     plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();

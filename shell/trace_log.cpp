@@ -311,7 +311,7 @@ void WriteTraceLog(int code) {
     }
     // The memory figures an entry prints are read now, not every frame.
     TakeMemoryReadings();
-    std::FILE* f = std::fopen(kTraceLogPath, "a");
+    std::FILE* f = OpenForAppend(kTraceLogPath);
     PrintOpenStatus(f != nullptr);
     if (!f) return;
     std::string entry = TraceEntryText(code);

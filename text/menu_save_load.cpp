@@ -241,10 +241,8 @@ bool SlotCanBeLoaded(std::int32_t slot) {
     GdataImage image;
     if (slot < 1 || slot > 3 || path.empty()) {
         why = "there is no save slot " + std::to_string(slot);
-    } else if (!FileExists(path)) {
-        why = "the file does not exist";
-    } else if (!ReadWholeFile(path, text, kMaxSlotBytes)) {
-        why = "the file cannot be read or is far too large for a save slot";
+    } else if (!ReadWholeFile(path, text, kMaxSlotBytes, &why)) {
+        why = "the file " + why;
     } else if (ParseGdata(text, image, &why) && CheckGdataRanges(image, &why) && CheckMenuSideRanges(image, why)) {
         return true;
     }

@@ -18,3 +18,7 @@ void RunEra03NpcScene(std::int32_t arg);
 void DrawEra03SceneryAndScenePictures();
 void DrawEra03FieldAndCharacters();
 void DrawEra03ArenaEncounterAndTalkingCharacter();
+// Its two halves: the arena encounter's entries, then the talking character
+// and the item it hands over.
+void DrawEra03ArenaEncounterEntries();
+void DrawEra03NpcActorAndMarker();

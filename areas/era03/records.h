@@ -14,20 +14,135 @@ struct Era03DuelRecord {
 };
 inline Era03DuelRecord Era03Duel;
 
+// ---- the arena encounter: three enemies fought in turn --------------------
+
 struct Era03ArenaEncounterRecord {
-    std::int32_t controllerState = 0;   // 99 when done
-    std::int32_t hazardPostFrame = 0;
+    std::int32_t controllerState = 0;   // 0 wait .. 8 ending, 99 when done (saved)
+    std::int32_t hazardPostFrame = 0;   // 0 hidden, 1 thrown, 2 standing, 3 bright crackle
+    // 99 while boss 1 and enemy 2 are shown outside their own phases; 1 while
+    // the stage step keeps enemy 3 between the arena walls.
     std::int32_t showAll = 0;
+    // Taken off the depth of the arena's fixed pieces and waiting figures:
+    // 0.7 brings them in front of the heroine while she walks in.
+    float sceneDepthOffset = 0.0f;
 };
 inline Era03ArenaEncounterRecord Era03ArenaEncounter;
 
-struct Era03ArenaActorRecord {
-    std::int32_t x = 0;
-    // Enemy 3's feet; the home area's opening also stands its actor 2 here.
-    std::int32_t y = 0;
+// The crackling post that stands at one of the two arena walls.
+struct Era03ArenaHazardPostRecord {
+    std::int32_t x = 0, y = 0;   // y is the post's top
+    std::int32_t spin = 0;       // degrees
+    float scale = 1.0f;
 };
-inline Era03ArenaActorRecord Era03ArenaBoss1;
-inline Era03ArenaActorRecord Era03ArenaEnemy3;
+inline Era03ArenaHazardPostRecord Era03ArenaHazardPost;
+
+// Shots of boss 1 (slots 1..10) and enemy 3 (slots 1..50); slot 0 is never
+// stepped or drawn. A table of its own: the field's placed objects live on
+// after the arena.
+inline constexpr int kEra03ArenaBulletSlots = 60;
+struct Era03ArenaBulletTable {
+    std::int32_t active[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t mode[kEra03ArenaBulletSlots + 1] = {};   // enemy 3: 1 held and spinning, 2 flying
+    std::int32_t x[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t y[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t angle[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t vx[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t vy[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t startX[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t startY[kEra03ArenaBulletSlots + 1] = {};
+    std::int32_t hit[kEra03ArenaBulletSlots + 1] = {};    // 1 once it has struck the heroine
+    double fireTime[kEra03ArenaBulletSlots + 1] = {};
+    double depth[kEra03ArenaBulletSlots + 1] = {};
+};
+inline Era03ArenaBulletTable Era03ArenaBullets;
+
+// Boss 1, also the officer of the arena's scenes.
+struct Era03ArenaBoss1Record {
+    std::int32_t pose = 0;        // fight poses 1..52, scene poses 101..116
+    std::int32_t facing = 1;      // +1 looks toward smaller x
+    std::int32_t x = 0, y = 640;
+    std::int32_t hp = 1000;
+    std::int32_t angle = 0;       // degrees
+    float depth = 0.22f;
+    std::int32_t effectA = 0;     // slash, dust and trail kinds 51..67
+    std::int32_t effectB = 0;     // 98 the gift flies, 99 the thrown shot flies
+    std::int32_t bulletCount = 0; // slots of Era03ArenaBullets in use
+    std::int32_t preFightState = 0;   // the waiting figures of the scenes, 1..7, 99 gone
+};
+inline Era03ArenaBoss1Record Era03ArenaBoss1;
+
+// Boss 1's thrown shot, and the gift its scenes throw the heroine.
+struct Era03ArenaBoss1ShotRecord {
+    std::int32_t x = 0, y = 0, facing = 1, spin = 0;
+};
+inline Era03ArenaBoss1ShotRecord Era03ArenaBoss1Shot;
+
+// Enemy 2: facing +1 looks toward smaller x (the sheet as drawn).
+struct Era03ArenaEnemy2Record {
+    std::int32_t pose = 0;          // 0 = its own sprite is hidden
+    std::int32_t x = 0, y = 640;
+    std::int32_t facing = 1;
+    std::int32_t hp = 2000;
+    float depth = 0.21f;
+    std::int32_t angle = 0;
+    std::int32_t overlayFrame = 0;  // leg overlay 51..54 of the upper-body poses
+    std::int32_t guardBreaks = 0;   // attack families that have latched
+};
+inline Era03ArenaEnemy2Record Era03ArenaEnemy2;
+
+// The heroine as drawn from enemy 2's sheet while it counter-throws her.
+struct Era03ArenaEnemy2HeldPlayerRecord {
+    std::int32_t frame = 0;         // 61..71, 0 none
+    std::int32_t x = 0, y = 0, facing = 1;
+    float depth = 0.22f;
+    std::int32_t angle = 0;
+};
+inline Era03ArenaEnemy2HeldPlayerRecord Era03ArenaEnemy2HeldPlayer;
+
+// Enemy 3. Its x is also kept by the save data.
+struct Era03ArenaEnemy3Record {
+    std::int32_t pose = 0;          // fight poses 1..49, standing and walking 101..118
+    std::int32_t x = 0, y = 640;
+    std::int32_t hp = 5000;
+    std::int32_t angle = 0;
+    float depth = 0.201f;
+    std::int32_t facing = 1;
+};
+inline Era03ArenaEnemy3Record Era03ArenaEnemy3;
+
+// The slash of enemy 3's jabs and launcher.
+struct Era03ArenaEnemy3FlashRecord {
+    std::int32_t frame = 0;         // 0 hidden, 1..3
+    std::uint32_t colour = 0xFFFFFFFFu;
+    std::int32_t x = 0, y = 0;
+    float depth = 0.2f;
+    std::int32_t facing = 1, angle = 0;
+};
+inline Era03ArenaEnemy3FlashRecord Era03ArenaEnemy3Flash;
+
+// The muzzle flash of enemy 3's volleys.
+struct Era03ArenaTimedEffectRecord {
+    std::int32_t active = 0;
+    double duration = 0, start = 0;
+    std::uint32_t colour = 0xFFFFFFFFu;
+    std::int32_t x = 0, y = 0;
+    float depth = 0.2f, scale = 1.0f;
+    std::int32_t facing = 1, angle = 0;
+};
+inline Era03ArenaTimedEffectRecord Era03ArenaTimedEffect;
+
+// Enemy 3's orb: 0 off, 1 charging, 2 flying left, 3 held, 4 flying right,
+// 5 flying right into the right-hand post.
+struct Era03ArenaCaptureOrbRecord {
+    std::int32_t state = 0;
+    std::int32_t x = 0, y = 0;
+    float size = 0.4f;              // radius = size x 35 px
+    float depth = 0.1f;
+    std::int32_t kind[3] = {};      // sprite kinds of layers 1..3, 0 = not drawn
+    std::uint32_t colour[3] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    std::int32_t angle[3] = {};
+};
+inline Era03ArenaCaptureOrbRecord Era03ArenaCaptureOrb;
 
 // The talking-character scene.
 struct Era03NpcSceneObject {

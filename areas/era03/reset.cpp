@@ -13,6 +13,14 @@ void ResetEra03Area() {
     Era03Duel.x = Era03Anchor(4);   // 56800
     Era03CreatureOnceFlag = 0;
     Era03ArenaEncounter = Era03ArenaEncounterRecord{};
-    Era03ArenaBoss1 = Era03ArenaActorRecord{};
-    Era03ArenaEnemy3 = Era03ArenaActorRecord{};
+    Era03ArenaHazardPost = Era03ArenaHazardPostRecord{};
+    Era03ArenaBullets = Era03ArenaBulletTable{};
+    Era03ArenaBoss1 = Era03ArenaBoss1Record{};
+    Era03ArenaBoss1Shot = Era03ArenaBoss1ShotRecord{};
+    Era03ArenaEnemy2 = Era03ArenaEnemy2Record{};
+    Era03ArenaEnemy2HeldPlayer = Era03ArenaEnemy2HeldPlayerRecord{};
+    Era03ArenaEnemy3 = Era03ArenaEnemy3Record{};
+    Era03ArenaEnemy3Flash = Era03ArenaEnemy3FlashRecord{};
+    Era03ArenaTimedEffect = Era03ArenaTimedEffectRecord{};
+    Era03ArenaCaptureOrb = Era03ArenaCaptureOrbRecord{};
 }

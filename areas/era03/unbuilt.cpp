@@ -2,19 +2,14 @@
 // need; a routine leaves this file when it is built.
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
-#include "text/messages/area_texts.h"
 
 void RunEra03CreatureEncounter() {}
 void UpdateEra03PlacedObjects() {}
 void RunEra03Duel() {}
 void RunEra03FighterEncounter() {}
-void RunEra03ArenaEncounter() {}
 void RunEra03NpcScene(std::int32_t) {}
 
 // Draw passes: nothing to draw yet.
 void DrawEra03SceneryAndScenePictures() {}
 void DrawEra03FieldAndCharacters() {}
-void DrawEra03ArenaEncounterAndTalkingCharacter() {}
-
-// No lines yet.
-const AreaMessageTable Era03MessageTable{};
+void DrawEra03NpcActorAndMarker() {}

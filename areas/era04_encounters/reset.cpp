@@ -4,6 +4,11 @@
 
 
 void ResetEra04EncountersArea() {
+    // The figure's draw flag outlives the reset; everything else of it goes.
+    const std::int32_t drawn = EncounterAFigure.drawn;
+    EncounterAFigure = EncounterAFigureRecord{};
+    EncounterAFigure.drawn = drawn;
     EncounterBFigure = EncounterBFigureRecord{};
     EncounterCFigure = EncounterCFigureRecord{};
+    EncounterCSceneryTints = EncounterCSceneryTintsRecord{};
 }

@@ -6,8 +6,19 @@
 void ResetEra04StageArea() {
     // Routines that keep step words of their own are armed first.
     UpdateEra04Events(0);
+    EndFruitHold();
+    // A slot saved while the entrance talks were pending brings back
+    // dialogueTriggerState 1, and the driver then steps them without arming
+    // them: they must start from their beginning, not where the last game
+    // left them (held at door 1 with no line to read).
+    RunEra04DialogueTriggers(0);
 
+    // Whole records: a new game shows the barrier talk again; a load brings
+    // back the saved completion words afterwards.
     Era04Progress = Era04ProgressRecord{};
+    StageSet2Latch = 0;
     Era04CameraStage = 0;
     for (std::int32_t& lock : Era04DoorLocks) lock = 0;
+    StageObjectTable = StageObjectTableRecord{};
+    Era04SoldierSlots = Era04SoldierSlotsRecord{};
 }

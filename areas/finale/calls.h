@@ -8,5 +8,8 @@
 // Every word of the area back to its start value; the data reset calls it.
 void ResetFinaleArea();
 
+// The final section (0 arms, 2 steps; 99 = the ending follows).
+std::int32_t RunFinalSection(std::int32_t arg);
+
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawFinalBossAndEnding();

@@ -106,9 +106,10 @@ bool EffectCreate(const char* path) {
     EffectState& st = State();
     st.loaded = false;
     st.params.clear();
-    std::FILE* f = path ? std::fopen(path, "rb") : nullptr;
+    std::string why;
+    std::FILE* f = OpenRegularFile(path, &why);
     if (!f) {
-        std::fprintf(stderr, "The effect file '%s' could not be opened.\n", path ? path : "");
+        std::fprintf(stderr, "The effect file '%s' could not be opened: %s.\n", path ? path : "", why.c_str());
         return false;
     }
     std::string text;

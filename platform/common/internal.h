@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,10 @@ struct WavInfo {
     std::uint32_t dataBytes = 0;
     double seconds = 0;
 };
+// Opens a file for reading in binary without waiting on it: a FIFO or device
+// in place of a data file is refused (null, reason in *error) instead of
+// blocking the game.
+std::FILE* OpenRegularFile(const char* path, std::string* error);
 // Checks a RIFF/WAVE PCM file; false with the reason in *error.
 bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::string* error);
 bool ReadWavFile(const char* path, WavInfo& info, std::string* error);

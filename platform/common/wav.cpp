@@ -1,9 +1,13 @@
 // WAV checks and the volume scale shared by both backends.
 #include "platform/common/internal.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plat::detail {
 
@@ -65,10 +69,34 @@ bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::st
     return true;
 }
 
+std::FILE* OpenRegularFile(const char* path, std::string* error) {
+    if (!path) {
+        Fail(error, "no file name");
+        return nullptr;
+    }
+    int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        Fail(error, errno == ENOENT ? "the file does not exist" : "the file cannot be opened");
+        return nullptr;
+    }
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        Fail(error, "it is not a regular file");
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) {
+        ::close(fd);
+        Fail(error, "the file cannot be opened");
+    }
+    return f;
+}
+
 bool ReadWavFile(const char* path, WavInfo& info, std::string* error) {
-    if (!path) return Fail(error, "no file name");
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return Fail(error, "the file cannot be opened");
+    std::FILE* f = OpenRegularFile(path, error);
+    if (!f) return false;
     std::vector<std::uint8_t> bytes;
     std::uint8_t buf[65536];
     std::size_t n;

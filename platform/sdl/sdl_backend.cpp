@@ -560,7 +560,15 @@ bool SoundLoad(int slot, const char* path) {
         sl->loaded = true;
         return true;
     }
-    Mix_Chunk* chunk = path ? Mix_LoadWAV(path) : nullptr;
+    // The mixer would wait on a FIFO put in place of the file.
+    std::string why;
+    std::FILE* probe = detail::OpenRegularFile(path, &why);
+    if (!probe) {
+        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
+        return false;
+    }
+    std::fclose(probe);
+    Mix_Chunk* chunk = Mix_LoadWAV(path);
     if (!chunk) {
         std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", Mix_GetError());
         return false;

@@ -192,6 +192,8 @@ TEST_F(WorldStepTest, TournamentRingKeepsHeroineAndView) {
 TEST_F(WorldStepTest, Era03ArenaKeepsItsFightersInside) {
     Era03AreaFlag = 1;
     constexpr int R = Era03Anchor8;
+    // The encounter's own scenes stay out of it: only the walls are tested.
+    Era03ArenaEncounter.controllerState = 99;
     Era03ArenaEncounter.hazardPostFrame = 1;
     ScrollX = R - 500;
     PlaceAt(R + 900, 640);
@@ -208,6 +210,7 @@ TEST_F(WorldStepTest, Era03ArenaKeepsItsFightersInside) {
 
 TEST_F(WorldStepTest, Era04ViewFollowsWithMarginsBeforeTheStageLimits) {
     Era04AreaFlag = 1;
+    Era04Progress.dialogueTriggerState = 2;  // past the entrance talks, which hold her
     constexpr int M1 = Era04Door1, M3 = Era04Door3;
     PlaceAt(M1 + 1000, 640);
     ScrollX = M1;
@@ -226,6 +229,7 @@ TEST_F(WorldStepTest, Era04ViewFollowsWithMarginsBeforeTheStageLimits) {
 
 TEST_F(WorldStepTest, ClosedEra04DoorStopsTheHeroineOnHerSide) {
     Era04AreaFlag = 1;
+    Era04Progress.dialogueTriggerState = 2;  // past the entrance talks, which hold her
     constexpr int M1 = Era04Door1;
     Era04DoorLocks[1] = 1;
     PlaceAt(M1 - 100, 640);
@@ -245,6 +249,7 @@ TEST_F(WorldStepTest, ClosedEra04DoorStopsTheHeroineOnHerSide) {
 
 TEST_F(WorldStepTest, CrossingTheFirstDoorReturnsTheCameraToFacingFollow) {
     Era04AreaFlag = 1;
+    Era04Progress.dialogueTriggerState = 2;  // past the entrance talks, which hold her
     constexpr int M1 = Era04Door1;
     PlaceAt(M1 - 300, 640);
     Step();

@@ -2,6 +2,7 @@
 // that a bad slot never half-loads or disturbs the other slots.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -35,6 +36,8 @@ protected:
         TraceSample.hour = 9;
         TraceSample.minute = 30;
         TraceSample.second = 15;
+        // A game is always on the stage of exactly one area.
+        Era00AreaFlag = 1;
     }
     static std::string Read(const std::string& path) { return FileText(path); }
     static void Write(const std::string& path, const std::string& text) {
@@ -53,6 +56,20 @@ protected:
         return lines;
     }
 };
+
+// Slot text with one field replaced, as "%6d" writes it.
+std::string WithField(std::string text, int line, int field, std::int32_t value) {
+    char number[3];
+    std::snprintf(number, sizeof number, "%02d", line);
+    const std::size_t start = line == 1 ? 0 : text.find(std::string("\n") + number + " ") + 1;
+    const std::size_t at = start + 3 + 7 * (field - 1);
+    std::size_t digits = at;
+    while (text[digits] == ' ') ++digits;
+    const std::size_t end = text.find_first_of(" \r\n", digits);
+    char formatted[16];
+    std::snprintf(formatted, sizeof formatted, "%6d", static_cast<int>(value));
+    return text.replace(at, end - at, formatted);
+}
 
 // A game in progress with a distinct value in many saved words.
 void PlaySomeGame() {
@@ -294,6 +311,16 @@ TEST_F(SaveSlotTest, DamagedSlotsLoadNothingAndSaySo) {
         {"text after line 42", good + "43      1\r\n"},
         {"number too big for 32 bits", std::string(good).replace(line17 + 3, 6, "9999999999")},
         {"area flag no game has", std::string(good).replace(good.find("\r\n10 ") + 2 + 3 + 7, 6, "     7")},
+        // Each value below is in range alone; together no running game
+        // holds them (the game saved here: HP 77 of 180, Era00 2, Era01 1).
+        {"no area active", WithField(good, 10, 3, 2)},
+        {"no area active, Era01 off", WithField(good, 10, 3, 0)},
+        {"two areas active", WithField(good, 10, 5, 1)},
+        {"a 2 where the game writes none", WithField(WithField(good, 10, 3, 0), 10, 5, 2)},
+        {"HP above max HP", WithField(good, 2, 9, 181)},
+        {"HP 2000000000", WithField(good, 2, 9, 2000000000)},
+        {"HP 0", WithField(good, 2, 9, 0)},
+        {"HP below 0", WithField(good, 2, 9, -5)},
         {"month 13", std::string(good).replace(3 + 7, 6, "    13")},
         {"binary junk", std::string("\x00\x01\xff\xfe", 4) + good},
     };
@@ -311,6 +338,11 @@ TEST_F(SaveSlotTest, DamagedSlotsLoadNothingAndSaySo) {
         EXPECT_EQ(PlayerState.hp, 33) << what;
         EXPECT_EQ(EventHoldsPlayer, 1) << what;
         EXPECT_EQ(LoadedMenuPage, 0u) << what;
+        // The screens show it as they show any slot without a game.
+        testing::internal::CaptureStderr();
+        ReadSaveSummaries();
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(SaveSummaries[2].year, kErasedSlotYear) << what;
     }
     // The trace log names the refusals; the good slot is untouched and loads.
     EXPECT_NE(Read("Data/Save/SaveS0.txt").find("slot 2"), std::string::npos);
@@ -328,6 +360,25 @@ TEST_F(SaveSlotTest, MissingSlotAndBadSlotNumbersFailCleanly) {
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(Gold, 9);
     EXPECT_FALSE(fs::exists("Data/Save/Save0-1.txt"));
+}
+
+TEST_F(SaveSlotTest, AWriteProtectedSlotIsKeptAndTheSaveReportedAsFailed) {
+    Gold = 111;
+    ASSERT_TRUE(SaveGdata(1));
+    const std::string kept = Read("Data/Save/Save01.txt");
+    fs::permissions("Data/Save/Save01.txt", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    Gold = 222;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveGdata(1));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("could not be saved to 'Data/Save/Save01.txt' (Data/Save/Save01.txt is write-protected)"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(Read("Data/Save/Save01.txt"), kept);
+    EXPECT_NE(TraceLog().find("write-protected"), std::string::npos);
+    // Another slot saves as usual.
+    EXPECT_TRUE(SaveGdata(2));
 }
 
 TEST_F(SaveSlotTest, AFailedSaveIsReportedAndKeepsNoTemporary) {

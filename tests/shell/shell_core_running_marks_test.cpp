@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -79,6 +81,65 @@ TEST_F(ShellCoreRunningMarks, ASecondCopyStopsBeforeItsFirstFrameAndAsksTheFirst
     EXPECT_EQ(GameFlowExtra.instanceCheckArmed, 0);
     EXPECT_TRUE(HasFile("Data/Save/SaveC0.txt"));
     EXPECT_EQ(ReadText("Data/Save/SaveS2.txt"), kStopAsked);
+}
+
+TEST_F(ShellCoreRunningMarks, ALiveCopyIsFoundWhateverItsMarkSays) {
+    // The running copy's mark can be missing (not yet written), hold
+    // something else, or be no file at all (it could not write one).
+    const char* const marks[] = {"missing", "stopped", "damaged", "unwritable"};
+    for (const std::string mark : marks) {
+        SCOPED_TRACE(mark);
+        std::filesystem::remove_all(Dir() / "Data");
+        std::filesystem::create_directories(Dir() / "Data/Save");
+        if (mark == "stopped") WriteText("Data/Save/SaveS1.txt", kStopped);
+        if (mark == "damaged") WriteText("Data/Save/SaveS1.txt", "1=on 2");
+        if (mark == "unwritable") std::filesystem::create_directories(Dir() / "Data/Save/SaveS1.txt");
+        HoldLockAsAnotherCopy();
+        // The second copy: stops before its first frame and asks the running
+        // one to stop, as with a mark of 1.
+        EXPECT_TRUE(AnotherCopyIsRunning());
+        EXPECT_FALSE(ClaimRunningLock());
+        ::close(otherCopy_);
+        otherCopy_ = -1;
+    }
+    // And the whole start-up of the second copy, with the mark missing.
+    std::filesystem::remove_all(Dir() / "Data/Save/SaveS1.txt");
+    HoldLockAsAnotherCopy();
+    StartGame();
+    EXPECT_EQ(GameFlow.quitFlag, 1);
+    EXPECT_EQ(ReadText("Data/Save/SaveS2.txt"), kStopAsked);
+    RunFrames(1);
+    EXPECT_TRUE(plat::headless::WindowClosed());
+    EXPECT_EQ(GameFlowExtra.instanceCheckArmed, 0);
+}
+
+TEST_F(ShellCoreRunningMarks, TheRunningCopyStopsWithAMessageEvenWithoutItsMark) {
+    StartGame();
+    RunFrames(2);
+    // Its mark is gone (deleted, or never written on a full disk); the
+    // second copy's request reaches it all the same.
+    std::filesystem::remove(Dir() / "Data/Save/SaveS1.txt");
+    WriteText("Data/Save/SaveS2.txt", kStopAsked);
+    RunFrames(1);
+    EXPECT_TRUE(MessageShown());
+    RunFrames(1);
+    EXPECT_TRUE(plat::headless::WindowClosed());
+}
+
+TEST_F(ShellCoreRunningMarks, FifosInPlaceOfTheMarksDoNotHoldUpTheStart) {
+    std::filesystem::create_directories(Dir() / "Data/Save");
+    ASSERT_EQ(::mkfifo((Dir() / "Data/Save/SaveS1.txt").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((Dir() / "Data/Save/SaveS2.txt").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((Dir() / "Data/Save/SaveC0.txt").c_str(), 0644), 0);
+    EXPECT_EQ(ReadRunningFlag(), 3);
+    EXPECT_EQ(ReadDoubleStartFlag(), 3);
+    StartGame();
+    RunFrames(3);
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+    EXPECT_FALSE(MessageShown());
+    StopGame();
+    // The game's own writes put regular files in their place.
+    EXPECT_EQ(ReadText("Data/Save/SaveS1.txt"), kStopped);
 }
 
 TEST_F(ShellCoreRunningMarks, TheRunningCopyStopsWithAMessageWhenAskedTo) {

@@ -139,6 +139,20 @@ TEST_F(ShellCoreSettings, GarbageFileIsIgnoredAndReported) {
     EXPECT_EQ(GameSettings.backBufferWidth, 1024);
 }
 
+TEST_F(ShellCoreSettings, AFileTooLargeToBeOursIsIgnoredWithOneLine) {
+    // A well-formed file padded past 64 KB: the size alone refuses it.
+    std::string text = "01 2026 1 2 3 4 5 1 1280 720 0\n02 1 0 1 1 1 1 0 0 0 0\n";
+    text += std::string(64 * 1024, '\n');
+    WriteText("Data/Save/SaveC0.txt", text);
+    EquipmentFlags.worn = 0;
+    testing::internal::CaptureStderr();
+    ReadSettings();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "Quillmarch: Data/Save/SaveC0.txt is ignored: it is larger than 64 KB\n");
+    EXPECT_EQ(EquipmentFlags.worn, 0);
+    EXPECT_EQ(GameSettings.backBufferWidth, 1024);
+}
+
 TEST_F(ShellCoreSettings, TheNextStartUsesTheSizeAndModeOfTheLastRun) {
     backBufferWidth = 1280;
     backBufferHeight = 720;

@@ -94,6 +94,15 @@ TEST_F(ShellCoreStartUp, WithoutItsEffectFileTheDeviceIsNotCreated) {
     EXPECT_EQ(FirstLine("  5 E"), -1);
 }
 
+TEST_F(ShellCoreStartUp, ARefusedStartLeavesTheRunningMarkStopped) {
+    // Something that is not an effect file where the effect file should be:
+    // the device is not created and the start is refused.
+    std::filesystem::create_directories(Dir() / "Quillmarch.fx");
+    EXPECT_NE(TryStartGame(), 0);
+    // So the next start is not taken for a second copy.
+    EXPECT_EQ(ReadText("Data/Save/SaveS1.txt"), "1=on 2=off 2 \n");
+}
+
 TEST_F(ShellCoreStartUp, EveryDeviceResetLogsAgainButTheFirstLossOnlyOnce) {
     StartGame();
     RunFrames(2);

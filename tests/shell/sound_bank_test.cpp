@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,15 +86,32 @@ TEST_F(SoundBank, Slot55FallsBackToItsSecondName) {
     EXPECT_EQ(CountOps(SoundOp::Load, 55), 1);
 }
 
-TEST_F(SoundBank, DamagedFileLeavesTheSlotEmptyAndSaysSo) {
+TEST_F(SoundBank, AnUnusableFileLeavesTheSlotEmptyAndSaysWhatHappenedOnce) {
+    // Slot 2 plays Data/Wav/010.wav.
+    struct Case {
+        const char* what;
+        void (*lay)(const std::filesystem::path& file);
+        const char* said;
+    };
+    const Case cases[] = {
+        {"missing", [](const std::filesystem::path&) {}, "Data/Wav/010.wav not found; continuing without sound."},
+        {"damaged", [](const std::filesystem::path& f) { std::ofstream(f) << std::string("RIFF\x10\0\0\0WAVEjunk", 16); },
+         "The sound 'Data/Wav/010.wav' was not loaded: the format chunk is missing."},
+        {"a FIFO", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
+         "Data/Wav/010.wav is not a regular file; continuing without sound."},
+    };
     std::filesystem::create_directories(Dir() / "Data/Wav");
-    std::ofstream(Dir() / "Data/Wav/010.wav") << "RIFF\x10\0\0\0WAVEjunk";
     StartGame();
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(LoadSound(2), 99);
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(SoundTable[2], 0);
-    EXPECT_NE(err.find("Data/Wav/010.wav not found; continuing without sound."), std::string::npos) << err;
+    for (const Case& c : cases) {
+        std::filesystem::remove(Dir() / "Data/Wav/010.wav");
+        c.lay(Dir() / "Data/Wav/010.wav");
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(LoadSound(2), 99);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(SoundTable[2], 0) << c.what;
+        EXPECT_EQ(CountOccurrences(err, "010.wav"), 1) << c.what << ": " << err;
+        EXPECT_NE(err.find(c.said), std::string::npos) << c.what << ": " << err;
+    }
     // An empty slot stays silent and takes no platform call.
     StopSound(2);
     RewindSound(2);

@@ -1,6 +1,9 @@
 #include "tools/art/picture_art.h"
+#include "tools/art/arena_rects.h"
+#include "tools/art/era04_scenery_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
+#include "areas/era03/arena_sheets.h"
 
 #include <algorithm>
 #include <array>
@@ -439,7 +442,28 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
-const std::array<RectSource, 13> kRectSources{{
+// The cells of the Era03 arena's sheets, from the game's own tables; a cell
+// that runs past its picture's edge is cut at the edge.
+template <std::size_t N, typename Row>
+constexpr std::array<PictureRect, N> CellsOf(const Row* rows, int width, int height) {
+    std::array<PictureRect, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto& r = rows[i].rect;
+        out[i] = {r.left, r.top, std::min<int>(r.right, width), std::min<int>(r.bottom, height)};
+    }
+    return out;
+}
+constexpr std::size_t kEnemy3FightPoses = 49;   // then the 18 standing and walking poses
+constexpr auto kArenaBoss1Cells = CellsOf<std::size(kBoss1Frames)>(kBoss1Frames, 769, 668);
+constexpr auto kArenaEnemy2Cells = CellsOf<std::size(kEnemy2BodyFrames)>(kEnemy2BodyFrames, 786, 741);
+constexpr auto kArenaEnemy2UpperCells = CellsOf<std::size(kEnemy2UpperCells)>(kEnemy2UpperCells, 786, 741);
+constexpr auto kArenaEnemy2HeldCells = CellsOf<std::size(kEnemy2PlainFrames)>(kEnemy2PlainFrames, 786, 741);
+constexpr auto kArenaEnemy3FightCells = CellsOf<kEnemy3FightPoses>(kEnemy3Frames, 1024, 803);
+constexpr auto kArenaEnemy3StandCells =
+    CellsOf<std::size(kEnemy3Frames) - kEnemy3FightPoses>(kEnemy3Frames + kEnemy3FightPoses, 1024, 707);
+constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
+
+const std::array<RectSource, 26> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -453,6 +477,19 @@ const std::array<RectSource, 13> kRectSources{{
     {117, FigureKind::Walker, kTitleFigureRects, {}},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
+    {180, FigureKind::Prop, kArenaStandRects, {}},
+    {180, FigureKind::Prop, kArenaStageRects, {}},
+    {180, FigureKind::Character, kArenaCrowdRects, {}},
+    {180, FigureKind::Icon, kArenaBannerRects, {}},
+    {180, FigureKind::Prop, kArenaLiftRects, {}},
+    {181, FigureKind::Character, kRound1OpponentRects, {}},
+    {192, FigureKind::Character, kArenaBoss1Cells, {}},
+    {193, FigureKind::Character, kArenaEnemy2Cells, {}},
+    {193, FigureKind::Character, kArenaEnemy2UpperCells, {}},
+    {193, FigureKind::Heroine, kArenaEnemy2HeldCells, {}},
+    {194, FigureKind::Character, kArenaEnemy3FightCells, {}},
+    {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
+    {187, FigureKind::Character, kArenaEnemy3StandCells, {}},
 }};
 }  // namespace
 
@@ -780,6 +817,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (menuPieces) DrawMenuSheetArt(c, info);
     // Pictures the game's sprite tables cut up get a figure in every piece.
     if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
+    // The Era04 scenery sheets are nothing but the stage's pieces.
+    if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     return c;
 }
 

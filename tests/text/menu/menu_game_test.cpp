@@ -24,6 +24,19 @@ namespace {
 
 constexpr int kSaveSpotX = 2389;   // the home field's save spot
 
+// A slot of the live words as a save in the home field writes it (Era00 left,
+// Era01 active); the area flags of the live game stay as they were.
+GdataImage HomeFieldSlot() {
+    const std::int32_t era00 = Era00AreaFlag, era01 = Era01AreaFlag;
+    Era00AreaFlag = 2;
+    Era01AreaFlag = 1;
+    GdataImage image;
+    CollectGdata(image);
+    Era00AreaFlag = era00;
+    Era01AreaFlag = era01;
+    return image;
+}
+
 using plat::headless::SoundOp;
 
 bool PlayedDuringLastFrames(int slot, std::size_t frames) {
@@ -254,8 +267,7 @@ TEST_F(MenuGame, ContinueOnTheTitleLoadsASaveEvenOnTheFirstStart) {
     // A slot left by an earlier session.
     MenuStageSnapshot = {-1, 1, kSaveSpotX - 400, 0, kSaveSpotX, 640};
     Gold = 222;
-    GdataImage image;
-    CollectGdata(image);
+    const GdataImage image = HomeFieldSlot();
     WriteText("Data/Save/Save02.txt", FormatGdata(image));
     MenuStageSnapshot = MenuStageSnapshotRecord{};
     Gold = 0;
@@ -477,8 +489,7 @@ TEST_F(MenuGame, TheGameClockStandsStillWhileTheMenuIsOpen) {
 
 TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
     MenuStageSnapshot = {1, 1, 1989, 0, kSaveSpotX, 640};
-    GdataImage image;
-    CollectGdata(image);
+    const GdataImage image = HomeFieldSlot();
     const std::string text = FormatGdata(image);
     WriteText("Data/Save/Save01.txt", text);
     MenuStageSnapshot = MenuStageSnapshotRecord{};
@@ -504,8 +515,7 @@ namespace {
 TEST_F(MenuGame, ASlotWithMenuWordsNoGameCanHoldIsNotLoadable) {
     MenuStageSnapshot = {1, 22, 1989, 0, kSaveSpotX, 640};
     ItemCounts[3] = 2;
-    GdataImage image;
-    CollectGdata(image);
+    const GdataImage image = HomeFieldSlot();
     WriteText("Data/Save/Save01.txt", FormatGdata(image));
     EXPECT_TRUE(SlotCanBeLoaded(1));
     EXPECT_FALSE(SlotCanBeLoaded(2)) << "no file";

@@ -1,0 +1,60 @@
+// Boss 1's sheet: the fight poses with their hurt boxes, and the slash,
+// dust and trail effects, the thrown shot and the gift.
+#include "areas/era03/arena.h"
+#include "areas/era03/records.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/sprites/sprites.h"
+#include "core/step_helpers.h"
+
+void SetEra03ArenaBoss1Frame(std::int32_t pose) {
+    const Boss1Frame* f = FindRow(kBoss1Frames, &Boss1Frame::pose, pose);
+    // A pose without a row leaves the last call's values, as the hit test expects.
+    if (f == nullptr) return;
+    const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PendingSpriteRecord& s = PendingSprite;
+    s.GNo = 1;
+    s.Scale = 1.0f;
+    s.Colour = SceneTint;
+    s.Facing = b.facing;
+    s.Angle = b.angle;
+    s.Depth = b.depth;
+    s.PosX = b.x - ScrollX;
+    s.PosY = b.y;
+    SetPendingSpriteSource(f->rect);
+    s.PivotX = f->cx;
+    s.PivotY = f->cy;
+    PendingSpriteHitBox = {f->hurt[0], f->hurt[1], f->hurt[2], f->hurt[3]};
+}
+
+void SetEra03ArenaBoss1EffectSprite(std::int32_t kind) {
+    PendingSprite.GNo = 0;
+    const Boss1Effect* e = FindRow(kBoss1Effects, &Boss1Effect::kind, kind);
+    if (e == nullptr) return;
+    const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    const Era03ArenaBoss1ShotRecord& shot = Era03ArenaBoss1Shot;
+    PendingSpriteRecord& s = PendingSprite;
+    s.GNo = 1;
+    s.Scale = e->scale;
+    s.Colour = FadeColour(e->alpha);
+    s.Facing = b.facing;
+    s.Angle = e->angle;
+    s.Depth = b.depth - 0.01f;
+    s.PosX = b.x - b.facing * e->xOffset - ScrollX;
+    s.PosY = b.y - e->yOffset;
+    SetPendingSpriteSource(e->rect);
+    s.PivotX = e->cx;
+    s.PivotY = e->cy;
+    if (kind == 60) s.Depth = b.depth + 0.01f;   // the uppercut's dust behind boss 1
+    if (kind == 67) {
+        s.Facing = 1;
+        s.Angle = b.angle;
+    }
+    if (kind == 98 || kind == 99) {
+        s.PosX = shot.x - ScrollX;
+        s.PosY = shot.y;
+        s.Facing = shot.facing;
+        s.Depth = kind == 98 ? 0.21f : 0.18f;
+        if (kind == 98) s.Angle = shot.spin;
+    }
+}

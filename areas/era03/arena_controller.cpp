@@ -1,0 +1,286 @@
+// The arena encounter's controller: the intro, boss 1, enemy 2 and enemy 3
+// in turn, each once its sheet is loaded; then the closing talk in which the
+// heroine shows her moves without the player's hands.
+#include "areas/era03/arena.h"
+#include "areas/era03/calls.h"
+#include "areas/era03/records.h"
+#include "core/player.h"
+#include "core/step_helpers.h"
+#include "core/world.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t A = kArenaAnchor;
+constexpr std::int32_t kBoss1Sheet = 55, kEnemy2Sheet = 56, kEnemy3Sheet = 57, kEnemy3StandSheet = 50;
+
+struct EndingState {
+    std::int32_t state = 0;
+    double stamp = 0;
+    std::int32_t rememberedX = 0;
+};
+EndingState Ending;
+
+bool Waited(double t) { return MoreThanElapsed(Ending.stamp, ArenaNow(), t); }
+std::int32_t& Line() { return DialogueChannels.eventLine; }
+
+// Shows the next line; `hold` also holds the heroine.
+void Show(std::int32_t line, bool hold) {
+    Line() = line;
+    EnterConfirmState = kLineWaiting;
+    if (hold) EventHoldsPlayer = 1;
+    ArenaSound(kLineBellSound);
+}
+void TakeDown() {
+    Line() = 0;
+    EnterConfirmState = 0;
+    EventHoldsPlayer = 0;
+}
+
+}  // namespace
+
+void RunEra03ArenaEncounter() {
+    Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
+    std::int32_t& s = e.controllerState;
+    if (s == 0 && PlayerState.x > A - 500) {
+        s = 1;
+        PlayerState.x = A - 500;
+        RunEra03ArenaIntro(0);
+        Era03ArenaBoss1.pose = 101;
+        Era03ArenaBoss1.preFightState = 1;
+        e.sceneDepthOffset = 0.7f;
+    }
+    if (s == 1 && RunEra03ArenaIntro(1) == kArenaDone) s = 2;
+    if (s == 2 && RequestTexture(kBoss1Sheet)) {
+        s = 3;
+        RunEra03ArenaBoss1Phase(0);
+    }
+    if (s == 3) {
+        RequestTexture(kBoss1Sheet);
+        if (RunEra03ArenaBoss1Phase(1) == kArenaDone) {
+            s = 4;
+            FreeGraphic(9000 + kBoss1Sheet);
+        }
+    }
+    if (s == 4 && RequestTexture(kEnemy2Sheet)) {
+        s = 5;
+        RunEra03ArenaEnemy2Phase(0);
+    }
+    if (s == 5) {
+        RequestTexture(kEnemy2Sheet);
+        if (RunEra03ArenaEnemy2Phase(1) == kArenaDone) {
+            s = 6;
+            FreeGraphic(9000 + kBoss1Sheet);
+            FreeGraphic(9000 + kEnemy2Sheet);
+            RunEra03ArenaEnemy3Phase(0);
+        }
+    }
+    if (s == 6) {
+        const bool fight = RequestTexture(kEnemy3Sheet);
+        const bool stand = RequestTexture(kEnemy3StandSheet);
+        if (fight && stand) {
+            s = 7;
+            RunEra03ArenaEnemy3Phase(0);
+        }
+    }
+    if (s == 7) {
+        // Once the closing scene has freed the fight sheet it stays free.
+        if (e.showAll != 99) RequestTexture(kEnemy3Sheet);
+        RequestTexture(kEnemy3StandSheet);
+        if (RunEra03ArenaEnemy3Phase(1) == kArenaDone) {
+            s = 8;
+            RunEra03ArenaEnding(0);
+            FreeGraphic(9000 + kBoss1Sheet);
+        }
+    }
+    if (s == 8 && RunEra03ArenaEnding(1) == kArenaDone) s = kArenaDone;
+}
+
+std::int32_t RunEra03ArenaEnding(std::int32_t arg) {
+    EndingState& e = Ending;
+    const double now = ArenaNow();
+    StampAheadToZero(e.stamp, now);
+    if (arg == 0) {
+        e.state = 1;
+        PlayerState.facing = 1;
+        MessageBoxOpen = 1;
+        e.stamp = now;
+        StopSound(4);
+        FieldMusicFlag = 0;
+        return e.state;
+    }
+    CameraMode = 0;
+    std::int32_t& s = e.state;
+    PlayerStateRecord& p = PlayerState;
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    const auto restamp = [&] { e.stamp = now; };
+    if (s == 1) {
+        p.pose = 26;
+        if (Waited(1.1)) {
+            s = 2;
+            restamp();
+            WalkEra03ArenaHeroine(0);
+        }
+    }
+    if (s == 2 && WalkEra03ArenaHeroine(1) == kArenaDone) {
+        s = 3;
+        WalkEra03ArenaHeroine(0);
+    }
+    if (s == 3 && WalkEra03ArenaHeroine(2) == kArenaDone) {
+        s = 4;
+        Show(97, true);
+    }
+    if (s == 4) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 5;
+            Show(98, true);
+        }
+    }
+    if (s == 5) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 6;
+            TakeDown();
+            WalkEra03ArenaHeroine(0);
+        }
+    }
+    if (s == 6 && WalkEra03ArenaHeroine(1) == kArenaDone) {
+        s = 7;
+        Show(99, true);
+    }
+    if (s == 7) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 8;
+            TakeDown();
+            WalkEra03ArenaHeroine(0);
+        }
+    }
+    if (s == 8 && WalkEra03ArenaHeroine(2) == kArenaDone) {
+        s = 9;
+        Show(100, true);
+    }
+    // 9..12: lines 101..103 with the heroine alternating her poses.
+    constexpr std::int32_t kTalkPoses[] = {45, 26, 45, 26};
+    for (std::int32_t talk = 9; talk <= 12; ++talk) {
+        if (s != talk) continue;
+        p.pose = kTalkPoses[talk - 9];
+        if (!LineRead()) continue;
+        s = talk + 1;
+        if (talk < 12) {
+            Show(talk + 92, false);
+        } else {
+            TakeDown();
+            restamp();
+        }
+    }
+    if (s == 13) {
+        KeySPressed = 1;
+        if (Waited(0.02) && m.comboS == 0) {
+            s = 14;
+            m.jumpKind = 10;
+            restamp();
+        }
+    }
+    if (s == 14) {
+        KeySPressed = 1;
+        if (Waited(0.02) && m.jumpKind == 0) {
+            s = 15;
+            KeySPressed = 0;
+            restamp();
+        }
+    }
+    if (s == 15) {
+        KeyDPressed = 1;
+        if (Waited(0.88) && m.comboD == 0) {
+            s = 16;
+            m.jumpKind = 10;
+            restamp();
+        }
+    }
+    if (s == 16 && Waited(0.02) && m.jumpKind == 0) {
+        s = 17;
+        KeyDPressed = 0;
+        KeyFPressed = 1;
+        m.jumpKind = 10;
+        restamp();
+    }
+    if (s == 17 && Waited(0.02) && m.jumpKind == 0) {
+        s = 18;
+        KeyFPressed = 0;
+        KeyGPressed = 1;
+        m.jumpKind = 10;
+        restamp();
+    }
+    if (s == 18 && Waited(0.04) && m.jumpKind == 0) {
+        s = 19;
+        KeyGPressed = 0;
+        Show(104, true);
+    }
+    if (s == 19) {
+        p.pose = 22;
+        if (LineRead()) {
+            s = 20;
+            Show(105, false);
+            e.rememberedX = p.x;
+        }
+    }
+    if (s == 20) {
+        if (p.x >= e.rememberedX + 300) {
+            p.pose = 22;
+            KeyRightPressed = 0;
+        } else {
+            KeyRightPressed = 1;
+        }
+        if (LineRead()) {
+            s = 21;
+            KeyRightPressed = 0;
+            Show(103, false);
+            WalkEra03ArenaHeroine(5);
+        }
+    }
+    if (s == 21 && WalkEra03ArenaHeroine(2) == kArenaDone) {
+        // The prompt set on entering 21 still stands: an Enter read during
+        // the walk lets 22 pass at once.
+        s = 22;
+        Line() = 106;
+    }
+    for (std::int32_t talk = 22; talk <= 24; ++talk) {
+        if (s != talk) continue;
+        p.pose = 26;
+        if (LineRead()) {
+            s = talk + 1;
+            Show(talk + 85, false);
+        }
+    }
+    if (s == 25) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 26;
+            EnterConfirmState = 0;
+            restamp();
+        }
+    }
+    if (s == 26) {
+        p.pose = 45;
+        if (Waited(0.5)) {
+            s = 27;
+            Show(110, false);
+        }
+    }
+    if (s == 27) {
+        p.pose = 22;
+        if (LineRead()) {
+            s = kArenaDone;
+            TakeDown();
+            p.pose = 1;
+            MessageBoxOpen = 0;
+            FieldMusicFlag = 1;
+        }
+    }
+    return s;
+}

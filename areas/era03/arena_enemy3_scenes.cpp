@@ -1,0 +1,580 @@
+// Enemy 3's scenes: its leap in over the post and its talk; the closing
+// scene once it is beaten (two barrages, a talk, the post wrecked by an orb,
+// the three leaving in turn and boss 1's parting gift); and the heroine's
+// scripted steps forward that the closing scene and the ending use.
+#include "areas/era03/arena.h"
+#include "areas/era03/records.h"
+#include "core/bursts.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/step_helpers.h"
+#include "core/world.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t A = kArenaAnchor;
+
+struct EntranceState {
+    std::int32_t state = 0;
+    double stamp = 0;
+    double x0 = 0, y0 = 0;
+    std::int32_t angle = 0;
+    bool flicker = false;
+    std::int32_t flickerStep = 0;
+    double flickerStamp = 0;
+};
+EntranceState Entrance;
+
+struct ClosingState {
+    std::int32_t state = 0;
+    double stamp = 0;
+    std::int32_t barrage = 0, shots = 0, speed = 0;
+    bool repeat = false;
+    std::int32_t playerX = 0, playerHp = 0, scrollX = 0;
+    std::int32_t gift = 0, giftX = 0, giftY = 0;
+    double giftStamp = 0;
+};
+ClosingState Closing;
+
+struct HeroineWalk {
+    std::int32_t state = 0;
+    double stamp = 0;
+};
+HeroineWalk Walk;
+
+std::int32_t& Line() { return DialogueChannels.eventLine; }
+void Show(std::int32_t line) {
+    Line() = line;
+    EnterConfirmState = kLineWaiting;
+    EventHoldsPlayer = 1;
+    ArenaSound(kLineBellSound);
+}
+void TakeDown() {
+    Line() = 0;
+    EnterConfirmState = 0;
+    EventHoldsPlayer = 0;
+}
+
+// The heroine's steps forward: a pose held for more than its time, then a
+// step of x. Row 0 ends the walk.
+struct WalkRow {
+    std::int32_t pose;
+    double time;
+    std::int32_t step;
+};
+constexpr WalkRow kShortWalk[] = {{26, 1.1, 0}, {45, 0.3, 19}, {8, 0.1, 70}, {9, 0.1, 46}, {107, 0.3, 31}, {26, 1.1, 0}};
+constexpr WalkRow kLongWalk[] = {{26, 1.1, 0}, {45, 0.3, 19}, {8, 0.1, 70},   {9, 0.1, 50},
+                                 {10, 0.1, 70}, {11, 0.1, 46}, {107, 0.3, 31}, {26, 1.1, 0}};
+
+}  // namespace
+
+std::int32_t WalkEra03ArenaHeroine(std::int32_t kind) {
+    HeroineWalk& w = Walk;
+    const double now = ArenaNow();
+    StampAheadToZero(w.stamp, now);
+    if (kind == 0 || kind == 5) {
+        // 5 starts at the third row, the first step of the stride.
+        w.state = kind == 0 ? 1 : 3;
+        PlayerState.facing = 1;
+        MessageBoxOpen = 1;
+        CameraMode = 1;
+        w.stamp = now;
+        return w.state;
+    }
+    const WalkRow* rows = kind == 1 ? kShortWalk : kLongWalk;
+    const std::int32_t count = kind == 1 ? static_cast<std::int32_t>(std::size(kShortWalk))
+                                         : static_cast<std::int32_t>(std::size(kLongWalk));
+    if (w.state < 1 || w.state > count) return w.state;
+    const WalkRow& row = rows[w.state - 1];
+    PlayerState.pose = row.pose;
+    if (MoreThanElapsed(w.stamp, now, row.time)) {
+        PlayerState.x += row.step;
+        w.stamp = now;
+        w.state = w.state == count ? kArenaDone : w.state + 1;
+    }
+    return w.state;
+}
+
+std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
+    EntranceState& s = Entrance;
+    Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
+    const double now = ArenaNow();
+    StampAheadToZero(s.stamp, now);
+    StampAheadToZero(s.flickerStamp, now);
+    if (arg == 0) {
+        s.state = 1;
+        s.stamp = now;
+        s.flicker = true;
+        s.flickerStep = 0;
+        s.flickerStamp = now;
+        e.facing = 1;
+        e.depth = 0.01f;
+        e.angle = 0;
+        return s.state;
+    }
+    const auto T = [&] { return now - s.stamp; };
+    const auto next = [&](std::int32_t st) {
+        s.state = st;
+        s.stamp = now;
+    };
+    if (s.state == 1 && AtLeastElapsed(s.stamp, now, 1.0)) {
+        s.x0 = A + 1054;
+        s.y0 = 630;
+        MessageBoxOpen = 1;
+        next(2);
+    }
+    if (s.state == 2) {
+        const double t = T();
+        e.pose = 1;
+        e.x = TruncToInt(s.x0 - 100 * t);
+        e.y = 630 - TruncToInt(1300 * t - 980 * t * t);
+        if (e.y < 321) {
+            e.pose = 2;
+            e.x -= 48;
+            e.y += TruncToInt((t - 0.31) * 370) - 133;
+            e.angle = -20 - TruncToInt((t - 0.31) * 500);
+            s.x0 = A + 1054 - (t - 0.31) * 330;
+        }
+        if (t >= 0.48) {
+            s.x0 = A + 910;
+            s.y0 = 162;
+            s.angle = e.angle;
+            next(3);
+        }
+    }
+    if (s.state == 3 || s.state == 4) {
+        e.pose = s.state;
+        e.x = TruncToInt(s.x0);
+        e.y = TruncToInt(s.y0);
+        e.angle = s.angle - TruncToInt(500 * T());
+        if (s.state == 3 && e.angle < -186) {
+            s.angle = e.angle - 65;
+            next(4);
+        } else if (s.state == 4 && e.angle < -290) {
+            s.x0 = e.x - 70;
+            s.y0 = e.y;
+            e.angle = 0;
+            next(5);
+        }
+    }
+    if (s.state == 5) {
+        const double t = T();
+        if (e.pose < 9) e.pose = std::min(5 + TruncToInt(10 * t), 9);
+        e.x = TruncToInt(s.x0 - 200 * t);
+        e.y = TruncToInt(s.y0 + 980 * t * t);
+        if (e.y > 534) {
+            e.x -= 7;
+            e.y = 640;
+            s.flicker = false;
+            Era03ArenaEncounter.hazardPostFrame = 2;
+            e.pose = 10;
+            next(6);
+        }
+    }
+    if (s.state == 6) {
+        e.pose = std::min(10 + TruncToInt(10 * T()), 13);
+        if (e.pose == 13) {
+            e.pose = 101;
+            e.x -= 28;
+            s.state = 7;
+        }
+    }
+    if (s.state >= 7) {
+        StopSound(4);
+        FieldMusicFlag = 0;
+    }
+    if (s.state == 7) {
+        Show(67);
+        StepEra03ArenaEnemy3Gait(0);
+        s.state = 8;
+    }
+    if (s.state == 8 && LineRead()) {
+        if (Line() >= 69) {
+            TakeDown();
+            s.state = 9;
+        } else {
+            Show(Line() + 1);
+        }
+    }
+    if (s.state == 9) {
+        if (e.x > A + 430) {
+            StepEra03ArenaEnemy3Gait(1);
+        } else {
+            e.pose = 101;
+            Show(70);
+            s.state = 10;
+        }
+    }
+    if (s.state == 10 && LineRead()) {
+        if (Line() >= 91) {
+            s.state = kArenaDone;
+            MessageBoxOpen = 0;
+            TakeDown();
+            ArenaSound(146);
+        } else {
+            Show(Line() + 1);
+        }
+    }
+    if (s.flicker) {
+        std::int32_t& frame = Era03ArenaEncounter.hazardPostFrame;
+        if (s.flickerStep == 0) {
+            frame = 2;
+            if (AtLeastElapsed(s.flickerStamp, now, 0.02)) {
+                ArenaSound(83);
+                s.flickerStep = 1;
+                s.flickerStamp = now;
+            }
+        } else {
+            frame = 3;
+            if (MoreThanElapsed(s.flickerStamp, now, 0.02)) {
+                ArenaSound(84);
+                s.flickerStep = 0;
+                s.flickerStamp = now;
+                frame = 2;
+            }
+        }
+    }
+    return s.state;
+}
+
+std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
+    ClosingState& s = Closing;
+    Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaEnemy2Record& e2 = Era03ArenaEnemy2;
+    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
+    PlayerStateRecord& p = PlayerState;
+    const double now = ArenaNow();
+    StampAheadToZero(s.stamp, now);
+    StampAheadToZero(s.giftStamp, now);
+    if (arg == 0) {
+        s.state = 1;
+        MessageBoxOpen = 1;
+        s.repeat = false;
+        s.gift = 0;
+        s.stamp = now;
+        return s.state;
+    }
+    MessageBoxOpen = 1;
+    p.facing = 1;
+    const auto after = [&](double t) { return AtLeastElapsed(s.stamp, now, t); };
+    const auto passed = [&](double t) { return MoreThanElapsed(s.stamp, now, t); };
+    const auto next = [&](std::int32_t st) {
+        s.state = st;
+        s.stamp = now;
+    };
+    const auto muzzle = [&] { StartEra03ArenaTimedEffect(0.06, 0x11FFFFFFu, e.x - 55, e.y - 85, 0.203f, 3.0f); };
+    if (s.state == 1) {
+        e.pose = 101;
+        e.y = 640;
+        p.y = 640;
+        s.playerX = p.x;
+        s.playerHp = p.hp;
+        s.barrage = 1;
+        s.shots = 0;
+        Era03ArenaEnemy3Flash.frame = 0;
+        next(2);
+    }
+    if (s.state == 2) {
+        constexpr std::int32_t kPoses[] = {38, 39, 38, 40};
+        e.pose = kPoses[s.barrage - 1];
+        if (s.barrage == 4) p.hp = s.playerHp - s.shots < 0 ? 10 : s.playerHp - s.shots;
+        if (after(0.02)) {
+            s.stamp = now;
+            if (s.barrage == 1) {
+                s.speed = (e.x - p.x) * 90 / 65;
+                muzzle();
+                SpawnEra03ArenaEnemy3Shot(2, e.x - 47, e.y - 85, -s.speed, 60);
+                ArenaSound(147);
+                s.barrage = 2;
+            } else if (s.barrage == 2) {
+                s.barrage = 3;
+            } else if (s.barrage == 3) {
+                SpawnEra03ArenaEnemy3Shot(2, e.x - 43, e.y - 83, -s.speed, 60);
+                ArenaSound(148);
+                muzzle();
+                s.barrage = 4;
+            } else {
+                ++s.shots;
+                if (s.shots >= 40) next(3);
+                else s.barrage = 1;
+            }
+        }
+    }
+    if (s.state == 3) {
+        e.pose = 101;
+        if (after(0.3)) next(4);
+    }
+    if (s.state == 4) {
+        p.pose = 45;
+        if (after(0.1)) next(s.repeat ? 10 : 5);
+    }
+    if (s.state == 5) {
+        p.pose = 26;
+        if (after(2.5)) {
+            Show(92);
+            next(6);
+        }
+    }
+    if (s.state == 6 && LineRead()) {
+        Show(93);
+        next(7);
+    }
+    if (s.state == 7 && LineRead()) {
+        TakeDown();
+        ArenaSound(kLineBellSound);
+        next(8);
+    }
+    if (s.state == 8) {
+        p.pose = 45;
+        if (after(0.5)) next(9);
+    }
+    if (s.state == 9) {
+        p.pose = 22;
+        if (after(0.3)) {
+            s.repeat = true;
+            next(1);
+        }
+    }
+    if (s.state == 10) {
+        p.pose = 26;
+        if (Line() != 94) Show(94);
+        else if (LineRead()) {
+            TakeDown();
+            next(11);
+        }
+    }
+    if (s.state == 11) {
+        p.pose = 45;
+        if (after(0.3)) {
+            WalkEra03ArenaHeroine(0);
+            next(12);
+        }
+    }
+    if (s.state == 12 && WalkEra03ArenaHeroine(1) == kArenaDone) {
+        s.playerX += 5;
+        next(13);
+    }
+    if (s.state == 13) {
+        p.pose = 45;
+        if (after(0.2)) {
+            s.playerX += 5;
+            next(14);
+        }
+    }
+    if (s.state == 14 && after(0.3)) {
+        StepEra03ArenaEnemy3Gait(0);
+        CameraMode = 0;
+        next(15);
+    }
+    if (s.state == 15) {
+        if (ScrollX + 750 < e.x) ScrollX = e.x - 750;
+        if (e.x < A + 698) {
+            StepEra03ArenaEnemy3Gait(2);
+        } else {
+            e.pose = 118;
+            s.scrollX = ScrollX;
+            next(16);
+        }
+    }
+    // 16..20: the orb at the post.
+    const auto holdOrb = [&](std::int32_t dx, std::int32_t dy, float size) {
+        orb.state = 3;
+        orb.x = e.x + dx;
+        orb.y = e.y + dy;
+        orb.size = size;
+        orb.depth = e.depth - 0.01f;
+    };
+    if (s.state == 16) {
+        e.pose = 118;
+        if (passed(0.1)) {
+            e.x -= 26;
+            holdOrb(-16, -60, 0.4f);
+            ArenaSound(147);
+            next(17);
+        }
+    }
+    if (s.state == 17) {
+        e.pose = 35;
+        if (passed(0.1)) {
+            e.x += 44;
+            holdOrb(-16, -60, 0.5f);
+            next(18);
+        }
+    }
+    if (s.state == 18) {
+        e.pose = 36;
+        if (passed(0.1)) {
+            e.x += 26;
+            holdOrb(68, -77, 0.6f);
+            next(19);
+        }
+    }
+    if (s.state == 19) {
+        e.pose = 37;
+        if (passed(0.1)) {
+            orb.state = 5;
+            next(20);
+        }
+    }
+    if (s.state == 20) {
+        e.pose = 37;
+        if (passed(0.3)) {
+            e.pose = 118;
+            next(21);
+        }
+    }
+    if (s.state == 21 && orb.state == 0 && after(0.1)) {
+        Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
+        s.stamp = now;
+        post.y += 34;
+        SpawnBurst(post.x, orb.y);
+        const std::int32_t r1 = Random0To99();
+        const std::int32_t r2 = Random0To99();
+        SpawnBurst(post.x + r2 * 5 / 100, 600 + r1 * 5 / 100);
+        if (post.y >= 676) {
+            Era03ArenaEncounter.hazardPostFrame = 0;
+            StepEra03ArenaEnemy3Gait(0);
+            next(22);
+        }
+    }
+    if (s.state == 22) {
+        if (e.x < ScrollX + 1300) {
+            StepEra03ArenaEnemy3Gait(2);
+        } else {
+            Era03ArenaEncounter.showAll = 99;
+            FreeGraphic(9057);
+            e.pose = 0;
+            next(23);
+        }
+    }
+    if (s.state == 23 && TextureFlags[57] == 0) {
+        RequestTexture(56);
+        next(24);
+    }
+    if (s.state == 24 && TextureReady(56)) {
+        StepEra03ArenaEnemy2Walk(0);
+        next(25);
+    }
+    if (s.state == 25) {
+        e2.facing = -1;
+        e2.y = 640;
+        b.preFightState = 99;
+        if (e2.x < ScrollX + 1300) {
+            StepEra03ArenaEnemy2Walk(1);
+        } else {
+            FreeGraphic(9056);
+            next(26);
+        }
+    }
+    if (s.state == 26 && TextureFlags[56] == 0) {
+        RequestTexture(55);
+        next(27);
+    }
+    if (s.state == 27 && TextureReady(55)) {
+        StepEra03ArenaBoss1SceneWalk(0);
+        b.effectA = 0;
+        b.effectB = 0;
+        b.bulletCount = 0;
+        next(28);
+    }
+    if (s.state == 28) {
+        b.facing = -1;
+        b.y = 640;
+        if (b.x < ScrollX + 900) {
+            StepEra03ArenaBoss1SceneWalk(1);
+        } else {
+            Show(95);
+            next(29);
+        }
+    }
+    if (s.state == 29 || s.state == 30) {
+        b.pose = 112;
+        b.facing = -1;
+        if (LineRead()) {
+            if (s.state == 29) {
+                Show(96);
+                next(30);
+            } else {
+                TakeDown();
+                b.facing = 1;
+                next(31);
+            }
+        }
+    }
+    if (s.state == 31) {
+        b.pose = 42;
+        b.effectA = 54;
+        if (after(0.16)) {
+            b.x -= 37 * b.facing;
+            s.gift = 10;
+            s.giftStamp = now;
+            Era03ArenaBoss1Shot.facing = b.facing;
+            s.giftX = b.x - 67;
+            s.giftY = b.y - 80;
+            b.effectB = 98;
+            next(32);
+        }
+    }
+    if (s.state == 32) {
+        b.pose = 37;
+        if (after(0.16)) {
+            b.x -= 7 * b.facing;
+            next(33);
+        }
+    }
+    if (s.state == 33) {
+        b.pose = 112;
+        b.facing = -1;
+        b.effectA = 0;
+        if (after(0.16)) {
+            StepEra03ArenaBoss1SceneWalk(0);
+            next(34);
+        }
+    }
+    if (s.state == 34) {
+        b.facing = -1;
+        b.y = 640;
+        if (b.x < ScrollX + 1300) {
+            StepEra03ArenaBoss1SceneWalk(1);
+        } else {
+            FreeGraphic(9055);
+            next(35);
+        }
+    }
+    // The parting gift.
+    Era03ArenaBoss1ShotRecord& gift = Era03ArenaBoss1Shot;
+    if (s.gift == 10) {
+        const double t = now - s.giftStamp;
+        gift.x = s.giftX - TruncToInt(gift.facing * 400 * t);
+        gift.y = s.giftY;
+        gift.spin = TruncToInt(360 * t);
+        if (gift.x < ScrollX - 200 || gift.x > ScrollX + 1224) {
+            // Out of view before it reached her: she is refilled all the same,
+            // so the scene cannot wait for ever.
+            b.effectB = 0;
+            s.gift = 11;
+        } else if ((gift.facing < 0 && p.x < gift.x) || (gift.facing > 0 && gift.x < p.x)) {
+            s.gift = 11;
+            b.effectB = 0;
+            ArenaSound(10);
+        }
+    }
+    if (s.gift == 11) {
+        p.hp += 10;
+        if (p.hp >= p.maxHp) {
+            p.hp = p.maxHp;
+            ArenaSound(63);
+            s.gift = 12;
+        }
+    }
+    if (s.state == 35 && s.gift == 12) s.state = kArenaDone;
+    if (s.state >= 14 && s.state <= 35) p.pose = 26;
+    if (s.state >= 16 && s.state <= 35) ScrollX = s.scrollX;
+    if (s.state >= 2 && s.state != kArenaDone) p.x = s.playerX;
+    return s.state;
+}

@@ -1,0 +1,491 @@
+// The arena's intro: the heroine is walked in, meets the three who wait
+// there, is made to jump, and boss 1 throws the post to the far wall where
+// it rises and crackles. Also the arena's fixed pieces and waiting figures.
+#include "areas/era03/arena.h"
+#include "areas/era03/records.h"
+#include "core/pending_sprite.h"
+#include "core/sprites/sprites.h"
+#include "core/player.h"
+#include "core/step_helpers.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t A = kArenaAnchor;
+
+struct IntroState {
+    std::int32_t step = 0;
+    double stamp = 0;
+    std::int32_t crackles = 0;
+};
+IntroState Intro;
+
+std::int32_t& Line() { return DialogueChannels.eventLine; }
+
+void Show(std::int32_t line, bool firstVolume) {
+    Line() = line;
+    EnterConfirmState = kLineWaiting;
+    if (firstVolume) ArenaSoundGeneral(kLineBellSound);
+    else ArenaSound(kLineBellSound);
+}
+// On Enter: the next line. True when it moved on.
+bool Advance() {
+    if (!LineRead()) return false;
+    Show(Line() + 1, false);
+    return true;
+}
+void Hold() {
+    PlayerState.x = A + 190;
+    ScrollX = PlayerState.x - 250;
+}
+
+}  // namespace
+
+std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
+    IntroState& in = Intro;
+    const double now = ArenaNow();
+    StampAheadToZero(in.stamp, now);
+    if (arg == 0) {
+        in.step = 1;
+        Era03ArenaEncounter.hazardPostFrame = 0;
+        return in.step;
+    }
+    PlayerStateRecord& p = PlayerState;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
+    std::int32_t& step = in.step;
+    const auto T = [&] { return now - in.stamp; };
+    if (step < 3) {
+        p.x = A - 500;
+        ScrollX = A - 750;
+        MessageBoxOpen = 1;
+    }
+    if (step >= 4) {
+        ScrollX = A - 60;
+        CameraMode = 1;
+    }
+    if (step == 1) {
+        Show(13, true);
+        EventHoldsPlayer = 1;
+        step = 2;
+    }
+    if (step == 2) {
+        p.pose = 22;
+        if (Line() < 15) {
+            Advance();
+        } else if (LineRead()) {
+            EnterConfirmState = 0;
+            EventHoldsPlayer = 0;
+            Line() = 0;
+            step = 3;
+        }
+    }
+    if (step == 3) {
+        if (p.x < A + 190) {
+            KeyRightPressed = 1;
+        } else {
+            KeyRightPressed = 0;
+            Show(16, false);
+            EventHoldsPlayer = 1;
+            in.stamp = now;
+            step = 4;
+        }
+    }
+    if (step == 4) {
+        Hold();
+        p.pose = 26;
+        if (Line() < 25 && Advance() && (Line() == 21 || Line() == 22)) in.stamp = now;
+        const double e = now - in.stamp;
+        switch (Line()) {
+            case 16: b.preFightState = e < 0.5 ? 2 : 1; break;
+            case 17: b.pose = 102; break;
+            case 18: b.preFightState = 3; break;
+            case 19: b.pose = 104; break;
+            case 20: b.preFightState = 1; break;
+            case 21:
+                b.preFightState = 1;
+                if (e >= 0.1) b.pose = 101;
+                break;
+            case 23: b.preFightState = 3; break;
+            case 24:
+                b.preFightState = 3;
+                if (e >= 0.05) b.pose = 104;
+                if (e >= 0.1) b.pose = 105;
+                if (e >= 0.15) in.stamp = now;
+                break;
+            default: break;
+        }
+        if (Line() == 25) {
+            in.stamp = now;
+            EnterConfirmState = kLineWaiting;
+            ArenaSound(kLineBellSound);
+            step = 5;
+        }
+    }
+    if (step == 5) {
+        Hold();
+        p.pose = 26;
+        b.pose = T() < 0.03 ? 106 : T() < 0.05 ? 107 : T() < 0.1 ? 108 : T() < 0.55 ? 110 : 111;
+        if (T() >= 0.55 && LineRead()) {
+            Show(26, false);
+            in.stamp = now;
+            step = 6;
+        }
+    }
+    if (step == 6) {
+        Hold();
+        b.pose = 109;
+        b.preFightState = 2;
+        p.pose = 39;
+        p.y = 690;
+        if (T() >= 1.0 && LineRead()) {
+            Show(27, false);
+            step = 7;
+        }
+    }
+    if (step == 7) {
+        Hold();
+        p.pose = 26;
+        p.y = 640;
+        b.pose = 109;
+        b.preFightState = 3;
+        if (Line() < 28) Advance();
+        if (Line() == 28) {
+            in.stamp = now;
+            step = 8;
+        }
+    }
+    if (step == 8) {
+        Hold();
+        p.pose = 26;
+        b.pose = 111;
+        b.preFightState = T() < 0.04 ? 5 : T() < 0.07 ? 6 : 7;
+        if (T() >= 0.07) {
+            Era03ArenaEnemy2.x = A + 613;
+            Era03ArenaEnemy2.facing = 1;
+            if (LineRead()) {
+                Show(29, false);
+                in.stamp = now;
+                step = 9;
+                }
+        }
+    }
+    if (step == 9) {
+        Hold();
+        p.pose = 26;
+        b.pose = 108;
+        if (LineRead()) {
+            Show(30, false);
+            in.stamp = now;
+            step = 10;
+        }
+    }
+    if (step == 10) {
+        Hold();
+        p.pose = 26;
+        b.pose = 112;
+        Advance();
+        if (Line() == 32) step = 11;
+    }
+    if (step == 11) {
+        p.pose = 26;
+        if (LineRead()) {
+            EnterConfirmState = 0;
+            Line() = 0;
+            EventHoldsPlayer = 0;
+            KeyUpPressed = 1;
+            in.stamp = now;
+            step = 12;
+        }
+    }
+    if (step == 12) {
+        if (p.y < 485) {
+            step = 13;
+            Era03ArenaEncounter.sceneDepthOffset = 0.0f;
+            KeyUpPressed = 0;
+        } else if (T() >= 0.5 && p.y == 640) {
+            if (Era03ArenaEncounter.sceneDepthOffset != 0.0f) {
+                // Too low a jump: jump again at once, without a new prompt.
+                step = 11;
+                EnterConfirmState = kLineRead;
+                KeyUpPressed = 0;
+                in.stamp = now;
+            } else {
+                step = 13;
+            }
+        }
+    }
+    if (step == 13) {
+        if (p.x < A + 300) {
+            KeyRightPressed = 1;
+        } else {
+            p.x = A + 300;
+            KeyRightPressed = 0;
+            Show(33, false);
+            EventHoldsPlayer = 1;
+            step = 14;
+        }
+    }
+    if (step == 14) {
+        p.pose = 22;
+        if (Line() < 37) Advance();
+        if (Line() == 37) {
+            Line() = 0;
+            EventHoldsPlayer = 0;
+            in.stamp = now;
+            ArenaSound(5);
+            step = 15;
+        }
+    }
+    if (step >= 15) p.pose = 22;
+    if (step == 15) {
+        b.pose = T() >= 0.1 ? 112 : T() >= 0.05 ? 114 : 113;
+        post.scale = 0.4f;
+        Era03ArenaEncounter.hazardPostFrame = 1;
+        post.x = A + 454 - RateMove(500, T());
+        post.y = 536 - TruncToInt(750 * T() - 350 * T() * T());
+        post.spin += 65;
+        if (post.y > 640) {
+            Era03ArenaEncounter.hazardPostFrame = 0;
+            post.spin = 0;
+            in.stamp = now;
+            ArenaSound(5);
+            step = 16;
+        }
+    }
+    if (step == 16) {
+        b.pose = T() >= 0.1 ? 108 : T() >= 0.05 ? 111 : 110;
+        post.scale = 0.4f;
+        Era03ArenaEncounter.hazardPostFrame = 1;
+        post.x = A + 530 + RateMove(300, T());
+        post.y = 536 - TruncToInt(350 * T() - 350 * T() * T());
+        post.spin += 65;
+        if (post.y > 635) {
+            post.y = 635;
+            post.x = A + 908;
+            post.spin = 0;
+            in.stamp = now;
+            step = 17;
+        }
+    }
+    if (step == 17) {
+        if (T() >= 2.0) {
+            post.y = 618;
+            post.x = A + 908;
+            post.scale = 1.0f;
+            ArenaSound(131);
+            in.stamp = now;
+            step = 18;
+        }
+    }
+    if (step == 18) {
+        if (T() >= 2.0) {
+            in.stamp = now;
+            Era03ArenaEncounter.hazardPostFrame = 2;
+            step = 19;
+        }
+    }
+    if (step == 19) {
+        if (T() >= 0.2) {
+            in.stamp = now;
+            post.y -= 34;
+            ArenaSound(131);
+            if (post.y < 181) {
+                post.y = 180;
+                in.crackles = 0;
+                step = 20;
+            }
+        }
+    }
+    if (step == 20) {
+        Era03ArenaEncounter.hazardPostFrame = 2;
+        if (T() >= 0.3) {
+            in.stamp = now;
+            ArenaSound(84);
+            step = 21;
+        }
+    }
+    if (step == 21) {
+        Era03ArenaEncounter.hazardPostFrame = 3;
+        if (T() >= 0.1) {
+            ++in.crackles;
+            in.stamp = now;
+            ArenaSound(83);
+            step = in.crackles < 6 ? 20 : 22;
+        }
+    }
+    if (step == 22) {
+        Era03ArenaEncounter.hazardPostFrame = 2;
+        if (T() >= 2.0) {
+            Show(37, true);
+            EventHoldsPlayer = 1;
+            step = 23;
+        }
+    }
+    if (step == 23) {
+        b.pose = 112;
+        if (Line() < 39) Advance();
+        if (Line() == 39) {
+            b.pose = 113;
+            Line() = 0;
+            EventHoldsPlayer = 0;
+            step = kArenaDone;
+        }
+    }
+    return step;
+}
+
+// ---- the arena's fixed pieces, waiting figures and post ---------------------------
+
+namespace {
+
+struct SceneCell {
+    std::int32_t key;
+    ArenaRect rect;
+    float cx, cy;
+    std::int32_t worldX;   // offset from the anchor
+    std::int32_t facing;
+};
+
+// The waiting figure in front (part 5), by pre-fight state.
+constexpr SceneCell kFigure5[] = {
+    {1, {434, 0, 474, 104}, 13, 104, 613, 0},
+    {2, {476, 0, 512, 105}, 11, 105, 613, 0},
+    {3, {476, 32, 513, 60}, 12, 104, 613, 0},
+};
+// The figure behind (part 6), by pre-fight state; state 7 stands at enemy
+// 2's own place.
+constexpr SceneCell kFigure6[] = {
+    {1, {408, 27, 473, 104}, 39, 77, 613, 0},
+    {4, {516, 0, 575, 101}, 38, 101, 613, 0},
+    {5, {516, 0, 575, 101}, 38, 102, 613, 0},
+    {6, {70, 103, 135, 239}, 41, 136, 613, 0},
+    {7, {0, 71, 67, 225}, 51, 154, 0, 0},
+};
+// Boss 1 in the scenes, by pose.
+constexpr SceneCell kBoss1Scene[] = {
+    {101, {88, 0, 143, 100}, 13, 100, 453, 1},
+    {102, {145, 0, 203, 100}, 16, 100, 453, 1},
+    {103, {205, 0, 265, 100}, 17, 100, 453, 1},
+    {104, {267, 0, 333, 100}, 21, 100, 453, 1},
+    {105, {334, 0, 406, 100}, 21, 100, 453, 1},
+    {106, {137, 127, 192, 238}, 11, 111, 453, 1},
+    {107, {196, 105, 241, 238}, -7, 133, 453, 1},
+    {108, {245, 104, 312, 237}, -7, 133, 453, 1},
+    {109, {315, 104, 382, 237}, -7, 133, 453, 1},
+    {110, {383, 107, 456, 238}, -7, 131, 453, 1},
+    {111, {456, 107, 526, 238}, -7, 131, 453, 1},
+    {112, {245, 104, 312, 237}, 28, 133, 494, -1},
+    {113, {383, 107, 456, 238}, 28, 131, 494, -1},
+    {114, {456, 107, 526, 238}, 28, 131, 494, -1},
+    {115, {315, 104, 382, 237}, 28, 133, 494, -1},
+    {116, {578, 0, 595, 162}, 9, 83, 0, 0},
+};
+
+void Fill(const ArenaRect& r, float cx, float cy, std::int32_t worldX, std::int32_t y, float depth) {
+    PendingSpriteRecord& s = PendingSprite;
+    s.GNo = 1;
+    s.Scale = 1.0f;
+    s.Angle = 0;
+    s.Colour = SceneTint;
+    s.Facing = 1;
+    SetPendingSpriteSource(r);
+    s.PivotX = cx;
+    s.PivotY = cy;
+    s.PosX = worldX - ScrollX;
+    s.PosY = y;
+    s.Depth = depth;
+}
+
+std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= A + 613 ? -1 : 1; }
+
+void SetBoss1PreFightSprite() {
+    const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    const float off = Era03ArenaEncounter.sceneDepthOffset;
+    const SceneCell* c = FindRow(kBoss1Scene, &SceneCell::key, b.pose);
+    if (c == nullptr) return;
+    if (b.pose == 116) {
+        Fill(c->rect, c->cx, c->cy, b.x, b.y, 0.23f);
+        PendingSprite.Facing = b.facing;
+        PendingSprite.Angle = -90;
+    } else {
+        Fill(c->rect, c->cx, c->cy, A + c->worldX, 640, 0.7f - off);
+        PendingSprite.Facing = c->facing;
+    }
+    // After boss 1's own fight the scene poses stand where boss 1 is.
+    if (Era03ArenaEncounter.controllerState >= 4) {
+        PendingSprite.PosX = b.x - ScrollX;
+        PendingSprite.PosY = b.y;
+        PendingSprite.Facing = b.facing;
+        PendingSprite.Depth = 0.23f;
+    }
+}
+
+void SetFigure(const SceneCell* rows, std::size_t count, std::int32_t state, std::int32_t x, std::int32_t facing) {
+    const SceneCell* c = FindRow(rows, count, &SceneCell::key, state);
+    if (c == nullptr) return;
+    Fill(c->rect, c->cx, c->cy, x, 640, 0.71f - Era03ArenaEncounter.sceneDepthOffset);
+    PendingSprite.Facing = facing;
+}
+
+}  // namespace
+
+void SetEra03ArenaSceneSprite(std::int32_t part) {
+    PendingSprite.GNo = 0;
+    const float off = Era03ArenaEncounter.sceneDepthOffset;
+    const bool running = Era03ArenaEncounter.controllerState != kArenaDone;
+    const std::int32_t frame = Era03ArenaEncounter.hazardPostFrame;
+    const Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
+    const std::int32_t fig = Era03ArenaBoss1.preFightState;
+    switch (part) {
+        case 1:
+            Fill({477, 63, 512, 100}, 16, 37, A + 453, 640, 0.78f - off);
+            PendingSprite.Facing = -1;
+            return;
+        case 2:
+            if (Era03ArenaBoss1.pose >= 101 && running) SetBoss1PreFightSprite();
+            return;
+        case 3: Fill({0, 0, 42, 61}, 0, 61, A + 498, 640, 0.78f - off); return;
+        case 4: Fill({44, 0, 85, 67}, 0, 67, A + 530, 640, 0.77f - off); return;
+        case 5:
+            if (fig < 4 && running) {
+                const std::int32_t key = fig < 1 ? 1 : fig;
+                SetFigure(kFigure5, std::size(kFigure5), key, A + 613, WaitingFigureFacing());
+            }
+            return;
+        case 6:
+            if (fig < 8 && running) {
+                const std::int32_t key = fig < 4 ? 1 : fig;
+                if (key == 7)
+                    SetFigure(kFigure6, std::size(kFigure6), 7, Era03ArenaEnemy2.x, Era03ArenaEnemy2.facing);
+                else
+                    SetFigure(kFigure6, std::size(kFigure6), key, A + 613, WaitingFigureFacing());
+            }
+            return;
+        case 7: Fill({477, 63, 512, 100}, 0, 35, A + 605, 640, 0.78f - off); return;
+        case 8: Fill({0, 241, 618, 396}, 0, 155, A, 640, 0.79f - off); return;
+        default: break;
+    }
+    if (frame == 0) return;
+    const auto postPiece = [&](const ArenaRect& r, float cx, float cy, std::int32_t y, float depth) {
+        Fill(r, cx, cy, post.x, y, depth);
+        PendingSprite.Angle = post.spin;
+        PendingSprite.Scale = post.scale;
+    };
+    if (part == 9) {
+        postPiece({0, 399, 26, 433}, 13, 34, post.y, 0.17f);
+    } else if (part == 10) {
+        postPiece({30, 399, 50, 433}, 10, 11, post.y, 0.18f);
+    } else if (frame == 2 || frame == 3) {
+        if (part >= 11 && part <= 17) {
+            const std::int32_t y = post.y + (part - 11) * 68 + 54;
+            if (frame == 2) postPiece({199, 399, 302, 433}, 52, 34, y, 0.18f);
+            else postPiece({54, 399, 196, 433}, 71, 34, y, 0.18f);
+        } else if (part >= 18 && part <= 23) {
+            const std::int32_t y = post.y + (part - 18) * 68 + 88;
+            if (frame == 2) postPiece({432, 399, 521, 433}, 44, 34, y, 0.18f);
+            else postPiece({306, 399, 428, 433}, 60, 34, y, 0.18f);
+        }
+    }
+}

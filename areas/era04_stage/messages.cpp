@@ -1,0 +1,219 @@
+// The lines of the Era04 stage: the entrance talks, the two soldier fights
+// and the barrier, on the field-and-fight word. Every line is font 6 in
+// black in the dialogue box; a second line is a reply with its own label or
+// an unlabelled continuation.
+#include "text/messages/area_texts.h"
+
+namespace {
+
+constexpr std::int8_t kDialogueFont = 6;
+constexpr std::int16_t kLineHeight = 80;
+
+constexpr MessageLine kLine1[] = {{210, 700, "リナ　　：　ここが　お城の入り口……。　だれも　いないみたい。"}};
+constexpr MessageLine kLine2[] = {{210, 700, "ﾅﾚｰﾀ　：　門番の姿は　どこにも　見あたりません。"}};
+constexpr MessageLine kLine3[] = {{210, 700, "リナ　　：　しずかすぎるわ。　なにか　あったのかしら。"}};
+constexpr MessageLine kLine4[] = {{210, 700, "ﾅﾚｰﾀ　：　この先の　門をくぐれば　城の中庭です。"}};
+constexpr MessageLine kLine5[] = {{210, 700, "リナ　　：　あれが　城の門ね。　ひらいているみたい。"}};
+constexpr MessageLine kLine6[] = {{210, 700, "ﾅﾚｰﾀ　：　門の向こうから　かすかに　足音が　聞こえます。"}};
+constexpr MessageLine kLine7[] = {{210, 700, "リナ　　：　だれか　いるのね。　気をつけて　進みましょう。"}};
+constexpr MessageLine kLine8[] = {{210, 700, "ﾅﾚｰﾀ　：　城を守る兵たちが　待ちかまえているかも　しれません。"}};
+constexpr MessageLine kLine18[] = {{210, 700, "隊長　　：　止まれ！　ここから先は　王宮の守備隊の持ち場だ。"}, {210, 725, "　　　　　　許しのない者は　ひとりも　通さん！"}};
+constexpr MessageLine kLine19[] = {{210, 700, "リナ　　：　わたしは　この国の姫です。　通してください。"}};
+constexpr MessageLine kLine20[] = {{210, 700, "リナ　　：　わたしは　この国の姫です。　通してください。"}, {210, 725, "隊長　　：　姫だと？　姫様が　ひとりで　来られるはずがない。"}};
+constexpr MessageLine kLine21[] = {{210, 700, "リナ　　：　本当です。　城で　なにが　起きているの？"}};
+constexpr MessageLine kLine22[] = {{210, 700, "隊長　　：　問答無用！　にせものなら　腕で　たしかめるまでだ。"}};
+constexpr MessageLine kLine23[] = {{210, 700, "隊長　　：　かかれ！　この娘を　取りおさえろ！"}};
+constexpr MessageLine kLine24[] = {{210, 700, "リナ　　：　待って！　わたしは　戦いに来たんじゃないわ！"}};
+constexpr MessageLine kLine25[] = {{210, 700, "リナ　　：　待って！　わたしは　戦いに来たんじゃないわ！"}, {210, 725, "隊長　　：　問答無用と　言ったはずだ！"}};
+constexpr MessageLine kLine26[] = {{210, 700, "リナ　　：　しかたないわね……。　少しだけ　相手を　してあげる！"}};
+constexpr MessageLine kLine27[] = {{210, 700, "隊長　　：　な、なんという　身のこなしだ……。"}};
+constexpr MessageLine kLine28[] = {{210, 700, "隊長　　：　ええい、ひるむな！　囲んで　押しつぶせ！"}};
+constexpr MessageLine kLine29[] = {{210, 700, "リナ　　：　これで　わかったでしょう？"}, {265, 725, "わたしは　ほんとうに　この国の姫なの。"}};
+constexpr MessageLine kLine30[] = {{210, 700, "兵士Ａ　：　隊長……　この方の　剣さばき、ただ者では　ありません。"}};
+constexpr MessageLine kLine31[] = {{210, 700, "兵士Ｂ　：　まさか　本物の　姫様では……。"}};
+constexpr MessageLine kLine32[] = {{210, 700, "隊長　　：　……む。　その腕前、たしかに　王家の技だ。"}, {265, 725, "姫様、とんだ　ご無礼を　いたしました。"}};
+constexpr MessageLine kLine33[] = {{210, 700, "兵士Ａ　：　隊長、剣を　おさめましょう。"}};
+constexpr MessageLine kLine34[] = {{210, 700, "兵士Ａ　：　姫様、ご無礼を　お許しください。"}};
+constexpr MessageLine kLine35[] = {{210, 700, "隊長　　：　わしからも　わびよう。　城は　いま　ただならぬ様子なのだ。"}};
+constexpr MessageLine kLine36[] = {{210, 700, "兵士Ａ　：　三日前から　奥の広間に　あやしい者たちが　入りこんでおります。"}};
+constexpr MessageLine kLine37[] = {{210, 700, "隊長　　：　わしらは　門を守るだけで　手いっぱいでな。"}};
+constexpr MessageLine kLine38[] = {{210, 700, "兵士Ａ　：　奥へ向かった　仲間たちも　もどってきません。"}};
+constexpr MessageLine kLine39[] = {{210, 700, "隊長　　：　よし、きょうから　おまえを　副長にする。　姫様を　たのむぞ。"}};
+constexpr MessageLine kLine40[] = {{210, 700, "兵士Ａ　：　はっ！　おまかせください。"}};
+constexpr MessageLine kLine41[] = {{210, 700, "兵士Ａ　：　姫様、ひとつ　お願いが　ございます。"}};
+constexpr MessageLine kLine42[] = {{210, 700, "リナ　　：　なにかしら？"}};
+constexpr MessageLine kLine43[] = {{210, 700, "兵士Ａ　：　この先の　部屋には　わなが　しかけられております。"}};
+constexpr MessageLine kLine44[] = {{210, 700, "リナ　　：　床が　かたむくのね？"}};
+constexpr MessageLine kLine45[] = {{210, 700, "兵士Ａ　：　はい。　天井の　くさりにも　お気をつけください。"}};
+constexpr MessageLine kLine46[] = {{210, 700, "リナ　　：　わかったわ。　ほかには？"}};
+constexpr MessageLine kLine47[] = {{210, 700, "兵士Ａ　：　奥の兵舎に　まだ　仲間が　閉じこめられているはずです。"}};
+constexpr MessageLine kLine48[] = {{210, 700, "リナ　　：　助けだせば　いいのね。"}};
+constexpr MessageLine kLine49[] = {{210, 700, "兵士Ａ　：　はい。　それが　わたしの　お願いです。"}};
+constexpr MessageLine kLine50[] = {{210, 700, "リナ　　：　まかせて。　きっと　連れて帰るわ。"}};
+constexpr MessageLine kLine51[] = {{210, 700, "兵士Ａ　：　ありがとうございます。　それから　もうひとつ。"}, {266, 725, "これを　お持ちください。　兵舎の　鍵です。"}};
+constexpr MessageLine kLine52[] = {{210, 700, "リナ　　：　まだ　あるの？"}};
+constexpr MessageLine kLine53[] = {{210, 700, "兵士Ａ　：　奥の広間の　扉の前では　いまの剣では　通れぬと　聞きます。"}};
+constexpr MessageLine kLine54[] = {{210, 700, "リナ　　：　どういうこと？"}};
+constexpr MessageLine kLine55[] = {{210, 700, "兵士Ａ　：　くわしくは　わかりません。　ただ　そう　言い伝えられております。"}};
+constexpr MessageLine kLine56[] = {{210, 700, "リナ　　：　おぼえておくわ。"}};
+constexpr MessageLine kLine57[] = {{210, 700, "兵士Ａ　：　どうか　ご無事で。"}};
+constexpr MessageLine kLine58[] = {{210, 700, "リナ　　：　ええ。　あなたたちも　門を　しっかり守ってね。"}};
+constexpr MessageLine kLine59[] = {{210, 700, "リナ　　：　はっ！"}};
+constexpr MessageLine kLine60[] = {{210, 700, "兵士Ａ　：　みんな、姫様の　お通りだ！"}};
+constexpr MessageLine kLine61[] = {{210, 700, "兵士Ａ　：　道を　あけろ！"}, {266, 725, "姫様の　お帰りを　お待ちしております！"}};
+constexpr MessageLine kLine62[] = {{210, 700, "兵士Ａ　：　姫様、いってらっしゃいませ！"}};
+constexpr MessageLine kLine65[] = {{210, 700, "ﾅﾚｰﾀ　：　兵舎の中は　うす暗く、ひんやりとしています。"}, {266, 725, "だれかが　ひそんでいる　気配がします。"}};
+constexpr MessageLine kLine66[] = {{210, 700, "リナ　　：　だれか　いるの？　助けに来たわ！"}};
+constexpr MessageLine kLine67[] = {{210, 700, "ﾅﾚｰﾀ　：　奥の暗がりで　なにかが　動きました。"}};
+constexpr MessageLine kLine68[] = {{210, 700, "リナ　　：　あなたたち……　門の兵士たちの　仲間ね？"}};
+constexpr MessageLine kLine69[] = {{210, 700, "ﾅﾚｰﾀ　：　兵たちは　うつろな目で　武器を　かまえています。"}};
+constexpr MessageLine kLine70[] = {{210, 700, "隊長　　：　ふふふ……　よく来たな、姫。"}};
+constexpr MessageLine kLine71[] = {{210, 700, "リナ　　：　隊長！？　門にいたはずじゃ……。"}, {266, 725, "どうして　ここに……。"}};
+constexpr MessageLine kLine72[] = {{210, 700, "リナ　　：　ちがうわ、あなたは　あの隊長じゃない！"}, {266, 725, "その目……　だれかに　あやつられているのね。"}};
+constexpr MessageLine kLine73[] = {{210, 700, "隊長　　：　この者たちは　もう　わしの言いなりよ。"}};
+constexpr MessageLine kLine74[] = {{210, 700, "隊長　　：　さあ、かつての仲間に　討たれるがいい！"}};
+constexpr MessageLine kLine75[] = {{210, 700, "リナ　　：　みんなを　傷つけずに　止めてみせる！"}};
+constexpr MessageLine kLine76[] = {{210, 700, "隊長　　：　かかれ！"}};
+constexpr MessageLine kLine78[] = {{210, 700, "兵士Ｃ　：　う……　ここは……？"}, {266, 725, "頭が　ずきずきする……。"}};
+constexpr MessageLine kLine79[] = {{210, 700, "隊長　　：　……わしは　いったい　なにを……。"}, {266, 725, "まるで　長い夢を　見ていたようだ。"}};
+constexpr MessageLine kLine80[] = {{210, 700, "兵士Ｃ　：　隊長！　姫様が　われらを　止めてくださったのです。"}};
+constexpr MessageLine kLine81[] = {{210, 700, "隊長　　：　姫様……　なんと　おわびを　申しあげれば……。"}, {266, 725, "このご恩は　けっして　忘れませぬ。"}};
+constexpr MessageLine kLine82[] = {{210, 700, "兵士Ｃ　：　奥の広間で　黒い光を　浴びてから　なにも　おぼえておりません。"}};
+constexpr MessageLine kLine83[] = {{210, 700, "兵士Ｃ　：　気がつけば　ここに　閉じこめられて　おりました。"}};
+constexpr MessageLine kLine84[] = {{210, 700, "リナ　　：　みんな　無事で　よかったわ。"}};
+constexpr MessageLine kLine85[] = {{210, 700, "隊長　　：　姫様、奥の広間には　おそろしい者が　待っております。"}};
+constexpr MessageLine kLine86[] = {{210, 700, "ﾅﾚｰﾀ　：　兵たちは　門へ　もどっていきました。"}};
+constexpr MessageLine kLine87[] = {{210, 700, "隊長　　：　わしらは　ここで　傷の手当てを　いたします。"}};
+constexpr MessageLine kLine88[] = {{210, 700, "隊長　　：　どうか　これを　お役立てください。"}};
+constexpr MessageLine kLine89[] = {{210, 700, "リナ　　：　ありがとう。　大事に　使うわ。"}};
+constexpr MessageLine kLine90[] = {{210, 700, "隊長　　：　姫様、くれぐれも　ご用心を。"}, {266, 725, "奥の部屋の　床には　わなが　ございます。"}};
+constexpr MessageLine kLine91[] = {{210, 700, "リナ　　：　ええ。　かならず　城を　取りもどしてみせる。"}};
+constexpr MessageLine kLine92[] = {{210, 700, "隊長　　：　扉は　開けておきます。　さあ、お進みください。"}};
+constexpr MessageLine kLine93[] = {{210, 700, "隊長　　：　ご武運を！"}};
+constexpr MessageLine kLine300[] = {{210, 700, "リナ　　：　あれ？　扉の前で　足が　止まってしまう……。"}};
+constexpr MessageLine kLine301[] = {{210, 700, "ﾅﾚｰﾀ　：　"}};
+constexpr MessageLine kLine302[] = {{210, 700, "ﾅﾚｰﾀ　：　扉の前には　見えない壁が　はられています。"}};
+constexpr MessageLine kLine303[] = {{210, 700, "ﾅﾚｰﾀ　：　いまの剣では　この壁は　やぶれないようです。"}};
+constexpr MessageLine kLine304[] = {{210, 700, "リナ　　：　そういえば……　兵士が　言っていたわね。"}};
+constexpr MessageLine kLine305[] = {{210, 700, "ﾅﾚｰﾀ　：　もうひとつの　構えなら　道が　ひらけるかも　しれません。"}};
+constexpr MessageLine kLine306[] = {{210, 700, "リナ　　：　構えを　かえて　出直しましょう。"}};
+constexpr MessageLine kLine307[] = {{210, 700, "ﾅﾚｰﾀ　：　いったん　うしろへ　さがります。"}};
+constexpr MessageLine kLine308[] = {{210, 700, "リナ　　：　ここで　あせっても　しかたないわ。"}};
+constexpr MessageLine kLine309[] = {{210, 700, "リナ　　：　準備が　できたら　また　来ましょう。"}};
+constexpr MessageLine kLine320[] = {{210, 700, "リナ　　：　しっかりして！　もう　だいじょうぶよ。"}};
+constexpr MessageLine kLine321[] = {{210, 700, "隊長　　：　姫様……　また　お助けいただいたのですな。"}};
+constexpr MessageLine kLine322[] = {{210, 700, "ﾅﾚｰﾀ　：　隊長の目に　光が　もどりました。"}};
+constexpr MessageLine kLine323[] = {{210, 700, "隊長　　：　わしらは　門へ　もどり、守りを　固めます。"}};
+constexpr MessageLine kLine324[] = {{210, 700, "隊長　　：　奥の広間には　どうか　お気をつけて。"}};
+constexpr MessageLine kLine325[] = {{210, 700, "リナ　　：　わかったわ。　みんなも　気をつけてね。"}};
+constexpr MessageLine kLine326[] = {{210, 700, "隊長　　：　はっ！　では　これにて。"}, {266, 725, "姫様の　ご無事を　お祈りしております。"}};
+
+constexpr AreaMessageEntry Line(std::int32_t value, const MessageLine* lines, std::int32_t count) {
+    return AreaMessageEntry{&DialogueChannelsRecord::fieldLine, value, value, nullptr, kDialogueFont,
+                            kLineHeight, kTextBlack, lines, count};
+}
+
+constexpr AreaMessageEntry kEntries[] = {
+    Line(1, kLine1, 1),
+    Line(2, kLine2, 1),
+    Line(3, kLine3, 1),
+    Line(4, kLine4, 1),
+    Line(5, kLine5, 1),
+    Line(6, kLine6, 1),
+    Line(7, kLine7, 1),
+    Line(8, kLine8, 1),
+    Line(18, kLine18, 2),
+    Line(19, kLine19, 1),
+    Line(20, kLine20, 2),
+    Line(21, kLine21, 1),
+    Line(22, kLine22, 1),
+    Line(23, kLine23, 1),
+    Line(24, kLine24, 1),
+    Line(25, kLine25, 2),
+    Line(26, kLine26, 1),
+    Line(27, kLine27, 1),
+    Line(28, kLine28, 1),
+    Line(29, kLine29, 2),
+    Line(30, kLine30, 1),
+    Line(31, kLine31, 1),
+    Line(32, kLine32, 2),
+    Line(33, kLine33, 1),
+    Line(34, kLine34, 1),
+    Line(35, kLine35, 1),
+    Line(36, kLine36, 1),
+    Line(37, kLine37, 1),
+    Line(38, kLine38, 1),
+    Line(39, kLine39, 1),
+    Line(40, kLine40, 1),
+    Line(41, kLine41, 1),
+    Line(42, kLine42, 1),
+    Line(43, kLine43, 1),
+    Line(44, kLine44, 1),
+    Line(45, kLine45, 1),
+    Line(46, kLine46, 1),
+    Line(47, kLine47, 1),
+    Line(48, kLine48, 1),
+    Line(49, kLine49, 1),
+    Line(50, kLine50, 1),
+    Line(51, kLine51, 2),
+    Line(52, kLine52, 1),
+    Line(53, kLine53, 1),
+    Line(54, kLine54, 1),
+    Line(55, kLine55, 1),
+    Line(56, kLine56, 1),
+    Line(57, kLine57, 1),
+    Line(58, kLine58, 1),
+    Line(59, kLine59, 1),
+    Line(60, kLine60, 1),
+    Line(61, kLine61, 2),
+    Line(62, kLine62, 1),
+    Line(65, kLine65, 2),
+    Line(66, kLine66, 1),
+    Line(67, kLine67, 1),
+    Line(68, kLine68, 1),
+    Line(69, kLine69, 1),
+    Line(70, kLine70, 1),
+    Line(71, kLine71, 2),
+    Line(72, kLine72, 2),
+    Line(73, kLine73, 1),
+    Line(74, kLine74, 1),
+    Line(75, kLine75, 1),
+    Line(76, kLine76, 1),
+    Line(78, kLine78, 2),
+    Line(79, kLine79, 2),
+    Line(80, kLine80, 1),
+    Line(81, kLine81, 2),
+    Line(82, kLine82, 1),
+    Line(83, kLine83, 1),
+    Line(84, kLine84, 1),
+    Line(85, kLine85, 1),
+    Line(86, kLine86, 1),
+    Line(87, kLine87, 1),
+    Line(88, kLine88, 1),
+    Line(89, kLine89, 1),
+    Line(90, kLine90, 2),
+    Line(91, kLine91, 1),
+    Line(92, kLine92, 1),
+    Line(93, kLine93, 1),
+    Line(300, kLine300, 1),
+    Line(301, kLine301, 1),
+    Line(302, kLine302, 1),
+    Line(303, kLine303, 1),
+    Line(304, kLine304, 1),
+    Line(305, kLine305, 1),
+    Line(306, kLine306, 1),
+    Line(307, kLine307, 1),
+    Line(308, kLine308, 1),
+    Line(309, kLine309, 1),
+    Line(320, kLine320, 1),
+    Line(321, kLine321, 1),
+    Line(322, kLine322, 1),
+    Line(323, kLine323, 1),
+    Line(324, kLine324, 1),
+    Line(325, kLine325, 1),
+    Line(326, kLine326, 2),
+};
+
+}  // namespace
+
+const AreaMessageTable Era04StageMessageTable = MessageTableOf(kEntries);

@@ -1,0 +1,55 @@
+// The Era04 scenery sheets: every piece the stage's lists cut lies inside its
+// picture and holds a figure, and nothing is drawn outside the pieces.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "areas/era04_stage/final_section_frames.h"
+#include "areas/era04_stage/scenery_pieces.h"
+#include "tools/art/canvas.h"
+#include "tools/art/picture_art.h"
+#include "tools/picture_catalogue.h"
+
+namespace {
+
+std::map<int, std::vector<SpriteRect>> Pieces() {
+    std::map<int, std::vector<SpriteRect>> cuts;
+    for (const era04_pieces::Piece* p : era04_pieces::kAllPieces) cuts[p->picture].push_back(p->rect);
+    for (int layer = 0; layer < era04_pieces::kFlameLayers; ++layer)
+        for (int f = 1; f <= era04_pieces::kFlameFrames; ++f)
+            cuts[era04_pieces::kFlameSheet].push_back(era04_pieces::FlameRect(f, layer));
+    for (const final_section_frames::Frame& f : final_section_frames::kFrames)
+        cuts[era04_pieces::kFinalSheet].push_back(f.rect);
+    return cuts;
+}
+
+const PictureInfo& Info(int id) { return *FindPicture(id); }
+
+TEST(Era04SceneryArt, EveryPieceLiesInItsPictureAndHoldsAFigureAndNothingIsDrawnOutside) {
+    for (const auto& [id, rects] : Pieces()) {
+        const PictureInfo& info = Info(id);
+        ASSERT_EQ(info.id, id);
+        const art::Canvas c = art::DrawPicture(info);
+        std::vector<char> inside(static_cast<std::size_t>(c.width * c.height), 0);
+        for (const SpriteRect& r : rects) {
+            ASSERT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= info.width && r.bottom <= info.height && r.Width() > 0 &&
+                        r.Height() > 0)
+                << "picture " << id << " piece " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+            int lit = 0;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x) {
+                    inside[static_cast<std::size_t>(y * c.width + x)] = 1;
+                    lit += !(c.At(x, y) == art::kTransparent);
+                }
+            EXPECT_GT(lit, 0) << "picture " << id << " piece at " << r.left << "," << r.top;
+        }
+        int stray = 0;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                stray += !inside[static_cast<std::size_t>(y * c.width + x)] && !(c.At(x, y) == art::kTransparent);
+        EXPECT_EQ(stray, 0) << "picture " << id;
+    }
+}
+
+}  // namespace

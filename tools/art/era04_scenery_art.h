@@ -1,0 +1,16 @@
+// The Era04 scenery sheets drawn piece by piece from the stage's own tables:
+// walls, doors, lamps and flames, the trap room's tiles and chains, the two
+// halls, the entrance plants and gate, and the final section's frames.
+#pragma once
+
+#include "tools/art/canvas.h"
+#include "tools/picture_catalogue.h"
+
+namespace art {
+
+// True for the sheets the Era04 scenery lists cut.
+bool HasEra04SceneryArt(int resourceId);
+// Draws every piece of the sheet into a cleared picture.
+void DrawEra04SceneryArt(Canvas& c, const PictureInfo& info);
+
+}  // namespace art
