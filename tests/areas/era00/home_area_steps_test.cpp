@@ -162,7 +162,7 @@ TEST_F(HomeAreaSteps, TheActionKeyStartsEachEventOnlyInsideItsWindow) {
         EXPECT_EQ(StartsAt(c.lo, c.facing), c.line);
         EXPECT_EQ(StartsAt(c.hi, c.facing), c.line);
         EXPECT_EQ(PlayerState.pose, c.line == 9 || c.line == 10 ? 18 : (c.line == 11 || c.line == 12 ? 39 : 40));
-        if (c.lo > 70) EXPECT_EQ(StartsAt(c.lo - 1, c.facing), 0);
+        if (c.lo > 70) { EXPECT_EQ(StartsAt(c.lo - 1, c.facing), 0); }
         EXPECT_EQ(StartsAt(c.hi + 1, c.facing), 0);
         EXPECT_EQ(StartsAt(c.lo, c.facing, [] { PlayerMoveState.jumpKind = 11; }), 0) << "while jumping";
         EXPECT_EQ(StartsAt(c.lo, c.facing, [] { PlayerState.pose = 0; }), 0) << "in pose 0";
