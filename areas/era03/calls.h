@@ -6,6 +6,9 @@
 
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra03Area();
+// The field's own step words, which the data reset returns to their start.
+void ResetEra03PlacedObjectSteps();
+void ResetEra03DuelSteps();
 
 void RunEra03CreatureEncounter();
 void UpdateEra03PlacedObjects();

@@ -4,9 +4,10 @@
 #include <cstdint>
 
 struct Era03DuelRecord {
-    std::int32_t state = 0;   // 99 when done
-    std::int32_t frame = 0;
+    std::int32_t state = 0;   // 0 not met, 1 talked and fighting, 99 won (saved)
+    std::int32_t frame = 0;   // 0 draws nothing
     std::int32_t movingX = 0;
+    std::int32_t hp = 0;      // 2000 when the talk begins
     // The duel opponent: where it stands, its facing word (-1 mirrors) and
     // its depth.
     std::int32_t x = 56800, y = 640, facing = -1;
@@ -171,3 +172,35 @@ inline Era03FighterRecord Era03Fighter;
 
 // The creature encounter's once-flag.
 inline std::int32_t Era03CreatureOnceFlag = 0;
+
+// ---- the field: the hanging creature, the ground trap, the placed objects --
+
+// What the scenery rows and the draw list read of the creature, and the
+// ground trap that springs out ahead of the heroine.
+struct Era03CreaturePartsRecord {
+    std::int32_t creatureX = 0;
+    std::uint32_t bodyColour = 0xFFFFFFFFu;
+    std::int32_t bodyY = 0;
+    std::int32_t bodyTilt = 0;      // degrees
+    float bodyScale = 1.0f;
+    std::int32_t trapX = 0, trapY = 700, trapAngle = 0;
+    std::int32_t trapFrame = 0;     // 0 none, else a code of the 9..16 cycle
+};
+inline Era03CreaturePartsRecord Era03CreatureParts;
+
+// The 65 objects that wake and leap at the heroine once the duel is won
+// (slots 1..65). Arrays of their own: the arena's bullets never touch them.
+inline constexpr int kEra03PlacedObjectSlots = 65;
+struct Era03PlacedObjectTable {
+    static constexpr int kSize = kEra03PlacedObjectSlots + 2;
+    std::int32_t look[kSize] = {};     // 0 gone, 1 and 2 resting, 3 awake
+    std::int32_t state[kSize] = {};    // 0 resting, 1 twitch, 2 waiting, 3 flying, 99 gone
+    std::int32_t angle[kSize] = {};
+    std::int32_t x[kSize] = {}, y[kSize] = {};
+    std::int32_t vx[kSize] = {}, vy[kSize] = {};
+    std::int32_t originX[kSize] = {}, originY[kSize] = {};
+    std::int32_t hits[kSize] = {};
+    std::uint32_t colour[kSize] = {};
+    double launchTime[kSize] = {};
+};
+inline Era03PlacedObjectTable Era03PlacedObjects;

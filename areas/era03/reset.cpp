@@ -6,12 +6,17 @@
 void ResetEra03Area() {
     // Routines that keep step words of their own are armed first.
     RunEra03NpcScene(0);
+    // A new game or a load meets the objects, the talk and the duel afresh.
+    ResetEra03PlacedObjectSteps();
+    ResetEra03DuelSteps();
 
     Era03NpcScene = Era03NpcSceneRecord{};
     Era03Fighter = Era03FighterRecord{};
     Era03Duel = Era03DuelRecord{};
     Era03Duel.x = Era03Anchor(4);   // 56800
     Era03CreatureOnceFlag = 0;
+    Era03CreatureParts = Era03CreaturePartsRecord{};
+    Era03PlacedObjects = Era03PlacedObjectTable{};
     Era03ArenaEncounter = Era03ArenaEncounterRecord{};
     Era03ArenaHazardPost = Era03ArenaHazardPostRecord{};
     Era03ArenaBullets = Era03ArenaBulletTable{};
