@@ -159,10 +159,51 @@ constexpr MessageLine kArena108[] = {{210, 700, "ﾅﾚｰﾀ　：　このさ�
 constexpr MessageLine kArena109[] = {{210, 700, "リシェル　　：　だれか　いるのかな？"}};
 constexpr MessageLine kArena110[] = {{210, 700, "リシェル　　：　いってみよう！"}};
 
+
+// The duel at the gate of the objects' stretch: its talk and its last words.
+
+constexpr MessageLine kDuel1[] = {{210, 700, "剣士：　まて。　ここから　さきへは　とおさん。"}};
+constexpr MessageLine kDuel2[] = {{210, 700, "リシェル　　：　どうして？　わたしは　さきを　いそいでるの。"}};
+constexpr MessageLine kDuel3[] = {{210, 700, "剣士：　この道を　ゆく者は　わが剣を　こえねば　ならぬ。"}};
+constexpr MessageLine kDuel4[] = {{210, 700, "リシェル　　：　・・・たたかえって　こと？"}};
+constexpr MessageLine kDuel5[] = {{210, 700, "剣士：　そうだ。　だが　いまの　おまえでは　あいてに　ならん。"}};
+constexpr MessageLine kDuel6[] = {{210, 700, "リシェル　　：　やってみなきゃ　わからないでしょ！"}};
+constexpr MessageLine kDuel7[] = {{210, 700, "剣士：　ほう、いい　目を　している。"}};
+constexpr MessageLine kDuel8[] = {{210, 700, "剣士：　わが剣は　まもりの剣。　たやすくは　とおらぬぞ。"}};
+constexpr MessageLine kDuel9[] = {{210, 700, "リシェル　　：　まもりの　剣？"}};
+constexpr MessageLine kDuel10[] = {{210, 700, "剣士：　おまえの　一撃を　うけ、かわし、はねかえす。"}};
+constexpr MessageLine kDuel11[] = {{210, 700, "剣士：　すきを　見せれば　かならず　かえしてやろう。"}};
+constexpr MessageLine kDuel12[] = {{210, 700, "リシェル　　：　じゃあ　すきを　見せなければ　いいのね。"}};
+constexpr MessageLine kDuel13[] = {{210, 700, "剣士：　口では　なんとでも　いえる。"}};
+constexpr MessageLine kDuel14[] = {{210, 700, "剣士：　つづけて　うちこまれれば　わしとて　まもりきれぬ。"}};
+constexpr MessageLine kDuel15[] = {{210, 700, "剣士：　だが　うちこみすぎれば　わしの　れんげきが　まっている。"}};
+constexpr MessageLine kDuel16[] = {{210, 700, "リシェル　　：　・・・おぼえておくわ。"}};
+constexpr MessageLine kDuel17[] = {{210, 700, "剣士：　とびこみ斬りは　まあいが　いのちだ。"}};
+constexpr MessageLine kDuel18[] = {{210, 700, "剣士：　ちかすぎても　とおすぎても　はねかえす。"}};
+constexpr MessageLine kDuel19[] = {{210, 700, "リシェル　　：　ずいぶん　おしえてくれるのね。"}};
+constexpr MessageLine kDuel20[] = {{210, 700, "剣士：　知ったうえで　やぶれるなら　あきらめも　つこう。"}};
+constexpr MessageLine kDuel21[] = {{210, 700, "剣士：　まずは　わしの　剣を　見せてやろう。"}};
+constexpr MessageLine kDuel22[] = {{210, 700, "リシェル　　：　いつでも　いいわよ！"}};
+constexpr MessageLine kDuel25[] = {{210, 700, "剣士：　これが　わしの　剣だ。　まだ　やるか？"}};
+constexpr MessageLine kDuel26[] = {{210, 700, "リシェル　　：　もちろん！　このくらいで　まけないわ！"}};
+constexpr MessageLine kDuel27[] = {{210, 700, "剣士：　よかろう。　かかってこい！"}};
+constexpr MessageLine kDuel28[] = {{210, 700, "剣士：　・・・みごとだ。"}};
+constexpr MessageLine kDuel29[] = {{210, 700, "剣士：　わしの　まもりを　やぶるとは。"}};
+constexpr MessageLine kDuel30[] = {{210, 700, "リシェル　　：　あなたも　つよかったわ。"}};
+constexpr MessageLine kDuel31[] = {{210, 700, "剣士：　この道を　ゆけ。　おまえなら　とおれよう。"}};
+
 // One entry per value of the scene word.
 template <std::size_t N>
 constexpr AreaMessageEntry Arena(std::int32_t value, const MessageLine (&lines)[N]) {
     return AreaMessageEntry{&DialogueChannelsRecord::eventLine, value, value, nullptr, 6, 80, kTextBlack, lines,
+                            static_cast<std::int32_t>(N)};
+}
+
+
+// One entry per value of the duel word.
+template <std::size_t N>
+constexpr AreaMessageEntry Duel(std::int32_t value, const MessageLine (&lines)[N]) {
+    return AreaMessageEntry{&DialogueChannelsRecord::duelLine, value, value, nullptr, 6, 80, kTextBlack, lines,
                             static_cast<std::int32_t>(N)};
 }
 
@@ -265,6 +306,35 @@ constexpr AreaMessageEntry kEra03Entries[] = {
     Arena(108, kArena108),
     Arena(109, kArena109),
     Arena(110, kArena110),
+    Duel(1, kDuel1),
+    Duel(2, kDuel2),
+    Duel(3, kDuel3),
+    Duel(4, kDuel4),
+    Duel(5, kDuel5),
+    Duel(6, kDuel6),
+    Duel(7, kDuel7),
+    Duel(8, kDuel8),
+    Duel(9, kDuel9),
+    Duel(10, kDuel10),
+    Duel(11, kDuel11),
+    Duel(12, kDuel12),
+    Duel(13, kDuel13),
+    Duel(14, kDuel14),
+    Duel(15, kDuel15),
+    Duel(16, kDuel16),
+    Duel(17, kDuel17),
+    Duel(18, kDuel18),
+    Duel(19, kDuel19),
+    Duel(20, kDuel20),
+    Duel(21, kDuel21),
+    Duel(22, kDuel22),
+    Duel(25, kDuel25),
+    Duel(26, kDuel26),
+    Duel(27, kDuel27),
+    Duel(28, kDuel28),
+    Duel(29, kDuel29),
+    Duel(30, kDuel30),
+    Duel(31, kDuel31),
 };
 
 }  // namespace

@@ -1,0 +1,276 @@
+// The Era03 field's numbers that matter: the scenery rows' cut-offs, the
+// placed objects' wake spacing and payout, the duel's talk, hold, forced
+// hit, special-attack ranges and end; and what the data reset starts afresh.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "areas/era03/calls.h"
+#include "areas/era03/field.h"
+#include "areas/era03/records.h"
+#include "core/bursts.h"
+#include "core/hit_tests.h"
+#include "core/pending_sprite.h"
+#include "core/pickups.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+class Era03Field : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SeedRandom(22);
+        ResetEra03Area();
+        PlayerState = PlayerStateRecord{};
+        PlayerMoveState = PlayerMoveStateRecord{};
+        PickupPool = PickupPoolRecord{};
+        BurstPool = BurstPoolRecord<8>{};
+        GameClock.gameClock = 100.0;
+        MessageBoxOpen = 0;
+        EventHoldsPlayer = 0;
+        EnterConfirmState = 0;
+        DialogueChannels = DialogueChannelsRecord{};
+        HitEffectState = 0;
+    }
+    static void Place(std::int32_t x, std::int32_t y = 640) {
+        PlayerState.x = x;
+        PlayerState.y = y;
+        PlayerBodyBox = {x - 15, y - 120, x + 15, y, x};
+    }
+    static void Tick(double dt = 0.014) { GameClock.gameClock += dt; }
+};
+
+// ---- scenery rows -------------------------------------------------------------
+
+TEST_F(Era03Field, RowsAreCutAtMinus1000And1700AndRowsPast175NeverDraw) {
+    // Row 21 stands at world x 54850 + 489.
+    struct Case {
+        std::int32_t screenX;
+        bool drawn;
+    };
+    for (const Case c : {Case{-1000, true}, Case{-1001, false}, Case{1700, true}, Case{1701, false}}) {
+        ScrollX = 54850 + 489 - c.screenX;
+        SetEra03SceneryRow(21);
+        EXPECT_EQ(PendingSprite.GNo != 0, c.drawn) << c.screenX;
+    }
+    ScrollX = 55000;
+    for (std::int32_t row = 176; row <= 200; ++row) {
+        SetEra03SceneryRow(row);
+        EXPECT_EQ(PendingSprite.GNo, 0) << row;
+    }
+}
+
+TEST_F(Era03Field, TheFlashRowShowsOnlyInTheThrowBackColourAndTheBodyKeepsItsPlaceAtAnyScale) {
+    Era03CreatureParts.creatureX = 51750;
+    ScrollX = 51400;
+    for (const std::uint32_t colour : {0xFFAAFF00u, 0xFFFFFFFFu, 0xFFAAFF01u}) {
+        Era03CreatureParts.bodyColour = colour;
+        SetEra03SceneryRow(14);
+        EXPECT_EQ(PendingSprite.GNo != 0, colour == 0xFFAAFF00u);
+    }
+    Era03CreatureParts.bodyY = 400;
+    Era03CreatureParts.bodyScale = 2.0f;
+    SetEra03SceneryRow(8);
+    EXPECT_EQ(PendingSprite.PosX, (51750 - 50 + 53 - 51400) / 2);
+    EXPECT_EQ(PendingSprite.PosY, 200);
+}
+
+TEST_F(Era03Field, ObjectRowsFollowTheirObjectsAndAGoneObjectIsNotDrawn) {
+    struct Case {
+        std::int32_t row, object;
+    };
+    ScrollX = 54850;
+    UpdateEra03PlacedObjects();   // lays the objects out
+    for (const Case c : {Case{24, 1}, Case{38, 5}, Case{53, 6}, Case{129, 47}, Case{131, 48}, Case{133, 49},
+                         Case{155, 60}, Case{171, 61}, Case{175, 65}}) {
+        ScrollX = Era03PlacedObjects.x[c.object] - 500;
+        SetEra03SceneryRow(c.row);
+        ASSERT_NE(PendingSprite.GNo, 0) << c.row;
+        EXPECT_EQ(PendingSprite.PosX, 500) << c.row;
+        EXPECT_EQ(PendingSprite.PosY, Era03PlacedObjects.y[c.object]) << c.row;
+        Era03PlacedObjects.look[c.object] = 0;
+        SetEra03SceneryRow(c.row);
+        EXPECT_EQ(PendingSprite.GNo, 0) << c.row;
+    }
+}
+
+// ---- placed objects -----------------------------------------------------------
+
+TEST_F(Era03Field, ObjectsRestBeforeTheDuelWakeApartAfterItAndPayOutWhenAllAreGone) {
+    ScrollX = 54850;
+    Place(54850 + 450);   // objects 1..4 lie within 300 px
+    for (int i = 0; i < 100; ++i, Tick()) UpdateEra03PlacedObjects();
+    for (std::int32_t i = 1; i <= 65; ++i) ASSERT_EQ(Era03PlacedObjects.state[i], 0) << i;
+    EXPECT_EQ(Era03PlacedObjects.x[1], 55244);
+    EXPECT_EQ(Era03PlacedObjects.x[61], 56138);
+
+    Era03Duel.state = 99;
+    std::vector<double> wakes;
+    std::int32_t awake = 0;
+    for (int i = 0; i < 80; ++i, Tick(0.01)) {
+        UpdateEra03PlacedObjects();
+        std::int32_t now = 0;
+        for (std::int32_t k = 1; k <= 65; ++k) now += Era03PlacedObjects.state[k] != 0;
+        if (now > awake) wakes.push_back(GameClock.gameClock);
+        awake = now;
+    }
+    ASSERT_GE(wakes.size(), 2u);
+    for (std::size_t k = 1; k < wakes.size(); ++k) EXPECT_GT(wakes[k] - wakes[k - 1], 0.2);
+
+    // All gone: HP back to the maximum and 65 coins at their places.
+    PlayerState.hp = 10;
+    for (std::int32_t i = 1; i <= 65; ++i) Era03PlacedObjects.look[i] = 0, Era03PlacedObjects.state[i] = 99;
+    UpdateEra03PlacedObjects();
+    EXPECT_EQ(PlayerState.hp, PlayerState.maxHp);
+    for (std::int32_t i = 1; i <= 65; ++i) ASSERT_EQ(PickupPool.active[i], 1) << i;
+    EXPECT_EQ(PickupPool.x[1], 55244);
+    EXPECT_EQ(PickupPool.y[1], 344);
+    EXPECT_EQ(PickupPool.x[61], 56138);
+    EXPECT_EQ(PickupPool.y[61], 344);
+
+    // A new game finds them resting in their places again, not a payout.
+    ResetEra03Area();
+    PickupPool = PickupPoolRecord{};
+    PlayerState.hp = 10;
+    Era03Duel.state = 99;
+    UpdateEra03PlacedObjects();
+    EXPECT_EQ(PlayerState.hp, 10);
+    EXPECT_EQ(PickupPool.active[1], 0);
+    EXPECT_EQ(Era03PlacedObjects.look[2], 1);
+}
+
+TEST_F(Era03Field, TheArenaBulletsNeverTouchTheObjects) {
+    ScrollX = 54850;
+    UpdateEra03PlacedObjects();
+    const Era03PlacedObjectTable before = Era03PlacedObjects;
+    for (int i = 1; i <= kEra03ArenaBulletSlots; ++i) {
+        Era03ArenaBullets.active[i] = 0;
+        Era03ArenaBullets.hit[i] = 1;
+        Era03ArenaBullets.x[i] = 1;
+    }
+    for (std::int32_t i = 1; i <= 65; ++i) {
+        EXPECT_EQ(Era03PlacedObjects.look[i], before.look[i]);
+        EXPECT_EQ(Era03PlacedObjects.x[i], before.x[i]);
+    }
+}
+
+// ---- the duel ---------------------------------------------------------------------
+
+class Era03DuelTest : public Era03Field {
+protected:
+    void SetUp() override {
+        Era03Field::SetUp();
+        ScrollX = 56800 - 700;
+    }
+    // Steps the duel, reading each waiting line; collects the duel word's lines.
+    std::vector<std::int32_t> Run(double seconds, std::int32_t untilState = -1) {
+        std::vector<std::int32_t> lines;
+        for (double t = 0; t < seconds && Era03Duel.state != untilState; t += 0.014) {
+            Tick();
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            RunEra03Duel();
+            const std::int32_t line = DialogueChannels.duelLine;
+            if (line != 0 && (lines.empty() || lines.back() != line)) lines.push_back(line);
+        }
+        return lines;
+    }
+    // Into the fight as a loaded game after the talk does.
+    void Fighting() {
+        Era03Duel.state = 1;
+        Place(56800 - 40);
+        RunEra03Duel();
+        ASSERT_EQ(Era03DuelStep(), 44);
+        Place(56800 - 40);
+    }
+};
+
+TEST_F(Era03DuelTest, TheTalkHoldsHerAt56680AndShowsItsLinesInOrder) {
+    Place(56900);
+    const std::vector<std::int32_t> lines = Run(60.0, 1);
+    EXPECT_EQ(Era03Duel.state, 1);
+    std::vector<std::int32_t> want;
+    for (std::int32_t l = 1; l <= 22; ++l) want.push_back(l);
+    for (std::int32_t l = 25; l <= 27; ++l) want.push_back(l);
+    EXPECT_EQ(lines, want);
+    EXPECT_EQ(Era03Duel.hp, 2000);
+    EXPECT_EQ(MessageBoxOpen, 0);
+    EXPECT_EQ(EventHoldsPlayer, 0);
+}
+
+TEST_F(Era03DuelTest, ALoadAfterTheTalkFightsAtOnceFromFullHp) {
+    Era03Duel.state = 1;   // as the slot gives it; the reset left hp 0
+    Place(56900);
+    RunEra03Duel();
+    EXPECT_EQ(Era03DuelStep(), 44);
+    EXPECT_EQ(Era03Duel.hp, 2000);
+    // Held at 120 px in that first step, at 40 px once fighting.
+    EXPECT_EQ(PlayerState.x, 56680);
+    Place(56900);
+    RunEra03Duel();
+    EXPECT_EQ(PlayerState.x, 56760);
+}
+
+TEST_F(Era03DuelTest, TheFirstQuickAttackAtItsHeightLandsAndTheSpecialLandsOnlyFrom60To70) {
+    Fighting();
+    PlayerState.pose = 21;
+    RunEra03Duel();
+    EXPECT_EQ(Era03Duel.hp, 2000 - 5);
+    EXPECT_EQ(PlayerState.exp, 5);
+
+    struct Case {
+        std::int32_t dist;
+        std::int32_t duelHpLoss, herHpLoss;
+    };
+    for (const Case c : {Case{65, 40, 0}, Case{60, 40, 0}, Case{59, 0, 30}, Case{70, 40, 0}, Case{71, 0, 30}, Case{90, 0, 30}, Case{108, 0, 0}}) {
+        SetUp();
+        Fighting();
+        Place(Era03Duel.x - c.dist);
+        PlayerState.pose = 126;
+        const std::int32_t hp = PlayerState.hp;
+        Tick();
+        RunEra03Duel();
+        for (int i = 0; i < 40; ++i) {
+            Tick(0.014);
+            PlayerState.pose = 126;
+            HitEffectState = 40;   // her move's spark: it lands once
+            RunEra03Duel();
+        }
+        EXPECT_EQ(2000 - Era03Duel.hp, c.duelHpLoss) << c.dist;
+        EXPECT_EQ(hp - PlayerState.hp, c.herHpLoss) << c.dist;
+    }
+}
+
+TEST_F(Era03DuelTest, BeatenItTalksVanishesAndPaysOnceAndANewGameMeetsItAgain) {
+    Fighting();
+    BurstPool.x[8] = 1234;
+    Era03Duel.hp = 0;
+    const std::int32_t exp = PlayerState.exp;
+    std::vector<std::int32_t> lines;
+    for (int i = 0; i < 400 && Era03Duel.state != 99; ++i) {
+        Tick();
+        if (EnterConfirmState == 1) EnterConfirmState = 2;
+        RunEra03Duel();
+        if (DialogueChannels.duelLine != 0 && (lines.empty() || lines.back() != DialogueChannels.duelLine))
+            lines.push_back(DialogueChannels.duelLine);
+    }
+    EXPECT_EQ(lines, (std::vector<std::int32_t>{28, 29, 30, 31}));
+    EXPECT_EQ(Era03Duel.state, 99);
+    EXPECT_EQ(PlayerState.exp - exp, 55);
+    EXPECT_EQ(BurstPool.x[8], 1234);   // the eighth burst slot is not the duel's
+    EXPECT_EQ(MessageBoxOpen, 0);
+
+    // A new game: the talk runs again rather than holding her for good.
+    ResetEra03Area();
+    EXPECT_EQ(Era03DuelStep(), 0);
+    Place(56900);
+    ScrollX = 56100;
+    RunEra03Duel();
+    EXPECT_EQ(Era03DuelStep(), 1);
+    EXPECT_EQ(PlayerState.x, 56680);
+}
+
+}  // namespace
