@@ -26,3 +26,4 @@ std::int32_t Era03DuelStep();
 void SetEra03SceneryRow(std::int32_t row);
 void SetEra03PlacedObjectRect(std::int32_t look);
 void SetEra03DuelOpponentFrame(std::int32_t frame);
+void SetEra03FighterFrame(std::int32_t pose);

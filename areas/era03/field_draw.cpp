@@ -14,7 +14,7 @@ namespace {
 
 // Texture slots: the creature sheet (scenery rows too), the duel opponent,
 // the fighter.
-constexpr int kCreatureSheet = 88, kDuelSheet = 89;
+constexpr int kCreatureSheet = 88, kDuelSheet = 89, kFighterSheet = 90;
 
 void DrawSceneryRows() {
     if (!(Era03Anchor(2) - 1550 < ScrollX && ScrollX < Era03Anchor(3) + 15000)) return;
@@ -62,7 +62,48 @@ void DrawDuelOpponent() {
     }
 }
 
+// A cell of the fighter's sheet with its column `centreX` at screen x, its
+// top at y; mirrored about the line 20 px left of the fighter's screen x.
+void DrawFighterPiece(const Era03SheetRect& r, std::int32_t centreX, std::int32_t x, std::int32_t y,
+                      std::uint32_t colour) {
+    const Era03FighterRecord& f = Era03Fighter;
+    PendingSpriteRecord& s = PendingSprite;
+    s.GNo = 1;
+    SetPendingSpriteSource(r);
+    s.PosX = f.x - ScrollX - 20;
+    s.PosY = y;
+    s.PivotX = static_cast<float>(centreX - (x - s.PosX));
+    s.PivotY = 0;
+    s.Scale = 1.0f;
+    s.Angle = 0;
+    s.Facing = f.facing == -1 ? -1 : 1;
+    s.Depth = 0.8f;
+    s.Colour = colour;
+    DrawPendingSprite(kFighterSheet);
+}
+
+void DrawFighter() {
+    const Era03FighterRecord& f = Era03Fighter;
+    if (f.pose == 0) return;
+    const Era03FighterCell* cell = FindEra03FighterCell(f.pose);
+    if (cell == nullptr) return;
+    DrawFighterPiece(cell->src, cell->pivotX, f.x - ScrollX, f.y + cell->yOffset, f.colour);
+    for (int k = 0; k < 5; ++k) {
+        if (DebrisBurst.shown[k] != 1) continue;
+        const Era03DebrisCell& d = kEra03DebrisCells[k];
+        DrawFighterPiece(d.src, d.centreX, DebrisBurst.x[k] - ScrollX, DebrisBurst.y[k], 0xFFFFFFFFu);
+    }
+}
+
 }  // namespace
+
+void SetEra03FighterFrame(std::int32_t pose) {
+    const Era03FighterCell* cell = FindEra03FighterCell(pose);
+    if (cell == nullptr) return;
+    SetPendingSpriteSource(cell->src);
+    PendingSprite.PosX = cell->pivotX;
+    PendingSprite.PosY = cell->yOffset;
+}
 
 void SetEra03DuelOpponentFrame(std::int32_t frame) {
     const Era03SheetCell* cell = FindEra03DuelCell(frame);
@@ -76,4 +117,5 @@ void DrawEra03FieldAndCharacters() {
     if (Era03AreaFlag != 1) return;
     DrawSceneryRows();
     DrawDuelOpponent();
+    DrawFighter();
 }

@@ -42,3 +42,46 @@ inline constexpr const Era03SheetCell* FindEra03DuelCell(std::int32_t frame) {
         if (c.frame == frame) return &c;
     return nullptr;
 }
+
+// The fighter: pose, cell, the column placed at his x, and the offset of the
+// cell's top from his feet.
+struct Era03FighterCell {
+    std::int32_t pose;
+    Era03SheetRect src;
+    std::int32_t pivotX, yOffset;
+};
+inline constexpr Era03FighterCell kEra03FighterCells[] = {
+    {1, {0, 0, 79, 157}, 62, -157},       {2, {80, 0, 180, 157}, 82, -157},
+    {3, {181, 0, 272, 157}, 73, -157},    {4, {274, 0, 343, 157}, 53, -157},
+    {5, {344, 0, 395, 157}, 35, -157},    {6, {397, 0, 449, 157}, 35, -157},
+    {7, {0, 158, 122, 315}, 142, -157},   {8, {123, 158, 170, 315}, 50, -157},
+    {9, {171, 158, 256, 315}, 67, -157},  {10, {257, 158, 327, 315}, 53, -157},
+    {11, {328, 158, 391, 315}, 49, -157}, {12, {392, 158, 470, 315}, 62, -157},
+    {13, {471, 158, 557, 315}, 72, -157}, {14, {0, 316, 70, 472}, 50, -157},
+    {15, {72, 316, 193, 472}, 75, -157},  {16, {195, 316, 263, 472}, 49, -157},
+    {17, {265, 316, 340, 472}, 51, -157}, {18, {341, 316, 414, 472}, 51, -157},
+    {19, {416, 316, 488, 472}, 42, -157}, {20, {489, 316, 557, 472}, 42, -157},
+    {21, {14, 474, 74, 631}, 24, -157},   {22, {75, 474, 177, 631}, 57, -157},
+    {23, {181, 474, 235, 631}, 18, -157}, {24, {237, 474, 294, 631}, 25, -157},
+    {25, {295, 474, 383, 631}, 52, -157}, {26, {384, 474, 434, 631}, 21, -157},
+    {51, {564, 0, 680, 125}, 30, -125},   {52, {564, 127, 720, 202}, 30, -75},
+    {53, {564, 217, 720, 273}, 30, -56},  {54, {564, 280, 720, 355}, 30, -75},
+    {55, {564, 356, 720, 480}, 30, -124}, {56, {438, 474, 543, 631}, 66, -157},
+    {57, {544, 490, 739, 631}, 157, -141},
+};
+
+// The debris fragments on the fighter's sheet, and the column of each placed
+// at its x.
+struct Era03DebrisCell {
+    Era03SheetRect src;
+    std::int32_t centreX;
+};
+inline constexpr Era03DebrisCell kEra03DebrisCells[5] = {
+    {{0, 590, 4, 595}, 2}, {{0, 597, 7, 602}, 3}, {{0, 604, 8, 610}, 4}, {{0, 612, 8, 620}, 4}, {{0, 622, 10, 630}, 5},
+};
+
+inline constexpr const Era03FighterCell* FindEra03FighterCell(std::int32_t pose) {
+    for (const Era03FighterCell& c : kEra03FighterCells)
+        if (c.pose == pose) return &c;
+    return nullptr;
+}

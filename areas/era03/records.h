@@ -166,7 +166,8 @@ struct Era03FighterRecord {
     std::int32_t pose = 0;       // 0 = not drawn
     std::int32_t x = 60300, y = 0, facing = 0;
     std::uint32_t colour = 0;
-    std::int32_t encounterState = 0;
+    std::int32_t encounterState = 0;   // 0 waiting, 1 intro, 2 fight, 98 defeat, 99 done (saved)
+    std::int32_t hp = 1500;
 };
 inline Era03FighterRecord Era03Fighter;
 
@@ -204,3 +205,13 @@ struct Era03PlacedObjectTable {
     double launchTime[kSize] = {};
 };
 inline Era03PlacedObjectTable Era03PlacedObjects;
+
+// Five fragments thrown out of the ground at the fighter's feet (or at a
+// position another user writes into the fighter's x and y first).
+struct DebrisBurstRecord {
+    std::int32_t trigger = 0;   // 0 idle, 1 start requested, 2 running
+    double startTime = 0;
+    std::int32_t shown[5] = {};
+    std::int32_t x[5] = {}, y[5] = {};
+};
+inline DebrisBurstRecord DebrisBurst;

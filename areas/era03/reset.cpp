@@ -17,6 +17,7 @@ void ResetEra03Area() {
     Era03CreatureOnceFlag = 0;
     Era03CreatureParts = Era03CreaturePartsRecord{};
     Era03PlacedObjects = Era03PlacedObjectTable{};
+    DebrisBurst = DebrisBurstRecord{};
     Era03ArenaEncounter = Era03ArenaEncounterRecord{};
     Era03ArenaHazardPost = Era03ArenaHazardPostRecord{};
     Era03ArenaBullets = Era03ArenaBulletTable{};
