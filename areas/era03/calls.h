@@ -9,6 +9,7 @@ void ResetEra03Area();
 // The field's own step words, which the data reset returns to their start.
 void ResetEra03PlacedObjectSteps();
 void ResetEra03DuelSteps();
+void ResetEra03FighterSteps();
 
 void RunEra03CreatureEncounter();
 void UpdateEra03PlacedObjects();

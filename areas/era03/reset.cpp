@@ -9,6 +9,7 @@ void ResetEra03Area() {
     // A new game or a load meets the objects, the talk and the duel afresh.
     ResetEra03PlacedObjectSteps();
     ResetEra03DuelSteps();
+    ResetEra03FighterSteps();
 
     Era03NpcScene = Era03NpcSceneRecord{};
     Era03Fighter = Era03FighterRecord{};
