@@ -265,6 +265,12 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
         if (Read()) {
             NextLine();
             w.introStep += 1;
+            // The next line shows from this step on.
+            if (w.introStep <= 14) {
+                f.pose = kTalk[w.introStep - 6].pose;
+                h.pose = kTalk[w.introStep - 6].heroinePose;
+                DialogueChannels.fighterLine = kTalk[w.introStep - 6].line;
+            }
         }
     }
     if (w.introStep == 15) {
@@ -320,6 +326,10 @@ void RunEra03FighterDefeat() {
             NextLine();
             if (w.defeatStep == 90) w.defeatStamp = t;
             w.defeatStep += 1;
+            if (w.defeatStep <= 90) {
+                f.pose = kTalkPoses[w.defeatStep - 83];
+                DialogueChannels.fighterLine = w.defeatStep - 70;
+            }
             return;
         }
     }

@@ -192,6 +192,38 @@ constexpr MessageLine kDuel29[] = {{210, 700, "剣士：　わしの　まもり
 constexpr MessageLine kDuel30[] = {{210, 700, "リシェル　　：　あなたも　つよかったわ。"}};
 constexpr MessageLine kDuel31[] = {{210, 700, "剣士：　この道を　ゆけ。　おまえなら　とおれよう。"}};
 
+
+// The fighter under the ground: his intro, his defeat and the grab scene.
+
+constexpr MessageLine kFighter1[] = {{210, 700, "ﾅﾚｰﾀ　：　足もとの　地面が　ゆれている・・・"}};
+constexpr MessageLine kFighter2[] = {{210, 700, "格闘家：　よう、ここまで　よく　きたな。"}};
+constexpr MessageLine kFighter3[] = {{210, 700, "リシェル　　：　地面の　なかから・・・！？　あなた　だれ？"}};
+constexpr MessageLine kFighter4[] = {{210, 700, "格闘家：　おれは　この　あたりを　まもる　もんだ。"}};
+constexpr MessageLine kFighter5[] = {{210, 700, "格闘家：　さっきの　剣士を　たおしたのは　おまえか。"}};
+constexpr MessageLine kFighter6[] = {{210, 700, "リシェル　　：　そうよ。　ここも　とおして　もらうわ。"}};
+constexpr MessageLine kFighter7[] = {{210, 700, "格闘家：　へっ、そう　かんたんに　いくかな。"}};
+constexpr MessageLine kFighter8[] = {{210, 700, "格闘家：　おれは　地面の　なかを　じゆうに　うごける。"}};
+constexpr MessageLine kFighter9[] = {{210, 700, "格闘家：　どこから　でてくるか　わからねえぞ。"}};
+constexpr MessageLine kFighter10[] = {{210, 700, "格闘家：　さあ、こい！"}};
+constexpr MessageLine kFighter12[] = {{210, 700, "格闘家：　ふう・・・　ひさしぶりの　地上だぜ。"}};
+constexpr MessageLine kFighter13[] = {{210, 700, "格闘家：　ぐっ・・・　や、やるじゃねえか。"}};
+constexpr MessageLine kFighter14[] = {{210, 700, "格闘家：　おれの　うごきを　見きるとは。"}};
+constexpr MessageLine kFighter15[] = {{210, 700, "リシェル　　：　もう　おしまい？"}};
+constexpr MessageLine kFighter16[] = {{210, 700, "格闘家：　・・・ああ、おれの　まけだ。"}};
+constexpr MessageLine kFighter17[] = {{210, 700, "格闘家：　だが　この　さきは　もっと　きびしいぞ。"}};
+constexpr MessageLine kFighter18[] = {{210, 700, "格闘家：　ひろばには　三人の　つわものが　いる。"}};
+constexpr MessageLine kFighter19[] = {{210, 700, "リシェル　　：　三人・・・？"}};
+constexpr MessageLine kFighter20[] = {{210, 700, "格闘家：　せいぜい　気を　つけるんだな。"}};
+constexpr MessageLine kFighter21[] = {{210, 700, "格闘家：　じゃあな！　おれは　これで　ひきあげるぜ。"}};
+constexpr MessageLine kFighter22[] = {{210, 700, "リシェル　　：　ちょっと　まって！"}};
+constexpr MessageLine kFighter23[] = {{210, 700, "格闘家：　あばよ！"}};
+constexpr MessageLine kFighter24[] = {{210, 700, "格闘家：　つかまえたぜ！"}};
+constexpr MessageLine kFighter25[] = {{210, 700, "リシェル　　：　は、はなして！"}};
+constexpr MessageLine kFighter26[] = {{210, 700, "格闘家：　おれの　とっておきを　くらいな！"}};
+constexpr MessageLine kFighter27[] = {{210, 700, "リシェル　　：　いたた・・・　やったわね！"}};
+constexpr MessageLine kFighter28[] = {{210, 700, "格闘家：　へっ、まだまだ　あまいな。"}};
+constexpr MessageLine kFighter29[] = {{210, 700, "格闘家：　またか。　こりねえ　やつだ。"}};
+
 // One entry per value of the scene word.
 template <std::size_t N>
 constexpr AreaMessageEntry Arena(std::int32_t value, const MessageLine (&lines)[N]) {
@@ -204,6 +236,13 @@ constexpr AreaMessageEntry Arena(std::int32_t value, const MessageLine (&lines)[
 template <std::size_t N>
 constexpr AreaMessageEntry Duel(std::int32_t value, const MessageLine (&lines)[N]) {
     return AreaMessageEntry{&DialogueChannelsRecord::duelLine, value, value, nullptr, 6, 80, kTextBlack, lines,
+                            static_cast<std::int32_t>(N)};
+}
+
+// One entry per value of the fighter word.
+template <std::size_t N>
+constexpr AreaMessageEntry Fighter(std::int32_t value, const MessageLine (&lines)[N]) {
+    return AreaMessageEntry{&DialogueChannelsRecord::fighterLine, value, value, nullptr, 6, 80, kTextBlack, lines,
                             static_cast<std::int32_t>(N)};
 }
 
@@ -335,6 +374,34 @@ constexpr AreaMessageEntry kEra03Entries[] = {
     Duel(29, kDuel29),
     Duel(30, kDuel30),
     Duel(31, kDuel31),
+    Fighter(1, kFighter1),
+    Fighter(2, kFighter2),
+    Fighter(3, kFighter3),
+    Fighter(4, kFighter4),
+    Fighter(5, kFighter5),
+    Fighter(6, kFighter6),
+    Fighter(7, kFighter7),
+    Fighter(8, kFighter8),
+    Fighter(9, kFighter9),
+    Fighter(10, kFighter10),
+    Fighter(12, kFighter12),
+    Fighter(13, kFighter13),
+    Fighter(14, kFighter14),
+    Fighter(15, kFighter15),
+    Fighter(16, kFighter16),
+    Fighter(17, kFighter17),
+    Fighter(18, kFighter18),
+    Fighter(19, kFighter19),
+    Fighter(20, kFighter20),
+    Fighter(21, kFighter21),
+    Fighter(22, kFighter22),
+    Fighter(23, kFighter23),
+    Fighter(24, kFighter24),
+    Fighter(25, kFighter25),
+    Fighter(26, kFighter26),
+    Fighter(27, kFighter27),
+    Fighter(28, kFighter28),
+    Fighter(29, kFighter29),
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "areas/era03/calls.h"
 #include "areas/era03/field.h"
+#include "areas/era03/field_fighter.h"
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
@@ -271,6 +272,159 @@ TEST_F(Era03DuelTest, BeatenItTalksVanishesAndPaysOnceAndANewGameMeetsItAgain) {
     RunEra03Duel();
     EXPECT_EQ(Era03DuelStep(), 1);
     EXPECT_EQ(PlayerState.x, 56680);
+}
+
+}  // namespace
+
+// ---- the fighter ---------------------------------------------------------------------
+
+namespace {
+
+constexpr std::int32_t kA = 60300;
+
+// The generator state whose next Random0To99 is `value`.
+std::uint32_t SeedForRoll(std::int32_t value) {
+    std::uint32_t want = 0;
+    while (static_cast<std::int32_t>(want / 32767.0 * 99.0) < value) ++want;
+    const std::uint32_t a = 214013u;
+    std::uint32_t inv = a;
+    for (int i = 0; i < 5; ++i) inv *= 2u - a * inv;
+    return ((want << 16) - 2531011u) * inv;
+}
+
+class Era03FighterTest : public Era03Field {
+protected:
+    void SetUp() override {
+        Era03Field::SetUp();
+        Era03AreaFlag = 1;
+        ScrollX = kA - 912;
+    }
+    std::vector<std::int32_t> Run(double seconds, std::int32_t untilState) {
+        std::vector<std::int32_t> lines;
+        for (double t = 0; t < seconds && Era03Fighter.encounterState != untilState; t += 0.014) {
+            Tick();
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            RunEra03FighterEncounter();
+            const std::int32_t line = DialogueChannels.fighterLine;
+            if (line != 0 && (lines.empty() || lines.back() != line)) lines.push_back(line);
+        }
+        return lines;
+    }
+    // The fight under way with the fighter standing at x on his floor.
+    void Fighting(std::int32_t x) {
+        Era03Fighter.encounterState = 2;
+        Era03Fighter.hp = 2500;
+        Era03Fighter.x = x;
+        Era03Fighter.y = 640;
+        Era03Fighter.pose = 4;
+        FighterWords.idleStamp = GameClock.gameClock;
+    }
+};
+
+TEST_F(Era03FighterTest, TheIntroStartsAt59640HoldsTheCameraAndTalksInOrder) {
+    Place(kA - 661);
+    ScrollX = kA - 1000;
+    RunEra03FighterEncounter();
+    EXPECT_EQ(Era03Fighter.encounterState, 0);
+    Place(kA - 660);
+    const std::vector<std::int32_t> lines = Run(30.0, 2);
+    EXPECT_EQ(Era03Fighter.encounterState, 2);
+    EXPECT_EQ(Era03Fighter.hp, 2500);
+    EXPECT_EQ(ScrollX, kA - 912);
+    EXPECT_EQ(Era03Fighter.y, 640);   // out of the ground
+    EXPECT_EQ(lines, (std::vector<std::int32_t>{1, 12, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(MessageBoxOpen, 0);
+}
+
+TEST_F(Era03FighterTest, AfterASecondStillARollChoosesSinkBurrowOrDoubleThrow) {
+    struct Case {
+        std::int32_t roll, action;
+    };
+    for (const Case c : {Case{0, 2}, Case{19, 2}, Case{20, 3}, Case{69, 3}, Case{70, 4}, Case{99, 4}}) {
+        SetUp();
+        Place(kA - 500);
+        Fighting(kA - 200);
+        Tick(0.5);
+        RunEra03FighterEncounter();   // he last moved now
+        Tick(0.99);
+        RunEra03FighterEncounter();
+        EXPECT_EQ(FighterWords.action, 0) << c.roll;
+        Tick(0.02);
+        SeedRandom(SeedForRoll(c.roll));
+        RunEra03FighterEncounter();
+        EXPECT_EQ(FighterWords.action, c.action) << c.roll;
+    }
+}
+
+TEST_F(Era03FighterTest, TheEdgesSetHerBackAndHisQuickHitLandsOncePer0_2SecondsAndNeverUnderground) {
+    Fighting(kA - 300);
+    Place(kA - 70);
+    RunEra03FighterEncounter();
+    // Set back 150 px, and his knock-back carries her on from there.
+    EXPECT_EQ(Era03Fighter.x, kA);
+    EXPECT_EQ(PlayerState.x, kA - 170);
+    EXPECT_NE(FighterWords.knockBack, 0);
+
+    // The first band: her blow 110..158 px above his feet.
+    SetUp();
+    Fighting(kA - 300);
+    Place(kA - 300 - 100, 640 - 50);
+    PlayerState.pose = 21;
+    const std::int32_t hp = Era03Fighter.hp;
+    RunEra03FighterEncounter();
+    EXPECT_EQ(hp - Era03Fighter.hp, 30);
+    EXPECT_EQ(PlayerState.exp, 30);
+    FighterWords.reaction = 0;
+    Tick(0.1);
+    PlayerState.pose = 21;
+    Era03Fighter.x = kA - 300, Era03Fighter.y = 640;
+    RunEra03FighterEncounter();
+    EXPECT_EQ(hp - Era03Fighter.hp, 30);
+
+    SetUp();
+    Fighting(kA - 300);
+    Era03Fighter.y = 640 + 170;
+    Place(kA - 300 - 100, 640 - 50);
+    PlayerState.pose = 21;
+    RunEra03FighterEncounter();
+    EXPECT_EQ(Era03Fighter.hp, 2500);
+}
+
+TEST_F(Era03FighterTest, BeatenOnlyWithHerWellClearAndEveryDefeatPlaysItsScene) {
+    Fighting(kA - 300);
+    Era03Fighter.hp = -1;
+    Place(kA - 300 - 100);
+    RunEra03FighterEncounter();
+    EXPECT_EQ(Era03Fighter.encounterState, 2);
+    Place(kA - 300 - 101);
+    FighterWords.check21 = 0;
+    RunEra03FighterEncounter();
+    EXPECT_EQ(Era03Fighter.encounterState, 98);
+    EXPECT_EQ(Era03Fighter.hp, 0);
+    const std::vector<std::int32_t> lines = Run(30.0, 99);
+    EXPECT_EQ(Era03Fighter.encounterState, 99);
+    std::vector<std::int32_t> want;
+    for (std::int32_t l = 13; l <= 23; ++l) want.push_back(l);
+    EXPECT_EQ(lines, want);
+    EXPECT_EQ(MessageBoxOpen, 0);
+
+    // A second defeat in the same run (after a load) plays the scene again.
+    Fighting(kA - 300);
+    Era03Fighter.hp = -1;
+    Place(kA - 500);
+    RunEra03FighterEncounter();
+    ASSERT_EQ(Era03Fighter.encounterState, 98);
+    EXPECT_EQ(Run(30.0, 99).size(), 11u);
+}
+
+TEST_F(Era03FighterTest, KeysBlockedInTheAirAreFreedOnceTheCameraLeaves) {
+    Fighting(kA - 300);
+    Place(kA - 500, 500);
+    RunEra03FighterEncounter();
+    EXPECT_EQ(PlayerKeysBlocked, 1);
+    ScrollX = kA - 1300;
+    RunEra03FighterEncounter();
+    EXPECT_EQ(PlayerKeysBlocked, 0);
 }
 
 }  // namespace
