@@ -10,6 +10,7 @@ void ResetEra03Area();
 void ResetEra03PlacedObjectSteps();
 void ResetEra03DuelSteps();
 void ResetEra03FighterSteps();
+void ResetEra03CreatureSteps();
 
 void RunEra03CreatureEncounter();
 void UpdateEra03PlacedObjects();

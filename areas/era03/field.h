@@ -27,3 +27,14 @@ void SetEra03SceneryRow(std::int32_t row);
 void SetEra03PlacedObjectRect(std::int32_t look);
 void SetEra03DuelOpponentFrame(std::int32_t frame);
 void SetEra03FighterFrame(std::int32_t pose);
+
+// ---- the creature --------------------------------------------------------------
+std::int32_t NextEra03CycleCode(std::int32_t code);
+void LayOutEra03Creature(std::int32_t arg);
+std::int32_t RunEra03CreatureFight(std::int32_t n);
+void RunEra03CreatureContact(std::int32_t n);
+std::int32_t RunEra03CreatureIntro(std::int32_t n);
+void StepEra03CreatureIntroShimmer(std::int32_t n);
+void RunEra03GroundTrap(std::int32_t n);
+void SetEra03CreatureSlotSprite(std::int32_t code);
+std::int32_t Era03CreatureShotSpin();

@@ -7,6 +7,7 @@
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprites/sprites.h"
 #include "shell/draw.h"
 #include "shell/shell_state.h"
 
@@ -26,6 +27,53 @@ void DrawSceneryRows() {
         PendingSprite.PosY = static_cast<std::int32_t>(PendingSprite.PosY * PendingSprite.Scale);
         DrawPendingSprite(kCreatureSheet);
     }
+}
+
+// One creature cell with its pivot at (x, y) on screen, turned by `angle`.
+void DrawCreatureCell(const Era03CreatureCell& cell, std::int32_t x, std::int32_t y, std::int32_t angle,
+                      float depth) {
+    PendingSpriteRecord& s = PendingSprite;
+    s.GNo = 1;
+    SetPendingSpriteSource(cell.src);
+    s.PivotX = static_cast<float>(cell.pivotX);
+    s.PivotY = static_cast<float>(cell.pivotY);
+    s.PosX = x;
+    s.PosY = y;
+    s.Angle = angle;
+    s.Facing = 1;
+    s.Scale = 1.0f;
+    s.Depth = depth;
+    s.Colour = SceneTint;
+    DrawPendingSprite(kCreatureSheet);
+}
+
+// A part or the trap: its cell, and the stem under an open one. A code
+// without a cell draws nothing rather than repeating the last sprite.
+void DrawCreaturePart(std::int32_t code, std::int32_t x, std::int32_t y, std::int32_t angle, float depth) {
+    const Era03CreatureCell cell = Era03CreatureCellOf(code);
+    if (cell.code == 0) return;
+    DrawCreatureCell(cell, x, y, angle, depth);
+    if (code < 50) DrawCreatureCell(kEra03CreatureStem, x, y, angle, depth);
+}
+
+// The shots' shared spin, stepped once per drawn frame.
+std::int32_t ShotSpin = 0;
+
+void DrawCreature() {
+    const Era03CreaturePartsRecord& c = Era03CreatureParts;
+    for (std::int32_t i = 1; i <= c.partCount && i < Era03CreaturePartsRecord::kSize; ++i)
+        if (c.code[i] != 0) DrawCreaturePart(c.code[i], c.x[i] - ScrollX, c.y[i], c.angle[i], c.depth[i]);
+    const Era03CreatureShotTable& shots = Era03CreatureShots;
+    if (shots.shotCount != 0) {
+        ShotSpin = ShotSpin <= 0 ? 360 : ShotSpin - 60;
+        for (std::int32_t j = 1; j <= shots.shotCount && j <= 100; ++j) {
+            if (shots.code[j] == 0) continue;
+            const Era03CreatureCell cell = Era03CreatureCellOf(shots.code[j]);
+            if (cell.code != 0) DrawCreatureCell(cell, shots.x[j] - ScrollX, shots.y[j], ShotSpin, 0.18f);
+        }
+    }
+    if (Era03Anchor(2) - 700 < ScrollX && ScrollX < Era03Anchor(3) + 200 && c.trapFrame != 0)
+        DrawCreaturePart(c.trapFrame, c.trapX - ScrollX, c.trapY, c.trapAngle, 0.72f);
 }
 
 // A piece of the opponent drawn with its top-left at (x, y) on screen,
@@ -97,6 +145,16 @@ void DrawFighter() {
 
 }  // namespace
 
+std::int32_t Era03CreatureShotSpin() { return ShotSpin; }
+
+void SetEra03CreatureSlotSprite(std::int32_t code) {
+    const Era03CreatureCell cell = Era03CreatureCellOf(code);
+    if (cell.code == 0) return;
+    SetPendingSpriteSource(cell.src);
+    PendingSprite.PosX = cell.pivotX;
+    PendingSprite.PosY = cell.pivotY;
+}
+
 void SetEra03FighterFrame(std::int32_t pose) {
     const Era03FighterCell* cell = FindEra03FighterCell(pose);
     if (cell == nullptr) return;
@@ -116,6 +174,7 @@ void SetEra03DuelOpponentFrame(std::int32_t frame) {
 void DrawEra03FieldAndCharacters() {
     if (Era03AreaFlag != 1) return;
     DrawSceneryRows();
+    DrawCreature();
     DrawDuelOpponent();
     DrawFighter();
 }

@@ -85,3 +85,28 @@ inline constexpr const Era03FighterCell* FindEra03FighterCell(std::int32_t pose)
         if (c.pose == pose) return &c;
     return nullptr;
 }
+
+// The creature's sheet: the four 8-frame cycles of open parts (codes 1..32),
+// the closed parts (61..68), the four shots (111..141), and the stem under
+// every open part and the trap.
+struct Era03CreatureCell {
+    std::int32_t code;
+    Era03SheetRect src;
+    std::int32_t pivotX, pivotY;
+};
+inline constexpr Era03CreatureCell Era03CreatureCellOf(std::int32_t code) {
+    if (code >= 1 && code <= 32) {
+        const std::int32_t k = (code - 1) % 8, top = 116 + 16 * ((code - 1) / 8);
+        return {code, {66 + 24 * k, top, 89 + 24 * k, top + 15}, 11, 37};
+    }
+    if (code >= 61 && code <= 68) {
+        const std::int32_t k = code - 61;
+        return {code, {66 + 24 * k, 180, 88 + 24 * k, 213}, 10, 33};
+    }
+    if (code == 111 || code == 121 || code == 131 || code == 141) {
+        const std::int32_t top = 141 + 9 * ((code - 111) / 10);
+        return {code, {258, top, 265, top + 7}, 4, 4};
+    }
+    return {0, {0, 0, 0, 0}, 0, 0};   // no cell
+}
+inline constexpr Era03CreatureCell kEra03CreatureStem{0, {258, 117, 266, 139}, 4, 22};

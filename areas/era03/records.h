@@ -171,7 +171,7 @@ struct Era03FighterRecord {
 };
 inline Era03FighterRecord Era03Fighter;
 
-// The creature encounter's once-flag.
+// The creature's intro has run (saved).
 inline std::int32_t Era03CreatureOnceFlag = 0;
 
 // ---- the field: the hanging creature, the ground trap, the placed objects --
@@ -186,8 +186,26 @@ struct Era03CreaturePartsRecord {
     float bodyScale = 1.0f;
     std::int32_t trapX = 0, trapY = 700, trapAngle = 0;
     std::int32_t trapFrame = 0;     // 0 none, else a code of the 9..16 cycle
+    std::int32_t bodyHp = 0;        // 10 when a fight starts; 0 brings the body down
+    std::int32_t partCount = 0;     // 38 once laid out
+    // The hanging parts, slots 1..38 (up to 50 kept).
+    static constexpr int kSize = 51;
+    std::int32_t code[kSize] = {};  // 0 gone, 1..32 open, 61..68 closed
+    std::int32_t x[kSize] = {}, y[kSize] = {};
+    std::int32_t vx[kSize] = {}, vy[kSize] = {};
+    std::int32_t angle[kSize] = {};
+    float depth[kSize] = {};
+    std::int32_t partClass[kSize] = {};
 };
 inline Era03CreaturePartsRecord Era03CreatureParts;
+
+// The creature's shots, slots 1..100.
+struct Era03CreatureShotTable {
+    std::int32_t shotCount = 0;     // 100 once the first shot is fired
+    std::int32_t code[101] = {};    // 0 empty; 111, 121, 131, 141
+    std::int32_t x[101] = {}, y[101] = {}, vx[101] = {}, vy[101] = {};
+};
+inline Era03CreatureShotTable Era03CreatureShots;
 
 // The 65 objects that wake and leap at the heroine once the duel is won
 // (slots 1..65). Arrays of their own: the arena's bullets never touch them.

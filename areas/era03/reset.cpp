@@ -10,6 +10,7 @@ void ResetEra03Area() {
     ResetEra03PlacedObjectSteps();
     ResetEra03DuelSteps();
     ResetEra03FighterSteps();
+    ResetEra03CreatureSteps();
 
     Era03NpcScene = Era03NpcSceneRecord{};
     Era03Fighter = Era03FighterRecord{};
@@ -17,6 +18,7 @@ void ResetEra03Area() {
     Era03Duel.x = Era03Anchor(4);   // 56800
     Era03CreatureOnceFlag = 0;
     Era03CreatureParts = Era03CreaturePartsRecord{};
+    Era03CreatureShots = Era03CreatureShotTable{};
     Era03PlacedObjects = Era03PlacedObjectTable{};
     DebrisBurst = DebrisBurstRecord{};
     Era03ArenaEncounter = Era03ArenaEncounterRecord{};

@@ -3,7 +3,6 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
 
-void RunEra03CreatureEncounter() {}
 void RunEra03NpcScene(std::int32_t) {}
 
 // Draw passes: nothing to draw yet.

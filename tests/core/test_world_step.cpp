@@ -194,6 +194,7 @@ TEST_F(WorldStepTest, Era03ArenaKeepsItsFightersInside) {
     constexpr int R = Era03Anchor8;
     // The encounter's own scenes stay out of it: only the walls are tested.
     Era03ArenaEncounter.controllerState = 99;
+    Era03Fighter.encounterState = 99;   // the fighter before the arena is beaten
     Era03ArenaEncounter.hazardPostFrame = 1;
     ScrollX = R - 500;
     PlaceAt(R + 900, 640);
