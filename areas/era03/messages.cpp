@@ -224,6 +224,22 @@ constexpr MessageLine kFighter27[] = {{210, 700, "リシェル　　：　いた
 constexpr MessageLine kFighter28[] = {{210, 700, "格闘家：　へっ、まだまだ　あまいな。"}};
 constexpr MessageLine kFighter29[] = {{210, 700, "格闘家：　またか。　こりねえ　やつだ。"}};
 
+
+// The hanging creature's intro and the ground trap.
+
+constexpr MessageLine kField1[] = {{210, 700, "ﾅﾚｰﾀ　：　頭上に　なにかが　ぶらさがっている・・・"}};
+constexpr MessageLine kField2[] = {{210, 700, "リシェル　　：　なに、あれ・・・　いきもの？"}};
+constexpr MessageLine kField3[] = {{210, 700, "ﾅﾚｰﾀ　：　いくつもの　つぼみが　ゆらゆらと　ゆれている。"}};
+constexpr MessageLine kField4[] = {{210, 700, "リシェル　　：　つぼみが　うごいてる！"}};
+constexpr MessageLine kField5[] = {{210, 700, "ﾅﾚｰﾀ　：　つぼみが　ひらくと　ちいさな　虫が　とびだしてくる。"}};
+constexpr MessageLine kField6[] = {{210, 700, "リシェル　　：　ちかづいたら　はじきとばされそうね。"}};
+constexpr MessageLine kField7[] = {{210, 700, "ﾅﾚｰﾀ　：　とびだした　虫を　うちかえせば　本体に　あたるかもしれない。"}};
+constexpr MessageLine kField8[] = {{210, 700, "リシェル　　：　なるほど。　虫を　はねかえして　ぶつければ　いいのね。"}};
+constexpr MessageLine kField9[] = {{210, 700, "ﾅﾚｰﾀ　：　虫の　なかには　たまを　はくものも　いる。"}};
+constexpr MessageLine kField10[] = {{210, 700, "リシェル　　：　気を　つけなきゃ。"}};
+constexpr MessageLine kField11[] = {{210, 700, "リシェル　　：　よし、いくわよ！"}};
+constexpr MessageLine kField12[] = {{210, 700, "リシェル　　：　きゃっ！　足もとから　なにか　でてきた！　こうげきで　こわせそうね。"}};
+
 // One entry per value of the scene word.
 template <std::size_t N>
 constexpr AreaMessageEntry Arena(std::int32_t value, const MessageLine (&lines)[N]) {
@@ -247,6 +263,18 @@ constexpr AreaMessageEntry Fighter(std::int32_t value, const MessageLine (&lines
 }
 
 constexpr AreaMessageEntry kEra03Entries[] = {
+    Arena(1, kField1),
+    Arena(2, kField2),
+    Arena(3, kField3),
+    Arena(4, kField4),
+    Arena(5, kField5),
+    Arena(6, kField6),
+    Arena(7, kField7),
+    Arena(8, kField8),
+    Arena(9, kField9),
+    Arena(10, kField10),
+    Arena(11, kField11),
+    Arena(12, kField12),
     Arena(13, kArena13),
     Arena(14, kArena14),
     Arena(15, kArena15),

@@ -9,6 +9,7 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/field.h"
 #include "areas/era03/field_fighter.h"
+#include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
@@ -425,6 +426,124 @@ TEST_F(Era03FighterTest, KeysBlockedInTheAirAreFreedOnceTheCameraLeaves) {
     ScrollX = kA - 1300;
     RunEra03FighterEncounter();
     EXPECT_EQ(PlayerKeysBlocked, 0);
+}
+
+}  // namespace
+
+// ---- the creature and the trap ------------------------------------------------------
+
+namespace {
+
+class Era03CreatureTest : public Era03Field {
+protected:
+    void SetUp() override {
+        Era03Field::SetUp();
+        Era03AreaFlag = 1;
+    }
+    static void Step(double dt = 0.021) {
+        Tick(dt);
+        if (EnterConfirmState == 1) EnterConfirmState = 2;
+        RunEra03CreatureEncounter();
+    }
+};
+
+TEST_F(Era03CreatureTest, TheIntroRunsOnceFrom51300AndTheFightStartsWithin456) {
+    ScrollX = 50800;
+    Place(51299);
+    Step();
+    EXPECT_EQ(DialogueChannels.eventLine, 0);
+    Place(51300);
+    std::vector<std::int32_t> lines;
+    for (int i = 0; i < 200 && Era03CreatureOnceFlag == 0; ++i) {
+        Step();
+        if (DialogueChannels.eventLine != 0 && (lines.empty() || lines.back() != DialogueChannels.eventLine))
+            lines.push_back(DialogueChannels.eventLine);
+    }
+    EXPECT_EQ(lines, (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(Era03CreatureOnceFlag, 1);
+    EXPECT_EQ(MessageBoxOpen, 0);
+    EXPECT_EQ(Era03CreatureParts.partCount, 38);
+    // No creature while the view is between its places.
+    ScrollX = 52700;
+    Step();
+    EXPECT_EQ(Era03CreatureParts.creatureX, 0);
+    ScrollX = 56000;
+    Step();
+    EXPECT_EQ(Era03CreatureParts.creatureX, 0);
+}
+
+TEST_F(Era03CreatureTest, AStrikeNearTheBodyBringsItDownForEXP200AndItShrinksTo0_35) {
+    struct Case {
+        std::int32_t startY;   // where the body hangs when it starts to tip
+    };
+    for (const Case c : {Case{117}, Case{700}}) {
+        SetUp();
+        Era03CreatureOnceFlag = 1;
+        ScrollX = 51750 - 500;
+        Place(51750 - 300);
+        Step();
+        Step();
+        const std::int32_t cx = Era03CreatureParts.creatureX;
+        ASSERT_EQ(cx, 51750);
+        Era03CreatureParts.bodyHp = 1;
+        Era03CreatureParts.bodyY = c.startY;
+        // A part batted straight up past the body: leaves the band at y < 100, 0 px from its x.
+        Era03CreatureParts.partClass[1] = 50;
+        Era03CreatureParts.x[1] = cx;
+        Era03CreatureParts.y[1] = 150;
+        Era03CreatureParts.vx[1] = 0;
+        Era03CreatureParts.vy[1] = -60;
+        const std::int32_t exp = PlayerState.exp;
+        bool hitMinus360 = false;
+        for (int i = 0; i < 600; ++i) {
+            Step();
+            hitMinus360 = hitMinus360 || Era03CreatureParts.bodyTilt <= -359;
+        }
+        EXPECT_EQ(Era03CreatureParts.bodyHp, 0) << c.startY;
+        EXPECT_EQ(PlayerState.exp - exp, 100 + 200) << c.startY;   // the strike's part, then the body
+        EXPECT_TRUE(hitMinus360) << c.startY;
+        EXPECT_GE(Era03CreatureParts.bodyScale, 0.35f) << c.startY;
+        EXPECT_LT(Era03CreatureParts.bodyScale, 0.35f + 0.021f + 0.001f) << c.startY;
+        EXPECT_EQ(Era03CreatureParts.bodyY, 800) << c.startY;
+        for (std::int32_t i = 1; i <= 38; ++i) ASSERT_EQ(Era03CreatureParts.code[i], 0) << i;
+    }
+}
+
+TEST_F(Era03CreatureTest, ThePartCycleWrapsAndACodeWithoutACellHasNone) {
+    struct Case {
+        std::int32_t code, next;
+    };
+    for (const Case c : {Case{1, 2}, Case{8, 1}, Case{16, 9}, Case{24, 17}, Case{32, 25}, Case{61, 61}, Case{37, 37}})
+        EXPECT_EQ(NextEra03CycleCode(c.code), c.next) << c.code;
+    EXPECT_EQ(Era03CreatureCellOf(37).code, 0);
+    EXPECT_EQ(Era03CreatureCellOf(68).src.left, 66 + 24 * 7);
+    EXPECT_EQ(Era03CreatureCellOf(141).src.top, 168);
+}
+
+TEST_F(Era03CreatureTest, TheTrapComesOutAheadOnlyBetween52400And54200AndSpringsUnderHer) {
+    Era03CreatureOnceFlag = 1;
+    ScrollX = 52700;   // the creature is away
+    Place(52400);
+    Step();
+    EXPECT_EQ(Era03CreatureParts.trapFrame, 0);
+    for (std::int32_t seedRoll : {0, 99}) {
+        SetUp();
+        Era03CreatureOnceFlag = 1;
+        ScrollX = 52700;
+        Place(53000);
+        SeedRandom(SeedForRoll(seedRoll));
+        Step();
+        const std::int32_t ahead = Era03CreatureParts.trapX - 53000;
+        EXPECT_GE(ahead, 0);
+        EXPECT_LE(ahead, 198);
+    }
+    // Walk onto it: caught, HP -2, tipped 70 degrees.
+    const std::int32_t hp = PlayerState.hp;
+    Place(Era03CreatureParts.trapX);
+    Step();
+    Step();
+    EXPECT_EQ(hp - PlayerState.hp, 2);
+    EXPECT_EQ(Era03CreatureParts.trapAngle, 70);
 }
 
 }  // namespace
