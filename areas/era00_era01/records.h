@@ -25,6 +25,10 @@ struct EncounterTrioActor {
 };
 struct EncounterTrioRecord {
     EncounterTrioActor actor[3] = {{0, 0, 0, -1, 0.0f}, {}, {}};
+    // Which of its two looks the third actor wears (1 or 2), and the bar
+    // the Era02 gate structures slide (px).
+    std::int32_t actor3Kind = 0;
+    std::int32_t barOffset = 0;
 };
 inline EncounterTrioRecord EncounterTrio;
 
@@ -195,6 +199,11 @@ struct DropItemSlotsRecord {
 inline DropItemSlotsRecord DropItemSlots;
 // Thrown pieces of encounter actor 2: 0 none, 1 and 2 its two pictures.
 inline std::uint32_t EncounterPieceStates[3] = {0, 0, 0};
+// The depths of the encounter's two gate pieces (0.21 once its fight
+// begins), read by the Era02 gate structures.
+inline float EncounterPieceDepths[2] = {0.0f, 0.0f};
+// 1 while the encounter's thrown gate piece is shown.
+inline std::int32_t EncounterPieceShown = 0;
 // The scenery colour words of Era01.
 inline std::uint32_t Era01SceneryColours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,
                                               0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};

@@ -79,5 +79,7 @@ void ResetEra00Era01Area() {
     EncounterTrio = EncounterTrioRecord{};
     for (MonsterGroupRecord& g : MonsterGroupRecords) g = MonsterGroupRecord{};
     for (std::uint32_t& s : EncounterPieceStates) s = 0;
+    EncounterPieceDepths[0] = EncounterPieceDepths[1] = 0.0f;
+    EncounterPieceShown = 0;
     DropItemSlots = DropItemSlotsRecord{};
 }

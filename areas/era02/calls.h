@@ -15,3 +15,12 @@ void RunEra02Events();
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra02StandsCrowdAndStage();
 void DrawEra02Arena();
+
+// The flying second opponent's frame table, also drawn in Era01 (where a
+// scene shows the same character) by the Era01 enemies pass.
+void SetRound2OpponentFrame(std::int32_t frame);
+// Its two wing loops, which that Era01 scene drives as well: the spin loop
+// (0 arms; 2 steps every 0.01 s; any other value every 0.1 s) and the swing
+// loop with its period in seconds.
+void UpdateRound2OpponentSpinFrames(std::int32_t mode);
+void UpdateRound2OpponentSwingFrames(double period);

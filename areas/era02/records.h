@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+// The arrival at the arena. drawFlag is the talk indicator beside the lift
+// (1 or 2); drawing 1 draws the lift from liftX, liftPart (how far its two
+// halves stand apart), platformY, turnAngle (the wheels), counter (the latch
+// height) and signWord (which of its two signs shows). flag 1 makes world
+// x 46321 a save spot.
 struct ArrivalSceneRecord {
     std::int32_t step = 0;   // below 99 the scene runs, 99 the tournament, 100 after it
     std::int32_t flag = 0;
@@ -15,6 +20,9 @@ inline ArrivalSceneRecord ArrivalScene;
 struct TournamentStateRecord {
     std::int32_t state = 0;            // sequencer 0..5; 5 = over
     std::int32_t platformHeight = 0;   // 0..209; 209 = the raised platform stands
+    // The one HP word of all four opponents; each entrance fills it, blows
+    // may drive it far below 0.
+    std::int32_t opponentHp = 0;
 };
 inline TournamentStateRecord TournamentState;
 
@@ -32,19 +40,22 @@ inline std::int32_t ArrivalViewLock = 0;
 // Non-zero once the Era03 talking-character scene has ended.
 inline std::int32_t Era02EventsUnlocked = 0;
 
-// A tournament opponent.
+// A tournament opponent. angle is the sprite's turn in degrees (the spin
+// of the flying second opponent).
 struct TournamentOpponentRecord {
     std::int32_t frame = 0;   // 0 = hidden
     std::int32_t x = 0, y = 0, facing = 0;
     float depth = 0.0f;
+    std::int32_t angle = 0;
 };
 inline TournamentOpponentRecord Round1Opponent;
 inline TournamentOpponentRecord Round2Opponent;
 inline TournamentOpponentRecord Round3Opponent;
 inline TournamentOpponentRecord Round4Opponent;
 
-// The banner of the tournament (0 none, 1..4 image).
+// The banner of the tournament (0 none, 1..4 image) and its sideways shake.
 inline std::int32_t TournamentBanner = 1;
+inline std::int32_t BannerShakeX = 0;
 // A state word of the Era02 events.
 inline std::int32_t Era02EventsState = 0;
 
@@ -61,3 +72,20 @@ struct Era02CrowdRecord {
     std::int32_t figureFrame[6] = {0, 0, 0, 0, 0, 0};
 };
 inline Era02CrowdRecord Era02Crowd;
+
+// The flying second opponent's three talk events: 6 untouched, 3 due,
+// 2 running, 9 done; and the contacts of its low hop after it falls.
+inline std::int32_t Round2TalkEvents[3] = {6, 6, 6};
+inline std::int32_t Round2ContactCount = 0;
+
+// Words that live for the whole run of the program: no arming and no data
+// reset clears them (a second tournament in the same run skips the first
+// catch's and first grab's talks, and the arrival's menu pass). Tests start
+// from a fresh record.
+struct Era02RunWordsRecord {
+    std::int32_t firstCatchDone = 0, firstGrabDone = 0;
+    std::int32_t menuPassDone = 0;
+    // The crowd watcher's baselines, taken on its first call.
+    std::int32_t watcherArmed = 0, watchedPlayerHp = 0, watchedOpponentHp = 0;
+};
+inline Era02RunWordsRecord Era02RunWords;

@@ -2,17 +2,23 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 
-
 void ResetEra02Area() {
+    // The arrival waits at its first step with the talk indicator shown; a
+    // save spot the arrival has opened stays open.
+    const std::int32_t saveSpot = ArrivalScene.flag;
     ArrivalScene = ArrivalSceneRecord{};
-    ArrivalScene.step = 1;
+    ArrivalScene.drawFlag = 1;
+    ArrivalScene.flag = saveSpot;
     ArrivalViewLock = 0;
     Era02ArenaDoor = Era02ArenaDoorRecord{};
     TournamentState = TournamentStateRecord{};
+    TournamentGauge = TournamentGaugeRecord{};
     TournamentBanner = 1;
+    BannerShakeX = 0;
     TournamentBoundsLock = 0;
     Era02Crowd = Era02CrowdRecord{};
     Round1Opponent = Round2Opponent = Round3Opponent = Round4Opponent = TournamentOpponentRecord{};
+    Round2ContactCount = 0;
     Era02EventsUnlocked = 0;
     Era02EventsState = 0;
 }

@@ -2,15 +2,10 @@
 // its callers need; a routine leaves this file when it is built.
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
-#include "text/messages/area_texts.h"
+#include "areas/era02/tournament.h"
 
-void RunEra02ArrivalScene() {}
-void RunTournament() {}
 void RunEra02Events() {}
 
-// Draw passes: nothing to draw yet.
-void DrawEra02StandsCrowdAndStage() {}
-void DrawEra02Arena() {}
-
-// No lines yet.
-const AreaMessageTable Era02MessageTable{};
+// The third and fourth rounds: armed and stepped, never over yet.
+std::int32_t RunRound3(std::int32_t) { return 0; }
+std::int32_t RunRound4(std::int32_t) { return 0; }

@@ -133,7 +133,9 @@ TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
     EXPECT_EQ(PatrolCreatureRecord.x, 6000 + 836);
     EXPECT_EQ(ArenaEnemy.x, 23445);
     EXPECT_EQ(Era01SceneryColours[0], 0xFF333333u);
-    EXPECT_EQ(ArrivalScene.step, 1);
+    // The arrival waits at its first step with its talk indicator shown.
+    EXPECT_EQ(ArrivalScene.step, 0);
+    EXPECT_EQ(ArrivalScene.drawFlag, 1);
     EXPECT_EQ(TournamentState.state, 0);
     EXPECT_EQ(Era03Duel.state, 0);
     EXPECT_EQ(Era03Duel.x, 56800);

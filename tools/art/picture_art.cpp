@@ -1,5 +1,7 @@
 #include "tools/art/picture_art.h"
+#include "tools/art/arena_rects.h"
 #include "tools/art/era04_scenery_art.h"
+#include "tools/art/camp_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
@@ -462,7 +464,7 @@ constexpr auto kArenaEnemy3StandCells =
     CellsOf<std::size(kEnemy3Frames) - kEnemy3FightPoses>(kEnemy3Frames + kEnemy3FightPoses, 1024, 707);
 constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
 
-const std::array<RectSource, 20> kRectSources{{
+const std::array<RectSource, 26> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -476,6 +478,12 @@ const std::array<RectSource, 20> kRectSources{{
     {117, FigureKind::Walker, kTitleFigureRects, {}},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
+    {180, FigureKind::Prop, kArenaStandRects, {}},
+    {180, FigureKind::Prop, kArenaStageRects, {}},
+    {180, FigureKind::Character, kArenaCrowdRects, {}},
+    {180, FigureKind::Icon, kArenaBannerRects, {}},
+    {180, FigureKind::Prop, kArenaLiftRects, {}},
+    {181, FigureKind::Character, kRound1OpponentRects, {}},
     {192, FigureKind::Character, kArenaBoss1Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2UpperCells, {}},
@@ -812,6 +820,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
     // The Era04 scenery sheets are nothing but the stage's pieces.
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
+    if (HasCampArt(info.id)) DrawCampArt(c, info);
     return c;
 }
 

@@ -1,0 +1,121 @@
+// Draw pass of the arena itself: the lift the heroine arrives on, its signs,
+// the arena gates, the east gate structure (drawn mirrored), and the first
+// round's opponent with her second sprite.
+#include "areas/era02/calls.h"
+#include "areas/era02/records.h"
+#include "areas/era02/tournament.h"
+#include "core/floors.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/sprites/sprites.h"
+#include "platform/platform.h"
+#include "shell/draw.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr int kSlot79 = 79, kSlot81 = 81, kSlot82 = 82;
+constexpr float kHeroineDepth = 0.2f;
+constexpr float kDegrees = 0.0174533f;
+
+plat::Matrix Plain() {
+    return plat::MatrixMultiply(plat::MatrixScaling(VirtualScreen.scale, VirtualScreen.scale, 1.0f),
+                                plat::MatrixTranslation(VirtualScreen.xOffset, 0.0f, 0.0f));
+}
+// Mirror across the vertical line at screen x `at`, then the plain transform.
+plat::Matrix MirroredAt(float at) {
+    plat::Matrix m = plat::MatrixTranslation(-at, 0.0f, 0.0f);
+    m = plat::MatrixMultiply(m, plat::MatrixReflectX());
+    m = plat::MatrixMultiply(m, plat::MatrixTranslation(at, 0.0f, 0.0f));
+    return plat::MatrixMultiply(m, Plain());
+}
+// Turned about the origin by `degrees`, moved to (x, y), then plain.
+plat::Matrix TurnedAt(float degrees, float x, float y) {
+    plat::Matrix m = plat::MatrixRotationZ(degrees * kDegrees);
+    m = plat::MatrixMultiply(m, plat::MatrixTranslation(x, y, 0.0f));
+    return plat::MatrixMultiply(m, Plain());
+}
+
+void Draw(int slot, int l, int t, int r, int b, float cx, float cy, float x, float y, float depth) {
+    DrawWithBaseTransform(slot, plat::Rect{l, t, r, b}, cx, cy, x, y, depth, SceneTint);
+}
+
+void DrawLift() {
+    const ArrivalSceneRecord& a = ArrivalScene;
+    const float lx = static_cast<float>(a.liftX - ScrollX);
+    const float py = static_cast<float>(a.platformY);
+    const float part = static_cast<float>(a.liftPart);
+    const float latchY = py + 101 - a.counter + 27;
+    plat::SpriteSetTransform(Plain());
+    Draw(kSlot81, 212, 1, 220, 28, 0, 27, lx + part + 95, latchY, kHeroineDepth - 0.005f);
+    Draw(kSlot81, 212, 1, 220, 28, 0, 27, lx + part - 103, latchY, kHeroineDepth - 0.005f);
+    Draw(kSlot81, 196, 109, 292, 211, 0, 0, lx + part, py, kHeroineDepth - 0.03f);
+    plat::SpriteSetTransform(MirroredAt(lx));
+    Draw(kSlot81, 196, 109, 292, 211, 0, 0, lx + part, py, kHeroineDepth - 0.03f);
+    plat::SpriteSetTransform(Plain());
+    Draw(kSlot81, 59, 94, 290, 108, 0, 0, lx - 117, py + 101, kHeroineDepth - 0.01f);
+    plat::SpriteSetTransform(TurnedAt(static_cast<float>(a.turnAngle), lx + 74, py + 119));
+    Draw(kSlot81, 221, 1, 248, 27, 13, 13, 0, 0, kHeroineDepth - 0.02f);
+    plat::SpriteSetTransform(TurnedAt(static_cast<float>(a.turnAngle) + 15, lx - 74, py + 119));
+    Draw(kSlot81, 221, 1, 248, 27, 13, 13, 0, 0, kHeroineDepth - 0.02f);
+}
+
+void DrawSignsAndGates() {
+    const ArrivalSceneRecord& a = ArrivalScene;
+    const float lx = static_cast<float>(a.liftX - ScrollX);
+    const float py = static_cast<float>(a.platformY);
+    plat::SpriteSetTransform(Plain());
+    if (a.signWord == 1) Draw(kSlot81, 61, 111, 119, 132, 0, 0, lx + 113, py + 109, kHeroineDepth - 0.005f);
+    if (a.signWord == 2) Draw(kSlot81, 120, 111, 188, 127, 0, 0, lx + 103, py + 109, kHeroineDepth - 0.005f);
+    const std::uint32_t gate = Era02ArenaDoor.gateSelector;
+    const float s = static_cast<float>(ScrollX);
+    if (gate == 1) Draw(kSlot81, 0, 132, 20, 159, 0, 0, SectionAnchorX[56] + 1882 - s, 260, kHeroineDepth - 0.03f);
+    if (gate == 2) {
+        const float at = SectionAnchorX[56] + 1902 - s;
+        plat::SpriteSetTransform(MirroredAt(at));
+        Draw(kSlot81, 0, 132, 20, 159, 0, 0, at, 260, kHeroineDepth - 0.03f);
+        plat::SpriteSetTransform(Plain());
+    }
+    if (gate == 3) Draw(kSlot81, 22, 132, 43, 159, 0, 0, Era02Anchor1 - s, 260, kHeroineDepth - 0.03f);
+    if (gate != 0) Draw(kSlot79, 78, 229, 97, 264, 0, 0, SectionAnchorX[56] + 1887 - s, 247, kHeroineDepth);
+}
+
+void DrawEastGateStructure() {
+    plat::SpriteSetTransform(MirroredAt(static_cast<float>(SectionAnchorX[56] + 4787 - ScrollX)));
+    for (int i = 1; i <= 15; ++i) {
+        SetEra02SetPieceSpriteA(i);
+        const PendingSpriteRecord& p = PendingSprite;
+        const int slot = p.GNo == 42 ? kSlot79 : p.GNo == 44 ? kSlot81 : -1;
+        if (slot < 0) continue;
+        DrawWithBaseTransform(slot, plat::Rect{p.SrcLeft, p.SrcTop, p.SrcRight, p.SrcBottom}, 0, 0,
+                              static_cast<float>(p.PosX), static_cast<float>(p.PosY), p.Depth, p.Colour);
+    }
+}
+
+// The sheets face left: a facing of +1 draws mirrored.
+void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth) {
+    PendingSprite.GNo = 45;
+    PendingSprite.PosX = o.x - ScrollX;
+    PendingSprite.PosY = o.y;
+    PendingSprite.Scale = 1.0f;
+    PendingSprite.Facing = o.facing == 1 ? -1 : 1;
+    PendingSprite.Depth = depth;
+    PendingSprite.Colour = SceneTint;
+    DrawPendingSprite(kSlot82);
+}
+
+}  // namespace
+
+void DrawEra02Arena() {
+    if (Era02AreaFlag != 1) return;
+    if (ArrivalScene.drawing != 0) DrawLift();
+    DrawSignsAndGates();
+    DrawEastGateStructure();
+    const TournamentOpponentRecord& o = Round1Opponent;
+    if (o.frame != 0) {
+        SetRound1OpponentFrame(o.frame);
+        DrawOpponentSprite(o, o.depth);
+        SetRound1OpponentExtraFrame(o.frame);
+        if (PendingSprite.SrcLeft != 999) DrawOpponentSprite(o, o.depth - 0.01f);
+    }
+}

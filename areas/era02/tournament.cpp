@@ -1,0 +1,45 @@
+// The tournament: four rounds one after the other. A round that reports 99
+// arms the next in the same call, and that round's first step runs at once.
+#include "areas/era02/calls.h"
+#include "areas/era02/records.h"
+#include "areas/era02/tournament.h"
+#include "core/hud.h"
+#include "core/sound_effect.h"
+#include "core/step_helpers.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+
+double Now() { return GameClock.gameClock; }
+
+double SinceStamp(double& stamp) {
+    StampAheadToZero(stamp, Now());
+    return Now() - stamp;
+}
+
+void PlayEra02Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
+
+void RunTournament() {
+    TournamentStateRecord& t = TournamentState;
+    if (t.state != 5) TournamentBoundsLock = 1;
+    if (t.state == 0) {
+        t.state = 1;
+        RunRound1(0);
+        PlayerHurtPoseRequest = 0;
+    }
+    if (t.state == 1 && RunRound1(1) == kStepDone) {
+        t.state = 2;
+        RunRound2(0);
+    }
+    if (t.state == 2 && RunRound2(1) == kStepDone) {
+        t.state = 3;
+        RunRound3(0);
+    }
+    if (t.state == 3 && RunRound3(1) == kStepDone) {
+        t.state = 4;
+        RunRound4(0);
+    }
+    if (t.state == 4 && RunRound4(1) == kStepDone) {
+        t.state = 5;
+        TournamentBoundsLock = 0;
+    }
+}

@@ -1,0 +1,80 @@
+// The pieces of the tournament that its rounds, the arrival and the draw
+// passes share inside the area: the crowd, the round drivers and their
+// parts, the set-piece and opponent frame tables. Step routines take 0 to
+// arm and 1 (or a kind) to step, and return their step, 99 when done.
+#pragma once
+
+#include <cstdint>
+
+// Sequencer and protocol values.
+inline constexpr std::int32_t kStepDone = 99;
+inline constexpr std::int32_t kStrikeTouched = 98;   // an attack reached the heroine
+inline constexpr std::int32_t kKnockout = 98;        // a damage check's knockout
+
+// ---- shared arena words ------------------------------------------------------
+// Seconds since `stamp` on the game clock, the stamp first put back to 0 if
+// it lies ahead (after a load).
+double SinceStamp(double& stamp);
+double Now();
+// Sounds of the area play at the effects-and-music volume.
+void PlayEra02Sound(std::int32_t id);
+// The six figure words take the crowd's index.
+void CopyCrowdIndexToFigures();
+
+// ---- crowd -------------------------------------------------------------------
+std::int32_t RunCrowdCheer(std::int32_t mode);
+std::int32_t RunCrowdReaction(std::int32_t mode, std::int32_t kind);
+void UpdateCrowdReactions();
+
+// ---- arrival ------------------------------------------------------------------
+void StepArrivalLiftRide(std::int32_t a);
+std::int32_t RunArrivalLiftLanding(std::int32_t a);
+
+// ---- rounds ---------------------------------------------------------------------
+std::int32_t RunRound1(std::int32_t mode);
+std::int32_t RunRound2(std::int32_t mode);
+std::int32_t RunRound3(std::int32_t mode);
+std::int32_t RunRound4(std::int32_t mode);
+
+// Round 1.
+std::int32_t RunRound1Entrance(std::int32_t mode);
+std::int32_t RunRound1Fight(std::int32_t mode);
+std::int32_t RunRound1Dialogue(std::int32_t part);
+void TickRound1OpponentIdle(std::int32_t mode);
+std::int32_t RunRound1OpponentLunge(std::int32_t mode);
+std::int32_t RunRound1OpponentSwipe(std::int32_t mode);
+std::int32_t RunRound1OpponentJump(std::int32_t mode, double crouch, std::int32_t vx, std::int32_t vy);
+std::int32_t ChooseRound1OpponentJump(std::int32_t mode);
+std::int32_t CheckRound1OpponentDamage(std::int32_t mode);
+std::int32_t RunRound1OpponentHitReaction(std::int32_t mode, std::int32_t kind);
+std::int32_t RunRound1Knockout(std::int32_t mode);
+std::int32_t RunRound1End(std::int32_t mode);
+std::int32_t RunRound1GrabMash(std::int32_t mode);
+std::int32_t RunRound1SqueezeMash(std::int32_t mode);
+void StepRound1OpponentShuffle(std::int32_t direction, double period);
+void DrainPlayerHpTick(std::int32_t n);
+void SetRound1OpponentFrame(std::int32_t frame);
+void SetRound1OpponentExtraFrame(std::int32_t frame);
+
+// Round 2.
+std::int32_t RunRound2Entrance(std::int32_t mode);
+std::int32_t RunRound2Loop(std::int32_t mode);
+std::int32_t RunRound2Fight(std::int32_t mode);
+std::int32_t RunRound2OpponentTurn(std::int32_t dir);
+std::int32_t RunRound2OpponentClaw(std::int32_t mode);
+std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance);
+std::int32_t RunRound2Talk(std::int32_t piece);
+std::int32_t CheckRound2OpponentDamage(std::int32_t mode);
+std::int32_t RunRound2End(std::int32_t mode);
+std::int32_t RunRound2Roam(std::int32_t mode);
+std::int32_t RunRound2WallLeap(std::int32_t mode);
+std::int32_t RunRound2HopOver(std::int32_t mode);
+std::int32_t RunRound2Fold(std::int32_t mode);
+std::int32_t RunRound2Unfold(std::int32_t mode);
+std::int32_t RunRound2Finale(std::int32_t mode);
+void TickRound2CrawlFrames(std::int32_t mode);
+
+// ---- set pieces -------------------------------------------------------------------
+void SetEra02SetPieceSpriteA(std::int32_t item);
+void SetEra02SetPieceSpriteB(std::int32_t item);
+void SetEra02SetPieceSpriteC(std::int32_t item);
