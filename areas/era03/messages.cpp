@@ -159,87 +159,6 @@ constexpr MessageLine kArena108[] = {{210, 700, "ﾅﾚｰﾀ　：　このさ�
 constexpr MessageLine kArena109[] = {{210, 700, "リシェル　　：　だれか　いるのかな？"}};
 constexpr MessageLine kArena110[] = {{210, 700, "リシェル　　：　いってみよう！"}};
 
-
-// The duel at the gate of the objects' stretch: its talk and its last words.
-
-constexpr MessageLine kDuel1[] = {{210, 700, "剣士：　まて。　ここから　さきへは　とおさん。"}};
-constexpr MessageLine kDuel2[] = {{210, 700, "リシェル　　：　どうして？　わたしは　さきを　いそいでるの。"}};
-constexpr MessageLine kDuel3[] = {{210, 700, "剣士：　この道を　ゆく者は　わが剣を　こえねば　ならぬ。"}};
-constexpr MessageLine kDuel4[] = {{210, 700, "リシェル　　：　・・・たたかえって　こと？"}};
-constexpr MessageLine kDuel5[] = {{210, 700, "剣士：　そうだ。　だが　いまの　おまえでは　あいてに　ならん。"}};
-constexpr MessageLine kDuel6[] = {{210, 700, "リシェル　　：　やってみなきゃ　わからないでしょ！"}};
-constexpr MessageLine kDuel7[] = {{210, 700, "剣士：　ほう、いい　目を　している。"}};
-constexpr MessageLine kDuel8[] = {{210, 700, "剣士：　わが剣は　まもりの剣。　たやすくは　とおらぬぞ。"}};
-constexpr MessageLine kDuel9[] = {{210, 700, "リシェル　　：　まもりの　剣？"}};
-constexpr MessageLine kDuel10[] = {{210, 700, "剣士：　おまえの　一撃を　うけ、かわし、はねかえす。"}};
-constexpr MessageLine kDuel11[] = {{210, 700, "剣士：　すきを　見せれば　かならず　かえしてやろう。"}};
-constexpr MessageLine kDuel12[] = {{210, 700, "リシェル　　：　じゃあ　すきを　見せなければ　いいのね。"}};
-constexpr MessageLine kDuel13[] = {{210, 700, "剣士：　口では　なんとでも　いえる。"}};
-constexpr MessageLine kDuel14[] = {{210, 700, "剣士：　つづけて　うちこまれれば　わしとて　まもりきれぬ。"}};
-constexpr MessageLine kDuel15[] = {{210, 700, "剣士：　だが　うちこみすぎれば　わしの　れんげきが　まっている。"}};
-constexpr MessageLine kDuel16[] = {{210, 700, "リシェル　　：　・・・おぼえておくわ。"}};
-constexpr MessageLine kDuel17[] = {{210, 700, "剣士：　とびこみ斬りは　まあいが　いのちだ。"}};
-constexpr MessageLine kDuel18[] = {{210, 700, "剣士：　ちかすぎても　とおすぎても　はねかえす。"}};
-constexpr MessageLine kDuel19[] = {{210, 700, "リシェル　　：　ずいぶん　おしえてくれるのね。"}};
-constexpr MessageLine kDuel20[] = {{210, 700, "剣士：　知ったうえで　やぶれるなら　あきらめも　つこう。"}};
-constexpr MessageLine kDuel21[] = {{210, 700, "剣士：　まずは　わしの　剣を　見せてやろう。"}};
-constexpr MessageLine kDuel22[] = {{210, 700, "リシェル　　：　いつでも　いいわよ！"}};
-constexpr MessageLine kDuel25[] = {{210, 700, "剣士：　これが　わしの　剣だ。　まだ　やるか？"}};
-constexpr MessageLine kDuel26[] = {{210, 700, "リシェル　　：　もちろん！　このくらいで　まけないわ！"}};
-constexpr MessageLine kDuel27[] = {{210, 700, "剣士：　よかろう。　かかってこい！"}};
-constexpr MessageLine kDuel28[] = {{210, 700, "剣士：　・・・みごとだ。"}};
-constexpr MessageLine kDuel29[] = {{210, 700, "剣士：　わしの　まもりを　やぶるとは。"}};
-constexpr MessageLine kDuel30[] = {{210, 700, "リシェル　　：　あなたも　つよかったわ。"}};
-constexpr MessageLine kDuel31[] = {{210, 700, "剣士：　この道を　ゆけ。　おまえなら　とおれよう。"}};
-
-
-// The fighter under the ground: his intro, his defeat and the grab scene.
-
-constexpr MessageLine kFighter1[] = {{210, 700, "ﾅﾚｰﾀ　：　足もとの　地面が　ゆれている・・・"}};
-constexpr MessageLine kFighter2[] = {{210, 700, "格闘家：　よう、ここまで　よく　きたな。"}};
-constexpr MessageLine kFighter3[] = {{210, 700, "リシェル　　：　地面の　なかから・・・！？　あなた　だれ？"}};
-constexpr MessageLine kFighter4[] = {{210, 700, "格闘家：　おれは　この　あたりを　まもる　もんだ。"}};
-constexpr MessageLine kFighter5[] = {{210, 700, "格闘家：　さっきの　剣士を　たおしたのは　おまえか。"}};
-constexpr MessageLine kFighter6[] = {{210, 700, "リシェル　　：　そうよ。　ここも　とおして　もらうわ。"}};
-constexpr MessageLine kFighter7[] = {{210, 700, "格闘家：　へっ、そう　かんたんに　いくかな。"}};
-constexpr MessageLine kFighter8[] = {{210, 700, "格闘家：　おれは　地面の　なかを　じゆうに　うごける。"}};
-constexpr MessageLine kFighter9[] = {{210, 700, "格闘家：　どこから　でてくるか　わからねえぞ。"}};
-constexpr MessageLine kFighter10[] = {{210, 700, "格闘家：　さあ、こい！"}};
-constexpr MessageLine kFighter12[] = {{210, 700, "格闘家：　ふう・・・　ひさしぶりの　地上だぜ。"}};
-constexpr MessageLine kFighter13[] = {{210, 700, "格闘家：　ぐっ・・・　や、やるじゃねえか。"}};
-constexpr MessageLine kFighter14[] = {{210, 700, "格闘家：　おれの　うごきを　見きるとは。"}};
-constexpr MessageLine kFighter15[] = {{210, 700, "リシェル　　：　もう　おしまい？"}};
-constexpr MessageLine kFighter16[] = {{210, 700, "格闘家：　・・・ああ、おれの　まけだ。"}};
-constexpr MessageLine kFighter17[] = {{210, 700, "格闘家：　だが　この　さきは　もっと　きびしいぞ。"}};
-constexpr MessageLine kFighter18[] = {{210, 700, "格闘家：　ひろばには　三人の　つわものが　いる。"}};
-constexpr MessageLine kFighter19[] = {{210, 700, "リシェル　　：　三人・・・？"}};
-constexpr MessageLine kFighter20[] = {{210, 700, "格闘家：　せいぜい　気を　つけるんだな。"}};
-constexpr MessageLine kFighter21[] = {{210, 700, "格闘家：　じゃあな！　おれは　これで　ひきあげるぜ。"}};
-constexpr MessageLine kFighter22[] = {{210, 700, "リシェル　　：　ちょっと　まって！"}};
-constexpr MessageLine kFighter23[] = {{210, 700, "格闘家：　あばよ！"}};
-constexpr MessageLine kFighter24[] = {{210, 700, "格闘家：　つかまえたぜ！"}};
-constexpr MessageLine kFighter25[] = {{210, 700, "リシェル　　：　は、はなして！"}};
-constexpr MessageLine kFighter26[] = {{210, 700, "格闘家：　おれの　とっておきを　くらいな！"}};
-constexpr MessageLine kFighter27[] = {{210, 700, "リシェル　　：　いたた・・・　やったわね！"}};
-constexpr MessageLine kFighter28[] = {{210, 700, "格闘家：　へっ、まだまだ　あまいな。"}};
-constexpr MessageLine kFighter29[] = {{210, 700, "格闘家：　またか。　こりねえ　やつだ。"}};
-
-
-// The hanging creature's intro and the ground trap.
-
-constexpr MessageLine kField1[] = {{210, 700, "ﾅﾚｰﾀ　：　頭上に　なにかが　ぶらさがっている・・・"}};
-constexpr MessageLine kField2[] = {{210, 700, "リシェル　　：　なに、あれ・・・　いきもの？"}};
-constexpr MessageLine kField3[] = {{210, 700, "ﾅﾚｰﾀ　：　いくつもの　つぼみが　ゆらゆらと　ゆれている。"}};
-constexpr MessageLine kField4[] = {{210, 700, "リシェル　　：　つぼみが　うごいてる！"}};
-constexpr MessageLine kField5[] = {{210, 700, "ﾅﾚｰﾀ　：　つぼみが　ひらくと　ちいさな　虫が　とびだしてくる。"}};
-constexpr MessageLine kField6[] = {{210, 700, "リシェル　　：　ちかづいたら　はじきとばされそうね。"}};
-constexpr MessageLine kField7[] = {{210, 700, "ﾅﾚｰﾀ　：　とびだした　虫を　うちかえせば　本体に　あたるかもしれない。"}};
-constexpr MessageLine kField8[] = {{210, 700, "リシェル　　：　なるほど。　虫を　はねかえして　ぶつければ　いいのね。"}};
-constexpr MessageLine kField9[] = {{210, 700, "ﾅﾚｰﾀ　：　虫の　なかには　たまを　はくものも　いる。"}};
-constexpr MessageLine kField10[] = {{210, 700, "リシェル　　：　気を　つけなきゃ。"}};
-constexpr MessageLine kField11[] = {{210, 700, "リシェル　　：　よし、いくわよ！"}};
-constexpr MessageLine kField12[] = {{210, 700, "リシェル　　：　きゃっ！　足もとから　なにか　でてきた！　こうげきで　こわせそうね。"}};
-
 // One entry per value of the scene word.
 template <std::size_t N>
 constexpr AreaMessageEntry Arena(std::int32_t value, const MessageLine (&lines)[N]) {
@@ -247,34 +166,7 @@ constexpr AreaMessageEntry Arena(std::int32_t value, const MessageLine (&lines)[
                             static_cast<std::int32_t>(N)};
 }
 
-
-// One entry per value of the duel word.
-template <std::size_t N>
-constexpr AreaMessageEntry Duel(std::int32_t value, const MessageLine (&lines)[N]) {
-    return AreaMessageEntry{&DialogueChannelsRecord::duelLine, value, value, nullptr, 6, 80, kTextBlack, lines,
-                            static_cast<std::int32_t>(N)};
-}
-
-// One entry per value of the fighter word.
-template <std::size_t N>
-constexpr AreaMessageEntry Fighter(std::int32_t value, const MessageLine (&lines)[N]) {
-    return AreaMessageEntry{&DialogueChannelsRecord::fighterLine, value, value, nullptr, 6, 80, kTextBlack, lines,
-                            static_cast<std::int32_t>(N)};
-}
-
 constexpr AreaMessageEntry kEra03Entries[] = {
-    Arena(1, kField1),
-    Arena(2, kField2),
-    Arena(3, kField3),
-    Arena(4, kField4),
-    Arena(5, kField5),
-    Arena(6, kField6),
-    Arena(7, kField7),
-    Arena(8, kField8),
-    Arena(9, kField9),
-    Arena(10, kField10),
-    Arena(11, kField11),
-    Arena(12, kField12),
     Arena(13, kArena13),
     Arena(14, kArena14),
     Arena(15, kArena15),
@@ -373,63 +265,6 @@ constexpr AreaMessageEntry kEra03Entries[] = {
     Arena(108, kArena108),
     Arena(109, kArena109),
     Arena(110, kArena110),
-    Duel(1, kDuel1),
-    Duel(2, kDuel2),
-    Duel(3, kDuel3),
-    Duel(4, kDuel4),
-    Duel(5, kDuel5),
-    Duel(6, kDuel6),
-    Duel(7, kDuel7),
-    Duel(8, kDuel8),
-    Duel(9, kDuel9),
-    Duel(10, kDuel10),
-    Duel(11, kDuel11),
-    Duel(12, kDuel12),
-    Duel(13, kDuel13),
-    Duel(14, kDuel14),
-    Duel(15, kDuel15),
-    Duel(16, kDuel16),
-    Duel(17, kDuel17),
-    Duel(18, kDuel18),
-    Duel(19, kDuel19),
-    Duel(20, kDuel20),
-    Duel(21, kDuel21),
-    Duel(22, kDuel22),
-    Duel(25, kDuel25),
-    Duel(26, kDuel26),
-    Duel(27, kDuel27),
-    Duel(28, kDuel28),
-    Duel(29, kDuel29),
-    Duel(30, kDuel30),
-    Duel(31, kDuel31),
-    Fighter(1, kFighter1),
-    Fighter(2, kFighter2),
-    Fighter(3, kFighter3),
-    Fighter(4, kFighter4),
-    Fighter(5, kFighter5),
-    Fighter(6, kFighter6),
-    Fighter(7, kFighter7),
-    Fighter(8, kFighter8),
-    Fighter(9, kFighter9),
-    Fighter(10, kFighter10),
-    Fighter(12, kFighter12),
-    Fighter(13, kFighter13),
-    Fighter(14, kFighter14),
-    Fighter(15, kFighter15),
-    Fighter(16, kFighter16),
-    Fighter(17, kFighter17),
-    Fighter(18, kFighter18),
-    Fighter(19, kFighter19),
-    Fighter(20, kFighter20),
-    Fighter(21, kFighter21),
-    Fighter(22, kFighter22),
-    Fighter(23, kFighter23),
-    Fighter(24, kFighter24),
-    Fighter(25, kFighter25),
-    Fighter(26, kFighter26),
-    Fighter(27, kFighter27),
-    Fighter(28, kFighter28),
-    Fighter(29, kFighter29),
 };
 
 }  // namespace
