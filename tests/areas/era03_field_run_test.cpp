@@ -10,6 +10,8 @@
 #include "areas/era03/records.h"
 #include "core/player.h"
 #include "shell/shell_state.h"
+#include "shell/reset.h"
+#include "shell/save_slots.h"
 #include "support/area_run.h"
 #include "text/text_state.h"
 
@@ -88,6 +90,26 @@ TEST_F(Era03FieldRun, FromTheCreatureThroughTheDuelAndTheObjectsToTheFightersEnd
     EXPECT_EQ(Era03Duel.state, 99);
     EXPECT_EQ(Era03CreatureOnceFlag, 1);
     EXPECT_GT(PlayerState.hp, 0);
+
+    // Saved and loaded: the duel opponent and the fighter stay gone, the
+    // creature's intro stays done.
+    ASSERT_TRUE(SaveGdata(2));
+    ResetGameData(0);
+    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+    }
+    ASSERT_TRUE(LoadGdata(2));
+    EXPECT_EQ(Era03Duel.state, 99);
+    EXPECT_EQ(Era03Fighter.encounterState, 99);
+    EXPECT_EQ(Era03CreatureOnceFlag, 1);
+    PlayerState.x = 56500;
+    ScrollX = 56500 - 400;
+    PlayFrames(30);
+    EXPECT_EQ(Era03Duel.frame, 0);
+    PlayerState.x = 59900;
+    ScrollX = 60300 - 912;
+    PlayFrames(30);
+    EXPECT_EQ(Era03Fighter.pose, 0);
+    EXPECT_EQ(DialogueChannels.fighterLine, 0);
 }
 
 }  // namespace
