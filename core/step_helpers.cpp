@@ -9,26 +9,27 @@
 
 namespace {
 
-// The bell rings at the effects-and-music volume.
-void RingBell() { PlaySoundEffect(kLineBellSound, SoundVolumes[1]); }
+void RingBell(int bellVolume) {
+    PlaySoundEffect(kLineBellSound, SoundVolumes[bellVolume == 0 ? 0 : 1]);
+}
 
 bool ValidTexture(std::int32_t n) { return n >= 0 && n < kTextureFlagCount; }
 
 }  // namespace
 
-void OpenLine(std::int32_t& word, std::int32_t line) {
+void OpenLine(std::int32_t& word, std::int32_t line, int bellVolume) {
     word = line;
     EnterConfirmState = kLineWaiting;
     EventHoldsPlayer = 1;
-    RingBell();
+    RingBell(bellVolume);
 }
 
 bool LineRead() { return EnterConfirmState == kLineRead; }
 
-void AdvanceLine(std::int32_t& word, std::int32_t line) {
+void AdvanceLine(std::int32_t& word, std::int32_t line, int bellVolume) {
     word = line;
     EnterConfirmState = kLineWaiting;
-    RingBell();
+    RingBell(bellVolume);
 }
 
 void CloseLine(std::int32_t& word) {
@@ -37,10 +38,10 @@ void CloseLine(std::int32_t& word) {
     EventHoldsPlayer = 0;
 }
 
-bool StepLineGroup(std::int32_t& word, std::int32_t last) {
+bool StepLineGroup(std::int32_t& word, std::int32_t last, int bellVolume) {
     if (!LineRead()) return false;
     if (word < last) {
-        AdvanceLine(word, word + 1);
+        AdvanceLine(word, word + 1, bellVolume);
         return false;
     }
     CloseLine(word);

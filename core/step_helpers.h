@@ -61,24 +61,26 @@ inline std::int32_t FadeAlpha(std::int32_t start, double perSecond, double t) {
 // ---- lines of dialogue ----------------------------------------------------------
 // A scene shows a line by writing its number to one of the DialogueChannels
 // words and waits for Enter through EnterConfirmState (1 waiting, 2 read);
-// EventHoldsPlayer holds the heroine meanwhile. The bell is sound 6.
+// EventHoldsPlayer holds the heroine meanwhile. The bell is sound 6, rung at
+// the SoundVolumes word `bellVolume` (1, the effects word, unless a scene
+// rings it at the general word 0).
 inline constexpr std::int32_t kLineBellSound = 6;
 inline constexpr std::int32_t kLineWaiting = 1;
 inline constexpr std::int32_t kLineRead = 2;
 
 // Shows `line` on `word`, waits for Enter, holds the heroine, rings the bell.
-void OpenLine(std::int32_t& word, std::int32_t line);
+void OpenLine(std::int32_t& word, std::int32_t line, int bellVolume = 1);
 // True once the player has read the waiting line.
 bool LineRead();
 // Moves on to `line` and waits again, with the bell.
-void AdvanceLine(std::int32_t& word, std::int32_t line);
+void AdvanceLine(std::int32_t& word, std::int32_t line, int bellVolume = 1);
 // Takes the line down and lets the heroine go; no bell.
 void CloseLine(std::int32_t& word);
 // One step of a group of lines first..last shown one after another: each
 // Enter shows the next with the bell, passing the last closes the group.
 // Returns true in the step that closes it. The group must have been opened
 // with OpenLine(word, first).
-bool StepLineGroup(std::int32_t& word, std::int32_t last);
+bool StepLineGroup(std::int32_t& word, std::int32_t last, int bellVolume = 1);
 
 // ---- scripted walks ---------------------------------------------------------------
 // Holds the walk key toward `targetX` for the player controller's next step;

@@ -279,12 +279,12 @@ void LimitEra01() {
     std::int32_t& x = PlayerState.x;
     // Holds by the field's events.
     if (HoppingObjectRecord.holdStep == 3) x = HoppingObjectRecord.holdX;
-    for (const WalkingEnemyRecord& e : WalkingEnemyRecords) {
-        if (e.state >= 2 && e.meetingStep != 6) {
-            x = e.holdX;
-            MessageBoxOpen = 1;
-            break;
-        }
+    // Only the first walking enemy teaches (and holds her for it); the
+    // others never finish a lesson, so holding for them would pin her at 0.
+    const WalkingEnemyRecord& teacher = WalkingEnemyRecords[0];
+    if (teacher.state >= 2 && teacher.meetingStep != 6) {
+        x = teacher.holdX;
+        MessageBoxOpen = 1;
     }
     const std::int32_t lesson = FlyingEnemyRecords[0].lessonStep;
     if ((lesson >= 1 && lesson <= 4) || lesson == 6 || lesson == 7) x = FlyingEnemyRecords[0].lessonHoldX;

@@ -171,13 +171,12 @@ inline TitleFigureSlotsRecord TitleFigureSlots;
 inline float MenuFigureDepth = 0.0f;
 
 // Equipment: the word that starts at 1, the acquired flags of the two
-// equipment items, the worn word (1 = the attachment strip is worn) and the
-// practice item's acquired flag.
+// equipment items (B, the second outfit, is also what the move-practice
+// errand gives) and the worn word (1 = the attachment strip is worn).
 struct EquipmentFlagsRecord {
     std::int32_t base = 1;
     std::int32_t acquiredA = 0;
     std::int32_t acquiredB = 0;
     std::int32_t worn = 0;
-    std::int32_t practiceItem = 0;
 };
 inline EquipmentFlagsRecord EquipmentFlags;

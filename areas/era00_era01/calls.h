@@ -8,11 +8,15 @@
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra00Era01Area();
 
-// 0 arms, 1 runs the opening phase, 2 the exit phase; 99 when the exit is done.
+// 0 arms, 1 runs the opening phase, 2 the exit phase, 3 clears it (the data
+// reset); 99 when the exit is done.
 std::int32_t RunEra00Story(std::int32_t arg);
 // One step of the talk and door events of the house (arg 1).
 void RunEra00TalkEvents(std::int32_t arg);
+// The errand's move practice, stepped while ErrandState is 2; the data
+// reset puts it back to not started.
 void RunMovePracticeEvent();
+void ResetMovePracticeEvent();
 // 0 arms; 1 steps the notice-board messages; 99 when done.
 std::int32_t RunEra01ExamineEvent(std::int32_t arg);
 void UpdateHoppingObject(std::int32_t arg);
@@ -49,7 +53,8 @@ void UpdatePitHazard();
 // The four dropped-item slots, collected in pose 26; runs in every area.
 void UpdateDropItemPickup();
 // Arming calls of the reset (each resets its own step words).
-void RunFieldEnemyAReaction(std::int32_t arg);
+// 0 arms; 1..6 steps that hurt reaction of field enemy A; 99 when done.
+std::int32_t RunFieldEnemyAReaction(std::int32_t arg);
 void UpdateWalkingEnemyObject1(std::int32_t arg);
 void UpdateWalkingEnemyObject2(std::int32_t arg);
 void UpdateEra01ColourPulseB(std::int32_t arg);

@@ -51,34 +51,49 @@ struct MovePracticeStateRecord {
 };
 inline MovePracticeStateRecord MovePracticeState;
 
+// Start values are the defaults too: a game loaded straight after the
+// program starts finds them in place.
 struct WalkingEnemyRecord {
-    std::int32_t state = 0;
+    std::int32_t state = 1;
     std::int32_t meetingStep = 0;
     std::int32_t holdX = 0;
-    std::int32_t knockDir = 0, frame = 0, facing = 0, x = 0, y = 0;
+    std::int32_t knockDir = 1, frame = 1, facing = 1, x = -1000, y = 519;
     std::int32_t angle = 0, pieceOffset = 0;   // the two side words
     // The object it carries: shown 1 = drawn, at world x, y.
-    std::int32_t objectShown = 0, objectX = 0, objectY = 0;
+    std::int32_t objectShown = 0, objectX = 4400, objectY = 519;
+    std::int32_t hp = 70;
+    std::int32_t objectStep = 0;   // +30 or -30 px per move of the thrown object
+    // Where it lies in wait and the x window it walks in, with the pace and
+    // the attack and dodge thresholds of that place.
+    std::int32_t homeX = 0, patrolLeft = 0, patrolRight = 0;
+    std::int32_t walkStep = 0, attackChance = 0, dodgeChance = 0;
+    std::int32_t hopStep = 0;      // the third one's hop cycle 0..3
 };
-inline WalkingEnemyRecord WalkingEnemyRecords[3];
+inline WalkingEnemyRecord WalkingEnemyRecords[3] = {
+    {}, {}, {.x = 20200, .objectX = 0, .objectY = 0, .hp = 200}};
 
 struct FlyingEnemyRecord {
     std::int32_t lessonStep = 0;   // the flight lesson of the first one
     std::int32_t lessonHoldX = 0;
-    std::int32_t state = 0, frame = 0, xSpeed = 0, ySpeed = 0, x = 0, y = 0;
+    std::int32_t state = 1, frame = 1, xSpeed = 0, ySpeed = 0, x = 5200, y = 619;
     // The experience the last one defeated gave (10, 15, 20 or 25); kept in
     // the first record.
     std::int32_t expAward = 0;
     // The projectile (state 2 = drawn) and the effect layer of the body.
-    std::int32_t projectileState = 0, projectileX = 0, projectileY = 0;
+    std::int32_t projectileState = 0, projectileX = 5200, projectileY = 519;
     std::int32_t effectX = 0, effectY = 0;
+    std::int32_t hp = 30;
+    std::int32_t projectileDX = 0, projectileDY = 0;
+    std::int32_t flapPhase = 0, lift = 0;
+    // The flight lesson's page (1 or 2) and its running latch.
+    std::int32_t lessonPage = 0, lessonLatch = 0;
 };
 inline FlyingEnemyRecord FlyingEnemyRecords[3];
 
 struct FieldEnemyAStateRecord {
     std::int32_t firstMeetingStep = 0;
-    std::int32_t state = 0, frame = 0, latch1 = 0, latch2 = 0, hp = 0;
-    std::int32_t rememberedX = 0, x = 0, y = 0;
+    std::int32_t state = 1, frame = 1, latch1 = 1, latch2 = 1, hp = 0;
+    std::int32_t rememberedX = 17549, x = 17549, y = 519;
 };
 inline FieldEnemyAStateRecord FieldEnemyARecord;
 
@@ -95,6 +110,10 @@ struct ArenaStateRecord {
     std::int32_t clearedWaves = 0, objectX = 0, objectY = 0;
 };
 inline ArenaStateRecord ArenaState;
+
+// 1 while the gatekeeper's or the arena's talk is open: the walking enemies
+// start no throw and the flying ones drop nothing meanwhile.
+inline std::int32_t FieldTalkOpen = 0;
 
 // -1 asks the stage step to hold HP and EXP; above 0 the held HP; 0 releases.
 inline std::int32_t PlayerHpHold = 0;

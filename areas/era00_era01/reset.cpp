@@ -7,6 +7,7 @@
 void ResetEra00Era01Area() {
     // Routines that keep step words of their own are armed first.
     RunEra00Story(3);
+    ResetMovePracticeEvent();
     UpdateHoppingObject(0);
     UpdateGatekeeper(0);
     RunFieldEnemyAReaction(0);
@@ -42,11 +43,16 @@ void ResetEra00Era01Area() {
     FieldEnemyARecord.x = FieldEnemyARecord.rememberedX = Era01Anchor17;   // 17549
     FieldEnemyARecord.y = 519;
     for (FlyingEnemyRecord& e : FlyingEnemyRecords) {
+        // HP is not a start value: it is refilled only when one perches anew.
+        const std::int32_t hp = e.hp;
         e = FlyingEnemyRecord{};
+        e.hp = hp;
         e.state = 1;
         e.frame = 1;
         e.x = 5200;
         e.y = 619;
+        e.projectileX = 5200;
+        e.projectileY = 519;
     }
     for (int i = 0; i < 3; ++i) {
         WalkingEnemyRecord& e = WalkingEnemyRecords[i];
@@ -56,8 +62,12 @@ void ResetEra00Era01Area() {
         e.facing = 1;
         e.knockDir = 1;
         e.y = 519;
-        e.x = i < 2 ? -1000 : Era01Anchor20 - 700;
+        e.x = i < 2 ? -1000 : SectionAnchorX[21];
+        e.hp = i < 2 ? 70 : 200;
+        e.objectX = i < 2 ? 4400 : 0;
+        e.objectY = i < 2 ? 519 : 0;
     }
+    FieldTalkOpen = 0;
     for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
     PatrolCreatureRecord = PatrolCreatureStateRecord{};
     PatrolCreatureRecord.x = Era01Anchor05 + 836;   // 6836
@@ -73,6 +83,7 @@ void ResetEra00Era01Area() {
     Era01GateStep = 0;
     ErrandState = 0;
     MovePracticeDone = 0;
+    MovePracticeState = MovePracticeStateRecord{};
     EncounterPhase = 0;
     EncounterOnceFlag = EncounterDoneFlag = 0;
     FloorGateState = FloorGateStateRecord{};

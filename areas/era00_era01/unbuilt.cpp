@@ -2,32 +2,11 @@
 // the least its callers need; a routine leaves this file when it is built.
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
-#include "text/messages/area_texts.h"
-#include "shell/shell_state.h"
 
-// The opening scenes end by giving the heroine back the menu key (the boot
-// takes it). Without them nothing is left to hold her, so arming the story
-// gives it back at once; otherwise a new game could never open the menu.
-std::int32_t RunEra00Story(std::int32_t arg) {
-    if (arg == 0) MenuKeyBlocked = 0;
-    return 0;
-}
-void RunEra00TalkEvents(std::int32_t) {}
-void RunMovePracticeEvent() {}
-// Finishes at once, so the heroine is never pinned by a missing event.
-std::int32_t RunEra01ExamineEvent(std::int32_t arg) { return arg == 0 ? 0 : 99; }
-void UpdateHoppingObject(std::int32_t) {}
 void UpdateLift() {}
 void UpdateGatekeeper(std::int32_t) {}
 void UpdateCollectGame() {}
 void UpdateCollectGameRound() {}
-void UpdateFieldEnemyA(std::int32_t) {}
-void UpdateFlyingEnemy1(std::int32_t) {}
-void UpdateFlyingEnemy2() {}
-void UpdateFlyingEnemy3() {}
-void UpdateWalkingEnemy1() {}
-void UpdateWalkingEnemy2() {}
-void UpdateWalkingEnemy3() {}
 void UpdatePatrolCreature(std::int32_t) {}
 void UpdateHangingPrizes() {}
 void UpdateEra01Terrain() {}
@@ -45,29 +24,18 @@ void UpdateMonsterGroup2() {}
 void UpdateFieldSpawner() {}
 void UpdateEncounterIntro() {}
 void UpdateEncounterFight() {}
-void UpdatePitHazard() {}
 void UpdateDropItemPickup() {}
 
 // Stand-ins for the field routines the data reset arms, until the field is
 // built; the real definitions replace them at link time.
 
 
-void RunFieldEnemyAReaction(std::int32_t) {}
-void UpdateWalkingEnemyObject1(std::int32_t) {}
-void UpdateWalkingEnemyObject2(std::int32_t) {}
 void UpdateEra01ColourPulseB(std::int32_t) {}
 void UpdateEra01ColourPulseC(std::int32_t) {}
 void UpdateEra01ColourPulseD(std::int32_t) {}
 
 // Draw passes: nothing to draw yet.
-void DrawEra00HomeAreaActors() {}
-void DrawEra00GatewayAndPracticeMarker() {}
-void DrawEra01FirstFieldSections() {}
 void DrawEra01LiftSection() {}
 void DrawEra01FarFieldAndArena() {}
 void DrawEra01SetPiecesAndEra02Border() {}
-void DrawEra01EnemiesAndEncounterActors() {}
 
-// No lines yet.
-const AreaMessageTable Era00MessageTable{};
-const AreaMessageTable Era01MessageTable{};

@@ -115,12 +115,26 @@ TEST_F(WorldStepTest, Era01HoldsAndLimits) {
     EXPECT_EQ(PlayerState.x, A + 200);
     ArenaState.waveHold = 0;
 
+    // Only the first walking enemy holds her for its lesson: the second one
+    // emerging never pins her (it has no lesson, so its hold x stays 0).
     WalkingEnemyRecords[1].state = 2;
-    WalkingEnemyRecords[1].holdX = 4321;
+    WalkingEnemyRecords[1].patrolRight = SectionAnchorX[10];
+    ScrollX = SectionAnchorX[8] - 600;
+    PlaceAt(9000, 640);   // out of the first one's reach
+    Step();
+    ASSERT_GE(WalkingEnemyRecords[1].state, 2);
+    EXPECT_EQ(PlayerState.x, 9000);
+    EXPECT_EQ(MessageBoxOpen, 0);
+    // (in the first one's place, so it stays where it emerged)
+    WalkingEnemyRecords[0].state = 2;
+    WalkingEnemyRecords[0].meetingStep = 0;
+    WalkingEnemyRecords[0].holdX = 4321;
+    WalkingEnemyRecords[0].patrolRight = SectionAnchorX[10];
+    ScrollX = SectionAnchorX[7] - 600;
     Step();
     EXPECT_EQ(PlayerState.x, 4321);
     EXPECT_EQ(MessageBoxOpen, 1);
-    WalkingEnemyRecords[1].meetingStep = 6;
+    WalkingEnemyRecords[0].meetingStep = 6;
     MessageBoxOpen = 0;
     PlaceAt(5000, 640);
     Step();

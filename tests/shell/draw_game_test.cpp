@@ -1,5 +1,6 @@
 // The draw passes inside the running game: the side bars in every phase and
 // the heroine on the stage.
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
@@ -33,6 +34,7 @@ TEST_F(DrawInGame, TwoSideBarsAreDrawnInEveryFrameOfEveryPhase) {
     for (int i = 0; i < 20; ++i) Frame(frames);   // boot and title
     GameFlow.bootFlag = 0;
     GameFlow.phase = 901;
+    Era00StoryPhase = 3;   // past the home area's opening, which hides her and holds F2
     RunMenuToStage(0);
     for (int i = 0; i < 400 && GameFlow.phase != 1; ++i) Frame(frames);
     ASSERT_EQ(GameFlow.phase, 1);
@@ -48,6 +50,7 @@ TEST_F(DrawInGame, TheHeroineStandsOnTheStage) {
     RunFrames(2);
     GameFlow.bootFlag = 0;
     GameFlow.phase = 901;
+    Era00StoryPhase = 3;   // past the home area's opening, which hides her and holds F2
     RunMenuToStage(0);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1 && TextureSlots[0] != 0; }, 400));
     PlayerFigureShown = 1;

@@ -129,7 +129,7 @@ TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
     EXPECT_EQ(LiftRecord.x, 20200);
     EXPECT_EQ(FieldEnemyARecord.x, 17549);
     EXPECT_EQ(FieldEnemyARecord.rememberedX, 17549);
-    EXPECT_EQ(WalkingEnemyRecords[2].x, 20200 - 700);
+    EXPECT_EQ(WalkingEnemyRecords[2].x, 20200);
     EXPECT_EQ(PatrolCreatureRecord.x, 6000 + 836);
     EXPECT_EQ(ArenaEnemy.x, 23445);
     EXPECT_EQ(Era01SceneryColours[0], 0xFF333333u);

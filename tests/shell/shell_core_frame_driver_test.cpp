@@ -28,6 +28,7 @@ protected:
         GameFlow.bootFlag = 0;
         MenuKeyBlocked = 0;   // the boot holds the menu key until a game starts
         Era00AreaFlag = 1;
+        Era00StoryPhase = 3;  // past the opening, which would take the menu key again
     }
     // Runs frames and tells, per frame, whether a stage step ran ('S') or not
     // ('.'): a step stamps the time of the last step.

@@ -9,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "areas/era00_era01/era00/sheets.h"
 #include "core/sprites/field_object_table.h"
 #include "core/sprites/hud_table.h"
 #include "core/sprites/object_table.h"
@@ -60,6 +61,11 @@ std::map<int, std::vector<Area>> CutsByPicture() {
     for (const PracticeFrame& f : kPracticeFrames) add(449, f.rect.left, f.rect.top, f.rect.right, f.rect.bottom);
     for (const SpriteRect& r : {kPracticeMarker, kPracticeTallPiece, kPracticeRaisedPiece})
         add(449, r.left, r.top, r.right, r.bottom);
+    // The home area's gate on the same sheet.
+    for (const era00_sheet::SheetRect& r : {era00_sheet::kLeftLeaf, era00_sheet::kRightLeaf})
+        add(449, r.left, r.top, r.right, r.bottom);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) add(449, r.left, r.top, r.right, r.bottom);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) add(449, r.left, r.top, r.right, r.bottom);
     // The pictures whose figures come from other tables (heroine, bursts,
     // coins, flashes, the spinner) are checked by their own tests.
     for (const int other : {131, 132, 133, 134, 153, 157}) cuts.erase(other);

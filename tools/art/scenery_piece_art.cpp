@@ -2,6 +2,7 @@
 #include <cmath>
 #include <vector>
 
+#include "areas/era00_era01/era00/sheets.h"
 #include "core/sprites/field_object_table.h"
 #include "core/sprites/object_table.h"
 #include "tools/art/picture_art.h"
@@ -99,6 +100,15 @@ std::vector<Cut> Cuts() {
     cuts.push_back({PictureOfGraphic(449), kPracticeTallPiece, Piece::Pillar});
     cuts.push_back({PictureOfGraphic(449), kPracticeRaisedPiece, Piece::Pillar});
     cuts.push_back({PictureOfGraphic(449), kPracticeMarker, Piece::Glow});
+    // The home area's gate shares the sheet: its two leaves, three glows and
+    // four sparks.
+    auto gate = [&](const era00_sheet::SheetRect& r, Piece piece) {
+        cuts.push_back({PictureOfGraphic(449), SpriteRect{r.left, r.top, r.right, r.bottom}, piece});
+    };
+    gate(era00_sheet::kLeftLeaf, Piece::Pole);
+    gate(era00_sheet::kRightLeaf, Piece::Pole);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::Glow);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) gate(r, Piece::Wing);
     return cuts;
 }
 

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
+#include "tools/art/picture_art.h"
+
+#include "areas/era00_era01/era00/sheets.h"
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/object_table.h"
@@ -15,6 +19,7 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 
 constexpr int kSheetW1 = 101, kSheetW1Second = 183, kSheetW2 = 197;
+constexpr int kHomeActors = 187;
 constexpr int kCoins = 132, kBursts = 133, kBigBursts = 134, kFlashes = 157, kSaveMarker = 138;
 
 // How a pose holds her body.
@@ -222,11 +227,45 @@ void DrawSecondModeSheet(Canvas& c) {
     DrawStreak(c, kLyingPart, Rgb{150, 100, 60});
 }
 
+// The home area's actors' sheet: a figure in every frame of the scene actors
+// (the pet a creature, the people characters, the thrown things props), the
+// ball and the flame. (The gate's sheet is shared with the home area's
+// scenery pieces, which draw it.)
+// One actor looks the same in all its frames: every frame gets the same
+// figure variant.
+template <class Row, std::size_t N>
+void FiguresOfRows(Canvas& c, const Row (&rows)[N], FigureKind kind, int variant) {
+    for (const Row& r : rows) {
+        const PictureRect one[] = {PictureRect{r.left, r.top, r.right, r.bottom}};
+        DrawFiguresAt(c, one, kind, {}, variant);
+    }
+}
+
+PictureRect ToPicture(const era00_sheet::SheetRect& r) { return PictureRect{r.left, r.top, r.right, r.bottom}; }
+
+void DrawHomeActorsSheet(Canvas& c) {
+    using namespace era00_sheet;
+    FiguresOfRows(c, kNpcFrames, FigureKind::Creature, 0);
+    FiguresOfRows(c, kActorAFrames, FigureKind::Character, 1);
+    FiguresOfRows(c, kActorBFrames, FigureKind::Character, 2);
+    FiguresOfRows(c, kActorCFrames, FigureKind::Character, 3);
+    FiguresOfRows(c, kActorDFrames, FigureKind::Prop, 4);
+    FiguresOfRows(c, kActorEFrames, FigureKind::Character, 5);
+    const PictureRect ball[] = {ToPicture(kBall)};
+    DrawFiguresAt(c, ball, FigureKind::Icon);
+    std::vector<PictureRect> flame;
+    for (const SheetRect& e : kFlameEdges) {
+        flame.push_back(PictureRect{e.left, kFlameTop, e.right, kFlameBottom});
+        flame.push_back(PictureRect{e.left + kFlameLayerShift, kFlameTop, e.right + kFlameLayerShift, kFlameBottom});
+    }
+    DrawFiguresAt(c, flame, FigureKind::Effect);
+}
+
 }  // namespace
 
 bool HasSpriteTableArt(int id) {
     return id == kSheetW1 || id == kSheetW1Second || id == kSheetW2 || id == kCoins || id == kBursts ||
-           id == kBigBursts || id == kFlashes || id == kSaveMarker;
+           id == kBigBursts || id == kFlashes || id == kSaveMarker || id == kHomeActors;
 }
 
 void DrawSpriteTableArt(Canvas& c, const PictureInfo& info) {
@@ -238,6 +277,7 @@ void DrawSpriteTableArt(Canvas& c, const PictureInfo& info) {
         case kSheetW1:
         case kSheetW1Second: DrawHeroineSheet(c, info.id); break;
         case kSheetW2: DrawSecondModeSheet(c); break;
+        case kHomeActors: DrawHomeActorsSheet(c); break;
         case kCoins:
             for (const CoinFrame& f : kCoinFrames) DrawCoin(c, f.rect);
             break;

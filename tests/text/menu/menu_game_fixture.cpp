@@ -1,20 +1,14 @@
 #include "menu_game_fixture.h"
 
 #include <cmath>
+#include <filesystem>
 
+#include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "shell/shell_state.h"
-#include "shell/wav_folder.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
-
-void MenuGame::SetUp() {
-    // Tiny sounds of our own: the boot loads every slot, one per frame.
-    linkSounds = false;
-    GameHarness::SetUp();
-    WriteTinyWavFolder(Dir().string());
-}
 
 void MenuGame::BootToTitle() {
     StartGame();
@@ -31,16 +25,18 @@ bool MenuGame::RunToStage(std::set<std::int32_t>& phases) {
         600);
 }
 
-void MenuGame::NewGameToStage() {
-    ASSERT_EQ(TitleScreenState.Cursor, 1);
-    Tap(VK_RETURN);
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 901; }, 120)) << "new game did not start";
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600)) << "never reached the stage";
-    // The boot holds F2 until the home area's story lets it go; a new game
-    // must hand it back without help, or the menu could never be opened.
-    ASSERT_TRUE(RunFramesUntil([] { return MenuKeyBlocked == 0; }, 60)) << "F2 stays blocked in a new game";
+void MenuGame::StartAtHome() {
+    // Saved after the home area's opening, which holds the heroine and F2.
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
+        Era00AreaFlag = 1;
+        Era00StoryPhase = 3;
+    }));
+    // The menu tests save and load slots of their own: the prepared slot
+    // goes once it is loaded (its load stays in the trace log).
+    std::error_code ec;
+    std::filesystem::remove(Dir() / "Data" / "Save" / "Save01.txt", ec);
+    ASSERT_EQ(MenuKeyBlocked, 0);
     ASSERT_EQ(MessageBoxOpen, 0);
-    // She drops onto the ground where the game begins.
     ASSERT_TRUE(RunFramesUntil([] { return PlayerMoveState.jumpKind == 0 && PlayerState.y == 640; }, 300));
 }
 

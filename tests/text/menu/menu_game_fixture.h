@@ -9,16 +9,15 @@
 #include <set>
 #include <string>
 
-#include "support/game_harness.h"
+#include "support/area_run.h"
 
-class MenuGame : public GameHarness {
+class MenuGame : public AreaRun {
 protected:
-    void SetUp() override;
-
     // Runs frames until the title screen runs (the logo is over).
     void BootToTitle();
-    // From the title: Enter on "new game", then frames until the stage runs.
-    void NewGameToStage();
+    // A game saved in the home area, continued from the title: on the
+    // stage, landed, the menu key free.
+    void StartAtHome();
     // Runs frames until the stage runs (phase 1), collecting every phase
     // passed on the way; false when it never got there.
     bool RunToStage(std::set<std::int32_t>& phases);

@@ -101,8 +101,7 @@ TEST_F(MenuGame, TheIdleTitleHeroineWandersToTheNextEntry) {
 }
 
 TEST_F(MenuGame, F2OpensTheMenuOverTheStageAndF2AgainReturnsHerWhereSheWas) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     StandAt(kSaveSpotX + 300);
     PlayerState.facing = -1;
     RunFrames(1);
@@ -135,8 +134,7 @@ TEST_F(MenuGame, F2OpensTheMenuOverTheStageAndF2AgainReturnsHerWhereSheWas) {
 }
 
 TEST_F(MenuGame, FiveQuickRightPressesWalkTheFigureEntryByEntryToTheLast) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     OpenMenu();
     for (int i = 0; i < 5; ++i) PressFor1Frame(VK_RIGHT);
     EXPECT_EQ(MenuFlowState.Cursor, 6u);
@@ -159,8 +157,7 @@ TEST_F(MenuGame, FiveQuickRightPressesWalkTheFigureEntryByEntryToTheLast) {
 }
 
 TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgnored) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     StandAt(kSaveSpotX + 500);   // no save spot here
     OpenMenu();
     ASSERT_EQ(SaveSpotFlag, 0);
@@ -194,8 +191,7 @@ TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgno
 }
 
 TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     StandAt(kSaveSpotX);
     // A folder where the slot file should go: the slot cannot be written.
     std::filesystem::create_directories(Dir() / "Data/Save/Save01.txt/blocked");
@@ -206,8 +202,8 @@ TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
 }
 
 TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
+    const int loadsBefore = CountTraceLines("Load Gdata01");   // the start's own load
     StandAt(kSaveSpotX);
     Gold = 345;
     PlayerState.hp = 77;
@@ -237,13 +233,13 @@ TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
     EXPECT_EQ(PlayerState.hp, 77);
     EXPECT_EQ(ItemCounts[1], 4u);
     EXPECT_EQ(PlayerState.x, kSaveSpotX);
-    EXPECT_EQ(CountTraceLines("Load Gdata01"), 1);
+    EXPECT_EQ(CountTraceLines("Load Gdata01"), loadsBefore + 1);
     EXPECT_EQ(MenuFlowState.LoadOpen, 0u);
 }
 
 TEST_F(MenuGame, ADamagedSlotIsRefusedBeforeAnythingIsResetAndTheScreenStays) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
+    const int loadsBefore = CountTraceLines("Load Gdata01");
     StandAt(kSaveSpotX);
     SaveFromMenu(1);
     Tap(VK_F2);
@@ -264,7 +260,7 @@ TEST_F(MenuGame, ADamagedSlotIsRefusedBeforeAnythingIsResetAndTheScreenStays) {
     EXPECT_EQ(SaveSummaries[1].year, kErasedSlotYear);
     EXPECT_EQ(LoadPromptNoData, 2) << "the prompt says there is no data";
     EXPECT_EQ(EnterConfirmState, 0);
-    EXPECT_EQ(CountTraceLines("Load Gdata01"), 0);
+    EXPECT_EQ(CountTraceLines("Load Gdata01"), loadsBefore);
 }
 
 TEST_F(MenuGame, ContinueOnTheTitleLoadsASaveEvenOnTheFirstStart) {
@@ -315,8 +311,7 @@ TEST_F(MenuGame, F2OnTheTitleLoadScreenBringsTheTitleBack) {
 }
 
 TEST_F(MenuGame, TheQuitScreenNoGoesBackAndYesWithEnterQuits) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     OpenMenu();
     ChooseEntry(6);
     ASSERT_EQ(MenuFlowState.ChoiceStep, 5u);
@@ -348,8 +343,7 @@ TEST_F(MenuGame, TheQuitScreenNoGoesBackAndYesWithEnterQuits) {
 }
 
 TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     OpenMenu();
     ChooseEntry(5);
     ASSERT_EQ(MenuFlowState.SettingsOpen, 1u);
@@ -410,8 +404,7 @@ namespace {
 // A whole session and the next: new game, walk, save in slot 1, quit; the
 // program starts again and continues from the title.
 TEST_F(MenuGame, RoundTripSaveQuitStartAgainContinue) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     StandAt(kSaveSpotX - 60);
     const std::int32_t before = PlayerState.x;
     Press(VK_RIGHT);
@@ -476,8 +469,7 @@ namespace {
 // The stage's clock does not run on while the menu is open over it, and a
 // menu visit does not count the time played twice.
 TEST_F(MenuGame, TheGameClockStandsStillWhileTheMenuIsOpen) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     RunSeconds(2.0);
     const double before = GameClock.gameClock;
     const double realBefore = GameClock.realTime;
@@ -565,8 +557,7 @@ TEST_F(MenuGame, NoOnTheTitlesQuitScreenGivesTheTitleBackWithoutTheMenuBackdrop)
 namespace {
 
 TEST_F(MenuGame, F2BeforeTheMenuIsBuiltWaitsForTheBuild) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0; }, 600));
     ASSERT_LT(MenuFlowState.EnterStep, 4u);

@@ -59,8 +59,7 @@ TEST_F(MenuPixels, TitleShowsLogoLabelsAndTheHeroine) {
 }
 
 TEST_F(MenuPixels, TheInGameMenuShowsItsBackdropLabelsAndHeading) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     OpenMenu();
     RunSeconds(0.5);
     const Picture p = Render("menu.png");
@@ -72,8 +71,7 @@ TEST_F(MenuPixels, TheInGameMenuShowsItsBackdropLabelsAndHeading) {
 }
 
 TEST_F(MenuPixels, TheSaveScreenShowsThreeSlotRowsTheChosenBrightest) {
-    BootToTitle();
-    NewGameToStage();
+    StartAtHome();
     StandAt(2389);   // at the home field's save spot
     OpenMenu();
     ChooseEntry(3);

@@ -1,0 +1,173 @@
+// The home area's two draw passes: the scene actors with the ball and the
+// hearth's flame, and the gate out of the area with the practice post's
+// marker beside it. Each sprite gets its own transform: some actors turn,
+// some are mirrored about their own feet, and the flame is drawn five times
+// its size.
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era00/scenes.h"
+#include "areas/era00_era01/era00/sheets.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era03/records.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/sprites/sprites.h"
+#include "platform/platform.h"
+#include "shell/draw.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr int kActorSheetSlot = 87;   // single texture 50
+constexpr int kGateSheetSlot = 86;    // single texture 49
+constexpr double kDegreesToRadians = 0.01745329238474369;
+
+const Era00SceneActorsRecord& A = Era00SceneActors;
+namespace S = era00_sheet;
+
+plat::Rect RectOf(const S::SheetRect& r) { return plat::Rect{r.left, r.top, r.right, r.bottom}; }
+
+plat::Matrix Mul(const plat::Matrix& a, const plat::Matrix& b) { return plat::MatrixMultiply(a, b); }
+
+// The virtual screen onto the back buffer: scale, then the side bar.
+plat::Matrix ToScreen(float extraScale = 1.0f) {
+    const float k = VirtualScreen.scale * extraScale;
+    return Mul(plat::MatrixScaling(k, k, 1.0f), plat::MatrixTranslation(VirtualScreen.xOffset, 0.0f, 0.0f));
+}
+plat::Matrix Rotation(std::int32_t degrees, double factor = kDegreesToRadians) {
+    return plat::MatrixRotationZ(static_cast<float>(degrees * factor));
+}
+plat::Matrix Move(float x, float y) { return plat::MatrixTranslation(x, y, 0.0f); }
+// The reflection in the vertical line through screen x `x`.
+plat::Matrix MirrorAbout(float x) { return Mul(Mul(Move(-x, 0.0f), plat::MatrixReflectX()), Move(x, 0.0f)); }
+
+plat::Rect PendingRect() {
+    return plat::Rect{PendingSprite.SrcLeft, PendingSprite.SrcTop, PendingSprite.SrcRight, PendingSprite.SrcBottom};
+}
+
+void DrawPending(int slot, float x, float y, float depth, std::uint32_t colour) {
+    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.PivotX, PendingSprite.PivotY, x, y, depth, colour);
+}
+
+// An actor placed at its screen position and mirrored about its own x when
+// asked; the frame table runs after the transform is set.
+void DrawStandingActor(void (*setup)(std::int32_t), std::int32_t frame, std::int32_t worldX, std::int32_t y,
+                       bool mirrored, float depth) {
+    const float sx = static_cast<float>(worldX - ScrollX);
+    plat::SpriteSetTransform(mirrored ? Mul(MirrorAbout(sx), ToScreen()) : ToScreen());
+    setup(frame);
+    DrawPending(kActorSheetSlot, sx, static_cast<float>(y), depth, SceneTint);
+}
+
+// An actor that turns about its pivot: the frame table runs first, then the
+// rotation (and mirror) carry the sprite to its place.
+void DrawTurningActor(void (*setup)(std::int32_t), std::int32_t frame, std::int32_t angle, bool mirrored,
+                      std::int32_t worldX, std::int32_t y, float depth) {
+    setup(frame);
+    plat::Matrix m = Rotation(angle);
+    if (mirrored) m = Mul(m, plat::MatrixReflectX());
+    m = Mul(Mul(m, Move(static_cast<float>(worldX - ScrollX), static_cast<float>(y))), ToScreen());
+    plat::SpriteSetTransform(m);
+    DrawPending(kActorSheetSlot, 0.0f, 0.0f, depth, SceneTint);
+}
+
+// The hearth's flame, two layers at five times their size: its bottom-left
+// stands at (720, 640) of the virtual screen.
+void DrawFlame(std::int32_t frame) {
+    if (frame >= 1 && frame <= 3) {
+        PendingSprite.SrcLeft = S::kFlameEdges[frame - 1].left;
+        PendingSprite.SrcRight = S::kFlameEdges[frame - 1].right;
+    }
+    plat::SpriteSetTransform(ToScreen(5.0f));
+    const std::int32_t l = PendingSprite.SrcLeft, r = PendingSprite.SrcRight, t = S::kFlameTop, b = S::kFlameBottom;
+    const std::int32_t shift = S::kFlameLayerShift;
+    DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l, t, r, b}, 0.0f, 61.0f, 144.0f, 128.0f, 0.1f, 0xAAFFFFFFu);
+    DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l + shift, t, r + shift, b}, 0.0f, 61.0f, 145.0f, 128.0f,
+                          0.09f, 0xCCFFFFFFu);
+}
+
+void DrawGate() {
+    const Era00GatewayRecord& g = Era00Gateway;
+    const float sx = static_cast<float>(g.x - ScrollX);
+    plat::SpriteSetTransform(ToScreen());
+    constexpr float kGlowCentreX[3] = {71.0f, 71.0f, 73.0f};
+    if (g.glowFrame >= 1 && g.glowFrame <= 3) {
+        const S::SheetRect& f = S::kGlowFrames[g.glowFrame - 1];
+        PendingSprite.PivotX = kGlowCentreX[g.glowFrame - 1];
+        PendingSprite.PivotY = 295.0f;
+        PendingSprite.SrcLeft = f.left;
+        PendingSprite.SrcRight = f.right;
+        PendingSprite.SrcBottom = f.bottom;
+    }
+    // Once she has passed, the leaves change which stands in front.
+    const float leftLeaf = g.passed == 0 ? 0.3f : 0.1f;
+    const float rightLeaf = g.passed == 0 ? 0.1f : 0.3f;
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kLeftLeaf), 54.0f, 270.0f, sx, 600.0f, leftLeaf,
+                          g.leafColour);
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
+                          g.leafColour);
+    DrawWithBaseTransform(kGateSheetSlot,
+                          plat::Rect{PendingSprite.SrcLeft, 0, PendingSprite.SrcRight, PendingSprite.SrcBottom},
+                          PendingSprite.PivotX, PendingSprite.PivotY, sx, 600.0f, 0.33f, g.glowColour);
+    // The glow's third frame again, faint, over the rest.
+    const S::SheetRect& overlay = S::kGlowFrames[2];
+    PendingSprite.PivotX = 73.0f;
+    PendingSprite.PivotY = 295.0f;
+    PendingSprite.SrcLeft = overlay.left;
+    PendingSprite.SrcRight = overlay.right;
+    PendingSprite.SrcBottom = overlay.bottom;
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(overlay), 73.0f, 295.0f, sx, 600.0f, 0.34f, 0x33FFFFFFu);
+
+    constexpr float kSparkCentre[4][2] = {{5, 2}, {0, 11}, {0, 7}, {0, 22}};
+    const std::uint32_t kinds[2] = {g.sparkKind1, g.sparkKind2};
+    const std::int32_t angles[2] = {g.sparkAngle1, g.sparkAngle2};
+    for (int i = 0; i < 2; ++i) {
+        if (kinds[i] == 0 || kinds[i] > 4) continue;
+        const std::uint32_t k = kinds[i] - 1;
+        PendingSprite.PivotX = kSparkCentre[k][0];
+        PendingSprite.PivotY = kSparkCentre[k][1];
+        SetPendingSpriteSource(S::kSparks[k]);
+        plat::SpriteSetTransform(Mul(Mul(Rotation(angles[i], 0.0174533), Move(sx, 465.0f)), ToScreen()));
+        DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.32f, SceneTint);
+    }
+}
+
+void DrawPracticeMarker() {
+    PendingSprite.PivotX = 90.0f;
+    PendingSprite.PivotY = 19.0f;
+    SetPendingSpriteSource(S::kPracticeMarker);
+    plat::SpriteSetTransform(
+        Mul(Mul(plat::MatrixRotationZ(1.5708f), Move(static_cast<float>(68 - ScrollX), 632.0f)), ToScreen()));
+    for (int i = 0; i < 3; ++i) DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.72f, SceneTint);
+}
+
+}  // namespace
+
+void DrawEra00HomeAreaActors() {
+    if (Era00AreaFlag != 1) return;
+    if (A.NpcFrame != 0)
+        DrawStandingActor(SetEra00NpcSprite, A.NpcFrame, A.NpcX, A.NpcY, A.NpcFacing == -1, 0.19f);
+    if (A.ItemShown != 0) {
+        plat::SpriteSetTransform(
+            Mul(Mul(Rotation(A.ItemAngle), Move(static_cast<float>(A.ItemX - ScrollX), static_cast<float>(A.ItemY))),
+                ToScreen()));
+        DrawWithBaseTransform(kActorSheetSlot, RectOf(S::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
+    }
+    if (A.ActorBFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteB, A.ActorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false, 0.19f);
+    if (A.ActorDFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteD, A.ActorDFrame, A.ActorDAngle, false, A.ActorDX, A.ActorDY,
+                         A.ActorDDepth);
+    if (A.ActorCFrame != 0) DrawStandingActor(SetEra00ActorSpriteC, A.ActorCFrame, A.ActorCX, A.ActorCY, false, 0.2f);
+    if (A.ActorEFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteE, A.ActorEFrame, A.ActorEAngle, A.ActorEMirror == 1, A.ActorEX,
+                         A.ActorEY, 0.21f);
+    if (A.CloseUpFrame != 0) DrawFlame(A.CloseUpFrame);
+    if (A.ActorAFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteA, A.ActorAFrame, A.ActorAX, A.ActorAY, A.ActorAMirror == 1, 0.2f);
+}
+
+void DrawEra00GatewayAndPracticeMarker() {
+    if (Era00AreaFlag != 1 && Era01AreaFlag != 1) return;
+    if (Era00Gateway.glowFrame != 0) DrawGate();
+    if (MovePracticeState.shown == 1) DrawPracticeMarker();
+}

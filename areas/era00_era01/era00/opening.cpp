@@ -1,0 +1,730 @@
+// The opening of a new game: the pet plays with its ball in front of the
+// house while the narrator sets the scene, the heroine walks in, the intruder
+// comes, knocks the heroine's friend down and takes the pet, and the second
+// friend hops in.
+#include "areas/era00_era01/era00/scenes.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era03/records.h"
+#include "core/player.h"
+#include "core/step_helpers.h"
+#include "core/world.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+Era00SceneActorsRecord& A = Era00SceneActors;
+std::int32_t& Prompt = DialogueChannels.promptLine;
+
+// Waits of `seconds` measured from `stamp`, renewed when they end.
+bool Waited(double& stamp, double seconds) {
+    const double now = Era00Clock();
+    if (!AtLeastElapsed(stamp, now, seconds)) return false;
+    stamp = now;
+    return true;
+}
+
+// ---------------------------------------------------------------- pet idle
+struct {
+    double stamp = 0;
+} Idle;
+
+// ---------------------------------------------------------------- pet walk
+struct {
+    std::int32_t phase = 1;
+    double stamp = 0;
+} Walk;
+
+// ---------------------------------------------------------------- actor 2 walk
+struct {
+    std::int32_t phase = 1;
+    double stamp = 0;
+} Walk2;
+
+// ---------------------------------------------------------------- actor 5 hop
+struct {
+    std::int32_t phase = 1;
+    std::int32_t originX = 0;
+    double stamp = 0;
+} Hop;
+
+// ---------------------------------------------------------------- kick scene
+struct KickSceneRecord {
+    std::int32_t stage = 0, sub = 0, messageStep = 0;
+    std::int32_t kickX = 0, kickY = 0, kickFacing = 1;
+    double stamp = 0, closedAt = 0;
+};
+KickSceneRecord Kick;
+
+// ---------------------------------------------------------------- opening
+struct OpeningRecord {
+    std::int32_t step = 0, sub = 0, messageFlag = 0;
+    std::int32_t originX = 0, originY = 0;
+    double stamp = 0, frameStamp = 0;
+};
+OpeningRecord Open;
+
+void PetFrameSteps(std::int32_t& frameStage, const std::int32_t (&frames)[3], const std::int32_t (&moves)[3],
+                   std::int32_t nextStage) {
+    // Three frames of 0.1 s, each moving the pet by its step as it ends.
+    const std::int32_t k = Kick.sub;
+    A.NpcFrame = frames[k];
+    if (Waited(Kick.stamp, 0.1)) {
+        A.NpcX += moves[k];
+        Kick.sub = k + 1;
+        if (Kick.sub == 3) {
+            Kick.sub = 0;
+            frameStage = nextStage;
+        }
+    }
+}
+
+void StartKick() {
+    PlayEra00Effect(92);
+    Kick.kickX = A.ItemX;
+    Kick.kickY = A.ItemY;
+    Kick.kickFacing = A.NpcFacing;
+    Kick.stamp = Era00Clock();
+}
+
+// The ball flies from the kick's origin; true once it has landed.
+bool StepKick() {
+    const double s = Era00Clock() - Kick.stamp;
+    A.NpcFrame = s >= 1.0 ? 4 : (s >= 0.5 ? 1 : 7);
+    A.ItemX = Kick.kickX + TruncToInt(117.0 * Kick.kickFacing * s);
+    A.ItemY = Kick.kickY - ArcRise(900.0, s);
+    if (A.ItemY >= Kick.kickY + 5) {
+        A.ItemY = Kick.kickY;
+        PlayEra00Effect(9);
+        return true;
+    }
+    return false;
+}
+
+void NextStage(std::int32_t stage) {
+    Kick.stage = stage;
+    Kick.sub = 0;
+    Kick.stamp = Era00Clock();
+}
+
+// The pet holding its ball: frame, ball offset (shown when `ball`), its
+// rotation and how long the sub-step lasts.
+struct HoldBeat {
+    std::int32_t frame;
+    bool ball;
+    std::int32_t dx, dy, angle;
+    double seconds;
+};
+constexpr HoldBeat kHoldBeats[11] = {
+    {7, true, 67, -55, 0, 1.1},  {1, true, 82, -32, 40, 1.1}, {7, true, 67, -55, 0, 0.2},
+    {1, true, 82, -32, 40, 1.1}, {11, false, 0, 0, 0, 0.5},   {12, false, 0, 0, 0, 0.3},
+    {11, false, 0, 0, 0, 0.3},   {12, false, 0, 0, 0, 0.5},   {11, false, 0, 0, 0, 0.3},
+    {1, true, 82, -32, 40, 1.1}, {13, false, 0, 0, 0, 2.3},
+};
+
+void StepKickMessages() {
+    // The narrator's lines run beside the pet's play.
+    if (Kick.messageStep == 2 && LineRead()) {
+        if (Prompt < 34) {
+            AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
+        } else {
+            CloseLine(Prompt);
+            Kick.messageStep = 3;
+        }
+    }
+    if (Kick.messageStep == 4 && LineRead()) {
+        if (Prompt == 35) {
+            AdvanceLine(Prompt, 36, kGeneralVolume);
+        } else {
+            CloseLine(Prompt);
+            Kick.messageStep = 6;
+            Kick.closedAt = Era00Clock();
+        }
+    }
+}
+
+}  // namespace
+
+std::int32_t RunEra00NpcIdleFrames(std::int32_t arg) {
+    const double now = Era00Clock();
+    StampAheadToZero(Idle.stamp, now);
+    if (arg == 0) {
+        Idle.stamp = now;
+        return 0;
+    }
+    const double s = now - Idle.stamp;
+    struct Span {
+        double until;
+        std::int32_t frame;
+    };
+    constexpr Span kSpans[] = {{2.0, 1}, {2.1, 2}, {2.2, 1}, {2.3, 3}, {2.4, 1}, {2.8, 4}};
+    for (const Span& span : kSpans) {
+        if (s < span.until) {
+            A.NpcFrame = span.frame;
+            return 0;
+        }
+    }
+    return 99;
+}
+
+std::int32_t StepEra00NpcWalk(double arg) {
+    const double now = Era00Clock();
+    StampAheadToZero(Walk.stamp, now);
+    if (arg == 0.0) {
+        Walk.phase = 1;
+        Walk.stamp = now;
+        return Walk.phase;
+    }
+    if (Walk.phase == 1) {
+        A.NpcFrame = 5;
+        if (Waited(Walk.stamp, 0.1)) {
+            Walk.phase = 2;
+            A.NpcX += 20 * A.NpcFacing;
+        }
+    } else {
+        A.NpcFrame = 6;
+        if (Waited(Walk.stamp, 0.1)) {
+            Walk.phase = 1;
+            A.NpcX += 20 * A.NpcFacing;
+            PlayEra00Effect(18);
+        }
+    }
+    return Walk.phase;
+}
+
+void StepEra00Actor2Walk(std::int32_t phase) {
+    const double now = Era00Clock();
+    StampAheadToZero(Walk2.stamp, now);
+    if (phase != 0) {
+        Walk2.phase = phase;
+        Walk2.stamp = now;
+        return;
+    }
+    constexpr std::int32_t kFrames[7] = {0, 7, 6, 5, 4, 3, 2};
+    constexpr std::int32_t kMoves[7] = {0, -29, 0, -21, -36, 0, -29};
+    const std::int32_t p = (Walk2.phase >= 1 && Walk2.phase <= 6) ? Walk2.phase : 1;
+    A.ActorBFrame = kFrames[p];
+    if (Waited(Walk2.stamp, p == 6 ? 0.08 : 0.1)) {
+        Era03ArenaEnemy3.x += kMoves[p];
+        Walk2.phase = p == 6 ? 1 : p + 1;
+        A.ActorBFrame = kFrames[Walk2.phase];
+    }
+}
+
+std::int32_t StepEra00Actor5Hop(std::int32_t arg) {
+    const double now = Era00Clock();
+    StampAheadToZero(Hop.stamp, now);
+    if (arg == 0) {
+        Hop.phase = 1;
+        Hop.stamp = now;
+        Hop.originX = A.ActorEX;
+        return Hop.phase;
+    }
+    const double t = 3.0 * (now - Hop.stamp);
+    const std::int32_t dir = arg == 2 ? 1 : -1;
+    // Hopping right turns the pictures of phases 2 and 4 round.
+    const std::int32_t frameOf[5] = {0, 1, dir == 1 ? 4 : 2, 3, dir == 1 ? 2 : 4};
+    auto Angle = [&](double base) { return TruncToInt(dir == 1 ? base + 105.0 * t : base - 105.0 * t); };
+    A.ActorEMirror = 0;
+    switch (Hop.phase) {
+        case 1:
+            A.ActorEFrame = frameOf[1];
+            A.ActorEY = 640;
+            A.ActorEAngle = TruncToInt(dir == 1 ? 30.0 + 105.0 * t : 30.0 - 105.0 * t);
+            if (t >= 0.1) {
+                Hop.phase = 2;
+                Hop.stamp = now;
+                Hop.originX = A.ActorEX + 30 * dir;
+                A.ActorEX = Hop.originX;
+            }
+            break;
+        case 2:
+            A.ActorEFrame = frameOf[2];
+            A.ActorEX = Hop.originX + dir * TruncToInt(100.0 * t);
+            A.ActorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
+            A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(60.0);
+            if (A.ActorEY >= 585) {
+                Hop.phase = 3;
+                Hop.stamp = now;
+                PlayEra00Effect(18);
+                A.ActorEX += 10 * dir;
+            }
+            break;
+        case 3:
+            A.ActorEFrame = frameOf[3];
+            A.ActorEY = 640;
+            A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(10.0);
+            if (t >= 0.2) {
+                Hop.phase = 4;
+                Hop.stamp = now;
+                Hop.originX = A.ActorEX;
+            }
+            break;
+        default:
+            A.ActorEFrame = frameOf[4];
+            A.ActorEX = Hop.originX + dir * TruncToInt(200.0 * t);
+            A.ActorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
+            A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(60.0);
+            if (A.ActorEY >= 565) {
+                Hop.phase = 1;
+                Hop.stamp = now;
+                PlayEra00Effect(18);
+                A.ActorEX += 40 * dir;
+                A.ActorEFrame = 1;
+                A.ActorEY = 640;
+                A.ActorEAngle = dir == 1 ? -30 : 30;
+            }
+            break;
+    }
+    return Hop.phase;
+}
+
+std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
+    const double now = Era00Clock();
+    StampAheadToZero(Kick.stamp, now);
+    StampAheadToZero(Kick.closedAt, now);
+    if (arg == 0) {
+        Kick = KickSceneRecord{};
+        Kick.stage = 1;
+        Kick.stamp = now;
+        return Kick.stage;
+    }
+    if (Kick.stage == 1) {
+        A.NpcFrame = 1;
+        A.NpcFacing = 1;
+        A.NpcX = 150;
+        A.NpcY = 640;
+        A.ItemShown = 1;
+        A.ItemX = 300;
+        A.ItemY = 632;
+        A.ItemAngle = 0;
+        RunEra00NpcIdleFrames(0);
+        Kick.messageStep = 1;
+        NextStage(2);
+    }
+    if (Kick.stage == 2 && RunEra00NpcIdleFrames(1) == 99) {
+        RunEra00NpcIdleFrames(0);
+        NextStage(3);
+    }
+    if (Kick.stage == 3) {
+        if (Kick.messageStep == 1) {
+            OpenLine(Prompt, 30, kGeneralVolume);
+            Kick.messageStep = 2;
+        }
+        if (RunEra00NpcIdleFrames(1) == 99) {
+            StepEra00NpcWalk(0.0);
+            NextStage(4);
+        }
+    }
+    if (Kick.stage == 4) {
+        StepEra00NpcWalk(1.0);
+        if (A.NpcX > A.ItemX - 105) {
+            A.NpcX = A.ItemX - 85;
+            NextStage(5);
+        }
+    }
+    if (Kick.stage == 5) {
+        A.NpcFrame = 4;
+        if (Waited(Kick.stamp, 0.1)) {
+            StartKick();
+            Kick.stage = 6;
+        }
+    }
+    if (Kick.stage == 6 && StepKick()) NextStage(7);
+    if (Kick.stage == 7) {
+        if (A.NpcX < 401) {
+            RunEra00NpcIdleFrames(0);
+            NextStage(3);
+        } else {
+            StepEra00NpcWalk(0.0);
+            NextStage(8);
+        }
+    }
+    if (Kick.stage == 8) {
+        StepEra00NpcWalk(1.0);
+        if (A.NpcX > 695) {
+            NextStage(9);
+            A.NpcX = 735;
+        }
+    }
+    if (Kick.stage == 9) {
+        PetFrameSteps(Kick.stage, {8, 9, 10}, {45, 25, 35}, 10);
+        if (Kick.stage == 10) {
+            A.NpcFacing = -1;
+            A.NpcFrame = 1;
+            StepEra00NpcWalk(0.0);
+            Kick.stamp = Era00Clock();
+        }
+    }
+    if (Kick.stage == 10) {
+        StepEra00NpcWalk(1.0);
+        if (A.NpcX < A.ItemX + 105) {
+            A.NpcX = A.ItemX + 85;
+            NextStage(11);
+        }
+    }
+    if (Kick.stage == 11) {
+        A.NpcFrame = 4;
+        if (Waited(Kick.stamp, 0.1)) {
+            StartKick();
+            Kick.stage = 12;
+        }
+    }
+    if (Kick.stage == 12 && StepKick()) {
+        StepEra00NpcWalk(0.0);
+        NextStage(13);
+    }
+    if (Kick.stage == 13) {
+        StepEra00NpcWalk(1.0);
+        if (A.NpcX < A.ItemX - 100) {
+            A.NpcX = A.ItemX - 120;
+            NextStage(14);
+        }
+    }
+    if (Kick.stage == 14) {
+        const std::int32_t last = Kick.messageStep >= 3 ? -35 : 0;
+        PetFrameSteps(Kick.stage, {8, 9, 10}, {-45, -25, last}, 15);
+        if (Kick.stage == 15) {
+            A.NpcFacing = 1;
+            A.NpcFrame = 1;
+            StepEra00NpcWalk(0.0);
+        }
+    }
+    if (Kick.stage == 15) {
+        StepEra00NpcWalk(1.0);
+        if (A.NpcX > A.ItemX - 105) {
+            A.NpcX = A.ItemX - 85;
+            PlayEra00Effect(114);
+            // Its stamp runs on from the walk: the first hold may be short.
+            Kick.stage = 16;
+            Kick.sub = 0;
+        }
+    }
+    if (Kick.stage == 16) {
+        if (Kick.messageStep == 3 && AtLeastElapsed(Kick.stamp, Era00Clock(), 0.5)) {
+            OpenLine(Prompt, 35, kGeneralVolume);
+            Kick.messageStep = 4;
+        }
+        const HoldBeat& b = kHoldBeats[Kick.sub];
+        A.NpcFrame = b.frame;
+        A.ItemShown = b.ball ? 1 : 0;
+        if (b.ball) {
+            A.ItemX = A.NpcX + b.dx;
+            A.ItemY = A.NpcY + b.dy;
+            A.ItemAngle = b.angle;
+        }
+        if (Kick.sub < 10) {
+            if (Waited(Kick.stamp, b.seconds)) ++Kick.sub;
+        } else if (AtLeastElapsed(Kick.stamp, Era00Clock(), b.seconds) && Kick.messageStep == 6) {
+            NextStage(17);
+        }
+    }
+    StepKickMessages();
+    if (Kick.stage == 17 && Kick.messageStep == 6 && AtLeastElapsed(Kick.closedAt, Era00Clock(), 1.3)) return 99;
+    return Kick.stage;
+}
+
+std::int32_t RunEra00OpeningScene(std::int32_t arg) {
+    const double now = Era00Clock();
+    StampAheadToZero(Open.stamp, now);
+    StampAheadToZero(Open.frameStamp, now);
+    if (arg == 0) {
+        Open = OpeningRecord{};
+        Open.step = 1;
+        Open.stamp = Open.frameStamp = now;
+        return Open.step;
+    }
+    ScrollX = 0;
+    ScrollY = 0;
+    if (Open.step != 18) PlayerState.pose = 0;
+
+    if (Open.step == 1) {
+        RunEra00NpcKickScene(0);
+        Open.step = 2;
+        Open.messageFlag = 1;
+        MessageBoxOpen = 1;
+        MenuKeyBlocked = 1;
+    }
+    if (Open.step == 2 && RunEra00NpcKickScene(1) == 99) Open.step = 17;
+    if (Open.step == 17) {
+        if (Prompt == 0 && EnterConfirmState == 0) OpenLine(Prompt, 1, kGeneralVolume);
+        else if (Prompt == 1 && LineRead()) {
+            Open.step = 18;
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 0;
+            Prompt = 0;
+            PlayerState.x = 1100;
+            PlayerState.y = 640;
+            PlayerState.facing = -1;
+        }
+    }
+    if (Open.step == 18) {
+        MessageBoxOpen = 1;
+        KeyLeftPressed = 1;
+        PlayerState.facing = -1;
+        if (Open.messageFlag == 1 && PlayerState.x < A.NpcX + 362) {
+            OpenLine(Prompt, 37, kGeneralVolume);
+            Open.messageFlag = 2;
+        }
+        if (PlayerState.x < A.NpcX + 162) {
+            Open.step = 19;
+            KeyLeftPressed = 0;
+            A.NpcFrame = 14;
+            A.ItemShown = 0;
+        }
+    }
+    if (Open.messageFlag == 2 && Prompt == 37 && LineRead()) {
+        CloseLine(Prompt);
+        Open.messageFlag = 3;
+        // Her friend's lines follow at once; the box stays for them.
+        if (Open.step != 18) EventHoldsPlayer = 1;
+    }
+    if (Open.step == 19) {
+        A.ActorAFrame = 1;
+        A.ActorAX = A.NpcX + 152;
+        A.ActorAY = 640;
+        A.ActorAMirror = 0;
+        if (Open.messageFlag == 3 && Prompt == 0) {
+            OpenLine(Prompt, 2, kGeneralVolume);
+            Open.messageFlag = 4;
+        } else if (Open.messageFlag == 4 && LineRead()) {
+            if (Prompt == 2) {
+                AdvanceLine(Prompt, 3, kGeneralVolume);
+            } else {
+                CloseLine(Prompt);
+                Open.step = 21;
+                Open.sub = 1;
+                Open.stamp = now;
+            }
+        }
+    }
+    if (Open.step == 21) {
+        if (Open.sub <= 3) {
+            A.ActorAFrame = Open.sub + 1;
+            if (Waited(Open.stamp, 0.1)) ++Open.sub;
+        }
+        if (Open.sub == 4) {
+            Prompt = 0;
+            A.ActorAFrame = 5;
+            A.NpcFrame = 7;
+            A.ItemShown = 1;
+            A.ItemX = A.NpcX + 67;
+            A.ItemY = A.NpcY - 55;
+            A.ItemAngle = 0;
+            if (Waited(Open.stamp, 2.1)) {
+                OpenLine(Prompt, 4, kGeneralVolume);
+                Open.sub = 5;
+            }
+        } else if (Open.sub == 5 && LineRead()) {
+            CloseLine(Prompt);
+            Open.step = 23;
+            Open.sub = 1;
+            Open.stamp = Era00Clock();
+            Era03ArenaEnemy3.x = 1027;
+            Era03ArenaEnemy3.y = 640;
+            StepEra00Actor2Walk(4);
+        }
+    }
+    if (Open.step == 23) {
+        const bool stands = Era03ArenaEnemy3.x < 761;
+        if (!stands) {
+            StepEra00Actor2Walk(0);
+        } else {
+            A.ActorBFrame = 1;
+            Era03ArenaEnemy3.x = 700;
+        }
+        switch (Open.sub) {
+            case 1:
+                A.ActorAFrame = 6;
+                if (Waited(Open.stamp, 0.1)) {
+                    Open.sub = 2;
+                    Prompt = 5;   // shown while she stares, without an Enter wait
+                    EventHoldsPlayer = 1;
+                }
+                break;
+            case 2:
+                A.ActorAFrame = 7;
+                if (Waited(Open.stamp, 0.2)) Open.sub = 3;
+                break;
+            case 3:
+                A.ActorAFrame = 8;
+                if (stands && AtLeastElapsed(Open.stamp, now, 0.2)) {
+                    Open.sub = 4;
+                    Open.stamp = now;
+                    PlayEra00Sound(104);
+                    Prompt = 0;
+                    EventHoldsPlayer = 0;
+                }
+                break;
+            case 4:
+                A.ActorBFrame = 8;
+                A.ActorAFrame = 9;
+                A.ItemShown = 0;
+                A.ActorDFrame = 0;
+                A.ActorDX = Era03ArenaEnemy3.x + 64;
+                A.ActorDY = Era03ArenaEnemy3.y - 107;
+                if (Waited(Open.stamp, 0.3)) {
+                    Open.sub = 5;
+                    PlayEra00Sound(120);
+                }
+                break;
+            case 5:
+            case 6:
+                A.ActorBFrame = 8;
+                A.ActorDFrame = Open.sub == 5 ? 1 : 2;
+                A.ActorDDepth = 0.2f;
+                A.ActorDAngle += 90;
+                if (Waited(Open.stamp, Open.sub == 5 ? 0.2 : 0.3)) {
+                    if (Open.sub == 6) {
+                        A.ActorAX -= 53;
+                        A.ActorAY -= 79;
+                    }
+                    ++Open.sub;
+                }
+                break;
+            default:
+                A.ActorBFrame = 9;
+                A.ActorAFrame = 10;
+                A.ActorDX = Era03ArenaEnemy3.x + 28;
+                A.ActorDY = Era03ArenaEnemy3.y - 88;
+                A.ActorDDepth = 0.18f;
+                if (Waited(Open.stamp, 0.1)) {
+                    Open.step = 24;
+                    Open.originX = A.ActorAX - 30;
+                    Open.originY = A.ActorAY - 21;
+                    PlayEra00Effect(18);
+                    A.ActorDY = Era03ArenaEnemy3.y - 99;
+                    PlayEra00Sound(121);
+                }
+                break;
+        }
+    }
+    if (Open.step == 24) {
+        const double t = 1.5 * (Era00Clock() - Open.stamp);
+        A.ActorAX = Open.originX - TruncToInt(240.0 * t);
+        A.ActorAY = Open.originY - TruncToInt(380.0 * t - 380.0 * t * t);
+        A.ActorDX = Era03ArenaEnemy3.x - TruncToInt(880.0 * t);
+        A.ActorBFrame = 10;
+        A.ActorDAngle += 10;
+        if (A.ActorDX < ScrollX) StopSound(121);
+        struct Span {
+            double upTo;
+            std::int32_t frame;
+        };
+        constexpr Span kFlight[] = {{0.1, 11}, {0.2, 12}, {0.3, 13}, {0.4, 14}, {0.6, 15}, {0.9, 16}, {1.0, 17}};
+        for (const Span& span : kFlight) {
+            if (t <= span.upTo) {
+                A.ActorAFrame = span.frame;
+                if (span.frame == 16) A.NpcFrame = 4;
+                break;
+            }
+        }
+        if (t > 0.1 && A.ActorAY + 83 >= 641) {
+            A.ActorAX -= 20;
+            A.ActorAY = 640;
+            A.ActorAFrame = 18;
+            PlayEra00Effect(18);
+            Open.step = 25;
+            Open.sub = 0;
+            Open.stamp = Era00Clock();
+        }
+    }
+    if (Open.step == 25) {
+        A.ActorBFrame = 1;
+        Era03ArenaEnemy3.x = 700;
+        Era03ArenaEnemy3.y = 640;
+        PlayerState.facing = 1;
+        if (A.ActorAFrame < 21 && Waited(Open.stamp, 0.1)) {
+            ++A.ActorAFrame;
+            if (A.ActorAFrame == 19) {
+                A.ItemShown = 1;
+                A.ItemX = A.ActorAX - 10;
+                A.ItemY = 632;
+            }
+        }
+        if (A.ActorAFrame == 21) {
+            if (Open.sub == 0) {
+                OpenLine(Prompt, 6, kGeneralVolume);
+                Open.sub = 1;
+            } else if (LineRead()) {
+                if (Prompt == 8) A.NpcFrame = 4;
+                if (Prompt < 10) {
+                    AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
+                    if (Prompt == 8) RunEra00NpcIdleFrames(0);
+                } else {
+                    // This closing leaves EnterConfirmState at 1.
+                    Prompt = 0;
+                    EventHoldsPlayer = 0;
+                    EnterConfirmState = 1;
+                    Open.step = 27;
+                    A.ActorEX = 1200;
+                    StepEra00Actor5Hop(0);
+                }
+            }
+            if (Open.step == 25 && Prompt == 8) RunEra00NpcIdleFrames(1);
+        }
+    }
+    if (Open.step == 27) {
+        StepEra00Actor5Hop(1);
+        if (A.ActorEX < 350 || (A.ActorEX < 500 && A.ActorEFrame == 1)) {
+            A.ActorEX = 355;
+            A.ActorEFrame = 5;
+            A.ActorEAngle = 0;
+            Open.step = 28;
+            Open.sub = 0;
+            Open.stamp = Open.frameStamp = Era00Clock();
+        }
+    }
+    if (Open.step == 28) {
+        const double t = 1.5 * (Era00Clock() - Open.stamp);
+        switch (Open.sub) {
+            case 0:
+                A.ActorCFrame = 1;
+                A.ActorCX = 1100 - TruncToInt(500.0 * t);
+                A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+                if (A.ActorCY >= 640) {
+                    A.ActorCY = 640;
+                    PlayEra00Effect(18);
+                    Open.sub = 1;
+                    Open.stamp = Era00Clock();
+                }
+                break;
+            case 1:
+                A.ActorCFrame = 2;
+                if (Waited(Open.stamp, 0.1)) {
+                    A.ActorCX -= 10;
+                    Open.sub = 2;
+                }
+                break;
+            case 2:
+                A.ActorCFrame = 1;
+                if (Waited(Open.stamp, 0.1)) {
+                    PlayEra00Effect(18);
+                    Open.sub = 3;
+                }
+                break;
+            case 3:
+                A.ActorCFrame = 3;
+                A.NpcFrame = 0;
+                if (Waited(Open.stamp, 0.2)) {
+                    Open.sub = 4;
+                    A.ActorCFrame = 4;
+                    Open.frameStamp = Era00Clock();
+                    OpenLine(Prompt, 11, kGeneralVolume);
+                }
+                break;
+            default:
+                if (Waited(Open.frameStamp, 0.1)) A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
+                if (LineRead()) {
+                    CloseLine(Prompt);
+                    Open.step = 99;
+                }
+                break;
+        }
+    }
+    if (Open.step >= 22) {
+        FieldMusicFlag = 0;
+        StopSound(4);
+    }
+    return Open.step;
+}

@@ -1,0 +1,417 @@
+// The home area's story: the opening chains the scenes with the lines in
+// between; the exit phase stops the heroine at the gate with its lines and
+// hands her over to the field with a leap through the gate.
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era00/scenes.h"
+#include "areas/era00_era01/records.h"
+#include "areas/era03/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/residency.h"
+#include "core/sprites/sprites.h"
+#include "core/step_helpers.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+Era00SceneActorsRecord& A = Era00SceneActors;
+Era00GatewayRecord& G = Era00Gateway;
+std::int32_t& Prompt = DialogueChannels.promptLine;
+
+constexpr std::int32_t kExitX = 3080;
+
+struct StoryRecord {
+    std::int32_t step = 0, sub = 0, talkStep = 0, knockBack = 0, jumpOriginX = 0;
+    double subStamp = 0, stageStamp = 0, flameStamp = 0, jumpT = 0;
+};
+StoryRecord Story;
+
+struct HandoverRecord {
+    std::int32_t step = 0, once = 0, baseX = 0;
+    double stamp = 0, t = 0;
+};
+HandoverRecord Handover;
+
+void StopRunning() {
+    PlayerMoveState.runZ = 0;
+    PlayerMoveState.runX = 0;
+    PlayerMoveState.xSpeed = 0;
+    PlayerMoveState.runSlideState = 0;
+}
+
+void RunOpeningPhase(double now) {
+    ScrollX = 0;
+    ScrollY = 0;
+    if (Story.step == 1) {
+        Story.step = 2;
+        RunEra00OpeningScene(0);
+    }
+    if (Story.step == 2 && RunEra00OpeningScene(1) == 99) {
+        Story.step = 29;
+        RunEra00SparringScene(0);
+    }
+    if (Story.step == 29) {
+        ScrollX = ScrollY = 0;
+        if (AtLeastElapsed(Story.stageStamp, now, 0.1)) {
+            Story.stageStamp = now;
+            A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
+        }
+        if (RunEra00SparringScene(1) == 99) {
+            Story.step = 30;
+            Story.sub = 1;
+            OpenLine(Prompt, 12, kGeneralVolume);
+            A.ActorEFrame = 5;
+            A.ActorEY = 640;
+        }
+    }
+    if (Story.step == 30) {
+        MessageBoxOpen = 1;
+        if (Story.sub == 1 && LineRead()) {
+            if (Prompt == 12) {
+                AdvanceLine(Prompt, 13, kGeneralVolume);
+            } else {
+                CloseLine(Prompt);
+                Story.sub = 2;
+                Story.subStamp = now;
+                StepEra00Actor5Hop(0);
+            }
+        }
+        // Actor 3 winds up and leaps away to the right.
+        constexpr std::int32_t kWindUpFrames[5] = {0, 0, 4, 5, 7};
+        if (Story.sub >= 2 && Story.sub <= 4) {
+            A.ActorCFrame = kWindUpFrames[Story.sub];
+            if (AtLeastElapsed(Story.subStamp, now, 0.1)) {
+                Story.subStamp = now;
+                if (Story.sub == 4) {
+                    Story.jumpOriginX = A.ActorCX + 40;
+                    PlayEra00Effect(18);
+                }
+                ++Story.sub;
+            }
+        }
+        if (Story.sub == 5) {
+            Story.jumpT = 1.5 * (now - Story.subStamp);
+            const double t = Story.jumpT;
+            A.ActorCFrame = t > 0.1 ? 9 : 8;
+            A.ActorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
+            A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (A.ActorCY >= 640) {
+                Story.sub = 6;
+                A.ActorCFrame = 0;
+                A.ActorCY = 640;
+                Story.subStamp = now;
+                PlayEra00Effect(18);
+            }
+        }
+        if (Story.sub >= 2) StepEra00Actor5Hop(2);
+        if (Story.sub == 6 && A.ActorEX > 1100) {
+            Story.step = 31;
+            Era03ArenaEnemy3.x += 71;
+            RunEra00Actor2Scene(0);
+        }
+    }
+    if (Story.step == 31 && RunEra00Actor2Scene(1) == 99) {
+        Story.step = 32;
+        MessageBoxOpen = 0;
+        Story.stageStamp = now;
+        PlayerState.facing = 1;
+        MenuKeyBlocked = 0;
+    }
+    // The flame in the hearth, until 3 s after the intruder has gone.
+    if (A.CloseUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
+        Story.flameStamp = now;
+        PlayEra00Sound(122);
+        if (++A.CloseUpFrame >= 4) A.CloseUpFrame = 1;
+        if (Story.step >= 32 && AtLeastElapsed(Story.stageStamp, now, 3.0)) {
+            A.CloseUpFrame = 0;
+            A.ActorDFrame = 1;
+            StopSound(122);
+            Story.step = 33;
+            A.ActorEFrame = 0;
+            A.ActorBFrame = 0;
+            G.glowFrame = 1;
+            RunEra00ExitEffect(0);
+        }
+    }
+    if (Story.knockBack == 0 && A.CloseUpFrame >= 1 && PlayerState.x > 755) {
+        Story.knockBack = 1;
+        RunEra00KnockBackScene(0);
+    }
+    if (Story.knockBack == 1 && RunEra00KnockBackScene(1) == 99) Story.knockBack = 0;
+    if (PlayerState.pose == 1) PlayerState.pose = 22;
+    if (Story.knockBack == 0 && Story.step == 33 && Story.talkStep == 7) {
+        Era00StoryPhase = 2;
+        RunEra00TalkEvents(0);
+        Story.sub = 0;
+        G.x = kExitX;
+    }
+}
+
+// The heroine's lines around the flame; they run on every call.
+void RunFollowUpTalk(double now) {
+    const std::int32_t flame = A.CloseUpFrame;
+    switch (Story.talkStep) {
+        case 0:
+            if (flame == 1) {
+                Story.talkStep = 2;
+                EnterConfirmState = 1;
+                EventHoldsPlayer = 1;
+                PlayEra00Sound(6);
+            }
+            break;
+        case 2:
+        case 3:
+            MessageBoxOpen = 1;
+            Prompt = Story.talkStep == 2 ? 46 : 47;
+            Story.stageStamp = now;
+            if (LineRead()) {
+                if (Story.talkStep == 2) {
+                    Story.talkStep = 3;
+                    AdvanceLine(Prompt, 47, kGeneralVolume);
+                } else {
+                    Story.talkStep = 4;
+                    CloseLine(Prompt);
+                    XKeyBlocked = 0;
+                    ZKeyBlocked = 0;
+                    MessageBoxOpen = 0;
+                }
+            }
+            break;
+        case 4:
+            if (flame == 0 && Story.knockBack == 0) {
+                MessageBoxOpen = 1;
+                if (AtLeastElapsed(Story.stageStamp, now, 1.0)) {
+                    Story.talkStep = 5;
+                    EnterConfirmState = 1;
+                    EventHoldsPlayer = 1;
+                    PlayEra00Sound(6);
+                }
+            }
+            break;
+        case 5:
+        case 6:
+            Prompt = Story.talkStep == 5 ? 48 : 49;
+            PlayerState.pose = 63;
+            if (LineRead()) {
+                if (Story.talkStep == 5) {
+                    Story.talkStep = 6;
+                    AdvanceLine(Prompt, 49, kGeneralVolume);
+                } else {
+                    Story.talkStep = 7;
+                    CloseLine(Prompt);
+                    MessageBoxOpen = 0;
+                }
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+// Only one of the gate's sheet and the actors' sheet is kept by where the
+// view is.
+void KeepOneSheet() {
+    constexpr int kGateSheet = 49, kActorSheet = 50;
+    const bool nearHouse = ScrollX < 800;
+    const int drop = nearHouse ? kGateSheet : kActorSheet;
+    const int keep = nearHouse ? kActorSheet : kGateSheet;
+    ReleaseTexture(drop);
+    if (TextureFlags[drop] == kGraphicAbsent && TextureFlags[keep] == kGraphicAbsent)
+        TextureFlags[keep] = kGraphicRequested;
+}
+
+void RunExitPhase() {
+    if (G.glowFrame == 0 && Story.sub == 0) {
+        G.glowFrame = 1;
+        RunEra00ExitEffect(0);
+        G.passed = 0;
+        Story.sub = 1;
+        G.x = kExitX;
+    }
+    A.ItemShown = 1;
+    A.ItemX = 261;
+    A.ItemY = 632;
+    if (Story.step < 7) KeepOneSheet();
+    if (G.glowFrame != 0) RunEra00ExitEffect(1);
+
+    std::int32_t& x = PlayerState.x;
+    if (x < G.x - 530) Story.step = 0;
+    if (Story.step == 0 && x >= G.x - 530) Story.step = 1;
+    if (Story.step == 1) {
+        x = G.x - 525;
+        MessageBoxOpen = 1;
+        EnterConfirmState = 1;
+        EventHoldsPlayer = 1;
+        PlayEra00Sound(6);
+        Story.step = Story.sub >= 2 ? 3 : 2;
+    }
+    if (Story.step >= 2 && Story.step <= 4) {
+        x = G.x - 525;
+        Prompt = Story.step + 13;   // 15, 16, 17
+        if (LineRead()) {
+            if (Story.step < 4) {
+                AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
+                ++Story.step;
+                Story.sub = 2;
+            } else {
+                CloseLine(Prompt);
+                MessageBoxOpen = 0;
+                Story.step = 5;
+            }
+        }
+    }
+    if (Story.step == 5 && x >= G.x - 380) {
+        Story.step = 6;
+        EnterConfirmState = 1;
+        EventHoldsPlayer = 1;
+        PlayEra00Sound(6);
+        MessageBoxOpen = 1;
+        StopRunning();
+        PlayerState.y = 640;
+    }
+    if (Story.step == 6) {
+        x = G.x - 375;
+        Prompt = 18;
+        PlayerState.pose = 22;
+        PlayerState.facing = 1;
+        if (LineRead()) {
+            CloseLine(Prompt);
+            Story.step = 7;
+            RunEra00ToEra01Handover(0);
+        }
+    }
+    if (Story.step == 7 && RunEra00ToEra01Handover(1) == 99) {
+        Story.step = 99;
+        RunEra00ToEra01Handover(0);
+    }
+}
+
+}  // namespace
+
+std::int32_t RunEra00Story(std::int32_t arg) {
+    const double now = Era00Clock();
+    if (arg == 3) {
+        Story = StoryRecord{};
+        return 0;
+    }
+    if (now < Story.subStamp) Story.subStamp = Story.stageStamp = Story.flameStamp = 0;
+    if (arg == 0) {
+        Story.step = 1;
+        Story.sub = 0;
+        G.glowFrame = 0;
+    }
+    if (arg == 1) RunOpeningPhase(now);
+    if (arg == 2) RunExitPhase();
+    RunFollowUpTalk(now);
+    return Story.step;
+}
+
+std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
+    HandoverRecord& H = Handover;
+    const double now = Era00Clock();
+    if (arg == 0) {
+        H = HandoverRecord{};
+        H.step = 1;
+        return H.step;
+    }
+    StampAheadToZero(H.stamp, now);
+    std::int32_t& x = PlayerState.x;
+    std::int32_t& y = PlayerState.y;
+    H.t = now - H.stamp;
+    if (H.step == 1) {
+        H.step = 2;
+        H.stamp = now;
+        H.t = 0;
+        x += 61;
+    }
+    StopRunning();
+    if (H.step == 2) {
+        PlayerState.pose = 8;
+        if (H.t > 0.1354098360655738) {
+            H.step = 3;
+            H.stamp = now;
+            H.t = 0;
+            x += 59;
+        }
+    }
+    if (H.step == 3) {
+        PlayerState.pose = 9;
+        if (H.t > 0.11245901639344265) {
+            H.step = 4;
+            H.stamp = now;
+            H.t = 0;
+            H.once = 1;
+            H.baseX = x + 49;
+            PlayEra00Sound(18);
+        }
+    }
+    if (H.step == 4) {
+        const double t = H.t;
+        x = H.baseX + TruncToInt(550.0 * t);
+        y = 638 - TruncToInt(380.0 * t - 380.0 * t * t);
+        const std::int32_t d = x > G.x ? x - G.x : G.x - x;
+        if (d < 51) G.leafColour = 0xFFFFFFFFu;
+        SceneTint = d > 100 ? 0xFFFFFFFFu : 0xFF555555u;
+        if (t < 0.14) {
+            PlayerState.pose = 14;
+        } else {
+            PlayerState.pose = 15;
+            y -= 60;
+        }
+        if (G.x < x) {
+            // Through the gate: the field's positions start from the screen.
+            G.passed = 1;
+            Era00AreaFlag = 0;
+            Era01AreaFlag = 1;
+            const std::int32_t s = ScrollX;
+            G.x -= s;
+            x -= s;
+            H.baseX -= s;
+            ScrollX = 0;
+            if (H.once == 1) {
+                H.once = 2;
+                FreeGraphic(81);
+                WriteTraceLog(957);
+            }
+        }
+        const std::int32_t floor = FloorHeightAt(x, y);
+        if (floor <= y) {
+            H.step = 5;
+            y = floor;
+            PlayEra00Sound(18);
+            H.baseX = x;
+            H.stamp = now;
+            H.t = 0;
+        }
+    }
+    if (H.step == 5) {
+        PlayerState.facing = -1;
+        PlayerState.pose = 26;
+        x = H.baseX + TruncToInt(40.0 * H.t);
+        if (H.t > 0.5) G.glowFrame = 0;
+        if (H.t > 1.0) {
+            H.step = 6;
+            OpenLine(Prompt, 19, kGeneralVolume);
+            GsFlags[kEra01Set] = kGraphicRequested;
+            UpdateEra01Pload(0);
+        }
+    }
+    if (H.step == 6) {
+        if (LineRead() && (Prompt != 19 || GsFlags[kEra01Set] == kGraphicLoaded)) {
+            if (Prompt < 23) {
+                AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
+                PlayerState.facing = 1;
+            } else {
+                CloseLine(Prompt);
+                H.step = 99;
+                MessageBoxOpen = 0;
+                Era00StoryPhase = 3;
+            }
+        }
+        if (Prompt >= 21) PlayerState.pose = 39;
+    }
+    if (ScrollX == 0 && x > 900) x = 900;
+    return H.step;
+}

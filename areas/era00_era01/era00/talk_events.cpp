@@ -1,0 +1,199 @@
+// The house and its surroundings after the opening: the door, the remark
+// inside, and nine places where the action key A makes the narrator comment.
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era00/scenes.h"
+#include "areas/era00_era01/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/step_helpers.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+std::int32_t& Event = DialogueChannels.storyLine;
+
+constexpr std::int32_t A0 = Era00Anchor1;   // 250
+constexpr std::int32_t A1 = Era00Anchor2;   // 1500
+constexpr std::int32_t A2 = Era01Anchor01;  // 2389
+
+// One talk event: where A starts it, its lines and the heroine's pose while
+// each shows. Event 6 wants her facing left at the very edge.
+struct TalkEventRow {
+    std::int32_t event;
+    std::int32_t lo, hi;          // heroine x, inclusive
+    bool facingLeft;
+    std::int32_t lines[2];
+    std::int32_t poses[2];
+    std::int32_t lineCount;
+};
+constexpr TalkEventRow kTalkEvents[9] = {
+    {1, A0 + 70, A0 + 110, false, {7, 0}, {40, 40}, 1},
+    {2, A0 + 376, A0 + 416, false, {8, 0}, {40, 40}, 1},
+    {3, A0 + 645, A0 + 685, false, {9, 0}, {18, 18}, 1},
+    {4, A0 + 715, A0 + 755, false, {10, 0}, {18, 18}, 1},
+    {5, A0 + 1003, A0 + 1043, false, {11, 0}, {39, 39}, 1},
+    {6, 0, 75, true, {12, 13}, {39, 39}, 2},
+    {7, A1, A1 + 135, false, {14, 15}, {40, 40}, 2},
+    {8, A1 + 205, A1 + 315, false, {16, 17}, {40, 39}, 2},
+    {9, A2 - 10, A2 + 30, false, {18, 19}, {40, 40}, 2},
+};
+
+struct TalkEventsRecord {
+    std::int32_t running = 0;   // 0 none, 1..9
+    std::int32_t heldX = 0;
+    double stamp = 0;
+    // Each event's step: 1 armed, 2.. its lines, 99 done.
+    std::int32_t step[10] = {};
+    std::int32_t line[10] = {};
+};
+TalkEventsRecord Talk;
+
+const TalkEventRow& RowOf(std::int32_t event) { return kTalkEvents[event - 1]; }
+
+void CloseEvent(std::int32_t event) {
+    // The house's talks leave EnterConfirmState at 1.
+    EnterConfirmState = 1;
+    EventHoldsPlayer = 0;
+    PlayEra00Sound(6);
+    Event = 0;
+    MessageBoxOpen = 0;
+    if (event >= 6) PlayerState.facing = 1;
+}
+
+void StepDoor() {
+    const std::int32_t x = PlayerState.x;
+    if (x < A0 + 535 || x > A0 + 595) return;
+    std::int32_t& indoor = Era00IndoorState;
+    const double now = Era00Clock();
+    if (indoor == 0 && KeyAPressed == 1 && PlayerState.y == 560) {
+        indoor = 4;
+        Talk.stamp = now;
+        PlayerState.pose = 40;
+        MessageBoxOpen = 1;
+        PlayEra00Sound(6);
+    }
+    if (indoor == 4) {
+        PlayerState.pose = 40;
+        if (AtLeastElapsed(Talk.stamp, now, 1.0)) {
+            indoor = 1;
+            MessageBoxOpen = 0;
+            KeyAPressed = 0;
+            PlayEra00Sound(35);
+        }
+    } else if (indoor == 1 && KeyAPressed == 1) {
+        indoor = 0;
+        MessageBoxOpen = 0;
+        KeyAPressed = 0;
+        PlayEra00Sound(35);
+    }
+    if (KeyDownPressed == 1 && PlayerState.y < 561) {
+        PlayerState.y = 640;
+        KeyDownPressed = 0;
+        if (indoor == 1) {
+            indoor = 0;
+            KeyAPressed = 0;
+            PlayEra00Sound(35);
+        }
+    }
+}
+
+void StepIndoorMessage() {
+    const double now = Era00Clock();
+    if (Era00IndoorState == 1 && PlayerState.pose == 14 && Event == 0) {
+        MessageBoxOpen = 1;
+        OpenLine(Event, 6, kGeneralVolume);
+        Talk.stamp = now;
+    }
+    if (Event != 6 || Talk.running != 0) return;
+    KeyAPressed = 0;
+    PlayerState.pose = AtLeastElapsed(Talk.stamp, now, 0.5) ? 39 : 14;
+    if (LineRead()) {
+        PlayerState.pose = 14;
+        EnterConfirmState = 1;
+        EventHoldsPlayer = 0;
+        PlayEra00Sound(6);
+        Event = 0;
+        MessageBoxOpen = 0;
+    }
+}
+
+}  // namespace
+
+std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg) {
+    if (event < 1 || event > 9) return 99;
+    const TalkEventRow& row = RowOf(event);
+    std::int32_t& step = Talk.step[event];
+    std::int32_t& at = Talk.line[event];
+    if (arg == 0) {
+        step = 1;
+        at = 0;
+        return step;
+    }
+    if (step == 1) {
+        MessageBoxOpen = 1;
+        KeyAPressed = 0;
+        OpenLine(Event, row.lines[0], kGeneralVolume);
+        step = 2;
+    }
+    if (step == 2 || step == 3) {
+        Event = row.lines[at];
+        PlayerState.pose = row.poses[at];
+        if (step == 3) {
+            // The key hint stays until the menu key has been tried once.
+            if (PhaseChangeRequest == 1) {
+                CloseEvent(event);
+                MessageBoxOpen = 1;
+                OpenLine(Event, 19, kGeneralVolume);
+                step = 4;
+            }
+        } else if (LineRead()) {
+            if (at + 1 < row.lineCount) {
+                ++at;
+                Event = row.lines[at];
+                EnterConfirmState = 1;
+                PlayEra00Sound(3);
+                if (event == 9) step = 3;
+            } else {
+                CloseEvent(event);
+                step = 99;
+            }
+        }
+    }
+    if (step == 4) {
+        Event = 19;
+        PlayerState.pose = row.poses[1];
+        if (LineRead()) {
+            CloseEvent(event);
+            step = 99;
+        }
+    }
+    return step;
+}
+
+void RunEra00TalkEvents(std::int32_t arg) {
+    if (arg == 0) {
+        Talk.running = 0;
+        return;
+    }
+    StampAheadToZero(Talk.stamp, Era00Clock());
+    StepIndoorMessage();
+    StepDoor();
+    if (Era00IndoorState == 1) return;
+    if (Talk.running == 0 && KeyAPressed == 1 && PlayerState.pose != 0 && PlayerMoveState.jumpKind == 0) {
+        const std::int32_t x = PlayerState.x;
+        for (const TalkEventRow& row : kTalkEvents) {
+            const bool inside = row.facingLeft ? (x >= row.lo && x <= row.hi && PlayerState.facing == -1)
+                                               : (x >= row.lo && x <= row.hi);
+            if (inside) Talk.running = row.event;
+        }
+        if (Talk.running != 0) {
+            RunEra00TalkEvent(Talk.running, 0);
+            Talk.heldX = x;
+        }
+    }
+    if (Talk.running != 0) {
+        PlayerState.x = Talk.heldX;
+        if (RunEra00TalkEvent(Talk.running, 1) == 99) Talk.running = 0;
+    }
+}

@@ -1,0 +1,24 @@
+// The first stretch of the field: the pieces its own files share and the
+// sprite tables the draw passes call.
+#pragma once
+
+#include <cstdint>
+
+#include "core/floors.h"
+#include "core/sound_effect.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+
+inline double FieldClock() { return GameClock.gameClock; }
+// Sounds at the general word and at the effects word of SoundVolumes.
+inline void PlayFieldSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
+inline void PlayFieldEffect(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
+inline std::int32_t Distance(std::int32_t a, std::int32_t b) { return a > b ? a - b : b - a; }
+
+// Field enemy A's frame table: source rectangle, PivotX, PosY = the screen y
+// of the picture's top (y - lift) and its colour; GNo 0 for a frame without
+// a row (frame 8 is drawn by the pass as two fixed layers).
+void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y);
+// The walking enemies' frame table: rectangle and centre, GNo 1; GNo 0 for a
+// frame outside the table.
+void SetWalkingEnemySprite(std::int32_t frame);
