@@ -6,6 +6,11 @@
 
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra03Area();
+// The field's own step words, which the data reset returns to their start.
+void ResetEra03PlacedObjectSteps();
+void ResetEra03DuelSteps();
+void ResetEra03FighterSteps();
+void ResetEra03CreatureSteps();
 
 void RunEra03CreatureEncounter();
 void UpdateEra03PlacedObjects();
@@ -13,6 +18,8 @@ void RunEra03Duel();
 void RunEra03FighterEncounter();
 void RunEra03ArenaEncounter();
 void RunEra03NpcScene(std::int32_t arg);
+// One step of the debris burst; its user calls it while the trigger is set.
+void UpdateDebrisBurst();
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra03SceneryAndScenePictures();

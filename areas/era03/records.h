@@ -4,9 +4,10 @@
 #include <cstdint>
 
 struct Era03DuelRecord {
-    std::int32_t state = 0;   // 99 when done
-    std::int32_t frame = 0;
+    std::int32_t state = 0;   // 0 not met, 1 talked and fighting, 99 won (saved)
+    std::int32_t frame = 0;   // 0 draws nothing
     std::int32_t movingX = 0;
+    std::int32_t hp = 0;      // 2000 when the talk begins
     // The duel opponent: where it stands, its facing word (-1 mirrors) and
     // its depth.
     std::int32_t x = 56800, y = 640, facing = -1;
@@ -190,9 +191,70 @@ struct Era03FighterRecord {
     std::int32_t pose = 0;       // 0 = not drawn
     std::int32_t x = 60300, y = 0, facing = 0;
     std::uint32_t colour = 0;
-    std::int32_t encounterState = 0;
+    std::int32_t encounterState = 0;   // 0 waiting, 1 intro, 2 fight, 98 defeat, 99 done (saved)
+    std::int32_t hp = 1500;
 };
 inline Era03FighterRecord Era03Fighter;
 
-// The creature encounter's once-flag.
+// The creature's intro has run (saved).
 inline std::int32_t Era03CreatureOnceFlag = 0;
+
+// ---- the field: the hanging creature, the ground trap, the placed objects --
+
+// What the scenery rows and the draw list read of the creature, and the
+// ground trap that springs out ahead of the heroine.
+struct Era03CreaturePartsRecord {
+    std::int32_t creatureX = 0;
+    std::uint32_t bodyColour = 0xFFFFFFFFu;
+    std::int32_t bodyY = 0;
+    std::int32_t bodyTilt = 0;      // degrees
+    float bodyScale = 1.0f;
+    std::int32_t trapX = 0, trapY = 700, trapAngle = 0;
+    std::int32_t trapFrame = 0;     // 0 none, else a code of the 9..16 cycle
+    std::int32_t bodyHp = 0;        // 10 when a fight starts; 0 brings the body down
+    std::int32_t partCount = 0;     // 38 once laid out
+    // The hanging parts, slots 1..38 (up to 50 kept).
+    static constexpr int kSize = 51;
+    std::int32_t code[kSize] = {};  // 0 gone, 1..32 open, 61..68 closed
+    std::int32_t x[kSize] = {}, y[kSize] = {};
+    std::int32_t vx[kSize] = {}, vy[kSize] = {};
+    std::int32_t angle[kSize] = {};
+    float depth[kSize] = {};
+    std::int32_t partClass[kSize] = {};
+};
+inline Era03CreaturePartsRecord Era03CreatureParts;
+
+// The creature's shots, slots 1..100.
+struct Era03CreatureShotTable {
+    std::int32_t shotCount = 0;     // 100 once the first shot is fired
+    std::int32_t code[101] = {};    // 0 empty; 111, 121, 131, 141
+    std::int32_t x[101] = {}, y[101] = {}, vx[101] = {}, vy[101] = {};
+};
+inline Era03CreatureShotTable Era03CreatureShots;
+
+// The 65 objects that wake and leap at the heroine once the duel is won
+// (slots 1..65). Arrays of their own: the arena's bullets never touch them.
+inline constexpr int kEra03PlacedObjectSlots = 65;
+struct Era03PlacedObjectTable {
+    static constexpr int kSize = kEra03PlacedObjectSlots + 2;
+    std::int32_t look[kSize] = {};     // 0 gone, 1 and 2 resting, 3 awake
+    std::int32_t state[kSize] = {};    // 0 resting, 1 twitch, 2 waiting, 3 flying, 99 gone
+    std::int32_t angle[kSize] = {};
+    std::int32_t x[kSize] = {}, y[kSize] = {};
+    std::int32_t vx[kSize] = {}, vy[kSize] = {};
+    std::int32_t originX[kSize] = {}, originY[kSize] = {};
+    std::int32_t hits[kSize] = {};
+    std::uint32_t colour[kSize] = {};
+    double launchTime[kSize] = {};
+};
+inline Era03PlacedObjectTable Era03PlacedObjects;
+
+// Five fragments thrown out of the ground at the fighter's feet (or at a
+// position another user writes into the fighter's x and y first).
+struct DebrisBurstRecord {
+    std::int32_t trigger = 0;   // 0 idle, 1 start requested, 2 running
+    double startTime = 0;
+    std::int32_t shown[5] = {};
+    std::int32_t x[5] = {}, y[5] = {};
+};
+inline DebrisBurstRecord DebrisBurst;

@@ -7,6 +7,11 @@
 void ResetEra03Area() {
     // Routines that keep step words of their own are armed first.
     RunEra03NpcScene(0);
+    // A new game or a load meets the objects, the talk and the duel afresh.
+    ResetEra03PlacedObjectSteps();
+    ResetEra03DuelSteps();
+    ResetEra03FighterSteps();
+    ResetEra03CreatureSteps();
 
     // The extra lines, once heard, stay heard: that flag comes only from
     // the save data.
@@ -19,6 +24,10 @@ void ResetEra03Area() {
     Era03Duel = Era03DuelRecord{};
     Era03Duel.x = Era03Anchor(4);   // 56800
     Era03CreatureOnceFlag = 0;
+    Era03CreatureParts = Era03CreaturePartsRecord{};
+    Era03CreatureShots = Era03CreatureShotTable{};
+    Era03PlacedObjects = Era03PlacedObjectTable{};
+    DebrisBurst = DebrisBurstRecord{};
     Era03ArenaEncounter = Era03ArenaEncounterRecord{};
     Era03ArenaHazardPost = Era03ArenaHazardPostRecord{};
     Era03ArenaBullets = Era03ArenaBulletTable{};

@@ -92,6 +92,9 @@ void ArenaApproachWords() {
     LearnedMoveG = 1;
     LearnedMoveD = 1;
     Era03Duel.state = 99;
+    // The creature's intro and the fighter, met before the arena.
+    Era03CreatureOnceFlag = 1;
+    Era03Fighter.encounterState = 99;
     Era03ArenaEncounter.controllerState = 0;
     Era02EventsUnlocked = 0;
 }

@@ -208,6 +208,9 @@ TEST_F(WorldStepTest, Era03ArenaKeepsItsFightersInside) {
     constexpr int R = Era03Anchor8;
     // The encounter's own scenes stay out of it: only the walls are tested.
     Era03ArenaEncounter.controllerState = 99;
+    // The field's creature and fighter before the arena are behind her.
+    Era03Fighter.encounterState = 99;
+    Era03CreatureOnceFlag = 1;
     Era03ArenaEncounter.hazardPostFrame = 1;
     ScrollX = R - 500;
     PlaceAt(R + 900, 640);

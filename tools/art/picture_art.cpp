@@ -7,10 +7,12 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_encounters/encounter_a_frames.h"
+#include "areas/era03/field_sheets.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <string>
 
@@ -497,7 +499,52 @@ constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> Disc
 }
 constexpr auto kDiscCells = DiscCellRects();
 
-const std::array<RectSource, 29> kRectSources{{
+// The cells of the Era03 field's sheets: the creature's parts, shots and
+// stem; the duel opponent's frames and bodies; the fighter's poses and his
+// debris. Cut at their picture's edge like the arena's.
+constexpr PictureRect CutCell(const Era03SheetRect& r, int width, int height) {
+    return {r.left, r.top, std::min<int>(r.right, width), std::min<int>(r.bottom, height)};
+}
+constexpr std::array<PictureRect, 45> FieldCreatureCells() {
+    std::array<PictureRect, 45> out{};
+    std::size_t n = 0;
+    for (std::int32_t code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                              24, 25, 26, 27, 28, 29, 30, 31, 32, 61, 62, 63, 64, 65, 66, 67, 68, 111, 121, 131, 141})
+        out[n++] = CutCell(Era03CreatureCellOf(code).src, 424, 330);
+    out[n] = CutCell(kEra03CreatureStem.src, 424, 330);
+    return out;
+}
+// Frames 19..23 lie below the duel sheet's picture and are left out: the
+// duel never shows them.
+constexpr std::size_t kDuelCellsOnSheet = [] {
+    std::size_t n = 0;
+    for (const Era03SheetCell& c : kEra03DuelCells) n += c.src.top < 571;
+    return n;
+}();
+constexpr std::array<PictureRect, kDuelCellsOnSheet + 3> FieldDuelCells() {
+    std::array<PictureRect, kDuelCellsOnSheet + 3> out{};
+    std::size_t n = 0;
+    for (const Era03SheetCell& c : kEra03DuelCells)
+        if (c.src.top < 571) out[n++] = CutCell(c.src, 830, 571);
+    for (const Era03SheetRect& r : kEra03DuelBodyCells) out[n++] = CutCell(r, 830, 571);
+    return out;
+}
+constexpr std::array<PictureRect, std::size(kEra03FighterCells)> FieldFighterCells() {
+    std::array<PictureRect, std::size(kEra03FighterCells)> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutCell(kEra03FighterCells[i].src, 740, 631);
+    return out;
+}
+constexpr std::array<PictureRect, 5> FieldDebrisCells() {
+    std::array<PictureRect, 5> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutCell(kEra03DebrisCells[i].src, 740, 631);
+    return out;
+}
+constexpr auto kFieldCreatureCells = FieldCreatureCells();
+constexpr auto kFieldDuelCells = FieldDuelCells();
+constexpr auto kFieldFighterCells = FieldFighterCells();
+constexpr auto kFieldDebrisCells = FieldDebrisCells();
+
+const std::array<RectSource, 33> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -527,6 +574,10 @@ const std::array<RectSource, 29> kRectSources{{
     {199, FigureKind::Character, kSoldierFrameCells, {}},
     {199, FigureKind::Spinner, kDiscCells, {}},
     {encounter_a_frames::kSheetResource, FigureKind::Creature, kEncounterARects, {}},
+    {188, FigureKind::Effect, kFieldCreatureCells, {}},
+    {189, FigureKind::Character, kFieldDuelCells, {}},
+    {190, FigureKind::Character, kFieldFighterCells, {}},
+    {190, FigureKind::Effect, kFieldDebrisCells, {}},
 }};
 }  // namespace
 

@@ -106,6 +106,10 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
         Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
         Era03AreaFlag = 1;
         Era03ArenaEncounter.controllerState = 99;
+        // The field before the camp is behind her: the creature, the duel, the fighter.
+        Era03CreatureOnceFlag = 1;
+        Era03Duel.state = 99;
+        Era03Fighter.encounterState = 99;
         Era02EventsUnlocked = 0;
         ErrandState = 0;
         Gold = 50;
