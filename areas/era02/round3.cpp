@@ -591,6 +591,10 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Restart(Ed.stamp);
             StepRound3AfterimagePair(0);
             StartIdle();
+            // An Enter given to line 80 during the pause would otherwise
+            // answer line 81 before it is ever on screen.
+            EnterConfirmState = kLineWaiting;
+            Msg() = 81;
         }
         break;
     case 6:
