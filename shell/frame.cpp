@@ -122,13 +122,14 @@ void ComputeVirtualScreen(int width, int height) {
 }
 
 void InitFirstFrame() {
-    for (auto& object : Era03NpcScene.objects) {
+    // The four title figures, which the Era03 catching game also uses as its
+    // bouncing objects.
+    for (int n = 1; n <= 4; ++n) {
+        TitleFigureRecord& object = TitleFigureSlots.figure[n];
         object.frame = 0;
         object.colour = 0xFFFFFFFFu;
         object.x = 0;
         object.y = 0;
-        object.word5 = 0;
-        object.word6 = 0;
     }
     for (auto& object : CollectGameObjects) {
         object.state = 1;

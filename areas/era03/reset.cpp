@@ -2,12 +2,19 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
+#include "core/sprites/sprites.h"
 
 void ResetEra03Area() {
     // Routines that keep step words of their own are armed first.
     RunEra03NpcScene(0);
 
+    // The extra lines, once heard, stay heard: that flag comes only from
+    // the save data.
+    const std::int32_t extraLinesHeard = Era03NpcScene.extraLinesHeard;
     Era03NpcScene = Era03NpcSceneRecord{};
+    Era03NpcScene.extraLinesHeard = extraLinesHeard;
+    Era03NpcSceneDraw = Era03NpcSceneDrawRecord{};
+    SceneTint = 0xFFFFFFFFu;
     Era03Fighter = Era03FighterRecord{};
     Era03Duel = Era03DuelRecord{};
     Era03Duel.x = Era03Anchor(4);   // 56800

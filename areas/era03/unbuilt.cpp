@@ -7,9 +7,6 @@ void RunEra03CreatureEncounter() {}
 void UpdateEra03PlacedObjects() {}
 void RunEra03Duel() {}
 void RunEra03FighterEncounter() {}
-void RunEra03NpcScene(std::int32_t) {}
 
 // Draw passes: nothing to draw yet.
-void DrawEra03SceneryAndScenePictures() {}
 void DrawEra03FieldAndCharacters() {}
-void DrawEra03NpcActorAndMarker() {}

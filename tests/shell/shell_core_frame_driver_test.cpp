@@ -195,7 +195,10 @@ TEST_F(ShellCoreFrameDriver, FirstFrameSetsTheCollectingGameAndTheRequestWords) 
         EXPECT_EQ(object.x, 250);
         EXPECT_EQ(object.y, 250);
     }
-    for (const auto& object : Era03NpcScene.objects) EXPECT_EQ(object.colour, 0xFFFFFFFFu);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(TitleFigureSlots.figure[n].frame, 0);
+        EXPECT_EQ(TitleFigureSlots.figure[n].colour, 0xFFFFFFFFu);
+    }
 }
 
 }  // namespace

@@ -12,7 +12,10 @@ void DrawTable(const AreaMessageTable& table) {
 void DrawEra00Texts() { DrawTable(Era00MessageTable); }
 void DrawEra01Texts() { DrawTable(Era01MessageTable); }
 void DrawEra02Texts() { DrawTable(Era02MessageTable); }
-void DrawEra03Texts() { DrawTable(Era03MessageTable); }
+void DrawEra03Texts() {
+    DrawTable(Era03MessageTable);
+    DrawTable(Era03CampMessageTable);
+}
 void DrawEra04Texts() {
     DrawTable(Era04StageMessageTable);
     DrawTable(Era04EncounterMessageTable);

@@ -29,5 +29,6 @@ void DrawAreaMessageEntries(const AreaMessageEntry* entries, std::size_t count) 
         for (std::int32_t k = 0; k < e.lineCount; ++k) {
             TextHelperLineAt(helper, e.lines[k].x, e.lines[k].y, e.lines[k].text);
         }
+        if (e.print != nullptr) e.print(helper);
     }
 }

@@ -21,6 +21,9 @@ struct MessageGroup {
     std::int32_t value;
     const MessageLine* lines;
     std::int32_t lineCount;
+    // A line that carries numbers (prices, counts) is printed by the entry's
+    // own routine with the entry's helper, after the fixed lines.
+    void (*print)(TextHelper& helper) = nullptr;
 };
 
 template <std::size_t N>
@@ -49,6 +52,9 @@ struct AreaMessageEntry {
     TextColour colour;
     const MessageLine* lines;
     std::int32_t lineCount;
+    // A line that carries numbers (prices, counts) is printed by the entry's
+    // own routine with the entry's helper, after the fixed lines.
+    void (*print)(TextHelper& helper) = nullptr;
 };
 
 // Draws every entry whose gates hold; entries are independent, so two

@@ -1,6 +1,7 @@
 #include "tools/art/picture_art.h"
 #include "tools/art/arena_rects.h"
 #include "tools/art/era04_scenery_art.h"
+#include "tools/art/camp_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
@@ -819,6 +820,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (HasSpriteTableArt(info.id)) DrawSpriteTableArt(c, info);
     // The Era04 scenery sheets are nothing but the stage's pieces.
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
+    if (HasCampArt(info.id)) DrawCampArt(c, info);
     return c;
 }
 

@@ -1,0 +1,172 @@
+// How the camp is drawn: the character's frame table, the fixed scenery of
+// Era03 with the night's pictures (overlay, stars, shooting star, tool, the
+// prop and the shop's offer), and the character with the handed item.
+#include "areas/era03/calls.h"
+#include "areas/era03/npc_scene.h"
+#include "areas/era03/npc_scene_frames.h"
+#include "areas/era03/records.h"
+#include "core/anim_ticker.h"
+#include "core/floors.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/sprites/sprites.h"
+#include "core/step_helpers.h"
+#include "platform/platform.h"
+#include "shell/draw.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+using namespace npc_scene_frames;
+
+constexpr std::int32_t N = kNpcAnchor;
+constexpr std::uint32_t kOpaque = 0xFFFFFFFFu;
+
+// Texture slots: single picture Dnnn sits in slot 37 + nnn.
+constexpr int kCampSheet = 95;       // D058
+constexpr int kNightOverlay = 96;    // D059
+constexpr int kFirstItemSheet = 54;  // D017
+constexpr int kSecondItemSheet = 60; // D023
+constexpr int kHeroineSheet = 0;     // the knife's strip
+constexpr std::int32_t kCampSheetGraphic = 458;
+
+plat::Rect R(const Cell& c) { return plat::Rect{c.left, c.top, c.right, c.bottom}; }
+
+void Draw(int slot, const Cell& c, float x, float y, float depth, std::uint32_t colour, float cx = 0, float cy = 0) {
+    DrawWithBaseTransform(slot, R(c), cx, cy, x, y, depth, colour);
+}
+float Screen(std::int32_t worldX) { return static_cast<float>(worldX - ScrollX); }
+
+// ---- the scenery pass's tables ------------------------------------------------
+
+struct Twinkle {
+    std::int32_t counter, valueA, valueB;
+    Cell cell;
+    float x, y;
+    std::uint32_t colour;
+};
+constexpr Twinkle kTwinkles[] = {
+    {18, 1, 4, kStarCells[0], 525, 110, 0x33FFFFFFu},
+    {18, 1, 3, kStarCells[0], 325, 285, 0x33FFFFFFu},
+    {4, 2, 4, kStarCells[1], 771, 239, kOpaque},
+    {4, 3, 3, kStarCells[2], 771, 239, kOpaque},
+    {2, 1, 1, kStarCells[3], 871, 411, 0xAAFFFFFFu},
+};
+
+// The second offer flickers through three cells, each with its own centre.
+struct SpotCell {
+    Cell cell;
+    float cx;
+    std::int32_t dx, y;
+};
+constexpr SpotCell kSecondOffer[5] = {
+    {},
+    {{0, 0, 18, 28}, 19, 21, 560},
+    {{19, 0, 37, 19}, 9, 20, 567},
+    {{38, 0, 56, 26}, 2, 20, 561},
+    {{19, 0, 37, 19}, 9, 20, 567},
+};
+// The knife: a ten-pixel column that sweeps right and back.
+constexpr std::int32_t kKnifeColumnLeft[9] = {0, 428, 440, 452, 464, 464, 452, 440, 428};
+
+void DrawOffer(std::int32_t picture) {
+    if (picture == 1) {
+        const Cell c = TickAnimFrame(2) == 1 ? Cell{0, 0, 23, 24} : Cell{24, 0, 47, 24};
+        Draw(kFirstItemSheet, c, Screen(N + 9), 580, 0.7f, SceneTint);
+    } else if (picture == 2) {
+        const std::int32_t f = TickAnimFrame(4);
+        if (f < 1 || f > 4) return;
+        const SpotCell& s = kSecondOffer[f];
+        Draw(kSecondItemSheet, s.cell, Screen(N + s.dx), static_cast<float>(s.y), 0.7f, SceneTint, s.cx, 0);
+    } else if (picture == 3) {
+        const std::int32_t f = TickAnimFrame(8);
+        if (f < 1 || f > 8) return;
+        const std::int32_t left = kKnifeColumnLeft[f];
+        Draw(kHeroineSheet, Cell{left, 863, left + 10, 906}, Screen(N + 12), 548, 0.7f, kOpaque);
+    }
+}
+
+plat::Matrix ScreenMapping() {
+    return plat::MatrixMultiply(plat::MatrixScaling(VirtualScreen.scale, VirtualScreen.scale, 1.0f),
+                                plat::MatrixTranslation(VirtualScreen.xOffset, 0.0f, 0.0f));
+}
+
+}  // namespace
+
+void SetEra03NpcActorFrame(std::int32_t pose) {
+    const ActorFrame* f = FindRow(kActorFrames, &ActorFrame::pose, pose);
+    if (f == nullptr) return;
+    const Era03NpcSceneRecord& a = Era03NpcScene;
+    PendingSprite.GNo = kCampSheetGraphic;
+    SetPendingSpriteSource(f->cell);
+    PendingSprite.PivotX = static_cast<float>(a.actorX - ScrollX + f->dx);
+    PendingSprite.PivotY = static_cast<float>(a.actorY - f->dy);
+}
+
+void DrawEra03SceneryAndScenePictures() {
+    if (Era03AreaFlag != 1) return;
+    const Era03NpcSceneDrawRecord& d = Era03NpcSceneDraw;
+    SetStageBaseTransform();
+    // Fixed scenery: a far landmark and two posts.
+    Draw(81, {0, 303, 246, 385}, Screen(Era01Anchor(55) + 4530), 159, 0.68f, SceneTint);
+    Draw(48, {0, 0, 61, 35}, Screen(Era03Anchor1 - 17), 610, 0.8f, SceneTint);
+    Draw(48, {0, 0, 61, 35}, Screen(Era03Anchor7 - 17), 610, 0.8f, SceneTint);
+    if (d.PictureShown == 1) Draw(kNightOverlay, {0, 0, 1023, 639}, 0, 0, 0.992f, d.PictureColour);
+    if (d.TwinklesShown == 1) {
+        for (const Twinkle& t : kTwinkles) {
+            const std::int32_t v = TickAnimFrame(t.counter);
+            if (v == t.valueA || v == t.valueB) Draw(kCampSheet, t.cell, t.x, t.y, 0.98f, t.colour);
+        }
+    }
+    if (d.FloaterShown == 1)
+        Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.FloaterX), static_cast<float>(d.FloaterY), 0.98f,
+             d.FloaterColour);
+    // The camp's pictures only while the view is near it.
+    if (ScrollX < N - 1098 || ScrollX > N + 320) return;
+    Draw(kCampSheet, kFirePlaceCell, Screen(N - 26), 604, 0.89f, kOpaque);
+    if (d.ActorShown == 1)
+        Draw(kCampSheet, kToolCell, Screen(d.ActorX), static_cast<float>(d.ActorY), d.ActorDepth, kOpaque);
+    DrawOffer(Era03NpcScene.offeredPicture);
+    Draw(kCampSheet, kPropBackCell, Screen(N + 74), 521, 0.97f, d.PanelColour);
+    if (d.FrontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(N + 74), 521, 0.17f, d.PanelColour);
+}
+
+void DrawEra03NpcActorAndMarker() {
+    if (Era03AreaFlag != 1) return;
+    const Era03NpcSceneRecord& a = Era03NpcScene;
+    const Era03NpcSceneDrawRecord& d = Era03NpcSceneDraw;
+    const plat::Matrix plain = ScreenMapping();
+    // The marker follows the character's transform when the character is
+    // drawn; without the character it is drawn plainly, not with whatever
+    // transform an earlier entry left behind.
+    plat::SpriteSetTransform(plain);
+    if (a.actorPose != 0) {
+        plat::Matrix m = plain;
+        if (a.actorFacing == 1) {
+            // The cells face left; facing right mirrors them about a line
+            // through the character.
+            const float mx = Screen(a.actorX + 70);
+            m = plat::MatrixMultiply(plat::MatrixTranslation(-mx, 0, 0), plat::MatrixReflectX());
+            m = plat::MatrixMultiply(m, plat::MatrixTranslation(mx, 0, 0));
+            m = plat::MatrixMultiply(m, plain);
+        }
+        plat::SpriteSetTransform(m);
+        if (a.actorPose == kTwoCellPose) {
+            const float x = Screen(a.actorX + kTwoCellDx);
+            Draw(kCampSheet, kTwoCellUpper, x, static_cast<float>(a.actorY - kTwoCellUpperDy), a.actorDepth, kOpaque);
+            Draw(kCampSheet, kTwoCellLower, x, static_cast<float>(a.actorY - kTwoCellLowerDy), a.actorDepth, kOpaque);
+        } else {
+            PendingSprite.GNo = 0;
+            SetEra03NpcActorFrame(a.actorPose);
+            if (PendingSprite.GNo != 0) {
+                const PendingSpriteRecord& s = PendingSprite;
+                Draw(kCampSheet, {s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX, s.PivotY, a.actorDepth,
+                     kOpaque);
+            }
+        }
+    }
+    if (d.MarkerShown == 1)
+        Draw(kCampSheet, kHandedItemCell, Screen(d.MarkerX - 7), static_cast<float>(d.MarkerY - 12), d.MarkerDepth,
+             kOpaque);
+}

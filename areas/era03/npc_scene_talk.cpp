@@ -1,0 +1,366 @@
+// The conversation at the camp after the night scene: the character greets
+// the heroine, tells her of the errand (once), and offers a menu on the
+// number keys: leave, go to the menu side, shop, stay another night, or hear
+// the story again. The shop cycles through its offers with Enter.
+#include "areas/era00_era01/records.h"
+#include "areas/era03/npc_scene.h"
+#include "areas/era03/records.h"
+#include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/step_helpers.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t A = kNpcAnchor;
+constexpr std::int32_t kDone = 99;
+constexpr std::int32_t kNoNumber = 99;
+
+Era03NpcTalkRecord& T = Era03NpcTalk;
+Era03NpcSceneRecord& N = Era03NpcScene;
+PlayerStateRecord& P = PlayerState;
+DialogueChannelsRecord& L = DialogueChannels;
+
+double Now() { return GameClock.gameClock; }
+void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
+
+// Enter read: the next line waits with the bell; `none` leaves nothing
+// waiting and rings nothing; `kept` leaves the press for the next step.
+bool EnterNext() {
+    if (EnterConfirmState != 2) return false;
+    EnterConfirmState = 1;
+    Sound(6);
+    return true;
+}
+bool EnterNone() {
+    if (EnterConfirmState != 2) return false;
+    EnterConfirmState = 0;
+    return true;
+}
+bool EnterKept() { return EnterConfirmState == 2; }
+
+void Poses(std::int32_t heroine, std::int32_t npc) {
+    P.pose = heroine;
+    if (npc != 0) N.actorPose = npc;
+}
+
+// ---- the shop -----------------------------------------------------------------
+
+constexpr std::int32_t kFirstItemTexture = 17;
+constexpr std::int32_t kSecondItemTexture = 23;
+
+// The three offers: the step that shows each, the words of its line, its
+// price and the word that counts what the heroine owns of it.
+struct Offer {
+    std::int32_t step;     // 11, 21, 31; the too-little step is +1, the bought step +2
+    std::int32_t itemLine; // shopLineB
+    std::int32_t picture;
+};
+constexpr Offer kOffers[3] = {{11, 2, 1}, {21, 3, 2}, {31, 4, 3}};
+
+std::int32_t Owned(int offer) {
+    if (offer == 0) return static_cast<std::int32_t>(ItemCounts[0]);
+    if (offer == 1) return static_cast<std::int32_t>(ItemCounts[1]);
+    return EquipmentFlags.acquiredA;
+}
+void AddOne(int offer) {
+    if (offer == 0) ++ItemCounts[0];
+    else if (offer == 1) ++ItemCounts[1];
+    else ++EquipmentFlags.acquiredA;
+}
+// After an offer, the next one: the equipment item only while not owned.
+std::int32_t NextAfter(int offer) {
+    if (offer == 0) return 20;
+    if (offer == 1) return EquipmentFlags.acquiredA == 1 ? 10 : 30;
+    return 10;
+}
+
+void Shop() {
+    std::int32_t& step = T.shopStep;
+    const double now = Now();
+    if (step == 0) {
+        step = 1;
+        T.shopStamp = now;
+    }
+    if (step == 1) {
+        Poses(89, 2);
+        L.shopLineA = 99;
+        L.shopLineB = 1;
+        if (AtLeastElapsed(T.shopStamp, now, 0.1)) {
+            step = 2;
+            Sound(41);
+        }
+    }
+    if (step == 2) {
+        Poses(89, 6);
+        L.shopLineA = 27;
+        L.shopLineB = 1;
+        if (EnterNext()) {
+            step = 10;
+            T.shopStamp = now;
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        const Offer& o = kOffers[i];
+        const std::int32_t pause = o.step - 1;   // 10, 20, 30: both lines down
+        if (step == pause) {
+            Poses(89, 1);
+            L.shopLineA = 0;
+            L.shopLineB = 0;
+            if (AtLeastElapsed(T.shopStamp, now, 0.2)) {
+                step = o.step;
+                EnterConfirmState = 1;
+                Sound(6);
+            }
+        }
+        if (step == o.step) {
+            Poses(89, 9);
+            L.shopLineA = 28;
+            L.shopLineB = o.itemLine;
+            N.offeredPicture = o.picture;
+            N.ownedCount = Owned(i);
+            if (EnterKept()) {
+                N.offeredPicture = 0;
+                step = NextAfter(i);
+                T.shopStamp = now;
+            } else if (KeyNPressed == 1) {
+                N.offeredPicture = 0;
+                L.shopLineB = 0;
+                step = kDone;
+                KeyNPressed = 0;
+            } else if (KeyYPressed == 1) {
+                if (Gold >= kShopPrices[i]) {
+                    step = o.step + 2;
+                    Gold -= kShopPrices[i];
+                    AddOne(i);
+                    Sound(59);
+                } else {
+                    step = o.step + 1;
+                }
+                KeyYPressed = 0;
+            }
+        }
+        if (step == o.step + 1 || step == o.step + 2) {
+            const bool bought = step == o.step + 2;
+            Poses(89, bought ? 3 : 1);
+            L.shopLineA = bought ? 30 : 29;
+            L.shopLineB = o.itemLine;
+            N.offeredPicture = 0;
+            if (EnterNext()) {
+                step = bought ? NextAfter(i) : pause;
+                T.shopStamp = now;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::int32_t RunEra03NpcShop(std::int32_t arg) {
+    if (arg == 0) {
+        T.shopStep = 1;
+        return T.shopStep;
+    }
+    // Once done, nothing is asked for again: a request left behind would load
+    // a picture that no one frees.
+    if (T.shopStep != kDone) {
+        RequestTexture(kFirstItemTexture);
+        RequestTexture(kSecondItemTexture);
+        Shop();
+    }
+    if (T.shopStep == kDone) {
+        ReleaseTexture(kFirstItemTexture);
+        ReleaseTexture(kSecondItemTexture);
+    }
+    return T.shopStep;
+}
+
+std::int32_t RunEra03NpcConversation(std::int32_t arg) {
+    std::int32_t& step = T.step;
+    if (arg == 0) {
+        step = 0;
+        return step;
+    }
+    KeyAPressed = 0;
+    const double now = Now();
+    if (step == 0) {
+        step = 1;
+        T.stamp = now;
+    }
+    if (step == 1) {
+        MessageBoxOpen = 1;
+        if (P.x > A + 239) P.x = A + 239;
+        if (AtLeastElapsed(T.stamp, now, 0.1)) {
+            T.stamp = now;
+            step = P.x >= A - 41 ? 2 : 3;
+        }
+    }
+    if (step == 2) {
+        MessageBoxOpen = 1;
+        if (P.x >= A - 61) {
+            KeyLeftPressed = 1;
+            P.facing = -1;
+        } else {
+            step = 3;
+            P.facing = 1;
+            KeyLeftPressed = 0;
+        }
+    }
+    if (step == 3) {
+        P.x = A - 61;
+        P.pose = 86;
+        step = 4;
+        T.stamp = now;
+    }
+    // The heroine settles beside the character: poses 87, 88, 89.
+    struct SettleRow {
+        std::int32_t step, heroine, npc;
+    };
+    static constexpr SettleRow kSettle[] = {{4, 87, 0}, {5, 88, 0}, {6, 89, 6}};
+    for (const SettleRow& r : kSettle) {
+        if (step != r.step) continue;
+        Poses(r.heroine, r.npc);
+        if (r.step == 4) P.facing = 1;
+        if (AtLeastElapsed(T.stamp, now, 0.1)) {
+            step = r.step + 1;
+            T.stamp = now;
+        }
+    }
+    if (step == 7) {
+        Poses(89, 6);
+        step = 8;
+        EnterConfirmState = 1;
+        EventHoldsPlayer = 1;
+        Sound(6);
+    }
+    if (step == 8) {
+        Poses(89, 6);
+        L.shopLineA = 21;
+        if (EnterNext()) step = 9;
+    }
+    if (step == 9) {
+        Poses(89, 6);
+        L.shopLineA = 22;
+        if (P.weaponMode2 == 1 && N.extraLinesHeard == 0) {
+            EnterConfirmState = 1;
+            Sound(6);
+            L.shopLineA = 0;
+            step = 61;
+            L.shopLineC = 33;
+            N.extraLinesHeard = 1;
+        } else if (EnterNext()) {
+            step = 10;
+        }
+    }
+    if (step == 10) {
+        Poses(89, 6);
+        L.shopLineA = 23;
+        if (ErrandState == 1) {
+            step = 60;
+            EnterConfirmState = 1;
+            Sound(6);
+            L.shopLineC = 19;
+            L.shopLineA = 0;
+        } else if (EnterNext()) {
+            step = 11;
+        }
+    }
+    if (step == 11) {
+        Poses(89, 6);
+        L.shopLineA = 24;
+        if (EnterKept()) step = 12;
+    }
+    if (step == 12) {
+        NumberKeysBlocked = 0;
+        NumberKeyValue = kNoNumber;
+        step = 13;
+        Sound(6);
+    }
+    if (step == 13) {
+        Poses(89, 6);
+        L.shopLineA = 99;
+        L.shopLineB = 1;
+        const std::int32_t v = NumberKeyValue;
+        if (v >= 1 && v <= 5) {
+            step = v * 10 + 10;
+            EnterConfirmState = 1;
+            NumberKeyValue = kNoNumber;
+            NumberKeysBlocked = 1;
+            Sound(6);
+            T.stamp = now;
+        } else {
+            NumberKeyValue = kNoNumber;
+        }
+    }
+    if (step == 20) {
+        Poses(86, 5);
+        L.shopLineA = 26;
+        if (EnterNone()) step = 98;
+    }
+    if (step == 30) {
+        PhaseChangeRequest = 1;
+        MessageBoxOpen = 0;
+        step = 31;
+    }
+    // The frame driver goes to the menu side and back; the request reads 0
+    // once it has gone.
+    if (step == 31 && PhaseChangeRequest == 0) {
+        step = 32;
+        EventHoldsPlayer = 1;
+        MessageBoxOpen = 1;
+        P.pose = 86;
+        L.shopLineB = 0;
+        EnterConfirmState = 1;
+        Sound(6);
+    }
+    if (step == 32) {
+        Poses(86, 5);
+        L.shopLineB = 19;
+        if (EnterNext()) step = 33;
+    }
+    if (step == 33) {
+        Poses(86, 5);
+        L.shopLineA = 20;
+        if (EnterNone()) step = 98;
+    }
+    if (step == 40) {
+        step = 41;
+        RunEra03NpcShop(0);
+    }
+    if (step == 41 && RunEra03NpcShop(1) == kDone) step = 98;
+    if (step == 50) {
+        step = 51;
+        RunEra03NpcSceneScript(0);
+    }
+    if (step == 51 && RunEra03NpcSceneScript(1) == kDone) step = 98;
+    // The errand lines (to 32) and the extra lines (to 36) end back at the
+    // menu, with the errand taken.
+    if (step == 60 || step == 61) {
+        P.pose = 89;
+        const std::int32_t last = step == 60 ? 32 : 36;
+        if (EnterNext()) {
+            if (L.shopLineC < last) {
+                ++L.shopLineC;
+            } else {
+                step = 12;
+                ErrandState = 2;
+                L.shopLineC = 0;
+            }
+        }
+    }
+    if (step == 98) {
+        step = kDone;
+        N.meetingMark = 2;
+        EventHoldsPlayer = 0;
+        L.shopLineA = 0;
+        L.shopLineB = 0;
+        MessageBoxOpen = 0;
+        MenuKeyBlocked = 0;
+    }
+    if (step >= 3 && step <= 97) ScrollX = A - 311;
+    return step;
+}
