@@ -2,6 +2,8 @@
 // entrance (gauge, talk, the rise out of the floor, the platform and the
 // leap into the ring), the fight that picks its moves and answers hits, its
 // two mid-fight talks, and the round end with the prize.
+#include <cstdlib>
+
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
@@ -22,8 +24,6 @@ constexpr std::int32_t kTextureD039 = 39;
 TournamentOpponentRecord& Opp = Round3Opponent;
 Round3SceneRecord& Sc = Round3Scene;
 std::int32_t& Msg() { return DialogueChannels.sideLine; }
-bool Confirmed() { return EnterConfirmState == kLineRead; }
-std::int32_t Abs(std::int32_t v) { return v < 0 ? -v : v; }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 bool HeroineRightOf() { return PlayerState.x >= Opp.x; }
 void Restart(double& stamp) { stamp = Now(); }
@@ -171,7 +171,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         }
         break;
     case 2:
-        if (KeyAPressed == 1 && Abs(O + 1458 - PlayerState.x) < 130) {
+        if (KeyAPressed == 1 && std::abs(O + 1458 - PlayerState.x) < 130) {
             En.step = 3;
             KeyAPressed = 0;
             MessageBoxOpen = MenuKeyBlocked = 1;
@@ -192,7 +192,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
     case 4:
         PlayerState.pose = 40;
         Msg() = 50;
-        if (Confirmed()) {
+        if (LineRead()) {
             En.step = 5;
             StartIdle();
             EnterConfirmState = 0;
@@ -221,7 +221,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         PlayerState.pose = 40;
         Msg() = 51;
         TournamentBanner = 4;
-        if (Confirmed()) {
+        if (LineRead()) {
             En.step = 7;
             EnterConfirmState = 0;
             PlayEra02Sound(108);
@@ -275,7 +275,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         } else {
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
         }
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = kLineWaiting;
             PlayEra02Sound(6);
             if (Msg() > 60) {
@@ -297,7 +297,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         // The gesture: two pictures of 0.2 s, then the third held. An Enter
         // read before it is held waits for it.
         Opp.frame = t < 0.2 ? 5 : t < 0.4 ? 6 : 7;
-        if (Opp.frame == 7 && Confirmed()) {
+        if (Opp.frame == 7 && LineRead()) {
             En.step = 11;
             Opp.frame = 1;
             Msg() = 0;
@@ -339,7 +339,7 @@ std::int32_t RunRound3Fight(std::int32_t mode) {
             F.state = 91;
             RunRound3Talk(0);
         } else if (Sc.phase >= 6 && ScrollX + 100 < Opp.x && Opp.x < ScrollX + 924 &&
-                   Abs(PlayerState.x - Opp.x) >= 101 && Opp.y == 640) {
+                   std::abs(PlayerState.x - Opp.x) >= 101 && Opp.y == 640) {
             F.state = 92;
             RunRound3End(0);
         }
@@ -495,7 +495,7 @@ std::int32_t RunRound3Talk(std::int32_t kind) {
     Msg() = row->message;
     PlayerState.pose = row->pose;
     Opp.frame = row->frame == 0 ? facingFrame : row->frame;
-    if (Confirmed()) {
+    if (LineRead()) {
         if (kind == 2 && Tk.step == 3) PlayerState.x -= 40;
         if (FindTalkRow(kind, Tk.step + 1) == nullptr) {
             Tk.step = kStepDone;
@@ -536,7 +536,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
     switch (Ed.step) {
     case 1:
         Opp.frame = right ? 27 : 24;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (Msg() < 79) {
                 ++Msg();
                 EnterConfirmState = kLineWaiting;
@@ -575,7 +575,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
     case 4:
         Msg() = 80;
         Opp.frame = right ? 72 : 71;
-        if (Confirmed()) {
+        if (LineRead()) {
             Ed.step = 5;
             EnterConfirmState = kLineWaiting;
             PlayEra02Sound(6);
@@ -601,7 +601,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         Msg() = 81;
         StepIdle(1, 2);
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
-        if (Confirmed()) {
+        if (LineRead()) {
             Ed.step = 7;
             Msg() = 0;
             EventHoldsPlayer = 0;
@@ -666,7 +666,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
     }
     case 11:
         PlayerState.pose = Msg() >= 84 ? 22 : 40;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (Msg() < 87) {
                 ++Msg();
                 EnterConfirmState = kLineWaiting;
@@ -696,7 +696,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
     case 13:
         MessageBoxOpen = 0;
         CameraMode = 1;
-        if (Abs(O + 1462 - PlayerState.x) < 40 && KeyAPressed == 1) {
+        if (std::abs(O + 1462 - PlayerState.x) < 40 && KeyAPressed == 1) {
             DialogueChannels.fieldLine = 0;
             EventHoldsPlayer = 0;
             PlayEra02Sound(10);

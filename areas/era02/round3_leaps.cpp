@@ -1,6 +1,8 @@
 // The third opponent's dash to the right and its three leap attacks at a
 // heroine standing at or right of it: the spinning dive, the flying kick and
 // the drill dive that drags her along. A hit takes 10 HP and pins her.
+#include <cstdlib>
+
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
@@ -13,7 +15,6 @@ namespace {
 
 constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round3Opponent;
-std::int32_t Abs(std::int32_t v) { return v < 0 ? -v : v; }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 
 struct DashRow {
@@ -53,7 +54,7 @@ double LeapFrame(LeapState& s, const LeapRow& row, bool westStart) {
         s.step = 1;
     }
     if (s.step == 1) {
-        if (Abs(PlayerState.x - Opp.x) >= row.trigger) {
+        if (std::abs(PlayerState.x - Opp.x) >= row.trigger) {
             RunRound3Dash(1);
             return -1;
         }
@@ -201,7 +202,7 @@ std::int32_t RunRound3LeapAttack2(std::int32_t mode) {
     }
     const double T = LeapFrame(s, kLeap2, false);
     if (T < 0) return s.step;
-    const std::int32_t d = Abs(PlayerState.x - Opp.x);
+    const std::int32_t d = std::abs(PlayerState.x - Opp.x);
     switch (s.step) {
     case 2:
         Opp.frame = 39;

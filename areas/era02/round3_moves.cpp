@@ -2,6 +2,8 @@
 // heroine far to its left, and close combat (hops, five strikes and a
 // launcher, the jump-up and the back flip), with the heroine's hurt and
 // launch that these strikes cause.
+#include <cstdlib>
+
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
@@ -16,7 +18,6 @@ namespace {
 
 constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round3Opponent;
-std::int32_t Abs(std::int32_t v) { return v < 0 ? -v : v; }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 void Restart(double& stamp) { stamp = Now(); }
 // A blow heard softer: the effects volume times 0.3, rounded down.
@@ -108,8 +109,8 @@ std::int32_t RunStrike(const StrikeRow& row, StrikeState& s, std::int32_t mode) 
         if (row.depths[i] != 0.0f) Opp.depth = row.depths[i];
         if (s.step == 2 && s.code == 0 && !Untouchable() && InReach(row.reachHurt, row.reachPlain, row.width)) {
             const std::int32_t f = PlayerState.facing;
-            const bool ground = Abs((PlayerState.y - 115) - (Opp.y - row.k)) < 13;
-            const bool air = Abs((PlayerState.y - 52) - (Opp.y - row.k)) < 52;
+            const bool ground = std::abs((PlayerState.y - 115) - (Opp.y - row.k)) < 13;
+            const bool air = std::abs((PlayerState.y - 52) - (Opp.y - row.k)) < 52;
             if (ground) s.code = 2 - f;
             if (air) s.code = 5 - f;
             if (s.code != 0) {
@@ -219,7 +220,7 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
     Guard(s);
     if (mode == 0) {
         s = MoveState{};
-        const double d = Abs(Opp.x - PlayerState.x) / 950.0;
+        const double d = std::abs(Opp.x - PlayerState.x) / 950.0;
         s.apex = d > 0.5 ? 0.5 : d;
         return 0;
     }
@@ -248,12 +249,12 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
         break;
     case 2:
         Opp.frame = 14;
-        if (Abs(Opp.x - PlayerState.x) < 50 || t > s.apex) s.step = 3;
+        if (std::abs(Opp.x - PlayerState.x) < 50 || t > s.apex) s.step = 3;
         if (s.step != 3) break;
         [[fallthrough]];
     case 3:
-        if (PlayerState.pose != 26 && Abs(Opp.x - PlayerState.x) < 50 &&
-            Abs(PlayerState.y - 110 - Opp.y) < 27) {
+        if (PlayerState.pose != 26 && std::abs(Opp.x - PlayerState.x) < 50 &&
+            std::abs(PlayerState.y - 110 - Opp.y) < 27) {
             s.step = 4;
             PlayerState.x -= 15;
             Restart(s.stamp2);
@@ -317,7 +318,7 @@ std::int32_t RunRound3Strike3(std::int32_t mode) {
         Opp.frame = kFrames[s.step];
         Opp.depth = kDepths[s.step];
         if (s.step == 2 && s.code == 0 && !Untouchable() && InReach(73, 35, 20) &&
-            Abs(PlayerState.y - Opp.y) < 13) {
+            std::abs(PlayerState.y - Opp.y) < 13) {
             s.code = 7;
             PlayerState.hp -= 5;
             PlayerState.y -= 20;
@@ -590,7 +591,7 @@ std::int32_t RunRound3CloseCombat(std::int32_t mode) {
     }
     // 4. The choice; a later line overrides an earlier one.
     if (Cc.step >= 1 && Cc.step <= 6) {
-        const std::int32_t d = Abs(Opp.x - PlayerState.x + 23 * PlayerState.facing - 23);
+        const std::int32_t d = std::abs(Opp.x - PlayerState.x + 23 * PlayerState.facing - 23);
         const std::int32_t r = Random0To99();
         const std::int32_t phase = Round3Scene.phase;
         const std::int32_t f = Opp.frame;
