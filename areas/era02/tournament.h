@@ -109,6 +109,28 @@ std::int32_t TestRound3Hit();
 std::int32_t RunRound3Reaction(std::int32_t kind, std::int32_t facing);
 void SetRound3OpponentFrame(std::int32_t frame);
 
+// Round 4.
+std::int32_t RunRound4Entrance(std::int32_t mode);
+std::int32_t RunRound4Fight(std::int32_t mode);
+void ClampRound4OpponentX();
+std::int32_t RunTournamentClose(std::int32_t mode);
+void StepRound4OpponentStride(std::int32_t mode);
+std::int32_t RunRound4ChargeStrike(std::int32_t mode);
+std::int32_t RunRound4ChargeCombo(std::int32_t mode);
+std::int32_t RunRound4PlatformLeap(std::int32_t mode);
+std::int32_t RunRound4CloseFlurry(std::int32_t mode);
+std::int32_t KnockBackPlayerByRound4(std::int32_t mode);
+std::int32_t TestRound4Hit();
+std::int32_t RunRound4Reaction(std::int32_t kind);
+void FollowRound4Opponent();
+void SetRound4OpponentFrame(std::int32_t frame);
+// Starts the debris burst at the fourth opponent's feet.
+void StartRound4Debris();
+// The flurry, wall and wall-talk counters live for the whole run of the
+// program; tests start afresh.
+void ResetRound4RunCountersForTests();
+void ResetRound4WallTalkForTests();
+
 // ---- set pieces -------------------------------------------------------------------
 void SetEra02SetPieceSpriteA(std::int32_t item);
 void SetEra02SetPieceSpriteB(std::int32_t item);

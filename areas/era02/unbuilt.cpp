@@ -6,5 +6,4 @@
 
 void RunEra02Events() {}
 
-// The fourth round: armed and stepped, never over yet.
-std::int32_t RunRound4(std::int32_t) { return 0; }
+

@@ -13,6 +13,8 @@ void RunEra03Duel();
 void RunEra03FighterEncounter();
 void RunEra03ArenaEncounter();
 void RunEra03NpcScene(std::int32_t arg);
+// One step of the debris burst; its user calls it while the trigger is set.
+void UpdateDebrisBurst();
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra03SceneryAndScenePictures();

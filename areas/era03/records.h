@@ -196,3 +196,13 @@ inline Era03FighterRecord Era03Fighter;
 
 // The creature encounter's once-flag.
 inline std::int32_t Era03CreatureOnceFlag = 0;
+
+// Five fragments thrown out of the ground at the fighter's feet (or at a
+// position another user writes into the fighter's x and y first).
+struct DebrisBurstRecord {
+    std::int32_t trigger = 0;   // 0 idle, 1 start requested, 2 running
+    double startTime = 0;
+    std::int32_t shown[5] = {};
+    std::int32_t x[5] = {}, y[5] = {};
+};
+inline DebrisBurstRecord DebrisBurst;
