@@ -163,7 +163,9 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
     case 1:
         KeyAPressed = 0;
         g.shown = 1;
-        g.value = RateMove(35.35714285714286, t);
+        // A gauge already full (the last round's end refilled it) passes at
+        // once, as step 0's silence says; it is not emptied and filled again.
+        if (g.value < 98) g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) {
             g.value = 98;
             Restart(En.stamp);

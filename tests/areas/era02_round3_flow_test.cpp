@@ -26,17 +26,19 @@ constexpr std::int32_t O = 47100;
 
 class Round3Flow : public AreaRun {
 protected:
-    std::vector<std::int32_t> sideLines_;
+    std::vector<std::int32_t> sideLines_, eventLines_;
     bool enterSent_ = false;
-    void Note(std::int32_t v) {
-        if (v != 0 && (sideLines_.empty() || sideLines_.back() != v)) sideLines_.push_back(v);
+    static void Note(std::vector<std::int32_t>& seen, std::int32_t v) {
+        if (v != 0 && (seen.empty() || seen.back() != v)) seen.push_back(v);
     }
     bool Play(const std::function<bool()>& until, int maxFrames) {
         autoEnter = false;
         return AreaRun::Play(
             [&] {
-                Note(DialogueChannels.sideLine);
-                const bool shown = DialogueChannels.sideLine != 0 || DialogueChannels.fieldLine != 0;
+                Note(sideLines_, DialogueChannels.sideLine);
+                Note(eventLines_, DialogueChannels.eventLine);
+                const bool shown = DialogueChannels.sideLine != 0 || DialogueChannels.fieldLine != 0 ||
+                                   DialogueChannels.eventLine != 0;
                 if (!enterSent_ && EnterConfirmState == 1 && shown) {
                     Tap(VK_RETURN);
                     enterSent_ = true;
@@ -56,17 +58,19 @@ protected:
         Play([] { return false; }, 4);
         return ok;
     }
-    bool Seen(std::int32_t from, std::int32_t to) const {
+    static bool SeenIn(const std::vector<std::int32_t>& seen, std::int32_t from, std::int32_t to) {
         std::int32_t next = from;
-        for (std::int32_t v : sideLines_)
+        for (std::int32_t v : seen)
             if (v == next && ++next > to) return true;
         return false;
     }
-    std::string Listed() const {
+    bool Seen(std::int32_t from, std::int32_t to) const { return SeenIn(sideLines_, from, to); }
+    static std::string ListOf(const std::vector<std::int32_t>& seen) {
         std::string out;
-        for (std::int32_t v : sideLines_) out += std::to_string(v) + " ";
+        for (std::int32_t v : seen) out += std::to_string(v) + " ";
         return out;
     }
+    std::string Listed() const { return ListOf(sideLines_); }
 };
 
 TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
