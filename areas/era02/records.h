@@ -89,3 +89,19 @@ struct Era02RunWordsRecord {
     std::int32_t watcherArmed = 0, watchedPlayerHp = 0, watchedOpponentHp = 0;
 };
 inline Era02RunWordsRecord Era02RunWords;
+
+// The third opponent's words beside its sprite: the two afterimage flashes
+// (drawn white with their alpha), the prize flag of the round end, the phase
+// counter (each 301 HP taken is a phase, six end the fight) and the talk
+// trigger (1 first talk due, 2 done, 3 second due, 4 done).
+struct Round3AfterimageRecord {
+    std::int32_t shown = 0, x = 0, y = 0;
+    std::uint32_t colour = 0;
+};
+struct Round3SceneRecord {
+    Round3AfterimageRecord afterimageA, afterimageB;
+    std::int32_t endFlag = 0;
+    std::int32_t phase = 0;
+    std::int32_t talkTrigger = 0;
+};
+inline Round3SceneRecord Round3Scene;

@@ -19,6 +19,7 @@ void ResetEra02Area() {
     Era02Crowd = Era02CrowdRecord{};
     Round1Opponent = Round2Opponent = Round3Opponent = Round4Opponent = TournamentOpponentRecord{};
     Round2ContactCount = 0;
+    Round3Scene = Round3SceneRecord{};
     Era02EventsUnlocked = 0;
     Era02EventsState = 0;
 }

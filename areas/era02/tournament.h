@@ -74,6 +74,63 @@ std::int32_t RunRound2Unfold(std::int32_t mode);
 std::int32_t RunRound2Finale(std::int32_t mode);
 void TickRound2CrawlFrames(std::int32_t mode);
 
+// Round 3.
+std::int32_t RunRound3Entrance(std::int32_t mode);
+std::int32_t RunRound3Fight(std::int32_t mode);
+std::int32_t RunRound3End(std::int32_t mode);
+std::int32_t RunRound3Talk(std::int32_t kind);
+std::int32_t RunRound3AfterimageA(std::int32_t mode, std::int32_t x, std::int32_t y);
+std::int32_t RunRound3AfterimageB(std::int32_t mode, std::int32_t x, std::int32_t y);
+std::int32_t PickGlowOffset();
+void StepRound3AfterimagePair(std::int32_t mode, std::int32_t x = 0, std::int32_t y = 0);
+// The entrance's flicker: A and B each on their own diagonal through (x, y).
+void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y);
+std::int32_t RunRound3HitGlows(std::int32_t kind);
+// The burst counter lives for the whole run of the program; tests start afresh.
+void ResetRound3BurstCounterForTests();
+std::int32_t RunRound3LeapIn(std::int32_t mode);
+std::int32_t RunRound3LeapAt(std::int32_t mode);
+std::int32_t RunRound3CloseCombat(std::int32_t mode);
+std::int32_t RunRound3Strike1(std::int32_t mode);
+std::int32_t RunRound3Strike2(std::int32_t mode);
+std::int32_t RunRound3Strike3(std::int32_t mode);
+std::int32_t RunRound3Strike4(std::int32_t mode);
+std::int32_t RunRound3Strike5(std::int32_t mode);
+std::int32_t RunRound3Launcher(std::int32_t mode);
+std::int32_t RunRound3JumpUp(std::int32_t mode);
+std::int32_t RunRound3BackFlip(std::int32_t mode);
+void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose = 0, double seconds = 0);
+std::int32_t Round3HurtPose();
+std::int32_t RunRound3Dash(std::int32_t mode);
+std::int32_t RunRound3LeapAttack1(std::int32_t mode);
+std::int32_t RunRound3LeapAttack2(std::int32_t mode);
+std::int32_t RunRound3LeapAttack3(std::int32_t mode);
+std::int32_t TestRound3Hit();
+std::int32_t RunRound3Reaction(std::int32_t kind, std::int32_t facing);
+void SetRound3OpponentFrame(std::int32_t frame);
+
+// Round 4.
+std::int32_t RunRound4Entrance(std::int32_t mode);
+std::int32_t RunRound4Fight(std::int32_t mode);
+void ClampRound4OpponentX();
+std::int32_t RunTournamentClose(std::int32_t mode);
+void StepRound4OpponentStride(std::int32_t mode);
+std::int32_t RunRound4ChargeStrike(std::int32_t mode);
+std::int32_t RunRound4ChargeCombo(std::int32_t mode);
+std::int32_t RunRound4PlatformLeap(std::int32_t mode);
+std::int32_t RunRound4CloseFlurry(std::int32_t mode);
+std::int32_t KnockBackPlayerByRound4(std::int32_t mode);
+std::int32_t TestRound4Hit();
+std::int32_t RunRound4Reaction(std::int32_t kind);
+void FollowRound4Opponent();
+void SetRound4OpponentFrame(std::int32_t frame);
+// Starts the debris burst at the fourth opponent's feet.
+void StartRound4Debris();
+// The flurry, wall and wall-talk counters live for the whole run of the
+// program; tests start afresh.
+void ResetRound4RunCountersForTests();
+void ResetRound4WallTalkForTests();
+
 // ---- set pieces -------------------------------------------------------------------
 void SetEra02SetPieceSpriteA(std::int32_t item);
 void SetEra02SetPieceSpriteB(std::int32_t item);

@@ -6,6 +6,4 @@
 
 void RunEra02Events() {}
 
-// The third and fourth rounds: armed and stepped, never over yet.
-std::int32_t RunRound3(std::int32_t) { return 0; }
-std::int32_t RunRound4(std::int32_t) { return 0; }
+

@@ -1,0 +1,139 @@
+// The third round played through the real frame loop from the sequencer's
+// third state: the entrance, a fight of six phases with both talks, the
+// round end and the prize. Enter goes to every line on screen; the
+// opponent's HP is lowered through the test's hook to keep the fight short.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "areas/era02/calls.h"
+#include "areas/era02/records.h"
+#include "areas/era02/tournament.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+#include "support/area_run.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t O = 47100;
+
+class Round3Flow : public AreaRun {
+protected:
+    std::vector<std::int32_t> sideLines_, eventLines_;
+    bool enterSent_ = false;
+    static void Note(std::vector<std::int32_t>& seen, std::int32_t v) {
+        if (v != 0 && (seen.empty() || seen.back() != v)) seen.push_back(v);
+    }
+    bool Play(const std::function<bool()>& until, int maxFrames) {
+        autoEnter = false;
+        return AreaRun::Play(
+            [&] {
+                Note(sideLines_, DialogueChannels.sideLine);
+                Note(eventLines_, DialogueChannels.eventLine);
+                const bool shown = DialogueChannels.sideLine != 0 || DialogueChannels.fieldLine != 0 ||
+                                   DialogueChannels.eventLine != 0;
+                if (!enterSent_ && EnterConfirmState == 1 && shown) {
+                    Tap(VK_RETURN);
+                    enterSent_ = true;
+                } else {
+                    enterSent_ = false;
+                }
+                return until();
+            },
+            maxFrames);
+    }
+    void Step() { Play([] { return true; }, 1); }
+    bool WalkTo(std::int32_t x, std::int32_t slack = 8) {
+        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
+        Hold(key);
+        const bool ok = Play([&] { return std::abs(PlayerState.x - x) <= slack; }, 1500);
+        LetGo(key);
+        Play([] { return false; }, 4);
+        return ok;
+    }
+    static bool SeenIn(const std::vector<std::int32_t>& seen, std::int32_t from, std::int32_t to) {
+        std::int32_t next = from;
+        for (std::int32_t v : seen)
+            if (v == next && ++next > to) return true;
+        return false;
+    }
+    bool Seen(std::int32_t from, std::int32_t to) const { return SeenIn(sideLines_, from, to); }
+    static std::string ListOf(const std::vector<std::int32_t>& seen) {
+        std::string out;
+        for (std::int32_t v : seen) out += std::to_string(v) + " ";
+        return out;
+    }
+    std::string Listed() const { return ListOf(sideLines_); }
+};
+
+TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
+    StartFromSlot([] {
+        Era00AreaFlag = 0;
+        Era02AreaFlag = 1;
+        ArrivalScene.step = 99;
+        TournamentState.state = 3;
+        PlayerState.maxHp = PlayerState.hp = 9999;
+        PlayerState.x = O + 1558;
+        PlayerState.y = 640;
+        ScrollX = O + 948;
+    });
+    SeedRandom(1903);
+    ResetRound3BurstCounterForTests();
+    Round3Scene.talkTrigger = 0;
+    const std::uint32_t itemsBefore = ItemCounts[3];
+
+    // The entrance: A near the marker, then its lines and the leap in.
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
+    PlayerState.x = O + 1458 + 129;
+    Press(VkLetter('a'));
+    ASSERT_TRUE(Play([] { return Round3Opponent.depth == 0.3f && MessageBoxOpen == 0 && EventHoldsPlayer == 0 &&
+                                 Round3Opponent.y == 640; },
+                     6000))
+        << Listed();
+    EXPECT_TRUE(Seen(50, 62)) << Listed();
+    EXPECT_EQ(ScrollX, O + 948);
+    EXPECT_EQ(TournamentState.platformHeight, 209);
+
+    // The fight: she lands three bursts on the heroine standing right of her
+    // (the first talk), then the heroine's own blows three times (the second),
+    // the hook making every phase after each talk.
+    int frames = 0;
+    for (; frames < 60000 && Round3Scene.phase < 6; ++frames) {
+        const std::int32_t trigger = Round3Scene.talkTrigger;
+        if (MessageBoxOpen == 0 && EventHoldsPlayer == 0) {
+            if (trigger == 2 && Round3Scene.phase < 3) TournamentState.opponentHp = -301;
+            if (trigger == 2 && Round3Scene.phase >= 3 && frames % 40 == 0) Press(VkLetter('s'));
+            const std::int32_t p = PlayerState.pose;
+            if (trigger == 2 && Round3Scene.phase >= 3 && (p == 21 || p == 36 || p == 123 || p == 125))
+                TournamentState.opponentHp -= 1;
+            if (trigger == 4) TournamentState.opponentHp = -301;
+        }
+        Step();
+    }
+    ASSERT_EQ(Round3Scene.phase, 6) << "trigger " << Round3Scene.talkTrigger << " " << Listed();
+    EXPECT_EQ(Round3Scene.talkTrigger, 4);
+    EXPECT_TRUE(Seen(63, 68)) << Listed();
+    EXPECT_TRUE(Seen(69, 73)) << Listed();
+
+    // The end: its lines, the walk to the middle, the prize.
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98 && Round3Scene.endFlag == 1; }, 20000)) << Listed();
+    EXPECT_TRUE(Seen(74, 87)) << Listed();
+    ASSERT_TRUE(WalkTo(O + 1462, 10));
+    Press(VkLetter('a'));
+    ASSERT_TRUE(Play([&] { return ItemCounts[3] == itemsBefore + 3; }, 10));
+    ASSERT_TRUE(Play([] { return TournamentState.state == 4; }, 1200)) << "round 3 never ended";
+    EXPECT_EQ(TournamentState.platformHeight, 0);
+    EXPECT_EQ(TextureFlags[47], 0u) << "the third opponent's sheet is freed and not asked for again";
+    Play([] { return false; }, 30);
+    EXPECT_EQ(TextureFlags[47], 0u);
+    EXPECT_EQ(ItemCounts[3], itemsBefore + 3);
+}
+
+}  // namespace
