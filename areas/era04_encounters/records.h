@@ -11,10 +11,59 @@ struct EncounterAFigureRecord {
     std::int32_t drawn = 0;
     std::int32_t x = 0;
     std::int32_t y = 0;
-    std::int32_t facing = 0;
+    std::int32_t facing = 0;        // -1 its resting facing, toward the door it is met from
     std::int32_t treadsTraps = 0;
+    std::int32_t bodyCode = 0;      // 1..21, 0 = no body drawn
+    // layerCode[1] is the head's turn 1..7 (drawn as code + 100); 2..8 the
+    // arms, legs, feet and wheels, rewritten by the body's frame table.
+    std::int32_t layerCode[9] = {};
+    std::int32_t angle = 0;
+    float depth = 0.0f;
+    std::uint32_t colour = 0;
+    std::int32_t musicOn = 0;
+    std::int32_t piecesOff = 0;     // 1: the pieces rest and slots 1..12 draw as beams
+    std::int32_t hitPoints = 0;
+    std::int32_t speed = 0;         // px/s, signed
+    std::int32_t wheelAngle = 0;
 };
 inline EncounterAFigureRecord EncounterAFigure;
+
+// Strikes counted in encounter A's trial, and the time the trial took to its
+// twentieth throw (kept over the data reset; the figure reads both out).
+inline std::int32_t EncounterAHitCount = 0;
+inline double EncounterATrialTime = 0.0;
+
+// Encounter A's twenty pieces (slots 1..20; entry 0 takes a spawn that finds
+// no free slot and is never visited). Slot 1 is also soldier fight 2's disc.
+// A slot is free while state is 0 and live while kind is not 0. For the end's
+// beams state is the top source row and scale the bottom one.
+constexpr int kEncounterAPieces = 20;
+struct EncounterAPieceTableRecord {
+    std::int32_t state[kEncounterAPieces + 1] = {};
+    std::int32_t kind[kEncounterAPieces + 1] = {};
+    std::int32_t facing[kEncounterAPieces + 1] = {};
+    std::int32_t vx[kEncounterAPieces + 1] = {};
+    std::int32_t vy[kEncounterAPieces + 1] = {};
+    std::int32_t hitPoints[kEncounterAPieces + 1] = {};
+    std::int32_t sizeRow[kEncounterAPieces + 1] = {};
+    std::int32_t x[kEncounterAPieces + 1] = {};
+    std::int32_t y[kEncounterAPieces + 1] = {};
+    std::uint32_t colour[kEncounterAPieces + 1] = {};
+    float scale[kEncounterAPieces + 1] = {};
+    float depth[kEncounterAPieces + 1] = {};
+    std::int32_t angle[kEncounterAPieces + 1] = {};
+    std::int32_t fragmentX[kEncounterAPieces + 1] = {};
+    std::int32_t fragmentY[kEncounterAPieces + 1] = {};
+    std::int32_t fragmentAngle[kEncounterAPieces + 1] = {};
+};
+inline EncounterAPieceTableRecord EncounterAPieceTable;
+
+// The world box a figure's frame table set up last; the hit tests of the
+// later figures read it.
+struct FigureHitBoxRecord {
+    std::int32_t left = 0, right = 0, top = 0, bottom = 0;
+};
+inline FigureHitBoxRecord FigureHitBox;
 
 struct EncounterBFigureRecord {
     std::int32_t bodyPose = 0;   // 0 = not shown

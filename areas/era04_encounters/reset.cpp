@@ -8,6 +8,9 @@ void ResetEra04EncountersArea() {
     const std::int32_t drawn = EncounterAFigure.drawn;
     EncounterAFigure = EncounterAFigureRecord{};
     EncounterAFigure.drawn = drawn;
+    EncounterAPieceTable = EncounterAPieceTableRecord{};
+    EncounterAHitCount = 0;
+    FigureHitBox = FigureHitBoxRecord{};
     EncounterBFigure = EncounterBFigureRecord{};
     EncounterCFigure = EncounterCFigureRecord{};
     EncounterCSceneryTints = EncounterCSceneryTintsRecord{};

@@ -2,19 +2,11 @@
 // its callers need; a routine leaves this file when it is built.
 #include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/records.h"
-#include "text/messages/area_texts.h"
 
 // Not built yet: the encounters stay idle and never finish, so the stage
 // driver goes on past them.
-std::int32_t RunEncounterA(std::int32_t) { return 0; }
 std::int32_t RunEncounterB(std::int32_t) { return 0; }
 std::int32_t RunEncounterC(std::int32_t) { return 0; }
 void LayoutEncounterCProps() {}
 void UpdateEncounterCGlow(std::int32_t) {}
 void UpdateEncounterCLamps(std::int32_t) {}
-
-// Draw passes: nothing to draw yet.
-void DrawEra04Encounters() {}
-
-// No lines yet.
-const AreaMessageTable Era04EncounterMessageTable{};

@@ -1,0 +1,199 @@
+// Era04's encounters played from a save near the trap room: encounter A's
+// intro, its trial of twenty pieces, the verdict, the fight and the end.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "shell/shell_state.h"
+#include "support/area_run.h"
+#include "text/text_state.h"
+
+namespace {
+
+// The game played by the area-run driver with a small attack bot; every
+// frame the test notes the lines shown and each piece thrown.
+class Era04EncountersRun : public AreaRun {
+protected:
+    bool Watch(const std::function<bool()>& until, int maxFrames) {
+        return Play(
+            [&] {
+                const std::int32_t line = DialogueChannels.fieldLine;
+                if (line != 0 && (lines.empty() || lines.back() != line)) lines.push_back(line);
+                for (int j = 1; j <= kEncounterAPieces; ++j) {
+                    const bool live = EncounterAPieceTable.kind[j] != 0;
+                    if (live && !wasLive[j] && EncounterAFigure.piecesOff == 0) ++thrown;
+                    wasLive[j] = live;
+                    // The test hook: every piece breaks at the first blow.
+                    if (live && EncounterAPieceTable.hitPoints[j] > 1) EncounterAPieceTable.hitPoints[j] = 1;
+                }
+                if (bot) bot();
+                return until();
+            },
+            maxFrames);
+    }
+    // One tap of the weapon's first attack every few frames.
+    void Strike() {
+        // A key event clears every key flag: the key is held a moment.
+        const int t = ++strikeClock % 6;
+        if (t == 0) Hold(VkLetter('S'));
+        if (t == 3) LetGo(VkLetter('S'));
+    }
+    // Turns her toward the nearest flying piece low enough to strike; true
+    // when it is within her reach.
+    bool FacePieceWithinReach() {
+        const std::int32_t x = PlayerState.x;
+        for (int j = 1; j <= kEncounterAPieces; ++j) {
+            const std::int32_t s = EncounterAPieceTable.state[j];
+            const std::int32_t d = EncounterAPieceTable.x[j] - x;
+            const std::int32_t y = EncounterAPieceTable.y[j];
+            if (s < 1 || s > 3 || y < 520 || std::abs(d) < 20 || std::abs(d) > 140) continue;
+            PlayerState.facing = d > 0 ? 1 : -1;
+            return true;
+        }
+        return false;
+    }
+    // Walks her under the first flying piece while none is within reach.
+    void FollowPiece() {
+        int walk = 0;
+        for (int j = 1; j <= kEncounterAPieces && walk == 0; ++j) {
+            const std::int32_t s = EncounterAPieceTable.state[j];
+            const std::int32_t d = EncounterAPieceTable.x[j] - PlayerState.x;
+            if (s >= 1 && s <= 3 && std::abs(d) > 90) walk = d > 0 ? VK_RIGHT : VK_LEFT;
+        }
+        if (walk != walking) {
+            if (walking != 0) LetGo(walking);
+            if (walk != 0) Hold(walk);
+            walking = walk;
+        }
+    }
+    // The trial's bot: strike what is near, else go after what is far.
+    void BreakPieces() {
+        if (FacePieceWithinReach()) {
+            if (walking != 0) LetGo(walking);
+            walking = 0;
+            Strike();
+        } else {
+            FollowPiece();
+        }
+    }
+
+    std::vector<std::int32_t> lines;
+    bool wasLive[kEncounterAPieces + 1] = {};
+    int thrown = 0;
+    int strikeClock = 0;
+    int walking = 0;   // the arrow key the bot holds
+    std::function<void()> bot;
+};
+
+TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
+    StartFromSlot([] {
+        // The area switch takes her on from Era03 on the way in.
+        Era03AreaFlag = 1;
+        PlayerState.x = 75300;
+        ScrollX = 75300 - 400;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        // A seasoned heroine: stray pieces wear her down but slowly.
+        PlayerState.maxHp = 2000;
+        PlayerState.hp = 2000;
+        Era04Progress.soldierFight1Done = 1;
+        Era04Progress.soldierFight2Done = 1;
+        Era04Progress.dialogueTriggerState = 2;
+    });
+    ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
+    const std::int32_t home = Era04Door3 + 1200;
+
+    // The doors shut behind her on the first step past the room's edge.
+    Hold(VK_RIGHT);
+    std::int32_t lastScroll = 0, lastX = 0;
+    ASSERT_TRUE(Watch(
+        [&] {
+            if (Era04DoorLocks[3] == 1) return true;
+            lastScroll = ScrollX;
+            lastX = PlayerState.x;
+            return false;
+        },
+        2000));
+    EXPECT_TRUE(ScrollX > Era04Door3 || PlayerState.x > home - 400);
+    EXPECT_FALSE(lastScroll > Era04Door3 || lastX > home - 400);
+    EXPECT_EQ(Era04DoorLocks[4], 1);
+    LetGo(VK_RIGHT);
+
+    // The intro: the camera rests 300 px right of the door while it talks.
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 101; }, 3000));
+    EXPECT_EQ(ScrollX, Era04Door3 + 300);
+    EXPECT_EQ(Era04CameraStage, 6);
+    ASSERT_TRUE(Watch([] { return EncounterAFigure.musicOn == 1; }, 3000)) << "the trial never began";
+
+    // The trial: she stands 200 px short of the figure, out of its reach,
+    // and breaks every piece as it comes; she never strikes the figure.
+    bot = [&] { BreakPieces(); };
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Watch([&] { return PlayerState.x >= home - 200; }, 600));
+    LetGo(VK_RIGHT);
+    // The trial ends once every piece is broken and both stand near the
+    // middle of the view; she goes back there when the last one is gone.
+    bot = [&] {
+        BreakPieces();
+        if (walking == 0 && thrown == 20 && PlayerState.x > ScrollX + 700) {
+            walking = VK_LEFT;
+            Hold(VK_LEFT);
+        }
+    };
+    const std::int32_t hpBefore = PlayerState.hp;
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 108; }, 20000)) << thrown << " pieces thrown; hp " << PlayerState.hp << " her x " << PlayerState.x << " aim "
+        << EncounterAFigure.layerCode[1] << " piece 1 kind/state/x/y " << EncounterAPieceTable.kind[1] << "/"
+        << EncounterAPieceTable.state[1] << "/" << EncounterAPieceTable.x[1] << "/" << EncounterAPieceTable.y[1];
+    bot = nullptr;
+    LetGo(VkLetter('S'));
+    if (walking != 0) LetGo(walking);
+    walking = 0;
+    EXPECT_EQ(thrown, 20);
+    EXPECT_EQ(EncounterAHitCount, 0);
+    EXPECT_GT(EncounterATrialTime, 150.0);
+
+    // The penalty: a quarter of her HP, truncated.
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 151; }, 600));
+    EXPECT_EQ(PlayerState.hp, static_cast<std::int32_t>(hpBefore * 0.75));
+
+    // The fight: the figure's HP is lowered to nothing by the test hook, so
+    // it throws no piece and the first blow that hurts beats it.
+    ASSERT_TRUE(Watch([] { return EncounterAFigure.hitPoints == 7000; }, 3000));
+    EncounterAFigure.hitPoints = 0;
+    bot = [&] {
+        if (EncounterAFigure.hitPoints >= 0 && std::abs(EncounterAFigure.x - PlayerState.x) < 130) {
+            PlayerState.facing = EncounterAFigure.x > PlayerState.x ? 1 : -1;
+            Strike();
+        }
+    };
+    ASSERT_TRUE(Watch([] { return EncounterAFigure.hitPoints < 0; }, 6000)) << "no blow hurt the figure";
+    // Then she walks back toward the left door, where the fight can end.
+    bot = nullptr;
+    LetGo(VkLetter('S'));
+    for (int tries = 0; tries < 100 && PlayerState.x > Era04Door3 + 300; ++tries) {
+        // A key pressed anew now and then, as a player would.
+        Hold(VK_LEFT);
+        Watch([] { return PlayerState.x <= Era04Door3 + 300; }, 20);
+        LetGo(VK_LEFT);
+    }
+    ASSERT_LE(PlayerState.x, Era04Door3 + 300);
+    // The end: the beams sweep the room and the doors open.
+    ASSERT_TRUE(Watch([] { return Era04Progress.encounterADone == 1; }, 6000))
+        << "x " << PlayerState.x << " S " << ScrollX << " fig " << EncounterAFigure.x << " line " << DialogueChannels.fieldLine;
+    EXPECT_EQ(Era04CameraStage, 7);
+    EXPECT_EQ(Era04DoorLocks[3], 0);
+    EXPECT_EQ(Era04DoorLocks[4], 0);
+    EXPECT_EQ(EncounterAFigure.colour, 0xFF771100u);
+    for (int j = 1; j <= 12; ++j) EXPECT_EQ(EncounterAPieceTable.kind[j], 0) << "beam " << j;
+    EXPECT_EQ(lines, (std::vector<std::int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 151, 153, 154,
+                                                 155, 156, 157, 158, 159}));
+}
+
+}  // namespace
