@@ -100,6 +100,36 @@ constexpr MessageLine kCLine250[] = {{210, 700, "ただの店員：　はい、�
 constexpr MessageLine kCLine251[] = {{210, 700, "リシェル　　：　……しかたないわね。"}};
 constexpr MessageLine kCLine252[] = {{210, 700, "ただの店員：　のこさず　たべるの。"}};
 constexpr MessageLine kCLine253[] = {{210, 700, "リシェル　　：　わかったわよ。"}};
+constexpr MessageLine kCLine254[] = {{210, 700, "ただの店員：　……ふふ。　ぜんぶ　たべたのね。"}, {275, 725, "青いパンには　ちょっとした　おまじないが　あるの。"}};
+constexpr MessageLine kCLine255[] = {{210, 700, "リシェル　　：　おまじない……？　あなた、いったい　なにを……。"}};
+constexpr MessageLine kCLine256[] = {{210, 700, "ただの店員：　ただの店員よ。　ただの　ね。"}};
+constexpr MessageLine kCLine257[] = {{210, 700, "ただの店員：　でも　ただの店員は　もう　おしまい。"}};
+constexpr MessageLine kCLine258[] = {{210, 700, "リシェル　　：　からだが……　うごかない……。"}};
+constexpr MessageLine kCLine259[] = {{210, 700, "魔女　　：　わたしは　女王さまの　おそばに　つかえる　魔女。"}, {275, 725, "この広間の　番を　まかされているの。"}};
+constexpr MessageLine kCLine260[] = {{210, 700, "魔女　　：　ここまで　来た者は　みんな　パンを　たべて"}, {275, 725, "ねむってしまったわ。"}};
+constexpr MessageLine kCLine261[] = {{210, 700, "魔女　　：　あかりを　おとしましょう。"}, {275, 725, "暗いほうが　よく　ねむれるの。"}};
+constexpr MessageLine kCLine262[] = {{210, 700, "魔女　　：　ほら、柱も　壁も　みんな　しずんでいく。"}};
+constexpr MessageLine kCLine263[] = {{210, 700, "魔女　　：　鳥たちも　もう　なかないわ。"}};
+constexpr MessageLine kCLine264[] = {{210, 700, "リシェル　　：　……まだ……　ねむらない……！"}};
+constexpr MessageLine kCLine265[] = {{210, 700, "魔女　　：　あら、しぶといのね。"}, {275, 725, "でも　その手で　なにが　できるの。"}};
+constexpr MessageLine kCLine266[] = {{210, 700, "魔女　　：　女王さまの　じゃまは　させない。"}, {275, 725, "ここで　おわりに　してあげる。"}};
+constexpr MessageLine kCLine267[] = {{210, 700, "魔女　　：　光よ、あつまりなさい。"}, {275, 725, "この子を　つつんで　しまいなさい。"}};
+constexpr MessageLine kCLine268[] = {{210, 700, "魔女　　：　さようなら、おひめさま。"}};
+constexpr MessageLine kCLine269[] = {{210, 700, "魔女　　：　……！？"}};
+constexpr MessageLine kCLine270[] = {{210, 700, "魔女　　：　なに……　この光に　さからうなんて……！"}};
+constexpr MessageLine kCLine271[] = {{210, 700, "魔女　　：　いたた……。　わたしの　すがたを　見たわね。"}};
+constexpr MessageLine kCLine272[] = {{210, 700, "リシェル　　：　あなたの　おまじないなんて"}, {275, 725, "もう　きかないわ！"}};
+constexpr MessageLine kCScene20[] = {{210, 700, "魔女　　：　いいわ。　空の上から　相手を　してあげる。"}};
+constexpr MessageLine kCScene21[] = {{210, 700, "リシェル　　：　うかんでる……！？"}};
+constexpr MessageLine kCScene22[] = {{210, 700, "魔女　　：　この足場は　わたしの　いうことしか　きかないの。"}, {275, 725, "あなたは　下で　はいまわっていなさい。"}};
+constexpr MessageLine kCScene23[] = {{210, 700, "リシェル　　：　おりてきなさい！"}};
+constexpr MessageLine kCScene24[] = {{210, 700, "魔女　　：　いやよ。"}, {275, 725, "光の矢を　たっぷり　あげるわ。"}};
+constexpr MessageLine kCScene25[] = {{210, 700, "魔女　　：　足場を　たたけば　ゆれるかもしれないわね。"}, {275, 725, "とどけば　の話だけど。"}};
+constexpr MessageLine kCScene26[] = {{210, 700, "リシェル　　：　やってみせるわ。"}};
+constexpr MessageLine kCScene27[] = {{210, 700, "魔女　　：　うしろの扉は　しめておくわ。"}, {275, 725, "もう　にげられないわよ。"}};
+constexpr MessageLine kCScene28[] = {{210, 700, "リシェル　　：　にげるつもりなんて　ないわ。"}};
+constexpr MessageLine kCScene29[] = {{210, 700, "魔女　　：　ふふ、いい顔。"}};
+constexpr MessageLine kCScene30[] = {{210, 700, "魔女　　：　さあ、はじめましょう。"}};
 constexpr MessageLine kCLine280[] = {{210, 700, "リシェル　　：　扉が　あかない……。"}};
 constexpr MessageLine kCScene1[] = {{210, 700, "リシェル　　：　……あの、すみません。"}};
 constexpr MessageLine kCScene2[] = {{210, 700, "リシェル　　：　このお店の　かたですか？"}};
@@ -188,6 +218,25 @@ constexpr AreaMessageEntry kEntries[] = {
     Line(251, kCLine251, 1),
     Line(252, kCLine252, 1),
     Line(253, kCLine253, 1),
+    Line(254, kCLine254, 2),
+    Line(255, kCLine255, 1),
+    Line(256, kCLine256, 1),
+    Line(257, kCLine257, 1),
+    Line(258, kCLine258, 1),
+    Line(259, kCLine259, 2),
+    Line(260, kCLine260, 2),
+    Line(261, kCLine261, 2),
+    Line(262, kCLine262, 1),
+    Line(263, kCLine263, 1),
+    Line(264, kCLine264, 1),
+    Line(265, kCLine265, 2),
+    Line(266, kCLine266, 2),
+    Line(267, kCLine267, 2),
+    Line(268, kCLine268, 1),
+    Line(269, kCLine269, 1),
+    Line(270, kCLine270, 1),
+    Line(271, kCLine271, 1),
+    Line(272, kCLine272, 2),
     Line(280, kCLine280, 1),
     SceneLine(1, kCScene1, 1),
     SceneLine(2, kCScene2, 1),
@@ -204,6 +253,17 @@ constexpr AreaMessageEntry kEntries[] = {
     SceneLine(13, kCScene13, 1),
     SceneLine(14, kCScene14, 1),
     SceneLine(15, kCScene15, 1),
+    SceneLine(20, kCScene20, 1),
+    SceneLine(21, kCScene21, 1),
+    SceneLine(22, kCScene22, 2),
+    SceneLine(23, kCScene23, 1),
+    SceneLine(24, kCScene24, 2),
+    SceneLine(25, kCScene25, 2),
+    SceneLine(26, kCScene26, 1),
+    SceneLine(27, kCScene27, 2),
+    SceneLine(28, kCScene28, 1),
+    SceneLine(29, kCScene29, 1),
+    SceneLine(30, kCScene30, 1),
 };
 
 }  // namespace

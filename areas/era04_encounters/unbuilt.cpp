@@ -14,16 +14,8 @@ void UpdateEncounterCGlow(std::int32_t) {}
 void UpdateEncounterCLamps(std::int32_t) {}
 void CycleEncounterCPlatformCodes() {}
 
-// Not built yet: the reveal and the three fights end at once and give the
-// heroine back to the player.
-std::int32_t RunEncounterCReveal(std::int32_t arg) {
-    if (arg == 0) return 1;
-    EncounterCFigure.layerCode[2] = 0;
-    EncounterCFigure.layerCode[3] = 0;
-    PlayerState.pose = 1;
-    MessageBoxOpen = 0;
-    return kEncounterCDone;
-}
+// Not built yet: the three fights end at once and give the heroine back to
+// the player.
 std::int32_t RunEncounterCPhase2(std::int32_t arg) {
     if (arg == 0) return 1;
     MessageBoxOpen = 0;

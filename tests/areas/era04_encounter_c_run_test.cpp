@@ -140,16 +140,32 @@ TEST_F(EncounterCRun, HeldBehindDoor5ThenTheClerksBargain) {
     EXPECT_EQ(ItemCounts[3], 0u);
     EXPECT_EQ(ItemCounts[4], 0u);
 
-    // She eats it; with the later parts of the hall still to come the
-    // encounter then ends and door 6 opens.
-    ASSERT_TRUE(Watch([] { return Era04Progress.encounterCDone == 1; }, 4000));
+    // She eats it; the hall goes dark, the clerk shows her true shape and
+    // leaps onto a platform; door 5 shuts on the last line.
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 30; }, 8000)) << "line " << DialogueChannels.fieldLine;
+    EXPECT_EQ(Era04DoorLocks[5], 1);
+    EXPECT_EQ(EncounterCFigure.sheetFlag, 1);
+    EXPECT_EQ(StageObjectTable.code[31], 1);
+    EXPECT_EQ(StageObjectTable.x[31], Era04Door5 + 1685);
+    EXPECT_EQ(StageObjectTable.y[31], 354);
+    EXPECT_EQ(StageObjectTable.scale[31], 1.0f);
+    EXPECT_EQ(EncounterCSceneryTints.hallTint, 0u);
+    EXPECT_EQ(EncounterCSceneryTints.pillarTint, 0u);
+    EXPECT_EQ(PlaysOf(175), 1);
+    EXPECT_EQ(PlaysOf(222), 1);
+    // With the fights still to come the encounter then ends and door 6 opens.
+    ASSERT_TRUE(Watch([] { return Era04Progress.encounterCDone == 1; }, 600));
     EXPECT_EQ(Era04DoorLocks[6], 0);
     std::vector<std::int32_t> want = Run(191, 200);
     want.push_back(280);
     for (std::int32_t n : {201, 202, 203, 204, 209, 213, 210, 213, 211}) want.push_back(n);
     for (std::int32_t n = 220; n <= 237; ++n) want.push_back(n);
     for (std::int32_t n : {242, 243, 244}) want.push_back(n);
+    for (std::int32_t n = 254; n <= 272; ++n) want.push_back(n);
     EXPECT_EQ(fieldLines, want);
+    std::vector<std::int32_t> scene = Run(1, 15);
+    for (std::int32_t n = 20; n <= 30; ++n) scene.push_back(n);
+    EXPECT_EQ(sceneLines, scene);
     EXPECT_EQ(PlaysOf(59), 1);
     EXPECT_GE(PlaysOf(213), 10) << "no bites";
     EXPECT_EQ(PlaysOf(212), 0);
