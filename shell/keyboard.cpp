@@ -99,7 +99,7 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
                 GameFlow.quitFlag = 1;
                 break;
             case 37:  // Left
-                if (free) {
+                if (free && LeftKeyBlocked == 0) {
                     KeyLeftPressed = 1;
                     if (MenuPage == 88 && SlotEraseCursor >= 1 && SlotEraseCursor <= 4) {
                         --SlotEraseCursor;
@@ -115,7 +115,7 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
                 }
                 break;
             case 39:  // Right
-                if (free) {
+                if (free && RightKeyBlocked == 0) {
                     KeyRightPressed = 1;
                     if (MenuPage == 88 && SlotEraseCursor >= 0 && SlotEraseCursor <= 3) {
                         ++SlotEraseCursor;

@@ -86,6 +86,9 @@ inline std::int32_t PlayerKeysBlocked = 0;
 inline std::int32_t XKeyBlocked = 0;
 inline std::int32_t ZKeyBlocked = 0;
 inline std::int32_t KeyQBlocked = 0;
+// While set, Left or Right is ignored (a scene holds her to one side).
+inline std::int32_t LeftKeyBlocked = 0;
+inline std::int32_t RightKeyBlocked = 0;
 inline std::int32_t NumberKeysBlocked = 0;
 inline std::int32_t MenuKeyBlocked = 0;
 inline std::int32_t WindowModeLock = 0;

@@ -40,7 +40,6 @@ void Restamp() { P.stamp = Now(); }
 
 // Enter read: the line waits again and the bell rings, unless the step
 // keeps the handshake at 2 or rings another sound.
-bool Confirmed() { return EnterConfirmState == 2; }
 void NextLine(std::int32_t sound = 6) {
     EnterConfirmState = 1;
     if (sound != 0) PlayEra02Sound(sound);
@@ -134,7 +133,7 @@ void RunLiftTalk() {
     if (S.step == 1) {
         if (EncounterTrio.barOffset != 0) EncounterTrio.barOffset = 0;
         Msg() = 1;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine(84);
             S.step = 2;
         }
@@ -144,7 +143,7 @@ void RunLiftTalk() {
         Msg() = k;
         S.drawFlag = k <= 5 ? 2 : 1;
         if (k == 3 || k == 4) PlayerState.pose = 40;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = k + 1;
         }
@@ -152,7 +151,7 @@ void RunLiftTalk() {
     if (S.step == 8) {
         Msg() = 8;
         S.drawFlag = 1;
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = 0;
             S.step = 9;
             EventHoldsPlayer = 0;
@@ -219,7 +218,7 @@ void RunLiftRise() {
     }
     if (S.step == 16) {
         Msg() = 9;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine(0);
             S.step = 17;
             EventHoldsPlayer = 0;
@@ -255,7 +254,7 @@ void RunCaptorsBoard() {
         Msg() = k - 8;
         const int who = kHopper[k - 18];
         Hop(who, 250);
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = k + 1;
             Actor(who).y = kGround;
@@ -264,7 +263,7 @@ void RunCaptorsBoard() {
     if (S.step == 22) {
         Msg() = 14;
         HopAll();
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = 23;
             GroundAll();
@@ -274,7 +273,7 @@ void RunCaptorsBoard() {
     if (S.step == 23) {
         PlayerState.pose = 55;
         Msg() = 15;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = 24;
             EventHoldsPlayer = 0;
@@ -311,7 +310,7 @@ void RunCaptorsBoard() {
     if (S.step == 26) {
         Msg() = 16;
         Actor(0).frame = 12;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = 27;
             Actor(0).y = kGround;
@@ -320,7 +319,7 @@ void RunCaptorsBoard() {
     if (S.step == 27) {
         Msg() = 17;
         FramesAll(12);
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine(0);
             S.step = 28;
             EventHoldsPlayer = 0;
@@ -355,7 +354,7 @@ void RunRide() {
         Msg() = 19;
         S.signWord = 1;
         HopAll();
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = 30;
             GroundAll();
@@ -368,7 +367,7 @@ void RunRide() {
         Era02ArenaDoor.gateSelector = 1;
         Msg() = 20;
         if (AtLeastElapsed(P.stamp, Now(), 0.2)) Era02ArenaDoor.gateSelector = 3;
-        if (Confirmed()) {
+        if (LineRead()) {
             S.step = 31;
             Msg() = 0;
             Restamp();
@@ -454,7 +453,7 @@ void RunFarewell() {
         Hop(0, 250);
         S.signWord = 1;
         Msg() = 22;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = 37;
             Actor(0).y = kGround;
@@ -464,7 +463,7 @@ void RunFarewell() {
         if (S.step != k) continue;
         PlayerState.pose = 114;
         Msg() = k - 14;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = k + 1;
             if (k == 38) {
@@ -483,7 +482,7 @@ void RunFarewell() {
         if (k == 42) Actor(0).facing = 1;
         Msg() = k - 14;
         LandedHop(who);
-        if (Confirmed() && Actor(who).y == kGround) {
+        if (LineRead() && Actor(who).y == kGround) {
             if (k == 42) {
                 NextLine();
             } else {
@@ -499,7 +498,7 @@ void RunFarewell() {
         if (S.step != k) continue;
         Msg() = k - 14;
         PlayerState.pose = k == 43 ? 55 : 114;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextLine();
             S.step = k + 1;
         }
@@ -530,7 +529,7 @@ void RunFarewell() {
     if (S.step == 49) {
         PlayerState.pose = 114;
         Msg() = 35;
-        if (Confirmed()) {
+        if (LineRead()) {
             S.step = 50;
             Restamp();
             Msg() = 0;
@@ -564,7 +563,7 @@ void RunCheering() {
     if (S.step == 51) {
         PlayerState.pose = 114;
         Msg() = 36;
-        if (Confirmed()) {
+        if (LineRead()) {
             S.step = 52;
             Restamp();
             Msg() = 0;
@@ -647,7 +646,7 @@ void RunSpeech() {
         if (S.step != k) continue;
         Msg() = kSpeech[k - 65].message;
         PlayerState.pose = kSpeech[k - 65].pose;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (k == 73) {
                 PlayEra02Sound(69);
                 Restamp();
@@ -688,7 +687,7 @@ void RunSpeech() {
         Msg() = kFinalSpeech[k - 81].message;
         if (k == 81 || k == 84) PlayerState.pose = kFinalSpeech[k - 81].pose;
         if (k == 84) TournamentBoundsLock = 1;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (k == 84) {
                 S.step = 85;
                 EventHoldsPlayer = 0;

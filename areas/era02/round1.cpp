@@ -18,7 +18,6 @@ constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kTextureD045 = 45;
 TournamentOpponentRecord& Opp = Round1Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
-bool Confirmed() { return EnterConfirmState == 2; }
 
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
 
@@ -143,7 +142,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
     case 3:
         PlayerState.pose = 40;
         Msg() = 54;
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = 0;
             En.rise = 200;
             EventHoldsPlayer = 0;
@@ -171,7 +170,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
         PlayerState.pose = 40;
         Msg() = 55;
         TournamentBanner = 3;
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = 1;
             PlayEra02Sound(6);
             En.step = 6;
@@ -181,7 +180,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
         PlayerState.pose = 40;
         Msg() = 56;
         TournamentBanner = 4;
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = 0;
             PlayEra02Sound(108);
             EventHoldsPlayer = 0;
@@ -222,7 +221,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
     }
     case 9:
         PlayerState.pose = 40;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (Msg() < 62) {
                 Msg() += 1;
                 EnterConfirmState = 1;
@@ -354,7 +353,7 @@ std::int32_t RunRound1Dialogue(std::int32_t part) {
         Msg() = first;
         Dl.step = 2;
     }
-    if (Dl.step == 2 && Confirmed()) {
+    if (Dl.step == 2 && LineRead()) {
         if (Msg() < last) {
             Msg() += 1;
             EnterConfirmState = 1;

@@ -2,6 +2,7 @@
 // long talk, the loop that hands the fight over to the second phase, and the
 // fight itself: glide under the ceiling, swoop on a cosine arc, claw, turn at
 // the walls, answer hits, and three talks that lead to the last one.
+#include <cstdlib>
 #include <cmath>
 
 #include "areas/era02/calls.h"
@@ -24,10 +25,8 @@ constexpr std::int32_t kCeiling = 150;
 constexpr std::int32_t kTalking = 55;
 TournamentOpponentRecord& Opp = Round2Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
-bool Confirmed() { return EnterConfirmState == 2; }
 
-std::int32_t Abs(std::int32_t v) { return v < 0 ? -v : v; }
-std::int32_t D() { return Abs(PlayerState.x - Opp.x); }
+std::int32_t D() { return std::abs(PlayerState.x - Opp.x); }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
 
@@ -130,7 +129,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         }
         break;
     case 2:
-        if (KeyAPressed == 1 && Abs(PlayerState.x - (O + 1458)) < 129) {
+        if (KeyAPressed == 1 && std::abs(PlayerState.x - (O + 1458)) < 129) {
             KeyAPressed = 0;
             EnterConfirmState = 1;
             EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 1;
@@ -142,7 +141,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
     case 3:
         PlayerState.pose = 40;
         Msg() = 70;
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = 0;
             En.rise = 200;
             EventHoldsPlayer = 0;
@@ -170,7 +169,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         PlayerState.pose = 40;
         Msg() = 71;
         TournamentBanner = 4;
-        if (Confirmed()) {
+        if (LineRead()) {
             EnterConfirmState = 0;
             PlayEra02Sound(108);
             EventHoldsPlayer = 0;
@@ -210,7 +209,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
     }
     case 9:
         Opp.frame = (Msg() == 75 || Msg() >= 85) ? 2 : 1;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (Msg() < 86) {
                 Msg() += 1;
                 EnterConfirmState = 1;
@@ -270,7 +269,7 @@ void StartSwoop() {
     F.Y0 = PlayerState.y;
     Opp.facing = F.d;
     F.r = Random0To99();
-    F.D0 = Abs(PlayerState.x - F.baseX);
+    F.D0 = std::abs(PlayerState.x - F.baseX);
     F.state = 7;
 }
 
@@ -348,7 +347,7 @@ void StepStates() {
         const bool atCeiling = y <= kCeiling;
         Opp.y = atCeiling ? kCeiling : y;
         UpdateRound2OpponentSwingFrames(atCeiling ? 0.04 : 0.01);
-        if ((atCeiling && Abs(px - Opp.x) > 300 + 10 * F.r) || AtLeastElapsed(F.S2, Now(), 10.0)) F.state = 4;
+        if ((atCeiling && std::abs(px - Opp.x) > 300 + 10 * F.r) || AtLeastElapsed(F.S2, Now(), 10.0)) F.state = 4;
     }
     if (F.state == 4) {
         if ((px - Opp.x) * F.d >= 0) {

@@ -15,7 +15,6 @@ namespace {
 
 TournamentOpponentRecord& Opp = Round2Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
-std::int32_t Abs(std::int32_t v) { return v < 0 ? -v : v; }
 
 void StopWings() {
     StopSound(67);
@@ -139,10 +138,10 @@ std::int32_t RunRound2OpponentClaw(std::int32_t mode) {
     } else if (s.step == 1) {
         Opp.frame = 7;
     }
-    const bool atClaw = Abs(px - Opp.x - 72 * Opp.facing) < 20;
+    const bool atClaw = std::abs(px - Opp.x - 72 * Opp.facing) < 20;
     if (PlayerState.pose != 26) {
-        if (atClaw && Abs(py - 70 - Opp.y) < 70) s.Go(2);
-    } else if (atClaw && Abs(py - 44 - Opp.y) < 24) {
+        if (atClaw && std::abs(py - 70 - Opp.y) < 70) s.Go(2);
+    } else if (atClaw && std::abs(py - 44 - Opp.y) < 24) {
         s.step = 97;
     }
     if (s.step == 2) s.step = Opp.y >= py - 90 ? 98 : 97;
@@ -271,14 +270,14 @@ std::int32_t CheckRound2OpponentDamage(std::int32_t) {
     const std::int32_t reach = power == 1 ? 130 : 110;
     const std::int32_t reachX = pf == 1 ? px + reach : px - reach;
     const std::int32_t rise = power == 1 ? 75 : 135, slack = power == 1 ? 5 : 17;
-    if (Abs(py - rise - cy) >= hh + slack) return 0;
+    if (std::abs(py - rise - cy) >= hh + slack) return 0;
     const bool inReach = pf == 1 ? (left < px + reach && px + 30 < right) : (px - reach < right && left < px - 30);
     if (!inReach) return 0;
     std::int32_t code = power == 1 ? 1 : 3;
-    if (power == 1 && Abs(reachX - cx) <= 24) code = 8;
+    if (power == 1 && std::abs(reachX - cx) <= 24) code = 8;
     if (power == 10) {
         if (pf == 1 ? px + 110 < cx : cx < px - 110) code = 4;
-        if (Abs(reachX - cx) <= 19) code = 9;
+        if (std::abs(reachX - cx) <= 19) code = 9;
     }
     const Round2HitRow* row = FindRow(kRound2Hits, &Round2HitRow::code, code);
     HitEffectState = row->effect;

@@ -22,9 +22,7 @@ constexpr std::int32_t kTextureD004 = 4;
 constexpr std::int32_t kTextureD046 = 46;
 TournamentOpponentRecord& Opp = Round2Opponent;
 std::int32_t& Msg() { return DialogueChannels.sideLine; }
-bool Confirmed() { return EnterConfirmState == 2; }
-std::int32_t Abs(std::int32_t v) { return v < 0 ? -v : v; }
-std::int32_t D() { return Abs(PlayerState.x - Opp.x); }
+std::int32_t D() { return std::abs(PlayerState.x - Opp.x); }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 bool InsideScreen(std::int32_t margin) {
     return Opp.x - ScrollX > margin && ScrollX + 1024 - Opp.x > margin;
@@ -274,7 +272,7 @@ std::int32_t RunRound2WallLeap(std::int32_t mode) {
         PlayEra02Sound(67);
         Opp.x = WL.baseX + TruncToInt(500.0 * WL.dir * t);
         Opp.y = WL.baseY - RateMove(700, t);
-        Opp.angle = Abs(WL.target - Opp.x) * 270 / 130 + 45;
+        Opp.angle = std::abs(WL.target - Opp.x) * 270 / 130 + 45;
         if ((WL.target - Opp.x) * WL.dir <= 0) {
             StopWings();
             PlayEra02Sound(41);
@@ -339,7 +337,7 @@ std::int32_t RunRound2HopOver(std::int32_t mode) {
             if ((PlayerState.x - Opp.x) * HA.F0 < 0) {
                 Opp.frame = 7;
                 Opp.angle = 0;
-                if (!HA.contact && Abs(PlayerState.y - Opp.y) < 200 && D() < 130) {
+                if (!HA.contact && std::abs(PlayerState.y - Opp.y) < 200 && D() < 130) {
                     HA.contact = true;
                     PlayEra02Sound(36);
                     Round2ContactCount += 1;
@@ -415,7 +413,7 @@ void Lesson(Step& s) {
         }
     }
     if (m == 20) p.pose = 123;
-    if (Confirmed()) {
+    if (LineRead()) {
         if (m < 20) {
             NextMessage();
         } else {
@@ -487,7 +485,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
     if (s.step == 2) Demonstration(s);
     if (s.step == 3 || s.step == 4) {
         p.pose = 22;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (Msg() < 22) {
                 NextMessage();
                 s.Go(4);
@@ -517,7 +515,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
     }
     if (s.step == 6) {
         Msg() = 23;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextMessage();
             FieldMusicFlag = 0;
             s.Go(7);
@@ -528,7 +526,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         p.pose = m == 29 ? 1 : m >= 32 ? 22 : 39;
         Opp.frame = m == 28 ? 12 : 1;
         if (m >= 32) TickRound2CrawlFrames(2);
-        if (Confirmed()) {
+        if (LineRead()) {
             if (m < 33) {
                 NextMessage();
             } else {
@@ -563,7 +561,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         Opp.frame = 5;
         Opp.angle = 0;
         Opp.facing = FW.F;
-        Opp.x = FW.baseX + TruncToInt(Abs(p.x - FW.baseX) * FW.F * t / 0.5);
+        Opp.x = FW.baseX + TruncToInt(std::abs(p.x - FW.baseX) * FW.F * t / 0.5);
         Opp.y = FW.baseY + TruncToInt((p.y - 125 - FW.baseY) * t / 0.5);
         if (D() <= 100) {
             PlayerMoveState.comboF = 10;
@@ -621,7 +619,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         p.pose = 26;
         Opp.frame = (Msg() == 38 || Msg() == 39) ? 18 : 19;
         if (Msg() == 39) TournamentBanner = 4;
-        if (Confirmed()) {
+        if (LineRead()) {
             if (Msg() < 39) {
                 NextMessage();
             } else {
@@ -647,7 +645,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
     }
     if (s.step == 16) {
         p.pose = 39;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextMessage();
             if (Msg() == 43) {
                 p.facing = p.x < O + 948 ? 1 : -1;
@@ -657,12 +655,12 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
     }
     if (s.step == 17) {
         p.pose = 22;
-        if (Confirmed()) {
+        if (LineRead()) {
             NextMessage();
             s.Go(18);
         }
     }
-    if (s.step == 18 && Confirmed()) {
+    if (s.step == 18 && LineRead()) {
         EnterConfirmState = 0;
         EventHoldsPlayer = 0;
         MessageBoxOpen = 0;
@@ -703,7 +701,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         Opp.y = 655 - g.value;
         MessageBoxOpen = 0;
         CameraMode = 1;
-        if (Abs(p.x - (O + 1460)) <= 39 && KeyAPressed == 1) {
+        if (std::abs(p.x - (O + 1460)) <= 39 && KeyAPressed == 1) {
             KeyAPressed = 0;
             PlayEra02Sound(10);
             ItemCounts[1] += 24;

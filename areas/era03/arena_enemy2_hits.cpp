@@ -128,6 +128,63 @@ void StepGuard(Family f, bool high, std::int32_t spark) {
     }
 }
 
+// The landed D and F blows: enemy 2 is thrown up and back along an arc,
+// lands with a thud, lies a moment and gets up. The two differ only in the
+// spark, the push before the arc and the arc's speeds.
+struct KnockUp {
+    std::int32_t spark, push;
+    double backRate, upSpeed;
+};
+void StepKnockUp(Family f, const KnockUp& k, double now) {
+    Era03ArenaEnemy2Record& e = E();
+    if (R.state == 11) {
+        HitEffectState = k.spark;
+        Coin();
+        R.dir = PlayerState.facing;
+        ArenaSound(126);
+        // D narrows its band in every step of the reaction instead.
+        if (f == kF) LowerHit(kF);
+        R.state = 12;
+    }
+    if (R.state == 12) {
+        R.baseX = e.x + R.dir * k.push;
+        R.baseY = e.y - 120;
+        e.angle = 0;
+        e.hp -= 50;
+        R.state = 13;
+    }
+    if (R.state == 13) {
+        const double t = now - R.time;
+        e.pose = t < 0.4 ? 37 : 38;
+        e.x = R.baseX + TruncToInt(R.dir * k.backRate * t);
+        e.y = R.baseY - TruncToInt(k.upSpeed * t - 3580 * t * t);
+        Coin();
+        e.angle = t < 0.4 ? TruncToInt(45 * t) : 0;
+        if (e.y > 600) {
+            e.y = 640;
+            e.angle = 0;
+            ArenaSound(9);
+            Restamp();
+            R.state = 14;
+        }
+    }
+    if (R.state == 14) {
+        e.pose = 39;
+        if (After(0.3)) {
+            Move(14);
+            Restamp();
+            R.state = 15;
+        }
+    }
+    if (R.state == 15) {
+        e.pose = 40;
+        if (After(0.1)) {
+            Coin();
+            Finish();
+        }
+    }
+}
+
 }  // namespace
 
 void ResetEra03ArenaEnemy2Bands() {
@@ -314,50 +371,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
     if (R.state == 1) Decide(kD, high);
     // D narrows its hit band in every step of the reaction.
     LowerHit(kD);
-    if (R.state == 11) {
-        HitEffectState = 10;
-        Coin();
-        R.dir = p.facing;
-        ArenaSound(126);
-        R.state = 12;
-    }
-    if (R.state == 12) {
-        R.baseX = e.x + R.dir * 8;
-        R.baseY = e.y - 120;
-        e.angle = 0;
-        e.hp -= 50;
-        R.state = 13;
-    }
-    if (R.state == 13) {
-        const double t = now - R.time;
-        e.pose = t < 0.4 ? 37 : 38;
-        e.x = R.baseX + TruncToInt(R.dir * 200 * t);
-        e.y = R.baseY - TruncToInt(2080 * t - 3580 * t * t);
-        Coin();
-        e.angle = t < 0.4 ? TruncToInt(45 * t) : 0;
-        if (e.y > 600) {
-            e.y = 640;
-            e.angle = 0;
-            ArenaSound(9);
-            Restamp();
-            R.state = 14;
-        }
-    }
-    if (R.state == 14) {
-        e.pose = 39;
-        if (After(0.3)) {
-            Move(14);
-            Restamp();
-            R.state = 15;
-        }
-    }
-    if (R.state == 15) {
-        e.pose = 40;
-        if (After(0.1)) {
-            Coin();
-            Finish();
-        }
-    }
+    StepKnockUp(kD, {10, 8, 200, 2080}, now);
     StepGuard(kD, high, 10);
     if (R.state == 41) {
         e.x = p.x + p.facing * 81;
@@ -452,51 +466,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionF(std::int32_t kind) {
     const double now = ArenaNow();
     StampAheadToZero(R.time, now);
     if (R.state == 1) Decide(kF, false);
-    if (R.state == 11) {
-        HitEffectState = 30;
-        Coin();
-        R.dir = PlayerState.facing;
-        ArenaSound(126);
-        LowerHit(kF);
-        R.state = 12;
-    }
-    if (R.state == 12) {
-        R.baseX = e.x;
-        R.baseY = e.y - 120;
-        e.angle = 0;
-        e.hp -= 50;
-        R.state = 13;
-    }
-    if (R.state == 13) {
-        const double t = now - R.time;
-        e.pose = t < 0.4 ? 37 : 38;
-        e.x = R.baseX + TruncToInt(R.dir * 8 * t);
-        e.y = R.baseY - TruncToInt(3580 * t - 3580 * t * t);
-        Coin();
-        e.angle = t < 0.4 ? TruncToInt(45 * t) : 0;
-        if (e.y > 600) {
-            e.y = 640;
-            e.angle = 0;
-            ArenaSound(9);
-            Restamp();
-            R.state = 14;
-        }
-    }
-    if (R.state == 14) {
-        e.pose = 39;
-        if (After(0.3)) {
-            Move(14);
-            Restamp();
-            R.state = 15;
-        }
-    }
-    if (R.state == 15) {
-        e.pose = 40;
-        if (After(0.1)) {
-            Coin();
-            Finish();
-        }
-    }
+    StepKnockUp(kF, {30, 0, 8, 3580}, now);
     if (R.state == 31) {
         R.dir = e.facing;
         Move(26);

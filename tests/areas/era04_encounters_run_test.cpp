@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -188,6 +187,15 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
     ASSERT_TRUE(Watch([] { return Era04Progress.encounterADone == 1; }, 6000))
         << "x " << PlayerState.x << " S " << ScrollX << " fig " << EncounterAFigure.x << " line " << DialogueChannels.fieldLine;
     EXPECT_EQ(Era04CameraStage, 7);
+    // The beams stopped just short of the figure: every tile beyond it is ruined and tilted.
+    int ruined = 0;
+    for (int i = 1; i <= kTrapTiles; ++i) {
+        if (TrapRoomTiles.x[i] < EncounterAFigure.x + 20) continue;
+        ++ruined;
+        EXPECT_EQ(TrapRoomTiles.ruin[i], 2) << "tile " << i;
+        EXPECT_EQ(TrapRoomTiles.tilt[i], 10) << "tile " << i;
+    }
+    EXPECT_GT(ruined, 0);
     EXPECT_EQ(Era04DoorLocks[3], 0);
     EXPECT_EQ(Era04DoorLocks[4], 0);
     EXPECT_EQ(EncounterAFigure.colour, 0xFF771100u);

@@ -5,6 +5,7 @@
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
+#include "areas/era04_encounters/encounter_a_frames.h"
 
 #include <algorithm>
 #include <array>
@@ -443,6 +444,24 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
+// Encounter A's sheet: its body frames, frames of their own, layers, the
+// pieces' spin frames by size row and the end's beams.
+constexpr auto kEncounterARects = [] {
+    namespace a = encounter_a_frames;
+    constexpr std::size_t n = std::size(a::kFrames) + std::size(a::kOwnFrames) + std::size(a::kLayers) +
+                              std::size(a::kPieceRows) * std::size(a::kPieceColumns) + std::size(a::kBeams);
+    std::array<PictureRect, n> out{};
+    std::size_t i = 0;
+    auto put = [&](const a::Rect& r) { out[i++] = PictureRect{r.left, r.top, r.right, r.bottom}; };
+    for (const auto& f : a::kFrames) put(f.src);
+    for (const auto& r : a::kOwnFrames) put(r);
+    for (const auto& l : a::kLayers) put(l.src);
+    for (const auto& row : a::kPieceRows)
+        for (const auto& col : a::kPieceColumns) put({col[0], row.top, col[1], row.bottom});
+    for (const auto& r : a::kBeams) put(r);
+    return out;
+}();
+
 // The cells of the Era03 arena's sheets, from the game's own tables; a cell
 // that runs past its picture's edge is cut at the edge.
 template <std::size_t N, typename Row>
@@ -464,7 +483,7 @@ constexpr auto kArenaEnemy3StandCells =
     CellsOf<std::size(kEnemy3Frames) - kEnemy3FightPoses>(kEnemy3Frames + kEnemy3FightPoses, 1024, 707);
 constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
 
-const std::array<RectSource, 26> kRectSources{{
+const std::array<RectSource, 27> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -491,6 +510,7 @@ const std::array<RectSource, 26> kRectSources{{
     {194, FigureKind::Character, kArenaEnemy3FightCells, {}},
     {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
     {187, FigureKind::Character, kArenaEnemy3StandCells, {}},
+    {encounter_a_frames::kSheetResource, FigureKind::Creature, kEncounterARects, {}},
 }};
 }  // namespace
 
