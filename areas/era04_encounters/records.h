@@ -90,6 +90,8 @@ struct EncounterCFigureRecord {
     std::int32_t gazeSlot = 0;
 };
 inline EncounterCFigureRecord EncounterCFigure;
+// The figure's face along the voice clip (pose signed by facing).
+inline std::int32_t EncounterCSpeechFrame = 37;
 // Encounter C's driver state (1..4 the phase, 99 done); arming sets it, the
 // data reset leaves it.
 inline std::int32_t EncounterCDriverState = 0;

@@ -149,6 +149,9 @@ TEST_F(EncounterCRun, HeldBehindDoor5ThenTheClerksBargain) {
     EXPECT_EQ(StageObjectTable.x[31], Era04Door5 + 1685);
     EXPECT_EQ(StageObjectTable.y[31], 354);
     EXPECT_EQ(StageObjectTable.scale[31], 1.0f);
+    // The figure landed on it (the arcs meet within a pixel).
+    EXPECT_EQ(StageObjectTable.x[51], Era04Door5 + 1685);
+    EXPECT_EQ(StageObjectTable.y[51], 354);
     EXPECT_EQ(EncounterCSceneryTints.hallTint, 0u);
     EXPECT_EQ(EncounterCSceneryTints.pillarTint, 0u);
     EXPECT_EQ(PlaysOf(175), 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/encounter_c.h"
@@ -169,6 +170,66 @@ TEST_F(EncounterCTest, ChoiceOneWorksBothBreadsChoiceTwoOnlyTheBlue) {
         EXPECT_EQ(EncounterCFigure.birdCallVariant, 0);
         EXPECT_EQ(Gold, 380);
     }
+}
+
+TEST_F(EncounterCTest, TheFaceFollowsTheVoiceClip) {
+    struct Case {
+        double t;
+        std::int32_t pose, facing;
+    } const cases[] = {{0.2, 37, 1}, {0.21, 38, 1}, {4.05, 37, -1}, {4.65, 32, -1}, {4.85, 32, 1}, {5.3, 37, 1}};
+    for (const Case& c : cases) {
+        const std::int32_t f = UpdateEncounterCSpeech(1, c.t);
+        EXPECT_EQ(StageObjectTable.code[51], c.pose) << c.t;
+        EXPECT_EQ(StageObjectTable.facing[51], c.facing) << c.t;
+        EXPECT_EQ(UpdateEncounterCSpeech(0, 99.0), f) << "mode 0 keeps the last frame";
+    }
+    // A servant that is not speaking keeps its face.
+    StageObjectTable.code[52] = 44;
+    StageObjectTable.stepState[52] = 2;
+    StageObjectTable.stepState[53] = 1;
+    UpdateEncounterCSpeech(2, 0.3);
+    EXPECT_EQ(StageObjectTable.code[52], 44);
+    EXPECT_EQ(StageObjectTable.code[53], 38);
+}
+
+TEST_F(EncounterCTest, APlatformSpeedsUpToHalfWayThenSwingsBackAndSettles) {
+    const std::int32_t start = Era04Door5 + 1000, target = Era04Door5 + 1400;
+    StageObjectTable.x[31] = start;
+    TweenObjectX(0, 31, target);
+    double last = TweenSpeedX(31);
+    std::int32_t maxX = start, state = 0;
+    bool passedHalf = false, reversed = false;
+    for (int i = 0; i < 2000 && state != 99; ++i) {
+        GameClock.gameClock += 0.021;   // one tick per call
+        state = TweenObjectX(1, 31, target);
+        const double v = TweenSpeedX(31);
+        const std::int32_t x = StageObjectTable.x[31];
+        if (state == 5 && v != last) {
+            // Up by 1.5 until half way (200 px), then down by 1 per tick.
+            if (!passedHalf && v < last) {
+                passedHalf = true;
+                EXPECT_GE(x - start, 200);
+                EXPECT_LT(x - start, 200 + 40);
+            }
+            EXPECT_DOUBLE_EQ(v - last, passedHalf ? -1.0 : 1.5) << x;
+        }
+        reversed = reversed || v < -5.0;
+        if (x > maxX) maxX = x;
+        last = v;
+    }
+    EXPECT_EQ(state, 99);
+    EXPECT_TRUE(reversed);
+    EXPECT_GT(maxX, target) << "passes the target before swinging back";
+    EXPECT_GE(TweenSpeedX(31), 0.0);
+    EXPECT_LT(TweenSpeedX(31), 0.1 + 1e-9);
+    // The next move from rest skips the brake; at the edge it stops inside.
+    TweenObjectX(0, 31, Era04Door6 + 500);
+    state = 0;
+    for (int i = 0; i < 2000 && state != 99; ++i) {
+        GameClock.gameClock += 0.021;
+        state = TweenObjectX(1, 31, Era04Door6 + 500);
+    }
+    EXPECT_EQ(StageObjectTable.x[31], Era04Door6 - 151);
 }
 
 TEST_F(EncounterCTest, ArmingStartsOnTheFirstSheetWhateverWasSaved) {
