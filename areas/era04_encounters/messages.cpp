@@ -45,9 +45,115 @@ constexpr MessageLine kLine157[] = {{210, 700, "機兵　　：　光よ、こ�
 constexpr MessageLine kLine158[] = {{210, 700, "機兵　　：　……とどかぬ、か。　わたしの　つとめも　ここまで。"}};
 constexpr MessageLine kLine159[] = {{210, 700, "機兵　　：　扉は　ひらいた。　行け、姫よ……。"}};
 
+// Encounter C: the hall behind door 5 and the clerk's shop.
+constexpr MessageLine kCLine191[] = {{210, 700, "リシェル　　：　扉を　ぬけた……。　ここは　大きな　広間ね。"}};
+constexpr MessageLine kCLine192[] = {{210, 700, "ﾅﾚｰﾀ　：　高い天井に　鳥の声が　ひびいている。"}};
+constexpr MessageLine kCLine193[] = {{210, 700, "ﾅﾚｰﾀ　：　どこからか　外の風が　ふきこんでくる。"}};
+constexpr MessageLine kCLine194[] = {{210, 700, "リシェル　　：　うしろの扉……　もどれなくなったら　どうしよう。"}};
+constexpr MessageLine kCLine195[] = {{210, 700, "リシェル　　：　ううん、前に進むしかない。"}};
+constexpr MessageLine kCLine196[] = {{210, 700, "ﾅﾚｰﾀ　：　広間の奥に　もうひとつの扉が　見える。"}, {275, 725, "あの先に　城の中心が　あるのだろう。"}};
+constexpr MessageLine kCLine197[] = {{210, 700, "ﾅﾚｰﾀ　：　床には　古い　店の看板が　ころがっている。"}};
+constexpr MessageLine kCLine198[] = {{210, 700, "リシェル　　：　こんなところに　店？　まさかね。"}};
+constexpr MessageLine kCLine199[] = {{210, 700, "リシェル　　：　……だれか　いるの？"}};
+constexpr MessageLine kCLine200[] = {{210, 700, "ﾅﾚｰﾀ　：　返事はない。　鳥の声だけが　こたえた。"}};
+constexpr MessageLine kCLine201[] = {{210, 700, "リシェル　　：　だめ、びくとも　しない。"}};
+constexpr MessageLine kCLine202[] = {{210, 700, "ﾅﾚｰﾀ　：　扉には　外から　かんぬきが　かけられているようだ。"}};
+constexpr MessageLine kCLine203[] = {{210, 700, "リシェル　　：　もどって　ほかの道を　さがしてみよう。"}};
+constexpr MessageLine kCLine204[] = {{210, 700, "ﾅﾚｰﾀ　：　さっきの　看板のあたりに　人の気配が　する。"}};
+constexpr MessageLine kCLine209[] = {{210, 700, "店員　　：　青いクリスタル、５３００ゴールド。"}, {275, 725, "買うなら　１　　いらないなら　２　　をえらぶ。"}};
+constexpr MessageLine kCLine210[] = {{210, 700, "店員　　：　赤いクリスタルは　１０３００ゴールド。"}, {275, 725, "買うなら　１　　いらないなら　２　　を選んで、"}};
+constexpr MessageLine kCLine211[] = {{210, 700, "店員　　：　まだ　ほかにも　あるの。"}, {275, 725, "クリスタルは　１　　たべものは　２　　を選ぶといいの、"}};
+constexpr MessageLine kCLine212[] = {{210, 700, "店員　　：　まいどあり。　ほかにも　見ていくの。"}};
+constexpr MessageLine kCLine213[] = {{210, 700, "店員　　：　そう、いらないの。　じゃあ　つぎ。"}};
+constexpr MessageLine kCLine214[] = {{210, 700, "店員　　：　お金が　たりないの。　かわりに　体力を　もらうの。"}};
+constexpr MessageLine kCLine220[] = {{210, 700, "店員　　：　赤いパン、１２０ゴールド。　おなか　すいてるでしょ。"}};
+constexpr MessageLine kCLine221[] = {{210, 700, "リシェル　　：　パン？　こんなところで？"}};
+constexpr MessageLine kCLine222[] = {{210, 700, "店員　　：　このパン、やきたて。　ふわふわなの。"}};
+constexpr MessageLine kCLine223[] = {{210, 700, "店員　　：　赤いのは　木の実が　はいってるの。"}};
+constexpr MessageLine kCLine224[] = {{210, 700, "リシェル　　：　たしかに　いいにおい……。"}};
+constexpr MessageLine kCLine225[] = {{210, 700, "リシェル　　：　朝から　なにも　たべてなかったわ。"}};
+constexpr MessageLine kCLine226[] = {{210, 700, "店員　　：　でしょう。　たべていくの。"}};
+constexpr MessageLine kCLine227[] = {{210, 700, "リシェル　　：　あなた、ずっと　ここで　お店を？"}};
+constexpr MessageLine kCLine228[] = {{210, 700, "リシェル　　：　扉の　かんぬきも　あなたが？"}};
+constexpr MessageLine kCLine229[] = {{210, 700, "ただの店員：　青いパンも　１２０ゴールド。"}};
+constexpr MessageLine kCLine230[] = {{210, 700, "リシェル　　：　話を　そらさないで。"}};
+constexpr MessageLine kCLine231[] = {{210, 700, "ただの店員：　青いのは　あまい　クリームいり。"}};
+constexpr MessageLine kCLine232[] = {{210, 700, "リシェル　　：　……わたしの話、聞いてる？"}};
+constexpr MessageLine kCLine233[] = {{210, 700, "ただの店員：　赤も　青も　１２０ゴールド。"}};
+constexpr MessageLine kCLine234[] = {{210, 700, "ただの店員：　ここを　通るなら　ひとつ　かうのが　きまりなの。"}};
+constexpr MessageLine kCLine235[] = {{210, 700, "ﾅﾚｰﾀ　：　店員は　じっと　リシェルを　見つめている。"}, {275, 725, "かわなければ　扉は　ひらかないらしい。"}};
+constexpr MessageLine kCLine236[] = {{210, 700, "リシェル　　：　……わかったわ。　ひとつ　いただく。"}};
+constexpr MessageLine kCLine237[] = {{210, 700, "ただの店員：　赤なら１、青なら２　"}, {275, 725, "どっちにする？"}};
+constexpr MessageLine kCLine238[] = {{210, 700, "ただの店員：　お金が　たりないの。　かわりに　体力で　はらってもらうの。"}};
+constexpr MessageLine kCLine239[] = {{210, 700, "リシェル　　：　赤いパン……　いただきます。"}};
+constexpr MessageLine kCLine240[] = {{210, 700, "リシェル　　：　あまずっぱい。　おいしい！"}};
+constexpr MessageLine kCLine241[] = {{210, 700, "リシェル　　：　木の実が　たくさん　はいってる。"}};
+constexpr MessageLine kCLine242[] = {{210, 700, "リシェル　　：　青いパン……　いただきます。"}};
+constexpr MessageLine kCLine243[] = {{210, 700, "リシェル　　：　……あまい。　でも　なんだか　へんな味。"}};
+constexpr MessageLine kCLine244[] = {{210, 700, "リシェル　　：　あれ……　からだが　重い……。"}};
+constexpr MessageLine kCLine245[] = {{210, 700, "リシェル　　：　ごちそうさま。　これで　扉を　あけてくれる？"}};
+constexpr MessageLine kCLine246[] = {{210, 700, "ただの店員：　まだ。　青いのも　たべるの。"}};
+constexpr MessageLine kCLine247[] = {{210, 700, "リシェル　　：　え、ひとつで　いいって　言ったじゃない。"}};
+constexpr MessageLine kCLine248[] = {{210, 700, "ただの店員：　赤だけじゃ　だめなの。"}};
+constexpr MessageLine kCLine249[] = {{210, 700, "ただの店員：　青いのは　おまけ。"}, {275, 725, "お金は　いらないの。"}};
+constexpr MessageLine kCLine250[] = {{210, 700, "ただの店員：　はい、どうぞ。"}};
+constexpr MessageLine kCLine251[] = {{210, 700, "リシェル　　：　……しかたないわね。"}};
+constexpr MessageLine kCLine252[] = {{210, 700, "ただの店員：　のこさず　たべるの。"}};
+constexpr MessageLine kCLine253[] = {{210, 700, "リシェル　　：　わかったわよ。"}};
+constexpr MessageLine kCLine254[] = {{210, 700, "ただの店員：　……ふふ。　ぜんぶ　たべたのね。"}, {275, 725, "青いパンには　ちょっとした　おまじないが　あるの。"}};
+constexpr MessageLine kCLine255[] = {{210, 700, "リシェル　　：　おまじない……？　あなた、いったい　なにを……。"}};
+constexpr MessageLine kCLine256[] = {{210, 700, "ただの店員：　ただの店員よ。　ただの　ね。"}};
+constexpr MessageLine kCLine257[] = {{210, 700, "ただの店員：　でも　ただの店員は　もう　おしまい。"}};
+constexpr MessageLine kCLine258[] = {{210, 700, "リシェル　　：　からだが……　うごかない……。"}};
+constexpr MessageLine kCLine259[] = {{210, 700, "魔女　　：　わたしは　女王さまの　おそばに　つかえる　魔女。"}, {275, 725, "この広間の　番を　まかされているの。"}};
+constexpr MessageLine kCLine260[] = {{210, 700, "魔女　　：　ここまで　来た者は　みんな　パンを　たべて"}, {275, 725, "ねむってしまったわ。"}};
+constexpr MessageLine kCLine261[] = {{210, 700, "魔女　　：　あかりを　おとしましょう。"}, {275, 725, "暗いほうが　よく　ねむれるの。"}};
+constexpr MessageLine kCLine262[] = {{210, 700, "魔女　　：　ほら、柱も　壁も　みんな　しずんでいく。"}};
+constexpr MessageLine kCLine263[] = {{210, 700, "魔女　　：　鳥たちも　もう　なかないわ。"}};
+constexpr MessageLine kCLine264[] = {{210, 700, "リシェル　　：　……まだ……　ねむらない……！"}};
+constexpr MessageLine kCLine265[] = {{210, 700, "魔女　　：　あら、しぶといのね。"}, {275, 725, "でも　その手で　なにが　できるの。"}};
+constexpr MessageLine kCLine266[] = {{210, 700, "魔女　　：　女王さまの　じゃまは　させない。"}, {275, 725, "ここで　おわりに　してあげる。"}};
+constexpr MessageLine kCLine267[] = {{210, 700, "魔女　　：　光よ、あつまりなさい。"}, {275, 725, "この子を　つつんで　しまいなさい。"}};
+constexpr MessageLine kCLine268[] = {{210, 700, "魔女　　：　さようなら、おひめさま。"}};
+constexpr MessageLine kCLine269[] = {{210, 700, "魔女　　：　……！？"}};
+constexpr MessageLine kCLine270[] = {{210, 700, "魔女　　：　なに……　この光に　さからうなんて……！"}};
+constexpr MessageLine kCLine271[] = {{210, 700, "魔女　　：　いたた……。　わたしの　すがたを　見たわね。"}};
+constexpr MessageLine kCLine272[] = {{210, 700, "リシェル　　：　あなたの　おまじないなんて"}, {275, 725, "もう　きかないわ！"}};
+constexpr MessageLine kCScene20[] = {{210, 700, "魔女　　：　いいわ。　空の上から　相手を　してあげる。"}};
+constexpr MessageLine kCScene21[] = {{210, 700, "リシェル　　：　うかんでる……！？"}};
+constexpr MessageLine kCScene22[] = {{210, 700, "魔女　　：　この足場は　わたしの　いうことしか　きかないの。"}, {275, 725, "あなたは　下で　はいまわっていなさい。"}};
+constexpr MessageLine kCScene23[] = {{210, 700, "リシェル　　：　おりてきなさい！"}};
+constexpr MessageLine kCScene24[] = {{210, 700, "魔女　　：　いやよ。"}, {275, 725, "光の矢を　たっぷり　あげるわ。"}};
+constexpr MessageLine kCScene25[] = {{210, 700, "魔女　　：　足場を　たたけば　ゆれるかもしれないわね。"}, {275, 725, "とどけば　の話だけど。"}};
+constexpr MessageLine kCScene26[] = {{210, 700, "リシェル　　：　やってみせるわ。"}};
+constexpr MessageLine kCScene27[] = {{210, 700, "魔女　　：　うしろの扉は　しめておくわ。"}, {275, 725, "もう　にげられないわよ。"}};
+constexpr MessageLine kCScene28[] = {{210, 700, "リシェル　　：　にげるつもりなんて　ないわ。"}};
+constexpr MessageLine kCScene29[] = {{210, 700, "魔女　　：　ふふ、いい顔。"}};
+constexpr MessageLine kCScene30[] = {{210, 700, "魔女　　：　さあ、はじめましょう。"}};
+constexpr MessageLine kCLine280[] = {{210, 700, "リシェル　　：　扉が　あかない……。"}};
+constexpr MessageLine kCScene1[] = {{210, 700, "リシェル　　：　……あの、すみません。"}};
+constexpr MessageLine kCScene2[] = {{210, 700, "リシェル　　：　このお店の　かたですか？"}};
+constexpr MessageLine kCScene3[] = {{210, 700, "リシェル　　：　聞こえてますか？"}};
+constexpr MessageLine kCScene4[] = {{210, 700, "リシェル　　：　奥の扉を　あけたいんです。"}};
+constexpr MessageLine kCScene5[] = {{210, 700, "リシェル　　：　かんぬきが　かかっていて……。"}};
+constexpr MessageLine kCScene6[] = {{210, 700, "リシェル　　：　……だれも　いないのかしら。"}};
+constexpr MessageLine kCScene7[] = {{210, 700, "店員　　：　いらっしゃいませ。"}};
+constexpr MessageLine kCScene8[] = {{210, 700, "店員　　：　ここは　広間の　お店なの。"}};
+constexpr MessageLine kCScene9[] = {{210, 700, "リシェル　　：　びっくりした……。　いつから　そこに？"}};
+constexpr MessageLine kCScene10[] = {{210, 700, "店員　　：　ずっと　いたの。"}};
+constexpr MessageLine kCScene11[] = {{210, 700, "店員　　：　扉は　お客さんにしか　ひらかないの。"}};
+constexpr MessageLine kCScene12[] = {{210, 700, "リシェル　　：　お客さん？　つまり　なにか　かえってこと？"}};
+constexpr MessageLine kCScene13[] = {{210, 700, "店員　　：　そう。　いい品が　そろってるの。"}};
+constexpr MessageLine kCScene14[] = {{210, 700, "店員　　：　まずは　クリスタルを　見ていくの。"}};
+constexpr MessageLine kCScene15[] = {{210, 700, "店員　　：　気にいったら　かってほしいの。"}};
+
 constexpr AreaMessageEntry Line(std::int32_t value, const MessageLine* lines, std::int32_t count,
                                 bool (*gate)() = nullptr) {
     return AreaMessageEntry{&DialogueChannelsRecord::fieldLine, value, value, gate, kDialogueFont,
+                            kLineHeight, kTextBlack, lines, count};
+}
+constexpr AreaMessageEntry SceneLine(std::int32_t value, const MessageLine* lines, std::int32_t count) {
+    return AreaMessageEntry{&DialogueChannelsRecord::finaleLine, value, value, nullptr, kDialogueFont,
                             kLineHeight, kTextBlack, lines, count};
 }
 
@@ -58,6 +164,106 @@ constexpr AreaMessageEntry kEntries[] = {
     Line(110, kLine110, 1), Line(111, kLine111, 1), Line(112, kLine112, 1), Line(113, kLine113, 1),
     Line(151, kLine151, 1), Line(153, kLine153, 1), Line(154, kLine154, 1), Line(155, kLine155, 1),
     Line(156, kLine156, 1), Line(157, kLine157, 1), Line(158, kLine158, 1), Line(159, kLine159, 1),
+    Line(191, kCLine191, 1),
+    Line(192, kCLine192, 1),
+    Line(193, kCLine193, 1),
+    Line(194, kCLine194, 1),
+    Line(195, kCLine195, 1),
+    Line(196, kCLine196, 2),
+    Line(197, kCLine197, 1),
+    Line(198, kCLine198, 1),
+    Line(199, kCLine199, 1),
+    Line(200, kCLine200, 1),
+    Line(201, kCLine201, 1),
+    Line(202, kCLine202, 1),
+    Line(203, kCLine203, 1),
+    Line(204, kCLine204, 1),
+    Line(209, kCLine209, 2),
+    Line(210, kCLine210, 2),
+    Line(211, kCLine211, 2),
+    Line(212, kCLine212, 1),
+    Line(213, kCLine213, 1),
+    Line(214, kCLine214, 1),
+    Line(220, kCLine220, 1),
+    Line(221, kCLine221, 1),
+    Line(222, kCLine222, 1),
+    Line(223, kCLine223, 1),
+    Line(224, kCLine224, 1),
+    Line(225, kCLine225, 1),
+    Line(226, kCLine226, 1),
+    Line(227, kCLine227, 1),
+    Line(228, kCLine228, 1),
+    Line(229, kCLine229, 1),
+    Line(230, kCLine230, 1),
+    Line(231, kCLine231, 1),
+    Line(232, kCLine232, 1),
+    Line(233, kCLine233, 1),
+    Line(234, kCLine234, 1),
+    Line(235, kCLine235, 2),
+    Line(236, kCLine236, 1),
+    Line(237, kCLine237, 2),
+    Line(238, kCLine238, 1),
+    Line(239, kCLine239, 1),
+    Line(240, kCLine240, 1),
+    Line(241, kCLine241, 1),
+    Line(242, kCLine242, 1),
+    Line(243, kCLine243, 1),
+    Line(244, kCLine244, 1),
+    Line(245, kCLine245, 1),
+    Line(246, kCLine246, 1),
+    Line(247, kCLine247, 1),
+    Line(248, kCLine248, 1),
+    Line(249, kCLine249, 2),
+    Line(250, kCLine250, 1),
+    Line(251, kCLine251, 1),
+    Line(252, kCLine252, 1),
+    Line(253, kCLine253, 1),
+    Line(254, kCLine254, 2),
+    Line(255, kCLine255, 1),
+    Line(256, kCLine256, 1),
+    Line(257, kCLine257, 1),
+    Line(258, kCLine258, 1),
+    Line(259, kCLine259, 2),
+    Line(260, kCLine260, 2),
+    Line(261, kCLine261, 2),
+    Line(262, kCLine262, 1),
+    Line(263, kCLine263, 1),
+    Line(264, kCLine264, 1),
+    Line(265, kCLine265, 2),
+    Line(266, kCLine266, 2),
+    Line(267, kCLine267, 2),
+    Line(268, kCLine268, 1),
+    Line(269, kCLine269, 1),
+    Line(270, kCLine270, 1),
+    Line(271, kCLine271, 1),
+    Line(272, kCLine272, 2),
+    Line(280, kCLine280, 1),
+    SceneLine(1, kCScene1, 1),
+    SceneLine(2, kCScene2, 1),
+    SceneLine(3, kCScene3, 1),
+    SceneLine(4, kCScene4, 1),
+    SceneLine(5, kCScene5, 1),
+    SceneLine(6, kCScene6, 1),
+    SceneLine(7, kCScene7, 1),
+    SceneLine(8, kCScene8, 1),
+    SceneLine(9, kCScene9, 1),
+    SceneLine(10, kCScene10, 1),
+    SceneLine(11, kCScene11, 1),
+    SceneLine(12, kCScene12, 1),
+    SceneLine(13, kCScene13, 1),
+    SceneLine(14, kCScene14, 1),
+    SceneLine(15, kCScene15, 1),
+    SceneLine(20, kCScene20, 1),
+    SceneLine(21, kCScene21, 1),
+    SceneLine(22, kCScene22, 2),
+    SceneLine(23, kCScene23, 1),
+    SceneLine(24, kCScene24, 2),
+    SceneLine(25, kCScene25, 2),
+    SceneLine(26, kCScene26, 1),
+    SceneLine(27, kCScene27, 2),
+    SceneLine(28, kCScene28, 1),
+    SceneLine(29, kCScene29, 1),
+    SceneLine(30, kCScene30, 1),
 };
 
 }  // namespace

@@ -71,14 +71,30 @@ struct EncounterBFigureRecord {
 };
 inline EncounterBFigureRecord EncounterBFigure;
 
+// Encounter C's figure and the words its phases share. The figure's body
+// pose and facing are the code and facing of stage-object slot 51.
 struct EncounterCFigureRecord {
     std::int32_t platformFlag = 0;   // non-zero: stage-object slots 31..40 are floors
-    std::int32_t sheetFlag = 0;
+    std::int32_t sheetFlag = 0;      // 0: sheet 69 is the figure's, 1: sheet 70
     std::int32_t drawFlag = 0;         // non-zero while the figure is drawn
     std::int32_t projectileMode = 0;   // 1: the Era04 scenery list draws slots 61..200
-    std::int32_t birdCallVariant = 0;
+    std::int32_t birdCallVariant = 0;  // 0 no calls; 1 or 2: the next is sound 210 or 211
+    std::int32_t layerCode[4] = {};    // [1] 105..107, [2] her overlay 201..209, [3] held things 301..305
+    std::int32_t layer3X = 0, layer3Y = 0;
+    std::int32_t layer3SourceOffset = 0;   // slides the workpiece down its sheet, 0..14
+    std::uint32_t flashColour = 0;
+    std::int32_t poseAlternation = 0;   // 1: 19/20, 2: 26/27
+    std::int32_t knockBackFlag = 0;
+    std::int32_t voiceLoop = 0;
+    std::int32_t speechNumber = 0;
+    std::int32_t gazeSlot = 0;
 };
 inline EncounterCFigureRecord EncounterCFigure;
+// The figure's face along the voice clip (pose signed by facing).
+inline std::int32_t EncounterCSpeechFrame = 37;
+// Encounter C's driver state (1..4 the phase, 99 done); arming sets it, the
+// data reset leaves it.
+inline std::int32_t EncounterCDriverState = 0;
 
 // Encounter C's hall as the Era04 scenery list draws it. A tint of 0 leaves
 // its items out; propsLaidOut is 1 once the props are laid out (the stage

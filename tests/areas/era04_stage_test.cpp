@@ -130,6 +130,8 @@ TEST_F(Era04StageTest, HeroineTintByPlaceAndEncounterC) {
 
 TEST_F(Era04StageTest, SheGoesNoFurtherThanTheEndOfTheFinalSection) {
     Era04Progress.dialogueTriggerState = 2;
+    // Past encounter C, which would otherwise hold her behind door 5.
+    Era04Progress.encounterCDone = 1;
     At(D6 + 4931, D6 + 4000);
     Drive();
     EXPECT_EQ(PlayerState.x, 87525);

@@ -1,0 +1,38 @@
+// Encounter C's own routines: the entrance (phase 1 and its pieces), the
+// fight phases the driver chains, and the words they share. Step routines
+// take 0 to arm and return their state, 99 when done.
+#pragma once
+
+#include <cstdint>
+
+inline constexpr std::int32_t kEncounterCDone = 99;
+// The figure's place while it waits to be met, relative to door 5.
+inline constexpr std::int32_t kEncounterCFigureOffset = 1500;
+inline constexpr std::int32_t kEncounterCFigureY = 623;
+inline constexpr float kEncounterCFigureDepth = 0.687f;
+inline constexpr std::int32_t kEncounterCSlot = 51;
+
+std::int32_t RunEncounterCPhase1(std::int32_t arg);
+std::int32_t RunEncounterCArrival(std::int32_t arg);
+std::int32_t RunEncounterCApproach(std::int32_t arg);
+std::int32_t RunEncounterCBargain(std::int32_t arg);
+std::int32_t RunEncounterCReveal(std::int32_t arg);
+std::int32_t RunEncounterCPhase2(std::int32_t arg);
+std::int32_t RunEncounterCPhase3(std::int32_t arg);
+std::int32_t RunEncounterCPhase4(std::int32_t arg);
+// Turns the platforms' codes while they float.
+void CycleEncounterCPlatformCodes();
+
+// The figure's face along the voice clip: the frame (pose, signed by the
+// facing) of timeline kind 1..5 started at `start` for clip time `t`.
+std::int32_t SpeechFrameAt(std::int32_t kind, double start, double t);
+// mode 0 returns the last frame; 1 applies it to the figure, 2 to the
+// servants whose step state is 1.
+std::int32_t UpdateEncounterCSpeech(std::int32_t mode, double t);
+// Eased moves of slots 31..40 and 51..60: mode 0 arms, 1 steps; 99 arrived,
+// timed out or stopped at an edge.
+std::int32_t TweenObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target);
+std::int32_t TweenObjectY(std::int32_t mode, std::int32_t slot, std::int32_t target);
+double TweenSpeedX(std::int32_t slot);
+// Keeps a platform slot (and the rider 20 slots above) 250 px from her.
+std::int32_t SteerServant(std::int32_t mode, std::int32_t slot);

@@ -1,0 +1,439 @@
+// Encounter C's bargain: she is turned back from the locked door 6, the
+// clerk shows herself behind the counter and offers two wares for gold; a
+// heroine who turns both down pays a toll and works one or both of the two
+// pieces of handiwork. Whoever cannot pay does not leave the hall alive.
+#include "areas/era04_encounters/encounter_c.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/step_helpers.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t kCameraFloorX = Era04Door5 + 1000;
+constexpr std::int32_t kStandX = Era04Door5 + 1458;
+constexpr std::int32_t kFirstWarePrice = 5300, kSecondWarePrice = 10300, kToll = 120;
+constexpr std::int32_t kPaySound = 59, kWorkSoundBase = 211;
+constexpr std::int32_t kNoKey = 99;
+
+double Now() { return GameClock.gameClock; }
+std::int32_t& Field() { return DialogueChannels.fieldLine; }
+std::int32_t& Scene() { return DialogueChannels.finaleLine; }
+void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
+std::int32_t& Body() { return StageObjectTable.code[kEncounterCSlot]; }
+std::int32_t FigureX() { return StageObjectTable.x[kEncounterCSlot]; }
+std::int32_t& Overlay() { return EncounterCFigure.layerCode[2]; }
+
+void Held(std::int32_t code, std::int32_t x, std::int32_t y) {
+    EncounterCFigure.layerCode[3] = code;
+    EncounterCFigure.layer3X = x;
+    EncounterCFigure.layer3Y = y;
+}
+void NoneHeld() { EncounterCFigure.layerCode[3] = 0; }
+void KeysReset() {
+    NumberKeysBlocked = 0;
+    NumberKeyValue = kNoKey;
+}
+// Takes the number key pressed, 1 or 2; any other is thrown away.
+std::int32_t TakeChoice() {
+    const std::int32_t key = NumberKeyValue;
+    if (key == 1 || key == 2) return key;
+    if (key != kNoKey) NumberKeyValue = kNoKey;
+    return 0;
+}
+void Release(std::int32_t& word) {
+    EnterConfirmState = 0;
+    EventHoldsPlayer = 0;
+    word = 0;
+}
+// The line before the end she cannot pay for.
+void DieUnpaid() {
+    Release(Field());
+    MessageBoxOpen = 0;
+    PlayerState.hp = 0;
+}
+
+struct BargainWords {
+    std::int32_t state = 0, offer = 0, choice = 0, lineBase = 0;
+    double stamp = 0;
+};
+BargainWords B;
+
+// One offer: `price` buys one more of item `item`; step `bought` shows it in
+// her hands, `declined` moves on.
+void Offer(std::int32_t line, std::int32_t code, std::int32_t price, std::int32_t item, std::int32_t bought,
+           std::int32_t declined) {
+    Field() = line;
+    Body() = 8;
+    Overlay() = 0;
+    Held(code, FigureX() + 29, 509);
+    const std::int32_t key = TakeChoice();
+    if (key == 1 && Gold >= price) {
+        Gold -= price;
+        Sound(kPaySound);
+        ++ItemCounts[item];
+        EnterConfirmState = kLineWaiting;
+        B.offer = bought;
+    } else if (key == 1) {
+        EnterConfirmState = kLineWaiting;
+        B.offer = 11;
+    } else if (key == 2) {
+        B.offer = declined;
+    }
+}
+// She holds the ware she bought until the next Enter.
+void ShowBought(std::int32_t code, std::int32_t next) {
+    PlayerState.pose = 0;
+    Body() = 5;
+    Overlay() = 201;
+    Field() = 212;
+    Held(code, PlayerState.x + 16, 515);
+    if (LineRead()) {
+        Field() = 0;
+        EventHoldsPlayer = 0;
+        B.stamp = Now();
+        B.offer = next;
+    }
+}
+void AfterBought(std::int32_t next) {
+    Body() = 5;
+    Overlay() = 0;
+    NoneHeld();
+    if (MoreThanElapsed(B.stamp, Now(), 1.2)) {
+        EnterConfirmState = kLineWaiting;
+        Sound(kLineBellSound);
+        KeysReset();
+        EventHoldsPlayer = 1;
+        B.offer = next;
+    }
+}
+void Declined(std::int32_t next) {
+    Body() = 5;
+    Field() = 213;
+    Overlay() = 0;
+    NoneHeld();
+    if (LineRead()) {
+        AdvanceLine(Field(), Field());
+        KeysReset();
+        B.offer = next;
+    }
+}
+
+void StepOffer() {
+    if (B.offer == 1) {
+        Offer(209, 303, kFirstWarePrice, 3, 2, 4);
+    } else if (B.offer == 2) {
+        ShowBought(303, 3);
+    } else if (B.offer == 3) {
+        AfterBought(1);
+    } else if (B.offer == 4) {
+        Declined(5);
+    } else if (B.offer == 5) {
+        Offer(210, 304, kSecondWarePrice, 4, 6, 8);
+    } else if (B.offer == 6) {
+        ShowBought(304, 7);
+    } else if (B.offer == 7) {
+        AfterBought(5);
+    } else if (B.offer == 8) {
+        Declined(9);
+    } else if (B.offer == 9) {
+        Field() = 211;
+        Body() = 5;
+        const std::int32_t key = TakeChoice();
+        if (key == 1) {
+            EnterConfirmState = kLineWaiting;
+            B.offer = 10;
+        } else if (key == 2) {
+            B.state = 18;
+            Field() = 220;
+        }
+    } else if (B.offer == 10) {
+        Field() = 212;
+        Body() = 5;
+        Overlay() = 0;
+        NoneHeld();
+        if (LineRead()) {
+            AdvanceLine(Field(), Field());
+            KeysReset();
+            B.offer = 1;
+        }
+    } else if (B.offer == 11) {
+        Field() = 214;
+        Body() = 5;
+        NoneHeld();
+        if (LineRead()) {
+            DieUnpaid();
+            B.state = 11;
+        }
+    }
+}
+
+// The figure's stance over the toll's lines: the first workpiece in hand,
+// then the second, then pointing at her.
+void TollPose() {
+    const std::int32_t line = Field();
+    Body() = 5;
+    NoneHeld();
+    if (line >= 221 && line <= 225) {
+        Body() = 6;
+        Held(301, FigureX() - 29, 492);
+    } else if (line >= 229 && line <= 231) {
+        Body() = 8;
+        Held(302, FigureX() + 24, 492);
+    } else if (line >= 234) {
+        Body() = 7;
+    }
+}
+
+void StartWork(std::int32_t choice, std::int32_t lineBase) {
+    B.choice = choice;
+    B.lineBase = lineBase;
+    B.state = 21;
+    B.stamp = Now();
+}
+
+}  // namespace
+
+std::int32_t RunEncounterCBargain(std::int32_t arg) {
+    EncounterCFigureRecord& f = EncounterCFigure;
+    if (arg == 0) {
+        B = BargainWords{};
+        B.state = 1;
+        return B.state;
+    }
+    StampAheadToZero(B.stamp, Now());
+    if (B.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
+    if (B.state >= 2) ScrollX = kCameraFloorX;
+    if (B.state >= 2 && B.state <= 11) PlayerState.x = kStandX;
+
+    // The clerk shows herself and talks.
+    if (B.state == 1 && PlayerState.x < kStandX) {
+        B.state = 2;
+        B.stamp = Now();
+        MessageBoxOpen = 1;
+        PlayerState.x = kStandX;
+    }
+    if (B.state >= 2 && B.state <= 11) PlayerState.pose = 40;
+    if (B.state == 2 && MoreThanElapsed(B.stamp, Now(), 0.5)) {
+        B.state = 3;
+        OpenLine(Scene(), 1);
+    } else if (B.state == 3 && LineRead()) {
+        if (Scene() + 1 == 7) {
+            B.state = 4;
+            Release(Scene());
+            B.stamp = Now();
+        } else {
+            AdvanceLine(Scene(), Scene() + 1);
+        }
+    } else if (B.state == 4 && MoreThanElapsed(B.stamp, Now(), 0.5)) {
+        B.state = 5;
+        B.stamp = Now();
+    }
+    if (B.state >= 5 && B.state <= 8) {
+        // She rises from behind the counter in four frames.
+        Body() = B.state - 3;
+        StageObjectTable.x[kEncounterCSlot] = Era04Door5 + kEncounterCFigureOffset;
+        StageObjectTable.y[kEncounterCSlot] = B.state == 8 ? 617 : kEncounterCFigureY;
+        const double wait = B.state == 8 ? 1.2 : 0.2;
+        if (MoreThanElapsed(B.stamp, Now(), wait)) {
+            B.stamp = Now();
+            if (++B.state == 9) OpenLine(Scene(), 7);
+        }
+    }
+    if (B.state == 9 && LineRead()) {
+        AdvanceLine(Scene(), Scene() + 1);
+        if (Scene() == 15) B.state = 11;
+    } else if (B.state == 11 && PlayerState.hp > 0) {
+        Body() = 5;
+        Scene() = 15;
+        if (LineRead()) {
+            B.state = 12;
+            B.offer = 1;
+            EnterConfirmState = kLineWaiting;
+            Sound(kLineBellSound);
+            KeysReset();
+            Scene() = 0;
+        }
+    }
+
+    if (B.state == 12) {
+        PlayerState.pose = (B.offer == 2 || B.offer == 6) ? 0 : 40;
+        StepOffer();
+    }
+
+    // The toll and the choice of handiwork.
+    if (B.state == 18) {
+        PlayerState.pose = 40;
+        PlayerState.x = kStandX;
+        TollPose();
+        if (LineRead()) {
+            AdvanceLine(Field(), Field() + 1);
+            if (Field() == 237) {
+                if (Gold >= kToll) {
+                    B.state = 20;
+                    KeysReset();
+                } else {
+                    B.state = 19;
+                }
+                B.stamp = Now();
+            }
+        }
+    }
+    if (B.state == 19) {
+        PlayerState.pose = 40;
+        Body() = 5;
+        NoneHeld();
+        Field() = 238;
+        if (LineRead()) {
+            DieUnpaid();
+            B.state = 11;
+        }
+    } else if (B.state == 20) {
+        PlayerState.pose = 40;
+        Body() = 7;
+        NoneHeld();
+        const std::int32_t key = TakeChoice();
+        if (key != 0) {
+            StartWork(key, key == 1 ? 239 : 242);
+            Field() = 0;
+            EventHoldsPlayer = 0;
+            Sound(kPaySound);
+            Gold -= kToll;
+            EnterConfirmState = kLineWaiting;
+            NumberKeyValue = kNoKey;
+            NumberKeysBlocked = 1;
+            Sound(kLineBellSound);
+        }
+    }
+
+    // The handiwork: she takes the piece, works it and hands it back.
+    if (B.state == 21) {
+        PlayerState.pose = 0;
+        Body() = 5;
+        Overlay() = 201;
+        Held(300 + B.choice, PlayerState.x + 23, 496);
+        if (MoreThanElapsed(B.stamp, Now(), 0.3)) {
+            B.state = 22;
+            B.stamp = Now();
+            Held(300 + B.choice, PlayerState.x, 520);
+        }
+    }
+    if (B.state == 22) {
+        Overlay() = 202;
+        if (MoreThanElapsed(B.stamp, Now(), 0.5)) {
+            B.state = 23;
+            OpenLine(Field(), B.lineBase);
+        }
+    } else if (B.state == 23 && LineRead()) {
+        B.state = 24;
+        Release(Field());
+        Sound(kLineBellSound);
+        B.stamp = Now();
+        Sound(kWorkSoundBase + B.choice);
+    }
+    if (B.state == 24) {
+        Overlay() = 203;
+        if (MoreThanElapsed(B.stamp, Now(), 1.5)) {
+            B.state = 25;
+            B.stamp = Now();
+        }
+    }
+    if (B.state == 25) {
+        Overlay() = 202;
+        if (MoreThanElapsed(B.stamp, Now(), 0.5)) {
+            B.state = 26;
+            OpenLine(Field(), B.lineBase + 1);
+        }
+    } else if (B.state == 26 && LineRead()) {
+        B.state = 27;
+        AdvanceLine(Field(), B.lineBase + 2);
+    } else if (B.state == 27 && LineRead()) {
+        B.state = 28;
+        Release(Field());
+        B.lineBase = 1;   // now the direction of her strokes: 1 up, 2 down
+        B.stamp = Now();
+        f.layer3SourceOffset = 0;
+    }
+    if (B.state == 28) {
+        PlayerState.pose = 0;
+        Body() = 5;
+        Held(300 + B.choice, PlayerState.x, 520);
+        if (MoreThanElapsed(B.stamp, Now(), 0.05)) {
+            B.stamp = Now();
+            Sound(kWorkSoundBase + B.choice);
+            std::int32_t& code = Overlay();
+            if (B.lineBase == 1) {
+                if (code < 205) ++code; else B.lineBase = 2;
+            } else {
+                if (code > 202) --code; else B.lineBase = 1;
+            }
+            if (code == 205) ++f.layer3SourceOffset;
+            if (f.layer3SourceOffset > 13) {
+                B.state = 29;
+                NoneHeld();
+                B.stamp = Now();
+            }
+        }
+    }
+    if (B.state == 29) {
+        if (B.choice == 1) {
+            B.state = 30;
+            Overlay() = 0;
+        } else {
+            B.state = 32;
+        }
+    }
+    if (B.state == 30) {
+        PlayerState.pose = 40;
+        Body() = 5;
+        if (MoreThanElapsed(B.stamp, Now(), 1.5)) {
+            B.state = 31;
+            OpenLine(Field(), 245);
+        }
+    } else if (B.state == 31) {
+        PlayerState.pose = 40;
+        if (Field() >= 250) {
+            Body() = 8;
+            Held(302, FigureX() + 24, 492);
+            f.layer3SourceOffset = 0;
+        }
+        if (LineRead()) {
+            if (Field() + 1 == 254) {
+                Release(Field());
+                StartWork(2, 242);
+            } else {
+                AdvanceLine(Field(), Field() + 1);
+            }
+        }
+    }
+
+    // She hands the work over; the birds fall silent and she is drawn from
+    // the clerk's sheet until the reveal takes her on.
+    if (B.state == 32) {
+        PlayerState.pose = 0;
+        Body() = 5;
+        Overlay() = 206;
+        StopSound(kWorkSoundBase);
+        f.birdCallVariant = 0;
+        if (MoreThanElapsed(B.stamp, Now(), 1.5)) {
+            B.state = 33;
+            B.stamp = Now();
+        }
+    }
+    if (B.state >= 33 && B.state <= 35) {
+        PlayerState.pose = 0;
+        Overlay() = 207 + (B.state - 33);
+        const double wait = B.state == 33 ? 0.3 : 1.0;
+        if (MoreThanElapsed(B.stamp, Now(), wait)) {
+            B.stamp = Now();
+            B.state = B.state == 35 ? kEncounterCDone : B.state + 1;
+        }
+    }
+    return B.state;
+}
