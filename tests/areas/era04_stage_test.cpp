@@ -142,9 +142,11 @@ TEST_F(Era04StageTest, SheGoesNoFurtherThanTheEndOfTheFinalSection) {
 
 TEST_F(Era04StageTest, HighPropsComeInFrontOfHerOnceSheWasUpThereUntilSheIsDownAgain) {
     Era04Progress.dialogueTriggerState = 2;
-    // The final section lies past encounter A and the barrier, which would
-    // otherwise hold her or send her back.
+    // The final section lies past the encounters and the barrier, which
+    // would otherwise hold her or send her back.
     Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.encounterCDone = 1;
     PlayerState.weaponMode1 = 0;
     PlayerState.weaponMode2 = 1;
     const float front = PlayerState.depth - 0.011f;
