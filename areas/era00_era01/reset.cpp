@@ -36,6 +36,8 @@ void ResetEra00Era01Area() {
     LiftRecord = LiftStateRecord{};
     LiftRecord.x = Era01Anchor20;   // 20200
     GatekeeperRecord = GatekeeperStateRecord{};
+    // The collecting game is not saved; a new game finds its objects bobbing.
+    for (CollectGameObject& object : CollectGameObjects) object.state = 1;
     FieldEnemyARecord = FieldEnemyAStateRecord{};
     FieldEnemyARecord.state = 1;
     FieldEnemyARecord.frame = 1;
