@@ -191,13 +191,17 @@ struct Era01NpcStateRecord {
 inline Era01NpcStateRecord Era01NpcRecord;
 
 // The patrol creature and its four pit spots.
+// The creature's `state` is its picture (0 hidden, 1/2), `step` its mode and
+// `flag` its creep step; a prize's `position` is its y, `state` its picture
+// and `frame` its state (1 hanging .. 5 taken). These are program-start
+// values: the data reset leaves them, the save slot carries them.
 struct PatrolPitSpot {
     std::int32_t position = 0, state = 0, frame = 0;
 };
 struct PatrolCreatureStateRecord {
-    std::int32_t state = 0, step = 0, flag = 0;
-    PatrolPitSpot pit[4];
-    std::int32_t x = 6836, y = 0;
+    std::int32_t state = 1, step = 0, flag = 1;
+    PatrolPitSpot pit[4] = {{250, 1, 1}, {200, 2, 1}, {200, 1, 1}, {300, 2, 1}};
+    std::int32_t x = 6836, y = 557;
 };
 inline PatrolCreatureStateRecord PatrolCreatureRecord;
 

@@ -218,3 +218,108 @@ TEST_F(FieldMiddleSteps, LoadMidThrowLeavesNoGatekeeperWaiting) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr std::int32_t B = 6000;
+
+class PatrolSteps : public FieldMiddleSteps {
+protected:
+    void SetUp() override {
+        FieldMiddleSteps::SetUp();
+        PatrolCreatureRecord = PatrolCreatureStateRecord{};
+        UpdatePatrolCreature(0);
+        GatekeeperRecord.done = 1;
+        ScrollX = B + 300;
+    }
+    void Step() {
+        GameClock.gameClock += kStep;
+        UpdatePatrolCreature(1);
+        UpdateHangingPrizes();
+    }
+};
+
+// It creeps only while she looks away, and only within its band.
+TEST_F(PatrolSteps, CreepsOnlyWhileSheLooksAway) {
+    struct Case {
+        std::int32_t heroineX, facing;
+        bool creeps;
+    };
+    const Case cases[] = {{B + 1000, 1, true}, {B + 1000, -1, false}, {B + 600, -1, true}, {B + 600, 1, false},
+                          {B + 870, 1, false}};
+    for (const Case& c : cases) {
+        PatrolCreatureRecord = PatrolCreatureStateRecord{};
+        PlayerState.x = c.heroineX;
+        PlayerState.facing = c.facing;
+        PlayerState.pose = 1;
+        for (int i = 0; i < 100; ++i) Step();
+        EXPECT_EQ(PatrolCreatureRecord.x != B + 836, c.creeps) << c.heroineX << " " << c.facing;
+    }
+    PatrolCreatureRecord = PatrolCreatureStateRecord{};
+    PlayerState.x = B + 1090;
+    PlayerState.facing = 1;
+    for (int i = 0; i < 3000; ++i) {
+        Step();
+        ASSERT_GE(PatrolCreatureRecord.x, B + 795 - 2);
+        ASSERT_LE(PatrolCreatureRecord.x, B + 950 + 2);
+    }
+}
+
+// A kick up-right from below prize 0's right side bounces it along prizes
+// 2, 1 and 3; each falls, is picked up for the first item, and hangs again.
+TEST_F(PatrolSteps, KickedCreatureKnocksThePrizesDownAndTheyHangAgain) {
+    PatrolCreatureStateRecord& r = PatrolCreatureRecord;
+    r.step = 20;
+    r.x = B + 715;   // at prize 0's height, overlapping its right window
+    r.y = 270;
+    for (int i = 0; i < 200 && r.step != 7; ++i) Step();
+    for (int k = 0; k < 4; ++k) EXPECT_GE(r.pit[k].frame, 2) << k;
+    for (int i = 0; i < 300; ++i) Step();
+    PlayerState.pose = 26;
+    for (int k = 0; k < 4; ++k) {
+        ASSERT_EQ(r.pit[k].frame, 4) << k;
+        EXPECT_EQ(r.pit[k].position, 616);
+    }
+    const std::int32_t xs[4] = {B + 705, B + 500, B + 837, B + 600};
+    for (int k = 0; k < 4; ++k) {
+        PlayerState.x = xs[k] + 24;
+        Step();
+        EXPECT_EQ(r.pit[k].frame, 5) << k;
+    }
+    EXPECT_EQ(ItemCounts[0], 4u);
+    PlayerState.pose = 1;
+    for (int i = 0; i < static_cast<int>(9.9 / kStep); ++i) Step();
+    EXPECT_EQ(r.pit[3].frame, 5);
+    for (int i = 0; i < 20; ++i) Step();
+    const std::int32_t hangY[4] = {250, 200, 200, 300};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(r.pit[k].frame, 1) << k;
+        EXPECT_EQ(r.pit[k].position, hangY[k]) << k;
+    }
+}
+
+// A charge that reaches her costs 1 HP, none behind the second weapon's guard.
+TEST_F(PatrolSteps, ChargeCostsOneHpUnlessGuarded) {
+    for (std::int32_t mode2 : {0, 1}) {
+        PatrolCreatureRecord = PatrolCreatureStateRecord{};
+        PlayerState.hp = 50;
+        PlayerState.weaponMode2 = mode2;
+        PlayerState.weaponMode1 = 1 - mode2;
+        PlayerState.x = B + 1000;
+        PlayerState.facing = -1;
+        PlayerState.pose = 26;
+        Step();
+        ASSERT_EQ(PatrolCreatureRecord.step, 2);
+        PlayerState.pose = 1;
+        for (int i = 0; i < 100 && PatrolCreatureRecord.step != 7; ++i) Step();
+        EXPECT_EQ(PlayerState.hp, 50 - (mode2 == 1 ? 0 : 1)) << mode2;
+    }
+    // From 100 px or nearer it does not charge.
+    PatrolCreatureRecord = PatrolCreatureStateRecord{};
+    PlayerState.x = B + 936;
+    PlayerState.pose = 26;
+    Step();
+    EXPECT_LT(PatrolCreatureRecord.step, 2);
+}
+
+}  // namespace
