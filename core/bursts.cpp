@@ -1,6 +1,7 @@
 #include "core/bursts.h"
 
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
@@ -24,7 +25,7 @@ void Step(BurstPoolRecord<N>& pool, double now) {
     for (int i = 1; i <= N; ++i) {
         std::int32_t& state = pool.state[i];
         if (state == 0) continue;
-        if (pool.stepTime[i] > now) pool.stepTime[i] = 0.0;   // clock rebuilt by a load
+        StampAheadToZero(pool.stepTime[i], now);   // clock rebuilt by a load
         if (state == 1) {
             state = 2;
             pool.stepTime[i] = now;
@@ -55,7 +56,7 @@ void UpdateFlashEffects() {
     for (int i = 1; i <= 2; ++i) {
         FlashEffectRecord& f = FlashEffects[i];
         if (f.state == 0) continue;
-        if (f.stepTime > now) f.stepTime = 0.0;
+        StampAheadToZero(f.stepTime, now);
         if (f.state == 1) {
             f.state = 2;
             f.stepTime = now;

@@ -10,6 +10,7 @@
 #include "core/combos.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
@@ -178,7 +179,7 @@ void RunMachine(int index) {
 
     // A stamp ahead of the clock (a game was loaded) would freeze the attack
     // until the clock caught up; let the current step expire instead.
-    if (run.stamp > now) run.stamp = 0.0;
+    StampAheadToZero(run.stamp, now);
 
     if (word == m.startValue) {
         if (m.startStamp) run.stamp = now;

@@ -12,6 +12,7 @@
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
@@ -234,7 +235,7 @@ void RunAttack(int index, std::int32_t arg) {
     std::int32_t& word = PlayerMoveState.*m.word;
     const double now = GameClock.gameClock;
     // A stamp ahead of the clock (a game was loaded): start over from 0.
-    if (run.stamp > now) run.stamp = 0.0;
+    StampAheadToZero(run.stamp, now);
 
     const std::int32_t startValue = m.air ? 20 : 10;
     const std::int32_t runningValue = m.air ? 21 : 11;
@@ -337,7 +338,7 @@ void UpdateAirAttackGW2(std::int32_t arg) { RunAttack(kGAirW, arg); }
 void UpdateAttackQW2(std::int32_t) {
     std::int32_t& word = PlayerMoveState.comboQ;
     const double now = GameClock.gameClock;
-    if (Guard.stamp > now) Guard.stamp = 0.0;
+    StampAheadToZero(Guard.stamp, now);
 
     if (word == 10) {
         word = 11;

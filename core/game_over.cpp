@@ -5,6 +5,7 @@
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
@@ -88,10 +89,8 @@ void StepFallWeaponMode1() {
         MarkWalkTime();
         return;
     }
-    double hold = 0.1;
-    for (const FallRow& row : kFallW1) {
-        if (row.fallPose == g.fallPose) hold = row.hold;
-    }
+    const FallRow* row = FindRow(kFallW1, &FallRow::fallPose, g.fallPose);
+    const double hold = row ? row->hold : 0.1;
     PlayerState.pose = g.fallPose;
     if (After(g.walkTime, hold)) {
         g.fallPose += 1;
@@ -159,7 +158,7 @@ constexpr std::int32_t kLastCollapseStep = 5;
 std::int32_t RunGameOver(std::int32_t arg) {
     GameOverStateRecord& g = GameOverState;
     const double clock = GameClock.gameClock;
-    if (clock - g.stepTime < 0) g.stepTime = 0;
+    StampAheadToZero(g.stepTime, clock);
 
     if (arg == 0) {
         g.step = 1;

@@ -4,6 +4,7 @@
 
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
@@ -68,7 +69,7 @@ void UpdateHud(std::int32_t arg) {
 void UpdateLowHpWarning() {
     const double clock = GameClock.gameClock;
     LowHpWarningRecord& w = LowHpWarning;
-    if (clock - w.time < 0) w.time = 0;   // the clock went back (a load)
+    StampAheadToZero(w.time, clock);   // the clock went back (a load)
 
     const std::int32_t hp = PlayerState.hp;
     const std::int32_t maxHp = PlayerState.maxHp;

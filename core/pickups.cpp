@@ -2,6 +2,7 @@
 
 #include "core/hit_tests.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
@@ -36,7 +37,7 @@ void UpdatePickupPop(std::int32_t slot) {
     }
     if (p.state[slot] == 2) {
         const double t = now - p.popStartTime[slot];
-        const double rise = 600.0 * t - 813.0 * t * t;
+        const double rise = 600.0 * t - kArcGravity * t * t;   // not truncated before it is taken off
         const std::int32_t newY = static_cast<std::int32_t>(p.popStartY[slot] - rise);
         if (newY > p.y[slot]) {
             p.state[slot] = 0;   // past the top of the arc: rest there
@@ -52,7 +53,7 @@ void UpdatePickups() {
     for (int i = 1; i <= PickupPoolRecord::kSlots; ++i) {
         if (p.state[i] == 1 || p.state[i] == 2) UpdatePickupPop(i);
     }
-    if (p.riseTickTime > now) p.riseTickTime = 0.0;   // clock rebuilt by a load
+    StampAheadToZero(p.riseTickTime, now);   // clock rebuilt by a load
     const bool tick = now - p.riseTickTime >= 0.02;
     if (tick) p.riseTickTime = now;
 

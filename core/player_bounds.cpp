@@ -2,6 +2,7 @@
 // world's outer bounds for her and the view.
 #include "core/player.h"
 
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -38,7 +39,7 @@ void UpdatePlayerAttackBox() {
     PlayerAttackBoxRecord& box = PlayerAttackBox;
     const double now = GameClock.gameClock;
     box.power = 0;
-    if (now - CrouchTime < 0) CrouchTime = 0;
+    StampAheadToZero(CrouchTime, now);
 
     for (const AttackPoseRow& row : kAttackPoses) {
         if (row.pose != PlayerState.pose) continue;

@@ -5,13 +5,13 @@
 
 #include "core/floors.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu_state.h"
 
 namespace {
 
-constexpr double kGravity = 813.0;
 constexpr std::int32_t kJumpSound = 18;
 
 struct JumpKindRow {
@@ -30,21 +30,16 @@ constexpr JumpKindRow kWalk = {20, 21, 780, 273, false, 0.05, 0.4797047970479705
 constexpr JumpKindRow kRun = {30, 31, 830, 450, true, 0.06, 0, 8};
 constexpr JumpKindRow kDash = {40, 41, 850, 1300, true, 0.06, 0, 8};
 
-double Clock() { return GameClock.gameClock; }
-
-std::int32_t ArcHeight(double v, double t) {
-    return static_cast<std::int32_t>(v * t - kGravity * t * t);
-}
 
 void Land(const JumpKindRow& k) {
     PlayerMoveStateRecord& m = PlayerMoveState;
     PlayerState.pose = k.landingPose;
     m.jumpKind = 0;
     switch (k.request) {
-        case 10: m.jumpStartTime = Clock(); break;
-        case 20: m.jumpStartTime = Clock(); m.xSpeed = 0; break;
-        case 30: m.poseStepTime = Clock(); m.runSlideState = 1; break;
-        case 40: m.poseStepTime = Clock(); m.runSlideState = 2; break;
+        case 10: m.jumpStartTime = GameNow(); break;
+        case 20: m.jumpStartTime = GameNow(); m.xSpeed = 0; break;
+        case 30: m.poseStepTime = GameNow(); m.runSlideState = 1; break;
+        case 40: m.poseStepTime = GameNow(); m.runSlideState = 2; break;
         default: break;
     }
     PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
@@ -57,14 +52,14 @@ void RunJump(const JumpKindRow& k) {
         if (k.xSpeed != 0) m.xSpeed = k.xSpeed;
         PlayerState.jumpStartY = PlayerState.y;
         m.jumpKind = k.flight;
-        m.jumpStartTime = Clock();
+        m.jumpStartTime = GameNow();
         PlaySoundEffect(kJumpSound, SoundVolumes[0]);
     }
     if (m.jumpKind != k.flight) return;
 
-    const double t = Clock() - m.jumpStartTime;
+    const double t = GameNow() - m.jumpStartTime;
     PlayerState.pose = 14;
-    PlayerState.y = PlayerState.jumpStartY - ArcHeight(k.takeOffSpeed, t);
+    PlayerState.y = PlayerState.jumpStartY - ArcRise(k.takeOffSpeed, t);
     if (!k.fast) {
         if (t >= k.airPoseTime) PlayerState.pose = 1018;
         if (t >= k.topTime) PlayerState.pose = 16;
@@ -109,9 +104,9 @@ void UpdatePlayerGroundContact() {
         if (m.runZ == 1) fall = {31, 0.15, kRun.takeOffSpeed};
         if (m.runX == 1) fall = {41, 0.15, kDash.takeOffSpeed};
         m.jumpKind = fall.kind;
-        m.jumpStartTime = Clock() - fall.arcTime;
-        const double t = Clock() - m.jumpStartTime;
-        PlayerState.jumpStartY = PlayerState.y + ArcHeight(fall.v, t);
+        m.jumpStartTime = GameNow() - fall.arcTime;
+        const double t = GameNow() - m.jumpStartTime;
+        PlayerState.jumpStartY = PlayerState.y + ArcRise(fall.v, t);
         return;
     }
     PlayerState.y = floor;

@@ -3,6 +3,7 @@
 // speed falls linearly; the camera drifts toward where she looks.
 #include "core/player.h"
 
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "text/menu_state.h"
 
@@ -59,7 +60,6 @@ struct SlideTimersRecord {
 };
 SlideTimersRecord SlideTimers;
 
-double Clock() { return GameClock.gameClock; }
 
 // One pass over the rows in order: each row whose state is current sets the
 // pose and stride and, once its time is up, moves to its next state. A state
@@ -72,9 +72,9 @@ bool StepCycle(CycleState& c, const CycleRow* rows, int count, TimeOf timeOf) {
         if (c.state != k) continue;
         PlayerState.pose = rows[k].pose;
         c.stride = rows[k].stride;
-        if (Clock() - PlayerMoveState.poseStepTime > timeOf(rows[k])) {
+        if (GameNow() - PlayerMoveState.poseStepTime > timeOf(rows[k])) {
             c.state = rows[k].next;
-            PlayerMoveState.poseStepTime = Clock();
+            PlayerMoveState.poseStepTime = GameNow();
             advanced = true;
         }
     }
@@ -127,7 +127,7 @@ void UpdatePlayerWalk(std::int32_t arg) {
         WalkCycle.state = 1;
         PlayerState.pose = 2;
         WalkCycle.stride = 8;
-        PlayerMoveState.poseStepTime = Clock();
+        PlayerMoveState.poseStepTime = GameNow();
         return;
     }
     if (advanced && WalkCycle.state != old) MovePlayerWithFollow(WalkCycle.stride, FacingDirection());
@@ -148,7 +148,7 @@ void UpdatePlayerRun(std::int32_t arg) {
         RunCycle.state = 1;
         PlayerState.pose = 8;
         RunCycle.stride = 8;
-        PlayerMoveState.poseStepTime = Clock();
+        PlayerMoveState.poseStepTime = GameNow();
     } else if (advanced && RunCycle.state != old) {
         const std::int32_t dir = FacingDirection();
         MovePlayerWithFollow(RunCycle.stride, dir);
@@ -191,7 +191,7 @@ void UpdateCamera() {
 
 void UpdatePlayerSlide(std::int32_t arg) {
     PlayerMoveStateRecord& m = PlayerMoveState;
-    const double now = Clock();
+    const double now = GameNow();
     if (now - SlideTimers.capStart < 0) {
         SlideTimers.capStart = 0;
         SlideTimers.slideStart = 0;

@@ -6,6 +6,7 @@
 #include "areas/era02/records.h"
 #include "core/floors.h"
 #include "core/player.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -73,7 +74,7 @@ std::int32_t UpdateSpotFlag(std::int32_t mode) {
 
 void UpdateSaveSpotMarker() {
     const double clock = GameClock.gameClock;
-    if (clock - SaveSpotMarker.frameTime < 0) SaveSpotMarker.frameTime = 0;
+    StampAheadToZero(SaveSpotMarker.frameTime, clock);
 
     bool held = false;
     for (const MarkerSpot& spot : kMarkerSpots) {

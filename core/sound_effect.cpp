@@ -42,9 +42,9 @@ void PlaySlot(std::int32_t slot, std::int32_t volumeMb) {
 }  // namespace
 
 std::int32_t SoundVolumeToMillibels(std::int32_t volume) {
-    // A volume of nothing is silence (the scale's offset alone would leave
-    // 0 at -10 dB, still clearly heard).
-    if (volume <= 0) return -10000;
+    // The scale is an offset: 0 is still heard, 10 dB down (the game over
+    // lowers a volume word to 0 and its sounds are meant to be heard,
+    // quieter); only -9000 and below are silent.
     std::int32_t mb = volume - 1000;
     if (mb < -10000) mb = -10000;
     if (mb > 0) mb = 0;

@@ -7,6 +7,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "shell/shell_state.h"
+
+// ---- clocks -------------------------------------------------------------------
+// The stage and everything timed with it run on the game clock, which stands
+// while the menu is open; the menu side runs on the real-time clock.
+inline double GameNow() { return GameClock.gameClock; }
+inline double RealNow() { return GameClock.realTime; }
+
 // ---- clock stamps -----------------------------------------------------------
 // A routine keeps its own stamps against the game clock. After a load the
 // clock can be earlier than a stamp; each routine puts such a stamp back to
@@ -41,6 +49,12 @@ inline constexpr double kArcGravity = 813.0;
 // thrown at `speed` is drawn at y = base - ArcRise(speed, t).
 inline std::int32_t ArcRise(double speed, double t, double gravity = kArcGravity) {
     return TruncToInt(speed * t - gravity * t * t);
+}
+
+// How far a thing let go at rest has fallen after `t` seconds: y grows by
+// FallDrop(t) (the same gravity, truncated toward zero).
+inline std::int32_t FallDrop(double t, double gravity = kArcGravity) {
+    return TruncToInt(gravity * t * t);
 }
 
 // ---- fades --------------------------------------------------------------------

@@ -24,6 +24,7 @@
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "platform/platform.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
@@ -34,7 +35,6 @@ namespace {
 
 WorldUpdateStateRecord& W = WorldUpdateState;
 
-double Clock() { return GameClock.gameClock; }
 bool Between(std::int32_t lo, std::int32_t v, std::int32_t hi) { return lo < v && v < hi; }
 
 // ---------------------------------------------------------------- controller
@@ -239,7 +239,7 @@ void PitFall(std::int32_t floorY, std::int32_t kindAfter) {
     PlayerState.y = floorY;
     if (W.pitFallState == 0 && PlayerMoveState.jumpKind != 0) {
         W.pitFallState = 1;
-        W.pitFallTime = Clock();
+        W.pitFallTime = GameNow();
         PlaySoundEffect(19, SoundVolumes[0]);
         PlayerMoveState.jumpKind = kindAfter;
         PlayerState.hp -= 1;
@@ -461,7 +461,7 @@ void ApplyPitFallHold() {
     if (W.pitFallState == 1) {
         PlayerState.pose = 27;
         MessageBoxOpen = 1;
-        if (Clock() - W.pitFallTime > 0.5 && PlayerState.y == FloorHeightAt(PlayerState.x, PlayerState.y))
+        if (GameNow() - W.pitFallTime > 0.5 && PlayerState.y == FloorHeightAt(PlayerState.x, PlayerState.y))
             W.pitFallState = 2;
     }
 }
@@ -469,7 +469,7 @@ void ApplyPitFallHold() {
 }  // namespace
 
 void UpdateWorld() {
-    if (Clock() - W.pitFallTime < 0) W.pitFallTime = 0;
+    StampAheadToZero(W.pitFallTime, GameNow());
     PlayerState.xBeforeStep = PlayerState.x;
     UpdateLowHpWarning();
     RunController();

@@ -5,6 +5,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
@@ -90,7 +91,7 @@ std::int32_t RunLoadingAnimation(std::int32_t arg) {
 
 std::int32_t RunBoot(std::int32_t arg) {
     // A clock that went back (a reset) must not leave a wait stalled.
-    if (GameClock.gameClock < BootState.stepTime) BootState.stepTime = 0;
+    StampAheadToZero(BootState.stepTime, GameClock.gameClock);
     std::int32_t& step = GameFlow.bootStep;
     if (arg == 0) {
         step = 0;

@@ -4,6 +4,7 @@
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w1_table.h"
+#include "core/step_helpers.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
@@ -22,7 +23,6 @@ constexpr double kShortStep = 0.01, kLongStep = 0.1, kTailStep = 0.02, kTrailLif
 constexpr float kTrailRise = 10.0f;  // px per second
 constexpr std::uint32_t kTrailColour1 = 0x33FFFFFFu, kTrailColour2 = 0x44FFFFFFu;
 
-double Now() { return GameClock.gameClock; }
 
 // Shows a spark with the picture, offset and colours of one of its frames.
 template <typename Spark>
@@ -48,9 +48,9 @@ void StepSparkA() {
     HitSparkARecord& a = HitSparkA;
     std::int32_t& s = HitEffectState;
     const std::int32_t pose = PlayerState.pose;
-    const double now = Now();
+    const double now = GameNow();
     a.shown = 0;
-    if (a.stamp10 > now) a.stamp10 = 0;
+    StampAheadToZero(a.stamp10, now);
     // Each row sees the state the rows above it left.
     if (s == 1 && pose == 21) { a.stamp1 = now; s = 2; }
     if (s == 2 && pose == 21) {
@@ -96,9 +96,9 @@ void StepSparkB(float px, float py) {
     HitSparkBRecord& b = HitSparkB;
     std::int32_t& s = HitEffectState;
     const std::int32_t pose = PlayerState.pose;
-    const double now = Now();
+    const double now = GameNow();
     b.shown = 0;
-    if (b.stamp > now) b.stamp = 0;
+    StampAheadToZero(b.stamp, now);
     if (s == 30 && pose == 124) { s = 31; b.stamp = now; }
     if (s == 31 && pose == 124) {
         ShowB(1);
@@ -154,11 +154,11 @@ void DrawHitSparks(float px, float py) {
 }
 
 void DrawSparkTrails() {
-    const double now = Now();
+    const double now = GameNow();
     for (int k = 0; k < 2; ++k) {
         SparkTrailRecord& t = SparkTrails[k];
         if (t.active != 1) continue;
-        if (t.startTime > now) t.startTime = now;
+        StampAheadToNow(t.startTime, now);
         plat::Matrix m = plat::MatrixIdentity();
         if (t.facing == -1) {
             const float mx = t.mirrorX - static_cast<float>(ScrollX);

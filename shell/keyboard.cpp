@@ -17,8 +17,6 @@
 
 namespace {
 
-bool g_firstKeyLogged = false;
-
 // World x of the second Era04 door: left of it the stage needs Gs[4], right of
 // it Gs[6].
 constexpr std::int32_t kEra04SecondDoorX = 73326;
@@ -192,8 +190,8 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
         WriteSettings();
         plat::FrameworkCloseWindow();
     }
-    if (!g_firstKeyLogged) {
-        g_firstKeyLogged = true;
+    if (!RunOnceMarks.firstKeyLogged) {
+        RunOnceMarks.firstKeyLogged = true;
         WriteTraceLog(10);
     }
 }

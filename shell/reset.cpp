@@ -21,6 +21,7 @@
 #include "core/random.h"
 #include "core/residency.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/boot.h"
 #include "shell/graphics.h"
 #include "shell/save_layout.h"
@@ -173,7 +174,7 @@ std::int32_t RunEnding(std::int32_t arg) {
         MenuFlowState.EnterStep = 0;
         return e.state;
     }
-    if (GameClock.gameClock < e.stepTime) e.stepTime = 0;
+    StampAheadToZero(e.stepTime, GameClock.gameClock);
 
     if (e.state == 1) {
         e.stepTime = GameClock.gameClock;

@@ -17,17 +17,6 @@ namespace {
 constexpr const char* kWindowTitle = "QUILLMARCH";
 constexpr const char* kEffectFile = "Quillmarch.fx";
 
-struct StartUpOnceRecord {
-    bool setUpDone = false;
-    bool messageLogged = false;
-    bool frameMoveLogged = false;
-    bool lostLogged = false;
-    bool destroyLogged = false;
-    bool mainLoopEndLogged = false;
-    bool markedRunning = false;   // this copy is the running one the mark speaks of
-};
-StartUpOnceRecord StartUpOnce;
-
 void ReleaseFonts() {
     for (int i = 1; i <= 8; ++i) {
         if (TextFontSet.font[i] != 0) plat::FontRelease(TextFontSet.font[i]);
@@ -39,8 +28,8 @@ void ReleaseFonts() {
 // callback that would say the copy has stopped: say it here, or the next
 // start would be taken for a second copy.
 int RefuseStartUp(int code) {
-    if (StartUpOnce.markedRunning) {
-        StartUpOnce.markedRunning = false;
+    if (RunOnceMarks.markedRunning) {
+        RunOnceMarks.markedRunning = false;
         WriteRunningFlag(2);
         ReleaseRunningLock();
     }
@@ -55,15 +44,15 @@ int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceRe
 void SetUpApplication() {
     // The settings dialog and the two GUI dialogs are the menu side's own
     // screens here; nothing to prepare for them.
-    if (!StartUpOnce.setUpDone) {
-        StartUpOnce.setUpDone = true;
+    if (!RunOnceMarks.setUpDone) {
+        RunOnceMarks.setUpDone = true;
         // A copy that loses the lock to one starting at the same moment is
         // the second copy as surely as one that finds the lock taken.
         if (AnotherCopyIsRunning() || !ClaimRunningLock()) {
             GameFlow.quitFlag = 1;
             WriteDoubleStartFlag(1);
         } else {
-            StartUpOnce.markedRunning = true;
+            RunOnceMarks.markedRunning = true;
             // No other copy is alive, so a stop request still standing in the
             // double-start mark was never served: it is not meant for us.
             if (ReadDoubleStartFlag() == 1) WriteDoubleStartFlag(2);
@@ -105,8 +94,8 @@ void OnLostDevice() {
         PhaseChangeRequest = 1;
         DeviceLostReturn = 99;
     }
-    if (!StartUpOnce.lostLogged) {
-        StartUpOnce.lostLogged = true;
+    if (!RunOnceMarks.lostLogged) {
+        RunOnceMarks.lostLogged = true;
         WriteTraceLog(98);
     }
 }
@@ -120,24 +109,24 @@ void OnDestroyDevice() {
     DeviceObjects.gameSprite = false;
     WriteRunningFlag(2);
     ReleaseRunningLock();
-    StartUpOnce.markedRunning = false;
-    if (!StartUpOnce.destroyLogged) {
-        StartUpOnce.destroyLogged = true;
+    RunOnceMarks.markedRunning = false;
+    if (!RunOnceMarks.destroyLogged) {
+        RunOnceMarks.destroyLogged = true;
         WriteTraceLog(99);
     }
 }
 
 void OnMessage() {
     if (SettingsDialogIsActive()) return;
-    if (!StartUpOnce.messageLogged) {
-        StartUpOnce.messageLogged = true;
+    if (!RunOnceMarks.messageLogged) {
+        RunOnceMarks.messageLogged = true;
         WriteTraceLog(2);
     }
 }
 
 void OnFrameMove(double time, float elapsed) {
-    if (!StartUpOnce.frameMoveLogged) {
-        StartUpOnce.frameMoveLogged = true;
+    if (!RunOnceMarks.frameMoveLogged) {
+        RunOnceMarks.frameMoveLogged = true;
         WriteTraceLog(7);
     }
 }
@@ -186,8 +175,8 @@ int GameStartUp() {
 }
 
 int GameShutDown() {
-    if (!StartUpOnce.mainLoopEndLogged) {
-        StartUpOnce.mainLoopEndLogged = true;
+    if (!RunOnceMarks.mainLoopEndLogged) {
+        RunOnceMarks.mainLoopEndLogged = true;
         WriteTraceLog(11);
     }
     for (int id = 1; id <= kSoundSlotCount; ++id)

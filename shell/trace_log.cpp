@@ -10,9 +10,6 @@
 
 namespace {
 
-bool g_entry100Written = false;
-bool g_clockFailureReported = false;
-
 void Append(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void Append(std::string& out, const char* format, ...) {
     char buffer[512];
@@ -167,10 +164,10 @@ void TakeClockReading() {
         TraceSample.hour = now.hour;
         TraceSample.minute = now.minute;
         TraceSample.second = now.second;
-    } else if (!g_clockFailureReported) {
+    } else if (!RunOnceMarks.clockFailureReported) {
         // A clock that cannot be read is no reason to end the game: the
         // entries keep the last time read.
-        g_clockFailureReported = true;
+        RunOnceMarks.clockFailureReported = true;
         std::fprintf(stderr, "Quillmarch: the local time could not be read; the logs keep the last time read.\n");
     }
 }
@@ -183,8 +180,8 @@ void TakeTraceReadings() {
 void SampleTraceValues() {
     // The memory figures are read by the entry that follows every sampling.
     TakeClockReading();
-    if (!g_entry100Written) {
-        g_entry100Written = true;
+    if (!RunOnceMarks.entry100Written) {
+        RunOnceMarks.entry100Written = true;
         WriteTraceLog(100);
     }
 }

@@ -13,6 +13,7 @@
 #include "core/residency.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
@@ -161,7 +162,7 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         t.menuToStageTime = 0;
         return t.menuToStage;
     }
-    if (GameClock.realTime < t.menuToStageTime) t.menuToStageTime = 0;
+    StampAheadToZero(t.menuToStageTime, GameClock.realTime);
 
     // One state per call: a change takes effect in the next frame.
     const std::int32_t state = t.menuToStage;
@@ -215,7 +216,7 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
         t.stageToMenuTime = 0;
         return t.stageToMenu;
     }
-    if (GameClock.realTime < t.stageToMenuTime) t.stageToMenuTime = 0;
+    StampAheadToZero(t.stageToMenuTime, GameClock.realTime);
     MessageBoxOpen = 0;
 
     const std::int32_t state = t.stageToMenu;

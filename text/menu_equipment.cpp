@@ -7,6 +7,7 @@
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu.h"
@@ -49,7 +50,6 @@ std::int32_t TechniqueElement(std::int32_t row) { return row <= 10 ? row + 10 : 
 // Element of equipment row 2..4.
 std::int32_t EquipmentElement(std::int32_t row) { return row == 2 ? 34 : row == 3 ? 35 : 99; }
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 // The weapon-mode-2 demonstrations sound at the effects volume.
 void PlayDemoSound(std::int32_t id) {
@@ -132,7 +132,7 @@ void RestartDemo(std::int32_t row) {
     E.demoRow = row;
     E.demoStep = 0;
     E.swishFlag = 0;
-    E.demoStamp = Now();
+    E.demoStamp = RealNow();
 }
 
 void PlaySegments(const DemoRange& range, std::int32_t row) {
@@ -141,11 +141,11 @@ void PlaySegments(const DemoRange& range, std::int32_t row) {
     const DemoSegment& s = kSegments[range.first + E.demoStep];
     PlayerState.pose = s.pose;
     PlayerState.x = s.x != 0 ? s.x : RowX(row);
-    if (Now() - E.demoStamp >= s.hold) {
+    if (RealNow() - E.demoStamp >= s.hold) {
         if (s.sound1 != 0) PlayDemoSound(s.sound1);
         if (s.sound2 != 0) PlayDemoSound(s.sound2);
         E.demoStep = (E.demoStep + 1) % range.count;
-        E.demoStamp = Now();
+        E.demoStamp = RealNow();
     }
 }
 
@@ -154,14 +154,14 @@ void DemoJump() {
     p.facing = 1;
     if (E.demoStep != 1) {
         E.demoStep = 1;
-        E.demoStamp = Now();
+        E.demoStamp = RealNow();
         PlayDemoSound(18);
     }
-    const double t = Now() - E.demoStamp;
+    const double t = RealNow() - E.demoStamp;
     p.pose = 14;
     if (t >= 0.05) p.pose = 1018;
     if (t >= 0.4612546) p.pose = 16;
-    p.y = kDemoY - static_cast<std::int32_t>(750.0 * t - 813.0 * t * t);
+    p.y = kDemoY - ArcRise(750.0, t);
     if (p.pose == 16 && p.y >= kDemoY) {
         p.pose = 1;
         PlayerMoveState.jumpKind = 0;
@@ -175,9 +175,9 @@ void DemoWalkCycle(double period) {
     const double holds[4] = {period * 61 / 59, period * 61 / 49, period, period * 61 / 48};
     if (E.demoStep < 0 || E.demoStep > 3) E.demoStep = 0;
     PlayerState.pose = 8 + E.demoStep;
-    if (Now() - E.demoStamp > holds[E.demoStep]) {
+    if (RealNow() - E.demoStamp > holds[E.demoStep]) {
         E.demoStep = (E.demoStep + 1) % 4;
-        E.demoStamp = Now();
+        E.demoStamp = RealNow();
     }
 }
 
@@ -272,12 +272,12 @@ template <typename Change>
 void RunSwitch(bool allowed, Change change) {
     if (allowed && !SwitchPending() && EnterConfirmState == 0) {
         EnterConfirmState = 1;
-        E.switchStamp = Now();
+        E.switchStamp = RealNow();
     }
     if (!SwitchPending()) return;
     if (EnterConfirmState == 2) {
         EnterConfirmState = 0;
-        E.switchStamp = Now();
+        E.switchStamp = RealNow();
         PlayGeneral(1);
         return;
     }
@@ -285,7 +285,7 @@ void RunSwitch(bool allowed, Change change) {
     std::int32_t& picture = Word(kOutfitPicture);
     if (picture == 2) picture = 3;
     else if (picture == 4) picture = 5;
-    if (Now() - E.switchStamp >= kSwitchTime) {
+    if (RealNow() - E.switchStamp >= kSwitchTime) {
         E.switchStamp = 0;
         change();
     }
@@ -443,7 +443,7 @@ void RunIntro() {
         Word(99) = EquipmentFlags.acquiredB != 0 ? 1 : 0;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        E.introStamp = Now();
+        E.introStamp = RealNow();
         intro = 1;
     }
     StepMenuFallIn(intro, E.introStamp, kSubScreenFloor);
@@ -475,9 +475,9 @@ void RunBackKey() {
     } else if (E.leaveStep == 1) {
         if (Word(kHeading) != 2) {
             Word(kHeading) = 2;
-            E.leaveStamp = Now();
+            E.leaveStamp = RealNow();
         }
-        if (Now() - E.leaveStamp >= 0.4) {
+        if (RealNow() - E.leaveStamp >= 0.4) {
             E.leaveStep = 2;
             PlayGeneral(3);
         }
@@ -487,7 +487,7 @@ void RunBackKey() {
 }  // namespace
 
 void UpdateEquipmentScreen() {
-    if (Now() < E.introStamp) E.introStamp = E.demoStamp = E.leaveStamp = E.switchStamp = 0;
+    if (RealNow() < E.introStamp) E.introStamp = E.demoStamp = E.leaveStamp = E.switchStamp = 0;
     if (M.EquipmentStart == 1) RunIntro();
     if (M.EquipmentIntro >= 6) {
         M.HudUpdateOn = 1;

@@ -4,6 +4,7 @@
 // slot and settings screens, her place when a screen closes back into the
 // main menu, and her return to where she was on the stage.
 #include "core/player.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -72,7 +73,7 @@ void StepMenuFallIn(std::uint32_t& step, double& stamp, const FallInFloor& floor
         p.pose = 16;
         // The increment is added every frame, so the fall also quickens with
         // the frame count.
-        if (p.y < floor.fallsWhileAbove) p.y += static_cast<std::int32_t>(813.0 * t * t);
+        if (p.y < floor.fallsWhileAbove) p.y += FallDrop(t);
         if (p.y >= floor.landsFrom) {
             p.y = floor.floorY;
             step = 2;

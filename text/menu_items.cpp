@@ -6,6 +6,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu.h"
@@ -29,7 +30,6 @@ constexpr std::int32_t kAltarFrom = 20200 + 419;
 constexpr std::int32_t kAltarTo = 20200 + 719;
 constexpr std::uint32_t kShownCountLimit = 999999999u;
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 bool Owned(std::int32_t k) { return ItemOwnedFlags[k - 1] == 1; }
@@ -124,7 +124,7 @@ void RunIntro() {
         p.facing = 1;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        I.stamp = Now();
+        I.stamp = RealNow();
     }
     StepMenuFallIn(intro, I.stamp, kSubScreenFloor);
 }
@@ -192,12 +192,12 @@ void RunBackKey() {
         HideItemScreen();
         ReturnToMainMenu();
     } else if (I.leaveStep == 2) {
-        if (Now() - I.stamp >= 0.4) {
+        if (RealNow() - I.stamp >= 0.4) {
             I.leaveStep = 3;
             PlayGeneral(3);
         }
     } else if (I.leaveStep == 1) {
-        I.stamp = Now();
+        I.stamp = RealNow();
         I.leaveStep = 2;
     }
 }
@@ -205,7 +205,7 @@ void RunBackKey() {
 }  // namespace
 
 void UpdateItemScreen() {
-    if (Now() < I.stamp) I.stamp = 0;
+    StampAheadToZero(I.stamp, RealNow());
     if (M.ItemStart == 0) RunIntro();
     if (M.ItemIntro >= 6) BrowseAndUse();
     RunBackKey();
@@ -253,10 +253,10 @@ void UpdateMenuCursorFrame(std::int32_t mode, std::int32_t variant) {
         return;
     }
     if (mode != 1) return;
-    if (Now() < I.cursorStamp) I.cursorStamp = 0;
+    StampAheadToZero(I.cursorStamp, RealNow());
     constexpr std::int32_t kFrames[2][4] = {{5, 4, 5, 6}, {2, 1, 2, 3}};
-    if (Now() - I.cursorStamp >= 0.2) {
-        I.cursorStamp = Now();
+    if (RealNow() - I.cursorStamp >= 0.2) {
+        I.cursorStamp = RealNow();
         I.cursorStep = (I.cursorStep + 1) % 4;
     }
     if (I.cursorStep < 0 || I.cursorStep > 3) I.cursorStep = 0;

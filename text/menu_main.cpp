@@ -7,6 +7,7 @@
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/boot.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
@@ -27,9 +28,8 @@ constexpr std::int32_t kEntries = 6;
 // Element of each entry's label, entries 1..6.
 constexpr std::int32_t kEntryElement[kEntries + 1] = {0, 2, 3, 4, 5, 6, 1};
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
-bool Passed(double stamp, double seconds) { return Now() - stamp >= seconds; }
+bool Passed(double stamp, double seconds) { return RealNow() - stamp >= seconds; }
 
 // The cursor's entry in `marked`, the other labels dim.
 void SetEntryLabels(std::int32_t marked) {
@@ -92,14 +92,14 @@ void RunIntro() {
         MenuElementWords.ItemRowMarker = 0;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        T.intro = Now();
+        T.intro = RealNow();
     }
     StepMenuFallIn(M.IntroStep, T.intro, kMenuFloor);
 }
 
 void BuildMenu() {
     StopSound(2);
-    T.choice = Now();
+    T.choice = RealNow();
     M.ChoiceStep = 0;
     EnterConfirmState = 0;
     StandHeroineAtMenuLeft();
@@ -166,7 +166,7 @@ void WalkFigure() {
     if (M.WalkStep == 0 && M.IntroStep == 6) {
         if (M.FigureEntry < M.Cursor) {
             M.WalkStep = 11;
-            T.walk = Now();
+            T.walk = RealNow();
             p.x += 60;
             if (p.facing == -1) {
                 p.facing = 1;
@@ -175,7 +175,7 @@ void WalkFigure() {
         }
         if (M.WalkStep == 0 && M.Cursor < M.FigureEntry) {
             M.WalkStep = 21;
-            T.walk = Now();
+            T.walk = RealNow();
             p.x -= 60;
             if (p.facing == 1) {
                 p.facing = -1;
@@ -197,7 +197,7 @@ void WalkFigure() {
         p.pose = w.pose;
         if (w.pose == 8) p.y = 600;
         if (!Passed(T.walk, w.hold)) continue;
-        T.walk = Now();
+        T.walk = RealNow();
         M.WalkStep = w.next;
         p.x += w.dx;
         if (w.next == 0) {
@@ -257,7 +257,7 @@ void RunChoice() {
     }
     if (M.ChoiceStep == 2) {
         M.ChoiceStep = 3;
-        T.choice = Now();
+        T.choice = RealNow();
         PlayGeneral(3);
     }
     if (M.ChoiceStep == 3) {
@@ -270,7 +270,7 @@ void RunChoice() {
 }  // namespace
 
 void UpdateMainMenu() {
-    if (Now() < T.intro) T.intro = T.walk = T.choice = 0;
+    if (RealNow() < T.intro) T.intro = T.walk = T.choice = 0;
     if (M.ChoiceStep != 5) {
         PlayerState.pose = 22;
         if (ItemUseReturn == 1) {

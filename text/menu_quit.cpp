@@ -4,6 +4,7 @@
 // then closes the game.
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu.h"
@@ -18,9 +19,8 @@ constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kChime = 6;
 constexpr std::int32_t kAnsweredNo = 98;
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
-bool PoseAfter(double seconds) { return Now() - Q.poseStamp >= seconds; }
+bool PoseAfter(double seconds) { return RealNow() - Q.poseStamp >= seconds; }
 
 // The prompt's lines are the menu side's prompt word.
 std::int32_t& PromptWord() { return DialogueChannels.promptLine; }
@@ -75,7 +75,7 @@ bool RunPoseSteps(const PoseStep (&rows)[N]) {
         if (r.word >= 0) PromptWord() = r.word;
         if (r.hold >= 0 && PoseAfter(r.hold)) {
             Q.step = r.next;
-            Q.poseStamp = Now();
+            Q.poseStamp = RealNow();
             if (r.step == 23 && r.next == 26) PromptWord() = 0;
         }
         return true;
@@ -87,13 +87,13 @@ void JumpIn() {
     PlayerStateRecord& p = PlayerState;
     if (Q.step == 2) {
         p.pose = 15;
-        const double t = Now() - Q.poseStamp;
-        p.x += static_cast<std::int32_t>(500.0 * t);
-        if (p.y < 602) p.y += static_cast<std::int32_t>(813.0 * t * t);
+        const double t = RealNow() - Q.poseStamp;
+        p.x += RateMove(500.0, t);
+        if (p.y < 602) p.y += FallDrop(t);
         if (p.y >= 450) {
             p.y = 450;
             Q.step = 3;
-            Q.poseStamp = Q.textStamp = Now();
+            Q.poseStamp = Q.textStamp = RealNow();
             p.pose = 12;
             p.x = 412;
         }
@@ -107,7 +107,7 @@ void JumpIn() {
         ScrollX = 0;
         PlayerFigureShown = 1;
         p.facing = 1;
-        Q.poseStamp = Now();
+        Q.poseStamp = RealNow();
         p.x = -100;
         p.y = 325;
         p.pose = 15;
@@ -119,15 +119,15 @@ void Glide() {
     PlayerStateRecord& p = PlayerState;
     if (p.x >= 470) {
         Q.step = 4;
-        Q.poseStamp = Now();
+        Q.poseStamp = RealNow();
         return;
     }
-    if (Now() - Q.textStamp > 0.2) {
-        Q.textStamp = Now();
+    if (RealNow() - Q.textStamp > 0.2) {
+        Q.textStamp = RealNow();
         p.pose = p.pose == 12 ? 13 : 12;
     }
-    if (Now() - Q.textStamp > 0.02) {
-        Q.textStamp = Now();
+    if (RealNow() - Q.textStamp > 0.02) {
+        Q.textStamp = RealNow();
         p.x += (480 - p.x) / 5;
     }
 }
@@ -145,7 +145,7 @@ void Prompt() {
     KeyYPressed = 0;
     PromptWord() = 0;
     PlayGeneral(kChime);
-    Q.poseStamp = Q.textStamp = Now();
+    Q.poseStamp = Q.textStamp = RealNow();
     EnterConfirmState = yes ? 1 : 0;
     Q.textStep = yes ? 1 : 0;
 }
@@ -154,16 +154,16 @@ void Farewell() {
     if (Q.textStep < 1 || Q.textStep > 9) return;
     const TextStep& t = kFarewell[Q.textStep];
     PromptWord() = t.word;
-    if (t.hold >= 0 && Now() - Q.textStamp >= t.hold) {
+    if (t.hold >= 0 && RealNow() - Q.textStamp >= t.hold) {
         ++Q.textStep;
-        Q.textStamp = Now();
+        Q.textStamp = RealNow();
     }
 }
 
 }  // namespace
 
 std::int32_t RunQuitScreen(std::int32_t arg) {
-    if (Now() < Q.textStamp) Q.poseStamp = Q.textStamp = 0;
+    if (RealNow() < Q.textStamp) Q.poseStamp = Q.textStamp = 0;
     PlayGeneral(kMenuMusic);
     StopSound(2);
     if (arg == 0) {

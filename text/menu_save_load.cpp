@@ -7,6 +7,7 @@
 
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/boot.h"
 #include "shell/file_io.h"
 #include "shell/reset.h"
@@ -28,7 +29,6 @@ constexpr std::int32_t kLoadHeading = 28;
 // A slot is about 3 KB; anything far larger is not one of ours.
 constexpr std::size_t kMaxSlotBytes = 64 * 1024;
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 void ShowSlotScreen(std::int32_t heading) {
@@ -45,12 +45,12 @@ bool StepBackKey(std::int32_t heading) {
     }
     std::int32_t& word = MenuElementWords.Element[heading];
     if (word == 1) {
-        SL.stamp = Now();
+        SL.stamp = RealNow();
         word = 2;
         PlayGeneral(3);
         if (LoadedMenuPage == 0) MenuPage = 0;
     }
-    if (word == 2 && Now() - SL.stamp >= 0.4) {
+    if (word == 2 && RealNow() - SL.stamp >= 0.4) {
         PhaseChangeRequest = 0;
         return true;
     }
@@ -145,7 +145,7 @@ void RunLoadSteps() {
             }
             break;
         case 4:
-            if (Now() - SL.stamp >= 0.3) {
+            if (RealNow() - SL.stamp >= 0.3) {
                 PlayGeneral(1);
                 MenuElementWords.LoadingScreenFrame = 2;
                 SL.loadStep = 5;
@@ -156,16 +156,16 @@ void RunLoadSteps() {
             HideSlotScreen(kLoadHeading);
             SlotSummaryShown = 0;
             MenuElementWords.LoadingScreenFrame = 1;
-            SL.stamp = Now();
+            SL.stamp = RealNow();
             SL.loadStep = 4;
             break;
         case 2:
             if (SL.loadSlot >= 1 && SL.loadSlot <= 3) MenuElementWords.Element[6 + SL.loadSlot] = 3;
-            if (Now() - SL.stamp >= 0.4) SL.loadStep = 3;
+            if (RealNow() - SL.stamp >= 0.4) SL.loadStep = 3;
             break;
         case 1:
             SL.loadState = 2;   // no more row keys or back key
-            SL.stamp = Now();
+            SL.stamp = RealNow();
             StopSound(kMenuMusic);
             WindowModeLock = 1;
             SL.loadStep = 2;
@@ -315,7 +315,7 @@ void ShowSlotChoice() {
 }
 
 void UpdateSaveScreen(std::int32_t mode) {
-    if (Now() < SL.stamp) SL.stamp = 0;
+    StampAheadToZero(SL.stamp, RealNow());
     if (mode == 0) {
         SL.saveState = 0;
         return;
@@ -324,7 +324,7 @@ void UpdateSaveScreen(std::int32_t mode) {
 }
 
 void UpdateLoadScreen(std::int32_t mode) {
-    if (Now() < SL.stamp) SL.stamp = 0;
+    StampAheadToZero(SL.stamp, RealNow());
     if (mode == 0) {
         SL.loadState = 0;
         SL.loadStep = 0;

@@ -8,6 +8,7 @@
 
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "platform/platform.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
@@ -29,7 +30,6 @@ constexpr std::int32_t kRunning = 200;
 constexpr int kMaxModes = 16;
 constexpr int kDialogFont = 6;
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 // Window sizes people expect to find, largest first.
@@ -186,7 +186,7 @@ void SettingsDialogRender(float) {
 }
 
 void UpdateSettingsScreen() {
-    if (Now() < SettingsLeaveStamp) SettingsLeaveStamp = 0;
+    StampAheadToZero(SettingsLeaveStamp, RealNow());
     StepDialog();
     std::uint32_t& frames = MenuFlowState.SettingsFrames;
     if (frames == kShowDialog) {
@@ -205,11 +205,11 @@ void UpdateSettingsScreen() {
         }
         std::int32_t& heading = MenuElementWords.Element[kHeading];
         if (heading == 1) {
-            SettingsLeaveStamp = Now();
+            SettingsLeaveStamp = RealNow();
             heading = 2;
             PlayGeneral(3);
             if (LoadedMenuPage == 0) MenuPage = 0;
         }
-        if (heading == 2 && Now() - SettingsLeaveStamp >= 0.4) LeaveSettingsScreen();
+        if (heading == 2 && RealNow() - SettingsLeaveStamp >= 0.4) LeaveSettingsScreen();
     }
 }

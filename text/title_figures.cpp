@@ -4,6 +4,7 @@
 // about. They read where the heroine stands and write only their records.
 #include "core/pending_sprite.h"
 #include "core/random.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -34,15 +35,14 @@ constexpr std::uint32_t kPulseHigh = 0xFFFFFFFFu;
 constexpr std::int32_t kLabelRowTop = 600;
 constexpr std::int32_t kLabelRowBottom = 605;
 
-double Now() { return GameClock.realTime; }
 
-bool Passed(double stamp, double seconds) { return Now() - stamp >= seconds; }
+bool Passed(double stamp, double seconds) { return RealNow() - stamp >= seconds; }
 
 bool RollReverses() { return Random0To99() <= 50; }
 
 void PulseColour(TitleFigureRecord& f, TitleFigureMotionRecord& m) {
     if (!Passed(m.colour, 0.02)) return;
-    m.colour = Now();
+    m.colour = RealNow();
     if (m.pulse == 1) {
         if (f.colour == kPulseHigh) m.pulse = 2;
         else f.colour += kPulseStep;
@@ -59,14 +59,14 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             f.frame = 1;
             if (Passed(m.state, 0.5)) {
                 f.state = 2;
-                m.state = Now();
+                m.state = RealNow();
                 if (RollReverses()) m.dx = -m.dx;
             }
             break;
         case 2:
             f.frame = 2;
             if (Passed(m.state, 1.1)) {
-                m.state = Now();
+                m.state = RealNow();
                 if (entry != f.column) {
                     f.state = 1;
                     f.frame = 1;
@@ -81,14 +81,14 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             f.column = 0;
             if (Passed(m.state, 1.1)) {
                 f.state = 4;
-                m.state = Now();
+                m.state = RealNow();
             }
             break;
         case 4:
             f.frame = 4;
             if (Passed(m.state, t.hoverTime)) {
                 f.state = 5;
-                m.state = Now();
+                m.state = RealNow();
                 f.y += t.hoverRise;
             }
             break;
@@ -97,13 +97,13 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             if (Passed(m.state, 1.1)) {
                 f.state = 3;
                 f.frame = 4;
-                m.state = Now();
+                m.state = RealNow();
             }
             break;
         default: break;
     }
     if (Passed(m.move, t.tick)) {
-        m.move = Now();
+        m.move = RealNow();
         if (f.state >= 3 && f.state <= 5) {
             f.x += m.dx;
             f.y += m.dy;
@@ -122,7 +122,7 @@ void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
         case 1:
             f.frame = 1;
             if (Passed(m.state, 0.1)) {
-                m.state = Now();
+                m.state = RealNow();
                 if (RollReverses()) m.dx = -m.dx;
                 if (entry == f.column) {
                     f.state = 2;
@@ -134,7 +134,7 @@ void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             f.frame = 2;
             if (Passed(m.state, 0.1)) {
                 f.state = 3;
-                m.state = Now();
+                m.state = RealNow();
             }
             break;
         case 3:
@@ -142,7 +142,7 @@ void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             f.column = 0;
             if (Passed(m.state, 0.1)) {
                 f.state = 4;
-                m.state = Now();
+                m.state = RealNow();
                 f.y += 5;
             }
             break;
@@ -150,7 +150,7 @@ void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             f.frame = 4;
             if (Passed(m.state, t.hoverTime)) {
                 f.state = 5;
-                m.state = Now();
+                m.state = RealNow();
                 f.y += t.hoverRise;
             }
             break;
@@ -159,13 +159,13 @@ void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             if (Passed(m.state, 0.1)) {
                 f.state = 3;
                 f.frame = 3;
-                m.state = Now();
+                m.state = RealNow();
             }
             break;
         default: break;
     }
     if (f.state >= 2 && Passed(m.move, t.tick)) {
-        m.move = Now();
+        m.move = RealNow();
         // The blue pair turns only while its step still points outward.
         if (f.x < -49 && m.dx < 1) m.dx = -m.dx;
         if (f.y < -9 && m.dy < 1) m.dy = -m.dy;
@@ -182,10 +182,10 @@ void UpdateMushroom(std::int32_t n) {
     TitleFigureRecord& f = TitleFigureSlots.figure[n];
     TitleFigureMotionRecord& m = TitleFigureMotions.m[n];
     const MushroomTraits& t = kMushrooms[n];
-    if (Now() < m.move) m.state = m.colour = m.move = 0;
+    if (RealNow() < m.move) m.state = m.colour = m.move = 0;
     if (f.state == 0) {
         f.state = 1;
-        m.state = m.move = Now();
+        m.state = m.move = RealNow();
         m.dx = t.dx;
         m.dy = t.dy;
         m.pulse = 1;
@@ -199,7 +199,7 @@ void UpdateMushroom(std::int32_t n) {
     if (f.state >= 3 && f.state <= 6 && f.y >= kLabelRowTop && f.y <= kLabelRowBottom && column != 0) {
         f.state = 1;
         f.frame = 0;
-        m.state = m.move = Now();
+        m.state = m.move = RealNow();
         m.dx = -2;
         m.dy = -1;
         f.y = kLabelRowTop;
@@ -232,11 +232,11 @@ void UpdateTitleFigure5() {
     TitleFigureMotionRecord& m = TitleFigureMotions.m[5];
     std::int32_t& state = TitleFigureMotions.wingedState;
     std::int32_t& column = TitleFigureMotions.wingedColumn;
-    if (Now() < m.move) m.state = m.colour = m.move = 0;
+    if (RealNow() < m.move) m.state = m.colour = m.move = 0;
     s.wingedFrame = 0;
     if (state == 0) {
         state = 99;
-        m.move = m.state = Now();
+        m.move = m.state = RealNow();
         m.dx = -2;
         m.dy = -2;
     }
@@ -244,24 +244,24 @@ void UpdateTitleFigure5() {
         s.wingedFrame = 1;
         if (Passed(m.state, 1.15)) {
             state = 1;
-            m.state = Now();
+            m.state = RealNow();
         }
     } else if (state == 1) {
         s.wingedFrame = 1;
         if (Passed(m.state, 0.1)) {
             state = 2;
-            m.state = Now();
+            m.state = RealNow();
             if (RollReverses()) m.dx = -m.dx;
         }
     } else if (state >= 2 && state <= 10) {
         s.wingedFrame = state;
         if (Passed(m.state, 0.1)) {
             state = state == 10 ? 1 : state + 1;
-            m.state = Now();
+            m.state = RealNow();
         }
     }
     if (Passed(m.move, 0.02)) {
-        m.move = Now();
+        m.move = RealNow();
         if (s.wingedX <= -50 && m.dx <= 0) m.dx = -m.dx;
         if (s.wingedY <= -10 && m.dy <= 0) m.dy = -m.dy;
         if (s.wingedX >= 1074 && m.dx >= 0) m.dx = -m.dx;
@@ -276,7 +276,7 @@ void UpdateTitleFigure5() {
     const std::int32_t under = TitleFigureColumn(s.wingedX);
     if (state >= 3 && state <= 6 && s.wingedY >= kLabelRowTop && s.wingedY <= kLabelRowBottom && under != 0) {
         state = 1;
-        m.state = m.move = Now();
+        m.state = m.move = RealNow();
         s.wingedY = kLabelRowTop;
         column = under;
     }

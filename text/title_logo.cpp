@@ -3,6 +3,7 @@
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
@@ -18,7 +19,6 @@ constexpr std::int32_t kLogoFrames = 12;
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kLoadHeading = 28;
 
-double Now() { return GameClock.realTime; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
 void HideLoadScreen() {
@@ -54,11 +54,11 @@ void ChooseSlot() {
     if (PhaseChangeRequest == 1) {
         std::int32_t& heading = MenuElementWords.Element[kLoadHeading];
         if (heading == 1) {
-            L.loadStamp = Now();
+            L.loadStamp = RealNow();
             heading = 2;
             PlayGeneral(3);
         }
-        if (heading == 2 && Now() - L.loadStamp > 0.4) {
+        if (heading == 2 && RealNow() - L.loadStamp > 0.4) {
             PhaseChangeRequest = 0;
             HideLoadScreen();
             SaveScreenState.ChosenSlot = 1;
@@ -72,31 +72,31 @@ void ChooseSlot() {
 }  // namespace
 
 std::int32_t RunTitleLogo(std::int32_t arg) {
-    if (Now() < L.logoStamp) L.logoStamp = 0;
+    StampAheadToZero(L.logoStamp, RealNow());
     std::int32_t& frame = MenuElementWords.TitleLogoFrame;
     if (arg == 0) {
         frame = 1;
         L.logoStep = 1;
-        L.logoStamp = Now();
+        L.logoStamp = RealNow();
         return L.logoStep;
     }
-    if (L.logoStep == 1 && Now() - L.logoStamp >= 0.04) {
+    if (L.logoStep == 1 && RealNow() - L.logoStamp >= 0.04) {
         if (frame >= 1 && frame < kLogoFrames) {
             ++frame;
-            L.logoStamp = Now();
+            L.logoStamp = RealNow();
         } else {
             L.logoStep = 2;
             PlayGeneral(1);
-            L.logoStamp = Now();
+            L.logoStamp = RealNow();
         }
     }
     if (L.logoStep == 2) {
         frame = kLogoFrames;
         TitleNoticeShown = 1;
-        if (Now() - L.logoStamp >= 4.46) {
+        if (RealNow() - L.logoStamp >= 4.46) {
             frame = 0;
             L.logoStep = 99;
-            L.logoStamp = Now();
+            L.logoStamp = RealNow();
             TitleNoticeShown = 0;
         }
     }
@@ -104,7 +104,7 @@ std::int32_t RunTitleLogo(std::int32_t arg) {
 }
 
 std::int32_t RunTitleLoadScreen(std::int32_t arg) {
-    if (Now() < L.loadStamp) L.loadStamp = 0;
+    StampAheadToZero(L.loadStamp, RealNow());
     if (arg == 0) {
         L.loadStep = 1;
         L.loadStamp = 0;
@@ -138,15 +138,15 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
             WriteTraceLog(953 + slot);
             HideLoadScreen();
             MenuElementWords.LoadingScreenFrame = 2;
-            L.loadStamp = Now();
+            L.loadStamp = RealNow();
             break;
         case 5:
             if (slot >= 1 && slot <= 3) MenuElementWords.Element[6 + slot] = 3;
-            if (Now() - L.loadStamp > 0.4) L.loadStep = 6;
+            if (RealNow() - L.loadStamp > 0.4) L.loadStep = 6;
             break;
         case 4:
             L.loadStep = 5;
-            L.loadStamp = Now();
+            L.loadStamp = RealNow();
             StopSound(kMenuMusic);
             break;
         case 3:

@@ -11,6 +11,7 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu.h"
@@ -26,14 +27,13 @@ constexpr std::int32_t kCursorSound = 3;
 
 TitleScreenStateRecord& S = TitleScreenState;
 
-double Now() { return GameClock.realTime; }
-bool Passed(double stamp, double seconds) { return Now() - stamp >= seconds; }
+bool Passed(double stamp, double seconds) { return RealNow() - stamp >= seconds; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 void PlayEffects(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
 void PulseCrystal(std::int32_t piece, std::int32_t& pulse, double& stamp, double period) {
     if (TitleScreenSprite.shown[piece] != 1 || !Passed(stamp, period)) return;
-    stamp = Now();
+    stamp = RealNow();
     std::uint32_t& colour = TitleScreenSprite.colour[piece];
     if (pulse == 1) {
         if (colour == kPulseTop) pulse = 2;
@@ -52,7 +52,7 @@ void AnimateMushroom() {
     if (TitleScreenSprite.shown[3] != 1) return;
     std::uint32_t& colour = TitleScreenSprite.colour[3];
     if (Passed(S.mushroomColour, 0.07)) {
-        S.mushroomColour = Now();
+        S.mushroomColour = RealNow();
         if (colour < kDarkStart + 1) colour = kDarkStart;
         else colour -= kPulseStep;
     }
@@ -60,14 +60,14 @@ void AnimateMushroom() {
     if (frame == 1 && Passed(S.mushroomFrame, 0.4)) {
         frame = 2;
         S.MushroomDir = 1;
-        S.mushroomFrame = Now();
+        S.mushroomFrame = RealNow();
     } else if (frame == 3 && Passed(S.mushroomFrame, 0.4)) {
         frame = 2;
         S.MushroomDir = -1;
-        S.mushroomFrame = Now();
+        S.mushroomFrame = RealNow();
     } else if (frame == 2 && Passed(S.mushroomFrame, 0.02)) {
         frame += S.MushroomDir;
-        S.mushroomFrame = Now();
+        S.mushroomFrame = RealNow();
     }
 }
 
@@ -93,29 +93,29 @@ void RunDropIn() {
         p.pose = 45;
         if (Passed(S.step, 0.1)) {
             S.Step = 5;
-            S.step = Now();
+            S.step = RealNow();
         }
     }
     if (S.Step == 3) {
         p.pose = 26;
         if (Passed(S.step, 0.3)) {
             S.Step = 4;
-            S.step = Now();
+            S.step = RealNow();
         }
     }
     if (S.Step == 2 && Passed(S.step, 0.02)) {
         S.Step = 3;
-        S.step = Now();
+        S.step = RealNow();
     }
     if (S.Step == 1) {
-        const double t = Now() - S.step;
+        const double t = RealNow() - S.step;
         // The increment is added every frame, so the fall also quickens with
         // the frame count.
-        if (p.y < 573) p.y += static_cast<std::int32_t>(813.0 * t * t);
+        if (p.y < 573) p.y += FallDrop(t);
         if (p.y >= 522) {
             p.y = 600;
             S.Step = 2;
-            S.step = Now();
+            S.step = RealNow();
         }
     }
 }
@@ -226,13 +226,13 @@ void IdleStation1(double t) {
             }
         }
         if (t > 5.6 && t < 12.6) {
-            if (KeyRightPressed == 1 || KeyLeftPressed == 1) S.idle = Now() - 12.61;
+            if (KeyRightPressed == 1 || KeyLeftPressed == 1) S.idle = RealNow() - 12.61;
             if (S.IdleSub == 0) {
                 S.IdleSub = 1;
-                S.idleSub = Now();
+                S.idleSub = RealNow();
             }
             if (Passed(S.idleSub, 0.2)) {
-                S.idleSub = Now();
+                S.idleSub = RealNow();
                 S.IdleSub = S.IdleSub >= 8 ? 1 : S.IdleSub + 1;
             }
             constexpr std::int32_t kSway[9] = {50, 50, 51, 52, 51, 50, 53, 54, 53};
@@ -268,7 +268,7 @@ void IdleStation3(double t) {
     PlayerStateRecord& p = PlayerState;
     if (p.weaponMode1 == 1) {
         if (t > 18.5) {
-            S.idle = Now() - 5.2;
+            S.idle = RealNow() - 5.2;
             ++S.MushroomSub;
             t = 5.2;
         }
@@ -364,7 +364,7 @@ void TryStartWalk(std::int32_t index) {
     if (S.Walk != 0 || !WalkWanted(index)) return;
     const Walk& w = kWalks[index];
     S.Walk = w.first;
-    S.step = Now();
+    S.step = RealNow();
     S.Idle = 0;
     PlayerState.x = w.startX;
     PlayerState.facing = w.facing;
@@ -376,7 +376,7 @@ void StepWalk(const Walk& w) {
         if (st.pose != 0) PlayerState.pose = st.pose;
         if (st.walk == 11) PlayerState.y = 600;
         if (!Passed(S.step, st.time)) continue;
-        S.step = Now();
+        S.step = RealNow();
         PlayerState.x = st.nextX;
         if (st.arrive != 0) {
             S.Station = st.arrive;
@@ -404,7 +404,7 @@ void RunStations() {
         else KeyLeftPressed = 1;
     }
     if (S.Walk == 0 && S.Idle == 0 && S.IdleDone == 0) {
-        S.idle = Now();
+        S.idle = RealNow();
         if (S.Station == 1) {
             S.Idle = 2;
             S.IdleSub = 0;
@@ -419,7 +419,7 @@ void RunStations() {
             p.pose = 22;
         }
     }
-    const double t = Now() - S.idle;
+    const double t = RealNow() - S.idle;
     if (S.Idle == 1) IdleStation2(t);
     else if (S.Idle == 2) IdleStation1(t);
     else if (S.Idle == 3) IdleStation3(t);
@@ -460,7 +460,7 @@ void SetLabels() {
 }  // namespace
 
 std::int32_t RunTitleScreen(std::int32_t arg) {
-    if (Now() < S.crystal1)
+    if (RealNow() < S.crystal1)
         S.crystal1 = S.crystal2 = S.mushroomColour = S.step = S.mushroomFrame = S.idle = S.idleSub = 0;
     if (arg == 0) {
         S.Step = S.Station = S.Walk = S.Idle = S.IdleDone = S.IdleSub = S.MushroomSub = 0;
@@ -479,7 +479,7 @@ std::int32_t RunTitleScreen(std::int32_t arg) {
             TitleScreenSprite.colour[k] = kDarkStart;
         }
         S.Pulse1 = S.Pulse2 = 1;
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.mushroomFrame = S.step = Now();
+        S.crystal1 = S.crystal2 = S.mushroomColour = S.mushroomFrame = S.step = RealNow();
         S.Step = 0;
     }
     PulseCrystal(1, S.Pulse1, S.crystal1, 0.02);

@@ -45,3 +45,27 @@ struct EncounterCSceneryTintsRecord {
     std::int32_t propsLaidOut = 0;
 };
 inline EncounterCSceneryTintsRecord EncounterCSceneryTints;
+
+// Encounter A's pool of flying pieces, slots 1..20 (entry 0 takes a spawn
+// that finds no free slot and is never visited). Soldier fight 2 borrows
+// slot 1 for its spinning disc: state is then the disc's frame 1..3.
+constexpr int kEncounterAPieces = 20;
+struct EncounterAPieceTableRecord {
+    std::int32_t state[kEncounterAPieces + 1] = {};   // 0 free; 1..3 spin frames; 4 broken
+    std::int32_t kind[kEncounterAPieces + 1] = {};    // 0 = not live
+    std::int32_t facing[kEncounterAPieces + 1] = {};
+    std::int32_t vx[kEncounterAPieces + 1] = {};
+    std::int32_t vy[kEncounterAPieces + 1] = {};
+    std::int32_t hitPoints[kEncounterAPieces + 1] = {};
+    std::int32_t sizeRow[kEncounterAPieces + 1] = {};
+    std::int32_t x[kEncounterAPieces + 1] = {};
+    std::int32_t y[kEncounterAPieces + 1] = {};
+    std::uint32_t colour[kEncounterAPieces + 1] = {};
+    float scale[kEncounterAPieces + 1] = {};
+    float depth[kEncounterAPieces + 1] = {};
+    std::int32_t angle[kEncounterAPieces + 1] = {};
+    std::int32_t fragmentX[kEncounterAPieces + 1] = {};
+    std::int32_t fragmentY[kEncounterAPieces + 1] = {};
+    std::int32_t fragmentAngle[kEncounterAPieces + 1] = {};
+};
+inline EncounterAPieceTableRecord EncounterAPieceTable;

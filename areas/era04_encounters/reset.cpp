@@ -11,4 +11,5 @@ void ResetEra04EncountersArea() {
     EncounterBFigure = EncounterBFigureRecord{};
     EncounterCFigure = EncounterCFigureRecord{};
     EncounterCSceneryTints = EncounterCSceneryTintsRecord{};
+    EncounterAPieceTable = EncounterAPieceTableRecord{};
 }

@@ -17,7 +17,7 @@ namespace {
 constexpr int kPlantSlot = 88, kGateSlot = 97;
 constexpr int kLastPlantItem = 52;
 constexpr GraphicSlot kScenerySlots[] = {{62, 99}, {63, 100}, {64, 101}, {66, 103}, {68, 105}, {71, 108}};
-constexpr GraphicSlot kSoldierSlots[] = {{61, 98}};
+constexpr GraphicSlot kSoldierSheetSlots[] = {{61, 98}};
 
 constexpr std::int32_t M = Era04Start;
 
@@ -42,6 +42,6 @@ void DrawEra04SceneryAndSoldiers() {
         for (std::int32_t n = 1; n <= 9; ++n) {
             PendingSprite.GNo = 0;
             SetSoldierSprite(n);
-            DrawPendingFromSlots(kSoldierSlots);
+            DrawPendingFromSlots(kSoldierSheetSlots);
         }
 }

@@ -105,9 +105,36 @@ struct TrapRoomChain {
 };
 inline TrapRoomChain TrapRoomChains[kTrapChains + 1];
 
-// The soldiers of the two soldier fights: only the draw flag is read here
-// (1 = the soldiers are drawn).
+// The soldiers of the two soldier fights, slots 1..8 (entry 0 unused). A
+// fight treats a soldier whose frame is 0 as gone. reaction: 0 none, 1..5 a
+// hit of that attack kind plays, 98 falling, 99 defeated.
+constexpr int kSoldierSlots = 8;
 struct Era04SoldierSlotsRecord {
+    std::int32_t x[kSoldierSlots + 1] = {};
+    std::int32_t y[kSoldierSlots + 1] = {};
+    std::int32_t facing[kSoldierSlots + 1] = {};
+    std::int32_t frame[kSoldierSlots + 1] = {};   // 1..20 of sheet 61; 0 = not drawn
+    std::uint32_t colour[kSoldierSlots + 1] = {};
+    float depth[kSoldierSlots + 1] = {};
+    std::int32_t angle[kSoldierSlots + 1] = {};
+    std::int32_t hp[kSoldierSlots + 1] = {};
+    std::int32_t reaction[kSoldierSlots + 1] = {};
+    // 1 = the nine soldier passes draw; set while a fight runs and never
+    // cleared, so a finished fight stays invisible through frame 0.
     std::int32_t drawFlag = 0;
 };
 inline Era04SoldierSlotsRecord Era04SoldierSlots;
+
+// The one strike on the heroine under way, so that no two soldiers strike
+// at once: 0 none, 1 thrust (or a charge holding her), 2 leap, 3 the left end
+// guard's push, 4 the right end guard's.
+inline std::int32_t SoldierStrikeKind = 0;
+
+// Soldier fight 1: the posts of blocker 3 (left) and blocker 5 (right).
+inline std::int32_t Fight1BlockerPosts[2] = {};
+// Soldier fight 2: +1 when soldier 4 and the guard hold the right end of the
+// room, -1 the left end.
+inline std::int32_t Fight2Side = 0;
+// Extra reach of a charging soldier's strike once she has parried a charge;
+// kept for the whole run of the program, new games included.
+inline std::int32_t ChargeReachBonus = 0;

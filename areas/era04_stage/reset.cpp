@@ -20,5 +20,11 @@ void ResetEra04StageArea() {
     Era04CameraStage = 0;
     for (std::int32_t& lock : Era04DoorLocks) lock = 0;
     StageObjectTable = StageObjectTableRecord{};
+    // The soldiers' draw flag is never cleared: a finished fight stays
+    // invisible through its soldiers' frame 0.
+    const std::int32_t soldiersDrawn = Era04SoldierSlots.drawFlag;
     Era04SoldierSlots = Era04SoldierSlotsRecord{};
+    Era04SoldierSlots.drawFlag = soldiersDrawn;
+    SoldierStrikeKind = 0;
+    Fight1BlockerPosts[0] = Fight1BlockerPosts[1] = 0;
 }

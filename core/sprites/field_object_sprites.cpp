@@ -4,6 +4,7 @@
 #include "core/player.h"
 #include "core/sprites/field_object_table.h"
 #include "core/sprites/sprites.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -118,7 +119,8 @@ void SetFieldObjectSprite(std::int32_t id, std::int32_t slot) {
     if (id == 414001) {
         const double now = GameClock.gameClock;
         // A new cycle once 0.4 s have passed, or when the clock ran back.
-        if (now - BlinkStamp >= kBlinkCycle || now < BlinkStamp) BlinkStamp = now;
+        StampAheadToNow(BlinkStamp, now);
+        if (AtLeastElapsed(BlinkStamp, now, kBlinkCycle)) BlinkStamp = now;
         const int frame = now - BlinkStamp < kBlinkFirstFrame ? 0 : 1;
         Fill(414, kBlinkFrames[frame], kBlinkPivot, SceneTint);
         PendingSprite.PosY = 640;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/sprites/sprite_rect.h"
+#include "core/step_helpers.h"
 
 namespace heroine_w1_table {
 
@@ -142,11 +143,7 @@ inline constexpr FrameRow kFrames[] = {
 // Poses 120..199 are drawn from the second sheet.
 constexpr bool OnSecondSheet(std::int32_t pose) { return pose >= 120 && pose <= 199; }
 
-constexpr const FrameRow* FindFrame(std::int32_t pose) {
-    for (const FrameRow& r : kFrames)
-        if (r.pose == pose) return &r;
-    return nullptr;
-}
+constexpr const FrameRow* FindFrame(std::int32_t pose) { return FindRow(kFrames, &FrameRow::pose, pose); }
 
 // Body-box insets: the back inset comes off the side behind her, the top
 // inset off her head; every other pose has none.
@@ -156,9 +153,8 @@ struct InsetRow {
 };
 inline constexpr InsetRow kInsets[] = {{10, 18, 0}, {14, 20, 0}, {16, 38, 32}, {19, 39, 0}, {1018, 39, 0}};
 constexpr InsetRow InsetsOf(std::int32_t pose) {
-    for (const InsetRow& r : kInsets)
-        if (r.pose == pose) return r;
-    return {pose, 0, 0};
+    const InsetRow* r = FindRow(kInsets, &InsetRow::pose, pose);
+    return r ? *r : InsetRow{pose, 0, 0};
 }
 
 // The worn strip: per pose (range first..last), the record for facing +1

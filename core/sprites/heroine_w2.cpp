@@ -6,6 +6,7 @@
 #include "core/player.h"
 #include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/sprites.h"
+#include "core/step_helpers.h"
 #include "shell/shell_state.h"
 
 using namespace heroine_w2_table;
@@ -24,12 +25,11 @@ struct EffectRun {
 };
 EffectRun Effects[4];
 
-double Now() { return GameClock.gameClock; }
 
 // Starts the timer on the first frame that reads it; seconds it has run.
 double TimerElapsed(int timer) {
-    if (LayerTimers[timer] == 0.0) LayerTimers[timer] = Now();
-    return Now() - LayerTimers[timer];
+    if (LayerTimers[timer] == 0.0) LayerTimers[timer] = GameNow();
+    return GameNow() - LayerTimers[timer];
 }
 
 template <std::size_t N>
@@ -41,7 +41,7 @@ void ApplyTimerResets(const TimerReset (&resets)[N], std::int32_t pose) {
 // When the clock has run back past a layer's first stamp, all its stamps
 // start again.
 void GuardClock(int first, int last) {
-    if (Now() < LayerTimers[first])
+    if (GameNow() < LayerTimers[first])
         for (int t = first; t <= last; ++t) LayerTimers[t] = 0.0;
 }
 
@@ -124,15 +124,15 @@ void StepEffect(int e, std::int32_t n) {
         }
         if (stage == 2 || stage == 3) row = kEffect3Ending;
     }
-    if (Now() < run.start) run.start = 0.0;
+    StampAheadToZero(run.start, GameNow());
     if (trigger == 1) {
-        run.start = Now();
+        run.start = GameNow();
         run.x = PlayerState.x;
         run.y = PlayerState.y;
         run.facing = PlayerState.facing;
         trigger = 2;
     }
-    const double elapsed = Now() - run.start;
+    const double elapsed = GameNow() - run.start;
     if (trigger == 2 && elapsed <= kEffectLife) {
         PendingSprite.GNo = 1;
     } else {

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/sprites/sprite_rect.h"
+#include "core/step_helpers.h"
 
 namespace heroine_w2_table {
 
@@ -259,9 +260,7 @@ inline constexpr ComboRow kFront215Ending{215, Gate::TimerWithin, 4, 0.15, 3, {3
                                           -40, -330, -0.02f, false, {0, 47}};
 template <std::size_t N>
 constexpr const ComboRow* FindCombo(const ComboRow (&rows)[N], std::int32_t pose) {
-    for (const ComboRow& r : rows)
-        if (r.pose == pose) return &r;
-    return nullptr;
+    return FindRow(rows, &ComboRow::pose, pose);
 }
 // Which pose resets which layer timer (to 0; it starts again on the first
 // frame of the pose that reads it).
@@ -285,11 +284,7 @@ inline constexpr PartRow kParts[] = {
     {7, kSmallPart, 10, 87, 0},  {8, kSmallPart, 14, 84, 0},  {10, kSmallPart, 16, 82, 0},
     {27, kSmallPart, 10, 87, 90}, {45, kSmallPart, 12, 80, 0}, {1018, kSmallPart, 12, 86, 0},
 };
-constexpr const PartRow* FindPart(std::int32_t pose) {
-    for (const PartRow& r : kParts)
-        if (r.pose == pose) return &r;
-    return nullptr;
-}
+constexpr const PartRow* FindPart(std::int32_t pose) { return FindRow(kParts, &PartRow::pose, pose); }
 // Pose 13's part, drawn at her own depth.
 inline constexpr SpriteRect kSlidePart{158, 259, 252, 284};
 inline constexpr SpritePivot kSlidePartPivot{24, 25};

@@ -7,6 +7,7 @@
 
 #include "core/floors.h"
 #include "core/sprites/sprite_rect.h"
+#include "core/step_helpers.h"
 
 namespace object_table {
 
@@ -122,10 +123,6 @@ inline constexpr float kCoinPivotY = 32;
 constexpr SpriteRect SaveSpotFrame(int n) { return {0, 15 * (n - 1), 17, 15 * (n - 1) + 14}; }
 inline constexpr SpritePivot kSaveSpotPivot{8, 14};
 
-constexpr const Row* Find(std::int32_t id) {
-    for (const Row& r : kRows)
-        if (r.id == id) return &r;
-    return nullptr;
-}
+constexpr const Row* Find(std::int32_t id) { return FindRow(kRows, &Row::id, id); }
 
 }  // namespace object_table

@@ -123,12 +123,13 @@ TEST_F(Era04ScreenshotSlots, DISABLED_Write) {
     RunFrames(2);
     struct Scene {
         const char* name;
-        std::int32_t x, scroll, talksDone, fight2Done;
+        std::int32_t x, scroll, talksDone, fight2Done, fight1Done = 1;
     };
     const Scene scenes[] = {
         {"entrance_talk", Era04Start + 2101, Era04Start + 1500, 0, 0},
         {"soldier_room", Era04Door2 + 700, Era04Door2 + 250, 2, 0},
         {"trap_room", Era04Door3 + 500, Era04Door3 + 100, 2, 1},
+        {"soldier_rows", 71000, 71000 - 400, 2, 0, 0},
     };
     for (const Scene& sc : scenes) {
         ResetGameData(0);
@@ -138,7 +139,7 @@ TEST_F(Era04ScreenshotSlots, DISABLED_Write) {
         Era03AreaFlag = 1;
         PlayerState.x = sc.x;
         ScrollX = sc.scroll;
-        Era04Progress.soldierFight1Done = 1;
+        Era04Progress.soldierFight1Done = sc.fight1Done;
         Era04Progress.soldierFight2Done = sc.fight2Done;
         Era04Progress.encounterADone = sc.fight2Done;
         Era04Progress.dialogueTriggerState = sc.talksDone;

@@ -205,8 +205,8 @@ TEST_F(GameOverTest, NAtThePromptRunsTheQuitScreenAndItsNoFinishes) {
     std::int32_t result = Step();
     EXPECT_EQ(KeyNPressed, 0);
     EXPECT_EQ(GameOverState.textStep1, 0);
-    // Answer no on the quit screen until it gives up; the music is silent
-    // while it runs.
+    // Answer no on the quit screen until it gives up; the menu volume word
+    // stays turned down (0: ten decibels down) while it runs.
     for (int i = 0; i < 64 * 60 && result != 98; ++i) {
         KeyNPressed = 1;
         result = Step();

@@ -41,6 +41,8 @@ TEST(StepHelpers, MotionTruncatesTowardZero) {
     EXPECT_EQ(ArcRise(400.0, 0.1), 31);      // 40 - 8.13
     EXPECT_EQ(ArcRise(400.0, 0.6), -52);     // 240 - 292.68: below the base, truncated up
     EXPECT_EQ(ArcRise(400.0, 0.0), 0);
+    EXPECT_EQ(FallDrop(0.1), 8);             // 8.13
+    EXPECT_EQ(FallDrop(0.0), 0);
 }
 
 TEST(StepHelpers, FadesClampAndKeepWhite) {

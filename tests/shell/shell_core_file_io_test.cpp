@@ -5,14 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class ShellCoreFileIo : public GameHarness {};
 
 TEST_F(ShellCoreFileIo, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     ASSERT_TRUE(WriteFileAtomically("Data/Save/a.txt", std::string("old")));
-    // A folder where the temporary file would go makes the write fail.
-    ASSERT_TRUE(EnsureDirectory("Data/Save/a.txt.tmp1"));
+    // Folders where the temporary file would go make the write fail. The
+    // temporary names count up over the whole run, so every name the next
+    // write could take is blocked.
+    for (int n = 0; n < 1024; ++n) ASSERT_TRUE(EnsureDirectory("Data/Save/a.txt.tmp" + std::to_string(n)));
     std::string error;
     EXPECT_FALSE(WriteFileAtomically("Data/Save/a.txt", std::string("new"), &error));
     EXPECT_FALSE(error.empty());

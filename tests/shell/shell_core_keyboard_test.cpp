@@ -17,6 +17,11 @@ namespace {
 // the working folder: run it in the harness's fresh folder.
 class ShellCoreKeyboard : public GameHarness {
 protected:
+    void SetUp() override {
+        GameHarness::SetUp();
+        // A game's start blocks the number keys until a scene asks for one.
+        NumberKeysBlocked = 0;
+    }
     static void Down(int key) { OnKeyboard(key, true, false); }
     static void Up(int key) { OnKeyboard(key, false, false); }
 };

@@ -95,7 +95,8 @@ void AreaRun::StartFromSlot(std::function<void()> setWords) {
     Release(VK_RIGHT);
     ASSERT_EQ(TitleScreenState.Cursor, 2);
     Tap(VK_RETURN);
-    ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200)) << "no load screen";
+    ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200))
+        << "no load screen (boot step " << GameFlow.bootStep << ", load step " << TitleLogoState.loadStep << ")";
     RunFrames(2);
     ASSERT_EQ(SaveScreenState.ChosenSlot, 1u);
     ASSERT_EQ(EnterConfirmState, 1) << "the load screen does not take Enter";

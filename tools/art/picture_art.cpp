@@ -5,6 +5,7 @@
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
+#include "areas/era04_stage/soldier_frames.h"
 
 #include <algorithm>
 #include <array>
@@ -464,7 +465,20 @@ constexpr auto kArenaEnemy3StandCells =
     CellsOf<std::size(kEnemy3Frames) - kEnemy3FightPoses>(kEnemy3Frames + kEnemy3FightPoses, 1024, 707);
 constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
 
-const std::array<RectSource, 26> kRectSources{{
+// The soldier sheet: a soldier in every frame, a spinning disc in every cell
+// of the disc's rows. Row 4's cells reach past the sheet's foot; only what
+// lies inside is drawn.
+constexpr auto kSoldierFrameCells = CellsOf<std::size(soldier_frames::kFrames)>(soldier_frames::kFrames, 623, 778);
+constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> DiscCellRects() {
+    std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> out{};
+    std::size_t n = 0;
+    for (const auto& row : soldier_frames::kDiscRows)
+        for (int f = 0; f < 3; ++f) out[n++] = {row.left[f], row.top, row.right[f], std::min(row.bottom, 778)};
+    return out;
+}
+constexpr auto kDiscCells = DiscCellRects();
+
+const std::array<RectSource, 28> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -491,6 +505,8 @@ const std::array<RectSource, 26> kRectSources{{
     {194, FigureKind::Character, kArenaEnemy3FightCells, {}},
     {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
     {187, FigureKind::Character, kArenaEnemy3StandCells, {}},
+    {199, FigureKind::Character, kSoldierFrameCells, {}},
+    {199, FigureKind::Spinner, kDiscCells, {}},
 }};
 }  // namespace
 

@@ -1,0 +1,62 @@
+// The soldiers' routines shared by the two soldier fights: steps, marches,
+// attacks and strikes on the heroine, hits and defeat, guards and blockers,
+// and fight 2's own moves. Every step routine takes arg 0 to arm and any
+// other value to step once, and returns its state (99 finished).
+#pragma once
+
+#include <cstdint>
+
+// ---- moves and attacks ----------------------------------------------------
+std::int32_t StepSoldierForward(std::int32_t arg, std::int32_t slot);
+std::int32_t StepSoldierBack(std::int32_t arg, std::int32_t slot);
+std::int32_t KeepSoldierDistance(std::int32_t arg, std::int32_t slot, std::int32_t distFacing,
+                                 std::int32_t distAway);
+// stepPx 0 arms; any other value marches that far per cycle.
+void MarchSoldier(std::int32_t stepPx, std::int32_t slot);
+std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot);
+std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot);
+// The strike on the heroine under way; the slot matters only when arming.
+std::int32_t RunSoldierStrike(std::int32_t arg, std::int32_t slot);
+std::int32_t HurtPlayerByLeapW1(std::int32_t arg, std::int32_t slot);
+std::int32_t HurtPlayerByThrustW1(std::int32_t arg, std::int32_t slot);
+std::int32_t HurtPlayerByLeapW2(std::int32_t arg, std::int32_t slot);
+std::int32_t HurtPlayerByThrustW2(std::int32_t arg, std::int32_t slot);
+// mode 0 arms, 1 the mixed behaviour, 2 the thrust series.
+std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot);
+
+// ---- hits and defeat ----------------------------------------------------------
+std::int32_t TestSoldierHit(std::int32_t mode, std::int32_t slot);
+std::int32_t RunSoldierHit(std::int32_t kind, std::int32_t slot);
+std::int32_t RunSoldierHitW1(std::int32_t kind, std::int32_t slot);
+std::int32_t RunSoldierHitW2(std::int32_t kind, std::int32_t slot);
+std::int32_t RunSoldierDefeat(std::int32_t arg, std::int32_t slot);
+void UpdateFightingSoldier(std::int32_t mode, std::int32_t slot);
+
+// ---- guards and blockers (postX given anew each call) ---------------------------
+std::int32_t RunLeftEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t postX);
+std::int32_t RunRightEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t postX);
+void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
+void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
+
+// ---- fight 1's phases ------------------------------------------------------------
+std::int32_t RunSoldierFight1Intro(std::int32_t arg);
+std::int32_t RunSoldierFight1Melee(std::int32_t arg);
+std::int32_t RunSoldierFight1Squeeze(std::int32_t arg);
+std::int32_t RunSoldierFight1Charge(std::int32_t arg);
+std::int32_t RunSoldierFight1Duel(std::int32_t arg);
+std::int32_t RunSoldierChargeScene(std::int32_t arg);
+std::int32_t RunSoldierChargeLoop(std::int32_t arg);
+
+// ---- fight 2's moves and phases ---------------------------------------------------
+std::int32_t MoveSoldierTo(std::int32_t arg, std::int32_t slot, std::int32_t targetX);
+std::int32_t HoldSoldierPost(std::int32_t arg, std::int32_t slot, std::int32_t postX);
+std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t endX);
+std::int32_t RunSoldierFight2Opening(std::int32_t arg);
+std::int32_t RunSoldierFight2Alert(std::int32_t arg);
+std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side);
+std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side);
+std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side);
+std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side);
+// arg 0 arms the disc's spin, any other value steps it; returns the row
+// direction.
+std::int32_t UpdateFight2Disc(std::int32_t arg, std::int32_t n);

@@ -1,0 +1,426 @@
+// The Era04 soldiers' numbers: where a strike reaches and what it costs, what
+// a blow on a soldier earns, the defeat, the guards and blockers, fight 2's
+// moves, and the soldier sheet's frames.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/calls.h"
+#include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldiers.h"
+#include "core/combos.h"
+#include "core/floors.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/movement_fixture.h"
+#include "shell/shell_state.h"
+#include "text/menu_state.h"
+
+namespace {
+
+class Era04SoldiersTest : public MovementTest {
+protected:
+    void SetUp() override {
+        MovementTest::SetUp();
+        LoadSlots({19, 22, 23, 24, 25, 71});
+        ResetEra04StageArea();
+        PlayerState = PlayerStateRecord{};
+        PlayerState.hp = PlayerState.maxHp = 1000;
+        EquipmentFlags.worn = 0;
+        MessageBoxOpen = 0;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        for (int i = 1; i <= kSoldierSlots; ++i) {
+            Era04SoldierSlots.y[i] = 640;
+            Era04SoldierSlots.hp[i] = 300;
+            Era04SoldierSlots.facing[i] = 1;
+        }
+    }
+    void Tick(double dt = 1.0 / 64.0) { GameClock.gameClock += dt; }
+    // Runs a thrust of slot 3 (no pauses) to its strike frame.
+    void ThrustToStrike(std::int32_t facing) {
+        Era04SoldierSlots.x[3] = 10000;
+        Era04SoldierSlots.facing[3] = facing;
+        RunSoldierThrust(0, 3);
+        for (int i = 0; i < 3; ++i) {
+            Tick();
+            RunSoldierThrust(1, 3);
+        }
+        ASSERT_EQ(Era04SoldierSlots.frame[3], 9);
+    }
+    // Steps the strike under way to its end; returns the HP it cost.
+    std::int32_t FinishStrike() {
+        const std::int32_t hp = PlayerState.hp;
+        for (int i = 0; i < 200 && SoldierStrikeKind != 0; ++i) {
+            Tick();
+            if (RunSoldierStrike(1, 0) == 99) SoldierStrikeKind = 0;
+        }
+        EXPECT_EQ(SoldierStrikeKind, 0);
+        EXPECT_EQ(MessageBoxOpen, 0) << "her keys are given back";
+        return hp - PlayerState.hp;
+    }
+};
+
+TEST_F(Era04SoldiersTest, AThrustReachesOnlyItsBandOnTheGroundAndNotADuckingHeroine) {
+    struct Row {
+        std::int32_t facing, dx, y, pose;
+        bool hits;
+    };
+    const Row rows[] = {
+        {-1, -200, 640, 1, true}, {-1, -113, 640, 1, true}, {-1, -201, 640, 1, false}, {-1, -112, 640, 1, false},
+        {1, 120, 640, 1, true},   {1, 190, 640, 1, true},   {1, 119, 640, 1, false},   {1, 191, 640, 1, false},
+        {1, 150, 590, 1, true},   {1, 150, 589, 1, false},  {1, 150, 640, 26, false},
+    };
+    for (const Row& r : rows) {
+        SoldierStrikeKind = 0;
+        PlayerState.x = 10000 + r.dx;
+        PlayerState.y = r.y;
+        PlayerState.pose = r.pose;
+        ThrustToStrike(r.facing);
+        EXPECT_EQ(SoldierStrikeKind, r.hits ? 1 : 0) << r.facing << " " << r.dx << " " << r.y << " " << r.pose;
+        SoldierStrikeKind = 0;
+    }
+    // No strike while one runs.
+    SoldierStrikeKind = 3;
+    PlayerState = PlayerStateRecord{};
+    PlayerState.x = 10150;
+    ThrustToStrike(1);
+    EXPECT_EQ(SoldierStrikeKind, 3);
+}
+
+TEST_F(Era04SoldiersTest, StrikesCostByKindAndWeaponModeAndAWornGuardCostsNothing) {
+    struct Row {
+        std::int32_t mode, kind, cost;
+    };
+    const Row rows[] = {{1, 1, 70}, {1, 2, 90}, {2, 1, 35}, {2, 2, 40}};
+    for (const Row& r : rows) {
+        PlayerState.weaponMode1 = r.mode == 1;
+        PlayerState.weaponMode2 = r.mode == 2;
+        PlayerState.facing = 1;   // back to the soldier: no guard
+        Era04SoldierSlots.facing[2] = 1;
+        SoldierStrikeKind = r.kind;
+        RunSoldierStrike(0, 2);
+        EXPECT_EQ(FinishStrike(), r.cost) << r.mode << " " << r.kind;
+    }
+    // Worn, face to face, and a roll below 70: turned aside.
+    std::uint32_t seed = 1;
+    for (;; ++seed) {
+        SeedRandom(seed);
+        if (Random0To99() < 70) break;
+    }
+    SeedRandom(seed);
+    PlayerState.weaponMode1 = 1;
+    PlayerState.weaponMode2 = 0;
+    EquipmentFlags.worn = 1;
+    PlayerState.facing = -1;
+    SoldierStrikeKind = 1;
+    RunSoldierStrike(0, 2);
+    EXPECT_EQ(FinishStrike(), 0);
+    EquipmentFlags.worn = 0;
+}
+
+TEST_F(Era04SoldiersTest, ABlowEarnsItsDamageAsExpByKindAndWeaponMode) {
+    const std::int32_t w1[] = {5, 10, 15, 20, 40};
+    const std::int32_t w2[] = {45, 55, 65, 80, 5};
+    for (int mode = 1; mode <= 2; ++mode)
+        for (std::int32_t kind = 1; kind <= 5; ++kind) {
+            PlayerState.weaponMode1 = mode == 1;
+            PlayerState.weaponMode2 = mode == 2;
+            const std::int32_t damage = (mode == 1 ? w1 : w2)[kind - 1];
+            Era04SoldierSlots.hp[1] = 300;
+            Era04SoldierSlots.y[1] = 640;
+            const std::int32_t exp = PlayerState.exp;
+            RunSoldierHit(0, 1);
+            int calls = 0;
+            while (RunSoldierHit(kind, 1) != 99 && calls < 1000) {
+                Tick();
+                ++calls;
+            }
+            EXPECT_EQ(Era04SoldierSlots.hp[1], 300 - damage) << mode << " " << kind;
+            EXPECT_EQ(PlayerState.exp - exp, damage) << mode << " " << kind;
+            EXPECT_EQ(Era04SoldierSlots.y[1], 640);
+            EXPECT_EQ(Era04SoldierSlots.angle[1], 0);
+        }
+}
+
+TEST_F(Era04SoldiersTest, AFiveHpSoldierLandsAfterItsFlightAndBurstsInTheSameUpdate) {
+    auto& s = Era04SoldierSlots;
+    s.hp[1] = 5;
+    s.x[1] = 10000;
+    s.frame[1] = 3;
+    PlayerState.x = 5000;   // far away: nothing of hers lands again
+    s.reaction[1] = 1;
+    RunSoldierHit(0, 1);
+    const double start = GameClock.gameClock;
+    const std::int32_t exp = PlayerState.exp;
+    const std::size_t before = PlayedSlots().size();
+    double landed = 0;
+    for (int i = 0; i < 100 && s.reaction[1] != 99; ++i) {
+        Tick(0.01);
+        UpdateFightingSoldier(1, 1);
+        if (landed == 0 && s.hp[1] <= 0) {
+            landed = GameClock.gameClock - start;
+            EXPECT_EQ(s.reaction[1], 98) << "its defeat starts in the update it lands";
+        }
+    }
+    EXPECT_GT(landed, 0.23);
+    EXPECT_EQ(s.frame[1], 0);
+    EXPECT_EQ(s.reaction[1], 99);
+    EXPECT_EQ(PlayerState.exp - exp, 5 + 120);
+    // The first sound of each burst, in order.
+    const std::vector<int> all = PlayedSlots();
+    std::vector<int> bursts;
+    for (std::size_t i = before; i < all.size(); ++i)
+        if (all[i] >= 22 && all[i] <= 25) bursts.push_back(all[i]);
+    std::vector<int> firsts;
+    int prev = 0;
+    for (std::size_t i = 0; i < bursts.size(); ++i) {
+        // Each state sounds once per call; with 0.01-s calls it lasts three.
+        if (i % 3 == 0 || bursts[i] != prev) firsts.push_back(bursts[i]);
+        prev = bursts[i];
+    }
+    EXPECT_EQ(firsts, (std::vector<int>{22, 23, 24, 22, 23, 24, 24, 25}));
+}
+
+TEST_F(Era04SoldiersTest, EndGuardsStrikeInTheirZoneOnTheGroundAndBlockersNeverFall) {
+    struct Row {
+        bool left;
+        std::int32_t dx, y, cost;
+    };
+    const std::int32_t post = 20000;
+    const Row rows[] = {
+        {true, 223, 640, 40}, {true, 224, 640, 0}, {true, 100, 630, 0},
+        {false, -190, 640, 50}, {false, -191, 640, 0},
+    };
+    for (const Row& r : rows) {
+        SoldierStrikeKind = 0;
+        Era04SoldierSlots.x[4] = post;
+        PlayerState.x = post + r.dx;
+        PlayerState.y = r.y;
+        const std::int32_t hp = PlayerState.hp;
+        if (r.left) {
+            RunLeftEndGuard(0, 4, post);
+            Tick();
+            RunLeftEndGuard(1, 4, post);
+        } else {
+            RunRightEndGuard(0, 4, post);
+            Tick();
+            RunRightEndGuard(1, 4, post);
+        }
+        EXPECT_EQ(hp - PlayerState.hp, r.cost) << r.left << " " << r.dx << " " << r.y;
+        for (int i = 0; i < 200; ++i) {
+            Tick();
+            PlayerState.y = 640;
+            if (r.left)
+                RunLeftEndGuard(1, 4, post);
+            else
+                RunRightEndGuard(1, 4, post);
+            if (SoldierStrikeKind == 0) break;
+        }
+        PlayerState.x = post + (r.left ? 1000 : -1000);
+        EXPECT_EQ(MessageBoxOpen, 0);
+    }
+    // Worn: nine in ten turned aside.
+    EquipmentFlags.worn = 1;
+    SeedRandom(7);
+    int costly = 0;
+    for (int n = 0; n < 200; ++n) {
+        PlayerState.x = post + 100;
+        PlayerState.y = 640;
+        const std::int32_t hp = PlayerState.hp;
+        RunLeftEndGuard(1, 4, post);
+        costly += PlayerState.hp < hp;
+        for (int i = 0; i < 300 && SoldierStrikeKind != 0; ++i) {
+            Tick();
+            RunLeftEndGuard(1, 4, post);
+        }
+    }
+    EXPECT_GT(costly, 5);
+    EXPECT_LT(costly, 40);
+    EquipmentFlags.worn = 0;
+
+    // A blocker: a touch costs 5 and it never loses hp.
+    Era04SoldierSlots.x[3] = post;
+    Era04SoldierSlots.hp[3] = 300;
+    RunLeftBlocker(0, 3, post);
+    PlayerState.x = post + 130;
+    const std::int32_t hp = PlayerState.hp;
+    Tick();
+    RunLeftBlocker(1, 3, post);
+    EXPECT_EQ(hp - PlayerState.hp, 5);
+    EXPECT_EQ(PlayCount(19), 1);
+    for (int i = 0; i < 10; ++i) {
+        Tick();
+        RunLeftBlocker(1, 3, post);
+    }
+    EXPECT_EQ(PlayerState.x, post + 180);
+    EXPECT_EQ(Era04SoldierSlots.hp[3], 300);
+}
+
+TEST_F(Era04SoldiersTest, MovesSnapWithin50StepTheirPostAndTheChargeStrikesInItsWindow) {
+    auto& s = Era04SoldierSlots;
+    // Within 50 px: placed at once.
+    s.x[2] = 5050;
+    PlayerState.x = 9000;
+    MoveSoldierTo(0, 2, 5000);
+    EXPECT_EQ(MoveSoldierTo(1, 2, 5000), 99);
+    EXPECT_EQ(s.x[2], 5000);
+    s.x[2] = 5051;
+    EXPECT_EQ(MoveSoldierTo(1, 2, 5000), -1);
+
+    // 120 px left of its post: stage posts +50 each 0.3 s, then the post.
+    s.x[6] = 6000;
+    PlayerState.x = 8000;
+    HoldSoldierPost(0, 6, 6120);
+    HoldSoldierPost(1, 6, 6120);
+    std::vector<std::int32_t> xs;
+    for (int i = 0; i < 200; ++i) {
+        Tick(0.01);
+        HoldSoldierPost(1, 6, 6120);
+        if (xs.empty() || xs.back() != s.x[6]) xs.push_back(s.x[6]);
+    }
+    EXPECT_EQ(s.x[6], 6120);
+    EXPECT_NE(std::find(xs.begin(), xs.end(), 6050), xs.end());
+    EXPECT_NE(std::find(xs.begin(), xs.end(), 6100), xs.end());
+
+    // The charge's window: 101..199 px in front on the ground, -20 HP;
+    // 285 px once a charge has been parried.
+    struct Row {
+        std::int32_t dx, bonus;
+        bool hits;
+    };
+    const Row rows[] = {{100, 0, false}, {101, 0, true}, {199, 0, true}, {200, 0, false},
+                        {284, 85, true}, {285, 85, false}};
+    for (const Row& r : rows) {
+        ChargeReachBonus = r.bonus;
+        SoldierStrikeKind = 0;
+        s.x[7] = 7000;
+        s.facing[7] = 1;
+        PlayerState.x = 7000 + r.dx;
+        PlayerState.y = 640;
+        PlayerState.facing = 1;
+        const std::int32_t hp = PlayerState.hp;
+        RunSoldierCharge(0, 7, 9000);
+        Tick(0.001);
+        RunSoldierCharge(1, 7, 9000);
+        EXPECT_EQ(hp - PlayerState.hp, r.hits ? 20 : 0) << r.dx << " " << r.bonus;
+    }
+    // A parried charge: the soldier lands 200 px in front of her.
+    ChargeReachBonus = 0;
+    SoldierStrikeKind = 0;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    PlayerState.facing = -1;
+    PlayerState.x = 7150;
+    PlayerMoveState.comboQ = 1;
+    s.x[7] = 7000;
+    s.facing[7] = 1;
+    RunSoldierCharge(0, 7, 9000);
+    Tick(0.001);
+    RunSoldierCharge(1, 7, 9000);
+    EXPECT_EQ(s.x[7], 7150 - 200);
+    EXPECT_EQ(ChargeReachBonus, 85);
+    PlayerMoveState.comboQ = 0;
+}
+
+TEST_F(Era04SoldiersTest, TheSheetsFramesAndTheDiscsRowsDrawFromSheet61) {
+    auto& s = Era04SoldierSlots;
+    ScrollX = 1000;
+    s.x[2] = 1500;
+    s.y[2] = 640;
+    s.frame[2] = 10;
+    s.facing[2] = -1;
+    s.colour[2] = 0xFFFFFFFFu;
+    PendingSprite.GNo = 0;
+    SetSoldierSprite(2);
+    EXPECT_EQ(PendingSprite.GNo, 61);
+    EXPECT_EQ(PendingSprite.SrcLeft, 487);
+    EXPECT_EQ(PendingSprite.PosX, 500);
+    EXPECT_EQ(PendingSpriteHitBox.HitBottom, -41) << "the leap's flight ends above the feet";
+    s.frame[2] = 0;
+    PendingSprite.GNo = 0;
+    SetSoldierSprite(2);
+    EXPECT_EQ(PendingSprite.GNo, 0);
+
+    auto& d = EncounterAPieceTable;
+    d.state[1] = 2;
+    d.sizeRow[1] = 4;
+    d.x[1] = 1300;
+    d.y[1] = 520;
+    d.scale[1] = 1.0f;
+    PendingSprite.GNo = 0;
+    SetSoldierSprite(9);
+    EXPECT_EQ(PendingSprite.GNo, 61);
+    EXPECT_EQ(PendingSprite.SrcLeft, 258);
+    // Row 4 reads below the 778-px sheet into the texture's padding (1024
+    // rows once padded to a power of two), which is transparent.
+    EXPECT_EQ(PendingSprite.SrcBottom, 782);
+    d.state[1] = 0;
+    PendingSprite.GNo = 0;
+    SetSoldierSprite(9);
+    EXPECT_EQ(PendingSprite.GNo, 0);
+}
+
+TEST_F(Era04SoldiersTest, FightOneWaitsShortOfItsRowsAndALoadAfterTheErrandShowsTwoSoldiers) {
+    auto& s = Era04SoldierSlots;
+    ErrandState = 0;
+    PlayerState.x = 72189;
+    RunSoldierFight1(0);
+    for (int i = 0; i < 20; ++i) {
+        Tick();
+        EXPECT_EQ(RunSoldierFight1(1), 2);
+    }
+    EXPECT_EQ(MessageBoxOpen, 0);
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(s.frame[n], 1) << n;
+
+    // A game saved after the errand was given.
+    ErrandState = 1;
+    ScrollX = Era04Start + 5863;
+    RunSoldierFight1(0);
+    Tick();
+    EXPECT_EQ(RunSoldierFight1(1), 24);
+    for (int n : {1, 2, 3, 6, 7, 8}) EXPECT_EQ(s.frame[n], 0) << n;
+    EXPECT_EQ(s.frame[4], 18);
+    EXPECT_NE(s.frame[5], 0);
+    // Soldier 4 goes for good once the camera is 1200 px left of it.
+    ScrollX = s.x[4] - 1200;
+    PlayerState.x = ScrollX + 300;
+    Tick();
+    RunSoldierFight1(1);
+    EXPECT_EQ(s.frame[4], 18);
+    ScrollX -= 1;
+    Tick();
+    RunSoldierFight1(1);
+    EXPECT_EQ(s.frame[4], 0);
+    ErrandState = 0;
+}
+
+TEST_F(Era04SoldiersTest, TheDiscSpinsEveryTwoHundredthsSwellsEveryHalfSecondAndWhirs) {
+    LoadSlots({171, 172});   // the whirr's bank
+    auto& d = EncounterAPieceTable;
+    d.state[1] = 0;
+    UpdateFight2Disc(0, 1);
+    EXPECT_EQ(d.sizeRow[1], 1);
+    std::vector<std::int32_t> frames, rows;
+    const std::size_t before = PlayedSlots().size();
+    for (int i = 0; i < 500; ++i) {   // 5 s in 0.01-s steps
+        Tick(0.01);
+        UpdateFight2Disc(1, 1);
+        if (frames.size() < 7 && (frames.empty() || frames.back() != d.state[1])) frames.push_back(d.state[1]);
+        if (rows.empty() || rows.back() != d.sizeRow[1]) rows.push_back(d.sizeRow[1]);
+    }
+    EXPECT_EQ(frames, (std::vector<std::int32_t>{0, 1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(rows, (std::vector<std::int32_t>{1, 2, 3, 4, 5, 4, 3, 2, 1, 2}));
+    int whirs = 0;
+    const std::vector<int> all = PlayedSlots();
+    for (std::size_t i = before; i < all.size(); ++i) whirs += all[i] == 171 || all[i] == 172;
+    EXPECT_GE(whirs, 38);
+    EXPECT_LE(whirs, 42);
+    EXPECT_EQ(d.colour[1], 0xFFFFFFFFu);
+    EXPECT_FLOAT_EQ(d.scale[1], 1.0f);
+}
+
+}  // namespace
