@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
@@ -130,8 +131,8 @@ constexpr GdataCell kGdataLayout[] = {
     Back(13, 1, &HoppingObjectRecord.state), Back(13, 3, &HoppingObjectRecord.holdStep),
     Back(13, 4, &HoppingObjectRecord.holdX), Back(13, 5, &HoppingObjectRecord.x),
     Back(13, 6, &HoppingObjectRecord.y),
-    Back(14, 1, &LiftRecord.x), Back(14, 2, &LiftRecord.baseY), Back(14, 3, &LiftRecord.word3),
-    Back(14, 4, &LiftRecord.platformTop), Back(14, 5, &LiftRecord.state),
+    Back(14, 1, &LiftRecord.x), Back(14, 2, &LiftRecord.baseY), Back(14, 3, &LiftRecord.pictureX),
+    Back(14, 4, &LiftRecord.pictureY), Back(14, 5, &LiftRecord.state),
     Back(14, 6, &LiftRecord.frame), Back(14, 7, &Era01NpcRecord.x), Back(14, 8, &Era01NpcRecord.y),
     Back(15, 1, &GatekeeperRecord.state), Back(15, 2, &GatekeeperRecord.frame),
     Back(15, 3, &GatekeeperRecord.done), Back(15, 5, &GatekeeperRecord.x),
@@ -300,6 +301,7 @@ bool CheckGdataRanges(const GdataImage& in, std::string* why) {
 void ApplyGdata(const GdataImage& in) {
     for (const GdataCell& c : kGdataLayout)
         if (c.into.Present()) c.into.Set(in.At(c.line, c.field));
+    SettleCollectGameAfterLoad();
 }
 
 int GdataLayoutRowCount() { return static_cast<int>(sizeof kGdataLayout / sizeof kGdataLayout[0]); }

@@ -24,6 +24,15 @@ void UpdateLift();
 void UpdateGatekeeper(std::int32_t arg);
 void UpdateCollectGame();
 void UpdateCollectGameRound();
+// The collecting game is not saved: after a load its objects bob again and a
+// gatekeeper caught mid-throw stands idle, holding no HP.
+void SettleCollectGameAfterLoad();
+// The collecting game's frame table: source columns, bottom, PivotX and
+// PivotY = the picture's lift; GNo 0 for a frame outside the table.
+void SetCollectObjectSprite(std::int32_t frame);
+// The lift's frame table: rectangle, screen position and depth from the
+// lift record; GNo 0 for a frame outside the table.
+void SetLiftSprite(std::int32_t frame);
 void UpdateFieldEnemyA(std::int32_t arg);
 void UpdateFlyingEnemy1(std::int32_t arg);
 void UpdateFlyingEnemy2();

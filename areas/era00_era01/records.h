@@ -126,8 +126,9 @@ struct Era01TerrainStateRecord {
 inline Era01TerrainStateRecord Era01TerrainState;
 
 
-// The objects of the field's collecting game: state, frame (0 = nothing
-// drawn, else 128..132), world x and y.
+// The objects of the field's collecting game: state (1..4 bobbing, 10 game
+// asked for, 11 dropping, 12 landed, 13..16 hop, 17/18 wandering, 0 picked
+// up), frame (0 = nothing drawn, 128..132 good, 133..137 bad), world x and y.
 struct CollectGameObject {
     std::int32_t state = 0, frame = 0, x = 0, y = 0;
 };
@@ -162,8 +163,8 @@ inline Era00GatewayRecord Era00Gateway;
 struct LiftStateRecord {
     std::int32_t x = 20200;
     std::int32_t baseY = 640;        // 740 or 640
-    std::int32_t word3 = 0;
-    std::int32_t platformTop = 0;
+    std::int32_t pictureX = 0;       // world anchor of the frame picture
+    std::int32_t pictureY = 0;
     std::int32_t state = 1;
     std::int32_t frame = 0;          // 0 = no lift picture
 };
@@ -173,11 +174,11 @@ inline LiftStateRecord LiftRecord;
 struct GatekeeperStateRecord {
     std::int32_t state = 1;
     std::int32_t frame = 0;          // 0 = hidden, 1..6
-    std::int32_t x = 250;
-    std::int32_t objectX = 0;        // the small object's position
-    std::int32_t blockX = 250;
+    std::int32_t x = 250;            // the thrown object's x (drawn in state 13)
+    std::int32_t objectX = 0;        // the thrown object's y
+    std::int32_t blockX = 250;       // the gatekeeper's own x
     std::int32_t y = 640;
-    std::int32_t done = 0;           // 99 once its sequence has run
+    std::int32_t done = 0;           // talk flag: 0 not talked, 99 talking, 1 talked
 };
 inline GatekeeperStateRecord GatekeeperRecord;
 
@@ -190,13 +191,17 @@ struct Era01NpcStateRecord {
 inline Era01NpcStateRecord Era01NpcRecord;
 
 // The patrol creature and its four pit spots.
+// The creature's `state` is its picture (0 hidden, 1/2), `step` its mode and
+// `flag` its creep step; a prize's `position` is its y, `state` its picture
+// and `frame` its state (1 hanging .. 5 taken). These are program-start
+// values: the data reset leaves them, the save slot carries them.
 struct PatrolPitSpot {
     std::int32_t position = 0, state = 0, frame = 0;
 };
 struct PatrolCreatureStateRecord {
-    std::int32_t state = 0, step = 0, flag = 0;
-    PatrolPitSpot pit[4];
-    std::int32_t x = 6836, y = 0;
+    std::int32_t state = 1, step = 0, flag = 1;
+    PatrolPitSpot pit[4] = {{250, 1, 1}, {200, 2, 1}, {200, 1, 1}, {300, 2, 1}};
+    std::int32_t x = 6836, y = 557;
 };
 inline PatrolCreatureStateRecord PatrolCreatureRecord;
 

@@ -36,6 +36,8 @@ void ResetEra00Era01Area() {
     LiftRecord = LiftStateRecord{};
     LiftRecord.x = Era01Anchor20;   // 20200
     GatekeeperRecord = GatekeeperStateRecord{};
+    // The collecting game is not saved; a new game finds its objects bobbing.
+    for (CollectGameObject& object : CollectGameObjects) object.state = 1;
     FieldEnemyARecord = FieldEnemyAStateRecord{};
     FieldEnemyARecord.state = 1;
     FieldEnemyARecord.frame = 1;
@@ -69,8 +71,7 @@ void ResetEra00Era01Area() {
     }
     FieldTalkOpen = 0;
     for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
-    PatrolCreatureRecord = PatrolCreatureStateRecord{};
-    PatrolCreatureRecord.x = Era01Anchor05 + 836;   // 6836
+    // (The patrol creature and its prizes keep their state across a new game.)
     Era01TerrainState = Era01TerrainStateRecord{};
     Era01NpcRecord = Era01NpcStateRecord{};
     const std::uint32_t colours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,

@@ -3,12 +3,6 @@
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 
-void UpdateLift() {}
-void UpdateGatekeeper(std::int32_t) {}
-void UpdateCollectGame() {}
-void UpdateCollectGameRound() {}
-void UpdatePatrolCreature(std::int32_t) {}
-void UpdateHangingPrizes() {}
 void UpdateEra01Terrain() {}
 void UpdateEra01Npc(std::int32_t) {}
 void UpdateEra01ColourPulseA(std::int32_t) {}

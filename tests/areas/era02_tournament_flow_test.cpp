@@ -106,6 +106,7 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
         Era00AreaFlag = 2;
         Era01AreaFlag = 1;
         EncounterDoneFlag = 1;
+        GatekeeperRecord.done = 1;   // his talk was heard on the way
         LearnedMoveD = 1;
         PlayerState.maxHp = PlayerState.hp = 9999;
         PlayerState.x = A + 400;

@@ -85,6 +85,35 @@ void DrawFieldEnemyA() {
                           static_cast<float>(PendingSprite.PosY), 0.7f, PendingSprite.Colour);
 }
 
+// Bad objects take their pictures from the sheet's second row, 29 px lower.
+void DrawCollectGameAndGatekeeper() {
+    for (int k = 0; k < 8; ++k) {
+        const CollectGameObject& o = CollectGameObjects[k];
+        if (o.frame == 0) continue;
+        SetCollectObjectSprite(o.frame);
+        if (PendingSprite.GNo == 0) continue;
+        const std::int32_t T = k < 5 ? 0 : 29;
+        DrawWithBaseTransform(60, plat::Rect{PendingSprite.SrcLeft, T, PendingSprite.SrcRight, PendingSprite.SrcBottom + T},
+                              PendingSprite.PivotX, 0.0f, static_cast<float>(o.x - ScrollX),
+                              static_cast<float>(o.y + static_cast<std::int32_t>(PendingSprite.PivotY)), 0.8f, SceneTint);
+    }
+    const GatekeeperStateRecord& g = GatekeeperRecord;
+    if (g.frame == 0) return;
+    struct KeeperRow {
+        std::int32_t left, right, centreX, dx;
+    };
+    constexpr KeeperRow kKeeper[6] = {{0, 53, 26, 0},    {54, 105, 26, 1},  {106, 158, 26, 0},
+                                      {159, 214, 26, 0}, {215, 274, 26, 0}, {275, 356, 52, 0}};
+    if (g.frame >= 1 && g.frame <= 6) {
+        const KeeperRow& r = kKeeper[g.frame - 1];
+        Piece(62, {r.left, 0, r.right, 137}, g.blockX + r.dx, g.y - 137, 0.8f, SceneTint, static_cast<float>(r.centreX));
+    }
+    // The thrown object: x, and the word after it as its y.
+    if (g.state == 13)
+        DrawWithBaseTransform(60, plat::Rect{0, 29, 19, 57}, 9.0f, 14.0f, static_cast<float>(g.x - ScrollX),
+                              static_cast<float>(g.objectX), 0.8f, SceneTint);
+}
+
 }  // namespace
 
 void DrawEra01FirstFieldSections() {
@@ -110,6 +139,7 @@ void DrawEra01FirstFieldSections() {
         Piece(42, {0, 0, 644, 345}, a19 + 242, 49, 0.9f);
         // The collecting game's objects and the gatekeeper stand in front of
         // these three and behind the last piece.
+        DrawCollectGameAndGatekeeper();
         Piece(61, {0, 0, 257, 261}, a19 + 1100, 383, 0.9f);
     }
 }

@@ -1,0 +1,197 @@
+// The gatekeeper's collecting game: eight objects bob at their spots above
+// the field; when a game starts they drop, hop once together as the heroine
+// walks in and wander along the ground until she picks them up. Five are
+// good (one more of the second item each), three cost 10 HP; gathering the
+// five good ones ends the game.
+#include <algorithm>
+#include <cstdint>
+
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/records.h"
+#include "core/floors.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/step_helpers.h"
+#include "text/menu_state.h"
+
+namespace {
+
+constexpr std::int32_t G = SectionAnchorX[19];   // 17500
+constexpr int kObjects = 8;
+constexpr int kGood = 5;   // objects 0..4 are good, 5..7 bad
+
+struct ObjectSpot {
+    std::int32_t x, y, dropOrigin, hopRise, parkingX;
+};
+constexpr ObjectSpot kSpots[kObjects] = {
+    {G + 359, 165, 150, 20, G + 200}, {G + 390, 196, 186, 25, G + 220}, {G + 520, 431, 421, 22, G + 240},
+    {G + 659, 265, 255, 29, G + 260}, {G + 675, 112, 102, 10, G + 280}, {G + 451, 107, 97, 18, G + 300},
+    {G + 698, 243, 233, 25, G + 320}, {G + 518, 498, 488, 20, G + 340},
+};
+
+// Per object: its step stamp, and its wander step, which is never reset.
+double stamps[kObjects] = {};
+std::int32_t wanderStep[kObjects] = {-5, 5, -5, 5, -5, 5, -5, 5};
+
+constexpr std::int32_t kBobFrames[4] = {129, 128, 129, 130};
+
+bool Good(int k) { return k < kGood; }
+// Good objects' frames are 128..132; a bad one shows the same picture + 5.
+std::int32_t FrameOf(int k, std::int32_t goodFrame) { return Good(k) ? goodFrame : goodFrame + 5; }
+
+void SetAll(std::int32_t state) {
+    for (CollectGameObject& o : CollectGameObjects) o.state = state;
+}
+
+void Bob(int k, double now) {
+    CollectGameObject& o = CollectGameObjects[k];
+    o.x = kSpots[k].x;
+    o.y = kSpots[k].y;
+    o.frame = FrameOf(k, kBobFrames[o.state - 1]);
+    if (MoreThanElapsed(stamps[k], now, 0.2)) {
+        o.state = o.state == 4 ? 1 : o.state + 1;
+        stamps[k] = now;
+    }
+}
+
+void Drop(int k) {
+    CollectGameObject& o = CollectGameObjects[k];
+    const std::int32_t floor = TopFloorHeightAt(o.x);
+    if (o.y < floor) {
+        const std::int32_t fall = o.y - kSpots[k].dropOrigin;
+        o.y += fall * fall / 500 + 1;
+    }
+    if (o.y >= floor) {
+        o.y = floor;
+        o.state = 12;
+        o.frame = FrameOf(k, 131);
+        PlayFieldSound(11);
+    }
+}
+
+void Hop(double now) {
+    CollectGameObject* const objects = CollectGameObjects;
+    const std::int32_t hx = PlayerState.x;
+    if (std::all_of(objects, objects + kObjects, [](const CollectGameObject& o) { return o.state == 12; }) &&
+        hx >= G + 100 && hx < G + 1000) {
+        SetAll(13);
+        stamps[0] = now;
+    }
+    const std::int32_t state = objects[0].state;
+    if (state < 13 || state > 16) return;
+    for (int k = 0; k < kObjects; ++k) {
+        if (objects[k].state != state) continue;
+        if (state == 13) objects[k].y -= kSpots[k].hopRise;
+        if (state == 14) objects[k].y -= 5;
+        if (state == 15) objects[k].y += 5;
+        if (state == 16) objects[k].y += kSpots[k].hopRise;
+    }
+    if (state <= 15 && MoreThanElapsed(stamps[0], now, 0.16)) {
+        SetAll(state + 1);
+        stamps[0] = now;
+    }
+    if (state == 16 && objects[0].y >= TopFloorHeightAt(objects[0].x)) {
+        SetAll(17);
+        for (double& s : stamps) s = now;
+    }
+}
+
+void Wander(int k) {
+    CollectGameObject& o = CollectGameObjects[k];
+    std::int32_t& step = wanderStep[k];
+    const std::int32_t hx = PlayerState.x;
+    o.y = 665;
+    if (Random0To99() > 95) {
+        // Now and then it turns away from her.
+        if (o.x == hx) step = -step;
+        else step = o.x < hx ? -5 : 5;
+    }
+    if ((o.x < G + 100 && step < 0) || (o.x > G + 981 && step > 0)) step = -step;
+    o.x += step;
+    if (PlayerState.pose == 26 && hx - 20 < o.x && o.x <= hx + 20) {
+        o.state = 0;
+        o.x = kSpots[k].parkingX;
+        o.y = 700;
+        if (Good(k)) {
+            PlayFieldSound(10);
+            ++ItemCounts[1];
+        } else {
+            PlayFieldEffect(17);
+            PlayerState.hp = std::max(0, PlayerState.hp - 10);
+        }
+    }
+}
+
+}  // namespace
+
+void UpdateCollectGame() {
+    CollectGameObject* const objects = CollectGameObjects;
+    const double now = FieldClock();
+    if (now - stamps[0] < 0)
+        for (double& s : stamps) s = 1.0;
+    for (int k = 0; k < kObjects; ++k)
+        if (objects[k].state >= 1 && objects[k].state <= 4) Bob(k, now);
+    if (objects[0].state == 10 && StageFrozenByMenu != 1) {
+        if (ScrollX < G + 340) ScrollX += 10;
+        if (ScrollX > G + 360) ScrollX -= 10;
+        if (ScrollX == G + 358) SetAll(11);
+    }
+    for (int k = 0; k < kObjects; ++k)
+        if (objects[k].state == 11) Drop(k);
+    for (int k = 0; k < kObjects; ++k) {
+        CollectGameObject& o = objects[k];
+        if (o.state != 17 && o.state != 18) continue;
+        o.frame = FrameOf(k, o.state == 17 ? 131 : 132);
+        if (MoreThanElapsed(stamps[k], now, 0.05)) {
+            o.state = o.state == 17 ? 18 : 17;
+            stamps[k] = now;
+        }
+    }
+    Hop(now);
+    for (int k = 0; k < kObjects; ++k)
+        if (objects[k].state == 17 || objects[k].state == 18) Wander(k);
+}
+
+void UpdateCollectGameRound() {
+    std::int32_t sum = 0;
+    bool running = false;
+    for (int k = 0; k < kGood; ++k) {
+        sum += CollectGameObjects[k].state;
+        if (CollectGameObjects[k].state >= 5) running = true;
+    }
+    if (running && PlayerState.x > G && PlayerState.x < G + 1050) ScrollX = G + 80;
+    if (sum == 0) {
+        // The bad ones come back with the rest, wherever they were.
+        SetAll(1);
+        PlayFieldSound(8);
+    }
+}
+
+namespace {
+
+struct CollectRow {
+    std::int32_t frame, left, right, bottom, pivotX, lift;
+};
+constexpr CollectRow kCollectRows[] = {
+    {128, 0, 18, 28, 19, -28}, {129, 19, 37, 19, 9, -19}, {130, 38, 56, 26, 2, -26},
+    {131, 57, 75, 19, 9, -19}, {132, 76, 95, 19, 9, -18},
+};
+
+}  // namespace
+
+void SetCollectObjectSprite(std::int32_t frame) {
+    // A bad object's frame takes the good picture's row of values.
+    const std::int32_t goodFrame = frame >= 133 ? frame - 5 : frame;
+    PendingSprite.GNo = 0;
+    const CollectRow* row = FindRow(kCollectRows, &CollectRow::frame, goodFrame);
+    if (row == nullptr) return;
+    PendingSprite.GNo = 60;
+    PendingSprite.SrcLeft = row->left;
+    PendingSprite.SrcTop = 0;
+    PendingSprite.SrcRight = row->right;
+    PendingSprite.SrcBottom = row->bottom;
+    PendingSprite.PivotX = static_cast<float>(row->pivotX);
+    PendingSprite.PivotY = static_cast<float>(row->lift);
+}
