@@ -1,8 +1,16 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "areas/era02/tournament.h"
 
 void ResetEra02Area() {
+    // The rounds keep private step words: a game over in mid-round followed
+    // by a load must find each round at its start, not where it was left.
+    RunRound1(0);
+    RunRound2(0);
+    RunRound3(0);
+    RunRound4(0);
+
     // The arrival waits at its first step with the talk indicator shown; a
     // save spot the arrival has opened stays open.
     const std::int32_t saveSpot = ArrivalScene.flag;

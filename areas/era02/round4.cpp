@@ -70,7 +70,7 @@ void ClampRound4OpponentX() {
 std::int32_t RunRound4(std::int32_t mode) {
     if (mode == 0) {
         Dr.step = 0;
-        RunRound3Entrance(0);
+        RunRound4Entrance(0);
         return Dr.step;
     }
     TournamentBoundsLock = 1;

@@ -62,10 +62,19 @@ TEST_F(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
             for (;;) SaveGdata(1);
         }
         // Every tenth kill lands at once, before the child's first save can
-        // finish; the others anywhere in its run of saves.
-        const long micros = round % 10 == 0 ? 0 : waitMicros(random);
-        timespec wait{0, micros * 1000L};
-        nanosleep(&wait, nullptr);
+        // finish; every tenth waits until a save has finished (each save is
+        // flushed to disk, which can take long on a busy machine); the others
+        // land anywhere in its run of saves.
+        if (round % 10 == 5) {
+            for (int polls = 0; polls < 4000 && FileText("Data/Save/Save01.txt") != newText; ++polls) {
+                timespec poll{0, 500 * 1000L};
+                nanosleep(&poll, nullptr);
+            }
+        } else {
+            const long micros = round % 10 == 0 ? 0 : waitMicros(random);
+            timespec wait{0, micros * 1000L};
+            nanosleep(&wait, nullptr);
+        }
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
