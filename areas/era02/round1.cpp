@@ -227,9 +227,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
                 EnterConfirmState = 1;
                 PlayEra02Sound(6);
             } else {
-                Msg() = 0;
-                EnterConfirmState = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(Msg());
                 RunRound1OpponentJump(0, 0.1, 500 * Opp.facing, 600);
                 En.step = 10;
             }
@@ -363,9 +361,7 @@ std::int32_t RunRound1Dialogue(std::int32_t part) {
         }
     }
     if (Dl.step == kStepDone) {
-        Msg() = 0;
-        EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
+        CloseLine(Msg());
     }
     return Dl.step;
 }

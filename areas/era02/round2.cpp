@@ -199,10 +199,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         h = h < 210 ? RateMove(75.17985611510792, t) : 209;
         if (h > 209) h = 209;
         if (RunCrowdCheer(1) == kStepDone && h == 209 && g.value == 0) {
-            Msg() = 72;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
+            OpenLine(Msg(), 72);
             En.step = 9;
         }
         break;
@@ -215,9 +212,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
                 EnterConfirmState = 1;
                 PlayEra02Sound(6);
             } else {
-                Msg() = 0;
-                EnterConfirmState = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(Msg());
                 MessageBoxOpen = MenuKeyBlocked = 0;
                 Opp.depth = 0.3f;
                 En.step = kStepDone;

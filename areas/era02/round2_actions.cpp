@@ -231,9 +231,7 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
         }
     }
     if (s.step == kStepDone) {
-        Msg() = 0;
-        EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
+        CloseLine(Msg());
         MessageBoxOpen = 0;
     }
     return s.step;

@@ -437,9 +437,7 @@ void Demonstration(Step& s) {
         return;
     }
     PlayerState.x -= 28 * PlayerState.facing;
-    Msg() = 21;
-    EnterConfirmState = 1;
-    PlayEra02Sound(6);
+    AdvanceLine(Msg(), 21);
     s.Go(3);
 }
 
@@ -530,9 +528,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             if (m < 33) {
                 NextMessage();
             } else {
-                EnterConfirmState = 0;
-                Msg() = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(Msg());
                 s.Go(8);
             }
         }
@@ -637,9 +633,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         if (Opp.y > FW.baseY + 75) Opp.y = FW.baseY + 75;
         if (RunCrowdCheer(1) == kStepDone && Opp.y >= FW.baseY + 75) {
             Opp.frame = 0;
-            Msg() = 40;
-            EnterConfirmState = 1;
-            PlayEra02Sound(6);
+            AdvanceLine(Msg(), 40);
             s.Go(16);
         }
     }

@@ -236,9 +236,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
         Opp.frame = 2;
         if (LineRead()) {
             if (Msg() > 15) {
-                EnterConfirmState = 0;
-                EventHoldsPlayer = 0;
-                Msg() = 0;
+                CloseLine(Msg());
                 En.leap = 1;
                 Restart(En.leapStamp);
                 Opp.x += Opp.facing * 105;
@@ -302,9 +300,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             PlayEra02Sound(6);
             if (Msg() == 19) Opp.frame = 4;
         } else {
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            Msg() = 0;
+            CloseLine(Msg());
             En.step = kStepDone;
         }
     }

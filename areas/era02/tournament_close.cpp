@@ -86,10 +86,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
     }
     if (Cl.step == 2) {
         Restart(Cl.stamp);
-        Msg() = 27;
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayEra02Sound(6);
+        OpenLine(Msg(), 27);
         Cl.step = 3;
     }
     if (Cl.step == 3) {
@@ -323,9 +320,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
                 PlayEra02Sound(6);
                 ++Cl.step;
             } else {
-                EnterConfirmState = 0;
-                Msg() = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(Msg());
                 FreeGraphicSet(905);
                 UpdateEra03Pload(0);
                 GsFlags[kEra03Set] = 901;

@@ -407,26 +407,19 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
         b.pose = 44;
         b.angle = 0;
         if (t >= 1.5) {
-            line = 39;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            ArenaSound(kLineBellSound);
+            OpenLine(line, 39);
             s.step = 2;
         }
     } else if (s.step == 2) {
         b.pose = 44;
         if (LineRead()) {
-            line = 40;
-            EnterConfirmState = kLineWaiting;
-            ArenaSound(kLineBellSound);
+            AdvanceLine(line, 40);
             s.step = 3;
         }
     } else if (s.step == 3) {
         b.pose = 44;
         if (LineRead()) {
-            line = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
+            CloseLine(line);
             ArenaSound(129);
             s.stamp = now;
             shift(33);
@@ -499,18 +492,13 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
         b.pose = 39;
         b.effectA = 0;
         if (t >= 0.56) {
-            line = 41;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            ArenaSound(kLineBellSound);
+            OpenLine(line, 41);
             s.step = 10;
         }
     } else if (s.step == 10) {
         b.pose = 39;
         if (LineRead()) {
-            line = 0;
-            EventHoldsPlayer = 0;
-            EnterConfirmState = 0;
+            CloseLine(line);
             s.stamp = now;
             ArenaSound(9);
             s.step = 11;

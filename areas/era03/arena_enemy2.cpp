@@ -181,10 +181,7 @@ std::int32_t RunEra03ArenaEnemy2Entrance(std::int32_t arg) {
         Era03ArenaBoss1.preFightState = 7;
         if (AtLeastElapsed(en.stamp, now, 1.5)) {
             en.state = 2;
-            line = 42;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            ArenaSound(kLineBellSound);
+            OpenLine(line, 42);
         }
     }
     if (en.state == 2) {

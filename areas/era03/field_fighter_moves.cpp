@@ -665,9 +665,7 @@ void UpdateEra03FighterReaction() {
             f.y = Floor();
             DialogueChannels.fighterLine = 27;
             if (EnterConfirmState == 2) {
-                EnterConfirmState = 0;
-                DialogueChannels.fighterLine = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(DialogueChannels.fighterLine);
                 W.reactionStepStamp = t;
                 r = 68;
                 return;

@@ -334,9 +334,7 @@ void NextLine(std::int32_t line) {
     DialogueChannels.fieldLine = line;
 }
 void CloseLesson() {
-    EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
-    DialogueChannels.fieldLine = 0;
+    CloseLine(DialogueChannels.fieldLine);
     MessageBoxOpen = 0;
 }
 

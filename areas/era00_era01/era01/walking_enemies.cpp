@@ -87,9 +87,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
         line = 29;
         MessageBoxOpen = 1;
         if (EnterConfirmState == kLineRead) {
-            EnterConfirmState = 0;
-            line = 0;
-            EventHoldsPlayer = 0;
+            CloseLine(line);
             PlayerHpHold = 0;
             e.state = 9;
             e.frame = 4;
@@ -723,9 +721,7 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
         line = 31;
         MessageBoxOpen = 1;
         if (EnterConfirmState == kLineRead) {
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            line = 0;
+            CloseLine(line);
             MessageBoxOpen = 0;
             PlayerHpHold = 0;
             e.meetingStep = 6;
