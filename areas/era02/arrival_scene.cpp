@@ -36,7 +36,7 @@ std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 EncounterTrioActor& Actor(int k) { return EncounterTrio.actor[k]; }
 
 double T() { return SinceStamp(P.stamp); }
-void Restamp() { P.stamp = Now(); }
+void Restamp() { P.stamp = GameNow(); }
 
 // Enter read: the line waits again and the bell rings, unless the step
 // keeps the handshake at 2 or rings another sound.
@@ -56,7 +56,7 @@ constexpr std::int32_t kHopSpeedAll[3] = {250, 300, 350};
 void Hop(int k, std::int32_t v) {
     EncounterTrioActor& a = Actor(k);
     if (a.y >= kGround) {
-        P.hopStamp[k] = Now();
+        P.hopStamp[k] = GameNow();
         PlayEra02Sound(104);
     }
     a.y = kGround - 1 - ArcRise(v, SinceStamp(P.hopStamp[k]));
@@ -82,8 +82,8 @@ void FramesAll(std::int32_t f) {
 // True in the call in which all three stand.
 bool TrioWalk(const std::int32_t (&start)[3], double rate, const std::int32_t (&stop)[3],
               std::int32_t facing) {
-    if (AtLeastElapsed(P.walkStamp, Now(), 0.04)) {
-        P.walkStamp = Now();
+    if (AtLeastElapsed(P.walkStamp, GameNow(), 0.04)) {
+        P.walkStamp = GameNow();
         P.walkPhase = P.walkPhase == 1 ? 2 : 1;
         if (P.walkPhase == 2) PlayEra02Sound(18);
     }
@@ -175,7 +175,7 @@ void RunLiftRise() {
     }
     if (S.step == 11) {
         MessageBoxOpen = 1;
-        if (AtLeastElapsed(P.stamp, Now(), 1.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
             S.step = 12;
             Restamp();
             FieldMusicFlag = 0;
@@ -212,7 +212,7 @@ void RunLiftRise() {
             PlayEra02Sound(109);
         }
     }
-    if (S.step == 15 && AtLeastElapsed(P.stamp, Now(), 1.0)) {
+    if (S.step == 15 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
         S.step = 16;
         WaitLine();
     }
@@ -224,7 +224,7 @@ void RunLiftRise() {
             EventHoldsPlayer = 0;
             Msg() = 0;
             Restamp();
-            P.walkStamp = Now();
+            P.walkStamp = GameNow();
             P.walkPhase = 1;
             for (int k = 0; k < 3; ++k) {
                 EncounterTrioActor& a = Actor(k);
@@ -296,7 +296,7 @@ void RunCaptorsBoard() {
             S.platformY = 509;
             S.step = 25;
             Restamp();
-            P.walkStamp = Now();
+            P.walkStamp = GameNow();
             P.walkPhase = 1;
         }
     }
@@ -366,7 +366,7 @@ void RunRide() {
         PlayerState.pose = 114;
         Era02ArenaDoor.gateSelector = 1;
         Msg() = 20;
-        if (AtLeastElapsed(P.stamp, Now(), 0.2)) Era02ArenaDoor.gateSelector = 3;
+        if (AtLeastElapsed(P.stamp, GameNow(), 0.2)) Era02ArenaDoor.gateSelector = 3;
         if (LineRead()) {
             S.step = 31;
             Msg() = 0;
@@ -376,7 +376,7 @@ void RunRide() {
     if (S.step == 31) {
         PlayerState.pose = 55;
         Era02ArenaDoor.gateSelector = 2;
-        if (AtLeastElapsed(P.stamp, Now(), 0.2)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 0.2)) {
             Era02ArenaDoor.gateSelector = 0;
             S.step = 32;
             EventHoldsPlayer = 0;
@@ -412,7 +412,7 @@ void RunRide() {
         StepArrivalLiftRide(1);
         ArrivalViewLock = 0;
         TournamentBanner = 1;
-        if (Era02ArenaDoor.openingOffset > 100) P.barStamp = Now();
+        if (Era02ArenaDoor.openingOffset > 100) P.barStamp = GameNow();
         if (EncounterTrio.barOffset > 0)
             EncounterTrio.barOffset = TruncToInt(53 - SinceStamp(P.barStamp) * 35.97122302158274);
         if (Era02ArenaDoor.openingOffset > 0)
@@ -520,7 +520,7 @@ void RunFarewell() {
     if (S.step == 48) {
         PlayerState.pose = 114;
         Msg() = 34;
-        if (AtLeastElapsed(P.stamp, Now(), 0.5)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
             EnterConfirmState = 1;
             S.step = 49;
             PlayEra02Sound(6);
@@ -541,7 +541,7 @@ void RunFarewell() {
 
 // A banner flip with its sound, once per step.
 void FlipBannerOnce(double at, std::int32_t banner) {
-    if (P.once == 0 && AtLeastElapsed(P.stamp, Now(), at)) {
+    if (P.once == 0 && AtLeastElapsed(P.stamp, GameNow(), at)) {
         P.once = 1;
         TournamentBanner = banner;
         PlayEra02Sound(77);
@@ -553,7 +553,7 @@ void RunCheering() {
     if (S.step == 50) {
         PlayerState.pose = 114;
         FlipBannerOnce(1.0, 3);
-        if (AtLeastElapsed(P.stamp, Now(), 2.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
             EnterConfirmState = 1;
             S.step = 51;
             PlayEra02Sound(6);
@@ -574,7 +574,7 @@ void RunCheering() {
     if (S.step == 52) {
         PlayerState.pose = 55;
         FlipBannerOnce(2.0, 4);
-        if (AtLeastElapsed(P.stamp, Now(), 3.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
             EnterConfirmState = 1;
             S.step = 53;
             PlayEra02Sound(69);
@@ -586,7 +586,7 @@ void RunCheering() {
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = 1;
         FlipBannerOnce(2.0, 3);
-        if (AtLeastElapsed(P.stamp, Now(), 3.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
             S.step = 54;
             PlayEra02Sound(86);
             Restamp();
@@ -597,7 +597,7 @@ void RunCheering() {
         PlayerState.pose = 24;
         const std::int32_t k = S.step;
         if (k % 2 == 1) {
-            if (AtLeastElapsed(P.stamp, Now(), 1.0)) {
+            if (AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
                 Restamp();
                 if (k == 63) {
                     S.step = 64;
@@ -613,7 +613,7 @@ void RunCheering() {
             const bool cheer = k == 54 || k == 58 || k == 62;
             if (cheer) Msg() = 37 + (k - 54) / 4;
             Era02Crowd.frameIndex = cheer ? 2 : 1;
-            if (AtLeastElapsed(P.stamp, Now(), 2.0)) {
+            if (AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
                 TournamentBanner = cheer ? 4 : 3;
                 PlayEra02Sound(77);
                 Restamp();
@@ -624,7 +624,7 @@ void RunCheering() {
     if (S.step == 64) {
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = 0;
-        if (AtLeastElapsed(P.stamp, Now(), 3.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
             TournamentBanner = 3;
             S.step = 65;
             WaitLine();
@@ -662,7 +662,7 @@ void RunSpeech() {
         Era02Crowd.frameIndex = k % 2 == 0 ? 1 : 2;
         if (kCheerMessages[k - 74] != 0) Msg() = kCheerMessages[k - 74];
         const double wait = k % 2 == 0 ? 0.5 : 1.0;
-        if (AtLeastElapsed(P.stamp, Now(), wait)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), wait)) {
             Restamp();
             S.step = k + 1;
             if (k == 79) {
@@ -677,7 +677,7 @@ void RunSpeech() {
     if (S.step == 80) {
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = 0;
-        if (AtLeastElapsed(P.stamp, Now(), 3.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
             S.step = 81;
             WaitLine();
         }
@@ -792,21 +792,21 @@ RideClock R;
 void StepArrivalLiftRide(std::int32_t a) {
     if (!R.started) {
         R.started = true;
-        R.pixelClock = Now();
+        R.pixelClock = GameNow();
     }
-    if (Now() < R.frameStamp) {
+    if (GameNow() < R.frameStamp) {
         R.frameStamp = 0;
-        R.pixelClock = Now();
+        R.pixelClock = GameNow();
     }
-    const std::int32_t d = TruncToInt((Now() - R.pixelClock) * 10 / 0.1);
-    if (d >= 1) R.pixelClock = Now();
+    const std::int32_t d = TruncToInt((GameNow() - R.pixelClock) * 10 / 0.1);
+    if (d >= 1) R.pixelClock = GameNow();
     if (a == 0) {
         R.phase = 1;
-        R.pixelClock = Now();
+        R.pixelClock = GameNow();
         return;
     }
-    if (AtLeastElapsed(R.frameStamp, Now(), 0.1)) {
-        R.frameStamp = Now();
+    if (AtLeastElapsed(R.frameStamp, GameNow(), 0.1)) {
+        R.frameStamp = GameNow();
         R.phase = R.phase == 1 ? 2 : 1;
     }
     for (EncounterTrioActor& actor : EncounterTrio.actor) {
@@ -835,7 +835,7 @@ std::int32_t RunArrivalLiftLanding(std::int32_t a) {
     }
     if (L.state == 0) {
         L.state = 2;
-        L.stamp = Now();
+        L.stamp = GameNow();
         PlayEra02Sound(108);
     }
     const double t = SinceStamp(L.stamp);
@@ -845,14 +845,14 @@ std::int32_t RunArrivalLiftLanding(std::int32_t a) {
             PlayerState.y = 609 + RateMove(9.779179810725552, t);
         } else {
             L.state = 3;
-            L.stamp = Now();
+            L.stamp = GameNow();
         }
     } else if (L.state == 3) {
         if (S.counter >= 0) {
             S.counter = 27 - RateMove(14, t);
         } else {
             L.state = 4;
-            L.stamp = Now();
+            L.stamp = GameNow();
             PlayEra02Sound(109);
         }
     } else if (L.state == 4) {
@@ -860,7 +860,7 @@ std::int32_t RunArrivalLiftLanding(std::int32_t a) {
             S.liftPart = RateMove(140, t);
         } else {
             L.state = 5;
-            L.stamp = Now();
+            L.stamp = GameNow();
             PlayEra02Sound(65);
         }
     } else if (L.state == 5) {
@@ -868,13 +868,13 @@ std::int32_t RunArrivalLiftLanding(std::int32_t a) {
             S.platformY = 540 + RateMove(140, t);
         } else {
             L.state = 6;
-            L.stamp = Now();
+            L.stamp = GameNow();
             PlayEra02Sound(65);
             PlayerState.x += 20;
         }
     } else if (L.state == 6) {
         PlayerState.pose = 26;
-        if (AtLeastElapsed(L.stamp, Now(), 0.2)) L.state = kStepDone;
+        if (AtLeastElapsed(L.stamp, GameNow(), 0.2)) L.state = kStepDone;
     }
     return L.state;
 }

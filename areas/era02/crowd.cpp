@@ -37,7 +37,7 @@ constexpr CheerRow kCheer[20] = {
 
 void NextCheerStep(std::int32_t step, bool sound) {
     M.cheerStep = step;
-    M.cheerStamp = Now();
+    M.cheerStamp = GameNow();
     if (sound) PlayEra02Sound(86);
 }
 
@@ -45,14 +45,14 @@ void StepCheer() {
     if (M.cheerStep == 0) {
         Era02Crowd.frameIndex = 2;
         PlayEra02Sound(69);
-        M.cheerStamp = Now();
+        M.cheerStamp = GameNow();
         M.cheerStep = 1;
     }
     const std::int32_t step = M.cheerStep;
     if (step < 1 || step > 19) return;
     Era02Crowd.frameIndex = kCheer[step].index;
     const double wait = step == 1 ? 3.0 : kCheer[step].periods * M.period;
-    if (!AtLeastElapsed(M.cheerStamp, Now(), wait)) return;
+    if (!AtLeastElapsed(M.cheerStamp, GameNow(), wait)) return;
     if (step == 14) {
         if (M.period > 0.24) {
             M.period -= 0.05;
@@ -73,11 +73,11 @@ void StepCheer() {
 constexpr std::int32_t kPlayerHitPoses[5] = {0, 2, 1, 2, 1};
 constexpr std::int32_t kOpponentHitPoses[6] = {0, 3, 4, 3, 4, 1};
 
-bool ReactionWaitOver() { return AtLeastElapsed(M.reactionStamp, Now(), kReactionPeriod); }
+bool ReactionWaitOver() { return AtLeastElapsed(M.reactionStamp, GameNow(), kReactionPeriod); }
 
 void AdvanceReaction(std::int32_t next, bool sound, std::int32_t soundId) {
     M.reactionStep = next;
-    M.reactionStamp = Now();
+    M.reactionStamp = GameNow();
     if (sound) PlayEra02Sound(soundId);
 }
 
@@ -119,7 +119,7 @@ void CopyCrowdIndexToFigures() {
 }
 
 std::int32_t RunCrowdCheer(std::int32_t mode) {
-    if (Now() - M.cheerStamp < 0) {
+    if (GameNow() - M.cheerStamp < 0) {
         M.cheerStamp = 0;
         M.period = kLongPeriod;
     }
@@ -137,7 +137,7 @@ std::int32_t RunCrowdCheer(std::int32_t mode) {
 }
 
 std::int32_t RunCrowdReaction(std::int32_t mode, std::int32_t kind) {
-    StampAheadToZero(M.reactionStamp, Now());
+    StampAheadToZero(M.reactionStamp, GameNow());
     if (mode == 0) {
         M.reactionStep = 0;
         return M.reactionStep;

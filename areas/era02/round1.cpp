@@ -82,7 +82,7 @@ std::int32_t RunRound1(std::int32_t mode) {
 }
 
 std::int32_t RunRound1Entrance(std::int32_t mode) {
-    StampAheadToZero(En.stamp, Now());
+    StampAheadToZero(En.stamp, GameNow());
     if (mode == 0) {
         En.step = 0;
         En.rise = 200;
@@ -103,13 +103,13 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
     }
     FaceHeroine();
     TournamentGaugeRecord& g = TournamentGauge;
-    const double t = Now() - En.stamp;
+    const double t = GameNow() - En.stamp;
     if (En.step >= 3 && En.step <= 9) ScrollX = En.heldScroll;
     if (En.step >= 4 && En.step <= 9) TickRound1OpponentIdle(1);
     switch (En.step) {
     case 0:
         KeyAPressed = 0;
-        En.stamp = Now();
+        En.stamp = GameNow();
         if (g.value < 98) {
             PlayEra02Sound(108);
             CameraMode = 1;
@@ -122,7 +122,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
         g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) {
             g.value = 98;
-            En.stamp = Now();
+            En.stamp = GameNow();
             En.step = 2;
         }
         break;
@@ -146,7 +146,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             EnterConfirmState = 0;
             En.rise = 200;
             EventHoldsPlayer = 0;
-            En.stamp = Now();
+            En.stamp = GameNow();
             Msg() = 0;
             PlayEra02Sound(110);
             En.step = 4;
@@ -186,7 +186,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             EventHoldsPlayer = 0;
             Msg() = 0;
             RunCrowdCheer(2);
-            En.stamp = Now();
+            En.stamp = GameNow();
             En.step = 7;
         }
         break;
@@ -199,7 +199,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             g.value = 0;
             g.shown = 1;
             PlayEra02Sound(110);
-            En.stamp = Now();
+            En.stamp = GameNow();
             En.step = 8;
         }
         break;
@@ -253,7 +253,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
 }
 
 std::int32_t RunRound1Fight(std::int32_t mode) {
-    StampAheadToZero(Fi.stamp, Now());
+    StampAheadToZero(Fi.stamp, GameNow());
     if (mode == 0) {
         Fi.state = 0;
         Opp.depth = 0.3f;
@@ -264,26 +264,26 @@ std::int32_t RunRound1Fight(std::int32_t mode) {
     if (Fi.state < 10) {
         std::int32_t& st = Fi.state;
         if (st == 0) {
-            Fi.stamp = Now();
+            Fi.stamp = GameNow();
             TickRound1OpponentIdle(0);
             st = 1;
         }
         if (st == 1) {
             TickRound1OpponentIdle(1);
             Opp.y = FloorHeightAt(Opp.x, Opp.y);
-            if (AtLeastElapsed(Fi.stamp, Now(), Pause())) {
+            if (AtLeastElapsed(Fi.stamp, GameNow(), Pause())) {
                 RunRound1OpponentLunge(0);
                 st = 2;
             }
         }
         if (st == 2 && RunRound1OpponentLunge(1) == kStepDone) {
             TickRound1OpponentIdle(0);
-            Fi.stamp = Now();
+            Fi.stamp = GameNow();
             st = 3;
         }
         if (st == 3) {
             TickRound1OpponentIdle(1);
-            if (AtLeastElapsed(Fi.stamp, Now(), Pause())) {
+            if (AtLeastElapsed(Fi.stamp, GameNow(), Pause())) {
                 RunRound1OpponentSwipe(0);
                 st = 4;
             }
@@ -367,14 +367,14 @@ std::int32_t RunRound1Dialogue(std::int32_t part) {
 }
 
 void TickRound1OpponentIdle(std::int32_t mode) {
-    StampAheadToZero(Id.frameStamp, Now());
-    StampAheadToZero(Id.windowStamp, Now());
+    StampAheadToZero(Id.frameStamp, GameNow());
+    StampAheadToZero(Id.windowStamp, GameNow());
     if (mode == 0) {
-        Id.frameStamp = Now();
+        Id.frameStamp = GameNow();
         return;
     }
-    if (!AtLeastElapsed(Id.windowStamp, Now(), 5.0) && AtLeastElapsed(Id.frameStamp, Now(), Id.period)) {
-        Id.frameStamp = Now();
+    if (!AtLeastElapsed(Id.windowStamp, GameNow(), 5.0) && AtLeastElapsed(Id.frameStamp, GameNow(), Id.period)) {
+        Id.frameStamp = GameNow();
         if (Opp.frame == 1 || Opp.frame == 2) {
             Opp.frame += 1;
         } else {
@@ -382,8 +382,8 @@ void TickRound1OpponentIdle(std::int32_t mode) {
             PlayEra02Sound(111);
         }
     }
-    if (AtLeastElapsed(Id.windowStamp, Now(), 7.0)) {
-        Id.windowStamp = Now();
+    if (AtLeastElapsed(Id.windowStamp, GameNow(), 7.0)) {
+        Id.windowStamp = GameNow();
         Id.period = Random0To99() / 1000.0;
     }
 }

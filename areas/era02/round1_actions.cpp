@@ -37,7 +37,7 @@ struct Action {
     bool After(double s) { return T() >= s; }
     void Go(std::int32_t next) {
         step = next;
-        stamp = Now();
+        stamp = GameNow();
     }
 };
 
@@ -394,7 +394,7 @@ void BlockLow() {
         RA.V = 600;
         PlayEra02Sound(18);
         a.Go(2);
-        a.stamp = Now() - 0.19;
+        a.stamp = GameNow() - 0.19;
     }
     if (a.step == 2) {
         const double t = a.T();

@@ -71,7 +71,7 @@ double DrainStamp = 0;
 double Te() { return SinceStamp(E.stamp); }
 void Go(std::int32_t step) {
     E.step = step;
-    E.stamp = Now();
+    E.stamp = GameNow();
 }
 
 void Grab() {
@@ -80,8 +80,8 @@ void Grab() {
     Opp.y = Floor();
     Opp.frame = 26;
     RunRound1GrabMash(0);
-    E.frameStamp = Now();
-    E.struggleStamp = Now();
+    E.frameStamp = GameNow();
+    E.struggleStamp = GameNow();
     E.talking = Era02RunWords.firstGrabDone == 0;
     E.dialogueArmed = false;
     E.struggling = !E.talking;
@@ -132,8 +132,8 @@ void GrabStep() {
     PlayerState.pose = 0;
     PlayerState.facing = E.F;
     MessageBoxOpen = 1;
-    if (AtLeastElapsed(E.frameStamp, Now(), 0.1)) {
-        E.frameStamp = Now();
+    if (AtLeastElapsed(E.frameStamp, GameNow(), 0.1)) {
+        E.frameStamp = GameNow();
         Opp.frame = Opp.frame == 26 ? 27 : 26;
         if (Opp.frame == 26) PlayEra02Sound(111);
         else if (E.struggling) DrainPlayerHpTick(1);
@@ -142,7 +142,7 @@ void GrabStep() {
     const bool struggled = E.struggling;
     if (E.talking) {
         // The first grab of the run: the heroine talks, then breaks free.
-        if (AtLeastElapsed(E.stamp, Now(), 2.0)) {
+        if (AtLeastElapsed(E.stamp, GameNow(), 2.0)) {
             if (!E.dialogueArmed) {
                 E.dialogueArmed = true;
                 RunRound1Dialogue(0);
@@ -150,7 +150,7 @@ void GrabStep() {
             if (RunRound1Dialogue(2) == kStepDone) {
                 E.talking = false;
                 Era02RunWords.firstGrabDone = 1;
-                E.struggleStamp = Now();
+                E.struggleStamp = GameNow();
                 E.struggling = true;
                 mash = RunRound1GrabMash(2);
             }
@@ -173,7 +173,7 @@ void GrabStep() {
         }
     }
     // Checked last: a squeeze overrides a throw made in the same step.
-    if (struggled && (AtLeastElapsed(E.struggleStamp, Now(), 3.05) || PlayerState.hp <= 150)) {
+    if (struggled && (AtLeastElapsed(E.struggleStamp, GameNow(), 3.05) || PlayerState.hp <= 150)) {
         E.struggling = false;
         Go(16);
     }
@@ -184,11 +184,11 @@ void Squeeze() {
         PlayerState.pose = 0;
         Opp.frame = 31;
         Opp.facing = E.F;
-        if (AtLeastElapsed(E.stamp, Now(), 0.05)) Go(17);
+        if (AtLeastElapsed(E.stamp, GameNow(), 0.05)) Go(17);
     }
     if (E.step == 17) {
         Opp.frame = 33;
-        if (AtLeastElapsed(E.stamp, Now(), 1.05)) {
+        if (AtLeastElapsed(E.stamp, GameNow(), 1.05)) {
             RunRound1SqueezeMash(0);
             Go(18);
         }
@@ -215,14 +215,14 @@ void Loss() {
             DrainPlayerHpTick(3);
             PlayEra02Sound(111);
         }
-        if (AtLeastElapsed(E.stamp, Now(), 1.05) && PlayerState.hp <= 3) {
+        if (AtLeastElapsed(E.stamp, GameNow(), 1.05) && PlayerState.hp <= 3) {
             PlayerState.hp = 3;
             Go(20);
         }
     }
     if (E.step == 20) {
         Opp.frame = 33;
-        if (AtLeastElapsed(E.stamp, Now(), 1.05)) {
+        if (AtLeastElapsed(E.stamp, GameNow(), 1.05)) {
             RunCrowdCheer(0);
             Go(21);
         }
@@ -230,7 +230,7 @@ void Loss() {
     if (E.step == 21) {
         PlayerState.pose = 32;
         TickRound1OpponentIdle(1);
-        if (AtLeastElapsed(E.stamp, Now(), 1.05)) {
+        if (AtLeastElapsed(E.stamp, GameNow(), 1.05)) {
             RunCrowdCheer(0);
             Go(22);
         }
@@ -338,8 +338,8 @@ void Prize() {
     }
     if (E.step == 38 || E.step == 39) {
         Opp.x = O + 1460;
-        if (AtLeastElapsed(E.frameStamp, Now(), 0.1)) {
-            E.frameStamp = Now();
+        if (AtLeastElapsed(E.frameStamp, GameNow(), 0.1)) {
+            E.frameStamp = GameNow();
             E.prizeFrameB = !E.prizeFrameB;
         }
         Opp.frame = E.prizeFrameB ? 38 : 37;
@@ -367,7 +367,7 @@ void Prize() {
             Go(40);
         }
     }
-    if (E.step == 40 && AtLeastElapsed(E.stamp, Now(), 1.0)) {
+    if (E.step == 40 && AtLeastElapsed(E.stamp, GameNow(), 1.0)) {
         PlayEra02Sound(108);
         E.step = 41;   // the pickup's stamp stays in use
     }
@@ -379,7 +379,7 @@ void Prize() {
             E.step = 42;
         }
     }
-    if (E.step == 42 && MoreThanElapsed(E.stamp, Now(), 1.0)) {
+    if (E.step == 42 && MoreThanElapsed(E.stamp, GameNow(), 1.0)) {
         g.shown = 1;
         PlayEra02Sound(108);
         g.value = 0;
@@ -406,7 +406,7 @@ void Prize() {
 }  // namespace
 
 std::int32_t RunRound1Knockout(std::int32_t mode) {
-    StampAheadToZero(K.stamp, Now());
+    StampAheadToZero(K.stamp, GameNow());
     if (mode == 0) {
         K.step = 0;
         return K.step;
@@ -419,7 +419,7 @@ std::int32_t RunRound1Knockout(std::int32_t mode) {
         MessageBoxOpen = 1;
         K.heldScroll = ScrollX;
         K.step = 1;
-        K.stamp = Now();
+        K.stamp = GameNow();
     }
     if (K.step == 1) {
         Opp.frame = 17;
@@ -429,19 +429,19 @@ std::int32_t RunRound1Knockout(std::int32_t mode) {
         ScrollX = K.heldScroll;
         if (left >= 100 && right >= 100) {
             K.step = 2;
-            K.stamp = Now();
+            K.stamp = GameNow();
         }
     }
     if (K.step >= 2 && K.step <= 9) {
         const LieRow& row = kLie[K.step];
         Opp.frame = row.frame;
-        if (K.step == 8 && AtLeastElapsed(K.stamp, Now(), 0.3) && Era02Crowd.frameIndex != 0) {
+        if (K.step == 8 && AtLeastElapsed(K.stamp, GameNow(), 0.3) && Era02Crowd.frameIndex != 0) {
             // The crowd sits down.
             PlayEra02Sound(69);
             Era02Crowd.frameIndex = 0;
             for (std::int32_t& f : Era02Crowd.figureFrame) f = 0;
         }
-        if (AtLeastElapsed(K.stamp, Now(), row.wait)) {
+        if (AtLeastElapsed(K.stamp, GameNow(), row.wait)) {
             if (K.step == 9) {
                 FieldMusicFlag = 1;
                 PlayEra02Sound(4);
@@ -451,7 +451,7 @@ std::int32_t RunRound1Knockout(std::int32_t mode) {
             } else {
                 PlayEra02Sound(111);
                 K.step += 1;
-                K.stamp = Now();
+                K.stamp = GameNow();
             }
         }
     }
@@ -459,9 +459,9 @@ std::int32_t RunRound1Knockout(std::int32_t mode) {
 }
 
 std::int32_t RunRound1End(std::int32_t mode) {
-    StampAheadToZero(E.stamp, Now());
-    StampAheadToZero(E.struggleStamp, Now());
-    StampAheadToZero(E.frameStamp, Now());
+    StampAheadToZero(E.stamp, GameNow());
+    StampAheadToZero(E.struggleStamp, GameNow());
+    StampAheadToZero(E.frameStamp, GameNow());
     if (mode == 0) {
         E = EndState{};
         return E.step;
@@ -471,7 +471,7 @@ std::int32_t RunRound1End(std::int32_t mode) {
         CameraMode = 1;
         Go(1);
     }
-    if (E.step == 1 && AtLeastElapsed(E.stamp, Now(), 1.0)) Go(2);
+    if (E.step == 1 && AtLeastElapsed(E.stamp, GameNow(), 1.0)) Go(2);
     if (E.step == 2) {
         StepRound1OpponentShuffle(Opp.facing, 0.05);
         if (D() < 300) {
@@ -517,7 +517,7 @@ namespace {
 // One mash: `blow` then `rest` frames for their times after a counted press.
 std::int32_t StepMash(MashState& m, std::int32_t mode, std::int32_t blowFrame, double blowTime,
                       std::int32_t restFrame, double restTime) {
-    StampAheadToZero(m.stamp, Now());
+    StampAheadToZero(m.stamp, GameNow());
     if (mode == 0) {
         m.step = 0;
         return m.step;
@@ -537,7 +537,7 @@ std::int32_t StepMash(MashState& m, std::int32_t mode, std::int32_t blowFrame, d
             PlayerState.exp += 10;
             TournamentState.opponentHp -= 10;
             m.step = 1;
-            m.stamp = Now();
+            m.stamp = GameNow();
         } else {
             PlayEra02Sound(36);
             PlayerState.exp += 40;
@@ -547,14 +547,14 @@ std::int32_t StepMash(MashState& m, std::int32_t mode, std::int32_t blowFrame, d
     }
     if (m.step == 1) {
         Opp.frame = blowFrame;
-        if (AtLeastElapsed(m.stamp, Now(), blowTime)) {
+        if (AtLeastElapsed(m.stamp, GameNow(), blowTime)) {
             m.step = 2;
-            m.stamp = Now();
+            m.stamp = GameNow();
         }
     }
     if (m.step == 2) {
         Opp.frame = restFrame;
-        if (AtLeastElapsed(m.stamp, Now(), restTime)) m.step = 0;
+        if (AtLeastElapsed(m.stamp, GameNow(), restTime)) m.step = 0;
     }
     return m.step;
 }
@@ -564,10 +564,10 @@ std::int32_t RunRound1GrabMash(std::int32_t mode) { return StepMash(GrabM, mode,
 std::int32_t RunRound1SqueezeMash(std::int32_t mode) { return StepMash(SqueezeM, mode, 32, 0.06, 33, 0.1); }
 
 void StepRound1OpponentShuffle(std::int32_t direction, double period) {
-    StampAheadToZero(Sh.stamp, Now());
+    StampAheadToZero(Sh.stamp, GameNow());
     Opp.y = Floor();
-    if (MoreThanElapsed(Sh.stamp, Now(), period)) {
-        Sh.stamp = Now();
+    if (MoreThanElapsed(Sh.stamp, GameNow(), period)) {
+        Sh.stamp = GameNow();
         Opp.frame = Opp.frame != 22 ? 22 : 23;
         Opp.x += 10 * direction;
         PlayEra02Sound(111);
@@ -575,9 +575,9 @@ void StepRound1OpponentShuffle(std::int32_t direction, double period) {
 }
 
 void DrainPlayerHpTick(std::int32_t n) {
-    StampAheadToZero(DrainStamp, Now());
-    if (AtLeastElapsed(DrainStamp, Now(), 0.03)) {
-        DrainStamp = Now();
+    StampAheadToZero(DrainStamp, GameNow());
+    if (AtLeastElapsed(DrainStamp, GameNow(), 0.03)) {
+        DrainStamp = GameNow();
         PlayerState.hp -= n;
     }
 }

@@ -56,7 +56,7 @@ struct FightState {
 };
 FightState F;
 
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 
 }  // namespace
 
@@ -84,7 +84,7 @@ std::int32_t RunRound2(std::int32_t mode) {
 }
 
 std::int32_t RunRound2Entrance(std::int32_t mode) {
-    StampAheadToZero(En.stamp, Now());
+    StampAheadToZero(En.stamp, GameNow());
     if (mode == 0) {
         En.step = 0;
         En.rise = 200;
@@ -104,13 +104,13 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         return En.step;
     }
     TournamentGaugeRecord& g = TournamentGauge;
-    const double t = Now() - En.stamp;
+    const double t = GameNow() - En.stamp;
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     if (En.step >= 3 && En.step <= 9) ScrollX = En.heldScroll;
     switch (En.step) {
     case 0:
         KeyAPressed = 0;
-        En.stamp = Now();
+        En.stamp = GameNow();
         if (g.value < 98) {
             PlayEra02Sound(108);
             CameraMode = 1;
@@ -124,7 +124,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) {
             g.value = 98;
-            En.stamp = Now();
+            En.stamp = GameNow();
             En.step = 2;
         }
         break;
@@ -145,7 +145,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
             EnterConfirmState = 0;
             En.rise = 200;
             EventHoldsPlayer = 0;
-            En.stamp = Now();
+            En.stamp = GameNow();
             Msg() = 0;
             PlayEra02Sound(110);
             En.step = 4;
@@ -175,7 +175,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
             EventHoldsPlayer = 0;
             Msg() = 0;
             RunCrowdCheer(2);
-            En.stamp = Now();
+            En.stamp = GameNow();
             En.step = 7;
         }
         break;
@@ -188,7 +188,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
             g.value = 0;
             g.shown = 1;
             PlayEra02Sound(110);
-            En.stamp = Now();
+            En.stamp = GameNow();
             En.step = 8;
         }
         break;
@@ -317,7 +317,7 @@ void StepStates() {
     if (F.state == 1) {
         Opp.frame = 3;
         Opp.facing = F.d;
-        if (AtLeastElapsed(F.S, Now(), 0.1)) {
+        if (AtLeastElapsed(F.S, GameNow(), 0.1)) {
             Opp.x += 100 * F.d;
             Opp.y -= 100;
             F.state = 2;
@@ -342,7 +342,7 @@ void StepStates() {
         const bool atCeiling = y <= kCeiling;
         Opp.y = atCeiling ? kCeiling : y;
         UpdateRound2OpponentSwingFrames(atCeiling ? 0.04 : 0.01);
-        if ((atCeiling && std::abs(px - Opp.x) > 300 + 10 * F.r) || AtLeastElapsed(F.S2, Now(), 10.0)) F.state = 4;
+        if ((atCeiling && std::abs(px - Opp.x) > 300 + 10 * F.r) || AtLeastElapsed(F.S2, GameNow(), 10.0)) F.state = 4;
     }
     if (F.state == 4) {
         if ((px - Opp.x) * F.d >= 0) {
@@ -500,9 +500,9 @@ void StepFinal() {
 }  // namespace
 
 std::int32_t RunRound2Fight(std::int32_t mode) {
-    StampAheadToZero(F.S, Now());
-    StampAheadToZero(F.S2, Now());
-    StampAheadToZero(F.S3, Now());
+    StampAheadToZero(F.S, GameNow());
+    StampAheadToZero(F.S2, GameNow());
+    StampAheadToZero(F.S3, GameNow());
     if (mode == 0) {
         F = FightState{};
         F.d = Opp.facing != 0 ? Opp.facing : 1;

@@ -32,7 +32,7 @@ struct Step {
     double stamp = 0;
     void Go(std::int32_t next) {
         step = next;
-        stamp = Now();
+        stamp = GameNow();
     }
     bool After(double s) { return SinceStamp(stamp) >= s; }
 };
@@ -46,47 +46,47 @@ CatchArgs CA;
 }  // namespace
 
 void UpdateRound2OpponentSpinFrames(std::int32_t mode) {
-    StampAheadToZero(Spin.stamp, Now());
+    StampAheadToZero(Spin.stamp, GameNow());
     if (mode == 0) {
         Spin.phase = 1;
-        Spin.stamp = Now();
+        Spin.stamp = GameNow();
         return;
     }
     const double period = mode == 2 ? 0.01 : 0.1;
     if (Spin.phase == 1) {
         Round2Opponent.frame = 10;
-        if (AtLeastElapsed(Spin.stamp, Now(), period)) {
+        if (AtLeastElapsed(Spin.stamp, GameNow(), period)) {
             Spin.phase = 2;
-            Spin.stamp = Now();
+            Spin.stamp = GameNow();
             PlayEra02Sound(67);
         }
     } else {
         Round2Opponent.frame = 11;
-        if (AtLeastElapsed(Spin.stamp, Now(), period)) {
+        if (AtLeastElapsed(Spin.stamp, GameNow(), period)) {
             Spin.phase = 1;
-            Spin.stamp = Now();
+            Spin.stamp = GameNow();
             StopWings();
         }
     }
 }
 
 void UpdateRound2OpponentSwingFrames(double period) {
-    StampAheadToZero(Swing.stamp, Now());
+    StampAheadToZero(Swing.stamp, GameNow());
     std::int32_t& f = Round2Opponent.frame;
     if (f < 4 || f > 6) {
         f = 4;
-        Swing.stamp = Now();
+        Swing.stamp = GameNow();
     }
-    if (f == 4 && AtLeastElapsed(Swing.stamp, Now(), period)) {
+    if (f == 4 && AtLeastElapsed(Swing.stamp, GameNow(), period)) {
         f = 5;
-        Swing.stamp = Now();
+        Swing.stamp = GameNow();
         PlayEra02Sound(67);
-    } else if (f == 5 && AtLeastElapsed(Swing.stamp, Now(), 2 * period)) {
+    } else if (f == 5 && AtLeastElapsed(Swing.stamp, GameNow(), 2 * period)) {
         f = 6;
-        Swing.stamp = Now();
-    } else if (f == 6 && AtLeastElapsed(Swing.stamp, Now(), period)) {
+        Swing.stamp = GameNow();
+    } else if (f == 6 && AtLeastElapsed(Swing.stamp, GameNow(), period)) {
         f = 4;
-        Swing.stamp = Now();
+        Swing.stamp = GameNow();
         StopWings();
     }
 }

@@ -37,7 +37,7 @@ struct Step {
     double stamp = 0;
     void Go(std::int32_t next) {
         step = next;
-        stamp = Now();
+        stamp = GameNow();
     }
     double T() { return SinceStamp(stamp); }
     bool After(double s) { return T() >= s; }
@@ -98,7 +98,7 @@ std::int32_t StepFolding(Step& s, std::int32_t mode, const FoldPose (&poses)[4],
         }
     }
     // Near the heroine every wait passes at once.
-    if (D() < 120) s.stamp = Now() - 1.0;
+    if (D() < 120) s.stamp = GameNow() - 1.0;
     if (s.step >= 1 && s.step <= 4) {
         const FoldPose& p = poses[s.step - 1];
         Opp.frame = p.frame;
@@ -129,14 +129,14 @@ void HeroineBuffeted() {
     if (!HA.contact) return;
     if (HA.pose == 107) {
         PlayerState.pose = 107;
-        if (AtLeastElapsed(HA.poseStamp, Now(), 0.1)) {
+        if (AtLeastElapsed(HA.poseStamp, GameNow(), 0.1)) {
             HA.pose = 41;
-            HA.poseStamp = Now();
+            HA.poseStamp = GameNow();
         }
         return;
     }
-    if (AtLeastElapsed(HA.poseStamp, Now(), 0.04)) {
-        HA.poseStamp = Now();
+    if (AtLeastElapsed(HA.poseStamp, GameNow(), 0.04)) {
+        HA.poseStamp = GameNow();
         HA.pose = HA.pose == 44 ? 41 : HA.pose + 1;
         if (HA.pose == 42) {
             PlayEra02Sound(48);
@@ -149,15 +149,15 @@ void HeroineBuffeted() {
 }  // namespace
 
 void TickRound2CrawlFrames(std::int32_t mode) {
-    StampAheadToZero(Cr.stamp, Now());
+    StampAheadToZero(Cr.stamp, GameNow());
     if (mode == 0) {
-        Cr.stamp = Now();
+        Cr.stamp = GameNow();
         return;
     }
     const double period = (mode == 1 && D() > 200) ? D() / 900.0 : GameClock.frameTime + 0.01;
     if (Opp.frame != 12 && Opp.frame != 13) Opp.frame = 12;
-    if (AtLeastElapsed(Cr.stamp, Now(), period)) {
-        Cr.stamp = Now();
+    if (AtLeastElapsed(Cr.stamp, GameNow(), period)) {
+        Cr.stamp = GameNow();
         if (Opp.frame == 12) {
             Opp.frame = 13;
             PlayEra02Sound(67);
@@ -342,7 +342,7 @@ std::int32_t RunRound2HopOver(std::int32_t mode) {
                     PlayEra02Sound(36);
                     Round2ContactCount += 1;
                     HA.pose = 107;
-                    HA.poseStamp = Now();
+                    HA.poseStamp = GameNow();
                 }
             }
             HeroineBuffeted();
@@ -394,7 +394,7 @@ void Lesson(Step& s) {
         if (!FW.sound14) {
             FW.sound14 = true;
             PlayEra02Sound(5);
-            s.stamp = Now();
+            s.stamp = GameNow();
         }
         p.pose = 122;
         if (s.After(0.03)) {
@@ -433,7 +433,7 @@ void Demonstration(Step& s) {
     PlayerState.x += d.moveOnLeaving * PlayerState.facing;
     if (FW.demo < 8) {
         FW.demo += 1;
-        s.stamp = Now();
+        s.stamp = GameNow();
         return;
     }
     PlayerState.x -= 28 * PlayerState.facing;
@@ -461,7 +461,7 @@ void WalkToPrizeView() {
 
 std::int32_t RunRound2Finale(std::int32_t mode) {
     Step& s = Finale;
-    StampAheadToZero(FW.frameStamp, Now());
+    StampAheadToZero(FW.frameStamp, GameNow());
     if (mode == 0) {
         s.Go(0);
         FW = FinaleWords{};
@@ -667,7 +667,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         if (ScrollX == O + 948 && p.x >= O + 1248 && p.x <= O + 1672) {
             PlayEra02Sound(108);
             FW.prizeIndex = 0;
-            FW.frameStamp = Now();
+            FW.frameStamp = GameNow();
             s.Go(20);
         }
     }
@@ -675,8 +675,8 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         Opp.x = O + 1460;
         Opp.angle = 0;
         Opp.facing = 1;
-        if (MoreThanElapsed(FW.frameStamp, Now(), 0.2)) {
-            FW.frameStamp = Now();
+        if (MoreThanElapsed(FW.frameStamp, GameNow(), 0.2)) {
+            FW.frameStamp = GameNow();
             FW.prizeIndex = (FW.prizeIndex + 1) % 8;
         }
         Opp.frame = kPrizeFrames[FW.prizeIndex];
@@ -715,7 +715,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.step = 42;
         }
     }
-    if (s.step == 42 && MoreThanElapsed(s.stamp, Now(), 1.0)) {
+    if (s.step == 42 && MoreThanElapsed(s.stamp, GameNow(), 1.0)) {
         g.shown = 1;
         PlayEra02Sound(108);
         g.value = 0;

@@ -26,7 +26,7 @@ Round3SceneRecord& Sc = Round3Scene;
 std::int32_t& Msg() { return DialogueChannels.sideLine; }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 bool HeroineRightOf() { return PlayerState.x >= Opp.x; }
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 
 struct DriverState {
     std::int32_t step = 0;
@@ -46,16 +46,16 @@ void StartIdle() {
     Restart(Idle.stamp);
 }
 void StepIdle(std::int32_t first, std::int32_t second) {
-    StampAheadToZero(Idle.stamp, Now());
+    StampAheadToZero(Idle.stamp, GameNow());
     if (Idle.sub == 1) {
         Opp.frame = first;
-        if (MoreThanElapsed(Idle.stamp, Now(), 0.5)) {
+        if (MoreThanElapsed(Idle.stamp, GameNow(), 0.5)) {
             Idle.sub = 2;
             Restart(Idle.stamp);
         }
     } else if (Idle.sub == 2) {
         Opp.frame = second;
-        if (MoreThanElapsed(Idle.stamp, Now(), 0.5)) {
+        if (MoreThanElapsed(Idle.stamp, GameNow(), 0.5)) {
             Idle.sub = 1;
             Restart(Idle.stamp);
         }
@@ -124,8 +124,8 @@ std::int32_t RunRound3(std::int32_t mode) {
 }
 
 std::int32_t RunRound3Entrance(std::int32_t mode) {
-    StampAheadToZero(En.stamp, Now());
-    StampAheadToZero(En.stamp2, Now());
+    StampAheadToZero(En.stamp, GameNow());
+    StampAheadToZero(En.stamp2, GameNow());
     if (mode == 0) {
         En.step = 0;
         En.rise = 200;
@@ -158,7 +158,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         }
         En.step = 1;
     }
-    const double t = Now() - En.stamp;
+    const double t = GameNow() - En.stamp;
     switch (En.step) {
     case 1:
         KeyAPressed = 0;
@@ -272,7 +272,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         if (Msg() < 54) {
             Restart(En.stamp2);
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
-        } else if (Now() - En.stamp2 < 2.0) {
+        } else if (GameNow() - En.stamp2 < 2.0) {
             StepRound3AfterimageDiagonal(Opp.x, Opp.y - 100);
         } else {
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
@@ -325,7 +325,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
 }
 
 std::int32_t RunRound3Fight(std::int32_t mode) {
-    StampAheadToZero(F.lockStamp, Now());
+    StampAheadToZero(F.lockStamp, GameNow());
     if (mode == 0) {
         F.state = 1;
         F.lockStamp = 0;
@@ -446,7 +446,7 @@ std::int32_t RunRound3Fight(std::int32_t mode) {
         F.lockStamp = 0;
     } else if (F.lockStamp == 0) {
         Restart(F.lockStamp);
-    } else if (MoreThanElapsed(F.lockStamp, Now(), 3.0)) {
+    } else if (MoreThanElapsed(F.lockStamp, GameNow(), 3.0)) {
         MessageBoxOpen = 0;
     }
     // 11. Phases.
@@ -516,7 +516,7 @@ std::int32_t RunRound3Talk(std::int32_t kind) {
 }
 
 std::int32_t RunRound3End(std::int32_t mode) {
-    StampAheadToZero(Ed.stamp, Now());
+    StampAheadToZero(Ed.stamp, GameNow());
     if (mode == 0) {
         Ed.step = 0;
         Opp.y = Floor();
@@ -533,7 +533,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         PlayEra02Sound(6);
         Msg() = 74;
     }
-    const double t = Now() - Ed.stamp;
+    const double t = GameNow() - Ed.stamp;
     TournamentGaugeRecord& g = TournamentGauge;
     switch (Ed.step) {
     case 1:
@@ -556,7 +556,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
     case 2:
         Opp.frame = right ? 62 : 53;
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
-        if (MoreThanElapsed(Ed.stamp, Now(), 0.1)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 0.1)) {
             Ed.step = 3;
             Restart(Ed.stamp);
             StepRound3AfterimagePair(0);
@@ -565,7 +565,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         break;
     case 3:
         Opp.frame = right ? 72 : 71;
-        if (MoreThanElapsed(Ed.stamp, Now(), 2.0)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 2.0)) {
             Ed.step = 4;
             Restart(Ed.stamp);
             StepRound3AfterimagePair(0);
@@ -588,7 +588,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         Msg() = 80;
         Opp.frame = right ? 63 : 60;
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
-        if (MoreThanElapsed(Ed.stamp, Now(), 2.0)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 2.0)) {
             Ed.step = 6;
             Restart(Ed.stamp);
             StepRound3AfterimagePair(0);
@@ -613,7 +613,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         break;
     case 7:
         Opp.frame = 68;
-        if (MoreThanElapsed(Ed.stamp, Now(), 0.05)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 0.05)) {
             Ed.step = 8;
             Restart(Ed.stamp);
             PlayEra02Sound(9);
@@ -621,7 +621,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         break;
     case 8:
         Opp.frame = 70;
-        if (MoreThanElapsed(Ed.stamp, Now(), 5.5)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 5.5)) {
             Ed.step = 9;
             Restart(Ed.stamp);
             Ed.y0 = Opp.y;
@@ -709,7 +709,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         }
         break;
     case 14:
-        if (MoreThanElapsed(Ed.stamp, Now(), 1.0)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 1.0)) {
             Ed.step = 15;
             PlayEra02Sound(108);
         }
@@ -722,7 +722,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
         }
         break;
     case 16:
-        if (MoreThanElapsed(Ed.stamp, Now(), 1.0)) {
+        if (MoreThanElapsed(Ed.stamp, GameNow(), 1.0)) {
             Ed.step = 17;
             g.shown = 1;
             PlayEra02Sound(108);

@@ -36,8 +36,8 @@ FlashState FlA, FlB;
 template <std::size_t N>
 std::int32_t RunFlash(const FlashRow (&rows)[N], FlashState& s, Round3AfterimageRecord& img, std::int32_t mode,
                       std::int32_t x, std::int32_t y, bool stopsSound) {
-    StampAheadToZero(FlA.stamp, Now());
-    StampAheadToZero(FlB.stamp, Now());
+    StampAheadToZero(FlA.stamp, GameNow());
+    StampAheadToZero(FlB.stamp, GameNow());
     if (mode == 0) {
         s.step = 0;
         img.shown = 0;
@@ -45,7 +45,7 @@ std::int32_t RunFlash(const FlashRow (&rows)[N], FlashState& s, Round3Afterimage
     }
     if (s.step == 0) {
         s.step = 1;
-        s.stamp = Now();
+        s.stamp = GameNow();
         img.shown = 1;
         img.x = x;
         img.y = y;
@@ -53,9 +53,9 @@ std::int32_t RunFlash(const FlashRow (&rows)[N], FlashState& s, Round3Afterimage
     const FlashRow* row = FindRow(rows, &FlashRow::step, s.step);
     if (row == nullptr) return s.step;
     img.colour = row->colour;
-    if (MoreThanElapsed(s.stamp, Now(), row->wait)) {
+    if (MoreThanElapsed(s.stamp, GameNow(), row->wait)) {
         s.step = row->next;
-        s.stamp = Now();
+        s.stamp = GameNow();
         if (row->sound != 0) PlayEra02Sound(row->sound);
         if (s.step == kStepDone) {
             img.shown = 0;

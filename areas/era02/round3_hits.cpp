@@ -34,10 +34,10 @@ ReactionState Rx;
 
 void Begin() {
     Opp.depth = 0.3f;
-    Rx.stamp = Now();
+    Rx.stamp = GameNow();
     PlayEra02Sound(36);
 }
-double Since() { return Now() - Rx.stamp; }
+double Since() { return GameNow() - Rx.stamp; }
 std::int32_t Done() {
     Rx.step = kStepDone;
     return Rx.step;
@@ -64,7 +64,7 @@ std::int32_t Flinch() {
     if (Rx.step == 0) {
         Rx.step = 1;
         Opp.depth = 0.3f;
-        Rx.stamp = Now();
+        Rx.stamp = GameNow();
     }
     Opp.frame = 22;
     if (Since() > 0.05) {
@@ -79,7 +79,7 @@ std::int32_t Dodge(bool high) {
         Rx.step = 1;
         if (!high) Opp.y -= 90;
         Opp.depth = 0.3f;
-        Rx.stamp = Now();
+        Rx.stamp = GameNow();
     }
     if (Rx.step == 1) {
         Opp.frame = 22;
@@ -87,7 +87,7 @@ std::int32_t Dodge(bool high) {
             Rx.step = 2;
             Rx.startX = Opp.x + (high ? 40 : 30);
             Rx.startY = Opp.y - (high ? 70 : 60);
-            Rx.stamp = Now();
+            Rx.stamp = GameNow();
             PlayEra02Sound(18);
         }
     }
@@ -143,7 +143,7 @@ std::int32_t React30() {
             Opp.y = Floor();
             Opp.frame = 61;
             Rx.step = 2;
-            Rx.stamp = Now();
+            Rx.stamp = GameNow();
         }
     } else if (Rx.step == 2) {
         Opp.frame = 61;
@@ -176,7 +176,7 @@ std::int32_t React22() {
             Opp.y = Floor();
             Opp.frame = f != 1 ? 61 : 63;
             Rx.step = 2;
-            Rx.stamp = Now();
+            Rx.stamp = GameNow();
         }
     } else if (Rx.step == 2) {
         Opp.frame = f != 1 ? 61 : 63;
@@ -200,7 +200,7 @@ std::int32_t React21() {
             Opp.frame = 59;
             if (t > 0.4) {
                 Rx.step = 2;
-                Rx.stamp = Now();
+                Rx.stamp = GameNow();
                 Opp.angle = -45;
                 Opp.y -= 40;
             }
@@ -208,7 +208,7 @@ std::int32_t React21() {
             Opp.frame = 59;
             if (t > 0.1) {
                 Rx.step = 3;
-                Rx.stamp = Now();
+                Rx.stamp = GameNow();
                 Opp.y = Floor();
                 Opp.x -= 70;
                 Opp.angle = 0;
@@ -224,14 +224,14 @@ std::int32_t React21() {
         Opp.frame = 58;
         if (t > 0.4) {
             Rx.step = 2;
-            Rx.stamp = Now();
+            Rx.stamp = GameNow();
             Opp.x += 30;
         }
     } else if (Rx.step == 2) {
         Opp.frame = 68;
         if (t > 0.1) {
             Rx.step = 3;
-            Rx.stamp = Now();
+            Rx.stamp = GameNow();
             Opp.y = Floor();
             Opp.x += 20;
             Coin();
@@ -318,7 +318,7 @@ std::int32_t TestRound3Hit() {
 }
 
 std::int32_t RunRound3Reaction(std::int32_t kind, std::int32_t facing) {
-    StampAheadToZero(Rx.stamp, Now());
+    StampAheadToZero(Rx.stamp, GameNow());
     if (kind == 0) {
         Rx = ReactionState{};
         Opp.depth = 0.31f;

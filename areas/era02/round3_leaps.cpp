@@ -48,7 +48,7 @@ LeapState L1, L2, L3;
 // The part every leap attack shares: arming, the dash up to the trigger,
 // the take-off and the arc. Returns the leap time T, or -1 before take-off.
 double LeapFrame(LeapState& s, const LeapRow& row, bool westStart) {
-    StampAheadToZero(s.stamp, Now());
+    StampAheadToZero(s.stamp, GameNow());
     if (s.step == 0) {
         RunRound3Dash(0);
         s.step = 1;
@@ -59,12 +59,12 @@ double LeapFrame(LeapState& s, const LeapRow& row, bool westStart) {
             return -1;
         }
         s.step = 2;
-        s.stamp = Now();
+        s.stamp = GameNow();
         s.startX = Opp.x + 25;
         s.startY = Opp.y - row.lift;
         if (westStart && Opp.x < O + 210) s.startY = Random0To99() + 300;
     }
-    const double T = 1.5 * (Now() - s.stamp);
+    const double T = 1.5 * (GameNow() - s.stamp);
     Opp.x = s.startX + TruncToInt(row.vx * T);
     Opp.y = s.startY - TruncToInt(row.vy * T - 380 * T * T);
     return T;
@@ -103,7 +103,7 @@ void Strike(LeapState& s) {
 }  // namespace
 
 std::int32_t RunRound3Dash(std::int32_t mode) {
-    StampAheadToZero(Ds.stamp, Now());
+    StampAheadToZero(Ds.stamp, GameNow());
     Opp.y = Floor();
     if (mode == 0) {
         Ds.step = 0;
@@ -111,17 +111,17 @@ std::int32_t RunRound3Dash(std::int32_t mode) {
     }
     if (Ds.step == 0) {
         Ds.step = 1;
-        Ds.stamp = Now();
+        Ds.stamp = GameNow();
         Opp.x += 42;
     }
     const DashRow* row = FindRow(kDash, &DashRow::step, Ds.step);
     if (row == nullptr) return Ds.step;
     Opp.frame = row->frame;
-    if (MoreThanElapsed(Ds.stamp, Now(), row->time)) {
+    if (MoreThanElapsed(Ds.stamp, GameNow(), row->time)) {
         Opp.x += row->shift;
         if (row->sound != 0) PlayEra02Sound(row->sound);
         Ds.step = row->next;
-        Ds.stamp = Now();
+        Ds.stamp = GameNow();
         if (Ds.step == 2 && row->step == 5) Opp.frame = 39;
     }
     return Ds.step;

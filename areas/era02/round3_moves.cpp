@@ -19,7 +19,7 @@ namespace {
 constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round3Opponent;
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 // A blow heard softer: the effects volume times 0.3, rounded down.
 void PlaySoft(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1] * 3 / 10); }
 
@@ -31,8 +31,8 @@ struct MoveState {
 MoveState LeapIn, LeapAt, Jump, Flip;
 
 void Guard(MoveState& s) {
-    StampAheadToZero(s.stamp, Now());
-    StampAheadToZero(s.stamp2, Now());
+    StampAheadToZero(s.stamp, GameNow());
+    StampAheadToZero(s.stamp2, GameNow());
 }
 
 // ---- the heroine's hurt ----
@@ -92,7 +92,7 @@ void PlaceHeroine(const StrikeRow& row, std::int32_t code) {
 }
 
 std::int32_t RunStrike(const StrikeRow& row, StrikeState& s, std::int32_t mode) {
-    StampAheadToZero(s.stamp, Now());
+    StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 0;
         s.code = 0;
@@ -121,7 +121,7 @@ std::int32_t RunStrike(const StrikeRow& row, StrikeState& s, std::int32_t mode) 
                 s.code = 7;
             }
         }
-        if (MoreThanElapsed(s.stamp, Now(), row.times[i])) {
+        if (MoreThanElapsed(s.stamp, GameNow(), row.times[i])) {
             Restart(s.stamp);
             ++s.step;
             if (s.step == 2) PlayEra02Sound(row.sound);
@@ -157,11 +157,11 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
         s.startX = Opp.x;
         s.step = 1;
     }
-    const double T = 2.0 * (Now() - s.stamp);
+    const double T = 2.0 * (GameNow() - s.stamp);
     switch (s.step) {
     case 1:
         Opp.frame = 8;
-        if (MoreThanElapsed(s.stamp, Now(), 0.1)) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
             s.step = 2;
             Restart(s.stamp);
             Opp.y -= 127;
@@ -173,7 +173,7 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
     case 2:
         Opp.frame = 9;
         Opp.angle = 35;
-        if (MoreThanElapsed(s.stamp, Now(), 0.05)) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.05)) {
             s.step = 3;
             Restart(s.stamp);
             s.startY -= 10;
@@ -203,7 +203,7 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
     case 4: {
         Opp.x = s.startX + TruncToInt(350 * T);
         Opp.frame = PlayerState.x >= Opp.x ? 37 : 13;
-        const double landed = Now() - s.stamp2;
+        const double landed = GameNow() - s.stamp2;
         s.startX -= TruncToInt(350 * landed * landed);
         Opp.y = Floor();
         if (landed > 0.2) return kStepDone;
@@ -229,7 +229,7 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
         s.startX = Opp.x;
         s.step = 1;
     }
-    const double t = 0.7 * (Now() - s.stamp);
+    const double t = 0.7 * (GameNow() - s.stamp);
     if (s.step >= 2 && s.step <= 5) {
         Opp.x = s.startX - TruncToInt(950 * t);
         Opp.y = s.startY - TruncToInt(760 * s.apex * t - 380 * t * t);
@@ -237,7 +237,7 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
     switch (s.step) {
     case 1:
         Opp.frame = 13;
-        if (MoreThanElapsed(s.stamp, Now(), 0.1)) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
             s.step = 2;
             Restart(s.stamp);
             Opp.y -= 60;
@@ -269,7 +269,7 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
         Opp.angle = 0;
         PlayerState.pose = 85;
         PlayerState.facing = 1;
-        if (MoreThanElapsed(s.stamp2, Now(), 0.3)) s.step = 5;
+        if (MoreThanElapsed(s.stamp2, GameNow(), 0.3)) s.step = 5;
         break;
     case 5:
         Opp.frame = Opp.x >= PlayerState.x ? 13 : 36;
@@ -281,7 +281,7 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
         break;
     case 6: {
         Opp.frame = Opp.x >= PlayerState.x ? 13 : 37;
-        const double landed = Now() - s.stamp2;
+        const double landed = GameNow() - s.stamp2;
         s.startX += TruncToInt(550 * landed * landed);
         Opp.x = s.startX - TruncToInt(950 * t);
         Opp.y = 640;
@@ -301,7 +301,7 @@ std::int32_t RunRound3Strike5(std::int32_t mode) { return RunStrike(kStrike5, S5
 
 std::int32_t RunRound3Strike3(std::int32_t mode) {
     StrikeState& s = S3;
-    StampAheadToZero(s.stamp, Now());
+    StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 0;
         s.code = 0;
@@ -327,7 +327,7 @@ std::int32_t RunRound3Strike3(std::int32_t mode) {
             PlayerState.pose = pose;
             HurtPlayerByRound3(2, pose, 1.5);
         }
-        if (MoreThanElapsed(s.stamp, Now(), kTimes[s.step])) {
+        if (MoreThanElapsed(s.stamp, GameNow(), kTimes[s.step])) {
             Restart(s.stamp);
             if (s.step == 1) PlayEra02Sound(5);
             if (s.step == 2) Opp.x -= 10;
@@ -342,7 +342,7 @@ std::int32_t RunRound3Strike3(std::int32_t mode) {
 
 std::int32_t RunRound3Launcher(std::int32_t mode) {
     StrikeState& s = SL;
-    StampAheadToZero(s.stamp, Now());
+    StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 0;
         s.code = 0;
@@ -367,7 +367,7 @@ std::int32_t RunRound3Launcher(std::int32_t mode) {
             PlayEra02Sound(36);
             HurtPlayerByRound3(3);
         }
-        if (MoreThanElapsed(s.stamp, Now(), kTimes[s.step])) {
+        if (MoreThanElapsed(s.stamp, GameNow(), kTimes[s.step])) {
             Restart(s.stamp);
             if (++s.step == 3) PlayEra02Sound(77);
             if (s.step == 5) {
@@ -395,14 +395,14 @@ std::int32_t RunRound3JumpUp(std::int32_t mode) {
     }
     if (s.step == 1) {
         Opp.frame = 8;
-        if (MoreThanElapsed(s.stamp, Now(), 0.1)) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
             s.step = 2;
             Restart(s.stamp);
             s.startY = Opp.y;
             PlayEra02Sound(18);
         }
     } else if (s.step == 2) {
-        const double T = 2.0 * (Now() - s.stamp);
+        const double T = 2.0 * (GameNow() - s.stamp);
         if (T < 0.5) {
             Opp.frame = 9;
             Opp.y = s.startY - 95 - TruncToInt(510 * T - 380 * T * T);
@@ -441,7 +441,7 @@ std::int32_t RunRound3BackFlip(std::int32_t mode) {
     }
     if (s.step == 1) {
         Opp.frame = 36;
-        if (MoreThanElapsed(s.stamp, Now(), 0.2)) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.2)) {
             s.step = 2;
             Restart(s.stamp);
             s.startX = Opp.x - 59;
@@ -451,7 +451,7 @@ std::int32_t RunRound3BackFlip(std::int32_t mode) {
             PlayEra02Sound(18);
         }
     } else if (s.step == 2) {
-        const double T = 1.1 * (Now() - s.stamp);
+        const double T = 1.1 * (GameNow() - s.stamp);
         if (T <= 0.5) {
             Opp.frame = 25;
             Opp.angle = 0;
@@ -471,7 +471,7 @@ std::int32_t RunRound3BackFlip(std::int32_t mode) {
         }
     } else if (s.step == 3) {
         Opp.frame = 27;
-        if (!(PlayerState.x - Opp.x >= 300 && Now() - s.stamp < 2.0)) {
+        if (!(PlayerState.x - Opp.x >= 300 && GameNow() - s.stamp < 2.0)) {
             Opp.frame = Opp.x >= PlayerState.x ? 13 : 37;
             s.step = kStepDone;
         }
@@ -480,7 +480,7 @@ std::int32_t RunRound3BackFlip(std::int32_t mode) {
 }
 
 void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
-    StampAheadToZero(Hurt.stamp, Now());
+    StampAheadToZero(Hurt.stamp, GameNow());
     if (kind == 0) {
         Hurt.pose = 0;
         Hurt.time = 0;
@@ -505,7 +505,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
     if (Hurt.launch == 0 && Hurt.time > 0) {
         PlayerState.pose = Hurt.pose;
         MessageBoxOpen = 1;
-        if (MoreThanElapsed(Hurt.stamp, Now(), Hurt.time)) {
+        if (MoreThanElapsed(Hurt.stamp, GameNow(), Hurt.time)) {
             if (PlayerState.facing == 1) PlayerState.x -= 36;
             PlayerState.pose = 22;
             Hurt.time = 0;
@@ -514,7 +514,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
             Restart(Hurt.stamp);
         }
     } else if (Hurt.launch == 1) {
-        const double t = Now() - Hurt.stamp;
+        const double t = GameNow() - Hurt.stamp;
         MessageBoxOpen = 1;
         PlayerState.x = Hurt.startX - TruncToInt(100 * t);
         PlayerState.y = Hurt.startY - TruncToInt(750 * t - 380 * t * t);
@@ -528,7 +528,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
     } else if (Hurt.launch == 2) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
-        if (MoreThanElapsed(Hurt.stamp, Now(), 1.0)) {
+        if (MoreThanElapsed(Hurt.stamp, GameNow(), 1.0)) {
             Hurt.launch = 0;
             Hurt.pose = 0;
             Hurt.time = 0;
@@ -539,8 +539,8 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
 }
 
 std::int32_t RunRound3CloseCombat(std::int32_t mode) {
-    StampAheadToZero(Cc.stamp, Now());
-    StampAheadToZero(Cc.lockStamp, Now());
+    StampAheadToZero(Cc.stamp, GameNow());
+    StampAheadToZero(Cc.lockStamp, GameNow());
     if (mode == 0) {
         Cc.step = 1;
         Cc.speed = 0;
@@ -552,7 +552,7 @@ std::int32_t RunRound3CloseCombat(std::int32_t mode) {
         Cc.lockStamp = 0;
     } else if (Cc.lockStamp == 0) {
         Restart(Cc.lockStamp);
-    } else if (MoreThanElapsed(Cc.lockStamp, Now(), 2.0)) {
+    } else if (MoreThanElapsed(Cc.lockStamp, GameNow(), 2.0)) {
         MessageBoxOpen = 0;
         Opp.x += 50;
         HurtPlayerByRound3(0);
@@ -572,7 +572,7 @@ std::int32_t RunRound3CloseCombat(std::int32_t mode) {
         Cc.step = Cc.step == 1 ? 2 : 5;
     }
     if (Cc.step >= 2 && Cc.step <= 6) {
-        const double t = Now() - Cc.stamp;
+        const double t = GameNow() - Cc.stamp;
         Opp.x = Cc.startX - TruncToInt(2.0 * Cc.speed * t);
         Opp.y = Cc.startY - TruncToInt(100 * t - 380 * t * t);
         if (Cc.step == 2) {

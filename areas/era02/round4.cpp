@@ -23,7 +23,7 @@ constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kTextureD048 = 48;
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
 
 struct DriverState {
@@ -97,8 +97,8 @@ std::int32_t RunRound4(std::int32_t mode) {
 }
 
 std::int32_t RunRound4Entrance(std::int32_t mode) {
-    StampAheadToNow(En.stamp, Now());
-    StampAheadToNow(En.leapStamp, Now());
+    StampAheadToNow(En.stamp, GameNow());
+    StampAheadToNow(En.leapStamp, GameNow());
     if (mode == 0) {
         En.step = 0;
         En.rise = 200;
@@ -135,7 +135,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             Restart(En.stamp);
             En.step = 2;
         } else {
-            g.value = RateMove(35.35714285714286, Now() - En.stamp);
+            g.value = RateMove(35.35714285714286, GameNow() - En.stamp);
         }
     }
     if (En.step == 2 && KeyAPressed == 1 && std::abs(O + 1458 - PlayerState.x) < 130) {
@@ -187,7 +187,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             PlayEra02Sound(6);
             En.step = 6;
         } else {
-            En.rise = 200 - RateMove(71.94244604316548, Now() - En.stamp);
+            En.rise = 200 - RateMove(71.94244604316548, GameNow() - En.stamp);
         }
     }
     if (En.step == 6) {
@@ -213,14 +213,14 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             Restart(En.stamp);
             En.step = 8;
         } else {
-            g.value = 98 - RateMove(31.230283911671926, Now() - En.stamp);
+            g.value = 98 - RateMove(31.230283911671926, GameNow() - En.stamp);
         }
     }
     if (En.step == 8) {
         PlayerState.pose = 40;
         TournamentBanner = 2;
         std::int32_t& h = TournamentState.platformHeight;
-        h = h > 209 ? 209 : RateMove(75.17985611510792, Now() - En.stamp);
+        h = h > 209 ? 209 : RateMove(75.17985611510792, GameNow() - En.stamp);
         if (h > 209) h = 209;
         if (h == 209 && g.value == 0) {
             EnterConfirmState = kLineWaiting;
@@ -251,7 +251,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
     if (En.step == 10) {
         if (En.leap == 1) {
             Opp.frame = 21;
-            if (MoreThanElapsed(En.leapStamp, Now(), 0.1)) {
+            if (MoreThanElapsed(En.leapStamp, GameNow(), 0.1)) {
                 En.leap = 2;
                 Restart(En.leapStamp);
                 Opp.x += Opp.facing * 105;
@@ -261,7 +261,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
                 PlayerState.facing = Opp.facing;
             }
         }
-        const double t = 1.5 * (Now() - En.leapStamp);
+        const double t = 1.5 * (GameNow() - En.leapStamp);
         if (En.leap == 2) {
             Opp.frame = 32;
             Opp.x = En.x0 + Opp.facing * TruncToInt(200 * t);
@@ -278,7 +278,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
         if (En.leap == 3) {
             Opp.frame = 31;
             Opp.y = 640;
-            if (MoreThanElapsed(En.leapStamp, Now(), 0.1)) {
+            if (MoreThanElapsed(En.leapStamp, GameNow(), 0.1)) {
                 En.leap = 4;
                 FaceHeroine();
             }
@@ -311,8 +311,8 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
 }
 
 std::int32_t RunRound4Fight(std::int32_t mode) {
-    StampAheadToZero(F.stamp, Now());
-    StampAheadToZero(F.idleStamp, Now());
+    StampAheadToZero(F.stamp, GameNow());
+    StampAheadToZero(F.idleStamp, GameNow());
     if (mode == 0) {
         F.state = 11;
         F.busy = 0;
@@ -327,7 +327,7 @@ std::int32_t RunRound4Fight(std::int32_t mode) {
     }
     if (F.state == 2) {
         FaceHeroine();
-        if (AtLeastElapsed(F.stamp, Now(), F.roll / 25)) {
+        if (AtLeastElapsed(F.stamp, GameNow(), F.roll / 25)) {
             F.roll = Random0To99();
             F.state = 3;
             Restart(F.stamp);
@@ -350,7 +350,7 @@ std::int32_t RunRound4Fight(std::int32_t mode) {
     }
     if ((F.state == 11 || F.state == 21 || F.state == 31)) {
         Opp.frame = 4;
-        if (AtLeastElapsed(F.stamp, Now(), 0.2)) {
+        if (AtLeastElapsed(F.stamp, GameNow(), 0.2)) {
             if (F.state == 11) RunRound4ChargeStrike(0);
             if (F.state == 21) RunRound4ChargeCombo(0);
             if (F.state == 31) RunRound4PlatformLeap(0);
@@ -368,7 +368,7 @@ std::int32_t RunRound4Fight(std::int32_t mode) {
         Opp.frame = 4;
         // A reaction with no end of its own (or one that runs too long) is
         // cut off by the charge strike.
-        if (AtLeastElapsed(F.idleStamp, Now(), 5.2)) {
+        if (AtLeastElapsed(F.idleStamp, GameNow(), 5.2)) {
             F.state = 12;
             RunRound4ChargeStrike(0);
             F.knockback = 0;

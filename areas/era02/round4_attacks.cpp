@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round4Opponent;
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
 
 // A box given for facing +1 relative to the feet, mirrored for facing -1;
@@ -83,13 +83,13 @@ bool Approach(ChargeState& s) {
 void ResetRound4RunCountersForTests() { Run = RunCounters{}; }
 
 void StepRound4OpponentStride(std::int32_t mode) {
-    StampAheadToNow(St.stamp, Now());
+    StampAheadToNow(St.stamp, GameNow());
     if (mode == 0) {
         St.phase = 1;
         Restart(St.stamp);
         return;
     }
-    const double e = Now() - St.stamp;
+    const double e = GameNow() - St.stamp;
     const std::int32_t f = Opp.facing;
     switch (St.phase) {
     case 1:
@@ -140,7 +140,7 @@ void StepRound4OpponentStride(std::int32_t mode) {
 
 std::int32_t RunRound4ChargeStrike(std::int32_t mode) {
     ChargeState& s = Cs;
-    StampAheadToZero(s.stamp, Now());
+    StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
         s.result = 0;
@@ -153,7 +153,7 @@ std::int32_t RunRound4ChargeStrike(std::int32_t mode) {
     }
     if (s.phase == 3) {
         Opp.frame = 22;
-        if (AtLeastElapsed(s.stamp, Now(), 0.1)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), 0.1)) {
             s.phase = 4;
             Restart(s.stamp);
         }
@@ -161,7 +161,7 @@ std::int32_t RunRound4ChargeStrike(std::int32_t mode) {
     if (s.phase == 4) {
         Opp.frame = 30;
         if (Touches(63, 133, -105, -72)) s.result = kStrikeTouched;
-        if (AtLeastElapsed(s.stamp, Now(), 0.2)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), 0.2)) {
             s.phase = 5;
             Restart(s.stamp);
             StartRound4Debris();
@@ -169,14 +169,14 @@ std::int32_t RunRound4ChargeStrike(std::int32_t mode) {
     }
     if (s.phase == 5) {
         Opp.frame = 33;
-        if (AtLeastElapsed(s.stamp, Now(), 0.05)) s.result = kStepDone;
+        if (AtLeastElapsed(s.stamp, GameNow(), 0.05)) s.result = kStepDone;
     }
     return s.result;
 }
 
 std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
     ChargeState& s = Cc;
-    StampAheadToZero(s.stamp, Now());
+    StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
         s.hitMark = s.damaged = 0;
@@ -204,7 +204,7 @@ std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
         if (s.phase == 5 && s.hitMark == 0 && Touches(40, 106, -88, -78)) s.hitMark = 1;
         if (s.phase == 8 && s.hitMark == 0 && Touches(73, 130, -100, -80)) s.hitMark = 2;
         if (s.phase == 10 && s.hitMark == 0 && Touches(36, 78, -139, -110)) s.hitMark = 3;
-        if (AtLeastElapsed(s.stamp, Now(), row->wait)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), row->wait)) {
             Restart(s.stamp);
             switch (s.phase) {
             case 4: Opp.x += f * 52; PlayEra02Sound(5); s.hitMark = s.damaged = 0; break;
@@ -243,7 +243,7 @@ std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
 
 std::int32_t RunRound4PlatformLeap(std::int32_t mode) {
     ChargeState& s = Pl;
-    StampAheadToNow(s.stamp, Now());
+    StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
         return s.phase;
@@ -255,7 +255,7 @@ std::int32_t RunRound4PlatformLeap(std::int32_t mode) {
     }
     if (s.phase == 3) {
         Opp.frame = 10;
-        if (MoreThanElapsed(s.stamp, Now(), 0.1)) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
             s.phase = 4;
             s.startY = Opp.y;
             Restart(s.stamp);
@@ -264,7 +264,7 @@ std::int32_t RunRound4PlatformLeap(std::int32_t mode) {
         }
     }
     if (s.phase == 4) {
-        const double t = 1.5 * (Now() - s.stamp);
+        const double t = 1.5 * (GameNow() - s.stamp);
         Opp.y = s.startY - TruncToInt(950 * t - 950 * t * t);
         if (t >= 0.3 && FloorHeightAt(Opp.x, Opp.y) < Opp.y) {
             Opp.y = FloorHeightAt(Opp.x, Opp.y);
@@ -278,13 +278,13 @@ std::int32_t RunRound4PlatformLeap(std::int32_t mode) {
 
 std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
     FlurryState& s = Fl;
-    StampAheadToNow(s.stamp, Now());
+    StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = s.swings = s.result = 0;
         return s.phase;
     }
     FaceHeroine();
-    const double e = Now() - s.stamp;
+    const double e = GameNow() - s.stamp;
     if (s.phase == 0) {
         const std::int32_t d = std::abs(PlayerState.x - Opp.x);
         if (10 < d && d < 124) {
@@ -432,8 +432,8 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
 
 std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
     KnockState& s = Kb;
-    StampAheadToNow(s.stamp, Now());
-    StampAheadToNow(s.spinStamp, Now());
+    StampAheadToNow(s.stamp, GameNow());
+    StampAheadToNow(s.spinStamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
         return s.phase;
@@ -449,11 +449,11 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
         Restart(s.stamp);
         PlayEra02Sound(36);
     }
-    double e = Now() - s.stamp;
+    double e = GameNow() - s.stamp;
     if (s.phase == 2) {
         PlayerState.facing = -s.direction;
         PlayerState.x = s.startX + s.direction * TruncToInt(1400 * e);
-        if (MoreThanElapsed(s.spinStamp, Now(), 0.02)) {
+        if (MoreThanElapsed(s.spinStamp, GameNow(), 0.02)) {
             if (s.spin == 41) PlayEra02Sound(48);
             s.spin = s.spin == 44 ? 41 : s.spin + 1;
             Restart(s.spinStamp);
@@ -505,12 +505,12 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
                     }
                 }
             }
-        } else if (MoreThanElapsed(s.stamp, Now(), 0.2)) {
+        } else if (MoreThanElapsed(s.stamp, GameNow(), 0.2)) {
             s.phase = 6;
             Restart(s.stamp);
             ++n;
         }
-        e = Now() - s.stamp;
+        e = GameNow() - s.stamp;
     }
     if (s.phase == 6) {
         PlayerState.pose = 85;

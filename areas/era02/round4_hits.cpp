@@ -19,7 +19,7 @@ namespace {
 
 constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round4Opponent;
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 void Damage(std::int32_t n) {
     TournamentState.opponentHp -= n;
     PlayerState.exp += n;
@@ -56,7 +56,7 @@ DispatchState Dp;
 
 // Reactions 11 and 21 share their shape; `high` is the wider of the two.
 std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
-    StampAheadToNow(s.stamp, Now());
+    StampAheadToNow(s.stamp, GameNow());
     const bool high = kind == 11 || kind == 21;
     const std::int32_t combo = second ? PlayerMoveState.comboD : PlayerMoveState.comboS;
     const double hold = second ? 0.2 : 0.4;
@@ -81,7 +81,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
     }
     if (s.phase == 11) {
         Opp.frame = high ? 6 : 5;
-        if (AtLeastElapsed(s.stamp, Now(), hold)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), hold)) {
             Opp.frame = 4;
             s.phase = kStepDone;
         }
@@ -95,7 +95,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
     if (s.phase == 22) {
         Opp.depth = (second && kind == 22) ? 0.18f : 0.21f;
         Opp.frame = high ? 34 : 35;
-        if (AtLeastElapsed(s.stamp, Now(), hold)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), hold)) {
             Opp.frame = 33;
             s.phase = kStepDone;
         }
@@ -104,7 +104,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
     if (s.phase == 23) {
         Opp.depth = 0.21f;
         Opp.frame = high ? 15 : 14;
-        if (AtLeastElapsed(s.stamp, Now(), hold)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), hold)) {
             Opp.frame = 4;
             s.phase = kStepDone;
         }
@@ -119,7 +119,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
         s.phase = 32;
     }
     if (s.phase == 32) {
-        const double e = Now() - s.stamp;
+        const double e = GameNow() - s.stamp;
         Opp.frame = 16;
         Opp.angle = TruncToInt(305 * e) + 30;
         Opp.x = s.startX + s.direction * TruncToInt(1400 * e);
@@ -170,7 +170,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
             }
             return s.phase;
         }
-        if (AtLeastElapsed(s.stamp, Now(), 1.0)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), 1.0)) {
             Opp.frame = 4;
             s.phase = kStepDone;
         }
@@ -179,7 +179,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
 }
 
 std::int32_t RunLaunch(LaunchState& s) {
-    StampAheadToNow(s.stamp, Now());
+    StampAheadToNow(s.stamp, GameNow());
     PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y) - 1;
     if (s.phase == 1) {
         HitEffectState = 30;
@@ -195,14 +195,14 @@ std::int32_t RunLaunch(LaunchState& s) {
     if (s.phase == 2) {
         Opp.frame = 16;
         Opp.facing = s.facing;
-        const double t = 1.5 * (Now() - s.stamp);
+        const double t = 1.5 * (GameNow() - s.stamp);
         Opp.angle = TruncToInt(205 * t) + 30;
         Opp.x = s.startX + s.direction * TruncToInt(50 * t);
         Opp.y = s.startY - TruncToInt((950 + 300 * s.bounces) * t - 950 * t * t);
         FollowRound4Opponent();
         SpawnPickup(Opp.x, Opp.y - 50);
         if (Opp.y < -100) Opp.y = -100;
-        if (MoreThanElapsed(s.stamp, Now(), 0.1) && TestRound4Hit() == 30) {
+        if (MoreThanElapsed(s.stamp, GameNow(), 0.1) && TestRound4Hit() == 30) {
             s.phase = 1;
             Opp.y -= 50;
             ++s.bounces;
@@ -219,7 +219,7 @@ std::int32_t RunLaunch(LaunchState& s) {
     if (s.phase == 3) {
         Opp.frame = 17;
         Opp.facing = s.facing;
-        if (AtLeastElapsed(s.stamp, Now(), 1.0)) {
+        if (AtLeastElapsed(s.stamp, GameNow(), 1.0)) {
             Restart(s.stamp);
             Opp.frame = 4;
             s.phase = kStepDone;
@@ -229,8 +229,8 @@ std::int32_t RunLaunch(LaunchState& s) {
 }
 
 std::int32_t RunStagger(StaggerState& s) {
-    StampAheadToNow(s.stampA, Now());
-    StampAheadToNow(s.stampB, Now());
+    StampAheadToNow(s.stampA, GameNow());
+    StampAheadToNow(s.stampB, GameNow());
     if (s.phase == 1) {
         s.level = 1;
         s.hits = 1;
@@ -246,15 +246,15 @@ std::int32_t RunStagger(StaggerState& s) {
     }
     if (s.phase == 2) {
         Opp.facing = s.facing;
-        if (AtLeastElapsed(s.stampA, Now(), 0.2 + 0.04 * s.level)) {
+        if (AtLeastElapsed(s.stampA, GameNow(), 0.2 + 0.04 * s.level)) {
             if (s.level > 0) --s.level;
             Restart(s.stampA);
         }
-        if (AtLeastElapsed(s.stampB, Now(), 1.2)) {
+        if (AtLeastElapsed(s.stampB, GameNow(), 1.2)) {
             --s.hits;
             Restart(s.stampB);
         }
-        if (AtLeastElapsed(s.stampB, Now(), 0.01)) {
+        if (AtLeastElapsed(s.stampB, GameNow(), 0.01)) {
             const std::int32_t kind = TestRound4Hit();
             if (kind == 40) {
                 ++s.hits;
@@ -301,7 +301,7 @@ std::int32_t RunStagger(StaggerState& s) {
     if (s.phase == 3) {
         Opp.frame = 16;
         Opp.facing = s.facing;
-        const double t = 5.5 * (Now() - s.stampA);
+        const double t = 5.5 * (GameNow() - s.stampA);
         Opp.angle = TruncToInt(205 * t) + 30;
         Opp.x = s.startX + s.direction * TruncToInt(190 * t);
         Opp.y = s.startY - TruncToInt(350 * t - 350 * t * t);
@@ -318,7 +318,7 @@ std::int32_t RunStagger(StaggerState& s) {
     }
     if (s.phase == 4) {
         Opp.frame = 17;
-        if (AtLeastElapsed(s.stampA, Now(), 1.0)) {
+        if (AtLeastElapsed(s.stampA, GameNow(), 1.0)) {
             s.phase = 2;
             s.level = 4;
             Restart(s.stampA);

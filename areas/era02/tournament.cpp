@@ -9,11 +9,10 @@
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
-double Now() { return GameClock.gameClock; }
 
 double SinceStamp(double& stamp) {
-    StampAheadToZero(stamp, Now());
-    return Now() - stamp;
+    StampAheadToZero(stamp, GameNow());
+    return GameNow() - stamp;
 }
 
 void PlayEra02Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }

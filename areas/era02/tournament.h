@@ -15,7 +15,6 @@ inline constexpr std::int32_t kKnockout = 98;        // a damage check's knockou
 // Seconds since `stamp` on the game clock, the stamp first put back to 0 if
 // it lies ahead (after a load).
 double SinceStamp(double& stamp);
-double Now();
 // Sounds of the area play at the effects-and-music volume.
 void PlayEra02Sound(std::int32_t id);
 // The six figure words take the crowd's index.

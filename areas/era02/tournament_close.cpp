@@ -18,7 +18,7 @@ namespace {
 constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
-void Restart(double& stamp) { stamp = Now(); }
+void Restart(double& stamp) { stamp = GameNow(); }
 
 struct CloseState {
     std::int32_t step = 0, startX = 0;
@@ -34,7 +34,7 @@ void Hop(EncounterTrioActor& a, double& stamp, double v = 250) {
         Restart(stamp);
         PlayEra02Sound(104);
     }
-    const double e = Now() - stamp;
+    const double e = GameNow() - stamp;
     a.y = 287 - ArcRise(v, e);
 }
 
@@ -56,8 +56,8 @@ bool Next() {
 }  // namespace
 
 std::int32_t RunTournamentClose(std::int32_t mode) {
-    if (Now() < Cl.stamp) {
-        Cl.stamp = Cl.hop2 = Now();
+    if (GameNow() < Cl.stamp) {
+        Cl.stamp = Cl.hop2 = GameNow();
         Cl.hop3 = 0;
     }
     if (mode == 0) {
@@ -65,7 +65,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         return Cl.step;
     }
     if (mode != 1) return Cl.step;
-    const auto e = [] { return Now() - Cl.stamp; };
+    const auto e = [] { return GameNow() - Cl.stamp; };
     const auto faceEachOther = [] {
         PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
         Opp.facing = PlayerState.x > Opp.x ? 1 : -1;

@@ -16,7 +16,6 @@ inline constexpr std::int32_t kArenaAnchor = Era03Anchor8;   // 61500
 inline constexpr std::int32_t kArenaDone = 99;
 
 // ---- shared pieces --------------------------------------------------------------
-double ArenaNow();
 // The effects-and-music volume and the general one.
 void ArenaSound(std::int32_t id);
 void ArenaSoundGeneral(std::int32_t id);

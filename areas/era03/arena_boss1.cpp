@@ -180,7 +180,7 @@ void TestPatternBox(Box box, std::int32_t step) {
     ArenaSound(k.sound);
     PlayerState.hp -= k.damage;
     st.flag = 1;
-    st.stamp = ArenaNow();
+    st.stamp = GameNow();
     PlayerState.facing = b.facing;
     if (k.push) PlayerState.x -= PlayerState.facing * 10;
     st.rush = rush;
@@ -196,7 +196,7 @@ void TestPatternBox(Box box, std::int32_t step) {
 // the moment she is let go.
 void StepStruck() {
     StruckState& st = Pattern.struck;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(st.stamp, now);
     const double t = now - st.stamp;
     PlayerStateRecord& p = PlayerState;
@@ -231,7 +231,7 @@ void Forward(std::int32_t n) { Era03ArenaBoss1.x -= Era03ArenaBoss1.facing * n; 
 std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
     PhaseState& ph = Phase;
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(ph.stamp, now);
     if (arg == 0) {
         ph.state = 1;
@@ -328,7 +328,7 @@ std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
 
 std::int32_t StepEra03ArenaBoss1Walk(std::int32_t kind, float speed) {
     WalkState& w = Walk;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(w.stamp, now);
     if (kind == 0) {
         w.step = 1;
@@ -350,7 +350,7 @@ std::int32_t StepEra03ArenaBoss1Walk(std::int32_t kind, float speed) {
 
 std::int32_t RunEra03ArenaBoss1Pattern(std::int32_t pattern) {
     PatternState& ps = Pattern;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(ps.stamp, now);
     if (pattern == 0) {
         ps.step = 1;
@@ -436,7 +436,7 @@ std::int32_t RunEra03ArenaBoss1Pattern(std::int32_t pattern) {
 void UpdateEra03ArenaBoss1Bullets(std::int32_t mode) {
     Era03ArenaBulletTable& t = Era03ArenaBullets;
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
-    const double now = ArenaNow();
+    const double now = GameNow();
     if (mode == 0) {
         b.bulletCount = 0;
         for (int i = 1; i <= kEra03ArenaBulletSlots; ++i) {
@@ -516,7 +516,7 @@ std::int32_t UpdateEra03ArenaBoss1Shot(std::int32_t arg) {
     ShotState& s = Shot;
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     Era03ArenaBoss1ShotRecord& shot = Era03ArenaBoss1Shot;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(s.stamp, now);
     StampAheadToZero(s.stageStamp, now);
     if (arg == 0) {

@@ -84,7 +84,7 @@ bool StepTimed(ReactionState& r, const TimedRow (&rows)[N], double now, bool gro
 std::int32_t ReactionSD(std::int32_t kind, bool d) {
     ReactionState& r = Reaction;
     Era03ArenaBoss1Record& b = Boss();
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(r.stamp, now);
     const double t = now - r.stamp;
     if (r.step == 1) {
@@ -179,7 +179,7 @@ std::int32_t ReactionSD(std::int32_t kind, bool d) {
 std::int32_t ReactionF() {
     ReactionState& r = Reaction;
     Era03ArenaBoss1Record& b = Boss();
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(r.stamp, now);
     const double t = now - r.stamp;
     if (r.step == 1) {
@@ -252,7 +252,7 @@ std::int32_t ReactionF() {
 std::int32_t ReactionG() {
     ReactionState& r = Reaction;
     Era03ArenaBoss1Record& b = Boss();
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(r.stamp, now);
     const double t = now - r.stamp;
     if (r.step == 1) {
@@ -382,7 +382,7 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
     Era03ArenaBoss1ShotRecord& gift = Era03ArenaBoss1Shot;
     PlayerStateRecord& p = PlayerState;
     std::int32_t& line = DialogueChannels.eventLine;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(s.stamp, now);
     StampAheadToZero(s.giftStamp, now);
     if (arg == 0) {

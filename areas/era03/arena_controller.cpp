@@ -24,7 +24,7 @@ struct EndingState {
 };
 EndingState Ending;
 
-bool Waited(double t) { return MoreThanElapsed(Ending.stamp, ArenaNow(), t); }
+bool Waited(double t) { return MoreThanElapsed(Ending.stamp, GameNow(), t); }
 std::int32_t& Line() { return DialogueChannels.eventLine; }
 
 // Shows the next line; `hold` also holds the heroine.
@@ -101,7 +101,7 @@ void RunEra03ArenaEncounter() {
 
 std::int32_t RunEra03ArenaEnding(std::int32_t arg) {
     EndingState& e = Ending;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(e.stamp, now);
     if (arg == 0) {
         e.state = 1;

@@ -160,7 +160,7 @@ std::int32_t RunEra03ArenaEnemy2Entrance(std::int32_t arg) {
     EntranceState& en = Entrance;
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
     std::int32_t& line = DialogueChannels.eventLine;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(en.stamp, now);
     if (arg == 0) {
         en.state = 1;
@@ -244,7 +244,7 @@ std::int32_t DispatchEra03ArenaEnemy2Hit(std::int32_t kind) {
 void UpdateEra03ArenaEnemy2Ai() {
     MoveState& m = Moves;
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(m.pushTime, now);
     StampAheadToZero(m.stillTime, now);
     e.facing = FacingTowardHeroine(e.x);
@@ -286,7 +286,7 @@ void UpdateEra03ArenaEnemy2Ai() {
 std::int32_t StepEra03ArenaEnemy2Gait(std::int32_t kind, double period) {
     MoveState& m = Moves;
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(m.gaitTime, now);
     const GaitRow* row = kind == 1 ? FindRow(kForward, &GaitRow::phase, m.gaitPhase)
                                    : FindRow(kBackward, &GaitRow::phase, m.gaitPhase);
@@ -309,7 +309,7 @@ std::int32_t StepEra03ArenaEnemy2Gait(std::int32_t kind, double period) {
 std::int32_t RunEra03ArenaEnemy2Backstep(std::int32_t arg) {
     MoveState& m = Moves;
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(m.backstepTime, now);
     if (arg == 0) {
         m.backstep = 0;

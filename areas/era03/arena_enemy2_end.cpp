@@ -61,7 +61,7 @@ constexpr WalkRow kBoss1WalkRows[] = {{47, 1}, {48, -16}, {49, -21}, {50, -4}, {
 
 void StepWalk(WalkCycle& w, const WalkRow (&rows)[6], std::int32_t& x, std::int32_t& pose, std::int32_t facing,
               std::int32_t firstStep, double rowTime) {
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(w.time, now);
     if (w.state == 0) {
         w.state = 1;
@@ -103,7 +103,7 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(s.time, now);
     StampAheadToZero(s.flightTime, now);
     if (arg == 0) {

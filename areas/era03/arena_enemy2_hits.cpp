@@ -51,8 +51,8 @@ double LostFraction() {
     return static_cast<double>((p.maxHp - p.hp) * 100 / p.maxHp) / 100.0;
 }
 
-bool After(double t) { return MoreThanElapsed(R.time, ArenaNow(), t); }
-void Restamp() { R.time = ArenaNow(); }
+bool After(double t) { return MoreThanElapsed(R.time, GameNow(), t); }
+void Restamp() { R.time = GameNow(); }
 void Coin(std::int32_t up = 40) { SpawnPickup(E().x, E().y - up); }
 void Move(std::int32_t n) { E().x += R.dir * n; }
 void Finish() {
@@ -202,7 +202,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
     const bool high = kind == 11;
     Era03ArenaEnemy2Record& e = E();
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(R.time, now);
     StampAheadToZero(R.second, now);
     if (R.state == 1) Decide(kS, high);
@@ -366,7 +366,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
     const bool high = kind == 21;
     Era03ArenaEnemy2Record& e = E();
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(R.time, now);
     if (R.state == 1) Decide(kD, high);
     // D narrows its hit band in every step of the reaction.
@@ -463,7 +463,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionF(std::int32_t kind) {
         return R.state;
     }
     Era03ArenaEnemy2Record& e = E();
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(R.time, now);
     if (R.state == 1) Decide(kF, false);
     StepKnockUp(kF, {30, 0, 8, 3580}, now);
@@ -491,7 +491,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionG(std::int32_t kind) {
     }
     Era03ArenaEnemy2Record& e = E();
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(R.time, now);
     if (R.state == 1) Decide(kG, false);
     if (R.state == 11) {

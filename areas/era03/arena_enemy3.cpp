@@ -91,7 +91,7 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     Era03ArenaEnemy3Record& e = E();
     PlayerStateRecord& p = PlayerState;
     std::int32_t& showAll = Era03ArenaEncounter.showAll;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(ph.stamp, now);
     if (arg == 0) {
         ph.state = 1;
@@ -262,7 +262,7 @@ std::int32_t ChooseEra03ArenaEnemy3Attack() {
 void StepEra03ArenaEnemy3Gait(std::int32_t kind) {
     GaitState& g = Gait;
     Era03ArenaEnemy3Record& e = E();
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(g.stamp, now);
     if (kind == 0) {
         g.state = 1;
@@ -337,7 +337,7 @@ std::int32_t RunEra03ArenaEnemy3HitReaction(std::int32_t kind) {
     ReactionState& r = Reaction;
     Era03ArenaEnemy3Record& e = E();
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(r.stamp, now);
     if (kind == 0) {
         r.state = 1;

@@ -46,11 +46,11 @@ ThrowState Throw;
 
 Era03ArenaEnemy3Record& E() { return Era03ArenaEnemy3; }
 std::int32_t Dx() { return std::abs(PlayerState.x - E().x); }
-bool Reached(const AttackState& a, double t) { return AtLeastElapsed(a.stamp, ArenaNow(), t); }
-bool Passed(const AttackState& a, double t) { return MoreThanElapsed(a.stamp, ArenaNow(), t); }
+bool Reached(const AttackState& a, double t) { return AtLeastElapsed(a.stamp, GameNow(), t); }
+bool Passed(const AttackState& a, double t) { return MoreThanElapsed(a.stamp, GameNow(), t); }
 void Go(AttackState& a, std::int32_t next) {
     a.state = next;
-    a.stamp = ArenaNow();
+    a.stamp = GameNow();
 }
 std::int32_t Done(AttackState& a, std::int32_t pose) {
     E().pose = pose;
@@ -77,7 +77,7 @@ void LetShotGo(std::int32_t x, std::int32_t y, std::int32_t vx, std::int32_t vy)
     t.startY[1] = t.y[1] = y;
     t.vx[1] = vx;
     t.vy[1] = vy;
-    t.fireTime[1] = ArenaNow();
+    t.fireTime[1] = GameNow();
 }
 void CountShots() {
     std::int32_t highest = 0;
@@ -221,7 +221,7 @@ std::int32_t StepOrbCharge(AttackState& a) {
         }
     }
     if (a.state == 6) {
-        const double t = ArenaNow() - a.stamp;
+        const double t = GameNow() - a.stamp;
         e.pose = 42;
         orb.state = 1;
         orb.x = e.x + 22;
@@ -250,7 +250,7 @@ std::int32_t StepLeap(AttackState& a) {
         e.depth = 0.201f;
         StepEra03ArenaEnemy3Gait(0);
         a.state = Dx() > 250 ? 2 : 3;
-        if (a.state == 3) a.stamp = ArenaNow();
+        if (a.state == 3) a.stamp = GameNow();
     }
     if (a.state == 2) {
         StepEra03ArenaEnemy3Gait(12);
@@ -266,7 +266,7 @@ std::int32_t StepLeap(AttackState& a) {
         }
     }
     if (a.state == 4) {
-        const double t = ArenaNow() - a.stamp;
+        const double t = GameNow() - a.stamp;
         e.x = a.x0 + TruncToInt(400 * t);
         e.y = a.y0 - 10 - TruncToInt(650 * t - 980 * t * t);
         switch (a.sub) {
@@ -404,7 +404,7 @@ constexpr std::uint32_t kSlashColours[] = {0x44FFFFFFu, 0x88FFFFFFu, 0x44FFFFFFu
 
 std::int32_t RunEra03ArenaEnemy3AttackLeft(std::int32_t kind) {
     AttackState& a = Left;
-    StampAheadToZero(a.stamp, ArenaNow());
+    StampAheadToZero(a.stamp, GameNow());
     if (kind == 0) {
         a = AttackState{};
         Go(a, 1);
@@ -436,7 +436,7 @@ std::int32_t RunEra03ArenaEnemy3AttackLeft(std::int32_t kind) {
 
 std::int32_t RunEra03ArenaEnemy3AttackRight(std::int32_t kind) {
     AttackState& a = Right;
-    StampAheadToZero(a.stamp, ArenaNow());
+    StampAheadToZero(a.stamp, GameNow());
     if (kind == 0) {
         a = AttackState{};
         Go(a, 1);
@@ -460,7 +460,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
     ComboState& c = Combo;
     Era03ArenaEnemy3Record& e = E();
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(c.stamp, now);
     StampAheadToZero(c.launchStamp, now);
     if (kind == 0) {
@@ -596,7 +596,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
 void StepEra03ArenaEnemy3SlashFlash(std::int32_t kind) {
     FlashState& f = Flash;
     Era03ArenaEnemy3FlashRecord& flash = Era03ArenaEnemy3Flash;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(f.stamp, now);
     if (kind == 0) {
         f.state = 1;
@@ -627,7 +627,7 @@ void StepEra03ArenaEnemy3SlashFlash(std::int32_t kind) {
 std::int32_t ThrowEra03ArenaEnemy3Shot(std::int32_t arg) {
     ThrowState& t = Throw;
     Era03ArenaEnemy3Record& e = E();
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(t.stamp, now);
     if (arg == 0) {
         t.state = 1;
@@ -691,7 +691,7 @@ void SpawnEra03ArenaEnemy3Shot(std::int32_t mode, std::int32_t x, std::int32_t y
     t.hit[slot] = 0;
     t.angle[slot] = 0;
     t.depth[slot] = 0.2;
-    t.fireTime[slot] = ArenaNow();
+    t.fireTime[slot] = GameNow();
     CountShots();
 }
 
@@ -702,7 +702,7 @@ void StepEra03ArenaEnemy3Shots(std::int32_t step) {
         Era03ArenaBoss1.bulletCount = 0;
         return;
     }
-    const double now = ArenaNow();
+    const double now = GameNow();
     PlayerStateRecord& p = PlayerState;
     const auto remove = [&](std::int32_t i) { t.active[i] = t.mode[i] = 0; };
     for (std::int32_t i = 1; i <= Era03ArenaBoss1.bulletCount && i <= 50; ++i) {
@@ -740,7 +740,7 @@ void StepEra03ArenaEnemy3Shots(std::int32_t step) {
 void StartEra03ArenaTimedEffect(double duration, std::uint32_t colour, std::int32_t x, std::int32_t y, float depth,
                                 float scale) {
     Era03ArenaTimedEffectRecord& fx = Era03ArenaTimedEffect;
-    const double now = ArenaNow();
+    const double now = GameNow();
     if (duration != 0) {
         fx.duration = duration;
         fx.start = now;

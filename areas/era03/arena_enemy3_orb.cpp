@@ -64,7 +64,7 @@ std::int32_t RunEra03ArenaCaptureOrb(std::int32_t) {
     OrbState& s = Orb;
     Era03ArenaCaptureOrbRecord& o = Era03ArenaCaptureOrb;
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(s.flightStamp, now);
     StampAheadToZero(s.knockStamp, now);
     StampAheadToZero(s.chargeStamp, now);

@@ -74,7 +74,7 @@ constexpr WalkRow kLongWalk[] = {{26, 1.1, 0}, {45, 0.3, 19}, {8, 0.1, 70},   {9
 
 std::int32_t WalkEra03ArenaHeroine(std::int32_t kind) {
     HeroineWalk& w = Walk;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(w.stamp, now);
     if (kind == 0 || kind == 5) {
         // 5 starts at the third row, the first step of the stride.
@@ -102,7 +102,7 @@ std::int32_t WalkEra03ArenaHeroine(std::int32_t kind) {
 std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
     EntranceState& s = Entrance;
     Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(s.stamp, now);
     StampAheadToZero(s.flickerStamp, now);
     if (arg == 0) {
@@ -248,7 +248,7 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
     Era03ArenaEnemy2Record& e2 = Era03ArenaEnemy2;
     Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
     PlayerStateRecord& p = PlayerState;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(s.stamp, now);
     StampAheadToZero(s.giftStamp, now);
     if (arg == 0) {

@@ -10,7 +10,6 @@
 #include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
-double ArenaNow() { return GameClock.gameClock; }
 void ArenaSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 void ArenaSoundGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 std::int32_t HeroineCentreX() { return PlayerBodyBox.centreX; }
@@ -48,13 +47,13 @@ void ArmMember(HazardMember& m) {
     m.nearFlag = 0;
     m.crackle = 0;
     m.throwState = 0;
-    m.crackleStamp = ArenaNow();
+    m.crackleStamp = GameNow();
 }
 
 // Steps 2 to 4 of every member: come near, touch, crackle.
 void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch, std::int32_t* hp,
                       bool givesExp, std::int32_t* angleOnNear) {
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(m.crackleStamp, now);
     StampAheadToZero(m.throwStamp, now);
     const std::int32_t d = std::abs(subjectX - Era03ArenaHazardPost.x);
@@ -109,7 +108,7 @@ struct EnemyThrowRow {
 // Steps 5 to 7 for boss 1 and the enemies.
 std::int32_t StepEnemyThrow(HazardMember& m, const ThrownFighter& f, const EnemyThrowRow& row,
                             bool setAngleOnLanding) {
-    const double now = ArenaNow();
+    const double now = GameNow();
     const std::int32_t postX = Era03ArenaHazardPost.x;
     if (m.throwState == 1) {
         m.throwStamp = now;
@@ -160,7 +159,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     if (inView(A + 908)) Era03ArenaHazardPost.x = A + 908;
     if (inView(A - 700)) Era03ArenaHazardPost.x = A - 700;
     NearTouchCrackle(m, PlayerState.x, 70, &PlayerState.hp, false, nullptr);
-    const double now = ArenaNow();
+    const double now = GameNow();
     const std::int32_t postX = Era03ArenaHazardPost.x;
     if (m.throwState == 1) {
         m.throwStamp = now;

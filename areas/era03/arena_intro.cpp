@@ -44,7 +44,7 @@ void Hold() {
 
 std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     IntroState& in = Intro;
-    const double now = ArenaNow();
+    const double now = GameNow();
     StampAheadToZero(in.stamp, now);
     if (arg == 0) {
         in.step = 1;

@@ -25,7 +25,6 @@ constexpr std::int32_t kHidden = 170;   // how far under his floor he hides
 
 Era03FighterWords& W = FighterWords;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Floor() { return FloorHeightAt(Era03Fighter.x, Era03Fighter.y); }
 
 // The knock-back, the toss and the shot's knock hold her the same way.
@@ -76,7 +75,7 @@ void BounceEra03FighterAtEdge(std::int32_t x, std::int32_t dx) {
 
 void UpdateEra03FighterEmerge() {
     Era03FighterRecord& f = Era03Fighter;
-    const double t = Now();
+    const double t = GameNow();
     if (W.emerge == 1) {
         W.emerge = 2;
         W.spin = 1;
@@ -109,7 +108,7 @@ void UpdateEra03FighterEmerge() {
 
 void UpdateEra03FighterSink() {
     Era03FighterRecord& f = Era03Fighter;
-    const double t = Now();
+    const double t = GameNow();
     if (W.sink == 1) {
         f.pose = 12;
         W.sinkStamp = t;
@@ -135,7 +134,7 @@ void UpdateEra03FighterSink() {
 }
 
 void UpdateEra03FighterSpin() {
-    const double t = Now();
+    const double t = GameNow();
     constexpr std::int32_t kPoses[] = {14, 15, 16};
     if (W.spin < 1 || W.spin > 3) return;
     Era03Fighter.pose = kPoses[W.spin - 1];
@@ -171,7 +170,7 @@ void RunEra03FighterBurrow() {
 
 void UpdateEra03FighterRise() {
     Era03FighterRecord& f = Era03Fighter;
-    const double t = Now();
+    const double t = GameNow();
     if (W.rise == 1) {
         W.rise = 2;
         W.spin = 1;
@@ -189,7 +188,7 @@ void UpdateEra03FighterRise() {
 
 void UpdateEra03FighterFall() {
     Era03FighterRecord& f = Era03Fighter;
-    const double t = Now();
+    const double t = GameNow();
     if (W.fall == 1) {
         W.fallStamp = t;
         W.fallStartY = f.y;
@@ -231,7 +230,7 @@ void RunEra03FighterDoubleThrow() {
 
 void UpdateEra03FighterThrow() {
     Era03FighterRecord& f = Era03Fighter;
-    const double t = Now();
+    const double t = GameNow();
     if (W.throwStep == 1) {
         // One shot at a time.
         if (W.shot != 0) {
@@ -275,7 +274,7 @@ void UpdateEra03FighterThrow() {
 void UpdateEra03FighterShot() {
     Era03FighterRecord& f = Era03Fighter;
     PlayerStateRecord& h = PlayerState;
-    const double t = Now();
+    const double t = GameNow();
     // 1. Launch: level, or climbing or diving at one of two slopes.
     if (W.shot == 1) {
         MarkerState() = 4;
@@ -376,7 +375,7 @@ void UpdateEra03FighterShot() {
 void UpdateEra03FighterStrike() {
     Era03FighterRecord& f = Era03Fighter;
     PlayerStateRecord& h = PlayerState;
-    const double t = Now();
+    const double t = GameNow();
     struct StrikeRow {
         std::int32_t pose;
         double hold;
@@ -432,7 +431,7 @@ void TestEra03FighterContact() {
 void UpdateEra03FighterKnockBack() {
     Era03FighterRecord& f = Era03Fighter;
     PlayerStateRecord& h = PlayerState;
-    const double t = Now();
+    const double t = GameNow();
     HoldHeroine();
     if (PlayerMoveState.jumpKind != 0) PlayerMoveState.jumpKind = 11;
     if (W.knockBack == 1) {
@@ -479,7 +478,7 @@ void UpdateEra03FighterKnockBack() {
 
 void UpdateEra03FighterToss() {
     PlayerStateRecord& h = PlayerState;
-    const double t = Now();
+    const double t = GameNow();
     HoldHeroine();
     if (W.toss == 1) {
         W.tossStamp = W.tossFrameStamp = t;
@@ -526,7 +525,7 @@ void ReleasePlayerFromEra03Fighter(std::int32_t) {
 void UpdateEra03FighterReaction() {
     Era03FighterRecord& f = Era03Fighter;
     PlayerStateRecord& h = PlayerState;
-    const double t = Now();
+    const double t = GameNow();
     W.emerge = W.sink = W.spin = W.fall = W.rise = W.burrow = W.throwStep = W.doubleThrow = 0;
     std::int32_t& r = W.reaction;
     if (r == 21 || r == 31 || r == 41) {

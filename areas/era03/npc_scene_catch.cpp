@@ -22,7 +22,6 @@ constexpr std::int32_t kTimeUp = 990;
 // Poses of the character in the game.
 constexpr std::int32_t kCrouch = 18, kLift = 19, kCarryA = 20, kCarryB = 21, kPutDown = 22, kDeliveredPose = 23;
 
-double Now() { return GameClock.gameClock; }
 
 Era03NpcSceneRecord& N = Era03NpcScene;
 Era03NpcCatcherRecord& C = Era03NpcCatcher;
@@ -39,8 +38,8 @@ void Walk(std::int32_t pixels, std::int32_t firstFrame, std::int32_t lastFrame) 
     const Side sides[2] = {{&m.walkRight, &KeyRightPressed, 1}, {&m.walkLeft, &KeyLeftPressed, -1}};
     for (const Side& side : sides) {
         if (*side.intent != 1) continue;
-        if (MoreThanElapsed(C.stamp, Now(), 0.07)) {
-            C.stamp = Now();
+        if (MoreThanElapsed(C.stamp, GameNow(), 0.07)) {
+            C.stamp = GameNow();
             if (side.sign > 0 && N.actorX <= A + 578) N.actorX += pixels;
             if (side.sign < 0 && N.actorX >= A - 311) N.actorX -= pixels;
             // A frame from elsewhere restarts the cycle: empty-handed at 13 so
@@ -90,7 +89,7 @@ void StepObject(std::int32_t k, std::int32_t arg) {
     TitleFigureRecord& o = TitleFigureSlots.figure[k];
     Era03CatchObjectRecord& w = Era03CatchObjects[k];
     const CatchMember& m = kMembers[k];
-    const double now = Now();
+    const double now = GameNow();
     if (arg == 0) {
         w.state = 0;
         if (k != 4) o.frame = 1;
@@ -231,7 +230,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
         m.walkRight = m.walkLeft = 0;
         return;
     }
-    const double now = Now();
+    const double now = GameNow();
     StampAheadToZero(C.stamp, now);
     if (m.walkRight == 1) N.actorFacing = 1;
     if (m.walkLeft == 1) N.actorFacing = -1;

@@ -18,7 +18,6 @@ namespace {
 constexpr std::int32_t A = kNpcAnchor;
 constexpr std::int32_t kDone = 99;
 
-double Now() { return GameClock.gameClock; }
 
 // The idle loop: pose and how long it lasts, step 1..7.
 struct IdleRow {
@@ -42,7 +41,7 @@ void RunEra03NpcActorIdle(std::int32_t arg) {
     Era03NpcSceneRecord& n = Era03NpcScene;
     if (arg == 0) {
         n.idleStep = 1;
-        n.idleStamp = Now();
+        n.idleStamp = GameNow();
         n.actorX = A - 3;
         n.actorY = 640;
         n.actorDepth = 0.8f;
@@ -50,9 +49,9 @@ void RunEra03NpcActorIdle(std::int32_t arg) {
     }
     if (n.idleStep < 1 || n.idleStep > 7) n.idleStep = 1;
     n.actorPose = kIdle[n.idleStep].pose;
-    if (AtLeastElapsed(n.idleStamp, Now(), kIdle[n.idleStep].wait)) {
+    if (AtLeastElapsed(n.idleStamp, GameNow(), kIdle[n.idleStep].wait)) {
         n.idleStep = n.idleStep == 7 ? 1 : n.idleStep + 1;
-        n.idleStamp = Now();
+        n.idleStamp = GameNow();
     }
 }
 
@@ -63,7 +62,7 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
         n.walkInStep = 0;
         return n.walkInStep;
     }
-    const double now = Now();
+    const double now = GameNow();
     if (n.walkInStep == 0) {
         n.walkInStep = 1;
         n.walkInStamp = now;

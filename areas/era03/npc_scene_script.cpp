@@ -40,8 +40,7 @@ Era03NpcSceneRecord& N = Era03NpcScene;
 Era03NpcSceneDrawRecord& D = Era03NpcSceneDraw;
 PlayerStateRecord& P = PlayerState;
 
-double Now() { return GameClock.gameClock; }
-double Since(double stamp) { return Now() - stamp; }
+double Since(double stamp) { return GameNow() - stamp; }
 
 // Up to the walk back after dawn the script's sounds follow its own dialogue
 // volume; from then on the effects-and-music word, which it has restored.
@@ -89,10 +88,10 @@ void Item(std::int32_t shown, std::int32_t x = kKeep, std::int32_t y = kKeep) {
 void FaceHeroine() { N.actorFacing = N.actorX < P.x ? 1 : -1; }
 
 // Timed wait of the current step: true once `seconds` have passed since T0.
-bool Waited(double seconds) { return AtLeastElapsed(S.t0, Now(), seconds); }
+bool Waited(double seconds) { return AtLeastElapsed(S.t0, GameNow(), seconds); }
 void Go(std::int32_t step) {
     S.step = step;
-    S.t0 = Now();
+    S.t0 = GameNow();
 }
 // A line that waits, holds the heroine and rings.
 void Prompt() {
@@ -164,7 +163,7 @@ void StepOpening() {
     if (r.toolX != kKeep) Tool(r.toolX, r.toolY);
     if (r.toolDepth >= 0) D.ActorDepth = r.toolDepth;
     if (!Waited(r.wait)) return;
-    S.t0 = Now();
+    S.t0 = GameNow();
     if (r.soundOnLeaving != 0) Sound(r.soundOnLeaving);
     if (sub < 9) {
         ++sub;
@@ -223,8 +222,8 @@ constexpr Keyframe kLieDownAgain[] = {
 
 void StepEating() {
     Heroine(S.savedX, A - 61, 640);
-    if (!AtLeastElapsed(S.t1, Now(), 0.07)) return;
-    S.t1 = Now();
+    if (!AtLeastElapsed(S.t1, GameNow(), 0.07)) return;
+    S.t1 = GameNow();
     if (S.savedX != 110) {
         S.savedX = 110;
         Sound(18);
@@ -239,7 +238,7 @@ void StepEating() {
 // puts the tool away and settles.
 void StepSecondAnimation() {
     if (S.secondAnim == 1) {
-        S.t1 = Now();
+        S.t1 = GameNow();
         S.secondAnim = 2;
     }
     const double u = Since(S.t1);
@@ -291,7 +290,7 @@ void StepDusk() {
 
 void StepShootingStar() {
     if (S.starPhase == 0) {
-        S.t2 = Now();
+        S.t2 = GameNow();
         D.FloaterY = 0;
         S.starPhase = Random0To99() < 50 ? 1 : 2;
     }
@@ -320,8 +319,8 @@ void StepVolumes() {
     std::int32_t change = 0;
     if (S.step >= 3 && S.step <= 67) change = -20;
     if (S.step >= 69) change = 20;
-    if (change == 0 || !AtLeastElapsed(S.t3, Now(), 0.05)) return;
-    S.t3 = Now();
+    if (change == 0 || !AtLeastElapsed(S.t3, GameNow(), 0.05)) return;
+    S.t3 = GameNow();
     auto within = [](std::int32_t v) { return v < -9000 ? -9000 : (v > 1000 ? 1000 : v); };
     SoundVolumes[1] = within(SoundVolumes[1] + change);
     S.cricketVolume = within(S.cricketVolume - change);
@@ -369,7 +368,7 @@ void PlayEra03NpcWalkBack(double start) {
         {0.9, 10, 59, 640, 0, 0},   {1.1, 11, -41, 640, 0, 0},  {1.2, 86, -51, 640, 1, 0},
         {1.3, 87, -54, 640, 0, 0},  {1.4, 88, -58, 640, 0, 0},  {1.5, 108, -61, 640, 0, 0},
     };
-    const double t = Now() - start;
+    const double t = GameNow() - start;
     for (const Row& r : kRows) {
         if (t < r.t && r.t > 0.0) break;
         P.pose = r.pose;
@@ -385,7 +384,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         S.step = 0;
         return S.step;
     }
-    const double now = Now();
+    const double now = GameNow();
     if (now - S.t0 < 0) S.t0 = S.t1 = S.t2 = S.t3 = 0;
     if (TextureFlags[kToolTexture] == 0) {
         TextureFlags[kToolTexture] = kGraphicRequested;

@@ -25,7 +25,6 @@ Era03NpcSceneRecord& N = Era03NpcScene;
 PlayerStateRecord& P = PlayerState;
 DialogueChannelsRecord& L = DialogueChannels;
 
-double Now() { return GameClock.gameClock; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
 // Enter read: the next line waits with the bell; `none` leaves nothing
@@ -81,7 +80,7 @@ std::int32_t NextAfter(int offer) {
 
 void Shop() {
     std::int32_t& step = T.shopStep;
-    const double now = Now();
+    const double now = GameNow();
     if (step == 0) {
         step = 1;
         T.shopStamp = now;
@@ -186,7 +185,7 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
         return step;
     }
     KeyAPressed = 0;
-    const double now = Now();
+    const double now = GameNow();
     if (step == 0) {
         step = 1;
         T.stamp = now;

@@ -28,7 +28,6 @@ constexpr std::int32_t kFightHitPoints = 7000;
 constexpr double kRewardTime = 150.0;
 constexpr std::int32_t kRewardStrikes = 50;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 std::int32_t& Aim() { return EncounterAFigure.layerCode[1]; }
@@ -164,7 +163,7 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
         PlaceFigureAtHome(1, kDim);
         return I.state;
     }
-    StampAheadToNow(I.timer, Now());
+    StampAheadToNow(I.timer, GameNow());
     if (I.state == 1) {
         if (f.x - 400 < PlayerState.x) {
             I.state = 3;
@@ -193,10 +192,10 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
         ScrollX = f.x - 900;
         PlayerState.x = I.p0;
         Era04CameraStage = 6;
-        if (I.sub == 1 && MoreThanElapsed(I.timer, Now(), 2.0)) {
+        if (I.sub == 1 && MoreThanElapsed(I.timer, GameNow(), 2.0)) {
             if (Aim() < 5) {
                 ++Aim();
-                I.timer = Now();
+                I.timer = GameNow();
                 StepEncounterAFlash(0, 1);
             } else {
                 I.sub = 2;
@@ -208,31 +207,31 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
                 AdvanceLine(Line(), Line() + 1);
             } else {
                 I.sub = 3;
-                I.timer = Now();
+                I.timer = GameNow();
                 CloseLine(Line());
                 Sound(129);
             }
         }
         if (I.sub == 3) {
             f.colour = kDim;
-            if (MoreThanElapsed(I.timer, Now(), 1 - Aim() / 5)) {
+            if (MoreThanElapsed(I.timer, GameNow(), 1 - Aim() / 5)) {
                 if (Aim() > 1) {
                     --Aim();
-                    I.timer = Now();
+                    I.timer = GameNow();
                     StepEncounterAFlash(0, 1);
                     f.colour = kWhite;
                 } else {
                     I.sub = 4;
-                    I.timer = Now();
+                    I.timer = GameNow();
                 }
             }
         }
         if (I.sub == 4) {
             f.colour = kDim;
-            if (MoreThanElapsed(I.timer, Now(), 0.1)) {
+            if (MoreThanElapsed(I.timer, GameNow(), 0.1)) {
                 if (Aim() < 5) {
                     ++Aim();
-                    I.timer = Now();
+                    I.timer = GameNow();
                     StepEncounterAFlash(0, 1);
                     f.colour = kWhite;
                 } else {
@@ -266,11 +265,11 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
         MessageBoxOpen = 0;
         Era04CameraStage = 6;
         LockRoom();
-        T.start = Now();
+        T.start = GameNow();
         EncounterAHitCount = 0;
         return T.state;
     }
-    if (Now() < T.start || Now() < T.aimTimer || Now() < T.strikeTimer) T.start = T.aimTimer = T.strikeTimer = 0;
+    if (GameNow() < T.start || GameNow() < T.aimTimer || GameNow() < T.strikeTimer) T.start = T.aimTimer = T.strikeTimer = 0;
     // The aim starts pointing away from her.
     auto aimAway = [&] { Aim() = f.x >= PlayerState.x ? 1 : 5; };
     if (T.state == 1) {
@@ -282,7 +281,7 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
         T.strikeMode = 1;
         ++T.throws;
         f.colour = kDim;
-        T.aimTimer = Now();
+        T.aimTimer = GameNow();
         f.bodyCode = 1;
         aimAway();
     }
@@ -290,40 +289,40 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
         if (T.strikeMode == 1) {
             if (TestEncounterAFigureHit(1) != 0) {
                 T.strikeMode = 2;
-                T.strikeTimer = Now();
+                T.strikeTimer = GameNow();
                 StepEncounterAFlash(0, 1);
                 f.bodyCode = 1;
                 aimAway();
             }
         } else if (T.strikeMode == 2) {
             // One strike a tenth of a second while the attack stays on it.
-            if (MoreThanElapsed(T.strikeTimer, Now(), 0.1) && TestEncounterAFigureHit(2) != 0) {
+            if (MoreThanElapsed(T.strikeTimer, GameNow(), 0.1) && TestEncounterAFigureHit(2) != 0) {
                 ++EncounterAHitCount;
-                T.strikeTimer = Now();
+                T.strikeTimer = GameNow();
             }
-            if (MoreThanElapsed(T.strikeTimer, Now(), 0.2)) {
+            if (MoreThanElapsed(T.strikeTimer, GameNow(), 0.2)) {
                 T.strikeMode = 1;
                 f.colour = kDim;
             }
         }
         if (T.throws >= 20) {
             T.state = 4;
-            EncounterATrialTime = Now() - T.start;
+            EncounterATrialTime = GameNow() - T.start;
         } else if (PlayerState.x < f.x - 100) {
-            if (MoreThanElapsed(T.aimTimer, Now(), 2.0)) {
+            if (MoreThanElapsed(T.aimTimer, GameNow(), 2.0)) {
                 if (Aim() < 5) {
                     ++Aim();
-                    T.aimTimer = Now();
+                    T.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
                 } else {
                     T.state = 1;
                 }
             }
         } else if (PlayerState.x > f.x + 100) {
-            if (MoreThanElapsed(T.aimTimer, Now(), 2.0)) {
+            if (MoreThanElapsed(T.aimTimer, GameNow(), 2.0)) {
                 if (Aim() > 1) {
                     --Aim();
-                    T.aimTimer = Now();
+                    T.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
                 } else {
                     T.state = 1;
@@ -337,11 +336,11 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
         if (T.done == 0) T.state = 5;
     }
     if (T.state == 5) {
-        if (MoreThanElapsed(T.aimTimer, Now(), 1.0)) {
+        if (MoreThanElapsed(T.aimTimer, GameNow(), 1.0)) {
             if (PlayerState.x < f.x) {
                 if (Aim() < 5) {
                     ++Aim();
-                    T.aimTimer = Now();
+                    T.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
                     T.done = 0;
                 } else {
@@ -350,7 +349,7 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
             } else if (PlayerState.x > f.x) {
                 if (Aim() > 1) {
                     --Aim();
-                    T.aimTimer = Now();
+                    T.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
                     T.done = 0;
                 } else {
@@ -379,11 +378,11 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
         StanceInsteadOfIdle();
         return V.state;
     }
-    StampAheadToZero(V.timer, Now());
+    StampAheadToZero(V.timer, GameNow());
     // A step of the awakening every `seconds`; the timer restarts with each.
     auto every = [&](double seconds) {
-        if (!MoreThanElapsed(V.timer, Now(), seconds)) return false;
-        V.timer = Now();
+        if (!MoreThanElapsed(V.timer, GameNow(), seconds)) return false;
+        V.timer = GameNow();
         return true;
     };
     if (V.state == 1) {
@@ -538,7 +537,7 @@ std::int32_t RunEncounterAFight(std::int32_t arg) {
     if (arg == 0) {
         F.state = 0;
         f.bodyCode = 6;
-        F.timer = Now();
+        F.timer = GameNow();
         f.facing = EncounterAPlayerSide();
         AimEncounterAFigureBySide();
         f.colour = kWhite;
@@ -588,18 +587,18 @@ void StepEncounterAFlash(std::int32_t arg, std::int32_t flash) {
     EncounterAFigureRecord& f = EncounterAFigure;
     if (arg == 0) {
         Fl.state = 1;
-        Fl.timer = Now();
+        Fl.timer = GameNow();
         Fl.flash = flash;
         return;
     }
-    StampAheadToNow(Fl.timer, Now());
+    StampAheadToNow(Fl.timer, GameNow());
     if (Fl.state == 1) {
         Fl.state = 2;
         Sound(174);
     }
     if (Fl.state == 2) {
         if (Fl.flash == 1) f.colour = kWhite;
-        if (MoreThanElapsed(Fl.timer, Now(), 0.1)) {
+        if (MoreThanElapsed(Fl.timer, GameNow(), 0.1)) {
             StopSound(174);
             Fl.state = 3;
             if (Fl.flash == 1) f.colour = kDim;

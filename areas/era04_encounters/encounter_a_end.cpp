@@ -13,7 +13,6 @@
 
 namespace {
 
-double Now() { return GameClock.gameClock; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
 
 constexpr std::int32_t kBeamRest = 275;   // every beam ends with its top row here
@@ -103,7 +102,7 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
         E.state = 1;
         E.throws = 0;
     } else {
-        StampAheadToZero(E.timer, Now());
+        StampAheadToZero(E.timer, GameNow());
         if (E.state == 1) {
             E.state = 2;
             E.p0 = PlayerState.x;
@@ -126,12 +125,12 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
                 E.state = 4;
                 E.throws = 0;
                 RunEncounterAFightThrow(0);
-                E.timer = Now();
+                E.timer = GameNow();
             } else {
                 EmptyThrow();
             }
         }
-        if (E.state == 4 && MoreThanElapsed(E.timer, Now(), 1.0)) E.state = 5;
+        if (E.state == 4 && MoreThanElapsed(E.timer, GameNow(), 1.0)) E.state = 5;
         if (E.state == 5) {
             if (E.throws >= 5) {
                 E.state = 6;
@@ -172,7 +171,7 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
         }
         if (E.state == 9) {
             E.state = 10;
-            E.timer = Now();
+            E.timer = GameNow();
             for (const Beam& b : kBeams) {
                 p.kind[b.slot] = b.kind;
                 p.state[b.slot] = b.top;
@@ -186,8 +185,8 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
             E.front[1] = E.front[2] = E.front[3] = E.s0 + 1024;
         }
         if (E.state == 10) {
-            if (MoreThanElapsed(E.timer, Now(), 0.02)) {
-                E.timer = Now();
+            if (MoreThanElapsed(E.timer, GameNow(), 0.02)) {
+                E.timer = GameNow();
                 PlaySoundEffect(200, SoundVolumes[1] / 2);
                 for (int c = 1; c <= 3; ++c) AdvanceChain(c);
             }
@@ -195,12 +194,12 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
             if (E.front[1] < E.f0 + 20 && E.front[2] < E.f0 + 20 && E.front[3] < E.f0 + 20) {
                 E.state = 11;
                 StopSound(200);
-                E.timer = Now();
+                E.timer = GameNow();
             }
         }
         if (E.state == 11) {
-            Fade(kGreyFade, Now() - E.timer);
-            if (MoreThanElapsed(E.timer, Now(), 1.2)) {
+            Fade(kGreyFade, GameNow() - E.timer);
+            if (MoreThanElapsed(E.timer, GameNow(), 1.2)) {
                 E.state = 12;
                 OpenLine(Line(), 158);
             }
@@ -208,11 +207,11 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
         if (E.state == 12 && LineRead()) {
             E.state = 13;
             CloseLine(Line());
-            E.timer = Now();
+            E.timer = GameNow();
         }
         if (E.state == 13) {
-            Fade(kRedFade, Now() - E.timer);
-            if (MoreThanElapsed(E.timer, Now(), 0.8)) {
+            Fade(kRedFade, GameNow() - E.timer);
+            if (MoreThanElapsed(E.timer, GameNow(), 0.8)) {
                 E.state = 14;
                 OpenLine(Line(), 159);
             }

@@ -16,7 +16,6 @@
 
 namespace {
 
-double Now() { return GameClock.gameClock; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 EncounterAFigureRecord& Fig() { return EncounterAFigure; }
 
@@ -60,11 +59,11 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
         s.step = 1;
         return s.step;
     }
-    if (Now() < s.start) s.start = v.aheadToNow ? Now() : 0.0;
+    if (GameNow() < s.start) s.start = v.aheadToNow ? GameNow() : 0.0;
     if (s.step == 1) {
         s.step = 2;
         f.bodyCode = v.body;
-        s.start = Now();
+        s.start = GameNow();
         StepEncounterAFlash(0, 0);
         s.dir = PlayerState.x >= f.x ? 1 : -1;
         const std::int32_t* poses = s.dir == 1 ? v.rightPoses : v.leftPoses;
@@ -73,9 +72,9 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
     }
     if (s.step == 2) {
         f.bodyCode = s.p1;
-        if (MoreThanElapsed(s.start, Now(), 0.1)) {
+        if (MoreThanElapsed(s.start, GameNow(), 0.1)) {
             s.step = 3;
-            s.start = Now();
+            s.start = GameNow();
             s.spawned = 0;
             SpawnEncounterAPiece(0, 0, 0, 0);
         }
@@ -85,23 +84,23 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
         if (s.spawned == 0 && (!v.onlyWhileAlive || f.hitPoints > 0) &&
             SpawnEncounterAPiece(v.speed, v.hitPoints, f.x + s.dir * 92, f.y - 102) == kEncounterDone)
             s.spawned = 1;
-        if (MoreThanElapsed(s.start, Now(), 0.1)) {
+        if (MoreThanElapsed(s.start, GameNow(), 0.1)) {
             s.step = 4;
-            s.start = Now();
+            s.start = GameNow();
         }
     }
     if (s.step == 4) {
         f.bodyCode = v.body;
         f.layerCode[1] = 5;
-        if (MoreThanElapsed(s.start, Now(), 0.1)) s.step = kEncounterDone;
+        if (MoreThanElapsed(s.start, GameNow(), 0.1)) s.step = kEncounterDone;
     }
     return s.step;
 }
 
 // The spin tick of the wheels while the figure speeds up or brakes.
 void SpinTick() {
-    if (!MoreThanElapsed(D.spinTick, Now(), 0.02)) return;
-    D.spinTick = Now();
+    if (!MoreThanElapsed(D.spinTick, GameNow(), 0.02)) return;
+    D.spinTick = GameNow();
     PlaySoundEffect(194, TruncToInt(0.7 * SoundVolumes[1]));
     D.spin = D.spin > 3600 ? 0 : D.spin + 100;
     Fig().wheelAngle = -D.spin;
@@ -121,10 +120,10 @@ void StartReaction() {
     R.f = PlayerState.facing;
     R.x0 = Fig().x;
     R.y0 = Fig().y;
-    R.start = Now();
+    R.start = GameNow();
     Fig().facing = -R.f;
 }
-double SinceStart() { return Now() - R.start; }
+double SinceStart() { return GameNow() - R.start; }
 void Fall() {
     EncounterAFigureRecord& f = Fig();
     if (f.y < 640)
@@ -149,13 +148,13 @@ std::int32_t SlideBack(std::int32_t brakeBody, std::int32_t restBody, bool aimAt
         f.bodyCode = brakeBody;
         if (MoveEncounterAFigureDash(2, 1, 600) == kEncounterDone) {
             R.step = kSlideRest;
-            R.start = Now();
+            R.start = GameNow();
         }
     }
     if (R.step == kSlideRest) {
         f.bodyCode = restBody;
         if (aimAtRest) AimEncounterAFigureBySide();
-        if (MoreThanElapsed(R.start, Now(), 0.5)) R.step = kEncounterDone;
+        if (MoreThanElapsed(R.start, GameNow(), 0.5)) R.step = kEncounterDone;
     }
     return R.step;
 }
@@ -196,8 +195,8 @@ std::int32_t FlyLandSlide(std::int32_t flightDamage, std::int32_t landingDamage)
         } else {
             f.bodyCode = 18;
         }
-        if (MoreThanElapsed(R.tick, Now(), 0.02)) {
-            R.tick = Now();
+        if (MoreThanElapsed(R.tick, GameNow(), 0.02)) {
+            R.tick = GameNow();
             f.x += R.vx;
             f.y += R.vy;
             SpawnPickup(f.x, f.y);
@@ -208,7 +207,7 @@ std::int32_t FlyLandSlide(std::int32_t flightDamage, std::int32_t landingDamage)
             f.bodyCode = 18;
             f.y = 730;
             f.angle = 240;
-            R.start = Now();
+            R.start = GameNow();
             f.hitPoints -= flightDamage;
             PlayerState.exp += flightDamage;
             R.step = kLanding;
@@ -235,7 +234,7 @@ void Launch(std::int32_t vx) {
     R.bounced = 0;
     R.vx = vx;
     R.vy = -40;
-    R.tick = Now();
+    R.tick = GameNow();
     R.step = kFlight;
 }
 
@@ -250,11 +249,11 @@ std::int32_t MoveEncounterAFigureDash(std::int32_t mode, std::int32_t targetX, s
     if (mode == 1) {
         if (D.step == 1) {
             D.step = 2;
-            D.start = Now();
+            D.start = GameNow();
             D.x0 = f.x;
         }
         if (D.step == 2) {
-            const double t = Now() - D.start;
+            const double t = GameNow() - D.start;
             f.x = D.x0 + TruncToInt(600 * t * t) * f.facing;
             f.speed = TruncToInt(1200 * t * f.facing);
             SpinTick();
@@ -263,12 +262,12 @@ std::int32_t MoveEncounterAFigureDash(std::int32_t mode, std::int32_t targetX, s
                 D.x0 = f.x;
                 D.spin0 = D.spin;
                 D.lastSounded = D.spin;
-                D.start = Now();
+                D.start = GameNow();
                 f.speed = topSpeed * f.facing;
             }
         }
         if (D.step == 3) {
-            const double t = Now() - D.start;
+            const double t = GameNow() - D.start;
             f.x = D.x0 + TruncToInt(f.speed * t);
             const std::int32_t a = D.spin0 - TruncToInt(topSpeed * t * 360 / kWheelCircumference);
             f.wheelAngle = a;
@@ -283,14 +282,14 @@ std::int32_t MoveEncounterAFigureDash(std::int32_t mode, std::int32_t targetX, s
     }
     if (D.step == 1) {
         D.step = 2;
-        D.start = Now();
+        D.start = GameNow();
         D.x0 = f.x;
         D.speed0 = f.speed;
         f.facing = EncounterAPlayerSide();
         AimEncounterAFigureBySide();
     }
     if (D.step == 2) {
-        const double t = Now() - D.start;
+        const double t = GameNow() - D.start;
         f.x = TruncToInt(D.x0 + D.speed0 * t) + TruncToInt(600 * t * t) * f.facing;
         f.speed = TruncToInt(1200 * t * f.facing) + D.speed0;
         SpinTick();
@@ -305,13 +304,13 @@ std::int32_t RunEncounterAChase(std::int32_t arg) {
         C.step = 1;
         C.throwing = 0;
         f.bodyCode = 6;
-        C.start = Now();
+        C.start = GameNow();
         return C.step;
     }
-    StampAheadToZero(C.start, Now());
+    StampAheadToZero(C.start, GameNow());
     if (C.step == 1) {
         f.bodyCode = 6;
-        if (MoreThanElapsed(C.start, Now(), 0.2)) {
+        if (MoreThanElapsed(C.start, GameNow(), 0.2)) {
             C.step = 2;
             f.facing = EncounterAPlayerSide();
             AimEncounterAFigureBySide();
@@ -341,11 +340,11 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
     if (kind == 0) {
         R.variant = 0;
         R.step = 0;
-        R.start = Now();
+        R.start = GameNow();
         return R.variant;
     }
-    StampAheadToZero(R.start, Now());
-    StampAheadToZero(R.tick, Now());
+    StampAheadToZero(R.start, GameNow());
+    StampAheadToZero(R.tick, GameNow());
     if (R.variant == 0) {
         R.step = 1;
         const std::int32_t r = Random0To99();
@@ -450,7 +449,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             Fall();
             if (f.y == 640 && SinceStart() >= 0.1) {
                 R.variant = kEncounterDone;
-                R.start = Now();
+                R.start = GameNow();
                 MoveEncounterAFigureDash(0, 0, 0);
             }
         }
@@ -481,7 +480,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             if (f.y >= 700) {
                 f.y = 640;
                 f.x += fd * 40;
-                R.start = Now();
+                R.start = GameNow();
                 MoveEncounterAFigureDash(0, 0, 0);
                 StepEncounterAFlash(0, 0);
                 R.step = kSlideBrake;
@@ -498,7 +497,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             R.toggle ^= 1;
             if (R.combo < 4) {
                 ++R.combo;
-                R.start = Now();
+                R.start = GameNow();
                 Sound(61);
                 f.hitPoints -= 70;
                 PlayerState.exp += 70;
@@ -510,8 +509,8 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
         if (R.step == 2) {
             f.bodyCode = 20;
             f.x = R.p0 + fd * 200;
-            if (MoreThanElapsed(R.tick, Now(), 0.02)) {
-                R.tick = Now();
+            if (MoreThanElapsed(R.tick, GameNow(), 0.02)) {
+                R.tick = GameNow();
                 SpawnPickup(f.x, f.y);
             }
             Fall();
@@ -535,7 +534,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             Fall();
             if (f.y == 640 && SinceStart() >= 0.2) {
                 R.variant = kEncounterDone;
-                R.start = Now();
+                R.start = GameNow();
                 MoveEncounterAFigureDash(0, 0, 0);
             }
         }

@@ -19,7 +19,6 @@
 
 namespace {
 
-double Now() { return GameClock.gameClock; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
 constexpr std::uint32_t kFlightColour = 0xFFAAAAAAu, kStruckColour = 0xFFFFFFFFu;
@@ -129,7 +128,7 @@ void Contact(std::int32_t j, std::int32_t h) {
         if (p.vy[j] != 0) {
             PlayerMoveState.jumpKind = 11;
             PlayerState.jumpStartY = PlayerState.y + 100;
-            PlayerMoveState.jumpStartTime = Now() - kStandingJumpApex;
+            PlayerMoveState.jumpStartTime = GameNow() - kStandingJumpApex;
         }
         PlayerState.hp -= 1;
         PlayerHurtPoseRequest = PlayerState.facing == 1 ? 84 : 85;
@@ -140,23 +139,23 @@ void Contact(std::int32_t j, std::int32_t h) {
 void GuardBreak() {
     if (G.guardBreak == 1) {
         G.guardBreak = 2;
-        G.guardBreakTime = Now();
+        G.guardBreakTime = GameNow();
         Sound(17);
     }
     if (G.guardBreak == 2) {
         KeyQBlocked = 1;
         PlayerMoveState.comboQ = 0;
-        if (MoreThanElapsed(G.guardBreakTime, Now(), 0.5)) {
+        if (MoreThanElapsed(G.guardBreakTime, GameNow(), 0.5)) {
             G.guardBreak = 0;
             KeyQBlocked = 0;
         }
     }
-    if (KeyQBlocked == 1 && MoreThanElapsed(G.guardBreakTime, Now(), 1.5)) KeyQBlocked = 0;
+    if (KeyQBlocked == 1 && MoreThanElapsed(G.guardBreakTime, GameNow(), 1.5)) KeyQBlocked = 0;
 }
 
 bool EffectTick(SlotState& s) {
-    if (!MoreThanElapsed(s.effectTick, Now(), 0.1)) return false;
-    s.effectTick = Now();
+    if (!MoreThanElapsed(s.effectTick, GameNow(), 0.1)) return false;
+    s.effectTick = GameNow();
     return true;
 }
 
@@ -194,7 +193,7 @@ std::int32_t SpawnEncounterAPiece(std::int32_t speed, std::int32_t hitPoints, st
         S.nearer = !S.nearer;
         p.depth[j] = S.nearer ? kHeroineDepth - 0.01f : kHeroineDepth + 0.01f;
         Slots[j] = SlotState{};
-        Slots[j].motionTick = Slots[j].hitTime = Slots[j].effectTick = Now();
+        Slots[j].motionTick = Slots[j].hitTime = Slots[j].effectTick = GameNow();
         S.sub = 1;
         S.result = kEncounterDone;
     }
@@ -205,7 +204,7 @@ std::int32_t UpdateEncounterAPiece(std::int32_t arg, std::int32_t j) {
     if (arg != 1 || j < 1 || j > kEncounterAPieces) return 0;
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     SlotState& s = Slots[j];
-    const double now = Now();
+    const double now = GameNow();
     if (now < s.motionTick) s.motionTick = s.hitTime = s.effectTick = G.guardBreakTime = G.whirrTime = now;
     const std::int32_t h = HalfHeight(p.sizeRow[j]);
 

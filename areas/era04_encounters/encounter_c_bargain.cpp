@@ -22,7 +22,6 @@ constexpr std::int32_t kFirstWarePrice = 5300, kSecondWarePrice = 10300, kToll =
 constexpr std::int32_t kPaySound = 59, kWorkSoundBase = 211;
 constexpr std::int32_t kNoKey = 99;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t& Field() { return DialogueChannels.fieldLine; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
@@ -97,7 +96,7 @@ void ShowBought(std::int32_t code, std::int32_t next) {
     if (LineRead()) {
         Field() = 0;
         EventHoldsPlayer = 0;
-        B.stamp = Now();
+        B.stamp = GameNow();
         B.offer = next;
     }
 }
@@ -105,7 +104,7 @@ void AfterBought(std::int32_t next) {
     Body() = 5;
     Overlay() = 0;
     NoneHeld();
-    if (MoreThanElapsed(B.stamp, Now(), 1.2)) {
+    if (MoreThanElapsed(B.stamp, GameNow(), 1.2)) {
         EnterConfirmState = kLineWaiting;
         Sound(kLineBellSound);
         KeysReset();
@@ -195,7 +194,7 @@ void StartWork(std::int32_t choice, std::int32_t lineBase) {
     B.choice = choice;
     B.lineBase = lineBase;
     B.state = 21;
-    B.stamp = Now();
+    B.stamp = GameNow();
 }
 
 }  // namespace
@@ -207,7 +206,7 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         B.state = 1;
         return B.state;
     }
-    StampAheadToZero(B.stamp, Now());
+    StampAheadToZero(B.stamp, GameNow());
     if (B.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
     if (B.state >= 2) ScrollX = kCameraFloorX;
     if (B.state >= 2 && B.state <= 11) PlayerState.x = kStandX;
@@ -215,25 +214,25 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
     // The clerk shows herself and talks.
     if (B.state == 1 && PlayerState.x < kStandX) {
         B.state = 2;
-        B.stamp = Now();
+        B.stamp = GameNow();
         MessageBoxOpen = 1;
         PlayerState.x = kStandX;
     }
     if (B.state >= 2 && B.state <= 11) PlayerState.pose = 40;
-    if (B.state == 2 && MoreThanElapsed(B.stamp, Now(), 0.5)) {
+    if (B.state == 2 && MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
         B.state = 3;
         OpenLine(Scene(), 1);
     } else if (B.state == 3 && LineRead()) {
         if (Scene() + 1 == 7) {
             B.state = 4;
             Release(Scene());
-            B.stamp = Now();
+            B.stamp = GameNow();
         } else {
             AdvanceLine(Scene(), Scene() + 1);
         }
-    } else if (B.state == 4 && MoreThanElapsed(B.stamp, Now(), 0.5)) {
+    } else if (B.state == 4 && MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
         B.state = 5;
-        B.stamp = Now();
+        B.stamp = GameNow();
     }
     if (B.state >= 5 && B.state <= 8) {
         // She rises from behind the counter in four frames.
@@ -241,8 +240,8 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         StageObjectTable.x[kEncounterCSlot] = Era04Door5 + kEncounterCFigureOffset;
         StageObjectTable.y[kEncounterCSlot] = B.state == 8 ? 617 : kEncounterCFigureY;
         const double wait = B.state == 8 ? 1.2 : 0.2;
-        if (MoreThanElapsed(B.stamp, Now(), wait)) {
-            B.stamp = Now();
+        if (MoreThanElapsed(B.stamp, GameNow(), wait)) {
+            B.stamp = GameNow();
             if (++B.state == 9) OpenLine(Scene(), 7);
         }
     }
@@ -281,7 +280,7 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
                 } else {
                     B.state = 19;
                 }
-                B.stamp = Now();
+                B.stamp = GameNow();
             }
         }
     }
@@ -318,15 +317,15 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         Body() = 5;
         Overlay() = 201;
         Held(300 + B.choice, PlayerState.x + 23, 496);
-        if (MoreThanElapsed(B.stamp, Now(), 0.3)) {
+        if (MoreThanElapsed(B.stamp, GameNow(), 0.3)) {
             B.state = 22;
-            B.stamp = Now();
+            B.stamp = GameNow();
             Held(300 + B.choice, PlayerState.x, 520);
         }
     }
     if (B.state == 22) {
         Overlay() = 202;
-        if (MoreThanElapsed(B.stamp, Now(), 0.5)) {
+        if (MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
             B.state = 23;
             OpenLine(Field(), B.lineBase);
         }
@@ -334,19 +333,19 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         B.state = 24;
         Release(Field());
         Sound(kLineBellSound);
-        B.stamp = Now();
+        B.stamp = GameNow();
         Sound(kWorkSoundBase + B.choice);
     }
     if (B.state == 24) {
         Overlay() = 203;
-        if (MoreThanElapsed(B.stamp, Now(), 1.5)) {
+        if (MoreThanElapsed(B.stamp, GameNow(), 1.5)) {
             B.state = 25;
-            B.stamp = Now();
+            B.stamp = GameNow();
         }
     }
     if (B.state == 25) {
         Overlay() = 202;
-        if (MoreThanElapsed(B.stamp, Now(), 0.5)) {
+        if (MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
             B.state = 26;
             OpenLine(Field(), B.lineBase + 1);
         }
@@ -357,15 +356,15 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         B.state = 28;
         Release(Field());
         B.lineBase = 1;   // now the direction of her strokes: 1 up, 2 down
-        B.stamp = Now();
+        B.stamp = GameNow();
         f.layer3SourceOffset = 0;
     }
     if (B.state == 28) {
         PlayerState.pose = 0;
         Body() = 5;
         Held(300 + B.choice, PlayerState.x, 520);
-        if (MoreThanElapsed(B.stamp, Now(), 0.05)) {
-            B.stamp = Now();
+        if (MoreThanElapsed(B.stamp, GameNow(), 0.05)) {
+            B.stamp = GameNow();
             Sound(kWorkSoundBase + B.choice);
             std::int32_t& code = Overlay();
             if (B.lineBase == 1) {
@@ -377,7 +376,7 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             if (f.layer3SourceOffset > 13) {
                 B.state = 29;
                 NoneHeld();
-                B.stamp = Now();
+                B.stamp = GameNow();
             }
         }
     }
@@ -392,7 +391,7 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
     if (B.state == 30) {
         PlayerState.pose = 40;
         Body() = 5;
-        if (MoreThanElapsed(B.stamp, Now(), 1.5)) {
+        if (MoreThanElapsed(B.stamp, GameNow(), 1.5)) {
             B.state = 31;
             OpenLine(Field(), 245);
         }
@@ -421,17 +420,17 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         Overlay() = 206;
         StopSound(kWorkSoundBase);
         f.birdCallVariant = 0;
-        if (MoreThanElapsed(B.stamp, Now(), 1.5)) {
+        if (MoreThanElapsed(B.stamp, GameNow(), 1.5)) {
             B.state = 33;
-            B.stamp = Now();
+            B.stamp = GameNow();
         }
     }
     if (B.state >= 33 && B.state <= 35) {
         PlayerState.pose = 0;
         Overlay() = 207 + (B.state - 33);
         const double wait = B.state == 33 ? 0.3 : 1.0;
-        if (MoreThanElapsed(B.stamp, Now(), wait)) {
-            B.stamp = Now();
+        if (MoreThanElapsed(B.stamp, GameNow(), wait)) {
+            B.stamp = GameNow();
             B.state = B.state == 35 ? kEncounterCDone : B.state + 1;
         }
     }

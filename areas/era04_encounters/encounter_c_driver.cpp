@@ -26,7 +26,6 @@ constexpr std::int32_t kArrivalX = Era04Door5 + 300;
 constexpr std::int32_t kFirstStopX = Era04Door5 + 900;
 constexpr std::int32_t kDoor6StopX = Era04Door6 - 170;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
@@ -57,8 +56,8 @@ void KeepSheet() {
 }
 
 void Alternate(std::int32_t a, std::int32_t b) {
-    if (MoreThanElapsed(D.tickStamp, Now(), 0.02)) {
-        D.tickStamp = Now();
+    if (MoreThanElapsed(D.tickStamp, GameNow(), 0.02)) {
+        D.tickStamp = GameNow();
         D.alternationPose = D.alternationPose == a ? b : a;
     }
     StageObjectTable.code[kEncounterCSlot] = D.alternationPose;
@@ -86,7 +85,7 @@ std::int32_t RunEncounterC(std::int32_t arg) {
     EncounterCFigureRecord& f = EncounterCFigure;
     EncounterCSceneryTintsRecord& tints = EncounterCSceneryTints;
     std::int32_t& state = EncounterCDriverState;
-    if (Now() < D.armStamp) {
+    if (GameNow() < D.armStamp) {
         D.armStamp = 0;
         D.tickStamp = 0;
     }
@@ -97,7 +96,7 @@ std::int32_t RunEncounterC(std::int32_t arg) {
         tints.wallTint = kWhite;
         tints.hallTint = kWhite;
         LayoutEncounterCProps();
-        D.armStamp = Now();
+        D.armStamp = GameNow();
         // A game saved after the reveal loads with the second sheet's flag;
         // the entrance's poses are all on the first sheet.
         f.sheetFlag = 0;
@@ -151,7 +150,7 @@ std::int32_t RunEncounterC(std::int32_t arg) {
 
 std::int32_t RunEncounterCPhase1(std::int32_t arg) {
     EncounterCFigureRecord& f = EncounterCFigure;
-    if (Now() < P1.callStamp) {
+    if (GameNow() < P1.callStamp) {
         P1.callStamp = 0;
         P1.callInterval = 0;
     }
@@ -159,7 +158,7 @@ std::int32_t RunEncounterCPhase1(std::int32_t arg) {
         P1.state = 1;
         PlaceFigureToBeMet();
         f.birdCallVariant = 1;
-        P1.callStamp = Now() - 5.0;
+        P1.callStamp = GameNow() - 5.0;
         P1.callInterval = 5.0;
     } else {
         if (P1.state == 1 && PlayerState.x > kArrivalX) {
@@ -190,8 +189,8 @@ std::int32_t RunEncounterCPhase1(std::int32_t arg) {
         }
     }
     // The birds of the hall call now and then until the bargain silences them.
-    if (f.birdCallVariant != 0 && MoreThanElapsed(P1.callStamp, Now(), P1.callInterval)) {
-        P1.callStamp = Now();
+    if (f.birdCallVariant != 0 && MoreThanElapsed(P1.callStamp, GameNow(), P1.callInterval)) {
+        P1.callStamp = GameNow();
         Sound(209 + f.birdCallVariant);
         f.birdCallVariant = f.birdCallVariant == 1 ? 2 : 1;
     }
@@ -201,14 +200,14 @@ std::int32_t RunEncounterCPhase1(std::int32_t arg) {
 std::int32_t RunEncounterCArrival(std::int32_t arg) {
     if (arg == 0) {
         Arrival.step = 1;
-        Arrival.stamp = Now();
+        Arrival.stamp = GameNow();
         return Arrival.step;
     }
     PlayerState.x = kArrivalX;
     PlayerState.facing = 1;
     PlayerState.pose = 1;
     MessageBoxOpen = 1;
-    if (Arrival.step == 1 && MoreThanElapsed(Arrival.stamp, Now(), 0.5)) {
+    if (Arrival.step == 1 && MoreThanElapsed(Arrival.stamp, GameNow(), 0.5)) {
         Arrival.step = 2;
         OpenLine(Line(), 191);
     }
@@ -234,7 +233,7 @@ std::int32_t RunEncounterCArrival(std::int32_t arg) {
 std::int32_t RunEncounterCApproach(std::int32_t arg) {
     if (arg == 0) {
         Approach.step = 1;
-        Approach.stamp = Now();
+        Approach.stamp = GameNow();
         return Approach.step;
     }
     PieceWords& a = Approach;
@@ -271,7 +270,7 @@ std::int32_t RunEncounterCApproach(std::int32_t arg) {
             if (Line() + 1 == 205) {
                 a.step = kEncounterCDone;
                 Release();
-                a.stamp = Now();
+                a.stamp = GameNow();
             } else {
                 AdvanceLine(Line(), Line() + 1);
             }

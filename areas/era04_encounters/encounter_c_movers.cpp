@@ -14,7 +14,6 @@
 
 namespace {
 
-double Now() { return GameClock.gameClock; }
 
 // ---- speech -------------------------------------------------------------------
 struct SpeechWindow {
@@ -66,21 +65,21 @@ struct Axis {
 int TweenIndex(std::int32_t slot) { return slot >= 51 ? slot - 40 : slot - 30; }
 
 bool TweenTick(Tween& w) {
-    if (!MoreThanElapsed(w.stepStamp, Now(), 0.02)) return false;
-    w.stepStamp = Now();
+    if (!MoreThanElapsed(w.stepStamp, GameNow(), 0.02)) return false;
+    w.stepStamp = GameNow();
     return true;
 }
 
 std::int32_t StepTween(const Axis& a, std::int32_t mode, std::int32_t slot, std::int32_t target) {
     Tween& w = a.tweens[TweenIndex(slot)];
     std::int32_t& coord = a.coord[slot];
-    if (Now() < w.stepStamp) {
+    if (GameNow() < w.stepStamp) {
         w.stepStamp = 0;
         w.startStamp = 0;
     }
     if (mode == 0) {
         w.state = 1;
-        w.stepStamp = w.startStamp = Now();
+        w.stepStamp = w.startStamp = GameNow();
         w.startPos = coord;
         w.pos = coord;
         return w.state;
@@ -90,7 +89,7 @@ std::int32_t StepTween(const Axis& a, std::int32_t mode, std::int32_t slot, std:
         const std::int32_t wanted = w.startPos < target ? 1 : -1;
         if (w.direction != wanted) {
             w.state = 3;
-            w.stepStamp = Now();
+            w.stepStamp = GameNow();
         } else {
             w.state = 4;
         }
@@ -105,7 +104,7 @@ std::int32_t StepTween(const Axis& a, std::int32_t mode, std::int32_t slot, std:
     }
     if (w.state == 4) {
         w.state = 5;
-        w.stepStamp = Now();
+        w.stepStamp = GameNow();
         w.startPos = coord;
         w.mid = TruncToInt((target + static_cast<double>(w.startPos)) / 2.0);
         w.direction = w.startPos >= target ? -1 : 1;
@@ -116,7 +115,7 @@ std::int32_t StepTween(const Axis& a, std::int32_t mode, std::int32_t slot, std:
         w.pos += w.direction * w.speed;
         if (w.speed < a.reverseBelow) {
             w.state = 6;
-            w.stepStamp = Now();
+            w.stepStamp = GameNow();
         }
     }
     if (w.state == 6 && TweenTick(w)) {
@@ -127,7 +126,7 @@ std::int32_t StepTween(const Axis& a, std::int32_t mode, std::int32_t slot, std:
             if (a.zeroOnSettle) w.speed = 0;
         }
     }
-    if (MoreThanElapsed(w.startStamp, Now(), 10.0)) w.state = kEncounterCDone;
+    if (MoreThanElapsed(w.startStamp, GameNow(), 10.0)) w.state = kEncounterCDone;
     if (w.pos < a.low) {
         w.pos = a.lowTo;
         w.state = kEncounterCDone;

@@ -24,7 +24,6 @@ constexpr std::int32_t kStandX = Era04Door5 + 1458;
 constexpr std::int32_t kPlatformSlot = 31;
 constexpr std::int32_t kLeapSound = 215;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t& Field() { return DialogueChannels.fieldLine; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
@@ -42,8 +41,8 @@ struct RevealWords {
 RevealWords R;
 
 bool Tick(double seconds) {
-    if (!MoreThanElapsed(R.stamp, Now(), seconds)) return false;
-    R.stamp = Now();
+    if (!MoreThanElapsed(R.stamp, GameNow(), seconds)) return false;
+    R.stamp = GameNow();
     return true;
 }
 // A run of lines on `word` ending with `last`: true on the Enter after it,
@@ -82,7 +81,7 @@ bool FadeGroup(std::uint32_t& group, void (*in)()) {
     in();
     if (R.a <= 0) {
         R.a = 0;
-        R.stamp = Now();
+        R.stamp = GameNow();
         group = 0;
         return true;
     }
@@ -154,7 +153,7 @@ void CounterBlow() {
             Sound(158);
             R.savedX = PlayerState.x;
             R.state = 24;
-            R.stamp = Now();
+            R.stamp = GameNow();
             return;
         default: break;
     }
@@ -165,7 +164,7 @@ void Leap() {
     StageObjectTableRecord& o = StageObjectTable;
     if (R.sub == 9 || R.sub == 10) {
         PlayerState.pose = 217;
-        const double t = Now() - R.stamp;
+        const double t = GameNow() - R.stamp;
         const double s = std::sin(3.14 * t / 2.0);
         if (R.sub == 9) {
             o.x[kEncounterCSlot] = R.originX + TruncToInt(70 * s) + 145;
@@ -176,7 +175,7 @@ void Leap() {
         }
         PlaySoundEffect(kLeapSound, SoundVolumes[1] / 2);
         if (t > 1.0) {
-            R.stamp = Now();
+            R.stamp = GameNow();
             if (R.sub == 10) {
                 EncounterCFigure.poseAlternation = 0;
                 StopSound(kLeapSound);
@@ -229,9 +228,9 @@ void PopUp() {
         o.rotation[kPlatformSlot] = 0;
         o.depth[kPlatformSlot] = PlayerState.depth + 0.01f;
         Sound(56);
-        R.popUpStamp = Now();
+        R.popUpStamp = GameNow();
     } else if (R.popUp == 2) {
-        const double t = Now() - R.popUpStamp;
+        const double t = GameNow() - R.popUpStamp;
         o.scale[kPlatformSlot] = static_cast<float>(2.0 * t + 0.5);
         o.x[kPlatformSlot] = Era04Door5 + 1685;
         o.y[kPlatformSlot] = 354;
@@ -250,7 +249,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     if (arg == 0) {
         R = RevealWords{};
         R.state = 1;
-        R.stamp = Now();
+        R.stamp = GameNow();
         R.savedScroll = ScrollX;
         PlayerState.facing = 1;
         return R.state;
@@ -269,11 +268,11 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     if (R.state <= 17) PlayerState.x = kStandX;
 
     // The hall darkens in stages.
-    if (R.state == 1 && Now() != R.stamp) {
+    if (R.state == 1 && GameNow() != R.stamp) {
         OpenLine(Field(), 254);
         R.state = 2;
     } else if (R.state == 2 && Lines(Field(), 260)) {
-        R.stamp = Now();
+        R.stamp = GameNow();
         tints.gridTint = 0x00FFFFFFu;
         R.a = 0;
         R.b = 255;
@@ -284,7 +283,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
         OpenLine(Field(), 261);
         R.state = 5;
     } else if (R.state == 5 && Lines(Field(), 262)) {
-        R.stamp = Now();
+        R.stamp = GameNow();
         R.a = 255;
         tints.glowColour = 0x00CCCCCCu;
         R.state = 6;
@@ -295,12 +294,12 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             R.state = 7;
         }
     }
-    if (R.state == 7 && MoreThanElapsed(R.stamp, Now(), 1.02)) {
+    if (R.state == 7 && MoreThanElapsed(R.stamp, GameNow(), 1.02)) {
         OpenLine(Field(), 263);
         R.state = 8;
     } else if (R.state == 8 && LineRead()) {
         CloseLine(Field());
-        R.stamp = Now();
+        R.stamp = GameNow();
         R.a = 255;
         R.state = 9;
     }
@@ -310,7 +309,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             R.state = 10;
         }
     }
-    if (R.state == 10 && MoreThanElapsed(R.stamp, Now(), 1.02)) {
+    if (R.state == 10 && MoreThanElapsed(R.stamp, GameNow(), 1.02)) {
         OpenLine(Field(), 264);
         R.state = 11;
     }
@@ -319,14 +318,14 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     if (R.state == 11) {
         Body() = Field() >= 267 ? 9 : 5;
         if (Lines(Field(), 269)) {
-            R.stamp = Now();
+            R.stamp = GameNow();
             R.state = 12;
         }
     }
     if (R.state >= 12 && R.state <= 14) {
         Body() = R.state - 3;
-        if (MoreThanElapsed(R.stamp, Now(), R.state == 14 ? 0.32 : 0.2)) {
-            R.stamp = Now();
+        if (MoreThanElapsed(R.stamp, GameNow(), R.state == 14 ? 0.32 : 0.2)) {
+            R.stamp = GameNow();
             if (++R.state == 15) {
                 R.b = 0;
                 Sound(222);
@@ -339,13 +338,13 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
         R.b += 10;
         if (R.b > 255) {
             R.b = 0;
-            R.stamp = Now();
+            R.stamp = GameNow();
             R.state = 16;
         } else {
             f.flashColour = Translucent(R.b, 0xFFFFFF);
         }
     }
-    if (R.state == 16 && MoreThanElapsed(R.stamp, Now(), 0.2)) {
+    if (R.state == 16 && MoreThanElapsed(R.stamp, GameNow(), 0.2)) {
         OpenLine(Field(), 270);
         R.state = 17;
     } else if (R.state == 17 && LineRead()) {
@@ -366,7 +365,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             PlayerState.pose = 0;
             Overlay() = 209;
             if (f.flashColour == 0) {
-                R.stamp = Now();
+                R.stamp = GameNow();
                 R.state = 19;
             }
         }
@@ -375,7 +374,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
         PlayerState.pose = 0;
         Overlay() = 209;
         Body() = 12;
-        if (MoreThanElapsed(R.stamp, Now(), 1.32)) {
+        if (MoreThanElapsed(R.stamp, GameNow(), 1.32)) {
             OpenLine(Field(), 271);
             R.a = R.b = 255;
             R.savedX = PlayerState.x - 11;
@@ -391,7 +390,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             PlayerState.pose = 0;
         }
         if (Lines(Field(), 272)) {
-            R.stamp = Now();
+            R.stamp = GameNow();
             Overlay() = 0;
             R.sub = 1;
             R.state = 21;
@@ -408,7 +407,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             StageObjectTable.facing[kEncounterCSlot] = -1;
             R.sub = 1;
             R.savedX = PlayerState.x + 126;
-            R.stamp = Now();
+            R.stamp = GameNow();
             R.state = 23;
         }
     }
@@ -417,7 +416,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     if (R.state == 25) {
         PlayerState.pose = 217;
         Body() = 28;
-        if (MoreThanElapsed(R.stamp, Now(), 2.3)) {
+        if (MoreThanElapsed(R.stamp, GameNow(), 2.3)) {
             OpenLine(Scene(), 20);
             R.savedX = PlayerState.x - 74;
             R.state = 26;
@@ -437,7 +436,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             if (Scene() == 30) {
                 Era04DoorLocks[5] = 1;
                 Sound(175);
-                R.stamp = Now();
+                R.stamp = GameNow();
                 R.state = 27;
             } else {
                 Sound(kLineBellSound);

@@ -24,14 +24,13 @@ struct BarrierRecord {
 };
 BarrierRecord B;
 
-double Now() { return GameClock.gameClock; }
 
 }  // namespace
 
 std::int32_t RunBarrierEvent(std::int32_t mode) {
     if (mode == 0) {
         B.state = 1;
-        B.startTime = Now();
+        B.startTime = GameNow();
         MenuKeyBlocked = 1;
         return B.state;
     }
@@ -44,8 +43,8 @@ std::int32_t RunBarrierEvent(std::int32_t mode) {
             MenuKeyBlocked = 1;
         }
         // After a load with a shorter play time the wait counts from now.
-        StampAheadToNow(B.startTime, Now());
-        if (x < D4 - 200 || MoreThanElapsed(B.startTime, Now(), kTalkWait)) {
+        StampAheadToNow(B.startTime, GameNow());
+        if (x < D4 - 200 || MoreThanElapsed(B.startTime, GameNow(), kTalkWait)) {
             B.stopX = x;
             MessageBoxOpen = 1;
             B.state = 2;

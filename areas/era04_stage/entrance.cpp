@@ -19,7 +19,6 @@ constexpr std::int32_t S0 = Era04Start;
 constexpr std::int32_t D1 = Era04Door1;
 constexpr std::int32_t kGround = 640;
 
-double Now() { return GameClock.gameClock; }
 
 // ---------------------------------------------------------------- fruits
 
@@ -46,11 +45,11 @@ void StepFruitHold() {
     if (Hold.active != 1) return;
     // A stamp ahead of the clock (a load with a shorter play time) counts
     // from now, so the hold still ends.
-    StampAheadToNow(Hold.start, Now());
+    StampAheadToNow(Hold.start, GameNow());
     if (PlayerState.y == kGround) PlayerState.pose = 26;
     PlayerState.x = Hold.x;
-    if (PlayerState.y < kGround) Hold.start = Now();
-    if (MoreThanElapsed(Hold.start, Now(), kFruitHold)) Hold.active = 0;
+    if (PlayerState.y < kGround) Hold.start = GameNow();
+    if (MoreThanElapsed(Hold.start, GameNow(), kFruitHold)) Hold.active = 0;
 }
 
 // ---------------------------------------------------------------- doors
@@ -107,13 +106,13 @@ void UpdateFallingObjects(std::int32_t mode) {
         if (f.state[i] == 1) {
             const std::int32_t dx = f.x[i] - PlayerState.x;
             if (dx < kFruitReach && -dx < kFruitReach) {
-                f.fallStart[i] = Now();
+                f.fallStart[i] = GameNow();
                 f.state[i] = 3;
             }
         }
         if (f.state[i] == 3) {
-            StampAheadToNow(f.fallStart[i], Now());
-            const double t = Now() - f.fallStart[i];
+            StampAheadToNow(f.fallStart[i], GameNow());
+            const double t = GameNow() - f.fallStart[i];
             f.y[i] = f.y0[i] + TruncToInt(kFruitGravity * t * t);
             // Turns from -90 to -360 degrees on the way down.
             f.angle[i] = -90 - (f.y[i] - f.y0[i] + 1) * 270 / (kGround - f.y0[i]);
@@ -124,7 +123,7 @@ void UpdateFallingObjects(std::int32_t mode) {
             if (TestBoxAgainstPlayer(f.x[i] - 10, f.y[i] - 10, f.x[i] + 10, f.y[i] + 10) == 2) {
                 f.state[i] = 4;
                 Hold.active = 1;
-                Hold.start = Now();
+                Hold.start = GameNow();
                 Hold.x = PlayerState.x;
                 PlayerState.hp -= kFruitDamage;
             }

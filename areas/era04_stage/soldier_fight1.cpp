@@ -28,7 +28,6 @@ constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kHeld = S0 + 5863;   // the camera through the melee and after
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t HalfVol() { return TruncToInt(Vol() * 0.5); }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
@@ -42,11 +41,11 @@ struct Phase {
     double stamp = 0;
     void Go(std::int32_t s) {
         state = s;
-        stamp = Now();
+        stamp = GameNow();
     }
     bool After(double seconds) {
-        StampAheadToZero(stamp, Now());
-        return MoreThanElapsed(stamp, Now(), seconds);
+        StampAheadToZero(stamp, GameNow());
+        return MoreThanElapsed(stamp, GameNow(), seconds);
     }
 };
 
@@ -122,15 +121,15 @@ void ClearKnocks(KnockRecord& k) {
 void Knock(KnockRecord& k, int i) {
     if (k.flag[i] != 0) return;
     k.flag[i] = 1;
-    k.stamp[i] = Now();
+    k.stamp[i] = GameNow();
     PlaySoundEffect(87, Vol());
 }
 void StepKnocks(KnockRecord& k) {
     for (int i = 0; i < 2; ++i) {
         if (k.flag[i] != 1) continue;
         Sd().frame[i == 0 ? 3 : 5] = 17;
-        StampAheadToZero(k.stamp[i], Now());
-        if (MoreThanElapsed(k.stamp[i], Now(), 1.0)) k.flag[i] = 2;
+        StampAheadToZero(k.stamp[i], GameNow());
+        if (MoreThanElapsed(k.stamp[i], GameNow(), 1.0)) k.flag[i] = 2;
     }
 }
 bool BothOver(const KnockRecord& k) { return k.flag[0] == 2 && k.flag[1] == 2; }
@@ -277,14 +276,14 @@ std::int32_t RunSoldierFight1Squeeze(std::int32_t arg) {
     }
     if (p.state == 1) {
         if (p.After(0.5)) {
-            p.stamp = Now();
+            p.stamp = GameNow();
             RightPost() -= 60;
         }
         if (RightPost() < ScrollX + 650 && s.x[5] == RightPost()) p.state = 2;
     }
     if (p.state == 2) {
         if (p.After(0.5)) {
-            p.stamp = Now();
+            p.stamp = GameNow();
             LeftPost() += 60;
         }
         if (LeftPost() > ScrollX + 310 && s.x[3] == LeftPost()) p.Go(3);
@@ -337,7 +336,7 @@ std::int32_t RunSoldierChargeScene(std::int32_t arg) {
     if (k.playerHit == 0 && px - 210 < s.x[4] && s.x[4] < px - 150 && PlayerState.y > 559) {
         PlayerState.hp -= 40;
         PlaySoundEffect(88, Vol());
-        p.stamp = Now();
+        p.stamp = GameNow();
         k.playerHit = 1;
     }
     if (k.playerHit == 1) {
@@ -378,11 +377,11 @@ std::int32_t RunSoldierFight1Duel(std::int32_t arg) {
         }
     }
     // A strike left set while she stands in her stance is cleared after 1 s.
-    StampAheadToZero(gWatch, Now());
-    if (PlayerState.pose != 22) gWatch = Now();
-    if (SoldierStrikeKind != 0 && MoreThanElapsed(gWatch, Now(), 1.0)) {
+    StampAheadToZero(gWatch, GameNow());
+    if (PlayerState.pose != 22) gWatch = GameNow();
+    if (SoldierStrikeKind != 0 && MoreThanElapsed(gWatch, GameNow(), 1.0)) {
         SoldierStrikeKind = 0;
-        gWatch = Now();
+        gWatch = GameNow();
     }
     return p.state;
 }
@@ -400,7 +399,7 @@ std::int32_t RunSoldierChargeLoop(std::int32_t arg) {
     auto hitPlayer = [&] {
         PlayerState.hp -= 40;
         PlaySoundEffect(88, Vol());
-        p.stamp = Now();
+        p.stamp = GameNow();
         k.playerHit = 1;
     };
     auto rest = [&](std::int32_t next) {
@@ -691,7 +690,7 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         }
         if (gSubStep == 1 && p.After(0.5)) {
             PlaySoundEffect(83, HalfVol());
-            ReadyStanceStamp = Now() - 11;   // ends the weapon-2 stance at once
+            ReadyStanceStamp = GameNow() - 11;   // ends the weapon-2 stance at once
             s.frame[5] = 9;
             PlayerState.facing = 1;
             OpenLine(Line(), 41);
@@ -719,7 +718,7 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
                 KeyXPressed = 0;
                 KeySPressed = 1;
                 PlaySoundEffect(60, Vol());
-                p.stamp = Now();
+                p.stamp = GameNow();
                 gSubStep = 5;
                 return p.state;
             }
@@ -727,7 +726,7 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         if (gSubStep == 5) {
             PlayerMoveState.runSlideState = 0;
             KeySPressed = 0;
-            p.stamp = Now();
+            p.stamp = GameNow();
             gSubStep = 6;
         }
         if (gSubStep == 6) {

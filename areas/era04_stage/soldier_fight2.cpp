@@ -25,7 +25,6 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 constexpr std::uint32_t kDim = 0xFFAAAAAAu;
 constexpr std::int32_t kBell = 6;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
 auto& Sd() { return Era04SoldierSlots; }
@@ -79,8 +78,8 @@ struct PhaseRecord {
     std::int32_t target[kSoldierSlots + 1] = {};
     std::int32_t guard = 0, post = 0;
     bool After(double seconds) {
-        StampAheadToZero(stamp, Now());
-        return MoreThanElapsed(stamp, Now(), seconds);
+        StampAheadToZero(stamp, GameNow());
+        return MoreThanElapsed(stamp, GameNow(), seconds);
     }
 };
 
@@ -140,8 +139,8 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
         s.facing[4] = -1;
         return O.state;
     }
-    StampAheadToZero(O.knockStamp, Now());
-    StampAheadToZero(O.coinStamp, Now());
+    StampAheadToZero(O.knockStamp, GameNow());
+    StampAheadToZero(O.coinStamp, GameNow());
     RequestSheet();
     Era04DoorLocks[3] = 1;
     if (O.state >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
@@ -165,7 +164,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                         PlaySoundEffect(60, Vol());
                         O.state = 2;
                         O.knockX = s.x[4];
-                        O.knockStamp = O.coinStamp = Now();
+                        O.knockStamp = O.coinStamp = GameNow();
                         MessageBoxOpen = 1;
                     } else {
                         PlaySoundEffect(902, Vol());
@@ -193,17 +192,17 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
         }
     }
     if (O.state == 2) {
-        const double t = Now() - O.knockStamp;
+        const double t = GameNow() - O.knockStamp;
         s.x[4] = O.knockX + PlayerState.facing * RateMove(400, t);
         s.frame[4] = 16;
         s.facing[4] = -PlayerState.facing;
         s.depth[4] = 0.54f;
         s.colour[4] = kDim;
-        if (AtLeastElapsed(O.coinStamp, Now(), 0.025)) {
-            O.coinStamp = Now();
+        if (AtLeastElapsed(O.coinStamp, GameNow(), 0.025)) {
+            O.coinStamp = GameNow();
             SpawnPickup(s.x[4], s.y[4]);
         }
-        if (MoreThanElapsed(O.knockStamp, Now(), 0.8)) {
+        if (MoreThanElapsed(O.knockStamp, GameNow(), 0.8)) {
             EnterConfirmState = 1;
             EventHoldsPlayer = 1;
             if (O.talk == 0) {
@@ -252,7 +251,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
     if (arg == 0) {
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             A.step[i] = 1;
-            starts[i] = Now() + 0.5 * i;
+            starts[i] = GameNow() + 0.5 * i;
         }
         A.step[4] = 0;   // soldier 4 takes no part
         A.state = 0;
@@ -261,10 +260,10 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
         std::int32_t& st = A.step[i];
         double& stamp = starts[i];
-        auto after = [&](double sec) { return MoreThanElapsed(stamp, Now(), sec); };
+        auto after = [&](double sec) { return MoreThanElapsed(stamp, GameNow(), sec); };
         auto next = [&](std::int32_t n) {
             st = n;
-            stamp = Now();
+            stamp = GameNow();
         };
         if (st == 1) {
             s.colour[i] = kDim;
@@ -372,7 +371,7 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
         if (C.step[g] >= 2 && HoldSoldierPost(1, g, C.post) == 3) C.step[g] = 3;
         if (s.frame[4] == 18 && s.x[g] == C.post) {
             C.state = 2;
-            C.stamp = Now();
+            C.stamp = GameNow();
         }
     }
     if (C.state == 2 && C.After(2.0)) C.state = side == 1 ? 10 : 20;
@@ -397,7 +396,7 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side) || C.step[i] == 0) continue;
             if (C.step[i] == 1 && C.After(1.0)) {
-                C.stamp = Now();
+                C.stamp = GameNow();
                 C.step[i] = 2;
             }
             if (C.step[i] == 2) {
@@ -456,7 +455,7 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
     }
     // The stamp is set 0.8 s ahead on purpose (the first leap comes 1.8 s
     // after the thrust); only a stamp further ahead was left by a load.
-    if (M.stamp > Now() + 0.8) M.stamp = 0;
+    if (M.stamp > GameNow() + 0.8) M.stamp = 0;
     if (M.state == 1) {
         SoldierStrikeKind = 0;
         if (EndInView(side)) {
@@ -468,7 +467,7 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
     }
     if (M.state == 2 && RunSoldierThrust(1, 4) == kDone) {
         M.state = 3;
-        M.stamp = Now() + 0.8;
+        M.stamp = GameNow() + 0.8;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
             if (IsFighter(i, side) && s.hp[i] > 0) M.step[i] = 1;
     }
@@ -477,8 +476,8 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
             if (!IsFighter(i, side)) continue;
             std::int32_t& st = M.step[i];
             if (s.hp[i] > 0) {
-                if (st == 1 && MoreThanElapsed(M.stamp, Now(), 1.0)) {
-                    M.stamp = Now();
+                if (st == 1 && MoreThanElapsed(M.stamp, GameNow(), 1.0)) {
+                    M.stamp = GameNow();
                     st = 2;
                     s.x[i] += Random0To99() * s.facing[i];
                     RunSoldierLeap(0, i);
@@ -517,7 +516,7 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
         W.state = 1;
         return W.state;
     }
-    StampAheadToZero(W.stamp, Now());
+    StampAheadToZero(W.stamp, GameNow());
     if (W.state == 1) {
         SoldierStrikeKind = 0;
         if (EndInView(side)) {
@@ -569,7 +568,7 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
             std::int32_t& st = W.step[i];
             if (s.hp[i] > 0) {
                 if (st == 1 && W.After(1.0)) {
-                    W.stamp = Now();
+                    W.stamp = GameNow();
                     st = 2;
                 }
                 if (st == 2) {
@@ -652,9 +651,9 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
     if (D.state >= 3 && D.state <= 6) Era04CameraStage = Fight2Side + 2;
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     // No strike stays set for more than 2 s.
-    StampAheadToZero(D.strikeStamp, Now());
-    if (SoldierStrikeKind == 0) D.strikeStamp = Now();
-    if (MoreThanElapsed(D.strikeStamp, Now(), 2.0)) SoldierStrikeKind = 0;
+    StampAheadToZero(D.strikeStamp, GameNow());
+    if (SoldierStrikeKind == 0) D.strikeStamp = GameNow();
+    if (MoreThanElapsed(D.strikeStamp, GameNow(), 2.0)) SoldierStrikeKind = 0;
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
         if (s.x[i] < D2 - 300) s.x[i] = D2 - 300;
         if (s.x[i] > D2 + 4000) s.x[i] = D2 + 4000;

@@ -21,7 +21,6 @@ constexpr std::int32_t D2 = Era04Door2, D3 = Era04Door3;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kDisc = 1;   // the piece slot the disc borrows
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
 auto& Sd() { return Era04SoldierSlots; }
@@ -36,9 +35,9 @@ struct FinaleRecord {
     double trembleStamp = 0;
     void Go(std::int32_t s) {
         state = s;
-        stamp = Now();
+        stamp = GameNow();
     }
-    bool After(double seconds) const { return MoreThanElapsed(stamp, Now(), seconds); }
+    bool After(double seconds) const { return MoreThanElapsed(stamp, GameNow(), seconds); }
 };
 FinaleRecord gFinale;
 
@@ -69,27 +68,27 @@ std::int32_t UpdateFight2Disc(std::int32_t arg, std::int32_t) {
     if (arg == 0) {
         d.sizeRow[kDisc] = 1;
         a.rowDir = -1;
-        a.frameStamp = a.rowStamp = Now();
+        a.frameStamp = a.rowStamp = GameNow();
     }
     d.scale[kDisc] = 1.0f;
     d.facing[kDisc] = 1;
     d.colour[kDisc] = 0xFFFFFFFFu;
     d.angle[kDisc] = 0;
     if (arg == 0) return a.rowDir;
-    StampAheadToNow(a.frameStamp, Now());
-    StampAheadToNow(a.rowStamp, Now());
-    StampAheadToNow(a.soundStamp, Now());
-    if (MoreThanElapsed(a.frameStamp, Now(), 0.02)) {
-        a.frameStamp = Now();
+    StampAheadToNow(a.frameStamp, GameNow());
+    StampAheadToNow(a.rowStamp, GameNow());
+    StampAheadToNow(a.soundStamp, GameNow());
+    if (MoreThanElapsed(a.frameStamp, GameNow(), 0.02)) {
+        a.frameStamp = GameNow();
         d.state[kDisc] = d.state[kDisc] == 3 ? 1 : d.state[kDisc] + 1;
     }
-    if (MoreThanElapsed(a.rowStamp, Now(), 0.5)) {
-        a.rowStamp = Now();
+    if (MoreThanElapsed(a.rowStamp, GameNow(), 0.5)) {
+        a.rowStamp = GameNow();
         if (d.sizeRow[kDisc] == 1 || d.sizeRow[kDisc] == 5) a.rowDir = -a.rowDir;
         d.sizeRow[kDisc] += a.rowDir;
     }
-    if (MoreThanElapsed(a.soundStamp, Now(), 0.12)) {
-        a.soundStamp = Now();
+    if (MoreThanElapsed(a.soundStamp, GameNow(), 0.12)) {
+        a.soundStamp = GameNow();
         PlaySoundEffect(903, Vol());
     }
     return a.rowDir;
@@ -103,8 +102,8 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
         F.state = 1;
         return F.state;
     }
-    StampAheadToZero(F.stamp, Now());
-    StampAheadToZero(F.trembleStamp, Now());
+    StampAheadToZero(F.stamp, GameNow());
+    StampAheadToZero(F.trembleStamp, GameNow());
     const bool w2 = PlayerState.weaponMode2 == 1;
     const std::int32_t holdPose = w2 ? 217 : 22;
     if (F.state == 1) {
@@ -131,9 +130,9 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
     if (F.state == 3) {
         PlayerState.x = F.savedX;
         const std::int32_t line = Line();
-        if (line == 78 && MoreThanElapsed(F.trembleStamp, Now(), 0.03)) {
+        if (line == 78 && MoreThanElapsed(F.trembleStamp, GameNow(), 0.03)) {
             // The guard trembles.
-            F.trembleStamp = Now();
+            F.trembleStamp = GameNow();
             s.x[g] = s.x[g] == F.post + 1 ? F.post - 1 : F.post + 1;
         }
         if (line == 80) {
@@ -191,7 +190,7 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
         PlayerState.x = G - r.behind * side;
         if (r.guardFrame != 0) s.frame[g] = r.guardFrame;
         if (F.After(r.lasts)) {
-            F.stamp = Now();
+            F.stamp = GameNow();
             if (F.sub == 2) PlaySoundEffect(5, SoundVolumes[0]);
             if (F.sub == 4) {
                 s.x[g] -= 27 * side;
@@ -278,7 +277,7 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
     if (F.state >= 20 && F.state <= 24 && (!w2 || F.state >= 23)) PlayerState.pose = holdPose;
     // The disc crosses the screen leftward at 800 px/s and fells soldier 4.
     if (F.state == 20 || F.state == 21) {
-        d.x[kDisc] = ScrollX + 1300 - RateMove(800, Now() - F.stamp);
+        d.x[kDisc] = ScrollX + 1300 - RateMove(800, GameNow() - F.stamp);
         UpdateFight2Disc(1, 1);
         if (F.state == 20 && d.x[kDisc] < s.x[4]) {
             F.state = 21;

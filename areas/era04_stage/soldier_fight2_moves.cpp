@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::int32_t kDone = 99;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 
 std::int32_t gMoveState[kSoldierSlots + 1] = {};
@@ -78,7 +77,7 @@ std::int32_t HoldSoldierPost(std::int32_t arg, std::int32_t slot, std::int32_t p
         s.facing[slot] = PlayerState.x < s.x[slot] ? -1 : 1;
         return state;
     }
-    StampAheadToZero(stamp, Now());
+    StampAheadToZero(stamp, GameNow());
     if (state == 1) {
         state = 2;
         stagePost = 0;
@@ -87,7 +86,7 @@ std::int32_t HoldSoldierPost(std::int32_t arg, std::int32_t slot, std::int32_t p
     }
     if (state == 2) {
         state = 3;
-        stamp = Now();
+        stamp = GameNow();
         if (stagePost == 0) {
             stagePost = postX;
             s.x[slot] = postX;
@@ -98,7 +97,7 @@ std::int32_t HoldSoldierPost(std::int32_t arg, std::int32_t slot, std::int32_t p
             RunLeftBlocker(1, slot, stagePost);
         else if (s.facing[slot] == -1)
             RunRightBlocker(1, slot, stagePost);
-        if (stagePost != postX && MoreThanElapsed(stamp, Now(), 0.3)) state = 1;
+        if (stagePost != postX && MoreThanElapsed(stamp, GameNow(), 0.3)) state = 1;
     }
     return state;
 }
@@ -114,7 +113,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
         hit = 0;
         return state;
     }
-    StampAheadToZero(C.stamp[slot], Now());
+    StampAheadToZero(C.stamp[slot], GameNow());
     s.angle[slot] = 0;
     const std::int32_t px = PlayerState.x;
     if (state == 1) {
@@ -164,12 +163,12 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
                 push = 3;
                 PlayerState.hp -= 20;
                 PlaySoundEffect(170, Vol());
-                C.stamp[slot] = Now();
+                C.stamp[slot] = GameNow();
                 SoldierStrikeKind = 1;
             }
             if (push == 3) {
                 PlayerState.pose = s.facing[slot] * PlayerState.facing < 0 ? 84 : 85;
-                if (MoreThanElapsed(C.stamp[slot], Now(), 0.1)) {
+                if (MoreThanElapsed(C.stamp[slot], GameNow(), 0.1)) {
                     push = 0;
                     SoldierStrikeKind = 0;
                 }

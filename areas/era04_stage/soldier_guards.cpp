@@ -16,7 +16,6 @@ namespace {
 constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kDone = 99;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 
 struct GuardState {
@@ -45,20 +44,20 @@ void StepBackOnce(std::int32_t slot) {
 std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, std::int32_t slot, std::int32_t postX) {
     if (arg == 0) {
         g.result = 0;   // the sub-state survives: a strike under way plays on
-        g.stamp = Now();
+        g.stamp = GameNow();
         StepSoldierForward(0, slot);
         StepSoldierBack(0, slot);
         return g.result;
     }
     auto& s = Era04SoldierSlots;
-    StampAheadToZero(g.stamp, Now());
+    StampAheadToZero(g.stamp, GameNow());
     const std::int32_t stand = side == 1 ? postX + 197 : postX - 190;
     const std::int32_t kind = side == 1 ? 3 : 4;
     const std::int32_t damage = side == 1 ? 40 : 50;
     const bool inZone = side == 1 ? PlayerState.x <= postX + 223 : PlayerState.x >= postX - 190;
     auto next = [&](std::int32_t sub) {
         g.sub = sub;
-        g.stamp = Now();
+        g.stamp = GameNow();
     };
     auto lock = [&] {
         MessageBoxOpen = 1;
@@ -84,15 +83,15 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
         PlayerState.x = stand;
         s.frame[slot] = 11;
         lock();
-        if (MoreThanElapsed(g.stamp, Now(), 0.1)) next(2);
+        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) next(2);
     }
     if (g.sub == 2) {
         SoldierStrikeKind = kind;
         PlayerState.pose = 84;
-        PlayerState.x = stand + side * RateMove(800, Now() - g.stamp);
+        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
         s.frame[slot] = 12;
         lock();
-        if (MoreThanElapsed(g.stamp, Now(), 0.23)) {
+        if (MoreThanElapsed(g.stamp, GameNow(), 0.23)) {
             next(3);
             g.savedX = PlayerState.x;
         }
@@ -103,7 +102,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
         s.frame[slot] = 12;
         lock();
         PlayerState.x = g.savedX;
-        if (MoreThanElapsed(g.stamp, Now(), 1.53)) {
+        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) {
             next(0);
             MessageBoxOpen = 0;
             SoldierStrikeKind = 0;
@@ -115,15 +114,15 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
         PlayerState.x = stand;
         s.frame[slot] = 11;
         lock();
-        if (MoreThanElapsed(g.stamp, Now(), 0.1)) next(5);
+        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) next(5);
     }
     if (g.sub == 5) {
         SoldierStrikeKind = kind;
         PlayerState.pose = 95;
-        PlayerState.x = stand + side * RateMove(800, Now() - g.stamp);
+        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
         s.frame[slot] = 12;
         lock();
-        if (MoreThanElapsed(g.stamp, Now(), 0.1)) {
+        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) {
             next(0);
             MessageBoxOpen = 0;
             SoldierStrikeKind = 0;
@@ -155,7 +154,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
 
 void ArmBlocker(BlockerState& b, std::int32_t slot) {
     b.sub = 0;
-    b.stamp = Now();
+    b.stamp = GameNow();
     StepSoldierForward(0, slot);
     StepSoldierBack(0, slot);
 }
@@ -165,13 +164,13 @@ void TestBlockerHit(BlockerState& b, std::int32_t slot) {
     const std::int32_t k = TestSoldierHit(1, slot);
     if (k == 0) return;
     b.sub = 1;
-    b.stamp = Now();
+    b.stamp = GameNow();
     PlaySoundEffect(k >= 1 && k <= 4 ? 71 : 19, Vol() / 2);
 }
 
 void Touch(BlockerState& b) {
     b.sub = 1;
-    b.stamp = Now();
+    b.stamp = GameNow();
     PlaySoundEffect(19, Vol() / 2);
     PlayerState.hp -= 5;
 }
@@ -192,7 +191,7 @@ void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
         return;
     }
     auto& s = Era04SoldierSlots;
-    StampAheadToZero(b.stamp, Now());
+    StampAheadToZero(b.stamp, GameNow());
     if (b.sub == 0) TestBlockerHit(b, slot);
     if (b.sub == 0 && PlayerState.x <= s.x[slot] + 130) Touch(b);
     if (b.sub == 1) {
@@ -201,12 +200,12 @@ void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
         s.x[slot] = postX + 5;
         MessageBoxOpen = 1;
         s.y[slot] = PlayerState.y;
-        if (MoreThanElapsed(b.stamp, Now(), 0.03)) {
+        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
             b.sub = 0;
             MessageBoxOpen = 0;
             s.y[slot] = kGround;
             PlayerState.x = postX + 180;
-            b.stamp = Now();
+            b.stamp = GameNow();
         }
     }
     if (b.sub == 0) {
@@ -230,7 +229,7 @@ void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
         ArmBlocker(b, slot);
         return;
     }
-    StampAheadToZero(b.stamp, Now());
+    StampAheadToZero(b.stamp, GameNow());
     if (b.sub == 0) TestBlockerHit(b, slot);
     if (b.sub == 0 && PlayerState.x >= s.x[slot] - 131) Touch(b);
     if (b.sub == 1) {
@@ -239,13 +238,13 @@ void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
         s.x[slot] = postX - 5;
         MessageBoxOpen = 1;
         s.y[slot] = PlayerState.y;
-        if (MoreThanElapsed(b.stamp, Now(), 0.03)) {
+        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
             b.sub = 0;
             MessageBoxOpen = 0;
             s.y[slot] = kGround;
             PlayerState.x = postX - 181;
             SoldierStrikeKind = 0;
-            b.stamp = Now();
+            b.stamp = GameNow();
         }
     }
     if (b.sub == 0) {

@@ -21,7 +21,6 @@ constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kFalling = 98;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 
 // How a blow of one kind throws a soldier.
@@ -77,11 +76,11 @@ std::int32_t StepReaction(ReactionState& R, const Reaction (&table)[5], std::int
     if (kind < 1 || kind > 5) return state;
     const Reaction& k = table[kind - 1];
     auto& s = Era04SoldierSlots;
-    StampAheadToZero(R.stamp[slot], Now());
-    StampAheadToZero(R.coinStamp[slot], Now());
+    StampAheadToZero(R.stamp[slot], GameNow());
+    StampAheadToZero(R.coinStamp[slot], GameNow());
     if (state == 1) {
         state = 2;
-        R.stamp[slot] = R.coinStamp[slot] = Now();
+        R.stamp[slot] = R.coinStamp[slot] = GameNow();
         R.x0[slot] = s.x[slot];
         R.y0[slot] = s.y[slot];
         R.dir[slot] = PlayerState.facing;
@@ -91,7 +90,7 @@ std::int32_t StepReaction(ReactionState& R, const Reaction (&table)[5], std::int
         if (k.guardStruck) PlayerGuardStruck = 1;
     }
     if (state != 2) return state;
-    const double t = Now() - R.stamp[slot];
+    const double t = GameNow() - R.stamp[slot];
     const std::int32_t f = R.dir[slot], y0 = R.y0[slot];
     s.frame[slot] = k.frame;
     s.x[slot] = R.x0[slot] + f * (RateMove(k.xRate, t) + k.xBase);
@@ -107,8 +106,8 @@ std::int32_t StepReaction(ReactionState& R, const Reaction (&table)[5], std::int
         s.angle[slot] += k.angle;
     else if (k.angle != 0)
         s.angle[slot] = k.angle;
-    if (k.periodic && MoreThanElapsed(R.coinStamp[slot], Now(), 0.06)) {
-        R.coinStamp[slot] = Now();
+    if (k.periodic && MoreThanElapsed(R.coinStamp[slot], GameNow(), 0.06)) {
+        R.coinStamp[slot] = GameNow();
         SpawnPickup(s.x[slot], s.y[slot]);
     }
     if (t > k.minTime && s.y[slot] >= kGround) {
@@ -162,10 +161,10 @@ std::int32_t RunSoldierDefeat(std::int32_t arg, std::int32_t slot) {
     double& stamp = gDefeatStamp[slot];
     if (arg == 0) {
         state = 1;
-        stamp = Now();
+        stamp = GameNow();
         return s.reaction[slot];
     }
-    StampAheadToZero(stamp, Now());
+    StampAheadToZero(stamp, GameNow());
     if (state == 1) state = 2;
     for (std::int32_t k = 2; k <= 8; ++k) {
         if (state != k) continue;
@@ -173,10 +172,10 @@ std::int32_t RunSoldierDefeat(std::int32_t arg, std::int32_t slot) {
         SpawnBurst(s.x[slot] + b.dx, s.y[slot] + b.dy);
         PlaySoundEffect(b.sound, Vol());
         s.frame[slot] = b.frame;
-        if (MoreThanElapsed(stamp, Now(), 0.02)) {
+        if (MoreThanElapsed(stamp, GameNow(), 0.02)) {
             PlayerState.exp += kDefeatExp;
             state = k + 1;
-            stamp = Now();
+            stamp = GameNow();
         }
     }
     if (state == 9) {

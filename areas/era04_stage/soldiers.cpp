@@ -18,7 +18,6 @@ constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kStepSound = 84;
 constexpr std::int32_t kDone = 99;
 
-double Now() { return GameClock.gameClock; }
 std::int32_t Vol() { return SoundVolumes[1]; }
 Era04SoldierSlotsRecord& S() { return Era04SoldierSlots; }
 
@@ -28,10 +27,10 @@ struct SlotPhases {
     double stamp[kSoldierSlots + 1] = {};
     // The stamp of a slot, put back to 0 when a load left it ahead.
     double& Stamp(std::int32_t slot) {
-        StampAheadToZero(stamp[slot], Now());
+        StampAheadToZero(stamp[slot], GameNow());
         return stamp[slot];
     }
-    bool After(std::int32_t slot, double seconds) { return MoreThanElapsed(Stamp(slot), Now(), seconds); }
+    bool After(std::int32_t slot, double seconds) { return MoreThanElapsed(Stamp(slot), GameNow(), seconds); }
 };
 
 // Each slot's own pace of stepping.
@@ -80,7 +79,7 @@ std::int32_t RunStep(SlotPhases& P, const double (&times)[3], const std::int32_t
         s.frame[slot] = 4;
         if (P.After(slot, times[0])) {
             phase = 1;
-            P.stamp[slot] = Now();
+            P.stamp[slot] = GameNow();
             s.x[slot] += dx[0] * s.facing[slot];
         }
     }
@@ -88,7 +87,7 @@ std::int32_t RunStep(SlotPhases& P, const double (&times)[3], const std::int32_t
         s.frame[slot] = 5;
         if (P.After(slot, times[1])) {
             phase = 2;
-            P.stamp[slot] = Now();
+            P.stamp[slot] = GameNow();
             s.x[slot] += dx[1] * s.facing[slot];
             PlaySoundEffect(kStepSound, Vol());
         }
@@ -97,7 +96,7 @@ std::int32_t RunStep(SlotPhases& P, const double (&times)[3], const std::int32_t
         s.frame[slot] = 3;
         if (P.After(slot, times[2])) {
             phase = 3;
-            P.stamp[slot] = Now();
+            P.stamp[slot] = GameNow();
             s.x[slot] += dx[2] * s.facing[slot];
         }
     }
@@ -135,7 +134,7 @@ StrikeRecord gStrike;
 void ArmStrike(std::int32_t slot, std::int32_t state) {
     StrikeRecord& k = gStrike;
     k.state = state;
-    k.stamp = Now();
+    k.stamp = GameNow();
     k.pFacing = PlayerState.facing;
     k.px0 = PlayerState.x;
     k.py0 = PlayerState.y;
@@ -152,13 +151,13 @@ void Lock() {
 }
 void NextState(std::int32_t state) {
     gStrike.state = state;
-    gStrike.stamp = Now();
+    gStrike.stamp = GameNow();
 }
 bool StrikeAfter(double seconds) {
-    StampAheadToZero(gStrike.stamp, Now());
-    return MoreThanElapsed(gStrike.stamp, Now(), seconds);
+    StampAheadToZero(gStrike.stamp, GameNow());
+    return MoreThanElapsed(gStrike.stamp, GameNow(), seconds);
 }
-double StrikeT() { return Now() - gStrike.stamp; }
+double StrikeT() { return GameNow() - gStrike.stamp; }
 
 // Weapon mode 1 lets a worn strip turn a strike aside: 7 in 10 when she and
 // the soldier face each other. A guarded strike costs nothing.
@@ -314,7 +313,7 @@ void MarchSoldier(std::int32_t stepPx, std::int32_t slot) {
     std::int32_t& phase = gMarch.phase[slot];
     if (stepPx == 0) {
         phase = 1;
-        gMarch.stamp[slot] = Now();
+        gMarch.stamp[slot] = GameNow();
         return;
     }
     auto& s = S();
@@ -322,7 +321,7 @@ void MarchSoldier(std::int32_t stepPx, std::int32_t slot) {
         s.frame[slot] = 12;
         if (gMarch.After(slot, 0.04)) {
             phase = 2;
-            gMarch.stamp[slot] = Now();
+            gMarch.stamp[slot] = GameNow();
             PlaySoundEffect(kStepSound, Vol() / 2);
         }
     }
@@ -330,7 +329,7 @@ void MarchSoldier(std::int32_t stepPx, std::int32_t slot) {
         s.frame[slot] = 11;
         if (gMarch.After(slot, 0.04)) {
             phase = 1;
-            gMarch.stamp[slot] = Now();
+            gMarch.stamp[slot] = GameNow();
             s.x[slot] += stepPx;
         }
     }
@@ -340,14 +339,14 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
     std::int32_t& phase = gThrust.phase[slot];
     if (arg == 0) {
         phase = 0;
-        gThrust.stamp[slot] = Now();
+        gThrust.stamp[slot] = GameNow();
         return phase;
     }
     auto& s = S();
     const ThrustTimes& t = kThrustTimes[slot];
     auto next = [&](std::int32_t p) {
         phase = p;
-        gThrust.stamp[slot] = Now();
+        gThrust.stamp[slot] = GameNow();
     };
     if (phase == 0) {
         s.frame[slot] = 3;
@@ -395,7 +394,7 @@ std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot) {
     auto& s = S();
     auto next = [&](std::int32_t p) {
         phase = p;
-        gLeap.stamp[slot] = Now();
+        gLeap.stamp[slot] = GameNow();
     };
     if (phase == 1) {
         next(2);
@@ -405,7 +404,7 @@ std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot) {
     }
     if (phase == 2) {
         s.frame[slot] = 10;
-        const double t = Now() - gLeap.Stamp(slot);
+        const double t = GameNow() - gLeap.Stamp(slot);
         s.x[slot] = gLeapX0[slot] + gLeapFacing[slot] * TruncToInt(200 * t + 20);
         s.y[slot] = 540 - TruncToInt(940 * t - 813 * t * t);
         if (t > 0.1 && s.y[slot] >= 580) {
@@ -494,19 +493,19 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
     std::int32_t& r = F.r[slot];
     if (mode == 0) {
         st = 0;
-        F.stamp[slot] = Now();
+        F.stamp[slot] = GameNow();
         StepSoldierForward(0, slot);
         StepSoldierBack(0, slot);
         return st;
     }
-    StampAheadToZero(F.stamp[slot], Now());
+    StampAheadToZero(F.stamp[slot], GameNow());
     if (st == 0 && Keep(slot, 300)) {
         st = 1;
-        F.stamp[slot] = Now();
+        F.stamp[slot] = GameNow();
     }
     if (st == 1) {
         Keep(slot, 300);
-        if (MoreThanElapsed(F.stamp[slot], Now(), 1.0)) st = 2;
+        if (MoreThanElapsed(F.stamp[slot], GameNow(), 1.0)) st = 2;
     }
     if (st == 2) {
         const std::int32_t r0 = Random0To99();

@@ -23,7 +23,6 @@ constexpr std::int32_t kJumpHeight = 600;  // a chain is struck only above this 
 constexpr std::int32_t kTipSound = 173;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
-double Now() { return GameClock.gameClock; }
 
 // The four rows of tiles: the first tile of a row, its sign and spacing.
 struct TileRow {
@@ -53,7 +52,7 @@ struct Walker {
 
 void TipTile(int i, std::int32_t facing) {
     TrapRoomTiles.state[i] = 2;
-    TrapRoomTiles.startTime[i] = Now();
+    TrapRoomTiles.startTime[i] = GameNow();
     TrapRoomTiles.tipDir[i] = facing;
     PlaySoundEffect(kTipSound, SoundVolumes[1]);
 }
@@ -65,21 +64,21 @@ void StepTile(int i, const Walker& heroine, bool heroineTreads, const Walker* fi
     if (T.state[i] == 1 && figure != nullptr && near(*figure)) TipTile(i, figure->facing);
     const std::int32_t full = T.tipDir[i] * T.sign[i] * 45;
     if (T.state[i] == 2) {
-        const double t = Now() - T.startTime[i];
+        const double t = GameNow() - T.startTime[i];
         T.tilt[i] = TruncToInt(full * t);
         if (std::abs(T.tilt[i]) > 45) {
             T.tilt[i] = full;
             T.state[i] = 3;
-            T.startTime[i] = Now();
+            T.startTime[i] = GameNow();
         }
     }
     if (T.state[i] == 3) {
-        const double t = Now() - T.startTime[i];
+        const double t = GameNow() - T.startTime[i];
         T.tilt[i] = TruncToInt(full * (1.0 - t));
         if (std::abs(T.tilt[i]) < 5) {
             T.tilt[i] = 0;
             T.state[i] = 1;
-            T.startTime[i] = Now();
+            T.startTime[i] = GameNow();
         }
     }
 }
@@ -87,7 +86,7 @@ void StepTile(int i, const Walker& heroine, bool heroineTreads, const Walker* fi
 void StrikeChain(TrapRoomChain& ch, std::int32_t facing) {
     ch.chainState = 2;
     ch.swingDir = -facing;
-    ch.swingStart = Now();
+    ch.swingStart = GameNow();
     ch.swingSpeed = 20;
     ch.segStep = 7;
     ch.amplitude = 1.0;
@@ -105,7 +104,7 @@ void StepChain(int c, const Walker& heroine, const Walker* figure) {
     auto under = [&](const Walker& w) { return std::abs(w.x - ch.jointX[0]) < kReach && w.y < kJumpHeight; };
     if (ch.chainState == 1 && under(heroine)) StrikeChain(ch, heroine.facing);
     if (ch.chainState == 1 && figure != nullptr && under(*figure)) StrikeChain(ch, figure->facing);
-    const double t = Now() - ch.swingStart;
+    const double t = GameNow() - ch.swingStart;
     if (ch.chainState == 2) {
         for (int k = 1; k <= 7; ++k) {
             if (ch.segState[k] != 2) continue;
@@ -115,13 +114,13 @@ void StepChain(int c, const Walker& heroine, const Walker* figure) {
         }
         if (AllSegments(ch, 3)) {
             ch.chainState = 3;
-            ch.swingStart = Now();
+            ch.swingStart = GameNow();
             ch.amplitude -= 0.1;
             ch.backSign = -1;
         }
     }
     if (ch.chainState == 3) {
-        const double tb = Now() - ch.swingStart;
+        const double tb = GameNow() - ch.swingStart;
         for (int k = 1; k <= 7; ++k) {
             if (ch.segState[k] != 3) continue;
             const std::int32_t limit = (k - 1) * ch.segStep + 2;
@@ -130,7 +129,7 @@ void StepChain(int c, const Walker& heroine, const Walker* figure) {
             if (tb > 0.1 && std::abs(ch.segAngle[k]) > limit * ch.amplitude) ch.segState[k] = 4;
         }
         if (AllSegments(ch, 4)) {
-            ch.swingStart = Now();
+            ch.swingStart = GameNow();
             if (ch.amplitude <= 0.1) {
                 ch.chainState = 4;
             } else {
@@ -169,7 +168,7 @@ void UpdateTrapRoom(std::int32_t mode) {
     if (mode == 0) {
         for (const TileRow& r : kTileRows)
             for (int i = r.first; i <= r.last; ++i) {
-                StampAheadToZero(T.startTime[i], Now());
+                StampAheadToZero(T.startTime[i], GameNow());
                 T.state[i] = 1;
                 T.tilt[i] = 0;
                 T.y[i] = kTileY;
@@ -180,7 +179,7 @@ void UpdateTrapRoom(std::int32_t mode) {
             }
         for (int c = 1; c <= kTrapChains; ++c) {
             TrapRoomChain& ch = TrapRoomChains[c];
-            StampAheadToZero(ch.swingStart, Now());
+            StampAheadToZero(ch.swingStart, GameNow());
             ch.chainState = 1;
             for (int k = 0; k < 8; ++k) ch.segState[k] = ch.segAngle[k] = 0;
         }

@@ -25,9 +25,8 @@ struct MovePracticeRecord {
 MovePracticeRecord P;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
-double Now() { return GameClock.gameClock; }
-double Seconds() { return Now() - P.stamp; }
-void Restamp() { P.stamp = Now(); }
+double Seconds() { return GameNow() - P.stamp; }
+void Restamp() { P.stamp = GameNow(); }
 void Go(std::int32_t step) { P.step = step; }
 
 // A line of the practice that is read and then advanced to the next value or
@@ -92,7 +91,7 @@ void StepBlows() {
             Go(10);
         }
     }
-    if (P.step == 12 && AtLeastElapsed(P.stamp, Now(), 2.0)) {
+    if (P.step == 12 && AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
         Go(13);
         OpenLine(Event, 1032);
     }
@@ -133,7 +132,7 @@ void StepBlows() {
             Go(16);
         }
     }
-    if (P.step == 18 && AtLeastElapsed(P.stamp, Now(), 2.0)) {
+    if (P.step == 18 && AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
         Go(19);
         OpenLine(Event, 1032);
     }
@@ -179,7 +178,7 @@ void StepRaises() {
             Go(20);
         }
     }
-    if (P.step == 24 && AtLeastElapsed(P.stamp, Now(), 1.0)) {
+    if (P.step == 24 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
         Sound(108);
         Go(25);
     }
@@ -193,7 +192,7 @@ void StepRaises() {
             Go(26);
         }
     }
-    if (P.step == 26 && AtLeastElapsed(P.stamp, Now(), 1.0)) {
+    if (P.step == 26 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
         Go(27);
         OpenLine(Event, 1034);
     }
@@ -227,7 +226,7 @@ void StepRaises() {
 
 void StepLift() {
     std::int32_t& h = M.height;
-    if (P.step == 30 && AtLeastElapsed(P.stamp, Now(), 1.0)) {
+    if (P.step == 30 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
         Go(31);
         OpenLine(Event, 1037);
     }
@@ -250,7 +249,7 @@ void StepLift() {
     }
     if (P.step == 33) {
         PlayerState.pose = 90;
-        if (AtLeastElapsed(P.stamp, Now(), 1.0)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
             Go(34);
             OpenLine(Event, 1039);
         }
@@ -279,7 +278,7 @@ void StepLift() {
             Go(37);
         }
     }
-    if (P.step == 37 && AtLeastElapsed(P.stamp, Now(), 0.5)) {
+    if (P.step == 37 && AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
         Go(38);
         OpenLine(Event, 1041);
     }
@@ -371,7 +370,7 @@ void StepTransformation() {
     StepLineRows();
     if (P.step == 50) {
         M.stepSprite = 5;
-        if (AtLeastElapsed(P.stamp, Now(), 0.5)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
             Restamp();
             Sound(901);
             Go(51);
@@ -379,7 +378,7 @@ void StepTransformation() {
     }
     if (P.step == 51 || P.step == 52) {
         M.stepSprite = Seconds() < 0.1 ? 6 : 5;
-        if (AtLeastElapsed(P.stamp, Now(), 0.5)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
             Restamp();
             if (P.step == 51) {
                 Sound(901);
@@ -402,7 +401,7 @@ void StepTransformation() {
     for (const Flash& f : kFlashes) {
         if (P.step != f.step) continue;
         M.stepSprite = f.sprite;
-        if (AtLeastElapsed(P.stamp, Now(), f.seconds)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), f.seconds)) {
             Restamp();
             if (f.soundAfter != 0) Sound(f.soundAfter);
             Go(f.step + 1);
@@ -412,7 +411,7 @@ void StepTransformation() {
     StepLineRows();
     if (P.step == 68) {
         M.stepSprite = 14;
-        if (AtLeastElapsed(P.stamp, Now(), 0.2)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 0.2)) {
             Sound(83);
             Restamp();
             EnterConfirmState = 1;
@@ -439,7 +438,7 @@ void StepTransformation() {
     }
     if (P.step == 71) {
         M.stepSprite = Seconds() >= 0.2 ? 18 : (Seconds() >= 0.1 ? 17 : 16);
-        if (AtLeastElapsed(P.stamp, Now(), 1.4)) {
+        if (AtLeastElapsed(P.stamp, GameNow(), 1.4)) {
             Restamp();
             Go(72);
             OpenLine(Event, 1061);
@@ -468,7 +467,7 @@ void StepTransformation() {
 void ResetMovePracticeEvent() { P = MovePracticeRecord{}; }
 
 void RunMovePracticeEvent() {
-    StampAheadToZero(P.stamp, Now());
+    StampAheadToZero(P.stamp, GameNow());
     if (EquipmentFlags.acquiredB == 0 && PlayerState.x < 150 && PlayerState.facing == -1 && KeyAPressed == 1) {
         Go(1);
         KeyAPressed = 0;
