@@ -389,7 +389,7 @@ void RunRide() {
         // Still counted from the stamp of step 30's Enter: the door starts
         // a little open.
         const double t = T();
-        Era02ArenaDoor.openingOffset = RateMove(71.94244604316548, t);
+        Era02ArenaDoor.openingOffset = RateMove(kRingRisePerSecond, t);
         if (EncounterTrio.barOffset < 53) EncounterTrio.barOffset = RateMove(53.9568345323741, t);
         if (Era02ArenaDoor.openingOffset >= 170) {
             Era02ArenaDoor.openingOffset = 170;

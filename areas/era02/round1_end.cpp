@@ -391,7 +391,7 @@ void Prize() {
         const bool levelWasUp = g.value >= 98;
         std::int32_t& h = TournamentState.platformHeight;
         const double t = Te();
-        h = 209 - RateMove(75.17985611510792, t);
+        h = 209 - RateMove(kPlatformRisePerSecond, t);
         if (h < 1) h = 0;
         if (g.value < 98) g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) g.value = 98;

@@ -154,11 +154,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
     case 4:
         PlayerState.pose = 40;
         Opp.frame = 1;
-        Opp.y = 483 + En.rise;
-        En.rise = 200 - RateMove(71.94244604316548, t);
-        if (En.rise < 0) {
-            En.rise = 0;
-            Opp.y = 483;
+        if (RiseOntoRing(Opp.y, En.rise, t)) {
             EnterConfirmState = 1;
             EventHoldsPlayer = 1;
             PlayEra02Sound(6);
@@ -183,11 +179,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         PlayerState.pose = 40;
         RunCrowdCheer(1);
         TournamentBanner = 3;
-        g.value = 98 - RateMove(31.230283911671926, t);
-        if (g.value < 0) {
-            g.value = 0;
-            g.shown = 1;
-            PlayEra02Sound(110);
+        if (DrainGauge(t)) {
             En.stamp = GameNow();
             En.step = 8;
         }
@@ -195,9 +187,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
     case 8: {
         PlayerState.pose = 40;
         TournamentBanner = 2;
-        std::int32_t& h = TournamentState.platformHeight;
-        h = h < 210 ? RateMove(75.17985611510792, t) : 209;
-        if (h > 209) h = 209;
+        const std::int32_t h = RaisePlatform(t);
         if (RunCrowdCheer(1) == kStepDone && h == 209 && g.value == 0) {
             OpenLine(Msg(), 72);
             En.step = 9;

@@ -726,7 +726,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         TournamentBanner = 2;
         std::int32_t& h = TournamentState.platformHeight;
         const double t = s.T();
-        h = 209 - RateMove(75.17985611510792, t);
+        h = 209 - RateMove(kPlatformRisePerSecond, t);
         if (h < 1) h = 0;
         if (g.value < 98) g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) g.value = 98;

@@ -216,7 +216,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             EventHoldsPlayer = 1;
             PlayEra02Sound(6);
         } else {
-            En.rise = 200 - RateMove(71.94244604316548, t);
+            En.rise = 200 - RateMove(kRingRisePerSecond, t);
         }
         break;
     case 6:
@@ -245,15 +245,13 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Restart(En.stamp);
             Restart(En.stamp2);
         } else {
-            g.value = 98 - RateMove(31.230283911671926, t);
+            g.value = 98 - RateMove(kGaugeDrainPerSecond, t);
         }
         break;
     case 8: {
         PlayerState.pose = 40;
         TournamentBanner = 2;
-        std::int32_t& h = TournamentState.platformHeight;
-        h = RateMove(75.17985611510792, t);
-        if (h >= 210) h = 209;
+        const std::int32_t h = RaisePlatform(t);
         if (t < 3.0) StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
         else StepRound3AfterimagePair(0);
         if (RunCrowdCheer(1) == kStepDone && h == 209 && g.value == 0) {
@@ -734,7 +732,7 @@ std::int32_t RunRound3End(std::int32_t mode) {
     case 17: {
         TournamentBanner = 2;
         std::int32_t& h = TournamentState.platformHeight;
-        h = 209 - RateMove(75.17985611510792, t);
+        h = 209 - RateMove(kPlatformRisePerSecond, t);
         if (h <= 0) h = 0;
         g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) g.value = 98;

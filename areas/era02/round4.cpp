@@ -187,7 +187,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             PlayEra02Sound(6);
             En.step = 6;
         } else {
-            En.rise = 200 - RateMove(71.94244604316548, GameNow() - En.stamp);
+            En.rise = 200 - RateMove(kRingRisePerSecond, GameNow() - En.stamp);
         }
     }
     if (En.step == 6) {
@@ -213,15 +213,13 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             Restart(En.stamp);
             En.step = 8;
         } else {
-            g.value = 98 - RateMove(31.230283911671926, GameNow() - En.stamp);
+            g.value = 98 - RateMove(kGaugeDrainPerSecond, GameNow() - En.stamp);
         }
     }
     if (En.step == 8) {
         PlayerState.pose = 40;
         TournamentBanner = 2;
-        std::int32_t& h = TournamentState.platformHeight;
-        h = h > 209 ? 209 : RateMove(75.17985611510792, GameNow() - En.stamp);
-        if (h > 209) h = 209;
+        const std::int32_t h = RaisePlatform(GameNow() - En.stamp);
         if (h == 209 && g.value == 0) {
             EnterConfirmState = kLineWaiting;
             EventHoldsPlayer = 1;

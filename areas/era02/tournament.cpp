@@ -17,6 +17,32 @@ double SinceStamp(double& stamp) {
 
 void PlayEra02Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
+bool RiseOntoRing(std::int32_t& oppY, std::int32_t& rise, double t) {
+    oppY = 483 + rise;
+    rise = 200 - RateMove(kRingRisePerSecond, t);
+    if (rise >= 0) return false;
+    rise = 0;
+    oppY = 483;
+    return true;
+}
+
+bool DrainGauge(double t) {
+    TournamentGaugeRecord& g = TournamentGauge;
+    g.value = 98 - RateMove(kGaugeDrainPerSecond, t);
+    if (g.value >= 0) return false;
+    g.value = 0;
+    g.shown = 1;
+    PlayEra02Sound(110);
+    return true;
+}
+
+std::int32_t RaisePlatform(double t) {
+    std::int32_t& h = TournamentState.platformHeight;
+    h = h < 210 ? RateMove(kPlatformRisePerSecond, t) : 209;
+    if (h > 209) h = 209;
+    return h;
+}
+
 void RunTournament() {
     TournamentStateRecord& t = TournamentState;
     if (t.state != 5) TournamentBoundsLock = 1;

@@ -11,6 +11,13 @@ inline constexpr std::int32_t kStepDone = 99;
 inline constexpr std::int32_t kStrikeTouched = 98;   // an attack reached the heroine
 inline constexpr std::int32_t kKnockout = 98;        // a damage check's knockout
 
+// The set pieces' speeds, px per second: an opponent rises 200 px onto the
+// ring (and the gates open their 200 px) and the raised platform climbs its
+// 209 px in 2.78 s each; the opponent gauge drains from 99 in 3.17 s.
+inline constexpr double kRingRisePerSecond = 200 / 2.78;
+inline constexpr double kPlatformRisePerSecond = 209 / 2.78;
+inline constexpr double kGaugeDrainPerSecond = 99 / 3.17;
+
 // ---- shared arena words ------------------------------------------------------
 // Seconds since `stamp` on the game clock, the stamp first put back to 0 if
 // it lies ahead (after a load).
@@ -19,6 +26,14 @@ double SinceStamp(double& stamp);
 void PlayEra02Sound(std::int32_t id);
 // The six figure words take the crowd's index.
 void CopyCrowdIndexToFigures();
+// An entrance's opponent rising from `rise` px below the ring at 483, `t`
+// seconds in; true in the step it stands on the ring.
+bool RiseOntoRing(std::int32_t& oppY, std::int32_t& rise, double t);
+// The opponent gauge draining from 98, `t` seconds in; true (shown, with
+// sound 110) in the step it is empty.
+bool DrainGauge(double t);
+// The raised platform climbing to 209, `t` seconds in; its height.
+std::int32_t RaisePlatform(double t);
 
 // ---- crowd -------------------------------------------------------------------
 std::int32_t RunCrowdCheer(std::int32_t mode);

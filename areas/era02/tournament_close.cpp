@@ -152,7 +152,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
             PlayEra02Sound(84);
             Cl.step = 9;
         } else {
-            open = RateMove(71.94244604316548, e());
+            open = RateMove(kRingRisePerSecond, e());
         }
     }
     if (Cl.step == 9) {
