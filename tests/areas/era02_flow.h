@@ -17,7 +17,7 @@
 
 class TournamentFlow : public AreaRun {
 protected:
-    std::vector<std::int32_t> sideLines_, eventLines_;
+    std::vector<std::int32_t> sideLines_, eventLines_, roundLines_;
     bool enterSent_ = false;
     static void Note(std::vector<std::int32_t>& seen, std::int32_t v) {
         if (v != 0 && (seen.empty() || seen.back() != v)) seen.push_back(v);
@@ -28,6 +28,7 @@ protected:
             [&] {
                 Note(sideLines_, DialogueChannels.sideLine);
                 Note(eventLines_, DialogueChannels.eventLine);
+                Note(roundLines_, DialogueChannels.roundLine);
                 const bool shown = DialogueChannels.sideLine != 0 || DialogueChannels.fieldLine != 0 ||
                                    DialogueChannels.eventLine != 0;
                 if (!enterSent_ && EnterConfirmState == 1 && shown) {
