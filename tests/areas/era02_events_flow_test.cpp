@@ -25,12 +25,6 @@ constexpr std::int32_t O = 47100;
 
 class Era02EventsFlow : public TournamentFlow {};
 
-int Count(const std::vector<std::string>& lines, const std::string& text) {
-    int n = 0;
-    for (const std::string& l : lines) n += l.find(text) != std::string::npos;
-    return n;
-}
-
 TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
     StartFromSlot([] {
         Era00AreaFlag = 0;
@@ -54,7 +48,7 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
     // greeting, the trio on the ledge and the parting line.
     ASSERT_TRUE(Play([] { return Era02AreaFlag == 1 && MessageBoxOpen == 0; }, 4000)) << EventsListed();
     EXPECT_TRUE(SeenEvent(111, 116)) << EventsListed();
-    EXPECT_EQ(Count(TraceLines(), "Era03 --> Era02"), 1);
+    EXPECT_EQ(TraceCount("Era03 --> Era02"), 1);
     EXPECT_EQ(Era03AreaFlag, 0);
     EXPECT_LE(PlayerState.x, O + 2707);
     EXPECT_EQ(GsFlags[kGsD042], kGraphicLoaded) << "the set pieces' pictures are back";
@@ -86,7 +80,7 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
     // Out through the east gate into Era03 again.
     WalkTo(O + 2650, 5, true);
     ASSERT_TRUE(Play([] { return Era03AreaFlag == 1 && MessageBoxOpen == 0; }, 3000));
-    EXPECT_EQ(Count(TraceLines(), "Era02 --> Era03"), 1);
+    EXPECT_EQ(TraceCount("Era02 --> Era03"), 1);
     EXPECT_EQ(Era02AreaFlag, 0);
     EXPECT_GE(PlayerState.x, O + 3050);
     EXPECT_EQ(Era02ArenaDoor.openingOffset, 0);

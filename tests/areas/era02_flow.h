@@ -65,6 +65,12 @@ protected:
         return out;
     }
     std::string Listed() const { return ListOf(sideLines_); }
+    // Lines of the trace log that hold `text`.
+    int TraceCount(const std::string& text) const {
+        int n = 0;
+        for (const std::string& l : TraceLines()) n += l.find(text) != std::string::npos;
+        return n;
+    }
     bool SeenEvent(std::int32_t from, std::int32_t to) const { return SeenIn(eventLines_, from, to); }
     std::string EventsListed() const { return ListOf(eventLines_); }
 };

@@ -28,12 +28,6 @@ constexpr std::int32_t O = 47100;
 
 class Round4Flow : public TournamentFlow {};
 
-int Count(const std::vector<std::string>& lines, const std::string& text) {
-    int n = 0;
-    for (const std::string& l : lines) n += l.find(text) != std::string::npos;
-    return n;
-}
-
 TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
     StartFromSlot([] {
         Era00AreaFlag = 0;
@@ -98,7 +92,7 @@ TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
     EXPECT_EQ(TournamentState.state, 5);
     EXPECT_EQ(Era03AreaFlag, 1);
     EXPECT_EQ(Era02AreaFlag, 0);
-    EXPECT_EQ(Count(TraceLines(), "Era02 --> Era03"), 1);
+    EXPECT_EQ(TraceCount("Era02 --> Era03"), 1);
     EXPECT_EQ(GsFlags[kGsD042], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kEra03Set], kGraphicLoaded);
     EXPECT_EQ(Gold, goldBefore + 10000);
