@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "areas/era02/records.h"
 #include "core/player.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
@@ -42,6 +43,22 @@ protected:
             maxFrames);
     }
     void Step() { Play([] { return true; }, 1); }
+    // The game from a slot in the arena with the tournament's sequencer at
+    // `round`, the heroine strong enough to stand any fight, near the marker.
+    void StartAtRound(std::int32_t round) {
+        static std::int32_t sequencer;
+        sequencer = round;
+        StartFromSlot([] {
+            Era00AreaFlag = 0;
+            Era02AreaFlag = 1;
+            ArrivalScene.step = 99;
+            TournamentState.state = sequencer;
+            PlayerState.maxHp = PlayerState.hp = 9999;
+            PlayerState.x = 47100 + 1558;
+            PlayerState.y = 640;
+            ScrollX = 47100 + 948;
+        });
+    }
     // Walks until she is within `slack` of x, or a scene takes her over.
     bool WalkTo(std::int32_t x, std::int32_t slack = 8, bool stopForScenes = false) {
         const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;

@@ -27,16 +27,7 @@ constexpr std::int32_t O = 47100;
 class Round3Flow : public TournamentFlow {};
 
 TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
-    StartFromSlot([] {
-        Era00AreaFlag = 0;
-        Era02AreaFlag = 1;
-        ArrivalScene.step = 99;
-        TournamentState.state = 3;
-        PlayerState.maxHp = PlayerState.hp = 9999;
-        PlayerState.x = O + 1558;
-        PlayerState.y = 640;
-        ScrollX = O + 948;
-    });
+    StartAtRound(3);
     SeedRandom(1903);
     ResetRound3BurstCounterForTests();
     Round3Scene.talkTrigger = 0;

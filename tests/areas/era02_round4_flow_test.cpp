@@ -29,16 +29,7 @@ constexpr std::int32_t O = 47100;
 class Round4Flow : public TournamentFlow {};
 
 TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
-    StartFromSlot([] {
-        Era00AreaFlag = 0;
-        Era02AreaFlag = 1;
-        ArrivalScene.step = 99;
-        TournamentState.state = 4;
-        PlayerState.maxHp = PlayerState.hp = 9999;
-        PlayerState.x = O + 1558;
-        PlayerState.y = 640;
-        ScrollX = O + 948;
-    });
+    StartAtRound(4);
     SeedRandom(1904);
     ResetRound4RunCountersForTests();
     ResetRound4WallTalkForTests();
