@@ -590,18 +590,19 @@ void KeepToTheTowerWalls() {
         h.x = T - 51;
         PlayEncounterSound(19);
     }
-    if (EncounterDoneFlag == 0) {
-        if (walls.leftPrevX < T + 50 && h.x > T + 50) {
-            h.x = T + 49;
-            PlayEncounterSound(19);
-        }
-        walls.leftPrevX = h.x;
-        if (h.x < T + 150 && walls.rightPrevX > T + 150) {
-            h.x = T + 149;
-            PlayEncounterSound(19);
-        }
-        walls.rightPrevX = h.x;
+    // Her x is remembered in every step, also while she stands on top: a
+    // stale one from before the climb would throw her back to the left
+    // wall as soon as she dropped down on the far side.
+    if (EncounterDoneFlag == 0 && walls.leftPrevX < T + 50 && h.x > T + 50) {
+        h.x = T + 49;
+        PlayEncounterSound(19);
     }
+    walls.leftPrevX = h.x;
+    if (EncounterDoneFlag == 0 && h.x < T + 150 && walls.rightPrevX > T + 150) {
+        h.x = T + 149;
+        PlayEncounterSound(19);
+    }
+    walls.rightPrevX = h.x;
     if (h.y == 287 && ((T <= h.x && h.x < T + 50) || (T + 150 <= h.x && h.x < T + 200))) EncounterDoneFlag = 1;
     // A walking jump over the tower's middle comes down as a standing fall.
     if (T + 80 < h.x && h.x < T + 120 && PlayerMoveState.jumpKind == 21) {
