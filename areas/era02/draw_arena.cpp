@@ -1,6 +1,7 @@
 // Draw pass of the arena itself: the lift the heroine arrives on, its signs,
 // the arena gates, the east gate structure (drawn mirrored), and the first
 // round's opponent with her second sprite.
+#include "areas/era00_era01/calls.h"
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
@@ -109,6 +110,7 @@ void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth) {
 void DrawEra02Arena() {
     if (Era02AreaFlag != 1) return;
     if (ArrivalScene.drawing != 0) DrawLift();
+    DrawEncounterTrioFigures();
     DrawSignsAndGates();
     DrawEastGateStructure();
     const TournamentOpponentRecord& o = Round1Opponent;

@@ -134,8 +134,7 @@ void DrawMonsterGroups() {
     }
 }
 
-void DrawEncounterActorsAndPieces() {
-    if (!(41400 < ScrollX && ScrollX < 45750)) return;
+void DrawEncounterTrioFigures() {
     const EncounterTrioRecord& R = EncounterTrio;
     const EncounterTrioActor &a1 = R.actor[0], &a2 = R.actor[1], &a3 = R.actor[2];
     if (a1.frame != 0)
@@ -145,6 +144,12 @@ void DrawEncounterActorsAndPieces() {
     if (a3.frame != 0)
         DrawFigure(kSheet79, [&] { SetEncounterActor3Frame(R.actor3Kind + 1, a3.frame); }, a3.x, a3.y, a3.facing,
                    a3.depth, SceneTint);
+}
+
+void DrawEncounterActorsAndPieces() {
+    if (!(41400 < ScrollX && ScrollX < 45750)) return;
+    DrawEncounterTrioFigures();
+    const EncounterTrioRecord& R = EncounterTrio;
     for (int k = 0; k < 3; ++k) {
         if (EncounterPieceStates[k] == 0) continue;
         PieceMemory& mem = pieceMemory[k];

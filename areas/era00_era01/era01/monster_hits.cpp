@@ -5,6 +5,7 @@
 // monsters' frame table, whose pivot height is also the body the hit test
 // halves.
 #include <cstdint>
+#include <initializer_list>
 
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/era01/monsters.h"
@@ -68,6 +69,31 @@ void ByBand(MonsterGroupRecord& m, const Bands& b, std::int32_t point, std::int3
     if (b.Upper(point)) m.reaction = upper;
 }
 
+// What a blow that lands pays: the hit spark, the sound and the damage
+// (kAll: all the HP left), by reaction 1..6.
+constexpr std::int32_t kAll = -1;
+struct BlowPay {
+    std::int32_t effect, sound, damage;
+};
+constexpr BlowPay kBlowPay[7] = {{}, {1, 7, 20}, {1, 7, 30}, {10, 36, 40}, {10, 36, 50}, {50, 60, kAll}, {50, 60, kAll}};
+
+// The lower-half blows (light, medium, strong = 1, 3, 5) or the upper-half
+// ones (2, 4, 6): dodged on a roll of 10 or less, else paid.
+void DodgeOrPay(MonsterGroupRecord& m, std::int32_t strong, std::int32_t dodge) {
+    const std::int32_t r = m.reaction;
+    if (r != strong - 4 && r != strong - 2 && r != strong) return;
+    if (Random0To99() <= 10) {
+        m.reaction = dodge;
+        if (r == strong) PlayFieldEffect(61);
+        return;
+    }
+    const BlowPay& pay = kBlowPay[r];
+    HitEffectState = pay.effect;
+    PlayFieldEffect(pay.sound);
+    if (pay.damage == kAll) PayAll(m);
+    else Pay(m, pay.damage);
+}
+
 void TestWeaponMode1(int g, const Bands& b) {
     MonsterGroupRecord& m = MonsterGroupRecords[g];
     const PlayerStateRecord& h = PlayerState;
@@ -81,69 +107,25 @@ void TestWeaponMode1(int g, const Bands& b) {
     const std::int32_t launchRoll = kMonsterGroupRows[g].launchRoll;
     if (power == 1 && inFront(130)) ByBand(m, b, low, 1, 2);
     if (power == 10 && inFront(80)) ByBand(m, b, high, 3, 4);
-    if (hit == 3 && HitEffectState == 0) {
-        HitEffectState = 30;
+    // F and G blows, while no spark runs: a launch or a stagger on the roll,
+    // else a sidestep.
+    struct Heavy {
+        std::int32_t hit, effect, landed, missed, damage;
+    };
+    for (const Heavy& k : {Heavy{3, 30, 10, 11, 70}, Heavy{4, 40, 12, 13, 90}}) {
+        if (hit != k.hit || HitEffectState != 0) continue;
+        HitEffectState = k.effect;
         if (Random0To99() <= launchRoll) {
-            m.reaction = 10;
+            m.reaction = k.landed;
             PlayFieldEffect(36);
-            Pay(m, 70);
+            Pay(m, k.damage);
         } else {
-            m.reaction = 11;
-        }
-    }
-    if (hit == 4 && HitEffectState == 0) {
-        HitEffectState = 40;
-        if (Random0To99() <= launchRoll) {
-            m.reaction = 12;
-            PlayFieldEffect(36);
-            Pay(m, 90);
-        } else {
-            m.reaction = 13;
+            m.reaction = k.missed;
         }
     }
     if (power == 50 && inFront(120)) ByBand(m, b, high, 5, 6);
-    const std::int32_t r0 = m.reaction;
-    if ((r0 == 1 || r0 == 3) && Random0To99() <= 10) m.reaction = 7;
-    if (r0 == 5 && Random0To99() <= 10) {
-        m.reaction = 7;
-        PlayFieldEffect(61);
-    }
-    if (m.reaction == 1) {
-        HitEffectState = 1;
-        PlayFieldEffect(7);
-        Pay(m, 20);
-    }
-    if (m.reaction == 3) {
-        HitEffectState = 10;
-        PlayFieldEffect(36);
-        Pay(m, 40);
-    }
-    if (m.reaction == 5) {
-        HitEffectState = 50;
-        PlayFieldEffect(60);
-        PayAll(m);
-    }
-    const std::int32_t r1 = m.reaction;
-    if ((r1 == 2 || r1 == 4) && Random0To99() <= 10) m.reaction = 8;
-    if (r1 == 6 && Random0To99() <= 10) {
-        m.reaction = 8;
-        PlayFieldEffect(61);
-    }
-    if (m.reaction == 2) {
-        HitEffectState = 1;
-        PlayFieldEffect(7);
-        Pay(m, 30);
-    }
-    if (m.reaction == 4) {
-        HitEffectState = 10;
-        PlayFieldEffect(36);
-        Pay(m, 50);
-    }
-    if (m.reaction == 6) {
-        HitEffectState = 50;
-        PlayFieldEffect(60);
-        PayAll(m);
-    }
+    DodgeOrPay(m, 5, 7);
+    DodgeOrPay(m, 6, 8);
 }
 
 void TestWeaponMode2(int g, const Bands& b) {

@@ -6,11 +6,13 @@
 
 #include <cstdint>
 #include <set>
+#include <utility>
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/encounter.h"
 #include "areas/era00_era01/era01/monsters.h"
 #include "areas/era00_era01/records.h"
+#include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "core/combos.h"
 #include "core/floors.h"
@@ -358,6 +360,14 @@ TEST_F(FarFieldDraw, ActorsByTheirWindowAndPiecesThatStop) {
     EXPECT_EQ(EncounterPieceStates[0], 1u);
     EXPECT_EQ(FromSlot(DrawOnce(DrawEra01EnemiesAndEncounterActors), 79).size(), 4u);
     EXPECT_EQ(EncounterPieceStates[0], 0u) << "it did not move between two draws";
+    // In Era02 the arena's pass draws them wherever they stand.
+    Era01AreaFlag = 0;
+    Era02AreaFlag = 1;
+    ScrollX = 48000;
+    std::set<std::pair<int, int>> standing;
+    for (const auto& r : FromSlot(DrawOnce(DrawEra02Arena), 79)) standing.insert({r.src.left, r.src.top});
+    for (std::pair<int, int> frame7 : {std::pair{28, 157}, std::pair{30, 182}, std::pair{154, 138}})
+        EXPECT_EQ(standing.count(frame7), 1u) << frame7.first;
 }
 
 TEST_F(FarFieldDraw, MonstersAreMirroredAboutTheirOwnXWhenFacingRight) {
