@@ -620,6 +620,8 @@ constexpr FightStart kFightStart[4] = {{}, {A + 852, 589, 300}, {A + 1062, 579, 
 
 void ArmFight() {
     W.fightArmed = 1;
+    // The walls start from where she stands, not from a game left earlier.
+    walls.leftPrevX = walls.rightPrevX = PlayerState.x;
     if (W.droppedShown == 0) {
         W.droppedShown = 1;
         W.droppedX = A + 68;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <set>
+#include <vector>
 #include <utility>
 
 #include "areas/era00_era01/calls.h"
@@ -15,6 +16,7 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "core/combos.h"
+#include "core/pickups.h"
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -143,6 +145,48 @@ TEST(MonsterHits, StrikesByGroupAndPose) {
     EXPECT_EQ(PlayerGuardStruck, 1u);
 }
 
+TEST(MonsterHits, AKnockBackOutsideBothPoseBandsTakesTheNearerOnes) {
+    struct Case {
+        std::int32_t heroineY, front;
+    };
+    // Strike A hits 92 px above the monster's feet (y 548): her bands are
+    // y - 70 .. y - 10 (84) and y - 137 .. y - 70 (85).
+    const Case cases[] = {{600, 84}, {640, 85}, {300, 84}, {900, 85}};
+    for (const Case& c : cases) {
+        MonsterGroupRecord& m = MonsterGroupRecords[0];
+        m = MonsterGroupRecord{.phase = 3, .frame = 7, .facing = -1, .attackKind = 1, .x = 1100, .y = 640};
+        PlayerState.x = 1000;
+        PlayerState.y = c.heroineY;
+        PlayerState.facing = 1;
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+        ArmMonsterPlayerKnockback(0);
+        EXPECT_EQ(MonsterPrivates[0].chosenPose, c.front) << c.heroineY;
+    }
+}
+
+TEST(MonsterGroups, HomeTakesAHangingMonsterAwayAndKillsAnyOtherWithoutCoins) {
+    MonsterGroupRecord& m = MonsterGroupRecords[0];
+    ScrollX = 20000;   // no spawn window
+    PlayerState.x = SectionAnchorX[41] - 100;
+    m = MonsterGroupRecord{.phase = 1, .frame = 1, .hp = 200, .x = SectionAnchorX[41], .y = 189};
+    m.homeX = SectionAnchorX[41];
+    UpdateMonsterGroup1();
+    EXPECT_EQ(m.phase, 0);
+    EXPECT_EQ(m.frame, 0);
+    m = MonsterGroupRecord{.phase = 2, .frame = 4, .hp = 200, .x = SectionAnchorX[41], .y = 640};
+    m.homeX = SectionAnchorX[41];
+    const std::int32_t goldBefore = Gold;
+    for (int step = 0; step < 400 && m.frame != 0; ++step) {
+        PlayerState.x = SectionAnchorX[41] - 100;
+        UpdateMonsterGroup1();
+        Tick(0.014);
+    }
+    EXPECT_EQ(m.frame, 0) << "it died";
+    for (int step = 0; step < 400; ++step) UpdatePickups();
+    EXPECT_EQ(Gold, goldBefore) << "and dropped no coins";
+}
+
 TEST(MonsterGroups, TheTalkStateAloneSurvivesInTheRecordOfASpawn) {
     // A killed monster comes back at once while the view is in its window.
     for (int g = 0; g < 2; ++g) {
@@ -229,6 +273,58 @@ TEST(EncounterNumbers, TheFightsHpAndThePayOfLightHits) {
         RunEncounterActor(1, 1);
     }
     EXPECT_EQ(PlayerState.exp, 300);
+}
+
+// The heroine against the tower's walls, step by step: where she ends.
+TEST(EncounterNumbers, TheTowerWallsHoldHerUntilSheStandsOnTop) {
+    EncounterPhase = 5;
+    ScrollX = T - 600;
+    struct Case {
+        std::int32_t x, y, jumpKind;
+        std::int32_t endX, topReached, endJumpKind;
+    };
+    const Case cases[] = {
+        {T + 40, 640, 0, T + 40, 0, 0}, {T + 60, 640, 0, T + 49, 0, 0},     // the left wall
+        {T + 40, 287, 0, T + 40, 1, 0}, {T + 60, 238, 0, T + 60, 1, 0},     // on top she passes
+        {T + 100, 250, 21, T + 100, 1, 11},                                 // a walking jump comes down
+        {T + 160, 400, 0, T + 160, 0, 0}, {T + 140, 640, 0, T + 149, 0, 0}, // the right wall
+        {T + 160, 287, 0, T + 160, 1, 0}, {T + 140, 287, 0, T + 140, 1, 0},
+    };
+    for (const Case& c : cases) {
+        PlayerState.x = c.x;
+        PlayerState.y = c.y;
+        PlayerState.pose = 1;
+        PlayerMoveState.jumpKind = c.jumpKind;
+        UpdateEncounterFight();
+        EXPECT_EQ(PlayerState.x, c.endX) << c.x - T << ", " << c.y;
+        EXPECT_EQ(EncounterDoneFlag, c.topReached) << c.x - T << ", " << c.y;
+        EXPECT_EQ(PlayerMoveState.jumpKind, c.endJumpKind) << c.x - T;
+    }
+}
+
+TEST(EncounterNumbers, TheThirdExamineOfTheDoorPays300GoldOncePerGame) {
+    EncounterPhase = 5;
+    ScrollX = A;
+    Gold = 0;
+    std::vector<std::int32_t> paid;
+    for (int examine = 1; examine <= 4; ++examine) {
+        PlayerState.x = A + 512;
+        PlayerState.y = 640;
+        KeyAPressed = 1;
+        const std::int32_t before = Gold;
+        bool started = false;
+        for (int step = 0; step < 2000; ++step) {
+            UpdateEncounterFight();
+            started = started || MessageBoxOpen == 1;
+            if (started && MessageBoxOpen == 0) break;
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            Tick(0.014);
+        }
+        EXPECT_EQ(MessageBoxOpen, 0);
+        paid.push_back(Gold - before);
+    }
+    EXPECT_EQ(paid, (std::vector<std::int32_t>{0, 0, 300, 0}));
+    EXPECT_EQ(EncounterOnceFlag, 1);
 }
 
 TEST(EncounterNumbers, ProjectilesHurtByKind) {
