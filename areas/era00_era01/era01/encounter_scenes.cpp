@@ -32,17 +32,14 @@ double Since(double& stamp) {
 bool Waited(double& stamp, double seconds) { return Since(stamp) >= seconds; }
 
 // Enter read: the next line waits, with the bell.
-bool NextOnEnter() {
-    if (EnterConfirmState != kLineRead) return false;
-    EnterConfirmState = kLineWaiting;
-    PlayEncounterSound(6);
+bool NextOnEnter(std::int32_t nextLine) {
+    if (!LineRead()) return false;
+    AdvanceLine(Word(), nextLine);
     return true;
 }
 
 void Release() {
-    Word() = 0;
-    EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
+    CloseLine(Word());
     MessageBoxOpen = 0;
     KeyAPressed = 0;
     PlayerHpHold = 0;
@@ -220,26 +217,14 @@ void RunIdleLoop() {
 
 void RunFirstTalk() {
     if (I.talkStep == 1) {
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayEncounterSound(6);
+        OpenLine(Word(), 56);
         PlayerHpHold = -1;
         I.talkStep = 2;
     }
-    if (I.talkStep >= 2 && I.talkStep <= 8) {
-        Word() = 54 + I.talkStep;   // 56 .. 62
-        if (EnterConfirmState == kLineRead && I.talkStep < 8) {
-            EnterConfirmState = kLineWaiting;
-            PlayEncounterSound(6);
-            ++I.talkStep;
-        } else if (EnterConfirmState == kLineRead) {
-            Word() = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            MessageBoxOpen = 1;
-            I.talkStep = 9;
-            EncounterPhase = 2;
-        }
+    if (I.talkStep == 2 && StepLineGroup(Word(), 62)) {
+        MessageBoxOpen = 1;
+        I.talkStep = 9;
+        EncounterPhase = 2;
     }
 }
 
@@ -248,9 +233,7 @@ void RunLeapTalk() {
     I.setUp = 1;
     PlayerStateRecord& h = PlayerState;
     if (I.talkStep == 9) {
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayEncounterSound(6);
+        OpenLine(Word(), 63);
         I.talkStamp = GameNow();
         I.talkStep = 10;
     }
@@ -285,14 +268,13 @@ void RunLeapTalk() {
         h.pose = 26;
         Word() = 64;
         if (Waited(I.talkStamp, 2.04)) {
-            EnterConfirmState = kLineWaiting;
-            PlayEncounterSound(6);
+            AdvanceLine(Word(), 65);
             I.talkStep = 14;
         }
     }
     if (I.talkStep == 14) {
         Word() = 65;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             I.talkStep = 15;
             EncounterPhase = 4;
             Release();
@@ -316,16 +298,15 @@ void StartExamine() {
     KeyLeftPressed = 0;
     PlayerState.facing = 1;
     MessageBoxOpen = 1;
-    EnterConfirmState = kLineWaiting;
-    EventHoldsPlayer = 1;
-    PlayEncounterSound(6);
+    OpenLine(Word(), 66);
 }
 
-// A line shown with her pose; on Enter the next step, with the bell.
-void Line(std::int32_t pose, std::int32_t line, std::int32_t next) {
+// A line shown with her pose; on Enter the next step and line (the next
+// one unless said), with the bell.
+void Line(std::int32_t pose, std::int32_t line, std::int32_t next, std::int32_t nextLine = 0) {
     PlayerState.pose = pose;
     Word() = line;
-    if (NextOnEnter()) I.talkStep = next;
+    if (NextOnEnter(nextLine != 0 ? nextLine : line + 1)) I.talkStep = next;
 }
 
 // A warning shot from the door; at its end the next line waits and she
@@ -378,7 +359,7 @@ void RunWarningShots() {
     if (I.talkStep == 18) {
         h.pose = 24;
         Word() = 67;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             EnterConfirmState = 0;
             MessageBoxOpen = 1;
             PlayEncounterSound(93);
@@ -413,7 +394,7 @@ void RunWarningShots() {
     if (I.talkStep == 22) {
         h.pose = 26;
         Word() = 69;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             // Left at 2: the shot's end asks for the next Enter.
             I.talkStamp = GameNow();
             I.talkStep = 23;
@@ -429,7 +410,7 @@ void RunWarningShots() {
     }
     if (I.talkStep == 25) Line(1, 70, 26);
     if (I.talkStep == 26) {
-        Line(1, 71, 27);
+        Line(1, 71, 27, 71);
         if (I.talkStep == 27) I.talkStamp = GameNow();
     }
     if (I.talkStep == 28) {
@@ -451,7 +432,7 @@ void RunWarningShots() {
     if (I.talkStep == 31) {
         h.pose = 22;
         Word() = 74;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             I.talkStamp = GameNow();
             I.talkStep = 32;
         }
@@ -472,7 +453,7 @@ void RunWarningShots() {
     if (I.talkStep == 33) {
         h.pose = 22;
         Word() = 75;
-        if (RunEncounterActor1Exit(1) == kEncounterDone && NextOnEnter()) {
+        if (RunEncounterActor1Exit(1) == kEncounterDone && NextOnEnter(76)) {
             I.talkStamp = GameNow();
             I.talkStep = 34;
         }
@@ -480,9 +461,8 @@ void RunWarningShots() {
     if (I.talkStep == 34) {
         h.pose = 22;
         Word() = 76;
-        if (Waited(I.talkStamp, 3.0) || EnterConfirmState == kLineRead) {
-            EnterConfirmState = kLineWaiting;
-            PlayEncounterSound(6);
+        if (Waited(I.talkStamp, 3.0) || LineRead()) {
+            AdvanceLine(Word(), 77);
             I.talkStep = 35;
         }
     }
@@ -490,7 +470,7 @@ void RunWarningShots() {
     if (I.talkStep == 36) {
         h.pose = 39;
         Word() = 78;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             I.talkStep = 37;
             EncounterPhase = 5;
             Release();
@@ -531,13 +511,11 @@ void RunEncounterDoorExamine() {
     }
     if (door.step == 2 && Waited(door.stamp, 1.04)) {
         door.step = 3;
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayEncounterSound(6);
+        OpenLine(Word(), 79);
     }
     if (door.step == 3) {
         Word() = 79;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             door.stamp = GameNow();
             if (doorExamineCount == 2 && EncounterOnceFlag == 0) {
                 door.step = 6;
@@ -565,12 +543,11 @@ void RunEncounterDoorExamine() {
     }
     if ((door.step == 4 || door.step == 8) && Waited(door.stamp, 0.54)) {
         ++door.step;
-        EnterConfirmState = kLineWaiting;
-        PlayEncounterSound(6);
+        AdvanceLine(Word(), door.step == 5 ? 80 : 81);
     }
     if (door.step == 5 || door.step == 9) {
         Word() = door.step == 5 ? 80 : 81;
-        if (EnterConfirmState == kLineRead) {
+        if (LineRead()) {
             door.step = 0;
             Release();
         }

@@ -52,19 +52,14 @@ bool Dropping(MonsterGroupRecord& m, MonsterPrivate& p) {
 void RunFirstMeetingTalk(MonsterGroupRecord& m, MonsterPrivate& p) {
     std::int32_t& word = FieldWord();
     if (p.talkStep == 1) {
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayFieldEffect(6);
+        OpenLine(word, 50);
         PlayerHpHold = -1;
         p.talkStep = 2;
     }
-    if (p.talkStep == 2) {
-        word = 50;
-        if (EnterConfirmState == kLineRead) {
-            EnterConfirmState = kLineWaiting;
-            PlayFieldEffect(6);
-            p.talkStep = 3;
-        }
+    // Line 50 stays up while it drops; an Enter given meanwhile reads 51.
+    if (p.talkStep == 2 && LineRead()) {
+        AdvanceLine(word, 50);
+        p.talkStep = 3;
     }
     if (p.talkStep == 3) {
         StartDrop(m, p);
@@ -77,22 +72,10 @@ void RunFirstMeetingTalk(MonsterGroupRecord& m, MonsterPrivate& p) {
             p.talkStep = 5;
         }
     }
-    if (p.talkStep >= 5 && p.talkStep <= 7) {
+    if (p.talkStep == 5) {
         m.frame = 1;
-        word = 46 + p.talkStep;   // 51, 52, 53
-        if (EnterConfirmState == kLineRead) {
-            EnterConfirmState = kLineWaiting;
-            PlayFieldEffect(6);
-            ++p.talkStep;
-        }
-    }
-    if (p.talkStep == 8) {
-        m.frame = 1;
-        word = 54;
-        if (EnterConfirmState == kLineRead) {
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            word = 0;
+        if (word == 50) word = 51;
+        if (StepLineGroup(word, 54)) {
             MessageBoxOpen = 0;
             PlayerHpHold = 0;
             m.talkState = 2;
@@ -321,22 +304,15 @@ void RunBothOnScreenRemark() {
     }
     if (m.talkState != 1) return;
     if (p.remarkStep == 1) {
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayFieldEffect(6);
+        OpenLine(FieldWord(), 55);
         MessageBoxOpen = 1;
         p.remarkStep = 2;
     }
-    if (p.remarkStep == 2) {
-        FieldWord() = 55;
-        if (EnterConfirmState == kLineRead) {
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            FieldWord() = 0;
-            MessageBoxOpen = 0;
-            PlayerHpHold = 0;
-            m.talkState = 2;
-        }
+    if (p.remarkStep == 2 && LineRead()) {
+        CloseLine(FieldWord());
+        MessageBoxOpen = 0;
+        PlayerHpHold = 0;
+        m.talkState = 2;
     }
 }
 
