@@ -273,6 +273,24 @@ TEST(EncounterNumbers, TheFightsHpAndThePayOfLightHits) {
         RunEncounterActor(1, 1);
     }
     EXPECT_EQ(PlayerState.exp, 300);
+
+    // It waits by the tower until the tower's right edge comes into view.
+    ScrollX = 44425;
+    for (int step = 0; step < 1500; ++step) {
+        Tick(0.014);
+        RunEncounterActor(1, 1);
+    }
+    EXPECT_EQ(a.x, T - 50);
+    EXPECT_EQ(a.floorOffset, 50);
+    ScrollX = 44426;
+    for (int step = 0; step < 600 && FloorGateState.level1 == 0; ++step) {
+        Tick(0.014);
+        RunEncounterActor(1, 1);
+    }
+    EXPECT_EQ(a.floorOffset, 0);
+    EXPECT_EQ(FloorGateState.level1, 1);
+    EXPECT_EQ(a.x, T + 112);
+    EXPECT_EQ(a.y, 616);
 }
 
 // The heroine against the tower's walls, step by step: where she ends.
