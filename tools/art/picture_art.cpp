@@ -544,7 +544,29 @@ constexpr auto kFieldDuelCells = FieldDuelCells();
 constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-const std::array<RectSource, 37> kRectSources{{
+// Resource 178 (D042): the far field's encounter sheet: its three small
+// actors, their shots, pieces and bombs, and the scenery round the idle spot,
+// the perch tiles and the tower with its floors and doors.
+constexpr PictureRect kEncounterActorRects[] = {
+    {78, 95, 97, 131},   {99, 113, 122, 135}, {125, 113, 151, 135}, {78, 136, 97, 156},  {98, 136, 117, 156},
+    {28, 157, 48, 177},  {0, 157, 27, 177},   {78, 157, 96, 179},   {49, 157, 75, 179},  {97, 157, 116, 177},
+    {117, 157, 136, 177}, {30, 182, 50, 202}, {0, 178, 29, 202},    {82, 184, 101, 207}, {51, 180, 81, 206},
+    {103, 181, 122, 204}, {123, 181, 142, 204}, {154, 138, 169, 158}, {154, 159, 169, 181}, {106, 208, 125, 228},
+    {126, 208, 145, 228}, {15, 207, 32, 234}, {0, 213, 14, 234},    {48, 207, 65, 235},  {33, 213, 47, 235},
+    {170, 138, 185, 158}, {170, 159, 185, 181}, {66, 208, 85, 228}, {86, 208, 105, 228},
+};
+constexpr PictureRect kEncounterMissileRects[] = {
+    {137, 157, 146, 165}, {145, 208, 156, 220}, {145, 221, 156, 233}, {143, 183, 156, 190}, {143, 191, 158, 198},
+};
+constexpr PictureRect kEncounterPropRects[] = {
+    {0, 0, 30, 94},       {32, 0, 65, 94},      {68, 0, 103, 94},     {103, 0, 188, 5},     {105, 6, 186, 20},
+    {104, 22, 128, 33},   {130, 23, 141, 30},   {142, 22, 149, 27},   {150, 22, 163, 44},   {164, 23, 184, 38},
+    {105, 33, 130, 53},   {182, 41, 185, 63},   {107, 56, 180, 89},   {109, 90, 178, 110},  {0, 101, 75, 156},
+    {189, 0, 292, 258},   {0, 237, 75, 262},    {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
+    {153, 114, 176, 136}, {123, 122, 135, 136},
+};
+
+const std::array<RectSource, 40> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -582,6 +604,9 @@ const std::array<RectSource, 37> kRectSources{{
     {189, FigureKind::Character, kFieldDuelCells, {}},
     {190, FigureKind::Character, kFieldFighterCells, {}},
     {190, FigureKind::Effect, kFieldDebrisCells, {}},
+    {178, FigureKind::Prop, kEncounterPropRects, {}},
+    {178, FigureKind::Creature, kEncounterActorRects, {}},
+    {178, FigureKind::Effect, kEncounterMissileRects, {}},
 }};
 }  // namespace
 
