@@ -98,6 +98,20 @@ struct RaiseStep {
 };
 constexpr RaiseStep kRaiseBlade[] = {{8, 0.2, 0}, {9, 0.15, 0}, {10, 0.15, -43}, {11, 0.15, 0}};
 
+// One beat of a short scripted animation of `count` steps: Wait while the
+// step's time runs, Next when it moved on to the next step, Last when the
+// last step's time is up.
+enum class Beat { Wait, Next, Last };
+Beat StepBeat(std::int32_t& step, double& start, double time, std::size_t count) {
+    if (!MoreThanElapsed(start, GameNow(), time)) return Beat::Wait;
+    start = GameNow();
+    if (step < static_cast<std::int32_t>(count)) {
+        ++step;
+        return Beat::Next;
+    }
+    return Beat::Last;
+}
+
 // True when the move is to start: she is within the band of bandWidth px
 // beyond the attack's distance, or the figure has reached a wall.
 bool Approach(AttackState& a, std::int32_t bandWidth) {
@@ -239,15 +253,11 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
             const DrawStep& d = kDrawBlade[I.anim - 1];
             PlayerState.pose = d.pose;
             PlayerState.x = I.p0 + d.dx;
-            if (MoreThanElapsed(I.start, GameNow(), d.time)) {
-                if (d.sound != 0) Sound(d.sound);
-                I.start = GameNow();
-                if (I.anim < static_cast<std::int32_t>(std::size(kDrawBlade))) {
-                    ++I.anim;
-                } else {
-                    I.sub = 8;
-                    AdvanceLine(Line(), 169);
-                }
+            const Beat b = StepBeat(I.anim, I.start, d.time, std::size(kDrawBlade));
+            if (b != Beat::Wait && d.sound != 0) Sound(d.sound);
+            if (b == Beat::Last) {
+                I.sub = 8;
+                AdvanceLine(Line(), 169);
             }
         }
         if (I.sub == 8) {
@@ -265,16 +275,13 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
             PlayerState.x = I.p0 + 4;
             const RaiseStep& r = kRaiseBlade[I.anim - 1];
             f.bodyPose = r.pose;
-            if (MoreThanElapsed(I.start, GameNow(), r.time)) {
-                I.start = GameNow();
-                f.x += r.dx;
-                if (I.anim == 1) Sound(201);
-                if (I.anim < static_cast<std::int32_t>(std::size(kRaiseBlade))) {
-                    ++I.anim;
-                } else {
-                    I.sub = 10;
-                    OpenLine(Line(), 170);
-                }
+            const bool first = I.anim == 1;
+            const Beat b = StepBeat(I.anim, I.start, r.time, std::size(kRaiseBlade));
+            if (b != Beat::Wait) f.x += r.dx;
+            if (b != Beat::Wait && first) Sound(201);
+            if (b == Beat::Last) {
+                I.sub = 10;
+                OpenLine(Line(), 170);
             }
         }
         // In the first weapon mode she is already armed: no drawing, the

@@ -3,6 +3,7 @@
 // all from sheet 67; and the figure's passes on the Era04 list.
 #include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/encounter_b_frames.h"
+#include "areas/era04_encounters/figure_sprite.h"
 #include "areas/era04_encounters/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -19,18 +20,7 @@ constexpr GraphicSlot kEncounterBSlots[] = {{kEncounterBSheet, 104}};
 
 void Put(const Rect& r, float cx, float cy, std::int32_t x, std::int32_t y, float depth, std::int32_t facing,
          std::int32_t angle, std::uint32_t colour, float scale = 1.0f) {
-    PendingSpriteRecord& s = PendingSprite;
-    s.GNo = kEncounterBSheet;
-    SetPendingSpriteSource(r);
-    s.PivotX = cx;
-    s.PivotY = cy;
-    s.PosX = x - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
-    s.Facing = facing;
-    s.Angle = angle;
-    s.Colour = colour;
-    s.Scale = scale;
+    PutFigureSprite(kEncounterBSheet, r, cx, cy, x, y, depth, facing, angle, colour, scale);
 }
 
 void SetBody(std::int32_t pose) {

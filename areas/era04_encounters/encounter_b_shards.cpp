@@ -152,6 +152,20 @@ void EndThrow() {
     Fig().throwVariant = 0;
 }
 
+// Flung into a wall: she stops there with a blow.
+void StopAtWall(std::int32_t wall, std::int32_t& x0, Pending& p) {
+    PlayerState.x = x0 = wall;
+    Hit(p, 70);
+    Sound(209);
+}
+// Slumped against the wall before she drops.
+void SlumpAtWall(std::int32_t x, std::int32_t y) {
+    PlayerState.pose = 329;
+    PlayerSpriteAngle = 50;
+    PlayerState.x = x;
+    PlayerState.y = y;
+}
+
 struct StrikeThrowState {
     std::int32_t step = 0, p0 = 0, f = 1, bounce = 1, bounces = 0, base = 0, lastY = 0;
     double start = 0, bounceTime = 0;
@@ -220,16 +234,11 @@ void StrikeThrowInTheAir() {
         const std::int32_t wall = PlayerState.x < D4 + 150 ? D4 + 150 : PlayerState.x > D5 - 150 ? D5 - 150 : 0;
         if (wall != 0) {
             NextStrikeThrowStep(5);
-            PlayerState.x = ST.p0 = wall;
-            Hit(ST.pending, 70);
-            Sound(209);
+            StopAtWall(wall, ST.p0, ST.pending);
         }
     }
     if (ST.step == 5) {
-        PlayerState.pose = 329;
-        PlayerSpriteAngle = 50;
-        PlayerState.x = ST.p0;
-        PlayerState.y = ST.lastY;
+        SlumpAtWall(ST.p0, ST.lastY);
         if (MoreThanElapsed(ST.start, GameNow(), 0.2)) NextStrikeThrowStep(6);
     }
     if (ST.step == 6) {
@@ -325,16 +334,11 @@ void SpinThrowAcross() {
         if (left || right) {
             NextSpinThrowStep(5);
             PlayerState.facing = left ? 1 : -1;
-            PlayerState.x = SP.x0 = left ? D4 + 123 : D5 - 150;
-            Hit(SP.pending, 70);
-            Sound(209);
+            StopAtWall(left ? D4 + 123 : D5 - 150, SP.x0, SP.pending);
         }
     }
     if (SP.step == 5) {
-        PlayerState.pose = 329;
-        PlayerSpriteAngle = 50;
-        PlayerState.x = SP.x0;
-        PlayerState.y = SP.y0;
+        SlumpAtWall(SP.x0, SP.y0);
         if (SpinThrowAfter(1.2)) NextSpinThrowStep(6);
     }
     if (SP.step == 6) {
@@ -362,7 +366,7 @@ void SpinThrowUp() {
         Sound(209);
     }
     if (SP.step == 1) {
-        PlayerState.y = SP.y0 - TruncToInt(1750 * (GameNow() - SP.start) - 1330 * (GameNow() - SP.start) * (GameNow() - SP.start));
+        PlayerState.y = SP.y0 - ArcRise(1750, GameNow() - SP.start, 1330);
         StepSpin(SP.spin);
         FollowFlight();
         if (PlayerState.y > 540 && SpinThrowAfter(0.2)) {
