@@ -112,6 +112,15 @@ Beat StepBeat(std::int32_t& step, double& start, double time, std::size_t count)
     return Beat::Last;
 }
 
+// An attack starts afresh: the walk re-armed, the arena shut, and the
+// distance it keeps from her rolled from `nearest` up.
+void ArmAttack(AttackState& a, std::int32_t nearest) {
+    a.state = 1;
+    StepEncounterBWalk(0);
+    LockArena();
+    a.distance = Random0To99() * 2 + nearest;
+}
+
 // True when the move is to start: she is within the band of bandWidth px
 // beyond the attack's distance, or the figure has reached a wall.
 bool Approach(AttackState& a, std::int32_t bandWidth) {
@@ -437,10 +446,7 @@ std::int32_t RunEncounterBTalk(std::int32_t arg) {
 std::int32_t RunEncounterBStrikeAttack(std::int32_t arg) {
     AttackState& a = Strike;
     if (arg == 0) {
-        a.state = 1;
-        StepEncounterBWalk(0);
-        LockArena();
-        a.distance = Random0To99() * 2;
+        ArmAttack(a, 0);
         return a.state;
     }
     if (a.state == 1 && Approach(a, 100)) {
@@ -464,10 +470,7 @@ std::int32_t RunEncounterBStrikeAttack(std::int32_t arg) {
 std::int32_t RunEncounterBSpinAttack(std::int32_t arg) {
     AttackState& a = Spin;
     if (arg == 0) {
-        a.state = 1;
-        StepEncounterBWalk(0);
-        LockArena();
-        a.distance = Random0To99() * 2 + 100;
+        ArmAttack(a, 100);
         a.loops = Random0To99() * 10 / 100;
         return a.state;
     }

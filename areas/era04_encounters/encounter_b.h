@@ -6,8 +6,17 @@
 
 #include <cstdint>
 
+#include "core/step_helpers.h"
+
 inline constexpr std::int32_t kEncounterBSheet = 67;
 inline constexpr std::int32_t kEncounterBMusic = 207;
+
+// Moves a step routine to `step` and starts that step's clock.
+template <class State>
+void GoToStep(State& s, std::int32_t step) {
+    s.step = step;
+    s.start = GameNow();
+}
 
 // The arena between doors 4 and 5.
 std::int32_t RunEncounterBIntro(std::int32_t arg);

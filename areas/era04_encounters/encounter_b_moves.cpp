@@ -71,10 +71,6 @@ struct StrikeState {
 };
 StrikeState S;
 
-void NextStrikeStep(std::int32_t step) {
-    S.step = step;
-    S.start = GameNow();
-}
 bool StrikeAfter(double seconds) { return AtLeastElapsed(S.start, GameNow(), seconds); }
 
 void StrikeBlow() {
@@ -83,7 +79,7 @@ void StrikeBlow() {
     if (S.step == 0) {
         f.bodyPose = 14;
         if (StrikeAfter(0.31)) {
-            NextStrikeStep(1);
+            GoToStep(S, 1);
             S.hit = 0;
             Sound(204);
             S.volleyX = f.x - f.direction * 220;
@@ -104,7 +100,7 @@ void StrikeBlow() {
             }
         }
         if (StrikeAfter(0.02)) {
-            NextStrikeStep(2);
+            GoToStep(S, 2);
             PlaySoundEffect(205, SoundVolumes[1] / 2);
             // A blow that met nothing shatters on the floor.
             if (S.hit == 0) UpdateEncounterBShards(0, S.volleyX);
@@ -120,14 +116,14 @@ void StrikeBlow() {
             f.layerCode[3] = 301;
             f.seizeKind = 0;
             f.throwVariant = 0;
-            NextStrikeStep(kStrikeHolds);
+            GoToStep(S, kStrikeHolds);
             Sound(1);
         }
     }
     if (S.step == 2) {
         f.bodyPose = 17;
         if (StrikeAfter(2.01)) {
-            NextStrikeStep(kStrikeRecovers);
+            GoToStep(S, kStrikeRecovers);
             f.depth = 0.3f;
         }
     }
@@ -138,7 +134,7 @@ void StrikeRecovery() {
     EncounterBFigureRecord& f = Fig();
     const bool hurried = f.stage == 3;
     if (S.step == 0) {
-        NextStrikeStep(1);
+        GoToStep(S, 1);
         f.bodyPose = 17;
         f.x -= f.direction * 52;
         Sound(201);
@@ -146,32 +142,32 @@ void StrikeRecovery() {
     if (S.step == 1) {
         f.bodyPose = 19;
         if (StrikeAfter(hurried ? 0.05 : 0.11)) {
-            NextStrikeStep(2);
+            GoToStep(S, 2);
             f.x -= f.direction * 87;
         }
     }
     if (S.step == 2) {
         f.bodyPose = 20;
         if (StrikeAfter(hurried ? 0.2 : 0.51)) {
-            NextStrikeStep(3);
+            GoToStep(S, 3);
             f.direction = -f.direction;
             f.x += f.direction * 28;
         }
     }
     if (S.step == 3) {
         f.bodyPose = 14;
-        if (StrikeAfter(hurried ? 0.21 : 0.31)) NextStrikeStep(4);
+        if (StrikeAfter(hurried ? 0.21 : 0.31)) GoToStep(S, 4);
     }
     if (S.step == 4) {
         f.bodyPose = 11;
-        if (StrikeAfter(hurried ? 0.31 : 0.81)) NextStrikeStep(kEncounterDone);
+        if (StrikeAfter(hurried ? 0.31 : 0.81)) GoToStep(S, kEncounterDone);
     }
 }
 
 // Once she is let go the figure steps back until she stands 300 px off.
 void LetGoOrStepBack() {
     if (std::abs(PlayerState.x - Fig().x) >= 300) {
-        NextStrikeStep(kEncounterDone);
+        GoToStep(S, kEncounterDone);
         MessageBoxOpen = 0;
     } else {
         StepEncounterBWalk(2);
@@ -191,7 +187,7 @@ void StrikeHold() {
         held();
         MessageBoxOpen = 1;
         if (StrikeAfter(1.11)) {
-            NextStrikeStep(1);
+            GoToStep(S, 1);
             f.layerCode[3] = 0;
         }
     }
@@ -200,10 +196,10 @@ void StrikeHold() {
         PlayerState.x = f.x - f.direction * 234;
         if (StrikeAfter(0.05)) {
             if (S.heldOnce == 1) {
-                NextStrikeStep(7);
+                GoToStep(S, 7);
                 Sound(157);
             } else {
-                NextStrikeStep(2);
+                GoToStep(S, 2);
                 OpenLine(Line(), 171);
             }
             S.heldOnce = 1;
@@ -213,7 +209,7 @@ void StrikeHold() {
         held();
         Line() = 171;
         if (LineRead()) {
-            NextStrikeStep(3);
+            GoToStep(S, 3);
             AdvanceLine(Line(), 172);
             PlayerState.facing = f.direction;
         }
@@ -222,7 +218,7 @@ void StrikeHold() {
         held();
         Line() = 172;
         if (LineRead()) {
-            NextStrikeStep(4);
+            GoToStep(S, 4);
             AdvanceLine(Line(), 173);
         }
     }
@@ -230,7 +226,7 @@ void StrikeHold() {
         held();
         Line() = 173;
         if (LineRead()) {
-            NextStrikeStep(5);
+            GoToStep(S, 5);
             CloseLine(Line());
             Sound(kLineBellSound);
         }
@@ -241,7 +237,7 @@ void StrikeHold() {
         PlayerState.x = away;
         S.heldX = away;
         if (StrikeAfter(0.02)) {
-            NextStrikeStep(6);
+            GoToStep(S, 6);
             StepEncounterBWalk(0);
         }
     }
@@ -253,7 +249,7 @@ void StrikeHold() {
         KeyUpPressed = 1;
         if (StrikeAfter(0.02)) {
             KeyGPressed = 1;
-            NextStrikeStep(kEncounterDone);
+            GoToStep(S, kEncounterDone);
             MessageBoxOpen = 0;
             f.layerCode[3] = 0;
             PlayerState.pose = 22;
@@ -267,7 +263,7 @@ void StrikeHold() {
         f.layerCode[3] = 0;
         PlayerState.x = S.heldX = away;
         if (StrikeAfter(0.02)) {
-            NextStrikeStep(9);
+            GoToStep(S, 9);
             StepEncounterBWalk(0);
         }
     }
@@ -276,7 +272,7 @@ void StrikeHold() {
         f.bodyPose = 14;
         PlayerState.x = S.heldX = away;
         if (StrikeAfter(0.02)) {
-            NextStrikeStep(10);
+            GoToStep(S, 10);
             StepEncounterBWalk(0);
         }
     }
@@ -287,7 +283,7 @@ void StrikeHold() {
     }
     if (S.step == 7) {
         PlayerState.pose = 220;
-        NextStrikeStep(8);
+        GoToStep(S, 8);
     }
 }
 
@@ -306,10 +302,6 @@ struct SpinState {
 };
 SpinState P;
 
-void NextSpinStep(std::int32_t step) {
-    P.step = step;
-    P.start = GameNow();
-}
 
 void SpinAfterStep(std::int32_t n) {
     EncounterBFigureRecord& f = Fig();
@@ -350,7 +342,7 @@ void SpinAfterStep(std::int32_t n) {
         Sound(204);
         next = 5;
     }
-    NextSpinStep(next);
+    GoToStep(P, next);
 }
 
 }  // namespace
@@ -368,7 +360,7 @@ std::int32_t StepEncounterBStagger(std::int32_t mode) {
 
 std::int32_t RunEncounterBStrike(std::int32_t mode) {
     if (mode == 0) {
-        NextStrikeStep(0);
+        GoToStep(S, 0);
         return S.step;
     }
     StampAheadToZero(S.start, GameNow());
@@ -383,7 +375,7 @@ std::int32_t RunEncounterBSpinSlash(std::int32_t mode, std::int32_t n) {
     if (mode == 0) {
         P.hit = 0;
         P.loops = 0;
-        NextSpinStep(0);
+        GoToStep(P, 0);
         P.period = 0.02;
         return P.step;
     }
@@ -392,7 +384,7 @@ std::int32_t RunEncounterBSpinSlash(std::int32_t mode, std::int32_t n) {
     if (mode == 2) {
         if (P.step >= 0 && P.step <= 2) {
             f.bodyPose = kSpinRecoveryPoses[P.step];
-            if (AtLeastElapsed(P.start, GameNow(), P.period + 0.1)) NextSpinStep(P.step == 2 ? kEncounterDone : P.step + 1);
+            if (AtLeastElapsed(P.start, GameNow(), P.period + 0.1)) GoToStep(P, P.step == 2 ? kEncounterDone : P.step + 1);
             if (P.step == kEncounterDone) f.bodyPose = 11;
         }
         return P.step;

@@ -174,15 +174,10 @@ struct StrikeThrowState {
 };
 StrikeThrowState ST;
 
-void NextStrikeThrowStep(std::int32_t step) {
-    ST.step = step;
-    ST.start = GameNow();
-}
-
 // Struck on the ground: she is knocked down and lies a while.
 void StrikeThrowOnGround() {
     if (ST.step == 1) {
-        NextStrikeThrowStep(2);
+        GoToStep(ST, 2);
         MessageBoxOpen = 1;
         ST.p0 = PlayerState.x;
         ST.f = PlayerState.facing;
@@ -197,7 +192,7 @@ void StrikeThrowOnGround() {
         PlayerState.y = 640;
         PlayerState.pose = kLying[ST.step - 2];
         if (MoreThanElapsed(ST.start, GameNow(), 1.05)) {
-            NextStrikeThrowStep(ST.step == 4 ? kEncounterDone : ST.step + 1);
+            GoToStep(ST, ST.step == 4 ? kEncounterDone : ST.step + 1);
             if (ST.step == kEncounterDone) EndThrow();
         }
     }
@@ -207,7 +202,7 @@ void StrikeThrowOnGround() {
 // floor and the top of the view, until a wall stops her.
 void StrikeThrowInTheAir() {
     if (ST.step == 1) {
-        NextStrikeThrowStep(2);
+        GoToStep(ST, 2);
         StartSpin(ST.spin);
         ST.bounce = 1;
         ST.bounces = 0;
@@ -233,13 +228,13 @@ void StrikeThrowInTheAir() {
         FollowFlight();
         const std::int32_t wall = PlayerState.x < D4 + 150 ? D4 + 150 : PlayerState.x > D5 - 150 ? D5 - 150 : 0;
         if (wall != 0) {
-            NextStrikeThrowStep(5);
+            GoToStep(ST, 5);
             StopAtWall(wall, ST.p0, ST.pending);
         }
     }
     if (ST.step == 5) {
         SlumpAtWall(ST.p0, ST.lastY);
-        if (MoreThanElapsed(ST.start, GameNow(), 0.2)) NextStrikeThrowStep(6);
+        if (MoreThanElapsed(ST.start, GameNow(), 0.2)) GoToStep(ST, 6);
     }
     if (ST.step == 6) {
         PlayerState.pose = 329;
@@ -249,16 +244,16 @@ void StrikeThrowInTheAir() {
                 // Flung hard enough, she lies on the floor as after a low blow.
                 PlayerSpriteAngle = 0;
                 Fig().throwVariant = 1;
-                NextStrikeThrowStep(3);
+                GoToStep(ST, 3);
                 ST.f = PlayerState.facing;
                 ST.p0 += ST.f * 20;
             } else {
-                NextStrikeThrowStep(8);
+                GoToStep(ST, 8);
             }
         }
     }
     if (ST.step == 8) {
-        NextStrikeThrowStep(kEncounterDone);
+        GoToStep(ST, kEncounterDone);
         EndThrow();
     }
     if (FirstWeapon() && (PlayerState.pose == 225 || PlayerState.pose == 329)) PlayerState.pose = 85;
@@ -276,14 +271,10 @@ struct SpinThrowState {
 };
 SpinThrowState SP;
 
-void NextSpinThrowStep(std::int32_t step) {
-    SP.step = step;
-    SP.start = GameNow();
-}
 bool SpinThrowAfter(double seconds) { return MoreThanElapsed(SP.start, GameNow(), seconds); }
 
 void StartSpinThrowFlight() {
-    NextSpinThrowStep(4);
+    GoToStep(SP, 4);
     StartSpin(SP.spin);
     SP.x0 += SP.f * 132;
 }
@@ -291,7 +282,7 @@ void StartSpinThrowFlight() {
 // The slash sweeps her off her feet and across the arena to a wall.
 void SpinThrowAcross() {
     if (SP.step == 0) {
-        NextSpinThrowStep(1);
+        GoToStep(SP, 1);
         MessageBoxOpen = 1;
         SP.f = Fig().direction;
         SP.x0 = PlayerState.x;
@@ -322,7 +313,7 @@ void SpinThrowAcross() {
             if (SP.step == 3)
                 StartSpinThrowFlight();
             else
-                NextSpinThrowStep(SP.step + 1);
+                GoToStep(SP, SP.step + 1);
         }
     }
     if (SP.step == 4) {
@@ -332,22 +323,22 @@ void SpinThrowAcross() {
         FollowFlight();
         const bool left = PlayerState.x < D4 + 123, right = PlayerState.x > D5 - 150;
         if (left || right) {
-            NextSpinThrowStep(5);
+            GoToStep(SP, 5);
             PlayerState.facing = left ? 1 : -1;
             StopAtWall(left ? D4 + 123 : D5 - 150, SP.x0, SP.pending);
         }
     }
     if (SP.step == 5) {
         SlumpAtWall(SP.x0, SP.y0);
-        if (SpinThrowAfter(1.2)) NextSpinThrowStep(6);
+        if (SpinThrowAfter(1.2)) GoToStep(SP, 6);
     }
     if (SP.step == 6) {
         PlayerState.pose = 329;
         PlayerState.y = SP.y0 + FallDrop(GameNow() - SP.start, 150);
-        if (PlayerState.y > 640) NextSpinThrowStep(8);
+        if (PlayerState.y > 640) GoToStep(SP, 8);
     }
     if (SP.step == 8) {
-        NextSpinThrowStep(kEncounterDone);
+        GoToStep(SP, kEncounterDone);
         EndThrow();
     }
     if (FirstWeapon() && PlayerState.pose == 329) PlayerState.pose = 85;
@@ -356,7 +347,7 @@ void SpinThrowAcross() {
 // Slashed in the air: she is tossed up and falls where she was.
 void SpinThrowUp() {
     if (SP.step == 0) {
-        NextSpinThrowStep(1);
+        GoToStep(SP, 1);
         StartSpin(SP.spin);
         MessageBoxOpen = 1;
         SP.f = Fig().direction;
@@ -370,7 +361,7 @@ void SpinThrowUp() {
         StepSpin(SP.spin);
         FollowFlight();
         if (PlayerState.y > 540 && SpinThrowAfter(0.2)) {
-            NextSpinThrowStep(2);
+            GoToStep(SP, 2);
             PlayerState.y = 640;
             Sound(209);
             PlayerSpriteAngle = 0;
@@ -378,14 +369,14 @@ void SpinThrowUp() {
     }
     if (SP.step == 2) {
         PlayerState.pose = 107;
-        if (SpinThrowAfter(0.2)) NextSpinThrowStep(3);
+        if (SpinThrowAfter(0.2)) GoToStep(SP, 3);
     }
     if (SP.step == 3) {
         PlayerState.pose = 26;
-        if (SpinThrowAfter(0.2)) NextSpinThrowStep(4);
+        if (SpinThrowAfter(0.2)) GoToStep(SP, 4);
     }
     if (SP.step == 4) {
-        NextSpinThrowStep(kEncounterDone);
+        GoToStep(SP, kEncounterDone);
         EndThrow();
     }
 }
@@ -506,7 +497,7 @@ void RunEncounterBStrikeThrow(std::int32_t arg) {
 
 void RunEncounterBSpinThrow(std::int32_t arg) {
     if (arg == 0) {
-        NextSpinThrowStep(0);
+        GoToStep(SP, 0);
         return;
     }
     StampAheadToZero(SP.start, GameNow());
