@@ -223,7 +223,14 @@ TEST_F(EncounterBTest, WhatShardsAndThrowsCostByWeapon) {
         RunEncounterBShardKnockback(0, 1);
         EXPECT_EQ(hp - PlayerState.hp, r.shardCost);
         EXPECT_EQ(EncounterBFigure.seizeKind, 1);
-        EncounterBFigure.seizeKind = 0;
+        // On the ground the push dies away and lets her go.
+        GameClock.frameTime = 1.0 / 64.0;
+        for (int i = 0; i < 200 && EncounterBFigure.seizeKind == 1; ++i) {
+            GameClock.gameClock += 1.0 / 64.0;
+            RunEncounterBShardKnockback(1, 0);
+        }
+        EXPECT_EQ(EncounterBFigure.seizeKind, 0);
+        EXPECT_EQ(MessageBoxOpen, 0);
 
         // Struck on the ground by the strike: one blow of 100 as she falls.
         hp = PlayerState.hp;
