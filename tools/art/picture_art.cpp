@@ -7,6 +7,7 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_encounters/encounter_a_frames.h"
+#include "areas/era04_encounters/encounter_b_frames.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -465,6 +466,22 @@ constexpr auto kEncounterARects = [] {
     return out;
 }();
 
+// Encounter B's sheet: its body frames, layers and shards, cut at the
+// sheet's edge (923 x 907).
+constexpr auto kEncounterBRects = [] {
+    namespace b = encounter_b_frames;
+    constexpr std::size_t n = std::size(b::kFrames) + std::size(b::kLayers) + std::size(b::kShardRows);
+    std::array<PictureRect, n> out{};
+    std::size_t i = 0;
+    auto put = [&](const b::Rect& r) {
+        out[i++] = PictureRect{r.left, r.top, std::min<std::int32_t>(r.right, 923), std::min<std::int32_t>(r.bottom, 907)};
+    };
+    for (const auto& f : b::kFrames) put(f.src);
+    for (const auto& l : b::kLayers) put(l.src);
+    for (const auto& r : b::kShardRows) put({b::kShardLeft, r.top, r.right, r.bottom});
+    return out;
+}();
+
 // The cells of the Era03 arena's sheets, from the game's own tables; a cell
 // that runs past its picture's edge is cut at the edge.
 template <std::size_t N, typename Row>
@@ -566,7 +583,7 @@ constexpr PictureRect kEncounterPropRects[] = {
     {153, 114, 176, 136}, {123, 122, 135, 136},
 };
 
-const std::array<RectSource, 40> kRectSources{{
+const std::array<RectSource, 41> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -607,6 +624,7 @@ const std::array<RectSource, 40> kRectSources{{
     {178, FigureKind::Prop, kEncounterPropRects, {}},
     {178, FigureKind::Creature, kEncounterActorRects, {}},
     {178, FigureKind::Effect, kEncounterMissileRects, {}},
+    {encounter_b_frames::kSheetResource, FigureKind::Creature, kEncounterBRects, {}},
 }};
 }  // namespace
 
