@@ -56,3 +56,7 @@ std::int32_t RunEncounterCPhase2Scene(std::int32_t mode, std::int32_t arg);
 
 // One figure code set up as a sprite; also measures FigureHitBox at slot 51.
 void SetEncounterCFigureSprite(std::int32_t code, std::int32_t facing);
+
+// The frame's encounter-C passes for the figure, its layers and the
+// servants in slots 52..60 (drawn while the draw flag is set).
+void DrawEncounterCFigurePasses();
