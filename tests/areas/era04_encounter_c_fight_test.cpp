@@ -191,6 +191,36 @@ TEST_F(EncounterCFight, StruckFromTooFarBelowTheFigureLeaps) {
     }
 }
 
+TEST_F(EncounterCFight, VolleysTurnHarmlessAt500DamageNearTheMiddle) {
+    struct Case {
+        std::int32_t damageBefore, x, stage;
+    };
+    const Case cases[] = {
+        {449, kFigureX, 1},          // 499 after the blow
+        {450, kFigureX, 2},          // 500
+        {450, kFigureX + 999, 2},
+        {450, kFigureX + 1000, 1},   // too far from the middle
+        {450, kFigureX - 999, 2},
+        {450, kFigureX - 1000, 1},
+    };
+    StageObjectTableRecord& o = StageObjectTable;
+    for (const Case& c : cases) {
+        Phase2Stage = 1;
+        o.x[51] = o.x[31] = c.x;
+        o.y[51] = o.y[31] = 620;   // level enough for an S blow to count
+        o.damage[51] = c.damageBefore;
+        PlayerState.y = 640;
+        RunFigureHitReaction(0, 0, 51);
+        std::int32_t state = 0;
+        for (int i = 0; i < 100 && state != 99; ++i) {
+            Tick();
+            state = RunFigureHitReaction(1, 1, 51);
+        }
+        EXPECT_EQ(state, 99);
+        EXPECT_EQ(Phase2Stage, c.stage) << c.damageBefore << " at " << c.x - kFigureX;
+    }
+}
+
 TEST_F(EncounterCFight, SparseVolleysCloseTheFightFromThe25thShotIfSheIsNear) {
     StageObjectTableRecord& o = StageObjectTable;
     struct Case {
@@ -308,9 +338,18 @@ TEST_F(EncounterCDraw, ServantsDrawFromTheSecondSheetAtTheirOwnPlace) {
     }
     o.scale[52] = 1.0f;
     o.scale[53] = 0.5f;
+    // A servant in a shop pose pins the figure to the counter.
+    o.code[54] = 2;
+    o.facing[54] = 1;
+    o.scale[54] = 1.0f;
+    o.x[54] = 81500;
     const auto all = DrawOnce(DrawEncounterCFigurePasses);
     const auto second = FromSlot(all, 107);
     ASSERT_EQ(second.size(), 3u);
+    EXPECT_EQ(FromSlot(all, 106).size(), 1u);
+    EXPECT_EQ(o.x[51], kFigureX);
+    EXPECT_EQ(o.y[51], 623);
+    EXPECT_FLOAT_EQ(o.depth[51], 0.687f);
     EXPECT_TRUE(FromSlot(all, 112).empty()) << "the side bars' black picture is no sheet";
     // The half-size servant keeps the cell and its centre, drawn at half scale.
     for (const auto& r : second) {
