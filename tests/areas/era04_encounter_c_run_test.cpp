@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "core/floors.h"
 #include "core/player.h"
 #include "platform/headless.h"
+#include "shell/reset.h"
+#include "shell/save_slots.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
@@ -299,6 +302,44 @@ TEST_F(EncounterCRun, HeldBehindDoor5ThenTheClerksBargain) {
     EXPECT_GE(PlaysOf(210), 1);
     EXPECT_GE(PlaysOf(211), 1);
     EXPECT_EQ(EncounterCFigure.birdCallVariant, 0);
+}
+
+
+// A slot for the documentation's pictures of encounter C: just short of door
+// 5 after encounter B, in the second weapon mode with her F and G blows,
+// written with the game's own slot writer into QM_SLOT_DIR/encounter_c.txt.
+// Not part of the ordinary run.
+class EncounterCSlots : public GameHarness {};
+
+TEST_F(EncounterCSlots, DISABLED_Write) {
+    const char* out = std::getenv("QM_SLOT_DIR");
+    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
+    StartGame();
+    RunFrames(2);
+    ResetGameData(0);
+    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+    }
+    Era03AreaFlag = 1;
+    PlayerState.x = 79500;
+    ScrollX = 79500 - 400;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    PlayerState.maxHp = 2000;
+    PlayerState.hp = 2000;
+    Gold = 500;
+    LearnedMoveD = 1;
+    LearnedMoveF = 1;
+    LearnedMoveG = 1;
+    Era04Progress.soldierFight1Done = 1;
+    Era04Progress.soldierFight2Done = 1;
+    Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.dialogueTriggerState = 2;
+    Era04Progress.barrierTalkDone = 2;
+    MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
+    ASSERT_TRUE(SaveGdata(1));
+    std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "encounter_c.txt",
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 }  // namespace

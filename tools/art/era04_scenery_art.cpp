@@ -166,6 +166,16 @@ void Piece(Canvas& c, const Cut& cut) {
             FillRect(c, int(b.l), int(b.t + b.H() * 0.75f), int(b.r), int(b.t + b.H() * 0.75f + 5), kIron);
             break;
         case Look::Lamp: Lamp(c, b); break;
+        case Look::Booth: {
+            // Counter, two posts and the sign board; open between them.
+            const float counterTop = b.b - std::min(80.0f, b.H() * 0.3f);
+            Planks(c, Box{b.l, counterTop, b.r, b.b}, true);
+            FillRect(c, int(b.l + 4), int(b.t + 30), int(b.l + 14), int(counterTop), kTimber);
+            FillRect(c, int(b.r - 14), int(b.t + 30), int(b.r - 4), int(counterTop), kTimber);
+            FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), Scale(kTimber, 0.8f));
+            FrameRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), 3, kIron);
+            break;
+        }
         case Look::Flame: Flame(c, b, cut.variant % 8 + 1, cut.variant / 8); break;
         case Look::Fixture:
             FillRect(c, int(b.l + 1), int(b.t + 1), int(b.r - 1), int(b.b - 1), Rgb{120, 104, 90});
