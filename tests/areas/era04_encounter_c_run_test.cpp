@@ -1,6 +1,8 @@
-// Encounter C's entrance played from a save just short of door 5, after
-// encounter B: she is held behind the door, turned back from door 6, meets
-// the clerk, declines both crystals and pays for the blue bread.
+// Encounter C played from a save just short of door 5, after encounter B:
+// she is held behind the door, turned back from door 6, meets the clerk,
+// declines both crystals and pays for the blue bread; the clerk shows her
+// true shape, and on her floating platform she is knocked, struck, rains
+// bolts and closes the fight with a bomb.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -24,6 +26,27 @@
 #include "text/text_state.h"
 
 namespace {
+
+// Just short of door 5 after encounter B, in the second weapon mode with her
+// G blow, 500 gold and a seasoned heroine whom the bolts wear down slowly.
+// The area switch takes her on from Era03 on the way in.
+void AfterEncounterB() {
+    Era03AreaFlag = 1;
+    PlayerState.x = 79500;
+    ScrollX = 79500 - 400;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    Gold = 500;
+    LearnedMoveG = 1;
+    PlayerState.maxHp = 2000;
+    PlayerState.hp = 2000;
+    Era04Progress.soldierFight1Done = 1;
+    Era04Progress.soldierFight2Done = 1;
+    Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.dialogueTriggerState = 2;
+    Era04Progress.barrierTalkDone = 2;
+}
 
 class EncounterCRun : public AreaRun {
 protected:
@@ -130,23 +153,7 @@ protected:
 
 TEST_F(EncounterCRun, HeldBehindDoor5ThenTheClerksBargain) {
     StartFromSlot([] {
-        // The area switch takes her on from Era03 on the way in.
-        Era03AreaFlag = 1;
-        PlayerState.x = 79500;
-        ScrollX = 79500 - 400;
-        PlayerState.weaponMode1 = 0;
-        PlayerState.weaponMode2 = 1;
-        Gold = 500;
-        LearnedMoveG = 1;
-        // Seasoned: the bolts wear her down but slowly.
-        PlayerState.maxHp = 2000;
-        PlayerState.hp = 2000;
-        Era04Progress.soldierFight1Done = 1;
-        Era04Progress.soldierFight2Done = 1;
-        Era04Progress.encounterADone = 1;
-        Era04Progress.encounterBDone = 1;
-        Era04Progress.dialogueTriggerState = 2;
-        Era04Progress.barrierTalkDone = 2;
+        AfterEncounterB();
         // Saved past the reveal once: the entrance must still use the first sheet.
         EncounterCFigure.sheetFlag = 1;
     });
@@ -319,23 +326,9 @@ TEST_F(EncounterCSlots, DISABLED_Write) {
     ResetGameData(0);
     for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
     }
-    Era03AreaFlag = 1;
-    PlayerState.x = 79500;
-    ScrollX = 79500 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
-    PlayerState.maxHp = 2000;
-    PlayerState.hp = 2000;
-    Gold = 500;
+    AfterEncounterB();
     LearnedMoveD = 1;
     LearnedMoveF = 1;
-    LearnedMoveG = 1;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = 1;
-    Era04Progress.encounterBDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    Era04Progress.barrierTalkDone = 2;
     MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
     ASSERT_TRUE(SaveGdata(1));
     std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "encounter_c.txt",
