@@ -249,6 +249,32 @@ TEST_F(EncounterCFight, SparseVolleysCloseTheFightFromThe25thShotIfSheIsNear) {
     }
 }
 
+TEST_F(EncounterCFight, ALaunchGesturePosesTheRiderOfItsPlatform) {
+    struct Case {
+        std::int32_t platform, rider;
+    };
+    // A servant's platform poses the servant standing on it, never the bomb
+    // slot ten above.
+    const Case cases[] = {{31, 51}, {33, 53}, {40, 60}};
+    StageObjectTableRecord& o = StageObjectTable;
+    for (const Case& c : cases) {
+        o.y[c.rider] = 300;
+        o.code[c.platform + 10] = 0;
+        RunLaunchPose(0, c.platform, 100);
+        std::vector<std::int32_t> poses;
+        std::int32_t state = 1;
+        for (int i = 0; i < 400 && state != 99; ++i) {
+            GameClock.gameClock += 0.014;
+            state = RunLaunchPose(1, c.platform, 100);
+            if (poses.empty() || poses.back() != o.code[c.rider]) poses.push_back(o.code[c.rider]);
+            if (o.code[c.rider] == 24) EXPECT_EQ(o.y[c.platform], 316);
+        }
+        EXPECT_EQ(poses, (std::vector<std::int32_t>{13, 23, 24, 23, 22})) << c.platform;
+        EXPECT_EQ(o.y[c.platform], 300);
+        EXPECT_EQ(o.code[c.platform + 10], 0) << c.platform;
+    }
+}
+
 TEST_F(EncounterCFight, ShopCellsPinTheFigureAtTheCounter) {
     struct Case {
         std::int32_t code, y, sheet;
