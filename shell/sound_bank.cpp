@@ -139,7 +139,7 @@ void RewindSound(std::int32_t id) {
     plat::SoundReset(id);
 }
 
-std::int32_t IsSoundPlaying(std::int32_t id) {
-    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return 0;
-    return plat::SoundIsPlaying(id) ? 1 : 0;
+bool IsSoundPlaying(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return false;
+    return plat::SoundIsPlaying(id);
 }
