@@ -3,6 +3,7 @@
 #include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/encounter_a.h"
 #include "areas/era04_encounters/encounter_b.h"
+#include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/records.h"
 #include "core/pending_sprite.h"
 #include "shell/draw_slots.h"
@@ -35,4 +36,5 @@ void DrawEra04Encounters() {
             if (EncounterAPieceTable.state[j] == 4) DrawA(SetEncounterAPieceDebrisSprite, j);
     }
     DrawEncounterB();
+    DrawEncounterCFigurePasses();
 }

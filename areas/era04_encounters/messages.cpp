@@ -162,6 +162,17 @@ constexpr MessageLine kCScene27[] = {{210, 700, "魔女　　：　うしろの�
 constexpr MessageLine kCScene28[] = {{210, 700, "リシェル　　：　にげるつもりなんて　ないわ。"}};
 constexpr MessageLine kCScene29[] = {{210, 700, "魔女　　：　ふふ、いい顔。"}};
 constexpr MessageLine kCScene30[] = {{210, 700, "魔女　　：　さあ、はじめましょう。"}};
+constexpr MessageLine kCScene31[] = {{210, 700, "魔女　　：　いたっ……！　わたしに　とどくなんて。"}, {275, 725, "いいわ、光の矢を　ふらせてあげる。"}};
+constexpr MessageLine kCScene32[] = {{210, 700, "魔女　　：　もう　いいわ。　あそびは　おしまい。"}};
+constexpr MessageLine kCScene33[] = {{210, 700, "魔女　　：　よけるのが　じょうずね。"}};
+constexpr MessageLine kCScene34[] = {{210, 700, "リシェル　　：　あなたの　矢は　もう　見えたわ。"}};
+constexpr MessageLine kCScene35[] = {{210, 700, "魔女　　：　それなら　これは　どうかしら。"}, {275, 725, "とっておきの　火の玉よ。"}};
+constexpr MessageLine kCScene36[] = {{210, 700, "リシェル　　：　おりてきて　戦いなさい！"}};
+constexpr MessageLine kCScene37[] = {{210, 700, "魔女　　：　いやだって　いったでしょう。"}};
+constexpr MessageLine kCScene38[] = {{210, 700, "リシェル　　：　……あつい……　でも　まだ　立てる。"}};
+constexpr MessageLine kCScene39[] = {{210, 700, "魔女　　：　しぶといのね。　わたしの　かわいい　しもべたちを"}, {275, 725, "よんであげる。"}};
+constexpr MessageLine kCScene40[] = {{210, 700, "リシェル　　：　なんど　来たって　同じよ。"}};
+constexpr MessageLine kCScene41[] = {{210, 700, "魔女　　：　ふふ、　そう　いっていられるのも"}, {275, 725, "いまのうちよ。"}};
 constexpr MessageLine kCLine280[] = {{210, 700, "リシェル　　：　扉が　あかない……。"}};
 constexpr MessageLine kCScene1[] = {{210, 700, "リシェル　　：　……あの、すみません。"}};
 constexpr MessageLine kCScene2[] = {{210, 700, "リシェル　　：　このお店の　かたですか？"}};
@@ -326,6 +337,17 @@ constexpr AreaMessageEntry kEntries[] = {
     SceneLine(28, kCScene28, 1),
     SceneLine(29, kCScene29, 1),
     SceneLine(30, kCScene30, 1),
+    SceneLine(31, kCScene31, 2),
+    SceneLine(32, kCScene32, 1),
+    SceneLine(33, kCScene33, 1),
+    SceneLine(34, kCScene34, 1),
+    SceneLine(35, kCScene35, 2),
+    SceneLine(36, kCScene36, 1),
+    SceneLine(37, kCScene37, 1),
+    SceneLine(38, kCScene38, 1),
+    SceneLine(39, kCScene39, 2),
+    SceneLine(40, kCScene40, 1),
+    SceneLine(41, kCScene41, 2),
 };
 
 }  // namespace

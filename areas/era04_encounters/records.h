@@ -155,3 +155,9 @@ struct EncounterCSceneryTintsRecord {
     std::int32_t propsLaidOut = 0;
 };
 inline EncounterCSceneryTintsRecord EncounterCSceneryTints;
+
+// Encounter C's second phase: 0 before the fight has started, 1 volleys of
+// bursting bolts, 2 thinning volleys of harmless bolts, 3 ready to close.
+inline std::int32_t Phase2Stage = 0;
+// 1 while a knocked platform flies across the hall (the camera follows it).
+inline std::int32_t PlatformKnockActive = 0;

@@ -19,5 +19,7 @@ void ResetEra04EncountersArea() {
     EncounterCFigure.layerCode[1] = layer1;
     EncounterCFigure.layerCode[2] = layer2;
     EncounterCSceneryTints = EncounterCSceneryTintsRecord{};
+    Phase2Stage = 0;
+    PlatformKnockActive = 0;
     EncounterAPieceTable = EncounterAPieceTableRecord{};
 }

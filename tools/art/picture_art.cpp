@@ -8,6 +8,7 @@
 #include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_encounters/encounter_a_frames.h"
 #include "areas/era04_encounters/encounter_b_frames.h"
+#include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -582,8 +583,54 @@ constexpr PictureRect kEncounterPropRects[] = {
     {189, 0, 292, 258},   {0, 237, 75, 262},    {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
     {153, 114, 176, 136}, {123, 122, 135, 136},
 };
+// Encounter C's two figure sheets: the clerk's and the figure's poses, the
+// shop's things and the flash on sheet 69 (594 x 442), the heroine's poses
+// there too; the figure's true shape on sheet 70 (1009 x 931).
+namespace ec = encounter_c_frames;
+constexpr PictureRect CutC(const ec::Rect& r, int width, int height) {
+    return {r.left, r.top, std::min<int>(r.right, width), std::min<int>(r.bottom, height)};
+}
+constexpr std::size_t CountCCells(int sheet) {
+    std::size_t n = 0;
+    for (const ec::Cell& c : ec::kCells) n += c.sheet == sheet;
+    for (const ec::Pose& p : ec::kPoses) n += p.sheet == sheet;
+    if (sheet == 70) n += 2 * std::size(ec::kSidedPoses);
+    return n;
+}
+template <int Sheet>
+constexpr auto EncounterCFigureCells() {
+    constexpr int w = Sheet == 69 ? 594 : 1009, h = Sheet == 69 ? 442 : 931;
+    std::array<PictureRect, CountCCells(Sheet)> out{};
+    std::size_t n = 0;
+    for (const ec::Cell& c : ec::kCells)
+        if (c.sheet == Sheet) out[n++] = CutC(c.src, w, h);
+    for (const ec::Pose& p : ec::kPoses)
+        if (p.sheet == Sheet) out[n++] = CutC(p.src, w, h);
+    if constexpr (Sheet == 70)
+        for (const ec::SidedPose& p : ec::kSidedPoses) {
+            out[n++] = CutC(p.right.src, w, h);
+            out[n++] = CutC(p.left.src, w, h);
+        }
+    return out;
+}
+constexpr auto kEncounterC69Cells = EncounterCFigureCells<69>();
+constexpr auto kEncounterC70Cells = EncounterCFigureCells<70>();
+constexpr auto kEncounterCHeroineCells = [] {
+    std::array<PictureRect, std::size(ec::kHeroinePoses)> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutC(ec::kHeroinePoses[i].src, 594, 442);
+    return out;
+}();
+constexpr auto kEncounterCThings = [] {
+    std::array<PictureRect, std::size(ec::kLayers) + 2 + 3 + 1> out{};
+    std::size_t n = 0;
+    for (const ec::Layer& l : ec::kLayers) out[n++] = CutC(l.src, 594, 442);
+    for (const ec::Rect& r : ec::kWorkpieces) out[n++] = CutC(r, 594, 442);
+    for (std::int32_t left : ec::kSparkLefts) out[n++] = {left, 90, left + 16, 114};
+    out[n] = CutC(ec::kFlash, 594, 442);
+    return out;
+}();
 
-const std::array<RectSource, 41> kRectSources{{
+const std::array<RectSource, 45> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -625,6 +672,10 @@ const std::array<RectSource, 41> kRectSources{{
     {178, FigureKind::Creature, kEncounterActorRects, {}},
     {178, FigureKind::Effect, kEncounterMissileRects, {}},
     {encounter_b_frames::kSheetResource, FigureKind::Creature, kEncounterBRects, {}},
+    {ec::kSheet69Resource, FigureKind::Character, kEncounterC69Cells, {}},
+    {ec::kSheet69Resource, FigureKind::Heroine, kEncounterCHeroineCells, {}},
+    {ec::kSheet69Resource, FigureKind::Effect, kEncounterCThings, {}},
+    {ec::kSheet70Resource, FigureKind::Character, kEncounterC70Cells, {}},
 }};
 }  // namespace
 
