@@ -14,4 +14,4 @@ struct GraphicSlot {
 // graphic number has in slots. Nothing is drawn for an empty or zero-scale
 // sprite, nor for a graphic number the list lacks (the transform is set all
 // the same).
-void DrawPendingFromSlots(std::span<const GraphicSlot> slots);
+void DrawPendingFromSlots(std::span<const GraphicSlot> slots, bool floatAngle = false);
