@@ -99,7 +99,6 @@ std::int32_t RunBossEntrySequence(std::int32_t mode) {
     CameraMode = 1;
     if (E.bossSub >= 1 && E.bossSub <= 5) {
         const DropRow& r = kDrop[E.bossSub];
-        BossPose() = r.frame;
         if (BossY() >= r.line) {
             if (E.bossSub == 5) {
                 BossX() = M + 4489;
@@ -114,7 +113,7 @@ std::int32_t RunBossEntrySequence(std::int32_t mode) {
             E.bossSub += 1;
         }
     }
-    if (E.bossSub == 6) BossPose() = 6;
+    BossPose() = E.bossSub <= 5 ? kDrop[E.bossSub].frame : 6;
     if (E.bossSub >= 1 && E.bossSub <= 5) BossY() = TruncToInt(800.0 * t) + E.yBase;
 
     if (E.heroineSub >= 1 && E.heroineSub <= 3) h.x = TruncToInt(450.0 * t) + E.heroineBase;
