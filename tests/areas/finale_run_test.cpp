@@ -4,7 +4,10 @@
 // the staff roll.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
+#include <set>
 #include <vector>
 
 #include "areas/era04_encounters/records.h"
@@ -19,6 +22,7 @@
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -67,12 +71,34 @@ protected:
         const std::int32_t d = PlayerState.x - FinalActorSlots.x[0];
         return d < 0 ? -d : d;
     }
-    // Turns her to the boss with a tap of the arrow that way.
-    void FaceBoss() {
-        const int want = FinalActorSlots.x[0] >= PlayerState.x ? 1 : -1;
-        if (PlayerState.facing != want) Tap(want == 1 ? VK_RIGHT : VK_LEFT);
+
+    // Holds exactly these keys (arrows and letters), letting go of the rest.
+    void Keys(std::initializer_list<int> want) {
+        for (int k : std::vector<int>(heldNow.begin(), heldNow.end()))
+            if (std::find(want.begin(), want.end(), k) == want.end()) {
+                LetGo(k);
+                heldNow.erase(k);
+            }
+        for (int k : want)
+            if (heldNow.insert(k).second) Hold(k);
+    }
+    int Toward() const { return FinalActorSlots.x[0] >= PlayerState.x ? VK_RIGHT : VK_LEFT; }
+    int Away() const { return FinalActorSlots.x[0] >= PlayerState.x ? VK_LEFT : VK_RIGHT; }
+    // The small fighting bot for one frame: closes in and strikes with
+    // `attack` while the boss is in reach.
+    void Fight(int attack, std::int32_t reach) {
+        if (MessageBoxOpen == 1) {
+            Keys({});
+        } else if (Distance() > reach) {
+            Keys({Toward()});
+        } else {
+            const int want = FinalActorSlots.x[0] >= PlayerState.x ? 1 : -1;
+            if (PlayerState.facing != want) Keys({Toward()});
+            else Keys({attack});
+        }
     }
 
+    std::set<int> heldNow;
     std::vector<std::int32_t> lines;
     std::vector<int> played;
     std::vector<int> highlights;
@@ -98,6 +124,7 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
         Era04Progress.dialogueTriggerState = 2;
         Era04Progress.barrierTalkDone = 2;
         EncounterCFigure.sheetFlag = 1;
+        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
     });
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
 
@@ -182,6 +209,91 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     EXPECT_EQ(MessageBoxOpen, 0);
     for (int slot = 177; slot <= 246; ++slot) ASSERT_EQ(StageObjectTable.code[slot], 0) << slot;
     EXPECT_EQ(BossMusicFlag, 1);
+
+    // The fight. The boss has taken all but its last blow of the first phase
+    // (the test hook); a real blow turns the fight.
+    FinalActorSlots.damage[0] = 2200;
+    ASSERT_TRUE(Watch(
+        [&] {
+            Fight(VkLetter('G'), 190);
+            return FinalActorSlots.damage[0] > 2200;
+        },
+        6000))
+        << "no blow after 2200";
+    // She steps back until the queen has room to speak.
+    ASSERT_TRUE(Watch(
+        [&] {
+            if (MessageBoxOpen == 0) Keys({Away()});
+            return DialogueChannels.finaleLine == 115;
+        },
+        3000));
+    Keys({});
+    const std::int32_t turnedAt = FinalActorSlots.damage[0];
+    EXPECT_GT(Distance(), 350);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 0; }, 600));
+    EXPECT_EQ(lines.back(), 118);
+    EXPECT_EQ(BossFightState.slot6Effect, 1);
+    EXPECT_EQ(FinalActorSlots.frame[6] != 0, true);
+    // The carry dash pins her to a wall and both fall to the ground.
+    bool pinned = false;
+    ASSERT_TRUE(Watch(
+        [&] {
+            // The left wall holds her at the room's edge (M + 182).
+            const std::int32_t bx = FinalActorSlots.x[0];
+            if ((bx == M + 230 && PlayerState.x == M + 182) || (bx == M + 4880 && PlayerState.x == M + 4930))
+                pinned = true;
+            return pinned && PlayerState.y == 640 && FinalActorSlots.y[0] == 640 && FinalActorSlots.frame[0] == 15;
+        },
+        2000));
+    EXPECT_GE(PlayerState.hp, 200);
+    EXPECT_EQ(BossFightState.phaseThreshold, turnedAt);
+    EXPECT_EQ(BossFightState.defeatThreshold, turnedAt + 2000);
+
+    // The last pattern: again all but the last blow; then she keeps away
+    // until the queen leaps.
+    FinalActorSlots.damage[0] = BossFightState.defeatThreshold;
+    ASSERT_TRUE(Watch(
+        [&] {
+            Fight(VkLetter('G'), 190);
+            return FinalActorSlots.damage[0] > BossFightState.defeatThreshold;
+        },
+        8000))
+        << "no blow past the defeat threshold";
+    double leapSeen = 0;
+    ASSERT_TRUE(Watch(
+        [&] {
+            const bool leaping = FinalActorSlots.frame[0] == 38 && FinalActorSlots.rotation[0] == -30.0f;
+            if (leapSeen == 0 && leaping) leapSeen = GameNow();
+            if (leapSeen == 0) {
+                if (MessageBoxOpen == 1) Keys({});
+                else if (Distance() < 505) Keys({Away()});
+                else Keys({});
+                return false;
+            }
+            // A jumping blow on the spin.
+            const double t = GameNow() - leapSeen;
+            if (t < 0.06) {
+                Keys({Toward()});   // she turns to face the leap
+            } else if (t < 0.45) {
+                Keys({});
+            } else if (t >= 0.45 && t < 0.5) {
+                Keys({VK_UP});
+            } else if (t >= 0.6 && t < 0.7) {
+                Keys({VkLetter('G')});
+            } else if (t >= 0.7) {
+                Keys({});
+            }
+            return FinalActorSlots.frame[0] == 43;
+        },
+        8000))
+        << "never knocked out of the leap";
+    Keys({});
+    EXPECT_EQ(BossMusicFlag, 0);
+    EXPECT_TRUE(musicStopped);
+    ASSERT_TRUE(Watch([] { return GameFlow.phase == 903; }, 2000));
+    EXPECT_EQ(Era04Progress.endingReached, 1);
+    EXPECT_EQ(GameFlow.endingReached, 1);
+    EXPECT_TRUE(musicOn);
 }
 
 }  // namespace
