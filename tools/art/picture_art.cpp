@@ -7,6 +7,7 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_encounters/encounter_a_frames.h"
+#include "areas/finale/boss_frames.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -465,6 +466,42 @@ constexpr auto kEncounterARects = [] {
     return out;
 }();
 
+// The boss sheet: each body pose once (the facing rows of a pose share its
+// picture unless it has one per facing), then the sword, rays, overlays,
+// glow, flashes, streaks and shards, then the crystal fragments.
+constexpr std::size_t kBossPoseCount = [] {
+    namespace b = boss_frames;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < std::size(b::kPoses); ++i) {
+        bool seen = false;
+        for (std::size_t j = 0; j < i; ++j)
+            seen = seen || (b::kPoses[j].rect.left == b::kPoses[i].rect.left && b::kPoses[j].rect.top == b::kPoses[i].rect.top);
+        n += seen ? 0 : 1;
+    }
+    return n;
+}();
+constexpr auto kBossBodyRects = [] {
+    namespace b = boss_frames;
+    std::array<PictureRect, kBossPoseCount> out{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < std::size(b::kPoses); ++i) {
+        bool seen = false;
+        for (std::size_t j = 0; j < i; ++j)
+            seen = seen || (b::kPoses[j].rect.left == b::kPoses[i].rect.left && b::kPoses[j].rect.top == b::kPoses[i].rect.top);
+        const SpriteRect& r = b::kPoses[i].rect;
+        if (!seen) out[n++] = PictureRect{r.left, r.top, r.right, r.bottom};
+    }
+    return out;
+}();
+constexpr auto kBossEffectRects = [] {
+    namespace b = boss_frames;
+    std::array<PictureRect, std::size(b::kCells) + std::size(b::kFragments)> out{};
+    std::size_t n = 0;
+    for (const auto& c : b::kCells) out[n++] = PictureRect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+    for (const auto& r : b::kFragments) out[n++] = PictureRect{r.left, r.top, r.right, r.bottom};
+    return out;
+}();
+
 // The cells of the Era03 arena's sheets, from the game's own tables; a cell
 // that runs past its picture's edge is cut at the edge.
 template <std::size_t N, typename Row>
@@ -544,7 +581,7 @@ constexpr auto kFieldDuelCells = FieldDuelCells();
 constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-const std::array<RectSource, 33> kRectSources{{
+const std::array<RectSource, 35> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -578,6 +615,8 @@ const std::array<RectSource, 33> kRectSources{{
     {189, FigureKind::Character, kFieldDuelCells, {}},
     {190, FigureKind::Character, kFieldFighterCells, {}},
     {190, FigureKind::Effect, kFieldDebrisCells, {}},
+    {boss_frames::kSheetResource, FigureKind::Character, kBossBodyRects, {}},
+    {boss_frames::kSheetResource, FigureKind::Effect, kBossEffectRects, {}},
 }};
 }  // namespace
 
