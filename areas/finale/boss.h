@@ -32,6 +32,9 @@ std::int32_t TowardHeroine(std::int32_t x);
 void FaceHeroine();
 // |heroine x - boss x|.
 std::int32_t BossDistance();
+// The two crystal shards trailing a dash at (X + 32 dir, Y - 15). The first
+// call lays them (and the boss jumps 25 px ahead: xs moves on).
+void TrailShards(std::int32_t dir, std::int32_t& xs, std::int32_t& laid);
 
 }  // namespace finale
 

@@ -43,6 +43,29 @@ std::int32_t SlideOffset(double tau, std::int32_t dir) {
     return TruncToInt((2500 - TruncToInt(5000.0 * tau)) * dir * tau);
 }
 
+// After a dash: the slide (stage `slide`, pose 36) over a quarter of the time
+// unit, then the recovery (stage 9, pose 37), both facing her. True while the
+// recovery runs; the caller decides when it ends.
+bool SlideAndRecover(std::int32_t& stage, double& stamp, std::int32_t slide, std::int32_t xs, std::int32_t dir,
+                     double unit, double now) {
+    std::int32_t& X = BossX();
+    if (stage == slide) {
+        const double tau = (now - stamp) / unit;
+        BossPose() = 36;
+        BossFacing() = X >= PlayerState.x ? -1 : 1;
+        if (tau < 0.25) {
+            X = xs + SlideOffset(tau, dir);
+        } else {
+            stage = 9;
+            stamp = now;
+        }
+    }
+    if (stage != 9) return false;
+    BossPose() = 37;
+    BossFacing() = X >= PlayerState.x ? -1 : 1;
+    return true;
+}
+
 // The upward strike's stage ends at a point: positions of poses 1..5.
 void StrikeFlash() {
     const std::int32_t f = BossFacing();
@@ -126,44 +149,11 @@ std::int32_t RunBossDash(std::int32_t mode, std::int32_t distance) {
             }
         }
     }
-    if (D.stage == 5) {
-        const double t = (now - D.stamp) / 1.8;
-        BossPose() = 36;
-        BossFacing() = X >= PlayerState.x ? -1 : 1;
-        if (t < 0.25) {
-            X = D.xs + SlideOffset(t, D.dir);
-        } else {
-            D.stage = 9;
-            D.stamp = now;
-        }
+    if (SlideAndRecover(D.stage, D.stamp, 5, D.xs, D.dir, 1.8, now) && (now - D.stamp) / 1.8 > 0.5) {
+        D.stage = kDone;
+        BossPose() = 15;
     }
-    if (D.stage == 9) {
-        BossPose() = 37;
-        BossFacing() = X >= PlayerState.x ? -1 : 1;
-        if ((now - D.stamp) / 1.8 > 0.5) {
-            D.stage = kDone;
-            BossPose() = 15;
-        }
-    }
-    if (D.trailOn == 1) {
-        if (D.trailLaid == 0) {
-            D.trailLaid = 1;
-            D.xs += 25 * D.dir;
-            for (int i = 14; i <= 15; ++i) {
-                a.frame[i] = 1;
-                a.rotation[i] = -20;
-                a.facing[i] = -D.dir;
-            }
-            a.colour[14] = 0xFFFFFFFFu;
-            a.colour[15] = 0x77FFFFFFu;
-            a.depth[14] = a.depth[0] + 0.003f;
-            a.depth[15] = a.depth[0] - 0.003f;
-        }
-        for (int i = 14; i <= 15; ++i) {
-            a.x[i] = X + 32 * D.dir;
-            a.y[i] = BossY() - 15;
-        }
-    }
+    if (D.trailOn == 1) TrailShards(D.dir, D.xs, D.trailLaid);
     if (D.how != 0 && D.stage != kDone && D.stage != 97 && D.stage != 98) {
         const std::int32_t kind = TestPlayerAttackOnBoss(1);
         if (kind >= 1 && kind <= 4) {
@@ -252,22 +242,8 @@ std::int32_t RunBossDashStrike(std::int32_t mode) {
         }
     }
     if (DS.stage >= 4 && DS.stage <= 7) X = DS.x0 + TruncToInt(2500.0 * ((now - DS.glide) / 2.0) * DS.dir);
-    if (DS.stage == 8) {
-        const double tau = (now - DS.glide) / 2.0;
-        BossPose() = 36;
-        FaceHeroine();
-        if (tau < 0.25) {
-            X = DS.x0 + SlideOffset(tau, DS.dir);
-        } else {
-            DS.stage = 9;
-            DS.glide = now;
-        }
-    }
-    if (DS.stage == 9) {
-        BossPose() = 37;
-        FaceHeroine();
-        if ((now - DS.glide) / 2.0 >= 0.5) DS.stage = kDone;
-    }
+    if (SlideAndRecover(DS.stage, DS.glide, 8, DS.x0, DS.dir, 2.0, now) && (now - DS.glide) / 2.0 >= 0.5)
+        DS.stage = kDone;
     return DS.stage;
 }
 
@@ -432,27 +408,26 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
                 if (L.strike == 1) L.strike = 0;
             }
         }
-        if (L.air == 6) {
-            BossPose() = 34;
-            if (t - L.mark >= 0.5) {
-                L.air = 7;
+        // The landing slash's follow-through: pose, hold, and where it stands
+        // (behind the leap's line by dx, or where the last pose left it).
+        struct AirRow {
+            std::int32_t air, pose;
+            double hold;
+            bool placed;
+            std::int32_t dx;
+        };
+        static constexpr AirRow kFollow[] = {{6, 34, 0.5, false, 0}, {7, 35, 0.3, true, -25}, {8, 13, 0.04, true, -9}};
+        for (const AirRow& r : kFollow) {
+            if (L.air != r.air) continue;
+            BossPose() = r.pose;
+            if (r.placed) {
+                X = L.jx + r.dx * f;
+                Y = L.jy + 50;
+            }
+            if (t - L.mark >= r.hold) {
+                L.air = r.air + 1;
                 L.mark = t;
             }
-        }
-        if (L.air == 7) {
-            BossPose() = 35;
-            X = L.jx - 25 * f;
-            Y = L.jy + 50;
-            if (t - L.mark >= 0.3) {
-                L.air = 8;
-                L.mark = t;
-            }
-        }
-        if (L.air == 8) {
-            BossPose() = 13;
-            X = L.jx - 9 * f;
-            Y = L.jy + 50;
-            if (t - L.mark >= 0.04) L.air = 9;
         }
         if (Y > 640) Y = 640;
         if (L.air == 9 && Y == 640) L.stage = kDone;

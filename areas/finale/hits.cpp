@@ -83,6 +83,24 @@ bool Push(double now) {
     return false;
 }
 
+// She lies (pose 107) in sub-step `lieSub` for more than `lie` s, then gets
+// up (pose 45) in the next for more than `rest` s; true when that is over.
+bool LieThenRise(std::int32_t lieSub, double lie, double rest, double now) {
+    PlayerStateRecord& h = PlayerState;
+    if (P.sub == lieSub) {
+        h.pose = 107;
+        h.y = 640;
+        if (MoreThanElapsed(P.stamp, now, lie)) {
+            P.sub = lieSub + 1;
+            P.stamp = now;
+        }
+    }
+    if (P.sub != lieSub + 1) return false;
+    h.pose = 45;
+    h.y = 640;
+    return MoreThanElapsed(P.stamp, now, rest);
+}
+
 bool InFightZone(std::int32_t x) { return M + 182 < x && x < M + 4900; }
 
 void Finish(std::int32_t& word) { word = 2; }
@@ -159,6 +177,29 @@ bool Slide(double now) {
     if (d < 0) return true;
     BossX() += R.pf * d;
     return false;
+}
+
+// Lying (pose 42) for 0.3 s at `x`, then rising (pose 37) 50 px back for
+// 0.04 s, facing as recorded; sub-steps 3 and 4 of the knock-backs.
+void GetUp(double now, std::int32_t x, std::int32_t& word) {
+    if (R.sub == 3) {
+        BossPose() = 42;
+        FinalActorSlots.rotation[0] = 0;
+        BossX() = x;
+        BossY() = 640;
+        BossFacing() = R.bf;
+        if (MoreThanElapsed(R.stamp, now, 0.3)) {
+            R.sub = 4;
+            R.stamp = now;
+        }
+    }
+    if (R.sub == 4) {
+        BossPose() = 37;
+        BossX() = x - 50;
+        BossY() = 640;
+        BossFacing() = R.bf;
+        if (MoreThanElapsed(R.stamp, now, 0.04)) Finish(word);
+    }
 }
 
 // The spin of the boss's flight: 1800 / t degrees, none before time has run.
@@ -389,23 +430,11 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
                 P.stamp = now;
             }
         }
-        if (P.sub == 3) {
-            h.pose = 107;
+        if (P.sub == 3 || P.sub == 4) {
             h.x = P.px;
             PlayerSpriteAngle = 0;
-            h.y = 640;
-            if (MoreThanElapsed(P.stamp, now, P.lie)) {
-                P.sub = 4;
-                P.stamp = now;
-            }
         }
-        if (P.sub == 4) {
-            h.pose = 45;
-            h.x = P.px;
-            PlayerSpriteAngle = 0;
-            h.y = 640;
-            if (MoreThanElapsed(P.stamp, now, P.rest)) Finish(word);
-        }
+        if (LieThenRise(3, P.lie, P.rest, now)) Finish(word);
     }
     if (P.type == 4) {
         if (P.sub == 1) {
@@ -437,21 +466,9 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
                 P.stamp = now;
             }
         }
-        if (P.sub == 3) {
-            h.pose = 107;
-            h.y = 640;
-            if (MoreThanElapsed(P.stamp, now, 0.2)) {
-                P.sub = 4;
-                P.stamp = now;
-            }
-        }
-        if (P.sub == 4) {
-            h.pose = 45;
-            h.y = 640;
-            if (MoreThanElapsed(P.stamp, now, 0.1)) {
-                Finish(word);
-                GroundFallSuppressed = 0;
-            }
+        if (LieThenRise(3, 0.2, 0.1, now)) {
+            Finish(word);
+            GroundFallSuppressed = 0;
         }
     }
     if (P.type == 5) {
@@ -496,21 +513,9 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
                 h.x += h.facing * 20;
             }
         }
-        if (P.sub == 4) {
-            h.pose = 107;
-            h.y = 640;
-            if (MoreThanElapsed(P.stamp, now, 2.2)) {
-                P.sub = 5;
-                P.stamp = now;
-            }
-        }
-        if (P.sub == 5) {
-            h.pose = 45;
-            h.y = 640;
-            if (MoreThanElapsed(P.stamp, now, 1.1)) {
-                Finish(word);
-                GroundFallSuppressed = 0;
-            }
+        if (LieThenRise(4, 2.2, 1.1, now)) {
+            Finish(word);
+            GroundFallSuppressed = 0;
         }
     }
     if (P.lockHold == 1) {
@@ -725,6 +730,7 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             }
             if (BossY() >= 550) {
                 R.sub = 3;
+                R.x0 = BossX();
                 BossY() = 640;
                 Sound(19);
                 R.stamp = now;
@@ -734,23 +740,7 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
                 Slide(now);
             }
         }
-        if (R.sub == 3) {
-            BossPose() = 42;
-            a.rotation[0] = 0;
-            BossY() = 640;
-            BossFacing() = R.bf;
-            if (MoreThanElapsed(R.stamp, now, 0.3)) {
-                R.sub = 4;
-                R.stamp = now;
-                BossX() -= 50;
-            }
-        }
-        if (R.sub == 4) {
-            BossPose() = 37;
-            BossY() = 640;
-            BossFacing() = R.bf;
-            if (MoreThanElapsed(R.stamp, now, 0.04)) Finish(word);
-        }
+        GetUp(now, R.x0, word);
     }
     if (R.type == 5) {
         Coins(now, 100);
@@ -766,24 +756,7 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             BossY() = 640;
             R.sub = 3;
         }
-        if (R.sub == 3) {
-            BossPose() = 42;
-            a.rotation[0] = 0;
-            BossX() = R.x0;
-            BossY() = 640;
-            BossFacing() = R.bf;
-            if (MoreThanElapsed(R.stamp, now, 0.3)) {
-                R.sub = 4;
-                R.stamp = now;
-            }
-        }
-        if (R.sub == 4) {
-            BossPose() = 37;
-            BossX() = R.x0 - 50;
-            BossY() = 640;
-            BossFacing() = R.bf;
-            if (MoreThanElapsed(R.stamp, now, 0.04)) Finish(word);
-        }
+        GetUp(now, R.x0, word);
     }
     return R.type;
 }

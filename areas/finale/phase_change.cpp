@@ -259,24 +259,6 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
         BossPose() = 15;
         C.state = kDone;
     }
-    if (C.trailOn == 1) {
-        if (C.trailLaid == 0) {
-            C.trailLaid = 1;
-            C.xs += 25 * C.dir;
-            for (int i = 14; i <= 15; ++i) {
-                a.frame[i] = 1;
-                a.rotation[i] = -20;
-                a.facing[i] = -C.dir;
-            }
-            a.colour[14] = 0xFFFFFFFFu;
-            a.colour[15] = 0x77FFFFFFu;
-            a.depth[14] = a.depth[0] + 0.003f;
-            a.depth[15] = a.depth[0] - 0.003f;
-        }
-        for (int i = 14; i <= 15; ++i) {
-            a.x[i] = X + 32 * C.dir;
-            a.y[i] = Y - 15;
-        }
-    }
+    if (C.trailOn == 1) TrailShards(C.dir, C.xs, C.trailLaid);
     return C.state;
 }

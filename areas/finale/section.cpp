@@ -20,6 +20,27 @@ std::int32_t BossDistance() {
     return d < 0 ? -d : d;
 }
 
+void TrailShards(std::int32_t dir, std::int32_t& xs, std::int32_t& laid) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (laid == 0) {
+        laid = 1;
+        xs += 25 * dir;
+        for (int i = 14; i <= 15; ++i) {
+            a.frame[i] = 1;
+            a.rotation[i] = -20;
+            a.facing[i] = -dir;
+        }
+        a.colour[14] = 0xFFFFFFFFu;
+        a.colour[15] = 0x77FFFFFFu;
+        a.depth[14] = a.depth[0] + 0.003f;
+        a.depth[15] = a.depth[0] - 0.003f;
+    }
+    for (int i = 14; i <= 15; ++i) {
+        a.x[i] = a.x[0] + 32 * dir;
+        a.y[i] = a.y[0] - 15;
+    }
+}
+
 }  // namespace finale
 
 using namespace finale;

@@ -2,6 +2,8 @@
 // its long wind-up and the overhead swing. Each is a row of timed poses with
 // small steps, a blade that can clash with her attack or strike her body,
 // streaks in slots 9 and 10 and a flash when the blow ends.
+#include <iterator>
+
 #include "areas/finale/boss.h"
 #include "core/hit_tests.h"
 #include "core/player.h"
@@ -42,6 +44,16 @@ void Arm(SlashWords& s) {
     s.clash = 0;
     s.hitTaken = 0;
     s.startX = BossX();
+}
+
+// The stamp rule, then arming (mode 0); true when the call is a step.
+bool Begin(SlashWords& s, std::int32_t mode, double now) {
+    StampAheadToZero(s.stamp, now);
+    if (mode == 0) {
+        Arm(s);
+        return false;
+    }
+    return mode == 1 || mode == 2;
 }
 
 void BossDepthToHeroine() { FinalActorSlots.depth[0] = PlayerState.depth - 0.101f; }
@@ -101,10 +113,10 @@ void Exposure(SlashWords& s, double now) {
 // Runs the stage blocks in order; `atEnd` does the changes of a stage whose
 // hold is over and says whether the stamp is taken again; `during` runs in
 // every step of a stage before its hold is tested.
-template <std::size_t N, class End, class During>
-void RunStages(SlashWords& s, const SlashStage (&stages)[N], std::int32_t mode, double now, End atEnd,
+template <class End, class During>
+void RunStages(SlashWords& s, const SlashStage* stages, std::size_t count, std::int32_t mode, double now, End atEnd,
                During during) {
-    for (std::size_t k = 0; k < N; ++k) {
+    for (std::size_t k = 0; k < count; ++k) {
         if (s.stage != static_cast<std::int32_t>(k)) continue;
         BossPose() = stages[k].pose;
         during(static_cast<std::int32_t>(k));
@@ -120,98 +132,69 @@ constexpr BladeBoxes kFirstBlade{135, 10, -113, -87, 135, -103, 60, -97};
 constexpr BladeBoxes kSecondBlade{135, 10, -109, -82, 135, -99, 60, -92};
 constexpr BladeBoxes kHeavyBlade{161, 83, -87, -57, 161, -77, 83, -67};
 
+// The twin slashes differ only in their numbers: the steps (times the
+// facing) at the end of stages 0, 1, 2 and 4 (mode 1), which streak slot is
+// laid at the wind-up and at the blow and how far ahead, the blade and the
+// reaction kind of a strike.
+struct TwinSlash {
+    const SlashStage* stages;
+    std::int32_t step0, step1, step2, step4;
+    int windupSlot, windupAhead, blowSlot, blowAhead;
+    BladeBoxes blade;
+    std::int32_t kind;
+};
+constexpr TwinSlash kFirstTwin{kFirstStages, 21, 3, 2, 40, 9, 141, 10, 141, kFirstBlade, 1};
+constexpr TwinSlash kSecondTwin{kSecondStages, 19, 12, -5, 47, 10, 133, 9, 138, kSecondBlade, 2};
+
+float StreakDepth(int slot) { return slot == 9 ? 0.001f : -0.001f; }
+
+std::int32_t RunTwinSlash(SlashWords& s, const TwinSlash& w, std::int32_t mode) {
+    const double now = GameNow();
+    if (!Begin(s, mode, now)) return s.result;
+    const std::int32_t f = BossFacing();
+    RunStages(
+        s, w.stages, 6, mode, now,
+        [&](std::int32_t k) {
+            if (k == 0) BossX() += w.step0 * f;
+            if (k == 1) {
+                BossX() += w.step1 * f;
+                BossDepthToHeroine();
+                Streak(w.windupSlot, 2, w.windupAhead, -97, StreakDepth(w.windupSlot));
+                Sound(129);
+            }
+            if (k == 2) {
+                BossX() += w.step2 * f;
+                Streak(w.blowSlot, 2, w.blowAhead, -97, StreakDepth(w.blowSlot));
+            }
+            if (k == 3) {
+                HideStreaks();
+                FlashAtStreak(3);
+                // The first slash's last pose runs on from here.
+                if (w.kind == 1) return false;
+            }
+            if (k == 4) BossX() = mode == 1 ? BossX() + w.step4 * f : s.startX;
+            if (k == 5) s.result = kDone;
+            return true;
+        },
+        [&](std::int32_t k) {
+            if (k == 2) Blow(s, w.blade, w.kind);
+        });
+    return s.result;
+}
+
 }  // namespace
 
-std::int32_t RunBossFirstSlash(std::int32_t mode) {
-    SlashWords& s = gFirst;
-    const double now = GameNow();
-    StampAheadToZero(s.stamp, now);
-    if (mode == 0) {
-        Arm(s);
-        return s.result;
-    }
-    if (mode != 1 && mode != 2) return s.result;
-    const std::int32_t f = BossFacing();
-    RunStages(
-        s, kFirstStages, mode, now,
-        [&](std::int32_t k) {
-            if (k == 0) BossX() += 21 * f;
-            if (k == 1) {
-                BossX() += 3 * f;
-                BossDepthToHeroine();
-                Streak(9, 2, 141, -97, 0.001f);
-                Sound(129);
-            }
-            if (k == 2) {
-                BossX() += 2 * f;
-                Streak(10, 2, 141, -97, -0.001f);
-            }
-            if (k == 3) {
-                HideStreaks();
-                FlashAtStreak(3);
-                return false;
-            }
-            if (k == 4) BossX() = mode == 1 ? BossX() + 40 * f : s.startX;
-            if (k == 5) s.result = kDone;
-            return true;
-        },
-        [&](std::int32_t k) {
-            if (k == 2) Blow(s, kFirstBlade, 1);
-        });
-    return s.result;
-}
-
-std::int32_t RunBossSecondSlash(std::int32_t mode) {
-    SlashWords& s = gSecond;
-    const double now = GameNow();
-    StampAheadToZero(s.stamp, now);
-    if (mode == 0) {
-        Arm(s);
-        return s.result;
-    }
-    if (mode != 1 && mode != 2) return s.result;
-    const std::int32_t f = BossFacing();
-    RunStages(
-        s, kSecondStages, mode, now,
-        [&](std::int32_t k) {
-            if (k == 0) BossX() += 19 * f;
-            if (k == 1) {
-                BossX() += 12 * f;
-                BossDepthToHeroine();
-                Streak(10, 2, 133, -97, -0.001f);
-                Sound(129);
-            }
-            if (k == 2) {
-                BossX() -= 5 * f;
-                Streak(9, 2, 138, -97, 0.001f);
-            }
-            if (k == 3) {
-                HideStreaks();
-                FlashAtStreak(3);
-            }
-            if (k == 4) BossX() = mode == 1 ? BossX() + 47 * f : s.startX;
-            if (k == 5) s.result = kDone;
-            return true;
-        },
-        [&](std::int32_t k) {
-            if (k == 2) Blow(s, kSecondBlade, 2);
-        });
-    return s.result;
-}
+std::int32_t RunBossFirstSlash(std::int32_t mode) { return RunTwinSlash(gFirst, kFirstTwin, mode); }
+std::int32_t RunBossSecondSlash(std::int32_t mode) { return RunTwinSlash(gSecond, kSecondTwin, mode); }
 
 std::int32_t RunBossHeavySlash(std::int32_t mode) {
     SlashWords& s = gHeavy;
     const double now = GameNow();
-    StampAheadToZero(s.stamp, now);
-    if (mode == 0) {
-        Arm(s);
-        return s.result;
-    }
-    if (mode != 1 && mode != 2) return s.result;
+    if (!Begin(s, mode, now)) return s.result;
     const std::int32_t f = BossFacing();
     s.exposed = 1;
     RunStages(
-        s, kHeavyStages, mode, now,
+        s, kHeavyStages, std::size(kHeavyStages), mode, now,
         [&](std::int32_t k) {
             FinalActorSlotsRecord& a = FinalActorSlots;
             if (k == 0) BossX() -= 21 * f;
@@ -258,16 +241,11 @@ std::int32_t RunBossHeavySlash(std::int32_t mode) {
 std::int32_t RunBossOverheadSlash(std::int32_t mode) {
     SlashWords& s = gOverhead;
     const double now = GameNow();
-    StampAheadToZero(s.stamp, now);
-    if (mode == 0) {
-        Arm(s);
-        return s.result;
-    }
-    if (mode != 1 && mode != 2) return s.result;
+    if (!Begin(s, mode, now)) return s.result;
     const std::int32_t f = BossFacing();
     s.exposed = 1;
     RunStages(
-        s, kOverheadStages, mode, now,
+        s, kOverheadStages, std::size(kOverheadStages), mode, now,
         [&](std::int32_t k) {
             if (k == 0) BossX() -= 33 * f;
             if (k == 1) BossX() += 40 * f;
