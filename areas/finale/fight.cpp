@@ -113,18 +113,18 @@ std::int32_t RunBossBrain(std::int32_t mode) {
         }
     }
     if (B.phaseLatch == 0 && BossDamage() > w.phaseThreshold) {
-            B.phaseLatch = 1;
-            RunBossPhaseChangeScene(0);
+        B.phaseLatch = 1;
+        RunBossPhaseChangeScene(0);
+    }
+    if (B.phaseLatch == 1) {
+        const std::int32_t r = RunBossPhaseChangeScene(1);
+        if (r >= 2) B.patternStep = 90;
+        if (r == kDone) {
+            B.phaseLatch = 2;
+            B.patternStep = 4;
+            RunBossLastPattern(0);
         }
-        if (B.phaseLatch == 1) {
-            const std::int32_t r = RunBossPhaseChangeScene(1);
-            if (r >= 2) B.patternStep = 90;
-            if (r == kDone) {
-                B.phaseLatch = 2;
-                B.patternStep = 4;
-                RunBossLastPattern(0);
-            }
-        }
+    }
     StepReaction(w.hitSparkWord, [] { return RunBossHitSpark(1, 0, 0, 0, 0); });
     StepReaction(w.playerHitWord, [] { return RunPlayerHitReaction(1, 0); });
     StepReaction(w.bossHitWord, [] { return RunBossHitReaction(1, 0, 0); });

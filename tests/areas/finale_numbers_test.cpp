@@ -224,4 +224,23 @@ TEST_F(FinaleNumbers, AMissedCarryDashLandsAndEnds) {
     EXPECT_GT(FinalActorSlots.x[0], M + 2400);
 }
 
+TEST_F(FinaleNumbers, TheFourthBlowWithANewKindEscalates) {
+    GameClock.gameClock = 500.0;   // long after any earlier blow or heavy blow
+    PlaceBoss(M + 2000, 640, -1, 13);
+    const auto blow = [](std::int32_t kind) {
+        BossFightState.bossHitWord = 0;
+        RunBossHitReaction(0, 1, kind);
+        Tick(0.01);
+        return RunBossHitReaction(1, 0, 0) != 1;   // escalated: not a plain flinch
+    };
+    for (int i = 0; i < 5; ++i) blow(4);   // whatever came before, kind 4 escalates at most once here
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(blow(4)) << "the same kind again, blow " << i + 1;
+    EXPECT_TRUE(blow(3));
+    // A heavy blow: every blow in the next 5 s escalates.
+    EXPECT_TRUE(blow(1));
+    Tick(5.1);
+    EXPECT_FALSE(blow(2));
+    BossFightState.bossHitWord = 0;
+}
+
 }  // namespace

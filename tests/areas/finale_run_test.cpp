@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "areas/era04_encounters/records.h"
@@ -102,6 +103,15 @@ protected:
         }
     }
 
+    // With QM_SCREENSHOT_DIR set, the frame just run is kept as a picture for
+    // the documentation.
+    void Shot(const char* name) {
+        const char* dir = std::getenv("QM_SCREENSHOT_DIR");
+        if (dir != nullptr) {
+            EXPECT_TRUE(plat::headless::SaveLastFramePng(std::string(dir) + "/" + name + ".png"));
+        }
+    }
+
     std::set<int> heldNow;
     std::vector<std::int32_t> lines;
     std::vector<int> played;
@@ -156,10 +166,13 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 60; }, 1000));
     EXPECT_EQ(PlayerState.x, M + 845);
     ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 65; }, 6000));
+    Shot("finale_lights");
     for (int i = 1; i <= 70; ++i) {
         const std::int32_t ceiling = ((i + 30) * 16) / 10;
         ASSERT_EQ(StageObjectTable.colour[176 + i] >> 24, static_cast<std::uint32_t>(ceiling)) << "light " << i;
     }
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 69; }, 6000));
+    Shot("finale_backdrop_highlight");
     ASSERT_TRUE(Watch([&] { return lines.back() == 85 && DialogueChannels.finaleLine == 0; }, 6000));
     EXPECT_EQ(MessageBoxOpen, 0);
     EXPECT_EQ(lines, Run(60, 85));
@@ -191,6 +204,7 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     ASSERT_TRUE(Watch([] { return FinalActorSlots.frame[0] == 2; }, 600));
     EXPECT_EQ(FinalSectionState.lightFlag, 1);
     ASSERT_TRUE(Watch([] { return FinalActorSlots.frame[2] == 1; }, 600));   // the rays
+    Shot("finale_entrance_rays");
     EXPECT_EQ(FinalActorSlots.frame[0], 3);
     ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 98; }, 1000));
     EXPECT_EQ(FinalActorSlots.x[0], M + 4489);
@@ -256,9 +270,15 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     // The last pattern: again all but the last blow; then she keeps away
     // until the queen leaps.
     FinalActorSlots.damage[0] = BossFightState.defeatThreshold;
+    bool glowShot = false;
     ASSERT_TRUE(Watch(
         [&] {
             Fight(VkLetter('G'), 190);
+            const std::int32_t pose = FinalActorSlots.frame[0];
+            if (!glowShot && pose >= 17 && pose <= 35 && FinalActorSlots.frame[6] != 0 && Distance() < 300) {
+                glowShot = true;
+                Shot("finale_fight_sword_glow");
+            }
             return FinalActorSlots.damage[0] > BossFightState.defeatThreshold;
         },
         8000))

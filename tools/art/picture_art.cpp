@@ -889,6 +889,28 @@ void DrawLogo(Canvas& c) {
     }
 }
 
+// The boss sheet's light: the rays and the sword's glow are pale beams that
+// fade towards their ends, the streaks of the slashes thin bright bands.
+void DrawBossLights(Canvas& c) {
+    namespace b = boss_frames;
+    for (const b::Cell& cell : b::kCells) {
+        const SpriteRect& r = cell.rect;
+        const bool beam = cell.slot == 2 || cell.slot == 3 || cell.slot == 6;
+        const bool streak = cell.slot == 9 || cell.slot == 10;
+        if (!beam && !streak) continue;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        if (beam) {
+            const int mid = (r.top + r.bottom) / 2;
+            VerticalGradient(c, r.left, r.top, r.right, mid, Rgb{120, 160, 255}, Rgb{255, 255, 255});
+            VerticalGradient(c, r.left, mid, r.right, r.bottom, Rgb{255, 255, 255}, Rgb{120, 160, 255});
+        } else {
+            const int mid = (r.top + r.bottom) / 2;
+            VerticalGradient(c, r.left, r.top, r.right, mid + 1, Rgb{150, 200, 255}, Rgb{255, 255, 255});
+            VerticalGradient(c, r.left, mid, r.right, r.bottom, Rgb{255, 255, 255}, Rgb{150, 200, 255});
+        }
+    }
+}
+
 }  // namespace
 
 Canvas DrawPicture(const PictureInfo& info) {
@@ -947,6 +969,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     // The Era04 scenery sheets are nothing but the stage's pieces.
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     if (HasCampArt(info.id)) DrawCampArt(c, info);
+    if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     return c;
 }
 
