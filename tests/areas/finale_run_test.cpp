@@ -275,7 +275,7 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
         [&] {
             Fight(VkLetter('G'), 190);
             const std::int32_t pose = FinalActorSlots.frame[0];
-            if (!glowShot && pose >= 17 && pose <= 35 && FinalActorSlots.frame[6] != 0 && Distance() < 300) {
+            if (!glowShot && (pose == 13 || pose == 15) && FinalActorSlots.frame[6] != 0 && Distance() < 260) {
                 glowShot = true;
                 Shot("finale_fight_sword_glow");
             }

@@ -897,6 +897,15 @@ void DrawBossLights(Canvas& c) {
         const SpriteRect& r = cell.rect;
         const bool beam = cell.slot == 2 || cell.slot == 3 || cell.slot == 6;
         const bool streak = cell.slot == 9 || cell.slot == 10;
+        if (cell.slot == 1) {
+            // The sword: a steel blade with a darker edge down a gold hilt.
+            FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+            const int hilt = r.top + (r.bottom - r.top) / 5;
+            FillRect(c, r.left, r.top, r.right, hilt, Rgb{200, 160, 60});
+            VerticalGradient(c, r.left + (r.right - r.left) / 4, hilt, r.right - (r.right - r.left) / 4, r.bottom,
+                             Rgb{230, 235, 245}, Rgb{150, 160, 180});
+            continue;
+        }
         if (!beam && !streak) continue;
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
         if (beam) {
