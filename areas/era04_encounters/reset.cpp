@@ -12,6 +12,7 @@ void ResetEra04EncountersArea() {
     EncounterAHitCount = 0;
     FigureHitBox = FigureHitBoxRecord{};
     EncounterBFigure = EncounterBFigureRecord{};
+    EncounterBShards = EncounterBShardsRecord{};
     // Layer codes 1 and 2 outlive the reset; the rest of the figure goes.
     const std::int32_t layer1 = EncounterCFigure.layerCode[1], layer2 = EncounterCFigure.layerCode[2];
     EncounterCFigure = EncounterCFigureRecord{};

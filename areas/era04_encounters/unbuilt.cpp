@@ -8,7 +8,6 @@
 
 // Not built yet: the encounters stay idle and never finish, so the stage
 // driver goes on past them.
-std::int32_t RunEncounterB(std::int32_t) { return 0; }
 void LayoutEncounterCProps() {}
 void UpdateEncounterCGlow(std::int32_t) {}
 void UpdateEncounterCLamps(std::int32_t) {}
