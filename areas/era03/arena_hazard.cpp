@@ -191,21 +191,17 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
             m.throwStamp = now;
         }
     }
-    if (m.throwState == 3) {
-        PlayerState.pose = 42;
-        PlayerState.y = 655;
+    // States 3 and 4: she rolls on, each pose held 0.05 s before a 50 px slide.
+    constexpr struct {
+        std::int32_t pose, y;
+    } kRoll[2] = {{42, 655}, {43, 643}};
+    for (std::int32_t state = 3; state <= 4; ++state) {
+        if (m.throwState != state) continue;
+        PlayerState.pose = kRoll[state - 3].pose;
+        PlayerState.y = kRoll[state - 3].y;
         if (AtLeastElapsed(m.throwStamp, now, 0.05)) {
             PlayerState.x += m.direction * 50;
-            m.throwState = 4;
-            m.throwStamp = now;
-        }
-    }
-    if (m.throwState == 4) {
-        PlayerState.pose = 43;
-        PlayerState.y = 643;
-        if (AtLeastElapsed(m.throwStamp, now, 0.05)) {
-            PlayerState.x += m.direction * 50;
-            m.throwState = 5;
+            m.throwState = state + 1;
             m.throwStamp = now;
         }
     }
