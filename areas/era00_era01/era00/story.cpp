@@ -158,25 +158,23 @@ void RunFollowUpTalk(double now) {
         EventHoldsPlayer = 1;
         PlayEra00Sound(6);
     }
-    if (Story.talkStep == 2) {
+    // Steps 2 and 3 show lines 46 and 47; 3 entered from 2 would only write
+    // again what 2 has written, so they share one block.
+    if (Story.talkStep == 2 || Story.talkStep == 3) {
         MessageBoxOpen = 1;
-        Prompt = 46;
+        Prompt = Story.talkStep == 2 ? 46 : 47;
         Story.stageStamp = now;
         if (LineRead()) {
-            Story.talkStep = 3;
-            AdvanceLine(Prompt, 47, kGeneralVolume);
-        }
-    }
-    if (Story.talkStep == 3) {
-        MessageBoxOpen = 1;
-        Prompt = 47;
-        Story.stageStamp = now;
-        if (LineRead()) {
-            Story.talkStep = 4;
-            CloseLine(Prompt);
-            XKeyBlocked = 0;
-            ZKeyBlocked = 0;
-            MessageBoxOpen = 0;
+            if (Story.talkStep == 2) {
+                Story.talkStep = 3;
+                AdvanceLine(Prompt, 47, kGeneralVolume);
+            } else {
+                Story.talkStep = 4;
+                CloseLine(Prompt);
+                XKeyBlocked = 0;
+                ZKeyBlocked = 0;
+                MessageBoxOpen = 0;
+            }
         }
     }
     if (Story.talkStep == 4 && flame == 0 && Story.knockBack == 0) {
@@ -188,21 +186,19 @@ void RunFollowUpTalk(double now) {
             PlayEra00Sound(6);
         }
     }
-    if (Story.talkStep == 5) {
-        Prompt = 48;
+    // Steps 5 and 6 show lines 48 and 49 (one block, as 2 and 3).
+    if (Story.talkStep == 5 || Story.talkStep == 6) {
+        Prompt = Story.talkStep == 5 ? 48 : 49;
         PlayerState.pose = 63;
         if (LineRead()) {
-            Story.talkStep = 6;
-            AdvanceLine(Prompt, 49, kGeneralVolume);
-        }
-    }
-    if (Story.talkStep == 6) {
-        Prompt = 49;
-        PlayerState.pose = 63;
-        if (LineRead()) {
-            Story.talkStep = 7;
-            CloseLine(Prompt);
-            MessageBoxOpen = 0;
+            if (Story.talkStep == 5) {
+                Story.talkStep = 6;
+                AdvanceLine(Prompt, 49, kGeneralVolume);
+            } else {
+                Story.talkStep = 7;
+                CloseLine(Prompt);
+                MessageBoxOpen = 0;
+            }
         }
     }
 }
