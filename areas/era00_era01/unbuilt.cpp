@@ -3,22 +3,16 @@
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 
-void UpdateEra01Terrain() {}
-void UpdateEra01Npc(std::int32_t) {}
 void UpdateEra01ColourPulseA(std::int32_t) {}
 void UpdateEra01SceneryLoopA(std::int32_t) {}
 void UpdateEra01SceneryLoopB(std::int32_t) {}
 void UpdateEra01ColourPulseE(std::int32_t) {}
 void UpdateEra01ColourPulseF(std::int32_t) {}
-void RunArenaWaves(std::int32_t) {}
-void UpdateEra01Gate() {}
-void UpdateAnchorObstacle() {}
 void UpdateMonsterGroup1() {}
 void UpdateMonsterGroup2() {}
 void UpdateFieldSpawner() {}
 void UpdateEncounterIntro() {}
 void UpdateEncounterFight() {}
-void UpdateDropItemPickup() {}
 
 // Stand-ins for the field routines the data reset arms, until the field is
 // built; the real definitions replace them at link time.

@@ -24,6 +24,7 @@ protected:
         PlayerState.x = x;
         PlayerState.y = y;
         WorldUpdateState.previousStepX = x;
+        Era01TerrainState = Era01TerrainStateRecord{};   // no fall of the field's own
     }
 };
 
