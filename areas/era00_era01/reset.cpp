@@ -94,4 +94,9 @@ void ResetEra00Era01Area() {
     EncounterPieceDepths[0] = EncounterPieceDepths[1] = 0.0f;
     EncounterPieceShown = 0;
     DropItemSlots = DropItemSlotsRecord{};
+    NpcSceneLock = 0;
+    AnchorObstacleState = AnchorObstacleStateRecord{};
+    // The spawner's slots lose what they show; their steps are left for the
+    // view reset of the next step.
+    for (int i = 0; i <= 8; ++i) FieldSpawnerSlots.state[i] = FieldSpawnerSlots.x[i] = FieldSpawnerSlots.y[i] = 0;
 }

@@ -3,14 +3,8 @@
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 
-void UpdateEra01ColourPulseA(std::int32_t) {}
-void UpdateEra01SceneryLoopA(std::int32_t) {}
-void UpdateEra01SceneryLoopB(std::int32_t) {}
-void UpdateEra01ColourPulseE(std::int32_t) {}
-void UpdateEra01ColourPulseF(std::int32_t) {}
 void UpdateMonsterGroup1() {}
 void UpdateMonsterGroup2() {}
-void UpdateFieldSpawner() {}
 void UpdateEncounterIntro() {}
 void UpdateEncounterFight() {}
 
@@ -18,12 +12,7 @@ void UpdateEncounterFight() {}
 // built; the real definitions replace them at link time.
 
 
-void UpdateEra01ColourPulseB(std::int32_t) {}
-void UpdateEra01ColourPulseC(std::int32_t) {}
-void UpdateEra01ColourPulseD(std::int32_t) {}
 
 // Draw passes: nothing to draw yet.
-void DrawEra01LiftSection() {}
-void DrawEra01FarFieldAndArena() {}
 void DrawEra01SetPiecesAndEra02Border() {}
 
