@@ -102,6 +102,13 @@ protected:
         return reached && PlayerMoveState.jumpKind >= 30 &&
                Play([] { printf("  x %d y %d pose %d\n", PlayerState.x, PlayerState.y, PlayerState.pose); return PlayerMoveState.jumpKind == 0; }, 400);
     }
+    // A menu key: down for one frame, then up.
+    void MenuKey(int key) {
+        Press(key);
+        Frames(1);
+        Release(key);
+        Frames(12);
+    }
     void Crouch(int frames) {
         Hold(VK_DOWN);
         Frames(frames);
@@ -265,7 +272,62 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheMonsterTalk) {
     Crouch(8);
     EXPECT_EQ(ItemCounts[3], 1u);
     EXPECT_EQ(DropItemSlots.flag[0], 0);
-    printf("after arena x %d hp %d\n", PlayerState.x, PlayerState.hp);
+
+    // ---- back over the stairs and the upper floor, whose lip drops her into
+    // the pit; on the lower route the gate holds her again.
+    ASSERT_TRUE(Walk(VK_LEFT, [] { return PlayerState.x < T + 300; }, 4000)) << "x " << PlayerState.x;
+    ASSERT_TRUE(Play([] { return PlayerState.y == 640 && Era01TerrainState.pitFallStartY == 0; }, 300));
+    EXPECT_EQ(PlayerState.x, T + 260) << "the pit puts her at its edge";
+    ASSERT_TRUE(Walk(VK_RIGHT, [] { return PlayerState.x == T + 419 && PlayerState.y == 740; }, 600))
+        << "x " << PlayerState.x << " y " << PlayerState.y;
+    Frames(4);
+    EXPECT_EQ(PlayerState.x, T + 419);
+
+    // ---- the arena's prop used from the item screen at the gate: progress
+    // 2, and a second later the gate opens.
+    Tap(VK_F2);
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.IntroStep == 6; }, 600));
+    MenuKey(VK_RIGHT);
+    ASSERT_EQ(MenuFlowState.Cursor, 2u);
+    MenuKey(VK_RETURN);
+    ASSERT_TRUE(Play([] { return MenuFlowState.ItemOpen == 1 && MenuFlowState.ItemIntro == 6; }, 600));
+    for (int i = 0; i < 4 && MenuFlowState.ItemCursor != 3; ++i) {
+        MenuKey(VK_DOWN);
+    }
+    ASSERT_EQ(MenuFlowState.ItemCursor, 3u);
+    MenuKey(VK_RETURN);
+    ASSERT_TRUE(Play([] { return Era01Progress == 2; }, 100));
+    EXPECT_EQ(ItemCounts[2], 0u);
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 1; }, 1200));
+    const double usedAt = GameClock.gameClock;
+    ASSERT_TRUE(Play([] { return Era01Progress == 3; }, 400));
+    EXPECT_NEAR(GameClock.gameClock - usedAt, 1.0, 0.1);
+    EXPECT_EQ(MessageBoxOpen, 0);
+
+    // ---- the teacher's lesson on the lower route: D pressed as soon as
+    // line 78 asks for it, in both tries.
+    const std::size_t lessonFrom = story_.size();
+    ASSERT_TRUE(Walk(VK_RIGHT, [] { return DialogueChannels.storyLine == 50; }, 600)) << "x " << PlayerState.x;
+    EXPECT_EQ(NpcSceneLock, 1u);
+    EXPECT_EQ(PlayerState.x, T + 866);
+    int dPresses = 0;
+    ASSERT_TRUE(Play([&] {
+        if (DialogueChannels.storyLine == 78 && KeyDPressed == 0 && MessageBoxOpen == 0) {
+            Press(VkLetter('d'));
+            ++dPresses;
+        }
+        return LearnedMoveD == 1;
+    }, 6000)) << Listed(story_);
+    EXPECT_EQ(dPresses, 2);
+    std::vector<std::int32_t> lesson(story_.begin() + static_cast<std::ptrdiff_t>(lessonFrom), story_.end());
+    std::vector<std::int32_t> expectedLesson = Range(50, 78);
+    for (std::int32_t v : {79, 78, 80}) expectedLesson.push_back(v);
+    for (std::int32_t v : Range(81, 87)) expectedLesson.push_back(v);
+    EXPECT_EQ(lesson, expectedLesson) << Listed(lesson);
+    EXPECT_EQ(NpcSceneLock, 0u);
+    EXPECT_EQ(AttackDTimeScale, 1.0);
+    EXPECT_EQ(Era01NpcRecord.y, 528) << "back on her ledge";
+    printf("lesson done x %d hp %d\n", PlayerState.x, PlayerState.hp);
 }
 
 }  // namespace
