@@ -1,8 +1,8 @@
 // The field's middle played through the real frame loop, from just short of
-// the gatekeeper to just short of the monster talk: his talk and his
-// collecting game, the gate's talk on the lower route, the lift and the
-// upper floor to the arena, its waves 2 to 4, the arena's item used back at
-// the gate, the teacher's lesson, and the turret at each of its places.
+// the gatekeeper to the turret's first place: his talk and his collecting
+// game, the gate's talk on the lower route, the lift and the upper floor to
+// the arena, its waves 2 to 4, the arena's item used back at the gate, the
+// teacher's lesson, and the turret rising, firing and barring the way.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -93,14 +93,22 @@ protected:
         Hold(VkLetter('z'));
         const bool reached = Play([x] { return PlayerState.x >= x; }, 600);
         LetGo(VkLetter('z'));
-        printf("run reached %d\n", PlayerState.x);
         const std::int32_t from = PlayerState.x;
         Press(VK_UP);
         Frames(1);
         Release(VK_UP);
-        printf("jump from %d to %d jk %d\n", from, PlayerState.x, PlayerMoveState.jumpKind);
         return reached && PlayerMoveState.jumpKind >= 30 &&
-               Play([] { printf("  x %d y %d pose %d\n", PlayerState.x, PlayerState.y, PlayerState.pose); return PlayerMoveState.jumpKind == 0; }, 400);
+               Play([] { return PlayerMoveState.jumpKind == 0; }, 400);
+    }
+    // From the lift's top only a walking jump begun on its very last pixels
+    // reaches the upper floor's lip without passing under it; the driver's
+    // key timing cannot place her that closely, so she is set on the lip.
+    void OntoTheLip() {
+        PlayerState.x = SectionAnchorX[21] + 300;
+        PlayerState.y = 265;
+        Frames(2);
+        ASSERT_EQ(PlayerState.y, 265);
+        ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
     }
     // A menu key: down for one frame, then up.
     void MenuKey(int key) {
@@ -145,7 +153,7 @@ protected:
     }
 };
 
-TEST_F(FieldMiddleGame, FromTheGatekeeperToTheMonsterTalk) {
+TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     SeedRandom(11);
     ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
         Era00StoryPhase = 3;
@@ -219,14 +227,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheMonsterTalk) {
     ASSERT_TRUE(WalkTo(T - 216, 5));
     ASSERT_TRUE(RunningJumpFrom(T - 216));
     ASSERT_EQ(PlayerState.y, 456) << "on the lift top at x " << PlayerState.x << " jk " << PlayerMoveState.jumpKind << " pose " << PlayerState.pose << " mbo " << MessageBoxOpen << " hp " << PlayerState.hp;
-    // From the top only a walking jump begun on its very last pixels reaches
-    // the upper floor's lip without passing under it; the driver's key
-    // timing cannot place her that closely, so she is set on the lip.
-    PlayerState.x = T + 300;
-    PlayerState.y = 265;
-    Frames(2);
-    ASSERT_EQ(PlayerState.y, 265);
-    ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
+    OntoTheLip();
     ASSERT_TRUE(Walk(VK_RIGHT, [] { return PlayerState.x >= A - 300; }, 4000))
         << "x " << PlayerState.x << " y " << PlayerState.y;
     EXPECT_EQ(PlayerState.y, 640) << "down the stairs";
@@ -263,7 +264,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheMonsterTalk) {
         Frames(2);
         LetGo(VK_RIGHT);
         Press(VkLetter('g'));
-        for (int i = 0; i < 40; ++i) { Frames(1); if (tries < 2) printf("F x %d pose %d cf %d ex %d ef %d pool %d mbo %d hp %d\n", PlayerState.x, PlayerState.pose, PlayerMoveState.comboF, ArenaEnemy.x, ArenaEnemy.frame, ArenaState.expPool, MessageBoxOpen, PlayerState.hp); }
+        Frames(40);
     }
     ASSERT_EQ(ArenaState.clearedWaves, 3);
     ASSERT_TRUE(Play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600));
@@ -327,7 +328,24 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheMonsterTalk) {
     EXPECT_EQ(NpcSceneLock, 0u);
     EXPECT_EQ(AttackDTimeScale, 1.0);
     EXPECT_EQ(Era01NpcRecord.y, 528) << "back on her ledge";
-    printf("lesson done x %d hp %d\n", PlayerState.x, PlayerState.hp);
+
+    // ---- out of the lower route again and on along the upper floor, past
+    // the arena (done: no wave, no hold), to the turret's first place.
+    ASSERT_TRUE(WalkTo(T + 330));
+    ASSERT_TRUE(Jump(VK_LEFT));
+    ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
+    OntoTheLip();
+    ASSERT_TRUE(Walk(VK_RIGHT, [] { return AnchorObstacleState.state == 2; }, 4000)) << "x " << PlayerState.x;
+    EXPECT_EQ(AnchorObstacleState.x, SectionAnchorX[24]);
+    EXPECT_GE(PlayerState.x, SectionAnchorX[24] - 504);
+    EXPECT_EQ(ArenaState.waveHold, 0);
+    // It rises, sways and fires; its barrier keeps her 120 px off.
+    ASSERT_TRUE(Walk(VK_RIGHT, [] { return AnchorObstacleState.state == 3 && AnchorObstacleState.shots[0].state != 0; },
+                     400));
+    const std::int32_t hpBefore = PlayerState.hp;
+    Walk(VK_RIGHT, [] { return false; }, 120);
+    EXPECT_LT(PlayerState.hp, hpBefore) << "its shots hurt";
+    EXPECT_LT(PlayerState.x, SectionAnchorX[24] - 119) << "its barrier holds";
 }
 
 }  // namespace
