@@ -1,5 +1,6 @@
 #include "tools/art/picture_art.h"
 #include "tools/art/arena_rects.h"
+#include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
 #include "tools/art/camp_art.h"
 #include "tools/art/sprite_table_art.h"
@@ -544,7 +545,7 @@ constexpr auto kFieldDuelCells = FieldDuelCells();
 constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-const std::array<RectSource, 33> kRectSources{{
+const std::array<RectSource, 40> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -578,6 +579,13 @@ const std::array<RectSource, 33> kRectSources{{
     {189, FigureKind::Character, kFieldDuelCells, {}},
     {190, FigureKind::Character, kFieldFighterCells, {}},
     {190, FigureKind::Effect, kFieldDebrisCells, {}},
+    {162, FigureKind::Creature, kArenaFoeRects, {}},
+    {162, FigureKind::Prop, kArenaFoePropRects, {}},
+    {164, FigureKind::Character, kTeacherRects, {}},
+    {176, FigureKind::Prop, kTurretRects, {}},
+    {176, FigureKind::Effect, kTurretShotRects, {}},
+    {159, FigureKind::Icon, kCollectObjectRects, {}},
+    {161, FigureKind::Character, kGatekeeperRects, {}},
 }};
 }  // namespace
 
