@@ -545,7 +545,7 @@ constexpr auto kFieldDuelCells = FieldDuelCells();
 constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-const std::array<RectSource, 40> kRectSources{{
+const std::array<RectSource, 44> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -565,6 +565,10 @@ const std::array<RectSource, 40> kRectSources{{
     {180, FigureKind::Icon, kArenaBannerRects, {}},
     {180, FigureKind::Prop, kArenaLiftRects, {}},
     {181, FigureKind::Character, kRound1OpponentRects, {}},
+    {184, FigureKind::Character, kRound3OpponentRects, {}},
+    {184, FigureKind::Effect, kRound3GlowRects, {}},
+    {185, FigureKind::Character, kRound4OpponentRects, {}},
+    {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Character, kArenaBoss1Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2UpperCells, {}},
