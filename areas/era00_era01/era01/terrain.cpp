@@ -64,6 +64,9 @@ void StepPit(double now) {
 
 void StepDrops(double now) {
     if (LiftRecord.state == 13) return;
+    // A fall the controller has begun (its own arc, a hop off a run) is
+    // hers from now on: the step's drop gives way to it.
+    if (PlayerMoveState.jumpKind != 0) BigDropStartY() = SmallDropStartY() = 0;
     const std::int32_t floor = FloorHeightAt(PlayerState.x, PlayerState.y);
     if (!AnyFallRuns() && PlayerMoveState.jumpKind == 0 && PlayerState.y + 50 <= floor) {
         BigDropStartY() = PlayerState.y;
