@@ -1,5 +1,6 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "text/text_state.h"
@@ -95,6 +96,7 @@ void ResetEra00Era01Area() {
     EncounterPieceShown = 0;
     DropItemSlots = DropItemSlotsRecord{};
     NpcSceneLock = 0;
+    ResetEra01Gate();
     AnchorObstacleState = AnchorObstacleStateRecord{};
     // The spawner's slots lose what they show; their steps are left for the
     // view reset of the next step.

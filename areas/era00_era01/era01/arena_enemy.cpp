@@ -411,6 +411,52 @@ void ArmThrow(ThrowPrivate& p, std::int32_t reach, double now) {
 
 }  // namespace
 
+namespace {
+
+// The grab that both throws begin with: she is held before the enemy for
+// 0.02 s, then the blow (15 HP) with the grab's sound.
+void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double now) {
+    GroundFallSuppressed = 1;
+    PlayerMoveState.runSlideState = 0;
+    if (p.s.step == 1) {
+        MessageBoxOpen = 1;
+        FlashEffects[2].state = 1;
+        p.s.Next(2, now);
+    }
+    if (p.s.step != 2) return;
+    Grab(p, 72, now);
+    if (withDrop) StartDrop(p, now);
+    if (!AtLeastElapsed(p.s.stamp, now, 0.02)) return;
+    PlayFieldEffect(sound);
+    PlayFieldEffect(36);
+    PlayerState.hp -= 15;
+    UpdateArenaEnemyIdle(0);
+    p.s.Next(3, now);
+}
+
+// Her flight: x back at `xRate` px/s, an arc of `rise` px/s; true once she
+// is down. `t` is the time since the flight began.
+bool StepFlight(const ThrowPrivate& p, double xRate, double rise, double t) {
+    PlayerState.pose = 85;
+    PlayerState.x = p.x0 - RateMove(xRate, t);
+    PlayerState.y = p.y0 - TruncToInt(rise * t - 2000.0 * t * t);
+    return FloorHeightAt(PlayerState.x, PlayerState.y) <= PlayerState.y;
+}
+
+void KeepFlashOnEnemy() {
+    FlashEffects[2].x = E.x - 50;
+    FlashEffects[2].y = E.y - 165;
+}
+
+void EnemyBackOnItsFeet() {
+    PlayerState.pose = 22;
+    GroundFallSuppressed = 0;
+    E.frame = 14;
+    E.y = TopFloorHeightAt(E.x) + 5;
+}
+
+}  // namespace
+
 std::int32_t RunArenaEnemyThrowA(std::int32_t kind) {
     const double now = FieldClock();
     ThrowPrivate& p = throwA;
@@ -419,50 +465,27 @@ std::int32_t RunArenaEnemyThrowA(std::int32_t kind) {
         return 0;
     }
     StampAheadToZero(p.s.stamp, now);
-    GroundFallSuppressed = 1;
-    PlayerMoveState.runSlideState = 0;
-    if (p.s.step == 1) {
-        MessageBoxOpen = 1;
-        FlashEffects[2].state = 1;
-        p.s.Next(2, now);
-    }
-    if (p.s.step == 2) {
-        Grab(p, 72, now);
-        if (kind == 2) StartDrop(p, now);
-        if (AtLeastElapsed(p.s.stamp, now, 0.02)) {
-            PlayFieldEffect(92);
-            PlayFieldEffect(36);
-            PlayerState.hp -= 15;
-            UpdateArenaEnemyIdle(0);
-            p.s.Next(3, now);
-        }
+    if (p.s.step <= 2) {
+        StepThrowGrab(p, kind == 2, 92, now);
     } else if (p.s.step == 3) {
         const double t = now - p.s.stamp;
-        PlayerState.pose = 85;
-        PlayerState.x = p.x0 - RateMove(170.0, t);
-        PlayerState.y = p.y0 - TruncToInt(1500.0 * t - 2000.0 * t * t);
+        const bool down = StepFlight(p, 170.0, 1500.0, t);
         if (t >= 0.5) {
             E.x = A;
             if (!p.drop) UpdateArenaEnemyIdle(1);
         }
         KeepViewOnHer();
-        if (FloorHeightAt(PlayerState.x, PlayerState.y) <= PlayerState.y) p.s.Next(4, now);
+        if (down) p.s.Next(4, now);
     } else if (p.s.step == 4) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
         if (AtLeastElapsed(p.s.stamp, now, 1.5)) p.s.Next(5, now);
     }
-    if (p.s.step < 5) {
-        FlashEffects[2].x = E.x - 50;
-        FlashEffects[2].y = E.y - 165;
-    }
+    if (p.s.step < 5) KeepFlashOnEnemy();
     if (p.s.step >= 4) UpdateArenaEnemyIdle(1);
     StepDrop(p, now);
     if (p.s.step == 5) {
-        PlayerState.pose = 22;
-        GroundFallSuppressed = 0;
-        E.frame = 14;
-        E.y = TopFloorHeightAt(E.x) + 5;
+        EnemyBackOnItsFeet();
         if (!p.drop || p.landed) p.s.step = 99;
     }
     return p.s.step;
@@ -476,50 +499,29 @@ std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
         return 0;
     }
     StampAheadToZero(p.s.stamp, now);
-    GroundFallSuppressed = 1;
-    PlayerMoveState.runSlideState = 0;
-    if (p.s.step == 1) {
-        MessageBoxOpen = 1;
-        FlashEffects[2].state = 1;
-        p.s.Next(2, now);
-    }
-    if (p.s.step == 2) {
-        Grab(p, 72, now);
-        if (AtLeastElapsed(p.s.stamp, now, 0.02)) {
-            PlayFieldEffect(85);
-            PlayFieldEffect(36);
-            PlayerState.hp -= 15;
-            UpdateArenaEnemyIdle(0);
-            p.s.Next(3, now);
-        }
+    if (p.s.step <= 2) {
+        StepThrowGrab(p, false, 85, now);
     } else if (p.s.step == 3) {
         const double t = now - p.s.stamp;
-        PlayerState.pose = 85;
-        PlayerState.x = p.x0 - RateMove(270.0, t);
-        PlayerState.y = p.y0 - TruncToInt(1000.0 * t - 2000.0 * t * t);
+        const bool down = StepFlight(p, 270.0, 1000.0, t);
         if (t >= 0.2) {
             E.x = A;
             UpdateArenaEnemyIdle(1);
         }
-        if (FloorHeightAt(PlayerState.x, PlayerState.y) <= PlayerState.y) p.s.Next(4, now);
+        if (down) p.s.Next(4, now);
     } else if (p.s.step == 4) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
         UpdateArenaEnemyIdle(1);
         if (AtLeastElapsed(p.s.stamp, now, 0.5)) {
-            PlayerState.pose = 22;
-            GroundFallSuppressed = 0;
-            E.frame = 14;
+            EnemyBackOnItsFeet();
             E.x = A;
             E.y = TopFloorHeightAt(E.x) + 5;
             MessageBoxOpen = 0;
             p.s.step = 99;
         }
     }
-    if (p.s.step < 5 && p.s.step != 99) {
-        FlashEffects[2].x = E.x - 50;
-        FlashEffects[2].y = E.y - 165;
-    }
+    if (p.s.step < 5) KeepFlashOnEnemy();
     return p.s.step;
 }
 

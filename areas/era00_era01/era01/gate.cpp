@@ -96,6 +96,8 @@ void RunGateTalk() {
     if (step == 24) DialogueChannels.gateLine = 0;
 }
 
+void ResetEra01Gate() { gate = GatePrivate{}; }
+
 void UpdateEra01Gate() {
     const double now = FieldClock();
     StampAheadToZero(gate.openStamp, now);

@@ -16,6 +16,8 @@ void SetEra01NpcSprite(std::int32_t frame);
 
 // One step of the gate's talk.
 void RunGateTalk();
+// Forgets an opening begun in an earlier game (the data reset).
+void ResetEra01Gate();
 
 // The arena enemy's routines: 0 arms, then steps; 99 when done (98: struck
 // during its counter lunge, arm again with kind 3).
