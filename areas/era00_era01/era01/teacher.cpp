@@ -195,12 +195,15 @@ void StepPractice(double now) {
         }
         return;
     }
+    // A second after a try the move is shown again at its own pace.
+    auto afterTry = [&] {
+        if (!AtLeastElapsed(lesson.stamp, now, 1.0)) return;
+        lesson.S = 29;
+        AttackDTimeScale = 1.0;
+        ShowPractice(79);
+    };
     if (S == 28) {
-        if (AtLeastElapsed(lesson.stamp, now, 1.0)) {
-            lesson.S = 29;
-            AttackDTimeScale = 1.0;
-            ShowPractice(79);
-        }
+        afterTry();
         return;
     }
     if (S == 29) {
@@ -211,8 +214,10 @@ void StepPractice(double now) {
             KeyDPressed = 0;
             MessageBoxOpen = 1;
             if (MoreThanElapsed(lesson.stamp, now, 0.8)) {
+                // Too slow: back to the first try's end, which is long past.
                 lesson.S = 28;
                 lesson.stamp = now - 2.0;
+                afterTry();
             } else {
                 lesson.S = 30;
                 lesson.stamp = now;

@@ -14,6 +14,8 @@
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "shell/graphics.h"
+#include "shell/sound_bank.h"
 #include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -322,6 +324,110 @@ TEST_F(FieldMiddleNumbers, TheFastestColourChangesOncePerStep) {
         last = Era01SceneryColours[7];
     }
     EXPECT_EQ(last, 0xFFFFFFFFu - 20 * 0x010101u) << "going down from white";
+}
+
+// The teacher's lesson stepped on its own: Enter on every line that waits,
+// D as the test says.
+class TeacherSteps : public FieldMiddleNumbers {
+protected:
+    void SetUp() override {
+        FieldMiddleNumbers::SetUp();
+        Era01TerrainState.lowerRoute = 1;
+        StandAt(T + 866, 740);
+        ScrollX = T + 616;
+        LearnedMoveD = 0;
+        KeyDPressed = 0;
+    }
+    void Step() {
+        Tick();
+        UpdateEra01Npc(1);
+    }
+    // Steps with Enter on every waiting line until `line` shows.
+    bool ReadUntil(std::int32_t line, int limit = 3000) {
+        for (int i = 0; i < limit; ++i) {
+            if (DialogueChannels.storyLine == line) return true;
+            if (EnterConfirmState == 1 && DialogueChannels.storyLine != 0) EnterConfirmState = 2;
+            Step();
+        }
+        return false;
+    }
+    void Wait(double seconds) {
+        const double until = GameClock.gameClock + seconds;
+        while (GameClock.gameClock < until) Step();
+    }
+    void PressD() {
+        KeyDPressed = 1;
+        Step();
+    }
+};
+
+TEST_F(TeacherSteps, ALateDGetsAnotherTry) {
+    ASSERT_TRUE(ReadUntil(78));
+    EXPECT_EQ(NpcSceneLock, 1u);
+    EXPECT_EQ(MessageBoxOpen, 0) << "78 lets her act";
+    // Later than 1.0 s: line 79 and a new try.
+    Wait(1.05);
+    EXPECT_EQ(DialogueChannels.storyLine, 78);
+    PressD();
+    EXPECT_EQ(DialogueChannels.storyLine, 79);
+    EXPECT_EQ(LearnedMoveD, 0);
+    ASSERT_TRUE(ReadUntil(78));
+    PressD();
+    EXPECT_EQ(LearnedMoveD, 2);
+    EXPECT_EQ(AttackDTimeScale, 3.0);
+    // The second try wants it within 0.8 s.
+    ASSERT_TRUE(ReadUntil(79));
+    EXPECT_EQ(AttackDTimeScale, 1.0);
+    ASSERT_TRUE(ReadUntil(78));
+    Wait(0.85);
+    PressD();
+    EXPECT_EQ(DialogueChannels.storyLine, 79) << "too slow: shown again at once";
+    ASSERT_TRUE(ReadUntil(78));
+    PressD();
+    ASSERT_TRUE(ReadUntil(80, 200));
+    ASSERT_TRUE(ReadUntil(81, 2000)) << "the twelve silent seconds";
+    EXPECT_EQ(SoundVolumes[0], 1000);
+    ASSERT_TRUE(ReadUntil(0, 3000));
+    for (int i = 0; i < 400 && LearnedMoveD != 1; ++i) Step();
+    EXPECT_EQ(LearnedMoveD, 1);
+    EXPECT_EQ(NpcSceneLock, 0u);
+}
+
+TEST_F(TeacherSteps, NoLessonFromTheUpperFloor) {
+    Era01TerrainState.lowerRoute = 0;
+    StandAt(T + 1000, 265);
+    for (int i = 0; i < 100; ++i) Step();
+    EXPECT_EQ(DialogueChannels.storyLine, 0);
+    EXPECT_EQ(NpcSceneLock, 0u);
+}
+
+TEST_F(TeacherSteps, TheRevealGivesItsItemOnce) {
+    EquipmentFlags.acquiredB = 1;
+    TextureFlags[46] = kGraphicLoaded;
+    Step();
+    const std::int32_t n = Era01NpcRecord.x;
+    // A kick that reaches her ledge.
+    StandAt(n - 60, 640);
+    PlayerState.pose = 21;
+    PlayerMoveState.comboS = 20;
+    Step();
+    PlayerState.pose = 1;
+    PlayerMoveState.comboS = 0;
+    for (int i = 0; i < 6000 && Era01NpcRecord.onceFlag == 0; ++i) {
+        if (EnterConfirmState == 1 && DialogueChannels.sideLine != 0) EnterConfirmState = 2;
+        Step();
+    }
+    EXPECT_EQ(Era01NpcRecord.onceFlag, 1);
+    EXPECT_EQ(ItemCounts[4], 1u);
+    EXPECT_EQ(CameraMode, 0);
+    EXPECT_EQ(MessageBoxOpen, 0);
+    // Struck again: nothing more.
+    PlayerState.pose = 21;
+    PlayerMoveState.comboS = 20;
+    for (int i = 0; i < 200; ++i) Step();
+    EXPECT_EQ(ItemCounts[4], 1u);
+    TextureFlags[46] = 0;
+    EquipmentFlags.acquiredB = 0;
 }
 
 }  // namespace
