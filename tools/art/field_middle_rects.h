@@ -26,11 +26,6 @@ constexpr std::array<PictureRect, 6> kTurretRects{{
     {0, 0, 25, 48}, {26, 0, 51, 48}, {52, 0, 82, 58}, {83, 0, 114, 56}, {115, 0, 145, 57}, {146, 0, 218, 70}}};
 constexpr std::array<PictureRect, 1> kTurretShotRects{{{0, 49, 20, 70}}};
 
-// Resource 159 (D023): the collecting game's objects, good ones in the first
-// row and bad ones 29 px lower, and the gatekeeper's thrown object.
-constexpr std::array<PictureRect, 10> kCollectObjectRects{{
-    {0, 0, 18, 28},  {19, 0, 37, 19},  {38, 0, 56, 26},  {57, 0, 75, 19},  {76, 0, 95, 19},
-    {0, 29, 18, 56}, {19, 29, 37, 48}, {38, 29, 56, 55}, {57, 29, 75, 48}, {76, 29, 95, 48}}};
 // Resource 161 (D025): the gatekeeper's six frames.
 constexpr std::array<PictureRect, 6> kGatekeeperRects{{
     {0, 0, 53, 137}, {54, 0, 105, 137}, {106, 0, 158, 137}, {159, 0, 214, 137}, {215, 0, 274, 137}, {275, 0, 356, 137}}};

@@ -545,7 +545,7 @@ constexpr auto kFieldDuelCells = FieldDuelCells();
 constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-const std::array<RectSource, 44> kRectSources{{
+const std::array<RectSource, 43> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -588,7 +588,6 @@ const std::array<RectSource, 44> kRectSources{{
     {164, FigureKind::Character, kTeacherRects, {}},
     {176, FigureKind::Prop, kTurretRects, {}},
     {176, FigureKind::Effect, kTurretShotRects, {}},
-    {159, FigureKind::Icon, kCollectObjectRects, {}},
     {161, FigureKind::Character, kGatekeeperRects, {}},
 }};
 }  // namespace

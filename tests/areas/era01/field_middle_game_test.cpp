@@ -110,6 +110,12 @@ protected:
         ASSERT_EQ(PlayerState.y, 265);
         ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
     }
+    // A picture of the last frame for the documentation, only when
+    // QM_SCREENSHOT_DIR names a folder.
+    void Picture(const std::string& name) {
+        if (const char* dir = std::getenv("QM_SCREENSHOT_DIR"))
+            EXPECT_TRUE(plat::headless::SaveLastFramePng(std::string(dir) + "/era01_" + name + ".png"));
+    }
     // A menu key: down for one frame, then up.
     void MenuKey(int key) {
         Press(key);
@@ -186,6 +192,8 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     ASSERT_TRUE(Play([] { return CollectGameObjects[0].state == 12; }, 2000));
     ASSERT_TRUE(Walk(VK_LEFT, [] { return PlayerState.x < G + 990; }, 200));
     ASSERT_TRUE(Play([] { return CollectGameObjects[0].state >= 17; }, 400));
+    Frames(30);
+    Picture("collect_game");
     // She keeps to the pit and crouches as a good one comes within reach
     // (a bad one met on the way costs 10 HP).
     for (int tries = 0; tries < 600 && ItemCounts[1] < 5; ++tries) {
