@@ -4,6 +4,7 @@
 // prize, and the east door frame. Also the east gate as seen from Era03.
 #include <initializer_list>
 
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
@@ -175,6 +176,7 @@ void DrawRound3And4() {
 void DrawEra02Arena() {
     if (Era02AreaFlag != 1) return;
     if (ArrivalScene.drawing != 0) DrawLift();
+    DrawEncounterTrioFigures();
     DrawSignsAndGates();
     DrawEastGateStructure();
     const TournamentOpponentRecord& o = Round1Opponent;
