@@ -90,7 +90,6 @@ TEST_F(PictureSlots, DISABLED_Era03AndEra04) {
             Era03Duel.state = 99;
             Era03Fighter.encounterState = 99;
             Era03ArenaEncounter.controllerState = state;
-            PlayerState.maxHp = PlayerState.hp = 2000;
             PlayerState.x = 61300;
             ScrollX = 61300 - 400;
         });
@@ -157,7 +156,7 @@ TEST_F(PictureSlots, DISABLED_Era02Lift) {
     ASSERT_TRUE(Play([] { return PlayerState.x >= A + 490; }, 1500));
     LetGo(VK_RIGHT);
     PlayFrames(4);
-    Tap(VkLetter('A'));
+    Press(VkLetter('A'));
     ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 8000));
     ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
     ASSERT_EQ(ArrivalScene.step, 9);
