@@ -113,6 +113,8 @@ TEST_F(PictureSlots, DISABLED_Era03AndEra04) {
         Era04Progress.dialogueTriggerState = 2;
         Era04Progress.soldierFight1Done = 1;
         ErrandState = 3;
+        // Both waves wear a heroine down for minutes of play.
+        PlayerState.maxHp = PlayerState.hp = 60000;
     });
     Write("encounter_a", [] {
         Era03AreaFlag = 1;
