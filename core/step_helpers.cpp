@@ -55,6 +55,13 @@ bool WalkHeroineTo(std::int32_t targetX) {
     return x == targetX;
 }
 
+bool WalkHeroinePast(std::int32_t mark, std::int32_t direction) {
+    const bool there = direction < 0 ? PlayerState.x <= mark : PlayerState.x >= mark;
+    std::int32_t& key = direction < 0 ? KeyLeftPressed : KeyRightPressed;
+    key = there ? 0 : 1;
+    return there;
+}
+
 bool RequestTexture(std::int32_t n) {
     if (!ValidTexture(n)) return false;
     if (TextureFlags[n] == 0) TextureFlags[n] = kGraphicRequested;

@@ -100,6 +100,9 @@ bool StepLineGroup(std::int32_t& word, std::int32_t last, int bellVolume = 1);
 // Holds the walk key toward `targetX` for the player controller's next step;
 // true (and both keys released) once the heroine has reached it.
 bool WalkHeroineTo(std::int32_t targetX);
+// Holds the walk key of `direction` (-1 left, +1 right) until she stands at
+// or beyond `mark` that way; true then, with the key released.
+bool WalkHeroinePast(std::int32_t mark, std::int32_t direction);
 
 // ---- single textures ------------------------------------------------------------
 // Asks for single texture `n` when it is absent; true once it is loaded.

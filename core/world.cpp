@@ -300,7 +300,7 @@ void LimitEra01() {
         MessageBoxOpen = 1;
         if (x > Era01Anchor17 - 150) x = Era01Anchor17 - 150;
     }
-    if (MonsterGroupRecords[0].scriptedHold == 1) {
+    if (MonsterGroupRecords[0].talkState == 1) {
         x = Era01Anchor34 - 700;
         MessageBoxOpen = 1;
     }

@@ -78,3 +78,6 @@ void DrawEra01LiftSection();
 void DrawEra01FarFieldAndArena();
 void DrawEra01SetPiecesAndEra02Border();
 void DrawEra01EnemiesAndEncounterActors();
+// The encounter's three actors by their frame tables, wherever they stand;
+// the Era02 arena pass draws them too, as the lift's riders and captors.
+void DrawEncounterTrioFigures();

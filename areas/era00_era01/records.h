@@ -22,6 +22,15 @@ struct EncounterTrioActor {
     std::int32_t x = 0, y = 0;
     std::int32_t facing = 0;
     float depth = 0.0f;
+    std::int32_t hp = 0;
+    std::int32_t airborne = 0;      // 1 during a hop or jump
+    // Actors 1 and 2: how far their tower floor is pushed in (50 .. 0), the
+    // door they walk in by, and the depth of floor and door. Actor 3 keeps
+    // these in barOffset, EncounterPieceShown and EncounterPieceDepths[1],
+    // which the Era02 gate draws from as well.
+    std::int32_t floorOffset = 0;
+    std::int32_t doorOpen = 0;
+    float floorDepth = 0.0f;
 };
 struct EncounterTrioRecord {
     EncounterTrioActor actor[3] = {{0, 0, 0, -1, 0.0f}, {}, {}};
@@ -29,8 +38,26 @@ struct EncounterTrioRecord {
     // the Era02 gate structures slide (px).
     std::int32_t actor3Kind = 0;
     std::int32_t barOffset = 0;
+    // Shot slots 1..16 (index 0 unused): 1..6 actor 1's shots, 7..16 actor
+    // 3's bombs; shown 0 hidden, 1 or 2 the picture.
+    std::int32_t shotShown[17] = {};
+    std::int32_t shotX[17] = {}, shotY[17] = {};
+    // Actor 2's three thrown pieces (their pictures are EncounterPieceStates).
+    std::int32_t pieceX[3] = {}, pieceY[3] = {}, pieceDirection[3] = {};
+    float pieceDepth[3] = {};
 };
 inline EncounterTrioRecord EncounterTrio;
+
+// The encounter's companion words beside EncounterPhase: the introduction's
+// armed latch, the small object actor 1 drops (shown, x, y) and the door by
+// the idle spot (1 open).
+struct EncounterIntroWordsRecord {
+    std::int32_t introArmed = 0;
+    std::int32_t droppedShown = 0, droppedX = 0, droppedY = 0;
+    std::int32_t doorOpen = 0;
+    std::int32_t fightArmed = 0;   // the fight's first call has placed the actors
+};
+inline EncounterIntroWordsRecord EncounterIntroWords;
 
 struct HoppingObjectStateRecord {
     std::int32_t state = 0;
@@ -98,10 +125,17 @@ struct FieldEnemyAStateRecord {
 inline FieldEnemyAStateRecord FieldEnemyARecord;
 
 struct MonsterGroupRecord {
-    std::int32_t scriptedHold = 0;   // group 1: 1 holds the heroine
-    std::int32_t phase = 0, frame = 0, facing = 0, flag = 0, attackKind = 0, hp = 0, action = 0;
+    // 0 talk not yet held, 1 running (group 1 holds the heroine), 2 done.
+    std::int32_t talkState = 0;
+    // phase: 0 none, 1 entrance, 2 active, 3..6 strikes A..D, 7 stand-off,
+    // 97 hit reaction, 98 death. dashing: 1 while a dash runs. attackKind:
+    // the strike whose knock-back of the heroine runs. reaction: the hit
+    // reaction being played.
+    std::int32_t phase = 0, frame = 0, facing = 0, dashing = 0, attackKind = 0, hp = 0, reaction = 0;
     std::int32_t x = 0, y = 0;
     float depth = 0.0f;
+    // From this x on the monster is taken away (on frame 1) or dies coinless.
+    std::int32_t homeX = 0;
 };
 inline MonsterGroupRecord MonsterGroupRecords[2];
 

@@ -89,6 +89,7 @@ void ResetEra00Era01Area() {
     EncounterOnceFlag = EncounterDoneFlag = 0;
     FloorGateState = FloorGateStateRecord{};
     EncounterTrio = EncounterTrioRecord{};
+    EncounterIntroWords = EncounterIntroWordsRecord{};
     for (MonsterGroupRecord& g : MonsterGroupRecords) g = MonsterGroupRecord{};
     for (std::uint32_t& s : EncounterPieceStates) s = 0;
     EncounterPieceDepths[0] = EncounterPieceDepths[1] = 0.0f;

@@ -13,11 +13,7 @@ void UpdateEra01ColourPulseF(std::int32_t) {}
 void RunArenaWaves(std::int32_t) {}
 void UpdateEra01Gate() {}
 void UpdateAnchorObstacle() {}
-void UpdateMonsterGroup1() {}
-void UpdateMonsterGroup2() {}
 void UpdateFieldSpawner() {}
-void UpdateEncounterIntro() {}
-void UpdateEncounterFight() {}
 void UpdateDropItemPickup() {}
 
 // Stand-ins for the field routines the data reset arms, until the field is
@@ -31,5 +27,4 @@ void UpdateEra01ColourPulseD(std::int32_t) {}
 // Draw passes: nothing to draw yet.
 void DrawEra01LiftSection() {}
 void DrawEra01FarFieldAndArena() {}
-void DrawEra01SetPiecesAndEra02Border() {}
 

@@ -15,6 +15,9 @@ void RunEra02Events();
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra02StandsCrowdAndStage();
 void DrawEra02Arena();
+// The east gate of the arena as it is seen from the Era03 side; the Era03
+// field pass draws it first.
+void DrawEra02GateFromEra03();
 
 // The flying second opponent's frame table, also drawn in Era01 (where a
 // scene shows the same character) by the Era01 enemies pass.

@@ -1,9 +1,15 @@
 // Draw pass of the arena itself: the lift the heroine arrives on, its signs,
-// the arena gates, the east gate structure (drawn mirrored), and the first
-// round's opponent with her second sprite.
+// the arena gates, the east gate structure (drawn mirrored), the opponents of
+// rounds 1, 3 and 4, round 3's afterimage glows and the sparkles over its
+// prize, and the east door frame. Also the east gate as seen from Era03.
+#include <initializer_list>
+
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/records.h"
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/anim_ticker.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -15,6 +21,7 @@
 namespace {
 
 constexpr int kSlot79 = 79, kSlot81 = 81, kSlot82 = 82;
+constexpr int kSlot76 = 76, kSlot84 = 84, kSlot85 = 85;
 constexpr float kHeroineDepth = 0.2f;
 constexpr float kDegrees = 0.0174533f;
 
@@ -93,7 +100,7 @@ void DrawEastGateStructure() {
 }
 
 // The sheets face left: a facing of +1 draws mirrored.
-void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth) {
+void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth, int slot = kSlot82) {
     PendingSprite.GNo = 45;
     PendingSprite.PosX = o.x - ScrollX;
     PendingSprite.PosY = o.y;
@@ -101,7 +108,67 @@ void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth) {
     PendingSprite.Facing = o.facing == 1 ? -1 : 1;
     PendingSprite.Depth = depth;
     PendingSprite.Colour = SceneTint;
-    DrawPendingSprite(kSlot82);
+    DrawPendingSprite(slot);
+}
+
+// An afterimage of the third opponent glows twice, blown up 10 and 30 times
+// (so it snaps to steps of 10 and 30 px).
+void DrawAfterimageGlow(const Round3AfterimageRecord& a) {
+    for (const int k : {10, 30}) {
+        const float scale = VirtualScreen.scale * static_cast<float>(k);
+        plat::SpriteSetTransform(plat::MatrixMultiply(plat::MatrixScaling(scale, scale, 1.0f),
+                                                      plat::MatrixTranslation(VirtualScreen.xOffset, 0.0f, 0.0f)));
+        DrawWithBaseTransform(kSlot84, plat::Rect{964, 753, 1022, 811}, 30, 31,
+                              static_cast<float>((a.x - ScrollX) / k), static_cast<float>(a.y / k), 0.09f, a.colour);
+    }
+}
+
+// Three sparkles over the third round's prize, brightening as they turn.
+void DrawPrizeSparkles() {
+    plat::SpriteSetTransform(Plain());
+    const std::int32_t r = TickAnimFrame(18);
+    const float y = 655.0f - TournamentGauge.value;
+    struct Sparkle {
+        std::int32_t dx;
+        float depth;
+        std::uint32_t alpha;
+    };
+    constexpr Sparkle kSparkles[3] = {{1454, 0.67f, 0}, {1462, 0.65f, 0x33000000u}, {1470, 0.66f, 0}};
+    for (const Sparkle& k : kSparkles) {
+        const bool turning = r >= 1 && r <= 5;
+        const std::uint32_t colour =
+            (turning ? static_cast<std::uint32_t>(r) * 0x111111u - 0x555556u : 0xFFFFFFFFu) - k.alpha;
+        const int left = turning ? 127 : 146;
+        DrawWithBaseTransform(kSlot76, plat::Rect{left, 79, left + 17, 103}, 10, 24,
+                              static_cast<float>(Era02Anchor1 + k.dx - ScrollX), y, k.depth, colour);
+    }
+}
+
+// The door frame of the east exit, mirrored.
+void DrawEastDoorFrame() {
+    plat::Matrix m = plat::MatrixMultiply(plat::MatrixReflectX(),
+                                          plat::MatrixTranslation(static_cast<float>(50000 - ScrollX), 247.0f, 0.0f));
+    plat::SpriteSetTransform(plat::MatrixMultiply(m, Plain()));
+    Draw(kSlot79, 78, 229, 97, 264, 0, 0, 0, 0, kHeroineDepth);
+}
+
+void DrawRound3And4() {
+    const TournamentOpponentRecord& o3 = Round3Opponent;
+    if (o3.frame != 0) {
+        SetRound3OpponentFrame(o3.frame);
+        TournamentOpponentRecord unmirrored = o3;
+        unmirrored.facing = -1;
+        DrawOpponentSprite(unmirrored, o3.depth, kSlot84);
+    }
+    if (Round3Scene.afterimageA.shown == 1) DrawAfterimageGlow(Round3Scene.afterimageA);
+    if (Round3Scene.afterimageB.shown == 1) DrawAfterimageGlow(Round3Scene.afterimageB);
+    if (Round3Scene.endFlag == 1) DrawPrizeSparkles();
+    const TournamentOpponentRecord& o4 = Round4Opponent;
+    if (o4.frame != 0) {
+        SetRound4OpponentFrame(o4.frame);
+        DrawOpponentSprite(o4, o4.depth, kSlot85);
+    }
+    if (Era02ArenaDoor.gateSelector == 4) DrawEastDoorFrame();
 }
 
 }  // namespace
@@ -109,6 +176,7 @@ void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth) {
 void DrawEra02Arena() {
     if (Era02AreaFlag != 1) return;
     if (ArrivalScene.drawing != 0) DrawLift();
+    DrawEncounterTrioFigures();
     DrawSignsAndGates();
     DrawEastGateStructure();
     const TournamentOpponentRecord& o = Round1Opponent;
@@ -118,4 +186,22 @@ void DrawEra02Arena() {
         SetRound1OpponentExtraFrame(o.frame);
         if (PendingSprite.SrcLeft != 999) DrawOpponentSprite(o, o.depth - 0.01f);
     }
+    DrawRound3And4();
+}
+
+void DrawEra02GateFromEra03() {
+    const std::int32_t s = ScrollX;
+    if (!(s < Era02Anchor1 + 3007)) return;
+    constexpr std::int32_t X0 = 50037;
+    const float door = static_cast<float>(Era02ArenaDoor.openingOffset);
+    const float ground = 640.0f;
+    const float gx = static_cast<float>(X0 + 35 - s);
+    plat::SpriteSetTransform(MirroredAt(static_cast<float>(X0 - s)));
+    Draw(kSlot79, 213, 93, 282, 258, 0, 0, static_cast<float>(X0 + 74 - s), 476, 0.1f);
+    Draw(kSlot79, 189, 22, 292, 258, 0, 0, static_cast<float>(X0 + 50 - s), 241, 0.1f);
+    Draw(kSlot79, 0, 237, 75, 262, 0, 0, static_cast<float>(X0 - s + EncounterTrio.barOffset), 287, 0.11f);
+    Draw(kSlot81, 253, 56, 294, 74, 0, 0, gx, ground - 18 - door, 0.092f);
+    Draw(kSlot81, 253, 19, 294, 28, 0, 0, gx, ground - 27 - door, 0.092f);
+    for (int k = 1; k <= 4; ++k) Draw(kSlot81, 253, 11, 294, 55, 0, 0, gx, ground - 27 - 44.0f * k - door, 0.092f);
+    Draw(kSlot81, 253, 0, 294, 11, 0, 0, gx, ground - 214 - door, 0.092f);
 }

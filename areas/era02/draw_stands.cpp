@@ -5,6 +5,7 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr std::int32_t O = Era02Anchor1;
-constexpr int kSlot79 = 79, kSlot81 = 81, kSlot39 = 39;
+constexpr int kSlot79 = 79, kSlot81 = 81, kSlot39 = 39, kSlot85 = 85;
 constexpr std::uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 
 void Piece(int slot, int l, int t, int r, int b, float x, float y, float depth, float cx = 0, float cy = 0,
@@ -123,6 +124,19 @@ void DrawGaugeMarker() {
           641.0f - TournamentGauge.value, 0.69f, 0, 0, kOpaqueWhite);
 }
 
+// The pieces of the debris burst, from the fourth opponent's sheet.
+void DrawDebris() {
+    constexpr plat::Rect kPieces[5] = {
+        {782, 0, 786, 5}, {782, 7, 789, 12}, {782, 14, 790, 20}, {782, 22, 790, 30}, {782, 32, 792, 40},
+    };
+    for (int k = 0; k < 5; ++k) {
+        if (DebrisBurst.shown[k] != 1) continue;
+        const plat::Rect& r = kPieces[k];
+        Piece(kSlot85, r.left, r.top, r.right, r.bottom, static_cast<float>(DebrisBurst.x[k] - ScrollX),
+              static_cast<float>(DebrisBurst.y[k]), 0.2f, 0, 0, kOpaqueWhite);
+    }
+}
+
 }  // namespace
 
 void DrawEra02StandsCrowdAndStage() {
@@ -149,4 +163,5 @@ void DrawEra02StandsCrowdAndStage() {
               static_cast<float>(O + 1447 + BannerShakeX - ScrollX), 192.0f - (kBanners[b].bottom - kBanners[b].top),
               0.6f);
     if (TournamentGauge.shown != 0) DrawGaugeMarker();
+    DrawDebris();
 }

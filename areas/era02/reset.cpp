@@ -10,6 +10,7 @@ void ResetEra02Area() {
     RunRound2(0);
     RunRound3(0);
     RunRound4(0);
+    ResetEra02EventSlots();
 
     // The arrival waits at its first step with the talk indicator shown; a
     // save spot the arrival has opened stays open.

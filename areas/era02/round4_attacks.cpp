@@ -89,16 +89,15 @@ void StepRound4OpponentStride(std::int32_t mode) {
         Restart(St.stamp);
         return;
     }
+    // One phase change at most per step: each wait counts from the change.
     const double e = GameNow() - St.stamp;
     const std::int32_t f = Opp.facing;
-    switch (St.phase) {
-    case 1:
+    if (St.phase == 1) {
         Opp.x += f * 21;
         St.phase = 2;
         Opp.frame = 32;
         Restart(St.stamp);
-        break;
-    case 2:
+    } else if (St.phase == 2) {
         Opp.frame = 32;
         if (e > 0.05) {
             Opp.x += f * 82;
@@ -106,16 +105,14 @@ void StepRound4OpponentStride(std::int32_t mode) {
             St.phase = 3;
             Restart(St.stamp);
         }
-        break;
-    case 3:
+    } else if (St.phase == 3) {
         Opp.frame = 21;
         if (e > 0.1) {
             Opp.x += f * 30;
             St.phase = 4;
             Restart(St.stamp);
         }
-        break;
-    case 4:
+    } else if (St.phase == 4) {
         Opp.frame = 11;
         if (e > 0.05) {
             Opp.x += f * 123;
@@ -124,17 +121,13 @@ void StepRound4OpponentStride(std::int32_t mode) {
             St.phase = 5;
             Restart(St.stamp);
         }
-        break;
-    case 5:
+    } else if (St.phase == 5) {
         Opp.frame = 28;
         if (e > 0.1) {
             Opp.x += f * 30;
             St.phase = 2;
             Restart(St.stamp);
         }
-        break;
-    default:
-        break;
     }
 }
 
@@ -206,19 +199,13 @@ std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
         if (s.phase == 10 && s.hitMark == 0 && Touches(36, 78, -139, -110)) s.hitMark = 3;
         if (AtLeastElapsed(s.stamp, GameNow(), row->wait)) {
             Restart(s.stamp);
-            switch (s.phase) {
-            case 4: Opp.x += f * 52; PlayEra02Sound(5); s.hitMark = s.damaged = 0; break;
-            case 5: s.hitMark = s.damaged = 0; break;
-            case 7: PlayEra02Sound(5); s.hitMark = s.damaged = 0; break;
-            case 8: Opp.x += f * 26; break;
-            case 9: PlayEra02Sound(5); s.hitMark = s.damaged = 0; break;
-            case 10: Opp.x += f * 35; break;
-            case 11:
-                if (s.hitMark == 3) PlayerState.x += f * 50;
-                s.hitMark = s.damaged = 0;
-                break;
-            default: break;
-            }
+            if (s.phase == 4) Opp.x += f * 52;
+            if (s.phase == 8) Opp.x += f * 26;
+            if (s.phase == 10) Opp.x += f * 35;
+            if (s.phase == 11 && s.hitMark == 3) PlayerState.x += f * 50;
+            if (s.phase == 4 || s.phase == 7 || s.phase == 9) PlayEra02Sound(5);
+            // Leaving a blow or a swing's start clears the touch for the next.
+            if (s.phase != 8 && s.phase != 10) s.hitMark = s.damaged = 0;
             s.phase = s.phase == 11 ? kStepDone : s.phase + 1;
         }
     }
@@ -321,22 +308,20 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
             PlayEra02Sound(36);
         }
     };
-    switch (s.phase) {
-    case 11:
+    // One phase per step: a swing's frame shows at least one step.
+    if (s.phase == 11) {
         Opp.frame = 36;
         if (e > 0.02) {
             next(12);
             PlayEra02Sound(5);
         }
-        break;
-    case 12:
+    } else if (s.phase == 12) {
         Opp.frame = 37;
         if (e > 0.02) {
             next(13);
             s.hitMark = 0;
         }
-        break;
-    case 13:
+    } else if (s.phase == 13) {
         Opp.frame = 38;
         if (s.hitMark == 0 && Touches(73, 104, -117, -100)) landed(1, 2);
         if (s.hitMark == 1) {
@@ -353,23 +338,20 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
             ++s.swings;
             next(s.swings < 4 ? 11 : 14);
         }
-        break;
-    case 14:
+    } else if (s.phase == 14) {
         Opp.frame = 36;
         if (e > 0.34) {
             s.phase = 0;
             Opp.frame = 33;
         }
-        break;
-    case 21:
+    } else if (s.phase == 21) {
         Opp.frame = 40;
         s.hitMark = 0;
         if (e > 0.05) {
             next(22);
             PlayEra02Sound(5);
         }
-        break;
-    case 22:
+    } else if (s.phase == 22) {
         Opp.frame = 41;
         if (s.hitMark == 0 && Touches(53, 105, -108, -93)) landed(2, 5);
         if (s.hitMark == 2) PlayerState.pose = 85;
@@ -378,37 +360,31 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
             ++s.swings;
             next(s.swings < 4 ? 21 : 23);
         }
-        break;
-    case 23:
+    } else if (s.phase == 23) {
         Opp.frame = 33;
         if (e > 0.34) {
             s.phase = 0;
             Opp.frame = 33;
         }
-        break;
-    case 31:
+    } else if (s.phase == 31) {
         Opp.frame = 26;
         if (e > 0.25) {
             next(32);
             PlayEra02Sound(5);
         }
-        break;
-    case 32:
+    } else if (s.phase == 32) {
         Opp.frame = 18;
         if (e > 0.5) {
             next(33);
             PlayEra02Sound(125);
         }
-        break;
-    case 33:
+    } else if (s.phase == 33) {
         Opp.frame = 27;
         if (e > 0.12) next(34);
-        break;
-    case 34:
+    } else if (s.phase == 34) {
         Opp.frame = 19;
         if (e > 0.02) next(35);
-        break;
-    case 35:
+    } else if (s.phase == 35) {
         Opp.frame = 30;
         if (Touches(63, 133, -105, -72)) {
             s.result = kStrikeTouched;
@@ -418,13 +394,9 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
             next(36);
             StartRound4Debris();
         }
-        break;
-    case 36:
+    } else if (s.phase == 36) {
         Opp.frame = 33;
         if (e >= 1.05) s.phase = 0;
-        break;
-    default:
-        break;
     }
     if (s.result != kStrikeTouched) s.result = s.phase;
     return s.result;

@@ -43,6 +43,28 @@ std::int32_t RaisePlatform(double t) {
     return h;
 }
 
+bool OpenArenaDoor(double t) {
+    std::int32_t& open = Era02ArenaDoor.openingOffset;
+    if (open >= 170) {
+        open = 170;
+        PlayEra02Sound(84);
+        return true;
+    }
+    open = RateMove(kRingRisePerSecond, t);
+    return false;
+}
+
+bool CloseArenaDoor(double t) {
+    std::int32_t& open = Era02ArenaDoor.openingOffset;
+    if (open < 1) {
+        open = 0;
+        PlayEra02Sound(93);
+        return true;
+    }
+    open = TruncToInt(170 - 61.151079136690655 * t);
+    return false;
+}
+
 void RunTournament() {
     TournamentStateRecord& t = TournamentState;
     if (t.state != 5) TournamentBoundsLock = 1;

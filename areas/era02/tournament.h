@@ -34,6 +34,15 @@ bool RiseOntoRing(std::int32_t& oppY, std::int32_t& rise, double t);
 bool DrainGauge(double t);
 // The raised platform climbing to 209, `t` seconds in; its height.
 std::int32_t RaisePlatform(double t);
+// The arena door opening (`t` seconds in) until it stands at 170, then 170
+// with sound 84: true in that step. Closing likewise down to 0 with sound 93.
+bool OpenArenaDoor(double t);
+bool CloseArenaDoor(double t);
+// One hop of trio actor n (1..3) on its own stamp at v px/s: a new hop
+// starts (sound 104) whenever it stands on the ledge.
+void HopTrioActor(int n, double& stamp, double v = 250);
+// The trio on the gate ledge above the east exit, facing right.
+void StandTrioOnGateLedge();
 
 // ---- crowd -------------------------------------------------------------------
 std::int32_t RunCrowdCheer(std::int32_t mode);
@@ -144,6 +153,21 @@ void StartRound4Debris();
 // program; tests start afresh.
 void ResetRound4RunCountersForTests();
 void ResetRound4WallTalkForTests();
+
+// ---- the area's events after the tournament ------------------------------------
+std::int32_t RunEra02ReturnFromEra03(std::int32_t mode);
+std::int32_t RunEra02ExitToEra03(std::int32_t mode);
+std::int32_t RunEra02WestDoorIn(std::int32_t mode);
+std::int32_t RunEra02WestDoorOut(std::int32_t mode);
+std::int32_t RunEra02CrowdWave(std::int32_t mode);
+std::int32_t RunEra02ErrandEvent(std::int32_t mode);
+std::int32_t RunEra02BannerStrike(std::int32_t mode);
+std::int32_t RunEra02GiftTalk(std::int32_t mode);
+// The passage and crowd slots back to idle (a load starts no half-done
+// passage); the return's visit count lives for the program's run, and tests
+// start it afresh.
+void ResetEra02EventSlots();
+void ResetEra02ReturnVisitsForTests();
 
 // ---- set pieces -------------------------------------------------------------------
 void SetEra02SetPieceSpriteA(std::int32_t item);

@@ -28,21 +28,19 @@ CloseState Cl;
 
 EncounterTrioActor& Actor(int n) { return EncounterTrio.actor[n - 1]; }
 
-// One hop of an actor on its own stamp: a new hop starts whenever it is down.
-void Hop(EncounterTrioActor& a, double& stamp, double v = 250) {
-    if (a.y >= 288) {
-        Restart(stamp);
-        PlayEra02Sound(104);
-    }
-    const double e = GameNow() - stamp;
-    a.y = 287 - ArcRise(v, e);
-}
-
 void StandTrio(std::int32_t facing) {
     for (int n = 1; n <= 3; ++n) {
         Actor(n).facing = facing;
         Actor(n).y = 288;
     }
+}
+
+// Steps 16 and 20: she faces the trio, who stand facing right.
+void StandFacingHer(std::int32_t line) {
+    PlayerState.facing = -1;
+    Actor(1).frame = 7;
+    StandTrio(1);
+    DialogueChannels.eventLine = line;
 }
 
 // Enter on a talk row: the next row with the bell.
@@ -146,14 +144,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
     }
     if (Cl.step == 8) {
         RunCrowdCheer(1);
-        std::int32_t& open = Era02ArenaDoor.openingOffset;
-        if (open >= 170) {
-            open = 170;
-            PlayEra02Sound(84);
-            Cl.step = 9;
-        } else {
-            open = RateMove(kRingRisePerSecond, e());
-        }
+        if (OpenArenaDoor(e())) Cl.step = 9;
     }
     if (Cl.step == 9) {
         TournamentBoundsLock = 0;
@@ -171,23 +162,15 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
     if (Cl.step == 10) {
         PlayerState.facing = -1;
         CameraMode = 0;
-        std::int32_t& open = Era02ArenaDoor.openingOffset;
-        if (open < 1) {
-            open = 0;
-            PlayEra02Sound(93);
+        if (CloseArenaDoor(e())) {
             Restart(Cl.stamp);
             Cl.step = 11;
-        } else {
-            open = TruncToInt(170 - 61.151079136690655 * e());
         }
     }
     if (Cl.step == 11) {
         PlayerState.facing = -1;
         Era02ArenaDoor.gateSelector = 4;
-        Actor(1) = {7, O + 2934, 288, 1, Actor(1).depth};
-        Actor(2) = {7, O + 2913, 288, 1, Actor(2).depth};
-        Actor(3) = {7, O + 2892, 288, 1, Actor(3).depth};
-        EncounterTrio.actor3Kind = 1;
+        StandTrioOnGateLedge();
         if (e() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;
             EnterConfirmState = kLineWaiting;
@@ -197,86 +180,84 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         }
     }
     // The trio's talk: who hops under which line.
-    switch (Cl.step) {
-    case 12:
+    if (Cl.step == 12) {
         Msg() = 52;
-        Hop(Actor(1), Cl.hop1);
+        HopTrioActor(1, Cl.hop1);
         if (Next()) {
             Actor(1).y = 288;
             Cl.step = 13;
         }
-        break;
-    case 13:
+    }
+    if (Cl.step == 13) {
         Msg() = 53;
-        Hop(Actor(2), Cl.hop2);
+        HopTrioActor(2, Cl.hop2);
         if (Next()) {
             Actor(2).y = 288;
             Cl.step = 14;
         }
-        break;
-    case 14:
+    }
+    if (Cl.step == 14) {
         Msg() = 54;
-        Hop(Actor(3), Cl.hop3);
+        HopTrioActor(3, Cl.hop3);
         if (Next()) {
             Actor(3).y = 288;
             Cl.step = 15;
         }
-        break;
-    case 15:
+    }
+    if (Cl.step == 15) {
         Msg() = 55;
         Actor(1).facing = Actor(2).facing = -1;
-        Hop(Actor(2), Cl.hop2);
+        HopTrioActor(2, Cl.hop2);
         Actor(1).y = Actor(2).y;
         if (Next()) {
             Actor(1).y = Actor(2).y = 288;
             Cl.step = 16;
         }
-        break;
-    case 16:
-    case 20:
-        PlayerState.facing = -1;
-        Actor(1).frame = 7;
-        StandTrio(1);
-        Msg() = Cl.step == 16 ? 56 : 60;
-        if (Next()) Cl.step = Cl.step == 16 ? 17 : 21;
-        break;
-    case 17:
+    }
+    if (Cl.step == 16) {
+        StandFacingHer(56);
+        if (Next()) Cl.step = 17;
+    }
+    if (Cl.step == 17) {
         Msg() = 57;
-        Hop(Actor(3), Cl.hop3);
+        HopTrioActor(3, Cl.hop3);
         if (Next()) {
             Actor(3).y = 288;
             Cl.step = 18;
         }
-        break;
-    case 18:
+    }
+    if (Cl.step == 18) {
         Msg() = 58;
-        Hop(Actor(1), Cl.hop1);
+        HopTrioActor(1, Cl.hop1);
         if (Next()) {
             Actor(1).y = 288;
             Cl.step = 19;
         }
-        break;
-    case 19:
+    }
+    if (Cl.step == 19) {
         Msg() = 59;
         Actor(2).facing = -1;
-        Hop(Actor(2), Cl.hop2);
+        HopTrioActor(2, Cl.hop2);
         if (Next()) {
             Actor(2).y = 288;
             Cl.step = 20;
         }
-        break;
-    case 21:
+    }
+    if (Cl.step == 20) {
+        StandFacingHer(60);
+        if (Next()) Cl.step = 21;
+    }
+    if (Cl.step == 21) {
         Msg() = 61;
-        Hop(Actor(1), Cl.hop1, 250);
-        Hop(Actor(2), Cl.hop2, 290);
-        Hop(Actor(3), Cl.hop3, 270);
+        HopTrioActor(1, Cl.hop1, 250);
+        HopTrioActor(2, Cl.hop2, 290);
+        HopTrioActor(3, Cl.hop3, 270);
         if (Next()) {
-            StandTrio(Actor(1).facing);
             for (int n = 1; n <= 3; ++n) Actor(n).y = 288;
             Cl.step = 22;
         }
-        break;
-    case 22:
+    }
+    if (Cl.step == 22) {
         Actor(1).frame = 7;
         StandTrio(-1);
         Actor(1).x = O + 2929;
@@ -286,16 +267,13 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
             Restart(Cl.stamp);
             Cl.step = 23;
         }
-        break;
-    case 23:
+    }
+    if (Cl.step == 23) {
         Msg() = 63;
         if (Next()) {
             Restart(Cl.stamp);
             Cl.step = 24;
         }
-        break;
-    default:
-        break;
     }
     if (Cl.step == 24) {
         Era02ArenaDoor.gateSelector = 4;
@@ -338,4 +316,20 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         TournamentBoundsLock = 0;
     }
     return Cl.step;
+}
+
+void HopTrioActor(int n, double& stamp, double v) {
+    EncounterTrioActor& a = Actor(n);
+    if (a.y >= 288) {
+        Restart(stamp);
+        PlayEra02Sound(104);
+    }
+    a.y = 287 - ArcRise(v, GameNow() - stamp);
+}
+
+void StandTrioOnGateLedge() {
+    Actor(1) = {7, O + 2934, 288, 1, Actor(1).depth};
+    Actor(2) = {7, O + 2913, 288, 1, Actor(2).depth};
+    Actor(3) = {7, O + 2892, 288, 1, Actor(3).depth};
+    EncounterTrio.actor3Kind = 1;
 }

@@ -1,5 +1,6 @@
 // The first half of the Era03 draw list: the scenery rows with the placed
 // objects, the duel opponent, and the fighter with his debris.
+#include "areas/era02/calls.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/field.h"
 #include "areas/era03/field_sheets.h"
@@ -173,6 +174,7 @@ void SetEra03DuelOpponentFrame(std::int32_t frame) {
 
 void DrawEra03FieldAndCharacters() {
     if (Era03AreaFlag != 1) return;
+    DrawEra02GateFromEra03();
     DrawSceneryRows();
     DrawCreature();
     DrawDuelOpponent();

@@ -2,6 +2,8 @@
 // then its twenty pieces and their broken halves.
 #include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/encounter_a.h"
+#include "areas/era04_encounters/encounter_b.h"
+#include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/records.h"
 #include "core/pending_sprite.h"
 #include "shell/draw_slots.h"
@@ -33,4 +35,6 @@ void DrawEra04Encounters() {
         for (int j = 1; j <= kEncounterAPieces; ++j)
             if (EncounterAPieceTable.state[j] == 4) DrawA(SetEncounterAPieceDebrisSprite, j);
     }
+    DrawEncounterB();
+    DrawEncounterCFigurePasses();
 }

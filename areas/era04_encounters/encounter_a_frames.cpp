@@ -3,6 +3,7 @@
 // and their broken halves, and the beams of its end, all from sheet 65.
 #include "areas/era04_encounters/encounter_a.h"
 #include "areas/era04_encounters/encounter_a_frames.h"
+#include "areas/era04_encounters/figure_sprite.h"
 #include "areas/era04_encounters/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -16,18 +17,7 @@ constexpr std::int32_t kSheet = 65;
 constexpr float kBase = 0.2f;   // the heroine's depth
 void Put(const Rect& r, float cx, float cy, std::int32_t x, std::int32_t y, float depth, std::int32_t facing,
          std::int32_t angle, std::uint32_t colour, float scale = 1.0f) {
-    PendingSpriteRecord& s = PendingSprite;
-    s.GNo = kSheet;
-    SetPendingSpriteSource(r);
-    s.PivotX = cx;
-    s.PivotY = cy;
-    s.PosX = x - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
-    s.Facing = facing;
-    s.Angle = angle;
-    s.Colour = colour;
-    s.Scale = scale;
+    PutFigureSprite(kSheet, r, cx, cy, x, y, depth, facing, angle, colour, scale);
 }
 
 void SetHitBox(const HitBox& h) {

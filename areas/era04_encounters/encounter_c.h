@@ -36,3 +36,27 @@ std::int32_t TweenObjectY(std::int32_t mode, std::int32_t slot, std::int32_t tar
 double TweenSpeedX(std::int32_t slot);
 // Keeps a platform slot (and the rider 20 slots above) 250 px from her.
 std::int32_t SteerServant(std::int32_t mode, std::int32_t slot);
+
+// The heroine struck by a bolt's blast: mode 0 resets, 1 registers a strike
+// at (x, y) by `slot`, 2 steps the knock-back (99 when it is spent).
+std::int32_t HandleEncounterCPlayerHit(std::int32_t mode, std::int32_t slot, std::int32_t x, std::int32_t y);
+// The bolts in stage-object slots 61..200: mode 0 resets, 1 spawns a
+// full-size bolt from `parent`, 2 a half-size one, 3 steps them all.
+std::int32_t UpdateEncounterCProjectiles(std::int32_t mode, std::int32_t parent, std::int32_t angle,
+                                         std::int32_t speed, double life);
+
+// The figure's moves of the second phase (mode 0 arms; 99 done).
+std::int32_t RunLaunchPose(std::int32_t mode, std::int32_t slot, std::int32_t tempo);
+std::int32_t RunFigureHitReaction(std::int32_t mode, std::int32_t kind, std::int32_t slot);
+std::int32_t RunPlatformKnock(std::int32_t mode, std::int32_t kind, std::int32_t slot);
+std::int32_t RunPhase2Fire(std::int32_t mode, std::int32_t slot);
+// Mode 1 steps the first-hit scene (arg = the figure's hit pose), 2 the
+// closing scene.
+std::int32_t RunEncounterCPhase2Scene(std::int32_t mode, std::int32_t arg);
+
+// One figure code set up as a sprite; also measures FigureHitBox at slot 51.
+void SetEncounterCFigureSprite(std::int32_t code, std::int32_t facing);
+
+// The frame's encounter-C passes for the figure, its layers and the
+// servants in slots 52..60 (drawn while the draw flag is set).
+void DrawEncounterCFigurePasses();

@@ -24,9 +24,9 @@ bool FormatHitCount() {
 }
 
 constexpr MessageLine kLine101[] = {{210, 700, "機兵　　：　……侵入者を　確認。　この部屋は　通さない。"}};
-constexpr MessageLine kLine102[] = {{210, 700, "リナ　　：　しゃべった！？　あなた、からくり人形なの？"}};
+constexpr MessageLine kLine102[] = {{210, 700, "リシェル　　：　しゃべった！？　あなた、からくり人形なの？"}};
 constexpr MessageLine kLine103[] = {{210, 700, "機兵　　：　わたしは　この部屋の番人。　力を　ためさせてもらう。"}};
-constexpr MessageLine kLine104[] = {{210, 700, "リナ　　：　ためすって　どうやって？"}, {266, 725, "戦わなくて　すむなら　そのほうが　いいけれど。"}};
+constexpr MessageLine kLine104[] = {{210, 700, "リシェル　　：　ためすって　どうやって？"}, {266, 725, "戦わなくて　すむなら　そのほうが　いいけれど。"}};
 constexpr MessageLine kLine105[] = {{210, 700, "機兵　　：　これから　円盤を　二十枚　投げる。　すべて　くだいてみせよ。"}};
 constexpr MessageLine kLine106[] = {{210, 700, "機兵　　：　速さと　打ちこみの数を　見ている。　手を　ぬくな。"}};
 constexpr MessageLine kLine107[] = {{210, 700, "機兵　　：　では　はじめる。"}};
@@ -39,11 +39,43 @@ constexpr MessageLine kLine113[] = {{210, 700, "機兵　　：　ほうびに�
 constexpr MessageLine kLine151[] = {{210, 700, "機兵　　：　ためしは　終わりだ。　ここからは　本気で　いく。"}};
 constexpr MessageLine kLine153[] = {{210, 700, "機兵　　：　……まだだ。　まだ　止まるわけには　いかぬ。"}};
 constexpr MessageLine kLine154[] = {{210, 700, "機兵　　：　円盤が……　もう　出ぬ。"}};
-constexpr MessageLine kLine155[] = {{210, 700, "リナ　　：　もう　やめましょう。　あなたの　負けよ。"}};
+constexpr MessageLine kLine155[] = {{210, 700, "リシェル　　：　もう　やめましょう。　あなたの　負けよ。"}};
 constexpr MessageLine kLine156[] = {{210, 700, "機兵　　：　番人は　負けては　ならぬ。　最後の　ちからを　使う。"}};
 constexpr MessageLine kLine157[] = {{210, 700, "機兵　　：　光よ、この部屋ごと　はらえ……！"}};
 constexpr MessageLine kLine158[] = {{210, 700, "機兵　　：　……とどかぬ、か。　わたしの　つとめも　ここまで。"}};
 constexpr MessageLine kLine159[] = {{210, 700, "機兵　　：　扉は　ひらいた。　行け、姫よ……。"}};
+
+// Encounter B: the blade figure between doors 4 and 5.
+constexpr MessageLine kBLine161[] = {{210, 700, "剣士　　：　……来たか、小娘。　あの機兵を　抜けてくるとはな。"}, {266, 725, "この先へは　わたしの剣が　通さぬ。"}};
+constexpr MessageLine kBLine162[] = {{210, 700, "リシェル　　：　あなたも　門番なの？　わたしは　先を急いでいるの。"}};
+constexpr MessageLine kBLine163[] = {{210, 700, "剣士　　：　急ぐ者ほど　足元を　すくわれる。"}, {266, 725, "この部屋の床に　何人が　倒れたと思う。"}};
+constexpr MessageLine kBLine164[] = {{210, 700, "リシェル　　：　おどしても　むだよ。　引き返す気は　ないわ。"}};
+constexpr MessageLine kBLine165[] = {{210, 700, "剣士　　：　よかろう。　ならば　剣で　語るまで。"}};
+constexpr MessageLine kBLine166[] = {{210, 700, "剣士　　：　わが刃は　くだけても　なお　舞う。　気をつけることだ。"}};
+constexpr MessageLine kBLine167[] = {{210, 700, "ﾅﾚｰﾀ　：　剣士は　大きな刃を　ゆっくりと　かまえた。"}};
+constexpr MessageLine kBLine168[] = {{210, 700, "リシェル　　：　……本気みたいね。"}};
+constexpr MessageLine kBLine169[] = {{210, 700, "リシェル　　：　いいわ、相手になってあげる！"}};
+constexpr MessageLine kBLine170[] = {{210, 700, "剣士　　：　参る！"}};
+constexpr MessageLine kBLine171[] = {{210, 700, "剣士　　：　つかまえたぞ。　軽いな、小娘。"}};
+constexpr MessageLine kBLine172[] = {{210, 700, "リシェル　　：　はなして！　この……！"}};
+constexpr MessageLine kBLine173[] = {{210, 700, "リシェル　　：　えいっ！　……ふりほどいたわ！"}};
+constexpr MessageLine kBLine174[] = {{210, 700, "剣士　　：　……待て。　少し　話をしよう。"}};
+constexpr MessageLine kBLine175[] = {{210, 700, "リシェル　　：　いまさら　何の話？"}};
+constexpr MessageLine kBLine176[] = {{210, 700, "リシェル　　：　あなたから　しかけてきたのよ。"}};
+constexpr MessageLine kBLine177[] = {{210, 700, "剣士　　：　おまえの剣、　どこで　学んだ。"}};
+constexpr MessageLine kBLine178[] = {{210, 700, "剣士　　：　その足さばき、　かつて　城に仕えた　騎士のものだ。"}};
+constexpr MessageLine kBLine179[] = {{210, 700, "剣士　　：　わたしも　昔は　その騎士団に　いた。"}};
+constexpr MessageLine kBLine180[] = {{210, 700, "リシェル　　：　あなたが……　騎士団に？"}};
+constexpr MessageLine kBLine181[] = {{210, 700, "剣士　　：　女王が　変わってから　城は　くるった。　わたしも　また。"}};
+constexpr MessageLine kBLine182[] = {{210, 700, "リシェル　　：　だったら　いっしょに　止めればいいじゃない。"}};
+constexpr MessageLine kBLine183[] = {{210, 700, "ﾅﾚｰﾀ　：　剣士は　しばらく　だまりこんだ。"}};
+constexpr MessageLine kBLine184[] = {{210, 700, "リシェル　　：　……返事は　なし、ね。"}};
+constexpr MessageLine kBLine185[] = {{210, 700, "ﾅﾚｰﾀ　：　刃が　ふたたび　持ち上がる。"}};
+constexpr MessageLine kBLine186[] = {{210, 700, "リシェル　　：　わかったわ。　決着を　つけましょう。"}};
+constexpr MessageLine kBLine187[] = {{210, 700, "剣士　　：　……なかなか　やる。　だが　まだだ。"}};
+constexpr MessageLine kBLine188[] = {{210, 700, "剣士　　：　ここからは　手加減せぬ。　受けてみよ！"}};
+constexpr MessageLine kBLine189[] = {{210, 700, "剣士　　：　これが　最後だ。　わが剣の　すべてを　見せよう！"}};
+constexpr MessageLine kBLine190[] = {{210, 700, "剣士　　：　……見事だ。　先へ　行け、騎士の　娘よ……。"}};
 
 // Encounter C: the hall behind door 5 and the clerk's shop.
 constexpr MessageLine kCLine191[] = {{210, 700, "リシェル　　：　扉を　ぬけた……。　ここは　大きな　広間ね。"}};
@@ -130,6 +162,17 @@ constexpr MessageLine kCScene27[] = {{210, 700, "魔女　　：　うしろの�
 constexpr MessageLine kCScene28[] = {{210, 700, "リシェル　　：　にげるつもりなんて　ないわ。"}};
 constexpr MessageLine kCScene29[] = {{210, 700, "魔女　　：　ふふ、いい顔。"}};
 constexpr MessageLine kCScene30[] = {{210, 700, "魔女　　：　さあ、はじめましょう。"}};
+constexpr MessageLine kCScene31[] = {{210, 700, "魔女　　：　いたっ……！　わたしに　とどくなんて。"}, {275, 725, "いいわ、光の矢を　ふらせてあげる。"}};
+constexpr MessageLine kCScene32[] = {{210, 700, "魔女　　：　もう　いいわ。　あそびは　おしまい。"}};
+constexpr MessageLine kCScene33[] = {{210, 700, "魔女　　：　よけるのが　じょうずね。"}};
+constexpr MessageLine kCScene34[] = {{210, 700, "リシェル　　：　あなたの　矢は　もう　見えたわ。"}};
+constexpr MessageLine kCScene35[] = {{210, 700, "魔女　　：　それなら　これは　どうかしら。"}, {275, 725, "とっておきの　火の玉よ。"}};
+constexpr MessageLine kCScene36[] = {{210, 700, "リシェル　　：　おりてきて　戦いなさい！"}};
+constexpr MessageLine kCScene37[] = {{210, 700, "魔女　　：　いやだって　いったでしょう。"}};
+constexpr MessageLine kCScene38[] = {{210, 700, "リシェル　　：　……あつい……　でも　まだ　立てる。"}};
+constexpr MessageLine kCScene39[] = {{210, 700, "魔女　　：　しぶといのね。　わたしの　かわいい　しもべたちを"}, {275, 725, "よんであげる。"}};
+constexpr MessageLine kCScene40[] = {{210, 700, "リシェル　　：　なんど　来たって　同じよ。"}};
+constexpr MessageLine kCScene41[] = {{210, 700, "魔女　　：　ふふ、　そう　いっていられるのも"}, {275, 725, "いまのうちよ。"}};
 constexpr MessageLine kCLine280[] = {{210, 700, "リシェル　　：　扉が　あかない……。"}};
 constexpr MessageLine kCScene1[] = {{210, 700, "リシェル　　：　……あの、すみません。"}};
 constexpr MessageLine kCScene2[] = {{210, 700, "リシェル　　：　このお店の　かたですか？"}};
@@ -164,6 +207,36 @@ constexpr AreaMessageEntry kEntries[] = {
     Line(110, kLine110, 1), Line(111, kLine111, 1), Line(112, kLine112, 1), Line(113, kLine113, 1),
     Line(151, kLine151, 1), Line(153, kLine153, 1), Line(154, kLine154, 1), Line(155, kLine155, 1),
     Line(156, kLine156, 1), Line(157, kLine157, 1), Line(158, kLine158, 1), Line(159, kLine159, 1),
+    Line(161, kBLine161, 2),
+    Line(162, kBLine162, 1),
+    Line(163, kBLine163, 2),
+    Line(164, kBLine164, 1),
+    Line(165, kBLine165, 1),
+    Line(166, kBLine166, 1),
+    Line(167, kBLine167, 1),
+    Line(168, kBLine168, 1),
+    Line(169, kBLine169, 1),
+    Line(170, kBLine170, 1),
+    Line(171, kBLine171, 1),
+    Line(172, kBLine172, 1),
+    Line(173, kBLine173, 1),
+    Line(174, kBLine174, 1),
+    Line(175, kBLine175, 1),
+    Line(176, kBLine176, 1),
+    Line(177, kBLine177, 1),
+    Line(178, kBLine178, 1),
+    Line(179, kBLine179, 1),
+    Line(180, kBLine180, 1),
+    Line(181, kBLine181, 1),
+    Line(182, kBLine182, 1),
+    Line(183, kBLine183, 1),
+    Line(184, kBLine184, 1),
+    Line(185, kBLine185, 1),
+    Line(186, kBLine186, 1),
+    Line(187, kBLine187, 1),
+    Line(188, kBLine188, 1),
+    Line(189, kBLine189, 1),
+    Line(190, kBLine190, 1),
     Line(191, kCLine191, 1),
     Line(192, kCLine192, 1),
     Line(193, kCLine193, 1),
@@ -264,6 +337,17 @@ constexpr AreaMessageEntry kEntries[] = {
     SceneLine(28, kCScene28, 1),
     SceneLine(29, kCScene29, 1),
     SceneLine(30, kCScene30, 1),
+    SceneLine(31, kCScene31, 2),
+    SceneLine(32, kCScene32, 1),
+    SceneLine(33, kCScene33, 1),
+    SceneLine(34, kCScene34, 1),
+    SceneLine(35, kCScene35, 2),
+    SceneLine(36, kCScene36, 1),
+    SceneLine(37, kCScene37, 1),
+    SceneLine(38, kCScene38, 1),
+    SceneLine(39, kCScene39, 2),
+    SceneLine(40, kCScene40, 1),
+    SceneLine(41, kCScene41, 2),
 };
 
 }  // namespace

@@ -65,11 +65,56 @@ struct FigureHitBoxRecord {
 };
 inline FigureHitBoxRecord FigureHitBox;
 
+// Encounter B's blade figure. A forward move is toward smaller x while
+// direction is +1 (it is also the sprite's facing, -1 drawn mirrored).
 struct EncounterBFigureRecord {
     std::int32_t bodyPose = 0;   // 0 = not shown
     std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t direction = 0;
+    float depth = 0.0f;
+    std::int32_t angle = 0;
+    std::uint32_t colour = 0;
+    // [1..6]: the layers drawn after the body; 1 and 2 follow the body pose,
+    // 3 (301 held heroine, 302 blade), 4 (401) and 5 (501) come from moves
+    // and the defeat; 6 stays 0.
+    std::int32_t layerCode[7] = {};
+    std::int32_t shardsFlying = 0;   // 1 while a shard is in its first flight
+    // What holds her: 0 nothing, 1 shard knock-back, 2 the strike's throw,
+    // 3 the spinning slash's throw.
+    std::int32_t seizeKind = 0;
+    std::int32_t throwVariant = 0;   // 1 struck on the ground, 2 in the air
+    std::int32_t catchChance = 0;    // percent
+    std::int32_t damageTotal = 0;
+    std::int32_t stage = 0;          // 0..3, raised by the talks
+    // The falling blade and the figure's last breath, written by the defeat.
+    std::int32_t layer209X = 0, layer209Y = 0, layer209Angle = 0;
+    float layer209Depth = 0.0f;
+    float layer302Scale = 0.0f;
+    std::int32_t layer302Angle = 0;
+    std::uint32_t layer302Colour = 0;
+    float layer401Depth = 0.0f;
+    std::uint32_t layer501Colour = 0;
 };
 inline EncounterBFigureRecord EncounterBFigure;
+
+// Encounter B's shard volley, slots 1..30 (0 unused). state: 0 gone, 1 first
+// flight, 2..6 struck back with attack kind 1..5. Once struck, originX is
+// where it was struck, speedY the y there and speedX her facing.
+constexpr int kEncounterBShards = 30;
+struct EncounterBShardsRecord {
+    std::int32_t state[kEncounterBShards + 1] = {};
+    std::int32_t code[kEncounterBShards + 1] = {};
+    double launchTime[kEncounterBShards + 1] = {};
+    std::int32_t x[kEncounterBShards + 1] = {};
+    std::int32_t y[kEncounterBShards + 1] = {};
+    std::int32_t originX[kEncounterBShards + 1] = {};
+    std::int32_t speedY[kEncounterBShards + 1] = {};
+    std::int32_t speedX[kEncounterBShards + 1] = {};
+    std::int32_t rotation[kEncounterBShards + 1] = {};
+    double pickupStamp = 0.0;   // the whole volley drops one coin per 0.02 s at most
+};
+inline EncounterBShardsRecord EncounterBShards;
 
 // Encounter C's figure and the words its phases share. The figure's body
 // pose and facing are the code and facing of stage-object slot 51.
@@ -110,3 +155,9 @@ struct EncounterCSceneryTintsRecord {
     std::int32_t propsLaidOut = 0;
 };
 inline EncounterCSceneryTintsRecord EncounterCSceneryTints;
+
+// Encounter C's second phase: 0 before the fight has started, 1 volleys of
+// bursting bolts, 2 thinning volleys of harmless bolts, 3 ready to close.
+inline std::int32_t Phase2Stage = 0;
+// 1 while a knocked platform flies across the hall (the camera follows it).
+inline std::int32_t PlatformKnockActive = 0;

@@ -12,11 +12,14 @@ void ResetEra04EncountersArea() {
     EncounterAHitCount = 0;
     FigureHitBox = FigureHitBoxRecord{};
     EncounterBFigure = EncounterBFigureRecord{};
+    EncounterBShards = EncounterBShardsRecord{};
     // Layer codes 1 and 2 outlive the reset; the rest of the figure goes.
     const std::int32_t layer1 = EncounterCFigure.layerCode[1], layer2 = EncounterCFigure.layerCode[2];
     EncounterCFigure = EncounterCFigureRecord{};
     EncounterCFigure.layerCode[1] = layer1;
     EncounterCFigure.layerCode[2] = layer2;
     EncounterCSceneryTints = EncounterCSceneryTintsRecord{};
+    Phase2Stage = 0;
+    PlatformKnockActive = 0;
     EncounterAPieceTable = EncounterAPieceTableRecord{};
 }

@@ -8,19 +8,12 @@
 
 // Not built yet: the encounters stay idle and never finish, so the stage
 // driver goes on past them.
-std::int32_t RunEncounterB(std::int32_t) { return 0; }
-void LayoutEncounterCProps() {}
 void UpdateEncounterCGlow(std::int32_t) {}
 void UpdateEncounterCLamps(std::int32_t) {}
 void CycleEncounterCPlatformCodes() {}
 
-// Not built yet: the three fights end at once and give the heroine back to
+// Not built yet: the last two fights end at once and give the heroine back to
 // the player.
-std::int32_t RunEncounterCPhase2(std::int32_t arg) {
-    if (arg == 0) return 1;
-    MessageBoxOpen = 0;
-    return kEncounterCDone;
-}
 std::int32_t RunEncounterCPhase3(std::int32_t arg) {
     if (arg == 0) return 1;
     MessageBoxOpen = 0;

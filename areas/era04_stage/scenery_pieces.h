@@ -13,6 +13,7 @@ namespace era04_pieces {
 enum class Look {
     StoneWall, Doorway, Lamp, Flame, DoorPost, DoorLeaf, Fixture, Tile, BrokenTile, Chain, HallWall, LitHallWall,
     Glow, Pillar, Grid, Floor, Servant, Shot, Foot, Stem, Stalk, Fruit, Leaf, Gate, Fence,
+    Booth,   // a shop's counter under an open frame: who stands behind it shows above it
 };
 
 struct Piece {
@@ -128,7 +129,7 @@ inline constexpr Piece kHallCLeafOpen{kHallCSheet, {10, 433, 129, 640}, {0, 0}, 
 inline constexpr Piece kHallCLeafShut{kHallCSheet, {132, 433, 215, 640}, {0, 0}, Look::DoorLeaf};
 // Items 7..11, the large pieces of the hall.
 inline constexpr Piece kHallCPieces[5] = {
-    {kHallCSheet, {218, 334, 384, 640}, {83, 306}, Look::Pillar},
+    {kHallCSheet, {218, 334, 384, 640}, {83, 306}, Look::Booth},
     {kHallCSheet, {306, 0, 407, 176}, {55, 213}, Look::Pillar},
     {kHallCSheet, {107, 296, 156, 344}, {124, 242}, Look::Fixture},
     {kHallCSheet, {241, 0, 300, 175}, {23, 242}, Look::Pillar},

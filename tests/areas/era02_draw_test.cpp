@@ -3,6 +3,7 @@
 
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "areas/era03/records.h"
 #include "core/player.h"
 #include "shell/draw.h"
 #include "shell/shell_state.h"
@@ -57,6 +58,60 @@ TEST_F(Era02DrawTest, TheCrowdStandsInPlaceOfTheEmptySeats) {
     EXPECT_EQ(Count(crowd, 321, 303, 337, 332), 2 * (13 + 14));
     Era02AreaFlag = 2;
     EXPECT_TRUE(Stands().empty()) << "nothing while the area is being left";
+}
+
+TEST_F(Era02DrawTest, LaterRoundsGlowsDebrisAndTheEastGate) {
+    OpenDevice();
+    Era02AreaFlag = 1;
+    ScrollX = 47100 + 948;
+    Round3Scene.afterimageA = Round3AfterimageRecord{1, 47100 + 1307, 515, 0x80FFFFFFu};
+    Round4Opponent = TournamentOpponentRecord{16, 47100 + 1400, 600, 1, 0.21f, 90};
+    Era02ArenaDoor.gateSelector = 4;
+    const auto arena = DrawOnce([] { DrawEra02Arena(); });
+    // The glow: blown up 10 and 30 times from positions cut to whole steps.
+    const auto glows = FromSlot(arena, 84);
+    ASSERT_EQ(glows.size(), 2u);
+    float x = 0, y = 0;
+    Land(glows[0], 30, 31, &x, &y);
+    EXPECT_NEAR(x, 350, 0.5f) << "359 px cut to 350";
+    EXPECT_NEAR(y, 510, 0.5f);
+    Land(glows[1], 30, 31, &x, &y);
+    EXPECT_NEAR(x, 330, 0.5f) << "359 px cut to 330";
+    EXPECT_NEAR(y, 510, 0.5f);
+    // The fourth opponent thrown: frame 16 turned about its feet point.
+    const auto opponent = FromSlot(arena, 85);
+    ASSERT_EQ(opponent.size(), 1u);
+    EXPECT_EQ(opponent[0].src.left, 315);
+    Land(opponent[0], 12, 44, &x, &y);
+    EXPECT_NEAR(x, 452, 0.5f);
+    EXPECT_NEAR(y, 600, 0.5f);
+    // Gate 4: the door frame at the west end and its mirror at the east.
+    const auto frames = FromSlot(arena, 79);
+    int doorFrames = 0;
+    for (const auto& r : frames) doorFrames += r.src.left == 78 && r.src.top == 229;
+    EXPECT_EQ(doorFrames, 2);
+
+    // Debris: only pieces whose shown word is exactly 1.
+    DebrisBurst.shown[0] = 1;
+    DebrisBurst.shown[2] = 2;
+    DebrisBurst.x[0] = 47100 + 1000;
+    DebrisBurst.y[0] = 630;
+    const auto debris = FromSlot(DrawOnce([] { DrawEra02StandsCrowdAndStage(); }), 85);
+    ASSERT_EQ(debris.size(), 1u);
+    EXPECT_EQ(debris[0].src.left, 782);
+    EXPECT_FLOAT_EQ(debris[0].y, 630);
+
+    // From Era03 the gate shows until the view has passed it.
+    Era02AreaFlag = 0;
+    Era03AreaFlag = 1;
+    struct Row {
+        std::int32_t scroll;
+        std::size_t grillePieces;
+    };
+    for (const Row r : {Row{50106, 7}, Row{50107, 0}}) {
+        ScrollX = r.scroll;
+        EXPECT_EQ(FromSlot(DrawOnce([] { DrawEra02GateFromEra03(); }), 81).size(), r.grillePieces) << r.scroll;
+    }
 }
 
 }  // namespace

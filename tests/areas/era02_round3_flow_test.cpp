@@ -16,7 +16,7 @@
 #include "core/random.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
-#include "support/area_run.h"
+#include "era02_flow.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -24,66 +24,10 @@ namespace {
 
 constexpr std::int32_t O = 47100;
 
-class Round3Flow : public AreaRun {
-protected:
-    std::vector<std::int32_t> sideLines_, eventLines_;
-    bool enterSent_ = false;
-    static void Note(std::vector<std::int32_t>& seen, std::int32_t v) {
-        if (v != 0 && (seen.empty() || seen.back() != v)) seen.push_back(v);
-    }
-    bool Play(const std::function<bool()>& until, int maxFrames) {
-        autoEnter = false;
-        return AreaRun::Play(
-            [&] {
-                Note(sideLines_, DialogueChannels.sideLine);
-                Note(eventLines_, DialogueChannels.eventLine);
-                const bool shown = DialogueChannels.sideLine != 0 || DialogueChannels.fieldLine != 0 ||
-                                   DialogueChannels.eventLine != 0;
-                if (!enterSent_ && EnterConfirmState == 1 && shown) {
-                    Tap(VK_RETURN);
-                    enterSent_ = true;
-                } else {
-                    enterSent_ = false;
-                }
-                return until();
-            },
-            maxFrames);
-    }
-    void Step() { Play([] { return true; }, 1); }
-    bool WalkTo(std::int32_t x, std::int32_t slack = 8) {
-        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-        Hold(key);
-        const bool ok = Play([&] { return std::abs(PlayerState.x - x) <= slack; }, 1500);
-        LetGo(key);
-        Play([] { return false; }, 4);
-        return ok;
-    }
-    static bool SeenIn(const std::vector<std::int32_t>& seen, std::int32_t from, std::int32_t to) {
-        std::int32_t next = from;
-        for (std::int32_t v : seen)
-            if (v == next && ++next > to) return true;
-        return false;
-    }
-    bool Seen(std::int32_t from, std::int32_t to) const { return SeenIn(sideLines_, from, to); }
-    static std::string ListOf(const std::vector<std::int32_t>& seen) {
-        std::string out;
-        for (std::int32_t v : seen) out += std::to_string(v) + " ";
-        return out;
-    }
-    std::string Listed() const { return ListOf(sideLines_); }
-};
+class Round3Flow : public TournamentFlow {};
 
 TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
-    StartFromSlot([] {
-        Era00AreaFlag = 0;
-        Era02AreaFlag = 1;
-        ArrivalScene.step = 99;
-        TournamentState.state = 3;
-        PlayerState.maxHp = PlayerState.hp = 9999;
-        PlayerState.x = O + 1558;
-        PlayerState.y = 640;
-        ScrollX = O + 948;
-    });
+    StartAtRound(3);
     SeedRandom(1903);
     ResetRound3BurstCounterForTests();
     Round3Scene.talkTrigger = 0;

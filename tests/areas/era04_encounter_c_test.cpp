@@ -194,6 +194,11 @@ TEST_F(EncounterCTest, TheFaceFollowsTheVoiceClip) {
 
 TEST_F(EncounterCTest, APlatformSpeedsUpToHalfWayThenSwingsBackAndSettles) {
     const std::int32_t start = Era04Door5 + 1000, target = Era04Door5 + 1400;
+    // A move keeps the speed the last one left: settle one rightward move
+    // first, whatever an earlier fight left behind.
+    StageObjectTable.x[31] = start - 300;
+    TweenObjectX(0, 31, start);
+    for (int i = 0; i < 2000 && TweenObjectX(1, 31, start) != 99; ++i) GameClock.gameClock += 0.021;
     StageObjectTable.x[31] = start;
     TweenObjectX(0, 31, target);
     double last = TweenSpeedX(31);

@@ -103,7 +103,7 @@ void PlaySomeGame() {
     Era04Progress.encounterBDone = 1;
     Era04Progress.barrierTalkDone = 2;
     ArenaState.objectY = 611;
-    MonsterGroupRecords[1].scriptedHold = 1;
+    MonsterGroupRecords[1].talkState = 1;
     EncounterTrio.actor[2].facing = 1;
     Era02ArenaDoor.gateSelector = 3;
     TournamentState.state = 5;

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era04_stage/final_section_frames.h"
 #include "areas/era04_stage/scenery_pieces.h"
 #include "tools/art/canvas.h"
@@ -21,6 +22,13 @@ std::map<int, std::vector<SpriteRect>> Pieces() {
             cuts[era04_pieces::kFlameSheet].push_back(era04_pieces::FlameRect(f, layer));
     for (const final_section_frames::Frame& f : final_section_frames::kFrames)
         cuts[era04_pieces::kFinalSheet].push_back(f.rect);
+    for (const encounter_c_frames::PropRow& p : encounter_c_frames::kPropKinds)
+        cuts[encounter_c_frames::kPropsResource].push_back({p.src.left, p.src.top, p.src.right, p.src.bottom});
+    // The floating platforms by code and the glow under each.
+    for (int code = 1; code <= 5; ++code) {
+        cuts[era04_pieces::kHallCSheet].push_back({94 * code + 222, 643, 94 * code + 313, 702});
+        cuts[era04_pieces::kHallCSheet].push_back({94 * code + 222, 704, 94 * code + 313, 797});
+    }
     return cuts;
 }
 

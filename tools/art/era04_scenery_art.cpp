@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era04_stage/final_section_frames.h"
 #include "areas/era04_stage/scenery_pieces.h"
 
@@ -165,6 +166,16 @@ void Piece(Canvas& c, const Cut& cut) {
             FillRect(c, int(b.l), int(b.t + b.H() * 0.75f), int(b.r), int(b.t + b.H() * 0.75f + 5), kIron);
             break;
         case Look::Lamp: Lamp(c, b); break;
+        case Look::Booth: {
+            // Counter, two posts and the sign board; open between them.
+            const float counterTop = b.b - std::min(80.0f, b.H() * 0.3f);
+            Planks(c, Box{b.l, counterTop, b.r, b.b}, true);
+            FillRect(c, int(b.l + 4), int(b.t + 30), int(b.l + 14), int(counterTop), kTimber);
+            FillRect(c, int(b.r - 14), int(b.t + 30), int(b.r - 4), int(counterTop), kTimber);
+            FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), Scale(kTimber, 0.8f));
+            FrameRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), 3, kIron);
+            break;
+        }
         case Look::Flame: Flame(c, b, cut.variant % 8 + 1, cut.variant / 8); break;
         case Look::Fixture:
             FillRect(c, int(b.l + 1), int(b.t + 1), int(b.r - 1), int(b.b - 1), Rgb{120, 104, 90});
@@ -229,6 +240,24 @@ std::vector<Cut> CutsOf(int picture) {
         for (int layer = 0; layer < era04_pieces::kFlameLayers; ++layer)
             for (int f = 1; f <= era04_pieces::kFlameFrames; ++f)
                 cuts.push_back({era04_pieces::FlameRect(f, layer), Look::Flame, layer * 8 + f - 1});
+    // Encounter C's props: standing pieces, lamps, fittings, small glowing
+    // pieces and the two back pieces.
+    if (picture == encounter_c_frames::kPropsResource)
+        for (const encounter_c_frames::PropRow& p : encounter_c_frames::kPropKinds) {
+            const Look look = p.first <= 14   ? Look::Pillar
+                              : p.first <= 18 ? Look::Lamp
+                              : p.first <= 22 ? Look::Fixture
+                              : p.first <= 28 ? Look::Glow
+                                              : Look::HallWall;
+            cuts.push_back({SpriteRect{p.src.left, p.src.top, p.src.right, p.src.bottom}, look, n++});
+        }
+    // The floating platforms' five turning frames and the glow under each.
+    if (picture == era04_pieces::kHallCSheet)
+        for (int code = 1; code <= 5; ++code) {
+            const int left = 94 * code + 222;
+            cuts.push_back({SpriteRect{left, 643, left + 91, 702}, Look::Floor, n++});
+            cuts.push_back({SpriteRect{left, 704, left + 91, 797}, Look::Glow, n++});
+        }
     if (picture == era04_pieces::kFinalSheet)
         for (const final_section_frames::Frame& f : final_section_frames::kFrames)
             cuts.push_back({f.rect, FinalLook(f.code), f.code});

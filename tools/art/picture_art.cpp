@@ -7,6 +7,8 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_encounters/encounter_a_frames.h"
+#include "areas/era04_encounters/encounter_b_frames.h"
+#include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -465,6 +467,22 @@ constexpr auto kEncounterARects = [] {
     return out;
 }();
 
+// Encounter B's sheet: its body frames, layers and shards, cut at the
+// sheet's edge (923 x 907).
+constexpr auto kEncounterBRects = [] {
+    namespace b = encounter_b_frames;
+    constexpr std::size_t n = std::size(b::kFrames) + std::size(b::kLayers) + std::size(b::kShardRows);
+    std::array<PictureRect, n> out{};
+    std::size_t i = 0;
+    auto put = [&](const b::Rect& r) {
+        out[i++] = PictureRect{r.left, r.top, std::min<std::int32_t>(r.right, 923), std::min<std::int32_t>(r.bottom, 907)};
+    };
+    for (const auto& f : b::kFrames) put(f.src);
+    for (const auto& l : b::kLayers) put(l.src);
+    for (const auto& r : b::kShardRows) put({b::kShardLeft, r.top, r.right, r.bottom});
+    return out;
+}();
+
 // The cells of the Era03 arena's sheets, from the game's own tables; a cell
 // that runs past its picture's edge is cut at the edge.
 template <std::size_t N, typename Row>
@@ -544,7 +562,75 @@ constexpr auto kFieldDuelCells = FieldDuelCells();
 constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-const std::array<RectSource, 33> kRectSources{{
+// Resource 178 (D042): the far field's encounter sheet: its three small
+// actors, their shots, pieces and bombs, and the scenery round the idle spot,
+// the perch tiles and the tower with its floors and doors.
+constexpr PictureRect kEncounterActorRects[] = {
+    {78, 95, 97, 131},   {99, 113, 122, 135}, {125, 113, 151, 135}, {78, 136, 97, 156},  {98, 136, 117, 156},
+    {28, 157, 48, 177},  {0, 157, 27, 177},   {78, 157, 96, 179},   {49, 157, 75, 179},  {97, 157, 116, 177},
+    {117, 157, 136, 177}, {30, 182, 50, 202}, {0, 178, 29, 202},    {82, 184, 101, 207}, {51, 180, 81, 206},
+    {103, 181, 122, 204}, {123, 181, 142, 204}, {154, 138, 169, 158}, {154, 159, 169, 181}, {106, 208, 125, 228},
+    {126, 208, 145, 228}, {15, 207, 32, 234}, {0, 213, 14, 234},    {48, 207, 65, 235},  {33, 213, 47, 235},
+    {170, 138, 185, 158}, {170, 159, 185, 181}, {66, 208, 85, 228}, {86, 208, 105, 228},
+};
+constexpr PictureRect kEncounterMissileRects[] = {
+    {137, 157, 146, 165}, {145, 208, 156, 220}, {145, 221, 156, 233}, {143, 183, 156, 190}, {143, 191, 158, 198},
+};
+constexpr PictureRect kEncounterPropRects[] = {
+    {0, 0, 30, 94},       {32, 0, 65, 94},      {68, 0, 103, 94},     {103, 0, 188, 5},     {105, 6, 186, 20},
+    {104, 22, 128, 33},   {130, 23, 141, 30},   {142, 22, 149, 27},   {150, 22, 163, 44},   {164, 23, 184, 38},
+    {105, 33, 130, 53},   {182, 41, 185, 63},   {107, 56, 180, 89},   {109, 90, 178, 110},  {0, 101, 75, 156},
+    {189, 0, 292, 258},   {0, 237, 75, 262},    {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
+    {153, 114, 176, 136}, {123, 122, 135, 136},
+};
+// Encounter C's two figure sheets: the clerk's and the figure's poses, the
+// shop's things and the flash on sheet 69 (594 x 442), the heroine's poses
+// there too; the figure's true shape on sheet 70 (1009 x 931).
+namespace ec = encounter_c_frames;
+constexpr PictureRect CutC(const ec::Rect& r, int width, int height) {
+    return {r.left, r.top, std::min<int>(r.right, width), std::min<int>(r.bottom, height)};
+}
+constexpr std::size_t CountCCells(int sheet) {
+    std::size_t n = 0;
+    for (const ec::Cell& c : ec::kCells) n += c.sheet == sheet;
+    for (const ec::Pose& p : ec::kPoses) n += p.sheet == sheet;
+    if (sheet == 70) n += 2 * std::size(ec::kSidedPoses);
+    return n;
+}
+template <int Sheet>
+constexpr auto EncounterCFigureCells() {
+    constexpr int w = Sheet == 69 ? 594 : 1009, h = Sheet == 69 ? 442 : 931;
+    std::array<PictureRect, CountCCells(Sheet)> out{};
+    std::size_t n = 0;
+    for (const ec::Cell& c : ec::kCells)
+        if (c.sheet == Sheet) out[n++] = CutC(c.src, w, h);
+    for (const ec::Pose& p : ec::kPoses)
+        if (p.sheet == Sheet) out[n++] = CutC(p.src, w, h);
+    if constexpr (Sheet == 70)
+        for (const ec::SidedPose& p : ec::kSidedPoses) {
+            out[n++] = CutC(p.right.src, w, h);
+            out[n++] = CutC(p.left.src, w, h);
+        }
+    return out;
+}
+constexpr auto kEncounterC69Cells = EncounterCFigureCells<69>();
+constexpr auto kEncounterC70Cells = EncounterCFigureCells<70>();
+constexpr auto kEncounterCHeroineCells = [] {
+    std::array<PictureRect, std::size(ec::kHeroinePoses)> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutC(ec::kHeroinePoses[i].src, 594, 442);
+    return out;
+}();
+constexpr auto kEncounterCThings = [] {
+    std::array<PictureRect, std::size(ec::kLayers) + 2 + 3 + 1> out{};
+    std::size_t n = 0;
+    for (const ec::Layer& l : ec::kLayers) out[n++] = CutC(l.src, 594, 442);
+    for (const ec::Rect& r : ec::kWorkpieces) out[n++] = CutC(r, 594, 442);
+    for (std::int32_t left : ec::kSparkLefts) out[n++] = {left, 90, left + 16, 114};
+    out[n] = CutC(ec::kFlash, 594, 442);
+    return out;
+}();
+
+const std::array<RectSource, 45> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -564,6 +650,10 @@ const std::array<RectSource, 33> kRectSources{{
     {180, FigureKind::Icon, kArenaBannerRects, {}},
     {180, FigureKind::Prop, kArenaLiftRects, {}},
     {181, FigureKind::Character, kRound1OpponentRects, {}},
+    {184, FigureKind::Character, kRound3OpponentRects, {}},
+    {184, FigureKind::Effect, kRound3GlowRects, {}},
+    {185, FigureKind::Character, kRound4OpponentRects, {}},
+    {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Character, kArenaBoss1Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2UpperCells, {}},
@@ -578,6 +668,14 @@ const std::array<RectSource, 33> kRectSources{{
     {189, FigureKind::Character, kFieldDuelCells, {}},
     {190, FigureKind::Character, kFieldFighterCells, {}},
     {190, FigureKind::Effect, kFieldDebrisCells, {}},
+    {178, FigureKind::Prop, kEncounterPropRects, {}},
+    {178, FigureKind::Creature, kEncounterActorRects, {}},
+    {178, FigureKind::Effect, kEncounterMissileRects, {}},
+    {encounter_b_frames::kSheetResource, FigureKind::Creature, kEncounterBRects, {}},
+    {ec::kSheet69Resource, FigureKind::Character, kEncounterC69Cells, {}},
+    {ec::kSheet69Resource, FigureKind::Heroine, kEncounterCHeroineCells, {}},
+    {ec::kSheet69Resource, FigureKind::Effect, kEncounterCThings, {}},
+    {ec::kSheet70Resource, FigureKind::Character, kEncounterC70Cells, {}},
 }};
 }  // namespace
 

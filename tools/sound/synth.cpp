@@ -525,12 +525,26 @@ Mono Warp(Rng& r) {
     return m;
 }
 
-Mono Tambourine(Rng& r) {
-    Mono m = Silence(0.8f);
-    for (int k = 0; k < 3; ++k) {
-        const float start = 0.2f * float(k);
-        AddNoise(m, start, 0.2f, 5000, 10000, 0.001f, 0.05f, 0.8f, r);
-        AddStrike(m, start, r.Range(3500, 4500), kMetalRatios, 3, 0.06f, 0.2f, r);
+// The figure of the hall talking for 29 s: phrases of murmured syllables
+// where its face moves (short ones of 0.6 s, long ones of 1.4 s), quiet
+// between them.
+Mono SpokenClip(Rng& r) {
+    Mono m = Silence(29.0f);
+    static constexpr float kPhrases[][2] = {
+        {0.0f, 0.6f},  {0.6f, 0.6f},  {2.8f, 0.6f},  {3.4f, 0.6f},  {4.0f, 1.4f},  {6.0f, 0.6f},
+        {6.6f, 0.6f},  {7.6f, 1.4f},  {9.0f, 1.4f},  {11.0f, 0.6f}, {11.6f, 0.6f}, {12.2f, 1.4f},
+        {14.0f, 0.6f}, {14.6f, 0.6f}, {15.2f, 1.4f}, {17.4f, 0.6f}, {18.0f, 0.6f}, {18.6f, 1.4f},
+        {21.2f, 1.4f}, {22.6f, 1.4f}, {24.2f, 1.4f}, {25.6f, 1.4f}, {27.0f, 1.4f},
+    };
+    static constexpr float kVowels[][2] = {{800, 1200}, {350, 2200}, {500, 1000}, {450, 1800}, {300, 900}};
+    const float pitch = r.Range(180, 240);
+    for (const auto& p : kPhrases) {
+        for (float t = p[0] + 0.05f; t < p[0] + p[1] - 0.1f;) {
+            const auto& v = kVowels[r.Int(5)];
+            const float len = r.Range(0.1f, 0.18f);
+            AddFormantVoice(m, t, len, pitch * r.Range(0.95f, 1.2f), pitch * r.Range(0.8f, 1.0f), v[0], v[1], 1.0f, r);
+            t += len + 0.04f;
+        }
     }
     return m;
 }
@@ -739,7 +753,7 @@ Mono EffectOf(const std::string& n, Rng& r) {
     if (Starts(n, "saku")) return Stab(r);
     if (Starts(n, "jyu")) return Sizzle(r);
     if (Starts(n, "warp")) return Warp(r);
-    if (Starts(n, "tamberi")) return Tambourine(r);
+    if (Starts(n, "tamberi")) return SpokenClip(r);
     if (Starts(n, "noise")) return Swoosh(r, 0.5f);
     return BlipSequence(r);  // se-..., and anything else
 }

@@ -114,6 +114,8 @@ void DrawCollectGameAndGatekeeper() {
                               static_cast<float>(g.objectX), 0.8f, SceneTint);
 }
 
+void DrawWalkingEnemies();
+
 }  // namespace
 
 void DrawEra01FirstFieldSections() {
@@ -145,7 +147,17 @@ void DrawEra01FirstFieldSections() {
 }
 
 void DrawEra01EnemiesAndEncounterActors() {
-    if (Era01AreaFlag != 1) return;
+    if (Era01AreaFlag == 1) {
+        DrawWalkingEnemies();
+        DrawMonsterGroups();
+        DrawEncounterActorsAndPieces();
+    }
+    DrawRound2OpponentEverywhere();
+}
+
+namespace {
+
+void DrawWalkingEnemies() {
     if (WalkingEnemyDrawFlags[0] != 1 && WalkingEnemyDrawFlags[1] != 1) return;
     for (int k = 1; k <= 6; ++k) {
         PendingSprite.GNo = 0;
@@ -179,3 +191,5 @@ void DrawEra01EnemiesAndEncounterActors() {
         if (PendingSprite.GNo != 0) DrawPendingSprite(36);
     }
 }
+
+}  // namespace

@@ -22,3 +22,24 @@ void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y);
 // The walking enemies' frame table: rectangle and centre, GNo 1; GNo 0 for a
 // frame outside the table.
 void SetWalkingEnemySprite(std::int32_t frame);
+
+// The far field's monsters' frame table: rectangle and pivot; nothing for a
+// frame without a row.
+void SetFieldMonsterSprite(std::int32_t frame);
+// The encounter actors' frame tables: rectangle and pivot; nothing for a
+// frame without a row. Actor 3's look is 1 empty-handed, 2 carrying.
+void SetEncounterActor1Frame(std::int32_t frame);
+void SetEncounterActor2Frame(std::int32_t frame);
+void SetEncounterActor3Frame(std::int32_t look, std::int32_t frame);
+// The encounter's fixed pieces: GNo 42 (44 for D) with rectangle, pivot,
+// screen position and depth for an item the table knows, else GNo 0.
+void SetEra01SetPieceSpriteA(std::int32_t item);
+void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group);
+void SetEra01SetPieceSpriteC(std::int32_t item);
+void SetEra01SetPieceSpriteD(std::int32_t item);
+// Parts of the enemies' pass: the monster groups and the encounter's actors
+// with the thrown pieces (Era01 only), and the tournament's second opponent,
+// who is drawn in every area.
+void DrawMonsterGroups();
+void DrawEncounterActorsAndPieces();
+void DrawRound2OpponentEverywhere();

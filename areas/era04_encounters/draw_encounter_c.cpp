@@ -1,0 +1,46 @@
+// Encounter C's figure as the frame draws it: its body pose, its three
+// layers, then the servants in slots 52..60 at their own place.
+#include "areas/era04_encounters/encounter_c.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "shell/draw_slots.h"
+
+namespace {
+
+// The figure's two sheets.
+constexpr GraphicSlot kEncounterCSlots[] = {{69, 106}, {70, 107}};
+
+void DrawC(std::int32_t code, std::int32_t facing) {
+    PendingSprite.GNo = 0;
+    SetEncounterCFigureSprite(code, facing);
+    DrawPendingFromSlots(kEncounterCSlots);
+}
+
+}  // namespace
+
+void DrawEncounterCFigurePasses() {
+    const EncounterCFigureRecord& f = EncounterCFigure;
+    const StageObjectTableRecord& o = StageObjectTable;
+    if (f.drawFlag == 0) return;
+    const std::int32_t facing = o.facing[kEncounterCSlot];
+    DrawC(o.code[kEncounterCSlot], facing);
+    for (int i = 1; i <= 3; ++i)
+        if (f.layerCode[i] != 0) DrawC(f.layerCode[i], facing);
+    // Servants: the figure's pose at the servant's own place. A half-size
+    // servant is the same cell at scale 0.5.
+    for (int s = 52; s <= 60; ++s) {
+        if (o.code[s] == 0) continue;
+        PendingSprite.GNo = 70;
+        SetEncounterCFigureSprite(o.code[s], o.facing[s]);
+        PendingSpriteRecord& p = PendingSprite;
+        p.Scale = o.scale[s];
+        p.Colour = o.colour[s];
+        p.Angle = o.rotation[s];
+        p.PosX = o.x[s] - ScrollX;
+        p.PosY = o.y[s];
+        p.Depth = o.depth[s];
+        DrawPendingFromSlots(kEncounterCSlots);
+    }
+}
