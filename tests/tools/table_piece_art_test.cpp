@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "areas/era00_era01/era00/sheets.h"
+#include "areas/era00_era01/era01/collect_sheet.h"
 #include "core/sprites/field_object_table.h"
 #include "core/sprites/hud_table.h"
 #include "core/sprites/object_table.h"
@@ -66,6 +67,10 @@ std::map<int, std::vector<Area>> CutsByPicture() {
         add(449, r.left, r.top, r.right, r.bottom);
     for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) add(449, r.left, r.top, r.right, r.bottom);
     for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) add(449, r.left, r.top, r.right, r.bottom);
+    // The field's collecting game cuts its good and bad objects from texture slot 60, the cursor's sheet.
+    for (const CollectRow& r : kCollectRows)
+        for (const int top : {0, kCollectBadRowTop})
+            cuts[kSlotResource[60]].push_back({r.left, top, r.right, r.bottom + top});
     // The pictures whose figures come from other tables (heroine, bursts,
     // coins, flashes, the spinner) are checked by their own tests.
     for (const int other : {131, 132, 133, 134, 153, 157}) cuts.erase(other);

@@ -1,9 +1,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <string>
 
+#include "areas/era00_era01/era01/collect_sheet.h"
+#include "core/sprites/field_object_table.h"
 #include "text/sprites/menu_sprite_tables.h"
 #include "tools/art/picture_art.h"
 #include "tools/art/table_piece_art.h"
@@ -321,22 +324,59 @@ void Mushroom(Canvas& c, float cx, float feet, float h, float squash, Rgb cap) {
                  Rgb{250, 250, 240});
 }
 
+// A pointer filling cell r whose tip is at column pivotX on its bottom edge.
+void Pointer(Canvas& c, const MenuRect& r, float pivotX, Rgb head, Rgb shaft, Rgb edge) {
+    const float tipX = float(r.left) + std::min(pivotX, float(r.right - r.left - 1));
+    const float tipY = float(r.bottom) - 1;
+    const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+    const float tri[] = {float(r.left), tipY - h * 0.45f, float(r.right) - 1, tipY - h * 0.45f, tipX, tipY};
+    FillPolygon(c, tri, 3, head);
+    FillRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f), shaft);
+    FrameRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f), 1, edge);
+}
+
+template <class A, class B>
+bool Overlap(const A& a, const B& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Cells the cursor or the field's hopping creature already take on this sheet.
+bool TakenByOthers(const MenuRect& r) {
+    for (const MenuSpriteRow& row : kMenuSpriteRows)
+        if (row.rule == MenuSpriteRule::Cursor && Overlap(row.rect, r)) return true;
+    for (const field_object_table::HoppingRow& row : field_object_table::kHopping)
+        if (Overlap(row.rect, r)) return true;
+    return false;
+}
+
+// The collecting game's objects: the good ones on the sheet's first row, the
+// bad ones (darker, tinged red) on the second. A cell the cursor or the
+// hopping creature already uses keeps their picture.
+void DrawCollectObjects(Canvas& c) {
+    for (const CollectRow& row : kCollectRows)
+        for (const bool bad : {false, true}) {
+            const std::int32_t top = bad ? kCollectBadRowTop : 0;
+            const MenuRect r{static_cast<std::int16_t>(row.left), static_cast<std::int16_t>(top),
+                             static_cast<std::int16_t>(std::min<int>(row.right, c.width)),
+                             static_cast<std::int16_t>(std::min<int>(row.bottom + top, c.height))};
+            if (r.right <= r.left || r.bottom <= r.top || TakenByOthers(r)) continue;
+            FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+            if (bad)
+                Pointer(c, r, float(row.pivotX), Rgb{200, 90, 120}, Rgb{130, 40, 90}, Rgb{60, 20, 50});
+            else
+                Pointer(c, r, float(row.pivotX), Rgb{255, 236, 150}, Rgb{255, 214, 90}, Rgb{150, 100, 30});
+        }
+}
+
 void DrawCursorSheet(Canvas& c) {
     for (const MenuSpriteRow& row : kMenuSpriteRows) {
         if (row.rule != MenuSpriteRule::Cursor || row.colour != 0xFFFFFFFFu) continue;
         const MenuRect& r = row.rect;
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
         // A pointer whose tip is the frame's centre point.
-        const float tipX = float(r.left) + std::min(row.pivotX, float(r.right - r.left - 1));
-        const float tipY = float(r.bottom) - 1;
-        const float w = float(r.right - r.left), h = float(r.bottom - r.top);
-        const float head[] = {float(r.left), tipY - h * 0.45f, float(r.right) - 1, tipY - h * 0.45f, tipX, tipY};
-        FillPolygon(c, head, 3, Rgb{255, 236, 150});
-        FillRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f),
-                 Rgb{255, 214, 90});
-        FrameRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f), 1,
-                  Rgb{150, 100, 30});
+        Pointer(c, r, row.pivotX, Rgb{255, 236, 150}, Rgb{255, 214, 90}, Rgb{150, 100, 30});
     }
+    DrawCollectObjects(c);
 }
 
 void DrawMarkerSheet(Canvas& c) {

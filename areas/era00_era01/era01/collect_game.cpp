@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/collect_sheet.h"
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
@@ -168,18 +169,6 @@ void UpdateCollectGameRound() {
         PlayFieldSound(8);
     }
 }
-
-namespace {
-
-struct CollectRow {
-    std::int32_t frame, left, right, bottom, pivotX, lift;
-};
-constexpr CollectRow kCollectRows[] = {
-    {128, 0, 18, 28, 19, -28}, {129, 19, 37, 19, 9, -19}, {130, 38, 56, 26, 2, -26},
-    {131, 57, 75, 19, 9, -19}, {132, 76, 95, 19, 9, -18},
-};
-
-}  // namespace
 
 void SetCollectObjectSprite(std::int32_t frame) {
     // A bad object's frame takes the good picture's row of values.

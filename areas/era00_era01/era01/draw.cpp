@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/collect_sheet.h"
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/records.h"
 #include "core/pending_sprite.h"
@@ -92,7 +93,7 @@ void DrawCollectGameAndGatekeeper() {
         if (o.frame == 0) continue;
         SetCollectObjectSprite(o.frame);
         if (PendingSprite.GNo == 0) continue;
-        const std::int32_t T = k < 5 ? 0 : 29;
+        const std::int32_t T = k < 5 ? 0 : kCollectBadRowTop;
         DrawWithBaseTransform(60, plat::Rect{PendingSprite.SrcLeft, T, PendingSprite.SrcRight, PendingSprite.SrcBottom + T},
                               PendingSprite.PivotX, 0.0f, static_cast<float>(o.x - ScrollX),
                               static_cast<float>(o.y + static_cast<std::int32_t>(PendingSprite.PivotY)), 0.8f, SceneTint);
