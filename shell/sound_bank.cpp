@@ -138,3 +138,8 @@ void RewindSound(std::int32_t id) {
     if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
     plat::SoundReset(id);
 }
+
+bool IsSoundPlaying(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return false;
+    return plat::SoundIsPlaying(id);
+}

@@ -24,3 +24,5 @@ void DeleteAllSounds();
 // Stop a slot (keeping its position) / rewind it; nothing on an empty slot.
 void StopSound(std::int32_t id);
 void RewindSound(std::int32_t id);
+// True while any buffer of slot id plays; false for an empty slot.
+bool IsSoundPlaying(std::int32_t id);

@@ -33,4 +33,5 @@ void DrawEra04Encounters() {
         for (int j = 1; j <= kEncounterAPieces; ++j)
             if (EncounterAPieceTable.state[j] == 4) DrawA(SetEncounterAPieceDebrisSprite, j);
     }
+    DrawEncounterCServantParts();
 }

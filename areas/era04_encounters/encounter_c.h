@@ -36,3 +36,15 @@ std::int32_t TweenObjectY(std::int32_t mode, std::int32_t slot, std::int32_t tar
 double TweenSpeedX(std::int32_t slot);
 // Keeps a platform slot (and the rider 20 slots above) 250 px from her.
 std::int32_t SteerServant(std::int32_t mode, std::int32_t slot);
+
+// The second phase's moves that the later phases reuse: the heroine thrown
+// back by a blast (mode 0 resets, 1 registers a strike at (x, y) by `slot`,
+// 2 steps), the bolt pool (0 resets, 1 / 2 fire a full / half-size bolt from
+// `parent`, 3 steps), a knocked platform and the figure's answer to a blow.
+std::int32_t HandleEncounterCPlayerHit(std::int32_t mode, std::int32_t slot, std::int32_t x, std::int32_t y);
+std::int32_t UpdateEncounterCProjectiles(std::int32_t mode, std::int32_t parent, std::int32_t angle,
+                                         std::int32_t speed, double life);
+std::int32_t RunPlatformKnock(std::int32_t mode, std::int32_t kind, std::int32_t slot);
+std::int32_t RunFigureHitReaction(std::int32_t mode, std::int32_t kind, std::int32_t slot);
+// Fills the pending sprite and FigureHitBox for one figure code.
+void SetEncounterCFigureSprite(std::int32_t code, std::int32_t facing);
