@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <map>
 #include <vector>
 
@@ -62,7 +63,7 @@ protected:
         held[key] = down;
     }
     void LetAllGo() {
-        for (int k : {int(VK_LEFT), int(VK_RIGHT), int(VK_UP), VkLetter('G'), VkLetter('X')}) Key(k, false);
+        for (int k : {int(VK_LEFT), int(VK_RIGHT), int(VK_UP), VkLetter('G'), VkLetter('Z')}) Key(k, false);
     }
     // Walks her to within `slack` px of x; true once there.
     bool WalkTo(std::int32_t x, std::int32_t slack) {
@@ -186,32 +187,140 @@ TEST_F(EncounterCFights, RidersCircleAndDiveThenTheServantsSplitTalkAndFade) {
         Key(VK_RIGHT, false);
         Key(VkLetter('G'), true);
     };
-    int frame = 0;
-    auto inner = bot;
-    bot = [&, inner] {
-        inner();
-        if (++frame % 32 == 0)
-            std::printf("mb %u ehp %u kg %d held %d t %.2f hx %d hy %d f %d pose %d G %d x51 %d y51 %d s32 %d (%d,%d) s36 %d (%d,%d)\n", (unsigned)MessageBoxOpen, (unsigned)EventHoldsPlayer, (int)KeyGPressed, (int)held[VkLetter('G')], GameClock.gameClock,
-                        PlayerState.x, PlayerState.y, PlayerState.facing, (int)PlayerState.pose, PlayerMoveState.comboG,
-                        T().x[51], T().y[51], T().stepState[32], T().x[32], T().y[32], T().stepState[36], T().x[36],
-                        T().y[36]);
-    };
+    // The last one to come to rest hands over to the formation in the same
+    // step, so each is counted as it lands.
+    int atRest[41] = {};
     ASSERT_TRUE(Watch(
         [&] {
-            for (int k = 32; k <= 40; ++k)
-                if (T().stepState[k] != 9) return false;
-            return true;
+            int n = 0;
+            for (int k = 32; k <= 40; ++k) {
+                if (T().stepState[k] == 9 && atRest[k] == 0) {
+                    atRest[k] = 1;
+                    EXPECT_EQ(T().code[k + 20], 21) << k;
+                    EXPECT_LT(std::abs(T().y[k] - 150), 5) << k;
+                }
+                n += atRest[k];
+            }
+            // The last one may come to rest and leave for the line in one step.
+            return n == 9 || (n == 8 && StageObjectTable.stepState[32] == 0 && StageObjectTable.stepState[40] == 0);
         },
-        64 * 90))
-        << "beaten: " << [&] {
-               int n = 0;
-               for (int k = 32; k <= 40; ++k) n += T().stepState[k] == 9;
-               return n;
-           }();
-    for (int k = 32; k <= 40; ++k) {
-        EXPECT_EQ(T().code[k + 20], 21) << k;
-        EXPECT_LT(std::abs(T().y[k] - 150), 5) << k;
+        64 * 90));
+    EXPECT_GE(PlaysOf(199), 9) << "G blows on the riders";
+    bot = nullptr;
+    LetAllGo();
+
+    // ---- the formation: all fly into the line, then wait for her ----
+    ASSERT_TRUE(Watch(
+        [&] {
+            for (int i = 2; i <= 10; ++i)
+                if (T().x[30 + i] != Era04Door5 + 2000 + 40 * i || T().y[30 + i] != 230 - 10 * i) return false;
+            return T().x[51] == Era04Door5 + 2000 && T().y[51] == 230;
+        },
+        64 * 20));
+    PlayFrames(64);
+    EXPECT_EQ(T().stepState[40], 0) << "no launch before she comes up";
+    Key(VK_RIGHT, true);
+    ASSERT_TRUE(Watch([] { return ScrollX >= Era04Door5 + 1428; }, 64 * 10));
+    Key(VK_RIGHT, false);
+    for (int i = 2; i <= 10; ++i) T().damage[50 + i] = 295;   // one blow from destroyed
+
+    // The wave bot: riders hover 270..350 px up, out of reach from the floor,
+    // so she jumps at a hovering one (standing, walking or running by its
+    // height) with G held in the air.
+    int jumpFrames = 0, runJumps = 0;
+    bot = [&] {
+        PlayerMoveStateRecord& m = PlayerMoveState;
+        if (m.jumpKind != 0) {
+            if (jumpFrames == 0 && m.jumpKind == 31) ++runJumps;
+            Key(VK_UP, false);
+            Key(VkLetter('Z'), false);
+            Key(VK_LEFT, false);
+            Key(VK_RIGHT, false);
+            Key(VkLetter('G'), ++jumpFrames > 2);
+            return;
+        }
+        jumpFrames = 0;
+        Key(VkLetter('G'), false);
+        Key(VK_UP, false);
+        if (!Idle() || MessageBoxOpen != 0) return;
+        // The nearest hovering rider.
+        int best = 0;
+        for (int r = 52; r <= 60; ++r) {
+            if (T().code[r] == 0 || T().stepState[r] == 99 || T().y[r] < 265) continue;
+            if (best == 0 || std::abs(T().x[r] - PlayerState.x) < std::abs(T().x[best] - PlayerState.x)) best = r;
+        }
+        if (best == 0) {
+            Key(VkLetter('Z'), false);
+            WalkTo(Era04Door5 + 1700, 60);
+            return;
+        }
+        const std::int32_t dx = T().x[best] - PlayerState.x, yr = T().y[best];
+        const int side = dx >= 0 ? 1 : -1;
+        const std::int32_t adx = std::abs(dx);
+        // How far ahead the rider must be at take-off for the apex to meet it.
+        // Low riders need a running jump; a hovering rider follows her, so
+        // she runs at it from where she stands.
+        const bool standing = yr >= 300;
+        // Where the rider will be at her apex depends on how it follows her, so
+        // the take-off distance for low riders alternates between two tries.
+        constexpr std::int32_t kTries[4][2] = {{300, 420}, {60, 260}, {200, 320}, {420, 520}};
+        const auto& tri = kTries[(runJumps / 2) % 4];
+        const std::int32_t lo = standing ? 80 : tri[0], hi = standing ? 190 : tri[1];
+        if (adx >= lo && adx <= hi && PlayerState.facing == side && PlayerState.y == 640) {
+            Key(VK_LEFT, false);
+            Key(VK_RIGHT, false);
+            if (standing || m.runZ == 1) {
+                Key(VkLetter('Z'), false);
+                Key(VK_UP, true);
+            } else {
+                Key(VkLetter('Z'), true);
+            }
+            return;
+        }
+        Key(VkLetter('Z'), false);
+        if (adx < lo || PlayerState.facing != side) {
+            // Back off, then turn to face it.
+            Key(side == 1 ? VK_RIGHT : VK_LEFT, adx >= lo);
+            Key(side == 1 ? VK_LEFT : VK_RIGHT, adx < lo);
+            return;
+        }
+        Key(side == 1 ? VK_LEFT : VK_RIGHT, false);
+        Key(side == 1 ? VK_RIGHT : VK_LEFT, true);
+    };
+    // Watch the waves' lines, bombs and flames while the bot brings riders
+    // down (the top rider of a line hovers where only a running jump's apex
+    // reaches, so the bot is given the lower ones).
+    bool bombFell = false, flameBurnt = false, leftLine = false;
+    double flameFrom = 0, flameTo = 0;
+    ASSERT_TRUE(Watch(
+        [&] {
+            for (int b = 42; b <= 50; ++b) {
+                if (T().stepState[b] == 1) bombFell = true;
+                if (T().stepState[b] == 2 && b == 50 && (flameFrom == 0 || flameTo > GameClock.gameClock - 0.1)) {
+                    flameBurnt = true;
+                    EXPECT_EQ(T().y[b], 640);
+                    if (flameFrom == 0) flameFrom = GameClock.gameClock;
+                    flameTo = GameClock.gameClock;
+                }
+            }
+            // A servant back in a left-hand line sits at 81595 - 40 i.
+            for (int i = 2; i <= 10; ++i)
+                if (T().x[30 + i] == Era04Door5 + 2000 - 40 * i && T().y[30 + i] == 230 - 10 * i) leftLine = true;
+            int down = 0;
+            for (int r = 52; r <= 60; ++r) down += T().stepState[r] == 99;
+            return down >= 6;
+        },
+        64 * 100));
+    EXPECT_TRUE(bombFell);
+    EXPECT_TRUE(flameBurnt);
+    EXPECT_TRUE(leftLine);
+    EXPECT_NEAR(flameTo - flameFrom, 5.89, 0.1) << "a flame burns almost six seconds";
+    for (int r = 52; r <= 60; ++r) {
+        if (T().stepState[r] != 99) continue;
+        EXPECT_EQ(T().code[r], 0) << r;
+        EXPECT_EQ(T().code[r - 20], 0) << r;
     }
+    EXPECT_EQ(EncounterCDriverState, 3) << "the phase waits for the last rider";
     bot = nullptr;
     LetAllGo();
 }
