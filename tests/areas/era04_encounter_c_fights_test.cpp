@@ -108,25 +108,16 @@ protected:
         Era04DoorLocks[6] = 1;
         PlayerState.x = kFigureX - 230;
         PlayerState.facing = 1;
-        EncounterCDriverState = 3;
-        RunEncounterCPhase3(0);
     }
 
-    std::function<void()> bot;
-    std::map<int, bool> held;
-    std::vector<std::int32_t> sceneLines;
-    std::vector<int> played;
-};
-
-TEST_F(EncounterCFights, RidersCircleAndDiveThenTheServantsSplitTalkAndFade) {
-    SeedRandom(27);
-    StartFromSlot([] {
+    static void SlotAtDoor5() {
         Era03AreaFlag = 1;
         PlayerState.x = 79500;
         ScrollX = 79500 - 400;
         PlayerState.weaponMode1 = 0;
         PlayerState.weaponMode2 = 1;
-        PlayerState.hp = PlayerState.maxHp;
+        PlayerState.maxHp = 999;
+        PlayerState.hp = 999;
         LearnedMoveD = 1;
         LearnedMoveF = 1;
         LearnedMoveG = 1;
@@ -136,13 +127,117 @@ TEST_F(EncounterCFights, RidersCircleAndDiveThenTheServantsSplitTalkAndFade) {
         Era04Progress.encounterBDone = 1;
         Era04Progress.dialogueTriggerState = 2;
         Era04Progress.barrierTalkDone = 2;
-    });
-    ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
-    Hold(VK_RIGHT);
-    ASSERT_TRUE(Watch([] { return EncounterCFigure.drawFlag == 1; }, 600));
-    LetGo(VK_RIGHT);
-    ASSERT_TRUE(Watch([] { return PlayerMoveState.walkRight == 0; }, 100));
+    }
+    // Walks in through door 5, which arms the encounter.
+    void EnterTheHall() {
+        ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
+        Hold(VK_RIGHT);
+        ASSERT_TRUE(Watch([] { return EncounterCFigure.drawFlag == 1; }, 600));
+        LetGo(VK_RIGHT);
+        ASSERT_TRUE(Watch([] { return PlayerMoveState.walkRight == 0; }, 100));
+    }
+
+    // What the riders' waves leave: every rider destroyed, the figure at the
+    // head of the line over the far end, the heroine on the floor below.
+    void HandOverFromWaves() {
+        StageObjectTableRecord& t = T();
+        EncounterCFigureRecord& f = EncounterCFigure;
+        HandOverFromPlatformFight();
+        t.damage[51] = 0;
+        for (std::int32_t n : {31, 51}) {
+            t.x[n] = Era04Door5 + 2000;
+            t.y[n] = 230;
+        }
+        for (int i = 2; i <= 10; ++i) {
+            t.code[30 + i] = 0;
+            t.code[50 + i] = 0;
+            t.stepState[50 + i] = 99;
+            t.damage[50 + i] = 330;
+        }
+        f.speechNumber = 1;
+        f.voiceLoop = 1;
+        PlayerState.x = Era04Door5 + 1300;
+        EncounterCDriverState = 4;
+        RunEncounterCPhase4(0);
+    }
+
+    // One step of the bot that strikes servant n with G: on the floor it
+    // closes in; up on the stairs it runs, jumps onto the lowest step and
+    // climbs until level with it.
+    void Strike(int n) {
+        PlayerMoveStateRecord& m = PlayerMoveState;
+        const std::int32_t x = PlayerState.x, y = PlayerState.y;
+        Key(VK_UP, false);
+        if (m.jumpKind != 0) {
+            Key(VkLetter('Z'), false);
+            return;
+        }
+        const std::int32_t dx = T().x[n] - x, adx = std::abs(dx);
+        const int side = dx >= 0 ? 1 : -1;
+        const bool onFloor = y == 640 && T().y[n] >= 560;
+        const bool onStairs = y < 600 && adx <= 200 && std::abs(T().y[n] - y) <= 60;
+        if (onFloor || onStairs) {
+            Key(VkLetter('Z'), false);
+            climbing = 0;
+            if ((adx >= 60 || onStairs) && adx <= 200 && PlayerState.facing == side) {
+                Key(VK_LEFT, false);
+                Key(VK_RIGHT, false);
+                Key(VkLetter('G'), true);
+                return;
+            }
+            Key(VkLetter('G'), false);
+            if (!Idle()) return;
+            // Up on a step she only turns toward it.
+            Key(side == 1 ? VK_RIGHT : VK_LEFT, adx > 60 || onStairs);
+            Key(side == 1 ? VK_LEFT : VK_RIGHT, adx <= 60 && !onStairs);
+            return;
+        }
+        Key(VkLetter('G'), false);
+        if (y == 640) {
+            if (climbing == 0) {
+                // Back off far enough for a run-up.
+                if (x > Era04Door5 + 1100) {
+                    Key(VK_RIGHT, false);
+                    Key(VK_LEFT, true);
+                    return;
+                }
+                climbing = 1;
+            }
+            Key(VK_LEFT, false);
+            if (PlayerState.facing != 1) {
+                Key(VK_RIGHT, true);
+                return;
+            }
+            Key(VK_RIGHT, false);
+            Key(VkLetter('Z'), true);
+            if (m.runZ == 1 && x >= Era04Door5 + 1255) {
+                Key(VkLetter('Z'), false);
+                Key(VK_UP, true);
+                climbing = 0;
+            }
+            return;
+        }
+        // On the stairs: step up toward it.
+        Key(VkLetter('Z'), false);
+        Key(side == 1 ? VK_LEFT : VK_RIGHT, false);
+        Key(side == 1 ? VK_RIGHT : VK_LEFT, true);
+        if (m.walkRight == 1 || m.walkLeft == 1) Key(VK_UP, T().y[n] < y);
+    }
+
+    int climbing = 0;
+    std::function<void()> bot;
+    std::map<int, bool> held;
+    std::vector<std::int32_t> sceneLines;
+    std::vector<int> played;
+};
+
+TEST_F(EncounterCFights, RidersAreSummonedBeatenOnTheirCircleAndBroughtDownInWaves) {
+    SeedRandom(27);
+    StartFromSlot(SlotAtDoor5);
+    EnterTheHall();
     HandOverFromPlatformFight();
+    EncounterCDriverState = 3;
+    RunEncounterCPhase3(0);
 
     // ---- the summoning: nine riders about a second apart ----
     double summoned[41] = {};
@@ -323,6 +418,114 @@ TEST_F(EncounterCFights, RidersCircleAndDiveThenTheServantsSplitTalkAndFade) {
     EXPECT_EQ(EncounterCDriverState, 3) << "the phase waits for the last rider";
     bot = nullptr;
     LetAllGo();
+}
+
+TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDies) {
+    SeedRandom(28);
+    StartFromSlot(SlotAtDoor5);
+    EnterTheHall();
+    HandOverFromWaves();
+
+    // ---- the opening: she rides to the far end, the heroine comes up ----
+    Key(VK_RIGHT, true);
+    ASSERT_TRUE(Watch([] { return MessageBoxOpen == 1; }, 64 * 10));
+    Key(VK_RIGHT, false);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 46; }, 64 * 10));
+    EXPECT_EQ(PlayerState.x, Era04Door5 + 1666);
+    EXPECT_EQ(PlayerState.facing, 1);
+    EXPECT_EQ(ScrollX, Era04Door5 + 1417);
+    EXPECT_EQ(T().x[51], Era04Door5 + 2300);
+    EXPECT_EQ(T().y[51], 250);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 0; }, 64 * 5));
+    EXPECT_EQ(sceneLines, Run(46, 48));
+
+    // The staircase, then the warp-in and the blades' display.
+    std::vector<std::int32_t> bodies;
+    double warpFrom = 0, fullAt = 0;
+    ASSERT_TRUE(Watch(
+        [&] {
+            const std::int32_t code = T().code[51];
+            if (EncounterCFigure.projectileMode == 2 && warpFrom == 0) warpFrom = GameClock.gameClock;
+            if (warpFrom != 0 && fullAt == 0 && T().colour[61] == 0xFFFFFFFFu) fullAt = GameClock.gameClock;
+            if (warpFrom != 0 && (bodies.empty() || bodies.back() != code)) bodies.push_back(code);
+            return MessageBoxOpen == 0;
+        },
+        64 * 20));
+    EXPECT_EQ(T().x[32], Era04Door5 + 2210);
+    EXPECT_EQ(T().y[32], 270);
+    EXPECT_EQ(T().x[40], Era04Door5 + 1490);
+    EXPECT_EQ(T().y[40], 430);
+    EXPECT_NEAR(fullAt - warpFrom, 1.0, 0.05);
+    EXPECT_EQ(PlaysOf(222), 1);
+    ASSERT_GE(bodies.size(), 5u);
+    EXPECT_EQ(std::vector<std::int32_t>(bodies.begin(), bodies.begin() + 5), (std::vector<std::int32_t>{43, 44, 45, 46, 43}));
+    EXPECT_EQ(T().code[61], 2) << "the first part of stance 43";
+    EXPECT_EQ(T().code[71], 1);
+
+    // ---- the fight: every blow splits a servant off, ten at most ----
+    bot = [&] {
+        if (MessageBoxOpen != 0) {
+            LetAllGo();
+            return;
+        }
+        // The nearest one on the floor; the figure herself up on the stairs
+        // before the first split.
+        int best = T().stepState[52] == 0 ? 51 : 0;
+        for (int n = 51; n <= 60 && best != 51; ++n) {
+            if (T().stepState[n] != 1 && T().stepState[n] != 2 || T().y[n] < 560) continue;
+            if (best == 0 || std::abs(T().x[n] - PlayerState.x) < std::abs(T().x[best] - PlayerState.x)) best = n;
+        }
+        if (best == 0) {
+            Key(VkLetter('G'), false);
+            return;
+        }
+        Strike(best);
+    };
+    ASSERT_TRUE(Watch([&] { return T().stepState[52] != 0; }, 64 * 60)) << "no split";
+    EXPECT_EQ(T().stepState[53], 0) << "one servant per blow";
+    ASSERT_TRUE(Watch([&] { return T().stepState[60] != 0; }, 64 * 120)) << "fewer than ten";
+    // One real blow from dying each.
+    for (int n = 51; n <= 60; ++n) T().damage[n] = 590;
+    ASSERT_TRUE(Watch([&] { return Phase4StoryStage() == 1; }, 64 * 120)) << "nine did not die";
+    const std::int32_t leader = EncounterCFigure.gazeSlot;
+    EXPECT_GE(leader, 52);
+    int dead = 0;
+    for (int n = 51; n <= 60; ++n) dead += T().code[n] == 0 && T().damage[n] >= 600;
+    EXPECT_EQ(dead, 9);
+
+    // The first talk comes once both stand in view apart.
+    bot = nullptr;
+    LetAllGo();
+    ASSERT_TRUE(Watch([] { return Phase4StoryStage() == 3; }, 64 * 60));
+    EXPECT_EQ(sceneLines, Run(46, 51));
+    EXPECT_EQ(MessageBoxOpen, 0u);
+    // Then the leader is fought down past 400.
+    T().damage[leader] = 390;
+    bot = [&] {
+        if (MessageBoxOpen != 0)
+            LetAllGo();
+        else
+            Strike(leader);
+    };
+    ASSERT_TRUE(Watch([] { return Phase4StoryStage() >= 4; }, 64 * 120)) << "the leader was not fought down";
+    bot = nullptr;
+    LetAllGo();
+
+    // The second talk; the leader dies, the hall fades and the doors open.
+    ASSERT_TRUE(Watch([] { return Era04Progress.encounterCDone == 1; }, 64 * 60));
+    EXPECT_EQ(sceneLines, Run(46, 56));
+    EXPECT_EQ(T().code[leader], 0);
+    EXPECT_EQ(Era04DoorLocks[5], 0u);
+    EXPECT_EQ(Era04DoorLocks[6], 0u);
+    EXPECT_EQ(TextureFlags[70], 0u);
+    EXPECT_EQ(MessageBoxOpen, 0u);
+    EXPECT_EQ(EncounterCSceneryTints.platformsShown, 0);
+    EXPECT_EQ(T().colour[40] >> 24, 0u) << "faded out";
+    PlayFrames(8);
+    EXPECT_EQ(Era04CameraStage, 10u);
+    const std::uint32_t glow = EncounterCSceneryTints.glowColour;
+    PlayFrames(8);
+    EXPECT_NE(EncounterCSceneryTints.glowColour, glow) << "the lights run on";
 }
 
 }  // namespace
