@@ -261,11 +261,7 @@ std::int32_t RunEncounterCPhase3(std::int32_t mode) {
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
         P3.state = 1;
-        t.stepState[kFigure] = 1;
-        t.code[kFigure] = 28;
-        t.scale[kFigure] = 1.0f;
-        t.rotation[kFigure] = 0;
-        t.facing[kFigure] = PlayerState.x < t.x[kFigure] ? -1 : 1;
+        ReadyFigureForPhase();
         RunPhase3ServantFight(0);
         return P3.state;
     }
@@ -289,6 +285,15 @@ std::int32_t RunEncounterCPhase3(std::int32_t mode) {
     PlayerGazeTarget.y = t.y[kFigure];
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     return P3.state;
+}
+
+void ReadyFigureForPhase() {
+    StageObjectTableRecord& t = T();
+    t.stepState[kFigure] = 1;
+    t.code[kFigure] = 28;
+    t.scale[kFigure] = 1.0f;
+    t.rotation[kFigure] = 0;
+    t.facing[kFigure] = PlayerState.x < t.x[kFigure] ? -1 : 1;
 }
 
 std::int32_t RunPhase3ServantFight(std::int32_t mode) {

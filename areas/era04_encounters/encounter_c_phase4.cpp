@@ -391,11 +391,7 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
         P4.state = 1;
-        t.stepState[kFigure] = 1;
-        t.code[kFigure] = 28;
-        t.scale[kFigure] = 1.0f;
-        t.rotation[kFigure] = 0;
-        t.facing[kFigure] = FacingToward(t.x[kFigure]);
+        ReadyFigureForPhase();
         return P4.state;
     }
     const double now = GameNow();

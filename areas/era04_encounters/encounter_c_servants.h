@@ -16,6 +16,9 @@ struct ServantSplitRequestRecord {
 };
 inline ServantSplitRequestRecord ServantSplitRequest;
 
+// At each fight phase's arming: the figure stands in pose 28 facing her.
+void ReadyFigureForPhase();
+
 // ---- the third phase: summoning and the circle ----------------------------------
 std::int32_t RunPhase3ServantFight(std::int32_t mode);
 std::int32_t RunServantSummoning(std::int32_t mode);

@@ -472,7 +472,7 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
         // before the first split.
         int best = T().stepState[52] == 0 ? 51 : 0;
         for (int n = 51; n <= 60 && best != 51; ++n) {
-            if (T().stepState[n] != 1 && T().stepState[n] != 2 || T().y[n] < 560) continue;
+            if ((T().stepState[n] != 1 && T().stepState[n] != 2) || T().y[n] < 560) continue;
             if (best == 0 || std::abs(T().x[n] - PlayerState.x) < std::abs(T().x[best] - PlayerState.x)) best = n;
         }
         if (best == 0) {

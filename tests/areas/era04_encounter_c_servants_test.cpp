@@ -115,7 +115,9 @@ TEST_F(EncounterCServantsTest, AGlideLeavesAThirdEachTickThenSnaps) {
         Tick(0.021);
         const std::int32_t s = GlideObjectX(1, 35, 1000);
         left.push_back(T().x[35] - 1000);
-        if (i < 8) EXPECT_NE(s, kEncounterCDone) << i;
+        if (i < 8) {
+            EXPECT_NE(s, kEncounterCDone) << i;
+        }
     }
     EXPECT_EQ(left, (std::vector<std::int32_t>{67, 45, 30, 20, 14, 10, 7, 5, 0}));
 }
@@ -171,7 +173,9 @@ TEST_F(EncounterCServantsTest, PartsFollowTheBodyAndHideForCodesWithoutARow) {
         PoseCompositeServant(2, 53);
         EXPECT_EQ(T().code[63], r.first) << r.body;
         EXPECT_EQ(T().code[73], r.second) << r.body;
-        if (r.body <= 12) EXPECT_EQ(T().colour[63], 0x12345678u) << "colours left alone";
+        if (r.body <= 12) {
+            EXPECT_EQ(T().colour[63], 0x12345678u) << "colours left alone";
+        }
     }
     // Stance 43 facing right, to the pixel.
     T().code[53] = 43;
