@@ -294,4 +294,74 @@ TEST_F(EncounterCServantsTest, AnswersPickedAtTheEdgesOfTheirBands) {
     }
 }
 
+TEST_F(EncounterCServantsTest, ARiderOfTheCircleIsKnockedByKindAndPaysInDamage) {
+    struct Row {
+        std::int32_t PlayerMoveStateRecord::*combo;
+        std::uint32_t pose;
+        std::int32_t dx, dy;          // where the rider's platform stands from her feet
+        std::int32_t damage;
+        std::int32_t movedX, movedY;  // after the first tick of the knock
+    };
+    const Row rows[] = {
+        {&PlayerMoveStateRecord::comboS, 202, 80, -85, 50, 39, 0},
+        {&PlayerMoveStateRecord::comboG, 215, 120, -100, 150, 19, 19},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        PlayerState.weaponMode2 = 1;
+        PlayerState.x = 80000;
+        PlayerState.y = 640;
+        PlayerState.facing = 1;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        PlayerMoveState.*r.combo = 11;
+        PlayerState.pose = r.pose;
+        T().x[51] = 80000 + r.dx + 500;
+        T().y[51] = 640;
+        UpdatePhase3Servants(0);
+        for (int k = 32; k <= 40; ++k) {
+            T().stepState[k] = 9;
+            T().x[k] = 70000;
+        }
+        // Steered toward her after an earlier knock, still hittable.
+        T().stepState[36] = 6;
+        T().scale[36] = 0.5f;
+        T().x[36] = 80000 + r.dx;
+        T().y[36] = 640 + r.dy;
+        Tick(0.001);
+        UpdatePhase3Servants(1);
+        EXPECT_EQ(T().stepState[36], 7) << r.pose;
+        EXPECT_EQ(T().damage[36], r.damage) << r.pose;
+        EXPECT_EQ(T().damage[56], r.damage) << r.pose;
+        PlayerState.pose = 22;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        const std::int32_t x0 = T().x[36], y0 = T().y[36];
+        Tick(0.021);
+        UpdatePhase3Servants(1);
+        EXPECT_EQ(T().x[36] - x0, r.movedX) << r.pose;
+        EXPECT_EQ(T().y[36] - y0, r.movedY) << r.pose;
+        EXPECT_EQ(T().x[56], T().x[36]) << "the rider rides along";
+    }
+}
+
+TEST_F(EncounterCServantsTest, AShockCostsOneHpEveryThreeTenthsWhileSheHops) {
+    PlayerState.x = 80000;
+    PlayerState.y = 640;
+    PlayerState.hp = 50;
+    RunPlayerShock(0);
+    EXPECT_EQ(PlayerState.pose, 1018u);
+    int steps = 0;
+    double hopsEnd = 0;
+    while (RunPlayerShock(1) != kEncounterCDone && steps < 1000) {
+        Tick(0.014);
+        ++steps;
+        if (hopsEnd == 0 && PlayerState.pose == 12) hopsEnd = GameClock.gameClock - 100.0;
+    }
+    ASSERT_GT(hopsEnd, 0.0);
+    EXPECT_NEAR(50 - PlayerState.hp, hopsEnd / 0.3, 1.0) << hopsEnd;
+    EXPECT_GE(50 - PlayerState.hp, 2);
+    EXPECT_EQ(PlayerState.y, 640);
+    EXPECT_EQ(MessageBoxOpen, 0u);
+    EXPECT_EQ(RunPlayerShock(0), 1) << "a new shock starts once the last is over";
+}
+
 }  // namespace
