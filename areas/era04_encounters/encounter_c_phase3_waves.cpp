@@ -138,6 +138,8 @@ std::int32_t TestKnock(KnockWords& w, std::int32_t testMode, std::int32_t slot, 
     const std::int32_t x = t.x[slot], y = t.y[slot];
     const std::int32_t half = TruncToInt(46 * s);
     w.kind = TestPlayerAttackHit(testMode, x - half, x + half, y + TruncToInt(below * s), y - TruncToInt(above * s));
+    // Her guard meets a servant without knocking it anywhere.
+    if (w.kind < 1 || w.kind > 4) w.kind = 0;
     w.state = 1;
     return w.kind;
 }
