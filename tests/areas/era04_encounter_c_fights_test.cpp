@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <map>
@@ -21,6 +22,8 @@
 #include "core/sprites/sprites.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
+#include "shell/reset.h"
+#include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "text/menu_state.h"
@@ -526,6 +529,41 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
     const std::uint32_t glow = EncounterCSceneryTints.glowColour;
     PlayFrames(8);
     EXPECT_NE(EncounterCSceneryTints.glowColour, glow) << "the lights run on";
+}
+
+// A slot for the documentation's pictures of the riders: just short of
+// door 5 after encounter B, in the second weapon mode with D, F and G
+// learned, written with the game's own slot writer into
+// QM_SLOT_DIR/encounter_c_fights.txt. Not part of the ordinary run.
+class EncounterCFightSlots : public GameHarness {};
+
+TEST_F(EncounterCFightSlots, DISABLED_Write) {
+    const char* out = std::getenv("QM_SLOT_DIR");
+    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
+    StartGame();
+    RunFrames(2);
+    ResetGameData(0);
+    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+    }
+    Era03AreaFlag = 1;
+    PlayerState.x = 79500;
+    ScrollX = 79500 - 400;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    Gold = 500;
+    LearnedMoveD = 1;
+    LearnedMoveF = 1;
+    LearnedMoveG = 1;
+    Era04Progress.soldierFight1Done = 1;
+    Era04Progress.soldierFight2Done = 1;
+    Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.dialogueTriggerState = 2;
+    Era04Progress.barrierTalkDone = 2;
+    MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
+    ASSERT_TRUE(SaveGdata(1));
+    std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "encounter_c_fights.txt",
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 }  // namespace
