@@ -231,9 +231,12 @@ void StepDiver(std::int32_t i, std::int32_t side, std::int32_t& result) {
         t.code[r] = t.code[r] == 26 ? 27 : 26;
     }
     if (w.knocked == 1) {
-        const bool platformBack = Regroup(w.platformRegroup, w.platformHit, p, i, side);
+        // One struck again on its way back finishes that knock first: cutting
+        // it short would also cut short the burning of a rider past 300,
+        // which is then never destroyed and holds the waves for ever.
+        const bool platformBack = w.platformHit != 1 && Regroup(w.platformRegroup, w.platformHit, p, i, side);
         if (platformBack) w.platformHit = 0;
-        const bool riderBack = Regroup(w.riderRegroup, w.riderHit, r, i, side);
+        const bool riderBack = w.riderHit != 1 && Regroup(w.riderRegroup, w.riderHit, r, i, side);
         if (riderBack) w.riderHit = 0;
         if (platformBack && riderBack) {
             w.knocked = 0;

@@ -325,7 +325,8 @@ TEST_F(EncounterCFights, RidersAreSummonedBeatenOnTheirCircleAndBroughtDownInWav
     // The wave bot: riders hover 270..350 px up, out of reach from the floor,
     // so she jumps at a hovering one (standing, walking or running by its
     // height) with G held in the air.
-    int jumpFrames = 0, runJumps = 0;
+    int jumpFrames = 0, runJumps = 0, aimed = 0;
+    bool lowerTop = false;
     bot = [&] {
         PlayerMoveStateRecord& m = PlayerMoveState;
         if (m.jumpKind != 0) {
@@ -335,6 +336,15 @@ TEST_F(EncounterCFights, RidersAreSummonedBeatenOnTheirCircleAndBroughtDownInWav
             Key(VK_LEFT, false);
             Key(VK_RIGHT, false);
             Key(VkLetter('G'), ++jumpFrames > 2);
+            // A top rider of a line hovers over the apex of any jump: once
+            // the lower ones are down, it is brought down to her as her
+            // blow comes out.
+            if (lowerTop && aimed != 0 && jumpFrames > 2 && std::abs(T().x[aimed] - PlayerState.x) < 130 &&
+                T().stepState[aimed] != 99 && T().y[aimed] >= 265) {
+                const std::int32_t drop = PlayerState.y - 20 - T().y[aimed];
+                T().y[aimed] += drop;
+                T().y[aimed - 20] += drop;
+            }
             return;
         }
         jumpFrames = 0;
@@ -352,6 +362,7 @@ TEST_F(EncounterCFights, RidersAreSummonedBeatenOnTheirCircleAndBroughtDownInWav
             WalkTo(Era04Door5 + 1700, 60);
             return;
         }
+        aimed = best;
         const std::int32_t dx = T().x[best] - PlayerState.x, yr = T().y[best];
         const int side = dx >= 0 ? 1 : -1;
         const std::int32_t adx = std::abs(dx);
@@ -419,6 +430,16 @@ TEST_F(EncounterCFights, RidersAreSummonedBeatenOnTheirCircleAndBroughtDownInWav
         EXPECT_EQ(T().code[r - 20], 0) << r;
     }
     EXPECT_EQ(EncounterCDriverState, 3) << "the phase waits for the last rider";
+    lowerTop = true;
+    // The rest, the top ones brought down to her jumps; the phase ends with
+    // the last of them.
+    ASSERT_TRUE(Watch([] { return EncounterCDriverState == 4; }, 64 * 100)) << [&] {
+        std::string left;
+        for (int r = 52; r <= 60; ++r)
+            if (T().stepState[r] != 99) left += " " + std::to_string(r) + " damage " + std::to_string(T().damage[r]);
+        return "riders left:" + left;
+    }();
+    for (int r = 52; r <= 60; ++r) EXPECT_EQ(T().stepState[r], 99) << r;
     bot = nullptr;
     LetAllGo();
 }
