@@ -227,6 +227,8 @@ protected:
         if (m.walkRight == 1 || m.walkLeft == 1) Key(VK_UP, T().y[n] < y);
     }
 
+    void PlayPhase4();
+
     int climbing = 0;
     std::function<void()> bot;
     std::map<int, bool> held;
@@ -442,6 +444,8 @@ TEST_F(EncounterCFights, RidersAreSummonedBeatenOnTheirCircleAndBroughtDownInWav
     for (int r = 52; r <= 60; ++r) EXPECT_EQ(T().stepState[r], 99) << r;
     bot = nullptr;
     LetAllGo();
+    // ---- and on, from the waves' own end, through the last phase ----
+    PlayPhase4();
 }
 
 TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDies) {
@@ -450,10 +454,21 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
     EnterTheHall();
     HandOverFromWaves();
 
+    PlayPhase4();
+}
+
+// Phase 4 from the waves' end: the opening, the splits, the nine deaths,
+// the two talks, the leader's death and the fade.
+void EncounterCFights::PlayPhase4() {
+    // Her lines from here on.
+    const std::size_t linesBefore = sceneLines.size();
+    const auto lines = [&] { return std::vector<std::int32_t>(sceneLines.begin() + linesBefore, sceneLines.end()); };
     // ---- the opening: she rides to the far end, the heroine comes up ----
-    Key(VK_RIGHT, true);
+    // She walks to her mark by the stairs' foot from wherever the waves left her.
+    const int toMark = PlayerState.x < Era04Door5 + 1666 ? VK_RIGHT : VK_LEFT;
+    Key(toMark, true);
     ASSERT_TRUE(Watch([] { return MessageBoxOpen == 1; }, 64 * 10));
-    Key(VK_RIGHT, false);
+    Key(toMark, false);
     ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 46; }, 64 * 10));
     EXPECT_EQ(PlayerState.x, Era04Door5 + 1666);
     EXPECT_EQ(PlayerState.facing, 1);
@@ -461,7 +476,7 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
     EXPECT_EQ(T().x[51], Era04Door5 + 2300);
     EXPECT_EQ(T().y[51], 250);
     ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 0; }, 64 * 5));
-    EXPECT_EQ(sceneLines, Run(46, 48));
+    EXPECT_EQ(lines(), Run(46, 48));
 
     // The staircase, then the warp-in and the blades' display.
     std::vector<std::int32_t> bodies;
@@ -542,7 +557,7 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
     ASSERT_TRUE(Watch([] { return Phase4StoryStage() == 3; }, 64 * 60));
     bot = nullptr;
     LetAllGo();
-    EXPECT_EQ(sceneLines, Run(46, 51));
+    EXPECT_EQ(lines(), Run(46, 51));
     EXPECT_EQ(MessageBoxOpen, 0u);
     // Then the leader is fought down past 400.
     T().damage[leader] = 390;
@@ -558,7 +573,7 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
 
     // The second talk; the leader dies, the hall fades and the doors open.
     ASSERT_TRUE(Watch([] { return Era04Progress.encounterCDone == 1; }, 64 * 60));
-    EXPECT_EQ(sceneLines, Run(46, 56));
+    EXPECT_EQ(lines(), Run(46, 56));
     EXPECT_EQ(T().code[leader], 0);
     EXPECT_EQ(Era04DoorLocks[5], 0u);
     EXPECT_EQ(Era04DoorLocks[6], 0u);
