@@ -21,3 +21,7 @@ void UpdateEncounterCLamps(std::int32_t mode);
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra04Encounters();
+// Encounter C's last-phase servants' loose parts (slots 61..80): one part's
+// sprite, and the pass that draws them all after the figure's passes.
+void SetEncounterCPartSprite(std::int32_t slot);
+void DrawEncounterCServantParts();

@@ -37,4 +37,5 @@ void DrawEra04Encounters() {
     }
     DrawEncounterB();
     DrawEncounterCFigurePasses();
+    DrawEncounterCServantParts();
 }

@@ -173,6 +173,21 @@ constexpr MessageLine kCScene38[] = {{210, 700, "リシェル　　：　……�
 constexpr MessageLine kCScene39[] = {{210, 700, "魔女　　：　しぶといのね。　わたしの　かわいい　しもべたちを"}, {275, 725, "よんであげる。"}};
 constexpr MessageLine kCScene40[] = {{210, 700, "リシェル　　：　なんど　来たって　同じよ。"}};
 constexpr MessageLine kCScene41[] = {{210, 700, "魔女　　：　ふふ、　そう　いっていられるのも"}, {275, 725, "いまのうちよ。"}};
+constexpr MessageLine kCScene42[] = {{210, 700, "魔女　　：　いらっしゃい、わたしの　ちいさな　子どもたち。"}};
+constexpr MessageLine kCScene43[] = {{210, 700, "魔女　　：　みんな　わたしと　おなじ　顔。　かわいいでしょう？"}};
+constexpr MessageLine kCScene44[] = {{210, 700, "魔女　　：　この子たちは　足場に　のって　どこへでも　とんでいくわ。"}};
+constexpr MessageLine kCScene45[] = {{210, 700, "魔女　　：　さあ、おひめさまと　あそんであげなさい。"}};
+constexpr MessageLine kCScene46[] = {{210, 700, "魔女　　：　あの子たちを　みんな　おとすなんて……。"}};
+constexpr MessageLine kCScene47[] = {{210, 700, "リシェル　　：　もう　おしまい？　おりてきなさい！"}};
+constexpr MessageLine kCScene48[] = {{210, 700, "魔女　　：　いいわ。　こんどは　わたしが　刃を　とってあげる。"}};
+constexpr MessageLine kCScene49[] = {{210, 700, "魔女　　：　……わたしが　のこり　ひとり　なんて。"}};
+constexpr MessageLine kCScene50[] = {{210, 700, "リシェル　　：　ここを　とおして。　女王さまに　会いに　いくの。"}};
+constexpr MessageLine kCScene51[] = {{210, 700, "魔女　　：　とおさないわ。　さいごの　ひとりでも　刃は　にぶらない。"}};
+constexpr MessageLine kCScene52[] = {{210, 700, "魔女　　：　……もう　からだが　いうことを　きかない。"}, {275, 725, "あなた、ほんとうに　つよいのね。"}};
+constexpr MessageLine kCScene53[] = {{210, 700, "リシェル　　：　どうして　女王さまに　そこまで　つくすの？"}};
+constexpr MessageLine kCScene54[] = {{210, 700, "魔女　　：　あのかたは　ひとりぼっちの　わたしを"}, {275, 725, "そばに　おいてくれた。　それだけよ。"}};
+constexpr MessageLine kCScene55[] = {{210, 700, "リシェル　　：　……それなら　わたしが　たしかめてくる。"}};
+constexpr MessageLine kCScene56[] = {{210, 700, "魔女　　：　ふふ……　いきなさい、おひめさま。"}, {275, 725, "扉の　むこうで　あのかたが　まっているわ。"}};
 constexpr MessageLine kCLine280[] = {{210, 700, "リシェル　　：　扉が　あかない……。"}};
 constexpr MessageLine kCScene1[] = {{210, 700, "リシェル　　：　……あの、すみません。"}};
 constexpr MessageLine kCScene2[] = {{210, 700, "リシェル　　：　このお店の　かたですか？"}};
@@ -348,6 +363,21 @@ constexpr AreaMessageEntry kEntries[] = {
     SceneLine(39, kCScene39, 2),
     SceneLine(40, kCScene40, 1),
     SceneLine(41, kCScene41, 2),
+    SceneLine(42, kCScene42, 1),
+    SceneLine(43, kCScene43, 1),
+    SceneLine(44, kCScene44, 1),
+    SceneLine(45, kCScene45, 1),
+    SceneLine(46, kCScene46, 1),
+    SceneLine(47, kCScene47, 1),
+    SceneLine(48, kCScene48, 1),
+    SceneLine(49, kCScene49, 1),
+    SceneLine(50, kCScene50, 1),
+    SceneLine(51, kCScene51, 1),
+    SceneLine(52, kCScene52, 2),
+    SceneLine(53, kCScene53, 1),
+    SceneLine(54, kCScene54, 2),
+    SceneLine(55, kCScene55, 1),
+    SceneLine(56, kCScene56, 2),
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/encounter_c_servants.h"
 #include "areas/era04_encounters/records.h"
 
 
@@ -22,4 +23,7 @@ void ResetEra04EncountersArea() {
     Phase2Stage = 0;
     PlatformKnockActive = 0;
     EncounterAPieceTable = EncounterAPieceTableRecord{};
+    ShockRunning = 0;
+    BombsRunning = 0;
+    ServantSplitRequest = ServantSplitRequestRecord{};
 }

@@ -11,6 +11,7 @@
 #include "areas/era04_encounters/encounter_b_frames.h"
 #include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/finale/boss_frames.h"
+#include "areas/era04_encounters/encounter_c_parts.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -521,6 +522,18 @@ constexpr auto kEncounterBRects = [] {
     return out;
 }();
 
+// Encounter C's last-phase servants' loose parts (blades and wings) on the
+// figure's second sheet.
+constexpr auto kServantPartRects = [] {
+    namespace c = encounter_c_parts;
+    std::array<PictureRect, 4> out{};
+    for (int code = 1; code <= 4; ++code) {
+        const c::PartCell& cell = c::kCells[code];
+        out[code - 1] = PictureRect{cell.left, cell.top, cell.right, cell.bottom};
+    }
+    return out;
+}();
+
 // The cells of the Era03 arena's sheets, from the game's own tables; a cell
 // that runs past its picture's edge is cut at the edge.
 template <std::size_t N, typename Row>
@@ -668,7 +681,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 53> kRectSources{{
+const std::array<RectSource, 54> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -702,6 +715,7 @@ const std::array<RectSource, 53> kRectSources{{
     {199, FigureKind::Character, kSoldierFrameCells, {}},
     {199, FigureKind::Spinner, kDiscCells, {}},
     {encounter_a_frames::kSheetResource, FigureKind::Creature, kEncounterARects, {}},
+    {encounter_c_parts::kSheetResource, FigureKind::Prop, kServantPartRects, {}},
     {188, FigureKind::Effect, kFieldCreatureCells, {}},
     {189, FigureKind::Character, kFieldDuelCells, {}},
     {190, FigureKind::Character, kFieldFighterCells, {}},
