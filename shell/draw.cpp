@@ -101,9 +101,16 @@ int TextureSlotOfGraphic(std::int32_t graphicNumber) {
 }
 
 plat::Matrix PendingSpriteTransform() {
-    const PendingSpriteRecord& s = PendingSprite;
     // Degrees to radians in double precision, kept as a float.
-    const float angle = static_cast<float>(s.Angle * 0.01745329238474369);
+    return PendingSpriteTransformAt(static_cast<float>(PendingSprite.Angle * 0.01745329238474369));
+}
+
+plat::Matrix PendingSpriteFloatAngleTransform() {
+    return PendingSpriteTransformAt(static_cast<float>(PendingSprite.FloatAngle * 0.01745329238474369));
+}
+
+plat::Matrix PendingSpriteTransformAt(float angle) {
+    const PendingSpriteRecord& s = PendingSprite;
     const float k = VirtualScreen.scale * s.Scale;
     plat::Matrix S = plat::MatrixScaling(k, k, 1.0f);
     plat::Matrix P = plat::MatrixTranslation(static_cast<float>(s.PosX) / s.Scale, static_cast<float>(s.PosY) / s.Scale, 0.0f);

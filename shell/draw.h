@@ -30,6 +30,10 @@ int TextureSlotOfGraphic(std::int32_t graphicNumber);
 // The transform of the standard pipeline for the current PendingSprite and
 // VirtualScreen (row-vector order: R x F x P x S x O, or R x P x S x O).
 plat::Matrix PendingSpriteTransform();
+// The same turned by the float angle (degrees) that the final section's
+// setups write, or by any angle in radians.
+plat::Matrix PendingSpriteFloatAngleTransform();
+plat::Matrix PendingSpriteTransformAt(float angle);
 
 // Draws PendingSprite through the standard pipeline when its GNo is not 0.
 // fixedSlot >= 0 draws that texture slot (GNo is then only a switch);

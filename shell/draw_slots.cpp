@@ -6,10 +6,10 @@
 #include "shell/draw.h"
 #include "shell/graphics.h"
 
-void DrawPendingFromSlots(std::span<const GraphicSlot> slots) {
+void DrawPendingFromSlots(std::span<const GraphicSlot> slots, bool floatAngle) {
     const PendingSpriteRecord& s = PendingSprite;
     if (s.GNo == 0 || s.Scale == 0.0f) return;
-    plat::SpriteSetTransform(PendingSpriteTransform());
+    plat::SpriteSetTransform(floatAngle ? PendingSpriteFloatAngleTransform() : PendingSpriteTransform());
     for (const GraphicSlot& g : slots)
         if (g.gno == s.GNo) {
             plat::SpriteDraw(TextureSlots[g.slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX,

@@ -13,5 +13,6 @@ struct GraphicSlot {
 // Draws PendingSprite under its own transform from the texture slot its
 // graphic number has in slots. Nothing is drawn for an empty or zero-scale
 // sprite, nor for a graphic number the list lacks (the transform is set all
-// the same).
-void DrawPendingFromSlots(std::span<const GraphicSlot> slots);
+// the same). With floatAngle the sprite turns by its float angle (the final
+// section's setups) instead of its whole-degree angle.
+void DrawPendingFromSlots(std::span<const GraphicSlot> slots, bool floatAngle = false);

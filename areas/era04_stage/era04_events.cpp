@@ -274,6 +274,7 @@ void UpdateEra04Events(std::int32_t arg) {
             FinalSectionState.musicMute = 1;
             if (RunFinalSection(2) == kDone) {
                 P.endingReached = 1;
+                GameFlow.endingReached = 1;
                 PhaseChangeRequest = 1;
                 F.finalSectionRunning = 0;
             }

@@ -11,5 +11,8 @@ void ResetFinaleArea();
 // The final section (0 arms, 2 steps; 99 = the ending follows).
 std::int32_t RunFinalSection(std::int32_t arg);
 
+// Sprite setup of the boss sheet for one actor slot (0..34).
+void SetBossSlotSprite(std::int32_t slot);
+
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawFinalBossAndEnding();

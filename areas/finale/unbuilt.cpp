@@ -1,15 +1,10 @@
 // Routines of the final section and the ending that are not built yet. Each
 // does the least its callers need; a routine leaves this file when it is
 // built.
-#include "areas/finale/calls.h"
-#include "areas/finale/records.h"
-#include "text/messages/area_texts.h"
+#include "areas/finale/boss.h"
 
-// Not built yet: the final section stays idle and never finishes.
-std::int32_t RunFinalSection(std::int32_t) { return 0; }
-
-// Draw passes: nothing to draw yet.
-void DrawFinalBossAndEnding() {}
-
-// No lines yet.
-const AreaMessageTable FinaleMessageTable{};
+// Not built yet: the defeat scene and the ending end at once, so the game
+// goes on to the staff roll.
+std::int32_t RunBossDefeatScene(std::int32_t) { return finale::kDone; }
+std::int32_t RunEndingScene(std::int32_t) { return finale::kDone; }
+std::int32_t RunShatterEffect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return finale::kDone; }

@@ -130,8 +130,10 @@ TEST_F(Era04StageTest, HeroineTintByPlaceAndEncounterC) {
 
 TEST_F(Era04StageTest, SheGoesNoFurtherThanTheEndOfTheFinalSection) {
     Era04Progress.dialogueTriggerState = 2;
-    // Past encounter C, which would otherwise hold her behind door 5.
+    // Past encounter C, which would otherwise hold her behind door 5, and
+    // past the final section's script, which would hold her at its door.
     Era04Progress.encounterCDone = 1;
+    Era04Progress.endingReached = 1;
     At(D6 + 4931, D6 + 4000);
     Drive();
     EXPECT_EQ(PlayerState.x, 87525);
@@ -147,6 +149,8 @@ TEST_F(Era04StageTest, HighPropsComeInFrontOfHerOnceSheWasUpThereUntilSheIsDownA
     Era04Progress.encounterADone = 1;
     Era04Progress.encounterBDone = 1;
     Era04Progress.encounterCDone = 1;
+    // Nor does the final section's script hold her at its door.
+    Era04Progress.endingReached = 1;
     PlayerState.weaponMode1 = 0;
     PlayerState.weaponMode2 = 1;
     const float front = PlayerState.depth - 0.011f;

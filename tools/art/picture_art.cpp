@@ -9,6 +9,7 @@
 #include "areas/era04_encounters/encounter_a_frames.h"
 #include "areas/era04_encounters/encounter_b_frames.h"
 #include "areas/era04_encounters/encounter_c_frames.h"
+#include "areas/finale/boss_frames.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -467,6 +468,42 @@ constexpr auto kEncounterARects = [] {
     return out;
 }();
 
+// The boss sheet: each body pose once (the facing rows of a pose share its
+// picture unless it has one per facing), then the sword, rays, overlays,
+// glow, flashes, streaks and shards, then the crystal fragments.
+constexpr std::size_t kBossPoseCount = [] {
+    namespace b = boss_frames;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < std::size(b::kPoses); ++i) {
+        bool seen = false;
+        for (std::size_t j = 0; j < i; ++j)
+            seen = seen || (b::kPoses[j].rect.left == b::kPoses[i].rect.left && b::kPoses[j].rect.top == b::kPoses[i].rect.top);
+        n += seen ? 0 : 1;
+    }
+    return n;
+}();
+constexpr auto kBossBodyRects = [] {
+    namespace b = boss_frames;
+    std::array<PictureRect, kBossPoseCount> out{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < std::size(b::kPoses); ++i) {
+        bool seen = false;
+        for (std::size_t j = 0; j < i; ++j)
+            seen = seen || (b::kPoses[j].rect.left == b::kPoses[i].rect.left && b::kPoses[j].rect.top == b::kPoses[i].rect.top);
+        const SpriteRect& r = b::kPoses[i].rect;
+        if (!seen) out[n++] = PictureRect{r.left, r.top, r.right, r.bottom};
+    }
+    return out;
+}();
+constexpr auto kBossEffectRects = [] {
+    namespace b = boss_frames;
+    std::array<PictureRect, std::size(b::kCells) + std::size(b::kFragments)> out{};
+    std::size_t n = 0;
+    for (const auto& c : b::kCells) out[n++] = PictureRect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+    for (const auto& r : b::kFragments) out[n++] = PictureRect{r.left, r.top, r.right, r.bottom};
+    return out;
+}();
+
 // Encounter B's sheet: its body frames, layers and shards, cut at the
 // sheet's edge (923 x 907).
 constexpr auto kEncounterBRects = [] {
@@ -630,7 +667,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 45> kRectSources{{
+const std::array<RectSource, 47> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -676,6 +713,8 @@ const std::array<RectSource, 45> kRectSources{{
     {ec::kSheet69Resource, FigureKind::Heroine, kEncounterCHeroineCells, {}},
     {ec::kSheet69Resource, FigureKind::Effect, kEncounterCThings, {}},
     {ec::kSheet70Resource, FigureKind::Character, kEncounterC70Cells, {}},
+    {boss_frames::kSheetResource, FigureKind::Character, kBossBodyRects, {}},
+    {boss_frames::kSheetResource, FigureKind::Effect, kBossEffectRects, {}},
 }};
 }  // namespace
 
@@ -948,6 +987,37 @@ void DrawLogo(Canvas& c) {
     }
 }
 
+// The boss sheet's light: the rays and the sword's glow are pale beams that
+// fade towards their ends, the streaks of the slashes thin bright bands.
+void DrawBossLights(Canvas& c) {
+    namespace b = boss_frames;
+    for (const b::Cell& cell : b::kCells) {
+        const SpriteRect& r = cell.rect;
+        const bool beam = cell.slot == 2 || cell.slot == 3 || cell.slot == 6;
+        const bool streak = cell.slot == 9 || cell.slot == 10;
+        if (cell.slot == 1) {
+            // The sword: a steel blade with a darker edge down a gold hilt.
+            FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+            const int hilt = r.top + (r.bottom - r.top) / 5;
+            FillRect(c, r.left, r.top, r.right, hilt, Rgb{200, 160, 60});
+            VerticalGradient(c, r.left + (r.right - r.left) / 4, hilt, r.right - (r.right - r.left) / 4, r.bottom,
+                             Rgb{230, 235, 245}, Rgb{150, 160, 180});
+            continue;
+        }
+        if (!beam && !streak) continue;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        if (beam) {
+            const int mid = (r.top + r.bottom) / 2;
+            VerticalGradient(c, r.left, r.top, r.right, mid, Rgb{120, 160, 255}, Rgb{255, 255, 255});
+            VerticalGradient(c, r.left, mid, r.right, r.bottom, Rgb{255, 255, 255}, Rgb{120, 160, 255});
+        } else {
+            const int mid = (r.top + r.bottom) / 2;
+            VerticalGradient(c, r.left, r.top, r.right, mid + 1, Rgb{150, 200, 255}, Rgb{255, 255, 255});
+            VerticalGradient(c, r.left, mid, r.right, r.bottom, Rgb{255, 255, 255}, Rgb{150, 200, 255});
+        }
+    }
+}
+
 }  // namespace
 
 Canvas DrawPicture(const PictureInfo& info) {
@@ -1006,6 +1076,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     // The Era04 scenery sheets are nothing but the stage's pieces.
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     if (HasCampArt(info.id)) DrawCampArt(c, info);
+    if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     return c;
 }
 

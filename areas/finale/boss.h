@@ -1,0 +1,98 @@
+// The routines of the final section that call one another: the scenes before
+// the fight, the fight's driver, patterns, attacks, reactions and effects.
+// Step routines: 0 arms, the step mode steps, the state comes back (99 done).
+#pragma once
+
+#include <cstdint>
+
+#include "areas/finale/records.h"
+#include "core/floors.h"
+#include "core/step_helpers.h"
+#include "shell/sound_bank.h"
+
+namespace finale {
+
+// The door-6 marker: every place of the section is written from it.
+inline constexpr std::int32_t M = Era04Door6;
+inline constexpr std::int32_t kDone = 99;
+
+// The effects volume.
+inline std::int32_t Vol() { return SoundVolumes[1]; }
+void Sound(std::int32_t id);
+
+// The boss is slot 0.
+inline std::int32_t& BossX() { return FinalActorSlots.x[0]; }
+inline std::int32_t& BossY() { return FinalActorSlots.y[0]; }
+inline std::int32_t& BossFacing() { return FinalActorSlots.facing[0]; }
+inline std::int32_t& BossPose() { return FinalActorSlots.frame[0]; }
+inline std::int32_t& BossDamage() { return FinalActorSlots.damage[0]; }
+// +1 when the heroine stands at or right of x, else -1.
+std::int32_t TowardHeroine(std::int32_t x);
+// The boss turns to the heroine.
+void FaceHeroine();
+// |heroine x - boss x|.
+std::int32_t BossDistance();
+// The two crystal shards trailing a dash at (X + 32 dir, Y - 15). The first
+// call lays them (and the boss jumps 25 px ahead: xs moves on).
+void TrailShards(std::int32_t dir, std::int32_t& xs, std::int32_t& laid);
+
+}  // namespace finale
+
+// Actor table.
+void ResetFinalActorSlots(std::int32_t mode);
+
+// Scenes before the fight.
+std::int32_t RunFinalBackdropScene(std::int32_t mode);
+std::int32_t RunFinalDialogueScenes(std::int32_t mode);
+std::int32_t RunBossEntrySequence(std::int32_t mode);
+std::int32_t RunBossThrowSequence(std::int32_t mode);
+
+// The fight.
+std::int32_t RunBossFight(std::int32_t mode);
+std::int32_t RunBossBrain(std::int32_t mode);
+void ClearKeysOnMessageBox();
+
+// Blows both ways.
+std::int32_t TestPlayerAttackOnBoss(std::int32_t mode, std::int32_t x1 = 0, std::int32_t x2 = 0,
+                                    std::int32_t y1 = 0, std::int32_t y2 = 0);
+std::int32_t RunBossHitSpark(std::int32_t mode, std::int32_t show, std::int32_t x, std::int32_t y,
+                             std::int32_t angle);
+std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind);
+std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_t kind);
+std::int32_t RunBossDebrisBurst(std::int32_t mode, std::int32_t kind);
+
+// Movement.
+std::int32_t RunBossApproach(std::int32_t mode, std::int32_t nearDist, std::int32_t farDist);
+std::int32_t RunBossWalk(std::int32_t mode, double pace);
+std::int32_t RunBossClosingStep(std::int32_t mode, std::int32_t direction);
+
+// Slashes (0 arms, 1 or 2 steps).
+std::int32_t RunBossFirstSlash(std::int32_t mode);
+std::int32_t RunBossSecondSlash(std::int32_t mode);
+std::int32_t RunBossHeavySlash(std::int32_t mode);
+std::int32_t RunBossOverheadSlash(std::int32_t mode);
+
+// Patterns.
+std::int32_t RunBossFirstPattern(std::int32_t mode);
+std::int32_t RunBossEdgePattern(std::int32_t mode);
+std::int32_t RunBossLastPattern(std::int32_t mode);
+
+// The turn of the fight.
+std::int32_t RunBossPhaseChangeScene(std::int32_t mode);
+std::int32_t RunBossCarryDash(std::int32_t mode);
+
+// Dashes, the strike at a point and the final leap.
+std::int32_t RunBossDash(std::int32_t mode, std::int32_t distance);
+std::int32_t RunBossDashStrike(std::int32_t mode);
+std::int32_t RunBossStrikeAt(std::int32_t mode, std::int32_t x, std::int32_t y);
+std::int32_t RunBossFinalLeap(std::int32_t mode);
+
+// Effects.
+void PlaceSwordGlow();
+std::int32_t RunSwordGlow(std::int32_t mode);
+void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::int32_t y, std::int32_t facing);
+
+// What follows the fight (built later).
+std::int32_t RunBossDefeatScene(std::int32_t mode);
+std::int32_t RunEndingScene(std::int32_t mode);
+std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t a, std::int32_t b, std::int32_t c);

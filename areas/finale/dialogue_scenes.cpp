@@ -1,0 +1,209 @@
+// Scenes two to four before the fight: a short exchange, a longer one, then
+// the crystal, the light of the room coming up, the queen's entrance, her
+// blow that staggers the heroine, the throw and the queen's walk towards her.
+#include "areas/era04_stage/records.h"
+#include "areas/finale/boss.h"
+#include "core/player.h"
+#include "core/sound_effect.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+using namespace finale;
+
+namespace {
+
+struct DialogueSceneWords {
+    std::int32_t state = 0, cameraTarget = 0, alpha = 0, stagger = 0, staggerBase = 0, groupLast = 0;
+    double stamp = 0;
+};
+DialogueSceneWords S;
+
+std::int32_t& Line() { return DialogueChannels.finaleLine; }
+
+void OpenGroup(std::int32_t first, std::int32_t last) {
+    OpenLine(Line(), first);
+    S.groupLast = last;
+}
+bool GroupClosed() { return StepLineGroup(Line(), S.groupLast); }
+
+void Arm(double now, std::int32_t target) {
+    S.state = 1;
+    S.stamp = now;
+    S.cameraTarget = target;
+}
+
+void PanToTarget() {
+    if (ScrollX < S.cameraTarget) ScrollX += 1;
+    else if (ScrollX > S.cameraTarget) ScrollX -= 1;
+}
+
+// Scenes two and three: she stands at `x`, the camera pans, one group of
+// lines; scene two lets her go at the end, scene three keeps her held.
+void StepShortScene(double now, std::int32_t x, std::int32_t first, std::int32_t last, bool release) {
+    MessageBoxOpen = 1;
+    CameraMode = 99;
+    PlayerState.x = x;
+    PanToTarget();
+    if (S.state == 1) {
+        PlayerState.facing = 1;
+        if (MoreThanElapsed(S.stamp, now, 1.0)) {
+            OpenGroup(first, last);
+            S.state = 2;
+        }
+    }
+    if (S.state == 2 && GroupClosed()) {
+        if (release) MessageBoxOpen = 0;
+        CameraMode = 1;
+        S.state = kDone;
+    }
+}
+
+// The stagger after the queen's blow: pose and x from the base, how long.
+struct StaggerRow {
+    std::int32_t pose, dx;
+    double time;
+};
+constexpr StaggerRow kStagger[5] = {{}, {115, -2, 0.05}, {213, -77, 0.05}, {215, -76, 0.55}, {216, -71, 0.05}};
+
+// The queen's four strides towards her: frame, how long, then the step.
+struct StrideRow {
+    std::int32_t state, frame;
+    double time;
+    std::int32_t dx;
+};
+constexpr StrideRow kStrides[] = {{12, 6, 0.02, -31}, {13, 11, 0.05, -43}, {14, 12, 0.1, -12}};
+
+void StepSceneFour(double now) {
+    PlayerStateRecord& h = PlayerState;
+    if (S.state == 1) {
+        CameraMode = 99;
+        h.facing = 1;
+        MessageBoxOpen = 1;
+        if (MoreThanElapsed(S.stamp, now, 1.0)) {
+            OpenGroup(95, 96);
+            S.state = 2;
+        }
+    }
+    if (S.state == 2 && GroupClosed()) {
+        S.alpha = 255;
+        MessageBoxOpen = 0;
+        CameraMode = 1;
+        S.stamp = now;
+        S.state = 3;
+    }
+    if (S.state == 3) {
+        if (MoreThanElapsed(S.stamp, now, 0.05)) {
+            S.stamp = now;
+            S.alpha -= 1;
+            StageObjectTable.colour[162] = FadeColour(S.alpha & 0xFF);
+            StageObjectTable.colour[160] = FadeColour((255 - S.alpha) & 0xFF);
+        }
+        if (S.alpha <= 135) {
+            OpenGroup(97, 97);
+            S.state = 4;
+        }
+    }
+    if (S.state == 4 && GroupClosed()) {
+        MessageBoxOpen = 0;
+        S.stamp = now;
+        FinalSectionState.lightFlag = 1;
+        RunBossEntrySequence(0);
+        S.state = 5;
+    }
+    if (S.state == 5 && RunBossEntrySequence(1) == kDone) {
+        OpenGroup(98, 100);
+        S.state = 6;
+    }
+    if (S.state == 6) {
+        h.pose = 217;
+        if (GroupClosed()) {
+            S.stagger = 1;
+            S.staggerBase = h.x;
+            S.cameraTarget = ScrollX;
+            S.stamp = now;
+            PlaySoundEffect(112, Vol() / 2);
+            S.state = 7;
+        }
+    }
+    if (S.state == 7) {
+        for (int k = 1; k <= 4; ++k) {
+            if (S.stagger != k) continue;
+            h.pose = kStagger[k].pose;
+            h.x = S.staggerBase + kStagger[k].dx;
+            if (!MoreThanElapsed(S.stamp, now, kStagger[k].time)) break;
+            S.stagger = k + 1;
+            if (k == 4) {
+                S.state = 8;
+                break;
+            }
+            S.stamp = now;
+            if (k == 2) Sound(159);
+        }
+    }
+    if (S.state == 8) {
+        h.pose = 216;
+        if (MoreThanElapsed(S.stamp, now, 1.1)) {
+            OpenGroup(101, 106);
+            S.state = 9;
+        }
+    }
+    if (S.state == 9) {
+        h.pose = 216;
+        if (GroupClosed()) {
+            RunBossThrowSequence(0);
+            S.state = 10;
+        }
+    }
+    if (S.state == 10 && RunBossThrowSequence(1) == kDone) {
+        OpenGroup(107, 113);
+        S.state = 11;
+    }
+    if (S.state == 11 && GroupClosed()) {
+        S.stamp = now;
+        S.state = 12;
+    }
+    for (const StrideRow& r : kStrides) {
+        if (S.state != r.state) continue;
+        BossPose() = r.frame;
+        if (MoreThanElapsed(S.stamp, now, r.time)) {
+            S.stamp = now;
+            BossX() += r.dx;
+            if (r.state == 12) BossFacing() = -1;
+            S.state = r.state + 1;
+        }
+    }
+    if (S.state == 15) {
+        BossPose() = 13;
+        if (MoreThanElapsed(S.stamp, now, 0.2)) {
+            OpenGroup(114, 114);
+            S.state = 16;
+        }
+    }
+    if (S.state == 16 && GroupClosed()) {
+        KeySPressed = 1;
+        MessageBoxOpen = 0;
+        S.state = kDone;
+    }
+    if (S.state <= 4) {
+        ScrollX = S.cameraTarget;
+        MessageBoxOpen = 1;
+        h.facing = 1;
+        h.x = M + 4119;
+    }
+    if (S.state >= 7) ScrollX = S.cameraTarget;
+    if (S.state >= 11) h.pose = 217;
+}
+
+}  // namespace
+
+std::int32_t RunFinalDialogueScenes(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(S.stamp, now);
+    if (mode == 2) Arm(now, M + 1967);
+    if (mode == 3) StepShortScene(now, M + 2216, 86, 88, true);
+    if (mode == 4) Arm(now, M + 2311);
+    if (mode == 5) StepShortScene(now, M + 2560, 89, 94, false);
+    if (mode == 6) Arm(now, M + 3900);
+    if (mode == 7) StepSceneFour(now);
+    return S.state;
+}

@@ -1,0 +1,177 @@
+// The boss's effect slots: the sword glow (slot 6) that blinks over the
+// sword and fades, and the slash flashes of four kinds (slots 8, 11, 12, 13)
+// that show a picture and fade out.
+#include "areas/finale/boss.h"
+#include "areas/finale/calls.h"
+#include "core/player.h"
+
+using namespace finale;
+
+namespace {
+
+struct SwordGlowWords {
+    std::int32_t state = 0;
+    double blink = 0, fade = 0;
+    std::int32_t lastPose = 0;
+};
+SwordGlowWords G;
+
+struct FlashWords {
+    std::int32_t state[5] = {};
+    double stamp[5] = {};
+};
+FlashWords F;
+
+constexpr int kFlashSlot[5] = {0, 8, 11, 12, 13};
+
+// The glow on poses that carry the sword in their own picture.
+struct GlowRow {
+    std::int32_t pose, rotation, dx, dy;
+    float depthOffset;
+    bool rotationLessBody;
+};
+constexpr GlowRow kGlowRows[] = {
+    {1, 138, -2, -88, -0.001f, false}, {2, 64, 35, -78, -0.001f, false}, {18, 90, 8, -70, -0.001f, false},
+    {43, 124, -9, 7, 0.001f, true},    {44, 23, 21, 47, 0.001f, false},
+};
+
+void Blink(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (G.state == 1) {
+        G.state = 2;
+        a.frame[6] = 1;
+        a.scale[6] = 1.0f;
+        a.facing[6] = a.facing[1];
+    }
+    if (G.state == 2 && AtLeastElapsed(G.blink, now, 0.02)) {
+        G.state = 3;
+        a.frame[6] = 2;
+        G.blink = now;
+    }
+    if (G.state == 3 && AtLeastElapsed(G.blink, now, 0.02)) {
+        G.state = 2;
+        a.frame[6] = 1;
+        G.blink = now;
+    }
+}
+
+}  // namespace
+
+void PlaceSwordGlow() {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    const std::int32_t P = a.frame[0], F0 = a.facing[0];
+    const float D = a.depth[0];
+    const GlowRow* row = FindRow(kGlowRows, &GlowRow::pose, P);
+    if (row != nullptr) {
+        const float r = row->rotationLessBody ? row->rotation - a.rotation[0] : static_cast<float>(row->rotation);
+        a.rotation[6] = r * static_cast<float>(F0);
+        a.x[6] = a.x[0] + row->dx * F0;
+        a.y[6] = a.y[0] + row->dy;
+        a.depth[6] = D + row->depthOffset;
+    } else {
+        a.rotation[6] = a.rotation[1];
+        a.x[6] = a.x[1];
+        a.y[6] = a.y[1];
+        a.depth[6] = D - 0.001f;
+    }
+    if (P == 15 || P == 16 || P == 23 || P == 32 || P == 42 || P == 45) a.depth[6] = D + 0.001f;
+}
+
+std::int32_t RunSwordGlow(std::int32_t mode) {
+    const double now = GameNow();
+    if (now - G.blink < 0) G.blink = G.fade = 0;
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (mode == 0) {
+        G.state = 1;
+        G.blink = now;
+        Sound(224);
+        a.colour[6] = 0xAAFFFFFFu;
+        return G.state;
+    }
+    if (mode == 1) {
+        G.fade = now;
+        return G.state;
+    }
+    if (mode == 2 || mode == 3) {
+        a.depth[4] = a.depth[0] + 0.001f;
+        Blink(now);
+        if (a.frame[0] >= 3 && a.frame[0] <= 8) {
+            a.rotation[6] = a.rotation[1];
+            a.x[6] = a.x[1];
+            a.y[6] = a.y[1];
+            a.depth[6] = a.depth[0] - 0.001f;
+        }
+    }
+    if (mode == 3) {
+        std::int32_t alpha = 170 - TruncToInt((now - G.fade) * 170.0);
+        if (alpha <= 0) {
+            alpha = 0;
+            G.state = kDone;
+            a.frame[6] = 0;
+        }
+        a.colour[6] = FadeColour(alpha);
+    }
+    if (mode == 4) {
+        Blink(now);
+        if (a.frame[0] != G.lastPose) SetBossSlotSprite(0);
+        G.lastPose = a.frame[0];
+        PlaceSwordGlow();
+        if (BossFightState.slot6Effect == 2) {
+            std::int32_t alpha = 170 - TruncToInt((now - G.fade) * 85.0);
+            if (alpha <= 0) {
+                alpha = 0;
+                BossFightState.slot6Effect = 0;
+                a.frame[6] = 0;
+            }
+            a.colour[6] = FadeColour(alpha);
+        }
+    }
+    return G.state;
+}
+
+void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::int32_t y, std::int32_t facing) {
+    const double now = GameNow();
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (mode == 0) {
+        if (kind < 1 || kind > 4) return;
+        BossFightState.flashBusy = 1;
+        const int s = kFlashSlot[kind];
+        F.state[kind] = 1;
+        F.stamp[kind] = now;
+        a.frame[s] = 1;
+        a.scale[s] = 2.0f;
+        a.rotation[s] = 0;
+        a.facing[s] = facing;
+        a.colour[s] = 0xFFFFFFFFu;
+        a.x[s] = x;
+        a.y[s] = y;
+        a.depth[s] = PlayerState.depth - 0.002f;
+        return;
+    }
+    if (mode != 1) return;
+    bool running = false;
+    for (int k = 1; k <= 4; ++k) {
+        const int s = kFlashSlot[k];
+        if (F.state[k] != 0) running = true;
+        StampAheadToZero(F.stamp[k], now);
+        if (F.state[k] == 1) {
+            F.stamp[k] = now;
+            F.state[k] = 2;
+        }
+        if (F.state[k] == 2 && MoreThanElapsed(F.stamp[k], now, 0.1)) {
+            F.state[k] = 3;
+            a.frame[s] = 2;
+            F.stamp[k] = now;
+        }
+        if (F.state[k] == 3) {
+            std::int32_t alpha = 85 - TruncToInt((now - F.stamp[k]) * 85.0);
+            if (alpha <= 0) {
+                alpha = 0;
+                F.state[k] = 0;
+                a.frame[s] = 0;
+            }
+            a.colour[s] = FadeColour(alpha);
+        }
+    }
+    if (!running) BossFightState.flashBusy = 0;
+}

@@ -1,0 +1,144 @@
+// The boss fight's driver and brain: one pattern at a time, the turn of the
+// fight once the boss has taken enough, the reactions and effects under way,
+// the arena's walls, the camera's drift, her gaze and the music.
+#include "areas/finale/boss.h"
+#include "core/player.h"
+#include "core/sprites/sprites.h"
+#include "core/world.h"
+#include "shell/shell_state.h"
+
+using namespace finale;
+
+namespace {
+
+struct BossFightDriver {
+    std::int32_t state = 0;
+};
+BossFightDriver D;
+
+struct BossBrainWords {
+    std::int32_t state = 0;
+    std::int32_t patternStep = 0;
+    std::int32_t phaseLatch = 0;   // 0 not started, 1 scene running, 2 done
+};
+BossBrainWords B;
+
+// Starts at 0 with the program; nothing resets it.
+std::int32_t gKeyClearLatch = 0;
+
+constexpr std::int32_t kBossMusic = 225;
+
+// A running word that reads 2 goes back to 0 and lets the heroine go.
+void StepReaction(std::int32_t& word, std::int32_t (*step)()) {
+    if (word != 1) return;
+    step();
+    if (word == 2) {
+        MessageBoxOpen = 0;
+        word = 0;
+    }
+}
+
+}  // namespace
+
+void ClearKeysOnMessageBox() {
+    if (MessageBoxOpen == 0) gKeyClearLatch = 1;
+    if (gKeyClearLatch == 1 && MessageBoxOpen == 1) {
+        gKeyClearLatch = 2;
+        KeyDPressed = KeyFPressed = KeyGPressed = KeyQPressed = KeySPressed = KeyZPressed = 0;
+        KeyUpPressed = KeyDownPressed = KeyXPressed = 0;
+        PlayerMoveStateRecord& m = PlayerMoveState;
+        m.comboS = m.comboD = m.comboF = m.comboG = m.comboQ = 0;
+        m.walkLeft = m.walkRight = m.runX = m.runZ = 0;
+    }
+}
+
+std::int32_t RunBossFight(std::int32_t mode) {
+    if (mode == 0) {
+        D.state = 1;
+        GroundFallEnabled = 1;
+        GroundFallSuppressed = 0;
+        CameraMode = 1;
+        BossFacing() = -1;
+        for (int i = 1; i <= 20; ++i) BossReactionWords[i] = 0;
+        return D.state;
+    }
+    if (mode != 2) return D.state;
+    if (D.state == 1) {
+        D.state = 2;
+        RunBossBrain(0);
+    }
+    if (D.state == 2 && RunBossBrain(2) == kDone) D.state = kDone;
+    float& depth = FinalActorSlots.depth[0];
+    if (BossY() > 581 && depth > 0.7f) depth = 0.7f;
+    if (depth <= 0.1f) depth = 0.101f;
+    ClearKeysOnMessageBox();
+    return D.state;
+}
+
+std::int32_t RunBossBrain(std::int32_t mode) {
+    if (mode == 0) {
+        B.state = 1;
+        B.phaseLatch = 0;
+        BossMusicFlag = 1;
+        return B.state;
+    }
+    if (mode != 2) return B.state;
+    BossFightStateRecord& w = BossFightState;
+    if (B.state == 1) {
+        B.state = 2;
+        B.patternStep = 1;
+    }
+    if (B.state == 2) {
+        if (B.patternStep == 1) {
+            B.patternStep = 2;
+            RunBossFirstPattern(0);
+        }
+        if (B.patternStep == 2) {
+            const std::int32_t r = RunBossFirstPattern(1);
+            if (r == 91) {
+                B.patternStep = 3;
+                RunBossEdgePattern(0);
+            } else if (r > 90) {
+                B.patternStep = 1;
+            }
+        }
+        if (B.patternStep == 3 && RunBossEdgePattern(1) == kDone) B.patternStep = 1;
+        if (B.patternStep == 4 && RunBossLastPattern(1) == kDone) {
+            B.patternStep = 5;
+            RunBossDefeatScene(0);
+        }
+        if (B.patternStep == 5 && RunBossDefeatScene(1) == kDone) {
+            B.patternStep = 6;
+            B.state = kDone;
+        }
+    }
+    if (B.phaseLatch == 0 && BossDamage() > w.phaseThreshold) {
+        B.phaseLatch = 1;
+        RunBossPhaseChangeScene(0);
+    }
+    if (B.phaseLatch == 1) {
+        const std::int32_t r = RunBossPhaseChangeScene(1);
+        if (r >= 2) B.patternStep = 90;
+        if (r == kDone) {
+            B.phaseLatch = 2;
+            B.patternStep = 4;
+            RunBossLastPattern(0);
+        }
+    }
+    StepReaction(w.hitSparkWord, [] { return RunBossHitSpark(1, 0, 0, 0, 0); });
+    StepReaction(w.playerHitWord, [] { return RunPlayerHitReaction(1, 0); });
+    StepReaction(w.bossHitWord, [] { return RunBossHitReaction(1, 0, 0); });
+    if (w.debrisFlag == 1) RunBossDebrisBurst(1, 0);
+    if (w.slot6Effect != 0) RunSwordGlow(4);
+
+    std::int32_t& x = BossX();
+    if (x < M - 300) x = M - 300;
+    if (x > M + 5300) x = M + 5300;
+    const std::int32_t px = PlayerState.x;
+    if (ScrollX + 812 < x && x - 600 < px) ScrollX += 1;
+    if (x < ScrollX + 212 && px < x + 600) ScrollX -= 1;
+    PlayerGazeTarget.x = x;
+    PlayerGazeTarget.y = BossY();
+    if (BossMusicFlag == 1) Sound(kBossMusic);
+    return B.state;
+}

@@ -1,0 +1,193 @@
+// The script of the room behind door 6: the hold at the door, the walks and
+// runs between the scenes, the fight and the ending, and what the whole room
+// needs every step (its sheet, its left wall, the flashes, the music).
+#include "areas/era04_stage/records.h"
+#include "areas/finale/boss.h"
+#include "areas/finale/calls.h"
+#include "core/player.h"
+#include "core/sound_effect.h"
+#include "shell/graphics.h"
+#include "shell/shell_state.h"
+
+namespace finale {
+
+void Sound(std::int32_t id) { PlaySoundEffect(id, Vol()); }
+
+std::int32_t TowardHeroine(std::int32_t x) { return PlayerState.x >= x ? 1 : -1; }
+void FaceHeroine() { BossFacing() = TowardHeroine(BossX()); }
+std::int32_t BossDistance() {
+    const std::int32_t d = PlayerState.x - BossX();
+    return d < 0 ? -d : d;
+}
+
+void TrailShards(std::int32_t dir, std::int32_t& xs, std::int32_t& laid) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (laid == 0) {
+        laid = 1;
+        xs += 25 * dir;
+        for (int i = 14; i <= 15; ++i) {
+            a.frame[i] = 1;
+            a.rotation[i] = -20;
+            a.facing[i] = -dir;
+        }
+        a.colour[14] = 0xFFFFFFFFu;
+        a.colour[15] = 0x77FFFFFFu;
+        a.depth[14] = a.depth[0] + 0.003f;
+        a.depth[15] = a.depth[0] - 0.003f;
+    }
+    for (int i = 14; i <= 15; ++i) {
+        a.x[i] = a.x[0] + 32 * dir;
+        a.y[i] = a.y[0] - 15;
+    }
+}
+
+}  // namespace finale
+
+using namespace finale;
+
+namespace {
+
+struct FinalSectionScript {
+    std::int32_t state = 0;
+    double stamp = 0;
+};
+FinalSectionScript S;
+
+constexpr std::int32_t kBossSheet = 72, kEndingSheet = 73;
+constexpr std::int32_t kBossMusic = 225;
+
+}  // namespace
+
+void ResetFinalActorSlots(std::int32_t mode) {
+    if (mode != 1) return;
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    for (int i = 0; i < kFinalActorSlots; ++i) {
+        a.frame[i] = a.facing[i] = a.y[i] = a.damage[i] = 0;
+        a.rectLeft[i] = a.rectTop[i] = a.rectRight[i] = a.rectBottom[i] = 0;
+        a.rotation[i] = a.scale[i] = a.pivotX[i] = a.pivotY[i] = a.depth[i] = 0.0f;
+        a.colour[i] = 0;
+    }
+}
+
+std::int32_t RunFinalSection(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(S.stamp, now);
+    if (mode == 0) {
+        S.state = 1;
+        ResetFinalActorSlots(1);
+        BossDamage() = 0;
+        BossFightState.slot6Effect = 0;
+        BossFightState.phaseThreshold = 2200;
+        return S.state;
+    }
+    if (mode != 2) return S.state;
+
+    FinalSectionStateRecord& f = FinalSectionState;
+    if (f.renderMode == 0 && TextureFlags[kBossSheet] == kGraphicAbsent) TextureFlags[kBossSheet] = kGraphicRequested;
+    if (f.renderMode != 0 && TextureFlags[kEndingSheet] == kGraphicAbsent)
+        TextureFlags[kEndingSheet] = kGraphicRequested;
+
+    if (S.state == 1) {
+        f.renderMode = 0;
+        CameraMode = 1;
+        Era04DoorLocks[6] = 0;
+        f.bossDrawFlag = 1;
+        if (PlayerState.x >= M + 535) {
+            S.state = 2;
+            Sound(175);
+            S.stamp = now;
+        }
+    }
+    if (S.state == 2) {
+        MessageBoxOpen = 1;
+        CameraMode = 0;
+        PlayerState.facing = -1;
+        PlayerState.x = M + 535;
+        Era04CameraStage = 11;
+        if (MoreThanElapsed(S.stamp, now, 2.0)) S.state = 3;
+    }
+    if (S.state == 3) {
+        MessageBoxOpen = 0;
+        if (PlayerState.x >= M + 845) {
+            S.state = 4;
+            RunFinalBackdropScene(0);
+        }
+    }
+    if (S.state == 4) {
+        MessageBoxOpen = 1;
+        if (RunFinalBackdropScene(2) == kDone) {
+            S.state = 5;
+            CameraMode = 0;
+        }
+    }
+    if (S.state == 5) {
+        MessageBoxOpen = 0;
+        if (PlayerState.x >= M + 2216) {
+            S.state = 6;
+            RunFinalDialogueScenes(2);
+        }
+    }
+    if (S.state == 6) {
+        MessageBoxOpen = 1;
+        if (RunFinalDialogueScenes(3) == kDone) {
+            S.state = 7;
+            CameraMode = 0;
+        }
+    }
+    if (S.state == 7) {
+        KeyRightPressed = 1;
+        if (PlayerState.x >= M + 2560) {
+            S.state = 8;
+            RunFinalDialogueScenes(4);
+            KeyRightPressed = 0;
+        }
+    }
+    if (S.state == 8 && RunFinalDialogueScenes(5) == kDone) {
+        S.state = 9;
+        CameraMode = 0;
+    }
+    if (S.state == 9) {
+        if (PlayerState.x <= M + 3900) {
+            KeyZPressed = 1;
+        } else {
+            KeyZPressed = 0;
+            KeyRightPressed = 1;
+        }
+        if (PlayerState.x >= M + 4119) {
+            S.state = 10;
+            RunFinalDialogueScenes(6);
+            KeyRightPressed = 0;
+        }
+    }
+    if (S.state == 10 && RunFinalDialogueScenes(7) == kDone) {
+        S.state = 11;
+        CameraMode = 0;
+        for (int i = 177; i <= 246; ++i) StageObjectTable.code[i] = 0;
+        RunBossFight(0);
+    }
+    if (S.state == 11 && RunBossFight(2) == kDone) {
+        S.state = 12;
+        RunEndingScene(0);
+    }
+    if (S.state == 12 && RunEndingScene(1) == kDone) S.state = kDone;
+
+    if (S.state < 12) {
+        if (BossFightState.flashBusy != 1) {
+            for (int i = 8; i <= 13; ++i) FinalActorSlots.frame[i] = 0;
+        } else {
+            RunBossFlashes(1, 0, 0, 0, 0);
+        }
+    }
+    if (S.state >= 2) {
+        f.lock = 1;
+        if (PlayerState.x <= M + 182) PlayerState.x = M + 182;
+    }
+    if (PlayerState.pose == 1) PlayerState.pose = 22;
+    if (PlayerState.hp < 1) {
+        BossMusicFlag = 0;
+        StopSound(kBossMusic);
+        RewindSound(kBossMusic);
+    }
+    if (f.shatterActive == 1 && RunShatterEffect(2, 0, 0, 0) == kDone) f.shatterActive = 0;
+    return S.state;
+}
