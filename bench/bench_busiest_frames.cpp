@@ -7,11 +7,11 @@
 // continue and slot 1 chosen. Then a simple player walks right, reads every
 // line with Enter and kicks now and then, so the scene plays itself out. One
 // benchmark iteration is one frame of that stretch; max_ms is the slowest
-// frame seen and sprites_max the fullest draw list.
+// frame's CPU time seen and sprites_max the fullest draw list.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -28,6 +28,7 @@
 #include "core/random.h"
 #include "core/save_spots.h"
 #include "platform/headless.h"
+#include "shell/boot.h"
 #include "shell/frame.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
@@ -59,6 +60,14 @@ bool RunUntil(const std::function<bool()>& pred, int maxFrames) {
 void Tap(int key) {
     plat::headless::QueueKey(key, true);
     plat::headless::QueueKey(key, false);
+}
+
+// The thread's own CPU time: on a shared machine the wall clock's worst
+// frame is the scheduler's, not the game's.
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 bool started = false;
@@ -222,6 +231,24 @@ const Scene kScenes[] = {
          Era04Progress.dialogueTriggerState = 2;
          Era04Progress.barrierTalkDone = 2;
      }, 0},
+    // The final section: its entrance and the boss's fight.
+    {"finale", [] {
+         Era03AreaFlag = 1;
+         PlayerState.x = 82500;
+         ScrollX = 82500 - 400;
+         PlayerState.weaponMode1 = 0;
+         PlayerState.weaponMode2 = 1;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         Era04Progress.soldierFight1Done = 1;
+         Era04Progress.soldierFight2Done = 1;
+         Era04Progress.encounterADone = 1;
+         Era04Progress.encounterBDone = 1;
+         Era04Progress.encounterCDone = 1;
+         Era04Progress.dialogueTriggerState = 2;
+         Era04Progress.barrierTalkDone = 2;
+         EncounterCFigure.sheetFlag = 1;
+         LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
+     }, 0},
 };
 
 void BM_SceneFrame(benchmark::State& state) {
@@ -235,9 +262,9 @@ void BM_SceneFrame(benchmark::State& state) {
     double maxMs = 0;
     std::size_t spritesMax = 0;
     for (auto _ : state) {
-        const auto t0 = std::chrono::steady_clock::now();
+        const double t0 = ThreadCpuMs();
         PlayOneFrame();
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        const double ms = ThreadCpuMs() - t0;
         maxMs = std::max(maxMs, ms);
         spritesMax = std::max(spritesMax, plat::headless::LastFrame().sprites.size());
     }
@@ -246,8 +273,8 @@ void BM_SceneFrame(benchmark::State& state) {
     state.counters["hp_left"] = PlayerState.hp;
     StopProgram();
 }
-// 2400 frames: the scene's first 37.5 s of game time at 64 frames a second.
-BENCHMARK(BM_SceneFrame)->DenseRange(0, 5)->Iterations(2400)->Unit(benchmark::kMicrosecond);
+// 6400 frames: the scene's first 100 s of game time at 64 frames a second.
+BENCHMARK(BM_SceneFrame)->DenseRange(0, 6)->Iterations(6400)->Unit(benchmark::kMicrosecond);
 
 // A long stretch of play: the field's first stretch from its start, walked
 // and fought by the simple player; frames/s is the simulated rate.
