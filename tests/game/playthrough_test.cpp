@@ -172,10 +172,12 @@ TEST_F(Playthrough, NewGameToTheEndOfTheBuiltRoadWithASaveBetweenAreas) {
 
     ASSERT_NO_FATAL_FAILURE(FieldFirstStretch());
 
-    // The road ends here for now: the field's middle (the gatekeeper, the
-    // gate, the turret and the arena's waves) is the next segment to add,
-    // then the far field, the tournament, Era03, Era04's stage and
-    // encounters, the final section and the ending.
+    // The road ends here for now, just short of the gatekeeper. Next
+    // segment to add: the field's middle (the gatekeeper's collecting game,
+    // the gate, the lift, the arena's waves, the teacher, the turret), driven
+    // as tests/areas/era01/field_middle_game_test.cpp drives it; then the far
+    // field, the tournament, Era03, Era04's stage and encounters, the final
+    // section and the ending, each followed by SaveQuitAndContinue().
     EXPECT_GT(PlayerState.hp, 0);
     EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"1000", "0100"}))
         << "area flags Era00 Era01 Era02 Era03 in the order seen";
