@@ -5,6 +5,7 @@
 
 #include "core/player.h"
 #include "core/random.h"
+#include "core/save_spots.h"
 #include "platform/headless.h"
 #include "shell/boot.h"
 #include "shell/reset.h"
@@ -87,6 +88,10 @@ void AreaRun::StartFromSlot(std::function<void()> setWords) {
     BootState = BootStateRecord{};
 
     ASSERT_EQ(StartGame(), 0);
+    ASSERT_NO_FATAL_FAILURE(ContinueFromTitle());
+}
+
+void AreaRun::ContinueFromTitle() {
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 2000))
         << "the title never came up";
     // Continue, then slot 1 (the first row) with Enter.
@@ -102,6 +107,21 @@ void AreaRun::StartFromSlot(std::function<void()> setWords) {
     ASSERT_EQ(EnterConfirmState, 1) << "the load screen does not take Enter";
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600)) << "the slot never reached the stage";
+}
+
+void AreaRun::StartProgramAgain() {
+    held_.clear();
+    answers_.clear();
+    answerKeyDown_ = 0;
+    RestartGame([] {
+        // A new process: every word of the game at its start value.
+        ResetAllGameData();
+        GameFlow = GameFlowRecord{};
+        GameFlowExtra = GameFlowExtraRecord{};
+        BootState = BootStateRecord{};
+        PlayerState = PlayerStateRecord{};
+        SaveSpotFlag = 0;
+    });
 }
 
 void AreaRun::SendKey(int key, bool down) {

@@ -53,6 +53,11 @@ protected:
     void TearDown() override;
 
     void StartFromSlot(std::function<void()> setWords);
+    // From the title (waited for): continue, slot 1, on to the stage.
+    void ContinueFromTitle();
+    // The program ends and starts again in the same folder, every word of
+    // the game at its start value.
+    void StartProgramAgain();
 
     // Runs frames with the driver until `until` holds (checked after every
     // frame) or maxFrames have run; true when it held.

@@ -97,6 +97,14 @@ int GameHarness::StopGame() {
     return exitCode_;
 }
 
+int GameHarness::RestartGame(const std::function<void()>& betweenRuns) {
+    StopGame();
+    if (betweenRuns) betweenRuns();
+    plat::headless::Reset();
+    started_ = stopped_ = false;
+    return StartGame();
+}
+
 int GameHarness::RunFrames(int n) { return plat::headless::RunFrames(n); }
 
 int GameHarness::RunScript(const std::vector<ScriptedKey>& script, int frames) {

@@ -28,6 +28,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,9 @@ protected:
     // by TearDown when a test has not done it.
     int StopGame();
     bool GameStarted() const { return started_; }
+    // Stops the game, runs betweenRuns (what a new process would start
+    // from), then starts the game again in the same folder.
+    int RestartGame(const std::function<void()>& betweenRuns);
 
     // Runs n frames; returns how many ran (fewer when the window closed).
     int RunFrames(int n);

@@ -1,0 +1,300 @@
+// Whole frames (the stage step and the draw list, on the recorded-draw
+// backend) in the busiest scene of each built area, and the simulated frames
+// per second of a long stretch of play.
+//
+// Each scene starts as its area's own run starts it: the words written, saved
+// into slot 1 with the game's slot writer, the program started, the title's
+// continue and slot 1 chosen. Then a simple player walks right, reads every
+// line with Enter and kicks now and then, so the scene plays itself out. One
+// benchmark iteration is one frame of that stretch; max_ms is the slowest
+// frame's CPU time seen and sprites_max the fullest draw list.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <system_error>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/save_spots.h"
+#include "platform/headless.h"
+#include "shell/boot.h"
+#include "shell/frame.h"
+#include "shell/reset.h"
+#include "shell/save_slots.h"
+#include "shell/shell_state.h"
+#include "text/menu.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kEnter = 13, kRight = 39, kKickS = 'S';
+
+void ResetAllGameData() {
+    ResetGameData(0);
+    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+    }
+}
+
+bool RunUntil(const std::function<bool()>& pred, int maxFrames) {
+    for (int i = 0; i < maxFrames; ++i) {
+        if (plat::headless::RunFrames(1) == 0) return false;
+        if (pred()) return true;
+    }
+    return false;
+}
+
+void Tap(int key) {
+    plat::headless::QueueKey(key, true);
+    plat::headless::QueueKey(key, false);
+}
+
+// The thread's own CPU time: on a shared machine the wall clock's worst
+// frame is the scheduler's, not the game's.
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+bool started = false;
+
+void StopProgram() {
+    if (!started) return;
+    plat::FrameworkCloseWindow();
+    plat::headless::SetMainLoopFrameLimit(1);
+    plat::FrameworkMainLoop();
+    GameShutDown();
+    started = false;
+}
+
+// The game continued from a slot holding the words setWords writes; false
+// when the stage never came.
+bool StartFromSlot(const std::function<void()>& setWords) {
+    StopProgram();
+    std::error_code ec;
+    const fs::path dir = fs::temp_directory_path() / "quillmarch_bench_busiest";
+    fs::create_directories(dir / "Data" / "Save", ec);
+    const fs::path game(QM_GAME_DIR);
+    if (!fs::exists(dir / "Data" / "Wav", ec)) fs::create_directory_symlink(game / "Data" / "Wav", dir / "Data" / "Wav", ec);
+    fs::copy_file(game / "Quillmarch.fx", dir / "Quillmarch.fx", fs::copy_options::overwrite_existing, ec);
+    fs::current_path(dir, ec);
+
+    SeedRandom(1);
+    ResetAllGameData();
+    setWords();
+    MenuStageSnapshot = {PlayerState.facing, PlayerState.pose, ScrollX, ScrollY, PlayerState.x, PlayerState.y};
+    SavedMenuPage = MenuPage;
+    if (!SaveGdata(1)) return false;
+    ResetAllGameData();
+    GameFlow = GameFlowRecord{};
+    GameFlowExtra = GameFlowExtraRecord{};
+    BootState = BootStateRecord{};
+    SaveSpotFlag = 0;
+
+    plat::headless::Reset();
+    plat::headless::SetFrameHistory(1);
+    plat::headless::SetFrameStep(1.0 / 64.0);
+    if (GameStartUp() != 0) return false;
+    started = true;
+    if (!RunUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 4000)) return false;
+    plat::headless::QueueKey(kRight, true);
+    plat::headless::RunFrames(1);
+    plat::headless::QueueKey(kRight, false);
+    Tap(kEnter);
+    if (!RunUntil([] { return TitleLogoState.loadStep == 3; }, 200)) return false;
+    plat::headless::RunFrames(2);
+    Tap(kEnter);
+    return RunUntil([] { return GameFlow.phase == 1; }, 600);
+}
+
+bool AnyLine() {
+    const DialogueChannelsRecord& d = DialogueChannels;
+    for (std::int32_t w : {d.storyLine, d.promptLine, d.rollText, d.shopLineA, d.shopLineB, d.shopLineC, d.gateLine,
+                           d.duelLine, d.fighterLine, d.arenaLine, d.fieldLine, d.finaleLine, d.sideLine,
+                           d.roundLine, d.eventLine})
+        if (w != 0) return true;
+    return false;
+}
+
+// One frame of the simple player: Enter on a waiting line, right held (sent
+// again after any other key event), a kick every 12 frames.
+int frameNo = 0;
+void PlayOneFrame() {
+    bool sent = false;
+    if (EnterConfirmState == 1 && (EventHoldsPlayer == 1 || MessageBoxOpen == 1 || AnyLine())) {
+        Tap(kEnter);
+        sent = true;
+    }
+    if (++frameNo % 12 == 0 && MessageBoxOpen == 0) {
+        Tap(kKickS);
+        sent = true;
+    }
+    if (sent || KeyRightPressed == 0) plat::headless::QueueKey(kRight, true);
+    plat::headless::RunFrames(1);
+}
+
+struct Scene {
+    const char* name;
+    std::function<void()> setWords;
+    int framesBefore;   // played before the measured stretch
+};
+
+const Scene kScenes[] = {
+    // Three flyers diving with their drops over the field's first stretch.
+    {"field_flyers", [] {
+         Era00StoryPhase = 3;
+         Era00AreaFlag = 0;
+         Era01AreaFlag = 1;
+         PlayerState.x = 12000;
+         ScrollX = 11600;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+     }, 60},
+    // The tournament's round 4: the opponent's flurries.
+    {"tournament_round4", [] {
+         Era00AreaFlag = 0;
+         Era02AreaFlag = 1;
+         ArrivalScene.step = 99;
+         TournamentState.state = 4;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         PlayerState.x = 47100 + 1558;
+         PlayerState.y = 640;
+         ScrollX = 47100 + 948;
+     }, 0},
+    // The Era03 arena: its intro and the first fights.
+    {"arena", [] {
+         Era03AreaFlag = 1;
+         PlayerState.x = 60990;
+         PlayerState.y = 640;
+         PlayerState.facing = 1;
+         ScrollX = 60990 - 400;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         LearnedMoveF = LearnedMoveG = LearnedMoveD = 1;
+         Era03Duel.state = 99;
+         Era03CreatureOnceFlag = 1;
+         Era03Fighter.encounterState = 99;
+         Era03ArenaEncounter.controllerState = 0;
+     }, 0},
+    // Era04's encounter A: its pieces.
+    {"encounter_a", [] {
+         Era03AreaFlag = 1;
+         PlayerState.x = 75300;
+         ScrollX = 75300 - 400;
+         PlayerState.weaponMode1 = 0;
+         PlayerState.weaponMode2 = 1;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         Era04Progress.soldierFight1Done = 1;
+         Era04Progress.soldierFight2Done = 1;
+         Era04Progress.dialogueTriggerState = 2;
+     }, 0},
+    // Encounter B: its shard volleys.
+    {"encounter_b", [] {
+         Era03AreaFlag = 1;
+         PlayerState.x = Era04Door4 - 300;
+         ScrollX = PlayerState.x - 400;
+         PlayerState.weaponMode1 = 0;
+         PlayerState.weaponMode2 = 1;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         LearnedMoveG = 1;
+         Era04Progress.soldierFight1Done = 1;
+         Era04Progress.soldierFight2Done = 1;
+         Era04Progress.encounterADone = 1;
+         Era04Progress.dialogueTriggerState = 2;
+     }, 0},
+    // Encounter C: its bolts.
+    {"encounter_c", [] {
+         Era03AreaFlag = 1;
+         PlayerState.x = 79500;
+         ScrollX = 79500 - 400;
+         PlayerState.weaponMode1 = 0;
+         PlayerState.weaponMode2 = 1;
+         Gold = 500;
+         LearnedMoveG = 1;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         Era04Progress.soldierFight1Done = 1;
+         Era04Progress.soldierFight2Done = 1;
+         Era04Progress.encounterADone = 1;
+         Era04Progress.encounterBDone = 1;
+         Era04Progress.dialogueTriggerState = 2;
+         Era04Progress.barrierTalkDone = 2;
+     }, 0},
+    // The final section: its entrance and the boss's fight.
+    {"finale", [] {
+         Era03AreaFlag = 1;
+         PlayerState.x = 82500;
+         ScrollX = 82500 - 400;
+         PlayerState.weaponMode1 = 0;
+         PlayerState.weaponMode2 = 1;
+         PlayerState.maxHp = PlayerState.hp = 9999;
+         Era04Progress.soldierFight1Done = 1;
+         Era04Progress.soldierFight2Done = 1;
+         Era04Progress.encounterADone = 1;
+         Era04Progress.encounterBDone = 1;
+         Era04Progress.encounterCDone = 1;
+         Era04Progress.dialogueTriggerState = 2;
+         Era04Progress.barrierTalkDone = 2;
+         EncounterCFigure.sheetFlag = 1;
+         LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
+     }, 0},
+};
+
+void BM_SceneFrame(benchmark::State& state) {
+    const Scene& scene = kScenes[state.range(0)];
+    state.SetLabel(scene.name);
+    if (!StartFromSlot(scene.setWords)) {
+        state.SkipWithError("the scene's slot never reached the stage");
+        return;
+    }
+    for (int i = 0; i < scene.framesBefore; ++i) PlayOneFrame();
+    double maxMs = 0;
+    std::size_t spritesMax = 0;
+    for (auto _ : state) {
+        const double t0 = ThreadCpuMs();
+        PlayOneFrame();
+        const double ms = ThreadCpuMs() - t0;
+        maxMs = std::max(maxMs, ms);
+        spritesMax = std::max(spritesMax, plat::headless::LastFrame().sprites.size());
+    }
+    state.counters["max_ms"] = maxMs;
+    state.counters["sprites_max"] = static_cast<double>(spritesMax);
+    state.counters["hp_left"] = PlayerState.hp;
+    StopProgram();
+}
+// 6400 frames: the scene's first 100 s of game time at 64 frames a second.
+BENCHMARK(BM_SceneFrame)->DenseRange(0, 6)->Iterations(6400)->Unit(benchmark::kMicrosecond);
+
+// A long stretch of play: the field's first stretch from its start, walked
+// and fought by the simple player; frames/s is the simulated rate.
+void BM_LongStretch(benchmark::State& state) {
+    if (!StartFromSlot([] {
+            Era00StoryPhase = 3;
+            Era00AreaFlag = 0;
+            Era01AreaFlag = 1;
+            PlayerState.x = 420;
+            ScrollX = 0;
+            PlayerState.maxHp = PlayerState.hp = 9999;
+        })) {
+        state.SkipWithError("the slot never reached the stage");
+        return;
+    }
+    for (auto _ : state) PlayOneFrame();
+    state.SetItemsProcessed(state.iterations());
+    state.counters["x_reached"] = PlayerState.x;
+    StopProgram();
+}
+BENCHMARK(BM_LongStretch)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
