@@ -110,6 +110,20 @@ void PlaceRemains() {
     o.depth[i] = PlayerState.depth + 0.02f;
 }
 
+// The queen answers the line shown: 42 at 119, 46 from 120, 47 from 125.
+void FollowLine(std::int32_t line) {
+    if (line == 119) BossPose() = 42;
+    if (line >= 120 && line <= 124) {
+        BossPose() = 46;
+        FinalActorSlots.rotation[0] = 0.0f;
+        BossX() = W.savedX + W.savedFacing * 21;
+    }
+    if (line >= 125 && line <= 126) {
+        BossPose() = 47;
+        BossX() = W.savedX + W.savedFacing * 57;
+    }
+}
+
 }  // namespace
 
 // The walk target 200 px before the boss, kept where she can stand.
@@ -187,17 +201,9 @@ std::int32_t RunBossDefeatScene(std::int32_t mode) {
         }
         if (W.sub == 3) {
             PlayerState.pose = 213;
-            if (line == 119) BossPose() = 42;
-            if (line >= 120 && line <= 124) {
-                BossPose() = 46;
-                s.rotation[0] = 0.0f;
-                BossX() = W.savedX + W.savedFacing * 21;
-            }
-            if (line >= 125) {
-                BossPose() = 47;
-                BossX() = W.savedX + W.savedFacing * 57;
-            }
-            if (StepLineGroup(line, 126)) {
+            const bool closed = StepLineGroup(line, 126);
+            FollowLine(line);
+            if (closed) {
                 Sound(199);
                 W.stamp = now;
                 W.state = 6;

@@ -59,7 +59,10 @@ void Strike(float rotation, std::int32_t a, std::int32_t b) {
 void SoundAt(std::int32_t id, std::int32_t divisor) { PlaySoundEffect(id, Vol() / divisor); }
 
 void ClearLine() { CloseLine(DialogueChannels.finaleLine); }
-void WaitLine() {
+// The line shows from the step that opens it, so an Enter already waiting
+// cannot pass it unseen.
+void WaitLine(std::int32_t line) {
+    DialogueChannels.finaleLine = line;
     EnterConfirmState = kLineWaiting;
     EventHoldsPlayer = 1;
 }
@@ -428,7 +431,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             p.pose = 213;
             if (after(1.02)) {
                 E.state = 17;
-                WaitLine();
+                WaitLine(132);
                 fs.renderMode = 2;
             }
         }
@@ -470,7 +473,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             StepEndingEffects(2);
             if (after(1.02)) {
                 E.state = 19;
-                WaitLine();
+                WaitLine(133);
             }
         }
     }
@@ -494,7 +497,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         StepEndingEffects(4);
         if (after(1.02)) {
             E.state = 21;
-            WaitLine();
+            WaitLine(134);
         }
     }
     if (E.state == 21) {
@@ -517,7 +520,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         StepEndingEffects(8);
         if (after(0.52)) {
             E.state = 23;
-            WaitLine();
+            WaitLine(135);
         }
     }
     if (E.state == 23) {

@@ -39,12 +39,11 @@ BreakWords K;
 struct CloseRow {
     std::int32_t state, slot0Frame, line;
     double wait;   // seconds for a wait; 0 for a line
-    bool bellNext; // the next state opens a line
+    std::int32_t nextLine;   // the line the next state opens, shown at once
 };
 constexpr CloseRow kClosing[] = {
-    {8, 6, 0, 0.3, false},  {9, 8, 0, 2.1, true},   {10, 8, 136, 0, false}, {11, 8, 0, 1.1, true},
-    {12, 8, 137, 0, false}, {13, 7, 0, 2.1, true},  {14, 7, 138, 0, false}, {15, 7, 0, 2.0, false},
-    {16, 7, 0, 7.5, false},
+    {8, 6, 0, 0.3, 0},   {9, 8, 0, 2.1, 136},  {10, 8, 136, 0, 0}, {11, 8, 0, 1.1, 137}, {12, 8, 137, 0, 0},
+    {13, 7, 0, 2.1, 138}, {14, 7, 138, 0, 0}, {15, 7, 0, 2.0, 0},  {16, 7, 0, 7.5, 0},
 };
 
 void PieceFrames(std::int32_t frame) {
@@ -262,7 +261,8 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
             if (K.state == 15) Sound(236);
             K.state = K.state == 16 ? kDone : K.state + 1;
             K.stamp = now;
-            if (r.bellNext) {
+            if (r.nextLine != 0) {
+                line = r.nextLine;
                 EnterConfirmState = kLineWaiting;
                 EventHoldsPlayer = 1;
                 if (K.state == 10) Sound(6);

@@ -321,8 +321,8 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     PlayFrames(1);
     EXPECT_EQ(BossMusicFlag, 0);
     EXPECT_TRUE(musicStopped);
-    const std::int32_t queenX = FinalActorSlots.x[0], queenFacing = FinalActorSlots.facing[0];
     ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 119; }, 2000));
+    const std::int32_t queenX = FinalActorSlots.x[0], queenFacing = FinalActorSlots.facing[0];
     EXPECT_GT(GameNow() - defeatAt, 3.0);
     const std::int32_t target = std::clamp(queenX + queenFacing * 200, M + 183, M + 4929);
     EXPECT_EQ(PlayerState.facing, -queenFacing);
@@ -368,11 +368,11 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     ASSERT_TRUE(Watch([] { return TextureFlags[73] != 0; }, 8));
 
     // The ending: onto the raised floor, the pan, line 131.
-    ASSERT_TRUE(Watch([] { return FinalSectionState.endingStage == 1; }, 3000));
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 131; }, 5000));
+    EXPECT_EQ(FinalSectionState.endingStage, 1);
     EXPECT_EQ(PlayerState.y, 581);
     EXPECT_GT(PlayerState.x, 87045);
     EXPECT_LT(PlayerState.x, 87145);
-    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 131; }, 2000));
     EXPECT_EQ(ScrollX, M + 3976);   // the room's clamp follows the scene's hold
 
     // Her attacks, then the final strike.
