@@ -11,6 +11,7 @@
 namespace ending_frames {
 
 inline constexpr std::int32_t kSheet = 73;
+inline constexpr int kSheetResource = 211;
 
 struct SlotCell {
     std::int32_t slot, frame;
