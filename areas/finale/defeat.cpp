@@ -3,6 +3,7 @@
 // leaves on the floor when the boss sheet goes.
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
+#include "areas/finale/ending_frames.h"
 #include "core/player.h"
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
@@ -99,10 +100,10 @@ void PlaceRemains() {
     o.rotation[i] = 0;
     o.colour[i] = 0xBBFFFFFFu;
     o.scale[i] = 1.0f;
-    o.rectLeft[i] = 637;
-    o.rectTop[i] = 333;
-    o.rectRight[i] = 748;
-    o.rectBottom[i] = 465;
+    o.rectLeft[i] = ending_frames::kRemainsCell.left;
+    o.rectTop[i] = ending_frames::kRemainsCell.top;
+    o.rectRight[i] = ending_frames::kRemainsCell.right;
+    o.rectBottom[i] = ending_frames::kRemainsCell.bottom;
     o.pivotX[i] = 68.0f;
     o.pivotY[i] = 132.0f;
     o.x[i] = BossX();

@@ -13,6 +13,10 @@ namespace ending_frames {
 inline constexpr std::int32_t kSheet = 73;
 inline constexpr int kSheetResource = 211;
 
+// What the queen leaves on the floor: a cell of the final section's own
+// sheet (texture 71), drawn as stage object 248.
+inline constexpr SpriteRect kRemainsCell{637, 333, 748, 465};
+
 struct SlotCell {
     std::int32_t slot, frame;
     SpriteRect rect;

@@ -4,6 +4,7 @@
 // and what the ending sheet's setup draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "areas/era04_stage/records.h"
@@ -93,6 +94,28 @@ TEST_F(FinaleEndingNumbers, PiecesBurstOneEveryPointZeroSixSecondsFromPieceThirt
     EXPECT_EQ(FinalActorSlots.x[41], M + 4781);
     EXPECT_NE(landed, 0);
     EXPECT_EQ(FinalSectionState.shatterActive, 1);
+
+    // The little one rests 3 s after the later of the last burst and its
+    // landing, looks up for 1 s, then walks 8 px every 0.1 s.
+    const double settled = std::max(start + at.back(), landed);
+    double frame2 = 0, walking = 0;
+    std::int32_t walkFrom = 0;
+    for (int i = 0; i < 3000 && walking == 0; ++i) {
+        Tick(0.004);
+        BreakEndingFigure(1);
+        if (frame2 == 0 && FinalActorSlots.frame[41] == 2) frame2 = GameClock.gameClock;
+        if (FinalActorSlots.frame[41] == 4) {
+            walking = GameClock.gameClock;
+            walkFrom = FinalActorSlots.x[41];
+        }
+    }
+    EXPECT_NEAR(frame2 - settled, 3.0, 0.01);
+    EXPECT_NEAR(walking - frame2, 1.0, 0.01);
+    for (int i = 0; i < 55; ++i) {
+        Tick(0.004);
+        BreakEndingFigure(1);
+    }
+    EXPECT_EQ(FinalActorSlots.x[41], walkFrom - 16);
 }
 
 TEST_F(FinaleEndingNumbers, TheCloudLightsBurstsAndTwinklesAtEachPointsRhythm) {
