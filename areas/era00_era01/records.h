@@ -142,6 +142,12 @@ inline MonsterGroupRecord MonsterGroupRecords[2];
 struct ArenaStateRecord {
     std::int32_t waveHold = 0;   // 0..3
     std::int32_t clearedWaves = 0, objectX = 0, objectY = 0;
+    // The prop the arena enemy carries: 0 none, 1 held, 2 lying (at objectX,
+    // objectY); the chance in percent that a jump hit lands; the EXP still to
+    // be won from the enemy.
+    std::int32_t propMode = 0;
+    std::int32_t hitChance = 30;
+    std::int32_t expPool = 0;
 };
 inline ArenaStateRecord ArenaState;
 
@@ -220,7 +226,9 @@ inline GatekeeperStateRecord GatekeeperRecord;
 struct Era01NpcStateRecord {
     std::int32_t x = 0, y = 0;
     std::int32_t frame = 0;          // 0 hidden, 175..188
-    std::int32_t onceFlag = 0;
+    std::int32_t onceFlag = 0;       // 1 once the reveal has run
+    std::int32_t mode = 0;           // 0/1 the idle pictures, 3 a scene runs
+    std::int32_t lessonStep = 0;     // 0 not met, 1 camera settling, 2 first talk, 3 met
 };
 inline Era01NpcStateRecord Era01NpcRecord;
 
@@ -270,3 +278,38 @@ struct ArenaEnemyRecord {
     std::int32_t x = 23445, y = 519, frame = 0;
 };
 inline ArenaEnemyRecord ArenaEnemy;
+
+// 1 while the teacher's lesson holds the heroine and the view.
+inline std::uint32_t NpcSceneLock = 0;
+
+// The turret that guards three places of the far field.
+struct AnchorObstacleShot {
+    std::int32_t state = 0;   // 0 free, 1 flying, 2 hit the heroine, 3 sent back
+    std::int32_t x = 0, y = 0;
+    double launchTime = 0.0;
+};
+struct AnchorObstacleStateRecord {
+    std::int32_t state = 0;    // 0 not placed, 1 placed, 2 rising, 3 swaying, 4 stunned, 99 destroyed
+    std::int32_t action = 0;   // 0..3 firing, 4..5 stunned, 6..15 the blast chain
+    std::int32_t x = 0, y = 640;
+    std::int32_t baseFrame = 0, headFrame = 0;
+    AnchorObstacleShot shots[3];
+};
+inline AnchorObstacleStateRecord AnchorObstacleState;
+
+// The falling objects of the far field: eight slots (index 0 unused).
+struct FieldSpawnerSlotsRecord {
+    std::int32_t state[9] = {};   // 0 nothing, 1 hanging or falling, 2..6 burst pictures, 7 last
+    std::int32_t x[9] = {};
+    std::int32_t y[9] = {};
+    std::int32_t step[9] = {};    // 0 free, 1 hanging, 2 falling, 3 landed, 4..9 burst
+    std::int32_t startY[9] = {};
+    double stepTime[9] = {};
+};
+inline FieldSpawnerSlotsRecord FieldSpawnerSlots;
+
+// The two scenery frame loops near the lift: frame 1..3 and world position.
+struct SceneryLoopRecord {
+    std::int32_t frame = 0, x = 0, y = 0;
+};
+inline SceneryLoopRecord SceneryLoops[2];

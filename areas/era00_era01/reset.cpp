@@ -1,5 +1,6 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "text/text_state.h"
@@ -95,4 +96,10 @@ void ResetEra00Era01Area() {
     EncounterPieceDepths[0] = EncounterPieceDepths[1] = 0.0f;
     EncounterPieceShown = 0;
     DropItemSlots = DropItemSlotsRecord{};
+    NpcSceneLock = 0;
+    ResetEra01Gate();
+    AnchorObstacleState = AnchorObstacleStateRecord{};
+    // The spawner's slots lose what they show; their steps are left for the
+    // view reset of the next step.
+    for (int i = 0; i <= 8; ++i) FieldSpawnerSlots.state[i] = FieldSpawnerSlots.x[i] = FieldSpawnerSlots.y[i] = 0;
 }

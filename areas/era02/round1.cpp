@@ -103,11 +103,12 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
     }
     FaceHeroine();
     TournamentGaugeRecord& g = TournamentGauge;
-    const double t = GameNow() - En.stamp;
+    // Each step times itself from the stamp as it stands when the step runs,
+    // so a step entered in this call starts at t = 0.
+    auto T = [] { return GameNow() - En.stamp; };
     if (En.step >= 3 && En.step <= 9) ScrollX = En.heldScroll;
     if (En.step >= 4 && En.step <= 9) TickRound1OpponentIdle(1);
-    switch (En.step) {
-    case 0:
+    if (En.step == 0) {
         KeyAPressed = 0;
         En.stamp = GameNow();
         if (g.value < 98) {
@@ -115,18 +116,18 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             CameraMode = 1;
         }
         En.step = 1;
-        break;
-    case 1:
+    }
+    if (En.step == 1) {
         KeyAPressed = 0;
         g.shown = 1;
-        g.value = RateMove(35.35714285714286, t);
+        g.value = RateMove(35.35714285714286, T());
         if (g.value >= 98) {
             g.value = 98;
             En.stamp = GameNow();
             En.step = 2;
         }
-        break;
-    case 2: {
+    }
+    if (En.step == 2) {
         std::int32_t d = PlayerState.x - (O + 1458);
         if (d < 0) d = -d;
         if (KeyAPressed == 1 && d < 129) {
@@ -137,9 +138,8 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             En.heldScroll = ScrollX;
             En.step = 3;
         }
-        break;
     }
-    case 3:
+    if (En.step == 3) {
         PlayerState.pose = 40;
         Msg() = 54;
         if (LineRead()) {
@@ -151,18 +151,18 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             PlayEra02Sound(110);
             En.step = 4;
         }
-        break;
-    case 4:
+    }
+    if (En.step == 4) {
         PlayerState.pose = 40;
         if (Opp.frame == 0) Opp.frame = 1;
-        if (RiseOntoRing(Opp.y, En.rise, t)) {
+        if (RiseOntoRing(Opp.y, En.rise, T())) {
             EnterConfirmState = 1;
             EventHoldsPlayer = 1;
             PlayEra02Sound(6);
             En.step = 5;
         }
-        break;
-    case 5:
+    }
+    if (En.step == 5) {
         PlayerState.pose = 40;
         Msg() = 55;
         TournamentBanner = 3;
@@ -171,8 +171,8 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             PlayEra02Sound(6);
             En.step = 6;
         }
-        break;
-    case 6:
+    }
+    if (En.step == 6) {
         PlayerState.pose = 40;
         Msg() = 56;
         TournamentBanner = 4;
@@ -185,20 +185,20 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             En.stamp = GameNow();
             En.step = 7;
         }
-        break;
-    case 7:
+    }
+    if (En.step == 7) {
         PlayerState.pose = 40;
         RunCrowdCheer(1);
         TournamentBanner = 3;
-        if (DrainGauge(t)) {
+        if (DrainGauge(T())) {
             En.stamp = GameNow();
             En.step = 8;
         }
-        break;
-    case 8: {
+    }
+    if (En.step == 8) {
         PlayerState.pose = 40;
         TournamentBanner = 2;
-        const std::int32_t h = RaisePlatform(t);
+        const std::int32_t h = RaisePlatform(T());
         const bool cheerDone = RunCrowdCheer(1) == kStepDone;
         if (cheerDone && h == 209 && g.value == 0) {
             EnterConfirmState = 1;
@@ -207,9 +207,8 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             Msg() = 57;
             En.step = 9;
         }
-        break;
     }
-    case 9:
+    if (En.step == 9) {
         PlayerState.pose = 40;
         if (LineRead()) {
             if (Msg() < 62) {
@@ -222,8 +221,8 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
                 En.step = 10;
             }
         }
-        break;
-    case 10: {
+    }
+    if (En.step == 10) {
         Opp.depth = 0.15f;
         PlayerState.pose = 22;
         PlayerState.facing = Opp.x > PlayerState.x ? 1 : -1;
@@ -233,10 +232,6 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
             EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
             En.step = kStepDone;
         }
-        break;
-    }
-    default:
-        break;
     }
     CopyCrowdIndexToFigures();
     return En.step;

@@ -104,11 +104,12 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         return En.step;
     }
     TournamentGaugeRecord& g = TournamentGauge;
-    const double t = GameNow() - En.stamp;
+    // Each step times itself from the stamp as it stands when the step runs,
+    // so a step entered in this call starts at t = 0.
+    auto T = [] { return GameNow() - En.stamp; };
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     if (En.step >= 3 && En.step <= 9) ScrollX = En.heldScroll;
-    switch (En.step) {
-    case 0:
+    if (En.step == 0) {
         KeyAPressed = 0;
         En.stamp = GameNow();
         if (g.value < 98) {
@@ -117,18 +118,18 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
         }
         PlayerState.facing = PlayerState.x >= O + 1455 ? -1 : 1;
         En.step = 1;
-        break;
-    case 1:
+    }
+    if (En.step == 1) {
         KeyAPressed = 0;
         g.shown = 1;
-        g.value = RateMove(35.35714285714286, t);
+        g.value = RateMove(35.35714285714286, T());
         if (g.value >= 98) {
             g.value = 98;
             En.stamp = GameNow();
             En.step = 2;
         }
-        break;
-    case 2:
+    }
+    if (En.step == 2) {
         if (KeyAPressed == 1 && std::abs(PlayerState.x - (O + 1458)) < 129) {
             KeyAPressed = 0;
             EnterConfirmState = 1;
@@ -137,8 +138,8 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
             En.heldScroll = ScrollX;
             En.step = 3;
         }
-        break;
-    case 3:
+    }
+    if (En.step == 3) {
         PlayerState.pose = 40;
         Msg() = 70;
         if (LineRead()) {
@@ -150,18 +151,18 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
             PlayEra02Sound(110);
             En.step = 4;
         }
-        break;
-    case 4:
+    }
+    if (En.step == 4) {
         PlayerState.pose = 40;
         Opp.frame = 1;
-        if (RiseOntoRing(Opp.y, En.rise, t)) {
+        if (RiseOntoRing(Opp.y, En.rise, T())) {
             EnterConfirmState = 1;
             EventHoldsPlayer = 1;
             PlayEra02Sound(6);
             En.step = 5;
         }
-        break;
-    case 5:
+    }
+    if (En.step == 5) {
         PlayerState.pose = 40;
         Msg() = 71;
         TournamentBanner = 4;
@@ -174,27 +175,26 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
             En.stamp = GameNow();
             En.step = 7;
         }
-        break;
-    case 7:
+    }
+    if (En.step == 7) {
         PlayerState.pose = 40;
         RunCrowdCheer(1);
         TournamentBanner = 3;
-        if (DrainGauge(t)) {
+        if (DrainGauge(T())) {
             En.stamp = GameNow();
             En.step = 8;
         }
-        break;
-    case 8: {
+    }
+    if (En.step == 8) {
         PlayerState.pose = 40;
         TournamentBanner = 2;
-        const std::int32_t h = RaisePlatform(t);
+        const std::int32_t h = RaisePlatform(T());
         if (RunCrowdCheer(1) == kStepDone && h == 209 && g.value == 0) {
             OpenLine(Msg(), 72);
             En.step = 9;
         }
-        break;
     }
-    case 9:
+    if (En.step == 9) {
         Opp.frame = (Msg() == 75 || Msg() >= 85) ? 2 : 1;
         if (LineRead()) {
             if (Msg() < 86) {
@@ -208,9 +208,6 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
                 En.step = kStepDone;
             }
         }
-        break;
-    default:
-        break;
     }
     CopyCrowdIndexToFigures();
     return En.step;

@@ -158,9 +158,10 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         }
         En.step = 1;
     }
-    const double t = GameNow() - En.stamp;
-    switch (En.step) {
-    case 1:
+    // Each step times itself from the stamp as it stands when the step runs,
+    // so a step entered in this call starts at t = 0.
+    if (En.step == 1) {
+        const double t = GameNow() - En.stamp;
         KeyAPressed = 0;
         g.shown = 1;
         // A gauge already full (the last round's end refilled it) passes at
@@ -171,15 +172,15 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Restart(En.stamp);
             En.step = 2;
         }
-        break;
-    case 2:
+    }
+    if (En.step == 2) {
         if (KeyAPressed == 1 && std::abs(O + 1458 - PlayerState.x) < 130) {
             En.step = 3;
             KeyAPressed = 0;
             MessageBoxOpen = MenuKeyBlocked = 1;
         }
-        break;
-    case 3:
+    }
+    if (En.step == 3) {
         PlayerState.pose = 40;
         ScrollToward(O + 948);
         if (ScrollX == O + 948) {
@@ -190,8 +191,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             EnterConfirmState = kLineWaiting;
             EventHoldsPlayer = 1;
         }
-        break;
-    case 4:
+    }
+    if (En.step == 4) {
         PlayerState.pose = 40;
         Msg() = 50;
         if (LineRead()) {
@@ -204,9 +205,10 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Msg() = 0;
             PlayEra02Sound(110);
         }
-        break;
-    case 5:
+    }
+    if (En.step == 5) {
         PlayerState.pose = 40;
+        const double t = GameNow() - En.stamp;
         Opp.y = En.rise + 483;
         if (En.rise < 0) {
             Opp.y = 483;
@@ -218,8 +220,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         } else {
             En.rise = 200 - RateMove(kRingRisePerSecond, t);
         }
-        break;
-    case 6:
+    }
+    if (En.step == 6) {
         PlayerState.pose = 40;
         Msg() = 51;
         TournamentBanner = 4;
@@ -232,9 +234,10 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             RunCrowdCheer(2);
             Restart(En.stamp);
         }
-        break;
-    case 7:
+    }
+    if (En.step == 7) {
         PlayerState.pose = 40;
+        const double t = GameNow() - En.stamp;
         RunCrowdCheer(1);
         TournamentBanner = 3;
         if (g.value < 0) {
@@ -247,9 +250,10 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         } else {
             g.value = 98 - RateMove(kGaugeDrainPerSecond, t);
         }
-        break;
-    case 8: {
+    }
+    if (En.step == 8) {
         PlayerState.pose = 40;
+        const double t = GameNow() - En.stamp;
         TournamentBanner = 2;
         const std::int32_t h = RaisePlatform(t);
         if (t < 3.0) StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
@@ -263,9 +267,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
             StepRound3AfterimagePair(0);
         }
-        break;
     }
-    case 9:
+    if (En.step == 9) {
         PlayerState.pose = 40;
         if (Msg() < 54) {
             Restart(En.stamp2);
@@ -288,9 +291,10 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
                 ++Msg();
             }
         }
-        break;
-    case 10:
+    }
+    if (En.step == 10) {
         PlayerState.pose = 40;
+        const double t = GameNow() - En.stamp;
         Msg() = 62;
         if (t < 1.0) StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
         else StepRound3AfterimagePair(0);
@@ -308,12 +312,9 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
             StepRound3AfterimagePair(0);
         }
-        break;
-    case 11:
+    }
+    if (En.step == 11) {
         if (RunRound3LeapIn(1) == kStepDone) return kStepDone;
-        break;
-    default:
-        break;
     }
     if (En.step >= 4 && En.step <= 9) {
         if (En.step == 9 && Msg() >= 54) StepIdle(3, 4);
@@ -531,10 +532,10 @@ std::int32_t RunRound3End(std::int32_t mode) {
         PlayEra02Sound(6);
         Msg() = 74;
     }
-    const double t = GameNow() - Ed.stamp;
+    // Each step times itself from the stamp as it stands when the step runs,
+    // so a step entered in this call starts at t = 0.
     TournamentGaugeRecord& g = TournamentGauge;
-    switch (Ed.step) {
-    case 1:
+    if (Ed.step == 1) {
         Opp.frame = right ? 27 : 24;
         if (LineRead()) {
             if (Msg() < 79) {
@@ -550,8 +551,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
                 Restart(Ed.stamp);
             }
         }
-        break;
-    case 2:
+    }
+    if (Ed.step == 2) {
         Opp.frame = right ? 62 : 53;
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
         if (MoreThanElapsed(Ed.stamp, GameNow(), 0.1)) {
@@ -560,8 +561,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             StepRound3AfterimagePair(0);
             PlayEra02Sound(9);
         }
-        break;
-    case 3:
+    }
+    if (Ed.step == 3) {
         Opp.frame = right ? 72 : 71;
         if (MoreThanElapsed(Ed.stamp, GameNow(), 2.0)) {
             Ed.step = 4;
@@ -571,8 +572,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             EventHoldsPlayer = 1;
             PlayEra02Sound(6);
         }
-        break;
-    case 4:
+    }
+    if (Ed.step == 4) {
         Msg() = 80;
         Opp.frame = right ? 72 : 71;
         if (LineRead()) {
@@ -581,8 +582,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             PlayEra02Sound(6);
             Restart(Ed.stamp);
         }
-        break;
-    case 5:
+    }
+    if (Ed.step == 5) {
         Msg() = 80;
         Opp.frame = right ? 63 : 60;
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
@@ -596,8 +597,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             EnterConfirmState = kLineWaiting;
             Msg() = 81;
         }
-        break;
-    case 6:
+    }
+    if (Ed.step == 6) {
         Msg() = 81;
         StepIdle(1, 2);
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
@@ -608,16 +609,16 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Restart(Ed.stamp);
             StepRound3AfterimagePair(0);
         }
-        break;
-    case 7:
+    }
+    if (Ed.step == 7) {
         Opp.frame = 68;
         if (MoreThanElapsed(Ed.stamp, GameNow(), 0.05)) {
             Ed.step = 8;
             Restart(Ed.stamp);
             PlayEra02Sound(9);
         }
-        break;
-    case 8:
+    }
+    if (Ed.step == 8) {
         Opp.frame = 70;
         if (MoreThanElapsed(Ed.stamp, GameNow(), 5.5)) {
             Ed.step = 9;
@@ -626,8 +627,9 @@ std::int32_t RunRound3End(std::int32_t mode) {
             PlayEra02Sound(108);
             RunCrowdCheer(0);
         }
-        break;
-    case 9:
+    }
+    if (Ed.step == 9) {
+        const double t = GameNow() - Ed.stamp;
         Opp.frame = 70;
         RunCrowdCheer(1);
         if (Opp.y < Ed.y0 + 75) Opp.y = Ed.y0 + RateMove(23.659305993690854, t);
@@ -637,8 +639,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Opp.frame = 0;
             Ed.step = 10;
         }
-        break;
-    case 10: {
+    }
+    if (Ed.step == 10) {
         DialogueChannels.fieldLine = 0;
         MessageBoxOpen = 1;
         KeyRightPressed = KeyLeftPressed = 0;
@@ -662,9 +664,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             EnterConfirmState = kLineWaiting;
             PlayEra02Sound(6);
         }
-        break;
     }
-    case 11:
+    if (Ed.step == 11) {
         PlayerState.pose = Msg() >= 84 ? 22 : 40;
         if (LineRead()) {
             if (Msg() < 87) {
@@ -681,8 +682,9 @@ std::int32_t RunRound3End(std::int32_t mode) {
                 PlayEra02Sound(108);
             }
         }
-        break;
-    case 12:
+    }
+    if (Ed.step == 12) {
+        const double t = GameNow() - Ed.stamp;
         ScrollX = O + 948;
         g.shown = 0;
         Sc.endFlag = 1;
@@ -692,8 +694,8 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Restart(Ed.stamp);
             Ed.step = 13;
         }
-        break;
-    case 13:
+    }
+    if (Ed.step == 13) {
         MessageBoxOpen = 0;
         CameraMode = 1;
         if (std::abs(O + 1462 - PlayerState.x) < 40 && KeyAPressed == 1) {
@@ -705,21 +707,22 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Restart(Ed.stamp);
             Sc.endFlag = 0;
         }
-        break;
-    case 14:
+    }
+    if (Ed.step == 14) {
         if (MoreThanElapsed(Ed.stamp, GameNow(), 1.0)) {
             Ed.step = 15;
             PlayEra02Sound(108);
         }
-        break;
-    case 15:
+    }
+    if (Ed.step == 15) {
+        const double t = GameNow() - Ed.stamp;
         g.value = 98 - RateMove(47.31861198738171, t);
         if (g.value < -50) {
             g.value = -50;
             Ed.step = 16;
         }
-        break;
-    case 16:
+    }
+    if (Ed.step == 16) {
         if (MoreThanElapsed(Ed.stamp, GameNow(), 1.0)) {
             Ed.step = 17;
             g.shown = 1;
@@ -728,8 +731,9 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Restart(Ed.stamp);
             PlayEra02Sound(110);
         }
-        break;
-    case 17: {
+    }
+    if (Ed.step == 17) {
+        const double t = GameNow() - Ed.stamp;
         TournamentBanner = 2;
         std::int32_t& h = TournamentState.platformHeight;
         h = 209 - RateMove(kPlatformRisePerSecond, t);
@@ -743,10 +747,6 @@ std::int32_t RunRound3End(std::int32_t mode) {
                 ReleaseTexture(kTextureD039);
             }
         }
-        break;
-    }
-    default:
-        break;
     }
     return Ed.step;
 }

@@ -135,56 +135,52 @@ std::int32_t RunRound3LeapAttack1(std::int32_t mode) {
     }
     const double T = LeapFrame(s, kLeap1, true);
     if (T < 0) return s.step;
-    switch (s.step) {
-    case 2:
+    if (s.step == 2) {
         Opp.frame = 39;
         if (T >= 0.5) {
             s.step = 3;
             Opp.frame = 43;
             s.startY -= 90;
         }
-        break;
-    case 3:
+    }
+    if (s.step == 3) {
         Opp.frame = 43;
         if (T >= 0.6) {
             s.step = 4;
             Opp.frame = 46;
         }
-        break;
-    case 4:
+    }
+    if (s.step == 4) {
         Opp.frame = 46;
         if (T >= 0.7) s.step = 5;
-        break;
-    case 5:
+    }
+    if (s.step == 5) {
         Opp.frame = 52;
         if (PlayerState.y - 250 < Opp.y) {
             s.step = 6;
             s.mark = T;
             PlayEra02Sound(77);
         }
-        break;
-    case 6:
+    }
+    if (s.step == 6) {
         Opp.frame = 54;
         Opp.angle = TruncToInt((T - s.mark) * 360);
         if (PlayerState.y - 200 < Opp.y) {
             s.step = 7;
             s.mark = T;
         }
-        break;
-    case 7:
+    }
+    if (s.step == 7) {
         Opp.frame = 55;
         Opp.angle = TruncToInt((T - s.mark) * 360);
         if (Opp.y + 80 > 640) {
             s.step = 8;
             s.startX += 30;
         }
-        break;
-    case 8:
+    }
+    if (s.step == 8) {
         Stand();
         if (T >= 2.0) return Finish(s);
-        break;
-    default:
-        break;
     }
     const PlayerBodyBoxRecord& b = PlayerBodyBox;
     if (s.hit == 0 && T >= 1.12 && T < 1.35 && Opp.x < b.right && b.left < Opp.x + 78 && Opp.y + 68 < b.bottom &&
@@ -203,16 +199,15 @@ std::int32_t RunRound3LeapAttack2(std::int32_t mode) {
     const double T = LeapFrame(s, kLeap2, false);
     if (T < 0) return s.step;
     const std::int32_t d = std::abs(PlayerState.x - Opp.x);
-    switch (s.step) {
-    case 2:
+    if (s.step == 2) {
         Opp.frame = 39;
         if (Opp.y - 100 <= s.startY) {
             s.step = 3;
             Opp.frame = 43;
             s.startY -= 90;
         }
-        break;
-    case 3:
+    }
+    if (s.step == 3) {
         Opp.frame = 43;
         if (d < 120) {
             s.step = 4;
@@ -220,34 +215,30 @@ std::int32_t RunRound3LeapAttack2(std::int32_t mode) {
             s.mark = T;
             PlayEra02Sound(77);
         }
-        break;
-    case 4: {
+    }
+    if (s.step == 4) {
         Opp.frame = 44;
         const PlayerBodyBoxRecord& b = PlayerBodyBox;
         if (s.hit == 0 && Opp.x + 20 < b.right && b.left < Opp.x + 95 && Opp.y - 10 < b.bottom &&
             b.top < Opp.y + 10)
             Strike(s);
         if (T > s.mark + 0.1) s.step = 5;
-        break;
     }
-    case 5:
+    if (s.step == 5) {
         Opp.frame = 45;
         if (PlayerState.y - 250 < Opp.y) s.step = 7;
-        break;
-    case 7:
+    }
+    if (s.step == 7) {
         Opp.frame = 56;
         if (Opp.y + 60 > 640) {
             s.step = 8;
             s.startX += 30;
             s.mark = T;
         }
-        break;
-    case 8:
+    }
+    if (s.step == 8) {
         Stand();
         if (T >= s.mark + 0.3) return Finish(s);
-        break;
-    default:
-        break;
     }
     if (s.hit != 0) Pin(85);
     return s.step;
@@ -261,8 +252,7 @@ std::int32_t RunRound3LeapAttack3(std::int32_t mode) {
     }
     const double T = LeapFrame(s, kLeap3, false);
     if (T < 0) return s.step;
-    switch (s.step) {
-    case 2:
+    if (s.step == 2) {
         Opp.frame = 47;
         Opp.angle = 20 - TruncToInt(540 * T);
         if (Opp.angle < -80) {
@@ -272,8 +262,8 @@ std::int32_t RunRound3LeapAttack3(std::int32_t mode) {
             s.counter = 48;
             PlayEra02Sound(77);
         }
-        break;
-    case 3: {
+    }
+    if (s.step == 3) {
         Opp.frame = s.counter;
         if (T - s.mark > 0.045) {
             s.counter = s.counter == 50 ? 48 : s.counter + 1;
@@ -293,14 +283,10 @@ std::int32_t RunRound3LeapAttack3(std::int32_t mode) {
                 MessageBoxOpen = 0;
             }
         }
-        break;
     }
-    case 8:
+    if (s.step == 8) {
         Stand();
         if (T >= s.mark + 0.3) return Finish(s);
-        break;
-    default:
-        break;
     }
     if (s.hit == 1 || s.hit == 2) {
         s.hit = 2;

@@ -157,9 +157,10 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
         s.startX = Opp.x;
         s.step = 1;
     }
-    const double T = 2.0 * (GameNow() - s.stamp);
-    switch (s.step) {
-    case 1:
+    // The flight times itself from the stamp as it stands when the step runs,
+    // so a flight begun in this call starts at T = 0.
+    auto FlightT = [&s] { return 2.0 * (GameNow() - s.stamp); };
+    if (s.step == 1) {
         Opp.frame = 8;
         if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
             s.step = 2;
@@ -169,8 +170,8 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
             PlayEra02Sound(18);
             Opp.x += 50;
         }
-        break;
-    case 2:
+    }
+    if (s.step == 2) {
         Opp.frame = 9;
         Opp.angle = 35;
         if (MoreThanElapsed(s.stamp, GameNow(), 0.05)) {
@@ -179,8 +180,9 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
             s.startY -= 10;
             s.startX = Opp.x;
         }
-        break;
-    case 3:
+    }
+    if (s.step == 3) {
+        const double T = FlightT();
         Opp.x = s.startX + TruncToInt(350 * T);
         Opp.y = s.startY - TruncToInt(150 * T - 380 * T * T);
         if (T < 0.5) {
@@ -199,18 +201,14 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
             Restart(s.stamp2);
             PlayEra02Sound(18);
         }
-        break;
-    case 4: {
-        Opp.x = s.startX + TruncToInt(350 * T);
+    }
+    if (s.step == 4) {
+        Opp.x = s.startX + TruncToInt(350 * FlightT());
         Opp.frame = PlayerState.x >= Opp.x ? 37 : 13;
         const double landed = GameNow() - s.stamp2;
         s.startX -= TruncToInt(350 * landed * landed);
         Opp.y = Floor();
         if (landed > 0.2) return kStepDone;
-        break;
-    }
-    default:
-        break;
     }
     return s.step;
 }
@@ -229,13 +227,15 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
         s.startX = Opp.x;
         s.step = 1;
     }
-    const double t = 0.7 * (GameNow() - s.stamp);
+    // The leap times itself from the stamp as it stands when the step runs,
+    // so a leap begun in this call starts at t = 0.
+    auto LeapT = [&s] { return 0.7 * (GameNow() - s.stamp); };
     if (s.step >= 2 && s.step <= 5) {
+        const double t = LeapT();
         Opp.x = s.startX - TruncToInt(950 * t);
         Opp.y = s.startY - TruncToInt(760 * s.apex * t - 380 * t * t);
     }
-    switch (s.step) {
-    case 1:
+    if (s.step == 1) {
         Opp.frame = 13;
         if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
             s.step = 2;
@@ -246,13 +246,13 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
             s.startX = Opp.x;
             s.startY = Opp.y;
         }
-        break;
-    case 2:
+    }
+    if (s.step == 2) {
         Opp.frame = 14;
-        if (std::abs(Opp.x - PlayerState.x) < 50 || t > s.apex) s.step = 3;
-        if (s.step != 3) break;
-        [[fallthrough]];
-    case 3:
+        if (std::abs(Opp.x - PlayerState.x) < 50 || LeapT() > s.apex) s.step = 3;
+    }
+    // One hit check, at the apex or as it passes her.
+    if (s.step == 3) {
         if (PlayerState.pose != 26 && std::abs(Opp.x - PlayerState.x) < 50 &&
             std::abs(PlayerState.y - 110 - Opp.y) < 27) {
             s.step = 4;
@@ -263,33 +263,29 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
         } else {
             s.step = 5;
         }
-        break;
-    case 4:
+    }
+    if (s.step == 4) {
         Opp.frame = 15;
         Opp.angle = 0;
         PlayerState.pose = 85;
         PlayerState.facing = 1;
         if (MoreThanElapsed(s.stamp2, GameNow(), 0.3)) s.step = 5;
-        break;
-    case 5:
+    }
+    if (s.step == 5) {
         Opp.frame = Opp.x >= PlayerState.x ? 13 : 36;
         if (Opp.y + 60 >= 640) {
             s.step = 6;
             PlayEra02Sound(18);
             Restart(s.stamp2);
         }
-        break;
-    case 6: {
+    }
+    if (s.step == 6) {
         Opp.frame = Opp.x >= PlayerState.x ? 13 : 37;
         const double landed = GameNow() - s.stamp2;
         s.startX += TruncToInt(550 * landed * landed);
-        Opp.x = s.startX - TruncToInt(950 * t);
+        Opp.x = s.startX - TruncToInt(950 * LeapT());
         Opp.y = 640;
         if (landed > 0.2) return kStepDone;
-        break;
-    }
-    default:
-        break;
     }
     return s.step;
 }
@@ -640,17 +636,14 @@ std::int32_t RunRound3CloseCombat(std::int32_t mode) {
         }
     }
     // 5. The running move.
-    switch (Cc.step) {
-    case 18: if (RunRound3Launcher(1) == kStepDone) Cc.step = 4; break;
-    case 17: if (RunRound3Strike4(1) == kStepDone) Cc.step = 4; break;
-    case 16: if (RunRound3Strike5(1) == kStepDone) Cc.step = 4; break;
-    case 15: if (RunRound3JumpUp(1) == kStepDone) Cc.step = 1; break;
-    case 14: if (RunRound3BackFlip(1) == kStepDone) Cc.step = kStepDone; break;
-    case 13: if (RunRound3Strike3(1) == kStepDone) Cc.step = 1; break;
-    case 12: if (RunRound3Strike2(1) == kStepDone) Cc.step = 4; break;
-    case 11: if (RunRound3Strike1(1) == kStepDone) Cc.step = 1; break;
-    default: break;
-    }
+    if (Cc.step == 18 && RunRound3Launcher(1) == kStepDone) Cc.step = 4;
+    if (Cc.step == 17 && RunRound3Strike4(1) == kStepDone) Cc.step = 4;
+    if (Cc.step == 16 && RunRound3Strike5(1) == kStepDone) Cc.step = 4;
+    if (Cc.step == 15 && RunRound3JumpUp(1) == kStepDone) Cc.step = 1;
+    if (Cc.step == 14 && RunRound3BackFlip(1) == kStepDone) Cc.step = kStepDone;
+    if (Cc.step == 13 && RunRound3Strike3(1) == kStepDone) Cc.step = 1;
+    if (Cc.step == 12 && RunRound3Strike2(1) == kStepDone) Cc.step = 4;
+    if (Cc.step == 11 && RunRound3Strike1(1) == kStepDone) Cc.step = 1;
     // 6. The heroine's hurt.
     HurtPlayerByRound3(1);
     return Cc.step;

@@ -426,9 +426,8 @@ std::int32_t RunEra03ArenaBoss1Pattern(std::int32_t pattern) {
             ps.step = kArenaDone;
             break;
         }
+        // The next row starts in this call, timed from now.
         ++ps.step;
-        // The next row starts in the next step.
-        break;
     }
     return ps.step;
 }

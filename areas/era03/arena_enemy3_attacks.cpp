@@ -269,50 +269,48 @@ std::int32_t StepLeap(AttackState& a) {
         const double t = GameNow() - a.stamp;
         e.x = a.x0 + TruncToInt(400 * t);
         e.y = a.y0 - 10 - TruncToInt(650 * t - 980 * t * t);
-        switch (a.sub) {
-            case 1:
-                e.pose = 4;
-                e.angle = 30 + TruncToInt(660 * t);
-                if (t > 0.3) {
-                    a.x0 += 16;
-                    a.y0 -= 40;
-                    a.sub = 2;
-                }
-                break;
-            case 2:
-                e.pose = 3;
-                e.angle = -10;
-                if (t > 0.35) {
-                    a.x0 += 80;
-                    a.y0 -= 10;
-                    a.sub = 3;
-                }
-                break;
-            case 3:
-                e.pose = 4;
-                e.angle = 0;
-                HoldShot(e.x, e.y, 0.201);
-                if (t > 0.4) {
-                    a.x0 -= 31;
-                    a.y0 += 50;
-                    LetShotGo(Era03ArenaBullets.x[1], Era03ArenaBullets.y[1], -300, 300);
-                    a.sub = 4;
-                }
-                break;
-            case 4:
-                e.pose = 7;
-                e.angle = -20;
-                if (t > 0.5) a.sub = 5;
-                break;
-            case 5:
-                e.pose = 8;
-                e.angle = 0;
-                if (t > 0.6) a.sub = 6;
-                break;
-            default:
-                e.pose = 9;
-                if (e.y >= 540) Go(a, 5);
-                break;
+        if (a.sub == 1) {
+            e.pose = 4;
+            e.angle = 30 + TruncToInt(660 * t);
+            if (t > 0.3) {
+                a.x0 += 16;
+                a.y0 -= 40;
+                a.sub = 2;
+            }
+        }
+        if (a.sub == 2) {
+            e.pose = 3;
+            e.angle = -10;
+            if (t > 0.35) {
+                a.x0 += 80;
+                a.y0 -= 10;
+                a.sub = 3;
+            }
+        }
+        if (a.sub == 3) {
+            e.pose = 4;
+            e.angle = 0;
+            HoldShot(e.x, e.y, 0.201);
+            if (t > 0.4) {
+                a.x0 -= 31;
+                a.y0 += 50;
+                LetShotGo(Era03ArenaBullets.x[1], Era03ArenaBullets.y[1], -300, 300);
+                a.sub = 4;
+            }
+        }
+        if (a.sub == 4) {
+            e.pose = 7;
+            e.angle = -20;
+            if (t > 0.5) a.sub = 5;
+        }
+        if (a.sub == 5) {
+            e.pose = 8;
+            e.angle = 0;
+            if (t > 0.6) a.sub = 6;
+        }
+        if (a.sub == 6) {
+            e.pose = 9;
+            if (e.y >= 540) Go(a, 5);
         }
     }
     if (a.state == 5) {

@@ -172,45 +172,46 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     }
     const double t = now - m.throwStamp;
     const std::int32_t f = m.keptFacing;
-    switch (m.throwState) {
-        case 2:
-            PlayerState.facing = f;
-            PlayerState.pose = 27;
-            PlayerState.y = std::min(m.startY + TruncToInt(813.0 * t * t), 640);
-            PlayerState.x = postX - f * 100;
-            if (t >= 0.05) {
-                PlayerState.pose = 29;
-                PlayerState.x = postX - f * 130;
-            }
-            if (t >= 0.1) {
-                PlayerState.pose = 31;
-                PlayerState.x = postX - f * 140;
-            }
-            if (t >= 0.15 && PlayerState.y == 640) {
-                PlayerState.x += m.direction * 100;
-                m.throwState = 3;
-                m.throwStamp = now;
-            }
-            break;
-        case 3:
-        case 4:
-            PlayerState.pose = m.throwState == 3 ? 42 : 43;
-            PlayerState.y = m.throwState == 3 ? 655 : 643;
-            if (AtLeastElapsed(m.throwStamp, now, 0.05)) {
-                PlayerState.x += m.direction * 50;
-                ++m.throwState;
-                m.throwStamp = now;
-            }
-            break;
-        case 5:
-            PlayerState.pose = 26;
-            PlayerState.y = 640;
-            if (AtLeastElapsed(m.throwStamp, now, 1.0)) {
-                m.throwState = kArenaDone;
-                MessageBoxOpen = 0;
-            }
-            break;
-        default: break;
+    if (m.throwState == 2) {
+        PlayerState.facing = f;
+        PlayerState.pose = 27;
+        PlayerState.y = std::min(m.startY + TruncToInt(813.0 * t * t), 640);
+        PlayerState.x = postX - f * 100;
+        if (t >= 0.05) {
+            PlayerState.pose = 29;
+            PlayerState.x = postX - f * 130;
+        }
+        if (t >= 0.1) {
+            PlayerState.pose = 31;
+            PlayerState.x = postX - f * 140;
+        }
+        if (t >= 0.15 && PlayerState.y == 640) {
+            PlayerState.x += m.direction * 100;
+            m.throwState = 3;
+            m.throwStamp = now;
+        }
+    }
+    // States 3 and 4: she rolls on, each pose held 0.05 s before a 50 px slide.
+    constexpr struct {
+        std::int32_t pose, y;
+    } kRoll[2] = {{42, 655}, {43, 643}};
+    for (std::int32_t state = 3; state <= 4; ++state) {
+        if (m.throwState != state) continue;
+        PlayerState.pose = kRoll[state - 3].pose;
+        PlayerState.y = kRoll[state - 3].y;
+        if (AtLeastElapsed(m.throwStamp, now, 0.05)) {
+            PlayerState.x += m.direction * 50;
+            m.throwState = state + 1;
+            m.throwStamp = now;
+        }
+    }
+    if (m.throwState == 5) {
+        PlayerState.pose = 26;
+        PlayerState.y = 640;
+        if (AtLeastElapsed(m.throwStamp, now, 1.0)) {
+            m.throwState = kArenaDone;
+            MessageBoxOpen = 0;
+        }
     }
     if (m.throwState != 0 && m.throwState != kArenaDone) {
         PlayerMoveState.runZ = 0;

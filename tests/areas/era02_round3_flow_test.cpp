@@ -66,6 +66,25 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     EXPECT_TRUE(Seen(63, 68)) << Listed();
     EXPECT_TRUE(Seen(69, 73)) << Listed();
 
+    // The end waits until the opponent stands clear of her. Standing still
+    // she may be beaten back to a rope beside its hops for good, so, like a
+    // player, she keeps her distance (toward the middle near a rope) until
+    // its first line shows.
+    int held = 0;
+    for (int i = 0; i < 20000 && DialogueChannels.sideLine != 74; ++i) {
+        const std::int32_t x = PlayerState.x, ox = Round3Opponent.x;
+        int want = 0;
+        if (MessageBoxOpen == 0 && std::abs(x - ox) < 200)
+            want = x < O + 600 ? VK_RIGHT : x > O + 2300 ? VK_LEFT : x < ox ? VK_LEFT : VK_RIGHT;
+        if (want != held) {
+            if (held != 0) LetGo(held);
+            if (want != 0) Hold(want);
+            held = want;
+        }
+        Step();
+    }
+    if (held != 0) LetGo(held);
+
     // The end: its lines, the walk to the middle, the prize.
     ASSERT_TRUE(Play([] { return TournamentGauge.value == 98 && Round3Scene.endFlag == 1; }, 20000)) << Listed();
     EXPECT_TRUE(Seen(74, 87)) << Listed();

@@ -1,5 +1,6 @@
 #include "tools/art/picture_art.h"
 #include "tools/art/arena_rects.h"
+#include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
 #include "tools/art/camp_art.h"
 #include "tools/art/sprite_table_art.h"
@@ -707,7 +708,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 51> kRectSources{{
+const std::array<RectSource, 57> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -745,6 +746,12 @@ const std::array<RectSource, 51> kRectSources{{
     {189, FigureKind::Character, kFieldDuelCells, {}},
     {190, FigureKind::Character, kFieldFighterCells, {}},
     {190, FigureKind::Effect, kFieldDebrisCells, {}},
+    {162, FigureKind::Creature, kArenaFoeRects, {}},
+    {162, FigureKind::Prop, kArenaFoePropRects, {}},
+    {164, FigureKind::Character, kTeacherRects, {}},
+    {176, FigureKind::Prop, kTurretRects, {}},
+    {176, FigureKind::Effect, kTurretShotRects, {}},
+    {161, FigureKind::Character, kGatekeeperRects, {}},
     {178, FigureKind::Prop, kEncounterPropRects, {}},
     {178, FigureKind::Creature, kEncounterActorRects, {}},
     {178, FigureKind::Effect, kEncounterMissileRects, {}},

@@ -220,61 +220,68 @@ std::int32_t StepEra00Actor5Hop(std::int32_t arg) {
         Hop.originX = A.ActorEX;
         return Hop.phase;
     }
-    const double t = 3.0 * (now - Hop.stamp);
     const std::int32_t dir = arg == 2 ? 1 : -1;
     // Hopping right turns the pictures of phases 2 and 4 round.
     const std::int32_t frameOf[5] = {0, 1, dir == 1 ? 4 : 2, 3, dir == 1 ? 2 : 4};
-    auto Angle = [&](double base) { return TruncToInt(dir == 1 ? base + 105.0 * t : base - 105.0 * t); };
+    // Each phase times itself from its own start, so a phase entered in
+    // this call starts at t = 0.
+    auto T = [&] { return 3.0 * (Era00Clock() - Hop.stamp); };
+    auto Angle = [&](double t, double base) {
+        return TruncToInt(dir == 1 ? base + 105.0 * t : base - 105.0 * t);
+    };
     A.ActorEMirror = 0;
-    switch (Hop.phase) {
-        case 1:
-            A.ActorEFrame = frameOf[1];
+    if (Hop.phase == 1) {
+        const double t = T();
+        A.ActorEFrame = frameOf[1];
+        A.ActorEY = 640;
+        A.ActorEAngle = Angle(t, 30.0);
+        if (t >= 0.1) {
+            Hop.phase = 2;
+            Hop.stamp = now;
+            Hop.originX = A.ActorEX + 30 * dir;
+            A.ActorEX = Hop.originX;
+        }
+    }
+    if (Hop.phase == 2) {
+        const double t = T();
+        A.ActorEFrame = frameOf[2];
+        A.ActorEX = Hop.originX + dir * TruncToInt(100.0 * t);
+        A.ActorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
+        A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
+        if (A.ActorEY >= 585) {
+            Hop.phase = 3;
+            Hop.stamp = now;
+            PlayEra00Effect(18);
+            A.ActorEX += 10 * dir;
+        }
+    }
+    if (Hop.phase == 3) {
+        const double t = T();
+        A.ActorEFrame = frameOf[3];
+        A.ActorEY = 640;
+        A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(t, 10.0);
+        if (t >= 0.2) {
+            Hop.phase = 4;
+            Hop.stamp = now;
+            Hop.originX = A.ActorEX;
+        }
+    }
+    if (Hop.phase == 4) {
+        const double t = T();
+        A.ActorEFrame = frameOf[4];
+        A.ActorEX = Hop.originX + dir * TruncToInt(200.0 * t);
+        A.ActorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
+        A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
+        // Landing goes back to phase 1, whose pose shows from the next call.
+        if (A.ActorEY >= 565) {
+            Hop.phase = 1;
+            Hop.stamp = now;
+            PlayEra00Effect(18);
+            A.ActorEX += 40 * dir;
+            A.ActorEFrame = 1;
             A.ActorEY = 640;
-            A.ActorEAngle = TruncToInt(dir == 1 ? 30.0 + 105.0 * t : 30.0 - 105.0 * t);
-            if (t >= 0.1) {
-                Hop.phase = 2;
-                Hop.stamp = now;
-                Hop.originX = A.ActorEX + 30 * dir;
-                A.ActorEX = Hop.originX;
-            }
-            break;
-        case 2:
-            A.ActorEFrame = frameOf[2];
-            A.ActorEX = Hop.originX + dir * TruncToInt(100.0 * t);
-            A.ActorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
-            A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(60.0);
-            if (A.ActorEY >= 585) {
-                Hop.phase = 3;
-                Hop.stamp = now;
-                PlayEra00Effect(18);
-                A.ActorEX += 10 * dir;
-            }
-            break;
-        case 3:
-            A.ActorEFrame = frameOf[3];
-            A.ActorEY = 640;
-            A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(10.0);
-            if (t >= 0.2) {
-                Hop.phase = 4;
-                Hop.stamp = now;
-                Hop.originX = A.ActorEX;
-            }
-            break;
-        default:
-            A.ActorEFrame = frameOf[4];
-            A.ActorEX = Hop.originX + dir * TruncToInt(200.0 * t);
-            A.ActorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
-            A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(60.0);
-            if (A.ActorEY >= 565) {
-                Hop.phase = 1;
-                Hop.stamp = now;
-                PlayEra00Effect(18);
-                A.ActorEX += 40 * dir;
-                A.ActorEFrame = 1;
-                A.ActorEY = 640;
-                A.ActorEAngle = dir == 1 ? -30 : 30;
-            }
-            break;
+            A.ActorEAngle = dir == 1 ? -30 : 30;
+        }
     }
     return Hop.phase;
 }
@@ -533,70 +540,73 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             A.ActorBFrame = 1;
             Era03ArenaEnemy3.x = 700;
         }
-        switch (Open.sub) {
-            case 1:
-                A.ActorAFrame = 6;
-                if (Waited(Open.stamp, 0.1)) {
-                    Open.sub = 2;
-                    Prompt = 5;   // shown while she stares, without an Enter wait
-                    EventHoldsPlayer = 1;
-                }
-                break;
-            case 2:
-                A.ActorAFrame = 7;
-                if (Waited(Open.stamp, 0.2)) Open.sub = 3;
-                break;
-            case 3:
-                A.ActorAFrame = 8;
-                if (stands && AtLeastElapsed(Open.stamp, now, 0.2)) {
-                    Open.sub = 4;
-                    Open.stamp = now;
-                    PlayEra00Sound(104);
-                    Prompt = 0;
-                    EventHoldsPlayer = 0;
-                }
-                break;
-            case 4:
-                A.ActorBFrame = 8;
-                A.ActorAFrame = 9;
-                A.ItemShown = 0;
-                A.ActorDFrame = 0;
-                A.ActorDX = Era03ArenaEnemy3.x + 64;
-                A.ActorDY = Era03ArenaEnemy3.y - 107;
-                if (Waited(Open.stamp, 0.3)) {
-                    Open.sub = 5;
-                    PlayEra00Sound(120);
-                }
-                break;
-            case 5:
-            case 6:
-                A.ActorBFrame = 8;
-                A.ActorDFrame = Open.sub == 5 ? 1 : 2;
-                A.ActorDDepth = 0.2f;
-                A.ActorDAngle += 90;
-                if (Waited(Open.stamp, Open.sub == 5 ? 0.2 : 0.3)) {
-                    if (Open.sub == 6) {
-                        A.ActorAX -= 53;
-                        A.ActorAY -= 79;
-                    }
-                    ++Open.sub;
-                }
-                break;
-            default:
-                A.ActorBFrame = 9;
-                A.ActorAFrame = 10;
-                A.ActorDX = Era03ArenaEnemy3.x + 28;
-                A.ActorDY = Era03ArenaEnemy3.y - 88;
-                A.ActorDDepth = 0.18f;
-                if (Waited(Open.stamp, 0.1)) {
-                    Open.step = 24;
-                    Open.originX = A.ActorAX - 30;
-                    Open.originY = A.ActorAY - 21;
-                    PlayEra00Effect(18);
-                    A.ActorDY = Era03ArenaEnemy3.y - 99;
-                    PlayEra00Sound(121);
-                }
-                break;
+        if (Open.sub == 1) {
+            A.ActorAFrame = 6;
+            if (Waited(Open.stamp, 0.1)) {
+                Open.sub = 2;
+                Prompt = 5;   // shown while she stares, without an Enter wait
+                EventHoldsPlayer = 1;
+            }
+        }
+        if (Open.sub == 2) {
+            A.ActorAFrame = 7;
+            if (Waited(Open.stamp, 0.2)) Open.sub = 3;
+        }
+        if (Open.sub == 3) {
+            A.ActorAFrame = 8;
+            if (stands && AtLeastElapsed(Open.stamp, now, 0.2)) {
+                Open.sub = 4;
+                Open.stamp = now;
+                PlayEra00Sound(104);
+                Prompt = 0;
+                EventHoldsPlayer = 0;
+            }
+        }
+        if (Open.sub == 4) {
+            A.ActorBFrame = 8;
+            A.ActorAFrame = 9;
+            A.ItemShown = 0;
+            A.ActorDFrame = 0;
+            A.ActorDX = Era03ArenaEnemy3.x + 64;
+            A.ActorDY = Era03ArenaEnemy3.y - 107;
+            if (Waited(Open.stamp, 0.3)) {
+                Open.sub = 5;
+                PlayEra00Sound(120);
+            }
+        }
+        // The thrown thing spins a quarter turn every call while it shows.
+        if (Open.sub == 5) {
+            A.ActorBFrame = 8;
+            A.ActorDFrame = 1;
+            A.ActorDDepth = 0.2f;
+            A.ActorDAngle += 90;
+            if (Waited(Open.stamp, 0.2)) Open.sub = 6;
+        }
+        if (Open.sub == 6) {
+            A.ActorBFrame = 8;
+            A.ActorDFrame = 2;
+            A.ActorDDepth = 0.2f;
+            A.ActorDAngle += 90;
+            if (Waited(Open.stamp, 0.3)) {
+                A.ActorAX -= 53;
+                A.ActorAY -= 79;
+                Open.sub = 7;
+            }
+        }
+        if (Open.sub == 7) {
+            A.ActorBFrame = 9;
+            A.ActorAFrame = 10;
+            A.ActorDX = Era03ArenaEnemy3.x + 28;
+            A.ActorDY = Era03ArenaEnemy3.y - 88;
+            A.ActorDDepth = 0.18f;
+            if (Waited(Open.stamp, 0.1)) {
+                Open.step = 24;
+                Open.originX = A.ActorAX - 30;
+                Open.originY = A.ActorAY - 21;
+                PlayEra00Effect(18);
+                A.ActorDY = Era03ArenaEnemy3.y - 99;
+                PlayEra00Sound(121);
+            }
         }
     }
     if (Open.step == 24) {
@@ -677,49 +687,47 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
     }
     if (Open.step == 28) {
         const double t = 1.5 * (Era00Clock() - Open.stamp);
-        switch (Open.sub) {
-            case 0:
-                A.ActorCFrame = 1;
-                A.ActorCX = 1100 - TruncToInt(500.0 * t);
-                A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-                if (A.ActorCY >= 640) {
-                    A.ActorCY = 640;
-                    PlayEra00Effect(18);
-                    Open.sub = 1;
-                    Open.stamp = Era00Clock();
-                }
-                break;
-            case 1:
-                A.ActorCFrame = 2;
-                if (Waited(Open.stamp, 0.1)) {
-                    A.ActorCX -= 10;
-                    Open.sub = 2;
-                }
-                break;
-            case 2:
-                A.ActorCFrame = 1;
-                if (Waited(Open.stamp, 0.1)) {
-                    PlayEra00Effect(18);
-                    Open.sub = 3;
-                }
-                break;
-            case 3:
-                A.ActorCFrame = 3;
-                A.NpcFrame = 0;
-                if (Waited(Open.stamp, 0.2)) {
-                    Open.sub = 4;
-                    A.ActorCFrame = 4;
-                    Open.frameStamp = Era00Clock();
-                    OpenLine(Prompt, 11, kGeneralVolume);
-                }
-                break;
-            default:
-                if (Waited(Open.frameStamp, 0.1)) A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
-                if (LineRead()) {
-                    CloseLine(Prompt);
-                    Open.step = 99;
-                }
-                break;
+        if (Open.sub == 0) {
+            A.ActorCFrame = 1;
+            A.ActorCX = 1100 - TruncToInt(500.0 * t);
+            A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (A.ActorCY >= 640) {
+                A.ActorCY = 640;
+                PlayEra00Effect(18);
+                Open.sub = 1;
+                Open.stamp = Era00Clock();
+            }
+        }
+        if (Open.sub == 1) {
+            A.ActorCFrame = 2;
+            if (Waited(Open.stamp, 0.1)) {
+                A.ActorCX -= 10;
+                Open.sub = 2;
+            }
+        }
+        if (Open.sub == 2) {
+            A.ActorCFrame = 1;
+            if (Waited(Open.stamp, 0.1)) {
+                PlayEra00Effect(18);
+                Open.sub = 3;
+            }
+        }
+        if (Open.sub == 3) {
+            A.ActorCFrame = 3;
+            A.NpcFrame = 0;
+            if (Waited(Open.stamp, 0.2)) {
+                Open.sub = 4;
+                A.ActorCFrame = 4;
+                Open.frameStamp = Era00Clock();
+                OpenLine(Prompt, 11, kGeneralVolume);
+            }
+        }
+        if (Open.sub == 4) {
+            if (Waited(Open.frameStamp, 0.1)) A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
+            if (LineRead()) {
+                CloseLine(Prompt);
+                Open.step = 99;
+            }
         }
     }
     if (Open.step >= 22) {

@@ -152,61 +152,54 @@ void RunOpeningPhase(double now) {
 // The heroine's lines around the flame; they run on every call.
 void RunFollowUpTalk(double now) {
     const std::int32_t flame = A.CloseUpFrame;
-    switch (Story.talkStep) {
-        case 0:
-            if (flame == 1) {
-                Story.talkStep = 2;
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                PlayEra00Sound(6);
+    if (Story.talkStep == 0 && flame == 1) {
+        Story.talkStep = 2;
+        EnterConfirmState = 1;
+        EventHoldsPlayer = 1;
+        PlayEra00Sound(6);
+    }
+    // Steps 2 and 3 show lines 46 and 47; 3 entered from 2 would only write
+    // again what 2 has written, so they share one block.
+    if (Story.talkStep == 2 || Story.talkStep == 3) {
+        MessageBoxOpen = 1;
+        Prompt = Story.talkStep == 2 ? 46 : 47;
+        Story.stageStamp = now;
+        if (LineRead()) {
+            if (Story.talkStep == 2) {
+                Story.talkStep = 3;
+                AdvanceLine(Prompt, 47, kGeneralVolume);
+            } else {
+                Story.talkStep = 4;
+                CloseLine(Prompt);
+                XKeyBlocked = 0;
+                ZKeyBlocked = 0;
+                MessageBoxOpen = 0;
             }
-            break;
-        case 2:
-        case 3:
-            MessageBoxOpen = 1;
-            Prompt = Story.talkStep == 2 ? 46 : 47;
-            Story.stageStamp = now;
-            if (LineRead()) {
-                if (Story.talkStep == 2) {
-                    Story.talkStep = 3;
-                    AdvanceLine(Prompt, 47, kGeneralVolume);
-                } else {
-                    Story.talkStep = 4;
-                    CloseLine(Prompt);
-                    XKeyBlocked = 0;
-                    ZKeyBlocked = 0;
-                    MessageBoxOpen = 0;
-                }
+        }
+    }
+    if (Story.talkStep == 4 && flame == 0 && Story.knockBack == 0) {
+        MessageBoxOpen = 1;
+        if (AtLeastElapsed(Story.stageStamp, now, 1.0)) {
+            Story.talkStep = 5;
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 1;
+            PlayEra00Sound(6);
+        }
+    }
+    // Steps 5 and 6 show lines 48 and 49 (one block, as 2 and 3).
+    if (Story.talkStep == 5 || Story.talkStep == 6) {
+        Prompt = Story.talkStep == 5 ? 48 : 49;
+        PlayerState.pose = 63;
+        if (LineRead()) {
+            if (Story.talkStep == 5) {
+                Story.talkStep = 6;
+                AdvanceLine(Prompt, 49, kGeneralVolume);
+            } else {
+                Story.talkStep = 7;
+                CloseLine(Prompt);
+                MessageBoxOpen = 0;
             }
-            break;
-        case 4:
-            if (flame == 0 && Story.knockBack == 0) {
-                MessageBoxOpen = 1;
-                if (AtLeastElapsed(Story.stageStamp, now, 1.0)) {
-                    Story.talkStep = 5;
-                    EnterConfirmState = 1;
-                    EventHoldsPlayer = 1;
-                    PlayEra00Sound(6);
-                }
-            }
-            break;
-        case 5:
-        case 6:
-            Prompt = Story.talkStep == 5 ? 48 : 49;
-            PlayerState.pose = 63;
-            if (LineRead()) {
-                if (Story.talkStep == 5) {
-                    Story.talkStep = 6;
-                    AdvanceLine(Prompt, 49, kGeneralVolume);
-                } else {
-                    Story.talkStep = 7;
-                    CloseLine(Prompt);
-                    MessageBoxOpen = 0;
-                }
-            }
-            break;
-        default:
-            break;
+        }
     }
 }
 

@@ -58,6 +58,16 @@ protected:
         }
         return done();
     }
+    // Where the objects wander depends on the games played before (their
+    // wander steps are never reset): the others are moved out of her reach
+    // so that one pick-up takes one object.
+    static void SpreadOthers(int k) {
+        for (int j = 0; j < 8; ++j) {
+            CollectGameObject& o = CollectGameObjects[j];
+            if (j == k || (o.state != 17 && o.state != 18)) continue;
+            if (o.x > PlayerState.x - 40 && o.x < PlayerState.x + 40) o.x = PlayerState.x + (o.x < PlayerState.x ? -60 : 60);
+        }
+    }
     void Enter() {
         EnterConfirmState = 2;
         Step();
@@ -141,6 +151,7 @@ TEST_F(FieldMiddleSteps, FirstTalkThrowAndGame) {
     PlayerState.hp = 5;
     PlayerState.pose = 26;
     PlayerState.x = CollectGameObjects[6].x + 5;
+    SpreadOthers(6);
     Step();
     EXPECT_EQ(CollectGameObjects[6].state, 0);
     EXPECT_EQ(CollectGameObjects[6].y, 700);
@@ -149,6 +160,7 @@ TEST_F(FieldMiddleSteps, FirstTalkThrowAndGame) {
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(ItemCounts[1], static_cast<std::uint32_t>(k));
         PlayerState.x = CollectGameObjects[k].x + 5;
+        SpreadOthers(k);
         Step();
     }
     // The fifth good one ends the game; the bad ones come back too.

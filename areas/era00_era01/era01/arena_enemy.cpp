@@ -1,0 +1,740 @@
+// The arena's one enemy. It cannot be killed: each blow she lands moves a
+// share of its EXP pool to her and shakes out coins. It answers with blocks,
+// sways, a counter lunge, grabs that throw her back and, in the last wave,
+// strike patterns. The wave scripts decide which of these run.
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/middle.h"
+#include "areas/era00_era01/records.h"
+#include "core/bursts.h"
+#include "core/world.h"
+#include "core/hit_tests.h"
+#include "core/pending_sprite.h"
+#include "core/pickups.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/step_helpers.h"
+#include "shell/shell_state.h"
+#include "shell/sound_bank.h"
+
+namespace {
+
+constexpr std::int32_t A = SectionAnchorX[23];   // 23445
+constexpr std::int32_t kGround = 640;
+
+ArenaEnemyRecord& E = ArenaEnemy;
+ArenaStateRecord& S = ArenaState;
+
+// A routine's step word and stamp.
+struct Steps {
+    std::int32_t step = 0;
+    double stamp = 0.0;
+    void Next(std::int32_t s, double now) {
+        step = s;
+        stamp = now;
+    }
+};
+
+void PayOut(std::int32_t exp) {
+    S.expPool -= exp;
+    PlayerState.exp += exp;
+}
+
+void PayWholePool() {
+    PlayerState.exp += S.expPool;
+    S.expPool = -10;
+    PlayFieldEffect(60);
+}
+
+void KeepViewOnHer() {
+    if (PlayerState.x < ScrollX + 250) ScrollX = PlayerState.x - 250;
+}
+
+// ---- entrance -------------------------------------------------------------------
+
+struct EntranceRow {
+    std::int32_t frame, lift;   // lift: -1 keep y, else y = top floor - lift
+    double seconds;
+    std::int32_t sound;
+};
+constexpr EntranceRow kEntrance[] = {
+    {2, -1, 0.06, 13}, {3, -1, 0.06, 0}, {4, -1, 0.5, 0}, {3, 10, 0.06, 0}, {4, 0, 0.06, 0}, {3, 10, 0.06, 0},
+};
+Steps entrance;
+
+// ---- idle -----------------------------------------------------------------------
+
+struct IdleRow {
+    std::int32_t frame, height;
+    double seconds;
+    std::int32_t sound;
+};
+constexpr IdleRow kIdle[] = {
+    {14, 5, 0.03, 5}, {15, 5, 0.03, 0}, {14, 5, 0.09, 5}, {15, 5, 0.03, 0},  {14, 5, 0.09, 0},
+    {16, 5, 0.06, 5}, {14, 5, 0.33, 0}, {14, -10, 0.09, 0}, {14, 5, 0.09, 0}, {14, -10, 0.09, 0},
+};
+Steps idle;
+
+}  // namespace
+
+std::int32_t RunArenaEnemyEntrance(std::int32_t arg) {
+    const double now = FieldClock();
+    if (arg == 0) {
+        entrance.Next(0, now);
+        return 0;
+    }
+    StampAheadToZero(entrance.stamp, now);
+    if (entrance.step >= 99) return 99;
+    const EntranceRow& row = kEntrance[entrance.step];
+    E.frame = row.frame;
+    if (row.lift >= 0) E.y = TopFloorHeightAt(E.x) - row.lift;
+    if (AtLeastElapsed(entrance.stamp, now, row.seconds)) {
+        if (row.sound != 0) PlayFieldEffect(row.sound);
+        entrance.Next(entrance.step + 1, now);
+        if (entrance.step == static_cast<std::int32_t>(std::size(kEntrance))) entrance.step = 99;
+    }
+    return entrance.step;
+}
+
+void UpdateArenaEnemyIdle(std::int32_t arg) {
+    const double now = FieldClock();
+    if (arg == 0) {
+        idle.Next(0, now);
+        return;
+    }
+    StampAheadToZero(idle.stamp, now);
+    const IdleRow& row = kIdle[idle.step];
+    E.frame = row.frame;
+    E.y = TopFloorHeightAt(E.x) + row.height;
+    if (AtLeastElapsed(idle.stamp, now, row.seconds)) {
+        if (row.sound != 0 && Distance(ScrollX + 512, A) <= 512) PlayFieldEffect(row.sound);
+        idle.Next((idle.step + 1) % static_cast<std::int32_t>(std::size(kIdle)), now);
+    }
+}
+
+std::int32_t TestArenaEnemyHit() {
+    const std::int32_t k = TestPlayerAttackHit(0, E.x - 40, E.x + 40, E.y - 137, E.y);
+    if (PlayerState.weaponMode2 == 1) {
+        // Her guard (kind 5) is no blow: answering it with nothing keeps the
+        // waves from waiting on a reaction that never ends.
+        return k == 5 ? 0 : k;
+    }
+    if (k == 1) {
+        HitEffectState = 1;
+        if (PlayerState.y > E.y - 10) return 1;
+        if (E.y - 70 <= PlayerState.y && PlayerState.y <= E.y - 10) return 2;
+        return 0;
+    }
+    if (k == 2) {
+        if (E.frame != 19) return 0;
+        HitEffectState = 10;
+        return 3;
+    }
+    constexpr std::int32_t kEffects[6] = {0, 0, 0, 30, 40, 50};
+    if (k >= 3 && k <= 5) {
+        HitEffectState = kEffects[k];
+        return k + 2;
+    }
+    return 0;
+}
+
+namespace {
+
+struct ReactionPrivate {
+    Steps s;
+    std::int32_t roll = -1;
+    std::int32_t x0 = 0, y0 = 0;
+    bool soundStopped = false;
+    double coinStamp = 0.0;
+};
+ReactionPrivate reaction;
+
+// The sway to the right and back: 99 once it is home.
+std::int32_t Sway(std::int32_t frame, double now) {
+    const double v = 5.0 * (now - reaction.s.stamp);
+    E.x = A + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
+    E.frame = frame;
+    if (E.x < A) {
+        E.x = A;
+        E.y = kGround;
+        return 99;
+    }
+    return reaction.s.step;
+}
+
+std::int32_t JumpHit(double now) {
+    ReactionPrivate& r = reaction;
+    if (r.s.step == 1) {
+        r.roll = Random0To99();
+        r.s.step = S.hitChance >= r.roll ? 2 : 10;
+        if (r.s.step == 2) {
+            PlayFieldEffect(126);
+            PayOut(10);
+            SpawnPickup(E.x - 30, E.y - 140);
+        } else {
+            PlayFieldEffect(901);
+        }
+    }
+    if (r.s.step == 10) return Sway(12, now);
+    if (TestArenaEnemyHit() == 3) {
+        r.roll = -1;
+        return 98;
+    }
+    if (r.s.step == 2 && Sway(19, now) == 99) {
+        SpawnPickup(E.x - 30, E.y - 140);
+        r.s.Next(3, now);
+        return 3;
+    }
+    if (r.s.step == 3) {
+        const double v = 4.0 * (now - r.s.stamp);
+        E.x = A - 3 - TruncToInt(180.0 * v - 180.0 * v * v);
+        E.frame = v >= 0.6 ? 14 : 19;
+        if (E.x > A) {
+            E.x = A;
+            return 99;
+        }
+    }
+    return r.s.step;
+}
+
+std::int32_t LungeStruck(double now) {
+    ReactionPrivate& r = reaction;
+    if (r.s.step == 1) {
+        PayOut(40);
+        if (S.hitChance < 100) S.hitChance += 30;
+        PlayFieldEffect(36);
+        PlayFieldEffect(66);
+        r.x0 = E.x;
+        r.y0 = E.y - 30;
+        r.soundStopped = false;
+        r.coinStamp = now;
+        r.s.step = 2;
+    }
+    if (AtLeastElapsed(r.coinStamp, now, 0.1)) {
+        r.coinStamp = now;
+        SpawnPickup(E.x - 30, E.y - 140);
+    }
+    E.frame = 19;
+    if (r.s.step == 2) {
+        const double v = 2.0 * (now - r.s.stamp);
+        if (v <= 0.5) E.x = r.x0 + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
+        E.y = r.y0 - TruncToInt(1400.0 * v - 1400.0 * v * v);
+        if (v >= 0.1 && !r.soundStopped) {
+            StopSound(66);
+            r.soundStopped = true;
+        }
+        if (E.y >= kGround) {
+            E.y = kGround;
+            r.s.Next(3, now);
+        }
+    } else if (r.s.step == 3 && AtLeastElapsed(r.s.stamp, now, 0.3)) {
+        E.x = A;
+        E.y = kGround;
+        return 99;
+    }
+    return r.s.step;
+}
+
+std::int32_t Toss(double now) {
+    ReactionPrivate& r = reaction;
+    if (r.s.step == 1) {
+        PayOut(40);
+        PlayFieldEffect(36);
+        MessageBoxOpen = 1;
+        r.y0 = E.y - 10;
+        r.s.step = 2;
+    }
+    const double t = now - r.s.stamp;
+    E.frame = 3;
+    E.y = r.y0 - TruncToInt(1750.0 * t - 1330.0 * t * t);
+    SpawnPickup(E.x - 60, E.y - 150);
+    if (FloorHeightAt(E.x, E.y) < E.y) {
+        MessageBoxOpen = 0;
+        return 99;
+    }
+    return r.s.step;
+}
+
+std::int32_t Crumple(double now) {
+    ReactionPrivate& r = reaction;
+    if (r.s.step == 1) {
+        E.y = FloorHeightAt(E.x, E.y);
+        PayOut(50);
+        PlayFieldEffect(36);
+        MessageBoxOpen = 1;
+        r.s.step = 2;
+    }
+    if (r.s.step == 2) {
+        E.frame = 5;
+        if (AtLeastElapsed(r.s.stamp, now, 1.05)) {
+            SpawnPickup(E.x - 60, E.y - 150);
+            PlayFieldEffect(32);
+            r.s.Next(3, now);
+        }
+    } else if (r.s.step == 3) {
+        E.frame = 6;
+        if (AtLeastElapsed(r.s.stamp, now, 0.03)) {
+            StopSound(32);
+            PlayFieldEffect(56);
+            r.s.Next(4, now);
+        }
+    } else if (r.s.step == 4) {
+        E.frame = 5;
+        if (AtLeastElapsed(r.s.stamp, now, 0.3)) {
+            StopSound(56);
+            MessageBoxOpen = 0;
+            return 99;
+        }
+    }
+    return r.s.step;
+}
+
+std::int32_t HeavyBlow(double now) {
+    ReactionPrivate& r = reaction;
+    if (r.s.step == 1) {
+        r.roll = Random0To99();
+        if (r.roll >= 95) {
+            PayWholePool();
+            return 99;
+        }
+        PlayFieldEffect(61);
+        r.s.step = 2;
+    }
+    E.frame = 12;
+    if (AtLeastElapsed(r.s.stamp, now, 0.2)) {
+        E.x = A;
+        E.y = kGround;
+        return 99;
+    }
+    return r.s.step;
+}
+
+}  // namespace
+
+std::int32_t RunArenaEnemyHitReaction(std::int32_t kind) {
+    const double now = FieldClock();
+    ReactionPrivate& r = reaction;
+    if (kind == 0) {
+        r.s.Next(0, now);
+        return 0;
+    }
+    StampAheadToZero(r.s.stamp, now);
+    if (PlayerState.weaponMode2 == 1) {
+        PayWholePool();
+        return 99;
+    }
+    if (r.s.step == 0) r.s.Next(1, now);
+    if (kind == 1) {
+        if (r.s.step == 1) {
+            PlayFieldEffect(901);
+            r.s.step = 2;
+        }
+        return Sway(13, now);
+    }
+    if (kind == 2) return JumpHit(now);
+    if (kind == 3) return LungeStruck(now);
+    if (kind == 5) return Toss(now);
+    if (kind == 6) return Crumple(now);
+    if (kind == 7) return HeavyBlow(now);
+    return 99;
+}
+
+void PlaceArenaEnemyProp(std::int32_t) {
+    struct PropRow {
+        std::int32_t frame, dx, dy;
+    };
+    constexpr PropRow kProp[] = {{12, -23, -58}, {13, -23, -58}, {14, -23, -58}, {19, -23, -58},
+                                 {15, -74, -60}, {16, -17, -56}, {17, -53, -141}};
+    const PropRow* row = FindRow(kProp, &PropRow::frame, E.frame);
+    if (row == nullptr) return;
+    S.propMode = 1;
+    S.objectX = E.x + row->dx;
+    S.objectY = E.y + row->dy;
+}
+
+namespace {
+
+// ---- grabs and throws -----------------------------------------------------------
+
+struct ThrowPrivate {
+    Steps s;
+    std::int32_t x0 = 0, y0 = 0;
+    bool drop = false, landed = false;
+    std::int32_t dropX = 0, dropY = 0;
+    double dropStamp = 0.0;
+};
+ThrowPrivate throwA, throwB;
+
+void StartDrop(ThrowPrivate& p, double now) {
+    if (p.drop) return;
+    p.drop = true;
+    p.dropX = S.objectX;
+    p.dropY = E.y - 141;
+    p.dropStamp = now;
+}
+
+void StepDrop(ThrowPrivate& p, double now) {
+    if (!p.drop || p.landed) return;
+    const double t = now - p.dropStamp;
+    S.objectX = p.dropX - RateMove(250.0, t);
+    S.objectY = p.dropY - TruncToInt(800.0 * t - 813.0 * t * t);
+    S.propMode = 2;
+    const std::int32_t floor = FloorHeightAt(S.objectX, S.objectY);
+    if (floor <= S.objectY) {
+        S.objectY = floor;
+        PlayFieldEffect(34);
+        p.landed = true;
+    }
+}
+
+void Grab(ThrowPrivate& p, std::int32_t enemyDx, double now) {
+    PlayerState.facing = 1;
+    PlayerState.x = p.x0;
+    PlayerState.y = p.y0;
+    PlayerState.pose = 85;
+    E.x = p.x0 + enemyDx;
+    E.y = p.y0 + 74;
+    E.frame = 17;
+    (void)now;
+}
+
+void ArmThrow(ThrowPrivate& p, std::int32_t reach, double now) {
+    p.s.Next(1, now);
+    p.x0 = E.x - reach;
+    p.y0 = PlayerState.y - 74;
+    p.drop = p.landed = false;
+}
+
+}  // namespace
+
+namespace {
+
+// The grab that both throws begin with: she is held before the enemy for
+// 0.02 s, then the blow (15 HP) with the grab's sound.
+void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double now) {
+    GroundFallSuppressed = 1;
+    PlayerMoveState.runSlideState = 0;
+    if (p.s.step == 1) {
+        MessageBoxOpen = 1;
+        FlashEffects[2].state = 1;
+        p.s.Next(2, now);
+    }
+    if (p.s.step != 2) return;
+    Grab(p, 72, now);
+    if (withDrop) StartDrop(p, now);
+    if (!AtLeastElapsed(p.s.stamp, now, 0.02)) return;
+    PlayFieldEffect(sound);
+    PlayFieldEffect(36);
+    PlayerState.hp -= 15;
+    UpdateArenaEnemyIdle(0);
+    p.s.Next(3, now);
+}
+
+// Her flight: x back at `xRate` px/s, an arc of `rise` px/s; true once she
+// is down. `t` is the time since the flight began.
+bool StepFlight(const ThrowPrivate& p, double xRate, double rise, double t) {
+    PlayerState.pose = 85;
+    PlayerState.x = p.x0 - RateMove(xRate, t);
+    PlayerState.y = p.y0 - TruncToInt(rise * t - 2000.0 * t * t);
+    return FloorHeightAt(PlayerState.x, PlayerState.y) <= PlayerState.y;
+}
+
+void KeepFlashOnEnemy() {
+    FlashEffects[2].x = E.x - 50;
+    FlashEffects[2].y = E.y - 165;
+}
+
+void EnemyBackOnItsFeet() {
+    PlayerState.pose = 22;
+    GroundFallSuppressed = 0;
+    E.frame = 14;
+    E.y = TopFloorHeightAt(E.x) + 5;
+}
+
+}  // namespace
+
+std::int32_t RunArenaEnemyThrowA(std::int32_t kind) {
+    const double now = FieldClock();
+    ThrowPrivate& p = throwA;
+    if (kind == 0) {
+        ArmThrow(p, 100, now);
+        return 0;
+    }
+    StampAheadToZero(p.s.stamp, now);
+    if (p.s.step <= 2) {
+        StepThrowGrab(p, kind == 2, 92, now);
+    } else if (p.s.step == 3) {
+        const double t = now - p.s.stamp;
+        const bool down = StepFlight(p, 170.0, 1500.0, t);
+        if (t >= 0.5) {
+            E.x = A;
+            if (!p.drop) UpdateArenaEnemyIdle(1);
+        }
+        KeepViewOnHer();
+        if (down) p.s.Next(4, now);
+    } else if (p.s.step == 4) {
+        PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
+        PlayerState.pose = 26;
+        if (AtLeastElapsed(p.s.stamp, now, 1.5)) p.s.Next(5, now);
+    }
+    if (p.s.step < 5) KeepFlashOnEnemy();
+    if (p.s.step >= 4) UpdateArenaEnemyIdle(1);
+    StepDrop(p, now);
+    if (p.s.step == 5) {
+        EnemyBackOnItsFeet();
+        if (!p.drop || p.landed) p.s.step = 99;
+    }
+    return p.s.step;
+}
+
+std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
+    const double now = FieldClock();
+    ThrowPrivate& p = throwB;
+    if (arg == 0) {
+        ArmThrow(p, 50, now);
+        return 0;
+    }
+    StampAheadToZero(p.s.stamp, now);
+    if (p.s.step <= 2) {
+        StepThrowGrab(p, false, 85, now);
+    } else if (p.s.step == 3) {
+        const double t = now - p.s.stamp;
+        const bool down = StepFlight(p, 270.0, 1000.0, t);
+        if (t >= 0.2) {
+            E.x = A;
+            UpdateArenaEnemyIdle(1);
+        }
+        if (down) p.s.Next(4, now);
+    } else if (p.s.step == 4) {
+        PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
+        PlayerState.pose = 26;
+        UpdateArenaEnemyIdle(1);
+        if (AtLeastElapsed(p.s.stamp, now, 0.5)) {
+            EnemyBackOnItsFeet();
+            E.x = A;
+            E.y = TopFloorHeightAt(E.x) + 5;
+            MessageBoxOpen = 0;
+            p.s.step = 99;
+        }
+    }
+    if (p.s.step < 5) KeepFlashOnEnemy();
+    return p.s.step;
+}
+
+namespace {
+
+// ---- strike patterns ------------------------------------------------------------
+
+// One step of a pattern: its picture, x offset from A, time and the sound
+// at its end; `strike` 1 a pinning strike, 2 the knock-back strike, 3 the grab.
+struct PatternStep {
+    std::int32_t frame, dx;
+    double seconds;
+    std::int32_t sound, strike;
+};
+constexpr PatternStep kPattern1[] = {{14, 0, 0.3, 5, 0}, {15, -10, 0.2, 0, 2}};
+constexpr PatternStep kPattern2[] = {{14, 0, 0.3, 5, 0}, {16, -10, 0.2, 0, 2}};
+constexpr PatternStep kPattern3[] = {{14, 0, 0.03, 5, 0},  {15, -10, 0.03, 0, 1}, {14, -5, 0.09, 5, 0},
+                                     {15, -15, 0.03, 0, 1}, {14, -10, 0.2, 5, 0}, {16, -20, 0.09, 0, 2}};
+constexpr PatternStep kPattern4[] = {{14, 0, 0.03, 5, 0},  {15, -10, 0.03, 0, 1}, {14, -10, 0.09, 5, 0},
+                                     {16, -20, 0.2, 0, 1}, {14, -20, 0.3, 5, 0},  {17, -30, 0.5, 0, 3}};
+struct Pattern {
+    const PatternStep* steps;
+    std::int32_t count;
+    double knockRate;   // px/s of the knock-back
+    std::int32_t restY;
+};
+constexpr Pattern kPatterns[4] = {
+    {kPattern1, 2, 100.0, 640}, {kPattern2, 2, 100.0, 640}, {kPattern3, 6, 500.0, 640}, {kPattern4, 6, 0.0, 645}};
+
+struct AttackPrivate {
+    std::int32_t pattern = 1;
+    std::int32_t step = 0;      // index into the pattern; count = sinking
+    std::int32_t strikes = 0;   // strikes landed so far
+    bool landedThisStep = false;
+    std::int32_t holdX = 0;
+    double holdUntil = 0.0, knockStamp = 0.0;
+    bool knock = false;
+    double stamp = 0.0, patternStamp = 0.0;
+    // The grab of pattern 4.
+    std::int32_t grab = 0, x0 = 0, y0 = 0;
+    double grabStamp = 0.0;
+};
+AttackPrivate attack;
+
+bool Held(double now) { return now < attack.holdUntil; }
+
+void LandStrike(const PatternStep& st, double now) {
+    AttackPrivate& a = attack;
+    a.landedThisStep = true;
+    ++a.strikes;
+    FlashEffects[1].state = 1;
+    FlashEffects[1].x = E.x - 89;
+    FlashEffects[1].y = E.y - 82;
+    PlayerState.hp -= 1;
+    if (PlayerState.weaponMode2 == 1) PlayFieldEffect(902);
+    else PlayFieldEffect(a.strikes == 2 && a.pattern >= 3 ? 126 : 36);
+    a.holdX = E.x - 84;
+    a.knock = st.strike == 2;
+    a.knockStamp = a.pattern <= 2 ? a.patternStamp : now;
+    const double knockTime = a.pattern <= 2 ? (PlayerState.weaponMode2 == 1 ? 0.1 : 0.2) : 0.1;
+    // A pin lasts to the end of its step; a knock-back for its own time.
+    a.holdUntil = a.knock ? now + knockTime : a.stamp + st.seconds;
+}
+
+void StepGrab(double now) {
+    AttackPrivate& a = attack;
+    if (a.grab == 1) {
+        PlayFieldEffect(85);
+        PlayFieldEffect(36);
+        FlashEffects[2].state = 1;
+        FlashEffects[2].x = E.x - 50;
+        FlashEffects[2].y = E.y - 165;
+        PlayerState.hp -= 15;
+        MessageBoxOpen = 1;
+        GroundFallSuppressed = 1;
+        a.x0 = E.x - 72;
+        a.y0 = PlayerState.y - 73;
+        a.grab = 2;
+        a.grabStamp = now;
+    }
+    const double t = now - a.grabStamp;
+    if (a.grab == 2) {
+        PlayerState.pose = 85;
+        PlayerState.x = a.x0 - RateMove(270.0, t);
+        PlayerState.y = a.y0 - TruncToInt(2000.0 * t - 2000.0 * t * t);
+        if (FloorHeightAt(PlayerState.x, PlayerState.y) <= PlayerState.y) {
+            PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
+            a.grab = 3;
+            a.grabStamp = now;
+        }
+    } else if (a.grab == 3) {
+        PlayerState.pose = 26;
+        if (AtLeastElapsed(a.grabStamp, now, 1.5)) {
+            PlayerState.pose = 22;
+            GroundFallSuppressed = 0;
+            E.frame = 14;
+            E.x = A;
+            a.grab = 4;
+        }
+    }
+}
+
+}  // namespace
+
+std::int32_t RunArenaEnemyAttack(std::int32_t pattern) {
+    const double now = FieldClock();
+    AttackPrivate& a = attack;
+    if (pattern == 0) {
+        a = AttackPrivate{};
+        a.stamp = a.patternStamp = now;
+        return 0;
+    }
+    StampAheadToZero(a.stamp, now);
+    a.pattern = pattern;
+    const Pattern& p = kPatterns[pattern - 1];
+    if (a.grab >= 1 && a.grab <= 3) {
+        StepGrab(now);
+        if (a.grab <= 3) return 1;
+    }
+    if (a.step < p.count) {
+        const PatternStep& st = p.steps[a.step];
+        E.frame = st.frame;
+        E.x = A + st.dx;
+        if (st.strike != 3) E.y = PlayerState.y;
+        const bool struck = TestBoxAgainstPlayer(E.x - 89, E.y - 105, E.x - 49, E.y - 83) == 2;
+        if (st.strike == 3 && struck && a.grab == 0) {
+            a.grab = 1;
+            StepGrab(now);
+            return 1;
+        }
+        if ((st.strike == 1 || st.strike == 2) && struck && !a.landedThisStep) LandStrike(st, now);
+        // Patterns 1 and 2 count their times from the pattern's start.
+        const double since = pattern <= 2 ? a.patternStamp : a.stamp;
+        const double until = pattern <= 2 && a.step == 1 ? 0.5 : st.seconds;
+        if (AtLeastElapsed(since, now, until)) {
+            if (st.sound != 0) PlayFieldEffect(st.sound);
+            ++a.step;
+            a.stamp = now;
+            a.landedThisStep = false;
+        }
+    }
+    if (Held(now)) {
+        MessageBoxOpen = 1;
+        PlayerState.pose = 84;
+        PlayerState.facing = 1;
+        PlayerState.x = a.knock ? a.holdX - RateMove(p.knockRate, now - a.knockStamp) : a.holdX;
+    }
+    if (a.step >= p.count) {
+        if (E.y < p.restY) E.y = std::min(E.y + 2, p.restY);
+        if (E.y > p.restY) E.y = p.restY;
+        if (!Held(now)) {
+            MessageBoxOpen = 0;
+            E.x = A;
+            return 99;
+        }
+    }
+    return 1;
+}
+
+namespace {
+struct RandomPrivate {
+    std::int32_t step = 0, pattern = 1;
+};
+RandomPrivate randomAttack;
+}  // namespace
+
+std::int32_t RunArenaEnemyRandomAttack(std::int32_t arg) {
+    RandomPrivate& r = randomAttack;
+    if (arg == 0) {
+        r.step = 1;
+        return 0;
+    }
+    KeepViewOnHer();
+    if (r.step == 1) {
+        const std::int32_t roll = Random0To99();
+        r.pattern = roll / 25 + 1;
+        RunArenaEnemyAttack(0);
+        r.step = 2;
+    }
+    if (r.step == 2 && RunArenaEnemyAttack(r.pattern) == 99) r.step = 99;
+    return r.step;
+}
+
+namespace {
+
+struct EnemyRow {
+    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
+    std::uint32_t colour;
+};
+constexpr EnemyRow kEnemyRows[] = {
+    {1, 0, 81, 17, 101, 9, 21, 0xCCFFFFFFu},       {2, 0, 0, 76, 49, 39, 50, 0xCCFFFFFFu},
+    {3, 77, 0, 152, 176, 38, 177, 0xCCFFFFFFu},    {4, 153, 0, 252, 136, 50, 137, 0xCCFFFFFFu},
+    {5, 257, 0, 320, 143, 32, 144, 0xCCFFFFFFu},   {6, 463, 0, 527, 143, 32, 144, 0xCCFFFFFFu},
+    {8, 627, 0, 691, 143, 32, 143, 0xCCFFFFFFu},   {9, 627, 0, 691, 143, 32, 143, 0xDDDDDDDDu},
+    {10, 627, 0, 691, 143, 32, 143, 0xBBBBBBBBu},  {11, 627, 0, 691, 143, 32, 143, 0xCC111111u},
+    {12, 0, 180, 107, 308, 54, 128, 0xCCFFFFFFu},  {13, 108, 180, 215, 317, 54, 137, 0xCCFFFFFFu},
+    {14, 216, 180, 303, 316, 45, 137, 0xCCFFFFFFu}, {15, 304, 180, 441, 314, 94, 135, 0xCCFFFFFFu},
+    {16, 442, 180, 574, 314, 89, 135, 0xCCFFFFFFu}, {17, 575, 180, 685, 356, 67, 176, 0xCCFFFFFFu},
+    {18, 255, 0, 321, 143, 67, 143, 0xCCFFFFFFu},  {19, 329, 0, 427, 142, 41, 142, 0xCCFFFFFFu},
+};
+
+}  // namespace
+
+void SetArenaEnemySprite(std::int32_t frame) {
+    PendingSprite.GNo = 0;
+    const EnemyRow* row = FindRow(kEnemyRows, &EnemyRow::frame, frame);
+    if (row == nullptr) return;
+    PendingSprite.GNo = 63;
+    PendingSprite.SrcLeft = row->left;
+    PendingSprite.SrcTop = row->top;
+    PendingSprite.SrcRight = row->right;
+    PendingSprite.SrcBottom = row->bottom;
+    PendingSprite.PivotX = static_cast<float>(row->pivotX);
+    PendingSprite.PivotY = static_cast<float>(row->pivotY);
+    PendingSprite.Colour = row->colour;
+}

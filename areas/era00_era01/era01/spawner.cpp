@@ -1,0 +1,128 @@
+// The objects that hang in the air along the far field: each falls once the
+// heroine comes within 100 px, costs her 1 HP if it strikes her, and bursts.
+// Eight slots serve the whole stretch; rules on six places hang them up again
+// while the view stays near.
+#include <cstdint>
+#include <cstdlib>
+
+#include "areas/era00_era01/calls.h"
+#include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/records.h"
+#include "core/combos.h"
+#include "core/hit_tests.h"
+#include "core/hud.h"
+#include "core/player.h"
+#include "core/step_helpers.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+FieldSpawnerSlotsRecord& R = FieldSpawnerSlots;
+
+// Where each slot hangs near a place: the view window (place - low, place +
+// high, strict), the offset and the height.
+struct SpawnRule {
+    std::int32_t low, high, dx, y;
+};
+constexpr SpawnRule kNearRules[8] = {
+    {1100, 100, 0, 250}, {1000, 200, 100, 300}, {950, 250, 150, 200}, {930, 250, 170, 100},
+    {900, 250, 200, 350}, {830, 250, 270, 240}, {750, 250, 350, 120}, {700, 250, 400, 240},
+};
+constexpr SpawnRule kFarRules[8] = {
+    {1100, 100, 0, 250}, {920, 200, 180, 150}, {850, 250, 250, 200}, {730, 250, 370, 100},
+    {650, 250, 450, 190}, {530, 250, 570, 200}, {400, 250, 700, 150}, {300, 250, 800, 270},
+};
+// Each place with its rules, the hold of the last burst picture and the fall
+// factor that its slots 1 and 8 set for all.
+struct Place {
+    std::int32_t x;
+    const SpawnRule* rules;
+    double lastFrameHold;
+    std::int32_t fallFactor;
+};
+constexpr Place kPlaces[6] = {
+    {SectionAnchorX[49], kNearRules, 0.52, 83},  {SectionAnchorX[50], kNearRules, 0.42, 93},
+    {SectionAnchorX[51], kFarRules, 0.12, 103},  {SectionAnchorX[52], kFarRules, 0.01, 183},
+    {SectionAnchorX[53], kFarRules, 0.01, 153},  {SectionAnchorX[54], kFarRules, 0.01, 183},
+};
+
+std::int32_t fallFactor = 83;
+double lastFrameHold = 0.52;
+
+void FreeSlot(int i) {
+    R.step[i] = 0;
+    R.state[i] = 0;
+    R.y[i] = 700;
+}
+
+void SpawnByRules() {
+    for (const Place& p : kPlaces) {
+        for (int i = 1; i <= 8; ++i) {
+            const SpawnRule& rule = p.rules[i - 1];
+            if (R.step[i] != 0 || !(p.x - rule.low < ScrollX && ScrollX < p.x + rule.high)) continue;
+            R.step[i] = 1;
+            R.state[i] = 1;
+            R.x[i] = p.x + rule.dx;
+            R.y[i] = rule.y;
+            if (i == 1 || i == 8) {
+                lastFrameHold = p.lastFrameHold;
+                fallFactor = p.fallFactor;
+            }
+        }
+    }
+}
+
+void StepFalling(int i, double now) {
+    const double t = now - R.stepTime[i];
+    R.y[i] = R.startY[i] + TruncToInt(fallFactor * 9.8 * t * t);
+    const std::int32_t floor = FloorHeightAt(R.x[i], R.startY[i]);
+    if (floor <= R.y[i]) {
+        R.step[i] = 3;
+        R.y[i] = floor;
+    }
+    if (TestBoxAgainstPlayer(R.x[i] - 8, R.y[i] - 20, R.x[i] + 5, R.y[i] + 20) != 2) return;
+    R.step[i] = 3;
+    if (PlayerState.weaponMode2 == 1) {
+        PlayFieldEffect(902);
+        ReadyStanceStamp = now;
+        PlayerHurtPoseRequest = 0;
+        return;
+    }
+    PlayerState.hp -= 1;
+    PlayerHurtPoseRequest = 84;
+}
+
+}  // namespace
+
+void UpdateFieldSpawner() {
+    const double now = FieldClock();
+    for (int i = 1; i <= 8; ++i) {
+        if (now - R.stepTime[i] < 0) R.stepTime[i] = now;
+        if (R.x[i] < ScrollX || R.x[i] > ScrollX + 1024) FreeSlot(i);
+    }
+    SpawnByRules();
+    for (int i = 1; i <= 8; ++i) {
+        std::int32_t& step = R.step[i];
+        if (step == 1 && std::abs(PlayerState.x - R.x[i]) < 100) {
+            step = 2;
+            R.startY[i] = R.y[i];
+            R.stepTime[i] = now;
+        } else if (step == 2) {
+            StepFalling(i, now);
+        }
+        if (step == 3) {
+            step = 4;
+            R.stepTime[i] = now;
+            PlayFieldEffect(43);
+        } else if (step >= 4 && step <= 8) {
+            R.state[i] = step - 2;
+            if (AtLeastElapsed(R.stepTime[i], now, 0.02)) {
+                ++step;
+                R.stepTime[i] = now;
+            }
+        } else if (step == 9) {
+            R.state[i] = 7;
+            if (AtLeastElapsed(R.stepTime[i], now, lastFrameHold)) step = 0;
+        }
+    }
+}
