@@ -92,7 +92,13 @@ void PlaceSwordGlow();
 std::int32_t RunSwordGlow(std::int32_t mode);
 void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::int32_t y, std::int32_t facing);
 
-// What follows the fight (built later).
+// What follows the fight: the defeat, the ending, the figure and its shatter.
 std::int32_t RunBossDefeatScene(std::int32_t mode);
+std::int32_t DefeatWalkTarget(std::int32_t bossX, std::int32_t facing);
 std::int32_t RunEndingScene(std::int32_t mode);
-std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t a, std::int32_t b, std::int32_t c);
+void StepEndingEffects(std::int32_t mode);
+void LayoutEndingFigure(std::int32_t mode);
+std::int32_t BreakEndingFigure(std::int32_t mode);
+std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t shape, std::int32_t x, std::int32_t y);
+void PlaceShatterCentre(std::int32_t shape, std::int32_t x, std::int32_t y);
+void BuildShatterOutline(std::int32_t shape);

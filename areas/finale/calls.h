@@ -14,5 +14,10 @@ std::int32_t RunFinalSection(std::int32_t arg);
 // Sprite setup of the boss sheet for one actor slot (0..34).
 void SetBossSlotSprite(std::int32_t slot);
 
+// Sprite setup of the ending sheet for one actor slot (0..41), and of one
+// point of the shatter cloud (shape 1..36, point 1..50).
+void SetEndingSlotSprite(std::int32_t slot);
+void SetShatterPointSprite(std::int32_t shape, std::int32_t point);
+
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawFinalBossAndEnding();

@@ -1,5 +1,6 @@
 // The lines of the final section on the scene word: the captive voices and
-// the light, the crystal and the queen, and the turn of the fight.
+// the light, the crystal and the queen, the turn of the fight, her defeat
+// and the ending.
 #include "text/messages/area_texts.h"
 
 namespace {
@@ -72,6 +73,27 @@ constexpr MessageLine k116[] = {{210, 700, HEROINE "はぁ、はぁ……　ま�
 constexpr MessageLine k117[] = {{210, 700, QUEEN "わらわの　剣に　光よ　やどれ……！"}};
 constexpr MessageLine k118[] = {{210, 700, QUEEN "消えよ！"}};
 
+constexpr MessageLine k119[] = {{210, 700, QUEEN "……ばかな。　わらわが　小娘ごときに……。"}};
+constexpr MessageLine k120[] = {{210, 700, HEROINE "おわりよ、女王。　みんなを　かえして。"}};
+constexpr MessageLine k121[] = {{210, 700, QUEEN "かえせ、だと……？"}, {275, 725, "あれらは　もう　わらわの　一部。"}};
+constexpr MessageLine k122[] = {{210, 700, HEROINE "ちがう！　みんなは　みんなの　ものよ！"}};
+constexpr MessageLine k123[] = {{210, 700, QUEEN "……光が　さわぐ。　わらわの　中で。"}};
+constexpr MessageLine k124[] = {{210, 700, NARRATOR "女王の　からだが　かすかに　ふるえはじめた。"}};
+constexpr MessageLine k125[] = {{210, 700, QUEEN "やめよ……　出ていくな……！"}};
+constexpr MessageLine k126[] = {{210, 700, HEROINE "みんなが　かえろうと　している……！"}};
+constexpr MessageLine k127[] = {{210, 700, NARRATOR "女王の　胸から　ひとすじの　光が　あふれだした。"}};
+constexpr MessageLine k128[] = {{210, 700, QUEEN "あ……あぁ……　わらわの　ちからが……。"}};
+constexpr MessageLine k129[] = {{210, 700, NARRATOR "光は　つぎつぎに　女王の　からだを　つらぬいていく。"}};
+constexpr MessageLine k130[] = {{210, 700, QUEEN "……これが　そなたの　光か……　まぶしい、のう……。"}};
+constexpr MessageLine k131[] = {{210, 700, HEROINE "あれが　みんなを　とじこめている　光の像……。"}};
+constexpr MessageLine k132[] = {{210, 700, HEROINE "いま　自由に　してあげる。"}};
+constexpr MessageLine k133[] = {{210, 700, HEROINE "もうすこし……！"}};
+constexpr MessageLine k134[] = {{210, 700, HEROINE "とどいて……！"}};
+constexpr MessageLine k135[] = {{210, 700, HEROINE "これで　最後よ！"}};
+constexpr MessageLine k136[] = {{400, 715, "……ありがとう。"}};
+constexpr MessageLine k137[] = {{400, 715, "やっと　おうちに　かえれる。"}};
+constexpr MessageLine k138[] = {{400, 715, "あなたの　こと、ずっと　わすれない。"}};
+
 #undef HEROINE
 #undef NARRATOR
 #undef VOICES
@@ -94,6 +116,10 @@ constexpr AreaMessageEntry kEntries[] = {
     Line(102, k102), Line(103, k103), Line(104, k104), Line(105, k105), Line(106, k106), Line(107, k107),
     Line(108, k108), Line(109, k109), Line(110, k110), Line(111, k111), Line(112, k112), Line(113, k113),
     Line(114, k114), Line(115, k115), Line(116, k116), Line(117, k117), Line(118, k118),
+    Line(119, k119), Line(120, k120), Line(121, k121), Line(122, k122), Line(123, k123), Line(124, k124),
+    Line(125, k125), Line(126, k126), Line(127, k127), Line(128, k128), Line(129, k129), Line(130, k130),
+    Line(131, k131), Line(132, k132), Line(133, k133), Line(134, k134), Line(135, k135), Line(136, k136),
+    Line(137, k137), Line(138, k138),
 };
 
 }  // namespace

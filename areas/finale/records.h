@@ -63,3 +63,22 @@ struct FinalActorSlotsRecord {
     std::int32_t damage[kFinalActorSlots] = {};
 };
 inline FinalActorSlotsRecord FinalActorSlots;
+
+// The glittering points the burst pieces of the ending figure turn into:
+// shape s (1..36), point p (0..50). Point 0 holds the shape itself (its state
+// 0 dead, 1 armed, 2 lit, 3 bursting, 4 drifting, and its centre); points
+// 1..50 are particles (frame 0 none, 1..18 particle cells, 21..27 flashes).
+constexpr int kShatterShapes = 37, kShatterPoints = 51;
+struct ShatterEffectRecord {
+    std::uint32_t state[kShatterShapes][kShatterPoints] = {};
+    std::int32_t x[kShatterShapes][kShatterPoints] = {};
+    std::int32_t y[kShatterShapes][kShatterPoints] = {};
+    std::int32_t savedX[kShatterShapes][kShatterPoints] = {};
+    std::int32_t savedY[kShatterShapes][kShatterPoints] = {};
+    std::uint32_t savedFrame[kShatterShapes][kShatterPoints] = {};
+    std::int32_t vx[kShatterShapes][kShatterPoints] = {};
+    std::int32_t vy[kShatterShapes][kShatterPoints] = {};
+    double pointTime[kShatterShapes][kShatterPoints] = {};
+    double shapeTime[kShatterShapes] = {};
+};
+inline ShatterEffectRecord ShatterEffect;

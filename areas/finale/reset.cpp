@@ -10,4 +10,11 @@ void ResetFinaleArea() {
     for (std::uint32_t& w : BossReactionWords) w = 0;
     BossMusicFlag = 0;
     PendingSprite.FloatAngle = 0.0f;
+    // The cloud's state and positions; its other words are rewritten by every start.
+    for (int s = 0; s < kShatterShapes; ++s)
+        for (int p = 0; p < kShatterPoints; ++p) {
+            ShatterEffect.state[s][p] = 0;
+            ShatterEffect.x[s][p] = 0;
+            ShatterEffect.y[s][p] = 0;
+        }
 }

@@ -1,7 +1,8 @@
 // The room behind door 6 played from a save just short of it, after
 // encounter C, in the second weapon mode: the hold at the door, the voices,
 // the crystal, the queen's entrance, the fight to its decisive blow and on to
-// the staff roll.
+// the queen's defeat, the ending on the raised floor, the figure's
+// break-apart, the staff roll and back to the title.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -312,12 +313,138 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
         8000))
         << "never knocked out of the leap";
     Keys({});
+    EXPECT_TRUE(musicOn);
+
+    // The defeat: the music stops at once; three seconds on she walks up to
+    // face the queen and backs away while the queen speaks.
+    const double defeatAt = GameNow();
+    PlayFrames(1);
     EXPECT_EQ(BossMusicFlag, 0);
     EXPECT_TRUE(musicStopped);
-    ASSERT_TRUE(Watch([] { return GameFlow.phase == 903; }, 2000));
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 119; }, 2000));
+    const std::int32_t queenX = FinalActorSlots.x[0], queenFacing = FinalActorSlots.facing[0];
+    EXPECT_GT(GameNow() - defeatAt, 3.0);
+    const std::int32_t target = std::clamp(queenX + queenFacing * 200, M + 183, M + 4929);
+    EXPECT_EQ(PlayerState.facing, -queenFacing);
+    EXPECT_EQ(PlayerState.x, target + queenFacing * 77);
+    EXPECT_EQ(FinalActorSlots.frame[0], 42);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 120; }, 200));
+    EXPECT_EQ(FinalActorSlots.frame[0], 46);
+    EXPECT_EQ(FinalActorSlots.x[0], queenX + 21 * queenFacing);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 125; }, 600));
+    EXPECT_EQ(FinalActorSlots.frame[0], 47);
+    EXPECT_EQ(FinalActorSlots.x[0], queenX + 57 * queenFacing);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 0; }, 200));
+    EXPECT_EQ(played.back(), 199);
+
+    // The light bars grow to their lengths; then the queen is gone.
+    const int barSlots[] = {18, 19, 20, 4, 5, 15, 16, 17, 21};
+    std::int32_t barLength[42] = {};
+    bool barsShot = false;
+    ASSERT_TRUE(Watch(
+        [&] {
+            for (int slot : barSlots)
+                if (FinalActorSlots.frame[slot] != 0) barLength[slot] = static_cast<std::int32_t>(FinalActorSlots.pivotX[slot]);
+            if (!barsShot && FinalActorSlots.frame[21] != 0 && barLength[17] > 40) {
+                barsShot = true;
+                Shot("finale_defeat_light_bars");
+            }
+            return FinalSectionState.renderMode == 1;
+        },
+        4000));
+    const std::int32_t lastQueenX = FinalActorSlots.x[0];
+    const std::int32_t caps[] = {46, 33, 35, 75, 95, 50, 50, 72, 66};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(barLength[barSlots[i]], caps[i]) << "bar in slot " << barSlots[i];
+    EXPECT_EQ(lines, Run(60, 130));
+    EXPECT_EQ(StageObjectTable.code[248], 1);
+    EXPECT_EQ(StageObjectTable.x[248], lastQueenX);
+    EXPECT_EQ(StageObjectTable.y[248], 640);
+    EXPECT_EQ(StageObjectTable.colour[248], 0xBBFFFFFFu);
+    EXPECT_FLOAT_EQ(StageObjectTable.depth[248], 0.22f);
+    for (int slot = 0; slot < 42; ++slot) ASSERT_EQ(FinalActorSlots.frame[slot], 0) << slot;
+    EXPECT_NE(lastQueenX, 0);
+    EXPECT_EQ(TextureFlags[72], 0u);
+    EXPECT_EQ(FinalSectionState.bossDrawFlag, 0);
+    ASSERT_TRUE(Watch([] { return TextureFlags[73] != 0; }, 8));
+
+    // The ending: onto the raised floor, the pan, line 131.
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 131; }, 5000));
+    EXPECT_EQ(FinalSectionState.endingStage, 1);
+    EXPECT_EQ(PlayerState.y, 581);
+    EXPECT_GT(PlayerState.x, 87045);
+    EXPECT_LT(PlayerState.x, 87145);
+    EXPECT_EQ(ScrollX, M + 3976);   // the room's clamp follows the scene's hold
+
+    // Her attacks, then the final strike.
+    int presses[4] = {};   // G, F, D, S
+    std::int32_t before[4] = {};
+    ASSERT_TRUE(Watch(
+        [&] {
+            const std::int32_t now[4] = {KeyGPressed, KeyFPressed, KeyDPressed, KeySPressed};
+            for (int k = 0; k < 4; ++k) {
+                if (before[k] == 0 && now[k] == 1) ++presses[k];
+                before[k] = now[k];
+            }
+            return DialogueChannels.finaleLine == 132;
+        },
+        4000));
+    EXPECT_EQ(presses[0], 3);
+    EXPECT_EQ(presses[1], 3);
+    EXPECT_EQ(presses[2], 2);
+    EXPECT_EQ(presses[3], 2);
+    EXPECT_EQ(FinalSectionState.renderMode, 2);
+    ASSERT_TRUE(Watch(
+        [&] {
+            if (DialogueChannels.finaleLine == 135 && FinalActorSlots.frame[0] == 3 && FinalActorSlots.frame[2] != 0)
+                Shot("finale_final_strike");
+            return FinalSectionState.endingStage == 2;
+        },
+        2000));
+    EXPECT_EQ(lines, Run(60, 135));
+    EXPECT_EQ(FinalActorSlots.frame[5], 1);   // the figure shows in the strike's step
+
+    // The break-apart: piece by piece into points, the little one lands and
+    // walks up, the closing lines and the voice.
+    std::vector<int> burst;
+    bool landedSeen = false, cloudShot = false;
+    double voiceAt = 0;
+    ASSERT_TRUE(Watch(
+        [&] {
+            for (int k = 1; k <= 36; ++k)
+                if (FinalActorSlots.frame[k + 4] == 0 && std::find(burst.begin(), burst.end(), k) == burst.end())
+                    burst.push_back(k);
+            if (FinalActorSlots.frame[41] == 1 && FinalActorSlots.y[41] == 581) landedSeen = true;
+            if (!cloudShot && burst.size() > 20) {
+                cloudShot = true;
+                Shot("finale_shatter");
+            }
+            if (voiceAt == 0 && PlaysOf(236) > 0) voiceAt = GameNow();
+            return GameFlow.phase == 902;
+        },
+        6000));
+    std::vector<int> order = Run(13, 36);
+    for (int k = 1; k <= 12; ++k) order.push_back(k);
+    EXPECT_EQ(burst, order);
+    EXPECT_TRUE(landedSeen);
+    EXPECT_EQ(lines, Run(60, 138));
+    ASSERT_NE(voiceAt, 0);
+    EXPECT_GT(GameNow() - voiceAt, 7.5);
+    EXPECT_LT(GameNow() - voiceAt, 7.6);
     EXPECT_EQ(Era04Progress.endingReached, 1);
+
+    // The staff roll, and its Enter back to the title with the start values.
+    ASSERT_TRUE(Watch([] { return GameFlow.phase == 903; }, 200));
     EXPECT_EQ(GameFlow.endingReached, 1);
-    EXPECT_TRUE(musicOn);
+    ASSERT_TRUE(Watch([] { return GameFlow.phase == 0; }, 4000));
+    EXPECT_EQ(GameFlow.bootFlag, 1);
+    EXPECT_EQ(PlayerState.hp, 100);
+    EXPECT_EQ(PlayerState.x, 130);
+    EXPECT_EQ(StageObjectTable.code[248], 0);
+    EXPECT_EQ(FinalSectionState.renderMode, 0);
+    EXPECT_EQ(ShatterEffect.state[13][0], 0u);
+    const std::string trace = TraceLog();
+    EXPECT_NE(trace.find("Ending"), std::string::npos);
+    EXPECT_NE(trace.find("Reset Data"), std::string::npos);
 }
 
 // Writes the slot the screenshots of the final section start from

@@ -8,6 +8,7 @@
 #include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era04_stage/final_section_frames.h"
 #include "areas/era04_stage/scenery_pieces.h"
+#include "areas/finale/ending_frames.h"
 #include "tools/art/canvas.h"
 #include "tools/art/picture_art.h"
 #include "tools/picture_catalogue.h"
@@ -22,6 +23,7 @@ std::map<int, std::vector<SpriteRect>> Pieces() {
             cuts[era04_pieces::kFlameSheet].push_back(era04_pieces::FlameRect(f, layer));
     for (const final_section_frames::Frame& f : final_section_frames::kFrames)
         cuts[era04_pieces::kFinalSheet].push_back(f.rect);
+    cuts[era04_pieces::kFinalSheet].push_back(ending_frames::kRemainsCell);
     for (const encounter_c_frames::PropRow& p : encounter_c_frames::kPropKinds)
         cuts[encounter_c_frames::kPropsResource].push_back({p.src.left, p.src.top, p.src.right, p.src.bottom});
     // The floating platforms by code and the glow under each.

@@ -6,6 +6,7 @@
 
 #include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era04_stage/final_section_frames.h"
+#include "areas/finale/ending_frames.h"
 #include "areas/era04_stage/scenery_pieces.h"
 
 namespace art {
@@ -261,6 +262,8 @@ std::vector<Cut> CutsOf(int picture) {
     if (picture == era04_pieces::kFinalSheet)
         for (const final_section_frames::Frame& f : final_section_frames::kFrames)
             cuts.push_back({f.rect, FinalLook(f.code), f.code});
+    // What the queen leaves on the floor (stage object 248).
+    if (picture == era04_pieces::kFinalSheet) cuts.push_back({ending_frames::kRemainsCell, Look::Glow, n++});
     // The largest first, so that a piece cut from inside another is drawn
     // over it.
     std::stable_sort(cuts.begin(), cuts.end(), [](const Cut& a, const Cut& b) {

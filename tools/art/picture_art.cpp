@@ -12,6 +12,7 @@
 #include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/finale/boss_frames.h"
 #include "areas/era04_encounters/encounter_c_parts.h"
+#include "areas/finale/ending_frames.h"
 #include "areas/era03/field_sheets.h"
 
 #include <algorithm>
@@ -506,6 +507,45 @@ constexpr auto kBossEffectRects = [] {
     return out;
 }();
 
+// The ending sheet: her strike poses (slot 0), the strike's effects and the
+// shatter cloud's points, the figure's 36 pieces, and the little one.
+template <class Pick>
+constexpr std::size_t CountEndingCells(Pick pick) {
+    std::size_t n = 0;
+    for (const auto& c : ending_frames::kSlotCells) n += pick(c.slot) ? 1 : 0;
+    return n;
+}
+constexpr bool EndingHeroineSlot(std::int32_t slot) { return slot == 0; }
+constexpr bool EndingEffectSlot(std::int32_t slot) { return slot >= 1 && slot <= 4; }
+constexpr bool EndingLittleOneSlot(std::int32_t slot) { return slot == 41; }
+template <std::size_t N, class Pick>
+constexpr std::array<PictureRect, N> EndingCells(Pick pick) {
+    std::array<PictureRect, N> out{};
+    std::size_t n = 0;
+    for (const auto& c : ending_frames::kSlotCells)
+        if (pick(c.slot)) out[n++] = PictureRect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+    return out;
+}
+constexpr auto kEndingHeroineRects =
+    EndingCells<CountEndingCells(EndingHeroineSlot)>(EndingHeroineSlot);
+constexpr auto kEndingLittleOneRects =
+    EndingCells<CountEndingCells(EndingLittleOneSlot)>(EndingLittleOneSlot);
+constexpr auto kEndingEffectRects = [] {
+    constexpr std::size_t effects = CountEndingCells(EndingEffectSlot);
+    std::array<PictureRect, effects + std::size(ending_frames::kPointCells)> out{};
+    const auto cells = EndingCells<effects>(EndingEffectSlot);
+    std::size_t n = 0;
+    for (const PictureRect& r : cells) out[n++] = r;
+    for (const auto& c : ending_frames::kPointCells) out[n++] = PictureRect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+    return out;
+}();
+constexpr auto kEndingPieceRects = [] {
+    std::array<PictureRect, std::size(ending_frames::kPieces)> out{};
+    std::size_t n = 0;
+    for (const auto& p : ending_frames::kPieces) out[n++] = PictureRect{p.rect.left, p.rect.top, p.rect.right, p.rect.bottom};
+    return out;
+}();
+
 // Encounter B's sheet: its body frames, layers and shards, cut at the
 // sheet's edge (923 x 907).
 constexpr auto kEncounterBRects = [] {
@@ -681,7 +721,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 54> kRectSources{{
+const std::array<RectSource, 58> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -736,6 +776,10 @@ const std::array<RectSource, 54> kRectSources{{
     {ec::kSheet70Resource, FigureKind::Character, kEncounterC70Cells, {}},
     {boss_frames::kSheetResource, FigureKind::Character, kBossBodyRects, {}},
     {boss_frames::kSheetResource, FigureKind::Effect, kBossEffectRects, {}},
+    {ending_frames::kSheetResource, FigureKind::Character, kEndingPieceRects, {}},
+    {ending_frames::kSheetResource, FigureKind::Heroine, kEndingHeroineRects, {}},
+    {ending_frames::kSheetResource, FigureKind::Effect, kEndingEffectRects, {}},
+    {ending_frames::kSheetResource, FigureKind::Creature, kEndingLittleOneRects, {}},
 }};
 }  // namespace
 

@@ -1,0 +1,274 @@
+// The figure at the end of the room: its 36 pieces, the sprite setup of the
+// ending sheet, and the break-apart after the final strike, with the little
+// one that drops to the raised floor and walks up to her.
+#include <cmath>
+
+#include "areas/era04_stage/records.h"
+#include "areas/finale/boss.h"
+#include "areas/finale/calls.h"
+#include "core/sound_effect.h"
+#include "areas/finale/ending_frames.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/sprites/sprites.h"
+#include "shell/shell_state.h"
+#include "text/text_state.h"
+
+using namespace finale;
+using namespace ending_frames;
+
+namespace {
+
+constexpr int kFirstPiece = 5;   // piece k lives in slot k + 4
+
+struct BreakWords {
+    std::int32_t state = 0, sub = 0;
+    std::int32_t centreX = 0, centreY = 0;
+    double stamp = 0;
+    std::int32_t counter = 10;
+    std::int32_t savedY = 0;
+    std::int32_t moving = 0;
+    std::int32_t toggle = 1;
+    std::int32_t piece[37] = {};
+    std::int32_t startX[37] = {}, startY[37] = {};
+    double dirX[37] = {}, dirY[37] = {};
+};
+BreakWords K;
+
+// The closing lines and waits once the little one has arrived.
+struct CloseRow {
+    std::int32_t state, slot0Frame, line;
+    double wait;   // seconds for a wait; 0 for a line
+    std::int32_t nextLine;   // the line the next state opens, shown at once
+};
+constexpr CloseRow kClosing[] = {
+    {8, 6, 0, 0.3, 0},   {9, 8, 0, 2.1, 136},  {10, 8, 136, 0, 0}, {11, 8, 0, 1.1, 137}, {12, 8, 137, 0, 0},
+    {13, 7, 0, 2.1, 138}, {14, 7, 138, 0, 0}, {15, 7, 0, 2.0, 0},  {16, 7, 0, 7.5, 0},
+};
+
+void PieceFrames(std::int32_t frame) {
+    for (int s = kFirstPiece; s < kFirstPiece + 36; ++s) FinalActorSlots.frame[s] = frame;
+}
+
+}  // namespace
+
+void LayoutEndingFigure(std::int32_t mode) {
+    if (mode == 1) PieceFrames(1);
+    if (mode == 2) PieceFrames(0);
+    if (mode != 0) return;
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    for (int k = 1; k <= 36; ++k) {
+        const Piece& p = kPieces[k - 1];
+        const int s = k + 4;
+        a.scale[s] = 1.0f;
+        a.colour[s] = 0xFFFFFFFFu;
+        a.facing[s] = 1;
+        a.depth[s] = 0.806f;
+        a.rectLeft[s] = p.rect.left;
+        a.rectTop[s] = p.rect.top;
+        a.rectRight[s] = p.rect.right;
+        a.rectBottom[s] = p.rect.bottom;
+        a.rotation[s] = p.rotation;
+        a.x[s] = M + p.x;
+        a.y[s] = p.y;
+        a.pivotX[s] = static_cast<float>(p.rect.Width() / 2);
+        a.pivotY[s] = static_cast<float>(p.rect.Height() / 2);
+    }
+}
+
+void SetEndingSlotSprite(std::int32_t slot) {
+    PendingSpriteRecord& ps = PendingSprite;
+    ps.GNo = kSheet;
+    if (slot < 0 || slot >= kFinalActorSlots) return;
+    const FinalActorSlotsRecord& a = FinalActorSlots;
+    const std::int32_t frame = a.frame[slot];
+    if (slot == 0) {
+        ps.Scale = 1.0f;
+        ps.Facing = a.facing[0];
+        ps.FloatAngle = static_cast<float>(PlayerSpriteAngle);
+        ps.Colour = PlayerTint;
+        ps.PosX = (frame >= 6 ? a.x[0] : PlayerState.x) - ScrollX;
+        ps.PosY = PlayerState.y;
+        ps.Depth = PlayerState.depth;
+    } else {
+        ps.Scale = a.scale[slot];
+        ps.Facing = a.facing[slot];
+        ps.FloatAngle = a.rotation[slot];
+        ps.Colour = a.colour[slot];
+        ps.PosX = a.x[slot] - ScrollX;
+        ps.PosY = a.y[slot];
+        ps.Depth = a.depth[slot];
+    }
+    if (slot >= kFirstPiece && slot < kFirstPiece + 36) {
+        ps.SrcLeft = a.rectLeft[slot];
+        ps.SrcTop = a.rectTop[slot];
+        ps.SrcRight = a.rectRight[slot];
+        ps.SrcBottom = a.rectBottom[slot];
+        ps.PivotX = a.pivotX[slot];
+        ps.PivotY = a.pivotY[slot];
+        return;
+    }
+    ps.SrcLeft = ps.SrcTop = ps.SrcRight = ps.SrcBottom = 0;
+    for (const SlotCell& c : kSlotCells) {
+        if (c.slot != slot || c.frame != frame) continue;
+        SetPendingSpriteSource(c.rect);
+        // The spark hangs off its own pivot, up to 200 px from where it stands.
+        ps.PivotX = slot == 4 ? a.pivotX[4] : c.cx;
+        ps.PivotY = slot == 4 ? a.pivotY[4] : c.cy;
+        return;
+    }
+}
+
+std::int32_t BreakEndingFigure(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(K.stamp, now);
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    StageObjectTableRecord& o = StageObjectTable;
+    if (mode == 0) {
+        K.state = 1;
+        K.sub = 1;
+        LayoutEndingFigure(0);
+        FinalSectionState.lightFlag = 0;
+        K.centreX = M + 4803;
+        K.centreY = 660;
+        for (int i = 132; i <= 135; ++i) o.colour[i] = 0x66FFFFFFu;
+        return K.state;
+    }
+    if (mode != 1) return K.state;
+
+    if (K.sub == 1) {
+        K.sub = 2;
+        LayoutEndingFigure(1);
+        K.stamp = now;
+        K.counter = 10;
+    }
+    if (K.sub == 2 && now - K.stamp >= 0.2) {
+        K.stamp = now;
+        K.sub = 3;
+    }
+    if (K.sub != 3) return K.state;
+    // The pieces fly on a clock at half speed.
+    const double t = (now - K.stamp) / 2.0;
+
+    if (K.state == 1) {
+        K.state = 2;
+        LayoutEndingFigure(1);
+        o.code[160] = o.code[162] = 0;
+        o.scale[161] = 1.0f;
+        K.savedY = o.y[161];
+        for (int k = 1; k <= 36; ++k) {
+            const int s = k + 4;
+            const std::int32_t dx = a.x[s] - K.centreX, dy = a.y[s] - K.centreY;
+            const double dist = std::sqrt(static_cast<double>(dx * dx + dy * dy));
+            if (dist != 0) {
+                K.dirX[k] = 100.0 * dx / dist;
+                K.dirY[k] = 500.0 * dy / dist;
+            }
+            K.piece[k] = 1;
+            K.startX[k] = a.x[s];
+            K.startY[k] = a.y[s];
+        }
+    }
+    if (K.state == 2) {
+        K.state = 3;
+        K.stamp = now;
+    }
+    if (K.state == 3) {
+        K.moving = 0;
+        if (o.y[161] >= 581) {
+            o.y[161] = 581;
+            o.code[161] = 0;
+            a.frame[41] = 1;
+            a.scale[41] = 1.0f;
+            a.facing[41] = 1;
+            a.rotation[41] = 0.0f;
+            a.x[41] = o.x[161];
+            a.y[41] = 581;
+            a.depth[41] = o.depth[161];
+            a.colour[41] = 0xFFFFFFFFu;
+        } else {
+            o.y[161] = K.savedY + TruncToInt(350.0 * t * t);
+        }
+        for (int k = 1; k <= 36; ++k) {
+            const int s = k + 4;
+            if (K.piece[k] == 1) {
+                a.x[s] = K.startX[k] + TruncToInt(10.0 * K.dirX[k] * t);
+                a.y[s] = K.startY[k] + TruncToInt(K.dirY[k] * t) + TruncToInt(350.0 * t * t);
+                if (t > 0.1) {
+                    K.counter = TruncToInt(t / 0.03) + 10;
+                    if (K.counter > 36) K.counter -= 36;
+                    if (k == K.counter) K.piece[k] = 2;
+                }
+            }
+            if (K.piece[k] == 2) {
+                K.moving = 1;
+                RunShatterEffect(0, k, a.x[s], a.y[s]);
+                K.piece[k] = 3;
+                a.frame[s] = 0;
+                PlaySoundEffect(910, Vol() / 2);
+            }
+            if (K.piece[k] < 3) K.moving = 1;
+        }
+        if (K.moving == 0 && o.code[161] == 0) K.state = 4;
+    }
+    if (K.state == 4) {
+        K.state = 5;
+        K.stamp = now;
+    }
+    if (K.state == 5 && now - K.stamp >= 3.0) {
+        K.state = 6;
+        a.frame[41] = 2;
+        K.stamp = now;
+    }
+    if (K.state == 6 && now - K.stamp >= 1.0) {
+        K.state = 7;
+        K.stamp = now;
+        K.toggle = 1;
+    }
+    if (K.state == 7) {
+        a.frame[41] = K.toggle == 1 ? 4 : 5;
+        if (MoreThanElapsed(K.stamp, now, 0.1)) {
+            K.toggle = K.toggle == 1 ? 2 : 1;
+            K.stamp = now;
+            a.x[41] -= 8;
+        }
+        const std::int32_t gap = std::abs(a.x[41] - PlayerState.x);
+        if (gap < 240) {
+            PlayerState.pose = 0;
+            a.frame[0] = 6;
+            a.x[0] = PlayerState.x + 159;
+        }
+        if (gap < 221) {
+            K.state = 8;
+            K.stamp = now;
+        }
+    }
+    for (const CloseRow& r : kClosing) {
+        if (r.state != K.state) continue;
+        PlayerState.pose = 0;
+        a.frame[0] = r.slot0Frame;
+        if (K.state == 8) a.x[41] = PlayerState.x + 220;
+        else a.frame[41] = 0;
+        std::int32_t& line = DialogueChannels.finaleLine;
+        if (r.line != 0) {
+            line = r.line;
+            if (LineRead()) {
+                K.state += 1;
+                K.stamp = now;
+                CloseLine(line);
+            }
+        } else if (MoreThanElapsed(K.stamp, now, r.wait)) {
+            if (K.state == 15) Sound(236);
+            K.state = K.state == 16 ? kDone : K.state + 1;
+            K.stamp = now;
+            if (r.nextLine != 0) {
+                line = r.nextLine;
+                EnterConfirmState = kLineWaiting;
+                EventHoldsPlayer = 1;
+                if (K.state == 10) Sound(6);
+            }
+        }
+        break;
+    }
+    return K.state;
+}
