@@ -27,4 +27,7 @@ void ResetEra04StageArea() {
     Era04SoldierSlots.drawFlag = soldiersDrawn;
     SoldierStrikeKind = 0;
     Fight1BlockerPosts[0] = Fight1BlockerPosts[1] = 0;
+    // Fight 2's finale forbids the slide for a moment; a game ended or left
+    // in that moment must not carry the lock into the next one.
+    PlayerJumpLock = 0;
 }

@@ -527,6 +527,14 @@ TEST_F(BarrierTest, ANewGameShowsTheTalkAgain) {
     EXPECT_EQ(DialogueChannels.fieldLine, 300);
 }
 
+TEST_F(Era04StageTest, ANewGameDoesNotInheritTheFinalesSlideLock) {
+    // Fight 2's finale sets the lock while she runs in; a game over there
+    // must not leave the next game without its slide.
+    PlayerJumpLock = 1;
+    ResetEra04StageArea();   // the data reset's part for this area
+    EXPECT_EQ(PlayerJumpLock, 0);
+}
+
 // ---------------------------------------------------------------- lists
 
 class Era04ListTest : public Era04StageTest {
