@@ -1,0 +1,52 @@
+#!/bin/bash
+# Drives the real game under a virtual X server from a prepared save slot and
+# takes pictures. A fight can be shortened as the area tests' hooks do: a
+# `g` line attaches gdb to the running game (built with symbols, e.g.
+# RelWithDebInfo) and lowers an opponent's HP or damage word.
+#
+#   xvfb-run -n N -s "-screen 0 1024x768x24" tools/screenshots/drive.sh GAMEDIR SLOT ACTIONS OUTDIR
+#
+# GAMEDIR is a private copy of the built game folder (one running copy per
+# folder). ACTIONS holds one command a line:
+#   w SECONDS            wait
+#   t KEY                tap a key (held 0.15 s)
+#   h KEY SECONDS        hold a key
+#   d KEY / u KEY        key down / key up
+#   g GDB-COMMAND...     e.g.  g set var Era03ArenaEnemy3.hp = 1
+#   c NAME               capture OUTDIR/NAME.png
+#   b NAME COUNT GAP     COUNT captures GAP seconds apart
+#   p EXPR               print a word into OUTDIR/log.txt
+#   q                    stop
+# With LIVE=1 the ACTIONS file is followed as it grows, so commands can be
+# appended while the game runs.
+set -u
+game=$1; slot=$2; actions=$3; out=$4
+mkdir -p "$out"
+cd "$game"
+cp "$slot" Data/Save/Save01.txt
+./quillmarch > "$out/game.log" 2>&1 &
+pid=$!
+sleep 14                      # the logo: no key until it has gone
+wid=$(xdotool search --pid $pid | tail -1)
+xdotool windowactivate --sync "$wid" 2>/dev/null; xdotool windowfocus "$wid" 2>/dev/null
+tap() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
+tap Right; sleep 1            # title: continue
+tap Return; sleep 3
+tap Return; sleep 6           # slot 1
+while read -r cmd rest; do
+  set -- $rest
+  case $cmd in
+    w) sleep "$1";;
+    t) tap "$1";;
+    h) xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1";;
+    d) xdotool keydown "$1";;
+    u) xdotool keyup "$1";;
+    g) gdb -p $pid -batch -ex "$rest" -ex detach > /dev/null 2>&1;;
+    p) gdb -p $pid -batch -ex "print $rest" -ex detach 2>/dev/null | grep '^\$' | sed "s|^|$rest |" >> "$out/log.txt";;
+    c) import -window root "$out/$1.png";;
+    b) for i in $(seq 1 "$2"); do import -window root "$out/${1}_$i.png"; sleep "$3"; done;;
+    q) break;;
+    "#"*|"") ;;
+  esac
+done < <(if [ "${LIVE:-0}" = 1 ]; then tail -n +1 -f "$actions"; else cat "$actions"; fi)
+kill $pid; wait $pid 2>/dev/null
