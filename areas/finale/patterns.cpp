@@ -209,6 +209,10 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         p.state = 14;
         p.stamp = now;
     }
+    // Only her reaction to the overhead slash lets her go; when the slash
+    // missed there is none, and she would stay held for good: she is let go
+    // at once instead.
+    if (p.state == 14 && MessageBoxOpen == 1 && BossFightState.playerHitWord == 0) MessageBoxOpen = 0;
     if (p.state == 14 && MessageBoxOpen == 0) {
         p.state = 15;
         p.count = 0;

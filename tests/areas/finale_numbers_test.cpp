@@ -224,6 +224,26 @@ TEST_F(FinaleNumbers, AMissedCarryDashLandsAndEnds) {
     EXPECT_GT(FinalActorSlots.x[0], M + 2400);
 }
 
+TEST_F(FinaleNumbers, AMissedOverheadSlashAtTheRoomsEndLetsHerGo) {
+    // She stands past the fight zone where no blow can reach her (no body
+    // box): the edge pattern's holds must still end, or she is held for good.
+    PlaceBoss(M + 4700, 640, 1, 15);
+    PlayerState.x = M + 4950;
+    PlayerBodyBox = PlayerBodyBoxRecord{0, 0, 0, 0, 0};
+    RunBossEdgePattern(0);
+    bool held = false, letGoAfterHold = false;
+    for (int i = 0; i < 64 * 90 && !letGoAfterHold; ++i) {
+        Tick();
+        PlayerState.x = M + 4950;
+        PlayerBodyBox = PlayerBodyBoxRecord{0, 0, 0, 0, 0};
+        RunBossEdgePattern(1);
+        if (MessageBoxOpen == 1) held = true;
+        if (held && MessageBoxOpen == 0) letGoAfterHold = true;
+    }
+    EXPECT_TRUE(held) << "the edge pattern never held her";
+    EXPECT_TRUE(letGoAfterHold) << "a missed overhead slash kept her held";
+}
+
 TEST_F(FinaleNumbers, TheFourthBlowWithANewKindEscalates) {
     GameClock.gameClock = 500.0;   // long after any earlier blow or heavy blow
     PlaceBoss(M + 2000, 640, -1, 13);
