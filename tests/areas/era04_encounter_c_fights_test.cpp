@@ -26,6 +26,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/picture_slot.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -595,32 +596,23 @@ void EncounterCFights::PlayPhase4() {
 class EncounterCFightSlots : public GameHarness {};
 
 TEST_F(EncounterCFightSlots, DISABLED_Write) {
-    const char* out = std::getenv("QM_SLOT_DIR");
-    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
-    StartGame();
-    RunFrames(2);
-    ResetGameData(0);
-    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
-    }
-    Era03AreaFlag = 1;
-    PlayerState.x = 79500;
-    ScrollX = 79500 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
-    Gold = 500;
-    LearnedMoveD = 1;
-    LearnedMoveF = 1;
-    LearnedMoveG = 1;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = 1;
-    Era04Progress.encounterBDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    Era04Progress.barrierTalkDone = 2;
-    MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
-    ASSERT_TRUE(SaveGdata(1));
-    std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "encounter_c_fights.txt",
-                               std::filesystem::copy_options::overwrite_existing);
+    WritePictureSlot("encounter_c_fights", [] {
+        Era03AreaFlag = 1;
+        PlayerState.x = 79500;
+        ScrollX = 79500 - 400;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        Gold = 500;
+        LearnedMoveD = 1;
+        LearnedMoveF = 1;
+        LearnedMoveG = 1;
+        Era04Progress.soldierFight1Done = 1;
+        Era04Progress.soldierFight2Done = 1;
+        Era04Progress.encounterADone = 1;
+        Era04Progress.encounterBDone = 1;
+        Era04Progress.dialogueTriggerState = 2;
+        Era04Progress.barrierTalkDone = 2;
+    });
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/picture_slot.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -321,20 +322,11 @@ TEST_F(EncounterCRun, HeldBehindDoor5ThenTheClerksBargain) {
 class EncounterCSlots : public GameHarness {};
 
 TEST_F(EncounterCSlots, DISABLED_Write) {
-    const char* out = std::getenv("QM_SLOT_DIR");
-    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
-    StartGame();
-    RunFrames(2);
-    ResetGameData(0);
-    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
-    }
-    AfterEncounterB();
-    LearnedMoveD = 1;
-    LearnedMoveF = 1;
-    MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
-    ASSERT_TRUE(SaveGdata(1));
-    std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "encounter_c.txt",
-                               std::filesystem::copy_options::overwrite_existing);
+    WritePictureSlot("encounter_c", [] {
+        AfterEncounterB();
+        LearnedMoveD = 1;
+        LearnedMoveF = 1;
+    });
 }
 
 }  // namespace

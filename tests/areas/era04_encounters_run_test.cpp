@@ -16,6 +16,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/picture_slot.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -215,26 +216,17 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
 class Era04EncounterSlots : public GameHarness {};
 
 TEST_F(Era04EncounterSlots, DISABLED_Write) {
-    const char* out = std::getenv("QM_SLOT_DIR");
-    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
-    StartGame();
-    RunFrames(2);
-    ResetGameData(0);
-    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
-    }
-    // The area switch takes her on from Era03 into Era04 on the way in.
-    Era03AreaFlag = 1;
-    PlayerState.x = 75300;
-    ScrollX = 75300 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
-    ASSERT_TRUE(SaveGdata(1));
-    std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "encounter_a.txt",
-                               std::filesystem::copy_options::overwrite_existing);
+    WritePictureSlot("encounter_a", [] {
+        // The area switch takes her on from Era03 into Era04 on the way in.
+        Era03AreaFlag = 1;
+        PlayerState.x = 75300;
+        ScrollX = 75300 - 400;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        Era04Progress.soldierFight1Done = 1;
+        Era04Progress.soldierFight2Done = 1;
+        Era04Progress.dialogueTriggerState = 2;
+    });
 }
 
 }  // namespace

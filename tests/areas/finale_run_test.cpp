@@ -28,6 +28,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/picture_slot.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -453,30 +454,21 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
 class FinaleScreenshotSlot : public GameHarness {};
 
 TEST_F(FinaleScreenshotSlot, DISABLED_Write) {
-    const char* out = std::getenv("QM_SLOT_DIR");
-    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
-    StartGame();
-    RunFrames(2);
-    ResetGameData(0);
-    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
-    }
-    Era03AreaFlag = 1;
-    PlayerState.x = 82500;
-    ScrollX = 82500 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
-    PlayerState.maxHp = 3000;
-    PlayerState.hp = 3000;
-    Era04Progress.soldierFight1Done = Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = Era04Progress.encounterBDone = Era04Progress.encounterCDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    Era04Progress.barrierTalkDone = 2;
-    EncounterCFigure.sheetFlag = 1;
-    LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
-    MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
-    ASSERT_TRUE(SaveGdata(1));
-    std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / "finale.txt",
-                               std::filesystem::copy_options::overwrite_existing);
+    WritePictureSlot("finale", [] {
+        Era03AreaFlag = 1;
+        PlayerState.x = 82500;
+        ScrollX = 82500 - 400;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        PlayerState.maxHp = 3000;
+        PlayerState.hp = 3000;
+        Era04Progress.soldierFight1Done = Era04Progress.soldierFight2Done = 1;
+        Era04Progress.encounterADone = Era04Progress.encounterBDone = Era04Progress.encounterCDone = 1;
+        Era04Progress.dialogueTriggerState = 2;
+        Era04Progress.barrierTalkDone = 2;
+        EncounterCFigure.sheetFlag = 1;
+        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
+    });
 }
 
 }  // namespace
