@@ -1,6 +1,7 @@
 // What the arena's three fights share: the crackling post at the wall that
 // throws whoever touches it, the bullet sprite, and the hurt-box test.
 #include "areas/era03/arena.h"
+#include "areas/era03/arena_sheets.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
 #include "core/pending_sprite.h"
@@ -282,7 +283,7 @@ void SetEra03ArenaBulletSprite(std::int32_t slot) {
     s.Facing = 1;
     s.Angle = b.angle[slot];
     s.Depth = 0.18f;
-    SetPendingSpriteSource(ArenaRect{436, 633, 449, 648});
+    SetPendingSpriteSource(kBoss1BulletCell);
     s.PivotX = 2;
     s.PivotY = 5;
     s.PosX = b.x[slot] - ScrollX;

@@ -11,6 +11,9 @@ struct ArenaRect {
     std::int32_t left, top, right, bottom;
 };
 
+// Boss 1's bullet, on its fight sheet.
+inline constexpr ArenaRect kBoss1BulletCell{436, 633, 449, 648};
+
 struct Boss1Frame {
     std::int32_t pose;
     ArenaRect rect;

@@ -587,6 +587,8 @@ constexpr std::array<PictureRect, N> CellsOf(const Row* rows, int width, int hei
 }
 constexpr std::size_t kEnemy3FightPoses = 49;   // then the 18 standing and walking poses
 constexpr auto kArenaBoss1Cells = CellsOf<std::size(kBoss1Frames)>(kBoss1Frames, 769, 668);
+constexpr PictureRect kArenaBoss1BulletCell[] = {
+    {kBoss1BulletCell.left, kBoss1BulletCell.top, kBoss1BulletCell.right, kBoss1BulletCell.bottom}};
 constexpr auto kArenaEnemy2Cells = CellsOf<std::size(kEnemy2BodyFrames)>(kEnemy2BodyFrames, 786, 741);
 constexpr auto kArenaEnemy2UpperCells = CellsOf<std::size(kEnemy2UpperCells)>(kEnemy2UpperCells, 786, 741);
 constexpr auto kArenaEnemy2HeldCells = CellsOf<std::size(kEnemy2PlainFrames)>(kEnemy2PlainFrames, 786, 741);
@@ -721,7 +723,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 58> kRectSources{{
+const std::array<RectSource, 59> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -746,6 +748,7 @@ const std::array<RectSource, 58> kRectSources{{
     {185, FigureKind::Character, kRound4OpponentRects, {}},
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Character, kArenaBoss1Cells, {}},
+    {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
     {193, FigureKind::Character, kArenaEnemy2Cells, {}},
     {193, FigureKind::Character, kArenaEnemy2UpperCells, {}},
     {193, FigureKind::Heroine, kArenaEnemy2HeldCells, {}},
