@@ -143,7 +143,6 @@ std::uint64_t KeyedWordsPrint() {
         h ^= static_cast<std::uint64_t>(v);
         h *= 1099511628211ull;
     };
-    const DialogueChannelsRecord& d = DialogueChannels;
     const MenuFlowStateRecord& m = MenuFlowState;
     for (std::int64_t v : {std::int64_t{GameFlow.phase}, std::int64_t{GameFlow.bootStep},
                            std::int64_t{GameOverState.step}, std::int64_t{PlayerState.x}, std::int64_t{PlayerState.y},
@@ -155,10 +154,7 @@ std::uint64_t KeyedWordsPrint() {
                            std::int64_t{EquipmentScreenState.page}, std::int64_t{EquipmentScreenState.cursor},
                            std::int64_t{m.ItemCursor}})
         mix(v);
-    for (std::int32_t line : {d.storyLine, d.promptLine, d.rollText, d.shopLineA, d.shopLineB, d.shopLineC, d.gateLine,
-                              d.duelLine, d.fighterLine, d.arenaLine, d.fieldLine, d.finaleLine, d.sideLine,
-                              d.roundLine, d.eventLine})
-        mix(line);
+    for (std::int32_t line : DialogueLineWords()) mix(line);
     return h;
 }
 

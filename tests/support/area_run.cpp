@@ -38,10 +38,7 @@ std::int32_t* FlagOfKey(int key) {
 }
 
 bool AnyDialogueChannel() {
-    const DialogueChannelsRecord& d = DialogueChannels;
-    for (std::int32_t word : {d.storyLine, d.promptLine, d.rollText, d.shopLineA, d.shopLineB, d.shopLineC,
-                              d.gateLine, d.duelLine, d.fighterLine, d.arenaLine, d.fieldLine, d.finaleLine,
-                              d.sideLine, d.roundLine, d.eventLine})
+    for (std::int32_t word : DialogueLineWords())
         if (word != 0) return true;
     return false;
 }
@@ -59,6 +56,12 @@ void ResetAllGameData() {
 }
 
 }  // namespace
+
+std::array<std::int32_t, 15> DialogueLineWords() {
+    const DialogueChannelsRecord& d = DialogueChannels;
+    return {d.storyLine, d.promptLine, d.rollText, d.shopLineA, d.shopLineB, d.shopLineC, d.gateLine, d.duelLine,
+            d.fighterLine, d.arenaLine, d.fieldLine, d.finaleLine, d.sideLine, d.roundLine, d.eventLine};
+}
 
 void AreaRun::SetUp() {
     // Tiny sounds of our own: the boot loads every slot, one per frame.

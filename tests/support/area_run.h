@@ -37,12 +37,16 @@
 // the test seeds it again); the game's data reset keeps that seed.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <set>
 
 #include "support/game_harness.h"
+
+// The line words of every dialogue channel (0 where no line is shown).
+std::array<std::int32_t, 15> DialogueLineWords();
 
 class AreaRun : public GameHarness {
 protected:
