@@ -2,7 +2,8 @@
 // the gatekeeper to the turret's first place: his talk and his collecting
 // game, the gate's talk on the lower route, the lift and the upper floor to
 // the arena, its waves 2 to 4, the arena's item used back at the gate, the
-// teacher's lesson, and the turret rising, firing and barring the way.
+// teacher's lesson, the three turrets each stunned and blown up, and the
+// walk over the landmark to short of the monsters' talk.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "core/random.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/field_middle.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -48,7 +50,8 @@ protected:
                 Note(story_, d.storyLine);
                 Note(gate_, d.gateLine);
                 Note(arena_, d.arenaLine);
-                const bool shown = d.storyLine != 0 || d.gateLine != 0 || d.arenaLine != 0 || d.sideLine != 0;
+                const bool shown = d.storyLine != 0 || d.gateLine != 0 || d.arenaLine != 0 || d.sideLine != 0 ||
+                                   d.fieldLine != 0;
                 if (!enterSent_ && EnterConfirmState == 1 && shown) {
                     Tap(VK_RETURN);
                     enterSent_ = true;
@@ -81,33 +84,11 @@ protected:
         Frames(2);
         return ok;
     }
-    // Runs right (Z) and jumps once past x; true when she stands again. The
-    // driver's held keys take turns, so the run goes by itself and Up comes
-    // alone, while the run's intent from the last frame still stands.
-    bool RunningJumpFrom(std::int32_t x) {
-        if (PlayerState.facing != 1) {
-            Hold(VK_RIGHT);
-            Frames(2);
-            LetGo(VK_RIGHT);
-        }
-        Hold(VkLetter('z'));
-        const bool reached = Play([x] { return PlayerState.x >= x; }, 600);
-        LetGo(VkLetter('z'));
-        Press(VK_UP);
-        Frames(1);
-        Release(VK_UP);
-        return reached && PlayerMoveState.jumpKind >= 30 &&
-               Play([] { return PlayerMoveState.jumpKind == 0; }, 400);
-    }
-    // From the lift's top only a walking jump begun on its very last pixels
-    // reaches the upper floor's lip without passing under it; the driver's
-    // key timing cannot place her that closely, so she is set on the lip.
-    void OntoTheLip() {
-        PlayerState.x = SectionAnchorX[21] + 300;
-        PlayerState.y = 265;
-        Frames(2);
-        ASSERT_EQ(PlayerState.y, 265);
-        ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
+    // The shared roads drive with this fixture's own frame loop.
+    RoadHands Hands() {
+        return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
+                [this](int k) { Release(k); },
+                [this](const std::function<bool()>& until, int n) { return Play(until, n); }};
     }
     // A picture of the last frame for the documentation, only when
     // QM_SCREENSHOT_DIR names a folder.
@@ -170,6 +151,9 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
         PlayerState.facing = 1;
         ScrollX = 18000;
         PlayerState.maxHp = PlayerState.hp = 900;
+        // The first stretch's lessons were read on the way.
+        WalkingEnemyRecords[0].meetingStep = 6;
+        FlyingEnemyRecords[0].lessonStep = 8;
         // Field enemy A was met and beaten on the first stretch.
         FieldEnemyARecord.firstMeetingStep = 14;
         FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
@@ -230,12 +214,9 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     ASSERT_TRUE(WalkTo(T + 330));
     ASSERT_TRUE(Jump(VK_LEFT));
     EXPECT_EQ(Era01TerrainState.lowerRoute, 0);
-    // A running jump lands her on the lift's top, a second one from there
-    // reaches the upper floor.
-    ASSERT_TRUE(WalkTo(T - 216, 5));
-    ASSERT_TRUE(RunningJumpFrom(T - 216));
-    ASSERT_EQ(PlayerState.y, 456) << "on the lift top at x " << PlayerState.x << " jk " << PlayerMoveState.jumpKind << " pose " << PlayerState.pose << " mbo " << MessageBoxOpen << " hp " << PlayerState.hp;
-    OntoTheLip();
+    // A running jump lands her on the lift's top, a walking one from there
+    // reaches the upper floor before the lift takes her.
+    ASSERT_TRUE(UpOverTheLift(Hands())) << "x " << PlayerState.x << " y " << PlayerState.y;
     ASSERT_TRUE(Walk(VK_RIGHT, [] { return PlayerState.x >= A - 300; }, 4000))
         << "x " << PlayerState.x << " y " << PlayerState.y;
     EXPECT_EQ(PlayerState.y, 640) << "down the stairs";
@@ -342,7 +323,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     ASSERT_TRUE(WalkTo(T + 330));
     ASSERT_TRUE(Jump(VK_LEFT));
     ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
-    OntoTheLip();
+    ASSERT_TRUE(UpOverTheLift(Hands())) << "x " << PlayerState.x << " y " << PlayerState.y;
     ASSERT_TRUE(Walk(VK_RIGHT, [] { return AnchorObstacleState.state == 2; }, 4000)) << "x " << PlayerState.x;
     EXPECT_EQ(AnchorObstacleState.x, SectionAnchorX[24]);
     EXPECT_GE(PlayerState.x, SectionAnchorX[24] - 504);
@@ -354,6 +335,18 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     Walk(VK_RIGHT, [] { return false; }, 120);
     EXPECT_LT(PlayerState.hp, hpBefore) << "its shots hurt";
     EXPECT_LT(PlayerState.x, SectionAnchorX[24] - 119) << "its barrier holds";
+
+    // ---- each turret stunned with its own shot sent back by D, kicked and
+    // blown up (250 EXP each); over the landmark to short of the monsters.
+    std::int32_t paid = 0;
+    ASSERT_TRUE(StunAndDestroyTurret(Hands(), &paid)) << "turret state " << AnchorObstacleState.state << " action "
+                                               << AnchorObstacleState.action << " x " << PlayerState.x;
+    EXPECT_EQ(paid, 250);
+    ASSERT_TRUE(WalkOverTheLandmark(Hands(), 28000, &paid))
+        << "x " << PlayerState.x << " y " << PlayerState.y << " turret " << AnchorObstacleState.state;
+    EXPECT_EQ(paid, 500) << "the second and third turrets";
+    EXPECT_GT(PlayerState.hp, 0);
+    EXPECT_EQ(PlayerState.y, 640);
 }
 
 }  // namespace
