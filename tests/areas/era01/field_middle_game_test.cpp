@@ -69,46 +69,25 @@ protected:
         LetGo(key);
         return ok;
     }
-    bool WalkTo(std::int32_t x, std::int32_t slack = 6) {
-        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-        return Walk(key, [&] { return std::abs(PlayerState.x - x) <= slack; });
-    }
-    // A jump while `key` (0 none) is held, until she stands again.
-    bool Jump(int key) {
-        if (key != 0) Hold(key);
-        Hold(VK_UP);
-        Frames(3);
-        LetGo(VK_UP);
-        const bool ok = Play([] { return PlayerMoveState.jumpKind == 0; }, 400);
-        if (key != 0) LetGo(key);
-        Frames(2);
-        return ok;
-    }
     // The shared roads drive with this fixture's own frame loop.
-    RoadHands Hands() {
+    // `watch` (if given) sees every frame the road plays.
+    RoadHands Hands(std::function<void()> watch = nullptr) {
         return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
                 [this](int k) { Release(k); },
-                [this](const std::function<bool()>& until, int n) { return Play(until, n); }};
+                [this, watch](const std::function<bool()>& until, int n) {
+                    return Play([&] {
+                        if (watch) watch();
+                        return until();
+                    }, n);
+                }};
     }
+    bool pictured = false;
     // A picture of the last frame for the documentation, only when
     // QM_SCREENSHOT_DIR names a folder.
     void Picture(const std::string& name) {
         if (const char* dir = std::getenv("QM_SCREENSHOT_DIR")) {
             EXPECT_TRUE(plat::headless::SaveLastFramePng(std::string(dir) + "/era01_" + name + ".png"));
         }
-    }
-    // A menu key: down for one frame, then up.
-    void MenuKey(int key) {
-        Press(key);
-        Frames(1);
-        Release(key);
-        Frames(12);
-    }
-    void Crouch(int frames) {
-        Hold(VK_DOWN);
-        Frames(frames);
-        LetGo(VK_DOWN);
-        Frames(2);
     }
     static std::vector<std::int32_t> Range(std::int32_t a, std::int32_t b) {
         std::vector<std::int32_t> v;
@@ -119,24 +98,6 @@ protected:
         std::string out;
         for (std::int32_t v : seen) out += std::to_string(v) + " ";
         return out;
-    }
-    // The good object of the collecting game nearest to her, or -1.
-    static int NearestGoodObject() {
-        int best = -1;
-        for (int k = 0; k < 5; ++k) {
-            const CollectGameObject& o = CollectGameObjects[k];
-            if (o.state != 17 && o.state != 18) continue;
-            if (best < 0 || std::abs(o.x - PlayerState.x) < std::abs(CollectGameObjects[best].x - PlayerState.x))
-                best = k;
-        }
-        return best;
-    }
-    static bool BadObjectNear() {
-        for (int k = 5; k < 8; ++k) {
-            const CollectGameObject& o = CollectGameObjects[k];
-            if ((o.state == 17 || o.state == 18) && std::abs(o.x - PlayerState.x) <= 45) return true;
-        }
-        return false;
     }
 };
 
@@ -161,9 +122,11 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     }));
 
     // ---- the gatekeeper's talk: held at his side, HP kept throughout.
-    ASSERT_TRUE(Walk(VK_RIGHT, [] { return DialogueChannels.storyLine == 25; }));
-    EXPECT_GE(PlayerState.x, 18590);
-    ASSERT_TRUE(Play([] { return GatekeeperRecord.state == 13; }, 4000));
+    std::int32_t talkFromX = 0;
+    ASSERT_TRUE(GatekeeperTalk(Hands([&] {
+        if (DialogueChannels.storyLine == 25 && talkFromX == 0) talkFromX = PlayerState.x;
+    })));
+    EXPECT_GE(talkFromX, 18590);
     std::vector<std::int32_t> talk = Range(25, 28);
     for (std::int32_t v : Range(1001, 1018)) talk.push_back(v);
     for (std::int32_t v : Range(29, 39)) talk.push_back(v);
@@ -173,34 +136,16 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     EXPECT_EQ(ScrollX, 17858);
 
     // ---- the collecting game: five good objects picked up.
-    ASSERT_TRUE(Play([] { return CollectGameObjects[0].state == 12; }, 2000));
-    ASSERT_TRUE(Walk(VK_LEFT, [] { return PlayerState.x < G + 990; }, 200));
-    ASSERT_TRUE(Play([] { return CollectGameObjects[0].state >= 17; }, 400));
-    Frames(30);
-    Picture("collect_game");
-    // She keeps to the pit and crouches as a good one comes within reach
-    // (a bad one met on the way costs 10 HP).
-    for (int tries = 0; tries < 600 && ItemCounts[1] < 5; ++tries) {
-        const int k = NearestGoodObject();
-        if (k < 0) break;
-        const std::int32_t d = CollectGameObjects[k].x - PlayerState.x;
-        if (std::abs(d) <= 25) {
-            Crouch(6);
-        } else if ((d < 0 && PlayerState.x > G + 130) || (d > 0 && PlayerState.x < G + 960)) {
-            Walk(d > 0 ? VK_RIGHT : VK_LEFT, [k] {
-                return std::abs(CollectGameObjects[k].x - PlayerState.x) <= 15 || PlayerState.x <= G + 120 ||
-                       PlayerState.x >= G + 970;
-            }, 12);
-        } else {
-            Crouch(6);
+    ASSERT_TRUE(CollectGame(Hands([&] {
+        if (CollectGameObjects[0].state >= 17 && !pictured) {
+            Picture("collect_game");
+            pictured = true;
         }
-    }
+    })));
     ASSERT_EQ(ItemCounts[1], 5u);
 
     // ---- down into the lower route; the gate holds her for its talk.
-    ASSERT_TRUE(Walk(VK_RIGHT, [] { return Era01TerrainState.lowerRoute == 1 && PlayerState.y == 740; }, 3000))
-        << "x " << PlayerState.x << " y " << PlayerState.y;
-    ASSERT_TRUE(Walk(VK_RIGHT, [] { return DialogueChannels.gateLine == 1; }, 600));
+    ASSERT_TRUE(DownToTheGate(Hands())) << "x " << PlayerState.x << " y " << PlayerState.y;
     EXPECT_EQ(PlayerState.x, T + 419);
     ASSERT_TRUE(Play([] { return Era01Progress == 1; }, 4000)) << Listed(gate_);
     std::vector<std::int32_t> gateTalk = Range(1, 6);
@@ -211,10 +156,8 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
 
     // ---- out of the lower route with a jump, onto the lift, up to the
     // upper floor and down its stairs.
-    ASSERT_TRUE(WalkTo(T + 330));
-    ASSERT_TRUE(Jump(VK_LEFT));
-    EXPECT_EQ(Era01TerrainState.lowerRoute, 0);
-    // A running jump lands her on the lift's top, a walking one from there
+    ASSERT_TRUE(OutOfTheLowerRoute(Hands()));
+    // A walking jump lands her on the lift's top, a second from there
     // reaches the upper floor before the lift takes her.
     ASSERT_TRUE(UpOverTheLift(Hands())) << "x " << PlayerState.x << " y " << PlayerState.y;
     ASSERT_TRUE(Walk(VK_RIGHT, [] { return PlayerState.x >= A - 300; }, 4000))
@@ -224,90 +167,54 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
 
     // ---- wave 2: its talk, then throws until the fourth after the talk
     // drops the prop, with two more lines.
-    ASSERT_TRUE(Play([] { return DialogueChannels.arenaLine == 5; }, 600));
-    for (int round = 0; round < 12 && ArenaState.clearedWaves < 1; ++round) {
-        Walk(VK_RIGHT, [] { return MessageBoxOpen == 1 || ArenaState.clearedWaves >= 1; }, 400);
-        Play([] { return MessageBoxOpen == 0; }, 800);
-    }
+    ASSERT_TRUE(ArenaWave2(Hands()));
     ASSERT_EQ(ArenaState.clearedWaves, 1);
     EXPECT_EQ(arena_, Range(5, 11)) << Listed(arena_);
     EXPECT_EQ(ArenaState.propMode, 2);
 
     // ---- wave 3: crouching by the prop takes it.
-    ASSERT_TRUE(WalkTo(ArenaState.objectX, 20));
-    Crouch(8);
+    ASSERT_TRUE(ArenaWave3(Hands()));
     EXPECT_EQ(ItemCounts[2], 1u);
     EXPECT_EQ(ArenaState.clearedWaves, 2);
 
     // ---- wave 4: its pool lowered, one G blow drains it; the enemy
-    // collapses and leaves an item.
+    // collapses and leaves an item. (G is given here: kicks never land
+    // between its attacks.)
     LearnedMoveG = 1;
-    ASSERT_TRUE(Play([] { return ArenaState.waveHold == 2; }, 200));
-    ArenaState.expPool = 5;
-    // Within 120 px it strikes first unless an F or G combo already runs, so
-    // the blow starts just outside that reach.
-    for (int tries = 0; tries < 20 && ArenaState.clearedWaves < 3; ++tries) {
-        Play([] { return MessageBoxOpen == 0; }, 600);
-        WalkTo(A - 135, 6);
-        Hold(VK_RIGHT);
-        Frames(2);
-        LetGo(VK_RIGHT);
-        Press(VkLetter('g'));
-        Frames(40);
-    }
-    ASSERT_EQ(ArenaState.clearedWaves, 3);
-    ASSERT_TRUE(Play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600));
+    ASSERT_TRUE(ArenaWave4(Hands())) << "waves " << ArenaState.clearedWaves;
     EXPECT_EQ(ArenaState.waveHold, 0);
-    ASSERT_TRUE(WalkTo(DropItemSlots.x[0], 6));
-    Crouch(8);
     EXPECT_EQ(ItemCounts[3], 1u);
     EXPECT_EQ(DropItemSlots.flag[0], 0);
 
     // ---- back over the stairs and the upper floor, whose lip drops her into
     // the pit; on the lower route the gate holds her again.
-    ASSERT_TRUE(Walk(VK_LEFT, [] { return PlayerState.x < T + 300; }, 4000)) << "x " << PlayerState.x;
-    ASSERT_TRUE(Play([] { return PlayerState.y == 640 && Era01TerrainState.pitFallStartY == 0; }, 300));
-    EXPECT_EQ(PlayerState.x, T + 260) << "the pit puts her at its edge";
-    ASSERT_TRUE(Walk(VK_RIGHT, [] { return PlayerState.x == T + 419 && PlayerState.y == 740; }, 600))
-        << "x " << PlayerState.x << " y " << PlayerState.y;
-    Frames(4);
+    ASSERT_TRUE(BackToTheGate(Hands())) << "x " << PlayerState.x << " y " << PlayerState.y;
     EXPECT_EQ(PlayerState.x, T + 419);
 
     // ---- the arena's prop used from the item screen at the gate: progress
     // 2, and a second later the gate opens.
-    Tap(VK_F2);
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.IntroStep == 6; }, 600));
-    MenuKey(VK_RIGHT);
-    ASSERT_EQ(MenuFlowState.Cursor, 2u);
-    MenuKey(VK_RETURN);
-    ASSERT_TRUE(Play([] { return MenuFlowState.ItemOpen == 1 && MenuFlowState.ItemIntro == 6; }, 600));
-    for (int i = 0; i < 4 && MenuFlowState.ItemCursor != 3; ++i) {
-        MenuKey(VK_DOWN);
-    }
-    ASSERT_EQ(MenuFlowState.ItemCursor, 3u);
-    MenuKey(VK_RETURN);
-    ASSERT_TRUE(Play([] { return Era01Progress == 2; }, 100));
+    double usedAt = 0.0;
+    ASSERT_TRUE(UseThePropAtTheGate(Hands([&] {
+        if (Era01Progress == 2 && usedAt == 0.0 && GameFlow.phase == 1) usedAt = GameClock.gameClock;
+    })));
     EXPECT_EQ(ItemCounts[2], 0u);
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 1; }, 1200));
-    const double usedAt = GameClock.gameClock;
-    ASSERT_TRUE(Play([] { return Era01Progress == 3; }, 400));
     EXPECT_NEAR(GameClock.gameClock - usedAt, 1.0, 0.1);
     EXPECT_EQ(MessageBoxOpen, 0);
 
     // ---- the teacher's lesson on the lower route: D pressed as soon as
     // line 78 asks for it, in both tries.
     const std::size_t lessonFrom = story_.size();
-    ASSERT_TRUE(Walk(VK_RIGHT, [] { return DialogueChannels.storyLine == 50; }, 600)) << "x " << PlayerState.x;
-    EXPECT_EQ(NpcSceneLock, 1u);
-    EXPECT_EQ(PlayerState.x, T + 866);
+    std::int32_t lessonX = 0;
+    std::uint32_t lessonLock = 0;
     int dPresses = 0;
-    ASSERT_TRUE(Play([&] {
-        if (DialogueChannels.storyLine == 78 && KeyDPressed == 0 && MessageBoxOpen == 0) {
-            Press(VkLetter('d'));
-            ++dPresses;
+    ASSERT_TRUE(TeachersLesson(Hands([&] {
+        if (DialogueChannels.storyLine == 50 && lessonX == 0) {
+            lessonX = PlayerState.x;
+            lessonLock = NpcSceneLock;
         }
-        return LearnedMoveD == 1;
-    }, 6000)) << Listed(story_);
+    }), &dPresses)) << Listed(story_);
+    EXPECT_EQ(lessonLock, 1u);
+    EXPECT_EQ(lessonX, T + 866);
     EXPECT_EQ(dPresses, 2);
     std::vector<std::int32_t> lesson(story_.begin() + static_cast<std::ptrdiff_t>(lessonFrom), story_.end());
     std::vector<std::int32_t> expectedLesson = Range(50, 78);
@@ -320,9 +227,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
 
     // ---- out of the lower route again and on along the upper floor, past
     // the arena (done: no wave, no hold), to the turret's first place.
-    ASSERT_TRUE(WalkTo(T + 330));
-    ASSERT_TRUE(Jump(VK_LEFT));
-    ASSERT_EQ(Era01TerrainState.lowerRoute, 0);
+    ASSERT_TRUE(OutOfTheLowerRoute(Hands()));
     ASSERT_TRUE(UpOverTheLift(Hands())) << "x " << PlayerState.x << " y " << PlayerState.y;
     ASSERT_TRUE(Walk(VK_RIGHT, [] { return AnchorObstacleState.state == 2; }, 4000)) << "x " << PlayerState.x;
     EXPECT_EQ(AnchorObstacleState.x, SectionAnchorX[24]);

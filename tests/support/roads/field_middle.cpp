@@ -1,6 +1,7 @@
 #include "support/roads/field_middle.h"
 
 #include <cstdlib>
+#include <functional>
 
 #include "areas/era00_era01/records.h"
 #include "core/combos.h"
@@ -13,7 +14,9 @@
 
 namespace {
 
+constexpr std::int32_t G = SectionAnchorX[19];   // the gatekeeper's section
 constexpr std::int32_t T = SectionAnchorX[21];   // the lift section
+constexpr std::int32_t A = SectionAnchorX[23];   // the arena
 
 bool Frames(const RoadHands& h, int n) {
     int left = n;
@@ -69,9 +72,166 @@ bool RunningJumpFrom(const RoadHands& h, std::int32_t x) {
     return reached && PlayerMoveState.jumpKind >= 30 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
 }
 
+bool Walk(const RoadHands& h, int key, const std::function<bool()>& until, int maxFrames = 3000) {
+    h.hold(key);
+    const bool ok = h.play(until, maxFrames);
+    h.letGo(key);
+    return ok;
+}
+
+void Crouch(const RoadHands& h, int frames) {
+    h.hold(VK_DOWN);
+    Frames(h, frames);
+    h.letGo(VK_DOWN);
+    Frames(h, 2);
+}
+
+// A menu key: down for one frame, then up.
+void MenuKey(const RoadHands& h, int key) {
+    h.press(key);
+    Frames(h, 1);
+    h.release(key);
+    Frames(h, 12);
+}
+
+// The good object of the collecting game nearest to her, or -1.
+int NearestGoodObject() {
+    int best = -1;
+    for (int k = 0; k < 5; ++k) {
+        const CollectGameObject& o = CollectGameObjects[k];
+        if (o.state != 17 && o.state != 18) continue;
+        if (best < 0 || std::abs(o.x - PlayerState.x) < std::abs(CollectGameObjects[best].x - PlayerState.x))
+            best = k;
+    }
+    return best;
+}
+
 bool Stunned() { return AnchorObstacleState.action == 5; }
 
 }  // namespace
+
+bool GatekeeperTalk(const RoadHands& h) {
+    return Walk(h, VK_RIGHT, [] { return DialogueChannels.storyLine == 25; }) &&
+           h.play([] { return GatekeeperRecord.state == 13; }, 4000);
+}
+
+bool CollectGame(const RoadHands& h) {
+    const std::uint32_t goal = ItemCounts[1] + 5;
+    if (!h.play([] { return CollectGameObjects[0].state == 12; }, 2000)) return false;
+    if (!Walk(h, VK_LEFT, [] { return PlayerState.x < G + 990; }, 200)) return false;
+    if (!h.play([] { return CollectGameObjects[0].state >= 17; }, 400)) return false;
+    Frames(h, 30);
+    for (int tries = 0; tries < 600 && ItemCounts[1] < goal; ++tries) {
+        const int k = NearestGoodObject();
+        if (k < 0) break;
+        const std::int32_t d = CollectGameObjects[k].x - PlayerState.x;
+        if (std::abs(d) <= 25) {
+            Crouch(h, 6);
+        } else if ((d < 0 && PlayerState.x > G + 130) || (d > 0 && PlayerState.x < G + 960)) {
+            Walk(h, d > 0 ? VK_RIGHT : VK_LEFT, [k] {
+                return std::abs(CollectGameObjects[k].x - PlayerState.x) <= 15 || PlayerState.x <= G + 120 ||
+                       PlayerState.x >= G + 970;
+            }, 12);
+        } else {
+            Crouch(h, 6);
+        }
+    }
+    return ItemCounts[1] == goal;
+}
+
+bool DownToTheGate(const RoadHands& h) {
+    return Walk(h, VK_RIGHT, [] { return Era01TerrainState.lowerRoute == 1 && PlayerState.y == 740; }, 3000) &&
+           Walk(h, VK_RIGHT, [] { return DialogueChannels.gateLine == 1; }, 600);
+}
+
+bool OutOfTheLowerRoute(const RoadHands& h) {
+    if (!WalkTo(h, T + 330, 6)) return false;
+    // Left and Up held together take turns; the jump comes on one of them.
+    h.hold(VK_LEFT);
+    h.hold(VK_UP);
+    Frames(h, 3);
+    h.letGo(VK_UP);
+    const bool ok = h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
+    h.letGo(VK_LEFT);
+    Frames(h, 2);
+    return ok && Era01TerrainState.lowerRoute == 0;
+}
+
+bool ArenaWave2(const RoadHands& h) {
+    if (!h.play([] { return DialogueChannels.arenaLine == 5; }, 600)) return false;
+    for (int round = 0; round < 12 && ArenaState.clearedWaves < 1; ++round) {
+        Walk(h, VK_RIGHT, [] { return MessageBoxOpen == 1 || ArenaState.clearedWaves >= 1; }, 400);
+        h.play([] { return MessageBoxOpen == 0; }, 800);
+    }
+    return ArenaState.clearedWaves == 1;
+}
+
+bool ArenaWave3(const RoadHands& h) {
+    const std::uint32_t before = ItemCounts[2];
+    if (!WalkTo(h, ArenaState.objectX, 20)) return false;
+    Crouch(h, 8);
+    return ItemCounts[2] == before + 1 && ArenaState.clearedWaves == 2;
+}
+
+bool ArenaWave4(const RoadHands& h) {
+    if (!h.play([] { return ArenaState.waveHold == 2; }, 200)) return false;
+    // The test hook: its pool lowered to one blow.
+    ArenaState.expPool = 5;
+    // Pressed against the hold it strikes first unless an F or G combo runs:
+    // she starts a G blow just outside that reach.
+    for (int tries = 0; tries < 20 && ArenaState.clearedWaves < 3; ++tries) {
+        h.play([] { return MessageBoxOpen == 0; }, 600);
+        WalkTo(h, A - 135, 6);
+        h.hold(VK_RIGHT);
+        Frames(h, 2);
+        h.letGo(VK_RIGHT);
+        h.press(VkLetter('g'));
+        Frames(h, 40);
+    }
+    if (ArenaState.clearedWaves != 3) return false;
+    if (!h.play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600)) return false;
+    const std::uint32_t before = ItemCounts[3];
+    if (!WalkTo(h, DropItemSlots.x[0], 6)) return false;
+    Crouch(h, 8);
+    return ItemCounts[3] == before + 1 && DropItemSlots.flag[0] == 0;
+}
+
+bool BackToTheGate(const RoadHands& h) {
+    return Walk(h, VK_LEFT, [] { return PlayerState.x < T + 300; }, 4000) &&
+           h.play([] { return PlayerState.y == 640 && Era01TerrainState.pitFallStartY == 0; }, 300) &&
+           Walk(h, VK_RIGHT, [] { return PlayerState.x == T + 419 && PlayerState.y == 740; }, 600) &&
+           Frames(h, 4);
+}
+
+bool UseThePropAtTheGate(const RoadHands& h) {
+    h.press(VK_F2);
+    Frames(h, 1);
+    h.release(VK_F2);
+    if (!h.play([] { return GameFlow.phase == 0 && MenuFlowState.IntroStep == 6; }, 600)) return false;
+    MenuKey(h, VK_RIGHT);
+    if (MenuFlowState.Cursor != 2u) return false;
+    MenuKey(h, VK_RETURN);
+    if (!h.play([] { return MenuFlowState.ItemOpen == 1 && MenuFlowState.ItemIntro == 6; }, 600)) return false;
+    for (int i = 0; i < 4 && MenuFlowState.ItemCursor != 3; ++i) MenuKey(h, VK_DOWN);
+    if (MenuFlowState.ItemCursor != 3u) return false;
+    MenuKey(h, VK_RETURN);
+    return h.play([] { return Era01Progress == 2; }, 100) && h.play([] { return GameFlow.phase == 1; }, 1200) &&
+           h.play([] { return Era01Progress == 3; }, 400);
+}
+
+bool TeachersLesson(const RoadHands& h, int* dPresses) {
+    if (!Walk(h, VK_RIGHT, [] { return DialogueChannels.storyLine == 50; }, 600)) return false;
+    int presses = 0;
+    const bool ok = h.play([&] {
+        if (DialogueChannels.storyLine == 78 && KeyDPressed == 0 && MessageBoxOpen == 0) {
+            h.press(VkLetter('d'));
+            ++presses;
+        }
+        return LearnedMoveD == 1;
+    }, 6000);
+    if (dPresses) *dPresses = presses;
+    return ok;
+}
 
 bool UpOverTheLift(const RoadHands& h) {
     // A walking jump from just short of the lift lands on its 45 px top

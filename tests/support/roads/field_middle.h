@@ -13,6 +13,33 @@ struct RoadHands {
     std::function<bool(const std::function<bool()>&, int)> play;
 };
 
+// The gatekeeper's talk, from short of him until he throws.
+bool GatekeeperTalk(const RoadHands& h);
+// His collecting game: she keeps to the pit and crouches as a good object
+// comes within reach, until five more are in the second item count.
+bool CollectGame(const RoadHands& h);
+// Right into the lower route and on until the gate stops her for its talk
+// (its first line shown).
+bool DownToTheGate(const RoadHands& h);
+// Out of the lower route with a jump back to the left.
+bool OutOfTheLowerRoute(const RoadHands& h);
+// The arena's wave 2 from its first line: throws until the fourth after the
+// talk drops the prop. Wave 3: crouching by the prop takes it.
+bool ArenaWave2(const RoadHands& h);
+bool ArenaWave3(const RoadHands& h);
+// Wave 4: its pool lowered to one blow (the test hook), G blows until the
+// enemy collapses, then its dropped item picked up. Needs G learned.
+bool ArenaWave4(const RoadHands& h);
+// Back over the stairs and the upper floor into the pit, and right to the
+// gate again on the lower route.
+bool BackToTheGate(const RoadHands& h);
+// The prop used from the item screen (F2, items, its row) at the gate; true
+// once the gate stands open.
+bool UseThePropAtTheGate(const RoadHands& h);
+// The teacher's lesson on the lower route: D as soon as her line asks for
+// it, until the move is learned. `dPresses` counts the D presses.
+bool TeachersLesson(const RoadHands& h, int* dPresses);
+
 // From the ground left of the lift: a running jump onto its top, then at
 // once (before the lift takes her) a walking jump onto the upper floor's
 // lip. True when she stands on the upper floor off the lower route.
