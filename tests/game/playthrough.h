@@ -16,6 +16,8 @@
 
 #include "playthrough_driver.h"
 
+struct RoadHands;
+
 // What a segment of the road pays, counted from its start.
 struct Reward {
     const char* segment;
@@ -49,6 +51,10 @@ protected:
     // expects.
     void CheckTrace(const char* segment, std::size_t mark, const std::vector<std::string>& switches,
                     const std::vector<int>& loads) const;
+
+    // The shared field roads driven through Road() (its soft-lock watch),
+    // noting the area flags; `what` names the stretch in a failure.
+    RoadHands FieldHands(const char* what);
 
     // The segments, in the road's order.
     void HomeArea();

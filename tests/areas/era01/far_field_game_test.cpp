@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/far_field.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -77,39 +78,17 @@ protected:
         static const Shown none{0, 0, 0};
         return none;
     }
-    // One blow with G at whichever actor is still in the field, walking up
-    // to it first; true once all three have fled into the tower.
-    bool gHeld = false;
-    bool ChaseActors() {
-        if (gHeld && PlayerMoveState.comboG != 0) {
-            LetGo(VkLetter('G'));
-            gHeld = false;
-        }
-        for (int n = 0; n < 3; ++n) {
-            const EncounterTrioActor& a = EncounterTrio.actor[n];
-            // Fled: on its way to the tower, or waiting there.
-            if (a.hp <= 0 || a.x >= T - 200) continue;
-            const std::int32_t d = a.x - PlayerState.x;
-            const std::int32_t reach = d > 0 ? d : -d;
-            if (reach > 100 || reach < 30) {
-                Walk(reach < 30 ? (d > 0 ? -1 : 1) : (d > 0 ? 1 : -1));
-                return false;
-            }
-            Walk(0);
-            if ((d > 0) != (PlayerState.facing == 1)) {
-                Tap(d > 0 ? VK_RIGHT : VK_LEFT);
-                return false;
-            }
-            if (gHeld) {
-                LetGo(VkLetter('G'));
-                gHeld = false;
-            } else {
-                Hold(VkLetter('G'));
-                gHeld = true;
-            }
-            return false;
-        }
-        return true;
+    // The shared roads drive with this fixture's frame loop, which reads
+    // the field lines as they come; `watch` (if given) sees every frame.
+    RoadHands Hands(std::function<void()> watch = nullptr) {
+        return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
+                [this](int k) { Release(k); },
+                [this, watch](const std::function<bool()>& until, int n) {
+                    return Run([&] {
+                        if (watch) watch();
+                        return until();
+                    }, n);
+                }};
     }
     std::int32_t Distance(std::int32_t a, std::int32_t b) const { return a > b ? a - b : b - a; }
 };
@@ -173,7 +152,7 @@ TEST_F(FarField, FromPastTheArenaOverTheTowerToTheBorder) {
     // tower once its right edge is in view.
     ASSERT_TRUE(Run([] { return EncounterTrio.actor[2].hp == 500; }, 50));
     for (EncounterTrioActor& a : EncounterTrio.actor) a.hp = 1;
-    ASSERT_TRUE(Run([&] { return ChaseActors(); }, 30000))
+    ASSERT_TRUE(ChaseTheActors(Hands(), VkLetter('G')))
         << "x " << EncounterTrio.actor[0].x << " " << EncounterTrio.actor[1].x << " " << EncounterTrio.actor[2].x;
     Walk(1);
     ASSERT_TRUE(Run([] { return FloorGateState.level1 + FloorGateState.level2 + FloorGateState.level3 == 3; }, 20000))
@@ -186,27 +165,9 @@ TEST_F(FarField, FromPastTheArenaOverTheTowerToTheBorder) {
 
     // The climb: standing jumps from the tower's foot up its three floors,
     // between the shots from its first floor that push her back.
-    bool upHeld = false;
-    ASSERT_TRUE(Run([&] {
-        if (upHeld) {
-            LetGo(VK_UP);
-            upHeld = false;
-        }
-        const PlayerStateRecord& h = PlayerState;
-        if (PlayerMoveState.jumpKind != 0) return false;
-        if (h.y == 287) return true;
-        EXPECT_LE(h.x, T + 49) << "the wall holds her before the top";
-        if (h.x < T + 10) {
-            Walk(1);
-        } else {
-            Walk(0);
-            if (h.pose == 1 || h.pose == 22) {
-                Hold(VK_UP);
-                upHeld = true;
-            }
-        }
-        return false;
-    }, 3000)) << "x " << PlayerState.x << " y " << PlayerState.y;
+    ASSERT_TRUE(ClimbTheTower(Hands([] {
+        if (PlayerState.y != 287) EXPECT_LE(PlayerState.x, T + 49) << "the wall holds her before the top";
+    }))) << "x " << PlayerState.x << " y " << PlayerState.y;
     Walk(0);
     EXPECT_EQ(EncounterDoneFlag, 1) << "top reached";
     Walk(1);

@@ -181,7 +181,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     // collapses and leaves an item. (G is given here: kicks never land
     // between its attacks.)
     LearnedMoveG = 1;
-    ASSERT_TRUE(ArenaWave4(Hands())) << "waves " << ArenaState.clearedWaves;
+    ASSERT_TRUE(ArenaWave4(Hands(), VkLetter('g'), A - 135)) << "waves " << ArenaState.clearedWaves;
     EXPECT_EQ(ArenaState.waveHold, 0);
     EXPECT_EQ(ItemCounts[3], 1u);
     EXPECT_EQ(DropItemSlots.flag[0], 0);

@@ -173,20 +173,23 @@ bool ArenaWave3(const RoadHands& h) {
     return ItemCounts[2] == before + 1 && ArenaState.clearedWaves == 2;
 }
 
-bool ArenaWave4(const RoadHands& h) {
+bool ArenaWave4(const RoadHands& h, int key, std::int32_t from) {
     if (!h.play([] { return ArenaState.waveHold == 2; }, 200)) return false;
     // The test hook: its pool lowered to one blow.
     ArenaState.expPool = 5;
-    // Pressed against the hold it strikes first unless an F or G combo runs:
-    // she starts a G blow just outside that reach.
+    // Within 120 px it strikes first unless an F or G combo already runs:
+    // she starts her blow from outside that reach.
     for (int tries = 0; tries < 20 && ArenaState.clearedWaves < 3; ++tries) {
         h.play([] { return MessageBoxOpen == 0; }, 600);
-        WalkTo(h, A - 135, 6);
+        WalkTo(h, from, 6);
         h.hold(VK_RIGHT);
         Frames(h, 2);
         h.letGo(VK_RIGHT);
-        h.press(VkLetter('g'));
-        Frames(h, 40);
+        Frames(h, 2);
+        h.press(key);
+        Frames(h, 1);
+        h.release(key);
+        Frames(h, 39);
     }
     if (ArenaState.clearedWaves != 3) return false;
     if (!h.play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600)) return false;
@@ -324,7 +327,7 @@ bool WalkOverTheLandmark(const RoadHands& h, std::int32_t to, std::int32_t* turr
     if (!ok || !StunAndDestroyTurret(h, &paid2)) return false;
     // Back under the first step's right edge, a walking jump up and to the
     // left lands on it, a second to the right on the high floor.
-    if (!WalkTo(h, L + 560, 6) || !WalkingJump(h, VK_LEFT) || PlayerState.y != 475) return false;
+    if (!WalkTo(h, L + 570, 10) || !WalkingJump(h, VK_LEFT) || PlayerState.y != 475) return false;
     if (!WalkingJump(h, VK_RIGHT) || PlayerState.y != 310) return false;
     // The far column bars every height a jump from the high floor keeps
     // until a dash jump carries her over it, down to the ground.

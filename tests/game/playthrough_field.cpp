@@ -1,0 +1,183 @@
+// The field's middle and the far field in the whole-game playthrough: from
+// just short of the gatekeeper over the arena, the gate, the lesson, the
+// turrets and the landmark, then past both monster groups and the tower to
+// the tournament's lift at the field's east end.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "areas/era00_era01/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "playthrough.h"
+#include "shell/shell_state.h"
+#include "support/roads/far_field.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t kArena = SectionAnchorX[23];
+
+constexpr Reward kFieldRewards[] = {
+    // The collecting game's five good objects; the arena's prop (got and
+    // used at the gate) and its dropped item; the lesson's D. EXP (the three
+    // turrets' 250 each, the arena's pool) and gold are not measured yet:
+    // the road does not get past wave 4 (see FieldMiddleFromItsStart).
+    {"field middle", 750, 0, {0, 5, 0, 1, 0}, 1, 0, 0},
+    // Each actor pays the HP its blows take (40 a kick) and two of them,
+    // beaten, what HP they have left: with their HP lowered to 1 that is
+    // 40 - 39 twice and 40 once.
+    {"far field", 42, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+};
+
+}  // namespace
+
+RoadHands Playthrough::FieldHands(const char* what) {
+    return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
+            [this](int k) { Release(k); },
+            [this, what](const std::function<bool()>& until, int n) {
+                // A short play may end unreached (a step of a walk); it is
+                // too short for a soft-lock to show, so only the long ones
+                // are watched and must reach their end.
+                if (n > 1000) return RoadNoting(what, until, n);
+                return Play([&] {
+                    NoteAreaFlags();
+                    return until();
+                }, n);
+            }};
+}
+
+void Playthrough::FieldMiddle() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    const RoadHands h = FieldHands("field middle");
+    ASSERT_TRUE(GatekeeperTalk(h));
+    ASSERT_TRUE(CollectGame(h));
+    ASSERT_TRUE(DownToTheGate(h));
+    ASSERT_TRUE(RoadNoting("the gate's talk", [] { return Era01Progress == 1; }, 4000));
+    ASSERT_TRUE(OutOfTheLowerRoute(h));
+    ASSERT_TRUE(UpOverTheLift(h)) << StuckWords();
+    ASSERT_TRUE(WalkTo(kArena - 300, 4000));
+    ASSERT_TRUE(ArenaWave2(h)) << StuckWords();
+    ASSERT_TRUE(ArenaWave3(h)) << StuckWords();
+    // Wave 4 with her kick: G comes only in the tournament.
+    ASSERT_TRUE(ArenaWave4(h, VkLetter('s'), kArena - 124)) << StuckWords() << " waves " << ArenaState.clearedWaves;
+    ASSERT_TRUE(BackToTheGate(h)) << StuckWords();
+    ASSERT_TRUE(UseThePropAtTheGate(h)) << StuckWords();
+    ASSERT_TRUE(TeachersLesson(h, nullptr)) << StuckWords();
+    ASSERT_TRUE(OutOfTheLowerRoute(h));
+    ASSERT_TRUE(UpOverTheLift(h)) << StuckWords();
+    // The turrets and the landmark.
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the first turret", [] { return AnchorObstacleState.state >= 2; }, 4000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(StunAndDestroyTurret(h, nullptr)) << StuckWords();
+    ASSERT_TRUE(WalkOverTheLandmark(h, 28000, nullptr)) << StuckWords();
+    CheckReward(kFieldRewards[0], from);
+    CheckTrace("field middle", mark, {}, {});
+}
+
+void Playthrough::FarField() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    const RoadHands h = FieldHands("far field");
+    // Both monster groups' talks and the encounter's, read as they come.
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("the monster groups", [] { return EncounterPhase >= 1; }, 40000));
+    ASSERT_TRUE(RoadNoting("the encounter's talks", [] { return EncounterPhase == 5; }, 14000));
+    LetGo(VK_RIGHT);
+    // The fight: each actor's HP lowered to one blow (the test hook the far
+    // field's own run uses); her kicks, as G comes later.
+    ASSERT_TRUE(RoadNoting("the actors step in", [] { return EncounterTrio.actor[2].hp == 500; }, 200));
+    for (EncounterTrioActor& a : EncounterTrio.actor) a.hp = 1;
+    ASSERT_TRUE(ChaseTheActors(h, VkLetter('S'))) << StuckWords();
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the tower", [] {
+        return FloorGateState.level1 + FloorGateState.level2 + FloorGateState.level3 == 3;
+    }, 20000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(ClimbTheTower(h)) << StuckWords();
+    EXPECT_EQ(EncounterDoneFlag, 1) << "the tower's top reached";
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the lift", [] { return ScrollX >= SectionAnchorX[56]; }, 3000));
+    LetGo(VK_RIGHT);
+    CheckReward(kFieldRewards[1], from);
+    // The far field's set, then set 2 as she nears the tower and the lift.
+    CheckTrace("far field", mark, {}, {42, 2, 2, 2});
+    // No save here: the save spot by the lift's marker lies past the switch
+    // into the tournament's area, whose arrival scene holds the menu's save
+    // until it has run, so the save, quit and continue open the next stretch.
+    EXPECT_EQ(Era01AreaFlag, 1);
+    NoteAreaFlags();
+}
+
+namespace {
+
+// Disabled: arena wave 4 cannot be won by the road yet. Within 120 px its
+// enemy arms an attack on every step it is free unless an F or G combo runs,
+// and F and G are learned only in the tournament; her kicks (and D, learned
+// later) never land in the one step between two of its attacks. The field's
+// own run gives her G by hand there. Enable once that is settled.
+TEST_F(Playthrough, DISABLED_FieldMiddleFromItsStart) {
+    SeedRandom(7);
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
+        // As the first stretch leaves her: its lessons read, field enemy A
+        // beaten, a little EXP.
+        Era00StoryPhase = 3;
+        Era00AreaFlag = 0;
+        Era01AreaFlag = 1;
+        PlayerState.x = 18400;
+        PlayerState.y = 640;
+        PlayerState.facing = 1;
+        ScrollX = 18000;
+        PlayerState.exp = 40;
+        // More than the 100 she has here: the bot takes the flyers' shots
+        // between the gatekeeper and the arena rather than fighting them,
+        // and wave 2's throws (15 each) on top.
+        PlayerState.maxHp = PlayerState.hp = 900;
+        WalkingEnemyRecords[0].meetingStep = 6;
+        FlyingEnemyRecords[0].lessonStep = 8;
+        FieldEnemyARecord.firstMeetingStep = 14;
+        FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
+        FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
+    }));
+    NoteAreaFlags();
+    ASSERT_NO_FATAL_FAILURE(FieldMiddle());
+}
+
+TEST_F(Playthrough, FarFieldFromItsStart) {
+    SeedRandom(7);
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
+        // As the field's middle leaves her: the gate open, D learned, the
+        // arena and the turrets behind her.
+        Era00StoryPhase = 3;
+        Era00AreaFlag = 0;
+        Era01AreaFlag = 1;
+        Era01Progress = 3;
+        GatekeeperRecord.done = 1;
+        LearnedMoveD = 1;
+        WalkingEnemyRecords[0].meetingStep = 6;
+        FlyingEnemyRecords[0].lessonStep = 8;
+        FieldEnemyARecord.firstMeetingStep = 14;
+        FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
+        ArenaState.clearedWaves = 3;
+        ItemCounts[1] = 5;
+        ItemCounts[3] = 1;
+        PlayerState.x = 28000;
+        PlayerState.y = 640;
+        PlayerState.facing = 1;
+        ScrollX = 27600;
+        PlayerState.exp = 1100;
+        // More than she has here: the bot walks through both monster groups
+        // rather than fighting them.
+        PlayerState.maxHp = PlayerState.hp = 9999;
+    }));
+    NoteAreaFlags();
+    ASSERT_NO_FATAL_FAILURE(FarField());
+}
+
+}  // namespace

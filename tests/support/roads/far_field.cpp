@@ -1,0 +1,93 @@
+#include "support/roads/far_field.h"
+
+#include <cstdint>
+
+#include "areas/era00_era01/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "support/game_harness.h"
+
+namespace {
+
+constexpr std::int32_t T = SectionAnchorX[56];   // the tower
+
+}  // namespace
+
+bool ChaseTheActors(const RoadHands& h, int key) {
+    bool gHeld = false;
+    int direction = 0;   // the walk key held: 1 right, -1 left, 0 none
+    const auto walk = [&](int dir) {
+        if (dir == direction) return;
+        if (direction == 1) h.letGo(VK_RIGHT);
+        if (direction == -1) h.letGo(VK_LEFT);
+        if (dir == 1) h.hold(VK_RIGHT);
+        if (dir == -1) h.hold(VK_LEFT);
+        direction = dir;
+    };
+    // Struck: its HP went down since the chase began. The first two may walk
+    // to the tower's door unbeaten and must be fought there; the third waits
+    // at the door and goes in after them by itself.
+    std::int32_t startHp[3];
+    bool struck[3] = {false, false, false};
+    for (int n = 0; n < 3; ++n) startHp[n] = EncounterTrio.actor[n].hp;
+    const bool fled = h.play([&] {
+        if (gHeld && (PlayerMoveState.comboG != 0 || PlayerMoveState.comboS != 0)) {
+            h.letGo(key);
+            gHeld = false;
+        }
+        for (int n = 0; n < 3; ++n) {
+            const EncounterTrioActor& a = EncounterTrio.actor[n];
+            if (a.hp < startHp[n]) struck[n] = true;
+            // Fled: beaten, in the tower, or waiting at its door to go in.
+            if (a.hp <= 0 || a.x >= T + 100 || ((struck[n] || n == 2) && a.x >= T - 200)) continue;
+            const std::int32_t d = a.x - PlayerState.x;
+            const std::int32_t reach = d > 0 ? d : -d;
+            if (reach > 100 || reach < 30) {
+                walk(reach < 30 ? (d > 0 ? -1 : 1) : (d > 0 ? 1 : -1));
+                return false;
+            }
+            walk(0);
+            if ((d > 0) != (PlayerState.facing == 1)) {
+                h.press(d > 0 ? VK_RIGHT : VK_LEFT);
+                h.release(d > 0 ? VK_RIGHT : VK_LEFT);
+                return false;
+            }
+            if (gHeld) {
+                h.letGo(key);
+                gHeld = false;
+            } else {
+                h.hold(key);
+                gHeld = true;
+            }
+            return false;
+        }
+        return true;
+    }, 30000);
+    walk(0);
+    if (gHeld) h.letGo(key);
+    return fled;
+}
+
+bool ClimbTheTower(const RoadHands& h) {
+    bool upHeld = false, walking = false;
+    const bool top = h.play([&] {
+        if (upHeld) {
+            h.letGo(VK_UP);
+            upHeld = false;
+        }
+        const PlayerStateRecord& p = PlayerState;
+        if (PlayerMoveState.jumpKind != 0) return false;
+        if (p.y == 287) return true;
+        const bool walk = p.x < T + 10;
+        if (walk != walking) walk ? h.hold(VK_RIGHT) : h.letGo(VK_RIGHT);
+        walking = walk;
+        if (!walk && (p.pose == 1 || p.pose == 22)) {
+            h.hold(VK_UP);
+            upHeld = true;
+        }
+        return false;
+    }, 3000);
+    if (walking) h.letGo(VK_RIGHT);
+    if (upHeld) h.letGo(VK_UP);
+    return top;
+}

@@ -1,0 +1,15 @@
+// The far field as a player drives it, shared by the far field's own run and
+// the whole-game playthrough: the fight with the encounter's three actors
+// until each has fled into the tower, and the climb up its floors.
+#pragma once
+
+#include "support/roads/field_middle.h"
+
+// One blow after another (`key`: G, or the S kick) at whichever actor is
+// still in the field, walking up to it first; true once all three have fled
+// into the tower.
+bool ChaseTheActors(const RoadHands& h, int key);
+
+// From the tower's foot: standing jumps up its three floors between the
+// shots from its first floor that push her back; true on the top floor.
+bool ClimbTheTower(const RoadHands& h);
