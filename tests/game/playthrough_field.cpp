@@ -125,11 +125,8 @@ namespace {
 TEST_F(Playthrough, DISABLED_FieldMiddleFromItsStart) {
     SeedRandom(7);
     ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
-        // As the first stretch leaves her: its lessons read, field enemy A
-        // beaten, a little EXP.
-        Era00StoryPhase = 3;
-        Era00AreaFlag = 0;
-        Era01AreaFlag = 1;
+        // As the first stretch leaves her, with a little EXP.
+        WordsPastTheFirstStretch();
         PlayerState.x = 18400;
         PlayerState.y = 640;
         PlayerState.facing = 1;
@@ -139,11 +136,6 @@ TEST_F(Playthrough, DISABLED_FieldMiddleFromItsStart) {
         // between the gatekeeper and the arena rather than fighting them,
         // and wave 2's throws (15 each) on top.
         PlayerState.maxHp = PlayerState.hp = 900;
-        WalkingEnemyRecords[0].meetingStep = 6;
-        FlyingEnemyRecords[0].lessonStep = 8;
-        FieldEnemyARecord.firstMeetingStep = 14;
-        FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
-        FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
     }));
     NoteAreaFlags();
     ASSERT_NO_FATAL_FAILURE(FieldMiddle());
@@ -154,16 +146,10 @@ TEST_F(Playthrough, FarFieldFromItsStart) {
     ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
         // As the field's middle leaves her: the gate open, D learned, the
         // arena and the turrets behind her.
-        Era00StoryPhase = 3;
-        Era00AreaFlag = 0;
-        Era01AreaFlag = 1;
+        WordsPastTheFirstStretch();
         Era01Progress = 3;
         GatekeeperRecord.done = 1;
         LearnedMoveD = 1;
-        WalkingEnemyRecords[0].meetingStep = 6;
-        FlyingEnemyRecords[0].lessonStep = 8;
-        FieldEnemyARecord.firstMeetingStep = 14;
-        FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
         ArenaState.clearedWaves = 3;
         ItemCounts[1] = 5;
         ItemCounts[3] = 1;

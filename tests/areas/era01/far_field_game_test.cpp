@@ -166,7 +166,9 @@ TEST_F(FarField, FromPastTheArenaOverTheTowerToTheBorder) {
     // The climb: standing jumps from the tower's foot up its three floors,
     // between the shots from its first floor that push her back.
     ASSERT_TRUE(ClimbTheTower(Hands([] {
-        if (PlayerState.y != 287) EXPECT_LE(PlayerState.x, T + 49) << "the wall holds her before the top";
+        if (PlayerState.y != 287) {
+            EXPECT_LE(PlayerState.x, T + 49) << "the wall holds her before the top";
+        }
     }))) << "x " << PlayerState.x << " y " << PlayerState.y;
     Walk(0);
     EXPECT_EQ(EncounterDoneFlag, 1) << "top reached";

@@ -104,21 +104,12 @@ protected:
 TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     SeedRandom(11);
     ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
-        Era00StoryPhase = 3;
-        Era00AreaFlag = 0;
-        Era01AreaFlag = 1;
+        WordsPastTheFirstStretch();
         PlayerState.x = 18400;
         PlayerState.y = 640;
         PlayerState.facing = 1;
         ScrollX = 18000;
         PlayerState.maxHp = PlayerState.hp = 900;
-        // The first stretch's lessons were read on the way.
-        WalkingEnemyRecords[0].meetingStep = 6;
-        FlyingEnemyRecords[0].lessonStep = 8;
-        // Field enemy A was met and beaten on the first stretch.
-        FieldEnemyARecord.firstMeetingStep = 14;
-        FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
-        FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
     }));
 
     // ---- the gatekeeper's talk: held at his side, HP kept throughout.

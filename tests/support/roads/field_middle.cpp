@@ -56,22 +56,6 @@ bool WalkingJump(const RoadHands& h, int key) {
     return PlayerMoveState.jumpKind == 21 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
 }
 
-// Runs right (Z) and jumps once past x; true when she stands again.
-bool RunningJumpFrom(const RoadHands& h, std::int32_t x) {
-    if (PlayerState.facing != 1) {
-        h.hold(VK_RIGHT);
-        Frames(h, 2);
-        h.letGo(VK_RIGHT);
-    }
-    h.hold(VkLetter('z'));
-    const bool reached = h.play([x] { return PlayerState.x >= x; }, 600);
-    h.letGo(VkLetter('z'));
-    h.press(VK_UP);
-    Frames(h, 1);
-    h.release(VK_UP);
-    return reached && PlayerMoveState.jumpKind >= 30 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
-}
-
 bool Walk(const RoadHands& h, int key, const std::function<bool()>& until, int maxFrames = 3000) {
     h.hold(key);
     const bool ok = h.play(until, maxFrames);
@@ -109,6 +93,17 @@ int NearestGoodObject() {
 bool Stunned() { return AnchorObstacleState.action == 5; }
 
 }  // namespace
+
+void WordsPastTheFirstStretch() {
+    Era00StoryPhase = 3;
+    Era00AreaFlag = 0;
+    Era01AreaFlag = 1;
+    WalkingEnemyRecords[0].meetingStep = 6;
+    FlyingEnemyRecords[0].lessonStep = 8;
+    FieldEnemyARecord.firstMeetingStep = 14;
+    FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
+    FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
+}
 
 bool GatekeeperTalk(const RoadHands& h) {
     return Walk(h, VK_RIGHT, [] { return DialogueChannels.storyLine == 25; }) &&

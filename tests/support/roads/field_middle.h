@@ -13,6 +13,11 @@ struct RoadHands {
     std::function<bool(const std::function<bool()>&, int)> play;
 };
 
+// The words of a slot as the field's first stretch leaves her (its lessons
+// read, field enemy A beaten, in the field), for a run that starts from a
+// prepared slot further on.
+void WordsPastTheFirstStretch();
+
 // The gatekeeper's talk, from short of him until he throws.
 bool GatekeeperTalk(const RoadHands& h);
 // His collecting game: she keeps to the pit and crouches as a good object
