@@ -126,11 +126,7 @@ TEST_F(Playthrough, DISABLED_FieldMiddleFromItsStart) {
     SeedRandom(7);
     ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
         // As the first stretch leaves her, with a little EXP.
-        WordsPastTheFirstStretch();
-        PlayerState.x = 18400;
-        PlayerState.y = 640;
-        PlayerState.facing = 1;
-        ScrollX = 18000;
+        WordsShortOfTheGatekeeper();
         PlayerState.exp = 40;
         // More than the 100 she has here: the bot takes the flyers' shots
         // between the gatekeeper and the arena rather than fighting them,

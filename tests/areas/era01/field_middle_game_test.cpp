@@ -104,11 +104,7 @@ protected:
 TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     SeedRandom(11);
     ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
-        WordsPastTheFirstStretch();
-        PlayerState.x = 18400;
-        PlayerState.y = 640;
-        PlayerState.facing = 1;
-        ScrollX = 18000;
+        WordsShortOfTheGatekeeper();
         PlayerState.maxHp = PlayerState.hp = 900;
     }));
 

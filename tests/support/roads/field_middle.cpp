@@ -105,6 +105,14 @@ void WordsPastTheFirstStretch() {
     FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
 }
 
+void WordsShortOfTheGatekeeper() {
+    WordsPastTheFirstStretch();
+    PlayerState.x = 18400;
+    PlayerState.y = 640;
+    PlayerState.facing = 1;
+    ScrollX = 18000;
+}
+
 bool GatekeeperTalk(const RoadHands& h) {
     return Walk(h, VK_RIGHT, [] { return DialogueChannels.storyLine == 25; }) &&
            h.play([] { return GatekeeperRecord.state == 13; }, 4000);

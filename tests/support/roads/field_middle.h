@@ -17,6 +17,8 @@ struct RoadHands {
 // read, field enemy A beaten, in the field), for a run that starts from a
 // prepared slot further on.
 void WordsPastTheFirstStretch();
+// Those words with her standing just short of the gatekeeper (x 18400).
+void WordsShortOfTheGatekeeper();
 
 // The gatekeeper's talk, from short of him until he throws.
 bool GatekeeperTalk(const RoadHands& h);
