@@ -176,23 +176,32 @@ bool ArenaWave3(const RoadHands& h) {
     return ItemCounts[2] == before + 1 && ArenaState.clearedWaves == 2;
 }
 
-bool ArenaWave4(const RoadHands& h, int key, std::int32_t from) {
+bool ArenaWave4(const RoadHands& h) {
     if (!h.play([] { return ArenaState.waveHold == 2; }, 200)) return false;
-    // The test hook: its pool lowered to one blow.
+    // The test hook: its pool lowered to one landed blow.
     ArenaState.expPool = 5;
-    // Within 120 px it strikes first unless an F or G combo already runs:
-    // she starts her blow from outside that reach.
-    for (int tries = 0; tries < 20 && ArenaState.clearedWaves < 3; ++tries) {
-        h.play([] { return MessageBoxOpen == 0; }, 600);
-        WalkTo(h, from, 6);
-        h.hold(VK_RIGHT);
-        Frames(h, 2);
-        h.letGo(VK_RIGHT);
-        Frames(h, 2);
-        h.press(key);
+    // A kick from the ground only meets its guard; a kick just after a
+    // standing jump's take-off is a jump hit, which lands as often as its
+    // hit chance allows (30 in 100 here). Within 120 px it strikes first, so
+    // she jumps from just outside that reach, where the kick still meets its
+    // body (her kick reaches from 44 to 103 px ahead, its body 40 px around it).
+    constexpr std::int32_t kFrom = A - 132;
+    for (int tries = 0; tries < 30 && ArenaState.clearedWaves < 3; ++tries) {
+        h.play([] { return MessageBoxOpen == 0 && PlayerMoveState.jumpKind == 0; }, 600);
+        WalkTo(h, kFrom, 6);
+        if (PlayerState.facing != 1) {
+            h.hold(VK_RIGHT);
+            Frames(h, 1);
+            h.letGo(VK_RIGHT);
+            Frames(h, 2);
+        }
+        h.press(VK_UP);
         Frames(h, 1);
-        h.release(key);
-        Frames(h, 39);
+        h.release(VK_UP);
+        h.press(VkLetter('s'));
+        Frames(h, 1);
+        h.release(VkLetter('s'));
+        h.play([] { return PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0; }, 400);
     }
     if (ArenaState.clearedWaves != 3) return false;
     if (!h.play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600)) return false;

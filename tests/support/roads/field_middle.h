@@ -34,10 +34,9 @@ bool OutOfTheLowerRoute(const RoadHands& h);
 // talk drops the prop. Wave 3: crouching by the prop takes it.
 bool ArenaWave2(const RoadHands& h);
 bool ArenaWave3(const RoadHands& h);
-// Wave 4: its pool lowered to one blow (the test hook), blows with `key`
-// begun from world x `from` until the enemy collapses, then its dropped
-// item picked up.
-bool ArenaWave4(const RoadHands& h, int key, std::int32_t from);
+// Wave 4: its pool lowered to one landed blow (the test hook), jump kicks
+// until one lands and the enemy collapses, then its dropped item picked up.
+bool ArenaWave4(const RoadHands& h);
 // Back over the stairs and the upper floor into the pit, and right to the
 // gate again on the lower route.
 bool BackToTheGate(const RoadHands& h);
