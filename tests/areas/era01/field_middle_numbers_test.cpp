@@ -284,6 +284,25 @@ TEST_F(FieldMiddleNumbers, AGuardInTheSecondOutfitIsNoBlow) {
     }
 }
 
+// Her kick (the first outfit) meets its guard from the ground; only from
+// 10 to 70 px above its feet is it a jump hit, the one blow that pays.
+TEST_F(FieldMiddleNumbers, HerKickIsAJumpHitOnlyInTheAir) {
+    ArenaEnemy.x = A;
+    ArenaEnemy.y = 640;
+    struct Case {
+        std::int32_t y, kind;
+    };
+    const Case cases[] = {{640, 1}, {631, 1}, {630, 2}, {575, 2}};
+    for (const Case& c : cases) {
+        StandAt(A - 130, c.y);
+        PlayerState.facing = 1;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        PlayerMoveState.comboS = 22;
+        PlayerState.pose = 21;
+        EXPECT_EQ(TestArenaEnemyHit(), c.kind) << "y " << c.y;
+    }
+}
+
 TEST_F(FieldMiddleNumbers, SpawnerObjectFallsNearHerAndStrikes) {
     struct Case {
         std::int32_t weapon2, hpLost;
