@@ -129,9 +129,14 @@ TEST_F(Playthrough, FieldMiddleFromItsStart) {
         // As the first stretch leaves her, with a little EXP.
         WordsShortOfTheGatekeeper();
         PlayerState.exp = 40;
-        // More than the 100 she has here: the bot takes the flyers' shots
-        // between the gatekeeper and the arena rather than fighting them,
-        // and wave 2's throws (15 each) on top.
+        // More than the 100 she has here. With 100 the road as driven
+        // loses about 75 by the arena (the flyers' drops, the walkers on the
+        // lower route, a spawner's fall), about 110 in wave 2 (at least four
+        // throws of 15 and the flyers' drops between them) and about 90 on
+        // the way back to the gate; the collecting game's five objects (40
+        // each) and the arena's item (100) used from the item screen do not
+        // cover it. A bot that kills the flyers (three kicks each, jumped
+        // into as they end a dive at about 500) would be needed.
         PlayerState.maxHp = PlayerState.hp = 900;
     }));
     NoteAreaFlags();

@@ -202,6 +202,9 @@ bool ArenaWave4(const RoadHands& h) {
         Frames(h, 1);
         h.release(VkLetter('s'));
         h.play([] { return PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0; }, 400);
+        // Once the pool is drained no more kicks: the wave ends as soon as
+        // the enemy's answer has run.
+        if (ArenaState.expPool < 0) h.play([] { return ArenaState.clearedWaves == 3; }, 200);
     }
     if (ArenaState.clearedWaves != 3) return false;
     if (!h.play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600)) return false;
