@@ -723,7 +723,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 59> kRectSources{{
+const std::array<RectSource, 61> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -743,6 +743,8 @@ const std::array<RectSource, 59> kRectSources{{
     {180, FigureKind::Icon, kArenaBannerRects, {}},
     {180, FigureKind::Prop, kArenaLiftRects, {}},
     {181, FigureKind::Character, kRound1OpponentRects, {}},
+    {182, FigureKind::Character, kRound2OpponentRects, {}},
+    {182, FigureKind::Icon, kRound2PrizeRects, {}},
     {184, FigureKind::Character, kRound3OpponentRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
     {185, FigureKind::Character, kRound4OpponentRects, {}},
