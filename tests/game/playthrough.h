@@ -66,8 +66,9 @@ protected:
     // screen and goes back to the stage.
     void SwitchOutfit();
     // Uses the remedies on the menu's item screen until her HP is nearly
-    // full, and goes back to the stage.
+    // full, and goes back to the stage; counts them in remediesUsed.
     void HealFromItems();
+    std::uint32_t remediesUsed[5] = {};
     // Road() with `until` that, whenever her HP has fallen below half and
     // `freeOfFoe` says nothing holds her, lets go of the keys (`letGo`) and
     // stops to heal from the items.
