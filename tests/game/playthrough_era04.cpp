@@ -1,9 +1,11 @@
 // The playthrough's stretch through Era04 up to encounter C: the entrance,
 // its fruits and talks, the doors, both soldier fights (with the outfit
 // changed on the equipment screen when the errand asks for it), encounter A's
-// trial and fight in the trap room, door 4 and encounter B to its fall, then
-// back to the last save spot before Era04 to save, quit and continue, and on
-// again to door 5.
+// trial and fight in the trap room, door 4 (its barrier holds only the first
+// weapon mode) and encounter B to its fall, then on to just short of door 5.
+// Where a fight wears her below half her HP, she uses her remedies on the
+// item screen, as a player would. Era04 has no save spot: the stretch ends
+// without a save.
 //
 // Fights shortened through the test hooks the area runs use: fight 1's four
 // fighters and soldier 6 (HP 0) and soldier 4 in the duel (HP 150); fight
@@ -14,8 +16,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
