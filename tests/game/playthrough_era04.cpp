@@ -4,8 +4,8 @@
 // trial and fight in the trap room, door 4 (its barrier holds only the first
 // weapon mode) and encounter B to its fall, then on to just short of door 5.
 // Where a fight wears her below half her HP, she uses her remedies on the
-// item screen, as a player would. Era04 has no save spot: the stretch ends
-// without a save.
+// item screen, as a player would. Era04 has no save spot: she goes back to
+// Era03's last one to save, quit and continue, and on again.
 //
 // Fights shortened through the test hooks the area runs use: fight 1's four
 // fighters and soldier 6 (HP 0) and soldier 4 in the duel (HP 150); fight
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -23,6 +24,8 @@
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era03/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
@@ -43,15 +46,22 @@ namespace {
 // are counted apart.
 constexpr Reward kEra04Rewards[] = {
     {"Era04 stage and soldiers", 3100, 510, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"encounters A and B", 1080, 450, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"encounters A and B", 1110, 540, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
-// The texture sets loaded: the first stage set on the way in and again
-// after the equipment screen, the soldier sheets at fight 1, the second
-// stage set past door 2 and fight 2's sheet; then the trap room's set and,
-// after each visit to the item screen, the encounters' sets again.
-const std::vector<int> kStageAndSoldiersLoads = {60, 60, 62, 63, 60, 64};
-const std::vector<int> kEncountersLoads = {66, 63, 66, 63, 66, 63, 66};
+// The texture sets loaded: Era03's last one by its save spot, Era04's first
+// stage set on the way in and again after the equipment screen, the soldier
+// sheets at fight 1, the second stage set past door 2 and fight 2's sheet;
+// then the trap room's set and, after each visit to the item screen, the
+// encounters' sets again; on the way back Era04's sets as she passes them,
+// then Era03's; the save and the continue; and forward again.
+const std::vector<int> kStageAndSoldiersLoads = {51, 60, 60, 62, 63, 60, 64};
+const std::vector<int> kEncountersLoads = {
+    66, 63, 66, 63, 66, 63, 66, 63, 66,   // encounters A and B, with the visits to the item screen
+    62, 64, 60, 51, 58,                   // back to Era03's spot
+    2, 2, 58, 51,                         // saved, quit, continued
+    60, 62, 63, 64, 66,                   // on to door 5
+};
 
 // Her remedies used since `from`, taken off a reward row.
 Reward LessRemedies(Reward r, const std::uint32_t (&used)[5], const std::uint32_t (&from)[5]) {
@@ -59,7 +69,8 @@ Reward LessRemedies(Reward r, const std::uint32_t (&used)[5], const std::uint32_
     return r;
 }
 
-// Where encounter C's stretch begins.
+// Era03's last save spot, before Era04; where encounter C's stretch begins.
+constexpr std::int32_t kEra03LastSpot = 63750;
 constexpr std::int32_t kShortOfDoor5 = 79500;
 
 }  // namespace
@@ -283,8 +294,33 @@ void Playthrough::EncountersAAndB() {
     ASSERT_TRUE(RoadNoting("encounter B's end", [] { return Era04Progress.encounterBDone == 1; }, 1200));
     CheckReward(LessRemedies(kEra04Rewards[1], remediesUsed, used), from);
 
-    // On to where encounter C's stretch begins. Era04 has no save spot, so
-    // the save, quit and continue wait for the road's next spot.
+    // Era04 has no save spot: back to Era03's last one (the doors open now,
+    // the area switching back on the way), save, quit and continue, then on
+    // to where encounter C's stretch begins.
+    Hold(VK_LEFT);
+    PlayFrames(4);
+    Hold(VkLetter('X'));
+    ASSERT_TRUE(RoadNoting("back to Era03", [] { return PlayerState.x <= kEra03LastSpot + 600; }, 20000));
+    LetGo(VkLetter('X'));
+    LetGo(VK_LEFT);
+    ASSERT_TRUE(WalkTo(kEra03LastSpot, 2000));
+    const Era04ProgressRecord progress = Era04Progress;
+    const Tally saved = Tally::Now();
+    const std::int32_t hp = PlayerState.hp, maxHp = PlayerState.maxHp;
+    ASSERT_NO_FATAL_FAILURE(SaveQuitAndContinue());
+    EXPECT_EQ(std::memcmp(&progress, &Era04Progress, sizeof progress), 0) << "Era04's words ride through the save";
+    CheckReward(Reward{"through the save", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0}, saved);
+    EXPECT_EQ(PlayerState.hp, hp);
+    EXPECT_EQ(PlayerState.maxHp, maxHp);
+    EXPECT_EQ(PlayerState.weaponMode2, 1);
+    NoteAreaFlags();
+    // The run key runs her the way she faces: turn first.
+    Hold(VK_RIGHT);
+    PlayFrames(4);
+    Hold(VkLetter('X'));
+    ASSERT_TRUE(RoadNoting("on to door 5", [] { return PlayerState.x >= kShortOfDoor5 - 600; }, 20000));
+    LetGo(VK_RIGHT);
+    LetGo(VkLetter('X'));
     ASSERT_TRUE(WalkTo(kShortOfDoor5, 2000));
     CheckTrace("encounters A and B", mark, {}, kEncountersLoads);
 }
@@ -299,8 +335,11 @@ TEST_F(Playthrough, Era04FromItsStart) {
         Era00AreaFlag = 2;
         Era03AreaFlag = 1;
         TournamentState.state = 5;
-        PlayerState.x = 65900;
-        ScrollX = 65900 - 400;
+        Era02EventsUnlocked = 1;                    // the camp's scene,
+        Era03ArenaEncounter.controllerState = 99;   // the arena
+        Era03CreatureOnceFlag = 1;                  // and the creature, met
+        PlayerState.x = kEra03LastSpot;
+        ScrollX = kEra03LastSpot - 400;
         PlayerState.exp = 6000;
         PlayerState.maxHp = 360;
         PlayerState.hp = 360;
@@ -318,7 +357,8 @@ TEST_F(Playthrough, Era04FromItsStart) {
     ASSERT_NO_FATAL_FAILURE(Era04StageAndSoldiers());
     ASSERT_NO_FATAL_FAILURE(EncountersAAndB());
     EXPECT_GT(PlayerState.hp, 0);
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"20001"})) << "area flags Era00 .. Era04";
+    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"20010", "20001", "20010", "20001"}))
+        << "area flags Era00 .. Era04";
 }
 
 }  // namespace
