@@ -62,6 +62,9 @@ protected:
     void EncounterC();
     void FinalSectionAndEnding();
 
+    // From a menu screen (F2 until `screenClosed`) and the menu (F2) back to
+    // the stage.
+    void BackToStage(const std::function<bool()>& screenClosed);
     // Changes the outfit (weapon mode 1 <-> 2) on the menu's equipment
     // screen and goes back to the stage.
     void SwitchOutfit();

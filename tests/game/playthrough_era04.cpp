@@ -75,6 +75,14 @@ constexpr std::int32_t kShortOfDoor5 = 79500;
 
 }  // namespace
 
+void Playthrough::BackToStage(const std::function<bool()>& screenClosed) {
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([&] { return screenClosed() && MenuFlowState.EnterStep == 4; }, 200));
+    RunFrames(2);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+}
+
 void Playthrough::SwitchOutfit() {
     const std::int32_t mode2 = PlayerState.weaponMode2;
     ASSERT_TRUE(RunFramesUntil([] { return PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0; }, 300));
@@ -88,11 +96,7 @@ void Playthrough::SwitchOutfit() {
     ASSERT_TRUE(RunFramesUntil([] { return EnterConfirmState == 1; }, 60)) << "the outfit cannot be changed here";
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([&] { return PlayerState.weaponMode2 != mode2; }, 300));
-    Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EquipmentOpen == 0 && MenuFlowState.EnterStep == 4; }, 200));
-    RunFrames(2);
-    Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    BackToStage([] { return MenuFlowState.EquipmentOpen == 0; });
 }
 
 void Playthrough::HealFromItems() {
@@ -116,11 +120,7 @@ void Playthrough::HealFromItems() {
             ++remediesUsed[r.item - 1];
         }
     }
-    Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.ItemOpen == 0 && MenuFlowState.EnterStep == 4; }, 200));
-    RunFrames(2);
-    Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    BackToStage([] { return MenuFlowState.ItemOpen == 0; });
 }
 
 bool Playthrough::FightHealing(const char* what, const std::function<bool()>& until,
