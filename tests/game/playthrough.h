@@ -61,4 +61,20 @@ protected:
     void EncountersAAndB();
     void EncounterC();
     void FinalSectionAndEnding();
+
+    // From a menu screen (F2 until `screenClosed`) and the menu (F2) back to
+    // the stage.
+    void BackToStage(const std::function<bool()>& screenClosed);
+    // Changes the outfit (weapon mode 1 <-> 2) on the menu's equipment
+    // screen and goes back to the stage.
+    void SwitchOutfit();
+    // Uses the remedies on the menu's item screen until her HP is nearly
+    // full, and goes back to the stage; counts them in remediesUsed.
+    void HealFromItems();
+    std::uint32_t remediesUsed[5] = {};
+    // Road() with `until` that, whenever her HP has fallen below half and
+    // `freeOfFoe` says nothing holds her, lets go of the keys (`letGo`) and
+    // stops to heal from the items.
+    bool FightHealing(const char* what, const std::function<bool()>& until,
+                      const std::function<bool()>& freeOfFoe, const std::function<void()>& letGo, int maxFrames);
 };
