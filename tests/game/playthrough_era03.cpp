@@ -1,0 +1,218 @@
+// Era03 on the road: from the arena's east gate through the field (the
+// creature, the duel, the objects, the fighter), the arena encounter's three
+// enemies, the night at the camp and a purchase at its shop, a save at the
+// camp's spot, and on into Era04.
+//
+// Fights shortened through the opponents' HP hooks (as the area runs do):
+// the creature's body (each time its fight is on), the duel opponent, the
+// fighter, boss 1 and enemy 3.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era02/tournament.h"
+#include "areas/era03/arena.h"
+#include "areas/era03/npc_scene.h"
+#include "areas/era03/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "playthrough.h"
+#include "shell/shell_state.h"
+#include "support/roads/era03.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr Reward kEra03Rewards[] = {
+    // The creature's fall (200) and the blows that bring the field's
+    // opponents down, the objects the bot walks into, the arena; the night
+    // at the camp costs 30 gold and the shop's first item 14.
+    {"Era03 field", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era03 arena", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era03 camp", 0, -44, {1, 0, 0, 0, 0}, 0, 0, 0},
+};
+
+}  // namespace
+
+// The field: walking right with Enter read whenever a line waits; each
+// fight's opponent worn down by the hook once the fight is on.
+void Playthrough::Era03Field() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    // The creature is met again at each of its places: its body's HP is
+    // taken as soon as each fight is on.
+    const auto creatureHook = [] {
+        if (Era03CreatureParts.bodyHp == 10) Era03CreatureParts.bodyHp = 0;
+    };
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("the creature's intro", [] { return Era03CreatureOnceFlag == 1; }, 6000));
+    ASSERT_TRUE(RoadNoting("the creature", [&] {
+        creatureHook();
+        return Era03CreatureParts.bodyY == 800;
+    }, 4000));
+    ASSERT_TRUE(RoadNoting("to the duel", [&] {
+        creatureHook();
+        return Era03Duel.state == 1;
+    }, 20000));
+    Era03Duel.hp = 0;
+    ASSERT_TRUE(RoadNoting("the duel", [&] {
+        creatureHook();
+        return Era03Duel.state == 99;
+    }, 4000));
+    ASSERT_TRUE(RoadNoting("past the objects to the fighter", [&] {
+        creatureHook();
+        return Era03Fighter.encounterState == 2;
+    }, 20000));
+    LetGo(VK_RIGHT);
+    Era03Fighter.hp = -1;
+    ASSERT_TRUE(RoadNoting("the fighter", [] { return Era03Fighter.encounterState == 99; }, 8000));
+    CheckReward(kEra03Rewards[0], from);
+    CheckTrace("Era03 field", mark, {}, {});
+}
+
+// The arena: the intro, boss 1 outlasted, enemy 2's guard broken until it
+// yields, enemy 3 struck from afar until it gives up, the ending.
+void Playthrough::Era03Arena() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    // Enemy 3's HP is taken each time the game sets it (its opening throw
+    // ends by setting it).
+    const auto enemy3Hook = [] {
+        if (Era03ArenaEnemy3.hp == 5000) Era03ArenaEnemy3.hp = -1;
+    };
+    Era03ArenaBot bot({[this, enemy3Hook](const std::function<bool()>& until, int n) {
+                           return RoadNoting("arena", [&] {
+                               enemy3Hook();
+                               return until();
+                           }, n);
+                       },
+                       [this](int key) { Hold(key); }, [this](int key) { LetGo(key); }});
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the arena", [] { return Era03ArenaEncounter.controllerState == 1; }, 6000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("the arena's intro", [] { return Era03ArenaEncounter.controllerState >= 3; }, 8000));
+    Era03ArenaBoss1.hp = -1;
+    ASSERT_TRUE(bot.OutlastBoss1());
+    ASSERT_TRUE(RoadNoting("boss 1's fall", [] { return Era03ArenaEncounter.controllerState >= 4; }, 3000));
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to enemy 2", [] { return DialogueChannels.eventLine == 42; }, 3000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("enemy 2's talk", [] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
+    ASSERT_TRUE(bot.BreakEnemy2());
+    ASSERT_TRUE(RoadNoting("enemy 2's end", [] { return Era03ArenaEncounter.controllerState >= 6; }, 6000));
+    ASSERT_TRUE(RoadNoting("enemy 3's entrance", [] { return DialogueChannels.eventLine == 67; }, 3000));
+    ASSERT_TRUE(RoadNoting("enemy 3's talk", [] { return Era03ArenaEncounter.showAll == 1; }, 6000));
+    ASSERT_TRUE(RoadNoting("enemy 3's opening throw", [] { return Era03ArenaEnemy3.hp == 5000; }, 3000));
+    enemy3Hook();
+    ASSERT_TRUE(bot.OutlastEnemy3(false));
+    ASSERT_TRUE(RoadNoting("the arena's ending", [] { return Era03ArenaEncounter.controllerState == 99; }, 30000));
+    CheckReward(kEra03Rewards[1], from);
+    CheckTrace("Era03 arena", mark, {}, {});
+}
+
+// The camp: the walk-in, the night with one object caught, the servings
+// and dawn; then A beside the character and its shop's first offer bought.
+// Saved at the camp's spot, quit and continued; on into Era04.
+void Playthrough::Era03Camp() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the camp", [] { return Era03NpcScene.controllerState == 2; }, 6000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("the night's talk", [] { return Era03NpcScript.step == 25; }, 8000));
+    Era03Catcher catcher({[this](const std::function<bool()>& until, int n) { return RoadNoting("catch", until, n); },
+                          [this](int key) { Hold(key); }, [this](int key) { LetGo(key); }});
+    for (int frame = 0; frame < 6000 && Era03NpcScene.deliveredCount < 1 && Era03NpcScript.step == 25; ++frame) {
+        catcher.Steer();
+        PlayFrames(1);
+    }
+    catcher.HoldOnly(0);
+    ASSERT_EQ(Era03NpcScene.deliveredCount, 1) << StuckWords();
+    ASSERT_TRUE(RoadNoting("the servings and dawn", [] { return Era03NpcScene.controllerState == 1; }, 20000));
+    EXPECT_EQ(Era02EventsUnlocked, 1);
+
+    // The shop: A beside the character, the menu's 3, the first offer, then
+    // no more.
+    ASSERT_TRUE(WalkTo(kNpcAnchor, 600));
+    Hold(VkLetter('A'));
+    ASSERT_TRUE(RoadNoting("the conversation", [] { return Era03NpcScene.controllerState == 4; }, 300));
+    LetGo(VkLetter('A'));
+    ASSERT_TRUE(RoadNoting("the conversation's lines", [] { return Era03NpcTalk.step == 13; }, 3000));
+    autoEnter = false;
+    AnswerNumber(3);
+    ASSERT_TRUE(RoadNoting("the shop", [] { return Era03NpcTalk.shopStep == 2; }, 300));
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RoadNoting("the first offer", [] { return Era03NpcTalk.shopStep == 11; }, 300));
+    AnswerYes();
+    ASSERT_TRUE(RoadNoting("the purchase", [] { return Era03NpcTalk.shopStep == 13; }, 300));
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RoadNoting("the next offer", [] { return Era03NpcTalk.shopStep == 21; }, 300));
+    AnswerNo();
+    ASSERT_TRUE(RoadNoting("out of the shop", [] { return Era03NpcScene.controllerState != 4; }, 300));
+    autoEnter = true;
+    CheckReward(kEra03Rewards[2], from);
+
+    // Saved at the camp's spot (beside the character); the words of the
+    // area come back.
+    const std::int32_t gold = Gold, exp = PlayerState.exp;
+    const std::uint32_t firstItems = ItemCounts[0];
+    ASSERT_NO_FATAL_FAILURE(SaveQuitAndContinue());
+    NoteAreaFlags();
+    EXPECT_EQ(Era03AreaFlag, 1);
+    EXPECT_EQ(Gold, gold);
+    EXPECT_EQ(PlayerState.exp, exp);
+    EXPECT_EQ(ItemCounts[0], firstItems);
+    EXPECT_EQ(Era02EventsUnlocked, 1);
+    EXPECT_EQ(Era03CreatureOnceFlag, 1);
+    EXPECT_EQ(Era03Duel.state, 99);
+    EXPECT_EQ(Era03Fighter.encounterState, 99);
+    EXPECT_EQ(Era03ArenaEncounter.controllerState, 99);
+
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("into Era04", [] { return Era04AreaFlag == 1; }, 3000));
+    LetGo(VK_RIGHT);
+    CheckTrace("Era03 camp", mark, {}, {});
+}
+
+void Playthrough::Era03() {
+    ASSERT_NO_FATAL_FAILURE(Era03Field());
+    ASSERT_NO_FATAL_FAILURE(Era03Arena());
+    ASSERT_NO_FATAL_FAILURE(Era03Camp());
+}
+
+namespace {
+
+TEST_F(Playthrough, Era03FromItsStart) {
+    // As the tournament's close leaves her: through the east gate, the
+    // prize in her purse, the moves of the field and the tournament learned.
+    StartFromSlot([] {
+        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
+        Era03AreaFlag = 1;
+        ArrivalScene.step = 99;
+        TournamentState.state = 5;
+        PlayerState.x = 47100 + 3256;
+        PlayerState.y = 640;
+        PlayerState.facing = -1;
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+        PlayerState.exp = 3000;
+        PlayerState.maxHp = PlayerState.hp = 240;
+        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
+        Gold = 10300;
+        ScrollX = 47100 + 2807;
+    });
+    SeedRandom(3);
+    NoteAreaFlags();
+    ASSERT_NO_FATAL_FAILURE(Era03());
+    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00010", "00001"}))
+        << "area flags Era00 .. Era04 in the order seen";
+}
+
+}  // namespace
