@@ -31,12 +31,19 @@
 namespace {
 
 constexpr Reward kEra03Rewards[] = {
-    // The creature's fall (200) and the blows that bring the field's
-    // opponents down, the objects the bot walks into, the arena; the night
-    // at the camp costs 30 gold and the shop's first item 14.
-    {"Era03 field", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"Era03 arena", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"Era03 camp", 0, -44, {1, 0, 0, 0, 0}, 0, 0, 0},
+    // The creature's fall at each of its two places (200 each), then what
+    // the duel's blows and the objects she strikes in passing pay (the seed
+    // fixes how many); the fighter, his HP taken, pays nothing. The coins
+    // the objects spill fly off behind her.
+    {"Era03 field", 655, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // Enemy 2's landed blows pay their damage as EXP and spill coins (10
+    // gold each); boss 1 and enemy 3, their HP taken, pay nothing, and the
+    // coins of her blows on enemy 3 heal instead.
+    {"Era03 arena", 780, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // The night costs 30 gold, the shop's first item 14; with her HP full
+    // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
+    // rest).
+    {"Era03 camp", 82, -44, {1, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 }  // namespace
@@ -74,7 +81,9 @@ void Playthrough::Era03Field() {
     Era03Fighter.hp = -1;
     ASSERT_TRUE(RoadNoting("the fighter", [] { return Era03Fighter.encounterState == 99; }, 8000));
     CheckReward(kEra03Rewards[0], from);
-    CheckTrace("Era03 field", mark, {}, {});
+    // The field's sets as the view passes their windows: the duel's stretch,
+    // the fighter's, then the save spot's before the arena.
+    CheckTrace("Era03 field", mark, {}, {52, 53, 2, 11});
 }
 
 // The arena: the intro, boss 1 outlasted, enemy 2's guard broken until it
@@ -114,7 +123,8 @@ void Playthrough::Era03Arena() {
     ASSERT_TRUE(bot.OutlastEnemy3(false));
     ASSERT_TRUE(RoadNoting("the arena's ending", [] { return Era03ArenaEncounter.controllerState == 99; }, 30000));
     CheckReward(kEra03Rewards[1], from);
-    CheckTrace("Era03 arena", mark, {}, {});
+    // The arena's, then the camp's as she leaves it.
+    CheckTrace("Era03 arena", mark, {}, {54, 58, 2});
 }
 
 // The camp: the walk-in, the night with one object caught, the servings
@@ -126,7 +136,9 @@ void Playthrough::Era03Camp() {
     Hold(VK_RIGHT);
     ASSERT_TRUE(RoadNoting("to the camp", [] { return Era03NpcScene.controllerState == 2; }, 6000));
     LetGo(VK_RIGHT);
-    ASSERT_TRUE(RoadNoting("the night's talk", [] { return Era03NpcScript.step == 25; }, 8000));
+    ASSERT_TRUE(RoadNoting("the night's talk", [] { return Era03NpcScript.step == 25; }, 8000))
+        << "script step " << Era03NpcScript.step << " walk-in " << Era03NpcScene.walkInStep << " scene "
+        << Era03NpcScene.controllerState << " scroll " << ScrollX << " XKeyBlocked " << XKeyBlocked;
     Era03Catcher catcher({[this](const std::function<bool()>& until, int n) { return RoadNoting("catch", until, n); },
                           [this](int key) { Hold(key); }, [this](int key) { LetGo(key); }});
     for (int frame = 0; frame < 6000 && Era03NpcScene.deliveredCount < 1 && Era03NpcScript.step == 25; ++frame) {
@@ -178,7 +190,9 @@ void Playthrough::Era03Camp() {
     Hold(VK_RIGHT);
     ASSERT_TRUE(RoadNoting("into Era04", [] { return Era04AreaFlag == 1; }, 3000));
     LetGo(VK_RIGHT);
-    CheckTrace("Era03 camp", mark, {}, {});
+    // After the continue the camp's sets again, then Era04's first as she
+    // crosses the border (no trace line marks that switch).
+    CheckTrace("Era03 camp", mark, {}, {2, 58, 51});
 }
 
 void Playthrough::Era03() {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "areas/era03/arena.h"
@@ -139,9 +138,6 @@ bool Era03ArenaBot::OutlastEnemy3(bool topUp) {
         }
         if (!Frame()) break;
         ++frames;
-        if (std::getenv("QM_E3") && frames % 100 == 0)
-            fprintf(stderr, "E3 f%d ex %d ey %d pose %d px %d py %d hp %d ehp %d scroll %d step %d\n", frames, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y,
-                    Era03ArenaEnemy3.pose, PlayerState.x, PlayerState.y, PlayerState.hp, Era03ArenaEnemy3.hp, ScrollX, step);
     }
     Stop();
     if (DialogueChannels.eventLine == 92) return true;
