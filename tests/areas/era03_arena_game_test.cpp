@@ -119,7 +119,7 @@ void ArenaRun::PlayTheEncounter() {
     ASSERT_TRUE(Run([] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
     // Three families break its guard, then she steps back and stands
     // still: it yields.
-    ASSERT_TRUE(bot.BreakEnemy2());
+    ASSERT_TRUE(bot.BreakEnemy2(false));
     EXPECT_EQ(Era03ArenaEnemy2.guardBreaks, 3);
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 6; }, 6000))
         << "end scene stuck at line " << DialogueChannels.eventLine;

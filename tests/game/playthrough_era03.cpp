@@ -36,10 +36,11 @@ constexpr Reward kEra03Rewards[] = {
     // fixes how many); the fighter, his HP taken, pays nothing. The coins
     // the objects spill fly off behind her.
     {"Era03 field", 655, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    // Enemy 2's landed blows pay their damage as EXP and spill coins (10
-    // gold each); boss 1 and enemy 3, their HP taken, pay nothing, and the
-    // coins of her blows on enemy 3 heal instead.
-    {"Era03 arena", 780, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // Enemy 2's landed blows pay their damage as EXP: five F (50 each) and
+    // five G (90) to wear their hit bands down, nine S (10) before its hit
+    // band bottoms out; the coins they spill that she walks over are 10
+    // gold each. Boss 1 and enemy 3, their HP taken, pay nothing.
+    {"Era03 arena", 790, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
     // The night costs 30 gold, the shop's first item 14; with her HP full
     // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
     // rest).
@@ -54,29 +55,20 @@ void Playthrough::Era03Field() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
     // The creature is met again at each of its places: its body's HP is
-    // taken as soon as each fight is on.
-    const auto creatureHook = [] {
-        if (Era03CreatureParts.bodyHp == 10) Era03CreatureParts.bodyHp = 0;
+    // taken as soon as each fight is on, all along the field.
+    const auto field = [this](const char* what, const std::function<bool()>& until, int maxFrames) {
+        return RoadNoting(what, [&] {
+            if (Era03CreatureParts.bodyHp == 10) Era03CreatureParts.bodyHp = 0;
+            return until();
+        }, maxFrames);
     };
     Hold(VK_RIGHT);
-    ASSERT_TRUE(RoadNoting("the creature's intro", [] { return Era03CreatureOnceFlag == 1; }, 6000));
-    ASSERT_TRUE(RoadNoting("the creature", [&] {
-        creatureHook();
-        return Era03CreatureParts.bodyY == 800;
-    }, 4000));
-    ASSERT_TRUE(RoadNoting("to the duel", [&] {
-        creatureHook();
-        return Era03Duel.state == 1;
-    }, 20000));
+    ASSERT_TRUE(field("the creature's intro", [] { return Era03CreatureOnceFlag == 1; }, 6000));
+    ASSERT_TRUE(field("the creature", [] { return Era03CreatureParts.bodyY == 800; }, 4000));
+    ASSERT_TRUE(field("to the duel", [] { return Era03Duel.state == 1; }, 20000));
     Era03Duel.hp = 0;
-    ASSERT_TRUE(RoadNoting("the duel", [&] {
-        creatureHook();
-        return Era03Duel.state == 99;
-    }, 4000));
-    ASSERT_TRUE(RoadNoting("past the objects to the fighter", [&] {
-        creatureHook();
-        return Era03Fighter.encounterState == 2;
-    }, 20000));
+    ASSERT_TRUE(field("the duel", [] { return Era03Duel.state == 99; }, 4000));
+    ASSERT_TRUE(field("past the objects to the fighter", [] { return Era03Fighter.encounterState == 2; }, 20000));
     LetGo(VK_RIGHT);
     Era03Fighter.hp = -1;
     ASSERT_TRUE(RoadNoting("the fighter", [] { return Era03Fighter.encounterState == 99; }, 8000));
@@ -97,6 +89,10 @@ void Playthrough::Era03Arena() {
         if (Era03ArenaEnemy3.hp == 5000) Era03ArenaEnemy3.hp = -1;
     };
     Era03ArenaBot bot({[this, enemy3Hook](const std::function<bool()>& until, int n) {
+                           if (PlayerState.hp <= 0) {
+                               ADD_FAILURE() << "the arena: the heroine fell: " << StuckWords();
+                               return false;
+                           }
                            return RoadNoting("arena", [&] {
                                enemy3Hook();
                                return until();
@@ -114,7 +110,8 @@ void Playthrough::Era03Arena() {
     ASSERT_TRUE(RoadNoting("to enemy 2", [] { return DialogueChannels.eventLine == 42; }, 3000));
     LetGo(VK_RIGHT);
     ASSERT_TRUE(RoadNoting("enemy 2's talk", [] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
-    ASSERT_TRUE(bot.BreakEnemy2());
+    // Her HP is filled before each blow on enemy 2 (see BreakEnemy2).
+    ASSERT_TRUE(bot.BreakEnemy2(true));
     ASSERT_TRUE(RoadNoting("enemy 2's end", [] { return Era03ArenaEncounter.controllerState >= 6; }, 6000));
     ASSERT_TRUE(RoadNoting("enemy 3's entrance", [] { return DialogueChannels.eventLine == 67; }, 3000));
     ASSERT_TRUE(RoadNoting("enemy 3's talk", [] { return Era03ArenaEncounter.showAll == 1; }, 6000));
@@ -122,6 +119,8 @@ void Playthrough::Era03Arena() {
     enemy3Hook();
     ASSERT_TRUE(bot.OutlastEnemy3(false));
     ASSERT_TRUE(RoadNoting("the arena's ending", [] { return Era03ArenaEncounter.controllerState == 99; }, 30000));
+    // On toward the camp, short of where its walk-in begins.
+    ASSERT_TRUE(WalkTo(kNpcAnchor - 500, 3000));
     CheckReward(kEra03Rewards[1], from);
     // The arena's, then the camp's as she leaves it.
     CheckTrace("Era03 arena", mark, {}, {54, 58, 2});
@@ -207,20 +206,21 @@ TEST_F(Playthrough, Era03FromItsStart) {
     // As the tournament's close leaves her: through the east gate, the
     // prize in her purse, the moves of the field and the tournament learned.
     StartFromSlot([] {
-        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
-        Era03AreaFlag = 1;
         ArrivalScene.step = 99;
         TournamentState.state = 5;
+        Gold = 10300;
+        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
+        PlayerState.exp = 3000;
+        PlayerState.maxHp = PlayerState.hp = 240;
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+        // Where the close's walk out leaves her, the view held at the gate.
+        ScrollX = 47100 + 2807;
         PlayerState.x = 47100 + 3256;
         PlayerState.y = 640;
         PlayerState.facing = -1;
-        PlayerState.weaponMode1 = 1;
-        PlayerState.weaponMode2 = 0;
-        PlayerState.exp = 3000;
-        PlayerState.maxHp = PlayerState.hp = 240;
-        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
-        Gold = 10300;
-        ScrollX = 47100 + 2807;
+        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
+        Era03AreaFlag = 1;
     });
     SeedRandom(3);
     NoteAreaFlags();

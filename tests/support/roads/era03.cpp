@@ -58,7 +58,7 @@ bool Era03ArenaBot::OutlastBoss1() {
     return false;
 }
 
-bool Era03ArenaBot::BreakEnemy2() {
+bool Era03ArenaBot::BreakEnemy2(bool topUp) {
     // The keys of the families S, D, F, G and the distances each blow reaches.
     const int keys[] = {VkLetter('S'), VkLetter('D'), VkLetter('F'), VkLetter('G')};
     const std::int32_t nearest[] = {40, 80, 0, 40};
@@ -78,6 +78,7 @@ bool Era03ArenaBot::BreakEnemy2() {
                 continue;
             }
             Stop();
+            if (topUp) PlayerState.hp = PlayerState.maxHp;
             if ((dx > 0) != (PlayerState.facing > 0)) Strike(toward);
             Strike(keys[family]);
             if (!Frame()) break;

@@ -28,8 +28,11 @@ public:
     bool OutlastBoss1();
     // Enemy 2: three families break its guard (F and G land until their hit
     // bands fall to 49, S lands and then is guarded until its counter band
-    // does); then she steps back and stands still until it yields.
-    bool BreakEnemy2();
+    // does); then she steps back and stands still until it yields. With
+    // `topUp` her HP is filled before each blow: its counter-throws grow with
+    // every S it guards, and they take 50 HP each (a heroine of a few hundred
+    // HP falls to them before its counter band is worn down).
+    bool BreakEnemy2(bool topUp);
     // Enemy 3: she keeps left of it in the middle of the arena, strikes it
     // with D from afar and jumps its volleys toward it, until it gives up.
     // With `topUp` her HP is filled whenever it falls below 1000 (dodging
