@@ -62,6 +62,8 @@ protected:
     void Era03Field();
     void Era03Arena();
     void Era03Camp();
+    // Back from Era04 with the errand: the camp's errand lines.
+    void Era03CampErrand();
     void Era04StageAndSoldiers();
     void EncountersAAndB();
     void EncounterC();

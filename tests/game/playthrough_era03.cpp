@@ -19,6 +19,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -45,6 +46,8 @@ constexpr Reward kEra03Rewards[] = {
     // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
     // rest).
     {"Era03 camp", 82, -44, {1, 0, 0, 0, 0}, 0, 0, 0},
+    // The errand's lines pay nothing.
+    {"Era03 camp errand", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 }  // namespace
@@ -194,6 +197,36 @@ void Playthrough::Era03Camp() {
     CheckTrace("Era03 camp", mark, {}, {2, 58, 51});
 }
 
+// Back at the camp with the errand soldier fight 1 gave in Era04: west over
+// the border, A beside the character, the errand's lines (the errand word
+// becomes 2), the menu's 1 to take leave; saved at the camp's spot, quit and
+// continued. The road then goes on west to the arena for the errand event.
+void Playthrough::Era03CampErrand() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    Hold(VK_LEFT);
+    ASSERT_TRUE(RoadNoting("back over the border", [] { return Era03AreaFlag == 1 && Era04AreaFlag == 0; }, 3000));
+    LetGo(VK_LEFT);
+    ASSERT_TRUE(WalkTo(kNpcAnchor, 4000));
+    Hold(VkLetter('A'));
+    ASSERT_TRUE(RoadNoting("the conversation", [] { return Era03NpcScene.controllerState == 4; }, 300));
+    LetGo(VkLetter('A'));
+    ASSERT_TRUE(RoadNoting("the errand's lines", [] { return Era03NpcTalk.step == 13; }, 4000));
+    EXPECT_EQ(ErrandState, 2);
+    AnswerNumber(1);
+    ASSERT_TRUE(RoadNoting("leave taken", [] { return Era03NpcScene.controllerState != 4; }, 600));
+    EXPECT_EQ(AnswersLeft(), 0u);
+    CheckReward(kEra03Rewards[3], from);
+    ASSERT_NO_FATAL_FAILURE(SaveQuitAndContinue());
+    NoteAreaFlags();
+    EXPECT_EQ(Era03AreaFlag, 1);
+    EXPECT_EQ(ErrandState, 2);
+    EXPECT_EQ(Era03NpcScene.meetingMark, 2);
+    // The camp's sets as the switch back into Era03 loads them, then again
+    // after the continue (no trace line marks the Era04 border's switch).
+    CheckTrace("Era03 camp errand", mark, {}, {58, 2, 2, 58});
+}
+
 void Playthrough::Era03() {
     ASSERT_NO_FATAL_FAILURE(Era03Field());
     ASSERT_NO_FATAL_FAILURE(Era03Arena());
@@ -227,6 +260,37 @@ TEST_F(Playthrough, Era03FromItsStart) {
     ASSERT_NO_FATAL_FAILURE(Era03());
     EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00010", "00001"}))
         << "area flags Era00 .. Era04 in the order seen";
+}
+
+// Where soldier fight 1 leaves her once it has given the errand: in Era04
+// at its entrance, the Era03 road behind her.
+TEST_F(Playthrough, Era03CampErrandFromItsStart) {
+    StartFromSlot([] {
+        ArrivalScene.step = 99;
+        TournamentState.state = 5;
+        Era02EventsUnlocked = 1;
+        ErrandState = 1;
+        Era03NpcScene.meetingMark = 2;
+        Era03CreatureOnceFlag = 1;
+        Era03Duel.state = 99;
+        Era03Fighter.encounterState = 99;
+        Era03ArenaEncounter.controllerState = 99;
+        Era04Progress.dialogueTriggerState = 2;
+        Gold = 10200;
+        PlayerState.exp = 5000;
+        PlayerState.maxHp = PlayerState.hp = 320;
+        ScrollX = 65900 - 400;
+        PlayerState.x = 65900;
+        PlayerState.facing = -1;
+        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
+        Era03AreaFlag = 1;
+    });
+    SeedRandom(3);
+    // The Era04 flag is not saved: the border's switch takes her back in.
+    ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200));
+    NoteAreaFlags();
+    ASSERT_NO_FATAL_FAILURE(Era03CampErrand());
+    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00001", "00010"}));
 }
 
 }  // namespace
