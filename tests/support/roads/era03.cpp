@@ -92,14 +92,27 @@ bool Era03ArenaBot::BreakEnemy2(bool topUp) {
             return false;
         }
     }
-    // She steps back from enemy 2 and stands still: it yields.
+    // She stands still away from enemy 2 and from the post: it yields. Her
+    // spot: the nearest clear of both (more than 100 px from enemy 2, 200
+    // from the post, with a margin), short of the arena's far end.
     int frames = 0;
     while (DialogueChannels.eventLine != 59 && frames < 3000) {
-        const bool tooNear = std::abs(Era03ArenaEnemy2.x - PlayerState.x) < 120 || PlayerState.x > A + 350;
-        if (tooNear && !Walking(VK_LEFT)) {
-            Walk(VK_LEFT);
-        } else if (!tooNear) {
+        const std::int32_t x = PlayerState.x, post = Era03ArenaHazardPost.x;
+        std::int32_t spot = x;
+        std::int32_t best = 1 << 30;
+        for (std::int32_t c = A - 540; c <= A + 340; c += 10) {
+            const bool clear = std::abs(c - Era03ArenaEnemy2.x) > 130 && std::abs(c - post) > 230;
+            if (clear && std::abs(c - x) < best) {
+                best = std::abs(c - x);
+                spot = c;
+            }
+        }
+        const bool there = best != (1 << 30) && std::abs(spot - x) <= 15;
+        if (there || best == (1 << 30)) {
             Stop();
+        } else {
+            const int step = spot < x ? VK_LEFT : VK_RIGHT;
+            if (!Walking(step)) Walk(step);
         }
         if (!Frame()) break;
         ++frames;
