@@ -266,19 +266,15 @@ TEST_F(Playthrough, Era03FromItsStart) {
 // at its entrance, the Era03 road behind her.
 TEST_F(Playthrough, Era03CampErrandFromItsStart) {
     StartFromSlot([] {
-        ArrivalScene.step = 99;
-        TournamentState.state = 5;
-        Era02EventsUnlocked = 1;
-        ErrandState = 1;
-        Era03NpcScene.meetingMark = 2;
-        Era03CreatureOnceFlag = 1;
-        Era03Duel.state = 99;
-        Era03Fighter.encounterState = 99;
+        ArrivalScene.step = Era03Duel.state = Era03Fighter.encounterState = 99;
         Era03ArenaEncounter.controllerState = 99;
-        Era04Progress.dialogueTriggerState = 2;
+        TournamentState.state = 5;
+        Era02EventsUnlocked = Era03CreatureOnceFlag = ErrandState = 1;
+        Era03NpcScene.meetingMark = Era04Progress.dialogueTriggerState = 2;
         Gold = 10200;
         PlayerState.exp = 5000;
         PlayerState.maxHp = PlayerState.hp = 320;
+        // Walking back west from Era04's entrance.
         ScrollX = 65900 - 400;
         PlayerState.x = 65900;
         PlayerState.facing = -1;
