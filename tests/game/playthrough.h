@@ -57,6 +57,13 @@ protected:
     void FarField();
     void Tournament();
     void Era03();
+    // Era03's stretches: the field, the arena encounter, the camp and on
+    // into Era04.
+    void Era03Field();
+    void Era03Arena();
+    void Era03Camp();
+    // Back from Era04 with the errand: the camp's errand lines.
+    void Era03CampErrand();
     void Era04StageAndSoldiers();
     void EncountersAAndB();
     void EncounterC();
