@@ -16,7 +16,7 @@
 #include "areas/era03/records.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "playthrough_driver.h"
+#include "playthrough.h"
 #include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -24,13 +24,6 @@
 
 namespace {
 
-// What each segment of the road pays, counted from its start.
-struct Reward {
-    const char* segment;
-    std::int32_t exp, gold;
-    std::uint32_t items[5];
-    std::int32_t movesD, movesF, movesG;
-};
 constexpr Reward kRewards[] = {
     // The sparring pays 10 EXP for each dodge of her friend's; the seed
     // fixes how many.
@@ -49,108 +42,119 @@ constexpr int kTextureSetsLoaded[] = {
     2, 3, 6, 9, 10, 11, 41, 23, 14, 17, 16, 13, 12, 15, 18, 23, 21, 22, 12,   // continued
 };
 
-struct Tally {
-    std::int32_t exp, gold;
-    std::uint32_t items[5];
-    std::int32_t d, f, g;
-    static Tally Now() {
-        Tally t{PlayerState.exp, Gold, {}, LearnedMoveD, LearnedMoveF, LearnedMoveG};
-        std::copy(std::begin(ItemCounts), std::end(ItemCounts), t.items);
-        return t;
-    }
-};
+}  // namespace
 
-class Playthrough : public PlaythroughRun {
-protected:
-    std::vector<std::string> areaFlagsSeen;
+Tally Tally::Now() {
+    Tally t{PlayerState.exp, Gold, {}, LearnedMoveD, LearnedMoveF, LearnedMoveG};
+    std::copy(std::begin(ItemCounts), std::end(ItemCounts), t.items);
+    return t;
+}
 
-    static std::string AreaFlags() {
-        return std::to_string(Era00AreaFlag) + std::to_string(Era01AreaFlag) + std::to_string(Era02AreaFlag) +
-               std::to_string(Era03AreaFlag);
-    }
-    void NoteAreaFlags() {
-        const std::string now = AreaFlags();
-        if (areaFlagsSeen.empty() || areaFlagsSeen.back() != now) areaFlagsSeen.push_back(now);
-    }
-    bool RoadNoting(const char* what, const std::function<bool()>& until, int maxFrames) {
-        return Road(what, [&] {
-            NoteAreaFlags();
-            return until();
-        }, maxFrames);
-    }
-    void CheckReward(const Reward& r, const Tally& from) {
-        const Tally to = Tally::Now();
-        EXPECT_EQ(to.exp - from.exp, r.exp) << r.segment;
-        EXPECT_EQ(to.gold - from.gold, r.gold) << r.segment;
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(to.items[i] - from.items[i], r.items[i]) << r.segment << " item " << i;
-        EXPECT_EQ(to.d - from.d, r.movesD) << r.segment;
-        EXPECT_EQ(to.f - from.f, r.movesF) << r.segment;
-        EXPECT_EQ(to.g - from.g, r.movesG) << r.segment;
-    }
+std::string Playthrough::AreaFlags() {
+    return std::to_string(Era00AreaFlag) + std::to_string(Era01AreaFlag) + std::to_string(Era02AreaFlag) +
+           std::to_string(Era03AreaFlag) + std::to_string(Era04AreaFlag);
+}
 
-    // The home area: the opening, the sparring (step up to her friend and
-    // kick until she gives way), the hearth, out through the gate.
-    void HomeArea() {
-        const Tally from = Tally::Now();
-        ASSERT_TRUE(RoadNoting("opening", [] { return XKeyBlocked == 1 && MessageBoxOpen == 0; }, 20000));
-        int dodges = 0;
-        std::int32_t friendFrame = 0;
-        // Her friend is the one opponent; the sparring ends when she is
-        // through.
-        ASSERT_TRUE(RoadFighting("the sparring", [&] {
-            if (Era00SceneActors.ActorEFrame == 12 && friendFrame != 12) ++dodges;
-            friendFrame = Era00SceneActors.ActorEFrame;
-            return DialogueChannels.promptLine == 12;
-        }, [] { return std::vector<Opponent>{{Era00SceneActors.ActorEX, true}}; }, 80, 20000));
-        EXPECT_GT(dodges, 0);
-        ASSERT_TRUE(RoadNoting("the hearth", [] { return Era00StoryPhase == 2; }, 20000));
-        Hold(VK_RIGHT);
-        ASSERT_TRUE(RoadNoting("the gate", [] { return Era00StoryPhase == 3 && GameFlow.phase == 1; }, 40000));
-        LetGo(VK_RIGHT);
-        Reward r = kRewards[0];
-        r.exp = 10 * dodges;
-        CheckReward(r, from);
-    }
+void Playthrough::NoteAreaFlags() {
+    const std::string now = AreaFlags();
+    if (areaFlagsSeen.empty() || areaFlagsSeen.back() != now) areaFlagsSeen.push_back(now);
+}
 
-    // The field's first stretch: its lessons read, the walking enemies in
-    // her way and field enemy A fought, on to just short of the gatekeeper.
-    void FieldFirstStretch() {
-        const Tally from = Tally::Now();
-        // The walking enemies in reach are fought, their HP lowered to one
-        // kick (the test hook the field's own run uses on A); she runs under
-        // the flyers' drops.
-        const auto walkers = [] {
-            std::vector<Opponent> in;
-            for (const WalkingEnemyRecord& e : WalkingEnemyRecords) {
-                const bool inLesson = e.meetingStep >= 1 && e.meetingStep < 6;
-                if (std::abs(e.x - PlayerState.x) <= 250 && e.state >= 2 && e.hp > 0 && !inLesson)
-                    in.push_back({e.x, true});
-            }
-            return in;
-        };
-        const auto lowerWalkers = [] {
-            for (WalkingEnemyRecord& e : WalkingEnemyRecords)
-                if (std::abs(e.x - PlayerState.x) <= 250 && e.hp > 10) e.hp = 10;
-        };
-        runWhenFree = true;
-        ASSERT_TRUE(RoadFighting("to field enemy A", [&] {
-            NoteAreaFlags();
-            lowerWalkers();
-            return FieldEnemyARecord.firstMeetingStep == 14;
-        }, walkers, 100, 40000));
-        // A, its HP lowered to one kick (as the field's own run does).
-        FieldEnemyARecord.hp = 10;
-        ASSERT_TRUE(RoadFighting("field enemy A", [] { return FieldEnemyARecord.state == 0; }, [] {
-            return std::vector<Opponent>{{FieldEnemyARecord.x, FieldEnemyARecord.state != 0}};
-        }, 120, 3000));
-        ASSERT_TRUE(RoadFighting("to the gatekeeper", [&] {
-            NoteAreaFlags();
-            lowerWalkers();
-            return PlayerState.x >= 18400;
-        }, walkers, 100, 6000));
-        CheckReward(kRewards[1], from);
+bool Playthrough::RoadNoting(const char* what, const std::function<bool()>& until, int maxFrames) {
+    return Road(what, [&] {
+        NoteAreaFlags();
+        return until();
+    }, maxFrames);
+}
+
+void Playthrough::CheckReward(const Reward& r, const Tally& from) {
+    const Tally to = Tally::Now();
+    EXPECT_EQ(to.exp - from.exp, r.exp) << r.segment;
+    EXPECT_EQ(to.gold - from.gold, r.gold) << r.segment;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(to.items[i] - from.items[i], r.items[i]) << r.segment << " item " << i;
+    EXPECT_EQ(to.d - from.d, r.movesD) << r.segment;
+    EXPECT_EQ(to.f - from.f, r.movesF) << r.segment;
+    EXPECT_EQ(to.g - from.g, r.movesG) << r.segment;
+}
+
+void Playthrough::CheckTrace(const char* segment, std::size_t mark, const std::vector<std::string>& switches,
+                             const std::vector<int>& loads) const {
+    std::vector<std::string> switchesSeen;
+    std::vector<int> loadsSeen;
+    const std::vector<std::string> all = WholeTrace();
+    for (std::size_t i = mark; i < all.size(); ++i) {
+        const std::string& line = all[i];
+        if (line.rfind("Era", 0) == 0 && line.find("-->") != std::string::npos) switchesSeen.push_back(line);
+        if (line.rfind("Pload   GNo[", 0) == 0) loadsSeen.push_back(std::stoi(line.substr(12, 3)));
     }
-};
+    EXPECT_EQ(switchesSeen, switches) << segment << ": area switches traced";
+    EXPECT_EQ(loadsSeen, loads) << segment << ": texture sets loaded";
+}
+
+// The home area: the opening, the sparring (step up to her friend and
+// kick until she gives way), the hearth, out through the gate.
+void Playthrough::HomeArea() {
+    const Tally from = Tally::Now();
+    ASSERT_TRUE(RoadNoting("opening", [] { return XKeyBlocked == 1 && MessageBoxOpen == 0; }, 20000));
+    int dodges = 0;
+    std::int32_t friendFrame = 0;
+    // Her friend is the one opponent; the sparring ends when she is
+    // through.
+    ASSERT_TRUE(RoadFighting("the sparring", [&] {
+        if (Era00SceneActors.ActorEFrame == 12 && friendFrame != 12) ++dodges;
+        friendFrame = Era00SceneActors.ActorEFrame;
+        return DialogueChannels.promptLine == 12;
+    }, [] { return std::vector<Opponent>{{Era00SceneActors.ActorEX, true}}; }, 80, 20000));
+    EXPECT_GT(dodges, 0);
+    ASSERT_TRUE(RoadNoting("the hearth", [] { return Era00StoryPhase == 2; }, 20000));
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("the gate", [] { return Era00StoryPhase == 3 && GameFlow.phase == 1; }, 40000));
+    LetGo(VK_RIGHT);
+    Reward r = kRewards[0];
+    r.exp = 10 * dodges;
+    CheckReward(r, from);
+}
+
+// The field's first stretch: its lessons read, the walking enemies in
+// her way and field enemy A fought, on to just short of the gatekeeper.
+void Playthrough::FieldFirstStretch() {
+    const Tally from = Tally::Now();
+    // The walking enemies in reach are fought, their HP lowered to one
+    // kick (the test hook the field's own run uses on A); she runs under
+    // the flyers' drops.
+    const auto walkers = [] {
+        std::vector<Opponent> in;
+        for (const WalkingEnemyRecord& e : WalkingEnemyRecords) {
+            const bool inLesson = e.meetingStep >= 1 && e.meetingStep < 6;
+            if (std::abs(e.x - PlayerState.x) <= 250 && e.state >= 2 && e.hp > 0 && !inLesson)
+                in.push_back({e.x, true});
+        }
+        return in;
+    };
+    const auto lowerWalkers = [] {
+        for (WalkingEnemyRecord& e : WalkingEnemyRecords)
+            if (std::abs(e.x - PlayerState.x) <= 250 && e.hp > 10) e.hp = 10;
+    };
+    runWhenFree = true;
+    ASSERT_TRUE(RoadFighting("to field enemy A", [&] {
+        NoteAreaFlags();
+        lowerWalkers();
+        return FieldEnemyARecord.firstMeetingStep == 14;
+    }, walkers, 100, 40000));
+    // A, its HP lowered to one kick (as the field's own run does).
+    FieldEnemyARecord.hp = 10;
+    ASSERT_TRUE(RoadFighting("field enemy A", [] { return FieldEnemyARecord.state == 0; }, [] {
+        return std::vector<Opponent>{{FieldEnemyARecord.x, FieldEnemyARecord.state != 0}};
+    }, 120, 3000));
+    ASSERT_TRUE(RoadFighting("to the gatekeeper", [&] {
+        NoteAreaFlags();
+        lowerWalkers();
+        return PlayerState.x >= 18400;
+    }, walkers, 100, 6000));
+    CheckReward(kRewards[1], from);
+}
+
+namespace {
 
 TEST_F(Playthrough, NewGameToTheEndOfTheBuiltRoadWithASaveBetweenAreas) {
     SeedRandom(7);
@@ -172,25 +176,17 @@ TEST_F(Playthrough, NewGameToTheEndOfTheBuiltRoadWithASaveBetweenAreas) {
 
     ASSERT_NO_FATAL_FAILURE(FieldFirstStretch());
 
-    // The road ends here for now, just short of the gatekeeper. Next
-    // segment to add: the field's middle (the gatekeeper's collecting game,
-    // the gate, the lift, the arena's waves, the teacher, the turret), driven
-    // as tests/areas/era01/field_middle_game_test.cpp drives it; then the far
-    // field, the tournament, Era03, Era04's stage and encounters, the final
-    // section and the ending, each followed by SaveQuitAndContinue().
-    EXPECT_GT(PlayerState.hp, 0);
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"1000", "0100"}))
-        << "area flags Era00 Era01 Era02 Era03 in the order seen";
     // Every area switch traced once, in order, and the texture sets loaded
-    // along the road (Pload trace lines), in order.
-    std::vector<std::string> switches;
-    std::vector<int> loads;
-    for (const std::string& line : WholeTrace()) {
-        if (line.rfind("Era", 0) == 0 && line.find("-->") != std::string::npos) switches.push_back(line);
-        if (line.rfind("Pload   GNo[", 0) == 0) loads.push_back(std::stoi(line.substr(12, 3)));
-    }
-    EXPECT_EQ(switches, (std::vector<std::string>{"Era00 --> Era01 "}));
-    EXPECT_EQ(loads, std::vector<int>(std::begin(kTextureSetsLoaded), std::end(kTextureSetsLoaded)));
+    // so far (Pload trace lines), in order.
+    CheckTrace("from the title to the gatekeeper", 0, {"Era00 --> Era01 "},
+               std::vector<int>(std::begin(kTextureSetsLoaded), std::end(kTextureSetsLoaded)));
+
+    // The road ends here for now, just short of the gatekeeper. The next
+    // segments (declared in playthrough.h) follow in order, each with its
+    // save, quit and continue where the road saves.
+    EXPECT_GT(PlayerState.hp, 0);
+    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"10000", "01000"}))
+        << "area flags Era00 .. Era04 in the order seen";
 }
 
 }  // namespace

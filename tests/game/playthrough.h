@@ -1,0 +1,64 @@
+// The whole game's road for the playthrough test, one segment per stretch of
+// the game. Each segment is a member of Playthrough defined in its own file
+// (playthrough_<stretch>.cpp). A segment starts where the previous one left
+// the heroine (after SaveQuitAndContinue where the road saves) and checks,
+// for its own stretch, what it pays, the area switches traced and the texture
+// sets loaded.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "playthrough_driver.h"
+
+// What a segment of the road pays, counted from its start.
+struct Reward {
+    const char* segment;
+    std::int32_t exp, gold;
+    std::uint32_t items[5];
+    std::int32_t movesD, movesF, movesG;
+};
+
+// The words a reward is counted in, taken at a segment's start.
+struct Tally {
+    std::int32_t exp, gold;
+    std::uint32_t items[5];
+    std::int32_t d, f, g;
+    static Tally Now();
+};
+
+class Playthrough : public PlaythroughRun {
+protected:
+    // The area flags (Era00 .. Era04), each change in the order seen.
+    std::vector<std::string> areaFlagsSeen;
+
+    static std::string AreaFlags();
+    void NoteAreaFlags();
+    bool RoadNoting(const char* what, const std::function<bool()>& until, int maxFrames);
+    void CheckReward(const Reward& r, const Tally& from);
+
+    // Where a segment's trace begins: WholeTrace().size() at its start.
+    std::size_t TraceMark() const { return WholeTrace().size(); }
+    // The area switches ("Era0a --> Era0b " lines) and the texture sets
+    // loaded (Pload lines) traced since `mark`, against what the segment
+    // expects.
+    void CheckTrace(const char* segment, std::size_t mark, const std::vector<std::string>& switches,
+                    const std::vector<int>& loads) const;
+
+    // The segments, in the road's order.
+    void HomeArea();
+    void FieldFirstStretch();
+    void FieldMiddle();
+    void FarField();
+    void Tournament();
+    void Era03();
+    void Era04StageAndSoldiers();
+    void EncountersAAndB();
+    void EncounterC();
+    void FinalSectionAndEnding();
+};
