@@ -1086,6 +1086,28 @@ void DrawBossLights(Canvas& c) {
             VerticalGradient(c, r.left, mid, r.right, r.bottom, Rgb{255, 255, 255}, Rgb{150, 200, 255});
         }
     }
+    // The defeat's light bars, each cell as long as its bar grows: a white
+    // core fading to pale blue at the edges. Where a pose or a cell shares
+    // the sheet's rows, its pixels stay its own.
+    const auto taken = [&](int x, int y) {
+        const auto in = [&](const SpriteRect& r) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; };
+        for (const auto& pose : b::kPoses)
+            if (in(pose.rect)) return true;
+        for (const b::Cell& cell : b::kCells)
+            if (in(cell.rect)) return true;
+        for (const SpriteRect& r : b::kFragments)
+            if (in(r)) return true;
+        return false;
+    };
+    for (const b::Bar& bar : b::kBars) {
+        const float half = (bar.bottom - bar.top) / 2.0f;
+        for (int y = bar.top; y < bar.bottom; ++y) {
+            const float edge = std::abs(y + 0.5f - (bar.top + half)) / half;
+            const Rgb colour = Mix(Rgb{255, 255, 255}, Rgb{140, 190, 255}, edge * edge);
+            for (int x = bar.left; x < bar.left + bar.full; ++x)
+                if (!taken(x, y)) c.Put(x, y, colour);
+        }
+    }
 }
 
 // Encounter A's beams lie on their side along the floor: across each cell's
