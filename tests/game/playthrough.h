@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "playthrough_driver.h"
+#include "support/roads/era02.h"
 
 // What a segment of the road pays, counted from its start.
 struct Reward {
@@ -61,4 +62,12 @@ protected:
     void EncountersAAndB();
     void EncounterC();
     void FinalSectionAndEnding();
+
+    // The tournament's stretch in its parts, and the hands its shared
+    // fights play through (the road's watch on every frame).
+    const char* tournamentPart = "tournament";
+    RoadHands TournamentHands();
+    void TournamentArrival();
+    void TournamentRounds1And2();
+    void TournamentRounds3And4();
 };
