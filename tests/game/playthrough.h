@@ -68,6 +68,9 @@ protected:
     const char* tournamentPart = "tournament";
     RoadHands TournamentHands();
     void TournamentArrival();
-    void TournamentRounds1And2();
+    void TournamentRound1();
+    void TournamentRound2();
     void TournamentRounds3And4();
+    int heals = 0;
+    void HealFromMenu();
 };
