@@ -71,6 +71,7 @@ protected:
     void TournamentRound1();
     void TournamentRound2();
     void TournamentRounds3And4();
-    int heals = 0;
+    // Items the heroine used from the menu, by kind.
+    std::uint32_t itemsUsed[5] = {};
     void HealFromMenu();
 };
