@@ -71,6 +71,8 @@ protected:
     void TournamentRound1();
     void TournamentRound2();
     void TournamentRounds3And4();
+    void EnterRound(const char* part, std::int32_t state, std::int32_t side, const std::function<bool()>& entered);
+    void TakePrize(int item, std::uint32_t count, std::int32_t x);
     // Items the heroine used from the menu, by kind.
     std::uint32_t itemsUsed[5] = {};
     void HealFromMenu();

@@ -102,6 +102,28 @@ RoadHands Playthrough::TournamentHands() {
             }};
 }
 
+// A round's start: the marker risen for it, A beside it (within 129 px),
+// its entrance played until `entered`.
+void Playthrough::EnterRound(const char* part, std::int32_t state, std::int32_t side,
+                             const std::function<bool()>& entered) {
+    tournamentPart = part;
+    const std::string name = part;
+    ASSERT_TRUE(RoadNoting((name + "'s marker").c_str(), [&] {
+        return TournamentGauge.value == 98 && (state < 0 || TournamentState.state == state);
+    }, 2000));
+    ASSERT_TRUE(TournamentHands().WalkTo(O + 1458 + 100 * side, 20));
+    Press(VkLetter('a'));
+    ASSERT_TRUE(RoadNoting((name + "'s entrance").c_str(), entered, 8000));
+}
+
+// A round's prize: A at the marker in the middle takes `count` of an item.
+void Playthrough::TakePrize(int item, std::uint32_t count, std::int32_t x) {
+    const std::uint32_t before = ItemCounts[item];
+    ASSERT_TRUE(TournamentHands().WalkTo(x, 10));
+    Press(VkLetter('a'));
+    ASSERT_TRUE(RoadNoting("a prize taken", [&] { return ItemCounts[item] == before + count; }, 10));
+}
+
 // The lift: A beside it, the talk, the menu's pass (F2 back), the ride and
 // the landing in the arena.
 void Playthrough::TournamentArrival() {
@@ -122,15 +144,11 @@ void Playthrough::TournamentArrival() {
 // the knockout, the grabs, the final throw and the prize.
 void Playthrough::TournamentRound1() {
     const RoadHands h = TournamentHands();
-    tournamentPart = "round 1";
-    ASSERT_TRUE(RoadNoting("round 1's marker", [] { return TournamentGauge.value == 98; }, 600));
-    ASSERT_TRUE(h.WalkTo(O + 1458 - 100, 20));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 1's entrance", [] {
+    ASSERT_NO_FATAL_FAILURE(EnterRound("round 1", -1, -1, [] {
         return Round1Opponent.depth == 0.3f && MessageBoxOpen == 0 && TournamentState.state == 1 &&
                DialogueChannels.fieldLine == 0 && Round1Opponent.frame != 0 && EventHoldsPlayer == 0 &&
                PlayerState.pose != 40;
-    }, 6000));
+    }));
     ASSERT_TRUE(h.WalkTo(Round1Opponent.x + 100 * (PlayerState.x >= Round1Opponent.x ? 1 : -1), 20));
     ASSERT_TRUE(RoadNoting("round 1's first catch", [] { return Era02RunWords.firstCatchDone == 1; }, 2000));
     ASSERT_TRUE(RoadNoting("round 1's catch talk", [] { return MessageBoxOpen == 0; }, 400));
@@ -144,25 +162,16 @@ void Playthrough::TournamentRound1() {
     ASSERT_TRUE(RoadNoting("round 1's prize", [] {
         return MessageBoxOpen == 0 && TournamentGauge.value == 98 && Round1Opponent.frame >= 37;
     }, 8000));
-    const std::uint32_t firstItems = ItemCounts[0];
-    ASSERT_TRUE(h.WalkTo(O + 1460, 10));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 1's prize taken", [&] { return ItemCounts[0] == firstItems + 24; }, 10));
+    ASSERT_NO_FATAL_FAILURE(TakePrize(0, 24, O + 1460));
 }
 
 // Round 2: the entrance, the flight, the crawl, the lesson, the prize.
 void Playthrough::TournamentRound2() {
     const RoadHands h = TournamentHands();
-    tournamentPart = "round 2";
-    ASSERT_TRUE(RoadNoting("round 2's marker", [] {
-        return TournamentState.state == 2 && TournamentGauge.value == 98;
-    }, 2000));
-    ASSERT_TRUE(h.WalkTo(O + 1458 + 100, 20));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 2's entrance", [] {
+    ASSERT_NO_FATAL_FAILURE(EnterRound("round 2", 2, 1, [] {
         return Round2Opponent.depth == 0.3f && EventHoldsPlayer == 0 && MessageBoxOpen == 0 &&
                Round2Opponent.frame != 0 && TournamentGauge.value == 0;
-    }, 4000));
+    }));
     ASSERT_TRUE(Round2Flight(h)) << "round 2's last talk never came";
     // Her fall and its talk; she may land on the platform (the crawl's bot
     // crowds her off it).
@@ -190,47 +199,29 @@ void Playthrough::TournamentRound2() {
     ASSERT_TRUE(RoadNoting("round 2's prize", [] {
         return TournamentGauge.value == 98 && TournamentGauge.shown == 0 && MessageBoxOpen == 0;
     }, 24000));
-    const std::uint32_t secondItems = ItemCounts[1];
-    ASSERT_TRUE(h.WalkTo(O + 1460, 10));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 2's prize taken", [&] { return ItemCounts[1] == secondItems + 24; }, 10));
+    ASSERT_NO_FATAL_FAILURE(TakePrize(1, 24, O + 1460));
 }
 
 void Playthrough::TournamentRounds3And4() {
     const RoadHands h = TournamentHands();
-    // Round 3: A within 129 px of the marker, the entrance, six phases.
-    tournamentPart = "round 3";
-    ASSERT_TRUE(RoadNoting("round 3's marker", [] {
-        return TournamentState.state == 3 && TournamentGauge.value == 98;
-    }, 2000));
-    ASSERT_TRUE(h.WalkTo(O + 1458 + 100, 20));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 3's entrance", [] {
+    // Round 3: the entrance, six phases, the end, the prize.
+    ASSERT_NO_FATAL_FAILURE(EnterRound("round 3", 3, 1, [] {
         return Round3Opponent.depth == 0.3f && MessageBoxOpen == 0 && EventHoldsPlayer == 0 &&
                Round3Opponent.y == 640;
-    }, 6000));
+    }));
     ASSERT_TRUE(Round3Fight(h)) << "round 3 never reached its sixth phase";
     ASSERT_TRUE(Round3KeepClear(h)) << "round 3's end never began";
     ASSERT_TRUE(RoadNoting("round 3's end", [] {
         return TournamentGauge.value == 98 && Round3Scene.endFlag == 1;
     }, 20000));
-    const std::uint32_t fourthItems = ItemCounts[3];
-    ASSERT_TRUE(h.WalkTo(O + 1462, 10));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 3's prize taken", [&] { return ItemCounts[3] == fourthItems + 3; }, 10));
+    ASSERT_NO_FATAL_FAILURE(TakePrize(3, 3, O + 1462));
 
     // Round 4: the entrance, the fight ended through the hook, the close
     // (the purse, the walk out, the trio above the exit) and Era03.
-    tournamentPart = "round 4";
-    ASSERT_TRUE(RoadNoting("round 4's marker", [] {
-        return TournamentState.state == 4 && TournamentGauge.value == 98;
-    }, 2000));
-    ASSERT_TRUE(h.WalkTo(O + 1458 + 100, 20));
-    Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("round 4's entrance", [] {
+    ASSERT_NO_FATAL_FAILURE(EnterRound("round 4", 4, 1, [] {
         return Round4Opponent.frame != 0 && MessageBoxOpen == 0 && EventHoldsPlayer == 0 &&
                DialogueChannels.eventLine == 0 && TournamentState.platformHeight == 209;
-    }, 8000));
+    }));
     TournamentState.opponentHp = 1;   // the hook: beaten at once
     ASSERT_TRUE(Round4ToTheMiddle(h)) << "the close never began";
     tournamentPart = "the close";
