@@ -254,7 +254,7 @@ protected:
     }
 };
 
-TEST_F(Enemy2Numbers, EachFamilysFirstBlowLands) {
+TEST_F(Enemy2Numbers, EachFamilysFirstBlowLandsAndPaysItsDamageAsExp) {
     struct Case {
         Reaction reaction;
         std::int32_t kind, lost;
@@ -265,8 +265,10 @@ TEST_F(Enemy2Numbers, EachFamilysFirstBlowLands) {
                           {RunEra03ArenaEnemy2ReactionG, 40, 90}};
     for (const Case& c : cases) {
         Era03ArenaEnemy2.hp = 2000;
+        const std::int32_t exp = PlayerState.exp;
         Run(c.reaction, c.kind, 99);
         EXPECT_EQ(2000 - Era03ArenaEnemy2.hp, c.lost) << "kind " << c.kind;
+        EXPECT_EQ(PlayerState.exp - exp, c.lost) << "kind " << c.kind << ": what it loses she gains as EXP";
     }
     EXPECT_EQ(Era03ArenaEnemy2FamilyBands(1).hit, 5) << "D narrows its hit band in every step";
 }

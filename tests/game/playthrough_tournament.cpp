@@ -49,35 +49,6 @@ const std::vector<int> kTournamentLoads = {2, 11, 42, 44, 51};
 
 }  // namespace
 
-// Between blows, as a player does: the menu's items when her HP is below
-// half, the strongest first, until she is healed or none is left.
-void Playthrough::HealFromMenu() {
-    constexpr std::int32_t kHeals[][2] = {{4, 100}, {2, 40}, {1, 20}};
-    ASSERT_NO_FATAL_FAILURE(OpenMenu());
-    ASSERT_NO_FATAL_FAILURE(ChooseEntry(2));
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.ItemIntro == 6; }, 300)) << "no item screen";
-    for (const auto& [k, amount] : kHeals) {
-        while (ItemCounts[k - 1] > 0 && PlayerState.maxHp - PlayerState.hp >= amount / 2) {
-            for (int i = 0; i < 6 && static_cast<std::int32_t>(MenuFlowState.ItemCursor) != k; ++i)
-                PressFor1Frame(static_cast<std::int32_t>(MenuFlowState.ItemCursor) < k ? VK_DOWN : VK_UP);
-            ASSERT_EQ(static_cast<std::int32_t>(MenuFlowState.ItemCursor), k);
-            const std::uint32_t before = ItemCounts[k - 1];
-            ++itemsUsed[k - 1];
-            ASSERT_TRUE(RunFramesUntil([] { return EnterConfirmState == 1; }, 60));
-            Tap(VK_RETURN);
-            ASSERT_TRUE(RunFramesUntil([&] { return ItemCounts[k - 1] == before - 1; }, 60)) << "item " << k;
-            RunFrames(2);
-        }
-    }
-    // F2 back to the menu's entries, F2 again back to the fight.
-    Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.ItemOpen == 0 && MenuFlowState.Active == 1; }, 300))
-        << "the item screen never closed";
-    RunFrames(4);
-    Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 900)) << "the menu never closed";
-}
-
 RoadHands Playthrough::TournamentHands() {
     // A play that runs out of frames is no failure here (a bot tries
     // again); a soft-lock or a fall is. A game key pressed goes alone into
@@ -88,9 +59,10 @@ RoadHands Playthrough::TournamentHands() {
                 RoadNoting(tournamentPart, [&] {
                     autoEnter = true;
                     if (PlayerState.hp > 0 && PlayerState.hp < PlayerState.maxHp / 2 && MessageBoxOpen == 0 &&
-                        EventHoldsPlayer == 0 && PlayerKeysBlocked == 0 && PlayerMoveState.jumpKind == 0 &&
-                        GameFlow.phase == 1 && ItemCounts[0] + ItemCounts[1] + ItemCounts[3] > 0)
-                        HealFromMenu();
+                        EventHoldsPlayer == 0 && PlayerKeysBlocked == 0 && MenuKeyBlocked == 0 &&
+                        PlayerMoveState.jumpKind == 0 &&
+                        GameFlow.phase == 1 && ItemCounts[0] + ItemCounts[1] > 0)
+                        HealFromItems();
                     return (held = until()) || ++n >= maxFrames;
                 }, maxFrames + 1);
                 return held;
@@ -237,7 +209,7 @@ void Playthrough::Tournament() {
     ASSERT_NO_FATAL_FAILURE(TournamentRounds3And4());
     // What the road paid: the items healing took are counted back.
     Tally paidFrom = from;
-    for (int i = 0; i < 5; ++i) paidFrom.items[i] -= itemsUsed[i];
+    for (int i = 0; i < 5; ++i) paidFrom.items[i] -= remediesUsed[i];
     CheckReward(kTournamentReward, paidFrom);
     CheckTrace("tournament", mark, {"Era01 --> Era02 ", "Era02 --> Era03 "}, kTournamentLoads);
 

@@ -50,24 +50,6 @@ bool Round2Wanted(std::int32_t code, std::int32_t x, std::int32_t y) {
 
 }  // namespace
 
-bool RoadHands::WalkTo(std::int32_t x, std::int32_t slack, bool stopForScenes) const {
-    const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-    hold(key);
-    const bool ok =
-        play([&] { return std::abs(PlayerState.x - x) <= slack || (stopForScenes && MessageBoxOpen != 0); }, 1500);
-    letGo(key);
-    Frames(4);
-    return ok;
-}
-
-void RoadHands::FaceTowards(std::int32_t x) const {
-    const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-    hold(key);
-    Frames(2);
-    letGo(key);
-    Frames(2);
-}
-
 bool Round1KnockOut(const RoadHands& h, int tries) {
     for (int i = 0; i < tries; ++i) {
         const std::int32_t side = PlayerState.x >= Round1Opponent.x ? 1 : -1;

@@ -8,24 +8,12 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+
+#include "support/roads/hands.h"
 
 // The arena's origin in the world.
 inline constexpr std::int32_t kArenaX = 47100;
 
-// The fixture's hands: frames until `until` holds (true when it did) or
-// maxFrames ran; a key held until let go; a game key pressed once.
-struct RoadHands {
-    std::function<bool(const std::function<bool()>&, int)> play;
-    std::function<void(int)> hold, letGo, press;
-
-    void Step() const { play([] { return true; }, 1); }
-    void Frames(int n) const { play([] { return false; }, n); }
-    // Walks until she is within `slack` of x (or a line opens, with
-    // stopForScenes); true when she got there.
-    bool WalkTo(std::int32_t x, std::int32_t slack, bool stopForScenes = false) const;
-    void FaceTowards(std::int32_t x) const;
-};
 
 // Round 1: up to her, turned to her, an upper D blow, at most `tries`
 // times, until one knocks her out (once her HP is below the knockout's
