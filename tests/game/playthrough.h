@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "playthrough_driver.h"
+#include "support/roads/era02.h"
 
 // What a segment of the road pays, counted from its start.
 struct Reward {
@@ -84,4 +85,15 @@ protected:
     // stops to heal from the items.
     bool FightHealing(const char* what, const std::function<bool()>& until,
                       const std::function<bool()>& freeOfFoe, const std::function<void()>& letGo, int maxFrames);
+
+    // The tournament's stretch in its parts, and the hands its shared
+    // fights play through (the road's watch on every frame).
+    const char* tournamentPart = "tournament";
+    RoadHands TournamentHands();
+    void TournamentArrival();
+    void TournamentRound1();
+    void TournamentRound2();
+    void TournamentRounds3And4();
+    void EnterRound(const char* part, std::int32_t state, std::int32_t side, const std::function<bool()>& entered);
+    void TakePrize(int item, std::uint32_t count, std::int32_t x);
 };

@@ -8,13 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-// The caller's hands: frames played with its driver until `until` holds
-// (true when it held), and keys held down and let go.
-struct RoadHands {
-    std::function<bool(const std::function<bool()>&, int)> play;
-    std::function<void(int)> hold;
-    std::function<void(int)> letGo;
-};
+#include "support/roads/hands.h"
 
 // The arena encounter once its intro has ended, fought as a player would:
 // each routine plays until its stretch is over (false, with a failure added,
