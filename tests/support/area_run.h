@@ -49,6 +49,9 @@
 std::array<std::int32_t, 15> DialogueLineWords();
 
 class AreaRun : public GameHarness {
+    // A road shared between tests drives the keys and frames of its run.
+    friend class RoadHands;
+
 protected:
     // Tap Enter whenever a line waits (set before Play).
     bool autoEnter = true;

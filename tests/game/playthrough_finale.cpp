@@ -1,0 +1,130 @@
+// The road's last stretch: encounter C from short of door 5, then the room
+// behind door 6, the final fight, the defeat, the ending, the break-apart,
+// the staff roll and back to the title. The keys are the encounter's and the
+// final fight's own roads (support/roads); fights are shortened only through
+// the opponents' damage words, where the roads say.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "areas/finale/records.h"
+#include "core/floors.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "playthrough.h"
+#include "shell/shell_state.h"
+#include "support/roads/encounter_c.h"
+#include "support/roads/finale.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr Reward kFinaleRewards[] = {
+    // The blue bread's 120 gold; the EXP of every blow that lands on the
+    // figure, the riders and the servants.
+    {"encounter C", 0, -120, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // The blows on the queen, counted before the staff roll's data reset.
+    {"final section and ending", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+};
+
+}  // namespace
+
+void Playthrough::EncounterC() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    EncounterCRoad road(*this, [this](const std::function<bool()>& until, int maxFrames) {
+        return RoadNoting("encounter C", until, maxFrames);
+    });
+    // In through door 5, held behind it, on to door 6, turned back; the
+    // clerk rises on the way back.
+    road.Key(VK_RIGHT, true);
+    ASSERT_TRUE(RoadNoting("to door 6", [] { return DialogueChannels.fieldLine == 280; }, 64 * 90));
+    ASSERT_TRUE(RoadNoting("turned back", [] { return DialogueChannels.fieldLine == 0 && MessageBoxOpen == 0; }, 600));
+    road.Key(VK_RIGHT, false);
+    road.Key(VK_LEFT, true);
+    ASSERT_TRUE(RoadNoting("to the clerk", [] { return MessageBoxOpen == 1; }, 2000));
+    road.Key(VK_LEFT, false);
+    ASSERT_TRUE(RoadNoting("the clerk's question", [] { return DialogueChannels.fieldLine == 209; }, 3000));
+    ASSERT_NO_FATAL_FAILURE(road.Bargain());
+    ASSERT_NO_FATAL_FAILURE(road.PlatformFight());
+    ASSERT_NO_FATAL_FAILURE(road.Riders());
+    ASSERT_NO_FATAL_FAILURE(road.Servants());
+    EXPECT_EQ(Era04DoorLocks[5], 0u);
+    EXPECT_EQ(Era04DoorLocks[6], 0u);
+    CheckReward(kFinaleRewards[0], from);
+    CheckTrace("encounter C", mark, {}, {69, 70});
+}
+
+void Playthrough::FinalSectionAndEnding() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    FinaleRoad road(*this, [this](const std::function<bool()>& until, int maxFrames) {
+        return RoadNoting("final section", until, maxFrames);
+    });
+    // Through door 6 to the hold and the voices; the scenes walk her on to
+    // the queen's entrance.
+    road.Key(VK_RIGHT, true);
+    ASSERT_TRUE(RoadNoting("the hold and the voices", [] { return DialogueChannels.finaleLine == 86; }, 64 * 120));
+    road.Key(VK_RIGHT, false);
+    ASSERT_TRUE(RoadNoting("the entrance", [] { return DialogueChannels.finaleLine == 114; }, 64 * 60));
+    ASSERT_TRUE(RoadNoting("the fight armed", [] { return DialogueChannels.finaleLine == 0; }, 200));
+    ASSERT_NO_FATAL_FAILURE(road.TurnTheFight());
+    // The carry dash pins her and both fall to the ground.
+    ASSERT_TRUE(RoadNoting("the carry dash", [] {
+        return MessageBoxOpen == 0 && PlayerState.y == 640 && FinalActorSlots.y[0] == 640 &&
+               FinalActorSlots.frame[0] == 15 && BossFightState.defeatThreshold != 0;
+    }, 64 * 40));
+    ASSERT_NO_FATAL_FAILURE(road.LastPattern(nullptr));
+    ASSERT_NO_FATAL_FAILURE(road.LeapBlow());
+    // The defeat, the ending and the break-apart play themselves; the staff
+    // roll's Enter goes back to the title with the start values.
+    ASSERT_TRUE(RoadNoting("the ending", [] { return GameFlow.phase == 902; }, 64 * 120));
+    EXPECT_EQ(Era04Progress.endingReached, 1);
+    // What the stretch paid, before the staff roll's data reset.
+    CheckReward(kFinaleRewards[1], from);
+    ASSERT_TRUE(RoadNoting("the staff roll", [] { return GameFlow.phase == 903; }, 200));
+    ASSERT_TRUE(RoadNoting("back to the title", [] { return GameFlow.phase == 0; }, 64 * 60));
+    EXPECT_EQ(GameFlow.bootFlag, 1);
+    EXPECT_EQ(PlayerState.hp, 100);
+    EXPECT_EQ(PlayerState.x, 130);
+    CheckTrace("final section and ending", mark, {}, {72, 73});
+}
+
+namespace {
+
+// Short of door 5 after encounter B, as the road before leaves her: the
+// second weapon mode, D, F and G learned, the soldiers' fights and
+// encounters A and B done.
+void AfterEncounterB() {
+    Era03AreaFlag = 1;
+    PlayerState.x = 79500;
+    ScrollX = 79500 - 400;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    PlayerState.maxHp = 999;
+    PlayerState.hp = 999;
+    PlayerState.exp = 20000;
+    Gold = 500;
+    LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
+    Era04Progress.soldierFight1Done = 1;
+    Era04Progress.soldierFight2Done = 1;
+    Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.dialogueTriggerState = 2;
+    Era04Progress.barrierTalkDone = 2;
+}
+
+TEST_F(Playthrough, FinaleFromItsStart) {
+    SeedRandom(30);
+    StartFromSlot(AfterEncounterB);
+    ASSERT_TRUE(RoadNoting("into Era04", [] { return Era04AreaFlag == 1; }, 200));
+    ASSERT_NO_FATAL_FAILURE(EncounterC());
+    ASSERT_NO_FATAL_FAILURE(FinalSectionAndEnding());
+}
+
+}  // namespace
