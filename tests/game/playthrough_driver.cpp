@@ -28,13 +28,28 @@ bool PlaythroughRun::Road(const char* what, const std::function<bool()>& until, 
     struct Seen {
         DialogueChannelsRecord lines;
         std::int32_t x, y, pose, enter;
+        // What the frame drew: a scene that only fades its lights in is
+        // still moving.
+        std::uint64_t screen;
         bool operator==(const Seen& o) const {
             return std::memcmp(&lines, &o.lines, sizeof lines) == 0 && x == o.x && y == o.y && pose == o.pose &&
-                   enter == o.enter;
+                   enter == o.enter && screen == o.screen;
         }
     };
-    const auto now = [] {
-        return Seen{DialogueChannels, PlayerState.x, PlayerState.y, PlayerState.pose, EnterConfirmState};
+    const auto screen = [this] {
+        std::uint64_t h = 1469598103934665603ull;
+        const auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+        if (Frames().empty()) return h;
+        for (const plat::headless::SpriteDrawRecord& s : LastFrame().sprites) {
+            mix(static_cast<std::uint64_t>(s.texture));
+            mix(static_cast<std::uint64_t>(static_cast<std::int64_t>(s.x * 16)));
+            mix(static_cast<std::uint64_t>(static_cast<std::int64_t>(s.y * 16)));
+            mix(s.colour);
+        }
+        return h;
+    };
+    const auto now = [&] {
+        return Seen{DialogueChannels, PlayerState.x, PlayerState.y, PlayerState.pose, EnterConfirmState, screen()};
     };
     const int stuckLimit = static_cast<int>(std::ceil(kStuckSeconds / frameStep));
     Seen last = now();

@@ -242,11 +242,16 @@ void EncounterCRoad::Riders() {
 void EncounterCRoad::Strike(int n) {
     PlayerMoveStateRecord& m = PlayerMoveState;
     const std::int32_t x = PlayerState.x, y = PlayerState.y;
+    if (m.jumpKind != 0 && jumpBlow) {
+        JumpAt(T().x[n], T().y[n]);
+        return;
+    }
     Key(VK_UP, false);
     if (m.jumpKind != 0) {
         Key(VkLetter('Z'), false);
         return;
     }
+    jumpBlow = false;
     const std::int32_t dx = T().x[n] - x, adx = std::abs(dx);
     const int side = dx >= 0 ? 1 : -1;
     const bool onFloor = y == 640 && T().y[n] >= 560;
@@ -268,10 +273,18 @@ void EncounterCRoad::Strike(int n) {
         return;
     }
     Key(VkLetter('G'), false);
+    // One standing a step or two up is met with a jumping blow from the
+    // floor.
+    if (y == 640 && T().y[n] >= 300 && T().y[n] < 560) {
+        jumpBlow = true;
+        JumpAt(T().x[n], T().y[n]);
+        return;
+    }
     if (y == 640) {
         if (climbing == 0) {
-            // Back off far enough for a run-up.
-            if (x > Era04Door5 + 1100) {
+            // Back off far enough for a run-up (or as far as the view lets
+            // her).
+            if (x > Era04Door5 + 1100 && x > ScrollX + 110) {
                 Key(VK_RIGHT, false);
                 Key(VK_LEFT, true);
                 return;
@@ -327,7 +340,23 @@ void EncounterCRoad::Servants() {
         }
         Strike(best);
     };
-    ASSERT_TRUE(Play([] { return StageObjectTable.stepState[60] != 0; }, 64 * 180)) << "fewer than ten";
+    ASSERT_TRUE(Play([] { return StageObjectTable.stepState[60] != 0; }, 64 * 180)) << [&] {
+        const PlayerMoveStateRecord& m = PlayerMoveState;
+        std::string s = "fewer than ten: she at " + std::to_string(PlayerState.x) + "," + std::to_string(PlayerState.y) +
+                        " jump " + std::to_string(m.jumpKind) + " busy " + std::to_string(m.busy) + " slide " +
+                        std::to_string(m.runSlideState) + " walk " + std::to_string(m.walkLeft) +
+                        std::to_string(m.walkRight) + " run " + std::to_string(m.runZ) + std::to_string(m.runX) +
+                        " crouch " + std::to_string(m.crouch) + " combo " + std::to_string(m.comboG) + " keys " +
+                        std::to_string(KeyLeftPressed) + std::to_string(KeyRightPressed) + std::to_string(KeyZPressed) +
+                        std::to_string(KeyUpPressed) + " climbing " + std::to_string(climbing) + " scroll " +
+                        std::to_string(ScrollX) + " camera " + std::to_string(CameraMode) + " stage " +
+                        std::to_string(Era04CameraStage) + " locks " + std::to_string(Era04DoorLocks[5]) +
+                        std::to_string(Era04DoorLocks[6]);
+        for (int k = 51; k <= 60; ++k)
+            s += "; " + std::to_string(k) + " state " + std::to_string(T().stepState[k]) + " at " +
+                 std::to_string(T().x[k]) + "," + std::to_string(T().y[k]) + " code " + std::to_string(T().code[k]);
+        return s;
+    }();
     // One real blow from dying each (the damage hook).
     for (int s = 51; s <= 60; ++s) T().damage[s] = 590;
     // One standing on the lowest step under the staircase beats her back
@@ -342,10 +371,10 @@ void EncounterCRoad::Servants() {
     }
     ASSERT_TRUE(Play([] { return Phase4StoryStage() == 1; }, 64 * 60)) << "nine did not die";
     leader = EncounterCFigure.gazeSlot;
-    // The first talk comes once both stand in view apart: she walks off
-    // from the leader till they stand over 300 px apart.
+    // The first talk comes once both stand in view apart: she walks to a
+    // spot 400 px from the leader, on the hall's middle side.
     bot = [&] {
-        if (Phase4StoryStage() != 1 || MessageBoxOpen != 0 || std::abs(T().x[leader] - PlayerState.x) > 360) {
+        if (Phase4StoryStage() != 1 || MessageBoxOpen != 0) {
             LetAllGo();
             return;
         }

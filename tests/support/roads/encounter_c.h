@@ -52,4 +52,5 @@ private:
     // A jumping G blow at the platform (or the figure on it) until `landed`.
     void JumpBlow(const std::function<bool()>& landed);
     int climbing = 0, jumpFrames = 0, jumps = 0;
+    bool jumpBlow = false;
 };
