@@ -34,6 +34,9 @@ std::int32_t UpdateEncounterCSpeech(std::int32_t mode, double t);
 std::int32_t TweenObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target);
 std::int32_t TweenObjectY(std::int32_t mode, std::int32_t slot, std::int32_t target);
 double TweenSpeedX(std::int32_t slot);
+// Puts every tween and steering of slots 31..40 and 51..60 at rest (the
+// data reset).
+void ResetEncounterCMovers();
 // Keeps a platform slot (and the rider 20 slots above) 250 px from her.
 std::int32_t SteerServant(std::int32_t mode, std::int32_t slot);
 

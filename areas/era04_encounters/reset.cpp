@@ -1,5 +1,6 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/encounter_c_servants.h"
 #include "areas/era04_encounters/records.h"
 
@@ -26,4 +27,5 @@ void ResetEra04EncountersArea() {
     ShockRunning = 0;
     BombsRunning = 0;
     ServantSplitRequest = ServantSplitRequestRecord{};
+    ResetEncounterCMovers();
 }

@@ -25,11 +25,15 @@
 namespace {
 
 constexpr Reward kFinaleRewards[] = {
-    // The blue bread's 120 gold; the EXP of every blow that lands on the
-    // figure, the riders and the servants.
-    {"encounter C", 0, -120, {0, 0, 0, 0, 0}, 0, 0, 0},
-    // The blows on the queen, counted before the staff roll's data reset.
-    {"final section and ending", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // Every blow that lands pays its damage in EXP: 150 for each G blow on
+    // the figure, 5 or 10 a kind on the riders, 10 to 30 on the servants
+    // (the damage hook puts each one blow short, so the seed fixes how many
+    // land). Gold: the coins the knocks shake loose, 10 each, that she
+    // walks through, less the blue bread's 120.
+    {"encounter C", 1570, 3800, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // The blows on the queen and the coins they shake loose, counted before
+    // the staff roll's data reset.
+    {"final section and ending", 100, 220, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 }  // namespace
@@ -57,7 +61,9 @@ void Playthrough::EncounterC() {
     EXPECT_EQ(Era04DoorLocks[5], 0u);
     EXPECT_EQ(Era04DoorLocks[6], 0u);
     CheckReward(kFinaleRewards[0], from);
-    CheckTrace("encounter C", mark, {}, {69, 70});
+    // The hall's texture set as she nears its middle; the figure's and the
+    // servants' sheets are the area's scene pictures (no set of their own).
+    CheckTrace("encounter C", mark, {}, {68});
 }
 
 void Playthrough::FinalSectionAndEnding() {
@@ -92,7 +98,9 @@ void Playthrough::FinalSectionAndEnding() {
     EXPECT_EQ(GameFlow.bootFlag, 1);
     EXPECT_EQ(PlayerState.hp, 100);
     EXPECT_EQ(PlayerState.x, 130);
-    CheckTrace("final section and ending", mark, {}, {72, 73});
+    // The room's set once; the queen's and the ending's sheets are scene
+    // pictures.
+    CheckTrace("final section and ending", mark, {}, {71});
 }
 
 namespace {
@@ -125,6 +133,8 @@ TEST_F(Playthrough, FinaleFromItsStart) {
     ASSERT_TRUE(RoadNoting("into Era04", [] { return Era04AreaFlag == 1; }, 200));
     ASSERT_NO_FATAL_FAILURE(EncounterC());
     ASSERT_NO_FATAL_FAILURE(FinalSectionAndEnding());
+    // Era04 on, and none once the title is back.
+    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00001", "00000"})) << "area flags Era00 .. Era04 in the order seen";
 }
 
 }  // namespace

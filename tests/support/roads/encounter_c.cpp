@@ -362,14 +362,23 @@ void EncounterCRoad::Servants() {
     // One standing on the lowest step under the staircase beats her back
     // from below: after a minute those left but one are put past the damage
     // that kills (the same hook).
-    if (!Play([] { return Phase4StoryStage() == 1; }, 64 * 60)) {
+    // The leader is chosen once nine are dead (story stage 1), and the
+    // first talk may follow in the same step.
+    if (!Play([] { return Phase4StoryStage() >= 1; }, 64 * 60)) {
         int last = 0;
         for (int s = 51; s <= 60; ++s)
             if (T().stepState[s] == 1 || T().stepState[s] == 2) last = s;
         for (int s = 51; s < last; ++s)
             if (T().stepState[s] == 1 || T().stepState[s] == 2) T().damage[s] = 600;
     }
-    ASSERT_TRUE(Play([] { return Phase4StoryStage() == 1; }, 64 * 60)) << "nine did not die";
+    ASSERT_TRUE(Play([] { return Phase4StoryStage() >= 1; }, 64 * 60)) << [&] {
+        std::string s = "nine did not die:";
+        for (int k = 51; k <= 60; ++k)
+            s += " " + std::to_string(k) + " state " + std::to_string(T().stepState[k]) + " damage " +
+                 std::to_string(T().damage[k]) + " code " + std::to_string(T().code[k]) + " at " +
+                 std::to_string(T().x[k]) + "," + std::to_string(T().y[k]) + ";";
+        return s;
+    }();
     leader = EncounterCFigure.gazeSlot;
     // The first talk comes once both stand in view apart: she walks to a
     // spot 400 px from the leader, on the hall's middle side.
@@ -381,7 +390,7 @@ void EncounterCRoad::Servants() {
         Key(VkLetter('G'), false);
         WalkTo(T().x[leader] < Era04Door5 + 1300 ? T().x[leader] + 400 : T().x[leader] - 400, 20);
     };
-    ASSERT_TRUE(Play([] { return Phase4StoryStage() == 3; }, 64 * 60));
+    ASSERT_TRUE(Play([] { return Phase4StoryStage() >= 3; }, 64 * 60));
     // Then the leader is fought down past 400 (the damage hook: one blow
     // short).
     T().damage[leader] = 390;
