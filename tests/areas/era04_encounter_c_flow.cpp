@@ -25,26 +25,6 @@ void Note(std::vector<std::int32_t>& v, std::int32_t line) {
 
 }  // namespace
 
-void EncounterCSlotWords() {
-    Era03AreaFlag = 1;
-    PlayerState.x = 79500;
-    ScrollX = 79500 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
-    PlayerState.maxHp = 999;
-    PlayerState.hp = 999;
-    Gold = 500;
-    LearnedMoveD = 1;
-    LearnedMoveF = 1;
-    LearnedMoveG = 1;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = 1;
-    Era04Progress.encounterBDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    Era04Progress.barrierTalkDone = 2;
-}
-
 bool EncounterCFlow::Watch(const std::function<bool()>& until, int maxFrames) {
     return Play(
         [&] {
@@ -157,7 +137,9 @@ void EncounterCFlow::PlatformFight() {
     // A blow at the platform alone knocks it away (with its sound); before
     // the first blow that costs her, no bolts fall; a G blow on the figure
     // takes 150 and pays as much EXP.
-    if (n.platformKnocked) EXPECT_GE(PlaysOf(217), 1);
+    if (n.platformKnocked) {
+        EXPECT_GE(PlaysOf(217), 1);
+    }
     EXPECT_EQ(n.boltsBeforeHit, 0);
     EXPECT_EQ(n.firstBlowDamage, 150);
     EXPECT_EQ(n.firstBlowExp, 150);

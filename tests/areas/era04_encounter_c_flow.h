@@ -14,11 +14,6 @@
 #include "support/area_run.h"
 #include "support/roads/encounter_c.h"
 
-// Just short of door 5 after encounter B, in the second weapon mode with her
-// D, F and G blows and 500 gold. The area switch takes her on from Era03 on
-// the way in.
-void EncounterCSlotWords();
-
 class EncounterCFlow : public AreaRun {
 protected:
     bool Watch(const std::function<bool()>& until, int maxFrames);

@@ -107,24 +107,10 @@ namespace {
 
 // Short of door 5 after encounter B, as the road before leaves her: the
 // second weapon mode, D, F and G learned, the soldiers' fights and
-// encounters A and B done.
+// encounters A and B done, and the EXP of a seasoned heroine.
 void AfterEncounterB() {
-    Era03AreaFlag = 1;
-    PlayerState.x = 79500;
-    ScrollX = 79500 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
-    PlayerState.maxHp = 999;
-    PlayerState.hp = 999;
+    EncounterCSlotWords();
     PlayerState.exp = 20000;
-    Gold = 500;
-    LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = 1;
-    Era04Progress.encounterBDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    Era04Progress.barrierTalkDone = 2;
 }
 
 TEST_F(Playthrough, FinaleFromItsStart) {

@@ -22,6 +22,26 @@ StageObjectTableRecord& T() { return StageObjectTable; }
 
 }  // namespace
 
+void EncounterCSlotWords() {
+    Era03AreaFlag = 1;
+    PlayerState.x = 79500;
+    ScrollX = 79500 - 400;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    PlayerState.maxHp = 999;
+    PlayerState.hp = 999;
+    Gold = 500;
+    LearnedMoveD = 1;
+    LearnedMoveF = 1;
+    LearnedMoveG = 1;
+    Era04Progress.soldierFight1Done = 1;
+    Era04Progress.soldierFight2Done = 1;
+    Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.dialogueTriggerState = 2;
+    Era04Progress.barrierTalkDone = 2;
+}
+
 std::int32_t EncounterCRoad::ToPlatform() { return StageObjectTable.x[31] - PlayerState.x; }
 
 bool EncounterCRoad::WalkTo(std::int32_t x, std::int32_t slack) {

@@ -11,6 +11,11 @@
 
 #include "support/roads/road_hands.h"
 
+// The words of a slot just short of door 5 after encounter B, in the second
+// weapon mode with her D, F and G blows and 500 gold. The area switch takes
+// her on from Era03 on the way in.
+void EncounterCSlotWords();
+
 class EncounterCRoad : public RoadHands {
 public:
     using RoadHands::RoadHands;
