@@ -60,6 +60,9 @@ void Playthrough::EncounterC() {
     ASSERT_NO_FATAL_FAILURE(road.Servants());
     EXPECT_EQ(Era04DoorLocks[5], 0u);
     EXPECT_EQ(Era04DoorLocks[6], 0u);
+    // No save here: Era04 has no save spot (the save screen refuses one
+    // away from a spot) and its area flag is not saved, so a player plays
+    // on from encounter C to the ending.
     CheckReward(kFinaleRewards[0], from);
     // The hall's texture set as she nears its middle; the figure's and the
     // servants' sheets are the area's scene pictures (no set of their own).
