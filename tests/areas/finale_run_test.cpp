@@ -95,25 +95,7 @@ protected:
 
 TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     SeedRandom(3);
-    StartFromSlot([] {
-        // The area switch takes her on from Era03 on the way in.
-        Era03AreaFlag = 1;
-        PlayerState.x = 82500;
-        ScrollX = 82500 - 400;
-        PlayerState.weaponMode1 = 0;
-        PlayerState.weaponMode2 = 1;
-        PlayerState.maxHp = 3000;
-        PlayerState.hp = 3000;
-        Era04Progress.soldierFight1Done = 1;
-        Era04Progress.soldierFight2Done = 1;
-        Era04Progress.encounterADone = 1;
-        Era04Progress.encounterBDone = 1;
-        Era04Progress.encounterCDone = 1;
-        Era04Progress.dialogueTriggerState = 2;
-        Era04Progress.barrierTalkDone = 2;
-        EncounterCFigure.sheetFlag = 1;
-        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
-    });
+    StartFromSlot(FinalSectionSlotWords);
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
 
     // Armed on the first step past door 6.
@@ -377,21 +359,7 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
 class FinaleScreenshotSlot : public GameHarness {};
 
 TEST_F(FinaleScreenshotSlot, DISABLED_Write) {
-    WritePictureSlot("finale", [] {
-        Era03AreaFlag = 1;
-        PlayerState.x = 82500;
-        ScrollX = 82500 - 400;
-        PlayerState.weaponMode1 = 0;
-        PlayerState.weaponMode2 = 1;
-        PlayerState.maxHp = 3000;
-        PlayerState.hp = 3000;
-        Era04Progress.soldierFight1Done = Era04Progress.soldierFight2Done = 1;
-        Era04Progress.encounterADone = Era04Progress.encounterBDone = Era04Progress.encounterCDone = 1;
-        Era04Progress.dialogueTriggerState = 2;
-        Era04Progress.barrierTalkDone = 2;
-        EncounterCFigure.sheetFlag = 1;
-        LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
-    });
+    WritePictureSlot("finale", FinalSectionSlotWords);
 }
 
 }  // namespace
