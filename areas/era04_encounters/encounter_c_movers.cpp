@@ -182,6 +182,7 @@ void ResetEncounterCMovers() {
     for (Tween& w : gTweenX) w = Tween{};
     for (Tween& w : gTweenY) w = Tween{};
     for (Steering& s : gSteer) s = Steering{};
+    gLastSpeech = 37;
 }
 
 std::int32_t TweenObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target) {

@@ -28,4 +28,16 @@ void ResetEra04EncountersArea() {
     BombsRunning = 0;
     ServantSplitRequest = ServantSplitRequestRecord{};
     ResetEncounterCMovers();
+    ResetEncounterCBargainWords();
+    ResetEncounterCBoltWords();
+    ResetEncounterCDriverWords();
+    ResetEncounterCLightWords();
+    ResetEncounterCPhase2Words();
+    ResetEncounterCPhase2MoveWords();
+    ResetEncounterCPhase3Words();
+    ResetEncounterCWaveWords();
+    ResetEncounterCPhase4Words();
+    ResetEncounterCPhase4MoveWords();
+    ResetEncounterCRevealWords();
+    ResetEncounterCServantFrameWords();
 }

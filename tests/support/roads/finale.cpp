@@ -8,26 +8,18 @@
 #include "core/player.h"
 #include "core/step_helpers.h"
 #include "support/game_harness.h"
+#include "support/roads/encounter_c.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 void FinalSectionSlotWords() {
-    Era03AreaFlag = 1;
+    EncounterCSlotWords();
     PlayerState.x = 82500;
     ScrollX = 82500 - 400;
-    PlayerState.weaponMode1 = 0;
-    PlayerState.weaponMode2 = 1;
     PlayerState.maxHp = 3000;
     PlayerState.hp = 3000;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = 1;
-    Era04Progress.encounterBDone = 1;
     Era04Progress.encounterCDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
-    Era04Progress.barrierTalkDone = 2;
     EncounterCFigure.sheetFlag = 1;
-    LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
 }
 
 std::int32_t FinaleRoad::Distance() {

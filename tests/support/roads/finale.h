@@ -9,8 +9,8 @@
 
 #include "support/roads/road_hands.h"
 
-// The words of a slot just short of door 6 after encounter C, in the second
-// weapon mode with D, F and G learned and a seasoned heroine. The area switch
+// The words of a slot just short of door 6 after encounter C: encounter C's
+// slot words with the encounter done and a seasoned heroine. The area switch
 // takes her on from Era03 on the way in.
 void FinalSectionSlotWords();
 
