@@ -52,6 +52,8 @@ class AreaRun : public GameHarness {
     // The hands that play an area's fights for its own run and for the
     // whole-game run alike.
     friend class Era04Hands;
+    // A road shared between tests drives the keys and frames of its run.
+    friend class KeyHands;
 
 protected:
     // Tap Enter whenever a line waits (set before Play).
