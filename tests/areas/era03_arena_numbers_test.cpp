@@ -526,4 +526,37 @@ TEST_F(Enemy3Fight, ItGivesUpOnlyBelowZeroHpWithBothWellInside) {
     }
 }
 
+// Its closing barrage, which she watches without her hands, costs her HP
+// but never kills her, however low she came into it.
+TEST_F(Enemy3Fight, TheClosingBarrageLeavesHerStanding) {
+    // 40 shots at one HP each: from 15 she would reach 0 at the fifteenth,
+    // from 40 at the last; its shots in flight strike for 20.
+    for (const std::int32_t hpBefore : {15, 40, 200}) {
+        SetUp();
+        ReachTheFight();
+        std::int32_t ended = OneReaction();
+        for (int i = 0; i < 2 && ended != 3; ++i) ended = OneReaction();
+        ASSERT_EQ(ended, 3);
+        ScrollX = A - 300;
+        PlaceHeroine(A + 100, 640);
+        PlayerState.pose = 22;
+        PlayerMoveState.comboS = 0;
+        PlayerState.hp = hpBefore;
+        Era03ArenaEnemy3.x = A + 300;
+        Era03ArenaEnemy3.hp = -1;
+        std::int32_t lowest = hpBefore;
+        Tick();
+        ASSERT_EQ(RunEra03ArenaEnemy3Phase(1), 90) << "it never gave up";
+        for (double t = 0; t < 8.0 && DialogueChannels.eventLine != 92; t += 0.014) {
+            Tick();
+            PlaceHeroine(A + 100, 640);
+            RunEra03ArenaEnemy3Phase(1);
+            lowest = std::min(lowest, PlayerState.hp);
+        }
+        EXPECT_EQ(DialogueChannels.eventLine, 92) << "the barrage never ended";
+        EXPECT_GE(lowest, 1) << "came in with " << hpBefore;
+        EXPECT_LT(PlayerState.hp, hpBefore) << "came in with " << hpBefore;
+    }
+}
+
 }  // namespace
