@@ -256,6 +256,11 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
 
 std::int32_t UpdateEraSwitch() {
     std::int32_t result = 0;
+    // The menu over the stage draws its own scene at ScrollX 0: the camera
+    // it shows is not the heroine's, so no border is crossed while it is
+    // open (else every menu opened in Era02 or Era04 switched to the area
+    // below and back, loading its pictures twice).
+    if (StageFrozenByMenu == 1) return result;
     const bool zoneE01 = ScrollX <= kBorderEra01 + 500;
     const bool zoneE02 = kBorderEra01 + 500 < ScrollX && ScrollX <= kBorderEra02 + 2807;
 

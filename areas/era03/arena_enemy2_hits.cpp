@@ -54,6 +54,11 @@ double LostFraction() {
 bool After(double t) { return MoreThanElapsed(R.time, GameNow(), t); }
 void Restamp() { R.time = GameNow(); }
 void Coin(std::int32_t up = 40) { SpawnPickup(E().x, E().y - up); }
+// A landed blow: what enemy 2 loses, the heroine gains as EXP.
+void Lose(std::int32_t n) {
+    E().hp -= n;
+    PlayerState.exp += n;
+}
 void Move(std::int32_t n) { E().x += R.dir * n; }
 void Finish() {
     E().pose = 1;
@@ -150,7 +155,7 @@ void StepKnockUp(Family f, const KnockUp& k, double now) {
         R.baseX = e.x + R.dir * k.push;
         R.baseY = e.y - 120;
         e.angle = 0;
-        e.hp -= 50;
+        Lose(50);
         R.state = 13;
     }
     if (R.state == 13) {
@@ -217,12 +222,12 @@ std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
     }
     if (R.state == 12) {
         Move(high ? 8 : 13);
-        e.hp -= high ? 20 : 10;
+        Lose(high ? 20 : 10);
         R.state = high ? 13 : 15;
     }
     if (R.state == 17) {
         Move(high ? 1 : 3);
-        e.hp -= high ? 20 : 10;
+        Lose(high ? 20 : 10);
         R.state = high ? 18 : 20;
     }
     // The flinches: a pose, a time, a move at its end, a coin, then on.
@@ -499,14 +504,14 @@ std::int32_t RunEra03ArenaEnemy2ReactionG(std::int32_t kind) {
         Coin(110);
         R.dir = p.facing;
         e.angle = 0;
-        e.hp -= 90;
+        Lose(90);
         ArenaSound(126);
         LowerHit(kG);
         if (p.y >= 640) {
             R.hold = 0.3;
             R.state = 13;
         } else {
-            e.hp -= 30;
+            Lose(30);
             R.hold = 0.05;
             R.state = 12;
         }

@@ -261,6 +261,10 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
     }
     MessageBoxOpen = 1;
     p.facing = 1;
+    // She cannot act in this scene: where the barrage's shots, which strike
+    // as in the fight, take her to nothing, she is left the 10 HP its own
+    // count leaves her, so a heroine who came in low is not killed by it.
+    if (p.hp <= 0) p.hp = 10;
     const auto after = [&](double t) { return AtLeastElapsed(s.stamp, now, t); };
     const auto passed = [&](double t) { return MoreThanElapsed(s.stamp, now, t); };
     const auto next = [&](std::int32_t st) {
@@ -282,7 +286,8 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
     if (s.state == 2) {
         constexpr std::int32_t kPoses[] = {38, 39, 38, 40};
         e.pose = kPoses[s.barrage - 1];
-        if (s.barrage == 4) p.hp = s.playerHp - s.shots < 0 ? 10 : s.playerHp - s.shots;
+        // One HP a shot, never down to nothing (at exactly 0 she would fall).
+        if (s.barrage == 4) p.hp = s.playerHp - s.shots <= 0 ? 10 : s.playerHp - s.shots;
         if (after(0.02)) {
             s.stamp = now;
             if (s.barrage == 1) {

@@ -34,6 +34,23 @@ std::int32_t UpdateEncounterCSpeech(std::int32_t mode, double t);
 std::int32_t TweenObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target);
 std::int32_t TweenObjectY(std::int32_t mode, std::int32_t slot, std::int32_t target);
 double TweenSpeedX(std::int32_t slot);
+// Puts every tween and steering of slots 31..40 and 51..60 at rest (the
+// data reset).
+void ResetEncounterCMovers();
+// The data reset of each part of the encounter's own step words: a new or a
+// loaded game starts them as the program does.
+void ResetEncounterCBargainWords();
+void ResetEncounterCBoltWords();
+void ResetEncounterCDriverWords();
+void ResetEncounterCLightWords();
+void ResetEncounterCPhase2Words();
+void ResetEncounterCPhase2MoveWords();
+void ResetEncounterCPhase3Words();
+void ResetEncounterCWaveWords();
+void ResetEncounterCPhase4Words();
+void ResetEncounterCPhase4MoveWords();
+void ResetEncounterCRevealWords();
+void ResetEncounterCServantFrameWords();
 // Keeps a platform slot (and the rider 20 slots above) 250 px from her.
 std::int32_t SteerServant(std::int32_t mode, std::int32_t slot);
 

@@ -436,3 +436,7 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
     }
     return B.state;
 }
+
+void ResetEncounterCBargainWords() {
+    B = {};
+}

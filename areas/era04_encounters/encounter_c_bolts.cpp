@@ -253,3 +253,8 @@ std::int32_t UpdateEncounterCProjectiles(std::int32_t mode, std::int32_t parent,
     }
     return B.result;
 }
+
+void ResetEncounterCBoltWords() {
+    K = {};
+    B = {};
+}

@@ -279,3 +279,10 @@ std::int32_t RunEncounterCApproach(std::int32_t arg) {
     if (a.step >= 6 && a.step != kEncounterCDone) PlayerState.x = kDoor6StopX;
     return a.step;
 }
+
+void ResetEncounterCDriverWords() {
+    D = {};
+    P1 = {};
+    Arrival = {};
+    Approach = {};
+}

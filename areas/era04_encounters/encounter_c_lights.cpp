@@ -156,3 +156,9 @@ void CycleEncounterCPlatformCodes() {
         code = code + 1 == 6 ? 1 : code + 1;
     }
 }
+
+void ResetEncounterCLightWords() {
+    Lamps = {};
+    Glow = {};
+    PlatformStamp = 0;
+}

@@ -176,6 +176,15 @@ std::int32_t UpdateEncounterCSpeech(std::int32_t mode, double t) {
     return f;
 }
 
+void ResetEncounterCMovers() {
+    // A tween keeps its speed from one move to the next, so a new or
+    // loaded game would start its first move with the last game's momentum.
+    for (Tween& w : gTweenX) w = Tween{};
+    for (Tween& w : gTweenY) w = Tween{};
+    for (Steering& s : gSteer) s = Steering{};
+    gLastSpeech = 37;
+}
+
 std::int32_t TweenObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target) {
     return StepTween(kAxisX, mode, slot, target);
 }

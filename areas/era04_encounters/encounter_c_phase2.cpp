@@ -117,3 +117,7 @@ std::int32_t RunEncounterCPhase2(std::int32_t arg) {
     if (f.knockBackFlag == 1 && HandleEncounterCPlayerHit(2, 0, 0, 0) == kEncounterCDone) f.knockBackFlag = 0;
     return P2.state;
 }
+
+void ResetEncounterCPhase2Words() {
+    P2 = {};
+}

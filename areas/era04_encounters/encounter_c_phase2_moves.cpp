@@ -544,3 +544,11 @@ std::int32_t RunEncounterCPhase2Scene(std::int32_t mode, std::int32_t arg) {
     if (mode == 2) return ClosingScene(arg);
     return Sc.state;
 }
+
+void ResetEncounterCPhase2MoveWords() {
+    for (auto& w : gLaunch) w = {};
+    Re = {};
+    Kn = {};
+    Fi = {};
+    Sc = {};
+}

@@ -536,3 +536,14 @@ std::int32_t GlideObjectX(std::int32_t mode, std::int32_t slot, std::int32_t tar
 std::int32_t GlideObjectY(std::int32_t mode, std::int32_t slot, std::int32_t target) {
     return Glide(GlideY[MoverIndex(slot)], mode, T().y[slot], target);
 }
+
+void ResetEncounterCPhase3Words() {
+    P3 = {};
+    Fight = {};
+    Summon = {};
+    Circle = {};
+    Shock = {};
+    for (auto& w : TwoLeg) w = {};
+    for (auto& w : GlideX) w = {};
+    for (auto& w : GlideY) w = {};
+}

@@ -524,3 +524,12 @@ std::int32_t RunServantBombs(std::int32_t mode, std::int32_t slot) {
     }
     return allOut ? kEncounterCDone : 0;
 }
+
+void ResetEncounterCWaveWords() {
+    Formation = {};
+    for (auto& w : Dive) w = {};
+    for (auto& w : PlatformKnocks) w = {};
+    for (auto& w : RiderKnocks) w = {};
+    for (auto& w : Bombs) w = {};
+    for (auto& w : BoltStamps) w = {};
+}

@@ -625,3 +625,9 @@ std::int32_t UpdatePhase4Servants(std::int32_t mode) {
     }
     return l.finished;
 }
+
+void ResetEncounterCPhase4Words() {
+    P4 = {};
+    Opening = {};
+    Loop = {};
+}

@@ -500,3 +500,14 @@ std::int32_t BreakServantParts(std::int32_t mode, std::int32_t slot) {
     }
     return w.state;
 }
+
+void ResetEncounterCPhase4MoveWords() {
+    for (auto& w : Flurry) w = {};
+    for (auto& w : AnswerS) w = {};
+    for (auto& w : AnswerD) w = {};
+    for (auto& w : AnswerF) w = {};
+    for (auto& w : AnswerG) w = {};
+    for (auto& w : FlutterStamps) w = {};
+    for (auto& w : Dash) w = {};
+    for (auto& w : Fall) w = {};
+}

@@ -457,3 +457,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     UpdateEncounterCLamps(R.state <= 9 ? 1 : 2);
     return R.state;
 }
+
+void ResetEncounterCRevealWords() {
+    R = {};
+}

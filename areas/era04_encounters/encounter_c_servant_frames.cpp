@@ -162,3 +162,7 @@ std::int32_t PoseCompositeServant(std::int32_t mode, std::int32_t slot) {
     if (const PlacementRow* row = encounter_c_parts::FindPlacement(body, t.facing[slot])) PlaceParts(slot, *row);
     return w.state;
 }
+
+void ResetEncounterCServantFrameWords() {
+    for (auto& w : Warp) w = {};
+}

@@ -1,5 +1,6 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/encounter_c_servants.h"
 #include "areas/era04_encounters/records.h"
 
@@ -26,4 +27,17 @@ void ResetEra04EncountersArea() {
     ShockRunning = 0;
     BombsRunning = 0;
     ServantSplitRequest = ServantSplitRequestRecord{};
+    ResetEncounterCMovers();
+    ResetEncounterCBargainWords();
+    ResetEncounterCBoltWords();
+    ResetEncounterCDriverWords();
+    ResetEncounterCLightWords();
+    ResetEncounterCPhase2Words();
+    ResetEncounterCPhase2MoveWords();
+    ResetEncounterCPhase3Words();
+    ResetEncounterCWaveWords();
+    ResetEncounterCPhase4Words();
+    ResetEncounterCPhase4MoveWords();
+    ResetEncounterCRevealWords();
+    ResetEncounterCServantFrameWords();
 }

@@ -276,18 +276,18 @@ void PlatformShadow(int slot) {
     PendingSprite.Colour = 0x33CCCCCCu;
 }
 
-void Servant(int slot) {
+void Bomb(int slot) {
     const StageObjectTableRecord& T = StageObjectTable;
     if (T.stepState[slot] == 1) {
         PutSlot(kHallC, slot, 0);
         PendingSprite.Depth = T.depth[slot - 10];   // on its platform
         PendingSprite.Colour = kWhite;
-        SetPendingSpriteSource(kServantResting.rect);
-        PendingSprite.PivotX = kServantResting.pivot.x;
-        PendingSprite.PivotY = kServantResting.pivot.y;
+        SetPendingSpriteSource(kBombBall.rect);
+        PendingSprite.PivotX = kBombBall.pivot.x;
+        PendingSprite.PivotY = kBombBall.pivot.y;
     } else if (T.stepState[slot] == 2) {
         const std::int32_t f = TickAnimFrame(5);
-        const Piece& p = kServantFlying[f == 1 ? 0 : f == 3 ? 2 : 1];
+        const Piece& p = kBombFlame[f == 1 ? 0 : f == 3 ? 2 : 1];
         PutSlot(kHallC, slot, 0);
         PendingSprite.Colour = 0xAAFFFFFFu;
         SetPendingSpriteSource(p.rect);
@@ -366,7 +366,7 @@ void Range3(std::int32_t n) {
     if (tints.platformsShown == 0) return;
     if (n >= 209 && n <= 218) return Platform(n - 178);
     if (n >= 219 && n <= 228) return PlatformShadow(n - 188);
-    if (n >= 229 && n <= 238) return Servant(n - 188);
+    if (n >= 229 && n <= 238) return Bomb(n - 188);
     if (n >= 239 && n <= 378 && EncounterCFigure.projectileMode == 1) return Shot(n - 178);
 }
 

@@ -12,7 +12,7 @@ namespace era04_pieces {
 // What a piece shows, for the picture generator.
 enum class Look {
     StoneWall, Doorway, Lamp, Flame, DoorPost, DoorLeaf, Fixture, Tile, BrokenTile, Chain, HallWall, LitHallWall,
-    Glow, Pillar, Grid, Floor, Servant, Shot, Foot, Stem, Stalk, Fruit, Leaf, Gate, Fence,
+    Glow, Pillar, Grid, Floor, Bomb, BombFlame, Shot, Foot, Stem, Stalk, Fruit, Leaf, Gate, Fence,
     Booth,   // a shop's counter under an open frame: who stands behind it shows above it
 };
 
@@ -144,11 +144,13 @@ inline constexpr Piece kHallCFloorRows[3] = {
 inline constexpr Piece kHallCGlow{kHallCSheet, {388, 228, 873, 640}, {170, 411}, Look::Glow};
 inline constexpr Piece kHallCGridLaidOut{kHallCSheet, {410, 0, 536, 125}, {1, 1}, Look::Grid};
 inline constexpr Piece kHallCGrid{kHallCSheet, {411, 1, 535, 125}, {0, 0}, Look::Grid};
-inline constexpr Piece kServantResting{kHallCSheet, {352, 684, 371, 701}, {9, 9}, Look::Servant};
-inline constexpr Piece kServantFlying[3] = {
-    {kHallCSheet, {484, 800, 567, 893}, {42, 93}, Look::Servant},
-    {kHallCSheet, {570, 800, 664, 893}, {42, 93}, Look::Servant},
-    {kHallCSheet, {667, 800, 761, 893}, {42, 93}, Look::Servant},
+// Encounter C's bombs: the ball as it falls, and the three frames of its
+// flame once it lands.
+inline constexpr Piece kBombBall{kHallCSheet, {352, 684, 371, 701}, {9, 9}, Look::Bomb};
+inline constexpr Piece kBombFlame[3] = {
+    {kHallCSheet, {484, 800, 567, 893}, {42, 93}, Look::BombFlame},
+    {kHallCSheet, {570, 800, 664, 893}, {42, 93}, Look::BombFlame},
+    {kHallCSheet, {667, 800, 761, 893}, {42, 93}, Look::BombFlame},
 };
 // Projectiles by code 1..5 (entry 0 unused); code 1 is a beam whose top
 // follows the slot's pivot y.
@@ -181,8 +183,8 @@ inline constexpr const Piece* kAllPieces[] = {
     &kHallBLamps[2], &kHallBLamps[3], &kHallBLamps[4], &kHallBLamps[5], &kHallBLamps[6], &kHallCWallStrip,
     &kHallCWall, &kHallCLeafOpen, &kHallCLeafShut, &kHallCPieces[0], &kHallCPieces[1], &kHallCPieces[2],
     &kHallCPieces[3], &kHallCPieces[4], &kHallCFloorRows[0], &kHallCFloorRows[1], &kHallCFloorRows[2],
-    &kHallCGlow, &kHallCGridLaidOut, &kServantResting, &kServantFlying[0], &kServantFlying[1],
-    &kServantFlying[2], &kShots[1], &kShots[2], &kShots[3], &kShots[4], &kShots[5], &kDoor6Frame, &kDoor6Sill,
+    &kHallCGlow, &kHallCGridLaidOut, &kBombBall, &kBombFlame[0], &kBombFlame[1],
+    &kBombFlame[2], &kShots[1], &kShots[2], &kShots[3], &kShots[4], &kShots[5], &kDoor6Frame, &kDoor6Sill,
     &kDoor6LeafOpen, &kDoor6LeafShut,
 };
 

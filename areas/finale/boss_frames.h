@@ -136,16 +136,18 @@ inline constexpr SpriteRect kFragments[19] = {
 };
 
 // The light bars of the defeat: left, top, bottom of the cell (the length is
-// the slot's pivot x), centre x at the length (the bar grows leftwards) or 0.
+// the slot's pivot x), centre x at the length (the bar grows leftwards) or 0,
+// and the length the bar grows to, which the cell on the sheet spans.
 struct Bar {
     std::int32_t slot, frame, left, top, bottom;
     bool centreAtLength;
     float cy;
+    std::int32_t full;
 };
 inline constexpr Bar kBars[] = {
-    {4, 7, 0, 788, 801, false, 0},    {5, 5, 0, 767, 785, false, 0},    {15, 3, 97, 767, 777, false, 0},
-    {16, 3, 97, 780, 789, false, 0},  {17, 3, 151, 757, 792, false, 20}, {18, 3, 0, 805, 817, true, 20},
-    {19, 3, 49, 805, 814, true, 5},   {20, 3, 85, 805, 814, true, 5},    {21, 3, 226, 748, 771, false, 5},
+    {4, 7, 0, 788, 801, false, 0, 75},    {5, 5, 0, 767, 785, false, 0, 95},    {15, 3, 97, 767, 777, false, 0, 50},
+    {16, 3, 97, 780, 789, false, 0, 50},  {17, 3, 151, 757, 792, false, 20, 72}, {18, 3, 0, 805, 817, true, 20, 46},
+    {19, 3, 49, 805, 814, true, 5, 33},   {20, 3, 85, 805, 814, true, 5, 35},    {21, 3, 226, 748, 771, false, 5, 66},
 };
 
 }  // namespace boss_frames

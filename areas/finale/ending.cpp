@@ -268,6 +268,11 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             CameraMode = 1;
         }
     }
+    // Every key event clears the key flags, and she is held, so a press the
+    // player makes (an Enter, a key let go) would stop a run written only
+    // once, for good: the run is written again in every step, as the walk
+    // of line-up is.
+    if (E.state == 2 || E.state == 4) KeyZPressed = 1;
     if (E.state == 2 && p.x > T - 800) {
         KeyZPressed = 0;
         KeyUpPressed = 1;
@@ -315,6 +320,8 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             E.sub = 3;
             KeyUpPressed = 1;
         }
+        // Pressed again until she leaves the ground, for the same reason.
+        if (E.state == 7 && E.sub == 3 && p.y == 640 && PlayerMoveState.jumpKind == 0) KeyUpPressed = 1;
         if (E.state == 7 && E.sub == 3 && p.y < 501) {
             E.state = 8;
             KeyUpPressed = 0;

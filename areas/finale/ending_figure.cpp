@@ -195,9 +195,13 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
                 a.x[s] = K.startX[k] + TruncToInt(10.0 * K.dirX[k] * t);
                 a.y[s] = K.startY[k] + TruncToInt(K.dirY[k] * t) + TruncToInt(350.0 * t * t);
                 if (t > 0.1) {
-                    K.counter = TruncToInt(t / 0.03) + 10;
-                    if (K.counter > 36) K.counter -= 36;
-                    if (k == K.counter) K.piece[k] = 2;
+                    const std::int32_t turn = TruncToInt(t / 0.03) + 10;
+                    K.counter = turn > 36 ? turn - 36 : turn;
+                    // A slow frame can step over a piece's turn, and the
+                    // flight waits for every piece: one whose turn has gone
+                    // by bursts now, in the order of the turns.
+                    const std::int32_t due = k >= 13 ? k : k + 36;
+                    if (due <= turn) K.piece[k] = 2;
                 }
             }
             if (K.piece[k] == 2) {

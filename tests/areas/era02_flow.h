@@ -14,6 +14,7 @@
 #include "core/player.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/era02.h"
 #include "text/text_state.h"
 
 class TournamentFlow : public AreaRun {
@@ -59,15 +60,14 @@ protected:
             ScrollX = 47100 + 948;
         });
     }
+    // The shared fights play through these hands, noting lines as they go.
+    RoadHands Hands() {
+        return {[this](const std::function<bool()>& until, int n) { return Play(until, n); },
+                [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); }};
+    }
     // Walks until she is within `slack` of x, or a scene takes her over.
     bool WalkTo(std::int32_t x, std::int32_t slack = 8, bool stopForScenes = false) {
-        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-        Hold(key);
-        const bool ok = Play(
-            [&] { return std::abs(PlayerState.x - x) <= slack || (stopForScenes && MessageBoxOpen != 0); }, 1500);
-        LetGo(key);
-        Play([] { return false; }, 4);
-        return ok;
+        return Hands().WalkTo(x, slack, stopForScenes);
     }
     static bool SeenIn(const std::vector<std::int32_t>& seen, std::int32_t from, std::int32_t to) {
         std::int32_t next = from;

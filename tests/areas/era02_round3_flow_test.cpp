@@ -48,20 +48,7 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     // The fight: she lands three bursts on the heroine standing right of her
     // (the first talk), then the heroine's own blows three times (the second),
     // the hook making every phase after each talk.
-    int frames = 0;
-    for (; frames < 60000 && Round3Scene.phase < 6; ++frames) {
-        const std::int32_t trigger = Round3Scene.talkTrigger;
-        if (MessageBoxOpen == 0 && EventHoldsPlayer == 0) {
-            if (trigger == 2 && Round3Scene.phase < 3) TournamentState.opponentHp = -301;
-            if (trigger == 2 && Round3Scene.phase >= 3 && frames % 40 == 0) Press(VkLetter('s'));
-            const std::int32_t p = PlayerState.pose;
-            if (trigger == 2 && Round3Scene.phase >= 3 && (p == 21 || p == 36 || p == 123 || p == 125))
-                TournamentState.opponentHp -= 1;
-            if (trigger == 4) TournamentState.opponentHp = -301;
-        }
-        Step();
-    }
-    ASSERT_EQ(Round3Scene.phase, 6) << "trigger " << Round3Scene.talkTrigger << " " << Listed();
+    ASSERT_TRUE(Round3Fight(Hands())) << "trigger " << Round3Scene.talkTrigger << " " << Listed();
     EXPECT_EQ(Round3Scene.talkTrigger, 4);
     EXPECT_TRUE(Seen(63, 68)) << Listed();
     EXPECT_TRUE(Seen(69, 73)) << Listed();
@@ -70,20 +57,7 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     // she may be beaten back to a rope beside its hops for good, so, like a
     // player, she keeps her distance (toward the middle near a rope) until
     // its first line shows.
-    int held = 0;
-    for (int i = 0; i < 20000 && DialogueChannels.sideLine != 74; ++i) {
-        const std::int32_t x = PlayerState.x, ox = Round3Opponent.x;
-        int want = 0;
-        if (MessageBoxOpen == 0 && std::abs(x - ox) < 200)
-            want = x < O + 600 ? VK_RIGHT : x > O + 2300 ? VK_LEFT : x < ox ? VK_LEFT : VK_RIGHT;
-        if (want != held) {
-            if (held != 0) LetGo(held);
-            if (want != 0) Hold(want);
-            held = want;
-        }
-        Step();
-    }
-    if (held != 0) LetGo(held);
+    ASSERT_TRUE(Round3KeepClear(Hands())) << Listed();
 
     // The end: its lines, the walk to the middle, the prize.
     ASSERT_TRUE(Play([] { return TournamentGauge.value == 98 && Round3Scene.endFlag == 1; }, 20000)) << Listed();

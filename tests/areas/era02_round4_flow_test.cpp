@@ -57,13 +57,7 @@ TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
     TournamentState.opponentHp = 1;
     Step();
     EXPECT_EQ(TournamentState.opponentHp, 5) << "held while she stands on the platform";
-    for (int tries = 0; tries < 20 && DialogueChannels.eventLine != 27; ++tries) {
-        if (MessageBoxOpen == 0 && std::abs(PlayerState.x - (O + 1150)) > 40) WalkTo(O + 1150, 20, true);
-        if (DialogueChannels.eventLine != 27) Play([] { return DialogueChannels.eventLine == 27; }, 200);
-        if (DialogueChannels.eventLine != 27) {
-            EXPECT_EQ(TournamentState.opponentHp, 5);
-        }
-    }
+    Round4ToTheMiddle(Hands());
     ASSERT_EQ(DialogueChannels.eventLine, 27) << EventsListed();
     EXPECT_EQ(PlayerState.y, 640);
     EXPECT_EQ(Round4Opponent.y, 640);

@@ -23,6 +23,7 @@
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/era02.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -64,22 +65,13 @@ protected:
             maxFrames);
     }
     void Step() { Play([] { return true; }, 1); }
+    // The shared fights play through these hands, noting lines as they go.
+    RoadHands Hands() {
+        return {[this](const std::function<bool()>& until, int n) { return Play(until, n); },
+                [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); }};
+    }
     // Walks the heroine until her x is within `slack` px of x.
-    bool WalkTo(std::int32_t x, std::int32_t slack = 8) {
-        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-        Hold(key);
-        const bool ok = Play([&] { return std::abs(PlayerState.x - x) <= slack; }, 1500);
-        LetGo(key);
-        Play([] { return false; }, 4);
-        return ok;
-    }
-    void FaceTowards(std::int32_t x) {
-        const int key = PlayerState.x < x ? VK_RIGHT : VK_LEFT;
-        Hold(key);
-        Play([] { return false; }, 2);
-        LetGo(key);
-        Play([] { return false; }, 2);
-    }
+    bool WalkTo(std::int32_t x, std::int32_t slack = 8) { return Hands().WalkTo(x, slack); }
     // A picture of the last frame for the documentation, only when
     // QM_SCREENSHOT_DIR names a folder.
     void Picture(const std::string& name) {
@@ -181,35 +173,14 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
     // The knockout: an upper D blow below -500 HP.
     TournamentState.opponentHp = -501;
     ASSERT_TRUE(Play([] { return MessageBoxOpen == 0; }, 400));
-    bool knockedOut = false;
-    for (int tries = 0; tries < 20 && !knockedOut; ++tries) {
-        const std::int32_t side = PlayerState.x >= Round1Opponent.x ? 1 : -1;
-        WalkTo(Round1Opponent.x + 55 * side, 6);
-        FaceTowards(Round1Opponent.x);
-        Letter('d');
-        knockedOut = Play(
-            [] { return Round1Opponent.frame == 17 || (Round1Opponent.angle != 0 && MessageBoxOpen == 1); }, 90);
-        if (!knockedOut) Play([] { return MessageBoxOpen == 0; }, 300);
-    }
+    const bool knockedOut = Round1KnockOut(Hands());
     ASSERT_TRUE(knockedOut) << "the knockout blow never landed";
     EXPECT_EQ(TournamentState.opponentHp, -501) << "the knockout blow does no damage";
 
     // She gets up and grabs; the first grab talks, the heroine breaks free.
     ASSERT_TRUE(Play([] { return Era02RunWords.firstGrabDone == 1; }, 6000));
     EXPECT_TRUE(Seen(fieldLines_, 65, 67));
-    TournamentState.opponentHp = -1990;
-    // Later grabs are struggles: D until the final throw.
-    bool thrown = false;
-    for (int i = 0; i < 4000 && !thrown; ++i) {
-        if (DialogueChannels.storyLine == 78 || Round1Opponent.frame == 33) {
-            Letter('d');
-            Play([] { return false; }, 3);
-        } else {
-            Step();
-        }
-        thrown = Round1Opponent.frame == 35 || Round1Opponent.frame == 36;
-
-    }
+    const bool thrown = Round1Struggles(Hands());
     ASSERT_TRUE(thrown) << "the final throw never came";
     ASSERT_TRUE(Play([] { return DialogueChannels.fieldLine == 69; }, 4000));
     EXPECT_TRUE(Seen(fieldLines_, 68, 69));
@@ -236,40 +207,7 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
 
 // The second round from its start: the flight with its three talks, the
 // crawl and the hops, the lesson, the new moves and the prize.
-class Round2Flow : public ArenaFlow {
-protected:
-    // The code a D blow would score against the opponent at (x, y) now.
-    static std::int32_t CodeAt(std::int32_t x, std::int32_t y, std::int32_t heroineFacing) {
-        const TournamentOpponentRecord& o = Round2Opponent;
-        SetRound2OpponentFrame(o.frame);
-        const PendingSpriteRecord& p = PendingSprite;
-        const std::int32_t qx = static_cast<std::int32_t>(p.PivotX), qy = static_cast<std::int32_t>(p.PivotY);
-        const std::int32_t top = y - qy, h = p.SrcBottom - p.SrcTop, w = p.SrcRight - p.SrcLeft;
-        const std::int32_t cy = (2 * top + h) / 2, hh = h / 2;
-        const std::int32_t left = o.facing != -1 ? x + qx - w : x - qx + 20;
-        const std::int32_t right = o.facing != -1 ? x + qx - 15 : x - qx + w;
-        const std::int32_t cx = (left + right) / 2, px = PlayerState.x, py = PlayerState.y;
-        if (std::abs(py - 135 - cy) >= hh + 17) return 0;
-        const bool reach = heroineFacing == 1 ? (left < px + 110 && px + 30 < right) : (px - 110 < right && left < px - 30);
-        if (!reach) return 0;
-        const std::int32_t reachX = heroineFacing == 1 ? px + 110 : px - 110;
-        std::int32_t code = 3;
-        if (heroineFacing == 1 ? px + 110 < cx : cx < px - 110) code = 4;
-        if (std::abs(reachX - cx) <= 19) code = 9;
-        return code;
-    }
-    static bool TalksDone() { return Round2TalkEvents[0] + Round2TalkEvents[1] + Round2TalkEvents[2] == 27; }
-    // Whether a blow of `code` now brings her a step nearer the last talk:
-    // a kind of hit whose talk has not come yet, or, once all three have,
-    // a blow that knocks her down onto the raised platform.
-    static bool Wanted(std::int32_t code, std::int32_t x, std::int32_t y) {
-        const std::int32_t* e = Round2TalkEvents;
-        for (int k = 0; k < 3; ++k)
-            if (e[k] == 3 || e[k] == 2) return false;
-        if (TalksDone()) return code == 3 && y >= 476 && y <= 508 && x > O + 1325 && x < O + 1595;
-        return (code == 3 && e[0] == 6) || (code == 4 && e[1] == 6) || (code == 9 && e[2] == 6);
-    }
-};
+class Round2Flow : public ArenaFlow {};
 
 TEST_F(Round2Flow, FlightTalksHopsLessonAndPrize) {
     // The arena after the first round.
@@ -297,73 +235,16 @@ TEST_F(Round2Flow, FlightTalksHopsLessonAndPrize) {
     EXPECT_TRUE(Seen(fieldLines_, 70, 86));
 
     // The flight: D blows timed on her dives, one kind of hit for each talk.
-    std::int32_t lastX = Round2Opponent.x, lastY = Round2Opponent.y;
-    int cooldown = 0, walkingHome = 0;
-    bool finalTalk = false;
-    for (int i = 0; i < 40000 && !finalTalk; ++i) {
-        const std::int32_t x = Round2Opponent.x, y = Round2Opponent.y;
-        const std::int32_t vx = x - lastX, vy = y - lastY;
-        lastX = x;
-        lastY = y;
-        if (cooldown > 0) --cooldown;
-        if (TournamentState.opponentHp >= 650) TournamentState.opponentHp = 640;   // the hook
-        // Back toward the middle of the ring while she glides up high.
-        const std::int32_t reach = TalksDone() ? 200 : 560;
-        const bool drifted = std::abs(PlayerState.x - (O + 1460)) > reach;
-        const int homeKey = PlayerState.x < O + 1460 ? VK_RIGHT : VK_LEFT;
-        if (walkingHome == 0 && drifted && y < 300 && MessageBoxOpen == 0 && EventHoldsPlayer == 0) {
-            walkingHome = homeKey;
-            Hold(homeKey);
-        }
-        if (walkingHome != 0 && (y >= 300 || std::abs(PlayerState.x - (O + 1460)) < 40 || MessageBoxOpen != 0)) {
-            LetGo(walkingHome);
-            walkingHome = 0;
-        }
-        if (walkingHome == 0 && cooldown == 0 && MessageBoxOpen == 0 && EventHoldsPlayer == 0 &&
-            PlayerMoveState.comboD == 0) {
-            constexpr int kLag = 4;
-            const std::int32_t fx = x + vx * kLag, fy = y + vy * kLag;
-            const std::int32_t facing = fx >= PlayerState.x ? 1 : -1;
-            if (Wanted(CodeAt(fx, fy, facing), fx, fy)) {
-                if (facing != PlayerState.facing) {
-                    Press(facing == 1 ? VK_RIGHT : VK_LEFT);
-                    Step();
-                }
-                Letter('d');
-                cooldown = 30;
-            }
-        }
-        Step();
-        finalTalk = DialogueChannels.fieldLine == 90;
-    }
+    const bool finalTalk = Round2Flight(Hands());
     ASSERT_TRUE(finalTalk) << "the last talk never came";
     for (std::int32_t talk : {87, 88, 89})
         EXPECT_EQ(std::count(fieldLines_.begin(), fieldLines_.end(), talk), 1) << "talk " << talk << " once";
-    if (walkingHome != 0) LetGo(walkingHome);
     ASSERT_TRUE(Play([] { return Round2Opponent.frame == 12 && EventHoldsPlayer == 0; }, 3000));
     EXPECT_TRUE(Seen(fieldLines_, 90, 93));
 
     // The crawl: run at her with X until three of her low hops have met the
     // heroine; two are not enough.
-    for (int run = 0; run < 60 && Round2ContactCount < 3; ++run) {
-        if (Round2ContactCount == 2) {
-            EXPECT_EQ(DialogueChannels.sideLine, 0) << "two contacts open nothing";
-        }
-        const std::int32_t side = Round2Opponent.x < O + 1460 ? 1 : -1;
-        if (Round2Opponent.y < 600) {
-            // Up on the platform: crowd her so that her folds push her off it.
-            WalkTo(Round2Opponent.x + 90 * side, 10);
-            Play([] { return false; }, 60);
-            continue;
-        }
-        WalkTo(Round2Opponent.x + 600 * side, 20);
-        FaceTowards(Round2Opponent.x);
-        Hold(VkLetter('x'));
-        const std::int32_t start = PlayerState.x;
-        Play([&] { return std::abs(PlayerState.x - start) > 900 || MessageBoxOpen != 0; }, 150);
-        LetGo(VkLetter('x'));
-        Play([] { return Round2Opponent.frame == 12 || Round2Opponent.frame == 13; }, 200);
-    }
+    ASSERT_TRUE(Round2Crawl(Hands()));
     ASSERT_GE(Round2ContactCount, 3);
 
     // The finale: walk off, the lesson, the new moves, the last dive, the prize.

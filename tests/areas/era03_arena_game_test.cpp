@@ -23,6 +23,7 @@
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "support/area_run.h"
+#include "support/roads/era03.h"
 
 namespace {
 
@@ -42,26 +43,10 @@ protected:
             },
             maxFrames);
     }
-    // Holds one arrow key; pressing it again where it did not take (it was
-    // pressed while she was held).
-    void Walk(int key) {
-        if (walking_ != 0 && walking_ != key) LetGo(walking_);
-        walking_ = key;
-        Hold(key);
-    }
-    void Stop() {
-        if (walking_ != 0) LetGo(walking_);
-        walking_ = 0;
-    }
-    bool Walking(int key) const {
-        return walking_ == key && (key == VK_RIGHT ? KeyRightPressed : KeyLeftPressed) == 1;
-    }
-    // An attack key held for one frame: the controller reads its flag in
-    // the stage step.
-    void Strike(int key) {
-        Hold(key);
-        Run([] { return true; }, 1);
-        LetGo(key);
+    // The shared arena bot, playing through Run.
+    Era03ArenaBot Bot() {
+        return Era03ArenaBot({[this](const std::function<bool()>& until, int n) { return Run(until, n); },
+                              [this](int key) { Hold(key); }, [this](int key) { LetGo(key); }});
     }
     void PlayTheEncounter();
     // Every line shown between two frames.
@@ -70,7 +55,6 @@ protected:
             if (!seen_.contains(v)) return false;
         return true;
     }
-    int walking_ = 0;
     // Called after every frame the run plays.
     std::function<void()> observer_;
     std::set<std::int32_t> seen_;
@@ -105,10 +89,10 @@ void ArenaRun::PlayTheEncounter() {
     SeedRandom(20);
     ASSERT_EQ(Era03AreaFlag, 1);
     ASSERT_EQ(PlayerState.x, 60990);
-    Walk(VK_RIGHT);
+    Hold(VK_RIGHT);
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
     EXPECT_EQ(PlayerState.x, A - 500) << "put back to the anchor - 500";
-    Stop();
+    LetGo(VK_RIGHT);
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 3; }, 6000))
         << "intro stuck at line " << DialogueChannels.eventLine << " x " << PlayerState.x << " y " << PlayerState.y;
     EXPECT_TRUE(Saw(13, 38));
@@ -121,78 +105,22 @@ void ArenaRun::PlayTheEncounter() {
     PlayerState.hp = 700;
     Era03ArenaBoss1.hp = -1;
     // She walks away from it, and past it when a wall is at her back.
-    int frames = 0;
-    int away = VK_LEFT;
-    while (DialogueChannels.eventLine != 39 && frames < 6000) {
-        if (PlayerState.x <= A - 560) away = VK_RIGHT;
-        else if (PlayerState.x >= A + 760) away = VK_LEFT;
-        else if (std::abs(PlayerState.x - Era03ArenaBoss1.x) < 150) away = PlayerState.x < Era03ArenaBoss1.x ? VK_LEFT : VK_RIGHT;
-        if (!Walking(away)) Walk(away);
-        Run([] { return true; }, 1);
-        ++frames;
-    }
-    Stop();
-    ASSERT_EQ(DialogueChannels.eventLine, 39) << "boss 1 never fell: pose " << Era03ArenaBoss1.pose << " x "
-                                              << Era03ArenaBoss1.x << " heroine " << PlayerState.x;
+    Era03ArenaBot bot = Bot();
+    ASSERT_TRUE(bot.OutlastBoss1());
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 4; }, 3000))
         << "defeat stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "the gift refills her";
     EXPECT_TRUE(Saw(39, 41));
 
     // Enemy 2 waits until she comes near, then talks.
-    Walk(VK_RIGHT);
+    Hold(VK_RIGHT);
     ASSERT_TRUE(Run([] { return DialogueChannels.eventLine == 42; }, 3000)) << "enemy 2 never spoke";
-    Stop();
+    LetGo(VK_RIGHT);
     ASSERT_TRUE(Run([] { return Era03ArenaEnemy2.pose == 1 && EventHoldsPlayer == 0; }, 3000));
-    // Three families break its guard: F and G land until their hit bands
-    // fall to 49, S lands and then is guarded until its counter band does.
-    // The keys of the families S, D, F, G and the distances each blow reaches.
-    const int keys[] = {VkLetter('S'), VkLetter('D'), VkLetter('F'), VkLetter('G')};
-    const std::int32_t nearest[] = {40, 80, 0, 40};
-    const std::int32_t farthest[] = {85, 130, 20, 85};
-    for (int family : {2, 3, 0}) {
-        int frames = 0;
-        while (Era03ArenaEnemy2FamilyBands(family).latch == 0 && frames < 20000) {
-            const std::int32_t dx = Era03ArenaEnemy2.x - PlayerState.x;
-            const int toward = dx > 0 ? VK_RIGHT : VK_LEFT;
-            const int away = dx > 0 ? VK_LEFT : VK_RIGHT;
-            const std::int32_t d = std::abs(dx);
-            if (d > farthest[family] || d < nearest[family]) {
-                const int step = d > farthest[family] ? toward : away;
-                // A key pressed while she was held did not take: press again.
-                if (!Walking(step)) Walk(step);
-                Run([] { return true; }, 1);
-                ++frames;
-                continue;
-            }
-            Stop();
-            if ((dx > 0) != (PlayerState.facing > 0)) Strike(toward);
-            Strike(keys[family]);
-            Run([] { return true; }, 50);
-            frames += 50;
-        }
-        Stop();
-        const Era03ArenaEnemy2Bands b = Era03ArenaEnemy2FamilyBands(family);
-        ASSERT_EQ(b.latch, 1) << "family " << family << " hit " << b.hit << " counter " << b.counter << " x "
-                              << Era03ArenaEnemy2.x << " heroine " << PlayerState.x;
-    }
+    // Three families break its guard, then she steps back and stands
+    // still: it yields.
+    ASSERT_TRUE(bot.BreakEnemy2(false));
     EXPECT_EQ(Era03ArenaEnemy2.guardBreaks, 3);
-
-    // She steps back from enemy 2 and stands still: it yields.
-    frames = 0;
-    while (DialogueChannels.eventLine != 59 && frames < 3000) {
-        const bool tooNear = std::abs(Era03ArenaEnemy2.x - PlayerState.x) < 120 || PlayerState.x > A + 350;
-        if (tooNear && !Walking(VK_LEFT)) {
-            Walk(VK_LEFT);
-        } else if (!tooNear) {
-            Stop();
-        }
-        Run([] { return true; }, 1);
-        ++frames;
-    }
-    Stop();
-    ASSERT_EQ(DialogueChannels.eventLine, 59) << "enemy 2 never yielded: x " << Era03ArenaEnemy2.x << " heroine "
-                                              << PlayerState.x << " post " << Era03ArenaHazardPost.x;
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState >= 6; }, 6000))
         << "end scene stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's throw refills her";
@@ -204,41 +132,9 @@ void ArenaRun::PlayTheEncounter() {
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.showAll == 1; }, 6000));
     ASSERT_TRUE(Run([] { return Era03ArenaEnemy3.hp == 5000; }, 3000)) << "the opening throw never ended";
     Era03ArenaEnemy3.hp = -1;
-    // She keeps left of it in the middle of the arena and strikes it with D
-    // from afar: the blow throws it back, and once its reaction ends with
-    // both in the middle it gives up. She jumps its volleys toward it.
-    // Dodging is not what this run is about: her HP is topped up.
-    frames = 0;
-    while (Era03ArenaEncounter.controllerState == 7 && DialogueChannels.eventLine != 92 && frames < 30000) {
-        if (PlayerState.hp < 1000) PlayerState.hp = PlayerState.maxHp;
-        const std::int32_t dx = Era03ArenaEnemy3.x - PlayerState.x;
-        const bool volley = Era03ArenaEnemy3.pose >= 38 && Era03ArenaEnemy3.pose <= 40;
-        int step = 0;
-        if (dx < 90 && PlayerState.x > A - 150) step = VK_LEFT;
-        else if (dx > 130 || PlayerState.x < A - 150) step = VK_RIGHT;
-        if (step == 0 && dx > 0 && PlayerState.facing > 0 && MessageBoxOpen == 0) {
-            Stop();
-            Strike(VkLetter('D'));
-            Run([] { return true; }, 20);
-            frames += 20;
-            continue;
-        }
-        if (volley && step == VK_RIGHT && PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0) {
-            Walk(VK_RIGHT);
-            Strike(VK_UP);
-        }
-        if (step != 0 && !Walking(step)) {
-            Walk(step);
-        } else if (step == 0) {
-            Stop();
-            if (dx > 0 && PlayerState.facing < 0) Strike(VK_RIGHT);
-        }
-        Run([] { return true; }, 1);
-        ++frames;
-    }
-    Stop();
-    ASSERT_EQ(DialogueChannels.eventLine, 92) << "enemy 3 never gave up: x " << Era03ArenaEnemy3.x << " heroine "
-                                              << PlayerState.x << " scroll " << ScrollX;
+    // She keeps left of it and strikes it with D from afar until it gives
+    // up. Dodging is not what this run is about: her HP is topped up.
+    ASSERT_TRUE(bot.OutlastEnemy3(true));
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 8; }, 20000))
         << "closing scene stuck at line " << DialogueChannels.eventLine;
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp) << "boss 1's parting gift refills her";

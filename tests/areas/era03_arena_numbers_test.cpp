@@ -254,7 +254,7 @@ protected:
     }
 };
 
-TEST_F(Enemy2Numbers, EachFamilysFirstBlowLands) {
+TEST_F(Enemy2Numbers, EachFamilysFirstBlowLandsAndPaysItsDamageAsExp) {
     struct Case {
         Reaction reaction;
         std::int32_t kind, lost;
@@ -265,8 +265,10 @@ TEST_F(Enemy2Numbers, EachFamilysFirstBlowLands) {
                           {RunEra03ArenaEnemy2ReactionG, 40, 90}};
     for (const Case& c : cases) {
         Era03ArenaEnemy2.hp = 2000;
+        const std::int32_t exp = PlayerState.exp;
         Run(c.reaction, c.kind, 99);
         EXPECT_EQ(2000 - Era03ArenaEnemy2.hp, c.lost) << "kind " << c.kind;
+        EXPECT_EQ(PlayerState.exp - exp, c.lost) << "kind " << c.kind << ": what it loses she gains as EXP";
     }
     EXPECT_EQ(Era03ArenaEnemy2FamilyBands(1).hit, 5) << "D narrows its hit band in every step";
 }
@@ -521,6 +523,39 @@ TEST_F(Enemy3Fight, ItGivesUpOnlyBelowZeroHpWithBothWellInside) {
         Tick();
         EXPECT_EQ(RunEra03ArenaEnemy3Phase(1) == 90, c.givesUp)
             << "HP " << c.hp << " heroine " << c.heroineX - A << " enemy " << c.enemyX - A;
+    }
+}
+
+// Its closing barrage, which she watches without her hands, costs her HP
+// but never kills her, however low she came into it.
+TEST_F(Enemy3Fight, TheClosingBarrageLeavesHerStanding) {
+    // 40 shots at one HP each: from 15 she would reach 0 at the fifteenth,
+    // from 40 at the last; its shots in flight strike for 20.
+    for (const std::int32_t hpBefore : {15, 40, 200}) {
+        SetUp();
+        ReachTheFight();
+        std::int32_t ended = OneReaction();
+        for (int i = 0; i < 2 && ended != 3; ++i) ended = OneReaction();
+        ASSERT_EQ(ended, 3);
+        ScrollX = A - 300;
+        PlaceHeroine(A + 100, 640);
+        PlayerState.pose = 22;
+        PlayerMoveState.comboS = 0;
+        PlayerState.hp = hpBefore;
+        Era03ArenaEnemy3.x = A + 300;
+        Era03ArenaEnemy3.hp = -1;
+        std::int32_t lowest = hpBefore;
+        Tick();
+        ASSERT_EQ(RunEra03ArenaEnemy3Phase(1), 90) << "it never gave up";
+        for (double t = 0; t < 8.0 && DialogueChannels.eventLine != 92; t += 0.014) {
+            Tick();
+            PlaceHeroine(A + 100, 640);
+            RunEra03ArenaEnemy3Phase(1);
+            lowest = std::min(lowest, PlayerState.hp);
+        }
+        EXPECT_EQ(DialogueChannels.eventLine, 92) << "the barrage never ended";
+        EXPECT_GE(lowest, 1) << "came in with " << hpBefore;
+        EXPECT_LT(PlayerState.hp, hpBefore) << "came in with " << hpBefore;
     }
 }
 

@@ -20,6 +20,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/era04.h"
 #include "support/picture_slot.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -42,23 +43,7 @@ protected:
             },
             maxFrames);
     }
-    // Holds the arrow toward `dir` (+1 right, -1 left, 0 none).
-    void Walk(int dir) {
-        const int key = dir > 0 ? VK_RIGHT : dir < 0 ? VK_LEFT : 0;
-        if (key == walking) return;
-        if (walking != 0) LetGo(walking);
-        if (key != 0) Hold(key);
-        walking = key;
-    }
-    // A key held a few frames and let go: a key event clears every key flag.
-    void Press(int key, int& clock) {
-        const int t = ++clock % 8;
-        if (t == 1) Hold(key);
-        if (t == 4) LetGo(key);
-    }
-    static std::int32_t FigureSide() { return EncounterBFigure.x >= PlayerState.x ? 1 : -1; }
     static std::int32_t Distance() { return std::abs(EncounterBFigure.x - PlayerState.x); }
-    static bool Free() { return EncounterBFigure.seizeKind == 0 && MessageBoxOpen == 0; }
     // Coins lying or popping at world x.
     static int CoinsAt(std::int32_t x) {
         int n = 0;
@@ -85,9 +70,8 @@ protected:
     std::int32_t lastPose = 0;
     std::vector<std::int32_t> lines;
     std::function<void()> bot;
-    int walking = 0;
-    int strikeClock = 0;
     bool musicStopped = false;
+    Era04Hands hands{*this};
 };
 
 TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
@@ -111,7 +95,7 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
 
     // Armed on the first step at door 4, with its sheet asked for.
-    Walk(1);
+    hands.Walk(1);
     std::int32_t xBefore = 0;
     ASSERT_TRUE(Watch(
         [&] {
@@ -127,7 +111,7 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
 
     // Met 500 px short of the figure: the arena shuts and the view rests.
     ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 161; }, 1500));
-    Walk(0);
+    hands.Walk(0);
     EXPECT_EQ(ScrollX, Era04Door4 + 613);
     EXPECT_EQ(Era04DoorLocks[4], 1);
     EXPECT_EQ(Era04DoorLocks[5], 1);
@@ -147,33 +131,7 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
             if (PlayerState.x > farthestRight) farthestRight = PlayerState.x;
             if (PlayerState.x < nearestLeft) nearestLeft = PlayerState.x;
         }
-        if (!Free()) {
-            Walk(0);
-            LetGo(VkLetter('S'));
-            return;
-        }
-        if (f.bodyPose != 35) LetGo(VkLetter('S'));
-        if (f.bodyPose == 35) {
-            // Resting after a talk: walk up and strike it.
-            // Her first blow lunges some 90 px forward.
-            if (Distance() > 170) {
-                Walk(FigureSide());
-            } else if (Distance() < 120) {
-                Walk(-FigureSide());
-            } else {
-                Walk(0);
-                PlayerState.facing = FigureSide();
-                Press(VkLetter('S'), strikeClock);
-            }
-            return;
-        }
-        // Otherwise back off toward the roomier side.
-        if (Distance() <= 230) {
-            const bool roomLeft = PlayerState.x - (Era04Door4 + 158) > (Era04Door5 - 155) - PlayerState.x;
-            Walk(roomLeft ? -1 : 1);
-        } else {
-            Walk(0);
-        }
+        hands.BladeTalksStep();
     };
     ASSERT_TRUE(Watch([] { return EncounterBFigure.stage == 1; }, 6000)) << "talk 1 never ended";
     ASSERT_TRUE(Watch([] { return EncounterBFigure.stage == 2; }, 20000)) << "talk 3 never came" << Where();
@@ -183,43 +141,15 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     // The last stage: a little damage told (the hook again), then a heavy
     // blow in the air to the head from a step away fells it.
     EncounterBFigure.damageTotal = 11;
-    LetGo(VkLetter('S'));
+    hands.LetGoAll();
     const std::int32_t expBefore = PlayerState.exp;
     // The bot keeps a step away and, while the figure walks or stands,
     // jumps and swings the heavy blow; the swing's delay after the jump is
     // varied from try to try so that one of them meets the head.
-    int leap = 0, tries = 0;
-    bot = [&] {
-        const EncounterBFigureRecord& f = EncounterBFigure;
-        if (leap > 0) {
-            ++leap;
-            const int swing = 2 + tries % 5;
-            if (leap == 2) Hold(VK_UP);
-            if (leap == 4) LetGo(VK_UP);
-            if (leap == swing + 2) Hold(VkLetter('G'));
-            if (leap == swing + 5) LetGo(VkLetter('G'));
-            if (leap > 70) leap = 0;
-            return;
-        }
-        if (f.bodyPose == 36 || !Free() || PlayerState.y < 640) {
-            Walk(0);
-            return;
-        }
-        const std::int32_t d = Distance();
-        if (d < 180) {
-            Walk(-FigureSide());
-        } else if (d > 205) {
-            Walk(FigureSide());
-        } else if (f.bodyPose >= 10 && f.bodyPose <= 14) {
-            Walk(0);
-            PlayerState.facing = FigureSide();
-            ++tries;
-            leap = 1;
-        }
-    };
+    bot = [&] { hands.BladeLeapStep(); };
     ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 190; }, 30000)) << "it never fell" << Where();
     bot = nullptr;
-    Walk(0);
+    hands.LetGoAll();
     const std::int32_t expAtFall = PlayerState.exp;
     const int coinsAtFall = CoinsAt(EncounterBFigure.x);
     ASSERT_TRUE(Watch([] { return Era04Progress.encounterBDone == 1; }, 1200));

@@ -237,6 +237,20 @@ TEST_F(EncounterCTest, APlatformSpeedsUpToHalfWayThenSwingsBackAndSettles) {
     EXPECT_EQ(StageObjectTable.x[31], Era04Door6 - 151);
 }
 
+TEST_F(EncounterCTest, ANewOrLoadedGameStartsEveryPlatformAtRest) {
+    // A move cut off mid-way keeps its speed for the next one; the data
+    // reset of a new or a loaded game must not hand it on.
+    StageObjectTable.x[31] = Era04Door5 + 1000;
+    TweenObjectX(0, 31, Era04Door5 + 1400);
+    for (int i = 0; i < 10; ++i) {
+        GameClock.gameClock += 0.021;
+        TweenObjectX(1, 31, Era04Door5 + 1400);
+    }
+    ASSERT_GT(TweenSpeedX(31), 0.0);
+    ResetEra04EncountersArea();
+    EXPECT_EQ(TweenSpeedX(31), 0.0);
+}
+
 TEST_F(EncounterCTest, ArmingStartsOnTheFirstSheetWhateverWasSaved) {
     EncounterCFigure.sheetFlag = 1;
     TextureFlags[69] = 0;

@@ -16,6 +16,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/era04.h"
 #include "support/picture_slot.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -31,70 +32,16 @@ protected:
             [&] {
                 const std::int32_t line = DialogueChannels.fieldLine;
                 if (line != 0 && (lines.empty() || lines.back() != line)) lines.push_back(line);
-                for (int j = 1; j <= kEncounterAPieces; ++j) {
-                    const bool live = EncounterAPieceTable.kind[j] != 0;
-                    if (live && !wasLive[j] && EncounterAFigure.piecesOff == 0) ++thrown;
-                    wasLive[j] = live;
-                    // The test hook: every piece breaks at the first blow.
-                    if (live && EncounterAPieceTable.hitPoints[j] > 1) EncounterAPieceTable.hitPoints[j] = 1;
-                }
+                // The test hook: every piece breaks at the first blow.
+                hands.WeakenPieces();
                 if (bot) bot();
                 return until();
             },
             maxFrames);
     }
-    // One tap of the weapon's first attack every few frames.
-    void Strike() {
-        // A key event clears every key flag: the key is held a moment.
-        const int t = ++strikeClock % 6;
-        if (t == 0) Hold(VkLetter('S'));
-        if (t == 3) LetGo(VkLetter('S'));
-    }
-    // Turns her toward the nearest flying piece low enough to strike; true
-    // when it is within her reach.
-    bool FacePieceWithinReach() {
-        const std::int32_t x = PlayerState.x;
-        for (int j = 1; j <= kEncounterAPieces; ++j) {
-            const std::int32_t s = EncounterAPieceTable.state[j];
-            const std::int32_t d = EncounterAPieceTable.x[j] - x;
-            const std::int32_t y = EncounterAPieceTable.y[j];
-            if (s < 1 || s > 3 || y < 520 || std::abs(d) < 20 || std::abs(d) > 140) continue;
-            PlayerState.facing = d > 0 ? 1 : -1;
-            return true;
-        }
-        return false;
-    }
-    // Walks her under the first flying piece while none is within reach.
-    void FollowPiece() {
-        int walk = 0;
-        for (int j = 1; j <= kEncounterAPieces && walk == 0; ++j) {
-            const std::int32_t s = EncounterAPieceTable.state[j];
-            const std::int32_t d = EncounterAPieceTable.x[j] - PlayerState.x;
-            if (s >= 1 && s <= 3 && std::abs(d) > 90) walk = d > 0 ? VK_RIGHT : VK_LEFT;
-        }
-        if (walk != walking) {
-            if (walking != 0) LetGo(walking);
-            if (walk != 0) Hold(walk);
-            walking = walk;
-        }
-    }
-    // The trial's bot: strike what is near, else go after what is far.
-    void BreakPieces() {
-        if (FacePieceWithinReach()) {
-            if (walking != 0) LetGo(walking);
-            walking = 0;
-            Strike();
-        } else {
-            FollowPiece();
-        }
-    }
-
     std::vector<std::int32_t> lines;
-    bool wasLive[kEncounterAPieces + 1] = {};
-    int thrown = 0;
-    int strikeClock = 0;
-    int walking = 0;   // the arrow key the bot holds
     std::function<void()> bot;
+    Era04Hands hands{*this};
 };
 
 TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
@@ -139,28 +86,17 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
 
     // The trial: she stands 200 px short of the figure, out of its reach,
     // and breaks every piece as it comes; she never strikes the figure.
-    bot = [&] { BreakPieces(); };
+    bot = [&] { hands.BreakPiecesStep(); };
     Hold(VK_RIGHT);
     ASSERT_TRUE(Watch([&] { return PlayerState.x >= home - 200; }, 600));
     LetGo(VK_RIGHT);
-    // The trial ends once every piece is broken and both stand near the
-    // middle of the view; she goes back there when the last one is gone.
-    bot = [&] {
-        BreakPieces();
-        if (walking == 0 && thrown == 20 && PlayerState.x > ScrollX + 700) {
-            walking = VK_LEFT;
-            Hold(VK_LEFT);
-        }
-    };
     const std::int32_t hpBefore = PlayerState.hp;
-    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 108; }, 20000)) << thrown << " pieces thrown; hp " << PlayerState.hp << " her x " << PlayerState.x << " aim "
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 108; }, 20000)) << hands.PiecesThrown() << " pieces thrown; hp " << PlayerState.hp << " her x " << PlayerState.x << " aim "
         << EncounterAFigure.layerCode[1] << " piece 1 kind/state/x/y " << EncounterAPieceTable.kind[1] << "/"
         << EncounterAPieceTable.state[1] << "/" << EncounterAPieceTable.x[1] << "/" << EncounterAPieceTable.y[1];
     bot = nullptr;
-    LetGo(VkLetter('S'));
-    if (walking != 0) LetGo(walking);
-    walking = 0;
-    EXPECT_EQ(thrown, 20);
+    hands.LetGoAll();
+    EXPECT_EQ(hands.PiecesThrown(), 20);
     EXPECT_EQ(EncounterAHitCount, 0);
     EXPECT_GT(EncounterATrialTime, 150.0);
 
@@ -172,22 +108,11 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
     // it throws no piece and the first blow that hurts beats it.
     ASSERT_TRUE(Watch([] { return EncounterAFigure.hitPoints == 7000; }, 3000));
     EncounterAFigure.hitPoints = 0;
-    bot = [&] {
-        if (EncounterAFigure.hitPoints >= 0 && std::abs(EncounterAFigure.x - PlayerState.x) < 130) {
-            PlayerState.facing = EncounterAFigure.x > PlayerState.x ? 1 : -1;
-            Strike();
-        }
-    };
+    bot = [&] { hands.StrikeFigureAStep(); };
     ASSERT_TRUE(Watch([] { return EncounterAFigure.hitPoints < 0; }, 6000)) << "no blow hurt the figure";
     // Then she walks back toward the left door, where the fight can end.
     bot = nullptr;
-    LetGo(VkLetter('S'));
-    for (int tries = 0; tries < 100 && PlayerState.x > Era04Door3 + 300; ++tries) {
-        // A key pressed anew now and then, as a player would.
-        Hold(VK_LEFT);
-        Watch([] { return PlayerState.x <= Era04Door3 + 300; }, 20);
-        LetGo(VK_LEFT);
-    }
+    ASSERT_TRUE(hands.WalkBackToDoor3([&](const std::function<bool()>& until, int n) { return Watch(until, n); }));
     ASSERT_LE(PlayerState.x, Era04Door3 + 300);
     // The end: the beams sweep the room and the doors open.
     ASSERT_TRUE(Watch([] { return Era04Progress.encounterADone == 1; }, 6000))

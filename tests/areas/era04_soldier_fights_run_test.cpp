@@ -3,8 +3,6 @@
 // last blocker in weapon mode 2, then fight 2 from its row to the disc.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -17,14 +15,13 @@
 #include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/era04.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
 
 constexpr std::int32_t S0 = Era04Start;
-constexpr int kKeyD = 68, kKeyS = 83;
-
 std::vector<std::int32_t> Range(std::int32_t a, std::int32_t b) {
     std::vector<std::int32_t> v;
     for (std::int32_t i = a; i <= b; ++i) v.push_back(i);
@@ -51,15 +48,9 @@ protected:
         out.swap(lines);
         return out;
     }
-    // A quick tap of one key.
-    void TapKey(int key) {
-        Hold(key);
-        PlayFrames(1);
-        LetGo(key);
-    }
-
     std::vector<std::int32_t> lines;
     bool keepAlive = true;
+    Era04Hands hands{*this};
 };
 
 TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
@@ -106,23 +97,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     // right; she jumps then, lands as it passes under her and launches it
     // from behind with D.
     s.hp[4] = 150;
-    int restFrames = 0;
-    bool airborne = false;
-    auto duelBot = [&] {
-        const std::int32_t gap = s.x[4] - PlayerState.x;
-        const bool raised = s.facing[4] == 1 && s.frame[4] == 12 && s.x[4] == ScrollX + 100;
-        restFrames = raised ? restFrames + 1 : 0;
-        if (restFrames == 14 && PlayerState.y == 640 && MessageBoxOpen == 0) {
-            PlayerState.facing = 1;
-            TapKey(VK_UP);
-        }
-        if (PlayerState.y < 600) airborne = true;
-        if (airborne && PlayerState.y == 640 && gap > -90 && gap < 40) {
-            airborne = false;
-            TapKey(kKeyD);
-        }
-        if (airborne && PlayerState.y == 640 && gap >= 40) airborne = false;
-    };
+    auto duelBot = [&] { hands.DuelStep(); };
     ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 27; }, 6000, duelBot)) << "soldier 4 at " << s.x[4];
     ASSERT_TRUE(Watch([] { return ErrandState == 1; }, 2000));
     EXPECT_EQ(TakeLines(), Range(18, 40));
@@ -149,14 +124,12 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     ASSERT_TRUE(Watch([] { return Era04DoorLocks[3] == 1; }, 3000)) << "door 3 locked from the first step";
     ASSERT_TRUE(Watch([&] { return s.x[4] - PlayerState.x < 160; }, 3000));
     LetGo(VK_RIGHT);
-    PlayerState.facing = 1;
     keepAlive = false;
     PlayerState.hp = PlayerState.maxHp - 30;
     const std::int32_t gold = Gold;
     std::int32_t goldAt70 = -1, hpAt70 = -1;
-    int tries = 0;
     ASSERT_TRUE(Watch([&] {
-        if (s.frame[4] == 20 && ++tries % 8 == 0) TapKey(kKeyS);
+        hands.FlightStep();
         if (DialogueChannels.fieldLine == 70 && goldAt70 < 0) {
             goldAt70 = Gold;
             hpAt70 = PlayerState.hp;
@@ -170,29 +143,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
 
     // The alert, the charges and the line-up at the right end, where the
     // melee waits for the camera.
-    auto fighterBot = [&] {
-        if (MessageBoxOpen != 0 || PlayerState.y != 640) return;
-        // The nearest fighter still standing: she waits for it to come within
-        // reach (they close in to thrust) and strikes.
-        int best = 0;
-        for (int i = 1; i <= 8; ++i) {
-            if (i == 4 || i == 5 || s.frame[i] == 0 || s.hp[i] <= 0 || s.reaction[i] != 0) continue;
-            if (best == 0 || std::abs(s.x[i] - PlayerState.x) < std::abs(s.x[best] - PlayerState.x)) best = i;
-        }
-        if (best == 0) return;
-        const std::int32_t gap = s.x[best] - PlayerState.x;
-        const int toward = gap >= 0 ? VK_RIGHT : VK_LEFT, away = gap >= 0 ? VK_LEFT : VK_RIGHT;
-        if (gap > 170) {
-            TapKey(VK_RIGHT);   // on toward the room's right end, where they line up
-        } else if (gap < -170) {
-            if (PlayerState.facing != -1) TapKey(VK_LEFT);
-        } else if (std::abs(gap) < 90) {
-            TapKey(away);
-        } else {
-            if (PlayerState.facing != (gap >= 0 ? 1 : -1)) TapKey(toward);
-            TapKey(kKeyS);
-        }
-    };
+    auto fighterBot = [&] { hands.FighterStep(); };
     ASSERT_TRUE(Watch([] { return Fight2Side != 0 && Era04CameraStage == 3; }, 1500));
     for (int i : {1, 2, 3, 6, 7, 8}) s.hp[i] = 1;
     auto sixDown = [&] {

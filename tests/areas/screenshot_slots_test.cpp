@@ -138,6 +138,32 @@ TEST_F(PictureSlots, DISABLED_Era03AndEra04) {
     });
 }
 
+// Era02's arena after round 1 (round 2 next), and Era03 at the east gate
+// with the arena's later events open, facing the gate for the return.
+TEST_F(PictureSlots, DISABLED_Era02Later) {
+    StartGame();
+    RunFrames(2);
+    Write("round2", [] {
+        Era00AreaFlag = 0;
+        Era02AreaFlag = 1;
+        ArrivalScene.step = 99;
+        TournamentState.state = 2;
+        LearnedMoveF = LearnedMoveG = 0;   // round 2 teaches them
+        PlayerState.x = 47100 + 1558;
+        ScrollX = 47100 + 948;
+    });
+    Write("return", [] {
+        OnlyEra03();
+        Era02EventsUnlocked = 1;
+        ErrandState = 2;
+        ArrivalScene.step = 100;
+        TournamentState.state = 5;
+        PlayerState.facing = -1;
+        PlayerState.x = 47100 + 3300;
+        ScrollX = 47100 + 2807;
+    });
+}
+
 // Era02's lift: the arrival played from Era01's end up to its pass through
 // the menu, saved there as a player may, so a new run loaded from it rides
 // the lift up with the trio.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "playthrough_driver.h"
+#include "support/roads/era02.h"
 
 struct RoadHands;
 
@@ -63,8 +64,42 @@ protected:
     void FarField();
     void Tournament();
     void Era03();
+    // Era03's stretches: the field, the arena encounter, the camp and on
+    // into Era04.
+    void Era03Field();
+    void Era03Arena();
+    void Era03Camp();
+    // Back from Era04 with the errand: the camp's errand lines.
+    void Era03CampErrand();
     void Era04StageAndSoldiers();
     void EncountersAAndB();
     void EncounterC();
     void FinalSectionAndEnding();
+
+    // From a menu screen (F2 until `screenClosed`) and the menu (F2) back to
+    // the stage.
+    void BackToStage(const std::function<bool()>& screenClosed);
+    // Changes the outfit (weapon mode 1 <-> 2) on the menu's equipment
+    // screen and goes back to the stage.
+    void SwitchOutfit();
+    // Uses the remedies on the menu's item screen until her HP is nearly
+    // full, and goes back to the stage; counts them in remediesUsed.
+    void HealFromItems();
+    std::uint32_t remediesUsed[5] = {};
+    // Road() with `until` that, whenever her HP has fallen below half and
+    // `freeOfFoe` says nothing holds her, lets go of the keys (`letGo`) and
+    // stops to heal from the items.
+    bool FightHealing(const char* what, const std::function<bool()>& until,
+                      const std::function<bool()>& freeOfFoe, const std::function<void()>& letGo, int maxFrames);
+
+    // The tournament's stretch in its parts, and the hands its shared
+    // fights play through (the road's watch on every frame).
+    const char* tournamentPart = "tournament";
+    RoadHands TournamentHands();
+    void TournamentArrival();
+    void TournamentRound1();
+    void TournamentRound2();
+    void TournamentRounds3And4();
+    void EnterRound(const char* part, std::int32_t state, std::int32_t side, const std::function<bool()>& entered);
+    void TakePrize(int item, std::uint32_t count, std::int32_t x);
 };

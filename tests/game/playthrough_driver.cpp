@@ -28,13 +28,18 @@ bool PlaythroughRun::Road(const char* what, const std::function<bool()>& until, 
     struct Seen {
         DialogueChannelsRecord lines;
         std::int32_t x, y, pose, enter;
+        // Where the figures a scene moves on screen stand (the camp's
+        // catching game flies its objects a while before a line comes).
+        std::int32_t figures;
         bool operator==(const Seen& o) const {
             return std::memcmp(&lines, &o.lines, sizeof lines) == 0 && x == o.x && y == o.y && pose == o.pose &&
-                   enter == o.enter;
+                   enter == o.enter && figures == o.figures;
         }
     };
     const auto now = [] {
-        return Seen{DialogueChannels, PlayerState.x, PlayerState.y, PlayerState.pose, EnterConfirmState};
+        std::int32_t figures = 0;
+        for (const TitleFigureRecord& f : TitleFigureSlots.figure) figures = figures * 31 + f.x * 7 + f.y;
+        return Seen{DialogueChannels, PlayerState.x, PlayerState.y, PlayerState.pose, EnterConfirmState, figures};
     };
     const int stuckLimit = static_cast<int>(std::ceil(kStuckSeconds / frameStep));
     Seen last = now();

@@ -3,9 +3,11 @@
 // continuing from the title so every area's words ride through a save.
 //
 // Road() is Play() with a watch: a step that holds the heroine (a line, a
-// scene or a message box) with nothing on screen or under her changing for
-// longer than kStuckSeconds fails with the stuck words printed, and so does a
-// road that never reaches its end.
+// scene or a message box) with no line, no figure and nothing of hers
+// changing for longer than kStuckSeconds fails with the stuck words printed,
+// and so does a road that never reaches its end. The bound is above the
+// longest quiet hold the game means (the final section's lights fade in over
+// about 38 s with nothing else moving).
 #pragma once
 
 #include <cstdint>
@@ -17,7 +19,7 @@
 
 class PlaythroughRun : public MenuGame {
 protected:
-    static constexpr double kStuckSeconds = 20.0;
+    static constexpr double kStuckSeconds = 60.0;
     bool runWhenFree = false;
 
     // The words a soft-lock report prints.

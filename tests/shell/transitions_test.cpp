@@ -175,6 +175,30 @@ TEST_F(TransitionTest, Era01StaysActiveUntilTheEra02PicturesAreIn) {
     EXPECT_NE(TraceLog().find("Era02 --> Era01"), std::string::npos);
 }
 
+TEST_F(TransitionTest, TheMenuOverTheStageSwitchesNoArea) {
+    struct Row {
+        std::int32_t* flag;
+        std::int32_t scroll;
+    };
+    const Row rows[] = {{&Era02AreaFlag, 0}, {&Era04AreaFlag, 0}};
+    for (const Row& r : rows) {
+        Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
+        *r.flag = 1;
+        GsFlags[kGsD042] = GsFlags[kEra01Set] = GsFlags[kEra03Set] = kGraphicAbsent;
+        StageFrozenByMenu = 1;
+        ScrollX = r.scroll;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(UpdateEraSwitch(), 0);
+            ServeRequests();
+        }
+        EXPECT_EQ(*r.flag, 1);
+        EXPECT_EQ(Era01AreaFlag + Era03AreaFlag, 0);
+        EXPECT_EQ(GsFlags[kEra01Set], kGraphicAbsent);
+        EXPECT_EQ(GsFlags[kEra03Set], kGraphicAbsent);
+    }
+    StageFrozenByMenu = 0;
+}
+
 TEST_F(TransitionTest, Era03IsEnteredOnlyAfterTheTournament) {
     Era02AreaFlag = 1;
     ScrollX = Era02Anchor1 + 2808;

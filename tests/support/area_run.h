@@ -49,6 +49,12 @@
 std::array<std::int32_t, 15> DialogueLineWords();
 
 class AreaRun : public GameHarness {
+    // The hands that play an area's fights for its own run and for the
+    // whole-game run alike.
+    friend class Era04Hands;
+    // A road shared between tests drives the keys and frames of its run.
+    friend class KeyHands;
+
 protected:
     // Tap Enter whenever a line waits (set before Play).
     bool autoEnter = true;

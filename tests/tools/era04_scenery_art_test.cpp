@@ -62,4 +62,30 @@ TEST(Era04SceneryArt, EveryPieceLiesInItsPictureAndHoldsAFigureAndNothingIsDrawn
     }
 }
 
+// A landed bomb burns: its three frames are flames (warm, red over blue),
+// and the falling ball is dark, not the purple of the hall's shots.
+TEST(Era04SceneryArt, TheBombFallsAsADarkBallAndBurnsAsAFlame) {
+    const art::Canvas c = art::DrawPicture(Info(era04_pieces::kHallCSheet));
+    const auto mean = [&](const SpriteRect& r) {
+        long red = 0, green = 0, blue = 0, lit = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const auto px = c.At(x, y);
+                if (px == art::kTransparent) continue;
+                red += px.r;
+                green += px.g;
+                blue += px.b;
+                ++lit;
+            }
+        return std::vector<long>{lit ? red / lit : 0, lit ? green / lit : 0, lit ? blue / lit : 0};
+    };
+    for (const era04_pieces::Piece& flame : era04_pieces::kBombFlame) {
+        const std::vector<long> m = mean(flame.rect);
+        EXPECT_GT(m[0], m[2] + 100) << "flame at " << flame.rect.left;
+        EXPECT_GT(m[1], m[2]) << "flame at " << flame.rect.left;
+    }
+    const std::vector<long> ball = mean(era04_pieces::kBombBall.rect);
+    EXPECT_LT(ball[0] + ball[1] + ball[2], 3 * 110);
+}
+
 }  // namespace

@@ -70,4 +70,14 @@ constexpr std::array<PictureRect, 39> kRound4OpponentRects{{
 constexpr std::array<PictureRect, 5> kRound4DebrisRects{{
     {782, 0, 786, 5}, {782, 7, 789, 12}, {782, 14, 790, 20}, {782, 22, 790, 30}, {782, 32, 792, 40}}};
 
+// Resource 182 (D046): the second opponent's flying frames 1..19, one
+// figure each, and the prize she becomes, frames 20..24.
+constexpr std::array<PictureRect, 19> kRound2OpponentRects{{
+    {0, 0, 86, 151},     {87, 0, 256, 151},    {121, 294, 194, 434}, {158, 439, 320, 535}, {0, 495, 150, 555},
+    {0, 441, 140, 494},  {323, 442, 480, 534}, {410, 159, 498, 231}, {277, 299, 360, 399}, {0, 303, 117, 439},
+    {198, 299, 267, 420}, {257, 0, 357, 154},  {360, 0, 473, 154},   {120, 152, 225, 293}, {227, 155, 316, 298},
+    {318, 156, 407, 298}, {0, 153, 118, 301},  {281, 412, 435, 439}, {453, 253, 523, 410}}};
+constexpr std::array<PictureRect, 5> kRound2PrizeRects{{
+    {154, 537, 211, 573}, {224, 537, 284, 573}, {289, 537, 346, 573}, {349, 537, 409, 573}, {413, 537, 470, 573}}};
+
 }  // namespace art

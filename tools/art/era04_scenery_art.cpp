@@ -203,12 +203,16 @@ void Piece(Canvas& c, const Cut& cut) {
             FillRect(c, int(b.l), int(b.t + b.H() * 0.3f), int(b.r), int(b.b), Rgb{120, 112, 130});
             FillRect(c, int(b.l), int(b.t + b.H() * 0.3f), int(b.r), int(b.t + b.H() * 0.45f), Rgb{170, 164, 180});
             break;
-        case Look::Servant:
-            FillEllipse(c, b.Cx(), b.Cy(), b.W() * 0.4f, b.H() * 0.35f, Rgb{120, 70, 150});
-            FillDisc(c, b.Cx() - b.W() * 0.12f, b.Cy() - b.H() * 0.08f, std::max(1.0f, b.W() * 0.06f),
-                     Rgb{250, 240, 120});
-            FillDisc(c, b.Cx() + b.W() * 0.12f, b.Cy() - b.H() * 0.08f, std::max(1.0f, b.W() * 0.06f),
-                     Rgb{250, 240, 120});
+        case Look::Bomb:
+            // A dark iron ball with its fuse spark.
+            FillDisc(c, b.Cx(), b.Cy() + 1, std::min(b.W(), b.H()) * 0.4f, Rgb{50, 48, 60});
+            FillDisc(c, b.Cx() - b.W() * 0.12f, b.Cy() - b.H() * 0.05f, std::max(1.0f, b.W() * 0.08f),
+                     Rgb{120, 118, 130});
+            FillDisc(c, b.Cx() + b.W() * 0.2f, b.t + 1.5f, 1.5f, Rgb{255, 200, 80});
+            break;
+        case Look::BombFlame:
+            // Three layers of one flame, swaying from frame to frame.
+            for (int layer = 0; layer < 3; ++layer) Flame(c, b, 2 * (cut.variant % 3) + 1, layer);
             break;
         case Look::Shot: Glow(c, b, Rgb{200, 120, 250}); break;
         case Look::Foot:

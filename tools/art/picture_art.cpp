@@ -723,7 +723,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 59> kRectSources{{
+const std::array<RectSource, 61> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -743,6 +743,8 @@ const std::array<RectSource, 59> kRectSources{{
     {180, FigureKind::Icon, kArenaBannerRects, {}},
     {180, FigureKind::Prop, kArenaLiftRects, {}},
     {181, FigureKind::Character, kRound1OpponentRects, {}},
+    {182, FigureKind::Character, kRound2OpponentRects, {}},
+    {182, FigureKind::Icon, kRound2PrizeRects, {}},
     {184, FigureKind::Character, kRound3OpponentRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
     {185, FigureKind::Character, kRound4OpponentRects, {}},
@@ -1084,6 +1086,61 @@ void DrawBossLights(Canvas& c) {
             VerticalGradient(c, r.left, mid, r.right, r.bottom, Rgb{255, 255, 255}, Rgb{150, 200, 255});
         }
     }
+    // The defeat's light bars, each cell as long as its bar grows: a white
+    // core fading to pale blue at the edges. Where a pose or a cell shares
+    // the sheet's rows, its pixels stay its own.
+    const auto taken = [&](int x, int y) {
+        const auto in = [&](const SpriteRect& r) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; };
+        for (const auto& pose : b::kPoses)
+            if (in(pose.rect)) return true;
+        for (const b::Cell& cell : b::kCells)
+            if (in(cell.rect)) return true;
+        for (const SpriteRect& r : b::kFragments)
+            if (in(r)) return true;
+        return false;
+    };
+    for (const b::Bar& bar : b::kBars) {
+        const float half = (bar.bottom - bar.top) / 2.0f;
+        for (int y = bar.top; y < bar.bottom; ++y) {
+            const float edge = std::abs(y + 0.5f - (bar.top + half)) / half;
+            const Rgb colour = Mix(Rgb{255, 255, 255}, Rgb{140, 190, 255}, edge * edge);
+            for (int x = bar.left; x < bar.left + bar.full; ++x)
+                if (!taken(x, y)) c.Put(x, y, colour);
+        }
+    }
+}
+
+// Encounter A's beams lie on their side along the floor: across each cell's
+// width a band of pale light, brightest along its middle line.
+void DrawEncounterABeams(Canvas& c) {
+    for (const auto& r : encounter_a_frames::kBeams) {
+        const int w = r.right - r.left;
+        for (int x = r.left; x < r.right; ++x) {
+            const float edge = std::abs(2.0f * float(x - r.left) + 1.0f - float(w)) / float(w);   // 0 middle, 1 edge
+            const auto v = [&](int far, int near) { return std::uint8_t(float(near) + (float(far) - float(near)) * edge); };
+            FillRect(c, x, r.top, x + 1, r.bottom, Rgb{v(150, 255), v(200, 255), 255});
+        }
+    }
+}
+
+// The far field's sheet: the tower's tall piece is also the arena's east
+// gate frame seen from Era03 (its lower part), so it is laid stone, courses
+// of blocks with mortar lines, rather than a figure.
+void DrawEncounterTowerStone(Canvas& c) {
+    constexpr PictureRect r{189, 0, 292, 258};
+    constexpr Rgb stone{150, 138, 120}, mortar{92, 82, 70};
+    FillRect(c, r.left, r.top, r.right, r.bottom, mortar);
+    constexpr int course = 16, block = 26;
+    for (int row = 0, y = r.top; y < r.bottom; ++row, y += course) {
+        const int shift = (row % 2) * (block / 2);
+        for (int x = r.left - shift; x < r.right; x += block) {
+            const int l = std::max(x + 1, r.left), t = y + 1, rr = std::min(x + block - 1, r.right);
+            const int b = std::min(y + course - 1, r.bottom);
+            const float k = 0.85f + 0.3f * Noise(x, y, 178);
+            VerticalGradient(c, l, t, rr, b, Scale(stone, k * 1.1f), Scale(stone, k * 0.9f));
+        }
+    }
+    FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
 }
 
 }  // namespace
@@ -1145,6 +1202,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     if (HasCampArt(info.id)) DrawCampArt(c, info);
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
+    if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
+    if (info.id == 178) DrawEncounterTowerStone(c);
     return c;
 }
 

@@ -15,6 +15,7 @@
 #include "core/sprites/sprites.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/era03.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -52,53 +53,8 @@ protected:
         return true;
     }
 
-    void HoldOnly(int key) {
-        for (int k : {VK_LEFT, VK_RIGHT, VK_DOWN})
-            if (k != key) LetGo(k);
-        if (key != 0) Hold(key);
-    }
-
-    // The character's hand reaches a resting object within 23 px: crouch;
-    // else walk toward the nearest resting object. Carrying: walk until the
-    // object is over the spot, then put it down.
-    void SteerCatcher() {
-        const Era03NpcSceneRecord& n = Era03NpcScene;
-        const std::int32_t step = Era03NpcCatcher.step;
-        if (step == 1) return;   // keep Down held
-        if (step == 2 || step == 4 || step == 5) {
-            HoldOnly(0);
-            return;
-        }
-        if (step == 3) {
-            const int k = carried_;
-            const std::int32_t worldX = TitleFigureSlots.figure[k].x + ScrollX;
-            if (worldX >= A + 35) HoldOnly(VK_LEFT);
-            else if (worldX <= A - 35) HoldOnly(VK_RIGHT);
-            else HoldOnly(VK_DOWN);
-            return;
-        }
-        const std::int32_t reach = n.actorFacing == -1 ? 29 : 107;
-        const std::int32_t hand = n.actorX - ScrollX + reach;
-        int best = 0;
-        std::int32_t bestGap = 1 << 30;
-        for (int k = 1; k <= 4; ++k) {
-            if (Era03CatchObjects[k].state != 2) continue;
-            const std::int32_t gap = std::abs(TitleFigureSlots.figure[k].x - hand);
-            if (gap < bestGap) {
-                bestGap = gap;
-                best = k;
-            }
-        }
-        if (best == 0) {
-            HoldOnly(0);
-            return;
-        }
-        carried_ = best;
-        if (bestGap <= 23) HoldOnly(VK_DOWN);
-        else HoldOnly(TitleFigureSlots.figure[best].x < hand ? VK_LEFT : VK_RIGHT);
-    }
-
-    int carried_ = 0;
+    Era03Catcher catcher{{[this](const std::function<bool()>& until, int n) { return Play(until, n); },
+                          [this](int key) { Hold(key); }, [this](int key) { LetGo(key); }}};
 };
 
 TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
@@ -145,11 +101,11 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     // put down on the spot
     std::set<std::int32_t> catcherSteps;
     for (int frame = 0; frame < 6000 && Era03NpcScene.deliveredCount < 1 && Era03NpcScript.step == 25; ++frame) {
-        SteerCatcher();
+        catcher.Steer();
         PlayFrames(1);
         catcherSteps.insert(Era03NpcCatcher.step);
     }
-    HoldOnly(0);
+    catcher.HoldOnly(0);
     ASSERT_EQ(Era03NpcScene.deliveredCount, 1);
     EXPECT_TRUE(catcherSteps.count(1) && catcherSteps.count(2) && catcherSteps.count(3) && catcherSteps.count(4));
 

@@ -2,6 +2,7 @@
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/object_table.h"
+#include "areas/finale/boss_frames.h"
 #include "tools/art/picture_art.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,25 @@ TEST(SpriteArt, CoinsAndBurstsFillTheirFrames) {
         if (r.gno == 514) {
             EXPECT_GT(Coverage(bursts, r.rect), 0.2) << r.id;
         }
+}
+
+// The queen's defeat draws its light bars from cells of the boss sheet, each
+// as long as the bar has grown: the cell is lit out to the longest length.
+TEST(SpriteArt, TheDefeatsLightBarsAreLitOutToTheirFullLength) {
+    struct Grown {
+        std::int32_t slot, length;
+    };
+    static constexpr Grown kGrown[] = {{18, 46}, {19, 33}, {20, 35}, {4, 75}, {5, 95},
+                                       {15, 50}, {16, 50}, {17, 72}, {21, 66}};
+    const art::Canvas sheet = art::DrawPicture(*FindPicture(boss_frames::kSheetResource));
+    for (const Grown& g : kGrown) {
+        const boss_frames::Bar* bar = nullptr;
+        for (const auto& b : boss_frames::kBars)
+            if (b.slot == g.slot) bar = &b;
+        ASSERT_NE(bar, nullptr) << g.slot;
+        EXPECT_GT(Coverage(sheet, SpriteRect{bar->left, bar->top, bar->left + g.length, bar->bottom}), 0.8)
+            << "bar in slot " << g.slot;
+    }
 }
 
 }  // namespace
