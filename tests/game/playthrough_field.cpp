@@ -38,9 +38,7 @@ constexpr Reward kFieldRewards[] = {
 }  // namespace
 
 RoadHands Playthrough::FieldHands(const char* what) {
-    return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
-            [this](int k) { Release(k); },
-            [this, what](const std::function<bool()>& until, int n) {
+    return {[this, what](const std::function<bool()>& until, int n) {
                 // A short play may end unreached (a step of a walk); it is
                 // too short for a soft-lock to show, so only the long ones
                 // are watched and must reach their end.
@@ -49,7 +47,9 @@ RoadHands Playthrough::FieldHands(const char* what) {
                     NoteAreaFlags();
                     return until();
                 }, n);
-            }};
+            },
+            [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
+            [this](int k) { Release(k); }};
 }
 
 void Playthrough::FieldMiddle() {

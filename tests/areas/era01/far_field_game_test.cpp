@@ -81,14 +81,14 @@ protected:
     // The shared roads drive with this fixture's frame loop, which reads
     // the field lines as they come; `watch` (if given) sees every frame.
     RoadHands Hands(std::function<void()> watch = nullptr) {
-        return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
-                [this](int k) { Release(k); },
-                [this, watch](const std::function<bool()>& until, int n) {
+        return {[this, watch](const std::function<bool()>& until, int n) {
                     return Run([&] {
                         if (watch) watch();
                         return until();
                     }, n);
-                }};
+                },
+            [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
+            [this](int k) { Release(k); }};
     }
     std::int32_t Distance(std::int32_t a, std::int32_t b) const { return a > b ? a - b : b - a; }
 };

@@ -72,14 +72,14 @@ protected:
     // The shared roads drive with this fixture's own frame loop.
     // `watch` (if given) sees every frame the road plays.
     RoadHands Hands(std::function<void()> watch = nullptr) {
-        return {[this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
-                [this](int k) { Release(k); },
-                [this, watch](const std::function<bool()>& until, int n) {
+        return {[this, watch](const std::function<bool()>& until, int n) {
                     return Play([&] {
                         if (watch) watch();
                         return until();
                     }, n);
-                }};
+                },
+            [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); },
+            [this](int k) { Release(k); }};
     }
     bool pictured = false;
     // A picture of the last frame for the documentation, only when

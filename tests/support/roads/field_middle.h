@@ -6,12 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-// The hands a road is driven with: the fixture's own key calls and its frame
-// loop (which may watch for soft-locks or note lines as it goes).
-struct RoadHands {
-    std::function<void(int)> hold, letGo, press, release;
-    std::function<bool(const std::function<bool()>&, int)> play;
-};
+#include "support/roads/hands.h"
+
 
 // The words of a slot as the field's first stretch leaves her (its lessons
 // read, field enemy A beaten, in the field), for a run that starts from a

@@ -12,6 +12,8 @@ struct RoadHands {
     std::function<void(int)> hold, letGo;
     // A game key pressed once (the fights that need one).
     std::function<void(int)> press = [](int) {};
+    // Its key let go again (the roads that press and release apart).
+    std::function<void(int)> release = [](int) {};
 
     void Step() const { play([] { return true; }, 1); }
     void Frames(int n) const { play([] { return false; }, n); }
