@@ -42,6 +42,11 @@ protected:
 
     static std::string AreaFlags();
     void NoteAreaFlags();
+    // The test hook for the stretches whose bots do not dodge (the field's
+    // flyers, throws and spawners): while it is on, her HP is filled again
+    // whenever it falls below half. Every stretch that sets it says so.
+    bool keepHerStanding = false;
+    void KeepHerStanding();
     bool RoadNoting(const char* what, const std::function<bool()>& until, int maxFrames);
     void CheckReward(const Reward& r, const Tally& from);
 
