@@ -246,7 +246,10 @@ void StepDiver(std::int32_t i, std::int32_t side, std::int32_t& result) {
             TweenObjectTwoLeg(0, p, 0, 0);
         }
     }
-    if (!(w.dive == 5 && t.stepState[p] != kDropping)) result = 0;
+    // A rider knocked while already back in the line holds the wave until its
+    // knock is spent: the next wave clears the hit words, and a rider past
+    // 300 would lose its burning and never be destroyed.
+    if (w.knocked == 1 || !(w.dive == 5 && t.stepState[p] != kDropping)) result = 0;
 }
 
 }  // namespace

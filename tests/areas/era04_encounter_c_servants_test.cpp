@@ -343,6 +343,46 @@ TEST_F(EncounterCServantsTest, ARiderOfTheCircleIsKnockedByKindAndPaysInDamage) 
     }
 }
 
+// A rider knocked past 300 while back in the line burns out before the wave
+// turns: the turn clears the hit words, and one cut short was never destroyed.
+TEST_F(EncounterCServantsTest, ARiderKnockedPast300InTheLineBurnsOutBeforeTheWaveTurns) {
+    for (int r = 52; r <= 60; ++r) T().stepState[r] = 99;
+    T().stepState[53] = 0;
+    T().code[33] = 1;
+    T().code[53] = 21;
+    T().scale[33] = T().scale[53] = 0.5f;
+    T().damage[53] = 295;
+    PlayerState.weaponMode2 = 1;
+    PlayerState.x = 70000;
+    PlayerState.y = 640;
+    PlayerState.facing = 1;
+    RunServantDiveWave(0);
+    T().stepState[33] = 1;
+    int ticks = 0;
+    while (RunServantDiveWave(1) != kEncounterCDone && ++ticks < 20000) Tick(0.02);
+    ASSERT_LT(ticks, 20000) << "the rider never came back to the line";
+    // A jumping G blow meets it in the line.
+    PlayerState.x = T().x[53] - 120;
+    PlayerState.y = T().y[53] + 140;
+    PlayerMoveState = PlayerMoveStateRecord{};
+    PlayerMoveState.comboG = 11;
+    PlayerState.pose = 215;
+    Tick(0.02);
+    EXPECT_NE(RunServantDiveWave(1), kEncounterCDone);
+    ASSERT_GT(T().damage[53], 300);
+    PlayerMoveState = PlayerMoveStateRecord{};
+    PlayerState.pose = 22;
+    PlayerState.x = 70000;
+    PlayerState.y = 640;
+    for (ticks = 0; T().stepState[53] != 99 && ticks < 2000; ++ticks) {
+        Tick(0.02);
+        const std::int32_t wave = RunServantDiveWave(1);
+        if (T().stepState[53] != 99) ASSERT_NE(wave, kEncounterCDone) << "the wave turned while it burned";
+    }
+    EXPECT_EQ(T().stepState[53], 99);
+    EXPECT_EQ(T().code[53], 0);
+}
+
 TEST_F(EncounterCServantsTest, AShockCostsOneHpEveryThreeTenthsWhileSheHops) {
     PlayerState.x = 80000;
     PlayerState.y = 640;

@@ -86,7 +86,8 @@ void EncounterCRoad::JumpAt(std::int32_t x, std::int32_t y) {
         Key(VkLetter('Z'), false);
         Key(VK_LEFT, false);
         Key(VK_RIGHT, false);
-        Key(VkLetter('G'), ++jumpFrames > 2);
+        const std::int32_t below = PlayerState.y - riderBandY;
+        Key(VkLetter('G'), ++jumpFrames > 2 && (riderBandY == 0 || (below >= 105 && below <= 170)));
         return;
     }
     jumpFrames = 0;
@@ -232,6 +233,7 @@ void EncounterCRoad::Riders() {
     Key(VK_RIGHT, false);
     for (int i = 2; i <= 10; ++i) T().damage[50 + i] = 295;
     // She jumps at the nearest hovering rider with G held in the air.
+    int waveFrames = 0;
     bot = [&] {
         int best = 0;
         for (int r = 52; r <= 60; ++r) {
@@ -244,6 +246,10 @@ void EncounterCRoad::Riders() {
             WalkTo(Era04Door5 + 1700, 60);
             return;
         }
+        // Her plain G jumps bring most down; after a minute she times them to
+        // the rider's band (a heroine come from a longer road can spend the
+        // whole wave on platforms).
+        riderBandY = best == 0 || ++waveFrames < 64 * 60 ? 0 : T().y[best];
         JumpAt(best == 0 ? PlayerState.x : T().x[best], best == 0 ? 640 : T().y[best]);
     };
     ASSERT_TRUE(Play([] { return EncounterCDriverState == 4; }, 64 * 200)) << [&] {
@@ -256,6 +262,7 @@ void EncounterCRoad::Riders() {
                std::to_string(PlayerState.x) + " rider 52 x " + std::to_string(T().x[52]);
     }();
     bot = nullptr;
+    riderBandY = 0;
     LetAllGo();
 }
 

@@ -58,4 +58,8 @@ private:
     void JumpBlow(const std::function<bool()>& landed);
     int climbing = 0, jumpFrames = 0, jumps = 0;
     bool jumpBlow = false;
+    // Set while jumping at a hovering rider: G waits until her blow can span
+    // the rider's band below its feet (a blow meeting only its platform never
+    // brings it down).
+    std::int32_t riderBandY = 0;
 };
