@@ -17,9 +17,10 @@ cd build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The same tests in one process: a second game in one run must start clean.
-# The whole-game playthrough is left to ctest: it starts the program again
-# itself between areas, and it is the longest case by far.
-(cd tests && ./quillmarch_tests --gtest_brief=1 --gtest_filter='-Playthrough.NewGame*' > one_process.log 2>&1) || {
+# The playthrough's cases are left to ctest: they start the program again
+# themselves, their reward rows are exact only for a fresh program (some
+# counters last the program's life by design), and they are the longest.
+(cd tests && ./quillmarch_tests --gtest_brief=1 --gtest_filter='-Playthrough.*' > one_process.log 2>&1) || {
   grep -E '^\[  FAILED  \]|Failure' tests/one_process.log | head -40
   echo "the tests failed when run as one process (build/test/tests/one_process.log)" >&2
   exit 1
