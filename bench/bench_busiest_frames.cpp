@@ -165,6 +165,20 @@ struct Scene {
     std::function<bool()> busy = {};
 };
 
+// Era04 reached at x in the second outfit, past the soldiers' fights and
+// the entrance's talks: what every Era04 scene below starts from.
+void InEra04At(std::int32_t x) {
+    Era03AreaFlag = 1;
+    PlayerState.x = x;
+    ScrollX = x - 400;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    PlayerState.maxHp = PlayerState.hp = 9999;
+    Era04Progress.soldierFight1Done = 1;
+    Era04Progress.soldierFight2Done = 1;
+    Era04Progress.dialogueTriggerState = 2;
+}
+
 const Scene kScenes[] = {
     // Three flyers diving with their drops over the field's first stretch.
     {"field_flyers", [] {
@@ -213,61 +227,29 @@ const Scene kScenes[] = {
      }},
     // Era04's encounter A: its pieces.
     {"encounter_a", [] {
-         Era03AreaFlag = 1;
-         PlayerState.x = 75300;
-         ScrollX = 75300 - 400;
-         PlayerState.weaponMode1 = 0;
-         PlayerState.weaponMode2 = 1;
-         PlayerState.maxHp = PlayerState.hp = 9999;
-         Era04Progress.soldierFight1Done = 1;
-         Era04Progress.soldierFight2Done = 1;
-         Era04Progress.dialogueTriggerState = 2;
+         InEra04At(75300);
      }, 0},
     // Encounter B: its shard volleys.
     {"encounter_b", [] {
-         Era03AreaFlag = 1;
-         PlayerState.x = Era04Door4 - 300;
-         ScrollX = PlayerState.x - 400;
-         PlayerState.weaponMode1 = 0;
-         PlayerState.weaponMode2 = 1;
-         PlayerState.maxHp = PlayerState.hp = 9999;
+         InEra04At(Era04Door4 - 300);
          LearnedMoveG = 1;
-         Era04Progress.soldierFight1Done = 1;
-         Era04Progress.soldierFight2Done = 1;
          Era04Progress.encounterADone = 1;
-         Era04Progress.dialogueTriggerState = 2;
      }, 0},
     // Encounter C: its bolts.
     {"encounter_c", [] {
-         Era03AreaFlag = 1;
-         PlayerState.x = 79500;
-         ScrollX = 79500 - 400;
-         PlayerState.weaponMode1 = 0;
-         PlayerState.weaponMode2 = 1;
+         InEra04At(79500);
          Gold = 500;
          LearnedMoveG = 1;
-         PlayerState.maxHp = PlayerState.hp = 9999;
-         Era04Progress.soldierFight1Done = 1;
-         Era04Progress.soldierFight2Done = 1;
          Era04Progress.encounterADone = 1;
          Era04Progress.encounterBDone = 1;
-         Era04Progress.dialogueTriggerState = 2;
          Era04Progress.barrierTalkDone = 2;
      }, 0},
     // The final section: its entrance and the boss's fight.
     {"finale", [] {
-         Era03AreaFlag = 1;
-         PlayerState.x = 82500;
-         ScrollX = 82500 - 400;
-         PlayerState.weaponMode1 = 0;
-         PlayerState.weaponMode2 = 1;
-         PlayerState.maxHp = PlayerState.hp = 9999;
-         Era04Progress.soldierFight1Done = 1;
-         Era04Progress.soldierFight2Done = 1;
+         InEra04At(82500);
          Era04Progress.encounterADone = 1;
          Era04Progress.encounterBDone = 1;
          Era04Progress.encounterCDone = 1;
-         Era04Progress.dialogueTriggerState = 2;
          Era04Progress.barrierTalkDone = 2;
          EncounterCFigure.sheetFlag = 1;
          LearnedMoveD = LearnedMoveF = LearnedMoveG = 1;
