@@ -77,6 +77,17 @@ protected:
     // Back from Era04 with the errand: the camp's errand lines.
     void Era03CampErrand();
     void Era04StageAndSoldiers();
+    // Era04StageAndSoldiers in its two parts: up to fight 1's errand, and
+    // from there (in the outfit it asks for) to the end of fight 2.
+    void Era04ToTheErrand();
+    void Era04AfterTheErrand();
+    // The errand's loop: from the camp west into the arena (the return and
+    // the envoy's errand, out by the west door), over the whole field to the
+    // move practice at its west end (the second outfit), back east to the
+    // arena's gift and on to Era04's entrance.
+    void ErrandToTheArena();
+    void ErrandFieldToThePractice();
+    void ErrandGiftAndBackToEra04();
     void EncountersAAndB();
     void EncounterC();
     void FinalSectionAndEnding();

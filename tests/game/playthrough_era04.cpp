@@ -151,12 +151,24 @@ bool Playthrough::FightHealing(const char* what, const std::function<bool()>& un
 }
 
 // From Era03's side of the border into Era04, on to the end of soldier
-// fight 2 with doors 2 and 3 open.
+// fight 2 with doors 2 and 3 open; the second outfit already hers, the
+// errand is one change on the equipment screen.
 void Playthrough::Era04StageAndSoldiers() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
     std::uint32_t used[5];
     std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
+    ASSERT_NO_FATAL_FAILURE(Era04ToTheErrand());
+    // The errand: the other outfit.
+    ASSERT_NO_FATAL_FAILURE(SwitchOutfit());
+    ASSERT_EQ(PlayerState.weaponMode2, 1);
+    ASSERT_NO_FATAL_FAILURE(Era04AfterTheErrand());
+    CheckReward(LessRemedies(kEra04Rewards[0], remediesUsed, used), from);
+    CheckTrace("Era04 stage and soldiers", mark, {}, kStageAndSoldiersLoads);
+}
+
+// From Era03's side of the border to soldier fight 1's errand.
+void Playthrough::Era04ToTheErrand() {
     Era04Hands hands{*this};
     auto& s = Era04SoldierSlots;
 
@@ -185,12 +197,17 @@ void Playthrough::Era04StageAndSoldiers() {
         return DialogueChannels.fieldLine == 27;
     }, 6000));
     ASSERT_TRUE(Road("the errand", [] { return ErrandState == 1; }, 2000));
+}
 
-    // The errand: the other outfit, then the last blocker's talk and blow.
-    ASSERT_NO_FATAL_FAILURE(SwitchOutfit());
-    ASSERT_EQ(PlayerState.weaponMode2, 1);
+// In the outfit the errand asks for, from wherever in Era04 short of fight
+// 1's last blocker (its talk, when she is back from the errand, or just after
+// the errand) to the end of fight 2.
+void Playthrough::Era04AfterTheErrand() {
+    Era04Hands hands{*this};
+    auto& s = Era04SoldierSlots;
+    // The last blocker's talk and blow.
     Hold(VK_RIGHT);
-    ASSERT_TRUE(Road("to the last blocker", [] { return DialogueChannels.fieldLine == 41; }, 1500));
+    ASSERT_TRUE(Road("to the last blocker", [] { return DialogueChannels.fieldLine == 41; }, 8000));
     LetGo(VK_RIGHT);
     ASSERT_TRUE(Road("the last blocker", [] { return Era04Progress.soldierFight1Done == 1; }, 3000));
 
@@ -225,9 +242,6 @@ void Playthrough::Era04StageAndSoldiers() {
     ASSERT_TRUE(RoadNoting("fight 2's end", [] { return Era04Progress.soldierFight2Done == 1; }, 6000));
     EXPECT_EQ(Era04DoorLocks[2], 0);
     EXPECT_EQ(Era04DoorLocks[3], 0);
-
-    CheckReward(LessRemedies(kEra04Rewards[0], remediesUsed, used), from);
-    CheckTrace("Era04 stage and soldiers", mark, {}, kStageAndSoldiersLoads);
 }
 
 // Encounter A in the trap room, door 4, encounter B to its fall; then back to

@@ -1,0 +1,165 @@
+// The errand's loop in the whole-game playthrough: Era04's first soldier
+// fight sends her back west for the second outfit. From the camp's errand
+// lines west through Era03's field into the arena (the return, the envoy's
+// errand, out by the west door), over the whole field to the move practice at
+// its west end (ten kicks, fifteen D blows, three G raises, then the
+// transformation), the outfit changed on the equipment screen, back east to
+// the arena's gift in that outfit, and on to Era04's entrance again.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_stage/records.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "playthrough.h"
+#include "shell/shell_state.h"
+#include "support/roads/era02.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+constexpr std::int32_t O = kArenaX;
+
+// The envoy's errand and the practice pay nothing; the gift is one of the
+// fifth item.
+constexpr Reward kErrandRewards[] = {
+    {"errand: to the arena", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"errand: the practice", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"errand: the gift", 0, 0, {0, 0, 0, 0, 1}, 0, 0, 0},
+};
+
+}  // namespace
+
+void Playthrough::ErrandToTheArena() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    // West over Era03's field into the arena by its east gate: the return's
+    // greeting and the trio on the ledge. Its creatures are met again on
+    // the way and the walk does not dodge them: her HP is filled below half
+    // (the test hook), here and on the field.
+    keepHerStanding = true;
+    Hold(VK_LEFT);
+    ASSERT_TRUE(RoadNoting("west to the arena", [] { return Era02AreaFlag == 1 && MessageBoxOpen == 0; }, 40000));
+    LetGo(VK_LEFT);
+    keepHerStanding = false;
+    // The envoy's errand: walking west sets it off; she leaves through the
+    // west door.
+    ASSERT_TRUE(WalkTo(O + 1850, 4000));
+    Hold(VK_LEFT);
+    ASSERT_TRUE(RoadNoting("the envoy's errand", [] { return Era02EventsState == 2; }, 20000));
+    LetGo(VK_LEFT);
+    EXPECT_LE(PlayerState.x, O - 100);
+    CheckReward(kErrandRewards[0], from);
+    CheckTrace("errand: to the arena", mark, {"Era03 --> Era02 "}, {});
+}
+
+void Playthrough::ErrandFieldToThePractice() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    keepHerStanding = true;
+    // West over the whole field, running, to its west end.
+    Hold(VK_LEFT);
+    PlayFrames(4);
+    Hold(VkLetter('X'));
+    ASSERT_TRUE(RoadNoting("west over the field", [] { return PlayerState.x < 140; }, 60000));
+    LetGo(VkLetter('X'));
+    LetGo(VK_LEFT);
+    // The practice: A at the post, facing west; the kicks and D blows are
+    // hers to watch, the three G raises hers to make.
+    Tap(VkLetter('A'));
+    ASSERT_TRUE(RoadNoting("the practice begins", [] { return MessageBoxOpen == 1; }, 300));
+    ASSERT_TRUE(RoadNoting("the kicks and D blows", [] { return MessageBoxOpen == 0; }, 8000));
+    // Each raise lifts the post by ten; at thirty the practice goes on to
+    // the lift and the transformation.
+    for (int raise = 0; raise < 6 && MovePracticeState.height < 30; ++raise) {
+        if (PlayerState.facing != -1) PressFor1Frame(VK_LEFT);
+        Tap(VkLetter('G'));
+        ASSERT_TRUE(RoadNoting("a raise", [] { return MessageBoxOpen == 1; }, 600));
+        ASSERT_TRUE(RoadNoting("the raise's line", [] {
+            return MessageBoxOpen == 0 || MovePracticeState.height >= 30;
+        }, 3000));
+    }
+    ASSERT_TRUE(RoadNoting("the transformation", [] { return MovePracticeDone == 2; }, 20000));
+    EXPECT_EQ(EquipmentFlags.acquiredB, 1);
+    keepHerStanding = false;
+    CheckReward(kErrandRewards[1], from);
+    CheckTrace("errand: the practice", mark, {"Era02 --> Era01 "}, {});
+}
+
+void Playthrough::ErrandGiftAndBackToEra04() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    // The errand asks for the second outfit.
+    ASSERT_NO_FATAL_FAILURE(SwitchOutfit());
+    ASSERT_EQ(PlayerState.weaponMode2, 1);
+    keepHerStanding = true;
+    Hold(VK_RIGHT);
+    PlayFrames(4);
+    Hold(VkLetter('X'));
+    ASSERT_TRUE(RoadNoting("east over the field", [] { return Era02AreaFlag == 1; }, 60000));
+    LetGo(VkLetter('X'));
+    keepHerStanding = false;
+    ASSERT_TRUE(RoadNoting("in by the west door", [] { return MessageBoxOpen == 0 && PlayerState.x >= O + 250; },
+                           3000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(WalkTo(O + 1300, 3000));
+    ASSERT_TRUE(RoadNoting("the gift", [] { return Era02EventsState == 4; }, 6000));
+    const Tally gift = Tally::Now();
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("out to Era03", [] { return Era03AreaFlag == 1 && MessageBoxOpen == 0; }, 4000));
+    Hold(VkLetter('X'));
+    ASSERT_TRUE(RoadNoting("east to Era04", [] { return Era04AreaFlag == 1; }, 40000));
+    LetGo(VkLetter('X'));
+    LetGo(VK_RIGHT);
+    EXPECT_EQ(ItemCounts[4], gift.items[4]);
+    CheckReward(kErrandRewards[2], from);
+    CheckTrace("errand: the gift", mark, {"Era01 --> Era02 ", "Era02 --> Era03 "}, {});
+}
+
+namespace {
+
+TEST_F(Playthrough, ErrandFromItsStart) {
+    SeedRandom(7);
+    // As the road before leaves her at Era04's border: past the tournament
+    // and Era03 with the moves it taught, in the first outfit.
+    StartFromSlot([] {
+        Era00AreaFlag = 0;
+        Era03AreaFlag = 1;
+        TournamentState.state = 5;
+        ArrivalScene.step = Era03Duel.state = Era03Fighter.encounterState = 99;
+        Era02EventsUnlocked = 1;
+        Era03ArenaEncounter.controllerState = 99;
+        Era03CreatureOnceFlag = 1;
+        Era03NpcScene.meetingMark = 2;
+        PlayerState.x = 63750;
+        ScrollX = 63750 - 400;
+        PlayerState.exp = 6000;
+        PlayerState.maxHp = 360;
+        PlayerState.hp = 360;
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+        LearnedMoveD = 1;
+        LearnedMoveF = 1;
+        LearnedMoveG = 1;
+        Gold = 9000;
+        ItemCounts[0] = 20;
+        ItemCounts[1] = 20;
+    });
+    NoteAreaFlags();
+    ASSERT_NO_FATAL_FAILURE(Era04ToTheErrand());
+    ASSERT_NO_FATAL_FAILURE(Era03CampErrand());
+    ASSERT_NO_FATAL_FAILURE(ErrandToTheArena());
+    ASSERT_NO_FATAL_FAILURE(ErrandFieldToThePractice());
+    ASSERT_NO_FATAL_FAILURE(ErrandGiftAndBackToEra04());
+    ASSERT_NO_FATAL_FAILURE(Era04AfterTheErrand());
+    EXPECT_GT(PlayerState.hp, 0);
+}
+
+}  // namespace
