@@ -74,6 +74,10 @@ protected:
     void Era03Field();
     void Era03Arena();
     void Era03Camp();
+    // RoadNoting over Era03's field: the creature is met again at each of
+    // its places, either way, and its body's HP is taken (the test hook) as
+    // soon as each fight is on.
+    bool Era03FieldNoting(const char* what, const std::function<bool()>& until, int maxFrames);
     // Back from Era04 with the errand: the camp's errand lines.
     void Era03CampErrand();
     void Era04StageAndSoldiers();

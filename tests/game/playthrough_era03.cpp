@@ -24,7 +24,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "playthrough.h"
-#include "shell/graphics.h"
 #include "shell/shell_state.h"
 #include "support/roads/era03.h"
 #include "text/menu_state.h"
@@ -55,16 +54,18 @@ constexpr Reward kEra03Rewards[] = {
 
 // The field: walking right with Enter read whenever a line waits; each
 // fight's opponent worn down by the hook once the fight is on.
+bool Playthrough::Era03FieldNoting(const char* what, const std::function<bool()>& until, int maxFrames) {
+    return RoadNoting(what, [&] {
+        if (Era03CreatureParts.bodyHp == 10) Era03CreatureParts.bodyHp = 0;
+        return until();
+    }, maxFrames);
+}
+
 void Playthrough::Era03Field() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
-    // The creature is met again at each of its places: its body's HP is
-    // taken as soon as each fight is on, all along the field.
     const auto field = [this](const char* what, const std::function<bool()>& until, int maxFrames) {
-        return RoadNoting(what, [&] {
-            if (Era03CreatureParts.bodyHp == 10) Era03CreatureParts.bodyHp = 0;
-            return until();
-        }, maxFrames);
+        return Era03FieldNoting(what, until, maxFrames);
     };
     Hold(VK_RIGHT);
     ASSERT_TRUE(field("the creature's intro", [] { return Era03CreatureOnceFlag == 1; }, 6000));
@@ -205,9 +206,6 @@ void Playthrough::Era03Camp() {
 void Playthrough::Era03CampErrand() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
-    // Deep in Era04 its own sets have let Era03's last one go: it loads
-    // again on the way back, before the camp's.
-    const bool lastSetGone = TextureFlags[51] != kGraphicLoaded;
     Hold(VK_LEFT);
     ASSERT_TRUE(RoadNoting("back over the border", [] { return Era03AreaFlag == 1 && Era04AreaFlag == 0; }, 3000));
     LetGo(VK_LEFT);
@@ -228,9 +226,7 @@ void Playthrough::Era03CampErrand() {
     EXPECT_EQ(Era03NpcScene.meetingMark, 2);
     // The camp's sets as the switch back into Era03 loads them, then again
     // after the continue (no trace line marks the Era04 border's switch).
-    std::vector<int> loads = {58, 2, 2, 58};
-    if (lastSetGone) loads.insert(loads.begin(), 51);
-    CheckTrace("Era03 camp errand", mark, {}, loads);
+    CheckTrace("Era03 camp errand", mark, {}, {58, 2, 2, 58});
 }
 
 void Playthrough::Era03() {
