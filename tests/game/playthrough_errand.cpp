@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,15 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/floors.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "playthrough.h"
 #include "shell/shell_state.h"
 #include "support/roads/era02.h"
+#include "support/roads/far_field.h"
+#include "support/roads/field_middle.h"
+#include "support/roads/hands.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -67,8 +72,15 @@ void Playthrough::ErrandFieldToThePractice() {
     const std::size_t mark = TraceMark();
     keepHerStanding = true;
     // West over the whole field, running, to its west end.
+    const RoadHands h = FieldHands("west over the field");
     Hold(VK_LEFT);
     PlayFrames(4);
+    Hold(VkLetter('X'));
+    ASSERT_TRUE(RoadNoting("west to the landmark", [] { return PlayerState.x < SectionAnchorX[25] + 2400; }, 30000));
+    LetGo(VkLetter('X'));
+    LetGo(VK_LEFT);
+    ASSERT_TRUE(WalkWestOverTheLandmark(h)) << StuckWords();
+    Hold(VK_LEFT);
     Hold(VkLetter('X'));
     ASSERT_TRUE(RoadNoting("west over the field", [] { return PlayerState.x < 140; }, 60000));
     LetGo(VkLetter('X'));
@@ -108,10 +120,51 @@ void Playthrough::ErrandGiftAndBackToEra04() {
     // The transformation left her in the second outfit, as the gift and
     // Era04 ask.
     ASSERT_EQ(PlayerState.weaponMode2, 1);
+    // East over the whole field, the way the field's own stretches go, in
+    // the second outfit. Her HP is filled below half (the test hook) as on
+    // the way west.
     keepHerStanding = true;
+    const RoadHands h = FieldHands("east over the field");
+    // Field enemy A stands up again at its home once she has been west of
+    // it: when it stands in her way she fights it, its HP lowered to one
+    // blow (the test hook), until it is blown away or falls; a run may also
+    // carry her past it while it rises. She runs where nothing stands in her way,
+    // and walks from short of the lift, where the lower route opens.
+    runWhenFree = true;
+    ASSERT_TRUE(RoadFighting("past field enemy A", [this] {
+        KeepHerStanding();
+        NoteAreaFlags();
+        if (FieldEnemyARecord.state != 0 && FieldEnemyARecord.hp > 10) FieldEnemyARecord.hp = 10;
+        return PlayerState.x >= SectionAnchorX[18] + 1000;
+    }, [] {
+        const FieldEnemyAStateRecord& a = FieldEnemyARecord;
+        std::vector<Opponent> in;
+        if (a.state >= 2 && a.state < 90 && std::abs(a.x - PlayerState.x) <= 600) in.push_back({a.x, true});
+        return in;
+    }, 120, 30000)) << "enemy A state " << FieldEnemyARecord.state << " x " << FieldEnemyARecord.x << " latches "
+                     << FieldEnemyARecord.latch1 << " " << FieldEnemyARecord.latch2;
+    runWhenFree = false;
+    ASSERT_TRUE(WalkTo(SectionAnchorX[21] - 300, 2000));
+    if (Era01TerrainState.lowerRoute != 0) ASSERT_TRUE(OutOfTheLowerRoute(h)) << StuckWords();
+    ASSERT_TRUE(UpOverTheLift(h)) << StuckWords();
+    // The arena's enemy fights again once she has been back at the field's
+    // start: wave 4 and its collapse, its pool lowered (the test hook).
+    ASSERT_TRUE(WalkTo(SectionAnchorX[23] - 300, 4000));
+    ASSERT_TRUE(ArenaWave4(h)) << StuckWords() << " waves " << ArenaState.clearedWaves;
     Hold(VK_RIGHT);
-    ASSERT_TRUE(RoadNoting("east over the field", [] { return Era02AreaFlag == 1; }, 60000));
+    ASSERT_TRUE(RoadNoting("to the first turret", [] { return AnchorObstacleState.state >= 2; }, 4000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(StunAndDestroyTurret(h, nullptr)) << StuckWords() << " turret " << AnchorObstacleState.x << " state " << AnchorObstacleState.state << " action " << AnchorObstacleState.action << " facing " << PlayerState.facing << " combo " << PlayerMoveState.comboS << PlayerMoveState.comboD << PlayerMoveState.jumpKind;
+    ASSERT_TRUE(WalkOverTheLandmark(h, 28000, nullptr)) << StuckWords();
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the tower", [] { return PlayerState.x >= SectionAnchorX[56] - 2000; }, 30000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(OverTheRaisedTower(h)) << StuckWords();
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(RoadNoting("to the lift", [] { return Era02AreaFlag == 1; }, 20000));
+    LetGo(VK_RIGHT);
     keepHerStanding = false;
+    Hold(VK_RIGHT);
     ASSERT_TRUE(RoadNoting("in by the west door", [] { return MessageBoxOpen == 0 && PlayerState.x >= O + 250; },
                            3000));
     LetGo(VK_RIGHT);
@@ -120,9 +173,8 @@ void Playthrough::ErrandGiftAndBackToEra04() {
     const Tally gift = Tally::Now();
     Hold(VK_RIGHT);
     ASSERT_TRUE(RoadNoting("out to Era03", [] { return Era03AreaFlag == 1 && MessageBoxOpen == 0; }, 4000));
-    Hold(VkLetter('X'));
-    ASSERT_TRUE(RoadNoting("east to Era04", [] { return Era04AreaFlag == 1; }, 40000));
-    LetGo(VkLetter('X'));
+    ASSERT_TRUE(Era03FieldNoting("east to Era04", [] { return Era04AreaFlag == 1; }, 40000))
+        << "creature body " << Era03CreatureParts.bodyHp << " y " << Era03CreatureParts.bodyY;
     LetGo(VK_RIGHT);
     EXPECT_EQ(ItemCounts[4], gift.items[4]);
     CheckReward(kErrandRewards[2], from);
@@ -141,6 +193,14 @@ TEST_F(Playthrough, DISABLED_ErrandFromItsStart) {
     // As the road before leaves her at Era04's border: past the tournament
     // and Era03 with the moves it taught, in the first outfit.
     StartFromSlot([] {
+        // The field as its stretches leave it.
+        WordsPastTheFirstStretch();
+        Era01AreaFlag = 0;
+        Era01Progress = 3;
+        GatekeeperRecord.done = 1;
+        ArenaState.clearedWaves = 3;
+        EncounterDoneFlag = 1;
+        EncounterPhase = 5;
         Era00AreaFlag = 0;
         Era03AreaFlag = 1;
         TournamentState.state = 5;

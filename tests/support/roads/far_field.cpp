@@ -91,3 +91,17 @@ bool ClimbTheTower(const RoadHands& h) {
     if (upHeld) h.letGo(VK_UP);
     return top;
 }
+
+bool OverTheRaisedTower(const RoadHands& h) {
+    // From the ground its lowest floor (451) stands too high to walk onto:
+    // a walking jump from just short of it clears the wall at the top of its
+    // arc and lands there; a standing jump reaches the top floor (287), and
+    // a walking jump from there carries her over the crown.
+    if (!h.WalkTo(T - 40, 12)) return false;
+    if (!WalkingJump(h, VK_RIGHT) || PlayerState.y != 451) return false;
+    h.press(VK_UP);
+    h.Frames(1);
+    h.release(VK_UP);
+    if (!h.play([] { return PlayerMoveState.jumpKind == 0; }, 400) || PlayerState.y != 287) return false;
+    return WalkingJump(h, VK_RIGHT) && PlayerState.x > T + 150;
+}

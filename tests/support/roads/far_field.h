@@ -13,3 +13,8 @@ bool ChaseTheActors(const RoadHands& h, int key);
 // From the tower's foot: standing jumps up its three floors between the
 // shots from its first floor that push her back; true on the top floor.
 bool ClimbTheTower(const RoadHands& h);
+
+// East over the tower once the tournament's events have raised its floors
+// together: from the ground onto the lowest, up to the top, and on over its
+// crown down to the raised floor beyond. True past the crown.
+bool OverTheRaisedTower(const RoadHands& h);

@@ -44,18 +44,6 @@ bool WalkTo(const RoadHands& h, std::int32_t x, std::int32_t slack, int maxFrame
     return ok && std::abs(PlayerState.x - x) <= slack;
 }
 
-// A jump while walking the way she faces: the walk's intent from one frame
-// of the key still stands when Up comes alone in the next.
-bool WalkingJump(const RoadHands& h, int key) {
-    h.hold(key);
-    Frames(h, 1);
-    h.letGo(key);
-    h.press(VK_UP);
-    Frames(h, 1);
-    h.release(VK_UP);
-    return PlayerMoveState.jumpKind == 21 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
-}
-
 bool Walk(const RoadHands& h, int key, const std::function<bool()>& until, int maxFrames = 3000) {
     h.hold(key);
     const bool ok = h.play(until, maxFrames);
@@ -93,6 +81,16 @@ int NearestGoodObject() {
 bool Stunned() { return AnchorObstacleState.action == 5; }
 
 }  // namespace
+
+bool WalkingJump(const RoadHands& h, int key) {
+    h.hold(key);
+    Frames(h, 1);
+    h.letGo(key);
+    h.press(VK_UP);
+    Frames(h, 1);
+    h.release(VK_UP);
+    return PlayerMoveState.jumpKind == 21 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
+}
 
 void WordsPastTheFirstStretch() {
     Era00StoryPhase = 3;
@@ -177,7 +175,11 @@ bool ArenaWave3(const RoadHands& h) {
 }
 
 bool ArenaWave4(const RoadHands& h) {
-    if (!h.play([] { return ArenaState.waveHold == 2; }, 200)) return false;
+    // A rematch (she has been back at the field's start since) holds her
+    // harder and counts no wave: it is over when its pool is drained.
+    const bool rematch = ArenaState.clearedWaves == 3;
+    const auto over = [rematch] { return rematch ? ArenaState.expPool < 0 : ArenaState.clearedWaves == 3; };
+    if (!h.play([rematch] { return ArenaState.waveHold == (rematch ? 3 : 2); }, 200)) return false;
     // The test hook: its pool lowered to one landed blow.
     ArenaState.expPool = 5;
     // A kick from the ground only meets its guard; a kick just after a
@@ -186,7 +188,7 @@ bool ArenaWave4(const RoadHands& h) {
     // she jumps from just outside that reach, where the kick still meets its
     // body (her kick reaches from 44 to 103 px ahead, its body 40 px around it).
     constexpr std::int32_t kFrom = A - 132;
-    for (int tries = 0; tries < 30 && ArenaState.clearedWaves < 3; ++tries) {
+    for (int tries = 0; tries < 30 && !over(); ++tries) {
         h.play([] { return MessageBoxOpen == 0 && PlayerMoveState.jumpKind == 0; }, 600);
         WalkTo(h, kFrom, 6);
         if (PlayerState.facing != 1) {
@@ -204,9 +206,9 @@ bool ArenaWave4(const RoadHands& h) {
         h.play([] { return PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0; }, 400);
         // Once the pool is drained no more kicks: the wave ends as soon as
         // the enemy's answer has run.
-        if (ArenaState.expPool < 0) h.play([] { return ArenaState.clearedWaves == 3; }, 200);
+        if (ArenaState.expPool < 0 && !rematch) h.play([] { return ArenaState.clearedWaves == 3; }, 200);
     }
-    if (ArenaState.clearedWaves != 3) return false;
+    if (!over()) return false;
     if (!h.play([] { return ArenaEnemy.frame == 0 && DropItemSlots.flag[0] == 1; }, 600)) return false;
     const std::uint32_t before = ItemCounts[3];
     if (!WalkTo(h, DropItemSlots.x[0], 6)) return false;
@@ -302,9 +304,13 @@ bool StunAndDestroyTurret(const RoadHands& h, std::int32_t* paid) {
             walk(false);
             return false;
         }
-        if (Stunned()) {
-            walk(PlayerState.x < o.x - 66);
-            if (PlayerState.x >= o.x - 66 && idle && PlayerState.facing == 1) {
+        // In the second outfit its shots only nudge her and any blow on it
+        // starts the chain: from its barrier (120 px) her kick still meets
+        // its body, stunned or not.
+        const std::int32_t from = PlayerState.weaponMode2 == 1 ? o.x - 121 : o.x - 66;
+        if (Stunned() || PlayerState.weaponMode2 == 1) {
+            walk(PlayerState.x < from);
+            if (PlayerState.x >= from && idle && PlayerState.facing == 1) {
                 h.press(VkLetter('s'));
                 keyDown = VkLetter('s');
             }
@@ -328,6 +334,30 @@ bool StunAndDestroyTurret(const RoadHands& h, std::int32_t* paid) {
     if (keyDown != 0) h.release(keyDown);
     if (paid) *paid = PlayerState.exp - expBefore;
     return done;
+}
+
+bool WalkWestOverTheLandmark(const RoadHands& h) {
+    constexpr std::int32_t L = SectionAnchorX[25];   // the landmark's foot
+    // The eastward crossing turned about: a wall stands on the ground under
+    // the high floor, so from short of the east step's left edge a walking
+    // jump up and to the right lands on the step, a second to the left on
+    // the high floor, and a dash jump from near its west end carries her
+    // over the near column down to the ground.
+    if (!WalkTo(h, L + 1530, 10) || !WalkingJump(h, VK_RIGHT) || PlayerState.y != 475) return false;
+    if (!WalkingJump(h, VK_LEFT) || PlayerState.y != 310) return false;
+    if (!WalkTo(h, L + 750, 20)) return false;
+    h.hold(VK_LEFT);
+    h.hold(VkLetter('x'));
+    bool ok = h.play([] { return PlayerState.x <= L + 650; }, 600);
+    h.letGo(VkLetter('x'));
+    h.letGo(VK_LEFT);
+    h.press(VK_UP);
+    Frames(h, 1);
+    h.release(VK_UP);
+    ok = ok && PlayerMoveState.jumpKind == 41 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
+    // The dash carries her on past the column; she lands where the floor
+    // below her is by then.
+    return ok && PlayerState.x < L - 30;
 }
 
 bool WalkOverTheLandmark(const RoadHands& h, std::int32_t to, std::int32_t* turretsPaid) {

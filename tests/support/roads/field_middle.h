@@ -9,6 +9,11 @@
 #include "support/roads/hands.h"
 
 
+// A jump while walking towards `key`: the walk's intent from one frame of
+// the key still stands when Up comes alone in the next. True once she has
+// landed.
+bool WalkingJump(const RoadHands& h, int key);
+
 // The words of a slot as the field's first stretch leaves her (its lessons
 // read, field enemy A beaten, in the field), for a run that starts from a
 // prepared slot further on.
@@ -32,6 +37,7 @@ bool ArenaWave2(const RoadHands& h);
 bool ArenaWave3(const RoadHands& h);
 // Wave 4: its pool lowered to one landed blow (the test hook), jump kicks
 // until one lands and the enemy collapses, then its dropped item picked up.
+// Also the rematch each return from the field's start brings.
 bool ArenaWave4(const RoadHands& h);
 // Back over the stairs and the upper floor into the pit, and right to the
 // gate again on the lower route.
@@ -59,3 +65,8 @@ bool StunAndDestroyTurret(const RoadHands& h, std::int32_t* paid);
 // from below and onto the high floor, a dash jump over its far column, the
 // third turret, then on. `turretsPaid` (if given) gets what the two paid.
 bool WalkOverTheLandmark(const RoadHands& h, std::int32_t to, std::int32_t* turretsPaid);
+
+// From east of the landmark back west over it: onto its east step from
+// below, onto the high floor, and a dash jump over its near column down to
+// the ground west of it.
+bool WalkWestOverTheLandmark(const RoadHands& h);
