@@ -320,7 +320,7 @@ void LimitEra01() {
 
     std::int32_t pitDistance = x - Era01Anchor09;
     if (pitDistance < 0) pitDistance = -pitDistance;
-    if (pitDistance < 3000) UpdatePitHazard();
+    if (pitDistance < 3000 || PitHazardTripping()) UpdatePitHazard();
 
     LimitLedgeSection();
     if (ArrivalViewLock == 1) ClampArrivalView(Era02EventsUnlocked == 0);

@@ -59,6 +59,10 @@ void UpdateFieldSpawner();
 void UpdateEncounterIntro();
 void UpdateEncounterFight();
 void UpdatePitHazard();
+// True from a trip until she is up again: the world steps the trip to its
+// end even when her slide has carried her out of the obstacle's window,
+// since the trip holds the game keys until it ends.
+bool PitHazardTripping();
 // The four dropped-item slots, collected in pose 26; runs in every area.
 void UpdateDropItemPickup();
 // Arming calls of the reset (each resets its own step words).

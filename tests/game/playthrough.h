@@ -80,9 +80,10 @@ protected:
     bool Era03FieldNoting(const char* what, const std::function<bool()>& until, int maxFrames);
     // Back from Era04 with the errand: the camp's errand lines.
     void Era03CampErrand();
+    // Era04 from the border to the end of soldier fight 2, with the errand's
+    // loop between its two parts: up to fight 1's errand, and from there (in
+    // the outfit the errand gives) to the end of fight 2.
     void Era04StageAndSoldiers();
-    // Era04StageAndSoldiers in its two parts: up to fight 1's errand, and
-    // from there (in the outfit it asks for) to the end of fight 2.
     void Era04ToTheErrand();
     void Era04AfterTheErrand();
     // The errand's loop: from the camp west into the arena (the return and
@@ -99,9 +100,6 @@ protected:
     // From a menu screen (F2 until `screenClosed`) and the menu (F2) back to
     // the stage.
     void BackToStage(const std::function<bool()>& screenClosed);
-    // Changes the outfit (weapon mode 1 <-> 2) on the menu's equipment
-    // screen and goes back to the stage.
-    void SwitchOutfit();
     // Uses the remedies on the menu's item screen until her HP is nearly
     // full, and goes back to the stage; counts them in remediesUsed.
     void HealFromItems();

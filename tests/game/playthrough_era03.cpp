@@ -224,9 +224,10 @@ void Playthrough::Era03CampErrand() {
     EXPECT_EQ(Era03AreaFlag, 1);
     EXPECT_EQ(ErrandState, 2);
     EXPECT_EQ(Era03NpcScene.meetingMark, 2);
-    // The camp's sets as the switch back into Era03 loads them, then again
-    // after the continue (no trace line marks the Era04 border's switch).
-    CheckTrace("Era03 camp errand", mark, {}, {58, 2, 2, 58});
+    // Era03's last set and the camp's as the switch back into Era03 loads
+    // them, then again after the continue (no trace line marks the Era04
+    // border's switch).
+    CheckTrace("Era03 camp errand", mark, {}, {51, 58, 2, 2, 58});
 }
 
 void Playthrough::Era03() {
@@ -234,34 +235,3 @@ void Playthrough::Era03() {
     ASSERT_NO_FATAL_FAILURE(Era03Arena());
     ASSERT_NO_FATAL_FAILURE(Era03Camp());
 }
-
-namespace {
-
-// Where soldier fight 1 leaves her once it has given the errand: in Era04
-// at its entrance, the Era03 road behind her.
-TEST_F(Playthrough, Era03CampErrandFromItsStart) {
-    StartFromSlot([] {
-        ArrivalScene.step = Era03Duel.state = Era03Fighter.encounterState = 99;
-        Era03ArenaEncounter.controllerState = 99;
-        TournamentState.state = 5;
-        Era02EventsUnlocked = Era03CreatureOnceFlag = ErrandState = 1;
-        Era03NpcScene.meetingMark = Era04Progress.dialogueTriggerState = 2;
-        Gold = 10200;
-        PlayerState.exp = 5000;
-        PlayerState.maxHp = PlayerState.hp = 320;
-        // Walking back west from Era04's entrance.
-        ScrollX = 65900 - 400;
-        PlayerState.x = 65900;
-        PlayerState.facing = -1;
-        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
-        Era03AreaFlag = 1;
-    });
-    SeedRandom(3);
-    // The Era04 flag is not saved: the border's switch takes her back in.
-    ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200));
-    NoteAreaFlags();
-    ASSERT_NO_FATAL_FAILURE(Era03CampErrand());
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00001", "00010"}));
-}
-
-}  // namespace

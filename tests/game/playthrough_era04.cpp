@@ -1,6 +1,6 @@
 // The playthrough's stretch through Era04 up to encounter C: the entrance,
-// its fruits and talks, the doors, both soldier fights (with the outfit
-// changed on the equipment screen when the errand asks for it), encounter A's
+// its fruits and talks, the doors, both soldier fights (with the errand's
+// loop back west between them, for the outfit fight 2 asks), encounter A's
 // trial and fight in the trap room, door 4 (its barrier holds only the first
 // weapon mode) and encounter B to its fall, then on to just short of door 5.
 // Where a fight wears her below half her HP, she uses her remedies on the
@@ -40,27 +40,29 @@
 
 namespace {
 
-// EXP: the errand's 300, then every blow pays its damage and a fall its
-// bonus (the seed and the bot fix which blows land). Gold: fight 2's 500 and
-// the 10 of each coin picked up. Items: none given; the remedies she uses
-// are counted apart.
+// EXP: fight 1's errand pays 300, then every blow pays its damage and a
+// fall its bonus (the seed and the bot fix which blows land). Gold: fight
+// 2's 500 and the 10 of each coin picked up. Items: none given; the
+// remedies she uses are counted apart.
 constexpr Reward kEra04Rewards[] = {
-    {"Era04 stage and soldiers", 3100, 510, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"encounters A and B", 1110, 540, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era04 to the errand", 730, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era04 after the errand", 2370, 500, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"encounters A and B", 690, 40, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
-// The texture sets loaded: Era03's last one by its save spot, Era04's first
-// stage set on the way in and again after the equipment screen, the soldier
-// sheets at fight 1, the second stage set past door 2 and fight 2's sheet;
-// then the trap room's set and, after each visit to the item screen, the
-// encounters' sets again; on the way back Era04's sets as she passes them,
-// then Era03's; the save and the continue; and forward again.
-const std::vector<int> kStageAndSoldiersLoads = {51, 60, 60, 62, 63, 60, 64};
+// The texture sets loaded: Era04's first stage set on the way in; after the
+// errand that set again, the soldier sheets at fight 1's last blocker, the second stage set
+// past door 2 and fight 2's sheet; then the trap room's set and, after the
+// visit to the item screen, the encounters' sets again; on the way back
+// Era04's sets as she passes them, then Era03's; the save and the continue;
+// and forward again.
+const std::vector<int> kToTheErrandLoads = {60};
+const std::vector<int> kAfterTheErrandLoads = {60, 62, 63, 64};
 const std::vector<int> kEncountersLoads = {
-    66, 63, 66, 63, 66, 63, 66, 63, 66,   // encounters A and B, with the visits to the item screen
-    62, 64, 60, 51, 58,                   // back to Era03's spot
-    2, 2, 58, 51,                         // saved, quit, continued
-    60, 62, 63, 64, 66,                   // on to door 5
+    66, 63, 66,           // encounters A and B, with the visit to the item screen
+    62, 64, 60, 51, 58,   // back to Era03's spot
+    2, 2, 58, 51,         // saved, quit, continued
+    60, 62, 63, 64, 66,   // on to door 5
 };
 
 // Her remedies used since `from`, taken off a reward row.
@@ -81,22 +83,6 @@ void Playthrough::BackToStage(const std::function<bool()>& screenClosed) {
     RunFrames(2);
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
-}
-
-void Playthrough::SwitchOutfit() {
-    const std::int32_t mode2 = PlayerState.weaponMode2;
-    ASSERT_TRUE(RunFramesUntil([] { return PlayerMoveState.jumpKind == 0 && MessageBoxOpen == 0; }, 300));
-    ASSERT_NO_FATAL_FAILURE(OpenMenu());
-    ASSERT_NO_FATAL_FAILURE(ChooseEntry(1));
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EquipmentIntro >= 6; }, 300));
-    // The heading row flips to the outfits; the first row is the outfit worn
-    // in weapon mode 1, which Enter changes.
-    PressFor1Frame(VK_RIGHT);
-    PressFor1Frame(VK_DOWN);
-    ASSERT_TRUE(RunFramesUntil([] { return EnterConfirmState == 1; }, 60)) << "the outfit cannot be changed here";
-    Tap(VK_RETURN);
-    ASSERT_TRUE(RunFramesUntil([&] { return PlayerState.weaponMode2 != mode2; }, 300));
-    BackToStage([] { return MenuFlowState.EquipmentOpen == 0; });
 }
 
 void Playthrough::HealFromItems() {
@@ -151,20 +137,30 @@ bool Playthrough::FightHealing(const char* what, const std::function<bool()>& un
 }
 
 // From Era03's side of the border into Era04, on to the end of soldier
-// fight 2 with doors 2 and 3 open; the second outfit already hers, the
-// errand is one change on the equipment screen.
+// fight 2 with doors 2 and 3 open. Fight 2 lets only the second outfit
+// through, and that comes from the errand fight 1 gives: back west to the
+// camp, the arena's envoy and the move practice at the field's west end,
+// then east again by the arena's gift.
 void Playthrough::Era04StageAndSoldiers() {
-    const Tally from = Tally::Now();
-    const std::size_t mark = TraceMark();
+    Tally from = Tally::Now();
+    std::size_t mark = TraceMark();
     std::uint32_t used[5];
     std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
     ASSERT_NO_FATAL_FAILURE(Era04ToTheErrand());
-    // The errand: the other outfit.
-    ASSERT_NO_FATAL_FAILURE(SwitchOutfit());
-    ASSERT_EQ(PlayerState.weaponMode2, 1);
-    ASSERT_NO_FATAL_FAILURE(Era04AfterTheErrand());
     CheckReward(LessRemedies(kEra04Rewards[0], remediesUsed, used), from);
-    CheckTrace("Era04 stage and soldiers", mark, {}, kStageAndSoldiersLoads);
+    CheckTrace("Era04 to the errand", mark, {}, kToTheErrandLoads);
+
+    ASSERT_NO_FATAL_FAILURE(Era03CampErrand());
+    ASSERT_NO_FATAL_FAILURE(ErrandToTheArena());
+    ASSERT_NO_FATAL_FAILURE(ErrandFieldToThePractice());
+    ASSERT_NO_FATAL_FAILURE(ErrandGiftAndBackToEra04());
+
+    from = Tally::Now();
+    mark = TraceMark();
+    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
+    ASSERT_NO_FATAL_FAILURE(Era04AfterTheErrand());
+    CheckReward(LessRemedies(kEra04Rewards[1], remediesUsed, used), from);
+    CheckTrace("Era04 after the errand", mark, {}, kAfterTheErrandLoads);
 }
 
 // From Era03's side of the border to soldier fight 1's errand.
@@ -306,7 +302,7 @@ void Playthrough::EncountersAAndB() {
     }, [] { return EncounterBFigure.seizeKind == 0; }, [&] { hands.LetGoAll(); }, 30000));
     hands.LetGoAll();
     ASSERT_TRUE(RoadNoting("encounter B's end", [] { return Era04Progress.encounterBDone == 1; }, 1200));
-    CheckReward(LessRemedies(kEra04Rewards[1], remediesUsed, used), from);
+    CheckReward(LessRemedies(kEra04Rewards[2], remediesUsed, used), from);
 
     // Era04 has no save spot: back to Era03's last one (the doors open now,
     // the area switching back on the way), save, quit and continue, then on
@@ -338,41 +334,3 @@ void Playthrough::EncountersAAndB() {
     ASSERT_TRUE(WalkTo(kShortOfDoor5, 2000));
     CheckTrace("encounters A and B", mark, {}, kEncountersLoads);
 }
-
-namespace {
-
-TEST_F(Playthrough, Era04FromItsStart) {
-    SeedRandom(7);
-    // As the road before leaves her: past the tournament and Era03 with the
-    // moves it taught and the outfit of the move practice, at the border.
-    StartFromSlot([] {
-        Era00AreaFlag = 2;
-        Era03AreaFlag = 1;
-        TournamentState.state = 5;
-        Era02EventsUnlocked = 1;                    // the camp's scene,
-        Era03ArenaEncounter.controllerState = 99;   // the arena
-        Era03CreatureOnceFlag = 1;                  // and the creature, met
-        PlayerState.x = kEra03LastSpot;
-        ScrollX = kEra03LastSpot - 400;
-        PlayerState.exp = 6000;
-        PlayerState.maxHp = 360;
-        PlayerState.hp = 360;
-        PlayerState.weaponMode1 = 1;
-        PlayerState.weaponMode2 = 0;
-        EquipmentFlags.acquiredB = 1;
-        LearnedMoveD = 1;
-        LearnedMoveF = 1;
-        LearnedMoveG = 1;
-        Gold = 9000;
-        ItemCounts[0] = 20;
-        ItemCounts[1] = 20;
-    });
-    NoteAreaFlags();
-    ASSERT_NO_FATAL_FAILURE(Era04StageAndSoldiers());
-    ASSERT_NO_FATAL_FAILURE(EncountersAAndB());
-    EXPECT_GT(PlayerState.hp, 0);
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"20010", "20001", "20010", "20001"}))
-        << "area flags Era00 .. Era04";
-}
-
-}  // namespace

@@ -163,7 +163,7 @@ void Playthrough::FieldFirstStretch() {
 
 namespace {
 
-TEST_F(Playthrough, NewGameThroughTheFieldTheTournamentAndEra03WithASaveBetweenAreas) {
+TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
     SeedRandom(7);
     ASSERT_NO_FATAL_FAILURE(BootToTitle());
     ASSERT_EQ(TitleScreenState.Cursor, 1) << "new game first";
@@ -188,21 +188,25 @@ TEST_F(Playthrough, NewGameThroughTheFieldTheTournamentAndEra03WithASaveBetweenA
     CheckTrace("from the title to the gatekeeper", 0, {"Era00 --> Era01 "},
                std::vector<int>(std::begin(kTextureSetsLoaded), std::end(kTextureSetsLoaded)));
 
-    // On through the field, the tournament and Era03 to Era04's entrance:
-    // each stretch checks what it pays and what it loads, and saves, quits
-    // and continues where the road leaves an area. The road goes on from
-    // here through the errand (back from Era04's first fight to the camp,
-    // the tournament's envoy, the move practice for the second outfit Era04
-    // asks for, the gift); until those stretches are joined, Era04 and the
-    // end are played from a prepared slot by the stretches' own tests.
+    // On through the field, the tournament, Era03 and Era04 (with the
+    // errand back west that its first fight gives) to the ending and the
+    // title: each stretch checks what it pays and what it loads, and saves,
+    // quits and continues where the road leaves an area.
     ASSERT_NO_FATAL_FAILURE(FieldMiddle());
     ASSERT_NO_FATAL_FAILURE(FarField());
     ASSERT_NO_FATAL_FAILURE(Tournament());
     ASSERT_NO_FATAL_FAILURE(Era03());
-    EXPECT_GT(PlayerState.hp, 0);
+    ASSERT_NO_FATAL_FAILURE(Era04StageAndSoldiers());
+    ASSERT_NO_FATAL_FAILURE(EncountersAAndB());
+    ASSERT_NO_FATAL_FAILURE(EncounterC());
+    ASSERT_NO_FATAL_FAILURE(FinalSectionAndEnding());
 
-    // The areas in the order she passed them.
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"10000", "01000", "00100", "00010", "00001"}))
+    // The areas in the order she passed them: on to Era04, back west on the
+    // errand to the field (the switch back west leaves Era02's flag at 2),
+    // east again to Era04, back to Era03's save spot and on, and none once
+    // the title is back.
+    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"10000", "01000", "00100", "00010", "00001", "00010", "00100",
+                                                       "01200", "00100", "00010", "00001", "00010", "00001", "00000"}))
         << "area flags Era00 .. Era04 in the order seen";
 }
 

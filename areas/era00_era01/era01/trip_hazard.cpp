@@ -22,6 +22,8 @@ void PlayTripSound(std::int32_t id) { PlayFieldEffect(id); }
 
 }  // namespace
 
+bool PitHazardTripping() { return trip.state != 0; }
+
 void UpdatePitHazard() {
     const double now = FieldClock();
     if (now - trip.tripTime < 0) {
