@@ -30,7 +30,6 @@
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "core/player.h"
-#include "core/random.h"
 #include "playthrough.h"
 #include "shell/shell_state.h"
 #include "support/roads/era04.h"

@@ -3,8 +3,8 @@
 // lines west through Era03's field into the arena (the return, the envoy's
 // errand, out by the west door), over the whole field to the move practice at
 // its west end (ten kicks, fifteen D blows, three G raises, then the
-// transformation), the outfit changed on the equipment screen, back east to
-// the arena's gift in that outfit, and on to Era04's entrance again.
+// transformation, which puts the outfit on), back east over the field to the
+// arena's gift in that outfit, and on to Era04's entrance again.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -18,7 +18,6 @@
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "core/player.h"
-#include "core/random.h"
 #include "playthrough.h"
 #include "shell/shell_state.h"
 #include "support/roads/era02.h"

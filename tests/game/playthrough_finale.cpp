@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
@@ -15,7 +13,6 @@
 #include "core/floors.h"
 #include "core/pickups.h"
 #include "core/player.h"
-#include "core/random.h"
 #include "playthrough.h"
 #include "shell/shell_state.h"
 #include "support/roads/encounter_c.h"
@@ -112,34 +109,3 @@ void Playthrough::FinalSectionAndEnding() {
     // pictures.
     CheckTrace("final section and ending", mark, {}, {71});
 }
-
-namespace {
-
-// Short of door 5 after encounter B, as the road before leaves her: the
-// second weapon mode, D, F and G learned, the soldiers' fights and
-// encounters A and B done, and the EXP of a seasoned heroine.
-void AfterEncounterB() {
-    EncounterCSlotWords();
-    PlayerState.exp = 20000;
-}
-
-// Each segment from its own slot: the two together run longer than one
-// test may in the suite.
-TEST_F(Playthrough, EncounterCFromItsStart) {
-    SeedRandom(30);
-    StartFromSlot(AfterEncounterB);
-    ASSERT_TRUE(RoadNoting("into Era04", [] { return Era04AreaFlag == 1; }, 200));
-    ASSERT_NO_FATAL_FAILURE(EncounterC());
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00001"})) << "area flags Era00 .. Era04 in the order seen";
-}
-
-TEST_F(Playthrough, FinalSectionAndEndingFromItsStart) {
-    SeedRandom(30);
-    StartFromSlot(FinalSectionSlotWords);
-    ASSERT_TRUE(RoadNoting("into Era04", [] { return Era04AreaFlag == 1; }, 200));
-    ASSERT_NO_FATAL_FAILURE(FinalSectionAndEnding());
-    // Era04 on, and none once the title is back.
-    EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"00001", "00000"})) << "area flags Era00 .. Era04 in the order seen";
-}
-
-}  // namespace
