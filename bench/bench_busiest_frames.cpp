@@ -189,6 +189,16 @@ void InEra04At(std::int32_t x) {
     Era04Progress.dialogueTriggerState = 2;
 }
 
+// Short of door 5 with encounters A and B behind her.
+void ShortOfEncounterC() {
+    InEra04At(79500);
+    Gold = 500;
+    LearnedMoveG = 1;
+    Era04Progress.encounterADone = 1;
+    Era04Progress.encounterBDone = 1;
+    Era04Progress.barrierTalkDone = 2;
+}
+
 const Scene kScenes[] = {
     // Three flyers diving with their drops over the field's first stretch.
     {"field_flyers", [] {
@@ -246,27 +256,13 @@ const Scene kScenes[] = {
          Era04Progress.encounterADone = 1;
      }, 0},
     // Encounter C: its bolts.
-    {"encounter_c", [] {
-         InEra04At(79500);
-         Gold = 500;
-         LearnedMoveG = 1;
-         Era04Progress.encounterADone = 1;
-         Era04Progress.encounterBDone = 1;
-         Era04Progress.barrierTalkDone = 2;
-     }, 0},
+    {"encounter_c", ShortOfEncounterC, 0},
     // Encounter C's last phase with all ten servants about her. The hall's
     // phases before it need the bargain's answers and a fight the simple
     // player cannot make, so once the encounter is armed (she walks in
     // through door 5) its driver is put at the last phase's arming, and the
     // split requests of nine blows on the first servant bring the others.
-    {"encounter_c_servants", [] {
-         InEra04At(79500);
-         Gold = 500;
-         LearnedMoveG = 1;
-         Era04Progress.encounterADone = 1;
-         Era04Progress.encounterBDone = 1;
-         Era04Progress.barrierTalkDone = 2;
-     }, 0,
+    {"encounter_c_servants", ShortOfEncounterC, 0,
      [] {
          EncounterCDriverState = 0;
          for (int i = 0; i < 64 * 60 && EncounterCDriverState == 0; ++i) PlayOneFrame();
