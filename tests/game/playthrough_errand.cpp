@@ -148,7 +148,9 @@ void Playthrough::ErrandGiftAndBackToEra04() {
                      << FieldEnemyARecord.latch1 << " " << FieldEnemyARecord.latch2;
     runWhenFree = false;
     ASSERT_TRUE(WalkTo(SectionAnchorX[21] - 300, 2000));
-    if (Era01TerrainState.lowerRoute != 0) ASSERT_TRUE(OutOfTheLowerRoute(h)) << StuckWords();
+    if (Era01TerrainState.lowerRoute != 0) {
+        ASSERT_TRUE(OutOfTheLowerRoute(h)) << StuckWords();
+    }
     ASSERT_TRUE(UpOverTheLift(h)) << StuckWords();
     // The arena's enemy fights again once she has been back at the field's
     // start: wave 4 and its collapse, its pool lowered (the test hook).
