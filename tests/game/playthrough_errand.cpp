@@ -131,8 +131,9 @@ void Playthrough::ErrandGiftAndBackToEra04() {
     // Field enemy A stands up again at its home once she has been west of
     // it: when it stands in her way she fights it, its HP lowered to one
     // blow (the test hook), until it is blown away or falls; a run may also
-    // carry her past it while it rises. She runs where nothing stands in her way,
-    // and walks from short of the lift, where the lower route opens.
+    // carry her past it while it rises. She runs where nothing stands in
+    // her way, and walks from short of the lift, where the lower route
+    // opens.
     runWhenFree = true;
     ASSERT_TRUE(RoadFighting("past field enemy A", [this] {
         KeepHerStanding();
