@@ -50,13 +50,10 @@ void Playthrough::ErrandToTheArena() {
     const std::size_t mark = TraceMark();
     // West over Era03's field into the arena by its east gate: the return's
     // greeting and the trio on the ledge. Its creatures are met again on
-    // the way and the walk does not dodge them: her HP is filled below half
-    // (the test hook), here and on the field.
-    keepHerStanding = true;
+    // the way.
     Hold(VK_LEFT);
     ASSERT_TRUE(Era03FieldNoting("west to the arena", [] { return Era02AreaFlag == 1 && MessageBoxOpen == 0; }, 40000));
     LetGo(VK_LEFT);
-    keepHerStanding = false;
     // The envoy's errand: walking west sets it off; she leaves through the
     // west door.
     ASSERT_TRUE(WalkTo(O + 1850, 4000));
@@ -72,8 +69,10 @@ void Playthrough::ErrandToTheArena() {
 void Playthrough::ErrandFieldToThePractice() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
+    // West over the whole field, running, to its west end. The walk does
+    // not dodge the field's flyers and walkers: her HP is filled below half
+    // (the test hook), here and on the way back.
     keepHerStanding = true;
-    // West over the whole field, running, to its west end.
     const RoadHands h = FieldHands("west over the field");
     Hold(VK_LEFT);
     PlayFrames(4);
