@@ -50,11 +50,11 @@ constexpr Reward kEra04Rewards[] = {
 };
 
 // The texture sets loaded: Era04's first stage set on the way in; after the
-// errand that set again, the soldier sheets at fight 1's last blocker, the second stage set
-// past door 2 and fight 2's sheet; then the trap room's set and, after the
-// visit to the item screen, the encounters' sets again; on the way back
-// Era04's sets as she passes them, then Era03's; the save and the continue;
-// and forward again.
+// errand that set again, the soldier sheets at fight 1's last blocker, the
+// second stage set past door 2 and fight 2's sheet; then the trap room's set
+// and, after the visit to the item screen, the encounters' sets again; on
+// the way back Era04's sets as she passes them, then Era03's; the save and
+// the continue; and forward again.
 const std::vector<int> kToTheErrandLoads = {60};
 const std::vector<int> kAfterTheErrandLoads = {60, 62, 63, 64};
 const std::vector<int> kEncountersLoads = {
@@ -141,29 +141,20 @@ bool Playthrough::FightHealing(const char* what, const std::function<bool()>& un
 // camp, the arena's envoy and the move practice at the field's west end,
 // then east again by the arena's gift.
 void Playthrough::Era04StageAndSoldiers() {
-    Tally from = Tally::Now();
-    std::size_t mark = TraceMark();
-    std::uint32_t used[5];
-    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
     ASSERT_NO_FATAL_FAILURE(Era04ToTheErrand());
-    CheckReward(LessRemedies(kEra04Rewards[0], remediesUsed, used), from);
-    CheckTrace("Era04 to the errand", mark, {}, kToTheErrandLoads);
-
     ASSERT_NO_FATAL_FAILURE(Era03CampErrand());
     ASSERT_NO_FATAL_FAILURE(ErrandToTheArena());
     ASSERT_NO_FATAL_FAILURE(ErrandFieldToThePractice());
     ASSERT_NO_FATAL_FAILURE(ErrandGiftAndBackToEra04());
-
-    from = Tally::Now();
-    mark = TraceMark();
-    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
     ASSERT_NO_FATAL_FAILURE(Era04AfterTheErrand());
-    CheckReward(LessRemedies(kEra04Rewards[1], remediesUsed, used), from);
-    CheckTrace("Era04 after the errand", mark, {}, kAfterTheErrandLoads);
 }
 
 // From Era03's side of the border to soldier fight 1's errand.
 void Playthrough::Era04ToTheErrand() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    std::uint32_t used[5];
+    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
     Era04Hands hands{*this};
     auto& s = Era04SoldierSlots;
 
@@ -192,12 +183,18 @@ void Playthrough::Era04ToTheErrand() {
         return DialogueChannels.fieldLine == 27;
     }, 6000));
     ASSERT_TRUE(Road("the errand", [] { return ErrandState == 1; }, 2000));
+    CheckReward(LessRemedies(kEra04Rewards[0], remediesUsed, used), from);
+    CheckTrace("Era04 to the errand", mark, {}, kToTheErrandLoads);
 }
 
 // In the outfit the errand asks for, from wherever in Era04 short of fight
 // 1's last blocker (its talk, when she is back from the errand, or just after
 // the errand) to the end of fight 2.
 void Playthrough::Era04AfterTheErrand() {
+    const Tally from = Tally::Now();
+    const std::size_t mark = TraceMark();
+    std::uint32_t used[5];
+    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
     Era04Hands hands{*this};
     auto& s = Era04SoldierSlots;
     // The last blocker's talk and blow.
@@ -237,6 +234,8 @@ void Playthrough::Era04AfterTheErrand() {
     ASSERT_TRUE(RoadNoting("fight 2's end", [] { return Era04Progress.soldierFight2Done == 1; }, 6000));
     EXPECT_EQ(Era04DoorLocks[2], 0);
     EXPECT_EQ(Era04DoorLocks[3], 0);
+    CheckReward(LessRemedies(kEra04Rewards[1], remediesUsed, used), from);
+    CheckTrace("Era04 after the errand", mark, {}, kAfterTheErrandLoads);
 }
 
 // Encounter A in the trap room, door 4, encounter B to its fall; then back to
