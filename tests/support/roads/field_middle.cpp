@@ -44,6 +44,21 @@ bool WalkTo(const RoadHands& h, std::int32_t x, std::int32_t slack, int maxFrame
     return ok && std::abs(PlayerState.x - x) <= slack;
 }
 
+// A dash (the run key, with `key` held beside it unless 0: she dashes the
+// way she faces) until `takeOff`, then Up: true once the dash jump has
+// landed.
+bool DashJump(const RoadHands& h, int key, const std::function<bool()>& takeOff) {
+    if (key != 0) h.hold(key);
+    h.hold(VkLetter('x'));
+    const bool ok = h.play(takeOff, 600);
+    h.letGo(VkLetter('x'));
+    if (key != 0) h.letGo(key);
+    h.press(VK_UP);
+    Frames(h, 1);
+    h.release(VK_UP);
+    return ok && PlayerMoveState.jumpKind == 41 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
+}
+
 bool Walk(const RoadHands& h, int key, const std::function<bool()>& until, int maxFrames = 3000) {
     h.hold(key);
     const bool ok = h.play(until, maxFrames);
@@ -346,18 +361,9 @@ bool WalkWestOverTheLandmark(const RoadHands& h) {
     if (!WalkTo(h, L + 1530, 10) || !WalkingJump(h, VK_RIGHT) || PlayerState.y != 475) return false;
     if (!WalkingJump(h, VK_LEFT) || PlayerState.y != 310) return false;
     if (!WalkTo(h, L + 750, 20)) return false;
-    h.hold(VK_LEFT);
-    h.hold(VkLetter('x'));
-    bool ok = h.play([] { return PlayerState.x <= L + 650; }, 600);
-    h.letGo(VkLetter('x'));
-    h.letGo(VK_LEFT);
-    h.press(VK_UP);
-    Frames(h, 1);
-    h.release(VK_UP);
-    ok = ok && PlayerMoveState.jumpKind == 41 && h.play([] { return PlayerMoveState.jumpKind == 0; }, 400);
     // The dash carries her on past the column; she lands where the floor
     // below her is by then.
-    return ok && PlayerState.x < L - 30;
+    return DashJump(h, VK_LEFT, [] { return PlayerState.x <= L + 650; }) && PlayerState.x < L - 30;
 }
 
 bool WalkOverTheLandmark(const RoadHands& h, std::int32_t to, std::int32_t* turretsPaid) {
@@ -377,13 +383,7 @@ bool WalkOverTheLandmark(const RoadHands& h, std::int32_t to, std::int32_t* turr
     // The far column bars every height a jump from the high floor keeps
     // until a dash jump carries her over it, down to the ground.
     if (!WalkTo(h, L + 1350, 20)) return false;
-    h.hold(VkLetter('x'));
-    ok = h.play([] { return PlayerState.x >= L + 1450; }, 600);
-    h.letGo(VkLetter('x'));
-    h.press(VK_UP);
-    Frames(h, 1);
-    h.release(VK_UP);
-    if (!ok || PlayerMoveState.jumpKind != 41 || !h.play([] { return PlayerMoveState.jumpKind == 0; }, 400)) return false;
+    if (!DashJump(h, 0, [] { return PlayerState.x >= L + 1450; })) return false;
     if (PlayerState.y != 640) return false;
     // The third turret, then on.
     h.hold(VK_RIGHT);
