@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <iterator>
@@ -103,7 +104,7 @@ protected:
     // Uses the remedies on the menu's item screen until her HP is nearly
     // full, and goes back to the stage; counts them in remediesUsed.
     void HealFromItems();
-    std::uint32_t remediesUsed[5] = {};
+    std::array<std::uint32_t, 5> remediesUsed = {};
     // Road() with `until` that, whenever her HP has fallen below half and
     // `freeOfFoe` says nothing holds her, lets go of the keys (`letGo`) and
     // stops to heal from the items.

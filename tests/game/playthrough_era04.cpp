@@ -14,11 +14,10 @@
 // (a talk due at once, then a little damage before its last stage).
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -65,7 +64,7 @@ const std::vector<int> kEncountersLoads = {
 };
 
 // Her remedies used since `from`, taken off a reward row.
-Reward LessRemedies(Reward r, const std::uint32_t (&used)[5], const std::uint32_t (&from)[5]) {
+Reward LessRemedies(Reward r, const std::array<std::uint32_t, 5>& used, const std::array<std::uint32_t, 5>& from) {
     for (int i = 0; i < 5; ++i) r.items[i] -= used[i] - from[i];
     return r;
 }
@@ -153,8 +152,7 @@ void Playthrough::Era04StageAndSoldiers() {
 void Playthrough::Era04ToTheErrand() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
-    std::uint32_t used[5];
-    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
+    const auto used = remediesUsed;
     Era04Hands hands{*this};
     auto& s = Era04SoldierSlots;
 
@@ -193,8 +191,7 @@ void Playthrough::Era04ToTheErrand() {
 void Playthrough::Era04AfterTheErrand() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
-    std::uint32_t used[5];
-    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
+    const auto used = remediesUsed;
     Era04Hands hands{*this};
     auto& s = Era04SoldierSlots;
     // The last blocker's talk and blow.
@@ -243,8 +240,7 @@ void Playthrough::Era04AfterTheErrand() {
 void Playthrough::EncountersAAndB() {
     const Tally from = Tally::Now();
     const std::size_t mark = TraceMark();
-    std::uint32_t used[5];
-    std::copy(std::begin(remediesUsed), std::end(remediesUsed), used);
+    const auto used = remediesUsed;
     Era04Hands hands{*this};
     const std::int32_t home = Era04Door3 + 1200;
 
