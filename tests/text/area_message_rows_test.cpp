@@ -166,26 +166,26 @@ private:
         i = close + 1;
         return std::stoi(open == '(' ? inside.substr(2) : inside);
     }
-    void Lines(Channel channel, std::int32_t v, const std::string& spec, std::int32_t before, int y) {
+    void Lines(Channel channel, std::int32_t v, const std::string& entry, std::int32_t before, int y) {
         std::vector<RowLine>& lines = Rows(channel, v);
         std::size_t i = 0;
-        if (spec.rfind("=/", 0) == 0) {
+        if (entry.rfind("=/", 0) == 0) {
             lines.push_back(Rows(channel, before).front());
             i = 2;
         } else {
-            const std::string code = Code(spec, i);
-            const int font = Bracket(spec, i, '[', UsualFont(channel, code));
-            lines.push_back({code, Bracket(spec, i, '(', 210), y, font});
-            if (i < spec.size() && spec[i] == '+') {
+            const std::string code = Code(entry, i);
+            const int font = Bracket(entry, i, '[', UsualFont(channel, code));
+            lines.push_back({code, Bracket(entry, i, '(', 210), y, font});
+            if (i < entry.size() && entry[i] == '+') {
                 ++i;
-                lines.push_back({"+", Bracket(spec, i, '(', 210), 725, font});
+                lines.push_back({"+", Bracket(entry, i, '(', 210), 725, font});
                 return;
             }
-            if (i >= spec.size()) return;
+            if (i >= entry.size()) return;
             ++i;   // the '/' of a second speaker
         }
-        const std::string second = Code(spec, i);
-        lines.push_back({second, 210, 725, Bracket(spec, i, '[', UsualFont(channel, second))});
+        const std::string second = Code(entry, i);
+        lines.push_back({second, 210, 725, Bracket(entry, i, '[', UsualFont(channel, second))});
     }
 };
 
