@@ -512,24 +512,43 @@ TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
 
 namespace {
 
-TEST_F(MenuGame, ASlotWithMenuWordsNoGameCanHoldIsNotLoadable) {
+// Slots damaged in words no running game holds: the load screens must not
+// list one as a saved game that loading then refuses.
+TEST_F(MenuGame, ADamagedSlotIsNeitherListedNorLoadable) {
     MenuStageSnapshot = {1, 22, 1989, 0, kSaveSpotX, 640};
     ItemCounts[3] = 2;
-    const GdataImage image = HomeFieldSlot();
-    WriteText("Data/Save/Save01.txt", FormatGdata(image));
-    EXPECT_TRUE(SlotCanBeLoaded(1));
-    EXPECT_FALSE(SlotCanBeLoaded(2)) << "no file";
+    const GdataImage good = HomeFieldSlot();
+    WriteText("Data/Save/Save01.txt", FormatGdata(good));
+    ReadSaveSummaries();
+    ASSERT_NE(SaveSummaries[1].year, kErasedSlotYear) << "a whole slot is listed";
+    ASSERT_TRUE(SlotCanBeLoaded(1));
     EXPECT_FALSE(SlotCanBeLoaded(4)) << "no such slot";
 
-    GdataImage negativeCount = image;
-    negativeCount.At(6, 4) = -5;
-    WriteText("Data/Save/Save01.txt", FormatGdata(negativeCount));
-    EXPECT_FALSE(SlotCanBeLoaded(1));
-    GdataImage offTheWorld = image;
-    offTheWorld.At(2, 6) = 500000;
-    WriteText("Data/Save/Save01.txt", FormatGdata(offTheWorld));
-    EXPECT_FALSE(SlotCanBeLoaded(1));
-    EXPECT_NE(TraceLog().find("heroine's x"), std::string::npos) << "the reason is reported";
+    struct Damage {
+        int line, field;
+        std::int32_t value;
+        const char* what;
+    };
+    const Damage damages[] = {
+        {2, 3, -1, "pose"},
+        {2, 4, 500000, "camera past the world's end"},
+        {2, 5, -6000, "camera far above"},
+        {2, 6, 500000, "heroine past the world's end"},
+        {2, 6, 0, "heroine left of the world"},
+        {2, 7, 99999, "heroine far below"},
+        {2, 9, 0, "no HP left"},
+        {6, 4, -5, "a negative item count"},
+    };
+    for (const Damage& d : damages) {
+        GdataImage image = good;
+        image.At(d.line, d.field) = d.value;
+        WriteText("Data/Save/Save01.txt", FormatGdata(image));
+        ReadSaveSummaries();
+        EXPECT_EQ(SaveSummaries[1].year, kErasedSlotYear) << d.what << ": listed as a saved game";
+        EXPECT_FALSE(SlotCanBeLoaded(1)) << d.what;
+        EXPECT_FALSE(LoadGdata(1)) << d.what;
+    }
+    EXPECT_NE(TraceLog().find("line 2 field 6 holds 500000"), std::string::npos) << "the reason is reported";
 }
 
 }  // namespace
