@@ -61,7 +61,9 @@ void StepSaveScreen() {
         ShowSlotScreen(kSaveHeading);
         SaveScreenState.SaveSummaryShown = 1;
         SaveScreenState.SaveSummaryRead = 0;
+        SaveScreenState.SaveFailedShown = 0;
     }
+    if (SaveScreenState.SaveFailedAtKey != KeyPressCount) SaveScreenState.SaveFailedShown = 0;
     MoveSlotCursor();
     ShowSlotChoice();
     if (StepBackKey(kSaveHeading)) {
@@ -69,6 +71,7 @@ void StepSaveScreen() {
         UpdateSaveScreen(0);
         HideSlotScreen(kSaveHeading);
         SaveScreenState.SaveSummaryShown = 0;
+        SaveScreenState.SaveFailedShown = 0;
         ReturnToMainMenu();
         return;
     }
@@ -76,11 +79,15 @@ void StepSaveScreen() {
         WindowModeLock = 1;
         EnterConfirmState = 0;
         const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
-        // A save that did not reach the disk is reported by SaveGdata and
-        // neither chimes nor goes into the trace log as a save.
+        // A save that did not reach the disk neither chimes nor goes into the
+        // trace log as a save; SaveGdata reports why, and the prompt tells
+        // the player until the next key.
         if (SaveGdata(slot)) {
             WriteTraceLog(950 + slot);
             PlayGeneral(1);
+        } else {
+            SaveScreenState.SaveFailedShown = 1;
+            SaveScreenState.SaveFailedAtKey = KeyPressCount;
         }
         SaveScreenState.SaveSummaryShown = 1;
         SaveScreenState.SaveSummaryRead = 0;

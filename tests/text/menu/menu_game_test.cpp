@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
 
 #include "core/player.h"
 #include "core/save_spots.h"
@@ -18,6 +19,7 @@
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/menu_texts.h"
+#include "text/text_fixture.h"
 #include "text/text_state.h"
 
 namespace {
@@ -199,6 +201,41 @@ TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
     EXPECT_EQ(CountTraceLines("Save Gdata01"), 0);
     EXPECT_FALSE(PlayedDuringLastFrames(1, 3));
     EXPECT_EQ(MenuFlowState.SaveOpen, 1u) << "the game goes on";
+}
+
+// The recorded frame's draw of `text`, or nullptr.
+const plat::headless::TextDrawRecord* DrawnText(const std::string& text) {
+    for (const auto& t : plat::headless::LastFrame().texts)
+        if (t.text == text) return &t;
+    return nullptr;
+}
+
+TEST_F(MenuGame, ASaveOverAReadOnlySlotSaysSoOnTheScreenUntilTheNextKey) {
+    StartAtHome();
+    StandAt(kSaveSpotX);
+    SaveFromMenu(1);
+    const std::string kept = ReadText("Data/Save/Save01.txt");
+    ASSERT_FALSE(kept.empty());
+    std::filesystem::permissions(Dir() / "Data/Save/Save01.txt", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const std::string failed = "ごめんね、保存できなかったよ・・・";
+    const std::string prompt = "Enterで、\n保存するよ。";
+    ASSERT_NE(DrawnText(prompt), nullptr);
+
+    Tap(VK_RETURN);
+    RunFrames(30);
+    const plat::headless::TextDrawRecord* line = DrawnText(failed);
+    ASSERT_NE(line, nullptr) << "the failure is on the screen";
+    // In the prompt's place beside the heroine on slot 1, in the menu's font and cyan.
+    ExpectDrawAt(line, 180, 250 - 110);
+    ExpectColour(line, 0, 1, 1, 1);
+    EXPECT_EQ(line->font, TextFontSet.font[6]);
+    EXPECT_EQ(DrawnText(prompt), nullptr);
+    EXPECT_EQ(ReadText("Data/Save/Save01.txt"), kept);
+
+    PressFor1Frame(VK_DOWN);
+    EXPECT_EQ(DrawnText(failed), nullptr) << "gone with the next key";
+    ExpectDrawAt(DrawnText(prompt), 180, 450 - 110);
 }
 
 TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
