@@ -89,7 +89,12 @@ void UpdatePlayerJumpDash();
 void UpdatePlayerGroundContact();
 // The current pose's blow (PlayerAttackBox) and the crouch.
 void UpdatePlayerAttackBox();
-// Keeps x in 70..120700 and ScrollX in 0..119726.
+// The world's bounds: x stays in kWorldLeft..kWorldRight and ScrollX in
+// 0..kScrollMax.
+inline constexpr std::int32_t kWorldLeft = 70;
+inline constexpr std::int32_t kWorldRight = 120700;
+inline constexpr std::int32_t kScrollMax = 119726;
+// Keeps x and ScrollX within the world's bounds.
 void ClampPlayerAndScroll();
 
 // Moves x by d px (right for dir 1, left otherwise) and drags ScrollX along

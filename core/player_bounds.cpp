@@ -29,10 +29,6 @@ constexpr AttackPoseRow kAttackPoses[] = {
 
 double CrouchTime = 0;
 
-constexpr std::int32_t kScrollMax = 119726;
-constexpr std::int32_t kWorldLeft = 70;
-constexpr std::int32_t kWorldRight = 120700;
-
 }  // namespace
 
 void UpdatePlayerAttackBox() {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -37,6 +38,8 @@ void SyncFolderOf(const std::filesystem::path& target) {
 }
 
 }  // namespace
+
+void LetWritesPastTheFileSizeLimitFail() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool EnsureDirectory(const std::string& path) {
     if (path.empty()) return true;

@@ -39,6 +39,11 @@ bool ReadWholeFile(const std::string& path, std::string& out,
 // cannot be opened or is something else, such as a FIFO.
 std::FILE* OpenForAppend(const std::string& path);
 
+// A write past the process's file-size limit (ulimit -f) then fails with an
+// error like any other failed write instead of killing the program by
+// SIGXFSZ. Called once at start-up, before the first file is written.
+void LetWritesPastTheFileSizeLimitFail();
+
 bool FileExists(const std::string& path);
 // Creates the folder and its parents; true when it exists afterwards.
 bool EnsureDirectory(const std::string& path);

@@ -86,6 +86,7 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
     ClearKeyFlags();
 
     if (keyDown) {
+        ++KeyPressCount;
         const bool messageBox = MessageBoxOpen != 0;
         const bool free = !messageBox && PlayerKeysBlocked == 0;
         switch (virtualKey) {

@@ -86,11 +86,12 @@ constexpr GdataCell kGdataLayout[] = {
     {1, 8, WordRef(), &GameClock.savedPlayHours, 0, 0, kMax},
     {1, 9, WordRef(), &GameClock.savedPlayMinutes, 0, 0, 59},
     {1, 10, WordRef(), &GameClock.savedPlaySeconds, 0, 0, 59},
-    // 02: menu page, the stage as the menu found it, HP and EXP.
+    // 02: menu page, the stage as the menu found it, HP and EXP. The load
+    // screens put the heroine and the camera back at once: inside the world.
     {2, 1, &SavedMenuPage, &LoadedMenuPage, 0, 0, kMax},
-    Back(2, 2, &MenuStageSnapshot.facing, -1, 1), Back(2, 3, &MenuStageSnapshot.pose),
-    Back(2, 4, &MenuStageSnapshot.scrollX), Back(2, 5, &MenuStageSnapshot.scrollY),
-    Back(2, 6, &MenuStageSnapshot.x), Back(2, 7, &MenuStageSnapshot.y),
+    Back(2, 2, &MenuStageSnapshot.facing, -1, 1), Back(2, 3, &MenuStageSnapshot.pose, 0, 9999),
+    Back(2, 4, &MenuStageSnapshot.scrollX, 0, kScrollMax), Back(2, 5, &MenuStageSnapshot.scrollY, -5000, 5000),
+    Back(2, 6, &MenuStageSnapshot.x, kWorldLeft, kWorldRight), Back(2, 7, &MenuStageSnapshot.y, -5000, 5000),
     Back(2, 8, &PlayerState.maxHp, 1), Back(2, 9, &PlayerState.hp), Back(2, 10, &PlayerState.exp, 0),
     // 03, 04: movement, boxes, hit spark.
     Back(3, 1, &PlayerMoveState.xSpeed), Back(3, 2, &PlayerBodyBox.left),

@@ -200,6 +200,15 @@ bool LoadGdata(std::int32_t slot) {
     return true;
 }
 
+bool SlotHoldsLoadableGame(std::int32_t slot, std::string* why) {
+    GdataImage image;
+    std::string reason;
+    bool missing = false;
+    if (ReadSlotFile(slot, image, reason, missing)) return true;
+    if (why) *why = reason;
+    return false;
+}
+
 void ReadSaveSummaries() {
     for (std::int32_t slot = 1; slot <= 3; ++slot) {
         GdataImage image;

@@ -47,7 +47,13 @@ bool SaveGdata(std::int32_t slot);
 // values no game could have: then nothing at all is changed.
 bool LoadGdata(std::int32_t slot);
 
-// Refreshes SaveSummaries from slots 1 to 3.
+// Reads and checks the slot without touching the game: true when LoadGdata
+// would take it. The slot summaries list a slot as a saved game by the same
+// test, so every listed slot loads. On failure says why.
+bool SlotHoldsLoadableGame(std::int32_t slot, std::string* why);
+
+// Refreshes SaveSummaries from slots 1 to 3; a slot that would not load
+// shows as holding no data.
 void ReadSaveSummaries();
 
 // The pieces, apart from the files (also used by the fuzz target and tests).

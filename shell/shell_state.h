@@ -79,6 +79,9 @@ inline std::int32_t KeyYPressed = 0;
 inline std::int32_t KeyZPressed = 0;
 inline std::int32_t NumberKeyValue = 99;   // 1..6, 99 = none
 inline std::int32_t NoGameKey = 0;
+// Key-down events so far (repeats included): a screen that shows something
+// until the next key notes the count and waits for it to change.
+inline std::uint32_t KeyPressCount = 0;
 
 // Key blocks, written by scenes and menus.
 inline std::int32_t MessageBoxOpen = 0;

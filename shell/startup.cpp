@@ -132,6 +132,9 @@ void OnFrameMove(double time, float elapsed) {
 }
 
 int GameStartUp() {
+    // Under a file-size limit the trace log or a save stops growing or is
+    // refused; the game plays on.
+    LetWritesPastTheFileSizeLimitFail();
     // The game keeps all its files here; a fresh installation has no folder yet.
     EnsureDirectory("Data/Save");
     WriteTraceLog(0);

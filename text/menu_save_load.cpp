@@ -9,7 +9,6 @@
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
 #include "shell/boot.h"
-#include "shell/file_io.h"
 #include "shell/reset.h"
 #include "shell/save_report.h"
 #include "shell/save_slots.h"
@@ -26,8 +25,6 @@ SaveLoadStateRecord& SL = SaveLoadState;
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kSaveHeading = 27;
 constexpr std::int32_t kLoadHeading = 28;
-// A slot is about 3 KB; anything far larger is not one of ours.
-constexpr std::size_t kMaxSlotBytes = 64 * 1024;
 
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
 
@@ -64,7 +61,9 @@ void StepSaveScreen() {
         ShowSlotScreen(kSaveHeading);
         SaveScreenState.SaveSummaryShown = 1;
         SaveScreenState.SaveSummaryRead = 0;
+        SaveScreenState.SaveFailedShown = 0;
     }
+    if (SaveScreenState.SaveFailedAtKey != KeyPressCount) SaveScreenState.SaveFailedShown = 0;
     MoveSlotCursor();
     ShowSlotChoice();
     if (StepBackKey(kSaveHeading)) {
@@ -72,6 +71,7 @@ void StepSaveScreen() {
         UpdateSaveScreen(0);
         HideSlotScreen(kSaveHeading);
         SaveScreenState.SaveSummaryShown = 0;
+        SaveScreenState.SaveFailedShown = 0;
         ReturnToMainMenu();
         return;
     }
@@ -79,11 +79,15 @@ void StepSaveScreen() {
         WindowModeLock = 1;
         EnterConfirmState = 0;
         const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
-        // A save that did not reach the disk is reported by SaveGdata and
-        // neither chimes nor goes into the trace log as a save.
+        // A save that did not reach the disk neither chimes nor goes into the
+        // trace log as a save; SaveGdata reports why, and the prompt tells
+        // the player until the next key.
         if (SaveGdata(slot)) {
             WriteTraceLog(950 + slot);
             PlayGeneral(1);
+        } else {
+            SaveScreenState.SaveFailedShown = 1;
+            SaveScreenState.SaveFailedAtKey = KeyPressCount;
         }
         SaveScreenState.SaveSummaryShown = 1;
         SaveScreenState.SaveSummaryRead = 0;
@@ -199,53 +203,14 @@ void StepLoadScreen() {
     RunLoadSteps();
 }
 
-// The words the menu side takes from a slot and uses at once (the counts the
-// item screen lowers, the place the load screens put the heroine back at)
-// must be ones a running game can hold.
-struct MenuSideRange {
-    std::int32_t line, field, lo, hi;
-    const char* what;
-};
-constexpr MenuSideRange kMenuSideRanges[] = {
-    {2, 1, 0, INT32_MAX, "the menu page"},
-    {2, 3, 0, 9999, "the heroine's pose"},
-    {2, 4, 0, 119726, "the camera's x"},
-    {2, 5, -5000, 5000, "the camera's y"},
-    {2, 6, 70, 120700, "the heroine's x"},
-    {2, 7, -5000, 5000, "the heroine's y"},
-    {6, 1, 0, INT32_MAX, "the count of item 1"},
-    {6, 2, 0, INT32_MAX, "the count of item 2"},
-    {6, 3, 0, INT32_MAX, "the count of item 3"},
-    {6, 4, 0, INT32_MAX, "the count of item 4"},
-    {6, 5, 0, INT32_MAX, "the count of item 5"},
-};
-
-bool CheckMenuSideRanges(const GdataImage& image, std::string& why) {
-    for (const MenuSideRange& r : kMenuSideRanges) {
-        const std::int32_t v = image.At(r.line, r.field);
-        if (v < r.lo || v > r.hi) {
-            why = std::string(r.what) + " (line " + std::to_string(r.line) + " field " + std::to_string(r.field) +
-                  ") is " + std::to_string(v) + ", which no game can have";
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 bool SlotCanBeLoaded(std::int32_t slot) {
+    // The same test as the slot summaries': a slot listed as a saved game
+    // is one that loads.
+    std::string why = "there is no save slot " + std::to_string(slot);
+    if (slot >= 1 && slot <= 3 && SlotHoldsLoadableGame(slot, &why)) return true;
     const std::string path = SaveSlotPath(slot);
-    std::string why;
-    std::string text;
-    GdataImage image;
-    if (slot < 1 || slot > 3 || path.empty()) {
-        why = "there is no save slot " + std::to_string(slot);
-    } else if (!ReadWholeFile(path, text, kMaxSlotBytes, &why)) {
-        why = "the file " + why;
-    } else if (ParseGdata(text, image, &why) && CheckGdataRanges(image, &why) && CheckMenuSideRanges(image, why)) {
-        return true;
-    }
     ReportSaveProblem("Save slot " + std::to_string(slot) + (path.empty() ? std::string() : " ('" + path + "')") +
                       " was not loaded: " + why + ". Nothing was changed.");
     return false;

@@ -80,6 +80,8 @@ struct SaveScreenStateRecord {
     std::uint32_t SlotPromptShown = 0;   // 1: the slot summaries are printed
     std::uint32_t SaveSummaryShown = 0;  // 1: the save prompt is shown
     std::uint32_t SaveSummaryRead = 0;   // latch: the save prompt has read the slot files
+    std::uint32_t SaveFailedShown = 0;   // 1: the last save failed; the prompt says so until the next key
+    std::uint32_t SaveFailedAtKey = 0;   // KeyPressCount when it failed
 };
 inline SaveScreenStateRecord SaveScreenState;
 inline std::uint32_t SlotSummaryShown = 0;   // 1: the load prompt is shown

@@ -68,7 +68,8 @@ void DrawSavePrompt() {
         SaveScreenState.SaveSummaryRead = 1;
     }
     if (SaveSpotFlag == 1) {
-        DrawBubble(kSaveAllowed);
+        // Enter stays armed under the failure line: it tries again.
+        DrawBubble(SaveScreenState.SaveFailedShown == 1 ? kSaveFailed : kSaveAllowed);
         EnterConfirmState = 1;
     } else {
         DrawBubble(kSaveRefused);

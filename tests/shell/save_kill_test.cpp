@@ -18,6 +18,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "shell/trace_log.h"
+#include "text/menu_state.h"
 
 namespace fs = std::filesystem;
 
@@ -37,6 +38,7 @@ TEST_F(SaveKillTest, AKilledSaveLeavesTheOldOrTheNewSlotWhole) {
     TraceSample.month = 1;
     TraceSample.day = 2;
     Era00AreaFlag = 1;
+    MenuStageSnapshot.x = 130;
     const std::string oldText = SlotTextWithGold(111111);
     const std::string newText = SlotTextWithGold(2222222);
     ASSERT_NE(oldText, newText);

@@ -36,8 +36,11 @@ protected:
         TraceSample.hour = 9;
         TraceSample.minute = 30;
         TraceSample.second = 15;
-        // A game is always on the stage of exactly one area.
+        // A game is always on the stage of exactly one area, and the menu
+        // found the heroine on it.
         Era00AreaFlag = 1;
+        MenuStageSnapshot.x = 130;
+        MenuStageSnapshot.y = 640;
     }
     static std::string Read(const std::string& path) { return FileText(path); }
     static void Write(const std::string& path, const std::string& text) {
@@ -260,17 +263,18 @@ TEST_F(SaveSlotTest, EveryLoadedFieldComesBackIntoTheWordItWasWrittenFrom) {
 TEST_F(SaveSlotTest, ValuesWiderThanSixCharactersSurvive) {
     Gold = 1000000;
     PlayerState.exp = 2147483647;
-    MenuStageSnapshot.scrollX = -99999;
-    MenuStageSnapshot.x = -2147483647 - 1;
+    PlayerMoveState.xSpeed = -99999;
+    PlayerAttackBox.left = -2147483647 - 1;
     ASSERT_TRUE(SaveGdata(3));
     Gold = 0;
     PlayerState.exp = 0;
-    MenuStageSnapshot = {};
+    PlayerMoveState.xSpeed = 0;
+    PlayerAttackBox.left = 0;
     ASSERT_TRUE(LoadGdata(3));
     EXPECT_EQ(Gold, 1000000);
     EXPECT_EQ(PlayerState.exp, 2147483647);
-    EXPECT_EQ(MenuStageSnapshot.scrollX, -99999);
-    EXPECT_EQ(MenuStageSnapshot.x, -2147483647 - 1);
+    EXPECT_EQ(PlayerMoveState.xSpeed, -99999);
+    EXPECT_EQ(PlayerAttackBox.left, -2147483647 - 1);
     // And the summary reads the wide gold too.
     ReadSaveSummaries();
     EXPECT_EQ(SaveSummaries[3].gold, 1000000);

@@ -1,6 +1,7 @@
 // Start-up and shut-down: their order as the trace log tells it, the device
 // callbacks' codes, and the folder and files a fresh installation lacks.
 #include "shell/frame.h"
+#include "shell/save_slots.h"
 #include "shell/settings_files.h"
 #include "shell/shell_state.h"
 #include "support/game_harness.h"
@@ -9,6 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -71,6 +78,30 @@ TEST_F(ShellCoreStartUp, AFreshInstallationGetsItsSaveFolder) {
     EXPECT_EQ(GameSettings.backBufferWidth, 1024);
     EXPECT_EQ(GameSettings.backBufferHeight, 768);
     EXPECT_TRUE(plat::FrameworkIsWindowed());
+}
+
+TEST_F(ShellCoreStartUp, UnderAFileSizeLimitASaveIsRefusedAndTheGameLives) {
+    // A slot is about 3 KB; the limit lets the trace log start but no slot through.
+    constexpr rlim_t kLimit = 2048;
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, 1);
+        dup2(quiet, 2);
+        const rlimit limit{kLimit, kLimit};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        if (TryStartGame() != 0) _exit(2);
+        _exit(SaveGdata(1) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save went through, 2: no start, 3: no limit";
+    EXPECT_FALSE(HasFile("Data/Save/Save01.txt"));
+    EXPECT_LE(ReadText("Data/Save/SaveS0.txt").size(), kLimit);
 }
 
 TEST_F(ShellCoreStartUp, FontsAndEffectLiveFromCreationToDestruction) {

@@ -182,7 +182,9 @@ TEST_F(MenuTextsTest, SavePromptReadsTheSlotsAgainAfterASave) {
     EXPECT_EQ(SaveScreenState.SaveSummaryRead, 1u);
     EXPECT_EQ(FindAll("データなし").size(), 3u);
 
-    // The save screen saves into slot 1 and clears the latch.
+    // The save screen saves into slot 1 (the stage as the menu found it)
+    // and clears the latch.
+    MenuStageSnapshot.x = 130;
     PlayerState.hp = 77;
     PlayerState.maxHp = 140;
     ASSERT_TRUE(SaveGdata(1));

@@ -98,6 +98,8 @@ inline constexpr const char* kLoadAllowed = "Enterで、\nよみこむよ。";
 inline constexpr const char* kLoadRefused = "ここでは、\nよみこめないよ。";
 inline constexpr const char* kSaveAllowed = "Enterで、\n保存するよ。";
 inline constexpr const char* kSaveRefused = "ここでは、\n保存できないよ。";
+// In place of the save prompt after a save that failed, until the next key.
+inline constexpr const char* kSaveFailed = "ごめんね、保存できなかったよ・・・";
 
 // ------------------------------------------------------ slot summaries --
 inline constexpr const char* kSlotNoData = "　　　　  データなし";

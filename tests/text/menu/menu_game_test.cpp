@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
 
 #include "core/player.h"
 #include "core/save_spots.h"
@@ -18,6 +19,7 @@
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/menu_texts.h"
+#include "text/text_fixture.h"
 #include "text/text_state.h"
 
 namespace {
@@ -199,6 +201,41 @@ TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
     EXPECT_EQ(CountTraceLines("Save Gdata01"), 0);
     EXPECT_FALSE(PlayedDuringLastFrames(1, 3));
     EXPECT_EQ(MenuFlowState.SaveOpen, 1u) << "the game goes on";
+}
+
+// The recorded frame's draw of `text`, or nullptr.
+const plat::headless::TextDrawRecord* DrawnText(const std::string& text) {
+    for (const auto& t : plat::headless::LastFrame().texts)
+        if (t.text == text) return &t;
+    return nullptr;
+}
+
+TEST_F(MenuGame, ASaveOverAReadOnlySlotSaysSoOnTheScreenUntilTheNextKey) {
+    StartAtHome();
+    StandAt(kSaveSpotX);
+    SaveFromMenu(1);
+    const std::string kept = ReadText("Data/Save/Save01.txt");
+    ASSERT_FALSE(kept.empty());
+    std::filesystem::permissions(Dir() / "Data/Save/Save01.txt", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const std::string failed = "ごめんね、保存できなかったよ・・・";
+    const std::string prompt = "Enterで、\n保存するよ。";
+    ASSERT_NE(DrawnText(prompt), nullptr);
+
+    Tap(VK_RETURN);
+    RunFrames(30);
+    const plat::headless::TextDrawRecord* line = DrawnText(failed);
+    ASSERT_NE(line, nullptr) << "the failure is on the screen";
+    // In the prompt's place beside the heroine on slot 1, in the menu's font and cyan.
+    ExpectDrawAt(line, 180, 250 - 110);
+    ExpectColour(line, 0, 1, 1, 1);
+    EXPECT_EQ(line->font, TextFontSet.font[6]);
+    EXPECT_EQ(DrawnText(prompt), nullptr);
+    EXPECT_EQ(ReadText("Data/Save/Save01.txt"), kept);
+
+    PressFor1Frame(VK_DOWN);
+    EXPECT_EQ(DrawnText(failed), nullptr) << "gone with the next key";
+    ExpectDrawAt(DrawnText(prompt), 180, 450 - 110);
 }
 
 TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
@@ -512,24 +549,43 @@ TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
 
 namespace {
 
-TEST_F(MenuGame, ASlotWithMenuWordsNoGameCanHoldIsNotLoadable) {
+// Slots damaged in words no running game holds: the load screens must not
+// list one as a saved game that loading then refuses.
+TEST_F(MenuGame, ADamagedSlotIsNeitherListedNorLoadable) {
     MenuStageSnapshot = {1, 22, 1989, 0, kSaveSpotX, 640};
     ItemCounts[3] = 2;
-    const GdataImage image = HomeFieldSlot();
-    WriteText("Data/Save/Save01.txt", FormatGdata(image));
-    EXPECT_TRUE(SlotCanBeLoaded(1));
-    EXPECT_FALSE(SlotCanBeLoaded(2)) << "no file";
+    const GdataImage good = HomeFieldSlot();
+    WriteText("Data/Save/Save01.txt", FormatGdata(good));
+    ReadSaveSummaries();
+    ASSERT_NE(SaveSummaries[1].year, kErasedSlotYear) << "a whole slot is listed";
+    ASSERT_TRUE(SlotCanBeLoaded(1));
     EXPECT_FALSE(SlotCanBeLoaded(4)) << "no such slot";
 
-    GdataImage negativeCount = image;
-    negativeCount.At(6, 4) = -5;
-    WriteText("Data/Save/Save01.txt", FormatGdata(negativeCount));
-    EXPECT_FALSE(SlotCanBeLoaded(1));
-    GdataImage offTheWorld = image;
-    offTheWorld.At(2, 6) = 500000;
-    WriteText("Data/Save/Save01.txt", FormatGdata(offTheWorld));
-    EXPECT_FALSE(SlotCanBeLoaded(1));
-    EXPECT_NE(TraceLog().find("heroine's x"), std::string::npos) << "the reason is reported";
+    struct Damage {
+        int line, field;
+        std::int32_t value;
+        const char* what;
+    };
+    const Damage damages[] = {
+        {2, 3, -1, "pose"},
+        {2, 4, 500000, "camera past the world's end"},
+        {2, 5, -6000, "camera far above"},
+        {2, 6, 500000, "heroine past the world's end"},
+        {2, 6, 0, "heroine left of the world"},
+        {2, 7, 99999, "heroine far below"},
+        {2, 9, 0, "no HP left"},
+        {6, 4, -5, "a negative item count"},
+    };
+    for (const Damage& d : damages) {
+        GdataImage image = good;
+        image.At(d.line, d.field) = d.value;
+        WriteText("Data/Save/Save01.txt", FormatGdata(image));
+        ReadSaveSummaries();
+        EXPECT_EQ(SaveSummaries[1].year, kErasedSlotYear) << d.what << ": listed as a saved game";
+        EXPECT_FALSE(SlotCanBeLoaded(1)) << d.what;
+        EXPECT_FALSE(LoadGdata(1)) << d.what;
+    }
+    EXPECT_NE(TraceLog().find("line 2 field 6 holds 500000"), std::string::npos) << "the reason is reported";
 }
 
 }  // namespace
