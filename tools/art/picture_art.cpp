@@ -5,6 +5,7 @@
 #include "tools/art/camp_art.h"
 #include "tools/art/stage_backdrop_art.h"
 #include "tools/art/arena_stand_art.h"
+#include "tools/art/field_piece_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
@@ -1178,6 +1179,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
     if (info.id == 178) DrawEncounterTowerStone(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
+    if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;
 }
 
