@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 # Every routine of the game has one ordinary definition: a weak one would let
-# a misnamed routine link beside the stand-in it was meant to replace.
+# a second definition of the routine replace it unnoticed.
 if grep -rnE '__attribute__ *\(\( *weak|\[\[gnu::weak\]\]|#pragma +weak' shell core text areas platform; then
   echo "weak definitions are not allowed in the game's code" >&2
   exit 1

@@ -329,7 +329,7 @@ std::int32_t RunRound1Dialogue(std::int32_t part) {
     }
     if (part == 0 || Dl.step == kStepDone) return Dl.step;
     ScrollX = Dl.heldScroll;
-    // Part 1: lines 63 and 64; part 2: lines 65 to 67.
+    // The first talk is lines 63 and 64, the second lines 65 to 67.
     const std::int32_t first = part == 1 ? 63 : 65;
     const std::int32_t last = part == 1 ? 64 : 67;
     if (Dl.step == 1) {

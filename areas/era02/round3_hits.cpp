@@ -292,7 +292,7 @@ std::int32_t React11() {
     Opp.x = Rx.startX + TruncToInt((Rx.r + 150) * T);
     Opp.y = Rx.startY - TruncToInt(150 * T - 380 * T * T);
     Opp.angle = TruncToInt(240 * T);
-    if (Rx.landing < 0) Coin();
+    Coin();
     Opp.frame = 10;
     if (T > 0.3) {
         Opp.frame = 52;

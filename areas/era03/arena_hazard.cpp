@@ -214,6 +214,9 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
             MessageBoxOpen = 0;
         }
     }
+    // Held through the throw, but not in the step it ends: the hold would
+    // undo the release just above and, as re-arming does not release her,
+    // leave her frozen after every throw.
     if (m.throwState != 0 && m.throwState != kArenaDone) {
         PlayerMoveState.runZ = 0;
         PlayerMoveState.runX = 0;

@@ -57,7 +57,9 @@ void DrawCreaturePart(std::int32_t code, std::int32_t x, std::int32_t y, std::in
     if (code < 50) DrawCreatureCell(kEra03CreatureStem, x, y, angle, depth);
 }
 
-// The shots' shared spin, stepped once per drawn frame.
+// The shots' shared spin, stepped once per drawn frame. A word of its own:
+// in the heroine's attachment angle it would turn her worn strip with the
+// shots, and while she wears it her pose would set the spin back each frame.
 std::int32_t ShotSpin = 0;
 
 void DrawCreature() {

@@ -613,7 +613,8 @@ void RunEra03Duel() {
         S.heroineHurt = 12;
     }
     if (S.heroineHurt == 12 && RunEra03DuelShout(1) == 99) S.heroineHurt = 13;
-    // 10.
+    // 10. Not in the step the duel is won: the opponent has just vanished,
+    // and a strike still under way would draw it again with its swing.
     if (S.step != 99) StepStrike();
     // 11. Bounds.
     if (d.x <= D - 844) d.x = D - 844;

@@ -12,138 +12,138 @@ namespace {
 constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　あれは・・・　テント？　だれかが　ここで　野営してる。"}};
 constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくに　三つの　人かげが　見える。"}};
 constexpr MessageLine kArena15[] = {{210, 700, "リシェル　　：　あやしいわね。　ちょっと　ようすを　見てみよう。"}};
-constexpr MessageLine kArena16[] = {{210, 700, "大男：　おい、だれか　きたぞ。"}};
-constexpr MessageLine kArena17[] = {{210, 700, "女兵士：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
-constexpr MessageLine kArena18[] = {{210, 700, "ゴルド：　ヴェラ、あの顔・・・　見おぼえが　あるぞ。"}};
+constexpr MessageLine kArena16[] = {{210, 700, "大男　　　　：　おい、だれか　きたぞ。"}};
+constexpr MessageLine kArena17[] = {{210, 700, "女兵士　　　：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
+constexpr MessageLine kArena18[] = {{210, 700, "ゴルド　　　：　ヴェラ、あの顔・・・　見おぼえが　あるぞ。"}};
 constexpr MessageLine kArena19[] = {
-    {210, 700, "女兵士：　まさか。　こんな　ところに　いるはずが　ないわ。"},
+    {210, 700, "女兵士　　　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
     {255, 725, "・・・でも　たしかに　にている。"},
 };
-constexpr MessageLine kArena20[] = {{210, 700, "ゴルド：　姫さまに　お知らせ　するか？"}};
+constexpr MessageLine kArena20[] = {{210, 700, "ゴルド　　　：　姫さまに　お知らせ　するか？"}};
 constexpr MessageLine kArena21[] = {
-    {210, 700, "女兵士：　まだよ。　まずは　わたしが　たしかめる。"},
+    {210, 700, "女兵士　　　：　まだよ。　まずは　わたしが　たしかめる。"},
     {255, 725, "あなたは　下がっていなさい。"},
 };
 constexpr MessageLine kArena22[] = {
-    {210, 700, "女兵士：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
+    {210, 700, "女兵士　　　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
     {255, 725, "なにを　しに　きたの？"},
 };
-constexpr MessageLine kArena23[] = {{210, 700, "ゴルド：　こたえによっては　ただでは　かえさんぞ。"}};
+constexpr MessageLine kArena23[] = {{210, 700, "ゴルド　　　：　こたえによっては　ただでは　かえさんぞ。"}};
 constexpr MessageLine kArena24[] = {
-    {210, 700, "女兵士：　だまっていても　むだよ。"},
+    {210, 700, "女兵士　　　：　だまっていても　むだよ。"},
     {255, 725, "その　目つき、ただの　旅人じゃ　ないわね。"},
 };
 constexpr MessageLine kArena25[] = {
-    {210, 700, "女兵士：　いいわ。　すこし　あそんで　あげる。"},
+    {210, 700, "女兵士　　　：　いいわ。　すこし　あそんで　あげる。"},
     {255, 725, "このヴェラさまの　うでまえ、見せてあげるわ！"},
 };
-constexpr MessageLine kArena26[] = {{210, 700, "女兵士：　ふふ、おどろいた？　これが　わたしの　剣さばきよ。"}};
-constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
-constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
-constexpr MessageLine kArena29[] = {{210, 700, "ゴルド：　ヴェラ、やりすぎるなよ。"}};
-constexpr MessageLine kArena30[] = {{210, 700, "ヴェラ：　わかってるわ。　すこし　ためすだけ。"}};
+constexpr MessageLine kArena26[] = {{210, 700, "女兵士　　　：　ふふ、おどろいた？　これが　わたしの　剣さばきよ。"}};
+constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
+constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
+constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};
+constexpr MessageLine kArena30[] = {{210, 700, "ヴェラ　　　：　わかってるわ。　すこし　ためすだけ。"}};
 constexpr MessageLine kArena31[] = {{210, 700, "ﾅﾚｰﾀ　：　ヴェラは　広場の　まんなかへ　とびだした。"}};
 constexpr MessageLine kArena32[] = {{210, 700, "リシェル　　：　のぞむところよ！　とびこえて　いくわ！"}};
 constexpr MessageLine kArena33[] = {{210, 700, "リシェル　　：　さあ、かかってきなさい！"}};
 constexpr MessageLine kArena34[] = {
-    {210, 700, "ヴェラ：　その　いきやよし。"},
+    {210, 700, "ヴェラ　　　：　その　いきやよし。"},
     {255, 725, "でも　まずは　この　しかけを　見てもらうわ。"},
 };
 constexpr MessageLine kArena35[] = {
     {210, 700, "リシェル　　：　しかけ？"},
     {255, 725, "なにを　するつもり？"},
 };
-constexpr MessageLine kArena36[] = {{210, 700, "ヴェラ：　あの　はしらに　ふれたら　しびれて　ふきとぶわよ。"}};
+constexpr MessageLine kArena36[] = {{210, 700, "ヴェラ　　　：　あの　はしらに　ふれたら　しびれて　ふきとぶわよ。"}};
 constexpr MessageLine kArena37[] = {
-    {210, 700, "ヴェラ：　にげばは　ないわ。"},
+    {210, 700, "ヴェラ　　　：　にげばは　ないわ。"},
     {255, 725, "かべぎわには　気をつけることね。"},
 };
-constexpr MessageLine kArena38[] = {{210, 700, "ヴェラ：　さあ、はじめましょう！"}};
-constexpr MessageLine kArena39[] = {{210, 700, "ヴェラ：　くっ・・・　まさか　わたしが　まけるなんて。"}};
-constexpr MessageLine kArena40[] = {{210, 700, "ヴェラ：　あなた、なかなか　やるわね。　みとめて　あげる。"}};
-constexpr MessageLine kArena41[] = {{210, 700, "ヴェラ：　それは　おれいよ。　つぎは　まけないからね。"}};
-constexpr MessageLine kArena42[] = {{210, 700, "ゴルド：　ヴェラを　たおすとは　たいした　ものだ。"}};
+constexpr MessageLine kArena38[] = {{210, 700, "ヴェラ　　　：　さあ、はじめましょう！"}};
+constexpr MessageLine kArena39[] = {{210, 700, "ヴェラ　　　：　くっ・・・　まさか　わたしが　まけるなんて。"}};
+constexpr MessageLine kArena40[] = {{210, 700, "ヴェラ　　　：　あなた、なかなか　やるわね。　みとめて　あげる。"}};
+constexpr MessageLine kArena41[] = {{210, 700, "ヴェラ　　　：　それは　おれいよ。　つぎは　まけないからね。"}};
+constexpr MessageLine kArena42[] = {{210, 700, "ゴルド　　　：　ヴェラを　たおすとは　たいした　ものだ。"}};
 constexpr MessageLine kArena43[] = {{210, 700, "リシェル　　：　こんどは　あなたが　あいて？"}};
-constexpr MessageLine kArena44[] = {{210, 700, "ゴルド：　そうだ。　だが　おれは　自分から　手は　ださん。"}};
+constexpr MessageLine kArena44[] = {{210, 700, "ゴルド　　　：　そうだ。　だが　おれは　自分から　手は　ださん。"}};
 constexpr MessageLine kArena45[] = {{210, 700, "リシェル　　：　どういう　こと？"}};
-constexpr MessageLine kArena46[] = {{210, 700, "ゴルド：　おれの　まもりを　くずして　みろ。　それが　しょうぶだ。"}};
+constexpr MessageLine kArena46[] = {{210, 700, "ゴルド　　　：　おれの　まもりを　くずして　みろ。　それが　しょうぶだ。"}};
 constexpr MessageLine kArena47[] = {{210, 700, "リシェル　　：　まもりを　くずす・・・？"}};
 constexpr MessageLine kArena48[] = {{210, 700, "リシェル　　：　ずっと　かまえてる　だけ　なの？"}};
-constexpr MessageLine kArena49[] = {{210, 700, "ゴルド：　同じ　わざばかりでは　すぐに　見きられるぞ。"}};
-constexpr MessageLine kArena50[] = {{210, 700, "ゴルド：　ちがう　わざを　いくつも　ためして　みることだ。"}};
-constexpr MessageLine kArena51[] = {{210, 700, "ゴルド：　ただし　うかつに　ちかづけば　なげとばす。"}};
-constexpr MessageLine kArena52[] = {{210, 700, "ゴルド：　なげられて　たおれれば　おまえの　まけだ。"}};
-constexpr MessageLine kArena53[] = {{210, 700, "ゴルド：　はしらにも　気をつけろ。　あれは　おれにも　ききめが　ある。"}};
-constexpr MessageLine kArena54[] = {{210, 700, "ゴルド：　まけた　ときに　いいわけ　されたく　ないからな。"}};
+constexpr MessageLine kArena49[] = {{210, 700, "ゴルド　　　：　同じ　わざばかりでは　すぐに　見きられるぞ。"}};
+constexpr MessageLine kArena50[] = {{210, 700, "ゴルド　　　：　ちがう　わざを　いくつも　ためして　みることだ。"}};
+constexpr MessageLine kArena51[] = {{210, 700, "ゴルド　　　：　ただし　うかつに　ちかづけば　なげとばす。"}};
+constexpr MessageLine kArena52[] = {{210, 700, "ゴルド　　　：　なげられて　たおれれば　おまえの　まけだ。"}};
+constexpr MessageLine kArena53[] = {{210, 700, "ゴルド　　　：　はしらにも　気をつけろ。　あれは　おれにも　ききめが　ある。"}};
+constexpr MessageLine kArena54[] = {{210, 700, "ゴルド　　　：　まけた　ときに　いいわけ　されたく　ないからな。"}};
 constexpr MessageLine kArena55[] = {{210, 700, "リシェル　　：　わかったわ。　ぜったいに　くずしてみせる！"}};
-constexpr MessageLine kArena56[] = {{210, 700, "ゴルド：　いい　へんじだ。"}};
+constexpr MessageLine kArena56[] = {{210, 700, "ゴルド　　　：　いい　へんじだ。"}};
 constexpr MessageLine kArena57[] = {{210, 700, "リシェル　　：　いくわよ！"}};
-constexpr MessageLine kArena58[] = {{210, 700, "ゴルド：　こい！"}};
-constexpr MessageLine kArena59[] = {{210, 700, "ゴルド：　まいった。　おれの　まもりが　ここまで　くずされるとは。"}};
-constexpr MessageLine kArena60[] = {{210, 700, "ゴルド：　ヴェラ、この娘は　ほんものだ。"}};
-constexpr MessageLine kArena61[] = {{210, 700, "ヴェラ：　ええ、わたしも　そう　おもうわ。"}};
-constexpr MessageLine kArena62[] = {{210, 700, "ヴェラ：　まさか　ほんとうに　あの　お方の・・・"}};
-constexpr MessageLine kArena63[] = {{210, 700, "ゴルド：　とにかく、姫さまに　お会い　いただこう。"}};
-constexpr MessageLine kArena64[] = {{210, 700, "ヴェラ：　その前に、はい。　つかれたでしょう？"}};
+constexpr MessageLine kArena58[] = {{210, 700, "ゴルド　　　：　こい！"}};
+constexpr MessageLine kArena59[] = {{210, 700, "ゴルド　　　：　まいった。　おれの　まもりが　ここまで　くずされるとは。"}};
+constexpr MessageLine kArena60[] = {{210, 700, "ゴルド　　　：　ヴェラ、この娘は　ほんものだ。"}};
+constexpr MessageLine kArena61[] = {{210, 700, "ヴェラ　　　：　ええ、わたしも　そう　おもうわ。"}};
+constexpr MessageLine kArena62[] = {{210, 700, "ヴェラ　　　：　まさか　ほんとうに　あの　お方の・・・"}};
+constexpr MessageLine kArena63[] = {{210, 700, "ゴルド　　　：　とにかく、姫さまに　お会い　いただこう。"}};
+constexpr MessageLine kArena64[] = {{210, 700, "ヴェラ　　　：　その前に、はい。　つかれたでしょう？"}};
 constexpr MessageLine kArena65[] = {{210, 700, "リシェル　　：　ありがとう。　げんきが　でたわ。"}};
 constexpr MessageLine kArena66[] = {{210, 700, "リシェル　　：　・・・姫さま？　だれの　ことだろう。"}};
-constexpr MessageLine kArena67[] = {{210, 700, "セレスティア：　さわがしいと　おもったら・・・　あなたが　原因ね。"}};
+constexpr MessageLine kArena67[] = {{210, 700, "セレスティア　：　さわがしいと　おもったら・・・　あなたが　原因ね。"}};
 constexpr MessageLine kArena68[] = {{210, 700, "リシェル　　：　あなたは　だれ？"}};
 constexpr MessageLine kArena69[] = {{210, 700, "リシェル　　：　はしらの　上から　とびおりてきた・・・！"}};
-constexpr MessageLine kArena70[] = {{210, 700, "セレスティア：　わたしは　セレスティア。　この　ふたりの　あるじよ。"}};
-constexpr MessageLine kArena71[] = {{210, 700, "セレスティア：　ヴェラと　ゴルドを　たおすなんて　おどろいたわ。"}};
-constexpr MessageLine kArena72[] = {{210, 700, "セレスティア：　でも　わたしは　そう　かんたんには　いかないわよ。"}};
+constexpr MessageLine kArena70[] = {{210, 700, "セレスティア　：　わたしは　セレスティア。　この　ふたりの　あるじよ。"}};
+constexpr MessageLine kArena71[] = {{210, 700, "セレスティア　：　ヴェラと　ゴルドを　たおすなんて　おどろいたわ。"}};
+constexpr MessageLine kArena72[] = {{210, 700, "セレスティア　：　でも　わたしは　そう　かんたんには　いかないわよ。"}};
 constexpr MessageLine kArena73[] = {
-    {210, 700, "セレスティア：　この　剣と　たまで　あいてを　するわ。"},
+    {210, 700, "セレスティア　：　この　剣と　たまで　あいてを　するわ。"},
     {275, 725, "よけきれるかしら？"},
 };
 constexpr MessageLine kArena74[] = {
-    {210, 700, "セレスティア：　それに　わたしは　あなたの　こうげきを"},
+    {210, 700, "セレスティア　：　それに　わたしは　あなたの　こうげきを"},
     {275, 725, "ちからに　かえる　すべを　しっているの。"},
 };
-constexpr MessageLine kArena75[] = {{210, 700, "セレスティア：　あなたが　わたしを　うつたび、あなたは　いやされる。"}};
+constexpr MessageLine kArena75[] = {{210, 700, "セレスティア　：　あなたが　わたしを　うつたび、あなたは　いやされる。"}};
 constexpr MessageLine kArena76[] = {
-    {210, 700, "セレスティア：　ふしぎ　でしょう？"},
+    {210, 700, "セレスティア　：　ふしぎ　でしょう？"},
     {275, 725, "でも　それが　わたしの　たたかい方。"},
 };
 constexpr MessageLine kArena77[] = {
-    {210, 700, "セレスティア：　同じ　わざを　くりかえすと"},
+    {210, 700, "セレスティア　：　同じ　わざを　くりかえすと"},
     {275, 725, "すぐに　しかえしを　するわよ。"},
 };
-constexpr MessageLine kArena78[] = {{210, 700, "セレスティア：　さあ、どうする？"}};
+constexpr MessageLine kArena78[] = {{210, 700, "セレスティア　：　さあ、どうする？"}};
 constexpr MessageLine kArena79[] = {{210, 700, "リシェル　　：　なにを　いわれても　まけないわ。"}};
 constexpr MessageLine kArena80[] = {
-    {210, 700, "セレスティア：　いい　へんじね。"},
+    {210, 700, "セレスティア　：　いい　へんじね。"},
     {275, 725, "その目、だれかに　よく　にている。"},
 };
 constexpr MessageLine kArena81[] = {{210, 700, "リシェル　　：　だれかって？"}};
-constexpr MessageLine kArena82[] = {{210, 700, "セレスティア：　いいえ、なんでも　ないわ。"}};
+constexpr MessageLine kArena82[] = {{210, 700, "セレスティア　：　いいえ、なんでも　ないわ。"}};
 constexpr MessageLine kArena83[] = {
-    {210, 700, "セレスティア：　わたしに　かったら"},
+    {210, 700, "セレスティア　：　わたしに　かったら"},
     {275, 725, "すこし　お話を　してあげる。"},
 };
-constexpr MessageLine kArena84[] = {{210, 700, "セレスティア：　まけたら　おとなしく　かえりなさい。"}};
+constexpr MessageLine kArena84[] = {{210, 700, "セレスティア　：　まけたら　おとなしく　かえりなさい。"}};
 constexpr MessageLine kArena85[] = {
     {210, 700, "リシェル　　：　やくそくよ。"},
     {275, 725, "わたしが　かったら　ぜんぶ　おしえてもらうわ！"},
 };
-constexpr MessageLine kArena86[] = {{210, 700, "セレスティア：　ええ、やくそくするわ。"}};
+constexpr MessageLine kArena86[] = {{210, 700, "セレスティア　：　ええ、やくそくするわ。"}};
 constexpr MessageLine kArena87[] = {{210, 700, "リシェル　　：　いくわよ！"}};
-constexpr MessageLine kArena88[] = {{210, 700, "セレスティア：　ヴェラ、ゴルド、手を　ださないでね。"}};
-constexpr MessageLine kArena89[] = {{210, 700, "セレスティア：　これは　わたしと　この子の　しょうぶ。"}};
+constexpr MessageLine kArena88[] = {{210, 700, "セレスティア　：　ヴェラ、ゴルド、手を　ださないでね。"}};
+constexpr MessageLine kArena89[] = {{210, 700, "セレスティア　：　これは　わたしと　この子の　しょうぶ。"}};
 constexpr MessageLine kArena90[] = {{210, 700, "リシェル　　：　かくごしなさい！"}};
-constexpr MessageLine kArena91[] = {{210, 700, "セレスティア：　では　まいります！"}};
+constexpr MessageLine kArena91[] = {{210, 700, "セレスティア　：　では　まいります！"}};
 constexpr MessageLine kArena92[] = {
-    {210, 700, "セレスティア：　・・・おみごと。　わたしの　まけよ。"},
+    {210, 700, "セレスティア　：　・・・おみごと。　わたしの　まけよ。"},
     {255, 725, "でも　さいごに　もう　ひとつだけ　ためさせて。"},
 };
 constexpr MessageLine kArena93[] = {{210, 700, "リシェル　　：　まだ　やるの？"}};
 constexpr MessageLine kArena94[] = {
-    {210, 700, "セレスティア：　これで　じゅうぶん。　あなたは　ほんものだわ。"},
+    {210, 700, "セレスティア　：　これで　じゅうぶん。　あなたは　ほんものだわ。"},
     {255, 725, "また　いつか　会いましょう。"},
 };
-constexpr MessageLine kArena95[] = {{210, 700, "ヴェラ：　姫さまは　さきに　いってしまわれたわ。"}};
-constexpr MessageLine kArena96[] = {{210, 700, "ヴェラ：　わたしたちも　いくわ。　さいごに、これを　うけとって。"}};
+constexpr MessageLine kArena95[] = {{210, 700, "ヴェラ　　　：　姫さまは　さきに　いってしまわれたわ。"}};
+constexpr MessageLine kArena96[] = {{210, 700, "ヴェラ　　　：　わたしたちも　いくわ。　さいごに、これを　うけとって。"}};
 constexpr MessageLine kArena97[] = {{210, 700, "ﾅﾚｰﾀ　：　三人は　どこかへ　さっていった。"}};
 constexpr MessageLine kArena98[] = {{210, 700, "リシェル　　：　ふう・・・　つかれた。"}};
 constexpr MessageLine kArena99[] = {{210, 700, "ﾅﾚｰﾀ　：　広場に　しずけさが　もどった。"}};

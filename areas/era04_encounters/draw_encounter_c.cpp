@@ -29,7 +29,9 @@ void DrawEncounterCFigurePasses() {
     for (int i = 1; i <= 3; ++i)
         if (f.layerCode[i] != 0) DrawC(f.layerCode[i], facing);
     // Servants: the figure's pose at the servant's own place. A half-size
-    // servant is the same cell at scale 0.5.
+    // servant is the same cell at scale 0.5, from the figure's own sheet:
+    // texture 112, where a half-size sheet would sit, is the all-black
+    // picture of the side bars, and would draw her as a black block.
     for (int s = 52; s <= 60; ++s) {
         if (o.code[s] == 0) continue;
         PendingSprite.GNo = 70;

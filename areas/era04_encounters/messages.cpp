@@ -92,13 +92,13 @@ constexpr MessageLine kCLine201[] = {{210, 700, "リシェル　　：　だめ�
 constexpr MessageLine kCLine202[] = {{210, 700, "ﾅﾚｰﾀ　：　扉には　外から　かんぬきが　かけられているようだ。"}};
 constexpr MessageLine kCLine203[] = {{210, 700, "リシェル　　：　もどって　ほかの道を　さがしてみよう。"}};
 constexpr MessageLine kCLine204[] = {{210, 700, "ﾅﾚｰﾀ　：　さっきの　看板のあたりに　人の気配が　する。"}};
-constexpr MessageLine kCLine209[] = {{210, 700, "店員　　：　青いクリスタル、５３００ゴールド。"}, {275, 725, "買うなら　１　　いらないなら　２　　をえらぶ。"}};
-constexpr MessageLine kCLine210[] = {{210, 700, "店員　　：　赤いクリスタルは　１０３００ゴールド。"}, {275, 725, "買うなら　１　　いらないなら　２　　を選んで、"}};
+constexpr MessageLine kCLine209[] = {{210, 700, "店員　　：　青いクリスタル、５３００バル。"}, {275, 725, "買うなら　１　　いらないなら　２　　をえらぶ。"}};
+constexpr MessageLine kCLine210[] = {{210, 700, "店員　　：　赤いクリスタルは　１０３００バル。"}, {275, 725, "買うなら　１　　いらないなら　２　　を選んで、"}};
 constexpr MessageLine kCLine211[] = {{210, 700, "店員　　：　まだ　ほかにも　あるの。"}, {275, 725, "クリスタルは　１　　たべものは　２　　を選ぶといいの、"}};
 constexpr MessageLine kCLine212[] = {{210, 700, "店員　　：　まいどあり。　ほかにも　見ていくの。"}};
 constexpr MessageLine kCLine213[] = {{210, 700, "店員　　：　そう、いらないの。　じゃあ　つぎ。"}};
 constexpr MessageLine kCLine214[] = {{210, 700, "店員　　：　お金が　たりないの。　かわりに　体力を　もらうの。"}};
-constexpr MessageLine kCLine220[] = {{210, 700, "店員　　：　赤いパン、１２０ゴールド。　おなか　すいてるでしょ。"}};
+constexpr MessageLine kCLine220[] = {{210, 700, "店員　　：　赤いパン、１２０バル。　おなか　すいてるでしょ。"}};
 constexpr MessageLine kCLine221[] = {{210, 700, "リシェル　　：　パン？　こんなところで？"}};
 constexpr MessageLine kCLine222[] = {{210, 700, "店員　　：　このパン、やきたて。　ふわふわなの。"}};
 constexpr MessageLine kCLine223[] = {{210, 700, "店員　　：　赤いのは　木の実が　はいってるの。"}};
@@ -107,16 +107,16 @@ constexpr MessageLine kCLine225[] = {{210, 700, "リシェル　　：　朝か�
 constexpr MessageLine kCLine226[] = {{210, 700, "店員　　：　でしょう。　たべていくの。"}};
 constexpr MessageLine kCLine227[] = {{210, 700, "リシェル　　：　あなた、ずっと　ここで　お店を？"}};
 constexpr MessageLine kCLine228[] = {{210, 700, "リシェル　　：　扉の　かんぬきも　あなたが？"}};
-constexpr MessageLine kCLine229[] = {{210, 700, "ただの店員：　青いパンも　１２０ゴールド。"}};
+constexpr MessageLine kCLine229[] = {{210, 700, "ただの店員　：　青いパンも　１２０バル。"}};
 constexpr MessageLine kCLine230[] = {{210, 700, "リシェル　　：　話を　そらさないで。"}};
-constexpr MessageLine kCLine231[] = {{210, 700, "ただの店員：　青いのは　あまい　クリームいり。"}};
+constexpr MessageLine kCLine231[] = {{210, 700, "ただの店員　：　青いのは　あまい　クリームいり。"}};
 constexpr MessageLine kCLine232[] = {{210, 700, "リシェル　　：　……わたしの話、聞いてる？"}};
-constexpr MessageLine kCLine233[] = {{210, 700, "ただの店員：　赤も　青も　１２０ゴールド。"}};
-constexpr MessageLine kCLine234[] = {{210, 700, "ただの店員：　ここを　通るなら　ひとつ　かうのが　きまりなの。"}};
+constexpr MessageLine kCLine233[] = {{210, 700, "ただの店員　：　赤も　青も　１２０バル。"}};
+constexpr MessageLine kCLine234[] = {{210, 700, "ただの店員　：　ここを　通るなら　ひとつ　かうのが　きまりなの。"}};
 constexpr MessageLine kCLine235[] = {{210, 700, "ﾅﾚｰﾀ　：　店員は　じっと　リシェルを　見つめている。"}, {275, 725, "かわなければ　扉は　ひらかないらしい。"}};
 constexpr MessageLine kCLine236[] = {{210, 700, "リシェル　　：　……わかったわ。　ひとつ　いただく。"}};
-constexpr MessageLine kCLine237[] = {{210, 700, "ただの店員：　赤なら１、青なら２　"}, {275, 725, "どっちにする？"}};
-constexpr MessageLine kCLine238[] = {{210, 700, "ただの店員：　お金が　たりないの。　かわりに　体力で　はらってもらうの。"}};
+constexpr MessageLine kCLine237[] = {{210, 700, "ただの店員　：　赤なら１、青なら２　"}, {275, 725, "どっちにする？"}};
+constexpr MessageLine kCLine238[] = {{210, 700, "ただの店員　：　お金が　たりないの。　かわりに　体力で　はらってもらうの。"}};
 constexpr MessageLine kCLine239[] = {{210, 700, "リシェル　　：　赤いパン……　いただきます。"}};
 constexpr MessageLine kCLine240[] = {{210, 700, "リシェル　　：　あまずっぱい。　おいしい！"}};
 constexpr MessageLine kCLine241[] = {{210, 700, "リシェル　　：　木の実が　たくさん　はいってる。"}};
@@ -124,18 +124,18 @@ constexpr MessageLine kCLine242[] = {{210, 700, "リシェル　　：　青い�
 constexpr MessageLine kCLine243[] = {{210, 700, "リシェル　　：　……あまい。　でも　なんだか　へんな味。"}};
 constexpr MessageLine kCLine244[] = {{210, 700, "リシェル　　：　あれ……　からだが　重い……。"}};
 constexpr MessageLine kCLine245[] = {{210, 700, "リシェル　　：　ごちそうさま。　これで　扉を　あけてくれる？"}};
-constexpr MessageLine kCLine246[] = {{210, 700, "ただの店員：　まだ。　青いのも　たべるの。"}};
+constexpr MessageLine kCLine246[] = {{210, 700, "ただの店員　：　まだ。　青いのも　たべるの。"}};
 constexpr MessageLine kCLine247[] = {{210, 700, "リシェル　　：　え、ひとつで　いいって　言ったじゃない。"}};
-constexpr MessageLine kCLine248[] = {{210, 700, "ただの店員：　赤だけじゃ　だめなの。"}};
-constexpr MessageLine kCLine249[] = {{210, 700, "ただの店員：　青いのは　おまけ。"}, {275, 725, "お金は　いらないの。"}};
-constexpr MessageLine kCLine250[] = {{210, 700, "ただの店員：　はい、どうぞ。"}};
+constexpr MessageLine kCLine248[] = {{210, 700, "ただの店員　：　赤だけじゃ　だめなの。"}};
+constexpr MessageLine kCLine249[] = {{210, 700, "ただの店員　：　青いのは　おまけ。"}, {275, 725, "お金は　いらないの。"}};
+constexpr MessageLine kCLine250[] = {{210, 700, "ただの店員　：　はい、どうぞ。"}};
 constexpr MessageLine kCLine251[] = {{210, 700, "リシェル　　：　……しかたないわね。"}};
-constexpr MessageLine kCLine252[] = {{210, 700, "ただの店員：　のこさず　たべるの。"}};
+constexpr MessageLine kCLine252[] = {{210, 700, "ただの店員　：　のこさず　たべるの。"}};
 constexpr MessageLine kCLine253[] = {{210, 700, "リシェル　　：　わかったわよ。"}};
-constexpr MessageLine kCLine254[] = {{210, 700, "ただの店員：　……ふふ。　ぜんぶ　たべたのね。"}, {275, 725, "青いパンには　ちょっとした　おまじないが　あるの。"}};
+constexpr MessageLine kCLine254[] = {{210, 700, "ただの店員　：　……ふふ。　ぜんぶ　たべたのね。"}, {275, 725, "青いパンには　ちょっとした　おまじないが　あるの。"}};
 constexpr MessageLine kCLine255[] = {{210, 700, "リシェル　　：　おまじない……？　あなた、いったい　なにを……。"}};
-constexpr MessageLine kCLine256[] = {{210, 700, "ただの店員：　ただの店員よ。　ただの　ね。"}};
-constexpr MessageLine kCLine257[] = {{210, 700, "ただの店員：　でも　ただの店員は　もう　おしまい。"}};
+constexpr MessageLine kCLine256[] = {{210, 700, "ただの店員　：　ただの店員よ。　ただの　ね。"}};
+constexpr MessageLine kCLine257[] = {{210, 700, "ただの店員　：　でも　ただの店員は　もう　おしまい。"}};
 constexpr MessageLine kCLine258[] = {{210, 700, "リシェル　　：　からだが……　うごかない……。"}};
 constexpr MessageLine kCLine259[] = {{210, 700, "魔女　　：　わたしは　女王さまの　おそばに　つかえる　魔女。"}, {275, 725, "この広間の　番を　まかされているの。"}};
 constexpr MessageLine kCLine260[] = {{210, 700, "魔女　　：　ここまで　来た者は　みんな　パンを　たべて"}, {275, 725, "ねむってしまったわ。"}};
@@ -162,17 +162,17 @@ constexpr MessageLine kCScene27[] = {{210, 700, "魔女　　：　うしろの�
 constexpr MessageLine kCScene28[] = {{210, 700, "リシェル　　：　にげるつもりなんて　ないわ。"}};
 constexpr MessageLine kCScene29[] = {{210, 700, "魔女　　：　ふふ、いい顔。"}};
 constexpr MessageLine kCScene30[] = {{210, 700, "魔女　　：　さあ、はじめましょう。"}};
-constexpr MessageLine kCScene31[] = {{210, 700, "魔女　　：　いたっ……！　わたしに　とどくなんて。"}, {275, 725, "いいわ、光の矢を　ふらせてあげる。"}};
+constexpr MessageLine kCScene31[] = {{210, 700, "魔女　　：　いたっ……！　わたしに　とどくなんて。　光の矢で　おかえしよ。"}};
 constexpr MessageLine kCScene32[] = {{210, 700, "魔女　　：　もう　いいわ。　あそびは　おしまい。"}};
-constexpr MessageLine kCScene33[] = {{210, 700, "魔女　　：　よけるのが　じょうずね。"}};
-constexpr MessageLine kCScene34[] = {{210, 700, "リシェル　　：　あなたの　矢は　もう　見えたわ。"}};
-constexpr MessageLine kCScene35[] = {{210, 700, "魔女　　：　それなら　これは　どうかしら。"}, {275, 725, "とっておきの　火の玉よ。"}};
-constexpr MessageLine kCScene36[] = {{210, 700, "リシェル　　：　おりてきて　戦いなさい！"}};
-constexpr MessageLine kCScene37[] = {{210, 700, "魔女　　：　いやだって　いったでしょう。"}};
-constexpr MessageLine kCScene38[] = {{210, 700, "リシェル　　：　……あつい……　でも　まだ　立てる。"}};
-constexpr MessageLine kCScene39[] = {{210, 700, "魔女　　：　しぶといのね。　わたしの　かわいい　しもべたちを"}, {275, 725, "よんであげる。"}};
-constexpr MessageLine kCScene40[] = {{210, 700, "リシェル　　：　なんど　来たって　同じよ。"}};
-constexpr MessageLine kCScene41[] = {{210, 700, "魔女　　：　ふふ、　そう　いっていられるのも"}, {275, 725, "いまのうちよ。"}};
+constexpr MessageLine kCScene33[] = {{210, 700, "リシェル　　：　あなたの　矢は　もう　見えたわ。"}};
+constexpr MessageLine kCScene34[] = {{210, 700, "魔女　　：　よけるのが　じょうずね。"}};
+constexpr MessageLine kCScene35[] = {{210, 700, "リシェル　　：　おりてきて　戦いなさい！"}};
+constexpr MessageLine kCScene36[] = {{210, 700, "魔女　　：　それなら　これは　どうかしら。"}, {275, 725, "とっておきの　火の玉よ。"}};
+constexpr MessageLine kCScene37[] = {{210, 700, "リシェル　　：　火の玉……！？"}};
+constexpr MessageLine kCScene38[] = {{210, 700, "魔女　　：　あら、まだ　立っているの。"}, {275, 725, "しぶといのね。"}};
+constexpr MessageLine kCScene39[] = {{210, 700, "リシェル　　：　……あつい……　でも　まだ　立てる。"}};
+constexpr MessageLine kCScene40[] = {{210, 700, "魔女　　：　いいわ。　わたしの　かわいい　しもべたちを　よんであげる。"}};
+constexpr MessageLine kCScene41[] = {{210, 700, "魔女　　：　ふふ、　あなたの　あいては　あの子たちで　じゅうぶん。"}, {275, 725, "せいぜい　がんばることね。"}};
 constexpr MessageLine kCScene42[] = {{210, 700, "魔女　　：　いらっしゃい、わたしの　ちいさな　子どもたち。"}};
 constexpr MessageLine kCScene43[] = {{210, 700, "魔女　　：　みんな　わたしと　おなじ　顔。　かわいいでしょう？"}};
 constexpr MessageLine kCScene44[] = {{210, 700, "魔女　　：　この子たちは　足場に　のって　どこへでも　とんでいくわ。"}};
@@ -352,15 +352,15 @@ constexpr AreaMessageEntry kEntries[] = {
     SceneLine(28, kCScene28, 1),
     SceneLine(29, kCScene29, 1),
     SceneLine(30, kCScene30, 1),
-    SceneLine(31, kCScene31, 2),
+    SceneLine(31, kCScene31, 1),
     SceneLine(32, kCScene32, 1),
     SceneLine(33, kCScene33, 1),
     SceneLine(34, kCScene34, 1),
-    SceneLine(35, kCScene35, 2),
-    SceneLine(36, kCScene36, 1),
+    SceneLine(35, kCScene35, 1),
+    SceneLine(36, kCScene36, 2),
     SceneLine(37, kCScene37, 1),
-    SceneLine(38, kCScene38, 1),
-    SceneLine(39, kCScene39, 2),
+    SceneLine(38, kCScene38, 2),
+    SceneLine(39, kCScene39, 1),
     SceneLine(40, kCScene40, 1),
     SceneLine(41, kCScene41, 2),
     SceneLine(42, kCScene42, 1),

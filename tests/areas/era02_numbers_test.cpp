@@ -347,32 +347,6 @@ std::vector<MessageLine> LinesOf(DialogueChannelField channel, std::int32_t valu
     return out;
 }
 
-TEST(Era02Lines, EveryListedValueShowsItsLinesAndNoOtherDoes) {
-    struct Range {
-        DialogueChannelField channel;
-        std::int32_t last, shown;
-    };
-    for (const Range r : {Range{&DialogueChannelsRecord::fieldLine, 200, 90}, Range{&DialogueChannelsRecord::sideLine, 200, 82},
-                          Range{&DialogueChannelsRecord::eventLine, 200, 123}}) {
-        std::int32_t shown = 0;
-        for (std::int32_t v = 1; v <= r.last; ++v) shown += LinesOf(r.channel, v).empty() ? 0 : 1;
-        EXPECT_EQ(shown, r.shown);
-    }
-    const std::vector<MessageLine> one = LinesOf(&DialogueChannelsRecord::fieldLine, 1);
-    const std::vector<MessageLine> two = LinesOf(&DialogueChannelsRecord::fieldLine, 2);
-    ASSERT_EQ(one.size(), 1u);
-    ASSERT_EQ(two.size(), 2u);
-    EXPECT_STREQ(two[0].text, one[0].text) << "line 2 repeats line 1 above the soldier's reply";
-    EXPECT_EQ(two[1].y, 725);
-    const std::vector<MessageLine> king = LinesOf(&DialogueChannelsRecord::fieldLine, 36);
-    ASSERT_EQ(king.size(), 2u);
-    EXPECT_EQ(king[0].x, 110);
-    EXPECT_EQ(king[1].x, 160);
-    const std::vector<MessageLine> hint = LinesOf(&DialogueChannelsRecord::sideLine, 27);
-    ASSERT_EQ(hint.size(), 1u);
-    EXPECT_STREQ(hint[0].text, "ﾅﾚｰﾀ　 ： はい、新技の起動ボタンは　ＦとＧ ですので、お役だてください。");
-}
-
 TEST(Era02Lines, TheHomecomingLineFollowsTheWeaponModeAndRemarksNeedAnEventLine) {
     PlayerState.weaponMode2 = 1;
     const std::vector<MessageLine> worn = LinesOf(&DialogueChannelsRecord::eventLine, 116);

@@ -7,6 +7,7 @@
 #include "areas/era02/tournament.h"
 #include "core/hit_tests.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "shell/shell_state.h"
@@ -42,6 +43,7 @@ protected:
         PlayerState.hp = 1000;
         PlayerState.exp = 0;
         TournamentState.opponentHp = 0;
+        PickupPool = PickupPoolRecord{};
         Round3Scene = Round3SceneRecord{};
         ResetRound3BurstCounterForTests();
     }
@@ -60,12 +62,17 @@ TEST_F(Round3Numbers, WhatEachBlowTakesOnItsRoll) {
         SetUp();
         RunRound3Reaction(0, 0);
         NextRollIs(r.roll);
-        std::int32_t step = 0;
-        for (int i = 0; i < 2000 && step != kStepDone; ++i) {
+        std::int32_t step = 0, steps = 0;
+        for (; steps < 2000 && step != kStepDone; ++steps) {
             step = RunRound3Reaction(r.kind, r.facing);
             Tick();
         }
         EXPECT_EQ(step, kStepDone) << "kind " << r.kind << " roll " << r.roll;
+        if (r.kind == 11 && r.damage > 0) {
+            int coins = 0;
+            for (int slot = 1; slot <= PickupPoolRecord::kSlots; ++slot) coins += PickupPool.active[slot];
+            EXPECT_EQ(coins, steps) << "the thrown fighter sheds a coin on every step, the landing's too";
+        }
         EXPECT_EQ(TournamentState.opponentHp, -r.damage) << "kind " << r.kind << " roll " << r.roll;
         EXPECT_EQ(PlayerState.exp, r.damage) << "kind " << r.kind << " roll " << r.roll;
     }

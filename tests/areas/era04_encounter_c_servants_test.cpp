@@ -377,7 +377,9 @@ TEST_F(EncounterCServantsTest, ARiderKnockedPast300InTheLineBurnsOutBeforeTheWav
     for (ticks = 0; T().stepState[53] != 99 && ticks < 2000; ++ticks) {
         Tick(0.02);
         const std::int32_t wave = RunServantDiveWave(1);
-        if (T().stepState[53] != 99) ASSERT_NE(wave, kEncounterCDone) << "the wave turned while it burned";
+        if (T().stepState[53] != 99) {
+            ASSERT_NE(wave, kEncounterCDone) << "the wave turned while it burned";
+        }
     }
     EXPECT_EQ(T().stepState[53], 99);
     EXPECT_EQ(T().code[53], 0);

@@ -671,40 +671,6 @@ const AreaMessageEntry* EntryOf(std::int32_t value) {
     return nullptr;
 }
 
-TEST(Era04StageTexts, EveryValueOfTheStageHasItsLinesAndTheRevealAndLabelOnlyLineHoldTheirShape) {
-    std::vector<std::int32_t> values;
-    for (int v = 1; v <= 8; ++v) values.push_back(v);
-    for (int v = 18; v <= 62; ++v) values.push_back(v);
-    for (int v = 65; v <= 76; ++v) values.push_back(v);
-    for (int v = 78; v <= 93; ++v) values.push_back(v);
-    for (int v = 300; v <= 309; ++v) values.push_back(v);
-    for (int v = 320; v <= 326; ++v) values.push_back(v);
-    for (std::int32_t v : values) {
-        const AreaMessageEntry* e = EntryOf(v);
-        ASSERT_NE(e, nullptr) << v;
-        EXPECT_EQ(e->lines[0].x, 210);
-        EXPECT_EQ(e->lines[0].y, 700);
-        EXPECT_EQ(e->font, 6);
-    }
-    for (std::int32_t v : {9, 17, 63, 64, 77, 94, 299, 310, 319, 327}) EXPECT_EQ(EntryOf(v), nullptr) << v;
-    ASSERT_EQ(EntryOf(19)->lineCount, 1);
-    ASSERT_EQ(EntryOf(20)->lineCount, 2);
-    EXPECT_STREQ(EntryOf(20)->lines[0].text, EntryOf(19)->lines[0].text);
-    EXPECT_EQ(EntryOf(20)->lines[1].x, 210);
-    EXPECT_EQ(EntryOf(20)->lines[1].y, 725);
-    EXPECT_STREQ(EntryOf(301)->lines[0].text, "ﾅﾚｰﾀ　：　");
-    struct Second {
-        std::int32_t value, x;
-    };
-    for (const Second& s : {Second{18, 210}, Second{25, 210}, Second{29, 265}, Second{32, 265}, Second{51, 266},
-                            Second{61, 266}, Second{65, 266}, Second{71, 266}, Second{72, 266}, Second{78, 266},
-                            Second{79, 266}, Second{81, 266}, Second{90, 266}, Second{326, 266}}) {
-        ASSERT_EQ(EntryOf(s.value)->lineCount, 2) << s.value;
-        EXPECT_EQ(EntryOf(s.value)->lines[1].x, s.x) << s.value;
-        EXPECT_EQ(EntryOf(s.value)->lines[1].y, 725) << s.value;
-    }
-}
-
 class Era04TextScreenTest : public TextScreenTest {};
 
 TEST_F(Era04TextScreenTest, NothingOfTheBlockWhileTheAreaIsBeingLeft) {

@@ -1,8 +1,10 @@
-// The whole game in one run, as far as its road is built: a new game from the
-// title, the home area, then the field's first stretch, with a save, a quit
-// and a continue from the title between areas. One scripted player drives the
-// real frame loop (fixed seed); a fight is shortened only by lowering an
-// opponent's HP where noted, never by writing a story or progress word.
+// The whole game in one run: a new game from the title through the home
+// area, the field, the tournament, Era03 and Era04 (with the errand back
+// west), the final section and the ending, back to the title, with saves,
+// quits and continues from the title between areas. One scripted player
+// drives the real frame loop (fixed seed); a fight is shortened only by
+// lowering an opponent's HP where noted, never by writing a story or progress
+// word.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -18,11 +18,9 @@ constexpr AreaMessageTable MessageTableOf(const AreaMessageEntry (&entries)[N]) 
     return AreaMessageTable{entries, N};
 }
 
-// Each area's table is const data in the area's own folder; an area whose
-// scenes are not built yet has an empty table, so its block draws nothing.
-// Era03's block draws the area's table and the camp's;
-// Era04's block draws the stage's, the encounters' and the final section's
-// tables, in that order.
+// Each area's table is const data in the area's own folder. Era03's block
+// draws the area's table and the camp's; Era04's block draws the stage's, the
+// encounters' and the final section's tables, in that order.
 extern const AreaMessageTable Era00MessageTable;
 extern const AreaMessageTable Era01MessageTable;
 extern const AreaMessageTable Era02MessageTable;

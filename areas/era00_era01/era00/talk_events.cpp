@@ -142,9 +142,12 @@ std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg) {
         if (step == 3) {
             // The key hint stays until the menu key has been tried once.
             if (PhaseChangeRequest == 1) {
+                // The hint comes straight back under the close's chime, so
+                // it does not chime again.
                 CloseEvent(event);
                 MessageBoxOpen = 1;
-                OpenLine(Event, 19, kGeneralVolume);
+                Event = 19;
+                EventHoldsPlayer = 1;
                 step = 4;
             }
         } else if (LineRead()) {

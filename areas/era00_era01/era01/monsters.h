@@ -62,7 +62,7 @@ struct MonsterPrivate {
 };
 inline MonsterPrivate MonsterPrivates[2];
 
-// Part of the hit routines, called by the group driver (g = 0 or 1).
+// The hit routines the group driver calls for each group (g = 0 or 1).
 void TestMonsterHit(int g);
 void ArmMonsterHitReaction(int g);
 std::int32_t StepMonsterHitReaction(int g);

@@ -446,7 +446,11 @@ void StepTransformation() {
     }
     if (P.step == 72) {
         M.stepSprite = 18;
-        if (Shows(1061)) Go(73);
+        if (Shows(1061)) {
+            EnterConfirmState = kLineWaiting;
+            Sound(kLineBellSound);
+            Go(73);
+        }
     }
     if (P.step == 73) {
         // The end of the practice lets everything go once; later talks on

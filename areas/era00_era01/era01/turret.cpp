@@ -200,7 +200,9 @@ void StepShots(double now) {
         if (s.state == kShotFlying) StepFlyingShot(s, now);
         if (s.state == kShotHit) StepShotHit(s);
         else if (s.state == kShotSentBack) StepSentBack(s, k);
-        // Once the chain has started a further blow does not start it again.
+        // Once the chain has started a further blow does not start it again:
+        // each would set it back to its first link and show the vanished
+        // obstacle again, so a flurry of blows would keep it from ever ending.
         if (Weapon2() && R.action < 6 && TestPlayerAttackHit(1, R.x - 30, R.x + 30, R.y - 156, R.y + 50) != 0)
             Stun(6);
         if (R.action == 4) {

@@ -12,9 +12,11 @@
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "platform/headless.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/shell_state.h"
+#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -40,6 +42,17 @@ protected:
     static void Tick() { GameClock.gameClock += kStep; }
     static void Enter() {
         if (EnterConfirmState == 1) EnterConfirmState = 2;
+    }
+    // The message chime (sound 6) counts from here on.
+    static void CountChimes() {
+        plat::headless::Reset();
+        SoundTable[6] = 1;
+    }
+    static int Chimes() {
+        int n = 0;
+        for (const auto& c : plat::headless::AllSoundCalls())
+            n += c.op == plat::headless::SoundOp::Play && c.slot == 6 ? 1 : 0;
+        return n;
     }
     static void Heroine(std::int32_t x, std::int32_t facing = 1) {
         PlayerState.x = x;
@@ -208,9 +221,11 @@ TEST_F(HomeAreaSteps, TheMenuKeyHintClosesOnlyAfterTheMenuKeyWasTried) {
         RunEra00TalkEvents(1);
         EXPECT_EQ(DialogueChannels.storyLine, 19) << "Enter alone must not close it";
     }
+    CountChimes();
     PhaseChangeRequest = 1;
     RunEra00TalkEvents(1);
     PhaseChangeRequest = 0;
+    EXPECT_EQ(Chimes(), 1) << "the close chimes, the hint back in the same step does not";
     EXPECT_EQ(DialogueChannels.storyLine, 19);
     EXPECT_EQ(EnterConfirmState, 1);
     Enter();
@@ -373,17 +388,20 @@ TEST_F(HomeAreaSteps, TheMovePracticeCountsItsMovesAndGivesTheSecondOutfit) {
     KeyAPressed = 1;
     RunMovePracticeEvent();
     EXPECT_EQ(MessageBoxOpen, 1);
-    int sHits = 0, dHits = 0, raises = 0;
+    int sHits = 0, dHits = 0, raises = 0, chimesAtLastLine = -1;
+    CountChimes();
     for (int i = 0; i < 40000 && MovePracticeDone != 2; ++i) {
         HitEffectState = 0;
         Tick();
         RunMovePracticeEvent();
+        if (DialogueChannels.storyLine == 1061 && chimesAtLastLine < 0) chimesAtLastLine = Chimes();
         if (HitEffectState == 1) ++sHits;
         if (HitEffectState == 10) ++dHits;
         if (HitEffectState == 40) ++raises;
         PlayPractice();
     }
     ASSERT_EQ(MovePracticeDone, 2);
+    EXPECT_EQ(Chimes(), chimesAtLastLine + 1) << "the last line is read with a chime like every other";
     EXPECT_EQ(sHits, 10 + 1) << "ten kicks, then the jump kick";
     EXPECT_EQ(dHits, 15);
     EXPECT_EQ(raises, 3) << "three raises of 10 px";

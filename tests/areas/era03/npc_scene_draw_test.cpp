@@ -176,17 +176,6 @@ TEST_F(Era03Lines, ValuesWithoutLinesShowNothing) {
     }
 }
 
-TEST_F(Era03Lines, TheFightersTwelfthLineRepeatsTheFirstAndAddsOne) {
-    DialogueChannels.fighterLine = 1;
-    const auto first = DialogueLines();
-    ASSERT_EQ(first.size(), 1u);
-    DialogueChannels.fighterLine = 12;
-    const auto twelfth = DialogueLines();
-    ASSERT_EQ(twelfth.size(), 2u);
-    EXPECT_EQ(twelfth[0].text, first[0].text);
-    ExpectDrawAt(&twelfth[1], 210, 725);
-}
-
 TEST_F(Era03Lines, NothingShowsWhileTheAreaIsBeingLeft) {
     DialogueChannels.shopLineC = 1;
     EXPECT_EQ(DialogueLines().size(), 1u);
