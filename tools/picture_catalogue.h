@@ -86,7 +86,7 @@ inline constexpr std::array<PictureInfo, kPictureCount> kRows = {{
     {124, 1024,  173, 24,  25, true,  K::FarBand,       T::Stage,  "HILLS 2"},
     {125,  427,  427, 24,  26, true,  K::FarShape,      T::Stage,  "SUN"},
     {126, 1024,  198, 24,  27, true,  K::FarBand,       T::Stage,  "HILLS 3"},
-    {127,  943,  207, 24,  28, true,  K::FarShape,      T::Stage,  "RANGE"},
+    {127,  943,  207, 24,  28, true,  K::FarShape,      T::Stage,  "CLOUD BANK"},
     {128,  100,  100, 24,  29, false, K::GroundTiles,   T::Stage,  "GROUND"},
     {129,   75,  104, 24,  30, false, K::GroundColumns, T::Stage,  "EARTH"},
     {130,   20,   19, 24,  31, true,  K::EdgePiece,     T::Stage,  "EDGE"},

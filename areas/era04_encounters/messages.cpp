@@ -78,12 +78,12 @@ constexpr MessageLine kBLine189[] = {{210, 700, "剣士　　：　これが　�
 constexpr MessageLine kBLine190[] = {{210, 700, "剣士　　：　……見事だ。　先へ　行け、騎士の　娘よ……。"}};
 
 // Encounter C: the hall behind door 5 and the clerk's shop.
-constexpr MessageLine kCLine191[] = {{210, 700, "リシェル　　：　扉を　ぬけた……。　ここは　大きな　広間ね。"}};
-constexpr MessageLine kCLine192[] = {{210, 700, "ﾅﾚｰﾀ　：　高い天井に　鳥の声が　ひびいている。"}};
+constexpr MessageLine kCLine191[] = {{210, 700, "リシェル　　：　扉を　ぬけた……。　えっ、空？　お城の　中なのに。"}};
+constexpr MessageLine kCLine192[] = {{210, 700, "ﾅﾚｰﾀ　：　壁も　天井も　見えない。　鳥の声が　ひびいている。"}};
 constexpr MessageLine kCLine193[] = {{210, 700, "ﾅﾚｰﾀ　：　どこからか　外の風が　ふきこんでくる。"}};
 constexpr MessageLine kCLine194[] = {{210, 700, "リシェル　　：　うしろの扉……　もどれなくなったら　どうしよう。"}};
 constexpr MessageLine kCLine195[] = {{210, 700, "リシェル　　：　ううん、前に進むしかない。"}};
-constexpr MessageLine kCLine196[] = {{210, 700, "ﾅﾚｰﾀ　：　広間の奥に　もうひとつの扉が　見える。"}, {275, 725, "あの先に　城の中心が　あるのだろう。"}};
+constexpr MessageLine kCLine196[] = {{210, 700, "ﾅﾚｰﾀ　：　野原の奥に　もうひとつの扉が　ぽつんと　立っている。"}, {275, 725, "あの先に　城の中心が　あるのだろう。"}};
 constexpr MessageLine kCLine197[] = {{210, 700, "ﾅﾚｰﾀ　：　床には　古い　店の看板が　ころがっている。"}};
 constexpr MessageLine kCLine198[] = {{210, 700, "リシェル　　：　こんなところに　店？　まさかね。"}};
 constexpr MessageLine kCLine199[] = {{210, 700, "リシェル　　：　……だれか　いるの？"}};
@@ -139,7 +139,7 @@ constexpr MessageLine kCLine257[] = {{210, 700, "ただの店員　：　でも�
 constexpr MessageLine kCLine258[] = {{210, 700, "リシェル　　：　からだが……　うごかない……。"}};
 constexpr MessageLine kCLine259[] = {{210, 700, "魔女　　：　わたしは　女王さまの　おそばに　つかえる　魔女。"}, {275, 725, "この広間の　番を　まかされているの。"}};
 constexpr MessageLine kCLine260[] = {{210, 700, "魔女　　：　ここまで　来た者は　みんな　パンを　たべて"}, {275, 725, "ねむってしまったわ。"}};
-constexpr MessageLine kCLine261[] = {{210, 700, "魔女　　：　あかりを　おとしましょう。"}, {275, 725, "暗いほうが　よく　ねむれるの。"}};
+constexpr MessageLine kCLine261[] = {{210, 700, "魔女　　：　まぼろしの　空は　おしまい。　ここは　暗い　広間。"}, {275, 725, "暗いほうが　よく　ねむれるの。"}};
 constexpr MessageLine kCLine262[] = {{210, 700, "魔女　　：　ほら、柱も　壁も　みんな　しずんでいく。"}};
 constexpr MessageLine kCLine263[] = {{210, 700, "魔女　　：　鳥たちも　もう　なかないわ。"}};
 constexpr MessageLine kCLine264[] = {{210, 700, "リシェル　　：　……まだ……　ねむらない……！"}};

@@ -1,4 +1,5 @@
 #include "tools/art/camp_art.h"
+#include "tools/art/stage_backdrop_art.h"
 
 #include <algorithm>
 #include <cmath>
@@ -215,11 +216,16 @@ void CampSheet(Canvas& c) {
     SetClip(c, nullptr);
 }
 
+// Drawn from the top of the screen over the day's sky: stars above the
+// horizon, the plain dark under it, so the night keeps the day's horizon and
+// runs on into the darkened plain below the picture.
 void NightSky(Canvas& c) {
-    VerticalGradient(c, 0, 0, c.width, c.height, Solid(Rgb{8, 12, 40}), Solid(Rgb{44, 36, 84}));
+    VerticalGradient(c, 0, 0, c.width, kHorizonY, Solid(Rgb{8, 12, 40}), Solid(Rgb{52, 44, 92}));
+    VerticalGradient(c, 0, kHorizonY, c.width, kHorizonY + 6, Solid(Rgb{40, 40, 70}), Solid(Rgb{30, 38, 50}));
+    VerticalGradient(c, 0, kHorizonY + 6, c.width, c.height, Solid(Rgb{30, 38, 50}), Solid(Rgb{24, 36, 26}));
     for (int k = 0; k < 140; ++k) {
         const int x = int(Noise(k, 1, 0x51A7u) * float(c.width));
-        const int y = int(Noise(k, 2, 0x51A7u) * float(c.height) * 0.8f);
+        const int y = int(Noise(k, 2, 0x51A7u) * float(kHorizonY - 12));
         const float bright = 0.5f + 0.5f * Noise(k, 3, 0x51A7u);
         FillDisc(c, float(x), float(y), bright > 0.9f ? 1.4f : 0.8f, Solid(Scale(Rgb{220, 220, 255}, bright)));
     }

@@ -25,14 +25,16 @@ struct Box {
     float Cy() const { return (t + b) * 0.5f; }
 };
 
+constexpr Rgb kStone{132, 128, 140}, kMortar{78, 74, 88}, kTimber{118, 80, 48}, kIron{70, 72, 84},
+    kGold{232, 196, 96}, kLeaf{70, 150, 72}, kStemGreen{92, 132, 60}, kHall{62, 70, 104},
+    kLampLight{250, 220, 140}, kBlueLight{110, 160, 255};
+
 struct Cut {
     SpriteRect rect;
     Look look;
     int variant;
+    Rgb glow = kLampLight;   // the colour of a Look::Glow piece
 };
-
-constexpr Rgb kStone{132, 128, 140}, kMortar{78, 74, 88}, kTimber{118, 80, 48}, kIron{70, 72, 84},
-    kGold{232, 196, 96}, kLeaf{70, 150, 72}, kStemGreen{92, 132, 60}, kHall{62, 70, 104};
 
 void StoneBlocks(Canvas& c, Box b, Rgb stone, int seed) {
     FillRect(c, int(b.l), int(b.t), int(b.r), int(b.b), kMortar);
@@ -187,7 +189,7 @@ void Piece(Canvas& c, const Cut& cut) {
         case Look::Tile: Tile(c, b, false); break;
         case Look::BrokenTile: Tile(c, b, true); break;
         case Look::Chain: Chain(c, b); break;
-        case Look::Glow: Glow(c, b, Rgb{250, 220, 140}); break;
+        case Look::Glow: Glow(c, b, cut.glow); break;
         case Look::Pillar:
             VerticalGradient(c, int(b.l + b.W() * 0.2f), int(b.t), int(b.r - b.W() * 0.2f), int(b.b),
                              Rgb{180, 176, 190}, Rgb{110, 106, 124});
@@ -263,9 +265,12 @@ std::vector<Cut> CutsOf(int picture) {
             cuts.push_back({SpriteRect{left, 643, left + 91, 702}, Look::Floor, n++});
             cuts.push_back({SpriteRect{left, 704, left + 91, 797}, Look::Glow, n++});
         }
+    // The final section's two lights (the breathing light at the passage's
+    // end and the one by the queen's place) are the blue light its lines
+    // tell of.
     if (picture == era04_pieces::kFinalSheet)
         for (const final_section_frames::Frame& f : final_section_frames::kFrames)
-            cuts.push_back({f.rect, FinalLook(f.code), f.code});
+            cuts.push_back({f.rect, FinalLook(f.code), f.code, f.code == 23 || f.code == 30 ? kBlueLight : kLampLight});
     // What the queen leaves on the floor (stage object 248).
     if (picture == era04_pieces::kFinalSheet) cuts.push_back({ending_frames::kRemainsCell, Look::Glow, n++});
     // The largest first, so that a piece cut from inside another is drawn

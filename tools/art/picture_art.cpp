@@ -3,6 +3,9 @@
 #include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
 #include "tools/art/camp_art.h"
+#include "tools/art/stage_backdrop_art.h"
+#include "tools/art/arena_stand_art.h"
+#include "tools/art/field_piece_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
@@ -877,10 +880,7 @@ void DrawBackdrop(Canvas& c, const PictureInfo& info) {
             if (Noise(x, y, SeedOf(info)) > 0.93f) c.Put(x, y, Solid(Scale(c.At(x, y), 1.2f)));
 }
 
-void DrawSky(Canvas& c) {
-    VerticalGradient(c, 0, 0, c.width, c.height / 2, Rgb{40, 80, 170}, Rgb{110, 160, 230});
-    VerticalGradient(c, 0, c.height / 2, c.width, c.height, Rgb{110, 160, 230}, Rgb{230, 225, 210});
-}
+void DrawSky(Canvas& c) { DrawStageSky(c); }
 
 void DrawFarBand(Canvas& c, const PictureInfo& info) {
     const Palette p = ThemePalette(PictureTheme::Field);
@@ -906,33 +906,7 @@ void DrawFarBand(Canvas& c, const PictureInfo& info) {
     }
 }
 
-void DrawFarShape(Canvas& c, const PictureInfo& info) {
-    const std::string name = info.name;
-    const float w = float(c.width), h = float(c.height);
-    if (name == "CLOUD") {
-        FillEllipse(c, w * 0.5f, h * 0.62f, w * 0.46f, h * 0.3f, Rgb{240, 244, 250});
-        FillDisc(c, w * 0.35f, h * 0.48f, h * 0.3f, Rgb{250, 252, 255});
-        FillDisc(c, w * 0.6f, h * 0.4f, h * 0.36f, Rgb{246, 248, 255});
-        FillEllipse(c, w * 0.5f, h * 0.8f, w * 0.4f, h * 0.1f, Rgb{210, 218, 232});
-    } else if (name == "SUN") {
-        for (int k = 5; k >= 1; --k)
-            FillDisc(c, w / 2, h / 2, w * 0.1f * float(k) * 0.95f, Mix(Rgb{250, 240, 190}, Rgb{255, 190, 90}, float(k) / 5));
-        FillDisc(c, w / 2, h / 2, w * 0.22f, Rgb{255, 250, 220});
-    } else {
-        // One peak, or a range of them, with snow on the tops.
-        const int peaks = name == "RANGE" ? 5 : 1;
-        for (int k = 0; k < peaks; ++k) {
-            const float px = w * (float(k) + 0.5f) / float(peaks);
-            const float half = w / float(peaks) * (peaks > 1 ? 0.75f : 0.5f);
-            const float top = h * (peaks > 1 ? 0.1f + 0.25f * Noise(k, 1, SeedOf(info)) : 0.02f);
-            const float hill[] = {px - half, h, px, top, px + half, h};
-            FillPolygon(c, hill, 3, Solid(Mix(Rgb{90, 110, 150}, Rgb{120, 130, 170}, float(k % 2))));
-            const float snowY = top + (h - top) * 0.22f;
-            const float snow[] = {px - half * 0.22f, snowY, px, top, px + half * 0.22f, snowY};
-            FillPolygon(c, snow, 3, Rgb{240, 244, 250});
-        }
-    }
-}
+void DrawFarShape(Canvas& c, const PictureInfo& info) { DrawStageFarShape(c, info); }
 
 void DrawGroundTiles(Canvas& c, const PictureInfo& info) {
     // Four tile bands: meadow, dry earth, sand, dark stone.
@@ -1204,6 +1178,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
     if (info.id == 178) DrawEncounterTowerStone(c);
+    if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
+    if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;
 }
 

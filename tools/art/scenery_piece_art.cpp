@@ -14,7 +14,8 @@ namespace {
 
 // What a piece shows.
 enum class Piece {
-    House, Hall, TowerTop, TreeBase, Canopy, Tree, Pole, Fence, Log, Stone, FarTown, Clouds, Shed, Wall,
+    House, Hall, TowerTop, TreeFoot, TreeMiddle, TreeCrown, Tree, Pole, Fence, Log, Stone, Clouds, Cottage,
+    CottageTree,
     Chest, Bush, LanternLit, LanternDim, Plank, Post, Board, Trainer, Pillar, Glow, Jar, Orb, Flyer, Wing,
 };
 
@@ -51,13 +52,13 @@ Piece PieceOf(int spriteId, const SpriteRect& r) {
         case 401009: return Piece::Log;
         case 401010: return Piece::Stone;
         case 403001:
-        case 403002: return Piece::TreeBase;   // the big tree's trunk ...
+        case 403002: return Piece::TreeFoot;     // the great tree: its foot, ...
         case 404001:
-        case 404002: return Piece::Canopy;     // ... and its crown above it
+        case 404002: return Piece::TreeMiddle;   // ... the trunk above it ...
         case 405001:
-        case 405002: return Piece::FarTown;
-        case 406001: return Piece::Shed;
-        case 407001: return Piece::Wall;
+        case 405002: return Piece::TreeCrown;    // ... and its crown, stacked
+        case 406001: return Piece::Cottage;      // a cottage ...
+        case 407001: return Piece::CottageTree;  // ... and the crown of the tree behind it
         case 408001:
         case 408002: return Piece::Clouds;
         case 409001: return Piece::Plank;
@@ -208,10 +209,98 @@ void PersonShape(Canvas& c, Box b, float phase) {
     FillDisc(c, cx + headR * 0.4f, neck - headR, std::max(0.7f, headR * 0.15f), Rgb{30, 30, 50});
 }
 
+// Pieces that the scenery tables stack into one thing: each piece is drawn
+// as its own window onto the whole, at its place in the whole, so that
+// where one piece ends the next carries on and nothing stops short in the
+// air. The places follow the tables, which put the pieces the same way in
+// every area that shows them.
+struct StackPlace {
+    float x, y;   // the piece's top-left corner in the whole
+};
+
+// The great tree of the home area and the field: its crown (644 x 345) on
+// top, the trunk (158 x 106) under the crown's middle, the foot (128 x 170)
+// under the trunk, right edges flush. Only the trunk crosses from one piece
+// into the next, and only where the piece below lies.
+constexpr StackPlace kTreeCrownAt{0, 0}, kTreeMiddleAt{241, 344}, kTreeFootAt{271, 449};
+constexpr float kTreeAxis = 335.0f, kTreeGround = 619.0f;
+
+void GreatTree(Canvas& c, Box b, StackPlace at) {
+    const float ox = b.l - at.x, oy = b.t - at.y;   // the whole's origin in this picture
+    auto X = [&](float x) { return ox + x; };
+    auto Y = [&](float y) { return oy + y; };
+    const Rgb bark{112, 78, 46}, barkDark{78, 52, 30}, barkLit{150, 108, 66};
+    // The trunk narrows from the roots to where it forks under the crown.
+    auto half = [](float y) { return 17.0f + 15.0f * std::clamp((y - 260.0f) / 340.0f, 0.0f, 1.0f); };
+    for (float y = 250.0f; y < kTreeGround; y += 1.0f) {
+        float hw = half(y);
+        if (y > kTreeGround - 26.0f) hw += (y - (kTreeGround - 26.0f)) * 1.2f;   // the roots spread
+        hw = std::min(hw, 63.0f);
+        FillRect(c, int(X(kTreeAxis - hw)), int(Y(y)), int(X(kTreeAxis + hw)), int(Y(y + 1)), bark);
+        FillRect(c, int(X(kTreeAxis - hw)), int(Y(y)), int(X(kTreeAxis - hw * 0.6f)), int(Y(y + 1)), barkLit);
+        FillRect(c, int(X(kTreeAxis + hw * 0.55f)), int(Y(y)), int(X(kTreeAxis + hw)), int(Y(y + 1)), barkDark);
+    }
+    for (int k = 0; k < 5; ++k) {   // furrows in the bark
+        const float x = kTreeAxis - 12.0f + 6.0f * float(k);
+        Line(c, X(x), Y(300.0f + 40.0f * float(k % 2)), X(x + 2.0f), Y(kTreeGround - 30.0f), 1.5f, barkDark);
+    }
+    // Boughs from the fork up into the crown.
+    const float boughs[][4] = {{335, 330, 210, 215}, {335, 330, 470, 205}, {335, 300, 330, 150},
+                               {300, 280, 120, 190}, {370, 285, 560, 180}};
+    for (const auto& l : boughs) Line(c, X(l[0]), Y(l[1]), X(l[2]), Y(l[3]), 14.0f, bark);
+    // The crown: clumps of leaves, darker underneath, lit from the upper left;
+    // its underside stays above the crown piece's lower edge.
+    struct Clump {
+        float x, y, r;
+    };
+    static constexpr Clump kClumps[] = {
+        {322, 160, 150}, {170, 180, 110}, {480, 175, 115}, {80, 215, 75},  {565, 215, 72}, {250, 118, 100},
+        {410, 118, 100}, {330, 88, 80},   {150, 125, 80},  {520, 125, 80}, {250, 240, 70}, {410, 240, 72},
+    };
+    const Rgb leafDark{44, 104, 50}, leaf{62, 140, 64}, leafLit{92, 172, 82};
+    for (const Clump& k : kClumps) FillDisc(c, X(k.x), Y(k.y + 10.0f), k.r, leafDark);
+    for (const Clump& k : kClumps) FillDisc(c, X(k.x - k.r * 0.08f), Y(k.y), k.r * 0.9f, leaf);
+    for (const Clump& k : kClumps)
+        FillDisc(c, X(k.x - k.r * 0.3f), Y(k.y - k.r * 0.3f), k.r * 0.45f, leafLit);
+}
+
+// The field's cottage (203 x 185) with the crown of an old tree (429 x 128)
+// above it: the tree stands behind the cottage, its trunk rising out from
+// behind the roof into the crown.
+constexpr StackPlace kCottageTreeAt{0, 0}, kCottageAt{122, 127};
+constexpr float kCottageTrunk = 266.0f;
+
+void CottageAndTree(Canvas& c, Box b, StackPlace at, int variant) {
+    const float ox = b.l - at.x, oy = b.t - at.y;
+    auto X = [&](float x) { return ox + x; };
+    auto Y = [&](float y) { return oy + y; };
+    const Rgb bark{104, 72, 44}, barkDark{76, 52, 32};
+    // Trunk and boughs, behind the roof.
+    FillRect(c, int(X(kCottageTrunk - 13)), int(Y(70)), int(X(kCottageTrunk + 13)), int(Y(230)), bark);
+    FillRect(c, int(X(kCottageTrunk + 5)), int(Y(70)), int(X(kCottageTrunk + 13)), int(Y(230)), barkDark);
+    Line(c, X(kCottageTrunk), Y(110), X(150), Y(55), 9.0f, bark);
+    Line(c, X(kCottageTrunk), Y(105), X(350), Y(50), 9.0f, bark);
+    // A broad, flat crown, its underside well above the crown piece's edge.
+    const Rgb leafDark{46, 108, 52}, leaf{66, 144, 66}, leafLit{98, 176, 86};
+    for (int k = 0; k < 9; ++k) {
+        const float x = 40.0f + 43.5f * float(k), y = 62.0f - 14.0f * std::sin(float(k) * 0.39f);
+        const float r = 38.0f + 8.0f * std::sin(float(k) * 1.7f);
+        FillDisc(c, X(x), Y(y + 8), r, leafDark);
+        FillDisc(c, X(x - 3), Y(y), r * 0.88f, leaf);
+        FillDisc(c, X(x - r * 0.3f), Y(y - r * 0.3f), r * 0.4f, leafLit);
+    }
+    // The cottage, over the trunk.
+    Building(c, Box{X(122), Y(140), X(325), Y(312)}, 0.36f, Mix(kWall, kTimber, 0.35f), variant);
+}
+
 void DrawPiece(Canvas& c, Box b, Piece p, int n) {
     switch (p) {
         case Piece::House: Building(c, b, 0.35f, kWall, n); break;
-        case Piece::Shed: Building(c, b, 0.4f, Mix(kWall, kTimber, 0.35f), n); break;
+        case Piece::TreeFoot: GreatTree(c, b, kTreeFootAt); break;
+        case Piece::TreeMiddle: GreatTree(c, b, kTreeMiddleAt); break;
+        case Piece::TreeCrown: GreatTree(c, b, kTreeCrownAt); break;
+        case Piece::Cottage: CottageAndTree(c, b, kCottageAt, n); break;
+        case Piece::CottageTree: CottageAndTree(c, b, kCottageTreeAt, n); break;
         case Piece::Hall: {
             // A long hall: a low roof over a row of windows and two doors.
             const float eaves = b.t + b.H() * 0.3f;
@@ -234,21 +323,6 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             break;
         }
         case Piece::Tree: TreeShape(c, b, 0.4f, n); break;
-        case Piece::TreeBase: {
-            // The lower half of the big tree: trunk and the crown's underside.
-            const float tw = b.W() * 0.3f;
-            FillRect(c, int(b.Cx() - tw / 2), int(b.t), int(b.Cx() + tw / 2), int(b.b), kBark);
-            FillRect(c, int(b.Cx() - tw / 2 + 3), int(b.t), int(b.Cx() - tw / 2 + 6), int(b.b), Scale(kBark, 0.7f));
-            FillEllipse(c, b.Cx(), b.b - 2, tw * 0.9f, 6, Scale(kBark, 0.8f));
-            // The lower rim of the crown, which the piece above carries on.
-            FillEllipse(c, b.Cx(), b.t, b.W() * 0.46f, b.H() * 0.16f, kLeaf);
-            break;
-        }
-        case Piece::Canopy:
-            FillEllipse(c, b.Cx(), b.t + b.H() * 0.55f, b.W() * 0.49f, b.H() * 0.44f, kLeaf);
-            FillDisc(c, b.Cx() - b.W() * 0.2f, b.t + b.H() * 0.4f, b.H() * 0.28f, Scale(kLeaf, 1.2f));
-            FillDisc(c, b.Cx() + b.W() * 0.2f, b.t + b.H() * 0.5f, b.H() * 0.3f, Scale(kLeaf, 0.9f));
-            break;
         case Piece::Pole: {
             FillRect(c, int(b.l + b.W() * 0.2f), int(b.t + 6), int(b.r - b.W() * 0.2f), int(b.b), Rgb{80, 80, 92});
             FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + std::min(14.0f, b.H() * 0.08f)), kWindow);
@@ -273,28 +347,6 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             FillPolygon(c, lit, 3, Scale(kStoneGrey, 1.25f));
             break;
         }
-        case Piece::FarTown: {
-            // A pale castle on an island floating far off: the piece hangs in
-            // the sky with nothing under it, so its foot tapers away.
-            const Rgb far{150, 160, 196}, rock{118, 112, 150}, grass{120, 170, 140};
-            const float top = b.t + b.H() * 0.55f;
-            const float island[] = {b.l + b.W() * 0.08f, top, b.r - b.W() * 0.08f, top, b.Cx() + b.W() * 0.2f,
-                                    top + b.H() * 0.22f, b.Cx() + b.W() * 0.04f, b.b - 2, b.Cx() - b.W() * 0.12f,
-                                    top + b.H() * 0.25f};
-            FillPolygon(c, island, 5, rock);
-            FillEllipse(c, b.Cx(), top, b.W() * 0.42f, b.H() * 0.035f, grass);
-            FillRect(c, int(b.Cx() - b.W() * 0.18f), int(b.t + b.H() * 0.3f), int(b.Cx() + b.W() * 0.18f), int(top), far);
-            for (const float f : {-0.22f, 0.0f, 0.22f}) {
-                const float x = b.Cx() + b.W() * f, tower = b.t + b.H() * (f == 0.0f ? 0.1f : 0.2f);
-                FillRect(c, int(x - b.W() * 0.04f), int(tower), int(x + b.W() * 0.04f), int(top), far);
-                const float cone[] = {x - b.W() * 0.055f, tower, x, tower - b.H() * 0.09f, x + b.W() * 0.055f, tower};
-                FillPolygon(c, cone, 3, Rgb{170, 130, 170});
-                FillRect(c, int(x - 3), int(tower + b.H() * 0.06f), int(x + 3), int(tower + b.H() * 0.1f), Rgb{250, 230, 160});
-            }
-            FillRect(c, int(b.Cx() - b.W() * 0.03f), int(top - b.H() * 0.12f), int(b.Cx() + b.W() * 0.03f), int(top),
-                     Rgb{100, 90, 120});
-            break;
-        }
         case Piece::Clouds:
             // No cloud crosses the middle: the game may show either half alone.
             for (int k = 0; k < 4; ++k) {
@@ -302,14 +354,6 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
                 const float cx = b.l + b.W() * (0.13f + 0.245f * float(k)) + (k >= 2 ? b.W() * 0.02f : 0.0f);
                 CloudShape(c, cx, b.t + b.H() * (0.3f + 0.15f * float(k % 2)), w);
             }
-            break;
-        case Piece::Wall:
-            FillRect(c, int(b.l), int(b.t + b.H() * 0.45f), int(b.r), int(b.b), kStoneGrey);
-            for (float x = b.l; x < b.r; x += 30)
-                FillRect(c, int(x), int(b.t + b.H() * 0.45f), int(x) + 1, int(b.b), Scale(kStoneGrey, 0.7f));
-            FillRect(c, int(b.l), int(b.t + b.H() * 0.7f), int(b.r), int(b.t + b.H() * 0.7f) + 1, Scale(kStoneGrey, 0.7f));
-            for (float x = b.l + 20; x < b.r - 10; x += 42)
-                FillDisc(c, x, b.t + b.H() * 0.4f, std::min(24.0f, b.H() * 0.3f), Scale(kLeaf, 0.9f + 0.2f * std::sin(x)));
             break;
         case Piece::Chest:
             FillRect(c, int(b.l + 2), int(b.t + b.H() * 0.3f), int(b.r - 2), int(b.b), kTimber);
