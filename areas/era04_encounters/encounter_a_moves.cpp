@@ -238,6 +238,93 @@ void Launch(std::int32_t vx) {
     R.step = kFlight;
 }
 
+// Knocked along the floor: the figure skids away from her at 2700 px/s as
+// it falls, is stopped `reach` in front of where she struck, brakes and
+// rests. `fd` is her facing as the call found it.
+struct SkidRow {
+    std::int32_t sound, body;
+    bool upright;     // drawn at angle 0 while it skids
+    bool sheds;       // sheds a pickup at every step of the skid
+    std::int32_t reach, damage;
+    std::int32_t restBody;
+    bool aimAtRest;
+};
+constexpr SkidRow kSkidFar{60, 12, true, true, 180, 35, 6, true};
+constexpr SkidRow kSkidNear{61, 11, false, false, 103, 0, 11, false};
+
+std::int32_t Skid(const SkidRow& row, std::int32_t fd) {
+    EncounterAFigureRecord& f = Fig();
+    if (R.step == 1) {
+        StartReaction();
+        Sound(row.sound);
+        R.step = 2;
+    }
+    if (R.step == 2) {
+        f.bodyCode = row.body;
+        if (row.upright) f.angle = 0;
+        f.x = R.x0 + TruncToInt(fd * 2700 * SinceStart());
+        Fall();
+        if (row.sheds) SpawnPickup(f.x, f.y);
+        if (std::abs(PlayerState.x - f.x) >= row.reach && f.y == 640) {
+            f.x = R.p0 + fd * row.reach;
+            ArmSlide(fd * 370);
+            f.hitPoints -= row.damage;
+            PlayerState.exp += row.damage;
+            R.step = kSlideBrake;
+        }
+    }
+    if (SlideBack(row.body, row.restBody, row.aimAtRest) == kEncounterDone) R.variant = kEncounterDone;
+    return R.variant;
+}
+
+// Held at her blade: kept `reach` in front of her while it falls to the
+// floor; true once it stands there and `hold` seconds have passed.
+struct HeldRow {
+    std::int32_t bodies[2];   // by the toggle of her blows
+    bool followsHer;          // in front of where she stands now, else of where she struck
+    std::int32_t reach;
+    double hold;
+    bool sheds;               // a pickup every 0.02 s
+};
+constexpr HeldRow kJabbedAloft{{16, 15}, true, 120, 0.1, false};
+constexpr HeldRow kJabbed{{14, 13}, true, 120, 0.1, false};
+constexpr HeldRow kBatteredAloft{{20, 20}, false, 200, 0.2, true};
+constexpr HeldRow kBattered{{21, 21}, false, 200, 0.2, false};
+
+bool Held(const HeldRow& row, std::int32_t fd) {
+    EncounterAFigureRecord& f = Fig();
+    f.bodyCode = R.toggle == 0 ? row.bodies[0] : row.bodies[1];
+    f.x = (row.followsHer ? PlayerState.x : R.p0) + fd * row.reach;
+    if (row.sheds && MoreThanElapsed(R.tick, GameNow(), 0.02)) {
+        R.tick = GameNow();
+        SpawnPickup(f.x, f.y);
+    }
+    Fall();
+    return f.y == 640 && SinceStart() >= row.hold;
+}
+
+// A blow that only staggers it: the sound rings again from its start.
+void StartStagger() {
+    StartReaction();
+    RewindSound(61);
+    Sound(61);
+    R.toggle ^= 1;
+    R.step = 2;
+}
+
+// On its feet again, ready to dash.
+void Recover() {
+    R.variant = kEncounterDone;
+    R.start = GameNow();
+    MoveEncounterAFigureDash(0, 0, 0);
+}
+
+// Standing again after a hold: it slides back from her.
+void SlideAway(std::int32_t fd) {
+    ArmSlide(fd * 370);
+    R.variant = kEncounterDone;
+}
+
 }  // namespace
 
 std::int32_t MoveEncounterAFigureDash(std::int32_t mode, std::int32_t targetX, std::int32_t topSpeed) {
@@ -357,49 +444,10 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             default: R.variant = kEncounterDone; return R.variant;   // her guard: nothing happens
         }
     }
+    // Her facing as this call found it: a reaction started below still
+    // places the figure by it until the next call.
     const std::int32_t fd = R.f;
-    if (kind == 1 && R.variant == 1) {
-        if (R.step == 1) {
-            StartReaction();
-            Sound(60);
-            R.step = 2;
-        }
-        if (R.step == 2) {
-            f.bodyCode = 12;
-            f.angle = 0;
-            f.x = R.x0 + TruncToInt(fd * 2700 * SinceStart());
-            Fall();
-            SpawnPickup(f.x, f.y);
-            if (std::abs(PlayerState.x - f.x) >= 180 && f.y == 640) {
-                f.x = R.p0 + fd * 180;
-                ArmSlide(fd * 370);
-                f.hitPoints -= 35;
-                PlayerState.exp += 35;
-                R.step = kSlideBrake;
-            }
-        }
-        if (SlideBack(12, 6, true) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
-    }
-    if (kind == 1 && R.variant == 2) {
-        if (R.step == 1) {
-            StartReaction();
-            Sound(61);
-            R.step = 2;
-        }
-        if (R.step == 2) {
-            f.bodyCode = 11;
-            f.x = R.x0 + TruncToInt(fd * 2700 * SinceStart());
-            Fall();
-            if (std::abs(PlayerState.x - f.x) >= 103 && f.y == 640) {
-                f.x = R.p0 + fd * 103;
-                ArmSlide(fd * 370);
-                R.step = kSlideBrake;
-            }
-        }
-        if (SlideBack(11, 11, false) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
-    }
+    if (kind == 1 && (R.variant == 1 || R.variant == 2)) return Skid(R.variant == 1 ? kSkidFar : kSkidNear, fd);
     if (kind == 2 && R.variant == 1) {
         if (R.step == 1) {
             StartReaction();
@@ -422,13 +470,9 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             }
         }
         if (R.step == 2) {
-            f.bodyCode = R.toggle == 0 ? 16 : 15;
-            f.x = PlayerState.x + fd * 120;
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.1) {
-                ArmSlide(fd * 370);
+            if (Held(kJabbedAloft, fd)) {
+                SlideAway(fd);
                 AimEncounterAFigureBySide();
-                R.variant = kEncounterDone;
             }
             return R.variant;
         }
@@ -436,23 +480,8 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
         return R.variant;
     }
     if (kind == 2 && R.variant == 2) {
-        if (R.step == 1) {
-            StartReaction();
-            RewindSound(61);
-            Sound(61);
-            R.toggle ^= 1;
-            R.step = 2;
-        }
-        if (R.step == 2) {
-            f.bodyCode = R.toggle == 0 ? 14 : 13;
-            f.x = PlayerState.x + fd * 120;
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.1) {
-                R.variant = kEncounterDone;
-                R.start = GameNow();
-                MoveEncounterAFigureDash(0, 0, 0);
-            }
-        }
+        if (R.step == 1) StartStagger();
+        if (R.step == 2 && Held(kJabbed, fd)) Recover();
         return R.variant;
     }
     if (kind == 3 && R.variant == 1) {
@@ -465,13 +494,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
         return R.variant;
     }
     if (kind == 3 && R.variant == 2) {
-        if (R.step == 1) {
-            StartReaction();
-            RewindSound(61);
-            Sound(61);
-            R.toggle ^= 1;
-            R.step = 2;
-        }
+        if (R.step == 1) StartStagger();
         if (R.step == 2) {
             const double t = 2 * SinceStart();
             f.bodyCode = 18;
@@ -506,19 +529,9 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
                 R.combo = 0;
             }
         }
-        if (R.step == 2) {
-            f.bodyCode = 20;
-            f.x = R.p0 + fd * 200;
-            if (MoreThanElapsed(R.tick, GameNow(), 0.02)) {
-                R.tick = GameNow();
-                SpawnPickup(f.x, f.y);
-            }
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.2) {
-                ArmSlide(fd * 370);
-                f.bodyCode = 6;
-                R.variant = kEncounterDone;
-            }
+        if (R.step == 2 && Held(kBatteredAloft, fd)) {
+            SlideAway(fd);
+            f.bodyCode = 6;
         }
         return R.variant;
     }
@@ -528,16 +541,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             Sound(908);
             R.step = 2;
         }
-        if (R.step == 2) {
-            f.bodyCode = 21;
-            f.x = R.p0 + fd * 200;
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.2) {
-                R.variant = kEncounterDone;
-                R.start = GameNow();
-                MoveEncounterAFigureDash(0, 0, 0);
-            }
-        }
+        if (R.step == 2 && Held(kBattered, fd)) Recover();
         return R.variant;
     }
     return R.variant;
