@@ -39,6 +39,63 @@ void StepBackOnce(std::int32_t slot) {
     if (StepSoldierBack(1, slot) == 3) StepSoldierBack(0, slot);
 }
 
+void NextGrabStep(GuardState& g, std::int32_t sub) {
+    g.sub = sub;
+    g.stamp = GameNow();
+}
+
+// While a guard has her she neither reads the keys nor keeps sliding.
+void LockForGrab() {
+    MessageBoxOpen = 1;
+    PlayerMoveState.runSlideState = 0;
+}
+
+void EndGrab(GuardState& g) {
+    NextGrabStep(g, 0);
+    MessageBoxOpen = 0;
+    SoldierStrikeKind = 0;
+}
+
+// A guard's grab: it seizes her at `stand` (frame 11, 0.1 s), then throws
+// her `side` × 800 px/s into the arena (frame 12). Struck, she lies where
+// she landed afterwards; with her guard up she is only pushed.
+struct GrabRow {
+    std::int32_t seize, throwStep;   // the guard's sub-steps
+    std::int32_t pose;               // hers while it holds her
+    double throwTime;
+    bool struck;                     // else her guard took it
+};
+constexpr GrabRow kStruckGrab{1, 2, 84, 0.23, true};
+constexpr GrabRow kGuardedGrab{4, 5, 95, 0.1, false};
+
+void StepGrab(GuardState& g, const GrabRow& row, std::int32_t kind, std::int32_t slot, std::int32_t stand,
+              std::int32_t side) {
+    auto& s = Era04SoldierSlots;
+    if (g.sub == row.seize) {
+        SoldierStrikeKind = kind;
+        PlayerState.pose = row.pose;
+        PlayerState.x = stand;
+        s.frame[slot] = 11;
+        LockForGrab();
+        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) NextGrabStep(g, row.throwStep);
+    }
+    if (g.sub == row.throwStep) {
+        SoldierStrikeKind = kind;
+        PlayerState.pose = row.pose;
+        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
+        s.frame[slot] = 12;
+        LockForGrab();
+        if (MoreThanElapsed(g.stamp, GameNow(), row.throwTime)) {
+            if (row.struck) {
+                NextGrabStep(g, 3);
+                g.savedX = PlayerState.x;
+            } else {
+                EndGrab(g);
+            }
+        }
+    }
+}
+
 // One end guard. side +1 guards the left end (faces right), -1 the right end.
 // The heroine is put at `stand` and slides `side` × 800 px/s into the arena.
 std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, std::int32_t slot, std::int32_t postX) {
@@ -55,79 +112,30 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
     const std::int32_t kind = side == 1 ? 3 : 4;
     const std::int32_t damage = side == 1 ? 40 : 50;
     const bool inZone = side == 1 ? PlayerState.x <= postX + 223 : PlayerState.x >= postX - 190;
-    auto next = [&](std::int32_t sub) {
-        g.sub = sub;
-        g.stamp = GameNow();
-    };
-    auto lock = [&] {
-        MessageBoxOpen = 1;
-        PlayerMoveState.runSlideState = 0;
-    };
     if (SoldierStrikeKind == 0 && g.sub == 0 && inZone && PlayerState.y >= 631) {
         const std::int32_t roll = Random0To99();
         if (roll < 90 && EquipmentFlags.worn == 1) {
-            next(4);
+            NextGrabStep(g, 4);
             PlaySoundEffect(61, Vol());
             PlaySoundEffect(83, TruncToInt(Vol() * 0.9));
         } else {
-            next(1);
+            NextGrabStep(g, 1);
             PlaySoundEffect(85, Vol());
             PlayerState.hp -= damage;
             PlaySoundEffect(83, TruncToInt(Vol() * 0.9));
         }
         PlayerMoveState.runSlideState = 0;
     }
-    if (g.sub == 1) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 84;
-        PlayerState.x = stand;
-        s.frame[slot] = 11;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) next(2);
-    }
-    if (g.sub == 2) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 84;
-        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
-        s.frame[slot] = 12;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.23)) {
-            next(3);
-            g.savedX = PlayerState.x;
-        }
-    }
+    StepGrab(g, kStruckGrab, kind, slot, stand, side);
     if (g.sub == 3) {
         SoldierStrikeKind = kind;
         PlayerState.pose = 26;
         s.frame[slot] = 12;
-        lock();
+        LockForGrab();
         PlayerState.x = g.savedX;
-        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) {
-            next(0);
-            MessageBoxOpen = 0;
-            SoldierStrikeKind = 0;
-        }
+        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) EndGrab(g);
     }
-    if (g.sub == 4) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 95;
-        PlayerState.x = stand;
-        s.frame[slot] = 11;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) next(5);
-    }
-    if (g.sub == 5) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 95;
-        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
-        s.frame[slot] = 12;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) {
-            next(0);
-            MessageBoxOpen = 0;
-            SoldierStrikeKind = 0;
-        }
-    }
+    StepGrab(g, kGuardedGrab, kind, slot, stand, side);
     if (g.sub == 0) {
         // The left guard faces right: its forward step goes right. The right
         // guard faces left.
