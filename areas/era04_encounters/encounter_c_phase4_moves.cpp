@@ -98,6 +98,17 @@ FallWords Fall[11];
 int Index(std::int32_t slot) { return slot - 50; }
 void Pose(std::int32_t slot) { PoseCompositeServant(2, slot); }
 
+// Mode 0 arms a move at its first state, stamped now, and is all the call
+// does; true then. A stamp ahead of the clock (after a load) counts from now.
+template <class Words>
+bool ArmedNow(Words& w, std::int32_t mode, double now) {
+    StampAheadToNow(w.stamp, now);
+    if (mode != 0) return false;
+    w.state = 1;
+    w.stamp = now;
+    return true;
+}
+
 std::int32_t Done(AnswerWords& w) {
     w.state = 1;
     return kEncounterCDone;
@@ -189,12 +200,7 @@ std::int32_t StepBackAndSlash(AnswerWords& w, std::int32_t slot) {
 std::int32_t StepAnswer(const AnswerMember& m, AnswerWords& w, std::int32_t mode, std::int32_t slot) {
     StageObjectTableRecord& t = T();
     const double now = GameNow();
-    StampAheadToNow(w.stamp, now);
-    if (mode == 0) {
-        w.state = 1;
-        w.stamp = now;
-        return 0;
-    }
+    if (ArmedNow(w, mode, now)) return 0;
     if (w.state == 1) {
         if (Random0To99() < m.cutOff) {
             w.sub = kStand;
@@ -315,12 +321,7 @@ std::int32_t RunServantSlashFlurry(std::int32_t mode, std::int32_t slot) {
     StageObjectTableRecord& t = T();
     FlurryWords& w = Flurry[Index(slot)];
     const double now = GameNow();
-    StampAheadToNow(w.stamp, now);
-    if (mode == 0) {
-        w.state = 1;
-        w.stamp = now;
-        return 0;
-    }
+    if (ArmedNow(w, mode, now)) return 0;
     std::int32_t result = 0;
     std::int32_t& code = t.code[slot];
     if (w.state == 1) {
