@@ -279,16 +279,22 @@ void StartSpinThrowFlight() {
     SP.x0 += SP.f * 132;
 }
 
+// The slash that starts a spin throw: she is held where it caught her, the
+// blow is counted and its sound rings.
+void SeizeForSpinThrow() {
+    GoToStep(SP, 1);
+    MessageBoxOpen = 1;
+    SP.f = Fig().direction;
+    SP.x0 = PlayerState.x;
+    SP.y0 = PlayerState.y;
+    Hit(SP.pending, 100);
+    Sound(209);
+}
+
 // The slash sweeps her off her feet and across the arena to a wall.
 void SpinThrowAcross() {
     if (SP.step == 0) {
-        GoToStep(SP, 1);
-        MessageBoxOpen = 1;
-        SP.f = Fig().direction;
-        SP.x0 = PlayerState.x;
-        SP.y0 = PlayerState.y;
-        Hit(SP.pending, 100);
-        Sound(209);
+        SeizeForSpinThrow();
         PlayerSpriteAngle = 0;
         if (FirstWeapon()) {
             PlayerState.y = SP.y0 - 100;
@@ -347,14 +353,8 @@ void SpinThrowAcross() {
 // Slashed in the air: she is tossed up and falls where she was.
 void SpinThrowUp() {
     if (SP.step == 0) {
-        GoToStep(SP, 1);
+        SeizeForSpinThrow();
         StartSpin(SP.spin);
-        MessageBoxOpen = 1;
-        SP.f = Fig().direction;
-        SP.x0 = PlayerState.x;
-        SP.y0 = PlayerState.y;
-        Hit(SP.pending, 100);
-        Sound(209);
     }
     if (SP.step == 1) {
         PlayerState.y = SP.y0 - ArcRise(1750, GameNow() - SP.start, 1330);
