@@ -62,19 +62,10 @@ struct ExitEffectRecord {
 };
 ExitEffectRecord Exit;
 
-bool SparRead() { return LineRead() && Prompt != 0; }
-
 // Steps one of the sparring scene's talks through its lines; true in the
-// step that closes it.
-bool StepTalk(const std::int32_t* lines, std::int32_t count, std::int32_t& at) {
-    if (!SparRead()) return false;
-    if (at + 1 < count) {
-        ++at;
-        AdvanceLine(Prompt, lines[at], kGeneralVolume);
-        return false;
-    }
-    CloseLine(Prompt);
-    return true;
+// step that closes it. A talk another scene has taken down waits.
+bool StepSparTalk(const std::int32_t* lines, std::int32_t count, std::int32_t& at) {
+    return Prompt != 0 && StepLineList(Prompt, lines, count, at, kGeneralVolume);
 }
 
 void StartReaction(std::int32_t kind) {
@@ -122,7 +113,7 @@ void StepSparringTalks() {
                 MessageBoxOpen = 1;
             }
         }
-        if (StepTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
+        if (StepSparTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
             ++Spar.talkStep;
             if (k == 2) Spar.talkStamp = Era00Clock();
             if (k == 3) MessageBoxOpen = 0;
@@ -137,7 +128,7 @@ void StepSparringTalks() {
             OpenLine(Prompt, kHint.lines[0], kGeneralVolume);
             Spar.hintStep = 1;
         }
-    } else if (Spar.hintStep == 1 && StepTalk(kHint.lines, kHint.count, HintLine)) {
+    } else if (Spar.hintStep == 1 && StepSparTalk(kHint.lines, kHint.count, HintLine)) {
         Spar.hintStep = 99;
         Spar.talkStamp = Era00Clock();
     }
