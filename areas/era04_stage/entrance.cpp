@@ -68,22 +68,9 @@ void OpenTalk(std::int32_t line) {
     OpenLine(DialogueChannels.fieldLine, line);
 }
 
-// Each Enter below `last` shows the next line; true once `last` is read.
-bool StepTalk(std::int32_t last) {
-    std::int32_t& line = DialogueChannels.fieldLine;
-    if (!LineRead()) return false;
-    if (line < last) {
-        AdvanceLine(line, line + 1);
-        return false;
-    }
-    return true;
-}
-
-// The last line of a talk read: the box closes, but Enter stays armed (the
-// next talk follows at once) and the bell rings.
-void EndTalkKeepingEnter() {
-    DialogueChannels.fieldLine = 0;
-    EventHoldsPlayer = 0;
+// After a closed talk Enter stays armed (the next talk follows at once) and
+// the bell rings.
+void KeepEnterArmed() {
     EnterConfirmState = kLineWaiting;
     PlaySoundEffect(kLineBellSound, SoundVolumes[1]);
 }
@@ -168,14 +155,14 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
         return TalkState;
     }
     std::int32_t& x = PlayerState.x;
+    std::int32_t& line = DialogueChannels.fieldLine;
     if (TalkState == 0 && x > S0 + 2100) {
         OpenTalk(1);
         TalkState = 1;
     }
     if (TalkState == 1) {
         x = S0 + 2100;
-        if (StepTalk(4)) {
-            CloseLine(DialogueChannels.fieldLine);
+        if (StepLineGroup(line, 4)) {
             MessageBoxOpen = 0;
             TalkState = 2;
         }
@@ -186,9 +173,9 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
     }
     if (TalkState == 3) {
         x = D1 - 400;
-        if (StepTalk(6)) {
+        if (StepLineGroup(line, 6)) {
             // The box stays locked: she is walked on before the last lines.
-            EndTalkKeepingEnter();
+            KeepEnterArmed();
             TalkState = 4;
         }
     }
@@ -197,14 +184,14 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
-            OpenLine(DialogueChannels.fieldLine, 7);
+            OpenLine(line, 7);
             TalkState = 5;
         }
     }
     if (TalkState == 5) {
         x = D1 - 200;
-        if (StepTalk(8)) {
-            EndTalkKeepingEnter();
+        if (StepLineGroup(line, 8)) {
+            KeepEnterArmed();
             MessageBoxOpen = 0;
             TalkState = kDone;
         }
