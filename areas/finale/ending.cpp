@@ -231,31 +231,13 @@ void StepEndingEffects(std::int32_t mode) {
     }
 }
 
-std::int32_t RunEndingScene(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(E.stamp, now);
-    FinalSectionStateRecord& fs = FinalSectionState;
-    FinalActorSlotsRecord& s = FinalActorSlots;
-    PlayerStateRecord& p = PlayerState;
-    std::int32_t& line = DialogueChannels.finaleLine;
-    if (mode == 0) {
-        E.state = 1;
-        E.sub = 1;
-        p.y = 640;
-        E.targetX = T;
-        fs.lightFlag = 1;
-        E.stamp = now;
-        RunShatterEffect(1, 0, 0, 0);
-        return E.state;
-    }
-    auto after = [&](double d) { return MoreThanElapsed(E.stamp, now, d); };
+namespace {
 
-    // 1. The raised floor, once she first stands on it.
-    if (p.y == 581 && fs.endingStage == 0) {
-        fs.endingStage = 1;
-        const float d[] = {0.011f, 0.012f, 0.011f, 0.010f};
-        for (int i = 0; i < 4; ++i) StageObjectTable.depth[132 + i] = p.depth - d[i];
-    }
+// True once `seconds` have passed since the scene's stamp.
+bool After(double now, double seconds) { return MoreThanElapsed(E.stamp, now, seconds); }
+
+void StepEndingApproach(double now) {
+    PlayerStateRecord& p = PlayerState;
     // 2..5. The approach: a run with a jump from far off, a run in from nearer.
     if (E.state == 1) {
         CameraMode = 0;
@@ -288,7 +270,11 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         E.state = 5;
         E.stamp = now;
     }
-    if (E.state == 5 && PlayerMoveState.runSlideState == 0 && after(0.1)) E.state = 6;
+    if (E.state == 5 && PlayerMoveState.runSlideState == 0 && After(now, 0.1)) E.state = 6;
+}
+
+void StepEndingClimb(double now) {
+    PlayerStateRecord& p = PlayerState;
     // 6. Line up at T.
     if (E.state == 6) {
         if (E.sub == 1) E.sub = p.x <= T - 50 ? 2 : p.x >= T + 50 ? 3 : 4;
@@ -316,7 +302,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
                 E.stamp = now;
             }
         }
-        if (E.state == 7 && E.sub == 2 && p.y == 640 && after(0.1)) {
+        if (E.state == 7 && E.sub == 2 && p.y == 640 && After(now, 0.1)) {
             E.sub = 3;
             KeyUpPressed = 1;
         }
@@ -333,6 +319,10 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         p.facing = 1;
         CameraMode = 0;
     }
+}
+
+void StepEndingPan(double now) {
+    std::int32_t& line = DialogueChannels.finaleLine;
     // 9, 10. The pan and line 131.
     if (E.state == 9) {
         if (ScrollX < kPanTo) ScrollX += 1;
@@ -353,6 +343,10 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             E.cycles = 0;
         }
     }
+}
+
+void StepEndingDemo(double now) {
+    PlayerStateRecord& p = PlayerState;
     // 11..15. Her attacks: a jump with G, then F, D and S.
     {
         const DemoRow rows[] = {
@@ -369,19 +363,19 @@ std::int32_t RunEndingScene(std::int32_t mode) {
                 KeyGPressed = 1;
                 E.stamp = now;
                 E.cycles += 1;
-            } else if (E.state == 12 && p.y == 581 && after(1.02)) {
+            } else if (E.state == 12 && p.y == 581 && After(now, 1.02)) {
                 KeyGPressed = 0;
                 E.state = 13;
                 E.stamp = now;
-            } else if (E.state == 13 && after(1.02)) {
+            } else if (E.state == 13 && After(now, 1.02)) {
                 KeyFPressed = 0;
                 E.state = E.cycles >= 3 ? 16 : 14;
                 E.stamp = now;
-            } else if (E.state == 14 && after(4.02)) {
+            } else if (E.state == 14 && After(now, 4.02)) {
                 KeyDPressed = 0;
                 E.state = 15;
                 E.stamp = now;
-            } else if (E.state == 15 && after(2.02)) {
+            } else if (E.state == 15 && After(now, 2.02)) {
                 KeySPressed = 0;
                 E.state = 11;
                 E.stamp = now;
@@ -393,12 +387,17 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             break;
         }
     }
+}
+
+void StepEndingTurn(double now) {
+    FinalSectionStateRecord& fs = FinalSectionState;
+    PlayerStateRecord& p = PlayerState;
     // 16. A step back and the turn.
     if (E.state == 16) {
         if (E.sub == 1) {
             p.x = E.heldX;
             p.pose = 22;
-            if (after(1.02)) E.sub = 2;
+            if (After(now, 1.02)) E.sub = 2;
         }
         if (E.sub == 2) {
             KeyLeftPressed = 1;
@@ -413,7 +412,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         }
         if (E.sub == 3) {
             p.pose = 22;
-            if (after(0.02)) {
+            if (After(now, 0.02)) {
                 E.sub = 4;
                 E.stamp = now;
                 Sound(157);
@@ -421,14 +420,14 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         }
         if (E.sub == 4) {
             p.pose = 211;
-            if (after(0.1)) {
+            if (After(now, 0.1)) {
                 E.sub = 5;
                 E.stamp = now;
             }
         }
         if (E.sub == 5) {
             p.pose = 212;
-            if (after(0.1)) {
+            if (After(now, 0.1)) {
                 E.sub = 6;
                 E.stamp = now;
             }
@@ -436,13 +435,19 @@ std::int32_t RunEndingScene(std::int32_t mode) {
         if (E.sub == 6) {
             p.x = E.heldX;
             p.pose = 213;
-            if (after(1.02)) {
+            if (After(now, 1.02)) {
                 E.state = 17;
                 WaitLine(132);
                 fs.renderMode = 2;
             }
         }
     }
+}
+
+void StepEndingLines(double now) {
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    PlayerStateRecord& p = PlayerState;
+    std::int32_t& line = DialogueChannels.finaleLine;
     // 17..27. Lines 132..135 and the final strike.
     if (E.state >= 17 && E.state <= 27) {
         p.x = E.heldX;
@@ -466,19 +471,19 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             p.facing = 1;
             Strike(128, 32, 135);
         }
-        if (E.sub == 2 && after(0.1)) {
+        if (E.sub == 2 && After(now, 0.1)) {
             E.sub = 3;
             s.frame[1] = 2;
             SoundAt(224, 4);
         }
-        if (E.sub == 3 && after(0.2)) {
+        if (E.sub == 3 && After(now, 0.2)) {
             E.sub = 4;
             s.scale[2] = 0.5f;
             StepEndingEffects(1);
         }
         if (E.sub == 4) {
             StepEndingEffects(2);
-            if (after(1.02)) {
+            if (After(now, 1.02)) {
                 E.state = 19;
                 WaitLine(133);
             }
@@ -502,7 +507,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     if (E.state == 20) {
         s.frame[0] = 2;
         StepEndingEffects(4);
-        if (after(1.02)) {
+        if (After(now, 1.02)) {
             E.state = 21;
             WaitLine(134);
         }
@@ -525,7 +530,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     if (E.state == 22) {
         s.frame[0] = 3;
         StepEndingEffects(8);
-        if (after(0.52)) {
+        if (After(now, 0.52)) {
             E.state = 23;
             WaitLine(135);
         }
@@ -547,10 +552,17 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             StepEndingEffects(5);
         }
     }
+}
+
+void StepEndingFinalStrike(double now) {
+    // 24..27. The last blows of the final strike.
+    FinalSectionStateRecord& fs = FinalSectionState;
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    PlayerStateRecord& p = PlayerState;
     if (E.state == 24) {
         s.frame[0] = 1;
         StepEndingEffects(8);
-        if (after(0.02)) {
+        if (After(now, 0.02)) {
             E.state = 25;
             E.stamp = now;
             Strike(146, 130, 120);
@@ -562,7 +574,7 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     if (E.state == 25) {
         s.frame[0] = 4;
         StepEndingEffects(8);
-        if (after(0.02)) {
+        if (After(now, 0.02)) {
             E.state = 26;
             E.stamp = now;
             Strike(-80, 139, 42);
@@ -588,8 +600,40 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     }
     if (E.state == 27) {
         p.pose = 215;
-        fs.endingStage = after(1.02) ? 4 : 3;
+        fs.endingStage = After(now, 1.02) ? 4 : 3;
     }
+}
+
+}  // namespace
+
+std::int32_t RunEndingScene(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(E.stamp, now);
+    FinalSectionStateRecord& fs = FinalSectionState;
+    PlayerStateRecord& p = PlayerState;
+    if (mode == 0) {
+        E.state = 1;
+        E.sub = 1;
+        p.y = 640;
+        E.targetX = T;
+        fs.lightFlag = 1;
+        E.stamp = now;
+        RunShatterEffect(1, 0, 0, 0);
+        return E.state;
+    }
+    // 1. The raised floor, once she first stands on it.
+    if (p.y == 581 && fs.endingStage == 0) {
+        fs.endingStage = 1;
+        const float d[] = {0.011f, 0.012f, 0.011f, 0.010f};
+        for (int i = 0; i < 4; ++i) StageObjectTable.depth[132 + i] = p.depth - d[i];
+    }
+    StepEndingApproach(now);
+    StepEndingClimb(now);
+    StepEndingPan(now);
+    StepEndingDemo(now);
+    StepEndingTurn(now);
+    StepEndingLines(now);
+    StepEndingFinalStrike(now);
     // 14. The break-apart.
     if (E.breakTrigger == 1) {
         E.breakTrigger = 2;
