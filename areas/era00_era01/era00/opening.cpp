@@ -431,28 +431,10 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     return Kick.stage;
 }
 
-std::int32_t RunEra00OpeningScene(std::int32_t arg) {
-    const double now = Era00Clock();
-    StampAheadToZero(Open.stamp, now);
-    StampAheadToZero(Open.frameStamp, now);
-    if (arg == 0) {
-        Open = OpeningRecord{};
-        Open.step = 1;
-        Open.stamp = Open.frameStamp = now;
-        return Open.step;
-    }
-    ScrollX = 0;
-    ScrollY = 0;
-    if (Open.step != 18) PlayerState.pose = 0;
+namespace {
 
-    if (Open.step == 1) {
-        RunEra00NpcKickScene(0);
-        Open.step = 2;
-        Open.messageFlag = 1;
-        MessageBoxOpen = 1;
-        MenuKeyBlocked = 1;
-    }
-    if (Open.step == 2 && RunEra00NpcKickScene(1) == 99) Open.step = 17;
+// She comes home, walks up to the pet and finds it trembling.
+void StepOpeningGreeting(double now) {
     if (Open.step == 17) {
         if (Prompt == 0 && EnterConfirmState == 0) OpenLine(Prompt, 1, kGeneralVolume);
         else if (Prompt == 1 && LineRead()) {
@@ -505,6 +487,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             }
         }
     }
+}
+
+// She tells the pet to hold on to its ball.
+void StepOpeningGift() {
     if (Open.step == 21) {
         if (Open.sub <= 3) {
             A.ActorAFrame = Open.sub + 1;
@@ -532,6 +518,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             StepEra00Actor2Walk(4);
         }
     }
+}
+
+// The intruder walks in and strikes at her.
+void StepOpeningThrow(double now) {
     if (Open.step == 23) {
         const bool stands = Era03ArenaEnemy3.x < 761;
         if (!stands) {
@@ -609,6 +599,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             }
         }
     }
+}
+
+// She is thrown back across the yard.
+void StepOpeningFlight() {
     if (Open.step == 24) {
         const double t = 1.5 * (Era00Clock() - Open.stamp);
         A.ActorAX = Open.originX - TruncToInt(240.0 * t);
@@ -639,6 +633,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             Open.stamp = Era00Clock();
         }
     }
+}
+
+// She gets up and faces the intruder.
+void StepOpeningLanding() {
     if (Open.step == 25) {
         A.ActorBFrame = 1;
         Era03ArenaEnemy3.x = 700;
@@ -674,6 +672,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             if (Open.step == 25 && Prompt == 8) RunEra00NpcIdleFrames(1);
         }
     }
+}
+
+// Actor 5 hops in, then the last one leaps in beside her.
+void StepOpeningArrivals() {
     if (Open.step == 27) {
         StepEra00Actor5Hop(1);
         if (A.ActorEX < 350 || (A.ActorEX < 500 && A.ActorEFrame == 1)) {
@@ -730,6 +732,38 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra00OpeningScene(std::int32_t arg) {
+    const double now = Era00Clock();
+    StampAheadToZero(Open.stamp, now);
+    StampAheadToZero(Open.frameStamp, now);
+    if (arg == 0) {
+        Open = OpeningRecord{};
+        Open.step = 1;
+        Open.stamp = Open.frameStamp = now;
+        return Open.step;
+    }
+    ScrollX = 0;
+    ScrollY = 0;
+    if (Open.step != 18) PlayerState.pose = 0;
+
+    if (Open.step == 1) {
+        RunEra00NpcKickScene(0);
+        Open.step = 2;
+        Open.messageFlag = 1;
+        MessageBoxOpen = 1;
+        MenuKeyBlocked = 1;
+    }
+    if (Open.step == 2 && RunEra00NpcKickScene(1) == 99) Open.step = 17;
+    StepOpeningGreeting(now);
+    StepOpeningGift();
+    StepOpeningThrow(now);
+    StepOpeningFlight();
+    StepOpeningLanding();
+    StepOpeningArrivals();
     if (Open.step >= 22) {
         FieldMusicFlag = 0;
         StopSound(4);
