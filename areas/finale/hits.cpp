@@ -272,25 +272,10 @@ std::int32_t RunBossHitSpark(std::int32_t mode, std::int32_t show, std::int32_t 
     return K.state;
 }
 
-std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
-    const double now = GameNow();
-    StampAheadToZero(P.stamp, now);
-    StampAheadToZero(P.animStamp, now);
-    StampAheadToZero(P.armStamp, now);
-    std::int32_t& word = BossFightState.playerHitWord;
-    if (mode == 0) {
-        word = 1;
-        P.type = 0;
-        P.sub = 0;
-        P.kind = kind;
-        P.guard = PlayerMoveState.comboQ;
-        P.lockHold = MessageBoxOpen == 1 ? 1 : 0;
-        P.armStamp = now;
-        return P.type;
-    }
-    if (mode != 1) return P.type;
-    PlayerStateRecord& h = PlayerState;
-    const bool glow = BossFightState.slot6Effect != 0;
+namespace {
+
+// The reaction a blow of her kind calls for, heavier while the boss glows.
+void ChoosePlayerReaction(bool glow) {
     if (P.type == 0) {
         static constexpr std::int32_t kTypeOfKind[9] = {0, 1, 1, 2, 3, 3, 3, 4, 5};
         if (P.kind >= 1 && P.kind <= 8) {
@@ -313,6 +298,11 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             }
         }
     }
+}
+
+// A light blow: she is pushed back, or stands it behind her guard.
+void StepPlayerJolt(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
     if (P.type == 1) {
         if (P.sub == 1) {
             RecordPositions();
@@ -361,6 +351,12 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             if (Push(now)) Finish(word);
         }
     }
+}
+
+// A heavy blow: she is pushed back and staggers; behind her guard she is only
+// pushed, and still loses 10 hp.
+void StepPlayerKnockBack(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
     if (P.type == 2) {
         if (P.sub == 1) {
             RecordPositions();
@@ -409,6 +405,11 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             if (Push(now)) Finish(word);
         }
     }
+}
+
+// Flung upside down, she falls, lies and gets up.
+void StepPlayerSlam(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
     if (P.type == 3) {
         if (P.sub == 1) {
             P.sub = 2;
@@ -436,6 +437,11 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
         }
         if (LieThenRise(3, P.lie, P.rest, now)) Finish(word);
     }
+}
+
+// Tossed up spinning, she lands, lies and gets up.
+void StepPlayerToss(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
     if (P.type == 4) {
         if (P.sub == 1) {
             P.sub = 2;
@@ -471,6 +477,11 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             GroundFallSuppressed = 0;
         }
     }
+}
+
+// Lifted and thrown down: her hp drops to 300, or to 10 when it was 300 or less.
+void StepPlayerThrowDown(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
     if (P.type == 5) {
         if (P.sub == 1) {
             P.sub = 2;
@@ -518,6 +529,35 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             GroundFallSuppressed = 0;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
+    const double now = GameNow();
+    StampAheadToZero(P.stamp, now);
+    StampAheadToZero(P.animStamp, now);
+    StampAheadToZero(P.armStamp, now);
+    std::int32_t& word = BossFightState.playerHitWord;
+    if (mode == 0) {
+        word = 1;
+        P.type = 0;
+        P.sub = 0;
+        P.kind = kind;
+        P.guard = PlayerMoveState.comboQ;
+        P.lockHold = MessageBoxOpen == 1 ? 1 : 0;
+        P.armStamp = now;
+        return P.type;
+    }
+    if (mode != 1) return P.type;
+    PlayerStateRecord& h = PlayerState;
+    const bool glow = BossFightState.slot6Effect != 0;
+    ChoosePlayerReaction(glow);
+    StepPlayerJolt(now, word);
+    StepPlayerKnockBack(now, word);
+    StepPlayerSlam(now, word);
+    StepPlayerToss(now, word);
+    StepPlayerThrowDown(now, word);
     if (P.lockHold == 1) {
         h.pose = 22;
         if (AtLeastElapsed(P.armStamp, now, 0.04)) P.lockHold = 0;
@@ -525,29 +565,10 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
     return P.type;
 }
 
-std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_t kind) {
-    const double now = GameNow();
-    if (!R.started || now < R.stamp || now < R.second || now < R.tick || now < R.lastHeavy) {
-        // The first call, or the clock went back: a heavy blow counts as long past.
-        R.started = true;
-        R.stamp = R.second = R.tick = 0;
-        R.lastHeavy = now - 6.0;
-    }
-    std::int32_t& word = BossFightState.bossHitWord;
-    if (mode == 0) {
-        if (word != 0) return R.type;
-        word = 1;
-        R.type = 0;
-        R.how = how;
-        R.kind = kind;
-        R.clinch = 0;
-        R.stamp = now;
-        PlayerMoveState.comboS = 0;
-        KeySPressed = 0;
-        return R.type;
-    }
-    if (mode != 1) return R.type;
+namespace {
 
+// The reaction to her blow: how it landed, and a fourth blow or one soon after a heavy one escalates.
+void ChooseBossReaction(double now) {
     if (R.type == 0) {
         if (R.how == 1) {
             R.type = 1;
@@ -576,7 +597,10 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             AddWorth((R.kind + 2) * 10, (R.kind + 2) * 10);
         }
     }
-    FinalActorSlotsRecord& a = FinalActorSlots;
+}
+
+// An escalated blow: the shells and the debris, then the reaction by its kind.
+void StepBossEscalation(double now) {
     if (R.type == 10) {
         if (R.sub == 1) R.sub = 2;
         if (R.sub == 2) {
@@ -591,6 +615,11 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             TypeByKind(now);
         }
     }
+}
+
+// Launched spinning by her kind of blow until it falls to the floor.
+void StepBossLaunched(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     if (R.type == 12) {
         Coins(now, 100);
         if (R.sub == 1) {
@@ -624,6 +653,11 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             }
         }
     }
+}
+
+// A flinch with the shells fading while the two are locked in a clinch.
+void StepBossClinch(double now, std::int32_t& word) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     if (R.type == 1) {
         if (R.sub == 1) {
             R.sub = 2;
@@ -678,6 +712,11 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
         }
         if (R.sub == 99 && R.clinch == 99) Finish(word);
     }
+}
+
+// Knocked off its feet, it slides back.
+void StepBossKnockedDown(double now, std::int32_t& word) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     if (R.type == 2 || R.type == 3) {
         Coins(now, 100);
         if (R.sub == 1) {
@@ -707,6 +746,11 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             }
         }
     }
+}
+
+// Knocked up spinning, then down, lying and getting up.
+void StepBossSpun(double now, std::int32_t& word) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     if (R.type == 4) {
         if (R.sub < 3) Coins(now, 50);
         if (R.sub == 1) {
@@ -742,6 +786,10 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
         }
         GetUp(now, R.x0, word);
     }
+}
+
+// Down on the floor, lying and getting up.
+void StepBossFloored(double now, std::int32_t& word) {
     if (R.type == 5) {
         Coins(now, 100);
         if (R.sub == 1) {
@@ -758,6 +806,40 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
         }
         GetUp(now, R.x0, word);
     }
+}
+
+}  // namespace
+
+std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_t kind) {
+    const double now = GameNow();
+    if (!R.started || now < R.stamp || now < R.second || now < R.tick || now < R.lastHeavy) {
+        // The first call, or the clock went back: a heavy blow counts as long past.
+        R.started = true;
+        R.stamp = R.second = R.tick = 0;
+        R.lastHeavy = now - 6.0;
+    }
+    std::int32_t& word = BossFightState.bossHitWord;
+    if (mode == 0) {
+        if (word != 0) return R.type;
+        word = 1;
+        R.type = 0;
+        R.how = how;
+        R.kind = kind;
+        R.clinch = 0;
+        R.stamp = now;
+        PlayerMoveState.comboS = 0;
+        KeySPressed = 0;
+        return R.type;
+    }
+    if (mode != 1) return R.type;
+
+    ChooseBossReaction(now);
+    StepBossEscalation(now);
+    StepBossLaunched(now);
+    StepBossClinch(now, word);
+    StepBossKnockedDown(now, word);
+    StepBossSpun(now, word);
+    StepBossFloored(now, word);
     return R.type;
 }
 
