@@ -199,18 +199,9 @@ void StartWork(std::int32_t choice, std::int32_t lineBase) {
 
 }  // namespace
 
-std::int32_t RunEncounterCBargain(std::int32_t arg) {
-    EncounterCFigureRecord& f = EncounterCFigure;
-    if (arg == 0) {
-        B = BargainWords{};
-        B.state = 1;
-        return B.state;
-    }
-    StampAheadToZero(B.stamp, GameNow());
-    if (B.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
-    if (B.state >= 2) ScrollX = kCameraFloorX;
-    if (B.state >= 2 && B.state <= 11) PlayerState.x = kStandX;
+namespace {
 
+void StepClerkAppears() {
     // The clerk shows herself and talks.
     if (B.state == 1 && PlayerState.x < kStandX) {
         B.state = 2;
@@ -260,7 +251,9 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             Scene() = 0;
         }
     }
+}
 
+void StepOfferAndToll() {
     if (B.state == 12) {
         PlayerState.pose = (B.offer == 2 || B.offer == 6) ? 0 : 40;
         StepOffer();
@@ -310,7 +303,10 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             Sound(kLineBellSound);
         }
     }
+}
 
+void StepHandiwork() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // The handiwork: she takes the piece, works it and hands it back.
     if (B.state == 21) {
         PlayerState.pose = 0;
@@ -359,6 +355,12 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
         B.stamp = GameNow();
         f.layer3SourceOffset = 0;
     }
+}
+
+// Her strokes up and down the piece until it is done; after the first piece
+// she talks on and works the second.
+void StepStrokes() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     if (B.state == 28) {
         PlayerState.pose = 0;
         Body() = 5;
@@ -411,7 +413,10 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             }
         }
     }
+}
 
+void StepHandOver() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // She hands the work over; the birds fall silent and she is drawn from
     // the clerk's sheet until the reveal takes her on.
     if (B.state == 32) {
@@ -434,6 +439,26 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             B.state = B.state == 35 ? kEncounterCDone : B.state + 1;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEncounterCBargain(std::int32_t arg) {
+    if (arg == 0) {
+        B = BargainWords{};
+        B.state = 1;
+        return B.state;
+    }
+    StampAheadToZero(B.stamp, GameNow());
+    if (B.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
+    if (B.state >= 2) ScrollX = kCameraFloorX;
+    if (B.state >= 2 && B.state <= 11) PlayerState.x = kStandX;
+
+    StepClerkAppears();
+    StepOfferAndToll();
+    StepHandiwork();
+    StepStrokes();
+    StepHandOver();
     return B.state;
 }
 
