@@ -525,33 +525,13 @@ std::int32_t RunSoldierChargeLoop(std::int32_t arg) {
     return p.state;
 }
 
-std::int32_t RunSoldierFight1(std::int32_t arg) {
-    Phase& p = gDriver;
+namespace {
+
+// The intro, the melee, the squeeze, the charge and the duel, with the lines
+// between them.
+void StepFight1Rounds() {
     auto& s = Sd();
-    if (arg == 0) {
-        p.state = 1;
-        LeftPost() = S0 + 5948;
-        RightPost() = S0 + 6803;
-        return p.state;
-    }
-    if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
-    if (p.state == 1) {
-        p.state = 2;
-        RunSoldierFight1Intro(0);
-    }
-    // A game saved after the errand was given: soldiers 4 and 5 only.
-    if (ErrandState != 0 && p.state < 24) {
-        p.state = 24;
-        for (std::int32_t n : {1, 2, 3, 6, 7, 8}) s.frame[n] = 0;
-        s.x[5] = RightPost();
-        s.frame[4] = 18;
-        s.x[4] = S0 + 6987;
-        s.y[4] = kGround;
-        s.facing[4] = -1;
-        RunRightBlocker(1, 5, RightPost());
-        RightPost() = S0 + 6803;
-        if (PlayerState.weaponMode2 == 1) s.frame[4] = 0;
-    }
+    Phase& p = gDriver;
     if (p.state == 2 && RunSoldierFight1Intro(1) == kDone) {
         p.state = 3;
         RunSoldierFight1Melee(0);
@@ -608,6 +588,13 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         PlayerState.facing = 1;
         Lock();
     }
+}
+
+// After the duel: soldier 4 comes to talk, soldier 3 falls, and the errand
+// is given.
+void StepFight1Aftermath() {
+    auto& s = Sd();
+    Phase& p = gDriver;
     if (p.state == 20) {
         p.state = 21;
         s.frame[4] = 18;
@@ -664,6 +651,13 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
             }
         }
     }
+}
+
+// The errand: the blocker keeps the way until she comes back with the second
+// weapon; then the talk, and her scripted blow that fells it.
+void StepFight1Errand() {
+    auto& s = Sd();
+    Phase& p = gDriver;
     if (p.state == 24) {
         RunRightBlocker(1, 5, RightPost());
         if (PlayerState.weaponMode2 == 1 && ScrollX >= S0 + 5963) {
@@ -720,7 +714,7 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
                 PlaySoundEffect(60, Vol());
                 p.stamp = GameNow();
                 gSubStep = 5;
-                return p.state;
+                return;   // the key is let go in the next call
             }
         }
         if (gSubStep == 5) {
@@ -753,6 +747,40 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunSoldierFight1(std::int32_t arg) {
+    Phase& p = gDriver;
+    auto& s = Sd();
+    if (arg == 0) {
+        p.state = 1;
+        LeftPost() = S0 + 5948;
+        RightPost() = S0 + 6803;
+        return p.state;
+    }
+    if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
+    if (p.state == 1) {
+        p.state = 2;
+        RunSoldierFight1Intro(0);
+    }
+    // A game saved after the errand was given: soldiers 4 and 5 only.
+    if (ErrandState != 0 && p.state < 24) {
+        p.state = 24;
+        for (std::int32_t n : {1, 2, 3, 6, 7, 8}) s.frame[n] = 0;
+        s.x[5] = RightPost();
+        s.frame[4] = 18;
+        s.x[4] = S0 + 6987;
+        s.y[4] = kGround;
+        s.facing[4] = -1;
+        RunRightBlocker(1, 5, RightPost());
+        RightPost() = S0 + 6803;
+        if (PlayerState.weaponMode2 == 1) s.frame[4] = 0;
+    }
+    StepFight1Rounds();
+    StepFight1Aftermath();
+    StepFight1Errand();
     if (p.state >= 4 && p.state <= 23) {
         ScrollX = kHeld;
         IdleToStance();
