@@ -94,32 +94,12 @@ std::int32_t UpdateFight2Disc(std::int32_t arg, std::int32_t) {
     return a.rowDir;
 }
 
-std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
+namespace {
+
+// The last guard trembles through its lines.
+void StepGuardTrembles(std::int32_t side, std::int32_t g) {
     FinaleRecord& F = gFinale;
     auto& s = Sd();
-    auto& d = Disc();
-    if (arg == 0) {
-        F.state = 1;
-        return F.state;
-    }
-    StampAheadToZero(F.stamp, GameNow());
-    StampAheadToZero(F.trembleStamp, GameNow());
-    const bool w2 = PlayerState.weaponMode2 == 1;
-    const std::int32_t holdPose = w2 ? 217 : 22;
-    if (F.state == 1) {
-        SoldierStrikeKind = 0;
-        MessageBoxOpen = 0;
-        if (side == 1 && ScrollX > D3 - 1024) {
-            F.state = 2;
-            F.guard = 5;
-            F.post = D3 - 400;
-        } else if (side == -1 && ScrollX < D2 + 160) {
-            F.state = 2;
-            F.guard = 3;
-            F.post = D2 + 460;
-        }
-    }
-    const std::int32_t g = F.guard;
     if (F.state == 2) {
         F.Go(3);
         MessageBoxOpen = 1;
@@ -153,6 +133,12 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
             }
         }
     }
+}
+
+// Her finishing blow on the guard, by her weapon, and its fall.
+void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
+    FinaleRecord& F = gFinale;
+    auto& s = Sd();
     const std::int32_t G = s.x[g];
     if (F.state == 10) {
         const std::int32_t reach = w2 ? 120 : 210;
@@ -209,6 +195,14 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
         if (!w2) PlayerState.pose = 22;
         if (RunSoldierDefeat(1, g) == kDone && F.After(1.0)) F.state = 13;
     }
+}
+
+// She walks up to soldier 4 and they talk.
+void StepToSoldier4(std::int32_t side, bool w2) {
+    FinaleRecord& F = gFinale;
+    auto& s = Sd();
+    auto& d = Disc();
+    const std::int32_t holdPose = w2 ? 217 : 22;
     if (F.state == 13) {
         const std::int32_t S4 = s.x[4];
         std::int32_t& key = side == 1 ? KeyRightPressed : KeyLeftPressed;
@@ -274,6 +268,14 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
             }
         }
     }
+}
+
+// The disc that fells soldier 4, her last lines and the doors opened.
+void StepDisc(std::int32_t side, bool w2) {
+    FinaleRecord& F = gFinale;
+    auto& s = Sd();
+    auto& d = Disc();
+    const std::int32_t holdPose = w2 ? 217 : 22;
     if (F.state >= 20 && F.state <= 24 && (!w2 || F.state >= 23)) PlayerState.pose = holdPose;
     // The disc crosses the screen leftward at 800 px/s and fells soldier 4.
     if (F.state == 20 || F.state == 21) {
@@ -313,5 +315,36 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
         Era04DoorLocks[2] = Era04DoorLocks[3] = 0;
         Era04CameraStage = 4;
     }
+}
+
+}  // namespace
+
+std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
+    FinaleRecord& F = gFinale;
+    if (arg == 0) {
+        F.state = 1;
+        return F.state;
+    }
+    StampAheadToZero(F.stamp, GameNow());
+    StampAheadToZero(F.trembleStamp, GameNow());
+    const bool w2 = PlayerState.weaponMode2 == 1;
+    if (F.state == 1) {
+        SoldierStrikeKind = 0;
+        MessageBoxOpen = 0;
+        if (side == 1 && ScrollX > D3 - 1024) {
+            F.state = 2;
+            F.guard = 5;
+            F.post = D3 - 400;
+        } else if (side == -1 && ScrollX < D2 + 160) {
+            F.state = 2;
+            F.guard = 3;
+            F.post = D2 + 460;
+        }
+    }
+    const std::int32_t g = F.guard;
+    StepGuardTrembles(side, g);
+    StepFinishingBlow(side, g, w2);
+    StepToSoldier4(side, w2);
+    StepDisc(side, w2);
     return F.state;
 }
