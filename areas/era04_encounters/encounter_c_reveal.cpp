@@ -243,30 +243,10 @@ void PopUp() {
 
 }  // namespace
 
-std::int32_t RunEncounterCReveal(std::int32_t arg) {
-    EncounterCFigureRecord& f = EncounterCFigure;
-    EncounterCSceneryTintsRecord& tints = EncounterCSceneryTints;
-    if (arg == 0) {
-        R = RevealWords{};
-        R.state = 1;
-        R.stamp = GameNow();
-        R.savedScroll = ScrollX;
-        PlayerState.facing = 1;
-        return R.state;
-    }
-    if (arg != 2) return R.state;
-    ScrollX = R.savedScroll;
-    MessageBoxOpen = 1;
-    CameraMode = 0;
-    PlayerState.facing = 1;
-    PlayerTint = SceneTint;
-    if (R.state <= 10) {
-        PlayerState.pose = 0;
-        Body() = 5;
-        Overlay() = 209;
-    }
-    if (R.state <= 17) PlayerState.x = kStandX;
+namespace {
 
+void StepHallDarkens() {
+    EncounterCSceneryTintsRecord& tints = EncounterCSceneryTints;
     // The hall darkens in stages.
     if (R.state == 1 && GameNow() != R.stamp) {
         OpenLine(Field(), 254);
@@ -313,7 +293,10 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
         OpenLine(Field(), 264);
         R.state = 11;
     }
+}
 
+void StepFlash() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // A flash grows over her, and the heroine strikes first.
     if (R.state == 11) {
         Body() = Field() >= 267 ? 9 : 5;
@@ -396,7 +379,10 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             R.state = 21;
         }
     }
+}
 
+void StepTrueShape() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // Her strike, the clerk's true shape, its counter-blow and its leap.
     if (R.state == 21) Strike();
     if (R.state == 22) {
@@ -451,7 +437,35 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             R.state = kEncounterCDone;
         }
     }
+}
 
+}  // namespace
+
+std::int32_t RunEncounterCReveal(std::int32_t arg) {
+    if (arg == 0) {
+        R = RevealWords{};
+        R.state = 1;
+        R.stamp = GameNow();
+        R.savedScroll = ScrollX;
+        PlayerState.facing = 1;
+        return R.state;
+    }
+    if (arg != 2) return R.state;
+    ScrollX = R.savedScroll;
+    MessageBoxOpen = 1;
+    CameraMode = 0;
+    PlayerState.facing = 1;
+    PlayerTint = SceneTint;
+    if (R.state <= 10) {
+        PlayerState.pose = 0;
+        Body() = 5;
+        Overlay() = 209;
+    }
+    if (R.state <= 17) PlayerState.x = kStandX;
+
+    StepHallDarkens();
+    StepFlash();
+    StepTrueShape();
     PopUp();
     if (R.state >= 7) UpdateEncounterCGlow(150);
     UpdateEncounterCLamps(R.state <= 9 ? 1 : 2);
