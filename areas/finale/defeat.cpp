@@ -133,28 +133,11 @@ std::int32_t DefeatWalkTarget(std::int32_t bossX, std::int32_t facing) {
     return t < kWalkMin ? kWalkMin : t > kWalkMax ? kWalkMax : t;
 }
 
-std::int32_t RunBossDefeatScene(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(W.stamp, now);
-    StampAheadToZero(W.stamp2, now);
-    std::int32_t& line = DialogueChannels.finaleLine;
-    if (mode == 0) {
-        W.state = 1;
-        W.lineSub = 0;
-        W.stamp = now;
-        RunSwordGlow(1);
-        BossFightState.slot6Effect = 2;
-        FinalActorSlots.depth[0] = PlayerState.depth + 0.02f;
-        MessageBoxOpen = 1;
-        return W.state;
-    }
-    if (mode != 1) return W.state;
+namespace {
 
-    if (BossMusicFlag == 1) {
-        BossMusicFlag = 0;
-        StopSound(kBossMusic);
-    }
-    FinalActorSlotsRecord& s = FinalActorSlots;
+// She walks up to face the queen, and the last lines.
+void StepDefeatApproach(double now) {
+    std::int32_t& line = DialogueChannels.finaleLine;
     if (W.state == 1 && MoreThanElapsed(W.stamp, now, 3.0)) {
         PlayerState.facing = PlayerState.x >= BossX() ? -1 : 1;
         W.state = 2;
@@ -211,6 +194,12 @@ std::int32_t RunBossDefeatScene(std::int32_t mode) {
             }
         }
     }
+}
+
+// The light bars break out of her body, between the lines that follow.
+void StepDefeatBars(double now) {
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    std::int32_t& line = DialogueChannels.finaleLine;
     if (W.state == 6 && GrowBars(now)) {
         W.stamp = now;
         W.state = 7;
@@ -298,6 +287,12 @@ std::int32_t RunBossDefeatScene(std::int32_t mode) {
             W.state = 17;
         }
     }
+}
+
+// She lowers her weapon, the boss sheet gives way to the remains, and she
+// turns.
+void StepDefeatEnd(double now) {
+    FinalActorSlotsRecord& s = FinalActorSlots;
     if (W.state == 17) {
         PlayerState.pose = 212;
         if (MoreThanElapsed(W.stamp, now, 0.1)) {
@@ -344,6 +339,33 @@ std::int32_t RunBossDefeatScene(std::int32_t mode) {
             W.state = kDone;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunBossDefeatScene(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(W.stamp, now);
+    StampAheadToZero(W.stamp2, now);
+    if (mode == 0) {
+        W.state = 1;
+        W.lineSub = 0;
+        W.stamp = now;
+        RunSwordGlow(1);
+        BossFightState.slot6Effect = 2;
+        FinalActorSlots.depth[0] = PlayerState.depth + 0.02f;
+        MessageBoxOpen = 1;
+        return W.state;
+    }
+    if (mode != 1) return W.state;
+
+    if (BossMusicFlag == 1) {
+        BossMusicFlag = 0;
+        StopSound(kBossMusic);
+    }
+    StepDefeatApproach(now);
+    StepDefeatBars(now);
+    StepDefeatEnd(now);
     return W.state;
 }
 
