@@ -292,65 +292,24 @@ std::int32_t RunBossStrikeAt(std::int32_t mode, std::int32_t x, std::int32_t y) 
     return SA.stage;
 }
 
-std::int32_t RunBossFinalLeap(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(L.stamp, now);
-    if (mode == 0) {
-        L.stage = 1;
-        L.strike = 0;
-        L.exposure = 0;
-        L.stamp = now;
-        return L.stage;
-    }
-    if (mode != 1) return L.stage;
+namespace {
+
+// Where the leap has carried it `t` seconds after it began.
+std::int32_t LeapX(double t) { return L.xs + TruncToInt((Abs(L.xs - L.px) - 130) * t * L.dir); }
+std::int32_t LeapY(double t) { return L.ys - TruncToInt(1300.0 * t) + TruncToInt(1300.0 * t * t); }
+
+// The leap at her: up, spinning, the landing slash and its follow-through.
+// `t` is the time since the leap began.
+void StepLeapInAir(double t) {
     FinalActorSlotsRecord& a = FinalActorSlots;
     PlayerStateRecord& h = PlayerState;
     std::int32_t& X = BossX();
     std::int32_t& Y = BossY();
-    if (L.stage == 1) {
-        L.stage = 2;
-        L.exposure = 1;
-        L.stamp = now;
-        L.dir = TowardHeroine(X);
-        L.xs = X + 5 * L.dir;
-        L.ys = Y - 120;
-        BossFacing() = L.dir;
-    }
-    if (L.stage == 2) {
-        BossPose() = 15;
-        if (AtLeastElapsed(L.stamp, now, 0.02)) {
-            L.stage = 3;
-            L.stamp = now;
-            X -= 20 * L.dir;
-        }
-    }
-    if (L.stage == 3) {
-        BossPose() = 36;
-        if (AtLeastElapsed(L.stamp, now, 0.02)) {
-            L.stage = 4;
-            L.stamp = now;
-        }
-    }
-    if (L.stage == 4) {
-        BossPose() = 37;
-        if (AtLeastElapsed(L.stamp, now, 0.04)) {
-            L.stage = 5;
-            L.stamp = now;
-            L.air = 1;
-            L.hitKind = 0;
-            L.px = h.x;
-            Sound(230);
-            L.jx = L.xs;
-        }
-    }
-    const double t = now - L.stamp;
-    const auto leapX = [&] { return L.xs + TruncToInt((Abs(L.xs - L.px) - 130) * t * L.dir); };
-    const auto leapY = [&] { return L.ys - TruncToInt(1300.0 * t) + TruncToInt(1300.0 * t * t); };
     if (L.stage == 5) {
         const std::int32_t f = BossFacing();
         if (Y < 640) {
-            L.jx = leapX();
-            L.jy = leapY();
+            L.jx = LeapX(t);
+            L.jy = LeapY(t);
         }
         if (L.air == 1) {
             BossPose() = 38;
@@ -432,6 +391,14 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
         if (Y > 640) Y = 640;
         if (L.air == 9 && Y == 640) L.stage = kDone;
     }
+}
+
+// Struck in the air: it falls where the leap carried it.
+void StepLeapStruckDown(double t) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    PlayerStateRecord& h = PlayerState;
+    std::int32_t& X = BossX();
+    std::int32_t& Y = BossY();
     if (L.stage == 6) {
         L.stage = 7;
         BossPose() = 43;
@@ -447,8 +414,8 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
         a.rotation[0] = -40;
         if (h.y < 640) h.x += h.facing * 5;
         if (Y < 640) {
-            X = leapX();
-            Y = leapY();
+            X = LeapX(t);
+            Y = LeapY(t);
         }
         if (X < M + 300) {
             X = M + 300;
@@ -468,6 +435,63 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
         Y = 640;
         L.stage = 96;
     }
+}
+
+}  // namespace
+
+std::int32_t RunBossFinalLeap(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(L.stamp, now);
+    if (mode == 0) {
+        L.stage = 1;
+        L.strike = 0;
+        L.exposure = 0;
+        L.stamp = now;
+        return L.stage;
+    }
+    if (mode != 1) return L.stage;
+    PlayerStateRecord& h = PlayerState;
+    std::int32_t& X = BossX();
+    std::int32_t& Y = BossY();
+    if (L.stage == 1) {
+        L.stage = 2;
+        L.exposure = 1;
+        L.stamp = now;
+        L.dir = TowardHeroine(X);
+        L.xs = X + 5 * L.dir;
+        L.ys = Y - 120;
+        BossFacing() = L.dir;
+    }
+    if (L.stage == 2) {
+        BossPose() = 15;
+        if (AtLeastElapsed(L.stamp, now, 0.02)) {
+            L.stage = 3;
+            L.stamp = now;
+            X -= 20 * L.dir;
+        }
+    }
+    if (L.stage == 3) {
+        BossPose() = 36;
+        if (AtLeastElapsed(L.stamp, now, 0.02)) {
+            L.stage = 4;
+            L.stamp = now;
+        }
+    }
+    if (L.stage == 4) {
+        BossPose() = 37;
+        if (AtLeastElapsed(L.stamp, now, 0.04)) {
+            L.stage = 5;
+            L.stamp = now;
+            L.air = 1;
+            L.hitKind = 0;
+            L.px = h.x;
+            Sound(230);
+            L.jx = L.xs;
+        }
+    }
+    const double t = now - L.stamp;
+    StepLeapInAir(t);
+    StepLeapStruckDown(t);
     if (L.strike == 1) {
         const std::int32_t f = BossFacing();
         if (TestBoxAgainstPlayer(X + 126 * f, Y - 148, X + 53 * f, Y - 35) == 2) {
