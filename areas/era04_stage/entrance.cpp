@@ -15,10 +15,7 @@
 
 namespace {
 
-constexpr std::int32_t S0 = Era04Start;
-constexpr std::int32_t D1 = Era04Door1;
 constexpr std::int32_t kGround = 640;
-
 
 // ---------------------------------------------------------------- fruits
 
@@ -82,7 +79,7 @@ void UpdateFallingObjects(std::int32_t mode) {
     if (mode == 0) {
         for (int i = 1; i <= 5; ++i) {
             f.state[i] = 1;
-            f.x[i] = S0 + kFruits[i].dx;
+            f.x[i] = Era04Start + kFruits[i].dx;
             f.y[i] = kFruits[i].y0;
             f.y0[i] = kFruits[i].y0;
             f.angle[i] = 0;
@@ -156,23 +153,23 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
     }
     std::int32_t& x = PlayerState.x;
     std::int32_t& line = DialogueChannels.fieldLine;
-    if (TalkState == 0 && x > S0 + 2100) {
+    if (TalkState == 0 && x > Era04Start + 2100) {
         OpenTalk(1);
         TalkState = 1;
     }
     if (TalkState == 1) {
-        x = S0 + 2100;
+        x = Era04Start + 2100;
         if (StepLineGroup(line, 4)) {
             MessageBoxOpen = 0;
             TalkState = 2;
         }
     }
-    if (TalkState == 2 && x > D1 - 400) {
+    if (TalkState == 2 && x > Era04Door1 - 400) {
         OpenTalk(5);
         TalkState = 3;
     }
     if (TalkState == 3) {
-        x = D1 - 400;
+        x = Era04Door1 - 400;
         if (StepLineGroup(line, 6)) {
             // The box stays locked: she is walked on before the last lines.
             KeepEnterArmed();
@@ -180,7 +177,7 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
         }
     }
     if (TalkState == 4) {
-        if (x < D1 - 200) {
+        if (x < Era04Door1 - 200) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
@@ -189,7 +186,7 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
         }
     }
     if (TalkState == 5) {
-        x = D1 - 200;
+        x = Era04Door1 - 200;
         if (StepLineGroup(line, 8)) {
             KeepEnterArmed();
             MessageBoxOpen = 0;

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::int32_t D6 = Era04Door6;
-
 // A slot as the layout tables give it. bottomCut and pivotCut shorten the
 // frame's rectangle and move its pivot up (the plants' feet sink into the
 // ground line).
@@ -156,7 +154,7 @@ void Lay(int slot, const Placement& p, std::int32_t dx = 0) {
     T.rectBottom[slot] = PendingSprite.SrcBottom - p.bottomCut;
     T.pivotX[slot] = PendingSprite.PivotX;
     T.pivotY[slot] = PendingSprite.PivotY - static_cast<float>(p.pivotCut);
-    T.x[slot] = D6 + p.x + dx;
+    T.x[slot] = Era04Door6 + p.x + dx;
     T.y[slot] = p.y;
     T.depth[slot] = p.depth;
 }

@@ -20,12 +20,10 @@
 
 namespace {
 
-constexpr std::int32_t S0 = Era04Start;
-constexpr std::int32_t D1 = Era04Door1;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kDuelOver = 98;
 constexpr std::int32_t kGround = 640;
-constexpr std::int32_t kHeld = S0 + 5863;   // the camera through the melee and after
+constexpr std::int32_t kHeld = Era04Start + 5863;   // the camera through the melee and after
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
@@ -158,23 +156,23 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
             s.colour[n] = kWhite;
             s.depth[n] = 0.54f + 0.01f * static_cast<float>(n);
             if (n <= 4) {
-                s.x[n] = D1 + 1032 + 144 * (n - 1);
+                s.x[n] = Era04Door1 + 1032 + 144 * (n - 1);
                 s.facing[n] = 1;
             } else {
-                s.x[n] = D1 + 2040 + 144 * (n - 5);
+                s.x[n] = Era04Door1 + 2040 + 144 * (n - 5);
                 s.facing[n] = -1;
             }
         }
         return p.state;
     }
-    if (p.state == 1 && PlayerState.x >= S0 + 6346) {
+    if (p.state == 1 && PlayerState.x >= Era04Start + 6346) {
         p.Go(2);
         Lock();
     }
     if (p.state >= 2 && p.state <= 10) {
-        PlayerState.x = S0 + 6346;
+        PlayerState.x = Era04Start + 6346;
         Lock();
-        ScrollX = S0 + 6128;
+        ScrollX = Era04Start + 6128;
     }
     if (p.state == 2 && p.After(1.0)) {
         p.Go(3);
@@ -186,23 +184,23 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
         PlayerState.pose = 22;
         PlayerState.facing = 1;
         Lock();
-        ScrollX = S0 + 6128 - I.offset;
+        ScrollX = Era04Start + 6128 - I.offset;
         I.offset += 2;
-        if (ScrollX <= S0 + 5598) {
+        if (ScrollX <= Era04Start + 5598) {
             p.Go(12);
             PlayerState.facing = -1;
             I.offset = 0;   // the pan back right starts from its own start
         }
     }
-    if (p.state >= 12 && p.state <= 18) PlayerState.x = S0 + 6373;
+    if (p.state >= 12 && p.state <= 18) PlayerState.x = Era04Start + 6373;
     StepTurns(p, kLeftRow, 20, 84);
     if (p.state == 20) {
         PlayerState.facing = 1;
-        PlayerState.x = S0 + 6346;
-        ScrollX = S0 + 5598 + I.offset;
+        PlayerState.x = Era04Start + 6346;
+        ScrollX = Era04Start + 5598 + I.offset;
         I.offset += 2;
         Lock();
-        if (ScrollX >= S0 + 5863) {
+        if (ScrollX >= Era04Start + 5863) {
             p.state = 21;
             PlaySoundEffect(84, HalfVol());
             OpenLine(Line(), 18);
@@ -211,7 +209,7 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
     if (p.state >= 3 && p.state <= 21) PlayerState.pose = 22;
     if (p.state == 21) {
         s.frame[4] = 18;
-        ScrollX = S0 + 5863;
+        ScrollX = Era04Start + 5863;
         PlayerState.facing = -1;
         if (LineRead()) {
             if (Line() > 21) {
@@ -233,10 +231,10 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
     if (arg == 0) {
         p.state = 1;
         gReleased = 0;
-        LeftPost() = S0 + 5948;
-        RightPost() = S0 + 6803;
-        RunLeftEndGuard(0, 4, S0 + 5888);
-        RunRightEndGuard(0, 6, S0 + 6863);
+        LeftPost() = Era04Start + 5948;
+        RightPost() = Era04Start + 6803;
+        RunLeftEndGuard(0, 4, Era04Start + 5888);
+        RunRightEndGuard(0, 6, Era04Start + 6863);
         RunLeftBlocker(0, 3, LeftPost());
         RunRightBlocker(0, 5, RightPost());
         for (std::int32_t n : kFighters) RunSoldierFighter(0, n);
@@ -245,8 +243,8 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
         return p.state;
     }
     ScrollX = kHeld;
-    RunLeftEndGuard(1, 4, S0 + 5888);
-    if (gReleased == 0) RunRightEndGuard(1, 6, S0 + 6863);
+    RunLeftEndGuard(1, 4, Era04Start + 5888);
+    if (gReleased == 0) RunRightEndGuard(1, 6, Era04Start + 6863);
     StepBlockers();
     bool anyLeft = false;
     for (std::int32_t n : kFighters) anyLeft = anyLeft || s.frame[n] != 0;
@@ -271,7 +269,7 @@ std::int32_t RunSoldierFight1Squeeze(std::int32_t arg) {
     }
     ScrollX = kHeld;
     if (p.state < 3) {
-        RunLeftEndGuard(1, 4, S0 + 5888);
+        RunLeftEndGuard(1, 4, Era04Start + 5888);
         StepBlockers();
     }
     if (p.state == 1) {
@@ -660,24 +658,24 @@ void StepFight1Errand() {
     Phase& p = gDriver;
     if (p.state == 24) {
         RunRightBlocker(1, 5, RightPost());
-        if (PlayerState.weaponMode2 == 1 && ScrollX >= S0 + 5963) {
+        if (PlayerState.weaponMode2 == 1 && ScrollX >= Era04Start + 5963) {
             p.state = 25;
             s.frame[4] = 0;
-            RightPost() = S0 + 6803;
+            RightPost() = Era04Start + 6803;
             Lock();
         }
         if (p.state == 24 && ScrollX < s.x[4] - 1200) s.frame[4] = 0;
     }
     if (p.state == 25) {
         RunRightBlocker(1, 5, RightPost());
-        ScrollX = S0 + 5963;
+        ScrollX = Era04Start + 5963;
         if (ScrollX + 200 <= PlayerState.x) {
             p.Go(26);
             gSubStep = 1;
         }
     }
     if (p.state == 26) {
-        ScrollX = S0 + 5963;
+        ScrollX = Era04Start + 5963;
         if (gSubStep < 4) {
             PlayerState.x = ScrollX + 300;
             PlayerState.pose = 22;
@@ -756,8 +754,8 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
     auto& s = Sd();
     if (arg == 0) {
         p.state = 1;
-        LeftPost() = S0 + 5948;
-        RightPost() = S0 + 6803;
+        LeftPost() = Era04Start + 5948;
+        RightPost() = Era04Start + 6803;
         return p.state;
     }
     if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
@@ -771,11 +769,11 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         for (std::int32_t n : {1, 2, 3, 6, 7, 8}) s.frame[n] = 0;
         s.x[5] = RightPost();
         s.frame[4] = 18;
-        s.x[4] = S0 + 6987;
+        s.x[4] = Era04Start + 6987;
         s.y[4] = kGround;
         s.facing[4] = -1;
         RunRightBlocker(1, 5, RightPost());
-        RightPost() = S0 + 6803;
+        RightPost() = Era04Start + 6803;
         if (PlayerState.weaponMode2 == 1) s.frame[4] = 0;
     }
     StepFight1Rounds();

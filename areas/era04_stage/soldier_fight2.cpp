@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t D2 = Era04Door2, D3 = Era04Door3;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kGround = 640;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
@@ -35,11 +34,11 @@ void RequestSheet() {
 
 // The guard and its post at the end of the room soldier 4 holds.
 std::int32_t GuardOf(std::int32_t side) { return side == 1 ? 5 : 3; }
-std::int32_t PostOf(std::int32_t side) { return side == 1 ? D3 - 400 : D2 + 460; }
+std::int32_t PostOf(std::int32_t side) { return side == 1 ? Era04Door3 - 400 : Era04Door2 + 460; }
 // The six fighters: every slot but soldier 4 and the guard.
 bool IsFighter(std::int32_t i, std::int32_t side) { return i != 4 && i != GuardOf(side); }
 // Whether the camera shows the end of the room soldier 4 holds.
-bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > D3 - 1024 : ScrollX < D2 + 160; }
+bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > Era04Door3 - 1024 : ScrollX < Era04Door2 + 160; }
 
 // The soldier's point and hers, by which it turns to her.
 std::int32_t SoldierPoint(std::int32_t i) { return Sd().x[i] + 5 * Sd().facing[i]; }
@@ -130,7 +129,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             s.frame[i] = 20;
             s.facing[i] = 1;
             s.reaction[i] = 0;
-            s.x[i] = D2 + 461 + 132 * i;
+            s.x[i] = Era04Door2 + 461 + 132 * i;
             s.y[i] = kGround;
             s.depth[i] = 0.55f + 0.01f * static_cast<float>(i);
             s.colour[i] = kDim;
@@ -145,7 +144,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
     Era04DoorLocks[3] = 1;
     if (O.state >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
     if (O.state == 1) {
-        if (PlayerState.x < D2) O.talk = 0;
+        if (PlayerState.x < Era04Door2) O.talk = 0;
         for (std::int32_t i = 1; i <= kSoldierSlots && O.state == 1; ++i) {
             s.colour[i] = kDim;
             if (PlayerState.weaponMode1 == 1) {
@@ -331,15 +330,15 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
         C.state = 1;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             C.step[i] = 1;
-            C.target[i] = SoldierPoint(i) >= PlayerPoint() ? D3 - 220 - 5 * i : D2 + 310 + 5 * i;
+            C.target[i] = SoldierPoint(i) >= PlayerPoint() ? Era04Door3 - 220 - 5 * i : Era04Door2 + 310 + 5 * i;
         }
         C.guard = GuardOf(side);
         C.post = PostOf(side);
         if (side == 1) {
-            C.target[4] = D3 - 100;
+            C.target[4] = Era04Door3 - 100;
             if (s.x[5] < PlayerState.x) s.x[5] = PlayerState.x + 50;
         } else {
-            C.target[4] = D2 + 160;
+            C.target[4] = Era04Door2 + 160;
             if (PlayerState.x < s.x[3]) s.x[3] = PlayerState.x - 50;
         }
         s.depth[4] = s.depth[C.guard] = 0.54f;
@@ -380,10 +379,10 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
         C.state = 21;
         HoldSoldierPost(1, g, C.post);
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-            const bool away = right ? s.x[i] < D3 - 320 : s.x[i] > D2 + 310;
+            const bool away = right ? s.x[i] < Era04Door3 - 320 : s.x[i] > Era04Door2 + 310;
             if (IsFighter(i, side) && away) {
                 C.step[i] = 1;
-                C.target[i] = right ? D3 - 220 - 5 * i : D2 + 310 + 5 * i;
+                C.target[i] = right ? Era04Door3 - 220 - 5 * i : Era04Door2 + 310 + 5 * i;
             } else {
                 C.step[i] = 4;
             }
@@ -417,7 +416,7 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
             if (!IsFighter(i, side) || s.hp[i] <= 0) continue;
             C.step[i] = 1;
             s.facing[i] = -side;
-            C.target[i] = side == -1 ? D2 + 310 + 5 * i : D3 - 220 - 5 * i;
+            C.target[i] = side == -1 ? Era04Door2 + 310 + 5 * i : Era04Door3 - 220 - 5 * i;
         }
     }
     if (C.state == 31) {
@@ -550,13 +549,13 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
             s.colour[i] = kDim;
             s.depth[i] = 0.54f + 0.01f * static_cast<float>(i);
             if (side == -1) {
-                s.x[i] = D2;
+                s.x[i] = Era04Door2;
                 s.facing[i] = 1;
-                W.target[i] = D2 + 1500 + 50 * i;
+                W.target[i] = Era04Door2 + 1500 + 50 * i;
             } else {
-                s.x[i] = D3 + 400;
+                s.x[i] = Era04Door3 + 400;
                 s.facing[i] = -1;
-                W.target[i] = D3 - 1500 - 50 * i;
+                W.target[i] = Era04Door3 - 1500 - 50 * i;
             }
         }
         HoldSoldierPost(0, W.guard, W.post);
@@ -655,8 +654,8 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
     if (SoldierStrikeKind == 0) D.strikeStamp = GameNow();
     if (MoreThanElapsed(D.strikeStamp, GameNow(), 2.0)) SoldierStrikeKind = 0;
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-        if (s.x[i] < D2 - 300) s.x[i] = D2 - 300;
-        if (s.x[i] > D2 + 4000) s.x[i] = D2 + 4000;
+        if (s.x[i] < Era04Door2 - 300) s.x[i] = Era04Door2 - 300;
+        if (s.x[i] > Era04Door2 + 4000) s.x[i] = Era04Door2 + 4000;
     }
     return D.state;
 }

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr std::int32_t D2 = Era04Door2, D3 = Era04Door3;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kDisc = 1;   // the piece slot the disc borrows
 
@@ -331,14 +330,14 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
     if (F.state == 1) {
         SoldierStrikeKind = 0;
         MessageBoxOpen = 0;
-        if (side == 1 && ScrollX > D3 - 1024) {
+        if (side == 1 && ScrollX > Era04Door3 - 1024) {
             F.state = 2;
             F.guard = 5;
-            F.post = D3 - 400;
-        } else if (side == -1 && ScrollX < D2 + 160) {
+            F.post = Era04Door3 - 400;
+        } else if (side == -1 && ScrollX < Era04Door2 + 160) {
             F.state = 2;
             F.guard = 3;
-            F.post = D2 + 460;
+            F.post = Era04Door2 + 460;
         }
     }
     const std::int32_t g = F.guard;

@@ -15,14 +15,12 @@
 
 namespace {
 
-constexpr std::int32_t D3 = Era04Door3;
 constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kTileY = 642;
 constexpr std::int32_t kReach = 15;        // nearer than this sets a tile or chain off
 constexpr std::int32_t kJumpHeight = 600;  // a chain is struck only above this y
 constexpr std::int32_t kTipSound = 173;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-
 
 // The four rows of tiles: the first tile of a row, its sign and spacing.
 struct TileRow {
@@ -38,11 +36,11 @@ constexpr TileRow kTileRows[] = {
 // The first row counts from tile 0, the others from their first tile.
 std::int32_t TileX(const TileRow& r, int i) {
     const int n = r.first == 1 ? i : i - r.first;
-    return D3 + r.dx + r.step * n;
+    return Era04Door3 + r.dx + r.step * n;
 }
 
 constexpr std::int32_t kLinkLength[7] = {0, 25, 25, 28, 60, 57, 40};
-std::int32_t AnchorX(int c) { return D3 + 281 + 140 * (c - 1); }
+std::int32_t AnchorX(int c) { return Era04Door3 + 281 + 140 * (c - 1); }
 constexpr std::int32_t kAnchorY = 221;
 
 // Something that walks and jumps through the room.
