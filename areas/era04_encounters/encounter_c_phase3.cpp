@@ -40,7 +40,7 @@ struct Phase3Words {
     std::int32_t state = 0;
     double speechClock = 0;
 };
-Phase3Words P3;
+Phase3Words Phase3;
 
 // ---- the servant fight ------------------------------------------------------------
 struct FightWords {
@@ -260,23 +260,23 @@ std::int32_t RunEncounterCPhase3(std::int32_t mode) {
     StageObjectTableRecord& t = T();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
-        P3.state = 1;
+        Phase3.state = 1;
         ReadyFigureForPhase();
         RunPhase3ServantFight(0);
-        return P3.state;
+        return Phase3.state;
     }
     const double now = GameNow();
     if (f.voiceLoop == 1 && !IsSoundPlaying(kVoice)) {
         Sound(kVoice);
-        P3.speechClock = now;
+        Phase3.speechClock = now;
     }
-    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - P3.speechClock);
-    if (P3.state == 1 && RunPhase3ServantFight(1) == kEncounterCDone) P3.state = 2;
-    if (P3.state == 2) {
-        P3.state = 3;
+    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - Phase3.speechClock);
+    if (Phase3.state == 1 && RunPhase3ServantFight(1) == kEncounterCDone) Phase3.state = 2;
+    if (Phase3.state == 2) {
+        Phase3.state = 3;
         RunPhase3Formation(0);
     }
-    if (P3.state == 3 && RunPhase3Formation(2) == kEncounterCDone) P3.state = kEncounterCDone;
+    if (Phase3.state == 3 && RunPhase3Formation(2) == kEncounterCDone) Phase3.state = kEncounterCDone;
     if (f.projectileMode == 1) UpdateEncounterCProjectiles(3, 0, 0, 0, 0);
     if (f.knockBackFlag == 1 && HandleEncounterCPlayerHit(2, 0, 0, 0) == kEncounterCDone) f.knockBackFlag = 0;
     if (BombsRunning == 1 && RunServantBombs(1, 0) == kEncounterCDone) BombsRunning = 0;
@@ -284,7 +284,7 @@ std::int32_t RunEncounterCPhase3(std::int32_t mode) {
     PlayerGazeTarget.x = t.x[kFigure];
     PlayerGazeTarget.y = t.y[kFigure];
     if (PlayerState.pose == 1) PlayerState.pose = 22;
-    return P3.state;
+    return Phase3.state;
 }
 
 void ReadyFigureForPhase() {
@@ -538,7 +538,7 @@ std::int32_t GlideObjectY(std::int32_t mode, std::int32_t slot, std::int32_t tar
 }
 
 void ResetEncounterCPhase3Words() {
-    P3 = {};
+    Phase3 = {};
     Fight = {};
     Summon = {};
     Circle = {};

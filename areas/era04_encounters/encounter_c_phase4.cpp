@@ -41,7 +41,7 @@ struct Phase4Words {
     std::int32_t state = 0;
     double voiceStamp = 0, phaseStamp = 0;
 };
-Phase4Words P4;
+Phase4Words Phase4;
 
 // ---- the opening ---------------------------------------------------------------------
 struct OpeningWords {
@@ -390,43 +390,43 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
     StageObjectTableRecord& t = T();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
-        P4.state = 1;
+        Phase4.state = 1;
         ReadyFigureForPhase();
-        return P4.state;
+        return Phase4.state;
     }
     const double now = GameNow();
-    if (now < P4.phaseStamp) P4.phaseStamp = P4.voiceStamp = 0;
+    if (now < Phase4.phaseStamp) Phase4.phaseStamp = Phase4.voiceStamp = 0;
     if (f.voiceLoop == 1 && !IsSoundPlaying(kVoice)) {
         Sound(kVoice);
-        P4.voiceStamp = now;
+        Phase4.voiceStamp = now;
     }
-    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - P4.voiceStamp);
-    if (P4.state == 1) {
-        P4.state = 2;
+    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - Phase4.voiceStamp);
+    if (Phase4.state == 1) {
+        Phase4.state = 2;
         RunPhase4Opening(0);
     }
-    if (P4.state == 2 && RunPhase4Opening(1) == kEncounterCDone) {
-        P4.state = 3;
-        P4.phaseStamp = now;
+    if (Phase4.state == 2 && RunPhase4Opening(1) == kEncounterCDone) {
+        Phase4.state = 3;
+        Phase4.phaseStamp = now;
         CameraMode = 1;
         UpdatePhase4Servants(0);
     }
-    if (P4.state == 3) {
+    if (Phase4.state == 3) {
         for (std::int32_t n = 51; n <= 60; ++n)
             if (t.stepState[n] == 1) t.facing[n] = FacingToward(t.x[n]);
         if (UpdatePhase4Servants(1) == kEncounterCDone) {
-            P4.state = 4;
-            P4.phaseStamp = now;
+            Phase4.state = 4;
+            Phase4.phaseStamp = now;
         }
         for (std::int32_t n = 51; n <= 60; ++n)
             if (t.stepState[n] >= 1 && t.stepState[n] <= 98) PoseCompositeServant(2, n);
     }
-    if (P4.state == 4) {
-        const std::int32_t v = TruncToInt(255 - (now - P4.phaseStamp) * 255);
+    if (Phase4.state == 4) {
+        const std::int32_t v = TruncToInt(255 - (now - Phase4.phaseStamp) * 255);
         if (v >= 0) {
             for (std::int32_t n = 30; n <= 80; ++n) t.colour[n] = static_cast<std::uint32_t>(v) * 0x01010101u;
         } else {
-            P4.state = kEncounterCDone;
+            Phase4.state = kEncounterCDone;
             MessageBoxOpen = 0;
             EncounterCSceneryTints.platformsShown = 0;
         }
@@ -437,7 +437,7 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
     PlayerGazeTarget.x = t.x[f.gazeSlot];
     PlayerGazeTarget.y = t.y[f.gazeSlot];
     if (PlayerState.pose == 1) PlayerState.pose = 22;
-    return P4.state;
+    return Phase4.state;
 }
 
 std::int32_t RunPhase4Opening(std::int32_t mode) {
@@ -627,7 +627,7 @@ std::int32_t UpdatePhase4Servants(std::int32_t mode) {
 }
 
 void ResetEncounterCPhase4Words() {
-    P4 = {};
+    Phase4 = {};
     Opening = {};
     Loop = {};
 }
