@@ -20,7 +20,7 @@ struct ShatterFlags {
     std::int32_t anyShape = 0;
     std::int32_t anyPoint = 0;
 };
-ShatterFlags Z;
+ShatterFlags Shatter;
 
 // Points an outline places; the others take no part.
 bool gPlaced[kShatterShapes][kShatterPoints] = {};
@@ -131,13 +131,13 @@ void Burst(std::int32_t s) {
 void Drift(std::int32_t s) {
     ShatterEffectRecord& e = ShatterEffect;
     const double now = GameNow();
-    Z.anyPoint = 0;
+    Shatter.anyPoint = 0;
     const double T = (now - e.shapeTime[s]) / 50.0;
     for (int p = 1; p < kShatterPoints; ++p) {
         if (!gPlaced[s][p]) continue;
         std::uint32_t& frame = e.state[s][p];
         if (frame != 0) {
-            Z.anyPoint = 1;
+            Shatter.anyPoint = 1;
             e.x[s][p] = e.savedX[s][p] + TruncToInt(10.0 * e.vx[s][p] * T);
             e.y[s][p] = e.savedY[s][p] + TruncToInt(e.vy[s][p] * T) + TruncToInt(10.0 * T * T);
             if (e.y[s][p] >= 640) frame = 0;
@@ -154,7 +154,7 @@ void Drift(std::int32_t s) {
             e.pointTime[s][p] = now;
         }
     }
-    if (Z.anyPoint == 0) e.state[s][0] = 0;
+    if (Shatter.anyPoint == 0) e.state[s][0] = 0;
 }
 
 }  // namespace
@@ -195,27 +195,27 @@ std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t shape, std::int32_
         return 0;
     }
     if (mode != 2) return 0;
-    Z.anyShape = 0;
+    Shatter.anyShape = 0;
     const double now = GameNow();
     for (int s = 1; s < kShatterShapes; ++s) {
         if (e.state[s][0] == 1) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             LightOutline(s);
         }
         if (e.state[s][0] == 2) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             if (now - e.shapeTime[s] > 0.1) e.state[s][0] = 3;
         }
         if (e.state[s][0] == 3) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             Burst(s);
         }
         if (e.state[s][0] == 4) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             Drift(s);
         }
     }
-    return Z.anyShape == 0 ? kDone : 0;
+    return Shatter.anyShape == 0 ? kDone : 0;
 }
 
 void SetShatterPointSprite(std::int32_t shape, std::int32_t point) {
