@@ -21,10 +21,10 @@ constexpr int kActorSheetSlot = 87;   // single texture 50
 constexpr int kGateSheetSlot = 86;    // single texture 49
 constexpr double kDegreesToRadians = 0.01745329238474369;
 
-const Era00SceneActorsRecord& A = Era00SceneActors;
-namespace S = era00_sheet;
+const Era00SceneActorsRecord& Actors = Era00SceneActors;
+namespace Sheet = era00_sheet;
 
-plat::Rect RectOf(const S::SheetRect& r) { return plat::Rect{r.left, r.top, r.right, r.bottom}; }
+plat::Rect RectOf(const Sheet::SheetRect& r) { return plat::Rect{r.left, r.top, r.right, r.bottom}; }
 
 plat::Matrix Mul(const plat::Matrix& a, const plat::Matrix& b) { return plat::MatrixMultiply(a, b); }
 
@@ -74,12 +74,13 @@ void DrawTurningActor(void (*setup)(std::int32_t), std::int32_t frame, std::int3
 // stands at (720, 640) of the virtual screen.
 void DrawFlame(std::int32_t frame) {
     if (frame >= 1 && frame <= 3) {
-        PendingSprite.SrcLeft = S::kFlameEdges[frame - 1].left;
-        PendingSprite.SrcRight = S::kFlameEdges[frame - 1].right;
+        PendingSprite.SrcLeft = Sheet::kFlameEdges[frame - 1].left;
+        PendingSprite.SrcRight = Sheet::kFlameEdges[frame - 1].right;
     }
     plat::SpriteSetTransform(ToScreen(5.0f));
-    const std::int32_t l = PendingSprite.SrcLeft, r = PendingSprite.SrcRight, t = S::kFlameTop, b = S::kFlameBottom;
-    const std::int32_t shift = S::kFlameLayerShift;
+    const std::int32_t l = PendingSprite.SrcLeft, r = PendingSprite.SrcRight, t = Sheet::kFlameTop,
+                       b = Sheet::kFlameBottom;
+    const std::int32_t shift = Sheet::kFlameLayerShift;
     DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l, t, r, b}, 0.0f, 61.0f, 144.0f, 128.0f, 0.1f, 0xAAFFFFFFu);
     DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l + shift, t, r + shift, b}, 0.0f, 61.0f, 145.0f, 128.0f,
                           0.09f, 0xCCFFFFFFu);
@@ -91,7 +92,7 @@ void DrawGate() {
     plat::SpriteSetTransform(ToScreen());
     constexpr float kGlowCentreX[3] = {71.0f, 71.0f, 73.0f};
     if (g.glowFrame >= 1 && g.glowFrame <= 3) {
-        const S::SheetRect& f = S::kGlowFrames[g.glowFrame - 1];
+        const Sheet::SheetRect& f = Sheet::kGlowFrames[g.glowFrame - 1];
         PendingSprite.PivotX = kGlowCentreX[g.glowFrame - 1];
         PendingSprite.PivotY = 295.0f;
         PendingSprite.SrcLeft = f.left;
@@ -101,15 +102,15 @@ void DrawGate() {
     // Once she has passed, the leaves change which stands in front.
     const float leftLeaf = g.passed == 0 ? 0.3f : 0.1f;
     const float rightLeaf = g.passed == 0 ? 0.1f : 0.3f;
-    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kLeftLeaf), 54.0f, 270.0f, sx, 600.0f, leftLeaf,
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(Sheet::kLeftLeaf), 54.0f, 270.0f, sx, 600.0f, leftLeaf,
                           g.leafColour);
-    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(Sheet::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
                           g.leafColour);
     DrawWithBaseTransform(kGateSheetSlot,
                           plat::Rect{PendingSprite.SrcLeft, 0, PendingSprite.SrcRight, PendingSprite.SrcBottom},
                           PendingSprite.PivotX, PendingSprite.PivotY, sx, 600.0f, 0.33f, g.glowColour);
     // The glow's third frame again, faint, over the rest.
-    const S::SheetRect& overlay = S::kGlowFrames[2];
+    const Sheet::SheetRect& overlay = Sheet::kGlowFrames[2];
     PendingSprite.PivotX = 73.0f;
     PendingSprite.PivotY = 295.0f;
     PendingSprite.SrcLeft = overlay.left;
@@ -125,7 +126,7 @@ void DrawGate() {
         const std::uint32_t k = kinds[i] - 1;
         PendingSprite.PivotX = kSparkCentre[k][0];
         PendingSprite.PivotY = kSparkCentre[k][1];
-        SetPendingSpriteSource(S::kSparks[k]);
+        SetPendingSpriteSource(Sheet::kSparks[k]);
         plat::SpriteSetTransform(Mul(Mul(Rotation(angles[i], 0.0174533), Move(sx, 465.0f)), ToScreen()));
         DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.32f, SceneTint);
     }
@@ -134,7 +135,7 @@ void DrawGate() {
 void DrawPracticeMarker() {
     PendingSprite.PivotX = 90.0f;
     PendingSprite.PivotY = 19.0f;
-    SetPendingSpriteSource(S::kPracticeMarker);
+    SetPendingSpriteSource(Sheet::kPracticeMarker);
     plat::SpriteSetTransform(
         Mul(Mul(plat::MatrixRotationZ(1.5708f), Move(static_cast<float>(68 - ScrollX), 632.0f)), ToScreen()));
     for (int i = 0; i < 3; ++i) DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.72f, SceneTint);
@@ -144,26 +145,29 @@ void DrawPracticeMarker() {
 
 void DrawEra00HomeAreaActors() {
     if (Era00AreaFlag != 1) return;
-    if (A.NpcFrame != 0)
-        DrawStandingActor(SetEra00NpcSprite, A.NpcFrame, A.NpcX, A.NpcY, A.NpcFacing == -1, 0.19f);
-    if (A.ItemShown != 0) {
-        plat::SpriteSetTransform(
-            Mul(Mul(Rotation(A.ItemAngle), Move(static_cast<float>(A.ItemX - ScrollX), static_cast<float>(A.ItemY))),
-                ToScreen()));
-        DrawWithBaseTransform(kActorSheetSlot, RectOf(S::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
+    if (Actors.NpcFrame != 0)
+        DrawStandingActor(SetEra00NpcSprite, Actors.NpcFrame, Actors.NpcX, Actors.NpcY, Actors.NpcFacing == -1, 0.19f);
+    if (Actors.ItemShown != 0) {
+        plat::SpriteSetTransform(Mul(Mul(Rotation(Actors.ItemAngle), Move(static_cast<float>(Actors.ItemX - ScrollX),
+                                                                          static_cast<float>(Actors.ItemY))),
+                                     ToScreen()));
+        DrawWithBaseTransform(kActorSheetSlot, RectOf(Sheet::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
     }
-    if (A.ActorBFrame != 0)
-        DrawStandingActor(SetEra00ActorSpriteB, A.ActorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false, 0.19f);
-    if (A.ActorDFrame != 0)
-        DrawTurningActor(SetEra00ActorSpriteD, A.ActorDFrame, A.ActorDAngle, false, A.ActorDX, A.ActorDY,
-                         A.ActorDDepth);
-    if (A.ActorCFrame != 0) DrawStandingActor(SetEra00ActorSpriteC, A.ActorCFrame, A.ActorCX, A.ActorCY, false, 0.2f);
-    if (A.ActorEFrame != 0)
-        DrawTurningActor(SetEra00ActorSpriteE, A.ActorEFrame, A.ActorEAngle, A.ActorEMirror == 1, A.ActorEX,
-                         A.ActorEY, 0.21f);
-    if (A.CloseUpFrame != 0) DrawFlame(A.CloseUpFrame);
-    if (A.ActorAFrame != 0)
-        DrawStandingActor(SetEra00ActorSpriteA, A.ActorAFrame, A.ActorAX, A.ActorAY, A.ActorAMirror == 1, 0.2f);
+    if (Actors.ActorBFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteB, Actors.ActorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false,
+                          0.19f);
+    if (Actors.ActorDFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteD, Actors.ActorDFrame, Actors.ActorDAngle, false, Actors.ActorDX,
+                         Actors.ActorDY, Actors.ActorDDepth);
+    if (Actors.ActorCFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteC, Actors.ActorCFrame, Actors.ActorCX, Actors.ActorCY, false, 0.2f);
+    if (Actors.ActorEFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteE, Actors.ActorEFrame, Actors.ActorEAngle, Actors.ActorEMirror == 1,
+                         Actors.ActorEX, Actors.ActorEY, 0.21f);
+    if (Actors.CloseUpFrame != 0) DrawFlame(Actors.CloseUpFrame);
+    if (Actors.ActorAFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteA, Actors.ActorAFrame, Actors.ActorAX, Actors.ActorAY,
+                          Actors.ActorAMirror == 1, 0.2f);
 }
 
 void DrawEra00GatewayAndPracticeMarker() {

@@ -16,8 +16,8 @@
 
 namespace {
 
-Era00SceneActorsRecord& A = Era00SceneActors;
-Era00GatewayRecord& G = Era00Gateway;
+Era00SceneActorsRecord& Actors = Era00SceneActors;
+Era00GatewayRecord& Gateway = Era00Gateway;
 std::int32_t& Prompt = DialogueChannels.promptLine;
 
 constexpr std::int32_t kExitX = 3080;
@@ -56,14 +56,14 @@ void RunOpeningPhase(double now) {
         ScrollX = ScrollY = 0;
         if (AtLeastElapsed(Story.stageStamp, now, 0.1)) {
             Story.stageStamp = now;
-            A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
+            Actors.ActorCFrame = Actors.ActorCFrame == 4 ? 5 : 4;
         }
         if (RunEra00SparringScene(1) == 99) {
             Story.step = 30;
             Story.sub = 1;
             OpenLine(Prompt, 12, kGeneralVolume);
-            A.ActorEFrame = 5;
-            A.ActorEY = 640;
+            Actors.ActorEFrame = 5;
+            Actors.ActorEY = 640;
         }
     }
     if (Story.step == 30) {
@@ -81,11 +81,11 @@ void RunOpeningPhase(double now) {
         // Actor 3 winds up and leaps away to the right.
         constexpr std::int32_t kWindUpFrames[5] = {0, 0, 4, 5, 7};
         if (Story.sub >= 2 && Story.sub <= 4) {
-            A.ActorCFrame = kWindUpFrames[Story.sub];
+            Actors.ActorCFrame = kWindUpFrames[Story.sub];
             if (AtLeastElapsed(Story.subStamp, now, 0.1)) {
                 Story.subStamp = now;
                 if (Story.sub == 4) {
-                    Story.jumpOriginX = A.ActorCX + 40;
+                    Story.jumpOriginX = Actors.ActorCX + 40;
                     PlayEra00Effect(18);
                 }
                 ++Story.sub;
@@ -94,19 +94,19 @@ void RunOpeningPhase(double now) {
         if (Story.sub == 5) {
             Story.jumpT = 1.5 * (now - Story.subStamp);
             const double t = Story.jumpT;
-            A.ActorCFrame = t > 0.1 ? 9 : 8;
-            A.ActorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
-            A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-            if (A.ActorCY >= 640) {
+            Actors.ActorCFrame = t > 0.1 ? 9 : 8;
+            Actors.ActorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
+            Actors.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (Actors.ActorCY >= 640) {
                 Story.sub = 6;
-                A.ActorCFrame = 0;
-                A.ActorCY = 640;
+                Actors.ActorCFrame = 0;
+                Actors.ActorCY = 640;
                 Story.subStamp = now;
                 PlayEra00Effect(18);
             }
         }
         if (Story.sub >= 2) StepEra00Actor5Hop(2);
-        if (Story.sub == 6 && A.ActorEX > 1100) {
+        if (Story.sub == 6 && Actors.ActorEX > 1100) {
             Story.step = 31;
             Era03ArenaEnemy3.x += 71;
             RunEra00Actor2Scene(0);
@@ -120,22 +120,22 @@ void RunOpeningPhase(double now) {
         MenuKeyBlocked = 0;
     }
     // The flame in the hearth, until 3 s after the intruder has gone.
-    if (A.CloseUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
+    if (Actors.CloseUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
         Story.flameStamp = now;
         PlayEra00Sound(122);
-        if (++A.CloseUpFrame >= 4) A.CloseUpFrame = 1;
+        if (++Actors.CloseUpFrame >= 4) Actors.CloseUpFrame = 1;
         if (Story.step >= 32 && AtLeastElapsed(Story.stageStamp, now, 3.0)) {
-            A.CloseUpFrame = 0;
-            A.ActorDFrame = 1;
+            Actors.CloseUpFrame = 0;
+            Actors.ActorDFrame = 1;
             StopSound(122);
             Story.step = 33;
-            A.ActorEFrame = 0;
-            A.ActorBFrame = 0;
-            G.glowFrame = 1;
+            Actors.ActorEFrame = 0;
+            Actors.ActorBFrame = 0;
+            Gateway.glowFrame = 1;
             RunEra00ExitEffect(0);
         }
     }
-    if (Story.knockBack == 0 && A.CloseUpFrame >= 1 && PlayerState.x > 755) {
+    if (Story.knockBack == 0 && Actors.CloseUpFrame >= 1 && PlayerState.x > 755) {
         Story.knockBack = 1;
         RunEra00KnockBackScene(0);
     }
@@ -145,13 +145,13 @@ void RunOpeningPhase(double now) {
         Era00StoryPhase = 2;
         RunEra00TalkEvents(0);
         Story.sub = 0;
-        G.x = kExitX;
+        Gateway.x = kExitX;
     }
 }
 
 // The heroine's lines around the flame; they run on every call.
 void RunFollowUpTalk(double now) {
-    const std::int32_t flame = A.CloseUpFrame;
+    const std::int32_t flame = Actors.CloseUpFrame;
     if (Story.talkStep == 0 && flame == 1) {
         Story.talkStep = 2;
         EnterConfirmState = 1;
@@ -216,24 +216,24 @@ void KeepOneSheet() {
 }
 
 void RunExitPhase() {
-    if (G.glowFrame == 0 && Story.sub == 0) {
-        G.glowFrame = 1;
+    if (Gateway.glowFrame == 0 && Story.sub == 0) {
+        Gateway.glowFrame = 1;
         RunEra00ExitEffect(0);
-        G.passed = 0;
+        Gateway.passed = 0;
         Story.sub = 1;
-        G.x = kExitX;
+        Gateway.x = kExitX;
     }
-    A.ItemShown = 1;
-    A.ItemX = 261;
-    A.ItemY = 632;
+    Actors.ItemShown = 1;
+    Actors.ItemX = 261;
+    Actors.ItemY = 632;
     if (Story.step < 7) KeepOneSheet();
-    if (G.glowFrame != 0) RunEra00ExitEffect(1);
+    if (Gateway.glowFrame != 0) RunEra00ExitEffect(1);
 
     std::int32_t& x = PlayerState.x;
-    if (x < G.x - 530) Story.step = 0;
-    if (Story.step == 0 && x >= G.x - 530) Story.step = 1;
+    if (x < Gateway.x - 530) Story.step = 0;
+    if (Story.step == 0 && x >= Gateway.x - 530) Story.step = 1;
     if (Story.step == 1) {
-        x = G.x - 525;
+        x = Gateway.x - 525;
         MessageBoxOpen = 1;
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
@@ -241,7 +241,7 @@ void RunExitPhase() {
         Story.step = Story.sub >= 2 ? 3 : 2;
     }
     if (Story.step >= 2 && Story.step <= 4) {
-        x = G.x - 525;
+        x = Gateway.x - 525;
         Prompt = Story.step + 13;   // 15, 16, 17
         if (LineRead()) {
             if (Story.step < 4) {
@@ -255,7 +255,7 @@ void RunExitPhase() {
             }
         }
     }
-    if (Story.step == 5 && x >= G.x - 380) {
+    if (Story.step == 5 && x >= Gateway.x - 380) {
         Story.step = 6;
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
@@ -265,7 +265,7 @@ void RunExitPhase() {
         PlayerState.y = 640;
     }
     if (Story.step == 6) {
-        x = G.x - 375;
+        x = Gateway.x - 375;
         Prompt = 18;
         PlayerState.pose = 22;
         PlayerState.facing = 1;
@@ -293,7 +293,7 @@ std::int32_t RunEra00Story(std::int32_t arg) {
     if (arg == 0) {
         Story.step = 1;
         Story.sub = 0;
-        G.glowFrame = 0;
+        Gateway.glowFrame = 0;
     }
     if (arg == 1) RunOpeningPhase(now);
     if (arg == 2) RunExitPhase();
@@ -344,8 +344,8 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
         const double t = H.t;
         x = H.baseX + TruncToInt(550.0 * t);
         y = 638 - TruncToInt(380.0 * t - 380.0 * t * t);
-        const std::int32_t d = x > G.x ? x - G.x : G.x - x;
-        if (d < 51) G.leafColour = 0xFFFFFFFFu;
+        const std::int32_t d = x > Gateway.x ? x - Gateway.x : Gateway.x - x;
+        if (d < 51) Gateway.leafColour = 0xFFFFFFFFu;
         SceneTint = d > 100 ? 0xFFFFFFFFu : 0xFF555555u;
         if (t < 0.14) {
             PlayerState.pose = 14;
@@ -353,13 +353,13 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
             PlayerState.pose = 15;
             y -= 60;
         }
-        if (G.x < x) {
+        if (Gateway.x < x) {
             // Through the gate: the field's positions start from the screen.
-            G.passed = 1;
+            Gateway.passed = 1;
             Era00AreaFlag = 0;
             Era01AreaFlag = 1;
             const std::int32_t s = ScrollX;
-            G.x -= s;
+            Gateway.x -= s;
             x -= s;
             H.baseX -= s;
             ScrollX = 0;
@@ -383,7 +383,7 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
         PlayerState.facing = -1;
         PlayerState.pose = 26;
         x = H.baseX + TruncToInt(40.0 * H.t);
-        if (H.t > 0.5) G.glowFrame = 0;
+        if (H.t > 0.5) Gateway.glowFrame = 0;
         if (H.t > 1.0) {
             H.step = 6;
             OpenLine(Prompt, 19, kGeneralVolume);

@@ -123,9 +123,9 @@ namespace {
 
 // ---- the gatekeeper -----------------------------------------------------------------
 
-constexpr std::int32_t G = SectionAnchorX[19];   // 17500
-constexpr std::int32_t kHeldX = G + 1133;
-constexpr std::int32_t kViewX = G + 358;   // the view over the field below
+constexpr std::int32_t kGatekeeperOrigin = SectionAnchorX[19];   // 17500
+constexpr std::int32_t kHeldX = kGatekeeperOrigin + 1133;
+constexpr std::int32_t kViewX = kGatekeeperOrigin + 358;   // the view over the field below
 
 struct GatekeeperPrivate {
     std::int32_t storedHp = 0;
@@ -259,7 +259,8 @@ void RunThrow(double now) {
     if (r.state == 10) {
         r.frame = 4;
         keeper.steer = 1;
-        if (AtLeastElapsed(keeper.stamp, now, 1.0) && ScrollX >= G + 355 && ScrollX <= G + 360) {
+        if (AtLeastElapsed(keeper.stamp, now, 1.0) && ScrollX >= kGatekeeperOrigin + 355 &&
+            ScrollX <= kGatekeeperOrigin + 360) {
             r.state = 11;
             keeper.stamp = now;
             PlayFieldSound(5);
@@ -287,9 +288,9 @@ void RunThrow(double now) {
         PlayerState.x = kHeldX;
         PlayerState.facing = -1;
         const double t = now - keeper.stamp;
-        r.x = G + 995 - RateMove(1500.0, t);
+        r.x = kGatekeeperOrigin + 995 - RateMove(1500.0, t);
         r.objectX = 505 - TruncToInt(1500.0 * t / 250.0 * 243.0);
-        if (r.x < G + 765) {
+        if (r.x < kGatekeeperOrigin + 765) {
             MessageBoxOpen = 0;
             r.state = 14;
             keeper.stamp = now;
@@ -328,7 +329,7 @@ void UpdateGatekeeper(std::int32_t arg) {
     const double now = FieldClock();
     if (now - keeper.stamp < 0) keeper.stamp = 1.0;
     r.y = 640;
-    r.blockX = G + 1050;
+    r.blockX = kGatekeeperOrigin + 1050;
     if (r.state >= 1 && r.state <= 3) {
         r.state = PlayerState.x <= r.blockX ? 2 : 3;
         const double t = now - keeper.stamp;
@@ -343,8 +344,8 @@ void UpdateGatekeeper(std::int32_t arg) {
     if (line >= 26 && line <= 39 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
     if (keeper.steer == 1) {
         MessageBoxOpen = 1;
-        if (ScrollX < G + 357) ++ScrollX;
-        if (ScrollX > G + 359) --ScrollX;
+        if (ScrollX < kGatekeeperOrigin + 357) ++ScrollX;
+        if (ScrollX > kGatekeeperOrigin + 359) --ScrollX;
     }
     if (MessageBoxOpen == 0) FieldTalkOpen = 0;
 }
