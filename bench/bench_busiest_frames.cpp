@@ -32,6 +32,9 @@
 #include "core/random.h"
 #include "core/save_spots.h"
 #include "platform/headless.h"
+#include "platform/common/internal.h"
+#include "shell/picture_resources.h"
+#include <string>
 #include "shell/boot.h"
 #include "shell/frame.h"
 #include "shell/reset.h"
@@ -310,10 +313,22 @@ void BM_SceneFrame(benchmark::State& state) {
     double maxMs = 0, busyMaxMs = 0;
     int busyFrames = 0;
     std::size_t spritesMax = 0;
+    std::string worst;
     for (auto _ : state) {
+        const std::size_t m0 = plat::detail::PictureMakings().size();
+        const double k0 = plat::detail::TextureMakingCpuMs();
         const double t0 = ThreadCpuMs();
         PlayOneFrame();
         const double ms = ThreadCpuMs() - t0;
+        if (ms > maxMs) {
+            worst = std::to_string(frameNo) + " making " + std::to_string(plat::detail::TextureMakingCpuMs() - k0) + ":";
+            const auto& mk = plat::detail::PictureMakings();
+            for (std::size_t i = m0 < mk.size() ? m0 : mk.size(); i < mk.size(); ++i)
+                for (int id = 101; id <= 213; ++id) {
+                    std::size_t sz = 0;
+                    if (PictureResource(id, &sz) == mk[i].bytes) worst += " " + std::to_string(id);
+                }
+        }
         maxMs = std::max(maxMs, ms);
         if (scene.busy && scene.busy()) {
             ++busyFrames;
@@ -322,6 +337,7 @@ void BM_SceneFrame(benchmark::State& state) {
         spritesMax = std::max(spritesMax, plat::headless::LastFrame().sprites.size());
     }
     state.counters["max_ms"] = maxMs;
+    std::fprintf(stderr, "%s worst %s\n", scene.name, worst.c_str());
     if (scene.busy) {
         state.counters["busy_frames"] = busyFrames;
         state.counters["busy_max_ms"] = busyMaxMs;

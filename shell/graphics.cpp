@@ -91,10 +91,32 @@ void ServePlanList(const PlanSetDef (&list)[N]) {
     }
 }
 
+// How far past the plan's own windows the camera may be for a set's
+// pictures to be made ahead (or, once released, kept): a set comes in
+// without a stall, and one the camera swings out of and back over is not
+// made again. Only the platform's picture keeper sees this.
+constexpr std::int32_t kMadeAheadMargin = 900;
+
+template <std::size_t N>
+void MakePlanPicturesAhead(const PlanSetDef (&list)[N]) {
+    for (const PlanSetDef& def : list) {
+        if (PloadPlan.state[def.set] == kGraphicLoaded || !PlanSetNear(def.set, kMadeAheadMargin)) continue;
+        for (int i = 0; i < def.count; ++i) {
+            const int slot = def.pieces[i].slot;
+            std::size_t size = 0;
+            const std::uint8_t* bmp = PictureSource(kSlotResource[slot], &size);
+            if (bmp != nullptr && size != 0) plat::TexturePrefetch(bmp, size, kSlotColourKey[slot]);
+        }
+    }
+}
+
 template <std::size_t N>
 void RunAreaPlan(int word, std::uint32_t (*plan)(std::int32_t), const PlanSetDef (&list)[N]) {
     if (GsFlags[word] != kGraphicRequested && GsFlags[word] != kGraphicLoaded) return;
-    if (plan(1) == 99) ServePlanList(list);
+    if (plan(1) == 99) {
+        ServePlanList(list);
+        MakePlanPicturesAhead(list);
+    }
     GsFlags[word] = kGraphicLoaded;
 }
 

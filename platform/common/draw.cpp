@@ -77,11 +77,11 @@ void SortBatch(std::vector<SpriteItem>& batch) {
     });
 }
 
-bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, SpriteQuad& quad) {
+bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight, SpriteQuad& quad) {
     const Rect& r = s.src;
-    if (r.right <= r.left || r.bottom <= r.top || paddedWidth <= 0 || paddedHeight <= 0) return false;
+    if (r.right <= r.left || r.bottom <= r.top || textureWidth <= 0 || textureHeight <= 0) return false;
     const int cl = std::max(r.left, 0), ct = std::max(r.top, 0);
-    const int cr = std::min(r.right, paddedWidth), cb = std::min(r.bottom, paddedHeight);
+    const int cr = std::min(r.right, textureWidth), cb = std::min(r.bottom, textureHeight);
     if (cr <= cl || cb <= ct) return false;
     const float x0 = s.x - s.centreX + float(cl - r.left);
     const float y0 = s.y - s.centreY + float(ct - r.top);
@@ -94,8 +94,8 @@ bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, S
     // between tiles. Sampling stops half a texel inside the rectangle then.
     const float inset = OneToOne(s) ? 0.0f : 0.5f;
     const float insetU = std::min(inset, float(cr - cl) / 2.0f), insetV = std::min(inset, float(cb - ct) / 2.0f);
-    const float u0 = (float(cl) + insetU) / float(paddedWidth), u1 = (float(cr) - insetU) / float(paddedWidth);
-    const float v0 = (float(ct) + insetV) / float(paddedHeight), v1 = (float(cb) - insetV) / float(paddedHeight);
+    const float u0 = (float(cl) + insetU) / float(textureWidth), u1 = (float(cr) - insetU) / float(textureWidth);
+    const float v0 = (float(ct) + insetV) / float(textureHeight), v1 = (float(cb) - insetV) / float(textureHeight);
     const float lu[4] = {u0, u1, u0, u1};
     const float lv[4] = {v0, v0, v1, v1};
     // Corners that are not numbers, or absurdly far away, come from a broken
@@ -127,7 +127,7 @@ void RenderDrawList(SDL_Renderer* renderer, const DrawList& list) {
         TextureView view;
         if (!TextureFor(renderer, s.texture, view)) continue;
         SpriteQuad q;
-        if (!ComputeSpriteQuad(s, view.paddedWidth, view.paddedHeight, q)) continue;
+        if (!ComputeSpriteQuad(s, view.width, view.height, q)) continue;
         const SDL_Color col{Uint8(s.colour >> 16), Uint8(s.colour >> 8), Uint8(s.colour), Uint8(s.colour >> 24)};
         SDL_Vertex v[4];
         for (int i = 0; i < 4; ++i) {

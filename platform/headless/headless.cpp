@@ -167,6 +167,7 @@ void FinishFrame() {
     s.current = FrameRecord{};
     ++s.framesRun;
     detail::TextCacheEndFrame();
+    detail::TextureCacheEndFrame();
 }
 
 // One iteration of the main loop; false when the window has closed.

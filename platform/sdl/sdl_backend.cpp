@@ -445,6 +445,7 @@ int FrameworkMainLoop() {
         detail::RenderDrawList(s.renderer, detail::CurrentDrawList());
         SDL_RenderPresent(s.renderer);
         detail::TextCacheEndFrame();
+        detail::TextureCacheEndFrame();
 
         // One frame every 1/60 s: the game's world steps once per frame.
         next += Uint64(kFramePeriod * freq);
