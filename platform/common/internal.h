@@ -129,7 +129,8 @@ struct DrawCommand {
     int index = 0;   // into sprites or texts
 };
 
-// Everything one frame drew, in drawing order.
+// Everything one frame drew: the commands in drawing order; a batch's
+// sprites are stored in the order they were submitted.
 struct DrawList {
     bool cleared = false;
     std::uint32_t clearColour = 0;
@@ -139,7 +140,6 @@ struct DrawList {
     std::vector<DrawCommand> commands;
 
     void Reset();
-    void CopyFrom(const DrawList& other);
 };
 
 // The frame being drawn. Backends reset it at the start of a frame and draw
@@ -148,6 +148,12 @@ DrawList& CurrentDrawList();
 void BeginFrameDrawing();
 // Sorts a batch in place: larger depth first, equal depths in submission order.
 void SortBatch(std::vector<SpriteItem>& batch);
+// The same order as indices into the batch, without moving the sprites.
+struct SortEntry {
+    std::uint32_t key;
+    std::uint32_t index;
+};
+void SortedOrder(const std::vector<SpriteItem>& batch, std::vector<SortEntry>& order);
 
 // Corners of a sprite on the target after its transform, with the texture
 // coordinates that go with them; the source rectangle is clipped to the
