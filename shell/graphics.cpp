@@ -59,9 +59,22 @@ void CreateSingles(const std::int8_t (&words)[N]) {
     for (std::int8_t w : words) CreateSingle(w);
 }
 
+// A set of several pictures made in one frame: the pictures after the first
+// are started on the platform's helper thread while this one makes the
+// first, so the set is ready in about half the time.
+void MakeAheadAfterFirst(const std::uint8_t* slots, std::size_t stride, int count) {
+    for (int i = 1; i < count; ++i) {
+        const int slot = slots[std::size_t(i) * stride];
+        std::size_t size = 0;
+        const std::uint8_t* bmp = PictureSource(kSlotResource[slot], &size);
+        if (bmp != nullptr && size != 0) plat::TexturePrefetch(bmp, size, kSlotColourKey[slot]);
+    }
+}
+
 void CreateGraphicSet(int gs) {
     if (GsFlags[gs] != kGraphicRequested) return;
     const GraphicSetDef& def = kGraphicSets[gs];
+    MakeAheadAfterFirst(def.createSlots, 1, def.createCount);
     for (int i = 0; i < def.createCount; ++i) CreateSlot(def.createSlots[i]);
     if (gs == kGsD042) {
         // This set's trace line comes before its word; nothing reads the
@@ -77,6 +90,7 @@ void CreateGraphicSet(int gs) {
 }
 
 void CreatePlanSet(const PlanSetDef& def) {
+    MakeAheadAfterFirst(&def.pieces[0].slot, sizeof(PlanPiece), def.count);
     for (int i = 0; i < def.count; ++i) {
         CreateSlot(def.pieces[i].slot);
         PloadPlan.state[def.pieces[i].state] = kGraphicLoaded;

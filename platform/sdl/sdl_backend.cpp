@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace plat {
 
@@ -433,6 +435,11 @@ int FrameworkMainLoop() {
     const double freq = double(SDL_GetPerformanceFrequency());
     Uint64 next = SDL_GetPerformanceCounter();
     double lastTime = Seconds(next);
+    // QM_FRAME_LOG names a file that gets, for every frame, the time since
+    // the frame before and the time the frame's own work took (ms): how the
+    // game's pace is measured on a given machine.
+    const char* frameLog = SDL_getenv("QM_FRAME_LOG");
+    std::vector<std::pair<float, float>> frameTimes;
     SDL_Event e;
     while (!s.closing) {
         while (!s.closing && SDL_PollEvent(&e)) HandleEvent(e);
@@ -446,6 +453,7 @@ int FrameworkMainLoop() {
         SDL_RenderPresent(s.renderer);
         detail::TextCacheEndFrame();
         detail::TextureCacheEndFrame();
+        if (frameLog) frameTimes.emplace_back(elapsed * 1000.0f, float((Seconds(SDL_GetPerformanceCounter()) - now) * 1000.0));
 
         // One frame every 1/60 s: the game's world steps once per frame.
         next += Uint64(kFramePeriod * freq);
@@ -455,6 +463,12 @@ int FrameworkMainLoop() {
             if (waitMs >= 1.0) SDL_Delay(Uint32(waitMs));
         } else if (double(current - next) > 4 * kFramePeriod * freq) {
             next = current;   // far behind (a stall): do not race to catch up
+        }
+    }
+    if (frameLog) {
+        if (std::FILE* f = std::fopen(frameLog, "w")) {
+            for (const auto& [interval, work] : frameTimes) std::fprintf(f, "%.3f %.3f\n", interval, work);
+            std::fclose(f);
         }
     }
     ShutDownDevice();
