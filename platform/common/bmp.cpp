@@ -1,6 +1,7 @@
 // BMP pictures into RGBA texels with the colour key made transparent.
 #include "platform/common/internal.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <libdeflate.h>
@@ -90,10 +91,8 @@ std::int32_t ConvertRow24Wide(const std::uint8_t*, std::uint8_t*, std::int32_t, 
 
 }  // namespace
 
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey,
-               DecodedPicture& out, std::string* error) {
-    out.width = out.height = 0;
-    out.rgba.Forget();
+bool ReadBmpLayout(const std::uint8_t* data, std::size_t size, BmpLayout& out, std::string* error) {
+    out = BmpLayout{};
     if (!data || size < 14 + 12) return Fail(error, "too short to be a BMP picture");
     if (data[0] != 'B' || data[1] != 'M') return Fail(error, "not a BMP picture (no BM signature)");
     const std::uint32_t pixelOffset = ReadU32(data + 10);
@@ -129,15 +128,15 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourK
     const std::uint64_t needed = std::uint64_t(pixelOffset) + stride * std::uint64_t(height);
     if (pixelOffset < 14 + headerSize || needed > size)
         return Fail(error, "BMP picture is truncated");
+    out = BmpLayout{data, width, height, bits, topDown, {masks[0], masks[1], masks[2]}, stride, pixelOffset};
+    return true;
+}
 
-    out.width = width;
-    out.height = height;
-    out.rgba.Allocate(std::size_t(width) * std::size_t(height) * 4);
-
+void ConvertBmpRows(const BmpLayout& bmp, std::uint32_t colourKey, int firstRow, int rows, std::uint8_t* rgba) {
     const std::uint8_t keyR = std::uint8_t(colourKey >> 16);
     const std::uint8_t keyG = std::uint8_t(colourKey >> 8);
     const std::uint8_t keyB = std::uint8_t(colourKey);
-    const Channel cr = ChannelOf(masks[0]), cg = ChannelOf(masks[1]), cb = ChannelOf(masks[2]);
+    const Channel cr = ChannelOf(bmp.masks[0]), cg = ChannelOf(bmp.masks[1]), cb = ChannelOf(bmp.masks[2]);
     // A 16-bit picture cannot hold the key's full precision: compare at the
     // picture's own precision, as the key would be stored in that format.
     auto keyRaw = [](std::uint8_t v, Channel c) -> std::uint32_t {
@@ -145,15 +144,16 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourK
     };
     const std::uint32_t keyR16 = keyRaw(keyR, cr), keyG16 = keyRaw(keyG, cg), keyB16 = keyRaw(keyB, cb);
     const std::uint32_t key24 = std::uint32_t(keyR) | std::uint32_t(keyG) << 8 | std::uint32_t(keyB) << 16;
+    const std::int32_t width = bmp.width;
 
     // Every texel is written (a keyed one as transparent black), so the
     // buffer needs no clearing first.
     const bool wide = HasByteShuffle();
-    for (std::int32_t row = 0; row < height; ++row) {
-        const std::int32_t srcRow = topDown ? row : height - 1 - row;
-        const std::uint8_t* src = data + pixelOffset + stride * std::uint64_t(srcRow);
-        std::uint8_t* dst = out.rgba.data() + std::size_t(row) * std::size_t(width) * 4;
-        if (bits == 24) {
+    for (std::int32_t row = firstRow; row < firstRow + rows; ++row) {
+        const std::int32_t srcRow = bmp.topDown ? row : bmp.height - 1 - row;
+        const std::uint8_t* src = bmp.data + bmp.pixelOffset + bmp.stride * std::uint64_t(srcRow);
+        std::uint8_t* dst = rgba + std::size_t(row - firstRow) * std::size_t(width) * 4;
+        if (bmp.bits == 24) {
             std::int32_t x = wide ? ConvertRow24Wide(src, dst, width, key24) : 0;
             for (src += 3 * x, dst += 4 * x; x < width; ++x, src += 3, dst += 4) {
                 const std::uint32_t rgb = std::uint32_t(src[2]) | std::uint32_t(src[1]) << 8 | std::uint32_t(src[0]) << 16;
@@ -176,6 +176,18 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourK
             dst[3] = 255;
         }
     }
+}
+
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey,
+               DecodedPicture& out, std::string* error) {
+    out.width = out.height = 0;
+    out.rgba.Forget();
+    BmpLayout bmp;
+    if (!ReadBmpLayout(data, size, bmp, error)) return false;
+    out.width = bmp.width;
+    out.height = bmp.height;
+    out.rgba.Allocate(std::size_t(bmp.width) * std::size_t(bmp.height) * 4);
+    ConvertBmpRows(bmp, colourKey, 0, bmp.height, out.rgba.data());
     return true;
 }
 
@@ -225,20 +237,43 @@ bool UnpackBmp(const std::uint8_t* data, std::size_t size, ByteBuffer& out, std:
     return true;
 }
 
+namespace {
+// The unpacked file is only read on the way to the texels: each thread
+// keeps one buffer for it, so that its pages are not faulted in afresh for
+// every picture.
+thread_local ByteBuffer unpackedScratch;
+
+// The BMP bytes of a picture as TextureCreateFromBmp takes it: unpacked when
+// it is compressed.
+bool PlainBmp(const std::uint8_t*& data, std::size_t& size, std::string* error) {
+    if (!data || !LooksCompressed(data, size)) return true;
+    if (!UnpackBmp(data, size, unpackedScratch, error)) return false;
+    data = unpackedScratch.data();
+    size = unpackedScratch.size();
+    return true;
+}
+}  // namespace
+
 bool MakePicture(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, DecodedPicture& out,
                  std::string* error) {
-    // The program's own pictures come compressed; they are unpacked only for
-    // the moment the texels are made.
-    if (data && LooksCompressed(data, size)) {
-        // The unpacked file is only read on the way to the texels: each
-        // thread keeps one buffer for it, so that its pages are not
-        // faulted in afresh for every picture.
-        thread_local ByteBuffer unpacked;
-        const bool ok = UnpackBmp(data, size, unpacked, error) &&
-                        DecodeBmp(unpacked.data(), unpacked.size(), colourKey, out, error);
-        return ok;
+    return PlainBmp(data, size, error) && DecodeBmp(data, size, colourKey, out, error);
+}
+
+bool MakePictureInBands(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, BandTarget& target,
+                        std::string* error) {
+    BmpLayout bmp;
+    if (!PlainBmp(data, size, error) || !ReadBmpLayout(data, size, bmp, error)) return false;
+    if (!target.Start(bmp.width, bmp.height)) return false;
+    // Bands of about 256 KB: the buffer stays in the cache and is kept.
+    thread_local ByteBuffer band;
+    const int rowsPerBand = std::max(1, int((std::size_t{256} << 10) / (std::size_t(bmp.width) * 4)));
+    band.Allocate(std::size_t(rowsPerBand) * std::size_t(bmp.width) * 4);
+    for (int row = 0; row < bmp.height; row += rowsPerBand) {
+        const int rows = std::min(rowsPerBand, bmp.height - row);
+        ConvertBmpRows(bmp, colourKey, row, rows, band.data());
+        target.Band(row, rows, band.data());
     }
-    return DecodeBmp(data, size, colourKey, out, error);
+    return true;
 }
 
 }  // namespace plat::detail

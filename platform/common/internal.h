@@ -71,6 +71,30 @@ bool UnpackBmp(const std::uint8_t* data, std::size_t size, ByteBuffer& out, std:
 bool MakePicture(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, DecodedPicture& out,
                  std::string* error);
 
+// Where a BMP's pixels are and how they are stored, once its headers are
+// checked; and its rows (top first) turned into RGBA texels.
+struct BmpLayout {
+    const std::uint8_t* data = nullptr;
+    int width = 0, height = 0;
+    int bits = 0;
+    bool topDown = false;
+    std::uint32_t masks[3] = {};
+    std::uint64_t stride = 0;
+    std::uint32_t pixelOffset = 0;
+};
+bool ReadBmpLayout(const std::uint8_t* data, std::size_t size, BmpLayout& out, std::string* error);
+void ConvertBmpRows(const BmpLayout& bmp, std::uint32_t colourKey, int firstRow, int rows, std::uint8_t* rgba);
+
+// The same picture made band by band into a small buffer, for a texture
+// filled a band at a time: no buffer of the whole picture's texels.
+struct BandTarget {
+    virtual ~BandTarget() = default;
+    virtual bool Start(int width, int height) = 0;   // false: stop, nothing more is made
+    virtual void Band(int firstRow, int rows, const std::uint8_t* rgba) = 0;
+};
+bool MakePictureInBands(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, BandTarget& target,
+                        std::string* error);
+
 // Texture registry shared by both backends. A texture keeps its decoded
 // texels while keepPixels is set (headless: rasterised on demand) and gets an
 // SDL texture per renderer it is drawn on. Textures are exactly the

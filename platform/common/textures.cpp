@@ -77,10 +77,6 @@ struct TextureState {
     bool keepPixels = true;
     SDL_Renderer* uploadRenderer = nullptr;
 
-    // Where texels go that are only uploaded and then dropped: kept from
-    // picture to picture, so that its pages are not faulted in each time.
-    DecodedPicture scratch;
-
     std::vector<std::shared_ptr<Kept>> kept;
     std::vector<PictureMaking> makings;
     double makingMs = 0;
@@ -104,18 +100,44 @@ TextureRecord* Find(TextureId id) {
     return r.used ? &r : nullptr;
 }
 
-SDL_Texture* Upload(SDL_Renderer* renderer, int width, int height, const ByteBuffer& rgba) {
-    if (rgba.empty()) return nullptr;
+SDL_Texture* NewTexture(SDL_Renderer* renderer, int width, int height) {
     SDL_Texture* t = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, width, height);
     if (!t) {
         ReportOnce("texture-upload", std::string("A picture could not be made into a texture: ") + SDL_GetError());
         return nullptr;
     }
-    SDL_UpdateTexture(t, nullptr, rgba.data(), width * 4);
     SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(t, SDL_ScaleModeLinear);
     return t;
 }
+
+SDL_Texture* Upload(SDL_Renderer* renderer, int width, int height, const ByteBuffer& rgba) {
+    if (rgba.empty()) return nullptr;
+    SDL_Texture* t = NewTexture(renderer, width, height);
+    if (t) SDL_UpdateTexture(t, nullptr, rgba.data(), width * 4);
+    return t;
+}
+
+// A texture filled band by band as the picture's rows are made (none when
+// there is no renderer: the texels are made and let go).
+struct TextureBands : BandTarget {
+    explicit TextureBands(SDL_Renderer* r) : renderer(r) {}
+    SDL_Renderer* renderer;
+    SDL_Texture* texture = nullptr;
+    int width = 0, height = 0;
+    bool Start(int w, int h) override {
+        width = w;
+        height = h;
+        if (!renderer) return true;
+        texture = NewTexture(renderer, w, h);
+        return texture != nullptr;
+    }
+    void Band(int firstRow, int rows, const std::uint8_t* rgba) override {
+        if (!texture) return;
+        const SDL_Rect area{0, firstRow, width, rows};
+        SDL_UpdateTexture(texture, &area, rgba, width * 4);
+    }
+};
 
 void DestroyUploads(TextureRecord& rec) {
     for (auto& u : rec.uploads)
@@ -276,9 +298,9 @@ bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view) {
     if (!rec->rgba.empty()) {
         t = Upload(renderer, rec->width, rec->height, rec->rgba);
     } else if (rec->key.bytes) {
-        DecodedPicture& again = State().scratch;
-        if (MakePicture(rec->key.bytes, rec->key.size, rec->key.colourKey, again, nullptr))
-            t = Upload(renderer, again.width, again.height, again.rgba);
+        TextureBands again(renderer);
+        if (MakePictureInBands(rec->key.bytes, rec->key.size, rec->key.colourKey, again, nullptr)) t = again.texture;
+        else if (again.texture) SDL_DestroyTexture(again.texture);
     }
     if (!t) return false;
     rec->uploads.push_back({renderer, t});
@@ -389,19 +411,34 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
     const bool keyed = KeyOf(bmp, size, colourKey, key);
     Handed handed;
     const bool fromKeeper = keyed && TakeKept(key, handed);
-    // A compressed picture's bytes stay as they are, so its texels are not
-    // kept beside its texture: a renderer that needs them later (a headless
-    // frame rasterised) makes them again from the bytes.
-    DecodedPicture& pic = fromKeeper || (st.keepPixels && !keyed) ? handed.picture : st.scratch;
+    SDL_Texture* made = nullptr;
     if (!fromKeeper) {
-        std::string why;
         NoteMaking(bmp);
-        if (!MakePicture(bmp, size, colourKey, pic, &why)) {
+        std::string why;
+        bool ok = false;
+        if (st.keepPixels && !keyed) {
+            // Pictures of other bytes keep their texels, for a renderer that
+            // draws them later.
+            ok = MakePicture(bmp, size, colourKey, handed.picture, &why);
+            handed.width = handed.picture.width;
+            handed.height = handed.picture.height;
+        } else {
+            // A compressed picture's bytes stay as they are, so its texels
+            // are not kept beside its texture (a renderer that needs them
+            // later makes them again): they go into the texture a band at a
+            // time, with no buffer of the whole picture.
+            TextureBands target(st.uploadRenderer);
+            ok = MakePictureInBands(bmp, size, colourKey, target, &why);
+            made = target.texture;
+            handed.width = target.width;
+            handed.height = target.height;
+            if (!ok && target.width > 0 && st.uploadRenderer && !made) why = "no texture could be made";
+        }
+        if (!ok) {
+            if (made) SDL_DestroyTexture(made);
             std::fprintf(stderr, "A picture could not be read: %s.\n", why.c_str());
             return 0;
         }
-        handed.width = pic.width;
-        handed.height = pic.height;
     }
     std::size_t slot = 0;
     while (slot < st.records.size() && st.records[slot].used) ++slot;
@@ -412,9 +449,12 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
     rec.height = handed.height;
     rec.key = keyed ? key : PictureKey{};
     rec.uploads.clear();
-    if (handed.texture.texture) rec.uploads.push_back(handed.texture);
-    if (st.uploadRenderer && rec.uploads.empty()) {
-        SDL_Texture* t = Upload(st.uploadRenderer, rec.width, rec.height, pic.rgba);
+    if (handed.texture.texture) {
+        rec.uploads.push_back(handed.texture);
+    } else if (made) {
+        rec.uploads.push_back({st.uploadRenderer, made});
+    } else if (st.uploadRenderer) {
+        SDL_Texture* t = Upload(st.uploadRenderer, rec.width, rec.height, handed.picture.rgba);
         if (!t) {
             rec = TextureRecord{};
             std::fprintf(stderr, "A picture could not be made into a texture.\n");
@@ -422,7 +462,7 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
         }
         rec.uploads.push_back({st.uploadRenderer, t});
     }
-    if (st.keepPixels && !keyed) rec.rgba = std::move(pic.rgba);
+    if (st.keepPixels && !keyed) rec.rgba = std::move(handed.picture.rgba);
     return TextureId(slot + 1);
 }
 }  // namespace
