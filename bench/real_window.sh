@@ -15,8 +15,8 @@
 # Prints, per program: the frames on the stage, how many of their intervals
 # were over 20 ms and the longest, the longest frame's own work, and the
 # resident memory at the end of the stage; then the bare loop's intervals
-# (drawing as many sprites as the game's fullest frame) and the bare
-# program's resident memory.
+# (SPRITES quads of SIDE px from PICTURES of the game's pictures a frame,
+# default 500, 64 and 40) and the bare program's resident memory.
 set -u
 game=$1; bare=$2; slot=$3; keys=$4; game2=${5:-}
 cores=${CORES:-0,1}
@@ -65,8 +65,8 @@ play "$game" game
 [ -n "$game2" ] && play "$game2" game2
 seconds=$(echo "$keys" | awk '{ for (i = 2; i <= NF; i += 2) s += $i; print int(s + 0.5) }')
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    taskset -c "$1" "$2" "$3" "${SPRITES:-600}" "${PICTURES:-40}" "$4/bare_frames.txt" > "$4/bare.txt"
+    taskset -c "$1" "$2" "$3" "${SPRITES:-500}" "${PICTURES:-40}" "$4/bare_frames.txt" "${SIDE:-64}" > "$4/bare.txt"
     taskset -c "$1" "$2" 3 0 0 > "$4/bare0.txt"
 ' sh "$cores" "$bare" "$seconds" "$work" > /dev/null 2>&1
-echo "bare loop (${SPRITES:-600} sprites from ${PICTURES:-40} pictures): $(summary "$work/bare_frames.txt" 1 1e9), $(cat "$work/bare.txt")"
+echo "bare loop (${SPRITES:-500} sprites of ${SIDE:-64} px from ${PICTURES:-40} pictures): $(summary "$work/bare_frames.txt" 1 1e9), $(cat "$work/bare.txt")"
 echo "bare program: $(cat "$work/bare0.txt")"

@@ -3,7 +3,9 @@
 // list of textured quads from the game's own pictures, made with SDL's own
 // loader. It prints its resident memory and writes each frame's interval.
 //
-//   quillmarch_bare_loop SECONDS SPRITES PICTURES [FRAME_LOG]
+//   quillmarch_bare_loop SECONDS SPRITES PICTURES [FRAME_LOG [SIDE]]
+//
+// SIDE is each quad's size in pixels (64 when not given).
 //
 // With PICTURES 0 and SPRITES 0 it is the bare program the game's memory is
 // compared with; with the game's picture and sprite counts it is the loop
@@ -53,12 +55,13 @@ long ResidentKb() {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s SECONDS SPRITES PICTURES [FRAME_LOG]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s SECONDS SPRITES PICTURES [FRAME_LOG [SIDE]]\n", argv[0]);
         return 2;
     }
     const double seconds = std::atof(argv[1]);
     const int sprites = std::atoi(argv[2]);
     const int pictures = std::atoi(argv[3]);
+    const float side = argc > 5 ? float(std::atof(argv[5])) : 64.0f;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS | SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return 1;
@@ -100,9 +103,9 @@ int main(int argc, char** argv) {
         SDL_RenderClear(renderer);
         for (int i = 0; i < sprites && !textures.empty(); ++i) {
             SDL_Texture* t = textures[std::size_t(i) % textures.size()];
-            const float x = float((i * 37 + frame * 3) % 1024) - 64, y = float((i * 53) % 768) - 64;
+            const float x = float((i * 37 + frame * 3) % 1024) - side / 2, y = float((i * 53) % 768) - side / 2;
             SDL_Vertex v[4];
-            const float xs[4] = {x, x + 128, x, x + 128}, ys[4] = {y, y, y + 128, y + 128};
+            const float xs[4] = {x, x + side, x, x + side}, ys[4] = {y, y, y + side, y + side};
             const float us[4] = {0, 0.5f, 0, 0.5f}, vs[4] = {0, 0, 0.5f, 0.5f};
             for (int k = 0; k < 4; ++k) v[k] = {{xs[k], ys[k]}, {255, 255, 255, 255}, {us[k], vs[k]}};
             SDL_RenderGeometry(renderer, t, v, 4, kIndices, 6);
