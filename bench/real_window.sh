@@ -27,8 +27,9 @@ trap 'rm -rf "$work"' EXIT
 summary() {
     awk -v from="$2" -v to="$3" '
         { t += $1 / 1000; if (t < from || t > to) next; n++; if ($1 > 20) late++; if ($1 > worst) worst = $1;
-          if (NF > 1 && $2 > work) work = $2 }
-        END { printf "%d frames, %d intervals > 20 ms, longest %.1f ms, longest own work %.1f ms", n, late, worst, work }' "$1"
+          if (NF > 1) { sum += $2; if ($2 > work) work = $2 } }
+        END { printf "%d frames, %d intervals > 20 ms, longest %.1f ms; own work mean %.1f ms, longest %.1f ms",
+                     n, late, worst, n ? sum / n : 0, work }' "$1"
 }
 
 play() {   # play PROGRAM NAME

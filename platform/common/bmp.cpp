@@ -254,6 +254,8 @@ bool PlainBmp(const std::uint8_t*& data, std::size_t& size, std::string* error) 
 }
 }  // namespace
 
+void ReleaseThreadScratch() { unpackedScratch.Clear(); }
+
 bool MakePicture(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, DecodedPicture& out,
                  std::string* error) {
     return PlainBmp(data, size, error) && DecodeBmp(data, size, colourKey, out, error);

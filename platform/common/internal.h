@@ -70,6 +70,9 @@ bool UnpackBmp(const std::uint8_t* data, std::size_t size, ByteBuffer& out, std:
 // texels; false with the reason in *error.
 bool MakePicture(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, DecodedPicture& out,
                  std::string* error);
+// Gives back the calling thread's buffer for unpacked files (kept between
+// pictures otherwise).
+void ReleaseThreadScratch();
 
 // Where a BMP's pixels are and how they are stored, once its headers are
 // checked; and its rows (top first) turned into RGBA texels.

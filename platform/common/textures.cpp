@@ -150,6 +150,13 @@ void HelperLoop() {
     TextureState& st = State();
     std::unique_lock<std::mutex> hold(st.lock);
     for (;;) {
+        // Nothing more to make for now: the helper's own buffer goes, as
+        // this thread's pauses are not a frame's.
+        if (st.queue.empty() && !st.stopping) {
+            hold.unlock();
+            ReleaseThreadScratch();
+            hold.lock();
+        }
         st.work.wait(hold, [&] { return st.stopping || !st.queue.empty(); });
         if (st.stopping) return;
         std::shared_ptr<Kept> k = std::move(st.queue.front());
