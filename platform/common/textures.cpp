@@ -188,13 +188,29 @@ void StopHelper() {
 }
 
 // ------------------------------------------------------- the kept pictures --
-std::size_t KeptBytes(const Kept& k) { return std::size_t(k.width) * std::size_t(k.height) * 4; }
+// The texel bytes a kept picture holds, here or in its texture.
+std::size_t KeptBytes(const Kept& k) {
+    return k.picture.rgba.size() + (k.texture ? std::size_t(k.width) * std::size_t(k.height) * 4 : 0);
+}
 
 void DropKept(Kept& k) {
     if (k.texture) SDL_DestroyTexture(k.texture);
     k.texture = nullptr;
     k.renderer = nullptr;
     k.picture = DecodedPicture{};
+}
+
+// Takes entry i out of the keeper for good (under the keeper's lock); the
+// helper skips it if it is still queued.
+void DiscardKept(TextureState& st, std::size_t i) {
+    st.kept[i]->state = KeptState::Taken;
+    DropKept(*st.kept[i]);
+    st.kept.erase(st.kept.begin() + std::ptrdiff_t(i));
+}
+
+void DiscardKept(TextureState& st, const std::shared_ptr<Kept>& k) {
+    for (std::size_t i = 0; i < st.kept.size(); ++i)
+        if (st.kept[i] == k) return DiscardKept(st, i);
 }
 
 // Drops what nobody asked for lately, then the oldest while too much is
@@ -206,15 +222,12 @@ void TrimKept(double now) {
     std::size_t bytes = 0;
     for (auto& k : st.kept) bytes += KeptBytes(*k);
     for (std::size_t i = 0; i < st.kept.size();) {
-        Kept& k = *st.kept[i];
-        if (k.state == KeptState::Making || !gone(st.kept[i])) {
+        if (st.kept[i]->state == KeptState::Making || !gone(st.kept[i])) {
             ++i;
             continue;
         }
-        bytes -= KeptBytes(k);
-        k.state = KeptState::Taken;
-        DropKept(k);
-        st.kept.erase(st.kept.begin() + std::ptrdiff_t(i));
+        bytes -= KeptBytes(*st.kept[i]);
+        DiscardKept(st, i);
     }
     while (bytes > kKeptBytesLimit) {
         std::size_t oldest = st.kept.size();
@@ -223,11 +236,8 @@ void TrimKept(double now) {
                 (oldest == st.kept.size() || st.kept[i]->lastAsked < st.kept[oldest]->lastAsked))
                 oldest = i;
         if (oldest == st.kept.size()) break;
-        Kept& k = *st.kept[oldest];
-        bytes -= KeptBytes(k);
-        k.state = KeptState::Taken;
-        DropKept(k);
-        st.kept.erase(st.kept.begin() + std::ptrdiff_t(oldest));
+        bytes -= KeptBytes(*st.kept[oldest]);
+        DiscardKept(st, oldest);
     }
 }
 
@@ -274,15 +284,12 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
             took = !st.uploadRenderer || !handed.picture.rgba.empty() ||
                    (handed.texture.texture && handed.texture.renderer == st.uploadRenderer);
         }
-        k->state = KeptState::Taken;
-        if (!took && handed.texture.texture) SDL_DestroyTexture(handed.texture.texture);
-        DropKept(*k);
-    }
-    for (std::size_t i = 0; i < st.kept.size(); ++i)
-        if (st.kept[i] == k) {
-            st.kept.erase(st.kept.begin() + std::ptrdiff_t(i));
-            break;
+        if (!took) {
+            if (handed.texture.texture) SDL_DestroyTexture(handed.texture.texture);
+            handed = Handed{};
         }
+        DiscardKept(st, k);
+    }
     return took;
 }
 
@@ -328,14 +335,8 @@ void ForgetRendererTextures(SDL_Renderer* renderer) {
         }
     std::lock_guard<std::mutex> hold(st.lock);
     for (std::size_t i = 0; i < st.kept.size();) {
-        Kept& k = *st.kept[i];
-        if (k.texture && k.renderer == renderer) {
-            k.state = KeptState::Taken;
-            DropKept(k);
-            st.kept.erase(st.kept.begin() + std::ptrdiff_t(i));
-        } else {
-            ++i;
-        }
+        if (st.kept[i]->texture && st.kept[i]->renderer == renderer) DiscardKept(st, i);
+        else ++i;
     }
 }
 
@@ -504,9 +505,7 @@ void TextureRelease(TextureId texture) {
                 DropKept(*k);
                 k = nullptr;
             } else {
-                old->state = KeptState::Taken;
-                DropKept(*old);
-                std::erase(st.kept, old);
+                DiscardKept(st, old);
             }
         }
         if (k) st.kept.push_back(std::move(k));

@@ -189,6 +189,43 @@ TEST(PlatformBmpTest, CompressedPicturesUnpackAndDamagedOnesAreRejected) {
     EXPECT_EQ(plat::detail::LiveTextureCount(), 0);
 }
 
+// A compressed picture released is kept a few seconds: asked for again in
+// that time it is handed back, not made again; later it is made anew. One
+// asked for ahead is made once, on the helper thread, and handed over.
+TEST(PlatformBmpTest, ReleasedAndAheadPicturesAreHandedBackWithinTheKeepTime) {
+    plat::headless::Reset();
+    const auto file = MakeBmp24(64, 32, Gradient);
+    uLongf n = compressBound(uLong(file.size()));
+    std::vector<std::uint8_t> packed(n);
+    ASSERT_EQ(compress2(packed.data(), &n, file.data(), uLong(file.size()), 9), Z_OK);
+    packed.resize(n);
+    const auto& makings = plat::detail::PictureMakings();
+    const struct {
+        double releasedFor;   // seconds between the release and the next creation
+        std::size_t madeAgain;
+    } cases[] = {{0.5, 0}, {2.5, 0}, {3.5, 1}};
+    for (const auto& c : cases) {
+        plat::headless::SetTime(100);
+        plat::TextureRelease(plat::TextureCreateFromBmp(packed.data(), packed.size(), 0));
+        const std::size_t before = makings.size();
+        plat::headless::SetTime(100 + c.releasedFor);
+        plat::detail::TextureCacheEndFrame();
+        const plat::TextureId again = plat::TextureCreateFromBmp(packed.data(), packed.size(), 0);
+        EXPECT_NE(again, 0);
+        EXPECT_EQ(plat::TextureWidth(again), 64);
+        EXPECT_EQ(makings.size() - before, c.madeAgain) << c.releasedFor;
+        plat::TextureRelease(again);
+        plat::headless::Reset();
+    }
+    plat::TexturePrefetch(packed.data(), packed.size(), 0);
+    plat::TexturePrefetch(packed.data(), packed.size(), 0);
+    const plat::TextureId ahead = plat::TextureCreateFromBmp(packed.data(), packed.size(), 0);
+    EXPECT_EQ(plat::TextureHeight(ahead), 32);
+    EXPECT_EQ(makings.size(), 1u);
+    EXPECT_EQ(plat::detail::KeptPictureCount(), 0);
+    plat::headless::Reset();
+}
+
 TEST(PlatformBmpTest, GarbageNeverCrashes) {
     std::mt19937 rng(1234);
     const auto good = MakeBmp24(9, 7, Gradient);
