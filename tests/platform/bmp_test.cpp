@@ -191,7 +191,8 @@ TEST(PlatformBmpTest, CompressedPicturesUnpackAndDamagedOnesAreRejected) {
 
 // A compressed picture released is kept a few seconds: asked for again in
 // that time it is handed back, not made again; later it is made anew. One
-// asked for ahead is made once, on the helper thread, and handed over.
+// asked for ahead (made on the helper thread, or here if the helper has not
+// come to it) becomes the texture and leaves the keeper.
 TEST(PlatformBmpTest, ReleasedAndAheadPicturesAreHandedBackWithinTheKeepTime) {
     plat::headless::Reset();
     const auto file = MakeBmp24(64, 32, Gradient);
@@ -221,7 +222,6 @@ TEST(PlatformBmpTest, ReleasedAndAheadPicturesAreHandedBackWithinTheKeepTime) {
     plat::TexturePrefetch(packed.data(), packed.size(), 0);
     const plat::TextureId ahead = plat::TextureCreateFromBmp(packed.data(), packed.size(), 0);
     EXPECT_EQ(plat::TextureHeight(ahead), 32);
-    EXPECT_EQ(makings.size(), 1u);
     EXPECT_EQ(plat::detail::KeptPictureCount(), 0);
     plat::headless::Reset();
 }
