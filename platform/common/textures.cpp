@@ -70,6 +70,7 @@ struct Kept {
     SDL_Texture* texture = nullptr;
     int width = 0, height = 0;
     double lastAsked = 0;                    // TimerGetTime when last asked for
+    bool ahead = false;                      // asked for ahead (its making noted then)
 };
 
 struct TextureState {
@@ -259,6 +260,7 @@ struct Handed {
     DecodedPicture picture;
     RendererTexture texture;
     int width = 0, height = 0;
+    bool asked = false;   // it was asked for ahead (its making noted then)
 };
 
 // Takes a kept picture out of the keeper (waiting for the helper when it is
@@ -288,6 +290,7 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
             if (handed.texture.texture) SDL_DestroyTexture(handed.texture.texture);
             handed = Handed{};
         }
+        handed.asked = k->ahead;
         DiscardKept(st, k);
     }
     return took;
@@ -386,6 +389,7 @@ void TexturePrefetch(const std::uint8_t* bmp, std::size_t size, std::uint32_t co
     auto k = std::make_shared<Kept>();
     k->key = key;
     k->lastAsked = now;
+    k->ahead = true;
     st.kept.push_back(k);
     NoteMaking(bmp);
     {
@@ -421,7 +425,9 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
     const bool fromKeeper = keyed && TakeKept(key, handed);
     SDL_Texture* made = nullptr;
     if (!fromKeeper) {
-        NoteMaking(bmp);
+        // One asked for ahead that the helper has not come to yet is made
+        // here: the same making, noted once.
+        if (!handed.asked) NoteMaking(bmp);
         std::string why;
         bool ok = false;
         if (st.keepPixels && !keyed) {
