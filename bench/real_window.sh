@@ -13,8 +13,9 @@
 # build plays the same right after, for a before-and-after pair.
 #
 # Prints, per program: the frames on the stage, how many of their intervals
-# were over 20 ms and the longest, the longest frame's own work, and the
-# resident memory at the end of the stage; then the bare loop's intervals
+# were over 20 ms and the longest, the frames' own work (mean, longest, and
+# what the longest spent making textures), and the resident memory at the
+# end of the stage; then the bare loop's intervals
 # (SPRITES quads of SIDE px from PICTURES of the game's pictures a frame,
 # default 500, 64 and 40) and the bare program's resident memory.
 set -u
@@ -27,9 +28,10 @@ trap 'rm -rf "$work"' EXIT
 summary() {
     awk -v from="$2" -v to="$3" '
         { t += $1 / 1000; if (t < from || t > to) next; n++; if ($1 > 20) late++; if ($1 > worst) worst = $1;
-          if (NF > 1) { sum += $2; if ($2 > work) work = $2 } }
+          if (NF > 1) { sum += $2; if ($2 > work) { work = $2; making = $3 } } }
         END { printf "%d frames, %d intervals > 20 ms, longest %.1f ms; own work mean %.1f ms, longest %.1f ms",
-                     n, late, worst, n ? sum / n : 0, work }' "$1"
+                     n, late, worst, n ? sum / n : 0, work;
+              if (making != "") printf " (%.1f ms of it making textures)", making }' "$1"
 }
 
 play() {   # play PROGRAM NAME
@@ -46,7 +48,7 @@ play() {   # play PROGRAM NAME
         start=$(date +%s.%N)
         sleep 14
         tap() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
-        tap Right; sleep 1; tap Return; sleep 3; tap Return; sleep 6
+        tap Right; sleep 1; tap Return; sleep 3; tap Return; sleep 12
         from=$(echo "$(date +%s.%N) - $start" | bc)
         set -- $3
         while [ $# -ge 2 ]; do xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; shift 2; done
@@ -56,9 +58,10 @@ play() {   # play PROGRAM NAME
         kill -TERM $pid; wait $pid
     ' sh "$dir" "$cores" "$keys" > /dev/null 2>&1
     read -r from to < "$dir/window.txt"
-    # The first second after the slot is chosen is the continue's own
-    # loading; the stage is what follows.
-    echo "$name: $(summary "$dir/frames.txt" "$(echo "$from + 1" | bc)" "$to"), resident $(($(cat "$dir/rss.txt") / 1024)) MiB"
+    # The continue's own loading is over 12 s after the slot is chosen; the
+    # stage is what follows.
+    [ -n "${KEEP:-}" ] && cp "$dir/frames.txt" "$KEEP/$name-frames.txt"
+    echo "$name: $(summary "$dir/frames.txt" "$from" "$to"), resident $(($(cat "$dir/rss.txt") / 1024)) MiB"
 }
 
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg), cores $cores"

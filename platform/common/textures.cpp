@@ -364,6 +364,33 @@ int LiveTextureCount() {
 
 void TextureCacheEndFrame() { TrimKept(TimerGetTime()); }
 
+bool UploadOneMadeAhead() {
+    TextureState& st = State();
+    if (!st.uploadRenderer) return false;
+    std::shared_ptr<Kept> k;
+    DecodedPicture picture;
+    {
+        std::lock_guard<std::mutex> hold(st.lock);
+        for (auto& e : st.kept)
+            if (e->state == KeptState::Ready && e->made && !e->texture && !e->picture.rgba.empty()) {
+                k = e;
+                break;
+            }
+        if (!k) return false;
+        picture = std::move(k->picture);
+    }
+    // The helper leaves a ready picture alone, so it can be uploaded
+    // without the lock.
+    SDL_Texture* t = Upload(st.uploadRenderer, picture.width, picture.height, picture.rgba);
+    std::lock_guard<std::mutex> hold(st.lock);
+    k->renderer = t ? st.uploadRenderer : nullptr;
+    k->texture = t;
+    k->width = picture.width;
+    k->height = picture.height;
+    if (!t) k->made = false;   // made again when it is needed
+    return true;
+}
+
 int KeptPictureCount() { return int(State().kept.size()); }
 
 const std::vector<PictureMaking>& PictureMakings() { return State().makings; }
