@@ -16,6 +16,7 @@ struct BatchState {
     std::vector<SpriteItem> batch;
     bool inBatch = false;
     Matrix transform = MatrixIdentity();
+    SpriteDrawWatcher watcher = nullptr;
 };
 
 BatchState& Batch() {
@@ -58,6 +59,8 @@ void DrawList::CopyFrom(const DrawList& other) {
 }
 
 DrawList& CurrentDrawList() { return Batch().current; }
+
+void SetSpriteDrawWatcher(SpriteDrawWatcher watcher) { Batch().watcher = watcher; }
 
 void BeginFrameDrawing() {
     BatchState& b = Batch();
@@ -176,6 +179,7 @@ void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY
         return;
     }
     if (texture == 0) return;
+    if (b.watcher) b.watcher(texture, src);
     SpriteItem s;
     s.texture = texture;
     s.src = src;

@@ -98,6 +98,12 @@ DrawList& CurrentDrawList();
 void BeginFrameDrawing();
 // Sorts a batch in place: larger depth first, equal depths in submission order.
 void SortBatch(std::vector<SpriteItem>& batch);
+// An optional watcher told of every sprite submitted to the batch (texture
+// and source rectangle), before any sorting or clipping: a test uses it to
+// learn which cells of which pictures a whole run draws. Null (the default)
+// costs one test per sprite.
+using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src);
+void SetSpriteDrawWatcher(SpriteDrawWatcher watcher);
 
 // Corners of a sprite on the target after its transform, with the texture
 // coordinates that go with them; the source rectangle is clipped to the

@@ -1,0 +1,490 @@
+#include "tools/art/cell_registry.h"
+
+#include <algorithm>
+#include <array>
+
+#include "areas/era00_era01/era00/sheets.h"
+#include "areas/era00_era01/era01/figure_frames.h"
+#include "areas/era02/opponent_frames.h"
+#include "areas/era03/arena_sheets.h"
+#include "areas/era03/field_sheets.h"
+#include "areas/era03/npc_scene_frames.h"
+#include "areas/era04_encounters/encounter_a_frames.h"
+#include "areas/era04_encounters/encounter_b_frames.h"
+#include "areas/era04_encounters/encounter_c_frames.h"
+#include "areas/era04_encounters/encounter_c_parts.h"
+#include "areas/era04_stage/soldier_frames.h"
+#include "areas/finale/boss_frames.h"
+#include "areas/finale/ending_frames.h"
+#include "core/sprites/heroine_w1_table.h"
+#include "core/sprites/heroine_w2_table.h"
+#include "core/sprites/hud_table.h"
+#include "tools/art/picture_art.h"
+#include "tools/picture_catalogue.h"
+
+namespace art {
+
+namespace {
+
+constexpr std::array<std::string_view, static_cast<std::size_t>(Subject::Count)> kNames = {
+    "scenery",         "prop",           "effect",          "interface",        "heroine",
+    "pet",             "intruder",       "friend",          "companion",        "walking enemy",
+    "field enemy A",   "gatekeeper",     "field arena foe", "teacher",          "monster",
+    "encounter actor 1", "encounter actor 2", "encounter actor 3", "spectators", "round 1 opponent",
+    "round 2 opponent", "round 3 opponent", "round 4 opponent", "creature",     "duellist",
+    "fighter",         "merchant",       "arena boss 1",    "arena enemy 2",    "soldiers",
+    "piece figure",    "blade fighter",  "sorceress",       "servants",         "queen",
+    "ending figure",   "little one",
+};
+
+class Builder {
+public:
+    std::vector<Cell> cells;
+
+    void Figure(int picture, PictureRect r, Subject s, int pose, float pivotX, float pivotY,
+                Stance stance = Stance::Auto) {
+        cells.push_back(Cell{picture, Cut(picture, r), s, pose, stance, pivotX, pivotY, false});
+    }
+    template <class R>
+    void Figure(int picture, const R& r, Subject s, int pose, float pivotX, float pivotY,
+                Stance stance = Stance::Auto) {
+        Figure(picture, PictureRect{r.left, r.top, r.right, r.bottom}, s, pose, pivotX, pivotY, stance);
+    }
+    // A thing the tables cut exactly.
+    void Thing(int picture, PictureRect r, Subject s) { cells.push_back(Cell{picture, Cut(picture, r), s}); }
+    template <class R>
+    void Thing(int picture, const R& r, Subject s) {
+        Thing(picture, PictureRect{r.left, r.top, r.right, r.bottom}, s);
+    }
+    // Any rectangle inside r.
+    void Region(int picture, PictureRect r, Subject s) {
+        Cell c{picture, r, s};
+        c.region = true;
+        cells.push_back(c);
+    }
+    // Any rectangle of the picture, even one reaching past its edges (the
+    // texels beyond are see-through).
+    void Whole(int picture, Subject s) { Region(picture, PictureRect{-kFar, -kFar, kFar, kFar}, s); }
+
+private:
+    static constexpr int kFar = 1 << 20;
+    // A table cell that reaches past its picture keeps its numbers: the game
+    // draws it so (the texels beyond are see-through).
+    static PictureRect Cut(int, PictureRect r) { return r; }
+};
+
+// ------------------------------------------------------------ things --
+
+// Pictures that hold no figure: everything drawn from them is one kind of
+// thing, cut however the pass likes.
+void WholePictures(Builder& b) {
+    for (const PictureInfo& p : kPictures) {
+        switch (p.kind) {
+            case PictureKind::Black:
+            case PictureKind::Scenery:
+            case PictureKind::Panorama:
+            case PictureKind::Backdrop:
+            case PictureKind::Sky:
+            case PictureKind::FarBand:
+            case PictureKind::FarShape:
+            case PictureKind::GroundTiles:
+            case PictureKind::GroundColumns:
+            case PictureKind::EdgePiece: b.Whole(p.id, Subject::Scenery); break;
+            case PictureKind::Props: b.Whole(p.id, Subject::Prop); break;
+            case PictureKind::Effects: b.Whole(p.id, Subject::Effect); break;
+            case PictureKind::Icons:
+            case PictureKind::MenuPanel:
+            case PictureKind::MenuColumn:
+            case PictureKind::MenuTile:
+            case PictureKind::MessageBox:
+            case PictureKind::Logo:
+            case PictureKind::Hud:
+            case PictureKind::Gauge:
+            case PictureKind::Loading: b.Whole(p.id, Subject::Interface); break;
+            case PictureKind::Heroine:
+            case PictureKind::Figures:
+            case PictureKind::TitleFigures: break;
+        }
+    }
+    // Figure sheets that also hold the scenery around their figures: the
+    // walkers' sheet with the field's pieces, the large piece of the
+    // collecting game's section, the far field's set pieces and tower, the
+    // arena with its stands and stage, the creature's sheet with Era04's
+    // pieces.
+    for (int id : {135, 160, 178, 180, 188}) b.Whole(id, Subject::Scenery);
+}
+
+// The things the generator's own rectangle lists place on figure sheets.
+void ThingsOfRectSources(Builder& b) {
+    for (const RectSource& src : RectSources()) {
+        const PictureInfo* p = FindPicture(src.resourceId);
+        if (p == nullptr || p->kind != PictureKind::Figures) continue;
+        Subject s = Subject::Effect;
+        switch (src.kind) {
+            case FigureKind::Prop: s = Subject::Prop; break;
+            case FigureKind::Effect: s = Subject::Effect; break;
+            case FigureKind::Icon:
+            case FigureKind::Spinner:
+            case FigureKind::Marker: s = Subject::Interface; break;
+            default: continue;   // figures come from the game's frame tables below
+        }
+        for (const PictureRect& r : src.rects) b.Thing(src.resourceId, r, s);
+    }
+}
+
+// -------------------------------------------------------- the heroine --
+
+void Heroine(Builder& b) {
+    using namespace heroine_w1_table;
+    for (const FrameRow& f : kFrames)
+        b.Figure(OnSecondSheet(f.pose) ? 183 : 101, f.rect, Subject::Heroine, f.pose, float(f.anchorX),
+                 float(f.anchorY));
+    for (const SparkFrame& s : kSparkA) b.Thing(101, s.rect, Subject::Effect);
+    for (const SparkFrame& s : kSparkB) b.Thing(183, s.rect, Subject::Effect);
+    for (const SpriteRect& t : kTrailRects) b.Thing(183, t, Subject::Effect);
+    for (int k = 1; k <= 3; ++k)
+        b.Thing(101, PictureRect{kStripLeft, kStripTop, kStripRight, kStripBottom[k]}, Subject::Prop);
+
+    // The small walking figure of the loading screen is she.
+    for (int n = 1; n <= 10; ++n)
+        b.Figure(117, hud_table::TitleFigureFrame(n), Subject::Heroine, n, float(hud_table::kTitleFigurePivot.x),
+                 float(hud_table::kTitleFigurePivot.y), Stance::Walk);
+
+    namespace w2 = heroine_w2_table;
+    for (const w2::BodyRow& r : w2::kBody)
+        b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()));
+    b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
+    b.Thing(197, w2::kWeapon, Subject::Prop);
+    for (const w2::ComboRow& r : w2::kBackCombo) b.Thing(197, r.rect, Subject::Effect);
+    for (const w2::ComboRow& r : w2::kFrontCombo) b.Thing(197, r.rect, Subject::Effect);
+    b.Thing(197, w2::kFront215Ending.rect, Subject::Effect);
+    for (const w2::EffectRow& e : w2::kEffects) b.Thing(197, e.rect, Subject::Effect);
+    b.Thing(197, w2::kEffect3Ending.rect, Subject::Effect);
+    for (const w2::PartRow& p : w2::kParts) b.Thing(197, p.rect, Subject::Prop);
+    b.Thing(197, w2::kSlidePart, Subject::Effect);
+    b.Thing(197, w2::kLyingPart, Subject::Prop);
+}
+
+// ------------------------------------------------------ the home area --
+
+void HomeArea(Builder& b) {
+    using namespace era00_sheet;
+    constexpr int kActors = 187;
+    auto rows = [&](const auto& table, Subject s) {
+        for (const FrameRow& f : table)
+            b.Figure(kActors, PictureRect{f.left, f.top, f.right, f.bottom}, s, f.frame, float(f.pivotX),
+                     float(f.pivotY));
+    };
+    rows(kNpcFrames, Subject::Pet);
+    rows(kActorAFrames, Subject::Heroine);   // she herself, while the scene moves her
+    rows(kActorBFrames, Subject::Intruder);
+    rows(kActorCFrames, Subject::Companion);
+    rows(kActorEFrames, Subject::Friend);
+    for (const FrameRow& f : kActorDFrames) b.Thing(kActors, PictureRect{f.left, f.top, f.right, f.bottom}, Subject::Prop);
+    b.Thing(kActors, kBall, Subject::Prop);
+    for (const SheetRect& e : kFlameEdges) {
+        b.Thing(kActors, PictureRect{e.left, kFlameTop, e.right, kFlameBottom}, Subject::Effect);
+        b.Thing(kActors, PictureRect{e.left + kFlameLayerShift, kFlameTop, e.right + kFlameLayerShift, kFlameBottom},
+                Subject::Effect);
+    }
+    // The gate's sheet holds nothing but the gate's and the practice post's
+    // pieces.
+    b.Whole(186, Subject::Scenery);
+}
+
+// ----------------------------------------------------------- the field --
+
+void Field(Builder& b) {
+    using namespace era01_frames;
+    for (const WalkingEnemyRow& r : kWalkingEnemyFrames)
+        b.Figure(135, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::WalkingEnemy, r.frame, r.centreX,
+                 r.centreY, r.frame >= 20 || r.frame == 1 || r.frame == 14 ? Stance::Lower : Stance::Auto);
+    for (const FieldEnemyARow& r : kFieldEnemyAFrames)
+        b.Figure(158, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::FieldEnemyA, r.frame, float(r.pivotX),
+                 float(r.lift));
+    for (const ArenaEnemyRow& r : kArenaEnemyFrames)
+        b.Figure(162, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::FieldArenaFoe, r.frame, float(r.pivotX),
+                 float(r.pivotY));
+    for (const LayerCell& l : kDashLayers) {
+        b.Figure(158, PictureRect{l.left, l.top, l.right, l.bottom}, Subject::FieldEnemyA, 8, l.centreX, float(l.lift));
+        b.Figure(162, PictureRect{l.left, l.top, l.right, l.bottom}, Subject::FieldArenaFoe, 7, l.centreX,
+                 float(l.lift));
+    }
+    for (const TeacherRow& r : kTeacherFrames)
+        b.Figure(164, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Teacher, r.frame, float(r.pivotX),
+                 float(r.pivotY));
+    for (const MonsterFrameRow& r : kMonsterFrames)
+        b.Figure(177, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Monsters, r.frame, float(r.pivotX),
+                 float(r.pivotY));
+    auto actor = [&](const auto& table, Subject s) {
+        for (const EncounterActorRow& r : table)
+            b.Figure(178, PictureRect{r.left, r.top, r.right, r.bottom}, s, r.frame, float(r.pivotX), float(r.pivotY));
+    };
+    actor(kEncounterActor1Frames, Subject::EncounterActor1);
+    actor(kEncounterActor2Frames, Subject::EncounterActor2);
+    actor(kEncounterActor3Look1, Subject::EncounterActor3);
+    actor(kEncounterActor3Look2, Subject::EncounterActor3);
+    for (int k = 0; k < 6; ++k) {
+        const GatekeeperRow& g = kGatekeeperFrames[k];
+        b.Figure(161, PictureRect{g.left, 0, g.right, kGatekeeperHeight}, Subject::Gatekeeper, k + 1,
+                 float(g.centreX), float(kGatekeeperHeight));
+    }
+}
+
+// ----------------------------------------------------- the tournament --
+
+void Tournament(Builder& b) {
+    using namespace era02_frames;
+    // The last frames of the first two opponents are the prize each becomes.
+    constexpr int kRound1FirstPrize = 37, kRound2FirstPrize = 20;
+    for (const Round1Row& r : kRound1Frames)
+        if (r.frame >= kRound1FirstPrize) b.Thing(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
+        else b.Figure(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round1Opponent, r.frame,
+                      float(r.pivotX), float(r.pivotY));
+    for (const Round1Row& r : kRound1ExtraFrames)
+        b.Figure(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round1Opponent, 100 + r.frame,
+                 float(r.pivotX), float(r.pivotY), Stance::Upper);
+    for (const Round2Row& r : kRound2Frames)
+        if (r.frame >= kRound2FirstPrize) b.Thing(182, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
+        else b.Figure(182, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round2Opponent, r.frame,
+                      float(r.pivotX), float(r.pivotY));
+    for (const Round3Row& r : kRound3Frames)
+        b.Figure(184, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round3Opponent, r.frame,
+                 float(r.pivotX), float(r.pivotY));
+    for (const Round4Row& r : kRound4Frames)
+        b.Figure(185, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round4Opponent, r.frame,
+                 float(r.pivotX), float(r.pivotY));
+    for (int f = 0; f < 4; ++f) {
+        const CrowdFrame& c = kCrowdFrames[f];
+        for (int kind = 0; kind < 3; ++kind)
+            b.Figure(180, PictureRect{c.left, c.top[kind], c.right, c.bottom[kind]}, Subject::Spectators,
+                     10 * kind + f + 1, float(c.pivotX), float(c.pivotY));
+    }
+}
+
+// --------------------------------------------------------------- Era03 --
+
+
+void Era03(Builder& b) {
+    for (const Boss1Frame& f : kBoss1Frames) b.Figure(192, f.rect, Subject::ArenaBoss1, f.pose, f.cx, f.cy);
+    b.Thing(192, kBoss1BulletCell, Subject::Effect);
+    for (const Boss1Effect& e : kBoss1Effects) b.Thing(192, e.rect, Subject::Effect);
+    for (const Enemy2BodyFrame& f : kEnemy2BodyFrames)
+        b.Figure(193, f.rect, Subject::ArenaEnemy2, f.frame, f.cx, f.cy);
+    for (const Enemy2UpperCell& u : kEnemy2UpperCells)
+        b.Figure(193, u.rect, Subject::ArenaEnemy2, 4, u.cx, u.cy, Stance::Upper);
+    // Leg overlays under the upper cells, and the heroine it holds.
+    for (const Enemy2PlainFrame& f : kEnemy2PlainFrames)
+        if (f.frame <= 54) b.Figure(193, f.rect, Subject::ArenaEnemy2, f.frame, f.cx, f.cy, Stance::Lower);
+        else b.Figure(193, f.rect, Subject::Heroine, f.frame, f.cx, f.cy);
+    for (const Enemy3Frame& f : kEnemy3Frames)
+        b.Figure(f.pose > 100 ? 187 : 194, f.rect, Subject::Intruder, f.pose, f.cx, f.cy);
+    for (const Enemy3Cell& c : kEnemy3SlashCells) b.Thing(194, c.rect, Subject::Effect);
+    for (const Enemy3Cell& c : kEnemy3OrbCells) b.Thing(194, c.rect, Subject::Effect);
+    b.Thing(194, kTimedEffectCell.rect, Subject::Effect);
+    b.Thing(194, kEnemy3ShotCell.rect, Subject::Effect);
+
+    // The creature: its parts, shots and stem.
+    for (std::int32_t code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                              24, 25, 26, 27, 28, 29, 30, 31, 32, 61, 62, 63, 64, 65, 66, 67, 68}) {
+        const Era03CreatureCell c = Era03CreatureCellOf(code);
+        b.Figure(188, c.src, Subject::Creature, code, float(c.pivotX), float(c.pivotY));
+    }
+    for (std::int32_t code : {111, 121, 131, 141}) b.Thing(188, Era03CreatureCellOf(code).src, Subject::Effect);
+    b.Figure(188, kEra03CreatureStem.src, Subject::Creature, 0, float(kEra03CreatureStem.pivotX),
+             float(kEra03CreatureStem.pivotY));
+    for (const Era03SheetCell& c : kEra03DuelCells)
+        b.Figure(189, c.src, Subject::Duellist, c.frame, float(-c.ox), float(-c.oy));
+    for (const Era03SheetRect& r : kEra03DuelBodyCells) b.Figure(189, r, Subject::Duellist, 0, -1, -1, Stance::Lower);
+    for (const Era03FighterCell& c : kEra03FighterCells)
+        b.Figure(190, c.src, Subject::Fighter, c.pose, float(c.pivotX), float(-c.yOffset));
+    for (const Era03DebrisCell& c : kEra03DebrisCells) b.Thing(190, c.src, Subject::Effect);
+
+    // The camp: the merchant's frames, the two cells of his pose 23, and
+    // the camp's things.
+    namespace n = npc_scene_frames;
+    for (const n::ActorFrame& f : n::kActorFrames)
+        b.Figure(195, f.cell, Subject::Merchant, f.pose, float(-f.dx), float(f.dy));
+    b.Figure(195, n::kTwoCellUpper, Subject::Merchant, n::kTwoCellPose, -1, -1, Stance::Upper);
+    b.Figure(195, n::kTwoCellLower, Subject::Merchant, n::kTwoCellPose, -1, -1, Stance::Lower);
+    for (const n::Cell& c : {n::kToolCell, n::kFirePlaceCell, n::kPropBackCell, n::kPropFrontCell, n::kHandedItemCell})
+        b.Thing(195, c, Subject::Prop);
+    b.Thing(195, n::kShootingStarCell, Subject::Effect);
+    for (const n::Cell& c : n::kStarCells) b.Thing(195, c, Subject::Effect);
+}
+
+// --------------------------------------------------------------- Era04 --
+
+void Era04(Builder& b) {
+    namespace s = soldier_frames;
+    for (const s::Frame& f : s::kFrames) b.Figure(199, f.rect, Subject::Soldier, f.frame, f.pivotX, f.pivotY);
+    for (const s::DiscRow& row : s::kDiscRows)
+        for (int k = 0; k < 3; ++k)
+            b.Thing(199, PictureRect{row.left[k], row.top, row.right[k], row.bottom}, Subject::Effect);
+
+    namespace a = encounter_a_frames;
+    for (const a::BodyFrame& f : a::kFrames) b.Figure(203, f.src, Subject::PieceFigure, f.frame, f.cx, f.cy);
+    for (const a::Rect& r : a::kOwnFrames) b.Figure(203, r, Subject::PieceFigure, 0, -1, -1);
+    for (const a::Layer& l : a::kLayers) b.Figure(203, l.src, Subject::PieceFigure, l.code, l.cx, l.cy, Stance::Upper);
+    // The pieces it throws, whole, broken (upper half) and the fragment
+    // (lower half); the beams, which grow up from the floor.
+    for (const a::PieceRow& row : a::kPieceRows)
+        for (const auto& col : a::kPieceColumns) {
+            b.Thing(203, PictureRect{col[0], row.top, col[1], row.bottom}, Subject::Prop);
+            b.Thing(203, PictureRect{col[0], row.top, col[1], row.upperBottom}, Subject::Prop);
+            b.Thing(203, PictureRect{col[0], row.lowerTop, col[1], row.lowerBottom}, Subject::Prop);
+        }
+    for (const a::Rect& r : a::kBeams) b.Region(203, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Effect);
+
+    namespace e = encounter_b_frames;
+    for (const e::FrameRow& f : e::kFrames) b.Figure(205, f.src, Subject::BladeFighter, f.frame, f.cx, f.cy);
+    // Its layers: what it holds and wears in its own colour is part of it,
+    // the falling blade a thing, the glows and breath light.
+    for (const e::LayerRow& l : e::kLayers) {
+        const bool limb = l.tint == e::Tint::Figure || (l.turn == e::Turn::Figure && l.code < 200);
+        const bool blade = l.place == e::Place::Blade || (l.code >= 200 && l.code < 300);
+        if (limb) b.Figure(205, l.src, Subject::BladeFighter, l.code, l.cx, l.cy, Stance::Upper);
+        else b.Thing(205, l.src, blade ? Subject::Prop : Subject::Effect);
+    }
+    for (const e::ShardRow& r : e::kShardRows)
+        b.Thing(205, PictureRect{e::kShardLeft, r.top, r.right, r.bottom}, Subject::Effect);
+
+    namespace c = encounter_c_frames;
+    for (const c::Cell& cell : c::kCells)
+        b.Figure(cell.sheet == 69 ? 207 : 208, cell.src, Subject::Sorceress, cell.cell, cell.cx, cell.cy);
+    for (const c::Pose& p : c::kPoses)
+        b.Figure(p.sheet == 69 ? 207 : 208, p.src, Subject::Sorceress, p.code, p.cx, p.cy);
+    for (const c::SidedPose& p : c::kSidedPoses) {
+        b.Figure(208, p.right.src, Subject::Sorceress, p.code, p.right.cx, p.right.cy);
+        b.Figure(208, p.left.src, Subject::Sorceress, p.code, p.left.cx, p.left.cy);
+    }
+    for (const c::Layer& l : c::kLayers) b.Figure(207, l.src, Subject::Sorceress, l.code, l.cx, l.cy, Stance::Upper);
+    for (const c::HeroinePose& h : c::kHeroinePoses)
+        b.Figure(207, h.src, Subject::Heroine, h.code, h.cx, float(h.src.bottom - h.src.top));
+    // The shop's workpieces rise into view, the sparks fly, the flash.
+    for (const c::Rect& r : c::kWorkpieces) b.Region(207, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
+    for (std::int32_t left : c::kSparkLefts) b.Thing(207, PictureRect{left, 90, left + 16, 114}, Subject::Effect);
+    b.Thing(207, c::kFlash, Subject::Effect);
+    // The servants are her copies; their loose blades and wings are cut
+    // shorter from the bottom as they trim.
+    for (int code = 1; code <= 4; ++code) {
+        const encounter_c_parts::PartCell& p = encounter_c_parts::kCells[code];
+        b.Region(208, PictureRect{p.left, p.top, p.right, p.bottom}, Subject::Prop);
+    }
+}
+
+// ------------------------------------------------------------- finale --
+
+void Finale(Builder& b) {
+    namespace f = boss_frames;
+    for (const f::PoseRow& p : f::kPoses) b.Figure(210, p.rect, Subject::Queen, p.pose, p.cx, p.cy);
+    // Her sword, rays, glows, streaks and shards; the defeat's light bars
+    // grow along their cells.
+    for (const f::Cell& c : f::kCells) b.Thing(210, c.rect, c.slot == 1 ? Subject::Prop : Subject::Effect);
+    for (const SpriteRect& r : f::kFragments) b.Thing(210, r, Subject::Effect);
+    // A bar may run one stage step's growth past its length before it stops.
+    constexpr int kBarOvershoot = 4;
+    for (const f::Bar& bar : f::kBars)
+        b.Region(210, PictureRect{bar.left, bar.top, bar.left + bar.full + kBarOvershoot, bar.bottom}, Subject::Effect);
+    namespace e = ending_frames;
+    for (const e::SlotCell& c : e::kSlotCells) {
+        if (c.slot == 0) b.Figure(211, c.rect, Subject::Heroine, c.frame, c.cx, c.cy);
+        else if (c.slot == 41) b.Figure(211, c.rect, Subject::LittleOne, c.frame, c.cx, c.cy);
+        else b.Thing(211, c.rect, Subject::Effect);
+    }
+    for (const e::PointCell& p : e::kPointCells) b.Thing(211, p.rect, Subject::Effect);
+    int n = 0;
+    for (const e::Piece& p : e::kPieces) b.Figure(211, p.rect, Subject::EndingFigure, ++n, -1, -1, Stance::Upper);
+}
+
+bool Same(const PictureRect& a, const PictureRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+bool Inside(const PictureRect& inner, const PictureRect& outer) {
+    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+// Two rectangles cover a common patch at least kCutSize pixels on a side: a
+// sliver along an edge shows nothing of the figure painted inside.
+constexpr int kCutSize = 5;
+bool Overlap(const PictureRect& a, const PictureRect& b) {
+    return std::min(a.right, b.right) - std::max(a.left, b.left) >= kCutSize &&
+           std::min(a.bottom, b.bottom) - std::max(a.top, b.top) >= kCutSize;
+}
+
+std::vector<Cell> Build() {
+    Builder b;
+    WholePictures(b);
+    ThingsOfRectSources(b);
+    Heroine(b);
+    HomeArea(b);
+    Field(b);
+    Tournament(b);
+    Era03(b);
+    Era04(b);
+    Finale(b);
+    std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
+    // A rectangle listed as a thing by the generator's own lists and as a
+    // figure or another thing by the game's tables keeps its first entry
+    // that is a figure, else its first entry.
+    std::vector<Cell> out;
+    for (const Cell& c : b.cells) {
+        if (c.region) {
+            out.push_back(c);
+            continue;
+        }
+        bool drop = false;
+        for (Cell& o : out) {
+            if (o.region || o.picture != c.picture || !Same(o.rect, c.rect)) continue;
+            if (IsFigure(o.subject) == IsFigure(c.subject) || IsFigure(o.subject)) {
+                drop = !IsFigure(c.subject) || o.subject == c.subject;
+                if (drop) break;
+            } else if (IsFigure(c.subject)) {
+                o = c;   // the figure takes the thing's place
+                drop = true;
+                break;
+            }
+        }
+        if (!drop) out.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string_view SubjectName(Subject s) {
+    const auto i = static_cast<std::size_t>(s);
+    return i < kNames.size() ? kNames[i] : "?";
+}
+
+std::span<const Cell> Cells() {
+    static const std::vector<Cell> all = Build();
+    return all;
+}
+
+std::vector<Cell> CellsOf(int picture) {
+    std::vector<Cell> out;
+    for (const Cell& c : Cells())
+        if (c.picture == picture) out.push_back(c);
+    return out;
+}
+
+Landing Land(int picture, const PictureRect& drawn) {
+    Landing l;
+    const std::span<const Cell> all = Cells();
+    const auto first = std::lower_bound(all.begin(), all.end(), picture,
+                                        [](const Cell& c, int p) { return c.picture < p; });
+    for (auto it = first; it != all.end() && it->picture == picture; ++it) {
+        const Cell& c = *it;
+        if (!c.region && Same(c.rect, drawn)) l.exact.push_back(&c);
+        else if (c.region && Inside(drawn, c.rect)) l.regions.push_back(&c);
+    }
+    for (auto it = first; it != all.end() && it->picture == picture; ++it)
+        if (!it->region && IsFigure(it->subject) && !Same(it->rect, drawn) && Overlap(it->rect, drawn))
+            l.cutFigures.push_back(&*it);
+    return l;
+}
+
+std::span<const SharedCell> SharedCells() { return {}; }
+
+}  // namespace art
