@@ -50,6 +50,15 @@ public:
                 Stance stance = Stance::Auto) {
         Figure(picture, PictureRect{r.left, r.top, r.right, r.bottom}, s, pose, pivotX, pivotY, stance);
     }
+    // A figure whose table gives its body box as offsets from the pivot.
+    template <class R>
+    void FigureWithBody(int picture, const R& r, Subject s, int pose, float pivotX, float pivotY, int left, int top,
+                        int right, int bottom) {
+        Figure(picture, r, s, pose, pivotX, pivotY);
+        const int px = int(pivotX), py = int(pivotY);
+        cells.back().body = PictureRect{px + std::min(left, right), py + std::min(top, bottom), px + std::max(left, right),
+                                        py + std::max(top, bottom)};
+    }
     // A thing the tables cut exactly.
     void Thing(int picture, PictureRect r, Subject s) { cells.push_back(Cell{picture, Cut(picture, r), s}); }
     template <class R>
@@ -151,8 +160,10 @@ void Heroine(Builder& b) {
                  float(hud_table::kTitleFigurePivot.y), Stance::Walk);
 
     namespace w2 = heroine_w2_table;
-    for (const w2::BodyRow& r : w2::kBody)
+    for (const w2::BodyRow& r : w2::kBody) {
         b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()));
+        b.cells.back().facing = r.facing;
+    }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
     b.Thing(197, w2::kWeapon, Subject::Prop);
     for (const w2::ComboRow& r : w2::kBackCombo) b.Thing(197, r.rect, Subject::Effect);
@@ -199,12 +210,15 @@ void Field(Builder& b) {
     for (const WalkingEnemyRow& r : kWalkingEnemyFrames)
         b.Figure(135, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::WalkingEnemy, r.frame, r.centreX,
                  r.centreY, r.frame >= 20 || r.frame == 1 || r.frame == 14 ? Stance::Lower : Stance::Auto);
+    // Both enemies first show as the seed they grow from (frame 1).
     for (const FieldEnemyARow& r : kFieldEnemyAFrames)
-        b.Figure(158, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::FieldEnemyA, r.frame, float(r.pivotX),
-                 float(r.lift));
+        if (r.frame == 1) b.Thing(158, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
+        else b.Figure(158, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::FieldEnemyA, r.frame,
+                      float(r.pivotX), float(r.lift));
     for (const ArenaEnemyRow& r : kArenaEnemyFrames)
-        b.Figure(162, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::FieldArenaFoe, r.frame, float(r.pivotX),
-                 float(r.pivotY));
+        if (r.frame == 1) b.Thing(162, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
+        else b.Figure(162, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::FieldArenaFoe, r.frame,
+                      float(r.pivotX), float(r.pivotY));
     for (const LayerCell& l : kDashLayers) {
         b.Figure(158, PictureRect{l.left, l.top, l.right, l.bottom}, Subject::FieldEnemyA, 8, l.centreX, float(l.lift));
         b.Figure(162, PictureRect{l.left, l.top, l.right, l.bottom}, Subject::FieldArenaFoe, 7, l.centreX,
@@ -252,8 +266,8 @@ void Tournament(Builder& b) {
         b.Figure(184, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round3Opponent, r.frame,
                  float(r.pivotX), float(r.pivotY));
     for (const Round4Row& r : kRound4Frames)
-        b.Figure(185, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round4Opponent, r.frame,
-                 float(r.pivotX), float(r.pivotY));
+        b.FigureWithBody(185, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round4Opponent, r.frame,
+                         float(r.pivotX), float(r.pivotY), r.hitLeft, r.hitTop, r.hitRight, r.hitBottom);
     for (int f = 0; f < 4; ++f) {
         const CrowdFrame& c = kCrowdFrames[f];
         for (int kind = 0; kind < 3; ++kind)
@@ -266,11 +280,13 @@ void Tournament(Builder& b) {
 
 
 void Era03(Builder& b) {
-    for (const Boss1Frame& f : kBoss1Frames) b.Figure(192, f.rect, Subject::ArenaBoss1, f.pose, f.cx, f.cy);
+    for (const Boss1Frame& f : kBoss1Frames)
+        b.FigureWithBody(192, f.rect, Subject::ArenaBoss1, f.pose, f.cx, f.cy, f.hurt[0], f.hurt[1], f.hurt[2], f.hurt[3]);
     b.Thing(192, kBoss1BulletCell, Subject::Effect);
     for (const Boss1Effect& e : kBoss1Effects) b.Thing(192, e.rect, Subject::Effect);
     for (const Enemy2BodyFrame& f : kEnemy2BodyFrames)
-        b.Figure(193, f.rect, Subject::ArenaEnemy2, f.frame, f.cx, f.cy);
+        b.FigureWithBody(193, f.rect, Subject::ArenaEnemy2, f.frame, f.cx, f.cy, f.hurt[0], f.hurt[1], f.hurt[2],
+                         f.hurt[3]);
     for (const Enemy2UpperCell& u : kEnemy2UpperCells)
         b.Figure(193, u.rect, Subject::ArenaEnemy2, 4, u.cx, u.cy, Stance::Upper);
     // Leg overlays under the upper cells, and the heroine it holds.
@@ -278,7 +294,8 @@ void Era03(Builder& b) {
         if (f.frame <= 54) b.Figure(193, f.rect, Subject::ArenaEnemy2, f.frame, f.cx, f.cy, Stance::Lower);
         else b.Figure(193, f.rect, Subject::Heroine, f.frame, f.cx, f.cy);
     for (const Enemy3Frame& f : kEnemy3Frames)
-        b.Figure(f.pose > 100 ? 187 : 194, f.rect, Subject::Intruder, f.pose, f.cx, f.cy);
+        b.FigureWithBody(f.pose > 100 ? 187 : 194, f.rect, Subject::Intruder, f.pose, f.cx, f.cy, f.hurt[0], f.hurt[1],
+                         f.hurt[2], f.hurt[3]);
     for (const Enemy3Cell& c : kEnemy3SlashCells) b.Thing(194, c.rect, Subject::Effect);
     for (const Enemy3Cell& c : kEnemy3OrbCells) b.Thing(194, c.rect, Subject::Effect);
     b.Thing(194, kTimedEffectCell.rect, Subject::Effect);
@@ -317,7 +334,9 @@ void Era03(Builder& b) {
 
 void Era04(Builder& b) {
     namespace s = soldier_frames;
-    for (const s::Frame& f : s::kFrames) b.Figure(199, f.rect, Subject::Soldier, f.frame, f.pivotX, f.pivotY);
+    for (const s::Frame& f : s::kFrames)
+        b.FigureWithBody(199, f.rect, Subject::Soldier, f.frame, f.pivotX, f.pivotY, f.hit.left, f.hit.top, f.hit.right,
+                         f.hit.bottom);
     for (const s::DiscRow& row : s::kDiscRows)
         for (int k = 0; k < 3; ++k)
             b.Thing(199, PictureRect{row.left[k], row.top, row.right[k], row.bottom}, Subject::Effect);
@@ -350,13 +369,18 @@ void Era04(Builder& b) {
         b.Thing(205, PictureRect{e::kShardLeft, r.top, r.right, r.bottom}, Subject::Effect);
 
     namespace c = encounter_c_frames;
-    for (const c::Cell& cell : c::kCells)
-        b.Figure(cell.sheet == 69 ? 207 : 208, cell.src, Subject::Sorceress, cell.cell, cell.cx, cell.cy);
-    for (const c::Pose& p : c::kPoses)
-        b.Figure(p.sheet == 69 ? 207 : 208, p.src, Subject::Sorceress, p.code, p.cx, p.cy);
+    auto sorceress = [&](int sheet, const c::Rect& r, int code, float cx, float cy, const c::HitBox& h) {
+        const int picture = sheet == 69 ? 207 : 208;
+        if (h.left == c::kFromCode) b.Figure(picture, r, Subject::Sorceress, code, cx, cy);
+        else b.FigureWithBody(picture, r, Subject::Sorceress, code, cx, cy, h.left, h.top, h.right, h.bottom);
+    };
+    for (const c::Cell& cell : c::kCells) sorceress(cell.sheet, cell.src, cell.cell, cell.cx, cell.cy, cell.hit);
+    for (const c::Pose& p : c::kPoses) sorceress(p.sheet, p.src, p.code, p.cx, p.cy, p.hit);
     for (const c::SidedPose& p : c::kSidedPoses) {
-        b.Figure(208, p.right.src, Subject::Sorceress, p.code, p.right.cx, p.right.cy);
-        b.Figure(208, p.left.src, Subject::Sorceress, p.code, p.left.cx, p.left.cy);
+        sorceress(70, p.right.src, p.code, p.right.cx, p.right.cy, p.right.hit);
+        b.cells.back().facing = 1;
+        sorceress(70, p.left.src, p.code, p.left.cx, p.left.cy, p.left.hit);
+        b.cells.back().facing = -1;
     }
     for (const c::Layer& l : c::kLayers) b.Figure(207, l.src, Subject::Sorceress, l.code, l.cx, l.cy, Stance::Upper);
     for (const c::HeroinePose& h : c::kHeroinePoses)
@@ -377,7 +401,10 @@ void Era04(Builder& b) {
 
 void Finale(Builder& b) {
     namespace f = boss_frames;
-    for (const f::PoseRow& p : f::kPoses) b.Figure(210, p.rect, Subject::Queen, p.pose, p.cx, p.cy);
+    for (const f::PoseRow& p : f::kPoses) {
+        b.Figure(210, p.rect, Subject::Queen, p.pose, p.cx, p.cy);
+        if (p.mode == f::kFixed) b.cells.back().facing = p.facing;
+    }
     // Her sword, rays, glows, streaks and shards; the defeat's light bars
     // grow along their cells.
     for (const f::Cell& c : f::kCells) b.Thing(210, c.rect, c.slot == 1 ? Subject::Prop : Subject::Effect);
@@ -412,6 +439,49 @@ bool Overlap(const PictureRect& a, const PictureRect& b) {
            std::min(a.bottom, b.bottom) - std::max(a.top, b.top) >= kCutSize;
 }
 
+// How a figure holds itself in the frames whose use the game's routines
+// name (the painter reads the others from the cell's shape and pivot).
+struct PoseHint {
+    Subject subject;
+    int firstPose, lastPose;
+    Stance stance;
+};
+constexpr PoseHint kPoseHints[] = {
+    // Era04's soldiers: turning in their rows, stepping, the thrust and its
+    // strike, the leap's flight and landing, the march, the blocker at his
+    // post, knocked back, knocked down, resting.
+    {Subject::Soldier, 1, 3, Stance::Stand},   {Subject::Soldier, 4, 5, Stance::Walk},
+    {Subject::Soldier, 6, 8, Stance::Attack},  {Subject::Soldier, 9, 9, Stance::Lunge},
+    {Subject::Soldier, 10, 10, Stance::Jump},  {Subject::Soldier, 11, 11, Stance::Lunge},
+    {Subject::Soldier, 12, 12, Stance::Walk},  {Subject::Soldier, 13, 13, Stance::Block},
+    {Subject::Soldier, 14, 14, Stance::Attack}, {Subject::Soldier, 15, 15, Stance::Lying},
+    {Subject::Soldier, 16, 17, Stance::Hurt},  {Subject::Soldier, 18, 18, Stance::Sit},
+    {Subject::Soldier, 19, 19, Stance::Crouch}, {Subject::Soldier, 20, 20, Stance::Stand},
+    // The first opponent: idle, jump crouch, lunge, swipe, hit, blocks and
+    // counters, knocked out and getting up, shuffle, leap, grab, thrown,
+    // squeeze, the final fall and lying.
+    {Subject::Round1Opponent, 1, 3, Stance::Stand},   {Subject::Round1Opponent, 4, 4, Stance::Crouch},
+    {Subject::Round1Opponent, 5, 6, Stance::Lunge},   {Subject::Round1Opponent, 7, 9, Stance::Attack},
+    {Subject::Round1Opponent, 10, 10, Stance::Tumble}, {Subject::Round1Opponent, 11, 11, Stance::Hurt},
+    {Subject::Round1Opponent, 12, 12, Stance::Block}, {Subject::Round1Opponent, 13, 13, Stance::Attack},
+    {Subject::Round1Opponent, 14, 14, Stance::Block}, {Subject::Round1Opponent, 15, 15, Stance::Lunge},
+    {Subject::Round1Opponent, 16, 18, Stance::Lying}, {Subject::Round1Opponent, 19, 21, Stance::Crouch},
+    {Subject::Round1Opponent, 22, 23, Stance::Walk},  {Subject::Round1Opponent, 24, 25, Stance::Leap},
+    {Subject::Round1Opponent, 26, 28, Stance::Attack}, {Subject::Round1Opponent, 29, 29, Stance::Stand},
+    {Subject::Round1Opponent, 30, 30, Stance::Tumble}, {Subject::Round1Opponent, 31, 33, Stance::Attack},
+    {Subject::Round1Opponent, 34, 34, Stance::Crouch}, {Subject::Round1Opponent, 35, 35, Stance::Hurt},
+    {Subject::Round1Opponent, 36, 36, Stance::Lying},
+    // The queen: standing and sword poses, walk, stances (struck in 14 and
+    // 16), attacks, dashes, knocked back (42 the game turns to lie; 45 a
+    // small curled figure), the defeat.
+    {Subject::Queen, 1, 8, Stance::Stand},     {Subject::Queen, 9, 12, Stance::Walk},
+    {Subject::Queen, 13, 13, Stance::Stand},   {Subject::Queen, 14, 14, Stance::Hurt},
+    {Subject::Queen, 15, 15, Stance::Stand},   {Subject::Queen, 16, 16, Stance::Hurt},
+    {Subject::Queen, 17, 35, Stance::Attack},  {Subject::Queen, 36, 39, Stance::Run},
+    {Subject::Queen, 42, 44, Stance::Hurt},    {Subject::Queen, 45, 45, Stance::Tumble},
+    {Subject::Queen, 46, 48, Stance::Hurt},
+};
+
 std::vector<Cell> Build() {
     Builder b;
     WholePictures(b);
@@ -423,6 +493,10 @@ std::vector<Cell> Build() {
     Era03(b);
     Era04(b);
     Finale(b);
+    for (Cell& c : b.cells)
+        for (const PoseHint& h : kPoseHints)
+            if (c.subject == h.subject && c.pose >= h.firstPose && c.pose <= h.lastPose && c.stance == Stance::Auto)
+                c.stance = h.stance;
     std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
     // A rectangle listed as a thing by the generator's own lists and as a
     // figure or another thing by the game's tables keeps its first entry
@@ -485,6 +559,23 @@ Landing Land(int picture, const PictureRect& drawn) {
     return l;
 }
 
-std::span<const SharedCell> SharedCells() { return {}; }
+// Cells the game draws for two things at once, each painted for the one
+// that shows longest.
+constexpr SharedCell kShared[] = {
+    // The walking enemy lying in wait is the field's mound piece.
+    {135, {55, 209, 75, 230}, Subject::WalkingEnemy, Subject::Scenery},
+    // The object the far field's encounter drops lies over a corner of its
+    // first actor's crouch.
+    {178, {123, 122, 135, 136}, Subject::Prop, Subject::EncounterActor1},
+    // Two pods of Era03's creature are the fruits of Era04's entrance plants.
+    {188, {90, 116, 113, 131}, Subject::Creature, Subject::Scenery},
+    {188, {114, 116, 137, 131}, Subject::Creature, Subject::Scenery},
+    // Encounter B's great blade reaches the edge of its fifth frame.
+    {205, {0, 0, 60, 182}, Subject::Prop, Subject::BladeFighter},
+    // The queen's defeat: a light bar's cell runs over her pose 37's foot.
+    {210, {151, 757, 227, 792}, Subject::Effect, Subject::Queen},
+};
+
+std::span<const SharedCell> SharedCells() { return kShared; }
 
 }  // namespace art

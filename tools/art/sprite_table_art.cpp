@@ -227,30 +227,15 @@ void DrawSecondModeSheet(Canvas& c) {
     DrawStreak(c, kLyingPart, Rgb{150, 100, 60});
 }
 
-// The home area's actors' sheet: a figure in every frame of the scene actors
-// (the pet a creature, the people characters, the thrown things props), the
-// ball and the flame. (The gate's sheet is shared with the home area's
-// scenery pieces, which draw it.)
-// One actor looks the same in all its frames: every frame gets the same
-// figure variant.
-template <class Row, std::size_t N>
-void FiguresOfRows(Canvas& c, const Row (&rows)[N], FigureKind kind, int variant) {
-    for (const Row& r : rows) {
-        const PictureRect one[] = {PictureRect{r.left, r.top, r.right, r.bottom}};
-        DrawFiguresAt(c, one, kind, {}, variant);
-    }
-}
-
+// The home area's actors' sheet: the thrown thing, the ball and the flame
+// (the people and the pet are painted from the cell list).
 PictureRect ToPicture(const era00_sheet::SheetRect& r) { return PictureRect{r.left, r.top, r.right, r.bottom}; }
 
 void DrawHomeActorsSheet(Canvas& c) {
     using namespace era00_sheet;
-    FiguresOfRows(c, kNpcFrames, FigureKind::Creature, 0);
-    FiguresOfRows(c, kActorAFrames, FigureKind::Character, 1);
-    FiguresOfRows(c, kActorBFrames, FigureKind::Character, 2);
-    FiguresOfRows(c, kActorCFrames, FigureKind::Character, 3);
-    FiguresOfRows(c, kActorDFrames, FigureKind::Prop, 4);
-    FiguresOfRows(c, kActorEFrames, FigureKind::Character, 5);
+    std::vector<PictureRect> thrown;
+    for (const FrameRow& r : kActorDFrames) thrown.push_back(PictureRect{r.left, r.top, r.right, r.bottom});
+    DrawFiguresAt(c, thrown, FigureKind::Prop, {}, 4);
     const PictureRect ball[] = {ToPicture(kBall)};
     DrawFiguresAt(c, ball, FigureKind::Icon);
     std::vector<PictureRect> flame;
