@@ -143,11 +143,35 @@ void ThingsOfRectSources(Builder& b) {
 
 // -------------------------------------------------------- the heroine --
 
+// How a pose of her sheets holds her: the controller's walk, run, slide,
+// jump, kicks, tumble, lying and hurt poses, the stances the scenes hold
+// her in while people talk (at the camp she sits down by the fire, 86 to
+// 89), and her attacks; the second sheet is all attacks.
+Stance HeroineStance(int pose, bool secondSheet) {
+    if (secondSheet) return Stance::Attack;
+    if (pose >= 2 && pose <= 7) return Stance::Walk;
+    if (pose >= 8 && pose <= 11) return Stance::Run;
+    if (pose == 12 || pose == 13 || pose == 26 || pose == 87 || pose == 88) return Stance::Crouch;
+    if (pose >= 14 && pose <= 16) return Stance::Jump;
+    if (pose >= 41 && pose <= 44) return Stance::Tumble;
+    if (pose >= 72 && pose <= 77) return Stance::Lying;
+    if (pose == 84 || pose == 85) return Stance::Hurt;
+    if (pose == 89) return Stance::Sit;
+    if ((pose >= 17 && pose <= 21) || (pose >= 45 && pose <= 56)) return Stance::Kick;
+    if (pose == 1 || (pose >= 22 && pose <= 25) || pose == 27 || (pose >= 29 && pose <= 35) || pose == 39 ||
+        pose == 40 || pose == 59 || (pose >= 63 && pose <= 65) || pose == 86 || pose == 90 || pose == 96 ||
+        pose == 114)
+        return Stance::Stand;
+    return Stance::Attack;
+}
+
 void Heroine(Builder& b) {
     using namespace heroine_w1_table;
-    for (const FrameRow& f : kFrames)
-        b.Figure(OnSecondSheet(f.pose) ? 183 : 101, f.rect, Subject::Heroine, f.pose, float(f.anchorX),
-                 float(f.anchorY));
+    for (const FrameRow& f : kFrames) {
+        const bool second = OnSecondSheet(f.pose);
+        b.Figure(second ? 183 : 101, f.rect, Subject::Heroine, f.pose, float(f.anchorX), float(f.anchorY),
+                 HeroineStance(f.pose, second));
+    }
     for (const SparkFrame& s : kSparkA) b.Thing(101, s.rect, Subject::Effect);
     for (const SparkFrame& s : kSparkB) b.Thing(183, s.rect, Subject::Effect);
     for (const SpriteRect& t : kTrailRects) b.Thing(183, t, Subject::Effect);
@@ -161,7 +185,8 @@ void Heroine(Builder& b) {
 
     namespace w2 = heroine_w2_table;
     for (const w2::BodyRow& r : w2::kBody) {
-        b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()));
+        b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()),
+                 r.pose > 200 ? Stance::Attack : HeroineStance(r.pose, false));
         b.cells.back().facing = r.facing;
     }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
@@ -310,6 +335,11 @@ void Era03(Builder& b) {
     for (std::int32_t code : {111, 121, 131, 141}) b.Thing(188, Era03CreatureCellOf(code).src, Subject::Effect);
     b.Figure(188, kEra03CreatureStem.src, Subject::Creature, 0, float(kEra03CreatureStem.pivotX),
              float(kEra03CreatureStem.pivotY));
+    // The poles, stakes, pegs and posts round the placed objects share the
+    // creature's sheet.
+    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
+                                     kEra03Posts[2], kEra03Stakes[0], kEra03Stakes[1], kEra03Stakes[2]})
+        b.Thing(188, p.src, Subject::Scenery);
     for (const Era03SheetCell& c : kEra03DuelCells)
         b.Figure(189, c.src, Subject::Duellist, c.frame, float(-c.ox), float(-c.oy));
     for (const Era03SheetRect& r : kEra03DuelBodyCells) b.Figure(189, r, Subject::Duellist, 0, -1, -1, Stance::Lower);

@@ -584,8 +584,13 @@ void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, con
 
 namespace {
 
-// Pictures whose figures their own painters draw from the same tables.
-bool OwnPainter(int picture) { return picture == 101 || picture == 183 || picture == 197 || picture == 195; }
+// The camp's sheet has its own painter for its merchant, drawn from the same
+// table.
+bool OwnPainter(int picture) { return picture == 195; }
+
+// Her sheets: the first outfit on the weapon-mode-1 sheets, the second on
+// the weapon-mode-2 sheet.
+bool HeroineSheet(int picture) { return picture == 101 || picture == 183 || picture == 197; }
 
 bool FeetAtPivot(const Cell& c) {
     const float h = float(c.rect.Height());
@@ -721,6 +726,10 @@ Placement Place(const Cell& c, const Look& look, float H) {
         p.anchored = false;
         p.angle = -float(p.dir) * kPi * 0.5f;
         p.pose.stance = Stance::Stand;
+    } else if (st == Stance::Tumble && w > 1.6f * h) {
+        p.anchored = false;
+        p.angle = float(p.dir) * kPi * 0.5f;
+        p.pose.stance = Stance::Leap;
     } else if (st == Stance::Tumble) {
         p.anchored = false;
         p.angle = float(c.pose % 4) * kPi * 0.5f;
@@ -827,11 +836,12 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
             // cell is lower.
             if (by0 < 0 && T - oy > by0) k = (T - oy) / by0;
             k = std::clamp(k, 0.3f, 1.0f);
-            // Then its width: narrower down to 70 %, then smaller still.
+            // Then its width: narrower down to 60 %, a little smaller, and
+            // what still reaches past the cell's sides is cut there.
             const float span = (bx1 - bx0) * k, room = R - L;
             if (span > room) {
-                q = std::max(0.7f, room / span);
-                if (span * q > room) k *= room / (span * q);
+                q = std::max(0.6f, room / span);
+                if (span * q > room) k *= std::max(0.85f, room / (span * q));
             }
             // Inside the cell, the feet moving off the pivot no more than
             // half the body's width.
@@ -911,18 +921,33 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         const ClipBox box{r.left, r.top, r.right, r.bottom};
         SetClip(canvas, &box);
         FillRect(canvas, r.left, r.top, r.right, r.bottom, kTransparent);
-        const Look look = LookOf(cell->subject, cell->pose);
+        Look look = LookOf(cell->subject, cell->pose);
+        if (cell->subject == Subject::Heroine && cell->picture == 197) {
+            look.top = look.bottom = Rgb{48, 128, 170};
+            look.trim = Rgb{230, 236, 250};
+        }
         if (cell->subject == Subject::Creature) {
             PlantPart(canvas, *cell);
             continue;
         }
-        if (cell->stance == Stance::Upper && !(cell->pivotY > float(r.Height()) + 4.0f)) {
+        if (cell->stance == Stance::Upper && (look.carry == Carry::Claws || !(cell->pivotY > float(r.Height()) + 4.0f))) {
             LoosePart(canvas, *cell, look);
             continue;
         }
         const float H = height[cell->subject];
         Placement pl = Place(*cell, look, H);
         PaintPlaced(canvas, *cell, look, pl);
+        // On her own sheets her attacks reach forward: the swing's streak
+        // ahead of her.
+        if (cell->subject == Subject::Heroine && HeroineSheet(cell->picture) && pl.pose.stance == Stance::Attack) {
+            const float fx = float(r.left) + pl.fx, fy = float(r.top) + pl.fy, h = pl.height;
+            const float end = pl.dir > 0 ? float(r.right) - 3.0f : float(r.left) + 3.0f;
+            if (std::abs(end - fx) > h * 0.35f) {
+                const float y = fy - h * 0.62f, start = fx + float(pl.dir) * h * 0.12f;
+                Line(canvas, start, y, end, y - h * 0.12f, std::max(1.5f, h * 0.025f), Rgb{225, 232, 250});
+                Line(canvas, start, y + 2.0f, end - float(pl.dir) * 3.0f, y + h * 0.1f, 1.5f, Rgb{160, 200, 250});
+            }
+        }
     }
     SetClip(canvas, nullptr);
 }

@@ -28,6 +28,7 @@ namespace art {
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
+constexpr int kEra03FieldPiecesSheet = 188;
 
 // ------------------------------------------------------------ palettes --
 
@@ -1010,6 +1011,40 @@ void DrawEncounterTowerStone(Canvas& c) {
     FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
 }
 
+// What Era03's field cuts from the creature's sheet besides the creature:
+// long poles, stakes (the shorter cuts are their upper parts), pegs and
+// thick posts, grained along their length; and the seeds the creature shoots.
+void DrawEra03FieldPieces(Canvas& c) {
+    const Rgb wood{150, 104, 60}, dark{96, 64, 36}, light{190, 144, 92};
+    auto bar = [&](const Era03SheetRect& r) {
+        const bool across = r.right - r.left > r.bottom - r.top;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, Solid(wood));
+        if (across) {
+            FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.top + 3, Solid(light));
+            FillRect(c, r.left + 1, r.bottom - 3, r.right - 1, r.bottom - 1, Solid(dark));
+            for (int x = r.left + 9; x < r.right - 4; x += 23) FillRect(c, x, r.top + 3, x + 1, r.bottom - 3, Solid(dark));
+        } else {
+            FillRect(c, r.left + 1, r.top + 1, r.left + 3, r.bottom - 1, Solid(light));
+            FillRect(c, r.right - 3, r.top + 1, r.right - 1, r.bottom - 1, Solid(dark));
+            for (int y = r.top + 9; y < r.bottom - 4; y += 23) FillRect(c, r.left + 3, y, r.right - 3, y + 1, Solid(dark));
+        }
+    };
+    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
+                                     kEra03Posts[2], kEra03Stakes[2]})
+        bar(p.src);
+    // Each post wears an iron cap.
+    for (const Era03FieldPiece& p : kEra03Posts)
+        FillRect(c, p.src.left + 1, p.src.top + 1, p.src.right - 1, p.src.top + 6, Solid(Rgb{110, 110, 120}));
+    for (std::int32_t code : {111, 121, 131, 141}) {
+        const Era03SheetRect r = Era03CreatureCellOf(code).src;
+        const float cx = float(r.left + r.right) * 0.5f, cy = float(r.top + r.bottom) * 0.5f;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        FillDisc(c, cx, cy, float(r.right - r.left) * 0.45f, Solid(Rgb{120, 80, 40}));
+        FillDisc(c, cx - 1.0f, cy - 1.0f, 1.0f, Solid(Rgb{230, 200, 150}));
+    }
+}
+
 }  // namespace
 
 Canvas DrawPicture(const PictureInfo& info) {
@@ -1068,6 +1103,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     // The Era04 scenery sheets are nothing but the stage's pieces.
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     if (HasCampArt(info.id)) DrawCampArt(c, info);
+    if (info.id == kEra03FieldPiecesSheet) DrawEra03FieldPieces(c);
     // Every figure over what the pictures' own painters left: one look per
     // figure in every cell its tables cut.
     DrawFigureCells(c, info);
