@@ -20,6 +20,7 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/finale.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -127,6 +128,8 @@ TEST_F(PictureSlots, DISABLED_Era03AndEra04) {
         Era04Progress.soldierFight2Done = 1;
         ErrandState = 3;
     });
+    // The final section, short of door 6.
+    Write("final_section", [] { FinalSectionSlotWords(); });
     // Era02's arena before round 1, the arrival behind her.
     Write("round1", [] {
         Era00AreaFlag = 0;

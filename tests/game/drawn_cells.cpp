@@ -118,7 +118,7 @@ constexpr Owner kOwners[] = {
     {Subject::EncounterActor3, "DrawEra01EnemiesAndEncounterActors"},
     {Subject::EncounterActor3, "DrawEra02Arena"},
     {Subject::Spectators, "DrawEra02StandsCrowdAndStage"},
-    {Subject::Round1Opponent, "DrawEra02Arena"},
+    {Subject::Intruder, "DrawEra02Arena"},   // the tournament's first opponent
     {Subject::Round2Opponent, "DrawEra01EnemiesAndEncounterActors"},   // drawn wherever she is
     {Subject::Round3Opponent, "DrawEra02Arena"},
     {Subject::Round4Opponent, "DrawEra02Arena"},

@@ -26,16 +26,17 @@ namespace art {
 
 namespace {
 
-constexpr std::array<std::string_view, static_cast<std::size_t>(Subject::Count)> kNames = {
+constexpr std::string_view kNames[] = {
     "scenery",         "prop",           "effect",          "interface",        "heroine",
     "pet",             "intruder",       "friend",          "companion",        "walking enemy",
     "field enemy A",   "gatekeeper",     "field arena foe", "teacher",          "monster",
-    "encounter actor 1", "encounter actor 2", "encounter actor 3", "spectators", "round 1 opponent",
+    "encounter actor 1", "encounter actor 2", "encounter actor 3", "spectators",
     "round 2 opponent", "round 3 opponent", "round 4 opponent", "creature",     "duellist",
     "fighter",         "merchant",       "arena boss 1",    "arena enemy 2",    "soldiers",
-    "piece figure",    "blade fighter",  "sorceress",       "servants",         "queen",
+    "piece figure",    "blade fighter",  "sorceress",       "queen",
     "ending figure",   "little one",
 };
+static_assert(std::size(kNames) == static_cast<std::size_t>(Subject::Count), "a name for every subject");
 
 class Builder {
 public:
@@ -272,16 +273,17 @@ void Field(Builder& b) {
 
 // ----------------------------------------------------- the tournament --
 
+// The first opponent is the intruder of the home area again.
 void Tournament(Builder& b) {
     using namespace era02_frames;
     // The last frames of the first two opponents are the prize each becomes.
     constexpr int kRound1FirstPrize = 37, kRound2FirstPrize = 20;
     for (const Round1Row& r : kRound1Frames)
         if (r.frame >= kRound1FirstPrize) b.Thing(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
-        else b.Figure(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round1Opponent, r.frame,
+        else b.Figure(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Intruder, r.frame,
                       float(r.pivotX), float(r.pivotY));
     for (const Round1Row& r : kRound1ExtraFrames)
-        b.Figure(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Round1Opponent, 100 + r.frame,
+        b.Figure(181, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Intruder, 100 + r.frame,
                  float(r.pivotX), float(r.pivotY), Stance::Upper);
     for (const Round2Row& r : kRound2Frames)
         if (r.frame >= kRound2FirstPrize) b.Thing(182, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
@@ -350,10 +352,16 @@ void Era03(Builder& b) {
     // The camp: the merchant's frames, the two cells of his pose 23, and
     // the camp's things.
     namespace n = npc_scene_frames;
+    // His cells are placed to the right of his x, each on the line of his
+    // feet; he stands in the middle of each, so the two cells of pose 23
+    // (his head and arms over the lower part of pose 19's cell) meet.
+    auto middle = [](const n::Cell& c) { return float(c.right - c.left) * 0.5f; };
     for (const n::ActorFrame& f : n::kActorFrames)
-        b.Figure(195, f.cell, Subject::Merchant, f.pose, float(-f.dx), float(f.dy));
-    b.Figure(195, n::kTwoCellUpper, Subject::Merchant, n::kTwoCellPose, -1, -1, Stance::Upper);
-    b.Figure(195, n::kTwoCellLower, Subject::Merchant, n::kTwoCellPose, -1, -1, Stance::Lower);
+        b.Figure(195, f.cell, Subject::Merchant, f.pose, middle(f.cell), float(f.dy));
+    b.Figure(195, n::kTwoCellUpper, Subject::Merchant, n::kTwoCellPose, middle(n::kTwoCellUpper),
+             float(n::kTwoCellUpperDy), Stance::Lift);
+    b.Figure(195, n::kTwoCellLower, Subject::Merchant, n::kTwoCellPose, middle(n::kTwoCellLower),
+             float(n::kTwoCellLowerDy), Stance::Lift);
     for (const n::Cell& c : {n::kToolCell, n::kFirePlaceCell, n::kPropBackCell, n::kPropFrontCell, n::kHandedItemCell})
         b.Thing(195, c, Subject::Prop);
     b.Thing(195, n::kShootingStarCell, Subject::Effect);
@@ -473,6 +481,7 @@ bool Overlap(const PictureRect& a, const PictureRect& b) {
 // name (the painter reads the others from the cell's shape and pivot).
 struct PoseHint {
     Subject subject;
+    int picture;
     int firstPose, lastPose;
     Stance stance;
 };
@@ -480,36 +489,43 @@ constexpr PoseHint kPoseHints[] = {
     // Era04's soldiers: turning in their rows, stepping, the thrust and its
     // strike, the leap's flight and landing, the march, the blocker at his
     // post, knocked back, knocked down, resting.
-    {Subject::Soldier, 1, 3, Stance::Stand},   {Subject::Soldier, 4, 5, Stance::Walk},
-    {Subject::Soldier, 6, 8, Stance::Attack},  {Subject::Soldier, 9, 9, Stance::Lunge},
-    {Subject::Soldier, 10, 10, Stance::Jump},  {Subject::Soldier, 11, 11, Stance::Lunge},
-    {Subject::Soldier, 12, 12, Stance::Walk},  {Subject::Soldier, 13, 13, Stance::Block},
-    {Subject::Soldier, 14, 14, Stance::Attack}, {Subject::Soldier, 15, 15, Stance::Lying},
-    {Subject::Soldier, 16, 17, Stance::Hurt},  {Subject::Soldier, 18, 18, Stance::Sit},
-    {Subject::Soldier, 19, 19, Stance::Crouch}, {Subject::Soldier, 20, 20, Stance::Stand},
-    // The first opponent: idle, jump crouch, lunge, swipe, hit, blocks and
+    {Subject::Soldier, 199, 1, 3, Stance::Stand},   {Subject::Soldier, 199, 4, 5, Stance::Walk},
+    {Subject::Soldier, 199, 6, 8, Stance::Attack},  {Subject::Soldier, 199, 9, 9, Stance::Lunge},
+    {Subject::Soldier, 199, 10, 10, Stance::Jump},  {Subject::Soldier, 199, 11, 11, Stance::Lunge},
+    {Subject::Soldier, 199, 12, 12, Stance::Walk},  {Subject::Soldier, 199, 13, 13, Stance::Block},
+    {Subject::Soldier, 199, 14, 14, Stance::Attack}, {Subject::Soldier, 199, 15, 15, Stance::Lying},
+    {Subject::Soldier, 199, 16, 17, Stance::Hurt},  {Subject::Soldier, 199, 18, 18, Stance::Sit},
+    {Subject::Soldier, 199, 19, 19, Stance::Crouch}, {Subject::Soldier, 199, 20, 20, Stance::Stand},
+    // The intruder as the first opponent: idle, jump crouch, lunge, swipe, hit, blocks and
     // counters, knocked out and getting up, shuffle, leap, grab, thrown,
     // squeeze, the final fall and lying.
-    {Subject::Round1Opponent, 1, 3, Stance::Stand},   {Subject::Round1Opponent, 4, 4, Stance::Crouch},
-    {Subject::Round1Opponent, 5, 6, Stance::Lunge},   {Subject::Round1Opponent, 7, 9, Stance::Attack},
-    {Subject::Round1Opponent, 10, 10, Stance::Tumble}, {Subject::Round1Opponent, 11, 11, Stance::Hurt},
-    {Subject::Round1Opponent, 12, 12, Stance::Block}, {Subject::Round1Opponent, 13, 13, Stance::Attack},
-    {Subject::Round1Opponent, 14, 14, Stance::Block}, {Subject::Round1Opponent, 15, 15, Stance::Lunge},
-    {Subject::Round1Opponent, 16, 18, Stance::Lying}, {Subject::Round1Opponent, 19, 21, Stance::Crouch},
-    {Subject::Round1Opponent, 22, 23, Stance::Walk},  {Subject::Round1Opponent, 24, 25, Stance::Leap},
-    {Subject::Round1Opponent, 26, 28, Stance::Attack}, {Subject::Round1Opponent, 29, 29, Stance::Stand},
-    {Subject::Round1Opponent, 30, 30, Stance::Tumble}, {Subject::Round1Opponent, 31, 33, Stance::Attack},
-    {Subject::Round1Opponent, 34, 34, Stance::Crouch}, {Subject::Round1Opponent, 35, 35, Stance::Hurt},
-    {Subject::Round1Opponent, 36, 36, Stance::Lying},
+    {Subject::Intruder, 181, 1, 3, Stance::Stand},   {Subject::Intruder, 181, 4, 4, Stance::Crouch},
+    {Subject::Intruder, 181, 5, 6, Stance::Lunge},   {Subject::Intruder, 181, 7, 9, Stance::Attack},
+    {Subject::Intruder, 181, 10, 10, Stance::Tumble}, {Subject::Intruder, 181, 11, 11, Stance::Hurt},
+    {Subject::Intruder, 181, 12, 12, Stance::Block}, {Subject::Intruder, 181, 13, 13, Stance::Attack},
+    {Subject::Intruder, 181, 14, 14, Stance::Block}, {Subject::Intruder, 181, 15, 15, Stance::Lunge},
+    {Subject::Intruder, 181, 16, 18, Stance::Lying}, {Subject::Intruder, 181, 19, 21, Stance::Crouch},
+    {Subject::Intruder, 181, 22, 23, Stance::Walk},  {Subject::Intruder, 181, 24, 25, Stance::Leap},
+    {Subject::Intruder, 181, 26, 28, Stance::Attack}, {Subject::Intruder, 181, 29, 29, Stance::Stand},
+    {Subject::Intruder, 181, 30, 30, Stance::Tumble}, {Subject::Intruder, 181, 31, 33, Stance::Attack},
+    {Subject::Intruder, 181, 34, 34, Stance::Crouch}, {Subject::Intruder, 181, 35, 35, Stance::Hurt},
+    {Subject::Intruder, 181, 36, 36, Stance::Lying},
     // The queen: standing and sword poses, walk, stances (struck in 14 and
     // 16), attacks, dashes, knocked back (42 the game turns to lie; 45 a
     // small curled figure), the defeat.
-    {Subject::Queen, 1, 8, Stance::Stand},     {Subject::Queen, 9, 12, Stance::Walk},
-    {Subject::Queen, 13, 13, Stance::Stand},   {Subject::Queen, 14, 14, Stance::Hurt},
-    {Subject::Queen, 15, 15, Stance::Stand},   {Subject::Queen, 16, 16, Stance::Hurt},
-    {Subject::Queen, 17, 35, Stance::Attack},  {Subject::Queen, 36, 39, Stance::Run},
-    {Subject::Queen, 42, 44, Stance::Hurt},    {Subject::Queen, 45, 45, Stance::Tumble},
-    {Subject::Queen, 46, 48, Stance::Hurt},
+    {Subject::Queen, 210, 1, 8, Stance::Stand},     {Subject::Queen, 210, 9, 12, Stance::Walk},
+    {Subject::Queen, 210, 13, 13, Stance::Stand},   {Subject::Queen, 210, 14, 14, Stance::Hurt},
+    {Subject::Queen, 210, 15, 15, Stance::Stand},   {Subject::Queen, 210, 16, 16, Stance::Hurt},
+    {Subject::Queen, 210, 17, 35, Stance::Attack},  {Subject::Queen, 210, 36, 39, Stance::Run},
+    {Subject::Queen, 210, 42, 44, Stance::Hurt},    {Subject::Queen, 210, 45, 45, Stance::Tumble},
+    {Subject::Queen, 210, 46, 48, Stance::Hurt},
+    // The camp's merchant: sitting by the fire, standing, walking, and in
+    // the catching game crouching, lifting, carrying over his head, putting
+    // down and holding up what he caught; handing a bowl over.
+    {Subject::Merchant, 195, 1, 11, Stance::Sit},    {Subject::Merchant, 195, 24, 24, Stance::Sit},
+    {Subject::Merchant, 195, 12, 13, Stance::Stand}, {Subject::Merchant, 195, 14, 17, Stance::Walk},
+    {Subject::Merchant, 195, 18, 18, Stance::Crouch}, {Subject::Merchant, 195, 19, 21, Stance::Lift},
+    {Subject::Merchant, 195, 22, 22, Stance::Crouch}, {Subject::Merchant, 195, 25, 25, Stance::Attack},
 };
 
 std::vector<Cell> Build() {
@@ -525,7 +541,8 @@ std::vector<Cell> Build() {
     Finale(b);
     for (Cell& c : b.cells)
         for (const PoseHint& h : kPoseHints)
-            if (c.subject == h.subject && c.pose >= h.firstPose && c.pose <= h.lastPose && c.stance == Stance::Auto)
+            if (c.subject == h.subject && c.picture == h.picture && c.pose >= h.firstPose && c.pose <= h.lastPose &&
+                c.stance == Stance::Auto)
                 c.stance = h.stance;
     std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
     // A rectangle listed as a thing by the generator's own lists and as a
@@ -558,7 +575,7 @@ std::vector<Cell> Build() {
 
 std::string_view SubjectName(Subject s) {
     const auto i = static_cast<std::size_t>(s);
-    return i < kNames.size() ? kNames[i] : "?";
+    return i < std::size(kNames) ? kNames[i] : "?";
 }
 
 std::span<const Cell> Cells() {

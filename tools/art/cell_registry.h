@@ -24,7 +24,7 @@ enum class Subject : unsigned char {
     // People and creatures.
     Heroine,
     Pet,          // the round little pet of the home area
-    Intruder,     // the woman who comes for the pet, met again in Era03's arena
+    Intruder,     // the woman who comes for the pet; the tournament's first opponent and Era03's arena's third
     Friend,       // the home area's sparring friend
     Companion,    // the home area's friend with the sword
     WalkingEnemy,
@@ -37,7 +37,6 @@ enum class Subject : unsigned char {
     EncounterActor2,
     EncounterActor3,
     Spectators,
-    Round1Opponent,
     Round2Opponent,
     Round3Opponent,
     Round4Opponent,
@@ -50,8 +49,7 @@ enum class Subject : unsigned char {
     Soldier,      // Era04's guard captain and his soldiers
     PieceFigure,  // encounter A's figure of separate parts
     BladeFighter, // encounter B
-    Sorceress,    // encounter C's clerk
-    Servant,      // encounter C's servants
+    Sorceress,    // encounter C's clerk, and her servants, her copies
     Queen,
     EndingFigure,
     LittleOne,
@@ -64,7 +62,8 @@ std::string_view SubjectName(Subject s);
 // How a figure holds itself in a cell; Auto lets the painter read it from
 // the cell's shape and pivot.
 enum class Stance : unsigned char {
-    Auto, Stand, Walk, Run, Jump, Crouch, Attack, Kick, Lunge, Block, Hurt, Lying, Tumble, Leap, Fly, Sit, Upper, Lower
+    Auto, Stand, Walk, Run, Jump, Crouch, Attack, Kick, Lunge, Block, Hurt, Lying, Tumble, Leap, Fly, Sit, Lift,
+    Upper, Lower
 };
 
 struct Cell {

@@ -108,14 +108,30 @@ void Leg(float hip, float angle, float kneeBend, float (&knee)[2], float (&foot)
     foot[1] = std::min(0.0f, knee[1] + std::cos(lower) * 1.85f);
 }
 
+// A leg standing on the floor with its foot at x: the knee bends forward by
+// as much as the leg is longer than the reach from the hip.
+void Plant(float hip, float footX, float (&knee)[2], float (&foot)[2]) {
+    constexpr float kThigh = 1.8f, kShin = 1.9f;
+    const float down = -hip, reach = kThigh + kShin - 0.02f;
+    if (std::hypot(footX, down) > reach) footX = std::copysign(std::sqrt(std::max(0.0f, reach * reach - down * down)), footX);
+    const float d = std::hypot(footX, down);
+    const float toFoot = std::atan2(footX, down);
+    const float bend = std::acos(std::clamp((kThigh * kThigh + d * d - kShin * kShin) / (2.0f * kThigh * d), -1.0f, 1.0f));
+    const float a = toFoot + bend;
+    knee[0] = std::sin(a) * kThigh;
+    knee[1] = hip + std::cos(a) * kThigh;
+    foot[0] = footX;
+    foot[1] = 0.0f;
+}
+
 Body BodyOf(const PersonPose& p) {
     Body b;
     const float s = std::sin(p.phase);
     switch (p.stance) {
         case Stance::Walk: {
             const float a = 0.42f * s;
-            Leg(b.hip, a, 0.1f + 0.25f * std::max(0.0f, -s), b.frontKnee, b.frontFoot);
-            Leg(b.hip, -a, 0.1f + 0.25f * std::max(0.0f, s), b.backKnee, b.backFoot);
+            Plant(b.hip, 1.5f * a + 0.1f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -1.5f * a + 0.1f, b.backKnee, b.backFoot);
             b.frontArm = -0.5f * s;
             b.backArm = 0.5f * s;
             break;
@@ -132,34 +148,34 @@ Body BodyOf(const PersonPose& p) {
         case Stance::Run:
             b.hip = -3.4f;
             b.lean = 0.7f;
-            Leg(b.hip, 0.75f, 0.9f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 1.2f, b.frontKnee, b.frontFoot);
             Leg(b.hip, -0.6f, -0.5f, b.backKnee, b.backFoot);
             b.frontArm = -0.9f;
             b.backArm = 0.9f;
             b.frontElbow = -0.9f;
             break;
         case Stance::Jump:
-            b.hip = -4.3f;
-            Leg(b.hip, 0.9f, 1.7f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, 0.2f, 1.2f, b.backKnee, b.backFoot);
-            b.frontFoot[1] = std::min(b.frontFoot[1], -1.4f);
-            b.backFoot[1] = std::min(b.backFoot[1], -0.9f);
+            // Knees drawn up under her, the feet on the point the frame
+            // places (her place in the air), arms thrown up.
+            b.hip = -2.9f;
+            Plant(b.hip, 0.7f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.3f, b.backKnee, b.backFoot);
             b.frontArm = 2.4f;
             b.backArm = 2.0f;
             break;
         case Stance::Crouch:
             b.hip = -1.9f;
             b.lean = 0.6f;
-            Leg(b.hip, 1.25f, 2.4f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, 0.55f, 2.1f, b.backKnee, b.backFoot);
+            Plant(b.hip, 0.9f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.2f, b.backKnee, b.backFoot);
             b.frontArm = 0.7f;
             b.backArm = 0.3f;
             b.frontElbow = 0.8f;
             break;
         case Stance::Attack:
             b.lean = 0.5f;
-            Leg(b.hip, 0.45f, 0.3f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, -0.45f, 0.0f, b.backKnee, b.backFoot);
+            Plant(b.hip, 1.1f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.9f, b.backKnee, b.backFoot);
             b.frontArm = 1.55f;
             b.frontElbow = 0.0f;
             b.backArm = -0.6f;
@@ -168,8 +184,8 @@ Body BodyOf(const PersonPose& p) {
         case Stance::Lunge:
             b.hip = -2.7f;
             b.lean = 1.1f;
-            Leg(b.hip, 1.05f, 1.0f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, -0.95f, -0.15f, b.backKnee, b.backFoot);
+            Plant(b.hip, 2.2f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -2.1f, b.backKnee, b.backFoot);
             b.frontArm = 1.45f;
             b.frontElbow = 0.0f;
             b.backArm = -1.0f;
@@ -178,14 +194,23 @@ Body BodyOf(const PersonPose& p) {
         case Stance::Kick:
             b.lean = -0.5f;
             Leg(b.hip, 1.5f, 0.05f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, -0.1f, 0.0f, b.backKnee, b.backFoot);
+            Plant(b.hip, -0.2f, b.backKnee, b.backFoot);
             b.frontFoot[1] = std::min(b.frontFoot[1], b.hip - 0.2f);
             b.frontArm = -0.5f;
             b.backArm = 0.9f;
             break;
+        case Stance::Lift:
+            // Both hands raised over the head, holding something up.
+            Plant(b.hip, 0.5f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.4f, b.backKnee, b.backFoot);
+            b.frontArm = kPi - 0.35f;
+            b.backArm = kPi - 0.15f;
+            b.frontElbow = 0.1f;
+            b.backElbow = -0.1f;
+            break;
         case Stance::Block:
-            Leg(b.hip, 0.3f, 0.25f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, -0.3f, 0.0f, b.backKnee, b.backFoot);
+            Plant(b.hip, 0.6f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.5f, b.backKnee, b.backFoot);
             b.frontArm = 2.2f;
             b.frontElbow = 1.9f;
             b.backArm = 1.6f;
@@ -193,8 +218,8 @@ Body BodyOf(const PersonPose& p) {
             break;
         case Stance::Hurt:
             b.lean = -0.9f;
-            Leg(b.hip, 0.35f, 0.2f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, -0.25f, 0.3f, b.backKnee, b.backFoot);
+            Plant(b.hip, 0.6f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.5f, b.backKnee, b.backFoot);
             b.frontArm = -1.3f;
             b.backArm = -2.0f;
             break;
@@ -208,8 +233,8 @@ Body BodyOf(const PersonPose& p) {
         default: {
             // Standing, weight shifting a little with the phase.
             const float a = 0.12f + 0.06f * s;
-            Leg(b.hip, a, 0.05f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, -a, 0.05f, b.backKnee, b.backFoot);
+            Plant(b.hip, 2.5f * a, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -2.5f * a, b.backKnee, b.backFoot);
             b.frontArm = 0.18f + 0.1f * s;
             b.backArm = -0.12f;
             break;
@@ -401,6 +426,7 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     pen.Limb(sx, neck + 0.1f, headX, headY + headR * 0.8f, 0.4f, k.skin);
     pen.Dot(headX, headY, headR, k.skin);
     Hairdo(pen, k, headX, headY, headR, false);
+    if (k.beard) pen.Blob(headX + headR * 0.25f, headY + headR * 0.75f, headR * 0.75f, headR * 0.5f, Rgb{226, 226, 218});
     if (k.hairStyle != Hair::Helmet) pen.Dot(headX + headR * 0.5f, headY + headR * 0.02f, headR * 0.15f, Rgb{40, 30, 56});
     // The front arm and what it holds.
     Arm(pen, sx + 0.15f, neck + 0.25f, b.frontArm, b.frontElbow, k, limb, fhx, fhy);
@@ -468,7 +494,7 @@ Look Person(Rgb top, Rgb bottom, Rgb hair, Rgb trim, Hair style, Garment g, Carr
 
 }  // namespace
 
-Look LookOf(Subject s, int pose) {
+Look LookOf(Subject s, int pose, int picture) {
     switch (s) {
         case Subject::Heroine:
             return Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
@@ -479,8 +505,9 @@ Look LookOf(Subject s, int pose) {
             k.trim = {255, 240, 214};
             return k;
         }
-        case Subject::Intruder:
-            return Person({128, 56, 150}, {70, 40, 90}, {40, 24, 48}, {214, 180, 240}, Hair::Bun, Garment::Robe);
+        case Subject::Intruder:   // the woman in the black mantle
+            return Person({70, 44, 96}, {44, 30, 60}, {34, 22, 40}, {206, 160, 236}, Hair::Bun, Garment::Robe,
+                          picture == 181 ? Carry::Claws : Carry::None);
         case Subject::Friend:
             return Person({236, 150, 40}, {120, 80, 40}, {196, 70, 40}, {255, 230, 150}, Hair::Short, Garment::Tunic);
         case Subject::Companion:
@@ -518,32 +545,32 @@ Look LookOf(Subject s, int pose) {
             const int kind = std::clamp(pose / 10, 0, 2);
             return Person(shirts[kind], {70, 70, 90}, hairs[kind], {240, 240, 240}, Hair::Short, Garment::Tunic);
         }
-        case Subject::Round1Opponent:
-            return Person({240, 140, 40}, {90, 60, 40}, {250, 220, 150}, {60, 40, 30}, Hair::Ears, Garment::Tunic,
-                          Carry::Claws);
         case Subject::Round2Opponent:
             return Person({130, 200, 240}, {90, 150, 200}, {250, 250, 255}, {240, 248, 255}, Hair::Long,
                           Garment::Dress, Carry::Wings);
         case Subject::Round3Opponent:
             return Person({40, 44, 80}, {30, 30, 60}, {20, 20, 36}, {190, 40, 60}, Hair::Hood, Garment::Tunic,
                           Carry::Sword);
-        case Subject::Round4Opponent:
-            return Person({140, 96, 60}, {90, 64, 44}, {60, 40, 30}, {200, 170, 110}, Hair::Short, Garment::Armour,
-                          Carry::None, 1.45f);
+        case Subject::Round4Opponent:   // the envoy from the next kingdom, in heavy armour
+            return Person({150, 110, 60}, {90, 64, 44}, {200, 90, 40}, {220, 190, 120}, Hair::Ponytail, Garment::Armour,
+                          Carry::None, 1.35f);
         case Subject::Duellist:
             return Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
                           Garment::Armour, Carry::Sword, 1.15f);
         case Subject::Fighter:
             return Person({200, 40, 40}, {240, 236, 230}, {30, 26, 30}, {30, 30, 30}, Hair::Short, Garment::Tunic,
                           Carry::None, 1.1f);
-        case Subject::ArenaBoss1:
-            return Person({150, 140, 90}, {90, 86, 60}, {40, 40, 40}, {210, 200, 150}, Hair::Hat, Garment::Tunic,
-                          Carry::Gun, 1.1f);
-        case Subject::ArenaEnemy2:
+        case Subject::ArenaBoss1:   // the woman soldier who shoots
+            return Person({150, 140, 90}, {90, 86, 60}, {150, 60, 40}, {210, 200, 150}, Hair::Ponytail, Garment::Tunic,
+                          Carry::Gun);
+        case Subject::ArenaEnemy2:   // the big man who seizes her
             return Person({60, 130, 70}, {50, 70, 50}, {200, 80, 30}, {220, 200, 120}, Hair::Short, Garment::Tunic,
                           Carry::None, 1.35f);
-        case Subject::Merchant:
-            return Person({96, 120, 64}, {64, 84, 44}, {128, 86, 44}, {220, 220, 210}, Hair::Hat, Garment::Robe);
+        case Subject::Merchant: {   // the old man of the camp, in his hat and beard
+            Look k = Person({96, 120, 64}, {64, 84, 44}, {128, 86, 44}, {220, 220, 210}, Hair::Hat, Garment::Robe);
+            k.beard = true;
+            return k;
+        }
         case Subject::Soldier:
             return Person({70, 90, 140}, {50, 56, 80}, {200, 40, 40}, {200, 210, 224}, Hair::Helmet, Garment::Armour,
                           Carry::Spear, 1.1f);
@@ -584,9 +611,8 @@ void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, con
 
 namespace {
 
-// The camp's sheet has its own painter for its merchant, drawn from the same
-// table.
-bool OwnPainter(int picture) { return picture == 195; }
+// No sheet keeps a painter of its own for its figures.
+bool OwnPainter(int) { return false; }
 
 // Her sheets: the first outfit on the weapon-mode-1 sheets, the second on
 // the weapon-mode-2 sheet.
@@ -610,7 +636,6 @@ bool FacesLeft(Subject s, int picture) {
         case Subject::FieldArenaFoe:
         case Subject::Gatekeeper:
         case Subject::Teacher:
-        case Subject::Round1Opponent:
         case Subject::Round2Opponent:
         case Subject::Round4Opponent:
         case Subject::ArenaBoss1:
@@ -734,8 +759,6 @@ Placement Place(const Cell& c, const Look& look, float H) {
         p.anchored = false;
         p.angle = float(c.pose % 4) * kPi * 0.5f;
         p.pose.stance = Stance::Crouch;
-    } else if (st == Stance::Fly || st == Stance::Jump) {
-        if (!c.HasBody()) p.anchored = false;
     }
     (void)look;
     return p;
@@ -854,7 +877,8 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
         k = std::min({1.0f, (B - T) / (by1 - by0), (R - L) / (bx1 - bx0)});
         ox = (L + R) * 0.5f - (bx0 + bx1) * 0.5f * k;
         oy = (T + B) * 0.5f - (by0 + by1) * 0.5f * k;
-        if (pl.pose.stance == Stance::Stand) oy = B - by1 * k;   // lying on the floor
+        // Lying on the floor, or curled up on it.
+        if (pl.pose.stance == Stance::Stand || pl.pose.stance == Stance::Crouch) oy = B - by1 * k;
     } else {
         k = std::min({1.0f, (B - T) / (by1 - by0)});
         const float span = (bx1 - bx0) * k;
@@ -921,7 +945,7 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         const ClipBox box{r.left, r.top, r.right, r.bottom};
         SetClip(canvas, &box);
         FillRect(canvas, r.left, r.top, r.right, r.bottom, kTransparent);
-        Look look = LookOf(cell->subject, cell->pose);
+        Look look = LookOf(cell->subject, cell->pose, cell->picture);
         if (cell->subject == Subject::Heroine && cell->picture == 197) {
             look.top = look.bottom = Rgb{48, 128, 170};
             look.trim = Rgb{230, 236, 250};
@@ -937,6 +961,13 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         const float H = height[cell->subject];
         Placement pl = Place(*cell, look, H);
         PaintPlaced(canvas, *cell, look, pl);
+        if (cell->subject == Subject::Merchant && cell->pose == 23 && cell->pivotY > float(r.Height())) {
+            // What he caught, held up over his head.
+            const float x = float(r.left + r.right) * 0.5f, y = float(r.top) + 9.0f, rad = 8.0f;
+            FillEllipse(canvas, x, y + rad * 0.5f, rad * 0.45f, rad * 0.7f, Solid(Rgb{240, 230, 200}));
+            FillEllipse(canvas, x, y - rad * 0.2f, rad, rad * 0.6f, Solid(Rgb{220, 90, 60}));
+            FillDisc(canvas, x - rad * 0.4f, y - rad * 0.35f, rad * 0.16f, Solid(Rgb{250, 240, 230}));
+        }
         // On her own sheets her attacks reach forward: the swing's streak
         // ahead of her.
         if (cell->subject == Subject::Heroine && HeroineSheet(cell->picture) && pl.pose.stance == Stance::Attack) {

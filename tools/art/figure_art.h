@@ -24,10 +24,13 @@ struct Look {
     Garment garment = Garment::Tunic;
     Carry carry = Carry::None;
     float width = 1.0f;       // shoulders and body, 1 the heroine's
+    bool beard = false;
     bool facesLeft = false;   // the figure's cells show it facing left
 };
 
-Look LookOf(Subject s, int pose = 0);
+// A figure's look (the spectators' three kinds by pose; the intruder fights
+// the tournament's first round with claws).
+Look LookOf(Subject s, int pose = 0, int picture = 0);
 
 // A person at the cell's feet point, facing right when dir is 1: the
 // heroine's sheets and every other figure draw with this.
