@@ -194,5 +194,9 @@ DrawnCellsReport CheckDrawnCells(const std::vector<DrawnCell>& cells) {
     report.registered = registered.size();
     report.figureRectangles = figureRects.size();
     report.figures = figures.size();
+    std::set<Subject> listed;
+    for (const art::Cell& c : art::Cells())
+        if (art::IsFigure(c.subject)) listed.insert(c.subject);
+    report.figuresListed = listed.size();
     return report;
 }

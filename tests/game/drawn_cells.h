@@ -30,6 +30,7 @@ struct DrawnCellsReport {
     std::size_t registered = 0;       // of them, found in the cell list
     std::size_t figureRectangles = 0; // of them, figure cells
     std::size_t figures = 0;          // figures drawn
+    std::size_t figuresListed = 0;    // figures the cell list knows
     std::vector<std::string> unregistered, conflicts;
 };
 DrawnCellsReport CheckDrawnCells(const std::vector<DrawnCell>& cells);

@@ -342,8 +342,11 @@ void Era03(Builder& b) {
     for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
                                      kEra03Posts[2], kEra03Stakes[0], kEra03Stakes[1], kEra03Stakes[2]})
         b.Thing(188, p.src, Subject::Scenery);
+    // The duellist stands in the middle of each cell on the line of his feet,
+    // so the heads of frames 2 and 8 sit on the bodies cut from frames 1
+    // and 7.
     for (const Era03SheetCell& c : kEra03DuelCells)
-        b.Figure(189, c.src, Subject::Duellist, c.frame, float(-c.ox), float(-c.oy));
+        b.Figure(189, c.src, Subject::Duellist, c.frame, float(c.src.right - c.src.left) * 0.5f, float(-c.oy));
     for (const Era03SheetRect& r : kEra03DuelBodyCells) b.Figure(189, r, Subject::Duellist, 0, -1, -1, Stance::Lower);
     for (const Era03FighterCell& c : kEra03FighterCells)
         b.Figure(190, c.src, Subject::Fighter, c.pose, float(c.pivotX), float(-c.yOffset));

@@ -7,6 +7,8 @@
 #include <numbers>
 #include <vector>
 
+#include "areas/finale/ending_frames.h"
+
 namespace art {
 
 namespace {
@@ -658,6 +660,7 @@ bool FacingFromShape(Subject s) { return s == Subject::Round3Opponent; }
 float StandingHeight(const std::vector<const Cell*>& cells) {
     std::vector<float> heights;
     for (const Cell* c : cells) {
+        if (c->stance == Stance::Upper || c->stance == Stance::Lower) continue;   // a part of the figure
         if (c->HasBody() && c->body.Height() >= 0.55f * float(c->rect.Height()) && c->body.bottom >= c->pivotY - 4)
             heights.push_back(float(c->body.Height()) * 1.03f);
         else if (FeetAtPivot(*c)) heights.push_back(std::min(c->pivotY, float(c->rect.Height())));
@@ -694,7 +697,9 @@ Placement Place(const Cell& c, const Look& look, float H) {
         return defaultDir;
     };
     Stance st = c.stance;
-    if (c.HasBody() && c.body.Height() >= 0.3f * H) {
+    // A body box shorter than most of the figure is a hurt zone on part of
+    // it, not the figure: then the pivot places it.
+    if (c.HasBody() && c.body.Height() >= 0.7f * H) {
         const PictureRect& b = c.body;
         const float bh = float(b.Height()), bw = float(b.Width());
         p.fx = (float(b.left) + float(b.right)) * 0.5f;
@@ -792,6 +797,110 @@ void PlantPart(Canvas& c, const Cell& cell) {
         FillDisc(c, cx - rad * 0.35f, cy - rad * 0.35f, rad * 0.3f, Solid(Mix(red, Rgb{255, 240, 230}, 0.6f)));
         for (int i = -1; i <= 1; i += 2)
             FillEllipse(c, cx + float(i) * rw * 0.65f, cy, rw * 0.28f, rh * 0.25f, Solid(Rgb{80, 150, 60}));
+    }
+}
+
+// Encounter A's machine soldier is built of parts the game places one by
+// one: heads (layers 101..199), arms (201..399), the hips (401..499), feet
+// (501..699), wheels (701..899) and the upper body of each frame; its
+// whole-figure frames are drawn like every figure.
+void MachinePart(Canvas& c, const Cell& cell, const Look& k) {
+    const PictureRect& r = cell.rect;
+    const float L = float(r.left) + 1, T = float(r.top) + 1, R = float(r.right) - 1, B = float(r.bottom) - 1;
+    const float w = R - L, h = B - T, cx = (L + R) * 0.5f, cy = (T + B) * 0.5f;
+    const Rgb bronze = k.top, dark = k.bottom, light = k.trim, eye{120, 220, 255};
+    const int code = cell.pose;
+    auto plate = [&](float l, float t, float rr, float b) {
+        FillRect(c, int(l), int(t), int(rr), int(b), Solid(bronze));
+        FrameRect(c, int(l), int(t), int(rr), int(b), std::max(1, int(std::min(w, h) / 12)), Solid(dark));
+        for (float x = l + 4; x < rr - 3; x += std::max(6.0f, (rr - l) / 4))
+            FillDisc(c, x, t + 3, 1.0f, Solid(light));
+    };
+    if (code >= 101 && code < 200) {   // the head: a dome with a visor
+        FillEllipse(c, cx, cy + h * 0.1f, w * 0.42f, h * 0.45f, Solid(bronze));
+        FillRect(c, int(cx - w * 0.3f), int(cy), int(cx + w * 0.3f), int(cy + h * 0.12f), Solid(dark));
+        FillDisc(c, cx + w * 0.12f, cy + h * 0.06f, std::max(1.2f, h * 0.06f), Solid(eye));
+        Line(c, cx, T + 1, cx - w * 0.1f, cy - h * 0.3f, 1.5f, Solid(light));
+    } else if (code >= 201 && code < 400) {   // an arm along its longer side, the fist at its far end
+        const bool across = w >= h;
+        const float th = std::max(3.0f, std::min(w, h) * 0.5f);
+        float x0 = across ? L + th * 0.5f : cx, y0 = across ? cy : T + th * 0.5f;
+        float x1 = across ? R - th * 0.6f : cx, y1 = across ? cy : B - th * 0.6f;
+        if (across && cell.pivotX > w * 0.5f) std::swap(x0, x1);
+        if (!across && cell.pivotY > h * 0.5f) std::swap(y0, y1);
+        Line(c, x0, y0, x1, y1, th, Solid(bronze));
+        FillDisc(c, (x0 + x1) * 0.5f, (y0 + y1) * 0.5f, th * 0.45f, Solid(dark));
+        FillDisc(c, x1, y1, th * 0.6f, Solid(light));
+    } else if (code >= 401 && code < 500) {   // the hips: a wide skirt of plates
+        const float top[] = {L + w * 0.15f, T, R - w * 0.15f, T, R, B, L, B};
+        FillPolygon(c, top, 4, Solid(bronze));
+        for (int i = 1; i < 4; ++i) Line(c, L + w * float(i) / 4, T + 2, L + w * float(i) / 4, B - 1, 1.5f, Solid(dark));
+    } else if (code >= 501 && code < 700) {   // a foot
+        FillEllipse(c, cx, cy + h * 0.15f, w * 0.48f, h * 0.38f, Solid(dark));
+    } else if (code >= 701 && code < 900) {   // a wheel with spokes
+        const float rad = std::min(w, h) * 0.48f;
+        FillDisc(c, cx, cy, rad, Solid(dark));
+        FillDisc(c, cx, cy, rad * 0.7f, Solid(bronze));
+        for (int i = 0; i < 4; ++i) {
+            const float a = float(i) * kPi / 4.0f;
+            Line(c, cx - std::cos(a) * rad * 0.7f, cy - std::sin(a) * rad * 0.7f, cx + std::cos(a) * rad * 0.7f,
+                 cy + std::sin(a) * rad * 0.7f, 1.5f, Solid(dark));
+        }
+        FillDisc(c, cx, cy, rad * 0.2f, Solid(light));
+    } else {   // the upper body of a frame: chest, shoulders and the core's light
+        plate(L + w * 0.12f, T + h * 0.1f, R - w * 0.12f, B);
+        FillEllipse(c, L + w * 0.14f, T + h * 0.16f, w * 0.14f, h * 0.12f, Solid(light));
+        FillEllipse(c, R - w * 0.14f, T + h * 0.16f, w * 0.14f, h * 0.12f, Solid(light));
+        FillDisc(c, cx, cy + h * 0.1f, std::min(w, h) * 0.1f, Solid(eye));
+    }
+}
+
+// The ending's statue of light, cut into 36 pieces that the game turns and
+// places to stand as one figure: a slab of pale crystal with a woman's
+// figure shining inside it. Each piece shows the part of the statue its
+// placement puts it over.
+void EndingFigurePieces(Canvas& c) {
+    using ending_frames::kPieces;
+    float minX = 1e9f, maxX = -1e9f, minY = 1e9f, maxY = -1e9f;
+    for (const auto& p : kPieces) {
+        minX = std::min(minX, float(p.x));
+        maxX = std::max(maxX, float(p.x));
+        minY = std::min(minY, float(p.y));
+        maxY = std::max(maxY, float(p.y));
+    }
+    constexpr int kMargin = 80;
+    Canvas statue(int(maxX - minX) + 2 * kMargin, int(maxY - minY) + 2 * kMargin);
+    const float ox = minX - kMargin, oy = minY - kMargin;
+    Look light;
+    light.top = {236, 246, 255};
+    light.bottom = {220, 236, 255};
+    light.skin = {255, 250, 236};
+    light.hair = {250, 240, 200};
+    light.trim = {255, 230, 150};
+    light.hairStyle = Hair::Long;
+    light.garment = Garment::Gown;
+    PersonPose pose;
+    pose.stance = Stance::Lift;
+    PaintPerson(statue, float(statue.width) * 0.5f, maxY - oy + 30.0f, maxY - minY + 20.0f, 1, pose, light);
+    auto crystal = [&](float x, float y) {
+        const float shade = 0.75f + 0.25f * std::sin((x + y) * 0.08f) * std::cos((x - y) * 0.05f);
+        return Scale(Rgb{150, 190, 240}, shade);
+    };
+    for (const auto& p : kPieces) {
+        const SpriteRect& r = p.rect;
+        const float cx = float(r.Width() / 2), cy = float(r.Height() / 2);
+        const float a = p.rotation * kPi / 180.0f, ca = std::cos(a), sa = std::sin(a);
+        for (int v = 0; v < r.Height(); ++v)
+            for (int u = 0; u < r.Width(); ++u) {
+                const float dx = float(u) - cx, dy = float(v) - cy;
+                const float X = float(p.x) + ca * dx - sa * dy - ox, Y = float(p.y) + sa * dx + ca * dy - oy;
+                const int sx = int(X), sy = int(Y);
+                Rgb px = crystal(X, Y);
+                if (statue.Inside(sx, sy) && !(statue.At(sx, sy) == kTransparent)) px = statue.At(sx, sy);
+                // A bright rim along the cut edges.
+                if (u == 0 || v == 0 || u == r.Width() - 1 || v == r.Height() - 1) px = Mix(px, Rgb{255, 255, 255}, 0.6f);
+                c.Put(r.left + u, r.top + v, Solid(px));
+            }
     }
 }
 
@@ -954,6 +1063,21 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
             PlantPart(canvas, *cell);
             continue;
         }
+        if (cell->subject == Subject::EndingFigure) continue;   // painted as one statue below
+        if (cell->subject == Subject::PieceFigure &&
+            (cell->stance == Stance::Upper || (cell->pose >= 1 && cell->pose <= 13))) {
+            MachinePart(canvas, *cell, look);
+            continue;
+        }
+        if (cell->subject == Subject::WalkingEnemy && cell->pose == 1) {
+            // Lying in wait: a mound of earth with its eyes peeping out.
+            const float cx = float(r.left + r.right) * 0.5f, w = float(r.Width()), h = float(r.Height());
+            FillEllipse(canvas, cx, float(r.bottom), w * 0.48f, h * 0.8f, Solid(Rgb{120, 90, 60}));
+            FillEllipse(canvas, cx - w * 0.1f, float(r.bottom) - h * 0.45f, w * 0.25f, h * 0.15f, Solid(Rgb{150, 116, 80}));
+            FillDisc(canvas, cx - w * 0.12f, float(r.bottom) - h * 0.3f, 1.2f, Solid(Rgb{250, 240, 120}));
+            FillDisc(canvas, cx + w * 0.12f, float(r.bottom) - h * 0.3f, 1.2f, Solid(Rgb{250, 240, 120}));
+            continue;
+        }
         if (cell->stance == Stance::Upper && (look.carry == Carry::Claws || !(cell->pivotY > float(r.Height()) + 4.0f))) {
             LoosePart(canvas, *cell, look);
             continue;
@@ -981,6 +1105,7 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         }
     }
     SetClip(canvas, nullptr);
+    if (bySubject.count(Subject::EndingFigure)) EndingFigurePieces(canvas);
 }
 
 }  // namespace art

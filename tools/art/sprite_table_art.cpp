@@ -124,8 +124,16 @@ void DrawHomeActorsSheet(Canvas& c) {
     std::vector<PictureRect> thrown;
     for (const FrameRow& r : kActorDFrames) thrown.push_back(PictureRect{r.left, r.top, r.right, r.bottom});
     DrawFiguresAt(c, thrown, FigureKind::Prop, {}, 4);
-    const PictureRect ball[] = {ToPicture(kBall)};
-    DrawFiguresAt(c, ball, FigureKind::Icon);
+    // The pet's ball: red, with a white band round it.
+    const PictureRect ball = ToPicture(kBall);
+    const ClipBox box{ball.left, ball.top, ball.right, ball.bottom};
+    SetClip(c, &box);
+    const float bx = float(ball.left + ball.right) * 0.5f, by = float(ball.top + ball.bottom) * 0.5f;
+    const float br = float(std::min(ball.Width(), ball.Height())) * 0.48f;
+    FillDisc(c, bx, by, br, Rgb{220, 50, 60});
+    FillRect(c, ball.left, int(by) - 1, ball.right, int(by) + 1, Rgb{250, 245, 235});
+    FillDisc(c, bx - br * 0.35f, by - br * 0.4f, br * 0.2f, Rgb{255, 200, 200});
+    SetClip(c, nullptr);
     std::vector<PictureRect> flame;
     for (const SheetRect& e : kFlameEdges) {
         flame.push_back(PictureRect{e.left, kFlameTop, e.right, kFlameBottom});
