@@ -403,7 +403,15 @@ void Era04(Builder& b) {
     for (const e::LayerRow& l : e::kLayers) {
         const bool limb = l.tint == e::Tint::Figure || (l.turn == e::Turn::Figure && l.code < 200);
         const bool blade = l.place == e::Place::Blade || (l.code >= 200 && l.code < 300);
-        if (limb) b.Figure(205, l.src, Subject::BladeFighter, l.code, l.cx, l.cy, Stance::Upper);
+        // Held up behind it, she is one of its layers.
+        if (l.code == 301) {
+            b.Figure(205, l.src, Subject::Heroine, l.code, l.cx, l.cy, Stance::Hurt);
+            b.cells.back().facing = 1;
+            continue;
+        }
+        // The legs under a body frame cut at the waist stand on its feet.
+        const bool legs = l.cy >= float(l.src.bottom - l.src.top) - 4.0f;
+        if (limb) b.Figure(205, l.src, Subject::BladeFighter, l.code, l.cx, l.cy, legs ? Stance::Lower : Stance::Upper);
         else b.Thing(205, l.src, blade ? Subject::Prop : Subject::Effect);
     }
     for (const e::ShardRow& r : e::kShardRows)

@@ -226,9 +226,10 @@ Body BodyOf(const PersonPose& p) {
             b.backArm = -2.0f;
             break;
         case Stance::Sit:
+            // On the ground, knees drawn up, the feet close in front.
             b.hip = -0.9f;
-            Leg(b.hip, 1.55f, 0.4f, b.frontKnee, b.frontFoot);
-            Leg(b.hip, 1.45f, 0.2f, b.backKnee, b.backFoot);
+            Plant(b.hip, 1.9f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 1.55f, b.backKnee, b.backFoot);
             b.frontArm = 0.6f;
             b.backArm = -0.4f;
             break;
@@ -725,6 +726,8 @@ Placement Place(const Cell& c, const Look& look, float H) {
         p.fx = c.pivotX;
         p.fy = std::min(c.pivotY, h - 1.0f);
         p.dir = toward(c.pivotX);
+        // The legs under a body drawn from another cell: cut at the top.
+        p.part = st == Stance::Lower && h < 0.75f * H;
         if (st == Stance::Auto) {
             const float tall = c.pivotY / H;
             if (tall < 0.5f) st = w > 1.4f * h ? Stance::Lying : Stance::Crouch;
@@ -1055,7 +1058,7 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         SetClip(canvas, &box);
         FillRect(canvas, r.left, r.top, r.right, r.bottom, kTransparent);
         Look look = LookOf(cell->subject, cell->pose, cell->picture);
-        if (cell->subject == Subject::Heroine && cell->picture == 197) {
+        if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205)) {
             look.top = look.bottom = Rgb{48, 128, 170};
             look.trim = Rgb{230, 236, 250};
         }
