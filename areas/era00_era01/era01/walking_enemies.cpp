@@ -435,16 +435,16 @@ void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
     }
 }
 
-void Reaction(std::int32_t n, double now) {
+// Knocked back and down, it gets up again (or dies).
+void StepKnockedDown(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
     WalkerPrivate& w = P[n];
-    const auto floor = [&] { return FloorHeightAt(e.x, e.y); };
     if (e.state == 20) StartStagger(n, e, now);
     if (e.state == 21) Stagger(n, e, now);
     if (e.state == 29) {
         e.frame = 6;
         e.angle = 0;
-        e.y = floor();
+        e.y = FloorHeightAt(e.x, e.y);
         if (AtLeastElapsed(w.t0, now, 0.06)) Enter(n, 30, now);
     }
     if (e.state == 30 && AtLeastElapsed(w.t0, now, 0.46)) {
@@ -454,17 +454,23 @@ void Reaction(std::int32_t n, double now) {
     if (e.state == 31) {
         Enter(n, 9, now);
         e.frame = 5;
-        if (n != 1) e.y = floor();
+        if (n != 1) e.y = FloorHeightAt(e.x, e.y);
         e.knockDir = 0;
         if (e.hp < 1) {
             Enter(n, 90, now);
             PlayFieldSound(15);
         }
     }
-    // The dodge.
+}
+
+// The dodge. True when it ends the call: the hop that follows starts in the
+// next one.
+bool StepDodge(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     if (e.state == 40) {
         e.frame = 2;
-        e.y = n == 2 ? TopFloorHeightAt(e.x) : floor();
+        e.y = n == 2 ? TopFloorHeightAt(e.x) : FloorHeightAt(e.x, e.y);
         if (AtLeastElapsed(w.t0, now, 0.2)) {
             e.knockDir = 0;
             if (n == 2) {
@@ -473,9 +479,9 @@ void Reaction(std::int32_t n, double now) {
             } else {
                 Enter(n, 41, now);
                 e.frame = 5;
-                e.y = floor();
+                e.y = FloorHeightAt(e.x, e.y);
                 PlayFieldSound(14);
-                return;
+                return true;
             }
         }
     }
@@ -491,6 +497,12 @@ void Reaction(std::int32_t n, double now) {
             e.knockDir = 0;
         }
     }
+    return false;
+}
+
+void StepLaunches(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     // The launches (the third one has a second, entered from 32).
     if (e.state == 32 || e.state == 35 || e.state == 50) {
         w.x0 = e.x;
@@ -512,6 +524,11 @@ void Reaction(std::int32_t n, double now) {
         PlayFieldSound(22);
         Enter(n, kGone, now);
     }
+}
+
+void StepCrush(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     // The crush.
     if (e.state == 55) {
         if (n == 2) {
@@ -554,6 +571,11 @@ void Reaction(std::int32_t n, double now) {
             }
         }
     }
+}
+
+void StepPop(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     // The pop: the top flies up, the rest stays on the floor.
     if (e.state == 60) {
         w.y0 = e.y;
@@ -576,6 +598,11 @@ void Reaction(std::int32_t n, double now) {
             Enter(n, kGone, now);
         }
     }
+}
+
+void StepSplit(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     // The split into two halves.
     if (e.state == 62) {
         w.x0 = e.x;
@@ -619,13 +646,18 @@ void Reaction(std::int32_t n, double now) {
             }
         }
     }
+}
+
+void StepDrop(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     // The drop: a piece falls off after a second.
     if (e.state == 64) {
         w.y0 = e.y;
         e.pieceOffset = 0;
         Enter(n, 65, now);
     }
-    if ((e.state == 65 || e.state == 66) && n == 2 && e.y < floor()) e.y += 3;
+    if ((e.state == 65 || e.state == 66) && n == 2 && e.y < FloorHeightAt(e.x, e.y)) e.y += 3;
     if (e.state == 65) {
         e.frame = 24;
         if (AtLeastElapsed(w.t0, now, 1.0)) Enter(n, 66, now);
@@ -648,6 +680,11 @@ void Reaction(std::int32_t n, double now) {
             Enter(n, kGone, now);
         }
     }
+}
+
+void StepFendOff(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = P[n];
     // The fend-off: pushed away, no harm done.
     if (e.state == 70) {
         w.x0 = e.x;
@@ -676,6 +713,17 @@ void Reaction(std::int32_t n, double now) {
             if (n == 2) e.hopStep = 0;
         }
     }
+}
+
+void Reaction(std::int32_t n, double now) {
+    StepKnockedDown(n, now);
+    if (StepDodge(n, now)) return;
+    StepLaunches(n, now);
+    StepCrush(n, now);
+    StepPop(n, now);
+    StepSplit(n, now);
+    StepDrop(n, now);
+    StepFendOff(n, now);
 }
 
 void Death(std::int32_t n, double now) {
