@@ -30,7 +30,7 @@ constexpr std::int32_t kFigurePlatform = 31;
 constexpr std::int32_t kVoice = 216;
 constexpr std::int32_t kFirstServant = 32, kLastServant = 40;
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 bool Struck(std::int32_t kind) { return kind >= 1 && kind <= 4; }
@@ -123,7 +123,7 @@ std::int32_t Glide(LegWords& w, std::int32_t mode, std::int32_t& coord, std::int
 
 void StepFigureFight() {
     FightWords& f = Fight;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     if (f.sub == 1) {
         SteerServant(1, kFigurePlatform);
         const std::int32_t px = t.x[kFigurePlatform], py = t.y[kFigurePlatform];
@@ -163,11 +163,11 @@ std::int32_t PoseForLine(std::int32_t line) {
     if (line == 43) return 30;
     if (line == 44) return 21;
     if (line == 45) return 38;
-    return T().code[kFigure];
+    return Objects().code[kFigure];
 }
 
 void StepCirclingServant(std::int32_t k) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     ServantWords& w = Circle.servant[k - 30];
     const std::int32_t r = k + 20;
     const double now = GameNow();
@@ -257,7 +257,7 @@ void StepCirclingServant(std::int32_t k) {
 }  // namespace
 
 std::int32_t RunEncounterCPhase3(std::int32_t mode) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
         Phase3.state = 1;
@@ -288,7 +288,7 @@ std::int32_t RunEncounterCPhase3(std::int32_t mode) {
 }
 
 void ReadyFigureForPhase() {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     t.stepState[kFigure] = 1;
     t.code[kFigure] = 28;
     t.scale[kFigure] = 1.0f;
@@ -298,7 +298,7 @@ void ReadyFigureForPhase() {
 
 std::int32_t RunPhase3ServantFight(std::int32_t mode) {
     FightWords& w = Fight;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
         w.state = 1;
@@ -353,7 +353,7 @@ std::int32_t RunPhase3ServantFight(std::int32_t mode) {
 
 std::int32_t RunServantSummoning(std::int32_t mode) {
     SummonWords& w = Summon;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     std::int32_t& body = t.code[kFigure];
     const double now = GameNow();
     StampAheadToZero(w.stamp, now);
@@ -424,9 +424,9 @@ std::int32_t UpdatePhase3Servants(std::int32_t mode) {
     bool allBeaten = true;
     for (std::int32_t k = kFirstServant; k <= kLastServant; ++k) {
         StepCirclingServant(k);
-        if (T().stepState[k] != 9) allBeaten = false;
+        if (Objects().stepState[k] != 9) allBeaten = false;
     }
-    if (allBeaten || T().damage[kFigure] > 1500) Circle.result = kEncounterCDone;
+    if (allBeaten || Objects().damage[kFigure] > 1500) Circle.result = kEncounterCDone;
     return Circle.result;
 }
 
@@ -530,11 +530,11 @@ std::int32_t TweenObjectTwoLeg(std::int32_t mode, std::int32_t slot, std::int32_
 }
 
 std::int32_t GlideObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target) {
-    return Glide(GlideX[MoverIndex(slot)], mode, T().x[slot], target);
+    return Glide(GlideX[MoverIndex(slot)], mode, Objects().x[slot], target);
 }
 
 std::int32_t GlideObjectY(std::int32_t mode, std::int32_t slot, std::int32_t target) {
-    return Glide(GlideY[MoverIndex(slot)], mode, T().y[slot], target);
+    return Glide(GlideY[MoverIndex(slot)], mode, Objects().y[slot], target);
 }
 
 void ResetEncounterCPhase3Words() {

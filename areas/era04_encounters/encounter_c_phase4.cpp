@@ -31,7 +31,7 @@ constexpr std::int32_t kMarkX = Era04Door5 + 1666;
 constexpr std::int32_t kViewX = Era04Door5 + 1417;
 constexpr std::int32_t kDying = 40;
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 std::int32_t FacingToward(std::int32_t fromX) { return PlayerState.x < fromX ? -1 : 1; }
@@ -100,7 +100,7 @@ void AimAtHeroine(ServantWords& s, std::int32_t slot, std::int32_t mode) {
 
 void SplitOff() {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     if (ServantSplitRequest.flag != 1) return;
     ServantSplitRequest.flag = 0;
     if (l.lastSpawned >= 60) return;
@@ -117,7 +117,7 @@ void SplitOff() {
 }
 
 void StepAirborne(ServantWords& s, std::int32_t n) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     const double since = now - s.phaseStamp;
     const bool tick = MoreThanElapsed(s.tickStamp, now, 0.02);
@@ -168,7 +168,7 @@ void StepAirborne(ServantWords& s, std::int32_t n) {
 }
 
 void StepKnockedBack(ServantWords& s, std::int32_t n) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     t.stepState[n] = 1;
     t.code[n] = 55;
@@ -192,7 +192,7 @@ void StepKnockedBack(ServantWords& s, std::int32_t n) {
 }
 
 void HitTest(ServantWords& s, std::int32_t n) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     SetEncounterCFigureSprite(t.code[n], t.facing[n]);
     const std::int32_t mx = t.x[n] - t.x[kFigure], my = t.y[n] - t.y[kFigure];
     const FigureHitBoxRecord& b = FigureHitBox;
@@ -215,7 +215,7 @@ void HitTest(ServantWords& s, std::int32_t n) {
 // Nine dead: the highest-numbered one still standing leads the last talks.
 void ChooseLeader(ServantWords& s) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     int dead = 0;
     std::int32_t leader = 0;
     for (std::int32_t n = 51; n <= 60; ++n) {
@@ -239,7 +239,7 @@ void ChooseLeader(ServantWords& s) {
 
 void StepStory(ServantWords& s, std::int32_t n) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
     const std::int32_t leader = EncounterCFigure.gazeSlot;
     if (l.story == 0) {
@@ -302,7 +302,7 @@ void StepStory(ServantWords& s, std::int32_t n) {
 
 void StepDying(ServantWords& s, std::int32_t n) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     t.stepState[n] = 99;
     if (s.sub == 1) {
@@ -341,7 +341,7 @@ void StepDying(ServantWords& s, std::int32_t n) {
 void StepServant(std::int32_t n) {
     LoopWords& l = Loop;
     ServantWords& s = l.servant[n - 50];
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
     if (now < s.tickStamp) s.tickStamp = s.phaseStamp = now;
@@ -387,7 +387,7 @@ void StepServant(std::int32_t n) {
 std::int32_t Phase4StoryStage() { return Loop.story; }
 
 std::int32_t RunEncounterCPhase4(std::int32_t mode) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
         Phase4.state = 1;
@@ -442,7 +442,7 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
 
 std::int32_t RunPhase4Opening(std::int32_t mode) {
     OpeningWords& w = Opening;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
     EncounterCFigureRecord& f = EncounterCFigure;
     const double now = GameNow();
@@ -597,7 +597,7 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
 
 std::int32_t UpdatePhase4Servants(std::int32_t mode) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (mode == 0) {
         l.story = 0;

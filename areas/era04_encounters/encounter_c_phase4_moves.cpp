@@ -22,7 +22,7 @@
 
 namespace {
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 void Sound(std::int32_t id, std::int32_t divisor = 1) { PlaySoundEffect(id, SoundVolumes[1] / divisor); }
 bool Within(std::int32_t v, std::int32_t lo, std::int32_t hi) { return lo <= v && v <= hi; }
 
@@ -117,7 +117,7 @@ std::int32_t Done(AnswerWords& w) {
 // Stand: the heroine's strike lands if it is the member's and she stands in
 // its bands. Returns true once struck.
 bool StandStruck(const AnswerMember& m, AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const std::int32_t pose = PlayerState.pose;
     if (pose != m.strikePoses[0] && pose != m.strikePoses[1]) return false;
     const std::int32_t dy = PlayerState.y - t.y[slot];
@@ -139,7 +139,7 @@ bool StandStruck(const AnswerMember& m, AnswerWords& w, std::int32_t slot) {
 // The parry of the S answer: she catches the blade, the two are pushed apart
 // and she stands ready again.
 std::int32_t StepParry(AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     const std::int32_t pose = PlayerState.pose;
     const auto next = [&](std::int32_t sub) {
@@ -179,7 +179,7 @@ std::int32_t StepParry(AnswerWords& w, std::int32_t slot) {
 
 // Three quick steps back, then the flurry.
 std::int32_t StepBackAndSlash(AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (w.sub == 20) t.code[slot] = 43;
     constexpr std::int32_t kCodes[3] = {42, 43, 43};
@@ -198,7 +198,7 @@ std::int32_t StepBackAndSlash(AnswerWords& w, std::int32_t slot) {
 }
 
 std::int32_t StepAnswer(const AnswerMember& m, AnswerWords& w, std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (ArmedNow(w, mode, now)) return 0;
     if (w.state == 1) {
@@ -241,7 +241,7 @@ std::int32_t StepAnswer(const AnswerMember& m, AnswerWords& w, std::int32_t mode
 }
 
 std::int32_t StepDart(AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (w.state == 1) {
         w.x0 = t.x[slot];
@@ -275,7 +275,7 @@ void EndDashHold(DashWords& w) {
 
 std::int32_t FinishDash(DashWords& w, std::int32_t slot) {
     w.state = 1;
-    T().stepState[slot] = 1;
+    Objects().stepState[slot] = 1;
     EndDashHold(w);
     return kEncounterCDone;
 }
@@ -283,7 +283,7 @@ std::int32_t FinishDash(DashWords& w, std::int32_t slot) {
 // The dash's blade against her attack, her guard and her body, through both
 // records in the same step.
 void DashBlade(DashWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const std::int32_t x = t.x[slot], y = t.y[slot];
     const std::int32_t left = w.d == 1 ? x + 44 : x - 131, right = w.d == 1 ? x + 131 : x - 44;
     const std::int32_t top = y - 130, bottom = y - 124;
@@ -318,7 +318,7 @@ void DashBlade(DashWords& w, std::int32_t slot) {
 }  // namespace
 
 std::int32_t RunServantSlashFlurry(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     FlurryWords& w = Flurry[Index(slot)];
     const double now = GameNow();
     if (ArmedNow(w, mode, now)) return 0;
@@ -382,14 +382,14 @@ std::int32_t FlutterServant(std::int32_t, std::int32_t slot) {
     if (MoreThanElapsed(stamp, now, 0.02)) {
         stamp = now;
         Sound(215, 10);
-        std::int32_t& code = T().code[slot];
+        std::int32_t& code = Objects().code[slot];
         code = code == 26 ? 27 : 26;
     }
     return 0;
 }
 
 std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     DashWords& w = Dash[Index(slot)];
     const double now = GameNow();
     StampAheadToNow(w.poseStamp, now);
@@ -460,7 +460,7 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
 }
 
 std::int32_t BreakServantParts(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     FallWords& w = Fall[Index(slot)];
     const double now = GameNow();
     StampAheadToNow(w.stamp, now);

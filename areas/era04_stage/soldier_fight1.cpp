@@ -29,7 +29,7 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t HalfVol() { return TruncToInt(Vol() * 0.5); }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
-auto& Sd() { return Era04SoldierSlots; }
+auto& Soldiers() { return Era04SoldierSlots; }
 std::int32_t& LeftPost() { return Fight1BlockerPosts[0]; }
 std::int32_t& RightPost() { return Fight1BlockerPosts[1]; }
 
@@ -88,12 +88,12 @@ void StepTurns(Phase& p, const Turn (&turns)[N], std::int32_t after, std::int32_
     for (std::size_t i = 0; i < N; ++i) {
         const Turn& t = turns[i];
         if (p.state != t.state) continue;
-        Sd().frame[t.soldier] = t.frame;
+        Soldiers().frame[t.soldier] = t.frame;
         if (!p.After(t.wait)) return;
         if (i + 1 < N) {
             const Turn& n = turns[i + 1];
             p.Go(n.state);
-            Sd().frame[n.soldier] = n.frame;
+            Soldiers().frame[n.soldier] = n.frame;
             PlaySoundEffect(n.sound, HalfVol());
         } else {
             p.Go(after);
@@ -125,7 +125,7 @@ void Knock(KnockRecord& k, int i) {
 void StepKnocks(KnockRecord& k) {
     for (int i = 0; i < 2; ++i) {
         if (k.flag[i] != 1) continue;
-        Sd().frame[i == 0 ? 3 : 5] = 17;
+        Soldiers().frame[i == 0 ? 3 : 5] = 17;
         StampAheadToZero(k.stamp[i], GameNow());
         if (MoreThanElapsed(k.stamp[i], GameNow(), 1.0)) k.flag[i] = 2;
     }
@@ -143,7 +143,7 @@ double gWatch = 0;
 std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
     IntroRecord& I = gIntro;
     Phase& p = I.p;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;
         I.offset = 0;
@@ -226,7 +226,7 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
 
 std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
     Phase& p = gMelee;
-    auto& s = Sd();
+    auto& s = Soldiers();
     constexpr std::int32_t kFighters[] = {1, 2, 7, 8};
     if (arg == 0) {
         p.state = 1;
@@ -262,7 +262,7 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
 
 std::int32_t RunSoldierFight1Squeeze(std::int32_t arg) {
     Phase& p = gSqueeze;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;   // the 0.5 s timer runs on: the first move comes at once
         return p.state;
@@ -313,7 +313,7 @@ std::int32_t RunSoldierFight1Charge(std::int32_t arg) {
 std::int32_t RunSoldierChargeScene(std::int32_t arg) {
     Phase& p = gScene;
     KnockRecord& k = gSceneKnocks;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 0;
         return p.state;
@@ -387,7 +387,7 @@ std::int32_t RunSoldierFight1Duel(std::int32_t arg) {
 std::int32_t RunSoldierChargeLoop(std::int32_t arg) {
     Phase& p = gLoop;
     KnockRecord& k = gLoopKnocks;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 0;
         return p.state;
@@ -528,7 +528,7 @@ namespace {
 // The intro, the melee, the squeeze, the charge and the duel, with the lines
 // between them.
 void StepFight1Rounds() {
-    auto& s = Sd();
+    auto& s = Soldiers();
     Phase& p = gDriver;
     if (p.state == 2 && RunSoldierFight1Intro(1) == kDone) {
         p.state = 3;
@@ -591,7 +591,7 @@ void StepFight1Rounds() {
 // After the duel: soldier 4 comes to talk, soldier 3 falls, and the errand
 // is given.
 void StepFight1Aftermath() {
-    auto& s = Sd();
+    auto& s = Soldiers();
     Phase& p = gDriver;
     if (p.state == 20) {
         p.state = 21;
@@ -654,7 +654,7 @@ void StepFight1Aftermath() {
 // The errand: the blocker keeps the way until she comes back with the second
 // weapon; then the talk, and her scripted blow that fells it.
 void StepFight1Errand() {
-    auto& s = Sd();
+    auto& s = Soldiers();
     Phase& p = gDriver;
     if (p.state == 24) {
         RunRightBlocker(1, 5, RightPost());
@@ -751,7 +751,7 @@ void StepFight1Errand() {
 
 std::int32_t RunSoldierFight1(std::int32_t arg) {
     Phase& p = gDriver;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;
         LeftPost() = Era04Start + 5948;

@@ -26,7 +26,7 @@ constexpr std::int32_t kBell = 6;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
-auto& Sd() { return Era04SoldierSlots; }
+auto& Soldiers() { return Era04SoldierSlots; }
 
 void RequestSheet() {
     if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
@@ -41,15 +41,15 @@ bool IsFighter(std::int32_t i, std::int32_t side) { return i != 4 && i != GuardO
 bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > Era04Door3 - 1024 : ScrollX < Era04Door2 + 160; }
 
 // The soldier's point and hers, by which it turns to her.
-std::int32_t SoldierPoint(std::int32_t i) { return Sd().x[i] + 5 * Sd().facing[i]; }
+std::int32_t SoldierPoint(std::int32_t i) { return Soldiers().x[i] + 5 * Soldiers().facing[i]; }
 std::int32_t PlayerPoint() { return PlayerState.x + 25 * PlayerState.facing; }
-void TurnToPlayer(std::int32_t i) { Sd().facing[i] = SoldierPoint(i) >= PlayerPoint() ? -1 : 1; }
+void TurnToPlayer(std::int32_t i) { Soldiers().facing[i] = SoldierPoint(i) >= PlayerPoint() ? -1 : 1; }
 
 // A blow on soldier i; a finished reaction sends it to its defeat when
 // `defeatStep` is given and it has no hp left, else back to fighting.
 // Returns true when it goes to its defeat.
 bool HandleHit(std::int32_t i, bool mayFall) {
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (s.reaction[i] == 0) {
         const std::int32_t k = TestSoldierHit(2, i);
         if (k != 0) {
@@ -100,7 +100,7 @@ DriverRecord gDriver;
 
 bool AllDefeated(std::int32_t side) {
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
-        if (IsFighter(i, side) && Sd().reaction[i] != kDone) return false;
+        if (IsFighter(i, side) && Soldiers().reaction[i] != kDone) return false;
     return true;
 }
 
@@ -122,7 +122,7 @@ void CloseRemark(std::int32_t count) {
 
 std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
     OpeningRecord& O = gOpening;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         O.state = 1;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
@@ -244,7 +244,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
 
 std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
     PhaseRecord& A = gAlert;
-    auto& s = Sd();
+    auto& s = Soldiers();
     // Each soldier's stamp lives in target[] as the time its flashes begin.
     static double starts[kSoldierSlots + 1] = {};
     if (arg == 0) {
@@ -325,7 +325,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
 
 std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
     PhaseRecord& C = gCharges;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         C.state = 1;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
@@ -447,7 +447,7 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
 
 std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
     PhaseRecord& M = gMelee;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         M.state = 1;
         return M.state;
@@ -509,7 +509,7 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
 
 std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
     PhaseRecord& W = gWave;
-    auto& s = Sd();
+    auto& s = Soldiers();
     static std::int32_t savedX = 0;
     if (arg == 0) {
         W.state = 1;
@@ -609,7 +609,7 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
 
 std::int32_t RunSoldierFight2(std::int32_t arg) {
     DriverRecord& D = gDriver;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         D.state = 1;
         return D.state;

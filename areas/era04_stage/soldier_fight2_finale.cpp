@@ -22,7 +22,7 @@ constexpr std::int32_t kDisc = 1;   // the piece slot the disc borrows
 
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
-auto& Sd() { return Era04SoldierSlots; }
+auto& Soldiers() { return Era04SoldierSlots; }
 auto& Disc() { return EncounterAPieceTable; }
 
 struct FinaleRecord {
@@ -98,7 +98,7 @@ namespace {
 // The last guard trembles through its lines.
 void StepGuardTrembles(std::int32_t side, std::int32_t g) {
     FinaleRecord& F = gFinale;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (F.state == 2) {
         F.Go(3);
         MessageBoxOpen = 1;
@@ -137,7 +137,7 @@ void StepGuardTrembles(std::int32_t side, std::int32_t g) {
 // Her finishing blow on the guard, by her weapon, and its fall.
 void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
     FinaleRecord& F = gFinale;
-    auto& s = Sd();
+    auto& s = Soldiers();
     const std::int32_t G = s.x[g];
     if (F.state == 10) {
         const std::int32_t reach = w2 ? 120 : 210;
@@ -199,7 +199,7 @@ void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
 // She walks up to soldier 4 and they talk.
 void StepToSoldier4(std::int32_t side, bool w2) {
     FinaleRecord& F = gFinale;
-    auto& s = Sd();
+    auto& s = Soldiers();
     auto& d = Disc();
     const std::int32_t holdPose = w2 ? 217 : 22;
     if (F.state == 13) {
@@ -272,7 +272,7 @@ void StepToSoldier4(std::int32_t side, bool w2) {
 // The disc that fells soldier 4, her last lines and the doors opened.
 void StepDisc(std::int32_t side, bool w2) {
     FinaleRecord& F = gFinale;
-    auto& s = Sd();
+    auto& s = Soldiers();
     auto& d = Disc();
     const std::int32_t holdPose = w2 ? 217 : 22;
     if (F.state >= 20 && F.state <= 24 && (!w2 || F.state >= 23)) PlayerState.pose = holdPose;

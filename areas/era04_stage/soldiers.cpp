@@ -19,7 +19,7 @@ constexpr std::int32_t kStepSound = 84;
 constexpr std::int32_t kDone = 99;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
-Era04SoldierSlotsRecord& S() { return Era04SoldierSlots; }
+Era04SoldierSlotsRecord& Soldiers() { return Era04SoldierSlots; }
 
 // A phase word and its start time, one per slot.
 struct SlotPhases {
@@ -74,7 +74,7 @@ std::int32_t RunStep(SlotPhases& P, const double (&times)[3], const std::int32_t
         phase = 0;   // the start time is kept: phase 0 counts from the last step
         return phase;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     if (phase == 0) {
         s.frame[slot] = 4;
         if (P.After(slot, times[0])) {
@@ -112,7 +112,7 @@ void StepBackOnce(std::int32_t slot) {
 
 // Whether the heroine stands in a strike's reach in front of the soldier.
 bool InReach(std::int32_t slot, std::int32_t nearLeft, std::int32_t farLeft) {
-    const auto& s = S();
+    const auto& s = Soldiers();
     const std::int32_t px = PlayerState.x, x = s.x[slot];
     if (s.facing[slot] == -1) return px >= x - farLeft && px <= x - nearLeft;
     if (s.facing[slot] == 1) return px >= x + 120 && px <= x + 190;
@@ -140,9 +140,9 @@ void ArmStrike(std::int32_t slot, std::int32_t state) {
     k.py0 = PlayerState.y;
     k.slot = slot;
     const std::int32_t i = slot >= 1 && slot <= kSoldierSlots ? slot : 0;
-    k.sFacing = S().facing[i];
-    k.sx0 = S().x[i];
-    k.sy0 = S().y[i];
+    k.sFacing = Soldiers().facing[i];
+    k.sx0 = Soldiers().x[i];
+    k.sy0 = Soldiers().y[i];
 }
 
 void Lock() {
@@ -280,7 +280,7 @@ std::int32_t KeepSoldierDistance(std::int32_t arg, std::int32_t slot, std::int32
         state = 0;
         return state;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     if (s.y[slot] != kGround) return state;   // off the ground: no step, the last answer
     state = kDone;
     const std::int32_t px = PlayerState.x, x = s.x[slot];
@@ -316,7 +316,7 @@ void MarchSoldier(std::int32_t stepPx, std::int32_t slot) {
         gMarch.stamp[slot] = GameNow();
         return;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     if (phase == 1) {
         s.frame[slot] = 12;
         if (gMarch.After(slot, 0.04)) {
@@ -342,7 +342,7 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
         gThrust.stamp[slot] = GameNow();
         return phase;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     const ThrustTimes& t = kThrustTimes[slot];
     auto next = [&](std::int32_t p) {
         phase = p;
@@ -391,7 +391,7 @@ std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot) {
         phase = 1;
         return phase;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     auto next = [&](std::int32_t p) {
         phase = p;
         gLeap.stamp[slot] = GameNow();
@@ -486,7 +486,7 @@ std::int32_t HurtPlayerByThrustW2(std::int32_t arg, std::int32_t slot) {
 }
 
 std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
-    auto& s = S();
+    auto& s = Soldiers();
     s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
     FighterRecord& F = gFighter;
     std::int32_t& st = F.s[slot];
