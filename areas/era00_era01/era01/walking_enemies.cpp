@@ -34,20 +34,20 @@ constexpr std::int32_t kWall = SectionAnchorX[21] + 200;   // 20400, the third o
 struct Place {
     std::int32_t windowLo, windowHi, homeX, left, right, walkStep, attackChance, dodgeChance;
 };
-constexpr std::int32_t a(int k) { return SectionAnchorX[k]; }
+constexpr std::int32_t Anchor(int k) { return SectionAnchorX[k]; }
 constexpr Place kPlaces1[] = {
-    {a(7) - 1100, a(10), a(7), 0, a(10), 4, 30, 0},
-    {a(14) - 1100, a(14) + 4500, a(14), a(14) - 1000, a(14) + 4500, 8, 40, 0},
-    {a(26) - 1100, a(26) + 4500, a(26), a(26) - 1000, a(26) + 1500, 10, 60, 0},
+    {Anchor(7) - 1100, Anchor(10), Anchor(7), 0, Anchor(10), 4, 30, 0},
+    {Anchor(14) - 1100, Anchor(14) + 4500, Anchor(14), Anchor(14) - 1000, Anchor(14) + 4500, 8, 40, 0},
+    {Anchor(26) - 1100, Anchor(26) + 4500, Anchor(26), Anchor(26) - 1000, Anchor(26) + 1500, 10, 60, 0},
 };
 constexpr Place kPlaces2[] = {
-    {a(8) - 1100, a(10), a(8), 0, a(10), 4, 30, 30},
-    {a(15) - 1100, a(15) + 4500, a(15), a(14) - 1000, a(14) + 4500, 12, 60, 60},
-    {a(27) - 1100, a(27) + 4500, a(27), a(27) - 1000, a(27) + 1500, 10, 60, 60},
+    {Anchor(8) - 1100, Anchor(10), Anchor(8), 0, Anchor(10), 4, 30, 30},
+    {Anchor(15) - 1100, Anchor(15) + 4500, Anchor(15), Anchor(14) - 1000, Anchor(14) + 4500, 12, 60, 60},
+    {Anchor(27) - 1100, Anchor(27) + 4500, Anchor(27), Anchor(27) - 1000, Anchor(27) + 1500, 10, 60, 60},
 };
 constexpr Place kPlaces3[] = {
-    {a(21) - 1800, a(21) + 200, a(21) - 700, a(21) - 750, a(21) + 200, 12, 90, 0},
-    {a(28) - 1100, a(28) + 900, a(28), a(28) - 1000, a(28) + 900, 12, 90, 0},
+    {Anchor(21) - 1800, Anchor(21) + 200, Anchor(21) - 700, Anchor(21) - 750, Anchor(21) + 200, 12, 90, 0},
+    {Anchor(28) - 1100, Anchor(28) + 900, Anchor(28), Anchor(28) - 1000, Anchor(28) + 900, 12, 90, 0},
 };
 struct Kind {
     const Place* places;
@@ -64,7 +64,7 @@ struct WalkerPrivate {
     std::int32_t x0 = 0, y0 = 0;
     std::int32_t strike = 0;             // the object's last strike result
 };
-WalkerPrivate P[3];
+WalkerPrivate Walkers[3];
 
 double Since(double stamp, double now) { return now - stamp; }
 
@@ -77,7 +77,7 @@ void Sound(std::int32_t n, std::int32_t id, bool effects) {
 
 void Enter(std::int32_t n, std::int32_t state, double now) {
     WalkingEnemyRecords[n].state = state;
-    P[n].t0 = P[n].t2 = now;
+    Walkers[n].t0 = Walkers[n].t2 = now;
 }
 
 // ---- emerging -------------------------------------------------------------------
@@ -96,7 +96,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
         }
         return;
     }
-    if (!AtLeastElapsed(P[0].t0, now, 0.06)) return;
+    if (!AtLeastElapsed(Walkers[0].t0, now, 0.06)) return;
     if (e.meetingStep == 0) {
         e.meetingStep = 1;
         EnterConfirmState = kLineWaiting;
@@ -146,7 +146,7 @@ void Appear(std::int32_t n, double now) {
         RunLesson8(e, now);
         return;
     }
-    if (!AtLeastElapsed(P[n].t0, now, 0.06)) return;
+    if (!AtLeastElapsed(Walkers[n].t0, now, 0.06)) return;
     constexpr std::int32_t kFrames[10] = {0, 0, 0, 4, 3, 4, 2, 4, 3, 4};   // frame on entering 3..9
     if (e.state == 2) e.hp = k.fullHp;
     Enter(n, e.state + 1, now);
@@ -156,7 +156,7 @@ void Appear(std::int32_t n, double now) {
 // ---- walking and throwing --------------------------------------------------------
 
 void HopCycle(WalkingEnemyRecord& e, double now) {
-    WalkerPrivate& w = P[2];
+    WalkerPrivate& w = Walkers[2];
     if (!(e.x - 1200 <= ScrollX && ScrollX <= e.x + 500)) return;
     const std::int32_t floor = FloorHeightAt(e.x, e.y);
     if (e.hopStep == 0) {
@@ -194,7 +194,7 @@ void HopCycle(WalkingEnemyRecord& e, double now) {
 
 void Walk(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     const std::int32_t hx = PlayerState.x;
     e.y = FloorHeightAt(e.x, e.y);
     if (e.state == 9) {
@@ -242,7 +242,7 @@ void Walk(std::int32_t n, double now) {
 
 void ObjectStep(std::int32_t n) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     PlayerStateRecord& p = PlayerState;
     const double now = FieldClock();
     StampAheadToZero(w.object, now);
@@ -376,7 +376,7 @@ void Kill(WalkingEnemyRecord& e) {
 void Coin(std::int32_t x, std::int32_t y) { SpawnPickup(x, y); }
 
 void StartStagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     if (n == 1 && Random0To99() <= e.dodgeChance) {
         HitEffectState = 0;
         Enter(n, 40, now);
@@ -405,7 +405,7 @@ void StartStagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
 }
 
 void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     double t = Since(w.t0, now);
     e.frame = 7;
     e.angle = TruncToInt(4235.294117647059 * t - 2000.0 * t * t);
@@ -438,7 +438,7 @@ void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
 // Knocked back and down, it gets up again (or dies).
 void StepKnockedDown(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     if (e.state == 20) StartStagger(n, e, now);
     if (e.state == 21) Stagger(n, e, now);
     if (e.state == 29) {
@@ -467,7 +467,7 @@ void StepKnockedDown(std::int32_t n, double now) {
 // next one.
 bool StepDodge(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     if (e.state == 40) {
         e.frame = 2;
         e.y = n == 2 ? TopFloorHeightAt(e.x) : FloorHeightAt(e.x, e.y);
@@ -502,7 +502,7 @@ bool StepDodge(std::int32_t n, double now) {
 
 void StepLaunches(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     // The launches (the third one has a second, entered from 32).
     if (e.state == 32 || e.state == 35 || e.state == 50) {
         w.x0 = e.x;
@@ -528,7 +528,7 @@ void StepLaunches(std::int32_t n, double now) {
 
 void StepCrush(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     // The crush.
     if (e.state == 55) {
         if (n == 2) {
@@ -575,7 +575,7 @@ void StepCrush(std::int32_t n, double now) {
 
 void StepPop(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     // The pop: the top flies up, the rest stays on the floor.
     if (e.state == 60) {
         w.y0 = e.y;
@@ -602,7 +602,7 @@ void StepPop(std::int32_t n, double now) {
 
 void StepSplit(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     // The split into two halves.
     if (e.state == 62) {
         w.x0 = e.x;
@@ -650,7 +650,7 @@ void StepSplit(std::int32_t n, double now) {
 
 void StepDrop(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     // The drop: a piece falls off after a second.
     if (e.state == 64) {
         w.y0 = e.y;
@@ -684,7 +684,7 @@ void StepDrop(std::int32_t n, double now) {
 
 void StepFendOff(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     // The fend-off: pushed away, no harm done.
     if (e.state == 70) {
         w.x0 = e.x;
@@ -728,7 +728,7 @@ void Reaction(std::int32_t n, double now) {
 
 void Death(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    if (e.state >= 90 && e.state <= 93 && AtLeastElapsed(P[n].t0, now, 0.16)) {
+    if (e.state >= 90 && e.state <= 93 && AtLeastElapsed(Walkers[n].t0, now, 0.16)) {
         constexpr std::int32_t kFrames[4] = {12, 13, 14, 0};
         e.frame = kFrames[e.state - 90];
         Enter(n, e.state + 1, now);
@@ -781,12 +781,12 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
 bool OutOfRange(std::int32_t n, const WalkingEnemyRecord& e) {
     if (n != 2) return ScrollX <= e.patrolLeft - 2100 || ScrollX >= e.patrolRight + 1000;
     const std::int32_t s = ScrollX;
-    return s <= a(21) - 1800 || s > a(28) + 900 || (a(21) + 200 < s && s < a(28) - 1100);
+    return s <= Anchor(21) - 1800 || s > Anchor(28) + 900 || (Anchor(21) + 200 < s && s < Anchor(28) - 1100);
 }
 
 void Drive(std::int32_t n) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     const double now = FieldClock();
     for (double* stamp : {&w.t0, &w.t2, &w.anim, &w.tick, &w.object, &w.hop}) StampAheadToZero(*stamp, now);
     e.angle = 0;
@@ -816,16 +816,16 @@ void UpdateWalkingEnemy3() { Drive(2); }
 
 void UpdateWalkingEnemyObject1(std::int32_t mode) {
     if (mode == 0) {
-        P[0].object = 0.0;
-        P[0].strike = 0;
+        Walkers[0].object = 0.0;
+        Walkers[0].strike = 0;
         return;
     }
     ObjectStep(0);
 }
 void UpdateWalkingEnemyObject2(std::int32_t mode) {
     if (mode == 0) {
-        P[1].object = 0.0;
-        P[1].strike = 0;
+        Walkers[1].object = 0.0;
+        Walkers[1].strike = 0;
         return;
     }
     ObjectStep(1);
