@@ -21,18 +21,8 @@ std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
 
-struct DriverState {
-    std::int32_t step = 0;
-};
-DriverState Dr;
-
-struct EntranceState {
-    std::int32_t step = 0;
-    std::int32_t rise = 200;
-    double stamp = 0;
-    std::int32_t heldScroll = 0;
-};
-EntranceState En;
+std::int32_t DriverStep = 0;
+EntranceSteps Entrance;
 
 struct FightState {
     std::int32_t state = 0;
@@ -59,170 +49,54 @@ double Pause() { return (700 - TournamentState.opponentHp) / 600 * 4 + 2; }
 }  // namespace
 
 std::int32_t RunRound1(std::int32_t mode) {
-    if (mode == 0) {
-        Dr.step = 0;
-        RunRound1Entrance(0);
-        return Dr.step;
-    }
-    RequestTexture(kTextureD045);
-    if (Dr.step == 0) {
-        RunRound1Entrance(0);
-        Dr.step = 1;
-    }
-    if (Dr.step == 1 && RunRound1Entrance(1) == kStepDone) {
-        RunRound1Fight(0);
-        Dr.step = 2;
-    }
-    if (Dr.step == 2 && RunRound1Fight(1) == kStepDone) {
-        if (TextureFlags[kTextureD045] != 0) FreeGraphic(9000 + kTextureD045);
-        Dr.step = kStepDone;
-    }
-    if (Dr.step >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
-    return Dr.step;
+    static constexpr RoundRow kRound1 = {kTextureD045, RunRound1Entrance, RunRound1Fight, nullptr, nullptr};
+    return StepRound(kRound1, DriverStep, mode);
 }
 
 std::int32_t RunRound1Entrance(std::int32_t mode) {
-    StampAheadToZero(En.stamp, GameNow());
+    StampAheadToZero(Entrance.stamp, GameNow());
     if (mode == 0) {
-        En.step = 0;
-        En.rise = 200;
-        Opp.x = O + 1455;
-        Opp.y = 481;
-        Opp.frame = 0;
-        Opp.depth = 0.72f;
+        Entrance.step = 0;
+        Entrance.rise = 200;
         Opp.angle = 0;
-        TournamentState.opponentHp = 700;
-        TournamentState.platformHeight = 0;
-        TournamentBanner = 1;
-        Msg() = 0;
-        EnterConfirmState = 0;
-        EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
-        KeyAPressed = 0;
-        RunCrowdCheer(0);
-        return En.step;
+        ArmEntrance(Opp, O + 1455, 700, Msg());
+        return Entrance.step;
     }
     FaceHeroine();
-    TournamentGaugeRecord& g = TournamentGauge;
-    // Each step times itself from the stamp as it stands when the step runs,
-    // so a step entered in this call starts at t = 0.
-    auto T = [] { return GameNow() - En.stamp; };
-    if (En.step >= 3 && En.step <= 9) ScrollX = En.heldScroll;
-    if (En.step >= 4 && En.step <= 9) TickRound1OpponentIdle(1);
-    if (En.step == 0) {
-        KeyAPressed = 0;
-        En.stamp = GameNow();
-        if (g.value < 98) {
-            PlayEra02Sound(108);
-            CameraMode = 1;
-        }
-        En.step = 1;
+    if (Entrance.step >= 3 && Entrance.step <= 9) ScrollX = Entrance.heldScroll;
+    if (Entrance.step >= 4 && Entrance.step <= 9) TickRound1OpponentIdle(1);
+    if (StepEntranceOpening(Entrance, Opp, Msg(), 54)) {
+        OpenLine(Msg(), 55);
+        Entrance.step = 5;
     }
-    if (En.step == 1) {
-        KeyAPressed = 0;
-        g.shown = 1;
-        g.value = RateMove(35.35714285714286, T());
-        if (g.value >= 98) {
-            g.value = 98;
-            En.stamp = GameNow();
-            En.step = 2;
-        }
-    }
-    if (En.step == 2) {
-        std::int32_t d = PlayerState.x - (O + 1458);
-        if (d < 0) d = -d;
-        if (KeyAPressed == 1 && d < 129) {
-            KeyAPressed = 0;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 1;
-            PlayEra02Sound(6);
-            En.heldScroll = ScrollX;
-            En.step = 3;
-        }
-    }
-    if (En.step == 3) {
+    if (Entrance.step == 5) {
         PlayerState.pose = 40;
-        Msg() = 54;
-        if (LineRead()) {
-            EnterConfirmState = 0;
-            En.rise = 200;
-            EventHoldsPlayer = 0;
-            En.stamp = GameNow();
-            Msg() = 0;
-            PlayEra02Sound(110);
-            En.step = 4;
-        }
-    }
-    if (En.step == 4) {
-        PlayerState.pose = 40;
-        if (Opp.frame == 0) Opp.frame = 1;
-        if (RiseOntoRing(Opp.y, En.rise, T())) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
-            En.step = 5;
-        }
-    }
-    if (En.step == 5) {
-        PlayerState.pose = 40;
-        Msg() = 55;
         TournamentBanner = 3;
         if (LineRead()) {
-            EnterConfirmState = 1;
-            PlayEra02Sound(6);
-            En.step = 6;
+            AdvanceLine(Msg(), 56);
+            Entrance.step = 6;
         }
     }
-    if (En.step == 6) {
+    if (Entrance.step == 6) {
         PlayerState.pose = 40;
-        Msg() = 56;
         TournamentBanner = 4;
         if (LineRead()) {
-            EnterConfirmState = 0;
-            PlayEra02Sound(108);
-            EventHoldsPlayer = 0;
-            Msg() = 0;
-            RunCrowdCheer(2);
-            En.stamp = GameNow();
-            En.step = 7;
+            StartCrowdCheer(Msg(), Entrance.stamp);
+            Entrance.step = 7;
         }
     }
-    if (En.step == 7) {
+    if (StepCheerAndPlatform(Entrance.step, Entrance.stamp)) {
+        OpenLine(Msg(), 57);
+        Entrance.step = 9;
+    }
+    if (Entrance.step == 9) {
         PlayerState.pose = 40;
-        RunCrowdCheer(1);
-        TournamentBanner = 3;
-        if (DrainGauge(T())) {
-            En.stamp = GameNow();
-            En.step = 8;
+        if (StepLineGroup(Msg(), 62)) {
+            RunRound1OpponentJump(0, 0.1, 500 * Opp.facing, 600);
+            Entrance.step = 10;
         }
     }
-    if (En.step == 8) {
-        PlayerState.pose = 40;
-        TournamentBanner = 2;
-        const std::int32_t h = RaisePlatform(T());
-        const bool cheerDone = RunCrowdCheer(1) == kStepDone;
-        if (cheerDone && h == 209 && g.value == 0) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
-            Msg() = 57;
-            En.step = 9;
-        }
-    }
-    if (En.step == 9) {
-        PlayerState.pose = 40;
-        if (LineRead()) {
-            if (Msg() < 62) {
-                Msg() += 1;
-                EnterConfirmState = 1;
-                PlayEra02Sound(6);
-            } else {
-                CloseLine(Msg());
-                RunRound1OpponentJump(0, 0.1, 500 * Opp.facing, 600);
-                En.step = 10;
-            }
-        }
-    }
-    if (En.step == 10) {
+    if (Entrance.step == 10) {
         Opp.depth = 0.15f;
         PlayerState.pose = 22;
         PlayerState.facing = Opp.x > PlayerState.x ? 1 : -1;
@@ -230,11 +104,11 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
         if (ScrollX < Opp.x - 974) ScrollX = Opp.x - 974;
         if (RunRound1OpponentJump(1, 0, 0, 0) == kStepDone) {
             EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
-            En.step = kStepDone;
+            Entrance.step = kStepDone;
         }
     }
     CopyCrowdIndexToFigures();
-    return En.step;
+    return Entrance.step;
 }
 
 std::int32_t RunRound1Fight(std::int32_t mode) {
@@ -336,18 +210,7 @@ std::int32_t RunRound1Dialogue(std::int32_t part) {
         Msg() = first;
         Dl.step = 2;
     }
-    if (Dl.step == 2 && LineRead()) {
-        if (Msg() < last) {
-            Msg() += 1;
-            EnterConfirmState = 1;
-            PlayEra02Sound(6);
-        } else {
-            Dl.step = kStepDone;
-        }
-    }
-    if (Dl.step == kStepDone) {
-        CloseLine(Msg());
-    }
+    if (Dl.step == 2 && StepLineGroup(Msg(), last)) Dl.step = kStepDone;
     return Dl.step;
 }
 

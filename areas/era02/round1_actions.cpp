@@ -29,17 +29,8 @@ void ClampToRing() {
     if (Opp.x > O + 2750) Opp.x = O + 2750;
 }
 
-// An action's step and stamp; every change of step restarts the stamp.
-struct Action {
-    std::int32_t step = 0;
-    double stamp = 0;
-    double T() { return SinceStamp(stamp); }
-    bool After(double s) { return T() >= s; }
-    void Go(std::int32_t next) {
-        step = next;
-        stamp = GameNow();
-    }
-};
+// An action is a TimedStep: every change of step restarts its stamp.
+using Action = TimedStep;
 
 void EndAction(Action& a) {
     Opp.frame = 1;
@@ -49,6 +40,28 @@ void EndAction(Action& a) {
 }
 
 Action Lunge, Swipe, Jump, Reaction;
+
+// The start the lunge and the swipe share: armed (mode 0) at step 0; then
+// she steps to the front, holds the wind-up picture 0.1 s and strikes with
+// its sound. True when the call only armed it.
+bool WindUp(Action& a, std::int32_t mode, std::int32_t frame, std::int32_t sound) {
+    if (mode == 0) {
+        a.Go(0);
+        return true;
+    }
+    if (a.step == 0) {
+        Opp.depth = 0.15f;
+        a.Go(1);
+    }
+    if (a.step == 1) {
+        Opp.frame = frame;
+        if (a.After(0.1)) {
+            PlayEra02Sound(sound);
+            a.Go(2);
+        }
+    }
+    return false;
+}
 
 struct JumpArgs {
     std::int32_t startX = 0, startY = 0;
@@ -73,21 +86,7 @@ ReactionArgs RA;
 
 std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
     Action& a = Lunge;
-    if (mode == 0) {
-        a.Go(0);
-        return a.step;
-    }
-    if (a.step == 0) {
-        Opp.depth = 0.15f;
-        a.Go(1);
-    }
-    if (a.step == 1) {
-        Opp.frame = 5;
-        if (a.After(0.1)) {
-            PlayEra02Sound(112);
-            a.Go(2);
-        }
-    }
+    if (WindUp(a, mode, 5, 112)) return a.step;
     if (a.step == 2) {
         Opp.frame = 6;
         const std::int32_t py = PlayerState.y, reach = Opp.y - 61;
@@ -125,21 +124,7 @@ std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
 
 std::int32_t RunRound1OpponentSwipe(std::int32_t mode) {
     Action& a = Swipe;
-    if (mode == 0) {
-        a.Go(0);
-        return a.step;
-    }
-    if (a.step == 0) {
-        Opp.depth = 0.15f;
-        a.Go(1);
-    }
-    if (a.step == 1) {
-        Opp.frame = 7;
-        if (a.After(0.1)) {
-            PlayEra02Sound(113);
-            a.Go(2);
-        }
-    }
+    if (WindUp(a, mode, 7, 113)) return a.step;
     if (a.step == 2) {
         Opp.frame = 8;
         if (a.After(0.05)) a.Go(3);

@@ -30,18 +30,8 @@ std::int32_t D() { return std::abs(PlayerState.x - Opp.x); }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
 
-struct DriverState {
-    std::int32_t step = 0;
-};
-DriverState Dr;
-
-struct EntranceState {
-    std::int32_t step = 0;
-    std::int32_t rise = 200;
-    double stamp = 0;
-    std::int32_t heldScroll = 0;
-};
-EntranceState En;
+std::int32_t DriverStep = 0;
+EntranceSteps Entrance;
 
 struct LoopState {
     std::int32_t state = 0;
@@ -61,156 +51,49 @@ void Restart(double& stamp) { stamp = GameNow(); }
 }  // namespace
 
 std::int32_t RunRound2(std::int32_t mode) {
-    if (mode == 0) {
-        Dr.step = 0;
-        RunRound2Entrance(0);
-        return Dr.step;
-    }
-    RequestTexture(kTextureD046);
-    if (Dr.step == 0) {
-        RunRound2Entrance(0);
-        Dr.step = 1;
-    }
-    if (Dr.step == 1 && RunRound2Entrance(1) == kStepDone) {
-        RunRound2Loop(0);
-        Dr.step = 2;
-    }
-    if (Dr.step == 2 && RunRound2Loop(1) == kStepDone) {
-        if (TextureFlags[kTextureD046] != 0) FreeGraphic(9000 + kTextureD046);
-        Dr.step = kStepDone;
-    }
-    if (Dr.step >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
-    return Dr.step;
+    static constexpr RoundRow kRound2 = {kTextureD046, RunRound2Entrance, RunRound2Loop, nullptr, nullptr};
+    return StepRound(kRound2, DriverStep, mode);
 }
 
 std::int32_t RunRound2Entrance(std::int32_t mode) {
-    StampAheadToZero(En.stamp, GameNow());
+    StampAheadToZero(Entrance.stamp, GameNow());
     if (mode == 0) {
-        En.step = 0;
-        En.rise = 200;
-        Opp.x = O + 1455;
-        Opp.y = 481;
-        Opp.frame = 0;
-        Opp.depth = 0.72f;
+        Entrance.step = 0;
+        Entrance.rise = 200;
         Opp.angle = 0;
-        TournamentState.opponentHp = 700;
-        TournamentState.platformHeight = 0;
-        TournamentBanner = 1;
-        Msg() = 0;
-        EnterConfirmState = 0;
-        EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
-        KeyAPressed = 0;
-        RunCrowdCheer(0);
-        return En.step;
+        ArmEntrance(Opp, O + 1455, 700, Msg());
+        return Entrance.step;
     }
-    TournamentGaugeRecord& g = TournamentGauge;
-    // Each step times itself from the stamp as it stands when the step runs,
-    // so a step entered in this call starts at t = 0.
-    auto T = [] { return GameNow() - En.stamp; };
     if (PlayerState.pose == 1) PlayerState.pose = 22;
-    if (En.step >= 3 && En.step <= 9) ScrollX = En.heldScroll;
-    if (En.step == 0) {
-        KeyAPressed = 0;
-        En.stamp = GameNow();
-        if (g.value < 98) {
-            PlayEra02Sound(108);
-            CameraMode = 1;
-        }
-        PlayerState.facing = PlayerState.x >= O + 1455 ? -1 : 1;
-        En.step = 1;
+    if (Entrance.step >= 3 && Entrance.step <= 9) ScrollX = Entrance.heldScroll;
+    // She turns to the marker as the gauge starts.
+    if (Entrance.step == 0) PlayerState.facing = PlayerState.x >= O + 1455 ? -1 : 1;
+    if (StepEntranceOpening(Entrance, Opp, Msg(), 70)) {
+        OpenLine(Msg(), 71);
+        Entrance.step = 5;
     }
-    if (En.step == 1) {
-        KeyAPressed = 0;
-        g.shown = 1;
-        g.value = RateMove(35.35714285714286, T());
-        if (g.value >= 98) {
-            g.value = 98;
-            En.stamp = GameNow();
-            En.step = 2;
-        }
-    }
-    if (En.step == 2) {
-        if (KeyAPressed == 1 && std::abs(PlayerState.x - (O + 1458)) < 129) {
-            KeyAPressed = 0;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 1;
-            PlayEra02Sound(6);
-            En.heldScroll = ScrollX;
-            En.step = 3;
-        }
-    }
-    if (En.step == 3) {
+    if (Entrance.step == 5) {
         PlayerState.pose = 40;
-        Msg() = 70;
-        if (LineRead()) {
-            EnterConfirmState = 0;
-            En.rise = 200;
-            EventHoldsPlayer = 0;
-            En.stamp = GameNow();
-            Msg() = 0;
-            PlayEra02Sound(110);
-            En.step = 4;
-        }
-    }
-    if (En.step == 4) {
-        PlayerState.pose = 40;
-        Opp.frame = 1;
-        if (RiseOntoRing(Opp.y, En.rise, T())) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
-            En.step = 5;
-        }
-    }
-    if (En.step == 5) {
-        PlayerState.pose = 40;
-        Msg() = 71;
         TournamentBanner = 4;
         if (LineRead()) {
-            EnterConfirmState = 0;
-            PlayEra02Sound(108);
-            EventHoldsPlayer = 0;
-            Msg() = 0;
-            RunCrowdCheer(2);
-            En.stamp = GameNow();
-            En.step = 7;
+            StartCrowdCheer(Msg(), Entrance.stamp);
+            Entrance.step = 7;
         }
     }
-    if (En.step == 7) {
-        PlayerState.pose = 40;
-        RunCrowdCheer(1);
-        TournamentBanner = 3;
-        if (DrainGauge(T())) {
-            En.stamp = GameNow();
-            En.step = 8;
-        }
+    if (StepCheerAndPlatform(Entrance.step, Entrance.stamp)) {
+        OpenLine(Msg(), 72);
+        Entrance.step = 9;
     }
-    if (En.step == 8) {
-        PlayerState.pose = 40;
-        TournamentBanner = 2;
-        const std::int32_t h = RaisePlatform(T());
-        if (RunCrowdCheer(1) == kStepDone && h == 209 && g.value == 0) {
-            OpenLine(Msg(), 72);
-            En.step = 9;
-        }
-    }
-    if (En.step == 9) {
+    if (Entrance.step == 9) {
         Opp.frame = (Msg() == 75 || Msg() >= 85) ? 2 : 1;
-        if (LineRead()) {
-            if (Msg() < 86) {
-                Msg() += 1;
-                EnterConfirmState = 1;
-                PlayEra02Sound(6);
-            } else {
-                CloseLine(Msg());
-                MessageBoxOpen = MenuKeyBlocked = 0;
-                Opp.depth = 0.3f;
-                En.step = kStepDone;
-            }
+        if (StepLineGroup(Msg(), 86)) {
+            MessageBoxOpen = MenuKeyBlocked = 0;
+            Opp.depth = 0.3f;
+            Entrance.step = kStepDone;
         }
     }
     CopyCrowdIndexToFigures();
-    return En.step;
+    return Entrance.step;
 }
 
 std::int32_t RunRound2Loop(std::int32_t mode) {

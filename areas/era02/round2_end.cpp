@@ -27,27 +27,12 @@ std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 bool InsideScreen(std::int32_t margin) {
     return Opp.x - ScrollX > margin && ScrollX + 1024 - Opp.x > margin;
 }
-void StopWings() {
-    StopSound(67);
-    RewindSound(67);
-}
-
-struct Step {
-    std::int32_t step = 0;
-    double stamp = 0;
-    void Go(std::int32_t next) {
-        step = next;
-        stamp = GameNow();
-    }
-    double T() { return SinceStamp(stamp); }
-    bool After(double s) { return T() >= s; }
-};
 
 struct EndDispatch {
     std::int32_t state = 1;
 };
 EndDispatch Ed;
-Step Roam, WallLeap, Hop, Fold, Unfold, Finale;
+TimedStep Roam, WallLeap, Hop, Fold, Unfold, Finale;
 
 struct CrawlState {
     bool running = false;
@@ -84,7 +69,7 @@ void MoveBack(std::int32_t px) {
     Opp.y = Floor();
 }
 
-std::int32_t StepFolding(Step& s, std::int32_t mode, const FoldPose (&poses)[4], std::int32_t skipMove) {
+std::int32_t StepFolding(TimedStep& s, std::int32_t mode, const FoldPose (&poses)[4], std::int32_t skipMove) {
     if (mode == 0) {
         s.Go(0);
         return s.step;
@@ -114,7 +99,7 @@ std::int32_t StepFolding(Step& s, std::int32_t mode, const FoldPose (&poses)[4],
     return s.step;
 }
 
-void LandLikeLeap(Step& s) {
+void LandLikeLeap(TimedStep& s) {
     if (Floor() - Opp.y < 100) {
         PlayEra02Sound(18);
         Opp.frame = 12;
@@ -163,7 +148,7 @@ void TickRound2CrawlFrames(std::int32_t mode) {
             PlayEra02Sound(67);
         } else {
             Opp.frame = 12;
-            StopWings();
+            StopRound2Wings();
         }
     }
 }
@@ -207,7 +192,7 @@ std::int32_t RunRound2End(std::int32_t mode) {
 }
 
 std::int32_t RunRound2Roam(std::int32_t mode) {
-    Step& s = Roam;
+    TimedStep& s = Roam;
     if (mode == 0) {
         s.Go(1);
         Cr.running = false;
@@ -248,7 +233,7 @@ std::int32_t RunRound2Fold(std::int32_t mode) { return StepFolding(Fold, mode, k
 std::int32_t RunRound2Unfold(std::int32_t mode) { return StepFolding(Unfold, mode, kUnfold, kUnfoldSkipMove); }
 
 std::int32_t RunRound2WallLeap(std::int32_t mode) {
-    Step& s = WallLeap;
+    TimedStep& s = WallLeap;
     if (mode == 0) {
         WL.dir = Opp.x >= O + 500 ? 1 : -1;
         WL.target = WL.dir == 1 ? O + 2703 : O + 235;
@@ -274,7 +259,7 @@ std::int32_t RunRound2WallLeap(std::int32_t mode) {
         Opp.y = WL.baseY - RateMove(700, t);
         Opp.angle = std::abs(WL.target - Opp.x) * 270 / 130 + 45;
         if ((WL.target - Opp.x) * WL.dir <= 0) {
-            StopWings();
+            StopRound2Wings();
             PlayEra02Sound(41);
             s.Go(3);
         }
@@ -304,7 +289,7 @@ std::int32_t RunRound2WallLeap(std::int32_t mode) {
 }
 
 std::int32_t RunRound2HopOver(std::int32_t mode) {
-    Step& s = Hop;
+    TimedStep& s = Hop;
     if (mode == 0) {
         HA.contact = false;
         s.Go(0);
@@ -380,7 +365,7 @@ void NextMessage() {
     PlayEra02Sound(6);
 }
 
-void Lesson(Step& s) {
+void Lesson(TimedStep& s) {
     PlayerStateRecord& p = PlayerState;
     const std::int32_t m = Msg();
     if (m == 4 || m == 6) TickRound2CrawlFrames(2);
@@ -425,7 +410,7 @@ void Lesson(Step& s) {
     }
 }
 
-void Demonstration(Step& s) {
+void Demonstration(TimedStep& s) {
     const DemoPose& d = kDemo[FW.demo];
     PlayerState.pose = d.pose;
     if (!s.After(d.wait)) return;
@@ -460,7 +445,7 @@ void WalkToPrizeView() {
 }  // namespace
 
 std::int32_t RunRound2Finale(std::int32_t mode) {
-    Step& s = Finale;
+    TimedStep& s = Finale;
     StampAheadToZero(FW.frameStamp, GameNow());
     if (mode == 0) {
         s.Go(0);

@@ -89,38 +89,16 @@ struct EndState {
 };
 EndState Ed;
 
-void ScrollToward(std::int32_t target) {
-    if (ScrollX <= target - 1) ++ScrollX;
-    else if (ScrollX >= target + 1) --ScrollX;
-}
-
 }  // namespace
 
 std::int32_t RunRound3(std::int32_t mode) {
-    if (mode == 0) {
-        Dr.step = 0;
-        RunRound3Entrance(0);
-        return Dr.step;
-    }
-    // Once the fight is over the sheet is no longer wanted: asking for it
-    // again would load it back after it was freed and the round would never end.
-    if (Dr.step != kStepDone) RequestTexture(kTextureD047);
-    if (Dr.step == 0) {
-        Dr.step = 1;
-        RunRound3Entrance(0);
-    }
-    if (Dr.step == 1 && RunRound3Entrance(1) == kStepDone) {
-        Dr.step = 2;
-        RunRound3Fight(0);
-        TournamentState.opponentHp = 0;
-        Sc.phase = 0;
-    }
-    if (Dr.step == 2 && RunRound3Fight(1) == kStepDone) {
-        if (TextureFlags[kTextureD047] != 0) FreeGraphic(9000 + kTextureD047);
-        Dr.step = kStepDone;
-    }
-    if (Dr.step >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
-    return Dr.step;
+    static constexpr RoundRow kRound3 = {kTextureD047, RunRound3Entrance, RunRound3Fight,
+                                         [] {
+                                             TournamentState.opponentHp = 0;
+                                             Sc.phase = 0;
+                                         },
+                                         nullptr};
+    return StepRound(kRound3, Dr.step, mode);
 }
 
 std::int32_t RunRound3Entrance(std::int32_t mode) {
@@ -129,19 +107,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
     if (mode == 0) {
         En.step = 0;
         En.rise = 200;
-        Opp.x = O + 1448;
-        Opp.y = 481;
-        Opp.frame = 0;
         Opp.angle = 0;
-        Opp.depth = 0.72f;
-        Msg() = 0;
-        EventHoldsPlayer = 0;
-        RunCrowdCheer(0);
-        MessageBoxOpen = MenuKeyBlocked = KeyAPressed = 0;
-        TournamentState.opponentHp = 700;
-        EnterConfirmState = 0;
-        TournamentState.platformHeight = 0;
-        TournamentBanner = 1;
+        ArmEntrance(Opp, O + 1448, 700, Msg());
         return En.step;
     }
     TournamentGaugeRecord& g = TournamentGauge;
@@ -149,13 +116,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
     if (En.step >= 4 && En.step <= 9) ScrollX = En.heldScroll;
     CopyCrowdIndexToFigures();
     if (En.step == 0) {
-        KeyAPressed = 0;
-        Restart(En.stamp);
+        StartEntranceGauge(En.stamp);
         PlayerState.facing = PlayerState.x >= O + 1448 ? -1 : 1;
-        if (g.value < 98) {
-            PlayEra02Sound(108);
-            CameraMode = 1;
-        }
         En.step = 1;
     }
     // Each step times itself from the stamp as it stands when the step runs,
@@ -163,22 +125,19 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
     if (En.step == 1) {
         const double t = GameNow() - En.stamp;
         KeyAPressed = 0;
-        g.shown = 1;
         // A gauge already full (the last round's end refilled it) passes at
         // once, as step 0's silence says; it is not emptied and filled again.
-        if (g.value < 98) g.value = RateMove(35.35714285714286, t);
-        if (g.value >= 98) {
+        if (g.value >= 98 || FillGauge(t)) {
+            g.shown = 1;
             g.value = 98;
             Restart(En.stamp);
             En.step = 2;
         }
     }
-    if (En.step == 2) {
-        if (KeyAPressed == 1 && std::abs(O + 1458 - PlayerState.x) < 130) {
-            En.step = 3;
-            KeyAPressed = 0;
-            MessageBoxOpen = MenuKeyBlocked = 1;
-        }
+    if (En.step == 2 && KeyAPressed == 1 && std::abs(O + 1458 - PlayerState.x) < 130) {
+        En.step = 3;
+        KeyAPressed = 0;
+        MessageBoxOpen = MenuKeyBlocked = 1;
     }
     if (En.step == 3) {
         PlayerState.pose = 40;
@@ -186,69 +145,41 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         if (ScrollX == O + 948) {
             En.step = 4;
             KeyAPressed = 0;
-            PlayEra02Sound(6);
             En.heldScroll = ScrollX;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
+            OpenLine(Msg(), 50);
         }
     }
     if (En.step == 4) {
         PlayerState.pose = 40;
-        Msg() = 50;
         if (LineRead()) {
             En.step = 5;
             StartIdle();
-            EnterConfirmState = 0;
-            En.rise = 200;
-            EventHoldsPlayer = 0;
-            Restart(En.stamp);
-            Msg() = 0;
-            PlayEra02Sound(110);
+            StartRise(Msg(), En.rise, En.stamp);
         }
     }
     if (En.step == 5) {
         PlayerState.pose = 40;
-        const double t = GameNow() - En.stamp;
-        Opp.y = En.rise + 483;
-        if (En.rise < 0) {
-            Opp.y = 483;
-            En.rise = 0;
+        if (RiseOntoRingLagged(Opp.y, En.rise, GameNow() - En.stamp)) {
             En.step = 6;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
-        } else {
-            En.rise = 200 - RateMove(kRingRisePerSecond, t);
+            OpenLine(Msg(), 51);
         }
     }
     if (En.step == 6) {
         PlayerState.pose = 40;
-        Msg() = 51;
         TournamentBanner = 4;
         if (LineRead()) {
             En.step = 7;
-            EnterConfirmState = 0;
-            PlayEra02Sound(108);
-            EventHoldsPlayer = 0;
-            Msg() = 0;
-            RunCrowdCheer(2);
-            Restart(En.stamp);
+            StartCrowdCheer(Msg(), En.stamp);
         }
     }
     if (En.step == 7) {
         PlayerState.pose = 40;
-        const double t = GameNow() - En.stamp;
         RunCrowdCheer(1);
         TournamentBanner = 3;
-        if (g.value < 0) {
-            g.value = 0;
-            g.shown = 1;
+        if (DrainGaugeLagged(GameNow() - En.stamp)) {
             En.step = 8;
-            PlayEra02Sound(110);
             Restart(En.stamp);
             Restart(En.stamp2);
-        } else {
-            g.value = 98 - RateMove(kGaugeDrainPerSecond, t);
         }
     }
     if (En.step == 8) {
@@ -260,10 +191,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         else StepRound3AfterimagePair(0);
         if (RunCrowdCheer(1) == kStepDone && h == 209 && g.value == 0) {
             En.step = 9;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
-            Msg() = 52;
+            OpenLine(Msg(), 52);
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
             StepRound3AfterimagePair(0);
         }
@@ -279,16 +207,15 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;
         }
         if (LineRead()) {
-            EnterConfirmState = kLineWaiting;
-            PlayEra02Sound(6);
             if (Msg() > 60) {
+                AdvanceLine(Msg(), 62);
                 En.step = 10;
                 StepRound3AfterimagePair(0);
                 StartIdle();
                 Restart(En.stamp);
                 Restart(En.stamp2);
             } else {
-                ++Msg();
+                AdvanceLine(Msg(), Msg() + 1);
             }
         }
     }
@@ -304,9 +231,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         if (Opp.frame == 7 && LineRead()) {
             En.step = 11;
             Opp.frame = 1;
-            Msg() = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
+            CloseLine(Msg());
+            MessageBoxOpen = MenuKeyBlocked = 0;
             Opp.depth = 0.3f;
             RunRound3LeapIn(0);
             Sc.afterimageA.shown = Sc.afterimageB.shown = 0;

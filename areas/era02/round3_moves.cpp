@@ -30,9 +30,27 @@ struct MoveState {
 };
 MoveState LeapIn, LeapAt, Jump, Flip;
 
-void Guard(MoveState& s) {
+// Guards the move's stamps; mode 0 arms it afresh. True when the call only
+// armed it.
+bool ArmMove(MoveState& s, std::int32_t mode) {
     StampAheadToZero(s.stamp, GameNow());
     StampAheadToZero(s.stamp2, GameNow());
+    if (mode != 0) return false;
+    s = MoveState{};
+    return true;
+}
+
+// The crouch before a leap or a jump: 0.1 s down, then off the floor `lift`
+// px higher with its sound, the flight's stamp and start height taken.
+void CrouchThenLeap(MoveState& s, std::int32_t lift) {
+    Opp.frame = 8;
+    if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
+        s.step = 2;
+        Restart(s.stamp);
+        Opp.y -= lift;
+        s.startY = Opp.y;
+        PlayEra02Sound(18);
+    }
 }
 
 // ---- the heroine's hurt ----
@@ -147,11 +165,7 @@ std::int32_t Round3HurtPose() { return Hurt.pose; }
 
 std::int32_t RunRound3LeapIn(std::int32_t mode) {
     MoveState& s = LeapIn;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
-        return 0;
-    }
+    if (ArmMove(s, mode)) return 0;
     if (s.step == 0) {
         Restart(s.stamp);
         s.startX = Opp.x;
@@ -161,15 +175,8 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
     // so a flight begun in this call starts at T = 0.
     auto FlightT = [&s] { return 2.0 * (GameNow() - s.stamp); };
     if (s.step == 1) {
-        Opp.frame = 8;
-        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
-            s.step = 2;
-            Restart(s.stamp);
-            Opp.y -= 127;
-            s.startY = Opp.y;
-            PlayEra02Sound(18);
-            Opp.x += 50;
-        }
+        CrouchThenLeap(s, 127);
+        if (s.step == 2) Opp.x += 50;
     }
     if (s.step == 2) {
         Opp.frame = 9;
@@ -215,9 +222,7 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
 
 std::int32_t RunRound3LeapAt(std::int32_t mode) {
     MoveState& s = LeapAt;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
+    if (ArmMove(s, mode)) {
         const double d = std::abs(Opp.x - PlayerState.x) / 950.0;
         s.apex = d > 0.5 ? 0.5 : d;
         return 0;
@@ -377,11 +382,7 @@ std::int32_t RunRound3Launcher(std::int32_t mode) {
 
 std::int32_t RunRound3JumpUp(std::int32_t mode) {
     MoveState& s = Jump;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
-        return 0;
-    }
+    if (ArmMove(s, mode)) return 0;
     if (s.step == 0) {
         Restart(s.stamp);
         Opp.y = Floor();
@@ -390,13 +391,7 @@ std::int32_t RunRound3JumpUp(std::int32_t mode) {
         s.step = 1;
     }
     if (s.step == 1) {
-        Opp.frame = 8;
-        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
-            s.step = 2;
-            Restart(s.stamp);
-            s.startY = Opp.y;
-            PlayEra02Sound(18);
-        }
+        CrouchThenLeap(s, 0);
     } else if (s.step == 2) {
         const double T = 2.0 * (GameNow() - s.stamp);
         if (T < 0.5) {
@@ -417,11 +412,7 @@ std::int32_t RunRound3JumpUp(std::int32_t mode) {
 
 std::int32_t RunRound3BackFlip(std::int32_t mode) {
     MoveState& s = Flip;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
-        return 0;
-    }
+    if (ArmMove(s, mode)) return 0;
     if (s.step == 0) {
         Restart(s.stamp);
         Opp.y = Floor() - 33;

@@ -68,30 +68,16 @@ void ClampRound4OpponentX() {
 }
 
 std::int32_t RunRound4(std::int32_t mode) {
-    if (mode == 0) {
-        Dr.step = 0;
-        RunRound4Entrance(0);
-        return Dr.step;
-    }
+    static constexpr RoundRow kRound4 = {kTextureD048, RunRound4Entrance, RunRound4Fight,
+                                         [] {
+                                             Round3Scene.phase = 0;
+                                             MessageBoxOpen = 0;
+                                             KeyUpPressed = 1;
+                                         },
+                                         [] { TournamentBoundsLock = 0; }};
+    if (mode == 0) return StepRound(kRound4, Dr.step, mode);
     TournamentBoundsLock = 1;
-    if (Dr.step != kStepDone) RequestTexture(kTextureD048);
-    if (Dr.step == 0) {
-        Dr.step = 1;
-        RunRound4Entrance(0);
-    }
-    if (Dr.step == 1 && RunRound4Entrance(1) == kStepDone) {
-        Dr.step = 2;
-        RunRound4Fight(0);
-        Round3Scene.phase = 0;
-        MessageBoxOpen = 0;
-        KeyUpPressed = 1;
-    }
-    if (Dr.step == 2 && RunRound4Fight(1) == kStepDone) {
-        TournamentBoundsLock = 0;
-        Dr.step = kStepDone;
-        if (TextureFlags[kTextureD048] != 0) FreeGraphic(9000 + kTextureD048);
-    }
-    if (Dr.step >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
+    StepRound(kRound4, Dr.step, mode);
     if (DebrisBurst.trigger != 0) UpdateDebrisBurst();
     return Dr.step;
 }
@@ -102,29 +88,14 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
     if (mode == 0) {
         En.step = 0;
         En.rise = 200;
-        Opp.x = O + 1448;
-        Opp.y = 481;
-        Opp.frame = 0;
-        Opp.depth = 0.72f;
-        Msg() = 0;
-        EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = KeyAPressed = 0;
-        EnterConfirmState = 0;
-        TournamentState.opponentHp = 3400;
-        TournamentState.platformHeight = 0;
-        TournamentBanner = 1;
-        RunCrowdCheer(0);
+        ArmEntrance(Opp, O + 1448, 3400, Msg());
         return En.step;
     }
     TournamentGaugeRecord& g = TournamentGauge;
     if (En.step == 0) {
         FaceHeroine();
-        KeyAPressed = 0;
-        Restart(En.stamp);
+        StartEntranceGauge(En.stamp);
         PlayerState.facing = PlayerState.x >= O + 1448 ? -1 : 1;
-        if (g.value < 98) {
-            PlayEra02Sound(108);
-            CameraMode = 1;
-        }
         En.step = 1;
     }
     if (En.step == 1) {
@@ -145,60 +116,37 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
     }
     if (En.step == 3) {
         PlayerState.pose = 40;
-        if (ScrollX <= O + 947) ++ScrollX;
-        else if (ScrollX >= O + 949) --ScrollX;
+        ScrollToward(O + 948);
         if (ScrollX == O + 948) {
-            Msg() = 1;
             KeyAPressed = 0;
-            PlayEra02Sound(6);
             En.heldScroll = ScrollX;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
+            OpenLine(Msg(), 1);
             En.step = 4;
         }
     }
     if (En.step == 4) {
         PlayerState.pose = 40;
-        if (LineRead()) {
-            if (Msg() < 3) {
-                ++Msg();
-                EnterConfirmState = kLineWaiting;
-                PlayEra02Sound(6);
-            } else {
-                EnterConfirmState = 0;
-                En.rise = 200;
-                EventHoldsPlayer = 0;
-                Msg() = 0;
-                Restart(En.stamp);
-                PlayEra02Sound(110);
-                En.step = 5;
-            }
+        if (StepLineGroup(Msg(), 3)) {
+            En.rise = 200;
+            Restart(En.stamp);
+            PlayEra02Sound(110);
+            En.step = 5;
         }
     }
     if (En.step == 5) {
         PlayerState.pose = 40;
-        Opp.y = 483 + En.rise;
         Opp.frame = 1;
-        if (En.rise < 0) {
-            Opp.y = 483;
-            En.rise = 0;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
+        if (RiseOntoRingLagged(Opp.y, En.rise, GameNow() - En.stamp)) {
+            OpenLine(Msg(), 4);
             En.step = 6;
-        } else {
-            En.rise = 200 - RateMove(kRingRisePerSecond, GameNow() - En.stamp);
         }
     }
     if (En.step == 6) {
         PlayerState.pose = 40;
-        Msg() = 4;
         TournamentBanner = 4;
         if (LineRead()) {
-            EnterConfirmState = 0;
+            CloseLine(Msg());
             PlayEra02Sound(108);
-            EventHoldsPlayer = 0;
-            Msg() = 0;
             Restart(En.stamp);
             En.step = 7;
         }
@@ -206,14 +154,9 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
     if (En.step == 7) {
         PlayerState.pose = 40;
         TournamentBanner = 3;
-        if (g.value < 0) {
-            g.value = 0;
-            g.shown = 1;
-            PlayEra02Sound(110);
+        if (DrainGaugeLagged(GameNow() - En.stamp)) {
             Restart(En.stamp);
             En.step = 8;
-        } else {
-            g.value = 98 - RateMove(kGaugeDrainPerSecond, GameNow() - En.stamp);
         }
     }
     if (En.step == 8) {
@@ -221,10 +164,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
         TournamentBanner = 2;
         const std::int32_t h = RaisePlatform(GameNow() - En.stamp);
         if (h == 209 && g.value == 0) {
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
-            Msg() = 5;
+            OpenLine(Msg(), 5);
             Round3Scene.afterimageA.shown = Round3Scene.afterimageB.shown = 0;
             En.step = 9;
         }
@@ -232,18 +172,11 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
     if (En.step == 9) {
         PlayerState.pose = 40;
         Opp.frame = 2;
-        if (LineRead()) {
-            if (Msg() > 15) {
-                CloseLine(Msg());
-                En.leap = 1;
-                Restart(En.leapStamp);
-                Opp.x += Opp.facing * 105;
-                En.step = 10;
-            } else {
-                EnterConfirmState = kLineWaiting;
-                PlayEra02Sound(6);
-                ++Msg();
-            }
+        if (StepLineGroup(Msg(), 16)) {
+            En.leap = 1;
+            Restart(En.leapStamp);
+            Opp.x += Opp.facing * 105;
+            En.step = 10;
         }
     }
     if (En.step == 10) {
@@ -282,20 +215,15 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             }
         }
         if (En.leap == 4) {
-            Msg() = 17;
             Opp.frame = 3;
-            EventHoldsPlayer = 1;
-            EnterConfirmState = kLineWaiting;
-            PlayEra02Sound(6);
+            OpenLine(Msg(), 17);
             En.step = 11;
             En.leap = 0;
         }
     }
     if (En.step == 11 && LineRead()) {
         if (Msg() < 20) {
-            ++Msg();
-            EnterConfirmState = kLineWaiting;
-            PlayEra02Sound(6);
+            AdvanceLine(Msg(), Msg() + 1);
             if (Msg() == 19) Opp.frame = 4;
         } else {
             CloseLine(Msg());
