@@ -56,39 +56,14 @@ std::int32_t RunRound1(std::int32_t mode) {
 std::int32_t RunRound1Entrance(std::int32_t mode) {
     StampAheadToZero(Entrance.stamp, GameNow());
     if (mode == 0) {
-        Entrance.step = 0;
-        Entrance.rise = 200;
-        Opp.angle = 0;
-        ArmEntrance(Opp, O + 1455, 700, Msg());
+        ArmEntrance(Entrance, Opp, O + 1455, Msg());
         return Entrance.step;
     }
     FaceHeroine();
     if (Entrance.step >= 3 && Entrance.step <= 9) ScrollX = Entrance.heldScroll;
     if (Entrance.step >= 4 && Entrance.step <= 9) TickRound1OpponentIdle(1);
-    if (StepEntranceOpening(Entrance, Opp, Msg(), 54)) {
-        OpenLine(Msg(), 55);
-        Entrance.step = 5;
-    }
-    if (Entrance.step == 5) {
-        PlayerState.pose = 40;
-        TournamentBanner = 3;
-        if (LineRead()) {
-            AdvanceLine(Msg(), 56);
-            Entrance.step = 6;
-        }
-    }
-    if (Entrance.step == 6) {
-        PlayerState.pose = 40;
-        TournamentBanner = 4;
-        if (LineRead()) {
-            StartCrowdCheer(Msg(), Entrance.stamp);
-            Entrance.step = 7;
-        }
-    }
-    if (StepCheerAndPlatform(Entrance.step, Entrance.stamp)) {
-        OpenLine(Msg(), 57);
-        Entrance.step = 9;
-    }
+    static constexpr EntranceLines kLines = {54, 55, 56, 57};
+    StepEntranceToPlatform(Entrance, Opp, Msg(), kLines);
     if (Entrance.step == 9) {
         PlayerState.pose = 40;
         if (StepLineGroup(Msg(), 62)) {

@@ -58,32 +58,15 @@ std::int32_t RunRound2(std::int32_t mode) {
 std::int32_t RunRound2Entrance(std::int32_t mode) {
     StampAheadToZero(Entrance.stamp, GameNow());
     if (mode == 0) {
-        Entrance.step = 0;
-        Entrance.rise = 200;
-        Opp.angle = 0;
-        ArmEntrance(Opp, O + 1455, 700, Msg());
+        ArmEntrance(Entrance, Opp, O + 1455, Msg());
         return Entrance.step;
     }
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     if (Entrance.step >= 3 && Entrance.step <= 9) ScrollX = Entrance.heldScroll;
     // She turns to the marker as the gauge starts.
     if (Entrance.step == 0) PlayerState.facing = PlayerState.x >= O + 1455 ? -1 : 1;
-    if (StepEntranceOpening(Entrance, Opp, Msg(), 70)) {
-        OpenLine(Msg(), 71);
-        Entrance.step = 5;
-    }
-    if (Entrance.step == 5) {
-        PlayerState.pose = 40;
-        TournamentBanner = 4;
-        if (LineRead()) {
-            StartCrowdCheer(Msg(), Entrance.stamp);
-            Entrance.step = 7;
-        }
-    }
-    if (StepCheerAndPlatform(Entrance.step, Entrance.stamp)) {
-        OpenLine(Msg(), 72);
-        Entrance.step = 9;
-    }
+    static constexpr EntranceLines kLines = {70, 71, 71, 72};
+    StepEntranceToPlatform(Entrance, Opp, Msg(), kLines);
     if (Entrance.step == 9) {
         Opp.frame = (Msg() == 75 || Msg() >= 85) ? 2 : 1;
         if (StepLineGroup(Msg(), 86)) {

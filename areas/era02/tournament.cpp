@@ -145,6 +145,36 @@ void ArmEntrance(TournamentOpponentRecord& opponent, std::int32_t x, std::int32_
     RunCrowdCheer(0);
 }
 
+void StartEntranceGauge(double& stamp) {
+    KeyAPressed = 0;
+    stamp = GameNow();
+    if (TournamentGauge.value < 98) {
+        PlayEra02Sound(108);
+        CameraMode = 1;
+    }
+}
+
+void StartRise(std::int32_t& line, std::int32_t& rise, double& stamp) {
+    CloseLine(line);
+    rise = 200;
+    stamp = GameNow();
+    PlayEra02Sound(110);
+}
+
+void StartCrowdCheer(std::int32_t& line, double& stamp) {
+    CloseLine(line);
+    PlayEra02Sound(108);
+    RunCrowdCheer(2);
+    stamp = GameNow();
+}
+
+void ScrollToward(std::int32_t target) {
+    if (ScrollX <= target - 1) ++ScrollX;
+    else if (ScrollX >= target + 1) --ScrollX;
+}
+
+namespace {
+
 bool StepEntranceOpening(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t& line,
                          std::int32_t firstLine) {
     // Each step times itself from the stamp as it stands when the step runs,
@@ -181,49 +211,56 @@ bool StepEntranceOpening(EntranceSteps& entrance, TournamentOpponentRecord& oppo
     return RiseOntoRing(opponent.y, entrance.rise, since());
 }
 
-void StartEntranceGauge(double& stamp) {
-    KeyAPressed = 0;
-    stamp = GameNow();
-    if (TournamentGauge.value < 98) {
-        PlayEra02Sound(108);
-        CameraMode = 1;
+bool StepEntranceRingTalk(EntranceSteps& entrance, std::int32_t& line, std::int32_t lastRingLine) {
+    std::int32_t& step = entrance.step;
+    // One step a line; a step entered in this call runs on in it.
+    for (std::int32_t lineStep = 5; lineStep <= 6; ++lineStep) {
+        if (step != lineStep) continue;
+        PlayerState.pose = 40;
+        TournamentBanner = line < lastRingLine ? 3 : 4;
+        if (!LineRead()) continue;
+        if (line < lastRingLine) {
+            AdvanceLine(line, line + 1);
+            step = lineStep + 1;
+        } else {
+            StartCrowdCheer(line, entrance.stamp);
+            step = 7;
+        }
     }
-}
-
-void StartRise(std::int32_t& line, std::int32_t& rise, double& stamp) {
-    CloseLine(line);
-    rise = 200;
-    stamp = GameNow();
-    PlayEra02Sound(110);
-}
-
-void StartCrowdCheer(std::int32_t& line, double& stamp) {
-    CloseLine(line);
-    PlayEra02Sound(108);
-    RunCrowdCheer(2);
-    stamp = GameNow();
-}
-
-bool StepCheerAndPlatform(std::int32_t& step, double& stamp) {
     if (step == 7) {
         PlayerState.pose = 40;
         RunCrowdCheer(1);
         TournamentBanner = 3;
-        if (DrainGauge(GameNow() - stamp)) {
-            stamp = GameNow();
+        if (DrainGauge(GameNow() - entrance.stamp)) {
+            entrance.stamp = GameNow();
             step = 8;
         }
     }
     if (step != 8) return false;
     PlayerState.pose = 40;
     TournamentBanner = 2;
-    const std::int32_t height = RaisePlatform(GameNow() - stamp);
+    const std::int32_t height = RaisePlatform(GameNow() - entrance.stamp);
     return RunCrowdCheer(1) == kStepDone && height == 209 && TournamentGauge.value == 0;
 }
 
-void ScrollToward(std::int32_t target) {
-    if (ScrollX <= target - 1) ++ScrollX;
-    else if (ScrollX >= target + 1) --ScrollX;
+}  // namespace
+
+bool StepEntranceToPlatform(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t& line,
+                            const EntranceLines& lines) {
+    if (StepEntranceOpening(entrance, opponent, line, lines.marker)) {
+        OpenLine(line, lines.firstRing);
+        entrance.step = 5;
+    }
+    if (!StepEntranceRingTalk(entrance, line, lines.lastRing)) return false;
+    OpenLine(line, lines.platform);
+    entrance.step = 9;
+    return true;
+}
+
+void ArmEntrance(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t& line) {
+    entrance = EntranceSteps{};
+    opponent.angle = 0;
+    ArmEntrance(opponent, x, 700, line);
 }
 
 void RunTournament() {

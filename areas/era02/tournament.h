@@ -33,9 +33,8 @@ void CopyCrowdIndexToFigures();
 // An entrance's opponent rising from `rise` px below the ring at 483, `t`
 // seconds in; true in the step it stands on the ring.
 bool RiseOntoRing(std::int32_t& oppY, std::int32_t& rise, double t);
-// The same two, but the opponent stands where the last step's rise put her
-// (the gauge shows the last step's value) and the rise is checked before it
-// moves on: she lands, and the gauge empties, one step later.
+// As RiseOntoRing, but the opponent stands where the last step's rise put
+// her and the rise is checked before it moves on: she lands a step later.
 bool RiseOntoRingLagged(std::int32_t& oppY, std::int32_t& rise, double t);
 // The opponent gauge filling from 0, `t` seconds in; true (at 98) in the
 // step it is full. It is shown from the first step.
@@ -43,6 +42,8 @@ bool FillGauge(double t);
 // The opponent gauge draining from 98, `t` seconds in; true (shown, with
 // sound 110) in the step it is empty.
 bool DrainGauge(double t);
+// As DrainGauge, but the gauge is checked before it moves on, so it shows
+// the last step's value and empties a step later.
 bool DrainGaugeLagged(double t);
 // The raised platform climbing to 209, `t` seconds in; its height.
 std::int32_t RaisePlatform(double t);
@@ -77,11 +78,22 @@ struct EntranceSteps {
     double stamp = 0;
     std::int32_t heldScroll = 0;
 };
-// Steps 0 to 4 of the first two entrances: the gauge fills, the heroine
-// presses A at the marker and reads `firstLine`, the opponent rises onto the
-// ring. True in the step she stands on it.
-bool StepEntranceOpening(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t& line,
-                         std::int32_t firstLine);
+// The lines of those entrances: the one at the marker, the first and last
+// on the ring, and the first on the platform.
+struct EntranceLines {
+    std::int32_t marker, firstRing, lastRing, platform;
+};
+// Steps 0 to 8 of the first two entrances: the gauge fills (0, 1), the
+// heroine presses A at the marker (2) and reads its line (3), the opponent
+// rises onto the ring (4), the lines on the ring (5 on, banner 3 and 4 on
+// the last), then the gauge drains while the crowd cheers (7) and the
+// platform rises (8). True in the step that shows the platform line and
+// enters step 9.
+bool StepEntranceToPlatform(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t& line,
+                            const EntranceLines& lines);
+// Arms one of them: its steps afresh, the opponent upright with 700 HP,
+// the rest as below.
+void ArmEntrance(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t& line);
 // An entrance armed: the opponent hidden under the ring at `x` with `hp`,
 // the platform down, the first banner, no line up, the crowd quiet.
 void ArmEntrance(TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t hp, std::int32_t& line);
@@ -94,10 +106,6 @@ void StartRise(std::int32_t& line, std::int32_t& rise, double& stamp);
 // The talk on the ring read: the line down, the crowd's sound and cheer, the
 // stamp for the gauge to drain from.
 void StartCrowdCheer(std::int32_t& line, double& stamp);
-// Steps 7 and 8 of the first two entrances: the gauge drains while the crowd
-// cheers, then the platform rises. True in the step the cheer is over, the
-// platform up and the gauge empty.
-bool StepCheerAndPlatform(std::int32_t& step, double& stamp);
 // The view moved one pixel toward `target`.
 void ScrollToward(std::int32_t target);
 
