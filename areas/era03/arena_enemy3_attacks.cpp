@@ -193,22 +193,30 @@ std::int32_t StepVolley(AttackState& a, std::int32_t kind) {
     return a.state;
 }
 
-std::int32_t StepOrbCharge(AttackState& a) {
+// The orb attacks open alike: she backs away with `backGait` while the
+// heroine is within 300 px, then stands in `pose` until she is inside the
+// view (from its left edge too when `leftEdge` says so).
+void BackAwayForOrb(AttackState& a, std::int32_t backGait, std::int32_t pose, bool leftEdge) {
     Era03ArenaEnemy3Record& e = E();
-    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
     if (a.state == 1) {
         e.depth = 0.201f;
         StepEra03ArenaEnemy3Gait(0);
         a.state = Dx() < 300 ? 2 : 3;
     }
     if (a.state == 2) {
-        StepEra03ArenaEnemy3Gait(12);
+        StepEra03ArenaEnemy3Gait(backGait);
         if (Dx() > 300) a.state = 3;
     }
     if (a.state == 3) {
-        e.pose = 101;
-        if (e.x < ScrollX + 900) Go(a, 4);
+        e.pose = pose;
+        if ((!leftEdge || ScrollX < e.x) && e.x < ScrollX + 900) Go(a, 4);
     }
+}
+
+std::int32_t StepOrbCharge(AttackState& a) {
+    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
+    BackAwayForOrb(a, 12, 101, false);
     if (a.state == 4) {
         e.pose = 101;
         if (Passed(a, 0.1)) Go(a, 5);
@@ -325,19 +333,7 @@ std::int32_t StepLeap(AttackState& a) {
 std::int32_t StepOrbThrust(AttackState& a) {
     Era03ArenaEnemy3Record& e = E();
     Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
-    if (a.state == 1) {
-        e.depth = 0.201f;
-        StepEra03ArenaEnemy3Gait(0);
-        a.state = Dx() < 300 ? 2 : 3;
-    }
-    if (a.state == 2) {
-        StepEra03ArenaEnemy3Gait(11);
-        if (Dx() > 300) a.state = 3;
-    }
-    if (a.state == 3) {
-        e.pose = 118;
-        if (ScrollX < e.x && e.x < ScrollX + 900) Go(a, 4);
-    }
+    BackAwayForOrb(a, 11, 118, true);
     const auto hold = [&](std::int32_t dx, std::int32_t dy, float size) {
         orb.state = 3;
         orb.x = e.x + dx;

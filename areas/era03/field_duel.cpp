@@ -66,7 +66,6 @@ struct HeroineComboState {
 HeroineComboState Blows;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
-bool Read() { return EnterConfirmState == 2; }
 
 // ---- the opponent's strike animation ---------------------------------------
 // A request of 10, 20, 30 or 40 plays its steps and parks at 19, 29, 39 or 49.
@@ -110,7 +109,64 @@ void StartThrow(double t) {
     S.tumbleTime = t;
 }
 
+// The heroine stopped, facing the opponent, for a talk: the box up, the
+// bell, Enter awaited.
+void StopHeroineForTalk() {
+    MessageBoxOpen = 1;
+    EventHoldsPlayer = 1;
+    PlayerState.facing = 1;
+    PlayerState.pose = 1;
+    Sound(6);
+    EnterConfirmState = 1;
+}
+
 // ---- the fight ------------------------------------------------------------------
+
+// A blow of hers the opponent answers: blocked on a roll (its reaction and
+// the step back), or landed (the spark, the kind remembered, its reaction,
+// the push, the HP it takes, the EXP and progress she earns, the sound).
+struct BlowAnswer {
+    std::int32_t blockReaction, stepBack;
+    std::int32_t spark, kind, hitReaction, push, damage, exp, progress, sound;
+};
+constexpr BlowAnswer kLowJab = {11, 8, 1, 1, 12, 2, 5, 5, 5, 7};
+constexpr BlowAnswer kHighJab = {13, 3, 1, 2, 14, 0, 10, 25, 25, 36};
+constexpr BlowAnswer kRising = {23, 8, 10, 3, 24, 5, 20, 20, 20, 36};
+constexpr BlowAnswer kSpecial = {0, 0, 40, 3, 25, 10, 40, 40, 20, 36};
+
+// A run of blocks is broken by a sure hit (a roll of 100) once `after`
+// seconds have passed since the last one, when `breaks` says the run is the
+// kind this blow breaks.
+std::int32_t RollAgainstBlock(std::int32_t roll, bool breaks, double after, double t) {
+    if (!breaks || !AtLeastElapsed(S.forcedHitTime, t, after)) return roll;
+    S.lastHitKind = 0;
+    S.forcedHitTime = t;
+    return 100;
+}
+
+void LandBlow(const BlowAnswer& a) {
+    Era03DuelRecord& d = Era03Duel;
+    HitEffectState = a.spark;
+    S.lastHitKind = a.kind;
+    S.reaction = a.hitReaction;
+    d.x += a.push;
+    d.hp -= a.damage;
+    PlayerState.exp += a.exp;
+    S.progress += a.progress;
+    Sound(a.sound);
+}
+
+// Blocked when the roll is at most `blockBelow`: true then.
+bool AnswerBlow(const BlowAnswer& a, std::int32_t roll, std::int32_t blockBelow) {
+    if (roll > blockBelow) {
+        LandBlow(a);
+        return false;
+    }
+    S.reaction = a.blockReaction;
+    Era03Duel.x -= a.stepBack;
+    Sound(41);
+    return true;
+}
 
 void StepFight(double t) {
     Era03DuelRecord& d = Era03Duel;
@@ -138,45 +194,11 @@ void StepFight(double t) {
         const std::int32_t dy = d.y - h.y;
         if (S.reaction == 0 && h.facing == 1) {
             if (dy >= 0 && dy <= 40) {
-                if (S.lastHitKind != 1 && AtLeastElapsed(S.forcedHitTime, t, 1.1)) {
-                    r = 100;
-                    S.lastHitKind = 0;
-                    S.forcedHitTime = t;
-                }
-                if (r <= 70 - T) {
-                    S.reaction = 11;
-                    d.x -= 8;
-                    Sound(41);
-                    if (Random0To99() <= 30 && S.counterMove == 0) S.counterMove = 1;
-                } else {
-                    HitEffectState = 1;
-                    S.lastHitKind = 1;
-                    S.reaction = 12;
-                    d.x += 2;
-                    d.hp -= 5;
-                    h.exp += 5;
-                    S.progress += 5;
-                    Sound(7);
-                }
+                r = RollAgainstBlock(r, S.lastHitKind != 1, 1.1, t);
+                if (AnswerBlow(kLowJab, r, 70 - T) && Random0To99() <= 30 && S.counterMove == 0) S.counterMove = 1;
             } else if (dy >= 41 && dy <= 99) {
-                if (S.lastHitKind == 1 && AtLeastElapsed(S.forcedHitTime, t, 0.3)) {
-                    r = 100;
-                    S.lastHitKind = 0;
-                    S.forcedHitTime = t;
-                }
-                if (r <= 80 - T) {
-                    S.reaction = 13;
-                    d.x -= 3;
-                    Sound(41);
-                } else {
-                    HitEffectState = 1;
-                    S.lastHitKind = 2;
-                    S.reaction = 14;
-                    d.hp -= 10;
-                    h.exp += 25;
-                    S.progress += 25;
-                    Sound(36);
-                }
+                r = RollAgainstBlock(r, S.lastHitKind == 1, 0.3, t);
+                AnswerBlow(kHighJab, r, 80 - T);
             }
         }
         if (S.reaction == 11) d.frame = 4;
@@ -186,26 +208,8 @@ void StepFight(double t) {
     }
     // 5. Her rising attack, only from below or level.
     if (pose == 36 && dist <= 70 && S.reaction == 0 && h.facing == 1 && d.y <= h.y) {
-        std::int32_t r = Random0To99();
-        if (S.lastHitKind == 1 && AtLeastElapsed(S.forcedHitTime, t, 0.3)) {
-            r = 100;
-            S.lastHitKind = 0;
-            S.forcedHitTime = t;
-        }
-        if (r <= 90 - T) {
-            S.reaction = 23;
-            d.x -= 8;
-            Sound(41);
-        } else {
-            HitEffectState = 10;
-            S.lastHitKind = 3;
-            S.reaction = 24;
-            d.x += 5;
-            d.hp -= 20;
-            h.exp += 20;
-            S.progress += 20;
-            Sound(36);
-        }
+        const std::int32_t r = RollAgainstBlock(Random0To99(), S.lastHitKind == 1, 0.3, t);
+        AnswerBlow(kRising, r, 90 - T);
     }
     if (pose >= 36 && pose <= 38) {
         if (S.reaction == 23) d.frame = 16;
@@ -224,16 +228,7 @@ void StepFight(double t) {
             S.counterMove = 53;
             Sound(41);
         }
-        if (S.counterMove == 0 && dist > 40 && dist < 108) {
-            HitEffectState = 40;
-            S.lastHitKind = 3;
-            S.reaction = 25;
-            d.x += 10;
-            d.hp -= 40;
-            h.exp += 40;
-            S.progress += 20;
-            Sound(36);
-        }
+        if (S.counterMove == 0 && dist > 40 && dist < 108) LandBlow(kSpecial);
     }
     if (pose >= 126 && pose <= 128 && S.reaction == 25) {
         d.frame = 15;
@@ -435,42 +430,31 @@ void StepCombo() {
         S.comboStage = 8;
         S.comboHit = 0;
     }
-    if (S.comboStage == 8) {
-        if (S.attackMove == 11 && inReach()) blow(2, 4);
-        if (S.attackMove == 19) S.comboHit = 0, S.attackMove = 20, S.comboStage = 7, S.step = 91;
-    }
-    if (S.comboStage == 7) {
-        if (S.attackMove == 22 && inReach()) blow(2, 9);
-        if (S.attackMove == 29) {
-            S.comboHit = 0, S.attackMove = 30, S.comboStage = 6;
+    // Stage by stage from 8 down: the step of the strike that reaches her
+    // (a kind 1 strike passes over her when she ducks, pose 26), the damage,
+    // the step it parks at and the strike that follows.
+    struct ComboRow {
+        std::int32_t stage, hitStep, kind, damage, parkStep, nextStrike;
+    };
+    constexpr ComboRow kCombo[] = {
+        {8, 11, 2, 4, 19, 20}, {7, 22, 2, 9, 29, 30}, {6, 31, 1, 1, 39, 40}, {5, 41, 1, 3, 49, 10},
+        {4, 11, 2, 9, 19, 30}, {3, 31, 1, 4, 39, 20}, {2, 22, 2, 9, 29, 0},
+    };
+    for (const ComboRow& row : kCombo) {
+        if (S.comboStage != row.stage) continue;
+        if (S.attackMove == row.hitStep && inReach() && (row.kind == 2 || h.pose != 26)) blow(row.kind, row.damage);
+        if (S.attackMove != row.parkStep) continue;
+        S.comboHit = 0;
+        S.attackMove = row.nextStrike;
+        S.comboStage = row.stage - 1;
+        if (row.stage == 8) S.step = 91;
+        if (row.stage == 7) {
             d.x -= 172;
             ScrollX -= 172;
         }
-    }
-    if (S.comboStage == 6) {
-        if (S.attackMove == 31 && inReach() && h.pose != 26) blow(1, 1);
-        if (S.attackMove == 39) S.comboHit = 0, S.attackMove = 40, S.comboStage = 5;
-    }
-    if (S.comboStage == 5) {
-        if (S.attackMove == 41 && inReach() && h.pose != 26) blow(1, 3);
-        if (S.attackMove == 49) S.comboHit = 0, S.attackMove = 10, S.comboStage = 4;
-    }
-    if (S.comboStage == 4) {
-        if (S.attackMove == 11 && inReach()) blow(2, 9);
-        if (S.attackMove == 19) S.comboHit = 0, S.attackMove = 30, S.comboStage = 3;
-    }
-    if (S.comboStage == 3) {
-        if (S.attackMove == 31 && inReach() && h.pose != 26) blow(1, 4);
-        if (S.attackMove == 39) S.comboHit = 0, S.attackMove = 20, S.comboStage = 2;
-    }
-    if (S.comboStage == 2) {
-        if (S.attackMove == 22 && inReach()) blow(2, 9);
-        if (S.attackMove == 29) {
-            S.comboHit = 0;
+        if (row.stage == 2) {
             h.x -= 192;
             d.x -= 72;
-            S.comboStage = 1;
-            S.attackMove = 0;
             RunEra03DuelShout(0);
         }
     }
@@ -494,12 +478,7 @@ void StepDefeat(double t) {
     PlayerStateRecord& h = PlayerState;
     if (S.step < 91) {
         S.step = 91;
-        MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
-        h.facing = 1;
-        h.pose = 1;
-        Sound(6);
-        EnterConfirmState = 1;
+        StopHeroineForTalk();
     }
     if (S.step == 91) {
         S.step = 92;
@@ -514,7 +493,7 @@ void StepDefeat(double t) {
         DialogueChannels.duelLine = row.line;
         d.frame = row.frame;
         h.pose = row.pose;
-        if (!Read()) continue;
+        if (!LineRead()) continue;
         Sound(6);
         if (row.step < 95) {
             S.step += 1;
@@ -634,15 +613,21 @@ void RunEra03Duel() {
 namespace {
 
 // Shows lines up to `last` one Enter at a time; true on the Enter that
-// passes `last`.
+// passes `last`, which stays up while the opponent shouts.
 bool StepTalk(std::int32_t last) {
-    if (!Read()) return false;
-    if (DialogueChannels.duelLine > last - 1) return true;
-    DialogueChannels.duelLine += 1;
-    EnterConfirmState = 1;
-    Sound(6);
+    std::int32_t& line = DialogueChannels.duelLine;
+    if (!LineRead()) return false;
+    if (line >= last) return true;
+    AdvanceLine(line, line + 1);
     return false;
 }
+
+// The talk before the fight: a run of lines, the opponent's shout, the next
+// run from `nextLine`. Each piece is two states, the talk and the shout.
+struct TalkPiece {
+    std::int32_t state, lastLine, nextLine;
+};
+constexpr TalkPiece kTalkPieces[] = {{5, 4, 5}, {7, 6, 7}};
 
 // The demonstration's strikes: a state waits for the move it started to
 // park, then starts the next.
@@ -677,58 +662,35 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
     }
     if (in.state < 3 && h.x >= d.x - 120) in.state = 3;
     if (in.state == 3) {
-        MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
-        h.facing = 1;
-        h.pose = 1;
-        Sound(6);
-        EnterConfirmState = 1;
+        StopHeroineForTalk();
         in.state = 4;
     }
     if (in.state == 4) {
         h.pose = 1;
         d.frame = 8;
         DialogueChannels.duelLine = 1;
-        if (Read()) {
+        if (LineRead()) {
             in.state = 5;
             EnterConfirmState = 1;
             Sound(6);
         }
     }
-    if (in.state == 5) {
-        h.pose = 1;
-        d.frame = 1;
-        if (StepTalk(4)) {
-            in.state = 6;
-            RunEra03DuelShout(0);
-            EnterConfirmState = 0;
+    for (const TalkPiece& piece : kTalkPieces) {
+        if (in.state == piece.state) {
+            h.pose = 1;
+            d.frame = 1;
+            if (StepTalk(piece.lastLine)) {
+                in.state = piece.state + 1;
+                RunEra03DuelShout(0);
+                EnterConfirmState = 0;
+            }
         }
-    }
-    if (in.state == 6) {
-        h.pose = 1;
-        if (RunEra03DuelShout(1) == 99) {
-            in.state = 7;
-            DialogueChannels.duelLine = 5;
-            EnterConfirmState = 1;
-            Sound(6);
-        }
-    }
-    if (in.state == 7) {
-        h.pose = 1;
-        d.frame = 1;
-        if (StepTalk(6)) {
-            in.state = 8;
-            RunEra03DuelShout(0);
-            EnterConfirmState = 0;
-        }
-    }
-    if (in.state == 8) {
-        h.pose = 1;
-        if (RunEra03DuelShout(1) == 99) {
-            in.state = 9;
-            DialogueChannels.duelLine = 7;
-            EnterConfirmState = 1;
-            Sound(6);
+        if (in.state == piece.state + 1) {
+            h.pose = 1;
+            if (RunEra03DuelShout(1) == 99) {
+                in.state = piece.state + 2;
+                AdvanceLine(DialogueChannels.duelLine, piece.nextLine);
+            }
         }
     }
     if (in.state == 9) {
@@ -744,7 +706,7 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
         h.pose = 1;
         d.frame = 8;
         DialogueChannels.duelLine = 22;
-        if (Read()) {
+        if (LineRead()) {
             in.state = 31;
             EventHoldsPlayer = 0;
             DialogueChannels.duelLine = 0;
@@ -753,49 +715,33 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
             S.attackMove = 10;
         }
     }
-    // The demonstration on her: two strikes, then two stepping pairs, then a
-    // blow that sends her back.
-    if (in.state == 31 && StrikeParked(10)) {
-        in.state = 32;
-        S.attackMove = 20;
-    }
-    if (in.state == 32 && StrikeParked(20)) {
-        in.state = 33;
-        d.x -= 72;
-        S.attackMove = 10;
-    }
-    if (in.state == 33) {
-        h.pose = 12;
-        if (StrikeParked(10)) {
-            in.state = 34;
-            S.attackMove = 20;
+    // The demonstration on her: three pairs of strikes (10, then 20), the
+    // opponent stepping in 72 px after each; from the second pair on she
+    // staggers under them, and the last pair's second strike sends her back.
+    for (std::int32_t pair = 31; pair <= 35; pair += 2) {
+        const bool staggers = pair > 31;
+        if (in.state == pair) {
+            if (staggers) h.pose = 12;
+            if (StrikeParked(10)) {
+                in.state = pair + 1;
+                S.attackMove = 20;
+            }
         }
-    }
-    if (in.state == 34) {
-        h.pose = 13;
-        if (StrikeParked(20)) {
-            in.state = 35;
-            d.x -= 72;
-            S.attackMove = 10;
-        }
-    }
-    if (in.state == 35) {
-        h.pose = 12;
-        if (StrikeParked(10)) {
-            in.state = 36;
-            S.attackMove = 20;
-        }
-    }
-    if (in.state == 36) {
-        h.pose = 13;
-        if (StrikeParked(20)) {
-            in.state = 37;
-            h.pose = 27;
-            h.x -= 192;
-            ScrollX -= 192;
-            d.x -= 72;
-            in.stateTime = t;
-            Sound(36);
+        if (in.state == pair + 1) {
+            if (staggers) h.pose = 13;
+            if (StrikeParked(20)) {
+                in.state = pair + 2;
+                d.x -= 72;
+                if (pair < 35) {
+                    S.attackMove = 10;
+                } else {
+                    h.pose = 27;
+                    h.x -= 192;
+                    ScrollX -= 192;
+                    in.stateTime = t;
+                    Sound(36);
+                }
+            }
         }
     }
     if (in.state == 37 && in.stateTime != t) {
@@ -821,29 +767,25 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
             EnterConfirmState = 1;
         }
     }
+    std::int32_t& line = DialogueChannels.duelLine;
     if (in.state == 40) {
         MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
         h.facing = 1;
-        Sound(6);
-        EnterConfirmState = 1;
+        OpenLine(line, 25);
         in.state = 41;
     }
+    // Lines 25 to 27, a state each.
     if (in.state >= 41 && in.state <= 43) {
         h.pose = 22;
         d.frame = 8;
-        DialogueChannels.duelLine = 25 + (in.state - 41);
-        if (Read()) {
+        line = 25 + (in.state - 41);
+        if (LineRead()) {
             if (in.state < 43) {
                 in.state += 1;
-                DialogueChannels.duelLine += 1;
-                EnterConfirmState = 1;
-                Sound(6);
+                AdvanceLine(line, line + 1);
             } else {
-                EnterConfirmState = 0;
                 in.state = 99;
-                DialogueChannels.duelLine = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(line);
                 MessageBoxOpen = 0;
             }
         }
