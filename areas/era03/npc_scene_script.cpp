@@ -354,47 +354,14 @@ void End() {
     MenuKeyBlocked = 0;
 }
 
-}  // namespace
+struct TalkRow {
+    std::int32_t step, heroinePose, npcPose, a, b;
+};
 
-void PlayEra03NpcWalkBack(double start) {
-    struct Row {
-        double t;
-        std::int32_t pose, dx, y, facing, frontHidden;
-    };
-    static constexpr Row kRows[] = {
-        {0.0, 107, 149, 643, 1, 0}, {0.1, 107, 199, 640, 0, 0}, {0.2, 107, 249, 640, 0, 0},
-        {0.3, 26, 349, 640, 0, 0},  {0.4, 26, 349, 640, -1, 0}, {0.5, 26, 359, 640, 0, 1},
-        {0.6, 45, 359, 640, 0, 0},  {0.7, 8, 359, 640, 0, 0},   {0.8, 9, 359, 640, 0, 0},
-        {0.9, 10, 59, 640, 0, 0},   {1.1, 11, -41, 640, 0, 0},  {1.2, 86, -51, 640, 1, 0},
-        {1.3, 87, -54, 640, 0, 0},  {1.4, 88, -58, 640, 0, 0},  {1.5, 108, -61, 640, 0, 0},
-    };
-    const double t = GameNow() - start;
-    for (const Row& r : kRows) {
-        if (t < r.t && r.t > 0.0) break;
-        P.pose = r.pose;
-        P.x = A + r.dx;
-        P.y = r.y;
-        if (r.facing != 0) P.facing = r.facing;
-        if (r.frontHidden != 0) D.FrontPanelShown = 0;
-    }
-}
-
-std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
-    if (arg == 0) {
-        S.step = 0;
-        return S.step;
-    }
-    const double now = GameNow();
-    if (now - S.t0 < 0) S.t0 = S.t1 = S.t2 = S.t3 = 0;
-    if (TextureFlags[kToolTexture] == 0) {
-        TextureFlags[kToolTexture] = kGraphicRequested;
-        ArmObjects();
-        UpdateEra03NpcCatcher(0);
-    }
-    if (TextureFlags[kOverlayTexture] == 0) TextureFlags[kOverlayTexture] = kGraphicRequested;
+// The opening: the first lines, the replay's question, the talk and the
+// character taking out its tool (steps 0 to 7).
+void StepScriptOpening(double now) {
     DialogueChannelsRecord& L = DialogueChannels;
-
-    // ---- opening
     if (S.step == 0) {
         Heroine(89);
         Npc(2);
@@ -437,7 +404,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             KeyNPressed = 0;
             Lines(0, 0);
             S.step = kDone;
-            return S.step;
+            return;
         }
         if (KeyYPressed == 1) {
             KeyYPressed = 0;
@@ -447,9 +414,6 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             S.t0 = now;
         }
     }
-    struct TalkRow {
-        std::int32_t step, heroinePose, npcPose, a, b;
-    };
     static constexpr TalkRow kTalk[] = {
         {3, 89, 3, 32, 99}, {4, 0, 6, 33, 99}, {5, 0, 6, 33, 33},
     };
@@ -469,8 +433,10 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         }
     }
     if (S.step == 7) StepOpening();
+}
 
-    // ---- the talk and the price of the stay
+// The talk and the price of the stay (steps 10 to 14).
+void StepScriptPrice() {
     if (S.step == 10 && Era02EventsUnlocked != 0) {
         S.step = 14;
         EnterConfirmState = 1;
@@ -497,8 +463,11 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             }
         }
     }
+}
 
-    // ---- nightfall and lying down
+// Nightfall and lying down (steps 15 to 21).
+void StepScriptNightfall(double now) {
+    DialogueChannelsRecord& L = DialogueChannels;
     if (S.step == 15) {
         Heroine(40);
         Lines(99, 99);
@@ -596,8 +565,10 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             N.catchSignal = 0;
         }
     }
+}
 
-    // ---- the catching game
+// The catching game (steps 22 to 31).
+void StepScriptCatching(double now) {
     if (S.step == 22) {
         Heroine(0);
         const double t = Since(S.t0);
@@ -709,7 +680,10 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         EventHoldsPlayer = 1;
         if (Enter(After::Next)) S.step = N.deliveredCount < 1 ? 32 : 40;
     }
-    // ---- nothing caught: a word, the walk back and the game again
+}
+
+// Nothing caught: a word, the walk back and the game again (steps 32 to 36).
+void StepScriptRetry() {
     if (S.step == 32) {
         Npc(13);
         Lines(99, 41);
@@ -758,8 +732,17 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         D.ActorDepth = 0.77f;
         for (int k = 1; k <= 4; ++k) TitleFigureSlots.figure[k].x = 0;
     }
+}
 
-    // ---- servings
+struct CookRow {
+    std::int32_t step, npcPose;
+    double wait;
+    std::int32_t next;
+};
+
+// Something caught: the word about it, the walk back to the fire and the
+// character's walk to it (steps 40 to 44).
+void StepScriptToServings() {
     if (S.step == 40) {
         Npc(13);
         Lines(99, 42);
@@ -806,13 +789,12 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             PlayerMoveState.walkRight = PlayerMoveState.walkLeft = 0;
         }
     }
-    // A serving: the character cooks, hands over the item and the heroine
-    // eats. Steps 45..48 here and 75..78 for the last serving.
-    struct CookRow {
-        std::int32_t step, npcPose;
-        double wait;
-        std::int32_t next;
-    };
+}
+
+// A serving: the character cooks, hands over the item and the heroine eats
+// (steps 45 to 59). The cooking rows serve the last serving too (75 to 78).
+void StepScriptServing(double now) {
+    DialogueChannelsRecord& L = DialogueChannels;
     static constexpr CookRow kCook[] = {
         {45, 12, 0.1, 46}, {46, 10, 0.5, 47}, {47, 11, 0.4, 48}, {48, 24, 0.7, 49},
         {75, 12, 0.1, 76}, {76, 10, 0.5, 77}, {77, 11, 0.4, 78}, {78, 24, 0.7, 79},
@@ -920,14 +902,16 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             Sound(6);
         }
     }
-    struct ClosingRow {
-        std::int32_t step, heroinePose, npcPose, a, b;
-    };
-    static constexpr ClosingRow kAfterServings[] = {
+}
+
+// The talk after the servings (steps 60 to 65); through the servings and
+// this talk (45 to 65) the heroine and the character stay at the fire.
+void StepScriptAfterServings() {
+    static constexpr TalkRow kAfterServings[] = {
         {60, 0, 6, 48, 48}, {61, 0, 0, 49, 0}, {62, 0, 0, 49, 49},
         {63, 0, 0, 49, 50}, {64, 88, 0, 51, 0}, {65, 88, 0, 51, 52},
     };
-    for (const ClosingRow& r : kAfterServings) {
+    for (const TalkRow& r : kAfterServings) {
         if (S.step != r.step) continue;
         if (r.heroinePose != 0) Heroine(r.heroinePose);
         if (r.npcPose != 0) Npc(r.npcPose);
@@ -943,8 +927,10 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         P.y = 640;
         N.actorX = A;
     }
+}
 
-    // ---- lying down again and dawn
+// Lying down again and dawn (steps 66 to 72).
+void StepScriptDawn(double now) {
     if (S.step == 66) {
         MessageBoxOpen = 1;
         D.TwinklesShown = 1;
@@ -1027,8 +1013,10 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             Sound(6);
         }
     }
+}
 
-    // ---- the last serving
+// The last serving (steps 73 and 79 to 87).
+void StepScriptLastServing(double now) {
     if (S.step == 73) {
         Heroine(108, A - 61);
         Npc(6);
@@ -1110,14 +1098,65 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         if (Enter(After::Kept)) {
             S.step = kDone;
             End();
-            return S.step;
+            return;
         }
     }
     if (S.step >= 73 && S.step <= 87) {
         P.x = A - 61;
         P.y = 640;
     }
+}
 
+}  // namespace
+
+void PlayEra03NpcWalkBack(double start) {
+    struct Row {
+        double t;
+        std::int32_t pose, dx, y, facing, frontHidden;
+    };
+    static constexpr Row kRows[] = {
+        {0.0, 107, 149, 643, 1, 0}, {0.1, 107, 199, 640, 0, 0}, {0.2, 107, 249, 640, 0, 0},
+        {0.3, 26, 349, 640, 0, 0},  {0.4, 26, 349, 640, -1, 0}, {0.5, 26, 359, 640, 0, 1},
+        {0.6, 45, 359, 640, 0, 0},  {0.7, 8, 359, 640, 0, 0},   {0.8, 9, 359, 640, 0, 0},
+        {0.9, 10, 59, 640, 0, 0},   {1.1, 11, -41, 640, 0, 0},  {1.2, 86, -51, 640, 1, 0},
+        {1.3, 87, -54, 640, 0, 0},  {1.4, 88, -58, 640, 0, 0},  {1.5, 108, -61, 640, 0, 0},
+    };
+    const double t = GameNow() - start;
+    for (const Row& r : kRows) {
+        if (t < r.t && r.t > 0.0) break;
+        P.pose = r.pose;
+        P.x = A + r.dx;
+        P.y = r.y;
+        if (r.facing != 0) P.facing = r.facing;
+        if (r.frontHidden != 0) D.FrontPanelShown = 0;
+    }
+}
+
+std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
+    if (arg == 0) {
+        S.step = 0;
+        return S.step;
+    }
+    const double now = GameNow();
+    if (now - S.t0 < 0) S.t0 = S.t1 = S.t2 = S.t3 = 0;
+    if (TextureFlags[kToolTexture] == 0) {
+        TextureFlags[kToolTexture] = kGraphicRequested;
+        ArmObjects();
+        UpdateEra03NpcCatcher(0);
+    }
+    if (TextureFlags[kOverlayTexture] == 0) TextureFlags[kOverlayTexture] = kGraphicRequested;
+    // The phases in the order of their steps: a step one of them enters runs
+    // on in the next in the same call.
+    StepScriptOpening(now);
+    StepScriptPrice();
+    StepScriptNightfall(now);
+    StepScriptCatching(now);
+    StepScriptRetry();
+    StepScriptToServings();
+    StepScriptServing(now);
+    StepScriptAfterServings();
+    StepScriptDawn(now);
+    StepScriptLastServing(now);
     if (S.step >= 3 && S.step <= 98) AfterEveryStep();
     return S.step;
 }
