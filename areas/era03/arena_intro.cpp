@@ -40,31 +40,13 @@ void Hold() {
     ScrollX = PlayerState.x - 250;
 }
 
-}  // namespace
+double Elapsed(double now) { return now - Intro.stamp; }
 
-std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
+// Steps 1 to 3: the first lines, then she walks in.
+void StepIntroWalkIn(double now) {
     IntroState& in = Intro;
-    const double now = GameNow();
-    StampAheadToZero(in.stamp, now);
-    if (arg == 0) {
-        in.step = 1;
-        Era03ArenaEncounter.hazardPostFrame = 0;
-        return in.step;
-    }
-    PlayerStateRecord& p = PlayerState;
-    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
-    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
     std::int32_t& step = in.step;
-    const auto T = [&] { return now - in.stamp; };
-    if (step < 3) {
-        p.x = A - 500;
-        ScrollX = A - 750;
-        MessageBoxOpen = 1;
-    }
-    if (step >= 4) {
-        ScrollX = A - 60;
-        CameraMode = 1;
-    }
+    PlayerStateRecord& p = PlayerState;
     if (step == 1) {
         Show(13, true);
         EventHoldsPlayer = 1;
@@ -92,6 +74,14 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = 4;
         }
     }
+}
+
+// Steps 4 to 10: the talk with the three who wait, boss 1 acting it out.
+void StepIntroTalk(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    PlayerStateRecord& p = PlayerState;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     if (step == 4) {
         Hold();
         p.pose = 26;
@@ -126,8 +116,8 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     if (step == 5) {
         Hold();
         p.pose = 26;
-        b.pose = T() < 0.03 ? 106 : T() < 0.05 ? 107 : T() < 0.1 ? 108 : T() < 0.55 ? 110 : 111;
-        if (T() >= 0.55 && LineRead()) {
+        b.pose = Elapsed(now) < 0.03 ? 106 : Elapsed(now) < 0.05 ? 107 : Elapsed(now) < 0.1 ? 108 : Elapsed(now) < 0.55 ? 110 : 111;
+        if (Elapsed(now) >= 0.55 && LineRead()) {
             Show(26, false);
             in.stamp = now;
             step = 6;
@@ -139,7 +129,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         b.preFightState = 2;
         p.pose = 39;
         p.y = 690;
-        if (T() >= 1.0 && LineRead()) {
+        if (Elapsed(now) >= 1.0 && LineRead()) {
             Show(27, false);
             step = 7;
         }
@@ -160,15 +150,15 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         Hold();
         p.pose = 26;
         b.pose = 111;
-        b.preFightState = T() < 0.04 ? 5 : T() < 0.07 ? 6 : 7;
-        if (T() >= 0.07) {
+        b.preFightState = Elapsed(now) < 0.04 ? 5 : Elapsed(now) < 0.07 ? 6 : 7;
+        if (Elapsed(now) >= 0.07) {
             Era03ArenaEnemy2.x = A + 613;
             Era03ArenaEnemy2.facing = 1;
             if (LineRead()) {
                 Show(29, false);
                 in.stamp = now;
                 step = 9;
-                }
+            }
         }
     }
     if (step == 9) {
@@ -188,6 +178,13 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         Advance();
         if (Line() == 32) step = 11;
     }
+}
+
+// Steps 11 to 13: she is made to jump (again when too low), then walks on.
+void StepIntroJump(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    PlayerStateRecord& p = PlayerState;
     if (step == 11) {
         p.pose = 26;
         if (LineRead()) {
@@ -204,7 +201,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = 13;
             Era03ArenaEncounter.sceneDepthOffset = 0.0f;
             KeyUpPressed = 0;
-        } else if (T() >= 0.5 && p.y == 640) {
+        } else if (Elapsed(now) >= 0.5 && p.y == 640) {
             if (Era03ArenaEncounter.sceneDepthOffset != 0.0f) {
                 // Too low a jump: jump again at once, without a new prompt.
                 step = 11;
@@ -227,6 +224,16 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = 14;
         }
     }
+}
+
+// Steps 14 to 16: the last lines, and boss 1 throws the post to the far
+// wall.
+void StepIntroThrow(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    PlayerStateRecord& p = PlayerState;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
     if (step == 14) {
         p.pose = 22;
         if (Line() < 37) Advance();
@@ -240,11 +247,11 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step >= 15) p.pose = 22;
     if (step == 15) {
-        b.pose = T() >= 0.1 ? 112 : T() >= 0.05 ? 114 : 113;
+        b.pose = Elapsed(now) >= 0.1 ? 112 : Elapsed(now) >= 0.05 ? 114 : 113;
         post.scale = 0.4f;
         Era03ArenaEncounter.hazardPostFrame = 1;
-        post.x = A + 454 - RateMove(500, T());
-        post.y = 536 - TruncToInt(750 * T() - 350 * T() * T());
+        post.x = A + 454 - RateMove(500, Elapsed(now));
+        post.y = 536 - TruncToInt(750 * Elapsed(now) - 350 * Elapsed(now) * Elapsed(now));
         post.spin += 65;
         if (post.y > 640) {
             Era03ArenaEncounter.hazardPostFrame = 0;
@@ -255,11 +262,11 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         }
     }
     if (step == 16) {
-        b.pose = T() >= 0.1 ? 108 : T() >= 0.05 ? 111 : 110;
+        b.pose = Elapsed(now) >= 0.1 ? 108 : Elapsed(now) >= 0.05 ? 111 : 110;
         post.scale = 0.4f;
         Era03ArenaEncounter.hazardPostFrame = 1;
-        post.x = A + 530 + RateMove(300, T());
-        post.y = 536 - TruncToInt(350 * T() - 350 * T() * T());
+        post.x = A + 530 + RateMove(300, Elapsed(now));
+        post.y = 536 - TruncToInt(350 * Elapsed(now) - 350 * Elapsed(now) * Elapsed(now));
         post.spin += 65;
         if (post.y > 635) {
             post.y = 635;
@@ -269,8 +276,16 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = 17;
         }
     }
+}
+
+// Steps 17 to 23: the post rises and crackles, and boss 1's last lines.
+void StepIntroPost(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
     if (step == 17) {
-        if (T() >= 2.0) {
+        if (Elapsed(now) >= 2.0) {
             post.y = 618;
             post.x = A + 908;
             post.scale = 1.0f;
@@ -280,14 +295,14 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         }
     }
     if (step == 18) {
-        if (T() >= 2.0) {
+        if (Elapsed(now) >= 2.0) {
             in.stamp = now;
             Era03ArenaEncounter.hazardPostFrame = 2;
             step = 19;
         }
     }
     if (step == 19) {
-        if (T() >= 0.2) {
+        if (Elapsed(now) >= 0.2) {
             in.stamp = now;
             post.y -= 34;
             ArenaSound(131);
@@ -300,7 +315,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step == 20) {
         Era03ArenaEncounter.hazardPostFrame = 2;
-        if (T() >= 0.3) {
+        if (Elapsed(now) >= 0.3) {
             in.stamp = now;
             ArenaSound(84);
             step = 21;
@@ -308,7 +323,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step == 21) {
         Era03ArenaEncounter.hazardPostFrame = 3;
-        if (T() >= 0.1) {
+        if (Elapsed(now) >= 0.1) {
             ++in.crackles;
             in.stamp = now;
             ArenaSound(83);
@@ -317,7 +332,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step == 22) {
         Era03ArenaEncounter.hazardPostFrame = 2;
-        if (T() >= 2.0) {
+        if (Elapsed(now) >= 2.0) {
             Show(37, true);
             EventHoldsPlayer = 1;
             step = 23;
@@ -333,6 +348,36 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = kArenaDone;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
+    IntroState& in = Intro;
+    const double now = GameNow();
+    StampAheadToZero(in.stamp, now);
+    if (arg == 0) {
+        in.step = 1;
+        Era03ArenaEncounter.hazardPostFrame = 0;
+        return in.step;
+    }
+    PlayerStateRecord& p = PlayerState;
+    std::int32_t& step = in.step;
+    if (step < 3) {
+        p.x = A - 500;
+        ScrollX = A - 750;
+        MessageBoxOpen = 1;
+    }
+    if (step >= 4) {
+        ScrollX = A - 60;
+        CameraMode = 1;
+    }
+    // A step entered in one phase runs on in the next in the same call.
+    StepIntroWalkIn(now);
+    StepIntroTalk(now);
+    StepIntroJump(now);
+    StepIntroThrow(now);
+    StepIntroPost(now);
     return step;
 }
 
