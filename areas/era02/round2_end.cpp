@@ -442,19 +442,11 @@ void WalkToPrizeView() {
     }
 }
 
-}  // namespace
-
-std::int32_t RunRound2Finale(std::int32_t mode) {
+// Steps 0 to 7: the lesson, the demonstration of the new move, the two
+// moves learned and the talk after them.
+void StepFinaleLesson() {
     TimedStep& s = Finale;
-    StampAheadToZero(FW.frameStamp, GameNow());
-    if (mode == 0) {
-        s.Go(0);
-        FW = FinaleWords{};
-        return s.step;
-    }
-    RequestTexture(kTextureD004);
     PlayerStateRecord& p = PlayerState;
-    TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 0) {
         Msg() = 1;
         MessageBoxOpen = 1;
@@ -518,6 +510,12 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             }
         }
     }
+}
+
+// Steps 8 to 13: her last dive, met by the F and G moves.
+void StepFinaleDive() {
+    TimedStep& s = Finale;
+    PlayerStateRecord& p = PlayerState;
     if (s.step == 8) {
         Opp.frame = 3;
         if (s.After(0.13)) {
@@ -596,6 +594,12 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.Go(14);
         }
     }
+}
+
+// Steps 14 to 18: the talk, the cheer as she sinks away, the last lines.
+void StepFinaleCheer() {
+    TimedStep& s = Finale;
+    PlayerStateRecord& p = PlayerState;
     if (s.step == 14) {
         p.pose = 26;
         Opp.frame = (Msg() == 38 || Msg() == 39) ? 18 : 19;
@@ -646,6 +650,13 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         Msg() = 0;
         s.Go(19);
     }
+}
+
+// Steps 19 to 21: the walk to the prize, which rises and is taken.
+void StepFinalePrize() {
+    TimedStep& s = Finale;
+    PlayerStateRecord& p = PlayerState;
+    TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 19) {
         MessageBoxOpen = 1;
         WalkToPrizeView();
@@ -688,6 +699,12 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.Go(40);
         }
     }
+}
+
+// Steps 40 to 43: the arena put back, the platform down and the gauge full.
+void StepFinaleReset() {
+    TimedStep& s = Finale;
+    TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 40 && s.After(1.0)) {
         PlayEra02Sound(108);
         s.step = 41;   // the pickup's stamp stays in use
@@ -720,5 +737,24 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.step = kStepDone;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunRound2Finale(std::int32_t mode) {
+    TimedStep& s = Finale;
+    StampAheadToZero(FW.frameStamp, GameNow());
+    if (mode == 0) {
+        s.Go(0);
+        FW = FinaleWords{};
+        return s.step;
+    }
+    RequestTexture(kTextureD004);
+    // A step entered in one phase runs on in the next in the same call.
+    StepFinaleLesson();
+    StepFinaleDive();
+    StepFinaleCheer();
+    StepFinalePrize();
+    StepFinaleReset();
     return s.step;
 }

@@ -51,23 +51,36 @@ bool Next() {
     return true;
 }
 
-}  // namespace
+double SinceCloseStamp() { return GameNow() - Cl.stamp; }
 
-std::int32_t RunTournamentClose(std::int32_t mode) {
-    if (GameNow() < Cl.stamp) {
-        Cl.stamp = Cl.hop2 = GameNow();
-        Cl.hop3 = 0;
+// A line of the trio's talk under which one of them hops (turning to her
+// first when `turns`); Enter sets it down and moves on a step.
+struct TrioLine {
+    std::int32_t step, line, actor;
+    bool turns;
+};
+constexpr TrioLine kTrioLinesFirst[] = {{12, 52, 1, false}, {13, 53, 2, false}, {14, 54, 3, false}};
+constexpr TrioLine kTrioLinesSecond[] = {{17, 57, 3, false}, {18, 58, 1, false}, {19, 59, 2, true}};
+
+double& HopStamp(std::int32_t actor) { return actor == 1 ? Cl.hop1 : actor == 2 ? Cl.hop2 : Cl.hop3; }
+
+template <std::size_t N>
+void StepTrioLines(const TrioLine (&rows)[N]) {
+    for (const TrioLine& row : rows) {
+        if (Cl.step != row.step) continue;
+        Msg() = row.line;
+        if (row.turns) Actor(row.actor).facing = -1;
+        HopTrioActor(row.actor, HopStamp(row.actor));
+        if (Next()) {
+            Actor(row.actor).y = 288;
+            Cl.step = row.step + 1;
+        }
     }
-    if (mode == 0) {
-        Cl.step = 0;
-        return Cl.step;
-    }
-    if (mode != 1) return Cl.step;
-    const auto e = [] { return GameNow() - Cl.stamp; };
-    const auto faceEachOther = [] {
-        PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
-        Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
-    };
+}
+
+// Steps 0 to 6: the beaten opponent pushed away, the long talk and the
+// prize.
+void StepClosePrize() {
     if (Cl.step == 0) {
         Restart(Cl.stamp);
         Opp.frame = 23;
@@ -79,8 +92,8 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
     }
     if (Cl.step == 1) {
         Opp.frame = 23;
-        Opp.x = Cl.startX + TruncToInt(PlayerState.facing * 900 * e());
-        if (e() > 0.1) Cl.step = 2;
+        Opp.x = Cl.startX + TruncToInt(PlayerState.facing * 900 * SinceCloseStamp());
+        if (SinceCloseStamp() > 0.1) Cl.step = 2;
     }
     if (Cl.step == 2) {
         Restart(Cl.stamp);
@@ -88,7 +101,8 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         Cl.step = 3;
     }
     if (Cl.step == 3) {
-        faceEachOther();
+        PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
+        Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
         Opp.frame = Msg() >= 34 ? 3 : 19;
         if (Msg() == 37 || Msg() == 39 || Msg() == 42) RunCrowdReaction(0, 0);
         if (Msg() == 38 || Msg() == 40 || Msg() == 43) {
@@ -111,7 +125,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         Restart(Cl.stamp);
         Cl.step = 5;
     }
-    if (Cl.step == 5 && e() > 0.2) {
+    if (Cl.step == 5 && SinceCloseStamp() > 0.2) {
         Msg() = 47;
         EnterConfirmState = kLineWaiting;
         Cl.step = 6;
@@ -126,6 +140,11 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
             Cl.step = 7;
         }
     }
+}
+
+// Steps 7 to 11: out through the arena door, which closes behind her, and
+// the trio on the ledge above it.
+void StepCloseExit() {
     if (Cl.step == 7) {
         RunCrowdCheer(1);
         Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
@@ -144,7 +163,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
     }
     if (Cl.step == 8) {
         RunCrowdCheer(1);
-        if (OpenArenaDoor(e())) Cl.step = 9;
+        if (OpenArenaDoor(SinceCloseStamp())) Cl.step = 9;
     }
     if (Cl.step == 9) {
         TournamentBoundsLock = 0;
@@ -162,7 +181,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
     if (Cl.step == 10) {
         PlayerState.facing = -1;
         CameraMode = 0;
-        if (CloseArenaDoor(e())) {
+        if (CloseArenaDoor(SinceCloseStamp())) {
             Restart(Cl.stamp);
             Cl.step = 11;
         }
@@ -171,7 +190,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         PlayerState.facing = -1;
         Era02ArenaDoor.gateSelector = 4;
         StandTrioOnGateLedge();
-        if (e() > 0.2) {
+        if (SinceCloseStamp() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;
             EnterConfirmState = kLineWaiting;
             EventHoldsPlayer = 1;
@@ -179,31 +198,12 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
             Cl.step = 12;
         }
     }
+}
+
+// Steps 12 to 23: the trio's talk.
+void StepCloseTrioTalk() {
     // The trio's talk: who hops under which line.
-    if (Cl.step == 12) {
-        Msg() = 52;
-        HopTrioActor(1, Cl.hop1);
-        if (Next()) {
-            Actor(1).y = 288;
-            Cl.step = 13;
-        }
-    }
-    if (Cl.step == 13) {
-        Msg() = 53;
-        HopTrioActor(2, Cl.hop2);
-        if (Next()) {
-            Actor(2).y = 288;
-            Cl.step = 14;
-        }
-    }
-    if (Cl.step == 14) {
-        Msg() = 54;
-        HopTrioActor(3, Cl.hop3);
-        if (Next()) {
-            Actor(3).y = 288;
-            Cl.step = 15;
-        }
-    }
+    StepTrioLines(kTrioLinesFirst);
     if (Cl.step == 15) {
         Msg() = 55;
         Actor(1).facing = Actor(2).facing = -1;
@@ -218,31 +218,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         StandFacingHer(56);
         if (Next()) Cl.step = 17;
     }
-    if (Cl.step == 17) {
-        Msg() = 57;
-        HopTrioActor(3, Cl.hop3);
-        if (Next()) {
-            Actor(3).y = 288;
-            Cl.step = 18;
-        }
-    }
-    if (Cl.step == 18) {
-        Msg() = 58;
-        HopTrioActor(1, Cl.hop1);
-        if (Next()) {
-            Actor(1).y = 288;
-            Cl.step = 19;
-        }
-    }
-    if (Cl.step == 19) {
-        Msg() = 59;
-        Actor(2).facing = -1;
-        HopTrioActor(2, Cl.hop2);
-        if (Next()) {
-            Actor(2).y = 288;
-            Cl.step = 20;
-        }
-    }
+    StepTrioLines(kTrioLinesSecond);
     if (Cl.step == 20) {
         StandFacingHer(60);
         if (Next()) Cl.step = 21;
@@ -275,6 +251,11 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
             Cl.step = 24;
         }
     }
+}
+
+// Steps 24 to 28: the trio gone, her last lines, and the graphics switched
+// to Era03.
+void StepCloseToEra03() {
     if (Cl.step == 24) {
         Era02ArenaDoor.gateSelector = 4;
         for (int n = 1; n <= 3; ++n) Actor(n).frame = 0;
@@ -282,7 +263,7 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         // answer line 64 before it shows.
         Msg() = 0;
         EnterConfirmState = 0;
-        if (e() > 0.2) {
+        if (SinceCloseStamp() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;
             PlayEra02Sound(93);
             EnterConfirmState = kLineWaiting;
@@ -311,6 +292,25 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         MenuKeyBlocked = 0;
         Cl.step = kStepDone;
     }
+}
+
+}  // namespace
+
+std::int32_t RunTournamentClose(std::int32_t mode) {
+    if (GameNow() < Cl.stamp) {
+        Cl.stamp = Cl.hop2 = GameNow();
+        Cl.hop3 = 0;
+    }
+    if (mode == 0) {
+        Cl.step = 0;
+        return Cl.step;
+    }
+    if (mode != 1) return Cl.step;
+    // A step entered in one phase runs on in the next in the same call.
+    StepClosePrize();
+    StepCloseExit();
+    StepCloseTrioTalk();
+    StepCloseToEra03();
     if (Cl.step >= 10) {
         ScrollX = O + 2807;
         TournamentBoundsLock = 0;
