@@ -76,6 +76,8 @@ struct GiftState {
 };
 GiftState Gf;
 
+double SinceErrandStamp() { return GameNow() - Er.stamp; }
+
 void StepSideA(ErrandState& s) {
     if (s.sideA == 0) {
         s.sideA = 1;
@@ -166,25 +168,10 @@ void StepSideB(ErrandState& s) {
     }
 }
 
-}  // namespace
-
-std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
+// Steps 1 to 4: the sheet loaded, the first line, and the last opponent
+// charging in.
+void StepErrandCharge() {
     ErrandState& s = Er;
-    StampAheadToZero(s.stamp, GameNow());
-    StampAheadToZero(s.stamp2, GameNow());
-    if (mode == 0) {
-        s = ErrandState{};
-        s.step = 1;
-        AllFigures(1);
-        MessageBoxOpen = 1;
-        return s.step;
-    }
-    if (s.sideA == 0) {
-        ScrollX = O + 1102;
-        PlayerState.x = O + 1890;
-        PlayerState.facing = -1;
-    }
-    const auto since = [&] { return GameNow() - s.stamp; };
     if (s.step == 1) {
         PlayerState.pose = 96;
         if (RequestTexture(kTextureD048)) s.step = 2;
@@ -220,6 +207,12 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             EnterConfirmState = kLineWaiting;
         }
     }
+}
+
+// Steps 5 to 18: the long talks, the second one looping while the count
+// runs up.
+void StepErrandTalk() {
+    ErrandState& s = Er;
     if (s.step == 5) {
         PlayerState.pose = 1;
         TournamentBanner = 3;
@@ -335,6 +328,11 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             Restart(s.stamp);
         }
     }
+}
+
+// Steps 19 to 25: the talk to the crowd, the banner and the crowd waving.
+void StepErrandCrowdTalk() {
+    ErrandState& s = Er;
     if (s.step == 19) {
         Opp.frame = 2;
         Opp.facing = 1;
@@ -350,10 +348,10 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
     if (s.step == 20) {
         Opp.frame = 34;
         OpponentBeside(-1, 100);
-        const bool second = since() >= 0.2;
+        const bool second = SinceErrandStamp() >= 0.2;
         TournamentBanner = second ? 4 : 3;
         AllFigures(second ? 2 : 1);
-        if (since() >= 0.4) {
+        if (SinceErrandStamp() >= 0.4) {
             Restart(s.stamp);
             PlayEra02Sound(86);
         }
@@ -381,6 +379,11 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             }
         }
     }
+}
+
+// Steps 26 to 28: its blows at the banner, with a line between.
+void StepErrandStrikes() {
+    ErrandState& s = Er;
     if (s.step == 26) {
         const std::int32_t strike = RunEra02BannerStrike(1);
         if (s.counter == 1 && AtLeastElapsed(s.stamp, GameNow(), 2.0)) {
@@ -419,6 +422,31 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             if (ScrollX + 1024 < O + 1490) s.step = 29;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
+    ErrandState& s = Er;
+    StampAheadToZero(s.stamp, GameNow());
+    StampAheadToZero(s.stamp2, GameNow());
+    if (mode == 0) {
+        s = ErrandState{};
+        s.step = 1;
+        AllFigures(1);
+        MessageBoxOpen = 1;
+        return s.step;
+    }
+    if (s.sideA == 0) {
+        ScrollX = O + 1102;
+        PlayerState.x = O + 1890;
+        PlayerState.facing = -1;
+    }
+    // A step entered in one phase runs on in the next in the same call.
+    StepErrandCharge();
+    StepErrandTalk();
+    StepErrandCrowdTalk();
+    StepErrandStrikes();
     if (s.counter >= 10 && s.step >= 28) StepSideA(s);
     if (s.sideB != 0) StepSideB(s);
     if (DebrisBurst.trigger != 0) UpdateDebrisBurst();
