@@ -398,55 +398,10 @@ const TalkRow* FindTalkRow(std::int32_t kind, std::int32_t step) {
     return nullptr;
 }
 
-}  // namespace
-
-std::int32_t RunRound3Talk(std::int32_t kind) {
-    if (kind == 0) {
-        Tk.step = 0;
-        Opp.y = Floor();
-        return Tk.step;
-    }
-    if (Tk.step == 0) {
-        Tk.step = 1;
-        MessageBoxOpen = 1;
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayEra02Sound(6);
-        if (kind == 1) PlayerState.x -= 40;
-    }
-    const bool right = HeroineRightOf();
-    PlayerState.facing = right ? -1 : 1;
-    const std::int32_t facingFrame = right ? 27 : 24;
-    const TalkRow* row = FindTalkRow(kind, Tk.step);
-    if (row == nullptr) return Tk.step;
-    Msg() = row->message;
-    PlayerState.pose = row->pose;
-    Opp.frame = row->frame == 0 ? facingFrame : row->frame;
-    if (LineRead()) {
-        if (kind == 2 && Tk.step == 3) PlayerState.x -= 40;
-        if (FindTalkRow(kind, Tk.step + 1) == nullptr) {
-            Tk.step = kStepDone;
-            Opp.frame = 37;
-            Msg() = 0;
-            MessageBoxOpen = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-        } else {
-            ++Tk.step;
-            EnterConfirmState = kLineWaiting;
-            PlayEra02Sound(6);
-        }
-    }
-    return Tk.step;
-}
-
-std::int32_t RunRound3End(std::int32_t mode) {
-    StampAheadToZero(Ed.stamp, GameNow());
-    if (mode == 0) {
-        Ed.step = 0;
-        Opp.y = Floor();
-        return Ed.step;
-    }
+// Steps 0 to 8: its talk, its flashes and its last words. Each step times
+// itself from the stamp as it stands when the step runs, so a step entered
+// in this call starts at t = 0.
+void StepEndFarewell() {
     const bool right = HeroineRightOf();
     if (Ed.step == 0) {
         Ed.step = 1;
@@ -458,9 +413,6 @@ std::int32_t RunRound3End(std::int32_t mode) {
         PlayEra02Sound(6);
         Msg() = 74;
     }
-    // Each step times itself from the stamp as it stands when the step runs,
-    // so a step entered in this call starts at t = 0.
-    TournamentGaugeRecord& g = TournamentGauge;
     if (Ed.step == 1) {
         Opp.frame = right ? 27 : 24;
         if (LineRead()) {
@@ -554,6 +506,10 @@ std::int32_t RunRound3End(std::int32_t mode) {
             RunCrowdCheer(0);
         }
     }
+}
+
+// Step 9: it sinks away while the crowd cheers.
+void StepEndSinking() {
     if (Ed.step == 9) {
         const double t = GameNow() - Ed.stamp;
         Opp.frame = 70;
@@ -566,6 +522,12 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Ed.step = 10;
         }
     }
+}
+
+// Steps 10 to 13: the walk to the prize, the talk, the prize rising and
+// taken.
+void StepEndPrize() {
+    TournamentGaugeRecord& g = TournamentGauge;
     if (Ed.step == 10) {
         DialogueChannels.fieldLine = 0;
         MessageBoxOpen = 1;
@@ -634,6 +596,11 @@ std::int32_t RunRound3End(std::int32_t mode) {
             Sc.endFlag = 0;
         }
     }
+}
+
+// Steps 14 to 17: the arena put back, the platform down and the gauge full.
+void StepEndReset() {
+    TournamentGaugeRecord& g = TournamentGauge;
     if (Ed.step == 14) {
         if (MoreThanElapsed(Ed.stamp, GameNow(), 1.0)) {
             Ed.step = 15;
@@ -674,5 +641,61 @@ std::int32_t RunRound3End(std::int32_t mode) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunRound3Talk(std::int32_t kind) {
+    if (kind == 0) {
+        Tk.step = 0;
+        Opp.y = Floor();
+        return Tk.step;
+    }
+    if (Tk.step == 0) {
+        Tk.step = 1;
+        MessageBoxOpen = 1;
+        EnterConfirmState = kLineWaiting;
+        EventHoldsPlayer = 1;
+        PlayEra02Sound(6);
+        if (kind == 1) PlayerState.x -= 40;
+    }
+    const bool right = HeroineRightOf();
+    PlayerState.facing = right ? -1 : 1;
+    const std::int32_t facingFrame = right ? 27 : 24;
+    const TalkRow* row = FindTalkRow(kind, Tk.step);
+    if (row == nullptr) return Tk.step;
+    Msg() = row->message;
+    PlayerState.pose = row->pose;
+    Opp.frame = row->frame == 0 ? facingFrame : row->frame;
+    if (LineRead()) {
+        if (kind == 2 && Tk.step == 3) PlayerState.x -= 40;
+        if (FindTalkRow(kind, Tk.step + 1) == nullptr) {
+            Tk.step = kStepDone;
+            Opp.frame = 37;
+            Msg() = 0;
+            MessageBoxOpen = 0;
+            EnterConfirmState = 0;
+            EventHoldsPlayer = 0;
+        } else {
+            ++Tk.step;
+            EnterConfirmState = kLineWaiting;
+            PlayEra02Sound(6);
+        }
+    }
+    return Tk.step;
+}
+
+std::int32_t RunRound3End(std::int32_t mode) {
+    StampAheadToZero(Ed.stamp, GameNow());
+    if (mode == 0) {
+        Ed.step = 0;
+        Opp.y = Floor();
+        return Ed.step;
+    }
+    // A step entered in one phase runs on in the next in the same call.
+    StepEndFarewell();
+    StepEndSinking();
+    StepEndPrize();
+    StepEndReset();
     return Ed.step;
 }
