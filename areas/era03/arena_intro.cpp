@@ -23,16 +23,10 @@ IntroState Intro;
 
 std::int32_t& Line() { return DialogueChannels.eventLine; }
 
-void Show(std::int32_t line, bool firstVolume) {
-    Line() = line;
-    EnterConfirmState = kLineWaiting;
-    if (firstVolume) ArenaSoundGeneral(kLineBellSound);
-    else ArenaSound(kLineBellSound);
-}
 // On Enter: the next line. True when it moved on.
 bool Advance() {
     if (!LineRead()) return false;
-    Show(Line() + 1, false);
+    AdvanceLine(Line(), Line() + 1);
     return true;
 }
 void Hold() {
@@ -48,7 +42,7 @@ void StepIntroWalkIn(double now) {
     std::int32_t& step = in.step;
     PlayerStateRecord& p = PlayerState;
     if (step == 1) {
-        Show(13, true);
+        AdvanceLine(Line(), 13, 0);
         EventHoldsPlayer = 1;
         step = 2;
     }
@@ -68,7 +62,7 @@ void StepIntroWalkIn(double now) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
-            Show(16, false);
+            AdvanceLine(Line(), 16);
             EventHoldsPlayer = 1;
             in.stamp = now;
             step = 4;
@@ -118,7 +112,7 @@ void StepIntroTalk(double now) {
         p.pose = 26;
         b.pose = Elapsed(now) < 0.03 ? 106 : Elapsed(now) < 0.05 ? 107 : Elapsed(now) < 0.1 ? 108 : Elapsed(now) < 0.55 ? 110 : 111;
         if (Elapsed(now) >= 0.55 && LineRead()) {
-            Show(26, false);
+            AdvanceLine(Line(), 26);
             in.stamp = now;
             step = 6;
         }
@@ -130,7 +124,7 @@ void StepIntroTalk(double now) {
         p.pose = 39;
         p.y = 690;
         if (Elapsed(now) >= 1.0 && LineRead()) {
-            Show(27, false);
+            AdvanceLine(Line(), 27);
             step = 7;
         }
     }
@@ -155,7 +149,7 @@ void StepIntroTalk(double now) {
             Era03ArenaEnemy2.x = A + 613;
             Era03ArenaEnemy2.facing = 1;
             if (LineRead()) {
-                Show(29, false);
+                AdvanceLine(Line(), 29);
                 in.stamp = now;
                 step = 9;
             }
@@ -166,7 +160,7 @@ void StepIntroTalk(double now) {
         p.pose = 26;
         b.pose = 108;
         if (LineRead()) {
-            Show(30, false);
+            AdvanceLine(Line(), 30);
             in.stamp = now;
             step = 10;
         }
@@ -219,7 +213,7 @@ void StepIntroJump(double now) {
         } else {
             p.x = A + 300;
             KeyRightPressed = 0;
-            Show(33, false);
+            AdvanceLine(Line(), 33);
             EventHoldsPlayer = 1;
             step = 14;
         }
@@ -333,7 +327,7 @@ void StepIntroPost(double now) {
     if (step == 22) {
         Era03ArenaEncounter.hazardPostFrame = 2;
         if (Elapsed(now) >= 2.0) {
-            Show(37, true);
+            AdvanceLine(Line(), 37, 0);
             EventHoldsPlayer = 1;
             step = 23;
         }

@@ -157,35 +157,13 @@ void Shop() {
     }
 }
 
-}  // namespace
+struct SettleRow {
+    std::int32_t step, heroine, npc;
+};
 
-std::int32_t RunEra03NpcShop(std::int32_t arg) {
-    if (arg == 0) {
-        T.shopStep = 1;
-        return T.shopStep;
-    }
-    // Once done, nothing is asked for again: a request left behind would load
-    // a picture that no one frees.
-    if (T.shopStep != kDone) {
-        RequestTexture(kFirstItemTexture);
-        RequestTexture(kSecondItemTexture);
-        Shop();
-    }
-    if (T.shopStep == kDone) {
-        ReleaseTexture(kFirstItemTexture);
-        ReleaseTexture(kSecondItemTexture);
-    }
-    return T.shopStep;
-}
-
-std::int32_t RunEra03NpcConversation(std::int32_t arg) {
+// Steps 0 to 7: she steps to the character's side and settles there.
+void StepConversationArrival(double now) {
     std::int32_t& step = T.step;
-    if (arg == 0) {
-        step = 0;
-        return step;
-    }
-    KeyAPressed = 0;
-    const double now = GameNow();
     if (step == 0) {
         step = 1;
         T.stamp = now;
@@ -216,9 +194,6 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
         T.stamp = now;
     }
     // The heroine settles beside the character: poses 87, 88, 89.
-    struct SettleRow {
-        std::int32_t step, heroine, npc;
-    };
     static constexpr SettleRow kSettle[] = {{4, 87, 0}, {5, 88, 0}, {6, 89, 6}};
     for (const SettleRow& r : kSettle) {
         if (step != r.step) continue;
@@ -236,6 +211,12 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
         EventHoldsPlayer = 1;
         Sound(6);
     }
+}
+
+// Steps 8 to 13: the greeting (or the errand's or the extra lines
+// instead) and the choice of 1 to 5.
+void StepConversationMenu(double now) {
+    std::int32_t& step = T.step;
     if (step == 8) {
         Poses(89, 6);
         L.shopLineA = 21;
@@ -295,6 +276,12 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
             NumberKeyValue = kNoNumber;
         }
     }
+}
+
+// Steps 20 to 61: what each choice leads to: leaving, the menu side, the
+// shop, the night, and the errand's and extra lines back to the choice.
+void StepConversationChoice() {
+    std::int32_t& step = T.step;
     if (step == 20) {
         Poses(86, 5);
         L.shopLineA = 26;
@@ -351,6 +338,41 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra03NpcShop(std::int32_t arg) {
+    if (arg == 0) {
+        T.shopStep = 1;
+        return T.shopStep;
+    }
+    // Once done, nothing is asked for again: a request left behind would load
+    // a picture that no one frees.
+    if (T.shopStep != kDone) {
+        RequestTexture(kFirstItemTexture);
+        RequestTexture(kSecondItemTexture);
+        Shop();
+    }
+    if (T.shopStep == kDone) {
+        ReleaseTexture(kFirstItemTexture);
+        ReleaseTexture(kSecondItemTexture);
+    }
+    return T.shopStep;
+}
+
+std::int32_t RunEra03NpcConversation(std::int32_t arg) {
+    std::int32_t& step = T.step;
+    if (arg == 0) {
+        step = 0;
+        return step;
+    }
+    KeyAPressed = 0;
+    const double now = GameNow();
+    // A step entered in one phase runs on in the next in the same call.
+    StepConversationArrival(now);
+    StepConversationMenu(now);
+    StepConversationChoice();
     if (step == 98) {
         step = kDone;
         N.meetingMark = 2;
