@@ -43,6 +43,51 @@ struct FightState {
 };
 FightState F;
 
+// Step 10: the leap down from the platform, the debris where she lands,
+// and her next line.
+void StepLeapDown() {
+    if (En.leap == 1) {
+        Opp.frame = 21;
+        if (MoreThanElapsed(En.leapStamp, GameNow(), 0.1)) {
+            En.leap = 2;
+            Restart(En.leapStamp);
+            Opp.x += Opp.facing * 105;
+            En.x0 = Opp.x;
+            En.y0 = Opp.y;
+            Opp.depth = 0.3f;
+            PlayerState.facing = Opp.facing;
+        }
+    }
+    const double t = 1.5 * (GameNow() - En.leapStamp);
+    if (En.leap == 2) {
+        Opp.frame = 32;
+        Opp.x = En.x0 + Opp.facing * TruncToInt(200 * t);
+        Opp.y = En.y0 + TruncToInt(350 * t * t);
+        if (Opp.y > 640) {
+            En.leap = 3;
+            PlayEra02Sound(123);
+            Restart(En.leapStamp);
+            Era03Fighter.x = Opp.x + Opp.facing * 30;
+            Era03Fighter.y = Opp.y;
+            DebrisBurst.trigger = 1;
+        }
+    }
+    if (En.leap == 3) {
+        Opp.frame = 31;
+        Opp.y = 640;
+        if (MoreThanElapsed(En.leapStamp, GameNow(), 0.1)) {
+            En.leap = 4;
+            FaceHeroine();
+        }
+    }
+    if (En.leap == 4) {
+        Opp.frame = 3;
+        OpenLine(Msg(), 17);
+        En.step = 11;
+        En.leap = 0;
+    }
+}
+
 }  // namespace
 
 void StartRound4Debris() {
@@ -179,48 +224,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
             En.step = 10;
         }
     }
-    if (En.step == 10) {
-        if (En.leap == 1) {
-            Opp.frame = 21;
-            if (MoreThanElapsed(En.leapStamp, GameNow(), 0.1)) {
-                En.leap = 2;
-                Restart(En.leapStamp);
-                Opp.x += Opp.facing * 105;
-                En.x0 = Opp.x;
-                En.y0 = Opp.y;
-                Opp.depth = 0.3f;
-                PlayerState.facing = Opp.facing;
-            }
-        }
-        const double t = 1.5 * (GameNow() - En.leapStamp);
-        if (En.leap == 2) {
-            Opp.frame = 32;
-            Opp.x = En.x0 + Opp.facing * TruncToInt(200 * t);
-            Opp.y = En.y0 + TruncToInt(350 * t * t);
-            if (Opp.y > 640) {
-                En.leap = 3;
-                PlayEra02Sound(123);
-                Restart(En.leapStamp);
-                Era03Fighter.x = Opp.x + Opp.facing * 30;
-                Era03Fighter.y = Opp.y;
-                DebrisBurst.trigger = 1;
-            }
-        }
-        if (En.leap == 3) {
-            Opp.frame = 31;
-            Opp.y = 640;
-            if (MoreThanElapsed(En.leapStamp, GameNow(), 0.1)) {
-                En.leap = 4;
-                FaceHeroine();
-            }
-        }
-        if (En.leap == 4) {
-            Opp.frame = 3;
-            OpenLine(Msg(), 17);
-            En.step = 11;
-            En.leap = 0;
-        }
-    }
+    if (En.step == 10) StepLeapDown();
     if (En.step == 11 && LineRead()) {
         if (Msg() < 20) {
             AdvanceLine(Msg(), Msg() + 1);

@@ -190,71 +190,12 @@ void StepKnockUp(Family f, const KnockUp& k, double now) {
     }
 }
 
-}  // namespace
-
-void ResetEra03ArenaEnemy2Bands() {
-    for (Era03ArenaEnemy2Bands& b : Bands) b = Era03ArenaEnemy2Bands{};
-}
-
-Era03ArenaEnemy2Bands Era03ArenaEnemy2FamilyBands(int family) { return Bands[family & 3]; }
-
-std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
-    if (kind == 0) {
-        Arm(kS);
-        LatchTest(kS);
-        return R.state;
-    }
-    const bool high = kind == 11;
+// The counter-throw, states 41 to 51: it seizes the heroine, throws her
+// and recovers while she tumbles; true in the step it lets her go and the
+// reaction is finished.
+bool StepCounterThrow(double now) {
     Era03ArenaEnemy2Record& e = E();
     PlayerStateRecord& p = PlayerState;
-    const double now = GameNow();
-    StampAheadToZero(R.time, now);
-    StampAheadToZero(R.second, now);
-    if (R.state == 1) Decide(kS, high);
-    if (R.state == 11) {
-        HitEffectState = 1;
-        Coin();
-        R.dir = p.facing;
-        ArenaSound(126);
-        LowerHit(kS);
-        constexpr std::int32_t kStandPoses[] = {1, 2, 7, 11, 15, 19};
-        R.state = std::find(std::begin(kStandPoses), std::end(kStandPoses), e.pose) != std::end(kStandPoses) ? 12 : 17;
-    }
-    if (R.state == 12) {
-        Move(high ? 8 : 13);
-        Lose(high ? 20 : 10);
-        R.state = high ? 13 : 15;
-    }
-    if (R.state == 17) {
-        Move(high ? 1 : 3);
-        Lose(high ? 20 : 10);
-        R.state = high ? 18 : 20;
-    }
-    // The flinches: a pose, a time, a move at its end, a coin, then on.
-    struct Flinch {
-        std::int32_t state, pose;
-        double time;
-        std::int32_t move;
-        bool coin;
-        std::int32_t next;
-    };
-    constexpr Flinch kFlinches[] = {
-        {13, 25, 0.1, 44, true, 14}, {14, 21, 0.3, 7, false, 0}, {15, 24, 0.1, 64, false, 16},
-        {16, 23, 0.3, 7, false, 0},  {18, 21, 0.1, 44, true, 19}, {19, 25, 0.3, 11, false, 0},
-        {20, 23, 0.1, 25, false, 21}, {21, 24, 0.3, 31, false, 0},
-    };
-    if (const Flinch* fl = FindRow(kFlinches, &Flinch::state, R.state)) {
-        e.pose = fl->pose;
-        if (After(fl->time)) {
-            Move(fl->move);
-            if (fl->coin) Coin();
-            Restamp();
-            if (fl->next == 0) Finish();
-            else R.state = fl->next;
-        }
-    }
-    StepGuard(kS, high, 1);
-    // The counter-throw.
     if (R.state == 41) {
         e.x = p.x + p.facing * 84;
         MessageBoxOpen = 1;
@@ -353,9 +294,78 @@ std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
             Held().frame = 0;
             MessageBoxOpen = 0;
             Finish();
-            return R.state;
+            return true;
         }
     }
+    return false;
+}
+
+}  // namespace
+
+void ResetEra03ArenaEnemy2Bands() {
+    for (Era03ArenaEnemy2Bands& b : Bands) b = Era03ArenaEnemy2Bands{};
+}
+
+Era03ArenaEnemy2Bands Era03ArenaEnemy2FamilyBands(int family) { return Bands[family & 3]; }
+
+std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
+    if (kind == 0) {
+        Arm(kS);
+        LatchTest(kS);
+        return R.state;
+    }
+    const bool high = kind == 11;
+    Era03ArenaEnemy2Record& e = E();
+    PlayerStateRecord& p = PlayerState;
+    const double now = GameNow();
+    StampAheadToZero(R.time, now);
+    StampAheadToZero(R.second, now);
+    if (R.state == 1) Decide(kS, high);
+    if (R.state == 11) {
+        HitEffectState = 1;
+        Coin();
+        R.dir = p.facing;
+        ArenaSound(126);
+        LowerHit(kS);
+        constexpr std::int32_t kStandPoses[] = {1, 2, 7, 11, 15, 19};
+        R.state = std::find(std::begin(kStandPoses), std::end(kStandPoses), e.pose) != std::end(kStandPoses) ? 12 : 17;
+    }
+    if (R.state == 12) {
+        Move(high ? 8 : 13);
+        Lose(high ? 20 : 10);
+        R.state = high ? 13 : 15;
+    }
+    if (R.state == 17) {
+        Move(high ? 1 : 3);
+        Lose(high ? 20 : 10);
+        R.state = high ? 18 : 20;
+    }
+    // The flinches: a pose, a time, a move at its end, a coin, then on.
+    struct Flinch {
+        std::int32_t state, pose;
+        double time;
+        std::int32_t move;
+        bool coin;
+        std::int32_t next;
+    };
+    constexpr Flinch kFlinches[] = {
+        {13, 25, 0.1, 44, true, 14}, {14, 21, 0.3, 7, false, 0}, {15, 24, 0.1, 64, false, 16},
+        {16, 23, 0.3, 7, false, 0},  {18, 21, 0.1, 44, true, 19}, {19, 25, 0.3, 11, false, 0},
+        {20, 23, 0.1, 25, false, 21}, {21, 24, 0.3, 31, false, 0},
+    };
+    if (const Flinch* fl = FindRow(kFlinches, &Flinch::state, R.state)) {
+        e.pose = fl->pose;
+        if (After(fl->time)) {
+            Move(fl->move);
+            if (fl->coin) Coin();
+            Restamp();
+            if (fl->next == 0) Finish();
+            else R.state = fl->next;
+        }
+    }
+    StepGuard(kS, high, 1);
+    // The counter-throw.
+    if (StepCounterThrow(now)) return R.state;
     if (R.state >= 46 && R.state <= 51) p.x = Held().x;
     if (R.state == 52) StepDefeatLying(0);
     LatchTest(kS);

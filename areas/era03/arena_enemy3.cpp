@@ -84,6 +84,52 @@ void StartAttack(std::int32_t state, std::int32_t attack) {
     else RunEra03ArenaEnemy3AttackRight(0);
 }
 
+// Her blows: the first one answered, a new one after 0.2 s taking over, and
+// after the same kind three times running it attacks at once.
+void StepPhaseHits(double now) {
+    PhaseState& ph = Phase;
+    Era03ArenaEnemy3Record& e = E();
+    PlayerStateRecord& p = PlayerState;
+    if (ph.hit == 0 && ph.state != 90 && ph.state != kArenaDone) {
+        const std::int32_t kind = TestEra03ArenaEnemy3Hit();
+        if (kind != 0) {
+            MessageBoxOpen = 0;
+            ph.hit = 1;
+            ph.kind = kind;
+            DispatchEra03ArenaEnemy3Hit(0);
+            ph.stamp = now;
+        }
+    }
+    if (ph.hit == 1) {
+        ph.state = 0;
+        if (AtLeastElapsed(ph.stamp, now, 0.2)) {
+            const std::int32_t kind = TestEra03ArenaEnemy3Hit();
+            if (kind != 0) {
+                ph.kind = kind;
+                DispatchEra03ArenaEnemy3Hit(0);
+                ph.stamp = now;
+            }
+        }
+        if (DispatchEra03ArenaEnemy3Hit(ph.kind) == kArenaDone) {
+            if (ph.kind != ph.lastKind) {
+                ph.lastKind = ph.kind;
+                ph.repeats = 0;
+            } else {
+                ++ph.repeats;
+            }
+            ph.state = 3;
+            ph.attack = 0;
+            ph.hit = 0;
+            ph.kind = 0;
+            if (ph.repeats >= 2) {
+                ph.repeats = 0;
+                if (p.x <= e.x) StartAttack(5, ChooseEra03ArenaEnemy3Attack());
+                else StartAttack(6, e.x >= A + 408 ? 1 : 2);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
@@ -161,44 +207,7 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
             StartAttack(5, ChooseEra03ArenaEnemy3Attack());
         }
     }
-    if (ph.hit == 0 && ph.state != 90 && ph.state != kArenaDone) {
-        const std::int32_t kind = TestEra03ArenaEnemy3Hit();
-        if (kind != 0) {
-            MessageBoxOpen = 0;
-            ph.hit = 1;
-            ph.kind = kind;
-            DispatchEra03ArenaEnemy3Hit(0);
-            ph.stamp = now;
-        }
-    }
-    if (ph.hit == 1) {
-        ph.state = 0;
-        if (AtLeastElapsed(ph.stamp, now, 0.2)) {
-            const std::int32_t kind = TestEra03ArenaEnemy3Hit();
-            if (kind != 0) {
-                ph.kind = kind;
-                DispatchEra03ArenaEnemy3Hit(0);
-                ph.stamp = now;
-            }
-        }
-        if (DispatchEra03ArenaEnemy3Hit(ph.kind) == kArenaDone) {
-            if (ph.kind != ph.lastKind) {
-                ph.lastKind = ph.kind;
-                ph.repeats = 0;
-            } else {
-                ++ph.repeats;
-            }
-            ph.state = 3;
-            ph.attack = 0;
-            ph.hit = 0;
-            ph.kind = 0;
-            if (ph.repeats >= 2) {
-                ph.repeats = 0;
-                if (p.x <= e.x) StartAttack(5, ChooseEra03ArenaEnemy3Attack());
-                else StartAttack(6, e.x >= A + 408 ? 1 : 2);
-            }
-        }
-    }
+    StepPhaseHits(now);
     if (ph.state == 0 || ph.state >= 2) ArenaSound(146);
     if (Era03ArenaBoss1.bulletCount != 0) {
         for (std::int32_t i = 1; i <= Era03ArenaBoss1.bulletCount; ++i) StepEra03ArenaEnemy3Shots(i);

@@ -633,19 +633,11 @@ constexpr TalkPiece kTalkPieces[] = {{5, 4, 5}, {7, 6, 7}};
 // park, then starts the next.
 bool StrikeParked(std::int32_t move) { return S.attackMove == move + 9; }
 
-}  // namespace
-
-std::int32_t RunEra03DuelIntro(std::int32_t n) {
+// States 0 to 30: it waits, she comes near, and the talk with its shouts.
+void StepDuelIntroTalk(double t) {
     Era03DuelRecord& d = Era03Duel;
     PlayerStateRecord& h = PlayerState;
     IntroState& in = Intro;
-    const double t = GameClock.gameClock;
-    if (n == 0) {
-        in.state = 0;
-        S.attackMove = 0;
-        return in.state;
-    }
-    StampAheadToZero(in.stateTime, t);
     if (in.state == 0) {
         d.x = D;
         d.y = 640;
@@ -715,6 +707,13 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
             S.attackMove = 10;
         }
     }
+}
+
+// States 31 to 43: the demonstration on her, its shout and its last lines.
+void StepDuelIntroDemonstration(double t) {
+    Era03DuelRecord& d = Era03Duel;
+    PlayerStateRecord& h = PlayerState;
+    IntroState& in = Intro;
     // The demonstration on her: three pairs of strikes (10, then 20), the
     // opponent stepping in 72 px after each; from the second pair on she
     // staggers under them, and the last pair's second strike sends her back.
@@ -790,6 +789,23 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra03DuelIntro(std::int32_t n) {
+    Era03DuelRecord& d = Era03Duel;
+    PlayerStateRecord& h = PlayerState;
+    IntroState& in = Intro;
+    const double t = GameClock.gameClock;
+    if (n == 0) {
+        in.state = 0;
+        S.attackMove = 0;
+        return in.state;
+    }
+    StampAheadToZero(in.stateTime, t);
+    StepDuelIntroTalk(t);
+    StepDuelIntroDemonstration(t);
     if (in.state >= 31 && in.state != 99 && h.pose == 1) h.pose = 22;
     if (in.state >= 3) {
         CameraMode = 1;

@@ -57,6 +57,116 @@ void StartBurst2(std::int32_t x, std::int32_t y) {
     BurstPool.y[2] = y;
 }
 
+// The grab, reactions 61 to 70: the talk on the first one, then her blows
+// until she lets go. `step` is the time since the step's stamp as the call
+// began.
+void StepGrab(double t, double step) {
+    Era03FighterRecord& f = Era03Fighter;
+    PlayerStateRecord& h = PlayerState;
+    std::int32_t& r = W.reaction;
+    const double g = t - W.reactionStamp;
+    const bool read = EnterConfirmState == 2;
+    if (r == 61) {
+        MessageBoxOpen = 1;
+        HitEffectState = 10;
+        W.reactionStamp = t;
+        r = 62;
+        return;
+    }
+    if (r == 62 || r == 63) {
+        f.pose = 18;
+        f.x = h.x + 109;
+        f.y = h.y - 21;
+        h.pose = 36;
+        if (r == 62 && g >= 0.01) {
+            FighterSound(58);
+            r = 63;
+        }
+        if (r == 63 && g >= 1.0) {
+            if (W.grabCount == 0) {
+                EnterConfirmState = 1;
+                EventHoldsPlayer = 1;
+                r = 64;
+            } else {
+                W.reactionStepStamp = t;
+                r = 68;
+            }
+            return;
+        }
+    }
+    if (r == 64 || r == 65) {
+        f.pose = 18;
+        f.y = Floor();
+        h.pose = 94;
+        DialogueChannels.fighterLine = r == 64 ? 24 : 25;
+        if (read) {
+            EnterConfirmState = 1;
+            FighterSound(6);
+            if (r == 65) W.reactionStamp = t;
+            r += 1;
+            return;
+        }
+    }
+    if (r >= 66 && r <= 68) {
+        const double since = t - W.reactionStamp;
+        f.pose = static_cast<std::int32_t>(since / 0.2) % 2 == 0 ? 5 : 6;
+    }
+    if (r == 66) {
+        f.y = Floor();
+        h.pose = 1;
+        DialogueChannels.fighterLine = 26;
+        if (read) {
+            W.strike = 1;
+            EnterConfirmState = 0;
+            DialogueChannels.fighterLine = 0;
+            r = 67;
+            return;
+        }
+    }
+    if (r == 67) {
+        f.y = Floor();
+        if (W.strike == 0 && W.knockBack == 0) {
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 1;
+            r = 69;
+        }
+    }
+    if (r == 68) {
+        f.y = Floor();
+        if (step >= 1.0) {
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 1;
+            FighterSound(6);
+            r = 70;
+            return;
+        }
+    }
+    if (r == 69) {
+        f.y = Floor();
+        DialogueChannels.fighterLine = 27;
+        if (EnterConfirmState == 2) {
+            CloseLine(DialogueChannels.fighterLine);
+            W.reactionStepStamp = t;
+            r = 68;
+            return;
+        }
+    }
+    if (r == 70) {
+        f.y = Floor();
+        DialogueChannels.fighterLine = W.grabCount > 0 ? 29 : 28;
+        if (read) {
+            r = 0;
+            EnterConfirmState = 0;
+            DialogueChannels.fighterLine = 0;
+            EventHoldsPlayer = 0;
+            MessageBoxOpen = 0;
+            W.grabCount += 1;
+            h.exp += 70;
+            f.hp -= 70;
+        }
+    }
+}
+
 }  // namespace
 
 void FighterSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
@@ -583,107 +693,7 @@ void UpdateEra03FighterReaction() {
     // Grabbed: only a heroine facing him on the floor.
     if (r == 51) next(h.facing == 1 && h.y == FloorHeightAt(h.x, f.y) ? 61 : 0);
     if (r >= 61 && r <= 70) {
-        const double g = t - W.reactionStamp;
-        const bool read = EnterConfirmState == 2;
-        if (r == 61) {
-            MessageBoxOpen = 1;
-            HitEffectState = 10;
-            W.reactionStamp = t;
-            r = 62;
-            return;
-        }
-        if (r == 62 || r == 63) {
-            f.pose = 18;
-            f.x = h.x + 109;
-            f.y = h.y - 21;
-            h.pose = 36;
-            if (r == 62 && g >= 0.01) {
-                FighterSound(58);
-                r = 63;
-            }
-            if (r == 63 && g >= 1.0) {
-                if (W.grabCount == 0) {
-                    EnterConfirmState = 1;
-                    EventHoldsPlayer = 1;
-                    r = 64;
-                } else {
-                    W.reactionStepStamp = t;
-                    r = 68;
-                }
-                return;
-            }
-        }
-        if (r == 64 || r == 65) {
-            f.pose = 18;
-            f.y = Floor();
-            h.pose = 94;
-            DialogueChannels.fighterLine = r == 64 ? 24 : 25;
-            if (read) {
-                EnterConfirmState = 1;
-                FighterSound(6);
-                if (r == 65) W.reactionStamp = t;
-                r += 1;
-                return;
-            }
-        }
-        if (r >= 66 && r <= 68) {
-            const double since = t - W.reactionStamp;
-            f.pose = static_cast<std::int32_t>(since / 0.2) % 2 == 0 ? 5 : 6;
-        }
-        if (r == 66) {
-            f.y = Floor();
-            h.pose = 1;
-            DialogueChannels.fighterLine = 26;
-            if (read) {
-                W.strike = 1;
-                EnterConfirmState = 0;
-                DialogueChannels.fighterLine = 0;
-                r = 67;
-                return;
-            }
-        }
-        if (r == 67) {
-            f.y = Floor();
-            if (W.strike == 0 && W.knockBack == 0) {
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                r = 69;
-            }
-        }
-        if (r == 68) {
-            f.y = Floor();
-            if (step >= 1.0) {
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                FighterSound(6);
-                r = 70;
-                return;
-            }
-        }
-        if (r == 69) {
-            f.y = Floor();
-            DialogueChannels.fighterLine = 27;
-            if (EnterConfirmState == 2) {
-                CloseLine(DialogueChannels.fighterLine);
-                W.reactionStepStamp = t;
-                r = 68;
-                return;
-            }
-        }
-        if (r == 70) {
-            f.y = Floor();
-            DialogueChannels.fighterLine = W.grabCount > 0 ? 29 : 28;
-            if (read) {
-                r = 0;
-                EnterConfirmState = 0;
-                DialogueChannels.fighterLine = 0;
-                EventHoldsPlayer = 0;
-                MessageBoxOpen = 0;
-                W.grabCount += 1;
-                h.exp += 70;
-                f.hp -= 70;
-            }
-        }
+        StepGrab(t, step);
         return;
     }
     // The follow-ups: a throw, a strike, or both.
