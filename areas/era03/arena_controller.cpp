@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
 constexpr std::int32_t kBoss1Sheet = 55, kEnemy2Sheet = 56, kEnemy3Sheet = 57, kEnemy3StandSheet = 50;
 
 struct EndingState {
@@ -217,9 +216,9 @@ void StepEndingLastLines(double now) {
 void RunEra03ArenaEncounter() {
     Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
     std::int32_t& s = e.controllerState;
-    if (s == 0 && PlayerState.x > A - 500) {
+    if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
         s = 1;
-        PlayerState.x = A - 500;
+        PlayerState.x = kArenaAnchor - 500;
         RunEra03ArenaIntro(0);
         Era03ArenaBoss1.pose = 101;
         Era03ArenaBoss1.preFightState = 1;

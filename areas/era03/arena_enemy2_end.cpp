@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
 constexpr std::int32_t kBoss1Sheet = 55;
 
 struct EndState {
@@ -274,25 +273,25 @@ void StepBackToPosts() {
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     PlayerStateRecord& p = PlayerState;
     if (s.state == 18) {
-        if (b.x < A + 550) {
+        if (b.x < kArenaAnchor + 550) {
             b.facing = -1;
             StepEra03ArenaBoss1SceneWalk(1);
-        } else if (b.x > A + 600) {
+        } else if (b.x > kArenaAnchor + 600) {
             b.facing = 1;
             StepEra03ArenaBoss1SceneWalk(1);
         }
-        if (e.x < A + 600) {
+        if (e.x < kArenaAnchor + 600) {
             e.facing = -1;
             StepEra03ArenaEnemy2Walk(1);
-        } else if (e.x > A + 650) {
+        } else if (e.x > kArenaAnchor + 650) {
             e.facing = 1;
             StepEra03ArenaEnemy2Walk(1);
         }
-        if (b.x >= A + 550 && b.x <= A + 600) {
+        if (b.x >= kArenaAnchor + 550 && b.x <= kArenaAnchor + 600) {
             b.facing = -1;
             b.pose = 108;
         }
-        if (e.x >= A + 600 && e.x <= A + 650) {
+        if (e.x >= kArenaAnchor + 600 && e.x <= kArenaAnchor + 650) {
             e.facing = 1;
             e.pose = 0;
             b.preFightState = 7;
@@ -301,9 +300,9 @@ void StepBackToPosts() {
     }
     if (s.state == 19) {
         CameraMode = 99;
-        if (ScrollX + 1024 < A + 1048) ++ScrollX;
-        else if (A + 1050 < ScrollX + 1024) --ScrollX;
-        if (A + 1048 <= ScrollX + 1024 && ScrollX + 1024 <= A + 1050) {
+        if (ScrollX + 1024 < kArenaAnchor + 1048) ++ScrollX;
+        else if (kArenaAnchor + 1050 < ScrollX + 1024) --ScrollX;
+        if (kArenaAnchor + 1048 <= ScrollX + 1024 && ScrollX + 1024 <= kArenaAnchor + 1050) {
             s.scrollX = ScrollX;
             s.state = 20;
         }

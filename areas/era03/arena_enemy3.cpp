@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
-
 struct PhaseState {
     std::int32_t state = 0, attack = 0, savedBossX = 0;
     std::int32_t hit = 0, kind = 0, lastKind = 0, repeats = 0;
@@ -75,7 +73,7 @@ constexpr ReactionRow kReactions[] = {
     {22, 10, 55, 70, 47, 45}, {30, 30, 65, 80, 48, 46}, {40, 40, 85, 100, 49, 44},
 };
 
-Era03ArenaEnemy3Record& E() { return Era03ArenaEnemy3; }
+Era03ArenaEnemy3Record& Enemy3() { return Era03ArenaEnemy3; }
 
 void StartAttack(std::int32_t state, std::int32_t attack) {
     Phase.state = state;
@@ -88,7 +86,7 @@ void StartAttack(std::int32_t state, std::int32_t attack) {
 // after the same kind three times running it attacks at once.
 void StepPhaseHits(double now) {
     PhaseState& ph = Phase;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     PlayerStateRecord& p = PlayerState;
     if (ph.hit == 0 && ph.state != 90 && ph.state != kArenaDone) {
         const std::int32_t kind = TestEra03ArenaEnemy3Hit();
@@ -124,7 +122,7 @@ void StepPhaseHits(double now) {
             if (ph.repeats >= 2) {
                 ph.repeats = 0;
                 if (p.x <= e.x) StartAttack(5, ChooseEra03ArenaEnemy3Attack());
-                else StartAttack(6, e.x >= A + 408 ? 1 : 2);
+                else StartAttack(6, e.x >= kArenaAnchor + 408 ? 1 : 2);
             }
         }
     }
@@ -134,7 +132,7 @@ void StepPhaseHits(double now) {
 
 std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     PhaseState& ph = Phase;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     PlayerStateRecord& p = PlayerState;
     std::int32_t& showAll = Era03ArenaEncounter.showAll;
     const double now = GameNow();
@@ -182,7 +180,8 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     if (ph.state == 4) {
         const std::int32_t centre = ScrollX + 512;
         if (e.hp < 0 && p.x < e.x && std::abs(centre - p.x) < 400 && std::abs(centre - e.x) < 400 &&
-            std::abs(p.x - e.x) > 100 && std::abs(A + 208 - p.x) < 400 && std::abs(A + 208 - e.x) < 400) {
+            std::abs(p.x - e.x) > 100 && std::abs(kArenaAnchor + 208 - p.x) < 400 &&
+            std::abs(kArenaAnchor + 208 - e.x) < 400) {
             RunEra03ArenaClosingScene(0);
             ph.state = 90;
             ph.attack = 99;
@@ -225,17 +224,17 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     }
     if (ph.state == 20) {
         StepEra03ArenaEnemy3Gait(0);
-        ph.state = e.x <= A + 808 ? 22 : 21;
+        ph.state = e.x <= kArenaAnchor + 808 ? 22 : 21;
     }
     if (ph.state == 21) {
         StepEra03ArenaEnemy3Gait(11);
-        if (e.x < A + 508) {
+        if (e.x < kArenaAnchor + 508) {
             ph.state = 3;
             UpdateEra03ArenaHazardOnEnemy3(0);
         }
     } else if (ph.state == 22) {
         StepEra03ArenaEnemy3Gait(12);
-        if (e.x > A - 500) {
+        if (e.x > kArenaAnchor - 500) {
             ph.state = 3;
             UpdateEra03ArenaHazardOnEnemy3(0);
         }
@@ -256,21 +255,21 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
 
 std::int32_t ChooseEra03ArenaEnemy3Attack() {
     const std::int32_t r = Random0To99();
-    const Era03ArenaEnemy3Record& e = E();
+    const Era03ArenaEnemy3Record& e = Enemy3();
     if (PlayerState.x < Era03ArenaEnemy2.x) {
         if (r < 30) return 2;
         if (r < 35) return 3;
         if (r < 60) return 4;
-        return e.x > A + 408 ? 4 : 5;
+        return e.x > kArenaAnchor + 408 ? 4 : 5;
     }
     std::int32_t kind = r >= 70 ? 3 : 2;
-    if (e.x > A + 408) kind = 3;
+    if (e.x > kArenaAnchor + 408) kind = 3;
     return kind;
 }
 
 void StepEra03ArenaEnemy3Gait(std::int32_t kind) {
     GaitState& g = Gait;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     const double now = GameNow();
     StampAheadToZero(g.stamp, now);
     if (kind == 0) {
@@ -301,7 +300,7 @@ void StepEra03ArenaEnemy3Gait(std::int32_t kind) {
 
 std::int32_t TestEra03ArenaEnemy3Hit() {
     static std::int32_t box[4] = {};
-    const Era03ArenaEnemy3Record& e = E();
+    const Era03ArenaEnemy3Record& e = Enemy3();
     if (e.pose != 0) {
         SetEra03ArenaEnemy3Frame(e.pose);
         const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
@@ -338,13 +337,13 @@ std::int32_t DispatchEra03ArenaEnemy3Hit(std::int32_t kind) {
             Era03ArenaBoss1.angle = 0;
         }
     }
-    E().x = std::clamp(E().x, A - 690, A + 898);
+    Enemy3().x = std::clamp(Enemy3().x, kArenaAnchor - 690, kArenaAnchor + 898);
     return DispatchStep;
 }
 
 std::int32_t RunEra03ArenaEnemy3HitReaction(std::int32_t kind) {
     ReactionState& r = Reaction;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
     StampAheadToZero(r.stamp, now);

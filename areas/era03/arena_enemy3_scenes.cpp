@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
-
 struct EntranceState {
     std::int32_t state = 0;
     double stamp = 0;
@@ -111,7 +109,7 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
         s.stamp = now;
     };
     if (s.state == 1 && AtLeastElapsed(s.stamp, now, 1.0)) {
-        s.x0 = A + 1054;
+        s.x0 = kArenaAnchor + 1054;
         s.y0 = 630;
         MessageBoxOpen = 1;
         next(2);
@@ -126,10 +124,10 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
             e.x -= 48;
             e.y += TruncToInt((t - 0.31) * 370) - 133;
             e.angle = -20 - TruncToInt((t - 0.31) * 500);
-            s.x0 = A + 1054 - (t - 0.31) * 330;
+            s.x0 = kArenaAnchor + 1054 - (t - 0.31) * 330;
         }
         if (t >= 0.48) {
-            s.x0 = A + 910;
+            s.x0 = kArenaAnchor + 910;
             s.y0 = 162;
             s.angle = e.angle;
             next(3);
@@ -190,7 +188,7 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
         }
     }
     if (s.state == 9) {
-        if (e.x > A + 430) {
+        if (e.x > kArenaAnchor + 430) {
             StepEra03ArenaEnemy3Gait(1);
         } else {
             e.pose = 101;
@@ -371,7 +369,7 @@ void StepClosingPost(double now) {
     }
     if (s.state == 15) {
         if (ScrollX + 750 < e.x) ScrollX = e.x - 750;
-        if (e.x < A + 698) {
+        if (e.x < kArenaAnchor + 698) {
             StepEra03ArenaEnemy3Gait(2);
         } else {
             e.pose = 118;

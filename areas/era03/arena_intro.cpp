@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
-
 struct IntroState {
     std::int32_t step = 0;
     double stamp = 0;
@@ -30,7 +28,7 @@ bool Advance() {
     return true;
 }
 void Hold() {
-    PlayerState.x = A + 190;
+    PlayerState.x = kArenaAnchor + 190;
     ScrollX = PlayerState.x - 250;
 }
 
@@ -58,7 +56,7 @@ void StepIntroWalkIn(double now) {
         }
     }
     if (step == 3) {
-        if (p.x < A + 190) {
+        if (p.x < kArenaAnchor + 190) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
@@ -110,8 +108,9 @@ void StepIntroTalk(double now) {
     if (step == 5) {
         Hold();
         p.pose = 26;
-        b.pose = Elapsed(now) < 0.03 ? 106 : Elapsed(now) < 0.05 ? 107 : Elapsed(now) < 0.1 ? 108 : Elapsed(now) < 0.55 ? 110 : 111;
-        if (Elapsed(now) >= 0.55 && LineRead()) {
+        const double t = Elapsed(now);
+        b.pose = t < 0.03 ? 106 : t < 0.05 ? 107 : t < 0.1 ? 108 : t < 0.55 ? 110 : 111;
+        if (t >= 0.55 && LineRead()) {
             AdvanceLine(Line(), 26);
             in.stamp = now;
             step = 6;
@@ -144,9 +143,10 @@ void StepIntroTalk(double now) {
         Hold();
         p.pose = 26;
         b.pose = 111;
-        b.preFightState = Elapsed(now) < 0.04 ? 5 : Elapsed(now) < 0.07 ? 6 : 7;
-        if (Elapsed(now) >= 0.07) {
-            Era03ArenaEnemy2.x = A + 613;
+        const double t = Elapsed(now);
+        b.preFightState = t < 0.04 ? 5 : t < 0.07 ? 6 : 7;
+        if (t >= 0.07) {
+            Era03ArenaEnemy2.x = kArenaAnchor + 613;
             Era03ArenaEnemy2.facing = 1;
             if (LineRead()) {
                 AdvanceLine(Line(), 29);
@@ -208,10 +208,10 @@ void StepIntroJump(double now) {
         }
     }
     if (step == 13) {
-        if (p.x < A + 300) {
+        if (p.x < kArenaAnchor + 300) {
             KeyRightPressed = 1;
         } else {
-            p.x = A + 300;
+            p.x = kArenaAnchor + 300;
             KeyRightPressed = 0;
             AdvanceLine(Line(), 33);
             EventHoldsPlayer = 1;
@@ -241,11 +241,12 @@ void StepIntroThrow(double now) {
     }
     if (step >= 15) p.pose = 22;
     if (step == 15) {
-        b.pose = Elapsed(now) >= 0.1 ? 112 : Elapsed(now) >= 0.05 ? 114 : 113;
+        const double t = Elapsed(now);
+        b.pose = t >= 0.1 ? 112 : t >= 0.05 ? 114 : 113;
         post.scale = 0.4f;
         Era03ArenaEncounter.hazardPostFrame = 1;
-        post.x = A + 454 - RateMove(500, Elapsed(now));
-        post.y = 536 - TruncToInt(750 * Elapsed(now) - 350 * Elapsed(now) * Elapsed(now));
+        post.x = kArenaAnchor + 454 - RateMove(500, t);
+        post.y = 536 - TruncToInt(750 * t - 350 * t * t);
         post.spin += 65;
         if (post.y > 640) {
             Era03ArenaEncounter.hazardPostFrame = 0;
@@ -256,15 +257,16 @@ void StepIntroThrow(double now) {
         }
     }
     if (step == 16) {
-        b.pose = Elapsed(now) >= 0.1 ? 108 : Elapsed(now) >= 0.05 ? 111 : 110;
+        const double t = Elapsed(now);
+        b.pose = t >= 0.1 ? 108 : t >= 0.05 ? 111 : 110;
         post.scale = 0.4f;
         Era03ArenaEncounter.hazardPostFrame = 1;
-        post.x = A + 530 + RateMove(300, Elapsed(now));
-        post.y = 536 - TruncToInt(350 * Elapsed(now) - 350 * Elapsed(now) * Elapsed(now));
+        post.x = kArenaAnchor + 530 + RateMove(300, t);
+        post.y = 536 - TruncToInt(350 * t - 350 * t * t);
         post.spin += 65;
         if (post.y > 635) {
             post.y = 635;
-            post.x = A + 908;
+            post.x = kArenaAnchor + 908;
             post.spin = 0;
             in.stamp = now;
             step = 17;
@@ -281,7 +283,7 @@ void StepIntroPost(double now) {
     if (step == 17) {
         if (Elapsed(now) >= 2.0) {
             post.y = 618;
-            post.x = A + 908;
+            post.x = kArenaAnchor + 908;
             post.scale = 1.0f;
             ArenaSound(131);
             in.stamp = now;
@@ -358,12 +360,12 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     PlayerStateRecord& p = PlayerState;
     std::int32_t& step = in.step;
     if (step < 3) {
-        p.x = A - 500;
-        ScrollX = A - 750;
+        p.x = kArenaAnchor - 500;
+        ScrollX = kArenaAnchor - 750;
         MessageBoxOpen = 1;
     }
     if (step >= 4) {
-        ScrollX = A - 60;
+        ScrollX = kArenaAnchor - 60;
         CameraMode = 1;
     }
     // A step entered in one phase runs on in the next in the same call.
@@ -437,7 +439,7 @@ void Fill(const ArenaRect& r, float cx, float cy, std::int32_t worldX, std::int3
     s.Depth = depth;
 }
 
-std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= A + 613 ? -1 : 1; }
+std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= kArenaAnchor + 613 ? -1 : 1; }
 
 void SetBoss1PreFightSprite() {
     const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
@@ -449,7 +451,7 @@ void SetBoss1PreFightSprite() {
         PendingSprite.Facing = b.facing;
         PendingSprite.Angle = -90;
     } else {
-        Fill(c->rect, c->cx, c->cy, A + c->worldX, 640, 0.7f - off);
+        Fill(c->rect, c->cx, c->cy, kArenaAnchor + c->worldX, 640, 0.7f - off);
         PendingSprite.Facing = c->facing;
     }
     // After boss 1's own fight the scene poses stand where boss 1 is.
@@ -479,18 +481,18 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
     const std::int32_t fig = Era03ArenaBoss1.preFightState;
     switch (part) {
         case 1:
-            Fill({477, 63, 512, 100}, 16, 37, A + 453, 640, 0.78f - off);
+            Fill({477, 63, 512, 100}, 16, 37, kArenaAnchor + 453, 640, 0.78f - off);
             PendingSprite.Facing = -1;
             return;
         case 2:
             if (Era03ArenaBoss1.pose >= 101 && running) SetBoss1PreFightSprite();
             return;
-        case 3: Fill({0, 0, 42, 61}, 0, 61, A + 498, 640, 0.78f - off); return;
-        case 4: Fill({44, 0, 85, 67}, 0, 67, A + 530, 640, 0.77f - off); return;
+        case 3: Fill({0, 0, 42, 61}, 0, 61, kArenaAnchor + 498, 640, 0.78f - off); return;
+        case 4: Fill({44, 0, 85, 67}, 0, 67, kArenaAnchor + 530, 640, 0.77f - off); return;
         case 5:
             if (fig < 4 && running) {
                 const std::int32_t key = fig < 1 ? 1 : fig;
-                SetFigure(kFigure5, std::size(kFigure5), key, A + 613, WaitingFigureFacing());
+                SetFigure(kFigure5, std::size(kFigure5), key, kArenaAnchor + 613, WaitingFigureFacing());
             }
             return;
         case 6:
@@ -499,11 +501,11 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
                 if (key == 7)
                     SetFigure(kFigure6, std::size(kFigure6), 7, Era03ArenaEnemy2.x, Era03ArenaEnemy2.facing);
                 else
-                    SetFigure(kFigure6, std::size(kFigure6), key, A + 613, WaitingFigureFacing());
+                    SetFigure(kFigure6, std::size(kFigure6), key, kArenaAnchor + 613, WaitingFigureFacing());
             }
             return;
-        case 7: Fill({477, 63, 512, 100}, 0, 35, A + 605, 640, 0.78f - off); return;
-        case 8: Fill({0, 241, 618, 396}, 0, 155, A, 640, 0.79f - off); return;
+        case 7: Fill({477, 63, 512, 100}, 0, 35, kArenaAnchor + 605, 640, 0.78f - off); return;
+        case 8: Fill({0, 241, 618, 396}, 0, 155, kArenaAnchor, 640, 0.79f - off); return;
         default: break;
     }
     if (frame == 0) return;
