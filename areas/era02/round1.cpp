@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kTextureD045 = 45;
 TournamentOpponentRecord& Opp = Round1Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
@@ -29,19 +28,19 @@ struct FightState {
     double stamp = 0;
     std::int32_t hitKind = 0;
 };
-FightState Fi;
+FightState Fight;
 
 struct DialogueState {
     std::int32_t step = 0;
     std::int32_t heldScroll = 0;
 };
-DialogueState Dl;
+DialogueState Dialogue;
 
 struct IdleState {
     double frameStamp = 0, windowStamp = 0;
     double period = 0.1;
 };
-IdleState Id;
+IdleState Idle;
 
 // The pause between attacks: 2 s while she has more than 100 HP, 6 s below.
 double Pause() { return (700 - TournamentState.opponentHp) / 600 * 4 + 2; }
@@ -56,7 +55,7 @@ std::int32_t RunRound1(std::int32_t mode) {
 std::int32_t RunRound1Entrance(std::int32_t mode) {
     StampAheadToZero(Entrance.stamp, GameNow());
     if (mode == 0) {
-        ArmEntrance(Entrance, Opp, O + 1455, Msg());
+        ArmEntrance(Entrance, Opp, Era02Anchor1 + 1455, Msg());
         return Entrance.step;
     }
     FaceHeroine();
@@ -87,37 +86,37 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
 }
 
 std::int32_t RunRound1Fight(std::int32_t mode) {
-    StampAheadToZero(Fi.stamp, GameNow());
+    StampAheadToZero(Fight.stamp, GameNow());
     if (mode == 0) {
-        Fi.state = 0;
+        Fight.state = 0;
         Opp.depth = 0.3f;
-        return Fi.state;
+        return Fight.state;
     }
-    TournamentBanner = PlayerState.x >= O + 1447 ? 2 : 1;
+    TournamentBanner = PlayerState.x >= Era02Anchor1 + 1447 ? 2 : 1;
     FaceHeroine();
-    if (Fi.state < 10) {
-        std::int32_t& st = Fi.state;
+    if (Fight.state < 10) {
+        std::int32_t& st = Fight.state;
         if (st == 0) {
-            Fi.stamp = GameNow();
+            Fight.stamp = GameNow();
             TickRound1OpponentIdle(0);
             st = 1;
         }
         if (st == 1) {
             TickRound1OpponentIdle(1);
             Opp.y = FloorHeightAt(Opp.x, Opp.y);
-            if (AtLeastElapsed(Fi.stamp, GameNow(), Pause())) {
+            if (AtLeastElapsed(Fight.stamp, GameNow(), Pause())) {
                 RunRound1OpponentLunge(0);
                 st = 2;
             }
         }
         if (st == 2 && RunRound1OpponentLunge(1) == kStepDone) {
             TickRound1OpponentIdle(0);
-            Fi.stamp = GameNow();
+            Fight.stamp = GameNow();
             st = 3;
         }
         if (st == 3) {
             TickRound1OpponentIdle(1);
-            if (AtLeastElapsed(Fi.stamp, GameNow(), Pause())) {
+            if (AtLeastElapsed(Fight.stamp, GameNow(), Pause())) {
                 RunRound1OpponentSwipe(0);
                 st = 4;
             }
@@ -139,7 +138,7 @@ std::int32_t RunRound1Fight(std::int32_t mode) {
             }
         }
         // At the ends of the ring she jumps back toward the middle.
-        if (st < 5 && (Opp.x <= O + 300 || Opp.x >= O + 2700)) {
+        if (st < 5 && (Opp.x <= Era02Anchor1 + 300 || Opp.x >= Era02Anchor1 + 2700)) {
             ChooseRound1OpponentJump(0);
             Opp.angle = 0;
             st = 5;
@@ -147,7 +146,7 @@ std::int32_t RunRound1Fight(std::int32_t mode) {
         if (st < 9 && PlayerAttackBox.power != 0) {
             const std::int32_t code = CheckRound1OpponentDamage(1);
             if (code >= 1 && code <= 8) {
-                Fi.hitKind = code;
+                Fight.hitKind = code;
                 RunRound1OpponentHitReaction(0, code);
                 st = 9;
             } else if (code == kKnockout) {
@@ -156,48 +155,48 @@ std::int32_t RunRound1Fight(std::int32_t mode) {
                 st = 10;
             }
         }
-        if (st == 9 && RunRound1OpponentHitReaction(1, Fi.hitKind) == kStepDone) st = 0;
+        if (st == 9 && RunRound1OpponentHitReaction(1, Fight.hitKind) == kStepDone) st = 0;
         UpdateCrowdReactions();
     }
-    if (Fi.state == 10 && RunRound1Knockout(1) == kStepDone) {
+    if (Fight.state == 10 && RunRound1Knockout(1) == kStepDone) {
         RunRound1End(0);
-        Fi.state = 11;
+        Fight.state = 11;
     }
-    if (Fi.state == 11 && RunRound1End(1) == kStepDone) Fi.state = kStepDone;
-    return Fi.state;
+    if (Fight.state == 11 && RunRound1End(1) == kStepDone) Fight.state = kStepDone;
+    return Fight.state;
 }
 
 std::int32_t RunRound1Dialogue(std::int32_t part) {
-    if (part == 0) Dl.step = 0;
-    if (Dl.step == 0) {
-        Dl.step = 1;
+    if (part == 0) Dialogue.step = 0;
+    if (Dialogue.step == 0) {
+        Dialogue.step = 1;
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
         PlayEra02Sound(6);
-        Dl.heldScroll = ScrollX;
+        Dialogue.heldScroll = ScrollX;
     }
-    if (part == 0 || Dl.step == kStepDone) return Dl.step;
-    ScrollX = Dl.heldScroll;
+    if (part == 0 || Dialogue.step == kStepDone) return Dialogue.step;
+    ScrollX = Dialogue.heldScroll;
     // The first talk is lines 63 and 64, the second lines 65 to 67.
     const std::int32_t first = part == 1 ? 63 : 65;
     const std::int32_t last = part == 1 ? 64 : 67;
-    if (Dl.step == 1) {
+    if (Dialogue.step == 1) {
         Msg() = first;
-        Dl.step = 2;
+        Dialogue.step = 2;
     }
-    if (Dl.step == 2 && StepLineGroup(Msg(), last)) Dl.step = kStepDone;
-    return Dl.step;
+    if (Dialogue.step == 2 && StepLineGroup(Msg(), last)) Dialogue.step = kStepDone;
+    return Dialogue.step;
 }
 
 void TickRound1OpponentIdle(std::int32_t mode) {
-    StampAheadToZero(Id.frameStamp, GameNow());
-    StampAheadToZero(Id.windowStamp, GameNow());
+    StampAheadToZero(Idle.frameStamp, GameNow());
+    StampAheadToZero(Idle.windowStamp, GameNow());
     if (mode == 0) {
-        Id.frameStamp = GameNow();
+        Idle.frameStamp = GameNow();
         return;
     }
-    if (!AtLeastElapsed(Id.windowStamp, GameNow(), 5.0) && AtLeastElapsed(Id.frameStamp, GameNow(), Id.period)) {
-        Id.frameStamp = GameNow();
+    if (!AtLeastElapsed(Idle.windowStamp, GameNow(), 5.0) && AtLeastElapsed(Idle.frameStamp, GameNow(), Idle.period)) {
+        Idle.frameStamp = GameNow();
         if (Opp.frame == 1 || Opp.frame == 2) {
             Opp.frame += 1;
         } else {
@@ -205,8 +204,8 @@ void TickRound1OpponentIdle(std::int32_t mode) {
             PlayEra02Sound(111);
         }
     }
-    if (AtLeastElapsed(Id.windowStamp, GameNow(), 7.0)) {
-        Id.windowStamp = GameNow();
-        Id.period = Random0To99() / 1000.0;
+    if (AtLeastElapsed(Idle.windowStamp, GameNow(), 7.0)) {
+        Idle.windowStamp = GameNow();
+        Idle.period = Random0To99() / 1000.0;
     }
 }

@@ -27,7 +27,7 @@ TimedStep Turn, Claw, Catch, Talk;
 struct CatchArgs {
     std::int32_t heroineX = 0, facing = 1;
 };
-CatchArgs CA;
+CatchArgs CatchSetup;
 
 }  // namespace
 
@@ -147,16 +147,16 @@ std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance) {
         PlayEra02Sound(36);
         MessageBoxOpen = 1;
         PlayerState.hp -= 30;
-        CA.heroineX = PlayerState.x;
-        CA.facing = Opp.facing;
-        PlayerState.facing = -CA.facing;
+        CatchSetup.heroineX = PlayerState.x;
+        CatchSetup.facing = Opp.facing;
+        PlayerState.facing = -CatchSetup.facing;
         s.Go(1);
         return s.step;
     }
     if (s.step == kStepDone) return s.step;
     PlayerState.pose = kind == 1 ? 85 : 84;
     const double t = SinceStamp(s.stamp);
-    PlayerState.x = CA.heroineX + TruncToInt(CA.facing * (distance * t - distance * t * t));
+    PlayerState.x = CatchSetup.heroineX + TruncToInt(CatchSetup.facing * (distance * t - distance * t * t));
     if (t >= 0.4) {
         MessageBoxOpen = 0;
         s.step = kStepDone;

@@ -114,8 +114,8 @@ void ScrollToward(std::int32_t target);
 struct TimedStep {
     std::int32_t step = 0;
     double stamp = 0;
-    double T() { return SinceStamp(stamp); }
-    bool After(double s) { return T() >= s; }
+    double Elapsed() { return SinceStamp(stamp); }
+    bool After(double s) { return Elapsed() >= s; }
     void Go(std::int32_t next) {
         step = next;
         stamp = GameNow();
