@@ -125,7 +125,7 @@ std::vector<BareSprite> BareQuads(SDL_Renderer* renderer) {
         plat::detail::TextureView view;
         plat::detail::SpriteQuad q;
         if (!plat::detail::TextureFor(renderer, it.texture, view) ||
-            !plat::detail::ComputeSpriteQuad(it, view.paddedWidth, view.paddedHeight, q))
+            !plat::detail::ComputeSpriteQuad(it, view.width, view.height, q))
             continue;
         BareSprite b;
         b.texture = view.texture;

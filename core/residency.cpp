@@ -144,6 +144,15 @@ std::uint32_t Update(std::int32_t mode, const Plan& plan, PlanWords& words) {
 
 }  // namespace
 
+bool PlanSetNear(std::int32_t set, std::int32_t margin) {
+    const std::int32_t s = ScrollX;
+    for (std::int32_t i = 1; i <= PloadPlan.rowCount && i < kPloadRowCapacity; ++i) {
+        if (PloadPlan.rowSet[i] != set) continue;
+        if (PloadPlan.rowFrom[i] - kLeadIn - margin < s && s < PloadPlan.rowTo[i] + kTrailOut + margin) return true;
+    }
+    return false;
+}
+
 std::uint32_t UpdateEra01Pload(std::int32_t mode) { return Update(mode, kEra01Plan, Era01Words); }
 std::uint32_t UpdateEra03Pload(std::int32_t mode) { return Update(mode, kEra03Plan, Era03Words); }
 std::uint32_t UpdateEra04Pload(std::int32_t mode) { return Update(mode, kEra04Plan, Era04Words); }

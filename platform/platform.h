@@ -100,12 +100,19 @@ using TextureId = int;
 // Creates a texture from an in-memory BMP (24-bit or 16-bit X1R5G5B5), as
 // it is or zlib-compressed (the pictures the program carries).
 // Texels equal to colourKey (0xFFRRGGBB form, alpha ignored) become fully
-// transparent. The texture is padded with transparent black to power-of-two
-// sizes, so a source rectangle reaching past the picture reads transparent
-// texels. Returns 0 on failure (and reports it on standard error).
+// transparent. A source rectangle reaching past the picture draws nothing
+// there, as transparent texels would. Returns 0 on failure (and reports it
+// on standard error). A compressed picture released a short while ago, or
+// asked for ahead with TexturePrefetch, is handed back without being made
+// again; its bytes must stay as they are while they may be asked for.
 TextureId TextureCreateFromBmp(const std::uint8_t* bmp, std::size_t size, std::uint32_t colourKey);
+// Starts making a compressed picture's texels on a helper thread, for a
+// texture the game expects to create soon from the same bytes and key.
+// Asking again keeps them (and a released texture of that picture) a while
+// longer; what nobody asks for goes after a few seconds.
+void TexturePrefetch(const std::uint8_t* bmp, std::size_t size, std::uint32_t colourKey);
 void TextureRelease(TextureId texture);
-// Size of the picture the texture was made from (not the padded size).
+// Size of the picture the texture was made from.
 int TextureWidth(TextureId texture);
 int TextureHeight(TextureId texture);
 

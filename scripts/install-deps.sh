@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev zlib1g-dev
+  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev zlib1g-dev libdeflate-dev
   libgl1-mesa-dri libegl1 fonts-ipafont-gothic fonts-liberation2
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick

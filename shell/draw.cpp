@@ -67,29 +67,43 @@ void SetEffectParameters(double time) {
     plat::EffectSetFloat("g_fTime", static_cast<float>(time));
 }
 
+struct SubPass {
+    const char* name;
+    void (*draw)();
+};
+constexpr SubPass kEveryPhase[] = {{"DrawSideBarsAndHeroine", DrawSideBarsAndHeroine}, {"DrawOverlays", DrawOverlays}};
+constexpr SubPass kStagePhase[] = {
+    {"DrawStageBackground", DrawStageBackground},
+    {"DrawEra01FirstFieldSections", DrawEra01FirstFieldSections},
+    {"DrawEra01LiftSection", DrawEra01LiftSection},
+    {"DrawEra01FarFieldAndArena", DrawEra01FarFieldAndArena},
+    {"DrawEra01SetPiecesAndEra02Border", DrawEra01SetPiecesAndEra02Border},
+    {"DrawEra02StandsCrowdAndStage", DrawEra02StandsCrowdAndStage},
+    {"DrawEra03SceneryAndScenePictures", DrawEra03SceneryAndScenePictures},
+    {"DrawObjectTable", DrawObjectTable},
+    {"DrawEra01FieldObjects", DrawEra01FieldObjects},
+    {"DrawEra00HomeAreaActors", DrawEra00HomeAreaActors},
+    {"DrawEra00GatewayAndPracticeMarker", DrawEra00GatewayAndPracticeMarker},
+    {"DrawEra01EnemiesAndEncounterActors", DrawEra01EnemiesAndEncounterActors},
+    {"DrawEra02Arena", DrawEra02Arena},
+    {"DrawEra03FieldAndCharacters", DrawEra03FieldAndCharacters},
+    {"DrawEra03ArenaEncounterAndTalkingCharacter", DrawEra03ArenaEncounterAndTalkingCharacter},
+    {"DrawEra04SceneryAndSoldiers", DrawEra04SceneryAndSoldiers},
+    {"DrawEra04Encounters", DrawEra04Encounters},
+    {"DrawFinalBossAndEnding", DrawFinalBossAndEnding},
+};
+
+void Run(const SubPass& pass) {
+    DrawSubPassName = pass.name;
+    pass.draw();
+}
+
 void RunDrawSubPasses() {
-    DrawSideBarsAndHeroine();
-    DrawOverlays();
-    if (GameFlow.phase == 0) DrawMenuSide();
-    if (GameFlow.phase != 1) return;
-    DrawStageBackground();
-    DrawEra01FirstFieldSections();
-    DrawEra01LiftSection();
-    DrawEra01FarFieldAndArena();
-    DrawEra01SetPiecesAndEra02Border();
-    DrawEra02StandsCrowdAndStage();
-    DrawEra03SceneryAndScenePictures();
-    DrawObjectTable();
-    DrawEra01FieldObjects();
-    DrawEra00HomeAreaActors();
-    DrawEra00GatewayAndPracticeMarker();
-    DrawEra01EnemiesAndEncounterActors();
-    DrawEra02Arena();
-    DrawEra03FieldAndCharacters();
-    DrawEra03ArenaEncounterAndTalkingCharacter();
-    DrawEra04SceneryAndSoldiers();
-    DrawEra04Encounters();
-    DrawFinalBossAndEnding();
+    for (const SubPass& pass : kEveryPhase) Run(pass);
+    if (GameFlow.phase == 0) Run({"DrawMenuSide", DrawMenuSide});
+    if (GameFlow.phase == 1)
+        for (const SubPass& pass : kStagePhase) Run(pass);
+    DrawSubPassName = nullptr;
 }
 
 }  // namespace

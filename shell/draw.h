@@ -24,6 +24,11 @@ struct DeviceObjectsRecord {
 };
 inline DeviceObjectsRecord DeviceObjects;
 
+// The draw sub-pass running (its routine's name; null between frames): a
+// test watching the sprites of a whole run reads it to tell which pass drew
+// each one.
+inline const char* DrawSubPassName = nullptr;
+
 // The texture slot of a graphic number, or -1 when the number names none.
 int TextureSlotOfGraphic(std::int32_t graphicNumber);
 

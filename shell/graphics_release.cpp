@@ -83,10 +83,11 @@ void FreeGraphicSet(std::uint32_t setNumber) {
         return;
     }
     if (setNumber == 0 || setNumber >= static_cast<std::uint32_t>(kPloadSetCount)) return;
+    // A set the plan has only asked for (2), or that is absent, keeps its
+    // word; the plans pass every set they do not need here each frame.
+    if (PloadPlan.state[setNumber] != kGraphicLoaded) return;
     for (const PlanSetDef& def : kPlanReleases) {
         if (static_cast<std::uint32_t>(def.set) != setNumber) continue;
-        // A set the plan has only asked for (2) keeps its request.
-        if (PloadPlan.state[setNumber] != kGraphicLoaded) return;
         for (int i = 0; i < def.count; ++i) {
             ReleaseSlot(def.pieces[i].slot);
             PloadPlan.state[def.pieces[i].state] = kGraphicAbsent;

@@ -3,6 +3,7 @@
 // its platform, the six rows of the crowd, the banner and the marker light.
 // Every piece is placed straight in virtual-screen pixels.
 #include "areas/era02/calls.h"
+#include "areas/era02/opponent_frames.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/records.h"
@@ -55,18 +56,8 @@ void CentreStage() {
     for (int k = 10; k <= 20; ++k) Piece(kSlot81, 0, 473, 253, 484, x + 17, 369.0f + 11 * (k - 10) + slide, 0.71f);
 }
 
-// The crowd's poses: pivot, source x range and a source y range for each of
-// the three kinds of figure.
-struct CrowdFrame {
-    std::int32_t pivotX, pivotY, left, right;
-    std::int32_t top[3], bottom[3];
-};
-constexpr CrowdFrame kCrowdFrames[4] = {
-    {7, 29, 321, 337, {303, 339, 377}, {332, 365, 406}},
-    {7, 35, 303, 317, {303, 339, 377}, {338, 374, 411}},
-    {13, 31, 280, 303, {303, 339, 377}, {338, 374, 411}},
-    {10, 24, 258, 279, {303, 339, 377}, {331, 364, 405}},
-};
+using era02_frames::CrowdFrame;
+using era02_frames::kCrowdFrames;
 constexpr int kRowKinds[6] = {0, 1, 2, 1, 2, 0};   // A, B, C, B, C, A
 
 struct FigureFrame {

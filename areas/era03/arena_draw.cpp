@@ -60,9 +60,9 @@ void FillTimedEffect() {
     s.Depth = fx.depth;
     s.PosX = fx.x - ScrollX;
     s.PosY = fx.y;
-    SetPendingSpriteSource(ArenaRect{752, 317, 850, 420});
-    s.PivotX = 44;
-    s.PivotY = 57;
+    SetPendingSpriteSource(kTimedEffectCell.rect);
+    s.PivotX = kTimedEffectCell.cx;
+    s.PivotY = kTimedEffectCell.cy;
 }
 
 void FillEnemy3Shot(std::int32_t j) {
@@ -77,9 +77,9 @@ void FillEnemy3Shot(std::int32_t j) {
     s.Depth = static_cast<float>(t.depth[j]);
     s.PosX = t.x[j] - ScrollX;
     s.PosY = t.y[j];
-    SetPendingSpriteSource(ArenaRect{750, 282, 781, 313});
-    s.PivotX = 15;
-    s.PivotY = 15;
+    SetPendingSpriteSource(kEnemy3ShotCell.rect);
+    s.PivotX = kEnemy3ShotCell.cx;
+    s.PivotY = kEnemy3ShotCell.cy;
 }
 
 void DrawEnemy3() {

@@ -3,6 +3,7 @@
 // it and take its colour), loose poles, stakes and posts cut from one sheet,
 // and the 65 objects interleaved with them.
 #include "areas/era03/field.h"
+#include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
@@ -13,13 +14,8 @@ namespace {
 constexpr std::int32_t A1 = Era03Anchor(2);   // 51750, the creature's section
 constexpr std::int32_t A2 = Era03Anchor(3);   // 54850, the objects' section
 
-struct Rect {
-    std::int32_t left, top, right, bottom;
-};
-struct Piece {
-    Rect src;
-    float cx, cy;
-};
+using Rect = Era03SheetRect;
+using Piece = Era03FieldPiece;
 
 // One drawn row: what it shows, where (world x, screen y), how it is turned.
 struct Row {
@@ -30,13 +26,9 @@ struct Row {
 };
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-constexpr Piece kPole{{259, 297, 393, 309}, 134, 2};
-constexpr Piece kShortPole{{259, 284, 393, 295}, 134, 2};
-constexpr Piece Stake(std::int32_t bottom) { return {{268, 117, 300, bottom}, 4, 103}; }
-constexpr Piece kPeg{{302, 117, 330, 195}, 4, 78};
-constexpr Piece kPost1{{332, 136, 355, 210}, 20, 74};
-constexpr Piece kPost2{{357, 136, 382, 221}, 22, 85};
-constexpr Piece kPost3{{384, 136, 416, 241}, 22, 85};
+constexpr Piece kPole = kEra03Pole, kShortPole = kEra03ShortPole, kPeg = kEra03Peg;
+constexpr Piece kPost1 = kEra03Posts[0], kPost2 = kEra03Posts[1], kPost3 = kEra03Posts[2];
+constexpr Piece kShortStake = kEra03Stakes[0], kMiddleStake = kEra03Stakes[1], kLongStake = kEra03Stakes[2];
 constexpr Piece Plain(Rect r) { return {r, 0, 0}; }
 
 // Scenery rows 15..20 and the single rows 21..37, by row number; 0 = an object row.
@@ -53,7 +45,7 @@ constexpr FixedRow kFixed[] = {
     {20, {Plain({0, 0, 103, 110}), A1 + 2400, 563, 1, 45, 0.76f, kWhite}},
     {21, {kPole, A2 + 489, 640, 1, 90, 0.77f, kWhite}},
     {22, {kPole, A2 + 481, 506, 1, 90, 0.76f, kWhite}},
-    {23, {Stake(220), A2 + 476, 372, 1, -55, 0.75f, kWhite}},
+    {23, {kLongStake, A2 + 476, 372, 1, -55, 0.75f, kWhite}},
     {25, {kPole, A2 + 495, 640, 1, 90, 0.78f, 0xFFDDDDDDu}},
     {26, {kShortPole, A2 + 487, 508, 1, 96, 0.79f, 0xFFDDDDDDu}},
     {27, {kPeg, A2 + 500, 375, 1, -25, 0.78f, 0xFFDDDDDDu}},
@@ -77,16 +69,16 @@ struct GroupRow {
 };
 constexpr GroupRow kGroups[] = {
     {39, 45, kPole, A2 + 694, 400, 87, 640, 1, 90, 0.76f},
-    {46, 52, Stake(220), A2 + 694, 400, 82, 506, 1, -55, 0.75f},
-    {60, 66, Stake(187), A2 + 694, 400, 90, 534, 1, -50, 0.77f},
-    {74, 80, Stake(165), A2 + 694, 400, 90, 569, 1, -35, 0.77f},
-    {88, 94, Stake(220), A2 + 694, 400, 76, 506, -1, -52, 0.77f},
-    {102, 108, Stake(187), A2 + 694, 400, 71, 534, -1, -47, 0.78f},
-    {116, 122, Stake(165), A2 + 694, 400, 72, 569, -1, -32, 0.79f},
+    {46, 52, kLongStake, A2 + 694, 400, 82, 506, 1, -55, 0.75f},
+    {60, 66, kMiddleStake, A2 + 694, 400, 90, 534, 1, -50, 0.77f},
+    {74, 80, kShortStake, A2 + 694, 400, 90, 569, 1, -35, 0.77f},
+    {88, 94, kLongStake, A2 + 694, 400, 76, 506, -1, -52, 0.77f},
+    {102, 108, kMiddleStake, A2 + 694, 400, 71, 534, -1, -47, 0.78f},
+    {116, 122, kShortStake, A2 + 694, 400, 72, 569, -1, -32, 0.79f},
     {134, 144, kPost3, A2 + 1162, 200, 32, 640, 1, 45, 0.79f},
     {156, 160, kPole, A2 + 1288, 400, 95, 640, 1, 90, 0.77f},
     {161, 165, kPole, A2 + 1288, 400, 87, 506, 1, 90, 0.76f},
-    {166, 170, Stake(220), A2 + 1288, 400, 82, 372, 1, -55, 0.75f},
+    {166, 170, kLongStake, A2 + 1288, 400, 82, 372, 1, -55, 0.75f},
 };
 
 // Object rows: rows first..last show objects first - delta .. last - delta.

@@ -105,6 +105,8 @@ void SetObjectSprite(std::int32_t id, std::int32_t slot) {
         PendingSprite.PosY = SaveSpotMarker.y;
         return;
     }
+    // The draw passes clear the record with id 0 before every object.
+    if (id == 0) return;
     const Row* row = Find(id);
     if (row == nullptr) return;
     Fill(row->gno, row->rect, row->pivot, row->depth, ColourOf(row->colour));

@@ -6,16 +6,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace plat::detail {
 
 namespace {
 
+// The open batch's sprites go straight into the frame's list, in the order
+// they come; its end adds the draw commands in depth order.
 struct BatchState {
     DrawList current;
-    std::vector<SpriteItem> batch;
+    std::size_t batchStart = 0;     // the open batch's first sprite in current
+    std::vector<SortEntry> order, spare;
     bool inBatch = false;
     Matrix transform = MatrixIdentity();
+    SpriteDrawWatcher watcher = nullptr;
 };
 
 BatchState& Batch() {
@@ -47,41 +52,110 @@ void DrawList::Reset() {
     commands.clear();
 }
 
-void DrawList::CopyFrom(const DrawList& other) {
-    cleared = other.cleared;
-    clearColour = other.clearColour;
-    sprites.assign(other.sprites.begin(), other.sprites.end());
-    if (texts.size() < other.textCount) texts.resize(other.textCount);
-    for (std::size_t i = 0; i < other.textCount; ++i) texts[i] = other.texts[i];
-    textCount = other.textCount;
-    commands.assign(other.commands.begin(), other.commands.end());
-}
-
 DrawList& CurrentDrawList() { return Batch().current; }
+
+void SetSpriteDrawWatcher(SpriteDrawWatcher watcher) { Batch().watcher = watcher; }
 
 void BeginFrameDrawing() {
     BatchState& b = Batch();
     b.current.Reset();
-    b.batch.clear();
+    b.batchStart = 0;
     b.inBatch = false;
 }
 
-void SortBatch(std::vector<SpriteItem>& batch) {
-    // Back to front: the larger depth is drawn first; ties keep the order
-    // in which they were submitted (the order field makes the sort stable
-    // without the temporary buffer std::stable_sort would allocate).
-    std::sort(batch.begin(), batch.end(), [](const SpriteItem& a, const SpriteItem& b) {
-        const float da = SortDepth(a.depth), db = SortDepth(b.depth);
-        if (da != db) return da > db;
-        return a.order < b.order;
-    });
+namespace {
+
+// Sorts by key, keeping the order of equal keys. A batch holds few
+// distinct depths (a layer each), so the sprites are counted into one bucket
+// per distinct key; many distinct keys are sorted as 64-bit numbers.
+void SortByKey(std::vector<SortEntry>& v, std::vector<SortEntry>& spare) {
+    constexpr std::size_t kMaxDistinct = 64;
+    std::uint32_t distinct[kMaxDistinct];
+    std::uint32_t bucketOf[kMaxDistinct];
+    std::size_t count[kMaxDistinct + 1] = {};
+    std::size_t nDistinct = 0, last = 0;
+    bool few = v.size() < (std::size_t{1} << 24);
+    for (SortEntry& e : v) {
+        if (!few) break;
+        if (nDistinct == 0 || distinct[last] != e.key) {
+            last = 0;
+            while (last < nDistinct && distinct[last] != e.key) ++last;
+            if (last == nDistinct) {
+                if (nDistinct == kMaxDistinct) {
+                    few = false;
+                    break;
+                }
+                distinct[nDistinct++] = e.key;
+            }
+        }
+        ++count[last];
+        e.index |= std::uint32_t(last) << 24;   // the bucket rides in the top bits for now
+    }
+    if (!few) {
+        std::vector<std::uint64_t> keys(v.size());
+        for (std::size_t i = 0; i < v.size(); ++i) keys[i] = std::uint64_t(v[i].key) << 32 | (v[i].index & 0xFFFFFFu);
+        std::sort(keys.begin(), keys.end());
+        for (std::size_t i = 0; i < v.size(); ++i) v[i] = {std::uint32_t(keys[i] >> 32), std::uint32_t(keys[i])};
+        return;
+    }
+    // Buckets in key order, then each sprite to its place, in the order seen.
+    std::uint32_t rank[kMaxDistinct];
+    for (std::size_t i = 0; i < nDistinct; ++i) rank[i] = std::uint32_t(i);
+    std::sort(rank, rank + nDistinct, [&](std::uint32_t a, std::uint32_t b) { return distinct[a] < distinct[b]; });
+    std::size_t at = 0;
+    for (std::size_t r = 0; r < nDistinct; ++r) {
+        bucketOf[rank[r]] = std::uint32_t(at);
+        at += count[rank[r]];
+    }
+    spare.resize(v.size());
+    for (const SortEntry& e : v) {
+        const std::uint32_t bucket = e.index >> 24;
+        spare[bucketOf[bucket]++] = {e.key, e.index & 0xFFFFFFu};
+    }
+    v.swap(spare);
 }
 
-bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, SpriteQuad& quad) {
+void SortedRange(const SpriteItem* items, std::size_t n, std::vector<SortEntry>& order,
+                 std::vector<SortEntry>& spare) {
+    // Back to front: the larger depth is drawn first; ties keep the order
+    // in which they were submitted. Small keys are sorted, not the sprites.
+    order.resize(n);
+    bool sorted = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        float d = SortDepth(items[i].depth);
+        if (d == 0.0f) d = 0.0f;   // -0 sorts with +0
+        std::uint32_t bits;
+        std::memcpy(&bits, &d, sizeof bits);
+        // An unsigned number that grows with the depth, turned round so
+        // that the larger depth comes first.
+        const std::uint32_t ascending = (bits & 0x80000000u) ? ~bits : (bits | 0x80000000u);
+        order[i] = {~ascending, std::uint32_t(i)};
+        sorted = sorted && (i == 0 || order[i - 1].key <= order[i].key);
+    }
+    if (!sorted) SortByKey(order, spare);
+}
+
+}  // namespace
+
+void SortedOrder(const std::vector<SpriteItem>& batch, std::vector<SortEntry>& order) {
+    std::vector<SortEntry> spare;
+    SortedRange(batch.data(), batch.size(), order, spare);
+}
+
+void SortBatch(std::vector<SpriteItem>& batch) {
+    std::vector<SortEntry> order;
+    SortedOrder(batch, order);
+    std::vector<SpriteItem> sorted;
+    sorted.reserve(batch.size());
+    for (const SortEntry& e : order) sorted.push_back(batch[e.index]);
+    batch.swap(sorted);
+}
+
+bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight, SpriteQuad& quad) {
     const Rect& r = s.src;
-    if (r.right <= r.left || r.bottom <= r.top || paddedWidth <= 0 || paddedHeight <= 0) return false;
+    if (r.right <= r.left || r.bottom <= r.top || textureWidth <= 0 || textureHeight <= 0) return false;
     const int cl = std::max(r.left, 0), ct = std::max(r.top, 0);
-    const int cr = std::min(r.right, paddedWidth), cb = std::min(r.bottom, paddedHeight);
+    const int cr = std::min(r.right, textureWidth), cb = std::min(r.bottom, textureHeight);
     if (cr <= cl || cb <= ct) return false;
     const float x0 = s.x - s.centreX + float(cl - r.left);
     const float y0 = s.y - s.centreY + float(ct - r.top);
@@ -94,8 +168,8 @@ bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, S
     // between tiles. Sampling stops half a texel inside the rectangle then.
     const float inset = OneToOne(s) ? 0.0f : 0.5f;
     const float insetU = std::min(inset, float(cr - cl) / 2.0f), insetV = std::min(inset, float(cb - ct) / 2.0f);
-    const float u0 = (float(cl) + insetU) / float(paddedWidth), u1 = (float(cr) - insetU) / float(paddedWidth);
-    const float v0 = (float(ct) + insetV) / float(paddedHeight), v1 = (float(cb) - insetV) / float(paddedHeight);
+    const float u0 = (float(cl) + insetU) / float(textureWidth), u1 = (float(cr) - insetU) / float(textureWidth);
+    const float v0 = (float(ct) + insetV) / float(textureHeight), v1 = (float(cb) - insetV) / float(textureHeight);
     const float lu[4] = {u0, u1, u0, u1};
     const float lv[4] = {v0, v0, v1, v1};
     // Corners that are not numbers, or absurdly far away, come from a broken
@@ -127,7 +201,7 @@ void RenderDrawList(SDL_Renderer* renderer, const DrawList& list) {
         TextureView view;
         if (!TextureFor(renderer, s.texture, view)) continue;
         SpriteQuad q;
-        if (!ComputeSpriteQuad(s, view.paddedWidth, view.paddedHeight, q)) continue;
+        if (!ComputeSpriteQuad(s, view.width, view.height, q)) continue;
         const SDL_Color col{Uint8(s.colour >> 16), Uint8(s.colour >> 8), Uint8(s.colour), Uint8(s.colour >> 24)};
         SDL_Vertex v[4];
         for (int i = 0; i < 4; ++i) {
@@ -146,9 +220,15 @@ namespace plat {
 using namespace detail;
 
 void DeviceClear(std::uint32_t argb) {
-    // A clear wipes whatever the frame drew before it.
-    DrawList& dl = Batch().current;
+    // A clear wipes whatever the frame drew before it; an open batch's
+    // sprites are still to come, so they stay.
+    BatchState& b = Batch();
+    DrawList& dl = b.current;
+    std::vector<SpriteItem> open;
+    if (b.inBatch) open.assign(dl.sprites.begin() + std::ptrdiff_t(b.batchStart), dl.sprites.end());
     dl.Reset();
+    dl.sprites = std::move(open);
+    b.batchStart = 0;
     dl.cleared = true;
     dl.clearColour = argb;
 }
@@ -162,7 +242,7 @@ void SpriteBegin() {
         ReportOnce("sprite-begin-twice", "SpriteBegin called inside a sprite batch; the call is ignored.");
         return;
     }
-    b.batch.clear();
+    b.batchStart = b.current.sprites.size();
     b.inBatch = true;
 }
 
@@ -176,31 +256,22 @@ void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY
         return;
     }
     if (texture == 0) return;
-    SpriteItem s;
-    s.texture = texture;
-    s.src = src;
-    s.centreX = centreX;
-    s.centreY = centreY;
-    s.x = x;
-    s.y = y;
-    s.depth = depth;
-    s.colour = colour;
-    s.transform = b.transform;
-    s.order = int(b.batch.size());
-    b.batch.push_back(s);
+    if (b.watcher) b.watcher(texture, src);
+    std::vector<SpriteItem>& sprites = b.current.sprites;
+    // Every field given at once: the item is not cleared first.
+    const int order = int(sprites.size() - b.batchStart);
+    sprites.push_back(SpriteItem{texture, src, centreX, centreY, x, y, depth, colour, b.transform, order});
 }
 
 void SpriteEnd() {
     BatchState& b = Batch();
     if (!b.inBatch) return;
     b.inBatch = false;
-    SortBatch(b.batch);
     DrawList& dl = b.current;
-    for (const SpriteItem& s : b.batch) {
-        dl.commands.push_back({false, int(dl.sprites.size())});
-        dl.sprites.push_back(s);
-    }
-    b.batch.clear();
+    const std::size_t n = dl.sprites.size() - b.batchStart;
+    if (n == 0) return;
+    SortedRange(dl.sprites.data() + b.batchStart, n, b.order, b.spare);
+    for (const SortEntry& e : b.order) dl.commands.push_back({false, int(b.batchStart + e.index)});
 }
 
 }  // namespace plat

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,36 +17,98 @@ struct SDL_Texture;
 namespace plat::detail {
 
 // ------------------------------------------------------------ pictures --
+// Bytes a decoder writes in full: allocated without being cleared first,
+// since clearing megabytes that are overwritten at once costs as much as
+// the decoding itself.
+class ByteBuffer {
+public:
+    // Keeps the memory it has when that is large enough.
+    void Allocate(std::size_t n) {
+        if (n > capacity_) {
+            bytes_.reset();
+            bytes_ = std::make_unique_for_overwrite<std::uint8_t[]>(n);
+            capacity_ = n;
+        }
+        size_ = n;
+    }
+    void Clear() {
+        bytes_.reset();
+        size_ = capacity_ = 0;
+    }
+    // Empty, keeping the memory for the next Allocate.
+    void Forget() { size_ = 0; }
+    std::uint8_t* data() { return bytes_.get(); }
+    const std::uint8_t* data() const { return bytes_.get(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::uint8_t& operator[](std::size_t i) { return bytes_[i]; }
+    std::uint8_t operator[](std::size_t i) const { return bytes_[i]; }
+
+private:
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    std::size_t size_ = 0, capacity_ = 0;
+};
+
 struct DecodedPicture {
-    int width = 0, height = 0;            // the picture
-    int paddedWidth = 0, paddedHeight = 0; // power-of-two texture size
-    std::vector<std::uint8_t> rgba;       // paddedWidth * paddedHeight * 4, top row first
+    int width = 0, height = 0;
+    ByteBuffer rgba;                      // width * height * 4, top row first
 };
 
 // Decodes a BMP held in memory (24-bit, or 16-bit X1R5G5B5 / bit fields;
-// bottom-up or top-down). Texels of colourKey's RGB become transparent
-// black; the padding is transparent black. On failure returns false and
+// bottom-up or top-down) into texels of exactly the picture's size. Texels
+// of colourKey's RGB become transparent black. On failure returns false and
 // puts the reason in *error.
 bool DecodeBmp(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey,
                DecodedPicture& out, std::string* error);
-
-int NextPowerOfTwo(int v);
 
 // A zlib stream holding a BMP file (as the program carries its pictures)
 // unpacked into out; false with the reason in *error when it is not one, is
 // damaged, or unpacks to more than its BMP header says.
 bool LooksCompressed(const std::uint8_t* data, std::size_t size);
-bool UnpackBmp(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out, std::string* error);
+bool UnpackBmp(const std::uint8_t* data, std::size_t size, ByteBuffer& out, std::string* error);
+// A picture as TextureCreateFromBmp takes it (compressed or not) made into
+// texels; false with the reason in *error.
+bool MakePicture(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, DecodedPicture& out,
+                 std::string* error);
+// Gives back the calling thread's buffer for unpacked files (kept between
+// pictures otherwise).
+void ReleaseThreadScratch();
+
+// Where a BMP's pixels are and how they are stored, once its headers are
+// checked; and its rows (top first) turned into RGBA texels.
+struct BmpLayout {
+    const std::uint8_t* data = nullptr;
+    int width = 0, height = 0;
+    int bits = 0;
+    bool topDown = false;
+    std::uint32_t masks[3] = {};
+    std::uint64_t stride = 0;
+    std::uint32_t pixelOffset = 0;
+};
+bool ReadBmpLayout(const std::uint8_t* data, std::size_t size, BmpLayout& out, std::string* error);
+void ConvertBmpRows(const BmpLayout& bmp, std::uint32_t colourKey, int firstRow, int rows, std::uint8_t* rgba);
+
+// The same picture made band by band into a small buffer, for a texture
+// filled a band at a time: no buffer of the whole picture's texels.
+struct BandTarget {
+    virtual ~BandTarget() = default;
+    virtual bool Start(int width, int height) = 0;   // false: stop, nothing more is made
+    virtual void Band(int firstRow, int rows, const std::uint8_t* rgba) = 0;
+};
+bool MakePictureInBands(const std::uint8_t* data, std::size_t size, std::uint32_t colourKey, BandTarget& target,
+                        std::string* error);
 
 // Texture registry shared by both backends. A texture keeps its decoded
 // texels while keepPixels is set (headless: rasterised on demand) and gets an
-// SDL texture per renderer it is drawn on.
+// SDL texture per renderer it is drawn on. Textures are exactly the
+// picture's size: a source rectangle is clipped to the picture, so what lies
+// past it draws nothing, as transparent texels would.
 void SetKeepTexturePixels(bool keep);
 // The SDL backend uploads at creation on this renderer (null: none).
 void SetUploadRenderer(SDL_Renderer* renderer);
 struct TextureView {
     SDL_Texture* texture = nullptr;
-    int paddedWidth = 0, paddedHeight = 0;
+    int width = 0, height = 0;
 };
 // The texture's SDL texture for this renderer (made on first use from the
 // kept texels); false when the id is unknown or nothing can be made.
@@ -54,6 +117,24 @@ bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view);
 void ForgetRendererTextures(SDL_Renderer* renderer);
 void ReleaseAllTextures();
 int LiveTextureCount();
+// Ends a frame of the kept pictures (those nobody asked for lately go).
+void TextureCacheEndFrame();
+// Makes one picture made ahead into a texture on the upload renderer, so
+// that the frame that creates it only hands it over; for a frame's spare
+// time. False when none is waiting.
+bool UploadOneMadeAhead();
+// Pictures kept aside now: made ahead, being made, or released a while ago.
+int KeptPictureCount();
+// Every time texels were made from a picture's bytes (at once, or ahead on
+// the helper thread), with TimerGetTime then; the most recent few thousand.
+struct PictureMaking {
+    double time = 0;
+    const std::uint8_t* bytes = nullptr;
+};
+const std::vector<PictureMaking>& PictureMakings();
+// The main thread's processor time spent in TextureCreateFromBmp so far, in
+// milliseconds (what a frame that makes textures pays for them).
+double TextureMakingCpuMs();
 
 // ----------------------------------------------------------- draw list --
 struct SpriteItem {
@@ -79,7 +160,8 @@ struct DrawCommand {
     int index = 0;   // into sprites or texts
 };
 
-// Everything one frame drew, in drawing order.
+// Everything one frame drew: the commands in drawing order; a batch's
+// sprites are stored in the order they were submitted.
 struct DrawList {
     bool cleared = false;
     std::uint32_t clearColour = 0;
@@ -89,7 +171,6 @@ struct DrawList {
     std::vector<DrawCommand> commands;
 
     void Reset();
-    void CopyFrom(const DrawList& other);
 };
 
 // The frame being drawn. Backends reset it at the start of a frame and draw
@@ -98,16 +179,29 @@ DrawList& CurrentDrawList();
 void BeginFrameDrawing();
 // Sorts a batch in place: larger depth first, equal depths in submission order.
 void SortBatch(std::vector<SpriteItem>& batch);
+// The same order as indices into the batch, without moving the sprites.
+struct SortEntry {
+    std::uint32_t key;
+    std::uint32_t index;
+};
+void SortedOrder(const std::vector<SpriteItem>& batch, std::vector<SortEntry>& order);
+
+// An optional watcher told of every sprite submitted to the batch (texture
+// and source rectangle), before any sorting or clipping: a test uses it to
+// learn which cells of which pictures a whole run draws. Null (the default)
+// costs one test per sprite.
+using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src);
+void SetSpriteDrawWatcher(SpriteDrawWatcher watcher);
 
 // Corners of a sprite on the target after its transform, with the texture
 // coordinates that go with them; the source rectangle is clipped to the
-// texture (texels past the texture read transparent, so they are left out).
+// texture (texels past the picture are transparent, so they are left out).
 // Returns false when nothing of the sprite is left to draw.
 struct SpriteQuad {
     float x[4], y[4];   // top-left, top-right, bottom-left, bottom-right
     float u[4], v[4];
 };
-bool ComputeSpriteQuad(const SpriteItem& s, int paddedWidth, int paddedHeight, SpriteQuad& quad);
+bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight, SpriteQuad& quad);
 
 // Draws a frame's list on any SDL renderer (window or software): clear,
 // then sprites and texts in order.

@@ -54,11 +54,16 @@ struct State {
     int framesRun = 0;
     int frameLimit = kDefaultFrameLimit;
     int history = 64;
-    std::vector<FrameRecord> frames;
+    // The recorded frames and, beside each, the draw list it drew: a
+    // record's sprites and texts are filled from its list only when a test
+    // reads it, as most frames of a long run are never looked at.
+    std::deque<FrameRecord> frames;
+    std::deque<detail::DrawList> lists;
+    std::deque<char> filled;
+    std::vector<FrameRecord> framesOut;   // what Frames() hands out
     FrameRecord current;
     std::vector<SoundCallRecord> allSounds;
     SoundSlot sounds[kSoundSlots];
-    detail::DrawList lastDrawn;
     bool anyFrameDrawn = false;
     BackBufferDesc lastFrameSize{1024, 768};
     SDL_Surface* surface = nullptr;
@@ -116,15 +121,20 @@ void ShutDownDevice() {
     detail::CloseDevice(s.callbacks);
 }
 
-// Copies what the frame drew into its record and keeps it for rasterising.
-void FinishFrame() {
+void DropOldestFrame() {
     State& s = S();
-    const detail::DrawList& dl = detail::CurrentDrawList();
-    FrameRecord& f = s.current;
-    f.index = s.framesRun;
-    f.time = s.time;
-    f.cleared = dl.cleared;
-    f.clearColour = dl.clearColour;
+    s.frames.pop_front();
+    s.lists.pop_front();
+    s.filled.pop_front();
+}
+
+// Fills a record's sprites and texts from the draw list it kept.
+void Fill(std::size_t i) {
+    State& s = S();
+    if (s.filled[i]) return;
+    s.filled[i] = 1;
+    const detail::DrawList& dl = s.lists[i];
+    FrameRecord& f = s.frames[i];
     f.sprites.clear();
     f.texts.clear();
     for (const detail::DrawCommand& c : dl.commands) {
@@ -158,15 +168,42 @@ void FinishFrame() {
             f.sprites.push_back(r);
         }
     }
-    s.lastDrawn.CopyFrom(dl);
+}
+
+// Keeps what the frame drew with its record (for reading and rasterising).
+// The frame's draw list is kept as it is, swapped out rather than copied;
+// the oldest frame's buffers are handed back for the next frame to draw in.
+void FinishFrame() {
+    State& s = S();
+    if (s.history < 1) s.history = 1;
+    FrameRecord f;
+    detail::DrawList list;
+    if (int(s.frames.size()) >= s.history) {
+        f = std::move(s.frames.front());
+        list = std::move(s.lists.front());
+        DropOldestFrame();
+        while (int(s.frames.size()) >= s.history) DropOldestFrame();
+    }
+    detail::DrawList& dl = detail::CurrentDrawList();
+    std::swap(list, dl);
+    dl.Reset();
+    f.index = s.framesRun;
+    f.time = s.time;
+    f.cleared = list.cleared;
+    f.clearColour = list.clearColour;
+    f.sprites.clear();
+    f.texts.clear();
+    f.sounds = std::move(s.current.sounds);
+    f.messageBoxes = std::move(s.current.messageBoxes);
     s.anyFrameDrawn = true;
     s.lastFrameSize = s.backBuffer;
     s.frames.push_back(std::move(f));
-    if (s.history < 1) s.history = 1;
-    while (int(s.frames.size()) > s.history) s.frames.erase(s.frames.begin());
+    s.lists.push_back(std::move(list));
+    s.filled.push_back(0);
     s.current = FrameRecord{};
     ++s.framesRun;
     detail::TextCacheEndFrame();
+    detail::TextureCacheEndFrame();
 }
 
 // One iteration of the main loop; false when the window has closed.
@@ -235,14 +272,21 @@ void SetMainLoopFrameLimit(int frames) { S().frameLimit = frames < 0 ? 0 : frame
 void SetFrameHistory(int frames) {
     State& s = S();
     s.history = frames < 1 ? 1 : frames;
-    while (int(s.frames.size()) > s.history) s.frames.erase(s.frames.begin());
+    while (int(s.frames.size()) > s.history) DropOldestFrame();
 }
 
-const std::vector<FrameRecord>& Frames() { return S().frames; }
+const std::vector<FrameRecord>& Frames() {
+    State& s = S();
+    for (std::size_t i = 0; i < s.frames.size(); ++i) Fill(i);
+    s.framesOut.assign(s.frames.begin(), s.frames.end());
+    return s.framesOut;
+}
 
 const FrameRecord& LastFrame() {
     static const FrameRecord kNone{};
-    return S().frames.empty() ? kNone : S().frames.back();
+    if (S().frames.empty()) return kNone;
+    Fill(S().frames.size() - 1);
+    return S().frames.back();
 }
 
 int FramesRun() { return S().framesRun; }
@@ -253,7 +297,7 @@ bool WindowClosed() { return S().closing; }
 
 bool RenderLastFrame(std::vector<std::uint8_t>& rgba, int& width, int& height) {
     State& s = S();
-    if (!s.anyFrameDrawn) return false;
+    if (!s.anyFrameDrawn || s.lists.empty()) return false;
     const int w = s.lastFrameSize.width, h = s.lastFrameSize.height;
     if (s.surface && (s.surface->w != w || s.surface->h != h)) DropRenderer();
     if (!s.surface) {
@@ -265,7 +309,7 @@ bool RenderLastFrame(std::vector<std::uint8_t>& rgba, int& width, int& height) {
             return false;
         }
     }
-    detail::RenderDrawList(s.renderer, s.lastDrawn);
+    detail::RenderDrawList(s.renderer, s.lists.back());
     SDL_RenderPresent(s.renderer);
     width = w;
     height = h;

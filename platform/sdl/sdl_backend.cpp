@@ -8,6 +8,7 @@
 #include <SDL_mixer.h>
 #include <SDL_syswm.h>
 #include <SDL_ttf.h>
+#include <sys/stat.h>
 #if defined(QM_HAVE_X11)
 #include <X11/Xlib.h>
 #endif
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace plat {
 
@@ -24,10 +26,22 @@ namespace {
 
 constexpr int kSoundSlots = 237;   // slots 1..236, channel = slot
 constexpr double kFramePeriod = 1.0 / 60.0;
+// A frame whose own work took less than this has room for one upload.
+constexpr double kSpareBefore = 0.008;
 
 struct SoundSlot {
     Mix_Chunk* chunk = nullptr;
     bool loaded = false;
+};
+
+// Slots that load one file (the round-robin banks) share its samples: one
+// chunk, freed when the last of them lets it go. A file is the same while its
+// path, size and change time are.
+struct SharedSound {
+    std::string path;
+    long long size = 0, changed = 0;
+    Mix_Chunk* chunk = nullptr;
+    int users = 0;
 };
 
 struct State {
@@ -51,6 +65,7 @@ struct State {
     bool audioTried = false;
     bool audioOpen = false;
     SoundSlot sounds[kSoundSlots];
+    std::vector<SharedSound> shared;
 };
 
 State& S() {
@@ -312,14 +327,57 @@ SoundSlot* Slot(int slot) {
     return &S().sounds[slot];
 }
 
+bool FileIdentity(const char* path, long long& size, long long& changed) {
+    struct stat st {};
+    if (!path || stat(path, &st) != 0) return false;
+    size = st.st_size;
+    changed = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
+// The chunk of a file, loaded once for every slot that plays it.
+Mix_Chunk* AcquireSound(const char* path) {
+    State& s = S();
+    long long size = 0, changed = 0;
+    const bool known = FileIdentity(path, size, changed);
+    if (known)
+        for (SharedSound& sh : s.shared)
+            if (sh.path == path && sh.size == size && sh.changed == changed) {
+                ++sh.users;
+                return sh.chunk;
+            }
+    Mix_Chunk* chunk = Mix_LoadWAV(path);
+    if (!chunk) return nullptr;
+    // The mixer converts into a buffer sized for its widest step (mono 16-bit
+    // goes through 32-bit float stereo): give back what the samples do not use.
+    if (chunk->allocated && chunk->alen > 0)
+        if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(fitted);
+    if (known) s.shared.push_back({path, size, changed, chunk, 1});
+    else s.shared.push_back({std::string(), 0, 0, chunk, 1});
+    return chunk;
+}
+
+void ReleaseSound(int slot, Mix_Chunk* chunk) {
+    State& s = S();
+    Mix_HaltChannel(slot);
+    for (std::size_t i = 0; i < s.shared.size(); ++i)
+        if (s.shared[i].chunk == chunk) {
+            if (--s.shared[i].users == 0) {
+                Mix_FreeChunk(chunk);
+                s.shared.erase(s.shared.begin() + std::ptrdiff_t(i));
+            }
+            return;
+        }
+    Mix_FreeChunk(chunk);
+}
+
 // At exit: hand back the mixer, the fonts and SDL, so the system's audio
 // and desktop-bus connections close cleanly.
 void CloseAtExit() {
     State& s = S();
     for (int slot = 1; slot < kSoundSlots; ++slot)
         if (s.sounds[slot].chunk) {
-            Mix_HaltChannel(slot);
-            Mix_FreeChunk(s.sounds[slot].chunk);
+            ReleaseSound(slot, s.sounds[slot].chunk);
             s.sounds[slot] = SoundSlot{};
         }
     if (s.audioOpen) Mix_CloseAudio();
@@ -433,6 +491,16 @@ int FrameworkMainLoop() {
     const double freq = double(SDL_GetPerformanceFrequency());
     Uint64 next = SDL_GetPerformanceCounter();
     double lastTime = Seconds(next);
+    // QM_FRAME_LOG names a file that gets, for every frame, the time since
+    // the frame before, the time the frame's own work took and the
+    // processor time it spent making textures (ms): how the game's pace is
+    // measured on a given machine.
+    const char* frameLog = SDL_getenv("QM_FRAME_LOG");
+    struct FrameTime {
+        float interval, work, making;
+    };
+    std::vector<FrameTime> frameTimes;
+    double makingBefore = detail::TextureMakingCpuMs();
     SDL_Event e;
     while (!s.closing) {
         while (!s.closing && SDL_PollEvent(&e)) HandleEvent(e);
@@ -445,6 +513,16 @@ int FrameworkMainLoop() {
         detail::RenderDrawList(s.renderer, detail::CurrentDrawList());
         SDL_RenderPresent(s.renderer);
         detail::TextCacheEndFrame();
+        detail::TextureCacheEndFrame();
+        // A frame with time to spare turns one picture made ahead into its
+        // texture (a few milliseconds for the largest).
+        if (Seconds(SDL_GetPerformanceCounter()) - now < kSpareBefore) detail::UploadOneMadeAhead();
+        if (frameLog) {
+            const double making = detail::TextureMakingCpuMs();
+            frameTimes.push_back({elapsed * 1000.0f, float((Seconds(SDL_GetPerformanceCounter()) - now) * 1000.0),
+                                  float(making - makingBefore)});
+            makingBefore = making;
+        }
 
         // One frame every 1/60 s: the game's world steps once per frame.
         next += Uint64(kFramePeriod * freq);
@@ -454,6 +532,12 @@ int FrameworkMainLoop() {
             if (waitMs >= 1.0) SDL_Delay(Uint32(waitMs));
         } else if (double(current - next) > 4 * kFramePeriod * freq) {
             next = current;   // far behind (a stall): do not race to catch up
+        }
+    }
+    if (frameLog) {
+        if (std::FILE* f = std::fopen(frameLog, "w")) {
+            for (const FrameTime& t : frameTimes) std::fprintf(f, "%.3f %.3f %.3f\n", t.interval, t.work, t.making);
+            std::fclose(f);
         }
     }
     ShutDownDevice();
@@ -568,7 +652,7 @@ bool SoundLoad(int slot, const char* path) {
         return false;
     }
     std::fclose(probe);
-    Mix_Chunk* chunk = Mix_LoadWAV(path);
+    Mix_Chunk* chunk = AcquireSound(path);
     if (!chunk) {
         std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", Mix_GetError());
         return false;
@@ -586,10 +670,7 @@ bool SoundLoaded(int slot) {
 void SoundDelete(int slot) {
     SoundSlot* sl = Slot(slot);
     if (!sl) return;
-    if (sl->chunk) {
-        Mix_HaltChannel(slot);
-        Mix_FreeChunk(sl->chunk);
-    }
+    if (sl->chunk) ReleaseSound(slot, sl->chunk);
     *sl = SoundSlot{};
 }
 

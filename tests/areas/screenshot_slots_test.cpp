@@ -20,6 +20,8 @@
 #include "shell/save_slots.h"
 #include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/encounter_c.h"
+#include "support/roads/finale.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -127,6 +129,22 @@ TEST_F(PictureSlots, DISABLED_Era03AndEra04) {
         Era04Progress.soldierFight2Done = 1;
         ErrandState = 3;
     });
+    // Short of encounter B, and of encounter C's shop.
+    Write("encounter_b", [] {
+        Era03AreaFlag = 1;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        PlayerState.x = Era04Door4 - 300;
+        ScrollX = PlayerState.x - 400;
+        LearnedMoveG = 1;
+        Era04Progress.soldierFight1Done = 1;
+        Era04Progress.soldierFight2Done = 1;
+        Era04Progress.encounterADone = 1;
+        Era04Progress.dialogueTriggerState = 2;
+    });
+    Write("encounter_c", [] { EncounterCSlotWords(); });
+    // The final section, short of door 6.
+    Write("final_section", [] { FinalSectionSlotWords(); });
     // Era02's arena before round 1, the arrival behind her.
     Write("round1", [] {
         Era00AreaFlag = 0;

@@ -19,6 +19,9 @@
 
 class PlaythroughRun : public MenuGame {
 protected:
+    // The road reads no recorded frame: only the last is kept.
+    PlaythroughRun() { frameHistory = 1; }
+
     static constexpr double kStuckSeconds = 60.0;
     bool runWhenFree = false;
 

@@ -4,11 +4,12 @@
 // quits and continues from the title between areas. One scripted player
 // drives the real frame loop (fixed seed); a fight is shortened only by
 // lowering an opponent's HP where noted, never by writing a story or progress
-// word.
+// word. It also watches every picture cell the game draws on the way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "areas/era03/records.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "drawn_cells.h"
 #include "playthrough.h"
 #include "shell/shell_state.h"
 #include "text/menu.h"
@@ -167,6 +169,7 @@ namespace {
 
 TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
     SeedRandom(7);
+    StartWatchingDrawnCells();
     ASSERT_NO_FATAL_FAILURE(BootToTitle());
     ASSERT_EQ(TitleScreenState.Cursor, 1) << "new game first";
     Tap(VK_RETURN);
@@ -210,6 +213,26 @@ TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
     EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"10000", "01000", "00100", "00010", "00001", "00010", "00100",
                                                        "01200", "00100", "00010", "00001", "00010", "00001", "00000"}))
         << "area flags Era00 .. Era04 in the order seen";
+    // Every rectangle the whole game drew shows what the cell list says it
+    // shows, and no figure's draw lands on another's cell.
+    StopWatchingDrawnCells();
+    const std::vector<DrawnCell> drawn = DrawnCells();
+    const DrawnCellsReport cells = CheckDrawnCells(drawn);
+    std::printf("picture cells: %zu rectangles drawn, %zu registered, %zu of them figure cells of %zu figures, "
+                "%zu conflicts\n",
+                cells.rectangles, cells.registered, cells.figureRectangles, cells.figures, cells.conflicts.size());
+    EXPECT_EQ(cells.figures, cells.figuresListed) << "a figure of the cell list the whole game never drew";
+    EXPECT_EQ(cells.registered, cells.rectangles);
+    for (const std::string& u : cells.unregistered) ADD_FAILURE() << "drawn but not in the cell list: " << u;
+    for (const std::string& c : cells.conflicts) ADD_FAILURE() << "figure cell conflict: " << c;
+    // QM_DRAWN_CELLS names a file to list every drawn cell in, for review.
+    if (const char* path = std::getenv("QM_DRAWN_CELLS"))
+        if (FILE* f = std::fopen(path, "w")) {
+            for (const DrawnCell& c : drawn)
+                std::fprintf(f, "%d %d %d %d %d %s %llu\n", c.picture, c.left, c.top, c.right, c.bottom,
+                             c.pass.c_str(), static_cast<unsigned long long>(c.draws));
+            std::fclose(f);
+        }
 }
 
 }  // namespace

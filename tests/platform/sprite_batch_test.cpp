@@ -161,16 +161,16 @@ TEST_F(PlatformSpriteBatchTest, ColourKeyAndRectanglesPastThePictureAreTranspare
     DrawFrame([&] {
         plat::SpriteSetTransform(plat::MatrixIdentity());
         plat::SpriteDraw(white, plat::Rect{0, 0, 200, 200}, 0, 0, 0, 0, 0.9f, 0xFFFFFFFF);
-        // Twice as wide as the picture: the right half reads the padding.
+        // Twice as wide as the picture: the right half lies past it.
         plat::SpriteDraw(keyed, plat::Rect{0, 0, 40, 10}, 0, 0, 50, 50, 0.1f, 0xFFFFFFFF);
-        // Far past the padded texture and from negative texels: no crash.
+        // Far past the picture and from negative texels: no crash.
         plat::SpriteDraw(keyed, plat::Rect{-30, -30, 500, 500}, 0, 0, 120, 120, 0.1f, 0xFFFFFFFF);
         plat::SpriteDraw(keyed, plat::Rect{600, 600, 700, 700}, 0, 0, 120, 20, 0.1f, 0xFFFFFFFF);
         plat::SpriteDraw(keyed, plat::Rect{10, 10, 0, 0}, 0, 0, 120, 20, 0.1f, 0xFFFFFFFF);
     });
     EXPECT_TRUE(IsColour(Px(55, 55), 255, 255, 255));   // keyed texel shows what is behind
     EXPECT_TRUE(IsColour(Px(65, 55), 0, 200, 0));       // picture
-    EXPECT_TRUE(IsColour(Px(75, 55), 255, 255, 255));   // padding, not the edge texel stretched
+    EXPECT_TRUE(IsColour(Px(75, 55), 255, 255, 255));   // past the picture, not the edge texel stretched
     EXPECT_TRUE(IsColour(Px(85, 55), 255, 255, 255));
     // The rectangle starting at -30 still puts texel (0,0) 30 px in.
     EXPECT_TRUE(IsColour(Px(120 + 30 + 15, 120 + 30 + 5), 0, 200, 0));

@@ -74,6 +74,7 @@ int GameHarness::TryStartGame() {
     if (!effect.empty() && !fs::exists(dir_ / "Quillmarch.fx", ec))
         fs::copy_file(effect, dir_ / "Quillmarch.fx", ec);
     plat::headless::SetFrameStep(frameStep);
+    plat::headless::SetFrameHistory(frameHistory);
     plat::headless::SetBackBuffer(backBufferWidth, backBufferHeight);
     started_ = true;
     return GameStartUp();

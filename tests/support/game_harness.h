@@ -19,7 +19,8 @@
 //
 // Options (set before StartGame): linkSounds (link Data/Wav of the built game
 // folder; default true), frameStep (seconds per frame; default 1/64),
-// backBufferWidth/Height (default 1024x768).
+// backBufferWidth/Height (default 1024x768), frameHistory (recorded frames
+// kept; default 64, 1 for a long run that reads none).
 #pragma once
 
 #include "platform/headless.h"
@@ -54,6 +55,7 @@ protected:
     // ---- options, set before StartGame
     bool linkSounds = true;
     double frameStep = 1.0 / 64.0;
+    int frameHistory = 64;
     int backBufferWidth = 1024;
     int backBufferHeight = 768;
 

@@ -26,10 +26,10 @@ std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[
 std::vector<std::uint8_t> Unpacked(int id) {
     std::size_t size = 0;
     const std::uint8_t* packed = PictureResource(id, &size);
-    std::vector<std::uint8_t> bmp;
+    plat::detail::ByteBuffer bmp;
     std::string why;
     if (packed && !plat::detail::UnpackBmp(packed, size, bmp, &why)) ADD_FAILURE() << id << ": " << why;
-    return bmp;
+    return std::vector<std::uint8_t>(bmp.data(), bmp.data() + bmp.size());
 }
 
 struct Pixel {

@@ -6,6 +6,7 @@
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/collect_sheet.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -71,10 +72,12 @@ void DrawFieldEnemyA() {
     if (!InWindow(e.x - 1200, e.x + 500)) return;
     SetFieldEnemyASprite(e.frame, e.y);
     if (e.frame == 8) {
-        DrawWithBaseTransform(59, plat::Rect{658, 0, 710, 143}, 32.0f, 0.0f, static_cast<float>(e.x - ScrollX),
-                              static_cast<float>(e.y - 144), 0.7f, 0xFFFFFFFFu);
-        DrawWithBaseTransform(59, plat::Rect{527, 0, 626, 180}, 49.0f, 0.0f, static_cast<float>(e.x - ScrollX),
-                              static_cast<float>(e.y - 180), 0.7f, 0xBBBBBBBBu);
+        const std::uint32_t colours[2] = {0xFFFFFFFFu, 0xBBBBBBBBu};
+        for (int k = 0; k < 2; ++k) {
+            const era01_frames::LayerCell& l = era01_frames::kDashLayers[k];
+            DrawWithBaseTransform(59, plat::Rect{l.left, l.top, l.right, l.bottom}, l.centreX, 0.0f,
+                                  static_cast<float>(e.x - ScrollX), static_cast<float>(e.y - l.lift), 0.7f, colours[k]);
+        }
         return;
     }
     // A frame the table does not know draws nothing.
@@ -100,14 +103,11 @@ void DrawCollectGameAndGatekeeper() {
     }
     const GatekeeperStateRecord& g = GatekeeperRecord;
     if (g.frame == 0) return;
-    struct KeeperRow {
-        std::int32_t left, right, centreX, dx;
-    };
-    constexpr KeeperRow kKeeper[6] = {{0, 53, 26, 0},    {54, 105, 26, 1},  {106, 158, 26, 0},
-                                      {159, 214, 26, 0}, {215, 274, 26, 0}, {275, 356, 52, 0}};
     if (g.frame >= 1 && g.frame <= 6) {
-        const KeeperRow& r = kKeeper[g.frame - 1];
-        Piece(62, {r.left, 0, r.right, 137}, g.blockX + r.dx, g.y - 137, 0.8f, SceneTint, static_cast<float>(r.centreX));
+        using era01_frames::kGatekeeperHeight;
+        const era01_frames::GatekeeperRow& r = era01_frames::kGatekeeperFrames[g.frame - 1];
+        Piece(62, {r.left, 0, r.right, kGatekeeperHeight}, g.blockX + r.dx, g.y - kGatekeeperHeight, 0.8f, SceneTint,
+              static_cast<float>(r.centreX));
     }
     // The thrown object: x, and the word after it as its y.
     if (g.state == 13)

@@ -8,6 +8,7 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/pending_sprite.h"
@@ -160,8 +161,11 @@ void DrawArena() {
     if (!InWindow(e.x - 1200, e.x + 500)) return;
     SetArenaEnemySprite(e.frame);
     if (e.frame == 7) {
-        Piece(63, {658, 0, 710, 143}, e.x, e.y - 144, 0.7f, 0xCCFFFFFFu, 32.0f);
-        Piece(63, {527, 0, 626, 180}, e.x, e.y - 180, 0.7f, 0xBBBBBBBBu, 49.0f);
+        const std::uint32_t colours[2] = {0xCCFFFFFFu, 0xBBBBBBBBu};
+        for (int k = 0; k < 2; ++k) {
+            const era01_frames::LayerCell& l = era01_frames::kDashLayers[k];
+            Piece(63, {l.left, l.top, l.right, l.bottom}, e.x, e.y - l.lift, 0.7f, colours[k], l.centreX);
+        }
         return;
     }
     // Frame 0, and a frame the table does not know, draw nothing.
