@@ -183,6 +183,59 @@ void Touch(BlockerState& b) {
     PlayerState.hp -= 5;
 }
 
+// One blocker. side +1 holds the left end (faces right), -1 the right end;
+// distances are measured from the blocker toward the arena.
+struct BlockerRow {
+    std::int32_t side;
+    std::int32_t touchReach;   // she touches it this near
+    std::int32_t pushBack;     // held this far from its post while it rings
+    std::int32_t release;      // and let go this far from it
+    bool facesHeroine;         // turns to her on every call, armed or not
+    bool clearsStrike;         // lets go of a strike in hand when it releases her
+};
+constexpr BlockerRow kLeftBlocker{1, 130, 130, 180, false, false};
+constexpr BlockerRow kRightBlocker{-1, 131, 100, 181, true, true};
+
+void StepBlocker(BlockerState& b, const BlockerRow& row, std::int32_t arg, std::int32_t slot, std::int32_t postX) {
+    auto& s = Era04SoldierSlots;
+    const std::int32_t side = row.side;
+    if (row.facesHeroine) s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
+    if (arg == 0) {
+        ArmBlocker(b, slot);
+        return;
+    }
+    StampAheadToZero(b.stamp, GameNow());
+    if (b.sub == 0) TestBlockerHit(b, slot);
+    if (b.sub == 0 && side * (PlayerState.x - s.x[slot]) <= row.touchReach) Touch(b);
+    if (b.sub == 1) {
+        if (side * (PlayerState.x - s.x[slot]) < row.pushBack) PlayerState.x = postX + side * row.pushBack;
+        s.frame[slot] = 13;
+        s.x[slot] = postX + side * 5;
+        MessageBoxOpen = 1;
+        s.y[slot] = PlayerState.y;
+        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
+            b.sub = 0;
+            MessageBoxOpen = 0;
+            s.y[slot] = kGround;
+            PlayerState.x = postX + side * row.release;
+            if (row.clearsStrike) SoldierStrikeKind = 0;
+            b.stamp = GameNow();
+        }
+    }
+    if (b.sub == 0) {
+        const std::int32_t toPost = side * (postX - s.x[slot]);
+        if (toPost > 0)
+            StepForwardOnce(slot);
+        else if (toPost < 0)
+            StepBackOnce(slot);
+        if (0 <= side * (postX - s.x[slot]) && side * (postX - s.x[slot]) <= 50) {
+            s.x[slot] = postX;
+            s.frame[slot] = 13;
+            s.facing[slot] = side;
+        }
+    }
+}
+
 }  // namespace
 
 std::int32_t RunLeftEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
@@ -193,77 +246,9 @@ std::int32_t RunRightEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t 
 }
 
 void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
-    BlockerState& b = gLeftBlocker;
-    if (arg == 0) {
-        ArmBlocker(b, slot);
-        return;
-    }
-    auto& s = Era04SoldierSlots;
-    StampAheadToZero(b.stamp, GameNow());
-    if (b.sub == 0) TestBlockerHit(b, slot);
-    if (b.sub == 0 && PlayerState.x <= s.x[slot] + 130) Touch(b);
-    if (b.sub == 1) {
-        if (PlayerState.x < s.x[slot] + 130) PlayerState.x = postX + 130;
-        s.frame[slot] = 13;
-        s.x[slot] = postX + 5;
-        MessageBoxOpen = 1;
-        s.y[slot] = PlayerState.y;
-        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
-            b.sub = 0;
-            MessageBoxOpen = 0;
-            s.y[slot] = kGround;
-            PlayerState.x = postX + 180;
-            b.stamp = GameNow();
-        }
-    }
-    if (b.sub == 0) {
-        if (s.x[slot] < postX)
-            StepForwardOnce(slot);
-        else if (s.x[slot] > postX)
-            StepBackOnce(slot);
-        if (postX - 50 <= s.x[slot] && s.x[slot] <= postX) {
-            s.x[slot] = postX;
-            s.frame[slot] = 13;
-            s.facing[slot] = 1;
-        }
-    }
+    StepBlocker(gLeftBlocker, kLeftBlocker, arg, slot, postX);
 }
 
 void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
-    BlockerState& b = gRightBlocker;
-    auto& s = Era04SoldierSlots;
-    s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
-    if (arg == 0) {
-        ArmBlocker(b, slot);
-        return;
-    }
-    StampAheadToZero(b.stamp, GameNow());
-    if (b.sub == 0) TestBlockerHit(b, slot);
-    if (b.sub == 0 && PlayerState.x >= s.x[slot] - 131) Touch(b);
-    if (b.sub == 1) {
-        if (PlayerState.x > s.x[slot] - 100) PlayerState.x = postX - 100;
-        s.frame[slot] = 13;
-        s.x[slot] = postX - 5;
-        MessageBoxOpen = 1;
-        s.y[slot] = PlayerState.y;
-        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
-            b.sub = 0;
-            MessageBoxOpen = 0;
-            s.y[slot] = kGround;
-            PlayerState.x = postX - 181;
-            SoldierStrikeKind = 0;
-            b.stamp = GameNow();
-        }
-    }
-    if (b.sub == 0) {
-        if (s.x[slot] > postX)
-            StepForwardOnce(slot);
-        else if (s.x[slot] < postX)
-            StepBackOnce(slot);
-        if (postX <= s.x[slot] && s.x[slot] <= postX + 50) {
-            s.x[slot] = postX;
-            s.frame[slot] = 13;
-            s.facing[slot] = -1;
-        }
-    }
+    StepBlocker(gRightBlocker, kRightBlocker, arg, slot, postX);
 }
