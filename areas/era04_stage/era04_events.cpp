@@ -117,17 +117,10 @@ void StepDepthOverrides() {
     }
 }
 
-}  // namespace
-
-void UpdateEra04Events(std::int32_t arg) {
-    if (arg == 0) {
-        EventFlags = Era04EventFlagsRecord{};
-        return;
-    }
+// The entrance: scenery sets, music, fruits, door sounds, the talks, the
+// two soldier fights and encounter A.
+void StepEntranceAndFights(std::int32_t& x, std::int32_t camera) {
     Era04ProgressRecord& P = Era04Progress;
-    std::int32_t& x = PlayerState.x;
-    const std::int32_t camera = ScrollX;
-
     StepGraphicSets(camera);
     StepAreaMusic(x);
 
@@ -187,9 +180,11 @@ void UpdateEra04Events(std::int32_t arg) {
         }
     }
     if (P.encounterADone != 0) Era04CameraStage = 7;
+}
 
-    StepBarrier();
-
+// The trap room and encounter B.
+void StepTrapRoomAndEncounterB(std::int32_t& x, std::int32_t camera) {
+    Era04ProgressRecord& P = Era04Progress;
     if (Era04Door3 - 1124 < camera && camera < Era04Door4 + 100) {
         if (EventFlags.trapRoomArmed == 0) {
             UpdateTrapRoom(0);
@@ -217,7 +212,11 @@ void UpdateEra04Events(std::int32_t arg) {
         Era04CameraStage = 9;
         Era04DoorLocks[6] = 1;
     }
+}
 
+// Encounter C, the hall after it and the final section up to the ending.
+void StepEncounterCAndFinalSection(std::int32_t& x) {
+    Era04ProgressRecord& P = Era04Progress;
     if (P.encounterCDone == 0) {
         // Walking back out of the hall mid-fight starts it over next time.
         if (EventFlags.encounterCRunning == 1 && x < Era04Door5) EventFlags.encounterCRunning = 0;
@@ -280,6 +279,22 @@ void UpdateEra04Events(std::int32_t arg) {
         Era04CameraStage = 11;
         Era04DoorLocks[6] = 1;
     }
+}
+
+}  // namespace
+
+void UpdateEra04Events(std::int32_t arg) {
+    if (arg == 0) {
+        EventFlags = Era04EventFlagsRecord{};
+        return;
+    }
+    std::int32_t& x = PlayerState.x;
+    const std::int32_t camera = ScrollX;
+
+    StepEntranceAndFights(x, camera);
+    StepBarrier();
+    StepTrapRoomAndEncounterB(x, camera);
+    StepEncounterCAndFinalSection(x);
 
     if (x > Era04Door6 + 4930) x = Era04Door6 + 4930;
 
