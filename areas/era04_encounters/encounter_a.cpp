@@ -367,25 +367,31 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
     return Trial.state;
 }
 
-std::int32_t RunEncounterAVerdict(std::int32_t arg) {
-    EncounterAFigureRecord& f = EncounterAFigure;
-    if (arg == 0) {
-        Verdict.state = 1;
-        PlaceFigureAtHome(5, kDim);
-        MessageBoxOpen = 0;
-        Era04CameraStage = 6;
-        LockRoom();
-        StepEncounterAFlash(1, 0);
-        StanceInsteadOfIdle();
-        return Verdict.state;
+namespace {
+
+// A step of the awakening every `seconds`; the timer restarts with each.
+bool VerdictBeat(double seconds) {
+    if (!MoreThanElapsed(Verdict.timer, GameNow(), seconds)) return false;
+    Verdict.timer = GameNow();
+    return true;
+}
+
+// The figure looks from one side to the other, a layer a beat, flashing at
+// each; true on the beat after it reached the end (layer 1 going down, 5 up).
+bool SweepAim(EncounterAFigureRecord& f, double seconds, std::int32_t step) {
+    f.colour = kDim;
+    if (!VerdictBeat(seconds)) return false;
+    if (step < 0 ? Aim() > 1 : Aim() < 5) {
+        Aim() += step;
+        StepEncounterAFlash(0, 1);
+        f.colour = kWhite;
+        return false;
     }
-    StampAheadToZero(Verdict.timer, GameNow());
-    // A step of the awakening every `seconds`; the timer restarts with each.
-    auto every = [&](double seconds) {
-        if (!MoreThanElapsed(Verdict.timer, GameNow(), seconds)) return false;
-        Verdict.timer = GameNow();
-        return true;
-    };
+    return true;
+}
+
+// The verdict: her time and strikes decide the reward or the toll.
+void StepVerdictTalk(EncounterAFigureRecord& f) {
     if (Verdict.state == 1) {
         Verdict.state = 2;
         MessageBoxOpen = 1;
@@ -447,47 +453,20 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
             Verdict.state = 11;
         }
     }
-    if (Verdict.state == 11) {
-        f.colour = kDim;
-        if (every(0.15)) {
-            if (Aim() > 1) {
-                --Aim();
-                StepEncounterAFlash(0, 1);
-                f.colour = kWhite;
-            } else {
-                Verdict.state = 12;
-            }
-        }
-    }
-    if (Verdict.state == 12) {
-        f.colour = kDim;
-        if (every(0.1)) {
-            if (Aim() < 5) {
-                ++Aim();
-                StepEncounterAFlash(0, 1);
-                f.colour = kWhite;
-            } else {
-                Verdict.state = 13;
-            }
-        }
-    }
-    if (Verdict.state == 13) {
-        f.colour = kDim;
-        if (every(0.05)) {
-            if (Aim() > 1) {
-                --Aim();
-                StepEncounterAFlash(0, 1);
-                f.colour = kWhite;
-            } else {
-                Verdict.state = 14;
-                StepEncounterAFlash(0, 1);
-            }
-        }
+}
+
+// The awakening: the figure looks about, changes its body and rises to fight.
+void StepAwakening(EncounterAFigureRecord& f) {
+    if (Verdict.state == 11 && SweepAim(f, 0.15, -1)) Verdict.state = 12;
+    if (Verdict.state == 12 && SweepAim(f, 0.1, 1)) Verdict.state = 13;
+    if (Verdict.state == 13 && SweepAim(f, 0.05, -1)) {
+        Verdict.state = 14;
+        StepEncounterAFlash(0, 1);
     }
     if (Verdict.state == 14) {
         f.colour = kDim;
         AimEncounterAFigureBySide();
-        if (every(0.5)) {
+        if (VerdictBeat(0.5)) {
             Verdict.state = 15;
             StepEncounterAFlash(0, 1);
         }
@@ -495,7 +474,7 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
     if (Verdict.state == 15) {
         f.colour = kDim;
         f.bodyCode = 3;
-        if (every(0.5)) {
+        if (VerdictBeat(0.5)) {
             Verdict.state = 16;
             StepEncounterAFlash(0, 1);
             f.colour = kWhite;
@@ -504,7 +483,7 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
     if (Verdict.state == 16) {
         f.colour = 0xFFAAAAAAu;
         f.bodyCode = 5;
-        if (every(0.5)) {
+        if (VerdictBeat(0.5)) {
             Verdict.state = 17;
             StepEncounterAFlash(0, 1);
             AimEncounterAFigureBySide();
@@ -513,7 +492,7 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
     if (Verdict.state == 17) {
         f.colour = 0xFFEEEEEEu;
         f.bodyCode = 1;
-        if (every(0.5)) {
+        if (VerdictBeat(0.5)) {
             Verdict.state = 18;
             Sound(193);
         }
@@ -522,12 +501,31 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
         f.bodyCode = 6;
         f.facing = EncounterAPlayerSide();
         f.colour = kWhite;
-        if (every(0.2)) {
+        if (VerdictBeat(0.2)) {
             Verdict.state = kEncounterDone;
             StopSound(193);
             RewindSound(193);
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEncounterAVerdict(std::int32_t arg) {
+    EncounterAFigureRecord& f = EncounterAFigure;
+    if (arg == 0) {
+        Verdict.state = 1;
+        PlaceFigureAtHome(5, kDim);
+        MessageBoxOpen = 0;
+        Era04CameraStage = 6;
+        LockRoom();
+        StepEncounterAFlash(1, 0);
+        StanceInsteadOfIdle();
+        return Verdict.state;
+    }
+    StampAheadToZero(Verdict.timer, GameNow());
+    StepVerdictTalk(f);
+    StepAwakening(f);
     StepEncounterAFlash(1, 0);
     StanceInsteadOfIdle();
     return Verdict.state;
