@@ -316,19 +316,10 @@ bool ShotLanded(std::int32_t stopOffset, std::int32_t dropHeight) {
     return true;
 }
 
-void RunWarningShots() {
+// Before the shots: she may look at the fallen object; walking on past it
+// she is stopped and walked back to it.
+void StepShotsApproach() {
     PlayerStateRecord& h = PlayerState;
-    Word() = 0;
-    if (Intro.setUp == 0) {
-        // Entered from a load: the object lies where it fell, actor 1 is inside.
-        Intro.setUp = 1;
-        Intro.talkStep = 15;
-        Intro.idleStep = 0;
-        IntroWords.droppedShown = 1;
-        IntroWords.droppedX = kEncounterA + 68;
-        IntroWords.droppedY = 640;
-        Actor1().frame = 0;
-    }
     if (Intro.talkStep < 16 && h.x >= kEncounterA + 267) {
         Intro.talkStep = 16;
         Intro.talkStamp = GameNow();
@@ -349,10 +340,11 @@ void RunWarningShots() {
             }
         }
     }
-    if (Intro.talkStep >= 19 && Intro.talkStep <= 36) {
-        h.x = Intro.holdX;
-        h.y = Intro.holdY;
-    }
+}
+
+// The three shots, each closer, the last one grazing her.
+void StepThreeShots() {
+    PlayerStateRecord& h = PlayerState;
     if (Intro.talkStep == 17) Line(24, 66, 18);
     if (Intro.talkStep == 18) {
         h.pose = 24;
@@ -422,6 +414,11 @@ void RunWarningShots() {
             Intro.talkStep = 29;
         }
     }
+}
+
+// The one who fired steps out and talks, and lets her go.
+void StepShotsAftermath() {
+    PlayerStateRecord& h = PlayerState;
     if (Intro.talkStep == 29) {
         Line(1, 72, 30);
         if (Intro.talkStep == 30) PlayerHpHold = -1;
@@ -474,6 +471,28 @@ void RunWarningShots() {
             Release();
         }
     }
+}
+
+void RunWarningShots() {
+    PlayerStateRecord& h = PlayerState;
+    Word() = 0;
+    if (Intro.setUp == 0) {
+        // Entered from a load: the object lies where it fell, actor 1 is inside.
+        Intro.setUp = 1;
+        Intro.talkStep = 15;
+        Intro.idleStep = 0;
+        IntroWords.droppedShown = 1;
+        IntroWords.droppedX = kEncounterA + 68;
+        IntroWords.droppedY = 640;
+        Actor1().frame = 0;
+    }
+    StepShotsApproach();
+    if (Intro.talkStep >= 19 && Intro.talkStep <= 36) {
+        h.x = Intro.holdX;
+        h.y = Intro.holdY;
+    }
+    StepThreeShots();
+    StepShotsAftermath();
 }
 
 // ---- the door ------------------------------------------------------------------------------
