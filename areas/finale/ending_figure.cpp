@@ -119,37 +119,13 @@ void SetEndingSlotSprite(std::int32_t slot) {
     }
 }
 
-std::int32_t BreakEndingFigure(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(Break.stamp, now);
+namespace {
+
+// The figure breaks: each piece flies from the centre and bursts in turn
+// while the core drops to the floor.
+void StepPiecesFly(double t, double now) {
     FinalActorSlotsRecord& a = FinalActorSlots;
     StageObjectTableRecord& o = StageObjectTable;
-    if (mode == 0) {
-        Break.state = 1;
-        Break.sub = 1;
-        LayoutEndingFigure(0);
-        FinalSectionState.lightFlag = 0;
-        Break.centreX = Era04Door6 + 4803;
-        Break.centreY = 660;
-        for (int i = 132; i <= 135; ++i) o.colour[i] = 0x66FFFFFFu;
-        return Break.state;
-    }
-    if (mode != 1) return Break.state;
-
-    if (Break.sub == 1) {
-        Break.sub = 2;
-        LayoutEndingFigure(1);
-        Break.stamp = now;
-        Break.counter = 10;
-    }
-    if (Break.sub == 2 && now - Break.stamp >= 0.2) {
-        Break.stamp = now;
-        Break.sub = 3;
-    }
-    if (Break.sub != 3) return Break.state;
-    // The pieces fly on a clock at half speed.
-    const double t = (now - Break.stamp) / 2.0;
-
     if (Break.state == 1) {
         Break.state = 2;
         LayoutEndingFigure(1);
@@ -215,6 +191,11 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
         }
         if (Break.moving == 0 && o.code[161] == 0) Break.state = 4;
     }
+}
+
+// What is left of it stands a while, then walks toward her.
+void StepRemainsWalk(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     if (Break.state == 4) {
         Break.state = 5;
         Break.stamp = now;
@@ -247,6 +228,11 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
             Break.stamp = now;
         }
     }
+}
+
+// The last talk and its pauses, a row each.
+void StepClosingTalk(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     for (const CloseRow& r : kClosing) {
         if (r.state != Break.state) continue;
         PlayerState.pose = 0;
@@ -274,5 +260,42 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
         }
         break;
     }
+}
+
+}  // namespace
+
+std::int32_t BreakEndingFigure(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(Break.stamp, now);
+    StageObjectTableRecord& o = StageObjectTable;
+    if (mode == 0) {
+        Break.state = 1;
+        Break.sub = 1;
+        LayoutEndingFigure(0);
+        FinalSectionState.lightFlag = 0;
+        Break.centreX = Era04Door6 + 4803;
+        Break.centreY = 660;
+        for (int i = 132; i <= 135; ++i) o.colour[i] = 0x66FFFFFFu;
+        return Break.state;
+    }
+    if (mode != 1) return Break.state;
+
+    if (Break.sub == 1) {
+        Break.sub = 2;
+        LayoutEndingFigure(1);
+        Break.stamp = now;
+        Break.counter = 10;
+    }
+    if (Break.sub == 2 && now - Break.stamp >= 0.2) {
+        Break.stamp = now;
+        Break.sub = 3;
+    }
+    if (Break.sub != 3) return Break.state;
+    // The pieces fly on a clock at half speed.
+    const double t = (now - Break.stamp) / 2.0;
+
+    StepPiecesFly(t, now);
+    StepRemainsWalk(now);
+    StepClosingTalk(now);
     return Break.state;
 }
