@@ -440,21 +440,13 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
     return Phase4.state;
 }
 
-std::int32_t RunPhase4Opening(std::int32_t mode) {
+namespace {
+
+// The figure rides its platform in; she runs to her mark and it speaks.
+void StepOpeningArrival(double now) {
     OpeningWords& w = Opening;
     StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
-    EncounterCFigureRecord& f = EncounterCFigure;
-    const double now = GameNow();
-    if (mode == 0) {
-        w.state = 1;
-        f.voiceLoop = 0;
-        StopSound(kVoice);
-        f.speechNumber = 0;
-        return w.state;
-    }
-    StampAheadToNow(w.stamp, now);
-    std::int32_t& body = t.code[kFigure];
     if (w.state == 1) {
         w.state = 2;
         TweenObjectTwoLeg(0, kFigurePlatform, 0, 0);
@@ -506,6 +498,13 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
             w.stamp = now;
         }
     }
+}
+
+// A staircase of platforms comes down toward her.
+void StepOpeningStairs(double now) {
+    OpeningWords& w = Opening;
+    StageObjectTableRecord& t = Objects();
+    const PlayerStateRecord& p = PlayerState;
     if (w.state == 8) {
         w.state = 9;
         for (std::int32_t i = 2; i <= 10; ++i) {
@@ -542,6 +541,13 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
             w.stamp = now;
         }
     }
+}
+
+// The figure takes its fighting shape.
+void StepOpeningShape(double now) {
+    OpeningWords& w = Opening;
+    StageObjectTableRecord& t = Objects();
+    std::int32_t& body = t.code[kFigure];
     if (w.state == 11) {
         body = 40;
         if (MoreThanElapsed(w.stamp, now, 1.5)) {
@@ -583,6 +589,26 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
         Sound(160);
         PoseCompositeServant(2, kFigure);
     }
+}
+
+}  // namespace
+
+std::int32_t RunPhase4Opening(std::int32_t mode) {
+    OpeningWords& w = Opening;
+    PlayerStateRecord& p = PlayerState;
+    EncounterCFigureRecord& f = EncounterCFigure;
+    const double now = GameNow();
+    if (mode == 0) {
+        w.state = 1;
+        f.voiceLoop = 0;
+        StopSound(kVoice);
+        f.speechNumber = 0;
+        return w.state;
+    }
+    StampAheadToNow(w.stamp, now);
+    StepOpeningArrival(now);
+    StepOpeningStairs(now);
+    StepOpeningShape(now);
     if (w.state == 16) {
         MessageBoxOpen = 0;
         w.state = kEncounterCDone;
