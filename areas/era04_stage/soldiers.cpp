@@ -53,7 +53,7 @@ constexpr StepTimes kStepTimes[kSoldierSlots + 1] = {
 // Thrust pauses per slot (before the draw, the draw, the lunge, after the
 // strike); slots 3..5 thrust without pauses.
 struct ThrustTimes {
-    double p0, p1, p2, p4;
+    double beforeDraw, draw, lunge, afterStrike;
 };
 constexpr ThrustTimes kThrustTimes[kSoldierSlots + 1] = {
     {0, 0, 0, 0},          {0.06, 0.1, 0.02, 0.6}, {0.05, 0.5, 0.02, 0.2}, {0, 0, 0, 0}, {0, 0, 0, 0},
@@ -250,9 +250,9 @@ std::int32_t StepLeapHurt(std::int32_t sound, std::int32_t damage) {
 
 // ---- the fighting behaviour ---------------------------------------------------
 struct FighterRecord {
-    std::int32_t s[kSoldierSlots + 1] = {};
-    std::int32_t r[kSoldierSlots + 1] = {};
-    std::int32_t n[kSoldierSlots + 1] = {};
+    std::int32_t state[kSoldierSlots + 1] = {};
+    std::int32_t moveStep[kSoldierSlots + 1] = {};
+    std::int32_t passes[kSoldierSlots + 1] = {};
     double stamp[kSoldierSlots + 1] = {};
 };
 FighterRecord gFighter;
@@ -350,21 +350,21 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
     };
     if (phase == 0) {
         s.frame[slot] = 3;
-        if (gThrust.After(slot, t.p0)) {
+        if (gThrust.After(slot, t.beforeDraw)) {
             next(1);
             PlaySoundEffect(83, Vol());
         }
     }
     if (phase == 1) {
         s.frame[slot] = 7;
-        if (gThrust.After(slot, t.p1)) {
+        if (gThrust.After(slot, t.draw)) {
             next(2);
             PlaySoundEffect(86, Vol());
         }
     }
     if (phase == 2) {
         s.frame[slot] = 8;
-        if (gThrust.After(slot, t.p2)) next(3);
+        if (gThrust.After(slot, t.lunge)) next(3);
     }
     if (phase == 3) {
         s.frame[slot] = 9;
@@ -376,7 +376,7 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
     }
     if (phase == 4) {
         s.frame[slot] = 6;
-        if (gThrust.After(slot, t.p4)) {
+        if (gThrust.After(slot, t.afterStrike)) {
             next(5);
             return phase;
         }
@@ -489,8 +489,8 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
     auto& s = Soldiers();
     s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
     FighterRecord& F = gFighter;
-    std::int32_t& st = F.s[slot];
-    std::int32_t& r = F.r[slot];
+    std::int32_t& st = F.state[slot];
+    std::int32_t& r = F.moveStep[slot];
     if (mode == 0) {
         st = 0;
         F.stamp[slot] = GameNow();
@@ -527,7 +527,7 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
             }
         } else if (r0 < 50) {
             st = 4;
-            F.n[slot] = 0;
+            F.passes[slot] = 0;
             r = 1;
             RearmDistance(slot);
             RunSoldierThrust(0, slot);
@@ -549,7 +549,7 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
     // closing in, thrusting and backing off, with a leap after any pass that
     // leaves her ducking.
     if (st == 4) {
-        std::int32_t& n = F.n[slot];
+        std::int32_t& n = F.passes[slot];
         if (r == 1 && Keep(slot, 250)) {
             r = 2;
             RunSoldierThrust(0, slot);

@@ -30,7 +30,7 @@ StoryRecord Story;
 
 struct HandoverRecord {
     std::int32_t step = 0, once = 0, baseX = 0;
-    double stamp = 0, t = 0;
+    double stamp = 0, elapsed = 0;
 };
 HandoverRecord Handover;
 
@@ -312,36 +312,36 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
     StampAheadToZero(H.stamp, now);
     std::int32_t& x = PlayerState.x;
     std::int32_t& y = PlayerState.y;
-    H.t = now - H.stamp;
+    H.elapsed = now - H.stamp;
     if (H.step == 1) {
         H.step = 2;
         H.stamp = now;
-        H.t = 0;
+        H.elapsed = 0;
         x += 61;
     }
     StopRunning();
     if (H.step == 2) {
         PlayerState.pose = 8;
-        if (H.t > 0.1354098360655738) {
+        if (H.elapsed > 0.1354098360655738) {
             H.step = 3;
             H.stamp = now;
-            H.t = 0;
+            H.elapsed = 0;
             x += 59;
         }
     }
     if (H.step == 3) {
         PlayerState.pose = 9;
-        if (H.t > 0.11245901639344265) {
+        if (H.elapsed > 0.11245901639344265) {
             H.step = 4;
             H.stamp = now;
-            H.t = 0;
+            H.elapsed = 0;
             H.once = 1;
             H.baseX = x + 49;
             PlayEra00Sound(18);
         }
     }
     if (H.step == 4) {
-        const double t = H.t;
+        const double t = H.elapsed;
         x = H.baseX + TruncToInt(550.0 * t);
         y = 638 - TruncToInt(380.0 * t - 380.0 * t * t);
         const std::int32_t d = x > Gateway.x ? x - Gateway.x : Gateway.x - x;
@@ -376,15 +376,15 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
             PlayEra00Sound(18);
             H.baseX = x;
             H.stamp = now;
-            H.t = 0;
+            H.elapsed = 0;
         }
     }
     if (H.step == 5) {
         PlayerState.facing = -1;
         PlayerState.pose = 26;
-        x = H.baseX + TruncToInt(40.0 * H.t);
-        if (H.t > 0.5) Gateway.glowFrame = 0;
-        if (H.t > 1.0) {
+        x = H.baseX + TruncToInt(40.0 * H.elapsed);
+        if (H.elapsed > 0.5) Gateway.glowFrame = 0;
+        if (H.elapsed > 1.0) {
             H.step = 6;
             OpenLine(Prompt, 19, kGeneralVolume);
             GsFlags[kEra01Set] = kGraphicRequested;

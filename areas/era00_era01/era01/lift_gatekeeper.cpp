@@ -362,7 +362,7 @@ void SettleCollectGameAfterLoad() {
 namespace {
 
 struct LiftRow {
-    std::int32_t frame, left, top, right, bottom, a, b;
+    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
     float depth;
 };
 // Frames 116 and 117 close over the heroine, so they stand nearer than her.
@@ -384,8 +384,8 @@ void SetLiftSprite(std::int32_t frame) {
     PendingSprite.SrcTop = row->top;
     PendingSprite.SrcRight = row->right;
     PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PosX = LiftRecord.pictureX - ScrollX - row->a;
-    PendingSprite.PosY = LiftRecord.pictureY - row->b;
+    PendingSprite.PosX = LiftRecord.pictureX - ScrollX - row->pivotX;
+    PendingSprite.PosY = LiftRecord.pictureY - row->pivotY;
     PendingSprite.Depth = row->depth;
     PendingSprite.Colour = 0xFFFFFFFFu;
 }

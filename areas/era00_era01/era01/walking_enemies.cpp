@@ -58,7 +58,7 @@ struct Kind {
 constexpr Kind kKinds[3] = {{kPlaces1, 3, 100, 310}, {kPlaces2, 3, 100, 310}, {kPlaces3, 2, 200, 640}};
 
 struct WalkerPrivate {
-    double t0 = 0.0, t2 = 0.0;           // the state's clock and its second timer
+    double stateStamp = 0.0, secondStamp = 0.0;   // the state's clock and its second timer
     double anim = 0.0, tick = 0.0;       // walk frames and the attack tick
     double object = 0.0, hop = 0.0;      // the thrown object's moves and the hop cycle
     std::int32_t x0 = 0, y0 = 0;
@@ -77,7 +77,7 @@ void Sound(std::int32_t n, std::int32_t id, bool effects) {
 
 void Enter(std::int32_t n, std::int32_t state, double now) {
     WalkingEnemyRecords[n].state = state;
-    Walkers[n].t0 = Walkers[n].t2 = now;
+    Walkers[n].stateStamp = Walkers[n].secondStamp = now;
 }
 
 // ---- emerging -------------------------------------------------------------------
@@ -96,7 +96,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
         }
         return;
     }
-    if (!AtLeastElapsed(Walkers[0].t0, now, 0.06)) return;
+    if (!AtLeastElapsed(Walkers[0].stateStamp, now, 0.06)) return;
     if (e.meetingStep == 0) {
         e.meetingStep = 1;
         EnterConfirmState = kLineWaiting;
@@ -146,7 +146,7 @@ void Appear(std::int32_t n, double now) {
         RunLesson8(e, now);
         return;
     }
-    if (!AtLeastElapsed(Walkers[n].t0, now, 0.06)) return;
+    if (!AtLeastElapsed(Walkers[n].stateStamp, now, 0.06)) return;
     constexpr std::int32_t kFrames[10] = {0, 0, 0, 4, 3, 4, 2, 4, 3, 4};   // frame on entering 3..9
     if (e.state == 2) e.hp = k.fullHp;
     Enter(n, e.state + 1, now);
@@ -219,8 +219,8 @@ void Walk(std::int32_t n, double now) {
             }
         }
     }
-    if (e.state == 11 && AtLeastElapsed(w.t0, now, 0.09)) Enter(n, 12, now);
-    if (e.state == 12 && AtLeastElapsed(w.t0, now, 0.09)) {
+    if (e.state == 11 && AtLeastElapsed(w.stateStamp, now, 0.09)) Enter(n, 12, now);
+    if (e.state == 12 && AtLeastElapsed(w.stateStamp, now, 0.09)) {
         Enter(n, 13, now);
         e.frame = 8;
         if (e.x <= hx) e.objectStep = 30;
@@ -232,7 +232,7 @@ void Walk(std::int32_t n, double now) {
         w.object = now;
     }
     constexpr std::int32_t kAfterThrow[3][2] = {{14, 10}, {15, 11}, {9, 4}};   // from 13, 14, 15
-    if (e.state >= 13 && e.state <= 15 && AtLeastElapsed(w.t0, now, 0.19)) {
+    if (e.state >= 13 && e.state <= 15 && AtLeastElapsed(w.stateStamp, now, 0.19)) {
         const auto& next = kAfterThrow[e.state - 13];
         Enter(n, next[0], now);
         e.frame = next[1];
@@ -406,7 +406,7 @@ void StartStagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
 
 void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
     WalkerPrivate& w = Walkers[n];
-    double t = Since(w.t0, now);
+    double t = Since(w.stateStamp, now);
     e.frame = 7;
     e.angle = TruncToInt(4235.294117647059 * t - 2000.0 * t * t);
     e.x = w.x0 + e.knockDir * TruncToInt(950.0 * t - 708.4 * t * t);
@@ -415,7 +415,7 @@ void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
         e.x = kWall;
         e.knockDir = -e.knockDir;
         w.x0 = e.x;
-        w.t0 = now - 0.24;
+        w.stateStamp = now - 0.24;
         t = 0.24;
     }
     const std::int32_t floor = FloorHeightAt(e.x, n == 0 ? e.y : w.y0);
@@ -445,9 +445,9 @@ void StepKnockedDown(std::int32_t n, double now) {
         e.frame = 6;
         e.angle = 0;
         e.y = FloorHeightAt(e.x, e.y);
-        if (AtLeastElapsed(w.t0, now, 0.06)) Enter(n, 30, now);
+        if (AtLeastElapsed(w.stateStamp, now, 0.06)) Enter(n, 30, now);
     }
-    if (e.state == 30 && AtLeastElapsed(w.t0, now, 0.46)) {
+    if (e.state == 30 && AtLeastElapsed(w.stateStamp, now, 0.46)) {
         Coin(e.x, e.y - 100);
         Enter(n, 31, now);
     }
@@ -471,7 +471,7 @@ bool StepDodge(std::int32_t n, double now) {
     if (e.state == 40) {
         e.frame = 2;
         e.y = n == 2 ? TopFloorHeightAt(e.x) : FloorHeightAt(e.x, e.y);
-        if (AtLeastElapsed(w.t0, now, 0.2)) {
+        if (AtLeastElapsed(w.stateStamp, now, 0.2)) {
             e.knockDir = 0;
             if (n == 2) {
                 Enter(n, 9, now);
@@ -486,7 +486,7 @@ bool StepDodge(std::int32_t n, double now) {
         }
     }
     if (e.state == 41) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         const std::int32_t f = FloorHeightAt(e.x, e.y);
         e.frame = 4;
         e.y = TruncToInt(f - (2050.0 * t - 2556.4 * t * t));
@@ -511,7 +511,7 @@ void StepLaunches(std::int32_t n, double now) {
         Enter(n, e.state + 1, now);
     }
     if (e.state == 33 || e.state == 36 || e.state == 51) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         e.frame = 7;
         e.angle = TruncToInt(7200.0 * t);
         e.y = TruncToInt(w.y0 - (2050.0 * t - 2556.4 * t * t));
@@ -548,7 +548,7 @@ void StepCrush(std::int32_t n, double now) {
         Enter(n, 56, now);
     }
     if (e.state == 56) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         if (n == 2) {
             e.frame = 94;
             e.y = TruncToInt(w.y0 + (2050.0 * t - 2556.4 * t * t));
@@ -584,7 +584,7 @@ void StepPop(std::int32_t n, double now) {
         Enter(n, 61, now);
     }
     if (e.state == 61) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         const double speed = n == 0 ? 600.0 : 800.0;
         const double coinsFrom = n == 0 ? 0.2 : 0.4, end = n == 0 ? 0.3 : 0.5;
         e.frame = 20;
@@ -610,7 +610,7 @@ void StepSplit(std::int32_t n, double now) {
         Enter(n, 63, now);
     }
     if (e.state == 63) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         e.frame = 22;
         if (n == 0) {
             e.y = TruncToInt(w.y0 - (600.0 * t - 813.0 * t * t));
@@ -660,10 +660,10 @@ void StepDrop(std::int32_t n, double now) {
     if ((e.state == 65 || e.state == 66) && n == 2 && e.y < FloorHeightAt(e.x, e.y)) e.y += 3;
     if (e.state == 65) {
         e.frame = 24;
-        if (AtLeastElapsed(w.t0, now, 1.0)) Enter(n, 66, now);
+        if (AtLeastElapsed(w.stateStamp, now, 1.0)) Enter(n, 66, now);
     }
     if (e.state == 66) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         const double coinsFrom = n == 0 ? 0.4 : 0.2, end = n == 0 ? 0.5 : 0.3;
         e.frame = 24;
         e.pieceOffset = RateMove(n == 0 ? 20.0 : 40.0, t);
@@ -692,7 +692,7 @@ void StepFendOff(std::int32_t n, double now) {
         Enter(n, 71, now);
     }
     if (e.state == 71) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         e.frame = 15;
         e.x = w.x0 + e.knockDir * TruncToInt(900.0 * t - 708.4 * t * t);
         if (n == 0) {
@@ -708,7 +708,7 @@ void StepFendOff(std::int32_t n, double now) {
     }
     if (e.state == 72) {
         e.frame = 15;
-        if (AtLeastElapsed(w.t0, now, 0.4)) {
+        if (AtLeastElapsed(w.stateStamp, now, 0.4)) {
             Enter(n, 9, now);
             if (n == 2) e.hopStep = 0;
         }
@@ -728,7 +728,7 @@ void Reaction(std::int32_t n, double now) {
 
 void Death(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    if (e.state >= 90 && e.state <= 93 && AtLeastElapsed(Walkers[n].t0, now, 0.16)) {
+    if (e.state >= 90 && e.state <= 93 && AtLeastElapsed(Walkers[n].stateStamp, now, 0.16)) {
         constexpr std::int32_t kFrames[4] = {12, 13, 14, 0};
         e.frame = kFrames[e.state - 90];
         Enter(n, e.state + 1, now);
@@ -788,7 +788,7 @@ void Drive(std::int32_t n) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
     WalkerPrivate& w = Walkers[n];
     const double now = FieldClock();
-    for (double* stamp : {&w.t0, &w.t2, &w.anim, &w.tick, &w.object, &w.hop}) StampAheadToZero(*stamp, now);
+    for (double* stamp : {&w.stateStamp, &w.secondStamp, &w.anim, &w.tick, &w.object, &w.hop}) StampAheadToZero(*stamp, now);
     e.angle = 0;
     if (OutOfRange(n, e)) {
         e.state = 1;
