@@ -64,7 +64,7 @@ struct DriverState {
 DriverState Driver;
 
 struct IntroState {
-    std::int32_t state = 0, sub = 0, p0 = 0;
+    std::int32_t state = 0, sub = 0, heroX = 0;
     double timer = 0;
 };
 IntroState Intro;
@@ -169,7 +169,7 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
             Intro.state = 3;
             Intro.sub = 1;
             MessageBoxOpen = 1;
-            Intro.p0 = PlayerState.x;
+            Intro.heroX = PlayerState.x;
             PlayerState.facing = 1;
             LockRoom();
             Sound(175);
@@ -185,12 +185,12 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
         Intro.state = 3;
         Intro.sub = 1;
         MessageBoxOpen = 1;
-        Intro.p0 = PlayerState.x;
+        Intro.heroX = PlayerState.x;
         PlayerState.facing = 1;
     }
     if (Intro.state == 3) {
         ScrollX = f.x - 900;
-        PlayerState.x = Intro.p0;
+        PlayerState.x = Intro.heroX;
         Era04CameraStage = 6;
         if (Intro.sub == 1 && MoreThanElapsed(Intro.timer, GameNow(), 2.0)) {
             if (Aim() < 5) {

@@ -52,7 +52,7 @@ void Fade(const FadeStep (&steps)[N], double t) {
 }
 
 struct EndState {
-    std::int32_t state = 0, throws = 0, p0 = 0, f0 = 0, s0 = 0;
+    std::int32_t state = 0, throws = 0, heroX = 0, figureX = 0, scrollX = 0;
     std::int32_t front[4] = {};
     double timer = 0;
 };
@@ -61,7 +61,7 @@ EndState Ending;
 void AdvanceChain(int c) {
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     const Chain& ch = kChains[c];
-    if (Ending.front[c] < Ending.f0 + 20) return;
+    if (Ending.front[c] < Ending.figureX + 20) return;
     for (int j = ch.first; j <= ch.last; ++j) {
         if (j > ch.first && p.state[j - 1] != kBeamRest) break;
         if (p.state[j] > kBeamRest) {
@@ -105,9 +105,9 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
         StampAheadToZero(Ending.timer, GameNow());
         if (Ending.state == 1) {
             Ending.state = 2;
-            Ending.p0 = PlayerState.x;
-            Ending.f0 = f.x;
-            Ending.s0 = ScrollX;
+            Ending.heroX = PlayerState.x;
+            Ending.figureX = f.x;
+            Ending.scrollX = ScrollX;
             OpenLine(Line(), 153);
             f.bodyCode = 6;
             f.facing = EncounterAPlayerSide();
@@ -176,13 +176,13 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
                 p.kind[b.slot] = b.kind;
                 p.state[b.slot] = b.top;
                 p.scale[b.slot] = b.bottom;
-                p.x[b.slot] = Ending.s0 + b.dx;
+                p.x[b.slot] = Ending.scrollX + b.dx;
                 p.y[b.slot] = 640;
                 p.angle[b.slot] = -90;
                 p.depth[b.slot] = b.depth;
                 p.colour[b.slot] = b.colour;
             }
-            Ending.front[1] = Ending.front[2] = Ending.front[3] = Ending.s0 + 1024;
+            Ending.front[1] = Ending.front[2] = Ending.front[3] = Ending.scrollX + 1024;
         }
         if (Ending.state == 10) {
             if (MoreThanElapsed(Ending.timer, GameNow(), 0.02)) {
@@ -191,8 +191,8 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
                 for (int c = 1; c <= 3; ++c) AdvanceChain(c);
             }
             RuinFloor();
-            if (Ending.front[1] < Ending.f0 + 20 && Ending.front[2] < Ending.f0 + 20 &&
-                Ending.front[3] < Ending.f0 + 20) {
+            if (Ending.front[1] < Ending.figureX + 20 && Ending.front[2] < Ending.figureX + 20 &&
+                Ending.front[3] < Ending.figureX + 20) {
                 Ending.state = 11;
                 StopSound(200);
                 Ending.timer = GameNow();
@@ -233,9 +233,9 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     StepEncounterAFlash(1, 0);
     if (Ending.state >= 2) {
-        ScrollX = Ending.s0;
-        f.x = Ending.f0;
-        PlayerState.x = Ending.p0;
+        ScrollX = Ending.scrollX;
+        f.x = Ending.figureX;
+        PlayerState.x = Ending.heroX;
         PlayerState.pose = 22;
     }
     return Ending.state;

@@ -48,7 +48,7 @@ constexpr ThrowVariant kTrialThrow{1, {4, 5}, {2, 3}, 1, 300, false, true};
 constexpr ThrowVariant kFightThrow{6, {9, 10}, {7, 8}, 20, 100, true, false};
 
 struct ThrowState {
-    std::int32_t step = 0, dir = 0, p1 = 0, p2 = 0, spawned = 0;
+    std::int32_t step = 0, dir = 0, firstPose = 0, secondPose = 0, spawned = 0;
     double start = 0;
 };
 ThrowState TrialThrow, FightThrow;
@@ -67,11 +67,11 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
         StepEncounterAFlash(0, 0);
         s.dir = PlayerState.x >= f.x ? 1 : -1;
         const std::int32_t* poses = s.dir == 1 ? v.rightPoses : v.leftPoses;
-        s.p1 = poses[0];
-        s.p2 = poses[1];
+        s.firstPose = poses[0];
+        s.secondPose = poses[1];
     }
     if (s.step == 2) {
-        f.bodyCode = s.p1;
+        f.bodyCode = s.firstPose;
         if (MoreThanElapsed(s.start, GameNow(), 0.1)) {
             s.step = 3;
             s.start = GameNow();
@@ -80,7 +80,7 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
         }
     }
     if (s.step == 3) {
-        f.bodyCode = s.p2;
+        f.bodyCode = s.secondPose;
         if (s.spawned == 0 && (!v.onlyWhileAlive || f.hitPoints > 0) &&
             SpawnEncounterAPiece(v.speed, v.hitPoints, f.x + s.dir * 92, f.y - 102) == kEncounterDone)
             s.spawned = 1;
@@ -107,7 +107,7 @@ void SpinTick() {
 }
 
 struct ReactionState {
-    std::int32_t variant = 0, step = 0, p0 = 0, f = 0, x0 = 0, y0 = 0;
+    std::int32_t variant = 0, step = 0, heroX = 0, heroFacing = 0, x0 = 0, y0 = 0;
     std::int32_t toggle = 0, combo = 0, bounced = 0, vx = 0, vy = 0;
     // Where a launch goes after the flight: the landing (2) or the slide-back (3).
     std::int32_t phase = 0;
@@ -116,12 +116,12 @@ struct ReactionState {
 ReactionState Reaction;
 
 void StartReaction() {
-    Reaction.p0 = PlayerState.x;
-    Reaction.f = PlayerState.facing;
+    Reaction.heroX = PlayerState.x;
+    Reaction.heroFacing = PlayerState.facing;
     Reaction.x0 = Fig().x;
     Reaction.y0 = Fig().y;
     Reaction.start = GameNow();
-    Fig().facing = -Reaction.f;
+    Fig().facing = -Reaction.heroFacing;
 }
 double SinceStart() { return GameNow() - Reaction.start; }
 void Fall() {
@@ -266,7 +266,7 @@ std::int32_t Skid(const SkidRow& row, std::int32_t fd) {
         Fall();
         if (row.sheds) SpawnPickup(f.x, f.y);
         if (std::abs(PlayerState.x - f.x) >= row.reach && f.y == 640) {
-            f.x = Reaction.p0 + fd * row.reach;
+            f.x = Reaction.heroX + fd * row.reach;
             ArmSlide(fd * 370);
             f.hitPoints -= row.damage;
             PlayerState.exp += row.damage;
@@ -294,7 +294,7 @@ constexpr HeldRow kBattered{{21, 21}, false, 200, 0.2, false};
 bool Held(const HeldRow& row, std::int32_t fd) {
     EncounterAFigureRecord& f = Fig();
     f.bodyCode = Reaction.toggle == 0 ? row.bodies[0] : row.bodies[1];
-    f.x = (row.followsHer ? PlayerState.x : Reaction.p0) + fd * row.reach;
+    f.x = (row.followsHer ? PlayerState.x : Reaction.heroX) + fd * row.reach;
     if (row.sheds && MoreThanElapsed(Reaction.tick, GameNow(), 0.02)) {
         Reaction.tick = GameNow();
         SpawnPickup(f.x, f.y);
@@ -446,7 +446,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
     }
     // Her facing as this call found it: a reaction started below still
     // places the figure by it until the next call.
-    const std::int32_t fd = Reaction.f;
+    const std::int32_t fd = Reaction.heroFacing;
     if (kind == 1 && (Reaction.variant == 1 || Reaction.variant == 2))
         return Skid(Reaction.variant == 1 ? kSkidFar : kSkidNear, fd);
     if (kind == 2 && Reaction.variant == 1) {
@@ -462,7 +462,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             SpawnPickup(f.x, f.y - 100);
             if (Reaction.combo >= 40) {
                 Reaction.combo = 0;
-                Launch(Reaction.f * 20);
+                Launch(Reaction.heroFacing * 20);
                 Sound(199);
             } else {
                 ++Reaction.combo;
@@ -489,7 +489,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
         if (Reaction.step == 1) {
             StartReaction();
             Sound(908);
-            Launch(Reaction.f * 10);
+            Launch(Reaction.heroFacing * 10);
         }
         if (FlyLandSlide(0, 50) == kEncounterDone) Reaction.variant = kEncounterDone;
         return Reaction.variant;
@@ -500,7 +500,7 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             const double t = 2 * SinceStart();
             f.bodyCode = 18;
             f.angle = TruncToInt(440 * t) + 90;
-            f.x = Reaction.p0 + fd * 140 + TruncToInt(fd * 200 * t);
+            f.x = Reaction.heroX + fd * 140 + TruncToInt(fd * 200 * t);
             if (f.y >= 700) {
                 f.y = 640;
                 f.x += fd * 40;

@@ -54,7 +54,7 @@ struct DriverState {
 DriverState Driver;
 
 struct IntroState {
-    std::int32_t state = 0, sub = 0, anim = 0, p0 = 0;
+    std::int32_t state = 0, sub = 0, anim = 0, heroX = 0;
     double start = 0;
 };
 IntroState Intro;
@@ -66,7 +66,7 @@ struct FightState {
 FightState Fight;
 
 struct TalkState {
-    std::int32_t state = 0, count = 0, shown = 0, p0 = 0, d = 0;
+    std::int32_t state = 0, count = 0, shown = 0, heroX = 0, facing = 0;
     double start = 0;
 };
 TalkState Talk;
@@ -194,7 +194,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
         Intro.state = 3;
         Intro.sub = 1;
         MessageBoxOpen = 1;
-        Intro.p0 = PlayerState.x;
+        Intro.heroX = PlayerState.x;
         PlayerState.facing = 1;
     };
     if (Intro.state == 1) {
@@ -218,7 +218,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
     }
     if (Intro.state == 3) {
         ScrollX = Era04Door4 + 613;
-        PlayerState.x = Intro.p0;
+        PlayerState.x = Intro.heroX;
         Era04CameraStage = 8;
         if (Intro.sub == 1 && MoreThanElapsed(Intro.start, GameNow(), 2.0)) {
             Intro.sub = 2;
@@ -260,7 +260,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
         if (Intro.sub == 7) {
             const DrawStep& d = kDrawBlade[Intro.anim - 1];
             PlayerState.pose = d.pose;
-            PlayerState.x = Intro.p0 + d.dx;
+            PlayerState.x = Intro.heroX + d.dx;
             const Beat b = StepBeat(Intro.anim, Intro.start, d.time, std::size(kDrawBlade));
             if (b != Beat::Wait && d.sound != 0) Sound(d.sound);
             if (b == Beat::Last) {
@@ -270,7 +270,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
         }
         if (Intro.sub == 8) {
             PlayerState.pose = 216;
-            PlayerState.x = Intro.p0 + 4;
+            PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
                 Intro.sub = 9;
                 CloseLine(Line());
@@ -280,7 +280,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
         }
         if (Intro.sub == 9) {
             PlayerState.pose = 216;
-            PlayerState.x = Intro.p0 + 4;
+            PlayerState.x = Intro.heroX + 4;
             const RaiseStep& r = kRaiseBlade[Intro.anim - 1];
             f.bodyPose = r.pose;
             const bool first = Intro.anim == 1;
@@ -301,7 +301,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
             KeyGPressed = 1;
         }
         if (Intro.sub == 18) {
-            PlayerState.x = Intro.p0 + 4;
+            PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
                 Intro.sub = 19;
                 OpenLine(Line(), 170);
@@ -310,7 +310,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
         if (Intro.sub == 19) PlayerState.pose = 22;
         if (Intro.sub == 10 || Intro.sub == 19) {
             if (Intro.sub == 10) PlayerState.pose = 216;
-            PlayerState.x = Intro.p0 + 4;
+            PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
                 Intro.state = kEncounterDone;
                 MessageBoxOpen = 0;
@@ -398,20 +398,20 @@ std::int32_t RunEncounterBTalk(std::int32_t arg) {
         Talk.state = 1;
         ++Talk.count;
         MessageBoxOpen = 1;
-        Talk.p0 = PlayerState.x;
+        Talk.heroX = PlayerState.x;
         Talk.start = GameNow();
         Sound(209);
         PlayerSpriteAngle = 0;
-        Talk.d = PlayerState.x >= f.x ? -1 : 1;
-        PlayerState.facing = Talk.d;
+        Talk.facing = PlayerState.x >= f.x ? -1 : 1;
+        PlayerState.facing = Talk.facing;
     }
     if (Talk.state == 1 || Talk.state == 2) {
         f.bodyPose = Talk.state == 1 ? 34 : 35;
-        f.direction = Talk.d;
-        PlayerState.facing = Talk.d;
+        f.direction = Talk.facing;
+        PlayerState.facing = Talk.facing;
         PlayerSpriteAngle = 0;
         PlayerState.pose = 22;
-        PlayerState.x = Talk.p0;
+        PlayerState.x = Talk.heroX;
         PlayerState.y = 640;
     }
     if (Talk.state == 1 && MoreThanElapsed(Talk.start, GameNow(), 0.1)) {

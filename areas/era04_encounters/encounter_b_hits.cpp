@@ -202,7 +202,7 @@ void Parry() {
 }
 
 struct DefeatState {
-    std::int32_t state = 0, sub = 0, p0 = 0, facing = 0, bladeX = 0, bladeY = 0;
+    std::int32_t state = 0, sub = 0, heroX = 0, facing = 0, bladeX = 0, bladeY = 0;
     double start = 0, sub1 = 0;
 };
 DefeatState Defeat;
@@ -277,7 +277,7 @@ std::int32_t RunEncounterBDefeat(std::int32_t arg) {
     const double now = GameNow();
     if (Defeat.state == 1) {
         Defeat.state = 2;
-        Defeat.p0 = PlayerState.x;
+        Defeat.heroX = PlayerState.x;
         Defeat.facing = PlayerState.facing;
         Defeat.bladeX = f.x + f.direction * 23;
         Defeat.bladeY = f.y - 200;
@@ -288,7 +288,7 @@ std::int32_t RunEncounterBDefeat(std::int32_t arg) {
         Sound(195);
     }
     if (Defeat.state == 2) {
-        PlayerState.x = Defeat.p0;
+        PlayerState.x = Defeat.heroX;
         PlayerState.facing = Defeat.facing;
         f.bodyPose = 36;
         f.depth = PlayerState.depth + 0.001f;
