@@ -29,9 +29,9 @@ EncounterBFigureRecord& Fig() { return EncounterBFigure; }
 bool FirstWeapon() { return PlayerState.weaponMode1 == 1; }
 
 // A struck shard flies off along her facing at vx px/s; its y moves by
-// lin·t + sq·t² from where it was struck.
+// yPerSecond·t + yPerSecondSquared·t² from where it was struck.
 struct StruckFlight {
-    double vx, lin, sq;
+    double vx, yPerSecond, yPerSecondSquared;
 };
 constexpr StruckFlight kStruckFlights[] = {
     {700, 0, 113},     // kind 1
@@ -84,7 +84,7 @@ void StruckBack(int j, double t) {
     EncounterBShardsRecord& s = EncounterBShards;
     const StruckFlight& f = kStruckFlights[s.state[j] - 2];
     s.x[j] = s.originX[j] + TruncToInt(s.speedX[j] * f.vx * t);
-    s.y[j] = s.speedY[j] + TruncToInt(f.lin * t + f.sq * t * t);
+    s.y[j] = s.speedY[j] + TruncToInt(f.yPerSecond * t + f.yPerSecondSquared * t * t);
     StampAheadToZero(s.pickupStamp, GameNow());
     if (AtLeastElapsed(s.pickupStamp, GameNow(), 0.02)) {
         s.pickupStamp = GameNow();
@@ -99,7 +99,7 @@ void StruckBack(int j, double t) {
 }
 
 struct KnockbackState {
-    std::int32_t x = 0, y = 0, vs = 0, hs = 0, dh = 1, wallSounded = 0;
+    std::int32_t x = 0, y = 0, speedY = 0, speedX = 0, directionX = 1, wallSounded = 0;
     double start = 0, landed = 0;
 };
 KnockbackState Knockback;
@@ -166,7 +166,7 @@ void SlumpAtWall(std::int32_t x, std::int32_t y) {
 }
 
 struct StrikeThrowState {
-    std::int32_t step = 0, p0 = 0, f = 1, bounce = 1, bounces = 0, base = 0, lastY = 0;
+    std::int32_t step = 0, heroX = 0, direction = 1, bounce = 1, bounces = 0, base = 0, lastY = 0;
     double start = 0, bounceTime = 0;
     SpinPoses spin;
     Pending pending;
@@ -178,16 +178,16 @@ void StrikeThrowOnGround() {
     if (StrikeThrow.step == 1) {
         GoToStep(StrikeThrow, 2);
         MessageBoxOpen = 1;
-        StrikeThrow.p0 = PlayerState.x;
-        StrikeThrow.f = PlayerState.facing;
+        StrikeThrow.heroX = PlayerState.x;
+        StrikeThrow.direction = PlayerState.facing;
         Hit(StrikeThrow.pending, 100);
         Sound(209);
         PlayerSpriteAngle = 0;
     }
     constexpr std::int32_t kLying[] = {107, 26, 87};
     if (StrikeThrow.step >= 2 && StrikeThrow.step <= 4) {
-        PlayerState.x = StrikeThrow.p0;
-        PlayerState.facing = StrikeThrow.f;
+        PlayerState.x = StrikeThrow.heroX;
+        PlayerState.facing = StrikeThrow.direction;
         PlayerState.y = 640;
         PlayerState.pose = kLying[StrikeThrow.step - 2];
         if (MoreThanElapsed(StrikeThrow.start, GameNow(), 1.05)) {
@@ -206,14 +206,14 @@ void StrikeThrowInTheAir() {
         StrikeThrow.bounce = 1;
         StrikeThrow.bounces = 0;
         MessageBoxOpen = 1;
-        StrikeThrow.p0 = PlayerState.x;
-        StrikeThrow.f = -Fig().direction;
+        StrikeThrow.heroX = PlayerState.x;
+        StrikeThrow.direction = -Fig().direction;
         StrikeThrow.base = PlayerState.y - 70;
         StrikeThrow.bounceTime = GameNow();
     }
     if (StrikeThrow.step == 2) {
-        PlayerState.facing = -StrikeThrow.f;
-        PlayerState.x = StrikeThrow.p0 + RateMove(1400, GameNow() - StrikeThrow.start) * StrikeThrow.f;
+        PlayerState.facing = -StrikeThrow.direction;
+        PlayerState.x = StrikeThrow.heroX + RateMove(1400, GameNow() - StrikeThrow.start) * StrikeThrow.direction;
         StepSpin(StrikeThrow.spin);
         if ((StrikeThrow.bounce == 1 && StrikeThrow.lastY < 100) ||
             (StrikeThrow.bounce == -1 && StrikeThrow.lastY > 620)) {
@@ -231,11 +231,11 @@ void StrikeThrowInTheAir() {
                                                                      : 0;
         if (wall != 0) {
             GoToStep(StrikeThrow, 5);
-            StopAtWall(wall, StrikeThrow.p0, StrikeThrow.pending);
+            StopAtWall(wall, StrikeThrow.heroX, StrikeThrow.pending);
         }
     }
     if (StrikeThrow.step == 5) {
-        SlumpAtWall(StrikeThrow.p0, StrikeThrow.lastY);
+        SlumpAtWall(StrikeThrow.heroX, StrikeThrow.lastY);
         if (MoreThanElapsed(StrikeThrow.start, GameNow(), 0.2)) GoToStep(StrikeThrow, 6);
     }
     if (StrikeThrow.step == 6) {
@@ -247,8 +247,8 @@ void StrikeThrowInTheAir() {
                 PlayerSpriteAngle = 0;
                 Fig().throwVariant = 1;
                 GoToStep(StrikeThrow, 3);
-                StrikeThrow.f = PlayerState.facing;
-                StrikeThrow.p0 += StrikeThrow.f * 20;
+                StrikeThrow.direction = PlayerState.facing;
+                StrikeThrow.heroX += StrikeThrow.direction * 20;
             } else {
                 GoToStep(StrikeThrow, 8);
             }
@@ -266,7 +266,7 @@ void StrikeThrowInTheAir() {
 }
 
 struct SpinThrowState {
-    std::int32_t step = 0, f = 1, x0 = 0, y0 = 0;
+    std::int32_t step = 0, direction = 1, x0 = 0, y0 = 0;
     double start = 0;
     SpinPoses spin;
     Pending pending;
@@ -278,7 +278,7 @@ bool SpinThrowAfter(double seconds) { return MoreThanElapsed(SpinThrow.start, Ga
 void StartSpinThrowFlight() {
     GoToStep(SpinThrow, 4);
     StartSpin(SpinThrow.spin);
-    SpinThrow.x0 += SpinThrow.f * 132;
+    SpinThrow.x0 += SpinThrow.direction * 132;
 }
 
 // The slash that starts a spin throw: she is held where it caught her, the
@@ -286,7 +286,7 @@ void StartSpinThrowFlight() {
 void SeizeForSpinThrow() {
     GoToStep(SpinThrow, 1);
     MessageBoxOpen = 1;
-    SpinThrow.f = Fig().direction;
+    SpinThrow.direction = Fig().direction;
     SpinThrow.x0 = PlayerState.x;
     SpinThrow.y0 = PlayerState.y;
     Hit(SpinThrow.pending, 100);
@@ -300,7 +300,7 @@ void SpinThrowAcross() {
         PlayerSpriteAngle = 0;
         if (FirstWeapon()) {
             PlayerState.y = SpinThrow.y0 - 100;
-            PlayerState.facing = -SpinThrow.f;
+            PlayerState.facing = -SpinThrow.direction;
             PlayerState.x = SpinThrow.x0;
             StartSpinThrowFlight();
         }
@@ -312,7 +312,7 @@ void SpinThrowAcross() {
     constexpr Lift kLift[] = {{327, -10, 15}, {327, -30, 30}, {329, -35, 100}};
     if (SpinThrow.step >= 1 && SpinThrow.step <= 3) {
         const Lift& l = kLift[SpinThrow.step - 1];
-        PlayerState.facing = -SpinThrow.f;
+        PlayerState.facing = -SpinThrow.direction;
         PlayerState.x = SpinThrow.x0;
         PlayerState.pose = l.pose;
         PlayerSpriteAngle = l.angle;
@@ -325,7 +325,7 @@ void SpinThrowAcross() {
         }
     }
     if (SpinThrow.step == 4) {
-        PlayerState.x = SpinThrow.x0 + TruncToInt(SpinThrow.f * 2000 * (GameNow() - SpinThrow.start));
+        PlayerState.x = SpinThrow.x0 + TruncToInt(SpinThrow.direction * 2000 * (GameNow() - SpinThrow.start));
         PlayerState.y = SpinThrow.y0 - 70;
         StepSpin(SpinThrow.spin);
         FollowFlight();
@@ -429,10 +429,10 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         if (f.seizeKind <= 1) f.seizeKind = 1;
         // A second shard adds its push to what is left of the first.
         const bool falling = GameNow() - TruncToInt(s.speedY[slot] / 1626.0) >= s.launchTime[slot];
-        Knockback.vs += falling ? 10 : -10;
-        if (Knockback.vs > 70) Knockback.vs = 70;
-        Knockback.hs += (PlayerBodyBox.left + PlayerBodyBox.right) / 2 < s.x[slot] ? -10 : 10;
-        Knockback.dh = Knockback.hs < 0 ? -1 : 1;
+        Knockback.speedY += falling ? 10 : -10;
+        if (Knockback.speedY > 70) Knockback.speedY = 70;
+        Knockback.speedX += (PlayerBodyBox.left + PlayerBodyBox.right) / 2 < s.x[slot] ? -10 : 10;
+        Knockback.directionX = Knockback.speedX < 0 ? -1 : 1;
         return;
     }
     const double now = GameNow();
@@ -442,22 +442,22 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
     }
     const double t = now - Knockback.start, g = now - Knockback.landed;
     const double frame = GameClock.frameTime;
-    if (Knockback.vs != 0) {
-        Knockback.y += TruncToInt((Knockback.vs + 1626 * t) * frame);
+    if (Knockback.speedY != 0) {
+        Knockback.y += TruncToInt((Knockback.speedY + 1626 * t) * frame);
         if (Knockback.y >= 640) {
             Knockback.y = 640;
-            Knockback.vs = 0;
+            Knockback.speedY = 0;
             Sound(18);
         }
         PlayerState.y = Knockback.y;
     }
-    if (Knockback.hs != 0) {
-        const std::int32_t speed = std::abs(Knockback.hs);
+    if (Knockback.speedX != 0) {
+        const std::int32_t speed = std::abs(Knockback.speedX);
         if (PlayerState.y >= 640) {
-            Knockback.x += TruncToInt((speed - 200 * g) * frame) * Knockback.dh;
-            if (200 * g >= speed) Knockback.hs = 0;
+            Knockback.x += TruncToInt((speed - 200 * g) * frame) * Knockback.directionX;
+            if (200 * g >= speed) Knockback.speedX = 0;
         } else {
-            Knockback.x += TruncToInt(speed * frame) * Knockback.dh;
+            Knockback.x += TruncToInt(speed * frame) * Knockback.directionX;
         }
         PlayerState.x = Knockback.x;
     }
@@ -465,14 +465,14 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
     PlayerMoveState.runSlideState = 0;
     PlayerMoveState.jumpKind = 0;
     PlayerState.pose = 84;
-    PlayerState.facing = -Knockback.dh;
+    PlayerState.facing = -Knockback.directionX;
     if (PlayerState.x <= Era04Door4 + 156 || PlayerState.x >= Era04Door5 - 156) {
-        Knockback.hs = 0;
+        Knockback.speedX = 0;
         PlayerState.pose = 85;
         if (Knockback.wallSounded == 0) Sound(19);
         Knockback.wallSounded = 1;
     }
-    if (Knockback.vs + Knockback.hs == 0) {
+    if (Knockback.speedY + Knockback.speedX == 0) {
         f.seizeKind = 0;
         LeftKeyBlocked = 0;
         RightKeyBlocked = 0;

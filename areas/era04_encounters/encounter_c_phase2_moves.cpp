@@ -99,7 +99,7 @@ void Shoot() {
 
 // ---- the two scenes -------------------------------------------------------------
 struct SceneWords {
-    std::int32_t state = 0, savedScroll = 0, heroX = 0, heroY = 0, pf = 1, figureFacing = 1;
+    std::int32_t state = 0, savedScroll = 0, heroX = 0, heroY = 0, heroFacing = 1, figureFacing = 1;
     double gap = 1.0;
     std::int32_t tempo = 0, counter = 0, knock = 0;
     double stampA = 0, stampB = 0, stampK = 0;
@@ -116,7 +116,7 @@ void TakeHer() {
     Scenes.savedScroll = ScrollX;
     Scenes.heroX = PlayerState.x;
     Scenes.heroY = PlayerState.y;
-    Scenes.pf = PlayerState.x >= o.x[kFigure] ? -1 : 1;
+    Scenes.heroFacing = PlayerState.x >= o.x[kFigure] ? -1 : 1;
 }
 
 // The figure floats up to the top of the hall, then speaks `line`.
@@ -142,7 +142,7 @@ void HoldHer() {
     ScrollX = Scenes.savedScroll;
     PlayerState.x = Scenes.heroX;
     PlayerState.y = Scenes.heroY;
-    PlayerState.facing = Scenes.pf;
+    PlayerState.facing = Scenes.heroFacing;
 }
 
 void GazeAtBomb() {
@@ -160,7 +160,7 @@ std::int32_t FirstHitScene(std::int32_t hitPose) {
     if (Scenes.state == 2) RiseThenSpeak(hitPose, 31);
     if (Scenes.state == 3) {
         Body() = 29;
-        o.facing[kFigure] = -Scenes.pf;
+        o.facing[kFigure] = -Scenes.heroFacing;
         if (LineRead()) {
             Scenes.state = 4;
             ClearLine();
@@ -291,7 +291,7 @@ std::int32_t ClosingScene(std::int32_t arg) {
         // The blast throws her away from the figure.
         const double t = GameNow() - Scenes.stampK;
         PlayerState.pose = 12;
-        PlayerState.x = Scenes.heroX - TruncToInt(Scenes.pf * t * 300);
+        PlayerState.x = Scenes.heroX - TruncToInt(Scenes.heroFacing * t * 300);
         PlayerState.y = TruncToInt(980 * t * t + 640 - 500 * t);
         if (t > 0.2 && PlayerState.y >= 641) {
             Scenes.knock = 2;

@@ -37,7 +37,7 @@ FlurryWords Flurry[11];
 constexpr std::int32_t kStand = 10, kStruck = 11, kEvade = 20;
 
 struct AnswerWords {
-    std::int32_t state = 0, sub = 0, struckCode = 0, x0 = 0, f0 = 1;
+    std::int32_t state = 0, sub = 0, struckCode = 0, x0 = 0, startFacing = 1;
     double stamp = 0;
 };
 
@@ -74,7 +74,7 @@ constexpr DartStage kDart[] = {{43, 1, 35, 202}, {42, 1, 62, 203}, {43, -1, 96, 
 double FlutterStamps[11] = {};
 
 struct DashWords {
-    std::int32_t state = 0, d = 1, a = 0, b = 0;
+    std::int32_t state = 0, direction = 1, firstBlade = 0, secondBlade = 0;
     double poseStamp = 0, moveStamp = 0;
 };
 DashWords Dash[11];
@@ -245,15 +245,15 @@ std::int32_t StepDart(AnswerWords& w, std::int32_t slot) {
     const double now = GameNow();
     if (w.state == 1) {
         w.x0 = t.x[slot];
-        w.f0 = t.facing[slot];
+        w.startFacing = t.facing[slot];
         w.state = 2;
         w.stamp = now;
     }
     if (w.state >= 2 && w.state <= 6) {
         const DartStage& s = kDart[w.state - 2];
         t.code[slot] = s.code;
-        t.facing[slot] = s.facing * w.f0;
-        t.x[slot] = w.x0 + w.f0 * s.offset;
+        t.facing[slot] = s.facing * w.startFacing;
+        t.x[slot] = w.x0 + w.startFacing * s.offset;
         if ((s.pose != 0 && PlayerState.pose == s.pose) || MoreThanElapsed(w.stamp, now, 0.02)) {
             if (w.state == 6) RunServantSlashFlurry(0, slot);
             ++w.state;
@@ -264,7 +264,7 @@ std::int32_t StepDart(AnswerWords& w, std::int32_t slot) {
     return 0;
 }
 
-void OpenDashRecords(DashWords& w) { w.a = w.b = kOpen; }
+void OpenDashRecords(DashWords& w) { w.firstBlade = w.secondBlade = kOpen; }
 
 void EndDashHold(DashWords& w) {
     OpenDashRecords(w);
@@ -285,13 +285,13 @@ std::int32_t FinishDash(DashWords& w, std::int32_t slot) {
 void DashBlade(DashWords& w, std::int32_t slot) {
     StageObjectTableRecord& t = Objects();
     const std::int32_t x = t.x[slot], y = t.y[slot];
-    const std::int32_t left = w.d == 1 ? x + 44 : x - 131, right = w.d == 1 ? x + 131 : x - 44;
+    const std::int32_t left = w.direction == 1 ? x + 44 : x - 131, right = w.direction == 1 ? x + 131 : x - 44;
     const std::int32_t top = y - 130, bottom = y - 124;
     struct Record {
         std::int32_t& word;
         std::int32_t parrySound, guardSound, hitSound, hurtPose;
     };
-    Record records[2] = {{w.a, 185, 162, 170, 84}, {w.b, 133, 189, 217, 85}};
+    Record records[2] = {{w.firstBlade, 185, 162, 170, 84}, {w.secondBlade, 133, 189, 217, 85}};
     for (Record& r : records) {
         if (r.word != kOpen) continue;
         const std::int32_t kind = TestPlayerAttackHit(0, left, right, top, bottom);
@@ -310,7 +310,7 @@ void DashBlade(DashWords& w, std::int32_t slot) {
         Sound(r.hitSound);
         PlayerHurtPoseRequest = r.hurtPose;
         PlayerState.hp -= 20;
-        PlayerState.x += w.d * 20;
+        PlayerState.x += w.direction * 20;
         MessageBoxOpen = 1;
     }
 }
@@ -398,7 +398,7 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
         w.state = 1;
         OpenDashRecords(w);
         w.poseStamp = w.moveStamp = now;
-        w.d = t.facing[slot];
+        w.direction = t.facing[slot];
         t.stepState[slot] = 2;
         return 0;
     }
@@ -423,19 +423,19 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
     if (w.state >= 2 && w.state <= 9) {
         if (t.code[slot] == 48 || t.code[slot] == 49) DashBlade(w, slot);
         // A guarded blade pins her a step away until the records reopen.
-        if (w.a == kGuarded || w.b == kGuarded) x = PlayerState.x + PlayerState.facing * 300;
-        if ((w.a == kParried || w.b == kParried) && Random0To99() > 0) {
+        if (w.firstBlade == kGuarded || w.secondBlade == kGuarded) x = PlayerState.x + PlayerState.facing * 300;
+        if ((w.firstBlade == kParried || w.secondBlade == kParried) && Random0To99() > 0) {
             w.state = 11;
             Sound(199);
         }
     }
     if (w.state >= 1 && w.state <= 9) {
-        if (x < Era04Door5 + 150) w.d = 1;
-        if (x > Era04Door6 - 150) w.d = -1;
-        t.facing[slot] = w.d;
+        if (x < Era04Door5 + 150) w.direction = 1;
+        if (x > Era04Door6 - 150) w.direction = -1;
+        t.facing[slot] = w.direction;
         if (MoreThanElapsed(w.moveStamp, now, 0.02)) {
             w.moveStamp = now;
-            x += w.d * 30;
+            x += w.direction * 30;
             if (w.state < 8 && dist > 30) y += ((PlayerState.y + 50 - y) * 30) / dist;
             if (w.state >= 8) y -= 5;
         }
@@ -443,7 +443,7 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
     if (w.state == 11) {
         if (MoreThanElapsed(w.moveStamp, now, 0.02)) {
             w.moveStamp = now;
-            x += w.d * 30;
+            x += w.direction * 30;
             y += 50;
         }
         SpawnPickup(x - 10, y - 50);

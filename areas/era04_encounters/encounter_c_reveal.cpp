@@ -34,7 +34,7 @@ std::uint32_t Translucent(std::int32_t alpha, std::uint32_t rgb) {
 }
 
 struct RevealWords {
-    std::int32_t state = 0, sub = 0, a = 0, b = 0;
+    std::int32_t state = 0, sub = 0, fade = 0, light = 0;
     std::int32_t savedScroll = 0, savedX = 0, originX = 0, originY = 0, popUp = 0;
     double stamp = 0, popUpStamp = 0;
 };
@@ -52,18 +52,18 @@ bool Lines(std::int32_t& word, std::int32_t last) { return StepLineGroup(word, l
 void Darken() {
     EncounterCSceneryTintsRecord& t = EncounterCSceneryTints;
     if (!Tick(0.02)) return;
-    if (Reveal.a > 251) {
-        Reveal.a = 255;
+    if (Reveal.fade > 251) {
+        Reveal.fade = 255;
         t.propsLaidOut = 1;
         Reveal.state = 4;
     } else {
-        Reveal.a += 4;
+        Reveal.fade += 4;
     }
-    t.gridTint = Translucent(Reveal.a, 0xFFFFFF);
+    t.gridTint = Translucent(Reveal.fade, 0xFFFFFF);
     // The grey falls from full light and then shimmers between three levels.
-    if (Reveal.b >= 200) Reveal.b -= 4;
-    else Reveal.b = 204;
-    SceneTint = 0xFF000000u + static_cast<std::uint32_t>(Reveal.b) * 0x010101u;
+    if (Reveal.light >= 200) Reveal.light -= 4;
+    else Reveal.light = 204;
+    SceneTint = 0xFF000000u + static_cast<std::uint32_t>(Reveal.light) * 0x010101u;
     StageObjectTable.colour[kEncounterCSlot] = SceneTint;
     t.pillarTint = SceneTint;
     t.hallTint = SceneTint;
@@ -75,17 +75,17 @@ void Darken() {
 // true once gone.
 bool FadeGroup(std::uint32_t& group, void (*in)()) {
     if (!Tick(0.02)) return false;
-    Reveal.a -= 3;
-    Reveal.b = 255 - Reveal.a;
-    if (Reveal.b > 255) Reveal.b = 255;
+    Reveal.fade -= 3;
+    Reveal.light = 255 - Reveal.fade;
+    if (Reveal.light > 255) Reveal.light = 255;
     in();
-    if (Reveal.a <= 0) {
-        Reveal.a = 0;
+    if (Reveal.fade <= 0) {
+        Reveal.fade = 0;
         Reveal.stamp = GameNow();
         group = 0;
         return true;
     }
-    group = Translucent(Reveal.a, 0xCECECE);
+    group = Translucent(Reveal.fade, 0xCECECE);
     return false;
 }
 
@@ -254,8 +254,8 @@ void StepHallDarkens() {
     } else if (Reveal.state == 2 && Lines(Field(), 260)) {
         Reveal.stamp = GameNow();
         tints.gridTint = 0x00FFFFFFu;
-        Reveal.a = 0;
-        Reveal.b = 255;
+        Reveal.fade = 0;
+        Reveal.light = 255;
         Reveal.state = 3;
     }
     if (Reveal.state == 3) Darken();
@@ -264,12 +264,12 @@ void StepHallDarkens() {
         Reveal.state = 5;
     } else if (Reveal.state == 5 && Lines(Field(), 262)) {
         Reveal.stamp = GameNow();
-        Reveal.a = 255;
+        Reveal.fade = 255;
         tints.glowColour = 0x00CCCCCCu;
         Reveal.state = 6;
     }
     if (Reveal.state == 6) {
-        if (FadeGroup(tints.hallTint, [] { EncounterCSceneryTints.glowColour = Translucent(Reveal.b, 0xFFFFFF); })) {
+        if (FadeGroup(tints.hallTint, [] { EncounterCSceneryTints.glowColour = Translucent(Reveal.light, 0xFFFFFF); })) {
             UpdateEncounterCGlow(0);
             Reveal.state = 7;
         }
@@ -280,11 +280,11 @@ void StepHallDarkens() {
     } else if (Reveal.state == 8 && LineRead()) {
         CloseLine(Field());
         Reveal.stamp = GameNow();
-        Reveal.a = 255;
+        Reveal.fade = 255;
         Reveal.state = 9;
     }
     if (Reveal.state == 9) {
-        if (FadeGroup(tints.pillarTint, [] { EncounterCSceneryTints.propAlpha = Reveal.b; })) {
+        if (FadeGroup(tints.pillarTint, [] { EncounterCSceneryTints.propAlpha = Reveal.light; })) {
             UpdateEncounterCLamps(0);
             Reveal.state = 10;
         }
@@ -310,7 +310,7 @@ void StepFlash() {
         if (MoreThanElapsed(Reveal.stamp, GameNow(), Reveal.state == 14 ? 0.32 : 0.2)) {
             Reveal.stamp = GameNow();
             if (++Reveal.state == 15) {
-                Reveal.b = 0;
+                Reveal.light = 0;
                 Sound(222);
             }
         }
@@ -318,13 +318,13 @@ void StepFlash() {
     if (Reveal.state == 15) {
         Body() = 11;
         f.layerCode[3] = 305;
-        Reveal.b += 10;
-        if (Reveal.b > 255) {
-            Reveal.b = 0;
+        Reveal.light += 10;
+        if (Reveal.light > 255) {
+            Reveal.light = 0;
             Reveal.stamp = GameNow();
             Reveal.state = 16;
         } else {
-            f.flashColour = Translucent(Reveal.b, 0xFFFFFF);
+            f.flashColour = Translucent(Reveal.light, 0xFFFFFF);
         }
     }
     if (Reveal.state == 16 && MoreThanElapsed(Reveal.stamp, GameNow(), 0.2)) {
@@ -334,15 +334,15 @@ void StepFlash() {
         EnterConfirmState = 0;
         Overlay() = 0;
         PlayerMoveState.comboD = 10;
-        Reveal.b = 255;
+        Reveal.light = 255;
         EventHoldsPlayer = 0;
         Field() = 0;
         Reveal.state = 18;
     }
     if (Reveal.state == 18) {
         Body() = 11;
-        Reveal.b -= 20;
-        f.flashColour = Reveal.b > 0 ? Translucent(Reveal.b, 0xFFFFFF) : 0;
+        Reveal.light -= 20;
+        f.flashColour = Reveal.light > 0 ? Translucent(Reveal.light, 0xFFFFFF) : 0;
         if (PlayerState.pose == 207) Sound(60);
         if (PlayerMoveState.comboD == 0) {
             PlayerState.pose = 0;
@@ -359,7 +359,7 @@ void StepFlash() {
         Body() = 12;
         if (MoreThanElapsed(Reveal.stamp, GameNow(), 1.32)) {
             OpenLine(Field(), 271);
-            Reveal.a = Reveal.b = 255;
+            Reveal.fade = Reveal.light = 255;
             Reveal.savedX = PlayerState.x - 11;
             Reveal.state = 20;
         }
