@@ -8,9 +8,9 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "areas/era02/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
-#include "shell/shell_state.h"
+#include "core/area_flags.h"
 
 namespace {
 

@@ -81,6 +81,10 @@ struct FloorGateStateRecord {
 };
 inline FloorGateStateRecord FloorGateState;
 
+// World x of the Era01 pit's trip obstacle while the camera is near it, else
+// 0; written by the field's step, read by the floors.
+inline std::int32_t ActivePitAnchor = 0;
+
 // y of the walkable surface at world x (640 by default).
 std::int32_t TopFloorHeightAt(std::int32_t x);
 // y of a lower floor under an overhang at world x; 0 when there is none.

@@ -6,8 +6,9 @@
 #include "areas/era00_era01/records.h"
 #include "core/combos.h"
 #include "core/floors.h"
-#include "shell/shell_state.h"
-#include "text/menu_state.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/menu_words.h"
 
 namespace {
 

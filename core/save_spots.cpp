@@ -5,9 +5,9 @@
 
 #include "areas/era02/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 
 #include "areas/finale/records.h"
 #include "platform/platform.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -63,4 +62,19 @@ void PlaySoundEffect(std::int32_t id, std::int32_t volume) {
     std::int32_t& counter = bankCounters[bank];
     PlaySlot(kBanks[bank].firstSlot + counter, mb);
     counter = (counter >= kBanks[bank].slotCount - 1) ? 0 : counter + 1;
+}
+
+void StopSound(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
+    plat::SoundStop(id);
+}
+
+void RewindSound(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
+    plat::SoundReset(id);
+}
+
+bool IsSoundPlaying(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return false;
+    return plat::SoundIsPlaying(id);
 }

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/shell_state.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/player.h"
 
 // ---- clocks -------------------------------------------------------------------
 // The stage and everything timed with it run on the game clock, which stands

@@ -3,16 +3,16 @@
 // sections, the patrol creature and its pit spots, and the pit and floor
 // markers. It also sets ActivePitAnchor, which the floors read.
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
-#include "shell/draw_slots.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 
 namespace {
 

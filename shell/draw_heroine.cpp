@@ -4,8 +4,10 @@
 // reads of the drawn frame: her weapon-mode-1 body box and the weapon-mode-2
 // ready stance.
 #include "core/combos.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
@@ -13,7 +15,6 @@
 #include "shell/draw_hit_sparks.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 #include <numbers>

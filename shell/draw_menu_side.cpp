@@ -1,11 +1,11 @@
 // The menu-side sub-pass (phase 0): the brick backdrop behind the menu frame
 // and the 118 menu elements that the menu's sprite tables set up.
+#include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 

@@ -2,19 +2,19 @@
 // both burst pools, the save-spot marker, coins, the dialogue box, the two
 // flashes, the walking enemies' carried objects and the home furniture.
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/save_spots.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
-#include "shell/draw_slots.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -3,14 +3,16 @@
 #include "areas/era00_era01/records.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
-#include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/sprites/hud_sprites.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/file_io.h"
+#include "core/file_io.h"
 
 void ReportSaveProblem(const std::string& text, bool toTraceLog) {
     std::fprintf(stderr, "Quillmarch: %s\n", text.c_str());

@@ -9,7 +9,7 @@
 #include <string>
 #include <system_error>
 
-#include "shell/file_io.h"
+#include "core/file_io.h"
 #include "shell/save_report.h"
 
 namespace {

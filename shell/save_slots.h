@@ -34,6 +34,10 @@ inline SaveSummaryRecord SaveSummaries[4];
 
 constexpr std::int32_t kErasedSlotYear = 9999;
 
+// The erase cursor of the save screen (0..4), moved by Left and Right while
+// MenuPage reads 88.
+inline std::int32_t SlotEraseCursor = 0;
+
 // "Data/Save/Save0N.txt" for slot 0..3 (empty for any other number).
 std::string SaveSlotPath(std::int32_t slot);
 

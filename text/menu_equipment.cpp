@@ -5,11 +5,11 @@
 #include <initializer_list>
 
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

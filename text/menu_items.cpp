@@ -4,11 +4,11 @@
 #include <initializer_list>
 
 #include "areas/era00_era01/records.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -4,14 +4,15 @@
 // plays the heroine's fall-in, moves the cursor and hands control to the
 // screen of the entry chosen with Enter.
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
+#include "core/textures.h"
 #include "shell/boot.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -5,15 +5,17 @@
 #include <cstdint>
 #include <string>
 
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
+#include "core/trace_log.h"
 #include "shell/boot.h"
 #include "shell/reset.h"
 #include "shell/save_report.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

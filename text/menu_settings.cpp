@@ -6,14 +6,15 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/sprite_draw.h"
 #include "core/step_helpers.h"
+#include "core/textures.h"
 #include "platform/platform.h"
 #include "shell/frame.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

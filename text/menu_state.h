@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "core/menu_words.h"
+
 struct MenuFlowStateRecord {
     // The five title figures run while their flag is 1.
     std::uint32_t FigureOpen1 = 0, FigureOpen2 = 0, FigureOpen3 = 0, FigureOpen4 = 0, FigureOpen5 = 0;
@@ -36,8 +38,6 @@ inline MenuFlowStateRecord MenuFlowState;
 inline std::uint32_t ItemUseReturn = 0;
 // 99: the device was lost while the settings screen ran.
 inline std::uint32_t DeviceLostReturn = 0;
-// 1 while the menu is open over a stage (the stage's camera stands still).
-inline std::uint32_t StageFrozenByMenu = 0;
 // The draw pass shows the heroine on the menu side only while this is 1.
 inline std::uint32_t PlayerFigureShown = 0;
 // The tiled menu backdrop is drawn on the menu side while this is 1.
@@ -58,13 +58,6 @@ inline std::uint32_t MenuPage = 0;
 inline std::uint32_t SavedMenuPage = 0;
 inline std::uint32_t LoadedMenuPage = 0;
 inline std::uint32_t MenuPageSelector = 0;
-
-// Special moves the heroine has learned (non-zero = learned).
-inline std::int32_t LearnedMoveD = 0;
-inline std::int32_t LearnedMoveF = 0;
-inline std::int32_t LearnedMoveG = 0;
-// Non-zero while the Q attack is available in weapon mode 1.
-inline std::int32_t MoveQEnabled = 0;
 
 // Words of the item and equipment screens that the text pass turns into
 // lines: description number under the cursor and the use/equip hint.

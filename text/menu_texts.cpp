@@ -1,10 +1,10 @@
 // Menu-side texts.
 #include "text/menu_texts.h"
 
-#include "core/game_over.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/save_slots.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/messages/menu_side_texts.h"
 #include "text/text_pass.h"

@@ -5,7 +5,6 @@
 #include "core/pending_sprite.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/sprites/menu_sprite_tables.h"

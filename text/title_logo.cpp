@@ -1,12 +1,13 @@
 // The logo animation before the title, and the load screen reached with the
 // title's continue entry.
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
+#include "core/trace_log.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

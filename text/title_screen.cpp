@@ -8,12 +8,12 @@
 
 #include "areas/era00_era01/records.h"
 #include "core/hud.h"
+#include "core/keys.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 

@@ -256,13 +256,6 @@ inline std::int32_t EncounterOnceFlag = 0;
 inline std::int32_t EncounterDoneFlag = 0;
 // The three walking enemies' draw switches (1 = drawn).
 inline std::int32_t WalkingEnemyDrawFlags[3] = {0, 0, 0};
-// The four dropped-item slots (1 = an item lies there).
-struct DropItemSlotsRecord {
-    std::int32_t flag[4] = {0, 0, 0, 0};
-    std::int32_t x[4] = {0, 0, 0, 0};   // world px where each item lies
-    std::int32_t y[4] = {0, 0, 0, 0};
-};
-inline DropItemSlotsRecord DropItemSlots;
 // Thrown pieces of encounter actor 2: 0 none, 1 and 2 its two pictures.
 inline std::uint32_t EncounterPieceStates[3] = {0, 0, 0};
 // The depths of the encounter's two gate pieces (0.21 once its fight

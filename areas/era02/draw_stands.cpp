@@ -7,13 +7,14 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 

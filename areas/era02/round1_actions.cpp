@@ -5,13 +5,14 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

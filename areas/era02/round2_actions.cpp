@@ -4,11 +4,11 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {

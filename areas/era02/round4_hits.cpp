@@ -12,7 +12,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -6,8 +6,6 @@
 #include "core/hud.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 
 double SinceStamp(double& stamp) {

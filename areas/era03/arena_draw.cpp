@@ -5,10 +5,10 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 

@@ -4,12 +4,11 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 void ArenaSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 void ArenaSoundGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }

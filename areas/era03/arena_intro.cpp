@@ -3,11 +3,11 @@
 // it rises and crackles. Also the arena's fixed pieces and waiting figures.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
-#include "core/sprites/sprites.h"
 #include "core/player.h"
+#include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

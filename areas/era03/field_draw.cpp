@@ -5,12 +5,12 @@
 #include "areas/era03/field.h"
 #include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 

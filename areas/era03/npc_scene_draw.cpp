@@ -6,15 +6,14 @@
 #include "areas/era03/npc_scene_frames.h"
 #include "areas/era03/records.h"
 #include "core/anim_ticker.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 

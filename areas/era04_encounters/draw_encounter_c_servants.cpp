@@ -6,7 +6,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/draw_slots.h"
+#include "core/sprite_draw.h"
 
 namespace {
 

@@ -7,9 +7,8 @@
 #include "areas/era04_encounters/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/step_helpers.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
 
 namespace {
 

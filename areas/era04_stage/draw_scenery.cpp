@@ -3,12 +3,11 @@
 // area, and the soldiers while a soldier fight runs.
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/draw.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

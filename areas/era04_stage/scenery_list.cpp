@@ -9,11 +9,11 @@
 #include "areas/era04_stage/scenery_pieces.h"
 #include "core/anim_ticker.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "areas/finale/calls.h"
 #include "areas/finale/ending_frames.h"
 #include "areas/finale/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 

@@ -6,12 +6,11 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
-#include "core/sound_effect.h"
 #include "areas/finale/ending_frames.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 using namespace finale;

@@ -1,11 +1,11 @@
 // The Era01 field object table.
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/field_object_table.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The weapon-mode-1 heroine's frame and her worn strip.
 #include "areas/era02/records.h"
+#include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 
 using namespace heroine_w1_table;
 

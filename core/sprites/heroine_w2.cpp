@@ -7,7 +7,6 @@
 #include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 using namespace heroine_w2_table;
 

@@ -36,12 +36,6 @@ struct PlayerAttachmentRecord {
 };
 inline PlayerAttachmentRecord PlayerAttachment[2];
 
-// ---- HUD, markers and overlays -----------------------------------------------
-void SetHudSprite(std::int32_t n);            // pieces 1..9
-void SetPulsingMarkersSprite(std::int32_t n); // markers 1..5
-void SetPulsingMarkerSprite();                // the item-5 marker
-void SetOverlaySprite(std::int32_t id);       // loading screen, title figure, spinner
-
 // ---- stage objects -------------------------------------------------------------
 void SetObjectSprite(std::int32_t id, std::int32_t slot);
 void SetFieldObjectSprite(std::int32_t id, std::int32_t slot);

@@ -12,10 +12,12 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/messages/area_texts.h"
 #include "text/text_state.h"
 

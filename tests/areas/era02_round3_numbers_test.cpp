@@ -5,12 +5,12 @@
 
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -12,10 +12,12 @@
 #include "areas/era02/tournament.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

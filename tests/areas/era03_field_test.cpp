@@ -11,13 +11,15 @@
 #include "areas/era03/field_fighter.h"
 #include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

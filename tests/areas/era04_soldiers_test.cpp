@@ -13,11 +13,12 @@
 #include "areas/era04_stage/soldiers.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/movement_fixture.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 namespace {

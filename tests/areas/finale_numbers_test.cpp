@@ -9,11 +9,12 @@
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -4,11 +4,13 @@
 
 #include <vector>
 
-#include "core/game_over.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -20,14 +20,14 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "core/game_flow.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "platform/headless.h"
 #include "shell/frame.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 

@@ -6,8 +6,10 @@
 #include <sstream>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

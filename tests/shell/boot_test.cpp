@@ -2,10 +2,12 @@
 // load one per frame, the menu pictures, the title and its three entries.
 #include "shell/boot.h"
 
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "shell/trace_codes.h"
 #include "shell/wav_folder.h"

@@ -1,8 +1,12 @@
 // The shell's draw sub-passes, as recorded draws: what each draws, from
 // which picture, where, and the game words the drawing writes.
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
 #include "core/combos.h"
+#include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -12,7 +16,6 @@
 #include "shell/draw_hit_sparks.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

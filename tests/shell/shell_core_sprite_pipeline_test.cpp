@@ -6,7 +6,6 @@
 #include "shell/draw.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>

@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "core/game_over.h"
 #include "areas/era00_era01/records.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "support/game_harness.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/save_spots.h"
@@ -10,7 +12,6 @@
 #include "shell/boot.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "shell/wav_folder.h"
 #include "text/menu.h"
 #include "text/menu_state.h"

@@ -2,8 +2,10 @@
 // where the slot says, and the driver walks, reads lines and answers.
 #include <gtest/gtest.h>
 
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "text/menu.h"
 #include "text/menu_state.h"

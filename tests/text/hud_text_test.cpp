@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 #include "text/hud_text.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -2,11 +2,10 @@
 // game-over narration, and the Enter handshake the pass arms and disarms.
 #include <gtest/gtest.h>
 
-#include "core/game_over.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "text_fixture.h"

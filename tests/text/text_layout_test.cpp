@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "text_fixture.h"

@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_over.h"
 #include "core/hud.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text_fixture.h"
 

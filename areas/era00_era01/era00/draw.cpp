@@ -8,12 +8,12 @@
 #include "areas/era00_era01/era00/sheets.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 

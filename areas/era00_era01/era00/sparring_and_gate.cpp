@@ -6,11 +6,11 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

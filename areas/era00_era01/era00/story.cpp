@@ -5,13 +5,15 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 #include "text/text_state.h"
 
 namespace {

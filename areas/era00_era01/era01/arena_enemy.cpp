@@ -13,14 +13,14 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

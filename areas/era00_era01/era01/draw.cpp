@@ -8,11 +8,12 @@
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 

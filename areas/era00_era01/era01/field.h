@@ -4,10 +4,12 @@
 
 #include <cstdint>
 
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/player.h"
 #include "core/sound_effect.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 inline double FieldClock() { return GameClock.gameClock; }
 // Sounds at the general word and at the effects word of SoundVolumes.

@@ -10,7 +10,7 @@
 
 #include "areas/era02/records.h"
 #include "core/player.h"
-#include "shell/trace_log.h"
+#include "core/trace_log.h"
 #include "text/messages/area_texts.h"
 
 namespace {

@@ -15,11 +15,11 @@
 #include "areas/era02/records.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

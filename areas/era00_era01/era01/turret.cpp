@@ -15,11 +15,11 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

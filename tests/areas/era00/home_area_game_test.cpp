@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu/menu_game_fixture.h"
 #include "text/text_state.h"

@@ -9,10 +9,11 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "platform/platform.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 #include "text/text_fixture.h"
 #include "text/text_state.h"
 

@@ -2,10 +2,11 @@
 // weapon-mode-2 body, layers and timed effects.
 #include "areas/era02/records.h"
 #include "areas/finale/records.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 
 #include <gtest/gtest.h>
 

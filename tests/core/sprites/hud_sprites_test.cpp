@@ -1,11 +1,13 @@
 // HUD gauge, frame-time meter, markers and overlay sprites.
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
+#include "text/sprites/hud_sprites.h"
 
 #include <gtest/gtest.h>
 

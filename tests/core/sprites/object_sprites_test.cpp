@@ -2,12 +2,12 @@
 // that an unknown id or a slot outside its pool gives nothing.
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 #include "text/text_state.h"
 

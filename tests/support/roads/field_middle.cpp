@@ -4,13 +4,16 @@
 #include <functional>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
+#include "core/pickups.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
-#include "text/text_state.h"
-#include "text/menu_state.h"
 #include "support/game_harness.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
 
 namespace {
 

@@ -6,6 +6,10 @@
 #include <set>
 #include <string>
 
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "menu_game_fixture.h"
@@ -14,7 +18,6 @@
 #include "shell/frame.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "text/menu.h"
 #include "text/menu_state.h"

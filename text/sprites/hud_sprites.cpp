@@ -1,13 +1,15 @@
 // HUD gauge and frames, pulsing markers, loading screen, fifth title figure
 // and item spinner.
-#include "areas/era00_era01/records.h"
+#include "text/sprites/hud_sprites.h"
+
 #include "core/anim_ticker.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/sprites/hud_table.h"
 #include "core/sprites/sprites.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/menu_state.h"
 
 namespace {

@@ -2,7 +2,8 @@
 // a fixed order on which every routine relies. The controller sees the key
 // flags first, the areas' actors see the heroine's position of this step,
 // and the limits have the last word on x and ScrollX before drawing.
-#include "core/world.h"
+#include "core/stage_step.h"
+#include "world/world.h"
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
@@ -16,19 +17,21 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
+#include "core/area_flags.h"
+#include "core/bursts.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/pickups.h"
-#include "core/bursts.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 #include "platform/platform.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 
 namespace {
