@@ -38,6 +38,12 @@ inline bool MoreThanElapsed(double stamp, double now, double seconds) {
     return now - stamp > seconds;
 }
 
+// ---- ranges -------------------------------------------------------------------
+// lo < v < hi: both ends excluded, as the areas' windows on x and ScrollX are.
+inline constexpr bool StrictlyBetween(std::int32_t lo, std::int32_t v, std::int32_t hi) {
+    return lo < v && v < hi;
+}
+
 // ---- motion from the time since a stamp ---------------------------------------
 // Whole pixels, truncated toward zero (so -2.7 is -2).
 inline std::int32_t TruncToInt(double value) {

@@ -8,6 +8,17 @@
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra00Era01Area();
 
+// The areas' parts of the stage step, called by it while their area flag is
+// 1: the block steps the area's events and actors, the limits have the last
+// word on x and ScrollX. The house's limit gates itself.
+void RunEra00Block();
+void RunEra01Block();
+void LimitEra00House();
+void LimitEra01();
+// Holds the camera over the tower while she is near it (the Era02 limits use
+// it too); lowLimit also keeps it from the west.
+void ClampArrivalView(bool lowLimit);
+
 // 0 arms, 1 runs the opening phase, 2 the exit phase, 3 clears it (the data
 // reset); 99 when the exit is done.
 std::int32_t RunEra00Story(std::int32_t arg);
