@@ -18,6 +18,10 @@ void LimitEra01();
 // Holds the camera over the tower while she is near it (the Era02 limits use
 // it too); lowLimit also keeps it from the west.
 void ClampArrivalView(bool lowLimit);
+// The pit's trip obstacle stands on the floor (ActivePitAnchor) while the
+// camera is near it: its world x for a camera at scrollX, else 0. The
+// field's limits set the word each step; its draw pass shows the obstacle.
+std::int32_t PitAnchorSeenFrom(std::int32_t scrollX);
 
 // 0 arms, 1 runs the opening phase, 2 the exit phase, 3 clears it (the data
 // reset); 99 when the exit is done.
@@ -86,6 +90,14 @@ void UpdateEra01ColourPulseC(std::int32_t arg);
 void UpdateEra01ColourPulseD(std::int32_t arg);
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
+// The object table: flying enemies and their shots, both burst pools, the
+// save-spot marker, coins, the dialogue box, the two flashes, the walking
+// enemies' carried objects and the home furniture.
+void DrawObjectTable();
+// The field's objects: the move-practice figure, landmarks, six rows of
+// repeated field pieces, the hopping object, the gimmicks of two sections,
+// the patrol creature and its pit spots, and the pit and floor markers.
+void DrawEra01FieldObjects();
 void DrawEra00HomeAreaActors();
 void DrawEra00GatewayAndPracticeMarker();
 void DrawEra01FirstFieldSections();

@@ -1,5 +1,6 @@
 // The shell's draw sub-passes, as recorded draws: what each draws, from
 // which picture, where, and the game words the drawing writes.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "core/area_flags.h"
 #include "core/bursts.h"
@@ -435,8 +436,14 @@ TEST_F(DrawPasses, ThePitAnchorHoldsOnlyInsideItsWindow) {
     };
     for (const Case c : {Case{10200, 0}, Case{10201, 11300}, Case{11399, 11300}, Case{11400, 0}}) {
         ScrollX = c.scroll;
-        const Sprites s = DrawOnce(DrawEra01FieldObjects);
+        // The field's limits set the anchor the floors read; the pass only
+        // shows the obstacle.
+        ActivePitAnchor = -1;
+        LimitEra01();
         EXPECT_EQ(ActivePitAnchor, c.anchor) << c.scroll;
+        ActivePitAnchor = 0;
+        const Sprites s = DrawOnce(DrawEra01FieldObjects);
+        EXPECT_EQ(ActivePitAnchor, 0) << c.scroll;
         const Sprites pieces = FromSlot(s, 48);
         const bool pitPiece = std::any_of(pieces.begin(), pieces.end(), [](const auto& r) { return r.depth == 0.9f; });
         EXPECT_EQ(pitPiece, c.anchor != 0) << c.scroll;

@@ -191,4 +191,7 @@ void LimitEra01() {
 
     LimitLedgeSection();
     if (ArrivalViewLock == 1) ClampArrivalView(Era02EventsUnlocked == 0);
+    // With the camera settled for this step, the floors learn whether the
+    // pit's obstacle stands.
+    ActivePitAnchor = PitAnchorSeenFrom(ScrollX);
 }

@@ -1,6 +1,7 @@
 // The object-table sub-pass of the stage: flying enemies and their shots,
 // both burst pools, the save-spot marker, coins, the dialogue box, the two
 // flashes, the walking enemies' carried objects and the home furniture.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "core/area_flags.h"
 #include "core/bursts.h"
@@ -11,10 +12,6 @@
 #include "core/save_spots.h"
 #include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/draw_passes.h"
-#include "shell/graphics.h"
 #include "text/text_state.h"
 
 namespace {
