@@ -3,7 +3,7 @@
 // quick succession.
 #include "core/sound_effect.h"
 
-#include "areas/finale/records.h"
+#include "core/area_hooks.h"
 #include "platform/platform.h"
 
 namespace {
@@ -52,7 +52,7 @@ std::int32_t SoundVolumeToMillibels(std::int32_t volume) {
 
 void PlaySoundEffect(std::int32_t id, std::int32_t volume) {
     const std::int32_t mb = SoundVolumeToMillibels(volume);
-    if (FinalSectionState.musicMute == 1 && id == kAreaMusic) return;
+    if (id == kAreaMusic && AskArea(AreaHooks.areaMusicMuted)) return;
     if (id >= 1 && id <= kSoundSlotCount) {
         PlaySlot(id, mb);
         return;

@@ -3,7 +3,7 @@
 // digit splitter that turns the shown counts into digit sprites.
 #include <initializer_list>
 
-#include "areas/era00_era01/records.h"
+#include "core/area_hooks.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -64,7 +64,7 @@ void UseItem(std::int32_t k) {
         case 3:
             ItemUseReturn = 1;
             PhaseChangeRequest = 1;
-            if (Era01Progress == 1) Era01Progress = 2;
+            TellArea(AreaHooks.returnItemUsed);
             break;
         case 4: Heal(100); break;
         default: PlayerState.hp = PlayerState.maxHp; break;

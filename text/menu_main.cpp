@@ -3,7 +3,6 @@
 // background and the menu music. It builds itself in steps when entered,
 // plays the heroine's fall-in, moves the cursor and hands control to the
 // screen of the entry chosen with Enter.
-#include "areas/era00_era01/records.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/hud.h"

@@ -6,7 +6,7 @@
 // with Enter.
 #include <initializer_list>
 
-#include "areas/era00_era01/records.h"
+#include "core/area_hooks.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/pickups.h"
@@ -521,7 +521,7 @@ std::int32_t ResetMenuFlags(std::int32_t group) {
         HudState.shown = 0;
         HudState.gaugeShown = 0;
         MenuFlowState.HudUpdateOn = 0;
-        for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
+        TellArea(AreaHooks.hideStagePieces);
         MenuElementWords.GroundShown = 0;
     }
     return group;

@@ -1,5 +1,5 @@
 // The weapon-mode-1 heroine's frame and her worn strip.
-#include "areas/era02/records.h"
+#include "core/area_hooks.h"
 #include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -26,7 +26,7 @@ void SetPlayerAttachmentPose() {
     if (pose == 55) {
         // Once the heroine has arrived at the arena she wears it again; on
         // the stage before that it is hidden.
-        if (ArrivalScene.step >= 99) {
+        if (AskArea(AreaHooks.arrivedAtArena)) {
             PlayerAttachment[0] = {1, -36, 7, 270};
             PlayerAttachment[1] = {1, 36, 7, 270};
         } else if (GameFlow.phase == 1) {

@@ -1,7 +1,7 @@
 // The weapon-mode-2 heroine: body, back layer, front layer and the four
 // one-second effects. The combo machines only set poses; the timing of the
 // slash streaks lives here.
-#include "areas/finale/records.h"
+#include "core/area_hooks.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w2_table.h"
@@ -115,7 +115,7 @@ void StepEffect(int e, std::int32_t n) {
     if (n != 1) return;
     EffectRow row = kEffects[e];
     if (e == 2) {
-        const std::int32_t stage = FinalSectionState.endingStage;
+        const std::int32_t stage = AskArea(AreaHooks.endingStage);
         if (stage >= 4) {
             // Late in the ending the big streak has no effect of its own.
             PendingSprite.GNo = 0;
@@ -201,7 +201,7 @@ void SetPlayerW2BackLayerSprite(std::int32_t pose) {
     PendingSprite.GNo = 0;
     if (const WeaponRow* w = FindWeapon(pose, p.facing)) {
         // The weapon in the boss's hands replaces hers in pose 31.
-        if (pose == 31 && BossFightState.slot6Effect != 0) return;
+        if (pose == 31 && AskArea(AreaHooks.bossHoldsHerWeapon)) return;
         PendingSprite.GNo = 1;
         SetPendingSpriteSource(kWeapon);
         PendingSprite.PivotX = kWeaponPivot.x;
@@ -254,7 +254,7 @@ void SetPlayerW2FrontLayerSprite(std::int32_t pose) {
         return;
     }
     if (pose == 215) {
-        const std::int32_t stage = FinalSectionState.endingStage;
+        const std::int32_t stage = AskArea(AreaHooks.endingStage);
         if (stage >= 3) return;
         DrawCombo(stage == 2 ? kFront215Ending : *FindCombo(kFrontCombo, 215));
         return;

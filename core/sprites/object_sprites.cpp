@@ -1,6 +1,6 @@
 // The stage's shared object table.
-#include "areas/era00_era01/records.h"
 #include "core/anim_ticker.h"
+#include "core/area_hooks.h"
 #include "core/bursts.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -73,9 +73,10 @@ bool PlaceRow(const Row& row, std::int32_t slot) {
             return true;
         }
         case Place::Projectile: {
-            const FlyingEnemyRecord& e = FlyingEnemyRecords[row.id % 1000 - 1];
-            PendingSprite.PosX = e.projectileX - ScrollX;
-            PendingSprite.PosY = e.projectileY;
+            AreaPoint shot;
+            if (AreaHooks.flyingEnemyShot != nullptr) shot = AreaHooks.flyingEnemyShot(row.id % 1000);
+            PendingSprite.PosX = shot.x - ScrollX;
+            PendingSprite.PosY = shot.y;
             return true;
         }
         case Place::Caller: return true;

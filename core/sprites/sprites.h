@@ -38,7 +38,6 @@ inline PlayerAttachmentRecord PlayerAttachment[2];
 
 // ---- stage objects -------------------------------------------------------------
 void SetObjectSprite(std::int32_t id, std::int32_t slot);
-void SetFieldObjectSprite(std::int32_t id, std::int32_t slot);
 
 // ---- the heroine ---------------------------------------------------------------
 // Weapon mode 1: the frame's rectangle, and its anchor in PosX/PosY.

@@ -1,5 +1,6 @@
 // The object and field-object tables: what an id gives, where it lands, and
 // that an unknown id or a slot outside its pool gives nothing.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/game_clock.h"

@@ -1,4 +1,5 @@
 // The Era01 field object table.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
 #include "core/game_clock.h"
 #include "core/pending_sprite.h"
