@@ -12,6 +12,7 @@
 #include "shell/draw_passes.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
+#include "text/menu.h"
 #include "text/text_state.h"
 
 #include <cmath>

@@ -37,6 +37,7 @@
 #include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 namespace {
@@ -242,3 +243,13 @@ std::int32_t ResetGameData(std::int32_t mode) {
     }
     return ResetStep;
 }
+
+namespace {
+
+// The load screen resets the game through this before it loads a slot.
+[[maybe_unused]] const bool kResetHandedIn = [] {
+    SlotServices.resetGameData = ResetGameData;
+    return true;
+}();
+
+}  // namespace

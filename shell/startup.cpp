@@ -9,6 +9,7 @@
 #include "shell/keyboard.h"
 #include "shell/settings_files.h"
 #include "shell/sound_bank.h"
+#include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -117,9 +117,12 @@ void ResumeLoadedGame();
 
 // --------------------------------------------------------- device settings
 void UpdateSettingsScreen();
-// The device-settings dialog (SettingsDialogIsActive and SettingsDialogRender
-// are declared in shell/frame.h).
+// The device-settings dialog (the menu side's own screen stands in for the
+// framework's): while it is active the frame draws only it, and the text pass
+// does not run, so the game clock stands still.
 void SettingsDialogSetActive(bool show);
+bool SettingsDialogIsActive();
+void SettingsDialogRender(float elapsed);
 
 struct SettingsDialogStateRecord {
     bool active = false;

@@ -11,7 +11,6 @@
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
 #include "core/textures.h"
-#include "shell/boot.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -9,15 +9,13 @@
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
+#include "core/save_report.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
 #include "core/trace_log.h"
-#include "shell/boot.h"
-#include "shell/reset.h"
-#include "shell/save_report.h"
-#include "shell/save_slots.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 namespace {
@@ -84,7 +82,7 @@ void StepSaveScreen() {
         // A save that did not reach the disk neither chimes nor goes into the
         // trace log as a save; SaveGdata reports why, and the prompt tells
         // the player until the next key.
-        if (SaveGdata(slot)) {
+        if (SlotServices.save(slot)) {
             WriteTraceLog(950 + slot);
             PlayGeneral(1);
         } else {
@@ -141,8 +139,8 @@ void RunLoadSteps() {
             SL.loadStep = 7;
             break;
         case 5:
-            if (ResetGameData(2) == 99) {
-                if (!LoadGdata(SL.loadSlot)) {
+            if (SlotServices.resetGameData(2) == 99) {
+                if (!SlotServices.load(SL.loadSlot)) {
                     ReopenAfterFailedLoad();
                     break;
                 }
@@ -158,7 +156,7 @@ void RunLoadSteps() {
             }
             break;
         case 3:
-            ResetGameData(0);
+            SlotServices.resetGameData(0);
             HideSlotScreen(kLoadHeading);
             SlotSummaryShown = 0;
             MenuElementWords.LoadingScreenFrame = 1;
@@ -211,8 +209,8 @@ bool SlotCanBeLoaded(std::int32_t slot) {
     // The same test as the slot summaries': a slot listed as a saved game
     // is one that loads.
     std::string why = "there is no save slot " + std::to_string(slot);
-    if (slot >= 1 && slot <= 3 && SlotHoldsLoadableGame(slot, &why)) return true;
-    const std::string path = SaveSlotPath(slot);
+    if (slot >= 1 && slot <= 3 && SlotServices.holdsLoadableGame(slot, &why)) return true;
+    const std::string path = SlotServices.slotPath(slot);
     ReportSaveProblem("Save slot " + std::to_string(slot) + (path.empty() ? std::string() : " ('" + path + "')") +
                       " was not loaded: " + why + ". Nothing was changed.");
     return false;

@@ -14,7 +14,6 @@
 #include "core/step_helpers.h"
 #include "core/textures.h"
 #include "platform/platform.h"
-#include "shell/frame.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -3,10 +3,10 @@
 
 #include "core/player.h"
 #include "core/save_spots.h"
-#include "shell/save_slots.h"
 #include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/messages/menu_side_texts.h"
+#include "text/slot_services.h"
 #include "text/text_pass.h"
 #include "text/text_state.h"
 
@@ -43,7 +43,7 @@ void DrawGroups(const MessageGroup (&groups)[N], std::int32_t value) {
 
 void DrawLoadPrompt() {
     if (LoadSummaryLatch == 0) {
-        ReadSaveSummaries();
+        SlotServices.readSummaries();
         LoadSummaryLatch = 1;
     }
     const std::uint32_t slot = SaveScreenState.ChosenSlot;
@@ -64,7 +64,7 @@ void DrawLoadPrompt() {
 
 void DrawSavePrompt() {
     if (SaveScreenState.SaveSummaryRead == 0) {
-        ReadSaveSummaries();
+        SlotServices.readSummaries();
         SaveScreenState.SaveSummaryRead = 1;
     }
     if (SaveSpotFlag == 1) {

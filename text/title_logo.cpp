@@ -7,9 +7,9 @@
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
 #include "core/trace_log.h"
-#include "shell/save_slots.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 namespace {
@@ -128,7 +128,7 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
             L.loadStep = 8;
             break;
         case 6:
-            if (!LoadGdata(slot)) {
+            if (!SlotServices.load(slot)) {
                 // The slot went bad since it was chosen: nothing was loaded,
                 // so the player chooses again.
                 MarkSlotEmpty(slot);

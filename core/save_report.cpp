@@ -1,4 +1,4 @@
-#include "shell/save_report.h"
+#include "core/save_report.h"
 
 #include <cstdio>
 
