@@ -80,11 +80,13 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
     for (int x = 0; x < bridge.width - 1; ++x) gaps += !Lit(bridge, x, deck);
     EXPECT_EQ(gaps, 0) << "the deck at row " << deck << " has gaps";
 
-    // The arena stacks its stand parts into tiers and its stage under its
-    // gate: the tier backs, rails, gate and base have no holes.
+    // The arena stacks its stand parts into tiers, its stage under its gate
+    // and the west door's slabs from its foot to its cap; the approach's
+    // lamps stand on the landing: none of them has holes.
     const art::Canvas arena = Draw(180);
     for (const PictureRect& r : {art::kArenaStandRects[1], art::kArenaStandRects[3], art::kArenaStageRects[0],
-                                 art::kArenaStageRects[1]}) {
+                                 art::kArenaStageRects[1], art::kArenaDoorCap, art::kArenaDoorSlab,
+                                 art::kArenaDoorFoot, art::kApproachLanding}) {
         int holes = 0;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) holes += !Lit(arena, x, y);

@@ -1,5 +1,6 @@
 // Rectangles of the arena's pictures as the arena's draw passes cut them:
-// the stands, the centre stage, the banners and the lift on the arena sheet,
+// the stands, the centre stage, the banners, the door, the lift and the
+// approach's pieces on the arena sheet,
 // and the things on the opponents' sheets (the opponents themselves and the
 // crowd are painted from the game's frame tables through the cell list).
 #pragma once
@@ -16,13 +17,24 @@ constexpr std::array<PictureRect, 4> kArenaStandRects{{
 // The centre stage, its lintel and floor, and the platform's pieces.
 constexpr std::array<PictureRect, 4> kArenaStageRects{{
     {338, 0, 627, 482}, {338, 482, 627, 520}, {0, 387, 253, 472}, {0, 473, 253, 485}}};
-// The four round banners, the lift's platform halves, rail, wheel and
-// latches, its signs and the gate pieces.
+// The four round banners.
 constexpr std::array<PictureRect, 4> kArenaBannerRects{{
     {301, 0, 327, 32}, {301, 34, 327, 64}, {301, 66, 327, 102}, {301, 106, 327, 142}}};
+// The lift that carries the heroine to the arena: a railing half (drawn
+// twice, once mirrored), the beam under them, a wheel, a latch bolt, its two
+// signs, and the two pieces of the gate's bar holder.
 constexpr std::array<PictureRect, 8> kArenaLiftRects{{
     {196, 109, 292, 211}, {59, 94, 290, 108}, {221, 1, 248, 27}, {212, 1, 220, 28},
     {61, 111, 119, 132}, {120, 111, 188, 127}, {0, 132, 20, 159}, {22, 132, 43, 159}}};
+// The west door's stack: its cap, a slab (drawn four times, a 9-row strip of
+// it once more) and its foot; and the marker pole the tournament raises.
+constexpr PictureRect kArenaDoorCap{253, 0, 294, 11}, kArenaDoorSlab{253, 11, 294, 55},
+    kArenaDoorFoot{253, 56, 294, 74}, kArenaMarkerPole{133, 134, 168, 218};
+// The approach east of the far field's tower: the landing the lamps stand
+// on, a hedge, a clipped tree, and the lamps (unlit, then the lit pair).
+constexpr PictureRect kApproachLanding{46, 35, 253, 92}, kApproachHedge{46, 0, 190, 33},
+    kApproachTree{0, 0, 45, 91};
+constexpr std::array<PictureRect, 3> kApproachLamps{{{0, 93, 13, 131}, {15, 93, 34, 131}, {36, 93, 55, 131}}};
 
 // Resource 184 (D047): the glow of the third opponent's afterimages.
 constexpr std::array<PictureRect, 1> kRound3GlowRects{{{964, 753, 1022, 811}}};

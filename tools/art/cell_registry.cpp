@@ -117,11 +117,10 @@ void WholePictures(Builder& b) {
         }
     }
     // Figure sheets that also hold the scenery around their figures: the
-    // walkers' sheet with the field's pieces, the large piece of the
-    // collecting game's section, the far field's set pieces and tower, the
-    // arena with its stands and stage, the creature's sheet with Era04's
-    // pieces.
-    for (int id : {135, 160, 178, 180, 188}) b.Whole(id, Subject::Scenery);
+    // walkers' sheet with the field's pieces, the far field's set pieces and
+    // tower, the arena with its stands, stage, door, lift and approach, the
+    // creature's sheet with Era04's pieces.
+    for (int id : {135, 178, 180, 188}) b.Whole(id, Subject::Scenery);
 }
 
 // The things the generator's own rectangle lists place on figure sheets.

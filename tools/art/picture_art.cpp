@@ -31,7 +31,7 @@ namespace art {
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
-constexpr int kEra03FieldPiecesSheet = 188, kArenaSheet = 180;
+constexpr int kEra03FieldPiecesSheet = 188;
 
 // ------------------------------------------------------------ palettes --
 
@@ -620,7 +620,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 33> kRectSources{{
+const std::array<RectSource, 31> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -633,8 +633,6 @@ const std::array<RectSource, 33> kRectSources{{
     {104, FigureKind::Letter, kLoadingLetterRects, kLoadingLetters},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
-    {180, FigureKind::Icon, kArenaBannerRects, {}},
-    {180, FigureKind::Prop, kArenaLiftRects, {}},
     {182, FigureKind::Icon, kRound2PrizeRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
@@ -1017,73 +1015,6 @@ void DrawEra03FieldPieces(Canvas& c) {
     }
 }
 
-// The arena's stands and centre stage on its sheet: an awning over each
-// column of the stands, tiers of benches, an empty bench and the railing;
-// the stage's tower with its curtain, its floor, and the platform that
-// lifts the fighters (solid all the way down, so however much of it the
-// rise shows, it is a block to stand on).
-void DrawArenaStandsAndStage(Canvas& c) {
-    const Rgb stone{168, 156, 140}, stoneDark{120, 110, 98}, wood{150, 100, 58}, woodDark{96, 62, 34},
-        cloth{196, 48, 52}, clothLight{240, 226, 200}, gold{236, 196, 90};
-    auto clear = [&](const PictureRect& r) { FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent); };
-    // The awning: red and cream stripes over a beam.
-    const PictureRect awning = kArenaStandRects[0];
-    clear(awning);
-    for (int x = awning.left; x < awning.right; x += 12)
-        FillRect(c, x, awning.top, std::min(x + 6, awning.right), awning.bottom - 14, Solid(cloth));
-    for (int x = awning.left + 6; x < awning.right; x += 12)
-        FillRect(c, x, awning.top, std::min(x + 6, awning.right), awning.bottom - 14, Solid(clothLight));
-    FillRect(c, awning.left, awning.bottom - 14, awning.right, awning.bottom, Solid(woodDark));
-    // A tier of benches: the stone step and the bench on it.
-    const PictureRect tier = kArenaStandRects[1];
-    clear(tier);
-    VerticalGradient(c, tier.left, tier.top, tier.right, tier.bottom, Solid(stone), Solid(stoneDark));
-    FillRect(c, tier.left, tier.top + 8, tier.right, tier.top + 16, Solid(wood));
-    FillRect(c, tier.left, tier.top + 16, tier.right, tier.top + 19, Solid(woodDark));
-    // An empty bench end and the railing.
-    const PictureRect bench = kArenaStandRects[2];
-    clear(bench);
-    FillRect(c, bench.left, bench.top + 8, bench.right, bench.top + 16, Solid(wood));
-    FillRect(c, bench.left + 4, bench.top + 16, bench.left + 8, bench.bottom, Solid(woodDark));
-    FillRect(c, bench.right - 8, bench.top + 16, bench.right - 4, bench.bottom, Solid(woodDark));
-    const PictureRect rail = kArenaStandRects[3];
-    clear(rail);
-    FillRect(c, rail.left, rail.top + 2, rail.right, rail.top + 6, Solid(gold));
-    for (int x = rail.left + 4; x < rail.right; x += 14) FillRect(c, x, rail.top + 6, x + 3, rail.bottom, Solid(woodDark));
-    // The stage's tower: two columns, an arch and a curtain.
-    const PictureRect tower = kArenaStageRects[0];
-    clear(tower);
-    const int colW = 36;
-    FillRect(c, tower.left + colW, tower.top + 60, tower.right - colW, tower.bottom, Solid(Scale(cloth, 0.8f)));
-    for (int x = tower.left + colW + 16; x < tower.right - colW; x += 24)
-        FillRect(c, x, tower.top + 60, x + 3, tower.bottom, Solid(Scale(cloth, 0.62f)));
-    for (int side = 0; side < 2; ++side) {
-        const int l = side == 0 ? tower.left : tower.right - colW;
-        VerticalGradient(c, l, tower.top + 40, l + colW, tower.bottom, Solid(stone), Solid(stoneDark));
-        for (int y = tower.top + 60; y < tower.bottom; y += 40) FillRect(c, l, y, l + colW, y + 3, Solid(stoneDark));
-    }
-    FillRect(c, tower.left, tower.top, tower.right, tower.top + 60, Solid(stone));
-    FillEllipse(c, float(tower.left + tower.right) * 0.5f, float(tower.top + 60), float(tower.right - tower.left) * 0.36f,
-                30.0f, Solid(Scale(cloth, 0.8f)));
-    FillRect(c, tower.left, tower.top, tower.right, tower.top + 8, Solid(gold));
-    // The stage's floor.
-    const PictureRect floor = kArenaStageRects[1];
-    clear(floor);
-    VerticalGradient(c, floor.left, floor.top, floor.right, floor.bottom, Solid(stone), Solid(stoneDark));
-    for (int x = floor.left; x < floor.right; x += 32) FillRect(c, x, floor.top, x + 2, floor.bottom, Solid(stoneDark));
-    // The platform and its strips: a solid block of stone courses under a
-    // wooden deck, and planks.
-    const PictureRect lift = kArenaStageRects[2];
-    clear(lift);
-    VerticalGradient(c, lift.left, lift.top, lift.right, lift.bottom, Solid(stone), Solid(stoneDark));
-    for (int y = lift.top; y < lift.bottom; y += 12) FillRect(c, lift.left, y, lift.right, y + 2, Solid(stoneDark));
-    FillRect(c, lift.left, lift.top, lift.right, lift.top + 6, Solid(wood));
-    const PictureRect strip = kArenaStageRects[3];
-    clear(strip);
-    FillRect(c, strip.left, strip.top, strip.right, strip.bottom, Solid(wood));
-    FillRect(c, strip.left, strip.bottom - 3, strip.right, strip.bottom, Solid(woodDark));
-}
-
 }  // namespace
 
 Canvas DrawPicture(const PictureInfo& info) {
@@ -1143,7 +1074,6 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     if (HasCampArt(info.id)) DrawCampArt(c, info);
     if (info.id == kEra03FieldPiecesSheet) DrawEra03FieldPieces(c);
-    if (info.id == kArenaSheet) DrawArenaStandsAndStage(c);
     // Every figure over what the pictures' own painters left: one look per
     // figure in every cell its tables cut.
     DrawFigureCells(c, info);
