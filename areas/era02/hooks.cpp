@@ -1,5 +1,7 @@
-// What the arena area answers the shared services (core/area_hooks.h).
+// What the arena area hands the layers below: its answers to the shared
+// services (core/area_hooks.h) and its message table for the text pass.
 #include "areas/era02/records.h"
+#include "areas/message_tables.h"
 #include "core/area_hooks.h"
 
 namespace {
@@ -14,6 +16,7 @@ bool ArrivedAtArena() { return ArrivalScene.step >= 99; }
     AreaHooks.arrivalSpotOpen = ArrivalSpotOpen;
     AreaHooks.arenaSpotOpen = ArenaSpotOpen;
     AreaHooks.arrivedAtArena = ArrivedAtArena;
+    RegisterMessageTable(MessageBlock::Era02, Era02MessageTable);
     return true;
 }();
 

@@ -1,5 +1,7 @@
-// What the finale answers the shared services (core/area_hooks.h).
+// What the finale hands the layers below: its answers to the shared services
+// (core/area_hooks.h) and its message table for the text pass.
 #include "areas/finale/records.h"
+#include "areas/message_tables.h"
 #include "core/area_hooks.h"
 
 namespace {
@@ -14,6 +16,7 @@ bool BossHoldsHerWeapon() { return BossFightState.slot6Effect != 0; }
     AreaHooks.areaMusicMuted = AreaMusicMuted;
     AreaHooks.endingStage = EndingStage;
     AreaHooks.bossHoldsHerWeapon = BossHoldsHerWeapon;
+    RegisterMessageTable(MessageBlock::Finale, FinaleMessageTable);
     return true;
 }();
 

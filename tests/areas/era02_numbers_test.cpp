@@ -12,6 +12,7 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "areas/message_tables.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/keys.h"

@@ -13,6 +13,7 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
+#include "areas/message_tables.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/game_clock.h"

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "areas/era02/records.h"
+#include "areas/message_tables.h"
 #include "core/player.h"
 #include "core/trace_log.h"
 #include "text/messages/area_texts.h"

@@ -1,5 +1,8 @@
-// What the field answers the shared services and the menus (core/area_hooks.h).
+// What the home area and the field hand the layers below: their answers to
+// the shared services and the menus (core/area_hooks.h), and their message
+// tables for the text pass.
 #include "areas/era00_era01/records.h"
+#include "areas/message_tables.h"
 #include "core/area_hooks.h"
 #include "core/floors.h"
 #include "core/player.h"
@@ -30,6 +33,8 @@ void HideStagePieces() {
     AreaHooks.flyingEnemyShot = FlyingEnemyShot;
     AreaHooks.returnItemUsed = ReturnItemUsed;
     AreaHooks.hideStagePieces = HideStagePieces;
+    RegisterMessageTable(MessageBlock::Era00, Era00MessageTable);
+    RegisterMessageTable(MessageBlock::Era01, Era01MessageTable);
     return true;
 }();
 
