@@ -128,7 +128,7 @@ bool StartFromSlot(const std::function<void()>& setWords, const char* name = nul
     plat::headless::SetFrameStep(1.0 / 64.0);
     if (GameStartUp() != 0) return false;
     started = true;
-    if (!RunUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 4000)) return false;
+    if (!RunUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 4000)) return false;
     plat::headless::QueueKey(kRight, true);
     plat::headless::RunFrames(1);
     plat::headless::QueueKey(kRight, false);

@@ -82,7 +82,7 @@ bool PrepareStage(int weaponMode) {
     ScrollX = 2600;
     PlayerFigureShown = 1;
     HudState.gaugeShown = 1;
-    MenuElementWords.GroundShown = 1;
+    MenuElementWords.groundShown = 1;
     // From here on only the draw part runs.
     callbacks.onFrameRender = DrawPartOnly;
     plat::FrameworkSetCallbacks(callbacks);

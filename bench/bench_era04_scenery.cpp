@@ -26,14 +26,14 @@ void BM_Era04SceneryListSetups(benchmark::State& state) {
     for (auto _ : state) {
         GameClock.gameClock += 0.016;
         for (std::int32_t n = 1; n <= 150; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04EntranceSprite(n);
-            drawn += PendingSprite.GNo != 0;
+            drawn += PendingSprite.gno != 0;
         }
         for (std::int32_t n = 1; n <= 400; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04ScenerySprite(n);
-            drawn += PendingSprite.GNo != 0;
+            drawn += PendingSprite.gno != 0;
         }
     }
     benchmark::DoNotOptimize(drawn);

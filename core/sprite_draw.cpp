@@ -37,22 +37,22 @@ int TextureSlotOfGraphic(std::int32_t graphicNumber) {
 
 plat::Matrix PendingSpriteTransform() {
     // Degrees to radians in double precision, kept as a float.
-    return PendingSpriteTransformAt(static_cast<float>(PendingSprite.Angle * 0.01745329238474369));
+    return PendingSpriteTransformAt(static_cast<float>(PendingSprite.angle * 0.01745329238474369));
 }
 
 plat::Matrix PendingSpriteFloatAngleTransform() {
-    return PendingSpriteTransformAt(static_cast<float>(PendingSprite.FloatAngle * 0.01745329238474369));
+    return PendingSpriteTransformAt(static_cast<float>(PendingSprite.floatAngle * 0.01745329238474369));
 }
 
 plat::Matrix PendingSpriteTransformAt(float angle) {
     const PendingSpriteRecord& s = PendingSprite;
-    const float k = VirtualScreen.scale * s.Scale;
+    const float k = VirtualScreen.scale * s.scale;
     plat::Matrix S = plat::MatrixScaling(k, k, 1.0f);
-    plat::Matrix P = plat::MatrixTranslation(static_cast<float>(s.PosX) / s.Scale, static_cast<float>(s.PosY) / s.Scale, 0.0f);
+    plat::Matrix P = plat::MatrixTranslation(static_cast<float>(s.posX) / s.scale, static_cast<float>(s.posY) / s.scale, 0.0f);
     plat::Matrix R = plat::MatrixRotationZ(angle);
     plat::Matrix O = plat::MatrixTranslation(VirtualScreen.xOffset, 0.0f, 0.0f);
     plat::Matrix m = R;
-    if (s.Facing == -1) m = plat::MatrixMultiply(m, plat::MatrixReflectX());
+    if (s.facing == -1) m = plat::MatrixMultiply(m, plat::MatrixReflectX());
     m = plat::MatrixMultiply(m, P);
     m = plat::MatrixMultiply(m, S);
     return plat::MatrixMultiply(m, O);
@@ -60,15 +60,15 @@ plat::Matrix PendingSpriteTransformAt(float angle) {
 
 bool DrawPendingSprite(int fixedSlot) {
     const PendingSpriteRecord& s = PendingSprite;
-    if (s.GNo == 0) return false;
+    if (s.gno == 0) return false;
     // A zero scale would divide the position by zero; such a sprite has no
     // size on screen anyway.
-    if (s.Scale == 0.0f) return false;
-    const int slot = fixedSlot >= 0 ? fixedSlot : TextureSlotOfGraphic(s.GNo);
+    if (s.scale == 0.0f) return false;
+    const int slot = fixedSlot >= 0 ? fixedSlot : TextureSlotOfGraphic(s.gno);
     if (slot < 0) return false;
     plat::SpriteSetTransform(PendingSpriteTransform());
-    plat::Rect src{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom};
-    plat::SpriteDraw(TextureInSlot(slot), src, s.PivotX, s.PivotY, 0.0f, 0.0f, s.Depth, s.Colour);
+    plat::Rect src{s.srcLeft, s.srcTop, s.srcRight, s.srcBottom};
+    plat::SpriteDraw(TextureInSlot(slot), src, s.pivotX, s.pivotY, 0.0f, 0.0f, s.depth, s.colour);
     return true;
 }
 
@@ -85,12 +85,12 @@ void DrawWithBaseTransform(int slot, const plat::Rect& src, float centreX, float
 
 void DrawPendingFromSlots(std::span<const GraphicSlot> slots, bool floatAngle) {
     const PendingSpriteRecord& s = PendingSprite;
-    if (s.GNo == 0 || s.Scale == 0.0f) return;
+    if (s.gno == 0 || s.scale == 0.0f) return;
     plat::SpriteSetTransform(floatAngle ? PendingSpriteFloatAngleTransform() : PendingSpriteTransform());
     for (const GraphicSlot& g : slots)
-        if (g.gno == s.GNo) {
-            plat::SpriteDraw(TextureSlots[g.slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX,
-                             s.PivotY, 0.0f, 0.0f, s.Depth, s.Colour);
+        if (g.gno == s.gno) {
+            plat::SpriteDraw(TextureSlots[g.slot], plat::Rect{s.srcLeft, s.srcTop, s.srcRight, s.srcBottom}, s.pivotX,
+                             s.pivotY, 0.0f, 0.0f, s.depth, s.colour);
             return;
         }
 }

@@ -1,10 +1,10 @@
 // The two ways a sprite becomes a draw, for every draw pass.
 //
-// Standard per-sprite pipeline: a draw site clears PendingSprite.GNo, calls a
+// Standard per-sprite pipeline: a draw site clears PendingSprite.gno, calls a
 // sprite-setup function, may overwrite single fields, then calls
 // DrawPendingSprite: the sprite is rotated about its pivot by its angle,
 // mirrored about the pivot's vertical when its facing is -1, scaled about the
-// pivot, its pivot put on (PosX, PosY) of the virtual screen, and the virtual
+// pivot, its pivot put on (posX, posY) of the virtual screen, and the virtual
 // screen mapped to the back buffer.
 //
 // Base-transform draw: SetStageBaseTransform() once, then DrawWithBaseTransform
@@ -37,9 +37,9 @@ plat::Matrix PendingSpriteTransform();
 plat::Matrix PendingSpriteFloatAngleTransform();
 plat::Matrix PendingSpriteTransformAt(float angle);
 
-// Draws PendingSprite through the standard pipeline when its GNo is not 0.
-// fixedSlot >= 0 draws that texture slot (GNo is then only a switch);
-// -1 takes the slot from GNo by the graphic-number table (a number without a
+// Draws PendingSprite through the standard pipeline when its gno is not 0.
+// fixedSlot >= 0 draws that texture slot (gno is then only a switch);
+// -1 takes the slot from gno by the graphic-number table (a number without a
 // slot draws nothing). Returns true when a draw was issued.
 bool DrawPendingSprite(int fixedSlot = -1);
 

@@ -188,6 +188,6 @@ void DrawSparkTrails() {
 // The sparks need the heroine's screen position, which the weapon-mode-1 pass
 // leaves in the record's centre fields.
 void DrawHitSparksAndTrails() {
-    DrawHitSparks(PendingSprite.PivotX, PendingSprite.PivotY);
+    DrawHitSparks(PendingSprite.pivotX, PendingSprite.pivotY);
     DrawSparkTrails();
 }

@@ -27,13 +27,13 @@ void DrawEntry() { DrawPendingFromSlots(kOverlaySlots); }
 }  // namespace
 
 void DrawOverlays() {
-    const std::int32_t loading = MenuElementWords.LoadingScreenFrame;
-    const std::int32_t markers = MenuElementWords.ItemRowMarker + DropItemSlots.flag[0];
-    const std::int32_t itemFive = MenuSpriteParams.ItemFiveIconShown + DropItemSlots.flag[0];
+    const std::int32_t loading = MenuElementWords.loadingScreenFrame;
+    const std::int32_t markers = MenuElementWords.itemRowMarker + DropItemSlots.flag[0];
+    const std::int32_t itemFive = MenuSpriteParams.itemFiveIconShown + DropItemSlots.flag[0];
     std::int32_t figures = 0;
     for (int n = 1; n <= 4; ++n) figures += TitleFigureSlots.figure[n].frame;
     for (int i = 1; i <= 24; ++i) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         if (i == 1) {
             if (loading == 1) SetOverlaySprite(301001);
             else if (loading >= 2) SetOverlaySprite(301002);
@@ -51,7 +51,7 @@ void DrawOverlays() {
             if (TitleFigureSlots.wingedShown == 1 && TitleFigureSlots.wingedFrame != 0)
                 SetOverlaySprite(213000 + TitleFigureSlots.wingedFrame);
         } else {
-            if (MenuElementWords.ItemScreenIcon != 0) SetOverlaySprite(417000 + MenuElementWords.ItemScreenIcon);
+            if (MenuElementWords.itemScreenIcon != 0) SetOverlaySprite(417000 + MenuElementWords.itemScreenIcon);
         }
         DrawEntry();
     }

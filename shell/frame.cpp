@@ -47,10 +47,10 @@ void RunMenuSidePhase() {
     if (GameFlow.bootFlag == 1) RunBoot(1);
     if (GameFlow.gameOverRunning == 1) return;
     if (BossMusicFlag == 1) PlaySoundEffect(225, SoundVolumes[1]);
-    if (GameFlow.phase == 0 && MenuFlowState.Active == 1) UpdateMainMenu();
+    if (GameFlow.phase == 0 && MenuFlowState.active == 1) UpdateMainMenu();
     if (GameFlow.phase == 0) UpdateMenuScreens();
-    if (PhaseChangeRequest == 1 && MenuFlowState.Active == 1 && MenuFlowState.LeaveStep == 0 &&
-        MenuFlowState.EnterStep == 4) {
+    if (PhaseChangeRequest == 1 && MenuFlowState.active == 1 && MenuFlowState.leaveStep == 0 &&
+        MenuFlowState.enterStep == 4) {
         GameFlow.phase = 901;
         PhaseChangeRequest = 0;
     }
@@ -182,13 +182,13 @@ void RunFrame(double time, float elapsed) {
         if (GameFlow.endingReached == 1) {
             GameFlow.phase = 903;
             GameFlow.endSubStep = 1;
-            MenuFlowState.HudUpdateOn = 0;
+            MenuFlowState.hudUpdateOn = 0;
             RunEnding(0);
         }
     }
     if (GameFlow.phase == 903) RunEndOfGamePhase();
 
-    if (MenuFlowState.HudUpdateOn == 1) UpdateHud(1);
+    if (MenuFlowState.hudUpdateOn == 1) UpdateHud(1);
 
     for (int i = 0; i < 5; ++i)
         if (ItemCounts[i] != 0) ItemOwnedFlags[i] = 1;

@@ -183,7 +183,7 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
                 }
                 break;
             case 117:  // F6
-                if (MenuFlowState.SettingsOpen == 0 && WindowModeLock == 0) ToggleFullScreenAndRequestGraphics();
+                if (MenuFlowState.settingsOpen == 0 && WindowModeLock == 0) ToggleFullScreenAndRequestGraphics();
                 break;
             default:
                 break;

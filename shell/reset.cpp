@@ -122,9 +122,9 @@ void ResetMenuAndText(std::int32_t mode) {
     MenuFlowState = MenuFlowStateRecord{};
     if (mode == 2) {
         // A load from the in-game menu: the menu stays open meanwhile.
-        MenuFlowState.Active = kept.Active;
-        MenuFlowState.HudUpdateOn = kept.HudUpdateOn;
-        MenuFlowState.LoadOpen = kept.LoadOpen;
+        MenuFlowState.active = kept.active;
+        MenuFlowState.hudUpdateOn = kept.hudUpdateOn;
+        MenuFlowState.loadOpen = kept.loadOpen;
     } else {
         MenuElementWords = MenuElementWordsRecord{};
         PlayerFigureShown = 0;
@@ -176,8 +176,8 @@ std::int32_t RunEnding(std::int32_t arg) {
     if (arg == 0) {
         e.state = 1;
         e.stepTime = 0;
-        MenuFlowState.Active = 0;
-        MenuFlowState.EnterStep = 0;
+        MenuFlowState.active = 0;
+        MenuFlowState.enterStep = 0;
         return e.state;
     }
     StampAheadToZero(e.stepTime, GameClock.gameClock);

@@ -85,13 +85,13 @@ int OnResetDeviceResources(int backBufferWidth, int backBufferHeight) {
 
 void OnLostDevice() {
     WriteTraceLog(999);
-    if (MenuFlowState.SettingsOpen == 1) {
+    if (MenuFlowState.settingsOpen == 1) {
         PlayerFigureShown = 0;
         DeviceObjects.gameSprite = false;
     }
     FreeAllGraphics(1);
     DeviceObjects.textSprite = false;
-    if (MenuFlowState.SettingsOpen == 1) {
+    if (MenuFlowState.settingsOpen == 1) {
         PhaseChangeRequest = 1;
         DeviceLostReturn = 99;
     }

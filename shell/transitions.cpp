@@ -173,17 +173,17 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
     if (state == 5) {
         t.menuToStage = 99;
         PlayerTint = SavedPlayerTint;
-        MenuElementWords.LoadingScreenFrame = 0;
+        MenuElementWords.loadingScreenFrame = 0;
         StageFrozenByMenu = 0;
         StopSound(kMenuMusic);
         if (Loaded(GsFlags[kGsLoading])) FreeGraphicSet(901);
         for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 1;
         PlayerFigureShown = 1;
-        MenuElementWords.GroundShown = 1;
+        MenuElementWords.groundShown = 1;
         HudState.gaugeShown = 1;
-        MenuFlowState.HudUpdateOn = 1;
+        MenuFlowState.hudUpdateOn = 1;
     } else if (state == 4) {
-        MenuElementWords.LoadingScreenFrame = 1;
+        MenuElementWords.loadingScreenFrame = 1;
         if (GameClock.realTime >= t.menuToStageTime + 0.4) {
             PlaySoundEffect(1, SoundVolumes[0]);
             t.menuToStage = 5;
@@ -206,7 +206,7 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.pose = 0;
         WriteTraceLog(992);
         RunTitleScreen(0);
-        MenuElementWords.LoadingScreenFrame = 2;
+        MenuElementWords.loadingScreenFrame = 2;
         StopSound(kTitleMusic);
         t.menuToStage = 2;
     }
@@ -228,9 +228,9 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
         t.stageToMenu = 99;
         SavedPlayerTint = PlayerTint;
         PlayerTint = 0xFFFFFFFFu;
-        MenuFlowState.Active = 1;
-        MenuFlowState.EnterStep = 1;
-        MenuFlowState.LeaveStep = 0;
+        MenuFlowState.active = 1;
+        MenuFlowState.enterStep = 1;
+        MenuFlowState.leaveStep = 0;
         StageFrozenByMenu = 0;
     } else if (state == 3) {
         if (GameFlow.endingReached == 1) {

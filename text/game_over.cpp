@@ -204,7 +204,7 @@ std::int32_t RunGameOver(std::int32_t arg) {
         PlayerState.pose = 32;
         SnapToFloor(PlayerState.facing == -1 ? PlayerState.x + 100 : PlayerState.x - 100);
         PlayerFigureShown = 1;
-        MenuFlowState.HudUpdateOn = 1;
+        MenuFlowState.hudUpdateOn = 1;
         if (After(g.stepTime, 1.0)) {
             g.stepTime = clock;
             g.walkTime = clock;

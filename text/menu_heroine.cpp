@@ -26,9 +26,9 @@ void ShowHeroineOnMenuBackdrop() {
 }
 
 void ReturnToMainMenu() {
-    MenuFlowState.Active = 1;
-    MenuFlowState.EnterStep = 3;
-    MenuFlowState.IntroStep = 0;
+    MenuFlowState.active = 1;
+    MenuFlowState.enterStep = 3;
+    MenuFlowState.introStep = 0;
     PlayerState.x = 118;
 }
 

@@ -101,9 +101,9 @@ void JumpIn() {
     }
     if (Q.step == 1) {
         MenuBackdropShown = 1;
-        MenuSpriteParams.TitleChoiceVariant = 2;
-        MenuSpriteParams.EndLabelX = 446;
-        MenuSpriteParams.EndLabelY = 450;
+        MenuSpriteParams.titleChoiceVariant = 2;
+        MenuSpriteParams.endLabelX = 446;
+        MenuSpriteParams.endLabelY = 450;
         ScrollX = 0;
         PlayerFigureShown = 1;
         p.facing = 1;

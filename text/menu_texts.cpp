@@ -46,7 +46,7 @@ void DrawLoadPrompt() {
         SlotServices.readSummaries();
         LoadSummaryLatch = 1;
     }
-    const std::uint32_t slot = SaveScreenState.ChosenSlot;
+    const std::uint32_t slot = SaveScreenState.chosenSlot;
     LoadPromptNoData =
         (ValidSlot(slot) && SaveSummaries[slot].year == kErasedSlotYear) ? 2 : 0;
     if (!ValidSlot(slot)) return;   // no slot chosen: no bubble, Enter left as it is
@@ -63,13 +63,13 @@ void DrawLoadPrompt() {
 }
 
 void DrawSavePrompt() {
-    if (SaveScreenState.SaveSummaryRead == 0) {
+    if (SaveScreenState.saveSummaryRead == 0) {
         SlotServices.readSummaries();
-        SaveScreenState.SaveSummaryRead = 1;
+        SaveScreenState.saveSummaryRead = 1;
     }
     if (SaveSpotFlag == 1) {
         // Enter stays armed under the failure line: it tries again.
-        DrawBubble(SaveScreenState.SaveFailedShown == 1 ? kSaveFailed : kSaveAllowed);
+        DrawBubble(SaveScreenState.saveFailedShown == 1 ? kSaveFailed : kSaveAllowed);
         EnterConfirmState = 1;
     } else {
         DrawBubble(kSaveRefused);
@@ -103,7 +103,7 @@ void DrawSlotSummaries() {
     constexpr int kRowY[4] = {0, 215, 415, 615};
     for (int slot = 1; slot <= 3; ++slot) {
         const int rowY = kRowY[slot];
-        TextHelperSetColor(helper, SaveScreenState.CursorRow == static_cast<std::uint32_t>(slot)
+        TextHelperSetColor(helper, SaveScreenState.cursorRow == static_cast<std::uint32_t>(slot)
                                        ? kTextBlack
                                        : kTextSummaryGrey);
         const SaveSummaryRecord& s = SaveSummaries[slot];
@@ -130,9 +130,9 @@ void DrawMenuSideTexts() {
     DrawGroups(kEquipTexts, static_cast<std::int32_t>(EquipTextNo));
     DrawGroups(kEquipUseTexts, static_cast<std::int32_t>(EquipStateText));
     if (SlotSummaryShown == 1) DrawLoadPrompt();
-    if (SaveScreenState.SaveSummaryShown == 1) DrawSavePrompt();
+    if (SaveScreenState.saveSummaryShown == 1) DrawSavePrompt();
     DrawNarration(kGameOverNarration1, GameOverState.textStep1);
     DrawNarration(kGameOverNarration2, GameOverState.textStep2);
     if (TitleNoticeShown == 1) DrawNotice();
-    if (SaveScreenState.SlotPromptShown == 1) DrawSlotSummaries();
+    if (SaveScreenState.slotPromptShown == 1) DrawSlotSummaries();
 }

@@ -53,7 +53,7 @@ inline double TextBlinkStamp = 0;
 inline std::int32_t CreditsRoll = 850;
 
 // Summaries read for the load prompt (the save prompt's latch belongs to the
-// save screen: SaveScreenState.SaveSummaryRead). Nothing clears it during a
+// save screen: SaveScreenState.saveSummaryRead). Nothing clears it during a
 // run, so the load prompt reads the slot files once.
 inline std::int32_t LoadSummaryLatch = 0;
 

@@ -42,15 +42,15 @@ void UpdateCollectGameRound();
 // The collecting game is not saved: after a load its objects bob again and a
 // gatekeeper caught mid-throw stands idle, holding no HP.
 void SettleCollectGameAfterLoad();
-// The collecting game's frame table: source columns, bottom, PivotX and
-// PivotY = the picture's lift; GNo 0 for a frame outside the table.
+// The collecting game's frame table: source columns, bottom, pivotX and
+// pivotY = the picture's lift; gno 0 for a frame outside the table.
 void SetCollectObjectSprite(std::int32_t frame);
 // The lift's frame table: rectangle, screen position and depth from the
-// lift record; GNo 0 for a frame outside the table.
+// lift record; gno 0 for a frame outside the table.
 void SetLiftSprite(std::int32_t frame);
 // The field objects' table (core/sprites/field_object_table.h): repeating
 // backdrop pieces by slot, the hopping object, the move practice and the
-// blinking pieces; GNo 0 for an id outside it.
+// blinking pieces; gno 0 for an id outside it.
 void SetFieldObjectSprite(std::int32_t id, std::int32_t slot);
 void UpdateFieldEnemyA(std::int32_t arg);
 void UpdateFlyingEnemy1(std::int32_t arg);

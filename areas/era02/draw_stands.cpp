@@ -29,8 +29,8 @@ void Piece(int slot, int l, int t, int r, int b, float x, float y, float depth, 
 
 void DrawPendingPiece(int slot) {
     const PendingSpriteRecord& s = PendingSprite;
-    Piece(slot, s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom, static_cast<float>(s.PosX),
-          static_cast<float>(s.PosY), s.Depth, 0, 0, s.Colour);
+    Piece(slot, s.srcLeft, s.srcTop, s.srcRight, s.srcBottom, static_cast<float>(s.posX),
+          static_cast<float>(s.posY), s.depth, 0, 0, s.colour);
 }
 
 // One column of a stand at screen x; `extraDepth` pushes the end column back.
@@ -136,11 +136,11 @@ void DrawEra02StandsCrowdAndStage() {
     SetStageBaseTransform();
     for (int i = 1; i <= 7; ++i) {
         SetEra02SetPieceSpriteC(i);
-        if (PendingSprite.GNo == 42) DrawPendingPiece(kSlot79);
+        if (PendingSprite.gno == 42) DrawPendingPiece(kSlot79);
     }
     for (int i = 1; i <= 11; ++i) {
         SetEra02SetPieceSpriteB(i);
-        if (PendingSprite.GNo == 44) DrawPendingPiece(kSlot81);
+        if (PendingSprite.gno == 44) DrawPendingPiece(kSlot81);
     }
     for (int c = 1; c <= 15; ++c) StandColumn(static_cast<float>(O + 40 + 85 * c - ScrollX), c == 15 ? 0.2f : 0.0f);
     for (int c = 1; c <= 15; ++c) StandColumn(static_cast<float>(O + 1434 + 85 * c - ScrollX), c == 1 ? 0.2f : 0.0f);

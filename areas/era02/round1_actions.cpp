@@ -278,8 +278,8 @@ std::int32_t CheckRound1OpponentDamage(std::int32_t) {
     const ZoneRow* z = FindRow(kZones, &ZoneRow::power, PlayerAttackBox.power);
     if (z == nullptr) return 0;
     SetRound1OpponentFrame(Opp.frame);
-    const std::int32_t bottom = PendingSprite.SrcBottom;
-    const std::int32_t pivotY = static_cast<std::int32_t>(PendingSprite.PivotY);
+    const std::int32_t bottom = PendingSprite.srcBottom;
+    const std::int32_t pivotY = static_cast<std::int32_t>(PendingSprite.pivotY);
     const std::int32_t d = D();
     if (d < 31 || d > z->reachTo) return 0;
     // A heroine with her back to the opponent scores nothing.

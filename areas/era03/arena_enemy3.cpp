@@ -296,10 +296,10 @@ std::int32_t TestEra03ArenaEnemy3Hit() {
     if (e.pose != 0) {
         SetEra03ArenaEnemy3Frame(e.pose);
         const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
-        box[0] = e.x + h.HitLeft;
-        box[1] = e.x + h.HitRight;
-        box[2] = e.y + h.HitTop;
-        box[3] = e.y + h.HitBottom;
+        box[0] = e.x + h.hitLeft;
+        box[1] = e.x + h.hitRight;
+        box[2] = e.y + h.hitTop;
+        box[3] = e.y + h.hitBottom;
     }
     const std::int32_t kind = TestPlayerAttackHitZone(box[0], box[1], box[2], box[3], 100);
     return e.pose == 4 ? 0 : kind;

@@ -76,13 +76,13 @@ void Npc(std::int32_t pose, std::int32_t x = kKeep) {
     if (x != kKeep) N.actorX = x;
 }
 void Tool(std::int32_t x, std::int32_t y) {
-    D.ActorX = x;
-    D.ActorY = y;
+    D.actorX = x;
+    D.actorY = y;
 }
 void Item(std::int32_t shown, std::int32_t x = kKeep, std::int32_t y = kKeep) {
-    D.MarkerShown = shown;
-    if (x != kKeep) D.MarkerX = x;
-    if (y != kKeep) D.MarkerY = y;
+    D.markerShown = shown;
+    if (x != kKeep) D.markerX = x;
+    if (y != kKeep) D.markerY = y;
 }
 void FaceHeroine() { N.actorFacing = N.actorX < P.x ? 1 : -1; }
 
@@ -121,7 +121,7 @@ void Lighten(std::uint32_t& colour) {
     colour = colour >= kWhite - kGreyStep ? kWhite : colour + kGreyStep;
 }
 void RaiseOverlay() {
-    if (SceneTint < kStarsTint && D.PictureColour < kWhite) D.PictureColour += kAlphaStep;
+    if (SceneTint < kStarsTint && D.pictureColour < kWhite) D.pictureColour += kAlphaStep;
 }
 
 // ---- opening: the character takes out its tool -----------------------------
@@ -158,9 +158,9 @@ void StepOpening() {
     if (r.npcX != kKeep) N.actorY = 640;
     if (r.facing != 0) N.actorFacing = r.facing;
     if (r.depth >= 0) N.actorDepth = r.depth;
-    if (r.toolShown >= 0) D.ActorShown = r.toolShown;
+    if (r.toolShown >= 0) D.actorShown = r.toolShown;
     if (r.toolX != kKeep) Tool(r.toolX, r.toolY);
-    if (r.toolDepth >= 0) D.ActorDepth = r.toolDepth;
+    if (r.toolDepth >= 0) D.actorDepth = r.toolDepth;
     if (!Waited(r.wait)) return;
     S.t0 = GameNow();
     if (r.soundOnLeaving != 0) Sound(r.soundOnLeaving);
@@ -187,7 +187,7 @@ void PlayKeyframes(const Keyframe* rows, int count, double t) {
         if (k.x != kKeep) P.x = k.x;
         if (k.y != kKeep) P.y = k.y;
         if (k.facing != 0) P.facing = k.facing;
-        if (k.front != 0) D.FrontPanelShown = 1;
+        if (k.front != 0) D.frontPanelShown = 1;
     }
 }
 constexpr Keyframe kLieDownCommon[] = {
@@ -246,8 +246,8 @@ void StepSecondAnimation() {
     N.actorY = 640;
     N.actorFacing = -1;
     N.actorDepth = 0.8f;
-    D.ActorDepth = 0.77f;
-    D.ActorShown = 1;
+    D.actorDepth = 0.77f;
+    D.actorShown = 1;
     Tool(A - 28, 592);
     if (u >= 0.3) {
         Npc(22, A - 23);
@@ -256,7 +256,7 @@ void StepSecondAnimation() {
     if (u >= 0.4) {
         Npc(20, A);
         N.actorFacing = 1;
-        D.ActorShown = 0;
+        D.actorShown = 0;
         N.actorDepth = 0.98f;
     }
     if (u >= 0.6) {
@@ -284,33 +284,33 @@ void StepDusk() {
         --S.duskBudget;
     }
     RaiseOverlay();
-    Darken(D.PanelColour, kDarkestScenery);
+    Darken(D.panelColour, kDarkestScenery);
 }
 
 void StepShootingStar() {
     if (S.starPhase == 0) {
         S.t2 = GameNow();
-        D.FloaterY = 0;
+        D.floaterY = 0;
         S.starPhase = Random0To99() < 50 ? 1 : 2;
     }
     const double start = S.starPhase == 1 ? 7.0 : 5.0;
     const double s = Since(S.t2) - start;
     if (s < 0) return;
-    D.FloaterShown = 1;
+    D.floaterShown = 1;
     if (S.starPhase == 1) {
-        D.FloaterX = TruncToInt(1018 - 544 * s);
-        D.FloaterY = TruncToInt(724 * s + 140);
+        D.floaterX = TruncToInt(1018 - 544 * s);
+        D.floaterY = TruncToInt(724 * s + 140);
     } else {
-        D.FloaterX = TruncToInt(370 - 544 * s);
-        D.FloaterY = TruncToInt(724 * s + 100);
+        D.floaterX = TruncToInt(370 - 544 * s);
+        D.floaterY = TruncToInt(724 * s + 100);
     }
-    D.FloaterColour = kShootingStarColour;
-    if (D.FloaterY > 400) D.FloaterColour -= static_cast<std::uint32_t>(D.FloaterY - 400) * 0x02000000u;
-    if (D.FloaterY > 500) {
-        D.FloaterY = 500;
-        D.FloaterShown = 0;
+    D.floaterColour = kShootingStarColour;
+    if (D.floaterY > 400) D.floaterColour -= static_cast<std::uint32_t>(D.floaterY - 400) * 0x02000000u;
+    if (D.floaterY > 500) {
+        D.floaterY = 500;
+        D.floaterShown = 0;
         S.starPhase = 0;
-        D.FloaterColour = kShootingStarColour;
+        D.floaterColour = kShootingStarColour;
     }
 }
 
@@ -331,12 +331,12 @@ void AfterEveryStep() {
     if (step != 25) MessageBoxOpen = 1;
     if (step >= 3 && step <= 14) {
         StepDusk();
-        if (SceneTint < kStarsTint) D.TwinklesShown = 1;
+        if (SceneTint < kStarsTint) D.twinklesShown = 1;
     }
     if (step >= 16 && step <= 30) StepShootingStar();
     StepVolumes();
     if (step >= 12 && step <= 69) PlaySoundEffect(62, S.cricketVolume);
-    D.PictureShown = 1;
+    D.pictureShown = 1;
     ScrollX = A - 311;
 }
 
@@ -348,7 +348,7 @@ void End() {
     EventHoldsPlayer = 0;
     Lines(0, 0);
     SceneTint = kWhite;
-    D.PanelColour = kWhite;
+    D.panelColour = kWhite;
     ++Era02EventsUnlocked;
     MenuKeyBlocked = 0;
 }
@@ -374,7 +374,7 @@ void PlayEra03NpcWalkBack(double start) {
         P.x = A + r.dx;
         P.y = r.y;
         if (r.facing != 0) P.facing = r.facing;
-        if (r.frontHidden != 0) D.FrontPanelShown = 0;
+        if (r.frontHidden != 0) D.frontPanelShown = 0;
     }
 }
 
@@ -405,7 +405,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             S.step = 1;
             EnterConfirmState = 1;
             S.t0 = S.t1 = now;
-            D.PictureColour = kClearOverlay;
+            D.pictureColour = kClearOverlay;
             S.duskBudget = 256;
         }
     }
@@ -506,14 +506,14 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
             S.t1 = now;
             Darken(SceneTint, kDarkestTint);
             RaiseOverlay();
-            Darken(D.PanelColour, kDarkestScenery);
-            if (D.PictureColour == kWhite) S.step = 16;
+            Darken(D.panelColour, kDarkestScenery);
+            if (D.pictureColour == kWhite) S.step = 16;
         }
-        if (SceneTint < kStarsTint) D.TwinklesShown = 1;
+        if (SceneTint < kStarsTint) D.twinklesShown = 1;
     }
     if (S.step == 16) {
         MessageBoxOpen = 1;
-        D.TwinklesShown = 1;
+        D.twinklesShown = 1;
         if (P.x <= A + 329) {
             KeyRightPressed = 1;
         } else {
@@ -522,7 +522,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         }
     }
     if (S.step == 17) {
-        D.TwinklesShown = 1;
+        D.twinklesShown = 1;
         P.x = A + 329;
         P.facing = -1;
         const bool firstRun = Era02EventsUnlocked == 0;
@@ -641,13 +641,13 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         Npc(13);
         Heroine(0, S.savedX, S.savedY);
         MessageBoxOpen = 0;
-        D.ActorDepth = 0.7f;
+        D.actorDepth = 0.7f;
         if (Since(S.t0) <= 90.0) {
             UpdateEra03NpcCatcher(1);
         } else {
             Go(26);
             N.catchSignal = kTimeUp;
-            D.FrontPanelShown = 1;
+            D.frontPanelShown = 1;
         }
     }
     if (S.step == 26) {
@@ -745,7 +745,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
     if (S.step == 35) {
         Heroine(0, S.savedX, S.savedY);
         Npc(12, A);
-        D.ActorDepth = 0.092f;
+        D.actorDepth = 0.092f;
         if (Waited(0.1)) S.step = 36;
     }
     if (S.step == 36) {
@@ -754,7 +754,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         ArmObjects();
         N.catchSignal = 0;
         N.actorDepth = 0.8f;
-        D.ActorDepth = 0.77f;
+        D.actorDepth = 0.77f;
         for (int k = 1; k <= 4; ++k) TitleFigureSlots.figure[k].x = 0;
     }
 
@@ -824,7 +824,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         Go(r.next);
         if (r.step == 45 || r.step == 75) {
             N.actorDepth = 0.8f;
-            D.ActorDepth = 0.77f;
+            D.actorDepth = 0.77f;
         }
         if (r.next == 49 || r.next == 79) Prompt();
     }
@@ -832,7 +832,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         Npc(25);
         Lines(44, 0);
         Item(1, A - 20, 586);
-        D.MarkerDepth = N.actorDepth - 0.01f;
+        D.markerDepth = N.actorDepth - 0.01f;
         if (Enter(After::Next)) {
             S.step = 50;
             EventHoldsPlayer = 1;
@@ -946,7 +946,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
     // ---- lying down again and dawn
     if (S.step == 66) {
         MessageBoxOpen = 1;
-        D.TwinklesShown = 1;
+        D.twinklesShown = 1;
         EventHoldsPlayer = 0;
         EnterConfirmState = 0;
         Lines(0, 0);
@@ -958,7 +958,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         }
     }
     if (S.step == 67) {
-        D.TwinklesShown = 1;
+        D.twinklesShown = 1;
         P.x = A + 329;
         P.facing = -1;
         PlayKeyframes(kLieDownAgain, 7, Since(S.t0));
@@ -974,11 +974,11 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         RunEra03NpcActorIdle(1);
         if (AtLeastElapsed(S.t0, now, 0.01)) {
             S.t0 = now;
-            if (D.PictureColour > kClearOverlay) D.PictureColour -= kAlphaStep;
-            if (D.PictureColour <= kClearOverlay) {
-                D.PictureColour = kClearOverlay;
+            if (D.pictureColour > kClearOverlay) D.pictureColour -= kAlphaStep;
+            if (D.pictureColour <= kClearOverlay) {
+                D.pictureColour = kClearOverlay;
                 S.step = 69;
-                D.TwinklesShown = 0;
+                D.twinklesShown = 0;
             }
         }
     }
@@ -988,10 +988,10 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         if (AtLeastElapsed(S.t0, now, 0.01)) {
             S.t0 = now;
             Lighten(SceneTint);
-            Lighten(D.PanelColour);
-            if (SceneTint == kWhite && D.PanelColour == kWhite) {
+            Lighten(D.panelColour);
+            if (SceneTint == kWhite && D.panelColour == kWhite) {
                 S.step = 70;
-                D.FloaterShown = 0;
+                D.floaterShown = 0;
             }
         }
     }
@@ -1005,7 +1005,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
     }
     if (S.step == 71) {
         RunEra03NpcActorIdle(1);
-        D.FrontPanelShown = 1;
+        D.frontPanelShown = 1;
         const double t = Since(S.t0);
         if (t < 0.1) {
             Heroine(29, A + 169, 684);
@@ -1039,7 +1039,7 @@ std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
         Npc(25);
         Lines(53, 53);
         Item(1, A - 20, 586);
-        D.MarkerDepth = N.actorDepth - 0.01f;
+        D.markerDepth = N.actorDepth - 0.01f;
         if (Enter(After::Next)) {
             S.step = 80;
             EventHoldsPlayer = 1;

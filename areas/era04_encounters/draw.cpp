@@ -14,7 +14,7 @@ namespace {
 constexpr GraphicSlot kEncounterASlots[] = {{65, 102}};
 
 void DrawA(void (*setup)(std::int32_t), std::int32_t arg) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     setup(arg);
     DrawPendingFromSlots(kEncounterASlots);
 }

@@ -27,19 +27,19 @@ void DrawEra04SceneryAndSoldiers() {
     const std::int32_t s = ScrollX;
     if (M - 1098 <= s && s <= M + 9420)
         for (std::int32_t n = 1; n <= 150; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04EntranceSprite(n);
             DrawPendingSprite(n <= kLastPlantItem ? kPlantSlot : kGateSlot);
         }
     if (s >= M - 1098)
         for (std::int32_t n = 1; n <= 400; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04ScenerySprite(n);
             DrawPendingFromSlots(kScenerySlots);
         }
     if (Era04SoldierSlots.drawFlag == 1)
         for (std::int32_t n = 1; n <= 9; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetSoldierSprite(n);
             DrawPendingFromSlots(kSoldierSheetSlots);
         }

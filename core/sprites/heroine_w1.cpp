@@ -12,13 +12,13 @@ void SetPlayerW1Sprite() {
     const FrameRow* row = FindFrame(PlayerState.pose);
     if (row == nullptr) {
         // A pose without a frame draws nothing rather than the last frame.
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         return;
     }
-    PendingSprite.GNo = 1;
+    PendingSprite.gno = 1;
     SetPendingSpriteSource(row->rect);
-    PendingSprite.PosX = row->anchorX;
-    PendingSprite.PosY = row->anchorY;
+    PendingSprite.posX = row->anchorX;
+    PendingSprite.posY = row->anchorY;
 }
 
 void SetPlayerAttachmentPose() {

@@ -328,11 +328,11 @@ TEST(Era02SetPieces, TheDoorStackAndTheMarkerPole) {
         Era02ArenaDoor.openingOffset = c.opening;
         TournamentGauge.value = c.level;
         SetEra02SetPieceSpriteB(c.item);
-        EXPECT_EQ(PendingSprite.GNo, 44);
-        EXPECT_EQ(PendingSprite.PosY, c.y) << "item " << c.item;
+        EXPECT_EQ(PendingSprite.gno, 44);
+        EXPECT_EQ(PendingSprite.posY, c.y) << "item " << c.item;
     }
     SetEra02SetPieceSpriteB(12);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 // The lines the Era02 block draws for `value` on `channel`.

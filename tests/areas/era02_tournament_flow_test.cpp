@@ -127,9 +127,9 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
     EXPECT_EQ(PlayerHpHold, -1);
 
     // The talk at the lift ends in the pass through the menu side.
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 3000))
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 3000))
         << "the menu pass never came (step " << ArrivalScene.step << ")";
-    ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
+    ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
     Tap(VK_F2);
     ASSERT_TRUE(Play([] { return GameFlow.phase == 1 && ArrivalScene.step >= 10; }, 1200));
     EXPECT_EQ(ArrivalScene.flag, 1) << "the arrival's save spot opens";

@@ -219,15 +219,15 @@ TEST_F(EncounterCServantsTest, PartsAreDrawnOnlyInPartModeWithTheirTrimCut) {
     T().facing[61] = -1;
     ScrollX = 4800;
     SetEncounterCPartSprite(61);
-    EXPECT_EQ(PendingSprite.GNo, 70);
-    EXPECT_EQ(PendingSprite.SrcLeft, 587);
-    EXPECT_EQ(PendingSprite.SrcBottom, 684 - 10);
-    EXPECT_EQ(PendingSprite.PosX, 200);
-    EXPECT_EQ(PendingSprite.Facing, -1);
+    EXPECT_EQ(PendingSprite.gno, 70);
+    EXPECT_EQ(PendingSprite.srcLeft, 587);
+    EXPECT_EQ(PendingSprite.srcBottom, 684 - 10);
+    EXPECT_EQ(PendingSprite.posX, 200);
+    EXPECT_EQ(PendingSprite.facing, -1);
     for (std::int32_t code : {0, 5, -1}) {
         T().code[61] = code;
         SetEncounterCPartSprite(61);
-        EXPECT_EQ(PendingSprite.GNo, 0) << code;
+        EXPECT_EQ(PendingSprite.gno, 0) << code;
     }
 }
 

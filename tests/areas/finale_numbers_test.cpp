@@ -199,10 +199,10 @@ TEST_F(FinaleNumbers, DebrisSlotsDrawOnlyWhileTheDebrisWordIsSet) {
         BossFightState.debrisFlag = word;
         for (int slot = 16; slot <= 34; ++slot) {
             SetBossSlotSprite(slot);
-            EXPECT_EQ(PendingSprite.GNo, word == 1 ? 72 : 0) << slot;
+            EXPECT_EQ(PendingSprite.gno, word == 1 ? 72 : 0) << slot;
         }
         SetBossSlotSprite(3);
-        EXPECT_EQ(PendingSprite.GNo, 72);
+        EXPECT_EQ(PendingSprite.gno, 72);
     }
 }
 

@@ -204,8 +204,8 @@ TEST_F(PictureSlots, DISABLED_Era02Lift) {
     LetGo(VK_RIGHT);
     PlayFrames(4);
     Press(VkLetter('A'));
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 8000));
-    ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 8000));
+    ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
     ASSERT_EQ(ArrivalScene.step, 9);
     ASSERT_TRUE(SaveGdata(1));
     Keep("lift");

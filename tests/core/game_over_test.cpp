@@ -78,7 +78,7 @@ TEST_F(GameOverTest, CollapsesThenHandsTheStageToTheMenuSide) {
 TEST_F(GameOverTest, HandOverHappensAtTheEndOfTheCollapse) {
     ASSERT_TRUE(StepUntil(6));
     EXPECT_EQ(GameFlow.phase, 902);
-    EXPECT_EQ(MenuFlowState.HudUpdateOn, 1u);
+    EXPECT_EQ(MenuFlowState.hudUpdateOn, 1u);
     EXPECT_EQ(PlayerFigureShown, 1u);
     MenuPage = 7;
     GameFlow.phase = 0;   // the stage-to-menu transition has run

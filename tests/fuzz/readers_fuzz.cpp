@@ -119,10 +119,10 @@ void PlaySlotOne(const std::uint8_t* data, std::size_t size) {
     Require(LoadGdata(1), "a slot the load screen takes loads");
     PutHeroineBackOnStage();
     ResumeLoadedGame();
-    MenuFlowState.LoadOpen = 0;
+    MenuFlowState.loadOpen = 0;
     PhaseChangeRequest = 1;
-    MenuFlowState.Active = 1;
-    MenuFlowState.EnterStep = 4;
+    MenuFlowState.active = 1;
+    MenuFlowState.enterStep = 4;
     GameFlow.phase = 901;
 
     bool onStage = false;

@@ -296,11 +296,11 @@ TEST_F(DrawPasses, TheHudGaugeIsDrawnOnlyWhileShown) {
 }
 
 TEST_F(DrawPasses, LoadingScreenShowsItsPanelAndOneLetter) {
-    MenuElementWords.LoadingScreenFrame = 1;
+    MenuElementWords.loadingScreenFrame = 1;
     Sprites s = DrawOnce(DrawOverlays);
     ASSERT_EQ(s.size(), 1u);
     EXPECT_EQ(s[0].src.top, 58);
-    MenuElementWords.LoadingScreenFrame = 5;
+    MenuElementWords.loadingScreenFrame = 5;
     s = DrawOnce(DrawOverlays);
     ASSERT_EQ(FromSlot(s, 20).size(), 2u);
     EXPECT_EQ(s[0].src.top, 0);
@@ -337,7 +337,7 @@ TEST_F(DrawPasses, TheMenuBackdropIsDrawnInPhaseZeroOnly) {
 // ---- stage background ------------------------------------------------------------
 
 TEST_F(DrawPasses, TheStageBackgroundAtTheStart) {
-    MenuElementWords.GroundShown = 1;
+    MenuElementWords.groundShown = 1;
     ScrollX = 0;
     const Sprites s = DrawOnce(DrawStageBackground);
     EXPECT_EQ(FromSlot(s, 21).size(), 21u);   // sky
@@ -355,7 +355,7 @@ TEST_F(DrawPasses, TheStageBackgroundAtTheStart) {
 }
 
 TEST_F(DrawPasses, TheGroundFollowsTheCameraAndItsLandmarks) {
-    MenuElementWords.GroundShown = 1;
+    MenuElementWords.groundShown = 1;
     ScrollX = 10240;
     Sprites s = DrawOnce(DrawStageBackground);
     EXPECT_FLOAT_EQ(FromSlot(s, 25)[0].x, -1);   // panel j = 1
@@ -382,12 +382,12 @@ TEST_F(DrawPasses, TheGroundFollowsTheCameraAndItsLandmarks) {
     const auto tile472 = *std::find_if(far47.begin(), far47.end(), [](const auto& r) { return r.x == 200; });
     EXPECT_EQ(tile472.src.top, 76);
     // Without ground only the sky and landscape are drawn.
-    MenuElementWords.GroundShown = 0;
+    MenuElementWords.groundShown = 0;
     EXPECT_EQ(DrawOnce(DrawStageBackground).size(), 42u);
 }
 
 TEST_F(DrawPasses, TheSkyEndsPastTheSecondEra04Door) {
-    MenuElementWords.GroundShown = 0;
+    MenuElementWords.groundShown = 0;
     ScrollX = 73474;
     EXPECT_EQ(DrawOnce(DrawStageBackground).size(), 42u);
     ScrollX = 73475;

@@ -181,7 +181,7 @@ TEST_F(SaveSlotTest, LoadRestoresTheSavedWordsAndClearsTheMarkedOnes) {
     MonsterGroupRecords[0].x = 900;
     FlyingEnemyRecords[1].x = 6100;
     Round4Opponent.x = 48000;
-    Era00SceneActors.ActorDY = 333;
+    Era00SceneActors.actorDY = 333;
     Era03ArenaEnemy3.x = 60000;
     TraceSample.year = 2030;
 
@@ -225,7 +225,7 @@ TEST_F(SaveSlotTest, LoadRestoresTheSavedWordsAndClearsTheMarkedOnes) {
     EXPECT_EQ(MonsterGroupRecords[0].x, 0);
     EXPECT_EQ(FlyingEnemyRecords[1].x, 6100);
     EXPECT_EQ(Round4Opponent.x, 48000);
-    EXPECT_EQ(Era00SceneActors.ActorDY, 333);
+    EXPECT_EQ(Era00SceneActors.actorDY, 333);
     EXPECT_EQ(Era03ArenaEnemy3.x, 60000);
 }
 

@@ -141,7 +141,7 @@ TEST_F(ShellCoreFrameDriver, TheMenuSideServesARequestOnlyFromAnOpenMenu) {
     StartGame();
     RunFrames(2);
     GameFlow.bootFlag = 0;
-    MenuFlowState.Active = 0;
+    MenuFlowState.active = 0;
     PhaseChangeRequest = 1;
     RunFrames(1);
     EXPECT_EQ(GameFlow.phase, 0);

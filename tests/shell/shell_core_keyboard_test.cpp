@@ -198,10 +198,10 @@ TEST_F(ShellCoreKeyboard, F6TogglesTheWindowAndAsksForTheGraphicsAgain) {
     Down(VK_F6);
     EXPECT_EQ(plat::FrameworkIsWindowed(), windowedBefore);
     WindowModeLock = 0;
-    MenuFlowState.SettingsOpen = 1;
+    MenuFlowState.settingsOpen = 1;
     Down(VK_F6);
     EXPECT_EQ(plat::FrameworkIsWindowed(), windowedBefore);
-    MenuFlowState.SettingsOpen = 0;
+    MenuFlowState.settingsOpen = 0;
 
     GameFlow.phase = 0;
     Down(VK_F6);

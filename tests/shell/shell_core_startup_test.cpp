@@ -153,7 +153,7 @@ TEST_F(ShellCoreStartUp, EveryDeviceResetLogsAgainButTheFirstLossOnlyOnce) {
 TEST_F(ShellCoreStartUp, ADeviceLossUnderTheSettingsScreenLeavesTheMenu) {
     StartGame();
     RunFrames(2);
-    MenuFlowState.SettingsOpen = 1;
+    MenuFlowState.settingsOpen = 1;
     PlayerFigureShown = 1;
     ASSERT_TRUE(plat::FrameworkChangeDevice(800, 600, true));
     EXPECT_EQ(PhaseChangeRequest, 1);

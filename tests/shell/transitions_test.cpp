@@ -64,8 +64,8 @@ TEST_F(TransitionTest, StageToMenuAndBackPutsTheHeroineWhereSheWas) {
     EXPECT_EQ(GsFlags[kEra01Set], kGraphicAbsent);
     EXPECT_EQ(TextureFlags[49], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kGsMenu], kGraphicLoaded);
-    EXPECT_EQ(MenuFlowState.Active, 1u);
-    EXPECT_EQ(MenuFlowState.EnterStep, 1u);
+    EXPECT_EQ(MenuFlowState.active, 1u);
+    EXPECT_EQ(MenuFlowState.enterStep, 1u);
     EXPECT_EQ(MessageBoxOpen, 0);
     EXPECT_EQ(PlayerTint, 0xFFFFFFFFu);
     EXPECT_EQ(PlayerState.pose, 0);
@@ -88,8 +88,8 @@ TEST_F(TransitionTest, StageToMenuAndBackPutsTheHeroineWhereSheWas) {
     EXPECT_EQ(GsFlags[kGsMenu], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kGsLoading], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kEra01Set], kGraphicLoaded);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 0);
-    EXPECT_EQ(MenuFlowState.HudUpdateOn, 1u);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 0);
+    EXPECT_EQ(MenuFlowState.hudUpdateOn, 1u);
     EXPECT_EQ(HudState.gaugeShown, 1);
     EXPECT_EQ(WalkingEnemyDrawFlags[2], 1);
 
@@ -127,7 +127,7 @@ TEST_F(TransitionTest, LeavingAfterTheEndingSkipsTheMenuPictures) {
     ASSERT_GT(RunToEnd(RunStageToMenu), 0);
     EXPECT_EQ(GsFlags[kGsMenu], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kEra04Set], kGraphicAbsent);
-    EXPECT_EQ(MenuFlowState.Active, 1u);
+    EXPECT_EQ(MenuFlowState.active, 1u);
 }
 
 TEST_F(TransitionTest, WithNoActiveAreaTheStageSideWaits) {

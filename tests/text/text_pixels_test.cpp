@@ -47,7 +47,7 @@ protected:
 TEST_F(TextPixelsTest, HudNumbersAreDrawnTopLeft) {
     Begin(1);
     RunFrames(3);
-    MenuFlowState.HudUpdateOn = 1;
+    MenuFlowState.hudUpdateOn = 1;
     PlayerState.maxHp = 180;
     PlayerState.hp = 152;
     PlayerState.exp = 2480;

@@ -1,5 +1,5 @@
 // The HUD's and the menu side's sprite setups: each fills PendingSprite for
-// one sprite and returns (GNo 0 for a piece no row knows).
+// one sprite and returns (gno 0 for a piece no row knows).
 #pragma once
 
 #include <cstdint>

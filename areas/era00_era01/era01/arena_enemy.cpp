@@ -712,16 +712,16 @@ namespace {
 }  // namespace
 
 void SetArenaEnemySprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const era01_frames::ArenaEnemyRow* row =
         FindRow(era01_frames::kArenaEnemyFrames, &era01_frames::ArenaEnemyRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 63;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = static_cast<float>(row->pivotY);
-    PendingSprite.Colour = row->colour;
+    PendingSprite.gno = 63;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = static_cast<float>(row->pivotY);
+    PendingSprite.colour = row->colour;
 }

@@ -49,20 +49,20 @@ void DrawIt() { DrawPendingFromSlots(kSlots); }
 
 // Sets up one field-object sprite for the next draw.
 void Set(std::int32_t id, std::int32_t slot) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetFieldObjectSprite(id, slot);
 }
 
 void Place(std::int32_t x, std::int32_t y, float depth) {
-    PendingSprite.PosX = x;
-    PendingSprite.PosY = y;
-    PendingSprite.Depth = depth;
+    PendingSprite.posX = x;
+    PendingSprite.posY = y;
+    PendingSprite.depth = depth;
 }
 
 void DrawSectionBPiece(int k, std::int32_t s) {
     const SectionPiece& p = kSectionBPieces[k];
     Set(p.id, 0);
-    if (p.keepY) PendingSprite.PosX = B + p.dx - s;
+    if (p.keepY) PendingSprite.posX = B + p.dx - s;
     else Place(B + p.dx - s, p.y, p.depth);
     DrawIt();
 }
@@ -94,7 +94,7 @@ void DrawEra01FieldObjects() {
     for (int k = 0; k < kSectionAGimmicks; ++k) {
         if (sectionA) {
             Set(414001, k);
-            PendingSprite.PosX = A + 80 * k - s;
+            PendingSprite.posX = A + 80 * k - s;
             DrawIt();
         } else if (sectionB) {
             DrawSectionBPiece(k, s);
@@ -126,5 +126,5 @@ void DrawEra01FieldObjects() {
     if (Q + 3400 < s && s < Q + 4600) G = Q + 4500;
     if (G - 1100 < s && s < G + 100) { Set(412001, 0); Place(G - s, TopFloorHeightAt(G) - 29, 0.8f); DrawIt(); }
     // Nothing stays pending after the pass.
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
 }

@@ -704,16 +704,16 @@ namespace {
 }  // namespace
 
 void SetEra01NpcSprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const era01_frames::TeacherRow* row =
         FindRow(era01_frames::kTeacherFrames, &era01_frames::TeacherRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 65;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
+    PendingSprite.gno = 65;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
     // The pass adds this to the feet y: the picture hangs above them.
-    PendingSprite.PivotY = static_cast<float>(-row->pivotY);
+    PendingSprite.pivotY = static_cast<float>(-row->pivotY);
 }

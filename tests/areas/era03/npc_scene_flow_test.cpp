@@ -95,8 +95,8 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_EQ(Gold, 20);
     EXPECT_EQ(Played(59), 1) << "the coin rings once for the night";
     EXPECT_EQ(SceneTint, 0xFF333333u);
-    EXPECT_EQ(Era03NpcSceneDraw.PictureColour, 0xFFFFFFFFu);
-    EXPECT_EQ(Era03NpcSceneDraw.TwinklesShown, 1);
+    EXPECT_EQ(Era03NpcSceneDraw.pictureColour, 0xFFFFFFFFu);
+    EXPECT_EQ(Era03NpcSceneDraw.twinklesShown, 1);
 
     // ---- the catching game: one object crouched for, lifted, carried and
     // put down on the spot
@@ -117,7 +117,7 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_TRUE(Contains(seenA, 53, 56));
     EXPECT_EQ(Era02EventsUnlocked, 1);
     EXPECT_EQ(SceneTint, 0xFFFFFFFFu);
-    EXPECT_EQ(Era03NpcSceneDraw.PanelColour, 0xFFFFFFFFu);
+    EXPECT_EQ(Era03NpcSceneDraw.panelColour, 0xFFFFFFFFu);
     EXPECT_EQ(XKeyBlocked, 0);
     EXPECT_EQ(ZKeyBlocked, 0);
     EXPECT_EQ(EventHoldsPlayer, 0);
