@@ -5,7 +5,6 @@
 
 #include "core/area_hooks.h"
 #include "core/combos.h"
-#include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/keys.h"
 #include "core/menu_words.h"

@@ -1,6 +1,5 @@
 // The overlay sub-pass of every frame: loading screen, HUD gauge pieces,
 // pulsing markers, title figures and the item-screen spinner.
-#include "areas/era00_era01/records.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
