@@ -18,9 +18,11 @@
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr int kSlot79 = 79, kSlot81 = 81, kSlot39 = 39, kSlot85 = 85;
 constexpr std::uint32_t kOpaqueWhite = 0xFFFFFFFFu;
+
+// Where a piece `offset` px into the arena stands on the screen.
+float ArenaScreenX(std::int32_t offset) { return static_cast<float>(Era02Anchor1 + offset - ScrollX); }
 
 void Piece(int slot, int l, int t, int r, int b, float x, float y, float depth, float cx = 0, float cy = 0,
            std::uint32_t colour = SceneTint) {
@@ -45,14 +47,14 @@ void StandColumn(float x, float extraDepth) {
 
 void CentreStage() {
     const std::int32_t shake = BannerShakeX;
-    const float x = static_cast<float>(O + 1315 + shake - ScrollX);
+    const float x = ArenaScreenX(1315 + shake);
     const std::int32_t h = TournamentState.platformHeight;
     for (int k = 0; k <= 6; ++k) Piece(kSlot81, 338, 500, 627, 520, x, 520 + 20.0f * k, 0.7f);
     Piece(kSlot81, 338, 0, 627, 482, x, 0, 0.73f);
     Piece(kSlot81, 338, 482, 627, 520, x, 482, 0.7f);
     // The platform's top piece shortens from the top while it rises to 98,
     // then the strips below it slide down.
-    if (h < 98) Piece(kSlot81, 0, h + 387, 253, 485, static_cast<float>(O + 1332 + shake - ScrollX), h + 273.0f, 0.71f);
+    if (h < 98) Piece(kSlot81, 0, h + 387, 253, 485, ArenaScreenX(1332 + shake), h + 273.0f, 0.71f);
     const std::int32_t slide = h > 98 ? h - 98 : 0;
     for (int k = 10; k <= 20; ++k) Piece(kSlot81, 0, 473, 253, 484, x + 17, 369.0f + 11 * (k - 10) + slide, 0.71f);
 }
@@ -85,11 +87,8 @@ void DrawCrowd() {
             const FigureFrame& f = CrowdFigureFrames[r];
             const float y = 301.0f + 67 * r;
             const auto cx = static_cast<float>(f.pivotX), cy = static_cast<float>(f.pivotY);
-            if (c >= 2)
-                Piece(kSlot81, f.left, f.top, f.right, f.bottom, static_cast<float>(O + 63 + 85 * c - ScrollX), y, 0.72f,
-                      cx, cy);
-            Piece(kSlot81, f.left, f.top, f.right, f.bottom, static_cast<float>(O + 1542 + 85 * c - ScrollX), y, 0.72f,
-                  cx, cy);
+            if (c >= 2) Piece(kSlot81, f.left, f.top, f.right, f.bottom, ArenaScreenX(63 + 85 * c), y, 0.72f, cx, cy);
+            Piece(kSlot81, f.left, f.top, f.right, f.bottom, ArenaScreenX(1542 + 85 * c), y, 0.72f, cx, cy);
         }
     }
 }
@@ -112,8 +111,8 @@ void DrawGaugeMarker() {
         f += 1;
     }
     if (f >= 5) f = 1;
-    Piece(kSlot39, 0, 15 * (f - 1), 17, 15 * (f - 1) + 14, static_cast<float>(O + 1447 - ScrollX),
-          641.0f - TournamentGauge.value, 0.69f, 0, 0, kOpaqueWhite);
+    Piece(kSlot39, 0, 15 * (f - 1), 17, 15 * (f - 1) + 14, ArenaScreenX(1447), 641.0f - TournamentGauge.value, 0.69f,
+          0, 0, kOpaqueWhite);
 }
 
 // The pieces of the debris burst, from the fourth opponent's sheet.
@@ -142,8 +141,8 @@ void DrawEra02StandsCrowdAndStage() {
         SetEra02SetPieceSpriteB(i);
         if (PendingSprite.gno == 44) DrawPendingPiece(kSlot81);
     }
-    for (int c = 1; c <= 15; ++c) StandColumn(static_cast<float>(O + 40 + 85 * c - ScrollX), c == 15 ? 0.2f : 0.0f);
-    for (int c = 1; c <= 15; ++c) StandColumn(static_cast<float>(O + 1434 + 85 * c - ScrollX), c == 1 ? 0.2f : 0.0f);
+    for (int c = 1; c <= 15; ++c) StandColumn(ArenaScreenX(40 + 85 * c), c == 15 ? 0.2f : 0.0f);
+    for (int c = 1; c <= 15; ++c) StandColumn(ArenaScreenX(1434 + 85 * c), c == 1 ? 0.2f : 0.0f);
     CentreStage();
     if (Era02Crowd.frameIndex != 0) {
         UpdateCrowdFigureFrames();
@@ -151,9 +150,8 @@ void DrawEra02StandsCrowdAndStage() {
     }
     const std::int32_t b = TournamentBanner;
     if (b >= 1 && b <= 4)
-        Piece(kSlot81, 301, kBanners[b].top, 327, kBanners[b].bottom,
-              static_cast<float>(O + 1447 + BannerShakeX - ScrollX), 192.0f - (kBanners[b].bottom - kBanners[b].top),
-              0.6f);
+        Piece(kSlot81, 301, kBanners[b].top, 327, kBanners[b].bottom, ArenaScreenX(1447 + BannerShakeX),
+              192.0f - (kBanners[b].bottom - kBanners[b].top), 0.6f);
     if (TournamentGauge.shown != 0) DrawGaugeMarker();
     DrawDebris();
 }

@@ -25,8 +25,6 @@ std::int32_t TestArenaHurtBox(std::int32_t x, std::int32_t y, std::int32_t facin
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
-
 // One subject of the post: the heroine, boss 1, enemy 2 or enemy 3.
 struct HazardMember {
     std::int32_t nearFlag = 0, crackle = 0, throwState = 0;
@@ -156,8 +154,8 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     }
     // The post stands at the wall in view, the left one when both are.
     const auto inView = [](std::int32_t x) { return ScrollX - 200 < x && x < ScrollX + 1100; };
-    if (inView(A + 908)) Era03ArenaHazardPost.x = A + 908;
-    if (inView(A - 700)) Era03ArenaHazardPost.x = A - 700;
+    if (inView(kArenaAnchor + 908)) Era03ArenaHazardPost.x = kArenaAnchor + 908;
+    if (inView(kArenaAnchor - 700)) Era03ArenaHazardPost.x = kArenaAnchor - 700;
     NearTouchCrackle(m, PlayerState.x, 70, &PlayerState.hp, false, nullptr);
     const double now = GameNow();
     const std::int32_t postX = Era03ArenaHazardPost.x;

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr std::int32_t A1 = Era03Anchor(2);   // 51750, the creature's section
-constexpr std::int32_t A2 = Era03Anchor(3);   // 54850, the objects' section
+constexpr std::int32_t kCreatureSection = Era03Anchor(2);   // 51750, the creature's section
+constexpr std::int32_t kObjectsSection = Era03Anchor(3);   // 54850, the objects' section
 
 using Rect = Era03SheetRect;
 using Piece = Era03FieldPiece;
@@ -37,27 +37,27 @@ struct FixedRow {
     Row r;
 };
 constexpr FixedRow kFixed[] = {
-    {15, {Plain({216, 69, 335, 114}), A1 + 500, 600, 1, 0, 0.76f, kWhite}},
-    {16, {Plain({0, 112, 63, 310}), A1 + 900, 470, 1, 0, 0.76f, kWhite}},
-    {17, {Plain({0, 0, 103, 110}), A1 + 1200, 610, 1, 0, 0.78f, kWhite}},
-    {18, {Plain({108, 0, 299, 69}), A1 + 1750, 580, 1, 0, 0.77f, kWhite}},
-    {19, {Plain({108, 0, 299, 69}), A1 + 1800, 700, 1, -150, 0.76f, kWhite}},
-    {20, {Plain({0, 0, 103, 110}), A1 + 2400, 563, 1, 45, 0.76f, kWhite}},
-    {21, {kPole, A2 + 489, 640, 1, 90, 0.77f, kWhite}},
-    {22, {kPole, A2 + 481, 506, 1, 90, 0.76f, kWhite}},
-    {23, {kLongStake, A2 + 476, 372, 1, -55, 0.75f, kWhite}},
-    {25, {kPole, A2 + 495, 640, 1, 90, 0.78f, 0xFFDDDDDDu}},
-    {26, {kShortPole, A2 + 487, 508, 1, 96, 0.79f, 0xFFDDDDDDu}},
-    {27, {kPeg, A2 + 500, 375, 1, -25, 0.78f, 0xFFDDDDDDu}},
-    {29, {kPole, A2 + 492, 640, 1, 92, 0.77f, kWhite}},
-    {30, {kPole, A2 + 489, 506, 1, 90, 0.76f, kWhite}},
-    {31, {kPeg, A2 + 484, 372, 1, -45, 0.75f, kWhite}},
-    {33, {kPole, A2 + 502, 640, 1, 91, 0.77f, kWhite}},
-    {34, {kShortPole, A2 + 497, 509, 1, 98, 0.78f, kWhite}},
-    {35, {kPost1, A2 + 511, 377, 1, 45, 0.79f, 0xFFEEEEEEu}},
-    {37, {kPost2, A2 + 647, 640, 1, 45, 0.79f, kWhite}},
-    {130, {kPost1, A2 + 847, 640, 1, 45, 0.79f, kWhite}},
-    {132, {kPost3, A2 + 1047, 640, -1, 25, 0.79f, kWhite}},
+    {15, {Plain({216, 69, 335, 114}), kCreatureSection + 500, 600, 1, 0, 0.76f, kWhite}},
+    {16, {Plain({0, 112, 63, 310}), kCreatureSection + 900, 470, 1, 0, 0.76f, kWhite}},
+    {17, {Plain({0, 0, 103, 110}), kCreatureSection + 1200, 610, 1, 0, 0.78f, kWhite}},
+    {18, {Plain({108, 0, 299, 69}), kCreatureSection + 1750, 580, 1, 0, 0.77f, kWhite}},
+    {19, {Plain({108, 0, 299, 69}), kCreatureSection + 1800, 700, 1, -150, 0.76f, kWhite}},
+    {20, {Plain({0, 0, 103, 110}), kCreatureSection + 2400, 563, 1, 45, 0.76f, kWhite}},
+    {21, {kPole, kObjectsSection + 489, 640, 1, 90, 0.77f, kWhite}},
+    {22, {kPole, kObjectsSection + 481, 506, 1, 90, 0.76f, kWhite}},
+    {23, {kLongStake, kObjectsSection + 476, 372, 1, -55, 0.75f, kWhite}},
+    {25, {kPole, kObjectsSection + 495, 640, 1, 90, 0.78f, 0xFFDDDDDDu}},
+    {26, {kShortPole, kObjectsSection + 487, 508, 1, 96, 0.79f, 0xFFDDDDDDu}},
+    {27, {kPeg, kObjectsSection + 500, 375, 1, -25, 0.78f, 0xFFDDDDDDu}},
+    {29, {kPole, kObjectsSection + 492, 640, 1, 92, 0.77f, kWhite}},
+    {30, {kPole, kObjectsSection + 489, 506, 1, 90, 0.76f, kWhite}},
+    {31, {kPeg, kObjectsSection + 484, 372, 1, -45, 0.75f, kWhite}},
+    {33, {kPole, kObjectsSection + 502, 640, 1, 91, 0.77f, kWhite}},
+    {34, {kShortPole, kObjectsSection + 497, 509, 1, 98, 0.78f, kWhite}},
+    {35, {kPost1, kObjectsSection + 511, 377, 1, 45, 0.79f, 0xFFEEEEEEu}},
+    {37, {kPost2, kObjectsSection + 647, 640, 1, 45, 0.79f, kWhite}},
+    {130, {kPost1, kObjectsSection + 847, 640, 1, 45, 0.79f, kWhite}},
+    {132, {kPost3, kObjectsSection + 1047, 640, -1, 25, 0.79f, kWhite}},
 };
 
 // Groups of rows: k = row - first; world x = base + step * k + offset.
@@ -68,17 +68,17 @@ struct GroupRow {
     float depth;
 };
 constexpr GroupRow kGroups[] = {
-    {39, 45, kPole, A2 + 694, 400, 87, 640, 1, 90, 0.76f},
-    {46, 52, kLongStake, A2 + 694, 400, 82, 506, 1, -55, 0.75f},
-    {60, 66, kMiddleStake, A2 + 694, 400, 90, 534, 1, -50, 0.77f},
-    {74, 80, kShortStake, A2 + 694, 400, 90, 569, 1, -35, 0.77f},
-    {88, 94, kLongStake, A2 + 694, 400, 76, 506, -1, -52, 0.77f},
-    {102, 108, kMiddleStake, A2 + 694, 400, 71, 534, -1, -47, 0.78f},
-    {116, 122, kShortStake, A2 + 694, 400, 72, 569, -1, -32, 0.79f},
-    {134, 144, kPost3, A2 + 1162, 200, 32, 640, 1, 45, 0.79f},
-    {156, 160, kPole, A2 + 1288, 400, 95, 640, 1, 90, 0.77f},
-    {161, 165, kPole, A2 + 1288, 400, 87, 506, 1, 90, 0.76f},
-    {166, 170, kLongStake, A2 + 1288, 400, 82, 372, 1, -55, 0.75f},
+    {39, 45, kPole, kObjectsSection + 694, 400, 87, 640, 1, 90, 0.76f},
+    {46, 52, kLongStake, kObjectsSection + 694, 400, 82, 506, 1, -55, 0.75f},
+    {60, 66, kMiddleStake, kObjectsSection + 694, 400, 90, 534, 1, -50, 0.77f},
+    {74, 80, kShortStake, kObjectsSection + 694, 400, 90, 569, 1, -35, 0.77f},
+    {88, 94, kLongStake, kObjectsSection + 694, 400, 76, 506, -1, -52, 0.77f},
+    {102, 108, kMiddleStake, kObjectsSection + 694, 400, 71, 534, -1, -47, 0.78f},
+    {116, 122, kShortStake, kObjectsSection + 694, 400, 72, 569, -1, -32, 0.79f},
+    {134, 144, kPost3, kObjectsSection + 1162, 200, 32, 640, 1, 45, 0.79f},
+    {156, 160, kPole, kObjectsSection + 1288, 400, 95, 640, 1, 90, 0.77f},
+    {161, 165, kPole, kObjectsSection + 1288, 400, 87, 506, 1, 90, 0.76f},
+    {166, 170, kLongStake, kObjectsSection + 1288, 400, 82, 372, 1, -55, 0.75f},
 };
 
 // Object rows: rows first..last show objects first - delta .. last - delta.

@@ -19,7 +19,6 @@ namespace {
 
 using namespace npc_scene_frames;
 
-constexpr std::int32_t N = kNpcAnchor;
 constexpr std::uint32_t kOpaque = 0xFFFFFFFFu;
 
 // Texture slots: single picture Dnnn sits in slot 37 + nnn.
@@ -30,10 +29,10 @@ constexpr int kSecondItemSheet = 60; // D023
 constexpr int kHeroineSheet = 0;     // the knife's strip
 constexpr std::int32_t kCampSheetGraphic = 458;
 
-plat::Rect R(const Cell& c) { return plat::Rect{c.left, c.top, c.right, c.bottom}; }
+plat::Rect ToRect(const Cell& c) { return plat::Rect{c.left, c.top, c.right, c.bottom}; }
 
 void Draw(int slot, const Cell& c, float x, float y, float depth, std::uint32_t colour, float cx = 0, float cy = 0) {
-    DrawWithBaseTransform(slot, R(c), cx, cy, x, y, depth, colour);
+    DrawWithBaseTransform(slot, ToRect(c), cx, cy, x, y, depth, colour);
 }
 float Screen(std::int32_t worldX) { return static_cast<float>(worldX - ScrollX); }
 
@@ -72,17 +71,17 @@ constexpr std::int32_t kKnifeColumnLeft[9] = {0, 428, 440, 452, 464, 464, 452, 4
 void DrawOffer(std::int32_t picture) {
     if (picture == 1) {
         const Cell c = TickAnimFrame(2) == 1 ? Cell{0, 0, 23, 24} : Cell{24, 0, 47, 24};
-        Draw(kFirstItemSheet, c, Screen(N + 9), 580, 0.7f, SceneTint);
+        Draw(kFirstItemSheet, c, Screen(kNpcAnchor + 9), 580, 0.7f, SceneTint);
     } else if (picture == 2) {
         const std::int32_t f = TickAnimFrame(4);
         if (f < 1 || f > 4) return;
         const SpotCell& s = kSecondOffer[f];
-        Draw(kSecondItemSheet, s.cell, Screen(N + s.dx), static_cast<float>(s.y), 0.7f, SceneTint, s.cx, 0);
+        Draw(kSecondItemSheet, s.cell, Screen(kNpcAnchor + s.dx), static_cast<float>(s.y), 0.7f, SceneTint, s.cx, 0);
     } else if (picture == 3) {
         const std::int32_t f = TickAnimFrame(8);
         if (f < 1 || f > 8) return;
         const std::int32_t left = kKnifeColumnLeft[f];
-        Draw(kHeroineSheet, Cell{left, 863, left + 10, 906}, Screen(N + 12), 548, 0.7f, kOpaque);
+        Draw(kHeroineSheet, Cell{left, 863, left + 10, 906}, Screen(kNpcAnchor + 12), 548, 0.7f, kOpaque);
     }
 }
 
@@ -122,13 +121,13 @@ void DrawEra03SceneryAndScenePictures() {
         Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.floaterX), static_cast<float>(d.floaterY), 0.98f,
              d.floaterColour);
     // The camp's pictures only while the view is near it.
-    if (ScrollX < N - 1098 || ScrollX > N + 320) return;
-    Draw(kCampSheet, kFirePlaceCell, Screen(N - 26), 604, 0.89f, kOpaque);
+    if (ScrollX < kNpcAnchor - 1098 || ScrollX > kNpcAnchor + 320) return;
+    Draw(kCampSheet, kFirePlaceCell, Screen(kNpcAnchor - 26), 604, 0.89f, kOpaque);
     if (d.actorShown == 1)
         Draw(kCampSheet, kToolCell, Screen(d.actorX), static_cast<float>(d.actorY), d.actorDepth, kOpaque);
     DrawOffer(Era03NpcScene.offeredPicture);
-    Draw(kCampSheet, kPropBackCell, Screen(N + 74), 521, 0.97f, d.panelColour);
-    if (d.frontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(N + 74), 521, 0.17f, d.panelColour);
+    Draw(kCampSheet, kPropBackCell, Screen(kNpcAnchor + 74), 521, 0.97f, d.panelColour);
+    if (d.frontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(kNpcAnchor + 74), 521, 0.17f, d.panelColour);
 }
 
 void DrawEra03NpcActorAndMarker() {

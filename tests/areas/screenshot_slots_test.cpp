@@ -171,6 +171,17 @@ TEST_F(PictureSlots, DISABLED_Era02Later) {
         PlayerState.x = 47100 + 1558;
         ScrollX = 47100 + 948;
     });
+    // Rounds 3 and 4 next, every move learned.
+    for (const auto& [name, state] : {std::pair{"round3", 3}, std::pair{"round4", 4}}) {
+        Write(name, [state] {
+            Era00AreaFlag = 0;
+            Era02AreaFlag = 1;
+            ArrivalScene.step = 99;
+            TournamentState.state = state;
+            PlayerState.x = 47100 + 1558;
+            ScrollX = 47100 + 948;
+        });
+    }
     Write("return", [] {
         OnlyEra03();
         Era02EventsUnlocked = 1;
