@@ -5,7 +5,6 @@
 #include "core/pending_sprite.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/sprites/menu_sprite_tables.h"
@@ -96,7 +95,7 @@ void StepFlight(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroom
 // The green pair rests, then perches and takes off from the label the
 // heroine walks to.
 void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
-    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.FigureEntry);
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
     if (f.state == 1) {
         f.frame = 1;
         if (Passed(m.state, 0.5)) {
@@ -135,7 +134,7 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
 
 // The blue pair crouches at once when the heroine walks to its label.
 void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
-    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.FigureEntry);
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
     if (f.state == 1) {
         f.frame = 1;
         if (Passed(m.state, 0.1)) {
@@ -272,25 +271,25 @@ void UpdateTitleFigure5() {
         column = under;
     }
     // It rises off the label the heroine walks to.
-    if (static_cast<std::int32_t>(MenuFlowState.FigureEntry) == column && s.wingedY >= 400) s.wingedY -= 1;
+    if (static_cast<std::int32_t>(MenuFlowState.figureEntry) == column && s.wingedY >= 400) s.wingedY -= 1;
 }
 
 void SetTitleFigureSprite(std::int32_t n) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
     if (n < 1 || n > 4) return;
     const TitleFigureRecord& f = TitleFigureSlots.figure[n];
     if (f.frame < 1 || f.frame > 6) return;
     const TitleFigureFrame& frame = kTitleFigureFrames[kMushrooms[n].family][f.frame - 1];
-    PendingSprite.GNo = kTitleFigureTexture;
+    PendingSprite.gno = kTitleFigureTexture;
     SetPendingSpriteSource(frame.rect);
-    PendingSprite.PivotX = frame.pivotX;
-    PendingSprite.PivotY = frame.pivotY;
-    PendingSprite.PosX = f.x;
-    PendingSprite.PosY = f.y;
-    PendingSprite.Colour = f.colour;
-    PendingSprite.Depth = MenuFigureDepth;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = 1;
-    PendingSprite.Angle = 0;
+    PendingSprite.pivotX = frame.pivotX;
+    PendingSprite.pivotY = frame.pivotY;
+    PendingSprite.posX = f.x;
+    PendingSprite.posY = f.y;
+    PendingSprite.colour = f.colour;
+    PendingSprite.depth = MenuFigureDepth;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = 1;
+    PendingSprite.angle = 0;
 }

@@ -26,10 +26,10 @@ HitBox gHit{};
 
 void SetHit(const HitBox& h) {
     gHit = h;
-    PendingSpriteHitBox.HitLeft = h.left;
-    PendingSpriteHitBox.HitRight = h.right;
-    PendingSpriteHitBox.HitTop = h.top;
-    PendingSpriteHitBox.HitBottom = h.bottom;
+    PendingSpriteHitBox.hitLeft = h.left;
+    PendingSpriteHitBox.hitRight = h.right;
+    PendingSpriteHitBox.hitTop = h.top;
+    PendingSpriteHitBox.hitBottom = h.bottom;
 }
 
 // A figure pose: at slot 51, with its scale, rotation, colour and depth.
@@ -64,8 +64,8 @@ void DrawSided(const SidedPose& p, std::int32_t code, std::int32_t facing) {
     if (facing != -1) return;
     DrawPose(p.left);
     if (code == 55) {
-        PendingSprite.Angle = StageObjectTable.rotation[kFigure] + 50;
-        PendingSprite.PosY = StageObjectTable.y[kFigure] - 92;
+        PendingSprite.angle = StageObjectTable.rotation[kFigure] + 50;
+        PendingSprite.posY = StageObjectTable.y[kFigure] - 92;
     }
 }
 
@@ -114,13 +114,13 @@ void SetUp(std::int32_t code, std::int32_t facing) {
     if (const Layer* l = FindRow(kLayers, &Layer::code, code)) {
         // Scale, angle and colour stay as the pose under it left them.
         PendingSpriteRecord& s = PendingSprite;
-        s.GNo = 69;
+        s.gno = 69;
         SetPendingSpriteSource(l->src);
-        s.PivotX = l->cx;
-        s.PivotY = l->cy;
-        s.PosX = o.x[kFigure] - ScrollX;
-        s.PosY = o.y[kFigure];
-        s.Depth = o.depth[kFigure];
+        s.pivotX = l->cx;
+        s.pivotY = l->cy;
+        s.posX = o.x[kFigure] - ScrollX;
+        s.posY = o.y[kFigure];
+        s.depth = o.depth[kFigure];
         f.layerCode[1] = 0;
         return;
     }
@@ -145,7 +145,7 @@ void SetUp(std::int32_t code, std::int32_t facing) {
 }  // namespace
 
 void SetEncounterCFigureSprite(std::int32_t code, std::int32_t facing) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetUp(code, facing);
     // Sides given the wrong way round still make a box: from the smaller
     // offset to the larger.

@@ -5,10 +5,10 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -68,9 +68,9 @@ void PetFrameSteps(std::int32_t& frameStage, const std::int32_t (&frames)[3], co
                    std::int32_t nextStage) {
     // Three frames of 0.1 s, each moving the pet by its step as it ends.
     const std::int32_t k = Kick.sub;
-    Actors.NpcFrame = frames[k];
+    Actors.npcFrame = frames[k];
     if (Waited(Kick.stamp, 0.1)) {
-        Actors.NpcX += moves[k];
+        Actors.npcX += moves[k];
         Kick.sub = k + 1;
         if (Kick.sub == 3) {
             Kick.sub = 0;
@@ -81,20 +81,20 @@ void PetFrameSteps(std::int32_t& frameStage, const std::int32_t (&frames)[3], co
 
 void StartKick() {
     PlayEra00Effect(92);
-    Kick.kickX = Actors.ItemX;
-    Kick.kickY = Actors.ItemY;
-    Kick.kickFacing = Actors.NpcFacing;
+    Kick.kickX = Actors.itemX;
+    Kick.kickY = Actors.itemY;
+    Kick.kickFacing = Actors.npcFacing;
     Kick.stamp = Era00Clock();
 }
 
 // The ball flies from the kick's origin; true once it has landed.
 bool StepKick() {
     const double s = Era00Clock() - Kick.stamp;
-    Actors.NpcFrame = s >= 1.0 ? 4 : (s >= 0.5 ? 1 : 7);
-    Actors.ItemX = Kick.kickX + TruncToInt(117.0 * Kick.kickFacing * s);
-    Actors.ItemY = Kick.kickY - ArcRise(900.0, s);
-    if (Actors.ItemY >= Kick.kickY + 5) {
-        Actors.ItemY = Kick.kickY;
+    Actors.npcFrame = s >= 1.0 ? 4 : (s >= 0.5 ? 1 : 7);
+    Actors.itemX = Kick.kickX + TruncToInt(117.0 * Kick.kickFacing * s);
+    Actors.itemY = Kick.kickY - ArcRise(900.0, s);
+    if (Actors.itemY >= Kick.kickY + 5) {
+        Actors.itemY = Kick.kickY;
         PlayEra00Effect(9);
         return true;
     }
@@ -160,7 +160,7 @@ std::int32_t RunEra00NpcIdleFrames(std::int32_t arg) {
     constexpr Span kSpans[] = {{2.0, 1}, {2.1, 2}, {2.2, 1}, {2.3, 3}, {2.4, 1}, {2.8, 4}};
     for (const Span& span : kSpans) {
         if (s < span.until) {
-            Actors.NpcFrame = span.frame;
+            Actors.npcFrame = span.frame;
             return 0;
         }
     }
@@ -176,16 +176,16 @@ std::int32_t StepEra00NpcWalk(double arg) {
         return Walk.phase;
     }
     if (Walk.phase == 1) {
-        Actors.NpcFrame = 5;
+        Actors.npcFrame = 5;
         if (Waited(Walk.stamp, 0.1)) {
             Walk.phase = 2;
-            Actors.NpcX += 20 * Actors.NpcFacing;
+            Actors.npcX += 20 * Actors.npcFacing;
         }
     } else {
-        Actors.NpcFrame = 6;
+        Actors.npcFrame = 6;
         if (Waited(Walk.stamp, 0.1)) {
             Walk.phase = 1;
-            Actors.NpcX += 20 * Actors.NpcFacing;
+            Actors.npcX += 20 * Actors.npcFacing;
             PlayEra00Effect(18);
         }
     }
@@ -203,11 +203,11 @@ void StepEra00Actor2Walk(std::int32_t phase) {
     constexpr std::int32_t kFrames[7] = {0, 7, 6, 5, 4, 3, 2};
     constexpr std::int32_t kMoves[7] = {0, -29, 0, -21, -36, 0, -29};
     const std::int32_t p = (Walk2.phase >= 1 && Walk2.phase <= 6) ? Walk2.phase : 1;
-    Actors.ActorBFrame = kFrames[p];
+    Actors.actorBFrame = kFrames[p];
     if (Waited(Walk2.stamp, p == 6 ? 0.08 : 0.1)) {
         Era03ArenaEnemy3.x += kMoves[p];
         Walk2.phase = p == 6 ? 1 : p + 1;
-        Actors.ActorBFrame = kFrames[Walk2.phase];
+        Actors.actorBFrame = kFrames[Walk2.phase];
     }
 }
 
@@ -217,7 +217,7 @@ std::int32_t StepEra00Actor5Hop(std::int32_t arg) {
     if (arg == 0) {
         Hop.phase = 1;
         Hop.stamp = now;
-        Hop.originX = Actors.ActorEX;
+        Hop.originX = Actors.actorEX;
         return Hop.phase;
     }
     const std::int32_t dir = arg == 2 ? 1 : -1;
@@ -229,58 +229,58 @@ std::int32_t StepEra00Actor5Hop(std::int32_t arg) {
     auto Angle = [&](double t, double base) {
         return TruncToInt(dir == 1 ? base + 105.0 * t : base - 105.0 * t);
     };
-    Actors.ActorEMirror = 0;
+    Actors.actorEMirror = 0;
     if (Hop.phase == 1) {
         const double t = T();
-        Actors.ActorEFrame = frameOf[1];
-        Actors.ActorEY = 640;
-        Actors.ActorEAngle = Angle(t, 30.0);
+        Actors.actorEFrame = frameOf[1];
+        Actors.actorEY = 640;
+        Actors.actorEAngle = Angle(t, 30.0);
         if (t >= 0.1) {
             Hop.phase = 2;
             Hop.stamp = now;
-            Hop.originX = Actors.ActorEX + 30 * dir;
-            Actors.ActorEX = Hop.originX;
+            Hop.originX = Actors.actorEX + 30 * dir;
+            Actors.actorEX = Hop.originX;
         }
     }
     if (Hop.phase == 2) {
         const double t = T();
-        Actors.ActorEFrame = frameOf[2];
-        Actors.ActorEX = Hop.originX + dir * TruncToInt(100.0 * t);
-        Actors.ActorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
-        Actors.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
-        if (Actors.ActorEY >= 585) {
+        Actors.actorEFrame = frameOf[2];
+        Actors.actorEX = Hop.originX + dir * TruncToInt(100.0 * t);
+        Actors.actorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
+        Actors.actorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
+        if (Actors.actorEY >= 585) {
             Hop.phase = 3;
             Hop.stamp = now;
             PlayEra00Effect(18);
-            Actors.ActorEX += 10 * dir;
+            Actors.actorEX += 10 * dir;
         }
     }
     if (Hop.phase == 3) {
         const double t = T();
-        Actors.ActorEFrame = frameOf[3];
-        Actors.ActorEY = 640;
-        Actors.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(t, 10.0);
+        Actors.actorEFrame = frameOf[3];
+        Actors.actorEY = 640;
+        Actors.actorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(t, 10.0);
         if (t >= 0.2) {
             Hop.phase = 4;
             Hop.stamp = now;
-            Hop.originX = Actors.ActorEX;
+            Hop.originX = Actors.actorEX;
         }
     }
     if (Hop.phase == 4) {
         const double t = T();
-        Actors.ActorEFrame = frameOf[4];
-        Actors.ActorEX = Hop.originX + dir * TruncToInt(200.0 * t);
-        Actors.ActorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
-        Actors.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
+        Actors.actorEFrame = frameOf[4];
+        Actors.actorEX = Hop.originX + dir * TruncToInt(200.0 * t);
+        Actors.actorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
+        Actors.actorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
         // Landing goes back to phase 1, whose pose shows from the next call.
-        if (Actors.ActorEY >= 565) {
+        if (Actors.actorEY >= 565) {
             Hop.phase = 1;
             Hop.stamp = now;
             PlayEra00Effect(18);
-            Actors.ActorEX += 40 * dir;
-            Actors.ActorEFrame = 1;
-            Actors.ActorEY = 640;
-            Actors.ActorEAngle = dir == 1 ? -30 : 30;
+            Actors.actorEX += 40 * dir;
+            Actors.actorEFrame = 1;
+            Actors.actorEY = 640;
+            Actors.actorEAngle = dir == 1 ? -30 : 30;
         }
     }
     return Hop.phase;
@@ -297,14 +297,14 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
         return Kick.stage;
     }
     if (Kick.stage == 1) {
-        Actors.NpcFrame = 1;
-        Actors.NpcFacing = 1;
-        Actors.NpcX = 150;
-        Actors.NpcY = 640;
-        Actors.ItemShown = 1;
-        Actors.ItemX = 300;
-        Actors.ItemY = 632;
-        Actors.ItemAngle = 0;
+        Actors.npcFrame = 1;
+        Actors.npcFacing = 1;
+        Actors.npcX = 150;
+        Actors.npcY = 640;
+        Actors.itemShown = 1;
+        Actors.itemX = 300;
+        Actors.itemY = 632;
+        Actors.itemAngle = 0;
         RunEra00NpcIdleFrames(0);
         Kick.messageStep = 1;
         NextStage(2);
@@ -325,13 +325,13 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 4) {
         StepEra00NpcWalk(1.0);
-        if (Actors.NpcX > Actors.ItemX - 105) {
-            Actors.NpcX = Actors.ItemX - 85;
+        if (Actors.npcX > Actors.itemX - 105) {
+            Actors.npcX = Actors.itemX - 85;
             NextStage(5);
         }
     }
     if (Kick.stage == 5) {
-        Actors.NpcFrame = 4;
+        Actors.npcFrame = 4;
         if (Waited(Kick.stamp, 0.1)) {
             StartKick();
             Kick.stage = 6;
@@ -339,7 +339,7 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 6 && StepKick()) NextStage(7);
     if (Kick.stage == 7) {
-        if (Actors.NpcX < 401) {
+        if (Actors.npcX < 401) {
             RunEra00NpcIdleFrames(0);
             NextStage(3);
         } else {
@@ -349,29 +349,29 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 8) {
         StepEra00NpcWalk(1.0);
-        if (Actors.NpcX > 695) {
+        if (Actors.npcX > 695) {
             NextStage(9);
-            Actors.NpcX = 735;
+            Actors.npcX = 735;
         }
     }
     if (Kick.stage == 9) {
         PetFrameSteps(Kick.stage, {8, 9, 10}, {45, 25, 35}, 10);
         if (Kick.stage == 10) {
-            Actors.NpcFacing = -1;
-            Actors.NpcFrame = 1;
+            Actors.npcFacing = -1;
+            Actors.npcFrame = 1;
             StepEra00NpcWalk(0.0);
             Kick.stamp = Era00Clock();
         }
     }
     if (Kick.stage == 10) {
         StepEra00NpcWalk(1.0);
-        if (Actors.NpcX < Actors.ItemX + 105) {
-            Actors.NpcX = Actors.ItemX + 85;
+        if (Actors.npcX < Actors.itemX + 105) {
+            Actors.npcX = Actors.itemX + 85;
             NextStage(11);
         }
     }
     if (Kick.stage == 11) {
-        Actors.NpcFrame = 4;
+        Actors.npcFrame = 4;
         if (Waited(Kick.stamp, 0.1)) {
             StartKick();
             Kick.stage = 12;
@@ -383,8 +383,8 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 13) {
         StepEra00NpcWalk(1.0);
-        if (Actors.NpcX < Actors.ItemX - 100) {
-            Actors.NpcX = Actors.ItemX - 120;
+        if (Actors.npcX < Actors.itemX - 100) {
+            Actors.npcX = Actors.itemX - 120;
             NextStage(14);
         }
     }
@@ -392,15 +392,15 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
         const std::int32_t last = Kick.messageStep >= 3 ? -35 : 0;
         PetFrameSteps(Kick.stage, {8, 9, 10}, {-45, -25, last}, 15);
         if (Kick.stage == 15) {
-            Actors.NpcFacing = 1;
-            Actors.NpcFrame = 1;
+            Actors.npcFacing = 1;
+            Actors.npcFrame = 1;
             StepEra00NpcWalk(0.0);
         }
     }
     if (Kick.stage == 15) {
         StepEra00NpcWalk(1.0);
-        if (Actors.NpcX > Actors.ItemX - 105) {
-            Actors.NpcX = Actors.ItemX - 85;
+        if (Actors.npcX > Actors.itemX - 105) {
+            Actors.npcX = Actors.itemX - 85;
             PlayEra00Effect(114);
             // Its stamp runs on from the walk: the first hold may be short.
             Kick.stage = 16;
@@ -413,12 +413,12 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
             Kick.messageStep = 4;
         }
         const HoldBeat& b = kHoldBeats[Kick.sub];
-        Actors.NpcFrame = b.frame;
-        Actors.ItemShown = b.ball ? 1 : 0;
+        Actors.npcFrame = b.frame;
+        Actors.itemShown = b.ball ? 1 : 0;
         if (b.ball) {
-            Actors.ItemX = Actors.NpcX + b.dx;
-            Actors.ItemY = Actors.NpcY + b.dy;
-            Actors.ItemAngle = b.angle;
+            Actors.itemX = Actors.npcX + b.dx;
+            Actors.itemY = Actors.npcY + b.dy;
+            Actors.itemAngle = b.angle;
         }
         if (Kick.sub < 10) {
             if (Waited(Kick.stamp, b.seconds)) ++Kick.sub;
@@ -451,15 +451,15 @@ void StepOpeningGreeting(double now) {
         MessageBoxOpen = 1;
         KeyLeftPressed = 1;
         PlayerState.facing = -1;
-        if (Open.messageFlag == 1 && PlayerState.x < Actors.NpcX + 362) {
+        if (Open.messageFlag == 1 && PlayerState.x < Actors.npcX + 362) {
             OpenLine(Prompt, 37, kGeneralVolume);
             Open.messageFlag = 2;
         }
-        if (PlayerState.x < Actors.NpcX + 162) {
+        if (PlayerState.x < Actors.npcX + 162) {
             Open.step = 19;
             KeyLeftPressed = 0;
-            Actors.NpcFrame = 14;
-            Actors.ItemShown = 0;
+            Actors.npcFrame = 14;
+            Actors.itemShown = 0;
         }
     }
     if (Open.messageFlag == 2 && Prompt == 37 && LineRead()) {
@@ -469,10 +469,10 @@ void StepOpeningGreeting(double now) {
         if (Open.step != 18) EventHoldsPlayer = 1;
     }
     if (Open.step == 19) {
-        Actors.ActorAFrame = 1;
-        Actors.ActorAX = Actors.NpcX + 152;
-        Actors.ActorAY = 640;
-        Actors.ActorAMirror = 0;
+        Actors.actorAFrame = 1;
+        Actors.actorAX = Actors.npcX + 152;
+        Actors.actorAY = 640;
+        Actors.actorAMirror = 0;
         if (Open.messageFlag == 3 && Prompt == 0) {
             OpenLine(Prompt, 2, kGeneralVolume);
             Open.messageFlag = 4;
@@ -493,17 +493,17 @@ void StepOpeningGreeting(double now) {
 void StepOpeningGift() {
     if (Open.step == 21) {
         if (Open.sub <= 3) {
-            Actors.ActorAFrame = Open.sub + 1;
+            Actors.actorAFrame = Open.sub + 1;
             if (Waited(Open.stamp, 0.1)) ++Open.sub;
         }
         if (Open.sub == 4) {
             Prompt = 0;
-            Actors.ActorAFrame = 5;
-            Actors.NpcFrame = 7;
-            Actors.ItemShown = 1;
-            Actors.ItemX = Actors.NpcX + 67;
-            Actors.ItemY = Actors.NpcY - 55;
-            Actors.ItemAngle = 0;
+            Actors.actorAFrame = 5;
+            Actors.npcFrame = 7;
+            Actors.itemShown = 1;
+            Actors.itemX = Actors.npcX + 67;
+            Actors.itemY = Actors.npcY - 55;
+            Actors.itemAngle = 0;
             if (Waited(Open.stamp, 2.1)) {
                 OpenLine(Prompt, 4, kGeneralVolume);
                 Open.sub = 5;
@@ -527,11 +527,11 @@ void StepOpeningThrow(double now) {
         if (!stands) {
             StepEra00Actor2Walk(0);
         } else {
-            Actors.ActorBFrame = 1;
+            Actors.actorBFrame = 1;
             Era03ArenaEnemy3.x = 700;
         }
         if (Open.sub == 1) {
-            Actors.ActorAFrame = 6;
+            Actors.actorAFrame = 6;
             if (Waited(Open.stamp, 0.1)) {
                 Open.sub = 2;
                 Prompt = 5;   // shown while she stares, without an Enter wait
@@ -539,11 +539,11 @@ void StepOpeningThrow(double now) {
             }
         }
         if (Open.sub == 2) {
-            Actors.ActorAFrame = 7;
+            Actors.actorAFrame = 7;
             if (Waited(Open.stamp, 0.2)) Open.sub = 3;
         }
         if (Open.sub == 3) {
-            Actors.ActorAFrame = 8;
+            Actors.actorAFrame = 8;
             if (stands && AtLeastElapsed(Open.stamp, now, 0.2)) {
                 Open.sub = 4;
                 Open.stamp = now;
@@ -553,12 +553,12 @@ void StepOpeningThrow(double now) {
             }
         }
         if (Open.sub == 4) {
-            Actors.ActorBFrame = 8;
-            Actors.ActorAFrame = 9;
-            Actors.ItemShown = 0;
-            Actors.ActorDFrame = 0;
-            Actors.ActorDX = Era03ArenaEnemy3.x + 64;
-            Actors.ActorDY = Era03ArenaEnemy3.y - 107;
+            Actors.actorBFrame = 8;
+            Actors.actorAFrame = 9;
+            Actors.itemShown = 0;
+            Actors.actorDFrame = 0;
+            Actors.actorDX = Era03ArenaEnemy3.x + 64;
+            Actors.actorDY = Era03ArenaEnemy3.y - 107;
             if (Waited(Open.stamp, 0.3)) {
                 Open.sub = 5;
                 PlayEra00Sound(120);
@@ -566,35 +566,35 @@ void StepOpeningThrow(double now) {
         }
         // The thrown thing spins a quarter turn every call while it shows.
         if (Open.sub == 5) {
-            Actors.ActorBFrame = 8;
-            Actors.ActorDFrame = 1;
-            Actors.ActorDDepth = 0.2f;
-            Actors.ActorDAngle += 90;
+            Actors.actorBFrame = 8;
+            Actors.actorDFrame = 1;
+            Actors.actorDDepth = 0.2f;
+            Actors.actorDAngle += 90;
             if (Waited(Open.stamp, 0.2)) Open.sub = 6;
         }
         if (Open.sub == 6) {
-            Actors.ActorBFrame = 8;
-            Actors.ActorDFrame = 2;
-            Actors.ActorDDepth = 0.2f;
-            Actors.ActorDAngle += 90;
+            Actors.actorBFrame = 8;
+            Actors.actorDFrame = 2;
+            Actors.actorDDepth = 0.2f;
+            Actors.actorDAngle += 90;
             if (Waited(Open.stamp, 0.3)) {
-                Actors.ActorAX -= 53;
-                Actors.ActorAY -= 79;
+                Actors.actorAX -= 53;
+                Actors.actorAY -= 79;
                 Open.sub = 7;
             }
         }
         if (Open.sub == 7) {
-            Actors.ActorBFrame = 9;
-            Actors.ActorAFrame = 10;
-            Actors.ActorDX = Era03ArenaEnemy3.x + 28;
-            Actors.ActorDY = Era03ArenaEnemy3.y - 88;
-            Actors.ActorDDepth = 0.18f;
+            Actors.actorBFrame = 9;
+            Actors.actorAFrame = 10;
+            Actors.actorDX = Era03ArenaEnemy3.x + 28;
+            Actors.actorDY = Era03ArenaEnemy3.y - 88;
+            Actors.actorDDepth = 0.18f;
             if (Waited(Open.stamp, 0.1)) {
                 Open.step = 24;
-                Open.originX = Actors.ActorAX - 30;
-                Open.originY = Actors.ActorAY - 21;
+                Open.originX = Actors.actorAX - 30;
+                Open.originY = Actors.actorAY - 21;
                 PlayEra00Effect(18);
-                Actors.ActorDY = Era03ArenaEnemy3.y - 99;
+                Actors.actorDY = Era03ArenaEnemy3.y - 99;
                 PlayEra00Sound(121);
             }
         }
@@ -605,12 +605,12 @@ void StepOpeningThrow(double now) {
 void StepOpeningFlight() {
     if (Open.step == 24) {
         const double t = 1.5 * (Era00Clock() - Open.stamp);
-        Actors.ActorAX = Open.originX - TruncToInt(240.0 * t);
-        Actors.ActorAY = Open.originY - TruncToInt(380.0 * t - 380.0 * t * t);
-        Actors.ActorDX = Era03ArenaEnemy3.x - TruncToInt(880.0 * t);
-        Actors.ActorBFrame = 10;
-        Actors.ActorDAngle += 10;
-        if (Actors.ActorDX < ScrollX) StopSound(121);
+        Actors.actorAX = Open.originX - TruncToInt(240.0 * t);
+        Actors.actorAY = Open.originY - TruncToInt(380.0 * t - 380.0 * t * t);
+        Actors.actorDX = Era03ArenaEnemy3.x - TruncToInt(880.0 * t);
+        Actors.actorBFrame = 10;
+        Actors.actorDAngle += 10;
+        if (Actors.actorDX < ScrollX) StopSound(121);
         struct Span {
             double upTo;
             std::int32_t frame;
@@ -618,15 +618,15 @@ void StepOpeningFlight() {
         constexpr Span kFlight[] = {{0.1, 11}, {0.2, 12}, {0.3, 13}, {0.4, 14}, {0.6, 15}, {0.9, 16}, {1.0, 17}};
         for (const Span& span : kFlight) {
             if (t <= span.upTo) {
-                Actors.ActorAFrame = span.frame;
-                if (span.frame == 16) Actors.NpcFrame = 4;
+                Actors.actorAFrame = span.frame;
+                if (span.frame == 16) Actors.npcFrame = 4;
                 break;
             }
         }
-        if (t > 0.1 && Actors.ActorAY + 83 >= 641) {
-            Actors.ActorAX -= 20;
-            Actors.ActorAY = 640;
-            Actors.ActorAFrame = 18;
+        if (t > 0.1 && Actors.actorAY + 83 >= 641) {
+            Actors.actorAX -= 20;
+            Actors.actorAY = 640;
+            Actors.actorAFrame = 18;
             PlayEra00Effect(18);
             Open.step = 25;
             Open.sub = 0;
@@ -638,24 +638,24 @@ void StepOpeningFlight() {
 // She gets up and faces the intruder.
 void StepOpeningLanding() {
     if (Open.step == 25) {
-        Actors.ActorBFrame = 1;
+        Actors.actorBFrame = 1;
         Era03ArenaEnemy3.x = 700;
         Era03ArenaEnemy3.y = 640;
         PlayerState.facing = 1;
-        if (Actors.ActorAFrame < 21 && Waited(Open.stamp, 0.1)) {
-            ++Actors.ActorAFrame;
-            if (Actors.ActorAFrame == 19) {
-                Actors.ItemShown = 1;
-                Actors.ItemX = Actors.ActorAX - 10;
-                Actors.ItemY = 632;
+        if (Actors.actorAFrame < 21 && Waited(Open.stamp, 0.1)) {
+            ++Actors.actorAFrame;
+            if (Actors.actorAFrame == 19) {
+                Actors.itemShown = 1;
+                Actors.itemX = Actors.actorAX - 10;
+                Actors.itemY = 632;
             }
         }
-        if (Actors.ActorAFrame == 21) {
+        if (Actors.actorAFrame == 21) {
             if (Open.sub == 0) {
                 OpenLine(Prompt, 6, kGeneralVolume);
                 Open.sub = 1;
             } else if (LineRead()) {
-                if (Prompt == 8) Actors.NpcFrame = 4;
+                if (Prompt == 8) Actors.npcFrame = 4;
                 if (Prompt < 10) {
                     AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
                     if (Prompt == 8) RunEra00NpcIdleFrames(0);
@@ -665,7 +665,7 @@ void StepOpeningLanding() {
                     EventHoldsPlayer = 0;
                     EnterConfirmState = 1;
                     Open.step = 27;
-                    Actors.ActorEX = 1200;
+                    Actors.actorEX = 1200;
                     StepEra00Actor5Hop(0);
                 }
             }
@@ -678,10 +678,10 @@ void StepOpeningLanding() {
 void StepOpeningArrivals() {
     if (Open.step == 27) {
         StepEra00Actor5Hop(1);
-        if (Actors.ActorEX < 350 || (Actors.ActorEX < 500 && Actors.ActorEFrame == 1)) {
-            Actors.ActorEX = 355;
-            Actors.ActorEFrame = 5;
-            Actors.ActorEAngle = 0;
+        if (Actors.actorEX < 350 || (Actors.actorEX < 500 && Actors.actorEFrame == 1)) {
+            Actors.actorEX = 355;
+            Actors.actorEFrame = 5;
+            Actors.actorEAngle = 0;
             Open.step = 28;
             Open.sub = 0;
             Open.stamp = Open.frameStamp = Era00Clock();
@@ -690,42 +690,42 @@ void StepOpeningArrivals() {
     if (Open.step == 28) {
         const double t = 1.5 * (Era00Clock() - Open.stamp);
         if (Open.sub == 0) {
-            Actors.ActorCFrame = 1;
-            Actors.ActorCX = 1100 - TruncToInt(500.0 * t);
-            Actors.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-            if (Actors.ActorCY >= 640) {
-                Actors.ActorCY = 640;
+            Actors.actorCFrame = 1;
+            Actors.actorCX = 1100 - TruncToInt(500.0 * t);
+            Actors.actorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (Actors.actorCY >= 640) {
+                Actors.actorCY = 640;
                 PlayEra00Effect(18);
                 Open.sub = 1;
                 Open.stamp = Era00Clock();
             }
         }
         if (Open.sub == 1) {
-            Actors.ActorCFrame = 2;
+            Actors.actorCFrame = 2;
             if (Waited(Open.stamp, 0.1)) {
-                Actors.ActorCX -= 10;
+                Actors.actorCX -= 10;
                 Open.sub = 2;
             }
         }
         if (Open.sub == 2) {
-            Actors.ActorCFrame = 1;
+            Actors.actorCFrame = 1;
             if (Waited(Open.stamp, 0.1)) {
                 PlayEra00Effect(18);
                 Open.sub = 3;
             }
         }
         if (Open.sub == 3) {
-            Actors.ActorCFrame = 3;
-            Actors.NpcFrame = 0;
+            Actors.actorCFrame = 3;
+            Actors.npcFrame = 0;
             if (Waited(Open.stamp, 0.2)) {
                 Open.sub = 4;
-                Actors.ActorCFrame = 4;
+                Actors.actorCFrame = 4;
                 Open.frameStamp = Era00Clock();
                 OpenLine(Prompt, 11, kGeneralVolume);
             }
         }
         if (Open.sub == 4) {
-            if (Waited(Open.frameStamp, 0.1)) Actors.ActorCFrame = Actors.ActorCFrame == 4 ? 5 : 4;
+            if (Waited(Open.frameStamp, 0.1)) Actors.actorCFrame = Actors.actorCFrame == 4 ? 5 : 4;
             if (LineRead()) {
                 CloseLine(Prompt);
                 Open.step = 99;

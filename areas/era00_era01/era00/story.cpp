@@ -5,13 +5,15 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 #include "text/text_state.h"
 
 namespace {
@@ -56,14 +58,14 @@ void RunOpeningPhase(double now) {
         ScrollX = ScrollY = 0;
         if (AtLeastElapsed(Story.stageStamp, now, 0.1)) {
             Story.stageStamp = now;
-            Actors.ActorCFrame = Actors.ActorCFrame == 4 ? 5 : 4;
+            Actors.actorCFrame = Actors.actorCFrame == 4 ? 5 : 4;
         }
         if (RunEra00SparringScene(1) == 99) {
             Story.step = 30;
             Story.sub = 1;
             OpenLine(Prompt, 12, kGeneralVolume);
-            Actors.ActorEFrame = 5;
-            Actors.ActorEY = 640;
+            Actors.actorEFrame = 5;
+            Actors.actorEY = 640;
         }
     }
     if (Story.step == 30) {
@@ -81,11 +83,11 @@ void RunOpeningPhase(double now) {
         // Actor 3 winds up and leaps away to the right.
         constexpr std::int32_t kWindUpFrames[5] = {0, 0, 4, 5, 7};
         if (Story.sub >= 2 && Story.sub <= 4) {
-            Actors.ActorCFrame = kWindUpFrames[Story.sub];
+            Actors.actorCFrame = kWindUpFrames[Story.sub];
             if (AtLeastElapsed(Story.subStamp, now, 0.1)) {
                 Story.subStamp = now;
                 if (Story.sub == 4) {
-                    Story.jumpOriginX = Actors.ActorCX + 40;
+                    Story.jumpOriginX = Actors.actorCX + 40;
                     PlayEra00Effect(18);
                 }
                 ++Story.sub;
@@ -94,19 +96,19 @@ void RunOpeningPhase(double now) {
         if (Story.sub == 5) {
             Story.jumpT = 1.5 * (now - Story.subStamp);
             const double t = Story.jumpT;
-            Actors.ActorCFrame = t > 0.1 ? 9 : 8;
-            Actors.ActorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
-            Actors.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-            if (Actors.ActorCY >= 640) {
+            Actors.actorCFrame = t > 0.1 ? 9 : 8;
+            Actors.actorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
+            Actors.actorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (Actors.actorCY >= 640) {
                 Story.sub = 6;
-                Actors.ActorCFrame = 0;
-                Actors.ActorCY = 640;
+                Actors.actorCFrame = 0;
+                Actors.actorCY = 640;
                 Story.subStamp = now;
                 PlayEra00Effect(18);
             }
         }
         if (Story.sub >= 2) StepEra00Actor5Hop(2);
-        if (Story.sub == 6 && Actors.ActorEX > 1100) {
+        if (Story.sub == 6 && Actors.actorEX > 1100) {
             Story.step = 31;
             Era03ArenaEnemy3.x += 71;
             RunEra00Actor2Scene(0);
@@ -120,22 +122,22 @@ void RunOpeningPhase(double now) {
         MenuKeyBlocked = 0;
     }
     // The flame in the hearth, until 3 s after the intruder has gone.
-    if (Actors.CloseUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
+    if (Actors.closeUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
         Story.flameStamp = now;
         PlayEra00Sound(122);
-        if (++Actors.CloseUpFrame >= 4) Actors.CloseUpFrame = 1;
+        if (++Actors.closeUpFrame >= 4) Actors.closeUpFrame = 1;
         if (Story.step >= 32 && AtLeastElapsed(Story.stageStamp, now, 3.0)) {
-            Actors.CloseUpFrame = 0;
-            Actors.ActorDFrame = 1;
+            Actors.closeUpFrame = 0;
+            Actors.actorDFrame = 1;
             StopSound(122);
             Story.step = 33;
-            Actors.ActorEFrame = 0;
-            Actors.ActorBFrame = 0;
+            Actors.actorEFrame = 0;
+            Actors.actorBFrame = 0;
             Gateway.glowFrame = 1;
             RunEra00ExitEffect(0);
         }
     }
-    if (Story.knockBack == 0 && Actors.CloseUpFrame >= 1 && PlayerState.x > 755) {
+    if (Story.knockBack == 0 && Actors.closeUpFrame >= 1 && PlayerState.x > 755) {
         Story.knockBack = 1;
         RunEra00KnockBackScene(0);
     }
@@ -151,7 +153,7 @@ void RunOpeningPhase(double now) {
 
 // The heroine's lines around the flame; they run on every call.
 void RunFollowUpTalk(double now) {
-    const std::int32_t flame = Actors.CloseUpFrame;
+    const std::int32_t flame = Actors.closeUpFrame;
     if (Story.talkStep == 0 && flame == 1) {
         Story.talkStep = 2;
         EnterConfirmState = 1;
@@ -223,9 +225,9 @@ void RunExitPhase() {
         Story.sub = 1;
         Gateway.x = kExitX;
     }
-    Actors.ItemShown = 1;
-    Actors.ItemX = 261;
-    Actors.ItemY = 632;
+    Actors.itemShown = 1;
+    Actors.itemX = 261;
+    Actors.itemY = 632;
     if (Story.step < 7) KeepOneSheet();
     if (Gateway.glowFrame != 0) RunEra00ExitEffect(1);
 
