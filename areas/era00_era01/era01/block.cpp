@@ -16,7 +16,6 @@
 
 namespace {
 
-WorldUpdateStateRecord& W = WorldUpdateState;
 
 // The field's objects and enemies, stepped every Era01 step in this order.
 using FieldRoutine = void (*)();
@@ -49,9 +48,9 @@ constexpr std::int32_t kArrivalView = Era01Anchor56;
 // ends in a held fall costing 1 HP (the stage step holds her).
 void PitFall(std::int32_t floorY, std::int32_t kindAfter) {
     PlayerState.y = floorY;
-    if (W.pitFallState == 0 && PlayerMoveState.jumpKind != 0) {
-        W.pitFallState = 1;
-        W.pitFallTime = GameNow();
+    if (WorldUpdateState.pitFallState == 0 && PlayerMoveState.jumpKind != 0) {
+        WorldUpdateState.pitFallState = 1;
+        WorldUpdateState.pitFallTime = GameNow();
         PlaySoundEffect(19, SoundVolumes[0]);
         PlayerMoveState.jumpKind = kindAfter;
         PlayerState.hp -= 1;
@@ -62,7 +61,7 @@ void LimitLedgeSection() {
     constexpr std::int32_t L = Era01Anchor24;
     std::int32_t& x = PlayerState.x;
     const std::int32_t y = PlayerState.y;
-    const std::int32_t prev = W.previousStepX;
+    const std::int32_t prev = WorldUpdateState.previousStepX;
     if (!StrictlyBetween(L - 100, x, L + 2200)) return;
     if (267 < y && y < 503) {
         if (x > L - 30 && prev < L + 12) x = L - 30;
@@ -89,15 +88,15 @@ void RunEra01Block() {
     if (ErrandState == 2) RunMovePracticeEvent();
 
     // The notice board: A in its window pins the heroine until it is read.
-    if (W.examineRunning == 0 && KeyAPressed == 1 && PlayerState.x >= Era01Anchor05 + 1176 &&
+    if (WorldUpdateState.examineRunning == 0 && KeyAPressed == 1 && PlayerState.x >= Era01Anchor05 + 1176 &&
         PlayerState.x <= Era01Anchor05 + 1276) {
-        W.examineRunning = 1;
+        WorldUpdateState.examineRunning = 1;
         RunEra01ExamineEvent(0);
-        W.examineHoldX = PlayerState.x;
+        WorldUpdateState.examineHoldX = PlayerState.x;
     }
-    if (W.examineRunning == 1) {
-        PlayerState.x = W.examineHoldX;
-        if (RunEra01ExamineEvent(1) == 99) W.examineRunning = 0;
+    if (WorldUpdateState.examineRunning == 1) {
+        PlayerState.x = WorldUpdateState.examineHoldX;
+        if (RunEra01ExamineEvent(1) == 99) WorldUpdateState.examineRunning = 0;
     }
 
     if (Era00StoryPhase == 2 && RunEra00Story(2) == 99) RunEra00Story(0);
@@ -178,11 +177,11 @@ void LimitEra01() {
 
     if (PlayerHpHold == -1) {
         PlayerHpHold = PlayerState.hp;
-        W.heldExp = PlayerState.exp;
+        WorldUpdateState.heldExp = PlayerState.exp;
     }
     if (PlayerHpHold > 0) {
         PlayerState.hp = PlayerHpHold;
-        PlayerState.exp = W.heldExp;
+        PlayerState.exp = WorldUpdateState.heldExp;
     }
 
     std::int32_t pitDistance = x - Era01Anchor09;
