@@ -10,7 +10,7 @@ using namespace finale;
 namespace {
 
 struct DashWords {
-    std::int32_t stage = 0, how = 0, trailOn = 0, trailLaid = 0, hitKind = 0, px = 0, dir = 0, xs = 0, ys = 0;
+    std::int32_t stage = 0, how = 0, trailOn = 0, trailLaid = 0, hitKind = 0, heroX = 0, dir = 0, startX = 0, startY = 0;
     double stamp = 0;
 };
 DashWords Dash;
@@ -29,7 +29,7 @@ StrikeAtWords StrikeAt;
 
 struct LeapWords {
     std::int32_t stage = 0, air = 0, exposure = 0, strike = 0, hitKind = 0, dir = 0;
-    std::int32_t xs = 0, ys = 0, jx = 0, jy = 0, px = 0;
+    std::int32_t startX = 0, startY = 0, heldX = 0, heldY = 0, heroX = 0;
     double stamp = 0, mark = 0;
 };
 LeapWords Leap;
@@ -95,11 +95,11 @@ std::int32_t RunBossDash(std::int32_t mode, std::int32_t distance) {
         Dash.stage = 2;
         Dash.how = 1;
         Dash.stamp = now;
-        Dash.px = PlayerState.x;
+        Dash.heroX = PlayerState.x;
         Dash.dir = TowardHeroine(X);
         X -= 20 * Dash.dir;
-        Dash.xs = X + 98 * Dash.dir;
-        Dash.ys = BossY() - 64;
+        Dash.startX = X + 98 * Dash.dir;
+        Dash.startY = BossY() - 64;
         BossFacing() = Dash.dir;
     }
     if (Dash.stage == 2) {
@@ -116,14 +116,14 @@ std::int32_t RunBossDash(std::int32_t mode, std::int32_t distance) {
             Dash.stamp = now;
             Dash.trailLaid = 0;
             Dash.hitKind = 0;
-            Dash.px = PlayerState.x;
+            Dash.heroX = PlayerState.x;
             Sound(230);
         }
     }
     if (Dash.stage == 4) {
         const double t = (now - Dash.stamp) / 1.8;
-        X = Dash.xs + TruncToInt(2500.0 * t * Dash.dir);
-        BossY() = Dash.ys;
+        X = Dash.startX + TruncToInt(2500.0 * t * Dash.dir);
+        BossY() = Dash.startY;
         if (mode == 1) {
             if (t > 0.02) {
                 BossPose() = 39;
@@ -134,26 +134,26 @@ std::int32_t RunBossDash(std::int32_t mode, std::int32_t distance) {
                 a.rotation[0] = -60;
                 Dash.how = 2;
             }
-            if (Abs(X - Dash.px) < distance || t > 1.0) Dash.stage = kDone;
+            if (Abs(X - Dash.heroX) < distance || t > 1.0) Dash.stage = kDone;
         } else {
             BossPose() = 38;
             a.rotation[0] = -60;
             Dash.how = 2;
-            if (Abs(X - Dash.px) > distance || t > 1.0) {
+            if (Abs(X - Dash.heroX) > distance || t > 1.0) {
                 Dash.stage = 5;
                 BossPose() = 15;
                 BossY() = 640;
                 a.rotation[0] = 0;
                 Dash.stamp = now;
-                Dash.xs = X;
+                Dash.startX = X;
             }
         }
     }
-    if (SlideAndRecover(Dash.stage, Dash.stamp, 5, Dash.xs, Dash.dir, 1.8, now) && (now - Dash.stamp) / 1.8 > 0.5) {
+    if (SlideAndRecover(Dash.stage, Dash.stamp, 5, Dash.startX, Dash.dir, 1.8, now) && (now - Dash.stamp) / 1.8 > 0.5) {
         Dash.stage = kDone;
         BossPose() = 15;
     }
-    if (Dash.trailOn == 1) TrailShards(Dash.dir, Dash.xs, Dash.trailLaid);
+    if (Dash.trailOn == 1) TrailShards(Dash.dir, Dash.startX, Dash.trailLaid);
     if (Dash.how != 0 && Dash.stage != kDone && Dash.stage != 97 && Dash.stage != 98) {
         const std::int32_t kind = TestPlayerAttackOnBoss(1);
         if (kind >= 1 && kind <= 4) {
@@ -297,8 +297,8 @@ std::int32_t RunBossStrikeAt(std::int32_t mode, std::int32_t x, std::int32_t y) 
 namespace {
 
 // Where the leap has carried it `t` seconds after it began.
-std::int32_t LeapX(double t) { return Leap.xs + TruncToInt((Abs(Leap.xs - Leap.px) - 130) * t * Leap.dir); }
-std::int32_t LeapY(double t) { return Leap.ys - TruncToInt(1300.0 * t) + TruncToInt(1300.0 * t * t); }
+std::int32_t LeapX(double t) { return Leap.startX + TruncToInt((Abs(Leap.startX - Leap.heroX) - 130) * t * Leap.dir); }
+std::int32_t LeapY(double t) { return Leap.startY - TruncToInt(1300.0 * t) + TruncToInt(1300.0 * t * t); }
 
 // The leap at her: up, spinning, the landing slash and its follow-through.
 // `t` is the time since the leap began.
@@ -310,21 +310,21 @@ void StepLeapInAir(double t) {
     if (Leap.stage == 5) {
         const std::int32_t f = BossFacing();
         if (Y < 640) {
-            Leap.jx = LeapX(t);
-            Leap.jy = LeapY(t);
+            Leap.heldX = LeapX(t);
+            Leap.heldY = LeapY(t);
         }
         if (Leap.air == 1) {
             BossPose() = 38;
-            X = Leap.jx;
-            Y = Leap.jy;
+            X = Leap.heldX;
+            Y = Leap.heldY;
             a.rotation[0] = -30;
             if (t > 0.2) Leap.air = 2;
         }
         if (Leap.air == 2) {
             BossPose() = 45;
             Leap.exposure = 5;
-            X = Leap.jx;
-            Y = Leap.jy;
+            X = Leap.heldX;
+            Y = Leap.heldY;
             a.rotation[0] = static_cast<float>(-f * Leap.dir * 3600.0 * (t - 0.4));
             Sound(48);
             if (Y >= 400) {
@@ -334,8 +334,8 @@ void StepLeapInAir(double t) {
         }
         if (Leap.air == 3) {
             BossPose() = 32;
-            X = Leap.jx;
-            Y = Leap.jy + 50;
+            X = Leap.heldX;
+            Y = Leap.heldY + 50;
             a.rotation[0] = 0;
             if (Abs(h.y - Y) < 110 || Y > 630 || t - Leap.mark > 1.02) {
                 Leap.air = 4;
@@ -351,8 +351,8 @@ void StepLeapInAir(double t) {
         }
         if (Leap.air == 4) {
             BossPose() = 33;
-            X = Leap.jx;
-            Y = Leap.jy + 50;
+            X = Leap.heldX;
+            Y = Leap.heldY + 50;
             if (t - Leap.mark >= 0.02) {
                 Leap.air = 5;
                 Leap.mark = t;
@@ -382,8 +382,8 @@ void StepLeapInAir(double t) {
             if (Leap.air != r.air) continue;
             BossPose() = r.pose;
             if (r.placed) {
-                X = Leap.jx + r.dx * f;
-                Y = Leap.jy + 50;
+                X = Leap.heldX + r.dx * f;
+                Y = Leap.heldY + 50;
             }
             if (t - Leap.mark >= r.hold) {
                 Leap.air = r.air + 1;
@@ -460,8 +460,8 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
         Leap.exposure = 1;
         Leap.stamp = now;
         Leap.dir = TowardHeroine(X);
-        Leap.xs = X + 5 * Leap.dir;
-        Leap.ys = Y - 120;
+        Leap.startX = X + 5 * Leap.dir;
+        Leap.startY = Y - 120;
         BossFacing() = Leap.dir;
     }
     if (Leap.stage == 2) {
@@ -486,9 +486,9 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
             Leap.stamp = now;
             Leap.air = 1;
             Leap.hitKind = 0;
-            Leap.px = h.x;
+            Leap.heroX = h.x;
             Sound(230);
-            Leap.jx = Leap.xs;
+            Leap.heldX = Leap.startX;
         }
     }
     const double t = now - Leap.stamp;

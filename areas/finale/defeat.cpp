@@ -19,7 +19,7 @@ struct DefeatWords {
     std::int32_t lineSub = 0;
     std::int32_t savedX = 0, savedFacing = 0, targetX = 0;
     std::int32_t baseX = 0;
-    std::int32_t a[5] = {};   // bar lengths a1..a4 (0 unused)
+    std::int32_t bars[5] = {};   // the four bars' lengths (0 unused)
     double stamp = 0, stamp2 = 0;
 };
 DefeatWords Defeat;
@@ -69,7 +69,7 @@ bool GrowBars(double now) {
     const double elapsed = now - Defeat.stamp;
     for (const LightBar& b : kBars) {
         if (b.state != Defeat.state) continue;
-        std::int32_t& len = Defeat.a[b.length];
+        std::int32_t& len = Defeat.bars[b.length];
         if (Defeat.state == 14 && b.length == 2) {
             // The lower bar grows to 94 and then snaps to its full 95.
             len = len >= 94 ? 95 : TruncToInt(b.rate * elapsed) + b.offset;
@@ -224,7 +224,7 @@ void StepDefeatBars(double now) {
         if (LineRead()) {
             CloseLine(line);
             Defeat.stamp = now;
-            Defeat.a[1] = 0;
+            Defeat.bars[1] = 0;
             Sound(115);
             Defeat.state = 10;
         }
@@ -237,7 +237,7 @@ void StepDefeatBars(double now) {
         PlayerState.pose = 213;
         if (MoreThanElapsed(Defeat.stamp, now, 0.5)) {
             Defeat.stamp = now;
-            Defeat.a[1] = 0;
+            Defeat.bars[1] = 0;
             Sound(87);
             Defeat.state = 12;
         }
@@ -250,7 +250,7 @@ void StepDefeatBars(double now) {
         PlayerState.pose = 213;
         if (MoreThanElapsed(Defeat.stamp, now, 1.5)) {
             Defeat.stamp = now;
-            Defeat.a[1] = Defeat.a[2] = 0;
+            Defeat.bars[1] = Defeat.bars[2] = 0;
             Defeat.lineSub = 1;
             OpenLine(line, 128);
             Defeat.state = 14;
@@ -265,7 +265,7 @@ void StepDefeatBars(double now) {
             CloseLine(line);
             Defeat.lineSub = 3;
         }
-        if (Defeat.a[1] == 75 && Defeat.a[2] == 95 && Defeat.lineSub == 3) {
+        if (Defeat.bars[1] == 75 && Defeat.bars[2] == 95 && Defeat.lineSub == 3) {
             OpenLine(line, 130);
             Defeat.state = 15;
         }
@@ -275,14 +275,14 @@ void StepDefeatBars(double now) {
         line = 130;
         if (LineRead()) {
             CloseLine(line);
-            Defeat.a[1] = Defeat.a[2] = Defeat.a[3] = Defeat.a[4] = 0;
+            Defeat.bars[1] = Defeat.bars[2] = Defeat.bars[3] = Defeat.bars[4] = 0;
             Defeat.stamp = now;
             Defeat.state = 16;
         }
     }
     if (Defeat.state == 16) {
         GrowBars(now);
-        if (Defeat.a[1] == 50 && Defeat.a[2] == 50 && Defeat.a[3] == 72 && Defeat.a[4] == 66 &&
+        if (Defeat.bars[1] == 50 && Defeat.bars[2] == 50 && Defeat.bars[3] == 72 && Defeat.bars[4] == 66 &&
             AtLeastElapsed(Defeat.stamp, now, 1.0)) {
             Defeat.stamp = now;
             Defeat.state = 17;

@@ -44,7 +44,7 @@ struct PlayerHitWords {
     std::int32_t type = 0, sub = 0, kind = 0, guard = 0, lockHold = 0;
     std::int32_t damage = 0, push = 0;
     double hold = 0, lie = 0, rest = 0;
-    std::int32_t px = 0, py = 0, pf = 0, bx = 0, by = 0, bf = 0;
+    std::int32_t heroX = 0, heroY = 0, heroFacing = 0, bossX = 0, bossY = 0, bossFacing = 0;
     std::int32_t pose = 0, anim = 0;
     std::int32_t x0 = 0, y0 = 0, dir = 0;
     double stamp = 0, animStamp = 0, armStamp = 0;
@@ -52,12 +52,12 @@ struct PlayerHitWords {
 PlayerHitWords PlayerHit;
 
 void RecordPositions() {
-    PlayerHit.px = PlayerState.x;
-    PlayerHit.py = PlayerState.y;
-    PlayerHit.pf = PlayerState.facing;
-    PlayerHit.bx = BossX();
-    PlayerHit.by = BossY();
-    PlayerHit.bf = BossFacing();
+    PlayerHit.heroX = PlayerState.x;
+    PlayerHit.heroY = PlayerState.y;
+    PlayerHit.heroFacing = PlayerState.facing;
+    PlayerHit.bossX = BossX();
+    PlayerHit.bossY = BossY();
+    PlayerHit.bossFacing = BossFacing();
 }
 
 bool HeroineGuards() {
@@ -79,7 +79,7 @@ bool Push(double now) {
     const double t = now - PlayerHit.stamp;
     const std::int32_t d = TruncToInt(PlayerHit.push - 2.0 * PlayerHit.push * t);
     if (d < 0) return true;
-    PlayerState.x += PlayerHit.bf * d;
+    PlayerState.x += PlayerHit.bossFacing * d;
     return false;
 }
 
@@ -108,7 +108,7 @@ void Finish(std::int32_t& word) { word = 2; }
 // ---- the boss's reaction to her blow ----
 struct BossHitWords {
     std::int32_t type = 0, sub = 0, how = 0, kind = 0, clinch = 0, flinch = 0;
-    std::int32_t px = 0, py = 0, pf = 0, bx = 0, by = 0, bf = 0;
+    std::int32_t heroX = 0, heroY = 0, heroFacing = 0, bossX = 0, bossY = 0, bossFacing = 0;
     std::int32_t x0 = 0, y0 = 0;
     std::int32_t blowCount = 0, lastEscalatedKind = 0;
     double stamp = 0, second = 0, tick = 0, lastHeavy = 0;
@@ -132,12 +132,12 @@ void PlaceShells() {
 }
 
 void RecordBoth() {
-    BossHit.px = PlayerState.x;
-    BossHit.py = PlayerState.y;
-    BossHit.pf = PlayerState.facing;
-    BossHit.bx = BossX();
-    BossHit.by = BossY();
-    BossHit.bf = BossFacing();
+    BossHit.heroX = PlayerState.x;
+    BossHit.heroY = PlayerState.y;
+    BossHit.heroFacing = PlayerState.facing;
+    BossHit.bossX = BossX();
+    BossHit.bossY = BossY();
+    BossHit.bossFacing = BossFacing();
 }
 
 void Coins(double now, std::int32_t dy) {
@@ -175,7 +175,7 @@ void TypeByKind(double now) {
 bool Slide(double now) {
     const std::int32_t d = TruncToInt(5.0 - 10.0 * (now - BossHit.stamp));
     if (d < 0) return true;
-    BossX() += BossHit.pf * d;
+    BossX() += BossHit.heroFacing * d;
     return false;
 }
 
@@ -187,7 +187,7 @@ void GetUp(double now, std::int32_t x, std::int32_t& word) {
         FinalActorSlots.rotation[0] = 0;
         BossX() = x;
         BossY() = 640;
-        BossFacing() = BossHit.bf;
+        BossFacing() = BossHit.bossFacing;
         if (MoreThanElapsed(BossHit.stamp, now, 0.3)) {
             BossHit.sub = 4;
             BossHit.stamp = now;
@@ -197,7 +197,7 @@ void GetUp(double now, std::int32_t x, std::int32_t& word) {
         BossPose() = 37;
         BossX() = x - 50;
         BossY() = 640;
-        BossFacing() = BossHit.bf;
+        BossFacing() = BossHit.bossFacing;
         if (MoreThanElapsed(BossHit.stamp, now, 0.04)) Finish(word);
     }
 }
@@ -209,7 +209,7 @@ float SpinRotation(double t) { return t > 0.0 ? static_cast<float>(1800.0 / t) :
 struct DebrisWords {
     std::int32_t state = 0, kind = 0, dir = 0;
     double delay = 0, stamp = 0;
-    std::int32_t ox = 0, oy = 0;
+    std::int32_t originX = 0, originY = 0;
     std::int32_t startX[35] = {}, startY[35] = {}, spreadX[35] = {}, spreadY[35] = {};
 };
 DebrisWords Debris;
@@ -423,7 +423,7 @@ void StepPlayerSlam(double now, std::int32_t& word) {
         }
         if (PlayerHit.sub == 2) {
             h.pose = 332;
-            h.x = PlayerHit.px;
+            h.x = PlayerHit.heroX;
             PlayerSpriteAngle = 180;
             h.y = 500;
             if (MoreThanElapsed(PlayerHit.stamp, now, 0.2)) {
@@ -432,7 +432,7 @@ void StepPlayerSlam(double now, std::int32_t& word) {
             }
         }
         if (PlayerHit.sub == 3 || PlayerHit.sub == 4) {
-            h.x = PlayerHit.px;
+            h.x = PlayerHit.heroX;
             PlayerSpriteAngle = 0;
         }
         if (LieThenRise(3, PlayerHit.lie, PlayerHit.rest, now)) Finish(word);
@@ -628,11 +628,11 @@ void StepBossLaunched(double now) {
             BossHit.second = now;
             BossHit.x0 = BossX();
             BossHit.y0 = BossY();
-            BossHit.bf = BossFacing();
+            BossHit.bossFacing = BossFacing();
         }
         if (BossHit.sub == 2) {
             const double t = now - BossHit.second;
-            const std::int32_t f = BossHit.bf;
+            const std::int32_t f = BossHit.bossFacing;
             BossPose() = 45;
             a.rotation[0] = SpinRotation(t);
             Sound(67);
@@ -688,7 +688,7 @@ void StepBossClinch(double now, std::int32_t& word) {
         if (BossHit.clinch == 1) {
             MessageBoxOpen = 1;
             BossHit.clinch = 2;
-            PlayerState.x = BossX() - BossHit.pf * 152;
+            PlayerState.x = BossX() - BossHit.heroFacing * 152;
             BossHit.second = now;
         }
         if (BossHit.clinch == 2) {
@@ -697,10 +697,10 @@ void StepBossClinch(double now, std::int32_t& word) {
             };
             static constexpr ClinchRow kClinch[5] = {{0, 0, 0}, {202, 75, 75}, {207, 72, 72}, {220, 50, 50}, {216, 44, 164}};
             const ClinchRow& row = kClinch[(BossHit.kind >= 1 && BossHit.kind <= 4) ? BossHit.kind : 1];
-            const std::int32_t mid = (BossHit.px + BossHit.bx) / 2;
+            const std::int32_t mid = (BossHit.heroX + BossHit.bossX) / 2;
             PlayerState.pose = row.pose;
-            PlayerState.x = mid - BossHit.pf * row.heroine;
-            BossX() = mid - BossHit.bf * row.boss;
+            PlayerState.x = mid - BossHit.heroFacing * row.heroine;
+            BossX() = mid - BossHit.bossFacing * row.boss;
             for (int i = 14; i <= 15; ++i) {
                 a.x[i] = BossX() + 30 * BossFacing();
                 a.y[i] = BossY() - 106;
@@ -724,13 +724,13 @@ void StepBossKnockedDown(double now, std::int32_t& word) {
             BossHit.stamp = BossHit.second = now;
             BossHit.y0 = PlayerState.y - 77;
             BossY() = BossHit.y0;
-            BossHit.pf = PlayerState.facing;
+            BossHit.heroFacing = PlayerState.facing;
             AddWorth(BossHit.type == 2 ? 40 : 50, BossHit.type == 2 ? 40 : 50);
         }
         if (BossHit.sub == 2) {
             BossPose() = 43;
             a.rotation[0] = 0;
-            BossFacing() = -BossHit.pf;
+            BossFacing() = -BossHit.heroFacing;
             if (BossY() < 584) {
                 BossHit.stamp = now;
                 const double t2 = now - BossHit.second;
@@ -758,13 +758,13 @@ void StepBossSpun(double now, std::int32_t& word) {
             BossHit.stamp = BossHit.second = now;
             BossHit.y0 = PlayerState.y - 138;
             BossY() = BossHit.y0;
-            BossHit.pf = PlayerState.facing;
+            BossHit.heroFacing = PlayerState.facing;
             AddWorth(80, 80);
         }
         if (BossHit.sub == 2) {
             const double t2 = now - BossHit.second;
             a.rotation[0] = 0;
-            BossFacing() = -BossHit.pf;
+            BossFacing() = -BossHit.heroFacing;
             if (t2 >= 0.04) {
                 BossPose() = 45;
                 a.rotation[0] = SpinRotation(t2);
@@ -797,7 +797,7 @@ void StepBossFloored(double now, std::int32_t& word) {
             BossHit.stamp = now;
             BossHit.x0 = BossX();
             BossHit.y0 = BossY();
-            BossHit.bf = BossFacing();
+            BossHit.bossFacing = BossFacing();
             AddWorth(60, 50);
         }
         if (BossHit.sub == 2) {
@@ -868,8 +868,8 @@ std::int32_t RunBossDebrisBurst(std::int32_t mode, std::int32_t kind) {
             Sound(185);
             const OriginRow& o = kOrigins[(Debris.kind >= 1 && Debris.kind <= 4) ? Debris.kind : 1];
             const std::int32_t r1 = Random0To99(), r2 = Random0To99();
-            Debris.ox = a.x[14] - Debris.dir * o.back + r1 / 20;
-            Debris.oy = a.y[14] + r2 / 20 + o.down;
+            Debris.originX = a.x[14] - Debris.dir * o.back + r1 / 20;
+            Debris.originY = a.y[14] + r2 / 20 + o.down;
         }
     }
     if (Debris.state == 2) {
@@ -884,8 +884,8 @@ std::int32_t RunBossDebrisBurst(std::int32_t mode, std::int32_t kind) {
             a.depth[i] = 0.101f;
             a.x[i] = a.x[14] + Debris.dir * p.dx;
             a.y[i] = a.y[14] + p.dy;
-            Debris.spreadX[i] = Debris.ox - a.x[i];
-            Debris.spreadY[i] = a.y[i] - Debris.oy;
+            Debris.spreadX[i] = Debris.originX - a.x[i];
+            Debris.spreadY[i] = a.y[i] - Debris.originY;
             Debris.startX[i] = a.x[i];
             Debris.startY[i] = a.y[i];
         }

@@ -20,7 +20,7 @@ struct PhaseSceneWords {
 PhaseSceneWords Scene;
 
 struct CarryDashWords {
-    std::int32_t state = 0, px = 0, py = 0, dir = 0, xs = 0, ys = 0, trailOn = 0, trailLaid = 0;
+    std::int32_t state = 0, heroX = 0, heroY = 0, dir = 0, startX = 0, startY = 0, trailOn = 0, trailLaid = 0;
     double stamp = 0;
 };
 CarryDashWords CarryDash;
@@ -37,11 +37,11 @@ void HoldBoth() {
 
 // The height on the line from (xs, ys) through 100 px above her feet.
 std::int32_t FlightY(std::int32_t x) {
-    const std::int32_t span = CarryDash.px - CarryDash.xs;
+    const std::int32_t span = CarryDash.heroX - CarryDash.startX;
     const std::int32_t run = span < 0 ? -span : span;
-    if (run == 0) return CarryDash.ys;
-    const std::int32_t along = CarryDash.xs - x < 0 ? x - CarryDash.xs : CarryDash.xs - x;
-    return CarryDash.ys - (along * (CarryDash.ys - CarryDash.py + 100)) / run;
+    if (run == 0) return CarryDash.startY;
+    const std::int32_t along = CarryDash.startX - x < 0 ? x - CarryDash.startX : CarryDash.startX - x;
+    return CarryDash.startY - (along * (CarryDash.startY - CarryDash.heroY + 100)) / run;
 }
 
 }  // namespace
@@ -140,12 +140,12 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
     if (CarryDash.state == 1) {
         CarryDash.state = 2;
         CarryDash.stamp = now;
-        CarryDash.px = h.x;
-        CarryDash.py = h.y;
+        CarryDash.heroX = h.x;
+        CarryDash.heroY = h.y;
         CarryDash.dir = h.x >= X ? 1 : -1;
         X -= 20 * CarryDash.dir;
-        CarryDash.xs = X + 98 * CarryDash.dir;
-        CarryDash.ys = Y - 54;
+        CarryDash.startX = X + 98 * CarryDash.dir;
+        CarryDash.startY = Y - 54;
         BossFacing() = CarryDash.dir;
         if (BossPose() == 37) CarryDash.state = 3;
     }
@@ -162,14 +162,14 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
             CarryDash.state = 4;
             CarryDash.stamp = now;
             CarryDash.trailLaid = 0;
-            CarryDash.px = h.x;
-            CarryDash.py = h.y;
+            CarryDash.heroX = h.x;
+            CarryDash.heroY = h.y;
             Sound(230);
         }
     }
     if (CarryDash.state == 4) {
         const double t = now - CarryDash.stamp;
-        X = CarryDash.xs + TruncToInt(3500.0 * t * CarryDash.dir);
+        X = CarryDash.startX + TruncToInt(3500.0 * t * CarryDash.dir);
         Y = FlightY(X);
         if (t < 0.02) {
             BossPose() = 38;
@@ -185,22 +185,22 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
             h.hp -= 100;
         }
         const std::int32_t toStart =
-            CarryDash.px - CarryDash.xs < 0 ? CarryDash.xs - CarryDash.px : CarryDash.px - CarryDash.xs;
-        const std::int32_t toBoss = CarryDash.px - X < 0 ? X - CarryDash.px : CarryDash.px - X;
+            CarryDash.heroX - CarryDash.startX < 0 ? CarryDash.startX - CarryDash.heroX : CarryDash.heroX - CarryDash.startX;
+        const std::int32_t toBoss = CarryDash.heroX - X < 0 ? X - CarryDash.heroX : CarryDash.heroX - X;
         if (CarryDash.state == 4 && toStart < toBoss) CarryDash.state = 10;
         if (CarryDash.dir < 0 && X < Era04Door6 + 300) {
             CarryDash.state = 10;
-            CarryDash.xs = Era04Door6 + 300;
+            CarryDash.startX = Era04Door6 + 300;
         }
         if (CarryDash.dir > 0 && X > Era04Door6 + 4850) {
             CarryDash.state = 10;
-            CarryDash.xs = Era04Door6 + 4850;
+            CarryDash.startX = Era04Door6 + 4850;
         }
     }
     if (CarryDash.state == 5) {
         const double t = now - CarryDash.stamp;
         h.pose = 84;
-        X = CarryDash.xs + TruncToInt(3500.0 * t * CarryDash.dir);
+        X = CarryDash.startX + TruncToInt(3500.0 * t * CarryDash.dir);
         GroundFallSuppressed = 1;
         Y = Y > 200 ? FlightY(X) : 200;
         if (Y < 200) Y = 200;
@@ -208,7 +208,7 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
         h.y = Y + 71;
         if ((CarryDash.dir < 0 && X < Era04Door6 + 230) || (CarryDash.dir > 0 && X > Era04Door6 + 4930)) {
             CarryDash.state = 6;
-            CarryDash.xs = CarryDash.dir < 0 ? Era04Door6 + 230 : Era04Door6 + 4930;
+            CarryDash.startX = CarryDash.dir < 0 ? Era04Door6 + 230 : Era04Door6 + 4930;
             Sound(209);
             Sound(217);
             CarryDash.stamp = now;
@@ -260,6 +260,6 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
         BossPose() = 15;
         CarryDash.state = kDone;
     }
-    if (CarryDash.trailOn == 1) TrailShards(CarryDash.dir, CarryDash.xs, CarryDash.trailLaid);
+    if (CarryDash.trailOn == 1) TrailShards(CarryDash.dir, CarryDash.startX, CarryDash.trailLaid);
     return CarryDash.state;
 }

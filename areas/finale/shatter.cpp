@@ -36,10 +36,10 @@ constexpr Offset kCentreOffsets[37] = {
     {-1, 36},
 };
 
-// Shape 1's outline: points first..first + n - 1 at base + i * step from the
-// centre (i = 1..n); an anchor or a single point is a run of one with no step.
+// Shape 1's outline: points first..first + count - 1 at base + i * step from the
+// centre (i = 1..count); an anchor or a single point is a run of one with no step.
 struct Run {
-    std::int32_t first, n, bx, by, sx, sy;
+    std::int32_t first, count, baseX, baseY, stepX, stepY;
 };
 constexpr Run kShapeOne[] = {
     {2, 1, -20, -100, 0, 0}, {3, 1, 23, 34, 0, 0},  {4, 1, -10, 25, 0, 0},  {29, 1, -10, -57, 0, 0},
@@ -173,9 +173,9 @@ void BuildShatterOutline(std::int32_t shape) {
         return;
     }
     for (const Run& r : kShapeOne)
-        for (std::int32_t i = 1; i <= r.n; ++i) {
-            const std::int32_t k = r.sx == 0 && r.sy == 0 ? 0 : i;
-            PlacePoint(shape, r.first + i - 1, cx + r.bx + k * r.sx, cy + r.by + k * r.sy);
+        for (std::int32_t i = 1; i <= r.count; ++i) {
+            const std::int32_t k = r.stepX == 0 && r.stepY == 0 ? 0 : i;
+            PlacePoint(shape, r.first + i - 1, cx + r.baseX + k * r.stepX, cy + r.baseY + k * r.stepY);
         }
 }
 
