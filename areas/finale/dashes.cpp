@@ -10,7 +10,8 @@ using namespace finale;
 namespace {
 
 struct DashWords {
-    std::int32_t stage = 0, how = 0, trailOn = 0, trailLaid = 0, hitKind = 0, heroX = 0, dir = 0, startX = 0, startY = 0;
+    std::int32_t stage = 0, how = 0, trailOn = 0, trailLaid = 0, hitKind = 0, heroX = 0, dir = 0;
+    std::int32_t startX = 0, startY = 0;
     double stamp = 0;
 };
 DashWords Dash;

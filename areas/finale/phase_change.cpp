@@ -184,8 +184,8 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
             MessageBoxOpen = 1;
             h.hp -= 100;
         }
-        const std::int32_t toStart =
-            CarryDash.heroX - CarryDash.startX < 0 ? CarryDash.startX - CarryDash.heroX : CarryDash.heroX - CarryDash.startX;
+        const std::int32_t toStart = CarryDash.heroX - CarryDash.startX < 0 ? CarryDash.startX - CarryDash.heroX
+                                                                              : CarryDash.heroX - CarryDash.startX;
         const std::int32_t toBoss = CarryDash.heroX - X < 0 ? X - CarryDash.heroX : CarryDash.heroX - X;
         if (CarryDash.state == 4 && toStart < toBoss) CarryDash.state = 10;
         if (CarryDash.dir < 0 && X < Era04Door6 + 300) {
