@@ -59,7 +59,7 @@ void StepBlockers() {
 
 // ---- the opening ---------------------------------------------------------------
 struct IntroRecord {
-    Phase p;
+    Phase phase;
     std::int32_t offset = 0;
 };
 IntroRecord gIntro;
@@ -141,7 +141,7 @@ double gWatch = 0;
 
 std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
     IntroRecord& I = gIntro;
-    Phase& p = I.p;
+    Phase& p = I.phase;
     auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;

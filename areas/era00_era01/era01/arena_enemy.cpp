@@ -146,7 +146,7 @@ std::int32_t TestArenaEnemyHit() {
 namespace {
 
 struct ReactionPrivate {
-    Steps s;
+    Steps steps;
     std::int32_t roll = -1;
     std::int32_t x0 = 0, y0 = 0;
     bool soundStopped = false;
@@ -156,7 +156,7 @@ ReactionPrivate reaction;
 
 // The sway to the right and back: 99 once it is home.
 std::int32_t Sway(std::int32_t frame, double now) {
-    const double v = 5.0 * (now - reaction.s.stamp);
+    const double v = 5.0 * (now - reaction.steps.stamp);
     Enemy.x = kArenaOrigin + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
     Enemy.frame = frame;
     if (Enemy.x < kArenaOrigin) {
@@ -164,15 +164,15 @@ std::int32_t Sway(std::int32_t frame, double now) {
         Enemy.y = kGround;
         return 99;
     }
-    return reaction.s.step;
+    return reaction.steps.step;
 }
 
 std::int32_t JumpHit(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         r.roll = Random0To99();
-        r.s.step = Arena.hitChance >= r.roll ? 2 : 10;
-        if (r.s.step == 2) {
+        r.steps.step = Arena.hitChance >= r.roll ? 2 : 10;
+        if (r.steps.step == 2) {
             PlayFieldEffect(126);
             PayOut(10);
             SpawnPickup(Enemy.x - 30, Enemy.y - 140);
@@ -180,18 +180,18 @@ std::int32_t JumpHit(double now) {
             PlayFieldEffect(901);
         }
     }
-    if (r.s.step == 10) return Sway(12, now);
+    if (r.steps.step == 10) return Sway(12, now);
     if (TestArenaEnemyHit() == 3) {
         r.roll = -1;
         return 98;
     }
-    if (r.s.step == 2 && Sway(19, now) == 99) {
+    if (r.steps.step == 2 && Sway(19, now) == 99) {
         SpawnPickup(Enemy.x - 30, Enemy.y - 140);
-        r.s.Next(3, now);
+        r.steps.Next(3, now);
         return 3;
     }
-    if (r.s.step == 3) {
-        const double v = 4.0 * (now - r.s.stamp);
+    if (r.steps.step == 3) {
+        const double v = 4.0 * (now - r.steps.stamp);
         Enemy.x = kArenaOrigin - 3 - TruncToInt(180.0 * v - 180.0 * v * v);
         Enemy.frame = v >= 0.6 ? 14 : 19;
         if (Enemy.x > kArenaOrigin) {
@@ -199,12 +199,12 @@ std::int32_t JumpHit(double now) {
             return 99;
         }
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t LungeStruck(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         PayOut(40);
         if (Arena.hitChance < 100) Arena.hitChance += 30;
         PlayFieldEffect(36);
@@ -213,15 +213,15 @@ std::int32_t LungeStruck(double now) {
         r.y0 = Enemy.y - 30;
         r.soundStopped = false;
         r.coinStamp = now;
-        r.s.step = 2;
+        r.steps.step = 2;
     }
     if (AtLeastElapsed(r.coinStamp, now, 0.1)) {
         r.coinStamp = now;
         SpawnPickup(Enemy.x - 30, Enemy.y - 140);
     }
     Enemy.frame = 19;
-    if (r.s.step == 2) {
-        const double v = 2.0 * (now - r.s.stamp);
+    if (r.steps.step == 2) {
+        const double v = 2.0 * (now - r.steps.stamp);
         if (v <= 0.5) Enemy.x = r.x0 + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
         Enemy.y = r.y0 - TruncToInt(1400.0 * v - 1400.0 * v * v);
         if (v >= 0.1 && !r.soundStopped) {
@@ -230,26 +230,26 @@ std::int32_t LungeStruck(double now) {
         }
         if (Enemy.y >= kGround) {
             Enemy.y = kGround;
-            r.s.Next(3, now);
+            r.steps.Next(3, now);
         }
-    } else if (r.s.step == 3 && AtLeastElapsed(r.s.stamp, now, 0.3)) {
+    } else if (r.steps.step == 3 && AtLeastElapsed(r.steps.stamp, now, 0.3)) {
         Enemy.x = kArenaOrigin;
         Enemy.y = kGround;
         return 99;
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t Toss(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         PayOut(40);
         PlayFieldEffect(36);
         MessageBoxOpen = 1;
         r.y0 = Enemy.y - 10;
-        r.s.step = 2;
+        r.steps.step = 2;
     }
-    const double t = now - r.s.stamp;
+    const double t = now - r.steps.stamp;
     Enemy.frame = 3;
     Enemy.y = r.y0 - TruncToInt(1750.0 * t - 1330.0 * t * t);
     SpawnPickup(Enemy.x - 60, Enemy.y - 150);
@@ -257,61 +257,61 @@ std::int32_t Toss(double now) {
         MessageBoxOpen = 0;
         return 99;
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t Crumple(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         Enemy.y = FloorHeightAt(Enemy.x, Enemy.y);
         PayOut(50);
         PlayFieldEffect(36);
         MessageBoxOpen = 1;
-        r.s.step = 2;
+        r.steps.step = 2;
     }
-    if (r.s.step == 2) {
+    if (r.steps.step == 2) {
         Enemy.frame = 5;
-        if (AtLeastElapsed(r.s.stamp, now, 1.05)) {
+        if (AtLeastElapsed(r.steps.stamp, now, 1.05)) {
             SpawnPickup(Enemy.x - 60, Enemy.y - 150);
             PlayFieldEffect(32);
-            r.s.Next(3, now);
+            r.steps.Next(3, now);
         }
-    } else if (r.s.step == 3) {
+    } else if (r.steps.step == 3) {
         Enemy.frame = 6;
-        if (AtLeastElapsed(r.s.stamp, now, 0.03)) {
+        if (AtLeastElapsed(r.steps.stamp, now, 0.03)) {
             StopSound(32);
             PlayFieldEffect(56);
-            r.s.Next(4, now);
+            r.steps.Next(4, now);
         }
-    } else if (r.s.step == 4) {
+    } else if (r.steps.step == 4) {
         Enemy.frame = 5;
-        if (AtLeastElapsed(r.s.stamp, now, 0.3)) {
+        if (AtLeastElapsed(r.steps.stamp, now, 0.3)) {
             StopSound(56);
             MessageBoxOpen = 0;
             return 99;
         }
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t HeavyBlow(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         r.roll = Random0To99();
         if (r.roll >= 95) {
             PayWholePool();
             return 99;
         }
         PlayFieldEffect(61);
-        r.s.step = 2;
+        r.steps.step = 2;
     }
     Enemy.frame = 12;
-    if (AtLeastElapsed(r.s.stamp, now, 0.2)) {
+    if (AtLeastElapsed(r.steps.stamp, now, 0.2)) {
         Enemy.x = kArenaOrigin;
         Enemy.y = kGround;
         return 99;
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 }  // namespace
@@ -320,19 +320,19 @@ std::int32_t RunArenaEnemyHitReaction(std::int32_t kind) {
     const double now = FieldClock();
     ReactionPrivate& r = reaction;
     if (kind == 0) {
-        r.s.Next(0, now);
+        r.steps.Next(0, now);
         return 0;
     }
-    StampAheadToZero(r.s.stamp, now);
+    StampAheadToZero(r.steps.stamp, now);
     if (PlayerState.weaponMode2 == 1) {
         PayWholePool();
         return 99;
     }
-    if (r.s.step == 0) r.s.Next(1, now);
+    if (r.steps.step == 0) r.steps.Next(1, now);
     if (kind == 1) {
-        if (r.s.step == 1) {
+        if (r.steps.step == 1) {
             PlayFieldEffect(901);
-            r.s.step = 2;
+            r.steps.step = 2;
         }
         return Sway(13, now);
     }
@@ -362,7 +362,7 @@ namespace {
 // ---- grabs and throws -----------------------------------------------------------
 
 struct ThrowPrivate {
-    Steps s;
+    Steps steps;
     std::int32_t x0 = 0, y0 = 0;
     bool drop = false, landed = false;
     std::int32_t dropX = 0, dropY = 0;
@@ -404,7 +404,7 @@ void Grab(ThrowPrivate& p, std::int32_t enemyDx, double now) {
 }
 
 void ArmThrow(ThrowPrivate& p, std::int32_t reach, double now) {
-    p.s.Next(1, now);
+    p.steps.Next(1, now);
     p.x0 = Enemy.x - reach;
     p.y0 = PlayerState.y - 74;
     p.drop = p.landed = false;
@@ -419,20 +419,20 @@ namespace {
 void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double now) {
     GroundFallSuppressed = 1;
     PlayerMoveState.runSlideState = 0;
-    if (p.s.step == 1) {
+    if (p.steps.step == 1) {
         MessageBoxOpen = 1;
         FlashEffects[2].state = 1;
-        p.s.Next(2, now);
+        p.steps.Next(2, now);
     }
-    if (p.s.step != 2) return;
+    if (p.steps.step != 2) return;
     Grab(p, 72, now);
     if (withDrop) StartDrop(p, now);
-    if (!AtLeastElapsed(p.s.stamp, now, 0.02)) return;
+    if (!AtLeastElapsed(p.steps.stamp, now, 0.02)) return;
     PlayFieldEffect(sound);
     PlayFieldEffect(36);
     PlayerState.hp -= 15;
     UpdateArenaEnemyIdle(0);
-    p.s.Next(3, now);
+    p.steps.Next(3, now);
 }
 
 // Her flight: x back at `xRate` px/s, an arc of `rise` px/s; true once she
@@ -465,31 +465,31 @@ std::int32_t RunArenaEnemyThrowA(std::int32_t kind) {
         ArmThrow(p, 100, now);
         return 0;
     }
-    StampAheadToZero(p.s.stamp, now);
-    if (p.s.step <= 2) {
+    StampAheadToZero(p.steps.stamp, now);
+    if (p.steps.step <= 2) {
         StepThrowGrab(p, kind == 2, 92, now);
-    } else if (p.s.step == 3) {
-        const double t = now - p.s.stamp;
+    } else if (p.steps.step == 3) {
+        const double t = now - p.steps.stamp;
         const bool down = StepFlight(p, 170.0, 1500.0, t);
         if (t >= 0.5) {
             Enemy.x = kArenaOrigin;
             if (!p.drop) UpdateArenaEnemyIdle(1);
         }
         KeepViewOnHer();
-        if (down) p.s.Next(4, now);
-    } else if (p.s.step == 4) {
+        if (down) p.steps.Next(4, now);
+    } else if (p.steps.step == 4) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
-        if (AtLeastElapsed(p.s.stamp, now, 1.5)) p.s.Next(5, now);
+        if (AtLeastElapsed(p.steps.stamp, now, 1.5)) p.steps.Next(5, now);
     }
-    if (p.s.step < 5) KeepFlashOnEnemy();
-    if (p.s.step >= 4) UpdateArenaEnemyIdle(1);
+    if (p.steps.step < 5) KeepFlashOnEnemy();
+    if (p.steps.step >= 4) UpdateArenaEnemyIdle(1);
     StepDrop(p, now);
-    if (p.s.step == 5) {
+    if (p.steps.step == 5) {
         EnemyBackOnItsFeet();
-        if (!p.drop || p.landed) p.s.step = 99;
+        if (!p.drop || p.landed) p.steps.step = 99;
     }
-    return p.s.step;
+    return p.steps.step;
 }
 
 std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
@@ -499,31 +499,31 @@ std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
         ArmThrow(p, 50, now);
         return 0;
     }
-    StampAheadToZero(p.s.stamp, now);
-    if (p.s.step <= 2) {
+    StampAheadToZero(p.steps.stamp, now);
+    if (p.steps.step <= 2) {
         StepThrowGrab(p, false, 85, now);
-    } else if (p.s.step == 3) {
-        const double t = now - p.s.stamp;
+    } else if (p.steps.step == 3) {
+        const double t = now - p.steps.stamp;
         const bool down = StepFlight(p, 270.0, 1000.0, t);
         if (t >= 0.2) {
             Enemy.x = kArenaOrigin;
             UpdateArenaEnemyIdle(1);
         }
-        if (down) p.s.Next(4, now);
-    } else if (p.s.step == 4) {
+        if (down) p.steps.Next(4, now);
+    } else if (p.steps.step == 4) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
         UpdateArenaEnemyIdle(1);
-        if (AtLeastElapsed(p.s.stamp, now, 0.5)) {
+        if (AtLeastElapsed(p.steps.stamp, now, 0.5)) {
             EnemyBackOnItsFeet();
             Enemy.x = kArenaOrigin;
             Enemy.y = TopFloorHeightAt(Enemy.x) + 5;
             MessageBoxOpen = 0;
-            p.s.step = 99;
+            p.steps.step = 99;
         }
     }
-    if (p.s.step < 5) KeepFlashOnEnemy();
-    return p.s.step;
+    if (p.steps.step < 5) KeepFlashOnEnemy();
+    return p.steps.step;
 }
 
 namespace {

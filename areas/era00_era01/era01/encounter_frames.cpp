@@ -47,7 +47,7 @@ void Item(std::int32_t graphic, const Box& r, std::int32_t pivotX, std::int32_t 
 }
 
 struct GroundItem {
-    Box r;
+    Box rect;
     std::int32_t pivotY, offset;
     float depth;
 };
@@ -64,7 +64,7 @@ constexpr GroundItem kSetPiecesA[23] = {
 
 // Perch tiles; a depth of 0 stands for the heroine's depth - 0.01.
 struct TileItem {
-    Box r;
+    Box rect;
     float depth;
 };
 constexpr TileItem kSetPiecesB[7] = {
@@ -73,7 +73,7 @@ constexpr TileItem kSetPiecesB[7] = {
 };
 
 struct BeyondItem {
-    Box r;
+    Box rect;
     std::int32_t pivotX, pivotY, offset;
     float depth;
 };
@@ -96,7 +96,7 @@ void SetEra01SetPieceSpriteA(std::int32_t item) {
     Clear();
     if (item < 1 || item > 23) return;
     const GroundItem& g = kSetPiecesA[item - 1];
-    Item(kSheet79, g.r, 0, g.pivotY, kEncounterA + g.offset, 640, g.depth);
+    Item(kSheet79, g.rect, 0, g.pivotY, kEncounterA + g.offset, 640, g.depth);
 }
 
 void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group) {
@@ -104,7 +104,7 @@ void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group) {
     if (item < 1 || item > 7 || group < 0 || group > 8) return;
     const TileItem& t = kSetPiecesB[item - 1];
     const float depth = t.depth == 0.0f ? PlayerState.depth - 0.01f : t.depth;
-    Item(kSheet79, t.r, 0, 0, kEncounterA + 600 + 30 * (item - 1) + 210 * group, 546, depth);
+    Item(kSheet79, t.rect, 0, 0, kEncounterA + 600 + 30 * (item - 1) + 210 * group, 546, depth);
 }
 
 void SetEra01SetPieceSpriteC(std::int32_t item) {
@@ -138,5 +138,5 @@ void SetEra01SetPieceSpriteD(std::int32_t item) {
     Clear();
     if (item < 1 || item > 5) return;
     const BeyondItem& b = kSetPiecesD[item - 1];
-    Item(kSheet81, b.r, b.pivotX, b.pivotY, kTowerT + b.offset, 640, b.depth);
+    Item(kSheet81, b.rect, b.pivotX, b.pivotY, kTowerT + b.offset, 640, b.depth);
 }

@@ -50,7 +50,7 @@ struct EnemyPrivate {
 EnemyPrivate Private;
 Stepper meeting, appear, idle, attack, death;
 struct ReactionPrivate {
-    Stepper s;
+    Stepper stepper;
     std::int32_t baseY = 0, flickerPhase = 0, flickerCount = 0;
     double start = 0.0;
 };
@@ -158,7 +158,7 @@ void Hurt(std::int32_t damage) {
 }
 
 std::int32_t RunReaction(std::int32_t n, double now) {
-    Stepper& s = reaction.s;
+    Stepper& s = reaction.stepper;
     if (s.step == 1) {
         s.Arm(2, now);
         reaction.start = now;
@@ -466,8 +466,8 @@ void FinishReaction(std::int32_t n, double now) {
 std::int32_t RunFieldEnemyAReaction(std::int32_t n) {
     if (n == 0) {
         reaction = ReactionPrivate{};
-        reaction.s.step = 1;
-        return reaction.s.step;
+        reaction.stepper.step = 1;
+        return reaction.stepper.step;
     }
     return RunReaction(n, FieldClock());
 }
