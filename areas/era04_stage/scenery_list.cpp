@@ -45,12 +45,13 @@ void Put(std::int32_t sheet, const Piece& p, std::int32_t worldX, std::int32_t y
 
 // A stage-object slot as it stands (x plus dx).
 void PutSlot(std::int32_t sheet, int slot, std::int32_t dx) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    Put(sheet, SpriteRect{T.rectLeft[slot], T.rectTop[slot], T.rectRight[slot], T.rectBottom[slot]},
-        SpritePivot{T.pivotX[slot], T.pivotY[slot]}, T.x[slot] + dx, T.y[slot], T.depth[slot], T.colour[slot]);
-    PendingSprite.facing = T.facing[slot];
-    PendingSprite.angle = T.rotation[slot];
-    PendingSprite.scale = T.scale[slot];
+    const StageObjectTableRecord& table = StageObjectTable;
+    Put(sheet, SpriteRect{table.rectLeft[slot], table.rectTop[slot], table.rectRight[slot], table.rectBottom[slot]},
+        SpritePivot{table.pivotX[slot], table.pivotY[slot]}, table.x[slot] + dx, table.y[slot], table.depth[slot],
+        table.colour[slot]);
+    PendingSprite.facing = table.facing[slot];
+    PendingSprite.angle = table.rotation[slot];
+    PendingSprite.scale = table.scale[slot];
 }
 
 void PutFlame(int layer, std::int32_t worldX, std::int32_t y, float depth, std::uint32_t colour) {
@@ -77,15 +78,15 @@ void RoomDoor(std::int32_t n) {
 }
 
 void TrapTile(int j) {
-    const TrapRoomTilesRecord& T = TrapRoomTiles;
-    if (j < 1 || T.state[j] == 0) return;
-    const int ruin = T.ruin[j] <= 2 ? T.ruin[j] : 0;
+    const TrapRoomTilesRecord& tiles = TrapRoomTiles;
+    if (j < 1 || tiles.state[j] == 0) return;
+    const int ruin = tiles.ruin[j] <= 2 ? tiles.ruin[j] : 0;
     const Piece& p = j <= 30 ? kWideTiles[ruin] : kNarrowTiles[ruin];
     // The near rows cover her feet; the far rows lie behind her.
     const bool near = (j >= 20 && j <= 30) || j >= 52;
-    Put(kTrap, p, T.x[j], T.y[j], near ? 0.199f : 0.787f, T.colour[j]);
-    PendingSprite.facing = T.sign[j];
-    PendingSprite.angle = T.tilt[j];
+    Put(kTrap, p, tiles.x[j], tiles.y[j], near ? 0.199f : 0.787f, tiles.colour[j]);
+    PendingSprite.facing = tiles.sign[j];
+    PendingSprite.angle = tiles.tilt[j];
 }
 
 void ChainSegment(int c, int s) {
@@ -247,24 +248,24 @@ void HallCWall(std::int32_t n, std::uint32_t tint) {
 }
 
 void Platform(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    if (T.code[slot] == 0) return;
+    const StageObjectTableRecord& table = StageObjectTable;
+    if (table.code[slot] == 0) return;
     PutSlot(kHallC, slot, 0);
-    const std::int32_t left = 94 * T.code[slot] + 222;
+    const std::int32_t left = 94 * table.code[slot] + 222;
     PendingSprite.srcLeft = left;
     PendingSprite.srcTop = 643;
     PendingSprite.srcRight = left + 91;
-    PendingSprite.srcBottom = T.stepState[slot] == 81 ? 683 : 702;
+    PendingSprite.srcBottom = table.stepState[slot] == 81 ? 683 : 702;
     PendingSprite.pivotX = 45;
     PendingSprite.pivotY = 0;
     PendingSprite.facing = 1;
 }
 
 void PlatformShadow(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    if (T.code[slot] == 0) return;
+    const StageObjectTableRecord& table = StageObjectTable;
+    if (table.code[slot] == 0) return;
     PutSlot(kHallC, slot, 0);
-    const std::int32_t left = 94 * T.code[slot] + 222;
+    const std::int32_t left = 94 * table.code[slot] + 222;
     PendingSprite.srcLeft = left;
     PendingSprite.srcTop = 704;
     PendingSprite.srcRight = left + 91;
@@ -272,20 +273,20 @@ void PlatformShadow(int slot) {
     PendingSprite.pivotX = 45;
     PendingSprite.pivotY = 33;
     PendingSprite.depth = 0.987f;
-    PendingSprite.scale = 2.0f * T.scale[slot];
+    PendingSprite.scale = 2.0f * table.scale[slot];
     PendingSprite.colour = 0x33CCCCCCu;
 }
 
 void Bomb(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    if (T.stepState[slot] == 1) {
+    const StageObjectTableRecord& table = StageObjectTable;
+    if (table.stepState[slot] == 1) {
         PutSlot(kHallC, slot, 0);
-        PendingSprite.depth = T.depth[slot - 10];   // on its platform
+        PendingSprite.depth = table.depth[slot - 10];   // on its platform
         PendingSprite.colour = kWhite;
         SetPendingSpriteSource(kBombBall.rect);
         PendingSprite.pivotX = kBombBall.pivot.x;
         PendingSprite.pivotY = kBombBall.pivot.y;
-    } else if (T.stepState[slot] == 2) {
+    } else if (table.stepState[slot] == 2) {
         const std::int32_t f = TickAnimFrame(5);
         const Piece& p = kBombFlame[f == 1 ? 0 : f == 3 ? 2 : 1];
         PutSlot(kHallC, slot, 0);
@@ -297,10 +298,10 @@ void Bomb(int slot) {
 }
 
 void Shot(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    const std::int32_t code = T.code[slot];
-    if (T.stepState[slot] == 0 || code < 1 || code > 5) return;
-    const float beam = T.pivotY[slot];
+    const StageObjectTableRecord& table = StageObjectTable;
+    const std::int32_t code = table.code[slot];
+    if (table.stepState[slot] == 0 || code < 1 || code > 5) return;
+    const float beam = table.pivotY[slot];
     PutSlot(kHallC, slot, 0);
     const Piece& p = kShots[code];
     SetPendingSpriteSource(p.rect);

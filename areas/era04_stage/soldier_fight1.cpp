@@ -140,12 +140,11 @@ double gWatch = 0;
 }  // namespace
 
 std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
-    IntroRecord& I = gIntro;
-    Phase& p = I.phase;
+    Phase& p = gIntro.phase;
     auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;
-        I.offset = 0;
+        gIntro.offset = 0;
         for (std::int32_t n = 1; n <= kSoldierSlots; ++n) {
             s.frame[n] = 1;
             s.hp[n] = 300;
@@ -183,12 +182,12 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
         PlayerState.pose = 22;
         PlayerState.facing = 1;
         Lock();
-        ScrollX = Era04Start + 6128 - I.offset;
-        I.offset += 2;
+        ScrollX = Era04Start + 6128 - gIntro.offset;
+        gIntro.offset += 2;
         if (ScrollX <= Era04Start + 5598) {
             p.Go(12);
             PlayerState.facing = -1;
-            I.offset = 0;   // the pan back right starts from its own start
+            gIntro.offset = 0;   // the pan back right starts from its own start
         }
     }
     if (p.state >= 12 && p.state <= 18) PlayerState.x = Era04Start + 6373;
@@ -196,8 +195,8 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
     if (p.state == 20) {
         PlayerState.facing = 1;
         PlayerState.x = Era04Start + 6346;
-        ScrollX = Era04Start + 5598 + I.offset;
-        I.offset += 2;
+        ScrollX = Era04Start + 5598 + gIntro.offset;
+        gIntro.offset += 2;
         Lock();
         if (ScrollX >= Era04Start + 5863) {
             p.state = 21;

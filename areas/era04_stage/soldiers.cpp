@@ -487,24 +487,23 @@ std::int32_t HurtPlayerByThrustW2(std::int32_t arg, std::int32_t slot) {
 std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
     auto& s = Soldiers();
     s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
-    FighterRecord& F = gFighter;
-    std::int32_t& st = F.state[slot];
-    std::int32_t& r = F.moveStep[slot];
+    std::int32_t& st = gFighter.state[slot];
+    std::int32_t& r = gFighter.moveStep[slot];
     if (mode == 0) {
         st = 0;
-        F.stamp[slot] = GameNow();
+        gFighter.stamp[slot] = GameNow();
         StepSoldierForward(0, slot);
         StepSoldierBack(0, slot);
         return st;
     }
-    StampAheadToZero(F.stamp[slot], GameNow());
+    StampAheadToZero(gFighter.stamp[slot], GameNow());
     if (st == 0 && Keep(slot, 300)) {
         st = 1;
-        F.stamp[slot] = GameNow();
+        gFighter.stamp[slot] = GameNow();
     }
     if (st == 1) {
         Keep(slot, 300);
-        if (MoreThanElapsed(F.stamp[slot], GameNow(), 1.0)) st = 2;
+        if (MoreThanElapsed(gFighter.stamp[slot], GameNow(), 1.0)) st = 2;
     }
     if (st == 2) {
         const std::int32_t r0 = Random0To99();
@@ -526,7 +525,7 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
             }
         } else if (r0 < 50) {
             st = 4;
-            F.passes[slot] = 0;
+            gFighter.passes[slot] = 0;
             r = 1;
             RearmDistance(slot);
             RunSoldierThrust(0, slot);
@@ -548,7 +547,7 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
     // closing in, thrusting and backing off, with a leap after any pass that
     // leaves her ducking.
     if (st == 4) {
-        std::int32_t& n = F.passes[slot];
+        std::int32_t& n = gFighter.passes[slot];
         if (r == 1 && Keep(slot, 250)) {
             r = 2;
             RunSoldierThrust(0, slot);

@@ -55,27 +55,26 @@ void TipTile(int i, std::int32_t facing) {
 }
 
 void StepTile(int i, const Walker& heroine, bool heroineTreads, const Walker* figure) {
-    TrapRoomTilesRecord& T = TrapRoomTiles;
-    auto near = [&](const Walker& w) { return std::abs(w.x - T.x[i]) < kReach && w.y == kGround; };
-    if (T.state[i] == 1 && heroineTreads && near(heroine)) TipTile(i, heroine.facing);
-    if (T.state[i] == 1 && figure != nullptr && near(*figure)) TipTile(i, figure->facing);
-    const std::int32_t full = T.tipDir[i] * T.sign[i] * 45;
-    if (T.state[i] == 2) {
-        const double t = GameNow() - T.startTime[i];
-        T.tilt[i] = TruncToInt(full * t);
-        if (std::abs(T.tilt[i]) > 45) {
-            T.tilt[i] = full;
-            T.state[i] = 3;
-            T.startTime[i] = GameNow();
+    auto near = [&](const Walker& w) { return std::abs(w.x - TrapRoomTiles.x[i]) < kReach && w.y == kGround; };
+    if (TrapRoomTiles.state[i] == 1 && heroineTreads && near(heroine)) TipTile(i, heroine.facing);
+    if (TrapRoomTiles.state[i] == 1 && figure != nullptr && near(*figure)) TipTile(i, figure->facing);
+    const std::int32_t full = TrapRoomTiles.tipDir[i] * TrapRoomTiles.sign[i] * 45;
+    if (TrapRoomTiles.state[i] == 2) {
+        const double t = GameNow() - TrapRoomTiles.startTime[i];
+        TrapRoomTiles.tilt[i] = TruncToInt(full * t);
+        if (std::abs(TrapRoomTiles.tilt[i]) > 45) {
+            TrapRoomTiles.tilt[i] = full;
+            TrapRoomTiles.state[i] = 3;
+            TrapRoomTiles.startTime[i] = GameNow();
         }
     }
-    if (T.state[i] == 3) {
-        const double t = GameNow() - T.startTime[i];
-        T.tilt[i] = TruncToInt(full * (1.0 - t));
-        if (std::abs(T.tilt[i]) < 5) {
-            T.tilt[i] = 0;
-            T.state[i] = 1;
-            T.startTime[i] = GameNow();
+    if (TrapRoomTiles.state[i] == 3) {
+        const double t = GameNow() - TrapRoomTiles.startTime[i];
+        TrapRoomTiles.tilt[i] = TruncToInt(full * (1.0 - t));
+        if (std::abs(TrapRoomTiles.tilt[i]) < 5) {
+            TrapRoomTiles.tilt[i] = 0;
+            TrapRoomTiles.state[i] = 1;
+            TrapRoomTiles.startTime[i] = GameNow();
         }
     }
 }
@@ -161,18 +160,17 @@ void PlaceTrapRoomChains() {
 }
 
 void UpdateTrapRoom(std::int32_t mode) {
-    TrapRoomTilesRecord& T = TrapRoomTiles;
     if (mode == 0) {
         for (const TileRow& r : kTileRows)
             for (int i = r.first; i <= r.last; ++i) {
-                StampAheadToZero(T.startTime[i], GameNow());
-                T.state[i] = 1;
-                T.tilt[i] = 0;
-                T.y[i] = kTileY;
-                T.ruin[i] = 0;
-                T.colour[i] = kWhite;
-                T.sign[i] = r.sign;
-                T.x[i] = TileX(r, i);
+                StampAheadToZero(TrapRoomTiles.startTime[i], GameNow());
+                TrapRoomTiles.state[i] = 1;
+                TrapRoomTiles.tilt[i] = 0;
+                TrapRoomTiles.y[i] = kTileY;
+                TrapRoomTiles.ruin[i] = 0;
+                TrapRoomTiles.colour[i] = kWhite;
+                TrapRoomTiles.sign[i] = r.sign;
+                TrapRoomTiles.x[i] = TileX(r, i);
             }
         for (int c = 1; c <= kTrapChains; ++c) {
             TrapRoomChain& ch = TrapRoomChains[c];

@@ -304,47 +304,46 @@ std::int32_t RunEra00Story(std::int32_t arg) {
 }
 
 std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
-    HandoverRecord& H = Handover;
     const double now = Era00Clock();
     if (arg == 0) {
-        H = HandoverRecord{};
-        H.step = 1;
-        return H.step;
+        Handover = HandoverRecord{};
+        Handover.step = 1;
+        return Handover.step;
     }
-    StampAheadToZero(H.stamp, now);
+    StampAheadToZero(Handover.stamp, now);
     std::int32_t& x = PlayerState.x;
     std::int32_t& y = PlayerState.y;
-    H.elapsed = now - H.stamp;
-    if (H.step == 1) {
-        H.step = 2;
-        H.stamp = now;
-        H.elapsed = 0;
+    Handover.elapsed = now - Handover.stamp;
+    if (Handover.step == 1) {
+        Handover.step = 2;
+        Handover.stamp = now;
+        Handover.elapsed = 0;
         x += 61;
     }
     StopRunning();
-    if (H.step == 2) {
+    if (Handover.step == 2) {
         PlayerState.pose = 8;
-        if (H.elapsed > 0.1354098360655738) {
-            H.step = 3;
-            H.stamp = now;
-            H.elapsed = 0;
+        if (Handover.elapsed > 0.1354098360655738) {
+            Handover.step = 3;
+            Handover.stamp = now;
+            Handover.elapsed = 0;
             x += 59;
         }
     }
-    if (H.step == 3) {
+    if (Handover.step == 3) {
         PlayerState.pose = 9;
-        if (H.elapsed > 0.11245901639344265) {
-            H.step = 4;
-            H.stamp = now;
-            H.elapsed = 0;
-            H.once = 1;
-            H.baseX = x + 49;
+        if (Handover.elapsed > 0.11245901639344265) {
+            Handover.step = 4;
+            Handover.stamp = now;
+            Handover.elapsed = 0;
+            Handover.once = 1;
+            Handover.baseX = x + 49;
             PlayEra00Sound(18);
         }
     }
-    if (H.step == 4) {
-        const double t = H.elapsed;
-        x = H.baseX + TruncToInt(550.0 * t);
+    if (Handover.step == 4) {
+        const double t = Handover.elapsed;
+        x = Handover.baseX + TruncToInt(550.0 * t);
         y = 638 - TruncToInt(380.0 * t - 380.0 * t * t);
         const std::int32_t d = x > Gateway.x ? x - Gateway.x : Gateway.x - x;
         if (d < 51) Gateway.leafColour = 0xFFFFFFFFu;
@@ -363,44 +362,44 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
             const std::int32_t s = ScrollX;
             Gateway.x -= s;
             x -= s;
-            H.baseX -= s;
+            Handover.baseX -= s;
             ScrollX = 0;
-            if (H.once == 1) {
-                H.once = 2;
+            if (Handover.once == 1) {
+                Handover.once = 2;
                 FreeGraphic(81);
                 WriteTraceLog(957);
             }
         }
         const std::int32_t floor = FloorHeightAt(x, y);
         if (floor <= y) {
-            H.step = 5;
+            Handover.step = 5;
             y = floor;
             PlayEra00Sound(18);
-            H.baseX = x;
-            H.stamp = now;
-            H.elapsed = 0;
+            Handover.baseX = x;
+            Handover.stamp = now;
+            Handover.elapsed = 0;
         }
     }
-    if (H.step == 5) {
+    if (Handover.step == 5) {
         PlayerState.facing = -1;
         PlayerState.pose = 26;
-        x = H.baseX + TruncToInt(40.0 * H.elapsed);
-        if (H.elapsed > 0.5) Gateway.glowFrame = 0;
-        if (H.elapsed > 1.0) {
-            H.step = 6;
+        x = Handover.baseX + TruncToInt(40.0 * Handover.elapsed);
+        if (Handover.elapsed > 0.5) Gateway.glowFrame = 0;
+        if (Handover.elapsed > 1.0) {
+            Handover.step = 6;
             OpenLine(Prompt, 19, kGeneralVolume);
             GsFlags[kEra01Set] = kGraphicRequested;
             UpdateEra01Pload(0);
         }
     }
-    if (H.step == 6) {
+    if (Handover.step == 6) {
         if (LineRead() && (Prompt != 19 || GsFlags[kEra01Set] == kGraphicLoaded)) {
             if (Prompt < 23) {
                 AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
                 PlayerState.facing = 1;
             } else {
                 CloseLine(Prompt);
-                H.step = 99;
+                Handover.step = 99;
                 MessageBoxOpen = 0;
                 Era00StoryPhase = 3;
             }
@@ -408,5 +407,5 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
         if (Prompt >= 21) PlayerState.pose = 39;
     }
     if (ScrollX == 0 && x > 900) x = 900;
-    return H.step;
+    return Handover.step;
 }

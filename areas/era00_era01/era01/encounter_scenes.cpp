@@ -132,17 +132,16 @@ std::int32_t RunEncounterDropFall(std::int32_t mode) {
 
 std::int32_t RunEncounterWarningShot(std::int32_t mode, std::int32_t stopOffset, std::int32_t dropHeight,
                                      std::int32_t x0, std::int32_t y0) {
-    EncounterTrioRecord& R = EncounterTrio;
     if (mode == 0) {
         shot.step = 1;
         return shot.step;
     }
     if (shot.step == 1) {
         Actor1().frame = 8;
-        R.shotShown[1] = 1;
+        EncounterTrio.shotShown[1] = 1;
         shot.stamp = GameNow();
-        R.shotX[1] = x0;
-        R.shotY[1] = y0;
+        EncounterTrio.shotX[1] = x0;
+        EncounterTrio.shotY[1] = y0;
         PlayEncounterSound(37);
         shot.step = 2;
     }
@@ -150,21 +149,21 @@ std::int32_t RunEncounterWarningShot(std::int32_t mode, std::int32_t stopOffset,
         const double t = Since(shot.stamp);
         if (t >= 0.24) Actor1().frame = 7;
         const std::int32_t heroineX = PlayerState.x;
-        R.shotX[1] = x0 - RateMove(500, t);
+        EncounterTrio.shotX[1] = x0 - RateMove(500, t);
         // A straight line down to y0 - drop at her x.
-        R.shotY[1] = y0 - ((x0 - R.shotX[1]) * dropHeight) / (x0 - heroineX);
-        if (R.shotX[1] - heroineX <= stopOffset) {
-            R.shotShown[1] = 2;
-            R.shotX[1] = heroineX + stopOffset;
+        EncounterTrio.shotY[1] = y0 - ((x0 - EncounterTrio.shotX[1]) * dropHeight) / (x0 - heroineX);
+        if (EncounterTrio.shotX[1] - heroineX <= stopOffset) {
+            EncounterTrio.shotShown[1] = 2;
+            EncounterTrio.shotX[1] = heroineX + stopOffset;
             shot.stamp = GameNow();
             PlaySoundEffect(37, static_cast<std::int32_t>(SoundVolumes[1] * 0.3));
             shot.step = 3;
         }
     }
     if (shot.step == 3) {
-        R.shotShown[1] = 2;
+        EncounterTrio.shotShown[1] = 2;
         if (Waited(shot.stamp, 0.14)) {
-            R.shotShown[1] = 0;
+            EncounterTrio.shotShown[1] = 0;
             shot.step = kEncounterDone;
         }
     }
