@@ -135,10 +135,10 @@ void StepGuardTrembles(std::int32_t side, std::int32_t g) {
 // Her finishing blow on the guard, by her weapon, and its fall.
 void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
     auto& s = Soldiers();
-    const std::int32_t G = s.x[g];
+    const std::int32_t guardX = s.x[g];
     if (gFinale.state == 10) {
         const std::int32_t reach = w2 ? 120 : 210;
-        if (std::abs(PlayerState.x - G) < reach) {
+        if (std::abs(PlayerState.x - guardX) < reach) {
             KeyXPressed = 1;   // she runs back to take her distance
         } else {
             KeyXPressed = 0;
@@ -154,7 +154,7 @@ void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
         }
     }
     if (gFinale.state == 11 && w2) {
-        PlayerState.x = G - 120 * side;
+        PlayerState.x = guardX - 120 * side;
         KeySPressed = 0;
         if (gFinale.sub == 0 && PlayerState.pose == 203) gFinale.sub = 1;
         if (gFinale.sub == 1) {
@@ -169,7 +169,7 @@ void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
     if (gFinale.state == 11 && !w2) {
         const MoveRow& r = kFinishW1[gFinale.sub >= 1 && gFinale.sub <= 8 ? gFinale.sub : 1];
         PlayerState.pose = r.pose;
-        PlayerState.x = G - r.behind * side;
+        PlayerState.x = guardX - r.behind * side;
         if (r.guardFrame != 0) s.frame[g] = r.guardFrame;
         if (gFinale.After(r.lasts)) {
             gFinale.stamp = GameNow();
@@ -199,9 +199,9 @@ void StepToSoldier4(std::int32_t side, bool w2) {
     auto& d = Disc();
     const std::int32_t holdPose = w2 ? 217 : 22;
     if (gFinale.state == 13) {
-        const std::int32_t S4 = s.x[4];
+        const std::int32_t soldier4X = s.x[4];
         std::int32_t& key = side == 1 ? KeyRightPressed : KeyLeftPressed;
-        const bool there = side == 1 ? PlayerState.x >= S4 - 220 : PlayerState.x <= S4 + 220;
+        const bool there = side == 1 ? PlayerState.x >= soldier4X - 220 : PlayerState.x <= soldier4X + 220;
         if (there) {
             key = 0;
             gFinale.Go(14);

@@ -59,22 +59,22 @@ void Blink(double now) {
 
 void PlaceSwordGlow() {
     FinalActorSlotsRecord& a = FinalActorSlots;
-    const std::int32_t P = a.frame[0], F0 = a.facing[0];
-    const float D = a.depth[0];
-    const GlowRow* row = FindRow(kGlowRows, &GlowRow::pose, P);
+    const std::int32_t pose = a.frame[0], facing = a.facing[0];
+    const float depth = a.depth[0];
+    const GlowRow* row = FindRow(kGlowRows, &GlowRow::pose, pose);
     if (row != nullptr) {
         const float r = row->rotationLessBody ? row->rotation - a.rotation[0] : static_cast<float>(row->rotation);
-        a.rotation[6] = r * static_cast<float>(F0);
-        a.x[6] = a.x[0] + row->dx * F0;
+        a.rotation[6] = r * static_cast<float>(facing);
+        a.x[6] = a.x[0] + row->dx * facing;
         a.y[6] = a.y[0] + row->dy;
-        a.depth[6] = D + row->depthOffset;
+        a.depth[6] = depth + row->depthOffset;
     } else {
         a.rotation[6] = a.rotation[1];
         a.x[6] = a.x[1];
         a.y[6] = a.y[1];
-        a.depth[6] = D - 0.001f;
+        a.depth[6] = depth - 0.001f;
     }
-    if (P == 15 || P == 16 || P == 23 || P == 32 || P == 42 || P == 45) a.depth[6] = D + 0.001f;
+    if (pose == 15 || pose == 16 || pose == 23 || pose == 32 || pose == 42 || pose == 45) a.depth[6] = depth + 0.001f;
 }
 
 std::int32_t RunSwordGlow(std::int32_t mode) {

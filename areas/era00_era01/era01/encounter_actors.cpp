@@ -306,9 +306,9 @@ void StepActive(int n, EncounterTrioActor& a, ControllerPrivate& c) {
         a.airborne = 0;
         if (t >= 0.5) {
             for (std::int32_t k = row.firstPerch; k <= row.lastPerch; ++k) {
-                const std::int32_t P = kEncounterA + 642 + 210 * k;
-                if (Distance(P, a.x) < 31 && TrioActor(row.otherActor).x != P) {
-                    a.x = P;
+                const std::int32_t postX = kEncounterA + 642 + 210 * k;
+                if (Distance(postX, a.x) < 31 && TrioActor(row.otherActor).x != postX) {
+                    a.x = postX;
                     c.behaviour = 0;
                     a.y = row.perchY;
                     a.frame = 7;

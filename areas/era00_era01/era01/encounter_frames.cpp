@@ -109,17 +109,17 @@ void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group) {
 
 void SetEra01SetPieceSpriteC(std::int32_t item) {
     Clear();
-    const std::int32_t R = FloorGateState.raised;
+    const std::int32_t raised = FloorGateState.raised;
     const float heroine = PlayerState.depth;
     constexpr Box kLedge{98, 237, 145, 281}, kPost{107, 91, 126, 111}, kFloor{0, 237, 75, 262}, kDoor{78, 229, 97, 264};
     if (item == 1) Item(kSheet79, {189, 93, 292, 258}, 0, 0, kTowerT + 50, 476, heroine - 0.03f);
     if (item == 2) Item(kSheet79, {189, 0, 292, 258}, 0, 0, kTowerT + 50, 219, heroine - 0.03f);
-    if (item == 3) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + R, 598, TowerFloorDepth(1));
-    if (item == 4) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + R, 607, TowerFloorDepth(1) + 0.01f);
-    if (item == 5) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + R, 434, TowerFloorDepth(1));
-    if (item == 6) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + R, 438, TowerFloorDepth(1) + 0.01f);
-    if (item == 7) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + R, 268, TowerFloorDepth(3));
-    if (item == 8) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + R, 272, TowerFloorDepth(3) + 0.01f);
+    if (item == 3) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + raised, 598, TowerFloorDepth(1));
+    if (item == 4) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + raised, 607, TowerFloorDepth(1) + 0.01f);
+    if (item == 5) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + raised, 434, TowerFloorDepth(1));
+    if (item == 6) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + raised, 438, TowerFloorDepth(1) + 0.01f);
+    if (item == 7) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + raised, 268, TowerFloorDepth(3));
+    if (item == 8) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + raised, 272, TowerFloorDepth(3) + 0.01f);
     // The three floors slide out from inside the tower body.
     if (item >= 9 && item <= 11) {
         constexpr std::int32_t kFloorY[3] = {615, 451, 287};

@@ -62,26 +62,26 @@ void UpdateLift() {
         r.x = kLiftAnchor + 150;
         r.baseY = 740;
     }
-    const std::int32_t L = r.x;
-    if (r.state == 1 || r.state == 2) LiftPicture(113, L, r.baseY - 175);
-    if (r.state == 1 && StandsOnLiftTop(L)) NextLiftState(2, now);
+    const std::int32_t liftX = r.x;
+    if (r.state == 1 || r.state == 2) LiftPicture(113, liftX, r.baseY - 175);
+    if (r.state == 1 && StandsOnLiftTop(liftX)) NextLiftState(2, now);
     if (r.state == 2 && AtLeastElapsed(lift.stamp, now, 0.5)) {
         NextLiftState(3, now);
         PlayFieldSound(15);
     }
     if (r.state == 3) {
-        LiftPicture(114, L + 21, 568);
+        LiftPicture(114, liftX + 21, 568);
         if (AtLeastElapsed(lift.stamp, now, 0.06)) NextLiftState(4, now);
     }
     if (r.state == 4) {
-        LiftPicture(116, L + 5, 468);
+        LiftPicture(116, liftX + 5, 468);
         r.baseY = 640;
         if (AtLeastElapsed(lift.stamp, now, 0.06)) NextLiftState(5, now);
     }
     if (r.state == 5) {
-        LiftPicture(117, L - 2, 468);
+        LiftPicture(117, liftX - 2, 468);
         r.baseY = 640;
-        if (StandsOnLiftTop(L)) {
+        if (StandsOnLiftTop(liftX)) {
             NextLiftState(6, now);
             lift.heldScrollX = ScrollX;
         } else {
@@ -91,22 +91,22 @@ void UpdateLift() {
     if (r.state >= 6 && r.state <= 12) {
         const HeldFrame& h = kHeldFrames[r.state - 6];
         ScrollX = lift.heldScrollX;
-        PlayerState.x = L - 20;
+        PlayerState.x = liftX - 20;
         PlayerState.y = kLiftTop;
         PlayerState.pose = 0;
         r.baseY = 640;
-        LiftPicture(h.frame, L - 2, 468);
+        LiftPicture(h.frame, liftX - 2, 468);
         if (AtLeastElapsed(lift.stamp, now, h.seconds)) {
             NextLiftState(r.state + 1, now);
             if (r.state == 13) PlayFieldSound(20);
         }
     }
     if (r.state == 13) {
-        LiftPicture(113, L, r.baseY - 175);
+        LiftPicture(113, liftX, r.baseY - 175);
         const double t = now - lift.stamp;
         PlayerState.facing = 1;
         PlayerState.pose = 31;
-        PlayerState.x = (L - 20) - RateMove(1500.0, t);
+        PlayerState.x = (liftX - 20) - RateMove(1500.0, t);
         PlayerState.y = kLiftTop + RateMove(900.0, t);
         ScrollX = std::min(ScrollX, PlayerState.x - 250);
         if (PlayerState.y >= 640) {

@@ -167,8 +167,8 @@ void StepDrop(double now) {
 }
 
 void StepPractice(double now) {
-    const std::int32_t S = lesson.stretch;
-    if (S == 27) {
+    const std::int32_t stretch = lesson.stretch;
+    if (stretch == 27) {
         Teacher.frame = Line() == 74 ? 185 : 186;
         if (Line() == 0) {
             OpenLine(Line(), 72, kGeneral);
@@ -203,11 +203,11 @@ void StepPractice(double now) {
         AttackDTimeScale = 1.0;
         ShowPractice(79);
     };
-    if (S == 28) {
+    if (stretch == 28) {
         afterTry();
         return;
     }
-    if (S == 29) {
+    if (stretch == 29) {
         if (Line() == 79 && LineRead()) {
             ShowPractice(78);
             lesson.stamp = now;
@@ -226,7 +226,7 @@ void StepPractice(double now) {
         }
         return;
     }
-    if (S == 30) {
+    if (stretch == 30) {
         if (Line() == 78 && AtLeastElapsed(lesson.stamp, now, 1.0)) ShowPractice(80);
         if (Line() == 80 && LineRead()) {
             lesson.stretch = 31;
@@ -269,13 +269,13 @@ void StepClimb(double now) {
         lesson.stamp = now;
     }
     if (lesson.stretch < 33 || lesson.stretch > 45) return;
-    const std::int32_t S = lesson.stretch;
-    if (S <= 42) Teacher.y = 730 - RateMove(247.0, now - lesson.stamp);
+    const std::int32_t stretch = lesson.stretch;
+    if (stretch <= 42) Teacher.y = 730 - RateMove(247.0, now - lesson.stamp);
     StepTimed(kClimb, now);
-    if (S != lesson.stretch) {
-        if (S == 42 || S == 43) Teacher.y = 483;
-        if (S == 44) Teacher.y = 503;
-        if (S == 45) Teacher.y = kLedgeY;
+    if (stretch != lesson.stretch) {
+        if (stretch == 42 || stretch == 43) Teacher.y = 483;
+        if (stretch == 44) Teacher.y = 503;
+        if (stretch == 45) Teacher.y = kLedgeY;
     }
 }
 
@@ -340,9 +340,9 @@ std::int32_t RunEra01NpcLesson(std::int32_t arg) {
         break;
     }
     if (lesson.stretch >= 22 && lesson.stretch <= 26) {
-        const std::int32_t S = lesson.stretch;
+        const std::int32_t stretch = lesson.stretch;
         StepTimed(kDemo, now);
-        if (S == 22 && lesson.stretch == 23) PlaySoundEffect(5, SoundVolumes[0] / 2);
+        if (stretch == 22 && lesson.stretch == 23) PlaySoundEffect(5, SoundVolumes[0] / 2);
         if (lesson.stretch == 27) lesson.stamp = now;
     }
     StepPractice(now);

@@ -52,9 +52,9 @@ void ClearShots() {
 }
 
 void LeaveAndPlace() {
-    const std::int32_t S = ScrollX;
+    const std::int32_t scroll = ScrollX;
     for (std::int32_t a : kPlaces) {
-        if (turret.place == a && (S < a - 1124 || S > a + 200)) {
+        if (turret.place == a && (scroll < a - 1124 || scroll > a + 200)) {
             Turret.state = 0;
             Turret.action = 0;
             turret.shotReady = 0;
@@ -63,7 +63,7 @@ void LeaveAndPlace() {
     }
     if (Turret.state != 0) return;
     for (std::int32_t a : kPlaces) {
-        if (a - 1074 <= S && S <= a + 200) {
+        if (a - 1074 <= scroll && scroll <= a + 200) {
             Turret.state = kPlaced;
             Turret.x = a;
             turret.place = a;
