@@ -3,6 +3,10 @@
 // loads them), and takes the pictures the headless game draws itself.
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -26,9 +30,46 @@ int Usage(const std::string& why) {
     return 2;
 }
 
+bool IsPictureSet(const std::string& name) {
+    for (const WriterJobName& n : PictureSetNames())
+        if (name == n.name) return true;
+    return false;
+}
+
 void List(const char* heading, const std::vector<WriterJobName>& names) {
     std::cout << heading << ":\n";
     for (const WriterJobName& n : names) std::cout << "  " << n.name << std::string(18 - std::string(n.name).size(), ' ') << n.what << "\n";
+}
+
+// Runs each job as a program of its own (this one, with one job's command
+// line): a few of the game's words outlast its data reset, as they outlast a
+// new game in the running program, so a job played after another would start
+// from what that one left. Returns 0 when every job succeeded.
+int RunApart(const std::vector<std::vector<std::string>>& jobs) {
+    std::error_code ec;
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec) {
+        std::cerr << "quillmarch_writer: cannot find its own program: " << ec.message() << "\n";
+        return 1;
+    }
+    int failed = 0;
+    for (const std::vector<std::string>& job : jobs) {
+        std::vector<std::string> words = {self};
+        words.insert(words.end(), job.begin(), job.end());
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv.data(), environ) != 0 ||
+            waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            std::cerr << "quillmarch_writer:";
+            for (const std::string& w : job) std::cerr << " " << w;
+            std::cerr << " failed\n";
+            ++failed;
+        }
+    }
+    return failed == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -54,14 +95,24 @@ int main(int argc, char** argv) {
         if (!AddSlotJob(args[1], args[2])) return Usage("no slot is named \"" + args[1] + "\" (see list)");
     } else if (command == "slots") {
         if (args.size() != 2) return Usage("slots takes a folder");
-        for (const WriterJobName& n : SlotNames()) AddSlotJob(n.name, std::filesystem::path(args[1]) / (std::string(n.name) + ".txt"));
+        std::vector<std::vector<std::string>> jobs;
+        for (const WriterJobName& n : SlotNames())
+            jobs.push_back({"slot", n.name, (std::filesystem::path(args[1]) / (std::string(n.name) + ".txt")).string()});
+        return RunApart(jobs);
     } else if (command == "pictures") {
         if (args.size() < 2) return Usage("pictures takes a folder");
         std::vector<std::string> sets(args.begin() + 2, args.end());
         if (sets.empty())
             for (const WriterJobName& n : PictureSetNames()) sets.emplace_back(n.name);
-        for (const std::string& set : sets)
-            if (!AddPictureJob(set, args[1])) return Usage("no picture set is named \"" + set + "\" (see list)");
+        if (sets.size() > 1) {
+            std::vector<std::vector<std::string>> jobs;
+            for (const std::string& set : sets) {
+                if (!IsPictureSet(set)) return Usage("no picture set is named \"" + set + "\" (see list)");
+                jobs.push_back({"pictures", args[1], set});
+            }
+            return RunApart(jobs);
+        }
+        if (!AddPictureJob(sets[0], args[1])) return Usage("no picture set is named \"" + sets[0] + "\" (see list)");
     } else {
         return Usage("unknown command \"" + command + "\"");
     }
