@@ -529,6 +529,15 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Queen, 210, 17, 35, Stance::Attack},  {Subject::Queen, 210, 36, 39, Stance::Run},
     {Subject::Queen, 210, 42, 44, Stance::Hurt},    {Subject::Queen, 210, 45, 45, Stance::Tumble},
     {Subject::Queen, 210, 46, 48, Stance::Hurt},
+    // The fourth opponent's boxing: the guard, struck in it, the punches,
+    // the kick drawn up and let go.
+    {Subject::Round4Opponent, 185, 33, 33, Stance::Block}, {Subject::Round4Opponent, 185, 34, 35, Stance::Hurt},
+    {Subject::Round4Opponent, 185, 36, 38, Stance::Attack}, {Subject::Round4Opponent, 185, 40, 40, Stance::Block},
+    {Subject::Round4Opponent, 185, 41, 41, Stance::Kick},
+    // Era03's arena: the shooter thrown through the air (the game turns
+    // her), the big man knocked flying, the intruder falling from her leap.
+    {Subject::ArenaBoss1, 192, 17, 17, Stance::Leap},  {Subject::ArenaBoss1, 192, 33, 33, Stance::Leap},
+    {Subject::ArenaEnemy2, 193, 37, 38, Stance::Hurt}, {Subject::Intruder, 194, 9, 9, Stance::Jump},
     // The camp's merchant: sitting by the fire, standing, walking, and in
     // the catching game crouching, lifting, carrying over his head, putting
     // down and holding up what he caught; handing a bowl over.

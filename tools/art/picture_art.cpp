@@ -602,7 +602,7 @@ constexpr PictureRect kEncounterPropRects[] = {
     {0, 0, 30, 94},       {32, 0, 65, 94},      {68, 0, 103, 94},     {103, 0, 188, 5},     {105, 6, 186, 20},
     {104, 22, 128, 33},   {130, 23, 141, 30},   {142, 22, 149, 27},   {150, 22, 163, 44},   {164, 23, 184, 38},
     {105, 33, 130, 53},   {182, 41, 185, 63},   {107, 56, 180, 89},   {109, 90, 178, 110},  {0, 101, 75, 156},
-    {189, 0, 292, 258},   {0, 237, 75, 262},    {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
+    {189, 0, 292, 258},   kTowerFloorSlab,      {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
     {153, 114, 176, 136}, {123, 122, 135, 136},
 };
 // Encounter C's shop things and the flash on sheet 69 (594 x 442).
@@ -981,6 +981,53 @@ void DrawEncounterTowerStone(Canvas& c) {
     FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
 }
 
+// The tower's floor slab: a stone slab whose top is the cell's top row, where
+// the actors' feet are placed, its free end on the cell's left (the part that
+// slides out of the wall; the gate seen from Era03 mirrors it).
+void DrawTowerFloorSlab(Canvas& c) {
+    constexpr PictureRect r = kTowerFloorSlab;
+    constexpr Rgb stone{150, 138, 120}, mortar{92, 82, 70};
+    constexpr int thick = 11;
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    for (int y = r.top; y < r.top + thick; ++y) {
+        // The underside of the free end is bevelled up.
+        const int from = r.left + std::max(0, y - (r.top + thick - 5)) * 2;
+        for (int x = from; x < r.right; ++x) {
+            const float k = 0.9f + 0.2f * Noise(x / 3, y / 3, 237);
+            Rgb px = Scale(stone, k);
+            if (y < r.top + 2) px = Scale(stone, 1.22f);                 // the lit top face
+            else if (y == r.top + thick - 1 || x == from) px = mortar;    // the shadowed edge
+            else if ((x - r.left) % 25 == 24) px = Scale(mortar, 1.1f);  // the joints
+            c.Put(x, y, Solid(px));
+        }
+    }
+}
+
+// The third opponent's afterimage glow, drawn 10 and 30 times its size over
+// the arena with the vertex colour's alpha: a soft white-gold light round
+// the placed point that thins out to nothing at its edge. Each texel is lit
+// or see-through (the picture is keyed on black), so the fading is the
+// share of lit texels, spread by an ordered dither that the magnified
+// texture's filtering smooths out; the lit texels are pale so they brighten
+// what lies under them rather than tint it.
+void DrawRound3Glow(Canvas& c) {
+    constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    for (const PictureRect& r : kRound3GlowRects) {
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float cx = float(r.left) + kRound3GlowCentreX, cy = float(r.top) + kRound3GlowCentreY;
+        const float radius = std::min({cx - float(r.left), float(r.right) - cx, cy - float(r.top), float(r.bottom) - cy}) - 1;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy) / radius;
+                if (d >= 1.0f) continue;
+                const float t = std::clamp((d - 0.25f) / 0.75f, 0.0f, 1.0f);
+                const float density = 1.0f - t * t * (3.0f - 2.0f * t);
+                if ((float(kBayer[y & 3][x & 3]) + 0.5f) / 16.0f >= density) continue;
+                c.Put(x, y, Solid(Mix(Rgb{255, 255, 248}, Rgb{255, 230, 170}, d)));
+            }
+    }
+}
+
 // What Era03's field cuts from the creature's sheet besides the creature:
 // long poles, stakes (the shorter cuts are their upper parts), pegs and
 // thick posts, grained along their length; and the seeds the creature shoots.
@@ -1079,7 +1126,11 @@ Canvas DrawPicture(const PictureInfo& info) {
     DrawFigureCells(c, info);
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
-    if (info.id == 178) DrawEncounterTowerStone(c);
+    if (info.id == 178) {
+        DrawEncounterTowerStone(c);
+        DrawTowerFloorSlab(c);
+    }
+    if (info.id == 184) DrawRound3Glow(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;
