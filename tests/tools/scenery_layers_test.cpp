@@ -108,7 +108,8 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
 
 TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
     // A figure whose frame places it by a point on its cell's bottom edge
-    // stands with its lowest pixel on that line, unless the frame holds it
+    // stands with its lowest pixel on that line (above it by as much as the
+    // game draws the frame below its floor), unless the frame holds it
     // in the air or shows a part of it; the pet is one size in every frame.
     std::map<int, art::Canvas> pictures;
     std::vector<int> petHeights;
@@ -134,8 +135,13 @@ TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
                     highest = std::min(highest, y);
                 }
         ++checked;
-        EXPECT_GE(lowest, std::min(int(c.pivotY), h) - 3)
-            << art::SubjectName(c.subject) << " floats in picture " << c.picture << " pose " << c.pose;
+        // The feet's row: the point's, raised where the game draws the frame
+        // below the floor it stands on.
+        const int feet = std::min(int(c.pivotY), h) - 1 - c.sink;
+        EXPECT_GE(lowest, feet - 2) << art::SubjectName(c.subject) << " floats in picture " << c.picture << " pose "
+                                    << c.pose;
+        EXPECT_LE(lowest, feet + 1) << art::SubjectName(c.subject) << " sinks in picture " << c.picture << " pose "
+                                    << c.pose;
         if (c.subject == art::Subject::Pet) petHeights.push_back(lowest - highest);
     }
     EXPECT_GT(checked, 500);

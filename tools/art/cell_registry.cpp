@@ -547,6 +547,20 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Merchant, 195, 22, 22, Stance::Crouch}, {Subject::Merchant, 195, 25, 25, Stance::Attack},
 };
 
+// Frames the game draws with their point below the floor the figure stands
+// on: the feet are painted that many rows above the point.
+struct SunkFrames {
+    Subject subject;
+    int picture;
+    int firstPose, lastPose;
+    int rows;
+};
+constexpr SunkFrames kSunkFrames[] = {
+    // The field arena's enemy rests and sways 5 px below the top floor,
+    // bouncing up from there.
+    {Subject::FieldArenaFoe, 162, 14, 16, 5},
+};
+
 std::vector<Cell> Build() {
     Builder b;
     WholePictures(b);
@@ -563,6 +577,10 @@ std::vector<Cell> Build() {
             if (c.subject == h.subject && c.picture == h.picture && c.pose >= h.firstPose && c.pose <= h.lastPose &&
                 c.stance == Stance::Auto)
                 c.stance = h.stance;
+    for (Cell& c : b.cells)
+        for (const SunkFrames& f : kSunkFrames)
+            if (c.subject == f.subject && c.picture == f.picture && c.pose >= f.firstPose && c.pose <= f.lastPose)
+                c.sink = f.rows;
     std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
     // A rectangle listed as a thing by the generator's own lists and as a
     // figure or another thing by the game's tables keeps its first entry

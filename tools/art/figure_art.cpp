@@ -670,7 +670,7 @@ float StandingHeight(const std::vector<const Cell*>& cells) {
         if (c->stance == Stance::Upper || c->stance == Stance::Lower) continue;   // a part of the figure
         if (c->HasBody() && c->body.Height() >= 0.55f * float(c->rect.Height()) && c->body.bottom >= c->pivotY - 4)
             heights.push_back(float(c->body.Height()) * 1.03f);
-        else if (FeetAtPivot(*c)) heights.push_back(std::min(c->pivotY, float(c->rect.Height())));
+        else if (FeetAtPivot(*c)) heights.push_back(std::min(c->pivotY, float(c->rect.Height())) - float(c->sink));
     }
     if (heights.empty())
         for (const Cell* c : cells) heights.push_back(float(c->rect.Height()) * 0.9f);
@@ -713,7 +713,7 @@ Placement Place(const Cell& c, const Look& look, float H) {
         // covers the body, not the legs: the feet stay on the point's line
         // unless the frame is a leap.
         const bool onFloor = float(b.bottom) < c.pivotY && FeetAtPivot(c) && st != Stance::Jump && st != Stance::Leap;
-        p.fy = onFloor ? std::min(c.pivotY, h) : float(b.bottom);
+        p.fy = onFloor ? std::min(c.pivotY, h) - float(c.sink) : float(b.bottom);
         const float bh = onFloor ? p.fy - float(b.top) : float(b.Height()), bw = float(b.Width());
         p.fx = (float(b.left) + float(b.right)) * 0.5f;
         p.dir = toward(p.fx);
@@ -735,7 +735,7 @@ Placement Place(const Cell& c, const Look& look, float H) {
         if (st == Stance::Auto || st == Stance::Upper) st = Stance::Stand;
     } else if (FeetAtPivot(c)) {
         p.fx = c.pivotX;
-        p.fy = std::min(c.pivotY, h - 1.0f);
+        p.fy = std::min(c.pivotY, h - 1.0f) - float(c.sink);
         p.dir = toward(c.pivotX);
         // The legs under a body drawn from another cell: cut at the top.
         p.part = st == Stance::Lower && h < 0.75f * H;
