@@ -131,7 +131,8 @@ void ThingsOfRectSources(Builder& b) {
         Subject s = Subject::Effect;
         switch (src.kind) {
             case FigureKind::Prop: s = Subject::Prop; break;
-            case FigureKind::Effect: s = Subject::Effect; break;
+            case FigureKind::Effect:
+            case FigureKind::ThrownDisc: s = Subject::Effect; break;
             case FigureKind::Icon:
             case FigureKind::Spinner:
             case FigureKind::Marker: s = Subject::Interface; break;

@@ -432,6 +432,27 @@ void DrawFiguresAt(Canvas& c, std::span<const PictureRect> rects, FigureKind kin
                 }
                 break;
             }
+            case FigureKind::ThrownDisc: {
+                // Edge-on rows are flat ellipses. A dark rim against the
+                // stone wall, a bright face, and three grooves and a glint
+                // that turn a third of the way each step.
+                const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f;
+                const float rx = bx.W() * 0.46f, ry = std::max(2.0f, bx.H() * 0.46f);
+                const float turn = float(n % 3) * 2.0f * kPi / 9.0f;
+                FillEllipse(c, cx, cy, rx, ry, Rgb{46, 52, 66});
+                FillEllipse(c, cx, cy, rx * 0.84f, ry * 0.8f, Rgb{196, 204, 218});
+                FillEllipse(c, cx, cy, rx * 0.6f, ry * 0.56f, Rgb{158, 168, 186});
+                for (int k = 0; k < 3; ++k) {
+                    const float a = turn + float(k) * 2.0f * kPi / 3.0f;
+                    Line(c, cx + std::cos(a) * rx * 0.2f, cy + std::sin(a) * ry * 0.2f, cx + std::cos(a) * rx * 0.8f,
+                         cy + std::sin(a) * ry * 0.76f, std::max(1.0f, ry * 0.08f), Rgb{80, 88, 104});
+                }
+                const float g = turn + kPi * 1.25f;
+                FillEllipse(c, cx + std::cos(g) * rx * 0.62f, cy + std::sin(g) * ry * 0.6f, rx * 0.14f,
+                            std::max(1.0f, ry * 0.14f), Rgb{250, 252, 255});
+                FillEllipse(c, cx, cy, rx * 0.16f, std::max(1.0f, ry * 0.18f), Rgb{60, 66, 80});
+                break;
+            }
             case FigureKind::Marker: {
                 const float arrow[] = {bx.l + 1, bx.t + bx.H() * 0.35f, bx.r - 1, bx.t + bx.H() * 0.35f, bx.Cx(),
                                        bx.b - 1};
@@ -558,8 +579,8 @@ constexpr PictureRect kArenaBoss1BulletCell[] = {
     {kBoss1BulletCell.left, kBoss1BulletCell.top, kBoss1BulletCell.right, kBoss1BulletCell.bottom}};
 constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
 
-// The soldier sheet: a soldier in every frame, a spinning disc in every cell
-// of the disc's rows. Row 4's cells reach past the sheet's foot; only what
+// The soldier sheet: a soldier in every frame, the thrown steel disc in
+// every cell of the disc's rows. Row 4's cells reach past the sheet's foot; only what
 // lies inside is drawn.
 constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> DiscCellRects() {
     std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> out{};
@@ -638,7 +659,7 @@ const std::array<RectSource, 31> kRectSources{{
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
     {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
-    {199, FigureKind::Spinner, kDiscCells, {}},
+    {199, FigureKind::ThrownDisc, kDiscCells, {}},
     {encounter_a_frames::kSheetResource, FigureKind::Prop, kEncounterAPieceRects, {}},
     {encounter_c_parts::kSheetResource, FigureKind::Prop, kServantPartRects, {}},
     {188, FigureKind::Effect, kFieldCreatureCells, {}},
