@@ -1025,14 +1025,13 @@ void DrawTowerFloorSlab(Canvas& c) {
 }
 
 // The third opponent's afterimage glow, drawn 10 and 30 times its size over
-// the arena with the vertex colour's alpha: a soft white-gold light round
-// the placed point that thins out to nothing at its edge. Each texel is lit
-// or see-through (the picture is keyed on black), so the fading is the
-// share of lit texels, spread by an ordered dither that the magnified
-// texture's filtering smooths out; the lit texels are pale so they brighten
-// what lies under them rather than tint it.
+// the arena with the vertex colour's alpha: a round light, white at the
+// placed point and warm gold at its rim, which the 30-times copy spreads
+// over the whole screen as a flash. Every texel inside the circle is lit:
+// the picture is keyed on black, and the magnified texture's filtering
+// darkens the texels next to each see-through one, so a dither of holes
+// would show as a grid of dark blots 10 and 30 px wide.
 void DrawRound3Glow(Canvas& c) {
-    constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     for (const PictureRect& r : kRound3GlowRects) {
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
         const float cx = float(r.left) + kRound3GlowCentreX, cy = float(r.top) + kRound3GlowCentreY;
@@ -1041,10 +1040,7 @@ void DrawRound3Glow(Canvas& c) {
             for (int x = r.left; x < r.right; ++x) {
                 const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy) / radius;
                 if (d >= 1.0f) continue;
-                const float t = std::clamp((d - 0.25f) / 0.75f, 0.0f, 1.0f);
-                const float density = 1.0f - t * t * (3.0f - 2.0f * t);
-                if ((float(kBayer[y & 3][x & 3]) + 0.5f) / 16.0f >= density) continue;
-                c.Put(x, y, Solid(Mix(Rgb{255, 255, 248}, Rgb{255, 230, 170}, d)));
+                c.Put(x, y, Solid(Mix(Rgb{255, 255, 250}, Rgb{255, 214, 140}, d * d)));
             }
     }
 }
