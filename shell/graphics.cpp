@@ -1,11 +1,12 @@
 // The creation step: pending requests become textures, once per frame.
 #include "shell/graphics.h"
-#include "shell/graphics_tables.h"
+#include "core/texture_tables.h"
 
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "core/residency.h"
+#include "core/trace_log.h"
 #include "shell/picture_resources.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 int SlotResourceId(int slot) {
@@ -16,21 +17,6 @@ int SlotResourceId(int slot) {
 std::uint32_t SlotColourKey(int slot) {
     if (slot < 0 || slot >= kTextureSlotCount) return 0;
     return kSlotColourKey[slot];
-}
-
-int SingleTextureSlot(int word) {
-    if (word == 1) return 0;
-    if (word == 4) return 3;
-    if (word == 5) return 4;
-    if (word >= 2 && word < kTextureFlagCount) return 37 + word;
-    return -1;
-}
-
-void ReleaseSlot(int slot) {
-    if (TextureSlots[slot] != 0) {
-        plat::TextureRelease(TextureSlots[slot]);
-        TextureSlots[slot] = 0;
-    }
 }
 
 // A slot is created from its own picture with its own key. Whatever the slot

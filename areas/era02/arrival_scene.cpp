@@ -6,12 +6,14 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {

@@ -7,13 +7,14 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ void Piece(int slot, int l, int t, int r, int b, float x, float y, float depth, 
 
 void DrawPendingPiece(int slot) {
     const PendingSpriteRecord& s = PendingSprite;
-    Piece(slot, s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom, static_cast<float>(s.PosX),
-          static_cast<float>(s.PosY), s.Depth, 0, 0, s.Colour);
+    Piece(slot, s.srcLeft, s.srcTop, s.srcRight, s.srcBottom, static_cast<float>(s.posX),
+          static_cast<float>(s.posY), s.depth, 0, 0, s.colour);
 }
 
 // One column of a stand at screen x; `extraDepth` pushes the end column back.
@@ -134,11 +135,11 @@ void DrawEra02StandsCrowdAndStage() {
     SetStageBaseTransform();
     for (int i = 1; i <= 7; ++i) {
         SetEra02SetPieceSpriteC(i);
-        if (PendingSprite.GNo == 42) DrawPendingPiece(kSlot79);
+        if (PendingSprite.gno == 42) DrawPendingPiece(kSlot79);
     }
     for (int i = 1; i <= 11; ++i) {
         SetEra02SetPieceSpriteB(i);
-        if (PendingSprite.GNo == 44) DrawPendingPiece(kSlot81);
+        if (PendingSprite.gno == 44) DrawPendingPiece(kSlot81);
     }
     for (int c = 1; c <= 15; ++c) StandColumn(ArenaScreenX(40 + 85 * c), c == 15 ? 0.2f : 0.0f);
     for (int c = 1; c <= 15; ++c) StandColumn(ArenaScreenX(1434 + 85 * c), c == 1 ? 0.2f : 0.0f);

@@ -5,13 +5,14 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -261,8 +262,8 @@ std::int32_t CheckRound1OpponentDamage(std::int32_t) {
     const ZoneRow* z = FindRow(kZones, &ZoneRow::power, PlayerAttackBox.power);
     if (z == nullptr) return 0;
     SetRound1OpponentFrame(Opp.frame);
-    const std::int32_t bottom = PendingSprite.SrcBottom;
-    const std::int32_t pivotY = static_cast<std::int32_t>(PendingSprite.PivotY);
+    const std::int32_t bottom = PendingSprite.srcBottom;
+    const std::int32_t pivotY = static_cast<std::int32_t>(PendingSprite.pivotY);
     const std::int32_t d = DistanceToHeroine();
     if (d < 31 || d > z->reachTo) return 0;
     // A heroine with her back to the opponent scores nothing.

@@ -14,17 +14,17 @@ constexpr std::int32_t kNoExtra = 999;
 
 void Apply(const Round1Row& r) {
     SetPendingSpriteSource(r);
-    PendingSprite.GNo = 45;
+    PendingSprite.gno = 45;
     float px = static_cast<float>(r.pivotX), py = static_cast<float>(r.pivotY);
     const std::int32_t angle = Round1Opponent.angle;
-    if (r.turn == 0) PendingSprite.Angle = 0;
-    if (r.turn == 1 || r.turn == 2) PendingSprite.Angle = angle;
+    if (r.turn == 0) PendingSprite.angle = 0;
+    if (r.turn == 1 || r.turn == 2) PendingSprite.angle = angle;
     if (r.turn == 1 && angle != 0) {
         px -= 30;
         py -= 80;
     }
-    PendingSprite.PivotX = px;
-    PendingSprite.PivotY = py;
+    PendingSprite.pivotX = px;
+    PendingSprite.pivotY = py;
 }
 
 }  // namespace
@@ -35,5 +35,5 @@ void SetRound1OpponentFrame(std::int32_t frame) {
 
 void SetRound1OpponentExtraFrame(std::int32_t frame) {
     if (const Round1Row* r = FindRow(era02_frames::kRound1ExtraFrames, &Round1Row::frame, frame)) Apply(*r);
-    else PendingSprite.SrcLeft = kNoExtra;
+    else PendingSprite.srcLeft = kNoExtra;
 }

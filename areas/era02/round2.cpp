@@ -9,12 +9,13 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {

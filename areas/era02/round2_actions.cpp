@@ -4,11 +4,11 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
@@ -243,9 +243,9 @@ std::int32_t CheckRound2OpponentDamage(std::int32_t) {
     if (power != 1 && power != 10) return 0;
     SetRound2OpponentFrame(Opp.frame);
     const PendingSpriteRecord& p = PendingSprite;
-    const std::int32_t qx = static_cast<std::int32_t>(p.PivotX), qy = static_cast<std::int32_t>(p.PivotY);
-    const std::int32_t top = Opp.y - qy, h = p.SrcBottom - p.SrcTop;
-    const std::int32_t cy = (2 * top + h) / 2, hh = h / 2, w = p.SrcRight - p.SrcLeft;
+    const std::int32_t qx = static_cast<std::int32_t>(p.pivotX), qy = static_cast<std::int32_t>(p.pivotY);
+    const std::int32_t top = Opp.y - qy, h = p.srcBottom - p.srcTop;
+    const std::int32_t cy = (2 * top + h) / 2, hh = h / 2, w = p.srcRight - p.srcLeft;
     std::int32_t left, right;
     if (Opp.facing != -1) {
         left = Opp.x + qx - w;

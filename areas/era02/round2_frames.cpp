@@ -16,8 +16,8 @@ void SetRound2OpponentFrame(std::int32_t frame) {
     const Round2Row* r = FindRow(kRound2Frames, &Round2Row::frame, frame);
     if (r == nullptr) return;
     SetPendingSpriteSource(*r);
-    PendingSprite.GNo = 46;
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
-    PendingSprite.Angle = r->angle == kSpin ? Round2Opponent.angle : r->angle;
+    PendingSprite.gno = 46;
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
+    PendingSprite.angle = r->angle == kSpin ? Round2Opponent.angle : r->angle;
 }

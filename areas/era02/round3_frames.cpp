@@ -18,8 +18,8 @@ void SetRound3OpponentFrame(std::int32_t frame) {
     const Round3Row* r = FindRow(kRound3Frames, &Round3Row::frame, frame);
     if (r == nullptr) return;
     SetPendingSpriteSource(*r);
-    PendingSprite.GNo = 47;
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
-    PendingSprite.Angle = r->angle == kOwn ? Round3Opponent.angle : r->angle;
+    PendingSprite.gno = 47;
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
+    PendingSprite.angle = r->angle == kOwn ? Round3Opponent.angle : r->angle;
 }

@@ -5,8 +5,8 @@
 #include "areas/era02/tournament.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

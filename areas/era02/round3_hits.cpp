@@ -10,7 +10,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -306,10 +305,10 @@ std::int32_t React11() {
 std::int32_t TestRound3Hit() {
     SetRound3OpponentFrame(Opp.frame);
     const PendingSpriteRecord& p = PendingSprite;
-    const std::int32_t left = Opp.x - static_cast<std::int32_t>(p.PivotX);
-    const std::int32_t top = Opp.y - static_cast<std::int32_t>(p.PivotY);
+    const std::int32_t left = Opp.x - static_cast<std::int32_t>(p.pivotX);
+    const std::int32_t top = Opp.y - static_cast<std::int32_t>(p.pivotY);
     const std::int32_t kind =
-        TestPlayerAttackHitZone(left, left + (p.SrcRight - p.SrcLeft), top, top + (p.SrcBottom - p.SrcTop), 110);
+        TestPlayerAttackHitZone(left, left + (p.srcRight - p.srcLeft), top, top + (p.srcBottom - p.srcTop), 110);
     if ((Opp.frame == 44 || Opp.frame == 55) && kind < 30) return 0;
     // The second weapon's blows and kind 50 have no answer here: counted as a
     // hit they would restart a move or leave the fight in a state it never leaves.

@@ -7,12 +7,11 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "core/sound_effect.h"
-#include "shell/sound_bank.h"
+#include "core/step_helpers.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {

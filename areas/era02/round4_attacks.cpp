@@ -8,10 +8,10 @@
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -16,13 +16,13 @@ using namespace era02_frames;
 void SetRound4OpponentFrame(std::int32_t frame) {
     const Round4Row* r = FindRow(kRound4Frames, &Round4Row::frame, frame);
     if (r == nullptr) return;
-    PendingSprite.SrcLeft = r->left;
-    PendingSprite.SrcTop = r->top;
-    PendingSprite.SrcRight = r->right;
-    PendingSprite.SrcBottom = r->bottom;
-    PendingSprite.GNo = 85;
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
-    PendingSprite.Angle = r->frame == 16 ? Round4Opponent.angle : 0;
+    PendingSprite.srcLeft = r->left;
+    PendingSprite.srcTop = r->top;
+    PendingSprite.srcRight = r->right;
+    PendingSprite.srcBottom = r->bottom;
+    PendingSprite.gno = 85;
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
+    PendingSprite.angle = r->frame == 16 ? Round4Opponent.angle : 0;
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{r->hitLeft, r->hitTop, r->hitRight, r->hitBottom};
 }

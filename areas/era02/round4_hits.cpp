@@ -12,7 +12,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -338,11 +337,11 @@ void FollowRound4Opponent() {
 std::int32_t TestRound4Hit() {
     SetRound4OpponentFrame(Opp.frame);
     const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
-    const std::int32_t top = Opp.y + h.HitTop, bottom = Opp.y + h.HitBottom;
-    std::int32_t left = Opp.x + h.HitLeft, right = Opp.x + h.HitRight;
+    const std::int32_t top = Opp.y + h.hitTop, bottom = Opp.y + h.hitBottom;
+    std::int32_t left = Opp.x + h.hitLeft, right = Opp.x + h.hitRight;
     if (Opp.facing == 1) {
-        left = Opp.x - h.HitRight;
-        right = Opp.x - h.HitLeft;
+        left = Opp.x - h.hitRight;
+        right = Opp.x - h.hitLeft;
     }
     return TestPlayerAttackHitZone(left, right, top, bottom, 100);
 }

@@ -1,7 +1,7 @@
 // The arena's fixed pieces that move with its state: the two gate
 // structures with their sliding bar, the west door's stack of slabs, the two
 // wall panels and the marker pole. Each call leaves one item in
-// PendingSprite with its top-left corner at (PosX, PosY), or nothing.
+// PendingSprite with its top-left corner at (posX, posY), or nothing.
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
@@ -20,17 +20,17 @@ struct Rect {
 };
 
 void Item(std::int32_t graphic, const Rect& r, std::int32_t worldX, std::int32_t y, float depth) {
-    PendingSprite.GNo = graphic;
+    PendingSprite.gno = graphic;
     SetPendingSpriteSource(r);
-    PendingSprite.PosX = worldX - ScrollX;
-    PendingSprite.PosY = y;
-    PendingSprite.PivotX = PendingSprite.PivotY = 0;
-    PendingSprite.Depth = depth;
+    PendingSprite.posX = worldX - ScrollX;
+    PendingSprite.posY = y;
+    PendingSprite.pivotX = PendingSprite.pivotY = 0;
+    PendingSprite.depth = depth;
 }
 
 void Clear() {
-    PendingSprite.GNo = 0;
-    PendingSprite.Colour = SceneTint;
+    PendingSprite.gno = 0;
+    PendingSprite.colour = SceneTint;
 }
 
 // Items 1..7 of a gate structure at `base`; item 6 shows `sixth`.

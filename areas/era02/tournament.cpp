@@ -7,12 +7,11 @@
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 

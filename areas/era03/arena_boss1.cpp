@@ -4,11 +4,11 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 #include <cmath>
 

@@ -3,11 +3,11 @@
 // her HP.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

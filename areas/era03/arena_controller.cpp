@@ -4,12 +4,12 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {

@@ -4,9 +4,9 @@
 // end scene closes the phase. Also its stride and back-step.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -4,10 +4,10 @@
 // share.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {

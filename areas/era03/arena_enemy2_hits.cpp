@@ -6,12 +6,12 @@
 // toward the guard break.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
-#include "core/game_over.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -304,10 +304,10 @@ std::int32_t TestEra03ArenaEnemy3Hit() {
     if (e.pose != 0) {
         SetEra03ArenaEnemy3Frame(e.pose);
         const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
-        box[0] = e.x + h.HitLeft;
-        box[1] = e.x + h.HitRight;
-        box[2] = e.y + h.HitTop;
-        box[3] = e.y + h.HitBottom;
+        box[0] = e.x + h.hitLeft;
+        box[1] = e.x + h.hitRight;
+        box[2] = e.y + h.hitTop;
+        box[3] = e.y + h.hitBottom;
     }
     const std::int32_t kind = TestPlayerAttackHitZone(box[0], box[1], box[2], box[3], 100);
     return e.pose == 4 ? 0 : kind;

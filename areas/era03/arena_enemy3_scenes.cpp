@@ -5,13 +5,13 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/bursts.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {

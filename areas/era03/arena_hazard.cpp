@@ -4,12 +4,11 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 void ArenaSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 void ArenaSoundGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
@@ -18,9 +17,9 @@ std::int32_t FacingTowardHeroine(std::int32_t x) { return HeroineCentreX() >= x 
 
 std::int32_t TestArenaHurtBox(std::int32_t x, std::int32_t y, std::int32_t facing) {
     const PendingSpriteHitBoxRecord& b = PendingSpriteHitBox;
-    const std::int32_t top = y + b.HitTop, bottom = y + b.HitBottom;
-    const std::int32_t left = facing >= 0 ? x - b.HitRight : x + b.HitLeft;
-    const std::int32_t right = facing >= 0 ? x - b.HitLeft : x + b.HitRight;
+    const std::int32_t top = y + b.hitTop, bottom = y + b.hitBottom;
+    const std::int32_t left = facing >= 0 ? x - b.hitRight : x + b.hitLeft;
+    const std::int32_t right = facing >= 0 ? x - b.hitLeft : x + b.hitRight;
     return TestPlayerAttackHitZone(left, right, top, bottom, 100);
 }
 
@@ -278,15 +277,15 @@ std::int32_t UpdateEra03ArenaHazardOnEnemy3(std::int32_t arg) {
 void SetEra03ArenaBulletSprite(std::int32_t slot) {
     PendingSpriteRecord& s = PendingSprite;
     const Era03ArenaBulletTable& b = Era03ArenaBullets;
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Colour = 0xFFFFFFFFu;
-    s.Facing = 1;
-    s.Angle = b.angle[slot];
-    s.Depth = 0.18f;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.colour = 0xFFFFFFFFu;
+    s.facing = 1;
+    s.angle = b.angle[slot];
+    s.depth = 0.18f;
     SetPendingSpriteSource(kBoss1BulletCell);
-    s.PivotX = 2;
-    s.PivotY = 5;
-    s.PosX = b.x[slot] - ScrollX;
-    s.PosY = b.y[slot];
+    s.pivotX = 2;
+    s.pivotY = 5;
+    s.posX = b.x[slot] - ScrollX;
+    s.posY = b.y[slot];
 }

@@ -3,11 +3,11 @@
 // it rises and crackles. Also the arena's fixed pieces and waiting figures.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
-#include "core/sprites/sprites.h"
 #include "core/player.h"
+#include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -426,17 +426,17 @@ constexpr SceneCell kBoss1Scene[] = {
 
 void Fill(const ArenaRect& r, float cx, float cy, std::int32_t worldX, std::int32_t y, float depth) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Angle = 0;
-    s.Colour = SceneTint;
-    s.Facing = 1;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.angle = 0;
+    s.colour = SceneTint;
+    s.facing = 1;
     SetPendingSpriteSource(r);
-    s.PivotX = cx;
-    s.PivotY = cy;
-    s.PosX = worldX - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
+    s.pivotX = cx;
+    s.pivotY = cy;
+    s.posX = worldX - ScrollX;
+    s.posY = y;
+    s.depth = depth;
 }
 
 std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= kArenaAnchor + 613 ? -1 : 1; }
@@ -448,18 +448,18 @@ void SetBoss1PreFightSprite() {
     if (c == nullptr) return;
     if (b.pose == 116) {
         Fill(c->rect, c->cx, c->cy, b.x, b.y, 0.23f);
-        PendingSprite.Facing = b.facing;
-        PendingSprite.Angle = -90;
+        PendingSprite.facing = b.facing;
+        PendingSprite.angle = -90;
     } else {
         Fill(c->rect, c->cx, c->cy, kArenaAnchor + c->worldX, 640, 0.7f - off);
-        PendingSprite.Facing = c->facing;
+        PendingSprite.facing = c->facing;
     }
     // After boss 1's own fight the scene poses stand where boss 1 is.
     if (Era03ArenaEncounter.controllerState >= 4) {
-        PendingSprite.PosX = b.x - ScrollX;
-        PendingSprite.PosY = b.y;
-        PendingSprite.Facing = b.facing;
-        PendingSprite.Depth = 0.23f;
+        PendingSprite.posX = b.x - ScrollX;
+        PendingSprite.posY = b.y;
+        PendingSprite.facing = b.facing;
+        PendingSprite.depth = 0.23f;
     }
 }
 
@@ -467,13 +467,13 @@ void SetFigure(const SceneCell* rows, std::size_t count, std::int32_t state, std
     const SceneCell* c = FindRow(rows, count, &SceneCell::key, state);
     if (c == nullptr) return;
     Fill(c->rect, c->cx, c->cy, x, 640, 0.71f - Era03ArenaEncounter.sceneDepthOffset);
-    PendingSprite.Facing = facing;
+    PendingSprite.facing = facing;
 }
 
 }  // namespace
 
 void SetEra03ArenaSceneSprite(std::int32_t part) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const float off = Era03ArenaEncounter.sceneDepthOffset;
     const bool running = Era03ArenaEncounter.controllerState != kArenaDone;
     const std::int32_t frame = Era03ArenaEncounter.hazardPostFrame;
@@ -482,7 +482,7 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
     switch (part) {
         case 1:
             Fill({477, 63, 512, 100}, 16, 37, kArenaAnchor + 453, 640, 0.78f - off);
-            PendingSprite.Facing = -1;
+            PendingSprite.facing = -1;
             return;
         case 2:
             if (Era03ArenaBoss1.pose >= 101 && running) SetBoss1PreFightSprite();
@@ -511,8 +511,8 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
     if (frame == 0) return;
     const auto postPiece = [&](const ArenaRect& r, float cx, float cy, std::int32_t y, float depth) {
         Fill(r, cx, cy, post.x, y, depth);
-        PendingSprite.Angle = post.spin;
-        PendingSprite.Scale = post.scale;
+        PendingSprite.angle = post.spin;
+        PendingSprite.scale = post.scale;
     };
     if (part == 9) {
         postPiece({0, 399, 26, 433}, 13, 34, post.y, 0.17f);

@@ -10,6 +10,7 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/hud.h"
 #include "core/pickups.h"
@@ -17,8 +18,6 @@
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

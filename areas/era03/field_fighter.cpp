@@ -8,14 +8,14 @@
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 Era03FighterWords FighterWords;

@@ -112,17 +112,17 @@ constexpr CreatureRow kCreature[] = {
 void Fill(const Piece& p, std::int32_t screenX, std::int32_t y, std::int32_t facing, std::int32_t angle,
           float depth, std::uint32_t colour) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
+    s.gno = 1;
     SetPendingSpriteSource(p.src);
-    s.PivotX = p.cx;
-    s.PivotY = p.cy;
-    s.PosX = screenX;
-    s.PosY = y;
-    s.Facing = facing;
-    s.Angle = angle;
-    s.Depth = depth;
-    s.Colour = colour;
-    s.Scale = 1.0f;
+    s.pivotX = p.cx;
+    s.pivotY = p.cy;
+    s.posX = screenX;
+    s.posY = y;
+    s.facing = facing;
+    s.angle = angle;
+    s.depth = depth;
+    s.colour = colour;
+    s.scale = 1.0f;
 }
 
 void FillObject(std::int32_t i) {
@@ -144,14 +144,14 @@ void FillRow(std::int32_t row) {
         const float s = c.bodyScale;
         Fill({{160, 220, 256, 288}, 53, 68}, static_cast<std::int32_t>((xc + 53 - ScrollX) / s),
              static_cast<std::int32_t>(c.bodyY / s), 1, -c.bodyTilt, 0.71f, c.bodyColour);
-        PendingSprite.Scale = s;
+        PendingSprite.scale = s;
         return;
     }
     if (row == 14) {
         // The flash while the creature throws her back.
         if (c.bodyColour != 0xFFAAFF00u) return;
         Fill(Plain({338, 0, 424, 134}), (xc - 118 - ScrollX) / 4, 28, 1, 0, 0.75f, 0xDDFFFFFFu);
-        PendingSprite.Scale = 4.0f;
+        PendingSprite.scale = 4.0f;
         return;
     }
     for (const CreatureRow& r : kCreature) {
@@ -183,18 +183,18 @@ void SetEra03PlacedObjectRect(std::int32_t look) {
     PendingSpriteRecord& s = PendingSprite;
     const auto set = [&](Rect r, float cx, float cy) {
         SetPendingSpriteSource(r);
-        s.PivotX = cx;
-        s.PivotY = cy;
+        s.pivotX = cx;
+        s.pivotY = cy;
     };
-    if (look == 0) s.GNo = 0;
+    if (look == 0) s.gno = 0;
     if (look == 1) set({302, 197, 318, 208}, 8, 2);
     if (look == 2) set({302, 210, 318, 221}, 8, 2);
     if (look == 3) set({302, 224, 318, 240}, 8, 8);
 }
 
 void SetEra03SceneryRow(std::int32_t row) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     FillRow(row);
     // Rows far off screen stay out of the batch.
-    if (PendingSprite.PosX < -1000 || PendingSprite.PosX > 1700) PendingSprite.GNo = 0;
+    if (PendingSprite.posX < -1000 || PendingSprite.posX > 1700) PendingSprite.gno = 0;
 }

@@ -6,15 +6,14 @@
 #include "areas/era03/npc_scene_frames.h"
 #include "areas/era03/records.h"
 #include "core/anim_ticker.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -97,10 +96,10 @@ void SetEra03NpcActorFrame(std::int32_t pose) {
     const ActorFrame* f = FindRow(kActorFrames, &ActorFrame::pose, pose);
     if (f == nullptr) return;
     const Era03NpcSceneRecord& a = Era03NpcScene;
-    PendingSprite.GNo = kCampSheetGraphic;
+    PendingSprite.gno = kCampSheetGraphic;
     SetPendingSpriteSource(f->cell);
-    PendingSprite.PivotX = static_cast<float>(a.actorX - ScrollX + f->dx);
-    PendingSprite.PivotY = static_cast<float>(a.actorY - f->dy);
+    PendingSprite.pivotX = static_cast<float>(a.actorX - ScrollX + f->dx);
+    PendingSprite.pivotY = static_cast<float>(a.actorY - f->dy);
 }
 
 void DrawEra03SceneryAndScenePictures() {
@@ -111,24 +110,24 @@ void DrawEra03SceneryAndScenePictures() {
     Draw(81, {0, 303, 246, 385}, Screen(Era01Anchor(55) + 4530), 159, 0.68f, SceneTint);
     Draw(48, {0, 0, 61, 35}, Screen(Era03Anchor1 - 17), 610, 0.8f, SceneTint);
     Draw(48, {0, 0, 61, 35}, Screen(Era03Anchor7 - 17), 610, 0.8f, SceneTint);
-    if (d.PictureShown == 1) Draw(kNightOverlay, {0, 0, 1023, 639}, 0, 0, 0.992f, d.PictureColour);
-    if (d.TwinklesShown == 1) {
+    if (d.pictureShown == 1) Draw(kNightOverlay, {0, 0, 1023, 639}, 0, 0, 0.992f, d.pictureColour);
+    if (d.twinklesShown == 1) {
         for (const Twinkle& t : kTwinkles) {
             const std::int32_t v = TickAnimFrame(t.counter);
             if (v == t.valueA || v == t.valueB) Draw(kCampSheet, t.cell, t.x, t.y, 0.98f, t.colour);
         }
     }
-    if (d.FloaterShown == 1)
-        Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.FloaterX), static_cast<float>(d.FloaterY), 0.98f,
-             d.FloaterColour);
+    if (d.floaterShown == 1)
+        Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.floaterX), static_cast<float>(d.floaterY), 0.98f,
+             d.floaterColour);
     // The camp's pictures only while the view is near it.
     if (ScrollX < kNpcAnchor - 1098 || ScrollX > kNpcAnchor + 320) return;
     Draw(kCampSheet, kFirePlaceCell, Screen(kNpcAnchor - 26), 604, 0.89f, kOpaque);
-    if (d.ActorShown == 1)
-        Draw(kCampSheet, kToolCell, Screen(d.ActorX), static_cast<float>(d.ActorY), d.ActorDepth, kOpaque);
+    if (d.actorShown == 1)
+        Draw(kCampSheet, kToolCell, Screen(d.actorX), static_cast<float>(d.actorY), d.actorDepth, kOpaque);
     DrawOffer(Era03NpcScene.offeredPicture);
-    Draw(kCampSheet, kPropBackCell, Screen(kNpcAnchor + 74), 521, 0.97f, d.PanelColour);
-    if (d.FrontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(kNpcAnchor + 74), 521, 0.17f, d.PanelColour);
+    Draw(kCampSheet, kPropBackCell, Screen(kNpcAnchor + 74), 521, 0.97f, d.panelColour);
+    if (d.frontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(kNpcAnchor + 74), 521, 0.17f, d.panelColour);
 }
 
 void DrawEra03NpcActorAndMarker() {
@@ -156,16 +155,16 @@ void DrawEra03NpcActorAndMarker() {
             Draw(kCampSheet, kTwoCellUpper, x, static_cast<float>(a.actorY - kTwoCellUpperDy), a.actorDepth, kOpaque);
             Draw(kCampSheet, kTwoCellLower, x, static_cast<float>(a.actorY - kTwoCellLowerDy), a.actorDepth, kOpaque);
         } else {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra03NpcActorFrame(a.actorPose);
-            if (PendingSprite.GNo != 0) {
+            if (PendingSprite.gno != 0) {
                 const PendingSpriteRecord& s = PendingSprite;
-                Draw(kCampSheet, {s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX, s.PivotY, a.actorDepth,
+                Draw(kCampSheet, {s.srcLeft, s.srcTop, s.srcRight, s.srcBottom}, s.pivotX, s.pivotY, a.actorDepth,
                      kOpaque);
             }
         }
     }
-    if (d.MarkerShown == 1)
-        Draw(kCampSheet, kHandedItemCell, Screen(d.MarkerX - 7), static_cast<float>(d.MarkerY - 12), d.MarkerDepth,
+    if (d.markerShown == 1)
+        Draw(kCampSheet, kHandedItemCell, Screen(d.markerX - 7), static_cast<float>(d.markerY - 12), d.markerDepth,
              kOpaque);
 }

@@ -5,14 +5,13 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -75,13 +74,13 @@ void Npc(std::int32_t pose, std::int32_t x = kKeep) {
     if (x != kKeep) Scene.actorX = x;
 }
 void Tool(std::int32_t x, std::int32_t y) {
-    SceneDraw.ActorX = x;
-    SceneDraw.ActorY = y;
+    SceneDraw.actorX = x;
+    SceneDraw.actorY = y;
 }
 void Item(std::int32_t shown, std::int32_t x = kKeep, std::int32_t y = kKeep) {
-    SceneDraw.MarkerShown = shown;
-    if (x != kKeep) SceneDraw.MarkerX = x;
-    if (y != kKeep) SceneDraw.MarkerY = y;
+    SceneDraw.markerShown = shown;
+    if (x != kKeep) SceneDraw.markerX = x;
+    if (y != kKeep) SceneDraw.markerY = y;
 }
 void FaceHeroine() { Scene.actorFacing = Scene.actorX < PlayerState.x ? 1 : -1; }
 
@@ -120,7 +119,7 @@ void Lighten(std::uint32_t& colour) {
     colour = colour >= kWhite - kGreyStep ? kWhite : colour + kGreyStep;
 }
 void RaiseOverlay() {
-    if (SceneTint < kStarsTint && SceneDraw.PictureColour < kWhite) SceneDraw.PictureColour += kAlphaStep;
+    if (SceneTint < kStarsTint && SceneDraw.pictureColour < kWhite) SceneDraw.pictureColour += kAlphaStep;
 }
 
 // ---- opening: the character takes out its tool -----------------------------
@@ -157,9 +156,9 @@ void StepOpening() {
     if (r.npcX != kKeep) Scene.actorY = 640;
     if (r.facing != 0) Scene.actorFacing = r.facing;
     if (r.depth >= 0) Scene.actorDepth = r.depth;
-    if (r.toolShown >= 0) SceneDraw.ActorShown = r.toolShown;
+    if (r.toolShown >= 0) SceneDraw.actorShown = r.toolShown;
     if (r.toolX != kKeep) Tool(r.toolX, r.toolY);
-    if (r.toolDepth >= 0) SceneDraw.ActorDepth = r.toolDepth;
+    if (r.toolDepth >= 0) SceneDraw.actorDepth = r.toolDepth;
     if (!Waited(r.wait)) return;
     Script.t0 = GameNow();
     if (r.soundOnLeaving != 0) Sound(r.soundOnLeaving);
@@ -186,7 +185,7 @@ void PlayKeyframes(const Keyframe* rows, int count, double t) {
         if (k.x != kKeep) PlayerState.x = k.x;
         if (k.y != kKeep) PlayerState.y = k.y;
         if (k.facing != 0) PlayerState.facing = k.facing;
-        if (k.front != 0) SceneDraw.FrontPanelShown = 1;
+        if (k.front != 0) SceneDraw.frontPanelShown = 1;
     }
 }
 constexpr Keyframe kLieDownCommon[] = {
@@ -245,8 +244,8 @@ void StepSecondAnimation() {
     Scene.actorY = 640;
     Scene.actorFacing = -1;
     Scene.actorDepth = 0.8f;
-    SceneDraw.ActorDepth = 0.77f;
-    SceneDraw.ActorShown = 1;
+    SceneDraw.actorDepth = 0.77f;
+    SceneDraw.actorShown = 1;
     Tool(kNpcAnchor - 28, 592);
     if (u >= 0.3) {
         Npc(22, kNpcAnchor - 23);
@@ -255,7 +254,7 @@ void StepSecondAnimation() {
     if (u >= 0.4) {
         Npc(20, kNpcAnchor);
         Scene.actorFacing = 1;
-        SceneDraw.ActorShown = 0;
+        SceneDraw.actorShown = 0;
         Scene.actorDepth = 0.98f;
     }
     if (u >= 0.6) {
@@ -283,34 +282,34 @@ void StepDusk() {
         --Script.duskBudget;
     }
     RaiseOverlay();
-    Darken(SceneDraw.PanelColour, kDarkestScenery);
+    Darken(SceneDraw.panelColour, kDarkestScenery);
 }
 
 void StepShootingStar() {
     if (Script.starPhase == 0) {
         Script.t2 = GameNow();
-        SceneDraw.FloaterY = 0;
+        SceneDraw.floaterY = 0;
         Script.starPhase = Random0To99() < 50 ? 1 : 2;
     }
     const double start = Script.starPhase == 1 ? 7.0 : 5.0;
     const double s = Since(Script.t2) - start;
     if (s < 0) return;
-    SceneDraw.FloaterShown = 1;
+    SceneDraw.floaterShown = 1;
     if (Script.starPhase == 1) {
-        SceneDraw.FloaterX = TruncToInt(1018 - 544 * s);
-        SceneDraw.FloaterY = TruncToInt(724 * s + 140);
+        SceneDraw.floaterX = TruncToInt(1018 - 544 * s);
+        SceneDraw.floaterY = TruncToInt(724 * s + 140);
     } else {
-        SceneDraw.FloaterX = TruncToInt(370 - 544 * s);
-        SceneDraw.FloaterY = TruncToInt(724 * s + 100);
+        SceneDraw.floaterX = TruncToInt(370 - 544 * s);
+        SceneDraw.floaterY = TruncToInt(724 * s + 100);
     }
-    SceneDraw.FloaterColour = kShootingStarColour;
-    if (SceneDraw.FloaterY > 400)
-        SceneDraw.FloaterColour -= static_cast<std::uint32_t>(SceneDraw.FloaterY - 400) * 0x02000000u;
-    if (SceneDraw.FloaterY > 500) {
-        SceneDraw.FloaterY = 500;
-        SceneDraw.FloaterShown = 0;
+    SceneDraw.floaterColour = kShootingStarColour;
+    if (SceneDraw.floaterY > 400)
+        SceneDraw.floaterColour -= static_cast<std::uint32_t>(SceneDraw.floaterY - 400) * 0x02000000u;
+    if (SceneDraw.floaterY > 500) {
+        SceneDraw.floaterY = 500;
+        SceneDraw.floaterShown = 0;
         Script.starPhase = 0;
-        SceneDraw.FloaterColour = kShootingStarColour;
+        SceneDraw.floaterColour = kShootingStarColour;
     }
 }
 
@@ -331,12 +330,12 @@ void AfterEveryStep() {
     if (step != 25) MessageBoxOpen = 1;
     if (step >= 3 && step <= 14) {
         StepDusk();
-        if (SceneTint < kStarsTint) SceneDraw.TwinklesShown = 1;
+        if (SceneTint < kStarsTint) SceneDraw.twinklesShown = 1;
     }
     if (step >= 16 && step <= 30) StepShootingStar();
     StepVolumes();
     if (step >= 12 && step <= 69) PlaySoundEffect(62, Script.cricketVolume);
-    SceneDraw.PictureShown = 1;
+    SceneDraw.pictureShown = 1;
     ScrollX = kNpcAnchor - 311;
 }
 
@@ -348,7 +347,7 @@ void End() {
     EventHoldsPlayer = 0;
     Lines(0, 0);
     SceneTint = kWhite;
-    SceneDraw.PanelColour = kWhite;
+    SceneDraw.panelColour = kWhite;
     ++Era02EventsUnlocked;
     MenuKeyBlocked = 0;
 }
@@ -372,7 +371,7 @@ void StepScriptOpening(double now) {
             Script.step = 1;
             EnterConfirmState = 1;
             Script.t0 = Script.t1 = now;
-            SceneDraw.PictureColour = kClearOverlay;
+            SceneDraw.pictureColour = kClearOverlay;
             Script.duskBudget = 256;
         }
     }
@@ -475,14 +474,14 @@ void StepScriptNightfall(double now) {
             Script.t1 = now;
             Darken(SceneTint, kDarkestTint);
             RaiseOverlay();
-            Darken(SceneDraw.PanelColour, kDarkestScenery);
-            if (SceneDraw.PictureColour == kWhite) Script.step = 16;
+            Darken(SceneDraw.panelColour, kDarkestScenery);
+            if (SceneDraw.pictureColour == kWhite) Script.step = 16;
         }
-        if (SceneTint < kStarsTint) SceneDraw.TwinklesShown = 1;
+        if (SceneTint < kStarsTint) SceneDraw.twinklesShown = 1;
     }
     if (Script.step == 16) {
         MessageBoxOpen = 1;
-        SceneDraw.TwinklesShown = 1;
+        SceneDraw.twinklesShown = 1;
         if (PlayerState.x <= kNpcAnchor + 329) {
             KeyRightPressed = 1;
         } else {
@@ -491,7 +490,7 @@ void StepScriptNightfall(double now) {
         }
     }
     if (Script.step == 17) {
-        SceneDraw.TwinklesShown = 1;
+        SceneDraw.twinklesShown = 1;
         PlayerState.x = kNpcAnchor + 329;
         PlayerState.facing = -1;
         const bool firstRun = Era02EventsUnlocked == 0;
@@ -612,13 +611,13 @@ void StepScriptCatching(double now) {
         Npc(13);
         Heroine(0, Script.savedX, Script.savedY);
         MessageBoxOpen = 0;
-        SceneDraw.ActorDepth = 0.7f;
+        SceneDraw.actorDepth = 0.7f;
         if (Since(Script.t0) <= 90.0) {
             UpdateEra03NpcCatcher(1);
         } else {
             Go(26);
             Scene.catchSignal = kTimeUp;
-            SceneDraw.FrontPanelShown = 1;
+            SceneDraw.frontPanelShown = 1;
         }
     }
     if (Script.step == 26) {
@@ -719,7 +718,7 @@ void StepScriptRetry() {
     if (Script.step == 35) {
         Heroine(0, Script.savedX, Script.savedY);
         Npc(12, kNpcAnchor);
-        SceneDraw.ActorDepth = 0.092f;
+        SceneDraw.actorDepth = 0.092f;
         if (Waited(0.1)) Script.step = 36;
     }
     if (Script.step == 36) {
@@ -728,7 +727,7 @@ void StepScriptRetry() {
         ArmObjects();
         Scene.catchSignal = 0;
         Scene.actorDepth = 0.8f;
-        SceneDraw.ActorDepth = 0.77f;
+        SceneDraw.actorDepth = 0.77f;
         for (int k = 1; k <= 4; ++k) TitleFigureSlots.figure[k].x = 0;
     }
 }
@@ -806,7 +805,7 @@ void StepScriptServing(double now) {
         Go(r.next);
         if (r.step == 45 || r.step == 75) {
             Scene.actorDepth = 0.8f;
-            SceneDraw.ActorDepth = 0.77f;
+            SceneDraw.actorDepth = 0.77f;
         }
         if (r.next == 49 || r.next == 79) Prompt();
     }
@@ -814,7 +813,7 @@ void StepScriptServing(double now) {
         Npc(25);
         Lines(44, 0);
         Item(1, kNpcAnchor - 20, 586);
-        SceneDraw.MarkerDepth = Scene.actorDepth - 0.01f;
+        SceneDraw.markerDepth = Scene.actorDepth - 0.01f;
         if (Enter(After::Next)) {
             Script.step = 50;
             EventHoldsPlayer = 1;
@@ -932,7 +931,7 @@ void StepScriptAfterServings() {
 void StepScriptDawn(double now) {
     if (Script.step == 66) {
         MessageBoxOpen = 1;
-        SceneDraw.TwinklesShown = 1;
+        SceneDraw.twinklesShown = 1;
         EventHoldsPlayer = 0;
         EnterConfirmState = 0;
         Lines(0, 0);
@@ -944,7 +943,7 @@ void StepScriptDawn(double now) {
         }
     }
     if (Script.step == 67) {
-        SceneDraw.TwinklesShown = 1;
+        SceneDraw.twinklesShown = 1;
         PlayerState.x = kNpcAnchor + 329;
         PlayerState.facing = -1;
         PlayKeyframes(kLieDownAgain, 7, Since(Script.t0));
@@ -960,11 +959,11 @@ void StepScriptDawn(double now) {
         RunEra03NpcActorIdle(1);
         if (AtLeastElapsed(Script.t0, now, 0.01)) {
             Script.t0 = now;
-            if (SceneDraw.PictureColour > kClearOverlay) SceneDraw.PictureColour -= kAlphaStep;
-            if (SceneDraw.PictureColour <= kClearOverlay) {
-                SceneDraw.PictureColour = kClearOverlay;
+            if (SceneDraw.pictureColour > kClearOverlay) SceneDraw.pictureColour -= kAlphaStep;
+            if (SceneDraw.pictureColour <= kClearOverlay) {
+                SceneDraw.pictureColour = kClearOverlay;
                 Script.step = 69;
-                SceneDraw.TwinklesShown = 0;
+                SceneDraw.twinklesShown = 0;
             }
         }
     }
@@ -974,10 +973,10 @@ void StepScriptDawn(double now) {
         if (AtLeastElapsed(Script.t0, now, 0.01)) {
             Script.t0 = now;
             Lighten(SceneTint);
-            Lighten(SceneDraw.PanelColour);
-            if (SceneTint == kWhite && SceneDraw.PanelColour == kWhite) {
+            Lighten(SceneDraw.panelColour);
+            if (SceneTint == kWhite && SceneDraw.panelColour == kWhite) {
                 Script.step = 70;
-                SceneDraw.FloaterShown = 0;
+                SceneDraw.floaterShown = 0;
             }
         }
     }
@@ -992,7 +991,7 @@ void StepScriptDawn(double now) {
     }
     if (Script.step == 71) {
         RunEra03NpcActorIdle(1);
-        SceneDraw.FrontPanelShown = 1;
+        SceneDraw.frontPanelShown = 1;
         const double t = Since(Script.t0);
         if (t < 0.1) {
             Heroine(29, kNpcAnchor + 169, 684);
@@ -1028,7 +1027,7 @@ void StepScriptLastServing(double now) {
         Npc(25);
         Lines(53, 53);
         Item(1, kNpcAnchor - 20, 586);
-        SceneDraw.MarkerDepth = Scene.actorDepth - 0.01f;
+        SceneDraw.markerDepth = Scene.actorDepth - 0.01f;
         if (Enter(After::Next)) {
             Script.step = 80;
             EventHoldsPlayer = 1;
@@ -1128,7 +1127,7 @@ void PlayEra03NpcWalkBack(double start) {
         PlayerState.x = kNpcAnchor + r.dx;
         PlayerState.y = r.y;
         if (r.facing != 0) PlayerState.facing = r.facing;
-        if (r.frontHidden != 0) SceneDraw.FrontPanelShown = 0;
+        if (r.frontHidden != 0) SceneDraw.frontPanelShown = 0;
     }
 }
 

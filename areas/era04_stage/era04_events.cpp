@@ -9,12 +9,11 @@
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/stage_step.h"
+#include "core/textures.h"
 
 namespace {
 

@@ -14,11 +14,12 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "support/roads/encounter_c.h"
 #include "support/roads/finale.h"
@@ -214,8 +215,8 @@ TEST_F(PictureSlots, DISABLED_Era02Lift) {
     LetGo(VK_RIGHT);
     PlayFrames(4);
     Press(VkLetter('A'));
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 8000));
-    ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 8000));
+    ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
     ASSERT_EQ(ArrivalScene.step, 9);
     ASSERT_TRUE(SaveGdata(1));
     Keep("lift");

@@ -17,11 +17,13 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "drawn_cells.h"
 #include "playthrough.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -112,10 +114,10 @@ void Playthrough::HomeArea() {
     // Her friend is the one opponent; the sparring ends when she is
     // through.
     ASSERT_TRUE(RoadFighting("the sparring", [&] {
-        if (Era00SceneActors.ActorEFrame == 12 && friendFrame != 12) ++dodges;
-        friendFrame = Era00SceneActors.ActorEFrame;
+        if (Era00SceneActors.actorEFrame == 12 && friendFrame != 12) ++dodges;
+        friendFrame = Era00SceneActors.actorEFrame;
         return DialogueChannels.promptLine == 12;
-    }, [] { return std::vector<Opponent>{{Era00SceneActors.ActorEX, true}}; }, 80, 20000));
+    }, [] { return std::vector<Opponent>{{Era00SceneActors.actorEX, true}}; }, 80, 20000));
     EXPECT_GT(dodges, 0);
     ASSERT_TRUE(RoadNoting("the hearth", [] { return Era00StoryPhase == 2; }, 20000));
     Hold(VK_RIGHT);
@@ -171,7 +173,7 @@ TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
     SeedRandom(7);
     StartWatchingDrawnCells();
     ASSERT_NO_FATAL_FAILURE(BootToTitle());
-    ASSERT_EQ(TitleScreenState.Cursor, 1) << "new game first";
+    ASSERT_EQ(TitleScreenState.cursor, 1) << "new game first";
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 900)) << "never reached the stage";
 

@@ -10,11 +10,11 @@
 #include <map>
 #include <vector>
 
-#include "shell/draw.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/sprites/field_object_table.h"
-#include "shell/graphics_tables.h"
-#include "shell/shell_state.h"
+#include "core/texture_tables.h"
+#include "shell/draw.h"
 #include "tools/art/arena_rects.h"
 #include "tools/art/canvas.h"
 #include "tools/art/cell_registry.h"

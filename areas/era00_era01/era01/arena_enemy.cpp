@@ -13,14 +13,14 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -712,16 +712,16 @@ namespace {
 }  // namespace
 
 void SetArenaEnemySprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const era01_frames::ArenaEnemyRow* row =
         FindRow(era01_frames::kArenaEnemyFrames, &era01_frames::ArenaEnemyRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 63;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = static_cast<float>(row->pivotY);
-    PendingSprite.Colour = row->colour;
+    PendingSprite.gno = 63;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = static_cast<float>(row->pivotY);
+    PendingSprite.colour = row->colour;
 }

@@ -8,11 +8,12 @@
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -81,12 +82,12 @@ void DrawFieldEnemyA() {
         return;
     }
     // A frame the table does not know draws nothing.
-    if (PendingSprite.GNo == 0) return;
+    if (PendingSprite.gno == 0) return;
     DrawWithBaseTransform(59,
-                          plat::Rect{PendingSprite.SrcLeft, PendingSprite.SrcTop, PendingSprite.SrcRight,
-                                     PendingSprite.SrcBottom},
-                          PendingSprite.PivotX, 0.0f, static_cast<float>(e.x - ScrollX),
-                          static_cast<float>(PendingSprite.PosY), 0.7f, PendingSprite.Colour);
+                          plat::Rect{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight,
+                                     PendingSprite.srcBottom},
+                          PendingSprite.pivotX, 0.0f, static_cast<float>(e.x - ScrollX),
+                          static_cast<float>(PendingSprite.posY), 0.7f, PendingSprite.colour);
 }
 
 // Bad objects take their pictures from the sheet's second row, 29 px lower.
@@ -95,11 +96,11 @@ void DrawCollectGameAndGatekeeper() {
         const CollectGameObject& o = CollectGameObjects[k];
         if (o.frame == 0) continue;
         SetCollectObjectSprite(o.frame);
-        if (PendingSprite.GNo == 0) continue;
+        if (PendingSprite.gno == 0) continue;
         const std::int32_t T = k < 5 ? 0 : kCollectBadRowTop;
-        DrawWithBaseTransform(60, plat::Rect{PendingSprite.SrcLeft, T, PendingSprite.SrcRight, PendingSprite.SrcBottom + T},
-                              PendingSprite.PivotX, 0.0f, static_cast<float>(o.x - ScrollX),
-                              static_cast<float>(o.y + static_cast<std::int32_t>(PendingSprite.PivotY)), 0.8f, SceneTint);
+        DrawWithBaseTransform(60, plat::Rect{PendingSprite.srcLeft, T, PendingSprite.srcRight, PendingSprite.srcBottom + T},
+                              PendingSprite.pivotX, 0.0f, static_cast<float>(o.x - ScrollX),
+                              static_cast<float>(o.y + static_cast<std::int32_t>(PendingSprite.pivotY)), 0.8f, SceneTint);
     }
     const GatekeeperStateRecord& g = GatekeeperRecord;
     if (g.frame == 0) return;
@@ -161,7 +162,7 @@ namespace {
 void DrawWalkingEnemies() {
     if (WalkingEnemyDrawFlags[0] != 1 && WalkingEnemyDrawFlags[1] != 1) return;
     for (int k = 1; k <= 6; ++k) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         const int n = (k + 1) / 2 - 1;
         const WalkingEnemyRecord& e = WalkingEnemyRecords[n];
         if (WalkingEnemyDrawFlags[n] != 1 || !InWindow(e.x - 1200, e.x + 500)) continue;
@@ -182,14 +183,14 @@ void DrawWalkingEnemies() {
         } else {
             continue;
         }
-        PendingSprite.Scale = 1.0f;
-        PendingSprite.Colour = 0xFFFFFFFFu;
-        PendingSprite.Facing = e.facing;
-        PendingSprite.Angle = angle;
-        PendingSprite.Depth = 0.6f;
-        PendingSprite.PosX = sx;
-        PendingSprite.PosY = sy;
-        if (PendingSprite.GNo != 0) DrawPendingSprite(36);
+        PendingSprite.scale = 1.0f;
+        PendingSprite.colour = 0xFFFFFFFFu;
+        PendingSprite.facing = e.facing;
+        PendingSprite.angle = angle;
+        PendingSprite.depth = 0.6f;
+        PendingSprite.posX = sx;
+        PendingSprite.posY = sy;
+        if (PendingSprite.gno != 0) DrawPendingSprite(36);
     }
 }
 

@@ -20,8 +20,8 @@ void SetActorFrame(const era01_frames::EncounterActorRow (&rows)[N], std::int32_
     const era01_frames::EncounterActorRow* r = FindRow(rows, &era01_frames::EncounterActorRow::frame, frame);
     if (r == nullptr) return;
     SetPendingSpriteSource(*r);
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
 }
 
 // ---- fixed pieces -------------------------------------------------------------
@@ -35,18 +35,18 @@ struct Box {
 };
 
 void Clear() {
-    PendingSprite.GNo = 0;
-    PendingSprite.Colour = SceneTint;
+    PendingSprite.gno = 0;
+    PendingSprite.colour = SceneTint;
 }
 void Item(std::int32_t graphic, const Box& r, std::int32_t pivotX, std::int32_t pivotY, std::int32_t worldX,
           std::int32_t y, float depth) {
-    PendingSprite.GNo = graphic;
+    PendingSprite.gno = graphic;
     SetPendingSpriteSource(r);
-    PendingSprite.PivotX = static_cast<float>(pivotX);
-    PendingSprite.PivotY = static_cast<float>(pivotY);
-    PendingSprite.PosX = worldX - ScrollX;
-    PendingSprite.PosY = y;
-    PendingSprite.Depth = depth;
+    PendingSprite.pivotX = static_cast<float>(pivotX);
+    PendingSprite.pivotY = static_cast<float>(pivotY);
+    PendingSprite.posX = worldX - ScrollX;
+    PendingSprite.posY = y;
+    PendingSprite.depth = depth;
 }
 
 struct GroundItem {

@@ -474,13 +474,13 @@ std::int32_t RunFieldEnemyAReaction(std::int32_t n) {
 void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y) {
     const era01_frames::FieldEnemyARow* row =
         FindRow(era01_frames::kFieldEnemyAFrames, &era01_frames::FieldEnemyARow::frame, frame);
-    PendingSprite.GNo = row != nullptr ? 59 : 0;
+    PendingSprite.gno = row != nullptr ? 59 : 0;
     if (row == nullptr) return;
     SetPendingSpriteSource(*row);
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = 0.0f;
-    PendingSprite.PosY = y - row->lift;
-    PendingSprite.Colour = row->colour;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = 0.0f;
+    PendingSprite.posY = y - row->lift;
+    PendingSprite.colour = row->colour;
 }
 
 void UpdateFieldEnemyA(std::int32_t arg) {

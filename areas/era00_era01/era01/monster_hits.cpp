@@ -182,8 +182,8 @@ void SetFieldMonsterSprite(std::int32_t frame) {
     const era01_frames::MonsterFrameRow* r = FindRow(era01_frames::kMonsterFrames, &era01_frames::MonsterFrameRow::frame, frame);
     if (r == nullptr) return;
     SetPendingSpriteSource(*r);
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
 }
 
 void TestMonsterHit(int g) {

@@ -15,11 +15,11 @@
 #include "areas/era02/records.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -704,16 +704,16 @@ namespace {
 }  // namespace
 
 void SetEra01NpcSprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const era01_frames::TeacherRow* row =
         FindRow(era01_frames::kTeacherFrames, &era01_frames::TeacherRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 65;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
+    PendingSprite.gno = 65;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
     // The pass adds this to the feet y: the picture hangs above them.
-    PendingSprite.PivotY = static_cast<float>(-row->pivotY);
+    PendingSprite.pivotY = static_cast<float>(-row->pivotY);
 }

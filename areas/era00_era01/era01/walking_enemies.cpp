@@ -786,9 +786,9 @@ void UpdateWalkingEnemyObject2(std::int32_t mode) {
 void SetWalkingEnemySprite(std::int32_t frame) {
     const era01_frames::WalkingEnemyRow* row =
         FindRow(era01_frames::kWalkingEnemyFrames, &era01_frames::WalkingEnemyRow::frame, frame);
-    PendingSprite.GNo = row != nullptr ? 1 : 0;
+    PendingSprite.gno = row != nullptr ? 1 : 0;
     if (row == nullptr) return;
     SetPendingSpriteSource(*row);
-    PendingSprite.PivotX = row->centreX;
-    PendingSprite.PivotY = row->centreY;
+    PendingSprite.pivotX = row->centreX;
+    PendingSprite.pivotY = row->centreY;
 }

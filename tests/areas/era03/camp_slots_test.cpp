@@ -11,10 +11,10 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 namespace {

@@ -1,13 +1,15 @@
 // HUD gauge and frames, pulsing markers, loading screen, fifth title figure
 // and item spinner.
-#include "areas/era00_era01/records.h"
+#include "text/sprites/hud_sprites.h"
+
 #include "core/anim_ticker.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/sprites/hud_table.h"
 #include "core/sprites/sprites.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/menu_state.h"
 
 namespace {
@@ -18,20 +20,20 @@ constexpr std::int32_t kLowFillMaxSmall = 30;   // HP drawn red up to here (1:1 
 constexpr std::int32_t kLowFillMaxLarge = 300;  // and on the 1:10 gauge
 
 void Put(std::int32_t gno, const SpriteRect& r, std::int32_t x, std::int32_t y, float depth) {
-    PendingSprite.GNo = gno;
+    PendingSprite.gno = gno;
     SetPendingSpriteSource(r);
-    PendingSprite.PosX = x;
-    PendingSprite.PosY = y;
-    PendingSprite.Depth = depth;
+    PendingSprite.posX = x;
+    PendingSprite.posY = y;
+    PendingSprite.depth = depth;
 }
 
 void ScreenDefaults(std::uint32_t colour, float pivotX, float pivotY) {
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = 1;
-    PendingSprite.Angle = 0;
-    PendingSprite.Colour = colour;
-    PendingSprite.PivotX = pivotX;
-    PendingSprite.PivotY = pivotY;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = 1;
+    PendingSprite.angle = 0;
+    PendingSprite.colour = colour;
+    PendingSprite.pivotX = pivotX;
+    PendingSprite.pivotY = pivotY;
     PendingSpriteHitBox = {};
 }
 
@@ -109,10 +111,10 @@ void SetHudSprite(std::int32_t n) {
 }
 
 void SetPulsingMarkersSprite(std::int32_t n) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     PendingSpriteHitBox = {};
     if (n == 1) {
-        const std::int32_t word = MenuElementWords.ItemRowMarker;
+        const std::int32_t word = MenuElementWords.itemRowMarker;
         if (word == 0) return;
         const Pulse p = MarkerPulse(false);
         MarkerAt(p, 265 - ScrollX, 377, word == 2 ? p.colour : p.colour - 0x999999u);
@@ -126,12 +128,12 @@ void SetPulsingMarkersSprite(std::int32_t n) {
 }
 
 void SetPulsingMarkerSprite() {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     PendingSpriteHitBox = {};
-    const std::int32_t word = MenuSpriteParams.ItemFiveIconShown;
+    const std::int32_t word = MenuSpriteParams.itemFiveIconShown;
     if (word == 0) return;
     const Pulse p = MarkerPulse(true);
-    MarkerAt(p, MenuSpriteParams.ItemFiveIconX - ScrollX, MenuSpriteParams.ItemFiveIconY,
+    MarkerAt(p, MenuSpriteParams.itemFiveIconX - ScrollX, MenuSpriteParams.itemFiveIconY,
              word == 2 ? p.colour : p.colour - 0x770000u);
 }
 
@@ -158,5 +160,5 @@ void SetOverlaySprite(std::int32_t id) {
         Put(417, kSpinner[f == 2 ? 1 : 0], kSpinnerX, kSpinnerY, 0.7f);
         return;
     }
-    // Any other id leaves GNo as the caller set it.
+    // Any other id leaves gno as the caller set it.
 }

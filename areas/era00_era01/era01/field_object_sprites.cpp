@@ -1,11 +1,12 @@
 // The Era01 field object table.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/field_object_table.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -21,14 +22,14 @@ constexpr double kPracticePulseStep = 0.03;
 constexpr std::uint32_t kPulseLow = 0x11FFFFFFu, kPulseHigh = 0x15FFFFFFu, kPulseDelta = 0x10000000u;
 
 void Fill(std::int32_t gno, const SpriteRect& r, SpritePivot pivot, std::uint32_t colour) {
-    PendingSprite.GNo = gno;
+    PendingSprite.gno = gno;
     SetPendingSpriteSource(r);
-    PendingSprite.PivotX = pivot.x;
-    PendingSprite.PivotY = pivot.y;
-    PendingSprite.Colour = colour;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = 1;
-    PendingSprite.Angle = 0;
+    PendingSprite.pivotX = pivot.x;
+    PendingSprite.pivotY = pivot.y;
+    PendingSprite.colour = colour;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = 1;
+    PendingSprite.angle = 0;
 }
 
 void StepPracticePulse() {
@@ -57,13 +58,13 @@ bool Backdrop(std::int32_t id, std::int32_t slot) {
     const BackdropRow* row = FindIn(kBackdrop, id);
     if (row == nullptr) return false;
     Fill(row->gno, row->rect, row->pivot, SceneTint);
-    PendingSprite.PosY = row->y;
-    PendingSprite.Depth = 0.9f;
+    PendingSprite.posY = row->y;
+    PendingSprite.depth = 0.9f;
     // Slot 0 is a one-off placement: the caller sets x. Other slots outside
     // the twelve tiles keep the previous x.
     if (slot >= 1 && slot <= 12) {
         const TileGroup g = GroupOfSlot(slot);
-        PendingSprite.PosX = g.anchor + (slot - g.firstSlot) * kTileStep + row->offset - ScrollX;
+        PendingSprite.posX = g.anchor + (slot - g.firstSlot) * kTileStep + row->offset - ScrollX;
     }
     return true;
 }
@@ -73,9 +74,9 @@ bool Hopping(std::int32_t id) {
     if (row == nullptr) return false;
     Fill(423, row->rect, {0, 0}, SceneTint);
     const HoppingObjectStateRecord& h = HoppingObjectRecord;
-    PendingSprite.PosX = h.x - ScrollX + row->dx + row->sb * h.splitB;
-    PendingSprite.PosY = h.y + row->dy + row->sa * h.splitA;
-    PendingSprite.Depth = 0.9f;
+    PendingSprite.posX = h.x - ScrollX + row->dx + row->sb * h.splitB;
+    PendingSprite.posY = h.y + row->dy + row->sa * h.splitA;
+    PendingSprite.depth = 0.9f;
     return true;
 }
 
@@ -83,30 +84,30 @@ bool Practice(std::int32_t id) {
     if (id >= 449001 && id <= 449018) {
         const PracticeFrame& f = kPracticeFrames[id - 449001];
         Fill(449, f.rect, {f.pivotX, static_cast<float>(f.rect.Height())}, SceneTint);
-        PendingSprite.PosX = PlayerState.x - ScrollX;
-        PendingSprite.PosY = kPracticeFloorY;
-        PendingSprite.Depth = 0.2f;
+        PendingSprite.posX = PlayerState.x - ScrollX;
+        PendingSprite.posY = kPracticeFloorY;
+        PendingSprite.depth = 0.2f;
         return true;
     }
     switch (id) {
         case 449019:
             StepPracticePulse();
             Fill(449, kPracticeMarker, {0, 0}, PracticePulseColour);
-            PendingSprite.PosX = PlayerState.x - ScrollX - 20;
-            PendingSprite.PosY = 462;
-            PendingSprite.Depth = 0.19f;
+            PendingSprite.posX = PlayerState.x - ScrollX - 20;
+            PendingSprite.posY = 462;
+            PendingSprite.depth = 0.19f;
             return true;
         case 449021:
             Fill(449, kPracticeTallPiece, {10, 394}, SceneTint);
-            PendingSprite.PosX = 0 - ScrollX;
-            PendingSprite.PosY = 640;
-            PendingSprite.Depth = 0.7f;
+            PendingSprite.posX = 0 - ScrollX;
+            PendingSprite.posY = 640;
+            PendingSprite.depth = 0.7f;
             return true;
         case 449022:
             Fill(449, kPracticeRaisedPiece, {10, 238}, SceneTint);
-            PendingSprite.PosX = 30 - ScrollX;
-            PendingSprite.PosY = 640 - MovePracticeState.height;
-            PendingSprite.Depth = 0.71f;
+            PendingSprite.posX = 30 - ScrollX;
+            PendingSprite.posY = 640 - MovePracticeState.height;
+            PendingSprite.depth = 0.71f;
             return true;
         default: return false;
     }
@@ -123,12 +124,12 @@ void SetFieldObjectSprite(std::int32_t id, std::int32_t slot) {
         if (AtLeastElapsed(BlinkStamp, now, kBlinkCycle)) BlinkStamp = now;
         const int frame = now - BlinkStamp < kBlinkFirstFrame ? 0 : 1;
         Fill(414, kBlinkFrames[frame], kBlinkPivot, SceneTint);
-        PendingSprite.PosY = 640;
-        PendingSprite.Depth = 0.9f;
+        PendingSprite.posY = 640;
+        PendingSprite.depth = 0.9f;
         return;
     }
     if (const PieceRow* row = FindIn(kPieces, id)) {
         Fill(row->gno, row->rect, row->pivot, SceneTint);
-        PendingSprite.Depth = row->depth;
+        PendingSprite.depth = row->depth;
     }
 }

@@ -1,8 +1,8 @@
-#include "shell/save_report.h"
+#include "core/save_report.h"
 
 #include <cstdio>
 
-#include "shell/file_io.h"
+#include "core/file_io.h"
 
 void ReportSaveProblem(const std::string& text, bool toTraceLog) {
     std::fprintf(stderr, "Quillmarch: %s\n", text.c_str());

@@ -1,4 +1,4 @@
-#include "shell/file_io.h"
+#include "core/file_io.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,14 +1,16 @@
 // The game-over sequence, stepped once per frame by the frame driver in every
 // phase. Timers run on the game clock.
-#include "core/game_over.h"
+#include "text/game_over.h"
 
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 
@@ -202,7 +204,7 @@ std::int32_t RunGameOver(std::int32_t arg) {
         PlayerState.pose = 32;
         SnapToFloor(PlayerState.facing == -1 ? PlayerState.x + 100 : PlayerState.x - 100);
         PlayerFigureShown = 1;
-        MenuFlowState.HudUpdateOn = 1;
+        MenuFlowState.hudUpdateOn = 1;
         if (After(g.stepTime, 1.0)) {
             g.stepTime = clock;
             g.walkTime = clock;

@@ -1,9 +1,11 @@
 // Giving textures back: one texture, one set, or everything.
-#include "shell/graphics.h"
-#include "shell/graphics_tables.h"
+#include "core/texture_tables.h"
+#include "core/textures.h"
 
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/residency.h"
-#include "shell/shell_state.h"
+#include "core/trace_log.h"
 
 namespace {
 
@@ -33,6 +35,21 @@ void FreePlanSetsUpTo(int last) {
 }
 
 }  // namespace
+
+int SingleTextureSlot(int word) {
+    if (word == 1) return 0;
+    if (word == 4) return 3;
+    if (word == 5) return 4;
+    if (word >= 2 && word < kTextureFlagCount) return 37 + word;
+    return -1;
+}
+
+void ReleaseSlot(int slot) {
+    if (TextureSlots[slot] != 0) {
+        plat::TextureRelease(TextureSlots[slot]);
+        TextureSlots[slot] = 0;
+    }
+}
 
 void FreeGraphic(std::int32_t code) {
     if (code > 9000 && code < 9000 + kTextureFlagCount) {

@@ -1,12 +1,13 @@
 // Which picture goes into which slot, what each set holds, and the helpers
-// the creation step and the releases share. Only shell/graphics*.cpp and
-// their tests include this.
+// the creation step and the releases share. Only the creation step
+// (shell/graphics.cpp), the releases (core/texture_release.cpp) and their
+// tests include this.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "shell/graphics.h"
+#include "core/textures.h"
 
 // ------------------------------------------------------------ slots --
 
@@ -170,5 +171,3 @@ inline constexpr PlanSetDef kPlanReleases[] = {
 
 // Releases the slot's texture (if any) and empties the slot.
 void ReleaseSlot(int slot);
-// Creates the slot from its picture, releasing what it held first.
-void CreateSlot(int slot);

@@ -1,9 +1,11 @@
-#include "shell/trace_log.h"
+#include "core/trace_log.h"
 
+#include "core/area_flags.h"
+#include "core/file_io.h"
+#include "core/game_clock.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "platform/platform.h"
-#include "shell/file_io.h"
 
 #include <cstdarg>
 #include <cstdio>

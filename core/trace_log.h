@@ -7,9 +7,29 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/shell_state.h"   // WriteTraceLog, SampleTraceValues
-
 inline constexpr const char* kTraceLogPath = "Data/Save/SaveS0.txt";
+
+// Appends the line of an event code to the trace log Data/Save/SaveS0.txt.
+void WriteTraceLog(int code);
+// Refreshes the date, time and memory readings that trace lines print.
+void SampleTraceValues();
+
+// Things done once per run of the program, not once per game: the
+// start-up's one-time trace lines, the first key event's line, the first
+// trace sample's entry 100 and the report of a failing clock.
+struct RunOnceMarksRecord {
+    bool setUpDone = false;
+    bool messageLogged = false;
+    bool frameMoveLogged = false;
+    bool lostLogged = false;
+    bool destroyLogged = false;
+    bool mainLoopEndLogged = false;
+    bool markedRunning = false;   // this copy is the running one the mark speaks of
+    bool firstKeyLogged = false;
+    bool entry100Written = false;
+    bool clockFailureReported = false;
+};
+inline RunOnceMarksRecord RunOnceMarks;
 
 // The readings of the last sampling. Memory figures are in MB.
 struct TraceSampleRecord {

@@ -1,4 +1,5 @@
-// The fixed stage step of the world.
+// The words of the stage step that the areas' scenes and limits share with
+// it: the pit fall it holds, the ground contact switches and the field music.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +23,3 @@ inline std::int32_t GroundFallEnabled = 0;
 inline std::int32_t GroundFallSuppressed = 0;
 // 1: every stage step stops sound 2 and keeps sound 4 (the field music) playing.
 inline std::uint8_t FieldMusicFlag = 0;
-
-// One stage step: the heroine's controller, the active area's scripts and
-// actors, the shared services, then the area limits and the pit-fall hold.
-void UpdateWorld();

@@ -1,20 +1,17 @@
 // The object-table sub-pass of the stage: flying enemies and their shots,
 // both burst pools, the save-spot marker, coins, the dialogue box, the two
 // flashes, the walking enemies' carried objects and the home furniture.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/save_spots.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/draw_passes.h"
-#include "shell/draw_slots.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -31,13 +28,13 @@ constexpr std::int32_t kDoorJump = 390;
 void DrawIt() { DrawPendingFromSlots(kSlots); }
 
 void Call(std::int32_t id, std::int32_t slot) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetObjectSprite(id, slot);
 }
 
 void At(std::int32_t x, std::int32_t y) {
-    PendingSprite.PosX = x;
-    PendingSprite.PosY = y;
+    PendingSprite.posX = x;
+    PendingSprite.posY = y;
 }
 
 void FlyingEnemies() {
@@ -91,11 +88,11 @@ void Furniture() {
     if (Era00AreaFlag != 1 || ScrollX > kFurnitureLimit) return;
     const bool nearDoor = ScrollX < kDoorJump;
     const std::int32_t base = nearDoor ? 0 : D;
-    Call(403001, 0); PendingSprite.PosX = base - ScrollX; DrawIt();
-    Call(404001, 0); PendingSprite.PosX = base - 30 - ScrollX; DrawIt();
-    Call(405001, 0); PendingSprite.PosX = base - 271 - ScrollX; DrawIt();
-    Call(409001, 0); At(50 - ScrollX, 588); PendingSprite.Depth = 0.7f; DrawIt();
-    Call(410001, 0); At(76 - ScrollX, 578); PendingSprite.Depth = 0.8f; DrawIt();
+    Call(403001, 0); PendingSprite.posX = base - ScrollX; DrawIt();
+    Call(404001, 0); PendingSprite.posX = base - 30 - ScrollX; DrawIt();
+    Call(405001, 0); PendingSprite.posX = base - 271 - ScrollX; DrawIt();
+    Call(409001, 0); At(50 - ScrollX, 588); PendingSprite.depth = 0.7f; DrawIt();
+    Call(410001, 0); At(76 - ScrollX, 578); PendingSprite.depth = 0.8f; DrawIt();
     Call(410001, 0); At(182 - ScrollX, 578); DrawIt();
     for (std::int32_t id = 401001; id <= 401004; ++id) { Call(id, 0); DrawIt(); }
     Call(408001, 0); DrawIt();
@@ -104,8 +101,8 @@ void Furniture() {
         for (std::int32_t id = 401005; id <= 401007; ++id) { Call(id, 0); DrawIt(); }
     Call(401008, 0); DrawIt();
     Call(401009, 0); DrawIt();
-    Call(401010, 0); PendingSprite.PosX = H - 135 - ScrollX; DrawIt();
-    Call(401010, 0); PendingSprite.PosX = H + 105 - ScrollX; DrawIt();
+    Call(401010, 0); PendingSprite.posX = H - 135 - ScrollX; DrawIt();
+    Call(401010, 0); PendingSprite.posX = H + 105 - ScrollX; DrawIt();
 }
 
 }  // namespace
