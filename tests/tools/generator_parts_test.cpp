@@ -75,7 +75,7 @@ TEST(GeneratorParts, EveryFigureKindStaysInsideItsRectangles) {
         art::FigureKind::GaugeTenthFill, art::FigureKind::Letter,     art::FigureKind::Walker,
         art::FigureKind::Heroine,    art::FigureKind::Character,      art::FigureKind::Creature,
         art::FigureKind::Prop,       art::FigureKind::Effect,         art::FigureKind::Icon,
-        art::FigureKind::Spinner,    art::FigureKind::Marker,
+        art::FigureKind::Spinner,    art::FigureKind::Marker,         art::FigureKind::ThrownDisc,
     };
     for (art::FigureKind kind : kinds) {
         SCOPED_TRACE(static_cast<int>(kind));

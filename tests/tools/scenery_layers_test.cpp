@@ -1,10 +1,13 @@
-// Scenery meets what it stands on: a backdrop piece that ends on top of
-// another rests on it, the far peak's foot is the far plain's own colour,
-// the bridge's deck lies where the heroine walks, and the arena's stacked
-// stand and stage parts are solid.
+// Scenery and figures meet what they stand on: a backdrop piece that ends on
+// top of another rests on it, the far peak's foot is the far plain's own
+// colour, the bridge's deck lies where the heroine walks, the arena's stacked
+// stand and stage parts are solid, the tower's floor slab is flat on top;
+// and every figure standing in a frame has its feet on the frame's point.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "core/area_flags.h"
@@ -14,6 +17,7 @@
 #include "shell/draw.h"
 #include "tools/art/arena_rects.h"
 #include "tools/art/canvas.h"
+#include "tools/art/cell_registry.h"
 #include "tools/art/picture_art.h"
 #include "tools/picture_catalogue.h"
 
@@ -92,6 +96,58 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
             for (int x = r.left; x < r.right; ++x) holes += !Lit(arena, x, y);
         EXPECT_EQ(holes, 0) << r.left << "," << r.top;
     }
+
+    // The small actors stand on the top row of the floor slab that slides
+    // out of the far field's tower and the arena's gate.
+    const art::Canvas sheet = Draw(178);
+    int unlit = 0;
+    for (int x = art::kTowerFloorSlab.left; x < art::kTowerFloorSlab.right; ++x)
+        unlit += !Lit(sheet, x, art::kTowerFloorSlab.top);
+    EXPECT_EQ(unlit, 0) << "the slab's top is not its first row";
+}
+
+TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
+    // A figure whose frame places it by a point on its cell's bottom edge
+    // stands with its lowest pixel on that line (above it by as much as the
+    // game draws the frame below its floor), unless the frame holds it
+    // in the air or shows a part of it; the pet is one size in every frame.
+    std::map<int, art::Canvas> pictures;
+    std::vector<int> petHeights;
+    int checked = 0;
+    for (const art::Cell& c : art::Cells()) {
+        const int w = c.rect.Width(), h = c.rect.Height();
+        const PictureInfo& info = *FindPicture(c.picture);
+        if (c.region || !art::IsFigure(c.subject) || c.pivotY < h - 2 || c.pivotY > h + 2 || c.pivotX < 0 ||
+            c.pivotX > w || c.rect.right > info.width || c.rect.bottom > info.height)
+            continue;
+        using St = art::Stance;
+        if (c.stance == St::Jump || c.stance == St::Leap || c.stance == St::Tumble || c.stance == St::Lying ||
+            c.stance == St::Upper || c.stance == St::Lower || c.subject == art::Subject::Creature ||
+            c.subject == art::Subject::PieceFigure)
+            continue;
+        if (!pictures.count(c.picture)) pictures.emplace(c.picture, Draw(c.picture));
+        const art::Canvas& pic = pictures.at(c.picture);
+        int lowest = -1, highest = h;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (Lit(pic, c.rect.left + x, c.rect.top + y)) {
+                    lowest = std::max(lowest, y);
+                    highest = std::min(highest, y);
+                }
+        ++checked;
+        // The feet's row: the point's, raised where the game draws the frame
+        // below the floor it stands on.
+        const int feet = std::min(int(c.pivotY), h) - 1 - c.sink;
+        EXPECT_GE(lowest, feet - 2) << art::SubjectName(c.subject) << " floats in picture " << c.picture << " pose "
+                                    << c.pose;
+        EXPECT_LE(lowest, feet + 1) << art::SubjectName(c.subject) << " sinks in picture " << c.picture << " pose "
+                                    << c.pose;
+        if (c.subject == art::Subject::Pet) petHeights.push_back(lowest - highest);
+    }
+    EXPECT_GT(checked, 500);
+    ASSERT_FALSE(petHeights.empty());
+    const auto [low, high] = std::minmax_element(petHeights.begin(), petHeights.end());
+    EXPECT_LE(*high - *low, 2) << "the pet changes size between frames";
 }
 
 }  // namespace

@@ -36,8 +36,14 @@ constexpr PictureRect kApproachLanding{46, 35, 253, 92}, kApproachHedge{46, 0, 1
     kApproachTree{0, 0, 45, 91};
 constexpr std::array<PictureRect, 3> kApproachLamps{{{0, 93, 13, 131}, {15, 93, 34, 131}, {36, 93, 55, 131}}};
 
-// Resource 184 (D047): the glow of the third opponent's afterimages.
+// Resource 184 (D047): the glow of the third opponent's afterimages, and the
+// point of it the draw places on the afterimage (blown up 10 and 30 times).
 constexpr std::array<PictureRect, 1> kRound3GlowRects{{{964, 753, 1022, 811}}};
+constexpr float kRound3GlowCentreX = 30, kRound3GlowCentreY = 31;
+// Resource 178 (D042): the floor slab that slides out of the far field's
+// tower and of the arena's gate; its top row is drawn on the line the small
+// actors stand on (the tower's floors, the gate's ledge).
+constexpr PictureRect kTowerFloorSlab{0, 237, 75, 262};
 // Resource 185 (D048): the five pieces of the fourth opponent's debris burst.
 constexpr std::array<PictureRect, 5> kRound4DebrisRects{{
     {782, 0, 786, 5}, {782, 7, 789, 12}, {782, 14, 790, 20}, {782, 22, 790, 30}, {782, 32, 792, 40}}};

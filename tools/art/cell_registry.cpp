@@ -131,7 +131,8 @@ void ThingsOfRectSources(Builder& b) {
         Subject s = Subject::Effect;
         switch (src.kind) {
             case FigureKind::Prop: s = Subject::Prop; break;
-            case FigureKind::Effect: s = Subject::Effect; break;
+            case FigureKind::Effect:
+            case FigureKind::ThrownDisc: s = Subject::Effect; break;
             case FigureKind::Icon:
             case FigureKind::Spinner:
             case FigureKind::Marker: s = Subject::Interface; break;
@@ -529,6 +530,15 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Queen, 210, 17, 35, Stance::Attack},  {Subject::Queen, 210, 36, 39, Stance::Run},
     {Subject::Queen, 210, 42, 44, Stance::Hurt},    {Subject::Queen, 210, 45, 45, Stance::Tumble},
     {Subject::Queen, 210, 46, 48, Stance::Hurt},
+    // The fourth opponent's boxing: the guard, struck in it, the punches,
+    // the kick drawn up and let go.
+    {Subject::Round4Opponent, 185, 33, 33, Stance::Block}, {Subject::Round4Opponent, 185, 34, 35, Stance::Hurt},
+    {Subject::Round4Opponent, 185, 36, 38, Stance::Attack}, {Subject::Round4Opponent, 185, 40, 40, Stance::Block},
+    {Subject::Round4Opponent, 185, 41, 41, Stance::Kick},
+    // Era03's arena: the shooter thrown through the air (the game turns
+    // her), the big man knocked flying, the intruder falling from her leap.
+    {Subject::ArenaBoss1, 192, 17, 17, Stance::Leap},  {Subject::ArenaBoss1, 192, 33, 33, Stance::Leap},
+    {Subject::ArenaEnemy2, 193, 37, 38, Stance::Hurt}, {Subject::Intruder, 194, 9, 9, Stance::Jump},
     // The camp's merchant: sitting by the fire, standing, walking, and in
     // the catching game crouching, lifting, carrying over his head, putting
     // down and holding up what he caught; handing a bowl over.
@@ -536,6 +546,20 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Merchant, 195, 12, 13, Stance::Stand}, {Subject::Merchant, 195, 14, 17, Stance::Walk},
     {Subject::Merchant, 195, 18, 18, Stance::Crouch}, {Subject::Merchant, 195, 19, 21, Stance::Lift},
     {Subject::Merchant, 195, 22, 22, Stance::Crouch}, {Subject::Merchant, 195, 25, 25, Stance::Attack},
+};
+
+// Frames the game draws with their point below the floor the figure stands
+// on: the feet are painted that many rows above the point.
+struct SunkFrames {
+    Subject subject;
+    int picture;
+    int firstPose, lastPose;
+    int rows;
+};
+constexpr SunkFrames kSunkFrames[] = {
+    // The field arena's enemy rests and sways 5 px below the top floor,
+    // bouncing up from there.
+    {Subject::FieldArenaFoe, 162, 14, 16, 5},
 };
 
 std::vector<Cell> Build() {
@@ -554,6 +578,10 @@ std::vector<Cell> Build() {
             if (c.subject == h.subject && c.picture == h.picture && c.pose >= h.firstPose && c.pose <= h.lastPose &&
                 c.stance == Stance::Auto)
                 c.stance = h.stance;
+    for (Cell& c : b.cells)
+        for (const SunkFrames& f : kSunkFrames)
+            if (c.subject == f.subject && c.picture == f.picture && c.pose >= f.firstPose && c.pose <= f.lastPose)
+                c.sink = f.rows;
     std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
     // A rectangle listed as a thing by the generator's own lists and as a
     // figure or another thing by the game's tables keeps its first entry

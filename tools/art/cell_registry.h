@@ -75,6 +75,7 @@ struct Cell {
     float pivotX = -1, pivotY = -1;   // in cell pixels: the point placed on the figure's place; -1 none
     bool region = false;          // any rectangle inside it may be drawn
     int facing = 0;               // +1 or -1 when the table draws this cell for one facing only
+    int sink = 0;                 // rows the game sets the frame's point below the floor it stands on
     // Where the figure's body is, in cell pixels, when its table says so
     // (a hurt box); empty when not known.
     PictureRect body{};

@@ -73,6 +73,26 @@ void Flame(Canvas& c, Box b, int frame, int layer) {
     FillEllipse(c, b.Cx(), b.b - b.H() * 0.25f, w, b.H() * 0.22f, outer);
 }
 
+// A wall torch: the flame burns in the upper part of the cell, out of an
+// iron cup on a wooden shaft held to the wall by a bracket (a ring and its
+// plate). The game draws the three layers over each other, so the torch is
+// the same in every layer and frame and only the flame moves.
+void Torch(Canvas& c, Box b, int frame, int layer) {
+    const float flameBottom = b.t + b.H() * 0.66f;
+    Flame(c, Box{b.l + 2, b.t, b.r - 2, flameBottom}, frame, layer);
+    const float x = b.Cx(), cup = flameBottom - 3;
+    const Rgb wood{104, 70, 40}, ironLight{120, 122, 136};
+    const float shaft[] = {x - 2.0f, cup, x + 2.0f, cup, x + 1.0f, b.b - 4, x - 1.0f, b.b - 4};
+    FillPolygon(c, shaft, 4, wood);
+    const float bowl[] = {x - 5.0f, cup - 1, x + 5.0f, cup - 1, x + 3.0f, cup + 4, x - 3.0f, cup + 4};
+    FillPolygon(c, bowl, 4, kIron);
+    FillRect(c, int(x - 5), int(cup - 1), int(x + 5), int(cup), ironLight);
+    FillRect(c, int(x - 3), int(b.b - 9), int(x + 3), int(b.b - 7), kIron);     // the ring
+    FillRect(c, int(x - 4), int(b.b - 5), int(x + 4), int(b.b - 1), kIron);     // the wall plate
+    FillRect(c, int(x - 3), int(b.b - 4), int(x - 2), int(b.b - 3), ironLight);  // its rivets
+    FillRect(c, int(x + 2), int(b.b - 4), int(x + 3), int(b.b - 3), ironLight);
+}
+
 void Glow(Canvas& c, Box b, Rgb colour) {
     for (int k = 6; k >= 1; --k) {
         const float f = float(k) / 6.0f;
@@ -179,7 +199,7 @@ void Piece(Canvas& c, const Cut& cut) {
             FrameRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), 3, kIron);
             break;
         }
-        case Look::Flame: Flame(c, b, cut.variant % 8 + 1, cut.variant / 8); break;
+        case Look::Flame: Torch(c, b, cut.variant % 8 + 1, cut.variant / 8); break;
         case Look::Fixture:
             FillRect(c, int(b.l + 1), int(b.t + 1), int(b.r - 1), int(b.b - 1), Rgb{120, 104, 90});
             FrameRect(c, int(b.l + 1), int(b.t + 1), int(b.r - 1), int(b.b - 1), 3, kIron);

@@ -441,19 +441,25 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
 void Pet(Pen& pen, const Look& k, int pose) {
     const float bob = (pose % 2) ? 0.15f : 0.0f;
     const bool kick = pose == 7 || pose == 4, hold = pose >= 11 && pose <= 13, scared = pose == 14;
-    const float bodyR = scared ? 1.7f : 2.0f, cy = -2.05f - bob;
+    // One body in every pose: frightened, it sweats.
+    const float bodyR = 2.0f, cy = -2.05f - bob, earY = cy - bodyR * 0.95f;
     pen.Blob(-2.1f, cy + 0.3f, 0.55f, 0.35f, Scale(k.top, 0.85f));   // tail
     const float f = kick ? 1.3f : 0.55f;
     pen.Limb(-0.7f, cy + 1.4f, -0.8f - 0.25f * float(pose % 3), -0.2f, 0.55f, Scale(k.top, 0.8f));
     pen.Limb(0.7f, cy + 1.4f, 0.7f + f, kick ? -0.9f : -0.2f, 0.55f, Scale(k.top, 0.8f));
     pen.Blob(0, cy, bodyR * 1.12f, bodyR, k.top);
     pen.Blob(0.25f, cy + 0.55f, bodyR * 0.7f, bodyR * 0.55f, k.trim);   // pale belly
-    pen.Blob(-0.9f, cy - bodyR * 0.95f, 0.45f, 0.55f, Scale(k.top, 0.9f));
-    pen.Blob(0.7f, cy - bodyR * 0.95f, 0.45f, 0.55f, Scale(k.top, 0.9f));
+    pen.Blob(-0.9f, earY, 0.45f, 0.55f, Scale(k.top, 0.9f));
+    pen.Blob(0.7f, earY, 0.45f, 0.55f, Scale(k.top, 0.9f));
     pen.Dot(0.9f, cy - 0.45f, 0.3f, Rgb{36, 28, 40});
     pen.Dot(1.7f, cy - 0.4f, 0.26f, Rgb{36, 28, 40});
     pen.Dot(1.35f, cy + 0.1f, 0.22f, Rgb{230, 110, 120});
     if (hold) pen.Limb(1.2f, cy + 0.4f, 2.0f, cy - 0.6f, 0.5f, Scale(k.top, 0.9f));
+    if (scared) {
+        pen.Blob(-0.3f, cy - 1.1f, 0.22f, 0.32f, Rgb{150, 200, 250});
+        pen.Dot(0.9f, cy - 0.45f, 0.12f, Rgb{250, 250, 250});   // the eyes' glint, wide open
+        pen.Dot(1.7f, cy - 0.4f, 0.1f, Rgb{250, 250, 250});
+    }
 }
 
 // A big horned beast on four legs (the field's monsters).
@@ -664,7 +670,7 @@ float StandingHeight(const std::vector<const Cell*>& cells) {
         if (c->stance == Stance::Upper || c->stance == Stance::Lower) continue;   // a part of the figure
         if (c->HasBody() && c->body.Height() >= 0.55f * float(c->rect.Height()) && c->body.bottom >= c->pivotY - 4)
             heights.push_back(float(c->body.Height()) * 1.03f);
-        else if (FeetAtPivot(*c)) heights.push_back(std::min(c->pivotY, float(c->rect.Height())));
+        else if (FeetAtPivot(*c)) heights.push_back(std::min(c->pivotY, float(c->rect.Height())) - float(c->sink));
     }
     if (heights.empty())
         for (const Cell* c : cells) heights.push_back(float(c->rect.Height()) * 0.9f);
@@ -700,13 +706,18 @@ Placement Place(const Cell& c, const Look& look, float H) {
     Stance st = c.stance;
     // A body box shorter than most of the figure is a hurt zone on part of
     // it, not the figure: then the pivot places it.
-    if (c.HasBody() && c.body.Height() >= 0.7f * H) {
+    const bool bodyPlaces = c.HasBody() && c.body.Height() >= 0.7f * H;
+    if (bodyPlaces) {
         const PictureRect& b = c.body;
-        const float bh = float(b.Height()), bw = float(b.Width());
+        // A box that stops short of a standing point on the cell's floor
+        // covers the body, not the legs: the feet stay on the point's line
+        // unless the frame is a leap.
+        const bool onFloor = float(b.bottom) < c.pivotY && FeetAtPivot(c) && st != Stance::Jump && st != Stance::Leap;
+        p.fy = onFloor ? std::min(c.pivotY, h) - float(c.sink) : float(b.bottom);
+        const float bh = onFloor ? p.fy - float(b.top) : float(b.Height()), bw = float(b.Width());
         p.fx = (float(b.left) + float(b.right)) * 0.5f;
-        p.fy = float(b.bottom);
         p.dir = toward(p.fx);
-        const bool airborne = c.pivotY >= 0 && float(b.bottom) < c.pivotY - 0.15f * H;
+        const bool airborne = !onFloor && c.pivotY >= 0 && float(b.bottom) < c.pivotY - 0.15f * H;
         if (st == Stance::Auto) {
             if (airborne) st = bw > bh * 1.2f ? Stance::Leap : Stance::Jump;
             else if (bh < 0.45f * H) st = bw > bh * 1.3f ? Stance::Lying : Stance::Crouch;
@@ -724,7 +735,7 @@ Placement Place(const Cell& c, const Look& look, float H) {
         if (st == Stance::Auto || st == Stance::Upper) st = Stance::Stand;
     } else if (FeetAtPivot(c)) {
         p.fx = c.pivotX;
-        p.fy = std::min(c.pivotY, h - 1.0f);
+        p.fy = std::min(c.pivotY, h - 1.0f) - float(c.sink);
         p.dir = toward(c.pivotX);
         // The legs under a body drawn from another cell: cut at the top.
         p.part = st == Stance::Lower && h < 0.75f * H;
@@ -751,10 +762,14 @@ Placement Place(const Cell& c, const Look& look, float H) {
         const float ahead = p.dir > 0 ? w - p.fx : p.fx, behind = w - ahead;
         p.pose.windup = behind > ahead * 1.6f && behind > 0.35f * H;
     }
-    if (st == Stance::Jump && c.HasBody()) p.height = float(c.body.Height()) / 0.8f;
+    // A jump's box is most of its drawn-up body; a small box on a figure in
+    // the air is only where it can be hit.
+    if (st == Stance::Jump && c.HasBody() && c.body.Height() >= 0.5f * H) p.height = float(c.body.Height()) / 0.8f;
     if (st == Stance::Leap) {
+        // Stretched out along the cell: a cell much taller than wide holds
+        // it upright, the game turning it.
         p.anchored = false;
-        p.angle = float(p.dir) * kPi * 0.5f;
+        p.angle = h > 1.5f * w ? 0.0f : float(p.dir) * kPi * 0.5f;
     } else if (st == Stance::Lying) {
         p.anchored = false;
         p.angle = -float(p.dir) * kPi * 0.5f;
@@ -959,10 +974,10 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
     const float L = float(r.left) + 1, T = float(r.top) + 1, R = float(r.right) - 1, B = float(r.bottom) - 1;
     float ox, oy, k = 1.0f, q = 1.0f;
     if (look.build == Build::Pet) {
-        k = std::min((B - T) / (by1 - by0), (R - L) / (bx1 - bx0));
-        oy = B - by1 * k;
-        ox = float(r.left) + std::max(0.0f, cell.pivotX) - (pl.dir > 0 ? bx0 : bx1) * k;
-        ox = std::clamp(ox, L - bx0 * k, R - bx1 * k);
+        // Its one size (PetUnit), feet on the frame's standing point.
+        oy = float(r.top) + std::min(cell.pivotY, float(r.Height())) - by1;
+        ox = float(r.left) + std::max(0.0f, cell.pivotX) - (pl.dir > 0 ? bx0 : bx1);
+        ox = std::clamp(ox, L - bx0, R - bx1);
     } else if (pl.anchored) {
         ox = float(r.left) + pl.fx;
         oy = std::min(float(r.top) + pl.fy, pl.part ? 1e9f : B);
@@ -1005,6 +1020,23 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
     Draw(pen, look, pl.pose, cell.pose);
 }
 
+// The pet is the same size in every frame: the largest size at which each
+// of its poses fits its cell above the frame's standing point. Returned as
+// the standing height PaintPlaced takes (8 units).
+float PetHeight(const std::vector<const Cell*>& cells, const Look& look) {
+    // Measured near the size it is drawn at: a pen keeps its thinnest line
+    // a pixel or so wide at any scale.
+    constexpr float kProbeUnit = 8.0f;
+    float k = 1e9f;
+    for (const Cell* c : cells) {
+        Pen probe(nullptr, 0, 0, kProbeUnit, 1, 0.0f);
+        Draw(probe, look, PersonPose{}, c->pose);
+        const float room = std::min(c->pivotY, float(c->rect.Height())) - 1.0f;
+        k = std::min({k, room / (probe.maxY - probe.minY), float(c->rect.Width() - 2) / (probe.maxX - probe.minX)});
+    }
+    return kProbeUnit * k * 8.0f;
+}
+
 }  // namespace
 
 void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
@@ -1039,7 +1071,10 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         }
     if (cells.empty()) return;
     std::map<Subject, float> height;
-    for (const auto& [s, list] : bySubject) height[s] = StandingHeight(list);
+    for (const auto& [s, list] : bySubject) {
+        const Look look = LookOf(s, 0, info.id);
+        height[s] = look.build == Build::Pet ? PetHeight(list, look) : StandingHeight(list);
+    }
     // The largest first: a cell inside a larger cell of the same figure is
     // a part of the picture painted there.
     std::stable_sort(cells.begin(), cells.end(), [](const Cell* a, const Cell* b) {

@@ -432,6 +432,27 @@ void DrawFiguresAt(Canvas& c, std::span<const PictureRect> rects, FigureKind kin
                 }
                 break;
             }
+            case FigureKind::ThrownDisc: {
+                // Edge-on rows are flat ellipses. A dark rim against the
+                // stone wall, a bright face, and three grooves and a glint
+                // that turn a third of the way each step.
+                const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f;
+                const float rx = bx.W() * 0.46f, ry = std::max(2.0f, bx.H() * 0.46f);
+                const float turn = float(n % 3) * 2.0f * kPi / 9.0f;
+                FillEllipse(c, cx, cy, rx, ry, Rgb{46, 52, 66});
+                FillEllipse(c, cx, cy, rx * 0.84f, ry * 0.8f, Rgb{196, 204, 218});
+                FillEllipse(c, cx, cy, rx * 0.6f, ry * 0.56f, Rgb{158, 168, 186});
+                for (int k = 0; k < 3; ++k) {
+                    const float a = turn + float(k) * 2.0f * kPi / 3.0f;
+                    Line(c, cx + std::cos(a) * rx * 0.2f, cy + std::sin(a) * ry * 0.2f, cx + std::cos(a) * rx * 0.8f,
+                         cy + std::sin(a) * ry * 0.76f, std::max(1.0f, ry * 0.08f), Rgb{80, 88, 104});
+                }
+                const float g = turn + kPi * 1.25f;
+                FillEllipse(c, cx + std::cos(g) * rx * 0.62f, cy + std::sin(g) * ry * 0.6f, rx * 0.14f,
+                            std::max(1.0f, ry * 0.14f), Rgb{250, 252, 255});
+                FillEllipse(c, cx, cy, rx * 0.16f, std::max(1.0f, ry * 0.18f), Rgb{60, 66, 80});
+                break;
+            }
             case FigureKind::Marker: {
                 const float arrow[] = {bx.l + 1, bx.t + bx.H() * 0.35f, bx.r - 1, bx.t + bx.H() * 0.35f, bx.Cx(),
                                        bx.b - 1};
@@ -558,8 +579,8 @@ constexpr PictureRect kArenaBoss1BulletCell[] = {
     {kBoss1BulletCell.left, kBoss1BulletCell.top, kBoss1BulletCell.right, kBoss1BulletCell.bottom}};
 constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
 
-// The soldier sheet: a soldier in every frame, a spinning disc in every cell
-// of the disc's rows. Row 4's cells reach past the sheet's foot; only what
+// The soldier sheet: a soldier in every frame, the thrown steel disc in
+// every cell of the disc's rows. Row 4's cells reach past the sheet's foot; only what
 // lies inside is drawn.
 constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> DiscCellRects() {
     std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> out{};
@@ -602,7 +623,7 @@ constexpr PictureRect kEncounterPropRects[] = {
     {0, 0, 30, 94},       {32, 0, 65, 94},      {68, 0, 103, 94},     {103, 0, 188, 5},     {105, 6, 186, 20},
     {104, 22, 128, 33},   {130, 23, 141, 30},   {142, 22, 149, 27},   {150, 22, 163, 44},   {164, 23, 184, 38},
     {105, 33, 130, 53},   {182, 41, 185, 63},   {107, 56, 180, 89},   {109, 90, 178, 110},  {0, 101, 75, 156},
-    {189, 0, 292, 258},   {0, 237, 75, 262},    {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
+    {189, 0, 292, 258},   kTowerFloorSlab,      {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
     {153, 114, 176, 136}, {123, 122, 135, 136},
 };
 // Encounter C's shop things and the flash on sheet 69 (594 x 442).
@@ -638,7 +659,7 @@ const std::array<RectSource, 31> kRectSources{{
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
     {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
-    {199, FigureKind::Spinner, kDiscCells, {}},
+    {199, FigureKind::ThrownDisc, kDiscCells, {}},
     {encounter_a_frames::kSheetResource, FigureKind::Prop, kEncounterAPieceRects, {}},
     {encounter_c_parts::kSheetResource, FigureKind::Prop, kServantPartRects, {}},
     {188, FigureKind::Effect, kFieldCreatureCells, {}},
@@ -981,6 +1002,49 @@ void DrawEncounterTowerStone(Canvas& c) {
     FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
 }
 
+// The tower's floor slab: a stone slab whose top is the cell's top row, where
+// the actors' feet are placed, its free end on the cell's left (the part that
+// slides out of the wall; the gate seen from Era03 mirrors it).
+void DrawTowerFloorSlab(Canvas& c) {
+    constexpr PictureRect r = kTowerFloorSlab;
+    constexpr Rgb stone{150, 138, 120}, mortar{92, 82, 70};
+    constexpr int thick = 11;
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    for (int y = r.top; y < r.top + thick; ++y) {
+        // The underside of the free end is bevelled up.
+        const int from = r.left + std::max(0, y - (r.top + thick - 5)) * 2;
+        for (int x = from; x < r.right; ++x) {
+            const float k = 0.9f + 0.2f * Noise(x / 3, y / 3, 237);
+            Rgb px = Scale(stone, k);
+            if (y < r.top + 2) px = Scale(stone, 1.22f);                 // the lit top face
+            else if (y == r.top + thick - 1 || x == from) px = mortar;    // the shadowed edge
+            else if ((x - r.left) % 25 == 24) px = Scale(mortar, 1.1f);  // the joints
+            c.Put(x, y, Solid(px));
+        }
+    }
+}
+
+// The third opponent's afterimage glow, drawn 10 and 30 times its size over
+// the arena with the vertex colour's alpha: a round light, white at the
+// placed point and warm gold at its rim, which the 30-times copy spreads
+// over the whole screen as a flash. Every texel inside the circle is lit:
+// the picture is keyed on black, and the magnified texture's filtering
+// darkens the texels next to each see-through one, so a dither of holes
+// would show as a grid of dark blots 10 and 30 px wide.
+void DrawRound3Glow(Canvas& c) {
+    for (const PictureRect& r : kRound3GlowRects) {
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float cx = float(r.left) + kRound3GlowCentreX, cy = float(r.top) + kRound3GlowCentreY;
+        const float radius = std::min({cx - float(r.left), float(r.right) - cx, cy - float(r.top), float(r.bottom) - cy}) - 1;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy) / radius;
+                if (d >= 1.0f) continue;
+                c.Put(x, y, Solid(Mix(Rgb{255, 255, 250}, Rgb{255, 214, 140}, d * d)));
+            }
+    }
+}
+
 // What Era03's field cuts from the creature's sheet besides the creature:
 // long poles, stakes (the shorter cuts are their upper parts), pegs and
 // thick posts, grained along their length; and the seeds the creature shoots.
@@ -1079,7 +1143,11 @@ Canvas DrawPicture(const PictureInfo& info) {
     DrawFigureCells(c, info);
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
-    if (info.id == 178) DrawEncounterTowerStone(c);
+    if (info.id == 178) {
+        DrawEncounterTowerStone(c);
+        DrawTowerFloorSlab(c);
+    }
+    if (info.id == 184) DrawRound3Glow(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;

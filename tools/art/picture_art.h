@@ -32,6 +32,7 @@ enum class FigureKind {
     Effect,           // bursts, rings, sparks, coins
     Icon,             // items and cursors
     Spinner,          // the item spinner, one turn step per rectangle
+    ThrownDisc,       // a spinning steel disc seen at its rectangle's tilt, one turn step (of 3) per rectangle
     Marker,           // a pulsing down-pointing marker
 };
 
