@@ -227,6 +227,11 @@ std::FILE* OpenRegularFile(const char* path, std::string* error);
 // Checks a RIFF/WAVE PCM file; false with the reason in *error.
 bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::string* error);
 bool ReadWavFile(const char* path, WavInfo& info, std::string* error);
+// The format of an open WAV file and where its samples start, from its chunk
+// headers alone (its samples are not read).
+bool ReadWavLayout(std::FILE* f, WavInfo& info, long& dataOffset, std::string* error);
+// The bytes of samples the real backend's long sounds hold now.
+std::size_t HeldSoundBytes();
 // Hundredths of a decibel to the mixer's 0..128 scale.
 int VolumeFromMillibels(int volumeMb);
 

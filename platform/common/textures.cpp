@@ -86,12 +86,23 @@ struct TextureState {
     std::deque<std::shared_ptr<Kept>> queue;
     std::thread helper;
     bool stopping = false;
+    // When this thread last unpacked a picture, and whether its unpacking
+    // buffer is still held.
+    double lastUnpack = 0;
+    bool scratchHeld = false;
 };
 
 TextureState& State() {
     // Never destroyed: the exit handlers that release SDL objects still need it.
     static TextureState& s = *new TextureState();
     return s;
+}
+
+// The main thread is about to unpack a picture into its buffer.
+void NoteUnpacking() {
+    TextureState& st = State();
+    st.lastUnpack = TimerGetTime();
+    st.scratchHeld = true;
 }
 
 TextureRecord* Find(TextureId id) {
@@ -315,6 +326,7 @@ bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view) {
     if (!rec->rgba.empty()) {
         t = Upload(renderer, rec->width, rec->height, rec->rgba);
     } else if (rec->key.bytes) {
+        NoteUnpacking();
         TextureBands again(renderer);
         if (MakePictureInBands(rec->key.bytes, rec->key.size, rec->key.colourKey, again, nullptr)) t = again.texture;
         else if (again.texture) SDL_DestroyTexture(again.texture);
@@ -362,7 +374,17 @@ int LiveTextureCount() {
     return n;
 }
 
-void TextureCacheEndFrame() { TrimKept(TimerGetTime()); }
+void TextureCacheEndFrame() {
+    TextureState& st = State();
+    const double now = TimerGetTime();
+    TrimKept(now);
+    // Pictures come in bursts: between them the unpacking buffer (as large
+    // as the largest picture's file) is given back.
+    if (st.scratchHeld && now - st.lastUnpack > kKeepSeconds) {
+        ReleaseThreadScratch();
+        st.scratchHeld = false;
+    }
+}
 
 bool UploadOneMadeAhead() {
     TextureState& st = State();
@@ -455,6 +477,7 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
         // One asked for ahead that the helper has not come to yet is made
         // here: the same making, noted once.
         if (!handed.asked) NoteMaking(bmp);
+        NoteUnpacking();
         std::string why;
         bool ok = false;
         if (st.keepPixels && !keyed) {

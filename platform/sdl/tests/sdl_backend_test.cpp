@@ -235,6 +235,97 @@ TEST_F(SdlBackendTest, AVoiceKeepsPlayingPausesAndRewindsLikeTheGameExpects) {
     std::remove(wav.c_str());
 }
 
+// A long sound (music) gives its samples back while it is stopped and, played
+// again, goes on from where it stopped: what the mixer wrote (SDL's disk
+// driver) holds the ramp the file holds, paused once, never going back.
+TEST_F(SdlBackendTest, AStoppedLongSoundGivesItsSamplesBackAndResumesWhereItStopped) {
+    const std::string out = "/tmp/qm_sdl_test_mix_" + std::to_string(getpid()) + ".raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    // Mono 16-bit, 13 s (over a megabyte as the mixer holds it): sample i
+    // is 1 + i / 16, never silent.
+    const int rate = 22050, frames = 13 * rate;
+    std::vector<std::uint8_t> v(44 + std::size_t(frames) * 2);
+    auto put = [&](std::size_t at, std::uint32_t x, int n) {
+        for (int i = 0; i < n; ++i) v[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
+    };
+    std::memcpy(v.data(), "RIFF", 4);
+    put(4, std::uint32_t(v.size() - 8), 4);
+    std::memcpy(v.data() + 8, "WAVEfmt ", 8);
+    put(16, 16, 4);
+    put(20, 1, 2);
+    put(22, 1, 2);
+    put(24, rate, 4);
+    put(28, rate * 2, 4);
+    put(32, 2, 2);
+    put(34, 16, 2);
+    std::memcpy(v.data() + 36, "data", 4);
+    put(40, std::uint32_t(frames) * 2, 4);
+    for (int i = 0; i < frames; ++i) put(44 + std::size_t(i) * 2, std::uint32_t(1 + i / 16), 2);
+    const std::string wav = "/tmp/qm_sdl_test_long_" + std::to_string(getpid()) + ".wav";
+    std::FILE* f = std::fopen(wav.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(v.data(), 1, v.size(), f);
+    std::fclose(f);
+
+    Start();
+    ASSERT_TRUE(plat::SoundSetPrimaryFormat(2, 22050, 16));
+    ASSERT_TRUE(plat::SoundLoad(4, wav.c_str()));
+    EXPECT_EQ(plat::detail::HeldSoundBytes(), 0u);
+    std::size_t heldPlaying = 1, heldStopped = 1;
+    bool playingAgain = false;
+    gOnFrame = [&](int frame) {
+        if (frame == 1) plat::SoundPlay(4, 0);
+        if (frame == 30) {
+            heldPlaying = plat::detail::HeldSoundBytes();
+            plat::SoundStop(4);
+        }
+        if (frame == 130) {   // quiet for more than a second
+            heldStopped = plat::detail::HeldSoundBytes();
+            plat::SoundPlay(4, 0);
+        }
+        if (frame == 131) playingAgain = plat::SoundIsPlaying(4);
+        if (frame == 170) plat::FrameworkCloseWindow();
+    };
+    plat::FrameworkMainLoop();
+    EXPECT_EQ(heldPlaying, std::size_t(frames) * 4);
+    EXPECT_EQ(heldStopped, 0u);
+    EXPECT_TRUE(playingAgain);
+    plat::SoundDelete(4);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);   // closes the file the mix went to
+
+    std::FILE* mix = std::fopen(out.c_str(), "rb");
+    ASSERT_NE(mix, nullptr);
+    std::vector<std::int16_t> heard;
+    std::int16_t lr[2];
+    while (std::fread(lr, sizeof lr, 1, mix) == 1) heard.push_back(lr[0]);
+    std::fclose(mix);
+    std::remove(out.c_str());
+    std::remove(wav.c_str());
+    // The ramp as heard: one run before the stop, one after, the second
+    // starting where the first ended (within one mixer buffer).
+    int runs = 0, backwards = 0, last = 0, gap = 0;
+    bool inRun = false;
+    for (std::int16_t x : heard) {
+        if (x == 0) {
+            inRun = false;
+            continue;
+        }
+        if (!inRun) {
+            ++runs;
+            if (last != 0) gap = x - last;
+            inRun = true;
+        }
+        backwards += x < last;
+        last = x;
+    }
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(backwards, 0);
+    EXPECT_GE(gap, 0);
+    EXPECT_LE(gap, 1024 / 16 + 1);
+    EXPECT_GT(last, 1 + 40 * rate / 60 / 16);   // it went on past the stop
+}
+
 TEST_F(SdlBackendTest, WithoutADisplayTheGameGetsAClearFailure) {
     unsetenv("SDL_VIDEODRIVER");
     unsetenv("DISPLAY");
