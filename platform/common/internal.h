@@ -230,7 +230,11 @@ bool ReadWavFile(const char* path, WavInfo& info, std::string* error);
 // The format of an open WAV file and where its samples start, from its chunk
 // headers alone (its samples are not read).
 bool ReadWavLayout(std::FILE* f, WavInfo& info, long& dataOffset, std::string* error);
-// The bytes of samples the real backend's long sounds hold now.
+// The real backend's sounds: once a frame, samples quiet for a while are
+// given back; at exit the slots and the mixer close; the bytes of samples
+// in the mixer's format held now.
+void SoundEndFrame(double now);
+void CloseSound();
 std::size_t HeldSoundBytes();
 // Hundredths of a decibel to the mixer's 0..128 scale.
 int VolumeFromMillibels(int volumeMb);

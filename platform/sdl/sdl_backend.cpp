@@ -1,24 +1,20 @@
 // The real backend: an SDL window with a GPU renderer (software when none),
-// key events, a 60 Hz frame loop and SDL_mixer sound, one channel per slot.
+// key events and a 60 Hz frame loop (its sound is in sdl_sound.cpp).
 #include "platform/platform.h"
 
 #include "platform/common/internal.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <SDL_syswm.h>
 #include <SDL_ttf.h>
-#include <sys/stat.h>
 #if defined(QM_HAVE_X11)
 #include <X11/Xlib.h>
 #endif
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,50 +22,9 @@ namespace plat {
 
 namespace {
 
-constexpr int kSoundSlots = 237;   // slots 1..236, channel = slot
 constexpr double kFramePeriod = 1.0 / 60.0;
 // A frame whose own work took less than this has room for one upload.
 constexpr double kSpareBefore = 0.008;
-
-// A long sound (a piece of music) holds its samples only while it sounds
-// and a moment after: a few play at a time, and the rest would hold
-// megabytes for nothing. Its samples are read from its file again when it
-// plays, from where it stopped, and given back once it has been quiet for
-// a while (stopped, or played out).
-constexpr std::size_t kLongSoundBytes = std::size_t{1} << 20;   // in the mixer's format
-constexpr double kGiveBackAfter = 1.0;                           // seconds quiet
-constexpr int kMixFrameBytes = 4;                                // 16-bit stereo
-
-struct LongSound {
-    std::string path;
-    std::size_t bytes = 0;                   // the whole sound in the mixer's format
-    std::unique_ptr<Uint8[]> samples;        // from `from` to the end, or none
-    std::size_t from = 0;
-    Mix_Chunk view{};                        // what the channel plays
-    std::size_t base = 0;                    // where the current play started
-    std::atomic<std::size_t> played{0};      // bytes the mixer has taken since
-    bool started = false;                    // a play began at `base`
-    std::size_t resumeAt = 0;                // where the next play starts otherwise
-    double quietSince = -1;
-    // Where the sound is: how far its play has gone, or where it waits.
-    std::size_t Position() const { return started ? std::min(bytes, base + played.load()) : resumeAt; }
-};
-
-struct SoundSlot {
-    Mix_Chunk* chunk = nullptr;
-    std::unique_ptr<LongSound> long_;
-    bool loaded = false;
-};
-
-// Slots that load one file (the round-robin banks) share its samples: one
-// chunk, freed when the last of them lets it go. A file is the same while its
-// path, size and change time are.
-struct SharedSound {
-    std::string path;
-    long long size = 0, changed = 0;
-    Mix_Chunk* chunk = nullptr;
-    int users = 0;
-};
 
 struct State {
     Callbacks callbacks;
@@ -88,11 +43,6 @@ struct State {
     bool clipCursorFullScreen = true;
     Uint64 startCounter = 0;
     bool enterSentAsF6 = false;
-    // sound
-    bool audioTried = false;
-    bool audioOpen = false;
-    SoundSlot sounds[kSoundSlots];
-    std::vector<SharedSound> shared;
 };
 
 State& S() {
@@ -325,231 +275,11 @@ double Seconds(Uint64 counter) {
     return double(counter - S().startCounter) / double(SDL_GetPerformanceFrequency());
 }
 
-bool OpenAudio(int channels, int rate, int bits) {
-    State& s = S();
-    if (s.audioOpen) return true;
-    const Uint16 format = bits == 8 ? AUDIO_U8 : AUDIO_S16SYS;
-    if (Mix_OpenAudio(rate, format, channels, 1024) == 0) {
-        s.audioOpen = true;
-    } else {
-        const std::string first = Mix_GetError();
-        // A machine without a sound card: mix into the dummy device, so
-        // sounds still play (silently) and report their state.
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(rate, format, channels, 1024) == 0) {
-            s.audioOpen = true;
-            detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
-        } else {
-            detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
-            return false;
-        }
-    }
-    Mix_AllocateChannels(kSoundSlots);
-    return true;
-}
-
-SoundSlot* Slot(int slot) {
-    if (slot < 1 || slot >= kSoundSlots) return nullptr;
-    return &S().sounds[slot];
-}
-
-bool FileIdentity(const char* path, long long& size, long long& changed) {
-    struct stat st {};
-    if (!path || stat(path, &st) != 0) return false;
-    size = st.st_size;
-    changed = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    return true;
-}
-
-// The chunk of a file, loaded once for every slot that plays it.
-Mix_Chunk* AcquireSound(const char* path) {
-    State& s = S();
-    long long size = 0, changed = 0;
-    const bool known = FileIdentity(path, size, changed);
-    if (known)
-        for (SharedSound& sh : s.shared)
-            if (sh.path == path && sh.size == size && sh.changed == changed) {
-                ++sh.users;
-                return sh.chunk;
-            }
-    Mix_Chunk* chunk = Mix_LoadWAV(path);
-    if (!chunk) return nullptr;
-    // The mixer converts into a buffer sized for its widest step (mono 16-bit
-    // goes through 32-bit float stereo): give back what the samples do not use.
-    if (chunk->allocated && chunk->alen > 0)
-        if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(fitted);
-    if (known) s.shared.push_back({path, size, changed, chunk, 1});
-    else s.shared.push_back({std::string(), 0, 0, chunk, 1});
-    return chunk;
-}
-
-// The mixer takes a long sound's samples through this, so the place its
-// play has reached is known when it stops. Runs on the audio thread.
-void CountPlayed(int, void*, int len, void* sound) {
-    static_cast<LongSound*>(sound)->played += std::size_t(len);
-}
-
-// Whether the mixer plays 16-bit stereo at this file's rate, so a long
-// sound can be read straight into its format, from any place.
-bool ReadsStraight(const detail::WavInfo& info) {
-    int rate = 0, channels = 0;
-    Uint16 format = 0;
-    return Mix_QuerySpec(&rate, &format, &channels) != 0 && format == AUDIO_S16SYS && channels == 2 &&
-           rate == info.samplesPerSecond;
-}
-
-std::size_t MixBytes(const detail::WavInfo& info) {
-    return std::size_t(info.dataBytes) / std::size_t(info.channels * info.bitsPerSample / 8) * kMixFrameBytes;
-}
-
-// Reads a long sound's samples from byte `at` (of the mixer's format) to
-// its end. False, with the reason, when the file no longer serves.
-bool ReadLongSound(LongSound& ls, std::size_t at, std::string& why) {
-    std::FILE* f = detail::OpenRegularFile(ls.path.c_str(), &why);
-    if (!f) return false;
-    detail::WavInfo info;
-    long dataOffset = 0;
-    bool ok = detail::ReadWavLayout(f, info, dataOffset, &why);
-    if (ok && !ReadsStraight(info)) {
-        why = "its format changed";
-        ok = false;
-    }
-    if (ok) {
-        ls.bytes = MixBytes(info);
-        at = std::min(at, ls.bytes) / kMixFrameBytes * kMixFrameBytes;
-        const int fileFrame = info.channels * info.bitsPerSample / 8;
-        const std::size_t frames = (ls.bytes - at) / kMixFrameBytes;
-        auto out = std::make_unique_for_overwrite<Uint8[]>(frames * kMixFrameBytes + 1);
-        ok = std::fseek(f, dataOffset + long(at / kMixFrameBytes * std::size_t(fileFrame)), SEEK_SET) == 0;
-        // 16-bit stereo is already the mixer's format.
-        if (ok && fileFrame == kMixFrameBytes && SDL_BYTEORDER == SDL_LIL_ENDIAN) {
-            if (std::fread(out.get(), kMixFrameBytes, frames, f) == frames) {
-                ls.samples = std::move(out);
-                ls.from = at;
-            } else {
-                why = "the file cannot be read";
-                ok = false;
-            }
-            std::fclose(f);
-            return ok;
-        }
-        Uint8 block[1 << 16];
-        const std::size_t blockFrames = sizeof block / std::size_t(fileFrame);
-        Sint16* to = reinterpret_cast<Sint16*>(out.get());
-        for (std::size_t done = 0; ok && done < frames;) {
-            const std::size_t n = std::min(blockFrames, frames - done);
-            if (std::fread(block, std::size_t(fileFrame), n, f) != n) {
-                why = "the file cannot be read";
-                ok = false;
-                break;
-            }
-            for (std::size_t i = 0; i < n; ++i) {
-                const Uint8* p = block + i * std::size_t(fileFrame);
-                Sint16 left, right;
-                if (info.bitsPerSample == 16) {
-                    left = Sint16(Uint16(p[0] | (p[1] << 8)));
-                    right = info.channels == 2 ? Sint16(Uint16(p[2] | (p[3] << 8))) : left;
-                } else {
-                    left = Sint16((int(p[0]) - 128) * 256);
-                    right = info.channels == 2 ? Sint16((int(p[1]) - 128) * 256) : left;
-                }
-                to[0] = left;
-                to[1] = right;
-                to += 2;
-            }
-            done += n;
-        }
-        if (ok) {
-            ls.samples = std::move(out);
-            ls.from = at;
-        }
-    }
-    std::fclose(f);
-    return ok;
-}
-
-void GiveBackLongSound(int slot, LongSound& ls) {
-    Mix_HaltChannel(slot);
-    // The mixer is done with it: the place it reached is final.
-    ls.resumeAt = ls.Position() >= ls.bytes ? 0 : ls.Position();
-    ls.started = false;
-    ls.samples.reset();
-    ls.from = 0;
-    ls.quietSince = -1;
-}
-
-// Plays a long sound from where it is (from its start once played out),
-// reading its samples first when they were given back.
-void StartLongSound(int slot, LongSound& ls) {
-    std::size_t at = ls.Position();
-    if (at >= ls.bytes) at = 0;
-    if (!ls.samples || at < ls.from) {
-        ls.samples.reset();
-        std::string why;
-        if (!ReadLongSound(ls, at, why)) {
-            detail::ReportOnce("sound-" + ls.path, "The sound '" + ls.path + "' cannot be played: " + why + ".");
-            return;
-        }
-        at = ls.from;
-        if (at >= ls.bytes) return;
-    }
-    ls.view = Mix_Chunk{};
-    ls.view.abuf = ls.samples.get() + (at - ls.from);
-    ls.view.alen = Uint32(ls.bytes - at);
-    ls.view.volume = MIX_MAX_VOLUME;
-    ls.base = at;
-    ls.played = 0;
-    ls.started = true;
-    ls.quietSince = -1;
-    // Registered while the channel is still: a play keeps it, and the
-    // channel's end or halt takes it off again.
-    Mix_UnregisterAllEffects(slot);
-    Mix_RegisterEffect(slot, CountPlayed, nullptr, &ls);
-    if (Mix_PlayChannel(slot, &ls.view, 0) < 0) {
-        Mix_UnregisterAllEffects(slot);
-        ls.started = false;
-        ls.resumeAt = at;
-    }
-}
-
-// Once a frame: long sounds quiet for a while give their samples back.
-void LongSoundsEndFrame(double now) {
-    State& s = S();
-    for (int slot = 1; slot < kSoundSlots; ++slot) {
-        LongSound* ls = s.sounds[slot].long_.get();
-        if (!ls || !ls->samples) continue;
-        if (Mix_Playing(slot) && !Mix_Paused(slot)) {
-            ls->quietSince = -1;
-        } else if (ls->quietSince < 0) {
-            ls->quietSince = now;
-        } else if (now - ls->quietSince >= kGiveBackAfter) {
-            GiveBackLongSound(slot, *ls);
-        }
-    }
-}
-
-void ReleaseSound(int slot, Mix_Chunk* chunk) {
-    State& s = S();
-    Mix_HaltChannel(slot);
-    for (std::size_t i = 0; i < s.shared.size(); ++i)
-        if (s.shared[i].chunk == chunk) {
-            if (--s.shared[i].users == 0) {
-                Mix_FreeChunk(chunk);
-                s.shared.erase(s.shared.begin() + std::ptrdiff_t(i));
-            }
-            return;
-        }
-    Mix_FreeChunk(chunk);
-}
-
 // At exit: hand back the mixer, the fonts and SDL, so the system's audio
 // and desktop-bus connections close cleanly.
 void CloseAtExit() {
     State& s = S();
-    for (int slot = 1; slot < kSoundSlots; ++slot) SoundDelete(slot);
-    if (s.audioOpen) Mix_CloseAudio();
-    s.audioOpen = false;
+    detail::CloseSound();
     DestroyDeviceObjects();
     if (s.window) SDL_DestroyWindow(s.window);
     s.window = nullptr;
@@ -685,7 +415,7 @@ int FrameworkMainLoop() {
         // A frame with time to spare turns one picture made ahead into its
         // texture (a few milliseconds for the largest).
         if (Seconds(SDL_GetPerformanceCounter()) - now < kSpareBefore) detail::UploadOneMadeAhead();
-        LongSoundsEndFrame(now);
+        detail::SoundEndFrame(now);
         if (frameLog) {
             const double making = detail::TextureMakingCpuMs();
             frameTimes.push_back({elapsed * 1000.0f, float((Seconds(SDL_GetPerformanceCounter()) - now) * 1000.0),
@@ -737,13 +467,6 @@ bool FrameworkChangeDevice(int width, int height, bool windowed) {
 
 int FrameworkExitCode() { return S().exitCode; }
 
-std::size_t detail::HeldSoundBytes() {
-    std::size_t bytes = 0;
-    for (const SoundSlot& sl : S().sounds)
-        if (sl.long_ && sl.long_->samples) bytes += sl.long_->bytes - sl.long_->from;
-    return bytes;
-}
-
 double TimerGetTime() {
     if (!S().initialised) return 0.0;
     return Seconds(SDL_GetPerformanceCounter());
@@ -777,133 +500,6 @@ void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
     const char* caption = utf8Caption ? utf8Caption : "";
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, S().window) != 0)
         std::fprintf(stderr, "[%s] %s\n", caption, text);
-}
-
-// ------------------------------------------------------------------ sound --
-bool SoundManagerInit() {
-    State& s = S();
-    if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
-    const std::string first = SDL_GetError();
-    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
-    s.audioTried = true;
-    detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
-    return false;
-}
-
-bool SoundSetPrimaryFormat(int channels, int samplesPerSecond, int bitsPerSample) {
-    State& s = S();
-    if (s.audioOpen) return true;
-    s.audioTried = true;
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && !SoundManagerInit()) return false;
-    return OpenAudio(channels, samplesPerSecond, bitsPerSample);
-}
-
-bool SoundLoad(int slot, const char* path) {
-    State& s = S();
-    SoundSlot* sl = Slot(slot);
-    if (!sl) {
-        std::fprintf(stderr, "Sound slot %d does not exist.\n", slot);
-        return false;
-    }
-    SoundDelete(slot);
-    if (!s.audioOpen && !s.audioTried) SoundSetPrimaryFormat(2, 22050, 16);
-    if (!s.audioOpen) {
-        // Silent: still check the file, so a bad file is reported the same way.
-        detail::WavInfo info;
-        std::string why;
-        if (!detail::ReadWavFile(path, info, &why)) {
-            std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
-            return false;
-        }
-        sl->loaded = true;
-        return true;
-    }
-    // The mixer would wait on a FIFO put in place of the file.
-    std::string why;
-    std::FILE* probe = detail::OpenRegularFile(path, &why);
-    if (!probe) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
-        return false;
-    }
-    // A long sound the mixer can read straight from its file holds no
-    // samples until it plays.
-    detail::WavInfo info;
-    long dataOffset = 0;
-    const bool straight = detail::ReadWavLayout(probe, info, dataOffset, nullptr) && ReadsStraight(info) &&
-                          MixBytes(info) >= kLongSoundBytes;
-    std::fclose(probe);
-    if (straight) {
-        sl->long_ = std::make_unique<LongSound>();
-        sl->long_->path = path;
-        sl->long_->bytes = MixBytes(info);
-        sl->loaded = true;
-        return true;
-    }
-    Mix_Chunk* chunk = AcquireSound(path);
-    if (!chunk) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", Mix_GetError());
-        return false;
-    }
-    sl->chunk = chunk;
-    sl->loaded = true;
-    return true;
-}
-
-bool SoundLoaded(int slot) {
-    const SoundSlot* sl = Slot(slot);
-    return sl && sl->loaded;
-}
-
-void SoundDelete(int slot) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl) return;
-    if (sl->chunk) ReleaseSound(slot, sl->chunk);
-    if (sl->long_) Mix_HaltChannel(slot);
-    *sl = SoundSlot{};
-}
-
-void SoundPlay(int slot, int volumeMb) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl || !(sl->chunk || sl->long_)) return;
-    Mix_Volume(slot, detail::VolumeFromMillibels(volumeMb));
-    if (Mix_Playing(slot)) {
-        // Still sounding: only the volume changes. Stopped part-way: go on
-        // from where it stopped.
-        if (Mix_Paused(slot)) Mix_Resume(slot);
-        return;
-    }
-    if (sl->long_) StartLongSound(slot, *sl->long_);
-    else Mix_PlayChannel(slot, sl->chunk, 0);
-}
-
-void SoundStop(int slot) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl || !(sl->chunk || sl->long_)) return;
-    if (Mix_Playing(slot) && !Mix_Paused(slot)) Mix_Pause(slot);
-}
-
-void SoundReset(int slot) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl || !(sl->chunk || sl->long_)) return;
-    // Back to the start: a sounding slot goes on from its beginning, a
-    // stopped one waits there for the next play.
-    const bool sounding = Mix_Playing(slot) && !Mix_Paused(slot);
-    Mix_HaltChannel(slot);
-    if (sl->long_) {
-        sl->long_->started = false;
-        sl->long_->resumeAt = 0;
-        if (sounding) StartLongSound(slot, *sl->long_);
-    } else if (sounding) {
-        Mix_PlayChannel(slot, sl->chunk, 0);
-    }
-}
-
-bool SoundIsPlaying(int slot) {
-    const SoundSlot* sl = Slot(slot);
-    if (!sl || !(sl->chunk || sl->long_)) return false;
-    return Mix_Playing(slot) && !Mix_Paused(slot);
 }
 
 }  // namespace plat
