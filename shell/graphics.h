@@ -58,6 +58,12 @@ int SingleTextureSlot(int word);
 void CreateRequestedGraphics();
 // Keeps the heroine's sheets of her weapon mode and D075 requested.
 void PlaceStandingTextureRequests();
+// Has the platform make a graphic set's or a single texture's pictures
+// ahead of their request (asked again every frame while they are wanted
+// soon), so that the frame which creates them only hands them over. Only the
+// platform's picture keeper sees this: no word, trace line or texture changes.
+void MakeGraphicSetAhead(int gs);
+void MakeTextureAhead(int word);
 
 // Releases one single texture (9000 + n) or an area's plan sets (71 Era03,
 // 72 Era04, 81 Era00, 91 Era01); other codes do nothing.

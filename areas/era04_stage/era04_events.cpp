@@ -3,6 +3,7 @@
 // a fixed order, records what has finished, and keeps the area-wide words
 // (door locks, camera stage, tint, music, the two stage sets, a few depths).
 #include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
@@ -40,6 +41,8 @@ struct Era04EventFlagsRecord {
 Era04EventFlagsRecord F;
 
 constexpr std::int32_t kDone = 99;
+// How near a door an encounter's sheet is made ahead: some seconds' walk.
+constexpr std::int32_t kMadeAheadDistance = 1200;
 constexpr std::int32_t kAreaMusic = 4;
 constexpr std::int32_t kDoorShutSound = 93;
 
@@ -208,6 +211,9 @@ void UpdateEra04Events(std::int32_t arg) {
     if (F.soldierFight1Running == 1 || F.soldierFight2Running == 1) Era04SoldierSlots.drawFlag = 1;
 
     if (P.encounterBDone == 0) {
+        // Her sheet is a large picture asked for in the frame she crosses
+        // the door: it is made ahead as she nears it.
+        if (F.encounterBRunning == 0 && x >= D4 - kMadeAheadDistance) MakeTextureAhead(kEncounterBSheet);
         if (F.encounterBRunning == 0 && x >= D4) {
             F.encounterBRunning = 1;
             RunEncounterB(0);

@@ -119,10 +119,10 @@ void ReleaseAllTextures();
 int LiveTextureCount();
 // Ends a frame of the kept pictures (those nobody asked for lately go).
 void TextureCacheEndFrame();
-// Makes one picture made ahead into a texture on the upload renderer, so
-// that the frame that creates it only hands it over; for a frame's spare
-// time. False when none is waiting.
-bool UploadOneMadeAhead();
+// Turns pictures made ahead into textures on the upload renderer, a band of
+// rows at a time, for at most `seconds` (a frame's spare time), so that the
+// frame that creates them only hands them over. False when none is waiting.
+bool UploadMadeAhead(double seconds);
 // Pictures kept aside now: made ahead, being made, or released a while ago.
 int KeptPictureCount();
 // Every time texels were made from a picture's bytes (at once, or ahead on

@@ -6,10 +6,12 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -71,6 +73,7 @@ struct Kept {
     int width = 0, height = 0;
     double lastAsked = 0;                    // TimerGetTime when last asked for
     bool ahead = false;                      // asked for ahead (its making noted then)
+    int rowsUploaded = 0;                    // of `picture` into `texture`, while both are held
 };
 
 struct TextureState {
@@ -265,6 +268,20 @@ void NoteMaking(const std::uint8_t* bytes) {
     m.push_back({TimerGetTime(), bytes});
 }
 
+// Rows of a picture made ahead into its texture, a band of about 256 KB at a
+// time, until `until` (TimerGetTime) has passed or all are in.
+void UploadRows(Kept& k, double until) {
+    const int band = std::max(1, (256 << 10) / (k.width * 4));
+    const int height = k.picture.height;
+    while (k.rowsUploaded < height && TimerGetTime() < until) {
+        const int rows = std::min(band, height - k.rowsUploaded);
+        const SDL_Rect area{0, k.rowsUploaded, k.width, rows};
+        SDL_UpdateTexture(k.texture, &area, k.picture.rgba.data() + std::size_t(k.rowsUploaded) * std::size_t(k.width) * 4,
+                          k.width * 4);
+        k.rowsUploaded += rows;
+    }
+}
+
 // What the keeper hands back: texels, or a released texture, or (for a
 // backend that draws later from the picture's bytes) only the size.
 struct Handed {
@@ -288,6 +305,11 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
         // whatever the helper has before it.
         if (k->state == KeptState::Making) st.done.wait(hold, [&] { return k->state != KeptState::Making; });
         if (k->state == KeptState::Ready && k->made) {
+            // Part-way into its texture: the rest goes in now.
+            if (k->texture && !k->picture.rgba.empty()) {
+                UploadRows(*k, std::numeric_limits<double>::infinity());
+                k->picture = DecodedPicture{};
+            }
             handed.picture = std::move(k->picture);
             handed.texture = {k->renderer, k->texture};
             handed.width = handed.picture.width ? handed.picture.width : k->width;
@@ -386,31 +408,47 @@ void TextureCacheEndFrame() {
     }
 }
 
-bool UploadOneMadeAhead() {
+bool UploadMadeAhead(double seconds) {
     TextureState& st = State();
     if (!st.uploadRenderer) return false;
-    std::shared_ptr<Kept> k;
-    DecodedPicture picture;
-    {
-        std::lock_guard<std::mutex> hold(st.lock);
-        for (auto& e : st.kept)
-            if (e->state == KeptState::Ready && e->made && !e->texture && !e->picture.rgba.empty()) {
-                k = e;
-                break;
+    // Making a large texture's storage takes the driver a few milliseconds:
+    // one is begun only with that much room left.
+    constexpr double kBeginRoom = 0.003;
+    const double until = TimerGetTime() + seconds;
+    bool any = false;
+    for (;;) {
+        std::shared_ptr<Kept> k;
+        {
+            std::lock_guard<std::mutex> hold(st.lock);
+            for (auto& e : st.kept)
+                if (e->state == KeptState::Ready && e->made && !e->picture.rgba.empty()) {
+                    k = e;
+                    break;
+                }
+        }
+        if (!k) return any;
+        any = true;
+        // The helper leaves a ready picture alone, so it is worked on
+        // without the lock.
+        if (!k->texture) {
+            if (until - TimerGetTime() < kBeginRoom) return true;
+            k->width = k->picture.width;
+            k->height = k->picture.height;
+            k->rowsUploaded = 0;
+            k->texture = NewTexture(st.uploadRenderer, k->width, k->height);
+            if (!k->texture) {
+                std::lock_guard<std::mutex> hold(st.lock);
+                k->made = false;   // made again when it is needed
+                k->picture = DecodedPicture{};
+                continue;
             }
-        if (!k) return false;
-        picture = std::move(k->picture);
+            k->renderer = st.uploadRenderer;
+        }
+        UploadRows(*k, until);
+        if (k->rowsUploaded < k->picture.height) return true;
+        std::lock_guard<std::mutex> hold(st.lock);
+        k->picture = DecodedPicture{};
     }
-    // The helper leaves a ready picture alone, so it can be uploaded
-    // without the lock.
-    SDL_Texture* t = Upload(st.uploadRenderer, picture.width, picture.height, picture.rgba);
-    std::lock_guard<std::mutex> hold(st.lock);
-    k->renderer = t ? st.uploadRenderer : nullptr;
-    k->texture = t;
-    k->width = picture.width;
-    k->height = picture.height;
-    if (!t) k->made = false;   // made again when it is needed
-    return true;
 }
 
 int KeptPictureCount() { return int(State().kept.size()); }

@@ -23,8 +23,9 @@ namespace plat {
 namespace {
 
 constexpr double kFramePeriod = 1.0 / 60.0;
-// A frame whose own work took less than this has room for one upload.
-constexpr double kSpareBefore = 0.008;
+// Pictures made ahead are turned into textures after a frame's own work,
+// up to this far into the frame.
+constexpr double kUploadUntil = 0.015;
 
 struct State {
     Callbacks callbacks;
@@ -390,12 +391,13 @@ int FrameworkMainLoop() {
     Uint64 next = SDL_GetPerformanceCounter();
     double lastTime = Seconds(next);
     // QM_FRAME_LOG names a file that gets, for every frame, the time since
-    // the frame before, the time the frame's own work took and the
-    // processor time it spent making textures (ms): how the game's pace is
-    // measured on a given machine.
+    // the frame before, the time the frame's own work took, the processor
+    // time it spent making textures and the time its spare part spent
+    // turning pictures made ahead into textures (ms): how the game's pace
+    // is measured on a given machine.
     const char* frameLog = SDL_getenv("QM_FRAME_LOG");
     struct FrameTime {
-        float interval, work, making;
+        float interval, work, making, ahead;
     };
     std::vector<FrameTime> frameTimes;
     double makingBefore = detail::TextureMakingCpuMs();
@@ -412,14 +414,15 @@ int FrameworkMainLoop() {
         SDL_RenderPresent(s.renderer);
         detail::TextCacheEndFrame();
         detail::TextureCacheEndFrame();
-        // A frame with time to spare turns one picture made ahead into its
-        // texture (a few milliseconds for the largest).
-        if (Seconds(SDL_GetPerformanceCounter()) - now < kSpareBefore) detail::UploadOneMadeAhead();
+        // The frame's spare time turns pictures made ahead into textures.
+        const double spent = Seconds(SDL_GetPerformanceCounter()) - now;
+        if (spent < kUploadUntil) detail::UploadMadeAhead(kUploadUntil - spent);
+        const double uploaded = Seconds(SDL_GetPerformanceCounter()) - now - spent;
         detail::SoundEndFrame(now);
         if (frameLog) {
             const double making = detail::TextureMakingCpuMs();
             frameTimes.push_back({elapsed * 1000.0f, float((Seconds(SDL_GetPerformanceCounter()) - now) * 1000.0),
-                                  float(making - makingBefore)});
+                                  float(making - makingBefore), float(uploaded * 1000.0)});
             makingBefore = making;
         }
 
@@ -435,7 +438,8 @@ int FrameworkMainLoop() {
     }
     if (frameLog) {
         if (std::FILE* f = std::fopen(frameLog, "w")) {
-            for (const FrameTime& t : frameTimes) std::fprintf(f, "%.3f %.3f %.3f\n", t.interval, t.work, t.making);
+            for (const FrameTime& t : frameTimes)
+                std::fprintf(f, "%.3f %.3f %.3f %.3f\n", t.interval, t.work, t.making, t.ahead);
             std::fclose(f);
         }
     }
