@@ -91,9 +91,14 @@ protected:
     }
 };
 
-std::string WriteWav(double seconds) {
+// A 16-bit PCM WAV file at 22050 Hz with `channels` channels; sample k (the
+// channels' samples in order) is sample(k).
+std::string WriteWav(double seconds, int channels = 2,
+                     const std::function<std::uint16_t(std::size_t)>& sample =
+                         [](std::size_t k) { return std::uint16_t(((44 + 2 * k) * 37) & 0x3FFF); },
+                     const std::string& name = "") {
     const int rate = 22050, frames = int(seconds * rate);
-    const std::uint32_t dataBytes = std::uint32_t(frames) * 4;
+    const std::uint32_t dataBytes = std::uint32_t(frames * channels) * 2;
     std::vector<std::uint8_t> v(44 + dataBytes, 0);
     auto put = [&](std::size_t at, std::uint32_t x, int n) {
         for (int i = 0; i < n; ++i) v[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
@@ -103,15 +108,15 @@ std::string WriteWav(double seconds) {
     std::memcpy(v.data() + 8, "WAVEfmt ", 8);
     put(16, 16, 4);
     put(20, 1, 2);
-    put(22, 2, 2);
+    put(22, std::uint32_t(channels), 2);
     put(24, rate, 4);
-    put(28, rate * 4, 4);
-    put(32, 4, 2);
+    put(28, std::uint32_t(rate * channels * 2), 4);
+    put(32, std::uint32_t(channels * 2), 2);
     put(34, 16, 2);
     std::memcpy(v.data() + 36, "data", 4);
     put(40, dataBytes, 4);
-    for (std::size_t i = 44; i + 1 < v.size(); i += 2) put(i, std::uint32_t((i * 37) & 0x3FFF), 2);
-    const std::string path = "/tmp/qm_sdl_test_" + std::to_string(getpid()) + ".wav";
+    for (std::size_t k = 0; k < std::size_t(frames * channels); ++k) put(44 + 2 * k, sample(k), 2);
+    const std::string path = "/tmp/qm_sdl_test_" + name + std::to_string(getpid()) + ".wav";
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (f) {
         std::fwrite(v.data(), 1, v.size(), f);
@@ -245,28 +250,7 @@ TEST_F(SdlBackendTest, AStoppedLongSoundGivesItsSamplesBackAndResumesWhereItStop
     // Mono 16-bit, 13 s (over a megabyte as the mixer holds it): sample i
     // is 1 + i / 16, never silent.
     const int rate = 22050, frames = 13 * rate;
-    std::vector<std::uint8_t> v(44 + std::size_t(frames) * 2);
-    auto put = [&](std::size_t at, std::uint32_t x, int n) {
-        for (int i = 0; i < n; ++i) v[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
-    };
-    std::memcpy(v.data(), "RIFF", 4);
-    put(4, std::uint32_t(v.size() - 8), 4);
-    std::memcpy(v.data() + 8, "WAVEfmt ", 8);
-    put(16, 16, 4);
-    put(20, 1, 2);
-    put(22, 1, 2);
-    put(24, rate, 4);
-    put(28, rate * 2, 4);
-    put(32, 2, 2);
-    put(34, 16, 2);
-    std::memcpy(v.data() + 36, "data", 4);
-    put(40, std::uint32_t(frames) * 2, 4);
-    for (int i = 0; i < frames; ++i) put(44 + std::size_t(i) * 2, std::uint32_t(1 + i / 16), 2);
-    const std::string wav = "/tmp/qm_sdl_test_long_" + std::to_string(getpid()) + ".wav";
-    std::FILE* f = std::fopen(wav.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(v.data(), 1, v.size(), f);
-    std::fclose(f);
+    const std::string wav = WriteWav(13.0, 1, [](std::size_t i) { return std::uint16_t(1 + i / 16); }, "long_");
 
     Start();
     ASSERT_TRUE(plat::SoundSetPrimaryFormat(2, 22050, 16));
