@@ -125,6 +125,10 @@ void TextureCacheEndFrame();
 bool UploadMadeAhead(double seconds);
 // Pictures kept aside now: made ahead, being made, or released a while ago.
 int KeptPictureCount();
+// Waits until the helper has no picture queued or in the making, or
+// `seconds` have passed. For a benchmark that plays frames far faster than
+// real time: the helper is given a frame's time per frame, as in play.
+void WaitForPicturesAhead(double seconds);
 // Every time texels were made from a picture's bytes (at once, or ahead on
 // the helper thread), with TimerGetTime then; the most recent few thousand.
 struct PictureMaking {

@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
@@ -89,6 +90,7 @@ struct TextureState {
     std::deque<std::shared_ptr<Kept>> queue;
     std::thread helper;
     bool stopping = false;
+    bool helperMaking = false;               // the helper is making a picture now
     // When this thread last unpacked a picture, and whether its unpacking
     // buffer is still held.
     double lastUnpack = 0;
@@ -178,6 +180,7 @@ void HelperLoop() {
         st.queue.pop_front();
         if (k->state != KeptState::Queued) continue;
         k->state = KeptState::Making;
+        st.helperMaking = true;
         hold.unlock();
         DecodedPicture picture;
         const bool made = MakePicture(k->key.bytes, k->key.size, k->key.colourKey, picture, nullptr);
@@ -185,6 +188,7 @@ void HelperLoop() {
         k->picture = std::move(picture);
         k->made = made;
         k->state = KeptState::Ready;
+        st.helperMaking = false;
         st.done.notify_all();
     }
 }
@@ -452,6 +456,13 @@ bool UploadMadeAhead(double seconds) {
 }
 
 int KeptPictureCount() { return int(State().kept.size()); }
+
+void WaitForPicturesAhead(double seconds) {
+    TextureState& st = State();
+    std::unique_lock<std::mutex> hold(st.lock);
+    st.done.wait_for(hold, std::chrono::duration<double>(seconds),
+                     [&] { return st.queue.empty() && !st.helperMaking; });
+}
 
 const std::vector<PictureMaking>& PictureMakings() { return State().makings; }
 
