@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct SDL_Renderer;
@@ -22,6 +23,16 @@ namespace plat::detail {
 // the decoding itself.
 class ByteBuffer {
 public:
+    ByteBuffer() = default;
+    // A buffer moved from is empty.
+    ByteBuffer(ByteBuffer&& o) noexcept
+        : bytes_(std::move(o.bytes_)), size_(std::exchange(o.size_, 0)), capacity_(std::exchange(o.capacity_, 0)) {}
+    ByteBuffer& operator=(ByteBuffer&& o) noexcept {
+        bytes_ = std::move(o.bytes_);
+        size_ = std::exchange(o.size_, 0);
+        capacity_ = std::exchange(o.capacity_, 0);
+        return *this;
+    }
     // Keeps the memory it has when that is large enough.
     void Allocate(std::size_t n) {
         if (n > capacity_) {

@@ -91,6 +91,9 @@ struct TextureState {
     std::thread helper;
     bool stopping = false;
     bool helperMaking = false;               // the helper is making a picture now
+    // Texels no longer needed, freed on the helper thread: giving back
+    // megabytes costs a frame a good part of a millisecond.
+    std::vector<ByteBuffer> retired;
     // When this thread last unpacked a picture, and whether its unpacking
     // buffer is still held.
     double lastUnpack = 0;
@@ -169,13 +172,21 @@ void HelperLoop() {
     for (;;) {
         // Nothing more to make for now: the helper's own buffer goes, as
         // this thread's pauses are not a frame's.
+        if (!st.retired.empty()) {
+            std::vector<ByteBuffer> freeing;
+            freeing.swap(st.retired);
+            hold.unlock();
+            freeing.clear();
+            hold.lock();
+        }
         if (st.queue.empty() && !st.stopping) {
             hold.unlock();
             ReleaseThreadScratch();
             hold.lock();
         }
-        st.work.wait(hold, [&] { return st.stopping || !st.queue.empty(); });
+        st.work.wait(hold, [&] { return st.stopping || !st.queue.empty() || !st.retired.empty(); });
         if (st.stopping) return;
+        if (st.queue.empty()) continue;
         std::shared_ptr<Kept> k = std::move(st.queue.front());
         st.queue.pop_front();
         if (k->state != KeptState::Queued) continue;
@@ -204,6 +215,18 @@ void StopHelper() {
     st.work.notify_all();
     st.helper.join();
     st.stopping = false;
+    st.retired.clear();
+}
+
+// Hands texels no longer needed to the helper to free (under the keeper's
+// lock); freed here when there is no helper.
+void Retire(TextureState& st, DecodedPicture& picture) {
+    if (picture.rgba.empty()) return;
+    if (st.helper.joinable()) {
+        st.retired.push_back(std::move(picture.rgba));
+        st.work.notify_one();
+    }
+    picture = DecodedPicture{};
 }
 
 // ------------------------------------------------------- the kept pictures --
@@ -212,11 +235,12 @@ std::size_t KeptBytes(const Kept& k) {
     return k.picture.rgba.size() + (k.texture ? std::size_t(k.width) * std::size_t(k.height) * 4 : 0);
 }
 
+// Under the keeper's lock, or with the helper stopped.
 void DropKept(Kept& k) {
     if (k.texture) SDL_DestroyTexture(k.texture);
     k.texture = nullptr;
     k.renderer = nullptr;
-    k.picture = DecodedPicture{};
+    Retire(State(), k.picture);
 }
 
 // Takes entry i out of the keeper for good (under the keeper's lock); the
@@ -312,7 +336,7 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
             // Part-way into its texture: the rest goes in now.
             if (k->texture && !k->picture.rgba.empty()) {
                 UploadRows(*k, std::numeric_limits<double>::infinity());
-                k->picture = DecodedPicture{};
+                Retire(st, k->picture);
             }
             handed.picture = std::move(k->picture);
             handed.texture = {k->renderer, k->texture};
@@ -386,6 +410,7 @@ void ReleaseAllTextures() {
     StopHelper();
     for (auto& k : st.kept) DropKept(*k);
     st.kept.clear();
+    st.retired.clear();
     for (auto& rec : st.records) {
         DestroyUploads(rec);
         rec = TextureRecord{};
@@ -443,7 +468,7 @@ bool UploadMadeAhead(double seconds) {
             if (!k->texture) {
                 std::lock_guard<std::mutex> hold(st.lock);
                 k->made = false;   // made again when it is needed
-                k->picture = DecodedPicture{};
+                Retire(st, k->picture);
                 continue;
             }
             k->renderer = st.uploadRenderer;
@@ -451,7 +476,7 @@ bool UploadMadeAhead(double seconds) {
         UploadRows(*k, until);
         if (k->rowsUploaded < k->picture.height) return true;
         std::lock_guard<std::mutex> hold(st.lock);
-        k->picture = DecodedPicture{};
+        Retire(st, k->picture);
     }
 }
 
@@ -575,7 +600,12 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
         }
         rec.uploads.push_back({st.uploadRenderer, t});
     }
-    if (st.keepPixels && !keyed) rec.rgba = std::move(handed.picture.rgba);
+    if (st.keepPixels && !keyed) {
+        rec.rgba = std::move(handed.picture.rgba);
+    } else {
+        std::lock_guard<std::mutex> hold(st.lock);
+        Retire(st, handed.picture);
+    }
     return TextureId(slot + 1);
 }
 }  // namespace
