@@ -7,6 +7,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "areas/finale/boss_frames.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
@@ -271,6 +272,8 @@ void UpdateEra04Events(std::int32_t arg) {
     }
 
     if (P.encounterCDone != 0 && P.endingReached == 0) {
+        // The boss's sheet, asked for once she is through door 6, likewise.
+        if (F.finalSectionRunning == 0 && x >= D6 - kMadeAheadDistance) MakeTextureAhead(boss_frames::kSheet);
         if (F.finalSectionRunning == 0 && x >= D6) {
             F.finalSectionRunning = 1;
             RunFinalSection(0);
