@@ -242,6 +242,10 @@ std::FILE* OpenRegularFile(const char* path, std::string* error);
 // Checks a RIFF/WAVE PCM file; false with the reason in *error.
 bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::string* error);
 bool ReadWavFile(const char* path, WavInfo& info, std::string* error);
+// Both backends' words for a sound slot left empty by its file.
+void SaySoundNotLoaded(const char* path, const std::string& why);
+// ReadWavFile that says why a file is refused.
+bool CheckSoundFile(const char* path, WavInfo& info);
 // The format of an open WAV file and where its samples start, from its chunk
 // headers alone (its samples are not read).
 bool ReadWavLayout(std::FILE* f, WavInfo& info, long& dataOffset, std::string* error);

@@ -152,6 +152,17 @@ bool ReadWavFile(const char* path, WavInfo& info, std::string* error) {
     return ParseWav(bytes.data(), bytes.size(), info, error);
 }
 
+void SaySoundNotLoaded(const char* path, const std::string& why) {
+    std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
+}
+
+bool CheckSoundFile(const char* path, WavInfo& info) {
+    std::string why;
+    if (ReadWavFile(path, info, &why)) return true;
+    SaySoundNotLoaded(path, why);
+    return false;
+}
+
 int VolumeFromMillibels(int volumeMb) {
     if (volumeMb <= -10000) return 0;
     if (volumeMb >= 0) return 128;

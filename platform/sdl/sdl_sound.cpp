@@ -371,11 +371,7 @@ bool SoundLoad(int slot, const char* path) {
     if (!s.open) {
         // Silent: still check the file, so a bad file is reported the same way.
         detail::WavInfo info;
-        std::string why;
-        if (!detail::ReadWavFile(path, info, &why)) {
-            std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
-            return false;
-        }
+        if (!detail::CheckSoundFile(path, info)) return false;
         sl->loaded = true;
         return true;
     }
@@ -383,7 +379,7 @@ bool SoundLoad(int slot, const char* path) {
     std::string why;
     std::FILE* probe = detail::OpenRegularFile(path, &why);
     if (!probe) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
+        detail::SaySoundNotLoaded(path, why);
         return false;
     }
     detail::WavInfo info;
@@ -398,7 +394,7 @@ bool SoundLoad(int slot, const char* path) {
     }
     sl->file = AcquireSoundFile(path, why);
     if (!sl->file) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
+        detail::SaySoundNotLoaded(path, why);
         return false;
     }
     sl->bytes = sl->file->chunk ? 0 : MixBytes(sl->file->info);
