@@ -15,12 +15,12 @@
 #include <filesystem>
 #include <string>
 
+#include "core/game_flow.h"
+#include "core/texture_tables.h"
 #include "platform/headless.h"
 #include "shell/boot.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
-#include "shell/graphics_tables.h"
-#include "shell/shell_state.h"
 
 namespace fs = std::filesystem;
 

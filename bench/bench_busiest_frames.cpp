@@ -34,7 +34,10 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/save_spots.h"
@@ -44,7 +47,6 @@
 #include "shell/frame.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -127,7 +129,7 @@ bool StartFromSlot(const std::function<void()>& setWords, const char* name = nul
     plat::headless::SetFrameStep(1.0 / 64.0);
     if (GameStartUp() != 0) return false;
     started = true;
-    if (!RunUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 4000)) return false;
+    if (!RunUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 4000)) return false;
     plat::headless::QueueKey(kRight, true);
     plat::headless::RunFrames(1);
     plat::headless::QueueKey(kRight, false);

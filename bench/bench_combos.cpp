@@ -6,11 +6,13 @@
 #include <cstdint>
 
 #include "core/combos.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
+#include "world/world.h"
 
 namespace {
 

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/residency.h"
@@ -21,7 +23,6 @@
 #include "shell/draw.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
 
@@ -81,7 +82,7 @@ bool PrepareStage(int weaponMode) {
     ScrollX = 2600;
     PlayerFigureShown = 1;
     HudState.gaugeShown = 1;
-    MenuElementWords.GroundShown = 1;
+    MenuElementWords.groundShown = 1;
     // From here on only the draw part runs.
     callbacks.onFrameRender = DrawPartOnly;
     plat::FrameworkSetCallbacks(callbacks);

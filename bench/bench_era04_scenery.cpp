@@ -8,9 +8,9 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ void BM_Era04SceneryListSetups(benchmark::State& state) {
     for (auto _ : state) {
         GameClock.gameClock += 0.016;
         for (std::int32_t n = 1; n <= 150; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04EntranceSprite(n);
-            drawn += PendingSprite.GNo != 0;
+            drawn += PendingSprite.gno != 0;
         }
         for (std::int32_t n = 1; n <= 400; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04ScenerySprite(n);
-            drawn += PendingSprite.GNo != 0;
+            drawn += PendingSprite.gno != 0;
         }
     }
     benchmark::DoNotOptimize(drawn);

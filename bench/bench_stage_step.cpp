@@ -5,9 +5,13 @@
 #include <cstdint>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
+#include "core/stage_step.h"
+#include "world/world.h"
 
 namespace {
 

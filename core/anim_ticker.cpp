@@ -1,6 +1,6 @@
 #include "core/anim_ticker.h"
 
-#include "shell/shell_state.h"
+#include "core/game_clock.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "core/bursts.h"
 
+#include "core/game_clock.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

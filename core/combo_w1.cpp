@@ -8,11 +8,10 @@
 #include <cstdint>
 
 #include "core/combos.h"
+#include "core/game_clock.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

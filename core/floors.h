@@ -81,6 +81,28 @@ struct FloorGateStateRecord {
 };
 inline FloorGateStateRecord FloorGateState;
 
+// World x of the Era01 pit's trip obstacle while the camera is near it, else
+// 0; written by the field's step, read by the floors.
+inline std::int32_t ActivePitAnchor = 0;
+
+// Each area hands the floors its own pieces when the program starts: rules
+// on the top surface and on the lower floor at world x. They apply in area
+// order (Era00 .. Era04), each only while its area flag is 1; a rule takes
+// the height found so far and returns it, changed where one of its windows
+// holds (a later rule that holds wins).
+struct AreaFloorPieces {
+    std::int32_t (*top)(std::int32_t x, std::int32_t height) = nullptr;
+    std::int32_t (*under)(std::int32_t x, std::int32_t height) = nullptr;
+};
+constexpr int kFloorAreaCount = 5;
+inline AreaFloorPieces AreaFloors[kFloorAreaCount];
+// Stores area's (0..4) pieces; returns true, so an area can hand them in as
+// it starts.
+bool RegisterAreaFloors(int area, AreaFloorPieces pieces);
+
+// Half-open window [a, b) of x, as the floors' windows are.
+constexpr bool FloorWindowHolds(std::int32_t x, std::int32_t a, std::int32_t b) { return a <= x && x < b; }
+
 // y of the walkable surface at world x (640 by default).
 std::int32_t TopFloorHeightAt(std::int32_t x);
 // y of a lower floor under an overhang at world x; 0 when there is none.

@@ -5,8 +5,6 @@
 
 #include "core/player.h"
 #include "core/sound_effect.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 #include "core/pickups.h"
 
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 void SpawnPickup(std::int32_t x, std::int32_t y) {
     PickupPoolRecord& p = PickupPool;

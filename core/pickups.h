@@ -27,3 +27,12 @@ void SpawnPickup(std::int32_t x, std::int32_t y);
 void UpdatePickupPop(std::int32_t slot);
 // One step of the whole pool; once per stage step, before UpdateBursts.
 void UpdatePickups();
+
+// The four dropped-item slots (1 = an item lies there): the field's arena
+// waves drop them, the HUD marks them and the title clears them.
+struct DropItemSlotsRecord {
+    std::int32_t flag[4] = {0, 0, 0, 0};
+    std::int32_t x[4] = {0, 0, 0, 0};   // world px where each item lies
+    std::int32_t y[4] = {0, 0, 0, 0};
+};
+inline DropItemSlotsRecord DropItemSlots;

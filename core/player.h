@@ -68,6 +68,19 @@ struct PlayerBodyBoxRecord {
 };
 inline PlayerBodyBoxRecord PlayerBodyBox;
 
+// Copies taken in every frame of phase 1 after the step decision.
+struct PlayerPrevFrameRecord {
+    std::int32_t scrollX = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t facing = 1;
+};
+inline PlayerPrevFrameRecord PlayerPrevFrame;
+
+// The heroine's hit spark: 0 none; armed with 1, 10, 30, 40 or 50 by the
+// attack hit test (and some area code); stepped back to 0 by the draw pass.
+inline std::int32_t HitEffectState = 0;
+
 // ---- controller routines, in the order the stage step runs them ----------
 
 // Raises the maximum HP from experience (level n at n*500 EXP gives

@@ -2,8 +2,8 @@
 // world's outer bounds for her and the view.
 #include "core/player.h"
 
+#include "core/game_clock.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

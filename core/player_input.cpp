@@ -3,11 +3,11 @@
 // routines later in the same step act on what it writes.
 #include "core/player.h"
 
-#include "areas/era00_era01/records.h"
+#include "core/area_hooks.h"
 #include "core/combos.h"
-#include "core/floors.h"
-#include "shell/shell_state.h"
-#include "text/menu_state.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/menu_words.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ std::int32_t QSpeedDivisor() {
 }
 
 void StartAttacks() {
-    if (Era01TerrainState.pitFallStartY != 0) return;
+    if (AskArea(AreaHooks.attacksHeld)) return;
     struct AttackKey {
         const std::int32_t* flag;
         const std::int32_t* learned;   // null: always available
@@ -117,8 +117,7 @@ void UpdatePlayerInput() {
     if (KeyDownPressed == 1 && m.comboS == 0 && m.jumpKind == 0) m.crouch = 10;
 
     if (KeyUpPressed == 1 && m.jumpKind == 0) {
-        const bool lowerRouteBar =
-            Era01TerrainState.lowerRoute == 1 && PlayerState.x >= Era01Anchor20 + 400;
+        const bool lowerRouteBar = AskArea(AreaHooks.movingJumpsBarred);
         if (PlayerState.pose == 1 || PlayerState.pose == 22) RequestJump(10);
         if (!lowerRouteBar) {
             if (m.walkRight == 1 || m.walkLeft == 1) RequestJump(20);

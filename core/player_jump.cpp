@@ -4,11 +4,10 @@
 #include "core/player.h"
 
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/menu_words.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
-#include "text/menu_state.h"
 
 namespace {
 

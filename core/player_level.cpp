@@ -2,7 +2,6 @@
 #include "core/player.h"
 
 #include "core/sound_effect.h"
-#include "shell/sound_bank.h"
 
 namespace {
 constexpr std::int32_t kTopLevel = 209;

@@ -3,9 +3,9 @@
 // speed falls linearly; the camera drifts toward where she looks.
 #include "core/player.h"
 
+#include "core/game_clock.h"
+#include "core/menu_words.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "text/menu_state.h"
 
 namespace {
 

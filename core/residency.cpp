@@ -6,8 +6,8 @@
 
 #include "core/floors.h"
 #include "core/player.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include <cstdlib>
 
-#include "areas/era02/records.h"
+#include "core/area_hooks.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -58,11 +58,11 @@ std::int32_t UpdateSpotFlag(std::int32_t mode) {
     if (Near(x, kLiftSpot)) SaveSpotFlag = 1;
     if (Near(x, kArrivalSpot)) {
         SaveSpotFlag = 1;
-        if (ArrivalScene.flag == 0) SaveSpotFlag = 0;
+        if (!AskArea(AreaHooks.arrivalSpotOpen)) SaveSpotFlag = 0;
     }
     if (Near(x, kArenaSpot)) {
         SaveSpotFlag = 0;
-        if (TournamentGauge.shown != 0 && TournamentGauge.value == 98) SaveSpotFlag = 1;
+        if (AskArea(AreaHooks.arenaSpotOpen)) SaveSpotFlag = 1;
     }
     for (std::int32_t centre : kPlainSpots) {
         if (Near(x, centre)) SaveSpotFlag = 1;

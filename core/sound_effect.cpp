@@ -3,9 +3,8 @@
 // quick succession.
 #include "core/sound_effect.h"
 
-#include "areas/finale/records.h"
+#include "core/area_hooks.h"
 #include "platform/platform.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ std::int32_t SoundVolumeToMillibels(std::int32_t volume) {
 
 void PlaySoundEffect(std::int32_t id, std::int32_t volume) {
     const std::int32_t mb = SoundVolumeToMillibels(volume);
-    if (FinalSectionState.musicMute == 1 && id == kAreaMusic) return;
+    if (id == kAreaMusic && AskArea(AreaHooks.areaMusicMuted)) return;
     if (id >= 1 && id <= kSoundSlotCount) {
         PlaySlot(id, mb);
         return;
@@ -63,4 +62,19 @@ void PlaySoundEffect(std::int32_t id, std::int32_t volume) {
     std::int32_t& counter = bankCounters[bank];
     PlaySlot(kBanks[bank].firstSlot + counter, mb);
     counter = (counter >= kBanks[bank].slotCount - 1) ? 0 : counter + 1;
+}
+
+void StopSound(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
+    plat::SoundStop(id);
+}
+
+void RewindSound(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
+    plat::SoundReset(id);
+}
+
+bool IsSoundPlaying(std::int32_t id) {
+    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return false;
+    return plat::SoundIsPlaying(id);
 }

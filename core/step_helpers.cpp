@@ -1,11 +1,10 @@
 #include "core/step_helpers.h"
 
+#include "core/dialogue.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
-#include "text/text_state.h"
+#include "core/textures.h"
 
 namespace {
 

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/shell_state.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/player.h"
 
 // ---- clocks -------------------------------------------------------------------
 // The stage and everything timed with it run on the game clock, which stands
@@ -34,6 +36,12 @@ inline bool AtLeastElapsed(double stamp, double now, double seconds) {
 }
 inline bool MoreThanElapsed(double stamp, double now, double seconds) {
     return now - stamp > seconds;
+}
+
+// ---- ranges -------------------------------------------------------------------
+// lo < v < hi: both ends excluded, as the areas' windows on x and ScrollX are.
+inline constexpr bool StrictlyBetween(std::int32_t lo, std::int32_t v, std::int32_t hi) {
+    return lo < v && v < hi;
 }
 
 // ---- motion from the time since a stamp ---------------------------------------

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 # Every routine of the game has one ordinary definition: a weak one would let
 # a second definition of the routine replace it unnoticed.
-if grep -rnE '__attribute__ *\(\( *weak|\[\[gnu::weak\]\]|#pragma +weak' shell core text areas platform; then
+if grep -rnE '__attribute__ *\(\( *weak|\[\[gnu::weak\]\]|#pragma +weak' shell world core text areas platform; then
   echo "weak definitions are not allowed in the game's code" >&2
   exit 1
 fi

@@ -3,11 +3,14 @@
 #include "shell/boot.h"
 
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
+#include "core/trace_log.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -28,7 +31,7 @@ bool Waited(double seconds) {
 void StartNewGame() {
     // Enter during the logo skips the title, which would have taken the logo
     // and its notice down; left up, they show again over the in-game menu.
-    MenuElementWords.TitleLogoFrame = 0;
+    MenuElementWords.titleLogoFrame = 0;
     TitleNoticeShown = 0;
     GameFlow.bootStep = 99;
     GameFlow.bootFlag = 0;
@@ -47,25 +50,25 @@ void StartNewGame() {
 void ShowChosenEntry(std::int32_t entry) {
     switch (entry) {
         case 2:
-            MenuElementWords.TitleChoiceShown = 1;
-            MenuElementWords.TitleChoiceLabel = 3;
-            MenuSpriteParams.TitleChoiceVariant = 1;
+            MenuElementWords.titleChoiceShown = 1;
+            MenuElementWords.titleChoiceLabel = 3;
+            MenuSpriteParams.titleChoiceVariant = 1;
             break;
         case 3:
-            MenuElementWords.TitleChoiceShown = 1;
-            MenuElementWords.TitleChoiceLabel = 1;
-            MenuSpriteParams.TitleChoiceVariant = 3;
+            MenuElementWords.titleChoiceShown = 1;
+            MenuElementWords.titleChoiceLabel = 1;
+            MenuSpriteParams.titleChoiceVariant = 3;
             break;
         default:
-            MenuElementWords.TitleChoiceShown = 0;
-            MenuElementWords.TitleChoiceLabel = 0;
-            MenuSpriteParams.TitleChoiceVariant = 0;
+            MenuElementWords.titleChoiceShown = 0;
+            MenuElementWords.titleChoiceLabel = 0;
+            MenuSpriteParams.titleChoiceVariant = 0;
             break;
     }
 }
 
 void AdvanceLoadingFrame() {
-    std::int32_t& frame = MenuElementWords.LoadingScreenFrame;
+    std::int32_t& frame = MenuElementWords.loadingScreenFrame;
     frame = frame >= 12 ? 3 : frame + 1;
 }
 
@@ -73,18 +76,18 @@ void AdvanceLoadingFrame() {
 
 std::int32_t RunLoadingAnimation(std::int32_t arg) {
     if (arg == 0) {
-        MenuElementWords.LoadingScreenFrame = 2;
+        MenuElementWords.loadingScreenFrame = 2;
         BootState.animationTime = GameClock.gameClock;
         return 0;
     }
     if (arg != 1) return arg;
     if (GameClock.gameClock - BootState.animationTime > 0.05) {
         BootState.animationTime = GameClock.gameClock;
-        if (MenuElementWords.LoadingScreenFrame > 11) {
-            MenuElementWords.LoadingScreenFrame = 2;
+        if (MenuElementWords.loadingScreenFrame > 11) {
+            MenuElementWords.loadingScreenFrame = 2;
             return 99;
         }
-        ++MenuElementWords.LoadingScreenFrame;
+        ++MenuElementWords.loadingScreenFrame;
     }
     return 1;
 }
@@ -111,7 +114,7 @@ std::int32_t RunBoot(std::int32_t arg) {
     }
     if (step == 1 && GsFlags[kGsLoading] == kGraphicLoaded) {
         BootState.stepTime = GameClock.gameClock;
-        MenuElementWords.LoadingScreenFrame = 3;
+        MenuElementWords.loadingScreenFrame = 3;
         BootState.counter = 1;
         RunLoadingAnimation(0);
         step = 2;
@@ -122,7 +125,7 @@ std::int32_t RunBoot(std::int32_t arg) {
             BootState.stepTime = GameClock.gameClock;
         }
         if (BootState.counter == 2) {
-            MenuElementWords.LoadingScreenFrame = 2;
+            MenuElementWords.loadingScreenFrame = 2;
             if (Waited(0.1)) {
                 BootState.stepTime = GameClock.gameClock;
                 BootState.soundLoadingTime = GameClock.gameClock;
@@ -145,7 +148,7 @@ std::int32_t RunBoot(std::int32_t arg) {
         }
     }
     if (step == 4) {
-        MenuElementWords.LoadingScreenFrame = 1;
+        MenuElementWords.loadingScreenFrame = 1;
         // A slow loading leaves its last picture up longer.
         const double hold = BootState.soundLoadingTime <= 8.0 ? 0.5 : 3.0;
         if (Waited(hold)) {
@@ -194,7 +197,7 @@ std::int32_t RunBoot(std::int32_t arg) {
         StopSound(kLogoSound);
         DialogueChannels.rollText = 0;
         TitleNoticeShown = 0;
-        MenuElementWords.TitleLogoFrame = 12;
+        MenuElementWords.titleLogoFrame = 12;
         StopSound(kLogoSound);
         EnterConfirmState = 1;
         RunTitleScreen(0);
@@ -218,14 +221,14 @@ std::int32_t RunBoot(std::int32_t arg) {
         }
         // First frame of the step (for a new game every frame until it
         // ends, which is at once: its time lies 0.5 s back).
-        if (MenuElementWords.TitleChoiceLabel != 3 && MenuSpriteParams.TitleChoiceVariant != 3) {
+        if (MenuElementWords.titleChoiceLabel != 3 && MenuSpriteParams.titleChoiceVariant != 3) {
             BootState.stepTime = GameClock.realTime;
             StopTitleSounds();
             ShowChosenEntry(entry);
             if (entry == 1) BootState.stepTime -= 0.5;
         }
         if (GameClock.realTime - BootState.stepTime > 0.4) {
-            MenuElementWords.TitleLogoFrame = 0;
+            MenuElementWords.titleLogoFrame = 0;
             if (entry == 1) {
                 step = 15;
             } else if (entry == 2) {

@@ -4,8 +4,10 @@
 // reads of the drawn frame: her weapon-mode-1 body box and the weapon-mode-2
 // ready stance.
 #include "core/combos.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
@@ -13,7 +15,6 @@
 #include "shell/draw_hit_sparks.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 #include <numbers>
@@ -31,10 +32,10 @@ plat::Matrix ScreenToBackBuffer() {
 }
 
 void DrawSideBar(std::int32_t x, std::int32_t facing) {
-    PendingSprite.PosX = x;
-    PendingSprite.PosY = 0;
-    PendingSprite.Scale = kBarScale;
-    PendingSprite.Facing = facing;
+    PendingSprite.posX = x;
+    PendingSprite.posY = 0;
+    PendingSprite.scale = kBarScale;
+    PendingSprite.facing = facing;
     // The standard transform at angle 0 (the record's angle is left alone).
     plat::Matrix m = plat::MatrixTranslation(static_cast<float>(x) / kBarScale, 0.0f, 0.0f);
     if (facing == -1) m = plat::MatrixMultiply(plat::MatrixReflectX(), m);
@@ -57,7 +58,7 @@ plat::Matrix AnchoredTransform(float px) {
 
 void WriteW1BodyBox(std::int32_t cx, std::int32_t cy) {
     const PendingSpriteRecord& s = PendingSprite;
-    const std::int32_t w = s.SrcRight - s.SrcLeft, h = s.SrcBottom - s.SrcTop;
+    const std::int32_t w = s.srcRight - s.srcLeft, h = s.srcBottom - s.srcTop;
     const heroine_w1_table::InsetRow inset = heroine_w1_table::InsetsOf(PlayerState.pose);
     const std::int32_t x = PlayerState.x, y = PlayerState.y;
     PlayerBodyBoxRecord& box = PlayerBodyBox;
@@ -77,15 +78,15 @@ void DrawAttachment(float px, float py) {
     SetPlayerAttachmentPose();
     const bool left = PlayerState.facing == -1;
     const PlayerAttachmentRecord& a = PlayerAttachment[left ? 1 : 0];
-    if (a.Shown < 1 || a.Shown > 3) return;
-    const float radians = static_cast<float>(a.AngleDeg) * 3.1415927410125732f / 180.0f;
+    if (a.shown < 1 || a.shown > 3) return;
+    const float radians = static_cast<float>(a.angleDeg) * 3.1415927410125732f / 180.0f;
     plat::Matrix m = plat::MatrixRotationZ(radians);
     if (left) m = plat::MatrixMultiply(m, plat::MatrixReflectX());
-    m = plat::MatrixMultiply(m, plat::MatrixTranslation(px + static_cast<float>(a.Dx), py + static_cast<float>(a.Dy), 0));
+    m = plat::MatrixMultiply(m, plat::MatrixTranslation(px + static_cast<float>(a.dx), py + static_cast<float>(a.dy), 0));
     m = plat::MatrixMultiply(m, ScreenToBackBuffer());
     plat::SpriteSetTransform(m);
     using namespace heroine_w1_table;
-    const plat::Rect src{kStripLeft, kStripTop, kStripRight, kStripBottom[a.Shown]};
+    const plat::Rect src{kStripLeft, kStripTop, kStripRight, kStripBottom[a.shown]};
     plat::SpriteDraw(TextureSlots[kW1FirstSheet], src, 0, 0, 0, 0, left ? 0.21f : 0.19f,
                      left ? 0xFFAAAAAAu : 0xFFFFFFFFu);
 }
@@ -93,16 +94,16 @@ void DrawAttachment(float px, float py) {
 void DrawWeaponMode1() {
     SetPlayerW1Sprite();
     // A pose without a frame is not drawn at all.
-    if (PendingSprite.GNo == 0) return;
-    const std::int32_t cx = PendingSprite.PosX, cy = PendingSprite.PosY;
+    if (PendingSprite.gno == 0) return;
+    const std::int32_t cx = PendingSprite.posX, cy = PendingSprite.posY;
     const float px = static_cast<float>(PlayerState.x - ScrollX);
     const float py = static_cast<float>(PlayerState.y);
-    PendingSprite.PivotX = px;
-    PendingSprite.PivotY = py;
+    PendingSprite.pivotX = px;
+    PendingSprite.pivotY = py;
     plat::SpriteSetTransform(AnchoredTransform(px));
     const int slot = heroine_w1_table::OnSecondSheet(PlayerState.pose) ? kW1SecondSheet : kW1FirstSheet;
     const PendingSpriteRecord& s = PendingSprite;
-    plat::SpriteDraw(TextureSlots[slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom},
+    plat::SpriteDraw(TextureSlots[slot], plat::Rect{s.srcLeft, s.srcTop, s.srcRight, s.srcBottom},
                      static_cast<float>(cx), static_cast<float>(cy), px, py, PlayerState.depth, PlayerTint);
     WriteW1BodyBox(cx, cy);
     DrawHitSparks(px, py);
@@ -123,7 +124,7 @@ void DrawWeaponMode2() {
                                                SetTimedEffectSprite4};
     for (int e = 0; e < 4; ++e) {
         if (TimedEffectTriggers[e] != 0) effects[e](1);
-        else PendingSprite.GNo = 0;
+        else PendingSprite.gno = 0;
         DrawPendingSprite(kW2Sheet);
     }
 }

@@ -3,13 +3,13 @@
 
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/heroine_w1_table.h"
 #include "core/step_helpers.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -188,6 +188,6 @@ void DrawSparkTrails() {
 // The sparks need the heroine's screen position, which the weapon-mode-1 pass
 // leaves in the record's centre fields.
 void DrawHitSparksAndTrails() {
-    DrawHitSparks(PendingSprite.PivotX, PendingSprite.PivotY);
+    DrawHitSparks(PendingSprite.pivotX, PendingSprite.pivotY);
     DrawSparkTrails();
 }

@@ -1,11 +1,11 @@
 // The menu-side sub-pass (phase 0): the brick backdrop behind the menu frame
 // and the 118 menu elements that the menu's sprite tables set up.
+#include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 
@@ -30,12 +30,12 @@ int MenuSlotOf(std::int32_t gno) {
 
 void DrawElement() {
     const PendingSpriteRecord& s = PendingSprite;
-    if (s.GNo == 0 || s.Scale == 0.0f) return;
-    const int slot = MenuSlotOf(s.GNo);
+    if (s.gno == 0 || s.scale == 0.0f) return;
+    const int slot = MenuSlotOf(s.gno);
     if (slot < 0) return;
     plat::SpriteSetTransform(PendingSpriteTransform());
-    plat::SpriteDraw(TextureSlots[slot], plat::Rect{s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX, s.PivotY,
-                     0.0f, 0.0f, s.Depth, s.Colour);
+    plat::SpriteDraw(TextureSlots[slot], plat::Rect{s.srcLeft, s.srcTop, s.srcRight, s.srcBottom}, s.pivotX, s.pivotY,
+                     0.0f, 0.0f, s.depth, s.colour);
 }
 
 void DrawBackdrop() {
@@ -56,16 +56,16 @@ void DrawMenuSide() {
     if (GameFlow.phase != 0) return;
     if (MenuBackdropShown == 1) DrawBackdrop();
     for (int i = 1; i <= 118; ++i) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         if (i <= 100) {
             SetMenuElementSprite(i);
         } else if (i == 101) {
-            if (MenuElementWords.TitleLogoFrame != 0) SetMenuSprite(201000 + MenuElementWords.TitleLogoFrame);
-            if (MenuElementWords.ItemScreenMarker != 0) SetMenuSprite(443001);
+            if (MenuElementWords.titleLogoFrame != 0) SetMenuSprite(201000 + MenuElementWords.titleLogoFrame);
+            if (MenuElementWords.itemScreenMarker != 0) SetMenuSprite(443001);
         } else if (i == 102) {
             continue;
         } else if (i == 103) {
-            const std::int32_t f = MenuSpriteParams.MenuCursorFrame;
+            const std::int32_t f = MenuSpriteParams.menuCursorFrame;
             if (f >= 1 && f <= 6) SetMenuSprite(423000 + f);
         } else {
             SetMenuSprite(438897 + i);

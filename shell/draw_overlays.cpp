@@ -1,16 +1,17 @@
 // The overlay sub-pass of every frame: loading screen, HUD gauge pieces,
 // pulsing markers, title figures and the item-screen spinner.
-#include "areas/era00_era01/records.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/draw_passes.h"
-#include "shell/draw_slots.h"
 #include "shell/graphics.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/sprites/hud_sprites.h"
 
 namespace {
 
@@ -25,13 +26,13 @@ void DrawEntry() { DrawPendingFromSlots(kOverlaySlots); }
 }  // namespace
 
 void DrawOverlays() {
-    const std::int32_t loading = MenuElementWords.LoadingScreenFrame;
-    const std::int32_t markers = MenuElementWords.ItemRowMarker + DropItemSlots.flag[0];
-    const std::int32_t itemFive = MenuSpriteParams.ItemFiveIconShown + DropItemSlots.flag[0];
+    const std::int32_t loading = MenuElementWords.loadingScreenFrame;
+    const std::int32_t markers = MenuElementWords.itemRowMarker + DropItemSlots.flag[0];
+    const std::int32_t itemFive = MenuSpriteParams.itemFiveIconShown + DropItemSlots.flag[0];
     std::int32_t figures = 0;
     for (int n = 1; n <= 4; ++n) figures += TitleFigureSlots.figure[n].frame;
     for (int i = 1; i <= 24; ++i) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         if (i == 1) {
             if (loading == 1) SetOverlaySprite(301001);
             else if (loading >= 2) SetOverlaySprite(301002);
@@ -49,7 +50,7 @@ void DrawOverlays() {
             if (TitleFigureSlots.wingedShown == 1 && TitleFigureSlots.wingedFrame != 0)
                 SetOverlaySprite(213000 + TitleFigureSlots.wingedFrame);
         } else {
-            if (MenuElementWords.ItemScreenIcon != 0) SetOverlaySprite(417000 + MenuElementWords.ItemScreenIcon);
+            if (MenuElementWords.itemScreenIcon != 0) SetOverlaySprite(417000 + MenuElementWords.itemScreenIcon);
         }
         DrawEntry();
     }

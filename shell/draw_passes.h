@@ -5,8 +5,8 @@
 //                 it), DrawOverlays
 //   phase 0:      DrawMenuSide
 //   phase 1:      DrawStageBackground (sets the stage base transform), then
-//                 the area lists from DrawEra01FirstFieldSections to
-//                 DrawFinalBossAndEnding.
+//                 the areas' passes from DrawEra01FirstFieldSections to
+//                 DrawFinalBossAndEnding (declared in areas/*/calls.h).
 #pragma once
 
 void DrawSideBarsAndHeroine();
@@ -14,5 +14,3 @@ void DrawHitSparksAndTrails();   // called by DrawSideBarsAndHeroine
 void DrawOverlays();
 void DrawMenuSide();
 void DrawStageBackground();
-void DrawObjectTable();
-void DrawEra01FieldObjects();

@@ -120,5 +120,5 @@ void DrawStageBackground() {
     SetStageBaseTransform();
     const bool openSky = EncounterCSceneryTints.propsLaidOut == 0 && kOpenSkyFrom < ScrollX && ScrollX < kOpenSkyTo;
     if (ScrollX < kSkyEnd || openSky) DrawSkyAndLandscape();
-    if (MenuElementWords.GroundShown == 1) DrawGround();
+    if (MenuElementWords.groundShown == 1) DrawGround();
 }

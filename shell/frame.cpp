@@ -5,23 +5,25 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
 #include "areas/finale/records.h"
-#include "core/game_over.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
-#include "core/world.h"
+#include "core/sprite_draw.h"
 #include "platform/platform.h"
 #include "shell/boot.h"
 #include "shell/draw.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "shell/transitions.h"
+#include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "world/world.h"
 
 namespace {
 
@@ -45,10 +47,10 @@ void RunMenuSidePhase() {
     if (GameFlow.bootFlag == 1) RunBoot(1);
     if (GameFlow.gameOverRunning == 1) return;
     if (BossMusicFlag == 1) PlaySoundEffect(225, SoundVolumes[1]);
-    if (GameFlow.phase == 0 && MenuFlowState.Active == 1) UpdateMainMenu();
+    if (GameFlow.phase == 0 && MenuFlowState.active == 1) UpdateMainMenu();
     if (GameFlow.phase == 0) UpdateMenuScreens();
-    if (PhaseChangeRequest == 1 && MenuFlowState.Active == 1 && MenuFlowState.LeaveStep == 0 &&
-        MenuFlowState.EnterStep == 4) {
+    if (PhaseChangeRequest == 1 && MenuFlowState.active == 1 && MenuFlowState.leaveStep == 0 &&
+        MenuFlowState.enterStep == 4) {
         GameFlow.phase = 901;
         PhaseChangeRequest = 0;
     }
@@ -180,13 +182,13 @@ void RunFrame(double time, float elapsed) {
         if (GameFlow.endingReached == 1) {
             GameFlow.phase = 903;
             GameFlow.endSubStep = 1;
-            MenuFlowState.HudUpdateOn = 0;
+            MenuFlowState.hudUpdateOn = 0;
             RunEnding(0);
         }
     }
     if (GameFlow.phase == 903) RunEndOfGamePhase();
 
-    if (MenuFlowState.HudUpdateOn == 1) UpdateHud(1);
+    if (MenuFlowState.hudUpdateOn == 1) UpdateHud(1);
 
     for (int i = 0; i < 5; ++i)
         if (ItemCounts[i] != 0) ItemOwnedFlags[i] = 1;

@@ -36,8 +36,3 @@ void OnDestroyDevice();
 void OnMessage();
 void OnFrameMove(double time, float elapsed);
 
-// The device-settings dialog (the menu side's own screen stands in for the
-// framework's): while it is active the frame draws only it, and the text pass
-// does not run, so the game clock stands still.
-bool SettingsDialogIsActive();
-void SettingsDialogRender(float elapsed);

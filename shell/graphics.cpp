@@ -1,11 +1,13 @@
 // The creation step: pending requests become textures, once per frame.
 #include "shell/graphics.h"
-#include "shell/graphics_tables.h"
+#include "core/texture_tables.h"
 
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "core/residency.h"
+#include "core/trace_log.h"
 #include "shell/picture_resources.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 int SlotResourceId(int slot) {
@@ -16,21 +18,6 @@ int SlotResourceId(int slot) {
 std::uint32_t SlotColourKey(int slot) {
     if (slot < 0 || slot >= kTextureSlotCount) return 0;
     return kSlotColourKey[slot];
-}
-
-int SingleTextureSlot(int word) {
-    if (word == 1) return 0;
-    if (word == 4) return 3;
-    if (word == 5) return 4;
-    if (word >= 2 && word < kTextureFlagCount) return 37 + word;
-    return -1;
-}
-
-void ReleaseSlot(int slot) {
-    if (TextureSlots[slot] != 0) {
-        plat::TextureRelease(TextureSlots[slot]);
-        TextureSlots[slot] = 0;
-    }
 }
 
 // A slot is created from its own picture with its own key. Whatever the slot
@@ -130,19 +117,25 @@ void RunAreaPlan(int word, std::uint32_t (*plan)(std::int32_t), const PlanSetDef
     GsFlags[word] = kGraphicLoaded;
 }
 
-}  // namespace
-
+// A graphic set's pictures made ahead while nothing asks for it yet.
 void MakeGraphicSetAhead(int gs) {
     if (gs < kGsLoading || gs > kGsStage2 || GsFlags[gs] != kGraphicAbsent) return;
     const GraphicSetDef& def = kGraphicSets[gs];
     for (int i = 0; i < def.createCount; ++i) MakeSlotAhead(def.createSlots[i]);
 }
 
-void MakeTextureAhead(int word) {
-    const int slot = SingleTextureSlot(word);
-    if (slot < 0 || TextureFlags[word] != kGraphicAbsent) return;
-    MakeSlotAhead(slot);
+// The single textures marked wanted soon this frame, made ahead while still
+// not asked for; the marks are spent.
+void MakeWantedTexturesAhead() {
+    for (int word = 1; word < kTextureFlagCount; ++word) {
+        if (!TextureWantedSoon[word]) continue;
+        TextureWantedSoon[word] = false;
+        const int slot = SingleTextureSlot(word);
+        if (slot >= 0 && TextureFlags[word] == kGraphicAbsent) MakeSlotAhead(slot);
+    }
 }
+
+}  // namespace
 
 void CreateRequestedGraphics() {
     // 1. D075, the plain black picture of the side bars.
@@ -171,6 +164,7 @@ void CreateRequestedGraphics() {
     // A game over hands the stage to the menu, whose pictures come in one
     // frame: they are made while the heroine falls.
     if (GameFlow.gameOverRunning == 1 && GameFlow.endingReached != 1) MakeGraphicSetAhead(kGsMenu);
+    MakeWantedTexturesAhead();
 }
 
 void PlaceStandingTextureRequests() {

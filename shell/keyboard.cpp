@@ -2,16 +2,19 @@
 // the Enter handshake and the requests the rest of the game polls.
 #include "shell/keyboard.h"
 
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/sound_effect.h"
+#include "core/trace_log.h"
 #include "platform/platform.h"
 #include "shell/draw.h"
 #include "shell/graphics.h"
+#include "shell/save_slots.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
-#include "shell/trace_log.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -180,7 +183,7 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
                 }
                 break;
             case 117:  // F6
-                if (MenuFlowState.SettingsOpen == 0 && WindowModeLock == 0) ToggleFullScreenAndRequestGraphics();
+                if (MenuFlowState.settingsOpen == 0 && WindowModeLock == 0) ToggleFullScreenAndRequestGraphics();
                 break;
             default:
                 break;

@@ -10,28 +10,34 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/finale/calls.h"
 
+#include "core/area_flags.h"
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/floors.h"
-#include "core/game_over.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/residency.h"
 #include "core/sound_effect.h"
+#include "core/sprite_draw.h"
 #include "core/step_helpers.h"
+#include "core/trace_log.h"
 #include "shell/boot.h"
 #include "shell/graphics.h"
 #include "shell/save_layout.h"
+#include "shell/save_slots.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
-#include "shell/trace_log.h"
 #include "shell/transitions.h"
+#include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 namespace {
@@ -116,9 +122,9 @@ void ResetMenuAndText(std::int32_t mode) {
     MenuFlowState = MenuFlowStateRecord{};
     if (mode == 2) {
         // A load from the in-game menu: the menu stays open meanwhile.
-        MenuFlowState.Active = kept.Active;
-        MenuFlowState.HudUpdateOn = kept.HudUpdateOn;
-        MenuFlowState.LoadOpen = kept.LoadOpen;
+        MenuFlowState.active = kept.active;
+        MenuFlowState.hudUpdateOn = kept.hudUpdateOn;
+        MenuFlowState.loadOpen = kept.loadOpen;
     } else {
         MenuElementWords = MenuElementWordsRecord{};
         PlayerFigureShown = 0;
@@ -170,8 +176,8 @@ std::int32_t RunEnding(std::int32_t arg) {
     if (arg == 0) {
         e.state = 1;
         e.stepTime = 0;
-        MenuFlowState.Active = 0;
-        MenuFlowState.EnterStep = 0;
+        MenuFlowState.active = 0;
+        MenuFlowState.enterStep = 0;
         return e.state;
     }
     StampAheadToZero(e.stepTime, GameClock.gameClock);
@@ -237,3 +243,13 @@ std::int32_t ResetGameData(std::int32_t mode) {
     }
     return ResetStep;
 }
+
+namespace {
+
+// The load screen resets the game through this before it loads a slot.
+[[maybe_unused]] const bool kResetHandedIn = [] {
+    SlotServices.resetGameData = ResetGameData;
+    return true;
+}();
+
+}  // namespace

@@ -13,12 +13,13 @@
 #include "areas/era03/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -121,11 +122,11 @@ constexpr GdataCell kGdataLayout[] = {
     Back(10, 1, &CameraMode), Back(10, 2, &Era00AreaFlag, 0, 2), Back(10, 3, &Era01AreaFlag, 0, 1),
     Back(10, 4, &Era02AreaFlag, 0, 2), Back(10, 5, &Era03AreaFlag, 0, 1),
     // 11: positions saved but never read back.
-    Kept(11, 1, &Round4Opponent.x), Kept(11, 2, &Era00SceneActors.ActorAX),
-    Kept(11, 3, &Era00SceneActors.ActorAY), Kept(11, 4, &Era00SceneActors.ActorCX),
-    Kept(11, 5, &Era03ArenaEnemy3.x), Kept(11, 6, &Era00SceneActors.ActorCY),
-    Kept(11, 7, &Era00SceneActors.ActorDX), Kept(11, 8, &Era00SceneActors.ActorDY),
-    Kept(11, 9, &Era00SceneActors.ActorDY),
+    Kept(11, 1, &Round4Opponent.x), Kept(11, 2, &Era00SceneActors.actorAX),
+    Kept(11, 3, &Era00SceneActors.actorAY), Kept(11, 4, &Era00SceneActors.actorCX),
+    Kept(11, 5, &Era03ArenaEnemy3.x), Kept(11, 6, &Era00SceneActors.actorCY),
+    Kept(11, 7, &Era00SceneActors.actorDX), Kept(11, 8, &Era00SceneActors.actorDY),
+    Kept(11, 9, &Era00SceneActors.actorDY),
     // 12 to 16: story phases, hopping object, lift, gatekeeper, field enemy A.
     Back(12, 1, &Era00StoryPhase), Back(12, 2, &Era03ArenaEncounter.controllerState),
     Back(12, 3, &Era02EventsState),

@@ -9,8 +9,8 @@
 #include <string>
 #include <system_error>
 
-#include "shell/file_io.h"
-#include "shell/save_report.h"
+#include "core/file_io.h"
+#include "core/save_report.h"
 
 namespace {
 
@@ -244,3 +244,17 @@ void ReadSaveSummaries() {
         SaveSummaries[slot] = summary;
     }
 }
+
+namespace {
+
+// The menus' save and load screens reach the slots through these.
+[[maybe_unused]] const bool kSlotServicesHandedIn = [] {
+    SlotServices.save = SaveGdata;
+    SlotServices.load = LoadGdata;
+    SlotServices.holdsLoadableGame = SlotHoldsLoadableGame;
+    SlotServices.slotPath = SaveSlotPath;
+    SlotServices.readSummaries = ReadSaveSummaries;
+    return true;
+}();
+
+}  // namespace

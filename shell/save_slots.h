@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/slot_services.h"
+
 constexpr int kGdataLineCount = 42;
 constexpr int kGdataFieldCount = 10;
 
@@ -20,19 +22,6 @@ struct GdataImage {
     std::int32_t& At(int line, int field) { return v[line - 1][field - 1]; }
     std::int32_t At(int line, int field) const { return v[line - 1][field - 1]; }
 };
-
-// The slot summaries the save and load screens print, per slot 1..3 (index 0
-// unused). A slot without a loadable game shows year 9999 (no data).
-struct SaveSummaryRecord {
-    std::int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    std::int32_t gold = 0;
-    std::int32_t playHours = 0, playMinutes = 0, playSeconds = 0;
-    std::int32_t menuPage = 0, facing = 0, pose = 0;
-    std::int32_t maxHp = 0, hp = 0, exp = 0;
-};
-inline SaveSummaryRecord SaveSummaries[4];
-
-constexpr std::int32_t kErasedSlotYear = 9999;
 
 // "Data/Save/Save0N.txt" for slot 0..3 (empty for any other number).
 std::string SaveSlotPath(std::int32_t slot);

@@ -1,9 +1,9 @@
 #include "shell/settings_files.h"
 
+#include "core/file_io.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "platform/platform.h"
-#include "shell/file_io.h"
-#include "shell/trace_log.h"
 #include "text/menu_state.h"
 
 #include <cerrno>

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/trace_log.h"
 #include "platform/platform.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -127,19 +127,4 @@ void DeleteAllSounds() {
     // The words keep their values: nothing plays after this.
     for (int id = 1; id <= kSoundSlotCount; ++id)
         if (SoundTable[id] != 0) plat::SoundDelete(id);
-}
-
-void StopSound(std::int32_t id) {
-    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
-    plat::SoundStop(id);
-}
-
-void RewindSound(std::int32_t id) {
-    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
-    plat::SoundReset(id);
-}
-
-bool IsSoundPlaying(std::int32_t id) {
-    if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return false;
-    return plat::SoundIsPlaying(id);
 }

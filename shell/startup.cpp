@@ -1,16 +1,17 @@
 // The program's entry, the device and window callbacks, and shut-down.
+#include "core/file_io.h"
+#include "core/game_flow.h"
+#include "core/trace_log.h"
+#include "platform/platform.h"
 #include "shell/draw.h"
-#include "shell/file_io.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
 #include "shell/keyboard.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
-#include "shell/trace_log.h"
+#include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -84,13 +85,13 @@ int OnResetDeviceResources(int backBufferWidth, int backBufferHeight) {
 
 void OnLostDevice() {
     WriteTraceLog(999);
-    if (MenuFlowState.SettingsOpen == 1) {
+    if (MenuFlowState.settingsOpen == 1) {
         PlayerFigureShown = 0;
         DeviceObjects.gameSprite = false;
     }
     FreeAllGraphics(1);
     DeviceObjects.textSprite = false;
-    if (MenuFlowState.SettingsOpen == 1) {
+    if (MenuFlowState.settingsOpen == 1) {
         PhaseChangeRequest = 1;
         DeviceLostReturn = 99;
     }

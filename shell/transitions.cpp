@@ -7,15 +7,19 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
+#include "core/trace_log.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -169,17 +173,17 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
     if (state == 5) {
         t.menuToStage = 99;
         PlayerTint = SavedPlayerTint;
-        MenuElementWords.LoadingScreenFrame = 0;
+        MenuElementWords.loadingScreenFrame = 0;
         StageFrozenByMenu = 0;
         StopSound(kMenuMusic);
         if (Loaded(GsFlags[kGsLoading])) FreeGraphicSet(901);
         for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 1;
         PlayerFigureShown = 1;
-        MenuElementWords.GroundShown = 1;
+        MenuElementWords.groundShown = 1;
         HudState.gaugeShown = 1;
-        MenuFlowState.HudUpdateOn = 1;
+        MenuFlowState.hudUpdateOn = 1;
     } else if (state == 4) {
-        MenuElementWords.LoadingScreenFrame = 1;
+        MenuElementWords.loadingScreenFrame = 1;
         if (GameClock.realTime >= t.menuToStageTime + 0.4) {
             PlaySoundEffect(1, SoundVolumes[0]);
             t.menuToStage = 5;
@@ -202,7 +206,7 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.pose = 0;
         WriteTraceLog(992);
         RunTitleScreen(0);
-        MenuElementWords.LoadingScreenFrame = 2;
+        MenuElementWords.loadingScreenFrame = 2;
         StopSound(kTitleMusic);
         t.menuToStage = 2;
     }
@@ -224,9 +228,9 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
         t.stageToMenu = 99;
         SavedPlayerTint = PlayerTint;
         PlayerTint = 0xFFFFFFFFu;
-        MenuFlowState.Active = 1;
-        MenuFlowState.EnterStep = 1;
-        MenuFlowState.LeaveStep = 0;
+        MenuFlowState.active = 1;
+        MenuFlowState.enterStep = 1;
+        MenuFlowState.leaveStep = 0;
         StageFrozenByMenu = 0;
     } else if (state == 3) {
         if (GameFlow.endingReached == 1) {

@@ -3,7 +3,13 @@
 
 #include <cstdint>
 
-#include "shell/shell_state.h"  // the area flags Era00AreaFlag .. Era04AreaFlag
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
+#include "core/player.h"
+#include "core/sprite_draw.h"
+#include "core/trace_log.h"
 
 // Era03/Era04 switch under way: 0 none, 1 Era03 -> Era04, 2 Era04 -> Era03.
 inline std::int32_t EraSwitchState = 0;

@@ -2,8 +2,8 @@
 #include "text/hud_text.h"
 
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -33,7 +33,7 @@ void ShowHeroineOnMenuBackdrop();
 // opened (or where a loaded game left them).
 void PutHeroineBackOnStage();
 
-// The in-game menu, every frame of phase 0 while MenuFlowState.Active is 1.
+// The in-game menu, every frame of phase 0 while MenuFlowState.active is 1.
 void UpdateMainMenu();
 // Every frame of phase 0: steps whichever screens and figures are open.
 void UpdateMenuScreens();
@@ -117,9 +117,12 @@ void ResumeLoadedGame();
 
 // --------------------------------------------------------- device settings
 void UpdateSettingsScreen();
-// The device-settings dialog (SettingsDialogIsActive and SettingsDialogRender
-// are declared in shell/frame.h).
+// The device-settings dialog (the menu side's own screen stands in for the
+// framework's): while it is active the frame draws only it, and the text pass
+// does not run, so the game clock stands still.
 void SettingsDialogSetActive(bool show);
+bool SettingsDialogIsActive();
+void SettingsDialogRender(float elapsed);
 
 struct SettingsDialogStateRecord {
     bool active = false;
@@ -153,11 +156,11 @@ void StopTitleSounds();
 std::int32_t ResetMenuFlags(std::int32_t group);
 
 struct TitleScreenStateRecord {
-    std::int32_t Cursor = 1, Station = 1, Step = 0, Idle = 0, IdleDone = 0, Walk = 0;
-    std::int32_t IdleSub = 0, MushroomSub = 0, Pulse1 = 0, Pulse2 = 0, MushroomDir = 1;
-    std::int32_t XBase = 0, SoundLatch = 0;
-    double crystal1 = 0, crystal2 = 0, mushroomColour = 0, step = 0, mushroomFrame = 0, idle = 0,
-           idleSub = 0;
+    std::int32_t cursor = 1, station = 1, step = 0, idle = 0, idleDone = 0, walk = 0;
+    std::int32_t idleSub = 0, mushroomSub = 0, pulse1 = 0, pulse2 = 0, mushroomDir = 1;
+    std::int32_t xBase = 0, soundLatch = 0;
+    double crystal1 = 0, crystal2 = 0, mushroomColour = 0, stepStamp = 0, mushroomFrame = 0, idleStamp = 0,
+           idleSubStamp = 0;
 };
 inline TitleScreenStateRecord TitleScreenState;
 

@@ -5,11 +5,11 @@
 #include <initializer_list>
 
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -61,10 +61,10 @@ std::int32_t& Word(std::int32_t n) { return MenuElementWord(n); }
 
 void ShowLists() {
     for (std::int32_t n = 12; n <= 20; ++n) Word(n) = 1;
-    for (std::int32_t m = 1; m <= 9; ++m) MenuElementWords.RowMarker[m] = 1;
+    for (std::int32_t m = 1; m <= 9; ++m) MenuElementWords.rowMarker[m] = 1;
     for (std::int32_t row = 11; row <= 14; ++row) {
         Word(kMoveElement[row]) = Learned(row) ? 1 : 0;
-        MenuElementWords.RowMarker[row - 1] = Learned(row) ? 1 : 0;
+        MenuElementWords.rowMarker[row - 1] = Learned(row) ? 1 : 0;
     }
 }
 
@@ -213,8 +213,8 @@ void RunDemo(std::int32_t row) {
 // -------------------------------------------------------------- techniques
 void TechniquePage() {
     std::int32_t& cursor = E.cursor;
-    MenuSpriteParams.ActionListX = 303;
-    MenuSpriteParams.EquipListX = 503;
+    MenuSpriteParams.actionListX = 303;
+    MenuSpriteParams.equipListX = 503;
     if (KeyDownPressed == 1) {
         KeyDownPressed = 0;
         if (cursor < 10) {
@@ -249,15 +249,15 @@ void TechniquePage() {
     if (cursor >= 2) {
         Word(kEntryLabel) = 2;
         Word(TechniqueElement(cursor)) = 2;
-        MenuElementWords.RowMarker[cursor - 1] = 2;
+        MenuElementWords.rowMarker[cursor - 1] = 2;
     } else {
-        MenuSpriteParams.ActionTabShown = 2;
+        MenuSpriteParams.actionTabShown = 2;
         Word(kUpMarker) = 2;
     }
     Word(kDownMarker) = cursor == 2 ? 2 : cursor >= 3 ? 1 : 0;
     Word(kSideMarker) = cursor == 1 ? 2 : 1;
     Word(kOutfitPicture) = 0;
-    MenuSpriteParams.EquipTabShown = 1;
+    MenuSpriteParams.equipTabShown = 1;
     Word(34) = 1;
     Word(35) = EquipmentFlags.acquiredA != 0 ? 1 : 0;
     RunDemo(cursor);
@@ -301,8 +301,8 @@ void EquipmentPage() {
     PlayerStateRecord& p = PlayerState;
     EquipmentFlagsRecord& q = EquipmentFlags;
     std::int32_t& cursor = E.cursor;
-    MenuSpriteParams.ActionListX = 503;
-    MenuSpriteParams.EquipListX = 303;
+    MenuSpriteParams.actionListX = 503;
+    MenuSpriteParams.equipListX = 303;
     p.x = 110;
     if (KeyDownPressed == 1) {
         KeyDownPressed = 0;
@@ -325,22 +325,22 @@ void EquipmentPage() {
     Word(kUpMarker) = 2;
     Word(kSideMarker) = 2;
     Word(kOutfitPicture) = 1;
-    MenuSpriteParams.EquipTabShown = 2;
+    MenuSpriteParams.equipTabShown = 2;
     Word(34) = 1;
     Word(35) = q.acquiredA != 0 ? 1 : 0;
     Word(99) = q.acquiredB != 0 ? 1 : 0;
-    MenuElementWords.RowMarker[1] = 1;
-    MenuElementWords.RowMarker[2] = q.acquiredA != 0 ? 1 : 0;
-    MenuElementWords.RowMarker[3] = q.acquiredB != 0 ? 1 : 0;
-    for (std::int32_t m = 4; m <= 13; ++m) MenuElementWords.RowMarker[m] = 0;
+    MenuElementWords.rowMarker[1] = 1;
+    MenuElementWords.rowMarker[2] = q.acquiredA != 0 ? 1 : 0;
+    MenuElementWords.rowMarker[3] = q.acquiredB != 0 ? 1 : 0;
+    for (std::int32_t m = 4; m <= 13; ++m) MenuElementWords.rowMarker[m] = 0;
     Word(kEntryLabel) = 0;
-    MenuSpriteParams.ActionTabShown = 1;
+    MenuSpriteParams.actionTabShown = 1;
     for (std::int32_t n = 12; n <= 20; ++n) Word(n) = 1;
     for (std::int32_t row = 11; row <= 14; ++row) Word(kMoveElement[row]) = Learned(row) ? 1 : 0;
 
     if (cursor <= 1) {
         Word(kOutfitPicture) = 1;
-        MenuSpriteParams.EquipTabShown = 2;
+        MenuSpriteParams.equipTabShown = 2;
         Word(kUpMarker) = 2;
         EquipTextNo = 0;
         EquipStateText = 0;
@@ -348,12 +348,12 @@ void EquipmentPage() {
         return;
     }
     Word(kOutfitPicture) = 2;
-    MenuSpriteParams.EquipTabShown = 1;
+    MenuSpriteParams.equipTabShown = 1;
     Word(kUpMarker) = 0;
     Word(kSideMarker) = 1;
     Word(EquipmentElement(cursor)) = 2;
     Word(kDownMarker) = cursor == 2 ? 2 : 1;
-    MenuElementWords.RowMarker[cursor - 1] = 2;
+    MenuElementWords.rowMarker[cursor - 1] = 2;
 
     const bool placeAllowed = PlayerPrevFrame.x < kOutfitLimitX;
     std::int32_t& picture = Word(kOutfitPicture);
@@ -420,7 +420,7 @@ void EquipmentPage() {
 // ------------------------------------------------------------ the screen
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
-    std::uint32_t& intro = M.EquipmentIntro;
+    std::uint32_t& intro = M.equipmentIntro;
     if (intro == 0) {
         E.cursor = 0;
         E.leaveStep = 0;
@@ -431,12 +431,12 @@ void RunIntro() {
         p.pose = 16;
         p.facing = 1;
         E.page = 1;
-        MenuSpriteParams.ActionListX = 303;
-        MenuSpriteParams.EquipListX = 503;
-        M.HudUpdateOn = 1;
+        MenuSpriteParams.actionListX = 303;
+        MenuSpriteParams.equipListX = 503;
+        M.hudUpdateOn = 1;
         Word(kHeading) = 1;
-        MenuSpriteParams.ActionTabShown = 1;
-        MenuSpriteParams.EquipTabShown = 1;
+        MenuSpriteParams.actionTabShown = 1;
+        MenuSpriteParams.equipTabShown = 1;
         ShowLists();
         Word(34) = 1;
         Word(35) = EquipmentFlags.acquiredA != 0 ? 1 : 0;
@@ -454,9 +454,9 @@ void HideEquipmentScreen() {
                            34, 35, 99})
         Word(n) = 0;
     for (std::int32_t n = 12; n <= 24; ++n) Word(n) = 0;
-    MenuSpriteParams.ActionTabShown = 0;
-    MenuSpriteParams.EquipTabShown = 0;
-    for (std::int32_t m = 1; m <= 13; ++m) MenuElementWords.RowMarker[m] = 0;
+    MenuSpriteParams.actionTabShown = 0;
+    MenuSpriteParams.equipTabShown = 0;
+    for (std::int32_t m = 1; m <= 13; ++m) MenuElementWords.rowMarker[m] = 0;
     EquipTextNo = 0;
     EquipStateText = 0;
 }
@@ -467,8 +467,8 @@ void RunBackKey() {
         E.leaveStep = 1;
     }
     if (E.leaveStep == 2) {
-        M.EquipmentOpen = 0;
-        M.EquipmentStart = 0;
+        M.equipmentOpen = 0;
+        M.equipmentStart = 0;
         E.leaveStep = 0;
         HideEquipmentScreen();
         ReturnToMainMenu();
@@ -488,11 +488,11 @@ void RunBackKey() {
 
 void UpdateEquipmentScreen() {
     if (RealNow() < E.introStamp) E.introStamp = E.demoStamp = E.leaveStamp = E.switchStamp = 0;
-    if (M.EquipmentStart == 1) RunIntro();
-    if (M.EquipmentIntro >= 6) {
-        M.HudUpdateOn = 1;
+    if (M.equipmentStart == 1) RunIntro();
+    if (M.equipmentIntro >= 6) {
+        M.hudUpdateOn = 1;
         Word(kEntryLabel) = 1;
-        MenuSpriteParams.ActionTabShown = 1;
+        MenuSpriteParams.actionTabShown = 1;
         ShowLists();
         Word(kUpMarker) = 0;
         Word(kDownMarker) = 0;

@@ -3,9 +3,9 @@
 // with its own floor), her stand at the left of the main menu and of the
 // slot and settings screens, her place when a screen closes back into the
 // main menu, and her return to where she was on the stage.
+#include "core/game_clock.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 
@@ -26,9 +26,9 @@ void ShowHeroineOnMenuBackdrop() {
 }
 
 void ReturnToMainMenu() {
-    MenuFlowState.Active = 1;
-    MenuFlowState.EnterStep = 3;
-    MenuFlowState.IntroStep = 0;
+    MenuFlowState.active = 1;
+    MenuFlowState.enterStep = 3;
+    MenuFlowState.introStep = 0;
     PlayerState.x = 118;
 }
 

@@ -3,12 +3,12 @@
 // digit splitter that turns the shown counts into digit sprites.
 #include <initializer_list>
 
-#include "areas/era00_era01/records.h"
+#include "core/area_hooks.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -56,7 +56,7 @@ void Heal(std::int32_t amount) {
 
 void UseItem(std::int32_t k) {
     PlaySoundEffect(1, SoundVolumes[0]);
-    MenuElementWords.Element[kRowElement[k]] = 3;
+    MenuElementWords.element[kRowElement[k]] = 3;
     --ItemCounts[k - 1];
     switch (k) {
         case 1: Heal(20); break;
@@ -64,7 +64,7 @@ void UseItem(std::int32_t k) {
         case 3:
             ItemUseReturn = 1;
             PhaseChangeRequest = 1;
-            if (Era01Progress == 1) Era01Progress = 2;
+            TellArea(AreaHooks.returnItemUsed);
             break;
         case 4: Heal(100); break;
         default: PlayerState.hp = PlayerState.maxHp; break;
@@ -74,47 +74,47 @@ void UseItem(std::int32_t k) {
 
 void SetItemIcon(std::int32_t k, std::int32_t variant) {
     switch (k) {
-        case 1: MenuElementWords.ItemScreenIcon = variant; break;
+        case 1: MenuElementWords.itemScreenIcon = variant; break;
         case 2:
-            MenuSpriteParams.MenuCursorX = 265;
-            MenuSpriteParams.MenuCursorY = 277;
-            MenuSpriteParams.MenuCursorFrame = variant == 2 ? 2 : 5;
+            MenuSpriteParams.menuCursorX = 265;
+            MenuSpriteParams.menuCursorY = 277;
+            MenuSpriteParams.menuCursorFrame = variant == 2 ? 2 : 5;
             UpdateMenuCursorFrame(1, variant == 2 ? 1 : 0);
             break;
-        case 3: MenuElementWords.ItemScreenMarker = variant; break;
-        case 4: MenuElementWords.ItemRowMarker = variant; break;
+        case 3: MenuElementWords.itemScreenMarker = variant; break;
+        case 4: MenuElementWords.itemRowMarker = variant; break;
         default:
-            MenuSpriteParams.ItemFiveIconShown = variant;
-            MenuSpriteParams.ItemFiveIconX = 265;
-            MenuSpriteParams.ItemFiveIconY = 427;
+            MenuSpriteParams.itemFiveIconShown = variant;
+            MenuSpriteParams.itemFiveIconX = 265;
+            MenuSpriteParams.itemFiveIconY = 427;
             break;
     }
 }
 
 void HideItemScreen() {
-    for (std::int32_t n : {kHeading, kListTab, kUpMarker, kDownMarker}) MenuElementWords.Element[n] = 0;
-    MenuSpriteParams.ItemsLabelVariant = 0;
+    for (std::int32_t n : {kHeading, kListTab, kUpMarker, kDownMarker}) MenuElementWords.element[n] = 0;
+    MenuSpriteParams.itemsLabelVariant = 0;
     for (std::int32_t k = 1; k <= kItems; ++k) {
-        MenuElementWords.Element[kRowElement[k]] = 0;
+        MenuElementWords.element[kRowElement[k]] = 0;
         CounterDigitRowRecord& row = CounterDigits.row[k];
         row.shown = 0;
         row.stripTop = 0;
         for (std::int32_t& d : row.digit) d = 10;
     }
-    MenuElementWords.ItemScreenIcon = 0;
-    MenuElementWords.ItemScreenMarker = 0;
-    MenuElementWords.ItemRowMarker = 0;
-    MenuSpriteParams.ItemFiveIconShown = 0;
-    MenuSpriteParams.MenuCursorFrame = 0;
+    MenuElementWords.itemScreenIcon = 0;
+    MenuElementWords.itemScreenMarker = 0;
+    MenuElementWords.itemRowMarker = 0;
+    MenuSpriteParams.itemFiveIconShown = 0;
+    MenuSpriteParams.menuCursorFrame = 0;
     ItemTextNo = 0;
     ItemUsable = 0;
 }
 
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
-    std::uint32_t& intro = M.ItemIntro;
+    std::uint32_t& intro = M.itemIntro;
     if (intro == 0) {
-        M.ItemCursor = 0;
+        M.itemCursor = 0;
         LayoutItemScreen();
         intro = 1;
         I.leaveStep = 0;
@@ -130,7 +130,7 @@ void RunIntro() {
 }
 
 void MoveCursor() {
-    std::uint32_t& cursor = M.ItemCursor;
+    std::uint32_t& cursor = M.itemCursor;
     if (KeyDownPressed == 1) {
         KeyDownPressed = 0;
         if (cursor < kItems) {
@@ -166,7 +166,7 @@ void BrowseAndUse() {
     ItemTextNo = 0;
     ItemUsable = 0;
     if (!AnyOwned()) ItemTextNo = 9;
-    const std::int32_t k = static_cast<std::int32_t>(M.ItemCursor);
+    const std::int32_t k = static_cast<std::int32_t>(M.itemCursor);
     if (k >= 1 && k <= kItems) {
         ItemTextNo = static_cast<std::uint32_t>(k);
         ItemUsable = CanUse(k) ? 1 : 2;
@@ -186,8 +186,8 @@ void RunBackKey() {
         I.leaveStep = 1;
     }
     if (I.leaveStep == 3) {
-        M.ItemOpen = 0;
-        M.ItemStart = 0;
+        M.itemOpen = 0;
+        M.itemStart = 0;
         I.leaveStep = 0;
         HideItemScreen();
         ReturnToMainMenu();
@@ -206,22 +206,22 @@ void RunBackKey() {
 
 void UpdateItemScreen() {
     StampAheadToZero(I.stamp, RealNow());
-    if (M.ItemStart == 0) RunIntro();
-    if (M.ItemIntro >= 6) BrowseAndUse();
+    if (M.itemStart == 0) RunIntro();
+    if (M.itemIntro >= 6) BrowseAndUse();
     RunBackKey();
     PlayGeneral(kMenuMusic);
 }
 
 void LayoutItemScreen() {
-    M.HudUpdateOn = 1;
-    const std::uint32_t cursor = M.ItemCursor;
-    MenuElementWords.Element[kHeading] = 1;
-    MenuSpriteParams.ItemsLabelVariant = cursor != 0 ? 2 : 1;
-    MenuSpriteParams.ItemsLabelX = 65;
-    MenuSpriteParams.ItemsLabelY = 452;
-    MenuElementWords.Element[kListTab] = cursor != 0 ? 1 : 2;
-    std::int32_t& up = MenuElementWords.Element[kUpMarker];
-    std::int32_t& down = MenuElementWords.Element[kDownMarker];
+    M.hudUpdateOn = 1;
+    const std::uint32_t cursor = M.itemCursor;
+    MenuElementWords.element[kHeading] = 1;
+    MenuSpriteParams.itemsLabelVariant = cursor != 0 ? 2 : 1;
+    MenuSpriteParams.itemsLabelX = 65;
+    MenuSpriteParams.itemsLabelY = 452;
+    MenuElementWords.element[kListTab] = cursor != 0 ? 1 : 2;
+    std::int32_t& up = MenuElementWords.element[kUpMarker];
+    std::int32_t& down = MenuElementWords.element[kDownMarker];
     if (cursor == 0) {
         up = 2;
         down = 0;
@@ -239,7 +239,7 @@ void LayoutItemScreen() {
         row.x = 574;
         row.y = 205 + 50 * (k - 1);
         const std::int32_t variant = static_cast<std::int32_t>(cursor) == k ? 2 : 1;
-        MenuElementWords.Element[kRowElement[k]] = variant;
+        MenuElementWords.element[kRowElement[k]] = variant;
         row.shown = variant;
         SetItemIcon(k, variant);
         if (variant == 1) row.count = ItemCounts[k - 1];
@@ -260,7 +260,7 @@ void UpdateMenuCursorFrame(std::int32_t mode, std::int32_t variant) {
         I.cursorStep = (I.cursorStep + 1) % 4;
     }
     if (I.cursorStep < 0 || I.cursorStep > 3) I.cursorStep = 0;
-    MenuSpriteParams.MenuCursorFrame = kFrames[variant == 1 ? 1 : 0][I.cursorStep];
+    MenuSpriteParams.menuCursorFrame = kFrames[variant == 1 ? 1 : 0][I.cursorStep];
 }
 
 void SplitItemCountDigits() {

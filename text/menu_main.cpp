@@ -3,15 +3,14 @@
 // background and the menu music. It builds itself in steps when entered,
 // plays the heroine's fall-in, moves the cursor and hands control to the
 // screen of the entry chosen with Enter.
-#include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/boot.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -34,9 +33,9 @@ bool Passed(double stamp, double seconds) { return RealNow() - stamp >= seconds;
 // The cursor's entry in `marked`, the other labels dim.
 void SetEntryLabels(std::int32_t marked) {
     for (std::int32_t e = 1; e <= kEntries; ++e)
-        MenuElementWord(kEntryElement[e]) = static_cast<std::int32_t>(M.Cursor) == e ? marked : 1;
-    MenuSpriteParams.ItemsLabelX = 197;
-    MenuSpriteParams.ItemsLabelY = 600;
+        MenuElementWord(kEntryElement[e]) = static_cast<std::int32_t>(M.cursor) == e ? marked : 1;
+    MenuSpriteParams.itemsLabelX = 197;
+    MenuSpriteParams.itemsLabelY = 600;
 }
 
 void HideEntryLabels() {
@@ -53,7 +52,7 @@ constexpr FigureArm kFigureArms[5] = {
 };
 
 void ArmFigures() {
-    std::uint32_t* open[5] = {&M.FigureOpen1, &M.FigureOpen2, &M.FigureOpen3, &M.FigureOpen4, &M.FigureOpen5};
+    std::uint32_t* open[5] = {&M.figureOpen1, &M.figureOpen2, &M.figureOpen3, &M.figureOpen4, &M.figureOpen5};
     for (std::uint32_t* flag : open) *flag = 1;
     for (std::int32_t n = 1; n <= 4; ++n) {
         TitleFigureRecord& f = TitleFigureSlots.figure[n];
@@ -71,49 +70,49 @@ void ArmFigures() {
 }
 
 void StopFigures() {
-    M.FigureOpen1 = M.FigureOpen2 = M.FigureOpen3 = M.FigureOpen4 = M.FigureOpen5 = 0;
+    M.figureOpen1 = M.figureOpen2 = M.figureOpen3 = M.figureOpen4 = M.figureOpen5 = 0;
     for (std::int32_t n = 1; n <= 4; ++n) TitleFigureSlots.figure[n].frame = 0;
     TitleFigureSlots.wingedShown = 0;
 }
 
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
-    if (M.IntroStep == 0) {
-        M.IntroStep = 1;
-        M.Cursor = 1;
-        M.FigureEntry = 1;
+    if (M.introStep == 0) {
+        M.introStep = 1;
+        M.cursor = 1;
+        M.figureEntry = 1;
         p.x = 118;
         p.y = 5;
         p.pose = 16;
         p.facing = 1;
-        M.HudUpdateOn = 0;
+        M.hudUpdateOn = 0;
         HudState.shown = 0;
         HudState.gaugeShown = 0;
-        MenuElementWords.ItemRowMarker = 0;
+        MenuElementWords.itemRowMarker = 0;
         ScrollX = 0;
         PlayerFigureShown = 1;
         T.intro = RealNow();
     }
-    StepMenuFallIn(M.IntroStep, T.intro, kMenuFloor);
+    StepMenuFallIn(M.introStep, T.intro, kMenuFloor);
 }
 
 void BuildMenu() {
     StopSound(2);
     T.choice = RealNow();
-    M.ChoiceStep = 0;
+    M.choiceStep = 0;
     EnterConfirmState = 0;
     StandHeroineAtMenuLeft();
-    M.Cursor = 1;
+    M.cursor = 1;
     SetEntryLabels(2);
-    MenuSpriteParams.EndLabelX = 857;
-    MenuSpriteParams.EndLabelY = 600;
-    MenuElementWords.Element[25] = 1;
+    MenuSpriteParams.endLabelX = 857;
+    MenuSpriteParams.endLabelY = 600;
+    MenuElementWords.element[25] = 1;
     ArmFigures();
     MenuBackdropShown = 1;
     PlayerFigureShown = 0;
-    MenuElementWords.LoadingScreenFrame = 0;
+    MenuElementWords.loadingScreenFrame = 0;
     if (GsFlags[kGsLoading] == kGraphicLoaded) FreeGraphicSet(901);
-    M.EnterStep = 4;
+    M.enterStep = 4;
 }
 
 void EnterMenu() {
@@ -127,22 +126,22 @@ void EnterMenu() {
     MenuPage = 0;
     MenuStageSnapshot = {PlayerState.facing, PlayerState.pose, ScrollX, ScrollY, PlayerState.x, PlayerState.y};
     PlayerState.pose = 0;
-    M.IntroStep = 0;
-    M.EnterStep = 2;
-    M.HudUpdateOn = 0;
+    M.introStep = 0;
+    M.enterStep = 2;
+    M.hudUpdateOn = 0;
     HudState.shown = 0;
     HudState.gaugeShown = 0;
 }
 
 void MoveCursor() {
-    if (KeyRightPressed == 1 && M.Cursor < kEntries) {
+    if (KeyRightPressed == 1 && M.cursor < kEntries) {
         KeyRightPressed = 0;
-        ++M.Cursor;
+        ++M.cursor;
         PlayGeneral(3);
     }
-    if (KeyLeftPressed == 1 && M.Cursor >= 2) {
+    if (KeyLeftPressed == 1 && M.cursor >= 2) {
         KeyLeftPressed = 0;
-        --M.Cursor;
+        --M.cursor;
         PlayGeneral(3);
     }
     SetEntryLabels(2);
@@ -154,7 +153,7 @@ struct WalkStepRow {
     double hold;
     std::uint32_t next;
     std::int32_t dx;         // x change on moving on
-    std::int32_t entryStep;  // FigureEntry change when the walk ends
+    std::int32_t entryStep;  // figureEntry change when the walk ends
 };
 constexpr WalkStepRow kWalkSteps[6] = {
     {11, 8, 0.08, 12, 91, 0},  {12, 9, 0.08, 13, 36, 0},  {13, 10, 0.04, 0, -22, 1},
@@ -163,9 +162,9 @@ constexpr WalkStepRow kWalkSteps[6] = {
 
 void WalkFigure() {
     PlayerStateRecord& p = PlayerState;
-    if (M.WalkStep == 0 && M.IntroStep == 6) {
-        if (M.FigureEntry < M.Cursor) {
-            M.WalkStep = 11;
+    if (M.walkStep == 0 && M.introStep == 6) {
+        if (M.figureEntry < M.cursor) {
+            M.walkStep = 11;
             T.walk = RealNow();
             p.x += 60;
             if (p.facing == -1) {
@@ -173,8 +172,8 @@ void WalkFigure() {
                 p.x -= 40;
             }
         }
-        if (M.WalkStep == 0 && M.Cursor < M.FigureEntry) {
-            M.WalkStep = 21;
+        if (M.walkStep == 0 && M.cursor < M.figureEntry) {
+            M.walkStep = 21;
             T.walk = RealNow();
             p.x -= 60;
             if (p.facing == 1) {
@@ -184,94 +183,94 @@ void WalkFigure() {
         }
     }
     // At the ends of the row she faces inward.
-    if (M.FigureEntry == 6 && p.facing == 1) {
+    if (M.figureEntry == 6 && p.facing == 1) {
         p.facing = -1;
         p.x += 40;
     }
-    if (M.FigureEntry == 1 && p.facing == -1) {
+    if (M.figureEntry == 1 && p.facing == -1) {
         p.facing = 1;
         p.x -= 40;
     }
     for (const WalkStepRow& w : kWalkSteps) {
-        if (M.WalkStep != w.step) continue;
+        if (M.walkStep != w.step) continue;
         p.pose = w.pose;
         if (w.pose == 8) p.y = 600;
         if (!Passed(T.walk, w.hold)) continue;
         T.walk = RealNow();
-        M.WalkStep = w.next;
+        M.walkStep = w.next;
         p.x += w.dx;
         if (w.next == 0) {
             p.pose = 22;
-            M.FigureEntry = static_cast<std::uint32_t>(static_cast<std::int32_t>(M.FigureEntry) + w.entryStep);
+            M.figureEntry = static_cast<std::uint32_t>(static_cast<std::int32_t>(M.figureEntry) + w.entryStep);
         }
     }
 }
 
 void OpenChosenEntry() {
-    M.ChoiceStep = 0;
+    M.choiceStep = 0;
     StopFigures();
     HideEntryLabels();
     PlayerFigureShown = 0;
-    MenuElementWords.Element[25] = 0;
-    M.Active = 0;
-    switch (M.Cursor) {
+    MenuElementWords.element[25] = 0;
+    M.active = 0;
+    switch (M.cursor) {
         case 1:
-            M.EquipmentOpen = 1;
-            M.EquipmentStart = 1;
-            M.EquipmentIntro = 0;
+            M.equipmentOpen = 1;
+            M.equipmentStart = 1;
+            M.equipmentIntro = 0;
             break;
         case 2:
-            M.ItemOpen = 1;
-            M.ItemStart = 0;
-            M.ItemIntro = 0;
+            M.itemOpen = 1;
+            M.itemStart = 0;
+            M.itemIntro = 0;
             break;
         case 3:
-            M.SaveOpen = 1;
+            M.saveOpen = 1;
             UpdateSaveScreen(0);
             break;
         case 4:
-            M.LoadOpen = 1;
+            M.loadOpen = 1;
             UpdateLoadScreen(0);
             break;
         case 5:
-            M.SettingsOpen = 1;
-            M.SettingsFrames = 0;
+            M.settingsOpen = 1;
+            M.settingsFrames = 0;
             DeviceLostReturn = 0;
             break;
         default:
             RunQuitScreen(0);
-            M.ChoiceStep = 5;
-            M.Active = 1;
+            M.choiceStep = 5;
+            M.active = 1;
             break;
     }
 }
 
 void RunChoice() {
-    if (M.EnterStep == 4 && M.ChoiceStep == 0 && EnterConfirmState == 0) {
+    if (M.enterStep == 4 && M.choiceStep == 0 && EnterConfirmState == 0) {
         EnterConfirmState = 1;
-        M.ChoiceStep = 1;
+        M.choiceStep = 1;
     }
-    if (M.ChoiceStep == 1 && EnterConfirmState == 2) {
-        M.ChoiceStep = 2;
+    if (M.choiceStep == 1 && EnterConfirmState == 2) {
+        M.choiceStep = 2;
         EnterConfirmState = 0;
     }
-    if (M.ChoiceStep == 2) {
-        M.ChoiceStep = 3;
+    if (M.choiceStep == 2) {
+        M.choiceStep = 3;
         T.choice = RealNow();
         PlayGeneral(3);
     }
-    if (M.ChoiceStep == 3) {
+    if (M.choiceStep == 3) {
         SetEntryLabels(3);
-        if (Passed(T.choice, 0.4)) M.ChoiceStep = 4;
+        if (Passed(T.choice, 0.4)) M.choiceStep = 4;
     }
-    if (M.ChoiceStep == 4) OpenChosenEntry();
+    if (M.choiceStep == 4) OpenChosenEntry();
 }
 
 }  // namespace
 
 void UpdateMainMenu() {
     if (RealNow() < T.intro) T.intro = T.walk = T.choice = 0;
-    if (M.ChoiceStep != 5) {
+    if (M.choiceStep != 5) {
         PlayerState.pose = 22;
         if (ItemUseReturn == 1) {
             PhaseChangeRequest = 1;
@@ -282,24 +281,24 @@ void UpdateMainMenu() {
             DeviceLostReturn = 0;
             PlayGeneral(1);
         }
-        if (M.EnterStep == 4) RunIntro();
-        else if (M.EnterStep == 3) BuildMenu();
-        else if (M.EnterStep == 2) {
-            M.EnterStep = 3;
+        if (M.enterStep == 4) RunIntro();
+        else if (M.enterStep == 3) BuildMenu();
+        else if (M.enterStep == 2) {
+            M.enterStep = 3;
             PlayerFigureShown = 0;
-        } else if (M.EnterStep == 1) {
+        } else if (M.enterStep == 1) {
             EnterMenu();
         }
-        if (M.IntroStep >= 5) MoveCursor();
+        if (M.introStep >= 5) MoveCursor();
         WalkFigure();
         RunChoice();
         PlayGeneral(kMenuMusic);
     }
-    if (M.ChoiceStep == 5 && RunQuitScreen(1) == 98) {
-        M.Active = 1;
-        M.EnterStep = 3;
-        M.IntroStep = 0;
-        M.ChoiceStep = 0;
+    if (M.choiceStep == 5 && RunQuitScreen(1) == 98) {
+        M.active = 1;
+        M.enterStep = 3;
+        M.introStep = 0;
+        M.choiceStep = 0;
         EnterConfirmState = 0;
     }
 }
@@ -308,15 +307,15 @@ void UpdateMenuScreens() {
     ResetMenuFlags(2);
     // The stage's clock stands still while the menu is open over it.
     if (StageFrozenByMenu == 1) GameClock.playStart = GameClock.realTime;
-    if (M.EquipmentOpen == 1) UpdateEquipmentScreen();
-    if (M.ItemOpen == 1) UpdateItemScreen();
+    if (M.equipmentOpen == 1) UpdateEquipmentScreen();
+    if (M.itemOpen == 1) UpdateItemScreen();
     SplitItemCountDigits();
-    if (M.SaveOpen == 1) UpdateSaveScreen(1);
-    if (M.LoadOpen == 1) UpdateLoadScreen(2);
-    if (M.FigureOpen1 == 1) UpdateTitleFigure1();
-    if (M.FigureOpen2 == 1) UpdateTitleFigure2();
-    if (M.FigureOpen3 == 1) UpdateTitleFigure3();
-    if (M.FigureOpen4 == 1) UpdateTitleFigure4();
-    if (M.FigureOpen5 == 1) UpdateTitleFigure5();
-    if (M.SettingsOpen == 1) UpdateSettingsScreen();
+    if (M.saveOpen == 1) UpdateSaveScreen(1);
+    if (M.loadOpen == 1) UpdateLoadScreen(2);
+    if (M.figureOpen1 == 1) UpdateTitleFigure1();
+    if (M.figureOpen2 == 1) UpdateTitleFigure2();
+    if (M.figureOpen3 == 1) UpdateTitleFigure3();
+    if (M.figureOpen4 == 1) UpdateTitleFigure4();
+    if (M.figureOpen5 == 1) UpdateTitleFigure5();
+    if (M.settingsOpen == 1) UpdateSettingsScreen();
 }

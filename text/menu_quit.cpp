@@ -2,11 +2,11 @@
 // whether the player really wants to quit. N: she cheers and the caller gets
 // its screen back. Y: she waves goodbye while a farewell plays, and Enter
 // then closes the game.
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -101,9 +101,9 @@ void JumpIn() {
     }
     if (Q.step == 1) {
         MenuBackdropShown = 1;
-        MenuSpriteParams.TitleChoiceVariant = 2;
-        MenuSpriteParams.EndLabelX = 446;
-        MenuSpriteParams.EndLabelY = 450;
+        MenuSpriteParams.titleChoiceVariant = 2;
+        MenuSpriteParams.endLabelX = 446;
+        MenuSpriteParams.endLabelY = 450;
         ScrollX = 0;
         PlayerFigureShown = 1;
         p.facing = 1;

@@ -5,17 +5,17 @@
 #include <cstdint>
 #include <string>
 
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/save_report.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/boot.h"
-#include "shell/reset.h"
-#include "shell/save_report.h"
-#include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/trace_log.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 namespace {
@@ -40,7 +40,7 @@ bool StepBackKey(std::int32_t heading) {
         PlayGeneral(kMenuMusic);
         return false;
     }
-    std::int32_t& word = MenuElementWords.Element[heading];
+    std::int32_t& word = MenuElementWords.element[heading];
     if (word == 1) {
         SL.stamp = RealNow();
         word = 2;
@@ -59,38 +59,38 @@ void StepSaveScreen() {
         SL.saveState = 1;
         StopSound(2);
         ShowSlotScreen(kSaveHeading);
-        SaveScreenState.SaveSummaryShown = 1;
-        SaveScreenState.SaveSummaryRead = 0;
-        SaveScreenState.SaveFailedShown = 0;
+        SaveScreenState.saveSummaryShown = 1;
+        SaveScreenState.saveSummaryRead = 0;
+        SaveScreenState.saveFailedShown = 0;
     }
-    if (SaveScreenState.SaveFailedAtKey != KeyPressCount) SaveScreenState.SaveFailedShown = 0;
+    if (SaveScreenState.saveFailedAtKey != KeyPressCount) SaveScreenState.saveFailedShown = 0;
     MoveSlotCursor();
     ShowSlotChoice();
     if (StepBackKey(kSaveHeading)) {
-        MenuFlowState.SaveOpen = 0;
+        MenuFlowState.saveOpen = 0;
         UpdateSaveScreen(0);
         HideSlotScreen(kSaveHeading);
-        SaveScreenState.SaveSummaryShown = 0;
-        SaveScreenState.SaveFailedShown = 0;
+        SaveScreenState.saveSummaryShown = 0;
+        SaveScreenState.saveFailedShown = 0;
         ReturnToMainMenu();
         return;
     }
     if (EnterConfirmState == 2) {
         WindowModeLock = 1;
         EnterConfirmState = 0;
-        const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+        const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
         // A save that did not reach the disk neither chimes nor goes into the
         // trace log as a save; SaveGdata reports why, and the prompt tells
         // the player until the next key.
-        if (SaveGdata(slot)) {
+        if (SlotServices.save(slot)) {
             WriteTraceLog(950 + slot);
             PlayGeneral(1);
         } else {
-            SaveScreenState.SaveFailedShown = 1;
-            SaveScreenState.SaveFailedAtKey = KeyPressCount;
+            SaveScreenState.saveFailedShown = 1;
+            SaveScreenState.saveFailedAtKey = KeyPressCount;
         }
-        SaveScreenState.SaveSummaryShown = 1;
-        SaveScreenState.SaveSummaryRead = 0;
+        SaveScreenState.saveSummaryShown = 1;
+        SaveScreenState.saveSummaryRead = 0;
         WindowModeLock = 0;
     }
 }
@@ -103,12 +103,12 @@ void OpenLoadScreen() {
 }
 
 void CloseLoadScreen() {
-    MenuFlowState.LoadOpen = 0;
+    MenuFlowState.loadOpen = 0;
     SL.loadState = 0;
     SL.loadStep = 0;
     HideSlotScreen(kLoadHeading);
     SlotSummaryShown = 0;
-    SaveScreenState.ChosenSlot = 0;
+    SaveScreenState.chosenSlot = 0;
     ReturnToMainMenu();
 }
 
@@ -117,7 +117,7 @@ void CloseLoadScreen() {
 void ReopenAfterFailedLoad() {
     MarkSlotEmpty(SL.loadSlot);
     WindowModeLock = 0;
-    MenuElementWords.LoadingScreenFrame = 0;
+    MenuElementWords.loadingScreenFrame = 0;
     OpenLoadScreen();
 }
 
@@ -125,12 +125,12 @@ void RunLoadSteps() {
     switch (SL.loadStep) {
         case 7:
             ResumeLoadedGame();
-            MenuFlowState.LoadOpen = 0;
+            MenuFlowState.loadOpen = 0;
             SL.loadState = 0;
             SL.loadStep = 0;
             PhaseChangeRequest = 1;
-            MenuFlowState.Active = 1;
-            MenuFlowState.EnterStep = 4;
+            MenuFlowState.active = 1;
+            MenuFlowState.enterStep = 4;
             GameFlow.phase = 901;
             WindowModeLock = 0;
             break;
@@ -139,8 +139,8 @@ void RunLoadSteps() {
             SL.loadStep = 7;
             break;
         case 5:
-            if (ResetGameData(2) == 99) {
-                if (!LoadGdata(SL.loadSlot)) {
+            if (SlotServices.resetGameData(2) == 99) {
+                if (!SlotServices.load(SL.loadSlot)) {
                     ReopenAfterFailedLoad();
                     break;
                 }
@@ -151,20 +151,20 @@ void RunLoadSteps() {
         case 4:
             if (RealNow() - SL.stamp >= 0.3) {
                 PlayGeneral(1);
-                MenuElementWords.LoadingScreenFrame = 2;
+                MenuElementWords.loadingScreenFrame = 2;
                 SL.loadStep = 5;
             }
             break;
         case 3:
-            ResetGameData(0);
+            SlotServices.resetGameData(0);
             HideSlotScreen(kLoadHeading);
             SlotSummaryShown = 0;
-            MenuElementWords.LoadingScreenFrame = 1;
+            MenuElementWords.loadingScreenFrame = 1;
             SL.stamp = RealNow();
             SL.loadStep = 4;
             break;
         case 2:
-            if (SL.loadSlot >= 1 && SL.loadSlot <= 3) MenuElementWords.Element[6 + SL.loadSlot] = 3;
+            if (SL.loadSlot >= 1 && SL.loadSlot <= 3) MenuElementWords.element[6 + SL.loadSlot] = 3;
             if (RealNow() - SL.stamp >= 0.4) SL.loadStep = 3;
             break;
         case 1:
@@ -189,7 +189,7 @@ void StepLoadScreen() {
         }
         if (SL.loadStep == 0 && EnterConfirmState == 2) {
             EnterConfirmState = 0;
-            const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+            const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
             // The slot is read and checked before anything is reset: a slot
             // that cannot be loaded leaves the game as it is.
             if (SlotCanBeLoaded(slot)) {
@@ -209,32 +209,32 @@ bool SlotCanBeLoaded(std::int32_t slot) {
     // The same test as the slot summaries': a slot listed as a saved game
     // is one that loads.
     std::string why = "there is no save slot " + std::to_string(slot);
-    if (slot >= 1 && slot <= 3 && SlotHoldsLoadableGame(slot, &why)) return true;
-    const std::string path = SaveSlotPath(slot);
+    if (slot >= 1 && slot <= 3 && SlotServices.holdsLoadableGame(slot, &why)) return true;
+    const std::string path = SlotServices.slotPath(slot);
     ReportSaveProblem("Save slot " + std::to_string(slot) + (path.empty() ? std::string() : " ('" + path + "')") +
                       " was not loaded: " + why + ". Nothing was changed.");
     return false;
 }
 
 void ShowSlotRows(std::int32_t heading) {
-    MenuElementWords.Element[heading] = 1;
-    MenuSpriteParams.SlotRowsShown = 1;
-    SaveScreenState.SlotPromptShown = 1;
-    SaveScreenState.CursorRow = 1;
-    SaveScreenState.ChosenSlot = 1;
-    MenuElementWords.Element[7] = 2;
-    MenuElementWords.Element[8] = 1;
-    MenuElementWords.Element[9] = 1;
+    MenuElementWords.element[heading] = 1;
+    MenuSpriteParams.slotRowsShown = 1;
+    SaveScreenState.slotPromptShown = 1;
+    SaveScreenState.cursorRow = 1;
+    SaveScreenState.chosenSlot = 1;
+    MenuElementWords.element[7] = 2;
+    MenuElementWords.element[8] = 1;
+    MenuElementWords.element[9] = 1;
 }
 
 void HideSlotScreen(std::int32_t heading) {
     MenuBackdropShown = 0;
     PlayerFigureShown = 0;
-    MenuElementWords.Element[heading] = 0;
-    MenuSpriteParams.SlotRowsShown = 0;
-    SaveScreenState.SlotPromptShown = 0;
-    SaveScreenState.CursorRow = 0;
-    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.Element[n] = 0;
+    MenuElementWords.element[heading] = 0;
+    MenuSpriteParams.slotRowsShown = 0;
+    SaveScreenState.slotPromptShown = 0;
+    SaveScreenState.cursorRow = 0;
+    for (std::int32_t n = 7; n <= 9; ++n) MenuElementWords.element[n] = 0;
 }
 
 void MarkSlotEmpty(std::int32_t slot) {
@@ -254,29 +254,29 @@ void ResumeLoadedGame() {
 }
 
 void MoveSlotCursor() {
-    if (KeyUpPressed == 1 && SaveScreenState.CursorRow >= 2) {
+    if (KeyUpPressed == 1 && SaveScreenState.cursorRow >= 2) {
         KeyUpPressed = 0;
-        --SaveScreenState.ChosenSlot;
-        --SaveScreenState.CursorRow;
+        --SaveScreenState.chosenSlot;
+        --SaveScreenState.cursorRow;
         PlayGeneral(3);
     }
-    if (KeyDownPressed == 1 && SaveScreenState.CursorRow <= 2) {
+    if (KeyDownPressed == 1 && SaveScreenState.cursorRow <= 2) {
         KeyDownPressed = 0;
-        ++SaveScreenState.ChosenSlot;
-        ++SaveScreenState.CursorRow;
+        ++SaveScreenState.chosenSlot;
+        ++SaveScreenState.cursorRow;
         PlayGeneral(3);
     }
 }
 
 void ShowSlotChoice() {
-    const std::uint32_t slot = SaveScreenState.ChosenSlot;
-    for (std::uint32_t& colour : MenuSpriteParams.SlotRowColour) colour = 0x99999999u;
+    const std::uint32_t slot = SaveScreenState.chosenSlot;
+    for (std::uint32_t& colour : MenuSpriteParams.slotRowColour) colour = 0x99999999u;
     if (slot >= 1 && slot <= 3) {
-        MenuSpriteParams.SlotRowColour[slot - 1] = 0xFFFFFFFFu;
+        MenuSpriteParams.slotRowColour[slot - 1] = 0xFFFFFFFFu;
         constexpr std::int32_t kFigureY[4] = {0, 250, 450, 650};
         PlayerState.y = kFigureY[slot];
     }
-    for (std::uint32_t s = 1; s <= 3; ++s) MenuElementWords.Element[6 + s] = s == slot ? 2 : 1;
+    for (std::uint32_t s = 1; s <= 3; ++s) MenuElementWords.element[6 + s] = s == slot ? 2 : 1;
 }
 
 void UpdateSaveScreen(std::int32_t mode) {

@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
+#include "core/sprite_draw.h"
 #include "core/step_helpers.h"
+#include "core/textures.h"
 #include "platform/platform.h"
-#include "shell/frame.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -128,22 +128,22 @@ void StepDialog() {
 void ShowSettingsScreen() {
     StopSound(2);
     ShowHeroineOnMenuBackdrop();
-    MenuElementWords.Element[kHeading] = 1;
-    MenuElementWords.Element[kEntryLabel] = 4;
-    MenuSpriteParams.SlotRowsShown = 0;
-    SaveScreenState.ChosenSlot = 1;
+    MenuElementWords.element[kHeading] = 1;
+    MenuElementWords.element[kEntryLabel] = 4;
+    MenuSpriteParams.slotRowsShown = 0;
+    SaveScreenState.chosenSlot = 1;
 }
 
 void LeaveSettingsScreen() {
     PhaseChangeRequest = 0;
-    MenuFlowState.SettingsOpen = 0;
-    MenuFlowState.SettingsFrames = 0;
+    MenuFlowState.settingsOpen = 0;
+    MenuFlowState.settingsFrames = 0;
     MenuBackdropShown = 0;
     PlayerFigureShown = 0;
-    MenuElementWords.Element[kHeading] = 0;
-    MenuElementWords.Element[kEntryLabel] = 0;
-    MenuSpriteParams.SlotRowsShown = 0;
-    SaveScreenState.SaveSummaryShown = 0;
+    MenuElementWords.element[kHeading] = 0;
+    MenuElementWords.element[kEntryLabel] = 0;
+    MenuSpriteParams.slotRowsShown = 0;
+    SaveScreenState.saveSummaryShown = 0;
     plat::FrameworkSetCursorSettings(false, false);
     ReturnToMainMenu();
 }
@@ -188,7 +188,7 @@ void SettingsDialogRender(float) {
 void UpdateSettingsScreen() {
     StampAheadToZero(SettingsLeaveStamp, RealNow());
     StepDialog();
-    std::uint32_t& frames = MenuFlowState.SettingsFrames;
+    std::uint32_t& frames = MenuFlowState.settingsFrames;
     if (frames == kShowDialog) {
         frames = kRunning;
         SettingsDialogSetActive(!SettingsDialogIsActive());
@@ -203,7 +203,7 @@ void UpdateSettingsScreen() {
             PlayGeneral(kMenuMusic);
             return;
         }
-        std::int32_t& heading = MenuElementWords.Element[kHeading];
+        std::int32_t& heading = MenuElementWords.element[kHeading];
         if (heading == 1) {
             SettingsLeaveStamp = RealNow();
             heading = 2;

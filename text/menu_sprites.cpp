@@ -13,17 +13,17 @@ namespace {
 std::int32_t g_noWord = 0;
 
 void ClearPending() {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
 }
 
 void FinishMenuSheetSprite(std::int32_t sheet) {
-    PendingSprite.GNo = kMenuSheetTextureBase + sheet;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = 1;
-    PendingSprite.Angle = 0;
-    PendingSprite.PivotX = 0;
-    PendingSprite.PivotY = 0;
+    PendingSprite.gno = kMenuSheetTextureBase + sheet;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = 1;
+    PendingSprite.angle = 0;
+    PendingSprite.pivotX = 0;
+    PendingSprite.pivotY = 0;
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
 }
 
@@ -32,20 +32,20 @@ void PlaceElement(const MenuElementRow& row) {
     switch (row.place) {
         case MenuElementPlace::Fixed: break;
         case MenuElementPlace::EndLabel:
-            x = MenuSpriteParams.EndLabelX;
-            y = MenuSpriteParams.EndLabelY;
+            x = MenuSpriteParams.endLabelX;
+            y = MenuSpriteParams.endLabelY;
             break;
         case MenuElementPlace::ItemsLabel:
-            x = MenuSpriteParams.ItemsLabelX;
-            y = MenuSpriteParams.ItemsLabelY;
+            x = MenuSpriteParams.itemsLabelX;
+            y = MenuSpriteParams.itemsLabelY;
             break;
-        case MenuElementPlace::ActionList: x = MenuSpriteParams.ActionListX; break;
-        case MenuElementPlace::EquipList: x = MenuSpriteParams.EquipListX; break;
+        case MenuElementPlace::ActionList: x = MenuSpriteParams.actionListX; break;
+        case MenuElementPlace::EquipList: x = MenuSpriteParams.equipListX; break;
     }
-    PendingSprite.PosX = x;
-    PendingSprite.PosY = y;
-    PendingSprite.Depth = row.depth;
-    PendingSprite.Colour = 0xFFFFFFFFu;
+    PendingSprite.posX = x;
+    PendingSprite.posY = y;
+    PendingSprite.depth = row.depth;
+    PendingSprite.colour = 0xFFFFFFFFu;
 }
 
 // The variant an element's word selects, or null.
@@ -69,16 +69,16 @@ const MenuElementVariant* SelectVariant(const MenuElementRow& row, std::int32_t 
 
 std::int32_t& MenuElementWord(std::int32_t n) {
     switch (n) {
-        case 1: return MenuSpriteParams.TitleChoiceVariant;
-        case 3: return MenuSpriteParams.ItemsLabelVariant;
-        case 11: return MenuSpriteParams.ActionTabShown;
-        case 33: return MenuSpriteParams.EquipTabShown;
-        case 42: case 43: case 44: return MenuSpriteParams.SlotRowsShown;
-        case 96: return MenuElementWords.TitleChoiceShown;
-        case 97: return MenuElementWords.TitleChoiceLabel;
+        case 1: return MenuSpriteParams.titleChoiceVariant;
+        case 3: return MenuSpriteParams.itemsLabelVariant;
+        case 11: return MenuSpriteParams.actionTabShown;
+        case 33: return MenuSpriteParams.equipTabShown;
+        case 42: case 43: case 44: return MenuSpriteParams.slotRowsShown;
+        case 96: return MenuElementWords.titleChoiceShown;
+        case 97: return MenuElementWords.titleChoiceLabel;
         default: break;
     }
-    if (n >= 1 && n <= 100) return MenuElementWords.Element[n];
+    if (n >= 1 && n <= 100) return MenuElementWords.element[n];
     g_noWord = 0;
     return g_noWord;
 }
@@ -88,44 +88,44 @@ void SetCounterDigitSprite(std::int32_t place, std::int32_t row) {
     const CounterDigitRowRecord& r = CounterDigits.row[row];
     const std::int32_t digit = r.digit[place];
     if (digit < 0 || digit > 9) return;   // 10: a blank place
-    PendingSprite.GNo = kCounterDigitSheet;
-    PendingSprite.SrcLeft = kCounterDigitWidth * digit;
-    PendingSprite.SrcRight = kCounterDigitWidth * digit + kCounterDigitWidth - 1;
-    PendingSprite.SrcTop = r.stripTop;
-    PendingSprite.SrcBottom = r.stripTop + kCounterDigitHeight - 1;
-    PendingSprite.PosX = r.x - kCounterDigitWidth * (place - 1);
-    PendingSprite.PosY = r.y;
-    PendingSprite.Depth = 0.09f;
-    PendingSprite.Colour = 0xFFFFFFFFu;
+    PendingSprite.gno = kCounterDigitSheet;
+    PendingSprite.srcLeft = kCounterDigitWidth * digit;
+    PendingSprite.srcRight = kCounterDigitWidth * digit + kCounterDigitWidth - 1;
+    PendingSprite.srcTop = r.stripTop;
+    PendingSprite.srcBottom = r.stripTop + kCounterDigitHeight - 1;
+    PendingSprite.posX = r.x - kCounterDigitWidth * (place - 1);
+    PendingSprite.posY = r.y;
+    PendingSprite.depth = 0.09f;
+    PendingSprite.colour = 0xFFFFFFFFu;
 }
 
 void SetMenuElementSprite(std::int32_t n) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     std::int32_t sheet = 0;
     if (const MenuElementRow* row = FindMenuElementRow(n)) {
         PlaceElement(*row);
         if (const MenuElementVariant* v = SelectVariant(*row, MenuElementWord(n))) {
             sheet = v->sheet;
             SetPendingSpriteSource(v->rect);
-            if (row->dim && v == &row->v[0]) PendingSprite.Colour = kMenuDimColour;
+            if (row->dim && v == &row->v[0]) PendingSprite.colour = kMenuDimColour;
             if (row->kind == MenuElementKind::SlotRow)
-                PendingSprite.Colour = MenuSpriteParams.SlotRowColour[row->slotRow];
+                PendingSprite.colour = MenuSpriteParams.slotRowColour[row->slotRow];
             if (v->moved) {
-                PendingSprite.PosX = v->x;
-                PendingSprite.PosY = v->y;
-                PendingSprite.Depth = v->depth;
+                PendingSprite.posX = v->x;
+                PendingSprite.posY = v->y;
+                PendingSprite.depth = v->depth;
             }
-            PendingSprite.GNo = sheet;
+            PendingSprite.gno = sheet;
         }
     }
     for (std::int32_t r = 1; r <= 5; ++r) {
         const std::int32_t first = kCounterDigitFirstElement[r];
         if (CounterDigits.row[r].shown != 0 && n >= first && n <= first + 8) {
             SetCounterDigitSprite(n - first + 1, r);
-            if (PendingSprite.GNo != 0) sheet = kCounterDigitSheet;
+            if (PendingSprite.gno != 0) sheet = kCounterDigitSheet;
         }
     }
-    if (PendingSprite.GNo != 0) FinishMenuSheetSprite(sheet);
+    if (PendingSprite.gno != 0) FinishMenuSheetSprite(sheet);
 }
 
 void SetMenuSprite(std::int32_t id) {
@@ -137,15 +137,15 @@ void SetMenuSprite(std::int32_t id) {
         MenuRect rect = row.rect;
         switch (row.rule) {
             case MenuSpriteRule::ItemMarker:
-                if (MenuElementWords.ItemScreenMarker == 1) colour = 0xFF333333u;
+                if (MenuElementWords.itemScreenMarker == 1) colour = 0xFF333333u;
                 break;
             case MenuSpriteRule::Logo: break;
             case MenuSpriteRule::Cursor:
-                x = MenuSpriteParams.MenuCursorX;
-                y = MenuSpriteParams.MenuCursorY;
+                x = MenuSpriteParams.menuCursorX;
+                y = MenuSpriteParams.menuCursorY;
                 break;
             case MenuSpriteRule::RowMarker: {
-                const std::int32_t word = MenuElementWords.RowMarker[row.param];
+                const std::int32_t word = MenuElementWords.rowMarker[row.param];
                 if (word == 1) colour = 0xFF777777u;
                 else if (word != 2) continue;
                 break;
@@ -163,16 +163,16 @@ void SetMenuSprite(std::int32_t id) {
                 break;
             }
         }
-        PendingSprite.GNo = row.texture;
+        PendingSprite.gno = row.texture;
         SetPendingSpriteSource(rect);
-        PendingSprite.PivotX = row.pivotX;
-        PendingSprite.PivotY = row.pivotY;
-        PendingSprite.PosX = x;
-        PendingSprite.PosY = y;
-        PendingSprite.Depth = row.depth < 0 ? MenuFigureDepth : row.depth;
-        PendingSprite.Facing = 1;
-        PendingSprite.Angle = 0;
-        PendingSprite.Scale = 1.0f;
-        PendingSprite.Colour = colour;
+        PendingSprite.pivotX = row.pivotX;
+        PendingSprite.pivotY = row.pivotY;
+        PendingSprite.posX = x;
+        PendingSprite.posY = y;
+        PendingSprite.depth = row.depth < 0 ? MenuFigureDepth : row.depth;
+        PendingSprite.facing = 1;
+        PendingSprite.angle = 0;
+        PendingSprite.scale = 1.0f;
+        PendingSprite.colour = colour;
     }
 }

@@ -5,29 +5,31 @@
 
 #include <cstdint>
 
+#include "core/menu_words.h"
+
 struct MenuFlowStateRecord {
     // The five title figures run while their flag is 1.
-    std::uint32_t FigureOpen1 = 0, FigureOpen2 = 0, FigureOpen3 = 0, FigureOpen4 = 0, FigureOpen5 = 0;
-    std::uint32_t Active = 0;        // 1: RunFrame calls UpdateMainMenu
-    std::uint32_t EnterStep = 0;     // build steps 1..3; 4 = built and running
-    std::uint32_t LeaveStep = 0;
-    std::uint32_t IntroStep = 0;     // the fall-in: 5 and 6 landed, 6 idle
-    std::uint32_t Cursor = 0;        // entry 1..6 under the cursor
-    std::uint32_t FigureEntry = 0;   // entry 1..6 where the heroine stands
-    std::uint32_t WalkStep = 0;      // 0, 11..13 walking right, 21..23 left
-    std::uint32_t ChoiceStep = 0;    // Enter handshake; 5 = the quit screen runs
-    std::uint32_t EquipmentOpen = 0;
-    std::uint32_t EquipmentStart = 0;   // 1: the screen plays its fall-in
-    std::uint32_t EquipmentIntro = 0;   // 0..6
-    std::uint32_t ItemOpen = 0;
-    std::uint32_t ItemStart = 0;        // kept 0
-    std::uint32_t ItemIntro = 0;        // 0..6
-    std::uint32_t ItemCursor = 0;       // 0 the heading row, 1..5 item k
-    std::uint32_t HudUpdateOn = 0;   // RunFrame steps the HUD updater while 1
-    std::uint32_t SaveOpen = 0;
-    std::uint32_t LoadOpen = 0;
-    std::uint32_t SettingsOpen = 0;
-    std::uint32_t SettingsFrames = 0;   // 0..99 set-up, 100 show the dialog, 200 running
+    std::uint32_t figureOpen1 = 0, figureOpen2 = 0, figureOpen3 = 0, figureOpen4 = 0, figureOpen5 = 0;
+    std::uint32_t active = 0;        // 1: RunFrame calls UpdateMainMenu
+    std::uint32_t enterStep = 0;     // build steps 1..3; 4 = built and running
+    std::uint32_t leaveStep = 0;
+    std::uint32_t introStep = 0;     // the fall-in: 5 and 6 landed, 6 idle
+    std::uint32_t cursor = 0;        // entry 1..6 under the cursor
+    std::uint32_t figureEntry = 0;   // entry 1..6 where the heroine stands
+    std::uint32_t walkStep = 0;      // 0, 11..13 walking right, 21..23 left
+    std::uint32_t choiceStep = 0;    // Enter handshake; 5 = the quit screen runs
+    std::uint32_t equipmentOpen = 0;
+    std::uint32_t equipmentStart = 0;   // 1: the screen plays its fall-in
+    std::uint32_t equipmentIntro = 0;   // 0..6
+    std::uint32_t itemOpen = 0;
+    std::uint32_t itemStart = 0;        // kept 0
+    std::uint32_t itemIntro = 0;        // 0..6
+    std::uint32_t itemCursor = 0;       // 0 the heading row, 1..5 item k
+    std::uint32_t hudUpdateOn = 0;   // RunFrame steps the HUD updater while 1
+    std::uint32_t saveOpen = 0;
+    std::uint32_t loadOpen = 0;
+    std::uint32_t settingsOpen = 0;
+    std::uint32_t settingsFrames = 0;   // 0..99 set-up, 100 show the dialog, 200 running
 };
 inline MenuFlowStateRecord MenuFlowState;
 
@@ -36,8 +38,6 @@ inline MenuFlowStateRecord MenuFlowState;
 inline std::uint32_t ItemUseReturn = 0;
 // 99: the device was lost while the settings screen ran.
 inline std::uint32_t DeviceLostReturn = 0;
-// 1 while the menu is open over a stage (the stage's camera stands still).
-inline std::uint32_t StageFrozenByMenu = 0;
 // The draw pass shows the heroine on the menu side only while this is 1.
 inline std::uint32_t PlayerFigureShown = 0;
 // The tiled menu backdrop is drawn on the menu side while this is 1.
@@ -59,13 +59,6 @@ inline std::uint32_t SavedMenuPage = 0;
 inline std::uint32_t LoadedMenuPage = 0;
 inline std::uint32_t MenuPageSelector = 0;
 
-// Special moves the heroine has learned (non-zero = learned).
-inline std::int32_t LearnedMoveD = 0;
-inline std::int32_t LearnedMoveF = 0;
-inline std::int32_t LearnedMoveG = 0;
-// Non-zero while the Q attack is available in weapon mode 1.
-inline std::int32_t MoveQEnabled = 0;
-
 // Words of the item and equipment screens that the text pass turns into
 // lines: description number under the cursor and the use/equip hint.
 inline std::uint32_t ItemTextNo = 0;      // 0 none, 1..5 item k, 9 no item held
@@ -75,13 +68,13 @@ inline std::uint32_t EquipStateText = 0;  // 0 none, 1..5
 
 // Save and load screens, read by the text pass.
 struct SaveScreenStateRecord {
-    std::uint32_t ChosenSlot = 0;        // 0 none, 1..3
-    std::uint32_t CursorRow = 0;         // 1..3
-    std::uint32_t SlotPromptShown = 0;   // 1: the slot summaries are printed
-    std::uint32_t SaveSummaryShown = 0;  // 1: the save prompt is shown
-    std::uint32_t SaveSummaryRead = 0;   // latch: the save prompt has read the slot files
-    std::uint32_t SaveFailedShown = 0;   // 1: the last save failed; the prompt says so until the next key
-    std::uint32_t SaveFailedAtKey = 0;   // KeyPressCount when it failed
+    std::uint32_t chosenSlot = 0;        // 0 none, 1..3
+    std::uint32_t cursorRow = 0;         // 1..3
+    std::uint32_t slotPromptShown = 0;   // 1: the slot summaries are printed
+    std::uint32_t saveSummaryShown = 0;  // 1: the save prompt is shown
+    std::uint32_t saveSummaryRead = 0;   // latch: the save prompt has read the slot files
+    std::uint32_t saveFailedShown = 0;   // 1: the last save failed; the prompt says so until the next key
+    std::uint32_t saveFailedAtKey = 0;   // KeyPressCount when it failed
 };
 inline SaveScreenStateRecord SaveScreenState;
 inline std::uint32_t SlotSummaryShown = 0;   // 1: the load prompt is shown
@@ -92,40 +85,40 @@ inline std::uint32_t TitleNoticeShown = 0;
 // One word per menu element (0 hidden; 1, 2, 3 ... pick a variant: usually
 // dim, under the cursor, chosen). Most elements keep their word in Element[n];
 // a few have a word of their own (see MenuElementWord in text/menu.h):
-// element 96 (the new-game label) is TitleChoiceShown, element 97 (the
-// continue label) TitleChoiceLabel, and elements 1, 3, 11 and 33 keep theirs
+// element 96 (the new-game label) is titleChoiceShown, element 97 (the
+// continue label) titleChoiceLabel, and elements 1, 3, 11 and 33 keep theirs
 // in MenuSpriteParams.
 struct MenuElementWordsRecord {
-    std::int32_t LoadingScreenFrame = 0;  // 0 none, 1 first sheet, 2 second sheet, 3..12 animation
-    std::int32_t TitleLogoFrame = 0;      // 0 none, 1..12
-    std::int32_t GroundShown = 0;         // the stage ground (set by the way back to the stage)
-    std::int32_t ItemScreenIcon = 0;      // item 1's icon: 1 normal, 2 under the cursor
-    std::int32_t ItemScreenMarker = 0;    // item 3's icon: 1 dark, 2 bright
-    std::int32_t ItemRowMarker = 0;       // item 4's icon: 1 pulsing, 2 steady
-    std::int32_t TitleChoiceShown = 0;    // element 96
-    std::int32_t TitleChoiceLabel = 0;    // element 97
-    std::int32_t Element[101] = {};       // by element number
+    std::int32_t loadingScreenFrame = 0;  // 0 none, 1 first sheet, 2 second sheet, 3..12 animation
+    std::int32_t titleLogoFrame = 0;      // 0 none, 1..12
+    std::int32_t groundShown = 0;         // the stage ground (set by the way back to the stage)
+    std::int32_t itemScreenIcon = 0;      // item 1's icon: 1 normal, 2 under the cursor
+    std::int32_t itemScreenMarker = 0;    // item 3's icon: 1 dark, 2 bright
+    std::int32_t itemRowMarker = 0;       // item 4's icon: 1 pulsing, 2 steady
+    std::int32_t titleChoiceShown = 0;    // element 96
+    std::int32_t titleChoiceLabel = 0;    // element 97
+    std::int32_t element[101] = {};       // by element number
     // The thirteen row markers of the technique and equipment lists
     // (index 1..13; 1 grey, 2 white).
-    std::int32_t RowMarker[14] = {};
+    std::int32_t rowMarker[14] = {};
 };
 inline MenuElementWordsRecord MenuElementWords;
 
 struct MenuSpriteParamsRecord {
-    std::int32_t TitleChoiceVariant = 0;  // element 1's word (the end / quit label)
-    std::int32_t EndLabelX = 0, EndLabelY = 0;
-    std::int32_t ItemsLabelVariant = 0;   // element 3's word (the items label)
-    std::int32_t ItemsLabelX = 0, ItemsLabelY = 0;
-    std::int32_t ActionTabShown = 0;      // element 11's word
-    std::int32_t EquipTabShown = 0;       // element 33's word
-    std::int32_t ActionListX = 303;       // x of the technique list (elements 11..24)
-    std::int32_t EquipListX = 503;        // x of the equipment list (elements 33..35, 99)
-    std::int32_t SlotRowsShown = 0;       // elements 42..44, the save-slot row bars
-    std::uint32_t SlotRowColour[3] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
-    std::int32_t MenuCursorFrame = 0;     // item 2's icon: frames 1..6 drawn
-    std::int32_t MenuCursorX = 0, MenuCursorY = 0;
-    std::int32_t ItemFiveIconShown = 0;   // item 5's icon: 1, 2
-    std::int32_t ItemFiveIconX = 0, ItemFiveIconY = 0;
+    std::int32_t titleChoiceVariant = 0;  // element 1's word (the end / quit label)
+    std::int32_t endLabelX = 0, endLabelY = 0;
+    std::int32_t itemsLabelVariant = 0;   // element 3's word (the items label)
+    std::int32_t itemsLabelX = 0, itemsLabelY = 0;
+    std::int32_t actionTabShown = 0;      // element 11's word
+    std::int32_t equipTabShown = 0;       // element 33's word
+    std::int32_t actionListX = 303;       // x of the technique list (elements 11..24)
+    std::int32_t equipListX = 503;        // x of the equipment list (elements 33..35, 99)
+    std::int32_t slotRowsShown = 0;       // elements 42..44, the save-slot row bars
+    std::uint32_t slotRowColour[3] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    std::int32_t menuCursorFrame = 0;     // item 2's icon: frames 1..6 drawn
+    std::int32_t menuCursorX = 0, menuCursorY = 0;
+    std::int32_t itemFiveIconShown = 0;   // item 5's icon: 1, 2
+    std::int32_t itemFiveIconX = 0, itemFiveIconY = 0;
 };
 inline MenuSpriteParamsRecord MenuSpriteParams;
 

@@ -1,12 +1,12 @@
 // Menu-side texts.
 #include "text/menu_texts.h"
 
-#include "core/game_over.h"
 #include "core/player.h"
 #include "core/save_spots.h"
-#include "shell/save_slots.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/messages/menu_side_texts.h"
+#include "text/slot_services.h"
 #include "text/text_pass.h"
 #include "text/text_state.h"
 
@@ -43,10 +43,10 @@ void DrawGroups(const MessageGroup (&groups)[N], std::int32_t value) {
 
 void DrawLoadPrompt() {
     if (LoadSummaryLatch == 0) {
-        ReadSaveSummaries();
+        SlotServices.readSummaries();
         LoadSummaryLatch = 1;
     }
-    const std::uint32_t slot = SaveScreenState.ChosenSlot;
+    const std::uint32_t slot = SaveScreenState.chosenSlot;
     LoadPromptNoData =
         (ValidSlot(slot) && SaveSummaries[slot].year == kErasedSlotYear) ? 2 : 0;
     if (!ValidSlot(slot)) return;   // no slot chosen: no bubble, Enter left as it is
@@ -63,13 +63,13 @@ void DrawLoadPrompt() {
 }
 
 void DrawSavePrompt() {
-    if (SaveScreenState.SaveSummaryRead == 0) {
-        ReadSaveSummaries();
-        SaveScreenState.SaveSummaryRead = 1;
+    if (SaveScreenState.saveSummaryRead == 0) {
+        SlotServices.readSummaries();
+        SaveScreenState.saveSummaryRead = 1;
     }
     if (SaveSpotFlag == 1) {
         // Enter stays armed under the failure line: it tries again.
-        DrawBubble(SaveScreenState.SaveFailedShown == 1 ? kSaveFailed : kSaveAllowed);
+        DrawBubble(SaveScreenState.saveFailedShown == 1 ? kSaveFailed : kSaveAllowed);
         EnterConfirmState = 1;
     } else {
         DrawBubble(kSaveRefused);
@@ -103,7 +103,7 @@ void DrawSlotSummaries() {
     constexpr int kRowY[4] = {0, 215, 415, 615};
     for (int slot = 1; slot <= 3; ++slot) {
         const int rowY = kRowY[slot];
-        TextHelperSetColor(helper, SaveScreenState.CursorRow == static_cast<std::uint32_t>(slot)
+        TextHelperSetColor(helper, SaveScreenState.cursorRow == static_cast<std::uint32_t>(slot)
                                        ? kTextBlack
                                        : kTextSummaryGrey);
         const SaveSummaryRecord& s = SaveSummaries[slot];
@@ -130,9 +130,9 @@ void DrawMenuSideTexts() {
     DrawGroups(kEquipTexts, static_cast<std::int32_t>(EquipTextNo));
     DrawGroups(kEquipUseTexts, static_cast<std::int32_t>(EquipStateText));
     if (SlotSummaryShown == 1) DrawLoadPrompt();
-    if (SaveScreenState.SaveSummaryShown == 1) DrawSavePrompt();
+    if (SaveScreenState.saveSummaryShown == 1) DrawSavePrompt();
     DrawNarration(kGameOverNarration1, GameOverState.textStep1);
     DrawNarration(kGameOverNarration2, GameOverState.textStep2);
     if (TitleNoticeShown == 1) DrawNotice();
-    if (SaveScreenState.SlotPromptShown == 1) DrawSlotSummaries();
+    if (SaveScreenState.slotPromptShown == 1) DrawSlotSummaries();
 }

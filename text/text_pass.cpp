@@ -6,9 +6,12 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
+#include "core/sprite_draw.h"
+#include "core/trace_log.h"
 #include "text/hud_text.h"
 #include "text/menu_texts.h"
 #include "text/messages/area_texts.h"

@@ -1,39 +1,11 @@
-// Message-number words that scenes set and the text pass shows, the Enter
-// handshake by which a scene waits for the player, the fonts of the text pass
-// and the few per-frame words the pass keeps for the rest of the game.
+// The fonts of the text pass and the few per-frame words the pass keeps for
+// the rest of the game; the message words it shows are in core/dialogue.h.
 #pragma once
 
 #include <cstdint>
 
+#include "core/dialogue.h"
 #include "platform/platform.h"
-
-// 0 = no text; any other value selects a group of lines in the block of the
-// active area. A message is identified by (area, channel, value), never by
-// the value alone.
-struct DialogueChannelsRecord {
-    std::int32_t storyLine = 0;     // the first word
-    std::int32_t promptLine = 0;    // also the quit prompt on the menu side
-    std::int32_t rollText = 0;      // 2 = staff roll
-    std::int32_t shopLineA = 0;
-    std::int32_t shopLineB = 0;
-    std::int32_t shopLineC = 0;
-    std::int32_t gateLine = 0;
-    std::int32_t duelLine = 0;
-    std::int32_t fighterLine = 0;
-    std::int32_t arenaLine = 0;
-    std::int32_t fieldLine = 0;
-    std::int32_t finaleLine = 0;
-    std::int32_t sideLine = 0;
-    std::int32_t roundLine = 0;
-    std::int32_t eventLine = 0;
-};
-inline DialogueChannelsRecord DialogueChannels;
-
-// 0 idle, 1 = a message waits for Enter; the keyboard callback turns 1 into 2.
-inline std::int32_t EnterConfirmState = 0;
-// 1 while a scene's line waits and holds the heroine (the message box is
-// drawn); every area's talks write it.
-inline std::int32_t EventHoldsPlayer = 0;
 
 // The eight fonts of the text pass, created by the device callbacks of the
 // shell in this order (index 1..8; 0 = not created):
@@ -81,7 +53,7 @@ inline double TextBlinkStamp = 0;
 inline std::int32_t CreditsRoll = 850;
 
 // Summaries read for the load prompt (the save prompt's latch belongs to the
-// save screen: SaveScreenState.SaveSummaryRead). Nothing clears it during a
+// save screen: SaveScreenState.saveSummaryRead). Nothing clears it during a
 // run, so the load prompt reads the slot files once.
 inline std::int32_t LoadSummaryLatch = 0;
 

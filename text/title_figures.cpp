@@ -5,7 +5,6 @@
 #include "core/pending_sprite.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/sprites/menu_sprite_tables.h"
@@ -53,7 +52,7 @@ void PulseColour(TitleFigureRecord& f, TitleFigureMotionRecord& m) {
 }
 
 void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
-    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.FigureEntry);
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
     switch (f.state) {
         case 1:
             f.frame = 1;
@@ -117,7 +116,7 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
 }
 
 void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
-    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.FigureEntry);
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
     switch (f.state) {
         case 1:
             f.frame = 1;
@@ -281,25 +280,25 @@ void UpdateTitleFigure5() {
         column = under;
     }
     // It rises off the label the heroine walks to.
-    if (static_cast<std::int32_t>(MenuFlowState.FigureEntry) == column && s.wingedY >= 400) s.wingedY -= 1;
+    if (static_cast<std::int32_t>(MenuFlowState.figureEntry) == column && s.wingedY >= 400) s.wingedY -= 1;
 }
 
 void SetTitleFigureSprite(std::int32_t n) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
     if (n < 1 || n > 4) return;
     const TitleFigureRecord& f = TitleFigureSlots.figure[n];
     if (f.frame < 1 || f.frame > 6) return;
     const TitleFigureFrame& frame = kTitleFigureFrames[kMushrooms[n].family][f.frame - 1];
-    PendingSprite.GNo = kTitleFigureTexture;
+    PendingSprite.gno = kTitleFigureTexture;
     SetPendingSpriteSource(frame.rect);
-    PendingSprite.PivotX = frame.pivotX;
-    PendingSprite.PivotY = frame.pivotY;
-    PendingSprite.PosX = f.x;
-    PendingSprite.PosY = f.y;
-    PendingSprite.Colour = f.colour;
-    PendingSprite.Depth = MenuFigureDepth;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = 1;
-    PendingSprite.Angle = 0;
+    PendingSprite.pivotX = frame.pivotX;
+    PendingSprite.pivotY = frame.pivotY;
+    PendingSprite.posX = f.x;
+    PendingSprite.posY = f.y;
+    PendingSprite.colour = f.colour;
+    PendingSprite.depth = MenuFigureDepth;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = 1;
+    PendingSprite.angle = 0;
 }

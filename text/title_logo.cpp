@@ -1,14 +1,15 @@
 // The logo animation before the title, and the load screen reached with the
 // title's continue entry.
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/trace_log.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 namespace {
@@ -44,7 +45,7 @@ void ShowLoadScreen() {
 void ChooseSlot() {
     if (EnterConfirmState == 2) {
         EnterConfirmState = 0;
-        const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+        const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
         if (SlotCanBeLoaded(slot)) L.loadStep = 4;
         else MarkSlotEmpty(slot);
     }
@@ -52,7 +53,7 @@ void ChooseSlot() {
     ShowSlotChoice();
     if (PhaseChangeRequest != 1) PlayGeneral(kMenuMusic);
     if (PhaseChangeRequest == 1) {
-        std::int32_t& heading = MenuElementWords.Element[kLoadHeading];
+        std::int32_t& heading = MenuElementWords.element[kLoadHeading];
         if (heading == 1) {
             L.loadStamp = RealNow();
             heading = 2;
@@ -61,7 +62,7 @@ void ChooseSlot() {
         if (heading == 2 && RealNow() - L.loadStamp > 0.4) {
             PhaseChangeRequest = 0;
             HideLoadScreen();
-            SaveScreenState.ChosenSlot = 1;
+            SaveScreenState.chosenSlot = 1;
             PlayerState.x = 118;
             L.loadStep = 98;
             StopSound(kMenuMusic);
@@ -73,7 +74,7 @@ void ChooseSlot() {
 
 std::int32_t RunTitleLogo(std::int32_t arg) {
     StampAheadToZero(L.logoStamp, RealNow());
-    std::int32_t& frame = MenuElementWords.TitleLogoFrame;
+    std::int32_t& frame = MenuElementWords.titleLogoFrame;
     if (arg == 0) {
         frame = 1;
         L.logoStep = 1;
@@ -116,7 +117,7 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
         return L.loadStep;
     }
     if (GameFlowExtra.gameOverReturn == 1) SaveSpotFlag = 1;
-    const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.ChosenSlot);
+    const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
     switch (L.loadStep) {
         case 8:
             ResumeLoadedGame();
@@ -127,7 +128,7 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
             L.loadStep = 8;
             break;
         case 6:
-            if (!LoadGdata(slot)) {
+            if (!SlotServices.load(slot)) {
                 // The slot went bad since it was chosen: nothing was loaded,
                 // so the player chooses again.
                 MarkSlotEmpty(slot);
@@ -137,11 +138,11 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
             L.loadStep = 7;
             WriteTraceLog(953 + slot);
             HideLoadScreen();
-            MenuElementWords.LoadingScreenFrame = 2;
+            MenuElementWords.loadingScreenFrame = 2;
             L.loadStamp = RealNow();
             break;
         case 5:
-            if (slot >= 1 && slot <= 3) MenuElementWords.Element[6 + slot] = 3;
+            if (slot >= 1 && slot <= 3) MenuElementWords.element[6 + slot] = 3;
             if (RealNow() - L.loadStamp > 0.4) L.loadStep = 6;
             break;
         case 4:
@@ -159,9 +160,9 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
         case 1:
             RunTitleScreen(0);
             PlayerState.pose = 0;
-            MenuElementWords.TitleChoiceShown = 0;
-            MenuElementWords.TitleChoiceLabel = 0;
-            MenuSpriteParams.TitleChoiceVariant = 0;
+            MenuElementWords.titleChoiceShown = 0;
+            MenuElementWords.titleChoiceLabel = 0;
+            MenuSpriteParams.titleChoiceVariant = 0;
             L.loadStep = 2;
             break;
         default: break;

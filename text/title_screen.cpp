@@ -6,14 +6,14 @@
 // with Enter.
 #include <initializer_list>
 
-#include "areas/era00_era01/records.h"
+#include "core/area_hooks.h"
 #include "core/hud.h"
+#include "core/keys.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 
@@ -59,71 +59,71 @@ void AnimateMushroom() {
     std::int32_t& frame = TitleScreenSprite.mushroomFrame;
     if (frame == 1 && Passed(S.mushroomFrame, 0.4)) {
         frame = 2;
-        S.MushroomDir = 1;
+        S.mushroomDir = 1;
         S.mushroomFrame = RealNow();
     } else if (frame == 3 && Passed(S.mushroomFrame, 0.4)) {
         frame = 2;
-        S.MushroomDir = -1;
+        S.mushroomDir = -1;
         S.mushroomFrame = RealNow();
     } else if (frame == 2 && Passed(S.mushroomFrame, 0.02)) {
-        frame += S.MushroomDir;
+        frame += S.mushroomDir;
         S.mushroomFrame = RealNow();
     }
 }
 
 void RunDropIn() {
     PlayerStateRecord& p = PlayerState;
-    if (S.Step == 0) {
-        S.Step = 1;
+    if (S.step == 0) {
+        S.step = 1;
         p.x = 320;
         p.y = 100;
         p.pose = 16;
         p.facing = 1;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        S.Station = 1;
-        S.Walk = 0;
+        S.station = 1;
+        S.walk = 0;
     }
-    if (S.Step == 5) {
+    if (S.step == 5) {
         p.pose = 22;
         p.x = 282;
-        if (Passed(S.step, 0.1)) S.Step = 6;   // the step stamp runs on
+        if (Passed(S.stepStamp, 0.1)) S.step = 6;   // the step stamp runs on
     }
-    if (S.Step == 4) {
+    if (S.step == 4) {
         p.pose = 45;
-        if (Passed(S.step, 0.1)) {
-            S.Step = 5;
-            S.step = RealNow();
+        if (Passed(S.stepStamp, 0.1)) {
+            S.step = 5;
+            S.stepStamp = RealNow();
         }
     }
-    if (S.Step == 3) {
+    if (S.step == 3) {
         p.pose = 26;
-        if (Passed(S.step, 0.3)) {
-            S.Step = 4;
-            S.step = RealNow();
+        if (Passed(S.stepStamp, 0.3)) {
+            S.step = 4;
+            S.stepStamp = RealNow();
         }
     }
-    if (S.Step == 2 && Passed(S.step, 0.02)) {
-        S.Step = 3;
-        S.step = RealNow();
+    if (S.step == 2 && Passed(S.stepStamp, 0.02)) {
+        S.step = 3;
+        S.stepStamp = RealNow();
     }
-    if (S.Step == 1) {
-        const double t = RealNow() - S.step;
+    if (S.step == 1) {
+        const double t = RealNow() - S.stepStamp;
         // The increment is added every frame, so the fall also quickens with
         // the frame count.
         if (p.y < 573) p.y += FallDrop(t);
         if (p.y >= 522) {
             p.y = 600;
-            S.Step = 2;
-            S.step = RealNow();
+            S.step = 2;
+            S.stepStamp = RealNow();
         }
     }
 }
 
 void EndIdle() {
     PlayerState.pose = 22;
-    S.Idle = 0;
-    S.IdleDone = 1;
+    S.idle = 0;
+    S.idleDone = 1;
 }
 
 // Station 2: weapon mode 1 stretches, weapon mode 2 swings once.
@@ -137,45 +137,45 @@ void IdleStation2(double t) {
         if (t > 15) p.pose = 1;
         if (t > 16) EndIdle();
     }
-    if (p.weaponMode2 == 1 && S.Idle == 1) {
-        S.XBase = p.facing != 1 ? 506 : 476;
+    if (p.weaponMode2 == 1 && S.idle == 1) {
+        S.xBase = p.facing != 1 ? 506 : 476;
         const std::int32_t f = p.facing;
         if (t <= 5) {
             p.pose = 22;
-            p.x = S.XBase;
+            p.x = S.xBase;
         }
         if (t > 5) {
             p.pose = 201;
-            p.x = S.XBase;
+            p.x = S.xBase;
         }
         if (t > 5.2) {
             p.pose = 202;
-            p.x = S.XBase + 43 * f;
-            if (S.SoundLatch == 0) {
-                S.SoundLatch = 1;
+            p.x = S.xBase + 43 * f;
+            if (S.soundLatch == 0) {
+                S.soundLatch = 1;
                 PlayGeneral(157);
                 PlayGeneral(130);
             }
         }
         if (t > 5.3) {
             p.pose = 203;
-            p.x = S.XBase + 58 * f;
+            p.x = S.xBase + 58 * f;
         }
         if (t > 5.48) {
             p.pose = 204;
-            p.x = S.XBase + 4 * f;
+            p.x = S.xBase + 4 * f;
         }
         if (t > 5.58) {
             p.pose = 205;
-            p.x = S.XBase;
-            if (S.SoundLatch == 1) {
-                S.SoundLatch = 2;
+            p.x = S.xBase;
+            if (S.soundLatch == 1) {
+                S.soundLatch = 2;
                 PlayGeneral(158);
             }
         }
         if (t > 5.73) {
             p.pose = 22;
-            p.x = S.XBase;
+            p.x = S.xBase;
         }
         if (t > 8) EndIdle();
     }
@@ -226,38 +226,38 @@ void IdleStation1(double t) {
             }
         }
         if (t > 5.6 && t < 12.6) {
-            if (KeyRightPressed == 1 || KeyLeftPressed == 1) S.idle = RealNow() - 12.61;
-            if (S.IdleSub == 0) {
-                S.IdleSub = 1;
-                S.idleSub = RealNow();
+            if (KeyRightPressed == 1 || KeyLeftPressed == 1) S.idleStamp = RealNow() - 12.61;
+            if (S.idleSub == 0) {
+                S.idleSub = 1;
+                S.idleSubStamp = RealNow();
             }
-            if (Passed(S.idleSub, 0.2)) {
-                S.idleSub = RealNow();
-                S.IdleSub = S.IdleSub >= 8 ? 1 : S.IdleSub + 1;
+            if (Passed(S.idleSubStamp, 0.2)) {
+                S.idleSubStamp = RealNow();
+                S.idleSub = S.idleSub >= 8 ? 1 : S.idleSub + 1;
             }
             constexpr std::int32_t kSway[9] = {50, 50, 51, 52, 51, 50, 53, 54, 53};
-            p.pose = kSway[S.IdleSub >= 1 && S.IdleSub <= 8 ? S.IdleSub : 1];
+            p.pose = kSway[S.idleSub >= 1 && S.idleSub <= 8 ? S.idleSub : 1];
         }
         if (t > 13) {
             EndIdle();
             p.x = 282;
             p.y = 600;
-            S.IdleSub = 0;
+            S.idleSub = 0;
         }
     }
-    if (p.weaponMode2 == 1 && S.Idle == 2) {
-        S.XBase = 282;
-        if (S.IdleSub < 0 || S.IdleSub > 11) S.IdleSub = 0;
-        const TimedPose& row = kStation1Mode2[S.IdleSub];
+    if (p.weaponMode2 == 1 && S.idle == 2) {
+        S.xBase = 282;
+        if (S.idleSub < 0 || S.idleSub > 11) S.idleSub = 0;
+        const TimedPose& row = kStation1Mode2[S.idleSub];
         p.pose = row.pose;
         p.x = row.x;
         if (t >= row.next) {
             PlayTimedSound(row);
-            if (S.IdleSub == 11) {
+            if (S.idleSub == 11) {
                 EndIdle();
-                S.IdleSub = 0;
+                S.idleSub = 0;
             } else {
-                ++S.IdleSub;
+                ++S.idleSub;
             }
         }
     }
@@ -268,8 +268,8 @@ void IdleStation3(double t) {
     PlayerStateRecord& p = PlayerState;
     if (p.weaponMode1 == 1) {
         if (t > 18.5) {
-            S.idle = RealNow() - 5.2;
-            ++S.MushroomSub;
+            S.idleStamp = RealNow() - 5.2;
+            ++S.mushroomSub;
             t = 5.2;
         }
         if (t > 5) {
@@ -289,34 +289,34 @@ void IdleStation3(double t) {
             p.y = 600;
             TitleScreenSprite.colour[3] = 0xFFFFFFFFu;
         }
-        if (S.MushroomSub >= 3) {
+        if (S.mushroomSub >= 3) {
             EndIdle();
             p.x = 680;
             p.y = 600;
-            S.IdleSub = 0;
-            S.MushroomSub = 0;
+            S.idleSub = 0;
+            S.mushroomSub = 0;
         }
     }
-    if (p.weaponMode2 == 1 && S.Idle == 3) {
-        S.XBase = 680;
-        if (S.MushroomSub < 0 || S.MushroomSub > 6) S.MushroomSub = 0;
-        const TimedPose& row = kStation3Mode2[S.MushroomSub];
+    if (p.weaponMode2 == 1 && S.idle == 3) {
+        S.xBase = 680;
+        if (S.mushroomSub < 0 || S.mushroomSub > 6) S.mushroomSub = 0;
+        const TimedPose& row = kStation3Mode2[S.mushroomSub];
         p.pose = row.pose;
         p.x = row.x;
-        if (S.MushroomSub == 0 && t >= 2) {
+        if (S.mushroomSub == 0 && t >= 2) {
             p.x = 680;
             p.facing = 1;
         }
         if (t >= row.next) {
             PlayTimedSound(row);
-            if (S.MushroomSub == 3) TitleScreenSprite.colour[3] = 0xFFFFFFFFu;
-            if (S.MushroomSub == 6) {
+            if (S.mushroomSub == 3) TitleScreenSprite.colour[3] = 0xFFFFFFFFu;
+            if (S.mushroomSub == 6) {
                 p.x = 680;
                 p.y = 600;
                 EndIdle();
-                S.MushroomSub = 0;
+                S.mushroomSub = 0;
             } else {
-                ++S.MushroomSub;
+                ++S.mushroomSub;
             }
         }
     }
@@ -353,42 +353,42 @@ constexpr Walk kWalks[4] = {
 
 bool WalkWanted(std::int32_t index) {
     switch (index) {
-        case 0: return S.Station == 1 && S.Cursor >= 2;
-        case 1: return S.Station == 2 && S.Cursor == 3;
-        case 2: return S.Station == 3 && S.Cursor < 3;
-        default: return S.Station == 2 && S.Cursor == 1;
+        case 0: return S.station == 1 && S.cursor >= 2;
+        case 1: return S.station == 2 && S.cursor == 3;
+        case 2: return S.station == 3 && S.cursor < 3;
+        default: return S.station == 2 && S.cursor == 1;
     }
 }
 
 void TryStartWalk(std::int32_t index) {
-    if (S.Walk != 0 || !WalkWanted(index)) return;
+    if (S.walk != 0 || !WalkWanted(index)) return;
     const Walk& w = kWalks[index];
-    S.Walk = w.first;
-    S.step = RealNow();
-    S.Idle = 0;
+    S.walk = w.first;
+    S.stepStamp = RealNow();
+    S.idle = 0;
     PlayerState.x = w.startX;
     PlayerState.facing = w.facing;
 }
 
 void StepWalk(const Walk& w) {
     for (const WalkStep& st : w.steps) {
-        if (st.walk == 0 || S.Walk != st.walk) continue;
+        if (st.walk == 0 || S.walk != st.walk) continue;
         if (st.pose != 0) PlayerState.pose = st.pose;
         if (st.walk == 11) PlayerState.y = 600;
-        if (!Passed(S.step, st.time)) continue;
-        S.step = RealNow();
+        if (!Passed(S.stepStamp, st.time)) continue;
+        S.stepStamp = RealNow();
         PlayerState.x = st.nextX;
         if (st.arrive != 0) {
-            S.Station = st.arrive;
+            S.station = st.arrive;
             PlayerState.pose = 22;
-            S.Idle = 0;
-            S.IdleDone = 0;
+            S.idle = 0;
+            S.idleDone = 0;
         }
-        S.Walk = st.next;
+        S.walk = st.next;
         if (st.next == 0) {
             if (st.facing != 0) PlayerState.facing = st.facing;
-            S.Idle = 0;
-            S.IdleDone = 0;
+            S.idle = 0;
+            S.idleDone = 0;
         }
     }
 }
@@ -397,32 +397,32 @@ void RunStations() {
     PlayerStateRecord& p = PlayerState;
     p.pose = 22;
     // Nobody pressed anything: the cursor wanders to a neighbour.
-    if (S.Idle == 0 && S.IdleDone >= 1) {
-        S.IdleDone = 0;
-        if (S.Cursor == 1) KeyRightPressed = 1;
-        else if (S.Cursor == 2) (Random0To99() <= 50 ? KeyRightPressed : KeyLeftPressed) = 1;
+    if (S.idle == 0 && S.idleDone >= 1) {
+        S.idleDone = 0;
+        if (S.cursor == 1) KeyRightPressed = 1;
+        else if (S.cursor == 2) (Random0To99() <= 50 ? KeyRightPressed : KeyLeftPressed) = 1;
         else KeyLeftPressed = 1;
     }
-    if (S.Walk == 0 && S.Idle == 0 && S.IdleDone == 0) {
-        S.idle = RealNow();
-        if (S.Station == 1) {
-            S.Idle = 2;
-            S.IdleSub = 0;
+    if (S.walk == 0 && S.idle == 0 && S.idleDone == 0) {
+        S.idleStamp = RealNow();
+        if (S.station == 1) {
+            S.idle = 2;
+            S.idleSub = 0;
             p.pose = 22;
-        } else if (S.Station == 2) {
-            S.Idle = 1;
-            S.SoundLatch = 0;
+        } else if (S.station == 2) {
+            S.idle = 1;
+            S.soundLatch = 0;
         } else {
-            S.Idle = 3;
-            S.IdleSub = 0;
-            S.MushroomSub = 0;
+            S.idle = 3;
+            S.idleSub = 0;
+            S.mushroomSub = 0;
             p.pose = 22;
         }
     }
-    const double t = RealNow() - S.idle;
-    if (S.Idle == 1) IdleStation2(t);
-    else if (S.Idle == 2) IdleStation1(t);
-    else if (S.Idle == 3) IdleStation3(t);
+    const double t = RealNow() - S.idleStamp;
+    if (S.idle == 1) IdleStation2(t);
+    else if (S.idle == 2) IdleStation1(t);
+    else if (S.idle == 3) IdleStation3(t);
 
     TryStartWalk(0);
     TryStartWalk(1);
@@ -435,61 +435,61 @@ void RunStations() {
 }
 
 void MoveCursor() {
-    if (KeyRightPressed == 1 && S.Cursor < 3) {
+    if (KeyRightPressed == 1 && S.cursor < 3) {
         KeyRightPressed = 0;
-        ++S.Cursor;
+        ++S.cursor;
         PlayGeneral(kCursorSound);
-        S.Idle = 0;
-        S.IdleDone = 0;
+        S.idle = 0;
+        S.idleDone = 0;
     }
-    if (KeyLeftPressed == 1 && S.Cursor >= 2) {
+    if (KeyLeftPressed == 1 && S.cursor >= 2) {
         KeyLeftPressed = 0;
-        --S.Cursor;
+        --S.cursor;
         PlayGeneral(kCursorSound);
-        S.Idle = 0;
-        S.IdleDone = 0;
+        S.idle = 0;
+        S.idleDone = 0;
     }
 }
 
 void SetLabels() {
-    MenuElementWords.TitleChoiceShown = S.Cursor == 1 ? 2 : 1;   // new game
-    MenuElementWords.TitleChoiceLabel = S.Cursor == 2 ? 2 : 1;   // continue
-    MenuSpriteParams.TitleChoiceVariant = S.Cursor == 3 ? 2 : 1; // end
+    MenuElementWords.titleChoiceShown = S.cursor == 1 ? 2 : 1;   // new game
+    MenuElementWords.titleChoiceLabel = S.cursor == 2 ? 2 : 1;   // continue
+    MenuSpriteParams.titleChoiceVariant = S.cursor == 3 ? 2 : 1; // end
 }
 
 }  // namespace
 
 std::int32_t RunTitleScreen(std::int32_t arg) {
     if (RealNow() < S.crystal1)
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.step = S.mushroomFrame = S.idle = S.idleSub = 0;
+        S.crystal1 = S.crystal2 = S.mushroomColour = S.stepStamp = S.mushroomFrame = S.idleStamp = S.idleSubStamp = 0;
     if (arg == 0) {
-        S.Step = S.Station = S.Walk = S.Idle = S.IdleDone = S.IdleSub = S.MushroomSub = 0;
-        S.Pulse1 = S.Pulse2 = 0;
-        S.Cursor = 1;
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.step = S.mushroomFrame = S.idle = S.idleSub = 0;
+        S.step = S.station = S.walk = S.idle = S.idleDone = S.idleSub = S.mushroomSub = 0;
+        S.pulse1 = S.pulse2 = 0;
+        S.cursor = 1;
+        S.crystal1 = S.crystal2 = S.mushroomColour = S.stepStamp = S.mushroomFrame = S.idleStamp = S.idleSubStamp = 0;
         for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
-        return S.Cursor;
+        return S.cursor;
     }
-    MenuSpriteParams.EndLabelX = 662;
-    MenuSpriteParams.EndLabelY = 600;
-    MenuElementWords.TitleLogoFrame = 12;
+    MenuSpriteParams.endLabelX = 662;
+    MenuSpriteParams.endLabelY = 600;
+    MenuElementWords.titleLogoFrame = 12;
     if (TitleScreenSprite.shown[1] == 0) {
         for (std::int32_t k = 1; k <= 3; ++k) {
             TitleScreenSprite.shown[k] = 1;
             TitleScreenSprite.colour[k] = kDarkStart;
         }
-        S.Pulse1 = S.Pulse2 = 1;
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.mushroomFrame = S.step = RealNow();
-        S.Step = 0;
+        S.pulse1 = S.pulse2 = 1;
+        S.crystal1 = S.crystal2 = S.mushroomColour = S.mushroomFrame = S.stepStamp = RealNow();
+        S.step = 0;
     }
-    PulseCrystal(1, S.Pulse1, S.crystal1, 0.02);
-    PulseCrystal(2, S.Pulse2, S.crystal2, 0.05);
+    PulseCrystal(1, S.pulse1, S.crystal1, 0.02);
+    PulseCrystal(2, S.pulse2, S.crystal2, 0.05);
     AnimateMushroom();
     RunDropIn();
-    if (S.Step == 6) RunStations();
+    if (S.step == 6) RunStations();
     MoveCursor();
     SetLabels();
-    return S.Cursor;
+    return S.cursor;
 }
 
 void StopTitleSounds() {
@@ -499,30 +499,30 @@ void StopTitleSounds() {
 std::int32_t ResetMenuFlags(std::int32_t group) {
     if (group == 0) {
         HudState.gaugeShown = 0;
-        MenuElementWords.LoadingScreenFrame = 0;
-        MenuElementWords.ItemRowMarker = 0;
+        MenuElementWords.loadingScreenFrame = 0;
+        MenuElementWords.itemRowMarker = 0;
         for (std::int32_t& flag : DropItemSlots.flag) flag = 0;
         for (std::int32_t n = 1; n <= 4; ++n) TitleFigureSlots.figure[n].frame = 0;
         TitleFigureSlots.wingedShown = 0;
         PlayerFigureShown = 0;
     } else if (group == 1) {
-        MenuElementWords.TitleLogoFrame = 0;
+        MenuElementWords.titleLogoFrame = 0;
         MenuBackdropShown = 0;
         constexpr std::int32_t kMenuElements[][2] = {{1, 22}, {25, 37}, {39, 40}, {45, 48}, {93, 98}};
         for (const auto& span : kMenuElements)
             for (std::int32_t n = span[0]; n <= span[1]; ++n) MenuElementWord(n) = 0;
-        MenuElementWords.ItemScreenIcon = 0;
-        for (std::int32_t n = 1; n <= 11; ++n) MenuElementWords.RowMarker[n] = 0;
-        MenuElementWords.ItemScreenMarker = 0;
-        MenuSpriteParams.MenuCursorFrame = 0;
+        MenuElementWords.itemScreenIcon = 0;
+        for (std::int32_t n = 1; n <= 11; ++n) MenuElementWords.rowMarker[n] = 0;
+        MenuElementWords.itemScreenMarker = 0;
+        MenuSpriteParams.menuCursorFrame = 0;
         for (std::int32_t r = 1; r <= 5; ++r) CounterDigits.row[r].shown = 0;
         for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
     } else if (group == 2) {
         HudState.shown = 0;
         HudState.gaugeShown = 0;
-        MenuFlowState.HudUpdateOn = 0;
-        for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
-        MenuElementWords.GroundShown = 0;
+        MenuFlowState.hudUpdateOn = 0;
+        TellArea(AreaHooks.hideStagePieces);
+        MenuElementWords.groundShown = 0;
     }
     return group;
 }

@@ -119,7 +119,7 @@ inline constexpr std::array<PictureInfo, kPictureCount> kRows = {{
     {157,  114,   96, 24,  58, true,  K::Props,         T::Field,  "D021"},
     {158,  692,  780, 24,  59, true,  K::Scenery,       T::Field,  "D022"},
     {159,   95,   56, 24,  60, true,  K::Icons,         T::Menu,   "D023"},
-    {160,  257,  261, 24,  61, true,  K::Figures,       T::Field,  "D024"},
+    {160,  257,  261, 24,  61, true,  K::Scenery,       T::Field,  "D024"},
     {161,  357,  137, 24,  62, true,  K::Props,         T::Field,  "D025"},
     {162,  692,  360, 24,  63, true,  K::Scenery,       T::Field,  "D026"},
     {163,  671,  389, 24,  64, true,  K::Scenery,       T::Field,  "D027"},

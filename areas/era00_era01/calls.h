@@ -8,6 +8,21 @@
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra00Era01Area();
 
+// The areas' parts of the stage step, called by it while their area flag is
+// 1: the block steps the area's events and actors, the limits have the last
+// word on x and ScrollX. The house's limit gates itself.
+void RunEra00Block();
+void RunEra01Block();
+void LimitEra00House();
+void LimitEra01();
+// Holds the camera over the tower while she is near it (the Era02 limits use
+// it too); lowLimit also keeps it from the west.
+void ClampArrivalView(bool lowLimit);
+// The pit's trip obstacle stands on the floor (ActivePitAnchor) while the
+// camera is near it: its world x for a camera at scrollX, else 0. The
+// field's limits set the word each step; its draw pass shows the obstacle.
+std::int32_t PitAnchorSeenFrom(std::int32_t scrollX);
+
 // 0 arms, 1 runs the opening phase, 2 the exit phase, 3 clears it (the data
 // reset); 99 when the exit is done.
 std::int32_t RunEra00Story(std::int32_t arg);
@@ -27,12 +42,16 @@ void UpdateCollectGameRound();
 // The collecting game is not saved: after a load its objects bob again and a
 // gatekeeper caught mid-throw stands idle, holding no HP.
 void SettleCollectGameAfterLoad();
-// The collecting game's frame table: source columns, bottom, PivotX and
-// PivotY = the picture's lift; GNo 0 for a frame outside the table.
+// The collecting game's frame table: source columns, bottom, pivotX and
+// pivotY = the picture's lift; gno 0 for a frame outside the table.
 void SetCollectObjectSprite(std::int32_t frame);
 // The lift's frame table: rectangle, screen position and depth from the
-// lift record; GNo 0 for a frame outside the table.
+// lift record; gno 0 for a frame outside the table.
 void SetLiftSprite(std::int32_t frame);
+// The field objects' table (core/sprites/field_object_table.h): repeating
+// backdrop pieces by slot, the hopping object, the move practice and the
+// blinking pieces; gno 0 for an id outside it.
+void SetFieldObjectSprite(std::int32_t id, std::int32_t slot);
 void UpdateFieldEnemyA(std::int32_t arg);
 void UpdateFlyingEnemy1(std::int32_t arg);
 void UpdateFlyingEnemy2();
@@ -75,6 +94,14 @@ void UpdateEra01ColourPulseC(std::int32_t arg);
 void UpdateEra01ColourPulseD(std::int32_t arg);
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
+// The object table: flying enemies and their shots, both burst pools, the
+// save-spot marker, coins, the dialogue box, the two flashes, the walking
+// enemies' carried objects and the home furniture.
+void DrawObjectTable();
+// The field's objects: the move-practice figure, landmarks, six rows of
+// repeated field pieces, the hopping object, the gimmicks of two sections,
+// the patrol creature and its pit spots, and the pit and floor markers.
+void DrawEra01FieldObjects();
 void DrawEra00HomeAreaActors();
 void DrawEra00GatewayAndPracticeMarker();
 void DrawEra01FirstFieldSections();

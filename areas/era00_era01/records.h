@@ -1,5 +1,8 @@
 // The records of the home area (Era00) and the field (Era01) that the rest of
 // the game reads, writes or saves.
+// A word a save slot keeps has its row in the slot layout
+// (shell/save_layout.cpp); every word gets its start value in this area's
+// reset.cpp, and the area's step calls its routines from block.cpp.
 #pragma once
 
 #include <cstdint>
@@ -176,15 +179,15 @@ inline CollectGameObject CollectGameObjects[8];
 
 // The Era00 story actors.
 struct Era00SceneActorsRecord {
-    std::int32_t NpcFrame = 0, NpcX = 0, NpcY = 0, NpcFacing = 0;
-    std::int32_t ItemShown = 0, ItemX = 0, ItemY = 0, ItemAngle = 0;
-    std::int32_t ActorAFrame = 0, ActorAX = 0, ActorAY = 0, ActorAMirror = 0;
-    std::int32_t ActorBFrame = 0;
-    std::int32_t ActorCFrame = 0, ActorCX = 0, ActorCY = 0;
-    std::int32_t ActorDFrame = 0, ActorDX = 0, ActorDY = 0, ActorDAngle = 0;
-    float ActorDDepth = 0.0f;
-    std::int32_t ActorEFrame = 0, ActorEX = 0, ActorEY = 0, ActorEAngle = 0, ActorEMirror = 0;
-    std::int32_t CloseUpFrame = 0;
+    std::int32_t npcFrame = 0, npcX = 0, npcY = 0, npcFacing = 0;
+    std::int32_t itemShown = 0, itemX = 0, itemY = 0, itemAngle = 0;
+    std::int32_t actorAFrame = 0, actorAX = 0, actorAY = 0, actorAMirror = 0;
+    std::int32_t actorBFrame = 0;
+    std::int32_t actorCFrame = 0, actorCX = 0, actorCY = 0;
+    std::int32_t actorDFrame = 0, actorDX = 0, actorDY = 0, actorDAngle = 0;
+    float actorDDepth = 0.0f;
+    std::int32_t actorEFrame = 0, actorEX = 0, actorEY = 0, actorEAngle = 0, actorEMirror = 0;
+    std::int32_t closeUpFrame = 0;
 };
 inline Era00SceneActorsRecord Era00SceneActors;
 
@@ -256,13 +259,6 @@ inline std::int32_t EncounterOnceFlag = 0;
 inline std::int32_t EncounterDoneFlag = 0;
 // The three walking enemies' draw switches (1 = drawn).
 inline std::int32_t WalkingEnemyDrawFlags[3] = {0, 0, 0};
-// The four dropped-item slots (1 = an item lies there).
-struct DropItemSlotsRecord {
-    std::int32_t flag[4] = {0, 0, 0, 0};
-    std::int32_t x[4] = {0, 0, 0, 0};   // world px where each item lies
-    std::int32_t y[4] = {0, 0, 0, 0};
-};
-inline DropItemSlotsRecord DropItemSlots;
 // Thrown pieces of encounter actor 2: 0 none, 1 and 2 its two pictures.
 inline std::uint32_t EncounterPieceStates[3] = {0, 0, 0};
 // The depths of the encounter's two gate pieces (0.21 once its fight

@@ -3,6 +3,7 @@
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
+#include "core/pickups.h"
 #include "text/text_state.h"
 
 void ResetEra00Era01Area() {

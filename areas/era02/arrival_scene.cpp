@@ -6,18 +6,19 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = Era01Anchor56;   // 45808, the lift
-constexpr std::int32_t O = Era02Anchor1;    // 47100, the arena
+constexpr std::int32_t kLiftAnchor = Era01Anchor56;   // 45808, the lift
 constexpr std::int32_t kGround = 640;
 
 struct ArrivalPrivate {
@@ -29,14 +30,13 @@ struct ArrivalPrivate {
     std::int32_t savedView = 0;
     std::int32_t once = 0;
 };
-ArrivalPrivate P;
+ArrivalPrivate Arrival;
 
-ArrivalSceneRecord& S = ArrivalScene;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 EncounterTrioActor& Actor(int k) { return EncounterTrio.actor[k]; }
 
-double T() { return SinceStamp(P.stamp); }
-void Restamp() { P.stamp = GameNow(); }
+double SinceArrivalStamp() { return SinceStamp(Arrival.stamp); }
+void Restamp() { Arrival.stamp = GameNow(); }
 
 // Enter read: the line waits again and the bell rings, unless the step
 // keeps the handshake at 2 or rings another sound.
@@ -56,10 +56,10 @@ constexpr std::int32_t kHopSpeedAll[3] = {250, 300, 350};
 void Hop(int k, std::int32_t v) {
     EncounterTrioActor& a = Actor(k);
     if (a.y >= kGround) {
-        P.hopStamp[k] = GameNow();
+        Arrival.hopStamp[k] = GameNow();
         PlayEra02Sound(104);
     }
-    a.y = kGround - 1 - ArcRise(v, SinceStamp(P.hopStamp[k]));
+    a.y = kGround - 1 - ArcRise(v, SinceStamp(Arrival.hopStamp[k]));
 }
 void HopAll() {
     for (int k = 0; k < 3; ++k) Hop(k, kHopSpeedAll[k]);
@@ -67,7 +67,7 @@ void HopAll() {
 // A single hop from the scene's stamp that stays down once it has landed.
 void LandedHop(int k) {
     EncounterTrioActor& a = Actor(k);
-    a.y = kGround - 1 - ArcRise(250, T());
+    a.y = kGround - 1 - ArcRise(250, SinceArrivalStamp());
     if (a.y >= kGround) a.y = kGround;
 }
 void GroundAll() {
@@ -82,17 +82,17 @@ void FramesAll(std::int32_t f) {
 // True in the call in which all three stand.
 bool TrioWalk(const std::int32_t (&start)[3], double rate, const std::int32_t (&stop)[3],
               std::int32_t facing) {
-    if (AtLeastElapsed(P.walkStamp, GameNow(), 0.04)) {
-        P.walkStamp = GameNow();
-        P.walkPhase = P.walkPhase == 1 ? 2 : 1;
-        if (P.walkPhase == 2) PlayEra02Sound(18);
+    if (AtLeastElapsed(Arrival.walkStamp, GameNow(), 0.04)) {
+        Arrival.walkStamp = GameNow();
+        Arrival.walkPhase = Arrival.walkPhase == 1 ? 2 : 1;
+        if (Arrival.walkPhase == 2) PlayEra02Sound(18);
     }
-    const double t = T();
+    const double t = SinceArrivalStamp();
     for (int k = 0; k < 3; ++k) {
         EncounterTrioActor& a = Actor(k);
         if (a.frame == 7) continue;
         a.x = start[k] + RateMove(rate, t);
-        a.frame = P.walkPhase == 1 ? 11 : 12;
+        a.frame = Arrival.walkPhase == 1 ? 11 : 12;
         if ((rate > 0 && a.x >= stop[k]) || (rate < 0 && a.x <= stop[k])) {
             a.x = stop[k];
             a.frame = 7;
@@ -102,22 +102,22 @@ bool TrioWalk(const std::int32_t (&start)[3], double rate, const std::int32_t (&
     return Actor(0).frame + Actor(1).frame + Actor(2).frame == 21;
 }
 
-constexpr std::int32_t kEastStart[3] = {A - 558, A - 618, A - 678};
-constexpr std::int32_t kEastStop[3] = {A + 750, A + 770, A + 790};
-constexpr std::int32_t kWestStop[3] = {A + 667, A + 652, A + 632};
+constexpr std::int32_t kEastStart[3] = {kLiftAnchor - 558, kLiftAnchor - 618, kLiftAnchor - 678};
+constexpr std::int32_t kEastStop[3] = {kLiftAnchor + 750, kLiftAnchor + 770, kLiftAnchor + 790};
+constexpr std::int32_t kWestStop[3] = {kLiftAnchor + 667, kLiftAnchor + 652, kLiftAnchor + 632};
 
 void HoldPosition(std::int32_t step) {
     PlayerStateRecord& p = PlayerState;
     // A game loaded in the middle of the talks has no view saved yet.
-    if (P.savedView == 0) P.savedView = A + 12;
+    if (Arrival.savedView == 0) Arrival.savedView = kLiftAnchor + 12;
     if (step >= 1 && step <= 16) {
-        ScrollX = P.savedView;
-        p.x = A + 510;
+        ScrollX = Arrival.savedView;
+        p.x = kLiftAnchor + 510;
         p.pose = 24;
     }
     if (step >= 17 && step <= 27) {
-        ScrollX = P.savedView;
-        p.x = A + 516;
+        ScrollX = Arrival.savedView;
+        p.x = kLiftAnchor + 516;
         p.pose = 26;
         MessageBoxOpen = 1;
         p.facing = 1;
@@ -130,34 +130,34 @@ void HoldPosition(std::int32_t step) {
 
 // Steps 1 to 8: the talk at the lift.
 void RunLiftTalk() {
-    if (S.step == 1) {
+    if (ArrivalScene.step == 1) {
         if (EncounterTrio.barOffset != 0) EncounterTrio.barOffset = 0;
         Msg() = 1;
         if (LineRead()) {
             NextLine(84);
-            S.step = 2;
+            ArrivalScene.step = 2;
         }
     }
     for (std::int32_t k = 2; k <= 7; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         Msg() = k;
-        S.drawFlag = k <= 5 ? 2 : 1;
+        ArrivalScene.drawFlag = k <= 5 ? 2 : 1;
         if (k == 3 || k == 4) PlayerState.pose = 40;
         if (LineRead()) {
             NextLine();
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
         }
     }
-    if (S.step == 8) {
+    if (ArrivalScene.step == 8) {
         Msg() = 8;
-        S.drawFlag = 1;
+        ArrivalScene.drawFlag = 1;
         if (LineRead()) {
             EnterConfirmState = 0;
-            S.step = 9;
+            ArrivalScene.step = 9;
             EventHoldsPlayer = 0;
             Msg() = 0;
             Restamp();
-            S.flag = 1;
+            ArrivalScene.flag = 1;
             PhaseChangeRequest = 1;
             MessageBoxOpen = 0;
             Era02RunWords.menuPassDone = 1;
@@ -167,65 +167,65 @@ void RunLiftTalk() {
 
 // Steps 10 to 16: the lift comes up out of the floor.
 void RunLiftRise() {
-    if (S.step == 10) {
+    if (ArrivalScene.step == 10) {
         MessageBoxOpen = 1;
         PlayerState.facing = 1;
         Restamp();
-        S.step = 11;
+        ArrivalScene.step = 11;
     }
-    if (S.step == 11) {
+    if (ArrivalScene.step == 11) {
         MessageBoxOpen = 1;
-        if (AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
-            S.step = 12;
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 1.0)) {
+            ArrivalScene.step = 12;
             Restamp();
             FieldMusicFlag = 0;
             StopSound(4);
         }
     }
-    if (S.step == 12) {
-        S.drawing = 1;
-        S.liftX = A + 509;
-        S.liftPart = 70;
-        S.platformY = kGround - RateMove(500, T());
-        if (S.platformY < 541) {
-            S.platformY = 540;
-            S.step = 13;
+    if (ArrivalScene.step == 12) {
+        ArrivalScene.drawing = 1;
+        ArrivalScene.liftX = kLiftAnchor + 509;
+        ArrivalScene.liftPart = 70;
+        ArrivalScene.platformY = kGround - RateMove(500, SinceArrivalStamp());
+        if (ArrivalScene.platformY < 541) {
+            ArrivalScene.platformY = 540;
+            ArrivalScene.step = 13;
             Restamp();
             PlayEra02Sound(69);
         }
     }
-    if (S.step == 13) {
-        S.liftPart = 70 - RateMove(700, T());
-        if (S.liftPart < 1) {
-            S.liftPart = 0;
-            S.step = 14;
+    if (ArrivalScene.step == 13) {
+        ArrivalScene.liftPart = 70 - RateMove(700, SinceArrivalStamp());
+        if (ArrivalScene.liftPart < 1) {
+            ArrivalScene.liftPart = 0;
+            ArrivalScene.step = 14;
             Restamp();
             PlayEra02Sound(65);
         }
     }
-    if (S.step == 14) {
-        S.counter = RateMove(14, T());
-        if (S.counter >= 27) {
-            S.counter = 27;
-            S.step = 15;
+    if (ArrivalScene.step == 14) {
+        ArrivalScene.counter = RateMove(14, SinceArrivalStamp());
+        if (ArrivalScene.counter >= 27) {
+            ArrivalScene.counter = 27;
+            ArrivalScene.step = 15;
             Restamp();
             PlayEra02Sound(109);
         }
     }
-    if (S.step == 15 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
-        S.step = 16;
+    if (ArrivalScene.step == 15 && AtLeastElapsed(Arrival.stamp, GameNow(), 1.0)) {
+        ArrivalScene.step = 16;
         WaitLine();
     }
-    if (S.step == 16) {
+    if (ArrivalScene.step == 16) {
         Msg() = 9;
         if (LineRead()) {
             NextLine(0);
-            S.step = 17;
+            ArrivalScene.step = 17;
             EventHoldsPlayer = 0;
             Msg() = 0;
             Restamp();
-            P.walkStamp = GameNow();
-            P.walkPhase = 1;
+            Arrival.walkStamp = GameNow();
+            Arrival.walkPhase = 1;
             for (int k = 0; k < 3; ++k) {
                 EncounterTrioActor& a = Actor(k);
                 a.x = kEastStart[k];
@@ -241,87 +241,87 @@ void RunLiftRise() {
 
 // Steps 17 to 27: the captors arrive, talk and board the lift, which rises.
 void RunCaptorsBoard() {
-    if (S.step == 17) {
+    if (ArrivalScene.step == 17) {
         if (Actor(0).x < PlayerState.x) PlayerState.facing = -1;
         if (TrioWalk(kEastStart, 395, kEastStop, -1)) {
-            S.step = 18;
+            ArrivalScene.step = 18;
             WaitLine();
         }
     }
     constexpr int kHopper[4] = {0, 1, 2, 0};
     for (std::int32_t k = 18; k <= 21; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         Msg() = k - 8;
         const int who = kHopper[k - 18];
         Hop(who, 250);
         if (LineRead()) {
             NextLine();
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
             Actor(who).y = kGround;
         }
     }
-    if (S.step == 22) {
+    if (ArrivalScene.step == 22) {
         Msg() = 14;
         HopAll();
         if (LineRead()) {
             NextLine();
-            S.step = 23;
+            ArrivalScene.step = 23;
             GroundAll();
             FramesAll(11);
         }
     }
-    if (S.step == 23) {
+    if (ArrivalScene.step == 23) {
         PlayerState.pose = 55;
         Msg() = 15;
         if (LineRead()) {
             NextLine();
-            S.step = 24;
+            ArrivalScene.step = 24;
             EventHoldsPlayer = 0;
             Msg() = 0;
             PlayEra02Sound(108);
             Restamp();
-            S.signWord = 1;
+            ArrivalScene.signWord = 1;
         }
     }
-    if (S.step == 24) {
+    if (ArrivalScene.step == 24) {
         PlayerState.pose = 55;
-        const double t = T();
-        S.platformY = 540 - RateMove(9.779179810725552, t);
-        PlayerState.y = S.platformY + 100;
+        const double t = SinceArrivalStamp();
+        ArrivalScene.platformY = 540 - RateMove(9.779179810725552, t);
+        PlayerState.y = ArrivalScene.platformY + 100;
         if (t >= 2.7) {
             StopSound(108);
             PlayEra02Sound(109);
         }
-        if (S.platformY < 510) {
-            S.platformY = 509;
-            S.step = 25;
+        if (ArrivalScene.platformY < 510) {
+            ArrivalScene.platformY = 509;
+            ArrivalScene.step = 25;
             Restamp();
-            P.walkStamp = GameNow();
-            P.walkPhase = 1;
+            Arrival.walkStamp = GameNow();
+            Arrival.walkPhase = 1;
         }
     }
-    if (S.step == 25 && TrioWalk(kEastStop, -195, kWestStop, 1)) {
-        S.step = 26;
-        S.signWord = 2;
+    if (ArrivalScene.step == 25 && TrioWalk(kEastStop, -195, kWestStop, 1)) {
+        ArrivalScene.step = 26;
+        ArrivalScene.signWord = 2;
         EventHoldsPlayer = 1;
         PlayEra02Sound(84);
         FramesAll(11);
     }
-    if (S.step == 26) {
+    if (ArrivalScene.step == 26) {
         Msg() = 16;
         Actor(0).frame = 12;
         if (LineRead()) {
             NextLine();
-            S.step = 27;
+            ArrivalScene.step = 27;
             Actor(0).y = kGround;
         }
     }
-    if (S.step == 27) {
+    if (ArrivalScene.step == 27) {
         Msg() = 17;
         FramesAll(12);
         if (LineRead()) {
             NextLine(0);
-            S.step = 28;
+            ArrivalScene.step = 28;
             EventHoldsPlayer = 0;
             Msg() = 0;
             Actor(0).y = kGround;
@@ -333,109 +333,109 @@ void RunCaptorsBoard() {
 
 // Steps 28 to 35: the ride east, the gate and the door.
 void RunRide() {
-    if (S.step == 28) {
+    if (ArrivalScene.step == 28) {
         StepArrivalLiftRide(1);
         const std::int32_t x = Actor(0).x;
-        if (x > A + 742 && x <= A + 992) {
+        if (x > kLiftAnchor + 742 && x <= kLiftAnchor + 992) {
             EventHoldsPlayer = 1;
             Msg() = 18;
         }
-        if (x > A + 992) {
+        if (x > kLiftAnchor + 992) {
             EventHoldsPlayer = 0;
             Msg() = 0;
         }
-        if (x > A + 1242) {
-            S.step = 29;
+        if (x > kLiftAnchor + 1242) {
+            ArrivalScene.step = 29;
             WaitLine();
             Restamp();
         }
     }
-    if (S.step == 29) {
+    if (ArrivalScene.step == 29) {
         Msg() = 19;
-        S.signWord = 1;
+        ArrivalScene.signWord = 1;
         HopAll();
         if (LineRead()) {
             NextLine();
-            S.step = 30;
+            ArrivalScene.step = 30;
             GroundAll();
             Restamp();
             PlayEra02Sound(93);
         }
     }
-    if (S.step == 30) {
+    if (ArrivalScene.step == 30) {
         PlayerState.pose = 114;
         Era02ArenaDoor.gateSelector = 1;
         Msg() = 20;
-        if (AtLeastElapsed(P.stamp, GameNow(), 0.2)) Era02ArenaDoor.gateSelector = 3;
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 0.2)) Era02ArenaDoor.gateSelector = 3;
         if (LineRead()) {
-            S.step = 31;
+            ArrivalScene.step = 31;
             Msg() = 0;
             Restamp();
         }
     }
-    if (S.step == 31) {
+    if (ArrivalScene.step == 31) {
         PlayerState.pose = 55;
         Era02ArenaDoor.gateSelector = 2;
-        if (AtLeastElapsed(P.stamp, GameNow(), 0.2)) {
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 0.2)) {
             Era02ArenaDoor.gateSelector = 0;
-            S.step = 32;
+            ArrivalScene.step = 32;
             EventHoldsPlayer = 0;
             PlayEra02Sound(93);
             PlayEra02Sound(110);
         }
     }
-    if (S.step == 32) {
+    if (ArrivalScene.step == 32) {
         PlayerState.pose = 55;
         // Still counted from the stamp of step 30's Enter: the door starts
         // a little open.
-        const double t = T();
+        const double t = SinceArrivalStamp();
         Era02ArenaDoor.openingOffset = RateMove(kRingRisePerSecond, t);
         if (EncounterTrio.barOffset < 53) EncounterTrio.barOffset = RateMove(53.9568345323741, t);
         if (Era02ArenaDoor.openingOffset >= 170) {
             Era02ArenaDoor.openingOffset = 170;
-            S.step = 33;
-            S.signWord = 2;
+            ArrivalScene.step = 33;
+            ArrivalScene.signWord = 2;
             PlayEra02Sound(84);
             StepArrivalLiftRide(0);
         }
     }
-    if (S.step == 33) {
+    if (ArrivalScene.step == 33) {
         StepArrivalLiftRide(1);
         ArrivalViewLock = 0;
-        if (O < S.liftX - 137) {
-            S.step = 34;
+        if (Era02Anchor1 < ArrivalScene.liftX - 137) {
+            ArrivalScene.step = 34;
             PlayEra02Sound(110);
             Restamp();
         }
     }
-    if (S.step == 34) {
+    if (ArrivalScene.step == 34) {
         StepArrivalLiftRide(1);
         ArrivalViewLock = 0;
         TournamentBanner = 1;
-        if (Era02ArenaDoor.openingOffset > 100) P.barStamp = GameNow();
+        if (Era02ArenaDoor.openingOffset > 100) Arrival.barStamp = GameNow();
         if (EncounterTrio.barOffset > 0)
-            EncounterTrio.barOffset = TruncToInt(53 - SinceStamp(P.barStamp) * 35.97122302158274);
+            EncounterTrio.barOffset = TruncToInt(53 - SinceStamp(Arrival.barStamp) * 35.97122302158274);
         if (Era02ArenaDoor.openingOffset > 0)
-            Era02ArenaDoor.openingOffset = TruncToInt(170 - T() * 61.151079136690655);
-        if (PlayerState.x >= O + 274 && PlayerState.x < O + 774) {
+            Era02ArenaDoor.openingOffset = TruncToInt(170 - SinceArrivalStamp() * 61.151079136690655);
+        if (PlayerState.x >= Era02Anchor1 + 274 && PlayerState.x < Era02Anchor1 + 774) {
             EventHoldsPlayer = 1;
             Msg() = 21;
             PlayerState.pose = 114;
         }
-        if (PlayerState.x >= O + 774) {
+        if (PlayerState.x >= Era02Anchor1 + 774) {
             EventHoldsPlayer = 0;
             Msg() = 0;
             PlayerState.pose = 55;
         }
-        if (PlayerState.x >= O + 1077) {
-            S.step = 35;
+        if (PlayerState.x >= Era02Anchor1 + 1077) {
+            ArrivalScene.step = 35;
             CameraMode = 0;
         }
     }
-    if (S.step == 35) {
-        if (ScrollX < O + 947) ScrollX += 1;
-        if (ScrollX >= O + 947) {
-            S.step = 36;
+    if (ArrivalScene.step == 35) {
+        if (ScrollX < Era02Anchor1 + 947) ScrollX += 1;
+        if (ScrollX >= Era02Anchor1 + 947) {
+            ArrivalScene.step = 36;
             Restamp();
             WaitLine();
         }
@@ -444,28 +444,28 @@ void RunRide() {
 
 // Steps 36 to 49: the captors' farewell.
 void RunFarewell() {
-    if (S.step == 36) {
+    if (ArrivalScene.step == 36) {
         if (EventHoldsPlayer == 0) {
-            S.step = 35;
+            ArrivalScene.step = 35;
             return;
         }
         for (EncounterTrioActor& a : EncounterTrio.actor) a.depth = 0.09f;
         Hop(0, 250);
-        S.signWord = 1;
+        ArrivalScene.signWord = 1;
         Msg() = 22;
         if (LineRead()) {
             NextLine();
-            S.step = 37;
+            ArrivalScene.step = 37;
             Actor(0).y = kGround;
         }
     }
     for (std::int32_t k = 37; k <= 38; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         PlayerState.pose = 114;
         Msg() = k - 14;
         if (LineRead()) {
             NextLine();
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
             if (k == 38) {
                 Actor(0).x += 20;
                 Actor(0).y = kGround;
@@ -476,7 +476,7 @@ void RunFarewell() {
     }
     constexpr int kHopper[4] = {0, 1, 2, 0};
     for (std::int32_t k = 39; k <= 42; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         const int who = kHopper[k - 39];
         if (k == 39) Actor(0).facing = -1;
         if (k == 42) Actor(0).facing = 1;
@@ -491,19 +491,19 @@ void RunFarewell() {
                 PlayEra02Sound(104);
             }
             if (k == 41) Actor(0).x -= 20;
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
         }
     }
     for (std::int32_t k = 43; k <= 46; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         Msg() = k - 14;
         PlayerState.pose = k == 43 ? 55 : 114;
         if (LineRead()) {
             NextLine();
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
         }
     }
-    if (S.step == 47) {
+    if (ArrivalScene.step == 47) {
         Msg() = 33;
         HopAll();
         for (EncounterTrioActor& a : EncounterTrio.actor) {
@@ -512,37 +512,37 @@ void RunFarewell() {
         }
         if (Actor(0).x < ScrollX - 100) {
             FramesAll(0);
-            S.step = 48;
+            ArrivalScene.step = 48;
             PlayEra02Sound(6);
             Restamp();
         }
     }
-    if (S.step == 48) {
+    if (ArrivalScene.step == 48) {
         PlayerState.pose = 114;
         Msg() = 34;
-        if (AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 0.5)) {
             EnterConfirmState = 1;
-            S.step = 49;
+            ArrivalScene.step = 49;
             PlayEra02Sound(6);
         }
     }
-    if (S.step == 49) {
+    if (ArrivalScene.step == 49) {
         PlayerState.pose = 114;
         Msg() = 35;
         if (LineRead()) {
-            S.step = 50;
+            ArrivalScene.step = 50;
             Restamp();
             Msg() = 0;
             EventHoldsPlayer = 0;
-            P.once = 0;
+            Arrival.once = 0;
         }
     }
 }
 
 // A banner flip with its sound, once per step.
 void FlipBannerOnce(double at, std::int32_t banner) {
-    if (P.once == 0 && AtLeastElapsed(P.stamp, GameNow(), at)) {
-        P.once = 1;
+    if (Arrival.once == 0 && AtLeastElapsed(Arrival.stamp, GameNow(), at)) {
+        Arrival.once = 1;
         TournamentBanner = banner;
         PlayEra02Sound(77);
     }
@@ -550,62 +550,62 @@ void FlipBannerOnce(double at, std::int32_t banner) {
 
 // Steps 50 to 64: the crowd cheers.
 void RunCheering() {
-    if (S.step == 50) {
+    if (ArrivalScene.step == 50) {
         PlayerState.pose = 114;
         FlipBannerOnce(1.0, 3);
-        if (AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 2.0)) {
             EnterConfirmState = 1;
-            S.step = 51;
+            ArrivalScene.step = 51;
             PlayEra02Sound(6);
             EventHoldsPlayer = 1;
         }
     }
-    if (S.step == 51) {
+    if (ArrivalScene.step == 51) {
         PlayerState.pose = 114;
         Msg() = 36;
         if (LineRead()) {
-            S.step = 52;
+            ArrivalScene.step = 52;
             Restamp();
             Msg() = 0;
             EventHoldsPlayer = 0;
-            P.once = 0;
+            Arrival.once = 0;
         }
     }
-    if (S.step == 52) {
+    if (ArrivalScene.step == 52) {
         PlayerState.pose = 55;
         FlipBannerOnce(2.0, 4);
-        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 3.0)) {
             EnterConfirmState = 1;
-            S.step = 53;
+            ArrivalScene.step = 53;
             PlayEra02Sound(69);
             Restamp();
-            P.once = 0;
+            Arrival.once = 0;
         }
     }
-    if (S.step == 53) {
+    if (ArrivalScene.step == 53) {
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = 1;
         FlipBannerOnce(2.0, 3);
-        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
-            S.step = 54;
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 3.0)) {
+            ArrivalScene.step = 54;
             PlayEra02Sound(86);
             Restamp();
             EventHoldsPlayer = 1;
         }
     }
-    if (S.step >= 54 && S.step <= 63) {
+    if (ArrivalScene.step >= 54 && ArrivalScene.step <= 63) {
         PlayerState.pose = 24;
-        const std::int32_t k = S.step;
+        const std::int32_t k = ArrivalScene.step;
         if (k % 2 == 1) {
-            if (AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
+            if (AtLeastElapsed(Arrival.stamp, GameNow(), 1.0)) {
                 Restamp();
                 if (k == 63) {
-                    S.step = 64;
+                    ArrivalScene.step = 64;
                     PlayEra02Sound(69);
                     EventHoldsPlayer = 0;
                     Msg() = 0;
                 } else {
-                    S.step = k + 1;
+                    ArrivalScene.step = k + 1;
                     PlayEra02Sound(86);
                 }
             }
@@ -613,20 +613,20 @@ void RunCheering() {
             const bool cheer = k == 54 || k == 58 || k == 62;
             if (cheer) Msg() = 37 + (k - 54) / 4;
             Era02Crowd.frameIndex = cheer ? 2 : 1;
-            if (AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
+            if (AtLeastElapsed(Arrival.stamp, GameNow(), 2.0)) {
                 TournamentBanner = cheer ? 4 : 3;
                 PlayEra02Sound(77);
                 Restamp();
-                S.step = k + 1;
+                ArrivalScene.step = k + 1;
             }
         }
     }
-    if (S.step == 64) {
+    if (ArrivalScene.step == 64) {
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = 0;
-        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 3.0)) {
             TournamentBanner = 3;
-            S.step = 65;
+            ArrivalScene.step = 65;
             WaitLine();
         }
     }
@@ -643,7 +643,7 @@ constexpr SpeechRow kFinalSpeech[4] = {{43, 55}, {48, 55}, {49, 55}, {50, 114}};
 
 void RunSpeech() {
     for (std::int32_t k = 65; k <= 73; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         Msg() = kSpeech[k - 65].message;
         PlayerState.pose = kSpeech[k - 65].pose;
         if (LineRead()) {
@@ -653,18 +653,18 @@ void RunSpeech() {
             } else {
                 NextLine();
             }
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
         }
     }
-    if (S.step >= 74 && S.step <= 79) {
-        const std::int32_t k = S.step;
+    if (ArrivalScene.step >= 74 && ArrivalScene.step <= 79) {
+        const std::int32_t k = ArrivalScene.step;
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = k % 2 == 0 ? 1 : 2;
         if (kCheerMessages[k - 74] != 0) Msg() = kCheerMessages[k - 74];
         const double wait = k % 2 == 0 ? 0.5 : 1.0;
-        if (AtLeastElapsed(P.stamp, GameNow(), wait)) {
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), wait)) {
             Restamp();
-            S.step = k + 1;
+            ArrivalScene.step = k + 1;
             if (k == 79) {
                 PlayEra02Sound(69);
                 EventHoldsPlayer = 0;
@@ -674,42 +674,42 @@ void RunSpeech() {
             }
         }
     }
-    if (S.step == 80) {
+    if (ArrivalScene.step == 80) {
         PlayerState.pose = 24;
         Era02Crowd.frameIndex = 0;
-        if (AtLeastElapsed(P.stamp, GameNow(), 3.0)) {
-            S.step = 81;
+        if (AtLeastElapsed(Arrival.stamp, GameNow(), 3.0)) {
+            ArrivalScene.step = 81;
             WaitLine();
         }
     }
     for (std::int32_t k = 81; k <= 84; ++k) {
-        if (S.step != k) continue;
+        if (ArrivalScene.step != k) continue;
         Msg() = kFinalSpeech[k - 81].message;
         if (k == 81 || k == 84) PlayerState.pose = kFinalSpeech[k - 81].pose;
         if (k == 84) TournamentBoundsLock = 1;
         if (LineRead()) {
             if (k == 84) {
-                S.step = 85;
+                ArrivalScene.step = 85;
                 EventHoldsPlayer = 0;
                 Msg() = 0;
                 RunCrowdCheer(0);
                 RunArrivalLiftLanding(0);
             } else {
                 NextLine();
-                S.step = k + 1;
+                ArrivalScene.step = k + 1;
             }
         }
     }
-    if (S.step == 85) {
+    if (ArrivalScene.step == 85) {
         PlayerState.pose = 55;
         RunCrowdCheer(1);
-        if (RunArrivalLiftLanding(1) == kStepDone) S.step = 86;
+        if (RunArrivalLiftLanding(1) == kStepDone) ArrivalScene.step = 86;
     }
-    if (S.step == 86) {
+    if (ArrivalScene.step == 86) {
         MessageBoxOpen = 0;
         MenuKeyBlocked = 0;
         if (RunCrowdCheer(1) == kStepDone) {
-            S.step = kStepDone;
+            ArrivalScene.step = kStepDone;
             // The HP hold of the talks ends with the scene, so Era01 does
             // not keep rewriting HP and EXP afterwards.
             PlayerHpHold = 0;
@@ -720,19 +720,19 @@ void RunSpeech() {
 }  // namespace
 
 void RunEra02ArrivalScene() {
-    HoldPosition(S.step);
+    HoldPosition(ArrivalScene.step);
 
-    if (S.step == 0) {
+    if (ArrivalScene.step == 0) {
         ArrivalViewLock = 1;
-        S.drawFlag = 1;
-        std::int32_t d = PlayerState.x - (A + 510);
+        ArrivalScene.drawFlag = 1;
+        std::int32_t d = PlayerState.x - (kLiftAnchor + 510);
         if (d < 0) d = -d;
         if (d < 70 && KeyAPressed == 1) {
             KeyAPressed = 0;
-            S.step = -1;
+            ArrivalScene.step = -1;
         }
     }
-    if (S.step == 9) {
+    if (ArrivalScene.step == 9) {
         MenuKeyBlocked = 1;
         TournamentBoundsLock = 0;
         // Only a game saved in the menu pass and loaded in a new run comes
@@ -741,28 +741,28 @@ void RunEra02ArrivalScene() {
             PlayEra02Sound(1);
             Era01AreaFlag = 0;
             Era02AreaFlag = 1;
-            ScrollX = A + 12;
-            P.savedView = ScrollX;
+            ScrollX = kLiftAnchor + 12;
+            Arrival.savedView = ScrollX;
             EncounterTrio.barOffset = 0;
             EncounterDoneFlag = 1;
         }
-        S.step = 10;
+        ArrivalScene.step = 10;
     }
-    if (S.step == -1) {
-        const std::int32_t target = A + 12;
+    if (ArrivalScene.step == -1) {
+        const std::int32_t target = kLiftAnchor + 12;
         if (ScrollX < target) ScrollX += 2;
         else if (ScrollX > target) ScrollX -= 2;
         PlayerState.pose = 24;
-        PlayerState.x = A + 510;
+        PlayerState.x = kLiftAnchor + 510;
         std::int32_t gap = ScrollX - target;
         if (gap < 0) gap = -gap;
         if (gap <= 2) {
             ScrollX = target;
-            S.step = 1;
+            ArrivalScene.step = 1;
             WaitLine();
             PlayerHpHold = -1;
             PlayerState.facing = 1;
-            P.savedView = ScrollX;
+            Arrival.savedView = ScrollX;
         }
     }
     RunLiftTalk();
@@ -774,7 +774,7 @@ void RunEra02ArrivalScene() {
     RunSpeech();
 
     CopyCrowdIndexToFigures();
-    if (S.step >= 24 && S.step <= 86) GroundFallEnabled = 0;
+    if (ArrivalScene.step >= 24 && ArrivalScene.step <= 86) GroundFallEnabled = 0;
 }
 
 // ---- the lift's ride and landing --------------------------------------------------
@@ -786,38 +786,38 @@ struct RideClock {
     double frameStamp = 0;
     std::int32_t phase = 1;
 };
-RideClock R;
+RideClock Ride;
 }  // namespace
 
 void StepArrivalLiftRide(std::int32_t a) {
-    if (!R.started) {
-        R.started = true;
-        R.pixelClock = GameNow();
+    if (!Ride.started) {
+        Ride.started = true;
+        Ride.pixelClock = GameNow();
     }
-    if (GameNow() < R.frameStamp) {
-        R.frameStamp = 0;
-        R.pixelClock = GameNow();
+    if (GameNow() < Ride.frameStamp) {
+        Ride.frameStamp = 0;
+        Ride.pixelClock = GameNow();
     }
-    const std::int32_t d = TruncToInt((GameNow() - R.pixelClock) * 10 / 0.1);
-    if (d >= 1) R.pixelClock = GameNow();
+    const std::int32_t d = TruncToInt((GameNow() - Ride.pixelClock) * 10 / 0.1);
+    if (d >= 1) Ride.pixelClock = GameNow();
     if (a == 0) {
-        R.phase = 1;
-        R.pixelClock = GameNow();
+        Ride.phase = 1;
+        Ride.pixelClock = GameNow();
         return;
     }
-    if (AtLeastElapsed(R.frameStamp, GameNow(), 0.1)) {
-        R.frameStamp = GameNow();
-        R.phase = R.phase == 1 ? 2 : 1;
+    if (AtLeastElapsed(Ride.frameStamp, GameNow(), 0.1)) {
+        Ride.frameStamp = GameNow();
+        Ride.phase = Ride.phase == 1 ? 2 : 1;
     }
     for (EncounterTrioActor& actor : EncounterTrio.actor) {
-        actor.frame = R.phase == 1 ? 11 : 12;
+        actor.frame = Ride.phase == 1 ? 11 : 12;
         actor.x += d;
     }
-    S.liftX += d;
+    ArrivalScene.liftX += d;
     PlayerState.x += d;
     ScrollX += d;
-    S.turnAngle += 4 * d;
-    if (S.turnAngle >= 360) S.turnAngle -= 360;
+    ArrivalScene.turnAngle += 4 * d;
+    if (ArrivalScene.turnAngle >= 360) ArrivalScene.turnAngle -= 360;
 }
 
 namespace {
@@ -825,56 +825,56 @@ struct LandingState {
     std::int32_t state = 0;
     double stamp = 0;
 };
-LandingState L;
+LandingState Landing;
 }  // namespace
 
 std::int32_t RunArrivalLiftLanding(std::int32_t a) {
     if (a == 0) {
-        L.state = 0;
-        return L.state;
+        Landing.state = 0;
+        return Landing.state;
     }
-    if (L.state == 0) {
-        L.state = 2;
-        L.stamp = GameNow();
+    if (Landing.state == 0) {
+        Landing.state = 2;
+        Landing.stamp = GameNow();
         PlayEra02Sound(108);
     }
-    const double t = SinceStamp(L.stamp);
-    if (L.state == 2) {
-        if (S.platformY <= 540) {
-            S.platformY = 509 + RateMove(9.779179810725552, t);
+    const double t = SinceStamp(Landing.stamp);
+    if (Landing.state == 2) {
+        if (ArrivalScene.platformY <= 540) {
+            ArrivalScene.platformY = 509 + RateMove(9.779179810725552, t);
             PlayerState.y = 609 + RateMove(9.779179810725552, t);
         } else {
-            L.state = 3;
-            L.stamp = GameNow();
+            Landing.state = 3;
+            Landing.stamp = GameNow();
         }
-    } else if (L.state == 3) {
-        if (S.counter >= 0) {
-            S.counter = 27 - RateMove(14, t);
+    } else if (Landing.state == 3) {
+        if (ArrivalScene.counter >= 0) {
+            ArrivalScene.counter = 27 - RateMove(14, t);
         } else {
-            L.state = 4;
-            L.stamp = GameNow();
+            Landing.state = 4;
+            Landing.stamp = GameNow();
             PlayEra02Sound(109);
         }
-    } else if (L.state == 4) {
-        if (S.liftPart <= 70) {
-            S.liftPart = RateMove(140, t);
+    } else if (Landing.state == 4) {
+        if (ArrivalScene.liftPart <= 70) {
+            ArrivalScene.liftPart = RateMove(140, t);
         } else {
-            L.state = 5;
-            L.stamp = GameNow();
+            Landing.state = 5;
+            Landing.stamp = GameNow();
             PlayEra02Sound(65);
         }
-    } else if (L.state == 5) {
-        if (S.platformY <= 640) {
-            S.platformY = 540 + RateMove(140, t);
+    } else if (Landing.state == 5) {
+        if (ArrivalScene.platformY <= 640) {
+            ArrivalScene.platformY = 540 + RateMove(140, t);
         } else {
-            L.state = 6;
-            L.stamp = GameNow();
+            Landing.state = 6;
+            Landing.stamp = GameNow();
             PlayEra02Sound(65);
             PlayerState.x += 20;
         }
-    } else if (L.state == 6) {
+    } else if (Landing.state == 6) {
         PlayerState.pose = 26;
-        if (AtLeastElapsed(L.stamp, GameNow(), 0.2)) L.state = kStepDone;
+        if (AtLeastElapsed(Landing.stamp, GameNow(), 0.2)) Landing.state = kStepDone;
     }
-    return L.state;
+    return Landing.state;
 }

@@ -8,6 +8,11 @@
 // Every word of the area back to its start value; the data reset calls it.
 void ResetEra02Area();
 
+// The area's part of the stage step and its limits, called by the stage step
+// while its area flag is 1.
+void RunEra02Block();
+void LimitEra02();
+
 void RunEra02ArrivalScene();
 void RunTournament();
 void RunEra02Events();

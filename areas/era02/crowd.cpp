@@ -22,7 +22,7 @@ struct CrowdMotion {
     double reactionStamp = 0;
     std::int32_t kind = 0;
 };
-CrowdMotion M;
+CrowdMotion Crowd;
 
 // One row of the cheer: the index it shows and its wait in periods (0 for
 // the first row's fixed 3.0 s).
@@ -36,26 +36,26 @@ constexpr CheerRow kCheer[20] = {
 };
 
 void NextCheerStep(std::int32_t step, bool sound) {
-    M.cheerStep = step;
-    M.cheerStamp = GameNow();
+    Crowd.cheerStep = step;
+    Crowd.cheerStamp = GameNow();
     if (sound) PlayEra02Sound(86);
 }
 
 void StepCheer() {
-    if (M.cheerStep == 0) {
+    if (Crowd.cheerStep == 0) {
         Era02Crowd.frameIndex = 2;
         PlayEra02Sound(69);
-        M.cheerStamp = GameNow();
-        M.cheerStep = 1;
+        Crowd.cheerStamp = GameNow();
+        Crowd.cheerStep = 1;
     }
-    const std::int32_t step = M.cheerStep;
+    const std::int32_t step = Crowd.cheerStep;
     if (step < 1 || step > 19) return;
     Era02Crowd.frameIndex = kCheer[step].index;
-    const double wait = step == 1 ? 3.0 : kCheer[step].periods * M.period;
-    if (!AtLeastElapsed(M.cheerStamp, GameNow(), wait)) return;
+    const double wait = step == 1 ? 3.0 : kCheer[step].periods * Crowd.period;
+    if (!AtLeastElapsed(Crowd.cheerStamp, GameNow(), wait)) return;
     if (step == 14) {
-        if (M.period > 0.24) {
-            M.period -= 0.05;
+        if (Crowd.period > 0.24) {
+            Crowd.period -= 0.05;
             NextCheerStep(2, true);
         } else {
             NextCheerStep(15, true);
@@ -73,16 +73,16 @@ void StepCheer() {
 constexpr std::int32_t kPlayerHitPoses[5] = {0, 2, 1, 2, 1};
 constexpr std::int32_t kOpponentHitPoses[6] = {0, 3, 4, 3, 4, 1};
 
-bool ReactionWaitOver() { return AtLeastElapsed(M.reactionStamp, GameNow(), kReactionPeriod); }
+bool ReactionWaitOver() { return AtLeastElapsed(Crowd.reactionStamp, GameNow(), kReactionPeriod); }
 
 void AdvanceReaction(std::int32_t next, bool sound, std::int32_t soundId) {
-    M.reactionStep = next;
-    M.reactionStamp = GameNow();
+    Crowd.reactionStep = next;
+    Crowd.reactionStamp = GameNow();
     if (sound) PlayEra02Sound(soundId);
 }
 
 void StepWholeCrowd(const std::int32_t* poses, std::int32_t last, std::int32_t soundId) {
-    std::int32_t& step = M.reactionStep;
+    std::int32_t& step = Crowd.reactionStep;
     if (step == 0) {
         Era02Crowd.frameIndex = 1;
         AdvanceReaction(1, false, 0);
@@ -98,7 +98,7 @@ void StepWholeCrowd(const std::int32_t* poses, std::int32_t last, std::int32_t s
 }
 
 void StepWave() {
-    std::int32_t& step = M.reactionStep;
+    std::int32_t& step = Crowd.reactionStep;
     if (step == 0) {
         Era02Crowd.frameIndex = 1;
         AdvanceReaction(1, false, 0);
@@ -119,33 +119,33 @@ void CopyCrowdIndexToFigures() {
 }
 
 std::int32_t RunCrowdCheer(std::int32_t mode) {
-    if (GameNow() - M.cheerStamp < 0) {
-        M.cheerStamp = 0;
-        M.period = kLongPeriod;
+    if (GameNow() - Crowd.cheerStamp < 0) {
+        Crowd.cheerStamp = 0;
+        Crowd.period = kLongPeriod;
     }
-    if (mode == 0) M.cheerStep = 0;
-    if (mode == 2) M.period = kShortPeriod;
+    if (mode == 0) Crowd.cheerStep = 0;
+    if (mode == 2) Crowd.period = kShortPeriod;
     if (mode == 3) {
-        M.cheerStep = 2;
-        M.period = kShortPeriod;
+        Crowd.cheerStep = 2;
+        Crowd.period = kShortPeriod;
     }
     if (mode == 1) {
         StepCheer();
         CopyCrowdIndexToFigures();
     }
-    return M.cheerStep;
+    return Crowd.cheerStep;
 }
 
 std::int32_t RunCrowdReaction(std::int32_t mode, std::int32_t kind) {
-    StampAheadToZero(M.reactionStamp, GameNow());
+    StampAheadToZero(Crowd.reactionStamp, GameNow());
     if (mode == 0) {
-        M.reactionStep = 0;
-        return M.reactionStep;
+        Crowd.reactionStep = 0;
+        return Crowd.reactionStep;
     }
     if (kind == 11) StepWholeCrowd(kPlayerHitPoses, 4, 86);
     else if (kind == 21) StepWholeCrowd(kOpponentHitPoses, 5, 114);
     else if (kind == 12) StepWave();
-    return M.reactionStep;
+    return Crowd.reactionStep;
 }
 
 void UpdateCrowdReactions() {
@@ -155,16 +155,16 @@ void UpdateCrowdReactions() {
         w.watchedPlayerHp = PlayerState.hp;
         w.watchedOpponentHp = TournamentState.opponentHp;
     }
-    if (M.kind == 0) {
-        if (PlayerState.hp < w.watchedPlayerHp) M.kind = 11;
-        if (PlayerState.hp < w.watchedPlayerHp - 5) M.kind = 12;
-        if (TournamentState.opponentHp < w.watchedOpponentHp) M.kind = 21;
-        if (M.kind == 0) return;
+    if (Crowd.kind == 0) {
+        if (PlayerState.hp < w.watchedPlayerHp) Crowd.kind = 11;
+        if (PlayerState.hp < w.watchedPlayerHp - 5) Crowd.kind = 12;
+        if (TournamentState.opponentHp < w.watchedOpponentHp) Crowd.kind = 21;
+        if (Crowd.kind == 0) return;
     }
-    if (RunCrowdReaction(1, M.kind) == kStepDone) {
+    if (RunCrowdReaction(1, Crowd.kind) == kStepDone) {
         w.watchedPlayerHp = PlayerState.hp;
         w.watchedOpponentHp = TournamentState.opponentHp;
-        M.kind = 0;
+        Crowd.kind = 0;
         RunCrowdReaction(0, 0);
     }
 }

@@ -10,13 +10,13 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/anim_ticker.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -92,22 +92,22 @@ void DrawEastGateStructure() {
     for (int i = 1; i <= 15; ++i) {
         SetEra02SetPieceSpriteA(i);
         const PendingSpriteRecord& p = PendingSprite;
-        const int slot = p.GNo == 42 ? kSlot79 : p.GNo == 44 ? kSlot81 : -1;
+        const int slot = p.gno == 42 ? kSlot79 : p.gno == 44 ? kSlot81 : -1;
         if (slot < 0) continue;
-        DrawWithBaseTransform(slot, plat::Rect{p.SrcLeft, p.SrcTop, p.SrcRight, p.SrcBottom}, 0, 0,
-                              static_cast<float>(p.PosX), static_cast<float>(p.PosY), p.Depth, p.Colour);
+        DrawWithBaseTransform(slot, plat::Rect{p.srcLeft, p.srcTop, p.srcRight, p.srcBottom}, 0, 0,
+                              static_cast<float>(p.posX), static_cast<float>(p.posY), p.depth, p.colour);
     }
 }
 
 // The sheets face left: a facing of +1 draws mirrored.
 void DrawOpponentSprite(const TournamentOpponentRecord& o, float depth, int slot = kSlot82) {
-    PendingSprite.GNo = 45;
-    PendingSprite.PosX = o.x - ScrollX;
-    PendingSprite.PosY = o.y;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = o.facing == 1 ? -1 : 1;
-    PendingSprite.Depth = depth;
-    PendingSprite.Colour = SceneTint;
+    PendingSprite.gno = 45;
+    PendingSprite.posX = o.x - ScrollX;
+    PendingSprite.posY = o.y;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = o.facing == 1 ? -1 : 1;
+    PendingSprite.depth = depth;
+    PendingSprite.colour = SceneTint;
     DrawPendingSprite(slot);
 }
 
@@ -184,7 +184,7 @@ void DrawEra02Arena() {
         SetRound1OpponentFrame(o.frame);
         DrawOpponentSprite(o, o.depth);
         SetRound1OpponentExtraFrame(o.frame);
-        if (PendingSprite.SrcLeft != 999) DrawOpponentSprite(o, o.depth - 0.01f);
+        if (PendingSprite.srcLeft != 999) DrawOpponentSprite(o, o.depth - 0.01f);
     }
     DrawRound3And4();
 }

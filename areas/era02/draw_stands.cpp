@@ -3,22 +3,26 @@
 // its platform, the six rows of the crowd, the banner and the marker light.
 // Every piece is placed straight in virtual-screen pixels.
 #include "areas/era02/calls.h"
+#include "areas/era02/opponent_frames.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr int kSlot79 = 79, kSlot81 = 81, kSlot39 = 39, kSlot85 = 85;
 constexpr std::uint32_t kOpaqueWhite = 0xFFFFFFFFu;
+
+// Where a piece `offset` px into the arena stands on the screen.
+float ArenaScreenX(std::int32_t offset) { return static_cast<float>(Era02Anchor1 + offset - ScrollX); }
 
 void Piece(int slot, int l, int t, int r, int b, float x, float y, float depth, float cx = 0, float cy = 0,
            std::uint32_t colour = SceneTint) {
@@ -27,8 +31,8 @@ void Piece(int slot, int l, int t, int r, int b, float x, float y, float depth, 
 
 void DrawPendingPiece(int slot) {
     const PendingSpriteRecord& s = PendingSprite;
-    Piece(slot, s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom, static_cast<float>(s.PosX),
-          static_cast<float>(s.PosY), s.Depth, 0, 0, s.Colour);
+    Piece(slot, s.srcLeft, s.srcTop, s.srcRight, s.srcBottom, static_cast<float>(s.posX),
+          static_cast<float>(s.posY), s.depth, 0, 0, s.colour);
 }
 
 // One column of a stand at screen x; `extraDepth` pushes the end column back.
@@ -43,30 +47,20 @@ void StandColumn(float x, float extraDepth) {
 
 void CentreStage() {
     const std::int32_t shake = BannerShakeX;
-    const float x = static_cast<float>(O + 1315 + shake - ScrollX);
+    const float x = ArenaScreenX(1315 + shake);
     const std::int32_t h = TournamentState.platformHeight;
     for (int k = 0; k <= 6; ++k) Piece(kSlot81, 338, 500, 627, 520, x, 520 + 20.0f * k, 0.7f);
     Piece(kSlot81, 338, 0, 627, 482, x, 0, 0.73f);
     Piece(kSlot81, 338, 482, 627, 520, x, 482, 0.7f);
     // The platform's top piece shortens from the top while it rises to 98,
     // then the strips below it slide down.
-    if (h < 98) Piece(kSlot81, 0, h + 387, 253, 485, static_cast<float>(O + 1332 + shake - ScrollX), h + 273.0f, 0.71f);
+    if (h < 98) Piece(kSlot81, 0, h + 387, 253, 485, ArenaScreenX(1332 + shake), h + 273.0f, 0.71f);
     const std::int32_t slide = h > 98 ? h - 98 : 0;
     for (int k = 10; k <= 20; ++k) Piece(kSlot81, 0, 473, 253, 484, x + 17, 369.0f + 11 * (k - 10) + slide, 0.71f);
 }
 
-// The crowd's poses: pivot, source x range and a source y range for each of
-// the three kinds of figure.
-struct CrowdFrame {
-    std::int32_t pivotX, pivotY, left, right;
-    std::int32_t top[3], bottom[3];
-};
-constexpr CrowdFrame kCrowdFrames[4] = {
-    {7, 29, 321, 337, {303, 339, 377}, {332, 365, 406}},
-    {7, 35, 303, 317, {303, 339, 377}, {338, 374, 411}},
-    {13, 31, 280, 303, {303, 339, 377}, {338, 374, 411}},
-    {10, 24, 258, 279, {303, 339, 377}, {331, 364, 405}},
-};
+using era02_frames::CrowdFrame;
+using era02_frames::kCrowdFrames;
 constexpr int kRowKinds[6] = {0, 1, 2, 1, 2, 0};   // A, B, C, B, C, A
 
 struct FigureFrame {
@@ -93,11 +87,8 @@ void DrawCrowd() {
             const FigureFrame& f = CrowdFigureFrames[r];
             const float y = 301.0f + 67 * r;
             const auto cx = static_cast<float>(f.pivotX), cy = static_cast<float>(f.pivotY);
-            if (c >= 2)
-                Piece(kSlot81, f.left, f.top, f.right, f.bottom, static_cast<float>(O + 63 + 85 * c - ScrollX), y, 0.72f,
-                      cx, cy);
-            Piece(kSlot81, f.left, f.top, f.right, f.bottom, static_cast<float>(O + 1542 + 85 * c - ScrollX), y, 0.72f,
-                  cx, cy);
+            if (c >= 2) Piece(kSlot81, f.left, f.top, f.right, f.bottom, ArenaScreenX(63 + 85 * c), y, 0.72f, cx, cy);
+            Piece(kSlot81, f.left, f.top, f.right, f.bottom, ArenaScreenX(1542 + 85 * c), y, 0.72f, cx, cy);
         }
     }
 }
@@ -120,8 +111,8 @@ void DrawGaugeMarker() {
         f += 1;
     }
     if (f >= 5) f = 1;
-    Piece(kSlot39, 0, 15 * (f - 1), 17, 15 * (f - 1) + 14, static_cast<float>(O + 1447 - ScrollX),
-          641.0f - TournamentGauge.value, 0.69f, 0, 0, kOpaqueWhite);
+    Piece(kSlot39, 0, 15 * (f - 1), 17, 15 * (f - 1) + 14, ArenaScreenX(1447), 641.0f - TournamentGauge.value, 0.69f,
+          0, 0, kOpaqueWhite);
 }
 
 // The pieces of the debris burst, from the fourth opponent's sheet.
@@ -144,14 +135,14 @@ void DrawEra02StandsCrowdAndStage() {
     SetStageBaseTransform();
     for (int i = 1; i <= 7; ++i) {
         SetEra02SetPieceSpriteC(i);
-        if (PendingSprite.GNo == 42) DrawPendingPiece(kSlot79);
+        if (PendingSprite.gno == 42) DrawPendingPiece(kSlot79);
     }
     for (int i = 1; i <= 11; ++i) {
         SetEra02SetPieceSpriteB(i);
-        if (PendingSprite.GNo == 44) DrawPendingPiece(kSlot81);
+        if (PendingSprite.gno == 44) DrawPendingPiece(kSlot81);
     }
-    for (int c = 1; c <= 15; ++c) StandColumn(static_cast<float>(O + 40 + 85 * c - ScrollX), c == 15 ? 0.2f : 0.0f);
-    for (int c = 1; c <= 15; ++c) StandColumn(static_cast<float>(O + 1434 + 85 * c - ScrollX), c == 1 ? 0.2f : 0.0f);
+    for (int c = 1; c <= 15; ++c) StandColumn(ArenaScreenX(40 + 85 * c), c == 15 ? 0.2f : 0.0f);
+    for (int c = 1; c <= 15; ++c) StandColumn(ArenaScreenX(1434 + 85 * c), c == 1 ? 0.2f : 0.0f);
     CentreStage();
     if (Era02Crowd.frameIndex != 0) {
         UpdateCrowdFigureFrames();
@@ -159,9 +150,8 @@ void DrawEra02StandsCrowdAndStage() {
     }
     const std::int32_t b = TournamentBanner;
     if (b >= 1 && b <= 4)
-        Piece(kSlot81, 301, kBanners[b].top, 327, kBanners[b].bottom,
-              static_cast<float>(O + 1447 + BannerShakeX - ScrollX), 192.0f - (kBanners[b].bottom - kBanners[b].top),
-              0.6f);
+        Piece(kSlot81, 301, kBanners[b].top, 327, kBanners[b].bottom, ArenaScreenX(1447 + BannerShakeX),
+              192.0f - (kBanners[b].bottom - kBanners[b].top), 0.6f);
     if (TournamentGauge.shown != 0) DrawGaugeMarker();
     DrawDebris();
 }

@@ -8,17 +8,16 @@
 #include "areas/era03/records.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kTextureD048 = 48;
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
@@ -46,7 +45,7 @@ struct ErrandState {
     std::int32_t step = 0, counter = 0, sideA = 0, sideB = 0, view = 0;
     double stamp = 0, stamp2 = 0;
 };
-ErrandState Er;
+ErrandState Errand;
 
 // Steps 21..25: banner, opponent frame and line of each.
 struct TalkRow {
@@ -60,7 +59,7 @@ struct StrikeState {
     std::int32_t step = 0, shake = 0, sound = 0;
     double stamp = 0, shakeStamp = 0, flipStamp = 0;
 };
-StrikeState Bs;
+StrikeState BannerStrike;
 
 // The strike's wind-up: frame and time of each step before the blow.
 struct StrikeRow {
@@ -74,7 +73,9 @@ struct GiftState {
     std::int32_t step = 0, heldX = 0;
     double stamp = 0;
 };
-GiftState Gf;
+GiftState Gift;
+
+double SinceErrandStamp() { return GameNow() - Errand.stamp; }
 
 void StepSideA(ErrandState& s) {
     if (s.sideA == 0) {
@@ -90,14 +91,14 @@ void StepSideA(ErrandState& s) {
             CloseLine(Msg());
         }
     }
-    if (s.sideA == 2 && WalkHeroinePast(O + 1490, -1)) {
+    if (s.sideA == 2 && WalkHeroinePast(Era02Anchor1 + 1490, -1)) {
         s.sideA = 3;
         Restart(s.stamp2);
         s.view = ScrollX;
     }
     if (s.sideA == 3) {
         ScrollX = s.view;
-        PlayerState.x = O + 1530;
+        PlayerState.x = Era02Anchor1 + 1530;
         if (AtLeastElapsed(s.stamp2, GameNow(), 2.0)) {
             s.sideA = 4;
             EnterConfirmState = kLineWaiting;
@@ -116,7 +117,7 @@ void StepSideA(ErrandState& s) {
             s.sideB = 1;
         }
     }
-    if (s.sideA == 5 && WalkHeroinePast(O + 250, -1)) {
+    if (s.sideA == 5 && WalkHeroinePast(Era02Anchor1 + 250, -1)) {
         s.sideA = 6;
         Restart(s.stamp2);
     }
@@ -150,7 +151,7 @@ void StepSideB(ErrandState& s) {
         s.sideB = 8;
         TournamentBoundsLock = 0;
     }
-    if (s.sideB == 8 && WalkHeroinePast(O - 100, -1)) {
+    if (s.sideB == 8 && WalkHeroinePast(Era02Anchor1 - 100, -1)) {
         s.sideB = 9;
         PlayEra02Sound(110);
         Restart(s.stamp);
@@ -166,25 +167,10 @@ void StepSideB(ErrandState& s) {
     }
 }
 
-}  // namespace
-
-std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
-    ErrandState& s = Er;
-    StampAheadToZero(s.stamp, GameNow());
-    StampAheadToZero(s.stamp2, GameNow());
-    if (mode == 0) {
-        s = ErrandState{};
-        s.step = 1;
-        AllFigures(1);
-        MessageBoxOpen = 1;
-        return s.step;
-    }
-    if (s.sideA == 0) {
-        ScrollX = O + 1102;
-        PlayerState.x = O + 1890;
-        PlayerState.facing = -1;
-    }
-    const auto since = [&] { return GameNow() - s.stamp; };
+// Steps 1 to 4: the sheet loaded, the first line, and the last opponent
+// charging in.
+void StepErrandCharge() {
+    ErrandState& s = Errand;
     if (s.step == 1) {
         PlayerState.pose = 96;
         if (RequestTexture(kTextureD048)) s.step = 2;
@@ -201,7 +187,7 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
         PlayerState.pose = 96;
         if (AtLeastElapsed(s.stamp, GameNow(), 1.5)) {
             s.step = 4;
-            Opp.x = O + 310;
+            Opp.x = Era02Anchor1 + 310;
             Opp.y = 640;
             Opp.facing = 1;
             StepRound4OpponentStride(0);
@@ -220,6 +206,12 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             EnterConfirmState = kLineWaiting;
         }
     }
+}
+
+// Steps 5 to 18: the long talks, the second one looping while the count
+// runs up.
+void StepErrandTalk() {
+    ErrandState& s = Errand;
     if (s.step == 5) {
         PlayerState.pose = 1;
         TournamentBanner = 3;
@@ -335,6 +327,11 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             Restart(s.stamp);
         }
     }
+}
+
+// Steps 19 to 25: the talk to the crowd, the banner and the crowd waving.
+void StepErrandCrowdTalk() {
+    ErrandState& s = Errand;
     if (s.step == 19) {
         Opp.frame = 2;
         Opp.facing = 1;
@@ -350,10 +347,10 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
     if (s.step == 20) {
         Opp.frame = 34;
         OpponentBeside(-1, 100);
-        const bool second = since() >= 0.2;
+        const bool second = SinceErrandStamp() >= 0.2;
         TournamentBanner = second ? 4 : 3;
         AllFigures(second ? 2 : 1);
-        if (since() >= 0.4) {
+        if (SinceErrandStamp() >= 0.4) {
             Restart(s.stamp);
             PlayEra02Sound(86);
         }
@@ -381,6 +378,11 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             }
         }
     }
+}
+
+// Steps 26 to 28: its blows at the banner, with a line between.
+void StepErrandStrikes() {
+    ErrandState& s = Errand;
     if (s.step == 26) {
         const std::int32_t strike = RunEra02BannerStrike(1);
         if (s.counter == 1 && AtLeastElapsed(s.stamp, GameNow(), 2.0)) {
@@ -416,9 +418,34 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
             Restart(s.stamp);
             RunEra02BannerStrike(0);
             ++s.counter;
-            if (ScrollX + 1024 < O + 1490) s.step = 29;
+            if (ScrollX + 1024 < Era02Anchor1 + 1490) s.step = 29;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
+    ErrandState& s = Errand;
+    StampAheadToZero(s.stamp, GameNow());
+    StampAheadToZero(s.stamp2, GameNow());
+    if (mode == 0) {
+        s = ErrandState{};
+        s.step = 1;
+        AllFigures(1);
+        MessageBoxOpen = 1;
+        return s.step;
+    }
+    if (s.sideA == 0) {
+        ScrollX = Era02Anchor1 + 1102;
+        PlayerState.x = Era02Anchor1 + 1890;
+        PlayerState.facing = -1;
+    }
+    // A step entered in one phase runs on in the next in the same call.
+    StepErrandCharge();
+    StepErrandTalk();
+    StepErrandCrowdTalk();
+    StepErrandStrikes();
     if (s.counter >= 10 && s.step >= 28) StepSideA(s);
     if (s.sideB != 0) StepSideB(s);
     if (DebrisBurst.trigger != 0) UpdateDebrisBurst();
@@ -426,7 +453,7 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
 }
 
 std::int32_t RunEra02BannerStrike(std::int32_t mode) {
-    StrikeState& s = Bs;
+    StrikeState& s = BannerStrike;
     StampAheadToNow(s.stamp, GameNow());
     StampAheadToNow(s.shakeStamp, GameNow());
     StampAheadToNow(s.flipStamp, GameNow());
@@ -439,7 +466,7 @@ std::int32_t RunEra02BannerStrike(std::int32_t mode) {
     if (s.step == 1) {
         s.step = 2;
         Restart(s.stamp);
-        Opp.x = O + 1690;
+        Opp.x = Era02Anchor1 + 1690;
         Opp.y = 640;
         Opp.facing = -1;
     }
@@ -485,7 +512,7 @@ std::int32_t RunEra02BannerStrike(std::int32_t mode) {
 }
 
 std::int32_t RunEra02GiftTalk(std::int32_t mode) {
-    GiftState& s = Gf;
+    GiftState& s = Gift;
     if (mode == 0) {
         s.step = 1;
         MessageBoxOpen = 1;

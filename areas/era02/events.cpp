@@ -9,17 +9,18 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kTextureD048 = 48;
 constexpr std::int32_t kGeneralVolume = 0;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
@@ -33,7 +34,7 @@ constexpr std::int32_t kCrowdHeld = 5;
 struct DispatchState {
     std::int32_t passage = kIdle, crowd = 0;
 };
-DispatchState D;
+DispatchState Dispatch;
 
 // The first return of the program's run greets with the long talk and the
 // parting line; later ones are short.
@@ -43,7 +44,7 @@ struct ReturnState {
     std::int32_t step = 0;
     double stamp = 0, hop[3] = {0, 0, 0};
 };
-ReturnState Rt;
+ReturnState ReturnScene;
 
 // A passage through a door: the door opens, she walks through, it shuts.
 // The exit to Era03 also switches the graphics and the area between the
@@ -54,15 +55,15 @@ struct PassageRow {
     bool toEra03;
     bool closesTournament;   // the west door out starts the tournament's sequencer afresh
 };
-constexpr PassageRow kExitRow = {1, O + 3050, true, false};
-constexpr PassageRow kWestInRow = {1, O + 250, false, false};
-constexpr PassageRow kWestOutRow = {-1, O - 50, false, true};
+constexpr PassageRow kExitRow = {1, Era02Anchor1 + 3050, true, false};
+constexpr PassageRow kWestInRow = {1, Era02Anchor1 + 250, false, false};
+constexpr PassageRow kWestOutRow = {-1, Era02Anchor1 - 50, false, true};
 
 struct PassageState {
     std::int32_t step = 0, heldX = 0;
     double stamp = 0;
 };
-PassageState Px, Pw;
+PassageState ExitPassage, WestPassage;
 
 std::int32_t RunPassage(PassageState& s, const PassageRow& r, std::int32_t mode) {
     StampAheadToNow(s.stamp, GameNow());
@@ -122,15 +123,15 @@ struct WaveState {
     std::int32_t step = 0;
     double stamp = 0;
 };
-WaveState Wv;
+WaveState Wave;
 
 }  // namespace
 
-void ResetEra02EventSlots() { D = DispatchState{}; }
+void ResetEra02EventSlots() { Dispatch = DispatchState{}; }
 void ResetEra02ReturnVisitsForTests() { ReturnVisits = 0; }
 
 std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
-    ReturnState& s = Rt;
+    ReturnState& s = ReturnScene;
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 1;
@@ -138,8 +139,9 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
         Era02Crowd.frameIndex = 0;
         return s.step;
     }
-    if (s.step == 1 && PlayerMoveState.runSlideState == 0) s.step = PlayerState.x <= O + 3207 ? 3 : 2;
-    if ((s.step == 2 && WalkHeroinePast(O + 3207, -1)) || (s.step == 3 && WalkHeroinePast(O + 3207, 1))) {
+    if (s.step == 1 && PlayerMoveState.runSlideState == 0) s.step = PlayerState.x <= Era02Anchor1 + 3207 ? 3 : 2;
+    if ((s.step == 2 && WalkHeroinePast(Era02Anchor1 + 3207, -1)) ||
+        (s.step == 3 && WalkHeroinePast(Era02Anchor1 + 3207, 1))) {
         s.step = 4;
         Restart(s.stamp);
     }
@@ -232,7 +234,7 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
     }
     if (s.step == 14) {
         CameraMode = 0;
-        if (WalkHeroinePast(O + 2707, -1)) {
+        if (WalkHeroinePast(Era02Anchor1 + 2707, -1)) {
             s.step = 15;
             PlayEra02Sound(110);
             Restart(s.stamp);
@@ -247,23 +249,23 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
         MessageBoxOpen = 0;
     }
     if (s.step >= 1 && s.step <= 13) {
-        ScrollX = O + 2807;
+        ScrollX = Era02Anchor1 + 2807;
         CameraMode = 1;
     }
     if (s.step >= 4 && s.step <= 10) {
-        PlayerState.x = O + 3207;
+        PlayerState.x = Era02Anchor1 + 3207;
         PlayerState.facing = -1;
         PlayerState.pose = 96;
     }
     return s.step;
 }
 
-std::int32_t RunEra02ExitToEra03(std::int32_t mode) { return RunPassage(Px, kExitRow, mode); }
-std::int32_t RunEra02WestDoorIn(std::int32_t mode) { return RunPassage(Pw, kWestInRow, mode); }
-std::int32_t RunEra02WestDoorOut(std::int32_t mode) { return RunPassage(Pw, kWestOutRow, mode); }
+std::int32_t RunEra02ExitToEra03(std::int32_t mode) { return RunPassage(ExitPassage, kExitRow, mode); }
+std::int32_t RunEra02WestDoorIn(std::int32_t mode) { return RunPassage(WestPassage, kWestInRow, mode); }
+std::int32_t RunEra02WestDoorOut(std::int32_t mode) { return RunPassage(WestPassage, kWestOutRow, mode); }
 
 std::int32_t RunEra02CrowdWave(std::int32_t mode) {
-    WaveState& s = Wv;
+    WaveState& s = Wave;
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 2;
@@ -278,7 +280,7 @@ std::int32_t RunEra02CrowdWave(std::int32_t mode) {
             s.step = 2;
             Restart(s.stamp);
         }
-        if (PlayerState.x <= O + 140 || PlayerState.x >= O + 2800) s.step = kStepDone;
+        if (PlayerState.x <= Era02Anchor1 + 140 || PlayerState.x >= Era02Anchor1 + 2800) s.step = kStepDone;
     }
     if (s.step >= 2 && s.step <= 9) {
         // Steps 3..8 raise figure 6, 5, .. 1 in turn; 2 and 9 lower them all.
@@ -299,45 +301,47 @@ std::int32_t RunEra02CrowdWave(std::int32_t mode) {
 
 void RunEra02Events() {
     const std::int32_t& facing = PlayerState.facing;
-    if (D.passage == kIdle && facing == -1 && std::abs(ScrollX - (O + 2807)) <= 9 && PlayerState.x < O + 3407) {
-        D.passage = kReturn;
+    if (Dispatch.passage == kIdle && facing == -1 && std::abs(ScrollX - (Era02Anchor1 + 2807)) <= 9 &&
+        PlayerState.x < Era02Anchor1 + 3407) {
+        Dispatch.passage = kReturn;
         RunEra02ReturnFromEra03(0);
     }
-    if (D.passage == kReturn && RunEra02ReturnFromEra03(1) == kStepDone) D.passage = kIdle;
-    if (D.passage == kIdle && facing == 1 && std::abs(PlayerState.x - (O + 2800)) <= 199) {
-        D.passage = kExit;
+    if (Dispatch.passage == kReturn && RunEra02ReturnFromEra03(1) == kStepDone) Dispatch.passage = kIdle;
+    if (Dispatch.passage == kIdle && facing == 1 && std::abs(PlayerState.x - (Era02Anchor1 + 2800)) <= 199) {
+        Dispatch.passage = kExit;
         RunEra02ExitToEra03(0);
     }
-    if (D.passage == kExit && RunEra02ExitToEra03(1) == kStepDone) D.passage = D.crowd = kIdle;
-    if (D.passage == kIdle && facing == 1 && std::abs(PlayerState.x - O) <= 99) {
-        D.passage = kWestIn;
+    if (Dispatch.passage == kExit && RunEra02ExitToEra03(1) == kStepDone) Dispatch.passage = Dispatch.crowd = kIdle;
+    if (Dispatch.passage == kIdle && facing == 1 && std::abs(PlayerState.x - Era02Anchor1) <= 99) {
+        Dispatch.passage = kWestIn;
         RunEra02WestDoorIn(0);
     }
-    if (D.passage == kWestIn && RunEra02WestDoorIn(1) == kStepDone) D.passage = D.crowd = kIdle;
-    if (D.passage == kIdle && facing == -1 && std::abs(PlayerState.x - (O + 100)) <= 149) {
-        D.passage = kWestOut;
+    if (Dispatch.passage == kWestIn && RunEra02WestDoorIn(1) == kStepDone) Dispatch.passage = Dispatch.crowd = kIdle;
+    if (Dispatch.passage == kIdle && facing == -1 && std::abs(PlayerState.x - (Era02Anchor1 + 100)) <= 149) {
+        Dispatch.passage = kWestOut;
         RunEra02WestDoorOut(0);
     }
-    if (D.passage == kWestOut && RunEra02WestDoorOut(1) == kStepDone) D.passage = D.crowd = kIdle;
-    if (D.crowd == 0 && D.passage == kIdle && O + 120 < PlayerState.x && PlayerState.x < O + 2800) {
-        D.crowd = 1;
+    if (Dispatch.passage == kWestOut && RunEra02WestDoorOut(1) == kStepDone) Dispatch.passage = Dispatch.crowd = kIdle;
+    if (Dispatch.crowd == 0 && Dispatch.passage == kIdle && Era02Anchor1 + 120 < PlayerState.x &&
+        PlayerState.x < Era02Anchor1 + 2800) {
+        Dispatch.crowd = 1;
         RunEra02CrowdWave(0);
     }
-    if (D.crowd == 1 && RunEra02CrowdWave(1) == kStepDone) D.crowd = 0;
+    if (Dispatch.crowd == 1 && RunEra02CrowdWave(1) == kStepDone) Dispatch.crowd = 0;
 
     std::int32_t& errand = Era02EventsState;
-    if (errand == 0 && ErrandState == 2 && PlayerState.facing == -1 && PlayerState.x < O + 1900) {
+    if (errand == 0 && ErrandState == 2 && PlayerState.facing == -1 && PlayerState.x < Era02Anchor1 + 1900) {
         errand = 1;
         RunEra02ErrandEvent(0);
     }
     if (errand == 1 && RunEra02ErrandEvent(1) == kStepDone) errand = 2;
-    if (errand == 2 && PlayerState.weaponMode2 == 1 && std::abs(PlayerState.x - (O + 1461)) <= 200) {
+    if (errand == 2 && PlayerState.weaponMode2 == 1 && std::abs(PlayerState.x - (Era02Anchor1 + 1461)) <= 200) {
         errand = 3;
         RunEra02GiftTalk(0);
-        D.crowd = kCrowdHeld;
+        Dispatch.crowd = kCrowdHeld;
     }
     if (errand == 3 && RunEra02GiftTalk(1) == kStepDone) {
         errand = 4;
-        D.crowd = 0;
+        Dispatch.crowd = 0;
     }
 }

@@ -2,6 +2,7 @@
 // tournament and the throne-room scenes after it. Each entry shows its lines
 // while its channel holds one of its values; a reply drawn under the line
 // before it repeats that line through a two-value entry.
+#include "areas/message_tables.h"
 #include "core/player.h"
 #include "text/messages/area_texts.h"
 

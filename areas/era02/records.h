@@ -1,5 +1,8 @@
 // The records of the arena tournament area (Era02) that the rest of the game
 // reads, writes or saves.
+// A word a save slot keeps has its row in the slot layout
+// (shell/save_layout.cpp); every word gets its start value in this area's
+// reset.cpp, and the area's step calls its routines from block.cpp.
 #pragma once
 
 #include <cstdint>

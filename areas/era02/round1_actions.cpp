@@ -5,41 +5,32 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round1Opponent;
 
-std::int32_t Dx() { return PlayerState.x - Opp.x; }
-std::int32_t D() { return Dx() < 0 ? -Dx() : Dx(); }
-bool HeroineInFront() { return Dx() * Opp.facing > 0; }
+std::int32_t OffsetToHeroine() { return PlayerState.x - Opp.x; }
+std::int32_t DistanceToHeroine() { return OffsetToHeroine() < 0 ? -OffsetToHeroine() : OffsetToHeroine(); }
+bool HeroineInFront() { return OffsetToHeroine() * Opp.facing > 0; }
 // Facing each other: she faces the heroine and the heroine faces her.
 bool FaceToFace() { return HeroineInFront() && PlayerState.facing == -Opp.facing; }
 
 void ClampToRing() {
-    if (Opp.x < O + 200) Opp.x = O + 200;
-    if (Opp.x > O + 2750) Opp.x = O + 2750;
+    if (Opp.x < Era02Anchor1 + 200) Opp.x = Era02Anchor1 + 200;
+    if (Opp.x > Era02Anchor1 + 2750) Opp.x = Era02Anchor1 + 2750;
 }
 
-// An action's step and stamp; every change of step restarts the stamp.
-struct Action {
-    std::int32_t step = 0;
-    double stamp = 0;
-    double T() { return SinceStamp(stamp); }
-    bool After(double s) { return T() >= s; }
-    void Go(std::int32_t next) {
-        step = next;
-        stamp = GameNow();
-    }
-};
+// An action is a TimedStep: every change of step restarts its stamp.
+using Action = TimedStep;
 
 void EndAction(Action& a) {
     Opp.frame = 1;
@@ -50,48 +41,56 @@ void EndAction(Action& a) {
 
 Action Lunge, Swipe, Jump, Reaction;
 
-struct JumpArgs {
-    std::int32_t startX = 0, startY = 0;
-    double crouch = 0;
-    std::int32_t vx = 0, vy = 0;
-    bool soundStopped = false;
-};
-JumpArgs J;
-
-struct Chooser {
-    std::int32_t kind = 0, result = 0, facing = 1, distance = 0;
-};
-Chooser C;
-
-struct ReactionArgs {
-    std::int32_t H = 0, V = 0, lift = 0, angle = 0, frame = 0, distance = 0;
-    std::int32_t baseX = 0, baseY = 0, heroineFacing = 1, h = 0, rememberedX = 0;
-};
-ReactionArgs RA;
-
-}  // namespace
-
-std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
-    Action& a = Lunge;
+// The start the lunge and the swipe share: armed (mode 0) at step 0; then
+// she steps to the front, holds the wind-up picture 0.1 s and strikes with
+// its sound. True when the call only armed it.
+bool WindUp(Action& a, std::int32_t mode, std::int32_t frame, std::int32_t sound) {
     if (mode == 0) {
         a.Go(0);
-        return a.step;
+        return true;
     }
     if (a.step == 0) {
         Opp.depth = 0.15f;
         a.Go(1);
     }
     if (a.step == 1) {
-        Opp.frame = 5;
+        Opp.frame = frame;
         if (a.After(0.1)) {
-            PlayEra02Sound(112);
+            PlayEra02Sound(sound);
             a.Go(2);
         }
     }
+    return false;
+}
+
+struct JumpArgs {
+    std::int32_t startX = 0, startY = 0;
+    double crouch = 0;
+    std::int32_t vx = 0, vy = 0;
+    bool soundStopped = false;
+};
+JumpArgs JumpSetup;
+
+struct Chooser {
+    std::int32_t kind = 0, result = 0, facing = 1, distance = 0;
+};
+Chooser JumpChoice;
+
+struct ReactionArgs {
+    std::int32_t startSpeedX = 0, speedY = 0, lift = 0, angle = 0, frame = 0, distance = 0;
+    std::int32_t baseX = 0, baseY = 0, heroineFacing = 1, speedX = 0, rememberedX = 0;
+};
+ReactionArgs ReactionSetup;
+
+}  // namespace
+
+std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
+    Action& a = Lunge;
+    if (WindUp(a, mode, 5, 112)) return a.step;
     if (a.step == 2) {
         Opp.frame = 6;
         const std::int32_t py = PlayerState.y, reach = Opp.y - 61;
-        if (HeroineInFront() && D() < 154 && py - 135 < reach && reach < py) {
+        if (HeroineInFront() && DistanceToHeroine() < 154 && py - 135 < reach && reach < py) {
             PlayEra02Sound(115);
             PlayerState.hp -= 10;
             MessageBoxOpen = 1;
@@ -125,21 +124,7 @@ std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
 
 std::int32_t RunRound1OpponentSwipe(std::int32_t mode) {
     Action& a = Swipe;
-    if (mode == 0) {
-        a.Go(0);
-        return a.step;
-    }
-    if (a.step == 0) {
-        Opp.depth = 0.15f;
-        a.Go(1);
-    }
-    if (a.step == 1) {
-        Opp.frame = 7;
-        if (a.After(0.1)) {
-            PlayEra02Sound(113);
-            a.Go(2);
-        }
-    }
+    if (WindUp(a, mode, 7, 113)) return a.step;
     if (a.step == 2) {
         Opp.frame = 8;
         if (a.After(0.05)) a.Go(3);
@@ -147,7 +132,7 @@ std::int32_t RunRound1OpponentSwipe(std::int32_t mode) {
     if (a.step == 3) {
         Opp.frame = 9;
         const std::int32_t py = PlayerState.y;
-        if (HeroineInFront() && D() < 95 && py - 135 < Opp.y && Opp.y - 140 < py) {
+        if (HeroineInFront() && DistanceToHeroine() < 95 && py - 135 < Opp.y && Opp.y - 140 < py) {
             StopSound(113);
             PlayEra02Sound(113);
             PlayerState.hp -= 10;
@@ -176,28 +161,28 @@ std::int32_t RunRound1OpponentSwipe(std::int32_t mode) {
 std::int32_t RunRound1OpponentJump(std::int32_t mode, double crouch, std::int32_t vx, std::int32_t vy) {
     Action& a = Jump;
     if (mode == 0) {
-        J.startX = Opp.x;
-        J.startY = Opp.y - 1;
-        J.crouch = crouch;
-        J.vx = vx;
-        J.vy = vy;
-        J.soundStopped = false;
+        JumpSetup.startX = Opp.x;
+        JumpSetup.startY = Opp.y - 1;
+        JumpSetup.crouch = crouch;
+        JumpSetup.vx = vx;
+        JumpSetup.vy = vy;
+        JumpSetup.soundStopped = false;
         a.Go(1);
         return a.step;
     }
     if (a.step == 1) {
         Opp.frame = 4;
-        if (a.After(J.crouch)) {
+        if (a.After(JumpSetup.crouch)) {
             PlayEra02Sound(67);
             a.Go(2);
         }
     }
     if (a.step == 2) {
-        const double t = a.T();
-        Opp.x = J.startX + RateMove(J.vx, t);
-        Opp.y = J.startY - ArcRise(J.vy, t);
-        if (!J.soundStopped && t >= 0.05) {
-            J.soundStopped = true;
+        const double t = a.Elapsed();
+        Opp.x = JumpSetup.startX + RateMove(JumpSetup.vx, t);
+        Opp.y = JumpSetup.startY - ArcRise(JumpSetup.vy, t);
+        if (!JumpSetup.soundStopped && t >= 0.05) {
+            JumpSetup.soundStopped = true;
             StopSound(67);
         }
         const std::int32_t floor = FloorHeightAt(Opp.x, Opp.y);
@@ -209,7 +194,7 @@ std::int32_t RunRound1OpponentJump(std::int32_t mode, double crouch, std::int32_
         }
     }
     if (a.step == 3) {
-        if (a.After(J.crouch / 2)) TickRound1OpponentIdle(1);
+        if (a.After(JumpSetup.crouch / 2)) TickRound1OpponentIdle(1);
         if (a.After(0.05)) {
             StopSound(67);
             a.step = kStepDone;
@@ -221,32 +206,32 @@ std::int32_t RunRound1OpponentJump(std::int32_t mode, double crouch, std::int32_
 
 std::int32_t ChooseRound1OpponentJump(std::int32_t mode) {
     if (mode == 0) {
-        C.kind = 0;
-        C.result = 0;
-        return C.result;
+        JumpChoice.kind = 0;
+        JumpChoice.result = 0;
+        return JumpChoice.result;
     }
-    if (C.kind == 0) {
-        C.result = 0;
-        C.facing = Opp.facing;
-        C.distance = D();
-        C.kind = Random0To99() / 25 * 10;
-        if (Opp.x <= O + 300) C.kind = 40;
-        if (Opp.x >= O + 2700) C.kind = 50;
-        const std::int32_t over = (C.distance + 105) * C.facing;
-        if (C.kind == 10 || C.kind == 20) RunRound1OpponentJump(0, 0.1, over, 813);
-        if (C.kind == 30) RunRound1OpponentJump(0, 0.1, (C.distance + 85) * C.facing, 813);
-        if (C.kind == 40) RunRound1OpponentJump(0, 0.05, 200, 1213);
-        if (C.kind == 50) {
+    if (JumpChoice.kind == 0) {
+        JumpChoice.result = 0;
+        JumpChoice.facing = Opp.facing;
+        JumpChoice.distance = DistanceToHeroine();
+        JumpChoice.kind = Random0To99() / 25 * 10;
+        if (Opp.x <= Era02Anchor1 + 300) JumpChoice.kind = 40;
+        if (Opp.x >= Era02Anchor1 + 2700) JumpChoice.kind = 50;
+        const std::int32_t over = (JumpChoice.distance + 105) * JumpChoice.facing;
+        if (JumpChoice.kind == 10 || JumpChoice.kind == 20) RunRound1OpponentJump(0, 0.1, over, 813);
+        if (JumpChoice.kind == 30) RunRound1OpponentJump(0, 0.1, (JumpChoice.distance + 85) * JumpChoice.facing, 813);
+        if (JumpChoice.kind == 40) RunRound1OpponentJump(0, 0.05, 200, 1213);
+        if (JumpChoice.kind == 50) {
             RunRound1OpponentJump(0, 0.05, -200, 1213);
-            C.kind = 40;
+            JumpChoice.kind = 40;
         }
-        return C.result;
+        return JumpChoice.result;
     }
     if (RunRound1OpponentJump(1, 0, 0, 0) == kStepDone) {
-        C.result = C.kind == 10 ? 1 : C.kind == 20 ? 2 : 3;
-        C.kind = 0;
+        JumpChoice.result = JumpChoice.kind == 10 ? 1 : JumpChoice.kind == 20 ? 2 : 3;
+        JumpChoice.kind = 0;
     }
-    return C.result;
+    return JumpChoice.result;
 }
 
 namespace {
@@ -277,9 +262,9 @@ std::int32_t CheckRound1OpponentDamage(std::int32_t) {
     const ZoneRow* z = FindRow(kZones, &ZoneRow::power, PlayerAttackBox.power);
     if (z == nullptr) return 0;
     SetRound1OpponentFrame(Opp.frame);
-    const std::int32_t bottom = PendingSprite.SrcBottom;
-    const std::int32_t pivotY = static_cast<std::int32_t>(PendingSprite.PivotY);
-    const std::int32_t d = D();
+    const std::int32_t bottom = PendingSprite.srcBottom;
+    const std::int32_t pivotY = static_cast<std::int32_t>(PendingSprite.pivotY);
+    const std::int32_t d = DistanceToHeroine();
     if (d < 31 || d > z->reachTo) return 0;
     // A heroine with her back to the opponent scores nothing.
     if ((Opp.x - PlayerState.x) * PlayerState.facing <= 0) return 0;
@@ -310,55 +295,56 @@ std::int32_t CheckRound1OpponentDamage(std::int32_t) {
 
 namespace {
 
-std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y + RA.lift); }
+std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y + ReactionSetup.lift); }
 std::int32_t FeetFloor() { return FloorHeightAt(Opp.x, Opp.y); }
 
 void KnockBack(std::int32_t kind) {
     Action& a = Reaction;
+    ReactionArgs& r = ReactionSetup;
     if (a.step == 1) {
-        RA.baseX = Opp.x;
-        RA.baseY = Opp.y - RA.lift;
-        RA.heroineFacing = PlayerState.facing;
-        SpawnPickup(Opp.x, RA.baseY - 40);
-        RA.h = RA.H;
+        r.baseX = Opp.x;
+        r.baseY = Opp.y - r.lift;
+        r.heroineFacing = PlayerState.facing;
+        SpawnPickup(Opp.x, r.baseY - 40);
+        r.speedX = r.startSpeedX;
         if (kind == kKnockout) {
-            RA.V = 2320;
-            RA.H = 400;
-            RA.h = RA.H;
+            r.speedY = 2320;
+            r.startSpeedX = 400;
+            r.speedX = r.startSpeedX;
         }
-        Opp.y = RA.baseY;
-        Opp.angle = RA.angle;
+        Opp.y = r.baseY;
+        Opp.angle = r.angle;
         a.Go(2);
     }
     if (a.step == 2) {
-        const double t = a.T();
-        Opp.frame = RA.frame;
-        if (kind == kKnockout || (kind == 4 && RA.distance > 50)) {
-            Opp.angle += RA.distance * 120 / 110;
+        const double t = a.Elapsed();
+        Opp.frame = r.frame;
+        if (kind == kKnockout || (kind == 4 && r.distance > 50)) {
+            Opp.angle += r.distance * 120 / 110;
             if (Opp.angle >= 360 || Opp.angle == 0) Opp.angle = 1;
         }
-        if (RA.H != 0) {
-            const bool aloft = Opp.y + RA.lift < Floor();
-            if (!(RA.h > 0 && aloft)) RA.h = RA.H - TruncToInt(2000 * t * t);
-            if (RA.h > 0) Opp.x += TruncToInt(RA.heroineFacing * RA.h * GameClock.frameTime);
-            else RA.H = 0;
+        if (r.startSpeedX != 0) {
+            const bool aloft = Opp.y + r.lift < Floor();
+            if (!(r.speedX > 0 && aloft)) r.speedX = r.startSpeedX - TruncToInt(2000 * t * t);
+            if (r.speedX > 0) Opp.x += TruncToInt(r.heroineFacing * r.speedX * GameClock.frameTime);
+            else r.startSpeedX = 0;
         }
-        if (RA.V != 0) {
-            Opp.y = RA.baseY - TruncToInt(RA.V * t - 2200 * t * t);
+        if (r.speedY != 0) {
+            Opp.y = r.baseY - TruncToInt(r.speedY * t - 2200 * t * t);
             SpawnPickup(Opp.x, Opp.y - 40);
             const std::int32_t floor = Floor();
-            if (floor < Opp.y + RA.lift) {
-                RA.V = 0;
-                Opp.y = floor - RA.lift;
+            if (floor < Opp.y + r.lift) {
+                r.speedY = 0;
+                Opp.y = floor - r.lift;
             }
-        } else if (Opp.y + RA.lift < Floor()) {
-            RA.V = TruncToInt(2200 * t);
+        } else if (Opp.y + r.lift < Floor()) {
+            r.speedY = TruncToInt(2200 * t);
         }
         ClampToRing();
-        if (RA.H == 0 && RA.V == 0) {
+        if (r.startSpeedX == 0 && r.speedY == 0) {
             Opp.angle = 0;
             Opp.frame = 1;
-            Opp.y += RA.lift;
+            Opp.y += r.lift;
             a.Go(3);
         }
     }
@@ -367,17 +353,17 @@ void KnockBack(std::int32_t kind) {
 
 void CounterHit(Action& a, std::int32_t reach) {
     const std::int32_t py = PlayerState.y, mid = Opp.y - 80;
-    if (D() < reach && FaceToFace() && py - 135 < mid && mid < py) {
+    if (DistanceToHeroine() < reach && FaceToFace() && py - 135 < mid && mid < py) {
         PlayEra02Sound(36);
         PlayerState.hp -= 5;
-        RA.rememberedX = PlayerState.x;
+        ReactionSetup.rememberedX = PlayerState.x;
         a.Go(5);
     }
 }
 
 void Pushed(Action& a, std::int32_t pose) {
     PlayerState.pose = pose;
-    PlayerState.x = RA.rememberedX + TruncToInt(Opp.facing * 25 * a.T());
+    PlayerState.x = ReactionSetup.rememberedX + TruncToInt(Opp.facing * 25 * a.Elapsed());
 }
 
 void LandBlock(Action& a) {
@@ -390,16 +376,16 @@ void LandBlock(Action& a) {
 void BlockLow() {
     Action& a = Reaction;
     if (a.step == 1) {
-        RA.baseY = Opp.y;
-        RA.V = 600;
+        ReactionSetup.baseY = Opp.y;
+        ReactionSetup.speedY = 600;
         PlayEra02Sound(18);
         a.Go(2);
         a.stamp = GameNow() - 0.19;
     }
     if (a.step == 2) {
-        const double t = a.T();
+        const double t = a.Elapsed();
         Opp.frame = 14;
-        Opp.y = RA.baseY - TruncToInt(600 * t - 840 * t * t);
+        Opp.y = ReactionSetup.baseY - TruncToInt(600 * t - 840 * t * t);
         if (t >= 0.4) {
             if (Random0To99() <= 70) a.step = 3;
             if (FeetFloor() < Opp.y) {
@@ -463,22 +449,22 @@ std::int32_t RunRound1OpponentHitReaction(std::int32_t mode, std::int32_t kind) 
     Action& a = Reaction;
     if (mode == 0) {
         a.Go(1);
-        RA.distance = D();
-        const std::int32_t d = RA.distance;
+        ReactionSetup.distance = DistanceToHeroine();
+        const std::int32_t d = ReactionSetup.distance;
         if (kind == 1 || kind == 2) {
-            RA.H = 801 - 4 * d;
-            RA.V = 1;
+            ReactionSetup.startSpeedX = 801 - 4 * d;
+            ReactionSetup.speedY = 1;
         } else if (kind == 3 || kind == 4) {
-            RA.H = 10 * d;
-            RA.V = 2020 - 15 * d + (d < 40 ? (110 - d) * 15 : 0);
+            ReactionSetup.startSpeedX = 10 * d;
+            ReactionSetup.speedY = 2020 - 15 * d + (d < 40 ? (110 - d) * 15 : 0);
         } else if (kind == 5 || kind == 6) {
-            RA.H = 60;
-            RA.V = 1;
+            ReactionSetup.startSpeedX = 60;
+            ReactionSetup.speedY = 1;
         }
         const bool low = kind == 1 || kind == 3 || kind == 5;
-        RA.frame = low ? 11 : 10;
-        RA.lift = low ? 72 : 89;
-        RA.angle = low ? 0 : 270;
+        ReactionSetup.frame = low ? 11 : 10;
+        ReactionSetup.lift = low ? 72 : 89;
+        ReactionSetup.angle = low ? 0 : 270;
         return a.step;
     }
     if ((kind >= 1 && kind <= 6) || kind == kKnockout) KnockBack(kind);

@@ -5,23 +5,22 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
-#include "core/game_over.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round1Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 
-std::int32_t D() {
+std::int32_t DistanceToHeroine() {
     const std::int32_t d = PlayerState.x - Opp.x;
     return d < 0 ? -d : d;
 }
@@ -32,7 +31,7 @@ struct KnockoutState {
     double stamp = 0;
     std::int32_t heldScroll = 0;
 };
-KnockoutState K;
+KnockoutState Knockout;
 
 // Steps 2..8 of the lie: frame and wait; leaving each plays sound 111.
 struct LieRow {
@@ -47,14 +46,14 @@ struct EndState {
     double stamp = 0;        // the step's stamp
     double struggleStamp = 0;
     double frameStamp = 0;
-    std::int32_t leapDistance = 0, baseX = 0, baseY = 0, F = 1;
+    std::int32_t leapDistance = 0, baseX = 0, baseY = 0, direction = 1;
     bool leapHit = false;
     bool talking = false;
     bool dialogueArmed = false;
     bool struggling = false;
     bool prizeFrameB = false;
 };
-EndState E;
+EndState End;
 
 struct MashState {
     std::int32_t step = 0;
@@ -65,26 +64,26 @@ MashState GrabM, SqueezeM;
 struct ShuffleState {
     double stamp = 0;
 };
-ShuffleState Sh;
+ShuffleState Shuffle;
 double DrainStamp = 0;
 
-double Te() { return SinceStamp(E.stamp); }
+double SinceEndStamp() { return SinceStamp(End.stamp); }
 void Go(std::int32_t step) {
-    E.step = step;
-    E.stamp = GameNow();
+    End.step = step;
+    End.stamp = GameNow();
 }
 
 void Grab() {
-    PlayerState.facing = -E.F;
+    PlayerState.facing = -End.direction;
     Opp.x = PlayerState.x;
     Opp.y = Floor();
     Opp.frame = 26;
     RunRound1GrabMash(0);
-    E.frameStamp = GameNow();
-    E.struggleStamp = GameNow();
-    E.talking = Era02RunWords.firstGrabDone == 0;
-    E.dialogueArmed = false;
-    E.struggling = !E.talking;
+    End.frameStamp = GameNow();
+    End.struggleStamp = GameNow();
+    End.talking = Era02RunWords.firstGrabDone == 0;
+    End.dialogueArmed = false;
+    End.struggling = !End.talking;
     Go(5);
 }
 
@@ -97,25 +96,25 @@ void ClearDHint() {
 }
 
 void Leap() {
-    const double t = Te();
-    Opp.frame = E.leapHit ? 25 : 24;
-    Opp.y = E.baseY - TruncToInt(423 * t - 713 * t * t);
-    Opp.x = E.baseX + TruncToInt((E.leapDistance + 605) * E.F * t);
-    const std::int32_t P = Opp.x + 100 * E.F;
+    const double t = SinceEndStamp();
+    Opp.frame = End.leapHit ? 25 : 24;
+    Opp.y = End.baseY - TruncToInt(423 * t - 713 * t * t);
+    Opp.x = End.baseX + TruncToInt((End.leapDistance + 605) * End.direction * t);
+    const std::int32_t P = Opp.x + 100 * End.direction;
     std::int32_t dp = P - PlayerState.x;
     if (dp < 0) dp = -dp;
     const std::int32_t py = PlayerState.y;
     std::int32_t hitGap = Opp.y - 80 - py + 35, grabGap = Opp.y - 80 - py + 100;
     if (hitGap < 0) hitGap = -hitGap;
     if (grabGap < 0) grabGap = -grabGap;
-    if (!E.leapHit && dp < 30 && hitGap < 35) {
-        E.leapHit = true;
+    if (!End.leapHit && dp < 30 && hitGap < 35) {
+        End.leapHit = true;
         PlayEra02Sound(60);
         PlayerState.hp -= 40;
     }
-    if (E.leapHit) {
+    if (End.leapHit) {
         PlayerState.pose = 84;
-        PlayerState.facing = -E.F;
+        PlayerState.facing = -End.direction;
         Opp.frame = 25;
     }
     if (dp < 30 && grabGap < 40) {
@@ -130,28 +129,28 @@ void Leap() {
 
 void GrabStep() {
     PlayerState.pose = 0;
-    PlayerState.facing = E.F;
+    PlayerState.facing = End.direction;
     MessageBoxOpen = 1;
-    if (AtLeastElapsed(E.frameStamp, GameNow(), 0.1)) {
-        E.frameStamp = GameNow();
+    if (AtLeastElapsed(End.frameStamp, GameNow(), 0.1)) {
+        End.frameStamp = GameNow();
         Opp.frame = Opp.frame == 26 ? 27 : 26;
         if (Opp.frame == 26) PlayEra02Sound(111);
-        else if (E.struggling) DrainPlayerHpTick(1);
+        else if (End.struggling) DrainPlayerHpTick(1);
     }
     std::int32_t mash = 0;
-    const bool struggled = E.struggling;
-    if (E.talking) {
+    const bool struggled = End.struggling;
+    if (End.talking) {
         // The first grab of the run: the heroine talks, then breaks free.
-        if (AtLeastElapsed(E.stamp, GameNow(), 2.0)) {
-            if (!E.dialogueArmed) {
-                E.dialogueArmed = true;
+        if (AtLeastElapsed(End.stamp, GameNow(), 2.0)) {
+            if (!End.dialogueArmed) {
+                End.dialogueArmed = true;
                 RunRound1Dialogue(0);
             }
             if (RunRound1Dialogue(2) == kStepDone) {
-                E.talking = false;
+                End.talking = false;
                 Era02RunWords.firstGrabDone = 1;
-                E.struggleStamp = GameNow();
-                E.struggling = true;
+                End.struggleStamp = GameNow();
+                End.struggling = true;
                 mash = RunRound1GrabMash(2);
             }
         }
@@ -160,11 +159,11 @@ void GrabStep() {
         mash = RunRound1GrabMash(1);
     }
     if (mash == kStepDone) {
-        E.struggling = false;
+        End.struggling = false;
         ClearDHint();
-        E.baseX = Opp.x - 90 * E.F;
-        E.baseY = Opp.y - 70;
-        E.F = Opp.facing;
+        End.baseX = Opp.x - 90 * End.direction;
+        End.baseY = Opp.y - 70;
+        End.direction = Opp.facing;
         if (TournamentState.opponentHp < -2000) {
             Go(30);
         } else {
@@ -173,27 +172,27 @@ void GrabStep() {
         }
     }
     // Checked last: a squeeze overrides a throw made in the same step.
-    if (struggled && (AtLeastElapsed(E.struggleStamp, GameNow(), 3.05) || PlayerState.hp <= 150)) {
-        E.struggling = false;
+    if (struggled && (AtLeastElapsed(End.struggleStamp, GameNow(), 3.05) || PlayerState.hp <= 150)) {
+        End.struggling = false;
         Go(16);
     }
 }
 
 void Squeeze() {
-    if (E.step == 16) {
+    if (End.step == 16) {
         PlayerState.pose = 0;
         Opp.frame = 31;
-        Opp.facing = E.F;
-        if (AtLeastElapsed(E.stamp, GameNow(), 0.05)) Go(17);
+        Opp.facing = End.direction;
+        if (AtLeastElapsed(End.stamp, GameNow(), 0.05)) Go(17);
     }
-    if (E.step == 17) {
+    if (End.step == 17) {
         Opp.frame = 33;
-        if (AtLeastElapsed(E.stamp, GameNow(), 1.05)) {
+        if (AtLeastElapsed(End.stamp, GameNow(), 1.05)) {
             RunRound1SqueezeMash(0);
             Go(18);
         }
     }
-    if (E.step == 18) {
+    if (End.step == 18) {
         Opp.frame = 33;
         if (PlayerState.hp < 101) {
             PlayerState.hp = 100;
@@ -209,33 +208,33 @@ void Squeeze() {
 }
 
 void Loss() {
-    if (E.step == 19) {
+    if (End.step == 19) {
         Opp.frame = 32;
         if (PlayerState.hp > 3) {
             DrainPlayerHpTick(3);
             PlayEra02Sound(111);
         }
-        if (AtLeastElapsed(E.stamp, GameNow(), 1.05) && PlayerState.hp <= 3) {
+        if (AtLeastElapsed(End.stamp, GameNow(), 1.05) && PlayerState.hp <= 3) {
             PlayerState.hp = 3;
             Go(20);
         }
     }
-    if (E.step == 20) {
+    if (End.step == 20) {
         Opp.frame = 33;
-        if (AtLeastElapsed(E.stamp, GameNow(), 1.05)) {
+        if (AtLeastElapsed(End.stamp, GameNow(), 1.05)) {
             RunCrowdCheer(0);
             Go(21);
         }
     }
-    if (E.step == 21) {
+    if (End.step == 21) {
         PlayerState.pose = 32;
         TickRound1OpponentIdle(1);
-        if (AtLeastElapsed(E.stamp, GameNow(), 1.05)) {
+        if (AtLeastElapsed(End.stamp, GameNow(), 1.05)) {
             RunCrowdCheer(0);
             Go(22);
         }
     }
-    if (E.step == 22) {
+    if (End.step == 22) {
         PlayerState.pose = 32;
         TickRound1OpponentIdle(1);
         if (RunCrowdCheer(1) == kStepDone) {
@@ -247,30 +246,30 @@ void Loss() {
 }
 
 void FinalThrow() {
-    if (E.step == 30) {
-        const double t = Te();
+    if (End.step == 30) {
+        const double t = SinceEndStamp();
         MessageBoxOpen = 0;
         Opp.frame = t >= 1.0 ? 35 : 30;
-        Opp.y = E.baseY - TruncToInt(2320 * t - 2200 * t * t);
-        Opp.x = E.baseX - TruncToInt(100 * E.F * t);
+        Opp.y = End.baseY - TruncToInt(2320 * t - 2200 * t * t);
+        Opp.x = End.baseX - TruncToInt(100 * End.direction * t);
         if (t > 0 && Floor() <= Opp.y) {
             Opp.y = Floor();
             PlayEra02Sound(92);
-            E.baseY = Opp.y - 1;
+            End.baseY = Opp.y - 1;
             Go(31);
         }
     }
-    if (E.step == 31) {
-        const double t = Te();
+    if (End.step == 31) {
+        const double t = SinceEndStamp();
         Opp.frame = t >= 1.0 ? 35 : 36;
-        Opp.y = E.baseY - TruncToInt(232 * t - 2200 * t * t);
+        Opp.y = End.baseY - TruncToInt(232 * t - 2200 * t * t);
         if (t > 0 && Floor() <= Opp.y) {
             Opp.y = Floor();
             Go(32);
         }
     }
-    if (E.step == 32) {
-        const double t = Te();
+    if (End.step == 32) {
+        const double t = SinceEndStamp();
         Opp.frame = 36;
         if (t >= 0.03 && t <= 3.0) {
             Opp.frame = 35;
@@ -278,33 +277,33 @@ void FinalThrow() {
         }
         if (t >= 8.05) {
             RunCrowdCheer(0);
-            E.baseY = Floor();
+            End.baseY = Floor();
             RunRound1Dialogue(0);
             Go(33);
         }
     }
-    if (E.step == 33) {
+    if (End.step == 33) {
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
         PlayEra02Sound(6);
         Go(34);
     }
-    if (E.step == 34) {
+    if (End.step == 34) {
         Msg() = 68;
         if (EnterConfirmState == 2) {
             EnterConfirmState = 0;
             PlayEra02Sound(108);
-            E.baseY = Opp.y;
+            End.baseY = Opp.y;
             RunCrowdCheer(2);
             PlayerState.exp += 500;
             Go(35);
         }
     }
-    if (E.step == 35) {
+    if (End.step == 35) {
         Opp.frame = 36;
-        if (Opp.y < E.baseY + 30) Opp.y = E.baseY + RateMove(9.779179810725552, Te());
+        if (Opp.y < End.baseY + 30) Opp.y = End.baseY + RateMove(9.779179810725552, SinceEndStamp());
         const bool cheered = RunCrowdCheer(1) == kStepDone;
-        if (cheered && Opp.y >= E.baseY + 30) {
+        if (cheered && Opp.y >= End.baseY + 30) {
             Opp.frame = 0;
             EnterConfirmState = 1;
             PlayEra02Sound(6);
@@ -315,11 +314,11 @@ void FinalThrow() {
 
 void Prize() {
     TournamentGaugeRecord& g = TournamentGauge;
-    if (E.step == 36) {
+    if (End.step == 36) {
         Msg() = 69;
         MessageBoxOpen = 1;
         KeyLeftPressed = KeyRightPressed = 0;
-        constexpr std::int32_t view = O + 948;
+        constexpr std::int32_t view = Era02Anchor1 + 948;
         if (ScrollX < view) ScrollX += 1;
         else if (ScrollX > view) ScrollX -= 1;
         const std::int32_t px = PlayerState.x;
@@ -327,38 +326,38 @@ void Prize() {
             KeyRightPressed = 1;
             PlayerState.facing = 1;
         }
-        if (px + 300 > O + 1972) {
+        if (px + 300 > Era02Anchor1 + 1972) {
             KeyLeftPressed = 1;
             PlayerState.facing = -1;
         }
-        if (ScrollX == view && px >= O + 1248 && px <= O + 1672) {
+        if (ScrollX == view && px >= Era02Anchor1 + 1248 && px <= Era02Anchor1 + 1672) {
             PlayEra02Sound(108);
             Go(38);
         }
     }
-    if (E.step == 38 || E.step == 39) {
-        Opp.x = O + 1460;
-        if (AtLeastElapsed(E.frameStamp, GameNow(), 0.1)) {
-            E.frameStamp = GameNow();
-            E.prizeFrameB = !E.prizeFrameB;
+    if (End.step == 38 || End.step == 39) {
+        Opp.x = Era02Anchor1 + 1460;
+        if (AtLeastElapsed(End.frameStamp, GameNow(), 0.1)) {
+            End.frameStamp = GameNow();
+            End.prizeFrameB = !End.prizeFrameB;
         }
-        Opp.frame = E.prizeFrameB ? 38 : 37;
+        Opp.frame = End.prizeFrameB ? 38 : 37;
     }
-    if (E.step == 38) {
-        ScrollX = O + 948;
+    if (End.step == 38) {
+        ScrollX = Era02Anchor1 + 948;
         g.shown = 0;
-        g.value = RateMove(53.57142857142858, Te()) - 50;
+        g.value = RateMove(53.57142857142858, SinceEndStamp()) - 50;
         if (g.value >= 98) {
             g.value = 98;
             Go(39);
         }
         Opp.y = 655 - g.value;
     }
-    if (E.step == 39) {
+    if (End.step == 39) {
         Opp.y = 655 - g.value;
         MessageBoxOpen = 0;
         CameraMode = 1;
-        if (D() < 40 && KeyAPressed == 1) {
+        if (DistanceToHeroine() < 40 && KeyAPressed == 1) {
             KeyAPressed = 0;
             Msg() = 0;
             EventHoldsPlayer = 0;
@@ -367,37 +366,37 @@ void Prize() {
             Go(40);
         }
     }
-    if (E.step == 40 && AtLeastElapsed(E.stamp, GameNow(), 1.0)) {
+    if (End.step == 40 && AtLeastElapsed(End.stamp, GameNow(), 1.0)) {
         PlayEra02Sound(108);
-        E.step = 41;   // the pickup's stamp stays in use
+        End.step = 41;   // the pickup's stamp stays in use
     }
-    if (E.step == 41) {
+    if (End.step == 41) {
         Opp.frame = 0;
-        g.value = 98 - RateMove(47.31861198738171, Te());
+        g.value = 98 - RateMove(47.31861198738171, SinceEndStamp());
         if (g.value < -50) {
             g.value = -50;
-            E.step = 42;
+            End.step = 42;
         }
     }
-    if (E.step == 42 && MoreThanElapsed(E.stamp, GameNow(), 1.0)) {
+    if (End.step == 42 && MoreThanElapsed(End.stamp, GameNow(), 1.0)) {
         g.shown = 1;
         PlayEra02Sound(108);
         g.value = 0;
         PlayEra02Sound(110);
         Go(43);
     }
-    if (E.step == 43) {
+    if (End.step == 43) {
         TournamentBanner = 2;
         const bool levelWasUp = g.value >= 98;
         std::int32_t& h = TournamentState.platformHeight;
-        const double t = Te();
+        const double t = SinceEndStamp();
         h = 209 - RateMove(kPlatformRisePerSecond, t);
         if (h < 1) h = 0;
         if (g.value < 98) g.value = RateMove(35.35714285714286, t);
         if (g.value >= 98) g.value = 98;
         if ((levelWasUp && h <= 1) || (h == 0 && g.value == 98)) {
             h = 0;
-            E.step = kStepDone;
+            End.step = kStepDone;
             ClearDHint();
         }
     }
@@ -406,111 +405,111 @@ void Prize() {
 }  // namespace
 
 std::int32_t RunRound1Knockout(std::int32_t mode) {
-    StampAheadToZero(K.stamp, GameNow());
+    StampAheadToZero(Knockout.stamp, GameNow());
     if (mode == 0) {
-        K.step = 0;
-        return K.step;
+        Knockout.step = 0;
+        return Knockout.step;
     }
-    if (K.step >= 1 && K.step <= 7) ScrollX = K.heldScroll;
-    if (K.step == 0 && RunRound1OpponentHitReaction(1, kKnockout) == kStepDone) {
+    if (Knockout.step >= 1 && Knockout.step <= 7) ScrollX = Knockout.heldScroll;
+    if (Knockout.step == 0 && RunRound1OpponentHitReaction(1, kKnockout) == kStepDone) {
         FieldMusicFlag = 0;
         StopSound(4);
         PlayEra02Sound(92);
         MessageBoxOpen = 1;
-        K.heldScroll = ScrollX;
-        K.step = 1;
-        K.stamp = GameNow();
+        Knockout.heldScroll = ScrollX;
+        Knockout.step = 1;
+        Knockout.stamp = GameNow();
     }
-    if (K.step == 1) {
+    if (Knockout.step == 1) {
         Opp.frame = 17;
         const std::int32_t left = Opp.x - ScrollX, right = ScrollX + 1024 - Opp.x;
-        if (left < 100) K.heldScroll -= 1;
-        else if (right < 100) K.heldScroll += 1;
-        ScrollX = K.heldScroll;
+        if (left < 100) Knockout.heldScroll -= 1;
+        else if (right < 100) Knockout.heldScroll += 1;
+        ScrollX = Knockout.heldScroll;
         if (left >= 100 && right >= 100) {
-            K.step = 2;
-            K.stamp = GameNow();
+            Knockout.step = 2;
+            Knockout.stamp = GameNow();
         }
     }
-    if (K.step >= 2 && K.step <= 9) {
-        const LieRow& row = kLie[K.step];
+    if (Knockout.step >= 2 && Knockout.step <= 9) {
+        const LieRow& row = kLie[Knockout.step];
         Opp.frame = row.frame;
-        if (K.step == 8 && AtLeastElapsed(K.stamp, GameNow(), 0.3) && Era02Crowd.frameIndex != 0) {
+        if (Knockout.step == 8 && AtLeastElapsed(Knockout.stamp, GameNow(), 0.3) && Era02Crowd.frameIndex != 0) {
             // The crowd sits down.
             PlayEra02Sound(69);
             Era02Crowd.frameIndex = 0;
             for (std::int32_t& f : Era02Crowd.figureFrame) f = 0;
         }
-        if (AtLeastElapsed(K.stamp, GameNow(), row.wait)) {
-            if (K.step == 9) {
+        if (AtLeastElapsed(Knockout.stamp, GameNow(), row.wait)) {
+            if (Knockout.step == 9) {
                 FieldMusicFlag = 1;
                 PlayEra02Sound(4);
                 MessageBoxOpen = 0;
                 TournamentState.opponentHp = -600;
-                K.step = kStepDone;
+                Knockout.step = kStepDone;
             } else {
                 PlayEra02Sound(111);
-                K.step += 1;
-                K.stamp = GameNow();
+                Knockout.step += 1;
+                Knockout.stamp = GameNow();
             }
         }
     }
-    return K.step;
+    return Knockout.step;
 }
 
 std::int32_t RunRound1End(std::int32_t mode) {
-    StampAheadToZero(E.stamp, GameNow());
-    StampAheadToZero(E.struggleStamp, GameNow());
-    StampAheadToZero(E.frameStamp, GameNow());
+    StampAheadToZero(End.stamp, GameNow());
+    StampAheadToZero(End.struggleStamp, GameNow());
+    StampAheadToZero(End.frameStamp, GameNow());
     if (mode == 0) {
-        E = EndState{};
-        return E.step;
+        End = EndState{};
+        return End.step;
     }
-    if (E.step == 0) {
+    if (End.step == 0) {
         Opp.frame = 22;
         CameraMode = 1;
         Go(1);
     }
-    if (E.step == 1 && AtLeastElapsed(E.stamp, GameNow(), 1.0)) Go(2);
-    if (E.step == 2) {
+    if (End.step == 1 && AtLeastElapsed(End.stamp, GameNow(), 1.0)) Go(2);
+    if (End.step == 2) {
         StepRound1OpponentShuffle(Opp.facing, 0.05);
-        if (D() < 300) {
-            E.leapDistance = D();
-            E.baseX = Opp.x;
-            E.baseY = Opp.y;
-            E.F = Opp.facing;
-            E.leapHit = false;
+        if (DistanceToHeroine() < 300) {
+            End.leapDistance = DistanceToHeroine();
+            End.baseX = Opp.x;
+            End.baseY = Opp.y;
+            End.direction = Opp.facing;
+            End.leapHit = false;
             PlayEra02Sound(14);
             Go(3);
         }
     }
-    if (E.step == 3) Leap();
-    if (E.step == 4) {
-        StepRound1OpponentShuffle(E.F, 0.03);
-        if (D() >= 501 || Opp.x <= O + 200 || Opp.x >= O + 2750) {
+    if (End.step == 3) Leap();
+    if (End.step == 4) {
+        StepRound1OpponentShuffle(End.direction, 0.03);
+        if (DistanceToHeroine() >= 501 || Opp.x <= Era02Anchor1 + 200 || Opp.x >= Era02Anchor1 + 2750) {
             Opp.frame = 22;
             Go(2);
         }
     }
-    if (E.step == 5) GrabStep();
-    if (E.step == 6) {
-        const double t = Te();
+    if (End.step == 5) GrabStep();
+    if (End.step == 6) {
+        const double t = SinceEndStamp();
         Opp.frame = 30;
         MessageBoxOpen = 0;
-        Opp.y = E.baseY - TruncToInt(2320 * t - 2200 * t * t);
-        Opp.x = E.baseX - TruncToInt(500 * E.F * t);
+        Opp.y = End.baseY - TruncToInt(2320 * t - 2200 * t * t);
+        Opp.x = End.baseX - TruncToInt(500 * End.direction * t);
         if (t > 0 && Floor() <= Opp.y) {
             Opp.y = Floor();
             Go(0);
         }
     }
-    if (E.step >= 16 && E.step <= 18) Squeeze();
-    if (E.step >= 19 && E.step <= 23) Loss();
-    if (E.step >= 30 && E.step <= 35) FinalThrow();
-    if (E.step >= 36 && E.step <= 43) Prize();
-    if (Opp.x < O + 200) Opp.x = O + 200;
-    if (Opp.x > O + 2750) Opp.x = O + 2750;
-    return E.step;
+    if (End.step >= 16 && End.step <= 18) Squeeze();
+    if (End.step >= 19 && End.step <= 23) Loss();
+    if (End.step >= 30 && End.step <= 35) FinalThrow();
+    if (End.step >= 36 && End.step <= 43) Prize();
+    if (Opp.x < Era02Anchor1 + 200) Opp.x = Era02Anchor1 + 200;
+    if (Opp.x > Era02Anchor1 + 2750) Opp.x = Era02Anchor1 + 2750;
+    return End.step;
 }
 
 namespace {
@@ -564,10 +563,10 @@ std::int32_t RunRound1GrabMash(std::int32_t mode) { return StepMash(GrabM, mode,
 std::int32_t RunRound1SqueezeMash(std::int32_t mode) { return StepMash(SqueezeM, mode, 32, 0.06, 33, 0.1); }
 
 void StepRound1OpponentShuffle(std::int32_t direction, double period) {
-    StampAheadToZero(Sh.stamp, GameNow());
+    StampAheadToZero(Shuffle.stamp, GameNow());
     Opp.y = Floor();
-    if (MoreThanElapsed(Sh.stamp, GameNow(), period)) {
-        Sh.stamp = GameNow();
+    if (MoreThanElapsed(Shuffle.stamp, GameNow(), period)) {
+        Shuffle.stamp = GameNow();
         Opp.frame = Opp.frame != 22 ? 22 : 23;
         Opp.x += 10 * direction;
         PlayEra02Sound(111);

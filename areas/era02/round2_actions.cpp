@@ -4,11 +4,11 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
@@ -16,34 +16,25 @@ namespace {
 TournamentOpponentRecord& Opp = Round2Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 
-void StopWings() {
-    StopSound(67);
-    RewindSound(67);
-}
-
 struct Loop {
     std::int32_t phase = 1;
     double stamp = 0;
 };
 Loop Spin, Swing;
 
-struct Step {
-    std::int32_t step = 0;
-    double stamp = 0;
-    void Go(std::int32_t next) {
-        step = next;
-        stamp = GameNow();
-    }
-    bool After(double s) { return SinceStamp(stamp) >= s; }
-};
-Step Turn, Claw, Catch, Talk;
+TimedStep Turn, Claw, Catch, Talk;
 
 struct CatchArgs {
     std::int32_t heroineX = 0, facing = 1;
 };
-CatchArgs CA;
+CatchArgs CatchSetup;
 
 }  // namespace
+
+void StopRound2Wings() {
+    StopSound(67);
+    RewindSound(67);
+}
 
 void UpdateRound2OpponentSpinFrames(std::int32_t mode) {
     StampAheadToZero(Spin.stamp, GameNow());
@@ -65,7 +56,7 @@ void UpdateRound2OpponentSpinFrames(std::int32_t mode) {
         if (AtLeastElapsed(Spin.stamp, GameNow(), period)) {
             Spin.phase = 1;
             Spin.stamp = GameNow();
-            StopWings();
+            StopRound2Wings();
         }
     }
 }
@@ -87,12 +78,12 @@ void UpdateRound2OpponentSwingFrames(double period) {
     } else if (f == 6 && AtLeastElapsed(Swing.stamp, GameNow(), period)) {
         f = 4;
         Swing.stamp = GameNow();
-        StopWings();
+        StopRound2Wings();
     }
 }
 
 std::int32_t RunRound2OpponentTurn(std::int32_t dir) {
-    Step& s = Turn;
+    TimedStep& s = Turn;
     if (dir == 0) {
         s.Go(1);
         return s.step;
@@ -119,7 +110,7 @@ std::int32_t RunRound2OpponentTurn(std::int32_t dir) {
 }
 
 std::int32_t RunRound2OpponentClaw(std::int32_t mode) {
-    Step& s = Claw;
+    TimedStep& s = Claw;
     if (mode == 0) {
         s.Go(0);
         return s.step;
@@ -149,23 +140,23 @@ std::int32_t RunRound2OpponentClaw(std::int32_t mode) {
 }
 
 std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance) {
-    Step& s = Catch;
+    TimedStep& s = Catch;
     Opp.frame = 7;
     KeyLeftPressed = KeyRightPressed = KeyUpPressed = KeyDownPressed = 0;
     if (kind == 0) {
         PlayEra02Sound(36);
         MessageBoxOpen = 1;
         PlayerState.hp -= 30;
-        CA.heroineX = PlayerState.x;
-        CA.facing = Opp.facing;
-        PlayerState.facing = -CA.facing;
+        CatchSetup.heroineX = PlayerState.x;
+        CatchSetup.facing = Opp.facing;
+        PlayerState.facing = -CatchSetup.facing;
         s.Go(1);
         return s.step;
     }
     if (s.step == kStepDone) return s.step;
     PlayerState.pose = kind == 1 ? 85 : 84;
     const double t = SinceStamp(s.stamp);
-    PlayerState.x = CA.heroineX + TruncToInt(CA.facing * (distance * t - distance * t * t));
+    PlayerState.x = CatchSetup.heroineX + TruncToInt(CatchSetup.facing * (distance * t - distance * t * t));
     if (t >= 0.4) {
         MessageBoxOpen = 0;
         s.step = kStepDone;
@@ -174,7 +165,7 @@ std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance) {
 }
 
 std::int32_t RunRound2Talk(std::int32_t piece) {
-    Step& s = Talk;
+    TimedStep& s = Talk;
     if (piece == 0) {
         s.Go(0);
         Msg() = 0;
@@ -252,9 +243,9 @@ std::int32_t CheckRound2OpponentDamage(std::int32_t) {
     if (power != 1 && power != 10) return 0;
     SetRound2OpponentFrame(Opp.frame);
     const PendingSpriteRecord& p = PendingSprite;
-    const std::int32_t qx = static_cast<std::int32_t>(p.PivotX), qy = static_cast<std::int32_t>(p.PivotY);
-    const std::int32_t top = Opp.y - qy, h = p.SrcBottom - p.SrcTop;
-    const std::int32_t cy = (2 * top + h) / 2, hh = h / 2, w = p.SrcRight - p.SrcLeft;
+    const std::int32_t qx = static_cast<std::int32_t>(p.pivotX), qy = static_cast<std::int32_t>(p.pivotY);
+    const std::int32_t top = Opp.y - qy, h = p.srcBottom - p.srcTop;
+    const std::int32_t cy = (2 * top + h) / 2, hh = h / 2, w = p.srcRight - p.srcLeft;
     std::int32_t left, right;
     if (Opp.facing != -1) {
         left = Opp.x + qx - w;

@@ -5,68 +5,53 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kTextureD004 = 4;
 constexpr std::int32_t kTextureD046 = 46;
 TournamentOpponentRecord& Opp = Round2Opponent;
 std::int32_t& Msg() { return DialogueChannels.sideLine; }
-std::int32_t D() { return std::abs(PlayerState.x - Opp.x); }
+std::int32_t DistanceToHeroine() { return std::abs(PlayerState.x - Opp.x); }
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 bool InsideScreen(std::int32_t margin) {
     return Opp.x - ScrollX > margin && ScrollX + 1024 - Opp.x > margin;
 }
-void StopWings() {
-    StopSound(67);
-    RewindSound(67);
-}
-
-struct Step {
-    std::int32_t step = 0;
-    double stamp = 0;
-    void Go(std::int32_t next) {
-        step = next;
-        stamp = GameNow();
-    }
-    double T() { return SinceStamp(stamp); }
-    bool After(double s) { return T() >= s; }
-};
 
 struct EndDispatch {
     std::int32_t state = 1;
 };
-EndDispatch Ed;
-Step Roam, WallLeap, Hop, Fold, Unfold, Finale;
+EndDispatch Dispatch;
+TimedStep Roam, WallLeap, Hop, Fold, Unfold, Finale;
 
 struct CrawlState {
     bool running = false;
     double stamp = 0;
 };
-CrawlState Cr;
+CrawlState Crawl;
 
 struct LeapArgs {
     std::int32_t dir = 1, target = 0, baseX = 0, baseY = 0;
 };
-LeapArgs WL;
+LeapArgs WallLeapSetup;
 
 struct HopArgs {
-    std::int32_t F0 = 1, r = 0, baseY = 0;
+    std::int32_t startFacing = 1, roll = 0, baseY = 0;
     bool contact = false;
     double poseStamp = 0;
     std::int32_t pose = 0;
 };
-HopArgs HA;
+HopArgs HopSetup;
 
 // A fold or unfold: its poses with their waits and the distance moved back
 // on leaving each; the first pose is skipped when it already shows.
@@ -84,7 +69,7 @@ void MoveBack(std::int32_t px) {
     Opp.y = Floor();
 }
 
-std::int32_t StepFolding(Step& s, std::int32_t mode, const FoldPose (&poses)[4], std::int32_t skipMove) {
+std::int32_t StepFolding(TimedStep& s, std::int32_t mode, const FoldPose (&poses)[4], std::int32_t skipMove) {
     if (mode == 0) {
         s.Go(0);
         return s.step;
@@ -98,7 +83,7 @@ std::int32_t StepFolding(Step& s, std::int32_t mode, const FoldPose (&poses)[4],
         }
     }
     // Near the heroine every wait passes at once.
-    if (D() < 120) s.stamp = GameNow() - 1.0;
+    if (DistanceToHeroine() < 120) s.stamp = GameNow() - 1.0;
     if (s.step >= 1 && s.step <= 4) {
         const FoldPose& p = poses[s.step - 1];
         Opp.frame = p.frame;
@@ -114,7 +99,7 @@ std::int32_t StepFolding(Step& s, std::int32_t mode, const FoldPose (&poses)[4],
     return s.step;
 }
 
-void LandLikeLeap(Step& s) {
+void LandLikeLeap(TimedStep& s) {
     if (Floor() - Opp.y < 100) {
         PlayEra02Sound(18);
         Opp.frame = 12;
@@ -126,108 +111,109 @@ void LandLikeLeap(Step& s) {
 
 // The heroine in the low hop's wake: pose 107, then 41..44 in turn.
 void HeroineBuffeted() {
-    if (!HA.contact) return;
-    if (HA.pose == 107) {
+    if (!HopSetup.contact) return;
+    if (HopSetup.pose == 107) {
         PlayerState.pose = 107;
-        if (AtLeastElapsed(HA.poseStamp, GameNow(), 0.1)) {
-            HA.pose = 41;
-            HA.poseStamp = GameNow();
+        if (AtLeastElapsed(HopSetup.poseStamp, GameNow(), 0.1)) {
+            HopSetup.pose = 41;
+            HopSetup.poseStamp = GameNow();
         }
         return;
     }
-    if (AtLeastElapsed(HA.poseStamp, GameNow(), 0.04)) {
-        HA.poseStamp = GameNow();
-        HA.pose = HA.pose == 44 ? 41 : HA.pose + 1;
-        if (HA.pose == 42) {
+    if (AtLeastElapsed(HopSetup.poseStamp, GameNow(), 0.04)) {
+        HopSetup.poseStamp = GameNow();
+        HopSetup.pose = HopSetup.pose == 44 ? 41 : HopSetup.pose + 1;
+        if (HopSetup.pose == 42) {
             PlayEra02Sound(48);
             PlayerState.hp -= 1;
         }
     }
-    PlayerState.pose = HA.pose;
+    PlayerState.pose = HopSetup.pose;
 }
 
 }  // namespace
 
 void TickRound2CrawlFrames(std::int32_t mode) {
-    StampAheadToZero(Cr.stamp, GameNow());
+    StampAheadToZero(Crawl.stamp, GameNow());
     if (mode == 0) {
-        Cr.stamp = GameNow();
+        Crawl.stamp = GameNow();
         return;
     }
-    const double period = (mode == 1 && D() > 200) ? D() / 900.0 : GameClock.frameTime + 0.01;
+    const std::int32_t distance = DistanceToHeroine();
+    const double period = (mode == 1 && distance > 200) ? distance / 900.0 : GameClock.frameTime + 0.01;
     if (Opp.frame != 12 && Opp.frame != 13) Opp.frame = 12;
-    if (AtLeastElapsed(Cr.stamp, GameNow(), period)) {
-        Cr.stamp = GameNow();
+    if (AtLeastElapsed(Crawl.stamp, GameNow(), period)) {
+        Crawl.stamp = GameNow();
         if (Opp.frame == 12) {
             Opp.frame = 13;
             PlayEra02Sound(67);
         } else {
             Opp.frame = 12;
-            StopWings();
+            StopRound2Wings();
         }
     }
 }
 
 std::int32_t RunRound2End(std::int32_t mode) {
     if (mode == 0) {
-        Ed.state = 1;
+        Dispatch.state = 1;
         RunRound2Roam(0);
         Opp.frame = 12;
         Opp.angle = 0;
         Opp.depth = 0.35f;
-        return Ed.state;
+        return Dispatch.state;
     }
-    if (Ed.state == 1) RunRound2Roam(1);
-    if (Ed.state != 51) {
+    if (Dispatch.state == 1) RunRound2Roam(1);
+    if (Dispatch.state != 51) {
         bool leap = false;
-        if (Opp.x < O + 350) {
-            Opp.x = O + 350;
+        if (Opp.x < Era02Anchor1 + 350) {
+            Opp.x = Era02Anchor1 + 350;
             leap = true;
-        } else if (Opp.x > O + 2588) {
-            Opp.x = O + 2588;
+        } else if (Opp.x > Era02Anchor1 + 2588) {
+            Opp.x = Era02Anchor1 + 2588;
             leap = true;
         }
         if (leap) {
             RunRound2WallLeap(0);
-            Ed.state = 51;
+            Dispatch.state = 51;
         }
     } else if (RunRound2WallLeap(1) == kStepDone) {
         RunRound2Roam(0);
-        Ed.state = 1;
+        Dispatch.state = 1;
     }
     const std::int32_t px = PlayerState.x;
-    if (Ed.state != 2 && Round2ContactCount >= 3 && Opp.frame == 12 && InsideScreen(100) && D() > 300 &&
-        px >= O + 350 && px <= O + 2587) {
+    if (Dispatch.state != 2 && Round2ContactCount >= 3 && Opp.frame == 12 && InsideScreen(100) &&
+        DistanceToHeroine() > 300 && px >= Era02Anchor1 + 350 && px <= Era02Anchor1 + 2587) {
         RunRound2Finale(0);
         PlayerState.facing = Opp.x > px ? 1 : -1;
-        Ed.state = 2;
+        Dispatch.state = 2;
     }
-    if (Ed.state == 2 && RunRound2Finale(1) == kStepDone) Ed.state = kStepDone;
-    return Ed.state;
+    if (Dispatch.state == 2 && RunRound2Finale(1) == kStepDone) Dispatch.state = kStepDone;
+    return Dispatch.state;
 }
 
 std::int32_t RunRound2Roam(std::int32_t mode) {
-    Step& s = Roam;
+    TimedStep& s = Roam;
     if (mode == 0) {
         s.Go(1);
-        Cr.running = false;
+        Crawl.running = false;
         TickRound2CrawlFrames(0);
         return s.step;
     }
     const std::int32_t feetAbove = FloorHeightAt(PlayerState.x, PlayerState.y) - PlayerState.y;
-    if (s.step != 4 && PlayerMoveState.runX == 1 && D() < 301 && feetAbove < 20) {
+    if (s.step != 4 && PlayerMoveState.runX == 1 && DistanceToHeroine() < 301 && feetAbove < 20) {
         RunRound2HopOver(0);
-        Cr.running = false;
+        Crawl.running = false;
         s.Go(4);
     }
     if (s.step == 1) {
-        if (D() >= 300) Cr.running = true;
-        if (D() < 130 && (Opp.frame == 12 || Opp.frame == 13)) {
-            Cr.running = false;
+        if (DistanceToHeroine() >= 300) Crawl.running = true;
+        if (DistanceToHeroine() < 130 && (Opp.frame == 12 || Opp.frame == 13)) {
+            Crawl.running = false;
             RunRound2Fold(0);
             s.Go(2);
-        } else if (D() < 100) {
-            Cr.running = false;
+        } else if (DistanceToHeroine() < 100) {
+            Crawl.running = false;
             if (Opp.frame == 17) {
                 RunRound2Unfold(0);
                 s.Go(3);
@@ -240,7 +226,7 @@ std::int32_t RunRound2Roam(std::int32_t mode) {
     if (s.step == 2 && RunRound2Fold(1) == kStepDone) s.Go(1);
     if (s.step == 3 && RunRound2Unfold(1) == kStepDone) s.Go(1);
     if (s.step == 4 && RunRound2HopOver(1) == kStepDone) s.Go(1);
-    if (Cr.running) TickRound2CrawlFrames(1);
+    if (Crawl.running) TickRound2CrawlFrames(1);
     return s.step;
 }
 
@@ -248,55 +234,55 @@ std::int32_t RunRound2Fold(std::int32_t mode) { return StepFolding(Fold, mode, k
 std::int32_t RunRound2Unfold(std::int32_t mode) { return StepFolding(Unfold, mode, kUnfold, kUnfoldSkipMove); }
 
 std::int32_t RunRound2WallLeap(std::int32_t mode) {
-    Step& s = WallLeap;
+    TimedStep& s = WallLeap;
     if (mode == 0) {
-        WL.dir = Opp.x >= O + 500 ? 1 : -1;
-        WL.target = WL.dir == 1 ? O + 2703 : O + 235;
+        WallLeapSetup.dir = Opp.x >= Era02Anchor1 + 500 ? 1 : -1;
+        WallLeapSetup.target = WallLeapSetup.dir == 1 ? Era02Anchor1 + 2703 : Era02Anchor1 + 235;
         s.Go(1);
         return s.step;
     }
     if (s.step == 1) {
         Opp.frame = 3;
-        Opp.facing = WL.dir;
+        Opp.facing = WallLeapSetup.dir;
         if (s.After(0.05)) {
             Opp.y -= 170;
-            WL.baseX = Opp.x + 30 * WL.dir;
-            WL.baseY = Opp.y;
+            WallLeapSetup.baseX = Opp.x + 30 * WallLeapSetup.dir;
+            WallLeapSetup.baseY = Opp.y;
             s.Go(2);
         }
     }
     if (s.step == 2) {
-        const double t = s.T();
+        const double t = s.Elapsed();
         Opp.frame = 9;
-        Opp.facing = WL.dir;
+        Opp.facing = WallLeapSetup.dir;
         PlayEra02Sound(67);
-        Opp.x = WL.baseX + TruncToInt(500.0 * WL.dir * t);
-        Opp.y = WL.baseY - RateMove(700, t);
-        Opp.angle = std::abs(WL.target - Opp.x) * 270 / 130 + 45;
-        if ((WL.target - Opp.x) * WL.dir <= 0) {
-            StopWings();
+        Opp.x = WallLeapSetup.baseX + TruncToInt(500.0 * WallLeapSetup.dir * t);
+        Opp.y = WallLeapSetup.baseY - RateMove(700, t);
+        Opp.angle = std::abs(WallLeapSetup.target - Opp.x) * 270 / 130 + 45;
+        if ((WallLeapSetup.target - Opp.x) * WallLeapSetup.dir <= 0) {
+            StopRound2Wings();
             PlayEra02Sound(41);
             s.Go(3);
         }
     }
     if (s.step == 3) {
         Opp.frame = 7;
-        Opp.facing = -WL.dir;
-        Opp.x = WL.target;
+        Opp.facing = -WallLeapSetup.dir;
+        Opp.x = WallLeapSetup.target;
         Opp.angle = 195;
         if (s.After(0.06)) {
-            WL.baseX = Opp.x;
-            WL.baseY = Opp.y;
+            WallLeapSetup.baseX = Opp.x;
+            WallLeapSetup.baseY = Opp.y;
             s.Go(4);
         }
     }
     if (s.step == 4) {
-        const double t = s.T();
+        const double t = s.Elapsed();
         Opp.frame = 9;
-        Opp.facing = -WL.dir;
+        Opp.facing = -WallLeapSetup.dir;
         PlayEra02Sound(67);
-        Opp.y = WL.baseY - TruncToInt(1200 * t - 980 * t * t);
-        Opp.x = WL.baseX - TruncToInt(700.0 * WL.dir * t);
+        Opp.y = WallLeapSetup.baseY - TruncToInt(1200 * t - 980 * t * t);
+        Opp.x = WallLeapSetup.baseX - TruncToInt(700.0 * WallLeapSetup.dir * t);
         Opp.angle = TruncToInt(3600 * t) + 195;
         LandLikeLeap(s);
     }
@@ -304,45 +290,45 @@ std::int32_t RunRound2WallLeap(std::int32_t mode) {
 }
 
 std::int32_t RunRound2HopOver(std::int32_t mode) {
-    Step& s = Hop;
+    TimedStep& s = Hop;
     if (mode == 0) {
-        HA.contact = false;
+        HopSetup.contact = false;
         s.Go(0);
         return s.step;
     }
     if (s.step == 0) {
         Opp.frame = 3;
-        HA.F0 = Opp.facing;
-        HA.r = Random0To99();
+        HopSetup.startFacing = Opp.facing;
+        HopSetup.roll = Random0To99();
         s.Go(1);
     }
     if (s.step == 1) {
         Opp.frame = 3;
-        Opp.facing = -HA.F0;
+        Opp.facing = -HopSetup.startFacing;
         if (s.After(0.05)) {
-            HA.baseY = Opp.y - 170;
-            s.Go(HA.r >= 30 ? 2 : 3);
+            HopSetup.baseY = Opp.y - 170;
+            s.Go(HopSetup.roll >= 30 ? 2 : 3);
         }
     }
     if (s.step == 2 || s.step == 3) {
-        const double t = s.T();
+        const double t = s.Elapsed();
         Opp.frame = 8;
-        Opp.facing = -HA.F0;
-        Opp.y = HA.baseY - TruncToInt(200 * t - 300 * t * t);
+        Opp.facing = -HopSetup.startFacing;
+        Opp.y = HopSetup.baseY - TruncToInt(200 * t - 300 * t * t);
         if (s.step == 2) {
             Opp.angle = TruncToInt(360 * t);
             if (Opp.angle > 180) Opp.frame = 7;
         } else {
             Opp.angle = TruncToInt(3600 * t);
-            if ((PlayerState.x - Opp.x) * HA.F0 < 0) {
+            if ((PlayerState.x - Opp.x) * HopSetup.startFacing < 0) {
                 Opp.frame = 7;
                 Opp.angle = 0;
-                if (!HA.contact && std::abs(PlayerState.y - Opp.y) < 200 && D() < 130) {
-                    HA.contact = true;
+                if (!HopSetup.contact && std::abs(PlayerState.y - Opp.y) < 200 && DistanceToHeroine() < 130) {
+                    HopSetup.contact = true;
                     PlayEra02Sound(36);
                     Round2ContactCount += 1;
-                    HA.pose = 107;
-                    HA.poseStamp = GameNow();
+                    HopSetup.pose = 107;
+                    HopSetup.poseStamp = GameNow();
                 }
             }
             HeroineBuffeted();
@@ -355,14 +341,14 @@ std::int32_t RunRound2HopOver(std::int32_t mode) {
 namespace {
 
 struct FinaleWords {
-    std::int32_t baseX = 0, baseY = 0, F = 1;
+    std::int32_t baseX = 0, baseY = 0, direction = 1;
     bool stepped11 = false, stepped14 = false, sound14 = false, sound15 = false, gStarted = false;
     std::int32_t demo = 0;
     double frameStamp = 0;
     std::int32_t prizeIndex = 0;
     bool prizeTaken = false;
 };
-FinaleWords FW;
+FinaleWords FinaleProgress;
 
 // The demonstration of the new move: pose, time, and the move on leaving.
 struct DemoPose {
@@ -380,26 +366,26 @@ void NextMessage() {
     PlayEra02Sound(6);
 }
 
-void Lesson(Step& s) {
+void Lesson(TimedStep& s) {
     PlayerStateRecord& p = PlayerState;
     const std::int32_t m = Msg();
     if (m == 4 || m == 6) TickRound2CrawlFrames(2);
-    if (m >= 11 && !FW.stepped11) {
-        FW.stepped11 = true;
+    if (m >= 11 && !FinaleProgress.stepped11) {
+        FinaleProgress.stepped11 = true;
         p.x += 32 * p.facing;
     }
     if (m >= 11 && m <= 12) p.pose = 120;
     if (m == 13) p.pose = 121;
     if (m == 14) {
-        if (!FW.sound14) {
-            FW.sound14 = true;
+        if (!FinaleProgress.sound14) {
+            FinaleProgress.sound14 = true;
             PlayEra02Sound(5);
             s.stamp = GameNow();
         }
         p.pose = 122;
         if (s.After(0.03)) {
-            if (!FW.stepped14) {
-                FW.stepped14 = true;
+            if (!FinaleProgress.stepped14) {
+                FinaleProgress.stepped14 = true;
                 p.x += 16 * p.facing;
             }
             p.pose = 123;
@@ -407,8 +393,8 @@ void Lesson(Step& s) {
     }
     if (m >= 15 && m <= 19) {
         p.pose = 124;
-        if (!FW.sound15) {
-            FW.sound15 = true;
+        if (!FinaleProgress.sound15) {
+            FinaleProgress.sound15 = true;
             PlayEra02Sound(5);
         }
     }
@@ -418,21 +404,21 @@ void Lesson(Step& s) {
             NextMessage();
         } else {
             EnterConfirmState = 1;
-            FW.demo = 0;
+            FinaleProgress.demo = 0;
             p.x -= 16 * p.facing;
             s.Go(2);
         }
     }
 }
 
-void Demonstration(Step& s) {
-    const DemoPose& d = kDemo[FW.demo];
+void Demonstration(TimedStep& s) {
+    const DemoPose& d = kDemo[FinaleProgress.demo];
     PlayerState.pose = d.pose;
     if (!s.After(d.wait)) return;
     if (d.pose == 121) PlayEra02Sound(5);
     PlayerState.x += d.moveOnLeaving * PlayerState.facing;
-    if (FW.demo < 8) {
-        FW.demo += 1;
+    if (FinaleProgress.demo < 8) {
+        FinaleProgress.demo += 1;
         s.stamp = GameNow();
         return;
     }
@@ -443,7 +429,7 @@ void Demonstration(Step& s) {
 
 void WalkToPrizeView() {
     KeyLeftPressed = KeyRightPressed = 0;
-    constexpr std::int32_t view = O + 948;
+    constexpr std::int32_t view = Era02Anchor1 + 948;
     if (ScrollX < view) ScrollX += 1;
     else if (ScrollX > view) ScrollX -= 1;
     const std::int32_t px = PlayerState.x;
@@ -451,25 +437,17 @@ void WalkToPrizeView() {
         KeyRightPressed = 1;
         PlayerState.facing = 1;
     }
-    if (px + 400 > O + 1972) {
+    if (px + 400 > Era02Anchor1 + 1972) {
         KeyLeftPressed = 1;
         PlayerState.facing = -1;
     }
 }
 
-}  // namespace
-
-std::int32_t RunRound2Finale(std::int32_t mode) {
-    Step& s = Finale;
-    StampAheadToZero(FW.frameStamp, GameNow());
-    if (mode == 0) {
-        s.Go(0);
-        FW = FinaleWords{};
-        return s.step;
-    }
-    RequestTexture(kTextureD004);
+// Steps 0 to 7: the lesson, the demonstration of the new move, the two
+// moves learned and the talk after them.
+void StepFinaleLesson() {
+    TimedStep& s = Finale;
     PlayerStateRecord& p = PlayerState;
-    TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 0) {
         Msg() = 1;
         MessageBoxOpen = 1;
@@ -533,46 +511,53 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             }
         }
     }
+}
+
+// Steps 8 to 13: her last dive, met by the F and G moves.
+void StepFinaleDive() {
+    TimedStep& s = Finale;
+    PlayerStateRecord& p = PlayerState;
     if (s.step == 8) {
         Opp.frame = 3;
         if (s.After(0.13)) {
             Opp.x += 50 * Opp.facing;
             Opp.y -= 200;
-            FW.baseX = Opp.x;
-            FW.baseY = Opp.y;
-            FW.F = Opp.facing;
+            FinaleProgress.baseX = Opp.x;
+            FinaleProgress.baseY = Opp.y;
+            FinaleProgress.direction = Opp.facing;
             PlayEra02Sound(18);
             s.Go(9);
         }
     }
     if (s.step == 9) {
         Opp.frame = 9;
-        Opp.angle = TruncToInt(3600 * s.T());
+        Opp.angle = TruncToInt(3600 * s.Elapsed());
         PlayEra02Sound(67);
-        Opp.y = FW.baseY;
+        Opp.y = FinaleProgress.baseY;
         if (s.After(1.03)) s.Go(10);
     }
     if (s.step == 10) {
-        const double t = s.T();
+        const double t = s.Elapsed();
         Opp.frame = 5;
         Opp.angle = 0;
-        Opp.facing = FW.F;
-        Opp.x = FW.baseX + TruncToInt(std::abs(p.x - FW.baseX) * FW.F * t / 0.5);
-        Opp.y = FW.baseY + TruncToInt((p.y - 125 - FW.baseY) * t / 0.5);
-        if (D() <= 100) {
+        Opp.facing = FinaleProgress.direction;
+        const std::int32_t reach = std::abs(p.x - FinaleProgress.baseX);
+        Opp.x = FinaleProgress.baseX + TruncToInt(reach * FinaleProgress.direction * t / 0.5);
+        Opp.y = FinaleProgress.baseY + TruncToInt((p.y - 125 - FinaleProgress.baseY) * t / 0.5);
+        if (DistanceToHeroine() <= 100) {
             PlayerMoveState.comboF = 10;
             HitEffectState = 30;
-            FW.baseX = p.x - 50 * FW.F;
-            FW.baseY = p.y - 163;
+            FinaleProgress.baseX = p.x - 50 * FinaleProgress.direction;
+            FinaleProgress.baseY = p.y - 163;
             s.Go(11);
         }
     }
     if (s.step == 11) {
         p.pose = 124;
         Opp.frame = 7;
-        Opp.x = FW.baseX;
-        Opp.y = FW.baseY;
-        FW.F = Opp.facing;
+        Opp.x = FinaleProgress.baseX;
+        Opp.y = FinaleProgress.baseY;
+        FinaleProgress.direction = Opp.facing;
         Opp.angle = 15;
         PlayEra02Sound(36);
         HitEffectState = 30;
@@ -580,21 +565,21 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         s.Go(12);
     }
     if (s.step == 12) {
-        const double t = s.T();
+        const double t = s.Elapsed();
         Opp.frame = 7;
         Opp.angle = TruncToInt(360 * t * 0.3 + 15);
-        Opp.y = FW.baseY - TruncToInt(500 * t - 500 * t * t);
-        Opp.x = FW.baseX - TruncToInt(60 * t) * FW.F;
+        Opp.y = FinaleProgress.baseY - TruncToInt(500 * t - 500 * t * t);
+        Opp.x = FinaleProgress.baseX - TruncToInt(60 * t) * FinaleProgress.direction;
         if (t < 1.0 && PlayerMoveState.comboG == 0) p.pose = 124;
-        if (t >= 0.5 && !FW.gStarted && Opp.y > FW.baseY - 75) {
-            FW.gStarted = true;
+        if (t >= 0.5 && !FinaleProgress.gStarted && Opp.y > FinaleProgress.baseY - 75) {
+            FinaleProgress.gStarted = true;
             PlayerMoveState.comboG = 10;
             HitEffectState = 40;
         }
         if (p.pose == 128) {
             PlayEra02Sound(36);
-            FW.baseX = Opp.x;
-            FW.baseY = Opp.y;
+            FinaleProgress.baseX = Opp.x;
+            FinaleProgress.baseY = Opp.y;
             s.Go(13);
         }
     }
@@ -611,6 +596,12 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.Go(14);
         }
     }
+}
+
+// Steps 14 to 18: the talk, the cheer as she sinks away, the last lines.
+void StepFinaleCheer() {
+    TimedStep& s = Finale;
+    PlayerStateRecord& p = PlayerState;
     if (s.step == 14) {
         p.pose = 26;
         Opp.frame = (Msg() == 38 || Msg() == 39) ? 18 : 19;
@@ -622,16 +613,16 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
                 EnterConfirmState = 0;
                 PlayEra02Sound(108);
                 RunCrowdCheer(0);
-                FW.baseY = Opp.y;
+                FinaleProgress.baseY = Opp.y;
                 s.Go(15);
             }
         }
     }
     if (s.step == 15) {
         Opp.frame = 18;
-        if (Opp.y < FW.baseY + 75) Opp.y = FW.baseY + RateMove(23.659305993690854, s.T());
-        if (Opp.y > FW.baseY + 75) Opp.y = FW.baseY + 75;
-        if (RunCrowdCheer(1) == kStepDone && Opp.y >= FW.baseY + 75) {
+        if (Opp.y < FinaleProgress.baseY + 75) Opp.y = FinaleProgress.baseY + RateMove(23.659305993690854, s.Elapsed());
+        if (Opp.y > FinaleProgress.baseY + 75) Opp.y = FinaleProgress.baseY + 75;
+        if (RunCrowdCheer(1) == kStepDone && Opp.y >= FinaleProgress.baseY + 75) {
             Opp.frame = 0;
             AdvanceLine(Msg(), 40);
             s.Go(16);
@@ -642,7 +633,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         if (LineRead()) {
             NextMessage();
             if (Msg() == 43) {
-                p.facing = p.x < O + 948 ? 1 : -1;
+                p.facing = p.x < Era02Anchor1 + 948 ? 1 : -1;
                 s.Go(17);
             }
         }
@@ -661,30 +652,37 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         Msg() = 0;
         s.Go(19);
     }
+}
+
+// Steps 19 to 21: the walk to the prize, which rises and is taken.
+void StepFinalePrize() {
+    TimedStep& s = Finale;
+    PlayerStateRecord& p = PlayerState;
+    TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 19) {
         MessageBoxOpen = 1;
         WalkToPrizeView();
-        if (ScrollX == O + 948 && p.x >= O + 1248 && p.x <= O + 1672) {
+        if (ScrollX == Era02Anchor1 + 948 && p.x >= Era02Anchor1 + 1248 && p.x <= Era02Anchor1 + 1672) {
             PlayEra02Sound(108);
-            FW.prizeIndex = 0;
-            FW.frameStamp = GameNow();
+            FinaleProgress.prizeIndex = 0;
+            FinaleProgress.frameStamp = GameNow();
             s.Go(20);
         }
     }
     if (s.step == 20 || s.step == 21) {
-        Opp.x = O + 1460;
+        Opp.x = Era02Anchor1 + 1460;
         Opp.angle = 0;
         Opp.facing = 1;
-        if (MoreThanElapsed(FW.frameStamp, GameNow(), 0.2)) {
-            FW.frameStamp = GameNow();
-            FW.prizeIndex = (FW.prizeIndex + 1) % 8;
+        if (MoreThanElapsed(FinaleProgress.frameStamp, GameNow(), 0.2)) {
+            FinaleProgress.frameStamp = GameNow();
+            FinaleProgress.prizeIndex = (FinaleProgress.prizeIndex + 1) % 8;
         }
-        Opp.frame = kPrizeFrames[FW.prizeIndex];
+        Opp.frame = kPrizeFrames[FinaleProgress.prizeIndex];
     }
     if (s.step == 20) {
-        ScrollX = O + 948;
+        ScrollX = Era02Anchor1 + 948;
         g.shown = 0;
-        g.value = RateMove(53.57142857142858, s.T()) - 50;
+        g.value = RateMove(53.57142857142858, s.Elapsed()) - 50;
         if (g.value >= 98) {
             g.value = 98;
             s.Go(21);
@@ -695,7 +693,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
         Opp.y = 655 - g.value;
         MessageBoxOpen = 0;
         CameraMode = 1;
-        if (std::abs(p.x - (O + 1460)) <= 39 && KeyAPressed == 1) {
+        if (std::abs(p.x - (Era02Anchor1 + 1460)) <= 39 && KeyAPressed == 1) {
             KeyAPressed = 0;
             PlayEra02Sound(10);
             ItemCounts[1] += 24;
@@ -703,13 +701,19 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.Go(40);
         }
     }
+}
+
+// Steps 40 to 43: the arena put back, the platform down and the gauge full.
+void StepFinaleReset() {
+    TimedStep& s = Finale;
+    TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 40 && s.After(1.0)) {
         PlayEra02Sound(108);
         s.step = 41;   // the pickup's stamp stays in use
     }
     if (s.step == 41) {
         Round1Opponent.frame = 0;
-        g.value = 98 - RateMove(47.31861198738171, s.T());
+        g.value = 98 - RateMove(47.31861198738171, s.Elapsed());
         if (g.value < -50) {
             g.value = -50;
             s.step = 42;
@@ -725,7 +729,7 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
     if (s.step == 43) {
         TournamentBanner = 2;
         std::int32_t& h = TournamentState.platformHeight;
-        const double t = s.T();
+        const double t = s.Elapsed();
         h = 209 - RateMove(kPlatformRisePerSecond, t);
         if (h < 1) h = 0;
         if (g.value < 98) g.value = RateMove(35.35714285714286, t);
@@ -735,5 +739,24 @@ std::int32_t RunRound2Finale(std::int32_t mode) {
             s.step = kStepDone;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunRound2Finale(std::int32_t mode) {
+    TimedStep& s = Finale;
+    StampAheadToZero(FinaleProgress.frameStamp, GameNow());
+    if (mode == 0) {
+        s.Go(0);
+        FinaleProgress = FinaleWords{};
+        return s.step;
+    }
+    RequestTexture(kTextureD004);
+    // A step entered in one phase runs on in the next in the same call.
+    StepFinaleLesson();
+    StepFinaleDive();
+    StepFinaleCheer();
+    StepFinalePrize();
+    StepFinaleReset();
     return s.step;
 }

@@ -5,8 +5,8 @@
 #include "areas/era02/tournament.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ struct GlowState {
     std::int32_t cx = 0, cy = 0, dx = 0, dy = 0;
     std::int32_t counter = 0;
 };
-GlowState Gl;
+GlowState Glows;
 
 }  // namespace
 
@@ -120,72 +120,72 @@ void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y) {
     }
 }
 
-void ResetRound3BurstCounterForTests() { Gl = GlowState{}; }
+void ResetRound3BurstCounterForTests() { Glows = GlowState{}; }
 
 std::int32_t RunRound3HitGlows(std::int32_t kind) {
     if (kind == 0 || kind == 3) {
-        Gl.step = 0;
-        Gl.watched = kind == 0 ? 1 : 2;
-        Gl.remembered = kind == 0 ? PlayerState.hp : TournamentState.opponentHp;
-        if (kind == 3) Gl.counter = 0;
+        Glows.step = 0;
+        Glows.watched = kind == 0 ? 1 : 2;
+        Glows.remembered = kind == 0 ? PlayerState.hp : TournamentState.opponentHp;
+        if (kind == 3) Glows.counter = 0;
         RunRound3AfterimageA(0, 0, 0);
         RunRound3AfterimageB(0, 0, 0);
-        return Gl.step;
+        return Glows.step;
     }
     const bool onHeroine = kind == 1;
     const std::int32_t value = onHeroine ? PlayerState.hp : TournamentState.opponentHp;
     const std::int32_t f = onHeroine ? Round3Opponent.frame : PlayerState.pose;
-    if (Gl.step == 0 && Gl.remembered > value) {
+    if (Glows.step == 0 && Glows.remembered > value) {
         const bool striking = onHeroine ? (f == 15 || f == 21 || f == 34 || f == 55)
                                         : (f == 21 || f == 36 || f == 123 || f == 125);
         if (striking) {
-            Gl.step = 1;
-            Gl.watched = f;
-            Gl.cx = onHeroine ? Round3Opponent.x : PlayerState.x;
-            Gl.cy = onHeroine ? Round3Opponent.y : PlayerState.y;
+            Glows.step = 1;
+            Glows.watched = f;
+            Glows.cx = onHeroine ? Round3Opponent.x : PlayerState.x;
+            Glows.cy = onHeroine ? Round3Opponent.y : PlayerState.y;
         }
     }
-    if (Gl.step == 1) {
-        Gl.step = 2;
+    if (Glows.step == 1) {
+        Glows.step = 2;
         RunRound3AfterimageA(0, 0, 0);
         RunRound3AfterimageB(0, 0, 0);
-        Gl.runA = Gl.runB = 1;
-        Gl.doneA = Gl.doneB = 0;
+        Glows.runA = Glows.runB = 1;
+        Glows.doneA = Glows.doneB = 0;
     }
-    if (Gl.step == 2) {
-        if (f != Gl.watched) {
-            if (Gl.doneA == 1) Gl.runA = 0;
-            if (Gl.doneB == 1) Gl.runB = 0;
+    if (Glows.step == 2) {
+        if (f != Glows.watched) {
+            if (Glows.doneA == 1) Glows.runA = 0;
+            if (Glows.doneB == 1) Glows.runB = 0;
         }
-        if (Gl.runA == 0 && Gl.runB == 0) Gl.step = 3;
+        if (Glows.runA == 0 && Glows.runB == 0) Glows.step = 3;
     }
-    if (Gl.runA == 1) {
-        Gl.doneA = 0;
-        if (RunRound3AfterimageA(1, Gl.cx + Gl.dx, Gl.cy + Gl.dy) == kStepDone) {
+    if (Glows.runA == 1) {
+        Glows.doneA = 0;
+        if (RunRound3AfterimageA(1, Glows.cx + Glows.dx, Glows.cy + Glows.dy) == kStepDone) {
             RunRound3AfterimageA(0, 0, 0);
-            Gl.dx = PickGlowOffset();
-            Gl.dy = PickGlowOffset();
-            Gl.doneA = 1;
+            Glows.dx = PickGlowOffset();
+            Glows.dy = PickGlowOffset();
+            Glows.doneA = 1;
         }
     }
-    if (Gl.runB == 1) {
-        Gl.doneB = 0;
-        if (RunRound3AfterimageB(1, Gl.cx + Gl.dx, Gl.cy + Gl.dy) == kStepDone) {
+    if (Glows.runB == 1) {
+        Glows.doneB = 0;
+        if (RunRound3AfterimageB(1, Glows.cx + Glows.dx, Glows.cy + Glows.dy) == kStepDone) {
             RunRound3AfterimageB(0, 0, 0);
-            Gl.dx = PickGlowOffset();
-            Gl.dy = PickGlowOffset();
-            Gl.doneB = 1;
+            Glows.dx = PickGlowOffset();
+            Glows.dy = PickGlowOffset();
+            Glows.doneB = 1;
         }
     }
-    if (Gl.step == 3) {
-        Gl.step = 0;
+    if (Glows.step == 3) {
+        Glows.step = 0;
         RunRound3AfterimageA(0, 0, 0);
         RunRound3AfterimageB(0, 0, 0);
-        ++Gl.counter;
+        ++Glows.counter;
         std::int32_t& trigger = Round3Scene.talkTrigger;
-        if (onHeroine && trigger == 0 && Gl.counter >= 3) trigger = 1;
-        if (!onHeroine && trigger == 2 && Gl.counter >= 3) trigger = 3;
+        if (onHeroine && trigger == 0 && Glows.counter >= 3) trigger = 1;
+        if (!onHeroine && trigger == 2 && Glows.counter >= 3) trigger = 3;
     }
-    Gl.remembered = value;
-    return Gl.step;
+    Glows.remembered = value;
+    return Glows.step;
 }

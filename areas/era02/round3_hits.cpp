@@ -10,7 +10,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -30,17 +29,17 @@ struct ReactionState {
     std::int32_t facing = 1, startX = 0, startY = 0, r = 0, sub = 0;
     double stamp = 0, landing = -1;
 };
-ReactionState Rx;
+ReactionState Reaction;
 
 void Begin() {
     Opp.depth = 0.3f;
-    Rx.stamp = GameNow();
+    Reaction.stamp = GameNow();
     PlayEra02Sound(36);
 }
-double Since() { return GameNow() - Rx.stamp; }
+double Since() { return GameNow() - Reaction.stamp; }
 std::int32_t Done() {
-    Rx.step = kStepDone;
-    return Rx.step;
+    Reaction.step = kStepDone;
+    return Reaction.step;
 }
 std::int32_t StandFrame() { return PlayerState.x >= Opp.x ? 37 : 13; }
 
@@ -61,113 +60,113 @@ std::int32_t ShotAt(const Shot (&shots)[N], double t) {
 }
 
 std::int32_t Flinch() {
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         Opp.depth = 0.3f;
-        Rx.stamp = GameNow();
+        Reaction.stamp = GameNow();
     }
     Opp.frame = 22;
     if (Since() > 0.05) {
         Opp.frame = 13;
         return Done();
     }
-    return Rx.step;
+    return Reaction.step;
 }
 
 std::int32_t Dodge(bool high) {
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         if (!high) Opp.y -= 90;
         Opp.depth = 0.3f;
-        Rx.stamp = GameNow();
+        Reaction.stamp = GameNow();
     }
-    if (Rx.step == 1) {
+    if (Reaction.step == 1) {
         Opp.frame = 22;
         if (Since() > (high ? 0.1 : 0.05)) {
-            Rx.step = 2;
-            Rx.startX = Opp.x + (high ? 40 : 30);
-            Rx.startY = Opp.y - (high ? 70 : 60);
-            Rx.stamp = GameNow();
+            Reaction.step = 2;
+            Reaction.startX = Opp.x + (high ? 40 : 30);
+            Reaction.startY = Opp.y - (high ? 70 : 60);
+            Reaction.stamp = GameNow();
             PlayEra02Sound(18);
         }
     }
-    if (Rx.step == 2) {
+    if (Reaction.step == 2) {
         const double T = 2.1 * Since();
         Opp.frame = 52;
         Opp.angle = TruncToInt((high ? 360 : 400) * T) - 60;
-        Opp.x = Rx.startX + TruncToInt((high ? 170 : 100) * T);
-        Opp.y = TruncToInt(Rx.startY - ((high ? 200 : 50) * T - 380 * T * T));
+        Opp.x = Reaction.startX + TruncToInt((high ? 170 : 100) * T);
+        Opp.y = TruncToInt(Reaction.startY - ((high ? 200 : 50) * T - 380 * T * T));
         if (Opp.angle > 120) {
             Opp.frame = 13;
             Opp.y = Floor();
             return Done();
         }
     }
-    return Rx.step;
+    return Reaction.step;
 }
 
 std::int32_t React40() {
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         Begin();
         HitEffectState = 40;
         Damage(10);
         Opp.y = Floor();
     }
-    const bool left = Rx.facing == -1;
+    const bool left = Reaction.facing == -1;
     const Shot shots[] = {{left ? 67 : 66, 0.1}, {left ? 62 : 53, 0.3}, {left ? 60 : 63, 0.7}};
     const std::int32_t i = ShotAt(shots, Since());
     if (i < 0) return Done();
     Opp.frame = shots[i].frame;
     if (i == 2) Coin();
-    return Rx.step;
+    return Reaction.step;
 }
 
 std::int32_t React30() {
-    if (Rx.step == 0) {
+    if (Reaction.step == 0) {
         HitEffectState = 30;
         Opp.depth = 0.3f;
-        if (PlayerState.pose != 123 && PlayerState.pose != 124) return Rx.step;
-        Rx.step = 1;
+        if (PlayerState.pose != 123 && PlayerState.pose != 124) return Reaction.step;
+        Reaction.step = 1;
         Begin();
         Opp.x = PlayerState.x + 20 * PlayerState.facing;
-        Rx.startY = Opp.y - 100;
+        Reaction.startY = Opp.y - 100;
         Damage(10);
     }
-    if (Rx.step == 1) {
+    if (Reaction.step == 1) {
         const double T = 2.0 * Since();
-        Opp.y = Rx.startY - TruncToInt(950 * T - 380 * T * T);
+        Opp.y = Reaction.startY - TruncToInt(950 * T - 380 * T * T);
         Coin();
         Opp.frame = T < 0.72 ? 64 : 65;
         if (Floor() < Opp.y + 30) {
             Opp.y = Floor();
             Opp.frame = 61;
-            Rx.step = 2;
-            Rx.stamp = GameNow();
+            Reaction.step = 2;
+            Reaction.stamp = GameNow();
         }
-    } else if (Rx.step == 2) {
+    } else if (Reaction.step == 2) {
         Opp.frame = 61;
         if (Since() > 0.5) return Done();
     }
-    return Rx.step;
+    return Reaction.step;
 }
 
 std::int32_t React22() {
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         Begin();
         HitEffectState = 10;
-        Rx.sub = PlayerState.facing;
-        Rx.startX = Opp.x + 30 * Rx.sub;
-        Rx.startY = Opp.y - 50;
+        Reaction.sub = PlayerState.facing;
+        Reaction.startX = Opp.x + 30 * Reaction.sub;
+        Reaction.startY = Opp.y - 50;
         Opp.angle = 0;
         Damage(6);
     }
-    const std::int32_t f = Rx.sub;
-    if (Rx.step == 1) {
+    const std::int32_t f = Reaction.sub;
+    if (Reaction.step == 1) {
         const double T = 2.0 * Since();
-        Opp.x = Rx.startX + TruncToInt(150 * T * f);
-        Opp.y = Rx.startY - TruncToInt(950 * T - 380 * T * T);
+        Opp.x = Reaction.startX + TruncToInt(150 * T * f);
+        Opp.y = Reaction.startY - TruncToInt(950 * T - 380 * T * T);
         Opp.frame = f != 1 ? 51 : 57;
         Opp.angle += 90 * f;
         if (Opp.angle == 360 || Opp.angle == -360) Opp.angle = 0;
@@ -175,122 +174,122 @@ std::int32_t React22() {
         if (Floor() < Opp.y + 30) {
             Opp.y = Floor();
             Opp.frame = f != 1 ? 61 : 63;
-            Rx.step = 2;
-            Rx.stamp = GameNow();
+            Reaction.step = 2;
+            Reaction.stamp = GameNow();
         }
-    } else if (Rx.step == 2) {
+    } else if (Reaction.step == 2) {
         Opp.frame = f != 1 ? 61 : 63;
         if (Since() > 0.5) return Done();
     }
-    return Rx.step;
+    return Reaction.step;
 }
 
 std::int32_t React21() {
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         Begin();
         HitEffectState = 10;
         Damage(6);
         Opp.y = Floor();
-        if (Rx.facing != 1) Opp.angle = 0;
+        if (Reaction.facing != 1) Opp.angle = 0;
     }
     const double t = Since();
-    if (Rx.facing != 1) {
-        if (Rx.step == 1) {
+    if (Reaction.facing != 1) {
+        if (Reaction.step == 1) {
             Opp.frame = 59;
             if (t > 0.4) {
-                Rx.step = 2;
-                Rx.stamp = GameNow();
+                Reaction.step = 2;
+                Reaction.stamp = GameNow();
                 Opp.angle = -45;
                 Opp.y -= 40;
             }
-        } else if (Rx.step == 2) {
+        } else if (Reaction.step == 2) {
             Opp.frame = 59;
             if (t > 0.1) {
-                Rx.step = 3;
-                Rx.stamp = GameNow();
+                Reaction.step = 3;
+                Reaction.stamp = GameNow();
                 Opp.y = Floor();
                 Opp.x -= 70;
                 Opp.angle = 0;
                 Coin();
             }
-        } else if (Rx.step == 3) {
+        } else if (Reaction.step == 3) {
             Opp.frame = 60;
             if (t > 0.5) return Done();
         }
-        return Rx.step;
+        return Reaction.step;
     }
-    if (Rx.step == 1) {
+    if (Reaction.step == 1) {
         Opp.frame = 58;
         if (t > 0.4) {
-            Rx.step = 2;
-            Rx.stamp = GameNow();
+            Reaction.step = 2;
+            Reaction.stamp = GameNow();
             Opp.x += 30;
         }
-    } else if (Rx.step == 2) {
+    } else if (Reaction.step == 2) {
         Opp.frame = 68;
         if (t > 0.1) {
-            Rx.step = 3;
-            Rx.stamp = GameNow();
+            Reaction.step = 3;
+            Reaction.stamp = GameNow();
             Opp.y = Floor();
             Opp.x += 20;
             Coin();
         }
-    } else if (Rx.step == 3) {
+    } else if (Reaction.step == 3) {
         Opp.frame = 63;
         if (t > 0.5) return Done();
     }
-    return Rx.step;
+    return Reaction.step;
 }
 
 // The slides of kinds 11 and 12 land the same way: feet on the floor, the
 // slide pulled back for 0.2 s.
 std::int32_t Land(double T, std::int32_t pullSign) {
-    if (Rx.landing < 0 && Floor() < Opp.y + 30) Rx.landing = T;
-    if (Rx.landing < 0) return Rx.step;
-    const double dt = T - Rx.landing;
+    if (Reaction.landing < 0 && Floor() < Opp.y + 30) Reaction.landing = T;
+    if (Reaction.landing < 0) return Reaction.step;
+    const double dt = T - Reaction.landing;
     Opp.y = Floor();
-    Rx.startX += pullSign * TruncToInt(30 * dt * dt);
+    Reaction.startX += pullSign * TruncToInt(30 * dt * dt);
     Opp.frame = StandFrame();
     if (dt > 0.2) return Done();
-    return Rx.step;
+    return Reaction.step;
 }
 
 std::int32_t React12() {
-    const bool left = Rx.facing != 1;
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    const bool left = Reaction.facing != 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         Begin();
         HitEffectState = 1;
         Coin();
-        Rx.r = Random0To99();
-        Rx.startX = Opp.x;
-        Rx.landing = -1;
+        Reaction.r = Random0To99();
+        Reaction.startX = Opp.x;
+        Reaction.landing = -1;
         Damage(left ? 5 : 1);
-        Rx.startY = Opp.y - (left ? 80 : 60);
+        Reaction.startY = Opp.y - (left ? 80 : 60);
         Opp.angle = left ? -70 : 0;
     }
     const double T = 2.0 * Since();
-    Opp.x = Rx.startX + (left ? -1 : 1) * TruncToInt((Rx.r + 250) * T);
-    Opp.y = Rx.startY - TruncToInt(50 * T - 380 * T * T);
-    if (Rx.landing < 0) Opp.frame = left ? 51 : 57;
+    Opp.x = Reaction.startX + (left ? -1 : 1) * TruncToInt((Reaction.r + 250) * T);
+    Opp.y = Reaction.startY - TruncToInt(50 * T - 380 * T * T);
+    if (Reaction.landing < 0) Opp.frame = left ? 51 : 57;
     return Land(T, left ? 1 : -1);
 }
 
 std::int32_t React11() {
-    if (Rx.step == 0) {
-        Rx.step = 1;
+    if (Reaction.step == 0) {
+        Reaction.step = 1;
         Begin();
         HitEffectState = 1;
         Damage(5);
-        Rx.startX = Opp.x;
-        Rx.startY = Opp.y - 100;
-        Rx.r = Random0To99();
-        Rx.landing = -1;
+        Reaction.startX = Opp.x;
+        Reaction.startY = Opp.y - 100;
+        Reaction.r = Random0To99();
+        Reaction.landing = -1;
     }
     const double T = 2.0 * Since();
-    Opp.x = Rx.startX + TruncToInt((Rx.r + 150) * T);
-    Opp.y = Rx.startY - TruncToInt(150 * T - 380 * T * T);
+    Opp.x = Reaction.startX + TruncToInt((Reaction.r + 150) * T);
+    Opp.y = Reaction.startY - TruncToInt(150 * T - 380 * T * T);
     Opp.angle = TruncToInt(240 * T);
     Coin();
     Opp.frame = 10;
@@ -306,10 +305,10 @@ std::int32_t React11() {
 std::int32_t TestRound3Hit() {
     SetRound3OpponentFrame(Opp.frame);
     const PendingSpriteRecord& p = PendingSprite;
-    const std::int32_t left = Opp.x - static_cast<std::int32_t>(p.PivotX);
-    const std::int32_t top = Opp.y - static_cast<std::int32_t>(p.PivotY);
+    const std::int32_t left = Opp.x - static_cast<std::int32_t>(p.pivotX);
+    const std::int32_t top = Opp.y - static_cast<std::int32_t>(p.pivotY);
     const std::int32_t kind =
-        TestPlayerAttackHitZone(left, left + (p.SrcRight - p.SrcLeft), top, top + (p.SrcBottom - p.SrcTop), 110);
+        TestPlayerAttackHitZone(left, left + (p.srcRight - p.srcLeft), top, top + (p.srcBottom - p.srcTop), 110);
     if ((Opp.frame == 44 || Opp.frame == 55) && kind < 30) return 0;
     // The second weapon's blows and kind 50 have no answer here: counted as a
     // hit they would restart a move or leave the fight in a state it never leaves.
@@ -318,30 +317,30 @@ std::int32_t TestRound3Hit() {
 }
 
 std::int32_t RunRound3Reaction(std::int32_t kind, std::int32_t facing) {
-    StampAheadToZero(Rx.stamp, GameNow());
+    StampAheadToZero(Reaction.stamp, GameNow());
     if (kind == 0) {
-        Rx = ReactionState{};
+        Reaction = ReactionState{};
         Opp.depth = 0.31f;
         return 0;
     }
-    if (Rx.answer == Answer::None) {
+    if (Reaction.answer == Answer::None) {
         const std::int32_t r = Random0To99();
-        Rx.facing = facing;
-        Rx.step = 0;
+        Reaction.facing = facing;
+        Reaction.step = 0;
         switch (kind) {
-        case 11: Rx.answer = r <= 50 ? Answer::DodgeHigh : Answer::React11; break;
-        case 12: Rx.answer = r <= 50 ? Answer::DodgeLow : Answer::React12; break;
+        case 11: Reaction.answer = r <= 50 ? Answer::DodgeHigh : Answer::React11; break;
+        case 12: Reaction.answer = r <= 50 ? Answer::DodgeLow : Answer::React12; break;
         case 21:
-            Rx.answer = r < 30 ? Answer::React21 : r < 60 ? Answer::DodgeHigh : Answer::Flinch;
-            if (facing == -1) Rx.answer = Answer::React21;
+            Reaction.answer = r < 30 ? Answer::React21 : r < 60 ? Answer::DodgeHigh : Answer::Flinch;
+            if (facing == -1) Reaction.answer = Answer::React21;
             break;
-        case 22: Rx.answer = Answer::React22; break;
-        case 30: Rx.answer = Answer::React30; break;
-        case 40: Rx.answer = Answer::React40; break;
+        case 22: Reaction.answer = Answer::React22; break;
+        case 30: Reaction.answer = Answer::React30; break;
+        case 40: Reaction.answer = Answer::React40; break;
         default: return 0;
         }
     }
-    switch (Rx.answer) {
+    switch (Reaction.answer) {
     case Answer::Flinch: return Flinch();
     case Answer::DodgeLow: return Dodge(false);
     case Answer::DodgeHigh: return Dodge(true);

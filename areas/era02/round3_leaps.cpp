@@ -6,14 +6,13 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round3Opponent;
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 
@@ -30,7 +29,7 @@ struct DashState {
     std::int32_t step = 0;
     double stamp = 0;
 };
-DashState Ds;
+DashState Dash;
 
 struct LeapRow {
     std::int32_t trigger, lift, vx, vy;
@@ -43,7 +42,7 @@ struct LeapState {
     std::int32_t step = 0, hit = 0, startX = 0, startY = 0, counter = 48;
     double stamp = 0, mark = 0;
 };
-LeapState L1, L2, L3;
+LeapState LeapAttack1, LeapAttack2, LeapAttack3;
 
 // The part every leap attack shares: arming, the dash up to the trigger,
 // the take-off and the arc. Returns the leap time T, or -1 before take-off.
@@ -62,7 +61,7 @@ double LeapFrame(LeapState& s, const LeapRow& row, bool westStart) {
         s.stamp = GameNow();
         s.startX = Opp.x + 25;
         s.startY = Opp.y - row.lift;
-        if (westStart && Opp.x < O + 210) s.startY = Random0To99() + 300;
+        if (westStart && Opp.x < Era02Anchor1 + 210) s.startY = Random0To99() + 300;
     }
     const double T = 1.5 * (GameNow() - s.stamp);
     Opp.x = s.startX + TruncToInt(row.vx * T);
@@ -103,32 +102,32 @@ void Strike(LeapState& s) {
 }  // namespace
 
 std::int32_t RunRound3Dash(std::int32_t mode) {
-    StampAheadToZero(Ds.stamp, GameNow());
+    StampAheadToZero(Dash.stamp, GameNow());
     Opp.y = Floor();
     if (mode == 0) {
-        Ds.step = 0;
-        return Ds.step;
+        Dash.step = 0;
+        return Dash.step;
     }
-    if (Ds.step == 0) {
-        Ds.step = 1;
-        Ds.stamp = GameNow();
+    if (Dash.step == 0) {
+        Dash.step = 1;
+        Dash.stamp = GameNow();
         Opp.x += 42;
     }
-    const DashRow* row = FindRow(kDash, &DashRow::step, Ds.step);
-    if (row == nullptr) return Ds.step;
+    const DashRow* row = FindRow(kDash, &DashRow::step, Dash.step);
+    if (row == nullptr) return Dash.step;
     Opp.frame = row->frame;
-    if (MoreThanElapsed(Ds.stamp, GameNow(), row->time)) {
+    if (MoreThanElapsed(Dash.stamp, GameNow(), row->time)) {
         Opp.x += row->shift;
         if (row->sound != 0) PlayEra02Sound(row->sound);
-        Ds.step = row->next;
-        Ds.stamp = GameNow();
-        if (Ds.step == 2 && row->step == 5) Opp.frame = 39;
+        Dash.step = row->next;
+        Dash.stamp = GameNow();
+        if (Dash.step == 2 && row->step == 5) Opp.frame = 39;
     }
-    return Ds.step;
+    return Dash.step;
 }
 
 std::int32_t RunRound3LeapAttack1(std::int32_t mode) {
-    LeapState& s = L1;
+    LeapState& s = LeapAttack1;
     if (mode == 0) {
         s = LeapState{};
         return 0;
@@ -191,7 +190,7 @@ std::int32_t RunRound3LeapAttack1(std::int32_t mode) {
 }
 
 std::int32_t RunRound3LeapAttack2(std::int32_t mode) {
-    LeapState& s = L2;
+    LeapState& s = LeapAttack2;
     if (mode == 0) {
         s = LeapState{};
         return 0;
@@ -245,7 +244,7 @@ std::int32_t RunRound3LeapAttack2(std::int32_t mode) {
 }
 
 std::int32_t RunRound3LeapAttack3(std::int32_t mode) {
-    LeapState& s = L3;
+    LeapState& s = LeapAttack3;
     if (mode == 0) {
         s = LeapState{};
         return 0;

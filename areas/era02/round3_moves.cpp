@@ -7,16 +7,14 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "core/sound_effect.h"
-#include "shell/sound_bank.h"
+#include "core/step_helpers.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round3Opponent;
 std::int32_t Floor() { return FloorHeightAt(Opp.x, Opp.y); }
 void Restart(double& stamp) { stamp = GameNow(); }
@@ -30,9 +28,27 @@ struct MoveState {
 };
 MoveState LeapIn, LeapAt, Jump, Flip;
 
-void Guard(MoveState& s) {
+// Guards the move's stamps; mode 0 arms it afresh. True when the call only
+// armed it.
+bool ArmMove(MoveState& s, std::int32_t mode) {
     StampAheadToZero(s.stamp, GameNow());
     StampAheadToZero(s.stamp2, GameNow());
+    if (mode != 0) return false;
+    s = MoveState{};
+    return true;
+}
+
+// The crouch before a leap or a jump: 0.1 s down, then off the floor `lift`
+// px higher with its sound, the flight's stamp and start height taken.
+void CrouchThenLeap(MoveState& s, std::int32_t lift) {
+    Opp.frame = 8;
+    if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
+        s.step = 2;
+        Restart(s.stamp);
+        Opp.y -= lift;
+        s.startY = Opp.y;
+        PlayEra02Sound(18);
+    }
 }
 
 // ---- the heroine's hurt ----
@@ -68,7 +84,7 @@ struct StrikeState {
     std::int32_t step = 0, code = 0;
     double stamp = 0;
 };
-StrikeState S1, S2, S3, S4, S5, SL;
+StrikeState Strike1, Strike2, Strike3, Strike4, Strike5, Launcher;
 
 bool Untouchable() { return PlayerState.pose == 26 || PlayerState.pose == 121; }
 bool InReach(std::int32_t reachHurt, std::int32_t reachPlain, std::int32_t width) {
@@ -139,7 +155,7 @@ struct CloseState {
     std::int32_t step = 0, speed = 0, startX = 0, startY = 0, follow = 0;
     double stamp = 0, lockStamp = 0;
 };
-CloseState Cc;
+CloseState CloseCombat;
 
 }  // namespace
 
@@ -147,11 +163,7 @@ std::int32_t Round3HurtPose() { return Hurt.pose; }
 
 std::int32_t RunRound3LeapIn(std::int32_t mode) {
     MoveState& s = LeapIn;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
-        return 0;
-    }
+    if (ArmMove(s, mode)) return 0;
     if (s.step == 0) {
         Restart(s.stamp);
         s.startX = Opp.x;
@@ -161,15 +173,8 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
     // so a flight begun in this call starts at T = 0.
     auto FlightT = [&s] { return 2.0 * (GameNow() - s.stamp); };
     if (s.step == 1) {
-        Opp.frame = 8;
-        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
-            s.step = 2;
-            Restart(s.stamp);
-            Opp.y -= 127;
-            s.startY = Opp.y;
-            PlayEra02Sound(18);
-            Opp.x += 50;
-        }
+        CrouchThenLeap(s, 127);
+        if (s.step == 2) Opp.x += 50;
     }
     if (s.step == 2) {
         Opp.frame = 9;
@@ -215,9 +220,7 @@ std::int32_t RunRound3LeapIn(std::int32_t mode) {
 
 std::int32_t RunRound3LeapAt(std::int32_t mode) {
     MoveState& s = LeapAt;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
+    if (ArmMove(s, mode)) {
         const double d = std::abs(Opp.x - PlayerState.x) / 950.0;
         s.apex = d > 0.5 ? 0.5 : d;
         return 0;
@@ -290,13 +293,13 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
     return s.step;
 }
 
-std::int32_t RunRound3Strike1(std::int32_t mode) { return RunStrike(kStrike1, S1, mode); }
-std::int32_t RunRound3Strike2(std::int32_t mode) { return RunStrike(kStrike2, S2, mode); }
-std::int32_t RunRound3Strike4(std::int32_t mode) { return RunStrike(kStrike4, S4, mode); }
-std::int32_t RunRound3Strike5(std::int32_t mode) { return RunStrike(kStrike5, S5, mode); }
+std::int32_t RunRound3Strike1(std::int32_t mode) { return RunStrike(kStrike1, Strike1, mode); }
+std::int32_t RunRound3Strike2(std::int32_t mode) { return RunStrike(kStrike2, Strike2, mode); }
+std::int32_t RunRound3Strike4(std::int32_t mode) { return RunStrike(kStrike4, Strike4, mode); }
+std::int32_t RunRound3Strike5(std::int32_t mode) { return RunStrike(kStrike5, Strike5, mode); }
 
 std::int32_t RunRound3Strike3(std::int32_t mode) {
-    StrikeState& s = S3;
+    StrikeState& s = Strike3;
     StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 0;
@@ -337,7 +340,7 @@ std::int32_t RunRound3Strike3(std::int32_t mode) {
 }
 
 std::int32_t RunRound3Launcher(std::int32_t mode) {
-    StrikeState& s = SL;
+    StrikeState& s = Launcher;
     StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 0;
@@ -377,11 +380,7 @@ std::int32_t RunRound3Launcher(std::int32_t mode) {
 
 std::int32_t RunRound3JumpUp(std::int32_t mode) {
     MoveState& s = Jump;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
-        return 0;
-    }
+    if (ArmMove(s, mode)) return 0;
     if (s.step == 0) {
         Restart(s.stamp);
         Opp.y = Floor();
@@ -390,13 +389,7 @@ std::int32_t RunRound3JumpUp(std::int32_t mode) {
         s.step = 1;
     }
     if (s.step == 1) {
-        Opp.frame = 8;
-        if (MoreThanElapsed(s.stamp, GameNow(), 0.1)) {
-            s.step = 2;
-            Restart(s.stamp);
-            s.startY = Opp.y;
-            PlayEra02Sound(18);
-        }
+        CrouchThenLeap(s, 0);
     } else if (s.step == 2) {
         const double T = 2.0 * (GameNow() - s.stamp);
         if (T < 0.5) {
@@ -417,11 +410,7 @@ std::int32_t RunRound3JumpUp(std::int32_t mode) {
 
 std::int32_t RunRound3BackFlip(std::int32_t mode) {
     MoveState& s = Flip;
-    Guard(s);
-    if (mode == 0) {
-        s = MoveState{};
-        return 0;
-    }
+    if (ArmMove(s, mode)) return 0;
     if (s.step == 0) {
         Restart(s.stamp);
         Opp.y = Floor() - 33;
@@ -429,7 +418,7 @@ std::int32_t RunRound3BackFlip(std::int32_t mode) {
         Opp.depth = 0.31f;
         s.step = 1;
         // Too near the west wall there is no room to flip.
-        if (Opp.x < O + 350) {
+        if (Opp.x < Era02Anchor1 + 350) {
             Opp.frame = 37;
             s.step = kStepDone;
             return s.step;
@@ -535,20 +524,20 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
 }
 
 std::int32_t RunRound3CloseCombat(std::int32_t mode) {
-    StampAheadToZero(Cc.stamp, GameNow());
-    StampAheadToZero(Cc.lockStamp, GameNow());
+    StampAheadToZero(CloseCombat.stamp, GameNow());
+    StampAheadToZero(CloseCombat.lockStamp, GameNow());
     if (mode == 0) {
-        Cc.step = 1;
-        Cc.speed = 0;
+        CloseCombat.step = 1;
+        CloseCombat.speed = 0;
         HurtPlayerByRound3(0);
-        return Cc.step;
+        return CloseCombat.step;
     }
     // 1. A lock left on too long lets go.
     if (MessageBoxOpen == 0) {
-        Cc.lockStamp = 0;
-    } else if (Cc.lockStamp == 0) {
-        Restart(Cc.lockStamp);
-    } else if (MoreThanElapsed(Cc.lockStamp, GameNow(), 2.0)) {
+        CloseCombat.lockStamp = 0;
+    } else if (CloseCombat.lockStamp == 0) {
+        Restart(CloseCombat.lockStamp);
+    } else if (MoreThanElapsed(CloseCombat.lockStamp, GameNow(), 2.0)) {
         MessageBoxOpen = 0;
         Opp.x += 50;
         HurtPlayerByRound3(0);
@@ -557,94 +546,94 @@ std::int32_t RunRound3CloseCombat(std::int32_t mode) {
     std::int32_t R = Hurt.pose != 0 ? 43 : 70;
     if (PlayerState.facing == -1) R = 3;
     // 3. Hops.
-    if (Cc.step == 1 || Cc.step == 4) {
+    if (CloseCombat.step == 1 || CloseCombat.step == 4) {
         Opp.y = Floor() - 2;
         const std::int32_t r = Random0To99();
-        Cc.speed = PlayerState.x < Opp.x - R - 23 * PlayerState.facing ? r : -r;
-        Restart(Cc.stamp);
-        Cc.startX = Opp.x;
-        Cc.startY = Opp.y;
+        CloseCombat.speed = PlayerState.x < Opp.x - R - 23 * PlayerState.facing ? r : -r;
+        Restart(CloseCombat.stamp);
+        CloseCombat.startX = Opp.x;
+        CloseCombat.startY = Opp.y;
         PlayEra02Sound(18);
-        Cc.step = Cc.step == 1 ? 2 : 5;
+        CloseCombat.step = CloseCombat.step == 1 ? 2 : 5;
     }
-    if (Cc.step >= 2 && Cc.step <= 6) {
-        const double t = GameNow() - Cc.stamp;
-        Opp.x = Cc.startX - TruncToInt(2.0 * Cc.speed * t);
-        Opp.y = Cc.startY - TruncToInt(100 * t - 380 * t * t);
-        if (Cc.step == 2) {
+    if (CloseCombat.step >= 2 && CloseCombat.step <= 6) {
+        const double t = GameNow() - CloseCombat.stamp;
+        Opp.x = CloseCombat.startX - TruncToInt(2.0 * CloseCombat.speed * t);
+        Opp.y = CloseCombat.startY - TruncToInt(100 * t - 380 * t * t);
+        if (CloseCombat.step == 2) {
             Opp.frame = 28;
-            if (t > 0.17) Cc.step = 3;
-        } else if (Cc.step == 3) {
+            if (t > 0.17) CloseCombat.step = 3;
+        } else if (CloseCombat.step == 3) {
             Opp.frame = 29;
-            if (Floor() <= Opp.y) Cc.step = 4;
-        } else if (Cc.step == 5) {
+            if (Floor() <= Opp.y) CloseCombat.step = 4;
+        } else if (CloseCombat.step == 5) {
             Opp.frame = 29;
-            if (t > 0.17) Cc.step = 6;
-        } else if (Cc.step == 6) {
+            if (t > 0.17) CloseCombat.step = 6;
+        } else if (CloseCombat.step == 6) {
             Opp.frame = 28;
-            if (Floor() <= Opp.y) Cc.step = 1;
+            if (Floor() <= Opp.y) CloseCombat.step = 1;
         }
     }
     // 4. The choice; a later line overrides an earlier one.
-    if (Cc.step >= 1 && Cc.step <= 6) {
+    if (CloseCombat.step >= 1 && CloseCombat.step <= 6) {
         const std::int32_t d = std::abs(Opp.x - PlayerState.x + 23 * PlayerState.facing - 23);
         const std::int32_t r = Random0To99();
         const std::int32_t phase = Round3Scene.phase;
         const std::int32_t f = Opp.frame;
         const std::int32_t trigger = Round3Scene.talkTrigger;
-        if (trigger == 1 || trigger == 3) Cc.step = kStepDone;
+        if (trigger == 1 || trigger == 3) CloseCombat.step = kStepDone;
         if (f == 28 && d <= R + 5) {
-            Cc.step = 12;
+            CloseCombat.step = 12;
             RunRound3Strike2(0);
-            Cc.follow = 1;
+            CloseCombat.follow = 1;
         }
         if (f == 28 && phase >= 1 && R + 45 < d && d <= R + 55 && r < 15) {
-            Cc.step = 16;
+            CloseCombat.step = 16;
             RunRound3Strike5(0);
         }
         if (f == 28 && phase >= 2 && R + 30 < d && d <= R + 35 && 15 < r && r < 25) {
-            Cc.step = 17;
+            CloseCombat.step = 17;
             RunRound3Strike4(0);
         }
         if (f == 29 && d <= R + 5) {
-            Cc.step = 11;
+            CloseCombat.step = 11;
             RunRound3Strike1(0);
         }
         if (f == 29 && phase >= 4 && R - 10 < d && d <= R + 10 && 25 < r && r < 30) {
-            Cc.step = 18;
+            CloseCombat.step = 18;
             RunRound3Launcher(0);
         }
-        if (Cc.follow == 1 && Cc.step == 11) {
-            Cc.follow = 0;
+        if (CloseCombat.follow == 1 && CloseCombat.step == 11) {
+            CloseCombat.follow = 0;
             if (Random0To99() < 30) {
-                Cc.step = 13;
+                CloseCombat.step = 13;
                 RunRound3Strike3(0);
             }
         }
         if (Opp.x < PlayerState.x) {
-            Cc.step = 14;
+            CloseCombat.step = 14;
             RunRound3BackFlip(0);
         }
-        if ((Cc.step == 11 || Cc.step == 12) && PlayerState.y < Opp.y - 100 && O + 1315 <= PlayerState.x &&
-            PlayerState.x < O + 1605) {
-            Cc.step = 15;
+        if ((CloseCombat.step == 11 || CloseCombat.step == 12) && PlayerState.y < Opp.y - 100 &&
+            Era02Anchor1 + 1315 <= PlayerState.x && PlayerState.x < Era02Anchor1 + 1605) {
+            CloseCombat.step = 15;
             RunRound3JumpUp(0);
         }
         if (PlayerState.x + 450 < Opp.x) {
-            Cc.step = kStepDone;
+            CloseCombat.step = kStepDone;
             Opp.frame = 13;
         }
     }
     // 5. The running move.
-    if (Cc.step == 18 && RunRound3Launcher(1) == kStepDone) Cc.step = 4;
-    if (Cc.step == 17 && RunRound3Strike4(1) == kStepDone) Cc.step = 4;
-    if (Cc.step == 16 && RunRound3Strike5(1) == kStepDone) Cc.step = 4;
-    if (Cc.step == 15 && RunRound3JumpUp(1) == kStepDone) Cc.step = 1;
-    if (Cc.step == 14 && RunRound3BackFlip(1) == kStepDone) Cc.step = kStepDone;
-    if (Cc.step == 13 && RunRound3Strike3(1) == kStepDone) Cc.step = 1;
-    if (Cc.step == 12 && RunRound3Strike2(1) == kStepDone) Cc.step = 4;
-    if (Cc.step == 11 && RunRound3Strike1(1) == kStepDone) Cc.step = 1;
+    if (CloseCombat.step == 18 && RunRound3Launcher(1) == kStepDone) CloseCombat.step = 4;
+    if (CloseCombat.step == 17 && RunRound3Strike4(1) == kStepDone) CloseCombat.step = 4;
+    if (CloseCombat.step == 16 && RunRound3Strike5(1) == kStepDone) CloseCombat.step = 4;
+    if (CloseCombat.step == 15 && RunRound3JumpUp(1) == kStepDone) CloseCombat.step = 1;
+    if (CloseCombat.step == 14 && RunRound3BackFlip(1) == kStepDone) CloseCombat.step = kStepDone;
+    if (CloseCombat.step == 13 && RunRound3Strike3(1) == kStepDone) CloseCombat.step = 1;
+    if (CloseCombat.step == 12 && RunRound3Strike2(1) == kStepDone) CloseCombat.step = 4;
+    if (CloseCombat.step == 11 && RunRound3Strike1(1) == kStepDone) CloseCombat.step = 1;
     // 6. The heroine's hurt.
     HurtPlayerByRound3(1);
-    return Cc.step;
+    return CloseCombat.step;
 }

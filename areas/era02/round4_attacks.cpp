@@ -8,15 +8,14 @@
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round4Opponent;
 void Restart(double& stamp) { stamp = GameNow(); }
 void FaceHeroine() { Opp.facing = PlayerState.x > Opp.x ? 1 : -1; }
@@ -32,13 +31,13 @@ struct StrideState {
     std::int32_t phase = 0;
     double stamp = 0;
 };
-StrideState St;
+StrideState Stride;
 
 struct ChargeState {
     std::int32_t phase = 0, result = 0, facing = 1, hitMark = 0, damaged = 0, startY = 0;
     double stamp = 0;
 };
-ChargeState Cs, Cc, Pl;
+ChargeState ChargeStrike, ChargeCombo, PlatformLeap;
 
 // Process-life counters.
 struct RunCounters {
@@ -50,13 +49,13 @@ struct FlurryState {
     std::int32_t phase = 0, result = 0, swings = 0, hitMark = 0, roll = 0;
     double stamp = 0;
 };
-FlurryState Fl;
+FlurryState Flurry;
 
 struct KnockState {
     std::int32_t phase = 0, spin = 41, direction = 1, startX = 0, startY = 0, wallY = 0, talking = 0;
     double stamp = 0, spinStamp = 0;
 };
-KnockState Kb;
+KnockState KnockBack;
 
 // The approach all three charges share: phase 1 arms the stride, phase 2
 // strides until the heroine is within 150 px. True on arrival.
@@ -83,56 +82,56 @@ bool Approach(ChargeState& s) {
 void ResetRound4RunCountersForTests() { Run = RunCounters{}; }
 
 void StepRound4OpponentStride(std::int32_t mode) {
-    StampAheadToNow(St.stamp, GameNow());
+    StampAheadToNow(Stride.stamp, GameNow());
     if (mode == 0) {
-        St.phase = 1;
-        Restart(St.stamp);
+        Stride.phase = 1;
+        Restart(Stride.stamp);
         return;
     }
     // One phase change at most per step: each wait counts from the change.
-    const double e = GameNow() - St.stamp;
+    const double e = GameNow() - Stride.stamp;
     const std::int32_t f = Opp.facing;
-    if (St.phase == 1) {
+    if (Stride.phase == 1) {
         Opp.x += f * 21;
-        St.phase = 2;
+        Stride.phase = 2;
         Opp.frame = 32;
-        Restart(St.stamp);
-    } else if (St.phase == 2) {
+        Restart(Stride.stamp);
+    } else if (Stride.phase == 2) {
         Opp.frame = 32;
         if (e > 0.05) {
             Opp.x += f * 82;
             PlayEra02Sound(123);
-            St.phase = 3;
-            Restart(St.stamp);
+            Stride.phase = 3;
+            Restart(Stride.stamp);
         }
-    } else if (St.phase == 3) {
+    } else if (Stride.phase == 3) {
         Opp.frame = 21;
         if (e > 0.1) {
             Opp.x += f * 30;
-            St.phase = 4;
-            Restart(St.stamp);
+            Stride.phase = 4;
+            Restart(Stride.stamp);
         }
-    } else if (St.phase == 4) {
+    } else if (Stride.phase == 4) {
         Opp.frame = 11;
         if (e > 0.05) {
             Opp.x += f * 123;
             PlayEra02Sound(124);
             if (DebrisBurst.trigger == 0) StartRound4Debris();
-            St.phase = 5;
-            Restart(St.stamp);
+            Stride.phase = 5;
+            Restart(Stride.stamp);
         }
-    } else if (St.phase == 5) {
+    } else if (Stride.phase == 5) {
         Opp.frame = 28;
         if (e > 0.1) {
             Opp.x += f * 30;
-            St.phase = 2;
-            Restart(St.stamp);
+            Stride.phase = 2;
+            Restart(Stride.stamp);
         }
     }
 }
 
 std::int32_t RunRound4ChargeStrike(std::int32_t mode) {
-    ChargeState& s = Cs;
+    ChargeState& s = ChargeStrike;
     StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
@@ -168,7 +167,7 @@ std::int32_t RunRound4ChargeStrike(std::int32_t mode) {
 }
 
 std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
-    ChargeState& s = Cc;
+    ChargeState& s = ChargeCombo;
     StampAheadToZero(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
@@ -229,7 +228,7 @@ std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
 }
 
 std::int32_t RunRound4PlatformLeap(std::int32_t mode) {
-    ChargeState& s = Pl;
+    ChargeState& s = PlatformLeap;
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = 1;
@@ -264,7 +263,7 @@ std::int32_t RunRound4PlatformLeap(std::int32_t mode) {
 }
 
 std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
-    FlurryState& s = Fl;
+    FlurryState& s = Flurry;
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.phase = s.swings = s.result = 0;
@@ -403,7 +402,7 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
 }
 
 std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
-    KnockState& s = Kb;
+    KnockState& s = KnockBack;
     StampAheadToNow(s.stamp, GameNow());
     StampAheadToNow(s.spinStamp, GameNow());
     if (mode == 0) {
@@ -436,9 +435,9 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
         PlayerState.y = h < 380 ? 380 : h;
         if (PlayerState.x - 200 < ScrollX) ScrollX = PlayerState.x - 200;
         if (ScrollX + 824 < PlayerState.x) ScrollX = PlayerState.x - 845;
-        const bool west = PlayerState.x < O + 150, east = PlayerState.x > O + 2788;
+        const bool west = PlayerState.x < Era02Anchor1 + 150, east = PlayerState.x > Era02Anchor1 + 2788;
         if (west || east) {
-            PlayerState.x = west ? O + 180 : O + 2756;
+            PlayerState.x = west ? Era02Anchor1 + 180 : Era02Anchor1 + 2756;
             s.phase = 5;
             PlayEra02Sound(92);
             PlayerState.hp -= 70;

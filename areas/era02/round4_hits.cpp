@@ -12,12 +12,10 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round4Opponent;
 void Restart(double& stamp) { stamp = GameNow(); }
 void Damage(std::int32_t n) {
@@ -52,7 +50,7 @@ StaggerState S40;
 struct DispatchState {
     std::int32_t step = 0;
 };
-DispatchState Dp;
+DispatchState Dispatch;
 
 // Reactions 11 and 21 share their shape; `high` is the wider of the two.
 std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
@@ -131,9 +129,9 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
         }
         KeepInView();
         SpawnPickup(Opp.x, Opp.y - 50);
-        const bool west = Opp.x < O + 150, east = Opp.x > O + 2788;
+        const bool west = Opp.x < Era02Anchor1 + 150, east = Opp.x > Era02Anchor1 + 2788;
         if (west || east) {
-            Opp.x = west ? O + 180 : O + 2756;
+            Opp.x = west ? Era02Anchor1 + 180 : Era02Anchor1 + 2756;
             s.phase = 33;
             PlayEra02Sound(92);
             StartRound4Debris();
@@ -339,35 +337,35 @@ void FollowRound4Opponent() {
 std::int32_t TestRound4Hit() {
     SetRound4OpponentFrame(Opp.frame);
     const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
-    const std::int32_t top = Opp.y + h.HitTop, bottom = Opp.y + h.HitBottom;
-    std::int32_t left = Opp.x + h.HitLeft, right = Opp.x + h.HitRight;
+    const std::int32_t top = Opp.y + h.hitTop, bottom = Opp.y + h.hitBottom;
+    std::int32_t left = Opp.x + h.hitLeft, right = Opp.x + h.hitRight;
     if (Opp.facing == 1) {
-        left = Opp.x - h.HitRight;
-        right = Opp.x - h.HitLeft;
+        left = Opp.x - h.hitRight;
+        right = Opp.x - h.hitLeft;
     }
     return TestPlayerAttackHitZone(left, right, top, bottom, 100);
 }
 
 std::int32_t RunRound4Reaction(std::int32_t kind) {
     if (kind == 0) {
-        Dp.step = 1;
-        return Dp.step;
+        Dispatch.step = 1;
+        return Dispatch.step;
     }
-    if (Dp.step == 1) {
-        Dp.step = 2;
+    if (Dispatch.step == 1) {
+        Dispatch.step = 2;
         if (kind == 11 || kind == 12) T11 = ThrowState{1};
         if (kind == 21 || kind == 22) T21 = ThrowState{1};
         if (kind == 30) L30 = LaunchState{1, 0, Opp.facing};
         if (kind == 40) S40 = StaggerState{1, Opp.facing};
     }
-    if (Dp.step != 2) return Dp.step;
+    if (Dispatch.step != 2) return Dispatch.step;
     std::int32_t r = 0;
     if (kind == 11 || kind == 12) r = RunThrowOrHit(T11, kind, false);
     else if (kind == 21 || kind == 22) r = RunThrowOrHit(T21, kind, true);
     else if (kind == 30) r = RunLaunch(L30);
     else if (kind == 40) r = RunStagger(S40);
-    if (r == kStepDone) Dp.step = kStepDone;
-    return Dp.step;
+    if (r == kStepDone) Dispatch.step = kStepDone;
+    return Dispatch.step;
 }
 
 void ResetRound4WallTalkForTests() { WallTalk = 0; }

@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+#include "core/step_helpers.h"
+
+struct TournamentOpponentRecord;
+
 // Sequencer and protocol values.
 inline constexpr std::int32_t kStepDone = 99;
 inline constexpr std::int32_t kStrikeTouched = 98;   // an attack reached the heroine
@@ -29,9 +33,18 @@ void CopyCrowdIndexToFigures();
 // An entrance's opponent rising from `rise` px below the ring at 483, `t`
 // seconds in; true in the step it stands on the ring.
 bool RiseOntoRing(std::int32_t& oppY, std::int32_t& rise, double t);
+// As RiseOntoRing, but the opponent stands where the last step's rise put
+// her and the rise is checked before it moves on: she lands a step later.
+bool RiseOntoRingLagged(std::int32_t& oppY, std::int32_t& rise, double t);
+// The opponent gauge filling from 0, `t` seconds in; true (at 98) in the
+// step it is full. It is shown from the first step.
+bool FillGauge(double t);
 // The opponent gauge draining from 98, `t` seconds in; true (shown, with
 // sound 110) in the step it is empty.
 bool DrainGauge(double t);
+// As DrainGauge, but the gauge is checked before it moves on, so it shows
+// the last step's value and empties a step later.
+bool DrainGaugeLagged(double t);
 // The raised platform climbing to 209, `t` seconds in; its height.
 std::int32_t RaisePlatform(double t);
 // The arena door opening (`t` seconds in) until it stands at 170, then 170
@@ -43,6 +56,73 @@ bool CloseArenaDoor(double t);
 void HopTrioActor(int n, double& stamp, double v = 250);
 // The trio on the gate ledge above the east exit, facing right.
 void StandTrioOnGateLedge();
+
+// ---- the rounds' drivers and entrances ---------------------------------------
+// A round: its opponent's sheet, its entrance and its fight, and what it
+// does once the fight is armed and once it is over (either may be empty).
+struct RoundRow {
+    std::int32_t texture;
+    std::int32_t (*entrance)(std::int32_t mode);
+    std::int32_t (*fight)(std::int32_t mode);
+    void (*fightArmed)();
+    void (*fightOver)();
+};
+// One call of a round's driver: the entrance, then the fight, the sheet
+// asked for until the round is over and freed then. 99 when done.
+std::int32_t StepRound(const RoundRow& row, std::int32_t& step, std::int32_t mode);
+// The steps of an entrance the first two rounds share: its step, the
+// opponent's rise below the ring, its stamp and the view it holds.
+struct EntranceSteps {
+    std::int32_t step = 0;
+    std::int32_t rise = 200;
+    double stamp = 0;
+    std::int32_t heldScroll = 0;
+};
+// The lines of those entrances: the one at the marker, the first and last
+// on the ring, and the first on the platform.
+struct EntranceLines {
+    std::int32_t marker, firstRing, lastRing, platform;
+};
+// Steps 0 to 8 of the first two entrances: the gauge fills (0, 1), the
+// heroine presses A at the marker (2) and reads its line (3), the opponent
+// rises onto the ring (4), the lines on the ring (5 on, banner 3 and 4 on
+// the last), then the gauge drains while the crowd cheers (7) and the
+// platform rises (8). True in the step that shows the platform line and
+// enters step 9.
+bool StepEntranceToPlatform(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t& line,
+                            const EntranceLines& lines);
+// Arms one of them: its steps afresh, the opponent upright with 700 HP,
+// the rest as below.
+void ArmEntrance(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t& line);
+// An entrance armed: the opponent hidden under the ring at `x` with `hp`,
+// the platform down, the first banner, no line up, the crowd quiet.
+void ArmEntrance(TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t hp, std::int32_t& line);
+// An entrance's first step: the stamp for the gauge and, when the gauge has
+// to fill, its sound and the camera.
+void StartEntranceGauge(double& stamp);
+// The first line read: the line down, the opponent's rise armed from 200 px
+// below the ring, with its sound.
+void StartRise(std::int32_t& line, std::int32_t& rise, double& stamp);
+// The talk on the ring read: the line down, the crowd's sound and cheer, the
+// stamp for the gauge to drain from.
+void StartCrowdCheer(std::int32_t& line, double& stamp);
+// The view moved one pixel toward `target`.
+void ScrollToward(std::int32_t target);
+
+// ---- the talks' and moves' small pieces -----------------------------------------
+// A step and its stamp; every change of step restarts the stamp.
+struct TimedStep {
+    std::int32_t step = 0;
+    double stamp = 0;
+    double Elapsed() { return SinceStamp(stamp); }
+    bool After(double s) { return Elapsed() >= s; }
+    void Go(std::int32_t next) {
+        step = next;
+        stamp = GameNow();
+    }
+};
+// The second opponent's wing sound stopped and wound back.
+void StopRound2Wings();
 
 // ---- crowd -------------------------------------------------------------------
 std::int32_t RunCrowdCheer(std::int32_t mode);

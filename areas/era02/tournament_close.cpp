@@ -6,16 +6,15 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
 void Restart(double& stamp) { stamp = GameNow(); }
@@ -24,7 +23,7 @@ struct CloseState {
     std::int32_t step = 0, startX = 0;
     double stamp = 0, hop2 = 0, hop3 = 0, hop1 = 0;
 };
-CloseState Cl;
+CloseState Close;
 
 EncounterTrioActor& Actor(int n) { return EncounterTrio.actor[n - 1]; }
 
@@ -51,44 +50,58 @@ bool Next() {
     return true;
 }
 
-}  // namespace
+double SinceCloseStamp() { return GameNow() - Close.stamp; }
 
-std::int32_t RunTournamentClose(std::int32_t mode) {
-    if (GameNow() < Cl.stamp) {
-        Cl.stamp = Cl.hop2 = GameNow();
-        Cl.hop3 = 0;
+// A line of the trio's talk under which one of them hops (turning to her
+// first when `turns`); Enter sets it down and moves on a step.
+struct TrioLine {
+    std::int32_t step, line, actor;
+    bool turns;
+};
+constexpr TrioLine kTrioLinesFirst[] = {{12, 52, 1, false}, {13, 53, 2, false}, {14, 54, 3, false}};
+constexpr TrioLine kTrioLinesSecond[] = {{17, 57, 3, false}, {18, 58, 1, false}, {19, 59, 2, true}};
+
+double& HopStamp(std::int32_t actor) { return actor == 1 ? Close.hop1 : actor == 2 ? Close.hop2 : Close.hop3; }
+
+template <std::size_t N>
+void StepTrioLines(const TrioLine (&rows)[N]) {
+    for (const TrioLine& row : rows) {
+        if (Close.step != row.step) continue;
+        Msg() = row.line;
+        if (row.turns) Actor(row.actor).facing = -1;
+        HopTrioActor(row.actor, HopStamp(row.actor));
+        if (Next()) {
+            Actor(row.actor).y = 288;
+            Close.step = row.step + 1;
+        }
     }
-    if (mode == 0) {
-        Cl.step = 0;
-        return Cl.step;
-    }
-    if (mode != 1) return Cl.step;
-    const auto e = [] { return GameNow() - Cl.stamp; };
-    const auto faceEachOther = [] {
-        PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
-        Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
-    };
-    if (Cl.step == 0) {
-        Restart(Cl.stamp);
+}
+
+// Steps 0 to 6: the beaten opponent pushed away, the long talk and the
+// prize.
+void StepClosePrize() {
+    if (Close.step == 0) {
+        Restart(Close.stamp);
         Opp.frame = 23;
-        Cl.startX = Opp.x;
+        Close.startX = Opp.x;
         MessageBoxOpen = 1;
         PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
         Opp.depth = 0.21f;
-        Cl.step = 1;
+        Close.step = 1;
     }
-    if (Cl.step == 1) {
+    if (Close.step == 1) {
         Opp.frame = 23;
-        Opp.x = Cl.startX + TruncToInt(PlayerState.facing * 900 * e());
-        if (e() > 0.1) Cl.step = 2;
+        Opp.x = Close.startX + TruncToInt(PlayerState.facing * 900 * SinceCloseStamp());
+        if (SinceCloseStamp() > 0.1) Close.step = 2;
     }
-    if (Cl.step == 2) {
-        Restart(Cl.stamp);
+    if (Close.step == 2) {
+        Restart(Close.stamp);
         OpenLine(Msg(), 27);
-        Cl.step = 3;
+        Close.step = 3;
     }
-    if (Cl.step == 3) {
-        faceEachOther();
+    if (Close.step == 3) {
+        PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
+        Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
         Opp.frame = Msg() >= 34 ? 3 : 19;
         if (Msg() == 37 || Msg() == 39 || Msg() == 42) RunCrowdReaction(0, 0);
         if (Msg() == 38 || Msg() == 40 || Msg() == 43) {
@@ -101,32 +114,37 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
                 ++Msg();
                 PlayEra02Sound(6);
             } else {
-                Cl.step = 4;
+                Close.step = 4;
             }
         }
     }
-    if (Cl.step == 4) {
+    if (Close.step == 4) {
         Gold += 10000;
         PlayEra02Sound(59);
-        Restart(Cl.stamp);
-        Cl.step = 5;
+        Restart(Close.stamp);
+        Close.step = 5;
     }
-    if (Cl.step == 5 && e() > 0.2) {
+    if (Close.step == 5 && SinceCloseStamp() > 0.2) {
         Msg() = 47;
         EnterConfirmState = kLineWaiting;
-        Cl.step = 6;
+        Close.step = 6;
     }
-    if (Cl.step == 6 && LineRead()) {
+    if (Close.step == 6 && LineRead()) {
         EnterConfirmState = kLineWaiting;
         if (Msg() < 50) {
             ++Msg();
             PlayEra02Sound(6);
         } else {
             RunCrowdCheer(3);
-            Cl.step = 7;
+            Close.step = 7;
         }
     }
-    if (Cl.step == 7) {
+}
+
+// Steps 7 to 11: out through the arena door, which closes behind her, and
+// the trio on the ledge above it.
+void StepCloseExit() {
+    if (Close.step == 7) {
         RunCrowdCheer(1);
         Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
         EventHoldsPlayer = 0;
@@ -134,188 +152,169 @@ std::int32_t RunTournamentClose(std::int32_t mode) {
         CameraMode = 0;
         KeyRightPressed = 1;
         PlayerState.facing = 1;
-        if (PlayerState.x + 300 >= O + 2756) {
+        if (PlayerState.x + 300 >= Era02Anchor1 + 2756) {
             KeyRightPressed = 0;
             PlayEra02Sound(93);
             PlayEra02Sound(110);
-            Restart(Cl.stamp);
-            Cl.step = 8;
+            Restart(Close.stamp);
+            Close.step = 8;
         }
     }
-    if (Cl.step == 8) {
+    if (Close.step == 8) {
         RunCrowdCheer(1);
-        if (OpenArenaDoor(e())) Cl.step = 9;
+        if (OpenArenaDoor(SinceCloseStamp())) Close.step = 9;
     }
-    if (Cl.step == 9) {
+    if (Close.step == 9) {
         TournamentBoundsLock = 0;
-        if (ScrollX > O + 2807) ScrollX = O + 2807;
+        if (ScrollX > Era02Anchor1 + 2807) ScrollX = Era02Anchor1 + 2807;
         KeyRightPressed = 1;
         PlayerState.facing = 1;
-        if (PlayerState.x - 500 >= O + 2756) {
+        if (PlayerState.x - 500 >= Era02Anchor1 + 2756) {
             KeyRightPressed = 0;
             PlayEra02Sound(93);
             PlayEra02Sound(110);
-            Restart(Cl.stamp);
-            Cl.step = 10;
+            Restart(Close.stamp);
+            Close.step = 10;
         }
     }
-    if (Cl.step == 10) {
+    if (Close.step == 10) {
         PlayerState.facing = -1;
         CameraMode = 0;
-        if (CloseArenaDoor(e())) {
-            Restart(Cl.stamp);
-            Cl.step = 11;
+        if (CloseArenaDoor(SinceCloseStamp())) {
+            Restart(Close.stamp);
+            Close.step = 11;
         }
     }
-    if (Cl.step == 11) {
+    if (Close.step == 11) {
         PlayerState.facing = -1;
         Era02ArenaDoor.gateSelector = 4;
         StandTrioOnGateLedge();
-        if (e() > 0.2) {
+        if (SinceCloseStamp() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;
             EnterConfirmState = kLineWaiting;
             EventHoldsPlayer = 1;
             PlayEra02Sound(6);
-            Cl.step = 12;
+            Close.step = 12;
         }
     }
+}
+
+// Steps 12 to 23: the trio's talk.
+void StepCloseTrioTalk() {
     // The trio's talk: who hops under which line.
-    if (Cl.step == 12) {
-        Msg() = 52;
-        HopTrioActor(1, Cl.hop1);
-        if (Next()) {
-            Actor(1).y = 288;
-            Cl.step = 13;
-        }
-    }
-    if (Cl.step == 13) {
-        Msg() = 53;
-        HopTrioActor(2, Cl.hop2);
-        if (Next()) {
-            Actor(2).y = 288;
-            Cl.step = 14;
-        }
-    }
-    if (Cl.step == 14) {
-        Msg() = 54;
-        HopTrioActor(3, Cl.hop3);
-        if (Next()) {
-            Actor(3).y = 288;
-            Cl.step = 15;
-        }
-    }
-    if (Cl.step == 15) {
+    StepTrioLines(kTrioLinesFirst);
+    if (Close.step == 15) {
         Msg() = 55;
         Actor(1).facing = Actor(2).facing = -1;
-        HopTrioActor(2, Cl.hop2);
+        HopTrioActor(2, Close.hop2);
         Actor(1).y = Actor(2).y;
         if (Next()) {
             Actor(1).y = Actor(2).y = 288;
-            Cl.step = 16;
+            Close.step = 16;
         }
     }
-    if (Cl.step == 16) {
+    if (Close.step == 16) {
         StandFacingHer(56);
-        if (Next()) Cl.step = 17;
+        if (Next()) Close.step = 17;
     }
-    if (Cl.step == 17) {
-        Msg() = 57;
-        HopTrioActor(3, Cl.hop3);
-        if (Next()) {
-            Actor(3).y = 288;
-            Cl.step = 18;
-        }
-    }
-    if (Cl.step == 18) {
-        Msg() = 58;
-        HopTrioActor(1, Cl.hop1);
-        if (Next()) {
-            Actor(1).y = 288;
-            Cl.step = 19;
-        }
-    }
-    if (Cl.step == 19) {
-        Msg() = 59;
-        Actor(2).facing = -1;
-        HopTrioActor(2, Cl.hop2);
-        if (Next()) {
-            Actor(2).y = 288;
-            Cl.step = 20;
-        }
-    }
-    if (Cl.step == 20) {
+    StepTrioLines(kTrioLinesSecond);
+    if (Close.step == 20) {
         StandFacingHer(60);
-        if (Next()) Cl.step = 21;
+        if (Next()) Close.step = 21;
     }
-    if (Cl.step == 21) {
+    if (Close.step == 21) {
         Msg() = 61;
-        HopTrioActor(1, Cl.hop1, 250);
-        HopTrioActor(2, Cl.hop2, 290);
-        HopTrioActor(3, Cl.hop3, 270);
+        HopTrioActor(1, Close.hop1, 250);
+        HopTrioActor(2, Close.hop2, 290);
+        HopTrioActor(3, Close.hop3, 270);
         if (Next()) {
             for (int n = 1; n <= 3; ++n) Actor(n).y = 288;
-            Cl.step = 22;
+            Close.step = 22;
         }
     }
-    if (Cl.step == 22) {
+    if (Close.step == 22) {
         Actor(1).frame = 7;
         StandTrio(-1);
-        Actor(1).x = O + 2929;
-        Actor(2).x = O + 2910;
+        Actor(1).x = Era02Anchor1 + 2929;
+        Actor(2).x = Era02Anchor1 + 2910;
         Msg() = 62;
         if (Next()) {
-            Restart(Cl.stamp);
-            Cl.step = 23;
+            Restart(Close.stamp);
+            Close.step = 23;
         }
     }
-    if (Cl.step == 23) {
+    if (Close.step == 23) {
         Msg() = 63;
         if (Next()) {
-            Restart(Cl.stamp);
-            Cl.step = 24;
+            Restart(Close.stamp);
+            Close.step = 24;
         }
     }
-    if (Cl.step == 24) {
+}
+
+// Steps 24 to 28: the trio gone, her last lines, and the graphics switched
+// to Era03.
+void StepCloseToEra03() {
+    if (Close.step == 24) {
         Era02ArenaDoor.gateSelector = 4;
         for (int n = 1; n <= 3; ++n) Actor(n).frame = 0;
         // While the trio goes nothing is on screen: an Enter now must not
         // answer line 64 before it shows.
         Msg() = 0;
         EnterConfirmState = 0;
-        if (e() > 0.2) {
+        if (SinceCloseStamp() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;
             PlayEra02Sound(93);
             EnterConfirmState = kLineWaiting;
-            Cl.step = 25;
+            Close.step = 25;
         }
     }
-    if (Cl.step >= 25 && Cl.step <= 27) {
-        Msg() = 64 + (Cl.step - 25);
+    if (Close.step >= 25 && Close.step <= 27) {
+        Msg() = 64 + (Close.step - 25);
         if (LineRead()) {
-            Restart(Cl.stamp);
-            if (Cl.step < 27) {
+            Restart(Close.stamp);
+            if (Close.step < 27) {
                 EnterConfirmState = kLineWaiting;
                 PlayEra02Sound(6);
-                ++Cl.step;
+                ++Close.step;
             } else {
                 CloseLine(Msg());
                 FreeGraphicSet(905);
                 UpdateEra03Pload(0);
                 GsFlags[kEra03Set] = 901;
-                Cl.step = 28;
+                Close.step = 28;
             }
         }
     }
-    if (Cl.step == 28 && GsFlags[kEra03Set] == 1) {
+    if (Close.step == 28 && GsFlags[kEra03Set] == 1) {
         MessageBoxOpen = 0;
         MenuKeyBlocked = 0;
-        Cl.step = kStepDone;
+        Close.step = kStepDone;
     }
-    if (Cl.step >= 10) {
-        ScrollX = O + 2807;
+}
+
+}  // namespace
+
+std::int32_t RunTournamentClose(std::int32_t mode) {
+    if (GameNow() < Close.stamp) {
+        Close.stamp = Close.hop2 = GameNow();
+        Close.hop3 = 0;
+    }
+    if (mode == 0) {
+        Close.step = 0;
+        return Close.step;
+    }
+    if (mode != 1) return Close.step;
+    // A step entered in one phase runs on in the next in the same call.
+    StepClosePrize();
+    StepCloseExit();
+    StepCloseTrioTalk();
+    StepCloseToEra03();
+    if (Close.step >= 10) {
+        ScrollX = Era02Anchor1 + 2807;
         TournamentBoundsLock = 0;
     }
-    return Cl.step;
+    return Close.step;
 }
 
 void HopTrioActor(int n, double& stamp, double v) {
@@ -328,8 +327,8 @@ void HopTrioActor(int n, double& stamp, double v) {
 }
 
 void StandTrioOnGateLedge() {
-    Actor(1) = {7, O + 2934, 288, 1, Actor(1).depth};
-    Actor(2) = {7, O + 2913, 288, 1, Actor(2).depth};
-    Actor(3) = {7, O + 2892, 288, 1, Actor(3).depth};
+    Actor(1) = {7, Era02Anchor1 + 2934, 288, 1, Actor(1).depth};
+    Actor(2) = {7, Era02Anchor1 + 2913, 288, 1, Actor(2).depth};
+    Actor(3) = {7, Era02Anchor1 + 2892, 288, 1, Actor(3).depth};
     EncounterTrio.actor3Kind = 1;
 }

@@ -4,17 +4,15 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 struct PhaseState {
     std::int32_t state = 0, pattern = 0, reacting = 0, kind = 0;
@@ -239,7 +237,7 @@ std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
         ph.reacting = 0;
         ph.kind = 0;
         b.facing = 1;
-        b.x = A + 486;
+        b.x = kArenaAnchor + 486;
         b.y = 640;
         b.pose = 19;
         b.hp = 1000;
@@ -314,8 +312,8 @@ std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
             UpdateEra03ArenaHazardOnBoss1(0);
         }
     }
-    if (ph.state != 4 && ph.state != kArenaDone && b.hp < 0 && b.pose == 19 && A + 100 < b.x && b.x < A + 900 &&
-        d > 200) {
+    if (ph.state != 4 && ph.state != kArenaDone && b.hp < 0 && b.pose == 19 && kArenaAnchor + 100 < b.x &&
+        b.x < kArenaAnchor + 900 && d > 200) {
         ph.state = 4;
         ph.pattern = 0;
         ph.reacting = 0;

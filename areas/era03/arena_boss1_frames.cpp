@@ -13,48 +13,48 @@ void SetEra03ArenaBoss1Frame(std::int32_t pose) {
     if (f == nullptr) return;
     const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Colour = SceneTint;
-    s.Facing = b.facing;
-    s.Angle = b.angle;
-    s.Depth = b.depth;
-    s.PosX = b.x - ScrollX;
-    s.PosY = b.y;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.colour = SceneTint;
+    s.facing = b.facing;
+    s.angle = b.angle;
+    s.depth = b.depth;
+    s.posX = b.x - ScrollX;
+    s.posY = b.y;
     SetPendingSpriteSource(f->rect);
-    s.PivotX = f->cx;
-    s.PivotY = f->cy;
+    s.pivotX = f->cx;
+    s.pivotY = f->cy;
     PendingSpriteHitBox = {f->hurt[0], f->hurt[1], f->hurt[2], f->hurt[3]};
 }
 
 void SetEra03ArenaBoss1EffectSprite(std::int32_t kind) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const Boss1Effect* e = FindRow(kBoss1Effects, &Boss1Effect::kind, kind);
     if (e == nullptr) return;
     const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     const Era03ArenaBoss1ShotRecord& shot = Era03ArenaBoss1Shot;
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
-    s.Scale = e->scale;
-    s.Colour = FadeColour(e->alpha);
-    s.Facing = b.facing;
-    s.Angle = e->angle;
-    s.Depth = b.depth - 0.01f;
-    s.PosX = b.x - b.facing * e->xOffset - ScrollX;
-    s.PosY = b.y - e->yOffset;
+    s.gno = 1;
+    s.scale = e->scale;
+    s.colour = FadeColour(e->alpha);
+    s.facing = b.facing;
+    s.angle = e->angle;
+    s.depth = b.depth - 0.01f;
+    s.posX = b.x - b.facing * e->xOffset - ScrollX;
+    s.posY = b.y - e->yOffset;
     SetPendingSpriteSource(e->rect);
-    s.PivotX = e->cx;
-    s.PivotY = e->cy;
-    if (kind == 60) s.Depth = b.depth + 0.01f;   // the uppercut's dust behind boss 1
+    s.pivotX = e->cx;
+    s.pivotY = e->cy;
+    if (kind == 60) s.depth = b.depth + 0.01f;   // the uppercut's dust behind boss 1
     if (kind == 67) {
-        s.Facing = 1;
-        s.Angle = b.angle;
+        s.facing = 1;
+        s.angle = b.angle;
     }
     if (kind == 98 || kind == 99) {
-        s.PosX = shot.x - ScrollX;
-        s.PosY = shot.y;
-        s.Facing = shot.facing;
-        s.Depth = kind == 98 ? 0.21f : 0.18f;
-        if (kind == 98) s.Angle = shot.spin;
+        s.posX = shot.x - ScrollX;
+        s.posY = shot.y;
+        s.facing = shot.facing;
+        s.depth = kind == 98 ? 0.21f : 0.18f;
+        if (kind == 98) s.angle = shot.spin;
     }
 }

@@ -3,11 +3,11 @@
 // her HP.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -80,30 +80,45 @@ bool StepTimed(ReactionState& r, const TimedRow (&rows)[N], double now, bool gro
     return true;
 }
 
+// The reaction's time since its stamp, a stamp ahead of the clock (after a
+// load) first put back to 0.
+double SinceReactionStamp(double now) {
+    StampAheadToZero(Reaction.stamp, now);
+    return now - Reaction.stamp;
+}
+
+// A blow that lands: its spark, the HP it takes and the EXP it pays, and the
+// throw that follows from step `throwStep`.
+void TakeBlow(std::int32_t spark, std::int32_t hp, std::int32_t exp, std::int32_t throwStep) {
+    HitEffectState = spark;
+    Damage(hp, exp);
+    Reaction.step = throwStep;
+}
+
+// A blow it evades: its sound and the evasion from step 11.
+void Evade(double now, std::int32_t sound) {
+    Reaction.stamp = now;
+    ArenaSound(sound);
+    Reaction.step = 11;
+}
+
 // Reactions 1 and 2: S and D blows.
 std::int32_t ReactionSD(std::int32_t kind, bool d) {
     ReactionState& r = Reaction;
     Era03ArenaBoss1Record& b = Boss();
     const double now = GameNow();
-    StampAheadToZero(r.stamp, now);
-    const double t = now - r.stamp;
+    const double t = SinceReactionStamp(now);
     if (r.step == 1) {
         const std::int32_t combo = d ? PlayerMoveState.comboD : PlayerMoveState.comboS;
         const std::int32_t spark = d ? 10 : 1;
         if (combo >= 20 && PlayerMoveState.jumpKind == 0) {
-            HitEffectState = spark;
-            Damage(20, 20);
-            r.step = 31;
+            TakeBlow(spark, 20, 20, 31);
         } else if (Random0To99() >= 30) {
-            HitEffectState = spark;
-            Damage(10, d ? 15 : 10);
-            r.step = 21;
+            TakeBlow(spark, 10, d ? 15 : 10, 21);
             if (!d) CoinHigh();
         } else {
-            r.stamp = now;
-            ArenaSound(41);
+            Evade(now, 41);
             b.depth = 0.21f;
-            r.step = 11;
         }
         return r.step;
     }
@@ -180,18 +195,13 @@ std::int32_t ReactionF() {
     ReactionState& r = Reaction;
     Era03ArenaBoss1Record& b = Boss();
     const double now = GameNow();
-    StampAheadToZero(r.stamp, now);
-    const double t = now - r.stamp;
+    const double t = SinceReactionStamp(now);
     if (r.step == 1) {
         if (Random0To99() >= 30) {
-            HitEffectState = 30;
-            Damage(30, 30);
-            r.step = 21;
+            TakeBlow(30, 30, 30, 21);
         } else {
             b.facing = -b.facing;
-            r.stamp = now;
-            ArenaSound(5);
-            r.step = 11;
+            Evade(now, 5);
         }
         return r.step;
     }
@@ -253,18 +263,13 @@ std::int32_t ReactionG() {
     ReactionState& r = Reaction;
     Era03ArenaBoss1Record& b = Boss();
     const double now = GameNow();
-    StampAheadToZero(r.stamp, now);
-    const double t = now - r.stamp;
+    const double t = SinceReactionStamp(now);
     if (r.step == 1) {
         b.depth = 0.21f;
         if (Random0To99() < 40 && b.y == 640) {
-            r.stamp = now;
-            ArenaSound(5);
-            r.step = 11;
+            Evade(now, 5);
         } else {
-            HitEffectState = 40;
-            Damage(40, 40);
-            r.step = 21;
+            TakeBlow(40, 40, 40, 21);
         }
         return r.step;
     }
@@ -334,6 +339,30 @@ std::int32_t ReactionG() {
     return r.step;
 }
 
+// A talk of the defeat scene, its steps numbered from `first`: the first
+// waits `wait` seconds and shows `firstLine`, each later one waits for
+// Enter and shows the next line; true on the Enter that passes `lastLine`,
+// the line taken down. One step a call.
+bool StepDefeatTalk(std::int32_t& step, std::int32_t first, std::int32_t firstLine, std::int32_t lastLine,
+                    double wait, double t) {
+    std::int32_t& line = DialogueChannels.eventLine;
+    if (step == first) {
+        if (t >= wait) {
+            OpenLine(line, firstLine);
+            ++step;
+        }
+        return false;
+    }
+    if (!LineRead()) return false;
+    if (line < lastLine) {
+        AdvanceLine(line, line + 1);
+        ++step;
+        return false;
+    }
+    CloseLine(line);
+    return true;
+}
+
 }  // namespace
 
 std::int32_t TestEra03ArenaBoss1Hit() {
@@ -381,7 +410,6 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     Era03ArenaBoss1ShotRecord& gift = Era03ArenaBoss1Shot;
     PlayerStateRecord& p = PlayerState;
-    std::int32_t& line = DialogueChannels.eventLine;
     const double now = GameNow();
     StampAheadToZero(s.stamp, now);
     StampAheadToZero(s.giftStamp, now);
@@ -403,23 +431,10 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
     b.y = 640;
     const double t = now - s.stamp;
     const auto shift = [&](std::int32_t n) { b.x = s.bossX - b.facing * n; };
-    if (s.step == 1) {
+    if (s.step >= 1 && s.step <= 3) {
         b.pose = 44;
-        b.angle = 0;
-        if (t >= 1.5) {
-            OpenLine(line, 39);
-            s.step = 2;
-        }
-    } else if (s.step == 2) {
-        b.pose = 44;
-        if (LineRead()) {
-            AdvanceLine(line, 40);
-            s.step = 3;
-        }
-    } else if (s.step == 3) {
-        b.pose = 44;
-        if (LineRead()) {
-            CloseLine(line);
+        if (s.step == 1) b.angle = 0;
+        if (StepDefeatTalk(s.step, 1, 39, 40, 1.5, t)) {
             ArenaSound(129);
             s.stamp = now;
             shift(33);
@@ -488,17 +503,10 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
         // A gift that flew out of view unseen: the scene goes on without it.
         s.stamp = now;
         s.step = 9;
-    } else if (s.step == 9) {
+    } else if (s.step == 9 || s.step == 10) {
         b.pose = 39;
-        b.effectA = 0;
-        if (t >= 0.56) {
-            OpenLine(line, 41);
-            s.step = 10;
-        }
-    } else if (s.step == 10) {
-        b.pose = 39;
-        if (LineRead()) {
-            CloseLine(line);
+        if (s.step == 9) b.effectA = 0;
+        if (StepDefeatTalk(s.step, 9, 41, 41, 0.56, t)) {
             s.stamp = now;
             ArenaSound(9);
             s.step = 11;

@@ -4,17 +4,16 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
 constexpr std::int32_t kBoss1Sheet = 55, kEnemy2Sheet = 56, kEnemy3Sheet = 57, kEnemy3StandSheet = 50;
 
 struct EndingState {
@@ -27,17 +26,189 @@ EndingState Ending;
 bool Waited(double t) { return MoreThanElapsed(Ending.stamp, GameNow(), t); }
 std::int32_t& Line() { return DialogueChannels.eventLine; }
 
-// Shows the next line; `hold` also holds the heroine.
-void Show(std::int32_t line, bool hold) {
-    Line() = line;
-    EnterConfirmState = kLineWaiting;
-    if (hold) EventHoldsPlayer = 1;
-    ArenaSound(kLineBellSound);
+// States 1 to 12: her steps forward between the lines 97 to 103.
+void StepEndingWalkAndTalk(double now) {
+    std::int32_t& s = Ending.state;
+    PlayerStateRecord& p = PlayerState;
+    if (s == 1) {
+        p.pose = 26;
+        if (Waited(1.1)) {
+            s = 2;
+            Ending.stamp = now;
+            WalkEra03ArenaHeroine(0);
+        }
+    }
+    if (s == 2 && WalkEra03ArenaHeroine(1) == kArenaDone) {
+        s = 3;
+        WalkEra03ArenaHeroine(0);
+    }
+    if (s == 3 && WalkEra03ArenaHeroine(2) == kArenaDone) {
+        s = 4;
+        OpenLine(Line(), 97);
+    }
+    if (s == 4) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 5;
+            OpenLine(Line(), 98);
+        }
+    }
+    if (s == 5) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 6;
+            CloseLine(Line());
+            WalkEra03ArenaHeroine(0);
+        }
+    }
+    if (s == 6 && WalkEra03ArenaHeroine(1) == kArenaDone) {
+        s = 7;
+        OpenLine(Line(), 99);
+    }
+    if (s == 7) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 8;
+            CloseLine(Line());
+            WalkEra03ArenaHeroine(0);
+        }
+    }
+    if (s == 8 && WalkEra03ArenaHeroine(2) == kArenaDone) {
+        s = 9;
+        OpenLine(Line(), 100);
+    }
+    // 9..12: lines 101..103 with the heroine alternating her poses.
+    constexpr std::int32_t kTalkPoses[] = {45, 26, 45, 26};
+    for (std::int32_t talk = 9; talk <= 12; ++talk) {
+        if (s != talk) continue;
+        p.pose = kTalkPoses[talk - 9];
+        if (!LineRead()) continue;
+        s = talk + 1;
+        if (talk < 12) {
+            AdvanceLine(Line(), talk + 92);
+        } else {
+            CloseLine(Line());
+            Ending.stamp = now;
+        }
+    }
 }
-void TakeDown() {
-    Line() = 0;
-    EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
+
+// States 13 to 18: she shows her moves, S, D, F and G, without the
+// player's hands.
+void StepEndingMoves(double now) {
+    std::int32_t& s = Ending.state;
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    if (s == 13) {
+        KeySPressed = 1;
+        if (Waited(0.02) && m.comboS == 0) {
+            s = 14;
+            m.jumpKind = 10;
+            Ending.stamp = now;
+        }
+    }
+    if (s == 14) {
+        KeySPressed = 1;
+        if (Waited(0.02) && m.jumpKind == 0) {
+            s = 15;
+            KeySPressed = 0;
+            Ending.stamp = now;
+        }
+    }
+    if (s == 15) {
+        KeyDPressed = 1;
+        if (Waited(0.88) && m.comboD == 0) {
+            s = 16;
+            m.jumpKind = 10;
+            Ending.stamp = now;
+        }
+    }
+    if (s == 16 && Waited(0.02) && m.jumpKind == 0) {
+        s = 17;
+        KeyDPressed = 0;
+        KeyFPressed = 1;
+        m.jumpKind = 10;
+        Ending.stamp = now;
+    }
+    if (s == 17 && Waited(0.02) && m.jumpKind == 0) {
+        s = 18;
+        KeyFPressed = 0;
+        KeyGPressed = 1;
+        m.jumpKind = 10;
+        Ending.stamp = now;
+    }
+    if (s == 18 && Waited(0.04) && m.jumpKind == 0) {
+        s = 19;
+        KeyGPressed = 0;
+        OpenLine(Line(), 104);
+    }
+}
+
+// States 19 to 27: the last lines, with a walk between.
+void StepEndingLastLines(double now) {
+    std::int32_t& s = Ending.state;
+    PlayerStateRecord& p = PlayerState;
+    EndingState& e = Ending;
+    if (s == 19) {
+        p.pose = 22;
+        if (LineRead()) {
+            s = 20;
+            AdvanceLine(Line(), 105);
+            e.rememberedX = p.x;
+        }
+    }
+    if (s == 20) {
+        if (p.x >= e.rememberedX + 300) {
+            p.pose = 22;
+            KeyRightPressed = 0;
+        } else {
+            KeyRightPressed = 1;
+        }
+        if (LineRead()) {
+            s = 21;
+            KeyRightPressed = 0;
+            AdvanceLine(Line(), 103);
+            WalkEra03ArenaHeroine(5);
+        }
+    }
+    if (s == 21 && WalkEra03ArenaHeroine(2) == kArenaDone) {
+        // The prompt set on entering 21 still stands: an Enter read during
+        // the walk lets 22 pass at once.
+        s = 22;
+        Line() = 106;
+    }
+    for (std::int32_t talk = 22; talk <= 24; ++talk) {
+        if (s != talk) continue;
+        p.pose = 26;
+        if (LineRead()) {
+            s = talk + 1;
+            AdvanceLine(Line(), talk + 85);
+        }
+    }
+    if (s == 25) {
+        p.pose = 26;
+        if (LineRead()) {
+            s = 26;
+            EnterConfirmState = 0;
+            Ending.stamp = now;
+        }
+    }
+    if (s == 26) {
+        p.pose = 45;
+        if (Waited(0.5)) {
+            s = 27;
+            AdvanceLine(Line(), 110);
+        }
+    }
+    if (s == 27) {
+        p.pose = 22;
+        if (LineRead()) {
+            s = kArenaDone;
+            CloseLine(Line());
+            p.pose = 1;
+            MessageBoxOpen = 0;
+            FieldMusicFlag = 1;
+        }
+    }
 }
 
 }  // namespace
@@ -45,9 +216,9 @@ void TakeDown() {
 void RunEra03ArenaEncounter() {
     Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
     std::int32_t& s = e.controllerState;
-    if (s == 0 && PlayerState.x > A - 500) {
+    if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
         s = 1;
-        PlayerState.x = A - 500;
+        PlayerState.x = kArenaAnchor - 500;
         RunEra03ArenaIntro(0);
         Era03ArenaBoss1.pose = 101;
         Era03ArenaBoss1.preFightState = 1;
@@ -113,174 +284,9 @@ std::int32_t RunEra03ArenaEnding(std::int32_t arg) {
         return e.state;
     }
     CameraMode = 0;
-    std::int32_t& s = e.state;
-    PlayerStateRecord& p = PlayerState;
-    PlayerMoveStateRecord& m = PlayerMoveState;
-    const auto restamp = [&] { e.stamp = now; };
-    if (s == 1) {
-        p.pose = 26;
-        if (Waited(1.1)) {
-            s = 2;
-            restamp();
-            WalkEra03ArenaHeroine(0);
-        }
-    }
-    if (s == 2 && WalkEra03ArenaHeroine(1) == kArenaDone) {
-        s = 3;
-        WalkEra03ArenaHeroine(0);
-    }
-    if (s == 3 && WalkEra03ArenaHeroine(2) == kArenaDone) {
-        s = 4;
-        Show(97, true);
-    }
-    if (s == 4) {
-        p.pose = 26;
-        if (LineRead()) {
-            s = 5;
-            Show(98, true);
-        }
-    }
-    if (s == 5) {
-        p.pose = 26;
-        if (LineRead()) {
-            s = 6;
-            TakeDown();
-            WalkEra03ArenaHeroine(0);
-        }
-    }
-    if (s == 6 && WalkEra03ArenaHeroine(1) == kArenaDone) {
-        s = 7;
-        Show(99, true);
-    }
-    if (s == 7) {
-        p.pose = 26;
-        if (LineRead()) {
-            s = 8;
-            TakeDown();
-            WalkEra03ArenaHeroine(0);
-        }
-    }
-    if (s == 8 && WalkEra03ArenaHeroine(2) == kArenaDone) {
-        s = 9;
-        Show(100, true);
-    }
-    // 9..12: lines 101..103 with the heroine alternating her poses.
-    constexpr std::int32_t kTalkPoses[] = {45, 26, 45, 26};
-    for (std::int32_t talk = 9; talk <= 12; ++talk) {
-        if (s != talk) continue;
-        p.pose = kTalkPoses[talk - 9];
-        if (!LineRead()) continue;
-        s = talk + 1;
-        if (talk < 12) {
-            Show(talk + 92, false);
-        } else {
-            TakeDown();
-            restamp();
-        }
-    }
-    if (s == 13) {
-        KeySPressed = 1;
-        if (Waited(0.02) && m.comboS == 0) {
-            s = 14;
-            m.jumpKind = 10;
-            restamp();
-        }
-    }
-    if (s == 14) {
-        KeySPressed = 1;
-        if (Waited(0.02) && m.jumpKind == 0) {
-            s = 15;
-            KeySPressed = 0;
-            restamp();
-        }
-    }
-    if (s == 15) {
-        KeyDPressed = 1;
-        if (Waited(0.88) && m.comboD == 0) {
-            s = 16;
-            m.jumpKind = 10;
-            restamp();
-        }
-    }
-    if (s == 16 && Waited(0.02) && m.jumpKind == 0) {
-        s = 17;
-        KeyDPressed = 0;
-        KeyFPressed = 1;
-        m.jumpKind = 10;
-        restamp();
-    }
-    if (s == 17 && Waited(0.02) && m.jumpKind == 0) {
-        s = 18;
-        KeyFPressed = 0;
-        KeyGPressed = 1;
-        m.jumpKind = 10;
-        restamp();
-    }
-    if (s == 18 && Waited(0.04) && m.jumpKind == 0) {
-        s = 19;
-        KeyGPressed = 0;
-        Show(104, true);
-    }
-    if (s == 19) {
-        p.pose = 22;
-        if (LineRead()) {
-            s = 20;
-            Show(105, false);
-            e.rememberedX = p.x;
-        }
-    }
-    if (s == 20) {
-        if (p.x >= e.rememberedX + 300) {
-            p.pose = 22;
-            KeyRightPressed = 0;
-        } else {
-            KeyRightPressed = 1;
-        }
-        if (LineRead()) {
-            s = 21;
-            KeyRightPressed = 0;
-            Show(103, false);
-            WalkEra03ArenaHeroine(5);
-        }
-    }
-    if (s == 21 && WalkEra03ArenaHeroine(2) == kArenaDone) {
-        // The prompt set on entering 21 still stands: an Enter read during
-        // the walk lets 22 pass at once.
-        s = 22;
-        Line() = 106;
-    }
-    for (std::int32_t talk = 22; talk <= 24; ++talk) {
-        if (s != talk) continue;
-        p.pose = 26;
-        if (LineRead()) {
-            s = talk + 1;
-            Show(talk + 85, false);
-        }
-    }
-    if (s == 25) {
-        p.pose = 26;
-        if (LineRead()) {
-            s = 26;
-            EnterConfirmState = 0;
-            restamp();
-        }
-    }
-    if (s == 26) {
-        p.pose = 45;
-        if (Waited(0.5)) {
-            s = 27;
-            Show(110, false);
-        }
-    }
-    if (s == 27) {
-        p.pose = 22;
-        if (LineRead()) {
-            s = kArenaDone;
-            TakeDown();
-            p.pose = 1;
-            MessageBoxOpen = 0;
-            FieldMusicFlag = 1;
-        }
-    }
-    return s;
+    // A step entered in one phase runs on in the next in the same call.
+    StepEndingWalkAndTalk(now);
+    StepEndingMoves(now);
+    StepEndingLastLines(now);
+    return e.state;
 }

@@ -4,14 +4,12 @@
 // end scene closes the phase. Also its stride and back-step.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 struct PhaseState {
     std::int32_t state = 0, reaction = 0, kind = 0;
@@ -67,7 +65,7 @@ std::int32_t RunEra03ArenaEnemy2Phase(std::int32_t arg) {
         ph.reaction = 0;
         ph.kind = 0;
         CameraMode = 1;
-        e.x = A + 600;
+        e.x = kArenaAnchor + 600;
         e.y = 640;
         e.angle = 0;
         e.depth = 0.21f;
@@ -115,7 +113,7 @@ std::int32_t RunEra03ArenaEnemy2Phase(std::int32_t arg) {
         if (ph.reaction == 0 && e.hp < 2000) UpdateEra03ArenaEnemy2Ai();
         const std::int32_t postX = Era03ArenaHazardPost.x;
         if (e.guardBreaks >= 3 && p.pose == 1 && d > 100 && std::abs(e.x - postX) > 200 &&
-            std::abs(p.x - postX) > 200 && p.x < A + 450) {
+            std::abs(p.x - postX) > 200 && p.x < kArenaAnchor + 450) {
             ph.state = 5;
             RunEra03ArenaEnemy2EndScene(0);
         }
@@ -237,7 +235,7 @@ std::int32_t DispatchEra03ArenaEnemy2Hit(std::int32_t kind) {
         d.state = kArenaDone;
         Era03ArenaBoss1.angle = 0;
     }
-    Era03ArenaEnemy2HeldPlayer.x = std::clamp(Era03ArenaEnemy2HeldPlayer.x, A - 690, A + 898);
+    Era03ArenaEnemy2HeldPlayer.x = std::clamp(Era03ArenaEnemy2HeldPlayer.x, kArenaAnchor - 690, kArenaAnchor + 898);
     return d.state;
 }
 
@@ -248,10 +246,10 @@ void UpdateEra03ArenaEnemy2Ai() {
     StampAheadToZero(m.pushTime, now);
     StampAheadToZero(m.stillTime, now);
     e.facing = FacingTowardHeroine(e.x);
-    if (e.x < A - 500) {
+    if (e.x < kArenaAnchor - 500) {
         m.push = 1;
         m.pushTime = now;
-    } else if (e.x > A + 708) {
+    } else if (e.x > kArenaAnchor + 708) {
         m.push = -1;
         m.pushTime = now;
     }

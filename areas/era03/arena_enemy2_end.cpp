@@ -4,15 +4,14 @@
 // share.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kArenaAnchor;
 constexpr std::int32_t kBoss1Sheet = 55;
 
 struct EndState {
@@ -78,44 +77,15 @@ void StepWalk(WalkCycle& w, const WalkRow (&rows)[6], std::int32_t& x, std::int3
     }
 }
 
-}  // namespace
+double Elapsed(double now) { return now - End.time; }
 
-void StepEra03ArenaEnemy2Walk(std::int32_t arg) {
-    if (arg == 0) {
-        Enemy2Walk.state = 0;
-        return;
-    }
-    Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
-    StepWalk(Enemy2Walk, kEnemy2WalkRows, e.x, e.pose, e.facing, -32, 0.1);
-}
-
-void StepEra03ArenaBoss1SceneWalk(std::int32_t arg) {
-    if (arg == 0) {
-        Boss1Walk.state = 0;
-        return;
-    }
-    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
-    StepWalk(Boss1Walk, kBoss1WalkRows, b.x, b.pose, b.facing, 37, 0.05);
-}
-
-std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
+// States 1 to 8: its line, its walk over to boss 1, the view panned to
+// them (the heroine walked in if need be), its second line and boss 1 up.
+void StepYield(double now) {
     EndState& s = End;
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     PlayerStateRecord& p = PlayerState;
-    const double now = GameNow();
-    StampAheadToZero(s.time, now);
-    StampAheadToZero(s.flightTime, now);
-    if (arg == 0) {
-        s.state = 1;
-        s.object = 0;
-        s.scrollX = ScrollX;
-        s.playerX = p.x;
-        s.enemyX = e.x;
-        return s.state;
-    }
-    double el = now - s.time;
-    if (s.state >= 7 && s.state <= 20) RequestTexture(kBoss1Sheet);
     if (s.state == 1) {
         e.pose = 1;
         MessageBoxOpen = 1;
@@ -176,7 +146,6 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
             Line() = 0;
             EventHoldsPlayer = 0;
             s.time = now;
-            el = 0;
             ArenaSound(5);
             s.dir = e.x < b.x ? 1 : -1;
             s.state = 8;
@@ -187,10 +156,10 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
         ScrollX = s.scrollX;
         e.pose = 1;
         e.depth = 0.24f;
-        b.facing = el > 0.3 && el < 0.4 ? -s.dir : s.dir;
+        b.facing = Elapsed(now) > 0.3 && Elapsed(now) < 0.4 ? -s.dir : s.dir;
         b.pose = 39;
         b.y = 640;
-        if (el > 1.0) {
+        if (Elapsed(now) > 1.0) {
             EnterConfirmState = kLineWaiting;
             EventHoldsPlayer = 1;
             ArenaSound(kLineBellSound);
@@ -198,6 +167,13 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
             s.state = 9;
         }
     }
+}
+
+// States 9 to 12: boss 1's talk.
+void StepBoss1Talk() {
+    EndState& s = End;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PlayerStateRecord& p = PlayerState;
     if (s.state >= 9 && s.state <= 12) ScrollX = s.scrollX;
     if (s.state == 9) {
         b.facing = -s.dir;
@@ -232,17 +208,22 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
             s.state = 13;
         }
     }
+}
+
+// States 13 to 17: boss 1 throws its gift, which fills her HP.
+void StepBoss1Gift(double now) {
+    EndState& s = End;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PlayerStateRecord& p = PlayerState;
     if (s.state == 13) {
         s.time = now;
-        el = 0;
         s.state = 14;
     }
     if (s.state == 14) {
         b.pose = 42;
         b.effectA = 54;
-        if (el > 0.16) {
+        if (Elapsed(now) > 0.16) {
             s.time = now;
-            el = 0;
             b.x = s.bossX - b.facing * 37;
             s.object = 1;
             s.flightTime = now;
@@ -255,9 +236,8 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
     }
     if (s.state == 15) {
         b.pose = 37;
-        if (el > 0.16) {
+        if (Elapsed(now) > 0.16) {
             s.time = now;
-            el = 0;
             b.x = s.bossX - b.facing * 7;
             s.state = 16;
         }
@@ -266,7 +246,7 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
         b.pose = 108;
         b.facing = s.dir;
         b.effectA = 0;
-        if (el > 0.16) {
+        if (Elapsed(now) > 0.16) {
             s.time = now;
             s.state = 17;
         }
@@ -283,26 +263,35 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
             s.state = 18;
         }
     }
+}
+
+// States 18 to 24: both back to their posts, the view and the heroine after
+// them, and her last two lines.
+void StepBackToPosts() {
+    EndState& s = End;
+    Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PlayerStateRecord& p = PlayerState;
     if (s.state == 18) {
-        if (b.x < A + 550) {
+        if (b.x < kArenaAnchor + 550) {
             b.facing = -1;
             StepEra03ArenaBoss1SceneWalk(1);
-        } else if (b.x > A + 600) {
+        } else if (b.x > kArenaAnchor + 600) {
             b.facing = 1;
             StepEra03ArenaBoss1SceneWalk(1);
         }
-        if (e.x < A + 600) {
+        if (e.x < kArenaAnchor + 600) {
             e.facing = -1;
             StepEra03ArenaEnemy2Walk(1);
-        } else if (e.x > A + 650) {
+        } else if (e.x > kArenaAnchor + 650) {
             e.facing = 1;
             StepEra03ArenaEnemy2Walk(1);
         }
-        if (b.x >= A + 550 && b.x <= A + 600) {
+        if (b.x >= kArenaAnchor + 550 && b.x <= kArenaAnchor + 600) {
             b.facing = -1;
             b.pose = 108;
         }
-        if (e.x >= A + 600 && e.x <= A + 650) {
+        if (e.x >= kArenaAnchor + 600 && e.x <= kArenaAnchor + 650) {
             e.facing = 1;
             e.pose = 0;
             b.preFightState = 7;
@@ -311,9 +300,9 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
     }
     if (s.state == 19) {
         CameraMode = 99;
-        if (ScrollX + 1024 < A + 1048) ++ScrollX;
-        else if (A + 1050 < ScrollX + 1024) --ScrollX;
-        if (A + 1048 <= ScrollX + 1024 && ScrollX + 1024 <= A + 1050) {
+        if (ScrollX + 1024 < kArenaAnchor + 1048) ++ScrollX;
+        else if (kArenaAnchor + 1050 < ScrollX + 1024) --ScrollX;
+        if (kArenaAnchor + 1048 <= ScrollX + 1024 && ScrollX + 1024 <= kArenaAnchor + 1050) {
             s.scrollX = ScrollX;
             s.state = 20;
         }
@@ -355,7 +344,14 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
             EventHoldsPlayer = 0;
         }
     }
-    // The gift, whatever the scene's state.
+}
+
+// The gift in flight, whatever the scene's state.
+void StepGiftFlight(double now) {
+    EndState& s = End;
+    Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PlayerStateRecord& p = PlayerState;
     if (s.object == 1) {
         Era03ArenaBoss1ShotRecord& gift = Era03ArenaBoss1Shot;
         const double t = now - s.flightTime;
@@ -374,6 +370,51 @@ std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
             ArenaSound(10);
         }
     }
+}
+
+}  // namespace
+
+void StepEra03ArenaEnemy2Walk(std::int32_t arg) {
+    if (arg == 0) {
+        Enemy2Walk.state = 0;
+        return;
+    }
+    Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
+    StepWalk(Enemy2Walk, kEnemy2WalkRows, e.x, e.pose, e.facing, -32, 0.1);
+}
+
+void StepEra03ArenaBoss1SceneWalk(std::int32_t arg) {
+    if (arg == 0) {
+        Boss1Walk.state = 0;
+        return;
+    }
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    StepWalk(Boss1Walk, kBoss1WalkRows, b.x, b.pose, b.facing, 37, 0.05);
+}
+
+std::int32_t RunEra03ArenaEnemy2EndScene(std::int32_t arg) {
+    EndState& s = End;
+    Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PlayerStateRecord& p = PlayerState;
+    const double now = GameNow();
+    StampAheadToZero(s.time, now);
+    StampAheadToZero(s.flightTime, now);
+    if (arg == 0) {
+        s.state = 1;
+        s.object = 0;
+        s.scrollX = ScrollX;
+        s.playerX = p.x;
+        s.enemyX = e.x;
+        return s.state;
+    }
+    if (s.state >= 7 && s.state <= 20) RequestTexture(kBoss1Sheet);
+    // A state entered in one phase runs on in the next in the same call.
+    StepYield(now);
+    StepBoss1Talk();
+    StepBoss1Gift(now);
+    StepBackToPosts();
+    StepGiftFlight(now);
     if (s.state != kArenaDone) Era03ArenaEncounter.showAll = b.pose < 100 ? 99 : 0;
     return s.state;
 }

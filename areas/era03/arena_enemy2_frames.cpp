@@ -12,18 +12,18 @@ namespace {
 
 
 void Common() {
-    PendingSprite.GNo = 1;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Colour = SceneTint;
+    PendingSprite.gno = 1;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.colour = SceneTint;
 }
 
 void PlaceOnEnemy(std::int32_t facing) {
     const Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
-    PendingSprite.PosX = e.x - ScrollX;
-    PendingSprite.PosY = e.y;
-    PendingSprite.Facing = facing;
-    PendingSprite.Angle = e.angle;
-    PendingSprite.Depth = e.depth;
+    PendingSprite.posX = e.x - ScrollX;
+    PendingSprite.posY = e.y;
+    PendingSprite.facing = facing;
+    PendingSprite.angle = e.angle;
+    PendingSprite.depth = e.depth;
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ void SetEra03ArenaEnemy2Frame(std::int32_t frame) {
     PendingSpriteRecord& s = PendingSprite;
     Era03ArenaEnemy2Record& e = Era03ArenaEnemy2;
     if (frame > 71 || frame < 0) {
-        s.GNo = 0;
+        s.gno = 0;
         return;
     }
     Common();
@@ -41,8 +41,8 @@ void SetEra03ArenaEnemy2Frame(std::int32_t frame) {
         const std::int32_t overlay = 51 + (frame - 4) % 4;
         PlaceOnEnemy(e.facing);
         SetPendingSpriteSource(c.rect);
-        s.PivotX = c.cx;
-        s.PivotY = c.cy;
+        s.pivotX = c.cx;
+        s.pivotY = c.cy;
         const std::int32_t top = overlay <= 52 ? -141 : -136;
         PendingSpriteHitBox = {-21, top, 8, 0};
         e.overlayFrame = overlay;
@@ -52,29 +52,29 @@ void SetEra03ArenaEnemy2Frame(std::int32_t frame) {
         // The walk and pan frames are drawn the other way round.
         PlaceOnEnemy(frame >= 41 ? -e.facing : e.facing);
         SetPendingSpriteSource(f->rect);
-        s.PivotX = f->cx;
-        s.PivotY = f->cy;
+        s.pivotX = f->cx;
+        s.pivotY = f->cy;
         PendingSpriteHitBox = {f->hurt[0], f->hurt[1], f->hurt[2], f->hurt[3]};
         e.overlayFrame = 0;
         return;
     }
     if (const Enemy2PlainFrame* f = FindRow(kEnemy2PlainFrames, &Enemy2PlainFrame::frame, frame)) {
         SetPendingSpriteSource(f->rect);
-        s.PivotX = f->cx;
-        s.PivotY = f->cy;
+        s.pivotX = f->cx;
+        s.pivotY = f->cy;
         if (frame <= 54) {
             PlaceOnEnemy(e.facing);
         } else {
             const Era03ArenaEnemy2HeldPlayerRecord& h = Era03ArenaEnemy2HeldPlayer;
-            s.PosX = h.x - ScrollX;
-            s.PosY = h.y;
-            s.Facing = h.facing;
-            s.Angle = h.angle;
-            s.Depth = h.depth;
+            s.posX = h.x - ScrollX;
+            s.posY = h.y;
+            s.facing = h.facing;
+            s.angle = h.angle;
+            s.depth = h.depth;
         }
         return;
     }
     // Frames without a cell (0, 48..50, 55..60) show nothing.
     if (frame == 0 || (frame >= 48 && frame <= 50)) e.overlayFrame = 0;
-    s.GNo = 0;
+    s.gno = 0;
 }

@@ -6,12 +6,12 @@
 // toward the guard break.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
-#include "core/game_over.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ struct ReactionState {
     double time = 0, second = 0, hold = 0;
     std::int32_t recovery = 0, held = 0;
 };
-ReactionState R;
+ReactionState Reaction;
 
-Era03ArenaEnemy2Record& E() { return Era03ArenaEnemy2; }
+Era03ArenaEnemy2Record& Enemy2() { return Era03ArenaEnemy2; }
 Era03ArenaEnemy2HeldPlayerRecord& Held() { return Era03ArenaEnemy2HeldPlayer; }
 
 void LowerHit(Family f) { Bands[f].hit = std::max(Bands[f].hit - 10, 5); }
@@ -40,7 +40,7 @@ void LatchTest(Family f) {
     const std::int32_t governing = f == kS || f == kD ? b.counter : b.hit;
     if (b.latch == 0 && governing <= 50) {
         b.latch = 1;
-        ++E().guardBreaks;
+        ++Enemy2().guardBreaks;
     }
 }
 
@@ -51,18 +51,18 @@ double LostFraction() {
     return static_cast<double>((p.maxHp - p.hp) * 100 / p.maxHp) / 100.0;
 }
 
-bool After(double t) { return MoreThanElapsed(R.time, GameNow(), t); }
-void Restamp() { R.time = GameNow(); }
-void Coin(std::int32_t up = 40) { SpawnPickup(E().x, E().y - up); }
+bool After(double t) { return MoreThanElapsed(Reaction.time, GameNow(), t); }
+void Restamp() { Reaction.time = GameNow(); }
+void Coin(std::int32_t up = 40) { SpawnPickup(Enemy2().x, Enemy2().y - up); }
 // A landed blow: what enemy 2 loses, the heroine gains as EXP.
 void Lose(std::int32_t n) {
-    E().hp -= n;
+    Enemy2().hp -= n;
     PlayerState.exp += n;
 }
-void Move(std::int32_t n) { E().x += R.dir * n; }
+void Move(std::int32_t n) { Enemy2().x += Reaction.dir * n; }
 void Finish() {
-    E().pose = 1;
-    R.state = kArenaDone;
+    Enemy2().pose = 1;
+    Reaction.state = kArenaDone;
 }
 // The held heroine's figure on enemy 2's sheet.
 void ShowHeld(std::int32_t frame, std::int32_t x, std::int32_t y) {
@@ -81,50 +81,50 @@ void StepDefeatLying(std::int32_t lyingX) {
     PlayerState.pose = 32;
     if (lyingX != 0) PlayerState.x = lyingX;
     if (After(3.2)) {
-        E().pose = 1;
-        PlayerState.facing = E().facing;
+        Enemy2().pose = 1;
+        PlayerState.facing = Enemy2().facing;
         MessageBoxOpen = 0;
         PlayerState.hp = 0;
         RunGameOver(-4);
-        R.state = kArenaDone;
+        Reaction.state = kArenaDone;
     }
 }
 
 // Arming and the decision of state 1; the same for every family.
 void Arm(Family f) {
-    R = ReactionState{};
-    R.state = 1;
-    R.roll = Random0To99();
+    Reaction = ReactionState{};
+    Reaction.state = 1;
+    Reaction.roll = Random0To99();
     if (Bands[f].hit == 0) Bands[f].hit = 99;
     if ((f == kS || f == kD) && Bands[f].counter == 0) Bands[f].counter = 99;
 }
 void Decide(Family f, bool high) {
     const Era03ArenaEnemy2Bands& b = Bands[f];
     std::int32_t next = 0;
-    if (R.roll <= b.hit) next = 11;
+    if (Reaction.roll <= b.hit) next = 11;
     if (f == kS || f == kD) {
-        if (b.hit < R.roll && R.roll <= b.counter) next = 31;
-        if (b.counter < R.roll && R.roll <= 99) next = high ? 31 : 41;
-    } else if (b.hit < R.roll && R.roll <= 99) {
+        if (b.hit < Reaction.roll && Reaction.roll <= b.counter) next = 31;
+        if (b.counter < Reaction.roll && Reaction.roll <= 99) next = high ? 31 : 41;
+    } else if (b.hit < Reaction.roll && Reaction.roll <= 99) {
         next = 31;
     }
-    R.state = next;
+    Reaction.state = next;
     if (next == 11 || next == 31 || next == 41) Restamp();
 }
 
 // The guard of S and D: a short stand in the guard pose.
 void StepGuard(Family f, bool high, std::int32_t spark) {
-    if (R.state == 31) {
-        if (high) E().pose = 2;
+    if (Reaction.state == 31) {
+        if (high) Enemy2().pose = 2;
         HitEffectState = spark;
         ArenaSound(41);
-        R.dir = PlayerState.facing;
+        Reaction.dir = PlayerState.facing;
         if (high) Move(8);
         LowerCounter(f);
-        R.state = 32;
+        Reaction.state = 32;
     }
-    if (R.state == 32) {
-        E().pose = high ? 2 : 3;
+    if (Reaction.state == 32) {
+        Enemy2().pose = high ? 2 : 3;
         if (After(0.1)) {
             Move(7);
             if (high) Move(6);
@@ -141,28 +141,28 @@ struct KnockUp {
     double backRate, upSpeed;
 };
 void StepKnockUp(Family f, const KnockUp& k, double now) {
-    Era03ArenaEnemy2Record& e = E();
-    if (R.state == 11) {
+    Era03ArenaEnemy2Record& e = Enemy2();
+    if (Reaction.state == 11) {
         HitEffectState = k.spark;
         Coin();
-        R.dir = PlayerState.facing;
+        Reaction.dir = PlayerState.facing;
         ArenaSound(126);
         // D narrows its band in every step of the reaction instead.
         if (f == kF) LowerHit(kF);
-        R.state = 12;
+        Reaction.state = 12;
     }
-    if (R.state == 12) {
-        R.baseX = e.x + R.dir * k.push;
-        R.baseY = e.y - 120;
+    if (Reaction.state == 12) {
+        Reaction.baseX = e.x + Reaction.dir * k.push;
+        Reaction.baseY = e.y - 120;
         e.angle = 0;
         Lose(50);
-        R.state = 13;
+        Reaction.state = 13;
     }
-    if (R.state == 13) {
-        const double t = now - R.time;
+    if (Reaction.state == 13) {
+        const double t = now - Reaction.time;
         e.pose = t < 0.4 ? 37 : 38;
-        e.x = R.baseX + TruncToInt(R.dir * k.backRate * t);
-        e.y = R.baseY - TruncToInt(k.upSpeed * t - 3580 * t * t);
+        e.x = Reaction.baseX + TruncToInt(Reaction.dir * k.backRate * t);
+        e.y = Reaction.baseY - TruncToInt(k.upSpeed * t - 3580 * t * t);
         Coin();
         e.angle = t < 0.4 ? TruncToInt(45 * t) : 0;
         if (e.y > 600) {
@@ -170,24 +170,134 @@ void StepKnockUp(Family f, const KnockUp& k, double now) {
             e.angle = 0;
             ArenaSound(9);
             Restamp();
-            R.state = 14;
+            Reaction.state = 14;
         }
     }
-    if (R.state == 14) {
+    if (Reaction.state == 14) {
         e.pose = 39;
         if (After(0.3)) {
             Move(14);
             Restamp();
-            R.state = 15;
+            Reaction.state = 15;
         }
     }
-    if (R.state == 15) {
+    if (Reaction.state == 15) {
         e.pose = 40;
         if (After(0.1)) {
             Coin();
             Finish();
         }
     }
+}
+
+// The counter-throw, states 41 to 51: it seizes the heroine, throws her
+// and recovers while she tumbles; true in the step it lets her go and the
+// reaction is finished.
+bool StepCounterThrow(double now) {
+    Era03ArenaEnemy2Record& e = Enemy2();
+    PlayerStateRecord& p = PlayerState;
+    if (Reaction.state == 41) {
+        e.x = p.x + p.facing * 84;
+        MessageBoxOpen = 1;
+        Reaction.dir = p.facing;
+        Reaction.state = 42;
+    }
+    if (Reaction.state == 42) {
+        e.pose = 29;
+        if (After(0.02)) {
+            e.x = p.x + Reaction.dir * 71;
+            ArenaSound(41);
+            Restamp();
+            Reaction.state = 43;
+        }
+    }
+    if (Reaction.state == 43) {
+        e.pose = 30;
+        p.pose = 0;
+        if (After(0.2)) {
+            Restamp();
+            Reaction.state = 44;
+        }
+    }
+    if (Reaction.state == 44) {
+        e.pose = 28;
+        p.pose = 0;
+        if (After(0.05)) {
+            Restamp();
+            Reaction.state = 46;
+        }
+    }
+    if (Reaction.state == 46) {
+        e.pose = 34;
+        p.pose = 0;
+        ShowHeld(61, e.x + Reaction.dir * 65, 580);
+        Held().facing = Reaction.dir;
+        Held().angle = 0;
+        Held().depth = e.depth + 0.01f;
+        if (After(0.1)) {
+            ArenaSound(92);
+            Reaction.baseX = e.x;
+            Reaction.recovery = 1;
+            Reaction.held = 1;
+            Reaction.second = now;
+            ThrowDamage(50);
+            Restamp();
+            Reaction.state = 47;
+        }
+    }
+    if (Reaction.state == 47) {
+        p.pose = 0;
+        const double f = LostFraction();
+        // Enemy 2 recovers on the main time...
+        struct Recovery {
+            std::int32_t pose;
+            double time;
+            std::int32_t back;
+        };
+        constexpr Recovery kRecovery[] = {{34, 0.15, 20}, {4, 0.02, 20}, {6, 0.02, 24}, {7, 0.02, 7}, {1, 0.02, 0}};
+        if (Reaction.recovery >= 1 && Reaction.recovery <= 5) {
+            const Recovery& rc = kRecovery[Reaction.recovery - 1];
+            e.pose = rc.pose;
+            if (After(rc.time)) {
+                if (Reaction.recovery == 1) e.facing = -e.facing;
+                e.x -= Reaction.dir * rc.back;
+                Restamp();
+                ++Reaction.recovery;
+            }
+        }
+        // ...while the heroine's figure tumbles on the second time.
+        if (Reaction.held == 1) {
+            ShowHeld(63, Reaction.baseX + Reaction.dir * 135, 640);
+            if (p.hp == 1) {
+                p.x = Held().x + Reaction.dir * 80;
+                Reaction.state = 52;
+            } else if (MoreThanElapsed(Reaction.second, now, f + 0.02)) {
+                Reaction.second = now;
+                Reaction.held = 2;
+            }
+        } else if (Reaction.held == 2) {
+            ShowHeld(64, Reaction.baseX + Reaction.dir * 204, 640);
+            if (MoreThanElapsed(Reaction.second, now, f + 0.06)) Reaction.held = 3;
+        }
+        if (Reaction.state == 47 && Reaction.recovery == 6 && Reaction.held == 3) {
+            Restamp();
+            Reaction.state = 51;
+        }
+    }
+    if (Reaction.state == 51) {
+        e.pose = 1;
+        p.pose = 0;
+        ShowHeld(62, Reaction.baseX + Reaction.dir * 204, 640);
+        if (After(LostFraction() + 0.2)) {
+            p.x = Held().x;
+            p.facing = e.facing;
+            Held().frame = 0;
+            MessageBoxOpen = 0;
+            Finish();
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -202,33 +312,34 @@ std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
     if (kind == 0) {
         Arm(kS);
         LatchTest(kS);
-        return R.state;
+        return Reaction.state;
     }
     const bool high = kind == 11;
-    Era03ArenaEnemy2Record& e = E();
+    Era03ArenaEnemy2Record& e = Enemy2();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
-    StampAheadToZero(R.time, now);
-    StampAheadToZero(R.second, now);
-    if (R.state == 1) Decide(kS, high);
-    if (R.state == 11) {
+    StampAheadToZero(Reaction.time, now);
+    StampAheadToZero(Reaction.second, now);
+    if (Reaction.state == 1) Decide(kS, high);
+    if (Reaction.state == 11) {
         HitEffectState = 1;
         Coin();
-        R.dir = p.facing;
+        Reaction.dir = p.facing;
         ArenaSound(126);
         LowerHit(kS);
         constexpr std::int32_t kStandPoses[] = {1, 2, 7, 11, 15, 19};
-        R.state = std::find(std::begin(kStandPoses), std::end(kStandPoses), e.pose) != std::end(kStandPoses) ? 12 : 17;
+        const bool standing = std::find(std::begin(kStandPoses), std::end(kStandPoses), e.pose) != std::end(kStandPoses);
+        Reaction.state = standing ? 12 : 17;
     }
-    if (R.state == 12) {
+    if (Reaction.state == 12) {
         Move(high ? 8 : 13);
         Lose(high ? 20 : 10);
-        R.state = high ? 13 : 15;
+        Reaction.state = high ? 13 : 15;
     }
-    if (R.state == 17) {
+    if (Reaction.state == 17) {
         Move(high ? 1 : 3);
         Lose(high ? 20 : 10);
-        R.state = high ? 18 : 20;
+        Reaction.state = high ? 18 : 20;
     }
     // The flinches: a pose, a time, a move at its end, a coin, then on.
     struct Flinch {
@@ -243,147 +354,47 @@ std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind) {
         {16, 23, 0.3, 7, false, 0},  {18, 21, 0.1, 44, true, 19}, {19, 25, 0.3, 11, false, 0},
         {20, 23, 0.1, 25, false, 21}, {21, 24, 0.3, 31, false, 0},
     };
-    if (const Flinch* fl = FindRow(kFlinches, &Flinch::state, R.state)) {
+    if (const Flinch* fl = FindRow(kFlinches, &Flinch::state, Reaction.state)) {
         e.pose = fl->pose;
         if (After(fl->time)) {
             Move(fl->move);
             if (fl->coin) Coin();
             Restamp();
             if (fl->next == 0) Finish();
-            else R.state = fl->next;
+            else Reaction.state = fl->next;
         }
     }
     StepGuard(kS, high, 1);
     // The counter-throw.
-    if (R.state == 41) {
-        e.x = p.x + p.facing * 84;
-        MessageBoxOpen = 1;
-        R.dir = p.facing;
-        R.state = 42;
-    }
-    if (R.state == 42) {
-        e.pose = 29;
-        if (After(0.02)) {
-            e.x = p.x + R.dir * 71;
-            ArenaSound(41);
-            Restamp();
-            R.state = 43;
-        }
-    }
-    if (R.state == 43) {
-        e.pose = 30;
-        p.pose = 0;
-        if (After(0.2)) {
-            Restamp();
-            R.state = 44;
-        }
-    }
-    if (R.state == 44) {
-        e.pose = 28;
-        p.pose = 0;
-        if (After(0.05)) {
-            Restamp();
-            R.state = 46;
-        }
-    }
-    if (R.state == 46) {
-        e.pose = 34;
-        p.pose = 0;
-        ShowHeld(61, e.x + R.dir * 65, 580);
-        Held().facing = R.dir;
-        Held().angle = 0;
-        Held().depth = e.depth + 0.01f;
-        if (After(0.1)) {
-            ArenaSound(92);
-            R.baseX = e.x;
-            R.recovery = 1;
-            R.held = 1;
-            R.second = now;
-            ThrowDamage(50);
-            Restamp();
-            R.state = 47;
-        }
-    }
-    if (R.state == 47) {
-        p.pose = 0;
-        const double f = LostFraction();
-        // Enemy 2 recovers on the main time...
-        struct Recovery {
-            std::int32_t pose;
-            double time;
-            std::int32_t back;
-        };
-        constexpr Recovery kRecovery[] = {{34, 0.15, 20}, {4, 0.02, 20}, {6, 0.02, 24}, {7, 0.02, 7}, {1, 0.02, 0}};
-        if (R.recovery >= 1 && R.recovery <= 5) {
-            const Recovery& rc = kRecovery[R.recovery - 1];
-            e.pose = rc.pose;
-            if (After(rc.time)) {
-                if (R.recovery == 1) e.facing = -e.facing;
-                e.x -= R.dir * rc.back;
-                Restamp();
-                ++R.recovery;
-            }
-        }
-        // ...while the heroine's figure tumbles on the second time.
-        if (R.held == 1) {
-            ShowHeld(63, R.baseX + R.dir * 135, 640);
-            if (p.hp == 1) {
-                p.x = Held().x + R.dir * 80;
-                R.state = 52;
-            } else if (MoreThanElapsed(R.second, now, f + 0.02)) {
-                R.second = now;
-                R.held = 2;
-            }
-        } else if (R.held == 2) {
-            ShowHeld(64, R.baseX + R.dir * 204, 640);
-            if (MoreThanElapsed(R.second, now, f + 0.06)) R.held = 3;
-        }
-        if (R.state == 47 && R.recovery == 6 && R.held == 3) {
-            Restamp();
-            R.state = 51;
-        }
-    }
-    if (R.state == 51) {
-        e.pose = 1;
-        p.pose = 0;
-        ShowHeld(62, R.baseX + R.dir * 204, 640);
-        if (After(LostFraction() + 0.2)) {
-            p.x = Held().x;
-            p.facing = e.facing;
-            Held().frame = 0;
-            MessageBoxOpen = 0;
-            Finish();
-            return R.state;
-        }
-    }
-    if (R.state >= 46 && R.state <= 51) p.x = Held().x;
-    if (R.state == 52) StepDefeatLying(0);
+    if (StepCounterThrow(now)) return Reaction.state;
+    if (Reaction.state >= 46 && Reaction.state <= 51) p.x = Held().x;
+    if (Reaction.state == 52) StepDefeatLying(0);
     LatchTest(kS);
-    return R.state;
+    return Reaction.state;
 }
 
 std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
     if (kind == 0) {
         Arm(kD);
         LatchTest(kD);
-        return R.state;
+        return Reaction.state;
     }
     const bool high = kind == 21;
-    Era03ArenaEnemy2Record& e = E();
+    Era03ArenaEnemy2Record& e = Enemy2();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
-    StampAheadToZero(R.time, now);
-    if (R.state == 1) Decide(kD, high);
+    StampAheadToZero(Reaction.time, now);
+    if (Reaction.state == 1) Decide(kD, high);
     // D narrows its hit band in every step of the reaction.
     LowerHit(kD);
     StepKnockUp(kD, {10, 8, 200, 2080}, now);
     StepGuard(kD, high, 10);
-    if (R.state == 41) {
+    if (Reaction.state == 41) {
         e.x = p.x + p.facing * 81;
         MessageBoxOpen = 1;
-        R.dir = p.facing;
+        Reaction.dir = p.facing;
         ArenaSound(41);
-        R.state = 42;
+        Reaction.state = 42;
     }
     // The counter-throw: enemy 2's pose, the held figure and the time of each row.
     struct ThrowRow {
@@ -397,87 +408,87 @@ std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
         {49, 6, 68, 305, 640, 0, 0.12, 25},  {50, 2, 67, 313, 640, 0, 0.22, 25},
         {51, 2, 62, 330, 640, 0, 0.12, 6},
     };
-    if (R.state == 42) {
+    if (Reaction.state == 42) {
         e.pose = 33;
         p.pose = 0;
         if (After(0.06)) {
-            e.x = p.x + R.dir * 40;
+            e.x = p.x + Reaction.dir * 40;
             Restamp();
-            R.state = 43;
+            Reaction.state = 43;
         }
     }
-    if (R.state == 43) {
+    if (Reaction.state == 43) {
         e.pose = 31;
         p.pose = 0;
         if (After(0.22)) {
-            R.dir = e.facing;
-            R.baseX = e.x;
-            R.baseY = e.y;
+            Reaction.dir = e.facing;
+            Reaction.baseX = e.x;
+            Reaction.baseY = e.y;
             Restamp();
-            R.state = 44;
-            Held().facing = R.dir;
+            Reaction.state = 44;
+            Held().facing = Reaction.dir;
             Held().depth = e.depth + 0.01f;
         }
     }
-    if (R.state == 45) {
+    if (Reaction.state == 45) {
         e.pose = 35;
         p.pose = 0;
-        ShowHeld(Held().frame == 0 ? 69 : Held().frame, R.baseX - R.dir * 63, 543);
-        Held().angle = -60 - TruncToInt((now - R.time) * 1500);
+        ShowHeld(Held().frame == 0 ? 69 : Held().frame, Reaction.baseX - Reaction.dir * 63, 543);
+        Held().angle = -60 - TruncToInt((now - Reaction.time) * 1500);
         ThrowDamage(80);
         if (After(0.06)) {
             ArenaSound(92);
             Restamp();
-            R.state = 46;
+            Reaction.state = 46;
         }
     }
-    if (const ThrowRow* row = FindRow(kThrow, &ThrowRow::state, R.state)) {
+    if (const ThrowRow* row = FindRow(kThrow, &ThrowRow::state, Reaction.state)) {
         e.pose = row->pose;
         p.pose = 0;
-        ShowHeld(row->heldFrame, R.baseX - R.dir * row->heldBack, row->heldY);
+        ShowHeld(row->heldFrame, Reaction.baseX - Reaction.dir * row->heldBack, row->heldY);
         Held().angle = row->heldAngle;
-        const double extra = R.state == 50 ? LostFraction() : 0.0;
-        if (R.state == 46 && p.hp == 1) {
+        const double extra = Reaction.state == 50 ? LostFraction() : 0.0;
+        if (Reaction.state == 46 && p.hp == 1) {
             Restamp();
-            R.state = 52;
+            Reaction.state = 52;
         } else if (After(row->time + extra)) {
             Move(row->moveAtEnd);
             Restamp();
-            if (R.state == 50) Held().facing = -Held().facing;
-            if (R.state == 51) {
+            if (Reaction.state == 50) Held().facing = -Held().facing;
+            if (Reaction.state == 51) {
                 Held().frame = 0;
                 p.x = Held().x;
                 p.pose = 1;
                 MessageBoxOpen = 0;
                 Finish();
-                return R.state;
+                return Reaction.state;
             }
-            R.state = R.state == 44 ? 45 : R.state + 1;
+            Reaction.state = Reaction.state == 44 ? 45 : Reaction.state + 1;
         }
     }
-    if (R.state >= 44 && R.state <= 51) p.x = Held().x;
-    if (R.state == 52) StepDefeatLying(R.baseX - R.dir * 161);
+    if (Reaction.state >= 44 && Reaction.state <= 51) p.x = Held().x;
+    if (Reaction.state == 52) StepDefeatLying(Reaction.baseX - Reaction.dir * 161);
     LatchTest(kD);
-    return R.state;
+    return Reaction.state;
 }
 
 std::int32_t RunEra03ArenaEnemy2ReactionF(std::int32_t kind) {
     if (kind == 0) {
         Arm(kF);
         LatchTest(kF);
-        return R.state;
+        return Reaction.state;
     }
-    Era03ArenaEnemy2Record& e = E();
+    Era03ArenaEnemy2Record& e = Enemy2();
     const double now = GameNow();
-    StampAheadToZero(R.time, now);
-    if (R.state == 1) Decide(kF, false);
+    StampAheadToZero(Reaction.time, now);
+    if (Reaction.state == 1) Decide(kF, false);
     StepKnockUp(kF, {30, 0, 8, 3580}, now);
-    if (R.state == 31) {
-        R.dir = e.facing;
+    if (Reaction.state == 31) {
+        Reaction.dir = e.facing;
         Move(26);
-        R.state = 32;
+        Reaction.state = 32;
     }
-    if (R.state == 32) {
+    if (Reaction.state == 32) {
         e.pose = 20;
         if (After(0.3)) {
             Move(22);
@@ -485,73 +496,73 @@ std::int32_t RunEra03ArenaEnemy2ReactionF(std::int32_t kind) {
         }
     }
     LatchTest(kF);
-    return R.state;
+    return Reaction.state;
 }
 
 std::int32_t RunEra03ArenaEnemy2ReactionG(std::int32_t kind) {
     if (kind == 0) {
         Arm(kG);
         LatchTest(kG);
-        return R.state;
+        return Reaction.state;
     }
-    Era03ArenaEnemy2Record& e = E();
+    Era03ArenaEnemy2Record& e = Enemy2();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
-    StampAheadToZero(R.time, now);
-    if (R.state == 1) Decide(kG, false);
-    if (R.state == 11) {
+    StampAheadToZero(Reaction.time, now);
+    if (Reaction.state == 1) Decide(kG, false);
+    if (Reaction.state == 11) {
         HitEffectState = 40;
         Coin(110);
-        R.dir = p.facing;
+        Reaction.dir = p.facing;
         e.angle = 0;
         Lose(90);
         ArenaSound(126);
         LowerHit(kG);
         if (p.y >= 640) {
-            R.hold = 0.3;
-            R.state = 13;
+            Reaction.hold = 0.3;
+            Reaction.state = 13;
         } else {
             Lose(30);
-            R.hold = 0.05;
-            R.state = 12;
+            Reaction.hold = 0.05;
+            Reaction.state = 12;
         }
     }
-    if (R.state == 12) {
+    if (Reaction.state == 12) {
         e.pose = 39;
         Coin(110);
         if (After(0.5)) {
             Move(14);
             Restamp();
-            R.state = 13;
+            Reaction.state = 13;
         }
     }
-    if (R.state == 13) {
+    if (Reaction.state == 13) {
         e.pose = 40;
-        if (After(R.hold)) {
+        if (After(Reaction.hold)) {
             Coin(110);
             Finish();
         }
     }
-    if (R.state == 31) {
+    if (Reaction.state == 31) {
         HitEffectState = 40;
-        R.dir = e.facing;
-        R.state = 32;
+        Reaction.dir = e.facing;
+        Reaction.state = 32;
     }
-    if (R.state == 32 && (After(0.3) || p.pose == 125)) {
-        e.x = p.x + R.dir * 59;
+    if (Reaction.state == 32 && (After(0.3) || p.pose == 125)) {
+        e.x = p.x + Reaction.dir * 59;
         ArenaSound(41);
         Restamp();
-        R.state = 33;
+        Reaction.state = 33;
     }
-    if (R.state == 33) {
+    if (Reaction.state == 33) {
         e.pose = 20;
         if (After(0.3) || p.pose == 128) {
-            e.x = p.x + R.dir * 95;
+            e.x = p.x + Reaction.dir * 95;
             Restamp();
-            R.state = 34;
+            Reaction.state = 34;
         }
     }
-    if (R.state == 34) {
+    if (Reaction.state == 34) {
         e.pose = 3;
         if (After(0.4)) {
             Move(34);
@@ -559,5 +570,5 @@ std::int32_t RunEra03ArenaEnemy2ReactionG(std::int32_t kind) {
         }
     }
     LatchTest(kG);
-    return R.state;
+    return Reaction.state;
 }

@@ -6,17 +6,15 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 struct PhaseState {
     std::int32_t state = 0, attack = 0, savedBossX = 0;
@@ -75,7 +73,7 @@ constexpr ReactionRow kReactions[] = {
     {22, 10, 55, 70, 47, 45}, {30, 30, 65, 80, 48, 46}, {40, 40, 85, 100, 49, 44},
 };
 
-Era03ArenaEnemy3Record& E() { return Era03ArenaEnemy3; }
+Era03ArenaEnemy3Record& Enemy3() { return Era03ArenaEnemy3; }
 
 void StartAttack(std::int32_t state, std::int32_t attack) {
     Phase.state = state;
@@ -84,11 +82,57 @@ void StartAttack(std::int32_t state, std::int32_t attack) {
     else RunEra03ArenaEnemy3AttackRight(0);
 }
 
+// Her blows: the first one answered, a new one after 0.2 s taking over, and
+// after the same kind three times running it attacks at once.
+void StepPhaseHits(double now) {
+    PhaseState& ph = Phase;
+    Era03ArenaEnemy3Record& e = Enemy3();
+    PlayerStateRecord& p = PlayerState;
+    if (ph.hit == 0 && ph.state != 90 && ph.state != kArenaDone) {
+        const std::int32_t kind = TestEra03ArenaEnemy3Hit();
+        if (kind != 0) {
+            MessageBoxOpen = 0;
+            ph.hit = 1;
+            ph.kind = kind;
+            DispatchEra03ArenaEnemy3Hit(0);
+            ph.stamp = now;
+        }
+    }
+    if (ph.hit == 1) {
+        ph.state = 0;
+        if (AtLeastElapsed(ph.stamp, now, 0.2)) {
+            const std::int32_t kind = TestEra03ArenaEnemy3Hit();
+            if (kind != 0) {
+                ph.kind = kind;
+                DispatchEra03ArenaEnemy3Hit(0);
+                ph.stamp = now;
+            }
+        }
+        if (DispatchEra03ArenaEnemy3Hit(ph.kind) == kArenaDone) {
+            if (ph.kind != ph.lastKind) {
+                ph.lastKind = ph.kind;
+                ph.repeats = 0;
+            } else {
+                ++ph.repeats;
+            }
+            ph.state = 3;
+            ph.attack = 0;
+            ph.hit = 0;
+            ph.kind = 0;
+            if (ph.repeats >= 2) {
+                ph.repeats = 0;
+                if (p.x <= e.x) StartAttack(5, ChooseEra03ArenaEnemy3Attack());
+                else StartAttack(6, e.x >= kArenaAnchor + 408 ? 1 : 2);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     PhaseState& ph = Phase;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     PlayerStateRecord& p = PlayerState;
     std::int32_t& showAll = Era03ArenaEncounter.showAll;
     const double now = GameNow();
@@ -136,7 +180,8 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     if (ph.state == 4) {
         const std::int32_t centre = ScrollX + 512;
         if (e.hp < 0 && p.x < e.x && std::abs(centre - p.x) < 400 && std::abs(centre - e.x) < 400 &&
-            std::abs(p.x - e.x) > 100 && std::abs(A + 208 - p.x) < 400 && std::abs(A + 208 - e.x) < 400) {
+            std::abs(p.x - e.x) > 100 && std::abs(kArenaAnchor + 208 - p.x) < 400 &&
+            std::abs(kArenaAnchor + 208 - e.x) < 400) {
             RunEra03ArenaClosingScene(0);
             ph.state = 90;
             ph.attack = 99;
@@ -161,44 +206,7 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
             StartAttack(5, ChooseEra03ArenaEnemy3Attack());
         }
     }
-    if (ph.hit == 0 && ph.state != 90 && ph.state != kArenaDone) {
-        const std::int32_t kind = TestEra03ArenaEnemy3Hit();
-        if (kind != 0) {
-            MessageBoxOpen = 0;
-            ph.hit = 1;
-            ph.kind = kind;
-            DispatchEra03ArenaEnemy3Hit(0);
-            ph.stamp = now;
-        }
-    }
-    if (ph.hit == 1) {
-        ph.state = 0;
-        if (AtLeastElapsed(ph.stamp, now, 0.2)) {
-            const std::int32_t kind = TestEra03ArenaEnemy3Hit();
-            if (kind != 0) {
-                ph.kind = kind;
-                DispatchEra03ArenaEnemy3Hit(0);
-                ph.stamp = now;
-            }
-        }
-        if (DispatchEra03ArenaEnemy3Hit(ph.kind) == kArenaDone) {
-            if (ph.kind != ph.lastKind) {
-                ph.lastKind = ph.kind;
-                ph.repeats = 0;
-            } else {
-                ++ph.repeats;
-            }
-            ph.state = 3;
-            ph.attack = 0;
-            ph.hit = 0;
-            ph.kind = 0;
-            if (ph.repeats >= 2) {
-                ph.repeats = 0;
-                if (p.x <= e.x) StartAttack(5, ChooseEra03ArenaEnemy3Attack());
-                else StartAttack(6, e.x >= A + 408 ? 1 : 2);
-            }
-        }
-    }
+    StepPhaseHits(now);
     if (ph.state == 0 || ph.state >= 2) ArenaSound(146);
     if (Era03ArenaBoss1.bulletCount != 0) {
         for (std::int32_t i = 1; i <= Era03ArenaBoss1.bulletCount; ++i) StepEra03ArenaEnemy3Shots(i);
@@ -216,17 +224,17 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     }
     if (ph.state == 20) {
         StepEra03ArenaEnemy3Gait(0);
-        ph.state = e.x <= A + 808 ? 22 : 21;
+        ph.state = e.x <= kArenaAnchor + 808 ? 22 : 21;
     }
     if (ph.state == 21) {
         StepEra03ArenaEnemy3Gait(11);
-        if (e.x < A + 508) {
+        if (e.x < kArenaAnchor + 508) {
             ph.state = 3;
             UpdateEra03ArenaHazardOnEnemy3(0);
         }
     } else if (ph.state == 22) {
         StepEra03ArenaEnemy3Gait(12);
-        if (e.x > A - 500) {
+        if (e.x > kArenaAnchor - 500) {
             ph.state = 3;
             UpdateEra03ArenaHazardOnEnemy3(0);
         }
@@ -247,21 +255,21 @@ std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
 
 std::int32_t ChooseEra03ArenaEnemy3Attack() {
     const std::int32_t r = Random0To99();
-    const Era03ArenaEnemy3Record& e = E();
+    const Era03ArenaEnemy3Record& e = Enemy3();
     if (PlayerState.x < Era03ArenaEnemy2.x) {
         if (r < 30) return 2;
         if (r < 35) return 3;
         if (r < 60) return 4;
-        return e.x > A + 408 ? 4 : 5;
+        return e.x > kArenaAnchor + 408 ? 4 : 5;
     }
     std::int32_t kind = r >= 70 ? 3 : 2;
-    if (e.x > A + 408) kind = 3;
+    if (e.x > kArenaAnchor + 408) kind = 3;
     return kind;
 }
 
 void StepEra03ArenaEnemy3Gait(std::int32_t kind) {
     GaitState& g = Gait;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     const double now = GameNow();
     StampAheadToZero(g.stamp, now);
     if (kind == 0) {
@@ -292,14 +300,14 @@ void StepEra03ArenaEnemy3Gait(std::int32_t kind) {
 
 std::int32_t TestEra03ArenaEnemy3Hit() {
     static std::int32_t box[4] = {};
-    const Era03ArenaEnemy3Record& e = E();
+    const Era03ArenaEnemy3Record& e = Enemy3();
     if (e.pose != 0) {
         SetEra03ArenaEnemy3Frame(e.pose);
         const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
-        box[0] = e.x + h.HitLeft;
-        box[1] = e.x + h.HitRight;
-        box[2] = e.y + h.HitTop;
-        box[3] = e.y + h.HitBottom;
+        box[0] = e.x + h.hitLeft;
+        box[1] = e.x + h.hitRight;
+        box[2] = e.y + h.hitTop;
+        box[3] = e.y + h.hitBottom;
     }
     const std::int32_t kind = TestPlayerAttackHitZone(box[0], box[1], box[2], box[3], 100);
     return e.pose == 4 ? 0 : kind;
@@ -329,13 +337,13 @@ std::int32_t DispatchEra03ArenaEnemy3Hit(std::int32_t kind) {
             Era03ArenaBoss1.angle = 0;
         }
     }
-    E().x = std::clamp(E().x, A - 690, A + 898);
+    Enemy3().x = std::clamp(Enemy3().x, kArenaAnchor - 690, kArenaAnchor + 898);
     return DispatchStep;
 }
 
 std::int32_t RunEra03ArenaEnemy3HitReaction(std::int32_t kind) {
     ReactionState& r = Reaction;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
     StampAheadToZero(r.stamp, now);

@@ -6,11 +6,11 @@
 #include "core/bursts.h"
 #include "core/hit_tests.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -44,8 +44,8 @@ struct ThrowState {
 };
 ThrowState Throw;
 
-Era03ArenaEnemy3Record& E() { return Era03ArenaEnemy3; }
-std::int32_t Dx() { return std::abs(PlayerState.x - E().x); }
+Era03ArenaEnemy3Record& Enemy3() { return Era03ArenaEnemy3; }
+std::int32_t DistanceToHeroine() { return std::abs(PlayerState.x - Enemy3().x); }
 bool Reached(const AttackState& a, double t) { return AtLeastElapsed(a.stamp, GameNow(), t); }
 bool Passed(const AttackState& a, double t) { return MoreThanElapsed(a.stamp, GameNow(), t); }
 void Go(AttackState& a, std::int32_t next) {
@@ -53,7 +53,7 @@ void Go(AttackState& a, std::int32_t next) {
     a.stamp = GameNow();
 }
 std::int32_t Done(AttackState& a, std::int32_t pose) {
-    E().pose = pose;
+    Enemy3().pose = pose;
     a.state = kArenaDone;
     return a.state;
 }
@@ -91,18 +91,18 @@ void CountShots() {
 bool Approach(AttackState& a, std::int32_t runKind, std::int32_t walkKind) {
     if (a.state == 1) {
         StepEra03ArenaEnemy3Gait(0);
-        a.state = Dx() > 250 ? 2 : Dx() > 150 ? 3 : 4;
+        a.state = DistanceToHeroine() > 250 ? 2 : DistanceToHeroine() > 150 ? 3 : 4;
     }
     if (a.state == 2) {
         StepEra03ArenaEnemy3Gait(runKind);
-        if (Dx() < 200) {
+        if (DistanceToHeroine() < 200) {
             StepEra03ArenaEnemy3Gait(0);
             a.state = 3;
         }
     }
     if (a.state == 3) {
         StepEra03ArenaEnemy3Gait(walkKind);
-        if (Dx() < 120) a.state = 4;
+        if (DistanceToHeroine() < 120) a.state = 4;
     }
     if (a.state == 4) {
         Go(a, 5);
@@ -116,7 +116,7 @@ std::int32_t StepCombo(AttackState& a, std::int32_t side) {
     const std::int32_t stand = side == 1 ? 101 : 118;
     if (!Approach(a, side == 1 ? 11 : 12, side == 1 ? 1 : 2)) return a.state;
     if (a.state == 5) {
-        E().pose = stand;
+        Enemy3().pose = stand;
         if (Reached(a, 0.1)) {
             RunEra03ArenaEnemy3Combo(0);
             Go(a, 6);
@@ -127,10 +127,10 @@ std::int32_t StepCombo(AttackState& a, std::int32_t side) {
 }
 
 std::int32_t StepVolley(AttackState& a, std::int32_t kind) {
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     if (a.state == 1) {
         e.depth = 0.201f;
-        if (Dx() < 150) {
+        if (DistanceToHeroine() < 150) {
             StepEra03ArenaEnemy3Gait(0);
             a.state = 2;
         } else {
@@ -138,8 +138,8 @@ std::int32_t StepVolley(AttackState& a, std::int32_t kind) {
         }
     }
     if (a.state == 2) {
-        if (Dx() <= 150) StepEra03ArenaEnemy3Gait(12);
-        if (Dx() >= 150) a.state = 3;
+        if (DistanceToHeroine() <= 150) StepEra03ArenaEnemy3Gait(12);
+        if (DistanceToHeroine() >= 150) a.state = 3;
     }
     if (a.state == 3) {
         e.pose = 101;
@@ -193,22 +193,30 @@ std::int32_t StepVolley(AttackState& a, std::int32_t kind) {
     return a.state;
 }
 
-std::int32_t StepOrbCharge(AttackState& a) {
-    Era03ArenaEnemy3Record& e = E();
-    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
+// The orb attacks open alike: she backs away with `backGait` while the
+// heroine is within 300 px, then stands in `pose` until she is inside the
+// view (from its left edge too when `leftEdge` says so).
+void BackAwayForOrb(AttackState& a, std::int32_t backGait, std::int32_t pose, bool leftEdge) {
+    Era03ArenaEnemy3Record& e = Enemy3();
     if (a.state == 1) {
         e.depth = 0.201f;
         StepEra03ArenaEnemy3Gait(0);
-        a.state = Dx() < 300 ? 2 : 3;
+        a.state = DistanceToHeroine() < 300 ? 2 : 3;
     }
     if (a.state == 2) {
-        StepEra03ArenaEnemy3Gait(12);
-        if (Dx() > 300) a.state = 3;
+        StepEra03ArenaEnemy3Gait(backGait);
+        if (DistanceToHeroine() > 300) a.state = 3;
     }
     if (a.state == 3) {
-        e.pose = 101;
-        if (e.x < ScrollX + 900) Go(a, 4);
+        e.pose = pose;
+        if ((!leftEdge || ScrollX < e.x) && e.x < ScrollX + 900) Go(a, 4);
     }
+}
+
+std::int32_t StepOrbCharge(AttackState& a) {
+    Era03ArenaEnemy3Record& e = Enemy3();
+    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
+    BackAwayForOrb(a, 12, 101, false);
     if (a.state == 4) {
         e.pose = 101;
         if (Passed(a, 0.1)) Go(a, 5);
@@ -245,16 +253,16 @@ std::int32_t StepOrbCharge(AttackState& a) {
 }
 
 std::int32_t StepLeap(AttackState& a) {
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     if (a.state == 1) {
         e.depth = 0.201f;
         StepEra03ArenaEnemy3Gait(0);
-        a.state = Dx() > 250 ? 2 : 3;
+        a.state = DistanceToHeroine() > 250 ? 2 : 3;
         if (a.state == 3) a.stamp = GameNow();
     }
     if (a.state == 2) {
         StepEra03ArenaEnemy3Gait(12);
-        if (Dx() < 250) Go(a, 3);
+        if (DistanceToHeroine() < 250) Go(a, 3);
     }
     if (a.state == 3) {
         e.pose = 118;
@@ -323,21 +331,9 @@ std::int32_t StepLeap(AttackState& a) {
 }
 
 std::int32_t StepOrbThrust(AttackState& a) {
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
-    if (a.state == 1) {
-        e.depth = 0.201f;
-        StepEra03ArenaEnemy3Gait(0);
-        a.state = Dx() < 300 ? 2 : 3;
-    }
-    if (a.state == 2) {
-        StepEra03ArenaEnemy3Gait(11);
-        if (Dx() > 300) a.state = 3;
-    }
-    if (a.state == 3) {
-        e.pose = 118;
-        if (ScrollX < e.x && e.x < ScrollX + 900) Go(a, 4);
-    }
+    BackAwayForOrb(a, 11, 118, true);
     const auto hold = [&](std::int32_t dx, std::int32_t dy, float size) {
         orb.state = 3;
         orb.x = e.x + dx;
@@ -408,17 +404,17 @@ std::int32_t RunEra03ArenaEnemy3AttackLeft(std::int32_t kind) {
         Go(a, 1);
         return a.state;
     }
-    if (E().x < PlayerState.x) {
+    if (Enemy3().x < PlayerState.x) {
         MessageBoxOpen = 0;
         HideFlash();
         return Done(a, 118);
     }
     switch (kind) {
         case 1:
-            E().depth = 0.201f;
+            Enemy3().depth = 0.201f;
             return StepCombo(a, 1);
         case 2:
-            E().depth = 0.201f;
+            Enemy3().depth = 0.201f;
             if (a.state == 1) {
                 ThrowEra03ArenaEnemy3Shot(0);
                 a.state = 2;
@@ -440,14 +436,14 @@ std::int32_t RunEra03ArenaEnemy3AttackRight(std::int32_t kind) {
         Go(a, 1);
         return a.state;
     }
-    if (kind >= 4 || (kind != 2 && PlayerState.x < E().x)) {
+    if (kind >= 4 || (kind != 2 && PlayerState.x < Enemy3().x)) {
         MessageBoxOpen = 0;
         HideFlash();
         return Done(a, 101);
     }
     switch (kind) {
         case 1:
-            E().depth = 0.201f;
+            Enemy3().depth = 0.201f;
             return StepCombo(a, 2);
         case 2: return StepLeap(a);
         default: return StepOrbThrust(a);
@@ -456,7 +452,7 @@ std::int32_t RunEra03ArenaEnemy3AttackRight(std::int32_t kind) {
 
 std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
     ComboState& c = Combo;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
     StampAheadToZero(c.stamp, now);
@@ -598,8 +594,8 @@ void StepEra03ArenaEnemy3SlashFlash(std::int32_t kind) {
     StampAheadToZero(f.stamp, now);
     if (kind == 0) {
         f.state = 1;
-        f.baseX = E().x;
-        f.baseY = E().y;
+        f.baseX = Enemy3().x;
+        f.baseY = Enemy3().y;
         f.stamp = now;
         return;
     }
@@ -614,7 +610,7 @@ void StepEra03ArenaEnemy3SlashFlash(std::int32_t kind) {
     flash.y = f.baseY + row->dy;
     flash.facing = row->facing;
     flash.angle = row->angle;
-    flash.depth = E().depth - 0.01f;
+    flash.depth = Enemy3().depth - 0.01f;
     if (AtLeastElapsed(f.stamp, now, row->times[f.state - 1])) {
         ++f.state;
         f.stamp = now;
@@ -624,7 +620,7 @@ void StepEra03ArenaEnemy3SlashFlash(std::int32_t kind) {
 
 std::int32_t ThrowEra03ArenaEnemy3Shot(std::int32_t arg) {
     ThrowState& t = Throw;
-    Era03ArenaEnemy3Record& e = E();
+    Era03ArenaEnemy3Record& e = Enemy3();
     const double now = GameNow();
     StampAheadToZero(t.stamp, now);
     if (arg == 0) {

@@ -10,8 +10,8 @@ namespace {
 
 void Cell(const ArenaRect& r, float cx, float cy) {
     SetPendingSpriteSource(r);
-    PendingSprite.PivotX = cx;
-    PendingSprite.PivotY = cy;
+    PendingSprite.pivotX = cx;
+    PendingSprite.pivotY = cy;
 }
 
 }  // namespace
@@ -19,14 +19,14 @@ void Cell(const ArenaRect& r, float cx, float cy) {
 void SetEra03ArenaEnemy3Frame(std::int32_t pose) {
     const Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Colour = 0xFFFFFFFFu;
-    s.Facing = e.facing;
-    s.Angle = e.angle;
-    s.Depth = e.depth;
-    s.PosX = e.x - ScrollX;
-    s.PosY = e.y;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.colour = 0xFFFFFFFFu;
+    s.facing = e.facing;
+    s.angle = e.angle;
+    s.depth = e.depth;
+    s.posX = e.x - ScrollX;
+    s.posY = e.y;
     // Other poses keep the previous call's cell and hurt box.
     const Enemy3Frame* f = FindRow(kEnemy3Frames, &Enemy3Frame::pose, pose);
     if (f == nullptr) return;
@@ -39,17 +39,17 @@ void SetEra03ArenaEnemy3ShotSprite(std::int32_t frame) {
     PendingSpriteRecord& s = PendingSprite;
     const Enemy3Cell* c = FindRow(kEnemy3SlashCells, &Enemy3Cell::key, frame);
     if (c == nullptr) {
-        s.GNo = 0;
+        s.gno = 0;
         return;
     }
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Colour = f.colour;
-    s.Facing = f.facing;
-    s.Angle = f.angle;
-    s.Depth = f.depth;
-    s.PosX = f.x - ScrollX;
-    s.PosY = f.y;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.colour = f.colour;
+    s.facing = f.facing;
+    s.angle = f.angle;
+    s.depth = f.depth;
+    s.posX = f.x - ScrollX;
+    s.posY = f.y;
     Cell(c->rect, c->cx, c->cy);
 }
 
@@ -58,13 +58,13 @@ void SetEra03ArenaCaptureOrbSprite(std::int32_t kind) {
     PendingSpriteRecord& s = PendingSprite;
     const Enemy3Cell* c = FindRow(kEnemy3OrbCells, &Enemy3Cell::key, kind);
     if (c == nullptr) {
-        s.GNo = 0;
+        s.gno = 0;
         return;
     }
-    s.GNo = 1;
-    s.Scale = o.size;
-    s.Facing = 1;
-    s.PosX = o.x - ScrollX;
-    s.PosY = o.y;
+    s.gno = 1;
+    s.scale = o.size;
+    s.facing = 1;
+    s.posX = o.x - ScrollX;
+    s.posY = o.y;
     Cell(c->rect, c->cx, c->cy);
 }

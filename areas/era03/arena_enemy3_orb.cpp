@@ -4,14 +4,12 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 struct OrbState {
     std::int32_t sub = 1, knock = 0;
@@ -117,7 +115,7 @@ std::int32_t RunEra03ArenaCaptureOrb(std::int32_t) {
             o.x = s.startX + TruncToInt(200 * t);
             o.angle[0] -= 10;
             o.angle[1] += 5;
-            if (o.state == 5 && o.x > A + 908) burst = true;
+            if (o.state == 5 && o.x > kArenaAnchor + 908) burst = true;
         }
         const std::int32_t r = s.radius;
         if (TestBoxAgainstPlayer(o.x - r, o.y - r, o.x + r, o.y + r) == 2) burst = true;

@@ -5,18 +5,16 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/bursts.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 struct EntranceState {
     std::int32_t state = 0;
@@ -47,17 +45,6 @@ struct HeroineWalk {
 HeroineWalk Walk;
 
 std::int32_t& Line() { return DialogueChannels.eventLine; }
-void Show(std::int32_t line) {
-    Line() = line;
-    EnterConfirmState = kLineWaiting;
-    EventHoldsPlayer = 1;
-    ArenaSound(kLineBellSound);
-}
-void TakeDown() {
-    Line() = 0;
-    EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
-}
 
 // The heroine's steps forward: a pose held for more than its time, then a
 // step of x. Row 0 ends the walk.
@@ -122,7 +109,7 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
         s.stamp = now;
     };
     if (s.state == 1 && AtLeastElapsed(s.stamp, now, 1.0)) {
-        s.x0 = A + 1054;
+        s.x0 = kArenaAnchor + 1054;
         s.y0 = 630;
         MessageBoxOpen = 1;
         next(2);
@@ -137,10 +124,10 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
             e.x -= 48;
             e.y += TruncToInt((t - 0.31) * 370) - 133;
             e.angle = -20 - TruncToInt((t - 0.31) * 500);
-            s.x0 = A + 1054 - (t - 0.31) * 330;
+            s.x0 = kArenaAnchor + 1054 - (t - 0.31) * 330;
         }
         if (t >= 0.48) {
-            s.x0 = A + 910;
+            s.x0 = kArenaAnchor + 910;
             s.y0 = 162;
             s.angle = e.angle;
             next(3);
@@ -188,24 +175,24 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
         FieldMusicFlag = 0;
     }
     if (s.state == 7) {
-        Show(67);
+        OpenLine(Line(), 67);
         StepEra03ArenaEnemy3Gait(0);
         s.state = 8;
     }
     if (s.state == 8 && LineRead()) {
         if (Line() >= 69) {
-            TakeDown();
+            CloseLine(Line());
             s.state = 9;
         } else {
-            Show(Line() + 1);
+            OpenLine(Line(), Line() + 1);
         }
     }
     if (s.state == 9) {
-        if (e.x > A + 430) {
+        if (e.x > kArenaAnchor + 430) {
             StepEra03ArenaEnemy3Gait(1);
         } else {
             e.pose = 101;
-            Show(70);
+            OpenLine(Line(), 70);
             s.state = 10;
         }
     }
@@ -213,10 +200,10 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
         if (Line() >= 91) {
             s.state = kArenaDone;
             MessageBoxOpen = 0;
-            TakeDown();
+            CloseLine(Line());
             ArenaSound(146);
         } else {
-            Show(Line() + 1);
+            OpenLine(Line(), Line() + 1);
         }
     }
     if (s.flicker) {
@@ -241,37 +228,25 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
     return s.state;
 }
 
-std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
+namespace {
+
+// The closing scene's clock: every change of state restarts its stamp.
+bool ClosingAfter(double now, double t) { return AtLeastElapsed(Closing.stamp, now, t); }
+bool ClosingPassed(double now, double t) { return MoreThanElapsed(Closing.stamp, now, t); }
+void ClosingNext(double now, std::int32_t state) {
+    Closing.state = state;
+    Closing.stamp = now;
+}
+void EnemyMuzzleFlash() {
+    const Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
+    StartEra03ArenaTimedEffect(0.06, 0x11FFFFFFu, e.x - 55, e.y - 85, 0.203f, 3.0f);
+}
+
+// States 1 to 4: the barrage (one HP a shot, 40 shots) and her fall.
+void StepClosingBarrage(double now) {
     ClosingState& s = Closing;
     Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
-    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
-    Era03ArenaEnemy2Record& e2 = Era03ArenaEnemy2;
-    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
     PlayerStateRecord& p = PlayerState;
-    const double now = GameNow();
-    StampAheadToZero(s.stamp, now);
-    StampAheadToZero(s.giftStamp, now);
-    if (arg == 0) {
-        s.state = 1;
-        MessageBoxOpen = 1;
-        s.repeat = false;
-        s.gift = 0;
-        s.stamp = now;
-        return s.state;
-    }
-    MessageBoxOpen = 1;
-    p.facing = 1;
-    // She cannot act in this scene: where the barrage's shots, which strike
-    // as in the fight, take her to nothing, she is left the 10 HP its own
-    // count leaves her, so a heroine who came in low is not killed by it.
-    if (p.hp <= 0) p.hp = 10;
-    const auto after = [&](double t) { return AtLeastElapsed(s.stamp, now, t); };
-    const auto passed = [&](double t) { return MoreThanElapsed(s.stamp, now, t); };
-    const auto next = [&](std::int32_t st) {
-        s.state = st;
-        s.stamp = now;
-    };
-    const auto muzzle = [&] { StartEra03ArenaTimedEffect(0.06, 0x11FFFFFFu, e.x - 55, e.y - 85, 0.203f, 3.0f); };
     if (s.state == 1) {
         e.pose = 101;
         e.y = 640;
@@ -281,18 +256,18 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
         s.barrage = 1;
         s.shots = 0;
         Era03ArenaEnemy3Flash.frame = 0;
-        next(2);
+        ClosingNext(now, 2);
     }
     if (s.state == 2) {
         constexpr std::int32_t kPoses[] = {38, 39, 38, 40};
         e.pose = kPoses[s.barrage - 1];
         // One HP a shot, never down to nothing (at exactly 0 she would fall).
         if (s.barrage == 4) p.hp = s.playerHp - s.shots <= 0 ? 10 : s.playerHp - s.shots;
-        if (after(0.02)) {
+        if (ClosingAfter(now, 0.02)) {
             s.stamp = now;
             if (s.barrage == 1) {
                 s.speed = (e.x - p.x) * 90 / 65;
-                muzzle();
+                EnemyMuzzleFlash();
                 SpawnEra03ArenaEnemy3Shot(2, e.x - 47, e.y - 85, -s.speed, 60);
                 ArenaSound(147);
                 s.barrage = 2;
@@ -301,89 +276,105 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
             } else if (s.barrage == 3) {
                 SpawnEra03ArenaEnemy3Shot(2, e.x - 43, e.y - 83, -s.speed, 60);
                 ArenaSound(148);
-                muzzle();
+                EnemyMuzzleFlash();
                 s.barrage = 4;
             } else {
                 ++s.shots;
-                if (s.shots >= 40) next(3);
+                if (s.shots >= 40) ClosingNext(now, 3);
                 else s.barrage = 1;
             }
         }
     }
     if (s.state == 3) {
         e.pose = 101;
-        if (after(0.3)) next(4);
+        if (ClosingAfter(now, 0.3)) ClosingNext(now, 4);
     }
     if (s.state == 4) {
         p.pose = 45;
-        if (after(0.1)) next(s.repeat ? 10 : 5);
+        if (ClosingAfter(now, 0.1)) ClosingNext(now, s.repeat ? 10 : 5);
     }
+}
+
+// States 5 to 10: the first time her talk (lines 92 and 93) and the
+// barrage again; the second time line 94.
+void StepClosingTalk(double now) {
+    ClosingState& s = Closing;
+    PlayerStateRecord& p = PlayerState;
     if (s.state == 5) {
         p.pose = 26;
-        if (after(2.5)) {
-            Show(92);
-            next(6);
+        if (ClosingAfter(now, 2.5)) {
+            OpenLine(Line(), 92);
+            ClosingNext(now, 6);
         }
     }
     if (s.state == 6 && LineRead()) {
-        Show(93);
-        next(7);
+        OpenLine(Line(), 93);
+        ClosingNext(now, 7);
     }
     if (s.state == 7 && LineRead()) {
-        TakeDown();
+        CloseLine(Line());
         ArenaSound(kLineBellSound);
-        next(8);
+        ClosingNext(now, 8);
     }
     if (s.state == 8) {
         p.pose = 45;
-        if (after(0.5)) next(9);
+        if (ClosingAfter(now, 0.5)) ClosingNext(now, 9);
     }
     if (s.state == 9) {
         p.pose = 22;
-        if (after(0.3)) {
+        if (ClosingAfter(now, 0.3)) {
             s.repeat = true;
-            next(1);
+            ClosingNext(now, 1);
         }
     }
     if (s.state == 10) {
         p.pose = 26;
-        if (Line() != 94) Show(94);
+        if (Line() != 94) OpenLine(Line(), 94);
         else if (LineRead()) {
-            TakeDown();
-            next(11);
+            CloseLine(Line());
+            ClosingNext(now, 11);
         }
     }
+}
+
+// States 11 to 22: her steps forward, enemy 3 to the post, its orb wrecking
+// the post, and enemy 3 off to the east.
+void StepClosingPost(double now) {
+    ClosingState& s = Closing;
+    Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
+    Era03ArenaCaptureOrbRecord& orb = Era03ArenaCaptureOrb;
+    PlayerStateRecord& p = PlayerState;
     if (s.state == 11) {
         p.pose = 45;
-        if (after(0.3)) {
+        if (ClosingAfter(now, 0.3)) {
             WalkEra03ArenaHeroine(0);
-            next(12);
+            ClosingNext(now, 12);
         }
     }
     if (s.state == 12 && WalkEra03ArenaHeroine(1) == kArenaDone) {
         s.playerX += 5;
-        next(13);
+        ClosingNext(now, 13);
     }
     if (s.state == 13) {
         p.pose = 45;
-        if (after(0.2)) {
+        if (ClosingAfter(now, 0.2)) {
             s.playerX += 5;
-            next(14);
+            ClosingNext(now, 14);
         }
     }
-    if (s.state == 14 && after(0.3)) {
+    if (s.state == 14 && ClosingAfter(now, 0.3)) {
         StepEra03ArenaEnemy3Gait(0);
         CameraMode = 0;
-        next(15);
+        ClosingNext(now, 15);
     }
     if (s.state == 15) {
         if (ScrollX + 750 < e.x) ScrollX = e.x - 750;
-        if (e.x < A + 698) {
+        if (e.x < kArenaAnchor + 698) {
             StepEra03ArenaEnemy3Gait(2);
         } else {
             e.pose = 118;
             s.scrollX = ScrollX;
-            next(16);
+            ClosingNext(now, 16);
         }
     }
     // 16..20: the orb at the post.
@@ -396,44 +387,44 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
     };
     if (s.state == 16) {
         e.pose = 118;
-        if (passed(0.1)) {
+        if (ClosingPassed(now, 0.1)) {
             e.x -= 26;
             holdOrb(-16, -60, 0.4f);
             ArenaSound(147);
-            next(17);
+            ClosingNext(now, 17);
         }
     }
     if (s.state == 17) {
         e.pose = 35;
-        if (passed(0.1)) {
+        if (ClosingPassed(now, 0.1)) {
             e.x += 44;
             holdOrb(-16, -60, 0.5f);
-            next(18);
+            ClosingNext(now, 18);
         }
     }
     if (s.state == 18) {
         e.pose = 36;
-        if (passed(0.1)) {
+        if (ClosingPassed(now, 0.1)) {
             e.x += 26;
             holdOrb(68, -77, 0.6f);
-            next(19);
+            ClosingNext(now, 19);
         }
     }
     if (s.state == 19) {
         e.pose = 37;
-        if (passed(0.1)) {
+        if (ClosingPassed(now, 0.1)) {
             orb.state = 5;
-            next(20);
+            ClosingNext(now, 20);
         }
     }
     if (s.state == 20) {
         e.pose = 37;
-        if (passed(0.3)) {
+        if (ClosingPassed(now, 0.3)) {
             e.pose = 118;
-            next(21);
+            ClosingNext(now, 21);
         }
     }
-    if (s.state == 21 && orb.state == 0 && after(0.1)) {
+    if (s.state == 21 && orb.state == 0 && ClosingAfter(now, 0.1)) {
         Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
         s.stamp = now;
         post.y += 34;
@@ -444,7 +435,7 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
         if (post.y >= 676) {
             Era03ArenaEncounter.hazardPostFrame = 0;
             StepEra03ArenaEnemy3Gait(0);
-            next(22);
+            ClosingNext(now, 22);
         }
     }
     if (s.state == 22) {
@@ -454,16 +445,24 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
             Era03ArenaEncounter.showAll = 99;
             FreeGraphic(9057);
             e.pose = 0;
-            next(23);
+            ClosingNext(now, 23);
         }
     }
+}
+
+// States 23 to 34: enemy 2 leaves, then boss 1 with its talk (lines 95
+// and 96) and its gift thrown to her.
+void StepClosingDepartures(double now) {
+    ClosingState& s = Closing;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaEnemy2Record& e2 = Era03ArenaEnemy2;
     if (s.state == 23 && TextureFlags[57] == 0) {
         RequestTexture(56);
-        next(24);
+        ClosingNext(now, 24);
     }
     if (s.state == 24 && TextureReady(56)) {
         StepEra03ArenaEnemy2Walk(0);
-        next(25);
+        ClosingNext(now, 25);
     }
     if (s.state == 25) {
         e2.facing = -1;
@@ -473,19 +472,19 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
             StepEra03ArenaEnemy2Walk(1);
         } else {
             FreeGraphic(9056);
-            next(26);
+            ClosingNext(now, 26);
         }
     }
     if (s.state == 26 && TextureFlags[56] == 0) {
         RequestTexture(55);
-        next(27);
+        ClosingNext(now, 27);
     }
     if (s.state == 27 && TextureReady(55)) {
         StepEra03ArenaBoss1SceneWalk(0);
         b.effectA = 0;
         b.effectB = 0;
         b.bulletCount = 0;
-        next(28);
+        ClosingNext(now, 28);
     }
     if (s.state == 28) {
         b.facing = -1;
@@ -493,8 +492,8 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
         if (b.x < ScrollX + 900) {
             StepEra03ArenaBoss1SceneWalk(1);
         } else {
-            Show(95);
-            next(29);
+            OpenLine(Line(), 95);
+            ClosingNext(now, 29);
         }
     }
     if (s.state == 29 || s.state == 30) {
@@ -502,19 +501,19 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
         b.facing = -1;
         if (LineRead()) {
             if (s.state == 29) {
-                Show(96);
-                next(30);
+                OpenLine(Line(), 96);
+                ClosingNext(now, 30);
             } else {
-                TakeDown();
+                CloseLine(Line());
                 b.facing = 1;
-                next(31);
+                ClosingNext(now, 31);
             }
         }
     }
     if (s.state == 31) {
         b.pose = 42;
         b.effectA = 54;
-        if (after(0.16)) {
+        if (ClosingAfter(now, 0.16)) {
             b.x -= 37 * b.facing;
             s.gift = 10;
             s.giftStamp = now;
@@ -522,23 +521,23 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
             s.giftX = b.x - 67;
             s.giftY = b.y - 80;
             b.effectB = 98;
-            next(32);
+            ClosingNext(now, 32);
         }
     }
     if (s.state == 32) {
         b.pose = 37;
-        if (after(0.16)) {
+        if (ClosingAfter(now, 0.16)) {
             b.x -= 7 * b.facing;
-            next(33);
+            ClosingNext(now, 33);
         }
     }
     if (s.state == 33) {
         b.pose = 112;
         b.facing = -1;
         b.effectA = 0;
-        if (after(0.16)) {
+        if (ClosingAfter(now, 0.16)) {
             StepEra03ArenaBoss1SceneWalk(0);
-            next(34);
+            ClosingNext(now, 34);
         }
     }
     if (s.state == 34) {
@@ -548,9 +547,16 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
             StepEra03ArenaBoss1SceneWalk(1);
         } else {
             FreeGraphic(9055);
-            next(35);
+            ClosingNext(now, 35);
         }
     }
+}
+
+// The parting gift in flight, her HP filled by it, and the end (35).
+void StepClosingGift(double now) {
+    ClosingState& s = Closing;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    PlayerStateRecord& p = PlayerState;
     // The parting gift.
     Era03ArenaBoss1ShotRecord& gift = Era03ArenaBoss1Shot;
     if (s.gift == 10) {
@@ -578,6 +584,35 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
         }
     }
     if (s.state == 35 && s.gift == 12) s.state = kArenaDone;
+}
+
+}  // namespace
+
+std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
+    ClosingState& s = Closing;
+    PlayerStateRecord& p = PlayerState;
+    const double now = GameNow();
+    StampAheadToZero(s.stamp, now);
+    StampAheadToZero(s.giftStamp, now);
+    if (arg == 0) {
+        s.state = 1;
+        MessageBoxOpen = 1;
+        s.repeat = false;
+        s.gift = 0;
+        s.stamp = now;
+        return s.state;
+    }
+    MessageBoxOpen = 1;
+    p.facing = 1;
+    // She cannot act in this scene: where the barrage's shots, which strike
+    // as in the fight, take her to nothing, she is left the 10 HP its own
+    // count leaves her, so a heroine who came in low is not killed by it.
+    if (p.hp <= 0) p.hp = 10;
+    StepClosingBarrage(now);
+    StepClosingTalk(now);
+    StepClosingPost(now);
+    StepClosingDepartures(now);
+    StepClosingGift(now);
     if (s.state >= 14 && s.state <= 35) p.pose = 26;
     if (s.state >= 16 && s.state <= 35) ScrollX = s.scrollX;
     if (s.state >= 2 && s.state != kArenaDone) p.x = s.playerX;

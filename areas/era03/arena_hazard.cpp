@@ -4,12 +4,11 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 void ArenaSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 void ArenaSoundGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
@@ -18,15 +17,13 @@ std::int32_t FacingTowardHeroine(std::int32_t x) { return HeroineCentreX() >= x 
 
 std::int32_t TestArenaHurtBox(std::int32_t x, std::int32_t y, std::int32_t facing) {
     const PendingSpriteHitBoxRecord& b = PendingSpriteHitBox;
-    const std::int32_t top = y + b.HitTop, bottom = y + b.HitBottom;
-    const std::int32_t left = facing >= 0 ? x - b.HitRight : x + b.HitLeft;
-    const std::int32_t right = facing >= 0 ? x - b.HitLeft : x + b.HitRight;
+    const std::int32_t top = y + b.hitTop, bottom = y + b.hitBottom;
+    const std::int32_t left = facing >= 0 ? x - b.hitRight : x + b.hitLeft;
+    const std::int32_t right = facing >= 0 ? x - b.hitLeft : x + b.hitRight;
     return TestPlayerAttackHitZone(left, right, top, bottom, 100);
 }
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 // One subject of the post: the heroine, boss 1, enemy 2 or enemy 3.
 struct HazardMember {
@@ -157,8 +154,8 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     }
     // The post stands at the wall in view, the left one when both are.
     const auto inView = [](std::int32_t x) { return ScrollX - 200 < x && x < ScrollX + 1100; };
-    if (inView(A + 908)) Era03ArenaHazardPost.x = A + 908;
-    if (inView(A - 700)) Era03ArenaHazardPost.x = A - 700;
+    if (inView(kArenaAnchor + 908)) Era03ArenaHazardPost.x = kArenaAnchor + 908;
+    if (inView(kArenaAnchor - 700)) Era03ArenaHazardPost.x = kArenaAnchor - 700;
     NearTouchCrackle(m, PlayerState.x, 70, &PlayerState.hp, false, nullptr);
     const double now = GameNow();
     const std::int32_t postX = Era03ArenaHazardPost.x;
@@ -280,15 +277,15 @@ std::int32_t UpdateEra03ArenaHazardOnEnemy3(std::int32_t arg) {
 void SetEra03ArenaBulletSprite(std::int32_t slot) {
     PendingSpriteRecord& s = PendingSprite;
     const Era03ArenaBulletTable& b = Era03ArenaBullets;
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Colour = 0xFFFFFFFFu;
-    s.Facing = 1;
-    s.Angle = b.angle[slot];
-    s.Depth = 0.18f;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.colour = 0xFFFFFFFFu;
+    s.facing = 1;
+    s.angle = b.angle[slot];
+    s.depth = 0.18f;
     SetPendingSpriteSource(kBoss1BulletCell);
-    s.PivotX = 2;
-    s.PivotY = 5;
-    s.PosX = b.x[slot] - ScrollX;
-    s.PosY = b.y[slot];
+    s.pivotX = 2;
+    s.pivotY = 5;
+    s.posX = b.x[slot] - ScrollX;
+    s.posY = b.y[slot];
 }

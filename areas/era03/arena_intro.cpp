@@ -3,16 +3,14 @@
 // it rises and crackles. Also the arena's fixed pieces and waiting figures.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
-#include "core/sprites/sprites.h"
 #include "core/player.h"
+#include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
-
-constexpr std::int32_t A = kArenaAnchor;
 
 struct IntroState {
     std::int32_t step = 0;
@@ -23,50 +21,26 @@ IntroState Intro;
 
 std::int32_t& Line() { return DialogueChannels.eventLine; }
 
-void Show(std::int32_t line, bool firstVolume) {
-    Line() = line;
-    EnterConfirmState = kLineWaiting;
-    if (firstVolume) ArenaSoundGeneral(kLineBellSound);
-    else ArenaSound(kLineBellSound);
-}
 // On Enter: the next line. True when it moved on.
 bool Advance() {
     if (!LineRead()) return false;
-    Show(Line() + 1, false);
+    AdvanceLine(Line(), Line() + 1);
     return true;
 }
 void Hold() {
-    PlayerState.x = A + 190;
+    PlayerState.x = kArenaAnchor + 190;
     ScrollX = PlayerState.x - 250;
 }
 
-}  // namespace
+double Elapsed(double now) { return now - Intro.stamp; }
 
-std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
+// Steps 1 to 3: the first lines, then she walks in.
+void StepIntroWalkIn(double now) {
     IntroState& in = Intro;
-    const double now = GameNow();
-    StampAheadToZero(in.stamp, now);
-    if (arg == 0) {
-        in.step = 1;
-        Era03ArenaEncounter.hazardPostFrame = 0;
-        return in.step;
-    }
-    PlayerStateRecord& p = PlayerState;
-    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
-    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
     std::int32_t& step = in.step;
-    const auto T = [&] { return now - in.stamp; };
-    if (step < 3) {
-        p.x = A - 500;
-        ScrollX = A - 750;
-        MessageBoxOpen = 1;
-    }
-    if (step >= 4) {
-        ScrollX = A - 60;
-        CameraMode = 1;
-    }
+    PlayerStateRecord& p = PlayerState;
     if (step == 1) {
-        Show(13, true);
+        AdvanceLine(Line(), 13, 0);
         EventHoldsPlayer = 1;
         step = 2;
     }
@@ -82,16 +56,24 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         }
     }
     if (step == 3) {
-        if (p.x < A + 190) {
+        if (p.x < kArenaAnchor + 190) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
-            Show(16, false);
+            AdvanceLine(Line(), 16);
             EventHoldsPlayer = 1;
             in.stamp = now;
             step = 4;
         }
     }
+}
+
+// Steps 4 to 10: the talk with the three who wait, boss 1 acting it out.
+void StepIntroTalk(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    PlayerStateRecord& p = PlayerState;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     if (step == 4) {
         Hold();
         p.pose = 26;
@@ -126,9 +108,10 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     if (step == 5) {
         Hold();
         p.pose = 26;
-        b.pose = T() < 0.03 ? 106 : T() < 0.05 ? 107 : T() < 0.1 ? 108 : T() < 0.55 ? 110 : 111;
-        if (T() >= 0.55 && LineRead()) {
-            Show(26, false);
+        const double t = Elapsed(now);
+        b.pose = t < 0.03 ? 106 : t < 0.05 ? 107 : t < 0.1 ? 108 : t < 0.55 ? 110 : 111;
+        if (t >= 0.55 && LineRead()) {
+            AdvanceLine(Line(), 26);
             in.stamp = now;
             step = 6;
         }
@@ -139,8 +122,8 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         b.preFightState = 2;
         p.pose = 39;
         p.y = 690;
-        if (T() >= 1.0 && LineRead()) {
-            Show(27, false);
+        if (Elapsed(now) >= 1.0 && LineRead()) {
+            AdvanceLine(Line(), 27);
             step = 7;
         }
     }
@@ -160,15 +143,16 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         Hold();
         p.pose = 26;
         b.pose = 111;
-        b.preFightState = T() < 0.04 ? 5 : T() < 0.07 ? 6 : 7;
-        if (T() >= 0.07) {
-            Era03ArenaEnemy2.x = A + 613;
+        const double t = Elapsed(now);
+        b.preFightState = t < 0.04 ? 5 : t < 0.07 ? 6 : 7;
+        if (t >= 0.07) {
+            Era03ArenaEnemy2.x = kArenaAnchor + 613;
             Era03ArenaEnemy2.facing = 1;
             if (LineRead()) {
-                Show(29, false);
+                AdvanceLine(Line(), 29);
                 in.stamp = now;
                 step = 9;
-                }
+            }
         }
     }
     if (step == 9) {
@@ -176,7 +160,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         p.pose = 26;
         b.pose = 108;
         if (LineRead()) {
-            Show(30, false);
+            AdvanceLine(Line(), 30);
             in.stamp = now;
             step = 10;
         }
@@ -188,6 +172,13 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         Advance();
         if (Line() == 32) step = 11;
     }
+}
+
+// Steps 11 to 13: she is made to jump (again when too low), then walks on.
+void StepIntroJump(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    PlayerStateRecord& p = PlayerState;
     if (step == 11) {
         p.pose = 26;
         if (LineRead()) {
@@ -204,7 +195,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = 13;
             Era03ArenaEncounter.sceneDepthOffset = 0.0f;
             KeyUpPressed = 0;
-        } else if (T() >= 0.5 && p.y == 640) {
+        } else if (Elapsed(now) >= 0.5 && p.y == 640) {
             if (Era03ArenaEncounter.sceneDepthOffset != 0.0f) {
                 // Too low a jump: jump again at once, without a new prompt.
                 step = 11;
@@ -217,16 +208,26 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         }
     }
     if (step == 13) {
-        if (p.x < A + 300) {
+        if (p.x < kArenaAnchor + 300) {
             KeyRightPressed = 1;
         } else {
-            p.x = A + 300;
+            p.x = kArenaAnchor + 300;
             KeyRightPressed = 0;
-            Show(33, false);
+            AdvanceLine(Line(), 33);
             EventHoldsPlayer = 1;
             step = 14;
         }
     }
+}
+
+// Steps 14 to 16: the last lines, and boss 1 throws the post to the far
+// wall.
+void StepIntroThrow(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    PlayerStateRecord& p = PlayerState;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
     if (step == 14) {
         p.pose = 22;
         if (Line() < 37) Advance();
@@ -240,11 +241,12 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step >= 15) p.pose = 22;
     if (step == 15) {
-        b.pose = T() >= 0.1 ? 112 : T() >= 0.05 ? 114 : 113;
+        const double t = Elapsed(now);
+        b.pose = t >= 0.1 ? 112 : t >= 0.05 ? 114 : 113;
         post.scale = 0.4f;
         Era03ArenaEncounter.hazardPostFrame = 1;
-        post.x = A + 454 - RateMove(500, T());
-        post.y = 536 - TruncToInt(750 * T() - 350 * T() * T());
+        post.x = kArenaAnchor + 454 - RateMove(500, t);
+        post.y = 536 - TruncToInt(750 * t - 350 * t * t);
         post.spin += 65;
         if (post.y > 640) {
             Era03ArenaEncounter.hazardPostFrame = 0;
@@ -255,24 +257,33 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         }
     }
     if (step == 16) {
-        b.pose = T() >= 0.1 ? 108 : T() >= 0.05 ? 111 : 110;
+        const double t = Elapsed(now);
+        b.pose = t >= 0.1 ? 108 : t >= 0.05 ? 111 : 110;
         post.scale = 0.4f;
         Era03ArenaEncounter.hazardPostFrame = 1;
-        post.x = A + 530 + RateMove(300, T());
-        post.y = 536 - TruncToInt(350 * T() - 350 * T() * T());
+        post.x = kArenaAnchor + 530 + RateMove(300, t);
+        post.y = 536 - TruncToInt(350 * t - 350 * t * t);
         post.spin += 65;
         if (post.y > 635) {
             post.y = 635;
-            post.x = A + 908;
+            post.x = kArenaAnchor + 908;
             post.spin = 0;
             in.stamp = now;
             step = 17;
         }
     }
+}
+
+// Steps 17 to 23: the post rises and crackles, and boss 1's last lines.
+void StepIntroPost(double now) {
+    IntroState& in = Intro;
+    std::int32_t& step = in.step;
+    Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+    Era03ArenaHazardPostRecord& post = Era03ArenaHazardPost;
     if (step == 17) {
-        if (T() >= 2.0) {
+        if (Elapsed(now) >= 2.0) {
             post.y = 618;
-            post.x = A + 908;
+            post.x = kArenaAnchor + 908;
             post.scale = 1.0f;
             ArenaSound(131);
             in.stamp = now;
@@ -280,14 +291,14 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
         }
     }
     if (step == 18) {
-        if (T() >= 2.0) {
+        if (Elapsed(now) >= 2.0) {
             in.stamp = now;
             Era03ArenaEncounter.hazardPostFrame = 2;
             step = 19;
         }
     }
     if (step == 19) {
-        if (T() >= 0.2) {
+        if (Elapsed(now) >= 0.2) {
             in.stamp = now;
             post.y -= 34;
             ArenaSound(131);
@@ -300,7 +311,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step == 20) {
         Era03ArenaEncounter.hazardPostFrame = 2;
-        if (T() >= 0.3) {
+        if (Elapsed(now) >= 0.3) {
             in.stamp = now;
             ArenaSound(84);
             step = 21;
@@ -308,7 +319,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step == 21) {
         Era03ArenaEncounter.hazardPostFrame = 3;
-        if (T() >= 0.1) {
+        if (Elapsed(now) >= 0.1) {
             ++in.crackles;
             in.stamp = now;
             ArenaSound(83);
@@ -317,8 +328,8 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     }
     if (step == 22) {
         Era03ArenaEncounter.hazardPostFrame = 2;
-        if (T() >= 2.0) {
-            Show(37, true);
+        if (Elapsed(now) >= 2.0) {
+            AdvanceLine(Line(), 37, 0);
             EventHoldsPlayer = 1;
             step = 23;
         }
@@ -333,6 +344,36 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
             step = kArenaDone;
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
+    IntroState& in = Intro;
+    const double now = GameNow();
+    StampAheadToZero(in.stamp, now);
+    if (arg == 0) {
+        in.step = 1;
+        Era03ArenaEncounter.hazardPostFrame = 0;
+        return in.step;
+    }
+    PlayerStateRecord& p = PlayerState;
+    std::int32_t& step = in.step;
+    if (step < 3) {
+        p.x = kArenaAnchor - 500;
+        ScrollX = kArenaAnchor - 750;
+        MessageBoxOpen = 1;
+    }
+    if (step >= 4) {
+        ScrollX = kArenaAnchor - 60;
+        CameraMode = 1;
+    }
+    // A step entered in one phase runs on in the next in the same call.
+    StepIntroWalkIn(now);
+    StepIntroTalk(now);
+    StepIntroJump(now);
+    StepIntroThrow(now);
+    StepIntroPost(now);
     return step;
 }
 
@@ -385,20 +426,20 @@ constexpr SceneCell kBoss1Scene[] = {
 
 void Fill(const ArenaRect& r, float cx, float cy, std::int32_t worldX, std::int32_t y, float depth) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
-    s.Scale = 1.0f;
-    s.Angle = 0;
-    s.Colour = SceneTint;
-    s.Facing = 1;
+    s.gno = 1;
+    s.scale = 1.0f;
+    s.angle = 0;
+    s.colour = SceneTint;
+    s.facing = 1;
     SetPendingSpriteSource(r);
-    s.PivotX = cx;
-    s.PivotY = cy;
-    s.PosX = worldX - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
+    s.pivotX = cx;
+    s.pivotY = cy;
+    s.posX = worldX - ScrollX;
+    s.posY = y;
+    s.depth = depth;
 }
 
-std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= A + 613 ? -1 : 1; }
+std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= kArenaAnchor + 613 ? -1 : 1; }
 
 void SetBoss1PreFightSprite() {
     const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
@@ -407,18 +448,18 @@ void SetBoss1PreFightSprite() {
     if (c == nullptr) return;
     if (b.pose == 116) {
         Fill(c->rect, c->cx, c->cy, b.x, b.y, 0.23f);
-        PendingSprite.Facing = b.facing;
-        PendingSprite.Angle = -90;
+        PendingSprite.facing = b.facing;
+        PendingSprite.angle = -90;
     } else {
-        Fill(c->rect, c->cx, c->cy, A + c->worldX, 640, 0.7f - off);
-        PendingSprite.Facing = c->facing;
+        Fill(c->rect, c->cx, c->cy, kArenaAnchor + c->worldX, 640, 0.7f - off);
+        PendingSprite.facing = c->facing;
     }
     // After boss 1's own fight the scene poses stand where boss 1 is.
     if (Era03ArenaEncounter.controllerState >= 4) {
-        PendingSprite.PosX = b.x - ScrollX;
-        PendingSprite.PosY = b.y;
-        PendingSprite.Facing = b.facing;
-        PendingSprite.Depth = 0.23f;
+        PendingSprite.posX = b.x - ScrollX;
+        PendingSprite.posY = b.y;
+        PendingSprite.facing = b.facing;
+        PendingSprite.depth = 0.23f;
     }
 }
 
@@ -426,13 +467,13 @@ void SetFigure(const SceneCell* rows, std::size_t count, std::int32_t state, std
     const SceneCell* c = FindRow(rows, count, &SceneCell::key, state);
     if (c == nullptr) return;
     Fill(c->rect, c->cx, c->cy, x, 640, 0.71f - Era03ArenaEncounter.sceneDepthOffset);
-    PendingSprite.Facing = facing;
+    PendingSprite.facing = facing;
 }
 
 }  // namespace
 
 void SetEra03ArenaSceneSprite(std::int32_t part) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const float off = Era03ArenaEncounter.sceneDepthOffset;
     const bool running = Era03ArenaEncounter.controllerState != kArenaDone;
     const std::int32_t frame = Era03ArenaEncounter.hazardPostFrame;
@@ -440,18 +481,18 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
     const std::int32_t fig = Era03ArenaBoss1.preFightState;
     switch (part) {
         case 1:
-            Fill({477, 63, 512, 100}, 16, 37, A + 453, 640, 0.78f - off);
-            PendingSprite.Facing = -1;
+            Fill({477, 63, 512, 100}, 16, 37, kArenaAnchor + 453, 640, 0.78f - off);
+            PendingSprite.facing = -1;
             return;
         case 2:
             if (Era03ArenaBoss1.pose >= 101 && running) SetBoss1PreFightSprite();
             return;
-        case 3: Fill({0, 0, 42, 61}, 0, 61, A + 498, 640, 0.78f - off); return;
-        case 4: Fill({44, 0, 85, 67}, 0, 67, A + 530, 640, 0.77f - off); return;
+        case 3: Fill({0, 0, 42, 61}, 0, 61, kArenaAnchor + 498, 640, 0.78f - off); return;
+        case 4: Fill({44, 0, 85, 67}, 0, 67, kArenaAnchor + 530, 640, 0.77f - off); return;
         case 5:
             if (fig < 4 && running) {
                 const std::int32_t key = fig < 1 ? 1 : fig;
-                SetFigure(kFigure5, std::size(kFigure5), key, A + 613, WaitingFigureFacing());
+                SetFigure(kFigure5, std::size(kFigure5), key, kArenaAnchor + 613, WaitingFigureFacing());
             }
             return;
         case 6:
@@ -460,18 +501,18 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
                 if (key == 7)
                     SetFigure(kFigure6, std::size(kFigure6), 7, Era03ArenaEnemy2.x, Era03ArenaEnemy2.facing);
                 else
-                    SetFigure(kFigure6, std::size(kFigure6), key, A + 613, WaitingFigureFacing());
+                    SetFigure(kFigure6, std::size(kFigure6), key, kArenaAnchor + 613, WaitingFigureFacing());
             }
             return;
-        case 7: Fill({477, 63, 512, 100}, 0, 35, A + 605, 640, 0.78f - off); return;
-        case 8: Fill({0, 241, 618, 396}, 0, 155, A, 640, 0.79f - off); return;
+        case 7: Fill({477, 63, 512, 100}, 0, 35, kArenaAnchor + 605, 640, 0.78f - off); return;
+        case 8: Fill({0, 241, 618, 396}, 0, 155, kArenaAnchor, 640, 0.79f - off); return;
         default: break;
     }
     if (frame == 0) return;
     const auto postPiece = [&](const ArenaRect& r, float cx, float cy, std::int32_t y, float depth) {
         Fill(r, cx, cy, post.x, y, depth);
-        PendingSprite.Angle = post.spin;
-        PendingSprite.Scale = post.scale;
+        PendingSprite.angle = post.spin;
+        PendingSprite.scale = post.scale;
     };
     if (part == 9) {
         postPiece({0, 399, 26, 433}, 13, 34, post.y, 0.17f);

@@ -270,6 +270,9 @@ inline constexpr Enemy3Cell kEnemy3SlashCells[] = {
     {2, {783, 138, 804, 280}, 8, 142},
     {3, {808, 138, 828, 280}, 5, 142},
 };
+// The arena's timed effect and enemy 3's shot.
+inline constexpr Enemy3Cell kTimedEffectCell{0, {752, 317, 850, 420}, 44, 57};
+inline constexpr Enemy3Cell kEnemy3ShotCell{0, {750, 282, 781, 313}, 15, 15};
 inline constexpr Enemy3Cell kEnemy3OrbCells[] = {
     {1, {761, 422, 851, 493}, 35, 35},  {2, {755, 497, 837, 579}, 41, 41},  {3, {735, 586, 850, 689}, 61, 54},
     {4, {736, 698, 852, 801}, 61, 55},  {5, {871, 0, 990, 114}, 63, 63},    {6, {864, 136, 999, 258}, 68, 55},

@@ -12,6 +12,11 @@ void ResetEra03DuelSteps();
 void ResetEra03FighterSteps();
 void ResetEra03CreatureSteps();
 
+// The area's part of the stage step and its limits, called by the stage step
+// while its area flag is 1.
+void RunEra03Block();
+void LimitEra03();
+
 void RunEra03CreatureEncounter();
 void UpdateEra03PlacedObjects();
 void RunEra03Duel();

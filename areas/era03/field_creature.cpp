@@ -10,6 +10,7 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/hud.h"
 #include "core/pickups.h"
@@ -17,12 +18,10 @@
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
-constexpr std::int32_t P1 = Era03Anchor(2), P2 = Era03Anchor(3), P3 = Era03Anchor(5);
+constexpr std::int32_t kPlace1 = Era03Anchor(2), kPlace2 = Era03Anchor(3), kPlace3 = Era03Anchor(5);
 
 struct DriverState {
     std::int32_t outer = 0;       // 0 new, 1 intro, 2 running
@@ -449,7 +448,7 @@ void RunEra03CreatureEncounter() {
     c.bodyColour = 0xFFFFFFFFu;
     if (d.outer == 0) {
         d.outer = 1;
-        c.creatureX = P1;
+        c.creatureX = kPlace1;
         RunEra03CreatureIntro(0);
         LayOutEra03Creature(1);
         if (Era03CreatureOnceFlag != 0) {
@@ -464,11 +463,12 @@ void RunEra03CreatureEncounter() {
     // 4.
     if (d.outer == 2) {
         Era03CreatureOnceFlag = 1;
-        if (s < P1 - 1950 || s > P3 + 950 || (P1 + 850 < s && s < P2 - 1850) || (P2 + 850 < s && s < P3 - 1850)) {
+        if (s < kPlace1 - 1950 || s > kPlace3 + 950 || (kPlace1 + 850 < s && s < kPlace2 - 1850) ||
+            (kPlace2 + 850 < s && s < kPlace3 - 1850)) {
             d.placement = 0;
             c.creatureX = 0;
         }
-        for (const std::int32_t p : {P1, P2, P3}) {
+        for (const std::int32_t p : {kPlace1, kPlace2, kPlace3}) {
             if (c.creatureX != p && p - 1850 <= s && s <= p + 850) {
                 c.creatureX = p;
                 LayOutEra03Creature(1);
@@ -489,6 +489,6 @@ void RunEra03CreatureEncounter() {
         if (d.placement == 3) RunEra03CreatureFight(1);
     }
     // 5. The trap, twice where the two windows overlap.
-    if (P1 - 1950 < hx && hx < P2 + 850) RunEra03GroundTrap(1);
-    if (P2 - 1950 < hx && hx < P3 + 850) RunEra03GroundTrap(1);
+    if (kPlace1 - 1950 < hx && hx < kPlace2 + 850) RunEra03GroundTrap(1);
+    if (kPlace2 - 1950 < hx && hx < kPlace3 + 850) RunEra03GroundTrap(1);
 }

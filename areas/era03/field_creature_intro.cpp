@@ -6,13 +6,13 @@
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
@@ -35,6 +35,71 @@ struct TrapState {
 TrapState Trap;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
+
+// Steps 5 to 8: caught standing she is thrown and told off (11, 12), caught
+// running she struggles free (21, 22).
+void StepTrapCaught(double t) {
+    TrapState& tr = Trap;
+    PlayerStateRecord& h = PlayerState;
+    // 5..6.
+    if (tr.state == 11) {
+        MessageBoxOpen = 1;
+        PlayerMoveState.jumpKind = 0;
+        h.pose = 107;
+        h.y = 640;
+        if (MoreThanElapsed(tr.stateTime, t, 0.7)) {
+            tr.state = 12;
+            tr.stateTime = t;
+            h.facing = -h.facing;
+        }
+    }
+    if (tr.state == 12) {
+        h.pose = 26;
+        h.y = 640;
+        if (tr.messageFlag == 0) {
+            tr.messageFlag = 1;
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 1;
+            Sound(6);
+            DialogueChannels.eventLine = 12;
+        } else if (tr.messageFlag == 1 && EnterConfirmState == 2) {
+            tr.messageFlag = 2;
+            EnterConfirmState = 0;
+            EventHoldsPlayer = 0;
+            DialogueChannels.eventLine = 0;
+        }
+        if (tr.messageFlag == 2 && MoreThanElapsed(tr.stateTime, t, 1.3)) {
+            tr.state = 31;
+            MessageBoxOpen = 0;
+            tr.stateTime = t;
+        }
+    }
+    // 7..8. Caught while running: she struggles free.
+    if (tr.state == 21) {
+        if (h.y <= 640) h.y = TruncToInt((t - tr.stateTime) * 100 + 540);
+        MessageBoxOpen = 1;
+        constexpr std::int32_t kPoses[] = {41, 42, 43, 44};
+        h.pose = kPoses[tr.poseStep - 1];
+        if (MoreThanElapsed(tr.poseTime, t, 0.02)) {
+            if (tr.poseStep == 1) Sound(48);
+            tr.poseStep = tr.poseStep % 4 + 1;
+            tr.poseTime = t;
+        }
+        if (PlayerMoveState.runSlideState == 0 || MoreThanElapsed(tr.stateTime, t, 1.0)) {
+            tr.state = 22;
+            tr.stateTime = t;
+            Sound(18);
+        }
+    }
+    if (tr.state == 22) {
+        h.pose = 26;
+        if (MoreThanElapsed(tr.stateTime, t, 1.0)) {
+            tr.state = 31;
+            MessageBoxOpen = 0;
+            tr.stateTime = t;
+        }
+    }
+}
 
 }  // namespace
 
@@ -168,64 +233,7 @@ void RunEra03GroundTrap(std::int32_t n) {
             h.x += 70 * h.facing;
         }
     }
-    // 5..6.
-    if (tr.state == 11) {
-        MessageBoxOpen = 1;
-        PlayerMoveState.jumpKind = 0;
-        h.pose = 107;
-        h.y = 640;
-        if (MoreThanElapsed(tr.stateTime, t, 0.7)) {
-            tr.state = 12;
-            tr.stateTime = t;
-            h.facing = -h.facing;
-        }
-    }
-    if (tr.state == 12) {
-        h.pose = 26;
-        h.y = 640;
-        if (tr.messageFlag == 0) {
-            tr.messageFlag = 1;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            Sound(6);
-            DialogueChannels.eventLine = 12;
-        } else if (tr.messageFlag == 1 && EnterConfirmState == 2) {
-            tr.messageFlag = 2;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            DialogueChannels.eventLine = 0;
-        }
-        if (tr.messageFlag == 2 && MoreThanElapsed(tr.stateTime, t, 1.3)) {
-            tr.state = 31;
-            MessageBoxOpen = 0;
-            tr.stateTime = t;
-        }
-    }
-    // 7..8. Caught while running: she struggles free.
-    if (tr.state == 21) {
-        if (h.y <= 640) h.y = TruncToInt((t - tr.stateTime) * 100 + 540);
-        MessageBoxOpen = 1;
-        constexpr std::int32_t kPoses[] = {41, 42, 43, 44};
-        h.pose = kPoses[tr.poseStep - 1];
-        if (MoreThanElapsed(tr.poseTime, t, 0.02)) {
-            if (tr.poseStep == 1) Sound(48);
-            tr.poseStep = tr.poseStep % 4 + 1;
-            tr.poseTime = t;
-        }
-        if (PlayerMoveState.runSlideState == 0 || MoreThanElapsed(tr.stateTime, t, 1.0)) {
-            tr.state = 22;
-            tr.stateTime = t;
-            Sound(18);
-        }
-    }
-    if (tr.state == 22) {
-        h.pose = 26;
-        if (MoreThanElapsed(tr.stateTime, t, 1.0)) {
-            tr.state = 31;
-            MessageBoxOpen = 0;
-            tr.stateTime = t;
-        }
-    }
+    StepTrapCaught(t);
     // 9..10. Straightening, then sinking.
     if (tr.state == 31 && MoreThanElapsed(tr.stateTime, t, 0.02)) {
         tr.stateTime = t;

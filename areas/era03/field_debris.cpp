@@ -3,10 +3,9 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include "areas/era03/field.h"
 #include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -22,10 +22,10 @@ void DrawSceneryRows() {
     if (!(Era03Anchor(2) - 1550 < ScrollX && ScrollX < Era03Anchor(3) + 15000)) return;
     for (std::int32_t row = 1; row <= 200; ++row) {
         SetEra03SceneryRow(row);
-        if (PendingSprite.GNo == 0) continue;
+        if (PendingSprite.gno == 0) continue;
         // The rows give their place before the sprite's scale.
-        PendingSprite.PosX = static_cast<std::int32_t>(PendingSprite.PosX * PendingSprite.Scale);
-        PendingSprite.PosY = static_cast<std::int32_t>(PendingSprite.PosY * PendingSprite.Scale);
+        PendingSprite.posX = static_cast<std::int32_t>(PendingSprite.posX * PendingSprite.scale);
+        PendingSprite.posY = static_cast<std::int32_t>(PendingSprite.posY * PendingSprite.scale);
         DrawPendingSprite(kCreatureSheet);
     }
 }
@@ -34,17 +34,17 @@ void DrawSceneryRows() {
 void DrawCreatureCell(const Era03CreatureCell& cell, std::int32_t x, std::int32_t y, std::int32_t angle,
                       float depth) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
+    s.gno = 1;
     SetPendingSpriteSource(cell.src);
-    s.PivotX = static_cast<float>(cell.pivotX);
-    s.PivotY = static_cast<float>(cell.pivotY);
-    s.PosX = x;
-    s.PosY = y;
-    s.Angle = angle;
-    s.Facing = 1;
-    s.Scale = 1.0f;
-    s.Depth = depth;
-    s.Colour = SceneTint;
+    s.pivotX = static_cast<float>(cell.pivotX);
+    s.pivotY = static_cast<float>(cell.pivotY);
+    s.posX = x;
+    s.posY = y;
+    s.angle = angle;
+    s.facing = 1;
+    s.scale = 1.0f;
+    s.depth = depth;
+    s.colour = SceneTint;
     DrawPendingSprite(kCreatureSheet);
 }
 
@@ -84,17 +84,17 @@ void DrawCreature() {
 void DrawDuelPiece(const Era03SheetRect& r, std::int32_t x, std::int32_t y) {
     const Era03DuelRecord& d = Era03Duel;
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
+    s.gno = 1;
     SetPendingSpriteSource(r);
-    s.PosX = d.x - ScrollX;
-    s.PosY = d.y;
-    s.PivotX = static_cast<float>(s.PosX - x);
-    s.PivotY = static_cast<float>(s.PosY - y);
-    s.Scale = 1.0f;
-    s.Angle = 0;
-    s.Facing = d.facing == -1 ? -1 : 1;
-    s.Depth = d.depth;
-    s.Colour = 0xFFFFFFFFu;
+    s.posX = d.x - ScrollX;
+    s.posY = d.y;
+    s.pivotX = static_cast<float>(s.posX - x);
+    s.pivotY = static_cast<float>(s.posY - y);
+    s.scale = 1.0f;
+    s.angle = 0;
+    s.facing = d.facing == -1 ? -1 : 1;
+    s.depth = d.depth;
+    s.colour = 0xFFFFFFFFu;
     DrawPendingSprite(kDuelSheet);
 }
 
@@ -119,17 +119,17 @@ void DrawFighterPiece(const Era03SheetRect& r, std::int32_t centreX, std::int32_
                       std::uint32_t colour) {
     const Era03FighterRecord& f = Era03Fighter;
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
+    s.gno = 1;
     SetPendingSpriteSource(r);
-    s.PosX = f.x - ScrollX - 20;
-    s.PosY = y;
-    s.PivotX = static_cast<float>(centreX - (x - s.PosX));
-    s.PivotY = 0;
-    s.Scale = 1.0f;
-    s.Angle = 0;
-    s.Facing = f.facing == -1 ? -1 : 1;
-    s.Depth = 0.8f;
-    s.Colour = colour;
+    s.posX = f.x - ScrollX - 20;
+    s.posY = y;
+    s.pivotX = static_cast<float>(centreX - (x - s.posX));
+    s.pivotY = 0;
+    s.scale = 1.0f;
+    s.angle = 0;
+    s.facing = f.facing == -1 ? -1 : 1;
+    s.depth = 0.8f;
+    s.colour = colour;
     DrawPendingSprite(kFighterSheet);
 }
 
@@ -154,24 +154,24 @@ void SetEra03CreatureSlotSprite(std::int32_t code) {
     const Era03CreatureCell cell = Era03CreatureCellOf(code);
     if (cell.code == 0) return;
     SetPendingSpriteSource(cell.src);
-    PendingSprite.PosX = cell.pivotX;
-    PendingSprite.PosY = cell.pivotY;
+    PendingSprite.posX = cell.pivotX;
+    PendingSprite.posY = cell.pivotY;
 }
 
 void SetEra03FighterFrame(std::int32_t pose) {
     const Era03FighterCell* cell = FindEra03FighterCell(pose);
     if (cell == nullptr) return;
     SetPendingSpriteSource(cell->src);
-    PendingSprite.PosX = cell->pivotX;
-    PendingSprite.PosY = cell->yOffset;
+    PendingSprite.posX = cell->pivotX;
+    PendingSprite.posY = cell->yOffset;
 }
 
 void SetEra03DuelOpponentFrame(std::int32_t frame) {
     const Era03SheetCell* cell = FindEra03DuelCell(frame);
     if (cell == nullptr) return;
     SetPendingSpriteSource(cell->src);
-    PendingSprite.PosX = cell->ox;
-    PendingSprite.PosY = cell->oy;
+    PendingSprite.posX = cell->ox;
+    PendingSprite.posY = cell->oy;
 }
 
 void DrawEra03FieldAndCharacters() {

@@ -11,20 +11,20 @@
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t D = Era03Anchor(4);   // 56800, where the opponent bars the way
+constexpr std::int32_t kDuelSpot = Era03Anchor(4);   // 56800, where the opponent bars the way
 constexpr std::int32_t kFullHp = 2000;
 
 struct DuelState {
@@ -45,7 +45,7 @@ struct DuelState {
     double forcedHitTime = 0, idleTime = 0, counterTime = 0, hurtTime = 0, moveTime = 0, defeatTime = 0;
     double tumbleTime = 0;
 };
-DuelState S;
+DuelState Duel;
 
 struct IntroState {
     std::int32_t state = 0;
@@ -66,7 +66,6 @@ struct HeroineComboState {
 HeroineComboState Blows;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
-bool Read() { return EnterConfirmState == 2; }
 
 // ---- the opponent's strike animation ---------------------------------------
 // A request of 10, 20, 30 or 40 plays its steps and parks at 19, 29, 39 or 49.
@@ -86,31 +85,88 @@ bool StrikeIdle(std::int32_t m) {
 }
 
 void EnterStrikeStep(std::int32_t next, double t) {
-    S.attackMove = next;
-    S.moveTime = t;
+    Duel.attackMove = next;
+    Duel.moveTime = t;
     if (SoundsOnEntry(next)) Sound(5);
     if (next % 10 == 9) Era03Duel.frame = 8;
 }
 
 void StepStrike() {
     const double t = GameClock.gameClock;
-    if (S.attackMove == 10 || S.attackMove == 20 || S.attackMove == 30 || S.attackMove == 40)
-        EnterStrikeStep(S.attackMove + 1, t);
-    const StrikeRow* row = FindRow(kStrikes, &StrikeRow::step, S.attackMove);
+    if (Duel.attackMove == 10 || Duel.attackMove == 20 || Duel.attackMove == 30 || Duel.attackMove == 40)
+        EnterStrikeStep(Duel.attackMove + 1, t);
+    const StrikeRow* row = FindRow(kStrikes, &StrikeRow::step, Duel.attackMove);
     if (row == nullptr) return;
     Era03Duel.frame = row->frame;
-    if (MoreThanElapsed(S.moveTime, t, row->hold)) EnterStrikeStep(row->next, t);
+    if (MoreThanElapsed(Duel.moveTime, t, row->hold)) EnterStrikeStep(row->next, t);
 }
 
 void StartThrow(double t) {
-    S.throwX = PlayerState.x;
-    S.throwY = PlayerState.y;
-    S.counterTime = t;
-    S.tumble = 1;
-    S.tumbleTime = t;
+    Duel.throwX = PlayerState.x;
+    Duel.throwY = PlayerState.y;
+    Duel.counterTime = t;
+    Duel.tumble = 1;
+    Duel.tumbleTime = t;
+}
+
+// The heroine stopped, facing the opponent, for a talk: the box up, the
+// bell, Enter awaited.
+void StopHeroineForTalk() {
+    MessageBoxOpen = 1;
+    EventHoldsPlayer = 1;
+    PlayerState.facing = 1;
+    PlayerState.pose = 1;
+    Sound(6);
+    EnterConfirmState = 1;
 }
 
 // ---- the fight ------------------------------------------------------------------
+
+// A blow of hers the opponent answers: blocked on a roll (its reaction and
+// the step back), or landed (the spark, the kind remembered, its reaction,
+// the push, the HP it takes, the EXP and progress she earns, the sound).
+struct BlowAnswer {
+    std::int32_t blockReaction, stepBack;
+    std::int32_t spark, kind, hitReaction, push, damage, exp, progress, sound;
+};
+constexpr BlowAnswer kLowJab = {11, 8, 1, 1, 12, 2, 5, 5, 5, 7};
+constexpr BlowAnswer kHighJab = {13, 3, 1, 2, 14, 0, 10, 25, 25, 36};
+constexpr BlowAnswer kRising = {23, 8, 10, 3, 24, 5, 20, 20, 20, 36};
+constexpr BlowAnswer kSpecial = {0, 0, 40, 3, 25, 10, 40, 40, 20, 36};
+
+// A run of blocks is broken by a sure hit (a roll of 100) once `after`
+// seconds have passed since the last one, when `breaks` says the run is the
+// kind this blow breaks.
+std::int32_t RollAgainstBlock(std::int32_t roll, bool breaks, double after, double t) {
+    if (!breaks || !AtLeastElapsed(Duel.forcedHitTime, t, after)) return roll;
+    Duel.lastHitKind = 0;
+    Duel.forcedHitTime = t;
+    return 100;
+}
+
+void LandBlow(const BlowAnswer& a) {
+    Era03DuelRecord& d = Era03Duel;
+    HitEffectState = a.spark;
+    Duel.lastHitKind = a.kind;
+    Duel.reaction = a.hitReaction;
+    d.x += a.push;
+    d.hp -= a.damage;
+    PlayerState.exp += a.exp;
+    Duel.progress += a.progress;
+    Sound(a.sound);
+}
+
+// Blocked when the roll is at most `blockBelow`: true then.
+bool AnswerBlow(const BlowAnswer& a, std::int32_t roll, std::int32_t blockBelow) {
+    if (roll > blockBelow) {
+        LandBlow(a);
+        return false;
+    }
+    Duel.reaction = a.blockReaction;
+    Era03Duel.x -= a.stepBack;
+    Sound(41);
+    return true;
+}
 
 void StepFight(double t) {
     Era03DuelRecord& d = Era03Duel;
@@ -118,141 +174,81 @@ void StepFight(double t) {
     // 1.
     if (h.pose == 1) h.pose = 22;
     // 2. Idle look.
-    if (S.idleFrame == 8 && MoreThanElapsed(S.idleTime, t, 0.04)) {
-        S.idleFrame = 3;
-        S.idleTime = t;
+    if (Duel.idleFrame == 8 && MoreThanElapsed(Duel.idleTime, t, 0.04)) {
+        Duel.idleFrame = 3;
+        Duel.idleTime = t;
     }
-    if (MoreThanElapsed(S.idleTime, t, 1.0)) {
-        S.idleTime = t;
-        S.idleFrame = Random0To99() <= 50 ? 3 : 8;
+    if (MoreThanElapsed(Duel.idleTime, t, 1.0)) {
+        Duel.idleTime = t;
+        Duel.idleFrame = Random0To99() <= 50 ? 3 : 8;
     }
-    d.frame = S.idleFrame;
+    d.frame = Duel.idleFrame;
     // 3.
     const std::int32_t pose = h.pose;
-    if (pose != 21 && pose != 36 && pose != 37 && pose != 38 && pose < 126) S.reaction = 0;
+    if (pose != 21 && pose != 36 && pose != 37 && pose != 38 && pose < 126) Duel.reaction = 0;
     const std::int32_t dist = d.x - h.x;
-    const std::int32_t T = S.progress / 2;
+    const std::int32_t T = Duel.progress / 2;
     // 4. Her quick attack: blocked on a roll, some blocks countered.
     if (pose == 21 && dist <= 70) {
         std::int32_t r = Random0To99();
         const std::int32_t dy = d.y - h.y;
-        if (S.reaction == 0 && h.facing == 1) {
+        if (Duel.reaction == 0 && h.facing == 1) {
             if (dy >= 0 && dy <= 40) {
-                if (S.lastHitKind != 1 && AtLeastElapsed(S.forcedHitTime, t, 1.1)) {
-                    r = 100;
-                    S.lastHitKind = 0;
-                    S.forcedHitTime = t;
-                }
-                if (r <= 70 - T) {
-                    S.reaction = 11;
-                    d.x -= 8;
-                    Sound(41);
-                    if (Random0To99() <= 30 && S.counterMove == 0) S.counterMove = 1;
-                } else {
-                    HitEffectState = 1;
-                    S.lastHitKind = 1;
-                    S.reaction = 12;
-                    d.x += 2;
-                    d.hp -= 5;
-                    h.exp += 5;
-                    S.progress += 5;
-                    Sound(7);
-                }
+                r = RollAgainstBlock(r, Duel.lastHitKind != 1, 1.1, t);
+                const bool blocked = AnswerBlow(kLowJab, r, 70 - T);
+                if (blocked && Random0To99() <= 30 && Duel.counterMove == 0) Duel.counterMove = 1;
             } else if (dy >= 41 && dy <= 99) {
-                if (S.lastHitKind == 1 && AtLeastElapsed(S.forcedHitTime, t, 0.3)) {
-                    r = 100;
-                    S.lastHitKind = 0;
-                    S.forcedHitTime = t;
-                }
-                if (r <= 80 - T) {
-                    S.reaction = 13;
-                    d.x -= 3;
-                    Sound(41);
-                } else {
-                    HitEffectState = 1;
-                    S.lastHitKind = 2;
-                    S.reaction = 14;
-                    d.hp -= 10;
-                    h.exp += 25;
-                    S.progress += 25;
-                    Sound(36);
-                }
+                r = RollAgainstBlock(r, Duel.lastHitKind == 1, 0.3, t);
+                AnswerBlow(kHighJab, r, 80 - T);
             }
         }
-        if (S.reaction == 11) d.frame = 4;
-        if (S.reaction == 12) d.frame = 5;
-        if (S.reaction == 13) d.frame = 16;
-        if (S.reaction == 14) d.frame = 6;
+        if (Duel.reaction == 11) d.frame = 4;
+        if (Duel.reaction == 12) d.frame = 5;
+        if (Duel.reaction == 13) d.frame = 16;
+        if (Duel.reaction == 14) d.frame = 6;
     }
     // 5. Her rising attack, only from below or level.
-    if (pose == 36 && dist <= 70 && S.reaction == 0 && h.facing == 1 && d.y <= h.y) {
-        std::int32_t r = Random0To99();
-        if (S.lastHitKind == 1 && AtLeastElapsed(S.forcedHitTime, t, 0.3)) {
-            r = 100;
-            S.lastHitKind = 0;
-            S.forcedHitTime = t;
-        }
-        if (r <= 90 - T) {
-            S.reaction = 23;
-            d.x -= 8;
-            Sound(41);
-        } else {
-            HitEffectState = 10;
-            S.lastHitKind = 3;
-            S.reaction = 24;
-            d.x += 5;
-            d.hp -= 20;
-            h.exp += 20;
-            S.progress += 20;
-            Sound(36);
-        }
+    if (pose == 36 && dist <= 70 && Duel.reaction == 0 && h.facing == 1 && d.y <= h.y) {
+        const std::int32_t r = RollAgainstBlock(Random0To99(), Duel.lastHitKind == 1, 0.3, t);
+        AnswerBlow(kRising, r, 90 - T);
     }
     if (pose >= 36 && pose <= 38) {
-        if (S.reaction == 23) d.frame = 16;
-        if (S.reaction == 24) {
+        if (Duel.reaction == 23) d.frame = 16;
+        if (Duel.reaction == 24) {
             d.frame = 6;
             d.x += 9;
         }
     }
     // 6. Her special attack lands only from 60..70 px; nearer or farther it is countered.
     if (pose == 126 && HitEffectState == 0) {
-        if (S.counterMove == 0 && dist > 70 && dist < 108) {
-            S.counterMove = 51;
+        if (Duel.counterMove == 0 && dist > 70 && dist < 108) {
+            Duel.counterMove = 51;
             Sound(41);
         }
-        if (S.counterMove == 0 && dist > 40 && dist < 60) {
-            S.counterMove = 53;
+        if (Duel.counterMove == 0 && dist > 40 && dist < 60) {
+            Duel.counterMove = 53;
             Sound(41);
         }
-        if (S.counterMove == 0 && dist > 40 && dist < 108) {
-            HitEffectState = 40;
-            S.lastHitKind = 3;
-            S.reaction = 25;
-            d.x += 10;
-            d.hp -= 40;
-            h.exp += 40;
-            S.progress += 20;
-            Sound(36);
-        }
+        if (Duel.counterMove == 0 && dist > 40 && dist < 108) LandBlow(kSpecial);
     }
-    if (pose >= 126 && pose <= 128 && S.reaction == 25) {
+    if (pose >= 126 && pose <= 128 && Duel.reaction == 25) {
         d.frame = 15;
         d.x += 9;
     }
     // 7. Its strikes reach her only when she stands right against it.
     if (h.x == d.x - 40) {
-        if (StrikeIdle(S.attackMove)) {
+        if (StrikeIdle(Duel.attackMove)) {
             const std::int32_t r = Random0To99();
-            S.attackMove = r <= 29 ? 10 : r <= 59 ? 30 : r <= 89 ? 40 : 20;
+            Duel.attackMove = r <= 29 ? 10 : r <= 59 ? 30 : r <= 89 ? 40 : 20;
         }
-        if (S.attackMove == 11) {
-            S.heroineHurt = 1, h.x -= 5, h.hp -= 4, Sound(7), S.hurtTime = t;
-        } else if (S.attackMove == 31 && h.pose != 26) {
-            S.heroineHurt = 2, h.x -= 5, h.hp -= 1, Sound(7), S.hurtTime = t;
-        } else if (S.attackMove == 42 && h.pose != 26) {
-            S.heroineHurt = 3, h.x -= 25, h.hp -= 3, Sound(36), S.hurtTime = t;
-        } else if (S.attackMove == 22) {
-            S.heroineHurt = 4, h.x -= 25, h.hp -= 9, Sound(36), S.hurtTime = t;
+        if (Duel.attackMove == 11) {
+            Duel.heroineHurt = 1, h.x -= 5, h.hp -= 4, Sound(7), Duel.hurtTime = t;
+        } else if (Duel.attackMove == 31 && h.pose != 26) {
+            Duel.heroineHurt = 2, h.x -= 5, h.hp -= 1, Sound(7), Duel.hurtTime = t;
+        } else if (Duel.attackMove == 42 && h.pose != 26) {
+            Duel.heroineHurt = 3, h.x -= 25, h.hp -= 3, Sound(36), Duel.hurtTime = t;
+        } else if (Duel.attackMove == 22) {
+            Duel.heroineHurt = 4, h.x -= 25, h.hp -= 9, Sound(36), Duel.hurtTime = t;
         }
     }
     // 8. Her hurt: pose, slide back per step, length.
@@ -261,11 +257,11 @@ void StepFight(double t) {
         double length;
     };
     constexpr HurtRow kHurt[] = {{84, 2, 0.1}, {85, 1, 0.1}, {85, 2, 0.2}, {84, 5, 0.3}};
-    if (S.heroineHurt >= 1 && S.heroineHurt <= 4) {
-        const HurtRow& row = kHurt[S.heroineHurt - 1];
+    if (Duel.heroineHurt >= 1 && Duel.heroineHurt <= 4) {
+        const HurtRow& row = kHurt[Duel.heroineHurt - 1];
         h.pose = row.pose;
         h.x -= row.slide;
-        if (MoreThanElapsed(S.hurtTime, t, row.length)) S.heroineHurt = 0;
+        if (MoreThanElapsed(Duel.hurtTime, t, row.length)) Duel.heroineHurt = 0;
     }
 }
 
@@ -274,25 +270,25 @@ void StepFight(double t) {
 void StepCounters(double t) {
     Era03DuelRecord& d = Era03Duel;
     PlayerStateRecord& h = PlayerState;
-    double s = t - S.counterTime;
-    if (S.counterMove == 1) {
-        S.counterMove = 2;
-        S.step = 100;
+    double s = t - Duel.counterTime;
+    if (Duel.counterMove == 1) {
+        Duel.counterMove = 2;
+        Duel.step = 100;
         MessageBoxOpen = 1;
-        S.counterTime = t;
+        Duel.counterTime = t;
         s = 0;
     }
-    if (S.counterMove == 2) {
+    if (Duel.counterMove == 2) {
         h.pose = 21;
         d.frame = 4;
         if (s >= 1.0) {
             const std::int32_t r = Random0To99();
             if (r <= 10) {
-                S.counterMove = 3;
+                Duel.counterMove = 3;
             } else if (r <= 70) {
-                S.counterMove = 10;
+                Duel.counterMove = 10;
             } else {
-                S.counterMove = 20;
+                Duel.counterMove = 20;
                 RunEra03DuelHeroineCombo(0);
             }
             StartThrow(t);
@@ -300,50 +296,50 @@ void StepCounters(double t) {
             s = 0;
         }
     }
-    if (S.counterMove == 3) {
+    if (Duel.counterMove == 3) {
         d.frame = s >= 0.05 ? 10 : s >= 0.02 ? 9 : 8;
         GroundFallEnabled = 0;
-        if (S.tumble == 1) {
+        if (Duel.tumble == 1) {
             h.pose = 35;
             Sound(48);
-        } else if (S.tumble == 2) {
+        } else if (Duel.tumble == 2) {
             h.pose = 37;
-        } else if (S.tumble == 3) {
+        } else if (Duel.tumble == 3) {
             h.pose = 34;
         }
-        if (MoreThanElapsed(S.tumbleTime, t, 0.01)) {
-            S.tumble = S.tumble % 3 + 1;
-            S.tumbleTime = t;
+        if (MoreThanElapsed(Duel.tumbleTime, t, 0.01)) {
+            Duel.tumble = Duel.tumble % 3 + 1;
+            Duel.tumbleTime = t;
         }
-        h.x = S.throwX - TruncToInt(10 * s);
-        h.y = S.throwY - TruncToInt(1000 * s - 979.4 * s * s);
+        h.x = Duel.throwX - TruncToInt(10 * s);
+        h.y = Duel.throwY - TruncToInt(1000 * s - 979.4 * s * s);
         d.y = 640;
         if (s >= 0.1) {
             const std::int32_t floor = FloorHeightAt(h.x, h.y);
             if (floor <= h.y) {
                 h.y = floor;
-                S.counterMove = 4;
-                S.counterTime = t;
-                S.throwX = h.x;
+                Duel.counterMove = 4;
+                Duel.counterTime = t;
+                Duel.throwX = h.x;
                 s = 0;
             }
         }
     }
-    if (S.counterMove == 4) {
+    if (Duel.counterMove == 4) {
         h.pose = 38;
         d.frame = 8;
         d.y = 640;
-        if (s <= 0.2) h.x = S.throwX - TruncToInt(10 * s);
+        if (s <= 0.2) h.x = Duel.throwX - TruncToInt(10 * s);
         if (s >= 0.2) {
-            S.counterMove = 0;
+            Duel.counterMove = 0;
             MessageBoxOpen = 0;
-            S.step = 44;
-            S.counterTime = S.tumbleTime = 0;
-            S.tumble = 0;
+            Duel.step = 44;
+            Duel.counterTime = Duel.tumbleTime = 0;
+            Duel.tumble = 0;
             GroundFallEnabled = 1;
         }
     }
-    if (S.counterMove == 10) {
+    if (Duel.counterMove == 10) {
         // The opponent's four blows: (from, to, frame, pose, sound of the blow).
         struct BlowRow {
             double from, to;
@@ -360,61 +356,61 @@ void StepCounters(double t) {
             d.frame = row.frame;
             h.pose = row.pose;
             if (row.sound == 0) {
-                S.blowLanded = 0;
-            } else if (S.blowLanded == 0) {
-                S.blowLanded = 1;
+                Duel.blowLanded = 0;
+            } else if (Duel.blowLanded == 0) {
+                Duel.blowLanded = 1;
                 Sound(row.sound);
                 h.hp -= 3;
             }
         }
         if (s >= 0.55) {
-            S.counterMove = 3;
+            Duel.counterMove = 3;
             StartThrow(t);
             Sound(5);
         }
     }
-    if (S.counterMove == 20) {
+    if (Duel.counterMove == 20) {
         d.frame = 8;
         if (RunEra03DuelHeroineCombo(1) == 99) {
-            S.counterMove = 3;
+            Duel.counterMove = 3;
             StartThrow(t);
         }
     }
-    if (S.counterMove == 51 || S.counterMove == 53) {
-        S.stepInX = h.x + (S.counterMove == 51 ? 74 : 44);
-        S.counterMove += 1;
-        S.step = 100;
+    if (Duel.counterMove == 51 || Duel.counterMove == 53) {
+        Duel.stepInX = h.x + (Duel.counterMove == 51 ? 74 : 44);
+        Duel.counterMove += 1;
+        Duel.step = 100;
         MessageBoxOpen = 1;
-        S.counterTime = t;
-        S.throwX = h.x;
+        Duel.counterTime = t;
+        Duel.throwX = h.x;
         s = 0;
     }
-    if (S.counterMove == 52 || S.counterMove == 54) {
+    if (Duel.counterMove == 52 || Duel.counterMove == 54) {
         h.pose = 126;
-        d.frame = S.counterMove == 52 ? 7 : 8;
+        d.frame = Duel.counterMove == 52 ? 7 : 8;
         PlayerMoveState.comboG = 0;
-        S.attackMove = 0;
-        h.x = S.throwX;
-        d.x = S.stepInX;
+        Duel.attackMove = 0;
+        h.x = Duel.throwX;
+        d.x = Duel.stepInX;
         d.y = h.y;
         if (s > 0.4) {
-            S.counterMove = 55;
-            h.x = S.throwX - 120;
-            S.counterTime = t;
+            Duel.counterMove = 55;
+            h.x = Duel.throwX - 120;
+            Duel.counterTime = t;
             Sound(36);
             h.hp -= 30;
             s = 0;
         }
     }
-    if (S.counterMove == 55) {
+    if (Duel.counterMove == 55) {
         d.frame = s < 0.3 ? 12 : 1;
         h.pose = s < 0.7 ? 107 : 26;
         if (s > 1.0) {
-            S.counterMove = 0;
+            Duel.counterMove = 0;
             MessageBoxOpen = 0;
-            S.step = 44;
-            S.counterTime = S.tumbleTime = 0;
-            S.tumble = 0;
+            Duel.step = 44;
+            Duel.counterTime = Duel.tumbleTime = 0;
+            Duel.tumble = 0;
         }
     }
 }
@@ -424,67 +420,56 @@ void StepCounters(double t) {
 void StepCombo() {
     Era03DuelRecord& d = Era03Duel;
     PlayerStateRecord& h = PlayerState;
-    const auto inReach = [&] { return h.x <= d.x - 40 && S.comboHit == 0; };
+    const auto inReach = [&] { return h.x <= d.x - 40 && Duel.comboHit == 0; };
     const auto blow = [&](std::int32_t kind, std::int32_t damage) {
-        S.comboHit = kind;
+        Duel.comboHit = kind;
         Sound(36);
         h.hp -= damage;
     };
-    if (S.comboStage == 0) {
-        S.attackMove = 10;
-        S.comboStage = 8;
-        S.comboHit = 0;
+    if (Duel.comboStage == 0) {
+        Duel.attackMove = 10;
+        Duel.comboStage = 8;
+        Duel.comboHit = 0;
     }
-    if (S.comboStage == 8) {
-        if (S.attackMove == 11 && inReach()) blow(2, 4);
-        if (S.attackMove == 19) S.comboHit = 0, S.attackMove = 20, S.comboStage = 7, S.step = 91;
-    }
-    if (S.comboStage == 7) {
-        if (S.attackMove == 22 && inReach()) blow(2, 9);
-        if (S.attackMove == 29) {
-            S.comboHit = 0, S.attackMove = 30, S.comboStage = 6;
+    // Stage by stage from 8 down: the step of the strike that reaches her
+    // (a kind 1 strike passes over her when she ducks, pose 26), the damage,
+    // the step it parks at and the strike that follows.
+    struct ComboRow {
+        std::int32_t stage, hitStep, kind, damage, parkStep, nextStrike;
+    };
+    constexpr ComboRow kCombo[] = {
+        {8, 11, 2, 4, 19, 20}, {7, 22, 2, 9, 29, 30}, {6, 31, 1, 1, 39, 40}, {5, 41, 1, 3, 49, 10},
+        {4, 11, 2, 9, 19, 30}, {3, 31, 1, 4, 39, 20}, {2, 22, 2, 9, 29, 0},
+    };
+    for (const ComboRow& row : kCombo) {
+        if (Duel.comboStage != row.stage) continue;
+        if (Duel.attackMove == row.hitStep && inReach() && (row.kind == 2 || h.pose != 26)) blow(row.kind, row.damage);
+        if (Duel.attackMove != row.parkStep) continue;
+        Duel.comboHit = 0;
+        Duel.attackMove = row.nextStrike;
+        Duel.comboStage = row.stage - 1;
+        if (row.stage == 8) Duel.step = 91;
+        if (row.stage == 7) {
             d.x -= 172;
             ScrollX -= 172;
         }
-    }
-    if (S.comboStage == 6) {
-        if (S.attackMove == 31 && inReach() && h.pose != 26) blow(1, 1);
-        if (S.attackMove == 39) S.comboHit = 0, S.attackMove = 40, S.comboStage = 5;
-    }
-    if (S.comboStage == 5) {
-        if (S.attackMove == 41 && inReach() && h.pose != 26) blow(1, 3);
-        if (S.attackMove == 49) S.comboHit = 0, S.attackMove = 10, S.comboStage = 4;
-    }
-    if (S.comboStage == 4) {
-        if (S.attackMove == 11 && inReach()) blow(2, 9);
-        if (S.attackMove == 19) S.comboHit = 0, S.attackMove = 30, S.comboStage = 3;
-    }
-    if (S.comboStage == 3) {
-        if (S.attackMove == 31 && inReach() && h.pose != 26) blow(1, 4);
-        if (S.attackMove == 39) S.comboHit = 0, S.attackMove = 20, S.comboStage = 2;
-    }
-    if (S.comboStage == 2) {
-        if (S.attackMove == 22 && inReach()) blow(2, 9);
-        if (S.attackMove == 29) {
-            S.comboHit = 0;
+        if (row.stage == 2) {
             h.x -= 192;
             d.x -= 72;
-            S.comboStage = 1;
-            S.attackMove = 0;
             RunEra03DuelShout(0);
         }
     }
-    if (S.comboStage == 1) {
+    if (Duel.comboStage == 1) {
         if (h.pose == 1) h.pose = 22;
         if (RunEra03DuelShout(1) == 99) {
             MessageBoxOpen = 0;
-            S.step = 44;
-            S.progress = 0;
-            S.comboStage = 0;
+            Duel.step = 44;
+            Duel.progress = 0;
+            Duel.comboStage = 0;
         }
     }
-    if (S.comboHit == 1) h.pose = 85;
-    if (S.comboHit == 2) h.pose = 84;
+    if (Duel.comboHit == 1) h.pose = 85;
+    if (Duel.comboHit == 2) h.pose = 84;
 }
 
 // ---- its defeat ------------------------------------------------------------------------
@@ -492,17 +477,12 @@ void StepCombo() {
 void StepDefeat(double t) {
     Era03DuelRecord& d = Era03Duel;
     PlayerStateRecord& h = PlayerState;
-    if (S.step < 91) {
-        S.step = 91;
-        MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
-        h.facing = 1;
-        h.pose = 1;
-        Sound(6);
-        EnterConfirmState = 1;
+    if (Duel.step < 91) {
+        Duel.step = 91;
+        StopHeroineForTalk();
     }
-    if (S.step == 91) {
-        S.step = 92;
+    if (Duel.step == 91) {
+        Duel.step = 92;
         d.x += 50;
     }
     struct LastTalkRow {
@@ -510,26 +490,26 @@ void StepDefeat(double t) {
     };
     constexpr LastTalkRow kLastTalk[] = {{92, 28, 17, 22}, {93, 29, 17, 22}, {94, 30, 17, 1}, {95, 31, 18, 1}};
     for (const LastTalkRow& row : kLastTalk) {
-        if (S.step != row.step) continue;
+        if (Duel.step != row.step) continue;
         DialogueChannels.duelLine = row.line;
         d.frame = row.frame;
         h.pose = row.pose;
-        if (!Read()) continue;
+        if (!LineRead()) continue;
         Sound(6);
         if (row.step < 95) {
-            S.step += 1;
+            Duel.step += 1;
             EnterConfirmState = 1;
         } else {
-            S.step = 98;
-            S.defeatTime = t;
+            Duel.step = 98;
+            Duel.defeatTime = t;
             DialogueChannels.duelLine = 0;
             EnterConfirmState = 0;
             EventHoldsPlayer = 0;
             SceneTint = 0xFFCCCCCCu;
         }
     }
-    if (S.step == 98) {
-        const double s = t - S.defeatTime;
+    if (Duel.step == 98) {
+        const double s = t - Duel.defeatTime;
         for (std::int32_t k = 1; k <= 7; ++k) {
             if (s < 0.03 * (k - 1)) continue;
             BurstPool.state[k] = 1;
@@ -539,7 +519,7 @@ void StepDefeat(double t) {
         if (s >= 0.12) d.frame = 0;
         SpawnPickup(d.x, d.y - 50);
         if (s >= 0.21) {
-            S.step = 99;
+            Duel.step = 99;
             SceneTint = 0xFFFFFFFFu;
             MessageBoxOpen = 0;
             Sound(40);
@@ -552,10 +532,10 @@ void StepDefeat(double t) {
 
 }  // namespace
 
-std::int32_t Era03DuelStep() { return S.step; }
+std::int32_t Era03DuelStep() { return Duel.step; }
 
 void ResetEra03DuelSteps() {
-    S = DuelState{};
+    Duel = DuelState{};
     Intro = IntroState{};
     Shout = ShoutState{};
     Blows = HeroineComboState{};
@@ -565,7 +545,8 @@ void RunEra03Duel() {
     Era03DuelRecord& d = Era03Duel;
     PlayerStateRecord& h = PlayerState;
     const double t = GameClock.gameClock;
-    for (double* stamp : {&S.forcedHitTime, &S.idleTime, &S.counterTime, &S.hurtTime, &S.moveTime, &S.defeatTime})
+    for (double* stamp :
+         {&Duel.forcedHitTime, &Duel.idleTime, &Duel.counterTime, &Duel.hurtTime, &Duel.moveTime, &Duel.defeatTime})
         StampAheadToZero(*stamp, t);
     // 1.
     if (ScrollX < d.x - 1200 || ScrollX > d.x + 500) {
@@ -575,7 +556,7 @@ void RunEra03Duel() {
     // 2.
     d.facing = 1;
     // 3. She cannot pass it.
-    if (S.step <= 43) {
+    if (Duel.step <= 43) {
         if (h.x >= d.x - 120) {
             d.y = h.y;
             h.x = d.x - 120;
@@ -588,45 +569,45 @@ void RunEra03Duel() {
         if (h.x >= d.x - 200 && d.y <= h.y) d.y = h.y;
     }
     // 4. The talk once, then the fight; a game loaded after the talk fights at once.
-    if (d.state == 0 && S.step == 0) {
-        S.step = 1;
+    if (d.state == 0 && Duel.step == 0) {
+        Duel.step = 1;
         RunEra03DuelIntro(0);
     }
-    if (S.step == 1 && RunEra03DuelIntro(1) == 99) d.state = 1;
-    if (d.state == 1 && S.step < 44) {
+    if (Duel.step == 1 && RunEra03DuelIntro(1) == 99) d.state = 1;
+    if (d.state == 1 && Duel.step < 44) {
         // Loaded after the talk: the reset left no HP to fight from.
-        if (S.step == 0) d.hp = kFullHp;
-        S.step = 44;
+        if (Duel.step == 0) d.hp = kFullHp;
+        Duel.step = 44;
     }
     // 5.
-    if (S.step >= 44 && S.step <= 90) StepFight(t);
+    if (Duel.step >= 44 && Duel.step <= 90) StepFight(t);
     // 6.
     StepCounters(t);
     // 7.
-    if (S.progress >= 200 && d.hp >= 500) StepCombo();
+    if (Duel.progress >= 200 && d.hp >= 500) StepCombo();
     // 8.
     if (d.hp < 1) StepDefeat(t);
     // 9. Her HP gone: the opponent shouts once while the game over runs.
-    if (h.hp < 1 && S.heroineHurt < 11) S.heroineHurt = 11;
-    if (S.heroineHurt == 11) {
+    if (h.hp < 1 && Duel.heroineHurt < 11) Duel.heroineHurt = 11;
+    if (Duel.heroineHurt == 11) {
         RunEra03DuelShout(0);
-        S.heroineHurt = 12;
+        Duel.heroineHurt = 12;
     }
-    if (S.heroineHurt == 12 && RunEra03DuelShout(1) == 99) S.heroineHurt = 13;
+    if (Duel.heroineHurt == 12 && RunEra03DuelShout(1) == 99) Duel.heroineHurt = 13;
     // 10. Not in the step the duel is won: the opponent has just vanished,
     // and a strike still under way would draw it again with its swing.
-    if (S.step != 99) StepStrike();
+    if (Duel.step != 99) StepStrike();
     // 11. Bounds.
-    if (d.x <= D - 844) d.x = D - 844;
-    if (d.x >= D + 500) d.x = D + 450;
-    if (S.step >= 31 && S.step < 90 && h.pose == 1) h.pose = 22;
-    if (d.x < D - 300 && d.frame != 7 && d.frame != 8) d.x = D - 300;
+    if (d.x <= kDuelSpot - 844) d.x = kDuelSpot - 844;
+    if (d.x >= kDuelSpot + 500) d.x = kDuelSpot + 450;
+    if (Duel.step >= 31 && Duel.step < 90 && h.pose == 1) h.pose = 22;
+    if (d.x < kDuelSpot - 300 && d.frame != 7 && d.frame != 8) d.x = kDuelSpot - 300;
     // 12.
-    if (S.step >= 3) {
+    if (Duel.step >= 3) {
         CameraMode = 1;
         if (ScrollX < d.x - 600) ScrollX += 1;
     }
-    if (S.step == 99) CameraMode = 0;
+    if (Duel.step == 99) CameraMode = 0;
 }
 
 // ---- the talk --------------------------------------------------------------------------
@@ -634,35 +615,33 @@ void RunEra03Duel() {
 namespace {
 
 // Shows lines up to `last` one Enter at a time; true on the Enter that
-// passes `last`.
+// passes `last`, which stays up while the opponent shouts.
 bool StepTalk(std::int32_t last) {
-    if (!Read()) return false;
-    if (DialogueChannels.duelLine > last - 1) return true;
-    DialogueChannels.duelLine += 1;
-    EnterConfirmState = 1;
-    Sound(6);
+    std::int32_t& line = DialogueChannels.duelLine;
+    if (!LineRead()) return false;
+    if (line >= last) return true;
+    AdvanceLine(line, line + 1);
     return false;
 }
 
+// The talk before the fight: a run of lines, the opponent's shout, the next
+// run from `nextLine`. Each piece is two states, the talk and the shout.
+struct TalkPiece {
+    std::int32_t state, lastLine, nextLine;
+};
+constexpr TalkPiece kTalkPieces[] = {{5, 4, 5}, {7, 6, 7}};
+
 // The demonstration's strikes: a state waits for the move it started to
 // park, then starts the next.
-bool StrikeParked(std::int32_t move) { return S.attackMove == move + 9; }
+bool StrikeParked(std::int32_t move) { return Duel.attackMove == move + 9; }
 
-}  // namespace
-
-std::int32_t RunEra03DuelIntro(std::int32_t n) {
+// States 0 to 30: it waits, she comes near, and the talk with its shouts.
+void StepDuelIntroTalk(double t) {
     Era03DuelRecord& d = Era03Duel;
     PlayerStateRecord& h = PlayerState;
     IntroState& in = Intro;
-    const double t = GameClock.gameClock;
-    if (n == 0) {
-        in.state = 0;
-        S.attackMove = 0;
-        return in.state;
-    }
-    StampAheadToZero(in.stateTime, t);
     if (in.state == 0) {
-        d.x = D;
+        d.x = kDuelSpot;
         d.y = 640;
         in.stateTime = t;
         d.hp = kFullHp;
@@ -677,58 +656,35 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
     }
     if (in.state < 3 && h.x >= d.x - 120) in.state = 3;
     if (in.state == 3) {
-        MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
-        h.facing = 1;
-        h.pose = 1;
-        Sound(6);
-        EnterConfirmState = 1;
+        StopHeroineForTalk();
         in.state = 4;
     }
     if (in.state == 4) {
         h.pose = 1;
         d.frame = 8;
         DialogueChannels.duelLine = 1;
-        if (Read()) {
+        if (LineRead()) {
             in.state = 5;
             EnterConfirmState = 1;
             Sound(6);
         }
     }
-    if (in.state == 5) {
-        h.pose = 1;
-        d.frame = 1;
-        if (StepTalk(4)) {
-            in.state = 6;
-            RunEra03DuelShout(0);
-            EnterConfirmState = 0;
+    for (const TalkPiece& piece : kTalkPieces) {
+        if (in.state == piece.state) {
+            h.pose = 1;
+            d.frame = 1;
+            if (StepTalk(piece.lastLine)) {
+                in.state = piece.state + 1;
+                RunEra03DuelShout(0);
+                EnterConfirmState = 0;
+            }
         }
-    }
-    if (in.state == 6) {
-        h.pose = 1;
-        if (RunEra03DuelShout(1) == 99) {
-            in.state = 7;
-            DialogueChannels.duelLine = 5;
-            EnterConfirmState = 1;
-            Sound(6);
-        }
-    }
-    if (in.state == 7) {
-        h.pose = 1;
-        d.frame = 1;
-        if (StepTalk(6)) {
-            in.state = 8;
-            RunEra03DuelShout(0);
-            EnterConfirmState = 0;
-        }
-    }
-    if (in.state == 8) {
-        h.pose = 1;
-        if (RunEra03DuelShout(1) == 99) {
-            in.state = 9;
-            DialogueChannels.duelLine = 7;
-            EnterConfirmState = 1;
-            Sound(6);
+        if (in.state == piece.state + 1) {
+            h.pose = 1;
+            if (RunEra03DuelShout(1) == 99) {
+                in.state = piece.state + 2;
+                AdvanceLine(DialogueChannels.duelLine, piece.nextLine);
+            }
         }
     }
     if (in.state == 9) {
@@ -744,71 +700,62 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
         h.pose = 1;
         d.frame = 8;
         DialogueChannels.duelLine = 22;
-        if (Read()) {
+        if (LineRead()) {
             in.state = 31;
             EventHoldsPlayer = 0;
             DialogueChannels.duelLine = 0;
             Sound(6);
             EnterConfirmState = 0;
-            S.attackMove = 10;
+            Duel.attackMove = 10;
         }
     }
-    // The demonstration on her: two strikes, then two stepping pairs, then a
-    // blow that sends her back.
-    if (in.state == 31 && StrikeParked(10)) {
-        in.state = 32;
-        S.attackMove = 20;
-    }
-    if (in.state == 32 && StrikeParked(20)) {
-        in.state = 33;
-        d.x -= 72;
-        S.attackMove = 10;
-    }
-    if (in.state == 33) {
-        h.pose = 12;
-        if (StrikeParked(10)) {
-            in.state = 34;
-            S.attackMove = 20;
+}
+
+// States 31 to 43: the demonstration on her, its shout and its last lines.
+void StepDuelIntroDemonstration(double t) {
+    Era03DuelRecord& d = Era03Duel;
+    PlayerStateRecord& h = PlayerState;
+    IntroState& in = Intro;
+    // The demonstration on her: three pairs of strikes (10, then 20), the
+    // opponent stepping in 72 px after each; from the second pair on she
+    // staggers under them, and the last pair's second strike sends her back.
+    for (std::int32_t pair = 31; pair <= 35; pair += 2) {
+        const bool staggers = pair > 31;
+        if (in.state == pair) {
+            if (staggers) h.pose = 12;
+            if (StrikeParked(10)) {
+                in.state = pair + 1;
+                Duel.attackMove = 20;
+            }
         }
-    }
-    if (in.state == 34) {
-        h.pose = 13;
-        if (StrikeParked(20)) {
-            in.state = 35;
-            d.x -= 72;
-            S.attackMove = 10;
-        }
-    }
-    if (in.state == 35) {
-        h.pose = 12;
-        if (StrikeParked(10)) {
-            in.state = 36;
-            S.attackMove = 20;
-        }
-    }
-    if (in.state == 36) {
-        h.pose = 13;
-        if (StrikeParked(20)) {
-            in.state = 37;
-            h.pose = 27;
-            h.x -= 192;
-            ScrollX -= 192;
-            d.x -= 72;
-            in.stateTime = t;
-            Sound(36);
+        if (in.state == pair + 1) {
+            if (staggers) h.pose = 13;
+            if (StrikeParked(20)) {
+                in.state = pair + 2;
+                d.x -= 72;
+                if (pair < 35) {
+                    Duel.attackMove = 10;
+                } else {
+                    h.pose = 27;
+                    h.x -= 192;
+                    ScrollX -= 192;
+                    in.stateTime = t;
+                    Sound(36);
+                }
+            }
         }
     }
     if (in.state == 37 && in.stateTime != t) {
         h.pose = 85;
         h.x -= 1;
         if (MoreThanElapsed(in.stateTime, t, 0.5)) {
-            S.attackMove = 10;
+            Duel.attackMove = 10;
             in.state = 38;
         }
     }
     if (in.state == 38 && StrikeParked(10)) {
         in.state = 39;
-        S.attackMove = 88;
+        Duel.attackMove = 88;
         d.frame = 31;
         in.stateTime = t;
         RunEra03DuelShout(0);
@@ -821,33 +768,46 @@ std::int32_t RunEra03DuelIntro(std::int32_t n) {
             EnterConfirmState = 1;
         }
     }
+    std::int32_t& line = DialogueChannels.duelLine;
     if (in.state == 40) {
         MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
         h.facing = 1;
-        Sound(6);
-        EnterConfirmState = 1;
+        OpenLine(line, 25);
         in.state = 41;
     }
+    // Lines 25 to 27, a state each.
     if (in.state >= 41 && in.state <= 43) {
         h.pose = 22;
         d.frame = 8;
-        DialogueChannels.duelLine = 25 + (in.state - 41);
-        if (Read()) {
+        line = 25 + (in.state - 41);
+        if (LineRead()) {
             if (in.state < 43) {
                 in.state += 1;
-                DialogueChannels.duelLine += 1;
-                EnterConfirmState = 1;
-                Sound(6);
+                AdvanceLine(line, line + 1);
             } else {
-                EnterConfirmState = 0;
                 in.state = 99;
-                DialogueChannels.duelLine = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(line);
                 MessageBoxOpen = 0;
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra03DuelIntro(std::int32_t n) {
+    Era03DuelRecord& d = Era03Duel;
+    PlayerStateRecord& h = PlayerState;
+    IntroState& in = Intro;
+    const double t = GameClock.gameClock;
+    if (n == 0) {
+        in.state = 0;
+        Duel.attackMove = 0;
+        return in.state;
+    }
+    StampAheadToZero(in.stateTime, t);
+    StepDuelIntroTalk(t);
+    StepDuelIntroDemonstration(t);
     if (in.state >= 31 && in.state != 99 && h.pose == 1) h.pose = 22;
     if (in.state >= 3) {
         CameraMode = 1;

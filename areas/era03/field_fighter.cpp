@@ -8,21 +8,19 @@
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 Era03FighterWords FighterWords;
 
 namespace {
-
-constexpr std::int32_t A = kEra03FighterAnchor;
 
 bool Read() { return EnterConfirmState == 2; }
 
@@ -108,14 +106,14 @@ void StepFight() {
     const double t = GameClock.gameClock;
     // 1..3.
     if (h.pose == 1) h.pose = 22;
-    ScrollX = A - 912;
+    ScrollX = kEra03FighterAnchor - 912;
     if (f.hp < w.lastHp) SpawnPickup(f.x, f.y - 100);
     w.lastHp = f.hp;
     // 4.
     f.facing = h.x + 30 > f.x ? -1 : 1;
     // 5. The arena's edges.
-    if (h.x >= A - 70) BounceEra03FighterAtEdge(A, -150);
-    if (h.x <= A - 750) BounceEra03FighterAtEdge(A - 800, 130);
+    if (h.x >= kEra03FighterAnchor - 70) BounceEra03FighterAtEdge(kEra03FighterAnchor, -150);
+    if (h.x <= kEra03FighterAnchor - 750) BounceEra03FighterAtEdge(kEra03FighterAnchor - 800, 130);
     // 6. In the air with nothing holding him up.
     if (f.y < FloorHeightAt(f.x, h.y) && w.fall == 0) w.fall = 1;
     // 7.
@@ -193,17 +191,17 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
     if (arg == 0) {
         w.introStep = 0;
         f.pose = 8;
-        f.x = A;
+        f.x = kEra03FighterAnchor;
         f.y = 769;
-        if (A - h.x <= 660) {
+        if (kEra03FighterAnchor - h.x <= 660) {
             f.encounterState = 1;
             f.hp = 2500;
         }
         return w.introStep;
     }
-    if (A - h.x <= 660) {
-        h.x = A - 660;
-        ScrollX = A - 912;
+    if (kEra03FighterAnchor - h.x <= 660) {
+        h.x = kEra03FighterAnchor - 660;
+        ScrollX = kEra03FighterAnchor - 912;
     }
     if (w.introStep <= 5) h.pose = 22;
     const double s = t - w.introStamp;
@@ -292,7 +290,7 @@ void RunEra03FighterDefeat() {
     const double t = GameClock.gameClock;
     if (w.defeatStep < 97) {
         f.y = Floor();
-        ScrollX = A - 912;
+        ScrollX = kEra03FighterAnchor - 912;
         f.facing = 1;
         MessageBoxOpen = 1;
         if (h.x <= ScrollX) h.x = ScrollX + 50;
@@ -425,7 +423,7 @@ void RunEra03FighterEncounter() {
     Era03FighterWords& w = FighterWords;
     PlayerStateRecord& h = PlayerState;
     const double t = GameClock.gameClock;
-    if (f.encounterState == 99 || ScrollX < A - 1200 || ScrollX > A + 500) {
+    if (f.encounterState == 99 || ScrollX < kEra03FighterAnchor - 1200 || ScrollX > kEra03FighterAnchor + 500) {
         // Her keys are never left blocked outside the fight.
         if (w.blockedKeys != 0) PlayerKeysBlocked = 0;
         w.blockedKeys = 0;

@@ -10,20 +10,18 @@
 #include "core/floors.h"
 #include "core/hit_tests.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kEra03FighterAnchor;
 constexpr std::int32_t kHidden = 170;   // how far under his floor he hides
 
-Era03FighterWords& W = FighterWords;
+Era03FighterWords& Moves = FighterWords;
 
 std::int32_t Floor() { return FloorHeightAt(Era03Fighter.x, Era03Fighter.y); }
 
@@ -38,7 +36,10 @@ void HoldHeroine() {
     PlayerMoveState.runSlideState = 0;
 }
 
-std::int32_t KeepInArena(std::int32_t x) { return x < A - 800 ? A - 800 : x > A ? A : x; }
+std::int32_t KeepInArena(std::int32_t x) {
+    constexpr std::int32_t left = kEra03FighterAnchor - 800, right = kEra03FighterAnchor;
+    return x < left ? left : x > right ? right : x;
+}
 
 // A quarter of the way to the floor each step, from above or below.
 void ApproachFloor() {
@@ -57,6 +58,116 @@ void StartBurst2(std::int32_t x, std::int32_t y) {
     BurstPool.y[2] = y;
 }
 
+// The grab, reactions 61 to 70: the talk on the first one, then her blows
+// until she lets go. `step` is the time since the step's stamp as the call
+// began.
+void StepGrab(double t, double step) {
+    Era03FighterRecord& f = Era03Fighter;
+    PlayerStateRecord& h = PlayerState;
+    std::int32_t& r = Moves.reaction;
+    const double g = t - Moves.reactionStamp;
+    const bool read = EnterConfirmState == 2;
+    if (r == 61) {
+        MessageBoxOpen = 1;
+        HitEffectState = 10;
+        Moves.reactionStamp = t;
+        r = 62;
+        return;
+    }
+    if (r == 62 || r == 63) {
+        f.pose = 18;
+        f.x = h.x + 109;
+        f.y = h.y - 21;
+        h.pose = 36;
+        if (r == 62 && g >= 0.01) {
+            FighterSound(58);
+            r = 63;
+        }
+        if (r == 63 && g >= 1.0) {
+            if (Moves.grabCount == 0) {
+                EnterConfirmState = 1;
+                EventHoldsPlayer = 1;
+                r = 64;
+            } else {
+                Moves.reactionStepStamp = t;
+                r = 68;
+            }
+            return;
+        }
+    }
+    if (r == 64 || r == 65) {
+        f.pose = 18;
+        f.y = Floor();
+        h.pose = 94;
+        DialogueChannels.fighterLine = r == 64 ? 24 : 25;
+        if (read) {
+            EnterConfirmState = 1;
+            FighterSound(6);
+            if (r == 65) Moves.reactionStamp = t;
+            r += 1;
+            return;
+        }
+    }
+    if (r >= 66 && r <= 68) {
+        const double since = t - Moves.reactionStamp;
+        f.pose = static_cast<std::int32_t>(since / 0.2) % 2 == 0 ? 5 : 6;
+    }
+    if (r == 66) {
+        f.y = Floor();
+        h.pose = 1;
+        DialogueChannels.fighterLine = 26;
+        if (read) {
+            Moves.strike = 1;
+            EnterConfirmState = 0;
+            DialogueChannels.fighterLine = 0;
+            r = 67;
+            return;
+        }
+    }
+    if (r == 67) {
+        f.y = Floor();
+        if (Moves.strike == 0 && Moves.knockBack == 0) {
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 1;
+            r = 69;
+        }
+    }
+    if (r == 68) {
+        f.y = Floor();
+        if (step >= 1.0) {
+            EnterConfirmState = 1;
+            EventHoldsPlayer = 1;
+            FighterSound(6);
+            r = 70;
+            return;
+        }
+    }
+    if (r == 69) {
+        f.y = Floor();
+        DialogueChannels.fighterLine = 27;
+        if (EnterConfirmState == 2) {
+            CloseLine(DialogueChannels.fighterLine);
+            Moves.reactionStepStamp = t;
+            r = 68;
+            return;
+        }
+    }
+    if (r == 70) {
+        f.y = Floor();
+        DialogueChannels.fighterLine = Moves.grabCount > 0 ? 29 : 28;
+        if (read) {
+            r = 0;
+            EnterConfirmState = 0;
+            DialogueChannels.fighterLine = 0;
+            EventHoldsPlayer = 0;
+            MessageBoxOpen = 0;
+            Moves.grabCount += 1;
+            h.exp += 70;
+            f.hp -= 70;
+        }
+    }
+}
+
 }  // namespace
 
 void FighterSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
@@ -68,39 +179,39 @@ void BounceEra03FighterAtEdge(std::int32_t x, std::int32_t dx) {
     PlayerState.x = x + dx;
     f.y = PlayerState.y;
     FighterSound(36);
-    W.spin = 1;
-    W.knockBack = 1;
-    W.rise = 0;
+    Moves.spin = 1;
+    Moves.knockBack = 1;
+    Moves.rise = 0;
 }
 
 void UpdateEra03FighterEmerge() {
     Era03FighterRecord& f = Era03Fighter;
     const double t = GameNow();
-    if (W.emerge == 1) {
-        W.emerge = 2;
-        W.spin = 1;
+    if (Moves.emerge == 1) {
+        Moves.emerge = 2;
+        Moves.spin = 1;
         if (f.y >= Floor() + kHidden) DebrisBurst.trigger = 1;
     }
-    if (W.emerge == 2 && MoreThanElapsed(W.emergeStamp, t, 0.02)) {
-        f.y -= W.emergeRise;
-        W.emergeStamp = t;
+    if (Moves.emerge == 2 && MoreThanElapsed(Moves.emergeStamp, t, 0.02)) {
+        f.y -= Moves.emergeRise;
+        Moves.emergeStamp = t;
         if (f.y <= Floor()) {
             f.y = Floor();
-            W.spin = 0;
-            W.emerge = 3;
+            Moves.spin = 0;
+            Moves.emerge = 3;
         }
     }
-    if (W.emerge == 3) {
+    if (Moves.emerge == 3) {
         f.pose = 12;
-        if (MoreThanElapsed(W.emergeStamp, t, 0.1)) {
-            W.emerge = 4;
-            W.emergeStamp = t;
+        if (MoreThanElapsed(Moves.emergeStamp, t, 0.1)) {
+            Moves.emerge = 4;
+            Moves.emergeStamp = t;
         }
     }
-    if (W.emerge == 4) {
+    if (Moves.emerge == 4) {
         f.pose = 13;
-        if (MoreThanElapsed(W.emergeStamp, t, 0.1)) {
-            W.emerge = 0;
+        if (MoreThanElapsed(Moves.emergeStamp, t, 0.1)) {
+            Moves.emerge = 0;
             f.pose = 4;
         }
     }
@@ -109,26 +220,26 @@ void UpdateEra03FighterEmerge() {
 void UpdateEra03FighterSink() {
     Era03FighterRecord& f = Era03Fighter;
     const double t = GameNow();
-    if (W.sink == 1) {
+    if (Moves.sink == 1) {
         f.pose = 12;
-        W.sinkStamp = t;
-        W.sink = 2;
+        Moves.sinkStamp = t;
+        Moves.sink = 2;
     }
-    if (W.sink == 2) {
+    if (Moves.sink == 2) {
         f.pose = 12;
-        if (MoreThanElapsed(W.sinkStamp, t, 0.1)) W.sink = 3, W.sinkStamp = t;
+        if (MoreThanElapsed(Moves.sinkStamp, t, 0.1)) Moves.sink = 3, Moves.sinkStamp = t;
     }
-    if (W.sink == 3) {
+    if (Moves.sink == 3) {
         f.pose = 13;
-        if (MoreThanElapsed(W.sinkStamp, t, 0.1)) W.sink = 4, W.spin = 1, W.sinkStamp = t;
+        if (MoreThanElapsed(Moves.sinkStamp, t, 0.1)) Moves.sink = 4, Moves.spin = 1, Moves.sinkStamp = t;
     }
-    if (W.sink == 4 && MoreThanElapsed(W.sinkStamp, t, 0.02)) {
-        W.sinkStamp = t;
+    if (Moves.sink == 4 && MoreThanElapsed(Moves.sinkStamp, t, 0.02)) {
+        Moves.sinkStamp = t;
         f.y += 20;
         if (f.y >= Floor() + kHidden) {
             f.y = Floor() + kHidden;
-            W.spin = 0;
-            W.sink = 0;
+            Moves.spin = 0;
+            Moves.sink = 0;
         }
     }
 }
@@ -136,52 +247,52 @@ void UpdateEra03FighterSink() {
 void UpdateEra03FighterSpin() {
     const double t = GameNow();
     constexpr std::int32_t kPoses[] = {14, 15, 16};
-    if (W.spin < 1 || W.spin > 3) return;
-    Era03Fighter.pose = kPoses[W.spin - 1];
-    if (W.spin == 1) FighterSound(52);
-    if (MoreThanElapsed(W.spinStamp, t, 0.01)) {
-        W.spin = W.spin % 3 + 1;
-        W.spinStamp = t;
+    if (Moves.spin < 1 || Moves.spin > 3) return;
+    Era03Fighter.pose = kPoses[Moves.spin - 1];
+    if (Moves.spin == 1) FighterSound(52);
+    if (MoreThanElapsed(Moves.spinStamp, t, 0.01)) {
+        Moves.spin = Moves.spin % 3 + 1;
+        Moves.spinStamp = t;
     }
 }
 
 void RunEra03FighterBurrow() {
     Era03FighterRecord& f = Era03Fighter;
-    if (W.burrow == 1) {
-        W.burrow = 2;
-        W.sink = 1;
+    if (Moves.burrow == 1) {
+        Moves.burrow = 2;
+        Moves.sink = 1;
     }
-    if (W.burrow == 2 && f.y == Floor() + kHidden) W.burrow = 3;
-    if (W.burrow == 3) {
+    if (Moves.burrow == 2 && f.y == Floor() + kHidden) Moves.burrow = 3;
+    if (Moves.burrow == 3) {
         // He comes up beside her, on a side chosen by a roll.
         const std::int32_t r = Random0To99();
-        W.burrow = 4;
-        W.rise = 1;
+        Moves.burrow = 4;
+        Moves.rise = 1;
         const std::int32_t h = Random0To99() / 2;
         f.x = r < 50 ? PlayerState.x - 10 - h : PlayerState.x + 10 + h;
         if (PlayerState.facing == 1) f.x += 30;
     }
-    if (W.burrow == 4 && W.rise == 0) {
-        W.burrow = 5;
-        W.fall = 1;
+    if (Moves.burrow == 4 && Moves.rise == 0) {
+        Moves.burrow = 5;
+        Moves.fall = 1;
     }
-    if (W.burrow == 5 && W.fall == 0) W.burrow = 0;
+    if (Moves.burrow == 5 && Moves.fall == 0) Moves.burrow = 0;
 }
 
 void UpdateEra03FighterRise() {
     Era03FighterRecord& f = Era03Fighter;
     const double t = GameNow();
-    if (W.rise == 1) {
-        W.rise = 2;
-        W.spin = 1;
-        W.riseStamp = t;
-        W.startY = f.y;
-        W.riseSpeed = Random0To99() * 7 + 1250;
+    if (Moves.rise == 1) {
+        Moves.rise = 2;
+        Moves.spin = 1;
+        Moves.riseStamp = t;
+        Moves.startY = f.y;
+        Moves.riseSpeed = Random0To99() * 7 + 1250;
         if (f.y >= Floor() + kHidden) DebrisBurst.trigger = 1;
     }
-    if (W.rise == 2) {
-        const std::int32_t n = W.startY - ArcRise(W.riseSpeed, t - W.riseStamp);
-        if (n > f.y) W.rise = 0;   // past the top of the arc
+    if (Moves.rise == 2) {
+        const std::int32_t n = Moves.startY - ArcRise(Moves.riseSpeed, t - Moves.riseStamp);
+        if (n > f.y) Moves.rise = 0;   // past the top of the arc
         else f.y = n;
     }
 }
@@ -189,20 +300,20 @@ void UpdateEra03FighterRise() {
 void UpdateEra03FighterFall() {
     Era03FighterRecord& f = Era03Fighter;
     const double t = GameNow();
-    if (W.fall == 1) {
-        W.fallStamp = t;
-        W.fallStartY = f.y;
-        W.spin = 1;
-        W.fall = 3;
+    if (Moves.fall == 1) {
+        Moves.fallStamp = t;
+        Moves.fallStartY = f.y;
+        Moves.spin = 1;
+        Moves.fall = 3;
     }
-    if (W.fall == 3) {
-        const double s = t - W.fallStamp;
-        f.y = TruncToInt(W.fallStartY + 398.4 * s * s);
+    if (Moves.fall == 3) {
+        const double s = t - Moves.fallStamp;
+        f.y = TruncToInt(Moves.fallStartY + 398.4 * s * s);
         if (f.y >= Floor()) {
             f.y = Floor();
-            W.fall = 0;
-            W.fallStartY = 0;
-            W.spin = 0;
+            Moves.fall = 0;
+            Moves.fallStartY = 0;
+            Moves.spin = 0;
             f.pose = 4;
         }
     }
@@ -210,38 +321,38 @@ void UpdateEra03FighterFall() {
 
 void RunEra03FighterDoubleThrow() {
     Era03FighterRecord& f = Era03Fighter;
-    if (W.doubleThrow == 1) {
+    if (Moves.doubleThrow == 1) {
         if (f.y > Floor()) {
-            W.emerge = W.emerge == 0 ? 1 : W.emerge;
-            W.emergeRise = 30;
+            Moves.emerge = Moves.emerge == 0 ? 1 : Moves.emerge;
+            Moves.emergeRise = 30;
         } else if (f.y == Floor()) {
-            W.doubleThrow = 2;
-            W.throwStep = 1;
+            Moves.doubleThrow = 2;
+            Moves.throwStep = 1;
             return;
         }
     }
-    if (W.doubleThrow == 2 && W.throwStep == 0) {
-        W.doubleThrow = 3;
-        W.throwStep = 1;
+    if (Moves.doubleThrow == 2 && Moves.throwStep == 0) {
+        Moves.doubleThrow = 3;
+        Moves.throwStep = 1;
         return;
     }
-    if (W.doubleThrow == 3 && W.throwStep == 0) W.doubleThrow = 0;
+    if (Moves.doubleThrow == 3 && Moves.throwStep == 0) Moves.doubleThrow = 0;
 }
 
 void UpdateEra03FighterThrow() {
     Era03FighterRecord& f = Era03Fighter;
     const double t = GameNow();
-    if (W.throwStep == 1) {
+    if (Moves.throwStep == 1) {
         // One shot at a time.
-        if (W.shot != 0) {
-            W.throwStep = 0;
+        if (Moves.shot != 0) {
+            Moves.throwStep = 0;
             return;
         }
-        W.throwStamp = t;
-        W.throwStep = 2;
+        Moves.throwStamp = t;
+        Moves.throwStep = 2;
     }
-    const double s = t - W.throwStamp;
-    if (W.throwStep == 2) {
+    const double s = t - Moves.throwStamp;
+    if (Moves.throwStep == 2) {
         f.pose = 23;
         MarkerY() = f.y - 65;
         MarkerX() = f.facing == 1 ? f.x + 38 : f.x - 81;
@@ -255,17 +366,17 @@ void UpdateEra03FighterThrow() {
         }
         if (s >= 0.5) {
             FighterSound(5);
-            W.throwStamp = t;
-            W.shot = 1;
-            W.shotDir = f.facing;
-            W.throwStep = 3;
+            Moves.throwStamp = t;
+            Moves.shot = 1;
+            Moves.shotDir = f.facing;
+            Moves.throwStep = 3;
             return;
         }
     }
-    if (W.throwStep == 3) {
+    if (Moves.throwStep == 3) {
         f.pose = 25;
-        if (MoreThanElapsed(W.throwStamp, t, 0.3)) {
-            W.throwStep = 0;
+        if (MoreThanElapsed(Moves.throwStamp, t, 0.3)) {
+            Moves.throwStep = 0;
             f.pose = 4;
         }
     }
@@ -276,66 +387,66 @@ void UpdateEra03FighterShot() {
     PlayerStateRecord& h = PlayerState;
     const double t = GameNow();
     // 1. Launch: level, or climbing or diving at one of two slopes.
-    if (W.shot == 1) {
+    if (Moves.shot == 1) {
         MarkerState() = 4;
         MarkerX() = f.x;
-        W.shotFlightStamp = W.shotLaunchStamp = t;
-        W.shotStartX = MarkerX();
-        W.shotStartY = MarkerY();
-        W.shotSlope = 99999;
-        if (Random0To99() >= 30) W.shotSlope = 1;
-        if (Random0To99() >= 30) W.shotSlope = 2;
-        if (Random0To99() >= 50) W.shotSlope = -W.shotSlope;
-        W.shot = 2;
+        Moves.shotFlightStamp = Moves.shotLaunchStamp = t;
+        Moves.shotStartX = MarkerX();
+        Moves.shotStartY = MarkerY();
+        Moves.shotSlope = 99999;
+        if (Random0To99() >= 30) Moves.shotSlope = 1;
+        if (Random0To99() >= 30) Moves.shotSlope = 2;
+        if (Random0To99() >= 50) Moves.shotSlope = -Moves.shotSlope;
+        Moves.shot = 2;
     }
-    if (W.shot == 2) {
+    if (Moves.shot == 2) {
         // 2. Flight.
-        const double s = t - W.shotFlightStamp;
+        const double s = t - Moves.shotFlightStamp;
         std::int32_t& x = MarkerX();
         std::int32_t& y = MarkerY();
         MarkerState() = 4;
         FighterSound(53);
-        x = W.shotStartX - TruncToInt(W.shotDir * 1200 * s);
-        y = W.shotSlope >= 0 ? W.shotStartY - TruncToInt(1200 * s / W.shotSlope)
-                             : W.shotStartY + TruncToInt(1200 * s / -W.shotSlope);
+        x = Moves.shotStartX - TruncToInt(Moves.shotDir * 1200 * s);
+        y = Moves.shotSlope >= 0 ? Moves.shotStartY - TruncToInt(1200 * s / Moves.shotSlope)
+                             : Moves.shotStartY + TruncToInt(1200 * s / -Moves.shotSlope);
         // 3. Off the floor.
         const std::int32_t floor = FloorHeightAt(x, y);
         if (y > floor - 20) {
-            W.shotSlope = -W.shotSlope;
-            W.shotStartX = x;
-            W.shotStartY = floor - 20;
-            W.shotFlightStamp = t;
+            Moves.shotSlope = -Moves.shotSlope;
+            Moves.shotStartX = x;
+            Moves.shotStartY = floor - 20;
+            Moves.shotFlightStamp = t;
             FighterSound(41);
         }
         // 4. Out of play.
         if (x < ScrollX - 100 || x >= ScrollX + 1500 || y < -9 || y >= 1000) {
             MarkerState() = 0;
-            W.shot = 0;
+            Moves.shot = 0;
             return;
         }
         // 5. Her: returned by a well-timed blow from the front, else it knocks her away.
         if (TestBoxAgainstPlayer(x - 5, y - 5, x + 5, y + 5) == 2) {
             bool returned = false;
             if (h.pose == 21 && h.y - 95 <= y && y <= h.y - 5) {
-                W.shotSlope = -W.shotSlope;
+                Moves.shotSlope = -Moves.shotSlope;
                 returned = true;
             } else if (h.pose == 36 && h.y - 150 <= y && y <= h.y - 77) {
-                W.shotSlope = -3;
+                Moves.shotSlope = -3;
                 returned = true;
             }
             if ((h.facing == 1 && x < h.x) || (h.facing == -1 && x > h.x)) returned = false;
             if (returned) {
-                W.shotDir = -W.shotDir;
-                W.shotStartX = x;
-                W.shotStartY = FloorHeightAt(x, y);
+                Moves.shotDir = -Moves.shotDir;
+                Moves.shotStartX = x;
+                Moves.shotStartY = FloorHeightAt(x, y);
                 FighterSound(41);
             } else {
                 StartBurst2(x, y);
                 MarkerState() = 0;
-                W.shot = 3;
-                W.shotFlightStamp = t;
-                W.knockX = h.x;
-                W.knockY = h.y;
+                Moves.shot = 3;
+                Moves.shotFlightStamp = t;
+                Moves.knockX = h.x;
+                Moves.knockY = h.y;
                 FighterSound(22);
                 const bool high = y < h.y - 80;
                 PlayerHurtPoseRequest = high ? 85 : 84;
@@ -343,29 +454,29 @@ void UpdateEra03FighterShot() {
             }
         }
         // 6. Him: a shot back at him once it has left his hand.
-        if (AtLeastElapsed(W.shotLaunchStamp, t, 0.1) && f.x - 30 <= x && x < f.x + 30) {
+        if (AtLeastElapsed(Moves.shotLaunchStamp, t, 0.1) && f.x - 30 <= x && x < f.x + 30) {
             StartBurst2(x, y);
             MarkerState() = 0;
             FighterSound(22);
-            W.shot = 0;
+            Moves.shot = 0;
             f.hp -= 50;
             h.exp += 50;
-            W.reaction = 41;
+            Moves.reaction = 41;
             // Pushed the way the shot travels.
-            W.reactionDir = -W.shotDir;
+            Moves.reactionDir = -Moves.shotDir;
         }
-        if (W.shot != 3) return;
+        if (Moves.shot != 3) return;
     }
     // 7. The knock.
-    if (W.shot == 3) {
-        const double s = t - W.shotFlightStamp;
+    if (Moves.shot == 3) {
+        const double s = t - Moves.shotFlightStamp;
         HoldHeroine();
         PlayerMoveState.jumpKind = 0;
         h.pose = h.y - 80 > MarkerY() ? 85 : 84;
-        h.x = W.knockX - TruncToInt(500 * s) * W.shotDir;
-        if (W.shotSlope >= 0) h.y = W.knockY - TruncToInt(500 * s / W.shotSlope);
-        if (MoreThanElapsed(W.shotFlightStamp, t, 0.2)) {
-            W.shot = 0;
+        h.x = Moves.knockX - TruncToInt(500 * s) * Moves.shotDir;
+        if (Moves.shotSlope >= 0) h.y = Moves.knockY - TruncToInt(500 * s / Moves.shotSlope);
+        if (MoreThanElapsed(Moves.shotFlightStamp, t, 0.2)) {
+            Moves.shot = 0;
             MessageBoxOpen = 0;
             ReleasePlayerFromEra03Fighter(0);
         }
@@ -381,29 +492,29 @@ void UpdateEra03FighterStrike() {
         double hold;
     };
     constexpr StrikeRow kRows[] = {{55, 0.02}, {56, 0.02}, {57, 0.15}, {56, 0.02}, {55, 0.02}};   // steps 2..6
-    if (W.strike == 1) {
-        W.strike = 2;
-        W.strikeStamp = t;
+    if (Moves.strike == 1) {
+        Moves.strike = 2;
+        Moves.strikeStamp = t;
     }
-    if (W.strike < 2 || W.strike > 6) return;
-    f.pose = kRows[W.strike - 2].pose;
-    if (W.strike == 4 && W.knockBack == 0 && h.y - 137 <= f.y - 110 && f.y - 110 <= h.y) {
+    if (Moves.strike < 2 || Moves.strike > 6) return;
+    f.pose = kRows[Moves.strike - 2].pose;
+    if (Moves.strike == 4 && Moves.knockBack == 0 && h.y - 137 <= f.y - 110 && f.y - 110 <= h.y) {
         const bool inReach = f.facing == 1 ? (f.x - 181 <= h.x && h.x <= f.x) : (f.x - 30 <= h.x && h.x <= f.x + 150);
         if (inReach) {
-            W.knockBack = 1;
+            Moves.knockBack = 1;
             f.colour = 0xFFFF3333u;
             FighterSound(36);
             h.hp -= 15;
         }
     }
-    if (MoreThanElapsed(W.strikeStamp, t, kRows[W.strike - 2].hold)) {
-        if (W.strike == 5) f.colour = 0xFFFFFFFFu;
-        W.strikeStamp = t;
-        if (W.strike == 6) {
-            W.strike = 0;
+    if (MoreThanElapsed(Moves.strikeStamp, t, kRows[Moves.strike - 2].hold)) {
+        if (Moves.strike == 5) f.colour = 0xFFFFFFFFu;
+        Moves.strikeStamp = t;
+        if (Moves.strike == 6) {
+            Moves.strike = 0;
             f.pose = 4;
         } else {
-            W.strike += 1;
+            Moves.strike += 1;
         }
     }
 }
@@ -411,19 +522,19 @@ void UpdateEra03FighterStrike() {
 void TestEra03FighterContact() {
     const Era03FighterRecord& f = Era03Fighter;
     PlayerStateRecord& h = PlayerState;
-    if (W.spin == 0 || W.knockBack != 0 || W.toss != 0) return;
+    if (Moves.spin == 0 || Moves.knockBack != 0 || Moves.toss != 0) return;
     if (h.facing == 1 && f.x - 75 <= h.x && h.x <= f.x + 80) {
         if (h.y - 137 <= f.y && f.y < h.y - 110) {
-            W.knockBack = 1;
+            Moves.knockBack = 1;
             h.hp -= 5;
         } else if (h.y - 110 <= f.y && f.y <= h.y) {
-            W.toss = 1;
+            Moves.toss = 1;
             h.hp -= 5;
         }
     }
-    if (W.toss == 0 && W.knockBack == 0 && h.facing == -1 && f.x - 100 <= h.x && h.x <= f.x + 60 &&
+    if (Moves.toss == 0 && Moves.knockBack == 0 && h.facing == -1 && f.x - 100 <= h.x && h.x <= f.x + 60 &&
         h.y - 137 <= f.y - 70 && f.y - 70 < h.y) {
-        W.knockBack = 1;
+        Moves.knockBack = 1;
         h.hp -= 10;
     }
 }
@@ -434,44 +545,44 @@ void UpdateEra03FighterKnockBack() {
     const double t = GameNow();
     HoldHeroine();
     if (PlayerMoveState.jumpKind != 0) PlayerMoveState.jumpKind = 11;
-    if (W.knockBack == 1) {
-        W.startX = f.x;
-        W.knockBackStamp = W.knockBackFrameStamp = t;
-        W.emerge = 0;
-        W.knockBack = 2;
+    if (Moves.knockBack == 1) {
+        Moves.startX = f.x;
+        Moves.knockBackStamp = Moves.knockBackFrameStamp = t;
+        Moves.emerge = 0;
+        Moves.knockBack = 2;
     }
-    const double s = t - W.knockBackStamp;
-    if (W.knockBack >= 2 && W.knockBack <= 4) {
+    const double s = t - Moves.knockBackStamp;
+    if (Moves.knockBack >= 2 && Moves.knockBack <= 4) {
         constexpr std::int32_t kPoses[] = {35, 37, 34};
-        h.pose = kPoses[W.knockBack - 2];
-        if (MoreThanElapsed(W.knockBackFrameStamp, t, 0.01)) {
-            if (W.knockBack == 2) FighterSound(48);
-            W.knockBack = W.knockBack == 4 ? 2 : W.knockBack + 1;
-            W.knockBackFrameStamp = t;
+        h.pose = kPoses[Moves.knockBack - 2];
+        if (MoreThanElapsed(Moves.knockBackFrameStamp, t, 0.01)) {
+            if (Moves.knockBack == 2) FighterSound(48);
+            Moves.knockBack = Moves.knockBack == 4 ? 2 : Moves.knockBack + 1;
+            Moves.knockBackFrameStamp = t;
         }
         // Pushed away while the arc grows, let go once it shrinks.
         const std::int32_t d = TruncToInt(410 * s - 398.4 * s * s);
-        if (h.x <= W.startX) {
+        if (h.x <= Moves.startX) {
             h.facing = 1;
-            const std::int32_t to = W.startX - 170 - d;
-            if (h.x <= to) W.knockBack = 5;
+            const std::int32_t to = Moves.startX - 170 - d;
+            if (h.x <= to) Moves.knockBack = 5;
             else h.x = to;
         } else {
             h.facing = -1;
-            const std::int32_t to = W.startX + 170 + d;
-            if (h.x >= to) W.knockBack = 5;
+            const std::int32_t to = Moves.startX + 170 + d;
+            if (h.x >= to) Moves.knockBack = 5;
             else h.x = to;
         }
         if (s >= 0.2) h.pose = 38;
     }
-    if (W.knockBack == 5) {
+    if (Moves.knockBack == 5) {
         h.pose = 38;
         if (s >= 0.1) f.pose = 4;
         if (s >= 0.2) {
             if (h.facing == 1) h.x -= 20;
-            W.knockBack = 0;
+            Moves.knockBack = 0;
             MessageBoxOpen = 0;
-            W.spin = 0;
+            Moves.spin = 0;
         }
     }
 }
@@ -480,32 +591,32 @@ void UpdateEra03FighterToss() {
     PlayerStateRecord& h = PlayerState;
     const double t = GameNow();
     HoldHeroine();
-    if (W.toss == 1) {
-        W.tossStamp = W.tossFrameStamp = t;
-        W.tossStartX = h.x;
-        W.tossStartY = h.y;
-        W.startX = Era03Fighter.x;
-        W.toss = 2;
+    if (Moves.toss == 1) {
+        Moves.tossStamp = Moves.tossFrameStamp = t;
+        Moves.tossStartX = h.x;
+        Moves.tossStartY = h.y;
+        Moves.startX = Era03Fighter.x;
+        Moves.toss = 2;
     }
-    if (W.toss < 2 || W.toss > 5) return;
-    h.pose = 41 + (W.toss - 2);
-    if (MoreThanElapsed(W.tossFrameStamp, t, 0.02)) {
-        if (W.toss == 2) FighterSound(48);
-        W.toss = W.toss == 5 ? 2 : W.toss + 1;
-        W.tossFrameStamp = t;
+    if (Moves.toss < 2 || Moves.toss > 5) return;
+    h.pose = 41 + (Moves.toss - 2);
+    if (MoreThanElapsed(Moves.tossFrameStamp, t, 0.02)) {
+        if (Moves.toss == 2) FighterSound(48);
+        Moves.toss = Moves.toss == 5 ? 2 : Moves.toss + 1;
+        Moves.tossFrameStamp = t;
     }
-    const double s = t - W.tossStamp;
-    if (h.x < W.startX) {
+    const double s = t - Moves.tossStamp;
+    if (h.x < Moves.startX) {
         h.facing = 1;
-        h.x = TruncToInt(W.tossStartX - 150 * s);
+        h.x = TruncToInt(Moves.tossStartX - 150 * s);
     } else {
         h.facing = -1;
-        h.x = TruncToInt(W.tossStartX + 150 * s);
+        h.x = TruncToInt(Moves.tossStartX + 150 * s);
     }
-    h.y = W.tossStartY - 40 - TruncToInt(790 * s - 556.1 * s * s);
+    h.y = Moves.tossStartY - 40 - TruncToInt(790 * s - 556.1 * s * s);
     if (s >= 790.0 / 1112.2) {
-        W.toss = 0;
-        W.knockBack = 0;
+        Moves.toss = 0;
+        Moves.knockBack = 0;
         MessageBoxOpen = 0;
         ReleasePlayerFromEra03Fighter(0);
     }
@@ -526,25 +637,26 @@ void UpdateEra03FighterReaction() {
     Era03FighterRecord& f = Era03Fighter;
     PlayerStateRecord& h = PlayerState;
     const double t = GameNow();
-    W.emerge = W.sink = W.spin = W.fall = W.rise = W.burrow = W.throwStep = W.doubleThrow = 0;
-    std::int32_t& r = W.reaction;
+    Moves.emerge = Moves.sink = Moves.spin = Moves.fall = 0;
+    Moves.rise = Moves.burrow = Moves.throwStep = Moves.doubleThrow = 0;
+    std::int32_t& r = Moves.reaction;
     if (r == 21 || r == 31 || r == 41) {
-        W.reactionStamp = W.reactionStepStamp = t;
-        W.startX = f.x;
-        W.startY = f.y;
+        Moves.reactionStamp = Moves.reactionStepStamp = t;
+        Moves.startX = f.x;
+        Moves.startY = f.y;
         r += 1;
     }
-    const double s = t - W.reactionStamp;
-    const double step = t - W.reactionStepStamp;
+    const double s = t - Moves.reactionStamp;
+    const double step = t - Moves.reactionStepStamp;
     const auto next = [&](std::int32_t to) {
         r = to;
-        W.reactionStepStamp = t;
+        Moves.reactionStepStamp = t;
     };
     // Knocked up.
     if (r == 22) {
         f.pose = 18;
-        f.x = KeepInArena(W.startX + TruncToInt(W.reactionDir * 800 * s));
-        f.y = W.startY - TruncToInt(1600 * s);
+        f.x = KeepInArena(Moves.startX + TruncToInt(Moves.reactionDir * 800 * s));
+        f.y = Moves.startY - TruncToInt(1600 * s);
         if (s >= 0.125) {
             f.pose = 4;
             next(91);
@@ -573,7 +685,7 @@ void UpdateEra03FighterReaction() {
     // Pushed back.
     if (r == 42) {
         f.pose = 19;
-        f.x = KeepInArena(W.startX + TruncToInt(W.reactionDir * 200 * s));
+        f.x = KeepInArena(Moves.startX + TruncToInt(Moves.reactionDir * 200 * s));
         ApproachFloor();
         if (s >= 0.4) {
             f.pose = 4;
@@ -583,119 +695,19 @@ void UpdateEra03FighterReaction() {
     // Grabbed: only a heroine facing him on the floor.
     if (r == 51) next(h.facing == 1 && h.y == FloorHeightAt(h.x, f.y) ? 61 : 0);
     if (r >= 61 && r <= 70) {
-        const double g = t - W.reactionStamp;
-        const bool read = EnterConfirmState == 2;
-        if (r == 61) {
-            MessageBoxOpen = 1;
-            HitEffectState = 10;
-            W.reactionStamp = t;
-            r = 62;
-            return;
-        }
-        if (r == 62 || r == 63) {
-            f.pose = 18;
-            f.x = h.x + 109;
-            f.y = h.y - 21;
-            h.pose = 36;
-            if (r == 62 && g >= 0.01) {
-                FighterSound(58);
-                r = 63;
-            }
-            if (r == 63 && g >= 1.0) {
-                if (W.grabCount == 0) {
-                    EnterConfirmState = 1;
-                    EventHoldsPlayer = 1;
-                    r = 64;
-                } else {
-                    W.reactionStepStamp = t;
-                    r = 68;
-                }
-                return;
-            }
-        }
-        if (r == 64 || r == 65) {
-            f.pose = 18;
-            f.y = Floor();
-            h.pose = 94;
-            DialogueChannels.fighterLine = r == 64 ? 24 : 25;
-            if (read) {
-                EnterConfirmState = 1;
-                FighterSound(6);
-                if (r == 65) W.reactionStamp = t;
-                r += 1;
-                return;
-            }
-        }
-        if (r >= 66 && r <= 68) {
-            const double since = t - W.reactionStamp;
-            f.pose = static_cast<std::int32_t>(since / 0.2) % 2 == 0 ? 5 : 6;
-        }
-        if (r == 66) {
-            f.y = Floor();
-            h.pose = 1;
-            DialogueChannels.fighterLine = 26;
-            if (read) {
-                W.strike = 1;
-                EnterConfirmState = 0;
-                DialogueChannels.fighterLine = 0;
-                r = 67;
-                return;
-            }
-        }
-        if (r == 67) {
-            f.y = Floor();
-            if (W.strike == 0 && W.knockBack == 0) {
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                r = 69;
-            }
-        }
-        if (r == 68) {
-            f.y = Floor();
-            if (step >= 1.0) {
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                FighterSound(6);
-                r = 70;
-                return;
-            }
-        }
-        if (r == 69) {
-            f.y = Floor();
-            DialogueChannels.fighterLine = 27;
-            if (EnterConfirmState == 2) {
-                CloseLine(DialogueChannels.fighterLine);
-                W.reactionStepStamp = t;
-                r = 68;
-                return;
-            }
-        }
-        if (r == 70) {
-            f.y = Floor();
-            DialogueChannels.fighterLine = W.grabCount > 0 ? 29 : 28;
-            if (read) {
-                r = 0;
-                EnterConfirmState = 0;
-                DialogueChannels.fighterLine = 0;
-                EventHoldsPlayer = 0;
-                MessageBoxOpen = 0;
-                W.grabCount += 1;
-                h.exp += 70;
-                f.hp -= 70;
-            }
-        }
+        StepGrab(t, step);
         return;
     }
     // The follow-ups: a throw, a strike, or both.
     if (r == 91) {
         const std::int32_t roll = Random0To99();
         r = 0;
-        if (roll < 60) W.throwStep = 1;
-        if (roll < 20) W.strike = 1;
+        if (roll < 60) Moves.throwStep = 1;
+        if (roll < 20) Moves.strike = 1;
     }
     if (r == 92) {
         const std::int32_t roll = Random0To99();
         r = 0;
-        if (roll < 20) W.strike = 1;
+        if (roll < 20) Moves.strike = 1;
     }
 }

@@ -8,6 +8,7 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/hud.h"
 #include "core/pickups.h"
@@ -15,13 +16,11 @@
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
-constexpr std::int32_t L = Era03Anchor(3);    // 54850, the stretch's left wall
-constexpr std::int32_t R = Era03Anchor(5);    // 58350, its right wall
+constexpr std::int32_t kStretchLeft = Era03Anchor(3);    // 54850, the stretch's left wall
+constexpr std::int32_t kStretchRight = Era03Anchor(5);    // 58350, its right wall
 
 struct ControllerState {
     std::int32_t state = 0;     // 0 new, 1 waiting, 2 live, 3 paying out, 4 coins out, 5 paid
@@ -34,26 +33,26 @@ ControllerState Ctl;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
-bool ScrollOutsideStretch() { return ScrollX < L - 1200 || ScrollX > R; }
+bool ScrollOutsideStretch() { return ScrollX < kStretchLeft - 1200 || ScrollX > kStretchRight; }
 
 }  // namespace
 
 Era03PlacedObjectPlace Era03PlacedObjectLayout(std::int32_t i) {
-    if (i == 1) return {L + 394, 315, 2, 0};
-    if (i == 2) return {L + 470, 310, 1, 0};
-    if (i == 3) return {L + 434, 321, 2, 0};
-    if (i == 4) return {L + 557, 329, 1, 0};
-    if (i == 5) return {L + 704, 587, 2, 0};
-    if (i <= 12) return {L + 694 + 400 * (i - 6), 449, 2, 2};
-    if (i <= 19) return {L + 706 + 400 * (i - 13), 473, 2, 2};
-    if (i <= 26) return {L + 727 + 400 * (i - 20), 488, 2, 2};
-    if (i <= 33) return {L + 848 + 400 * (i - 27), 446, 2, 5};
-    if (i <= 40) return {L + 836 + 400 * (i - 34), 467, 2, 5};
-    if (i <= 47) return {L + 819 + 400 * (i - 41), 483, 2, 5};
-    if (i == 48) return {L + 890, 595, 1, 0};
-    if (i == 49) return {L + 1006, 572, 2, 5};
-    if (i <= 60) return {L + 1257 + 200 * (i - 50), 589, 2, 5};
-    return {L + 1288 + 400 * (i - 61), 315, 2, 5};
+    if (i == 1) return {kStretchLeft + 394, 315, 2, 0};
+    if (i == 2) return {kStretchLeft + 470, 310, 1, 0};
+    if (i == 3) return {kStretchLeft + 434, 321, 2, 0};
+    if (i == 4) return {kStretchLeft + 557, 329, 1, 0};
+    if (i == 5) return {kStretchLeft + 704, 587, 2, 0};
+    if (i <= 12) return {kStretchLeft + 694 + 400 * (i - 6), 449, 2, 2};
+    if (i <= 19) return {kStretchLeft + 706 + 400 * (i - 13), 473, 2, 2};
+    if (i <= 26) return {kStretchLeft + 727 + 400 * (i - 20), 488, 2, 2};
+    if (i <= 33) return {kStretchLeft + 848 + 400 * (i - 27), 446, 2, 5};
+    if (i <= 40) return {kStretchLeft + 836 + 400 * (i - 34), 467, 2, 5};
+    if (i <= 47) return {kStretchLeft + 819 + 400 * (i - 41), 483, 2, 5};
+    if (i == 48) return {kStretchLeft + 890, 595, 1, 0};
+    if (i == 49) return {kStretchLeft + 1006, 572, 2, 5};
+    if (i <= 60) return {kStretchLeft + 1257 + 200 * (i - 50), 589, 2, 5};
+    return {kStretchLeft + 1288 + 400 * (i - 61), 315, 2, 5};
 }
 
 void ResetEra03PlacedObjectSteps() { Ctl = ControllerState{}; }
@@ -125,8 +124,8 @@ void UpdateEra03PlacedObjectFlight(std::int32_t i) {
         Ctl.bounced = 1;
         if (o.vx[i] > 1000) o.vx[i] = 100;
     };
-    if (o.x[i] < L + 50) offWall(L + 50);
-    if (o.x[i] > R - 50) offWall(R - 50);
+    if (o.x[i] < kStretchLeft + 50) offWall(kStretchLeft + 50);
+    if (o.x[i] > kStretchRight - 50) offWall(kStretchRight - 50);
     // 5. Heard only on screen.
     if (Ctl.bounced != 0 && ScrollX <= o.x[i] && o.x[i] <= ScrollX + 1024) Sound(128);
     // 6. Her attack.
@@ -202,7 +201,8 @@ void UpdateEra03PlacedObjects() {
         LayOutEra03PlacedObjects();
     }
     // 3. Live only once the duel is won.
-    if (Ctl.state == 1 && Era03Duel.state == 99 && ScrollX >= L - 1200 && ScrollX <= R) Ctl.state = 2;
+    if (Ctl.state == 1 && Era03Duel.state == 99 && ScrollX >= kStretchLeft - 1200 && ScrollX <= kStretchRight)
+        Ctl.state = 2;
     // 4.
     if (Ctl.state == 2) {
         Ctl.goneCount = 0;

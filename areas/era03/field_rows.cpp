@@ -3,6 +3,7 @@
 // it and take its colour), loose poles, stakes and posts cut from one sheet,
 // and the 65 objects interleaved with them.
 #include "areas/era03/field.h"
+#include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
@@ -10,16 +11,11 @@
 
 namespace {
 
-constexpr std::int32_t A1 = Era03Anchor(2);   // 51750, the creature's section
-constexpr std::int32_t A2 = Era03Anchor(3);   // 54850, the objects' section
+constexpr std::int32_t kCreatureSection = Era03Anchor(2);   // 51750, the creature's section
+constexpr std::int32_t kObjectsSection = Era03Anchor(3);   // 54850, the objects' section
 
-struct Rect {
-    std::int32_t left, top, right, bottom;
-};
-struct Piece {
-    Rect src;
-    float cx, cy;
-};
+using Rect = Era03SheetRect;
+using Piece = Era03FieldPiece;
 
 // One drawn row: what it shows, where (world x, screen y), how it is turned.
 struct Row {
@@ -30,13 +26,9 @@ struct Row {
 };
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-constexpr Piece kPole{{259, 297, 393, 309}, 134, 2};
-constexpr Piece kShortPole{{259, 284, 393, 295}, 134, 2};
-constexpr Piece Stake(std::int32_t bottom) { return {{268, 117, 300, bottom}, 4, 103}; }
-constexpr Piece kPeg{{302, 117, 330, 195}, 4, 78};
-constexpr Piece kPost1{{332, 136, 355, 210}, 20, 74};
-constexpr Piece kPost2{{357, 136, 382, 221}, 22, 85};
-constexpr Piece kPost3{{384, 136, 416, 241}, 22, 85};
+constexpr Piece kPole = kEra03Pole, kShortPole = kEra03ShortPole, kPeg = kEra03Peg;
+constexpr Piece kPost1 = kEra03Posts[0], kPost2 = kEra03Posts[1], kPost3 = kEra03Posts[2];
+constexpr Piece kShortStake = kEra03Stakes[0], kMiddleStake = kEra03Stakes[1], kLongStake = kEra03Stakes[2];
 constexpr Piece Plain(Rect r) { return {r, 0, 0}; }
 
 // Scenery rows 15..20 and the single rows 21..37, by row number; 0 = an object row.
@@ -45,27 +37,27 @@ struct FixedRow {
     Row r;
 };
 constexpr FixedRow kFixed[] = {
-    {15, {Plain({216, 69, 335, 114}), A1 + 500, 600, 1, 0, 0.76f, kWhite}},
-    {16, {Plain({0, 112, 63, 310}), A1 + 900, 470, 1, 0, 0.76f, kWhite}},
-    {17, {Plain({0, 0, 103, 110}), A1 + 1200, 610, 1, 0, 0.78f, kWhite}},
-    {18, {Plain({108, 0, 299, 69}), A1 + 1750, 580, 1, 0, 0.77f, kWhite}},
-    {19, {Plain({108, 0, 299, 69}), A1 + 1800, 700, 1, -150, 0.76f, kWhite}},
-    {20, {Plain({0, 0, 103, 110}), A1 + 2400, 563, 1, 45, 0.76f, kWhite}},
-    {21, {kPole, A2 + 489, 640, 1, 90, 0.77f, kWhite}},
-    {22, {kPole, A2 + 481, 506, 1, 90, 0.76f, kWhite}},
-    {23, {Stake(220), A2 + 476, 372, 1, -55, 0.75f, kWhite}},
-    {25, {kPole, A2 + 495, 640, 1, 90, 0.78f, 0xFFDDDDDDu}},
-    {26, {kShortPole, A2 + 487, 508, 1, 96, 0.79f, 0xFFDDDDDDu}},
-    {27, {kPeg, A2 + 500, 375, 1, -25, 0.78f, 0xFFDDDDDDu}},
-    {29, {kPole, A2 + 492, 640, 1, 92, 0.77f, kWhite}},
-    {30, {kPole, A2 + 489, 506, 1, 90, 0.76f, kWhite}},
-    {31, {kPeg, A2 + 484, 372, 1, -45, 0.75f, kWhite}},
-    {33, {kPole, A2 + 502, 640, 1, 91, 0.77f, kWhite}},
-    {34, {kShortPole, A2 + 497, 509, 1, 98, 0.78f, kWhite}},
-    {35, {kPost1, A2 + 511, 377, 1, 45, 0.79f, 0xFFEEEEEEu}},
-    {37, {kPost2, A2 + 647, 640, 1, 45, 0.79f, kWhite}},
-    {130, {kPost1, A2 + 847, 640, 1, 45, 0.79f, kWhite}},
-    {132, {kPost3, A2 + 1047, 640, -1, 25, 0.79f, kWhite}},
+    {15, {Plain({216, 69, 335, 114}), kCreatureSection + 500, 600, 1, 0, 0.76f, kWhite}},
+    {16, {Plain({0, 112, 63, 310}), kCreatureSection + 900, 470, 1, 0, 0.76f, kWhite}},
+    {17, {Plain({0, 0, 103, 110}), kCreatureSection + 1200, 610, 1, 0, 0.78f, kWhite}},
+    {18, {Plain({108, 0, 299, 69}), kCreatureSection + 1750, 580, 1, 0, 0.77f, kWhite}},
+    {19, {Plain({108, 0, 299, 69}), kCreatureSection + 1800, 700, 1, -150, 0.76f, kWhite}},
+    {20, {Plain({0, 0, 103, 110}), kCreatureSection + 2400, 563, 1, 45, 0.76f, kWhite}},
+    {21, {kPole, kObjectsSection + 489, 640, 1, 90, 0.77f, kWhite}},
+    {22, {kPole, kObjectsSection + 481, 506, 1, 90, 0.76f, kWhite}},
+    {23, {kLongStake, kObjectsSection + 476, 372, 1, -55, 0.75f, kWhite}},
+    {25, {kPole, kObjectsSection + 495, 640, 1, 90, 0.78f, 0xFFDDDDDDu}},
+    {26, {kShortPole, kObjectsSection + 487, 508, 1, 96, 0.79f, 0xFFDDDDDDu}},
+    {27, {kPeg, kObjectsSection + 500, 375, 1, -25, 0.78f, 0xFFDDDDDDu}},
+    {29, {kPole, kObjectsSection + 492, 640, 1, 92, 0.77f, kWhite}},
+    {30, {kPole, kObjectsSection + 489, 506, 1, 90, 0.76f, kWhite}},
+    {31, {kPeg, kObjectsSection + 484, 372, 1, -45, 0.75f, kWhite}},
+    {33, {kPole, kObjectsSection + 502, 640, 1, 91, 0.77f, kWhite}},
+    {34, {kShortPole, kObjectsSection + 497, 509, 1, 98, 0.78f, kWhite}},
+    {35, {kPost1, kObjectsSection + 511, 377, 1, 45, 0.79f, 0xFFEEEEEEu}},
+    {37, {kPost2, kObjectsSection + 647, 640, 1, 45, 0.79f, kWhite}},
+    {130, {kPost1, kObjectsSection + 847, 640, 1, 45, 0.79f, kWhite}},
+    {132, {kPost3, kObjectsSection + 1047, 640, -1, 25, 0.79f, kWhite}},
 };
 
 // Groups of rows: k = row - first; world x = base + step * k + offset.
@@ -76,17 +68,17 @@ struct GroupRow {
     float depth;
 };
 constexpr GroupRow kGroups[] = {
-    {39, 45, kPole, A2 + 694, 400, 87, 640, 1, 90, 0.76f},
-    {46, 52, Stake(220), A2 + 694, 400, 82, 506, 1, -55, 0.75f},
-    {60, 66, Stake(187), A2 + 694, 400, 90, 534, 1, -50, 0.77f},
-    {74, 80, Stake(165), A2 + 694, 400, 90, 569, 1, -35, 0.77f},
-    {88, 94, Stake(220), A2 + 694, 400, 76, 506, -1, -52, 0.77f},
-    {102, 108, Stake(187), A2 + 694, 400, 71, 534, -1, -47, 0.78f},
-    {116, 122, Stake(165), A2 + 694, 400, 72, 569, -1, -32, 0.79f},
-    {134, 144, kPost3, A2 + 1162, 200, 32, 640, 1, 45, 0.79f},
-    {156, 160, kPole, A2 + 1288, 400, 95, 640, 1, 90, 0.77f},
-    {161, 165, kPole, A2 + 1288, 400, 87, 506, 1, 90, 0.76f},
-    {166, 170, Stake(220), A2 + 1288, 400, 82, 372, 1, -55, 0.75f},
+    {39, 45, kPole, kObjectsSection + 694, 400, 87, 640, 1, 90, 0.76f},
+    {46, 52, kLongStake, kObjectsSection + 694, 400, 82, 506, 1, -55, 0.75f},
+    {60, 66, kMiddleStake, kObjectsSection + 694, 400, 90, 534, 1, -50, 0.77f},
+    {74, 80, kShortStake, kObjectsSection + 694, 400, 90, 569, 1, -35, 0.77f},
+    {88, 94, kLongStake, kObjectsSection + 694, 400, 76, 506, -1, -52, 0.77f},
+    {102, 108, kMiddleStake, kObjectsSection + 694, 400, 71, 534, -1, -47, 0.78f},
+    {116, 122, kShortStake, kObjectsSection + 694, 400, 72, 569, -1, -32, 0.79f},
+    {134, 144, kPost3, kObjectsSection + 1162, 200, 32, 640, 1, 45, 0.79f},
+    {156, 160, kPole, kObjectsSection + 1288, 400, 95, 640, 1, 90, 0.77f},
+    {161, 165, kPole, kObjectsSection + 1288, 400, 87, 506, 1, 90, 0.76f},
+    {166, 170, kLongStake, kObjectsSection + 1288, 400, 82, 372, 1, -55, 0.75f},
 };
 
 // Object rows: rows first..last show objects first - delta .. last - delta.
@@ -120,17 +112,17 @@ constexpr CreatureRow kCreature[] = {
 void Fill(const Piece& p, std::int32_t screenX, std::int32_t y, std::int32_t facing, std::int32_t angle,
           float depth, std::uint32_t colour) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = 1;
+    s.gno = 1;
     SetPendingSpriteSource(p.src);
-    s.PivotX = p.cx;
-    s.PivotY = p.cy;
-    s.PosX = screenX;
-    s.PosY = y;
-    s.Facing = facing;
-    s.Angle = angle;
-    s.Depth = depth;
-    s.Colour = colour;
-    s.Scale = 1.0f;
+    s.pivotX = p.cx;
+    s.pivotY = p.cy;
+    s.posX = screenX;
+    s.posY = y;
+    s.facing = facing;
+    s.angle = angle;
+    s.depth = depth;
+    s.colour = colour;
+    s.scale = 1.0f;
 }
 
 void FillObject(std::int32_t i) {
@@ -152,14 +144,14 @@ void FillRow(std::int32_t row) {
         const float s = c.bodyScale;
         Fill({{160, 220, 256, 288}, 53, 68}, static_cast<std::int32_t>((xc + 53 - ScrollX) / s),
              static_cast<std::int32_t>(c.bodyY / s), 1, -c.bodyTilt, 0.71f, c.bodyColour);
-        PendingSprite.Scale = s;
+        PendingSprite.scale = s;
         return;
     }
     if (row == 14) {
         // The flash while the creature throws her back.
         if (c.bodyColour != 0xFFAAFF00u) return;
         Fill(Plain({338, 0, 424, 134}), (xc - 118 - ScrollX) / 4, 28, 1, 0, 0.75f, 0xDDFFFFFFu);
-        PendingSprite.Scale = 4.0f;
+        PendingSprite.scale = 4.0f;
         return;
     }
     for (const CreatureRow& r : kCreature) {
@@ -191,18 +183,18 @@ void SetEra03PlacedObjectRect(std::int32_t look) {
     PendingSpriteRecord& s = PendingSprite;
     const auto set = [&](Rect r, float cx, float cy) {
         SetPendingSpriteSource(r);
-        s.PivotX = cx;
-        s.PivotY = cy;
+        s.pivotX = cx;
+        s.pivotY = cy;
     };
-    if (look == 0) s.GNo = 0;
+    if (look == 0) s.gno = 0;
     if (look == 1) set({302, 197, 318, 208}, 8, 2);
     if (look == 2) set({302, 210, 318, 221}, 8, 2);
     if (look == 3) set({302, 224, 318, 240}, 8, 8);
 }
 
 void SetEra03SceneryRow(std::int32_t row) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     FillRow(row);
     // Rows far off screen stay out of the batch.
-    if (PendingSprite.PosX < -1000 || PendingSprite.PosX > 1700) PendingSprite.GNo = 0;
+    if (PendingSprite.posX < -1000 || PendingSprite.posX > 1700) PendingSprite.gno = 0;
 }

@@ -110,3 +110,18 @@ inline constexpr Era03CreatureCell Era03CreatureCellOf(std::int32_t code) {
     return {0, {0, 0, 0, 0}, 0, 0};   // no cell
 }
 inline constexpr Era03CreatureCell kEra03CreatureStem{0, {258, 117, 266, 139}, 4, 22};
+
+// The loose poles, stakes, pegs and posts cut from the creature's sheet
+// around the placed objects: cell and the point placed on the row's place.
+struct Era03FieldPiece {
+    Era03SheetRect src;
+    float cx, cy;
+};
+inline constexpr Era03FieldPiece kEra03Pole{{259, 297, 393, 309}, 134, 2};
+inline constexpr Era03FieldPiece kEra03ShortPole{{259, 284, 393, 295}, 134, 2};
+inline constexpr Era03FieldPiece kEra03Peg{{302, 117, 330, 195}, 4, 78};
+inline constexpr Era03FieldPiece kEra03Posts[3] = {
+    {{332, 136, 355, 210}, 20, 74}, {{357, 136, 382, 221}, 22, 85}, {{384, 136, 416, 241}, 22, 85}};
+// A stake is cut at one of three lengths: short, middle, long.
+inline constexpr Era03FieldPiece Era03Stake(std::int32_t bottom) { return {{268, 117, 300, bottom}, 4, 103}; }
+inline constexpr Era03FieldPiece kEra03Stakes[3] = {Era03Stake(165), Era03Stake(187), Era03Stake(220)};

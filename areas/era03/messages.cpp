@@ -3,6 +3,7 @@
 // (210, 700) with its speaker, a continuation of the same speaker under it.
 #include <cstddef>
 
+#include "areas/message_tables.h"
 #include "text/messages/area_texts.h"
 
 namespace {

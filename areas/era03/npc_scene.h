@@ -30,7 +30,7 @@ void UpdateEra03CatchObject3(std::int32_t arg);
 void UpdateEra03CatchObject4(std::int32_t arg);
 
 // The character's frame: source rectangle and the screen point of its top
-// left corner in PendingSprite (PosX, PosY). A pose without a row writes
+// left corner in PendingSprite (posX, posY). A pose without a row writes
 // nothing.
 void SetEra03NpcActorFrame(std::int32_t pose);
 

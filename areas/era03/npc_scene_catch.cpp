@@ -6,25 +6,22 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kNpcAnchor;
 constexpr std::int32_t kDelivered = 99;
 constexpr std::int32_t kTimeUp = 990;
 
 // Poses of the character in the game.
 constexpr std::int32_t kCrouch = 18, kLift = 19, kCarryA = 20, kCarryB = 21, kPutDown = 22, kDeliveredPose = 23;
 
-
-Era03NpcSceneRecord& N = Era03NpcScene;
-Era03NpcCatcherRecord& C = Era03NpcCatcher;
+Era03NpcSceneRecord& Scene = Era03NpcScene;
+Era03NpcCatcherRecord& Catcher = Era03NpcCatcher;
 
 // One walking move every 0.07 s in the direction of each intent, within the
 // character's reach of the camp.
@@ -38,17 +35,17 @@ void Walk(std::int32_t pixels, std::int32_t firstFrame, std::int32_t lastFrame) 
     const Side sides[2] = {{&m.walkRight, &KeyRightPressed, 1}, {&m.walkLeft, &KeyLeftPressed, -1}};
     for (const Side& side : sides) {
         if (*side.intent != 1) continue;
-        if (MoreThanElapsed(C.stamp, GameNow(), 0.07)) {
-            C.stamp = GameNow();
-            if (side.sign > 0 && N.actorX <= A + 578) N.actorX += pixels;
-            if (side.sign < 0 && N.actorX >= A - 311) N.actorX -= pixels;
+        if (MoreThanElapsed(Catcher.stamp, GameNow(), 0.07)) {
+            Catcher.stamp = GameNow();
+            if (side.sign > 0 && Scene.actorX <= kNpcAnchor + 578) Scene.actorX += pixels;
+            if (side.sign < 0 && Scene.actorX >= kNpcAnchor - 311) Scene.actorX -= pixels;
             // A frame from elsewhere restarts the cycle: empty-handed at 13 so
             // the first step shows 14, carrying at 20 so it shows 21.
-            if (C.walkFrame < firstFrame || C.walkFrame > lastFrame)
-                C.walkFrame = firstFrame == 14 ? 13 : firstFrame;
-            C.walkFrame = C.walkFrame >= lastFrame ? firstFrame : C.walkFrame + 1;
+            if (Catcher.walkFrame < firstFrame || Catcher.walkFrame > lastFrame)
+                Catcher.walkFrame = firstFrame == 14 ? 13 : firstFrame;
+            Catcher.walkFrame = Catcher.walkFrame >= lastFrame ? firstFrame : Catcher.walkFrame + 1;
         }
-        N.actorPose = C.walkFrame;
+        Scene.actorPose = Catcher.walkFrame;
         if (*side.key == 0) *side.intent = 0;
     }
 }
@@ -66,10 +63,10 @@ struct CatchMember {
 };
 constexpr CatchMember kMembers[5] = {
     {},
-    {400, 400, 4, 8, 0x00FFFFFFu, {107, 124, 110, 110}, {29, 10, 44, 40}, 586, 586, A - 5, 650, 3},
-    {1050, 400, -9, 4, 0x00FF5555u, {107, 124, 110, 110}, {29, 10, 44, 40}, 586, 586, A + 5, 650, 3},
-    {400, 400, 19, 3, 0x00FFFFFFu, {107, 124, 100, 110}, {29, 10, 35, 30}, 565, 568, A + 5, 610, 2},
-    {400, 950, 9, 15, 0x00FFFFFFu, {107, 124, 100, 110}, {29, 10, 35, 30}, 565, 568, A + 5, 610, 3},
+    {400, 400, 4, 8, 0x00FFFFFFu, {107, 124, 110, 110}, {29, 10, 44, 40}, 586, 586, kNpcAnchor - 5, 650, 3},
+    {1050, 400, -9, 4, 0x00FF5555u, {107, 124, 110, 110}, {29, 10, 44, 40}, 586, 586, kNpcAnchor + 5, 650, 3},
+    {400, 400, 19, 3, 0x00FFFFFFu, {107, 124, 100, 110}, {29, 10, 35, 30}, 565, 568, kNpcAnchor + 5, 610, 2},
+    {400, 950, 9, 15, 0x00FFFFFFu, {107, 124, 100, 110}, {29, 10, 35, 30}, 565, 568, kNpcAnchor + 5, 610, 3},
 };
 
 void Advance(std::int32_t& frame) { frame = frame >= 1 && frame < 5 ? frame + 1 : 1; }
@@ -97,8 +94,8 @@ void StepObject(std::int32_t k, std::int32_t arg) {
         return;
     }
     MenuFigureDepth = 0.09f;
-    const std::int32_t* offsets = N.actorFacing == -1 ? m.offsetsLeft : m.offsetsRight;
-    const std::int32_t reachX = N.actorX - ScrollX;
+    const std::int32_t* offsets = Scene.actorFacing == -1 ? m.offsetsLeft : m.offsetsRight;
+    const std::int32_t reachX = Scene.actorX - ScrollX;
 
     if (w.state == 0) {
         w.state = 1;
@@ -138,7 +135,7 @@ void StepObject(std::int32_t k, std::int32_t arg) {
             o.y = 630;
             w.stamp = now;
             if (w.interval > 0.02) w.interval /= 2;
-        } else if (N.actorPose == kCrouch) {
+        } else if (Scene.actorPose == kCrouch) {
             const std::int32_t hand = reachX + offsets[0];
             if (hand >= o.x - 23 && hand <= o.x + 23) {
                 w.state = 3;
@@ -147,12 +144,12 @@ void StepObject(std::int32_t k, std::int32_t arg) {
         }
     }
     if (w.state == 3) {
-        if (N.actorPose == kCrouch) {
+        if (Scene.actorPose == kCrouch) {
             o.x = reachX + offsets[0];
             Advance(o.frame);
             o.colour = 0xDDFFAAAAu;
             if (MoreThanElapsed(w.stamp, now, 3.0)) {
-                N.catchSignal = k;
+                Scene.catchSignal = k;
                 w.state = 4;
                 w.stamp = now;
                 KeyDownPressed = 0;
@@ -166,7 +163,7 @@ void StepObject(std::int32_t k, std::int32_t arg) {
     if (w.state == 4) {
         o.y = 640;
         o.colour = 0xDDFFDDDDu;
-        const std::int32_t pose = N.actorPose;
+        const std::int32_t pose = Scene.actorPose;
         if (pose == kLift) {
             o.x = reachX + offsets[1];
             o.y = 486;
@@ -181,12 +178,12 @@ void StepObject(std::int32_t k, std::int32_t arg) {
         if (pose >= kLift && pose <= kCarryB) Advance(o.frame);
         if (pose == kPutDown) {
             const std::int32_t worldX = o.x + ScrollX;
-            if (worldX > A - 35 && worldX < A + 35) {
+            if (worldX > kNpcAnchor - 35 && worldX < kNpcAnchor + 35) {
                 w.state = 5;
-                N.catchSignal = kDelivered;
+                Scene.catchSignal = kDelivered;
                 w.stamp = now;
                 PlaySoundEffect(64, SoundVolumes[1]);
-                ++N.deliveredCount;
+                ++Scene.deliveredCount;
             } else {
                 KeyUpPressed = 0;
                 w.state = 1;
@@ -208,7 +205,7 @@ void StepObject(std::int32_t k, std::int32_t arg) {
             if (k == 1) MenuFigureDepth = 0.09f;
         }
     }
-    if (N.catchSignal == kTimeUp) {
+    if (Scene.catchSignal == kTimeUp) {
         w.state = 1;
         if (o.x <= -100) {
             w.state = 99;
@@ -226,75 +223,75 @@ void StepObject(std::int32_t k, std::int32_t arg) {
 void UpdateEra03NpcCatcher(std::int32_t arg) {
     PlayerMoveStateRecord& m = PlayerMoveState;
     if (arg == 0) {
-        C.step = 0;
+        Catcher.step = 0;
         m.walkRight = m.walkLeft = 0;
         return;
     }
     const double now = GameNow();
-    StampAheadToZero(C.stamp, now);
-    if (m.walkRight == 1) N.actorFacing = 1;
-    if (m.walkLeft == 1) N.actorFacing = -1;
-    if (C.step == 0 && C.walkFrame == 0) C.walkFrame = 13;
-    if (C.step == 3) N.actorPose = C.walkFrame;
-    if (C.step == 0) Walk(19, 14, 17);
-    if (C.step == 3) Walk(20, 20, 21);
-    if (C.step == 0 && KeyDownPressed == 1) {
-        C.step = 1;
-        C.stamp = now;
+    StampAheadToZero(Catcher.stamp, now);
+    if (m.walkRight == 1) Scene.actorFacing = 1;
+    if (m.walkLeft == 1) Scene.actorFacing = -1;
+    if (Catcher.step == 0 && Catcher.walkFrame == 0) Catcher.walkFrame = 13;
+    if (Catcher.step == 3) Scene.actorPose = Catcher.walkFrame;
+    if (Catcher.step == 0) Walk(19, 14, 17);
+    if (Catcher.step == 3) Walk(20, 20, 21);
+    if (Catcher.step == 0 && KeyDownPressed == 1) {
+        Catcher.step = 1;
+        Catcher.stamp = now;
         KeyDownPressed = 0;
     }
-    if (C.step == 1) {
-        N.actorPose = kCrouch;
-        if (MoreThanElapsed(C.stamp, now, 0.2) && KeyDownPressed == 0) C.step = 0;
+    if (Catcher.step == 1) {
+        Scene.actorPose = kCrouch;
+        if (MoreThanElapsed(Catcher.stamp, now, 0.2) && KeyDownPressed == 0) Catcher.step = 0;
         // A lift is never lost: the object that signals it cleared the Down
         // flag itself in the step before.
-        if (N.catchSignal != 0) {
-            C.step = 2;
-            N.catchSignal = 0;
-            C.stamp = now;
+        if (Scene.catchSignal != 0) {
+            Catcher.step = 2;
+            Scene.catchSignal = 0;
+            Catcher.stamp = now;
             MessageBoxOpen = 1;
             PlaySoundEffect(63, SoundVolumes[0]);
         }
     }
-    if (C.step == 2) {
+    if (Catcher.step == 2) {
         KeyDownPressed = 0;
-        N.actorPose = kLift;
-        if (MoreThanElapsed(C.stamp, now, 1.0)) {
-            C.step = 3;
+        Scene.actorPose = kLift;
+        if (MoreThanElapsed(Catcher.stamp, now, 1.0)) {
+            Catcher.step = 3;
             MessageBoxOpen = 0;
-            C.walkFrame = kCarryA;
+            Catcher.walkFrame = kCarryA;
         }
     }
-    if (C.step == 3 && KeyDownPressed == 1) {
+    if (Catcher.step == 3 && KeyDownPressed == 1) {
         MessageBoxOpen = 1;
-        C.step = 4;
-        C.stamp = now;
+        Catcher.step = 4;
+        Catcher.stamp = now;
         KeyDownPressed = 0;
     }
-    if (C.step == 4) {
-        N.actorPose = kPutDown;
-        if (MoreThanElapsed(C.stamp, now, 2.0) && KeyDownPressed == 0) {
-            C.step = 0;
+    if (Catcher.step == 4) {
+        Scene.actorPose = kPutDown;
+        if (MoreThanElapsed(Catcher.stamp, now, 2.0) && KeyDownPressed == 0) {
+            Catcher.step = 0;
             MessageBoxOpen = 0;
         }
-        if (N.catchSignal == kDelivered) {
-            C.step = 5;
-            N.catchSignal = 0;
-            C.stamp = now;
+        if (Scene.catchSignal == kDelivered) {
+            Catcher.step = 5;
+            Scene.catchSignal = 0;
+            Catcher.stamp = now;
             MessageBoxOpen = 1;
             PlaySoundEffect(64, SoundVolumes[0]);
             PlaySoundEffect(63, SoundVolumes[0]);
         }
     }
-    if (C.step == 5) {
+    if (Catcher.step == 5) {
         KeyDownPressed = 0;
-        N.actorX = A;
-        N.actorPose = kDeliveredPose;
-        N.actorFacing = 1;
-        if (MoreThanElapsed(C.stamp, now, 1.0)) {
-            C.step = 0;
+        Scene.actorX = kNpcAnchor;
+        Scene.actorPose = kDeliveredPose;
+        Scene.actorFacing = 1;
+        if (MoreThanElapsed(Catcher.stamp, now, 1.0)) {
+            Catcher.step = 0;
             MessageBoxOpen = 0;
-            C.walkFrame = 0;
+            Catcher.walkFrame = 0;
         }
     }
 }

@@ -6,18 +6,15 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kNpcAnchor;
 constexpr std::int32_t kDone = 99;
-
 
 // The idle loop: pose and how long it lasts, step 1..7.
 struct IdleRow {
@@ -42,7 +39,7 @@ void RunEra03NpcActorIdle(std::int32_t arg) {
     if (arg == 0) {
         n.idleStep = 1;
         n.idleStamp = GameNow();
-        n.actorX = A - 3;
+        n.actorX = kNpcAnchor - 3;
         n.actorY = 640;
         n.actorDepth = 0.8f;
         return;
@@ -69,15 +66,15 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
     }
     if (n.walkInStep == 1) {
         MessageBoxOpen = 1;
-        if (p.x > A + 361) p.x = A + 361;
+        if (p.x > kNpcAnchor + 361) p.x = kNpcAnchor + 361;
         if (AtLeastElapsed(n.walkInStamp, now, 2.0)) {
             n.walkInStamp = now;
-            n.walkInStep = p.x >= A + 81 ? 2 : 3;
+            n.walkInStep = p.x >= kNpcAnchor + 81 ? 2 : 3;
         }
     }
     if (n.walkInStep == 2) {
         MessageBoxOpen = 1;
-        if (p.x >= A - 61) {
+        if (p.x >= kNpcAnchor - 61) {
             KeyLeftPressed = 1;
             p.facing = -1;
         } else {
@@ -87,7 +84,7 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
         }
     }
     if (n.walkInStep == 3) {
-        p.x = A - 61;
+        p.x = kNpcAnchor - 61;
         p.pose = 86;
         if (AtLeastElapsed(n.walkInStamp, now, 0.5)) {
             n.walkInStep = 4;
@@ -160,8 +157,8 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
     }
     // From the first line on the view drifts to frame the camp.
     if (n.walkInStep >= 3) {
-        if (ScrollX < A - 311) ++ScrollX;
-        else if (ScrollX > A - 311) --ScrollX;
+        if (ScrollX < kNpcAnchor - 311) ++ScrollX;
+        else if (ScrollX > kNpcAnchor - 311) --ScrollX;
     }
     return n.walkInStep;
 }
@@ -170,7 +167,7 @@ void RunEra03NpcScene(std::int32_t arg) {
     Era03NpcSceneRecord& n = Era03NpcScene;
     if (arg == 0) n.controllerState = 0;
     // Far from the camp the scene stands still, wherever it is.
-    if (ScrollX < A - 1200 || ScrollX > A + 1200) return;
+    if (ScrollX < kNpcAnchor - 1200 || ScrollX > kNpcAnchor + 1200) return;
     if (n.controllerState == 0) {
         n.controllerState = 1;
         RunEra03NpcActorIdle(0);
@@ -178,10 +175,10 @@ void RunEra03NpcScene(std::int32_t arg) {
     if (n.controllerState == 1) {
         RunEra03NpcActorIdle(1);
         const std::int32_t x = PlayerState.x;
-        if (Era02EventsUnlocked == 0 && x >= A - 61) {
+        if (Era02EventsUnlocked == 0 && x >= kNpcAnchor - 61) {
             n.controllerState = 2;
             RunEra03NpcWalkIn(0);
-        } else if (Era02EventsUnlocked != 0 && x >= A - 61 && x <= A + 119 && KeyAPressed == 1) {
+        } else if (Era02EventsUnlocked != 0 && x >= kNpcAnchor - 61 && x <= kNpcAnchor + 119 && KeyAPressed == 1) {
             n.controllerState = 4;
             RunEra03NpcConversation(0);
         }

@@ -6,21 +6,19 @@
 #include "areas/era03/npc_scene_frames.h"
 #include "areas/era03/records.h"
 #include "core/anim_ticker.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
 
 namespace {
 
 using namespace npc_scene_frames;
 
-constexpr std::int32_t N = kNpcAnchor;
 constexpr std::uint32_t kOpaque = 0xFFFFFFFFu;
 
 // Texture slots: single picture Dnnn sits in slot 37 + nnn.
@@ -31,10 +29,10 @@ constexpr int kSecondItemSheet = 60; // D023
 constexpr int kHeroineSheet = 0;     // the knife's strip
 constexpr std::int32_t kCampSheetGraphic = 458;
 
-plat::Rect R(const Cell& c) { return plat::Rect{c.left, c.top, c.right, c.bottom}; }
+plat::Rect ToRect(const Cell& c) { return plat::Rect{c.left, c.top, c.right, c.bottom}; }
 
 void Draw(int slot, const Cell& c, float x, float y, float depth, std::uint32_t colour, float cx = 0, float cy = 0) {
-    DrawWithBaseTransform(slot, R(c), cx, cy, x, y, depth, colour);
+    DrawWithBaseTransform(slot, ToRect(c), cx, cy, x, y, depth, colour);
 }
 float Screen(std::int32_t worldX) { return static_cast<float>(worldX - ScrollX); }
 
@@ -73,17 +71,17 @@ constexpr std::int32_t kKnifeColumnLeft[9] = {0, 428, 440, 452, 464, 464, 452, 4
 void DrawOffer(std::int32_t picture) {
     if (picture == 1) {
         const Cell c = TickAnimFrame(2) == 1 ? Cell{0, 0, 23, 24} : Cell{24, 0, 47, 24};
-        Draw(kFirstItemSheet, c, Screen(N + 9), 580, 0.7f, SceneTint);
+        Draw(kFirstItemSheet, c, Screen(kNpcAnchor + 9), 580, 0.7f, SceneTint);
     } else if (picture == 2) {
         const std::int32_t f = TickAnimFrame(4);
         if (f < 1 || f > 4) return;
         const SpotCell& s = kSecondOffer[f];
-        Draw(kSecondItemSheet, s.cell, Screen(N + s.dx), static_cast<float>(s.y), 0.7f, SceneTint, s.cx, 0);
+        Draw(kSecondItemSheet, s.cell, Screen(kNpcAnchor + s.dx), static_cast<float>(s.y), 0.7f, SceneTint, s.cx, 0);
     } else if (picture == 3) {
         const std::int32_t f = TickAnimFrame(8);
         if (f < 1 || f > 8) return;
         const std::int32_t left = kKnifeColumnLeft[f];
-        Draw(kHeroineSheet, Cell{left, 863, left + 10, 906}, Screen(N + 12), 548, 0.7f, kOpaque);
+        Draw(kHeroineSheet, Cell{left, 863, left + 10, 906}, Screen(kNpcAnchor + 12), 548, 0.7f, kOpaque);
     }
 }
 
@@ -98,10 +96,10 @@ void SetEra03NpcActorFrame(std::int32_t pose) {
     const ActorFrame* f = FindRow(kActorFrames, &ActorFrame::pose, pose);
     if (f == nullptr) return;
     const Era03NpcSceneRecord& a = Era03NpcScene;
-    PendingSprite.GNo = kCampSheetGraphic;
+    PendingSprite.gno = kCampSheetGraphic;
     SetPendingSpriteSource(f->cell);
-    PendingSprite.PivotX = static_cast<float>(a.actorX - ScrollX + f->dx);
-    PendingSprite.PivotY = static_cast<float>(a.actorY - f->dy);
+    PendingSprite.pivotX = static_cast<float>(a.actorX - ScrollX + f->dx);
+    PendingSprite.pivotY = static_cast<float>(a.actorY - f->dy);
 }
 
 void DrawEra03SceneryAndScenePictures() {
@@ -112,24 +110,24 @@ void DrawEra03SceneryAndScenePictures() {
     Draw(81, {0, 303, 246, 385}, Screen(Era01Anchor(55) + 4530), 159, 0.68f, SceneTint);
     Draw(48, {0, 0, 61, 35}, Screen(Era03Anchor1 - 17), 610, 0.8f, SceneTint);
     Draw(48, {0, 0, 61, 35}, Screen(Era03Anchor7 - 17), 610, 0.8f, SceneTint);
-    if (d.PictureShown == 1) Draw(kNightOverlay, {0, 0, 1023, 639}, 0, 0, 0.992f, d.PictureColour);
-    if (d.TwinklesShown == 1) {
+    if (d.pictureShown == 1) Draw(kNightOverlay, {0, 0, 1023, 639}, 0, 0, 0.992f, d.pictureColour);
+    if (d.twinklesShown == 1) {
         for (const Twinkle& t : kTwinkles) {
             const std::int32_t v = TickAnimFrame(t.counter);
             if (v == t.valueA || v == t.valueB) Draw(kCampSheet, t.cell, t.x, t.y, 0.98f, t.colour);
         }
     }
-    if (d.FloaterShown == 1)
-        Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.FloaterX), static_cast<float>(d.FloaterY), 0.98f,
-             d.FloaterColour);
+    if (d.floaterShown == 1)
+        Draw(kCampSheet, kShootingStarCell, static_cast<float>(d.floaterX), static_cast<float>(d.floaterY), 0.98f,
+             d.floaterColour);
     // The camp's pictures only while the view is near it.
-    if (ScrollX < N - 1098 || ScrollX > N + 320) return;
-    Draw(kCampSheet, kFirePlaceCell, Screen(N - 26), 604, 0.89f, kOpaque);
-    if (d.ActorShown == 1)
-        Draw(kCampSheet, kToolCell, Screen(d.ActorX), static_cast<float>(d.ActorY), d.ActorDepth, kOpaque);
+    if (ScrollX < kNpcAnchor - 1098 || ScrollX > kNpcAnchor + 320) return;
+    Draw(kCampSheet, kFirePlaceCell, Screen(kNpcAnchor - 26), 604, 0.89f, kOpaque);
+    if (d.actorShown == 1)
+        Draw(kCampSheet, kToolCell, Screen(d.actorX), static_cast<float>(d.actorY), d.actorDepth, kOpaque);
     DrawOffer(Era03NpcScene.offeredPicture);
-    Draw(kCampSheet, kPropBackCell, Screen(N + 74), 521, 0.97f, d.PanelColour);
-    if (d.FrontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(N + 74), 521, 0.17f, d.PanelColour);
+    Draw(kCampSheet, kPropBackCell, Screen(kNpcAnchor + 74), 521, 0.97f, d.panelColour);
+    if (d.frontPanelShown == 1) Draw(kCampSheet, kPropFrontCell, Screen(kNpcAnchor + 74), 521, 0.17f, d.panelColour);
 }
 
 void DrawEra03NpcActorAndMarker() {
@@ -157,16 +155,16 @@ void DrawEra03NpcActorAndMarker() {
             Draw(kCampSheet, kTwoCellUpper, x, static_cast<float>(a.actorY - kTwoCellUpperDy), a.actorDepth, kOpaque);
             Draw(kCampSheet, kTwoCellLower, x, static_cast<float>(a.actorY - kTwoCellLowerDy), a.actorDepth, kOpaque);
         } else {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra03NpcActorFrame(a.actorPose);
-            if (PendingSprite.GNo != 0) {
+            if (PendingSprite.gno != 0) {
                 const PendingSpriteRecord& s = PendingSprite;
-                Draw(kCampSheet, {s.SrcLeft, s.SrcTop, s.SrcRight, s.SrcBottom}, s.PivotX, s.PivotY, a.actorDepth,
+                Draw(kCampSheet, {s.srcLeft, s.srcTop, s.srcRight, s.srcBottom}, s.pivotX, s.pivotY, a.actorDepth,
                      kOpaque);
             }
         }
     }
-    if (d.MarkerShown == 1)
-        Draw(kCampSheet, kHandedItemCell, Screen(d.MarkerX - 7), static_cast<float>(d.MarkerY - 12), d.MarkerDepth,
+    if (d.markerShown == 1)
+        Draw(kCampSheet, kHandedItemCell, Screen(d.markerX - 7), static_cast<float>(d.markerY - 12), d.markerDepth,
              kOpaque);
 }

@@ -4,6 +4,7 @@
 
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "areas/message_tables.h"
 #include "core/player.h"
 #include "text/messages/area_texts.h"
 #include "text/messages/message_table.h"

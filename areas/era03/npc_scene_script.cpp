@@ -5,20 +5,18 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/textures.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kNpcAnchor;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kKeep = -99999;
 constexpr std::int32_t kTimeUp = 990;
@@ -35,16 +33,15 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 constexpr std::uint32_t kClearOverlay = 0x00FFFFFFu;
 constexpr std::uint32_t kShootingStarColour = 0xDDFFFFFFu;
 
-Era03NpcScriptRecord& S = Era03NpcScript;
-Era03NpcSceneRecord& N = Era03NpcScene;
-Era03NpcSceneDrawRecord& D = Era03NpcSceneDraw;
-PlayerStateRecord& P = PlayerState;
+Era03NpcScriptRecord& Script = Era03NpcScript;
+Era03NpcSceneRecord& Scene = Era03NpcScene;
+Era03NpcSceneDrawRecord& SceneDraw = Era03NpcSceneDraw;
 
 double Since(double stamp) { return GameNow() - stamp; }
 
 // Up to the walk back after dawn the script's sounds follow its own dialogue
 // volume; from then on the effects-and-music word, which it has restored.
-std::int32_t Volume() { return S.step >= 72 ? SoundVolumes[1] : S.dialogueVolume; }
+std::int32_t Volume() { return Script.step >= 72 ? SoundVolumes[1] : Script.dialogueVolume; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, Volume()); }
 
 // The ways a line is left once Enter has been pressed: the next line waits
@@ -68,30 +65,30 @@ void Lines(std::int32_t a, std::int32_t b) {
     DialogueChannels.shopLineB = b;
 }
 void Heroine(std::int32_t pose, std::int32_t x = kKeep, std::int32_t y = kKeep) {
-    P.pose = pose;
-    if (x != kKeep) P.x = x;
-    if (y != kKeep) P.y = y;
+    PlayerState.pose = pose;
+    if (x != kKeep) PlayerState.x = x;
+    if (y != kKeep) PlayerState.y = y;
 }
 void Npc(std::int32_t pose, std::int32_t x = kKeep) {
-    N.actorPose = pose;
-    if (x != kKeep) N.actorX = x;
+    Scene.actorPose = pose;
+    if (x != kKeep) Scene.actorX = x;
 }
 void Tool(std::int32_t x, std::int32_t y) {
-    D.ActorX = x;
-    D.ActorY = y;
+    SceneDraw.actorX = x;
+    SceneDraw.actorY = y;
 }
 void Item(std::int32_t shown, std::int32_t x = kKeep, std::int32_t y = kKeep) {
-    D.MarkerShown = shown;
-    if (x != kKeep) D.MarkerX = x;
-    if (y != kKeep) D.MarkerY = y;
+    SceneDraw.markerShown = shown;
+    if (x != kKeep) SceneDraw.markerX = x;
+    if (y != kKeep) SceneDraw.markerY = y;
 }
-void FaceHeroine() { N.actorFacing = N.actorX < P.x ? 1 : -1; }
+void FaceHeroine() { Scene.actorFacing = Scene.actorX < PlayerState.x ? 1 : -1; }
 
 // Timed wait of the current step: true once `seconds` have passed since T0.
-bool Waited(double seconds) { return AtLeastElapsed(S.t0, GameNow(), seconds); }
+bool Waited(double seconds) { return AtLeastElapsed(Script.t0, GameNow(), seconds); }
 void Go(std::int32_t step) {
-    S.step = step;
-    S.t0 = GameNow();
+    Script.step = step;
+    Script.t0 = GameNow();
 }
 // A line that waits, holds the heroine and rings.
 void Prompt() {
@@ -122,7 +119,7 @@ void Lighten(std::uint32_t& colour) {
     colour = colour >= kWhite - kGreyStep ? kWhite : colour + kGreyStep;
 }
 void RaiseOverlay() {
-    if (SceneTint < kStarsTint && D.PictureColour < kWhite) D.PictureColour += kAlphaStep;
+    if (SceneTint < kStarsTint && SceneDraw.pictureColour < kWhite) SceneDraw.pictureColour += kAlphaStep;
 }
 
 // ---- opening: the character takes out its tool -----------------------------
@@ -141,35 +138,35 @@ constexpr OpeningRow kOpening[10] = {
     {89, 2, kKeep, 0, -1, -1, kKeep, kKeep, -1, 0.1, 0},
     {89, 6, kKeep, 0, -1, -1, kKeep, kKeep, -1, 0.1, 41},
     {89, 2, kKeep, 0, -1, -1, kKeep, kKeep, -1, 0.1, 0},
-    {89, 12, A, 0, -1, -1, kKeep, kKeep, -1, 0.1, 0},
-    {89, 22, A, 1, 0.98f, -1, kKeep, kKeep, -1, 0.8, 0},
-    {89, 20, A, -1, -1, 1, A + 14, 559, 0.88f, 0.1, 0},
-    {89, 21, A - 47, -1, -1, -1, A - 29, 565, -1, 0.1, 65},
-    {108, 22, A - 28, -1, -1, -1, A - 29, 592, -1, 0.5, 0},
-    {108, 12, A, -1, 0.8f, -1, A - 28, 592, 0.77f, 0.1, 0},
+    {89, 12, kNpcAnchor, 0, -1, -1, kKeep, kKeep, -1, 0.1, 0},
+    {89, 22, kNpcAnchor, 1, 0.98f, -1, kKeep, kKeep, -1, 0.8, 0},
+    {89, 20, kNpcAnchor, -1, -1, 1, kNpcAnchor + 14, 559, 0.88f, 0.1, 0},
+    {89, 21, kNpcAnchor - 47, -1, -1, -1, kNpcAnchor - 29, 565, -1, 0.1, 65},
+    {108, 22, kNpcAnchor - 28, -1, -1, -1, kNpcAnchor - 29, 592, -1, 0.5, 0},
+    {108, 12, kNpcAnchor, -1, 0.8f, -1, kNpcAnchor - 28, 592, 0.77f, 0.1, 0},
 };
 
 void StepOpening() {
     if (Era02EventsUnlocked == 0) Lines(34, 99);
-    std::int32_t& sub = S.openingSubStep;
+    std::int32_t& sub = Script.openingSubStep;
     if (sub < 1 || sub > 9) sub = 1;
     const OpeningRow& r = kOpening[sub];
     Heroine(r.heroinePose);
     Npc(r.npcPose, r.npcX);
-    if (r.npcX != kKeep) N.actorY = 640;
-    if (r.facing != 0) N.actorFacing = r.facing;
-    if (r.depth >= 0) N.actorDepth = r.depth;
-    if (r.toolShown >= 0) D.ActorShown = r.toolShown;
+    if (r.npcX != kKeep) Scene.actorY = 640;
+    if (r.facing != 0) Scene.actorFacing = r.facing;
+    if (r.depth >= 0) Scene.actorDepth = r.depth;
+    if (r.toolShown >= 0) SceneDraw.actorShown = r.toolShown;
     if (r.toolX != kKeep) Tool(r.toolX, r.toolY);
-    if (r.toolDepth >= 0) D.ActorDepth = r.toolDepth;
+    if (r.toolDepth >= 0) SceneDraw.actorDepth = r.toolDepth;
     if (!Waited(r.wait)) return;
-    S.t0 = GameNow();
+    Script.t0 = GameNow();
     if (r.soundOnLeaving != 0) Sound(r.soundOnLeaving);
     if (sub < 9) {
         ++sub;
         return;
     }
-    S.step = 10;
+    Script.step = 10;
     EnterConfirmState = 1;
     Sound(6);
 }
@@ -184,95 +181,95 @@ void PlayKeyframes(const Keyframe* rows, int count, double t) {
     for (int i = 0; i < count; ++i) {
         const Keyframe& k = rows[i];
         if (t < k.t) continue;
-        P.pose = k.pose;
-        if (k.x != kKeep) P.x = k.x;
-        if (k.y != kKeep) P.y = k.y;
-        if (k.facing != 0) P.facing = k.facing;
-        if (k.front != 0) D.FrontPanelShown = 1;
+        PlayerState.pose = k.pose;
+        if (k.x != kKeep) PlayerState.x = k.x;
+        if (k.y != kKeep) PlayerState.y = k.y;
+        if (k.facing != 0) PlayerState.facing = k.facing;
+        if (k.front != 0) SceneDraw.frontPanelShown = 1;
     }
 }
 constexpr Keyframe kLieDownCommon[] = {
     {0.2, 87, kKeep, kKeep, 0, 0},
     {0.4, 88, kKeep, kKeep, 0, 0},
-    {0.6, 107, A + 299, kKeep, 0, 1},
-    {0.8, 107, A + 269, kKeep, 0, 0},
+    {0.6, 107, kNpcAnchor + 299, kKeep, 0, 1},
+    {0.8, 107, kNpcAnchor + 269, kKeep, 0, 0},
 };
 constexpr Keyframe kLieDownFirst[] = {
-    {1.0, 89, A + 209, kKeep, 0, 0},
-    {2.0, 40, A + 209, 690, 0, 0},
-    {10.0, 107, A + 209, 640, 0, 0},
-    {10.3, 89, A + 169, kKeep, 0, 0},
+    {1.0, 89, kNpcAnchor + 209, kKeep, 0, 0},
+    {2.0, 40, kNpcAnchor + 209, 690, 0, 0},
+    {10.0, 107, kNpcAnchor + 209, 640, 0, 0},
+    {10.3, 89, kNpcAnchor + 169, kKeep, 0, 0},
 };
 constexpr Keyframe kLieDownReplay[] = {
-    {1.0, 107, A + 209, 640, 0, 0},
-    {1.1, 89, A + 169, kKeep, 0, 0},
-    {1.3, 29, A + 220, 684, 1, 0},
+    {1.0, 107, kNpcAnchor + 209, 640, 0, 0},
+    {1.1, 89, kNpcAnchor + 169, kKeep, 0, 0},
+    {1.3, 29, kNpcAnchor + 220, 684, 1, 0},
 };
 constexpr Keyframe kLieDownAgain[] = {
     {0.2, 87, kKeep, kKeep, 0, 0},
     {0.4, 88, kKeep, kKeep, 0, 0},
-    {0.6, 107, A + 299, kKeep, 0, 1},
-    {0.7, 107, A + 269, kKeep, 0, 0},
-    {0.8, 107, A + 219, kKeep, 0, 0},
-    {0.9, 29, A + 220, 684, 1, 0},
+    {0.6, 107, kNpcAnchor + 299, kKeep, 0, 1},
+    {0.7, 107, kNpcAnchor + 269, kKeep, 0, 0},
+    {0.8, 107, kNpcAnchor + 219, kKeep, 0, 0},
+    {0.9, 29, kNpcAnchor + 220, 684, 1, 0},
     {1.0, 0, kKeep, kKeep, 0, 0},
 };
 
 // ---- servings: the eating toggle ---------------------------------------------
 
 void StepEating() {
-    Heroine(S.savedX, A - 61, 640);
-    if (!AtLeastElapsed(S.t1, GameNow(), 0.07)) return;
-    S.t1 = GameNow();
-    if (S.savedX != 110) {
-        S.savedX = 110;
+    Heroine(Script.savedX, kNpcAnchor - 61, 640);
+    if (!AtLeastElapsed(Script.t1, GameNow(), 0.07)) return;
+    Script.t1 = GameNow();
+    if (Script.savedX != 110) {
+        Script.savedX = 110;
         Sound(18);
     } else {
-        S.savedX = 111;
-        if (P.hp < P.maxHp) ++P.hp;
-        else ++P.exp;
+        Script.savedX = 111;
+        if (PlayerState.hp < PlayerState.maxHp) ++PlayerState.hp;
+        else ++PlayerState.exp;
     }
 }
 
 // The character's second animation while the heroine lies down again: it
 // puts the tool away and settles.
 void StepSecondAnimation() {
-    if (S.secondAnim == 1) {
-        S.t1 = GameNow();
-        S.secondAnim = 2;
+    if (Script.secondAnim == 1) {
+        Script.t1 = GameNow();
+        Script.secondAnim = 2;
     }
-    const double u = Since(S.t1);
+    const double u = Since(Script.t1);
     if (u > 1.0) return;
-    Npc(12, A);
-    N.actorY = 640;
-    N.actorFacing = -1;
-    N.actorDepth = 0.8f;
-    D.ActorDepth = 0.77f;
-    D.ActorShown = 1;
-    Tool(A - 28, 592);
+    Npc(12, kNpcAnchor);
+    Scene.actorY = 640;
+    Scene.actorFacing = -1;
+    Scene.actorDepth = 0.8f;
+    SceneDraw.actorDepth = 0.77f;
+    SceneDraw.actorShown = 1;
+    Tool(kNpcAnchor - 28, 592);
     if (u >= 0.3) {
-        Npc(22, A - 23);
-        Tool(A - 29, 592);
+        Npc(22, kNpcAnchor - 23);
+        Tool(kNpcAnchor - 29, 592);
     }
     if (u >= 0.4) {
-        Npc(20, A);
-        N.actorFacing = 1;
-        D.ActorShown = 0;
-        N.actorDepth = 0.98f;
+        Npc(20, kNpcAnchor);
+        Scene.actorFacing = 1;
+        SceneDraw.actorShown = 0;
+        Scene.actorDepth = 0.98f;
     }
     if (u >= 0.6) {
         Npc(22);
-        N.actorFacing = 1;
-        N.actorDepth = 0.98f;
-        if (S.secondAnim == 2) {
-            S.secondAnim = 0;
-            PlaySoundEffect(18, TruncToInt(0.7 * S.dialogueVolume));
+        Scene.actorFacing = 1;
+        Scene.actorDepth = 0.98f;
+        if (Script.secondAnim == 2) {
+            Script.secondAnim = 0;
+            PlaySoundEffect(18, TruncToInt(0.7 * Script.dialogueVolume));
         }
     }
     if (u >= 0.9) {
         Npc(12);
-        N.actorFacing = -1;
-        N.actorDepth = 0.8f;
+        Scene.actorFacing = -1;
+        Scene.actorDepth = 0.8f;
     }
 }
 
@@ -280,65 +277,66 @@ void StepSecondAnimation() {
 
 void StepDusk() {
     if (!Waited(3.1)) return;
-    if (SceneTint > kDarkestTint && (16 - S.step) * 16 <= S.duskBudget) {
+    if (SceneTint > kDarkestTint && (16 - Script.step) * 16 <= Script.duskBudget) {
         Darken(SceneTint, kDarkestTint);
-        --S.duskBudget;
+        --Script.duskBudget;
     }
     RaiseOverlay();
-    Darken(D.PanelColour, kDarkestScenery);
+    Darken(SceneDraw.panelColour, kDarkestScenery);
 }
 
 void StepShootingStar() {
-    if (S.starPhase == 0) {
-        S.t2 = GameNow();
-        D.FloaterY = 0;
-        S.starPhase = Random0To99() < 50 ? 1 : 2;
+    if (Script.starPhase == 0) {
+        Script.t2 = GameNow();
+        SceneDraw.floaterY = 0;
+        Script.starPhase = Random0To99() < 50 ? 1 : 2;
     }
-    const double start = S.starPhase == 1 ? 7.0 : 5.0;
-    const double s = Since(S.t2) - start;
+    const double start = Script.starPhase == 1 ? 7.0 : 5.0;
+    const double s = Since(Script.t2) - start;
     if (s < 0) return;
-    D.FloaterShown = 1;
-    if (S.starPhase == 1) {
-        D.FloaterX = TruncToInt(1018 - 544 * s);
-        D.FloaterY = TruncToInt(724 * s + 140);
+    SceneDraw.floaterShown = 1;
+    if (Script.starPhase == 1) {
+        SceneDraw.floaterX = TruncToInt(1018 - 544 * s);
+        SceneDraw.floaterY = TruncToInt(724 * s + 140);
     } else {
-        D.FloaterX = TruncToInt(370 - 544 * s);
-        D.FloaterY = TruncToInt(724 * s + 100);
+        SceneDraw.floaterX = TruncToInt(370 - 544 * s);
+        SceneDraw.floaterY = TruncToInt(724 * s + 100);
     }
-    D.FloaterColour = kShootingStarColour;
-    if (D.FloaterY > 400) D.FloaterColour -= static_cast<std::uint32_t>(D.FloaterY - 400) * 0x02000000u;
-    if (D.FloaterY > 500) {
-        D.FloaterY = 500;
-        D.FloaterShown = 0;
-        S.starPhase = 0;
-        D.FloaterColour = kShootingStarColour;
+    SceneDraw.floaterColour = kShootingStarColour;
+    if (SceneDraw.floaterY > 400)
+        SceneDraw.floaterColour -= static_cast<std::uint32_t>(SceneDraw.floaterY - 400) * 0x02000000u;
+    if (SceneDraw.floaterY > 500) {
+        SceneDraw.floaterY = 500;
+        SceneDraw.floaterShown = 0;
+        Script.starPhase = 0;
+        SceneDraw.floaterColour = kShootingStarColour;
     }
 }
 
 void StepVolumes() {
     std::int32_t change = 0;
-    if (S.step >= 3 && S.step <= 67) change = -20;
-    if (S.step >= 69) change = 20;
-    if (change == 0 || !AtLeastElapsed(S.t3, GameNow(), 0.05)) return;
-    S.t3 = GameNow();
+    if (Script.step >= 3 && Script.step <= 67) change = -20;
+    if (Script.step >= 69) change = 20;
+    if (change == 0 || !AtLeastElapsed(Script.t3, GameNow(), 0.05)) return;
+    Script.t3 = GameNow();
     auto within = [](std::int32_t v) { return v < -9000 ? -9000 : (v > 1000 ? 1000 : v); };
     SoundVolumes[1] = within(SoundVolumes[1] + change);
-    S.cricketVolume = within(S.cricketVolume - change);
+    Script.cricketVolume = within(Script.cricketVolume - change);
 }
 
 void AfterEveryStep() {
-    const std::int32_t step = S.step;
+    const std::int32_t step = Script.step;
     if (step >= 24 && step <= 26) StepObjects();
     if (step != 25) MessageBoxOpen = 1;
     if (step >= 3 && step <= 14) {
         StepDusk();
-        if (SceneTint < kStarsTint) D.TwinklesShown = 1;
+        if (SceneTint < kStarsTint) SceneDraw.twinklesShown = 1;
     }
     if (step >= 16 && step <= 30) StepShootingStar();
     StepVolumes();
-    if (step >= 12 && step <= 69) PlaySoundEffect(62, S.cricketVolume);
-    D.PictureShown = 1;
-    ScrollX = A - 311;
+    if (step >= 12 && step <= 69) PlaySoundEffect(62, Script.cricketVolume);
+    SceneDraw.pictureShown = 1;
+    ScrollX = kNpcAnchor - 311;
 }
 
 void End() {
@@ -349,9 +347,763 @@ void End() {
     EventHoldsPlayer = 0;
     Lines(0, 0);
     SceneTint = kWhite;
-    D.PanelColour = kWhite;
+    SceneDraw.panelColour = kWhite;
     ++Era02EventsUnlocked;
     MenuKeyBlocked = 0;
+}
+
+struct TalkRow {
+    std::int32_t step, heroinePose, npcPose, a, b;
+};
+
+// The opening: the first lines, the replay's question, the talk and the
+// character taking out its tool (steps 0 to 7).
+void StepScriptOpening(double now) {
+    DialogueChannelsRecord& L = DialogueChannels;
+    if (Script.step == 0) {
+        Heroine(89);
+        Npc(2);
+        Lines(99, 99);
+        Script.dialogueVolume = 1000;
+        Script.cricketVolume = 0;
+        EventHoldsPlayer = 1;
+        if (Waited(0.1)) {
+            Script.step = 1;
+            EnterConfirmState = 1;
+            Script.t0 = Script.t1 = now;
+            SceneDraw.pictureColour = kClearOverlay;
+            Script.duskBudget = 256;
+        }
+    }
+    if (Script.step == 1) {
+        Heroine(89);
+        Npc(6);
+        Lines(31, 99);
+        L.shopLineC = 0;
+        if (Enter(After::Next)) Go(2);
+    }
+    if (Script.step == 2) {
+        if (Era02EventsUnlocked != 0) {
+            Script.step = -1;
+            KeyYPressed = 0;
+            KeyNPressed = 0;
+        } else {
+            Heroine(89);
+            Npc(6);
+            Lines(31, 31);
+            if (Enter(After::Next)) Script.step = 3;
+        }
+    }
+    if (Script.step == -1) {
+        Heroine(89);
+        Npc(6);
+        Lines(31, 100);
+        if (KeyNPressed == 1) {
+            KeyNPressed = 0;
+            Lines(0, 0);
+            Script.step = kDone;
+            return;
+        }
+        if (KeyYPressed == 1) {
+            KeyYPressed = 0;
+            EnterConfirmState = 0;
+            Script.step = 7;
+            Script.openingSubStep = 1;
+            Script.t0 = now;
+        }
+    }
+    static constexpr TalkRow kTalk[] = {
+        {3, 89, 3, 32, 99}, {4, 0, 6, 33, 99}, {5, 0, 6, 33, 33},
+    };
+    for (const TalkRow& r : kTalk) {
+        if (Script.step != r.step) continue;
+        if (r.heroinePose != 0) Heroine(r.heroinePose);
+        Npc(r.npcPose);
+        Lines(r.a, r.b);
+        if (Enter(After::Next)) Script.step = r.step + 1;
+    }
+    if (Script.step == 6) {
+        Npc(6);
+        Lines(34, 99);
+        if (Enter(After::NoneSilent)) {
+            Go(7);
+            Script.openingSubStep = 1;
+        }
+    }
+    if (Script.step == 7) StepOpening();
+}
+
+// The talk and the price of the stay (steps 10 to 14).
+void StepScriptPrice() {
+    if (Script.step == 10 && Era02EventsUnlocked != 0) {
+        Script.step = 14;
+        EnterConfirmState = 1;
+    }
+    static constexpr TalkRow kPrice[] = {
+        {10, 108, 6, 34, 34}, {11, 108, 6, 35, 99}, {12, 108, 6, 35, 35}, {13, 89, 6, 36, 99},
+    };
+    for (const TalkRow& r : kPrice) {
+        if (Script.step != r.step) continue;
+        Heroine(r.heroinePose);
+        Npc(r.npcPose);
+        Lines(r.a, r.b);
+        if (Enter(After::Next)) Script.step = r.step + 1;
+    }
+    if (Script.step == 14) {
+        Heroine(89);
+        Npc(6);
+        Lines(36, 36);
+        if (Enter(After::Next)) {
+            Script.step = 15;
+            if (Gold >= kNightStayPrice) {
+                Gold -= kNightStayPrice;
+                Sound(59);
+            }
+        }
+    }
+}
+
+// Nightfall and lying down (steps 15 to 21).
+void StepScriptNightfall(double now) {
+    DialogueChannelsRecord& L = DialogueChannels;
+    if (Script.step == 15) {
+        Heroine(40);
+        Lines(99, 99);
+        EventHoldsPlayer = 0;
+        if (AtLeastElapsed(Script.t1, now, 0.01)) {
+            Script.t1 = now;
+            Darken(SceneTint, kDarkestTint);
+            RaiseOverlay();
+            Darken(SceneDraw.panelColour, kDarkestScenery);
+            if (SceneDraw.pictureColour == kWhite) Script.step = 16;
+        }
+        if (SceneTint < kStarsTint) SceneDraw.twinklesShown = 1;
+    }
+    if (Script.step == 16) {
+        MessageBoxOpen = 1;
+        SceneDraw.twinklesShown = 1;
+        if (PlayerState.x <= kNpcAnchor + 329) {
+            KeyRightPressed = 1;
+        } else {
+            KeyRightPressed = 0;
+            Go(17);
+        }
+    }
+    if (Script.step == 17) {
+        SceneDraw.twinklesShown = 1;
+        PlayerState.x = kNpcAnchor + 329;
+        PlayerState.facing = -1;
+        const bool firstRun = Era02EventsUnlocked == 0;
+        if (firstRun) {
+            if (Script.talkSubStep == 0 && Since(Script.t0) >= 3.0) {
+                Script.talkSubStep = 1;
+                EnterConfirmState = 1;
+                EventHoldsPlayer = 1;
+                Sound(6);
+            }
+            if (Script.talkSubStep == 1) {
+                Script.t0 = now - 3.1;
+                L.fieldLine = 27;
+                if (Enter(After::Next)) Script.talkSubStep = 2;
+            }
+            if (Script.talkSubStep == 2) {
+                Script.t0 = now - 3.1;
+                L.fieldLine = 28;
+                if (Enter(After::Kept)) {
+                    Script.talkSubStep = 3;
+                    EventHoldsPlayer = 0;
+                    L.fieldLine = 0;
+                    Script.t0 = now - 4.0;
+                }
+            }
+        }
+        const double t = Since(Script.t0);
+        PlayKeyframes(kLieDownCommon, 4, t);
+        if (firstRun) {
+            PlayKeyframes(kLieDownFirst, 4, t);
+            if (Script.talkSubStep == 2) Heroine(39, kNpcAnchor + 209, 690);
+            if (t >= 12.0) {
+                Script.step = 18;
+                Prompt();
+            }
+        } else {
+            PlayKeyframes(kLieDownReplay, 3, t);
+            if (t >= 1.4) {
+                Script.step = 21;
+                Script.t0 = now - 0.3;
+            }
+        }
+    }
+    if (Script.step == 18) {
+        Heroine(89);
+        Lines(37, 99);
+        if (Enter(After::Next)) Script.step = 19;
+    }
+    if (Script.step == 19) {
+        Heroine(89);
+        Lines(37, 37);
+        if (Enter(After::Next)) Script.step = 20;
+    }
+    if (Script.step == 20) {
+        Heroine(56);
+        Lines(38, 99);
+        if (Enter(After::NextSilent)) {
+            Go(21);
+            EventHoldsPlayer = 0;
+            Lines(0, 0);
+        }
+    }
+    if (Script.step == 21) {
+        Heroine(29, kNpcAnchor + 220, 684);
+        PlayerState.facing = 1;
+        if (Waited(0.2)) {
+            Go(22);
+            ArmObjects();
+            UpdateEra03NpcCatcher(0);
+            Scene.catchSignal = 0;
+        }
+    }
+}
+
+// The catching game (steps 22 to 31).
+void StepScriptCatching(double now) {
+    if (Script.step == 22) {
+        Heroine(0);
+        const double t = Since(Script.t0);
+        if (t >= 1.0) UpdateEra03CatchObject1(1);
+        if (t >= 3.0) UpdateEra03CatchObject2(1);
+        if (t >= 6.0) UpdateEra03CatchObject3(1);
+        if (t >= 8.0) UpdateEra03CatchObject4(1);
+        for (int k = 1; k <= 4; ++k) {
+            const TitleFigureRecord& o = TitleFigureSlots.figure[k];
+            if (o.x > 150 && o.x < kNpcAnchor - ScrollX && o.y > 560) {
+                Script.step = 23;
+                Prompt();
+                break;
+            }
+        }
+    }
+    if (Script.step == 23) {
+        Heroine(0);
+        Npc(6);
+        Lines(99, 38);
+        if (Enter(After::NoneSilent)) {
+            Go(24);
+            EventHoldsPlayer = 0;
+            Lines(0, 0);
+            Script.savedX = PlayerState.x;
+            Script.savedY = PlayerState.y;
+        }
+    }
+    if (Script.step == 24) {
+        Heroine(0);
+        Npc(12, kNpcAnchor);
+        Scene.actorY = 640;
+        Scene.deliveredCount = 0;
+        if (Waited(0.2)) {
+            Go(25);
+            Npc(13, kNpcAnchor);
+            Scene.actorFacing = -1;
+        }
+    }
+    if (Script.step == 25) {
+        Scene.actorDepth = 0.091f;
+        Npc(13);
+        Heroine(0, Script.savedX, Script.savedY);
+        MessageBoxOpen = 0;
+        SceneDraw.actorDepth = 0.7f;
+        if (Since(Script.t0) <= 90.0) {
+            UpdateEra03NpcCatcher(1);
+        } else {
+            Go(26);
+            Scene.catchSignal = kTimeUp;
+            SceneDraw.frontPanelShown = 1;
+        }
+    }
+    if (Script.step == 26) {
+        Heroine(29, kNpcAnchor + 220, 684);
+        PlayerState.facing = 1;
+        if (Waited(1.2)) {
+            Script.step = 27;
+            PlayerState.facing = -1;
+            Prompt();
+            UpdateEra03NpcCatcher(0);
+        }
+    }
+    if (Script.step == 27) {
+        Heroine(89, kNpcAnchor + 169, 640);
+        Lines(37, 99);
+        if (Enter(After::Next)) Script.step = 28;
+    }
+    if (Script.step == 28) {
+        Heroine(39, kNpcAnchor + 169, 710);
+        Lines(37, 39);
+        FaceHeroine();
+        if (Enter(After::Next)) {
+            Script.step = 29;
+            Script.savedY = 716;
+        }
+    }
+    if (Script.step == 29) {
+        Heroine(39, kNpcAnchor + 169);
+        Lines(39, 99);
+        if (Script.savedY < 800) ++Script.savedY;
+        PlayerState.y = Script.savedY;
+        Scene.catchSignal = kTimeUp;
+        Scene.actorFacing = -1;
+        MessageBoxOpen = 1;
+        StepObjects();
+        if (AtLeastElapsed(Script.t1, now, 0.1)) {
+            Script.t1 = now;
+            Scene.actorPose = Scene.actorPose == 19 ? 23 : 19;
+        }
+        std::int32_t frames = 0;
+        for (int k = 1; k <= 4; ++k) frames += TitleFigureSlots.figure[k].frame;
+        if (frames == 0) {
+            Go(30);
+            EnterConfirmState = 1;
+        }
+    }
+    if (Script.step == 30) {
+        Npc(13);
+        Heroine(0);
+        Lines(0, 0);
+        EventHoldsPlayer = 0;
+        if (Waited(2.0)) Script.step = 31;
+    }
+    if (Script.step == 31) {
+        Npc(13);
+        Lines(99, 40);
+        Heroine(39, kKeep, 716);
+        EventHoldsPlayer = 1;
+        if (Enter(After::Next)) Script.step = Scene.deliveredCount < 1 ? 32 : 40;
+    }
+}
+
+// Nothing caught: a word, the walk back and the game again (steps 32 to 36).
+void StepScriptRetry() {
+    if (Script.step == 32) {
+        Npc(13);
+        Lines(99, 41);
+        Heroine(39, kNpcAnchor + 169, 716);
+        if (Enter(After::Next)) {
+            Script.step = 33;
+            Script.savedY = 716;
+        }
+    }
+    if (Script.step == 33) {
+        Npc(13);
+        Lines(41, 41);
+        if (Script.savedY < 800) ++Script.savedY;
+        Heroine(39, kNpcAnchor + 169, Script.savedY);
+        if (Enter(After::Kept)) {
+            Script.step = 34;
+            Lines(0, 0);
+            EventHoldsPlayer = 0;
+        }
+    }
+    if (Script.step == 34) {
+        Heroine(0, Script.savedX, Script.savedY);
+        MessageBoxOpen = 1;
+        const bool right = Scene.actorX <= kNpcAnchor + 302;
+        PlayerMoveState.walkRight = right ? 1 : 0;
+        PlayerMoveState.walkLeft = right ? 0 : 1;
+        UpdateEra03NpcCatcher(1);
+        if (Scene.actorX > kNpcAnchor - 53 && Scene.actorX < kNpcAnchor + 352) {
+            Go(35);
+            Scene.actorFacing = -1;
+            PlayerMoveState.walkRight = PlayerMoveState.walkLeft = 0;
+        }
+    }
+    if (Script.step == 35) {
+        Heroine(0, Script.savedX, Script.savedY);
+        Npc(12, kNpcAnchor);
+        SceneDraw.actorDepth = 0.092f;
+        if (Waited(0.1)) Script.step = 36;
+    }
+    if (Script.step == 36) {
+        Heroine(0);
+        Go(22);
+        ArmObjects();
+        Scene.catchSignal = 0;
+        Scene.actorDepth = 0.8f;
+        SceneDraw.actorDepth = 0.77f;
+        for (int k = 1; k <= 4; ++k) TitleFigureSlots.figure[k].x = 0;
+    }
+}
+
+struct CookRow {
+    std::int32_t step, npcPose;
+    double wait;
+    std::int32_t next;
+};
+
+// Something caught: the word about it, the walk back to the fire and the
+// character's walk to it (steps 40 to 44).
+void StepScriptToServings() {
+    if (Script.step == 40) {
+        Npc(13);
+        Lines(99, 42);
+        Heroine(39, kNpcAnchor + 169, 716);
+        FaceHeroine();
+        if (Enter(After::Next)) Script.step = 41;
+    }
+    if (Script.step == 41) {
+        Npc(13);
+        Lines(42, 42);
+        Heroine(39, kNpcAnchor + 169, 710);
+        if (Enter(After::Kept)) {
+            Go(42);
+            Lines(0, 0);
+            EventHoldsPlayer = 0;
+        }
+    }
+    if (Script.step == 42) {
+        PlayEra03NpcWalkBack(Script.t0);
+        if (Waited(2.5)) {
+            Script.step = 43;
+            Prompt();
+        }
+    }
+    if (Script.step == 43) {
+        Npc(13);
+        Lines(99, 43);
+        Heroine(89);
+        if (Enter(After::Kept)) {
+            Go(44);
+            Lines(0, 0);
+            EventHoldsPlayer = 0;
+        }
+    }
+    if (Script.step == 44) {
+        Heroine(108, kNpcAnchor - 61, 640);
+        const bool right = Scene.actorX <= kNpcAnchor + 3;
+        PlayerMoveState.walkRight = right ? 1 : 0;
+        PlayerMoveState.walkLeft = right ? 0 : 1;
+        UpdateEra03NpcCatcher(1);
+        if (Scene.actorX > kNpcAnchor - 47 && Scene.actorX < kNpcAnchor + 53) {
+            Go(45);
+            Scene.actorFacing = -1;
+            PlayerMoveState.walkRight = PlayerMoveState.walkLeft = 0;
+        }
+    }
+}
+
+// A serving: the character cooks, hands over the item and the heroine eats
+// (steps 45 to 59). The cooking rows serve the last serving too (75 to 78).
+void StepScriptServing(double now) {
+    DialogueChannelsRecord& L = DialogueChannels;
+    static constexpr CookRow kCook[] = {
+        {45, 12, 0.1, 46}, {46, 10, 0.5, 47}, {47, 11, 0.4, 48}, {48, 24, 0.7, 49},
+        {75, 12, 0.1, 76}, {76, 10, 0.5, 77}, {77, 11, 0.4, 78}, {78, 24, 0.7, 79},
+    };
+    for (const CookRow& r : kCook) {
+        if (Script.step != r.step) continue;
+        if (r.step == 45 || r.step == 46 || r.step == 75) Heroine(89, kNpcAnchor - 61, 640);
+        Npc(r.npcPose, kNpcAnchor);
+        if (!Waited(r.wait)) continue;
+        Go(r.next);
+        if (r.step == 45 || r.step == 75) {
+            Scene.actorDepth = 0.8f;
+            SceneDraw.actorDepth = 0.77f;
+        }
+        if (r.next == 49 || r.next == 79) Prompt();
+    }
+    if (Script.step == 49) {
+        Npc(25);
+        Lines(44, 0);
+        Item(1, kNpcAnchor - 20, 586);
+        SceneDraw.markerDepth = Scene.actorDepth - 0.01f;
+        if (Enter(After::Next)) {
+            Script.step = 50;
+            EventHoldsPlayer = 1;
+        }
+    }
+    if (Script.step == 50) {
+        Heroine(109);
+        Npc(25);
+        Lines(44, 44);
+        Item(1, kNpcAnchor - 22, 593);
+        if (Enter(After::Next)) {
+            Script.step = 51;
+            EventHoldsPlayer = 1;
+            Item(0);
+        }
+    }
+    if (Script.step == 51) {
+        Heroine(110);
+        Npc(12);
+        Lines(45, 0);
+        Item(0);
+        const bool laterServing = Script.openingSubStep == 10;
+        if (laterServing || Enter(After::None)) {
+            Script.step = 52;
+            EventHoldsPlayer = 0;
+            L.shopLineA = 0;
+            EnterConfirmState = 0;
+            Script.t0 = Script.t1 = now;
+            Script.savedX = 110;
+            Script.openingSubStep = 10;
+        }
+    }
+    if (Script.step == 52) {
+        StepEating();
+        if (Waited(4.0)) Go(53);
+    }
+    if (Script.step == 53) {
+        Heroine(112);
+        if (Waited(1.0)) {
+            Script.step = 54;
+            Prompt();
+            --Scene.deliveredCount;
+        }
+    }
+    if (Script.step == 54) {
+        Heroine(109);
+        Npc(12);
+        Lines(46, 0);
+        Item(1, kNpcAnchor - 22, 593);
+        if (Enter(After::Next)) Script.step = Scene.deliveredCount >= 1 ? 55 : 56;
+    }
+    if (Script.step == 55) {
+        Npc(25);
+        Lines(46, 46);
+        Item(1, kNpcAnchor - 20, 586);
+        if (Enter(After::None)) {
+            Script.step = 45;
+            L.shopLineA = 0;
+            EventHoldsPlayer = 0;
+            Item(0);
+        }
+    }
+    if (Script.step == 56) {
+        Npc(12);
+        Lines(46, 47);
+        Item(1, kNpcAnchor - 22, 593);
+        if (Enter(After::Next)) Script.step = PlayerState.hp < PlayerState.maxHp ? 57 : 58;
+    }
+    if (Script.step == 57 || Script.step == 58) {
+        Npc(25);
+        Lines(Script.step == 57 ? 47 : 48, 0);
+        Item(1, kNpcAnchor - 20, 586);
+        if (Enter(After::Kept)) {
+            Go(59);
+            Item(0);
+        }
+    }
+    if (Script.step == 59) {
+        Heroine(89, kNpcAnchor - 61, 640);
+        Npc(12, kNpcAnchor);
+        if (MoreThanElapsed(Script.t0, now, 0.1)) {
+            Script.step = 60;
+            EnterConfirmState = 1;
+            Sound(6);
+        }
+    }
+}
+
+// The talk after the servings (steps 60 to 65); through the servings and
+// this talk (45 to 65) the heroine and the character stay at the fire.
+void StepScriptAfterServings() {
+    static constexpr TalkRow kAfterServings[] = {
+        {60, 0, 6, 48, 48}, {61, 0, 0, 49, 0}, {62, 0, 0, 49, 49},
+        {63, 0, 0, 49, 50}, {64, 88, 0, 51, 0}, {65, 88, 0, 51, 52},
+    };
+    for (const TalkRow& r : kAfterServings) {
+        if (Script.step != r.step) continue;
+        if (r.heroinePose != 0) Heroine(r.heroinePose);
+        if (r.npcPose != 0) Npc(r.npcPose);
+        Lines(r.a, r.b);
+        if (!Enter(After::Next)) continue;
+        if (r.step == 61) Script.step = PlayerState.hp < PlayerState.maxHp ? 62 : 63;
+        else if (r.step == 62 || r.step == 63) Script.step = 64;
+        else Script.step = r.step + 1;
+        if (r.step == 64) Script.secondAnim = 1;
+    }
+    if (Script.step >= 45 && Script.step <= 65) {
+        PlayerState.x = kNpcAnchor - 61;
+        PlayerState.y = 640;
+        Scene.actorX = kNpcAnchor;
+    }
+}
+
+// Lying down again and dawn (steps 66 to 72).
+void StepScriptDawn(double now) {
+    if (Script.step == 66) {
+        MessageBoxOpen = 1;
+        SceneDraw.twinklesShown = 1;
+        EventHoldsPlayer = 0;
+        EnterConfirmState = 0;
+        Lines(0, 0);
+        if (PlayerState.x <= kNpcAnchor + 329) {
+            KeyRightPressed = 1;
+        } else {
+            KeyRightPressed = 0;
+            Go(67);
+        }
+    }
+    if (Script.step == 67) {
+        SceneDraw.twinklesShown = 1;
+        PlayerState.x = kNpcAnchor + 329;
+        PlayerState.facing = -1;
+        PlayKeyframes(kLieDownAgain, 7, Since(Script.t0));
+        if (Since(Script.t0) >= 12.0) {
+            Go(68);
+            Script.secondAnim = 0;
+            RunEra03NpcActorIdle(0);
+        }
+    }
+    if (Script.step == 66 || Script.step == 67) StepSecondAnimation();
+    if (Script.step == 68) {
+        Heroine(0);
+        RunEra03NpcActorIdle(1);
+        if (AtLeastElapsed(Script.t0, now, 0.01)) {
+            Script.t0 = now;
+            if (SceneDraw.pictureColour > kClearOverlay) SceneDraw.pictureColour -= kAlphaStep;
+            if (SceneDraw.pictureColour <= kClearOverlay) {
+                SceneDraw.pictureColour = kClearOverlay;
+                Script.step = 69;
+                SceneDraw.twinklesShown = 0;
+            }
+        }
+    }
+    if (Script.step == 69) {
+        Heroine(0);
+        RunEra03NpcActorIdle(1);
+        if (AtLeastElapsed(Script.t0, now, 0.01)) {
+            Script.t0 = now;
+            Lighten(SceneTint);
+            Lighten(SceneDraw.panelColour);
+            if (SceneTint == kWhite && SceneDraw.panelColour == kWhite) {
+                Script.step = 70;
+                SceneDraw.floaterShown = 0;
+            }
+        }
+    }
+    if (Script.step == 70) {
+        Go(71);
+        Heroine(0);
+        RunEra03NpcActorIdle(1);
+        // The stay's rest heals, but never past the heroine's maximum.
+        PlayerStateRecord& p = PlayerState;
+        if (p.hp < p.maxHp) p.hp = p.hp + 30 > p.maxHp ? p.maxHp : p.hp + 30;
+        else p.exp += 30;
+    }
+    if (Script.step == 71) {
+        RunEra03NpcActorIdle(1);
+        SceneDraw.frontPanelShown = 1;
+        const double t = Since(Script.t0);
+        if (t < 0.1) {
+            Heroine(29, kNpcAnchor + 169, 684);
+            PlayerState.facing = 1;
+        } else {
+            Heroine(89, kNpcAnchor + 169, 640);
+            PlayerState.facing = t >= 0.5 && t < 0.9 ? -1 : 1;
+            if (t >= 0.9) Go(72);
+        }
+    }
+    if (Script.step == 72) {
+        PlayEra03NpcWalkBack(Script.t0);
+        if (Waited(2.5)) {
+            Script.step = 73;
+            EventHoldsPlayer = 1;
+            EnterConfirmState = 1;
+            SoundVolumes[1] = 1000;
+            Sound(6);
+        }
+    }
+}
+
+// The last serving (steps 73 and 79 to 87).
+void StepScriptLastServing(double now) {
+    if (Script.step == 73) {
+        Heroine(108, kNpcAnchor - 61);
+        Npc(6);
+        Lines(53, 0);
+        if (Enter(After::Next)) Script.step = 75;
+    }
+    // (75..78 are the cooking rows above; they run on the next call.)
+    if (Script.step == 79) {
+        Npc(25);
+        Lines(53, 53);
+        Item(1, kNpcAnchor - 20, 586);
+        SceneDraw.markerDepth = Scene.actorDepth - 0.01f;
+        if (Enter(After::Next)) {
+            Script.step = 80;
+            EventHoldsPlayer = 1;
+        }
+    }
+    if (Script.step == 80) {
+        Heroine(109);
+        Npc(25);
+        Lines(54, 0);
+        Item(1, kNpcAnchor - 22, 593);
+        if (Enter(After::None)) {
+            Go(81);
+            EventHoldsPlayer = 0;
+            Item(0);
+        }
+    }
+    if (Script.step == 81) {
+        Heroine(110);
+        Npc(12);
+        Lines(0, 0);
+        Item(0);
+        if (Waited(0.1)) {
+            Script.step = 82;
+            EventHoldsPlayer = 0;
+            Script.t0 = Script.t1 = now;
+            Script.savedX = 110;
+        }
+    }
+    if (Script.step == 82) {
+        StepEating();
+        if (Waited(4.0)) Go(83);
+    }
+    if (Script.step == 83) {
+        Heroine(112, kNpcAnchor - 61, 640);
+        if (Waited(1.0)) {
+            Script.step = 84;
+            Prompt();
+        }
+    }
+    if (Script.step == 84) {
+        Heroine(109);
+        Npc(12);
+        Lines(99, 54);
+        Item(1, kNpcAnchor - 22, 593);
+        if (Enter(After::Next)) Script.step = 85;
+    }
+    if (Script.step == 85) {
+        Heroine(109);
+        Npc(25);
+        Lines(55, 54);
+        Item(1, kNpcAnchor - 20, 586);
+        if (Enter(After::Next)) {
+            Script.step = 86;
+            Item(0);
+        }
+    }
+    if (Script.step == 86) {
+        Heroine(88);
+        Npc(6);
+        Lines(56, 0);
+        if (Enter(After::Next)) Script.step = 87;
+    }
+    if (Script.step == 87) {
+        Heroine(88);
+        Npc(6);
+        Lines(56, 56);
+        if (Enter(After::Kept)) {
+            Script.step = kDone;
+            End();
+            return;
+        }
+    }
+    if (Script.step >= 73 && Script.step <= 87) {
+        PlayerState.x = kNpcAnchor - 61;
+        PlayerState.y = 640;
+    }
 }
 
 }  // namespace
@@ -371,753 +1123,39 @@ void PlayEra03NpcWalkBack(double start) {
     const double t = GameNow() - start;
     for (const Row& r : kRows) {
         if (t < r.t && r.t > 0.0) break;
-        P.pose = r.pose;
-        P.x = A + r.dx;
-        P.y = r.y;
-        if (r.facing != 0) P.facing = r.facing;
-        if (r.frontHidden != 0) D.FrontPanelShown = 0;
+        PlayerState.pose = r.pose;
+        PlayerState.x = kNpcAnchor + r.dx;
+        PlayerState.y = r.y;
+        if (r.facing != 0) PlayerState.facing = r.facing;
+        if (r.frontHidden != 0) SceneDraw.frontPanelShown = 0;
     }
 }
 
 std::int32_t RunEra03NpcSceneScript(std::int32_t arg) {
     if (arg == 0) {
-        S.step = 0;
-        return S.step;
+        Script.step = 0;
+        return Script.step;
     }
     const double now = GameNow();
-    if (now - S.t0 < 0) S.t0 = S.t1 = S.t2 = S.t3 = 0;
+    if (now - Script.t0 < 0) Script.t0 = Script.t1 = Script.t2 = Script.t3 = 0;
     if (TextureFlags[kToolTexture] == 0) {
         TextureFlags[kToolTexture] = kGraphicRequested;
         ArmObjects();
         UpdateEra03NpcCatcher(0);
     }
     if (TextureFlags[kOverlayTexture] == 0) TextureFlags[kOverlayTexture] = kGraphicRequested;
-    DialogueChannelsRecord& L = DialogueChannels;
-
-    // ---- opening
-    if (S.step == 0) {
-        Heroine(89);
-        Npc(2);
-        Lines(99, 99);
-        S.dialogueVolume = 1000;
-        S.cricketVolume = 0;
-        EventHoldsPlayer = 1;
-        if (Waited(0.1)) {
-            S.step = 1;
-            EnterConfirmState = 1;
-            S.t0 = S.t1 = now;
-            D.PictureColour = kClearOverlay;
-            S.duskBudget = 256;
-        }
-    }
-    if (S.step == 1) {
-        Heroine(89);
-        Npc(6);
-        Lines(31, 99);
-        L.shopLineC = 0;
-        if (Enter(After::Next)) Go(2);
-    }
-    if (S.step == 2) {
-        if (Era02EventsUnlocked != 0) {
-            S.step = -1;
-            KeyYPressed = 0;
-            KeyNPressed = 0;
-        } else {
-            Heroine(89);
-            Npc(6);
-            Lines(31, 31);
-            if (Enter(After::Next)) S.step = 3;
-        }
-    }
-    if (S.step == -1) {
-        Heroine(89);
-        Npc(6);
-        Lines(31, 100);
-        if (KeyNPressed == 1) {
-            KeyNPressed = 0;
-            Lines(0, 0);
-            S.step = kDone;
-            return S.step;
-        }
-        if (KeyYPressed == 1) {
-            KeyYPressed = 0;
-            EnterConfirmState = 0;
-            S.step = 7;
-            S.openingSubStep = 1;
-            S.t0 = now;
-        }
-    }
-    struct TalkRow {
-        std::int32_t step, heroinePose, npcPose, a, b;
-    };
-    static constexpr TalkRow kTalk[] = {
-        {3, 89, 3, 32, 99}, {4, 0, 6, 33, 99}, {5, 0, 6, 33, 33},
-    };
-    for (const TalkRow& r : kTalk) {
-        if (S.step != r.step) continue;
-        if (r.heroinePose != 0) Heroine(r.heroinePose);
-        Npc(r.npcPose);
-        Lines(r.a, r.b);
-        if (Enter(After::Next)) S.step = r.step + 1;
-    }
-    if (S.step == 6) {
-        Npc(6);
-        Lines(34, 99);
-        if (Enter(After::NoneSilent)) {
-            Go(7);
-            S.openingSubStep = 1;
-        }
-    }
-    if (S.step == 7) StepOpening();
-
-    // ---- the talk and the price of the stay
-    if (S.step == 10 && Era02EventsUnlocked != 0) {
-        S.step = 14;
-        EnterConfirmState = 1;
-    }
-    static constexpr TalkRow kPrice[] = {
-        {10, 108, 6, 34, 34}, {11, 108, 6, 35, 99}, {12, 108, 6, 35, 35}, {13, 89, 6, 36, 99},
-    };
-    for (const TalkRow& r : kPrice) {
-        if (S.step != r.step) continue;
-        Heroine(r.heroinePose);
-        Npc(r.npcPose);
-        Lines(r.a, r.b);
-        if (Enter(After::Next)) S.step = r.step + 1;
-    }
-    if (S.step == 14) {
-        Heroine(89);
-        Npc(6);
-        Lines(36, 36);
-        if (Enter(After::Next)) {
-            S.step = 15;
-            if (Gold >= kNightStayPrice) {
-                Gold -= kNightStayPrice;
-                Sound(59);
-            }
-        }
-    }
-
-    // ---- nightfall and lying down
-    if (S.step == 15) {
-        Heroine(40);
-        Lines(99, 99);
-        EventHoldsPlayer = 0;
-        if (AtLeastElapsed(S.t1, now, 0.01)) {
-            S.t1 = now;
-            Darken(SceneTint, kDarkestTint);
-            RaiseOverlay();
-            Darken(D.PanelColour, kDarkestScenery);
-            if (D.PictureColour == kWhite) S.step = 16;
-        }
-        if (SceneTint < kStarsTint) D.TwinklesShown = 1;
-    }
-    if (S.step == 16) {
-        MessageBoxOpen = 1;
-        D.TwinklesShown = 1;
-        if (P.x <= A + 329) {
-            KeyRightPressed = 1;
-        } else {
-            KeyRightPressed = 0;
-            Go(17);
-        }
-    }
-    if (S.step == 17) {
-        D.TwinklesShown = 1;
-        P.x = A + 329;
-        P.facing = -1;
-        const bool firstRun = Era02EventsUnlocked == 0;
-        if (firstRun) {
-            if (S.talkSubStep == 0 && Since(S.t0) >= 3.0) {
-                S.talkSubStep = 1;
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                Sound(6);
-            }
-            if (S.talkSubStep == 1) {
-                S.t0 = now - 3.1;
-                L.fieldLine = 27;
-                if (Enter(After::Next)) S.talkSubStep = 2;
-            }
-            if (S.talkSubStep == 2) {
-                S.t0 = now - 3.1;
-                L.fieldLine = 28;
-                if (Enter(After::Kept)) {
-                    S.talkSubStep = 3;
-                    EventHoldsPlayer = 0;
-                    L.fieldLine = 0;
-                    S.t0 = now - 4.0;
-                }
-            }
-        }
-        const double t = Since(S.t0);
-        PlayKeyframes(kLieDownCommon, 4, t);
-        if (firstRun) {
-            PlayKeyframes(kLieDownFirst, 4, t);
-            if (S.talkSubStep == 2) Heroine(39, A + 209, 690);
-            if (t >= 12.0) {
-                S.step = 18;
-                Prompt();
-            }
-        } else {
-            PlayKeyframes(kLieDownReplay, 3, t);
-            if (t >= 1.4) {
-                S.step = 21;
-                S.t0 = now - 0.3;
-            }
-        }
-    }
-    if (S.step == 18) {
-        Heroine(89);
-        Lines(37, 99);
-        if (Enter(After::Next)) S.step = 19;
-    }
-    if (S.step == 19) {
-        Heroine(89);
-        Lines(37, 37);
-        if (Enter(After::Next)) S.step = 20;
-    }
-    if (S.step == 20) {
-        Heroine(56);
-        Lines(38, 99);
-        if (Enter(After::NextSilent)) {
-            Go(21);
-            EventHoldsPlayer = 0;
-            Lines(0, 0);
-        }
-    }
-    if (S.step == 21) {
-        Heroine(29, A + 220, 684);
-        P.facing = 1;
-        if (Waited(0.2)) {
-            Go(22);
-            ArmObjects();
-            UpdateEra03NpcCatcher(0);
-            N.catchSignal = 0;
-        }
-    }
-
-    // ---- the catching game
-    if (S.step == 22) {
-        Heroine(0);
-        const double t = Since(S.t0);
-        if (t >= 1.0) UpdateEra03CatchObject1(1);
-        if (t >= 3.0) UpdateEra03CatchObject2(1);
-        if (t >= 6.0) UpdateEra03CatchObject3(1);
-        if (t >= 8.0) UpdateEra03CatchObject4(1);
-        for (int k = 1; k <= 4; ++k) {
-            const TitleFigureRecord& o = TitleFigureSlots.figure[k];
-            if (o.x > 150 && o.x < A - ScrollX && o.y > 560) {
-                S.step = 23;
-                Prompt();
-                break;
-            }
-        }
-    }
-    if (S.step == 23) {
-        Heroine(0);
-        Npc(6);
-        Lines(99, 38);
-        if (Enter(After::NoneSilent)) {
-            Go(24);
-            EventHoldsPlayer = 0;
-            Lines(0, 0);
-            S.savedX = P.x;
-            S.savedY = P.y;
-        }
-    }
-    if (S.step == 24) {
-        Heroine(0);
-        Npc(12, A);
-        N.actorY = 640;
-        N.deliveredCount = 0;
-        if (Waited(0.2)) {
-            Go(25);
-            Npc(13, A);
-            N.actorFacing = -1;
-        }
-    }
-    if (S.step == 25) {
-        N.actorDepth = 0.091f;
-        Npc(13);
-        Heroine(0, S.savedX, S.savedY);
-        MessageBoxOpen = 0;
-        D.ActorDepth = 0.7f;
-        if (Since(S.t0) <= 90.0) {
-            UpdateEra03NpcCatcher(1);
-        } else {
-            Go(26);
-            N.catchSignal = kTimeUp;
-            D.FrontPanelShown = 1;
-        }
-    }
-    if (S.step == 26) {
-        Heroine(29, A + 220, 684);
-        P.facing = 1;
-        if (Waited(1.2)) {
-            S.step = 27;
-            P.facing = -1;
-            Prompt();
-            UpdateEra03NpcCatcher(0);
-        }
-    }
-    if (S.step == 27) {
-        Heroine(89, A + 169, 640);
-        Lines(37, 99);
-        if (Enter(After::Next)) S.step = 28;
-    }
-    if (S.step == 28) {
-        Heroine(39, A + 169, 710);
-        Lines(37, 39);
-        FaceHeroine();
-        if (Enter(After::Next)) {
-            S.step = 29;
-            S.savedY = 716;
-        }
-    }
-    if (S.step == 29) {
-        Heroine(39, A + 169);
-        Lines(39, 99);
-        if (S.savedY < 800) ++S.savedY;
-        P.y = S.savedY;
-        N.catchSignal = kTimeUp;
-        N.actorFacing = -1;
-        MessageBoxOpen = 1;
-        StepObjects();
-        if (AtLeastElapsed(S.t1, now, 0.1)) {
-            S.t1 = now;
-            N.actorPose = N.actorPose == 19 ? 23 : 19;
-        }
-        std::int32_t frames = 0;
-        for (int k = 1; k <= 4; ++k) frames += TitleFigureSlots.figure[k].frame;
-        if (frames == 0) {
-            Go(30);
-            EnterConfirmState = 1;
-        }
-    }
-    if (S.step == 30) {
-        Npc(13);
-        Heroine(0);
-        Lines(0, 0);
-        EventHoldsPlayer = 0;
-        if (Waited(2.0)) S.step = 31;
-    }
-    if (S.step == 31) {
-        Npc(13);
-        Lines(99, 40);
-        Heroine(39, kKeep, 716);
-        EventHoldsPlayer = 1;
-        if (Enter(After::Next)) S.step = N.deliveredCount < 1 ? 32 : 40;
-    }
-    // ---- nothing caught: a word, the walk back and the game again
-    if (S.step == 32) {
-        Npc(13);
-        Lines(99, 41);
-        Heroine(39, A + 169, 716);
-        if (Enter(After::Next)) {
-            S.step = 33;
-            S.savedY = 716;
-        }
-    }
-    if (S.step == 33) {
-        Npc(13);
-        Lines(41, 41);
-        if (S.savedY < 800) ++S.savedY;
-        Heroine(39, A + 169, S.savedY);
-        if (Enter(After::Kept)) {
-            S.step = 34;
-            Lines(0, 0);
-            EventHoldsPlayer = 0;
-        }
-    }
-    if (S.step == 34) {
-        Heroine(0, S.savedX, S.savedY);
-        MessageBoxOpen = 1;
-        const bool right = N.actorX <= A + 302;
-        PlayerMoveState.walkRight = right ? 1 : 0;
-        PlayerMoveState.walkLeft = right ? 0 : 1;
-        UpdateEra03NpcCatcher(1);
-        if (N.actorX > A - 53 && N.actorX < A + 352) {
-            Go(35);
-            N.actorFacing = -1;
-            PlayerMoveState.walkRight = PlayerMoveState.walkLeft = 0;
-        }
-    }
-    if (S.step == 35) {
-        Heroine(0, S.savedX, S.savedY);
-        Npc(12, A);
-        D.ActorDepth = 0.092f;
-        if (Waited(0.1)) S.step = 36;
-    }
-    if (S.step == 36) {
-        Heroine(0);
-        Go(22);
-        ArmObjects();
-        N.catchSignal = 0;
-        N.actorDepth = 0.8f;
-        D.ActorDepth = 0.77f;
-        for (int k = 1; k <= 4; ++k) TitleFigureSlots.figure[k].x = 0;
-    }
-
-    // ---- servings
-    if (S.step == 40) {
-        Npc(13);
-        Lines(99, 42);
-        Heroine(39, A + 169, 716);
-        FaceHeroine();
-        if (Enter(After::Next)) S.step = 41;
-    }
-    if (S.step == 41) {
-        Npc(13);
-        Lines(42, 42);
-        Heroine(39, A + 169, 710);
-        if (Enter(After::Kept)) {
-            Go(42);
-            Lines(0, 0);
-            EventHoldsPlayer = 0;
-        }
-    }
-    if (S.step == 42) {
-        PlayEra03NpcWalkBack(S.t0);
-        if (Waited(2.5)) {
-            S.step = 43;
-            Prompt();
-        }
-    }
-    if (S.step == 43) {
-        Npc(13);
-        Lines(99, 43);
-        Heroine(89);
-        if (Enter(After::Kept)) {
-            Go(44);
-            Lines(0, 0);
-            EventHoldsPlayer = 0;
-        }
-    }
-    if (S.step == 44) {
-        Heroine(108, A - 61, 640);
-        const bool right = N.actorX <= A + 3;
-        PlayerMoveState.walkRight = right ? 1 : 0;
-        PlayerMoveState.walkLeft = right ? 0 : 1;
-        UpdateEra03NpcCatcher(1);
-        if (N.actorX > A - 47 && N.actorX < A + 53) {
-            Go(45);
-            N.actorFacing = -1;
-            PlayerMoveState.walkRight = PlayerMoveState.walkLeft = 0;
-        }
-    }
-    // A serving: the character cooks, hands over the item and the heroine
-    // eats. Steps 45..48 here and 75..78 for the last serving.
-    struct CookRow {
-        std::int32_t step, npcPose;
-        double wait;
-        std::int32_t next;
-    };
-    static constexpr CookRow kCook[] = {
-        {45, 12, 0.1, 46}, {46, 10, 0.5, 47}, {47, 11, 0.4, 48}, {48, 24, 0.7, 49},
-        {75, 12, 0.1, 76}, {76, 10, 0.5, 77}, {77, 11, 0.4, 78}, {78, 24, 0.7, 79},
-    };
-    for (const CookRow& r : kCook) {
-        if (S.step != r.step) continue;
-        if (r.step == 45 || r.step == 46 || r.step == 75) Heroine(89, A - 61, 640);
-        Npc(r.npcPose, A);
-        if (!Waited(r.wait)) continue;
-        Go(r.next);
-        if (r.step == 45 || r.step == 75) {
-            N.actorDepth = 0.8f;
-            D.ActorDepth = 0.77f;
-        }
-        if (r.next == 49 || r.next == 79) Prompt();
-    }
-    if (S.step == 49) {
-        Npc(25);
-        Lines(44, 0);
-        Item(1, A - 20, 586);
-        D.MarkerDepth = N.actorDepth - 0.01f;
-        if (Enter(After::Next)) {
-            S.step = 50;
-            EventHoldsPlayer = 1;
-        }
-    }
-    if (S.step == 50) {
-        Heroine(109);
-        Npc(25);
-        Lines(44, 44);
-        Item(1, A - 22, 593);
-        if (Enter(After::Next)) {
-            S.step = 51;
-            EventHoldsPlayer = 1;
-            Item(0);
-        }
-    }
-    if (S.step == 51) {
-        Heroine(110);
-        Npc(12);
-        Lines(45, 0);
-        Item(0);
-        const bool laterServing = S.openingSubStep == 10;
-        if (laterServing || Enter(After::None)) {
-            S.step = 52;
-            EventHoldsPlayer = 0;
-            L.shopLineA = 0;
-            EnterConfirmState = 0;
-            S.t0 = S.t1 = now;
-            S.savedX = 110;
-            S.openingSubStep = 10;
-        }
-    }
-    if (S.step == 52) {
-        StepEating();
-        if (Waited(4.0)) Go(53);
-    }
-    if (S.step == 53) {
-        Heroine(112);
-        if (Waited(1.0)) {
-            S.step = 54;
-            Prompt();
-            --N.deliveredCount;
-        }
-    }
-    if (S.step == 54) {
-        Heroine(109);
-        Npc(12);
-        Lines(46, 0);
-        Item(1, A - 22, 593);
-        if (Enter(After::Next)) S.step = N.deliveredCount >= 1 ? 55 : 56;
-    }
-    if (S.step == 55) {
-        Npc(25);
-        Lines(46, 46);
-        Item(1, A - 20, 586);
-        if (Enter(After::None)) {
-            S.step = 45;
-            L.shopLineA = 0;
-            EventHoldsPlayer = 0;
-            Item(0);
-        }
-    }
-    if (S.step == 56) {
-        Npc(12);
-        Lines(46, 47);
-        Item(1, A - 22, 593);
-        if (Enter(After::Next)) S.step = P.hp < P.maxHp ? 57 : 58;
-    }
-    if (S.step == 57 || S.step == 58) {
-        Npc(25);
-        Lines(S.step == 57 ? 47 : 48, 0);
-        Item(1, A - 20, 586);
-        if (Enter(After::Kept)) {
-            Go(59);
-            Item(0);
-        }
-    }
-    if (S.step == 59) {
-        Heroine(89, A - 61, 640);
-        Npc(12, A);
-        if (MoreThanElapsed(S.t0, now, 0.1)) {
-            S.step = 60;
-            EnterConfirmState = 1;
-            Sound(6);
-        }
-    }
-    struct ClosingRow {
-        std::int32_t step, heroinePose, npcPose, a, b;
-    };
-    static constexpr ClosingRow kAfterServings[] = {
-        {60, 0, 6, 48, 48}, {61, 0, 0, 49, 0}, {62, 0, 0, 49, 49},
-        {63, 0, 0, 49, 50}, {64, 88, 0, 51, 0}, {65, 88, 0, 51, 52},
-    };
-    for (const ClosingRow& r : kAfterServings) {
-        if (S.step != r.step) continue;
-        if (r.heroinePose != 0) Heroine(r.heroinePose);
-        if (r.npcPose != 0) Npc(r.npcPose);
-        Lines(r.a, r.b);
-        if (!Enter(After::Next)) continue;
-        if (r.step == 61) S.step = P.hp < P.maxHp ? 62 : 63;
-        else if (r.step == 62 || r.step == 63) S.step = 64;
-        else S.step = r.step + 1;
-        if (r.step == 64) S.secondAnim = 1;
-    }
-    if (S.step >= 45 && S.step <= 65) {
-        P.x = A - 61;
-        P.y = 640;
-        N.actorX = A;
-    }
-
-    // ---- lying down again and dawn
-    if (S.step == 66) {
-        MessageBoxOpen = 1;
-        D.TwinklesShown = 1;
-        EventHoldsPlayer = 0;
-        EnterConfirmState = 0;
-        Lines(0, 0);
-        if (P.x <= A + 329) {
-            KeyRightPressed = 1;
-        } else {
-            KeyRightPressed = 0;
-            Go(67);
-        }
-    }
-    if (S.step == 67) {
-        D.TwinklesShown = 1;
-        P.x = A + 329;
-        P.facing = -1;
-        PlayKeyframes(kLieDownAgain, 7, Since(S.t0));
-        if (Since(S.t0) >= 12.0) {
-            Go(68);
-            S.secondAnim = 0;
-            RunEra03NpcActorIdle(0);
-        }
-    }
-    if (S.step == 66 || S.step == 67) StepSecondAnimation();
-    if (S.step == 68) {
-        Heroine(0);
-        RunEra03NpcActorIdle(1);
-        if (AtLeastElapsed(S.t0, now, 0.01)) {
-            S.t0 = now;
-            if (D.PictureColour > kClearOverlay) D.PictureColour -= kAlphaStep;
-            if (D.PictureColour <= kClearOverlay) {
-                D.PictureColour = kClearOverlay;
-                S.step = 69;
-                D.TwinklesShown = 0;
-            }
-        }
-    }
-    if (S.step == 69) {
-        Heroine(0);
-        RunEra03NpcActorIdle(1);
-        if (AtLeastElapsed(S.t0, now, 0.01)) {
-            S.t0 = now;
-            Lighten(SceneTint);
-            Lighten(D.PanelColour);
-            if (SceneTint == kWhite && D.PanelColour == kWhite) {
-                S.step = 70;
-                D.FloaterShown = 0;
-            }
-        }
-    }
-    if (S.step == 70) {
-        Go(71);
-        Heroine(0);
-        RunEra03NpcActorIdle(1);
-        // The stay's rest heals, but never past the heroine's maximum.
-        if (P.hp < P.maxHp) P.hp = P.hp + 30 > P.maxHp ? P.maxHp : P.hp + 30;
-        else P.exp += 30;
-    }
-    if (S.step == 71) {
-        RunEra03NpcActorIdle(1);
-        D.FrontPanelShown = 1;
-        const double t = Since(S.t0);
-        if (t < 0.1) {
-            Heroine(29, A + 169, 684);
-            P.facing = 1;
-        } else {
-            Heroine(89, A + 169, 640);
-            P.facing = t >= 0.5 && t < 0.9 ? -1 : 1;
-            if (t >= 0.9) Go(72);
-        }
-    }
-    if (S.step == 72) {
-        PlayEra03NpcWalkBack(S.t0);
-        if (Waited(2.5)) {
-            S.step = 73;
-            EventHoldsPlayer = 1;
-            EnterConfirmState = 1;
-            SoundVolumes[1] = 1000;
-            Sound(6);
-        }
-    }
-
-    // ---- the last serving
-    if (S.step == 73) {
-        Heroine(108, A - 61);
-        Npc(6);
-        Lines(53, 0);
-        if (Enter(After::Next)) S.step = 75;
-    }
-    // (75..78 are the cooking rows above; they run on the next call.)
-    if (S.step == 79) {
-        Npc(25);
-        Lines(53, 53);
-        Item(1, A - 20, 586);
-        D.MarkerDepth = N.actorDepth - 0.01f;
-        if (Enter(After::Next)) {
-            S.step = 80;
-            EventHoldsPlayer = 1;
-        }
-    }
-    if (S.step == 80) {
-        Heroine(109);
-        Npc(25);
-        Lines(54, 0);
-        Item(1, A - 22, 593);
-        if (Enter(After::None)) {
-            Go(81);
-            EventHoldsPlayer = 0;
-            Item(0);
-        }
-    }
-    if (S.step == 81) {
-        Heroine(110);
-        Npc(12);
-        Lines(0, 0);
-        Item(0);
-        if (Waited(0.1)) {
-            S.step = 82;
-            EventHoldsPlayer = 0;
-            S.t0 = S.t1 = now;
-            S.savedX = 110;
-        }
-    }
-    if (S.step == 82) {
-        StepEating();
-        if (Waited(4.0)) Go(83);
-    }
-    if (S.step == 83) {
-        Heroine(112, A - 61, 640);
-        if (Waited(1.0)) {
-            S.step = 84;
-            Prompt();
-        }
-    }
-    if (S.step == 84) {
-        Heroine(109);
-        Npc(12);
-        Lines(99, 54);
-        Item(1, A - 22, 593);
-        if (Enter(After::Next)) S.step = 85;
-    }
-    if (S.step == 85) {
-        Heroine(109);
-        Npc(25);
-        Lines(55, 54);
-        Item(1, A - 20, 586);
-        if (Enter(After::Next)) {
-            S.step = 86;
-            Item(0);
-        }
-    }
-    if (S.step == 86) {
-        Heroine(88);
-        Npc(6);
-        Lines(56, 0);
-        if (Enter(After::Next)) S.step = 87;
-    }
-    if (S.step == 87) {
-        Heroine(88);
-        Npc(6);
-        Lines(56, 56);
-        if (Enter(After::Kept)) {
-            S.step = kDone;
-            End();
-            return S.step;
-        }
-    }
-    if (S.step >= 73 && S.step <= 87) {
-        P.x = A - 61;
-        P.y = 640;
-    }
-
-    if (S.step >= 3 && S.step <= 98) AfterEveryStep();
-    return S.step;
+    // The phases in the order of their steps: a step one of them enters runs
+    // on in the next in the same call.
+    StepScriptOpening(now);
+    StepScriptPrice();
+    StepScriptNightfall(now);
+    StepScriptCatching(now);
+    StepScriptRetry();
+    StepScriptToServings();
+    StepScriptServing(now);
+    StepScriptAfterServings();
+    StepScriptDawn(now);
+    StepScriptLastServing(now);
+    if (Script.step >= 3 && Script.step <= 98) AfterEveryStep();
+    return Script.step;
 }

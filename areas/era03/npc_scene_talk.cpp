@@ -5,25 +5,21 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
 
-constexpr std::int32_t A = kNpcAnchor;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kNoNumber = 99;
 
-Era03NpcTalkRecord& T = Era03NpcTalk;
-Era03NpcSceneRecord& N = Era03NpcScene;
-PlayerStateRecord& P = PlayerState;
-DialogueChannelsRecord& L = DialogueChannels;
+Era03NpcTalkRecord& Talk = Era03NpcTalk;
+Era03NpcSceneRecord& Scene = Era03NpcScene;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 
@@ -43,8 +39,8 @@ bool EnterNone() {
 bool EnterKept() { return EnterConfirmState == 2; }
 
 void Poses(std::int32_t heroine, std::int32_t npc) {
-    P.pose = heroine;
-    if (npc != 0) N.actorPose = npc;
+    PlayerState.pose = heroine;
+    if (npc != 0) Scene.actorPose = npc;
 }
 
 // ---- the shop -----------------------------------------------------------------
@@ -79,28 +75,28 @@ std::int32_t NextAfter(int offer) {
 }
 
 void Shop() {
-    std::int32_t& step = T.shopStep;
+    std::int32_t& step = Talk.shopStep;
     const double now = GameNow();
     if (step == 0) {
         step = 1;
-        T.shopStamp = now;
+        Talk.shopStamp = now;
     }
     if (step == 1) {
         Poses(89, 2);
-        L.shopLineA = 99;
-        L.shopLineB = 1;
-        if (AtLeastElapsed(T.shopStamp, now, 0.1)) {
+        DialogueChannels.shopLineA = 99;
+        DialogueChannels.shopLineB = 1;
+        if (AtLeastElapsed(Talk.shopStamp, now, 0.1)) {
             step = 2;
             Sound(41);
         }
     }
     if (step == 2) {
         Poses(89, 6);
-        L.shopLineA = 27;
-        L.shopLineB = 1;
+        DialogueChannels.shopLineA = 27;
+        DialogueChannels.shopLineB = 1;
         if (EnterNext()) {
             step = 10;
-            T.shopStamp = now;
+            Talk.shopStamp = now;
         }
     }
     for (int i = 0; i < 3; ++i) {
@@ -108,9 +104,9 @@ void Shop() {
         const std::int32_t pause = o.step - 1;   // 10, 20, 30: both lines down
         if (step == pause) {
             Poses(89, 1);
-            L.shopLineA = 0;
-            L.shopLineB = 0;
-            if (AtLeastElapsed(T.shopStamp, now, 0.2)) {
+            DialogueChannels.shopLineA = 0;
+            DialogueChannels.shopLineB = 0;
+            if (AtLeastElapsed(Talk.shopStamp, now, 0.2)) {
                 step = o.step;
                 EnterConfirmState = 1;
                 Sound(6);
@@ -118,17 +114,17 @@ void Shop() {
         }
         if (step == o.step) {
             Poses(89, 9);
-            L.shopLineA = 28;
-            L.shopLineB = o.itemLine;
-            N.offeredPicture = o.picture;
-            N.ownedCount = Owned(i);
+            DialogueChannels.shopLineA = 28;
+            DialogueChannels.shopLineB = o.itemLine;
+            Scene.offeredPicture = o.picture;
+            Scene.ownedCount = Owned(i);
             if (EnterKept()) {
-                N.offeredPicture = 0;
+                Scene.offeredPicture = 0;
                 step = NextAfter(i);
-                T.shopStamp = now;
+                Talk.shopStamp = now;
             } else if (KeyNPressed == 1) {
-                N.offeredPicture = 0;
-                L.shopLineB = 0;
+                Scene.offeredPicture = 0;
+                DialogueChannels.shopLineB = 0;
                 step = kDone;
                 KeyNPressed = 0;
             } else if (KeyYPressed == 1) {
@@ -146,87 +142,62 @@ void Shop() {
         if (step == o.step + 1 || step == o.step + 2) {
             const bool bought = step == o.step + 2;
             Poses(89, bought ? 3 : 1);
-            L.shopLineA = bought ? 30 : 29;
-            L.shopLineB = o.itemLine;
-            N.offeredPicture = 0;
+            DialogueChannels.shopLineA = bought ? 30 : 29;
+            DialogueChannels.shopLineB = o.itemLine;
+            Scene.offeredPicture = 0;
             if (EnterNext()) {
                 step = bought ? NextAfter(i) : pause;
-                T.shopStamp = now;
+                Talk.shopStamp = now;
             }
         }
     }
 }
 
-}  // namespace
+struct SettleRow {
+    std::int32_t step, heroine, npc;
+};
 
-std::int32_t RunEra03NpcShop(std::int32_t arg) {
-    if (arg == 0) {
-        T.shopStep = 1;
-        return T.shopStep;
-    }
-    // Once done, nothing is asked for again: a request left behind would load
-    // a picture that no one frees.
-    if (T.shopStep != kDone) {
-        RequestTexture(kFirstItemTexture);
-        RequestTexture(kSecondItemTexture);
-        Shop();
-    }
-    if (T.shopStep == kDone) {
-        ReleaseTexture(kFirstItemTexture);
-        ReleaseTexture(kSecondItemTexture);
-    }
-    return T.shopStep;
-}
-
-std::int32_t RunEra03NpcConversation(std::int32_t arg) {
-    std::int32_t& step = T.step;
-    if (arg == 0) {
-        step = 0;
-        return step;
-    }
-    KeyAPressed = 0;
-    const double now = GameNow();
+// Steps 0 to 7: she steps to the character's side and settles there.
+void StepConversationArrival(double now) {
+    std::int32_t& step = Talk.step;
     if (step == 0) {
         step = 1;
-        T.stamp = now;
+        Talk.stamp = now;
     }
     if (step == 1) {
         MessageBoxOpen = 1;
-        if (P.x > A + 239) P.x = A + 239;
-        if (AtLeastElapsed(T.stamp, now, 0.1)) {
-            T.stamp = now;
-            step = P.x >= A - 41 ? 2 : 3;
+        if (PlayerState.x > kNpcAnchor + 239) PlayerState.x = kNpcAnchor + 239;
+        if (AtLeastElapsed(Talk.stamp, now, 0.1)) {
+            Talk.stamp = now;
+            step = PlayerState.x >= kNpcAnchor - 41 ? 2 : 3;
         }
     }
     if (step == 2) {
         MessageBoxOpen = 1;
-        if (P.x >= A - 61) {
+        if (PlayerState.x >= kNpcAnchor - 61) {
             KeyLeftPressed = 1;
-            P.facing = -1;
+            PlayerState.facing = -1;
         } else {
             step = 3;
-            P.facing = 1;
+            PlayerState.facing = 1;
             KeyLeftPressed = 0;
         }
     }
     if (step == 3) {
-        P.x = A - 61;
-        P.pose = 86;
+        PlayerState.x = kNpcAnchor - 61;
+        PlayerState.pose = 86;
         step = 4;
-        T.stamp = now;
+        Talk.stamp = now;
     }
     // The heroine settles beside the character: poses 87, 88, 89.
-    struct SettleRow {
-        std::int32_t step, heroine, npc;
-    };
     static constexpr SettleRow kSettle[] = {{4, 87, 0}, {5, 88, 0}, {6, 89, 6}};
     for (const SettleRow& r : kSettle) {
         if (step != r.step) continue;
         Poses(r.heroine, r.npc);
-        if (r.step == 4) P.facing = 1;
-        if (AtLeastElapsed(T.stamp, now, 0.1)) {
+        if (r.step == 4) PlayerState.facing = 1;
+        if (AtLeastElapsed(Talk.stamp, now, 0.1)) {
             step = r.step + 1;
-            T.stamp = now;
+            Talk.stamp = now;
         }
     }
     if (step == 7) {
@@ -236,41 +207,47 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
         EventHoldsPlayer = 1;
         Sound(6);
     }
+}
+
+// Steps 8 to 13: the greeting (or the errand's or the extra lines
+// instead) and the choice of 1 to 5.
+void StepConversationMenu(double now) {
+    std::int32_t& step = Talk.step;
     if (step == 8) {
         Poses(89, 6);
-        L.shopLineA = 21;
+        DialogueChannels.shopLineA = 21;
         if (EnterNext()) step = 9;
     }
     if (step == 9) {
         Poses(89, 6);
-        L.shopLineA = 22;
-        if (P.weaponMode2 == 1 && N.extraLinesHeard == 0) {
+        DialogueChannels.shopLineA = 22;
+        if (PlayerState.weaponMode2 == 1 && Scene.extraLinesHeard == 0) {
             EnterConfirmState = 1;
             Sound(6);
-            L.shopLineA = 0;
+            DialogueChannels.shopLineA = 0;
             step = 61;
-            L.shopLineC = 33;
-            N.extraLinesHeard = 1;
+            DialogueChannels.shopLineC = 33;
+            Scene.extraLinesHeard = 1;
         } else if (EnterNext()) {
             step = 10;
         }
     }
     if (step == 10) {
         Poses(89, 6);
-        L.shopLineA = 23;
+        DialogueChannels.shopLineA = 23;
         if (ErrandState == 1) {
             step = 60;
             EnterConfirmState = 1;
             Sound(6);
-            L.shopLineC = 19;
-            L.shopLineA = 0;
+            DialogueChannels.shopLineC = 19;
+            DialogueChannels.shopLineA = 0;
         } else if (EnterNext()) {
             step = 11;
         }
     }
     if (step == 11) {
         Poses(89, 6);
-        L.shopLineA = 24;
+        DialogueChannels.shopLineA = 24;
         if (EnterKept()) step = 12;
     }
     if (step == 12) {
@@ -281,8 +258,8 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
     }
     if (step == 13) {
         Poses(89, 6);
-        L.shopLineA = 99;
-        L.shopLineB = 1;
+        DialogueChannels.shopLineA = 99;
+        DialogueChannels.shopLineB = 1;
         const std::int32_t v = NumberKeyValue;
         if (v >= 1 && v <= 5) {
             step = v * 10 + 10;
@@ -290,14 +267,20 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
             NumberKeyValue = kNoNumber;
             NumberKeysBlocked = 1;
             Sound(6);
-            T.stamp = now;
+            Talk.stamp = now;
         } else {
             NumberKeyValue = kNoNumber;
         }
     }
+}
+
+// Steps 20 to 61: what each choice leads to: leaving, the menu side, the
+// shop, the night, and the errand's and extra lines back to the choice.
+void StepConversationChoice() {
+    std::int32_t& step = Talk.step;
     if (step == 20) {
         Poses(86, 5);
-        L.shopLineA = 26;
+        DialogueChannels.shopLineA = 26;
         if (EnterNone()) step = 98;
     }
     if (step == 30) {
@@ -311,19 +294,19 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
         step = 32;
         EventHoldsPlayer = 1;
         MessageBoxOpen = 1;
-        P.pose = 86;
-        L.shopLineB = 0;
+        PlayerState.pose = 86;
+        DialogueChannels.shopLineB = 0;
         EnterConfirmState = 1;
         Sound(6);
     }
     if (step == 32) {
         Poses(86, 5);
-        L.shopLineB = 19;
+        DialogueChannels.shopLineB = 19;
         if (EnterNext()) step = 33;
     }
     if (step == 33) {
         Poses(86, 5);
-        L.shopLineA = 20;
+        DialogueChannels.shopLineA = 20;
         if (EnterNone()) step = 98;
     }
     if (step == 40) {
@@ -339,27 +322,62 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
     // The errand lines (to 32) and the extra lines (to 36) end back at the
     // menu, with the errand taken.
     if (step == 60 || step == 61) {
-        P.pose = 89;
+        PlayerState.pose = 89;
         const std::int32_t last = step == 60 ? 32 : 36;
         if (EnterNext()) {
-            if (L.shopLineC < last) {
-                ++L.shopLineC;
+            if (DialogueChannels.shopLineC < last) {
+                ++DialogueChannels.shopLineC;
             } else {
                 step = 12;
                 ErrandState = 2;
-                L.shopLineC = 0;
+                DialogueChannels.shopLineC = 0;
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEra03NpcShop(std::int32_t arg) {
+    if (arg == 0) {
+        Talk.shopStep = 1;
+        return Talk.shopStep;
+    }
+    // Once done, nothing is asked for again: a request left behind would load
+    // a picture that no one frees.
+    if (Talk.shopStep != kDone) {
+        RequestTexture(kFirstItemTexture);
+        RequestTexture(kSecondItemTexture);
+        Shop();
+    }
+    if (Talk.shopStep == kDone) {
+        ReleaseTexture(kFirstItemTexture);
+        ReleaseTexture(kSecondItemTexture);
+    }
+    return Talk.shopStep;
+}
+
+std::int32_t RunEra03NpcConversation(std::int32_t arg) {
+    std::int32_t& step = Talk.step;
+    if (arg == 0) {
+        step = 0;
+        return step;
+    }
+    KeyAPressed = 0;
+    const double now = GameNow();
+    // A step entered in one phase runs on in the next in the same call.
+    StepConversationArrival(now);
+    StepConversationMenu(now);
+    StepConversationChoice();
     if (step == 98) {
         step = kDone;
-        N.meetingMark = 2;
+        Scene.meetingMark = 2;
         EventHoldsPlayer = 0;
-        L.shopLineA = 0;
-        L.shopLineB = 0;
+        DialogueChannels.shopLineA = 0;
+        DialogueChannels.shopLineB = 0;
         MessageBoxOpen = 0;
         MenuKeyBlocked = 0;
     }
-    if (step >= 3 && step <= 97) ScrollX = A - 311;
+    if (step >= 3 && step <= 97) ScrollX = kNpcAnchor - 311;
     return step;
 }

@@ -1,4 +1,7 @@
 // The records of Era03 that the rest of the game reads, writes or saves.
+// A word a save slot keeps has its row in the slot layout
+// (shell/save_layout.cpp); every word gets its start value in this area's
+// reset.cpp, and the area's step calls its routines from block.cpp.
 #pragma once
 
 #include <cstdint>
@@ -169,20 +172,20 @@ inline Era03NpcSceneRecord Era03NpcScene;
 
 // What the scene switches on and off for the draw passes (colours ARGB).
 struct Era03NpcSceneDrawRecord {
-    std::int32_t PictureShown = 0;            // the night overlay
-    std::uint32_t PictureColour = 0;
-    std::int32_t TwinklesShown = 0;           // the stars
-    std::int32_t FloaterShown = 0;            // the shooting star, screen x and y
-    std::int32_t FloaterX = 0, FloaterY = 0;
-    std::uint32_t FloaterColour = 0;
-    std::int32_t ActorShown = 0;              // the tool, world x
-    std::int32_t ActorX = 0, ActorY = 0;
-    float ActorDepth = 0.0f;
-    std::int32_t FrontPanelShown = 0;         // the front of the prop
-    std::uint32_t PanelColour = 0xFFFFFFFFu;  // the scenery colour
-    std::int32_t MarkerShown = 0;             // the handed item, world x
-    std::int32_t MarkerX = 0, MarkerY = 0;
-    float MarkerDepth = 0.0f;
+    std::int32_t pictureShown = 0;            // the night overlay
+    std::uint32_t pictureColour = 0;
+    std::int32_t twinklesShown = 0;           // the stars
+    std::int32_t floaterShown = 0;            // the shooting star, screen x and y
+    std::int32_t floaterX = 0, floaterY = 0;
+    std::uint32_t floaterColour = 0;
+    std::int32_t actorShown = 0;              // the tool, world x
+    std::int32_t actorX = 0, actorY = 0;
+    float actorDepth = 0.0f;
+    std::int32_t frontPanelShown = 0;         // the front of the prop
+    std::uint32_t panelColour = 0xFFFFFFFFu;  // the scenery colour
+    std::int32_t markerShown = 0;             // the handed item, world x
+    std::int32_t markerX = 0, markerY = 0;
+    float markerDepth = 0.0f;
 };
 inline Era03NpcSceneDrawRecord Era03NpcSceneDraw;
 

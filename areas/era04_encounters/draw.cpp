@@ -5,16 +5,16 @@
 #include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 
 constexpr GraphicSlot kEncounterASlots[] = {{65, 102}};
 
 void DrawA(void (*setup)(std::int32_t), std::int32_t arg) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     setup(arg);
     DrawPendingFromSlots(kEncounterASlots);
 }

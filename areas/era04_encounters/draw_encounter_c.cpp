@@ -5,7 +5,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/draw_slots.h"
+#include "core/sprite_draw.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr GraphicSlot kEncounterCSlots[] = {{69, 106}, {70, 107}};
 
 void DrawC(std::int32_t code, std::int32_t facing) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetEncounterCFigureSprite(code, facing);
     DrawPendingFromSlots(kEncounterCSlots);
 }
@@ -34,15 +34,15 @@ void DrawEncounterCFigurePasses() {
     // picture of the side bars, and would draw her as a black block.
     for (int s = 52; s <= 60; ++s) {
         if (o.code[s] == 0) continue;
-        PendingSprite.GNo = 70;
+        PendingSprite.gno = 70;
         SetEncounterCFigureSprite(o.code[s], o.facing[s]);
         PendingSpriteRecord& p = PendingSprite;
-        p.Scale = o.scale[s];
-        p.Colour = o.colour[s];
-        p.Angle = o.rotation[s];
-        p.PosX = o.x[s] - ScrollX;
-        p.PosY = o.y[s];
-        p.Depth = o.depth[s];
+        p.scale = o.scale[s];
+        p.colour = o.colour[s];
+        p.angle = o.rotation[s];
+        p.posX = o.x[s] - ScrollX;
+        p.posY = o.y[s];
+        p.depth = o.depth[s];
         DrawPendingFromSlots(kEncounterCSlots);
     }
 }

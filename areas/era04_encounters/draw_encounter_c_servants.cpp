@@ -6,7 +6,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/draw_slots.h"
+#include "core/sprite_draw.h"
 
 namespace {
 
@@ -19,24 +19,24 @@ constexpr std::int32_t kPartsDrawMode = 2;
 void SetEncounterCPartSprite(std::int32_t slot) {
     const StageObjectTableRecord& t = StageObjectTable;
     const std::int32_t code = t.code[slot];
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (code < 1 || code > 4) return;
     const encounter_c_parts::PartCell& cell = encounter_c_parts::kCells[code];
-    PendingSprite.GNo = kSecondSheet;
-    PendingSprite.SrcLeft = cell.left;
-    PendingSprite.SrcTop = cell.top;
-    PendingSprite.SrcRight = cell.right;
+    PendingSprite.gno = kSecondSheet;
+    PendingSprite.srcLeft = cell.left;
+    PendingSprite.srcTop = cell.top;
+    PendingSprite.srcRight = cell.right;
     // The part's trim cuts its cell from the bottom.
-    PendingSprite.SrcBottom = cell.bottom - t.stepState[slot];
-    PendingSprite.PivotX = cell.centreX;
-    PendingSprite.PivotY = cell.centreY;
-    PendingSprite.PosX = t.x[slot] - ScrollX;
-    PendingSprite.PosY = t.y[slot];
-    PendingSprite.Scale = t.scale[slot];
-    PendingSprite.Depth = t.depth[slot];
-    PendingSprite.Angle = t.rotation[slot];
-    PendingSprite.Facing = t.facing[slot] == -1 ? -1 : 1;
-    PendingSprite.Colour = t.colour[slot];
+    PendingSprite.srcBottom = cell.bottom - t.stepState[slot];
+    PendingSprite.pivotX = cell.centreX;
+    PendingSprite.pivotY = cell.centreY;
+    PendingSprite.posX = t.x[slot] - ScrollX;
+    PendingSprite.posY = t.y[slot];
+    PendingSprite.scale = t.scale[slot];
+    PendingSprite.depth = t.depth[slot];
+    PendingSprite.angle = t.rotation[slot];
+    PendingSprite.facing = t.facing[slot] == -1 ? -1 : 1;
+    PendingSprite.colour = t.colour[slot];
 }
 
 void DrawEncounterCServantParts() {

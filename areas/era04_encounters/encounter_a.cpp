@@ -6,15 +6,13 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "core/hit_tests.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
@@ -611,11 +609,11 @@ std::int32_t TestEncounterAFigureHit(std::int32_t mode) {
     const EncounterAFigureRecord& f = EncounterAFigure;
     SetEncounterAFigureSprite(f.bodyCode);
     const PendingSpriteHitBoxRecord& b = PendingSpriteHitBox;
-    const std::int32_t top = f.y + b.HitTop, bottom = f.y + b.HitBottom;
-    std::int32_t left = f.x - b.HitRight, right = f.x - b.HitLeft;
+    const std::int32_t top = f.y + b.hitTop, bottom = f.y + b.hitBottom;
+    std::int32_t left = f.x - b.hitRight, right = f.x - b.hitLeft;
     if (f.facing == -1) {
-        left = f.x + b.HitLeft;
-        right = f.x + b.HitRight;
+        left = f.x + b.hitLeft;
+        right = f.x + b.hitRight;
     }
     return TestPlayerAttackHit(mode, left, right, top, bottom);
 }

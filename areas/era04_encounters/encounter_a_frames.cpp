@@ -21,10 +21,10 @@ void Put(const Rect& r, float cx, float cy, std::int32_t x, std::int32_t y, floa
 }
 
 void SetHitBox(const HitBox& h) {
-    PendingSpriteHitBox.HitLeft = h.left;
-    PendingSpriteHitBox.HitRight = h.right;
-    PendingSpriteHitBox.HitTop = h.top;
-    PendingSpriteHitBox.HitBottom = h.bottom;
+    PendingSpriteHitBox.hitLeft = h.left;
+    PendingSpriteHitBox.hitRight = h.right;
+    PendingSpriteHitBox.hitTop = h.top;
+    PendingSpriteHitBox.hitBottom = h.bottom;
 }
 
 const BodyRow* FindBody(std::int32_t code, std::int32_t facing) {
@@ -86,7 +86,7 @@ void SetLayer(std::int32_t code, std::int32_t h) {
 
 void SetEncounterAFigureSprite(std::int32_t code) {
     EncounterAFigureRecord& f = EncounterAFigure;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const std::int32_t b = f.bodyCode;
     // Every layer rides with the body: the lift follows the body drawn, not the code asked for.
     const std::int32_t h = (b >= 6 && b <= 11) || (b >= 13 && b <= 16) ? 9 : 0;
@@ -95,19 +95,19 @@ void SetEncounterAFigureSprite(std::int32_t code) {
     else
         SetLayer(code, h);
     const PendingSpriteHitBoxRecord& o = PendingSpriteHitBox;
-    FigureHitBox.top = f.y + o.HitTop;
-    FigureHitBox.bottom = f.y + o.HitBottom;
-    if (o.HitLeft < o.HitRight) {
-        FigureHitBox.left = f.x + o.HitLeft;
-        FigureHitBox.right = f.x + o.HitRight;
+    FigureHitBox.top = f.y + o.hitTop;
+    FigureHitBox.bottom = f.y + o.hitBottom;
+    if (o.hitLeft < o.hitRight) {
+        FigureHitBox.left = f.x + o.hitLeft;
+        FigureHitBox.right = f.x + o.hitRight;
     } else {
-        FigureHitBox.left = f.x - o.HitRight;
-        FigureHitBox.right = f.x - o.HitLeft;
+        FigureHitBox.left = f.x - o.hitRight;
+        FigureHitBox.right = f.x - o.hitLeft;
     }
 }
 
 void SetEncounterAPieceSprite(std::int32_t j) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (j < 1 || j > kEncounterAPieces) return;
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     if (EncounterAFigure.piecesOff == 1) {
@@ -140,7 +140,7 @@ void SetEncounterAPieceSprite(std::int32_t j) {
 }
 
 void SetEncounterAPieceDebrisSprite(std::int32_t j) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (j < 1 || j > kEncounterAPieces) return;
     const EncounterAPieceTableRecord& p = EncounterAPieceTable;
     const PieceRow* r = FindRow(kPieceRows, &PieceRow::row, p.sizeRow[j]);

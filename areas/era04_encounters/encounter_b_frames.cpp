@@ -7,9 +7,8 @@
 #include "areas/era04_encounters/records.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/step_helpers.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -74,7 +73,7 @@ void SetShard(std::int32_t j) {
 }
 
 void DrawB(std::int32_t code) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetEncounterBFigureSprite(code);
     DrawPendingFromSlots(kEncounterBSlots);
 }
@@ -83,20 +82,20 @@ void DrawB(std::int32_t code) {
 
 void SetEncounterBFigureSprite(std::int32_t code) {
     const EncounterBFigureRecord& f = EncounterBFigure;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (code >= 1 && code <= 36) SetBody(code);
     else if (code >= 101 && code <= 501) SetLayer(code);
     else if (code >= 1001 && code <= 1000 + kEncounterBShards) SetShard(code - 1000);
     // Whatever was set up, the box of the last body pose goes on.
     const PendingSpriteHitBoxRecord& o = PendingSpriteHitBox;
-    FigureHitBox.top = f.y + o.HitTop;
-    FigureHitBox.bottom = f.y + o.HitBottom;
-    if (o.HitLeft >= o.HitRight) {
-        FigureHitBox.left = f.x - o.HitRight;
-        FigureHitBox.right = f.x - o.HitLeft;
+    FigureHitBox.top = f.y + o.hitTop;
+    FigureHitBox.bottom = f.y + o.hitBottom;
+    if (o.hitLeft >= o.hitRight) {
+        FigureHitBox.left = f.x - o.hitRight;
+        FigureHitBox.right = f.x - o.hitLeft;
     } else {
-        FigureHitBox.left = f.x + o.HitLeft;
-        FigureHitBox.right = f.x + o.HitRight;
+        FigureHitBox.left = f.x + o.hitLeft;
+        FigureHitBox.right = f.x + o.hitRight;
     }
 }
 

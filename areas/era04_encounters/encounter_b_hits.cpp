@@ -9,14 +9,13 @@
 #include "areas/era04_encounters/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {
@@ -224,20 +223,20 @@ void SetEncounterBBodyHitBox(std::int32_t zone, std::int32_t pose) {
     for (const ZoneRow& r : kZones) {
         if (pose < r.firstPose || pose > r.lastPose) continue;
         const std::int32_t* z = zone == 1 ? r.head : r.body;
-        o.HitLeft = z[0];
-        o.HitTop = z[1];
-        o.HitRight = z[2];
-        o.HitBottom = z[3];
+        o.hitLeft = z[0];
+        o.hitTop = z[1];
+        o.hitRight = z[2];
+        o.hitBottom = z[3];
     }
     if (f.direction == 1) {
-        FigureHitBox.left = f.x + o.HitLeft;
-        FigureHitBox.right = f.x + o.HitRight;
+        FigureHitBox.left = f.x + o.hitLeft;
+        FigureHitBox.right = f.x + o.hitRight;
     } else {
-        FigureHitBox.left = f.x - o.HitRight;
-        FigureHitBox.right = f.x - o.HitLeft;
+        FigureHitBox.left = f.x - o.hitRight;
+        FigureHitBox.right = f.x - o.hitLeft;
     }
-    FigureHitBox.top = f.y + o.HitTop;
-    FigureHitBox.bottom = f.y + o.HitBottom;
+    FigureHitBox.top = f.y + o.hitTop;
+    FigureHitBox.bottom = f.y + o.hitBottom;
 }
 
 std::int32_t UpdateEncounterBHits(std::int32_t arg) {

@@ -14,7 +14,6 @@
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

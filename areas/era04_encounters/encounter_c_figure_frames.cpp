@@ -25,32 +25,32 @@ HitBox gHit{};
 
 void SetHit(const HitBox& h) {
     gHit = h;
-    PendingSpriteHitBox.HitLeft = h.left;
-    PendingSpriteHitBox.HitRight = h.right;
-    PendingSpriteHitBox.HitTop = h.top;
-    PendingSpriteHitBox.HitBottom = h.bottom;
+    PendingSpriteHitBox.hitLeft = h.left;
+    PendingSpriteHitBox.hitRight = h.right;
+    PendingSpriteHitBox.hitTop = h.top;
+    PendingSpriteHitBox.hitBottom = h.bottom;
 }
 
 void Put(std::int32_t sheet, const Rect& r, float cx, float cy, std::int32_t x, std::int32_t y, float depth,
          std::uint32_t colour) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = sheet;
+    s.gno = sheet;
     SetPendingSpriteSource(r);
-    s.PivotX = cx;
-    s.PivotY = cy;
-    s.PosX = x - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
-    s.Colour = colour;
-    s.Facing = 1;
+    s.pivotX = cx;
+    s.pivotY = cy;
+    s.posX = x - ScrollX;
+    s.posY = y;
+    s.depth = depth;
+    s.colour = colour;
+    s.facing = 1;
 }
 
 // A figure pose: at slot 51, with its scale, rotation, colour and depth.
 void PutFigure(std::int32_t sheet, const Rect& r, float cx, float cy) {
     const StageObjectTableRecord& o = StageObjectTable;
     Put(sheet, r, cx, cy, o.x[kFigure], o.y[kFigure], o.depth[kFigure], o.colour[kFigure]);
-    PendingSprite.Scale = o.scale[kFigure];
-    PendingSprite.Angle = o.rotation[kFigure];
+    PendingSprite.scale = o.scale[kFigure];
+    PendingSprite.angle = o.rotation[kFigure];
 }
 
 void DrawCell(std::int32_t n) {
@@ -78,8 +78,8 @@ void DrawSided(const SidedPose& p, std::int32_t code, std::int32_t facing) {
     if (facing != -1) return;
     DrawPose(p.left);
     if (code == 55) {
-        PendingSprite.Angle = StageObjectTable.rotation[kFigure] + 50;
-        PendingSprite.PosY = StageObjectTable.y[kFigure] - 92;
+        PendingSprite.angle = StageObjectTable.rotation[kFigure] + 50;
+        PendingSprite.posY = StageObjectTable.y[kFigure] - 92;
     }
 }
 
@@ -101,8 +101,8 @@ void DrawSpark(std::int32_t code) {
     }
     const EncounterCFigureRecord& f = EncounterCFigure;
     Put(69, Rect{left, 90, left + 16, 114}, 8, 24, f.layer3X, f.layer3Y, PlayerState.depth + 0.03f, colour);
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Angle = 0;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.angle = 0;
 }
 
 void SetUp(std::int32_t code, std::int32_t facing) {
@@ -129,43 +129,43 @@ void SetUp(std::int32_t code, std::int32_t facing) {
     if (const Layer* l = FindRow(kLayers, &Layer::code, code)) {
         // Scale, angle and colour stay as the pose under it left them.
         PendingSpriteRecord& s = PendingSprite;
-        s.GNo = 69;
+        s.gno = 69;
         SetPendingSpriteSource(l->src);
-        s.PivotX = l->cx;
-        s.PivotY = l->cy;
-        s.PosX = o.x[kFigure] - ScrollX;
-        s.PosY = o.y[kFigure];
-        s.Depth = o.depth[kFigure];
+        s.pivotX = l->cx;
+        s.pivotY = l->cy;
+        s.posX = o.x[kFigure] - ScrollX;
+        s.posY = o.y[kFigure];
+        s.depth = o.depth[kFigure];
         f.layerCode[1] = 0;
         return;
     }
     if (const HeroinePose* h = FindRow(kHeroinePoses, &HeroinePose::code, code)) {
         Put(69, h->src, h->cx, static_cast<float>(h->src.bottom - h->src.top), PlayerState.x, 640,
             PlayerState.depth, PlayerTint);
-        PendingSprite.Scale = 1.0f;
-        PendingSprite.Angle = 0;
+        PendingSprite.scale = 1.0f;
+        PendingSprite.angle = 0;
         return;
     }
     if (code == 301 || code == 302) {
         Rect r = kWorkpieces[code - 301];
         r.top += f.layer3SourceOffset;
         Put(69, r, 15, 0, f.layer3X, f.layer3Y, PlayerState.depth + 0.03f, 0xFFFFFFFFu);
-        PendingSprite.Scale = 1.0f;
-        PendingSprite.Angle = 0;
+        PendingSprite.scale = 1.0f;
+        PendingSprite.angle = 0;
         return;
     }
     if (code == 303 || code == 304) return DrawSpark(code);
     if (code == 305) {
         Put(69, kFlash, 13, 111, o.x[kFigure] + 28, o.y[kFigure] - 150, o.depth[kFigure] - 0.01f, f.flashColour);
-        PendingSprite.Scale = 1.0f;
-        PendingSprite.Angle = -30;
+        PendingSprite.scale = 1.0f;
+        PendingSprite.angle = -30;
     }
 }
 
 }  // namespace
 
 void SetEncounterCFigureSprite(std::int32_t code, std::int32_t facing) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetUp(code, facing);
     // Sides given the wrong way round still make a box: from the smaller
     // offset to the larger.

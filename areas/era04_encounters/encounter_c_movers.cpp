@@ -10,7 +10,6 @@
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

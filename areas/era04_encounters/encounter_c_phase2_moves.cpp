@@ -16,7 +16,6 @@
 #include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/sound_bank.h"
 #include "text/text_state.h"
 
 namespace {

@@ -8,8 +8,6 @@
 #include "areas/era04_stage/records.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace encounter_c_parts {
 

@@ -11,15 +11,15 @@ template <typename Rect>
 void PutFigureSprite(std::int32_t sheet, const Rect& r, float cx, float cy, std::int32_t x, std::int32_t y,
                      float depth, std::int32_t facing, std::int32_t angle, std::uint32_t colour, float scale) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = sheet;
+    s.gno = sheet;
     SetPendingSpriteSource(r);
-    s.PivotX = cx;
-    s.PivotY = cy;
-    s.PosX = x - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
-    s.Facing = facing;
-    s.Angle = angle;
-    s.Colour = colour;
-    s.Scale = scale;
+    s.pivotX = cx;
+    s.pivotY = cy;
+    s.posX = x - ScrollX;
+    s.posY = y;
+    s.depth = depth;
+    s.facing = facing;
+    s.angle = angle;
+    s.colour = colour;
+    s.scale = scale;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "areas/era04_encounters/records.h"
+#include "areas/message_tables.h"
 #include "text/messages/area_texts.h"
 
 namespace {

@@ -1,5 +1,9 @@
 // The records of the Era04 encounters that the rest of the game reads, writes
 // or saves.
+// A word a save slot keeps has its row in the slot layout
+// (shell/save_layout.cpp); every word gets its start value in this area's
+// reset.cpp; the Era04 stage's events (areas/era04_stage/era04_events.cpp)
+// step its routines.
 #pragma once
 
 #include <cstdint>

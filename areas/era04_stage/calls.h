@@ -10,6 +10,9 @@ void ResetEra04StageArea();
 
 // One step of the Era04 stage events (arg 1); 0 clears the running flags.
 void UpdateEra04Events(std::int32_t arg);
+// Era04's limits on x and ScrollX (its closed doors and the camera's stages),
+// called by the stage step while its area flag is 1.
+void LimitEra04();
 
 // The entrance: the fruits (0 arms, 1 steps), one door's leaves and sound
 // (door 1..6), the talks on the way to door 1 (0 arms, 1 steps; 99 done).

@@ -3,12 +3,11 @@
 // area, and the soldiers while a soldier fight runs.
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/draw.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 
@@ -28,19 +27,19 @@ void DrawEra04SceneryAndSoldiers() {
     const std::int32_t s = ScrollX;
     if (M - 1098 <= s && s <= M + 9420)
         for (std::int32_t n = 1; n <= 150; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04EntranceSprite(n);
             DrawPendingSprite(n <= kLastPlantItem ? kPlantSlot : kGateSlot);
         }
     if (s >= M - 1098)
         for (std::int32_t n = 1; n <= 400; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetEra04ScenerySprite(n);
             DrawPendingFromSlots(kScenerySlots);
         }
     if (Era04SoldierSlots.drawFlag == 1)
         for (std::int32_t n = 1; n <= 9; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             SetSoldierSprite(n);
             DrawPendingFromSlots(kSoldierSheetSlots);
         }

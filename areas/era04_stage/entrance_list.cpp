@@ -96,17 +96,17 @@ constexpr float kFarDepth = 0.8f;
 
 void Put(const Piece& p, std::int32_t worldX, std::int32_t y, float depth) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = kDrawn;
+    s.gno = kDrawn;
     SetPendingSpriteSource(p.rect);
-    s.PivotX = p.pivot.x;
-    s.PivotY = p.pivot.y;
-    s.PosX = worldX - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
-    s.Facing = 1;
-    s.Angle = 0;
-    s.Scale = 1.0f;
-    s.Colour = SceneTint;
+    s.pivotX = p.pivot.x;
+    s.pivotY = p.pivot.y;
+    s.posX = worldX - ScrollX;
+    s.posY = y;
+    s.depth = depth;
+    s.facing = 1;
+    s.angle = 0;
+    s.scale = 1.0f;
+    s.colour = SceneTint;
 }
 
 void PutPlantItem(std::int32_t n) {
@@ -121,10 +121,10 @@ void PutPlantItem(std::int32_t n) {
         angle = FallingObjects.angle[it.plant];
     }
     Put(*it.piece, base + it.dx, y, it.depth);
-    if (it.piece == &kBigFruit && it.plant == 2) PendingSprite.PivotX = 47;
-    PendingSprite.Facing = it.facing;
-    PendingSprite.Angle = angle;
-    PendingSprite.Scale = it.scale;
+    if (it.piece == &kBigFruit && it.plant == 2) PendingSprite.pivotX = 47;
+    PendingSprite.facing = it.facing;
+    PendingSprite.angle = angle;
+    PendingSprite.scale = it.scale;
 }
 
 }  // namespace

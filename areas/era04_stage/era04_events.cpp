@@ -11,12 +11,11 @@
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
-#include "core/world.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
+#include "core/stage_step.h"
+#include "core/textures.h"
 
 namespace {
 
@@ -214,7 +213,7 @@ void UpdateEra04Events(std::int32_t arg) {
     if (P.encounterBDone == 0) {
         // Her sheet is a large picture asked for in the frame she crosses
         // the door: it is made ahead as she nears it.
-        if (F.encounterBRunning == 0 && x >= D4 - kMadeAheadDistance) MakeTextureAhead(kEncounterBSheet);
+        if (F.encounterBRunning == 0 && x >= D4 - kMadeAheadDistance) WantTextureSoon(kEncounterBSheet);
         if (F.encounterBRunning == 0 && x >= D4) {
             F.encounterBRunning = 1;
             RunEncounterB(0);
@@ -273,7 +272,7 @@ void UpdateEra04Events(std::int32_t arg) {
 
     if (P.encounterCDone != 0 && P.endingReached == 0) {
         // The boss's sheet, asked for once she is through door 6, likewise.
-        if (F.finalSectionRunning == 0 && x >= D6 - kMadeAheadDistance) MakeTextureAhead(boss_frames::kSheet);
+        if (F.finalSectionRunning == 0 && x >= D6 - kMadeAheadDistance) WantTextureSoon(boss_frames::kSheet);
         if (F.finalSectionRunning == 0 && x >= D6) {
             F.finalSectionRunning = 1;
             RunFinalSection(0);

@@ -6,10 +6,10 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -150,12 +150,12 @@ void Lay(int slot, const Placement& p, std::int32_t dx = 0) {
     T.colour[slot] = p.colour;
     T.scale[slot] = p.scale;
     SetFinalSectionFrame(p.code);
-    T.rectLeft[slot] = PendingSprite.SrcLeft;
-    T.rectTop[slot] = PendingSprite.SrcTop;
-    T.rectRight[slot] = PendingSprite.SrcRight;
-    T.rectBottom[slot] = PendingSprite.SrcBottom - p.bottomCut;
-    T.pivotX[slot] = PendingSprite.PivotX;
-    T.pivotY[slot] = PendingSprite.PivotY - static_cast<float>(p.pivotCut);
+    T.rectLeft[slot] = PendingSprite.srcLeft;
+    T.rectTop[slot] = PendingSprite.srcTop;
+    T.rectRight[slot] = PendingSprite.srcRight;
+    T.rectBottom[slot] = PendingSprite.srcBottom - p.bottomCut;
+    T.pivotX[slot] = PendingSprite.pivotX;
+    T.pivotY[slot] = PendingSprite.pivotY - static_cast<float>(p.pivotCut);
     T.x[slot] = D6 + p.x + dx;
     T.y[slot] = p.y;
     T.depth[slot] = p.depth;
@@ -199,8 +199,8 @@ void SetFinalSectionFrame(std::int32_t code) {
         FindRow(final_section_frames::kFrames, &final_section_frames::Frame::code, code);
     if (f == nullptr) return;
     SetPendingSpriteSource(f->rect);
-    PendingSprite.PivotX = f->pivotX;
-    PendingSprite.PivotY = f->pivotY;
+    PendingSprite.pivotX = f->pivotX;
+    PendingSprite.pivotY = f->pivotY;
 }
 
 void LayoutFinalSectionScenery(std::int32_t mode) {

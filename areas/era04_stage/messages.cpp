@@ -2,6 +2,7 @@
 // and the barrier, on the field-and-fight word. Every line is font 6 in
 // black in the dialogue box; a second line is a reply with its own label or
 // an unlabelled continuation.
+#include "areas/message_tables.h"
 #include "text/messages/area_texts.h"
 
 namespace {

@@ -1,5 +1,9 @@
 // The records of the Era04 stage that the rest of the game reads, writes or
 // saves.
+// A word a save slot keeps has its row in the slot layout
+// (shell/save_layout.cpp); every word gets its start value in this area's
+// reset.cpp; the stage step calls UpdateEra04Events (era04_events.cpp) and
+// the limits in block.cpp.
 #pragma once
 
 #include <cstdint>

@@ -9,11 +9,11 @@
 #include "areas/era04_stage/scenery_pieces.h"
 #include "core/anim_ticker.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -28,17 +28,17 @@ constexpr std::int32_t kRoom = 62, kFlames = 63, kTrap = 64, kHallB = 66, kHallC
 void Put(std::int32_t sheet, const SpriteRect& rect, SpritePivot pivot, std::int32_t worldX, std::int32_t y,
          float depth, std::uint32_t colour) {
     PendingSpriteRecord& s = PendingSprite;
-    s.GNo = sheet;
+    s.gno = sheet;
     SetPendingSpriteSource(rect);
-    s.PivotX = pivot.x;
-    s.PivotY = pivot.y;
-    s.PosX = worldX - ScrollX;
-    s.PosY = y;
-    s.Depth = depth;
-    s.Colour = colour;
-    s.Facing = 1;
-    s.Angle = 0;
-    s.Scale = 1.0f;
+    s.pivotX = pivot.x;
+    s.pivotY = pivot.y;
+    s.posX = worldX - ScrollX;
+    s.posY = y;
+    s.depth = depth;
+    s.colour = colour;
+    s.facing = 1;
+    s.angle = 0;
+    s.scale = 1.0f;
 }
 void Put(std::int32_t sheet, const Piece& p, std::int32_t worldX, std::int32_t y, float depth, std::uint32_t colour) {
     Put(sheet, p.rect, p.pivot, worldX, y, depth, colour);
@@ -49,9 +49,9 @@ void PutSlot(std::int32_t sheet, int slot, std::int32_t dx) {
     const StageObjectTableRecord& T = StageObjectTable;
     Put(sheet, SpriteRect{T.rectLeft[slot], T.rectTop[slot], T.rectRight[slot], T.rectBottom[slot]},
         SpritePivot{T.pivotX[slot], T.pivotY[slot]}, T.x[slot] + dx, T.y[slot], T.depth[slot], T.colour[slot]);
-    PendingSprite.Facing = T.facing[slot];
-    PendingSprite.Angle = T.rotation[slot];
-    PendingSprite.Scale = T.scale[slot];
+    PendingSprite.facing = T.facing[slot];
+    PendingSprite.angle = T.rotation[slot];
+    PendingSprite.scale = T.scale[slot];
 }
 
 void PutFlame(int layer, std::int32_t worldX, std::int32_t y, float depth, std::uint32_t colour) {
@@ -73,8 +73,8 @@ void RoomDoor(std::int32_t n) {
         Put(kRoom, kRoomDoorPost, d.x, 0, 0.11f, kWhite);
     else
         Put(kRoom, *d.open == 1 ? kRoomDoorOpen : kRoomDoorShut, d.x, 437, 0.1f, kWhite);
-    PendingSprite.Facing = d.facing;
-    PendingSprite.Angle = 90;
+    PendingSprite.facing = d.facing;
+    PendingSprite.angle = 90;
 }
 
 void TrapTile(int j) {
@@ -85,14 +85,14 @@ void TrapTile(int j) {
     // The near rows cover her feet; the far rows lie behind her.
     const bool near = (j >= 20 && j <= 30) || j >= 52;
     Put(kTrap, p, T.x[j], T.y[j], near ? 0.199f : 0.787f, T.colour[j]);
-    PendingSprite.Facing = T.sign[j];
-    PendingSprite.Angle = T.tilt[j];
+    PendingSprite.facing = T.sign[j];
+    PendingSprite.angle = T.tilt[j];
 }
 
 void ChainSegment(int c, int s) {
     const TrapRoomChain& ch = TrapRoomChains[c];
     Put(kTrap, kChainSegments[s], ch.jointX[s - 1], ch.jointY[s - 1], 0.787f, ch.segColour[s - 1]);
-    PendingSprite.Angle = ch.segAngle[s];
+    PendingSprite.angle = ch.segAngle[s];
 }
 
 void Range1(std::int32_t n) {
@@ -170,8 +170,8 @@ void HallWall(std::int32_t n, const Piece (&pieces)[2], float depth, std::uint32
     Put(kHallB, p, D4 + 138 + 340 * (k - 1), 0, depth, colour);
     if (k % 2 == 0) {
         // The even walls mirror their odd neighbours.
-        PendingSprite.Facing = -1;
-        PendingSprite.PivotX = 341;
+        PendingSprite.facing = -1;
+        PendingSprite.pivotX = 341;
     }
 }
 
@@ -190,13 +190,13 @@ void Range2(std::int32_t n) {
     }
     if (n == 13 || n == 28) {
         Put(kHallB, kHallBDoorPost, n == 13 ? D5 - 52 : D4 + 52, 0, 0.11f, SceneTint);
-        PendingSprite.Facing = n == 13 ? -1 : 1;
+        PendingSprite.facing = n == 13 ? -1 : 1;
         return;
     }
     if (n == 14 || n == 29) {
         const bool open = n == 14 ? DoorLeftOpen[5] == 1 : DoorRightOpen[4] == 1;
         Put(kHallB, open ? kHallBLeafOpen : kHallBLeafShut, n == 14 ? D5 - 51 : D4 + 51, 336, 0.1f, SceneTint);
-        PendingSprite.Facing = n == 14 ? -1 : 1;
+        PendingSprite.facing = n == 14 ? -1 : 1;
         return;
     }
     if (n >= 15 && n <= 21) {
@@ -212,8 +212,8 @@ void Range2(std::int32_t n) {
         constexpr std::uint32_t kColour[3] = {0x55FFFFFFu, 0xAAFFFFFFu, 0x88FFFFFFu};
         const int i = n - 22, layer = i % 3;
         PutFlame(layer, D4 + (i < 3 ? 1160 : 1445), 475, kDepth[layer], kColour[layer]);
-        PendingSprite.Facing = i < 3 ? 1 : -1;
-        PendingSprite.Scale = kScale[i];
+        PendingSprite.facing = i < 3 ? 1 : -1;
+        PendingSprite.scale = kScale[i];
     }
 }
 
@@ -243,7 +243,7 @@ void HallCWall(std::int32_t n, std::uint32_t tint) {
         const bool open = far ? DoorLeftOpen[6] == 1 : DoorRightOpen[5] == 1;
         Put(kHallC, open ? kHallCLeafOpen : kHallCLeafShut, x, 433, 0.1f, tint);
     }
-    PendingSprite.Facing = far ? -1 : 1;
+    PendingSprite.facing = far ? -1 : 1;
 }
 
 void Platform(int slot) {
@@ -251,13 +251,13 @@ void Platform(int slot) {
     if (T.code[slot] == 0) return;
     PutSlot(kHallC, slot, 0);
     const std::int32_t left = 94 * T.code[slot] + 222;
-    PendingSprite.SrcLeft = left;
-    PendingSprite.SrcTop = 643;
-    PendingSprite.SrcRight = left + 91;
-    PendingSprite.SrcBottom = T.stepState[slot] == 81 ? 683 : 702;
-    PendingSprite.PivotX = 45;
-    PendingSprite.PivotY = 0;
-    PendingSprite.Facing = 1;
+    PendingSprite.srcLeft = left;
+    PendingSprite.srcTop = 643;
+    PendingSprite.srcRight = left + 91;
+    PendingSprite.srcBottom = T.stepState[slot] == 81 ? 683 : 702;
+    PendingSprite.pivotX = 45;
+    PendingSprite.pivotY = 0;
+    PendingSprite.facing = 1;
 }
 
 void PlatformShadow(int slot) {
@@ -265,34 +265,34 @@ void PlatformShadow(int slot) {
     if (T.code[slot] == 0) return;
     PutSlot(kHallC, slot, 0);
     const std::int32_t left = 94 * T.code[slot] + 222;
-    PendingSprite.SrcLeft = left;
-    PendingSprite.SrcTop = 704;
-    PendingSprite.SrcRight = left + 91;
-    PendingSprite.SrcBottom = 797;
-    PendingSprite.PivotX = 45;
-    PendingSprite.PivotY = 33;
-    PendingSprite.Depth = 0.987f;
-    PendingSprite.Scale = 2.0f * T.scale[slot];
-    PendingSprite.Colour = 0x33CCCCCCu;
+    PendingSprite.srcLeft = left;
+    PendingSprite.srcTop = 704;
+    PendingSprite.srcRight = left + 91;
+    PendingSprite.srcBottom = 797;
+    PendingSprite.pivotX = 45;
+    PendingSprite.pivotY = 33;
+    PendingSprite.depth = 0.987f;
+    PendingSprite.scale = 2.0f * T.scale[slot];
+    PendingSprite.colour = 0x33CCCCCCu;
 }
 
 void Bomb(int slot) {
     const StageObjectTableRecord& T = StageObjectTable;
     if (T.stepState[slot] == 1) {
         PutSlot(kHallC, slot, 0);
-        PendingSprite.Depth = T.depth[slot - 10];   // on its platform
-        PendingSprite.Colour = kWhite;
+        PendingSprite.depth = T.depth[slot - 10];   // on its platform
+        PendingSprite.colour = kWhite;
         SetPendingSpriteSource(kBombBall.rect);
-        PendingSprite.PivotX = kBombBall.pivot.x;
-        PendingSprite.PivotY = kBombBall.pivot.y;
+        PendingSprite.pivotX = kBombBall.pivot.x;
+        PendingSprite.pivotY = kBombBall.pivot.y;
     } else if (T.stepState[slot] == 2) {
         const std::int32_t f = TickAnimFrame(5);
         const Piece& p = kBombFlame[f == 1 ? 0 : f == 3 ? 2 : 1];
         PutSlot(kHallC, slot, 0);
-        PendingSprite.Colour = 0xAAFFFFFFu;
+        PendingSprite.colour = 0xAAFFFFFFu;
         SetPendingSpriteSource(p.rect);
-        PendingSprite.PivotX = p.pivot.x;
-        PendingSprite.PivotY = p.pivot.y;
+        PendingSprite.pivotX = p.pivot.x;
+        PendingSprite.pivotY = p.pivot.y;
     }
 }
 
@@ -304,12 +304,12 @@ void Shot(int slot) {
     PutSlot(kHallC, slot, 0);
     const Piece& p = kShots[code];
     SetPendingSpriteSource(p.rect);
-    PendingSprite.PivotX = p.pivot.x;
-    PendingSprite.PivotY = p.pivot.y;
+    PendingSprite.pivotX = p.pivot.x;
+    PendingSprite.pivotY = p.pivot.y;
     if (code == 1) {
         // The beam's length follows the slot's pivot y.
-        PendingSprite.SrcTop = 644 + static_cast<std::int32_t>(beam);
-        PendingSprite.PivotY = 39 - beam;
+        PendingSprite.srcTop = 644 + static_cast<std::int32_t>(beam);
+        PendingSprite.pivotY = 39 - beam;
     }
 }
 
@@ -335,7 +335,7 @@ void Range3(std::int32_t n) {
         constexpr float kDepth[5] = {0.686f, 0.688f, 0.686f, 0.686f, 0.686f};
         const int i = n - 7;
         Put(kHallC, kHallCPieces[i], D5 + 1500, kY[i], kDepth[i], tints.hallTint);
-        if (n == 11) PendingSprite.Angle = 90;
+        if (n == 11) PendingSprite.angle = 90;
         return;
     }
     if (n <= 38) {
@@ -343,7 +343,7 @@ void Range3(std::int32_t n) {
         const int i = n - 12;
         const PillarRow& r = kPillars[i];
         Put(kHallC, kHallCFloorRows[i / 9], D5 + r.dx, 640, r.depth, tints.pillarTint);
-        PendingSprite.Facing = r.facing;
+        PendingSprite.facing = r.facing;
         return;
     }
     if (n == 39) {

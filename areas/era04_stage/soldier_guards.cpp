@@ -3,12 +3,11 @@
 // post the script may move, cannot be hurt and pushes her back on a touch.
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 
 namespace {

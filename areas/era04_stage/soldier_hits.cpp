@@ -12,8 +12,6 @@
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -140,11 +138,11 @@ std::int32_t TestSoldierHit(std::int32_t mode, std::int32_t slot) {
     SetSoldierSprite(slot);
     const auto& s = Era04SoldierSlots;
     const auto& hb = PendingSpriteHitBox;
-    const std::int32_t top = s.y[slot] + hb.HitTop, bottom = s.y[slot] + hb.HitBottom;
-    std::int32_t left = s.x[slot] + hb.HitLeft, right = s.x[slot] + hb.HitRight;
+    const std::int32_t top = s.y[slot] + hb.hitTop, bottom = s.y[slot] + hb.hitBottom;
+    std::int32_t left = s.x[slot] + hb.hitLeft, right = s.x[slot] + hb.hitRight;
     if (s.facing[slot] != 1) {
-        left = s.x[slot] - hb.HitRight;
-        right = s.x[slot] - hb.HitLeft;
+        left = s.x[slot] - hb.hitRight;
+        right = s.x[slot] - hb.hitLeft;
     }
     return TestPlayerAttackHit(mode, left, right, top, bottom);
 }

@@ -18,20 +18,20 @@ void SetDisc() {
     const auto* row = FindRow(soldier_frames::kDiscRows, &soldier_frames::DiscRow::row, d.sizeRow[1]);
     const std::int32_t frame = d.state[1];
     if (row == nullptr || frame < 1 || frame > 3) return;
-    PendingSprite.GNo = kSheet;
-    PendingSprite.SrcLeft = row->left[frame - 1];
-    PendingSprite.SrcRight = row->right[frame - 1];
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = soldier_frames::kDiscPivotX;
-    PendingSprite.PivotY = row->pivotY;
-    PendingSprite.PosX = d.x[1] - ScrollX;
-    PendingSprite.PosY = d.y[1];
-    PendingSprite.Scale = d.scale[1];
-    PendingSprite.Depth = d.depth[1];
-    PendingSprite.Angle = d.angle[1];
-    PendingSprite.Facing = d.facing[1];
-    PendingSprite.Colour = d.colour[1];
+    PendingSprite.gno = kSheet;
+    PendingSprite.srcLeft = row->left[frame - 1];
+    PendingSprite.srcRight = row->right[frame - 1];
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = soldier_frames::kDiscPivotX;
+    PendingSprite.pivotY = row->pivotY;
+    PendingSprite.posX = d.x[1] - ScrollX;
+    PendingSprite.posY = d.y[1];
+    PendingSprite.scale = d.scale[1];
+    PendingSprite.depth = d.depth[1];
+    PendingSprite.angle = d.angle[1];
+    PendingSprite.facing = d.facing[1];
+    PendingSprite.colour = d.colour[1];
     PendingSpriteHitBox = {soldier_frames::kDiscHitLeft, row->hitTop, soldier_frames::kDiscHitRight, row->hitBottom};
 }
 
@@ -46,16 +46,16 @@ void SetSoldierSprite(std::int32_t n) {
     const auto& s = Era04SoldierSlots;
     const auto* f = FindRow(soldier_frames::kFrames, &soldier_frames::Frame::frame, s.frame[n]);
     if (f == nullptr) return;   // frame 0: gone
-    PendingSprite.GNo = kSheet;
+    PendingSprite.gno = kSheet;
     SetPendingSpriteSource(f->rect);
-    PendingSprite.PivotX = f->pivotX;
-    PendingSprite.PivotY = f->pivotY;
-    PendingSprite.PosX = s.x[n] - ScrollX;
-    PendingSprite.PosY = s.y[n];
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Depth = s.depth[n];
-    PendingSprite.Angle = s.angle[n];
-    PendingSprite.Facing = s.facing[n];
-    PendingSprite.Colour = s.colour[n];
+    PendingSprite.pivotX = f->pivotX;
+    PendingSprite.pivotY = f->pivotY;
+    PendingSprite.posX = s.x[n] - ScrollX;
+    PendingSprite.posY = s.y[n];
+    PendingSprite.scale = 1.0f;
+    PendingSprite.depth = s.depth[n];
+    PendingSprite.angle = s.angle[n];
+    PendingSprite.facing = s.facing[n];
+    PendingSprite.colour = s.colour[n];
     PendingSpriteHitBox = {f->hit.left, f->hit.top, f->hit.right, f->hit.bottom};
 }

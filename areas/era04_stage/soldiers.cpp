@@ -4,12 +4,11 @@
 #include "areas/era04_stage/soldiers.h"
 
 #include "areas/era04_stage/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 
 namespace {

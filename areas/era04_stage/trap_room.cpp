@@ -7,11 +7,10 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // then a highlight passes along their front row while she turns to look.
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 using namespace finale;

@@ -7,8 +7,8 @@
 
 #include "areas/finale/records.h"
 #include "core/floors.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/sound_bank.h"
 
 namespace finale {
 

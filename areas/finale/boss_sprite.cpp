@@ -18,8 +18,8 @@ namespace {
 
 void Source(const SpriteRect& r, float cx, float cy) {
     SetPendingSpriteSource(r);
-    PendingSprite.PivotX = cx;
-    PendingSprite.PivotY = cy;
+    PendingSprite.pivotX = cx;
+    PendingSprite.pivotY = cy;
 }
 
 const PoseRow* FindPose(std::int32_t pose, std::int32_t facing) {
@@ -41,7 +41,7 @@ void Attach(int slot, const Attached& at, std::int32_t frame) {
 void SetBody() {
     FinalActorSlotsRecord& a = FinalActorSlots;
     const std::int32_t pose = a.frame[0], F = a.facing[0];
-    PendingSprite.Facing = F;
+    PendingSprite.facing = F;
     const PoseRow* row = FindPose(pose, F);
     if (row == nullptr) return;
     a.frame[1] = 0;
@@ -50,9 +50,9 @@ void SetBody() {
     if ((pose >= 15 && pose <= 23) || (pose >= 25 && pose <= 39) || (pose >= 42 && pose <= 46) || pose == 48)
         a.frame[7] = 0;
     Source(row->rect, row->cx, row->cy);
-    if (row->mode == kMirrored) PendingSprite.Facing = -F;
-    if (row->mode == kFixed) PendingSprite.Facing = 1;
-    if (pose == 42) PendingSprite.FloatAngle = -90.0f;
+    if (row->mode == kMirrored) PendingSprite.facing = -F;
+    if (row->mode == kFixed) PendingSprite.facing = 1;
+    if (pose == 42) PendingSprite.floatAngle = -90.0f;
 
     // The hurt box, mirrored with the facing.
     std::int32_t left = row->hurtForward, right = row->hurtBack;
@@ -60,10 +60,10 @@ void SetBody() {
         left = row->hurtForward * F;
         right = row->hurtBack * F;
     }
-    PendingSpriteHitBox.HitLeft = left;
-    PendingSpriteHitBox.HitRight = right;
-    PendingSpriteHitBox.HitTop = row->hurtTop;
-    PendingSpriteHitBox.HitBottom = row->hurtBottom;
+    PendingSpriteHitBox.hitLeft = left;
+    PendingSpriteHitBox.hitRight = right;
+    PendingSpriteHitBox.hitTop = row->hurtTop;
+    PendingSpriteHitBox.hitBottom = row->hurtBottom;
     FigureHitBox.top = a.y[0] + row->hurtTop;
     FigureHitBox.bottom = a.y[0] + row->hurtBottom;
     FigureHitBox.left = a.x[0] + (left < right ? left : right);
@@ -96,7 +96,7 @@ void SetBar(std::int32_t slot, std::int32_t frame) {
         const float length = a.pivotX[slot];
         Source(SpriteRect{b.left, b.top, b.left + TruncToInt(length), b.bottom}, b.centreAtLength ? length : 0.0f,
                b.cy);
-        PendingSprite.GNo = kSheet;
+        PendingSprite.gno = kSheet;
         return;
     }
 }
@@ -104,43 +104,43 @@ void SetBar(std::int32_t slot, std::int32_t frame) {
 }  // namespace
 
 void SetBossSlotSprite(std::int32_t slot) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (slot < 0 || slot > 34) return;
     FinalActorSlotsRecord& a = FinalActorSlots;
     const std::int32_t frame = a.frame[slot];
     if (frame == 0) return;
     const std::int32_t F0 = a.facing[0];
-    PendingSprite.GNo = kSheet;
-    PendingSprite.Scale = a.scale[slot];
-    PendingSprite.FloatAngle = a.rotation[slot];
-    PendingSprite.Angle = 0;
-    PendingSprite.Colour = a.colour[slot];
-    PendingSprite.PosX = a.x[slot] - ScrollX;
-    PendingSprite.PosY = a.y[slot];
-    PendingSprite.Depth = a.depth[slot];
-    PendingSprite.Facing = a.facing[slot];
+    PendingSprite.gno = kSheet;
+    PendingSprite.scale = a.scale[slot];
+    PendingSprite.floatAngle = a.rotation[slot];
+    PendingSprite.angle = 0;
+    PendingSprite.colour = a.colour[slot];
+    PendingSprite.posX = a.x[slot] - ScrollX;
+    PendingSprite.posY = a.y[slot];
+    PendingSprite.depth = a.depth[slot];
+    PendingSprite.facing = a.facing[slot];
 
     if (slot == 0) {
         SetBody();
         return;
     }
     if (slot >= 16) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         if (BossFightState.debrisFlag == 1) {
             const SpriteRect& r = kFragments[slot - 16];
             Source(r, static_cast<float>(r.Width() / 2), static_cast<float>(r.Height() / 2));
-            PendingSprite.Scale = 1.0f;
-            PendingSprite.GNo = kSheet;
+            PendingSprite.scale = 1.0f;
+            PendingSprite.gno = kSheet;
         } else if (BossFightState.debrisFlag == 2 && slot <= 21 && frame == 3) {
             SetBar(slot, frame);
-            PendingSprite.Scale = 1.0f;
+            PendingSprite.scale = 1.0f;
         }
         return;
     }
     if ((slot == 4 && frame == 7) || (slot == 5 && frame == 5) || (slot == 15 && frame == 3)) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         SetBar(slot, frame);
-        PendingSprite.Facing = -F0;
+        PendingSprite.facing = -F0;
         return;
     }
     const std::int32_t cellFrame = (slot >= 11 && slot <= 13) ? 0 : frame;
@@ -148,26 +148,26 @@ void SetBossSlotSprite(std::int32_t slot) {
     for (const Cell& c : kCells)
         if (c.slot == slot && c.frame == cellFrame) cell = &c;
     if (cell == nullptr) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         return;
     }
     Source(cell->rect, cell->cx, cell->cy);
-    if (slot == 1 || slot == 2 || slot == 3 || slot == 6 || slot == 7) PendingSprite.Facing = 1;
-    if (slot == 4) PendingSprite.Facing = frame <= 4 ? 1 : frame == 5 ? F0 : -F0;
+    if (slot == 1 || slot == 2 || slot == 3 || slot == 6 || slot == 7) PendingSprite.facing = 1;
+    if (slot == 4) PendingSprite.facing = frame <= 4 ? 1 : frame == 5 ? F0 : -F0;
     if (slot >= 9 && slot <= 13) {
-        PendingSprite.Scale = 2.0f;
-        PendingSprite.FloatAngle = 0.0f;
+        PendingSprite.scale = 2.0f;
+        PendingSprite.floatAngle = 0.0f;
     }
-    if (slot == 9 || slot == 10) PendingSprite.Colour = 0xFFFFFFFFu;
-    if (slot == 14 || slot == 15) PendingSprite.Scale = 1.0f;
+    if (slot == 9 || slot == 10) PendingSprite.colour = 0xFFFFFFFFu;
+    if (slot == 14 || slot == 15) PendingSprite.scale = 1.0f;
     if (slot == 14 && frame >= 3) {
-        PendingSprite.Facing = -F0;
-        PendingSprite.FloatAngle = 0.0f;
-        PendingSprite.Colour = a.colour[0];
+        PendingSprite.facing = -F0;
+        PendingSprite.floatAngle = 0.0f;
+        PendingSprite.colour = a.colour[0];
         static constexpr std::int32_t kDx[6] = {0, 0, 0, -2, -1, 0};
         static constexpr std::int32_t kDy[6] = {0, 0, 0, -102, -102, -101};
-        PendingSprite.PosX = a.x[0] + kDx[frame] * F0 - ScrollX;
-        PendingSprite.PosY = a.y[0] + kDy[frame];
-        PendingSprite.Depth = a.depth[0] + 0.01f;
+        PendingSprite.posX = a.x[0] + kDx[frame] * F0 - ScrollX;
+        PendingSprite.posY = a.y[0] + kDy[frame];
+        PendingSprite.depth = a.depth[0] + 0.01f;
     }
 }

@@ -4,9 +4,9 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
 #include "areas/finale/ending_frames.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 #include "text/text_state.h"
 
 using namespace finale;

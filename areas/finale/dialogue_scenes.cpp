@@ -3,9 +3,9 @@
 // blow that staggers the heroine, the throw and the queen's walk towards her.
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 using namespace finale;

@@ -6,9 +6,9 @@
 #include "areas/finale/calls.h"
 #include "areas/finale/ending_frames.h"
 #include "areas/finale/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
-#include "shell/draw_slots.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 
 namespace {
 
@@ -21,14 +21,14 @@ void DrawFinalBossAndEnding() {
     if (Era04AreaFlag != 1) return;
     if (FinalSectionState.bossDrawFlag != 0) {
         for (std::int32_t n = 0; n <= 35; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             if (n <= 15 || (n <= 34 && BossFightState.debrisFlag != 0)) SetBossSlotSprite(n);
             DrawPendingFromSlots(kBossSlots, true);
         }
     }
     if (FinalSectionState.renderMode == 2) {
         for (std::int32_t n = 0; n < kFinalActorSlots; ++n) {
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             if (FinalActorSlots.frame[n] == 0) continue;
             SetEndingSlotSprite(n);
             DrawPendingFromSlots(kEndingSlots, true);
@@ -37,7 +37,7 @@ void DrawFinalBossAndEnding() {
     if (FinalSectionState.shatterActive == 1) {
         for (std::int32_t s = 1; s < kShatterShapes; ++s)
             for (std::int32_t p = 1; p < kShatterPoints; ++p) {
-                PendingSprite.GNo = 0;
+                PendingSprite.gno = 0;
                 if (ShatterEffect.state[s][p] == 0) continue;
                 SetShatterPointSprite(s, p);
                 DrawPendingFromSlots(kEndingSlots, true);

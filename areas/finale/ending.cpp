@@ -4,11 +4,11 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
-#include "core/sound_effect.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 using namespace finale;

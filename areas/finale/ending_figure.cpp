@@ -6,12 +6,11 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
-#include "core/sound_effect.h"
 #include "areas/finale/ending_frames.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 using namespace finale;
@@ -78,43 +77,43 @@ void LayoutEndingFigure(std::int32_t mode) {
 
 void SetEndingSlotSprite(std::int32_t slot) {
     PendingSpriteRecord& ps = PendingSprite;
-    ps.GNo = kSheet;
+    ps.gno = kSheet;
     if (slot < 0 || slot >= kFinalActorSlots) return;
     const FinalActorSlotsRecord& a = FinalActorSlots;
     const std::int32_t frame = a.frame[slot];
     if (slot == 0) {
-        ps.Scale = 1.0f;
-        ps.Facing = a.facing[0];
-        ps.FloatAngle = static_cast<float>(PlayerSpriteAngle);
-        ps.Colour = PlayerTint;
-        ps.PosX = (frame >= 6 ? a.x[0] : PlayerState.x) - ScrollX;
-        ps.PosY = PlayerState.y;
-        ps.Depth = PlayerState.depth;
+        ps.scale = 1.0f;
+        ps.facing = a.facing[0];
+        ps.floatAngle = static_cast<float>(PlayerSpriteAngle);
+        ps.colour = PlayerTint;
+        ps.posX = (frame >= 6 ? a.x[0] : PlayerState.x) - ScrollX;
+        ps.posY = PlayerState.y;
+        ps.depth = PlayerState.depth;
     } else {
-        ps.Scale = a.scale[slot];
-        ps.Facing = a.facing[slot];
-        ps.FloatAngle = a.rotation[slot];
-        ps.Colour = a.colour[slot];
-        ps.PosX = a.x[slot] - ScrollX;
-        ps.PosY = a.y[slot];
-        ps.Depth = a.depth[slot];
+        ps.scale = a.scale[slot];
+        ps.facing = a.facing[slot];
+        ps.floatAngle = a.rotation[slot];
+        ps.colour = a.colour[slot];
+        ps.posX = a.x[slot] - ScrollX;
+        ps.posY = a.y[slot];
+        ps.depth = a.depth[slot];
     }
     if (slot >= kFirstPiece && slot < kFirstPiece + 36) {
-        ps.SrcLeft = a.rectLeft[slot];
-        ps.SrcTop = a.rectTop[slot];
-        ps.SrcRight = a.rectRight[slot];
-        ps.SrcBottom = a.rectBottom[slot];
-        ps.PivotX = a.pivotX[slot];
-        ps.PivotY = a.pivotY[slot];
+        ps.srcLeft = a.rectLeft[slot];
+        ps.srcTop = a.rectTop[slot];
+        ps.srcRight = a.rectRight[slot];
+        ps.srcBottom = a.rectBottom[slot];
+        ps.pivotX = a.pivotX[slot];
+        ps.pivotY = a.pivotY[slot];
         return;
     }
-    ps.SrcLeft = ps.SrcTop = ps.SrcRight = ps.SrcBottom = 0;
+    ps.srcLeft = ps.srcTop = ps.srcRight = ps.srcBottom = 0;
     for (const SlotCell& c : kSlotCells) {
         if (c.slot != slot || c.frame != frame) continue;
         SetPendingSpriteSource(c.rect);
         // The spark hangs off its own pivot, up to 200 px from where it stands.
-        ps.PivotX = slot == 4 ? a.pivotX[4] : c.cx;
-        ps.PivotY = slot == 4 ? a.pivotY[4] : c.cy;
+        ps.pivotX = slot == 4 ? a.pivotX[4] : c.cx;
+        ps.pivotY = slot == 4 ? a.pivotY[4] : c.cy;
         return;
     }
 }

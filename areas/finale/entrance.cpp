@@ -3,8 +3,7 @@
 // second leap, throws her and lights her sword.
 #include "areas/finale/boss.h"
 #include "core/player.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
+#include "core/stage_step.h"
 
 using namespace finale;
 

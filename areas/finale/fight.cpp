@@ -2,10 +2,10 @@
 // fight once the boss has taken enough, the reactions and effects under way,
 // the arena's walls, the camera's drift, her gaze and the music.
 #include "areas/finale/boss.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
+#include "core/stage_step.h"
 
 using namespace finale;
 

@@ -7,12 +7,12 @@
 #include "areas/finale/calls.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sprites/sprites.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
+#include "core/stage_step.h"
 
 using namespace finale;
 

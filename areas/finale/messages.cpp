@@ -1,6 +1,7 @@
 // The lines of the final section on the scene word: the captive voices and
 // the light, the crystal and the queen, the turn of the fight, her defeat
 // and the ending.
+#include "areas/message_tables.h"
 #include "text/messages/area_texts.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // the heroine, rolls and the count of earlier blows, and when her blows can
 // reach the boss. One pattern runs at a time, chosen by the brain.
 #include "areas/finale/boss.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 using namespace finale;
 

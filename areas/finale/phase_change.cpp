@@ -4,9 +4,9 @@
 // strikes her while both fall.
 #include "areas/finale/boss.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
+#include "core/stage_step.h"
 #include "text/text_state.h"
 
 using namespace finale;

@@ -9,7 +9,7 @@ void ResetFinaleArea() {
     FinalActorSlots = FinalActorSlotsRecord{};
     for (std::uint32_t& w : BossReactionWords) w = 0;
     BossMusicFlag = 0;
-    PendingSprite.FloatAngle = 0.0f;
+    PendingSprite.floatAngle = 0.0f;
     // The cloud's state and positions; its other words are rewritten by every start.
     for (int s = 0; s < kShatterShapes; ++s)
         for (int p = 0; p < kShatterPoints; ++p) {

@@ -4,10 +4,10 @@
 #include "areas/era04_stage/records.h"
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
 
 namespace finale {
 

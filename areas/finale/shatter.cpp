@@ -220,21 +220,21 @@ std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t shape, std::int32_
 
 void SetShatterPointSprite(std::int32_t shape, std::int32_t point) {
     PendingSpriteRecord& ps = PendingSprite;
-    ps.GNo = kSheet;
-    ps.SrcLeft = ps.SrcTop = ps.SrcRight = ps.SrcBottom = 0;
-    ps.Scale = 1.0f;
-    ps.Facing = 1;
-    ps.FloatAngle = 0.0f;
-    ps.PosX = ShatterEffect.x[shape][point] - ScrollX;
-    ps.PosY = ShatterEffect.y[shape][point];
-    ps.Depth = 0.9f;
+    ps.gno = kSheet;
+    ps.srcLeft = ps.srcTop = ps.srcRight = ps.srcBottom = 0;
+    ps.scale = 1.0f;
+    ps.facing = 1;
+    ps.floatAngle = 0.0f;
+    ps.posX = ShatterEffect.x[shape][point] - ScrollX;
+    ps.posY = ShatterEffect.y[shape][point];
+    ps.depth = 0.9f;
     const std::uint32_t frame = ShatterEffect.state[shape][point];
     for (const PointCell& c : kPointCells)
         if (static_cast<std::uint32_t>(c.frame) == frame) {
             SetPendingSpriteSource(c.rect);
-            ps.PivotX = c.cx;
-            ps.PivotY = c.cy;
-            ps.Colour = 0xFFFFFFFFu;
+            ps.pivotX = c.cx;
+            ps.pivotY = c.cy;
+            ps.colour = 0xFFFFFFFFu;
             return;
         }
 }

@@ -1,10 +1,10 @@
 // The weapon-mode-1 heroine's frame and her worn strip.
-#include "areas/era02/records.h"
+#include "core/area_hooks.h"
+#include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 
 using namespace heroine_w1_table;
 
@@ -12,13 +12,13 @@ void SetPlayerW1Sprite() {
     const FrameRow* row = FindFrame(PlayerState.pose);
     if (row == nullptr) {
         // A pose without a frame draws nothing rather than the last frame.
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         return;
     }
-    PendingSprite.GNo = 1;
+    PendingSprite.gno = 1;
     SetPendingSpriteSource(row->rect);
-    PendingSprite.PosX = row->anchorX;
-    PendingSprite.PosY = row->anchorY;
+    PendingSprite.posX = row->anchorX;
+    PendingSprite.posY = row->anchorY;
 }
 
 void SetPlayerAttachmentPose() {
@@ -26,7 +26,7 @@ void SetPlayerAttachmentPose() {
     if (pose == 55) {
         // Once the heroine has arrived at the arena she wears it again; on
         // the stage before that it is hidden.
-        if (ArrivalScene.step >= 99) {
+        if (AskArea(AreaHooks.arrivedAtArena)) {
             PlayerAttachment[0] = {1, -36, 7, 270};
             PlayerAttachment[1] = {1, 36, 7, 270};
         } else if (GameFlow.phase == 1) {

@@ -1,13 +1,12 @@
 // The weapon-mode-2 heroine: body, back layer, front layer and the four
 // one-second effects. The combo machines only set poses; the timing of the
 // slash streaks lives here.
-#include "areas/finale/records.h"
+#include "core/area_hooks.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 using namespace heroine_w2_table;
 
@@ -59,16 +58,16 @@ bool DrawCombo(const ComboRow& row) {
     }
     if (!shown) return false;
     if (row.raisesEffect != 0) TimedEffectTriggers[row.raisesEffect - 1] = 1;
-    PendingSprite.GNo = 1;
+    PendingSprite.gno = 1;
     SetPendingSpriteSource(row.rect);
-    PendingSprite.Scale = row.scale;
-    if (row.angle != kKeepAngle) PendingSprite.Angle = row.angle;
-    PendingSprite.Colour = row.colour == kTint ? PlayerTint : row.colour;
-    PendingSprite.PosX = PlayerState.x + row.dx * f - ScrollX;
-    PendingSprite.PosY = PlayerState.y + row.dy;
-    PendingSprite.Depth = PlayerState.depth + row.depthOffset * (row.depthByFacing ? static_cast<float>(f) : 1.0f);
-    PendingSprite.PivotX = row.pivot.x;
-    PendingSprite.PivotY = row.pivot.y;
+    PendingSprite.scale = row.scale;
+    if (row.angle != kKeepAngle) PendingSprite.angle = row.angle;
+    PendingSprite.colour = row.colour == kTint ? PlayerTint : row.colour;
+    PendingSprite.posX = PlayerState.x + row.dx * f - ScrollX;
+    PendingSprite.posY = PlayerState.y + row.dy;
+    PendingSprite.depth = PlayerState.depth + row.depthOffset * (row.depthByFacing ? static_cast<float>(f) : 1.0f);
+    PendingSprite.pivotX = row.pivot.x;
+    PendingSprite.pivotY = row.pivot.y;
     return true;
 }
 
@@ -100,10 +99,10 @@ void WriteBodyBox(std::int32_t pose, const SpriteRect& frame) {
 }
 
 void LayerDefaults(float depth) {
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Colour = PlayerTint;
-    PendingSprite.Facing = PlayerState.facing;
-    PendingSprite.Depth = depth;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.colour = PlayerTint;
+    PendingSprite.facing = PlayerState.facing;
+    PendingSprite.depth = depth;
 }
 
 void StepEffect(int e, std::int32_t n) {
@@ -116,10 +115,10 @@ void StepEffect(int e, std::int32_t n) {
     if (n != 1) return;
     EffectRow row = kEffects[e];
     if (e == 2) {
-        const std::int32_t stage = FinalSectionState.endingStage;
+        const std::int32_t stage = AskArea(AreaHooks.endingStage);
         if (stage >= 4) {
             // Late in the ending the big streak has no effect of its own.
-            PendingSprite.GNo = 0;
+            PendingSprite.gno = 0;
             return;
         }
         if (stage == 2 || stage == 3) row = kEffect3Ending;
@@ -134,24 +133,24 @@ void StepEffect(int e, std::int32_t n) {
     }
     const double elapsed = GameNow() - run.start;
     if (trigger == 2 && elapsed <= kEffectLife) {
-        PendingSprite.GNo = 1;
+        PendingSprite.gno = 1;
     } else {
         trigger = 0;
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
     }
-    PendingSprite.Facing = run.facing;
-    PendingSprite.Angle = row.angle;
-    PendingSprite.Depth = e == 0 ? PlayerState.depth + 0.01f
+    PendingSprite.facing = run.facing;
+    PendingSprite.angle = row.angle;
+    PendingSprite.depth = e == 0 ? PlayerState.depth + 0.01f
                                  : PlayerState.depth - 0.01f * static_cast<float>(run.facing);
     SetPendingSpriteSource(row.rect);
-    PendingSprite.PosX = run.x + run.facing * row.dx - ScrollX;
-    PendingSprite.PosY = run.y - row.dy;
-    PendingSprite.PivotX = row.pivot.x;
-    PendingSprite.PivotY = row.pivot.y;
-    PendingSprite.Scale = row.scale;
+    PendingSprite.posX = run.x + run.facing * row.dx - ScrollX;
+    PendingSprite.posY = run.y - row.dy;
+    PendingSprite.pivotX = row.pivot.x;
+    PendingSprite.pivotY = row.pivot.y;
+    PendingSprite.scale = row.scale;
     std::int32_t alpha = 85 - static_cast<std::int32_t>(elapsed * 77.0);
     if (alpha < 0) alpha = 0;
-    PendingSprite.Colour = (static_cast<std::uint32_t>(alpha) << 24) | 0x00FFFFFFu;
+    PendingSprite.colour = (static_cast<std::uint32_t>(alpha) << 24) | 0x00FFFFFFu;
 }
 
 }  // namespace
@@ -159,22 +158,22 @@ void StepEffect(int e, std::int32_t n) {
 void SetPlayerW2BodySprite(std::int32_t pose) {
     const PlayerStateRecord& p = PlayerState;
     BodyDrew = false;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Colour = PlayerTint;
-    PendingSprite.Facing = p.facing;
-    PendingSprite.Angle = PlayerSpriteAngle;
-    PendingSprite.Depth = p.depth;
-    PendingSprite.PosX = p.x - ScrollX;
-    PendingSprite.PosY = p.y;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.colour = PlayerTint;
+    PendingSprite.facing = p.facing;
+    PendingSprite.angle = PlayerSpriteAngle;
+    PendingSprite.depth = p.depth;
+    PendingSprite.posX = p.x - ScrollX;
+    PendingSprite.posY = p.y;
     pose = BodyAlias(pose);
     if (pose == 22 && GazeUp()) pose = 23;
     if (pose >= 41 && pose <= 44) {
         const TumbleRow& t = kTumble[pose - 41];
-        PendingSprite.GNo = 1;
+        PendingSprite.gno = 1;
         SetPendingSpriteSource(kTumbleFrame);
-        PendingSprite.Angle = t.angle;
-        PendingSprite.PivotX = t.pivot.x;
-        PendingSprite.PivotY = t.pivot.y;
+        PendingSprite.angle = t.angle;
+        PendingSprite.pivotX = t.pivot.x;
+        PendingSprite.pivotY = t.pivot.y;
         WriteBodyBox(pose, kTumbleFrame);
         BodyDrew = true;
         return;
@@ -182,13 +181,13 @@ void SetPlayerW2BodySprite(std::int32_t pose) {
     const BodyRow* row = FindBody(pose, p.facing);
     if (row == nullptr) {
         // No frame of its own: nothing is drawn, rather than the last frame.
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         return;
     }
-    PendingSprite.GNo = 1;
+    PendingSprite.gno = 1;
     SetPendingSpriteSource(row->rect);
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = static_cast<float>(row->rect.Height());
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = static_cast<float>(row->rect.Height());
     WriteBodyBox(pose, row->rect);
     BodyDrew = true;
 }
@@ -199,17 +198,17 @@ void SetPlayerW2BackLayerSprite(std::int32_t pose) {
     if (pose == 96) pose = 1;
     GuardClock(6, 7);
     ApplyTimerResets(kBackTimerResets, pose);
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (const WeaponRow* w = FindWeapon(pose, p.facing)) {
         // The weapon in the boss's hands replaces hers in pose 31.
-        if (pose == 31 && BossFightState.slot6Effect != 0) return;
-        PendingSprite.GNo = 1;
+        if (pose == 31 && AskArea(AreaHooks.bossHoldsHerWeapon)) return;
+        PendingSprite.gno = 1;
         SetPendingSpriteSource(kWeapon);
-        PendingSprite.PivotX = kWeaponPivot.x;
-        PendingSprite.PivotY = kWeaponPivot.y;
-        PendingSprite.Angle = w->angle;
-        PendingSprite.PosX = p.x - p.facing * w->k - ScrollX;
-        PendingSprite.PosY = p.y - w->h;
+        PendingSprite.pivotX = kWeaponPivot.x;
+        PendingSprite.pivotY = kWeaponPivot.y;
+        PendingSprite.angle = w->angle;
+        PendingSprite.posX = p.x - p.facing * w->k - ScrollX;
+        PendingSprite.posY = p.y - w->h;
         return;
     }
     if (const ComboRow* row = FindCombo(kBackCombo, pose)) DrawCombo(*row);
@@ -218,44 +217,44 @@ void SetPlayerW2BackLayerSprite(std::int32_t pose) {
 void SetPlayerW2FrontLayerSprite(std::int32_t pose) {
     const PlayerStateRecord& p = PlayerState;
     LayerDefaults(p.depth - 0.02f);
-    PendingSprite.Angle = 0;
+    PendingSprite.angle = 0;
     if (pose == 96) pose = 1;
     if (pose == 32 || pose == 83) pose = 72;
     GuardClock(1, 5);
     ApplyTimerResets(kFrontTimerResets, pose);
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     if (const PartRow* part = FindPart(pose)) {
         if (pose == 1018 && p.facing != -1) return;
-        PendingSprite.GNo = 1;
+        PendingSprite.gno = 1;
         SetPendingSpriteSource(part->rect);
-        PendingSprite.PivotX = 0;
-        PendingSprite.PivotY = 0;
-        PendingSprite.Angle = part->angle;
-        PendingSprite.PosX = p.x + part->dx - ScrollX;
-        PendingSprite.PosY = p.y - part->dy;
+        PendingSprite.pivotX = 0;
+        PendingSprite.pivotY = 0;
+        PendingSprite.angle = part->angle;
+        PendingSprite.posX = p.x + part->dx - ScrollX;
+        PendingSprite.posY = p.y - part->dy;
         return;
     }
     if (pose == 13) {
-        PendingSprite.GNo = 1;
+        PendingSprite.gno = 1;
         SetPendingSpriteSource(kSlidePart);
-        PendingSprite.PivotX = kSlidePartPivot.x;
-        PendingSprite.PivotY = kSlidePartPivot.y;
-        PendingSprite.PosX = p.x - ScrollX;
-        PendingSprite.PosY = p.y - kSlidePartDy;
-        PendingSprite.Depth = p.depth;
+        PendingSprite.pivotX = kSlidePartPivot.x;
+        PendingSprite.pivotY = kSlidePartPivot.y;
+        PendingSprite.posX = p.x - ScrollX;
+        PendingSprite.posY = p.y - kSlidePartDy;
+        PendingSprite.depth = p.depth;
         return;
     }
     if (pose >= 72 && pose <= 77) {
-        PendingSprite.GNo = 1;
+        PendingSprite.gno = 1;
         SetPendingSpriteSource(kLyingPart);
-        PendingSprite.PivotX = kLyingPivotX[pose - 72];
-        PendingSprite.PivotY = kLyingPivotY;
-        PendingSprite.PosX = p.x - kLyingReach * p.facing - ScrollX;
-        PendingSprite.PosY = p.y;
+        PendingSprite.pivotX = kLyingPivotX[pose - 72];
+        PendingSprite.pivotY = kLyingPivotY;
+        PendingSprite.posX = p.x - kLyingReach * p.facing - ScrollX;
+        PendingSprite.posY = p.y;
         return;
     }
     if (pose == 215) {
-        const std::int32_t stage = FinalSectionState.endingStage;
+        const std::int32_t stage = AskArea(AreaHooks.endingStage);
         if (stage >= 3) return;
         DrawCombo(stage == 2 ? kFront215Ending : *FindCombo(kFrontCombo, 215));
         return;

@@ -1,6 +1,6 @@
 // The stage's shared object table.
-#include "areas/era00_era01/records.h"
 #include "core/anim_ticker.h"
+#include "core/area_hooks.h"
 #include "core/bursts.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -14,15 +14,15 @@ namespace {
 using namespace object_table;
 
 void Fill(std::int32_t gno, const SpriteRect& r, SpritePivot pivot, float depth, std::uint32_t colour) {
-    PendingSprite.GNo = gno;
+    PendingSprite.gno = gno;
     SetPendingSpriteSource(r);
-    PendingSprite.PivotX = pivot.x;
-    PendingSprite.PivotY = pivot.y;
-    PendingSprite.Depth = depth;
-    PendingSprite.Colour = colour;
-    PendingSprite.Scale = 1.0f;
-    PendingSprite.Facing = 1;
-    PendingSprite.Angle = 0;
+    PendingSprite.pivotX = pivot.x;
+    PendingSprite.pivotY = pivot.y;
+    PendingSprite.depth = depth;
+    PendingSprite.colour = colour;
+    PendingSprite.scale = 1.0f;
+    PendingSprite.facing = 1;
+    PendingSprite.angle = 0;
 }
 
 std::uint32_t ColourOf(Colour c) {
@@ -40,8 +40,8 @@ std::uint32_t ColourOf(Colour c) {
 template <typename Pool>
 bool PlaceAtSlot(const Pool& pool, std::int32_t slot) {
     if (slot < 1 || slot > Pool::kSlots) return false;
-    PendingSprite.PosX = pool.x[slot] - ScrollX;
-    PendingSprite.PosY = pool.y[slot];
+    PendingSprite.posX = pool.x[slot] - ScrollX;
+    PendingSprite.posY = pool.y[slot];
     return true;
 }
 
@@ -51,31 +51,32 @@ bool PlaceRow(const Row& row, std::int32_t slot) {
         case Place::BigBurstSlot: return PlaceAtSlot(BigBurstPool, slot);
         case Place::PickupSlot: return PlaceAtSlot(PickupPool, slot);
         case Place::Screen:
-            PendingSprite.PosX = row.x;
-            PendingSprite.PosY = row.y;
+            PendingSprite.posX = row.x;
+            PendingSprite.posY = row.y;
             return true;
         case Place::World:
-            PendingSprite.PosX = row.x - ScrollX;
-            PendingSprite.PosY = row.y;
+            PendingSprite.posX = row.x - ScrollX;
+            PendingSprite.posY = row.y;
             return true;
         case Place::WorldCallerX:
-            PendingSprite.PosY = row.y;
+            PendingSprite.posY = row.y;
             return true;
         case Place::SaveSpot:
-            PendingSprite.PosX = SaveSpotMarker.x - ScrollX;
-            PendingSprite.PosY = SaveSpotMarker.y;
+            PendingSprite.posX = SaveSpotMarker.x - ScrollX;
+            PendingSprite.posY = SaveSpotMarker.y;
             return true;
         case Place::Flash1:
         case Place::Flash2: {
             const FlashEffectRecord& f = FlashEffects[row.place == Place::Flash1 ? 1 : 2];
-            PendingSprite.PosX = f.x - ScrollX;
-            PendingSprite.PosY = f.y;
+            PendingSprite.posX = f.x - ScrollX;
+            PendingSprite.posY = f.y;
             return true;
         }
         case Place::Projectile: {
-            const FlyingEnemyRecord& e = FlyingEnemyRecords[row.id % 1000 - 1];
-            PendingSprite.PosX = e.projectileX - ScrollX;
-            PendingSprite.PosY = e.projectileY;
+            AreaPoint shot;
+            if (AreaHooks.flyingEnemyShot != nullptr) shot = AreaHooks.flyingEnemyShot(row.id % 1000);
+            PendingSprite.posX = shot.x - ScrollX;
+            PendingSprite.posY = shot.y;
             return true;
         }
         case Place::Caller: return true;
@@ -86,7 +87,7 @@ bool PlaceRow(const Row& row, std::int32_t slot) {
 }  // namespace
 
 void SetObjectSprite(std::int32_t id, std::int32_t slot) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     PendingSpriteHitBox = {};
     if (id == 513001) {
         // Every coin follows the shared 7-step counter, so all spin in step.
@@ -94,15 +95,15 @@ void SetObjectSprite(std::int32_t id, std::int32_t slot) {
         if (f < 1 || f > 7) f = 1;
         const CoinFrame& c = kCoinFrames[f - 1];
         Fill(513, c.rect, {c.pivotX, kCoinPivotY}, 0.09f, 0xFFFFFFFFu);
-        if (!PlaceAtSlot(PickupPool, slot)) PendingSprite.GNo = 0;
+        if (!PlaceAtSlot(PickupPool, slot)) PendingSprite.gno = 0;
         return;
     }
     if (id == 402001) {
         const std::int32_t n = SaveSpotMarker.frame;
         if (n < 1 || n > 4) return;
         Fill(402, SaveSpotFrame(n), kSaveSpotPivot, 0.7f, 0xFFFFFFFFu);
-        PendingSprite.PosX = SaveSpotMarker.x - ScrollX;
-        PendingSprite.PosY = SaveSpotMarker.y;
+        PendingSprite.posX = SaveSpotMarker.x - ScrollX;
+        PendingSprite.posY = SaveSpotMarker.y;
         return;
     }
     // The draw passes clear the record with id 0 before every object.
@@ -110,5 +111,5 @@ void SetObjectSprite(std::int32_t id, std::int32_t slot) {
     const Row* row = Find(id);
     if (row == nullptr) return;
     Fill(row->gno, row->rect, row->pivot, row->depth, ColourOf(row->colour));
-    if (!PlaceRow(*row, slot)) PendingSprite.GNo = 0;
+    if (!PlaceRow(*row, slot)) PendingSprite.gno = 0;
 }

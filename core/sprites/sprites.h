@@ -1,6 +1,6 @@
 // The shared sprite-setup functions: each fills PendingSprite for one sprite
 // and returns; the renderer draws the record at once. An id or pose that no
-// row knows draws nothing (GNo 0).
+// row knows draws nothing (gno 0).
 #pragma once
 
 #include <cstdint>
@@ -30,24 +30,17 @@ inline std::int32_t TimedEffectTriggers[4] = {0, 0, 0, 0};
 
 // The worn strip of weapon mode 1: [0] for facing +1, [1] for facing -1.
 struct PlayerAttachmentRecord {
-    std::int32_t Shown = 0;      // 0 hidden; 1, 2, 3 long, middle, short strip
-    std::int32_t Dx = 0, Dy = 0; // from her screen position (Dy up is negative)
-    std::int32_t AngleDeg = 0;
+    std::int32_t shown = 0;      // 0 hidden; 1, 2, 3 long, middle, short strip
+    std::int32_t dx = 0, dy = 0; // from her screen position (Dy up is negative)
+    std::int32_t angleDeg = 0;
 };
 inline PlayerAttachmentRecord PlayerAttachment[2];
 
-// ---- HUD, markers and overlays -----------------------------------------------
-void SetHudSprite(std::int32_t n);            // pieces 1..9
-void SetPulsingMarkersSprite(std::int32_t n); // markers 1..5
-void SetPulsingMarkerSprite();                // the item-5 marker
-void SetOverlaySprite(std::int32_t id);       // loading screen, title figure, spinner
-
 // ---- stage objects -------------------------------------------------------------
 void SetObjectSprite(std::int32_t id, std::int32_t slot);
-void SetFieldObjectSprite(std::int32_t id, std::int32_t slot);
 
 // ---- the heroine ---------------------------------------------------------------
-// Weapon mode 1: the frame's rectangle, and its anchor in PosX/PosY.
+// Weapon mode 1: the frame's rectangle, and its anchor in posX/posY.
 void SetPlayerW1Sprite();
 // Fills both PlayerAttachment records for the current pose.
 void SetPlayerAttachmentPose();

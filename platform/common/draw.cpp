@@ -20,6 +20,7 @@ struct BatchState {
     std::vector<SortEntry> order, spare;
     bool inBatch = false;
     Matrix transform = MatrixIdentity();
+    SpriteDrawWatcher watcher = nullptr;
 };
 
 BatchState& Batch() {
@@ -52,6 +53,8 @@ void DrawList::Reset() {
 }
 
 DrawList& CurrentDrawList() { return Batch().current; }
+
+void SetSpriteDrawWatcher(SpriteDrawWatcher watcher) { Batch().watcher = watcher; }
 
 void BeginFrameDrawing() {
     BatchState& b = Batch();
@@ -253,6 +256,7 @@ void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY
         return;
     }
     if (texture == 0) return;
+    if (b.watcher) b.watcher(texture, src);
     std::vector<SpriteItem>& sprites = b.current.sprites;
     // Every field given at once: the item is not cleared first.
     const int order = int(sprites.size() - b.batchStart);

@@ -201,6 +201,13 @@ struct SortEntry {
 };
 void SortedOrder(const std::vector<SpriteItem>& batch, std::vector<SortEntry>& order);
 
+// An optional watcher told of every sprite submitted to the batch (texture
+// and source rectangle), before any sorting or clipping: a test uses it to
+// learn which cells of which pictures a whole run draws. Null (the default)
+// costs one test per sprite.
+using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src);
+void SetSpriteDrawWatcher(SpriteDrawWatcher watcher);
+
 // Corners of a sprite on the target after its transform, with the texture
 // coordinates that go with them; the source rectangle is clipped to the
 // texture (texels past the picture are transparent, so they are left out).

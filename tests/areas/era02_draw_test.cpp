@@ -4,9 +4,9 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "shell/draw.h"
-#include "shell/shell_state.h"
 #include "shell/draw_pass_fixture.h"
 
 namespace {

@@ -11,11 +11,12 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/area_flags.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "era02_flow.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

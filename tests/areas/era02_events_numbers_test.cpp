@@ -7,9 +7,11 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

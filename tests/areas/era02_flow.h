@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "areas/era02/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "support/roads/era02.h"
 #include "text/text_state.h"

@@ -12,10 +12,13 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "areas/message_tables.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/messages/area_texts.h"
 #include "text/text_state.h"
 
@@ -325,11 +328,11 @@ TEST(Era02SetPieces, TheDoorStackAndTheMarkerPole) {
         Era02ArenaDoor.openingOffset = c.opening;
         TournamentGauge.value = c.level;
         SetEra02SetPieceSpriteB(c.item);
-        EXPECT_EQ(PendingSprite.GNo, 44);
-        EXPECT_EQ(PendingSprite.PosY, c.y) << "item " << c.item;
+        EXPECT_EQ(PendingSprite.gno, 44);
+        EXPECT_EQ(PendingSprite.posY, c.y) << "item " << c.item;
     }
     SetEra02SetPieceSpriteB(12);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 // The lines the Era02 block draws for `value` on `channel`.

@@ -5,12 +5,12 @@
 
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -141,9 +141,9 @@ TEST_F(Round3Numbers, BlowsWithoutAnAnswerAreNoHit) {
         Round3Opponent.x = O + 790;
         SetRound3OpponentFrame(Round3Opponent.frame);
         const PendingSpriteRecord& p = PendingSprite;
-        const std::int32_t left = Round3Opponent.x - static_cast<std::int32_t>(p.PivotX);
-        const std::int32_t top = Round3Opponent.y - static_cast<std::int32_t>(p.PivotY);
-        ASSERT_EQ(TestPlayerAttackHitZone(left, left + p.SrcRight - p.SrcLeft, top, top + p.SrcBottom - p.SrcTop, 110),
+        const std::int32_t left = Round3Opponent.x - static_cast<std::int32_t>(p.pivotX);
+        const std::int32_t top = Round3Opponent.y - static_cast<std::int32_t>(p.pivotY);
+        ASSERT_EQ(TestPlayerAttackHitZone(left, left + p.srcRight - p.srcLeft, top, top + p.srcBottom - p.srcTop, 110),
                   r.kind);
         EXPECT_EQ(TestRound3Hit(), 0) << "kind " << r.kind;
     }

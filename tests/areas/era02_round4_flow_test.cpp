@@ -14,12 +14,13 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/residency.h"
 #include "era02_flow.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

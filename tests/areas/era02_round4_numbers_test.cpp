@@ -12,10 +12,12 @@
 #include "areas/era02/tournament.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -358,14 +360,14 @@ TEST_F(Round4Numbers, HurtBoxesOfItsFrames) {
         // then told apart by blows that end one pixel short of them.
         SetRound4OpponentFrame(r.frame);
         const PendingSpriteHitBoxRecord& h = PendingSpriteHitBox;
-        EXPECT_LE(h.HitLeft, h.HitRight) << "frame " << r.frame;
+        EXPECT_LE(h.hitLeft, h.hitRight) << "frame " << r.frame;
         const std::int32_t f = r.facing;
-        const std::int32_t left = f == 1 ? 1000 - h.HitRight : 1000 + h.HitLeft;
-        const std::int32_t right = f == 1 ? 1000 - h.HitLeft : 1000 + h.HitRight;
+        const std::int32_t left = f == 1 ? 1000 - h.hitRight : 1000 + h.hitLeft;
+        const std::int32_t right = f == 1 ? 1000 - h.hitLeft : 1000 + h.hitRight;
         EXPECT_EQ(O + left, r.left) << "frame " << r.frame << " facing " << f;
         EXPECT_EQ(O + right, r.right) << "frame " << r.frame << " facing " << f;
-        EXPECT_EQ(640 + h.HitTop, r.top) << "frame " << r.frame;
-        EXPECT_EQ(640 + h.HitBottom, r.bottom) << "frame " << r.frame;
+        EXPECT_EQ(640 + h.hitTop, r.top) << "frame " << r.frame;
+        EXPECT_EQ(640 + h.hitBottom, r.bottom) << "frame " << r.frame;
     }
     // Frame 26 can be hit: a blow reaching into its box counts.
     Round4Opponent.frame = 26;
@@ -377,7 +379,7 @@ TEST_F(Round4Numbers, HurtBoxesOfItsFrames) {
     // Frame 16 turns by the spin.
     Round4Opponent.angle = 90;
     SetRound4OpponentFrame(16);
-    EXPECT_EQ(PendingSprite.Angle, 90);
+    EXPECT_EQ(PendingSprite.angle, 90);
 }
 
 TEST_F(Round4Numbers, TheCloseGoesStraightToTheDoorFromFarRight) {

@@ -13,15 +13,16 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
-#include "areas/era02/records.h"
 #include "areas/era02/calls.h"
+#include "areas/era02/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/world.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "support/roads/era02.h"
 #include "text/menu.h"
@@ -126,9 +127,9 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
     EXPECT_EQ(PlayerHpHold, -1);
 
     // The talk at the lift ends in the pass through the menu side.
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 3000))
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 3000))
         << "the menu pass never came (step " << ArrivalScene.step << ")";
-    ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
+    ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
     Tap(VK_F2);
     ASSERT_TRUE(Play([] { return GameFlow.phase == 1 && ArrivalScene.step >= 10; }, 1200));
     EXPECT_EQ(ArrivalScene.flag, 1) << "the arrival's save spot opens";

@@ -5,9 +5,10 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 
 namespace {
 

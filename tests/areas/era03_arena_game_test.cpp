@@ -14,16 +14,17 @@
 #include "areas/era02/records.h"
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/world.h"
+#include "core/stage_step.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
-#include "text/menu_state.h"
-#include "text/text_state.h"
 #include "support/area_run.h"
 #include "support/roads/era03.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
 
 namespace {
 

@@ -9,11 +9,12 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
-#include "core/game_over.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 #include "text/text_state.h"
 
 namespace {

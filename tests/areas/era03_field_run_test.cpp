@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
 #include "support/area_run.h"

@@ -11,13 +11,15 @@
 #include "areas/era03/field_fighter.h"
 #include "areas/era03/field_sheets.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -57,12 +59,12 @@ TEST_F(Era03Field, RowsAreCutAtMinus1000And1700AndRowsPast175NeverDraw) {
     for (const Case c : {Case{-1000, true}, Case{-1001, false}, Case{1700, true}, Case{1701, false}}) {
         ScrollX = 54850 + 489 - c.screenX;
         SetEra03SceneryRow(21);
-        EXPECT_EQ(PendingSprite.GNo != 0, c.drawn) << c.screenX;
+        EXPECT_EQ(PendingSprite.gno != 0, c.drawn) << c.screenX;
     }
     ScrollX = 55000;
     for (std::int32_t row = 176; row <= 200; ++row) {
         SetEra03SceneryRow(row);
-        EXPECT_EQ(PendingSprite.GNo, 0) << row;
+        EXPECT_EQ(PendingSprite.gno, 0) << row;
     }
 }
 
@@ -72,13 +74,13 @@ TEST_F(Era03Field, TheFlashRowShowsOnlyInTheThrowBackColourAndTheBodyKeepsItsPla
     for (const std::uint32_t colour : {0xFFAAFF00u, 0xFFFFFFFFu, 0xFFAAFF01u}) {
         Era03CreatureParts.bodyColour = colour;
         SetEra03SceneryRow(14);
-        EXPECT_EQ(PendingSprite.GNo != 0, colour == 0xFFAAFF00u);
+        EXPECT_EQ(PendingSprite.gno != 0, colour == 0xFFAAFF00u);
     }
     Era03CreatureParts.bodyY = 400;
     Era03CreatureParts.bodyScale = 2.0f;
     SetEra03SceneryRow(8);
-    EXPECT_EQ(PendingSprite.PosX, (51750 - 50 + 53 - 51400) / 2);
-    EXPECT_EQ(PendingSprite.PosY, 200);
+    EXPECT_EQ(PendingSprite.posX, (51750 - 50 + 53 - 51400) / 2);
+    EXPECT_EQ(PendingSprite.posY, 200);
 }
 
 TEST_F(Era03Field, ObjectRowsFollowTheirObjectsAndAGoneObjectIsNotDrawn) {
@@ -91,12 +93,12 @@ TEST_F(Era03Field, ObjectRowsFollowTheirObjectsAndAGoneObjectIsNotDrawn) {
                          Case{155, 60}, Case{171, 61}, Case{175, 65}}) {
         ScrollX = Era03PlacedObjects.x[c.object] - 500;
         SetEra03SceneryRow(c.row);
-        ASSERT_NE(PendingSprite.GNo, 0) << c.row;
-        EXPECT_EQ(PendingSprite.PosX, 500) << c.row;
-        EXPECT_EQ(PendingSprite.PosY, Era03PlacedObjects.y[c.object]) << c.row;
+        ASSERT_NE(PendingSprite.gno, 0) << c.row;
+        EXPECT_EQ(PendingSprite.posX, 500) << c.row;
+        EXPECT_EQ(PendingSprite.posY, Era03PlacedObjects.y[c.object]) << c.row;
         Era03PlacedObjects.look[c.object] = 0;
         SetEra03SceneryRow(c.row);
-        EXPECT_EQ(PendingSprite.GNo, 0) << c.row;
+        EXPECT_EQ(PendingSprite.gno, 0) << c.row;
     }
 }
 

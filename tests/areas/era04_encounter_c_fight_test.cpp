@@ -12,12 +12,12 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hud.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -289,19 +289,19 @@ TEST_F(EncounterCFight, ShopCellsPinTheFigureAtTheCounter) {
         o.scale[51] = 0.5f;
         o.depth[51] = 0.1f;
         SetEncounterCFigureSprite(c.code, 1);
-        EXPECT_EQ(PendingSprite.GNo, c.sheet) << c.code;
+        EXPECT_EQ(PendingSprite.gno, c.sheet) << c.code;
         const bool pinned = c.y != 300;
         EXPECT_EQ(o.x[51], pinned ? kFigureX : 80000) << c.code;
         EXPECT_EQ(o.y[51], c.y) << c.code;
         EXPECT_FLOAT_EQ(o.depth[51], pinned ? 0.687f : 0.1f) << c.code;
-        EXPECT_FLOAT_EQ(PendingSprite.Scale, pinned ? 1.0f : 0.5f) << c.code;
+        EXPECT_FLOAT_EQ(PendingSprite.scale, pinned ? 1.0f : 0.5f) << c.code;
     }
     // Pose 7 sets the layer over it; the layer shows once and is gone.
     SetEncounterCFigureSprite(7, 1);
     EXPECT_EQ(EncounterCFigure.layerCode[1], 106);
     SetEncounterCFigureSprite(106, 1);
-    EXPECT_EQ(PendingSprite.GNo, 69);
-    EXPECT_EQ(PendingSprite.SrcLeft, 447);
+    EXPECT_EQ(PendingSprite.gno, 69);
+    EXPECT_EQ(PendingSprite.srcLeft, 447);
     EXPECT_EQ(EncounterCFigure.layerCode[1], 0);
 }
 
@@ -327,7 +327,7 @@ TEST_F(EncounterCFight, TheHitBoxFollowsTheFigureEvenForCodesThatDrawNothing) {
     for (const Case& c : cases) {
         o.x[51] += 7;
         SetEncounterCFigureSprite(c.code, c.facing);
-        EXPECT_EQ(PendingSprite.GNo, c.sheet) << c.code;
+        EXPECT_EQ(PendingSprite.gno, c.sheet) << c.code;
         EXPECT_EQ(FigureHitBox.left, o.x[51] + c.left) << c.code << " " << c.facing;
         EXPECT_EQ(FigureHitBox.right, o.x[51] + c.right) << c.code << " " << c.facing;
         EXPECT_EQ(FigureHitBox.top, 354 + c.top) << c.code;

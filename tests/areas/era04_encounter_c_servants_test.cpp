@@ -14,11 +14,12 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -218,15 +219,15 @@ TEST_F(EncounterCServantsTest, PartsAreDrawnOnlyInPartModeWithTheirTrimCut) {
     T().facing[61] = -1;
     ScrollX = 4800;
     SetEncounterCPartSprite(61);
-    EXPECT_EQ(PendingSprite.GNo, 70);
-    EXPECT_EQ(PendingSprite.SrcLeft, 587);
-    EXPECT_EQ(PendingSprite.SrcBottom, 684 - 10);
-    EXPECT_EQ(PendingSprite.PosX, 200);
-    EXPECT_EQ(PendingSprite.Facing, -1);
+    EXPECT_EQ(PendingSprite.gno, 70);
+    EXPECT_EQ(PendingSprite.srcLeft, 587);
+    EXPECT_EQ(PendingSprite.srcBottom, 684 - 10);
+    EXPECT_EQ(PendingSprite.posX, 200);
+    EXPECT_EQ(PendingSprite.facing, -1);
     for (std::int32_t code : {0, 5, -1}) {
         T().code[61] = code;
         SetEncounterCPartSprite(61);
-        EXPECT_EQ(PendingSprite.GNo, 0) << code;
+        EXPECT_EQ(PendingSprite.gno, 0) << code;
     }
 }
 

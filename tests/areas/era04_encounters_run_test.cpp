@@ -10,14 +10,14 @@
 
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/player.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
-#include "support/roads/era04.h"
 #include "support/picture_slot.h"
+#include "support/roads/era04.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -8,10 +8,10 @@
 #include "areas/era04_encounters/encounter_a.h"
 #include "areas/era04_encounters/records.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/movement_fixture.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -13,11 +13,12 @@
 #include "areas/era04_stage/soldiers.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/movement_fixture.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 namespace {
@@ -334,16 +335,16 @@ TEST_F(Era04SoldiersTest, TheSheetsFramesAndTheDiscsRowsDrawFromSheet61) {
     s.frame[2] = 10;
     s.facing[2] = -1;
     s.colour[2] = 0xFFFFFFFFu;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetSoldierSprite(2);
-    EXPECT_EQ(PendingSprite.GNo, 61);
-    EXPECT_EQ(PendingSprite.SrcLeft, 487);
-    EXPECT_EQ(PendingSprite.PosX, 500);
-    EXPECT_EQ(PendingSpriteHitBox.HitBottom, -41) << "the leap's flight ends above the feet";
+    EXPECT_EQ(PendingSprite.gno, 61);
+    EXPECT_EQ(PendingSprite.srcLeft, 487);
+    EXPECT_EQ(PendingSprite.posX, 500);
+    EXPECT_EQ(PendingSpriteHitBox.hitBottom, -41) << "the leap's flight ends above the feet";
     s.frame[2] = 0;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetSoldierSprite(2);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 
     auto& d = EncounterAPieceTable;
     d.state[1] = 2;
@@ -351,17 +352,17 @@ TEST_F(Era04SoldiersTest, TheSheetsFramesAndTheDiscsRowsDrawFromSheet61) {
     d.x[1] = 1300;
     d.y[1] = 520;
     d.scale[1] = 1.0f;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetSoldierSprite(9);
-    EXPECT_EQ(PendingSprite.GNo, 61);
-    EXPECT_EQ(PendingSprite.SrcLeft, 258);
+    EXPECT_EQ(PendingSprite.gno, 61);
+    EXPECT_EQ(PendingSprite.srcLeft, 258);
     // Row 4 reads below the 778-px sheet into the texture's padding (1024
     // rows once padded to a power of two), which is transparent.
-    EXPECT_EQ(PendingSprite.SrcBottom, 782);
+    EXPECT_EQ(PendingSprite.srcBottom, 782);
     d.state[1] = 0;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetSoldierSprite(9);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST_F(Era04SoldiersTest, FightOneWaitsShortOfItsRowsAndALoadAfterTheErrandShowsTwoSoldiers) {

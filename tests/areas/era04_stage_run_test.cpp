@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/player.h"
 #include "platform/headless.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -13,14 +13,17 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
+#include "areas/message_tables.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "core/world.h"
+#include "core/stage_step.h"
 #include "shell/draw_pass_fixture.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/messages/area_texts.h"
 #include "text/text_fixture.h"
 #include "text/text_state.h"
@@ -541,9 +544,9 @@ class Era04ListTest : public Era04StageTest {
 protected:
     // Sets up item n of the rooms' list; its sheet (0 = nothing).
     static std::int32_t Scenery(std::int32_t n) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         SetEra04ScenerySprite(n);
-        return PendingSprite.GNo;
+        return PendingSprite.gno;
     }
 };
 
@@ -575,13 +578,13 @@ TEST_F(Era04ListTest, HallBLightRisesByFivePerTickToHundredFiftyBetweenTenSecond
         GameClock.gameClock += 0.021;
         Scenery(18);
         ++steps;
-        EXPECT_EQ(PendingSprite.Colour & 0xFF, std::uint32_t(5 * steps)) << steps;
+        EXPECT_EQ(PendingSprite.colour & 0xFF, std::uint32_t(5 * steps)) << steps;
     }
     EXPECT_EQ(steps, 30);
     EXPECT_EQ(Scenery(18), 66);
-    EXPECT_EQ(PendingSprite.Colour, 0x96969696u) << "level 150 in every byte";
+    EXPECT_EQ(PendingSprite.colour, 0x96969696u) << "level 150 in every byte";
     Scenery(19);
-    EXPECT_EQ(PendingSprite.Colour, 0u) << "the fading glow is out";
+    EXPECT_EQ(PendingSprite.colour, 0u) << "the fading glow is out";
     const double lit = GameClock.gameClock;
     GameClock.gameClock = lit + 10.02;
     EXPECT_EQ(Scenery(1), 0) << "lit hold";
@@ -590,7 +593,7 @@ TEST_F(Era04ListTest, HallBLightRisesByFivePerTickToHundredFiftyBetweenTenSecond
     GameClock.gameClock += 0.021;
     EXPECT_EQ(Scenery(1), 66) << "darkening again";
     Scenery(18);
-    EXPECT_EQ(PendingSprite.Colour & 0xFF, 145u);
+    EXPECT_EQ(PendingSprite.colour & 0xFF, 145u);
 }
 
 TEST_F(Era04ListTest, FinalLayoutFillsItsSlotsAndClearsTheFirstTwoHundredButTheirY) {

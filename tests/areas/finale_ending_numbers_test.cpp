@@ -11,10 +11,11 @@
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -191,14 +192,14 @@ TEST_F(FinaleEndingNumbers, PointCellsAndTheSparksOwnPivot) {
         ShatterEffect.state[3][7] = r.frame;
         PendingSprite = PendingSpriteRecord{};
         SetShatterPointSprite(3, 7);
-        EXPECT_EQ(PendingSprite.GNo, 73);
-        EXPECT_EQ(PendingSprite.PosX, 524);
-        EXPECT_FLOAT_EQ(PendingSprite.Depth, 0.9f);
-        EXPECT_EQ(PendingSprite.SrcLeft, r.left) << r.frame;
-        EXPECT_EQ(PendingSprite.SrcRight, r.right) << r.frame;
-        EXPECT_EQ(PendingSprite.SrcBottom, r.bottom) << r.frame;
+        EXPECT_EQ(PendingSprite.gno, 73);
+        EXPECT_EQ(PendingSprite.posX, 524);
+        EXPECT_FLOAT_EQ(PendingSprite.depth, 0.9f);
+        EXPECT_EQ(PendingSprite.srcLeft, r.left) << r.frame;
+        EXPECT_EQ(PendingSprite.srcRight, r.right) << r.frame;
+        EXPECT_EQ(PendingSprite.srcBottom, r.bottom) << r.frame;
         if (r.right != 0) {
-            EXPECT_FLOAT_EQ(PendingSprite.PivotY, r.cy) << r.frame;
+            EXPECT_FLOAT_EQ(PendingSprite.pivotY, r.cy) << r.frame;
         }
     }
     FinalActorSlots.frame[4] = 1;
@@ -206,20 +207,20 @@ TEST_F(FinaleEndingNumbers, PointCellsAndTheSparksOwnPivot) {
     FinalActorSlots.pivotY[4] = -151.0f;
     FinalActorSlots.rotation[4] = 128.0f;
     SetEndingSlotSprite(4);
-    EXPECT_EQ(PendingSprite.SrcLeft, 275);
-    EXPECT_FLOAT_EQ(PendingSprite.PivotX, -10.0f);
-    EXPECT_FLOAT_EQ(PendingSprite.PivotY, -151.0f);
-    EXPECT_FLOAT_EQ(PendingSprite.FloatAngle, 128.0f);
+    EXPECT_EQ(PendingSprite.srcLeft, 275);
+    EXPECT_FLOAT_EQ(PendingSprite.pivotX, -10.0f);
+    EXPECT_FLOAT_EQ(PendingSprite.pivotY, -151.0f);
+    EXPECT_FLOAT_EQ(PendingSprite.floatAngle, 128.0f);
     // The heroine's frames 6..8 stand at slot 0's own x.
     PlayerState.x = M + 4400;
     FinalActorSlots.x[0] = M + 4559;
     FinalActorSlots.frame[0] = 7;
     SetEndingSlotSprite(0);
-    EXPECT_EQ(PendingSprite.PosX, M + 4559 - ScrollX);
-    EXPECT_EQ(PendingSprite.SrcLeft, 112);
+    EXPECT_EQ(PendingSprite.posX, M + 4559 - ScrollX);
+    EXPECT_EQ(PendingSprite.srcLeft, 112);
     FinalActorSlots.frame[0] = 2;
     SetEndingSlotSprite(0);
-    EXPECT_EQ(PendingSprite.PosX, M + 4400 - ScrollX);
+    EXPECT_EQ(PendingSprite.posX, M + 4400 - ScrollX);
 }
 
 }  // namespace

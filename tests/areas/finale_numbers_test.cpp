@@ -9,11 +9,12 @@
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -198,10 +199,10 @@ TEST_F(FinaleNumbers, DebrisSlotsDrawOnlyWhileTheDebrisWordIsSet) {
         BossFightState.debrisFlag = word;
         for (int slot = 16; slot <= 34; ++slot) {
             SetBossSlotSprite(slot);
-            EXPECT_EQ(PendingSprite.GNo, word == 1 ? 72 : 0) << slot;
+            EXPECT_EQ(PendingSprite.gno, word == 1 ? 72 : 0) << slot;
         }
         SetBossSlotSprite(3);
-        EXPECT_EQ(PendingSprite.GNo, 72);
+        EXPECT_EQ(PendingSprite.gno, 72);
     }
 }
 

@@ -14,12 +14,15 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "support/roads/encounter_c.h"
+#include "support/roads/finale.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -127,6 +130,22 @@ TEST_F(PictureSlots, DISABLED_Era03AndEra04) {
         Era04Progress.soldierFight2Done = 1;
         ErrandState = 3;
     });
+    // Short of encounter B, and of encounter C's shop.
+    Write("encounter_b", [] {
+        Era03AreaFlag = 1;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        PlayerState.x = Era04Door4 - 300;
+        ScrollX = PlayerState.x - 400;
+        LearnedMoveG = 1;
+        Era04Progress.soldierFight1Done = 1;
+        Era04Progress.soldierFight2Done = 1;
+        Era04Progress.encounterADone = 1;
+        Era04Progress.dialogueTriggerState = 2;
+    });
+    Write("encounter_c", [] { EncounterCSlotWords(); });
+    // The final section, short of door 6.
+    Write("final_section", [] { FinalSectionSlotWords(); });
     // Era02's arena before round 1, the arrival behind her.
     Write("round1", [] {
         Era00AreaFlag = 0;
@@ -152,6 +171,17 @@ TEST_F(PictureSlots, DISABLED_Era02Later) {
         PlayerState.x = 47100 + 1558;
         ScrollX = 47100 + 948;
     });
+    // Rounds 3 and 4 next, every move learned.
+    for (const auto& [name, state] : {std::pair{"round3", 3}, std::pair{"round4", 4}}) {
+        Write(name, [state] {
+            Era00AreaFlag = 0;
+            Era02AreaFlag = 1;
+            ArrivalScene.step = 99;
+            TournamentState.state = state;
+            PlayerState.x = 47100 + 1558;
+            ScrollX = 47100 + 948;
+        });
+    }
     Write("return", [] {
         OnlyEra03();
         Era02EventsUnlocked = 1;
@@ -185,8 +215,8 @@ TEST_F(PictureSlots, DISABLED_Era02Lift) {
     LetGo(VK_RIGHT);
     PlayFrames(4);
     Press(VkLetter('A'));
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 8000));
-    ASSERT_TRUE(Play([] { return MenuFlowState.IntroStep == 6; }, 600));
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 8000));
+    ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
     ASSERT_EQ(ArrivalScene.step, 9);
     ASSERT_TRUE(SaveGdata(1));
     Keep("lift");

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "core/combos.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
 namespace combat_test {

@@ -6,10 +6,10 @@
 
 #include "combat_support.h"
 #include "core/bursts.h"
+#include "core/game_clock.h"
 #include "core/hit_tests.h"
 #include "core/pickups.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 
 using namespace combat_test;
 

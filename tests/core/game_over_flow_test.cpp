@@ -2,10 +2,10 @@
 // collapse, the walk, the narration and its prompt, and Y back to the title.
 #include <gtest/gtest.h>
 
-#include "core/game_over.h"
+#include "core/game_flow.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
+#include "text/game_over.h"
 #include "text/text_state.h"
 
 namespace {

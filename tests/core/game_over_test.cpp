@@ -4,11 +4,13 @@
 
 #include <vector>
 
-#include "core/game_over.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -76,7 +78,7 @@ TEST_F(GameOverTest, CollapsesThenHandsTheStageToTheMenuSide) {
 TEST_F(GameOverTest, HandOverHappensAtTheEndOfTheCollapse) {
     ASSERT_TRUE(StepUntil(6));
     EXPECT_EQ(GameFlow.phase, 902);
-    EXPECT_EQ(MenuFlowState.HudUpdateOn, 1u);
+    EXPECT_EQ(MenuFlowState.hudUpdateOn, 1u);
     EXPECT_EQ(PlayerFigureShown, 1u);
     MenuPage = 7;
     GameFlow.phase = 0;   // the stage-to-menu transition has run

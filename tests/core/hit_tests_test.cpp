@@ -8,7 +8,6 @@
 #include "combat_support.h"
 #include "core/hit_tests.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 
 using namespace combat_test;
 

@@ -3,10 +3,10 @@
 
 #include <vector>
 
+#include "core/game_clock.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 
 namespace {

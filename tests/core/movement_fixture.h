@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/player.h"
-#include "core/world.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
+#include "world/world.h"
 
 class MovementTest : public ::testing::Test {
 protected:

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/anim_ticker.h"
+#include "core/game_clock.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "areas/era02/records.h"
+#include "core/game_clock.h"
 #include "core/save_spots.h"
-#include "shell/shell_state.h"
 
 #include "core/player.h"
 

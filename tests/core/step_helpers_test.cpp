@@ -2,10 +2,10 @@
 // the clock, truncation of negative values, the line handshake and walks.
 #include <gtest/gtest.h>
 
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 TEST(StepHelpers, TimersTellReachedFromPassed) {

@@ -4,8 +4,8 @@
 #include "areas/era02/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
-#include "shell/shell_state.h"
 
 #include <gtest/gtest.h>
 

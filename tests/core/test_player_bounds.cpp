@@ -1,5 +1,6 @@
 // The blow's strength and box by pose, the crouch, and the world's bounds.
 #include "core/floors.h"
+#include "core/keys.h"
 #include "movement_fixture.h"
 #include "text/menu_state.h"
 

@@ -1,6 +1,7 @@
 // Key flags to the heroine's requests and intents.
 #include "areas/era00_era01/records.h"
 #include "core/combos.h"
+#include "core/keys.h"
 #include "movement_fixture.h"
 #include "text/menu_state.h"
 

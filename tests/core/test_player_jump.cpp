@@ -1,7 +1,10 @@
 // Jumps and falls through the stage step: arcs, poses, landings, the sounds
 // of take-off and landing, horizontal speeds, and falls off ledges.
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
+#include "core/stage_step.h"
 #include "movement_fixture.h"
 #include "text/menu_state.h"
 

@@ -1,6 +1,7 @@
 // Walking, running, sliding and the camera, driven through the stage step
 // with held keys at a fixed step rate.
 #include "areas/era04_stage/records.h"
+#include "core/keys.h"
 #include "movement_fixture.h"
 
 #include <algorithm>

@@ -2,9 +2,10 @@
 // once per frame and only after more than 0.014 s of game time, and key
 // presses reach the heroine through the keyboard handler.
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/player.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "support/game_harness.h"
 

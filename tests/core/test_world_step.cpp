@@ -4,7 +4,10 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
+#include "core/stage_step.h"
 #include "movement_fixture.h"
 
 #include <filesystem>

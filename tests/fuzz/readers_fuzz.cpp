@@ -20,14 +20,14 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "core/game_flow.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "platform/headless.h"
 #include "shell/frame.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 
@@ -119,10 +119,10 @@ void PlaySlotOne(const std::uint8_t* data, std::size_t size) {
     Require(LoadGdata(1), "a slot the load screen takes loads");
     PutHeroineBackOnStage();
     ResumeLoadedGame();
-    MenuFlowState.LoadOpen = 0;
+    MenuFlowState.loadOpen = 0;
     PhaseChangeRequest = 1;
-    MenuFlowState.Active = 1;
-    MenuFlowState.EnterStep = 4;
+    MenuFlowState.active = 1;
+    MenuFlowState.enterStep = 4;
     GameFlow.phase = 901;
 
     bool onStage = false;

@@ -6,8 +6,10 @@
 #include <sstream>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -132,8 +134,8 @@ void PlaythroughRun::SaveQuitAndContinue() {
     ASSERT_EQ(CountTraceLines("Save Gdata01"), savesBefore + 1) << "the save was not written";
     // Quit from the menu: its last entry, yes, Enter.
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.enterStep == 4 && MenuFlowState.active == 1; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
     ASSERT_NO_FATAL_FAILURE(ChooseEntry(6));
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
     PressFor1Frame(VkLetter('Y'));

@@ -24,13 +24,14 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
-#include "areas/era03/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "playthrough.h"
-#include "shell/shell_state.h"
 #include "support/roads/era04.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -77,7 +78,7 @@ constexpr std::int32_t kShortOfDoor5 = 79500;
 
 void Playthrough::BackToStage(const std::function<bool()>& screenClosed) {
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([&] { return screenClosed() && MenuFlowState.EnterStep == 4; }, 200));
+    ASSERT_TRUE(RunFramesUntil([&] { return screenClosed() && MenuFlowState.enterStep == 4; }, 200));
     RunFrames(2);
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
@@ -86,16 +87,16 @@ void Playthrough::BackToStage(const std::function<bool()>& screenClosed) {
 void Playthrough::HealFromItems() {
     ASSERT_NO_FATAL_FAILURE(OpenMenu());
     ASSERT_NO_FATAL_FAILURE(ChooseEntry(2));
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.ItemIntro >= 6; }, 300));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.itemIntro >= 6; }, 300));
     // The bigger remedy first, each while it would not be wasted.
     struct Remedy {
         std::uint32_t item;
         std::int32_t heals;
     };
     for (const Remedy r : {Remedy{2, 40}, Remedy{1, 20}}) {
-        for (int i = 0; i < 6 && MenuFlowState.ItemCursor != r.item; ++i)
-            PressFor1Frame(MenuFlowState.ItemCursor < r.item ? VK_DOWN : VK_UP);
-        if (MenuFlowState.ItemCursor != r.item) continue;
+        for (int i = 0; i < 6 && MenuFlowState.itemCursor != r.item; ++i)
+            PressFor1Frame(MenuFlowState.itemCursor < r.item ? VK_DOWN : VK_UP);
+        if (MenuFlowState.itemCursor != r.item) continue;
         while (ItemCounts[r.item - 1] > 0 && PlayerState.maxHp - PlayerState.hp >= r.heals) {
             const std::uint32_t count = ItemCounts[r.item - 1];
             ASSERT_TRUE(RunFramesUntil([] { return EnterConfirmState == 1; }, 60)) << "item " << r.item;
@@ -104,7 +105,7 @@ void Playthrough::HealFromItems() {
             ++remediesUsed[r.item - 1];
         }
     }
-    BackToStage([] { return MenuFlowState.ItemOpen == 0; });
+    BackToStage([] { return MenuFlowState.itemOpen == 0; });
 }
 
 bool Playthrough::FightHealing(const char* what, const std::function<bool()>& until,

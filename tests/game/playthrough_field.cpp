@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "playthrough.h"
-#include "shell/shell_state.h"
 #include "support/roads/far_field.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

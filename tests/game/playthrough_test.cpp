@@ -4,11 +4,12 @@
 // quits and continues from the title between areas. One scripted player
 // drives the real frame loop (fixed seed); a fight is shortened only by
 // lowering an opponent's HP where noted, never by writing a story or progress
-// word.
+// word. It also watches every picture cell the game draws on the way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -16,10 +17,13 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "drawn_cells.h"
 #include "playthrough.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -110,10 +114,10 @@ void Playthrough::HomeArea() {
     // Her friend is the one opponent; the sparring ends when she is
     // through.
     ASSERT_TRUE(RoadFighting("the sparring", [&] {
-        if (Era00SceneActors.ActorEFrame == 12 && friendFrame != 12) ++dodges;
-        friendFrame = Era00SceneActors.ActorEFrame;
+        if (Era00SceneActors.actorEFrame == 12 && friendFrame != 12) ++dodges;
+        friendFrame = Era00SceneActors.actorEFrame;
         return DialogueChannels.promptLine == 12;
-    }, [] { return std::vector<Opponent>{{Era00SceneActors.ActorEX, true}}; }, 80, 20000));
+    }, [] { return std::vector<Opponent>{{Era00SceneActors.actorEX, true}}; }, 80, 20000));
     EXPECT_GT(dodges, 0);
     ASSERT_TRUE(RoadNoting("the hearth", [] { return Era00StoryPhase == 2; }, 20000));
     Hold(VK_RIGHT);
@@ -167,8 +171,9 @@ namespace {
 
 TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
     SeedRandom(7);
+    StartWatchingDrawnCells();
     ASSERT_NO_FATAL_FAILURE(BootToTitle());
-    ASSERT_EQ(TitleScreenState.Cursor, 1) << "new game first";
+    ASSERT_EQ(TitleScreenState.cursor, 1) << "new game first";
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 900)) << "never reached the stage";
 
@@ -210,6 +215,26 @@ TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
     EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"10000", "01000", "00100", "00010", "00001", "00010", "00100",
                                                        "01200", "00100", "00010", "00001", "00010", "00001", "00000"}))
         << "area flags Era00 .. Era04 in the order seen";
+    // Every rectangle the whole game drew shows what the cell list says it
+    // shows, and no figure's draw lands on another's cell.
+    StopWatchingDrawnCells();
+    const std::vector<DrawnCell> drawn = DrawnCells();
+    const DrawnCellsReport cells = CheckDrawnCells(drawn);
+    std::printf("picture cells: %zu rectangles drawn, %zu registered, %zu of them figure cells of %zu figures, "
+                "%zu conflicts\n",
+                cells.rectangles, cells.registered, cells.figureRectangles, cells.figures, cells.conflicts.size());
+    EXPECT_EQ(cells.figures, cells.figuresListed) << "a figure of the cell list the whole game never drew";
+    EXPECT_EQ(cells.registered, cells.rectangles);
+    for (const std::string& u : cells.unregistered) ADD_FAILURE() << "drawn but not in the cell list: " << u;
+    for (const std::string& c : cells.conflicts) ADD_FAILURE() << "figure cell conflict: " << c;
+    // QM_DRAWN_CELLS names a file to list every drawn cell in, for review.
+    if (const char* path = std::getenv("QM_DRAWN_CELLS"))
+        if (FILE* f = std::fopen(path, "w")) {
+            for (const DrawnCell& c : drawn)
+                std::fprintf(f, "%d %d %d %d %d %s %llu\n", c.picture, c.left, c.top, c.right, c.bottom,
+                             c.pass.c_str(), static_cast<unsigned long long>(c.draws));
+            std::fclose(f);
+        }
 }
 
 }  // namespace

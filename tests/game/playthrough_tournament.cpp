@@ -19,11 +19,13 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "playthrough.h"
-#include "shell/shell_state.h"
 #include "support/roads/era02.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -103,7 +105,7 @@ void Playthrough::TournamentArrival() {
     tournamentPart = "the lift";
     ASSERT_TRUE(h.WalkTo(kLiftCall, 30));
     Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("the lift's talk", [] { return GameFlow.phase == 0 && MenuFlowState.IntroStep == 6; },
+    ASSERT_TRUE(RoadNoting("the lift's talk", [] { return GameFlow.phase == 0 && MenuFlowState.introStep == 6; },
                            8000));
     Tap(VK_F2);
     ASSERT_TRUE(RoadNoting("the ride", [] { return ArrivalScene.step == 99; }, 30000));

@@ -23,12 +23,14 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
-#include "core/game_over.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
+#include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -160,11 +162,11 @@ std::uint64_t KeyedWordsPrint() {
                            std::int64_t{GameOverState.step}, std::int64_t{PlayerState.x}, std::int64_t{PlayerState.y},
                            std::int64_t{PlayerState.pose}, std::int64_t{PlayerState.hp}, std::int64_t{ScrollX},
                            std::int64_t{MessageBoxOpen}, std::int64_t{EventHoldsPlayer}, std::int64_t{EnterConfirmState},
-                           std::int64_t{m.Active}, std::int64_t{m.EnterStep}, std::int64_t{m.LeaveStep},
-                           std::int64_t{m.Cursor}, std::int64_t{m.ChoiceStep}, std::int64_t{TitleScreenState.Cursor},
-                           std::int64_t{TitleScreenState.Step}, std::int64_t{SaveScreenState.CursorRow},
+                           std::int64_t{m.active}, std::int64_t{m.enterStep}, std::int64_t{m.leaveStep},
+                           std::int64_t{m.cursor}, std::int64_t{m.choiceStep}, std::int64_t{TitleScreenState.cursor},
+                           std::int64_t{TitleScreenState.step}, std::int64_t{SaveScreenState.cursorRow},
                            std::int64_t{EquipmentScreenState.page}, std::int64_t{EquipmentScreenState.cursor},
-                           std::int64_t{m.ItemCursor}})
+                           std::int64_t{m.itemCursor}})
         mix(v);
     for (std::int32_t line : DialogueLineWords()) mix(line);
     return h;
@@ -181,16 +183,16 @@ std::string StuckWords() {
       << d.arenaLine << " finale " << d.finaleLine << ", areas " << Era00AreaFlag << Era01AreaFlag
       << Era02AreaFlag << Era03AreaFlag << Era04AreaFlag;
     const MenuFlowStateRecord& m = MenuFlowState;
-    o << ", menu active " << m.Active << " enter " << m.EnterStep << " leave " << m.LeaveStep << " cursor "
-      << m.Cursor << " choice " << m.ChoiceStep << " equipment " << m.EquipmentOpen << "/" << m.EquipmentStart << "/" << m.EquipmentIntro << " items " << m.ItemOpen
-      << " save " << m.SaveOpen << " load " << m.LoadOpen << " settings " << m.SettingsOpen << "/"
-      << m.SettingsFrames << ", game over step " << GameOverState.step << ", menu key blocked " << MenuKeyBlocked;
+    o << ", menu active " << m.active << " enter " << m.enterStep << " leave " << m.leaveStep << " cursor "
+      << m.cursor << " choice " << m.choiceStep << " equipment " << m.equipmentOpen << "/" << m.equipmentStart << "/" << m.equipmentIntro << " items " << m.itemOpen
+      << " save " << m.saveOpen << " load " << m.loadOpen << " settings " << m.settingsOpen << "/"
+      << m.settingsFrames << ", game over step " << GameOverState.step << ", menu key blocked " << MenuKeyBlocked;
     return o.str();
 }
 
 // The quit screen of the in-game menu, of the title or of a game over.
 bool QuitScreenRuns() {
-    return (GameFlow.phase == 0 && MenuFlowState.ChoiceStep == 5) ||
+    return (GameFlow.phase == 0 && MenuFlowState.choiceStep == 5) ||
            (GameFlow.bootFlag == 1 && (GameFlow.bootStep == 17 || GameFlow.bootStep == 18)) ||
            (GameFlow.gameOverRunning == 1 && (GameOverState.step == 20 || GameOverState.step == 21));
 }

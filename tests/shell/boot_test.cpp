@@ -2,10 +2,12 @@
 // load one per frame, the menu pictures, the title and its three entries.
 #include "shell/boot.h"
 
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "shell/trace_codes.h"
 #include "shell/wav_folder.h"
@@ -37,7 +39,7 @@ protected:
             const int now = GameFlow.bootStep;
             for (int s = 0; s <= now; ++s)
                 if (stepStart.find(s) == stepStart.end()) stepStart[s] = GameClock.gameClock;
-            loadingFrames.insert(MenuElementWords.LoadingScreenFrame);
+            loadingFrames.insert(MenuElementWords.loadingScreenFrame);
             if (now >= step) return true;
         }
         return false;
@@ -59,18 +61,18 @@ std::vector<int> WithoutInputCodes(std::vector<int> codes) {
 TEST(LoadingAnimation, RunsFramesTwoToTwelveThenStartsAgain) {
     GameClock.gameClock = 10.0;
     EXPECT_EQ(RunLoadingAnimation(0), 0);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 2);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 2);
     EXPECT_EQ(RunLoadingAnimation(7), 7);
     // Within 0.05 s nothing moves.
     GameClock.gameClock = 10.04;
     EXPECT_EQ(RunLoadingAnimation(1), 1);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 2);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 2);
     std::vector<int> seen;
     int result = 1;
     for (int i = 1; i <= 20 && result != 99; ++i) {
         GameClock.gameClock = 10.0 + 0.06 * i;
         result = RunLoadingAnimation(1);
-        seen.push_back(MenuElementWords.LoadingScreenFrame);
+        seen.push_back(MenuElementWords.loadingScreenFrame);
     }
     EXPECT_EQ(result, 99);
     EXPECT_EQ(seen, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 2}));
@@ -153,7 +155,7 @@ TEST_F(Boot, TitleWaitsForEnterThenStartsANewGame) {
     RunFrames(10);
     EXPECT_EQ(GameFlow.bootStep, 13);
     EXPECT_EQ(EnterConfirmState, 1);
-    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 12);
+    EXPECT_EQ(MenuElementWords.titleLogoFrame, 12);
     // The title music is played (again) in every frame of the title.
     int plays = 0;
     for (const auto& frame : plat::headless::Frames())
@@ -170,7 +172,7 @@ TEST_F(Boot, TitleWaitsForEnterThenStartsANewGame) {
     EXPECT_EQ(EquipmentFlags.base, 0);
     EXPECT_EQ(PlayerState.weaponMode1, 1);
     EXPECT_EQ(PlayerState.weaponMode2, 0);
-    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 0);
+    EXPECT_EQ(MenuElementWords.titleLogoFrame, 0);
 }
 
 TEST_F(Boot, EnterDuringTheLogoStartsANewGameWithoutTheTitle) {
@@ -188,7 +190,7 @@ TEST_F(Boot, EnterDuringTheLogoStartsANewGameWithoutTheTitle) {
         if (c.op == SoundOp::Play && c.slot == 1) ++confirmations;
     EXPECT_EQ(confirmations, 2);
     // Nothing of the title is left for the in-game menu to show later.
-    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 0);
+    EXPECT_EQ(MenuElementWords.titleLogoFrame, 0);
     EXPECT_EQ(TitleNoticeShown, 0);
 }
 
@@ -208,9 +210,9 @@ TEST_F(BootTitle, LoadEntryShowsItsChoiceThenBackReturnsToTheTitle) {
     BootState.counter = 2;
     RunBoot(1);
     EXPECT_EQ(GameFlow.bootStep, 14);
-    EXPECT_EQ(MenuElementWords.TitleChoiceShown, 1);
-    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 3);
-    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 1);
+    EXPECT_EQ(MenuElementWords.titleChoiceShown, 1);
+    EXPECT_EQ(MenuElementWords.titleChoiceLabel, 3);
+    EXPECT_EQ(MenuSpriteParams.titleChoiceVariant, 1);
     // The choice is shown for 0.4 s of real time; its first-frame work is
     // not repeated meanwhile.
     GameClock.realTime = 50.3;
@@ -218,15 +220,15 @@ TEST_F(BootTitle, LoadEntryShowsItsChoiceThenBackReturnsToTheTitle) {
     EXPECT_EQ(GameFlow.bootStep, 14);
     GameClock.realTime = 50.45;
     RunBoot(1);
-    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 0);
+    EXPECT_EQ(MenuElementWords.titleLogoFrame, 0);
     // The load screen runs; when it answers "back" at once (no save to
     // choose), the title comes again with no entry marked.
     if (GameFlow.bootStep == 16) return;
     EXPECT_EQ(GameFlow.bootStep, 12);
     RunBoot(1);
     EXPECT_EQ(GameFlow.bootStep, 13);
-    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 0);
-    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 0);
+    EXPECT_EQ(MenuElementWords.titleChoiceLabel, 0);
+    EXPECT_EQ(MenuSpriteParams.titleChoiceVariant, 0);
     EXPECT_EQ(GameFlow.bootFlag, 1);
 }
 
@@ -235,7 +237,7 @@ TEST_F(BootTitle, QuitEntryLetsTheLoadingScreenGoAndOpensThePrompt) {
     BootState.counter = 3;
     const std::size_t before = TraceCodesOf(TraceLines()).size();
     RunBoot(1);
-    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 3);
+    EXPECT_EQ(MenuSpriteParams.titleChoiceVariant, 3);
     GameClock.realTime = 50.5;
     RunBoot(1);   // 17 and 18 follow at once
     EXPECT_EQ(GsFlags[kGsLoading], 0u);

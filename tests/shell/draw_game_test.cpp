@@ -1,9 +1,10 @@
 // The draw passes inside the running game: the side bars in every phase and
 // the heroine on the stage.
 #include "areas/era00_era01/records.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"

@@ -1,8 +1,8 @@
 #include "draw_pass_fixture.h"
 
+#include "core/sprite_draw.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 
 #include <algorithm>
 #include <cstring>

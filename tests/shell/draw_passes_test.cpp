@@ -1,8 +1,13 @@
 // The shell's draw sub-passes, as recorded draws: what each draws, from
 // which picture, where, and the game words the drawing writes.
+#include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
 #include "core/combos.h"
+#include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -12,7 +17,6 @@
 #include "shell/draw_hit_sparks.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -292,11 +296,11 @@ TEST_F(DrawPasses, TheHudGaugeIsDrawnOnlyWhileShown) {
 }
 
 TEST_F(DrawPasses, LoadingScreenShowsItsPanelAndOneLetter) {
-    MenuElementWords.LoadingScreenFrame = 1;
+    MenuElementWords.loadingScreenFrame = 1;
     Sprites s = DrawOnce(DrawOverlays);
     ASSERT_EQ(s.size(), 1u);
     EXPECT_EQ(s[0].src.top, 58);
-    MenuElementWords.LoadingScreenFrame = 5;
+    MenuElementWords.loadingScreenFrame = 5;
     s = DrawOnce(DrawOverlays);
     ASSERT_EQ(FromSlot(s, 20).size(), 2u);
     EXPECT_EQ(s[0].src.top, 0);
@@ -333,7 +337,7 @@ TEST_F(DrawPasses, TheMenuBackdropIsDrawnInPhaseZeroOnly) {
 // ---- stage background ------------------------------------------------------------
 
 TEST_F(DrawPasses, TheStageBackgroundAtTheStart) {
-    MenuElementWords.GroundShown = 1;
+    MenuElementWords.groundShown = 1;
     ScrollX = 0;
     const Sprites s = DrawOnce(DrawStageBackground);
     EXPECT_EQ(FromSlot(s, 21).size(), 21u);   // sky
@@ -351,7 +355,7 @@ TEST_F(DrawPasses, TheStageBackgroundAtTheStart) {
 }
 
 TEST_F(DrawPasses, TheGroundFollowsTheCameraAndItsLandmarks) {
-    MenuElementWords.GroundShown = 1;
+    MenuElementWords.groundShown = 1;
     ScrollX = 10240;
     Sprites s = DrawOnce(DrawStageBackground);
     EXPECT_FLOAT_EQ(FromSlot(s, 25)[0].x, -1);   // panel j = 1
@@ -378,12 +382,12 @@ TEST_F(DrawPasses, TheGroundFollowsTheCameraAndItsLandmarks) {
     const auto tile472 = *std::find_if(far47.begin(), far47.end(), [](const auto& r) { return r.x == 200; });
     EXPECT_EQ(tile472.src.top, 76);
     // Without ground only the sky and landscape are drawn.
-    MenuElementWords.GroundShown = 0;
+    MenuElementWords.groundShown = 0;
     EXPECT_EQ(DrawOnce(DrawStageBackground).size(), 42u);
 }
 
 TEST_F(DrawPasses, TheSkyEndsPastTheSecondEra04Door) {
-    MenuElementWords.GroundShown = 0;
+    MenuElementWords.groundShown = 0;
     ScrollX = 73474;
     EXPECT_EQ(DrawOnce(DrawStageBackground).size(), 42u);
     ScrollX = 73475;
@@ -432,8 +436,14 @@ TEST_F(DrawPasses, ThePitAnchorHoldsOnlyInsideItsWindow) {
     };
     for (const Case c : {Case{10200, 0}, Case{10201, 11300}, Case{11399, 11300}, Case{11400, 0}}) {
         ScrollX = c.scroll;
-        const Sprites s = DrawOnce(DrawEra01FieldObjects);
+        // The field's limits set the anchor the floors read; the pass only
+        // shows the obstacle.
+        ActivePitAnchor = -1;
+        LimitEra01();
         EXPECT_EQ(ActivePitAnchor, c.anchor) << c.scroll;
+        ActivePitAnchor = 0;
+        const Sprites s = DrawOnce(DrawEra01FieldObjects);
+        EXPECT_EQ(ActivePitAnchor, 0) << c.scroll;
         const Sprites pieces = FromSlot(s, 48);
         const bool pitPiece = std::any_of(pieces.begin(), pieces.end(), [](const auto& r) { return r.depth == 0.9f; });
         EXPECT_EQ(pitPiece, c.anchor != 0) << c.scroll;

@@ -3,11 +3,13 @@
 // ordinary run: ctest leaves disabled cases out. Make them with
 //   quillmarch_tests --gtest_also_run_disabled_tests --gtest_filter='*HeroineScreenshots*'
 // (QM_SCREENSHOT_DIR names the folder; docs/ of the source tree by default).
+#include "core/area_flags.h"
 #include "core/combos.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"

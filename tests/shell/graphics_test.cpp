@@ -1,12 +1,13 @@
 // Texture slots, graphic sets, single textures and plan sets: what the
 // creation step makes, in which order, and what the releases give back.
+#include "core/texture_tables.h"
 #include "shell/graphics.h"
-#include "shell/graphics_tables.h"
 
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
-#include "platform/common/internal.h"
 #include "core/residency.h"
-#include "shell/shell_state.h"
+#include "platform/common/internal.h"
 #include "shell/trace_codes.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"

@@ -7,12 +7,16 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/save_dir_fixture.h"
-#include "shell/shell_state.h"
+#include "shell/save_slots.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -150,19 +154,19 @@ TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
 TEST_F(ResetTest, AResetBeforeALoadKeepsTheMenuOpenAndTheBootDone) {
     PlayLate();
     GameFlow.phase = 0;
-    MenuFlowState.Active = 1;
-    MenuFlowState.HudUpdateOn = 1;
-    MenuFlowState.LoadOpen = 1;
-    MenuFlowState.EnterStep = 4;
-    MenuElementWords.LoadingScreenFrame = 2;
+    MenuFlowState.active = 1;
+    MenuFlowState.hudUpdateOn = 1;
+    MenuFlowState.loadOpen = 1;
+    MenuFlowState.enterStep = 4;
+    MenuElementWords.loadingScreenFrame = 2;
     PlayerFigureShown = 1;
     ASSERT_GT(RunReset(2), 0);
     EXPECT_EQ(GameFlow.bootFlag, 0);
-    EXPECT_EQ(MenuFlowState.Active, 1u);
-    EXPECT_EQ(MenuFlowState.HudUpdateOn, 1u);
-    EXPECT_EQ(MenuFlowState.LoadOpen, 1u);
-    EXPECT_EQ(MenuFlowState.EnterStep, 0u);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 2);
+    EXPECT_EQ(MenuFlowState.active, 1u);
+    EXPECT_EQ(MenuFlowState.hudUpdateOn, 1u);
+    EXPECT_EQ(MenuFlowState.loadOpen, 1u);
+    EXPECT_EQ(MenuFlowState.enterStep, 0u);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 2);
     EXPECT_EQ(PlayerFigureShown, 1u);
     EXPECT_EQ(PlayerState.hp, 100);
     EXPECT_NE(TraceLog().find(" Reset Data 2 "), std::string::npos);
@@ -170,8 +174,8 @@ TEST_F(ResetTest, AResetBeforeALoadKeepsTheMenuOpenAndTheBootDone) {
     // The full reset closes the menu and starts the boot again.
     ASSERT_GT(RunReset(1), 0);
     EXPECT_EQ(GameFlow.bootFlag, 1);
-    EXPECT_EQ(MenuFlowState.Active, 0u);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 0);
+    EXPECT_EQ(MenuFlowState.active, 0u);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 0);
 }
 
 TEST_F(ResetTest, TheResetWaitsUntilEveryPictureIsReleased) {

@@ -13,11 +13,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/area_flags.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "shell/save_dir_fixture.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
 #include "text/menu_state.h"
 
 namespace fs = std::filesystem;

@@ -12,12 +12,13 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "shell/save_dir_fixture.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -180,7 +181,7 @@ TEST_F(SaveSlotTest, LoadRestoresTheSavedWordsAndClearsTheMarkedOnes) {
     MonsterGroupRecords[0].x = 900;
     FlyingEnemyRecords[1].x = 6100;
     Round4Opponent.x = 48000;
-    Era00SceneActors.ActorDY = 333;
+    Era00SceneActors.actorDY = 333;
     Era03ArenaEnemy3.x = 60000;
     TraceSample.year = 2030;
 
@@ -224,7 +225,7 @@ TEST_F(SaveSlotTest, LoadRestoresTheSavedWordsAndClearsTheMarkedOnes) {
     EXPECT_EQ(MonsterGroupRecords[0].x, 0);
     EXPECT_EQ(FlyingEnemyRecords[1].x, 6100);
     EXPECT_EQ(Round4Opponent.x, 48000);
-    EXPECT_EQ(Era00SceneActors.ActorDY, 333);
+    EXPECT_EQ(Era00SceneActors.actorDY, 333);
     EXPECT_EQ(Era03ArenaEnemy3.x, 60000);
 }
 

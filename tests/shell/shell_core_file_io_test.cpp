@@ -1,6 +1,6 @@
 // Whole-file reads and the write-then-rename that never leaves a file half
 // written.
-#include "shell/file_io.h"
+#include "core/file_io.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,15 @@
 // machine's changes and the per-frame bookkeeping.
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
@@ -138,7 +141,7 @@ TEST_F(ShellCoreFrameDriver, TheMenuSideServesARequestOnlyFromAnOpenMenu) {
     StartGame();
     RunFrames(2);
     GameFlow.bootFlag = 0;
-    MenuFlowState.Active = 0;
+    MenuFlowState.active = 0;
     PhaseChangeRequest = 1;
     RunFrames(1);
     EXPECT_EQ(GameFlow.phase, 0);

@@ -1,6 +1,5 @@
 // The test harness itself: every test gets a fresh folder, the game's files
 // land there, and nothing is left behind.
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 #include "text/text_state.h"
 

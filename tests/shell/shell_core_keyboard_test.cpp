@@ -1,10 +1,13 @@
 // The key map: which key events set which flags under which blocks.
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "shell/graphics.h"
 #include "shell/keyboard.h"
+#include "shell/save_slots.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -195,10 +198,10 @@ TEST_F(ShellCoreKeyboard, F6TogglesTheWindowAndAsksForTheGraphicsAgain) {
     Down(VK_F6);
     EXPECT_EQ(plat::FrameworkIsWindowed(), windowedBefore);
     WindowModeLock = 0;
-    MenuFlowState.SettingsOpen = 1;
+    MenuFlowState.settingsOpen = 1;
     Down(VK_F6);
     EXPECT_EQ(plat::FrameworkIsWindowed(), windowedBefore);
-    MenuFlowState.SettingsOpen = 0;
+    MenuFlowState.settingsOpen = 0;
 
     GameFlow.phase = 0;
     Down(VK_F6);

@@ -1,8 +1,8 @@
 // The running marks: a second copy of the game makes both copies stop, and a
 // mark left behind by a run that crashed does not stop the next start.
+#include "core/game_flow.h"
 #include "shell/frame.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The settings file: what it keeps, how it reads back, and what a missing or
 // damaged file leaves.
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "shell/settings_files.h"
-#include "shell/trace_log.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
 

@@ -6,7 +6,6 @@
 #include "shell/draw.h"
 #include "shell/frame.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>
@@ -83,20 +82,20 @@ protected:
     }
     static void SetSprite(int gno, int w, int h, float pivotX, float pivotY, int posX, int posY, int angle,
                           int facing, float scale, float depth, std::uint32_t colour = kWhite) {
-        PendingSprite.GNo = gno;
-        PendingSprite.SrcLeft = 0;
-        PendingSprite.SrcTop = 0;
-        PendingSprite.SrcRight = w;
-        PendingSprite.SrcBottom = h;
-        PendingSprite.PivotX = pivotX;
-        PendingSprite.PivotY = pivotY;
-        PendingSprite.PosX = posX;
-        PendingSprite.PosY = posY;
-        PendingSprite.Angle = angle;
-        PendingSprite.Facing = facing;
-        PendingSprite.Scale = scale;
-        PendingSprite.Depth = depth;
-        PendingSprite.Colour = colour;
+        PendingSprite.gno = gno;
+        PendingSprite.srcLeft = 0;
+        PendingSprite.srcTop = 0;
+        PendingSprite.srcRight = w;
+        PendingSprite.srcBottom = h;
+        PendingSprite.pivotX = pivotX;
+        PendingSprite.pivotY = pivotY;
+        PendingSprite.posX = posX;
+        PendingSprite.posY = posY;
+        PendingSprite.angle = angle;
+        PendingSprite.facing = facing;
+        PendingSprite.scale = scale;
+        PendingSprite.depth = depth;
+        PendingSprite.colour = colour;
     }
     std::uint32_t Pixel(int x, int y) {
         if (pixels_.empty()) {
@@ -231,17 +230,17 @@ TEST_F(ShellCoreSpritePipeline, GraphicNumbersWithoutASlotDrawNothing) {
         SetSprite(0, 10, 10, 0, 0, 10, 10, 0, 1, 1.0f, 0.5f);
         EXPECT_FALSE(DrawPendingSprite());
         for (int gno : {1, 39, 76, 104, 118, 216, 300, 476, 518}) {
-            PendingSprite.GNo = gno;
+            PendingSprite.gno = gno;
             EXPECT_FALSE(DrawPendingSprite()) << gno;
         }
-        PendingSprite.GNo = 517;          // the last of the 512 set
+        PendingSprite.gno = 517;          // the last of the 512 set
         EXPECT_TRUE(DrawPendingSprite());
-        PendingSprite.GNo = 75;           // D075 by its short number
+        PendingSprite.gno = 75;           // D075 by its short number
         EXPECT_TRUE(DrawPendingSprite());
-        PendingSprite.GNo = 1;            // a site with a fixed slot only needs a non-zero number
+        PendingSprite.gno = 1;            // a site with a fixed slot only needs a non-zero number
         EXPECT_TRUE(DrawPendingSprite(112));
-        PendingSprite.GNo = 401;
-        PendingSprite.Scale = 0.0f;       // no size: nothing to draw, and no division by zero
+        PendingSprite.gno = 401;
+        PendingSprite.scale = 0.0f;       // no size: nothing to draw, and no division by zero
         EXPECT_FALSE(DrawPendingSprite());
     };
     RunFrames(1);

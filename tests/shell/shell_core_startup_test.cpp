@@ -1,9 +1,10 @@
 // Start-up and shut-down: their order as the trace log tells it, the device
 // callbacks' codes, and the folder and files a fresh installation lacks.
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "shell/frame.h"
 #include "shell/save_slots.h"
 #include "shell/settings_files.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -152,7 +153,7 @@ TEST_F(ShellCoreStartUp, EveryDeviceResetLogsAgainButTheFirstLossOnlyOnce) {
 TEST_F(ShellCoreStartUp, ADeviceLossUnderTheSettingsScreenLeavesTheMenu) {
     StartGame();
     RunFrames(2);
-    MenuFlowState.SettingsOpen = 1;
+    MenuFlowState.settingsOpen = 1;
     PlayerFigureShown = 1;
     ASSERT_TRUE(plat::FrameworkChangeDevice(800, 600, true));
     EXPECT_EQ(PhaseChangeRequest, 1);

@@ -1,9 +1,10 @@
 // The trace log: its header, the event lines and the entries of the other
 // codes, and how the file is created and appended to.
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/player.h"
 #include "core/residency.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
+#include "core/trace_log.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>

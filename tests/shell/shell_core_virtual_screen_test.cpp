@@ -1,7 +1,7 @@
 // The mapping of the 1024 x 768 virtual screen onto back buffers of other
 // sizes, and what it does to a drawn frame.
+#include "core/sprite_draw.h"
 #include "shell/frame.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // and damaged files, and the clean-up.
 #include "shell/sound_bank.h"
 
+#include "core/game_flow.h"
 #include "platform/headless.h"
 #include "shell/boot.h"
-#include "shell/shell_state.h"
 #include "shell/trace_codes.h"
 #include "shell/wav_folder.h"
 #include "support/game_harness.h"

@@ -6,16 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "core/game_over.h"
 #include "areas/era00_era01/records.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "platform/common/internal.h"
 #include "shell/graphics.h"
-#include "shell/graphics_tables.h"
+#include "core/texture_tables.h"
 #include "shell/reset.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "support/game_harness.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -70,13 +71,13 @@ TEST_F(StageMenuGameTest, F2GoesToTheMenuSideAndBackToTheSamePlace) {
     }();
     ASSERT_EQ(GameFlow.phase, 902);
     ASSERT_TRUE(RunRecordingPhases(phases, [] { return GameFlow.phase == 0; }, 400));
-    EXPECT_EQ(MenuFlowState.Active, 1u);
+    EXPECT_EQ(MenuFlowState.active, 1u);
 
     // The in-game menu opens; then it asks to go back to the stage.
-    RunFramesUntil([] { return MenuFlowState.EnterStep == 4; }, 60);
-    MenuFlowState.EnterStep = 4;
-    MenuFlowState.LeaveStep = 0;
-    MenuFlowState.Active = 1;
+    RunFramesUntil([] { return MenuFlowState.enterStep == 4; }, 60);
+    MenuFlowState.enterStep = 4;
+    MenuFlowState.leaveStep = 0;
+    MenuFlowState.active = 1;
     PhaseChangeRequest = 1;
     ASSERT_TRUE(RunRecordingPhases(phases, [] { return GameFlow.phase == 1; }, 400));
     EXPECT_EQ(phases, (std::vector<std::int32_t>{1, 902, 0, 901, 1}));

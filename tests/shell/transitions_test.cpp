@@ -7,12 +7,15 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/graphics.h"
 #include "shell/save_dir_fixture.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
 
@@ -61,8 +64,8 @@ TEST_F(TransitionTest, StageToMenuAndBackPutsTheHeroineWhereSheWas) {
     EXPECT_EQ(GsFlags[kEra01Set], kGraphicAbsent);
     EXPECT_EQ(TextureFlags[49], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kGsMenu], kGraphicLoaded);
-    EXPECT_EQ(MenuFlowState.Active, 1u);
-    EXPECT_EQ(MenuFlowState.EnterStep, 1u);
+    EXPECT_EQ(MenuFlowState.active, 1u);
+    EXPECT_EQ(MenuFlowState.enterStep, 1u);
     EXPECT_EQ(MessageBoxOpen, 0);
     EXPECT_EQ(PlayerTint, 0xFFFFFFFFu);
     EXPECT_EQ(PlayerState.pose, 0);
@@ -85,8 +88,8 @@ TEST_F(TransitionTest, StageToMenuAndBackPutsTheHeroineWhereSheWas) {
     EXPECT_EQ(GsFlags[kGsMenu], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kGsLoading], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kEra01Set], kGraphicLoaded);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 0);
-    EXPECT_EQ(MenuFlowState.HudUpdateOn, 1u);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 0);
+    EXPECT_EQ(MenuFlowState.hudUpdateOn, 1u);
     EXPECT_EQ(HudState.gaugeShown, 1);
     EXPECT_EQ(WalkingEnemyDrawFlags[2], 1);
 
@@ -124,7 +127,7 @@ TEST_F(TransitionTest, LeavingAfterTheEndingSkipsTheMenuPictures) {
     ASSERT_GT(RunToEnd(RunStageToMenu), 0);
     EXPECT_EQ(GsFlags[kGsMenu], kGraphicAbsent);
     EXPECT_EQ(GsFlags[kEra04Set], kGraphicAbsent);
-    EXPECT_EQ(MenuFlowState.Active, 1u);
+    EXPECT_EQ(MenuFlowState.active, 1u);
 }
 
 TEST_F(TransitionTest, WithNoActiveAreaTheStageSideWaits) {

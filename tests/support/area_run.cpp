@@ -3,6 +3,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/save_spots.h"
@@ -10,7 +12,6 @@
 #include "shell/boot.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "shell/wav_folder.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -95,18 +96,18 @@ void AreaRun::StartFromSlot(std::function<void()> setWords) {
 }
 
 void AreaRun::ContinueFromTitle() {
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 2000))
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 2000))
         << "the title never came up";
     // Continue, then slot 1 (the first row) with Enter.
     Press(VK_RIGHT);
     RunFrames(1);
     Release(VK_RIGHT);
-    ASSERT_EQ(TitleScreenState.Cursor, 2);
+    ASSERT_EQ(TitleScreenState.cursor, 2);
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200))
         << "no load screen (boot step " << GameFlow.bootStep << ", load step " << TitleLogoState.loadStep << ")";
     RunFrames(2);
-    ASSERT_EQ(SaveScreenState.ChosenSlot, 1u);
+    ASSERT_EQ(SaveScreenState.chosenSlot, 1u);
     ASSERT_EQ(EnterConfirmState, 1) << "the load screen does not take Enter";
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600)) << "the slot never reached the stage";

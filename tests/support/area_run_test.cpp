@@ -2,8 +2,10 @@
 // where the slot says, and the driver walks, reads lines and answers.
 #include <gtest/gtest.h>
 
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -70,14 +72,14 @@ TEST_F(AreaRunTest, EnterIsGivenOnlyWhileALineWaits) {
 TEST_F(AreaRunTest, AScriptedNoAnswersTheQuitPrompt) {
     ASSERT_NO_FATAL_FAILURE(StartFromSlot(StartInTheField));
     Tap(VK_F2);
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.IntroStep == 6; }, 800));
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.introStep == 6; }, 800));
     // To the quit entry and into it.
-    for (int i = 0; i < 6 && MenuFlowState.Cursor < 6; ++i) {
+    for (int i = 0; i < 6 && MenuFlowState.cursor < 6; ++i) {
         Press(VK_RIGHT);
         RunFrames(1);
         Release(VK_RIGHT);
     }
-    ASSERT_EQ(MenuFlowState.Cursor, 6u);
+    ASSERT_EQ(MenuFlowState.cursor, 6u);
     Tap(VK_RETURN);
     // The answer is pressed until the prompt takes it.
     AnswerNo();

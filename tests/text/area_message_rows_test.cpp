@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "areas/era04_encounters/records.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "message_rows.h"
-#include "shell/shell_state.h"
 
 namespace {
 

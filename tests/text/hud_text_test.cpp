@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
+#include "core/sprite_draw.h"
 #include "text/hud_text.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -14,7 +15,7 @@ namespace {
 class HudTextTest : public TextScreenTest {
 protected:
     void ShowHud() {
-        MenuFlowState.HudUpdateOn = 0;   // the words below stand as set
+        MenuFlowState.hudUpdateOn = 0;   // the words below stand as set
         HudState.shown = 1;
         HudState.hpTextState = 1;
         HudState.expTextState = 1;
@@ -109,7 +110,7 @@ TEST_F(HudTextTest, StatesHideLinesAndHintsSeparately) {
 TEST_F(HudTextTest, HpDropTurnsTheHpLineRedForATenthOfASecond) {
     Begin();
     ShowHud();
-    MenuFlowState.HudUpdateOn = 1;
+    MenuFlowState.hudUpdateOn = 1;
     RunFrames(20);   // the first update's gain flash passes
     DrawFrame();
     ExpectColour(Find("HP"), 1, 1, 1, 1);

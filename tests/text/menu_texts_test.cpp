@@ -2,11 +2,10 @@
 // game-over narration, and the Enter handshake the pass arms and disarms.
 #include <gtest/gtest.h>
 
-#include "core/game_over.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
@@ -106,9 +105,9 @@ TEST_F(MenuTextsTest, LoadPromptWithoutSaveFilesSaysNoDataAndRefusesEnter) {
     BeginMenuSide();
     SaveSpotFlag = 1;
     SlotSummaryShown = 1;
-    SaveScreenState.ChosenSlot = 2;
-    SaveScreenState.CursorRow = 2;
-    SaveScreenState.SlotPromptShown = 1;
+    SaveScreenState.chosenSlot = 2;
+    SaveScreenState.cursorRow = 2;
+    SaveScreenState.slotPromptShown = 1;
     EnterConfirmState = 1;
     DrawFrame();
     // No slot file in this folder: every slot reads as holding no data.
@@ -126,7 +125,7 @@ TEST_F(MenuTextsTest, LoadPromptFollowsTheSpotFlagAndNoSlotLeavesEnterAlone) {
     LoadSummaryLatch = 1;   // summaries already read
     SaveSummaries[1] = Summary(2026, 90);
     SlotSummaryShown = 1;
-    SaveScreenState.ChosenSlot = 1;
+    SaveScreenState.chosenSlot = 1;
 
     SaveSpotFlag = 1;
     DrawFrame();
@@ -138,7 +137,7 @@ TEST_F(MenuTextsTest, LoadPromptFollowsTheSpotFlagAndNoSlotLeavesEnterAlone) {
     ExpectDrawAt(Find("ここでは、\nよみこめないよ。"), 180, 340);
     EXPECT_EQ(EnterConfirmState, 0);
 
-    SaveScreenState.ChosenSlot = 0;
+    SaveScreenState.chosenSlot = 0;
     EnterConfirmState = 2;
     DrawFrame();
     EXPECT_TRUE(FindAll("よみこ").empty());
@@ -150,8 +149,8 @@ TEST_F(MenuTextsTest, SlotSummariesInTheirRowsWithTheCursorRowInBlack) {
     SaveSummaries[1] = Summary(2026, 99);
     SaveSummaries[2] = Summary(kErasedSlotYear, 0);
     SaveSummaries[3] = Summary(2027, 5);
-    SaveScreenState.SlotPromptShown = 1;
-    SaveScreenState.CursorRow = 2;
+    SaveScreenState.slotPromptShown = 1;
+    SaveScreenState.cursorRow = 2;
     DrawFrame();
 
     const auto* date1 = Find("　　　　　   2026年 12月  7日 10:  5:  9");
@@ -172,14 +171,14 @@ TEST_F(MenuTextsTest, SlotSummariesInTheirRowsWithTheCursorRowInBlack) {
 TEST_F(MenuTextsTest, SavePromptReadsTheSlotsAgainAfterASave) {
     BeginMenuSide();
     SaveSpotFlag = 1;
-    SaveScreenState.SaveSummaryShown = 1;
-    SaveScreenState.SaveSummaryRead = 0;
-    SaveScreenState.SlotPromptShown = 1;
-    SaveScreenState.CursorRow = 1;
+    SaveScreenState.saveSummaryShown = 1;
+    SaveScreenState.saveSummaryRead = 0;
+    SaveScreenState.slotPromptShown = 1;
+    SaveScreenState.cursorRow = 1;
     DrawFrame();
     ExpectDrawAt(Find("Enterで、\n保存するよ。"), 180, 340);
     EXPECT_EQ(EnterConfirmState, 1);
-    EXPECT_EQ(SaveScreenState.SaveSummaryRead, 1u);
+    EXPECT_EQ(SaveScreenState.saveSummaryRead, 1u);
     EXPECT_EQ(FindAll("データなし").size(), 3u);
 
     // The save screen saves into slot 1 (the stage as the menu found it)
@@ -188,7 +187,7 @@ TEST_F(MenuTextsTest, SavePromptReadsTheSlotsAgainAfterASave) {
     PlayerState.hp = 77;
     PlayerState.maxHp = 140;
     ASSERT_TRUE(SaveGdata(1));
-    SaveScreenState.SaveSummaryRead = 0;
+    SaveScreenState.saveSummaryRead = 0;
     DrawFrame();
     EXPECT_EQ(FindAll("データなし").size(), 2u);
     EXPECT_EQ(FindAll("Hp     77/    140").size(), 1u);

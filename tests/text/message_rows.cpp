@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/hud.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 namespace {

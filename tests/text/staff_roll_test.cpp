@@ -1,7 +1,7 @@
 // The staff roll over the ending.
 #include <gtest/gtest.h>
 
-#include "shell/shell_state.h"
+#include "core/game_flow.h"
 #include "text/messages/staff_roll_lines.h"
 #include "text/staff_roll.h"
 #include "text/text_state.h"

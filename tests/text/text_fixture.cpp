@@ -1,6 +1,6 @@
 #include "text_fixture.h"
 
-#include "shell/shell_state.h"
+#include "core/game_flow.h"
 #include "text/text_state.h"
 
 void TextScreenTest::Begin(int phase) {

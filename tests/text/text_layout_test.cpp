@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
@@ -54,7 +54,7 @@ class TextLayoutTest : public TextScreenTest {};
 
 TEST_F(TextLayoutTest, HudStringsNeverOverlapForAnyNumberOfDigits) {
     Begin();
-    MenuFlowState.HudUpdateOn = 0;
+    MenuFlowState.hudUpdateOn = 0;
     HudState.shown = 1;
     HudState.hpTextState = 1;
     HudState.expTextState = 1;
@@ -85,8 +85,8 @@ TEST_F(TextLayoutTest, HudStringsNeverOverlapForAnyNumberOfDigits) {
 
 TEST_F(TextLayoutTest, SlotSummaryStringsNeverOverlap) {
     Begin(0);
-    SaveScreenState.SlotPromptShown = 1;
-    SaveScreenState.CursorRow = 2;
+    SaveScreenState.slotPromptShown = 1;
+    SaveScreenState.cursorRow = 2;
     // Two-digit fields at their widest, play time of four-digit hours, values
     // of seven digits: the longest lines the formats make for a real save.
     SaveSummaryRecord widest;

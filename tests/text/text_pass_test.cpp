@@ -6,11 +6,11 @@
 #include <iterator>
 #include <string>
 
+#include "core/game_clock.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/frame.h"
 #include "shell/keyboard.h"
-#include "shell/shell_state.h"
 #include "text/messages/area_texts.h"
 #include "text/text_pass.h"
 #include "text/text_state.h"

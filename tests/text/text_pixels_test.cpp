@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_over.h"
 #include "core/hud.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
+#include "text/game_over.h"
 #include "text/menu_state.h"
 #include "text_fixture.h"
 
@@ -48,7 +47,7 @@ protected:
 TEST_F(TextPixelsTest, HudNumbersAreDrawnTopLeft) {
     Begin(1);
     RunFrames(3);
-    MenuFlowState.HudUpdateOn = 1;
+    MenuFlowState.hudUpdateOn = 1;
     PlayerState.maxHp = 180;
     PlayerState.hp = 152;
     PlayerState.exp = 2480;

@@ -1,5 +1,6 @@
 // The Era04 scenery sheets: every piece the stage's lists cut lies inside its
-// picture and holds a figure, and nothing is drawn outside the pieces.
+// picture and holds a figure, and nothing is drawn outside the pieces (the
+// entrance plants' sheet also holds Era03's pieces).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -10,6 +11,7 @@
 #include "areas/era04_stage/scenery_pieces.h"
 #include "areas/finale/ending_frames.h"
 #include "tools/art/canvas.h"
+#include "tools/art/cell_registry.h"
 #include "tools/art/picture_art.h"
 #include "tools/picture_catalogue.h"
 
@@ -31,6 +33,10 @@ std::map<int, std::vector<SpriteRect>> Pieces() {
         cuts[era04_pieces::kHallCSheet].push_back({94 * code + 222, 643, 94 * code + 313, 702});
         cuts[era04_pieces::kHallCSheet].push_back({94 * code + 222, 704, 94 * code + 313, 797});
     }
+    // The entrance plants' sheet also holds what Era03's field cuts from it:
+    // the creature's pods and stem, its shots, the poles and stakes.
+    for (const art::Cell& c : art::CellsOf(era04_pieces::kEntrancePlants))
+        if (!c.region) cuts[era04_pieces::kEntrancePlants].push_back({c.rect.left, c.rect.top, c.rect.right, c.rect.bottom});
     return cuts;
 }
 

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/draw.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/sprites/field_object_table.h"
-#include "shell/graphics_tables.h"
-#include "shell/shell_state.h"
+#include "core/texture_tables.h"
+#include "shell/draw.h"
 #include "tools/art/arena_rects.h"
 #include "tools/art/canvas.h"
 #include "tools/art/picture_art.h"
@@ -80,11 +80,13 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
     for (int x = 0; x < bridge.width - 1; ++x) gaps += !Lit(bridge, x, deck);
     EXPECT_EQ(gaps, 0) << "the deck at row " << deck << " has gaps";
 
-    // The arena stacks its stand parts into tiers and its stage under its
-    // gate: the tier backs, rails, gate and base have no holes.
+    // The arena stacks its stand parts into tiers, its stage under its gate
+    // and the west door's slabs from its foot to its cap; the approach's
+    // lamps stand on the landing: none of them has holes.
     const art::Canvas arena = Draw(180);
     for (const PictureRect& r : {art::kArenaStandRects[1], art::kArenaStandRects[3], art::kArenaStageRects[0],
-                                 art::kArenaStageRects[1]}) {
+                                 art::kArenaStageRects[1], art::kArenaDoorCap, art::kArenaDoorSlab,
+                                 art::kArenaDoorFoot, art::kApproachLanding}) {
         int holes = 0;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) holes += !Lit(arena, x, y);

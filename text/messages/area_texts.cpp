@@ -3,21 +3,27 @@
 
 namespace {
 
-void DrawTable(const AreaMessageTable& table) {
+void DrawTable(MessageBlock block) {
+    const AreaMessageTable& table = AreaMessageTables[static_cast<int>(block)];
     DrawAreaMessageEntries(table.entries, table.count);
 }
 
 }  // namespace
 
-void DrawEra00Texts() { DrawTable(Era00MessageTable); }
-void DrawEra01Texts() { DrawTable(Era01MessageTable); }
-void DrawEra02Texts() { DrawTable(Era02MessageTable); }
+bool RegisterMessageTable(MessageBlock block, const AreaMessageTable& table) {
+    AreaMessageTables[static_cast<int>(block)] = table;
+    return true;
+}
+
+void DrawEra00Texts() { DrawTable(MessageBlock::Era00); }
+void DrawEra01Texts() { DrawTable(MessageBlock::Era01); }
+void DrawEra02Texts() { DrawTable(MessageBlock::Era02); }
 void DrawEra03Texts() {
-    DrawTable(Era03MessageTable);
-    DrawTable(Era03CampMessageTable);
+    DrawTable(MessageBlock::Era03);
+    DrawTable(MessageBlock::Era03Camp);
 }
 void DrawEra04Texts() {
-    DrawTable(Era04StageMessageTable);
-    DrawTable(Era04EncounterMessageTable);
-    DrawTable(FinaleMessageTable);
+    DrawTable(MessageBlock::Era04Stage);
+    DrawTable(MessageBlock::Era04Encounter);
+    DrawTable(MessageBlock::Finale);
 }

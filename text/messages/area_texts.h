@@ -18,17 +18,17 @@ constexpr AreaMessageTable MessageTableOf(const AreaMessageEntry (&entries)[N]) 
     return AreaMessageTable{entries, N};
 }
 
-// Each area's table is const data in the area's own folder. Era03's block
-// draws the area's table and the camp's; Era04's block draws the stage's, the
+// Each area's table is const data in the area's own folder, which the area
+// hands in when the program starts (areas/*/hooks.cpp). Era03's block draws
+// the area's table and the camp's; Era04's block draws the stage's, the
 // encounters' and the final section's tables, in that order.
-extern const AreaMessageTable Era00MessageTable;
-extern const AreaMessageTable Era01MessageTable;
-extern const AreaMessageTable Era02MessageTable;
-extern const AreaMessageTable Era03MessageTable;
-extern const AreaMessageTable Era03CampMessageTable;
-extern const AreaMessageTable Era04StageMessageTable;
-extern const AreaMessageTable Era04EncounterMessageTable;
-extern const AreaMessageTable FinaleMessageTable;
+enum class MessageBlock : int {
+    Era00, Era01, Era02, Era03, Era03Camp, Era04Stage, Era04Encounter, Finale, Count
+};
+inline AreaMessageTable AreaMessageTables[static_cast<int>(MessageBlock::Count)];
+// Stores an area's table for its block; returns true, so an area can hand it
+// in as it starts.
+bool RegisterMessageTable(MessageBlock block, const AreaMessageTable& table);
 
 void DrawEra00Texts();
 void DrawEra01Texts();

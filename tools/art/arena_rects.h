@@ -1,6 +1,8 @@
-// Rectangles of the arena's pictures as the arena's draw passes and frame
-// tables cut them: the stands, the centre stage, the crowd, the banners and
-// the lift on the arena sheet, and the first opponent's frames on hers.
+// Rectangles of the arena's pictures as the arena's draw passes cut them:
+// the stands, the centre stage, the banners, the door, the lift and the
+// approach's pieces on the arena sheet,
+// and the things on the opponents' sheets (the opponents themselves and the
+// crowd are painted from the game's frame tables through the cell list).
 #pragma once
 
 #include <array>
@@ -15,68 +17,31 @@ constexpr std::array<PictureRect, 4> kArenaStandRects{{
 // The centre stage, its lintel and floor, and the platform's pieces.
 constexpr std::array<PictureRect, 4> kArenaStageRects{{
     {338, 0, 627, 482}, {338, 482, 627, 520}, {0, 387, 253, 472}, {0, 473, 253, 485}}};
-// The crowd: four poses of three kinds of spectator.
-constexpr std::array<PictureRect, 12> kArenaCrowdRects{{
-    {321, 303, 337, 332}, {303, 303, 317, 338}, {280, 303, 303, 338}, {258, 303, 279, 331},
-    {321, 339, 337, 365}, {303, 339, 317, 374}, {280, 339, 303, 374}, {258, 339, 279, 364},
-    {321, 377, 337, 406}, {303, 377, 317, 411}, {280, 377, 303, 411}, {258, 377, 279, 405}}};
-// The four round banners, the lift's platform halves, rail, wheel and
-// latches, its signs and the gate pieces.
+// The four round banners.
 constexpr std::array<PictureRect, 4> kArenaBannerRects{{
     {301, 0, 327, 32}, {301, 34, 327, 64}, {301, 66, 327, 102}, {301, 106, 327, 142}}};
+// The lift that carries the heroine to the arena: a railing half (drawn
+// twice, once mirrored), the beam under them, a wheel, a latch bolt, its two
+// signs, and the two pieces of the gate's bar holder.
 constexpr std::array<PictureRect, 8> kArenaLiftRects{{
     {196, 109, 292, 211}, {59, 94, 290, 108}, {221, 1, 248, 27}, {212, 1, 220, 28},
     {61, 111, 119, 132}, {120, 111, 188, 127}, {0, 132, 20, 159}, {22, 132, 43, 159}}};
-// Resource 181 (D045): the first opponent, one figure per frame.
-constexpr std::array<PictureRect, 33> kRound1OpponentRects{{
-    {0, 0, 49, 136},     {50, 0, 111, 136},    {112, 0, 161, 136},   {162, 0, 271, 121},   {272, 0, 342, 134},
-    {343, 0, 406, 134},  {407, 0, 460, 127},   {461, 0, 525, 120},   {254, 137, 436, 183}, {438, 128, 520, 239},
-    {115, 228, 189, 327}, {0, 228, 113, 331},  {190, 228, 237, 309}, {253, 185, 386, 259}, {243, 290, 367, 333},
-    {387, 240, 496, 267}, {387, 271, 491, 346}, {0, 332, 115, 384},  {116, 328, 214, 399}, {216, 334, 329, 416},
-    {330, 347, 447, 426}, {0, 401, 120, 524},  {121, 419, 285, 518}, {448, 348, 516, 491}, {615, 317, 683, 460},
-    {526, 0, 651, 146},  {517, 310, 615, 425}, {441, 492, 602, 587}, {286, 428, 419, 502}, {286, 503, 440, 559},
-    {288, 560, 419, 585}, {224, 587, 281, 623}, {283, 587, 340, 623}}};
+// The west door's stack: its cap, a slab (drawn four times, a 9-row strip of
+// it once more) and its foot; and the marker pole the tournament raises.
+constexpr PictureRect kArenaDoorCap{253, 0, 294, 11}, kArenaDoorSlab{253, 11, 294, 55},
+    kArenaDoorFoot{253, 56, 294, 74}, kArenaMarkerPole{133, 134, 168, 218};
+// The approach east of the far field's tower: the landing the lamps stand
+// on, a hedge, a clipped tree, and the lamps (unlit, then the lit pair).
+constexpr PictureRect kApproachLanding{46, 35, 253, 92}, kApproachHedge{46, 0, 190, 33},
+    kApproachTree{0, 0, 45, 91};
+constexpr std::array<PictureRect, 3> kApproachLamps{{{0, 93, 13, 131}, {15, 93, 34, 131}, {36, 93, 55, 131}}};
 
-// Resource 184 (D047): the third opponent, one figure per frame.
-constexpr std::array<PictureRect, 72> kRound3OpponentRects{{
-    {0, 0, 59, 146}, {59, 0, 127, 146}, {128, 0, 189, 144}, {190, 0, 245, 144}, {247, 0, 313, 144},
-    {316, 0, 382, 142}, {383, 0, 440, 143}, {441, 0, 525, 120}, {526, 0, 567, 138}, {568, 0, 691, 73},
-    {568, 74, 681, 157}, {795, 46, 857, 50}, {691, 48, 780, 142}, {780, 60, 921, 138}, {914, 0, 1023, 95},
-    {0, 148, 96, 287}, {99, 145, 244, 287}, {245, 145, 345, 289}, {346, 145, 500, 290}, {500, 158, 599, 294},
-    {600, 159, 715, 321}, {719, 143, 816, 270}, {817, 156, 948, 249}, {949, 105, 1011, 249}, {716, 271, 816, 385},
-    {817, 250, 947, 365}, {948, 250, 1015, 391}, {0, 288, 70, 435}, {72, 288, 140, 435}, {141, 289, 212, 433},
-    {214, 290, 320, 439}, {321, 294, 424, 445}, {426, 296, 519, 438}, {522, 322, 616, 448}, {618, 322, 687, 471},
-    {690, 387, 778, 472}, {818, 366, 921, 464}, {0, 436, 79, 558}, {84, 437, 184, 558}, {186, 440, 281, 560},
-    {283, 445, 379, 570}, {380, 445, 480, 565}, {481, 451, 583, 530}, {583, 475, 744, 561}, {745, 475, 851, 566},
-    {853, 465, 946, 535}, {948, 395, 1000, 529}, {0, 559, 190, 603}, {0, 604, 201, 657}, {0, 657, 199, 718},
-    {202, 560, 275, 681}, {277, 573, 361, 661}, {206, 682, 342, 722}, {363, 566, 489, 708}, {491, 563, 660, 644},
-    {661, 567, 751, 659}, {752, 567, 860, 664}, {861, 536, 931, 650}, {932, 536, 1017, 621}, {0, 719, 110, 794},
-    {111, 719, 205, 793}, {207, 723, 324, 760}, {343, 709, 438, 791}, {490, 645, 531, 771}, {540, 645, 638, 750},
-    {641, 660, 728, 750}, {730, 665, 859, 742}, {860, 651, 947, 763}, {540, 752, 702, 776}, {539, 778, 707, 802},
-    {731, 743, 892, 775}, {731, 777, 893, 811}}};
-// ... and the glow of its afterimages.
+// Resource 184 (D047): the glow of the third opponent's afterimages.
 constexpr std::array<PictureRect, 1> kRound3GlowRects{{{964, 753, 1022, 811}}};
-// Resource 185 (D048): the fourth opponent, one figure per frame.
-constexpr std::array<PictureRect, 39> kRound4OpponentRects{{
-    {0, 0, 54, 139}, {56, 0, 109, 140}, {110, 0, 168, 141}, {174, 0, 239, 140}, {240, 0, 307, 139},
-    {308, 0, 373, 148}, {374, 0, 442, 135}, {443, 0, 535, 122}, {536, 0, 612, 90}, {613, 0, 683, 117},
-    {685, 0, 780, 118}, {0, 142, 128, 281}, {129, 142, 188, 285}, {189, 142, 245, 278}, {247, 149, 313, 285},
-    {315, 149, 395, 248}, {395, 136, 532, 188}, {396, 190, 510, 296}, {533, 91, 609, 193}, {662, 118, 781, 233},
-    {510, 194, 608, 313}, {0, 282, 72, 401}, {73, 286, 186, 401}, {187, 286, 318, 418}, {320, 249, 379, 385},
-    {396, 298, 520, 401}, {522, 315, 640, 426}, {662, 234, 790, 373}, {0, 402, 183, 507}, {320, 402, 460, 508},
-    {643, 376, 732, 488}, {0, 508, 74, 646}, {75, 515, 149, 646}, {150, 511, 224, 646}, {225, 509, 289, 646},
-    {291, 509, 365, 646}, {366, 510, 470, 646}, {533, 505, 661, 646}, {662, 510, 828, 646}}};
-// ... and the five pieces of its debris burst.
+// Resource 185 (D048): the five pieces of the fourth opponent's debris burst.
 constexpr std::array<PictureRect, 5> kRound4DebrisRects{{
     {782, 0, 786, 5}, {782, 7, 789, 12}, {782, 14, 790, 20}, {782, 22, 790, 30}, {782, 32, 792, 40}}};
-
-// Resource 182 (D046): the second opponent's flying frames 1..19, one
-// figure each, and the prize she becomes, frames 20..24.
-constexpr std::array<PictureRect, 19> kRound2OpponentRects{{
-    {0, 0, 86, 151},     {87, 0, 256, 151},    {121, 294, 194, 434}, {158, 439, 320, 535}, {0, 495, 150, 555},
-    {0, 441, 140, 494},  {323, 442, 480, 534}, {410, 159, 498, 231}, {277, 299, 360, 399}, {0, 303, 117, 439},
-    {198, 299, 267, 420}, {257, 0, 357, 154},  {360, 0, 473, 154},   {120, 152, 225, 293}, {227, 155, 316, 298},
-    {318, 156, 407, 298}, {0, 153, 118, 301},  {281, 412, 435, 439}, {453, 253, 523, 410}}};
+// Resource 182 (D046): the prize the second opponent becomes.
 constexpr std::array<PictureRect, 5> kRound2PrizeRects{{
     {154, 537, 211, 573}, {224, 537, 284, 573}, {289, 537, 346, 573}, {349, 537, 409, 573}, {413, 537, 470, 573}}};
 

@@ -163,6 +163,171 @@ void RoundBanners(Canvas& c) {
     }
 }
 
+// The west door, a stack of oak slabs bound in iron that the arena lifts as
+// one: the cap, a slab that joins the next one above and below it (its
+// first row is the seam), and the iron-shod foot on the ground.
+constexpr Rgb kIron{74, 76, 86}, kIronLit{120, 124, 136};
+
+void DoorPlanks(Canvas& c, int l, int t, int r, int b) {
+    FillRect(c, l, t, r, b, kTimber);
+    for (int x = l; x < r; x += 10) {
+        FillRect(c, x, t, x + 1, b, kTimberDark);
+        FillRect(c, x + 2, t, x + 3, b, kTimberLit);
+    }
+    FillRect(c, l, t, l + 2, b, kTimberDark);
+    FillRect(c, r - 2, t, r, b, kTimberDark);
+}
+
+void IronBand(Canvas& c, int l, int t, int r, int b) {
+    FillRect(c, l, t, r, b, kIron);
+    FillRect(c, l, t, r, t + 1, kIronLit);
+    for (int x = l + 4; x < r - 2; x += 11) FillDisc(c, float(x) + 0.5f, (t + b) * 0.5f, 1.2f, kIronLit);
+}
+
+void Door(Canvas& c) {
+    const PictureRect cap = kArenaDoorCap, slab = kArenaDoorSlab, foot = kArenaDoorFoot;
+    FillRect(c, cap.left, cap.top, cap.right, foot.bottom, kTransparent);
+    IronBand(c, cap.left, cap.top, cap.right, cap.bottom);
+    FillRect(c, cap.left, cap.bottom - 2, cap.right, cap.bottom, Scale(kIron, 0.7f));
+    DoorPlanks(c, slab.left, slab.top, slab.right, slab.bottom);
+    FillRect(c, slab.left, slab.top, slab.right, slab.top + 1, Scale(kTimberDark, 0.8f));
+    IronBand(c, slab.left, slab.top + 6, slab.right, slab.top + 11);
+    IronBand(c, slab.left, slab.bottom - 12, slab.right, slab.bottom - 7);
+    DoorPlanks(c, foot.left, foot.top, foot.right, foot.bottom);
+    IronBand(c, foot.left, foot.bottom - 8, foot.right, foot.bottom);
+}
+
+// The marker pole the tournament raises out of the ground round by round:
+// a gold knob over a pennant on a banded pole.
+void MarkerPole(Canvas& c) {
+    const PictureRect r = kArenaMarkerPole;
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    const int cx = r.left + 15;
+    FillRect(c, cx - 3, r.top + 10, cx + 3, r.bottom, kTimberDark);
+    FillRect(c, cx - 2, r.top + 10, cx, r.bottom, kTimberLit);
+    for (int y = r.top + 40; y < r.bottom; y += 14) FillRect(c, cx - 3, y, cx + 3, y + 3, kRed);
+    const float flag[] = {float(cx + 3), float(r.top + 14), float(r.right - 1), float(r.top + 22), float(cx + 3),
+                          float(r.top + 31)};
+    FillPolygon(c, flag, 3, kRed);
+    FillDisc(c, float(cx), float(r.top + 7), 6.5f, Scale(kGold, 0.8f));
+    FillDisc(c, float(cx) - 1.5f, float(r.top + 5), 3.0f, kGold);
+}
+
+// The lift: a railing half with a lantern post at its outer end, standing on
+// the deck where the riders' feet are (100 rows down); the beam under the
+// deck, its wheels, the latch bolts that drop into the deck, and the signs
+// on its side (up, then east).
+void LiftHalf(Canvas& c, const PictureRect& r) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    const int deck = r.top + 100, railTop = deck - 42;
+    FillRect(c, r.left, deck - 4, r.right, r.bottom, kTimber);
+    FillRect(c, r.left, deck - 4, r.right, deck - 2, kTimberLit);
+    FillRect(c, r.left, r.bottom - 2, r.right, r.bottom, kTimberDark);
+    FillRect(c, r.left, railTop, r.right, railTop + 5, kTimberLit);
+    FillRect(c, r.left, railTop + 4, r.right, railTop + 6, kTimberDark);
+    for (int x = r.left + 6; x < r.right - 8; x += 10) FillRect(c, x, railTop + 6, x + 3, deck - 4, kTimberDark);
+    FillRect(c, r.left, railTop - 2, r.left + 5, deck - 4, kTimberDark);
+    const int post = r.right - 9;
+    FillRect(c, post, r.top + 16, r.right, deck - 4, kTimberDark);
+    FillRect(c, post + 2, r.top + 16, post + 4, deck - 4, kTimber);
+    FillRect(c, post - 2, r.top + 12, r.right, r.top + 16, kIron);
+    FillDisc(c, float(post) + 4.5f, float(r.top + 7), 5.0f, Rgb{250, 214, 120});
+    FillDisc(c, float(post) + 4.5f, float(r.top + 7), 2.5f, Rgb{255, 246, 210});
+    FillRect(c, post, r.top, r.right, r.top + 2, kIron);
+}
+
+void LiftBeam(Canvas& c, const PictureRect& r) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTimberDark);
+    FillRect(c, r.left, r.top, r.right, r.top + 3, kTimber);
+    for (const int x : {r.left, r.right - 14, (r.left + r.right) / 2 - 7}) {
+        FillRect(c, x, r.top + 3, x + 14, r.bottom, kIron);
+        FillDisc(c, float(x) + 4.0f, float(r.top + 8), 1.3f, kIronLit);
+        FillDisc(c, float(x) + 10.0f, float(r.top + 8), 1.3f, kIronLit);
+    }
+}
+
+void LiftWheel(Canvas& c, const PictureRect& r) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    const float cx = float(r.left + 13), cy = float(r.top + 13);
+    Ring(c, cx, cy, 11.5f, 3.0f, kIron);
+    for (int k = 0; k < 6; ++k) {
+        const float a = float(k) * 3.14159f / 3.0f;
+        Line(c, cx, cy, cx + std::cos(a) * 10.5f, cy + std::sin(a) * 10.5f, 2.0f, kTimberDark);
+    }
+    FillDisc(c, cx, cy, 3.5f, kIronLit);
+    Line(c, cx + 3.0f, cy, cx + 10.5f, cy, 2.0f, kRed);   // one spoke painted, so the turning shows
+}
+
+void LiftLatch(Canvas& c, const PictureRect& r) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    FillRect(c, r.left + 2, r.top + 4, r.right - 2, r.bottom, kIron);
+    FillRect(c, r.left + 2, r.top + 4, r.left + 3, r.bottom, kIronLit);
+    FillRect(c, r.left, r.top, r.right, r.top + 5, kIronLit);
+}
+
+void Sign(Canvas& c, const PictureRect& r, bool up) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTimberDark);
+    FillRect(c, r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, kCloth);
+    const float cx = (r.left + r.right) * 0.5f, cy = (r.top + r.bottom) * 0.5f, h = float(r.bottom - r.top) - 6.0f;
+    if (up) {
+        const float arrow[] = {cx, cy - h / 2, cx + h / 2, cy, cx - h / 2, cy};
+        FillPolygon(c, arrow, 3, kRed);
+        FillRect(c, int(cx - h / 6), int(cy), int(cx + h / 6) + 1, int(cy + h / 2) + 1, kRed);
+    } else {
+        const float arrow[] = {cx + h, cy, cx + h / 4, cy - h / 2, cx + h / 4, cy + h / 2};
+        FillPolygon(c, arrow, 3, kRed);
+        FillRect(c, int(cx - h), int(cy - h / 6), int(cx + h / 4), int(cy + h / 6) + 1, kRed);
+    }
+}
+
+// The holder the gate's bar slides into: an open hook, and the closed clasp.
+void BarHolder(Canvas& c, const PictureRect& r, bool open) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    FillRect(c, r.left, r.top, r.left + 6, r.bottom, kIron);
+    FillRect(c, r.left + 1, r.top, r.left + 2, r.bottom, kIronLit);
+    FillRect(c, r.left, r.bottom - 6, r.right, r.bottom, kIron);
+    if (!open) FillRect(c, r.left, r.top, r.right, r.top + 6, kIron);
+    FillRect(c, r.right - 5, open ? r.bottom - 14 : r.top, r.right, r.bottom, kIron);
+    FillDisc(c, float(r.left) + 3.0f, float(r.top + 5), 1.2f, kIronLit);
+}
+
+// The approach to the lift: a stone landing the two lamps stand on (its top
+// at row 0 of the lamps' feet), a hedge and a clipped tree on the ground.
+void Approach(Canvas& c) {
+    const PictureRect land = kApproachLanding, hedge = kApproachHedge, tree = kApproachTree;
+    Masonry(c, land.left, land.top + 6, land.right, land.bottom, 13, 34, kStone, 185);
+    FillRect(c, land.left, land.top, land.right, land.top + 6, Scale(kStone, 1.12f));
+    FillRect(c, land.left, land.top + 6, land.right, land.top + 8, kStoneDark);
+    FillRect(c, hedge.left, hedge.top, hedge.right, hedge.bottom, kTransparent);
+    const Rgb leaf{70, 132, 64}, leafDark{46, 96, 48}, leafLit{110, 170, 90};
+    FillRect(c, hedge.left, hedge.top + 14, hedge.right, hedge.bottom, leafDark);
+    for (int x = hedge.left + 10; x < hedge.right; x += 18) {
+        FillDisc(c, float(x), float(hedge.top + 14), 10.0f, leaf);
+        FillDisc(c, float(x) - 3.0f, float(hedge.top + 10), 4.0f, leafLit);
+    }
+    FillRect(c, tree.left, tree.top, tree.right, tree.bottom, kTransparent);
+    const float tx = float(tree.left + 22);
+    FillRect(c, int(tx) - 2, tree.top + 40, int(tx) + 3, tree.bottom - 10, kTimberDark);
+    FillDisc(c, tx, float(tree.top + 24), 20.0f, leafDark);
+    FillDisc(c, tx - 1.0f, float(tree.top + 22), 17.0f, leaf);
+    FillDisc(c, tx - 6.0f, float(tree.top + 15), 6.0f, leafLit);
+    const float pot[] = {tx - 12, float(tree.bottom - 11), tx + 12, float(tree.bottom - 11), tx + 9,
+                         float(tree.bottom), tx - 9, float(tree.bottom)};
+    FillPolygon(c, pot, 4, Rgb{176, 96, 62});
+    // The lamps on the landing: dark while the lift waits, lit for the talk.
+    for (std::size_t k = 0; k < kApproachLamps.size(); ++k) {
+        const PictureRect& r = kApproachLamps[k];
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float cx = (r.left + r.right) * 0.5f;
+        const bool lit = k > 0;
+        FillRect(c, int(cx) - 1, r.top + 12, int(cx) + 2, r.bottom, kIron);
+        FillRect(c, int(cx) - 4, r.bottom - 3, int(cx) + 5, r.bottom, kIron);
+        if (lit) FillDisc(c, cx, float(r.top + 7), 9.0f, Rgb{250, 220, 130});
+        FillRect(c, int(cx) - 4, r.top + 2, int(cx) + 5, r.top + 12, kIron);
+        FillRect(c, int(cx) - 3, r.top + 4, int(cx) + 4, r.top + 11, lit ? Rgb{255, 244, 190} : Rgb{96, 92, 84});
+    }
+}
+
 }  // namespace
 
 bool HasArenaStandArt(int resourceId) { return resourceId == kArenaSheet; }
@@ -181,6 +346,18 @@ void DrawArenaStandArt(Canvas& c, const PictureInfo& info) {
     GateCrown(c, {0, 219, 247, 301}, 35, 146);    // over the west gate's column (O + 50 .. O + 153)
     GateCrown(c, {0, 303, 246, 385}, 100, 211);   // over the east gate's column, mirrored at the gate
     RoundBanners(c);
+    Door(c);
+    MarkerPole(c);
+    const auto& lift = kArenaLiftRects;   // half, beam, wheel, latch, signs, bar holder
+    LiftHalf(c, lift[0]);
+    LiftBeam(c, lift[1]);
+    LiftWheel(c, lift[2]);
+    LiftLatch(c, lift[3]);
+    Sign(c, lift[4], true);
+    Sign(c, lift[5], false);
+    BarHolder(c, lift[6], true);
+    BarHolder(c, lift[7], false);
+    Approach(c);
 }
 
 }  // namespace art

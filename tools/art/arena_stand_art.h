@@ -3,7 +3,10 @@
 // roof down to the ground, and the centre stage, a tall gate from the top of
 // the screen down to its base, with the platform that is lowered inside it.
 // Every part is painted edge to edge, so the stacked columns stand as one
-// solid structure.
+// solid structure. Also the sheet's other pieces: the west door's slabs, the
+// marker pole, the round banners, the lift with its railing, beam, wheels,
+// latches and signs, the gate's bar holder, and the approach east of the far
+// field's tower (its landing, lamps, hedge and clipped tree).
 #pragma once
 
 #include "tools/art/canvas.h"

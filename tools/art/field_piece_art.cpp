@@ -1,13 +1,14 @@
 #include "tools/art/field_piece_art.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace art {
 
 namespace {
 
-constexpr int kBridge = 154, kBracket = 155, kWater = 156;
+constexpr int kBridge = 154, kBracket = 155, kWater = 156, kMushroomShop = 160;
 
 constexpr Rgb kPlank{150, 106, 64}, kPlankLit{186, 138, 86}, kPlankDark{96, 64, 38}, kRope{196, 176, 128},
     kStone{150, 142, 130}, kStoneDark{104, 98, 90};
@@ -70,10 +71,66 @@ void Water(Canvas& c) {
     FillRect(c, 0, 78, c.width, c.height, Rgb{44, 100, 168});
 }
 
+// The mushroom seller's shop behind the spot where he bars the way to his
+// mushroom field: a house shaped like a mushroom, its red cap over a cream
+// stem with a door and a window, a signboard with a mushroom on it and small
+// mushrooms at its foot. The stage draws it from y 383, so the ground (y 640)
+// is its row 257; its foot goes on to the bottom, under the ground's edge.
+void MushroomShop(Canvas& c) {
+    const int ground = 640 - 383;
+    const Rgb stem{236, 222, 188}, stemShade{204, 186, 150}, cap{196, 54, 46}, capDark{150, 36, 34},
+        spot{248, 240, 226}, wood{130, 86, 50}, woodDark{86, 56, 32}, glass{250, 226, 140};
+    // The cap's dome first, its lower half cleared again: the stem stands in it.
+    FillEllipse(c, 128.0f, 118.0f, 126.0f, 112.0f, capDark);
+    FillEllipse(c, 128.0f, 114.0f, 121.0f, 106.0f, cap);
+    for (const auto& [x, y, r] : {std::array<float, 3>{70, 52, 16}, {128, 30, 13}, {184, 58, 18},
+                                  {110, 88, 11}, {226, 98, 9}, {30, 96, 9}, {156, 96, 8}})
+        FillEllipse(c, x, y, r, r * 0.8f, spot);
+    FillRect(c, 0, 118, c.width, c.height, kTransparent);
+    // The stem: a little wider at its foot.
+    const float wall[] = {70.0f, 118.0f, 188.0f, 118.0f, 204.0f, float(c.height), 54.0f, float(c.height)};
+    FillPolygon(c, wall, 4, stem);
+    const float shade[] = {170.0f, 118.0f, 188.0f, 118.0f, 204.0f, float(c.height), 184.0f, float(c.height)};
+    FillPolygon(c, shade, 4, stemShade);
+    // The door with a round top, and its knob and step.
+    FillRect(c, 108, 196, 148, ground, woodDark);
+    FillEllipse(c, 128.0f, 196.0f, 20.0f, 16.0f, woodDark);
+    FillRect(c, 111, 198, 145, ground, wood);
+    FillEllipse(c, 128.0f, 198.0f, 17.0f, 13.0f, wood);
+    for (int x = 119; x < 145; x += 9) FillRect(c, x, 190, x + 1, ground, woodDark);
+    FillDisc(c, 139.0f, 228.0f, 2.0f, Rgb{230, 196, 90});
+    FillRect(c, 100, ground - 3, 156, c.height, Rgb{150, 142, 130});
+    // A round window, lit.
+    FillDisc(c, 84.0f, 172.0f, 15.0f, woodDark);
+    FillDisc(c, 84.0f, 172.0f, 11.5f, glass);
+    FillRect(c, 83, 160, 85, 184, woodDark);
+    FillRect(c, 72, 171, 96, 173, woodDark);
+    // The cap's rim, casting a shadow on the stem.
+    FillRect(c, 70, 132, 188, 138, stemShade);
+    const float rim[] = {2.0f, 114.0f, 254.0f, 114.0f, 236.0f, 132.0f, 20.0f, 132.0f};
+    FillPolygon(c, rim, 4, capDark);
+    // The signboard on a post, with a mushroom painted on it.
+    FillRect(c, 225, 196, 230, ground + 2, woodDark);
+    FillRect(c, 206, 170, 250, 200, woodDark);
+    FillRect(c, 208, 172, 248, 198, Rgb{226, 204, 160});
+    FillEllipse(c, 228.0f, 184.0f, 12.0f, 8.0f, cap);
+    FillRect(c, 215, 184, 242, 190, Rgb{226, 204, 160});
+    FillRect(c, 225, 184, 232, 194, stem);
+    FillDisc(c, 223.0f, 180.0f, 2.0f, spot);
+    // Small mushrooms at the foot.
+    for (const auto& [x, r] : {std::array<float, 2>{22, 9}, {40, 6}, {238, 7}, {252, 5}}) {
+        FillRect(c, int(x - r * 0.35f), int(float(ground) - r * 1.2f), int(x + r * 0.35f) + 1, ground + 1, stem);
+        FillEllipse(c, x, float(ground) - r * 1.2f, r, r * 0.7f, cap);
+        FillRect(c, int(x - r), int(float(ground) - r * 1.2f) + 1, int(x + r) + 1, int(float(ground) - r * 0.5f),
+                 kTransparent);
+        FillRect(c, int(x - r * 0.35f), int(float(ground) - r * 1.2f) + 1, int(x + r * 0.35f) + 1, ground + 1, stem);
+    }
+}
+
 }  // namespace
 
 bool HasFieldPieceArt(int resourceId) {
-    return resourceId == kBridge || resourceId == kBracket || resourceId == kWater;
+    return resourceId == kBridge || resourceId == kBracket || resourceId == kWater || resourceId == kMushroomShop;
 }
 
 void DrawFieldPieceArt(Canvas& c, const PictureInfo& info) {
@@ -81,6 +138,7 @@ void DrawFieldPieceArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kBridge) Bridge(c);
     if (info.id == kBracket) Bracket(c);
     if (info.id == kWater) Water(c);
+    if (info.id == kMushroomShop) MushroomShop(c);
 }
 
 }  // namespace art

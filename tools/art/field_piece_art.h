@@ -1,6 +1,7 @@
 // The field's river crossing: the bridge the heroine walks over at the
 // height of the banks, the stone bracket that carries its east end out of
-// the bank, and the water far below, whose animated tiles show its ripples.
+// the bank, and the water far below, whose animated tiles show its ripples;
+// and the mushroom seller's shop where he bars the way.
 #pragma once
 
 #include "tools/art/canvas.h"

@@ -6,6 +6,7 @@
 #include "tools/art/stage_backdrop_art.h"
 #include "tools/art/arena_stand_art.h"
 #include "tools/art/field_piece_art.h"
+#include "tools/art/figure_art.h"
 #include "tools/art/sprite_table_art.h"
 #include "tools/art/table_piece_art.h"
 #include "areas/era03/arena_sheets.h"
@@ -30,6 +31,7 @@ namespace art {
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
+constexpr int kEra03FieldPiecesSheet = 188;
 
 // ------------------------------------------------------------ palettes --
 
@@ -456,51 +458,19 @@ const std::array<PictureRect, 1> kGaugeTenthFill{kGaugeTenthFillRect};
 const std::array<PictureRect, 1> kLoadingFirst{kLoadingFirstPanelRect};
 const std::array<PictureRect, 1> kLoadingSecond{kLoadingSecondPanelRect};
 
-// Encounter A's sheet: its body frames, frames of their own, layers, the
-// pieces' spin frames by size row and the end's beams.
-constexpr auto kEncounterARects = [] {
+// Encounter A's sheet: the pieces' spin frames by size row (the figure's
+// own cells are painted from the cell list).
+constexpr auto kEncounterAPieceRects = [] {
     namespace a = encounter_a_frames;
-    constexpr std::size_t n = std::size(a::kFrames) + std::size(a::kOwnFrames) + std::size(a::kLayers) +
-                              std::size(a::kPieceRows) * std::size(a::kPieceColumns) + std::size(a::kBeams);
-    std::array<PictureRect, n> out{};
+    std::array<PictureRect, std::size(a::kPieceRows) * std::size(a::kPieceColumns)> out{};
     std::size_t i = 0;
-    auto put = [&](const a::Rect& r) { out[i++] = PictureRect{r.left, r.top, r.right, r.bottom}; };
-    for (const auto& f : a::kFrames) put(f.src);
-    for (const auto& r : a::kOwnFrames) put(r);
-    for (const auto& l : a::kLayers) put(l.src);
     for (const auto& row : a::kPieceRows)
-        for (const auto& col : a::kPieceColumns) put({col[0], row.top, col[1], row.bottom});
-    for (const auto& r : a::kBeams) put(r);
+        for (const auto& col : a::kPieceColumns) out[i++] = PictureRect{col[0], row.top, col[1], row.bottom};
     return out;
 }();
 
-// The boss sheet: each body pose once (the facing rows of a pose share its
-// picture unless it has one per facing), then the sword, rays, overlays,
-// glow, flashes, streaks and shards, then the crystal fragments.
-constexpr std::size_t kBossPoseCount = [] {
-    namespace b = boss_frames;
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < std::size(b::kPoses); ++i) {
-        bool seen = false;
-        for (std::size_t j = 0; j < i; ++j)
-            seen = seen || (b::kPoses[j].rect.left == b::kPoses[i].rect.left && b::kPoses[j].rect.top == b::kPoses[i].rect.top);
-        n += seen ? 0 : 1;
-    }
-    return n;
-}();
-constexpr auto kBossBodyRects = [] {
-    namespace b = boss_frames;
-    std::array<PictureRect, kBossPoseCount> out{};
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < std::size(b::kPoses); ++i) {
-        bool seen = false;
-        for (std::size_t j = 0; j < i; ++j)
-            seen = seen || (b::kPoses[j].rect.left == b::kPoses[i].rect.left && b::kPoses[j].rect.top == b::kPoses[i].rect.top);
-        const SpriteRect& r = b::kPoses[i].rect;
-        if (!seen) out[n++] = PictureRect{r.left, r.top, r.right, r.bottom};
-    }
-    return out;
-}();
+// The boss sheet's sword, rays, overlays, glow, flashes, streaks and shards,
+// then the crystal fragments.
 constexpr auto kBossEffectRects = [] {
     namespace b = boss_frames;
     std::array<PictureRect, std::size(b::kCells) + std::size(b::kFragments)> out{};
@@ -510,17 +480,14 @@ constexpr auto kBossEffectRects = [] {
     return out;
 }();
 
-// The ending sheet: her strike poses (slot 0), the strike's effects and the
-// shatter cloud's points, the figure's 36 pieces, and the little one.
+// The ending sheet: the strike's effects and the shatter cloud's points.
 template <class Pick>
 constexpr std::size_t CountEndingCells(Pick pick) {
     std::size_t n = 0;
     for (const auto& c : ending_frames::kSlotCells) n += pick(c.slot) ? 1 : 0;
     return n;
 }
-constexpr bool EndingHeroineSlot(std::int32_t slot) { return slot == 0; }
 constexpr bool EndingEffectSlot(std::int32_t slot) { return slot >= 1 && slot <= 4; }
-constexpr bool EndingLittleOneSlot(std::int32_t slot) { return slot == 41; }
 template <std::size_t N, class Pick>
 constexpr std::array<PictureRect, N> EndingCells(Pick pick) {
     std::array<PictureRect, N> out{};
@@ -529,10 +496,6 @@ constexpr std::array<PictureRect, N> EndingCells(Pick pick) {
         if (pick(c.slot)) out[n++] = PictureRect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
     return out;
 }
-constexpr auto kEndingHeroineRects =
-    EndingCells<CountEndingCells(EndingHeroineSlot)>(EndingHeroineSlot);
-constexpr auto kEndingLittleOneRects =
-    EndingCells<CountEndingCells(EndingLittleOneSlot)>(EndingLittleOneSlot);
 constexpr auto kEndingEffectRects = [] {
     constexpr std::size_t effects = CountEndingCells(EndingEffectSlot);
     std::array<PictureRect, effects + std::size(ending_frames::kPointCells)> out{};
@@ -542,25 +505,28 @@ constexpr auto kEndingEffectRects = [] {
     for (const auto& c : ending_frames::kPointCells) out[n++] = PictureRect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
     return out;
 }();
-constexpr auto kEndingPieceRects = [] {
-    std::array<PictureRect, std::size(ending_frames::kPieces)> out{};
-    std::size_t n = 0;
-    for (const auto& p : ending_frames::kPieces) out[n++] = PictureRect{p.rect.left, p.rect.top, p.rect.right, p.rect.bottom};
-    return out;
-}();
 
-// Encounter B's sheet: its body frames, layers and shards, cut at the
-// sheet's edge (923 x 907).
-constexpr auto kEncounterBRects = [] {
+// Encounter B's sheet: the layers that are not the figure's own limbs (its
+// blades, glows, slash and breath) and the shards, cut at the sheet's edge
+// (923 x 907).
+constexpr bool EncounterBThingLayer(const encounter_b_frames::LayerRow& l) {
     namespace b = encounter_b_frames;
-    constexpr std::size_t n = std::size(b::kFrames) + std::size(b::kLayers) + std::size(b::kShardRows);
-    std::array<PictureRect, n> out{};
+    return !(l.tint == b::Tint::Figure || (l.turn == b::Turn::Figure && l.code < 200));
+}
+constexpr auto kEncounterBThingRects = [] {
+    namespace b = encounter_b_frames;
+    constexpr std::size_t layers = [] {
+        std::size_t n = 0;
+        for (const auto& l : b::kLayers) n += EncounterBThingLayer(l) ? 1 : 0;
+        return n;
+    }();
+    std::array<PictureRect, layers + std::size(b::kShardRows)> out{};
     std::size_t i = 0;
     auto put = [&](const b::Rect& r) {
         out[i++] = PictureRect{r.left, r.top, std::min<std::int32_t>(r.right, 923), std::min<std::int32_t>(r.bottom, 907)};
     };
-    for (const auto& f : b::kFrames) put(f.src);
-    for (const auto& l : b::kLayers) put(l.src);
+    for (const auto& l : b::kLayers)
+        if (EncounterBThingLayer(l)) put(l.src);
     for (const auto& r : b::kShardRows) put({b::kShardLeft, r.top, r.right, r.bottom});
     return out;
 }();
@@ -588,22 +554,13 @@ constexpr std::array<PictureRect, N> CellsOf(const Row* rows, int width, int hei
     }
     return out;
 }
-constexpr std::size_t kEnemy3FightPoses = 49;   // then the 18 standing and walking poses
-constexpr auto kArenaBoss1Cells = CellsOf<std::size(kBoss1Frames)>(kBoss1Frames, 769, 668);
 constexpr PictureRect kArenaBoss1BulletCell[] = {
     {kBoss1BulletCell.left, kBoss1BulletCell.top, kBoss1BulletCell.right, kBoss1BulletCell.bottom}};
-constexpr auto kArenaEnemy2Cells = CellsOf<std::size(kEnemy2BodyFrames)>(kEnemy2BodyFrames, 786, 741);
-constexpr auto kArenaEnemy2UpperCells = CellsOf<std::size(kEnemy2UpperCells)>(kEnemy2UpperCells, 786, 741);
-constexpr auto kArenaEnemy2HeldCells = CellsOf<std::size(kEnemy2PlainFrames)>(kEnemy2PlainFrames, 786, 741);
-constexpr auto kArenaEnemy3FightCells = CellsOf<kEnemy3FightPoses>(kEnemy3Frames, 1024, 803);
-constexpr auto kArenaEnemy3StandCells =
-    CellsOf<std::size(kEnemy3Frames) - kEnemy3FightPoses>(kEnemy3Frames + kEnemy3FightPoses, 1024, 707);
 constexpr auto kArenaEnemy3OrbCells = CellsOf<std::size(kEnemy3OrbCells)>(kEnemy3OrbCells, 1024, 803);
 
 // The soldier sheet: a soldier in every frame, a spinning disc in every cell
 // of the disc's rows. Row 4's cells reach past the sheet's foot; only what
 // lies inside is drawn.
-constexpr auto kSoldierFrameCells = CellsOf<std::size(soldier_frames::kFrames)>(soldier_frames::kFrames, 623, 778);
 constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> DiscCellRects() {
     std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> out{};
     std::size_t n = 0;
@@ -614,8 +571,7 @@ constexpr std::array<PictureRect, 3 * std::size(soldier_frames::kDiscRows)> Disc
 constexpr auto kDiscCells = DiscCellRects();
 
 // The cells of the Era03 field's sheets: the creature's parts, shots and
-// stem; the duel opponent's frames and bodies; the fighter's poses and his
-// debris. Cut at their picture's edge like the arena's.
+// stem; the fighter's debris. Cut at their picture's edge like the arena's.
 constexpr PictureRect CutCell(const Era03SheetRect& r, int width, int height) {
     return {r.left, r.top, std::min<int>(r.right, width), std::min<int>(r.bottom, height)};
 }
@@ -628,49 +584,19 @@ constexpr std::array<PictureRect, 45> FieldCreatureCells() {
     out[n] = CutCell(kEra03CreatureStem.src, 424, 330);
     return out;
 }
-// Frames 19..23 lie below the duel sheet's picture and are left out: the
-// duel never shows them.
-constexpr std::size_t kDuelCellsOnSheet = [] {
-    std::size_t n = 0;
-    for (const Era03SheetCell& c : kEra03DuelCells) n += c.src.top < 571;
-    return n;
-}();
-constexpr std::array<PictureRect, kDuelCellsOnSheet + 3> FieldDuelCells() {
-    std::array<PictureRect, kDuelCellsOnSheet + 3> out{};
-    std::size_t n = 0;
-    for (const Era03SheetCell& c : kEra03DuelCells)
-        if (c.src.top < 571) out[n++] = CutCell(c.src, 830, 571);
-    for (const Era03SheetRect& r : kEra03DuelBodyCells) out[n++] = CutCell(r, 830, 571);
-    return out;
-}
-constexpr std::array<PictureRect, std::size(kEra03FighterCells)> FieldFighterCells() {
-    std::array<PictureRect, std::size(kEra03FighterCells)> out{};
-    for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutCell(kEra03FighterCells[i].src, 740, 631);
-    return out;
-}
 constexpr std::array<PictureRect, 5> FieldDebrisCells() {
     std::array<PictureRect, 5> out{};
     for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutCell(kEra03DebrisCells[i].src, 740, 631);
     return out;
 }
 constexpr auto kFieldCreatureCells = FieldCreatureCells();
-constexpr auto kFieldDuelCells = FieldDuelCells();
-constexpr auto kFieldFighterCells = FieldFighterCells();
 constexpr auto kFieldDebrisCells = FieldDebrisCells();
 
-// Resource 178 (D042): the far field's encounter sheet: its three small
-// actors, their shots, pieces and bombs, and the scenery round the idle spot,
+// Resource 178 (D042): the far field's encounter sheet: the shots, pieces
+// and bombs of its three small actors, and the scenery round the idle spot,
 // the perch tiles and the tower with its floors and doors.
-constexpr PictureRect kEncounterActorRects[] = {
-    {78, 95, 97, 131},   {99, 113, 122, 135}, {125, 113, 151, 135}, {78, 136, 97, 156},  {98, 136, 117, 156},
-    {28, 157, 48, 177},  {0, 157, 27, 177},   {78, 157, 96, 179},   {49, 157, 75, 179},  {97, 157, 116, 177},
-    {117, 157, 136, 177}, {30, 182, 50, 202}, {0, 178, 29, 202},    {82, 184, 101, 207}, {51, 180, 81, 206},
-    {103, 181, 122, 204}, {123, 181, 142, 204}, {154, 138, 169, 158}, {154, 159, 169, 181}, {106, 208, 125, 228},
-    {126, 208, 145, 228}, {15, 207, 32, 234}, {0, 213, 14, 234},    {48, 207, 65, 235},  {33, 213, 47, 235},
-    {170, 138, 185, 158}, {170, 159, 185, 181}, {66, 208, 85, 228}, {86, 208, 105, 228},
-};
 constexpr PictureRect kEncounterMissileRects[] = {
-    {137, 157, 146, 165}, {145, 208, 156, 220}, {145, 221, 156, 233}, {143, 183, 156, 190}, {143, 191, 158, 198},
+    {137, 157, 146, 165}, {140, 160, 144, 164}, {145, 208, 156, 220}, {145, 221, 156, 233}, {143, 183, 156, 190}, {143, 191, 158, 198},
 };
 constexpr PictureRect kEncounterPropRects[] = {
     {0, 0, 30, 94},       {32, 0, 65, 94},      {68, 0, 103, 94},     {103, 0, 188, 5},     {105, 6, 186, 20},
@@ -679,43 +605,11 @@ constexpr PictureRect kEncounterPropRects[] = {
     {189, 0, 292, 258},   {0, 237, 75, 262},    {98, 237, 145, 281},  {78, 229, 97, 264},   {107, 91, 126, 111},
     {153, 114, 176, 136}, {123, 122, 135, 136},
 };
-// Encounter C's two figure sheets: the clerk's and the figure's poses, the
-// shop's things and the flash on sheet 69 (594 x 442), the heroine's poses
-// there too; the figure's true shape on sheet 70 (1009 x 931).
+// Encounter C's shop things and the flash on sheet 69 (594 x 442).
 namespace ec = encounter_c_frames;
 constexpr PictureRect CutC(const ec::Rect& r, int width, int height) {
     return {r.left, r.top, std::min<int>(r.right, width), std::min<int>(r.bottom, height)};
 }
-constexpr std::size_t CountCCells(int sheet) {
-    std::size_t n = 0;
-    for (const ec::Cell& c : ec::kCells) n += c.sheet == sheet;
-    for (const ec::Pose& p : ec::kPoses) n += p.sheet == sheet;
-    if (sheet == 70) n += 2 * std::size(ec::kSidedPoses);
-    return n;
-}
-template <int Sheet>
-constexpr auto EncounterCFigureCells() {
-    constexpr int w = Sheet == 69 ? 594 : 1009, h = Sheet == 69 ? 442 : 931;
-    std::array<PictureRect, CountCCells(Sheet)> out{};
-    std::size_t n = 0;
-    for (const ec::Cell& c : ec::kCells)
-        if (c.sheet == Sheet) out[n++] = CutC(c.src, w, h);
-    for (const ec::Pose& p : ec::kPoses)
-        if (p.sheet == Sheet) out[n++] = CutC(p.src, w, h);
-    if constexpr (Sheet == 70)
-        for (const ec::SidedPose& p : ec::kSidedPoses) {
-            out[n++] = CutC(p.right.src, w, h);
-            out[n++] = CutC(p.left.src, w, h);
-        }
-    return out;
-}
-constexpr auto kEncounterC69Cells = EncounterCFigureCells<69>();
-constexpr auto kEncounterC70Cells = EncounterCFigureCells<70>();
-constexpr auto kEncounterCHeroineCells = [] {
-    std::array<PictureRect, std::size(ec::kHeroinePoses)> out{};
-    for (std::size_t i = 0; i < out.size(); ++i) out[i] = CutC(ec::kHeroinePoses[i].src, 594, 442);
-    return out;
-}();
 constexpr auto kEncounterCThings = [] {
     std::array<PictureRect, std::size(ec::kLayers) + 2 + 3 + 1> out{};
     std::size_t n = 0;
@@ -726,7 +620,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 61> kRectSources{{
+const std::array<RectSource, 31> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -737,57 +631,27 @@ const std::array<RectSource, 61> kRectSources{{
     {104, FigureKind::LoadingPanelLit, kLoadingFirst, {}},
     {104, FigureKind::LoadingPanel, kLoadingSecond, {}},
     {104, FigureKind::Letter, kLoadingLetterRects, kLoadingLetters},
-    {117, FigureKind::Walker, kTitleFigureRects, {}},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
-    {180, FigureKind::Prop, kArenaStandRects, {}},
-    {180, FigureKind::Prop, kArenaStageRects, {}},
-    {180, FigureKind::Character, kArenaCrowdRects, {}},
-    {180, FigureKind::Icon, kArenaBannerRects, {}},
-    {180, FigureKind::Prop, kArenaLiftRects, {}},
-    {181, FigureKind::Character, kRound1OpponentRects, {}},
-    {182, FigureKind::Character, kRound2OpponentRects, {}},
     {182, FigureKind::Icon, kRound2PrizeRects, {}},
-    {184, FigureKind::Character, kRound3OpponentRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
-    {185, FigureKind::Character, kRound4OpponentRects, {}},
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
-    {192, FigureKind::Character, kArenaBoss1Cells, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
-    {193, FigureKind::Character, kArenaEnemy2Cells, {}},
-    {193, FigureKind::Character, kArenaEnemy2UpperCells, {}},
-    {193, FigureKind::Heroine, kArenaEnemy2HeldCells, {}},
-    {194, FigureKind::Character, kArenaEnemy3FightCells, {}},
     {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
-    {187, FigureKind::Character, kArenaEnemy3StandCells, {}},
-    {199, FigureKind::Character, kSoldierFrameCells, {}},
     {199, FigureKind::Spinner, kDiscCells, {}},
-    {encounter_a_frames::kSheetResource, FigureKind::Creature, kEncounterARects, {}},
+    {encounter_a_frames::kSheetResource, FigureKind::Prop, kEncounterAPieceRects, {}},
     {encounter_c_parts::kSheetResource, FigureKind::Prop, kServantPartRects, {}},
     {188, FigureKind::Effect, kFieldCreatureCells, {}},
-    {189, FigureKind::Character, kFieldDuelCells, {}},
-    {190, FigureKind::Character, kFieldFighterCells, {}},
     {190, FigureKind::Effect, kFieldDebrisCells, {}},
-    {162, FigureKind::Creature, kArenaFoeRects, {}},
     {162, FigureKind::Prop, kArenaFoePropRects, {}},
-    {164, FigureKind::Character, kTeacherRects, {}},
     {176, FigureKind::Prop, kTurretRects, {}},
     {176, FigureKind::Effect, kTurretShotRects, {}},
-    {161, FigureKind::Character, kGatekeeperRects, {}},
     {178, FigureKind::Prop, kEncounterPropRects, {}},
-    {178, FigureKind::Creature, kEncounterActorRects, {}},
     {178, FigureKind::Effect, kEncounterMissileRects, {}},
-    {encounter_b_frames::kSheetResource, FigureKind::Creature, kEncounterBRects, {}},
-    {ec::kSheet69Resource, FigureKind::Character, kEncounterC69Cells, {}},
-    {ec::kSheet69Resource, FigureKind::Heroine, kEncounterCHeroineCells, {}},
+    {encounter_b_frames::kSheetResource, FigureKind::Effect, kEncounterBThingRects, {}},
     {ec::kSheet69Resource, FigureKind::Effect, kEncounterCThings, {}},
-    {ec::kSheet70Resource, FigureKind::Character, kEncounterC70Cells, {}},
-    {boss_frames::kSheetResource, FigureKind::Character, kBossBodyRects, {}},
     {boss_frames::kSheetResource, FigureKind::Effect, kBossEffectRects, {}},
-    {ending_frames::kSheetResource, FigureKind::Character, kEndingPieceRects, {}},
-    {ending_frames::kSheetResource, FigureKind::Heroine, kEndingHeroineRects, {}},
     {ending_frames::kSheetResource, FigureKind::Effect, kEndingEffectRects, {}},
-    {ending_frames::kSheetResource, FigureKind::Creature, kEndingLittleOneRects, {}},
 }};
 }  // namespace
 
@@ -1117,6 +981,40 @@ void DrawEncounterTowerStone(Canvas& c) {
     FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
 }
 
+// What Era03's field cuts from the creature's sheet besides the creature:
+// long poles, stakes (the shorter cuts are their upper parts), pegs and
+// thick posts, grained along their length; and the seeds the creature shoots.
+void DrawEra03FieldPieces(Canvas& c) {
+    const Rgb wood{150, 104, 60}, dark{96, 64, 36}, light{190, 144, 92};
+    auto bar = [&](const Era03SheetRect& r) {
+        const bool across = r.right - r.left > r.bottom - r.top;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, Solid(wood));
+        if (across) {
+            FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.top + 3, Solid(light));
+            FillRect(c, r.left + 1, r.bottom - 3, r.right - 1, r.bottom - 1, Solid(dark));
+            for (int x = r.left + 9; x < r.right - 4; x += 23) FillRect(c, x, r.top + 3, x + 1, r.bottom - 3, Solid(dark));
+        } else {
+            FillRect(c, r.left + 1, r.top + 1, r.left + 3, r.bottom - 1, Solid(light));
+            FillRect(c, r.right - 3, r.top + 1, r.right - 1, r.bottom - 1, Solid(dark));
+            for (int y = r.top + 9; y < r.bottom - 4; y += 23) FillRect(c, r.left + 3, y, r.right - 3, y + 1, Solid(dark));
+        }
+    };
+    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
+                                     kEra03Posts[2], kEra03Stakes[2]})
+        bar(p.src);
+    // Each post wears an iron cap.
+    for (const Era03FieldPiece& p : kEra03Posts)
+        FillRect(c, p.src.left + 1, p.src.top + 1, p.src.right - 1, p.src.top + 6, Solid(Rgb{110, 110, 120}));
+    for (std::int32_t code : {111, 121, 131, 141}) {
+        const Era03SheetRect r = Era03CreatureCellOf(code).src;
+        const float cx = float(r.left + r.right) * 0.5f, cy = float(r.top + r.bottom) * 0.5f;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        FillDisc(c, cx, cy, float(r.right - r.left) * 0.45f, Solid(Rgb{120, 80, 40}));
+        FillDisc(c, cx - 1.0f, cy - 1.0f, 1.0f, Solid(Rgb{230, 200, 150}));
+    }
+}
+
 }  // namespace
 
 Canvas DrawPicture(const PictureInfo& info) {
@@ -1175,6 +1073,10 @@ Canvas DrawPicture(const PictureInfo& info) {
     // The Era04 scenery sheets are nothing but the stage's pieces.
     if (HasEra04SceneryArt(info.id)) DrawEra04SceneryArt(c, info);
     if (HasCampArt(info.id)) DrawCampArt(c, info);
+    if (info.id == kEra03FieldPiecesSheet) DrawEra03FieldPieces(c);
+    // Every figure over what the pictures' own painters left: one look per
+    // figure in every cell its tables cut.
+    DrawFigureCells(c, info);
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
     if (info.id == 178) DrawEncounterTowerStone(c);

@@ -6,6 +6,7 @@
 #
 #   xvfb-run -n N -s "-screen 0 1024x768x24" tools/screenshots/drive.sh GAMEDIR SLOT ACTIONS OUTDIR
 #
+# SLOT is a save slot file, or "new" for a new game from the title.
 # GAMEDIR is a private copy of the built game folder (one running copy per
 # folder). ACTIONS holds one command a line:
 #   w SECONDS            wait
@@ -23,16 +24,21 @@ set -u
 game=$1; slot=$2; actions=$3; out=$4
 mkdir -p "$out"
 cd "$game"
-cp "$slot" Data/Save/Save01.txt
+mkdir -p Data/Save
+[ "$slot" = new ] || cp "$slot" Data/Save/Save01.txt
 ./quillmarch > "$out/game.log" 2>&1 &
 pid=$!
 sleep 14                      # the logo: no key until it has gone
 wid=$(xdotool search --pid $pid | tail -1)
 xdotool windowactivate --sync "$wid" 2>/dev/null; xdotool windowfocus "$wid" 2>/dev/null
 tap() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
-tap Right; sleep 1            # title: continue
-tap Return; sleep 3
-tap Return; sleep 6           # slot 1
+if [ "$slot" = new ]; then
+  tap Return; sleep 4         # title: new game
+else
+  tap Right; sleep 1          # title: continue
+  tap Return; sleep 3
+  tap Return; sleep 6         # slot 1
+fi
 while read -r cmd rest; do
   set -- $rest
   case $cmd in

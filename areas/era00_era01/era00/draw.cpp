@@ -8,12 +8,12 @@
 #include "areas/era00_era01/era00/sheets.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -41,11 +41,11 @@ plat::Matrix Move(float x, float y) { return plat::MatrixTranslation(x, y, 0.0f)
 plat::Matrix MirrorAbout(float x) { return Mul(Mul(Move(-x, 0.0f), plat::MatrixReflectX()), Move(x, 0.0f)); }
 
 plat::Rect PendingRect() {
-    return plat::Rect{PendingSprite.SrcLeft, PendingSprite.SrcTop, PendingSprite.SrcRight, PendingSprite.SrcBottom};
+    return plat::Rect{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight, PendingSprite.srcBottom};
 }
 
 void DrawPending(int slot, float x, float y, float depth, std::uint32_t colour) {
-    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.PivotX, PendingSprite.PivotY, x, y, depth, colour);
+    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.pivotX, PendingSprite.pivotY, x, y, depth, colour);
 }
 
 // An actor placed at its screen position and mirrored about its own x when
@@ -74,11 +74,11 @@ void DrawTurningActor(void (*setup)(std::int32_t), std::int32_t frame, std::int3
 // stands at (720, 640) of the virtual screen.
 void DrawFlame(std::int32_t frame) {
     if (frame >= 1 && frame <= 3) {
-        PendingSprite.SrcLeft = S::kFlameEdges[frame - 1].left;
-        PendingSprite.SrcRight = S::kFlameEdges[frame - 1].right;
+        PendingSprite.srcLeft = S::kFlameEdges[frame - 1].left;
+        PendingSprite.srcRight = S::kFlameEdges[frame - 1].right;
     }
     plat::SpriteSetTransform(ToScreen(5.0f));
-    const std::int32_t l = PendingSprite.SrcLeft, r = PendingSprite.SrcRight, t = S::kFlameTop, b = S::kFlameBottom;
+    const std::int32_t l = PendingSprite.srcLeft, r = PendingSprite.srcRight, t = S::kFlameTop, b = S::kFlameBottom;
     const std::int32_t shift = S::kFlameLayerShift;
     DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l, t, r, b}, 0.0f, 61.0f, 144.0f, 128.0f, 0.1f, 0xAAFFFFFFu);
     DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l + shift, t, r + shift, b}, 0.0f, 61.0f, 145.0f, 128.0f,
@@ -92,11 +92,11 @@ void DrawGate() {
     constexpr float kGlowCentreX[3] = {71.0f, 71.0f, 73.0f};
     if (g.glowFrame >= 1 && g.glowFrame <= 3) {
         const S::SheetRect& f = S::kGlowFrames[g.glowFrame - 1];
-        PendingSprite.PivotX = kGlowCentreX[g.glowFrame - 1];
-        PendingSprite.PivotY = 295.0f;
-        PendingSprite.SrcLeft = f.left;
-        PendingSprite.SrcRight = f.right;
-        PendingSprite.SrcBottom = f.bottom;
+        PendingSprite.pivotX = kGlowCentreX[g.glowFrame - 1];
+        PendingSprite.pivotY = 295.0f;
+        PendingSprite.srcLeft = f.left;
+        PendingSprite.srcRight = f.right;
+        PendingSprite.srcBottom = f.bottom;
     }
     // Once she has passed, the leaves change which stands in front.
     const float leftLeaf = g.passed == 0 ? 0.3f : 0.1f;
@@ -106,15 +106,15 @@ void DrawGate() {
     DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
                           g.leafColour);
     DrawWithBaseTransform(kGateSheetSlot,
-                          plat::Rect{PendingSprite.SrcLeft, 0, PendingSprite.SrcRight, PendingSprite.SrcBottom},
-                          PendingSprite.PivotX, PendingSprite.PivotY, sx, 600.0f, 0.33f, g.glowColour);
+                          plat::Rect{PendingSprite.srcLeft, 0, PendingSprite.srcRight, PendingSprite.srcBottom},
+                          PendingSprite.pivotX, PendingSprite.pivotY, sx, 600.0f, 0.33f, g.glowColour);
     // The glow's third frame again, faint, over the rest.
     const S::SheetRect& overlay = S::kGlowFrames[2];
-    PendingSprite.PivotX = 73.0f;
-    PendingSprite.PivotY = 295.0f;
-    PendingSprite.SrcLeft = overlay.left;
-    PendingSprite.SrcRight = overlay.right;
-    PendingSprite.SrcBottom = overlay.bottom;
+    PendingSprite.pivotX = 73.0f;
+    PendingSprite.pivotY = 295.0f;
+    PendingSprite.srcLeft = overlay.left;
+    PendingSprite.srcRight = overlay.right;
+    PendingSprite.srcBottom = overlay.bottom;
     DrawWithBaseTransform(kGateSheetSlot, RectOf(overlay), 73.0f, 295.0f, sx, 600.0f, 0.34f, 0x33FFFFFFu);
 
     constexpr float kSparkCentre[4][2] = {{5, 2}, {0, 11}, {0, 7}, {0, 22}};
@@ -123,8 +123,8 @@ void DrawGate() {
     for (int i = 0; i < 2; ++i) {
         if (kinds[i] == 0 || kinds[i] > 4) continue;
         const std::uint32_t k = kinds[i] - 1;
-        PendingSprite.PivotX = kSparkCentre[k][0];
-        PendingSprite.PivotY = kSparkCentre[k][1];
+        PendingSprite.pivotX = kSparkCentre[k][0];
+        PendingSprite.pivotY = kSparkCentre[k][1];
         SetPendingSpriteSource(S::kSparks[k]);
         plat::SpriteSetTransform(Mul(Mul(Rotation(angles[i], 0.0174533), Move(sx, 465.0f)), ToScreen()));
         DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.32f, SceneTint);
@@ -132,8 +132,8 @@ void DrawGate() {
 }
 
 void DrawPracticeMarker() {
-    PendingSprite.PivotX = 90.0f;
-    PendingSprite.PivotY = 19.0f;
+    PendingSprite.pivotX = 90.0f;
+    PendingSprite.pivotY = 19.0f;
     SetPendingSpriteSource(S::kPracticeMarker);
     plat::SpriteSetTransform(
         Mul(Mul(plat::MatrixRotationZ(1.5708f), Move(static_cast<float>(68 - ScrollX), 632.0f)), ToScreen()));
@@ -144,26 +144,26 @@ void DrawPracticeMarker() {
 
 void DrawEra00HomeAreaActors() {
     if (Era00AreaFlag != 1) return;
-    if (A.NpcFrame != 0)
-        DrawStandingActor(SetEra00NpcSprite, A.NpcFrame, A.NpcX, A.NpcY, A.NpcFacing == -1, 0.19f);
-    if (A.ItemShown != 0) {
+    if (A.npcFrame != 0)
+        DrawStandingActor(SetEra00NpcSprite, A.npcFrame, A.npcX, A.npcY, A.npcFacing == -1, 0.19f);
+    if (A.itemShown != 0) {
         plat::SpriteSetTransform(
-            Mul(Mul(Rotation(A.ItemAngle), Move(static_cast<float>(A.ItemX - ScrollX), static_cast<float>(A.ItemY))),
+            Mul(Mul(Rotation(A.itemAngle), Move(static_cast<float>(A.itemX - ScrollX), static_cast<float>(A.itemY))),
                 ToScreen()));
         DrawWithBaseTransform(kActorSheetSlot, RectOf(S::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
     }
-    if (A.ActorBFrame != 0)
-        DrawStandingActor(SetEra00ActorSpriteB, A.ActorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false, 0.19f);
-    if (A.ActorDFrame != 0)
-        DrawTurningActor(SetEra00ActorSpriteD, A.ActorDFrame, A.ActorDAngle, false, A.ActorDX, A.ActorDY,
-                         A.ActorDDepth);
-    if (A.ActorCFrame != 0) DrawStandingActor(SetEra00ActorSpriteC, A.ActorCFrame, A.ActorCX, A.ActorCY, false, 0.2f);
-    if (A.ActorEFrame != 0)
-        DrawTurningActor(SetEra00ActorSpriteE, A.ActorEFrame, A.ActorEAngle, A.ActorEMirror == 1, A.ActorEX,
-                         A.ActorEY, 0.21f);
-    if (A.CloseUpFrame != 0) DrawFlame(A.CloseUpFrame);
-    if (A.ActorAFrame != 0)
-        DrawStandingActor(SetEra00ActorSpriteA, A.ActorAFrame, A.ActorAX, A.ActorAY, A.ActorAMirror == 1, 0.2f);
+    if (A.actorBFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteB, A.actorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false, 0.19f);
+    if (A.actorDFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteD, A.actorDFrame, A.actorDAngle, false, A.actorDX, A.actorDY,
+                         A.actorDDepth);
+    if (A.actorCFrame != 0) DrawStandingActor(SetEra00ActorSpriteC, A.actorCFrame, A.actorCX, A.actorCY, false, 0.2f);
+    if (A.actorEFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteE, A.actorEFrame, A.actorEAngle, A.actorEMirror == 1, A.actorEX,
+                         A.actorEY, 0.21f);
+    if (A.closeUpFrame != 0) DrawFlame(A.closeUpFrame);
+    if (A.actorAFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteA, A.actorAFrame, A.actorAX, A.actorAY, A.actorAMirror == 1, 0.2f);
 }
 
 void DrawEra00GatewayAndPracticeMarker() {

@@ -14,8 +14,8 @@ void SetFrom(const FrameRow (&rows)[N], std::int32_t frame) {
     const FrameRow* row = FindRow(rows, &FrameRow::frame, frame);
     if (row == nullptr) return;
     SetPendingSpriteSource(*row);
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = static_cast<float>(row->pivotY);
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = static_cast<float>(row->pivotY);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // (265, 725).
 #include <iterator>
 
+#include "areas/message_tables.h"
 #include "core/player.h"
 #include "text/messages/area_texts.h"
 

@@ -5,10 +5,10 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -68,9 +68,9 @@ void PetFrameSteps(std::int32_t& frameStage, const std::int32_t (&frames)[3], co
                    std::int32_t nextStage) {
     // Three frames of 0.1 s, each moving the pet by its step as it ends.
     const std::int32_t k = Kick.sub;
-    A.NpcFrame = frames[k];
+    A.npcFrame = frames[k];
     if (Waited(Kick.stamp, 0.1)) {
-        A.NpcX += moves[k];
+        A.npcX += moves[k];
         Kick.sub = k + 1;
         if (Kick.sub == 3) {
             Kick.sub = 0;
@@ -81,20 +81,20 @@ void PetFrameSteps(std::int32_t& frameStage, const std::int32_t (&frames)[3], co
 
 void StartKick() {
     PlayEra00Effect(92);
-    Kick.kickX = A.ItemX;
-    Kick.kickY = A.ItemY;
-    Kick.kickFacing = A.NpcFacing;
+    Kick.kickX = A.itemX;
+    Kick.kickY = A.itemY;
+    Kick.kickFacing = A.npcFacing;
     Kick.stamp = Era00Clock();
 }
 
 // The ball flies from the kick's origin; true once it has landed.
 bool StepKick() {
     const double s = Era00Clock() - Kick.stamp;
-    A.NpcFrame = s >= 1.0 ? 4 : (s >= 0.5 ? 1 : 7);
-    A.ItemX = Kick.kickX + TruncToInt(117.0 * Kick.kickFacing * s);
-    A.ItemY = Kick.kickY - ArcRise(900.0, s);
-    if (A.ItemY >= Kick.kickY + 5) {
-        A.ItemY = Kick.kickY;
+    A.npcFrame = s >= 1.0 ? 4 : (s >= 0.5 ? 1 : 7);
+    A.itemX = Kick.kickX + TruncToInt(117.0 * Kick.kickFacing * s);
+    A.itemY = Kick.kickY - ArcRise(900.0, s);
+    if (A.itemY >= Kick.kickY + 5) {
+        A.itemY = Kick.kickY;
         PlayEra00Effect(9);
         return true;
     }
@@ -160,7 +160,7 @@ std::int32_t RunEra00NpcIdleFrames(std::int32_t arg) {
     constexpr Span kSpans[] = {{2.0, 1}, {2.1, 2}, {2.2, 1}, {2.3, 3}, {2.4, 1}, {2.8, 4}};
     for (const Span& span : kSpans) {
         if (s < span.until) {
-            A.NpcFrame = span.frame;
+            A.npcFrame = span.frame;
             return 0;
         }
     }
@@ -176,16 +176,16 @@ std::int32_t StepEra00NpcWalk(double arg) {
         return Walk.phase;
     }
     if (Walk.phase == 1) {
-        A.NpcFrame = 5;
+        A.npcFrame = 5;
         if (Waited(Walk.stamp, 0.1)) {
             Walk.phase = 2;
-            A.NpcX += 20 * A.NpcFacing;
+            A.npcX += 20 * A.npcFacing;
         }
     } else {
-        A.NpcFrame = 6;
+        A.npcFrame = 6;
         if (Waited(Walk.stamp, 0.1)) {
             Walk.phase = 1;
-            A.NpcX += 20 * A.NpcFacing;
+            A.npcX += 20 * A.npcFacing;
             PlayEra00Effect(18);
         }
     }
@@ -203,11 +203,11 @@ void StepEra00Actor2Walk(std::int32_t phase) {
     constexpr std::int32_t kFrames[7] = {0, 7, 6, 5, 4, 3, 2};
     constexpr std::int32_t kMoves[7] = {0, -29, 0, -21, -36, 0, -29};
     const std::int32_t p = (Walk2.phase >= 1 && Walk2.phase <= 6) ? Walk2.phase : 1;
-    A.ActorBFrame = kFrames[p];
+    A.actorBFrame = kFrames[p];
     if (Waited(Walk2.stamp, p == 6 ? 0.08 : 0.1)) {
         Era03ArenaEnemy3.x += kMoves[p];
         Walk2.phase = p == 6 ? 1 : p + 1;
-        A.ActorBFrame = kFrames[Walk2.phase];
+        A.actorBFrame = kFrames[Walk2.phase];
     }
 }
 
@@ -217,7 +217,7 @@ std::int32_t StepEra00Actor5Hop(std::int32_t arg) {
     if (arg == 0) {
         Hop.phase = 1;
         Hop.stamp = now;
-        Hop.originX = A.ActorEX;
+        Hop.originX = A.actorEX;
         return Hop.phase;
     }
     const std::int32_t dir = arg == 2 ? 1 : -1;
@@ -229,58 +229,58 @@ std::int32_t StepEra00Actor5Hop(std::int32_t arg) {
     auto Angle = [&](double t, double base) {
         return TruncToInt(dir == 1 ? base + 105.0 * t : base - 105.0 * t);
     };
-    A.ActorEMirror = 0;
+    A.actorEMirror = 0;
     if (Hop.phase == 1) {
         const double t = T();
-        A.ActorEFrame = frameOf[1];
-        A.ActorEY = 640;
-        A.ActorEAngle = Angle(t, 30.0);
+        A.actorEFrame = frameOf[1];
+        A.actorEY = 640;
+        A.actorEAngle = Angle(t, 30.0);
         if (t >= 0.1) {
             Hop.phase = 2;
             Hop.stamp = now;
-            Hop.originX = A.ActorEX + 30 * dir;
-            A.ActorEX = Hop.originX;
+            Hop.originX = A.actorEX + 30 * dir;
+            A.actorEX = Hop.originX;
         }
     }
     if (Hop.phase == 2) {
         const double t = T();
-        A.ActorEFrame = frameOf[2];
-        A.ActorEX = Hop.originX + dir * TruncToInt(100.0 * t);
-        A.ActorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
-        A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
-        if (A.ActorEY >= 585) {
+        A.actorEFrame = frameOf[2];
+        A.actorEX = Hop.originX + dir * TruncToInt(100.0 * t);
+        A.actorEY = 550 - TruncToInt(350.0 * t - 350.0 * t * t);
+        A.actorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
+        if (A.actorEY >= 585) {
             Hop.phase = 3;
             Hop.stamp = now;
             PlayEra00Effect(18);
-            A.ActorEX += 10 * dir;
+            A.actorEX += 10 * dir;
         }
     }
     if (Hop.phase == 3) {
         const double t = T();
-        A.ActorEFrame = frameOf[3];
-        A.ActorEY = 640;
-        A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(t, 10.0);
+        A.actorEFrame = frameOf[3];
+        A.actorEY = 640;
+        A.actorEAngle = dir == 1 ? TruncToInt(105.0 * t - 10.0) : Angle(t, 10.0);
         if (t >= 0.2) {
             Hop.phase = 4;
             Hop.stamp = now;
-            Hop.originX = A.ActorEX;
+            Hop.originX = A.actorEX;
         }
     }
     if (Hop.phase == 4) {
         const double t = T();
-        A.ActorEFrame = frameOf[4];
-        A.ActorEX = Hop.originX + dir * TruncToInt(200.0 * t);
-        A.ActorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
-        A.ActorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
+        A.actorEFrame = frameOf[4];
+        A.actorEX = Hop.originX + dir * TruncToInt(200.0 * t);
+        A.actorEY = 550 - TruncToInt(450.0 * t - 450.0 * t * t);
+        A.actorEAngle = dir == 1 ? TruncToInt(105.0 * t - 60.0) : Angle(t, 60.0);
         // Landing goes back to phase 1, whose pose shows from the next call.
-        if (A.ActorEY >= 565) {
+        if (A.actorEY >= 565) {
             Hop.phase = 1;
             Hop.stamp = now;
             PlayEra00Effect(18);
-            A.ActorEX += 40 * dir;
-            A.ActorEFrame = 1;
-            A.ActorEY = 640;
-            A.ActorEAngle = dir == 1 ? -30 : 30;
+            A.actorEX += 40 * dir;
+            A.actorEFrame = 1;
+            A.actorEY = 640;
+            A.actorEAngle = dir == 1 ? -30 : 30;
         }
     }
     return Hop.phase;
@@ -297,14 +297,14 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
         return Kick.stage;
     }
     if (Kick.stage == 1) {
-        A.NpcFrame = 1;
-        A.NpcFacing = 1;
-        A.NpcX = 150;
-        A.NpcY = 640;
-        A.ItemShown = 1;
-        A.ItemX = 300;
-        A.ItemY = 632;
-        A.ItemAngle = 0;
+        A.npcFrame = 1;
+        A.npcFacing = 1;
+        A.npcX = 150;
+        A.npcY = 640;
+        A.itemShown = 1;
+        A.itemX = 300;
+        A.itemY = 632;
+        A.itemAngle = 0;
         RunEra00NpcIdleFrames(0);
         Kick.messageStep = 1;
         NextStage(2);
@@ -325,13 +325,13 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 4) {
         StepEra00NpcWalk(1.0);
-        if (A.NpcX > A.ItemX - 105) {
-            A.NpcX = A.ItemX - 85;
+        if (A.npcX > A.itemX - 105) {
+            A.npcX = A.itemX - 85;
             NextStage(5);
         }
     }
     if (Kick.stage == 5) {
-        A.NpcFrame = 4;
+        A.npcFrame = 4;
         if (Waited(Kick.stamp, 0.1)) {
             StartKick();
             Kick.stage = 6;
@@ -339,7 +339,7 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 6 && StepKick()) NextStage(7);
     if (Kick.stage == 7) {
-        if (A.NpcX < 401) {
+        if (A.npcX < 401) {
             RunEra00NpcIdleFrames(0);
             NextStage(3);
         } else {
@@ -349,29 +349,29 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 8) {
         StepEra00NpcWalk(1.0);
-        if (A.NpcX > 695) {
+        if (A.npcX > 695) {
             NextStage(9);
-            A.NpcX = 735;
+            A.npcX = 735;
         }
     }
     if (Kick.stage == 9) {
         PetFrameSteps(Kick.stage, {8, 9, 10}, {45, 25, 35}, 10);
         if (Kick.stage == 10) {
-            A.NpcFacing = -1;
-            A.NpcFrame = 1;
+            A.npcFacing = -1;
+            A.npcFrame = 1;
             StepEra00NpcWalk(0.0);
             Kick.stamp = Era00Clock();
         }
     }
     if (Kick.stage == 10) {
         StepEra00NpcWalk(1.0);
-        if (A.NpcX < A.ItemX + 105) {
-            A.NpcX = A.ItemX + 85;
+        if (A.npcX < A.itemX + 105) {
+            A.npcX = A.itemX + 85;
             NextStage(11);
         }
     }
     if (Kick.stage == 11) {
-        A.NpcFrame = 4;
+        A.npcFrame = 4;
         if (Waited(Kick.stamp, 0.1)) {
             StartKick();
             Kick.stage = 12;
@@ -383,8 +383,8 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
     }
     if (Kick.stage == 13) {
         StepEra00NpcWalk(1.0);
-        if (A.NpcX < A.ItemX - 100) {
-            A.NpcX = A.ItemX - 120;
+        if (A.npcX < A.itemX - 100) {
+            A.npcX = A.itemX - 120;
             NextStage(14);
         }
     }
@@ -392,15 +392,15 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
         const std::int32_t last = Kick.messageStep >= 3 ? -35 : 0;
         PetFrameSteps(Kick.stage, {8, 9, 10}, {-45, -25, last}, 15);
         if (Kick.stage == 15) {
-            A.NpcFacing = 1;
-            A.NpcFrame = 1;
+            A.npcFacing = 1;
+            A.npcFrame = 1;
             StepEra00NpcWalk(0.0);
         }
     }
     if (Kick.stage == 15) {
         StepEra00NpcWalk(1.0);
-        if (A.NpcX > A.ItemX - 105) {
-            A.NpcX = A.ItemX - 85;
+        if (A.npcX > A.itemX - 105) {
+            A.npcX = A.itemX - 85;
             PlayEra00Effect(114);
             // Its stamp runs on from the walk: the first hold may be short.
             Kick.stage = 16;
@@ -413,12 +413,12 @@ std::int32_t RunEra00NpcKickScene(std::int32_t arg) {
             Kick.messageStep = 4;
         }
         const HoldBeat& b = kHoldBeats[Kick.sub];
-        A.NpcFrame = b.frame;
-        A.ItemShown = b.ball ? 1 : 0;
+        A.npcFrame = b.frame;
+        A.itemShown = b.ball ? 1 : 0;
         if (b.ball) {
-            A.ItemX = A.NpcX + b.dx;
-            A.ItemY = A.NpcY + b.dy;
-            A.ItemAngle = b.angle;
+            A.itemX = A.npcX + b.dx;
+            A.itemY = A.npcY + b.dy;
+            A.itemAngle = b.angle;
         }
         if (Kick.sub < 10) {
             if (Waited(Kick.stamp, b.seconds)) ++Kick.sub;
@@ -469,15 +469,15 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         MessageBoxOpen = 1;
         KeyLeftPressed = 1;
         PlayerState.facing = -1;
-        if (Open.messageFlag == 1 && PlayerState.x < A.NpcX + 362) {
+        if (Open.messageFlag == 1 && PlayerState.x < A.npcX + 362) {
             OpenLine(Prompt, 37, kGeneralVolume);
             Open.messageFlag = 2;
         }
-        if (PlayerState.x < A.NpcX + 162) {
+        if (PlayerState.x < A.npcX + 162) {
             Open.step = 19;
             KeyLeftPressed = 0;
-            A.NpcFrame = 14;
-            A.ItemShown = 0;
+            A.npcFrame = 14;
+            A.itemShown = 0;
         }
     }
     if (Open.messageFlag == 2 && Prompt == 37 && LineRead()) {
@@ -487,10 +487,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         if (Open.step != 18) EventHoldsPlayer = 1;
     }
     if (Open.step == 19) {
-        A.ActorAFrame = 1;
-        A.ActorAX = A.NpcX + 152;
-        A.ActorAY = 640;
-        A.ActorAMirror = 0;
+        A.actorAFrame = 1;
+        A.actorAX = A.npcX + 152;
+        A.actorAY = 640;
+        A.actorAMirror = 0;
         if (Open.messageFlag == 3 && Prompt == 0) {
             OpenLine(Prompt, 2, kGeneralVolume);
             Open.messageFlag = 4;
@@ -507,17 +507,17 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
     }
     if (Open.step == 21) {
         if (Open.sub <= 3) {
-            A.ActorAFrame = Open.sub + 1;
+            A.actorAFrame = Open.sub + 1;
             if (Waited(Open.stamp, 0.1)) ++Open.sub;
         }
         if (Open.sub == 4) {
             Prompt = 0;
-            A.ActorAFrame = 5;
-            A.NpcFrame = 7;
-            A.ItemShown = 1;
-            A.ItemX = A.NpcX + 67;
-            A.ItemY = A.NpcY - 55;
-            A.ItemAngle = 0;
+            A.actorAFrame = 5;
+            A.npcFrame = 7;
+            A.itemShown = 1;
+            A.itemX = A.npcX + 67;
+            A.itemY = A.npcY - 55;
+            A.itemAngle = 0;
             if (Waited(Open.stamp, 2.1)) {
                 OpenLine(Prompt, 4, kGeneralVolume);
                 Open.sub = 5;
@@ -537,11 +537,11 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         if (!stands) {
             StepEra00Actor2Walk(0);
         } else {
-            A.ActorBFrame = 1;
+            A.actorBFrame = 1;
             Era03ArenaEnemy3.x = 700;
         }
         if (Open.sub == 1) {
-            A.ActorAFrame = 6;
+            A.actorAFrame = 6;
             if (Waited(Open.stamp, 0.1)) {
                 Open.sub = 2;
                 Prompt = 5;   // shown while she stares, without an Enter wait
@@ -549,11 +549,11 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             }
         }
         if (Open.sub == 2) {
-            A.ActorAFrame = 7;
+            A.actorAFrame = 7;
             if (Waited(Open.stamp, 0.2)) Open.sub = 3;
         }
         if (Open.sub == 3) {
-            A.ActorAFrame = 8;
+            A.actorAFrame = 8;
             if (stands && AtLeastElapsed(Open.stamp, now, 0.2)) {
                 Open.sub = 4;
                 Open.stamp = now;
@@ -563,12 +563,12 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
             }
         }
         if (Open.sub == 4) {
-            A.ActorBFrame = 8;
-            A.ActorAFrame = 9;
-            A.ItemShown = 0;
-            A.ActorDFrame = 0;
-            A.ActorDX = Era03ArenaEnemy3.x + 64;
-            A.ActorDY = Era03ArenaEnemy3.y - 107;
+            A.actorBFrame = 8;
+            A.actorAFrame = 9;
+            A.itemShown = 0;
+            A.actorDFrame = 0;
+            A.actorDX = Era03ArenaEnemy3.x + 64;
+            A.actorDY = Era03ArenaEnemy3.y - 107;
             if (Waited(Open.stamp, 0.3)) {
                 Open.sub = 5;
                 PlayEra00Sound(120);
@@ -576,47 +576,47 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         }
         // The thrown thing spins a quarter turn every call while it shows.
         if (Open.sub == 5) {
-            A.ActorBFrame = 8;
-            A.ActorDFrame = 1;
-            A.ActorDDepth = 0.2f;
-            A.ActorDAngle += 90;
+            A.actorBFrame = 8;
+            A.actorDFrame = 1;
+            A.actorDDepth = 0.2f;
+            A.actorDAngle += 90;
             if (Waited(Open.stamp, 0.2)) Open.sub = 6;
         }
         if (Open.sub == 6) {
-            A.ActorBFrame = 8;
-            A.ActorDFrame = 2;
-            A.ActorDDepth = 0.2f;
-            A.ActorDAngle += 90;
+            A.actorBFrame = 8;
+            A.actorDFrame = 2;
+            A.actorDDepth = 0.2f;
+            A.actorDAngle += 90;
             if (Waited(Open.stamp, 0.3)) {
-                A.ActorAX -= 53;
-                A.ActorAY -= 79;
+                A.actorAX -= 53;
+                A.actorAY -= 79;
                 Open.sub = 7;
             }
         }
         if (Open.sub == 7) {
-            A.ActorBFrame = 9;
-            A.ActorAFrame = 10;
-            A.ActorDX = Era03ArenaEnemy3.x + 28;
-            A.ActorDY = Era03ArenaEnemy3.y - 88;
-            A.ActorDDepth = 0.18f;
+            A.actorBFrame = 9;
+            A.actorAFrame = 10;
+            A.actorDX = Era03ArenaEnemy3.x + 28;
+            A.actorDY = Era03ArenaEnemy3.y - 88;
+            A.actorDDepth = 0.18f;
             if (Waited(Open.stamp, 0.1)) {
                 Open.step = 24;
-                Open.originX = A.ActorAX - 30;
-                Open.originY = A.ActorAY - 21;
+                Open.originX = A.actorAX - 30;
+                Open.originY = A.actorAY - 21;
                 PlayEra00Effect(18);
-                A.ActorDY = Era03ArenaEnemy3.y - 99;
+                A.actorDY = Era03ArenaEnemy3.y - 99;
                 PlayEra00Sound(121);
             }
         }
     }
     if (Open.step == 24) {
         const double t = 1.5 * (Era00Clock() - Open.stamp);
-        A.ActorAX = Open.originX - TruncToInt(240.0 * t);
-        A.ActorAY = Open.originY - TruncToInt(380.0 * t - 380.0 * t * t);
-        A.ActorDX = Era03ArenaEnemy3.x - TruncToInt(880.0 * t);
-        A.ActorBFrame = 10;
-        A.ActorDAngle += 10;
-        if (A.ActorDX < ScrollX) StopSound(121);
+        A.actorAX = Open.originX - TruncToInt(240.0 * t);
+        A.actorAY = Open.originY - TruncToInt(380.0 * t - 380.0 * t * t);
+        A.actorDX = Era03ArenaEnemy3.x - TruncToInt(880.0 * t);
+        A.actorBFrame = 10;
+        A.actorDAngle += 10;
+        if (A.actorDX < ScrollX) StopSound(121);
         struct Span {
             double upTo;
             std::int32_t frame;
@@ -624,15 +624,15 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         constexpr Span kFlight[] = {{0.1, 11}, {0.2, 12}, {0.3, 13}, {0.4, 14}, {0.6, 15}, {0.9, 16}, {1.0, 17}};
         for (const Span& span : kFlight) {
             if (t <= span.upTo) {
-                A.ActorAFrame = span.frame;
-                if (span.frame == 16) A.NpcFrame = 4;
+                A.actorAFrame = span.frame;
+                if (span.frame == 16) A.npcFrame = 4;
                 break;
             }
         }
-        if (t > 0.1 && A.ActorAY + 83 >= 641) {
-            A.ActorAX -= 20;
-            A.ActorAY = 640;
-            A.ActorAFrame = 18;
+        if (t > 0.1 && A.actorAY + 83 >= 641) {
+            A.actorAX -= 20;
+            A.actorAY = 640;
+            A.actorAFrame = 18;
             PlayEra00Effect(18);
             Open.step = 25;
             Open.sub = 0;
@@ -640,24 +640,24 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         }
     }
     if (Open.step == 25) {
-        A.ActorBFrame = 1;
+        A.actorBFrame = 1;
         Era03ArenaEnemy3.x = 700;
         Era03ArenaEnemy3.y = 640;
         PlayerState.facing = 1;
-        if (A.ActorAFrame < 21 && Waited(Open.stamp, 0.1)) {
-            ++A.ActorAFrame;
-            if (A.ActorAFrame == 19) {
-                A.ItemShown = 1;
-                A.ItemX = A.ActorAX - 10;
-                A.ItemY = 632;
+        if (A.actorAFrame < 21 && Waited(Open.stamp, 0.1)) {
+            ++A.actorAFrame;
+            if (A.actorAFrame == 19) {
+                A.itemShown = 1;
+                A.itemX = A.actorAX - 10;
+                A.itemY = 632;
             }
         }
-        if (A.ActorAFrame == 21) {
+        if (A.actorAFrame == 21) {
             if (Open.sub == 0) {
                 OpenLine(Prompt, 6, kGeneralVolume);
                 Open.sub = 1;
             } else if (LineRead()) {
-                if (Prompt == 8) A.NpcFrame = 4;
+                if (Prompt == 8) A.npcFrame = 4;
                 if (Prompt < 10) {
                     AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
                     if (Prompt == 8) RunEra00NpcIdleFrames(0);
@@ -667,7 +667,7 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
                     EventHoldsPlayer = 0;
                     EnterConfirmState = 1;
                     Open.step = 27;
-                    A.ActorEX = 1200;
+                    A.actorEX = 1200;
                     StepEra00Actor5Hop(0);
                 }
             }
@@ -676,10 +676,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
     }
     if (Open.step == 27) {
         StepEra00Actor5Hop(1);
-        if (A.ActorEX < 350 || (A.ActorEX < 500 && A.ActorEFrame == 1)) {
-            A.ActorEX = 355;
-            A.ActorEFrame = 5;
-            A.ActorEAngle = 0;
+        if (A.actorEX < 350 || (A.actorEX < 500 && A.actorEFrame == 1)) {
+            A.actorEX = 355;
+            A.actorEFrame = 5;
+            A.actorEAngle = 0;
             Open.step = 28;
             Open.sub = 0;
             Open.stamp = Open.frameStamp = Era00Clock();
@@ -688,42 +688,42 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
     if (Open.step == 28) {
         const double t = 1.5 * (Era00Clock() - Open.stamp);
         if (Open.sub == 0) {
-            A.ActorCFrame = 1;
-            A.ActorCX = 1100 - TruncToInt(500.0 * t);
-            A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-            if (A.ActorCY >= 640) {
-                A.ActorCY = 640;
+            A.actorCFrame = 1;
+            A.actorCX = 1100 - TruncToInt(500.0 * t);
+            A.actorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (A.actorCY >= 640) {
+                A.actorCY = 640;
                 PlayEra00Effect(18);
                 Open.sub = 1;
                 Open.stamp = Era00Clock();
             }
         }
         if (Open.sub == 1) {
-            A.ActorCFrame = 2;
+            A.actorCFrame = 2;
             if (Waited(Open.stamp, 0.1)) {
-                A.ActorCX -= 10;
+                A.actorCX -= 10;
                 Open.sub = 2;
             }
         }
         if (Open.sub == 2) {
-            A.ActorCFrame = 1;
+            A.actorCFrame = 1;
             if (Waited(Open.stamp, 0.1)) {
                 PlayEra00Effect(18);
                 Open.sub = 3;
             }
         }
         if (Open.sub == 3) {
-            A.ActorCFrame = 3;
-            A.NpcFrame = 0;
+            A.actorCFrame = 3;
+            A.npcFrame = 0;
             if (Waited(Open.stamp, 0.2)) {
                 Open.sub = 4;
-                A.ActorCFrame = 4;
+                A.actorCFrame = 4;
                 Open.frameStamp = Era00Clock();
                 OpenLine(Prompt, 11, kGeneralVolume);
             }
         }
         if (Open.sub == 4) {
-            if (Waited(Open.frameStamp, 0.1)) A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
+            if (Waited(Open.frameStamp, 0.1)) A.actorCFrame = A.actorCFrame == 4 ? 5 : 4;
             if (LineRead()) {
                 CloseLine(Prompt);
                 Open.step = 99;

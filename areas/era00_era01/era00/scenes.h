@@ -4,9 +4,8 @@
 
 #include <cstdint>
 
+#include "core/game_clock.h"
 #include "core/sound_effect.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 // ---- the opening: the pet plays with its ball, the intruder comes
 std::int32_t RunEra00NpcIdleFrames(std::int32_t arg);

@@ -6,11 +6,11 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "core/world.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -97,9 +97,9 @@ std::int32_t HintLine = 0;
 bool TalkDue(std::int32_t talk) {
     const PlayerStateRecord& p = PlayerState;
     switch (talk) {
-        case 0: return p.pose == 21 && p.facing == 1 && p.x < A.ActorEX - 85 && Spar.reaction == 0;
-        case 1: return p.facing == 1 && p.x <= A.ActorEX - 65 && Spar.reaction == 1;
-        case 2: return p.pose == 21 && p.facing == 1 && p.x > A.ActorEX - 85 && Spar.reaction == 3;
+        case 0: return p.pose == 21 && p.facing == 1 && p.x < A.actorEX - 85 && Spar.reaction == 0;
+        case 1: return p.facing == 1 && p.x <= A.actorEX - 65 && Spar.reaction == 1;
+        case 2: return p.pose == 21 && p.facing == 1 && p.x > A.actorEX - 85 && Spar.reaction == 3;
         default: return AtLeastElapsed(Spar.talkStamp, Era00Clock(), 4.0);
     }
 }
@@ -158,13 +158,13 @@ constexpr ThrowBeat kWalkOff[] = {{14, 0.1, 0}, {13, 0.1, 0}, {12, 0.1, 60}, {11
 template <std::size_t N>
 bool StepBeats(const ThrowBeat (&beats)[N]) {
     const ThrowBeat& b = beats[Throw.beat];
-    A.ActorBFrame = b.frame;
+    A.actorBFrame = b.frame;
     const double now = Era00Clock();
     if (!AtLeastElapsed(Throw.stamp, now, b.seconds)) return false;
     Throw.stamp = now;
     Era03ArenaEnemy3.x += b.dxOnLeave;
     if (++Throw.beat < static_cast<std::int32_t>(N)) {
-        A.ActorBFrame = beats[Throw.beat].frame;
+        A.actorBFrame = beats[Throw.beat].frame;
         return false;
     }
     Throw.beat = 0;
@@ -206,11 +206,11 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         Reaction = ReactionRecord{};
         Reaction.step = 1;
         Reaction.stamp = now;
-        Reaction.originX = A.ActorEX;
+        Reaction.originX = A.actorEX;
         Reaction.heldX = PlayerState.x;
         return Reaction.step;
     }
-    A.ActorEY = PlayerState.y;
+    A.actorEY = PlayerState.y;
     const double t = 1.5 * (now - Reaction.stamp);
     auto Next = [&](std::int32_t step) {
         Reaction.step = step;
@@ -221,9 +221,9 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         constexpr std::int32_t kFrames[7] = {0, 6, 7, 8, 9, 10, 11};
         if (Reaction.step >= 1 && Reaction.step <= 6) {
             const std::int32_t frame = kFrames[Reaction.step];
-            A.ActorEFrame = frame;
-            if ((frame == 7 || frame == 9) && PlayerState.x > A.ActorEX - 89) {
-                PlayerState.x = A.ActorEX - 95;
+            A.actorEFrame = frame;
+            if ((frame == 7 || frame == 9) && PlayerState.x > A.actorEX - 89) {
+                PlayerState.x = A.actorEX - 95;
                 PlayEra00Effect(92);
                 if (HudState.hurtFlash != 1) {
                     PlayerState.hp -= 1;
@@ -236,7 +236,7 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
                 if (frame == 6 || frame == 9) PlayEra00Effect(112);
                 if (frame == 8) StopSound(112);
                 if (frame == 11) {
-                    A.ActorEFrame = 5;
+                    A.actorEFrame = 5;
                     Reaction.step = 99;
                 } else {
                     Next(Reaction.step + 1);
@@ -252,10 +252,10 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         }
         if (Reaction.step == 2) {
             PlayerState.x = Reaction.heldX;
-            A.ActorEFrame = 12;
-            A.ActorEX = Reaction.originX + TruncToInt(150.0 * t - 300.0 * t * t);
+            A.actorEFrame = 12;
+            A.actorEX = Reaction.originX + TruncToInt(150.0 * t - 300.0 * t * t);
             if (t > 0.2) {
-                A.ActorEFrame = 5;
+                A.actorEFrame = 5;
                 Reaction.step = 99;
             }
         }
@@ -267,10 +267,10 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         }
         if (Reaction.step == 2) {
             PlayerState.x = Reaction.heldX;
-            A.ActorEX += 2;
-            A.ActorEFrame = 13;
+            A.actorEX += 2;
+            A.actorEFrame = 13;
             if (t >= 0.1) {
-                A.ActorEFrame = 5;
+                A.actorEFrame = 5;
                 Reaction.step = 99;
             }
         }
@@ -287,8 +287,8 @@ std::int32_t RunEra00SparringScene(std::int32_t arg) {
         MessageBoxOpen = 0;
         XKeyBlocked = 1;
         ZKeyBlocked = 1;
-        A.ActorAFrame = 0;
-        PlayerState.x = A.ActorAX - 32;
+        A.actorAFrame = 0;
+        PlayerState.x = A.actorAX - 32;
         PlayerState.y = 640;
         Spar.talkStamp = Spar.reactionStamp = now;
         return 0;
@@ -301,23 +301,23 @@ std::int32_t RunEra00SparringScene(std::int32_t arg) {
 
     const std::int32_t x = PlayerState.x;
     if (Spar.reaction == 0) {
-        if (x > A.ActorEX - 85 && PlayerState.pose == 21) {
+        if (x > A.actorEX - 85 && PlayerState.pose == 21) {
             const std::int32_t roll = Random0To99();
             StartReaction(roll < 30 ? 1 : (roll < 60 ? 2 : 3));
-        } else if (x > A.ActorEX - 65) {
+        } else if (x > A.actorEX - 65) {
             StartReaction(1);
-        } else if (AtLeastElapsed(Spar.reactionStamp, now, 3.0) && A.ActorEX > 335) {
-            A.ActorEX -= 20;
+        } else if (AtLeastElapsed(Spar.reactionStamp, now, 3.0) && A.actorEX > 335) {
+            A.actorEX -= 20;
             StartReaction(1);
         }
     }
     StepSparringTalks();
     if (Spar.reaction != 0 && RunEra00SparringReaction(Spar.reaction) == 99) Spar.reaction = 0;
-    if (Spar.reaction == 0 && A.ActorEY < 640) A.ActorEY = PlayerState.y;
+    if (Spar.reaction == 0 && A.actorEY < 640) A.actorEY = PlayerState.y;
 
     if (PlayerState.x >= 450) {
-        A.ActorEFrame = 5;
-        A.ActorEY = 640;
+        A.actorEFrame = 5;
+        A.actorEY = 640;
         PlayerState.y = 640;
         return 99;
     }
@@ -335,18 +335,18 @@ std::int32_t RunEra00Actor2Scene(std::int32_t arg) {
     }
     const std::int32_t ax = Era03ArenaEnemy3.x, ay = Era03ArenaEnemy3.y;
     if (Throw.step == 1 && StepBeats(kWindUp)) {
-        A.ActorDFrame = 0;
-        A.ActorDX = Era03ArenaEnemy3.x + 64;
-        A.ActorDY = Era03ArenaEnemy3.y - 107;
+        A.actorDFrame = 0;
+        A.actorDX = Era03ArenaEnemy3.x + 64;
+        A.actorDY = Era03ArenaEnemy3.y - 107;
         PlayEra00Sound(120);
         Throw.step = 2;
     }
     if (Throw.step == 2) {
-        A.ActorBFrame = 8;
-        A.ActorDDepth = 0.2f;
-        A.ActorDAngle += 90;
+        A.actorBFrame = 8;
+        A.actorDDepth = 0.2f;
+        A.actorDAngle += 90;
         const double s = now - Throw.stamp;
-        A.ActorDFrame = s < 0.2 ? 1 : 2;
+        A.actorDFrame = s < 0.2 ? 1 : 2;
         if (s >= 0.5) {
             Throw.step = 3;
             Throw.stamp = now;
@@ -354,20 +354,20 @@ std::int32_t RunEra00Actor2Scene(std::int32_t arg) {
     }
     if (Throw.step == 3) {
         const double s = now - Throw.stamp;
-        A.ActorBFrame = 17;
-        A.ActorDFrame = 2;
-        A.ActorDDepth = 0.18f;
-        A.ActorDAngle += 90;
-        A.ActorDX = ax + 64 - TruncToInt(880.0 * s);
-        A.ActorDY = ay - 107 + TruncToInt(880.0 * s);
-        if (A.ActorDY > 650) {
-            A.CloseUpFrame = 1;   // the fire flares up
+        A.actorBFrame = 17;
+        A.actorDFrame = 2;
+        A.actorDDepth = 0.18f;
+        A.actorDAngle += 90;
+        A.actorDX = ax + 64 - TruncToInt(880.0 * s);
+        A.actorDY = ay - 107 + TruncToInt(880.0 * s);
+        if (A.actorDY > 650) {
+            A.closeUpFrame = 1;   // the fire flares up
             Throw.step = 4;
             Throw.stamp = now;
         }
     }
     if (Throw.step == 4) {
-        A.ActorBFrame = 17;
+        A.actorBFrame = 17;
         if (AtLeastElapsed(Throw.stamp, now, 1.1)) {
             Era03ArenaEnemy3.x += 71;
             Throw.step = 5;

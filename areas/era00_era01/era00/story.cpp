@@ -5,13 +5,15 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/graphics.h"
-#include "shell/shell_state.h"
+#include "core/textures.h"
+#include "core/trace_log.h"
 #include "text/text_state.h"
 
 namespace {
@@ -56,14 +58,14 @@ void RunOpeningPhase(double now) {
         ScrollX = ScrollY = 0;
         if (AtLeastElapsed(Story.stageStamp, now, 0.1)) {
             Story.stageStamp = now;
-            A.ActorCFrame = A.ActorCFrame == 4 ? 5 : 4;
+            A.actorCFrame = A.actorCFrame == 4 ? 5 : 4;
         }
         if (RunEra00SparringScene(1) == 99) {
             Story.step = 30;
             Story.sub = 1;
             OpenLine(Prompt, 12, kGeneralVolume);
-            A.ActorEFrame = 5;
-            A.ActorEY = 640;
+            A.actorEFrame = 5;
+            A.actorEY = 640;
         }
     }
     if (Story.step == 30) {
@@ -81,11 +83,11 @@ void RunOpeningPhase(double now) {
         // Actor 3 winds up and leaps away to the right.
         constexpr std::int32_t kWindUpFrames[5] = {0, 0, 4, 5, 7};
         if (Story.sub >= 2 && Story.sub <= 4) {
-            A.ActorCFrame = kWindUpFrames[Story.sub];
+            A.actorCFrame = kWindUpFrames[Story.sub];
             if (AtLeastElapsed(Story.subStamp, now, 0.1)) {
                 Story.subStamp = now;
                 if (Story.sub == 4) {
-                    Story.jumpOriginX = A.ActorCX + 40;
+                    Story.jumpOriginX = A.actorCX + 40;
                     PlayEra00Effect(18);
                 }
                 ++Story.sub;
@@ -94,19 +96,19 @@ void RunOpeningPhase(double now) {
         if (Story.sub == 5) {
             Story.jumpT = 1.5 * (now - Story.subStamp);
             const double t = Story.jumpT;
-            A.ActorCFrame = t > 0.1 ? 9 : 8;
-            A.ActorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
-            A.ActorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-            if (A.ActorCY >= 640) {
+            A.actorCFrame = t > 0.1 ? 9 : 8;
+            A.actorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
+            A.actorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (A.actorCY >= 640) {
                 Story.sub = 6;
-                A.ActorCFrame = 0;
-                A.ActorCY = 640;
+                A.actorCFrame = 0;
+                A.actorCY = 640;
                 Story.subStamp = now;
                 PlayEra00Effect(18);
             }
         }
         if (Story.sub >= 2) StepEra00Actor5Hop(2);
-        if (Story.sub == 6 && A.ActorEX > 1100) {
+        if (Story.sub == 6 && A.actorEX > 1100) {
             Story.step = 31;
             Era03ArenaEnemy3.x += 71;
             RunEra00Actor2Scene(0);
@@ -120,22 +122,22 @@ void RunOpeningPhase(double now) {
         MenuKeyBlocked = 0;
     }
     // The flame in the hearth, until 3 s after the intruder has gone.
-    if (A.CloseUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
+    if (A.closeUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
         Story.flameStamp = now;
         PlayEra00Sound(122);
-        if (++A.CloseUpFrame >= 4) A.CloseUpFrame = 1;
+        if (++A.closeUpFrame >= 4) A.closeUpFrame = 1;
         if (Story.step >= 32 && AtLeastElapsed(Story.stageStamp, now, 3.0)) {
-            A.CloseUpFrame = 0;
-            A.ActorDFrame = 1;
+            A.closeUpFrame = 0;
+            A.actorDFrame = 1;
             StopSound(122);
             Story.step = 33;
-            A.ActorEFrame = 0;
-            A.ActorBFrame = 0;
+            A.actorEFrame = 0;
+            A.actorBFrame = 0;
             G.glowFrame = 1;
             RunEra00ExitEffect(0);
         }
     }
-    if (Story.knockBack == 0 && A.CloseUpFrame >= 1 && PlayerState.x > 755) {
+    if (Story.knockBack == 0 && A.closeUpFrame >= 1 && PlayerState.x > 755) {
         Story.knockBack = 1;
         RunEra00KnockBackScene(0);
     }
@@ -151,7 +153,7 @@ void RunOpeningPhase(double now) {
 
 // The heroine's lines around the flame; they run on every call.
 void RunFollowUpTalk(double now) {
-    const std::int32_t flame = A.CloseUpFrame;
+    const std::int32_t flame = A.closeUpFrame;
     if (Story.talkStep == 0 && flame == 1) {
         Story.talkStep = 2;
         EnterConfirmState = 1;
@@ -223,9 +225,9 @@ void RunExitPhase() {
         Story.sub = 1;
         G.x = kExitX;
     }
-    A.ItemShown = 1;
-    A.ItemX = 261;
-    A.ItemY = 632;
+    A.itemShown = 1;
+    A.itemX = 261;
+    A.itemY = 632;
     if (Story.step < 7) KeepOneSheet();
     if (G.glowFrame != 0) RunEra00ExitEffect(1);
 

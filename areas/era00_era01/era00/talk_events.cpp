@@ -4,9 +4,10 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -8,18 +8,19 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
-#include "core/world.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 namespace {
 
@@ -707,34 +708,20 @@ std::int32_t RunArenaEnemyRandomAttack(std::int32_t arg) {
 
 namespace {
 
-struct EnemyRow {
-    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
-    std::uint32_t colour;
-};
-constexpr EnemyRow kEnemyRows[] = {
-    {1, 0, 81, 17, 101, 9, 21, 0xCCFFFFFFu},       {2, 0, 0, 76, 49, 39, 50, 0xCCFFFFFFu},
-    {3, 77, 0, 152, 176, 38, 177, 0xCCFFFFFFu},    {4, 153, 0, 252, 136, 50, 137, 0xCCFFFFFFu},
-    {5, 257, 0, 320, 143, 32, 144, 0xCCFFFFFFu},   {6, 463, 0, 527, 143, 32, 144, 0xCCFFFFFFu},
-    {8, 627, 0, 691, 143, 32, 143, 0xCCFFFFFFu},   {9, 627, 0, 691, 143, 32, 143, 0xDDDDDDDDu},
-    {10, 627, 0, 691, 143, 32, 143, 0xBBBBBBBBu},  {11, 627, 0, 691, 143, 32, 143, 0xCC111111u},
-    {12, 0, 180, 107, 308, 54, 128, 0xCCFFFFFFu},  {13, 108, 180, 215, 317, 54, 137, 0xCCFFFFFFu},
-    {14, 216, 180, 303, 316, 45, 137, 0xCCFFFFFFu}, {15, 304, 180, 441, 314, 94, 135, 0xCCFFFFFFu},
-    {16, 442, 180, 574, 314, 89, 135, 0xCCFFFFFFu}, {17, 575, 180, 685, 356, 67, 176, 0xCCFFFFFFu},
-    {18, 255, 0, 321, 143, 67, 143, 0xCCFFFFFFu},  {19, 329, 0, 427, 142, 41, 142, 0xCCFFFFFFu},
-};
 
 }  // namespace
 
 void SetArenaEnemySprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
-    const EnemyRow* row = FindRow(kEnemyRows, &EnemyRow::frame, frame);
+    PendingSprite.gno = 0;
+    const era01_frames::ArenaEnemyRow* row =
+        FindRow(era01_frames::kArenaEnemyFrames, &era01_frames::ArenaEnemyRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 63;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = static_cast<float>(row->pivotY);
-    PendingSprite.Colour = row->colour;
+    PendingSprite.gno = 63;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = static_cast<float>(row->pivotY);
+    PendingSprite.colour = row->colour;
 }

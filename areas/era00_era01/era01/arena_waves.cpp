@@ -10,11 +10,11 @@
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

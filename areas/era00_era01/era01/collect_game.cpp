@@ -173,14 +173,14 @@ void UpdateCollectGameRound() {
 void SetCollectObjectSprite(std::int32_t frame) {
     // A bad object's frame takes the good picture's row of values.
     const std::int32_t goodFrame = frame >= 133 ? frame - 5 : frame;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const CollectRow* row = FindRow(kCollectRows, &CollectRow::frame, goodFrame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 60;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = 0;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = static_cast<float>(row->lift);
+    PendingSprite.gno = 60;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = 0;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = static_cast<float>(row->lift);
 }

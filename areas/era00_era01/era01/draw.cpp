@@ -6,12 +6,14 @@
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/collect_sheet.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -71,19 +73,21 @@ void DrawFieldEnemyA() {
     if (!InWindow(e.x - 1200, e.x + 500)) return;
     SetFieldEnemyASprite(e.frame, e.y);
     if (e.frame == 8) {
-        DrawWithBaseTransform(59, plat::Rect{658, 0, 710, 143}, 32.0f, 0.0f, static_cast<float>(e.x - ScrollX),
-                              static_cast<float>(e.y - 144), 0.7f, 0xFFFFFFFFu);
-        DrawWithBaseTransform(59, plat::Rect{527, 0, 626, 180}, 49.0f, 0.0f, static_cast<float>(e.x - ScrollX),
-                              static_cast<float>(e.y - 180), 0.7f, 0xBBBBBBBBu);
+        const std::uint32_t colours[2] = {0xFFFFFFFFu, 0xBBBBBBBBu};
+        for (int k = 0; k < 2; ++k) {
+            const era01_frames::LayerCell& l = era01_frames::kDashLayers[k];
+            DrawWithBaseTransform(59, plat::Rect{l.left, l.top, l.right, l.bottom}, l.centreX, 0.0f,
+                                  static_cast<float>(e.x - ScrollX), static_cast<float>(e.y - l.lift), 0.7f, colours[k]);
+        }
         return;
     }
     // A frame the table does not know draws nothing.
-    if (PendingSprite.GNo == 0) return;
+    if (PendingSprite.gno == 0) return;
     DrawWithBaseTransform(59,
-                          plat::Rect{PendingSprite.SrcLeft, PendingSprite.SrcTop, PendingSprite.SrcRight,
-                                     PendingSprite.SrcBottom},
-                          PendingSprite.PivotX, 0.0f, static_cast<float>(e.x - ScrollX),
-                          static_cast<float>(PendingSprite.PosY), 0.7f, PendingSprite.Colour);
+                          plat::Rect{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight,
+                                     PendingSprite.srcBottom},
+                          PendingSprite.pivotX, 0.0f, static_cast<float>(e.x - ScrollX),
+                          static_cast<float>(PendingSprite.posY), 0.7f, PendingSprite.colour);
 }
 
 // Bad objects take their pictures from the sheet's second row, 29 px lower.
@@ -92,22 +96,19 @@ void DrawCollectGameAndGatekeeper() {
         const CollectGameObject& o = CollectGameObjects[k];
         if (o.frame == 0) continue;
         SetCollectObjectSprite(o.frame);
-        if (PendingSprite.GNo == 0) continue;
+        if (PendingSprite.gno == 0) continue;
         const std::int32_t T = k < 5 ? 0 : kCollectBadRowTop;
-        DrawWithBaseTransform(60, plat::Rect{PendingSprite.SrcLeft, T, PendingSprite.SrcRight, PendingSprite.SrcBottom + T},
-                              PendingSprite.PivotX, 0.0f, static_cast<float>(o.x - ScrollX),
-                              static_cast<float>(o.y + static_cast<std::int32_t>(PendingSprite.PivotY)), 0.8f, SceneTint);
+        DrawWithBaseTransform(60, plat::Rect{PendingSprite.srcLeft, T, PendingSprite.srcRight, PendingSprite.srcBottom + T},
+                              PendingSprite.pivotX, 0.0f, static_cast<float>(o.x - ScrollX),
+                              static_cast<float>(o.y + static_cast<std::int32_t>(PendingSprite.pivotY)), 0.8f, SceneTint);
     }
     const GatekeeperStateRecord& g = GatekeeperRecord;
     if (g.frame == 0) return;
-    struct KeeperRow {
-        std::int32_t left, right, centreX, dx;
-    };
-    constexpr KeeperRow kKeeper[6] = {{0, 53, 26, 0},    {54, 105, 26, 1},  {106, 158, 26, 0},
-                                      {159, 214, 26, 0}, {215, 274, 26, 0}, {275, 356, 52, 0}};
     if (g.frame >= 1 && g.frame <= 6) {
-        const KeeperRow& r = kKeeper[g.frame - 1];
-        Piece(62, {r.left, 0, r.right, 137}, g.blockX + r.dx, g.y - 137, 0.8f, SceneTint, static_cast<float>(r.centreX));
+        using era01_frames::kGatekeeperHeight;
+        const era01_frames::GatekeeperRow& r = era01_frames::kGatekeeperFrames[g.frame - 1];
+        Piece(62, {r.left, 0, r.right, kGatekeeperHeight}, g.blockX + r.dx, g.y - kGatekeeperHeight, 0.8f, SceneTint,
+              static_cast<float>(r.centreX));
     }
     // The thrown object: x, and the word after it as its y.
     if (g.state == 13)
@@ -161,7 +162,7 @@ namespace {
 void DrawWalkingEnemies() {
     if (WalkingEnemyDrawFlags[0] != 1 && WalkingEnemyDrawFlags[1] != 1) return;
     for (int k = 1; k <= 6; ++k) {
-        PendingSprite.GNo = 0;
+        PendingSprite.gno = 0;
         const int n = (k + 1) / 2 - 1;
         const WalkingEnemyRecord& e = WalkingEnemyRecords[n];
         if (WalkingEnemyDrawFlags[n] != 1 || !InWindow(e.x - 1200, e.x + 500)) continue;
@@ -182,14 +183,14 @@ void DrawWalkingEnemies() {
         } else {
             continue;
         }
-        PendingSprite.Scale = 1.0f;
-        PendingSprite.Colour = 0xFFFFFFFFu;
-        PendingSprite.Facing = e.facing;
-        PendingSprite.Angle = angle;
-        PendingSprite.Depth = 0.6f;
-        PendingSprite.PosX = sx;
-        PendingSprite.PosY = sy;
-        if (PendingSprite.GNo != 0) DrawPendingSprite(36);
+        PendingSprite.scale = 1.0f;
+        PendingSprite.colour = 0xFFFFFFFFu;
+        PendingSprite.facing = e.facing;
+        PendingSprite.angle = angle;
+        PendingSprite.depth = 0.6f;
+        PendingSprite.posX = sx;
+        PendingSprite.posY = sy;
+        if (PendingSprite.gno != 0) DrawPendingSprite(36);
     }
 }
 

@@ -11,12 +11,12 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "core/area_flags.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -26,15 +26,15 @@ constexpr std::int32_t a58 = SectionAnchorX[58];
 constexpr int kSheet79 = 79, kSheet81 = 81, kMonsterSheet = 78, kRound2Sheet = 83;
 
 plat::Rect PendingRect() {
-    return plat::Rect{PendingSprite.SrcLeft, PendingSprite.SrcTop, PendingSprite.SrcRight, PendingSprite.SrcBottom};
+    return plat::Rect{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight, PendingSprite.srcBottom};
 }
 
 // A table's item as it left it in PendingSprite.
 void DrawTableItem(int slot, std::int32_t graphic) {
-    if (PendingSprite.GNo != graphic) return;
-    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.PivotX, PendingSprite.PivotY,
-                          static_cast<float>(PendingSprite.PosX), static_cast<float>(PendingSprite.PosY),
-                          PendingSprite.Depth, PendingSprite.Colour);
+    if (PendingSprite.gno != graphic) return;
+    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.pivotX, PendingSprite.pivotY,
+                          static_cast<float>(PendingSprite.posX), static_cast<float>(PendingSprite.posY),
+                          PendingSprite.depth, PendingSprite.colour);
 }
 
 void Piece(int slot, plat::Rect src, float pivotY, std::int32_t worldX, std::int32_t y, float depth) {
@@ -78,7 +78,7 @@ void DrawFigure(int slot, Setup setup, std::int32_t worldX, std::int32_t y, std:
                 m);
     plat::SpriteSetTransform(m);
     setup();
-    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.PivotX, PendingSprite.PivotY, sx, static_cast<float>(y),
+    DrawWithBaseTransform(slot, PendingRect(), PendingSprite.pivotX, PendingSprite.pivotY, sx, static_cast<float>(y),
                           depth, colour);
 }
 
@@ -158,12 +158,12 @@ void DrawEncounterActorsAndPieces() {
         DrawFigure(
             kSheet79,
             [&] {
-                PendingSprite.SrcLeft = mem.rect.left;
-                PendingSprite.SrcTop = mem.rect.top;
-                PendingSprite.SrcRight = mem.rect.right;
-                PendingSprite.SrcBottom = mem.rect.bottom;
-                PendingSprite.PivotX = 3.0f;
-                PendingSprite.PivotY = 7.0f;
+                PendingSprite.srcLeft = mem.rect.left;
+                PendingSprite.srcTop = mem.rect.top;
+                PendingSprite.srcRight = mem.rect.right;
+                PendingSprite.srcBottom = mem.rect.bottom;
+                PendingSprite.pivotX = 3.0f;
+                PendingSprite.pivotY = 7.0f;
             },
             R.pieceX[k], R.pieceY[k], R.pieceDirection[k], R.pieceDepth[k], SceneTint);
         // A piece that has stopped moving is gone.
@@ -176,11 +176,11 @@ void DrawRound2OpponentEverywhere() {
     const TournamentOpponentRecord& o = Round2Opponent;
     if (o.frame == 0) return;
     SetRound2OpponentFrame(o.frame);
-    plat::Matrix m = plat::MatrixRotationZ(static_cast<float>(PendingSprite.Angle * 0.0174533));
+    plat::Matrix m = plat::MatrixRotationZ(static_cast<float>(PendingSprite.angle * 0.0174533));
     if (o.facing == 1) m = Mul(m, plat::MatrixReflectX());
     m = Mul(Mul(m, plat::MatrixTranslation(static_cast<float>(o.x - ScrollX), static_cast<float>(o.y), 0.0f)),
             ToScreen());
     plat::SpriteSetTransform(m);
-    DrawWithBaseTransform(kRound2Sheet, PendingRect(), PendingSprite.PivotX, PendingSprite.PivotY, 0.0f, 0.0f, o.depth,
+    DrawWithBaseTransform(kRound2Sheet, PendingRect(), PendingSprite.pivotX, PendingSprite.pivotY, 0.0f, 0.0f, o.depth,
                           SceneTint);
 }

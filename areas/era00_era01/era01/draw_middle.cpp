@@ -8,13 +8,15 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sprite_draw.h"
 #include "core/sprites/sprites.h"
-#include "shell/draw.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ void Piece(int slot, plat::Rect src, std::int32_t worldX, std::int32_t y, float 
 }
 
 plat::Rect PendingRect() {
-    return plat::Rect{PendingSprite.SrcLeft, PendingSprite.SrcTop, PendingSprite.SrcRight, PendingSprite.SrcBottom};
+    return plat::Rect{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight, PendingSprite.srcBottom};
 }
 
 // ---- the lift section ------------------------------------------------------------
@@ -55,9 +57,9 @@ void DrawTeacher() {
     const Era01NpcStateRecord& npc = Era01NpcRecord;
     if (npc.frame == 0 || !InWindow(npc.x - 1200, npc.x + 500)) return;
     SetEra01NpcSprite(npc.frame);
-    if (PendingSprite.GNo == 0) return;
-    DrawWithBaseTransform(65, PendingRect(), PendingSprite.PivotX, 0.0f, static_cast<float>(npc.x - ScrollX),
-                          static_cast<float>(npc.y) + PendingSprite.PivotY, 0.7f, 0xFFFFFFFFu);
+    if (PendingSprite.gno == 0) return;
+    DrawWithBaseTransform(65, PendingRect(), PendingSprite.pivotX, 0.0f, static_cast<float>(npc.x - ScrollX),
+                          static_cast<float>(npc.y) + PendingSprite.pivotY, 0.7f, 0xFFFFFFFFu);
 }
 
 // The scenery that shows once the gate is open, with three of its colour
@@ -95,9 +97,9 @@ void DrawEra01LiftSection() {
     Piece(64, {625, 212, 678, 389}, LiftRecord.x - 23, LiftRecord.baseY - 176, 0.8f);
     if (LiftRecord.frame != 0) {
         SetLiftSprite(LiftRecord.frame);
-        if (PendingSprite.GNo != 0)
-            DrawWithBaseTransform(64, PendingRect(), 0.0f, 0.0f, static_cast<float>(PendingSprite.PosX),
-                                  static_cast<float>(PendingSprite.PosY), PendingSprite.Depth, SceneTint);
+        if (PendingSprite.gno != 0)
+            DrawWithBaseTransform(64, PendingRect(), 0.0f, 0.0f, static_cast<float>(PendingSprite.posX),
+                                  static_cast<float>(PendingSprite.posY), PendingSprite.depth, SceneTint);
     }
     for (int i = 0; i < 4; ++i) Piece(66, {0, 0, 275, 350}, a21 + 300 + 275 * i, 390, 0.9f, colour[0]);
     Piece(70, {0, 0, 9, 352}, a21 + 291, 288, 0.9f);
@@ -160,19 +162,22 @@ void DrawArena() {
     if (!InWindow(e.x - 1200, e.x + 500)) return;
     SetArenaEnemySprite(e.frame);
     if (e.frame == 7) {
-        Piece(63, {658, 0, 710, 143}, e.x, e.y - 144, 0.7f, 0xCCFFFFFFu, 32.0f);
-        Piece(63, {527, 0, 626, 180}, e.x, e.y - 180, 0.7f, 0xBBBBBBBBu, 49.0f);
+        const std::uint32_t colours[2] = {0xCCFFFFFFu, 0xBBBBBBBBu};
+        for (int k = 0; k < 2; ++k) {
+            const era01_frames::LayerCell& l = era01_frames::kDashLayers[k];
+            Piece(63, {l.left, l.top, l.right, l.bottom}, e.x, e.y - l.lift, 0.7f, colours[k], l.centreX);
+        }
         return;
     }
     // Frame 0, and a frame the table does not know, draw nothing.
-    if (e.frame == 0 || PendingSprite.GNo == 0) return;
-    DrawWithBaseTransform(63, PendingRect(), PendingSprite.PivotX, 0.0f, static_cast<float>(e.x - ScrollX),
-                          static_cast<float>(e.y) - PendingSprite.PivotY, 0.7f, PendingSprite.Colour);
+    if (e.frame == 0 || PendingSprite.gno == 0) return;
+    DrawWithBaseTransform(63, PendingRect(), PendingSprite.pivotX, 0.0f, static_cast<float>(e.x - ScrollX),
+                          static_cast<float>(e.y) - PendingSprite.pivotY, 0.7f, PendingSprite.colour);
 }
 
 void DrawPendingFrom(int slot, float centreX, float centreY) {
-    DrawWithBaseTransform(slot, PendingRect(), centreX, centreY, static_cast<float>(PendingSprite.PosX),
-                          static_cast<float>(PendingSprite.PosY), PendingSprite.Depth, PendingSprite.Colour);
+    DrawWithBaseTransform(slot, PendingRect(), centreX, centreY, static_cast<float>(PendingSprite.posX),
+                          static_cast<float>(PendingSprite.posY), PendingSprite.depth, PendingSprite.colour);
 }
 
 void DrawTurretSection() {
@@ -183,7 +188,7 @@ void DrawTurretSection() {
         t.shots[2].state != 0) {
         for (std::int32_t part = 1; part <= 5; ++part) {
             SetAnchorObstacleSprite(part);
-            if (PendingSprite.GNo == 40) DrawPendingFrom(77, PendingSprite.PivotX, PendingSprite.PivotY);
+            if (PendingSprite.gno == 40) DrawPendingFrom(77, PendingSprite.pivotX, PendingSprite.pivotY);
         }
     }
     Piece(50, {0, 0, 87, 75}, a24 - 50, 565, 0.8f);
@@ -209,7 +214,7 @@ void DrawSpawner() {
             DrawWithBaseTransform(37, {179, 0, 191, 21}, 6.0f, 10.0f, x, y, 0.09f, 0xFFFFFFFFu);
         } else if (state >= 2 && state <= 6) {
             SetSpawnerObjectSprite(state);
-            DrawWithBaseTransform(34, PendingRect(), PendingSprite.PivotX, PendingSprite.PivotX, x, y, 0.09f,
+            DrawWithBaseTransform(34, PendingRect(), PendingSprite.pivotX, PendingSprite.pivotX, x, y, 0.09f,
                                   0xAAFFFFFFu);
         }
     }

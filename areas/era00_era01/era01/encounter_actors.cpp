@@ -13,7 +13,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "areas/era00_era01/era01/encounter.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
@@ -13,40 +14,14 @@
 
 namespace {
 
-struct ActorFrameRow {
-    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
-};
-// Actor 1's frame 6 (stepping out to watch her go) shows its standing row.
-constexpr ActorFrameRow kActor1Frames[] = {
-    {1, 78, 95, 97, 131, 8, 35},    {2, 99, 113, 122, 135, 2, 21},  {3, 125, 113, 151, 135, 22, 21},
-    {4, 78, 136, 97, 156, 12, 18},  {5, 98, 136, 117, 156, 12, 18}, {6, 28, 157, 48, 177, 10, 20},
-    {7, 28, 157, 48, 177, 10, 20},  {8, 0, 157, 27, 177, 17, 20},   {9, 78, 157, 96, 179, 9, 22},
-    {10, 49, 157, 75, 179, 18, 22}, {11, 97, 157, 116, 177, 18, 20}, {12, 117, 157, 136, 177, 18, 20},
-};
-constexpr ActorFrameRow kActor2Frames[] = {
-    {7, 30, 182, 50, 202, 10, 20},  {8, 0, 178, 29, 202, 19, 24},    {9, 82, 184, 101, 207, 9, 23},
-    {10, 51, 180, 81, 206, 16, 27}, {11, 103, 181, 122, 204, 9, 20}, {12, 123, 181, 142, 204, 9, 20},
-};
-// Actor 3, empty-handed (look 1) and carrying a bomb (look 2).
-constexpr ActorFrameRow kActor3Look1[] = {
-    {7, 154, 138, 169, 158, 7, 20},
-    {9, 154, 159, 169, 181, 7, 22},
-    {11, 106, 208, 125, 228, 9, 20},
-    {12, 126, 208, 145, 228, 9, 20},
-};
-constexpr ActorFrameRow kActor3Look2[] = {
-    {1, 15, 207, 32, 234, 7, 27},   {2, 0, 213, 14, 234, 14, 21},  {3, 48, 207, 65, 235, 7, 28},
-    {4, 33, 213, 47, 235, 14, 22},  {7, 170, 138, 185, 158, 7, 20}, {9, 170, 159, 185, 181, 7, 22},
-    {11, 66, 208, 85, 228, 9, 20},  {12, 86, 208, 105, 228, 9, 20},
-};
 
 template <std::size_t N>
-void SetActorFrame(const ActorFrameRow (&rows)[N], std::int32_t frame) {
-    const ActorFrameRow* r = FindRow(rows, &ActorFrameRow::frame, frame);
+void SetActorFrame(const era01_frames::EncounterActorRow (&rows)[N], std::int32_t frame) {
+    const era01_frames::EncounterActorRow* r = FindRow(rows, &era01_frames::EncounterActorRow::frame, frame);
     if (r == nullptr) return;
     SetPendingSpriteSource(*r);
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
 }
 
 // ---- fixed pieces -------------------------------------------------------------
@@ -60,18 +35,18 @@ struct Box {
 };
 
 void Clear() {
-    PendingSprite.GNo = 0;
-    PendingSprite.Colour = SceneTint;
+    PendingSprite.gno = 0;
+    PendingSprite.colour = SceneTint;
 }
 void Item(std::int32_t graphic, const Box& r, std::int32_t pivotX, std::int32_t pivotY, std::int32_t worldX,
           std::int32_t y, float depth) {
-    PendingSprite.GNo = graphic;
+    PendingSprite.gno = graphic;
     SetPendingSpriteSource(r);
-    PendingSprite.PivotX = static_cast<float>(pivotX);
-    PendingSprite.PivotY = static_cast<float>(pivotY);
-    PendingSprite.PosX = worldX - ScrollX;
-    PendingSprite.PosY = y;
-    PendingSprite.Depth = depth;
+    PendingSprite.pivotX = static_cast<float>(pivotX);
+    PendingSprite.pivotY = static_cast<float>(pivotY);
+    PendingSprite.posX = worldX - ScrollX;
+    PendingSprite.posY = y;
+    PendingSprite.depth = depth;
 }
 
 struct GroundItem {
@@ -113,11 +88,11 @@ constexpr BeyondItem kSetPiecesD[5] = {
 
 }  // namespace
 
-void SetEncounterActor1Frame(std::int32_t frame) { SetActorFrame(kActor1Frames, frame); }
-void SetEncounterActor2Frame(std::int32_t frame) { SetActorFrame(kActor2Frames, frame); }
+void SetEncounterActor1Frame(std::int32_t frame) { SetActorFrame(era01_frames::kEncounterActor1Frames, frame); }
+void SetEncounterActor2Frame(std::int32_t frame) { SetActorFrame(era01_frames::kEncounterActor2Frames, frame); }
 void SetEncounterActor3Frame(std::int32_t look, std::int32_t frame) {
-    if (look == 1) SetActorFrame(kActor3Look1, frame);
-    if (look == 2) SetActorFrame(kActor3Look2, frame);
+    if (look == 1) SetActorFrame(era01_frames::kEncounterActor3Look1, frame);
+    if (look == 2) SetActorFrame(era01_frames::kEncounterActor3Look2, frame);
 }
 
 void SetEra01SetPieceSpriteA(std::int32_t item) {

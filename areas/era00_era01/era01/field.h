@@ -4,10 +4,12 @@
 
 #include <cstdint>
 
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
+#include "core/player.h"
 #include "core/sound_effect.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 
 inline double FieldClock() { return GameClock.gameClock; }
 // Sounds at the general word and at the effects word of SoundVolumes.
@@ -15,11 +17,11 @@ inline void PlayFieldSound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0
 inline void PlayFieldEffect(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 inline std::int32_t Distance(std::int32_t a, std::int32_t b) { return a > b ? a - b : b - a; }
 
-// Field enemy A's frame table: source rectangle, PivotX, PosY = the screen y
-// of the picture's top (y - lift) and its colour; GNo 0 for a frame without
+// Field enemy A's frame table: source rectangle, pivotX, posY = the screen y
+// of the picture's top (y - lift) and its colour; gno 0 for a frame without
 // a row (frame 8 is drawn by the pass as two fixed layers).
 void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y);
-// The walking enemies' frame table: rectangle and centre, GNo 1; GNo 0 for a
+// The walking enemies' frame table: rectangle and centre, gno 1; gno 0 for a
 // frame outside the table.
 void SetWalkingEnemySprite(std::int32_t frame);
 
@@ -31,8 +33,8 @@ void SetFieldMonsterSprite(std::int32_t frame);
 void SetEncounterActor1Frame(std::int32_t frame);
 void SetEncounterActor2Frame(std::int32_t frame);
 void SetEncounterActor3Frame(std::int32_t look, std::int32_t frame);
-// The encounter's fixed pieces: GNo 42 (44 for D) with rectangle, pivot,
-// screen position and depth for an item the table knows, else GNo 0.
+// The encounter's fixed pieces: gno 42 (44 for D) with rectangle, pivot,
+// screen position and depth for an item the table knows, else gno 0.
 void SetEra01SetPieceSpriteA(std::int32_t item);
 void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group);
 void SetEra01SetPieceSpriteC(std::int32_t item);

@@ -6,6 +6,7 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
@@ -471,30 +472,15 @@ std::int32_t RunFieldEnemyAReaction(std::int32_t n) {
 }
 
 void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y) {
-    struct Row {
-        std::int32_t frame, left, top, right, bottom, pivotX, lift;
-        std::uint32_t colour;
-    };
-    static constexpr Row kRows[] = {
-        {1, 0, 81, 17, 101, 9, 21, 0xFFFFFFFFu},      {2, 0, 0, 76, 49, 39, 50, 0xFFFFFFFFu},
-        {3, 77, 0, 152, 176, 38, 177, 0xFFFFFFFFu},   {4, 153, 0, 252, 136, 50, 137, 0xFFFFFFFFu},
-        {5, 253, 0, 355, 136, 51, 137, 0xFFFFFFFFu},  {6, 356, 0, 463, 136, 54, 137, 0xFFFFFFFFu},
-        {7, 463, 0, 527, 143, 32, 144, 0xFFFFFFFFu},  {9, 0, 180, 107, 308, 54, 128, 0xFFFFFFFFu},
-        {10, 108, 180, 215, 317, 54, 137, 0xFFFFFFFFu}, {11, 216, 180, 303, 316, 45, 137, 0xFFFFFFFFu},
-        {12, 304, 180, 441, 314, 94, 135, 0xFFFFFFFFu}, {13, 442, 180, 574, 314, 89, 135, 0xFFFFFFFFu},
-        {14, 575, 180, 685, 356, 67, 176, 0xFFFFFFFFu}, {15, 627, 0, 691, 143, 32, 144, 0xFFFFFFFFu},
-        {16, 627, 0, 691, 143, 32, 144, 0xDDDDDDDDu}, {17, 627, 0, 691, 143, 32, 144, 0xBBBBBBBBu},
-        {18, 627, 0, 691, 143, 32, 144, 0x11111111u}, {19, 386, 642, 476, 779, 51, 137, 0xFFFFFFFFu},
-        {20, 477, 642, 567, 779, 51, 137, 0xFFFFFFFFu},
-    };
-    const Row* row = FindRow(kRows, &Row::frame, frame);
-    PendingSprite.GNo = row != nullptr ? 59 : 0;
+    const era01_frames::FieldEnemyARow* row =
+        FindRow(era01_frames::kFieldEnemyAFrames, &era01_frames::FieldEnemyARow::frame, frame);
+    PendingSprite.gno = row != nullptr ? 59 : 0;
     if (row == nullptr) return;
     SetPendingSpriteSource(*row);
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
-    PendingSprite.PivotY = 0.0f;
-    PendingSprite.PosY = y - row->lift;
-    PendingSprite.Colour = row->colour;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
+    PendingSprite.pivotY = 0.0f;
+    PendingSprite.posY = y - row->lift;
+    PendingSprite.colour = row->colour;
 }
 
 void UpdateFieldEnemyA(std::int32_t arg) {

@@ -7,9 +7,9 @@
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -33,14 +33,14 @@ constexpr PartRow kParts[34] = {
 }  // namespace
 
 void SetEra01LandmarkPartSprite(std::int32_t part) {
-    PendingSprite.Colour = SceneTint;
-    PendingSprite.SrcLeft = 25;
-    PendingSprite.SrcTop = 0;
-    PendingSprite.SrcRight = 49;
-    PendingSprite.SrcBottom = 104;
+    PendingSprite.colour = SceneTint;
+    PendingSprite.srcLeft = 25;
+    PendingSprite.srcTop = 0;
+    PendingSprite.srcRight = 49;
+    PendingSprite.srcBottom = 104;
     if (part < 1 || part > 33) return;
     const PartRow& row = kParts[part];
-    PendingSprite.PosX = SectionAnchorX[25] + row.dx - ScrollX;
-    PendingSprite.PosY = row.y;
-    PendingSprite.Depth = row.depth;
+    PendingSprite.posX = SectionAnchorX[25] + row.dx - ScrollX;
+    PendingSprite.posY = row.y;
+    PendingSprite.depth = row.depth;
 }

@@ -375,16 +375,16 @@ constexpr LiftRow kLiftRows[] = {
 }  // namespace
 
 void SetLiftSprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const LiftRow* row = FindRow(kLiftRows, &LiftRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 64;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PosX = LiftRecord.pictureX - ScrollX - row->a;
-    PendingSprite.PosY = LiftRecord.pictureY - row->b;
-    PendingSprite.Depth = row->depth;
-    PendingSprite.Colour = 0xFFFFFFFFu;
+    PendingSprite.gno = 64;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.posX = LiftRecord.pictureX - ScrollX - row->a;
+    PendingSprite.posY = LiftRecord.pictureY - row->b;
+    PendingSprite.depth = row->depth;
+    PendingSprite.colour = 0xFFFFFFFFu;
 }

@@ -9,8 +9,9 @@
 #include <iterator>
 
 #include "areas/era02/records.h"
+#include "areas/message_tables.h"
 #include "core/player.h"
-#include "shell/trace_log.h"
+#include "core/trace_log.h"
 #include "text/messages/area_texts.h"
 
 namespace {

@@ -10,8 +10,8 @@ std::int32_t RunEra01NpcTalk(std::int32_t arg);
 std::int32_t RunEra01NpcReveal(std::int32_t arg);
 // The two spots of the upper floor the action key reads once the gate is open.
 void RunEra01ExamineSpots();
-// The teacher's frame table: rectangle, PivotX and PivotY = minus the
-// picture's height; GNo 0 for a frame without a row.
+// The teacher's frame table: rectangle, pivotX and pivotY = minus the
+// picture's height; gno 0 for a frame without a row.
 void SetEra01NpcSprite(std::int32_t frame);
 
 // One step of the gate's talk.
@@ -31,8 +31,8 @@ void UpdateArenaEnemyIdle(std::int32_t arg);
 // The reaction kind 0..7 her current attack gives on the enemy.
 std::int32_t TestArenaEnemyHit();
 void PlaceArenaEnemyProp(std::int32_t arg);
-// The enemy's frame table: rectangle, PivotX, PivotY = the picture's height
-// and Colour; GNo 0 for a frame without a row (7 is drawn as two pieces).
+// The enemy's frame table: rectangle, pivotX, pivotY = the picture's height
+// and Colour; gno 0 for a frame without a row (7 is drawn as two pieces).
 void SetArenaEnemySprite(std::int32_t frame);
 // The wave scripts and the arena's talks: 0 arms, then steps; 99 when done.
 std::int32_t RunArenaWave1(std::int32_t arg);
@@ -44,13 +44,13 @@ std::int32_t RunArenaTalk(std::int32_t set);
 // Lays an item on the ground in the first free dropped-item slot.
 void SpawnDropItem(std::int32_t x, std::int32_t y);
 
-// The turret's pieces: 1 base, 2 head, 3..5 its shots; GNo 40 when drawn.
+// The turret's pieces: 1 base, 2 head, 3..5 its shots; gno 40 when drawn.
 void SetAnchorObstacleSprite(std::int32_t part);
 // A shot's push on a heroine in the first outfit.
 void PushPlayerBack();
 
 // The burst pictures of the spawner's objects (states 2..6): rectangle and
-// PivotX = the half size; GNo 0 for other states.
+// pivotX = the half size; gno 0 for other states.
 void SetSpawnerObjectSprite(std::int32_t state);
 // Place and depth of the landmark's 33 upright parts (1..33).
 void SetEra01LandmarkPartSprite(std::int32_t part);

@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/era01/monsters.h"
 #include "areas/era00_era01/records.h"
 #include "core/combos.h"
@@ -20,18 +21,6 @@
 
 namespace {
 
-struct MonsterFrameRow {
-    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
-};
-constexpr MonsterFrameRow kMonsterFrames[] = {
-    {1, 0, 0, 116, 103, 61, 104},      {2, 0, 104, 116, 206, 61, 103},    {3, 119, 0, 188, 209, 40, 209},
-    {4, 190, 0, 325, 157, 58, 158},    {5, 0, 315, 148, 440, 59, 125},    {6, 156, 278, 298, 400, 49, 128},
-    {7, 328, 0, 501, 143, 143, 143},   {8, 192, 159, 378, 277, 143, 118}, {9, 172, 414, 329, 549, 47, 136},
-    {10, 298, 280, 374, 414, 30, 135}, {11, 490, 277, 612, 437, 77, 160}, {12, 613, 278, 763, 435, 155, 158},
-    {13, 0, 209, 153, 312, 56, 104},   {14, 380, 145, 581, 262, 130, 118}, {15, 0, 444, 167, 583, 173, 139},
-    {16, 585, 143, 734, 274, 193, 133}, {17, 507, 0, 587, 129, 37, 129},  {18, 590, 0, 682, 136, 42, 136},
-    {19, 329, 437, 416, 516, 61, 80},
-};
 
 bool Waited(double& stamp, double seconds) {
     const double now = GameNow();
@@ -185,16 +174,16 @@ void TestWeaponMode2(int g, const Bands& b) {
 }  // namespace
 
 std::int32_t MonsterBodyHeight(std::int32_t frame) {
-    const MonsterFrameRow* r = FindRow(kMonsterFrames, &MonsterFrameRow::frame, frame);
+    const era01_frames::MonsterFrameRow* r = FindRow(era01_frames::kMonsterFrames, &era01_frames::MonsterFrameRow::frame, frame);
     return r == nullptr ? 0 : r->pivotY;
 }
 
 void SetFieldMonsterSprite(std::int32_t frame) {
-    const MonsterFrameRow* r = FindRow(kMonsterFrames, &MonsterFrameRow::frame, frame);
+    const era01_frames::MonsterFrameRow* r = FindRow(era01_frames::kMonsterFrames, &era01_frames::MonsterFrameRow::frame, frame);
     if (r == nullptr) return;
     SetPendingSpriteSource(*r);
-    PendingSprite.PivotX = static_cast<float>(r->pivotX);
-    PendingSprite.PivotY = static_cast<float>(r->pivotY);
+    PendingSprite.pivotX = static_cast<float>(r->pivotX);
+    PendingSprite.pivotY = static_cast<float>(r->pivotY);
 }
 
 void TestMonsterHit(int g) {

@@ -4,11 +4,10 @@
 // transformation.
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -9,11 +9,11 @@
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
+#include "core/game_flow.h"
 #include "core/hit_tests.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 namespace {

@@ -117,14 +117,14 @@ void SetSpawnerObjectSprite(std::int32_t state) {
         {2, 0, 0, 44, 44, 22},     {3, 45, 0, 140, 96, 48},  {4, 141, 0, 236, 96, 48},
         {5, 237, 0, 332, 96, 48},  {6, 333, 0, 418, 86, 43},
     };
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     const BurstRow* row = FindRow(kRows, &BurstRow::state, state);
     if (row == nullptr) return;
-    PendingSprite.GNo = 114;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->c);
-    PendingSprite.PivotY = static_cast<float>(-row->c);
+    PendingSprite.gno = 114;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->c);
+    PendingSprite.pivotY = static_cast<float>(-row->c);
 }

@@ -13,7 +13,6 @@
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -8,17 +8,18 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
+#include "core/sound_effect.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
-#include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -699,30 +700,20 @@ void UpdateEra01Npc(std::int32_t arg) {
 
 namespace {
 
-struct NpcRow {
-    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
-};
-constexpr NpcRow kNpcRows[] = {
-    {175, 0, 0, 46, 140, 23, 140},      {176, 47, 0, 91, 140, 21, 140},     {177, 92, 0, 136, 114, 21, 115},
-    {178, 137, 0, 203, 94, 31, 95},     {179, 204, 0, 293, 68, 41, 69},     {180, 292, 0, 350, 101, 21, 100},
-    {181, 351, 0, 460, 127, 54, 127},   {182, 461, 0, 529, 150, 21, 151},   {183, 0, 151, 118, 302, 49, 152},
-    {184, 119, 148, 210, 302, 39, 154}, {185, 211, 148, 303, 302, 21, 154}, {186, 304, 148, 367, 302, 19, 154},
-    {187, 368, 147, 457, 302, 55, 155}, {188, 0, 328, 76, 466, 23, 138},    {189, 77, 317, 240, 466, 65, 149},
-    {190, 241, 326, 333, 466, 24, 140}, {191, 334, 326, 421, 466, 9, 140},
-};
 
 }  // namespace
 
 void SetEra01NpcSprite(std::int32_t frame) {
-    PendingSprite.GNo = 0;
-    const NpcRow* row = FindRow(kNpcRows, &NpcRow::frame, frame);
+    PendingSprite.gno = 0;
+    const era01_frames::TeacherRow* row =
+        FindRow(era01_frames::kTeacherFrames, &era01_frames::TeacherRow::frame, frame);
     if (row == nullptr) return;
-    PendingSprite.GNo = 65;
-    PendingSprite.SrcLeft = row->left;
-    PendingSprite.SrcTop = row->top;
-    PendingSprite.SrcRight = row->right;
-    PendingSprite.SrcBottom = row->bottom;
-    PendingSprite.PivotX = static_cast<float>(row->pivotX);
+    PendingSprite.gno = 65;
+    PendingSprite.srcLeft = row->left;
+    PendingSprite.srcTop = row->top;
+    PendingSprite.srcRight = row->right;
+    PendingSprite.srcBottom = row->bottom;
+    PendingSprite.pivotX = static_cast<float>(row->pivotX);
     // The pass adds this to the feet y: the picture hangs above them.
-    PendingSprite.PivotY = static_cast<float>(-row->pivotY);
+    PendingSprite.pivotY = static_cast<float>(-row->pivotY);
 }

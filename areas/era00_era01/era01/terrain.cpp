@@ -9,7 +9,6 @@
 #include "core/bursts.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 

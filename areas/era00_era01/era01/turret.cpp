@@ -15,11 +15,11 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "core/step_helpers.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -309,23 +309,23 @@ constexpr TurretPiece kPieces[] = {
 
 void PieceAt(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, std::int32_t pivotX,
              std::int32_t pivotY, std::int32_t x, std::int32_t y) {
-    PendingSprite.GNo = 40;
-    PendingSprite.SrcLeft = left;
-    PendingSprite.SrcTop = top;
-    PendingSprite.SrcRight = right;
-    PendingSprite.SrcBottom = bottom;
-    PendingSprite.PivotX = static_cast<float>(pivotX);
-    PendingSprite.PivotY = static_cast<float>(pivotY);
-    PendingSprite.PosX = x - ScrollX;
-    PendingSprite.PosY = y;
+    PendingSprite.gno = 40;
+    PendingSprite.srcLeft = left;
+    PendingSprite.srcTop = top;
+    PendingSprite.srcRight = right;
+    PendingSprite.srcBottom = bottom;
+    PendingSprite.pivotX = static_cast<float>(pivotX);
+    PendingSprite.pivotY = static_cast<float>(pivotY);
+    PendingSprite.posX = x - ScrollX;
+    PendingSprite.posY = y;
 }
 
 }  // namespace
 
 void SetAnchorObstacleSprite(std::int32_t part) {
-    PendingSprite.GNo = 0;
-    PendingSprite.Colour = SceneTint;
-    PendingSprite.Depth = 0.8f;
+    PendingSprite.gno = 0;
+    PendingSprite.colour = SceneTint;
+    PendingSprite.depth = 0.8f;
     if (part == 1 || part == 2) {
         const std::int32_t frame = part == 1 ? R.baseFrame : R.headFrame;
         for (const TurretPiece& p : kPieces)

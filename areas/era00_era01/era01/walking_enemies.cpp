@@ -9,6 +9,7 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/combos.h"
@@ -783,23 +784,11 @@ void UpdateWalkingEnemyObject2(std::int32_t mode) {
 }
 
 void SetWalkingEnemySprite(std::int32_t frame) {
-    struct Row {
-        std::int32_t frame, left, top, right, bottom;
-        float centreX, centreY;
-    };
-    static constexpr Row kRows[] = {
-        {1, 55, 209, 75, 230, 10, 21},    {2, 142, 160, 220, 209, 40, 50}, {3, 0, 0, 60, 120, 30, 120},
-        {4, 132, 0, 210, 79, 30, 80},     {5, 142, 80, 221, 159, 30, 80},  {6, 65, 96, 141, 190, 30, 90},
-        {7, 65, 96, 141, 190, 38, 47},    {8, 0, 179, 54, 237, 55, 58},    {10, 223, 40, 252, 107, 21, 68},
-        {11, 222, 108, 256, 187, 21, 80}, {12, 0, 121, 64, 178, 35, 58},   {13, 212, 0, 252, 39, 35, 40},
-        {14, 55, 231, 73, 238, 3, 6},     {15, 61, 0, 131, 95, 3, 92},     {16, 144, 211, 220, 233, 40, 22},
-        {20, 132, 0, 210, 19, 40, 80},    {21, 132, 20, 210, 79, 40, 59},  {22, 0, 0, 32, 120, 32, 120},
-        {23, 33, 0, 60, 120, 0, 120},     {24, 174, 0, 210, 79, -11, 80},  {25, 132, 0, 173, 79, 30, 80},
-    };
-    const Row* row = FindRow(kRows, &Row::frame, frame);
-    PendingSprite.GNo = row != nullptr ? 1 : 0;
+    const era01_frames::WalkingEnemyRow* row =
+        FindRow(era01_frames::kWalkingEnemyFrames, &era01_frames::WalkingEnemyRow::frame, frame);
+    PendingSprite.gno = row != nullptr ? 1 : 0;
     if (row == nullptr) return;
     SetPendingSpriteSource(*row);
-    PendingSprite.PivotX = row->centreX;
-    PendingSprite.PivotY = row->centreY;
+    PendingSprite.pivotX = row->centreX;
+    PendingSprite.pivotY = row->centreY;
 }

@@ -4,9 +4,10 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST_F(HomeAreaDraw, ThePracticeMarkerIsDrawnThreeTimesAtItsDepth) {
 
 TEST_F(HomeAreaDraw, TheFlameStandsFiveTimesItsSizeWithItsBottomLeftAt720_640) {
     for (std::int32_t frame : {1, 2, 3}) {
-        Era00SceneActors.CloseUpFrame = frame;
+        Era00SceneActors.closeUpFrame = frame;
         const Sprites s = DrawOnce(DrawEra00HomeAreaActors);
         ASSERT_EQ(s.size(), 2u);
         EXPECT_EQ(SlotOf(s[0]), 87);
@@ -97,12 +98,12 @@ TEST_F(HomeAreaDraw, TheFlameStandsFiveTimesItsSizeWithItsBottomLeftAt720_640) {
 }
 
 TEST_F(HomeAreaDraw, ActorsStandOnTheirFeetAndMirrorByTheirOwnWords) {
-    Era00SceneActors.NpcFrame = 1;
-    Era00SceneActors.NpcX = 400;
-    Era00SceneActors.NpcY = 640;
+    Era00SceneActors.npcFrame = 1;
+    Era00SceneActors.npcX = 400;
+    Era00SceneActors.npcY = 640;
     ScrollX = 100;
     for (std::int32_t facing : {1, -1}) {
-        Era00SceneActors.NpcFacing = facing;
+        Era00SceneActors.npcFacing = facing;
         const Sprites s = DrawOnce(DrawEra00HomeAreaActors);
         ASSERT_EQ(s.size(), 1u);
         float x = 0, y = 0;

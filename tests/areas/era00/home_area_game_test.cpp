@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu/menu_game_fixture.h"
 #include "text/text_state.h"
@@ -73,9 +76,9 @@ protected:
         // leaving (the menu key comes back) and the close of line 47.
         const double now = GameClock.gameClock;
         if (MenuKeyBlocked == 0 && menuKeyBackAt < 0 && Era00StoryPhase == 1) menuKeyBackAt = now;
-        if (lastPrompt == 47 && p == 0 && Era00SceneActors.CloseUpFrame != 0) line47ClosedAt = now;
-        if (flameWasOn_ && Era00SceneActors.CloseUpFrame == 0) flameOutAt = now;
-        flameWasOn_ = Era00SceneActors.CloseUpFrame != 0;
+        if (lastPrompt == 47 && p == 0 && Era00SceneActors.closeUpFrame != 0) line47ClosedAt = now;
+        if (flameWasOn_ && Era00SceneActors.closeUpFrame == 0) flameOutAt = now;
+        flameWasOn_ = Era00SceneActors.closeUpFrame != 0;
         if (p == 48 && lastPrompt != 48) line48At = now;
         lastPrompt = p;
         if (Era00StoryPhase == 1) {
@@ -106,7 +109,7 @@ private:
 TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
     SeedRandom(7);
     BootToTitle();
-    ASSERT_EQ(TitleScreenState.Cursor, 1);
+    ASSERT_EQ(TitleScreenState.cursor, 1);
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 900)) << "never reached the stage";
     EXPECT_EQ(MenuKeyBlocked, 1);
@@ -121,7 +124,7 @@ TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
     int dodges = 0;
     std::int32_t friendFrame = 0;
     for (int i = 0; i < 20000 && DialogueChannels.promptLine != 12; ++i) {
-        const bool far = PlayerState.x < Era00SceneActors.ActorEX - 80;
+        const bool far = PlayerState.x < Era00SceneActors.actorEX - 80;
         if (far && MessageBoxOpen == 0) {
             Hold(VK_RIGHT);
         } else {
@@ -129,11 +132,11 @@ TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
             if (i % 10 == 0 && MessageBoxOpen == 0) Strike(VkLetter('s'));
         }
         Frame();
-        if (Era00SceneActors.ActorEFrame == 12 && friendFrame != 12) ++dodges;
-        friendFrame = Era00SceneActors.ActorEFrame;
+        if (Era00SceneActors.actorEFrame == 12 && friendFrame != 12) ++dodges;
+        friendFrame = Era00SceneActors.actorEFrame;
     }
     ASSERT_EQ(DialogueChannels.promptLine, 12)
-        << "the sparring never ended at x " << PlayerState.x << " friend at " << Era00SceneActors.ActorEX
+        << "the sparring never ended at x " << PlayerState.x << " friend at " << Era00SceneActors.actorEX
         << " lines " << ::testing::PrintToString(promptSeen) << " phase " << GameFlow.phase << " hp "
         << PlayerState.hp;
     LetGo(VK_RIGHT);

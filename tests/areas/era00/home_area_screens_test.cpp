@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 
 namespace {

@@ -9,13 +9,16 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
-#include "shell/shell_state.h"
 #include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -84,22 +87,22 @@ TEST_F(HomeAreaSteps, AKickInReachIsPushedDodgedOrBlockedByTheRoll) {
         SCOPED_TRACE(c.roll);
         const std::uint32_t seed = SeedForRoll(c.roll);
         ASSERT_NE(seed, 0u);
-        Era00SceneActors.ActorAX = 100;
-        Era00SceneActors.ActorEX = 355;
+        Era00SceneActors.actorAX = 100;
+        Era00SceneActors.actorEX = 355;
         RunEra00SparringScene(0);
         Heroine(355 - 80);
         PlayerState.pose = 21;   // the kick
         SeedRandom(seed);
         Tick();
         RunEra00SparringScene(1);
-        EXPECT_EQ(Era00SceneActors.ActorEFrame, c.friendFrame);
+        EXPECT_EQ(Era00SceneActors.actorEFrame, c.friendFrame);
     }
 }
 
 TEST_F(HomeAreaSteps, EachReactionCostsPaysOrGivesGroundAsItShould) {
     // Push: one HP at each hit frame, none while the hurt flash is on.
     for (int flash : {0, 1}) {
-        Era00SceneActors.ActorEX = 355;
+        Era00SceneActors.actorEX = 355;
         Heroine(300);
         PlayerState.hp = 100;
         HudState.hurtFlash = flash;
@@ -110,7 +113,7 @@ TEST_F(HomeAreaSteps, EachReactionCostsPaysOrGivesGroundAsItShould) {
             if (RunEra00SparringReaction(1) == 99) break;
             if (before != 355 - 95 && PlayerState.x == 355 - 95) ++hitFrames;
             // She steps in again between the two blows.
-            if (Era00SceneActors.ActorEFrame == 8) PlayerState.x = 300;
+            if (Era00SceneActors.actorEFrame == 8) PlayerState.x = 300;
             Tick();
         }
         EXPECT_EQ(hitFrames, 2);
@@ -127,19 +130,19 @@ TEST_F(HomeAreaSteps, EachReactionCostsPaysOrGivesGroundAsItShould) {
     EXPECT_EQ(PlayerState.exp, 15);
     EXPECT_EQ(PlayerState.x, 280);
     // Block: her friend gives two pixels a step.
-    Era00SceneActors.ActorEX = 355;
+    Era00SceneActors.actorEX = 355;
     RunEra00SparringReaction(0);
     int steps = 0;
     while (RunEra00SparringReaction(3) != 99 && steps < 100) {
         ++steps;
         Tick();
     }
-    EXPECT_EQ(Era00SceneActors.ActorEX, 355 + 2 * (steps + 1));
+    EXPECT_EQ(Era00SceneActors.actorEX, 355 + 2 * (steps + 1));
 }
 
 TEST_F(HomeAreaSteps, TheSparringEndsInTheStepTheHeroineReaches450) {
-    Era00SceneActors.ActorAX = 100;
-    Era00SceneActors.ActorEX = 800;
+    Era00SceneActors.actorAX = 100;
+    Era00SceneActors.actorEX = 800;
     RunEra00SparringScene(0);
     Heroine(449);
     Tick();

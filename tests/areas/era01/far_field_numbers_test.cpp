@@ -15,13 +15,16 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "core/area_flags.h"
 #include "core/combos.h"
-#include "core/pickups.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 #include "text/text_state.h"
 
 namespace {

@@ -7,9 +7,11 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 
 namespace {
 

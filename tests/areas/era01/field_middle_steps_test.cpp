@@ -10,11 +10,12 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -9,10 +9,10 @@
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "platform/platform.h"
-#include "shell/shell_state.h"
-#include "shell/trace_log.h"
 #include "text/text_fixture.h"
 #include "text/text_state.h"
 

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "text/text_state.h"
 

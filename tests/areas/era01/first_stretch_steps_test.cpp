@@ -8,13 +8,15 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/bursts.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/hud.h"
+#include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

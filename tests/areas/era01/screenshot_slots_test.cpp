@@ -8,10 +8,10 @@
 #include <filesystem>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "text/menu_state.h"
 

@@ -5,10 +5,11 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 
 namespace {
 

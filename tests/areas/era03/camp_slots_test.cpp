@@ -11,10 +11,10 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 
 namespace {
@@ -25,6 +25,10 @@ void WriteCampSlot(std::int32_t slot, std::int32_t unlocked, std::int32_t x) {
     }
     Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
     Era03AreaFlag = 1;
+    // The field's encounters and the arena behind her.
+    Era03CreatureOnceFlag = 1;
+    Era03Duel.state = 99;
+    Era03Fighter.encounterState = 99;
     Era03ArenaEncounter.controllerState = 99;
     Era02EventsUnlocked = unlocked;
     Era03NpcScene.meetingMark = unlocked != 0 ? 2 : 0;

@@ -9,10 +9,11 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "platform/platform.h"
 #include "shell/draw_pass_fixture.h"
-#include "shell/shell_state.h"
 #include "text/text_fixture.h"
 #include "text/text_state.h"
 
@@ -46,9 +47,9 @@ TEST_F(CampDraw, TheCampsPicturesShowOnlyWhileTheViewIsNearIt) {
 }
 
 TEST_F(CampDraw, TheShootingStarKeepsItsScreenPlace) {
-    Era03NpcSceneDraw.FloaterShown = 1;
-    Era03NpcSceneDraw.FloaterX = 300;
-    Era03NpcSceneDraw.FloaterY = 200;
+    Era03NpcSceneDraw.floaterShown = 1;
+    Era03NpcSceneDraw.floaterX = 300;
+    Era03NpcSceneDraw.floaterY = 200;
     for (std::int32_t scroll : {A - 311, A + 100, 10000}) {
         ScrollX = scroll;
         const Sprites s = FromSlot(DrawOnce(DrawEra03SceneryAndScenePictures), kCampSheet);
@@ -113,9 +114,9 @@ TEST_F(CampDraw, PoseTwentyThreeIsTwoFixedCells) {
 TEST_F(CampDraw, TheHandedItemIsDrawnPlainlyWithoutTheCharacter) {
     ScrollX = A - 311;
     Era03NpcScene.actorPose = 0;
-    Era03NpcSceneDraw.MarkerShown = 1;
-    Era03NpcSceneDraw.MarkerX = ScrollX + 50;
-    Era03NpcSceneDraw.MarkerY = 600;
+    Era03NpcSceneDraw.markerShown = 1;
+    Era03NpcSceneDraw.markerX = ScrollX + 50;
+    Era03NpcSceneDraw.markerY = 600;
     const Sprites s = DrawOnce([] {
         // Whatever an earlier entry left in force must not carry over.
         plat::SpriteSetTransform(plat::MatrixScaling(3.0f, 3.0f, 1.0f));

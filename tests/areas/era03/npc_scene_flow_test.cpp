@@ -11,9 +11,10 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/area_flags.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 #include "support/area_run.h"
 #include "support/roads/era03.h"
 #include "text/menu_state.h"
@@ -94,8 +95,8 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_EQ(Gold, 20);
     EXPECT_EQ(Played(59), 1) << "the coin rings once for the night";
     EXPECT_EQ(SceneTint, 0xFF333333u);
-    EXPECT_EQ(Era03NpcSceneDraw.PictureColour, 0xFFFFFFFFu);
-    EXPECT_EQ(Era03NpcSceneDraw.TwinklesShown, 1);
+    EXPECT_EQ(Era03NpcSceneDraw.pictureColour, 0xFFFFFFFFu);
+    EXPECT_EQ(Era03NpcSceneDraw.twinklesShown, 1);
 
     // ---- the catching game: one object crouched for, lifted, carried and
     // put down on the spot
@@ -116,7 +117,7 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_TRUE(Contains(seenA, 53, 56));
     EXPECT_EQ(Era02EventsUnlocked, 1);
     EXPECT_EQ(SceneTint, 0xFFFFFFFFu);
-    EXPECT_EQ(Era03NpcSceneDraw.PanelColour, 0xFFFFFFFFu);
+    EXPECT_EQ(Era03NpcSceneDraw.panelColour, 0xFFFFFFFFu);
     EXPECT_EQ(XKeyBlocked, 0);
     EXPECT_EQ(ZKeyBlocked, 0);
     EXPECT_EQ(EventHoldsPlayer, 0);

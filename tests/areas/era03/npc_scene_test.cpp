@@ -11,9 +11,10 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

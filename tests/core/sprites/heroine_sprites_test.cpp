@@ -2,10 +2,11 @@
 // weapon-mode-2 body, layers and timed effects.
 #include "areas/era02/records.h"
 #include "areas/finale/records.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
-#include "shell/shell_state.h"
 
 #include <gtest/gtest.h>
 
@@ -22,59 +23,59 @@ void Heroine(int pose, int x = 1000, int facing = 1) {
 TEST(HeroineW1, APoseGivesItsFrameAndAnchor) {
     Heroine(21);
     SetPlayerW1Sprite();
-    EXPECT_EQ(PendingSprite.GNo, 1);
-    EXPECT_EQ(PendingSprite.SrcLeft, 613);
-    EXPECT_EQ(PendingSprite.SrcTop, 133);
-    EXPECT_EQ(PendingSprite.SrcRight, 769);
-    EXPECT_EQ(PendingSprite.SrcBottom, 261);
-    EXPECT_EQ(PendingSprite.PosX, 55);
-    EXPECT_EQ(PendingSprite.PosY, 128);
+    EXPECT_EQ(PendingSprite.gno, 1);
+    EXPECT_EQ(PendingSprite.srcLeft, 613);
+    EXPECT_EQ(PendingSprite.srcTop, 133);
+    EXPECT_EQ(PendingSprite.srcRight, 769);
+    EXPECT_EQ(PendingSprite.srcBottom, 261);
+    EXPECT_EQ(PendingSprite.posX, 55);
+    EXPECT_EQ(PendingSprite.posY, 128);
     Heroine(95);
     SetPlayerW1Sprite();
     const PendingSpriteRecord p95 = PendingSprite;
     Heroine(38);
     SetPlayerW1Sprite();
-    EXPECT_EQ(PendingSprite.SrcLeft, p95.SrcLeft);
-    EXPECT_EQ(PendingSprite.SrcBottom, p95.SrcBottom);
-    EXPECT_EQ(PendingSprite.PosX, 46);
+    EXPECT_EQ(PendingSprite.srcLeft, p95.srcLeft);
+    EXPECT_EQ(PendingSprite.srcBottom, p95.srcBottom);
+    EXPECT_EQ(PendingSprite.posX, 46);
 }
 
 TEST(HeroineW1, APoseWithoutAFrameDrawsNothingInsteadOfTheLastFrame) {
     Heroine(1);
     SetPlayerW1Sprite();
-    ASSERT_EQ(PendingSprite.GNo, 1);
+    ASSERT_EQ(PendingSprite.gno, 1);
     for (int pose : {23, 28, 66, 99, 117, 500}) {
         Heroine(pose);
         SetPlayerW1Sprite();
-        EXPECT_EQ(PendingSprite.GNo, 0) << pose;
+        EXPECT_EQ(PendingSprite.gno, 0) << pose;
     }
 }
 
 TEST(HeroineAttachment, PosesHideAndShowTheStripPerFacing) {
     Heroine(1);
     SetPlayerAttachmentPose();
-    EXPECT_EQ(PlayerAttachment[0].Shown, 1);
-    EXPECT_EQ(PlayerAttachment[0].Dx, -8);
-    EXPECT_EQ(PlayerAttachment[1].Dx, -3);
+    EXPECT_EQ(PlayerAttachment[0].shown, 1);
+    EXPECT_EQ(PlayerAttachment[0].dx, -8);
+    EXPECT_EQ(PlayerAttachment[1].dx, -3);
     for (int pose : {57, 70, 83}) {
         Heroine(pose);
         SetPlayerAttachmentPose();
-        EXPECT_EQ(PlayerAttachment[0].Shown, 0) << pose;
-        EXPECT_EQ(PlayerAttachment[1].Shown, 0) << pose;
+        EXPECT_EQ(PlayerAttachment[0].shown, 0) << pose;
+        EXPECT_EQ(PlayerAttachment[1].shown, 0) << pose;
     }
     Heroine(35);
     SetPlayerAttachmentPose();
-    EXPECT_EQ(PlayerAttachment[0].Shown, 0);
-    EXPECT_EQ(PlayerAttachment[1].Shown, 1);
+    EXPECT_EQ(PlayerAttachment[0].shown, 0);
+    EXPECT_EQ(PlayerAttachment[1].shown, 1);
     Heroine(39);
     SetPlayerAttachmentPose();
-    EXPECT_EQ(PlayerAttachment[0].Shown, 3);
-    EXPECT_EQ(PlayerAttachment[1].Shown, 0);
+    EXPECT_EQ(PlayerAttachment[0].shown, 3);
+    EXPECT_EQ(PlayerAttachment[1].shown, 0);
     // A pose outside the table keeps the strip of the pose before.
     Heroine(23);
     SetPlayerAttachmentPose();
-    EXPECT_EQ(PlayerAttachment[0].Shown, 3);
-    EXPECT_EQ(PlayerAttachment[0].Dy, -34);
+    EXPECT_EQ(PlayerAttachment[0].shown, 3);
+    EXPECT_EQ(PlayerAttachment[0].dy, -34);
 }
 
 TEST(HeroineAttachment, ArrivalPoseWaitsForTheArrivalScene) {
@@ -82,12 +83,12 @@ TEST(HeroineAttachment, ArrivalPoseWaitsForTheArrivalScene) {
     GameFlow.phase = 1;
     ArrivalScene.step = 10;
     SetPlayerAttachmentPose();
-    EXPECT_EQ(PlayerAttachment[0].Shown, 0);
-    EXPECT_EQ(PlayerAttachment[0].AngleDeg, 260);
+    EXPECT_EQ(PlayerAttachment[0].shown, 0);
+    EXPECT_EQ(PlayerAttachment[0].angleDeg, 260);
     ArrivalScene.step = 99;
     SetPlayerAttachmentPose();
-    EXPECT_EQ(PlayerAttachment[1].Shown, 1);
-    EXPECT_EQ(PlayerAttachment[1].Dx, 36);
+    EXPECT_EQ(PlayerAttachment[1].shown, 1);
+    EXPECT_EQ(PlayerAttachment[1].dx, 36);
 }
 
 TEST(HeroineW2, BodyStandsOnHerFeetAndWritesTheBodyBox) {
@@ -96,14 +97,14 @@ TEST(HeroineW2, BodyStandsOnHerFeetAndWritesTheBodyBox) {
     PlayerTint = 0xFFEEDDCCu;
     PlayerSpriteAngle = 0;
     SetPlayerW2BodySprite(1);
-    EXPECT_EQ(PendingSprite.GNo, 1);
-    EXPECT_EQ(PendingSprite.SrcLeft, 117);
-    EXPECT_EQ(PendingSprite.SrcBottom, 140);
-    EXPECT_FLOAT_EQ(PendingSprite.PivotX, 21);
-    EXPECT_FLOAT_EQ(PendingSprite.PivotY, 140);
-    EXPECT_EQ(PendingSprite.PosX, 600);
-    EXPECT_EQ(PendingSprite.PosY, 640);
-    EXPECT_EQ(PendingSprite.Colour, 0xFFEEDDCCu);
+    EXPECT_EQ(PendingSprite.gno, 1);
+    EXPECT_EQ(PendingSprite.srcLeft, 117);
+    EXPECT_EQ(PendingSprite.srcBottom, 140);
+    EXPECT_FLOAT_EQ(PendingSprite.pivotX, 21);
+    EXPECT_FLOAT_EQ(PendingSprite.pivotY, 140);
+    EXPECT_EQ(PendingSprite.posX, 600);
+    EXPECT_EQ(PendingSprite.posY, 640);
+    EXPECT_EQ(PendingSprite.colour, 0xFFEEDDCCu);
     EXPECT_EQ(PlayerBodyBox.top, 500);
     EXPECT_EQ(PlayerBodyBox.bottom, 640);
     EXPECT_EQ(PlayerBodyBox.left, 1000 - 14);
@@ -116,7 +117,7 @@ TEST(HeroineW2, BodyStandsOnHerFeetAndWritesTheBodyBox) {
     // The ready stance has a frame of its own per facing.
     Heroine(22, 1000, -1);
     SetPlayerW2BodySprite(22);
-    EXPECT_EQ(PendingSprite.SrcLeft, 77);
+    EXPECT_EQ(PendingSprite.srcLeft, 77);
     EXPECT_EQ(PlayerBodyBox.left, 1000 - 27);
     EXPECT_EQ(PlayerBodyBox.right, 1000);
 }
@@ -125,17 +126,17 @@ TEST(HeroineW2, TheReadyStanceLooksUpAtATargetHighInFront) {
     Heroine(22, 1000, 1);
     PlayerGazeTarget = {1300, 640 - 199};
     SetPlayerW2BodySprite(22);
-    EXPECT_EQ(PendingSprite.SrcLeft, 0);   // pose 22's own frame
+    EXPECT_EQ(PendingSprite.srcLeft, 0);   // pose 22's own frame
     PlayerGazeTarget = {1300, 640 - 200};
     SetPlayerW2BodySprite(22);
-    const int up = PendingSprite.SrcLeft;
+    const int up = PendingSprite.srcLeft;
     EXPECT_NE(up, 0);
     PlayerGazeTarget = {1400, 640 - 200};   // 400 px away: too far
     SetPlayerW2BodySprite(22);
-    EXPECT_EQ(PendingSprite.SrcLeft, 0);
+    EXPECT_EQ(PendingSprite.srcLeft, 0);
     PlayerGazeTarget = {900, 300};   // behind her
     SetPlayerW2BodySprite(22);
-    EXPECT_EQ(PendingSprite.SrcLeft, 0);
+    EXPECT_EQ(PendingSprite.srcLeft, 0);
 }
 
 TEST(HeroineW2, PosesWithoutABodyFrameDrawNothingAndKeepTheBox) {
@@ -145,13 +146,13 @@ TEST(HeroineW2, PosesWithoutABodyFrameDrawNothingAndKeepTheBox) {
     for (int pose : {28, 328, 99}) {
         PlayerState.x = 5000;
         SetPlayerW2BodySprite(pose);
-        EXPECT_EQ(PendingSprite.GNo, 0) << pose;
+        EXPECT_EQ(PendingSprite.gno, 0) << pose;
         EXPECT_EQ(PlayerBodyBox.left, box.left) << pose;
     }
     // Poses 327..331 draw but leave the box alone.
     PlayerState.x = 7000;
     SetPlayerW2BodySprite(329);
-    EXPECT_EQ(PendingSprite.GNo, 1);
+    EXPECT_EQ(PendingSprite.gno, 1);
     EXPECT_EQ(PlayerBodyBox.left, box.left);
 }
 
@@ -159,28 +160,28 @@ TEST(HeroineW2, LayersWithoutARowDrawNothing) {
     Heroine(22);
     SetPlayerW2BodySprite(22);
     SetPlayerW2BackLayerSprite(22);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
     SetPlayerW2BodySprite(22);
     SetPlayerW2FrontLayerSprite(22);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(HeroineW2, TheCarriedWeaponHangsBehindHer) {
     Heroine(1, 1000, 1);
     ScrollX = 0;
     SetPlayerW2BackLayerSprite(96);   // counts as pose 1
-    EXPECT_EQ(PendingSprite.GNo, 1);
-    EXPECT_EQ(PendingSprite.Angle, 70);
-    EXPECT_EQ(PendingSprite.PosX, 1000 - 6);
-    EXPECT_EQ(PendingSprite.PosY, 640 - 69);
-    EXPECT_FLOAT_EQ(PendingSprite.Depth, 0.21f);
+    EXPECT_EQ(PendingSprite.gno, 1);
+    EXPECT_EQ(PendingSprite.angle, 70);
+    EXPECT_EQ(PendingSprite.posX, 1000 - 6);
+    EXPECT_EQ(PendingSprite.posY, 640 - 69);
+    EXPECT_FLOAT_EQ(PendingSprite.depth, 0.21f);
     Heroine(1, 1000, -1);
     SetPlayerW2BackLayerSprite(1);
-    EXPECT_EQ(PendingSprite.PosX, 1000 + 6);
-    EXPECT_FLOAT_EQ(PendingSprite.Depth, 0.19f);
+    EXPECT_EQ(PendingSprite.posX, 1000 + 6);
+    EXPECT_FLOAT_EQ(PendingSprite.depth, 0.19f);
     BossFightState.slot6Effect = 1;
     SetPlayerW2BackLayerSprite(31);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(HeroineW2, AStreakShowsOnlyWithinItsFirstMomentAndStartsItsEffect) {
@@ -190,20 +191,20 @@ TEST(HeroineW2, AStreakShowsOnlyWithinItsFirstMomentAndStartsItsEffect) {
     TimedEffectTriggers[0] = 0;
     SetPlayerW2FrontLayerSprite(202);   // resets timer 2
     SetPlayerW2FrontLayerSprite(203);   // timer 2 starts
-    EXPECT_EQ(PendingSprite.GNo, 1);
+    EXPECT_EQ(PendingSprite.gno, 1);
     EXPECT_EQ(TimedEffectTriggers[0], 1);
     GameClock.gameClock = 50.04;
     SetPlayerW2FrontLayerSprite(203);
-    EXPECT_EQ(PendingSprite.GNo, 1);
+    EXPECT_EQ(PendingSprite.gno, 1);
     GameClock.gameClock = 50.05;
     TimedEffectTriggers[0] = 0;
     SetPlayerW2FrontLayerSprite(203);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
     EXPECT_EQ(TimedEffectTriggers[0], 0);
     // Without the resetting pose the old timer holds: no second streak.
     GameClock.gameClock = 60.0;
     SetPlayerW2FrontLayerSprite(203);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(HeroineW2, AnEffectPlaysWhereItStartedForOneSecond) {
@@ -213,21 +214,21 @@ TEST(HeroineW2, AnEffectPlaysWhereItStartedForOneSecond) {
     TimedEffectTriggers[0] = 1;
     SetTimedEffectSprite1(1);
     EXPECT_EQ(TimedEffectTriggers[0], 2);
-    EXPECT_EQ(PendingSprite.GNo, 1);
-    EXPECT_EQ(PendingSprite.PosX, 1000 - 134 - 100);
-    EXPECT_EQ(PendingSprite.PosY, 640 - 94);
-    EXPECT_EQ(PendingSprite.Colour, 0x55FFFFFFu);
+    EXPECT_EQ(PendingSprite.gno, 1);
+    EXPECT_EQ(PendingSprite.posX, 1000 - 134 - 100);
+    EXPECT_EQ(PendingSprite.posY, 640 - 94);
+    EXPECT_EQ(PendingSprite.colour, 0x55FFFFFFu);
     // She walks on and turns; the effect stays.
     Heroine(1, 1500, -1);
     GameClock.gameClock = 21.0;
     SetTimedEffectSprite1(1);
-    EXPECT_EQ(PendingSprite.GNo, 1);
-    EXPECT_EQ(PendingSprite.PosX, 1000 - 134 - 100);
-    EXPECT_EQ(PendingSprite.Facing, 1);
-    EXPECT_EQ(PendingSprite.Colour >> 24, 85u - 77u);
+    EXPECT_EQ(PendingSprite.gno, 1);
+    EXPECT_EQ(PendingSprite.posX, 1000 - 134 - 100);
+    EXPECT_EQ(PendingSprite.facing, 1);
+    EXPECT_EQ(PendingSprite.colour >> 24, 85u - 77u);
     GameClock.gameClock = 21.0001;
     SetTimedEffectSprite1(1);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
     EXPECT_EQ(TimedEffectTriggers[0], 0);
 }
 
@@ -237,15 +238,15 @@ TEST(HeroineW2, LateInTheEndingTheBigStreakHasNoEffect) {
     GameClock.gameClock = 5.0;
     TimedEffectTriggers[2] = 1;
     SetTimedEffectSprite3(1);
-    EXPECT_EQ(PendingSprite.GNo, 1);
-    EXPECT_FLOAT_EQ(PendingSprite.Scale, 4.0f);
+    EXPECT_EQ(PendingSprite.gno, 1);
+    EXPECT_FLOAT_EQ(PendingSprite.scale, 4.0f);
     FinalSectionState.endingStage = 4;
     TimedEffectTriggers[2] = 1;
     SetTimedEffectSprite3(1);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
     EXPECT_EQ(TimedEffectTriggers[2], 1);
     SetPlayerW2FrontLayerSprite(215);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 }  // namespace

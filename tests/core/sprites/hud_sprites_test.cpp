@@ -1,18 +1,20 @@
 // HUD gauge, frame-time meter, markers and overlay sprites.
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
 #include "core/pending_sprite.h"
+#include "core/pickups.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
+#include "text/sprites/hud_sprites.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 void Hud(int n) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetHudSprite(n);
 }
 
@@ -23,16 +25,16 @@ TEST(HudSprites, GaugeFrameAndCapFollowMaximumHp) {
     for (const Case c : {Case{100, 103, 146}, Case{500, 503, 546}, Case{501, 53, 96}, Case{5000, 503, 546}}) {
         PlayerState.maxHp = c.maxHp;
         Hud(1);
-        EXPECT_EQ(PendingSprite.GNo, 103) << c.maxHp;
-        EXPECT_EQ(PendingSprite.SrcRight - PendingSprite.SrcLeft, c.frameWidth) << c.maxHp;
-        EXPECT_EQ(PendingSprite.PosX, 43);
+        EXPECT_EQ(PendingSprite.gno, 103) << c.maxHp;
+        EXPECT_EQ(PendingSprite.srcRight - PendingSprite.srcLeft, c.frameWidth) << c.maxHp;
+        EXPECT_EQ(PendingSprite.posX, 43);
         Hud(2);
-        EXPECT_EQ(PendingSprite.PosX, c.capX) << c.maxHp;
+        EXPECT_EQ(PendingSprite.posX, c.capX) << c.maxHp;
     }
     PlayerState.maxHp = 5001;
     for (int n = 1; n <= 3; ++n) {
         Hud(n);
-        EXPECT_EQ(PendingSprite.GNo, 0) << n;
+        EXPECT_EQ(PendingSprite.gno, 0) << n;
     }
 }
 
@@ -45,9 +47,9 @@ TEST(HudSprites, TheFillTurnsRedAtLowHpOnBothScales) {
         PlayerState.maxHp = c.maxHp;
         PlayerState.hp = c.hp;
         Hud(3);
-        EXPECT_EQ(PendingSprite.GNo, c.gno) << c.maxHp << "/" << c.hp;
+        EXPECT_EQ(PendingSprite.gno, c.gno) << c.maxHp << "/" << c.hp;
         if (c.gno != 0) {
-            EXPECT_EQ(PendingSprite.SrcRight - PendingSprite.SrcLeft, c.width) << c.maxHp << "/" << c.hp;
+            EXPECT_EQ(PendingSprite.srcRight - PendingSprite.srcLeft, c.width) << c.maxHp << "/" << c.hp;
         }
     }
 }
@@ -61,7 +63,7 @@ TEST(HudSprites, MeterClassesMeetAtTheirBounds) {
         GameClock.frameTime = c.t;
         Hud(9);
         EXPECT_EQ(FrameRateClass, c.cls) << c.t;
-        EXPECT_EQ(PendingSprite.SrcLeft, c.column) << c.t;
+        EXPECT_EQ(PendingSprite.srcLeft, c.column) << c.t;
     }
 }
 
@@ -79,32 +81,32 @@ TEST(HudSprites, DropMarkersShowOnlyOccupiedSlots) {
     DropItemSlots.flag[1] = 1;
     DropItemSlots.x[1] = 700;
     DropItemSlots.y[1] = 600;
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetPulsingMarkersSprite(3);
-    EXPECT_EQ(PendingSprite.GNo, 439);
-    EXPECT_EQ(PendingSprite.PosX, 600);
-    EXPECT_EQ(PendingSprite.PosY, 600);
+    EXPECT_EQ(PendingSprite.gno, 439);
+    EXPECT_EQ(PendingSprite.posX, 600);
+    EXPECT_EQ(PendingSprite.posY, 600);
     SetPulsingMarkersSprite(2);
-    EXPECT_EQ(PendingSprite.GNo, 0);
-    MenuElementWords.ItemRowMarker = 0;
+    EXPECT_EQ(PendingSprite.gno, 0);
+    MenuElementWords.itemRowMarker = 0;
     SetPulsingMarkersSprite(1);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(HudSprites, OverlayIdsOutsideTheTableLeaveTheCallersNumber) {
-    PendingSprite.GNo = 0;
+    PendingSprite.gno = 0;
     SetOverlaySprite(301013);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
     SetOverlaySprite(301005);
-    EXPECT_EQ(PendingSprite.GNo, 301);
-    EXPECT_EQ(PendingSprite.PosX, 322 + 90);
-    EXPECT_EQ(PendingSprite.PosY, 352);
+    EXPECT_EQ(PendingSprite.gno, 301);
+    EXPECT_EQ(PendingSprite.posX, 322 + 90);
+    EXPECT_EQ(PendingSprite.posY, 352);
     SetOverlaySprite(213004);
-    EXPECT_EQ(PendingSprite.GNo, 213);
-    EXPECT_EQ(PendingSprite.SrcLeft, 159);
-    EXPECT_EQ(PendingSprite.SrcRight, 211);
+    EXPECT_EQ(PendingSprite.gno, 213);
+    EXPECT_EQ(PendingSprite.srcLeft, 159);
+    EXPECT_EQ(PendingSprite.srcRight, 211);
     SetOverlaySprite(417001);
-    EXPECT_EQ(PendingSprite.Colour, 0xFF333333u);
+    EXPECT_EQ(PendingSprite.colour, 0xFF333333u);
 }
 
 }  // namespace

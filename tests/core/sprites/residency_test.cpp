@@ -3,7 +3,6 @@
 #include "core/player.h"
 #include "core/residency.h"
 #include "shell/graphics.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 #include "text/text_state.h"
 
@@ -19,8 +19,8 @@ std::int32_t Round2CodeAt(std::int32_t x, std::int32_t y, std::int32_t heroineFa
     const TournamentOpponentRecord& o = Round2Opponent;
     SetRound2OpponentFrame(o.frame);
     const PendingSpriteRecord& p = PendingSprite;
-    const std::int32_t qx = static_cast<std::int32_t>(p.PivotX), qy = static_cast<std::int32_t>(p.PivotY);
-    const std::int32_t top = y - qy, h = p.SrcBottom - p.SrcTop, w = p.SrcRight - p.SrcLeft;
+    const std::int32_t qx = static_cast<std::int32_t>(p.pivotX), qy = static_cast<std::int32_t>(p.pivotY);
+    const std::int32_t top = y - qy, h = p.srcBottom - p.srcTop, w = p.srcRight - p.srcLeft;
     const std::int32_t cy = (2 * top + h) / 2, hh = h / 2;
     const std::int32_t left = o.facing != -1 ? x + qx - w : x - qx + 20;
     const std::int32_t right = o.facing != -1 ? x + qx - 15 : x - qx + w;

@@ -7,10 +7,10 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
 #include "support/game_harness.h"
-#include "shell/shell_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 

@@ -4,13 +4,16 @@
 #include <functional>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
+#include "core/pickups.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
-#include "text/text_state.h"
-#include "text/menu_state.h"
 #include "support/game_harness.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
 
 namespace {
 
@@ -242,13 +245,13 @@ bool UseThePropAtTheGate(const RoadHands& h) {
     h.press(VK_F2);
     Frames(h, 1);
     h.release(VK_F2);
-    if (!h.play([] { return GameFlow.phase == 0 && MenuFlowState.IntroStep == 6; }, 600)) return false;
+    if (!h.play([] { return GameFlow.phase == 0 && MenuFlowState.introStep == 6; }, 600)) return false;
     MenuKey(h, VK_RIGHT);
-    if (MenuFlowState.Cursor != 2u) return false;
+    if (MenuFlowState.cursor != 2u) return false;
     MenuKey(h, VK_RETURN);
-    if (!h.play([] { return MenuFlowState.ItemOpen == 1 && MenuFlowState.ItemIntro == 6; }, 600)) return false;
-    for (int i = 0; i < 4 && MenuFlowState.ItemCursor != 3; ++i) MenuKey(h, VK_DOWN);
-    if (MenuFlowState.ItemCursor != 3u) return false;
+    if (!h.play([] { return MenuFlowState.itemOpen == 1 && MenuFlowState.itemIntro == 6; }, 600)) return false;
+    for (int i = 0; i < 4 && MenuFlowState.itemCursor != 3; ++i) MenuKey(h, VK_DOWN);
+    if (MenuFlowState.itemCursor != 3u) return false;
     MenuKey(h, VK_RETURN);
     return h.play([] { return Era01Progress == 2; }, 100) && h.play([] { return GameFlow.phase == 1; }, 1200) &&
            h.play([] { return Era01Progress == 3; }, 400);

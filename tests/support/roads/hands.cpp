@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "support/game_harness.h"
 
 bool RoadHands::WalkTo(std::int32_t x, std::int32_t slack, bool stopForScenes) const {

@@ -4,15 +4,17 @@
 #include <filesystem>
 
 #include "areas/era00_era01/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
 void MenuGame::BootToTitle() {
     StartGame();
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 2000))
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 2000))
         << "the title never came up (boot step " << GameFlow.bootStep << ")";
 }
 
@@ -50,9 +52,9 @@ void MenuGame::StandAt(int x) {
 
 void MenuGame::OpenMenu() {
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 600))
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 600))
         << "the menu did not open";
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200)) << "the heroine never landed";
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200)) << "the heroine never landed";
 }
 
 void MenuGame::PressFor1Frame(int key) {
@@ -64,12 +66,12 @@ void MenuGame::PressFor1Frame(int key) {
 void MenuGame::RunSeconds(double seconds) { RunFrames(static_cast<int>(std::ceil(seconds / frameStep))); }
 
 void MenuGame::ChooseEntry(int entry) {
-    while (static_cast<int>(MenuFlowState.Cursor) < entry) PressFor1Frame(VK_RIGHT);
-    while (static_cast<int>(MenuFlowState.Cursor) > entry) PressFor1Frame(VK_LEFT);
-    ASSERT_EQ(static_cast<int>(MenuFlowState.Cursor), entry);
-    ASSERT_EQ(MenuFlowState.ChoiceStep, 1u) << "the menu does not wait for Enter";
+    while (static_cast<int>(MenuFlowState.cursor) < entry) PressFor1Frame(VK_RIGHT);
+    while (static_cast<int>(MenuFlowState.cursor) > entry) PressFor1Frame(VK_LEFT);
+    ASSERT_EQ(static_cast<int>(MenuFlowState.cursor), entry);
+    ASSERT_EQ(MenuFlowState.choiceStep, 1u) << "the menu does not wait for Enter";
     Tap(VK_RETURN);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.Active == 0 || MenuFlowState.ChoiceStep == 5; }, 120))
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.active == 0 || MenuFlowState.choiceStep == 5; }, 120))
         << "entry " << entry << " did not open";
     RunFrames(2);
 }
@@ -78,7 +80,7 @@ void MenuGame::SaveFromMenu(int slot) {
     OpenMenu();
     ChooseEntry(3);
     for (int s = 1; s < slot; ++s) PressFor1Frame(VK_DOWN);
-    ASSERT_EQ(static_cast<int>(SaveScreenState.ChosenSlot), slot);
+    ASSERT_EQ(static_cast<int>(SaveScreenState.chosenSlot), slot);
     ASSERT_EQ(EnterConfirmState, 1) << "the save prompt does not take Enter here";
     Tap(VK_RETURN);
     RunFrames(2);

@@ -6,6 +6,10 @@
 #include <set>
 #include <string>
 
+#include "core/area_flags.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "menu_game_fixture.h"
@@ -14,7 +18,6 @@
 #include "shell/frame.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/shell_state.h"
 #include "shell/transitions.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -55,7 +58,7 @@ TEST_F(MenuGame, BootShowsTheLogoThenTheTitleWithTheHeroineDroppingIn) {
     bool noticeSeen = false;
     ASSERT_TRUE(RunFramesUntil(
         [&] {
-            if (GameFlow.bootStep == 10) logoFrames.insert(MenuElementWords.TitleLogoFrame);
+            if (GameFlow.bootStep == 10) logoFrames.insert(MenuElementWords.titleLogoFrame);
             noticeSeen = noticeSeen || TitleNoticeShown == 1;
             return GameFlow.bootStep == 13;
         },
@@ -66,16 +69,16 @@ TEST_F(MenuGame, BootShowsTheLogoThenTheTitleWithTheHeroineDroppingIn) {
     EXPECT_EQ(TitleNoticeShown, 0u);
 
     RunFrames(1);
-    EXPECT_EQ(MenuElementWords.TitleLogoFrame, 12);
+    EXPECT_EQ(MenuElementWords.titleLogoFrame, 12);
     EXPECT_EQ(PlayerFigureShown, 1u);
     EXPECT_LT(PlayerState.y, 600) << "she starts above the labels";
-    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.Step == 6; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.step == 6; }, 200));
     EXPECT_EQ(PlayerState.y, 600);
     EXPECT_EQ(PlayerState.x, 282);
     // The new-game label is bright, the other two dim; the scenery glows.
-    EXPECT_EQ(MenuElementWords.TitleChoiceShown, 2);
-    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 1);
-    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 1);
+    EXPECT_EQ(MenuElementWords.titleChoiceShown, 2);
+    EXPECT_EQ(MenuElementWords.titleChoiceLabel, 1);
+    EXPECT_EQ(MenuSpriteParams.titleChoiceVariant, 1);
     EXPECT_EQ(TitleScreenSprite.shown[1], 1);
     EXPECT_GT(TitleScreenSprite.colour[1], 0xFF111111u);
 }
@@ -92,14 +95,14 @@ TEST_F(MenuGame, EnterOnNewGameStartsTheTransitionThenTheStage) {
 
 TEST_F(MenuGame, TheIdleTitleHeroineWandersToTheNextEntry) {
     BootToTitle();
-    ASSERT_EQ(TitleScreenState.Station, 1);
+    ASSERT_EQ(TitleScreenState.station, 1);
     // Nobody touches the keyboard: after her routine at the first entry the
     // cursor moves on by itself and she walks there.
-    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.Cursor == 2; }, 64 * 16));
+    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.cursor == 2; }, 64 * 16));
     EXPECT_TRUE(PlayedDuringLastFrames(3, 1)) << "the wandering cursor sounds like a key";
-    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.Station == 2 && TitleScreenState.Walk == 0; }, 64));
+    ASSERT_TRUE(RunFramesUntil([] { return TitleScreenState.station == 2 && TitleScreenState.walk == 0; }, 64));
     EXPECT_EQ(PlayerState.x, 478);
-    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 2);
+    EXPECT_EQ(MenuElementWords.titleChoiceLabel, 2);
 }
 
 TEST_F(MenuGame, F2OpensTheMenuOverTheStageAndF2AgainReturnsHerWhereSheWas) {
@@ -112,8 +115,8 @@ TEST_F(MenuGame, F2OpensTheMenuOverTheStageAndF2AgainReturnsHerWhereSheWas) {
     RunFrames(1);
     ASSERT_EQ(GameFlow.phase, 902);
     const std::int32_t x = PlayerState.x, y = PlayerState.y, scroll = ScrollX;
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0 && MenuFlowState.EnterStep == 4; }, 600));
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 600));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
     EXPECT_EQ(MenuStageSnapshot.x, x);
     EXPECT_EQ(MenuStageSnapshot.y, y);
     EXPECT_EQ(MenuStageSnapshot.facing, -1);
@@ -122,8 +125,8 @@ TEST_F(MenuGame, F2OpensTheMenuOverTheStageAndF2AgainReturnsHerWhereSheWas) {
     // The menu's own figure: at the first entry, labels up, heading shown.
     EXPECT_EQ(PlayerFigureShown, 1u);
     EXPECT_EQ(ScrollX, 0);
-    EXPECT_EQ(MenuElementWords.Element[2], 2);
-    EXPECT_EQ(MenuElementWords.Element[25], 1);
+    EXPECT_EQ(MenuElementWords.element[2], 2);
+    EXPECT_EQ(MenuElementWords.element[25], 1);
     EXPECT_EQ(MenuBackdropShown, 1u);
     EXPECT_EQ(TitleFigureSlots.wingedShown, 1);
 
@@ -139,14 +142,14 @@ TEST_F(MenuGame, FiveQuickRightPressesWalkTheFigureEntryByEntryToTheLast) {
     StartAtHome();
     OpenMenu();
     for (int i = 0; i < 5; ++i) PressFor1Frame(VK_RIGHT);
-    EXPECT_EQ(MenuFlowState.Cursor, 6u);
-    EXPECT_LE(MenuFlowState.FigureEntry, 2u) << "she walks, she does not jump ahead";
-    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 2) << "the quit label is under the cursor";
+    EXPECT_EQ(MenuFlowState.cursor, 6u);
+    EXPECT_LE(MenuFlowState.figureEntry, 2u) << "she walks, she does not jump ahead";
+    EXPECT_EQ(MenuSpriteParams.titleChoiceVariant, 2) << "the quit label is under the cursor";
     std::set<std::uint32_t> entries;
     ASSERT_TRUE(RunFramesUntil(
         [&] {
-            entries.insert(MenuFlowState.FigureEntry);
-            return MenuFlowState.FigureEntry == 6 && MenuFlowState.WalkStep == 0;
+            entries.insert(MenuFlowState.figureEntry);
+            return MenuFlowState.figureEntry == 6 && MenuFlowState.walkStep == 0;
         },
         200));
     EXPECT_EQ(entries.size(), 6u) << "every entry on the way is passed";
@@ -155,7 +158,7 @@ TEST_F(MenuGame, FiveQuickRightPressesWalkTheFigureEntryByEntryToTheLast) {
     EXPECT_EQ(PlayerState.x, 80 + 5 * 165 + 40);
     // A sixth press at the end of the row changes nothing.
     PressFor1Frame(VK_RIGHT);
-    EXPECT_EQ(MenuFlowState.Cursor, 6u);
+    EXPECT_EQ(MenuFlowState.cursor, 6u);
 }
 
 TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgnored) {
@@ -164,7 +167,7 @@ TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgno
     OpenMenu();
     ASSERT_EQ(SaveSpotFlag, 0);
     ChooseEntry(3);
-    ASSERT_EQ(MenuFlowState.SaveOpen, 1u);
+    ASSERT_EQ(MenuFlowState.saveOpen, 1u);
     RunFrames(2);
     EXPECT_EQ(EnterConfirmState, 0) << "the prompt refuses here";
     Tap(VK_RETURN);
@@ -174,7 +177,7 @@ TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgno
 
     // Back to the stage, to the spot, and save into slot 2.
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.SaveOpen == 0 && MenuFlowState.EnterStep == 4; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.saveOpen == 0 && MenuFlowState.enterStep == 4; }, 200));
     RunFrames(2);
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
@@ -188,8 +191,8 @@ TEST_F(MenuGame, SavingAtASpotWritesTheSlotAndItsTraceLineAwayFromOneEnterIsIgno
     ASSERT_TRUE(ParseGdata(ReadText("Data/Save/Save02.txt"), image, nullptr));
     EXPECT_EQ(image.At(2, 6), kSaveSpotX) << "the stage x, not the menu figure's";
     // The screen stays; the summaries are read again.
-    EXPECT_EQ(MenuFlowState.SaveOpen, 1u);
-    EXPECT_EQ(SaveScreenState.SaveSummaryShown, 1u);
+    EXPECT_EQ(MenuFlowState.saveOpen, 1u);
+    EXPECT_EQ(SaveScreenState.saveSummaryShown, 1u);
 }
 
 TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
@@ -200,7 +203,7 @@ TEST_F(MenuGame, AFailedSaveNeitherChimesNorLogsASave) {
     SaveFromMenu(1);
     EXPECT_EQ(CountTraceLines("Save Gdata01"), 0);
     EXPECT_FALSE(PlayedDuringLastFrames(1, 3));
-    EXPECT_EQ(MenuFlowState.SaveOpen, 1u) << "the game goes on";
+    EXPECT_EQ(MenuFlowState.saveOpen, 1u) << "the game goes on";
 }
 
 // The recorded frame's draw of `text`, or nullptr.
@@ -248,7 +251,7 @@ TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
     SaveFromMenu(1);
     ASSERT_TRUE(HasFile("Data/Save/Save01.txt"));
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.enterStep == 4 && MenuFlowState.active == 1; }, 200));
     RunFrames(2);
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
@@ -259,7 +262,7 @@ TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
     ItemCounts[1] = 0;
     OpenMenu();
     ChooseEntry(4);
-    ASSERT_EQ(MenuFlowState.LoadOpen, 1u);
+    ASSERT_EQ(MenuFlowState.loadOpen, 1u);
     RunFrames(2);
     ASSERT_EQ(EnterConfirmState, 1) << "slot 1 holds a game and the heroine is at a spot";
     Tap(VK_RETURN);
@@ -271,7 +274,7 @@ TEST_F(MenuGame, LoadingFromTheMenuRestoresTheSavedGame) {
     EXPECT_EQ(ItemCounts[1], 4u);
     EXPECT_EQ(PlayerState.x, kSaveSpotX);
     EXPECT_EQ(CountTraceLines("Load Gdata01"), loadsBefore + 1);
-    EXPECT_EQ(MenuFlowState.LoadOpen, 0u);
+    EXPECT_EQ(MenuFlowState.loadOpen, 0u);
 }
 
 TEST_F(MenuGame, ADamagedSlotIsRefusedBeforeAnythingIsResetAndTheScreenStays) {
@@ -280,8 +283,8 @@ TEST_F(MenuGame, ADamagedSlotIsRefusedBeforeAnythingIsResetAndTheScreenStays) {
     StandAt(kSaveSpotX);
     SaveFromMenu(1);
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
-    RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.enterStep == 4 && MenuFlowState.active == 1; }, 200));
+    RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200);
     Gold = 4321;
     ChooseEntry(4);
     RunFrames(2);
@@ -292,7 +295,7 @@ TEST_F(MenuGame, ADamagedSlotIsRefusedBeforeAnythingIsResetAndTheScreenStays) {
     Tap(VK_RETURN);
     RunFrames(60);
     EXPECT_EQ(GameFlow.phase, 0) << "no load was entered";
-    EXPECT_EQ(MenuFlowState.LoadOpen, 1u);
+    EXPECT_EQ(MenuFlowState.loadOpen, 1u);
     EXPECT_EQ(Gold, 4321) << "nothing was reset";
     EXPECT_EQ(SaveSummaries[1].year, kErasedSlotYear);
     EXPECT_EQ(LoadPromptNoData, 2) << "the prompt says there is no data";
@@ -312,12 +315,12 @@ TEST_F(MenuGame, ContinueOnTheTitleLoadsASaveEvenOnTheFirstStart) {
     BootToTitle();
     ASSERT_EQ(SaveSpotFlag, 0) << "nothing has visited the menu yet";
     PressFor1Frame(VK_RIGHT);
-    ASSERT_EQ(TitleScreenState.Cursor, 2);
+    ASSERT_EQ(TitleScreenState.cursor, 2);
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
     PressFor1Frame(VK_DOWN);
     RunFrames(2);
-    ASSERT_EQ(SaveScreenState.ChosenSlot, 2u);
+    ASSERT_EQ(SaveScreenState.chosenSlot, 2u);
     ASSERT_EQ(EnterConfirmState, 1) << "the title's load screen takes Enter at the first start";
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
@@ -332,18 +335,18 @@ TEST_F(MenuGame, F2OnTheTitleLoadScreenBringsTheTitleBack) {
     PressFor1Frame(VK_RIGHT);
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return TitleLogoState.loadStep == 3; }, 200));
-    EXPECT_EQ(MenuElementWords.Element[28], 1);
+    EXPECT_EQ(MenuElementWords.element[28], 1);
     // Up on the first row changes nothing and leaves the key set.
     Press(VK_UP);
     RunFrames(1);
-    EXPECT_EQ(SaveScreenState.ChosenSlot, 1u);
+    EXPECT_EQ(SaveScreenState.chosenSlot, 1u);
     EXPECT_EQ(KeyUpPressed, 1);
     Release(VK_UP);
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13; }, 200));
     RunFrames(1);
-    EXPECT_EQ(TitleScreenState.Cursor, 1);
-    EXPECT_EQ(MenuElementWords.Element[28], 0);
+    EXPECT_EQ(TitleScreenState.cursor, 1);
+    EXPECT_EQ(MenuElementWords.element[28], 0);
     EXPECT_EQ(GameFlow.phase, 0);
 }
 
@@ -351,7 +354,7 @@ TEST_F(MenuGame, TheQuitScreenNoGoesBackAndYesWithEnterQuits) {
     StartAtHome();
     OpenMenu();
     ChooseEntry(6);
-    ASSERT_EQ(MenuFlowState.ChoiceStep, 5u);
+    ASSERT_EQ(MenuFlowState.choiceStep, 5u);
     // Y before the prompt is up does not count.
     PressFor1Frame(VkLetter('Y'));
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
@@ -359,13 +362,13 @@ TEST_F(MenuGame, TheQuitScreenNoGoesBackAndYesWithEnterQuits) {
     EXPECT_EQ(GameFlow.quitFlag, 0);
     PressFor1Frame(VkLetter('N'));
     EXPECT_EQ(QuitScreenState.step, 21);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.ChoiceStep == 0; }, 200));
-    EXPECT_EQ(MenuFlowState.EnterStep, 3u) << "the menu is rebuilt";
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.choiceStep == 0; }, 200));
+    EXPECT_EQ(MenuFlowState.enterStep, 3u) << "the menu is rebuilt";
     RunFrames(2);
-    EXPECT_EQ(MenuFlowState.Cursor, 1u);
+    EXPECT_EQ(MenuFlowState.cursor, 1u);
     EXPECT_EQ(GameFlow.quitFlag, 0);
 
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
     ChooseEntry(6);
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
     PressFor1Frame(VkLetter('Y'));
@@ -383,11 +386,11 @@ TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
     StartAtHome();
     OpenMenu();
     ChooseEntry(5);
-    ASSERT_EQ(MenuFlowState.SettingsOpen, 1u);
+    ASSERT_EQ(MenuFlowState.settingsOpen, 1u);
     EXPECT_FALSE(SettingsDialogIsActive()) << "the dialog waits its 100 frames";
     ASSERT_TRUE(RunFramesUntil([] { return SettingsDialogIsActive(); }, 200));
-    EXPECT_EQ(MenuElementWords.Element[6], 4);
-    EXPECT_EQ(MenuElementWords.Element[29], 1);
+    EXPECT_EQ(MenuElementWords.element[6], 4);
+    EXPECT_EQ(MenuElementWords.element[29], 1);
     ASSERT_GT(SettingsDialogState.modeCount, 1);
     // While the dialog is shown the frame draws only it: the desktop's full
     // screen and the window sizes that fit on it, the one in use marked.
@@ -410,14 +413,14 @@ TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
     Tap(VK_F2);
     RunFrames(1);
     EXPECT_FALSE(SettingsDialogIsActive());
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.SettingsOpen == 0; }, 100));
-    EXPECT_EQ(MenuFlowState.Active, 1u);
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.settingsOpen == 0; }, 100));
+    EXPECT_EQ(MenuFlowState.active, 1u);
     RunFrames(1);
-    EXPECT_EQ(MenuElementWords.Element[6], 1) << "the rebuilt menu shows its label again";
+    EXPECT_EQ(MenuElementWords.element[6], 1) << "the rebuilt menu shows its label again";
     EXPECT_EQ(plat::FrameworkBackBufferDesc().width, 1024);
 
     // Again: this time a smaller size is applied.
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
     ChooseEntry(5);
     ASSERT_TRUE(RunFramesUntil([] { return SettingsDialogIsActive(); }, 200));
     const int row = SettingsDialogState.row;
@@ -431,7 +434,7 @@ TEST_F(MenuGame, TheDeviceSettingsScreenChangesTheWindowSizeAndF2LeavesIt) {
     EXPECT_EQ(plat::FrameworkBackBufferDesc().height, height);
     // The device reset closes the menu to the stage, as any device loss does.
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
-    EXPECT_EQ(MenuFlowState.SettingsOpen, 0u);
+    EXPECT_EQ(MenuFlowState.settingsOpen, 0u);
 }
 
 }  // namespace
@@ -456,8 +459,8 @@ TEST_F(MenuGame, RoundTripSaveQuitStartAgainContinue) {
 
     // Quit from the menu.
     Tap(VK_F2);
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.EnterStep == 4 && MenuFlowState.Active == 1; }, 200));
-    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.IntroStep == 6; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.enterStep == 4 && MenuFlowState.active == 1; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
     ChooseEntry(6);
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
     PressFor1Frame(VkLetter('Y'));
@@ -479,7 +482,7 @@ TEST_F(MenuGame, RoundTripSaveQuitStartAgainContinue) {
     plat::headless::Reset();
     plat::headless::SetFrameStep(frameStep);
     ASSERT_EQ(GameStartUp(), 0);
-    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.Step == 6; }, 2000));
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 2000));
     ASSERT_NE(PlayerState.x, savedX);
 
     PressFor1Frame(VK_RIGHT);   // continue
@@ -596,7 +599,7 @@ TEST_F(MenuGame, NoOnTheTitlesQuitScreenGivesTheTitleBackWithoutTheMenuBackdrop)
     BootToTitle();
     PressFor1Frame(VK_RIGHT);
     PressFor1Frame(VK_RIGHT);
-    ASSERT_EQ(TitleScreenState.Cursor, 3);
+    ASSERT_EQ(TitleScreenState.cursor, 3);
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 300));
     EXPECT_EQ(MenuBackdropShown, 1u);
@@ -604,7 +607,7 @@ TEST_F(MenuGame, NoOnTheTitlesQuitScreenGivesTheTitleBackWithoutTheMenuBackdrop)
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13; }, 300));
     RunFrames(2);
     EXPECT_EQ(MenuBackdropShown, 0u);
-    EXPECT_EQ(MenuSpriteParams.EndLabelX, 662);
+    EXPECT_EQ(MenuSpriteParams.endLabelX, 662);
     EXPECT_EQ(GameFlow.quitFlag, 0);
 }
 
@@ -616,14 +619,14 @@ TEST_F(MenuGame, F2BeforeTheMenuIsBuiltWaitsForTheBuild) {
     StartAtHome();
     Tap(VK_F2);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0; }, 600));
-    ASSERT_LT(MenuFlowState.EnterStep, 4u);
+    ASSERT_LT(MenuFlowState.enterStep, 4u);
     Tap(VK_F2);
     RunFrames(1);
     EXPECT_EQ(GameFlow.phase, 0) << "the menu is still being built";
     EXPECT_EQ(PhaseChangeRequest, 1) << "the request waits";
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase != 0; }, 10));
     EXPECT_EQ(GameFlow.phase, 901);
-    EXPECT_EQ(MenuFlowState.EnterStep, 4u);
+    EXPECT_EQ(MenuFlowState.enterStep, 4u);
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "shell/shell_state.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -56,17 +58,17 @@ protected:
 TEST_F(TitleScreen, AKeyDuringTheDropInMovesTheCursorAtOnceAndTheWalkWaitsForTheLanding) {
     EXPECT_EQ(RunTitleScreen(0), 1);
     Run(3, Step);
-    ASSERT_LT(TitleScreenState.Step, 6);
+    ASSERT_LT(TitleScreenState.step, 6);
     KeyRightPressed = 1;
     Run(1, Step);
-    EXPECT_EQ(TitleScreenState.Cursor, 2);
+    EXPECT_EQ(TitleScreenState.cursor, 2);
     EXPECT_EQ(KeyRightPressed, 0);
-    EXPECT_EQ(MenuElementWords.TitleChoiceLabel, 2);
-    EXPECT_EQ(MenuElementWords.TitleChoiceShown, 1);
-    EXPECT_EQ(TitleScreenState.Walk, 0) << "she is still in the air";
-    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.Step == 6; }, 200));
-    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.Walk != 0; }, 5));
-    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.Station == 2; }, 60));
+    EXPECT_EQ(MenuElementWords.titleChoiceLabel, 2);
+    EXPECT_EQ(MenuElementWords.titleChoiceShown, 1);
+    EXPECT_EQ(TitleScreenState.walk, 0) << "she is still in the air";
+    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.step == 6; }, 200));
+    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.walk != 0; }, 5));
+    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.station == 2; }, 60));
     EXPECT_EQ(PlayerState.x, 478);
 }
 
@@ -75,7 +77,7 @@ TEST_F(TitleScreen, KeysPastTheEndsAreLeftSetAndChangeNothing) {
     Run(2, Step);
     KeyLeftPressed = 1;
     Run(1, Step);
-    EXPECT_EQ(TitleScreenState.Cursor, 1);
+    EXPECT_EQ(TitleScreenState.cursor, 1);
     EXPECT_EQ(KeyLeftPressed, 1);
     KeyLeftPressed = 0;
     for (int i = 0; i < 2; ++i) {
@@ -84,24 +86,24 @@ TEST_F(TitleScreen, KeysPastTheEndsAreLeftSetAndChangeNothing) {
     }
     KeyRightPressed = 1;
     Run(1, Step);
-    EXPECT_EQ(TitleScreenState.Cursor, 3);
+    EXPECT_EQ(TitleScreenState.cursor, 3);
     EXPECT_EQ(KeyRightPressed, 1);
-    EXPECT_EQ(MenuSpriteParams.TitleChoiceVariant, 2);
+    EXPECT_EQ(MenuSpriteParams.titleChoiceVariant, 2);
 }
 
 TEST_F(TitleScreen, TheSeatedRoutineStandsUpWhenAKeyIsPressed) {
     PlayerState.weaponMode1 = 1;
     PlayerState.weaponMode2 = 0;
     RunTitleScreen(0);
-    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.Step == 6 && TitleScreenState.Idle == 2; }, 200));
+    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.step == 6 && TitleScreenState.idle == 2; }, 200));
     RunSeconds(7.0, Step);
-    EXPECT_GE(TitleScreenState.IdleSub, 1) << "she sways while seated";
+    EXPECT_GE(TitleScreenState.idleSub, 1) << "she sways while seated";
     EXPECT_EQ(PlayerState.y, 646);
     KeyRightPressed = 1;
     Run(1, Step);
-    EXPECT_EQ(TitleScreenState.Cursor, 2);
+    EXPECT_EQ(TitleScreenState.cursor, 2);
     // The stand-up is cut short by the walk to the next entry.
-    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.Walk == 11; }, 3));
+    ASSERT_TRUE(RunUntil(Step, [] { return TitleScreenState.walk == 11; }, 3));
     EXPECT_EQ(PlayerState.y, 600);
 }
 
@@ -126,19 +128,19 @@ TEST_F(TitleScreen, CrystalsPulseBetweenTheirBoundsAndTheMushroomBlinks) {
 }
 
 TEST_F(TitleScreen, ResetMenuFlagsClearsOnlyItsGroup) {
-    MenuElementWords.Element[25] = 1;
-    MenuElementWords.LoadingScreenFrame = 3;
+    MenuElementWords.element[25] = 1;
+    MenuElementWords.loadingScreenFrame = 3;
     PlayerFigureShown = 1;
-    MenuFlowState.HudUpdateOn = 1;
+    MenuFlowState.hudUpdateOn = 1;
     EXPECT_EQ(ResetMenuFlags(2), 2);
-    EXPECT_EQ(MenuFlowState.HudUpdateOn, 0u);
-    EXPECT_EQ(MenuElementWords.Element[25], 1);
+    EXPECT_EQ(MenuFlowState.hudUpdateOn, 0u);
+    EXPECT_EQ(MenuElementWords.element[25], 1);
     EXPECT_EQ(PlayerFigureShown, 1u);
     ResetMenuFlags(1);
-    EXPECT_EQ(MenuElementWords.Element[25], 0);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 3);
+    EXPECT_EQ(MenuElementWords.element[25], 0);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 3);
     ResetMenuFlags(0);
-    EXPECT_EQ(MenuElementWords.LoadingScreenFrame, 0);
+    EXPECT_EQ(MenuElementWords.loadingScreenFrame, 0);
     EXPECT_EQ(PlayerFigureShown, 0u);
     EXPECT_EQ(ResetMenuFlags(7), 7);
 }
@@ -213,10 +215,10 @@ protected:
         PlayerState.weaponMode1 = 1;
         PlayerState.weaponMode2 = 0;
         PlayerPrevFrame.x = 5000;
-        MenuFlowState.EquipmentOpen = 1;
-        MenuFlowState.EquipmentStart = 1;
-        MenuFlowState.EquipmentIntro = 0;
-        ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.EquipmentIntro == 6; }, 400));
+        MenuFlowState.equipmentOpen = 1;
+        MenuFlowState.equipmentStart = 1;
+        MenuFlowState.equipmentIntro = 0;
+        ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.equipmentIntro == 6; }, 400));
         Run(2, Step);
         ASSERT_EQ(EquipmentScreenState.cursor, 1);
     }
@@ -241,15 +243,15 @@ protected:
 };
 
 TEST_F(EquipmentScreen, RightFlipsThePageOnlyFromTheHeadingRow) {
-    EXPECT_EQ(MenuSpriteParams.ActionListX, 303);
+    EXPECT_EQ(MenuSpriteParams.actionListX, 303);
     Key(KeyDownPressed);
     Key(KeyRightPressed);
     EXPECT_EQ(EquipmentScreenState.page, 1);
     Key(KeyUpPressed);
     Key(KeyRightPressed);
     EXPECT_EQ(EquipmentScreenState.page, 2);
-    EXPECT_EQ(MenuSpriteParams.ActionListX, 503);
-    EXPECT_EQ(MenuSpriteParams.EquipListX, 303);
+    EXPECT_EQ(MenuSpriteParams.actionListX, 503);
+    EXPECT_EQ(MenuSpriteParams.equipListX, 303);
     EXPECT_EQ(EquipmentScreenState.cursor, 1);
 }
 
@@ -259,8 +261,8 @@ TEST_F(EquipmentScreen, DownSkipsToLearnedMovesAndUpComesBack) {
     LearnedMoveG = 1;
     Key(KeyDownPressed);
     EXPECT_EQ(EquipmentScreenState.cursor, 13);
-    EXPECT_EQ(MenuElementWords.Element[24], 2);
-    EXPECT_EQ(MenuElementWords.RowMarker[12], 2);
+    EXPECT_EQ(MenuElementWords.element[24], 2);
+    EXPECT_EQ(MenuElementWords.rowMarker[12], 2);
     Key(KeyUpPressed);
     EXPECT_EQ(EquipmentScreenState.cursor, 10);
 }
@@ -314,7 +316,7 @@ TEST_F(EquipmentScreen, MovingTheCursorCancelsAPendingSwitch) {
     EnterConfirmState = 2;
     Run(1, Step);
     Run(10, Step);
-    EXPECT_EQ(MenuElementWords.Element[32], 3) << "the switch runs";
+    EXPECT_EQ(MenuElementWords.element[32], 3) << "the switch runs";
     Key(KeyUpPressed);
     RunSeconds(2.0, Step);
     EXPECT_EQ(PlayerState.weaponMode1, 1);
@@ -343,21 +345,21 @@ TEST_F(EquipmentScreen, F2LeavesAfterTheHeadingsDelayAndRebuildsTheMenu) {
     PhaseChangeRequest = 1;
     Run(1, Step);
     EXPECT_EQ(PhaseChangeRequest, 0);
-    EXPECT_EQ(MenuElementWords.Element[26], 2);
-    ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.EquipmentOpen == 0; }, 64));
-    EXPECT_EQ(MenuFlowState.Active, 1u);
-    EXPECT_EQ(MenuFlowState.EnterStep, 3u);
-    EXPECT_EQ(MenuElementWords.Element[26], 0);
-    EXPECT_EQ(MenuElementWords.RowMarker[1], 0);
+    EXPECT_EQ(MenuElementWords.element[26], 2);
+    ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.equipmentOpen == 0; }, 64));
+    EXPECT_EQ(MenuFlowState.active, 1u);
+    EXPECT_EQ(MenuFlowState.enterStep, 3u);
+    EXPECT_EQ(MenuElementWords.element[26], 0);
+    EXPECT_EQ(MenuElementWords.rowMarker[1], 0);
 }
 
 // ------------------------------------------------------------------ items
 class ItemScreen : public MenuScreens {
 protected:
     void Open() {
-        MenuFlowState.ItemOpen = 1;
-        MenuFlowState.ItemIntro = 0;
-        ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.ItemIntro == 6; }, 400));
+        MenuFlowState.itemOpen = 1;
+        MenuFlowState.itemIntro = 0;
+        ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.itemIntro == 6; }, 400));
     }
     static void Step() {
         for (int k = 0; k < 5; ++k)
@@ -376,8 +378,8 @@ TEST_F(ItemScreen, NoItemHeldKeepsTheCursorOnTheHeading) {
     Run(1, Step);
     EXPECT_EQ(ItemTextNo, 9u);
     Key(KeyDownPressed);
-    EXPECT_EQ(MenuFlowState.ItemCursor, 0u);
-    EXPECT_EQ(MenuElementWords.Element[45], 0);
+    EXPECT_EQ(MenuFlowState.itemCursor, 0u);
+    EXPECT_EQ(MenuElementWords.element[45], 0);
 }
 
 TEST_F(ItemScreen, HealingStopsAtMaximumAndAFullHeroineIsRefused) {
@@ -387,7 +389,7 @@ TEST_F(ItemScreen, HealingStopsAtMaximumAndAFullHeroineIsRefused) {
     PlayerState.hp = 90;
     Open();
     Key(KeyDownPressed);
-    ASSERT_EQ(MenuFlowState.ItemCursor, 2u) << "item 1 is not owned";
+    ASSERT_EQ(MenuFlowState.itemCursor, 2u) << "item 1 is not owned";
     EXPECT_EQ(ItemTextNo, 2u);
     EXPECT_EQ(ItemUsable, 1u);
     ASSERT_EQ(EnterConfirmState, 1);
@@ -395,7 +397,7 @@ TEST_F(ItemScreen, HealingStopsAtMaximumAndAFullHeroineIsRefused) {
     Run(1, Step);
     EXPECT_EQ(PlayerState.hp, 100);
     EXPECT_EQ(ItemCounts[1], 1u);
-    EXPECT_EQ(MenuElementWords.Element[37], 3);
+    EXPECT_EQ(MenuElementWords.element[37], 3);
     EXPECT_EQ(CounterDigits.row[2].digit[1], 1);
     Run(1, Step);
     EXPECT_EQ(ItemUsable, 2u);
@@ -406,12 +408,12 @@ TEST_F(ItemScreen, HealingStopsAtMaximumAndAFullHeroineIsRefused) {
     EXPECT_EQ(ItemCounts[1], 1u);
     // Down from the last owned item stays; Up from the first goes to the heading.
     Key(KeyDownPressed);
-    EXPECT_EQ(MenuFlowState.ItemCursor, 5u);
+    EXPECT_EQ(MenuFlowState.itemCursor, 5u);
     Key(KeyDownPressed);
-    EXPECT_EQ(MenuFlowState.ItemCursor, 5u);
+    EXPECT_EQ(MenuFlowState.itemCursor, 5u);
     Key(KeyUpPressed);
     Key(KeyUpPressed);
-    EXPECT_EQ(MenuFlowState.ItemCursor, 0u);
+    EXPECT_EQ(MenuFlowState.itemCursor, 0u);
     EXPECT_EQ(ItemTextNo, 0u);
 }
 
@@ -422,7 +424,7 @@ TEST_F(ItemScreen, TheArenaItemWorksOnlyAtItsPlaceAndEndsTheMenu) {
     Era01Progress = 1;
     Open();
     Key(KeyDownPressed);
-    ASSERT_EQ(MenuFlowState.ItemCursor, 3u);
+    ASSERT_EQ(MenuFlowState.itemCursor, 3u);
     EXPECT_EQ(ItemUsable, 2u);
     PlayerState.xBeforeStep = 20200 + 500;
     Run(1, Step);
@@ -433,18 +435,18 @@ TEST_F(ItemScreen, TheArenaItemWorksOnlyAtItsPlaceAndEndsTheMenu) {
     EXPECT_EQ(ItemUseReturn, 1u);
     EXPECT_EQ(Era01Progress, 2);
     // The use closes the screen through its own back sequence.
-    ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.ItemOpen == 0; }, 64));
-    EXPECT_EQ(MenuFlowState.Active, 1u);
+    ASSERT_TRUE(RunUntil(Step, [] { return MenuFlowState.itemOpen == 0; }, 64));
+    EXPECT_EQ(MenuFlowState.active, 1u);
     EXPECT_EQ(PhaseChangeRequest, 0);
 }
 
 // ---------------------------------------------------------- title figures
 TEST_F(MenuScreens, AMushroomTakesOffFromTheHeroinesEntryAndLandsOnlyOverALabel) {
     TitleFigureSlots.figure[1] = {1, 0xAAAAAAAAu, 100, 600, 0, 1};
-    MenuFlowState.FigureEntry = 2;
+    MenuFlowState.figureEntry = 2;
     Run(64 * 3, UpdateTitleFigure1);
     EXPECT_LE(TitleFigureSlots.figure[1].state, 2) << "not its entry: it stays";
-    MenuFlowState.FigureEntry = 1;
+    MenuFlowState.figureEntry = 1;
     ASSERT_TRUE(RunUntil(UpdateTitleFigure1, [] { return TitleFigureSlots.figure[1].state == 3; }, 64 * 4));
     EXPECT_LE(TitleFigureSlots.figure[1].y, 590) << "it hops up off the label";
     Run(1, UpdateTitleFigure1);
@@ -481,7 +483,7 @@ TEST_F(MenuScreens, TheWingedFigureRisesOffTheHeroinesLabelAndStopsAt399) {
     TitleFigureSlots.wingedY = 420;
     TitleFigureMotions.wingedState = 1;
     TitleFigureMotions.wingedColumn = 5;
-    MenuFlowState.FigureEntry = 5;
+    MenuFlowState.figureEntry = 5;
     // Held in its first state, it only sinks on movement ticks and rises on
     // every call.
     Run(200, [] {

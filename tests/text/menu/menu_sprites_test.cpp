@@ -67,87 +67,87 @@ TEST(MenuSpriteTables, EveryRectangleLiesInsideItsPicture) {
 }
 
 TEST(MenuElementSprite, WordsPickVariantsAndUnlistedWordsDrawNothing) {
-    MenuElementWords.Element[4] = 2;   // the save label under the cursor
-    PendingSprite.GNo = 99;
+    MenuElementWords.element[4] = 2;   // the save label under the cursor
+    PendingSprite.gno = 99;
     SetMenuElementSprite(4);
-    EXPECT_EQ(PendingSprite.GNo, 202);
-    EXPECT_EQ(PendingSprite.SrcTop, 300);
-    EXPECT_EQ(PendingSprite.SrcBottom, 329);
-    EXPECT_EQ(PendingSprite.PosX, 362);
-    EXPECT_EQ(PendingSprite.PosY, 600);
-    EXPECT_EQ(PendingSprite.Colour, 0xFFFFFFFFu);
-    EXPECT_EQ(PendingSprite.PivotX, 0.0f);
+    EXPECT_EQ(PendingSprite.gno, 202);
+    EXPECT_EQ(PendingSprite.srcTop, 300);
+    EXPECT_EQ(PendingSprite.srcBottom, 329);
+    EXPECT_EQ(PendingSprite.posX, 362);
+    EXPECT_EQ(PendingSprite.posY, 600);
+    EXPECT_EQ(PendingSprite.colour, 0xFFFFFFFFu);
+    EXPECT_EQ(PendingSprite.pivotX, 0.0f);
 
     // A value the row does not list, and a hidden element: nothing, whatever
     // the record held before.
-    MenuElementWords.Element[4] = 4;
+    MenuElementWords.element[4] = 4;
     SetMenuElementSprite(4);
-    EXPECT_EQ(PendingSprite.GNo, 0);
-    MenuElementWords.Element[25] = 0;
-    PendingSprite.GNo = 99;
+    EXPECT_EQ(PendingSprite.gno, 0);
+    MenuElementWords.element[25] = 0;
+    PendingSprite.gno = 99;
     SetMenuElementSprite(25);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 
     // The dim first variant of the marked labels.
-    MenuElementWords.Element[2] = 1;
+    MenuElementWords.element[2] = 1;
     SetMenuElementSprite(2);
-    EXPECT_EQ(PendingSprite.Colour, 0xCCCCCCCCu);
-    MenuElementWords.Element[2] = 2;
+    EXPECT_EQ(PendingSprite.colour, 0xCCCCCCCCu);
+    MenuElementWords.element[2] = 2;
     SetMenuElementSprite(2);
-    EXPECT_EQ(PendingSprite.Colour, 0xFFFFFFFFu);
+    EXPECT_EQ(PendingSprite.colour, 0xFFFFFFFFu);
 }
 
 TEST(MenuElementSprite, WordsKeptElsewhereAndMovedVariants) {
     // Element 6 in its settings-screen variant sits beside the heroine.
-    MenuElementWords.Element[6] = 4;
+    MenuElementWords.element[6] = 4;
     SetMenuElementSprite(6);
-    EXPECT_EQ(PendingSprite.GNo, 202);
-    EXPECT_EQ(PendingSprite.PosX, 65);
-    EXPECT_EQ(PendingSprite.PosY, 453);
-    EXPECT_FLOAT_EQ(PendingSprite.Depth, 0.7f);
-    MenuElementWords.Element[6] = 1;
+    EXPECT_EQ(PendingSprite.gno, 202);
+    EXPECT_EQ(PendingSprite.posX, 65);
+    EXPECT_EQ(PendingSprite.posY, 453);
+    EXPECT_FLOAT_EQ(PendingSprite.depth, 0.7f);
+    MenuElementWords.element[6] = 1;
     SetMenuElementSprite(6);
-    EXPECT_EQ(PendingSprite.PosX, 692);
-    EXPECT_FLOAT_EQ(PendingSprite.Depth, 0.9f);
+    EXPECT_EQ(PendingSprite.posX, 692);
+    EXPECT_FLOAT_EQ(PendingSprite.depth, 0.9f);
 
     // The end label takes its word and place from the sprite parameters.
-    MenuSpriteParams.TitleChoiceVariant = 3;
-    MenuSpriteParams.EndLabelX = 446;
-    MenuSpriteParams.EndLabelY = 450;
+    MenuSpriteParams.titleChoiceVariant = 3;
+    MenuSpriteParams.endLabelX = 446;
+    MenuSpriteParams.endLabelY = 450;
     SetMenuElementSprite(1);
-    EXPECT_EQ(PendingSprite.SrcTop, 60);
-    EXPECT_EQ(PendingSprite.PosX, 446);
-    EXPECT_EQ(PendingSprite.PosY, 450);
-    EXPECT_EQ(&MenuElementWord(96), &MenuElementWords.TitleChoiceShown);
+    EXPECT_EQ(PendingSprite.srcTop, 60);
+    EXPECT_EQ(PendingSprite.posX, 446);
+    EXPECT_EQ(PendingSprite.posY, 450);
+    EXPECT_EQ(&MenuElementWord(96), &MenuElementWords.titleChoiceShown);
 
     // The list columns swap places with the page.
-    MenuElementWords.Element[34] = 2;
-    MenuSpriteParams.EquipListX = 303;
+    MenuElementWords.element[34] = 2;
+    MenuSpriteParams.equipListX = 303;
     SetMenuElementSprite(34);
-    EXPECT_EQ(PendingSprite.PosX, 303);
+    EXPECT_EQ(PendingSprite.posX, 303);
 
     // Save-slot bars: one word, the colour of each row.
-    MenuSpriteParams.SlotRowsShown = 1;
-    MenuSpriteParams.SlotRowColour[1] = 0x99999999u;
+    MenuSpriteParams.slotRowsShown = 1;
+    MenuSpriteParams.slotRowColour[1] = 0x99999999u;
     SetMenuElementSprite(43);
-    EXPECT_EQ(PendingSprite.GNo, 210);
-    EXPECT_EQ(PendingSprite.PosY, 400);
-    EXPECT_EQ(PendingSprite.Colour, 0x99999999u);
+    EXPECT_EQ(PendingSprite.gno, 210);
+    EXPECT_EQ(PendingSprite.posY, 400);
+    EXPECT_EQ(PendingSprite.colour, 0x99999999u);
 }
 
 TEST(MenuElementSprite, TechniqueRowsFollowTheWeaponMode) {
-    MenuElementWords.Element[20] = 2;
+    MenuElementWords.element[20] = 2;
     PlayerState.weaponMode1 = 1;
     PlayerState.weaponMode2 = 0;
     SetMenuElementSprite(20);
-    EXPECT_EQ(PendingSprite.SrcTop, 570);
+    EXPECT_EQ(PendingSprite.srcTop, 570);
     PlayerState.weaponMode1 = 0;
     PlayerState.weaponMode2 = 1;
     SetMenuElementSprite(20);
-    EXPECT_EQ(PendingSprite.SrcTop, 870);
+    EXPECT_EQ(PendingSprite.srcTop, 870);
     PlayerState.weaponMode2 = 0;
     SetMenuElementSprite(20);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(CounterDigits, SplitsCountsAndDrawsOnlyShownPlaces) {
@@ -164,14 +164,14 @@ TEST(CounterDigits, SplitsCountsAndDrawsOnlyShownPlaces) {
 
     // The ones digit (element 58) at the row's x, the tens 12 px to its left.
     SetMenuElementSprite(58);
-    EXPECT_EQ(PendingSprite.GNo, 208);
-    EXPECT_EQ(PendingSprite.SrcLeft, 60);
-    EXPECT_EQ(PendingSprite.PosX, 574);
+    EXPECT_EQ(PendingSprite.gno, 208);
+    EXPECT_EQ(PendingSprite.srcLeft, 60);
+    EXPECT_EQ(PendingSprite.posX, 574);
     SetMenuElementSprite(59);
-    EXPECT_EQ(PendingSprite.SrcLeft, 0);
-    EXPECT_EQ(PendingSprite.PosX, 562);
+    EXPECT_EQ(PendingSprite.srcLeft, 0);
+    EXPECT_EQ(PendingSprite.posX, 562);
     SetMenuElementSprite(61);   // a blank place
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 
     // Zero shows one 0; a count past nine digits shows nine nines; the group
     // under the cursor reads the bright strip.
@@ -187,7 +187,7 @@ TEST(CounterDigits, SplitsCountsAndDrawsOnlyShownPlaces) {
 
     row.shown = 0;
     SetMenuElementSprite(58);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(CounterDigits, RowFourWinsTheSharedElementUnlessItsOnesPlaceIsBlank) {
@@ -201,83 +201,83 @@ TEST(CounterDigits, RowFourWinsTheSharedElementUnlessItsOnesPlaceIsBlank) {
     r3.digit[9] = 7;
     r4.digit[1] = 3;
     SetMenuElementSprite(75);
-    EXPECT_EQ(PendingSprite.PosY, 355);
-    EXPECT_EQ(PendingSprite.SrcLeft, 36);
+    EXPECT_EQ(PendingSprite.posY, 355);
+    EXPECT_EQ(PendingSprite.srcLeft, 36);
     r4.digit[1] = 10;
     SetMenuElementSprite(75);
-    EXPECT_EQ(PendingSprite.PosY, 305);
-    EXPECT_EQ(PendingSprite.SrcLeft, 84);
+    EXPECT_EQ(PendingSprite.posY, 305);
+    EXPECT_EQ(PendingSprite.srcLeft, 84);
 }
 
 TEST(MenuSprite, LogoCursorMarkersAndScenery) {
-    PendingSprite.GNo = 5;
+    PendingSprite.gno = 5;
     SetMenuSprite(123456);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 
     MenuFigureDepth = 0.9f;
     SetMenuSprite(201003);
-    EXPECT_EQ(PendingSprite.GNo, 201);
-    EXPECT_EQ(PendingSprite.SrcTop, 164);
-    EXPECT_EQ(PendingSprite.SrcBottom, 245);
-    EXPECT_FLOAT_EQ(PendingSprite.Depth, 0.9f);
+    EXPECT_EQ(PendingSprite.gno, 201);
+    EXPECT_EQ(PendingSprite.srcTop, 164);
+    EXPECT_EQ(PendingSprite.srcBottom, 245);
+    EXPECT_FLOAT_EQ(PendingSprite.depth, 0.9f);
 
     // The dimmed cursor frame 5 hangs 10 px lower than its bright twin.
-    MenuSpriteParams.MenuCursorX = 265;
-    MenuSpriteParams.MenuCursorY = 277;
+    MenuSpriteParams.menuCursorX = 265;
+    MenuSpriteParams.menuCursorY = 277;
     SetMenuSprite(423002);
-    const float bright = PendingSprite.PivotY;
-    EXPECT_EQ(PendingSprite.Colour, 0xFFFFFFFFu);
+    const float bright = PendingSprite.pivotY;
+    EXPECT_EQ(PendingSprite.colour, 0xFFFFFFFFu);
     SetMenuSprite(423005);
-    EXPECT_FLOAT_EQ(PendingSprite.PivotY - bright, 10.0f);
-    EXPECT_EQ(PendingSprite.Colour, 0xFF333333u);
-    EXPECT_EQ(PendingSprite.PosX, 265);
+    EXPECT_FLOAT_EQ(PendingSprite.pivotY - bright, 10.0f);
+    EXPECT_EQ(PendingSprite.colour, 0xFF333333u);
+    EXPECT_EQ(PendingSprite.posX, 265);
 
     // Row markers draw only with a word, grey or white.
     SetMenuSprite(439004);
-    EXPECT_EQ(PendingSprite.GNo, 0);
-    MenuElementWords.RowMarker[4] = 1;
+    EXPECT_EQ(PendingSprite.gno, 0);
+    MenuElementWords.rowMarker[4] = 1;
     SetMenuSprite(439004);
-    EXPECT_EQ(PendingSprite.Colour, 0xFF777777u);
-    EXPECT_EQ(PendingSprite.PosY, 305);
+    EXPECT_EQ(PendingSprite.colour, 0xFF777777u);
+    EXPECT_EQ(PendingSprite.posY, 305);
 
     // The large crystal replaces marker 13 while it is shown.
-    MenuElementWords.RowMarker[13] = 2;
+    MenuElementWords.rowMarker[13] = 2;
     SetMenuSprite(439013);
-    EXPECT_EQ(PendingSprite.PosY, 620);
+    EXPECT_EQ(PendingSprite.posY, 620);
     TitleScreenSprite.shown[1] = 1;
     TitleScreenSprite.colour[1] = 0xFF555555u;
     SetMenuSprite(439013);
-    EXPECT_EQ(PendingSprite.PosX, 500);
-    EXPECT_EQ(PendingSprite.Colour, 0xFF555555u);
+    EXPECT_EQ(PendingSprite.posX, 500);
+    EXPECT_EQ(PendingSprite.colour, 0xFF555555u);
 
     // The mushroom cluster cuts its frame out of one strip.
     TitleScreenSprite.shown[3] = 1;
     TitleScreenSprite.mushroomFrame = 2;
     SetMenuSprite(439015);
-    EXPECT_EQ(PendingSprite.SrcLeft, 68);
-    EXPECT_EQ(PendingSprite.SrcRight, 135);
+    EXPECT_EQ(PendingSprite.srcLeft, 68);
+    EXPECT_EQ(PendingSprite.srcRight, 135);
 
     // The item marker is dark on word 1.
-    MenuElementWords.ItemScreenMarker = 1;
+    MenuElementWords.itemScreenMarker = 1;
     SetMenuSprite(443001);
-    EXPECT_EQ(PendingSprite.Colour, 0xFF333333u);
+    EXPECT_EQ(PendingSprite.colour, 0xFF333333u);
 }
 
 TEST(TitleFigureSprite, FramesOfBothPairsAndNothingForFrameZero) {
     TitleFigureSlots.figure[1] = {2, 0xAAAAAAAAu, 100, 600, 1, 1};
     TitleFigureSlots.figure[3] = {2, 0xBBBBBBBBu, 450, 600, 1, 3};
     SetTitleFigureSprite(1);
-    EXPECT_EQ(PendingSprite.GNo, 443);
-    EXPECT_EQ(PendingSprite.SrcLeft, 56);
-    EXPECT_EQ(PendingSprite.Colour, 0xAAAAAAAAu);
+    EXPECT_EQ(PendingSprite.gno, 443);
+    EXPECT_EQ(PendingSprite.srcLeft, 56);
+    EXPECT_EQ(PendingSprite.colour, 0xAAAAAAAAu);
     SetTitleFigureSprite(3);
-    EXPECT_EQ(PendingSprite.SrcTop, 105);
-    EXPECT_EQ(PendingSprite.PosX, 450);
+    EXPECT_EQ(PendingSprite.srcTop, 105);
+    EXPECT_EQ(PendingSprite.posX, 450);
     TitleFigureSlots.figure[3].frame = 0;
     SetTitleFigureSprite(3);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
     SetTitleFigureSprite(5);
-    EXPECT_EQ(PendingSprite.GNo, 0);
+    EXPECT_EQ(PendingSprite.gno, 0);
 }
 
 TEST(TitleFigureColumn, InclusiveBoundsOfTheSixLabels) {

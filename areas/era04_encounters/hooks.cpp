@@ -1,0 +1,8 @@
+// What the area hands the layers below: its message tables for the text pass.
+#include "areas/message_tables.h"
+
+namespace {
+
+[[maybe_unused]] const bool kEra04EncounterHandedIn = RegisterMessageTable(MessageBlock::Era04Encounter, Era04EncounterMessageTable);
+
+}  // namespace

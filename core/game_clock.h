@@ -1,0 +1,21 @@
+// The game's clocks, formed once per frame by the frame driver.
+#pragma once
+
+#include <cstdint>
+
+// Seconds. gameClock = carriedTime + realTime - playStart, formed once per
+// frame; realTime is stored by the text pass.
+struct GameClockRecord {
+    double realTime = 0;
+    double prevRealTime = 0;
+    double frameTime = 0;
+    double carriedTime = 0;
+    double playStart = 0;
+    // Play time carried by the loaded save (its hours, minutes, seconds);
+    // the next save adds the game clock to it.
+    std::int32_t savedPlayHours = 0, savedPlayMinutes = 0, savedPlaySeconds = 0;
+    double gameClock = 0;
+    double lastStepTime = 0;
+    double stepLength = 0;
+};
+inline GameClockRecord GameClock;

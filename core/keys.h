@@ -1,0 +1,39 @@
+// The keys as the game reads them: one flag per key, written by the keyboard
+// callback, and the blocks by which scenes and menus hold keys back.
+#pragma once
+
+#include <cstdint>
+
+// Key flags: 1 = the key was pressed at the last key event.
+inline std::int32_t KeyLeftPressed = 0;
+inline std::int32_t KeyUpPressed = 0;
+inline std::int32_t KeyRightPressed = 0;
+inline std::int32_t KeyDownPressed = 0;
+inline std::int32_t KeyAPressed = 0;
+inline std::int32_t KeyDPressed = 0;
+inline std::int32_t KeyFPressed = 0;
+inline std::int32_t KeyGPressed = 0;
+inline std::int32_t KeyNPressed = 0;
+inline std::int32_t KeyQPressed = 0;
+inline std::int32_t KeySPressed = 0;
+inline std::int32_t KeyXPressed = 0;
+inline std::int32_t KeyYPressed = 0;
+inline std::int32_t KeyZPressed = 0;
+inline std::int32_t NumberKeyValue = 99;   // 1..6, 99 = none
+inline std::int32_t NoGameKey = 0;
+// Key-down events so far (repeats included): a screen that shows something
+// until the next key notes the count and waits for it to change.
+inline std::uint32_t KeyPressCount = 0;
+
+// Key blocks, written by scenes and menus.
+inline std::int32_t MessageBoxOpen = 0;
+inline std::int32_t PlayerKeysBlocked = 0;
+inline std::int32_t XKeyBlocked = 0;
+inline std::int32_t ZKeyBlocked = 0;
+inline std::int32_t KeyQBlocked = 0;
+// While set, Left or Right is ignored (a scene holds her to one side).
+inline std::int32_t LeftKeyBlocked = 0;
+inline std::int32_t RightKeyBlocked = 0;
+inline std::int32_t NumberKeysBlocked = 0;
+inline std::int32_t MenuKeyBlocked = 0;
+inline std::int32_t WindowModeLock = 0;

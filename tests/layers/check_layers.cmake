@@ -1,0 +1,38 @@
+# Run by ctest: builds the layer checks of tests/layers/CMakeLists.txt and
+# fails unless every include of a layer above fails to compile for its file
+# being missing, every include of a layer below compiles, and every layer
+# links without the layers above.
+function(build target result output)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+                  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  set(${result} ${code} PARENT_SCOPE)
+  set(${output} "${out}" PARENT_SCOPE)
+endfunction()
+
+set(failures 0)
+foreach(target IN LISTS FORWARD ALONE)
+  build(${target} code out)
+  if(NOT code EQUAL 0)
+    message(SEND_ERROR "${target} should build and did not:\n${out}")
+    math(EXPR failures "${failures} + 1")
+  endif()
+endforeach()
+foreach(entry IN LISTS BACKWARD)
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 target)
+  list(GET parts 1 header)
+  build(${target} code out)
+  string(REGEX MATCH "[^\n]*error:[^\n]*" error "${out}")
+  if(code EQUAL 0)
+    message(SEND_ERROR "${target} includes ${header} against the layers' order and still built")
+    math(EXPR failures "${failures} + 1")
+  elseif(NOT error MATCHES "${header}: No such file or directory")
+    message(SEND_ERROR "${target} failed, but not for want of ${header}:\n${out}")
+    math(EXPR failures "${failures} + 1")
+  else()
+    message(STATUS "${target}: ${error}")
+  endif()
+endforeach()
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} layer checks failed")
+endif()

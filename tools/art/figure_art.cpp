@@ -1,0 +1,1114 @@
+#include "tools/art/figure_art.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <map>
+#include <numbers>
+#include <vector>
+
+#include "areas/finale/ending_frames.h"
+
+namespace art {
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// ------------------------------------------------------------------ pen --
+
+// Draws in a figure's own frame: x forward, y down, its feet at (0, 0) and
+// its standing height 8 units. The pen scales, mirrors and turns that frame
+// onto the canvas; with no canvas it only measures what would be drawn.
+class Pen {
+public:
+    Pen(Canvas* c, float ox, float oy, float unit, int dir, float angle, float squeeze = 1.0f)
+        : c_(c), ox_(ox), oy_(oy), s_(unit), q_(squeeze), dir_(dir), cos_(std::cos(angle)), sin_(std::sin(angle)) {}
+
+    // What is drawn while this is off (a held weapon, wings) may reach past
+    // the cell and is cut there; only the body must fit.
+    bool measured = true;
+
+    void Map(float x, float y, float& X, float& Y) const {
+        const float lx = float(dir_) * x * s_ * q_, ly = y * s_;
+        X = ox_ + cos_ * lx - sin_ * ly;
+        Y = oy_ + sin_ * lx + cos_ * ly;
+    }
+    void Limb(float x0, float y0, float x1, float y1, float width, Rgb colour) {
+        float X0, Y0, X1, Y1;
+        Map(x0, y0, X0, Y0);
+        Map(x1, y1, X1, Y1);
+        const float w = std::max(1.2f, width * s_);
+        if (c_) Line(*c_, X0, Y0, X1, Y1, w, Solid(colour));
+        Grow(X0, Y0, w * 0.5f);
+        Grow(X1, Y1, w * 0.5f);
+    }
+    void Dot(float x, float y, float r, Rgb colour) {
+        float X, Y;
+        Map(x, y, X, Y);
+        const float R = std::max(0.6f, r * s_);
+        if (c_) FillDisc(*c_, X, Y, R, Solid(colour));
+        Grow(X, Y, R);
+    }
+    // An ellipse in the figure's frame, turned with it.
+    void Blob(float x, float y, float rx, float ry, Rgb colour) {
+        float xy[2 * 20];
+        for (int i = 0; i < 20; ++i) {
+            const float a = float(i) * 2.0f * kPi / 20.0f;
+            Map(x + std::cos(a) * rx, y + std::sin(a) * ry, xy[2 * i], xy[2 * i + 1]);
+        }
+        Fill(xy, 20, colour);
+    }
+    void Poly(std::initializer_list<float> pts, Rgb colour) {
+        std::vector<float> xy;
+        for (auto it = pts.begin(); it + 1 < pts.end(); it += 2) {
+            float X, Y;
+            Map(*it, *(it + 1), X, Y);
+            xy.push_back(X);
+            xy.push_back(Y);
+        }
+        Fill(xy.data(), int(xy.size() / 2), colour);
+    }
+
+    float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
+
+private:
+    void Fill(const float* xy, int n, Rgb colour) {
+        if (c_) FillPolygon(*c_, xy, n, Solid(colour));
+        for (int i = 0; i < n; ++i) Grow(xy[2 * i], xy[2 * i + 1], 0.5f);
+    }
+    void Grow(float X, float Y, float r) {
+        if (!measured) return;
+        minX = std::min(minX, X - r);
+        maxX = std::max(maxX, X + r);
+        minY = std::min(minY, Y - r);
+        maxY = std::max(maxY, Y + r);
+    }
+
+    Canvas* c_;
+    float ox_, oy_, s_, q_;
+    int dir_;
+    float cos_, sin_;
+};
+
+// --------------------------------------------------------------- people --
+
+// Where a pose puts the body, in units (the feet at 0, head top near -8).
+struct Body {
+    float hip = -3.6f, lean = 0.0f;
+    float frontKnee[2], frontFoot[2], backKnee[2], backFoot[2];
+    float frontArm = 0.3f, backArm = -0.2f;   // radians from hanging straight down, forward positive
+    float frontElbow = 0.2f, backElbow = 0.1f;
+    bool reach = false;                         // a weapon held out ahead
+};
+
+void Leg(float hip, float angle, float kneeBend, float (&knee)[2], float (&foot)[2]) {
+    knee[0] = std::sin(angle) * 1.75f;
+    knee[1] = hip + std::cos(angle) * 1.75f;
+    const float lower = angle - kneeBend;
+    foot[0] = knee[0] + std::sin(lower) * 1.85f;
+    foot[1] = std::min(0.0f, knee[1] + std::cos(lower) * 1.85f);
+}
+
+// A leg standing on the floor with its foot at x: the knee bends forward by
+// as much as the leg is longer than the reach from the hip.
+void Plant(float hip, float footX, float (&knee)[2], float (&foot)[2]) {
+    constexpr float kThigh = 1.8f, kShin = 1.9f;
+    const float down = -hip, reach = kThigh + kShin - 0.02f;
+    if (std::hypot(footX, down) > reach) footX = std::copysign(std::sqrt(std::max(0.0f, reach * reach - down * down)), footX);
+    const float d = std::hypot(footX, down);
+    const float toFoot = std::atan2(footX, down);
+    const float bend = std::acos(std::clamp((kThigh * kThigh + d * d - kShin * kShin) / (2.0f * kThigh * d), -1.0f, 1.0f));
+    const float a = toFoot + bend;
+    knee[0] = std::sin(a) * kThigh;
+    knee[1] = hip + std::cos(a) * kThigh;
+    foot[0] = footX;
+    foot[1] = 0.0f;
+}
+
+Body BodyOf(const PersonPose& p) {
+    Body b;
+    const float s = std::sin(p.phase);
+    switch (p.stance) {
+        case Stance::Walk: {
+            const float a = 0.42f * s;
+            Plant(b.hip, 1.5f * a + 0.1f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -1.5f * a + 0.1f, b.backKnee, b.backFoot);
+            b.frontArm = -0.5f * s;
+            b.backArm = 0.5f * s;
+            break;
+        }
+        case Stance::Leap:
+            // Stretched out flat: arms ahead over the head, legs together behind.
+            Leg(b.hip, -0.12f, 0.0f, b.frontKnee, b.frontFoot);
+            Leg(b.hip, -0.2f, 0.05f, b.backKnee, b.backFoot);
+            b.frontArm = kPi - 0.15f;
+            b.backArm = kPi - 0.3f;
+            b.frontElbow = 0.0f;
+            b.backElbow = 0.0f;
+            break;
+        case Stance::Run:
+            b.hip = -3.4f;
+            b.lean = 0.7f;
+            Plant(b.hip, 1.2f, b.frontKnee, b.frontFoot);
+            Leg(b.hip, -0.6f, -0.5f, b.backKnee, b.backFoot);
+            b.frontArm = -0.9f;
+            b.backArm = 0.9f;
+            b.frontElbow = -0.9f;
+            break;
+        case Stance::Jump:
+            // Knees drawn up under her, the feet on the point the frame
+            // places (her place in the air), arms thrown up.
+            b.hip = -2.9f;
+            Plant(b.hip, 0.7f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.3f, b.backKnee, b.backFoot);
+            b.frontArm = 2.4f;
+            b.backArm = 2.0f;
+            break;
+        case Stance::Crouch:
+            b.hip = -1.9f;
+            b.lean = 0.6f;
+            Plant(b.hip, 0.9f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.2f, b.backKnee, b.backFoot);
+            b.frontArm = 0.7f;
+            b.backArm = 0.3f;
+            b.frontElbow = 0.8f;
+            break;
+        case Stance::Attack:
+            b.lean = 0.5f;
+            Plant(b.hip, 1.1f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.9f, b.backKnee, b.backFoot);
+            b.frontArm = 1.55f;
+            b.frontElbow = 0.0f;
+            b.backArm = -0.6f;
+            b.reach = true;
+            break;
+        case Stance::Lunge:
+            b.hip = -2.7f;
+            b.lean = 1.1f;
+            Plant(b.hip, 2.2f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -2.1f, b.backKnee, b.backFoot);
+            b.frontArm = 1.45f;
+            b.frontElbow = 0.0f;
+            b.backArm = -1.0f;
+            b.reach = true;
+            break;
+        case Stance::Kick:
+            b.lean = -0.5f;
+            Leg(b.hip, 1.5f, 0.05f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.2f, b.backKnee, b.backFoot);
+            b.frontFoot[1] = std::min(b.frontFoot[1], b.hip - 0.2f);
+            b.frontArm = -0.5f;
+            b.backArm = 0.9f;
+            break;
+        case Stance::Lift:
+            // Both hands raised over the head, holding something up.
+            Plant(b.hip, 0.5f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.4f, b.backKnee, b.backFoot);
+            b.frontArm = kPi - 0.35f;
+            b.backArm = kPi - 0.15f;
+            b.frontElbow = 0.1f;
+            b.backElbow = -0.1f;
+            break;
+        case Stance::Block:
+            Plant(b.hip, 0.6f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.5f, b.backKnee, b.backFoot);
+            b.frontArm = 2.2f;
+            b.frontElbow = 1.9f;
+            b.backArm = 1.6f;
+            b.backElbow = 1.6f;
+            break;
+        case Stance::Hurt:
+            b.lean = -0.9f;
+            Plant(b.hip, 0.6f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -0.5f, b.backKnee, b.backFoot);
+            b.frontArm = -1.3f;
+            b.backArm = -2.0f;
+            break;
+        case Stance::Sit:
+            // On the ground, knees drawn up, the feet close in front.
+            b.hip = -0.9f;
+            Plant(b.hip, 1.9f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 1.55f, b.backKnee, b.backFoot);
+            b.frontArm = 0.6f;
+            b.backArm = -0.4f;
+            break;
+        default: {
+            // Standing, weight shifting a little with the phase.
+            const float a = 0.12f + 0.06f * s;
+            Plant(b.hip, 2.5f * a, b.frontKnee, b.frontFoot);
+            Plant(b.hip, -2.5f * a, b.backKnee, b.backFoot);
+            b.frontArm = 0.18f + 0.1f * s;
+            b.backArm = -0.12f;
+            break;
+        }
+    }
+    if (p.windup && (p.stance == Stance::Attack || p.stance == Stance::Lunge)) {
+        b.frontArm = -2.2f;
+        b.frontElbow = -0.4f;
+        b.backArm = 0.8f;
+        b.lean = -0.2f;
+    }
+    return b;
+}
+
+void Arm(Pen& pen, float sx, float sy, float angle, float elbowBend, const Look& k, float limb, float& hx, float& hy) {
+    const float ex = sx + std::sin(angle) * 1.3f, ey = sy + std::cos(angle) * 1.3f;
+    const float a2 = angle + elbowBend;
+    hx = ex + std::sin(a2) * 1.2f;
+    hy = ey + std::cos(a2) * 1.2f;
+    pen.Limb(sx, sy, ex, ey, limb, Scale(k.top, 1.08f));
+    pen.Limb(ex, ey, hx, hy, limb * 0.9f, k.garment == Garment::Armour ? Scale(k.trim, 0.9f) : Scale(k.top, 1.08f));
+    pen.Dot(hx, hy, limb * 0.62f, k.skin);
+}
+
+void Weapon(Pen& pen, const Look& k, float hx, float hy, float angle, bool reach) {
+    // At rest a pole stands upright in the hand and a blade hangs down.
+    if (!reach && (k.carry == Carry::Spear || k.carry == Carry::Staff)) angle = kPi * 0.94f;
+    if (!reach && (k.carry == Carry::Sword || k.carry == Carry::BigBlade)) angle = 0.25f;
+    const bool was = pen.measured;
+    pen.measured = false;
+    struct Restore {
+        Pen& p;
+        bool v;
+        ~Restore() { p.measured = v; }
+    } restore{pen, was};
+    const float dx = std::sin(angle), dy = std::cos(angle);
+    const Rgb steel{214, 222, 236};
+    switch (k.carry) {
+        case Carry::Sword: {
+            const float len = reach ? 3.6f : 2.9f;
+            pen.Limb(hx - dx * 0.35f, hy - dy * 0.35f, hx + dx * 0.3f, hy + dy * 0.3f, 0.28f, k.trim);
+            pen.Limb(hx + dy * 0.45f, hy - dx * 0.45f, hx - dy * 0.45f, hy + dx * 0.45f, 0.22f, k.trim);
+            pen.Limb(hx + dx * 0.3f, hy + dy * 0.3f, hx + dx * len, hy + dy * len, 0.3f, steel);
+            break;
+        }
+        case Carry::BigBlade:
+            pen.Limb(hx - dx * 0.5f, hy - dy * 0.5f, hx + dx * 0.4f, hy + dy * 0.4f, 0.34f, k.trim);
+            pen.Poly({hx + dx * 0.4f + dy * 0.35f, hy + dy * 0.4f - dx * 0.35f, hx + dx * 4.6f + dy * 0.5f,
+                      hy + dy * 4.6f - dx * 0.5f, hx + dx * 5.1f, hy + dy * 5.1f, hx + dx * 0.4f - dy * 0.35f,
+                      hy + dy * 0.4f + dx * 0.35f},
+                     steel);
+            break;
+        case Carry::Spear:
+            pen.Limb(hx - dx * 2.2f, hy - dy * 2.2f, hx + dx * 3.4f, hy + dy * 3.4f, 0.24f, Rgb{130, 90, 54});
+            pen.Poly({hx + dx * 3.3f + dy * 0.3f, hy + dy * 3.3f - dx * 0.3f, hx + dx * 4.3f, hy + dy * 4.3f,
+                      hx + dx * 3.3f - dy * 0.3f, hy + dy * 3.3f + dx * 0.3f},
+                     steel);
+            break;
+        case Carry::Staff:
+            pen.Limb(hx - dx * 2.0f, hy - dy * 2.0f, hx + dx * 2.6f, hy + dy * 2.6f, 0.26f, Rgb{120, 84, 50});
+            pen.Dot(hx + dx * 2.7f, hy + dy * 2.7f, 0.42f, k.trim);
+            break;
+        case Carry::Claws:
+            for (int i = -1; i <= 1; ++i)
+                pen.Limb(hx, hy, hx + dx * 1.0f + dy * 0.25f * float(i), hy + dy * 1.0f - dx * 0.25f * float(i), 0.12f,
+                         steel);
+            break;
+        case Carry::Gun:
+            pen.Limb(hx - dx * 0.2f, hy - dy * 0.2f, hx + dx * 1.6f, hy + dy * 1.6f, 0.45f, Rgb{70, 70, 80});
+            break;
+        default: break;
+    }
+}
+
+void Hairdo(Pen& pen, const Look& k, float hx, float hy, float r, bool behind) {
+    const Rgb hair = k.hair;
+    switch (k.hairStyle) {
+        case Hair::Long:
+        case Hair::Crown:
+            if (behind) pen.Blob(hx - r * 0.55f, hy + r * 0.9f, r * 1.05f, r * 1.9f, hair);
+            else pen.Blob(hx - r * 0.15f, hy - r * 0.55f, r * 1.08f, r * 0.55f, hair);
+            if (!behind && k.hairStyle == Hair::Crown)
+                pen.Poly({hx - r * 0.8f, hy - r * 0.85f, hx - r * 0.75f, hy - r * 1.65f, hx - r * 0.3f, hy - r * 1.2f,
+                          hx, hy - r * 1.8f, hx + r * 0.3f, hy - r * 1.2f, hx + r * 0.75f, hy - r * 1.65f,
+                          hx + r * 0.8f, hy - r * 0.85f},
+                         Rgb{246, 206, 70});
+            break;
+        case Hair::Ponytail:
+            if (behind) pen.Limb(hx - r * 0.8f, hy - r * 0.4f, hx - r * 2.0f, hy + r * 1.6f, r * 0.7f, hair);
+            else pen.Blob(hx - r * 0.15f, hy - r * 0.5f, r * 1.06f, r * 0.6f, hair);
+            break;
+        case Hair::Short:
+        case Hair::Ears:
+            if (!behind) {
+                pen.Blob(hx - r * 0.2f, hy - r * 0.45f, r * 1.08f, r * 0.7f, hair);
+                if (k.hairStyle == Hair::Ears) {
+                    pen.Poly({hx - r * 0.9f, hy - r * 0.7f, hx - r * 0.75f, hy - r * 1.75f, hx - r * 0.2f, hy - r * 0.95f},
+                             hair);
+                    pen.Poly({hx + r * 0.1f, hy - r * 0.95f, hx + r * 0.55f, hy - r * 1.8f, hx + r * 0.8f, hy - r * 0.7f},
+                             hair);
+                }
+            }
+            break;
+        case Hair::Bun:
+            if (behind) pen.Dot(hx - r * 0.7f, hy - r * 0.9f, r * 0.55f, hair);
+            else pen.Blob(hx - r * 0.1f, hy - r * 0.5f, r * 1.05f, r * 0.58f, hair);
+            break;
+        case Hair::Hood:
+            if (behind) pen.Blob(hx - r * 0.2f, hy - r * 0.05f, r * 1.3f, r * 1.35f, Scale(k.top, 0.7f));
+            else pen.Poly({hx - r * 1.25f, hy + r * 0.4f, hx - r * 1.1f, hy - r * 0.9f, hx, hy - r * 1.3f, hx + r * 0.9f,
+                           hy - r * 0.75f, hx + r * 0.55f, hy - r * 0.35f, hx - r * 0.5f, hy - r * 0.4f},
+                          Scale(k.top, 0.72f));
+            break;
+        case Hair::Helmet:
+            if (!behind) {
+                pen.Blob(hx - r * 0.1f, hy - r * 0.4f, r * 1.15f, r * 0.85f, k.trim);
+                pen.Limb(hx - r * 1.0f, hy + r * 0.05f, hx + r * 1.0f, hy + r * 0.05f, r * 0.25f, Scale(k.trim, 0.75f));
+                pen.Limb(hx - r * 0.2f, hy - r * 1.2f, hx - r * 0.6f, hy - r * 1.9f, r * 0.35f, k.hair);
+            }
+            break;
+        case Hair::Hat:
+            if (!behind) {
+                pen.Blob(hx, hy - r * 0.55f, r * 1.7f, r * 0.32f, hair);
+                pen.Blob(hx, hy - r * 0.95f, r * 0.9f, r * 0.6f, hair);
+            }
+            break;
+        case Hair::Bald: break;
+    }
+}
+
+// A person facing forward (+x) in the pen's frame.
+void Person(Pen& pen, const Look& k, const PersonPose& pose) {
+    const Body b = BodyOf(pose);
+    const float w = k.width;
+    const float limb = 0.42f * std::sqrt(w);
+    const float neck = b.hip - 2.6f;
+    const float sx = b.lean;               // shoulders ahead of the hips
+    const float headR = 0.56f, headX = sx + 0.1f, headY = neck - headR * 1.05f;
+    const bool skirt = k.garment == Garment::Dress || k.garment == Garment::Gown || k.garment == Garment::Robe;
+    const Rgb legColour = skirt && k.garment == Garment::Dress ? k.skin : k.bottom;
+
+    if (k.carry == Carry::Wings) {
+        pen.measured = false;
+        pen.Poly({sx - 0.3f, neck + 0.3f, sx - 3.2f, neck - 2.2f, sx - 2.6f, neck + 0.6f, sx - 0.4f, neck + 1.6f},
+                 Scale(k.trim, 0.9f));
+        pen.Poly({sx - 0.1f, neck + 0.2f, sx - 2.4f, neck - 2.6f, sx - 1.6f, neck + 0.2f}, k.trim);
+        pen.measured = true;
+    }
+    Hairdo(pen, k, headX, headY, headR, true);
+    // The back arm, then the legs.
+    float bhx, bhy, fhx, fhy;
+    Arm(pen, sx - 0.15f, neck + 0.25f, b.backArm, b.backElbow, k, limb, bhx, bhy);
+    auto leg = [&](const float (&knee)[2], const float (&foot)[2], float shade) {
+        pen.Limb(0, b.hip, knee[0], knee[1], limb * 1.2f, Scale(legColour, shade));
+        pen.Limb(knee[0], knee[1], foot[0], foot[1] - 0.2f, limb * 1.05f, Scale(legColour, shade));
+        pen.Limb(foot[0] - 0.15f, foot[1] - 0.22f, foot[0] + 0.55f, foot[1] - 0.22f, limb * 0.95f,
+                 Scale(k.bottom, 0.55f * shade));
+    };
+    leg(b.backKnee, b.backFoot, 0.82f);
+    leg(b.frontKnee, b.frontFoot, 1.0f);
+    // The body and what it wears.
+    const float sh = 0.62f * w, waist = 0.48f * w;
+    switch (k.garment) {
+        case Garment::Dress:
+            pen.Poly({sx - sh, neck, sx + sh, neck, 1.15f * w, b.hip + 0.95f, -1.15f * w, b.hip + 0.95f}, k.top);
+            pen.Limb(-1.1f * w, b.hip + 0.85f, 1.1f * w, b.hip + 0.85f, 0.2f, k.trim);
+            pen.Limb(sx - waist, b.hip - 0.35f, sx + waist, b.hip - 0.35f, 0.22f, k.trim);
+            break;
+        case Garment::Gown:
+        case Garment::Robe: {
+            const float hem = std::min(-0.35f, b.hip + 3.1f);
+            const float flare = k.garment == Garment::Gown ? 1.55f * w : 1.0f * w;
+            pen.Poly({sx - sh, neck, sx + sh, neck, flare + 0.3f * b.lean, hem, -flare + 0.3f * b.lean, hem}, k.top);
+            pen.Limb(-flare + 0.3f * b.lean, hem - 0.1f, flare + 0.3f * b.lean, hem - 0.1f, 0.25f, k.trim);
+            pen.Limb(sx - waist, b.hip - 0.4f, sx + waist, b.hip - 0.4f, 0.22f, k.trim);
+            break;
+        }
+        case Garment::Tunic:
+        case Garment::Armour:
+            pen.Poly({sx - sh, neck, sx + sh, neck, waist + 0.1f, b.hip + 0.35f, -waist - 0.1f, b.hip + 0.35f}, k.top);
+            pen.Limb(-waist, b.hip + 0.1f, waist, b.hip + 0.1f, 0.3f, k.trim);
+            if (k.garment == Garment::Armour) {
+                pen.Blob(sx - sh * 0.2f, neck + 0.2f, sh * 1.0f, 0.42f, k.trim);
+                pen.Limb(sx - sh * 0.6f, neck + 1.0f, sx + sh * 0.6f, neck + 1.0f, 0.16f, Scale(k.trim, 0.8f));
+            }
+            break;
+    }
+    // Head and face.
+    pen.Limb(sx, neck + 0.1f, headX, headY + headR * 0.8f, 0.4f, k.skin);
+    pen.Dot(headX, headY, headR, k.skin);
+    Hairdo(pen, k, headX, headY, headR, false);
+    if (k.beard) pen.Blob(headX + headR * 0.25f, headY + headR * 0.75f, headR * 0.75f, headR * 0.5f, Rgb{226, 226, 218});
+    if (k.hairStyle != Hair::Helmet) pen.Dot(headX + headR * 0.5f, headY + headR * 0.02f, headR * 0.15f, Rgb{40, 30, 56});
+    // The front arm and what it holds.
+    Arm(pen, sx + 0.15f, neck + 0.25f, b.frontArm, b.frontElbow, k, limb, fhx, fhy);
+    Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
+}
+
+// The round little pet: a plump ball with ears, feet and a tail; pose 0..
+// vary how it holds itself.
+void Pet(Pen& pen, const Look& k, int pose) {
+    const float bob = (pose % 2) ? 0.15f : 0.0f;
+    const bool kick = pose == 7 || pose == 4, hold = pose >= 11 && pose <= 13, scared = pose == 14;
+    const float bodyR = scared ? 1.7f : 2.0f, cy = -2.05f - bob;
+    pen.Blob(-2.1f, cy + 0.3f, 0.55f, 0.35f, Scale(k.top, 0.85f));   // tail
+    const float f = kick ? 1.3f : 0.55f;
+    pen.Limb(-0.7f, cy + 1.4f, -0.8f - 0.25f * float(pose % 3), -0.2f, 0.55f, Scale(k.top, 0.8f));
+    pen.Limb(0.7f, cy + 1.4f, 0.7f + f, kick ? -0.9f : -0.2f, 0.55f, Scale(k.top, 0.8f));
+    pen.Blob(0, cy, bodyR * 1.12f, bodyR, k.top);
+    pen.Blob(0.25f, cy + 0.55f, bodyR * 0.7f, bodyR * 0.55f, k.trim);   // pale belly
+    pen.Blob(-0.9f, cy - bodyR * 0.95f, 0.45f, 0.55f, Scale(k.top, 0.9f));
+    pen.Blob(0.7f, cy - bodyR * 0.95f, 0.45f, 0.55f, Scale(k.top, 0.9f));
+    pen.Dot(0.9f, cy - 0.45f, 0.3f, Rgb{36, 28, 40});
+    pen.Dot(1.7f, cy - 0.4f, 0.26f, Rgb{36, 28, 40});
+    pen.Dot(1.35f, cy + 0.1f, 0.22f, Rgb{230, 110, 120});
+    if (hold) pen.Limb(1.2f, cy + 0.4f, 2.0f, cy - 0.6f, 0.5f, Scale(k.top, 0.9f));
+}
+
+// A big horned beast on four legs (the field's monsters).
+void Beast(Pen& pen, const Look& k, const PersonPose& pose) {
+    const float s = std::sin(pose.phase);
+    const bool rear = pose.stance == Stance::Attack || pose.stance == Stance::Lunge || pose.stance == Stance::Jump;
+    const float bodyY = rear ? -4.2f : -3.4f;
+    for (int i = 0; i < 4; ++i) {
+        const float x = -1.8f + 1.2f * float(i), swing = 0.4f * s * float(i % 2 ? 1 : -1);
+        const float fy = rear && i >= 2 ? -2.2f : 0.0f;
+        pen.Limb(x, bodyY + 0.6f, x + swing, fy - 0.2f, 0.75f, Scale(k.top, i % 2 ? 0.78f : 0.9f));
+    }
+    pen.Blob(0, bodyY, 2.9f, 1.55f, k.top);
+    pen.Blob(-0.2f, bodyY + 0.5f, 2.1f, 0.8f, k.trim);
+    const float hx = rear ? 3.0f : 2.8f, hy = bodyY - (rear ? 1.6f : 1.0f);
+    pen.Blob(hx, hy, 1.05f, 0.9f, Scale(k.top, 1.08f));
+    pen.Poly({hx - 0.4f, hy - 0.7f, hx - 1.0f, hy - 2.1f, hx + 0.1f, hy - 0.9f}, k.hair);
+    pen.Poly({hx + 0.3f, hy - 0.8f, hx + 0.6f, hy - 2.2f, hx + 0.8f, hy - 0.6f}, k.hair);
+    pen.Dot(hx + 0.5f, hy - 0.1f, 0.2f, Rgb{250, 230, 90});
+    pen.Limb(-2.8f, bodyY - 0.3f, -3.8f, bodyY - 1.3f - 0.4f * s, 0.4f, k.top);
+}
+
+// ----------------------------------------------------------------- looks --
+
+constexpr Rgb kSkin{246, 212, 180};
+
+Look Person(Rgb top, Rgb bottom, Rgb hair, Rgb trim, Hair style, Garment g, Carry carry = Carry::None,
+            float width = 1.0f, Rgb skin = kSkin) {
+    Look k;
+    k.top = top;
+    k.bottom = bottom;
+    k.hair = hair;
+    k.trim = trim;
+    k.skin = skin;
+    k.hairStyle = style;
+    k.garment = g;
+    k.carry = carry;
+    k.width = width;
+    return k;
+}
+
+}  // namespace
+
+Look LookOf(Subject s, int pose, int picture) {
+    switch (s) {
+        case Subject::Heroine:
+            return Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
+        case Subject::Pet: {
+            Look k;
+            k.build = Build::Pet;
+            k.top = {246, 196, 120};   // a round, honey-coloured little thing
+            k.trim = {255, 240, 214};
+            return k;
+        }
+        case Subject::Intruder:   // the woman in the black mantle
+            return Person({70, 44, 96}, {44, 30, 60}, {34, 22, 40}, {206, 160, 236}, Hair::Bun, Garment::Robe,
+                          picture == 181 ? Carry::Claws : Carry::None);
+        case Subject::Friend:
+            return Person({236, 150, 40}, {120, 80, 40}, {196, 70, 40}, {255, 230, 150}, Hair::Short, Garment::Tunic);
+        case Subject::Companion:
+            return Person({40, 150, 150}, {40, 80, 100}, {240, 220, 120}, {220, 236, 236}, Hair::Ponytail,
+                          Garment::Tunic, Carry::Sword);
+        case Subject::WalkingEnemy:
+            return Person({120, 90, 60}, {90, 70, 50}, {60, 110, 60}, {160, 130, 90}, Hair::Bald, Garment::Tunic,
+                          Carry::None, 1.15f, Rgb{120, 170, 100});
+        case Subject::FieldEnemyA:
+            return Person({110, 80, 60}, {70, 60, 50}, {60, 50, 40}, {190, 160, 110}, Hair::Hood, Garment::Tunic,
+                          Carry::Claws);
+        case Subject::Gatekeeper:
+            return Person({130, 140, 160}, {80, 80, 96}, {180, 40, 40}, {200, 206, 220}, Hair::Helmet, Garment::Armour,
+                          Carry::Spear, 1.1f);
+        case Subject::FieldArenaFoe:
+            return Person({170, 50, 50}, {70, 40, 40}, {40, 30, 30}, {230, 180, 90}, Hair::Hood, Garment::Tunic,
+                          Carry::Claws, 1.05f);
+        case Subject::Teacher:
+            return Person({60, 90, 170}, {40, 60, 120}, {200, 200, 210}, {240, 220, 150}, Hair::Bun, Garment::Robe,
+                          Carry::Staff);
+        case Subject::Monsters: {
+            Look k = Person({120, 96, 140}, {90, 70, 110}, {236, 226, 200}, {180, 160, 196}, Hair::Bald, Garment::Tunic);
+            k.build = Build::Beast;
+            return k;
+        }
+        case Subject::EncounterActor1:
+            return Person({200, 60, 50}, {90, 50, 40}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic);
+        case Subject::EncounterActor2:
+            return Person({50, 90, 200}, {40, 50, 90}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic);
+        case Subject::EncounterActor3:
+            return Person({220, 190, 50}, {90, 80, 40}, {50, 40, 30}, {120, 80, 40}, Hair::Hood, Garment::Tunic);
+        case Subject::Spectators: {
+            static const Rgb shirts[3] = {{210, 80, 70}, {70, 120, 200}, {90, 170, 90}};
+            static const Rgb hairs[3] = {{80, 50, 30}, {230, 200, 110}, {40, 30, 30}};
+            const int kind = std::clamp(pose / 10, 0, 2);
+            return Person(shirts[kind], {70, 70, 90}, hairs[kind], {240, 240, 240}, Hair::Short, Garment::Tunic);
+        }
+        case Subject::Round2Opponent:
+            return Person({130, 200, 240}, {90, 150, 200}, {250, 250, 255}, {240, 248, 255}, Hair::Long,
+                          Garment::Dress, Carry::Wings);
+        case Subject::Round3Opponent:
+            return Person({40, 44, 80}, {30, 30, 60}, {20, 20, 36}, {190, 40, 60}, Hair::Hood, Garment::Tunic,
+                          Carry::Sword);
+        case Subject::Round4Opponent:   // the envoy from the next kingdom, in heavy armour
+            return Person({150, 110, 60}, {90, 64, 44}, {200, 90, 40}, {220, 190, 120}, Hair::Ponytail, Garment::Armour,
+                          Carry::None, 1.35f);
+        case Subject::Duellist:
+            return Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
+                          Garment::Armour, Carry::Sword, 1.15f);
+        case Subject::Fighter:
+            return Person({200, 40, 40}, {240, 236, 230}, {30, 26, 30}, {30, 30, 30}, Hair::Short, Garment::Tunic,
+                          Carry::None, 1.1f);
+        case Subject::ArenaBoss1:   // the woman soldier who shoots
+            return Person({150, 140, 90}, {90, 86, 60}, {150, 60, 40}, {210, 200, 150}, Hair::Ponytail, Garment::Tunic,
+                          Carry::Gun);
+        case Subject::ArenaEnemy2:   // the big man who seizes her
+            return Person({60, 130, 70}, {50, 70, 50}, {200, 80, 30}, {220, 200, 120}, Hair::Short, Garment::Tunic,
+                          Carry::None, 1.35f);
+        case Subject::Merchant: {   // the old man of the camp, in his hat and beard
+            Look k = Person({96, 120, 64}, {64, 84, 44}, {128, 86, 44}, {220, 220, 210}, Hair::Hat, Garment::Robe);
+            k.beard = true;
+            return k;
+        }
+        case Subject::Soldier:
+            return Person({70, 90, 140}, {50, 56, 80}, {200, 40, 40}, {200, 210, 224}, Hair::Helmet, Garment::Armour,
+                          Carry::Spear, 1.1f);
+        case Subject::PieceFigure: {
+            Look k = Person({176, 128, 70}, {120, 86, 50}, {90, 60, 40}, {230, 190, 110}, Hair::Helmet,
+                            Garment::Armour, Carry::None, 1.3f, Rgb{200, 160, 110});
+            k.build = Build::Construct;
+            return k;
+        }
+        case Subject::BladeFighter:
+            return Person({150, 30, 40}, {40, 30, 36}, {230, 230, 240}, {60, 50, 60}, Hair::Ponytail, Garment::Tunic,
+                          Carry::BigBlade, 1.05f);
+        case Subject::Sorceress:
+            return Person({40, 110, 110}, {20, 60, 70}, {200, 210, 230}, {160, 230, 220}, Hair::Long, Garment::Robe);
+        case Subject::Queen:
+            // Her sword is a sprite of its own, except in the poses that
+            // carry it in their picture.
+            return Person({120, 20, 40}, {80, 10, 30}, {250, 240, 230}, {240, 200, 80}, Hair::Crown, Garment::Gown,
+                          pose == 1 || pose == 2 || pose == 18 || pose == 43 || pose == 44 ? Carry::Sword : Carry::None,
+                          1.05f);
+        case Subject::LittleOne: {
+            Look k = Person({250, 250, 210}, {230, 230, 180}, {250, 220, 140}, {255, 255, 255}, Hair::Short,
+                            Garment::Robe, Carry::None, 0.9f);
+            k.build = Build::Spirit;
+            return k;
+        }
+        default: return Person({150, 150, 150}, {100, 100, 100}, {60, 60, 60}, {200, 200, 200}, Hair::Short,
+                               Garment::Tunic);
+    }
+}
+
+void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
+                 const Look& look) {
+    Pen pen(&c, feetX, feetY, height / 8.0f, dir, 0.0f);
+    Person(pen, look, pose);
+}
+
+
+namespace {
+
+// No sheet keeps a painter of its own for its figures.
+bool OwnPainter(int) { return false; }
+
+// Her sheets: the first outfit on the weapon-mode-1 sheets, the second on
+// the weapon-mode-2 sheet.
+bool HeroineSheet(int picture) { return picture == 101 || picture == 183 || picture == 197; }
+
+bool FeetAtPivot(const Cell& c) {
+    const float h = float(c.rect.Height());
+    return c.pivotY >= 0.78f * h && c.pivotY <= h + 4.0f && c.pivotX > -4.0f && c.pivotX < float(c.rect.Width()) + 4.0f;
+}
+
+// The sheets that show a figure facing left (the game mirrors them to face
+// right). Figures the game never mirrors face the way the heroine meets
+// them, from the right.
+bool FacesLeft(Subject s, int picture) {
+    switch (s) {
+        case Subject::Heroine: return picture == 187;
+        case Subject::Intruder:
+        case Subject::Friend:
+        case Subject::Companion:
+        case Subject::FieldEnemyA:
+        case Subject::FieldArenaFoe:
+        case Subject::Gatekeeper:
+        case Subject::Teacher:
+        case Subject::Round2Opponent:
+        case Subject::Round4Opponent:
+        case Subject::ArenaBoss1:
+        case Subject::ArenaEnemy2:
+        case Subject::Merchant:
+        case Subject::EncounterActor1:
+        case Subject::EncounterActor2:
+        case Subject::EncounterActor3:
+        case Subject::Monsters:
+        case Subject::Queen: return true;
+        default: return false;
+    }
+}
+
+// Figures whose sheets hold each facing apart with nothing to tell them.
+bool FacingFromShape(Subject s) { return s == Subject::Round3Opponent; }
+
+// The height a subject stands at on a picture: what its standing frames
+// measure from the feet to the top of the head.
+float StandingHeight(const std::vector<const Cell*>& cells) {
+    std::vector<float> heights;
+    for (const Cell* c : cells) {
+        if (c->stance == Stance::Upper || c->stance == Stance::Lower) continue;   // a part of the figure
+        if (c->HasBody() && c->body.Height() >= 0.55f * float(c->rect.Height()) && c->body.bottom >= c->pivotY - 4)
+            heights.push_back(float(c->body.Height()) * 1.03f);
+        else if (FeetAtPivot(*c)) heights.push_back(std::min(c->pivotY, float(c->rect.Height())));
+    }
+    if (heights.empty())
+        for (const Cell* c : cells) heights.push_back(float(c->rect.Height()) * 0.9f);
+    std::sort(heights.begin(), heights.end());
+    return heights[std::min(heights.size() - 1, heights.size() * 3 / 4)];
+}
+
+struct Placement {
+    PersonPose pose;
+    float angle = 0;      // radians, the turn of the whole figure
+    bool anchored = true; // the feet stay on the given point
+    float fx = 0, fy = 0; // the feet, in cell pixels
+    float height = 0;
+    int dir = 1;
+    bool part = false;    // the cell shows only a part: clipped, never shrunk
+};
+
+Placement Place(const Cell& c, const Look& look, float H) {
+    Placement p;
+    const float w = float(c.rect.Width()), h = float(c.rect.Height());
+    const int defaultDir = c.facing != 0 ? c.facing : FacesLeft(c.subject, c.picture) ? -1 : 1;
+    p.height = H;
+    p.pose.phase = float(c.pose) * 1.3f;
+    p.dir = defaultDir;
+    // Facing the side of the cell with more room, where the sheet does not
+    // say; else the sheet's own way.
+    auto toward = [&](float x) {
+        if (!FacingFromShape(c.subject)) return defaultDir;
+        const float left = x, right = w - x;
+        if (std::abs(right - left) > 0.22f * w) return right > left ? 1 : -1;
+        return defaultDir;
+    };
+    Stance st = c.stance;
+    // A body box shorter than most of the figure is a hurt zone on part of
+    // it, not the figure: then the pivot places it.
+    if (c.HasBody() && c.body.Height() >= 0.7f * H) {
+        const PictureRect& b = c.body;
+        const float bh = float(b.Height()), bw = float(b.Width());
+        p.fx = (float(b.left) + float(b.right)) * 0.5f;
+        p.fy = float(b.bottom);
+        p.dir = toward(p.fx);
+        const bool airborne = c.pivotY >= 0 && float(b.bottom) < c.pivotY - 0.15f * H;
+        if (st == Stance::Auto) {
+            if (airborne) st = bw > bh * 1.2f ? Stance::Leap : Stance::Jump;
+            else if (bh < 0.45f * H) st = bw > bh * 1.3f ? Stance::Lying : Stance::Crouch;
+            else if (bh < 0.8f * H) st = Stance::Crouch;
+            else if (w - bw > 0.55f * bh) st = (w - bw > 0.9f * bh) ? Stance::Lunge : Stance::Attack;
+            else st = (c.pose % 3 == 0) ? Stance::Stand : Stance::Walk;
+        }
+        if (st == Stance::Stand || st == Stance::Walk || st == Stance::Attack || st == Stance::Lunge) p.height = bh;
+    } else if (c.pivotY > h + 4.0f) {
+        // The cell is the upper part of a figure standing below it.
+        p.fx = c.pivotX;
+        p.fy = c.pivotY;
+        p.part = true;
+        p.dir = toward(c.pivotX);
+        if (st == Stance::Auto || st == Stance::Upper) st = Stance::Stand;
+    } else if (FeetAtPivot(c)) {
+        p.fx = c.pivotX;
+        p.fy = std::min(c.pivotY, h - 1.0f);
+        p.dir = toward(c.pivotX);
+        // The legs under a body drawn from another cell: cut at the top.
+        p.part = st == Stance::Lower && h < 0.75f * H;
+        if (st == Stance::Auto) {
+            const float tall = c.pivotY / H;
+            if (tall < 0.5f) st = w > 1.4f * h ? Stance::Lying : Stance::Crouch;
+            else if (tall < 0.82f) st = w > 0.95f * H ? Stance::Lunge : Stance::Crouch;
+            else if (w > 0.8f * H) st = Stance::Attack;
+            else st = (c.pose % 3 == 0) ? Stance::Stand : Stance::Walk;
+        }
+    } else {
+        // Turned about a point inside: in the air, centred in the cell.
+        p.anchored = false;
+        p.dir = c.pivotX >= 0 ? toward(c.pivotX) : defaultDir;
+        if (st == Stance::Auto) {
+            if (w > 1.45f * h) st = Stance::Leap;
+            else if (h > 0.75f * H) st = Stance::Jump;
+            else st = Stance::Tumble;
+        }
+    }
+    if (st == Stance::Upper || st == Stance::Lower) st = Stance::Stand;
+    p.pose.stance = st;
+    if (st == Stance::Attack || st == Stance::Lunge) {
+        const float ahead = p.dir > 0 ? w - p.fx : p.fx, behind = w - ahead;
+        p.pose.windup = behind > ahead * 1.6f && behind > 0.35f * H;
+    }
+    if (st == Stance::Jump && c.HasBody()) p.height = float(c.body.Height()) / 0.8f;
+    if (st == Stance::Leap) {
+        p.anchored = false;
+        p.angle = float(p.dir) * kPi * 0.5f;
+    } else if (st == Stance::Lying) {
+        p.anchored = false;
+        p.angle = -float(p.dir) * kPi * 0.5f;
+        p.pose.stance = Stance::Stand;
+    } else if (st == Stance::Tumble && w > 1.6f * h) {
+        p.anchored = false;
+        p.angle = float(p.dir) * kPi * 0.5f;
+        p.pose.stance = Stance::Leap;
+    } else if (st == Stance::Tumble) {
+        p.anchored = false;
+        p.angle = float(c.pose % 4) * kPi * 0.5f;
+        p.pose.stance = Stance::Crouch;
+    }
+    (void)look;
+    return p;
+}
+
+void Draw(Pen& pen, const Look& look, const PersonPose& pose, int poseNumber) {
+    switch (look.build) {
+        case Build::Pet: Pet(pen, look, poseNumber); break;
+        case Build::Beast: Beast(pen, look, pose); break;
+        default: Person(pen, look, pose); break;
+    }
+}
+
+// The creature of Era03 hangs its parts on stems: open parts are ripe red
+// pods, closed parts green buds, the stem a green stalk.
+void PlantPart(Canvas& c, const Cell& cell) {
+    const PictureRect& r = cell.rect;
+    const float cx = (float(r.left) + float(r.right)) * 0.5f, cy = (float(r.top) + float(r.bottom)) * 0.5f;
+    const float rw = float(r.Width()) * 0.5f, rh = float(r.Height()) * 0.5f;
+    if (cell.pose == 0) {   // the stem
+        FillRect(c, r.left + r.Width() / 3, r.top, r.right - r.Width() / 3, r.bottom, Solid(Rgb{80, 150, 60}));
+    } else if (cell.pose >= 61) {   // a closed bud
+        FillEllipse(c, cx, cy + rh * 0.1f, rw * 0.8f, rh * 0.85f, Solid(Rgb{70, 140, 60}));
+        Line(c, cx, float(r.top) + 1, cx, cy, 1.5f, Solid(Rgb{50, 110, 40}));
+        FillEllipse(c, cx - rw * 0.25f, cy - rh * 0.1f, rw * 0.2f, rh * 0.35f, Solid(Rgb{120, 190, 100}));
+    } else {   // an open pod, ripening through its cycle
+        const int k = (cell.pose - 1) % 8;
+        const Rgb red = Mix(Rgb{230, 120, 60}, Rgb{214, 40, 44}, float(k) / 7.0f);
+        const float rad = std::min(rw, rh) * (0.78f + 0.02f * float(k));
+        FillDisc(c, cx, cy, rad, Solid(red));
+        FillDisc(c, cx - rad * 0.35f, cy - rad * 0.35f, rad * 0.3f, Solid(Mix(red, Rgb{255, 240, 230}, 0.6f)));
+        for (int i = -1; i <= 1; i += 2)
+            FillEllipse(c, cx + float(i) * rw * 0.65f, cy, rw * 0.28f, rh * 0.25f, Solid(Rgb{80, 150, 60}));
+    }
+}
+
+// Encounter A's machine soldier is built of parts the game places one by
+// one: heads (layers 101..199), arms (201..399), the hips (401..499), feet
+// (501..699), wheels (701..899) and the upper body of each frame; its
+// whole-figure frames are drawn like every figure.
+void MachinePart(Canvas& c, const Cell& cell, const Look& k) {
+    const PictureRect& r = cell.rect;
+    const float L = float(r.left) + 1, T = float(r.top) + 1, R = float(r.right) - 1, B = float(r.bottom) - 1;
+    const float w = R - L, h = B - T, cx = (L + R) * 0.5f, cy = (T + B) * 0.5f;
+    const Rgb bronze = k.top, dark = k.bottom, light = k.trim, eye{120, 220, 255};
+    const int code = cell.pose;
+    auto plate = [&](float l, float t, float rr, float b) {
+        FillRect(c, int(l), int(t), int(rr), int(b), Solid(bronze));
+        FrameRect(c, int(l), int(t), int(rr), int(b), std::max(1, int(std::min(w, h) / 12)), Solid(dark));
+        for (float x = l + 4; x < rr - 3; x += std::max(6.0f, (rr - l) / 4))
+            FillDisc(c, x, t + 3, 1.0f, Solid(light));
+    };
+    if (code >= 101 && code < 200) {   // the head: a dome with a visor
+        FillEllipse(c, cx, cy + h * 0.1f, w * 0.42f, h * 0.45f, Solid(bronze));
+        FillRect(c, int(cx - w * 0.3f), int(cy), int(cx + w * 0.3f), int(cy + h * 0.12f), Solid(dark));
+        FillDisc(c, cx + w * 0.12f, cy + h * 0.06f, std::max(1.2f, h * 0.06f), Solid(eye));
+        Line(c, cx, T + 1, cx - w * 0.1f, cy - h * 0.3f, 1.5f, Solid(light));
+    } else if (code >= 201 && code < 400) {   // an arm along its longer side, the fist at its far end
+        const bool across = w >= h;
+        const float th = std::max(3.0f, std::min(w, h) * 0.5f);
+        float x0 = across ? L + th * 0.5f : cx, y0 = across ? cy : T + th * 0.5f;
+        float x1 = across ? R - th * 0.6f : cx, y1 = across ? cy : B - th * 0.6f;
+        if (across && cell.pivotX > w * 0.5f) std::swap(x0, x1);
+        if (!across && cell.pivotY > h * 0.5f) std::swap(y0, y1);
+        Line(c, x0, y0, x1, y1, th, Solid(bronze));
+        FillDisc(c, (x0 + x1) * 0.5f, (y0 + y1) * 0.5f, th * 0.45f, Solid(dark));
+        FillDisc(c, x1, y1, th * 0.6f, Solid(light));
+    } else if (code >= 401 && code < 500) {   // the hips: a wide skirt of plates
+        const float top[] = {L + w * 0.15f, T, R - w * 0.15f, T, R, B, L, B};
+        FillPolygon(c, top, 4, Solid(bronze));
+        for (int i = 1; i < 4; ++i) Line(c, L + w * float(i) / 4, T + 2, L + w * float(i) / 4, B - 1, 1.5f, Solid(dark));
+    } else if (code >= 501 && code < 700) {   // a foot
+        FillEllipse(c, cx, cy + h * 0.15f, w * 0.48f, h * 0.38f, Solid(dark));
+    } else if (code >= 701 && code < 900) {   // a wheel with spokes
+        const float rad = std::min(w, h) * 0.48f;
+        FillDisc(c, cx, cy, rad, Solid(dark));
+        FillDisc(c, cx, cy, rad * 0.7f, Solid(bronze));
+        for (int i = 0; i < 4; ++i) {
+            const float a = float(i) * kPi / 4.0f;
+            Line(c, cx - std::cos(a) * rad * 0.7f, cy - std::sin(a) * rad * 0.7f, cx + std::cos(a) * rad * 0.7f,
+                 cy + std::sin(a) * rad * 0.7f, 1.5f, Solid(dark));
+        }
+        FillDisc(c, cx, cy, rad * 0.2f, Solid(light));
+    } else {   // the upper body of a frame: chest, shoulders and the core's light
+        plate(L + w * 0.12f, T + h * 0.1f, R - w * 0.12f, B);
+        FillEllipse(c, L + w * 0.14f, T + h * 0.16f, w * 0.14f, h * 0.12f, Solid(light));
+        FillEllipse(c, R - w * 0.14f, T + h * 0.16f, w * 0.14f, h * 0.12f, Solid(light));
+        FillDisc(c, cx, cy + h * 0.1f, std::min(w, h) * 0.1f, Solid(eye));
+    }
+}
+
+// The ending's statue of light, cut into 36 pieces that the game turns and
+// places to stand as one figure: a slab of pale crystal with a woman's
+// figure shining inside it. Each piece shows the part of the statue its
+// placement puts it over.
+void EndingFigurePieces(Canvas& c) {
+    using ending_frames::kPieces;
+    float minX = 1e9f, maxX = -1e9f, minY = 1e9f, maxY = -1e9f;
+    for (const auto& p : kPieces) {
+        minX = std::min(minX, float(p.x));
+        maxX = std::max(maxX, float(p.x));
+        minY = std::min(minY, float(p.y));
+        maxY = std::max(maxY, float(p.y));
+    }
+    constexpr int kMargin = 80;
+    Canvas statue(int(maxX - minX) + 2 * kMargin, int(maxY - minY) + 2 * kMargin);
+    const float ox = minX - kMargin, oy = minY - kMargin;
+    Look light;
+    light.top = {236, 246, 255};
+    light.bottom = {220, 236, 255};
+    light.skin = {255, 250, 236};
+    light.hair = {250, 240, 200};
+    light.trim = {255, 230, 150};
+    light.hairStyle = Hair::Long;
+    light.garment = Garment::Gown;
+    PersonPose pose;
+    pose.stance = Stance::Lift;
+    PaintPerson(statue, float(statue.width) * 0.5f, maxY - oy + 30.0f, maxY - minY + 20.0f, 1, pose, light);
+    auto crystal = [&](float x, float y) {
+        const float shade = 0.75f + 0.25f * std::sin((x + y) * 0.08f) * std::cos((x - y) * 0.05f);
+        return Scale(Rgb{150, 190, 240}, shade);
+    };
+    for (const auto& p : kPieces) {
+        const SpriteRect& r = p.rect;
+        const float cx = float(r.Width() / 2), cy = float(r.Height() / 2);
+        const float a = p.rotation * kPi / 180.0f, ca = std::cos(a), sa = std::sin(a);
+        for (int v = 0; v < r.Height(); ++v)
+            for (int u = 0; u < r.Width(); ++u) {
+                const float dx = float(u) - cx, dy = float(v) - cy;
+                const float X = float(p.x) + ca * dx - sa * dy - ox, Y = float(p.y) + sa * dx + ca * dy - oy;
+                const int sx = int(X), sy = int(Y);
+                Rgb px = crystal(X, Y);
+                if (statue.Inside(sx, sy) && !(statue.At(sx, sy) == kTransparent)) px = statue.At(sx, sy);
+                // A bright rim along the cut edges.
+                if (u == 0 || v == 0 || u == r.Width() - 1 || v == r.Height() - 1) px = Mix(px, Rgb{255, 255, 255}, 0.6f);
+                c.Put(r.left + u, r.top + v, Solid(px));
+            }
+    }
+}
+
+// A limb or weapon a figure's table draws apart (an arm thrown out, a
+// held blade): in the figure's colours, from the side nearer its pivot.
+void LoosePart(Canvas& c, const Cell& cell, const Look& look) {
+    const PictureRect& r = cell.rect;
+    const float w = float(r.Width()), h = float(r.Height());
+    const bool across = w >= h;
+    const float th = std::max(2.0f, std::min(w, h) * 0.45f);
+    float x0 = float(r.left) + 2, y0 = (float(r.top) + float(r.bottom)) * 0.5f, x1 = float(r.right) - 2, y1 = y0;
+    if (!across) {
+        x0 = x1 = (float(r.left) + float(r.right)) * 0.5f;
+        y0 = float(r.top) + 2;
+        y1 = float(r.bottom) - 2;
+    }
+    if (cell.pivotX > w * 0.5f && across) std::swap(x0, x1);
+    if (cell.pivotY > h * 0.5f && !across) std::swap(y0, y1);
+    if (look.carry == Carry::Claws) {
+        // The swipe of the claws: three bright curved streaks.
+        for (int i = 0; i < 3; ++i) {
+            const float off = (float(i) - 1.0f) * std::min(w, h) * 0.25f;
+            float prevX = 0, prevY = 0;
+            for (int k = 0; k <= 12; ++k) {
+                const float t = float(k) / 12.0f, bow = std::sin(t * kPi) * std::min(w, h) * 0.2f;
+                const float x = x0 + (x1 - x0) * t + (across ? 0.0f : bow + off);
+                const float y = y0 + (y1 - y0) * t + (across ? bow + off : 0.0f);
+                if (k > 0)
+                    Line(c, prevX, prevY, x, y, std::max(1.2f, th * 0.25f * (1.0f - std::abs(t - 0.5f))),
+                         Solid(Mix(look.trim, Rgb{255, 250, 230}, 0.7f)));
+                prevX = x;
+                prevY = y;
+            }
+        }
+        return;
+    }
+    Line(c, x0, y0, x0 + (x1 - x0) * 0.55f, y0 + (y1 - y0) * 0.55f, th, Solid(Scale(look.top, 1.05f)));
+    Line(c, x0 + (x1 - x0) * 0.55f, y0 + (y1 - y0) * 0.55f, x1, y1, th * 0.8f, Solid(look.skin));
+}
+
+
+// Paints a placed figure into its cell. Measured at its standing size, it
+// is fitted by the numbers: feet on the point the frame stands on, the whole
+// body inside; a body too wide for its cell is drawn narrower before it is
+// drawn smaller, and a figure whose pivot lies at an edge stands with its
+// back foot there and its body in the cell.
+void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Placement& pl) {
+    const PictureRect& r = cell.rect;
+    const float unit = pl.height / 8.0f;
+    Pen probe(nullptr, 0, 0, unit, pl.dir, pl.angle);
+    Draw(probe, look, pl.pose, cell.pose);
+    const float bx0 = probe.minX, bx1 = probe.maxX, by0 = probe.minY, by1 = probe.maxY;
+    const float L = float(r.left) + 1, T = float(r.top) + 1, R = float(r.right) - 1, B = float(r.bottom) - 1;
+    float ox, oy, k = 1.0f, q = 1.0f;
+    if (look.build == Build::Pet) {
+        k = std::min((B - T) / (by1 - by0), (R - L) / (bx1 - bx0));
+        oy = B - by1 * k;
+        ox = float(r.left) + std::max(0.0f, cell.pivotX) - (pl.dir > 0 ? bx0 : bx1) * k;
+        ox = std::clamp(ox, L - bx0 * k, R - bx1 * k);
+    } else if (pl.anchored) {
+        ox = float(r.left) + pl.fx;
+        oy = std::min(float(r.top) + pl.fy, pl.part ? 1e9f : B);
+        if (!pl.part) {
+            // Height first: the figure is as tall as it stands unless the
+            // cell is lower.
+            if (by0 < 0 && T - oy > by0) k = (T - oy) / by0;
+            k = std::clamp(k, 0.3f, 1.0f);
+            // Then its width: narrower down to 60 %, a little smaller, and
+            // what still reaches past the cell's sides is cut there.
+            const float span = (bx1 - bx0) * k, room = R - L;
+            if (span > room) {
+                q = std::max(0.6f, room / span);
+                if (span * q > room) k *= std::max(0.85f, room / (span * q));
+            }
+            // Inside the cell, the feet moving off the pivot no more than
+            // half the body's width.
+            const float left = ox + bx0 * k * q, right = ox + bx1 * k * q;
+            const float limit = (bx1 - bx0) * k * q * 0.5f;
+            if (left < L) ox += std::min(L - left, limit);
+            else if (right > R) ox -= std::min(right - R, limit);
+        }
+    } else if (pl.angle != 0) {
+        k = std::min({1.0f, (B - T) / (by1 - by0), (R - L) / (bx1 - bx0)});
+        ox = (L + R) * 0.5f - (bx0 + bx1) * 0.5f * k;
+        oy = (T + B) * 0.5f - (by0 + by1) * 0.5f * k;
+        // Lying on the floor, or curled up on it.
+        if (pl.pose.stance == Stance::Stand || pl.pose.stance == Stance::Crouch) oy = B - by1 * k;
+    } else {
+        k = std::min({1.0f, (B - T) / (by1 - by0)});
+        const float span = (bx1 - bx0) * k;
+        if (span > R - L) {
+            q = std::max(0.7f, (R - L) / span);
+            if (span * q > R - L) k *= (R - L) / (span * q);
+        }
+        ox = (L + R) * 0.5f - (bx0 + bx1) * 0.5f * k * q;
+        oy = (T + B) * 0.5f - (by0 + by1) * 0.5f * k;
+    }
+    Pen pen(&canvas, ox, oy, unit * k, pl.dir, pl.angle, q);
+    Draw(pen, look, pl.pose, cell.pose);
+}
+
+}  // namespace
+
+void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
+    if (OwnPainter(info.id)) return;
+    // A sheet of figures keeps nothing outside the cells the game cuts.
+    if (info.kind == PictureKind::Figures || info.kind == PictureKind::TitleFigures) {
+        std::vector<const Cell*> mine;
+        bool whole = false;
+        for (const Cell& c : Cells())
+            if (c.picture == info.id) {
+                mine.push_back(&c);
+                whole = whole || (c.region && c.rect.left < 0 && c.rect.top < 0);
+            }
+        if (!whole && !mine.empty())
+            for (int y = 0; y < canvas.height; ++y)
+                for (int x = 0; x < canvas.width; ++x) {
+                    bool kept = false;
+                    for (const Cell* c : mine)
+                        if (x >= c->rect.left && x < c->rect.right && y >= c->rect.top && y < c->rect.bottom) {
+                            kept = true;
+                            break;
+                        }
+                    if (!kept) canvas.Put(x, y, kTransparent);
+                }
+    }
+    std::map<Subject, std::vector<const Cell*>> bySubject;
+    std::vector<const Cell*> cells;
+    for (const Cell& c : Cells())
+        if (c.picture == info.id && !c.region && IsFigure(c.subject)) {
+            cells.push_back(&c);
+            bySubject[c.subject].push_back(&c);
+        }
+    if (cells.empty()) return;
+    std::map<Subject, float> height;
+    for (const auto& [s, list] : bySubject) height[s] = StandingHeight(list);
+    // The largest first: a cell inside a larger cell of the same figure is
+    // a part of the picture painted there.
+    std::stable_sort(cells.begin(), cells.end(), [](const Cell* a, const Cell* b) {
+        return a->rect.Width() * a->rect.Height() > b->rect.Width() * b->rect.Height();
+    });
+    std::vector<const Cell*> painted;
+    for (const Cell* cell : cells) {
+        const PictureRect& r = cell->rect;
+        bool inside = false;
+        for (const Cell* p : painted)
+            inside = inside || (p->subject == cell->subject && p->rect.left <= r.left && p->rect.top <= r.top &&
+                                r.right <= p->rect.right && r.bottom <= p->rect.bottom);
+        if (inside) continue;
+        painted.push_back(cell);
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(canvas, &box);
+        FillRect(canvas, r.left, r.top, r.right, r.bottom, kTransparent);
+        Look look = LookOf(cell->subject, cell->pose, cell->picture);
+        if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205)) {
+            look.top = look.bottom = Rgb{48, 128, 170};
+            look.trim = Rgb{230, 236, 250};
+        }
+        if (cell->subject == Subject::Creature) {
+            PlantPart(canvas, *cell);
+            continue;
+        }
+        if (cell->subject == Subject::EndingFigure) continue;   // painted as one statue below
+        if (cell->subject == Subject::PieceFigure &&
+            (cell->stance == Stance::Upper || (cell->pose >= 1 && cell->pose <= 13))) {
+            MachinePart(canvas, *cell, look);
+            continue;
+        }
+        if (cell->subject == Subject::WalkingEnemy && cell->pose == 1) {
+            // Lying in wait: a mound of earth with its eyes peeping out.
+            const float cx = float(r.left + r.right) * 0.5f, w = float(r.Width()), h = float(r.Height());
+            FillEllipse(canvas, cx, float(r.bottom), w * 0.48f, h * 0.8f, Solid(Rgb{120, 90, 60}));
+            FillEllipse(canvas, cx - w * 0.1f, float(r.bottom) - h * 0.45f, w * 0.25f, h * 0.15f, Solid(Rgb{150, 116, 80}));
+            FillDisc(canvas, cx - w * 0.12f, float(r.bottom) - h * 0.3f, 1.2f, Solid(Rgb{250, 240, 120}));
+            FillDisc(canvas, cx + w * 0.12f, float(r.bottom) - h * 0.3f, 1.2f, Solid(Rgb{250, 240, 120}));
+            continue;
+        }
+        if (cell->stance == Stance::Upper && (look.carry == Carry::Claws || !(cell->pivotY > float(r.Height()) + 4.0f))) {
+            LoosePart(canvas, *cell, look);
+            continue;
+        }
+        const float H = height[cell->subject];
+        Placement pl = Place(*cell, look, H);
+        PaintPlaced(canvas, *cell, look, pl);
+        if (cell->subject == Subject::Merchant && cell->pose == 23 && cell->pivotY > float(r.Height())) {
+            // What he caught, held up over his head.
+            const float x = float(r.left + r.right) * 0.5f, y = float(r.top) + 9.0f, rad = 8.0f;
+            FillEllipse(canvas, x, y + rad * 0.5f, rad * 0.45f, rad * 0.7f, Solid(Rgb{240, 230, 200}));
+            FillEllipse(canvas, x, y - rad * 0.2f, rad, rad * 0.6f, Solid(Rgb{220, 90, 60}));
+            FillDisc(canvas, x - rad * 0.4f, y - rad * 0.35f, rad * 0.16f, Solid(Rgb{250, 240, 230}));
+        }
+        // On her own sheets her attacks reach forward: the swing's streak
+        // ahead of her.
+        if (cell->subject == Subject::Heroine && HeroineSheet(cell->picture) && pl.pose.stance == Stance::Attack) {
+            const float fx = float(r.left) + pl.fx, fy = float(r.top) + pl.fy, h = pl.height;
+            const float end = pl.dir > 0 ? float(r.right) - 3.0f : float(r.left) + 3.0f;
+            if (std::abs(end - fx) > h * 0.35f) {
+                const float y = fy - h * 0.62f, start = fx + float(pl.dir) * h * 0.12f;
+                Line(canvas, start, y, end, y - h * 0.12f, std::max(1.5f, h * 0.025f), Rgb{225, 232, 250});
+                Line(canvas, start, y + 2.0f, end - float(pl.dir) * 3.0f, y + h * 0.1f, 1.5f, Rgb{160, 200, 250});
+            }
+        }
+    }
+    SetClip(canvas, nullptr);
+    if (bySubject.count(Subject::EndingFigure)) EndingFigurePieces(canvas);
+}
+
+}  // namespace art

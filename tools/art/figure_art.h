@@ -1,0 +1,49 @@
+// The people and creatures of the game, painted into the cells the cell list
+// gives them: every figure has one look (palette, build, face, what it
+// wears and carries) and only its pose changes from cell to cell. A figure
+// stands on the point its frame places on the floor, whole inside its cell,
+// at the size the game draws it.
+#pragma once
+
+#include "tools/art/canvas.h"
+#include "tools/art/cell_registry.h"
+#include "tools/picture_catalogue.h"
+
+namespace art {
+
+// How a person is dressed and built.
+enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat, Ears };
+enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown };
+enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings };
+enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit };
+
+struct Look {
+    Build build = Build::Person;
+    Rgb top{}, bottom{}, skin{}, hair{}, trim{};
+    Hair hairStyle = Hair::Short;
+    Garment garment = Garment::Tunic;
+    Carry carry = Carry::None;
+    float width = 1.0f;       // shoulders and body, 1 the heroine's
+    bool beard = false;
+    bool facesLeft = false;   // the figure's cells show it facing left
+};
+
+// A figure's look (the spectators' three kinds by pose; the intruder fights
+// the tournament's first round with claws).
+Look LookOf(Subject s, int pose = 0, int picture = 0);
+
+// A person at the cell's feet point, facing right when dir is 1: the
+// heroine's sheets and every other figure draw with this.
+struct PersonPose {
+    Stance stance = Stance::Stand;
+    float phase = 0;          // walk cycle, radians
+    bool windup = false;      // an attack drawn back before it strikes
+};
+void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
+                 const Look& look);
+
+// Paints every figure cell of the picture that its own painter does not
+// already draw (the heroine's sheets and the camp's sheet have theirs).
+void DrawFigureCells(Canvas& c, const PictureInfo& info);
+
+}  // namespace art
