@@ -47,6 +47,18 @@ bool StepLineGroup(std::int32_t& word, std::int32_t last, int bellVolume) {
     return true;
 }
 
+bool StepLineList(std::int32_t& word, const std::int32_t* lines, std::int32_t count, std::int32_t& at,
+                  int bellVolume) {
+    if (!LineRead()) return false;
+    if (at + 1 < count) {
+        ++at;
+        AdvanceLine(word, lines[at], bellVolume);
+        return false;
+    }
+    CloseLine(word);
+    return true;
+}
+
 bool WalkHeroineTo(std::int32_t targetX) {
     const std::int32_t x = PlayerState.x;
     KeyLeftPressed = x > targetX ? 1 : 0;

@@ -103,6 +103,11 @@ void CloseLine(std::int32_t& word);
 // Returns true in the step that closes it. The group must have been opened
 // with OpenLine(word, first).
 bool StepLineGroup(std::int32_t& word, std::int32_t last, int bellVolume = 1);
+// The same for a talk whose lines are not numbered one after another:
+// lines[0..count-1], `at` the index of the one showing. Open it with
+// OpenLine(word, lines[0]) and at = 0.
+bool StepLineList(std::int32_t& word, const std::int32_t* lines, std::int32_t count, std::int32_t& at,
+                  int bellVolume = 1);
 
 // ---- scripted walks ---------------------------------------------------------------
 // Holds the walk key toward `targetX` for the player controller's next step;

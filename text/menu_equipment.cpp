@@ -16,8 +16,8 @@
 
 namespace {
 
-MenuFlowStateRecord& M = MenuFlowState;
-EquipmentScreenStateRecord& E = EquipmentScreenState;
+MenuFlowStateRecord& flow = MenuFlowState;
+EquipmentScreenStateRecord& equipment = EquipmentScreenState;
 
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kHeading = 26;
@@ -129,35 +129,35 @@ constexpr DemoRange kDemoRanges[15][2] = {
 std::int32_t RowX(std::int32_t row) { return row == 1 || row == 14 ? 110 : 138; }
 
 void RestartDemo(std::int32_t row) {
-    E.demoRow = row;
-    E.demoStep = 0;
-    E.swishFlag = 0;
-    E.demoStamp = RealNow();
+    equipment.demoRow = row;
+    equipment.demoStep = 0;
+    equipment.swishFlag = 0;
+    equipment.demoStamp = RealNow();
 }
 
 void PlaySegments(const DemoRange& range, std::int32_t row) {
     if (range.count == 0) return;
-    if (E.demoStep < 0 || E.demoStep >= range.count) E.demoStep = 0;
-    const DemoSegment& s = kSegments[range.first + E.demoStep];
+    if (equipment.demoStep < 0 || equipment.demoStep >= range.count) equipment.demoStep = 0;
+    const DemoSegment& s = kSegments[range.first + equipment.demoStep];
     PlayerState.pose = s.pose;
     PlayerState.x = s.x != 0 ? s.x : RowX(row);
-    if (RealNow() - E.demoStamp >= s.hold) {
+    if (RealNow() - equipment.demoStamp >= s.hold) {
         if (s.sound1 != 0) PlayDemoSound(s.sound1);
         if (s.sound2 != 0) PlayDemoSound(s.sound2);
-        E.demoStep = (E.demoStep + 1) % range.count;
-        E.demoStamp = RealNow();
+        equipment.demoStep = (equipment.demoStep + 1) % range.count;
+        equipment.demoStamp = RealNow();
     }
 }
 
 void DemoJump() {
     PlayerStateRecord& p = PlayerState;
     p.facing = 1;
-    if (E.demoStep != 1) {
-        E.demoStep = 1;
-        E.demoStamp = RealNow();
+    if (equipment.demoStep != 1) {
+        equipment.demoStep = 1;
+        equipment.demoStamp = RealNow();
         PlayDemoSound(18);
     }
-    const double t = RealNow() - E.demoStamp;
+    const double t = RealNow() - equipment.demoStamp;
     p.pose = 14;
     if (t >= 0.05) p.pose = 1018;
     if (t >= 0.4612546) p.pose = 16;
@@ -166,24 +166,24 @@ void DemoJump() {
         p.pose = 1;
         PlayerMoveState.jumpKind = 0;
         p.y = kDemoY;
-        E.demoStep = 0;   // the arc starts again, with its sound
+        equipment.demoStep = 0;   // the arc starts again, with its sound
     }
 }
 
 void DemoWalkCycle(double period) {
     PlayerMoveState.runTimeBase = period;
     const double holds[4] = {period * 61 / 59, period * 61 / 49, period, period * 61 / 48};
-    if (E.demoStep < 0 || E.demoStep > 3) E.demoStep = 0;
-    PlayerState.pose = 8 + E.demoStep;
-    if (RealNow() - E.demoStamp > holds[E.demoStep]) {
-        E.demoStep = (E.demoStep + 1) % 4;
-        E.demoStamp = RealNow();
+    if (equipment.demoStep < 0 || equipment.demoStep > 3) equipment.demoStep = 0;
+    PlayerState.pose = 8 + equipment.demoStep;
+    if (RealNow() - equipment.demoStamp > holds[equipment.demoStep]) {
+        equipment.demoStep = (equipment.demoStep + 1) % 4;
+        equipment.demoStamp = RealNow();
     }
 }
 
 void RunDemo(std::int32_t row) {
     PlayerStateRecord& p = PlayerState;
-    if (row != E.demoRow) RestartDemo(row);
+    if (row != equipment.demoRow) RestartDemo(row);
     const std::int32_t mode = p.weaponMode2 == 1 ? 2 : 1;
     if (row != 5) p.y = kDemoY;
     p.x = RowX(row);
@@ -212,7 +212,7 @@ void RunDemo(std::int32_t row) {
 
 // -------------------------------------------------------------- techniques
 void TechniquePage() {
-    std::int32_t& cursor = E.cursor;
+    std::int32_t& cursor = equipment.cursor;
     MenuSpriteParams.actionListX = 303;
     MenuSpriteParams.equipListX = 503;
     if (KeyDownPressed == 1) {
@@ -264,7 +264,7 @@ void TechniquePage() {
 }
 
 // --------------------------------------------------------------- equipment
-bool SwitchPending() { return E.switchStamp != 0; }
+bool SwitchPending() { return equipment.switchStamp != 0; }
 
 // Arms the Enter handshake of an allowed switch; after Enter the change
 // waits 1.31 s, and `change` is applied.
@@ -272,12 +272,12 @@ template <typename Change>
 void RunSwitch(bool allowed, Change change) {
     if (allowed && !SwitchPending() && EnterConfirmState == 0) {
         EnterConfirmState = 1;
-        E.switchStamp = RealNow();
+        equipment.switchStamp = RealNow();
     }
     if (!SwitchPending()) return;
     if (EnterConfirmState == 2) {
         EnterConfirmState = 0;
-        E.switchStamp = RealNow();
+        equipment.switchStamp = RealNow();
         PlayGeneral(1);
         return;
     }
@@ -285,22 +285,22 @@ void RunSwitch(bool allowed, Change change) {
     std::int32_t& picture = Word(kOutfitPicture);
     if (picture == 2) picture = 3;
     else if (picture == 4) picture = 5;
-    if (RealNow() - E.switchStamp >= kSwitchTime) {
-        E.switchStamp = 0;
+    if (RealNow() - equipment.switchStamp >= kSwitchTime) {
+        equipment.switchStamp = 0;
         change();
     }
 }
 
 void EquipCursorMoved() {
     PlayGeneral(3);
-    E.switchStamp = 0;
+    equipment.switchStamp = 0;
     EnterConfirmState = 0;
 }
 
 void EquipmentPage() {
     PlayerStateRecord& p = PlayerState;
     EquipmentFlagsRecord& q = EquipmentFlags;
-    std::int32_t& cursor = E.cursor;
+    std::int32_t& cursor = equipment.cursor;
     MenuSpriteParams.actionListX = 503;
     MenuSpriteParams.equipListX = 303;
     p.x = 110;
@@ -420,20 +420,20 @@ void EquipmentPage() {
 // ------------------------------------------------------------ the screen
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
-    std::uint32_t& intro = M.equipmentIntro;
+    std::uint32_t& intro = flow.equipmentIntro;
     if (intro == 0) {
-        E.cursor = 0;
-        E.leaveStep = 0;
-        E.switchStamp = 0;
-        E.demoRow = 0;
+        equipment.cursor = 0;
+        equipment.leaveStep = 0;
+        equipment.switchStamp = 0;
+        equipment.demoRow = 0;
         p.x = 148;
         p.y = 5;
         p.pose = 16;
         p.facing = 1;
-        E.page = 1;
+        equipment.page = 1;
         MenuSpriteParams.actionListX = 303;
         MenuSpriteParams.equipListX = 503;
-        M.hudUpdateOn = 1;
+        flow.hudUpdateOn = 1;
         Word(kHeading) = 1;
         MenuSpriteParams.actionTabShown = 1;
         MenuSpriteParams.equipTabShown = 1;
@@ -443,10 +443,10 @@ void RunIntro() {
         Word(99) = EquipmentFlags.acquiredB != 0 ? 1 : 0;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        E.introStamp = RealNow();
+        equipment.introStamp = RealNow();
         intro = 1;
     }
-    StepMenuFallIn(intro, E.introStamp, kSubScreenFloor);
+    StepMenuFallIn(intro, equipment.introStamp, kSubScreenFloor);
 }
 
 void HideEquipmentScreen() {
@@ -462,23 +462,23 @@ void HideEquipmentScreen() {
 }
 
 void RunBackKey() {
-    if (PhaseChangeRequest == 1 && E.leaveStep == 0) {
+    if (PhaseChangeRequest == 1 && equipment.leaveStep == 0) {
         PhaseChangeRequest = 0;
-        E.leaveStep = 1;
+        equipment.leaveStep = 1;
     }
-    if (E.leaveStep == 2) {
-        M.equipmentOpen = 0;
-        M.equipmentStart = 0;
-        E.leaveStep = 0;
+    if (equipment.leaveStep == 2) {
+        flow.equipmentOpen = 0;
+        flow.equipmentStart = 0;
+        equipment.leaveStep = 0;
         HideEquipmentScreen();
         ReturnToMainMenu();
-    } else if (E.leaveStep == 1) {
+    } else if (equipment.leaveStep == 1) {
         if (Word(kHeading) != 2) {
             Word(kHeading) = 2;
-            E.leaveStamp = RealNow();
+            equipment.leaveStamp = RealNow();
         }
-        if (RealNow() - E.leaveStamp >= 0.4) {
-            E.leaveStep = 2;
+        if (RealNow() - equipment.leaveStamp >= 0.4) {
+            equipment.leaveStep = 2;
             PlayGeneral(3);
         }
     }
@@ -487,27 +487,27 @@ void RunBackKey() {
 }  // namespace
 
 void UpdateEquipmentScreen() {
-    if (RealNow() < E.introStamp) E.introStamp = E.demoStamp = E.leaveStamp = E.switchStamp = 0;
-    if (M.equipmentStart == 1) RunIntro();
-    if (M.equipmentIntro >= 6) {
-        M.hudUpdateOn = 1;
+    if (RealNow() < equipment.introStamp) equipment.introStamp = equipment.demoStamp = equipment.leaveStamp = equipment.switchStamp = 0;
+    if (flow.equipmentStart == 1) RunIntro();
+    if (flow.equipmentIntro >= 6) {
+        flow.hudUpdateOn = 1;
         Word(kEntryLabel) = 1;
         MenuSpriteParams.actionTabShown = 1;
         ShowLists();
         Word(kUpMarker) = 0;
         Word(kDownMarker) = 0;
-        if (E.cursor == 0) {
+        if (equipment.cursor == 0) {
             KeyUpPressed = KeyDownPressed = KeyLeftPressed = KeyRightPressed = 0;
-            E.cursor = 1;
+            equipment.cursor = 1;
         }
         if (KeyRightPressed == 1) {
             KeyRightPressed = 0;
-            if (E.cursor == 1) {
+            if (equipment.cursor == 1) {
                 PlayGeneral(3);
-                E.page = E.page == 1 ? 2 : 1;
+                equipment.page = equipment.page == 1 ? 2 : 1;
             }
         }
-        if (E.page == 2) EquipmentPage();
+        if (equipment.page == 2) EquipmentPage();
         else TechniquePage();
     }
     RunBackKey();

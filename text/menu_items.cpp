@@ -15,8 +15,8 @@
 
 namespace {
 
-MenuFlowStateRecord& M = MenuFlowState;
-ItemScreenStateRecord& I = ItemScreenState;
+MenuFlowStateRecord& flow = MenuFlowState;
+ItemScreenStateRecord& items = ItemScreenState;
 
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kItems = 5;
@@ -112,25 +112,25 @@ void HideItemScreen() {
 
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
-    std::uint32_t& intro = M.itemIntro;
+    std::uint32_t& intro = flow.itemIntro;
     if (intro == 0) {
-        M.itemCursor = 0;
+        flow.itemCursor = 0;
         LayoutItemScreen();
         intro = 1;
-        I.leaveStep = 0;
+        items.leaveStep = 0;
         p.x = 148;
         p.y = 5;
         p.pose = 16;
         p.facing = 1;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        I.stamp = RealNow();
+        items.stamp = RealNow();
     }
-    StepMenuFallIn(intro, I.stamp, kSubScreenFloor);
+    StepMenuFallIn(intro, items.stamp, kSubScreenFloor);
 }
 
 void MoveCursor() {
-    std::uint32_t& cursor = M.itemCursor;
+    std::uint32_t& cursor = flow.itemCursor;
     if (KeyDownPressed == 1) {
         KeyDownPressed = 0;
         if (cursor < kItems) {
@@ -166,7 +166,7 @@ void BrowseAndUse() {
     ItemTextNo = 0;
     ItemUsable = 0;
     if (!AnyOwned()) ItemTextNo = 9;
-    const std::int32_t k = static_cast<std::int32_t>(M.itemCursor);
+    const std::int32_t k = static_cast<std::int32_t>(flow.itemCursor);
     if (k >= 1 && k <= kItems) {
         ItemTextNo = static_cast<std::uint32_t>(k);
         ItemUsable = CanUse(k) ? 1 : 2;
@@ -181,40 +181,40 @@ void BrowseAndUse() {
 }
 
 void RunBackKey() {
-    if (PhaseChangeRequest == 1 && I.leaveStep == 0) {
+    if (PhaseChangeRequest == 1 && items.leaveStep == 0) {
         PhaseChangeRequest = 0;
-        I.leaveStep = 1;
+        items.leaveStep = 1;
     }
-    if (I.leaveStep == 3) {
-        M.itemOpen = 0;
-        M.itemStart = 0;
-        I.leaveStep = 0;
+    if (items.leaveStep == 3) {
+        flow.itemOpen = 0;
+        flow.itemStart = 0;
+        items.leaveStep = 0;
         HideItemScreen();
         ReturnToMainMenu();
-    } else if (I.leaveStep == 2) {
-        if (RealNow() - I.stamp >= 0.4) {
-            I.leaveStep = 3;
+    } else if (items.leaveStep == 2) {
+        if (RealNow() - items.stamp >= 0.4) {
+            items.leaveStep = 3;
             PlayGeneral(3);
         }
-    } else if (I.leaveStep == 1) {
-        I.stamp = RealNow();
-        I.leaveStep = 2;
+    } else if (items.leaveStep == 1) {
+        items.stamp = RealNow();
+        items.leaveStep = 2;
     }
 }
 
 }  // namespace
 
 void UpdateItemScreen() {
-    StampAheadToZero(I.stamp, RealNow());
-    if (M.itemStart == 0) RunIntro();
-    if (M.itemIntro >= 6) BrowseAndUse();
+    StampAheadToZero(items.stamp, RealNow());
+    if (flow.itemStart == 0) RunIntro();
+    if (flow.itemIntro >= 6) BrowseAndUse();
     RunBackKey();
     PlayGeneral(kMenuMusic);
 }
 
 void LayoutItemScreen() {
-    M.hudUpdateOn = 1;
-    const std::uint32_t cursor = M.itemCursor;
+    flow.hudUpdateOn = 1;
+    const std::uint32_t cursor = flow.itemCursor;
     MenuElementWords.element[kHeading] = 1;
     MenuSpriteParams.itemsLabelVariant = cursor != 0 ? 2 : 1;
     MenuSpriteParams.itemsLabelX = 65;
@@ -248,19 +248,19 @@ void LayoutItemScreen() {
 
 void UpdateMenuCursorFrame(std::int32_t mode, std::int32_t variant) {
     if (mode == 0) {
-        I.cursorStep = 0;
-        I.cursorStamp = 0;
+        items.cursorStep = 0;
+        items.cursorStamp = 0;
         return;
     }
     if (mode != 1) return;
-    StampAheadToZero(I.cursorStamp, RealNow());
+    StampAheadToZero(items.cursorStamp, RealNow());
     constexpr std::int32_t kFrames[2][4] = {{5, 4, 5, 6}, {2, 1, 2, 3}};
-    if (RealNow() - I.cursorStamp >= 0.2) {
-        I.cursorStamp = RealNow();
-        I.cursorStep = (I.cursorStep + 1) % 4;
+    if (RealNow() - items.cursorStamp >= 0.2) {
+        items.cursorStamp = RealNow();
+        items.cursorStep = (items.cursorStep + 1) % 4;
     }
-    if (I.cursorStep < 0 || I.cursorStep > 3) I.cursorStep = 0;
-    MenuSpriteParams.menuCursorFrame = kFrames[variant == 1 ? 1 : 0][I.cursorStep];
+    if (items.cursorStep < 0 || items.cursorStep > 3) items.cursorStep = 0;
+    MenuSpriteParams.menuCursorFrame = kFrames[variant == 1 ? 1 : 0][items.cursorStep];
 }
 
 void SplitItemCountDigits() {

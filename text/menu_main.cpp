@@ -17,8 +17,8 @@
 
 namespace {
 
-MenuFlowStateRecord& M = MenuFlowState;
-MainMenuTimesRecord& T = MainMenuTimes;
+MenuFlowStateRecord& flow = MenuFlowState;
+MainMenuTimesRecord& times = MainMenuTimes;
 
 constexpr FallInFloor kMenuFloor = {573, 522, 600, 80};
 
@@ -33,7 +33,7 @@ bool Passed(double stamp, double seconds) { return RealNow() - stamp >= seconds;
 // The cursor's entry in `marked`, the other labels dim.
 void SetEntryLabels(std::int32_t marked) {
     for (std::int32_t e = 1; e <= kEntries; ++e)
-        MenuElementWord(kEntryElement[e]) = static_cast<std::int32_t>(M.cursor) == e ? marked : 1;
+        MenuElementWord(kEntryElement[e]) = static_cast<std::int32_t>(flow.cursor) == e ? marked : 1;
     MenuSpriteParams.itemsLabelX = 197;
     MenuSpriteParams.itemsLabelY = 600;
 }
@@ -52,7 +52,7 @@ constexpr FigureArm kFigureArms[5] = {
 };
 
 void ArmFigures() {
-    std::uint32_t* open[5] = {&M.figureOpen1, &M.figureOpen2, &M.figureOpen3, &M.figureOpen4, &M.figureOpen5};
+    std::uint32_t* open[5] = {&flow.figureOpen1, &flow.figureOpen2, &flow.figureOpen3, &flow.figureOpen4, &flow.figureOpen5};
     for (std::uint32_t* flag : open) *flag = 1;
     for (std::int32_t n = 1; n <= 4; ++n) {
         TitleFigureRecord& f = TitleFigureSlots.figure[n];
@@ -70,39 +70,39 @@ void ArmFigures() {
 }
 
 void StopFigures() {
-    M.figureOpen1 = M.figureOpen2 = M.figureOpen3 = M.figureOpen4 = M.figureOpen5 = 0;
+    flow.figureOpen1 = flow.figureOpen2 = flow.figureOpen3 = flow.figureOpen4 = flow.figureOpen5 = 0;
     for (std::int32_t n = 1; n <= 4; ++n) TitleFigureSlots.figure[n].frame = 0;
     TitleFigureSlots.wingedShown = 0;
 }
 
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
-    if (M.introStep == 0) {
-        M.introStep = 1;
-        M.cursor = 1;
-        M.figureEntry = 1;
+    if (flow.introStep == 0) {
+        flow.introStep = 1;
+        flow.cursor = 1;
+        flow.figureEntry = 1;
         p.x = 118;
         p.y = 5;
         p.pose = 16;
         p.facing = 1;
-        M.hudUpdateOn = 0;
+        flow.hudUpdateOn = 0;
         HudState.shown = 0;
         HudState.gaugeShown = 0;
         MenuElementWords.itemRowMarker = 0;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        T.intro = RealNow();
+        times.intro = RealNow();
     }
-    StepMenuFallIn(M.introStep, T.intro, kMenuFloor);
+    StepMenuFallIn(flow.introStep, times.intro, kMenuFloor);
 }
 
 void BuildMenu() {
     StopSound(2);
-    T.choice = RealNow();
-    M.choiceStep = 0;
+    times.choice = RealNow();
+    flow.choiceStep = 0;
     EnterConfirmState = 0;
     StandHeroineAtMenuLeft();
-    M.cursor = 1;
+    flow.cursor = 1;
     SetEntryLabels(2);
     MenuSpriteParams.endLabelX = 857;
     MenuSpriteParams.endLabelY = 600;
@@ -112,7 +112,7 @@ void BuildMenu() {
     PlayerFigureShown = 0;
     MenuElementWords.loadingScreenFrame = 0;
     if (GsFlags[kGsLoading] == kGraphicLoaded) FreeGraphicSet(901);
-    M.enterStep = 4;
+    flow.enterStep = 4;
 }
 
 void EnterMenu() {
@@ -126,22 +126,22 @@ void EnterMenu() {
     MenuPage = 0;
     MenuStageSnapshot = {PlayerState.facing, PlayerState.pose, ScrollX, ScrollY, PlayerState.x, PlayerState.y};
     PlayerState.pose = 0;
-    M.introStep = 0;
-    M.enterStep = 2;
-    M.hudUpdateOn = 0;
+    flow.introStep = 0;
+    flow.enterStep = 2;
+    flow.hudUpdateOn = 0;
     HudState.shown = 0;
     HudState.gaugeShown = 0;
 }
 
 void MoveCursor() {
-    if (KeyRightPressed == 1 && M.cursor < kEntries) {
+    if (KeyRightPressed == 1 && flow.cursor < kEntries) {
         KeyRightPressed = 0;
-        ++M.cursor;
+        ++flow.cursor;
         PlayGeneral(3);
     }
-    if (KeyLeftPressed == 1 && M.cursor >= 2) {
+    if (KeyLeftPressed == 1 && flow.cursor >= 2) {
         KeyLeftPressed = 0;
-        --M.cursor;
+        --flow.cursor;
         PlayGeneral(3);
     }
     SetEntryLabels(2);
@@ -162,19 +162,19 @@ constexpr WalkStepRow kWalkSteps[6] = {
 
 void WalkFigure() {
     PlayerStateRecord& p = PlayerState;
-    if (M.walkStep == 0 && M.introStep == 6) {
-        if (M.figureEntry < M.cursor) {
-            M.walkStep = 11;
-            T.walk = RealNow();
+    if (flow.walkStep == 0 && flow.introStep == 6) {
+        if (flow.figureEntry < flow.cursor) {
+            flow.walkStep = 11;
+            times.walk = RealNow();
             p.x += 60;
             if (p.facing == -1) {
                 p.facing = 1;
                 p.x -= 40;
             }
         }
-        if (M.walkStep == 0 && M.cursor < M.figureEntry) {
-            M.walkStep = 21;
-            T.walk = RealNow();
+        if (flow.walkStep == 0 && flow.cursor < flow.figureEntry) {
+            flow.walkStep = 21;
+            times.walk = RealNow();
             p.x -= 60;
             if (p.facing == 1) {
                 p.facing = -1;
@@ -183,94 +183,94 @@ void WalkFigure() {
         }
     }
     // At the ends of the row she faces inward.
-    if (M.figureEntry == 6 && p.facing == 1) {
+    if (flow.figureEntry == 6 && p.facing == 1) {
         p.facing = -1;
         p.x += 40;
     }
-    if (M.figureEntry == 1 && p.facing == -1) {
+    if (flow.figureEntry == 1 && p.facing == -1) {
         p.facing = 1;
         p.x -= 40;
     }
     for (const WalkStepRow& w : kWalkSteps) {
-        if (M.walkStep != w.step) continue;
+        if (flow.walkStep != w.step) continue;
         p.pose = w.pose;
         if (w.pose == 8) p.y = 600;
-        if (!Passed(T.walk, w.hold)) continue;
-        T.walk = RealNow();
-        M.walkStep = w.next;
+        if (!Passed(times.walk, w.hold)) continue;
+        times.walk = RealNow();
+        flow.walkStep = w.next;
         p.x += w.dx;
         if (w.next == 0) {
             p.pose = 22;
-            M.figureEntry = static_cast<std::uint32_t>(static_cast<std::int32_t>(M.figureEntry) + w.entryStep);
+            flow.figureEntry = static_cast<std::uint32_t>(static_cast<std::int32_t>(flow.figureEntry) + w.entryStep);
         }
     }
 }
 
 void OpenChosenEntry() {
-    M.choiceStep = 0;
+    flow.choiceStep = 0;
     StopFigures();
     HideEntryLabels();
     PlayerFigureShown = 0;
     MenuElementWords.element[25] = 0;
-    M.active = 0;
-    switch (M.cursor) {
+    flow.active = 0;
+    switch (flow.cursor) {
         case 1:
-            M.equipmentOpen = 1;
-            M.equipmentStart = 1;
-            M.equipmentIntro = 0;
+            flow.equipmentOpen = 1;
+            flow.equipmentStart = 1;
+            flow.equipmentIntro = 0;
             break;
         case 2:
-            M.itemOpen = 1;
-            M.itemStart = 0;
-            M.itemIntro = 0;
+            flow.itemOpen = 1;
+            flow.itemStart = 0;
+            flow.itemIntro = 0;
             break;
         case 3:
-            M.saveOpen = 1;
+            flow.saveOpen = 1;
             UpdateSaveScreen(0);
             break;
         case 4:
-            M.loadOpen = 1;
+            flow.loadOpen = 1;
             UpdateLoadScreen(0);
             break;
         case 5:
-            M.settingsOpen = 1;
-            M.settingsFrames = 0;
+            flow.settingsOpen = 1;
+            flow.settingsFrames = 0;
             DeviceLostReturn = 0;
             break;
         default:
             RunQuitScreen(0);
-            M.choiceStep = 5;
-            M.active = 1;
+            flow.choiceStep = 5;
+            flow.active = 1;
             break;
     }
 }
 
 void RunChoice() {
-    if (M.enterStep == 4 && M.choiceStep == 0 && EnterConfirmState == 0) {
+    if (flow.enterStep == 4 && flow.choiceStep == 0 && EnterConfirmState == 0) {
         EnterConfirmState = 1;
-        M.choiceStep = 1;
+        flow.choiceStep = 1;
     }
-    if (M.choiceStep == 1 && EnterConfirmState == 2) {
-        M.choiceStep = 2;
+    if (flow.choiceStep == 1 && EnterConfirmState == 2) {
+        flow.choiceStep = 2;
         EnterConfirmState = 0;
     }
-    if (M.choiceStep == 2) {
-        M.choiceStep = 3;
-        T.choice = RealNow();
+    if (flow.choiceStep == 2) {
+        flow.choiceStep = 3;
+        times.choice = RealNow();
         PlayGeneral(3);
     }
-    if (M.choiceStep == 3) {
+    if (flow.choiceStep == 3) {
         SetEntryLabels(3);
-        if (Passed(T.choice, 0.4)) M.choiceStep = 4;
+        if (Passed(times.choice, 0.4)) flow.choiceStep = 4;
     }
-    if (M.choiceStep == 4) OpenChosenEntry();
+    if (flow.choiceStep == 4) OpenChosenEntry();
 }
 
 }  // namespace
 
 void UpdateMainMenu() {
-    if (RealNow() < T.intro) T.intro = T.walk = T.choice = 0;
-    if (M.choiceStep != 5) {
+    if (RealNow() < times.intro) times.intro = times.walk = times.choice = 0;
+    if (flow.choiceStep != 5) {
         PlayerState.pose = 22;
         if (ItemUseReturn == 1) {
             PhaseChangeRequest = 1;
@@ -281,24 +281,24 @@ void UpdateMainMenu() {
             DeviceLostReturn = 0;
             PlayGeneral(1);
         }
-        if (M.enterStep == 4) RunIntro();
-        else if (M.enterStep == 3) BuildMenu();
-        else if (M.enterStep == 2) {
-            M.enterStep = 3;
+        if (flow.enterStep == 4) RunIntro();
+        else if (flow.enterStep == 3) BuildMenu();
+        else if (flow.enterStep == 2) {
+            flow.enterStep = 3;
             PlayerFigureShown = 0;
-        } else if (M.enterStep == 1) {
+        } else if (flow.enterStep == 1) {
             EnterMenu();
         }
-        if (M.introStep >= 5) MoveCursor();
+        if (flow.introStep >= 5) MoveCursor();
         WalkFigure();
         RunChoice();
         PlayGeneral(kMenuMusic);
     }
-    if (M.choiceStep == 5 && RunQuitScreen(1) == 98) {
-        M.active = 1;
-        M.enterStep = 3;
-        M.introStep = 0;
-        M.choiceStep = 0;
+    if (flow.choiceStep == 5 && RunQuitScreen(1) == 98) {
+        flow.active = 1;
+        flow.enterStep = 3;
+        flow.introStep = 0;
+        flow.choiceStep = 0;
         EnterConfirmState = 0;
     }
 }
@@ -307,15 +307,15 @@ void UpdateMenuScreens() {
     ResetMenuFlags(2);
     // The stage's clock stands still while the menu is open over it.
     if (StageFrozenByMenu == 1) GameClock.playStart = GameClock.realTime;
-    if (M.equipmentOpen == 1) UpdateEquipmentScreen();
-    if (M.itemOpen == 1) UpdateItemScreen();
+    if (flow.equipmentOpen == 1) UpdateEquipmentScreen();
+    if (flow.itemOpen == 1) UpdateItemScreen();
     SplitItemCountDigits();
-    if (M.saveOpen == 1) UpdateSaveScreen(1);
-    if (M.loadOpen == 1) UpdateLoadScreen(2);
-    if (M.figureOpen1 == 1) UpdateTitleFigure1();
-    if (M.figureOpen2 == 1) UpdateTitleFigure2();
-    if (M.figureOpen3 == 1) UpdateTitleFigure3();
-    if (M.figureOpen4 == 1) UpdateTitleFigure4();
-    if (M.figureOpen5 == 1) UpdateTitleFigure5();
-    if (M.settingsOpen == 1) UpdateSettingsScreen();
+    if (flow.saveOpen == 1) UpdateSaveScreen(1);
+    if (flow.loadOpen == 1) UpdateLoadScreen(2);
+    if (flow.figureOpen1 == 1) UpdateTitleFigure1();
+    if (flow.figureOpen2 == 1) UpdateTitleFigure2();
+    if (flow.figureOpen3 == 1) UpdateTitleFigure3();
+    if (flow.figureOpen4 == 1) UpdateTitleFigure4();
+    if (flow.figureOpen5 == 1) UpdateTitleFigure5();
+    if (flow.settingsOpen == 1) UpdateSettingsScreen();
 }

@@ -13,14 +13,14 @@
 
 namespace {
 
-QuitScreenStateRecord& Q = QuitScreenState;
+QuitScreenStateRecord& quit = QuitScreenState;
 
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kChime = 6;
 constexpr std::int32_t kAnsweredNo = 98;
 
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
-bool PoseAfter(double seconds) { return RealNow() - Q.poseStamp >= seconds; }
+bool PoseAfter(double seconds) { return RealNow() - quit.poseStamp >= seconds; }
 
 // The prompt's lines are the menu side's prompt word.
 std::int32_t& PromptWord() { return DialogueChannels.promptLine; }
@@ -68,14 +68,14 @@ constexpr TextStep kFarewell[10] = {{0, -1}, {4, 1.2}, {0, 0.2}, {5, 0.6}, {0, 0
 template <std::size_t N>
 bool RunPoseSteps(const PoseStep (&rows)[N]) {
     for (const PoseStep& r : rows) {
-        if (r.step != Q.step) continue;
+        if (r.step != quit.step) continue;
         PlayerState.pose = r.pose;
         PlayerState.x = r.x;
         PlayerState.y = r.y;
         if (r.word >= 0) PromptWord() = r.word;
         if (r.hold >= 0 && PoseAfter(r.hold)) {
-            Q.step = r.next;
-            Q.poseStamp = RealNow();
+            quit.step = r.next;
+            quit.poseStamp = RealNow();
             if (r.step == 23 && r.next == 26) PromptWord() = 0;
         }
         return true;
@@ -85,21 +85,21 @@ bool RunPoseSteps(const PoseStep (&rows)[N]) {
 
 void JumpIn() {
     PlayerStateRecord& p = PlayerState;
-    if (Q.step == 2) {
+    if (quit.step == 2) {
         p.pose = 15;
-        const double t = RealNow() - Q.poseStamp;
+        const double t = RealNow() - quit.poseStamp;
         p.x += RateMove(500.0, t);
         if (p.y < 602) p.y += FallDrop(t);
         if (p.y >= 450) {
             p.y = 450;
-            Q.step = 3;
-            Q.poseStamp = Q.textStamp = RealNow();
+            quit.step = 3;
+            quit.poseStamp = quit.textStamp = RealNow();
             p.pose = 12;
             p.x = 412;
         }
         return;
     }
-    if (Q.step == 1) {
+    if (quit.step == 1) {
         MenuBackdropShown = 1;
         MenuSpriteParams.titleChoiceVariant = 2;
         MenuSpriteParams.endLabelX = 446;
@@ -107,27 +107,27 @@ void JumpIn() {
         ScrollX = 0;
         PlayerFigureShown = 1;
         p.facing = 1;
-        Q.poseStamp = RealNow();
+        quit.poseStamp = RealNow();
         p.x = -100;
         p.y = 325;
         p.pose = 15;
-        Q.step = 2;
+        quit.step = 2;
     }
 }
 
 void Glide() {
     PlayerStateRecord& p = PlayerState;
     if (p.x >= 470) {
-        Q.step = 4;
-        Q.poseStamp = RealNow();
+        quit.step = 4;
+        quit.poseStamp = RealNow();
         return;
     }
-    if (RealNow() - Q.textStamp > 0.2) {
-        Q.textStamp = RealNow();
+    if (RealNow() - quit.textStamp > 0.2) {
+        quit.textStamp = RealNow();
         p.pose = p.pose == 12 ? 13 : 12;
     }
-    if (RealNow() - Q.textStamp > 0.02) {
-        Q.textStamp = RealNow();
+    if (RealNow() - quit.textStamp > 0.02) {
+        quit.textStamp = RealNow();
         p.x += (480 - p.x) / 5;
     }
 }
@@ -140,56 +140,56 @@ void Prompt() {
     const bool no = KeyNPressed == 1;
     const bool yes = !no && KeyYPressed == 1;
     if (!no && !yes) return;
-    Q.step = no ? 21 : 31;
+    quit.step = no ? 21 : 31;
     KeyNPressed = 0;
     KeyYPressed = 0;
     PromptWord() = 0;
     PlayGeneral(kChime);
-    Q.poseStamp = Q.textStamp = RealNow();
+    quit.poseStamp = quit.textStamp = RealNow();
     EnterConfirmState = yes ? 1 : 0;
-    Q.textStep = yes ? 1 : 0;
+    quit.textStep = yes ? 1 : 0;
 }
 
 void Farewell() {
-    if (Q.textStep < 1 || Q.textStep > 9) return;
-    const TextStep& t = kFarewell[Q.textStep];
+    if (quit.textStep < 1 || quit.textStep > 9) return;
+    const TextStep& t = kFarewell[quit.textStep];
     PromptWord() = t.word;
-    if (t.hold >= 0 && RealNow() - Q.textStamp >= t.hold) {
-        ++Q.textStep;
-        Q.textStamp = RealNow();
+    if (t.hold >= 0 && RealNow() - quit.textStamp >= t.hold) {
+        ++quit.textStep;
+        quit.textStamp = RealNow();
     }
 }
 
 }  // namespace
 
 std::int32_t RunQuitScreen(std::int32_t arg) {
-    if (RealNow() < Q.textStamp) Q.poseStamp = Q.textStamp = 0;
+    if (RealNow() < quit.textStamp) quit.poseStamp = quit.textStamp = 0;
     PlayGeneral(kMenuMusic);
     StopSound(2);
     if (arg == 0) {
-        Q.poseStamp = Q.textStamp = 0;
-        Q.step = 1;
-        Q.textStep = 0;
-        Q.backdropAtArm = MenuBackdropShown;
+        quit.poseStamp = quit.textStamp = 0;
+        quit.step = 1;
+        quit.textStep = 0;
+        quit.backdropAtArm = MenuBackdropShown;
         return 0;
     }
     const bool mode2 = PlayerState.weaponMode2 == 1;
     std::int32_t result = 1;
-    if (Q.step >= 1 && Q.step <= 2) {
+    if (quit.step >= 1 && quit.step <= 2) {
         JumpIn();
-    } else if (Q.step == 3) {
+    } else if (quit.step == 3) {
         Glide();
-    } else if (Q.step >= 4 && Q.step <= 10) {
+    } else if (quit.step >= 4 && quit.step <= 10) {
         RunPoseSteps(kLanding);
-        if (Q.step == 11) {
+        if (quit.step == 11) {
             KeyYPressed = 0;
             KeyNPressed = 0;
             PlayGeneral(kChime);
         }
-    } else if (Q.step >= 21 && Q.step <= 25) {
+    } else if (quit.step >= 21 && quit.step <= 25) {
         if (mode2) RunPoseSteps(kNoMode2);
         else RunPoseSteps(kNoMode1);
-    } else if (Q.step >= 31 && Q.step <= 38) {
+    } else if (quit.step >= 31 && quit.step <= 38) {
         if (mode2) {
             RunPoseSteps(kYesMode2);
         } else {
@@ -197,13 +197,13 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
             Farewell();
         }
     }
-    if (Q.step == 11) Prompt();
-    if (Q.step == 26) {
+    if (quit.step == 11) Prompt();
+    if (quit.step == 26) {
         result = kAnsweredNo;
         StopSound(kMenuMusic);
         // The caller gets its screen back as it was: the title has no
         // backdrop, the in-game menu has one.
-        MenuBackdropShown = Q.backdropAtArm;
+        MenuBackdropShown = quit.backdropAtArm;
     }
     if (EnterConfirmState == 2) GameFlow.quitFlag = 1;
     return result;

@@ -20,7 +20,7 @@
 
 namespace {
 
-SaveLoadStateRecord& SL = SaveLoadState;
+SaveLoadStateRecord& saveLoad = SaveLoadState;
 
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kSaveHeading = 27;
@@ -42,12 +42,12 @@ bool StepBackKey(std::int32_t heading) {
     }
     std::int32_t& word = MenuElementWords.element[heading];
     if (word == 1) {
-        SL.stamp = RealNow();
+        saveLoad.stamp = RealNow();
         word = 2;
         PlayGeneral(3);
         if (LoadedMenuPage == 0) MenuPage = 0;
     }
-    if (word == 2 && RealNow() - SL.stamp >= 0.4) {
+    if (word == 2 && RealNow() - saveLoad.stamp >= 0.4) {
         PhaseChangeRequest = 0;
         return true;
     }
@@ -55,8 +55,8 @@ bool StepBackKey(std::int32_t heading) {
 }
 
 void StepSaveScreen() {
-    if (SL.saveState == 0) {
-        SL.saveState = 1;
+    if (saveLoad.saveState == 0) {
+        saveLoad.saveState = 1;
         StopSound(2);
         ShowSlotScreen(kSaveHeading);
         SaveScreenState.saveSummaryShown = 1;
@@ -96,16 +96,16 @@ void StepSaveScreen() {
 }
 
 void OpenLoadScreen() {
-    SL.loadState = 1;
-    SL.loadStep = 0;
+    saveLoad.loadState = 1;
+    saveLoad.loadStep = 0;
     ShowSlotScreen(kLoadHeading);
     SlotSummaryShown = 1;
 }
 
 void CloseLoadScreen() {
     MenuFlowState.loadOpen = 0;
-    SL.loadState = 0;
-    SL.loadStep = 0;
+    saveLoad.loadState = 0;
+    saveLoad.loadStep = 0;
     HideSlotScreen(kLoadHeading);
     SlotSummaryShown = 0;
     SaveScreenState.chosenSlot = 0;
@@ -115,19 +115,19 @@ void CloseLoadScreen() {
 // The load failed after the world was reset: the screen comes back with the
 // slot shown as empty, and the player may choose again or leave.
 void ReopenAfterFailedLoad() {
-    MarkSlotEmpty(SL.loadSlot);
+    MarkSlotEmpty(saveLoad.loadSlot);
     WindowModeLock = 0;
     MenuElementWords.loadingScreenFrame = 0;
     OpenLoadScreen();
 }
 
 void RunLoadSteps() {
-    switch (SL.loadStep) {
+    switch (saveLoad.loadStep) {
         case 7:
             ResumeLoadedGame();
             MenuFlowState.loadOpen = 0;
-            SL.loadState = 0;
-            SL.loadStep = 0;
+            saveLoad.loadState = 0;
+            saveLoad.loadStep = 0;
             PhaseChangeRequest = 1;
             MenuFlowState.active = 1;
             MenuFlowState.enterStep = 4;
@@ -136,23 +136,23 @@ void RunLoadSteps() {
             break;
         case 6:
             PutHeroineBackOnStage();
-            SL.loadStep = 7;
+            saveLoad.loadStep = 7;
             break;
         case 5:
             if (SlotServices.resetGameData(2) == 99) {
-                if (!SlotServices.load(SL.loadSlot)) {
+                if (!SlotServices.load(saveLoad.loadSlot)) {
                     ReopenAfterFailedLoad();
                     break;
                 }
-                WriteTraceLog(953 + SL.loadSlot);
-                SL.loadStep = 6;
+                WriteTraceLog(953 + saveLoad.loadSlot);
+                saveLoad.loadStep = 6;
             }
             break;
         case 4:
-            if (RealNow() - SL.stamp >= 0.3) {
+            if (RealNow() - saveLoad.stamp >= 0.3) {
                 PlayGeneral(1);
                 MenuElementWords.loadingScreenFrame = 2;
-                SL.loadStep = 5;
+                saveLoad.loadStep = 5;
             }
             break;
         case 3:
@@ -160,41 +160,41 @@ void RunLoadSteps() {
             HideSlotScreen(kLoadHeading);
             SlotSummaryShown = 0;
             MenuElementWords.loadingScreenFrame = 1;
-            SL.stamp = RealNow();
-            SL.loadStep = 4;
+            saveLoad.stamp = RealNow();
+            saveLoad.loadStep = 4;
             break;
         case 2:
-            if (SL.loadSlot >= 1 && SL.loadSlot <= 3) MenuElementWords.element[6 + SL.loadSlot] = 3;
-            if (RealNow() - SL.stamp >= 0.4) SL.loadStep = 3;
+            if (saveLoad.loadSlot >= 1 && saveLoad.loadSlot <= 3) MenuElementWords.element[6 + saveLoad.loadSlot] = 3;
+            if (RealNow() - saveLoad.stamp >= 0.4) saveLoad.loadStep = 3;
             break;
         case 1:
-            SL.loadState = 2;   // no more row keys or back key
-            SL.stamp = RealNow();
+            saveLoad.loadState = 2;   // no more row keys or back key
+            saveLoad.stamp = RealNow();
             StopSound(kMenuMusic);
             WindowModeLock = 1;
-            SL.loadStep = 2;
+            saveLoad.loadStep = 2;
             break;
         default: break;
     }
 }
 
 void StepLoadScreen() {
-    if (SL.loadState == 0) OpenLoadScreen();
-    if (SL.loadState == 1) {
+    if (saveLoad.loadState == 0) OpenLoadScreen();
+    if (saveLoad.loadState == 1) {
         MoveSlotCursor();
         ShowSlotChoice();
         if (StepBackKey(kLoadHeading)) {
             CloseLoadScreen();
             return;
         }
-        if (SL.loadStep == 0 && EnterConfirmState == 2) {
+        if (saveLoad.loadStep == 0 && EnterConfirmState == 2) {
             EnterConfirmState = 0;
             const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
             // The slot is read and checked before anything is reset: a slot
             // that cannot be loaded leaves the game as it is.
             if (SlotCanBeLoaded(slot)) {
-                SL.loadSlot = slot;
-                SL.loadStep = 1;
+                saveLoad.loadSlot = slot;
+                saveLoad.loadStep = 1;
             } else {
                 MarkSlotEmpty(slot);
             }
@@ -280,24 +280,24 @@ void ShowSlotChoice() {
 }
 
 void UpdateSaveScreen(std::int32_t mode) {
-    StampAheadToZero(SL.stamp, RealNow());
+    StampAheadToZero(saveLoad.stamp, RealNow());
     if (mode == 0) {
-        SL.saveState = 0;
+        saveLoad.saveState = 0;
         return;
     }
     if (mode == 1) StepSaveScreen();
 }
 
 void UpdateLoadScreen(std::int32_t mode) {
-    StampAheadToZero(SL.stamp, RealNow());
+    StampAheadToZero(saveLoad.stamp, RealNow());
     if (mode == 0) {
-        SL.loadState = 0;
-        SL.loadStep = 0;
+        saveLoad.loadState = 0;
+        saveLoad.loadStep = 0;
         PlayerState.y = 250;
         return;
     }
     if (mode == 1) {
-        SL.loadStep = 0;
+        saveLoad.loadStep = 0;
         PlayerState.y = 250;
         return;
     }

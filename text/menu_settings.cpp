@@ -20,7 +20,7 @@
 
 namespace {
 
-SettingsDialogStateRecord& D = SettingsDialogState;
+SettingsDialogStateRecord& dialog = SettingsDialogState;
 
 constexpr std::int32_t kMenuMusic = 4;
 constexpr std::int32_t kHeading = 29;
@@ -40,17 +40,17 @@ constexpr plat::DisplayMode kWindowSizes[] = {
 static_assert(std::size(kWindowSizes) + 1 <= std::size(SettingsDialogStateRecord{}.width));
 
 void AddChoice(std::int32_t width, std::int32_t height, bool windowed) {
-    D.width[D.modeCount] = width;
-    D.height[D.modeCount] = height;
-    D.windowed[D.modeCount] = windowed;
-    ++D.modeCount;
+    dialog.width[dialog.modeCount] = width;
+    dialog.height[dialog.modeCount] = height;
+    dialog.windowed[dialog.modeCount] = windowed;
+    ++dialog.modeCount;
 }
 
 // The full screen first, at the desktop's size; then every usual window size
 // that fits on the desktop. With the desktop unknown, the default window
 // alone is offered besides the full screen.
 void ReadDisplayChoices() {
-    D.modeCount = 0;
+    dialog.modeCount = 0;
     const plat::DisplayMode desktop = plat::DesktopSize();
     const bool known = desktop.width > 0 && desktop.height > 0;
     if (known) AddChoice(desktop.width, desktop.height, false);
@@ -63,17 +63,17 @@ void ReadDisplayChoices() {
     // Start on the choice in use when it is listed, else on 1024 x 768.
     const plat::BackBufferDesc bb = plat::FrameworkBackBufferDesc();
     const bool windowed = plat::FrameworkIsWindowed();
-    D.row = 0;
+    dialog.row = 0;
     std::int32_t fallback = 0;
     bool found = false;
-    for (std::int32_t i = 0; i < D.modeCount; ++i) {
-        if (D.windowed[i] && D.width[i] == 1024 && D.height[i] == 768) fallback = i;
-        if (!found && D.windowed[i] == windowed && (!windowed || (D.width[i] == bb.width && D.height[i] == bb.height))) {
-            D.row = i;
+    for (std::int32_t i = 0; i < dialog.modeCount; ++i) {
+        if (dialog.windowed[i] && dialog.width[i] == 1024 && dialog.height[i] == 768) fallback = i;
+        if (!found && dialog.windowed[i] == windowed && (!windowed || (dialog.width[i] == bb.width && dialog.height[i] == bb.height))) {
+            dialog.row = i;
             found = true;
         }
     }
-    if (!found) D.row = fallback;
+    if (!found) dialog.row = fallback;
 }
 
 // The device change released every picture: ask again for what the menu
@@ -84,37 +84,37 @@ void RequestMenuPictures() {
 }
 
 void ApplyChoice() {
-    if (D.modeCount == 0) return;
-    const bool windowed = D.windowed[D.row];
-    const bool changed = plat::FrameworkChangeDevice(D.width[D.row], D.height[D.row], windowed);
+    if (dialog.modeCount == 0) return;
+    const bool windowed = dialog.windowed[dialog.row];
+    const bool changed = plat::FrameworkChangeDevice(dialog.width[dialog.row], dialog.height[dialog.row], windowed);
     if (!changed) {
         std::fprintf(stderr, "Quillmarch: the display could not be changed to %dx%d (%s); it stays as it was.\n",
-                     D.width[D.row], D.height[D.row], windowed ? "window" : "full screen");
+                     dialog.width[dialog.row], dialog.height[dialog.row], windowed ? "window" : "full screen");
         return;
     }
     PlayGeneral(1);
-    ++D.applied;
+    ++dialog.applied;
     RequestMenuPictures();
 }
 
 // The dialog's own key handling while it is shown.
 void StepDialog() {
-    if (!D.active) return;
+    if (!dialog.active) return;
     if (PhaseChangeRequest == 1) {   // F2 closes the dialog
         SettingsDialogSetActive(false);
         return;
     }
     if (KeyUpPressed == 1) {
         KeyUpPressed = 0;
-        if (D.row >= 1) {
-            --D.row;
+        if (dialog.row >= 1) {
+            --dialog.row;
             PlayGeneral(3);
         }
     }
     if (KeyDownPressed == 1) {
         KeyDownPressed = 0;
-        if (D.row + 1 < D.modeCount) {
-            ++D.row;
+        if (dialog.row + 1 < dialog.modeCount) {
+            ++dialog.row;
             PlayGeneral(3);
         }
     }
@@ -122,7 +122,7 @@ void StepDialog() {
         EnterConfirmState = 0;
         ApplyChoice();
     }
-    if (D.active && EnterConfirmState == 0) EnterConfirmState = 1;
+    if (dialog.active && EnterConfirmState == 0) EnterConfirmState = 1;
 }
 
 void ShowSettingsScreen() {
@@ -150,14 +150,14 @@ void LeaveSettingsScreen() {
 
 }  // namespace
 
-bool SettingsDialogIsActive() { return D.active; }
+bool SettingsDialogIsActive() { return dialog.active; }
 
 void SettingsDialogSetActive(bool show) {
-    if (show == D.active) return;
-    D.active = show;
+    if (show == dialog.active) return;
+    dialog.active = show;
     if (show) {
         ReadDisplayChoices();
-        D.applied = 0;
+        dialog.applied = 0;
         EnterConfirmState = 1;
     } else {
         EnterConfirmState = 0;
@@ -173,13 +173,13 @@ void SettingsDialogRender(float) {
         const int left = 260 + VirtualScreen.xOffsetVirtual;
         plat::TextDraw(font, "画面の設定", left, 120, 1.0f, 1.0f, 1.0f, 1.0f);
         char line[64];
-        for (std::int32_t i = 0; i < D.modeCount; ++i) {
-            std::snprintf(line, sizeof line, "%s %d × %d　%s", i == D.row ? "▶" : "　", D.width[i], D.height[i],
-                          D.windowed[i] ? "ウィンドウ" : "フルスクリーン");
-            const float shade = i == D.row ? 1.0f : 0.6f;
+        for (std::int32_t i = 0; i < dialog.modeCount; ++i) {
+            std::snprintf(line, sizeof line, "%s %d × %d　%s", i == dialog.row ? "▶" : "　", dialog.width[i], dialog.height[i],
+                          dialog.windowed[i] ? "ウィンドウ" : "フルスクリーン");
+            const float shade = i == dialog.row ? 1.0f : 0.6f;
             plat::TextDraw(font, line, left + 20, 180 + 30 * i, shade, shade, shade, 1.0f);
         }
-        plat::TextDraw(font, "↑↓：えらぶ　Enter：決定　F2：戻る", left, 210 + 30 * D.modeCount, 0.8f, 0.8f, 0.8f,
+        plat::TextDraw(font, "↑↓：えらぶ　Enter：決定　F2：戻る", left, 210 + 30 * dialog.modeCount, 0.8f, 0.8f, 0.8f,
                        1.0f);
     }
     plat::DeviceEndScene();

@@ -51,36 +51,25 @@ void PulseColour(TitleFigureRecord& f, TitleFigureMotionRecord& m) {
     }
 }
 
-void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
-    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
+// The flight both pairs share: up (frame 3), hovering (4), a beat of the
+// wings (5) and up again, each held for the family's beat.
+struct MushroomFamily {
+    double beat;                // seconds of frames 3 and 5
+    std::int32_t hoverDrop;     // y change on 3 -> 4
+    std::int32_t frameAfterBeat;
+};
+constexpr MushroomFamily kFamilies[2] = {{1.1, 0, 4}, {0.1, 5, 3}};
+
+void StepFlight(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
+    const MushroomFamily& family = kFamilies[t.family];
     switch (f.state) {
-        case 1:
-            f.frame = 1;
-            if (Passed(m.state, 0.5)) {
-                f.state = 2;
-                m.state = RealNow();
-                if (RollReverses()) m.dx = -m.dx;
-            }
-            break;
-        case 2:
-            f.frame = 2;
-            if (Passed(m.state, 1.1)) {
-                m.state = RealNow();
-                if (entry != f.column) {
-                    f.state = 1;
-                    f.frame = 1;
-                } else {
-                    f.state = 3;
-                    f.y -= 10;   // take-off
-                }
-            }
-            break;
         case 3:
             f.frame = 3;
             f.column = 0;
-            if (Passed(m.state, 1.1)) {
+            if (Passed(m.state, family.beat)) {
                 f.state = 4;
                 m.state = RealNow();
+                f.y += family.hoverDrop;
             }
             break;
         case 4:
@@ -93,13 +82,41 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
             break;
         case 5:
             f.frame = 5;
-            if (Passed(m.state, 1.1)) {
+            if (Passed(m.state, family.beat)) {
                 f.state = 3;
-                f.frame = 4;
+                f.frame = family.frameAfterBeat;
                 m.state = RealNow();
             }
             break;
         default: break;
+    }
+}
+
+// The green pair rests, then perches and takes off from the label the
+// heroine walks to.
+void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
+    const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
+    if (f.state == 1) {
+        f.frame = 1;
+        if (Passed(m.state, 0.5)) {
+            f.state = 2;
+            m.state = RealNow();
+            if (RollReverses()) m.dx = -m.dx;
+        }
+    } else if (f.state == 2) {
+        f.frame = 2;
+        if (Passed(m.state, 1.1)) {
+            m.state = RealNow();
+            if (entry != f.column) {
+                f.state = 1;
+                f.frame = 1;
+            } else {
+                f.state = 3;
+                f.y -= 10;   // take-off
+            }
+        }
+    } else {
+        StepFlight(f, m, t);
     }
     if (Passed(m.move, t.tick)) {
         m.move = RealNow();
@@ -115,53 +132,27 @@ void StepFamilyA(TitleFigureRecord& f, TitleFigureMotionRecord& m, const Mushroo
     }
 }
 
+// The blue pair crouches at once when the heroine walks to its label.
 void StepFamilyB(TitleFigureRecord& f, TitleFigureMotionRecord& m, const MushroomTraits& t) {
     const std::int32_t entry = static_cast<std::int32_t>(MenuFlowState.figureEntry);
-    switch (f.state) {
-        case 1:
-            f.frame = 1;
-            if (Passed(m.state, 0.1)) {
-                m.state = RealNow();
-                if (RollReverses()) m.dx = -m.dx;
-                if (entry == f.column) {
-                    f.state = 2;
-                    f.y -= 10;
-                }
+    if (f.state == 1) {
+        f.frame = 1;
+        if (Passed(m.state, 0.1)) {
+            m.state = RealNow();
+            if (RollReverses()) m.dx = -m.dx;
+            if (entry == f.column) {
+                f.state = 2;
+                f.y -= 10;
             }
-            break;
-        case 2:
-            f.frame = 2;
-            if (Passed(m.state, 0.1)) {
-                f.state = 3;
-                m.state = RealNow();
-            }
-            break;
-        case 3:
-            f.frame = 3;
-            f.column = 0;
-            if (Passed(m.state, 0.1)) {
-                f.state = 4;
-                m.state = RealNow();
-                f.y += 5;
-            }
-            break;
-        case 4:
-            f.frame = 4;
-            if (Passed(m.state, t.hoverTime)) {
-                f.state = 5;
-                m.state = RealNow();
-                f.y += t.hoverRise;
-            }
-            break;
-        case 5:
-            f.frame = 5;
-            if (Passed(m.state, 0.1)) {
-                f.state = 3;
-                f.frame = 3;
-                m.state = RealNow();
-            }
-            break;
-        default: break;
+        }
+    } else if (f.state == 2) {
+        f.frame = 2;
+        if (Passed(m.state, 0.1)) {
+            f.state = 3;
+            m.state = RealNow();
+        }
+    } else {
+        StepFlight(f, m, t);
     }
     if (f.state >= 2 && Passed(m.move, t.tick)) {
         m.move = RealNow();

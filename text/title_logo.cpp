@@ -14,7 +14,7 @@
 
 namespace {
 
-TitleLogoStateRecord& L = TitleLogoState;
+TitleLogoStateRecord& logo = TitleLogoState;
 
 constexpr std::int32_t kLogoFrames = 12;
 constexpr std::int32_t kMenuMusic = 4;
@@ -46,7 +46,7 @@ void ChooseSlot() {
     if (EnterConfirmState == 2) {
         EnterConfirmState = 0;
         const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
-        if (SlotCanBeLoaded(slot)) L.loadStep = 4;
+        if (SlotCanBeLoaded(slot)) logo.loadStep = 4;
         else MarkSlotEmpty(slot);
     }
     MoveSlotCursor();
@@ -55,16 +55,16 @@ void ChooseSlot() {
     if (PhaseChangeRequest == 1) {
         std::int32_t& heading = MenuElementWords.element[kLoadHeading];
         if (heading == 1) {
-            L.loadStamp = RealNow();
+            logo.loadStamp = RealNow();
             heading = 2;
             PlayGeneral(3);
         }
-        if (heading == 2 && RealNow() - L.loadStamp > 0.4) {
+        if (heading == 2 && RealNow() - logo.loadStamp > 0.4) {
             PhaseChangeRequest = 0;
             HideLoadScreen();
             SaveScreenState.chosenSlot = 1;
             PlayerState.x = 118;
-            L.loadStep = 98;
+            logo.loadStep = 98;
             StopSound(kMenuMusic);
         }
     }
@@ -73,88 +73,88 @@ void ChooseSlot() {
 }  // namespace
 
 std::int32_t RunTitleLogo(std::int32_t arg) {
-    StampAheadToZero(L.logoStamp, RealNow());
+    StampAheadToZero(logo.logoStamp, RealNow());
     std::int32_t& frame = MenuElementWords.titleLogoFrame;
     if (arg == 0) {
         frame = 1;
-        L.logoStep = 1;
-        L.logoStamp = RealNow();
-        return L.logoStep;
+        logo.logoStep = 1;
+        logo.logoStamp = RealNow();
+        return logo.logoStep;
     }
-    if (L.logoStep == 1 && RealNow() - L.logoStamp >= 0.04) {
+    if (logo.logoStep == 1 && RealNow() - logo.logoStamp >= 0.04) {
         if (frame >= 1 && frame < kLogoFrames) {
             ++frame;
-            L.logoStamp = RealNow();
+            logo.logoStamp = RealNow();
         } else {
-            L.logoStep = 2;
+            logo.logoStep = 2;
             PlayGeneral(1);
-            L.logoStamp = RealNow();
+            logo.logoStamp = RealNow();
         }
     }
-    if (L.logoStep == 2) {
+    if (logo.logoStep == 2) {
         frame = kLogoFrames;
         TitleNoticeShown = 1;
-        if (RealNow() - L.logoStamp >= 4.46) {
+        if (RealNow() - logo.logoStamp >= 4.46) {
             frame = 0;
-            L.logoStep = 99;
-            L.logoStamp = RealNow();
+            logo.logoStep = 99;
+            logo.logoStamp = RealNow();
             TitleNoticeShown = 0;
         }
     }
-    return L.logoStep;
+    return logo.logoStep;
 }
 
 std::int32_t RunTitleLoadScreen(std::int32_t arg) {
-    StampAheadToZero(L.loadStamp, RealNow());
+    StampAheadToZero(logo.loadStamp, RealNow());
     if (arg == 0) {
-        L.loadStep = 1;
-        L.loadStamp = 0;
+        logo.loadStep = 1;
+        logo.loadStamp = 0;
         PlayerState.y = 250;
         MenuKeyBlocked = 0;
         // A saved game can be continued from the title at any time, also
         // before the first visit of the in-game menu has set this.
         SaveSpotFlag = 1;
-        return L.loadStep;
+        return logo.loadStep;
     }
     if (GameFlowExtra.gameOverReturn == 1) SaveSpotFlag = 1;
     const std::int32_t slot = static_cast<std::int32_t>(SaveScreenState.chosenSlot);
-    switch (L.loadStep) {
+    switch (logo.loadStep) {
         case 8:
             ResumeLoadedGame();
-            L.loadStep = 99;
+            logo.loadStep = 99;
             break;
         case 7:
             PutHeroineBackOnStage();
-            L.loadStep = 8;
+            logo.loadStep = 8;
             break;
         case 6:
             if (!SlotServices.load(slot)) {
                 // The slot went bad since it was chosen: nothing was loaded,
                 // so the player chooses again.
                 MarkSlotEmpty(slot);
-                L.loadStep = 2;
+                logo.loadStep = 2;
                 break;
             }
-            L.loadStep = 7;
+            logo.loadStep = 7;
             WriteTraceLog(953 + slot);
             HideLoadScreen();
             MenuElementWords.loadingScreenFrame = 2;
-            L.loadStamp = RealNow();
+            logo.loadStamp = RealNow();
             break;
         case 5:
             if (slot >= 1 && slot <= 3) MenuElementWords.element[6 + slot] = 3;
-            if (RealNow() - L.loadStamp > 0.4) L.loadStep = 6;
+            if (RealNow() - logo.loadStamp > 0.4) logo.loadStep = 6;
             break;
         case 4:
-            L.loadStep = 5;
-            L.loadStamp = RealNow();
+            logo.loadStep = 5;
+            logo.loadStamp = RealNow();
             StopSound(kMenuMusic);
             break;
         case 3:
             ChooseSlot();
             break;
         case 2:
-            L.loadStep = 3;
+            logo.loadStep = 3;
             ShowLoadScreen();
             break;
         case 1:
@@ -163,9 +163,9 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
             MenuElementWords.titleChoiceShown = 0;
             MenuElementWords.titleChoiceLabel = 0;
             MenuSpriteParams.titleChoiceVariant = 0;
-            L.loadStep = 2;
+            logo.loadStep = 2;
             break;
         default: break;
     }
-    return L.loadStep;
+    return logo.loadStep;
 }

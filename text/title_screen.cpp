@@ -25,7 +25,7 @@ constexpr std::uint32_t kPulseTop = 0xFFFFFFFFu;
 constexpr std::uint32_t kPulseStep = 0x00020202u;
 constexpr std::int32_t kCursorSound = 3;
 
-TitleScreenStateRecord& S = TitleScreenState;
+TitleScreenStateRecord& title = TitleScreenState;
 
 bool Passed(double stamp, double seconds) { return RealNow() - stamp >= seconds; }
 void PlayGeneral(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[0]); }
@@ -51,79 +51,79 @@ void PulseCrystal(std::int32_t piece, std::int32_t& pulse, double& stamp, double
 void AnimateMushroom() {
     if (TitleScreenSprite.shown[3] != 1) return;
     std::uint32_t& colour = TitleScreenSprite.colour[3];
-    if (Passed(S.mushroomColour, 0.07)) {
-        S.mushroomColour = RealNow();
+    if (Passed(title.mushroomColour, 0.07)) {
+        title.mushroomColour = RealNow();
         if (colour < kDarkStart + 1) colour = kDarkStart;
         else colour -= kPulseStep;
     }
     std::int32_t& frame = TitleScreenSprite.mushroomFrame;
-    if (frame == 1 && Passed(S.mushroomFrame, 0.4)) {
+    if (frame == 1 && Passed(title.mushroomFrame, 0.4)) {
         frame = 2;
-        S.mushroomDir = 1;
-        S.mushroomFrame = RealNow();
-    } else if (frame == 3 && Passed(S.mushroomFrame, 0.4)) {
+        title.mushroomDir = 1;
+        title.mushroomFrame = RealNow();
+    } else if (frame == 3 && Passed(title.mushroomFrame, 0.4)) {
         frame = 2;
-        S.mushroomDir = -1;
-        S.mushroomFrame = RealNow();
-    } else if (frame == 2 && Passed(S.mushroomFrame, 0.02)) {
-        frame += S.mushroomDir;
-        S.mushroomFrame = RealNow();
+        title.mushroomDir = -1;
+        title.mushroomFrame = RealNow();
+    } else if (frame == 2 && Passed(title.mushroomFrame, 0.02)) {
+        frame += title.mushroomDir;
+        title.mushroomFrame = RealNow();
     }
 }
 
 void RunDropIn() {
     PlayerStateRecord& p = PlayerState;
-    if (S.step == 0) {
-        S.step = 1;
+    if (title.step == 0) {
+        title.step = 1;
         p.x = 320;
         p.y = 100;
         p.pose = 16;
         p.facing = 1;
         ScrollX = 0;
         PlayerFigureShown = 1;
-        S.station = 1;
-        S.walk = 0;
+        title.station = 1;
+        title.walk = 0;
     }
-    if (S.step == 5) {
+    if (title.step == 5) {
         p.pose = 22;
         p.x = 282;
-        if (Passed(S.stepStamp, 0.1)) S.step = 6;   // the step stamp runs on
+        if (Passed(title.stepStamp, 0.1)) title.step = 6;   // the step stamp runs on
     }
-    if (S.step == 4) {
+    if (title.step == 4) {
         p.pose = 45;
-        if (Passed(S.stepStamp, 0.1)) {
-            S.step = 5;
-            S.stepStamp = RealNow();
+        if (Passed(title.stepStamp, 0.1)) {
+            title.step = 5;
+            title.stepStamp = RealNow();
         }
     }
-    if (S.step == 3) {
+    if (title.step == 3) {
         p.pose = 26;
-        if (Passed(S.stepStamp, 0.3)) {
-            S.step = 4;
-            S.stepStamp = RealNow();
+        if (Passed(title.stepStamp, 0.3)) {
+            title.step = 4;
+            title.stepStamp = RealNow();
         }
     }
-    if (S.step == 2 && Passed(S.stepStamp, 0.02)) {
-        S.step = 3;
-        S.stepStamp = RealNow();
+    if (title.step == 2 && Passed(title.stepStamp, 0.02)) {
+        title.step = 3;
+        title.stepStamp = RealNow();
     }
-    if (S.step == 1) {
-        const double t = RealNow() - S.stepStamp;
+    if (title.step == 1) {
+        const double t = RealNow() - title.stepStamp;
         // The increment is added every frame, so the fall also quickens with
         // the frame count.
         if (p.y < 573) p.y += FallDrop(t);
         if (p.y >= 522) {
             p.y = 600;
-            S.step = 2;
-            S.stepStamp = RealNow();
+            title.step = 2;
+            title.stepStamp = RealNow();
         }
     }
 }
 
 void EndIdle() {
     PlayerState.pose = 22;
-    S.idle = 0;
-    S.idleDone = 1;
+    title.idle = 0;
+    title.idleDone = 1;
 }
 
 // Station 2: weapon mode 1 stretches, weapon mode 2 swings once.
@@ -137,45 +137,45 @@ void IdleStation2(double t) {
         if (t > 15) p.pose = 1;
         if (t > 16) EndIdle();
     }
-    if (p.weaponMode2 == 1 && S.idle == 1) {
-        S.xBase = p.facing != 1 ? 506 : 476;
+    if (p.weaponMode2 == 1 && title.idle == 1) {
+        title.xBase = p.facing != 1 ? 506 : 476;
         const std::int32_t f = p.facing;
         if (t <= 5) {
             p.pose = 22;
-            p.x = S.xBase;
+            p.x = title.xBase;
         }
         if (t > 5) {
             p.pose = 201;
-            p.x = S.xBase;
+            p.x = title.xBase;
         }
         if (t > 5.2) {
             p.pose = 202;
-            p.x = S.xBase + 43 * f;
-            if (S.soundLatch == 0) {
-                S.soundLatch = 1;
+            p.x = title.xBase + 43 * f;
+            if (title.soundLatch == 0) {
+                title.soundLatch = 1;
                 PlayGeneral(157);
                 PlayGeneral(130);
             }
         }
         if (t > 5.3) {
             p.pose = 203;
-            p.x = S.xBase + 58 * f;
+            p.x = title.xBase + 58 * f;
         }
         if (t > 5.48) {
             p.pose = 204;
-            p.x = S.xBase + 4 * f;
+            p.x = title.xBase + 4 * f;
         }
         if (t > 5.58) {
             p.pose = 205;
-            p.x = S.xBase;
-            if (S.soundLatch == 1) {
-                S.soundLatch = 2;
+            p.x = title.xBase;
+            if (title.soundLatch == 1) {
+                title.soundLatch = 2;
                 PlayGeneral(158);
             }
         }
         if (t > 5.73) {
             p.pose = 22;
-            p.x = S.xBase;
+            p.x = title.xBase;
         }
         if (t > 8) EndIdle();
     }
@@ -226,38 +226,38 @@ void IdleStation1(double t) {
             }
         }
         if (t > 5.6 && t < 12.6) {
-            if (KeyRightPressed == 1 || KeyLeftPressed == 1) S.idleStamp = RealNow() - 12.61;
-            if (S.idleSub == 0) {
-                S.idleSub = 1;
-                S.idleSubStamp = RealNow();
+            if (KeyRightPressed == 1 || KeyLeftPressed == 1) title.idleStamp = RealNow() - 12.61;
+            if (title.idleSub == 0) {
+                title.idleSub = 1;
+                title.idleSubStamp = RealNow();
             }
-            if (Passed(S.idleSubStamp, 0.2)) {
-                S.idleSubStamp = RealNow();
-                S.idleSub = S.idleSub >= 8 ? 1 : S.idleSub + 1;
+            if (Passed(title.idleSubStamp, 0.2)) {
+                title.idleSubStamp = RealNow();
+                title.idleSub = title.idleSub >= 8 ? 1 : title.idleSub + 1;
             }
             constexpr std::int32_t kSway[9] = {50, 50, 51, 52, 51, 50, 53, 54, 53};
-            p.pose = kSway[S.idleSub >= 1 && S.idleSub <= 8 ? S.idleSub : 1];
+            p.pose = kSway[title.idleSub >= 1 && title.idleSub <= 8 ? title.idleSub : 1];
         }
         if (t > 13) {
             EndIdle();
             p.x = 282;
             p.y = 600;
-            S.idleSub = 0;
+            title.idleSub = 0;
         }
     }
-    if (p.weaponMode2 == 1 && S.idle == 2) {
-        S.xBase = 282;
-        if (S.idleSub < 0 || S.idleSub > 11) S.idleSub = 0;
-        const TimedPose& row = kStation1Mode2[S.idleSub];
+    if (p.weaponMode2 == 1 && title.idle == 2) {
+        title.xBase = 282;
+        if (title.idleSub < 0 || title.idleSub > 11) title.idleSub = 0;
+        const TimedPose& row = kStation1Mode2[title.idleSub];
         p.pose = row.pose;
         p.x = row.x;
         if (t >= row.next) {
             PlayTimedSound(row);
-            if (S.idleSub == 11) {
+            if (title.idleSub == 11) {
                 EndIdle();
-                S.idleSub = 0;
+                title.idleSub = 0;
             } else {
-                ++S.idleSub;
+                ++title.idleSub;
             }
         }
     }
@@ -268,8 +268,8 @@ void IdleStation3(double t) {
     PlayerStateRecord& p = PlayerState;
     if (p.weaponMode1 == 1) {
         if (t > 18.5) {
-            S.idleStamp = RealNow() - 5.2;
-            ++S.mushroomSub;
+            title.idleStamp = RealNow() - 5.2;
+            ++title.mushroomSub;
             t = 5.2;
         }
         if (t > 5) {
@@ -289,34 +289,34 @@ void IdleStation3(double t) {
             p.y = 600;
             TitleScreenSprite.colour[3] = 0xFFFFFFFFu;
         }
-        if (S.mushroomSub >= 3) {
+        if (title.mushroomSub >= 3) {
             EndIdle();
             p.x = 680;
             p.y = 600;
-            S.idleSub = 0;
-            S.mushroomSub = 0;
+            title.idleSub = 0;
+            title.mushroomSub = 0;
         }
     }
-    if (p.weaponMode2 == 1 && S.idle == 3) {
-        S.xBase = 680;
-        if (S.mushroomSub < 0 || S.mushroomSub > 6) S.mushroomSub = 0;
-        const TimedPose& row = kStation3Mode2[S.mushroomSub];
+    if (p.weaponMode2 == 1 && title.idle == 3) {
+        title.xBase = 680;
+        if (title.mushroomSub < 0 || title.mushroomSub > 6) title.mushroomSub = 0;
+        const TimedPose& row = kStation3Mode2[title.mushroomSub];
         p.pose = row.pose;
         p.x = row.x;
-        if (S.mushroomSub == 0 && t >= 2) {
+        if (title.mushroomSub == 0 && t >= 2) {
             p.x = 680;
             p.facing = 1;
         }
         if (t >= row.next) {
             PlayTimedSound(row);
-            if (S.mushroomSub == 3) TitleScreenSprite.colour[3] = 0xFFFFFFFFu;
-            if (S.mushroomSub == 6) {
+            if (title.mushroomSub == 3) TitleScreenSprite.colour[3] = 0xFFFFFFFFu;
+            if (title.mushroomSub == 6) {
                 p.x = 680;
                 p.y = 600;
                 EndIdle();
-                S.mushroomSub = 0;
+                title.mushroomSub = 0;
             } else {
-                ++S.mushroomSub;
+                ++title.mushroomSub;
             }
         }
     }
@@ -353,42 +353,42 @@ constexpr Walk kWalks[4] = {
 
 bool WalkWanted(std::int32_t index) {
     switch (index) {
-        case 0: return S.station == 1 && S.cursor >= 2;
-        case 1: return S.station == 2 && S.cursor == 3;
-        case 2: return S.station == 3 && S.cursor < 3;
-        default: return S.station == 2 && S.cursor == 1;
+        case 0: return title.station == 1 && title.cursor >= 2;
+        case 1: return title.station == 2 && title.cursor == 3;
+        case 2: return title.station == 3 && title.cursor < 3;
+        default: return title.station == 2 && title.cursor == 1;
     }
 }
 
 void TryStartWalk(std::int32_t index) {
-    if (S.walk != 0 || !WalkWanted(index)) return;
+    if (title.walk != 0 || !WalkWanted(index)) return;
     const Walk& w = kWalks[index];
-    S.walk = w.first;
-    S.stepStamp = RealNow();
-    S.idle = 0;
+    title.walk = w.first;
+    title.stepStamp = RealNow();
+    title.idle = 0;
     PlayerState.x = w.startX;
     PlayerState.facing = w.facing;
 }
 
 void StepWalk(const Walk& w) {
     for (const WalkStep& st : w.steps) {
-        if (st.walk == 0 || S.walk != st.walk) continue;
+        if (st.walk == 0 || title.walk != st.walk) continue;
         if (st.pose != 0) PlayerState.pose = st.pose;
         if (st.walk == 11) PlayerState.y = 600;
-        if (!Passed(S.stepStamp, st.time)) continue;
-        S.stepStamp = RealNow();
+        if (!Passed(title.stepStamp, st.time)) continue;
+        title.stepStamp = RealNow();
         PlayerState.x = st.nextX;
         if (st.arrive != 0) {
-            S.station = st.arrive;
+            title.station = st.arrive;
             PlayerState.pose = 22;
-            S.idle = 0;
-            S.idleDone = 0;
+            title.idle = 0;
+            title.idleDone = 0;
         }
-        S.walk = st.next;
+        title.walk = st.next;
         if (st.next == 0) {
             if (st.facing != 0) PlayerState.facing = st.facing;
-            S.idle = 0;
-            S.idleDone = 0;
+            title.idle = 0;
+            title.idleDone = 0;
         }
     }
 }
@@ -397,32 +397,32 @@ void RunStations() {
     PlayerStateRecord& p = PlayerState;
     p.pose = 22;
     // Nobody pressed anything: the cursor wanders to a neighbour.
-    if (S.idle == 0 && S.idleDone >= 1) {
-        S.idleDone = 0;
-        if (S.cursor == 1) KeyRightPressed = 1;
-        else if (S.cursor == 2) (Random0To99() <= 50 ? KeyRightPressed : KeyLeftPressed) = 1;
+    if (title.idle == 0 && title.idleDone >= 1) {
+        title.idleDone = 0;
+        if (title.cursor == 1) KeyRightPressed = 1;
+        else if (title.cursor == 2) (Random0To99() <= 50 ? KeyRightPressed : KeyLeftPressed) = 1;
         else KeyLeftPressed = 1;
     }
-    if (S.walk == 0 && S.idle == 0 && S.idleDone == 0) {
-        S.idleStamp = RealNow();
-        if (S.station == 1) {
-            S.idle = 2;
-            S.idleSub = 0;
+    if (title.walk == 0 && title.idle == 0 && title.idleDone == 0) {
+        title.idleStamp = RealNow();
+        if (title.station == 1) {
+            title.idle = 2;
+            title.idleSub = 0;
             p.pose = 22;
-        } else if (S.station == 2) {
-            S.idle = 1;
-            S.soundLatch = 0;
+        } else if (title.station == 2) {
+            title.idle = 1;
+            title.soundLatch = 0;
         } else {
-            S.idle = 3;
-            S.idleSub = 0;
-            S.mushroomSub = 0;
+            title.idle = 3;
+            title.idleSub = 0;
+            title.mushroomSub = 0;
             p.pose = 22;
         }
     }
-    const double t = RealNow() - S.idleStamp;
-    if (S.idle == 1) IdleStation2(t);
-    else if (S.idle == 2) IdleStation1(t);
-    else if (S.idle == 3) IdleStation3(t);
+    const double t = RealNow() - title.idleStamp;
+    if (title.idle == 1) IdleStation2(t);
+    else if (title.idle == 2) IdleStation1(t);
+    else if (title.idle == 3) IdleStation3(t);
 
     TryStartWalk(0);
     TryStartWalk(1);
@@ -435,40 +435,40 @@ void RunStations() {
 }
 
 void MoveCursor() {
-    if (KeyRightPressed == 1 && S.cursor < 3) {
+    if (KeyRightPressed == 1 && title.cursor < 3) {
         KeyRightPressed = 0;
-        ++S.cursor;
+        ++title.cursor;
         PlayGeneral(kCursorSound);
-        S.idle = 0;
-        S.idleDone = 0;
+        title.idle = 0;
+        title.idleDone = 0;
     }
-    if (KeyLeftPressed == 1 && S.cursor >= 2) {
+    if (KeyLeftPressed == 1 && title.cursor >= 2) {
         KeyLeftPressed = 0;
-        --S.cursor;
+        --title.cursor;
         PlayGeneral(kCursorSound);
-        S.idle = 0;
-        S.idleDone = 0;
+        title.idle = 0;
+        title.idleDone = 0;
     }
 }
 
 void SetLabels() {
-    MenuElementWords.titleChoiceShown = S.cursor == 1 ? 2 : 1;   // new game
-    MenuElementWords.titleChoiceLabel = S.cursor == 2 ? 2 : 1;   // continue
-    MenuSpriteParams.titleChoiceVariant = S.cursor == 3 ? 2 : 1; // end
+    MenuElementWords.titleChoiceShown = title.cursor == 1 ? 2 : 1;   // new game
+    MenuElementWords.titleChoiceLabel = title.cursor == 2 ? 2 : 1;   // continue
+    MenuSpriteParams.titleChoiceVariant = title.cursor == 3 ? 2 : 1; // end
 }
 
 }  // namespace
 
 std::int32_t RunTitleScreen(std::int32_t arg) {
-    if (RealNow() < S.crystal1)
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.stepStamp = S.mushroomFrame = S.idleStamp = S.idleSubStamp = 0;
+    if (RealNow() < title.crystal1)
+        title.crystal1 = title.crystal2 = title.mushroomColour = title.stepStamp = title.mushroomFrame = title.idleStamp = title.idleSubStamp = 0;
     if (arg == 0) {
-        S.step = S.station = S.walk = S.idle = S.idleDone = S.idleSub = S.mushroomSub = 0;
-        S.pulse1 = S.pulse2 = 0;
-        S.cursor = 1;
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.stepStamp = S.mushroomFrame = S.idleStamp = S.idleSubStamp = 0;
+        title.step = title.station = title.walk = title.idle = title.idleDone = title.idleSub = title.mushroomSub = 0;
+        title.pulse1 = title.pulse2 = 0;
+        title.cursor = 1;
+        title.crystal1 = title.crystal2 = title.mushroomColour = title.stepStamp = title.mushroomFrame = title.idleStamp = title.idleSubStamp = 0;
         for (std::int32_t k = 1; k <= 3; ++k) TitleScreenSprite.shown[k] = 0;
-        return S.cursor;
+        return title.cursor;
     }
     MenuSpriteParams.endLabelX = 662;
     MenuSpriteParams.endLabelY = 600;
@@ -478,18 +478,18 @@ std::int32_t RunTitleScreen(std::int32_t arg) {
             TitleScreenSprite.shown[k] = 1;
             TitleScreenSprite.colour[k] = kDarkStart;
         }
-        S.pulse1 = S.pulse2 = 1;
-        S.crystal1 = S.crystal2 = S.mushroomColour = S.mushroomFrame = S.stepStamp = RealNow();
-        S.step = 0;
+        title.pulse1 = title.pulse2 = 1;
+        title.crystal1 = title.crystal2 = title.mushroomColour = title.mushroomFrame = title.stepStamp = RealNow();
+        title.step = 0;
     }
-    PulseCrystal(1, S.pulse1, S.crystal1, 0.02);
-    PulseCrystal(2, S.pulse2, S.crystal2, 0.05);
+    PulseCrystal(1, title.pulse1, title.crystal1, 0.02);
+    PulseCrystal(2, title.pulse2, title.crystal2, 0.05);
     AnimateMushroom();
     RunDropIn();
-    if (S.step == 6) RunStations();
+    if (title.step == 6) RunStations();
     MoveCursor();
     SetLabels();
-    return S.cursor;
+    return title.cursor;
 }
 
 void StopTitleSounds() {

@@ -26,7 +26,7 @@
 
 namespace {
 
-WorldUpdateStateRecord& W = WorldUpdateState;
+WorldUpdateStateRecord& worldStep = WorldUpdateState;
 
 // ---------------------------------------------------------------- controller
 
@@ -97,22 +97,22 @@ void ApplyAreaLimits() {
 // The heroine stays in pose 27, keys ignored, until more than 0.5 s have
 // passed and she stands exactly on the floor.
 void ApplyPitFallHold() {
-    if (W.pitFallState == 2) {
+    if (worldStep.pitFallState == 2) {
         MessageBoxOpen = 0;
-        W.pitFallState = 0;
+        worldStep.pitFallState = 0;
     }
-    if (W.pitFallState == 1) {
+    if (worldStep.pitFallState == 1) {
         PlayerState.pose = 27;
         MessageBoxOpen = 1;
-        if (GameNow() - W.pitFallTime > 0.5 && PlayerState.y == FloorHeightAt(PlayerState.x, PlayerState.y))
-            W.pitFallState = 2;
+        if (GameNow() - worldStep.pitFallTime > 0.5 && PlayerState.y == FloorHeightAt(PlayerState.x, PlayerState.y))
+            worldStep.pitFallState = 2;
     }
 }
 
 }  // namespace
 
 void UpdateWorld() {
-    StampAheadToZero(W.pitFallTime, GameNow());
+    StampAheadToZero(worldStep.pitFallTime, GameNow());
     PlayerState.xBeforeStep = PlayerState.x;
     UpdateLowHpWarning();
     RunController();
@@ -125,5 +125,5 @@ void UpdateWorld() {
     RunSharedServices();
     ApplyAreaLimits();
     ApplyPitFallHold();
-    W.previousStepX = PlayerState.x;
+    worldStep.previousStepX = PlayerState.x;
 }

@@ -59,37 +59,37 @@ void PlaceFigureAtHome(std::int32_t aim, std::uint32_t colour) {
 struct DriverState {
     std::int32_t state = 0;
 };
-DriverState A;
+DriverState Driver;
 
 struct IntroState {
-    std::int32_t state = 0, sub = 0, p0 = 0;
+    std::int32_t state = 0, sub = 0, heroX = 0;
     double timer = 0;
 };
-IntroState I;
+IntroState Intro;
 
 struct TrialState {
     std::int32_t state = 0, throws = 0, strikeMode = 0, done = 0;
     double start = 0, aimTimer = 0, strikeTimer = 0;
 };
-TrialState T;
+TrialState Trial;
 
 struct VerdictState {
     std::int32_t state = 0;
     double timer = 0;
 };
-VerdictState V;
+VerdictState Verdict;
 
 struct FightState {
     std::int32_t state = 0, reaction = 0, kind = 0;
     double timer = 0;
 };
-FightState F;
+FightState Fight;
 
 struct FlashState {
     std::int32_t state = 0, flash = 0;
     double timer = 0;
 };
-FlashState Fl;
+FlashState Flash;
 
 }  // namespace
 
@@ -100,7 +100,7 @@ std::int32_t RunEncounterA(std::int32_t arg) {
     EncounterAFigureRecord& f = EncounterAFigure;
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     if (arg == 0) {
-        A.state = 1;
+        Driver.state = 1;
         RequestTexture(kSheet);
         RunEncounterAIntro(0);
         for (int j = 1; j <= 10; ++j) {
@@ -115,276 +115,283 @@ std::int32_t RunEncounterA(std::int32_t arg) {
             p.scale[j] = 0.0f;
             p.depth[j] = 0.0f;
         }
-        return A.state;
+        return Driver.state;
     }
     // Leaving the stage for the menu frees the sheet; ask for it again.
     RequestTexture(kSheet);
-    if (A.state == 1) {
-        A.state = 2;
+    if (Driver.state == 1) {
+        Driver.state = 2;
         RunEncounterAIntro(0);
     }
-    if (A.state == 2 && RunEncounterAIntro(1) == kEncounterDone) {
-        A.state = 3;
+    if (Driver.state == 2 && RunEncounterAIntro(1) == kEncounterDone) {
+        Driver.state = 3;
         RunEncounterATrial(0);
         f.musicOn = 1;
     }
-    if (A.state == 3 && RunEncounterATrial(1) == kEncounterDone) {
-        A.state = 4;
+    if (Driver.state == 3 && RunEncounterATrial(1) == kEncounterDone) {
+        Driver.state = 4;
         RunEncounterAVerdict(0);
     }
-    if (A.state == 4 && RunEncounterAVerdict(1) == kEncounterDone) {
-        A.state = 5;
+    if (Driver.state == 4 && RunEncounterAVerdict(1) == kEncounterDone) {
+        Driver.state = 5;
         f.hitPoints = kFightHitPoints;
         RunEncounterAFight(0);
     }
-    if (A.state == 5 && RunEncounterAFight(1) == kEncounterDone) {
-        A.state = 6;
+    if (Driver.state == 5 && RunEncounterAFight(1) == kEncounterDone) {
+        Driver.state = 6;
         f.piecesOff = 1;
         RunEncounterAEnd(0);
         f.musicOn = 0;
         StopSound(176);
     }
-    if (A.state == 6 && RunEncounterAEnd(1) == kEncounterDone) A.state = kEncounterDone;
+    if (Driver.state == 6 && RunEncounterAEnd(1) == kEncounterDone) Driver.state = kEncounterDone;
     // Asked for on every step: a clip still playing goes on, one run out starts again.
     if (f.musicOn == 1) Sound(176);
     for (int j = 1; j <= kEncounterAPieces; ++j)
         if (p.kind[j] != 0 && f.piecesOff != 1) UpdateEncounterAPiece(1, j);
     if (f.x < Era04Door3 - 100) f.x = Era04Door3 - 300;
     if (f.x > Era04Door4 + 500) f.x = Era04Door4 + 500;
-    return A.state;
+    return Driver.state;
 }
 
 std::int32_t RunEncounterAIntro(std::int32_t arg) {
     EncounterAFigureRecord& f = EncounterAFigure;
     if (arg == 0) {
-        I.state = 1;
+        Intro.state = 1;
         PlaceFigureAtHome(1, kDim);
-        return I.state;
+        return Intro.state;
     }
-    StampAheadToNow(I.timer, GameNow());
-    if (I.state == 1) {
+    StampAheadToNow(Intro.timer, GameNow());
+    if (Intro.state == 1) {
         if (f.x - 400 < PlayerState.x) {
-            I.state = 3;
-            I.sub = 1;
+            Intro.state = 3;
+            Intro.sub = 1;
             MessageBoxOpen = 1;
-            I.p0 = PlayerState.x;
+            Intro.heroX = PlayerState.x;
             PlayerState.facing = 1;
             LockRoom();
             Sound(175);
         }
         if (Era04Door3 < ScrollX) {
-            I.state = 2;
+            Intro.state = 2;
             LockRoom();
             Sound(175);
             Era04CameraStage = 6;
         }
     }
-    if (I.state == 2 && f.x - 900 < ScrollX) {
-        I.state = 3;
-        I.sub = 1;
+    if (Intro.state == 2 && f.x - 900 < ScrollX) {
+        Intro.state = 3;
+        Intro.sub = 1;
         MessageBoxOpen = 1;
-        I.p0 = PlayerState.x;
+        Intro.heroX = PlayerState.x;
         PlayerState.facing = 1;
     }
-    if (I.state == 3) {
+    if (Intro.state == 3) {
         ScrollX = f.x - 900;
-        PlayerState.x = I.p0;
+        PlayerState.x = Intro.heroX;
         Era04CameraStage = 6;
-        if (I.sub == 1 && MoreThanElapsed(I.timer, GameNow(), 2.0)) {
+        if (Intro.sub == 1 && MoreThanElapsed(Intro.timer, GameNow(), 2.0)) {
             if (Aim() < 5) {
                 ++Aim();
-                I.timer = GameNow();
+                Intro.timer = GameNow();
                 StepEncounterAFlash(0, 1);
             } else {
-                I.sub = 2;
+                Intro.sub = 2;
                 OpenLine(Line(), 101);
             }
         }
-        if (I.sub == 2 && LineRead()) {
+        if (Intro.sub == 2 && LineRead()) {
             if (Line() < 105) {
                 AdvanceLine(Line(), Line() + 1);
             } else {
-                I.sub = 3;
-                I.timer = GameNow();
+                Intro.sub = 3;
+                Intro.timer = GameNow();
                 CloseLine(Line());
                 Sound(129);
             }
         }
-        if (I.sub == 3) {
+        if (Intro.sub == 3) {
             f.colour = kDim;
-            if (MoreThanElapsed(I.timer, GameNow(), 1 - Aim() / 5)) {
+            if (MoreThanElapsed(Intro.timer, GameNow(), 1 - Aim() / 5)) {
                 if (Aim() > 1) {
                     --Aim();
-                    I.timer = GameNow();
+                    Intro.timer = GameNow();
                     StepEncounterAFlash(0, 1);
                     f.colour = kWhite;
                 } else {
-                    I.sub = 4;
-                    I.timer = GameNow();
+                    Intro.sub = 4;
+                    Intro.timer = GameNow();
                 }
             }
         }
-        if (I.sub == 4) {
+        if (Intro.sub == 4) {
             f.colour = kDim;
-            if (MoreThanElapsed(I.timer, GameNow(), 0.1)) {
+            if (MoreThanElapsed(Intro.timer, GameNow(), 0.1)) {
                 if (Aim() < 5) {
                     ++Aim();
-                    I.timer = GameNow();
+                    Intro.timer = GameNow();
                     StepEncounterAFlash(0, 1);
                     f.colour = kWhite;
                 } else {
-                    I.sub = 5;
+                    Intro.sub = 5;
                     OpenLine(Line(), 106);
                     f.colour = 0xFFBBBBBBu;
                 }
             }
         }
-        if (I.sub == 5 && LineRead()) {
+        if (Intro.sub == 5 && LineRead()) {
             if (Line() < 107) {
                 AdvanceLine(Line(), Line() + 1);
             } else {
-                I.state = kEncounterDone;
+                Intro.state = kEncounterDone;
                 MessageBoxOpen = 0;
                 CloseLine(Line());
             }
         }
     }
     StepEncounterAFlash(1, 0);
-    if (I.state >= 2) StanceInsteadOfIdle();
-    return I.state;
+    if (Intro.state >= 2) StanceInsteadOfIdle();
+    return Intro.state;
 }
 
 std::int32_t RunEncounterATrial(std::int32_t arg) {
     EncounterAFigureRecord& f = EncounterAFigure;
     if (arg == 0) {
-        T.state = 1;
-        T.throws = 0;
+        Trial.state = 1;
+        Trial.throws = 0;
         PlaceFigureAtHome(5, 0xFFBBBBBBu);
         MessageBoxOpen = 0;
         Era04CameraStage = 6;
         LockRoom();
-        T.start = GameNow();
+        Trial.start = GameNow();
         EncounterAHitCount = 0;
-        return T.state;
+        return Trial.state;
     }
-    if (GameNow() < T.start || GameNow() < T.aimTimer || GameNow() < T.strikeTimer) T.start = T.aimTimer = T.strikeTimer = 0;
+    if (GameNow() < Trial.start || GameNow() < Trial.aimTimer || GameNow() < Trial.strikeTimer)
+        Trial.start = Trial.aimTimer = Trial.strikeTimer = 0;
     // The aim starts pointing away from her.
     auto aimAway = [&] { Aim() = f.x >= PlayerState.x ? 1 : 5; };
-    if (T.state == 1) {
-        T.state = 2;
+    if (Trial.state == 1) {
+        Trial.state = 2;
         RunEncounterAThrow(0);
     }
-    if (T.state == 2 && RunEncounterAThrow(1) == kEncounterDone) {
-        T.state = 3;
-        T.strikeMode = 1;
-        ++T.throws;
+    if (Trial.state == 2 && RunEncounterAThrow(1) == kEncounterDone) {
+        Trial.state = 3;
+        Trial.strikeMode = 1;
+        ++Trial.throws;
         f.colour = kDim;
-        T.aimTimer = GameNow();
+        Trial.aimTimer = GameNow();
         f.bodyCode = 1;
         aimAway();
     }
-    if (T.state == 3) {
-        if (T.strikeMode == 1) {
+    if (Trial.state == 3) {
+        if (Trial.strikeMode == 1) {
             if (TestEncounterAFigureHit(1) != 0) {
-                T.strikeMode = 2;
-                T.strikeTimer = GameNow();
+                Trial.strikeMode = 2;
+                Trial.strikeTimer = GameNow();
                 StepEncounterAFlash(0, 1);
                 f.bodyCode = 1;
                 aimAway();
             }
-        } else if (T.strikeMode == 2) {
+        } else if (Trial.strikeMode == 2) {
             // One strike a tenth of a second while the attack stays on it.
-            if (MoreThanElapsed(T.strikeTimer, GameNow(), 0.1) && TestEncounterAFigureHit(2) != 0) {
+            if (MoreThanElapsed(Trial.strikeTimer, GameNow(), 0.1) && TestEncounterAFigureHit(2) != 0) {
                 ++EncounterAHitCount;
-                T.strikeTimer = GameNow();
+                Trial.strikeTimer = GameNow();
             }
-            if (MoreThanElapsed(T.strikeTimer, GameNow(), 0.2)) {
-                T.strikeMode = 1;
+            if (MoreThanElapsed(Trial.strikeTimer, GameNow(), 0.2)) {
+                Trial.strikeMode = 1;
                 f.colour = kDim;
             }
         }
-        if (T.throws >= 20) {
-            T.state = 4;
-            EncounterATrialTime = GameNow() - T.start;
+        if (Trial.throws >= 20) {
+            Trial.state = 4;
+            EncounterATrialTime = GameNow() - Trial.start;
         } else if (PlayerState.x < f.x - 100) {
-            if (MoreThanElapsed(T.aimTimer, GameNow(), 2.0)) {
+            if (MoreThanElapsed(Trial.aimTimer, GameNow(), 2.0)) {
                 if (Aim() < 5) {
                     ++Aim();
-                    T.aimTimer = GameNow();
+                    Trial.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
                 } else {
-                    T.state = 1;
+                    Trial.state = 1;
                 }
             }
         } else if (PlayerState.x > f.x + 100) {
-            if (MoreThanElapsed(T.aimTimer, GameNow(), 2.0)) {
+            if (MoreThanElapsed(Trial.aimTimer, GameNow(), 2.0)) {
                 if (Aim() > 1) {
                     --Aim();
-                    T.aimTimer = GameNow();
+                    Trial.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
                 } else {
-                    T.state = 1;
+                    Trial.state = 1;
                 }
             }
         }
     }
-    if (T.state == 4) {
+    if (Trial.state == 4) {
         f.bodyCode = 1;
-        T.done = AnyPieceLive() ? 1 : 0;
-        if (T.done == 0) T.state = 5;
+        Trial.done = AnyPieceLive() ? 1 : 0;
+        if (Trial.done == 0) Trial.state = 5;
     }
-    if (T.state == 5) {
-        if (MoreThanElapsed(T.aimTimer, GameNow(), 1.0)) {
+    if (Trial.state == 5) {
+        if (MoreThanElapsed(Trial.aimTimer, GameNow(), 1.0)) {
             if (PlayerState.x < f.x) {
                 if (Aim() < 5) {
                     ++Aim();
-                    T.aimTimer = GameNow();
+                    Trial.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
-                    T.done = 0;
+                    Trial.done = 0;
                 } else {
-                    T.done = 1;
+                    Trial.done = 1;
                 }
             } else if (PlayerState.x > f.x) {
                 if (Aim() > 1) {
                     --Aim();
-                    T.aimTimer = GameNow();
+                    Trial.aimTimer = GameNow();
                     StepEncounterAFlash(0, 1);
-                    T.done = 0;
+                    Trial.done = 0;
                 } else {
-                    T.done = 1;
+                    Trial.done = 1;
                 }
             }
         }
-        if (T.done == 1 && std::abs(ScrollX + 500 - f.x) < 400 && std::abs(ScrollX + 500 - PlayerState.x) < 400 &&
+        if (Trial.done == 1 && std::abs(ScrollX + 500 - f.x) < 400 && std::abs(ScrollX + 500 - PlayerState.x) < 400 &&
             PlayerState.y == 640)
-            T.state = kEncounterDone;
+            Trial.state = kEncounterDone;
     }
     StepEncounterAFlash(1, 0);
     StanceInsteadOfIdle();
-    return T.state;
+    return Trial.state;
 }
 
-std::int32_t RunEncounterAVerdict(std::int32_t arg) {
-    EncounterAFigureRecord& f = EncounterAFigure;
-    if (arg == 0) {
-        V.state = 1;
-        PlaceFigureAtHome(5, kDim);
-        MessageBoxOpen = 0;
-        Era04CameraStage = 6;
-        LockRoom();
-        StepEncounterAFlash(1, 0);
-        StanceInsteadOfIdle();
-        return V.state;
+namespace {
+
+// A step of the awakening every `seconds`; the timer restarts with each.
+bool VerdictBeat(double seconds) {
+    if (!MoreThanElapsed(Verdict.timer, GameNow(), seconds)) return false;
+    Verdict.timer = GameNow();
+    return true;
+}
+
+// The figure looks from one side to the other, a layer a beat, flashing at
+// each; true on the beat after it reached the end (layer 1 going down, 5 up).
+bool SweepAim(EncounterAFigureRecord& f, double seconds, std::int32_t step) {
+    f.colour = kDim;
+    if (!VerdictBeat(seconds)) return false;
+    if (step < 0 ? Aim() > 1 : Aim() < 5) {
+        Aim() += step;
+        StepEncounterAFlash(0, 1);
+        f.colour = kWhite;
+        return false;
     }
-    StampAheadToZero(V.timer, GameNow());
-    // A step of the awakening every `seconds`; the timer restarts with each.
-    auto every = [&](double seconds) {
-        if (!MoreThanElapsed(V.timer, GameNow(), seconds)) return false;
-        V.timer = GameNow();
-        return true;
-    };
-    if (V.state == 1) {
-        V.state = 2;
+    return true;
+}
+
+// The verdict: her time and strikes decide the reward or the toll.
+void StepVerdictTalk(EncounterAFigureRecord& f) {
+    if (Verdict.state == 1) {
+        Verdict.state = 2;
         MessageBoxOpen = 1;
         OpenLine(Line(), 108);
         f.bodyCode = 1;
@@ -392,150 +399,142 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
         AimEncounterAFigureBySide();
         PlayerState.facing = -f.facing;
     }
-    if (V.state == 2 && LineRead()) {
+    if (Verdict.state == 2 && LineRead()) {
         if (Line() < 109) {
             AdvanceLine(Line(), Line() + 1);
         } else {
             EnterConfirmState = kLineWaiting;
-            V.state = EncounterATrialTime <= kRewardTime && EncounterAHitCount >= kRewardStrikes ? 4 : 6;
+            Verdict.state = EncounterATrialTime <= kRewardTime && EncounterAHitCount >= kRewardStrikes ? 4 : 6;
         }
     }
-    if (V.state == 4) {
+    if (Verdict.state == 4) {
         Line() = 112;
         if (LineRead()) {
             EnterConfirmState = kLineWaiting;
-            V.state = 5;
+            Verdict.state = 5;
             Sound(6);
         }
     }
-    if (V.state == 5) {
+    if (Verdict.state == 5) {
         Line() = 113;
         if (LineRead()) {
             EnterConfirmState = kLineWaiting;
-            V.state = 10;
+            Verdict.state = 10;
             Sound(6);
             PlayerState.hp = PlayerState.maxHp;
             Sound(59);
         }
     }
-    if (V.state == 6) {
+    if (Verdict.state == 6) {
         Line() = 110;
         if (LineRead()) {
             EnterConfirmState = kLineWaiting;
-            V.state = 7;
+            Verdict.state = 7;
             Sound(6);
         }
     }
-    if (V.state == 7) {
+    if (Verdict.state == 7) {
         Line() = 111;
         if (LineRead()) {
             EnterConfirmState = kLineWaiting;
-            V.state = 10;
+            Verdict.state = 10;
             Sound(6);
             PlayerState.hp = TruncToInt(PlayerState.hp * 0.75);
             Sound(17);
         }
     }
-    if (V.state == 10) {
+    if (Verdict.state == 10) {
         Line() = 151;
         if (LineRead()) {
             // She stays held until the fight begins.
             CloseLine(Line());
-            V.state = 11;
+            Verdict.state = 11;
         }
     }
-    if (V.state == 11) {
-        f.colour = kDim;
-        if (every(0.15)) {
-            if (Aim() > 1) {
-                --Aim();
-                StepEncounterAFlash(0, 1);
-                f.colour = kWhite;
-            } else {
-                V.state = 12;
-            }
-        }
+}
+
+// The awakening: the figure looks about, changes its body and rises to fight.
+void StepAwakening(EncounterAFigureRecord& f) {
+    if (Verdict.state == 11 && SweepAim(f, 0.15, -1)) Verdict.state = 12;
+    if (Verdict.state == 12 && SweepAim(f, 0.1, 1)) Verdict.state = 13;
+    if (Verdict.state == 13 && SweepAim(f, 0.05, -1)) {
+        Verdict.state = 14;
+        StepEncounterAFlash(0, 1);
     }
-    if (V.state == 12) {
-        f.colour = kDim;
-        if (every(0.1)) {
-            if (Aim() < 5) {
-                ++Aim();
-                StepEncounterAFlash(0, 1);
-                f.colour = kWhite;
-            } else {
-                V.state = 13;
-            }
-        }
-    }
-    if (V.state == 13) {
-        f.colour = kDim;
-        if (every(0.05)) {
-            if (Aim() > 1) {
-                --Aim();
-                StepEncounterAFlash(0, 1);
-                f.colour = kWhite;
-            } else {
-                V.state = 14;
-                StepEncounterAFlash(0, 1);
-            }
-        }
-    }
-    if (V.state == 14) {
+    if (Verdict.state == 14) {
         f.colour = kDim;
         AimEncounterAFigureBySide();
-        if (every(0.5)) {
-            V.state = 15;
+        if (VerdictBeat(0.5)) {
+            Verdict.state = 15;
             StepEncounterAFlash(0, 1);
         }
     }
-    if (V.state == 15) {
+    if (Verdict.state == 15) {
         f.colour = kDim;
         f.bodyCode = 3;
-        if (every(0.5)) {
-            V.state = 16;
+        if (VerdictBeat(0.5)) {
+            Verdict.state = 16;
             StepEncounterAFlash(0, 1);
             f.colour = kWhite;
         }
     }
-    if (V.state == 16) {
+    if (Verdict.state == 16) {
         f.colour = 0xFFAAAAAAu;
         f.bodyCode = 5;
-        if (every(0.5)) {
-            V.state = 17;
+        if (VerdictBeat(0.5)) {
+            Verdict.state = 17;
             StepEncounterAFlash(0, 1);
             AimEncounterAFigureBySide();
         }
     }
-    if (V.state == 17) {
+    if (Verdict.state == 17) {
         f.colour = 0xFFEEEEEEu;
         f.bodyCode = 1;
-        if (every(0.5)) {
-            V.state = 18;
+        if (VerdictBeat(0.5)) {
+            Verdict.state = 18;
             Sound(193);
         }
     }
-    if (V.state == 18) {
+    if (Verdict.state == 18) {
         f.bodyCode = 6;
         f.facing = EncounterAPlayerSide();
         f.colour = kWhite;
-        if (every(0.2)) {
-            V.state = kEncounterDone;
+        if (VerdictBeat(0.2)) {
+            Verdict.state = kEncounterDone;
             StopSound(193);
             RewindSound(193);
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunEncounterAVerdict(std::int32_t arg) {
+    EncounterAFigureRecord& f = EncounterAFigure;
+    if (arg == 0) {
+        Verdict.state = 1;
+        PlaceFigureAtHome(5, kDim);
+        MessageBoxOpen = 0;
+        Era04CameraStage = 6;
+        LockRoom();
+        StepEncounterAFlash(1, 0);
+        StanceInsteadOfIdle();
+        return Verdict.state;
+    }
+    StampAheadToZero(Verdict.timer, GameNow());
+    StepVerdictTalk(f);
+    StepAwakening(f);
     StepEncounterAFlash(1, 0);
     StanceInsteadOfIdle();
-    return V.state;
+    return Verdict.state;
 }
 
 std::int32_t RunEncounterAFight(std::int32_t arg) {
     EncounterAFigureRecord& f = EncounterAFigure;
     if (arg == 0) {
-        F.state = 0;
+        Fight.state = 0;
         f.bodyCode = 6;
-        F.timer = GameNow();
+        Fight.timer = GameNow();
         f.facing = EncounterAPlayerSide();
         AimEncounterAFigureBySide();
         f.colour = kWhite;
@@ -548,59 +547,59 @@ std::int32_t RunEncounterAFight(std::int32_t arg) {
         CameraMode = 1;
     } else {
         f.treadsTraps = 1;
-        if (F.state == 0) {
-            F.state = 1;
-            F.reaction = 1;
+        if (Fight.state == 0) {
+            Fight.state = 1;
+            Fight.reaction = 1;
             f.bodyCode = 6;
             // One attack pattern whatever the roll; the roll keeps the sequence of draws.
             Random0To99();
             RunEncounterAChase(0);
         }
-        if (F.state == 1) RunEncounterAChase(1);
-        if ((F.state == 0 || F.state == 1) && f.hitPoints < 0 &&
+        if (Fight.state == 1) RunEncounterAChase(1);
+        if ((Fight.state == 0 || Fight.state == 1) && f.hitPoints < 0 &&
             std::abs(ScrollX + 300 - PlayerState.x) < 150 && std::abs(ScrollX + 750 - f.x) < 150 && !AnyPieceLive())
-            F.state = kEncounterDone;
+            Fight.state = kEncounterDone;
     }
-    if (F.state != kEncounterDone) {
-        if (F.reaction == 1) {
-            F.kind = TestEncounterAFigureHit(1);
-            if (F.kind != 0) {
-                F.reaction = 2;
+    if (Fight.state != kEncounterDone) {
+        if (Fight.reaction == 1) {
+            Fight.kind = TestEncounterAFigureHit(1);
+            if (Fight.kind != 0) {
+                Fight.reaction = 2;
                 RunEncounterAHitReaction(0);
-                F.state = 77;
+                Fight.state = 77;
             }
-        } else if (F.reaction == 2) {
-            if (RunEncounterAHitReaction(F.kind) == kEncounterDone) {
-                F.reaction = 1;
-                F.state = 0;
+        } else if (Fight.reaction == 2) {
+            if (RunEncounterAHitReaction(Fight.kind) == kEncounterDone) {
+                Fight.reaction = 1;
+                Fight.state = 0;
             }
         }
     }
     StepEncounterAFlash(1, 0);
     StanceInsteadOfIdle();
-    return F.state;
+    return Fight.state;
 }
 
 void StepEncounterAFlash(std::int32_t arg, std::int32_t flash) {
     EncounterAFigureRecord& f = EncounterAFigure;
     if (arg == 0) {
-        Fl.state = 1;
-        Fl.timer = GameNow();
-        Fl.flash = flash;
+        Flash.state = 1;
+        Flash.timer = GameNow();
+        Flash.flash = flash;
         return;
     }
-    StampAheadToNow(Fl.timer, GameNow());
-    if (Fl.state == 1) {
-        Fl.state = 2;
+    StampAheadToNow(Flash.timer, GameNow());
+    if (Flash.state == 1) {
+        Flash.state = 2;
         Sound(174);
     }
-    if (Fl.state == 2) {
-        if (Fl.flash == 1) f.colour = kWhite;
-        if (MoreThanElapsed(Fl.timer, GameNow(), 0.1)) {
+    if (Flash.state == 2) {
+        if (Flash.flash == 1) f.colour = kWhite;
+        if (MoreThanElapsed(Flash.timer, GameNow(), 0.1)) {
             StopSound(174);
-            Fl.state = 3;
-            if (Fl.flash == 1) f.colour = kDim;
-            Fl.flash = 0;
+            Flash.state = 3;
+            if (Flash.flash == 1) f.colour = kDim;
+            Flash.flash = 0;
         }
     }
 }

@@ -50,22 +50,22 @@ void Fade(const FadeStep (&steps)[N], double t) {
 }
 
 struct EndState {
-    std::int32_t state = 0, throws = 0, p0 = 0, f0 = 0, s0 = 0;
+    std::int32_t state = 0, throws = 0, heroX = 0, figureX = 0, scrollX = 0;
     std::int32_t front[4] = {};
     double timer = 0;
 };
-EndState E;
+EndState Ending;
 
 void AdvanceChain(int c) {
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     const Chain& ch = kChains[c];
-    if (E.front[c] < E.f0 + 20) return;
+    if (Ending.front[c] < Ending.figureX + 20) return;
     for (int j = ch.first; j <= ch.last; ++j) {
         if (j > ch.first && p.state[j - 1] != kBeamRest) break;
         if (p.state[j] > kBeamRest) {
             p.state[j] -= ch.rate;
             p.x[j] -= ch.rate;
-            E.front[c] -= ch.rate;
+            Ending.front[c] -= ch.rate;
         } else {
             p.state[j] = kBeamRest;
         }
@@ -75,17 +75,17 @@ void AdvanceChain(int c) {
 void RuinFloor() {
     TrapRoomTilesRecord& t = TrapRoomTiles;
     for (int i = 1; i <= kTrapTiles; ++i) {
-        if (E.front[3] <= t.x[i] && t.ruin[i] != 1) {
+        if (Ending.front[3] <= t.x[i] && t.ruin[i] != 1) {
             t.ruin[i] = 1;
             t.tilt[i] = 10;
         }
-        if (E.front[1] <= t.x[i] && t.ruin[i] != 2) t.ruin[i] = 2;
+        if (Ending.front[1] <= t.x[i] && t.ruin[i] != 2) t.ruin[i] = 2;
     }
 }
 
 void EmptyThrow() {
     if (RunEncounterAFightThrow(1) == kEncounterDone) {
-        ++E.throws;
+        ++Ending.throws;
         RunEncounterAFightThrow(0);
         StepEncounterAFlash(0, 0);
     }
@@ -97,50 +97,50 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
     EncounterAFigureRecord& f = EncounterAFigure;
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     if (arg == 0) {
-        E.state = 1;
-        E.throws = 0;
+        Ending.state = 1;
+        Ending.throws = 0;
     } else {
-        StampAheadToZero(E.timer, GameNow());
-        if (E.state == 1) {
-            E.state = 2;
-            E.p0 = PlayerState.x;
-            E.f0 = f.x;
-            E.s0 = ScrollX;
+        StampAheadToZero(Ending.timer, GameNow());
+        if (Ending.state == 1) {
+            Ending.state = 2;
+            Ending.heroX = PlayerState.x;
+            Ending.figureX = f.x;
+            Ending.scrollX = ScrollX;
             OpenLine(Line(), 153);
             f.bodyCode = 6;
             f.facing = EncounterAPlayerSide();
             AimEncounterAFigureBySide();
             PlayerState.facing = -f.facing;
         }
-        if (E.state == 2 && LineRead()) {
+        if (Ending.state == 2 && LineRead()) {
             CloseLine(Line());
-            E.state = 3;
+            Ending.state = 3;
             RunEncounterAFightThrow(0);
-            E.throws = 0;
+            Ending.throws = 0;
         }
-        if (E.state == 3) {
-            if (E.throws >= 3) {
-                E.state = 4;
-                E.throws = 0;
+        if (Ending.state == 3) {
+            if (Ending.throws >= 3) {
+                Ending.state = 4;
+                Ending.throws = 0;
                 RunEncounterAFightThrow(0);
-                E.timer = GameNow();
+                Ending.timer = GameNow();
             } else {
                 EmptyThrow();
             }
         }
-        if (E.state == 4 && MoreThanElapsed(E.timer, GameNow(), 1.0)) E.state = 5;
-        if (E.state == 5) {
-            if (E.throws >= 5) {
-                E.state = 6;
+        if (Ending.state == 4 && MoreThanElapsed(Ending.timer, GameNow(), 1.0)) Ending.state = 5;
+        if (Ending.state == 5) {
+            if (Ending.throws >= 5) {
+                Ending.state = 6;
                 OpenLine(Line(), 154);
                 f.bodyCode = 19;
             } else {
                 EmptyThrow();
             }
         }
-        if (E.state == 6 && LineRead()) {
+        if (Ending.state == 6 && LineRead()) {
             if (Line() >= 155) {
-                E.state = 7;
+                Ending.state = 7;
                 EnterConfirmState = kLineWaiting;
                 Line() = 156;
                 StepEncounterAFlash(0, 0);
@@ -148,92 +148,93 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
                 AdvanceLine(Line(), Line() + 1);
             }
         }
-        if (E.state == 7) {
+        if (Ending.state == 7) {
             f.bodyCode = 6;
             AimEncounterAFigureBySide();
             if (LineRead()) {
-                E.state = 8;
+                Ending.state = 8;
                 EnterConfirmState = kLineWaiting;
                 StepEncounterAFlash(0, 0);
                 Line() = 157;
             }
         }
-        if (E.state == 8) {
+        if (Ending.state == 8) {
             f.bodyCode = 6;
             f.layerCode[1] = 1;
             if (LineRead()) {
-                E.state = 9;
+                Ending.state = 9;
                 CloseLine(Line());
                 StepEncounterAFlash(0, 0);
             }
         }
-        if (E.state == 9) {
-            E.state = 10;
-            E.timer = GameNow();
+        if (Ending.state == 9) {
+            Ending.state = 10;
+            Ending.timer = GameNow();
             for (const Beam& b : kBeams) {
                 p.kind[b.slot] = b.kind;
                 p.state[b.slot] = b.top;
                 p.scale[b.slot] = b.bottom;
-                p.x[b.slot] = E.s0 + b.dx;
+                p.x[b.slot] = Ending.scrollX + b.dx;
                 p.y[b.slot] = 640;
                 p.angle[b.slot] = -90;
                 p.depth[b.slot] = b.depth;
                 p.colour[b.slot] = b.colour;
             }
-            E.front[1] = E.front[2] = E.front[3] = E.s0 + 1024;
+            Ending.front[1] = Ending.front[2] = Ending.front[3] = Ending.scrollX + 1024;
         }
-        if (E.state == 10) {
-            if (MoreThanElapsed(E.timer, GameNow(), 0.02)) {
-                E.timer = GameNow();
+        if (Ending.state == 10) {
+            if (MoreThanElapsed(Ending.timer, GameNow(), 0.02)) {
+                Ending.timer = GameNow();
                 PlaySoundEffect(200, SoundVolumes[1] / 2);
                 for (int c = 1; c <= 3; ++c) AdvanceChain(c);
             }
             RuinFloor();
-            if (E.front[1] < E.f0 + 20 && E.front[2] < E.f0 + 20 && E.front[3] < E.f0 + 20) {
-                E.state = 11;
+            if (Ending.front[1] < Ending.figureX + 20 && Ending.front[2] < Ending.figureX + 20 &&
+                Ending.front[3] < Ending.figureX + 20) {
+                Ending.state = 11;
                 StopSound(200);
-                E.timer = GameNow();
+                Ending.timer = GameNow();
             }
         }
-        if (E.state == 11) {
-            Fade(kGreyFade, GameNow() - E.timer);
-            if (MoreThanElapsed(E.timer, GameNow(), 1.2)) {
-                E.state = 12;
+        if (Ending.state == 11) {
+            Fade(kGreyFade, GameNow() - Ending.timer);
+            if (MoreThanElapsed(Ending.timer, GameNow(), 1.2)) {
+                Ending.state = 12;
                 OpenLine(Line(), 158);
             }
         }
-        if (E.state == 12 && LineRead()) {
-            E.state = 13;
+        if (Ending.state == 12 && LineRead()) {
+            Ending.state = 13;
             CloseLine(Line());
-            E.timer = GameNow();
+            Ending.timer = GameNow();
         }
-        if (E.state == 13) {
-            Fade(kRedFade, GameNow() - E.timer);
-            if (MoreThanElapsed(E.timer, GameNow(), 0.8)) {
-                E.state = 14;
+        if (Ending.state == 13) {
+            Fade(kRedFade, GameNow() - Ending.timer);
+            if (MoreThanElapsed(Ending.timer, GameNow(), 0.8)) {
+                Ending.state = 14;
                 OpenLine(Line(), 159);
             }
         }
-        if (E.state == 14 && LineRead()) {
-            E.state = 15;
+        if (Ending.state == 14 && LineRead()) {
+            Ending.state = 15;
             CloseLine(Line());
             StepEncounterAFlash(0, 0);
             f.colour = 0xFF771100u;
         }
-        if (E.state == 15) {
+        if (Ending.state == 15) {
             for (int j = 1; j <= 12; ++j) p.kind[j] = 0;
-            E.state = kEncounterDone;
+            Ending.state = kEncounterDone;
             Era04DoorLocks[3] = 0;
             Era04DoorLocks[4] = 0;
         }
     }
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     StepEncounterAFlash(1, 0);
-    if (E.state >= 2) {
-        ScrollX = E.s0;
-        f.x = E.f0;
-        PlayerState.x = E.p0;
+    if (Ending.state >= 2) {
+        ScrollX = Ending.scrollX;
+        f.x = Ending.figureX;
+        PlayerState.x = Ending.heroX;
         PlayerState.pose = 22;
     }
-    return E.state;
+    return Ending.state;
 }

@@ -25,13 +25,13 @@ struct DashState {
     std::int32_t spin0 = 0, lastSounded = 0;
     double start = 0, spinTick = 0;
 };
-DashState D;
+DashState Dash;
 
 struct ChaseState {
     std::int32_t step = 0, target = 0, throwing = 0;
     double start = 0;
 };
-ChaseState C;
+ChaseState Chase;
 
 struct ThrowVariant {
     std::int32_t body;
@@ -46,7 +46,7 @@ constexpr ThrowVariant kTrialThrow{1, {4, 5}, {2, 3}, 1, 300, false, true};
 constexpr ThrowVariant kFightThrow{6, {9, 10}, {7, 8}, 20, 100, true, false};
 
 struct ThrowState {
-    std::int32_t step = 0, dir = 0, p1 = 0, p2 = 0, spawned = 0;
+    std::int32_t step = 0, dir = 0, firstPose = 0, secondPose = 0, spawned = 0;
     double start = 0;
 };
 ThrowState TrialThrow, FightThrow;
@@ -65,11 +65,11 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
         StepEncounterAFlash(0, 0);
         s.dir = PlayerState.x >= f.x ? 1 : -1;
         const std::int32_t* poses = s.dir == 1 ? v.rightPoses : v.leftPoses;
-        s.p1 = poses[0];
-        s.p2 = poses[1];
+        s.firstPose = poses[0];
+        s.secondPose = poses[1];
     }
     if (s.step == 2) {
-        f.bodyCode = s.p1;
+        f.bodyCode = s.firstPose;
         if (MoreThanElapsed(s.start, GameNow(), 0.1)) {
             s.step = 3;
             s.start = GameNow();
@@ -78,7 +78,7 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
         }
     }
     if (s.step == 3) {
-        f.bodyCode = s.p2;
+        f.bodyCode = s.secondPose;
         if (s.spawned == 0 && (!v.onlyWhileAlive || f.hitPoints > 0) &&
             SpawnEncounterAPiece(v.speed, v.hitPoints, f.x + s.dir * 92, f.y - 102) == kEncounterDone)
             s.spawned = 1;
@@ -97,35 +97,35 @@ std::int32_t RunThrow(ThrowState& s, const ThrowVariant& v, std::int32_t arg) {
 
 // The spin tick of the wheels while the figure speeds up or brakes.
 void SpinTick() {
-    if (!MoreThanElapsed(D.spinTick, GameNow(), 0.02)) return;
-    D.spinTick = GameNow();
+    if (!MoreThanElapsed(Dash.spinTick, GameNow(), 0.02)) return;
+    Dash.spinTick = GameNow();
     PlaySoundEffect(194, TruncToInt(0.7 * SoundVolumes[1]));
-    D.spin = D.spin > 3600 ? 0 : D.spin + 100;
-    Fig().wheelAngle = -D.spin;
+    Dash.spin = Dash.spin > 3600 ? 0 : Dash.spin + 100;
+    Fig().wheelAngle = -Dash.spin;
 }
 
 struct ReactionState {
-    std::int32_t variant = 0, step = 0, p0 = 0, f = 0, x0 = 0, y0 = 0;
+    std::int32_t variant = 0, step = 0, heroX = 0, heroFacing = 0, x0 = 0, y0 = 0;
     std::int32_t toggle = 0, combo = 0, bounced = 0, vx = 0, vy = 0;
     // Where a launch goes after the flight: the landing (2) or the slide-back (3).
     std::int32_t phase = 0;
     double start = 0, tick = 0;
 };
-ReactionState R;
+ReactionState Reaction;
 
 void StartReaction() {
-    R.p0 = PlayerState.x;
-    R.f = PlayerState.facing;
-    R.x0 = Fig().x;
-    R.y0 = Fig().y;
-    R.start = GameNow();
-    Fig().facing = -R.f;
+    Reaction.heroX = PlayerState.x;
+    Reaction.heroFacing = PlayerState.facing;
+    Reaction.x0 = Fig().x;
+    Reaction.y0 = Fig().y;
+    Reaction.start = GameNow();
+    Fig().facing = -Reaction.heroFacing;
 }
-double SinceStart() { return GameNow() - R.start; }
+double SinceStart() { return GameNow() - Reaction.start; }
 void Fall() {
     EncounterAFigureRecord& f = Fig();
     if (f.y < 640)
-        f.y = R.y0 + TruncToInt(813 * SinceStart() * SinceStart());
+        f.y = Reaction.y0 + TruncToInt(813 * SinceStart() * SinceStart());
     else
         f.y = 640;
 }
@@ -142,76 +142,76 @@ constexpr std::int32_t kFlight = 101, kLanding = 102, kSlideBrake = 103, kSlideR
 // side when asked); 99 at the end.
 std::int32_t SlideBack(std::int32_t brakeBody, std::int32_t restBody, bool aimAtRest) {
     EncounterAFigureRecord& f = Fig();
-    if (R.step == kSlideBrake) {
+    if (Reaction.step == kSlideBrake) {
         f.bodyCode = brakeBody;
         if (MoveEncounterAFigureDash(2, 1, 600) == kEncounterDone) {
-            R.step = kSlideRest;
-            R.start = GameNow();
+            Reaction.step = kSlideRest;
+            Reaction.start = GameNow();
         }
     }
-    if (R.step == kSlideRest) {
+    if (Reaction.step == kSlideRest) {
         f.bodyCode = restBody;
         if (aimAtRest) AimEncounterAFigureBySide();
-        if (MoreThanElapsed(R.start, GameNow(), 0.5)) R.step = kEncounterDone;
+        if (MoreThanElapsed(Reaction.start, GameNow(), 0.5)) Reaction.step = kEncounterDone;
     }
-    return R.step;
+    return Reaction.step;
 }
 
 // The launched figure's flight, its landing and the slide-back. `flightDamage`
 // is dealt when the flight ends, `landingDamage` when the landing does.
 std::int32_t FlyLandSlide(std::int32_t flightDamage, std::int32_t landingDamage) {
     EncounterAFigureRecord& f = Fig();
-    if (R.step == kFlight) {
-        if (R.bounced == 0 && f.y < 241) {
-            R.bounced = 1;
+    if (Reaction.step == kFlight) {
+        if (Reaction.bounced == 0 && f.y < 241) {
+            Reaction.bounced = 1;
             f.y = 206;
-            R.vy = -R.vy;
+            Reaction.vy = -Reaction.vy;
             f.angle = 90;
             StepEncounterAFlash(0, 0);
             Sound(92);
         }
-        if (R.bounced == 1 && f.y < 206) {
+        if (Reaction.bounced == 1 && f.y < 206) {
             f.y = 206;
-            R.vy = -R.vy;
+            Reaction.vy = -Reaction.vy;
             f.angle = 90;
             StepEncounterAFlash(0, 0);
         }
         if (f.x < Era04Door3 + 150) {
-            R.bounced = 1;
+            Reaction.bounced = 1;
             f.x = Era04Door3 + 160;
-            R.vx = -R.vx;
+            Reaction.vx = -Reaction.vx;
             StepEncounterAFlash(0, 0);
         }
         if (f.x > Era04Door4 - 150) {
-            R.bounced = 1;
+            Reaction.bounced = 1;
             f.x = Era04Door4 - 160;
-            R.vx = -R.vx;
+            Reaction.vx = -Reaction.vx;
         }
-        if (R.bounced == 0) {
+        if (Reaction.bounced == 0) {
             f.bodyCode = 17;
             f.angle = f.facing * -30;
         } else {
             f.bodyCode = 18;
         }
-        if (MoreThanElapsed(R.tick, GameNow(), 0.02)) {
-            R.tick = GameNow();
-            f.x += R.vx;
-            f.y += R.vy;
+        if (MoreThanElapsed(Reaction.tick, GameNow(), 0.02)) {
+            Reaction.tick = GameNow();
+            f.x += Reaction.vx;
+            f.y += Reaction.vy;
             SpawnPickup(f.x, f.y);
-            if (R.bounced == 1) f.angle -= 30;
+            if (Reaction.bounced == 1) f.angle -= 30;
         }
         if (f.y > 750) {
             Sound(92);
             f.bodyCode = 18;
             f.y = 730;
             f.angle = 240;
-            R.start = GameNow();
+            Reaction.start = GameNow();
             f.hitPoints -= flightDamage;
             PlayerState.exp += flightDamage;
-            R.step = kLanding;
+            Reaction.step = kLanding;
         }
     }
-    if (R.step == kLanding) {
+    if (Reaction.step == kLanding) {
         const double t = SinceStart();
         f.bodyCode = 12;
         f.angle = -90;
@@ -222,18 +222,105 @@ std::int32_t FlyLandSlide(std::int32_t flightDamage, std::int32_t landingDamage)
             f.bodyCode = 19;
             f.hitPoints -= landingDamage;
             PlayerState.exp += landingDamage;
-            R.step = kSlideBrake;
+            Reaction.step = kSlideBrake;
         }
     }
     return SlideBack(19, 19, false);
 }
 
 void Launch(std::int32_t vx) {
-    R.bounced = 0;
-    R.vx = vx;
-    R.vy = -40;
-    R.tick = GameNow();
-    R.step = kFlight;
+    Reaction.bounced = 0;
+    Reaction.vx = vx;
+    Reaction.vy = -40;
+    Reaction.tick = GameNow();
+    Reaction.step = kFlight;
+}
+
+// Knocked along the floor: the figure skids away from her at 2700 px/s as
+// it falls, is stopped `reach` in front of where she struck, brakes and
+// rests. `fd` is her facing as the call found it.
+struct SkidRow {
+    std::int32_t sound, body;
+    bool upright;     // drawn at angle 0 while it skids
+    bool sheds;       // sheds a pickup at every step of the skid
+    std::int32_t reach, damage;
+    std::int32_t restBody;
+    bool aimAtRest;
+};
+constexpr SkidRow kSkidFar{60, 12, true, true, 180, 35, 6, true};
+constexpr SkidRow kSkidNear{61, 11, false, false, 103, 0, 11, false};
+
+std::int32_t Skid(const SkidRow& row, std::int32_t fd) {
+    EncounterAFigureRecord& f = Fig();
+    if (Reaction.step == 1) {
+        StartReaction();
+        Sound(row.sound);
+        Reaction.step = 2;
+    }
+    if (Reaction.step == 2) {
+        f.bodyCode = row.body;
+        if (row.upright) f.angle = 0;
+        f.x = Reaction.x0 + TruncToInt(fd * 2700 * SinceStart());
+        Fall();
+        if (row.sheds) SpawnPickup(f.x, f.y);
+        if (std::abs(PlayerState.x - f.x) >= row.reach && f.y == 640) {
+            f.x = Reaction.heroX + fd * row.reach;
+            ArmSlide(fd * 370);
+            f.hitPoints -= row.damage;
+            PlayerState.exp += row.damage;
+            Reaction.step = kSlideBrake;
+        }
+    }
+    if (SlideBack(row.body, row.restBody, row.aimAtRest) == kEncounterDone) Reaction.variant = kEncounterDone;
+    return Reaction.variant;
+}
+
+// Held at her blade: kept `reach` in front of her while it falls to the
+// floor; true once it stands there and `hold` seconds have passed.
+struct HeldRow {
+    std::int32_t bodies[2];   // by the toggle of her blows
+    bool followsHer;          // in front of where she stands now, else of where she struck
+    std::int32_t reach;
+    double hold;
+    bool sheds;               // a pickup every 0.02 s
+};
+constexpr HeldRow kJabbedAloft{{16, 15}, true, 120, 0.1, false};
+constexpr HeldRow kJabbed{{14, 13}, true, 120, 0.1, false};
+constexpr HeldRow kBatteredAloft{{20, 20}, false, 200, 0.2, true};
+constexpr HeldRow kBattered{{21, 21}, false, 200, 0.2, false};
+
+bool Held(const HeldRow& row, std::int32_t fd) {
+    EncounterAFigureRecord& f = Fig();
+    f.bodyCode = Reaction.toggle == 0 ? row.bodies[0] : row.bodies[1];
+    f.x = (row.followsHer ? PlayerState.x : Reaction.heroX) + fd * row.reach;
+    if (row.sheds && MoreThanElapsed(Reaction.tick, GameNow(), 0.02)) {
+        Reaction.tick = GameNow();
+        SpawnPickup(f.x, f.y);
+    }
+    Fall();
+    return f.y == 640 && SinceStart() >= row.hold;
+}
+
+// A blow that only staggers it: the sound rings again from its start.
+void StartStagger() {
+    StartReaction();
+    RewindSound(61);
+    Sound(61);
+    Reaction.toggle ^= 1;
+    Reaction.step = 2;
+}
+
+// On its feet again, ready to dash.
+void Recover() {
+    Reaction.variant = kEncounterDone;
+    Reaction.start = GameNow();
+    MoveEncounterAFigureDash(0, 0, 0);
+}
+
+// Standing again after a hold: it slides back from her.
+void SlideAway(std::int32_t fd) {
+    ArmSlide(fd * 370);
+    Reaction.variant = kEncounterDone;
 }
 
 }  // namespace
@@ -241,93 +328,93 @@ void Launch(std::int32_t vx) {
 std::int32_t MoveEncounterAFigureDash(std::int32_t mode, std::int32_t targetX, std::int32_t topSpeed) {
     EncounterAFigureRecord& f = Fig();
     if (mode == 0) {
-        D.step = 1;
-        return D.step;
+        Dash.step = 1;
+        return Dash.step;
     }
     if (mode == 1) {
-        if (D.step == 1) {
-            D.step = 2;
-            D.start = GameNow();
-            D.x0 = f.x;
+        if (Dash.step == 1) {
+            Dash.step = 2;
+            Dash.start = GameNow();
+            Dash.x0 = f.x;
         }
-        if (D.step == 2) {
-            const double t = GameNow() - D.start;
-            f.x = D.x0 + TruncToInt(600 * t * t) * f.facing;
+        if (Dash.step == 2) {
+            const double t = GameNow() - Dash.start;
+            f.x = Dash.x0 + TruncToInt(600 * t * t) * f.facing;
             f.speed = TruncToInt(1200 * t * f.facing);
             SpinTick();
             if (std::abs(f.speed) > topSpeed) {
-                D.step = 3;
-                D.x0 = f.x;
-                D.spin0 = D.spin;
-                D.lastSounded = D.spin;
-                D.start = GameNow();
+                Dash.step = 3;
+                Dash.x0 = f.x;
+                Dash.spin0 = Dash.spin;
+                Dash.lastSounded = Dash.spin;
+                Dash.start = GameNow();
                 f.speed = topSpeed * f.facing;
             }
         }
-        if (D.step == 3) {
-            const double t = GameNow() - D.start;
-            f.x = D.x0 + TruncToInt(f.speed * t);
-            const std::int32_t a = D.spin0 - TruncToInt(topSpeed * t * 360 / kWheelCircumference);
+        if (Dash.step == 3) {
+            const double t = GameNow() - Dash.start;
+            f.x = Dash.x0 + TruncToInt(f.speed * t);
+            const std::int32_t a = Dash.spin0 - TruncToInt(topSpeed * t * 360 / kWheelCircumference);
             f.wheelAngle = a;
-            if (std::abs(D.lastSounded - a) > 45) {
-                D.lastSounded = a;
+            if (std::abs(Dash.lastSounded - a) > 45) {
+                Dash.lastSounded = a;
                 PlaySoundEffect(194, TruncToInt(0.2 * SoundVolumes[1]));
             }
         }
-        if ((f.facing < 0 && f.x <= targetX) || (f.facing >= 1 && f.x >= targetX)) D.step = kEncounterDone;
+        if ((f.facing < 0 && f.x <= targetX) || (f.facing >= 1 && f.x >= targetX)) Dash.step = kEncounterDone;
         AimEncounterAFigureBySide();
-        return D.step;
+        return Dash.step;
     }
-    if (D.step == 1) {
-        D.step = 2;
-        D.start = GameNow();
-        D.x0 = f.x;
-        D.speed0 = f.speed;
+    if (Dash.step == 1) {
+        Dash.step = 2;
+        Dash.start = GameNow();
+        Dash.x0 = f.x;
+        Dash.speed0 = f.speed;
         f.facing = EncounterAPlayerSide();
         AimEncounterAFigureBySide();
     }
-    if (D.step == 2) {
-        const double t = GameNow() - D.start;
-        f.x = TruncToInt(D.x0 + D.speed0 * t) + TruncToInt(600 * t * t) * f.facing;
-        f.speed = TruncToInt(1200 * t * f.facing) + D.speed0;
+    if (Dash.step == 2) {
+        const double t = GameNow() - Dash.start;
+        f.x = TruncToInt(Dash.x0 + Dash.speed0 * t) + TruncToInt(600 * t * t) * f.facing;
+        f.speed = TruncToInt(1200 * t * f.facing) + Dash.speed0;
         SpinTick();
-        if ((f.facing >= 1 && f.speed >= 1) || (f.facing < 0 && f.speed < 1)) D.step = kEncounterDone;
+        if ((f.facing >= 1 && f.speed >= 1) || (f.facing < 0 && f.speed < 1)) Dash.step = kEncounterDone;
     }
-    return D.step;
+    return Dash.step;
 }
 
 std::int32_t RunEncounterAChase(std::int32_t arg) {
     EncounterAFigureRecord& f = Fig();
     if (arg == 0) {
-        C.step = 1;
-        C.throwing = 0;
+        Chase.step = 1;
+        Chase.throwing = 0;
         f.bodyCode = 6;
-        C.start = GameNow();
-        return C.step;
+        Chase.start = GameNow();
+        return Chase.step;
     }
-    StampAheadToZero(C.start, GameNow());
-    if (C.step == 1) {
+    StampAheadToZero(Chase.start, GameNow());
+    if (Chase.step == 1) {
         f.bodyCode = 6;
-        if (MoreThanElapsed(C.start, GameNow(), 0.2)) {
-            C.step = 2;
+        if (MoreThanElapsed(Chase.start, GameNow(), 0.2)) {
+            Chase.step = 2;
             f.facing = EncounterAPlayerSide();
             AimEncounterAFigureBySide();
-            C.target = PlayerState.x + f.facing * 300;
+            Chase.target = PlayerState.x + f.facing * 300;
             MoveEncounterAFigureDash(0, 0, 0);
         }
     }
-    if (C.step == 2 && MoveEncounterAFigureDash(1, C.target, 600) == kEncounterDone) {
-        C.step = 3;
+    if (Chase.step == 2 && MoveEncounterAFigureDash(1, Chase.target, 600) == kEncounterDone) {
+        Chase.step = 3;
         MoveEncounterAFigureDash(0, 0, 0);
     }
-    if (C.step == 3 && MoveEncounterAFigureDash(2, C.target, 600) == kEncounterDone) C.step = 1;
-    if (C.throwing == 0 && std::abs(PlayerState.x - f.x) > 150) {
-        C.throwing = 10;
+    if (Chase.step == 3 && MoveEncounterAFigureDash(2, Chase.target, 600) == kEncounterDone) Chase.step = 1;
+    if (Chase.throwing == 0 && std::abs(PlayerState.x - f.x) > 150) {
+        Chase.throwing = 10;
         RunEncounterAFightThrow(0);
     }
-    if (C.throwing == 10 && RunEncounterAFightThrow(1) == kEncounterDone) C.throwing = 0;
+    if (Chase.throwing == 10 && RunEncounterAFightThrow(1) == kEncounterDone) Chase.throwing = 0;
     AimEncounterAFigureBySide();
-    return C.step;
+    return Chase.step;
 }
 
 std::int32_t RunEncounterAThrow(std::int32_t arg) { return RunThrow(TrialThrow, kTrialThrow, arg); }
@@ -336,72 +423,34 @@ std::int32_t RunEncounterAFightThrow(std::int32_t arg) { return RunThrow(FightTh
 std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
     EncounterAFigureRecord& f = Fig();
     if (kind == 0) {
-        R.variant = 0;
-        R.step = 0;
-        R.start = GameNow();
-        return R.variant;
+        Reaction.variant = 0;
+        Reaction.step = 0;
+        Reaction.start = GameNow();
+        return Reaction.variant;
     }
-    StampAheadToZero(R.start, GameNow());
-    StampAheadToZero(R.tick, GameNow());
-    if (R.variant == 0) {
-        R.step = 1;
+    StampAheadToZero(Reaction.start, GameNow());
+    StampAheadToZero(Reaction.tick, GameNow());
+    if (Reaction.variant == 0) {
+        Reaction.step = 1;
         const std::int32_t r = Random0To99();
-        const std::int32_t c2 = 2 * R.combo + 20;
+        const std::int32_t c2 = 2 * Reaction.combo + 20;
         switch (kind) {
-            case 1: R.variant = r <= 30 ? 1 : 2; break;
-            case 2: R.variant = r <= c2 ? 1 : 2; break;
-            case 3: R.variant = r <= 30 ? 1 : 2; break;
-            case 4: R.variant = r > c2 ? 1 : 2; break;
-            default: R.variant = kEncounterDone; return R.variant;   // her guard: nothing happens
+            case 1: Reaction.variant = r <= 30 ? 1 : 2; break;
+            case 2: Reaction.variant = r <= c2 ? 1 : 2; break;
+            case 3: Reaction.variant = r <= 30 ? 1 : 2; break;
+            case 4: Reaction.variant = r > c2 ? 1 : 2; break;
+            default: Reaction.variant = kEncounterDone; return Reaction.variant;   // her guard: nothing happens
         }
     }
-    const std::int32_t fd = R.f;
-    if (kind == 1 && R.variant == 1) {
-        if (R.step == 1) {
+    // Her facing as this call found it: a reaction started below still
+    // places the figure by it until the next call.
+    const std::int32_t fd = Reaction.heroFacing;
+    if (kind == 1 && (Reaction.variant == 1 || Reaction.variant == 2))
+        return Skid(Reaction.variant == 1 ? kSkidFar : kSkidNear, fd);
+    if (kind == 2 && Reaction.variant == 1) {
+        if (Reaction.step == 1) {
             StartReaction();
-            Sound(60);
-            R.step = 2;
-        }
-        if (R.step == 2) {
-            f.bodyCode = 12;
-            f.angle = 0;
-            f.x = R.x0 + TruncToInt(fd * 2700 * SinceStart());
-            Fall();
-            SpawnPickup(f.x, f.y);
-            if (std::abs(PlayerState.x - f.x) >= 180 && f.y == 640) {
-                f.x = R.p0 + fd * 180;
-                ArmSlide(fd * 370);
-                f.hitPoints -= 35;
-                PlayerState.exp += 35;
-                R.step = kSlideBrake;
-            }
-        }
-        if (SlideBack(12, 6, true) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
-    }
-    if (kind == 1 && R.variant == 2) {
-        if (R.step == 1) {
-            StartReaction();
-            Sound(61);
-            R.step = 2;
-        }
-        if (R.step == 2) {
-            f.bodyCode = 11;
-            f.x = R.x0 + TruncToInt(fd * 2700 * SinceStart());
-            Fall();
-            if (std::abs(PlayerState.x - f.x) >= 103 && f.y == 640) {
-                f.x = R.p0 + fd * 103;
-                ArmSlide(fd * 370);
-                R.step = kSlideBrake;
-            }
-        }
-        if (SlideBack(11, 11, false) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
-    }
-    if (kind == 2 && R.variant == 1) {
-        if (R.step == 1) {
-            StartReaction();
-            R.toggle ^= 1;
+            Reaction.toggle ^= 1;
             PlayerState.hp += 5;
             if (PlayerState.hp > PlayerState.maxHp) {
                 PlayerState.hp = PlayerState.maxHp;
@@ -409,134 +458,90 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
             }
             f.hitPoints -= 5;
             SpawnPickup(f.x, f.y - 100);
-            if (R.combo >= 40) {
-                R.combo = 0;
-                Launch(R.f * 20);
+            if (Reaction.combo >= 40) {
+                Reaction.combo = 0;
+                Launch(Reaction.heroFacing * 20);
                 Sound(199);
             } else {
-                ++R.combo;
+                ++Reaction.combo;
                 Sound(908);
-                R.step = 2;
+                Reaction.step = 2;
             }
         }
-        if (R.step == 2) {
-            f.bodyCode = R.toggle == 0 ? 16 : 15;
-            f.x = PlayerState.x + fd * 120;
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.1) {
-                ArmSlide(fd * 370);
+        if (Reaction.step == 2) {
+            if (Held(kJabbedAloft, fd)) {
+                SlideAway(fd);
                 AimEncounterAFigureBySide();
-                R.variant = kEncounterDone;
             }
-            return R.variant;
+            return Reaction.variant;
         }
-        if (FlyLandSlide(150, 0) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
+        if (FlyLandSlide(150, 0) == kEncounterDone) Reaction.variant = kEncounterDone;
+        return Reaction.variant;
     }
-    if (kind == 2 && R.variant == 2) {
-        if (R.step == 1) {
-            StartReaction();
-            RewindSound(61);
-            Sound(61);
-            R.toggle ^= 1;
-            R.step = 2;
-        }
-        if (R.step == 2) {
-            f.bodyCode = R.toggle == 0 ? 14 : 13;
-            f.x = PlayerState.x + fd * 120;
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.1) {
-                R.variant = kEncounterDone;
-                R.start = GameNow();
-                MoveEncounterAFigureDash(0, 0, 0);
-            }
-        }
-        return R.variant;
+    if (kind == 2 && Reaction.variant == 2) {
+        if (Reaction.step == 1) StartStagger();
+        if (Reaction.step == 2 && Held(kJabbed, fd)) Recover();
+        return Reaction.variant;
     }
-    if (kind == 3 && R.variant == 1) {
-        if (R.step == 1) {
+    if (kind == 3 && Reaction.variant == 1) {
+        if (Reaction.step == 1) {
             StartReaction();
             Sound(908);
-            Launch(R.f * 10);
+            Launch(Reaction.heroFacing * 10);
         }
-        if (FlyLandSlide(0, 50) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
+        if (FlyLandSlide(0, 50) == kEncounterDone) Reaction.variant = kEncounterDone;
+        return Reaction.variant;
     }
-    if (kind == 3 && R.variant == 2) {
-        if (R.step == 1) {
-            StartReaction();
-            RewindSound(61);
-            Sound(61);
-            R.toggle ^= 1;
-            R.step = 2;
-        }
-        if (R.step == 2) {
+    if (kind == 3 && Reaction.variant == 2) {
+        if (Reaction.step == 1) StartStagger();
+        if (Reaction.step == 2) {
             const double t = 2 * SinceStart();
             f.bodyCode = 18;
             f.angle = TruncToInt(440 * t) + 90;
-            f.x = R.p0 + fd * 140 + TruncToInt(fd * 200 * t);
+            f.x = Reaction.heroX + fd * 140 + TruncToInt(fd * 200 * t);
             if (f.y >= 700) {
                 f.y = 640;
                 f.x += fd * 40;
-                R.start = GameNow();
+                Reaction.start = GameNow();
                 MoveEncounterAFigureDash(0, 0, 0);
                 StepEncounterAFlash(0, 0);
-                R.step = kSlideBrake;
+                Reaction.step = kSlideBrake;
             } else {
-                f.y = R.y0 - TruncToInt(250 * t) + TruncToInt(813 * t * t);
+                f.y = Reaction.y0 - TruncToInt(250 * t) + TruncToInt(813 * t * t);
             }
         }
-        if (SlideBack(19, 19, false) == kEncounterDone) R.variant = kEncounterDone;
-        return R.variant;
+        if (SlideBack(19, 19, false) == kEncounterDone) Reaction.variant = kEncounterDone;
+        return Reaction.variant;
     }
-    if (kind == 4 && R.variant == 1) {
-        if (R.step == 1) {
+    if (kind == 4 && Reaction.variant == 1) {
+        if (Reaction.step == 1) {
             StartReaction();
-            R.toggle ^= 1;
-            if (R.combo < 4) {
-                ++R.combo;
-                R.start = GameNow();
+            Reaction.toggle ^= 1;
+            if (Reaction.combo < 4) {
+                ++Reaction.combo;
+                Reaction.start = GameNow();
                 Sound(61);
                 f.hitPoints -= 70;
                 PlayerState.exp += 70;
-                R.step = 2;
+                Reaction.step = 2;
             } else {
-                R.combo = 0;
+                Reaction.combo = 0;
             }
         }
-        if (R.step == 2) {
-            f.bodyCode = 20;
-            f.x = R.p0 + fd * 200;
-            if (MoreThanElapsed(R.tick, GameNow(), 0.02)) {
-                R.tick = GameNow();
-                SpawnPickup(f.x, f.y);
-            }
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.2) {
-                ArmSlide(fd * 370);
-                f.bodyCode = 6;
-                R.variant = kEncounterDone;
-            }
+        if (Reaction.step == 2 && Held(kBatteredAloft, fd)) {
+            SlideAway(fd);
+            f.bodyCode = 6;
         }
-        return R.variant;
+        return Reaction.variant;
     }
-    if (kind == 4 && R.variant == 2) {
-        if (R.step == 1) {
+    if (kind == 4 && Reaction.variant == 2) {
+        if (Reaction.step == 1) {
             StartReaction();
             Sound(908);
-            R.step = 2;
+            Reaction.step = 2;
         }
-        if (R.step == 2) {
-            f.bodyCode = 21;
-            f.x = R.p0 + fd * 200;
-            Fall();
-            if (f.y == 640 && SinceStart() >= 0.2) {
-                R.variant = kEncounterDone;
-                R.start = GameNow();
-                MoveEncounterAFigureDash(0, 0, 0);
-            }
-        }
-        return R.variant;
+        if (Reaction.step == 2 && Held(kBattered, fd)) Recover();
+        return Reaction.variant;
     }
-    return R.variant;
+    return Reaction.variant;
 }

@@ -30,7 +30,7 @@ struct SpawnState {
     std::int32_t sub = 0, slot = 0, result = 0;
     bool nearer = false;   // the next spawn's depth side; the first goes nearer
 };
-SpawnState S;
+SpawnState Spawn;
 
 struct SlotState {
     std::int32_t hitState = 0, fragmentDir = 1;
@@ -42,7 +42,7 @@ struct SharedState {
     std::int32_t guardBreak = 0;
     double guardBreakTime = 0, whirrTime = 0;
 };
-SharedState G;
+SharedState Shared;
 
 std::int32_t HalfHeight(std::int32_t row) {
     switch (row) {
@@ -132,24 +132,24 @@ void Contact(std::int32_t j, std::int32_t h) {
         PlayerState.hp -= 1;
         PlayerHurtPoseRequest = PlayerState.facing == 1 ? 84 : 85;
     }
-    if (G.guardBreak == 0 && PlayerMoveState.comboQ != 0 && PlayerState.facing == 1) G.guardBreak = 1;
+    if (Shared.guardBreak == 0 && PlayerMoveState.comboQ != 0 && PlayerState.facing == 1) Shared.guardBreak = 1;
 }
 
 void GuardBreak() {
-    if (G.guardBreak == 1) {
-        G.guardBreak = 2;
-        G.guardBreakTime = GameNow();
+    if (Shared.guardBreak == 1) {
+        Shared.guardBreak = 2;
+        Shared.guardBreakTime = GameNow();
         Sound(17);
     }
-    if (G.guardBreak == 2) {
+    if (Shared.guardBreak == 2) {
         KeyQBlocked = 1;
         PlayerMoveState.comboQ = 0;
-        if (MoreThanElapsed(G.guardBreakTime, GameNow(), 0.5)) {
-            G.guardBreak = 0;
+        if (MoreThanElapsed(Shared.guardBreakTime, GameNow(), 0.5)) {
+            Shared.guardBreak = 0;
             KeyQBlocked = 0;
         }
     }
-    if (KeyQBlocked == 1 && MoreThanElapsed(G.guardBreakTime, GameNow(), 1.5)) KeyQBlocked = 0;
+    if (KeyQBlocked == 1 && MoreThanElapsed(Shared.guardBreakTime, GameNow(), 1.5)) KeyQBlocked = 0;
 }
 
 bool EffectTick(SlotState& s) {
@@ -163,21 +163,21 @@ bool EffectTick(SlotState& s) {
 std::int32_t SpawnEncounterAPiece(std::int32_t speed, std::int32_t hitPoints, std::int32_t x, std::int32_t y) {
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     if (speed == 0) {
-        S.sub = 1;
+        Spawn.sub = 1;
         KeyQBlocked = 0;
-        return S.result;
+        return Spawn.result;
     }
-    if (S.sub == 1) {
-        S.sub = 2;
-        S.slot = 0;   // no free slot: entry 0 takes it and nothing visits it
+    if (Spawn.sub == 1) {
+        Spawn.sub = 2;
+        Spawn.slot = 0;   // no free slot: entry 0 takes it and nothing visits it
         for (int j = 1; j <= kEncounterAPieces; ++j)
             if (p.state[j] == 0) {
-                S.slot = j;
+                Spawn.slot = j;
                 break;
             }
     }
-    if (S.sub == 2) {
-        const std::int32_t j = S.slot;
+    if (Spawn.sub == 2) {
+        const std::int32_t j = Spawn.slot;
         p.kind[j] = j == 0 ? 0 : speed;
         p.facing[j] = 1;
         p.vx[j] = PlayerState.x >= EncounterAFigure.x ? speed : -speed;
@@ -189,14 +189,14 @@ std::int32_t SpawnEncounterAPiece(std::int32_t speed, std::int32_t hitPoints, st
         p.y[j] = y;
         p.colour[j] = kFlightColour;
         p.hitPoints[j] = hitPoints;
-        S.nearer = !S.nearer;
-        p.depth[j] = S.nearer ? kHeroineDepth - 0.01f : kHeroineDepth + 0.01f;
+        Spawn.nearer = !Spawn.nearer;
+        p.depth[j] = Spawn.nearer ? kHeroineDepth - 0.01f : kHeroineDepth + 0.01f;
         Slots[j] = SlotState{};
         Slots[j].motionTick = Slots[j].hitTime = Slots[j].effectTick = GameNow();
-        S.sub = 1;
-        S.result = kEncounterDone;
+        Spawn.sub = 1;
+        Spawn.result = kEncounterDone;
     }
-    return S.result;
+    return Spawn.result;
 }
 
 std::int32_t UpdateEncounterAPiece(std::int32_t arg, std::int32_t j) {
@@ -204,7 +204,7 @@ std::int32_t UpdateEncounterAPiece(std::int32_t arg, std::int32_t j) {
     EncounterAPieceTableRecord& p = EncounterAPieceTable;
     SlotState& s = Slots[j];
     const double now = GameNow();
-    if (now < s.motionTick) s.motionTick = s.hitTime = s.effectTick = G.guardBreakTime = G.whirrTime = now;
+    if (now < s.motionTick) s.motionTick = s.hitTime = s.effectTick = Shared.guardBreakTime = Shared.whirrTime = now;
     const std::int32_t h = HalfHeight(p.sizeRow[j]);
 
     if (MoreThanElapsed(s.motionTick, now, 0.02)) {
@@ -302,8 +302,8 @@ std::int32_t UpdateEncounterAPiece(std::int32_t arg, std::int32_t j) {
         }
     }
 
-    if (MoreThanElapsed(G.whirrTime, now, 0.12)) {
-        G.whirrTime = now;
+    if (MoreThanElapsed(Shared.whirrTime, now, 0.12)) {
+        Shared.whirrTime = now;
         Sound(903);
     }
     return s.hitState;

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr std::int32_t D4 = Era04Door4, D5 = Era04Door5;
 constexpr std::uint32_t kDim = 0xFFAAAAAAu;
 
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
@@ -51,25 +50,25 @@ void PlaceFigure(std::int32_t pose, std::int32_t x) {
 struct DriverState {
     std::int32_t state = 0;
 };
-DriverState B;
+DriverState Driver;
 
 struct IntroState {
-    std::int32_t state = 0, sub = 0, anim = 0, p0 = 0;
+    std::int32_t state = 0, sub = 0, anim = 0, heroX = 0;
     double start = 0;
 };
-IntroState I;
+IntroState Intro;
 
 struct FightState {
     std::int32_t state = 0;
     double start = 0;
 };
-FightState F;
+FightState Fight;
 
 struct TalkState {
-    std::int32_t state = 0, count = 0, shown = 0, p0 = 0, d = 0;
+    std::int32_t state = 0, count = 0, shown = 0, heroX = 0, facing = 0;
     double start = 0;
 };
-TalkState T;
+TalkState Talk;
 
 // The approach both attacks share: walk toward her band, back off when she
 // is too near, and start the move in the band or at a wall.
@@ -136,12 +135,12 @@ bool Approach(AttackState& a, std::int32_t bandWidth) {
     }
     const std::int32_t d = DistanceToHer();
     if (a.distance <= d && d <= a.distance + bandWidth) start = true;
-    if (f.x <= D4 + a.wall + 160) {
-        f.x = D4 + a.wall + 147;
+    if (f.x <= Era04Door4 + a.wall + 160) {
+        f.x = Era04Door4 + a.wall + 147;
         start = true;
     }
-    if (D5 - 160 - a.wall <= f.x) {
-        f.x = D5 - 147 - a.wall;
+    if (Era04Door5 - 160 - a.wall <= f.x) {
+        f.x = Era04Door5 - 147 - a.wall;
         start = true;
     }
     return start;
@@ -149,55 +148,55 @@ bool Approach(AttackState& a, std::int32_t bandWidth) {
 
 }  // namespace
 
-void ForgetEncounterBTalks() { T.count = 0; }
+void ForgetEncounterBTalks() { Talk.count = 0; }
 
 std::int32_t RunEncounterB(std::int32_t arg) {
     if (arg == 0) {
-        B.state = 1;
+        Driver.state = 1;
         RequestTexture(kEncounterBSheet);
         // A second play in one run (after a load) starts its talks and its
         // hold scene afresh; left over they would run past the last talk.
         ForgetEncounterBTalks();
         ForgetEncounterBHold();
         RunEncounterBIntro(0);
-        return B.state;
+        return Driver.state;
     }
     RequestTexture(kEncounterBSheet);
-    if (B.state == 1 && RunEncounterBIntro(1) == kEncounterDone) {
-        B.state = 2;
+    if (Driver.state == 1 && RunEncounterBIntro(1) == kEncounterDone) {
+        Driver.state = 2;
         RunEncounterBFight(0);
     }
-    if (B.state == 2) {
+    if (Driver.state == 2) {
         // Asked for on every step: a clip still playing goes on, one run out starts again.
         Sound(kEncounterBMusic);
         if (RunEncounterBFight(1) == kEncounterDone) {
-            B.state = kEncounterDone;
+            Driver.state = kEncounterDone;
             FreeGraphic(9000 + kEncounterBSheet);
             Era04DoorLocks[4] = 0;
             Era04DoorLocks[5] = 0;
         }
     }
     StanceInsteadOfIdle();
-    return B.state;
+    return Driver.state;
 }
 
 std::int32_t RunEncounterBIntro(std::int32_t arg) {
     EncounterBFigureRecord& f = Fig();
     if (arg == 0) {
-        I.state = 1;
-        PlaceFigure(2, D4 + 1313);
+        Intro.state = 1;
+        PlaceFigure(2, Era04Door4 + 1313);
         f.direction = 1;
-        return I.state;
+        return Intro.state;
     }
-    StampAheadToZero(I.start, GameNow());
+    StampAheadToZero(Intro.start, GameNow());
     const auto meet = [] {
-        I.state = 3;
-        I.sub = 1;
+        Intro.state = 3;
+        Intro.sub = 1;
         MessageBoxOpen = 1;
-        I.p0 = PlayerState.x;
+        Intro.heroX = PlayerState.x;
         PlayerState.facing = 1;
     };
-    if (I.state == 1) {
+    if (Intro.state == 1) {
         CameraMode = 0;
         if (f.x - 500 < PlayerState.x) {
             // The wait of the first line counts from an earlier stamp: it shows at once.
@@ -205,241 +204,241 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
             LockArena();
             Sound(175);
         }
-        if (D4 + 300 < ScrollX) {
-            I.state = 2;
+        if (Era04Door4 + 300 < ScrollX) {
+            Intro.state = 2;
             LockArena();
             Sound(175);
             Era04CameraStage = 8;
         }
     }
-    if (I.state == 2 && f.x - 700 < ScrollX) {
+    if (Intro.state == 2 && f.x - 700 < ScrollX) {
         meet();
-        I.start = GameNow();
+        Intro.start = GameNow();
     }
-    if (I.state == 3) {
-        ScrollX = D4 + 613;
-        PlayerState.x = I.p0;
+    if (Intro.state == 3) {
+        ScrollX = Era04Door4 + 613;
+        PlayerState.x = Intro.heroX;
         Era04CameraStage = 8;
-        if (I.sub == 1 && MoreThanElapsed(I.start, GameNow(), 2.0)) {
-            I.sub = 2;
+        if (Intro.sub == 1 && MoreThanElapsed(Intro.start, GameNow(), 2.0)) {
+            Intro.sub = 2;
             f.bodyPose = 1;
             OpenLine(Line(), 161);
         }
-        if (I.sub == 2 && LineRead()) {
+        if (Intro.sub == 2 && LineRead()) {
             AdvanceLine(Line(), Line() + 1);
-            if (Line() == 166) I.sub = 3;
+            if (Line() == 166) Intro.sub = 3;
         }
-        if (I.sub == 3) {
+        if (Intro.sub == 3) {
             f.bodyPose = 2;
             if (LineRead()) {
-                I.sub = 4;
+                Intro.sub = 4;
                 CloseLine(Line());
-                I.start = GameNow();
+                Intro.start = GameNow();
                 Sound(kLineBellSound);
             }
         }
-        if (I.sub == 4 && MoreThanElapsed(I.start, GameNow(), 0.2)) {
-            I.start = GameNow();
+        if (Intro.sub == 4 && MoreThanElapsed(Intro.start, GameNow(), 0.2)) {
+            Intro.start = GameNow();
             if (f.bodyPose >= 7) {
-                I.sub = 5;
+                Intro.sub = 5;
                 OpenLine(Line(), 167);
             } else {
                 ++f.bodyPose;
             }
         }
-        if (I.sub == 5 && LineRead()) {
+        if (Intro.sub == 5 && LineRead()) {
             AdvanceLine(Line(), Line() + 1);
-            if (Line() == 168) I.sub = 6;
+            if (Line() == 168) Intro.sub = 6;
         }
-        if (I.sub == 6 && LineRead()) {
-            I.sub = 7;
-            I.anim = 1;
-            I.start = GameNow();
-            if (PlayerState.weaponMode1 == 1) I.sub = 17;
+        if (Intro.sub == 6 && LineRead()) {
+            Intro.sub = 7;
+            Intro.anim = 1;
+            Intro.start = GameNow();
+            if (PlayerState.weaponMode1 == 1) Intro.sub = 17;
         }
-        if (I.sub == 7) {
-            const DrawStep& d = kDrawBlade[I.anim - 1];
+        if (Intro.sub == 7) {
+            const DrawStep& d = kDrawBlade[Intro.anim - 1];
             PlayerState.pose = d.pose;
-            PlayerState.x = I.p0 + d.dx;
-            const Beat b = StepBeat(I.anim, I.start, d.time, std::size(kDrawBlade));
+            PlayerState.x = Intro.heroX + d.dx;
+            const Beat b = StepBeat(Intro.anim, Intro.start, d.time, std::size(kDrawBlade));
             if (b != Beat::Wait && d.sound != 0) Sound(d.sound);
             if (b == Beat::Last) {
-                I.sub = 8;
+                Intro.sub = 8;
                 AdvanceLine(Line(), 169);
             }
         }
-        if (I.sub == 8) {
+        if (Intro.sub == 8) {
             PlayerState.pose = 216;
-            PlayerState.x = I.p0 + 4;
+            PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
-                I.sub = 9;
+                Intro.sub = 9;
                 CloseLine(Line());
-                I.anim = 1;
-                I.start = GameNow();
+                Intro.anim = 1;
+                Intro.start = GameNow();
             }
         }
-        if (I.sub == 9) {
+        if (Intro.sub == 9) {
             PlayerState.pose = 216;
-            PlayerState.x = I.p0 + 4;
-            const RaiseStep& r = kRaiseBlade[I.anim - 1];
+            PlayerState.x = Intro.heroX + 4;
+            const RaiseStep& r = kRaiseBlade[Intro.anim - 1];
             f.bodyPose = r.pose;
-            const bool first = I.anim == 1;
-            const Beat b = StepBeat(I.anim, I.start, r.time, std::size(kRaiseBlade));
+            const bool first = Intro.anim == 1;
+            const Beat b = StepBeat(Intro.anim, Intro.start, r.time, std::size(kRaiseBlade));
             if (b != Beat::Wait) f.x += r.dx;
             if (b != Beat::Wait && first) Sound(201);
             if (b == Beat::Last) {
-                I.sub = 10;
+                Intro.sub = 10;
                 OpenLine(Line(), 170);
             }
         }
         // In the first weapon mode she is already armed: no drawing, the
         // figure waits in its pose.
-        if (I.sub == 17) {
-            I.sub = 18;
-            I.start = GameNow();
+        if (Intro.sub == 17) {
+            Intro.sub = 18;
+            Intro.start = GameNow();
             AdvanceLine(Line(), 169);
             KeyGPressed = 1;
         }
-        if (I.sub == 18) {
-            PlayerState.x = I.p0 + 4;
+        if (Intro.sub == 18) {
+            PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
-                I.sub = 19;
+                Intro.sub = 19;
                 OpenLine(Line(), 170);
             }
         }
-        if (I.sub == 19) PlayerState.pose = 22;
-        if (I.sub == 10 || I.sub == 19) {
-            if (I.sub == 10) PlayerState.pose = 216;
-            PlayerState.x = I.p0 + 4;
+        if (Intro.sub == 19) PlayerState.pose = 22;
+        if (Intro.sub == 10 || Intro.sub == 19) {
+            if (Intro.sub == 10) PlayerState.pose = 216;
+            PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
-                I.state = kEncounterDone;
+                Intro.state = kEncounterDone;
                 MessageBoxOpen = 0;
                 CloseLine(Line());
                 CameraMode = 1;
             }
         }
     }
-    if (I.state >= 2) StanceInsteadOfIdle();
-    return I.state;
+    if (Intro.state >= 2) StanceInsteadOfIdle();
+    return Intro.state;
 }
 
 std::int32_t RunEncounterBFight(std::int32_t arg) {
     EncounterBFigureRecord& f = Fig();
     if (arg == 0) {
-        F.state = 0;
+        Fight.state = 0;
         CameraMode = 1;
         f.catchChance = 1;
-        PlaceFigure(11, D4 + 1270);
-        F.start = GameNow();
+        PlaceFigure(11, Era04Door4 + 1270);
+        Fight.start = GameNow();
         f.damageTotal = 0;
-        return F.state;
+        return Fight.state;
     }
-    StampAheadToZero(F.start, GameNow());
+    StampAheadToZero(Fight.start, GameNow());
     Era04CameraStage = 8;
     // A long fight makes the figure reach for her.
-    if (f.catchChance == 1 && AtLeastElapsed(F.start, GameNow(), 100.0)) f.catchChance = 100;
-    if (F.state == 0) F.state = Random0To99() <= 50 ? 10 : 20;
-    if (F.state == 10) {
-        F.state = 11;
+    if (f.catchChance == 1 && AtLeastElapsed(Fight.start, GameNow(), 100.0)) f.catchChance = 100;
+    if (Fight.state == 0) Fight.state = Random0To99() <= 50 ? 10 : 20;
+    if (Fight.state == 10) {
+        Fight.state = 11;
         UpdateEncounterBHits(0);
         RunEncounterBStrikeAttack(0);
     }
-    if (F.state == 11 && RunEncounterBStrikeAttack(1) == kEncounterDone) F.state = 0;
-    if (F.state == 20) {
-        F.state = 21;
+    if (Fight.state == 11 && RunEncounterBStrikeAttack(1) == kEncounterDone) Fight.state = 0;
+    if (Fight.state == 20) {
+        Fight.state = 21;
         UpdateEncounterBHits(0);
         RunEncounterBSpinAttack(0);
     }
-    if (F.state == 21 && RunEncounterBSpinAttack(1) == kEncounterDone) F.state = 0;
-    if (f.stage < 3 && f.shardsFlying == 0 && f.seizeKind == 0 && F.state < 30 && f.damageTotal > 2000 &&
+    if (Fight.state == 21 && RunEncounterBSpinAttack(1) == kEncounterDone) Fight.state = 0;
+    if (f.stage < 3 && f.shardsFlying == 0 && f.seizeKind == 0 && Fight.state < 30 && f.damageTotal > 2000 &&
         ScrollX + 100 < f.x && f.x < ScrollX + 900 && DistanceToHer() > 200)
-        F.state = 30;
-    if (F.state == 30) {
-        F.state = 31;
+        Fight.state = 30;
+    if (Fight.state == 30) {
+        Fight.state = 31;
         RunEncounterBTalk(0);
     }
-    if (F.state == 31 && RunEncounterBTalk(1) == kEncounterDone) {
-        F.state = 20;
+    if (Fight.state == 31 && RunEncounterBTalk(1) == kEncounterDone) {
+        Fight.state = 20;
         f.damageTotal = 0;
     }
-    if (F.state < kHitsDefeat) {
+    if (Fight.state < kHitsDefeat) {
         const std::int32_t h = UpdateEncounterBHits(1);
-        if (h != 0) F.state = 90;
-        if (h == kEncounterDone) F.state = 0;
+        if (h != 0) Fight.state = 90;
+        if (h == kEncounterDone) Fight.state = 0;
         if (h == kHitsDefeat) {
-            F.state = kHitsDefeat;
+            Fight.state = kHitsDefeat;
             RunEncounterBDefeat(0);
         }
         if (f.shardsFlying == 1) UpdateEncounterBShards(1, 0);
         if (f.seizeKind == 1) RunEncounterBShardKnockback(1, 0);
         if (f.seizeKind == 2) RunEncounterBStrikeThrow(1);
         if (f.seizeKind == 3) RunEncounterBSpinThrow(1);
-        if (F.state >= 2) StanceInsteadOfIdle();
+        if (Fight.state >= 2) StanceInsteadOfIdle();
     } else if (RunEncounterBDefeat(1) == kEncounterDone) {
-        F.state = kEncounterDone;
+        Fight.state = kEncounterDone;
     }
     // The arena's walls hold her and the view.
-    if (PlayerState.x > D5 - 155) PlayerState.x = D5 - 155;
-    if (PlayerState.x < D4 + 158) PlayerState.x = D4 + 158;
-    if (ScrollX < D4 + 58) ScrollX = D4 + 58;
-    if (ScrollX > D5 - 1024) ScrollX = D5 - 1024;
-    return F.state;
+    if (PlayerState.x > Era04Door5 - 155) PlayerState.x = Era04Door5 - 155;
+    if (PlayerState.x < Era04Door4 + 158) PlayerState.x = Era04Door4 + 158;
+    if (ScrollX < Era04Door4 + 58) ScrollX = Era04Door4 + 58;
+    if (ScrollX > Era04Door5 - 1024) ScrollX = Era04Door5 - 1024;
+    return Fight.state;
 }
 
 std::int32_t RunEncounterBTalk(std::int32_t arg) {
     EncounterBFigureRecord& f = Fig();
     if (arg == 0) {
-        T.state = 0;
-        T.start = GameNow();
-        return T.state;
+        Talk.state = 0;
+        Talk.start = GameNow();
+        return Talk.state;
     }
-    StampAheadToZero(T.start, GameNow());
-    if (T.state == 0) {
-        T.state = 1;
-        ++T.count;
+    StampAheadToZero(Talk.start, GameNow());
+    if (Talk.state == 0) {
+        Talk.state = 1;
+        ++Talk.count;
         MessageBoxOpen = 1;
-        T.p0 = PlayerState.x;
-        T.start = GameNow();
+        Talk.heroX = PlayerState.x;
+        Talk.start = GameNow();
         Sound(209);
         PlayerSpriteAngle = 0;
-        T.d = PlayerState.x >= f.x ? -1 : 1;
-        PlayerState.facing = T.d;
+        Talk.facing = PlayerState.x >= f.x ? -1 : 1;
+        PlayerState.facing = Talk.facing;
     }
-    if (T.state == 1 || T.state == 2) {
-        f.bodyPose = T.state == 1 ? 34 : 35;
-        f.direction = T.d;
-        PlayerState.facing = T.d;
+    if (Talk.state == 1 || Talk.state == 2) {
+        f.bodyPose = Talk.state == 1 ? 34 : 35;
+        f.direction = Talk.facing;
+        PlayerState.facing = Talk.facing;
         PlayerSpriteAngle = 0;
         PlayerState.pose = 22;
-        PlayerState.x = T.p0;
+        PlayerState.x = Talk.heroX;
         PlayerState.y = 640;
     }
-    if (T.state == 1 && MoreThanElapsed(T.start, GameNow(), 0.1)) {
-        T.state = 2;
-        T.shown = 0;
-        T.start = GameNow();
+    if (Talk.state == 1 && MoreThanElapsed(Talk.start, GameNow(), 0.1)) {
+        Talk.state = 2;
+        Talk.shown = 0;
+        Talk.start = GameNow();
     }
-    if (T.state == 2) {
+    if (Talk.state == 2) {
         if (Line() == 182) PlayerState.pose = 1;
         if (Line() >= 183 && Line() <= 185) PlayerState.pose = 59;
-        if (T.count == 3) f.stage = 2;
-        const std::int32_t first = T.count == 1 ? 174 : T.count + 185;
-        const std::int32_t last = T.count == 1 ? 186 : first;
-        if (T.shown == 0 && MoreThanElapsed(T.start, GameNow(), 0.5)) {
-            T.shown = 1;
+        if (Talk.count == 3) f.stage = 2;
+        const std::int32_t first = Talk.count == 1 ? 174 : Talk.count + 185;
+        const std::int32_t last = Talk.count == 1 ? 186 : first;
+        if (Talk.shown == 0 && MoreThanElapsed(Talk.start, GameNow(), 0.5)) {
+            Talk.shown = 1;
             OpenLine(Line(), first);
-        } else if (T.shown == 1 && StepLineGroup(Line(), last)) {
+        } else if (Talk.shown == 1 && StepLineGroup(Line(), last)) {
             Sound(kLineBellSound);
             MessageBoxOpen = 0;
-            T.state = 50;
-            if (T.count == 1) f.stage = 1;
-            if (T.count == 4) {
-                T.state = kEncounterDone;
+            Talk.state = 50;
+            if (Talk.count == 1) f.stage = 1;
+            if (Talk.count == 4) {
+                Talk.state = kEncounterDone;
                 f.stage = 3;
             }
         }
     }
-    return T.state;
+    return Talk.state;
 }
 
 std::int32_t RunEncounterBStrikeAttack(std::int32_t arg) {

@@ -78,16 +78,16 @@ struct HitsState {
     std::int32_t heavyCount = 0;   // kept over the whole fight
     double reaction = 0, start = 0, coinStamp = 0, lastHeavy = 0;
 };
-HitsState H;
+HitsState Hits;
 
 constexpr std::int32_t kHurt = 1, kParried = 2;
 constexpr std::int32_t kHead = 10, kBody = 20;
 
 void NoteHitPoint() {
-    H.hitFacing = PlayerState.facing;
-    H.hitX = (FigureHitBox.left + FigureHitBox.right) / 2 - Fig().x;
-    H.hitY = (FigureHitBox.top + FigureHitBox.bottom) / 2;
-    H.coins = 0;
+    Hits.hitFacing = PlayerState.facing;
+    Hits.hitX = (FigureHitBox.left + FigureHitBox.right) / 2 - Fig().x;
+    Hits.hitY = (FigureHitBox.top + FigureHitBox.bottom) / 2;
+    Hits.coins = 0;
 }
 
 // One zone's test: the blow's kind, and whether it lands.
@@ -95,116 +95,116 @@ void TestZone(std::int32_t zone, std::int32_t chance) {
     EncounterBFigureRecord& f = Fig();
     SetEncounterBBodyHitBox(zone, f.bodyPose);
     const FigureHitBoxRecord& b = FigureHitBox;
-    H.kind = TestPlayerAttackHit(1, b.left, b.right, b.top, b.bottom);
-    H.zone = zone == 1 ? kHead : kBody;
-    if (H.kind < 1 || H.kind > 4) return;
+    Hits.kind = TestPlayerAttackHit(1, b.left, b.right, b.top, b.bottom);
+    Hits.zone = zone == 1 ? kHead : kBody;
+    if (Hits.kind < 1 || Hits.kind > 4) return;
     if (Random0To99() >= chance) {
         // At the last stage a head blow is never parried: it goes on to the
         // defeat's test from where the last blow landed.
-        H.state = zone == 1 && f.stage == 3 ? kHurt : kParried;
-        H.sub = H.zone;
+        Hits.state = zone == 1 && f.stage == 3 ? kHurt : kParried;
+        Hits.sub = Hits.zone;
         Sound(185);
         return;
     }
     NoteHitPoint();
-    H.state = kHurt;
+    Hits.state = kHurt;
     if (zone == 1) {
-        H.sub = kHead;
-        Sound(903 + H.kind);
+        Hits.sub = kHead;
+        Sound(903 + Hits.kind);
     } else {
-        H.sub = 50;
+        Hits.sub = 50;
         TestPlayerAttackHit(2, b.left, b.right, b.top, b.bottom);
     }
 }
 
-bool HitsAfter(double seconds) { return MoreThanElapsed(H.start, GameNow(), seconds); }
+bool HitsAfter(double seconds) { return MoreThanElapsed(Hits.start, GameNow(), seconds); }
 
 void Hurt() {
     EncounterBFigureRecord& f = Fig();
-    if (H.sub == kHead) {
+    if (Hits.sub == kHead) {
         const std::int32_t d = std::abs(f.x - PlayerState.x);
-        if (f.stage == 3 && f.damageTotal > 10 && H.kind == 4 && 164 < d && d < 222 && PlayerState.y < 517) {
-            H.state = kHitsDefeat;
+        if (f.stage == 3 && f.damageTotal > 10 && Hits.kind == 4 && 164 < d && d < 222 && PlayerState.y < 517) {
+            Hits.state = kHitsDefeat;
             return;
         }
-        H.sub = 11;
+        Hits.sub = 11;
     }
-    if (H.sub == 11 || H.sub == 50) {
-        H.start = GameNow();
+    if (Hits.sub == 11 || Hits.sub == 50) {
+        Hits.start = GameNow();
         StepEncounterBStagger(0);
-        H.coins = 1;
-        H.reaction = H.kind * 0.4;
+        Hits.coins = 1;
+        Hits.reaction = Hits.kind * 0.4;
         f.layerCode[3] = 0;
-        if (H.sub == 50) f.x += H.kind * H.hitFacing;
-        const ReactionRow row = ReactionFor(f.bodyPose, H.kind);
-        const bool head = H.sub == 11;
-        H.damage = head ? row.damageHead : row.damageBody;
-        H.sub = (head ? 11 : 50) + (head ? row.headReaction : row.bodyReaction);
+        if (Hits.sub == 50) f.x += Hits.kind * Hits.hitFacing;
+        const ReactionRow row = ReactionFor(f.bodyPose, Hits.kind);
+        const bool head = Hits.sub == 11;
+        Hits.damage = head ? row.damageHead : row.damageBody;
+        Hits.sub = (head ? 11 : 50) + (head ? row.headReaction : row.bodyReaction);
     }
-    const std::int32_t reaction = H.sub >= 51 ? H.sub - 50 : H.sub - 11;
-    if (H.sub >= 12) f.depth = PlayerState.depth - 0.01f;
+    const std::int32_t reaction = Hits.sub >= 51 ? Hits.sub - 50 : Hits.sub - 11;
+    if (Hits.sub >= 12) f.depth = PlayerState.depth - 0.01f;
     if (reaction == kStagger) {
         StepEncounterBStagger(2);
-        if (HitsAfter(H.reaction)) H.state = kEncounterDone;
+        if (HitsAfter(Hits.reaction)) Hits.state = kEncounterDone;
     }
     if (reaction == kStumble) {
         f.bodyPose = 18;
-        if (HitsAfter(1.5 * H.reaction)) H.state = kEncounterDone;
+        if (HitsAfter(1.5 * Hits.reaction)) Hits.state = kEncounterDone;
     }
     if (reaction == kStepBack) {
         StepEncounterBWalk(2);
-        if (HitsAfter(H.reaction)) H.state = kEncounterDone;
+        if (HitsAfter(Hits.reaction)) Hits.state = kEncounterDone;
     }
     // The wound sheds coins while the figure reels.
-    StampAheadToZero(H.coinStamp, GameNow());
-    if (H.coins == 1 && MoreThanElapsed(H.coinStamp, GameNow(), 0.1)) {
-        H.coinStamp = GameNow();
-        SpawnPickup(f.x + H.hitX, H.hitY);
+    StampAheadToZero(Hits.coinStamp, GameNow());
+    if (Hits.coins == 1 && MoreThanElapsed(Hits.coinStamp, GameNow(), 0.1)) {
+        Hits.coinStamp = GameNow();
+        SpawnPickup(f.x + Hits.hitX, Hits.hitY);
     }
-    if (H.damage != 0) {
-        f.damageTotal += H.damage;
-        PlayerState.exp += H.damage;
-        H.damage = 0;
+    if (Hits.damage != 0) {
+        f.damageTotal += Hits.damage;
+        PlayerState.exp += Hits.damage;
+        Hits.damage = 0;
     }
 }
 
 void Parry() {
     EncounterBFigureRecord& f = Fig();
-    if (H.sub == kHead) {
-        H.parryPose = f.bodyPose == 12 ? 31 : f.bodyPose == 13 ? 32 : 30;
+    if (Hits.sub == kHead) {
+        Hits.parryPose = f.bodyPose == 12 ? 31 : f.bodyPose == 13 ? 32 : 30;
         PlayerState.x -= PlayerState.facing * 100;
-        H.sub = 11;
-        H.start = GameNow();
+        Hits.sub = 11;
+        Hits.start = GameNow();
         f.layerCode[3] = 0;
         // A low heavy blow or a rising one is thrown off with her attack.
-        if (H.kind == 3 || (H.kind == 4 && PlayerState.y > 635 && f.bodyPose >= 11 && f.bodyPose <= 14))
-            H.sub = kBody;
+        if (Hits.kind == 3 || (Hits.kind == 4 && PlayerState.y > 635 && f.bodyPose >= 11 && f.bodyPose <= 14))
+            Hits.sub = kBody;
     }
-    if (H.sub == 11) {
-        f.bodyPose = H.parryPose;
+    if (Hits.sub == 11) {
+        f.bodyPose = Hits.parryPose;
         f.depth = PlayerState.depth + 0.04f;
-        if (HitsAfter(0.4)) H.state = kEncounterDone;
+        if (HitsAfter(0.4)) Hits.state = kEncounterDone;
     }
-    if (H.sub == kBody) {
-        H.sub = 21;
+    if (Hits.sub == kBody) {
+        Hits.sub = 21;
         PlayerMoveState.comboS = 10;
         KeySPressed = 0;
         PlayerState.x -= PlayerState.facing * 100;
-        H.start = GameNow();
+        Hits.start = GameNow();
         f.layerCode[3] = 0;
     }
-    if (H.sub == 21) {
+    if (Hits.sub == 21) {
         f.bodyPose = 33;
         f.depth = PlayerState.depth + 0.04f;
-        if (HitsAfter(0.4)) H.state = kEncounterDone;
+        if (HitsAfter(0.4)) Hits.state = kEncounterDone;
     }
 }
 
 struct DefeatState {
-    std::int32_t state = 0, sub = 0, p0 = 0, facing = 0, bladeX = 0, bladeY = 0;
+    std::int32_t state = 0, sub = 0, heroX = 0, facing = 0, bladeX = 0, bladeY = 0;
     double start = 0, sub1 = 0;
 };
-DefeatState V;
+DefeatState Defeat;
 
 // The blade lies on the floor, the figure's glow in the given colour.
 void BladeDown(std::uint32_t glow) {
@@ -241,54 +241,54 @@ void SetEncounterBBodyHitBox(std::int32_t zone, std::int32_t pose) {
 
 std::int32_t UpdateEncounterBHits(std::int32_t arg) {
     if (arg == 0) {
-        H.state = 0;
-        return H.state;
+        Hits.state = 0;
+        return Hits.state;
     }
-    StampAheadToZero(H.start, GameNow());
-    StampAheadToZero(H.lastHeavy, GameNow());
-    H.zone = 0;
+    StampAheadToZero(Hits.start, GameNow());
+    StampAheadToZero(Hits.lastHeavy, GameNow());
+    Hits.zone = 0;
     const std::int32_t chance = PlayerState.weaponMode1 == 1 ? 0 : kLandingChance[Fig().stage & 3];
-    if (H.state == 0) TestZone(1, chance);
-    if (H.state == 0) TestZone(2, chance);
+    if (Hits.state == 0) TestZone(1, chance);
+    if (Hits.state == 0) TestZone(2, chance);
     // Heavy blows in quick succession: the fifth is parried, and every one
     // after it while they keep coming.
-    if (H.state == kHurt && H.zone != 0 && H.kind == 4) {
-        H.heavyCount = GameNow() - H.lastHeavy < 4.0 ? H.heavyCount + 1 : 0;
-        H.lastHeavy = GameNow();
-        if (H.heavyCount >= 4) {
-            H.state = kParried;
-            H.sub = H.zone;
+    if (Hits.state == kHurt && Hits.zone != 0 && Hits.kind == 4) {
+        Hits.heavyCount = GameNow() - Hits.lastHeavy < 4.0 ? Hits.heavyCount + 1 : 0;
+        Hits.lastHeavy = GameNow();
+        if (Hits.heavyCount >= 4) {
+            Hits.state = kParried;
+            Hits.sub = Hits.zone;
         }
     }
-    if (H.state == kHurt) Hurt();
-    if (H.state == kParried) Parry();
-    return H.state;
+    if (Hits.state == kHurt) Hurt();
+    if (Hits.state == kParried) Parry();
+    return Hits.state;
 }
 
 std::int32_t RunEncounterBDefeat(std::int32_t arg) {
     EncounterBFigureRecord& f = Fig();
     if (arg == 0) {
-        V.state = 1;
-        return V.state;
+        Defeat.state = 1;
+        return Defeat.state;
     }
-    StampAheadToZero(V.start, GameNow());
-    StampAheadToZero(V.sub1, GameNow());
+    StampAheadToZero(Defeat.start, GameNow());
+    StampAheadToZero(Defeat.sub1, GameNow());
     const double now = GameNow();
-    if (V.state == 1) {
-        V.state = 2;
-        V.p0 = PlayerState.x;
-        V.facing = PlayerState.facing;
-        V.bladeX = f.x + f.direction * 23;
-        V.bladeY = f.y - 200;
+    if (Defeat.state == 1) {
+        Defeat.state = 2;
+        Defeat.heroX = PlayerState.x;
+        Defeat.facing = PlayerState.facing;
+        Defeat.bladeX = f.x + f.direction * 23;
+        Defeat.bladeY = f.y - 200;
         MessageBoxOpen = 1;
-        V.start = now;
-        V.sub = 1;
+        Defeat.start = now;
+        Defeat.sub = 1;
         Sound(185);
         Sound(195);
     }
-    if (V.state == 2) {
-        PlayerState.x = V.p0;
-        PlayerState.facing = V.facing;
+    if (Defeat.state == 2) {
+        PlayerState.x = Defeat.heroX;
+        PlayerState.facing = Defeat.facing;
         f.bodyPose = 36;
         f.depth = PlayerState.depth + 0.001f;
         f.layerCode[5] = 501;
@@ -300,71 +300,71 @@ std::int32_t RunEncounterBDefeat(std::int32_t arg) {
         f.layer302Scale = 1.0f;
         f.layerCode[2] = 209;
         f.layer209Depth = PlayerState.depth - 0.05f;
-        const double t = now - V.start;
-        if (V.sub == 1) {
+        const double t = now - Defeat.start;
+        if (Defeat.sub == 1) {
             // The blade flies off and spins down to the floor.
             f.layer302Colour = t > 0.1 ? 0x22FFFFFFu : 0x99FFFFFFu;
-            f.layer209X = V.bladeX + TruncToInt(f.direction * 100 * t);
-            f.layer209Y = V.bladeY - ArcRise(1123, t, 890);
+            f.layer209X = Defeat.bladeX + TruncToInt(f.direction * 100 * t);
+            f.layer209Y = Defeat.bladeY - ArcRise(1123, t, 890);
             f.layer209Angle = -125 - TruncToInt(45 * t * 50);
             Sound(48);
             if (f.layer209Y > 620) {
-                V.sub = 2;
-                V.sub1 = now;
+                Defeat.sub = 2;
+                Defeat.sub1 = now;
                 Sound(189);
             }
         }
-        if (V.sub == 2) {
+        if (Defeat.sub == 2) {
             BladeDown(0x99FFFFFFu);
-            if (MoreThanElapsed(V.sub1, now, 0.1)) {
-                V.sub = 3;
+            if (MoreThanElapsed(Defeat.sub1, now, 0.1)) {
+                Defeat.sub = 3;
                 OpenLine(Line(), 190);
             }
         }
-        if (V.sub == 3) {
+        if (Defeat.sub == 3) {
             BladeDown(0x22FFFFFFu);
             Line() = 190;
             if (LineRead()) {
                 CloseLine(Line());
                 Sound(kLineBellSound);
-                V.sub1 = now;
-                V.sub = 4;
+                Defeat.sub1 = now;
+                Defeat.sub = 4;
                 f.layer302Scale = 0.5f;
             }
         }
-        if (V.sub == 4) {
+        if (Defeat.sub == 4) {
             BladeDown(0x99FFFFFFu);
-            if (MoreThanElapsed(V.sub1, now, 0.05)) {
-                V.sub = 5;
-                V.sub1 = now;
+            if (MoreThanElapsed(Defeat.sub1, now, 0.05)) {
+                Defeat.sub = 5;
+                Defeat.sub1 = now;
             }
         }
-        if (V.sub == 5) {
+        if (Defeat.sub == 5) {
             BladeDown(0x11FFFFFFu);
-            if (MoreThanElapsed(V.start, now, 0.04)) {
-                V.start = now;
+            if (MoreThanElapsed(Defeat.start, now, 0.04)) {
+                Defeat.start = now;
                 const std::int32_t r1 = Random0To99(), r2 = Random0To99();
                 std::int32_t dx = TruncToInt(r1 / 1.5);
                 if (r1 >= 50) dx = -dx;
                 SpawnBurst(f.x + dx, f.y + TruncToInt(r2 * 1.5) - 180);
             }
-            if (MoreThanElapsed(V.sub1, now, 3.02)) {
+            if (MoreThanElapsed(Defeat.sub1, now, 3.02)) {
                 MessageBoxOpen = 0;
                 Sound(40);
                 PlayerState.exp += 55;
                 SpawnPickup(f.x, f.y - 150);
-                V.state = 3;
+                Defeat.state = 3;
             }
         }
     }
-    if (V.state == 3) {
+    if (Defeat.state == 3) {
         f.bodyPose = 0;
         f.layerCode[5] = 0;
         f.layerCode[4] = 0;
         f.layerCode[2] = 0;
         f.layerCode[3] = 0;
-        V.state = kEncounterDone;
+        Defeat.state = kEncounterDone;
         StopSound(kEncounterBMusic);
     }
-    return V.state;
+    return Defeat.state;
 }

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t D4 = Era04Door4, D5 = Era04Door5;
-
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 EncounterBFigureRecord& Fig() { return EncounterBFigure; }
@@ -68,45 +66,45 @@ struct StrikeState {
     std::int32_t heldOnce = 0;   // the hold scene's lines are shown once per play
     double start = 0;
 };
-StrikeState S;
+StrikeState Strike;
 
-bool StrikeAfter(double seconds) { return AtLeastElapsed(S.start, GameNow(), seconds); }
+bool StrikeAfter(double seconds) { return AtLeastElapsed(Strike.start, GameNow(), seconds); }
 
 void StrikeBlow() {
     EncounterBFigureRecord& f = Fig();
-    if (S.step <= 2) f.depth = Lunging();
-    if (S.step == 0) {
+    if (Strike.step <= 2) f.depth = Lunging();
+    if (Strike.step == 0) {
         f.bodyPose = 14;
         if (StrikeAfter(0.31)) {
-            GoToStep(S, 1);
-            S.hit = 0;
+            GoToStep(Strike, 1);
+            Strike.hit = 0;
             Sound(204);
-            S.volleyX = f.x - f.direction * 220;
+            Strike.volleyX = f.x - f.direction * 220;
         }
     }
-    if (S.step == 1) {
+    if (Strike.step == 1) {
         f.bodyPose = 15;
-        if (S.hit == 0) {
+        if (Strike.hit == 0) {
             const std::int32_t a = TestBoxAgainstPlayer(f.x - f.direction * 206, f.y - 279, f.x - f.direction * 115,
                                                          f.y - 193);
             const std::int32_t b = TestBoxAgainstPlayer(f.x - f.direction * 262, f.y - 194, f.x - f.direction * 120,
                                                          f.y - 1);
             if (a == 2 || b == 2) {
-                S.hit = 1;
+                Strike.hit = 1;
                 f.seizeKind = 2;
                 f.throwVariant = PlayerState.y >= 640 ? 1 : 2;
                 RunEncounterBStrikeThrow(0);
             }
         }
         if (StrikeAfter(0.02)) {
-            GoToStep(S, 2);
+            GoToStep(Strike, 2);
             PlaySoundEffect(205, SoundVolumes[1] / 2);
             // A blow that met nothing shatters on the floor.
-            if (S.hit == 0) UpdateEncounterBShards(0, S.volleyX);
+            if (Strike.hit == 0) UpdateEncounterBShards(0, Strike.volleyX);
         }
     }
-    if (S.hit == 1) {
-        S.hit = 2;
+    if (Strike.hit == 1) {
+        Strike.hit = 2;
         const std::int32_t r = Random0To99();
         if (r < f.catchChance && PlayerState.weaponMode2 == 1 && std::abs(f.x - 186 - PlayerState.x) < 55) {
             f.catchChance = 30;
@@ -115,14 +113,14 @@ void StrikeBlow() {
             f.layerCode[3] = 301;
             f.seizeKind = 0;
             f.throwVariant = 0;
-            GoToStep(S, kStrikeHolds);
+            GoToStep(Strike, kStrikeHolds);
             Sound(1);
         }
     }
-    if (S.step == 2) {
+    if (Strike.step == 2) {
         f.bodyPose = 17;
         if (StrikeAfter(2.01)) {
-            GoToStep(S, kStrikeRecovers);
+            GoToStep(Strike, kStrikeRecovers);
             f.depth = 0.3f;
         }
     }
@@ -132,41 +130,41 @@ void StrikeBlow() {
 void StrikeRecovery() {
     EncounterBFigureRecord& f = Fig();
     const bool hurried = f.stage == 3;
-    if (S.step == 0) {
-        GoToStep(S, 1);
+    if (Strike.step == 0) {
+        GoToStep(Strike, 1);
         f.bodyPose = 17;
         f.x -= f.direction * 52;
         Sound(201);
     }
-    if (S.step == 1) {
+    if (Strike.step == 1) {
         f.bodyPose = 19;
         if (StrikeAfter(hurried ? 0.05 : 0.11)) {
-            GoToStep(S, 2);
+            GoToStep(Strike, 2);
             f.x -= f.direction * 87;
         }
     }
-    if (S.step == 2) {
+    if (Strike.step == 2) {
         f.bodyPose = 20;
         if (StrikeAfter(hurried ? 0.2 : 0.51)) {
-            GoToStep(S, 3);
+            GoToStep(Strike, 3);
             f.direction = -f.direction;
             f.x += f.direction * 28;
         }
     }
-    if (S.step == 3) {
+    if (Strike.step == 3) {
         f.bodyPose = 14;
-        if (StrikeAfter(hurried ? 0.21 : 0.31)) GoToStep(S, 4);
+        if (StrikeAfter(hurried ? 0.21 : 0.31)) GoToStep(Strike, 4);
     }
-    if (S.step == 4) {
+    if (Strike.step == 4) {
         f.bodyPose = 11;
-        if (StrikeAfter(hurried ? 0.31 : 0.81)) GoToStep(S, kEncounterDone);
+        if (StrikeAfter(hurried ? 0.31 : 0.81)) GoToStep(Strike, kEncounterDone);
     }
 }
 
 // Once she is let go the figure steps back until she stands 300 px off.
 void LetGoOrStepBack() {
     if (std::abs(PlayerState.x - Fig().x) >= 300) {
-        GoToStep(S, kEncounterDone);
+        GoToStep(Strike, kEncounterDone);
         MessageBoxOpen = 0;
     } else {
         StepEncounterBWalk(2);
@@ -182,73 +180,73 @@ void StrikeHold() {
         f.layerCode[3] = 301;
     };
     const std::int32_t away = f.x - f.direction * 247;
-    if (S.step == 0) {
+    if (Strike.step == 0) {
         held();
         MessageBoxOpen = 1;
         if (StrikeAfter(1.11)) {
-            GoToStep(S, 1);
+            GoToStep(Strike, 1);
             f.layerCode[3] = 0;
         }
     }
-    if (S.step == 1) {
+    if (Strike.step == 1) {
         held();
         PlayerState.x = f.x - f.direction * 234;
         if (StrikeAfter(0.05)) {
-            if (S.heldOnce == 1) {
-                GoToStep(S, 7);
+            if (Strike.heldOnce == 1) {
+                GoToStep(Strike, 7);
                 Sound(157);
             } else {
-                GoToStep(S, 2);
+                GoToStep(Strike, 2);
                 OpenLine(Line(), 171);
             }
-            S.heldOnce = 1;
+            Strike.heldOnce = 1;
         }
     }
-    if (S.step == 2) {
+    if (Strike.step == 2) {
         held();
         Line() = 171;
         if (LineRead()) {
-            GoToStep(S, 3);
+            GoToStep(Strike, 3);
             AdvanceLine(Line(), 172);
             PlayerState.facing = f.direction;
         }
     }
-    if (S.step == 3) {
+    if (Strike.step == 3) {
         held();
         Line() = 172;
         if (LineRead()) {
-            GoToStep(S, 4);
+            GoToStep(Strike, 4);
             AdvanceLine(Line(), 173);
         }
     }
-    if (S.step == 4) {
+    if (Strike.step == 4) {
         held();
         Line() = 173;
         if (LineRead()) {
-            GoToStep(S, 5);
+            GoToStep(Strike, 5);
             CloseLine(Line());
             Sound(kLineBellSound);
         }
     }
-    if (S.step == 5) {
+    if (Strike.step == 5) {
         PlayerState.pose = 0;
         f.bodyPose = 16;
         PlayerState.x = away;
-        S.heldX = away;
+        Strike.heldX = away;
         if (StrikeAfter(0.02)) {
-            GoToStep(S, 6);
+            GoToStep(Strike, 6);
             StepEncounterBWalk(0);
         }
     }
-    if (S.step == 6) {
+    if (Strike.step == 6) {
         PlayerState.pose = 0;
         f.bodyPose = 16;
-        PlayerState.x = S.heldX;
+        PlayerState.x = Strike.heldX;
         MessageBoxOpen = 0;
         KeyUpPressed = 1;
         if (StrikeAfter(0.02)) {
             KeyGPressed = 1;
-            GoToStep(S, kEncounterDone);
+            GoToStep(Strike, kEncounterDone);
             MessageBoxOpen = 0;
             f.layerCode[3] = 0;
             PlayerState.pose = 22;
@@ -256,33 +254,33 @@ void StrikeHold() {
         }
     }
     // Later holds: she twists free in three poses.
-    if (S.step == 8) {
+    if (Strike.step == 8) {
         PlayerState.pose = 221;
         f.bodyPose = 11;
         f.layerCode[3] = 0;
-        PlayerState.x = S.heldX = away;
+        PlayerState.x = Strike.heldX = away;
         if (StrikeAfter(0.02)) {
-            GoToStep(S, 9);
+            GoToStep(Strike, 9);
             StepEncounterBWalk(0);
         }
     }
-    if (S.step == 9) {
+    if (Strike.step == 9) {
         PlayerState.pose = 222;
         f.bodyPose = 14;
-        PlayerState.x = S.heldX = away;
+        PlayerState.x = Strike.heldX = away;
         if (StrikeAfter(0.02)) {
-            GoToStep(S, 10);
+            GoToStep(Strike, 10);
             StepEncounterBWalk(0);
         }
     }
-    if (S.step == 10) {
+    if (Strike.step == 10) {
         PlayerState.pose = 22;
-        PlayerState.x = S.heldX;
+        PlayerState.x = Strike.heldX;
         LetGoOrStepBack();
     }
-    if (S.step == 7) {
+    if (Strike.step == 7) {
         PlayerState.pose = 220;
-        GoToStep(S, 8);
+        GoToStep(Strike, 8);
     }
 }
 
@@ -299,41 +297,40 @@ struct SpinState {
     std::int32_t step = 0, hit = 0, loops = 0, saved = 0;
     double start = 0, period = 0.02;
 };
-SpinState P;
-
+SpinState Spin;
 
 void SpinAfterStep(std::int32_t n) {
     EncounterBFigureRecord& f = Fig();
-    const std::int32_t step = P.step;
+    const std::int32_t step = Spin.step;
     std::int32_t next = step + 1;
     if (step == 0) {
         f.x += f.direction * 26;
-        P.saved = f.direction;
+        Spin.saved = f.direction;
     }
     if (step == 1) {
         f.x -= f.direction * 12;
-        f.direction = -P.saved;
+        f.direction = -Spin.saved;
     }
     if (step == 4) {
         Sound(204);
         f.x += f.direction * 62;
     }
-    if (step == 6) f.direction = P.saved;
+    if (step == 6) f.direction = Spin.saved;
     if (step == 7) f.x += f.direction * 62;
-    if (step == 9 && n <= P.loops) {
+    if (step == 9 && n <= Spin.loops) {
         next = kEncounterDone;
         f.layerCode[3] = 0;
     }
     if (step == 10) {
-        if (P.loops < n) {
-            ++P.loops;
+        if (Spin.loops < n) {
+            ++Spin.loops;
             f.x -= f.direction * 50;
         }
         f.layerCode[3] = 0;
     }
     if (step == 11) {
         f.x -= f.direction * 50;
-        f.direction = -P.saved;
+        f.direction = -Spin.saved;
     }
     if (step == 12) {
         f.layerCode[3] = 0;
@@ -341,12 +338,12 @@ void SpinAfterStep(std::int32_t n) {
         Sound(204);
         next = 5;
     }
-    GoToStep(P, next);
+    GoToStep(Spin, next);
 }
 
 }  // namespace
 
-void ForgetEncounterBHold() { S.heldOnce = 0; }
+void ForgetEncounterBHold() { Strike.heldOnce = 0; }
 
 std::int32_t StepEncounterBWalk(std::int32_t mode) {
     if (mode == 0) return StepCycle(Walk, nullptr);
@@ -359,60 +356,61 @@ std::int32_t StepEncounterBStagger(std::int32_t mode) {
 
 std::int32_t RunEncounterBStrike(std::int32_t mode) {
     if (mode == 0) {
-        GoToStep(S, 0);
-        return S.step;
+        GoToStep(Strike, 0);
+        return Strike.step;
     }
-    StampAheadToZero(S.start, GameNow());
+    StampAheadToZero(Strike.start, GameNow());
     if (mode == 1) StrikeBlow();
     if (mode == 2) StrikeRecovery();
     if (mode == 3) StrikeHold();
-    return S.step;
+    return Strike.step;
 }
 
 std::int32_t RunEncounterBSpinSlash(std::int32_t mode, std::int32_t n) {
     EncounterBFigureRecord& f = Fig();
     if (mode == 0) {
-        P.hit = 0;
-        P.loops = 0;
-        GoToStep(P, 0);
-        P.period = 0.02;
-        return P.step;
+        Spin.hit = 0;
+        Spin.loops = 0;
+        GoToStep(Spin, 0);
+        Spin.period = 0.02;
+        return Spin.step;
     }
-    StampAheadToZero(P.start, GameNow());
+    StampAheadToZero(Spin.start, GameNow());
     f.depth = Lunging();
     if (mode == 2) {
-        if (P.step >= 0 && P.step <= 2) {
-            f.bodyPose = kSpinRecoveryPoses[P.step];
-            if (AtLeastElapsed(P.start, GameNow(), P.period + 0.1)) GoToStep(P, P.step == 2 ? kEncounterDone : P.step + 1);
-            if (P.step == kEncounterDone) f.bodyPose = 11;
+        if (Spin.step >= 0 && Spin.step <= 2) {
+            f.bodyPose = kSpinRecoveryPoses[Spin.step];
+            if (AtLeastElapsed(Spin.start, GameNow(), Spin.period + 0.1))
+                GoToStep(Spin, Spin.step == 2 ? kEncounterDone : Spin.step + 1);
+            if (Spin.step == kEncounterDone) f.bodyPose = 11;
         }
-        return P.step;
+        return Spin.step;
     }
-    if (P.step >= 0 && P.step <= 12) {
-        const SpinStep& s = kSpinSteps[P.step];
+    if (Spin.step >= 0 && Spin.step <= 12) {
+        const SpinStep& s = kSpinSteps[Spin.step];
         f.bodyPose = s.pose;
-        if (AtLeastElapsed(P.start, GameNow(), s.time == 0 ? P.period : s.time)) SpinAfterStep(n);
+        if (AtLeastElapsed(Spin.start, GameNow(), s.time == 0 ? Spin.period : s.time)) SpinAfterStep(n);
     }
     // The walls turn it back only while it moves toward them.
-    if (f.x <= D4 + P.loops + 160 && P.saved >= 1) {
-        f.x = D4 + P.loops + 147;
-        P.saved = -P.saved;
+    if (f.x <= Era04Door4 + Spin.loops + 160 && Spin.saved >= 1) {
+        f.x = Era04Door4 + Spin.loops + 147;
+        Spin.saved = -Spin.saved;
         f.direction = -f.direction;
     }
-    if (D5 - 160 - P.loops <= f.x && P.saved < 0) {
-        f.x = D5 - 147 - P.loops;
-        P.saved = -P.saved;
+    if (Era04Door5 - 160 - Spin.loops <= f.x && Spin.saved < 0) {
+        f.x = Era04Door5 - 147 - Spin.loops;
+        Spin.saved = -Spin.saved;
         f.direction = -f.direction;
     }
-    if (P.hit == 0 && f.bodyPose == 26) {
+    if (Spin.hit == 0 && f.bodyPose == 26) {
         const std::int32_t near = f.direction > 0 ? f.x + 59 : f.x - 192;
         const std::int32_t far = f.direction > 0 ? f.x + 192 : f.x - 59;
         if (TestBoxAgainstPlayer(near, f.y - 111, far, f.y - 95) == 2) {
-            P.hit = 1;
+            Spin.hit = 1;
             f.seizeKind = 3;
             f.throwVariant = PlayerState.y >= 600 ? 1 : 2;
             RunEncounterBSpinThrow(0);
         }
     }
-    return P.step;
+    return Spin.step;
 }

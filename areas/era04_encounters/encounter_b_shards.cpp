@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr std::int32_t D4 = Era04Door4, D5 = Era04Door5;
 constexpr std::int32_t kLaunchY = 641, kLandY = 643;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
@@ -30,9 +29,9 @@ EncounterBFigureRecord& Fig() { return EncounterBFigure; }
 bool FirstWeapon() { return PlayerState.weaponMode1 == 1; }
 
 // A struck shard flies off along her facing at vx px/s; its y moves by
-// lin·t + sq·t² from where it was struck.
+// yPerSecond·t + yPerSecondSquared·t² from where it was struck.
 struct StruckFlight {
-    double vx, lin, sq;
+    double vx, yPerSecond, yPerSecondSquared;
 };
 constexpr StruckFlight kStruckFlights[] = {
     {700, 0, 113},     // kind 1
@@ -85,13 +84,13 @@ void StruckBack(int j, double t) {
     EncounterBShardsRecord& s = EncounterBShards;
     const StruckFlight& f = kStruckFlights[s.state[j] - 2];
     s.x[j] = s.originX[j] + TruncToInt(s.speedX[j] * f.vx * t);
-    s.y[j] = s.speedY[j] + TruncToInt(f.lin * t + f.sq * t * t);
+    s.y[j] = s.speedY[j] + TruncToInt(f.yPerSecond * t + f.yPerSecondSquared * t * t);
     StampAheadToZero(s.pickupStamp, GameNow());
     if (AtLeastElapsed(s.pickupStamp, GameNow(), 0.02)) {
         s.pickupStamp = GameNow();
         SpawnPickup(s.x[j], s.y[j]);
     }
-    const bool inside = 0 <= s.y[j] && s.y[j] < kLandY && D4 + 200 <= s.x[j] && s.x[j] <= D5 - 200;
+    const bool inside = 0 <= s.y[j] && s.y[j] < kLandY && Era04Door4 + 200 <= s.x[j] && s.x[j] <= Era04Door5 - 200;
     if (!inside) {
         s.state[j] = 0;
         s.code[j] = 0;
@@ -100,10 +99,10 @@ void StruckBack(int j, double t) {
 }
 
 struct KnockbackState {
-    std::int32_t x = 0, y = 0, vs = 0, hs = 0, dh = 1, wallSounded = 0;
+    std::int32_t x = 0, y = 0, speedY = 0, speedX = 0, directionX = 1, wallSounded = 0;
     double start = 0, landed = 0;
 };
-KnockbackState K;
+KnockbackState Knockback;
 
 // A throw's hits and sounds wait for the end of its step; the first weapon
 // takes five times the damage with its own cry.
@@ -167,33 +166,33 @@ void SlumpAtWall(std::int32_t x, std::int32_t y) {
 }
 
 struct StrikeThrowState {
-    std::int32_t step = 0, p0 = 0, f = 1, bounce = 1, bounces = 0, base = 0, lastY = 0;
+    std::int32_t step = 0, heroX = 0, direction = 1, bounce = 1, bounces = 0, base = 0, lastY = 0;
     double start = 0, bounceTime = 0;
     SpinPoses spin;
     Pending pending;
 };
-StrikeThrowState ST;
+StrikeThrowState StrikeThrow;
 
 // Struck on the ground: she is knocked down and lies a while.
 void StrikeThrowOnGround() {
-    if (ST.step == 1) {
-        GoToStep(ST, 2);
+    if (StrikeThrow.step == 1) {
+        GoToStep(StrikeThrow, 2);
         MessageBoxOpen = 1;
-        ST.p0 = PlayerState.x;
-        ST.f = PlayerState.facing;
-        Hit(ST.pending, 100);
+        StrikeThrow.heroX = PlayerState.x;
+        StrikeThrow.direction = PlayerState.facing;
+        Hit(StrikeThrow.pending, 100);
         Sound(209);
         PlayerSpriteAngle = 0;
     }
     constexpr std::int32_t kLying[] = {107, 26, 87};
-    if (ST.step >= 2 && ST.step <= 4) {
-        PlayerState.x = ST.p0;
-        PlayerState.facing = ST.f;
+    if (StrikeThrow.step >= 2 && StrikeThrow.step <= 4) {
+        PlayerState.x = StrikeThrow.heroX;
+        PlayerState.facing = StrikeThrow.direction;
         PlayerState.y = 640;
-        PlayerState.pose = kLying[ST.step - 2];
-        if (MoreThanElapsed(ST.start, GameNow(), 1.05)) {
-            GoToStep(ST, ST.step == 4 ? kEncounterDone : ST.step + 1);
-            if (ST.step == kEncounterDone) EndThrow();
+        PlayerState.pose = kLying[StrikeThrow.step - 2];
+        if (MoreThanElapsed(StrikeThrow.start, GameNow(), 1.05)) {
+            GoToStep(StrikeThrow, StrikeThrow.step == 4 ? kEncounterDone : StrikeThrow.step + 1);
+            if (StrikeThrow.step == kEncounterDone) EndThrow();
         }
     }
 }
@@ -201,99 +200,108 @@ void StrikeThrowOnGround() {
 // Struck in the air: she is flung across the arena, bouncing between the
 // floor and the top of the view, until a wall stops her.
 void StrikeThrowInTheAir() {
-    if (ST.step == 1) {
-        GoToStep(ST, 2);
-        StartSpin(ST.spin);
-        ST.bounce = 1;
-        ST.bounces = 0;
+    if (StrikeThrow.step == 1) {
+        GoToStep(StrikeThrow, 2);
+        StartSpin(StrikeThrow.spin);
+        StrikeThrow.bounce = 1;
+        StrikeThrow.bounces = 0;
         MessageBoxOpen = 1;
-        ST.p0 = PlayerState.x;
-        ST.f = -Fig().direction;
-        ST.base = PlayerState.y - 70;
-        ST.bounceTime = GameNow();
+        StrikeThrow.heroX = PlayerState.x;
+        StrikeThrow.direction = -Fig().direction;
+        StrikeThrow.base = PlayerState.y - 70;
+        StrikeThrow.bounceTime = GameNow();
     }
-    if (ST.step == 2) {
-        PlayerState.facing = -ST.f;
-        PlayerState.x = ST.p0 + RateMove(1400, GameNow() - ST.start) * ST.f;
-        StepSpin(ST.spin);
-        if ((ST.bounce == 1 && ST.lastY < 100) || (ST.bounce == -1 && ST.lastY > 620)) {
-            ST.base = ST.bounce == 1 ? 100 : 620;
-            ST.bounce = -ST.bounce;
-            Hit(ST.pending, 70);
-            ++ST.bounces;
-            ST.bounceTime = GameNow();
+    if (StrikeThrow.step == 2) {
+        PlayerState.facing = -StrikeThrow.direction;
+        PlayerState.x = StrikeThrow.heroX + RateMove(1400, GameNow() - StrikeThrow.start) * StrikeThrow.direction;
+        StepSpin(StrikeThrow.spin);
+        if ((StrikeThrow.bounce == 1 && StrikeThrow.lastY < 100) ||
+            (StrikeThrow.bounce == -1 && StrikeThrow.lastY > 620)) {
+            StrikeThrow.base = StrikeThrow.bounce == 1 ? 100 : 620;
+            StrikeThrow.bounce = -StrikeThrow.bounce;
+            Hit(StrikeThrow.pending, 70);
+            ++StrikeThrow.bounces;
+            StrikeThrow.bounceTime = GameNow();
         }
-        PlayerState.y = ST.base - RateMove(1000, GameNow() - ST.bounceTime) * ST.bounce;
-        ST.lastY = PlayerState.y;
+        PlayerState.y = StrikeThrow.base - RateMove(1000, GameNow() - StrikeThrow.bounceTime) * StrikeThrow.bounce;
+        StrikeThrow.lastY = PlayerState.y;
         FollowFlight();
-        const std::int32_t wall = PlayerState.x < D4 + 150 ? D4 + 150 : PlayerState.x > D5 - 150 ? D5 - 150 : 0;
+        const std::int32_t wall = PlayerState.x < Era04Door4 + 150   ? Era04Door4 + 150
+                                  : PlayerState.x > Era04Door5 - 150 ? Era04Door5 - 150
+                                                                     : 0;
         if (wall != 0) {
-            GoToStep(ST, 5);
-            StopAtWall(wall, ST.p0, ST.pending);
+            GoToStep(StrikeThrow, 5);
+            StopAtWall(wall, StrikeThrow.heroX, StrikeThrow.pending);
         }
     }
-    if (ST.step == 5) {
-        SlumpAtWall(ST.p0, ST.lastY);
-        if (MoreThanElapsed(ST.start, GameNow(), 0.2)) GoToStep(ST, 6);
+    if (StrikeThrow.step == 5) {
+        SlumpAtWall(StrikeThrow.heroX, StrikeThrow.lastY);
+        if (MoreThanElapsed(StrikeThrow.start, GameNow(), 0.2)) GoToStep(StrikeThrow, 6);
     }
-    if (ST.step == 6) {
+    if (StrikeThrow.step == 6) {
         PlayerState.pose = 329;
-        PlayerState.y = ST.lastY + FallDrop(GameNow() - ST.start, 150);
+        PlayerState.y = StrikeThrow.lastY + FallDrop(GameNow() - StrikeThrow.start, 150);
         if (PlayerState.y > 640) {
-            if (ST.bounces > 1) {
+            if (StrikeThrow.bounces > 1) {
                 // Flung hard enough, she lies on the floor as after a low blow.
                 PlayerSpriteAngle = 0;
                 Fig().throwVariant = 1;
-                GoToStep(ST, 3);
-                ST.f = PlayerState.facing;
-                ST.p0 += ST.f * 20;
+                GoToStep(StrikeThrow, 3);
+                StrikeThrow.direction = PlayerState.facing;
+                StrikeThrow.heroX += StrikeThrow.direction * 20;
             } else {
-                GoToStep(ST, 8);
+                GoToStep(StrikeThrow, 8);
             }
         }
     }
-    if (ST.step == 8) {
-        GoToStep(ST, kEncounterDone);
+    if (StrikeThrow.step == 8) {
+        GoToStep(StrikeThrow, kEncounterDone);
         EndThrow();
     }
     if (FirstWeapon() && (PlayerState.pose == 225 || PlayerState.pose == 329)) PlayerState.pose = 85;
-    if (ST.step >= 4) {
+    if (StrikeThrow.step >= 4) {
         PlayerMoveState.jumpKind = 0;
         if (PlayerState.y < 102) PlayerState.y = 101;
     }
 }
 
 struct SpinThrowState {
-    std::int32_t step = 0, f = 1, x0 = 0, y0 = 0;
+    std::int32_t step = 0, direction = 1, x0 = 0, y0 = 0;
     double start = 0;
     SpinPoses spin;
     Pending pending;
 };
-SpinThrowState SP;
+SpinThrowState SpinThrow;
 
-bool SpinThrowAfter(double seconds) { return MoreThanElapsed(SP.start, GameNow(), seconds); }
+bool SpinThrowAfter(double seconds) { return MoreThanElapsed(SpinThrow.start, GameNow(), seconds); }
 
 void StartSpinThrowFlight() {
-    GoToStep(SP, 4);
-    StartSpin(SP.spin);
-    SP.x0 += SP.f * 132;
+    GoToStep(SpinThrow, 4);
+    StartSpin(SpinThrow.spin);
+    SpinThrow.x0 += SpinThrow.direction * 132;
+}
+
+// The slash that starts a spin throw: she is held where it caught her, the
+// blow is counted and its sound rings.
+void SeizeForSpinThrow() {
+    GoToStep(SpinThrow, 1);
+    MessageBoxOpen = 1;
+    SpinThrow.direction = Fig().direction;
+    SpinThrow.x0 = PlayerState.x;
+    SpinThrow.y0 = PlayerState.y;
+    Hit(SpinThrow.pending, 100);
+    Sound(209);
 }
 
 // The slash sweeps her off her feet and across the arena to a wall.
 void SpinThrowAcross() {
-    if (SP.step == 0) {
-        GoToStep(SP, 1);
-        MessageBoxOpen = 1;
-        SP.f = Fig().direction;
-        SP.x0 = PlayerState.x;
-        SP.y0 = PlayerState.y;
-        Hit(SP.pending, 100);
-        Sound(209);
+    if (SpinThrow.step == 0) {
+        SeizeForSpinThrow();
         PlayerSpriteAngle = 0;
         if (FirstWeapon()) {
-            PlayerState.y = SP.y0 - 100;
-            PlayerState.facing = -SP.f;
-            PlayerState.x = SP.x0;
+            PlayerState.y = SpinThrow.y0 - 100;
+            PlayerState.facing = -SpinThrow.direction;
+            PlayerState.x = SpinThrow.x0;
             StartSpinThrowFlight();
         }
     }
@@ -302,43 +310,43 @@ void SpinThrowAcross() {
         std::int32_t pose, angle, rise;
     };
     constexpr Lift kLift[] = {{327, -10, 15}, {327, -30, 30}, {329, -35, 100}};
-    if (SP.step >= 1 && SP.step <= 3) {
-        const Lift& l = kLift[SP.step - 1];
-        PlayerState.facing = -SP.f;
-        PlayerState.x = SP.x0;
+    if (SpinThrow.step >= 1 && SpinThrow.step <= 3) {
+        const Lift& l = kLift[SpinThrow.step - 1];
+        PlayerState.facing = -SpinThrow.direction;
+        PlayerState.x = SpinThrow.x0;
         PlayerState.pose = l.pose;
         PlayerSpriteAngle = l.angle;
-        PlayerState.y = SP.y0 - l.rise;
+        PlayerState.y = SpinThrow.y0 - l.rise;
         if (SpinThrowAfter(0.02)) {
-            if (SP.step == 3)
+            if (SpinThrow.step == 3)
                 StartSpinThrowFlight();
             else
-                GoToStep(SP, SP.step + 1);
+                GoToStep(SpinThrow, SpinThrow.step + 1);
         }
     }
-    if (SP.step == 4) {
-        PlayerState.x = SP.x0 + TruncToInt(SP.f * 2000 * (GameNow() - SP.start));
-        PlayerState.y = SP.y0 - 70;
-        StepSpin(SP.spin);
+    if (SpinThrow.step == 4) {
+        PlayerState.x = SpinThrow.x0 + TruncToInt(SpinThrow.direction * 2000 * (GameNow() - SpinThrow.start));
+        PlayerState.y = SpinThrow.y0 - 70;
+        StepSpin(SpinThrow.spin);
         FollowFlight();
-        const bool left = PlayerState.x < D4 + 123, right = PlayerState.x > D5 - 150;
+        const bool left = PlayerState.x < Era04Door4 + 123, right = PlayerState.x > Era04Door5 - 150;
         if (left || right) {
-            GoToStep(SP, 5);
+            GoToStep(SpinThrow, 5);
             PlayerState.facing = left ? 1 : -1;
-            StopAtWall(left ? D4 + 123 : D5 - 150, SP.x0, SP.pending);
+            StopAtWall(left ? Era04Door4 + 123 : Era04Door5 - 150, SpinThrow.x0, SpinThrow.pending);
         }
     }
-    if (SP.step == 5) {
-        SlumpAtWall(SP.x0, SP.y0);
-        if (SpinThrowAfter(1.2)) GoToStep(SP, 6);
+    if (SpinThrow.step == 5) {
+        SlumpAtWall(SpinThrow.x0, SpinThrow.y0);
+        if (SpinThrowAfter(1.2)) GoToStep(SpinThrow, 6);
     }
-    if (SP.step == 6) {
+    if (SpinThrow.step == 6) {
         PlayerState.pose = 329;
-        PlayerState.y = SP.y0 + FallDrop(GameNow() - SP.start, 150);
-        if (PlayerState.y > 640) GoToStep(SP, 8);
+        PlayerState.y = SpinThrow.y0 + FallDrop(GameNow() - SpinThrow.start, 150);
+        if (PlayerState.y > 640) GoToStep(SpinThrow, 8);
     }
-    if (SP.step == 8) {
-        GoToStep(SP, kEncounterDone);
+    if (SpinThrow.step == 8) {
+        GoToStep(SpinThrow, kEncounterDone);
         EndThrow();
     }
     if (FirstWeapon() && PlayerState.pose == 329) PlayerState.pose = 85;
@@ -346,37 +354,31 @@ void SpinThrowAcross() {
 
 // Slashed in the air: she is tossed up and falls where she was.
 void SpinThrowUp() {
-    if (SP.step == 0) {
-        GoToStep(SP, 1);
-        StartSpin(SP.spin);
-        MessageBoxOpen = 1;
-        SP.f = Fig().direction;
-        SP.x0 = PlayerState.x;
-        SP.y0 = PlayerState.y;
-        Hit(SP.pending, 100);
-        Sound(209);
+    if (SpinThrow.step == 0) {
+        SeizeForSpinThrow();
+        StartSpin(SpinThrow.spin);
     }
-    if (SP.step == 1) {
-        PlayerState.y = SP.y0 - ArcRise(1750, GameNow() - SP.start, 1330);
-        StepSpin(SP.spin);
+    if (SpinThrow.step == 1) {
+        PlayerState.y = SpinThrow.y0 - ArcRise(1750, GameNow() - SpinThrow.start, 1330);
+        StepSpin(SpinThrow.spin);
         FollowFlight();
         if (PlayerState.y > 540 && SpinThrowAfter(0.2)) {
-            GoToStep(SP, 2);
+            GoToStep(SpinThrow, 2);
             PlayerState.y = 640;
             Sound(209);
             PlayerSpriteAngle = 0;
         }
     }
-    if (SP.step == 2) {
+    if (SpinThrow.step == 2) {
         PlayerState.pose = 107;
-        if (SpinThrowAfter(0.2)) GoToStep(SP, 3);
+        if (SpinThrowAfter(0.2)) GoToStep(SpinThrow, 3);
     }
-    if (SP.step == 3) {
+    if (SpinThrow.step == 3) {
         PlayerState.pose = 26;
-        if (SpinThrowAfter(0.2)) GoToStep(SP, 4);
+        if (SpinThrowAfter(0.2)) GoToStep(SpinThrow, 4);
     }
-    if (SP.step == 4) {
-        GoToStep(SP, kEncounterDone);
+    if (SpinThrow.step == 4) {
+        GoToStep(SpinThrow, kEncounterDone);
         EndThrow();
     }
 }
@@ -412,11 +414,11 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
     EncounterBFigureRecord& f = Fig();
     if (arg == 0) {
         const EncounterBShardsRecord& s = EncounterBShards;
-        K.wallSounded = 0;
-        K.start = GameNow();
-        K.x = PlayerState.x;
-        K.y = PlayerState.y;
-        K.landed = 0;
+        Knockback.wallSounded = 0;
+        Knockback.start = GameNow();
+        Knockback.x = PlayerState.x;
+        Knockback.y = PlayerState.y;
+        Knockback.landed = 0;
         if (PlayerState.weaponMode2 == 1) {
             PlayerState.hp -= 2;
             Sound(902);
@@ -427,50 +429,50 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         if (f.seizeKind <= 1) f.seizeKind = 1;
         // A second shard adds its push to what is left of the first.
         const bool falling = GameNow() - TruncToInt(s.speedY[slot] / 1626.0) >= s.launchTime[slot];
-        K.vs += falling ? 10 : -10;
-        if (K.vs > 70) K.vs = 70;
-        K.hs += (PlayerBodyBox.left + PlayerBodyBox.right) / 2 < s.x[slot] ? -10 : 10;
-        K.dh = K.hs < 0 ? -1 : 1;
+        Knockback.speedY += falling ? 10 : -10;
+        if (Knockback.speedY > 70) Knockback.speedY = 70;
+        Knockback.speedX += (PlayerBodyBox.left + PlayerBodyBox.right) / 2 < s.x[slot] ? -10 : 10;
+        Knockback.directionX = Knockback.speedX < 0 ? -1 : 1;
         return;
     }
     const double now = GameNow();
-    if (K.landed == 0 && PlayerState.y >= 640) {
-        K.landed = now;
-        K.x = PlayerState.x;
+    if (Knockback.landed == 0 && PlayerState.y >= 640) {
+        Knockback.landed = now;
+        Knockback.x = PlayerState.x;
     }
-    const double t = now - K.start, g = now - K.landed;
+    const double t = now - Knockback.start, g = now - Knockback.landed;
     const double frame = GameClock.frameTime;
-    if (K.vs != 0) {
-        K.y += TruncToInt((K.vs + 1626 * t) * frame);
-        if (K.y >= 640) {
-            K.y = 640;
-            K.vs = 0;
+    if (Knockback.speedY != 0) {
+        Knockback.y += TruncToInt((Knockback.speedY + 1626 * t) * frame);
+        if (Knockback.y >= 640) {
+            Knockback.y = 640;
+            Knockback.speedY = 0;
             Sound(18);
         }
-        PlayerState.y = K.y;
+        PlayerState.y = Knockback.y;
     }
-    if (K.hs != 0) {
-        const std::int32_t speed = std::abs(K.hs);
+    if (Knockback.speedX != 0) {
+        const std::int32_t speed = std::abs(Knockback.speedX);
         if (PlayerState.y >= 640) {
-            K.x += TruncToInt((speed - 200 * g) * frame) * K.dh;
-            if (200 * g >= speed) K.hs = 0;
+            Knockback.x += TruncToInt((speed - 200 * g) * frame) * Knockback.directionX;
+            if (200 * g >= speed) Knockback.speedX = 0;
         } else {
-            K.x += TruncToInt(speed * frame) * K.dh;
+            Knockback.x += TruncToInt(speed * frame) * Knockback.directionX;
         }
-        PlayerState.x = K.x;
+        PlayerState.x = Knockback.x;
     }
     MessageBoxOpen = 1;
     PlayerMoveState.runSlideState = 0;
     PlayerMoveState.jumpKind = 0;
     PlayerState.pose = 84;
-    PlayerState.facing = -K.dh;
-    if (PlayerState.x <= D4 + 156 || PlayerState.x >= D5 - 156) {
-        K.hs = 0;
+    PlayerState.facing = -Knockback.directionX;
+    if (PlayerState.x <= Era04Door4 + 156 || PlayerState.x >= Era04Door5 - 156) {
+        Knockback.speedX = 0;
         PlayerState.pose = 85;
-        if (K.wallSounded == 0) Sound(19);
-        K.wallSounded = 1;
+        if (Knockback.wallSounded == 0) Sound(19);
+        Knockback.wallSounded = 1;
     }
-    if (K.vs + K.hs == 0) {
+    if (Knockback.speedY + Knockback.speedX == 0) {
         f.seizeKind = 0;
         LeftKeyBlocked = 0;
         RightKeyBlocked = 0;
@@ -480,30 +482,30 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
 
 void RunEncounterBStrikeThrow(std::int32_t arg) {
     if (arg == 0) {
-        ST.step = 1;
+        StrikeThrow.step = 1;
         // The flight bounces off the last y it had; a new throw starts from
         // where she is, not from the end of the one before.
-        ST.lastY = PlayerState.y;
+        StrikeThrow.lastY = PlayerState.y;
         return;
     }
-    StampAheadToZero(ST.start, GameNow());
-    StampAheadToZero(ST.bounceTime, GameNow());
+    StampAheadToZero(StrikeThrow.start, GameNow());
+    StampAheadToZero(StrikeThrow.bounceTime, GameNow());
     if (Fig().throwVariant == 2)
         StrikeThrowInTheAir();
     else
         StrikeThrowOnGround();
-    Settle(ST.pending);
+    Settle(StrikeThrow.pending);
 }
 
 void RunEncounterBSpinThrow(std::int32_t arg) {
     if (arg == 0) {
-        GoToStep(SP, 0);
+        GoToStep(SpinThrow, 0);
         return;
     }
-    StampAheadToZero(SP.start, GameNow());
+    StampAheadToZero(SpinThrow.start, GameNow());
     if (Fig().throwVariant == 2)
         SpinThrowUp();
     else
         SpinThrowAcross();
-    Settle(SP.pending);
+    Settle(SpinThrow.pending);
 }

@@ -61,7 +61,7 @@ struct BargainWords {
     std::int32_t state = 0, offer = 0, choice = 0, lineBase = 0;
     double stamp = 0;
 };
-BargainWords B;
+BargainWords Bargain;
 
 // One offer: `price` buys one more of item `item`; step `bought` shows it in
 // her hands, `declined` moves on.
@@ -77,12 +77,12 @@ void Offer(std::int32_t line, std::int32_t code, std::int32_t price, std::int32_
         Sound(kPaySound);
         ++ItemCounts[item];
         EnterConfirmState = kLineWaiting;
-        B.offer = bought;
+        Bargain.offer = bought;
     } else if (key == 1) {
         EnterConfirmState = kLineWaiting;
-        B.offer = 11;
+        Bargain.offer = 11;
     } else if (key == 2) {
-        B.offer = declined;
+        Bargain.offer = declined;
     }
 }
 // She holds the ware she bought until the next Enter.
@@ -95,20 +95,20 @@ void ShowBought(std::int32_t code, std::int32_t next) {
     if (LineRead()) {
         Field() = 0;
         EventHoldsPlayer = 0;
-        B.stamp = GameNow();
-        B.offer = next;
+        Bargain.stamp = GameNow();
+        Bargain.offer = next;
     }
 }
 void AfterBought(std::int32_t next) {
     Body() = 5;
     Overlay() = 0;
     NoneHeld();
-    if (MoreThanElapsed(B.stamp, GameNow(), 1.2)) {
+    if (MoreThanElapsed(Bargain.stamp, GameNow(), 1.2)) {
         EnterConfirmState = kLineWaiting;
         Sound(kLineBellSound);
         KeysReset();
         EventHoldsPlayer = 1;
-        B.offer = next;
+        Bargain.offer = next;
     }
 }
 void Declined(std::int32_t next) {
@@ -119,39 +119,39 @@ void Declined(std::int32_t next) {
     if (LineRead()) {
         AdvanceLine(Field(), Field());
         KeysReset();
-        B.offer = next;
+        Bargain.offer = next;
     }
 }
 
 void StepOffer() {
-    if (B.offer == 1) {
+    if (Bargain.offer == 1) {
         Offer(209, 303, kFirstWarePrice, 3, 2, 4);
-    } else if (B.offer == 2) {
+    } else if (Bargain.offer == 2) {
         ShowBought(303, 3);
-    } else if (B.offer == 3) {
+    } else if (Bargain.offer == 3) {
         AfterBought(1);
-    } else if (B.offer == 4) {
+    } else if (Bargain.offer == 4) {
         Declined(5);
-    } else if (B.offer == 5) {
+    } else if (Bargain.offer == 5) {
         Offer(210, 304, kSecondWarePrice, 4, 6, 8);
-    } else if (B.offer == 6) {
+    } else if (Bargain.offer == 6) {
         ShowBought(304, 7);
-    } else if (B.offer == 7) {
+    } else if (Bargain.offer == 7) {
         AfterBought(5);
-    } else if (B.offer == 8) {
+    } else if (Bargain.offer == 8) {
         Declined(9);
-    } else if (B.offer == 9) {
+    } else if (Bargain.offer == 9) {
         Field() = 211;
         Body() = 5;
         const std::int32_t key = TakeChoice();
         if (key == 1) {
             EnterConfirmState = kLineWaiting;
-            B.offer = 10;
+            Bargain.offer = 10;
         } else if (key == 2) {
-            B.state = 18;
+            Bargain.state = 18;
             Field() = 220;
         }
-    } else if (B.offer == 10) {
+    } else if (Bargain.offer == 10) {
         Field() = 212;
         Body() = 5;
         Overlay() = 0;
@@ -159,15 +159,15 @@ void StepOffer() {
         if (LineRead()) {
             AdvanceLine(Field(), Field());
             KeysReset();
-            B.offer = 1;
+            Bargain.offer = 1;
         }
-    } else if (B.offer == 11) {
+    } else if (Bargain.offer == 11) {
         Field() = 214;
         Body() = 5;
         NoneHeld();
         if (LineRead()) {
             DieUnpaid();
-            B.state = 11;
+            Bargain.state = 11;
         }
     }
 }
@@ -190,83 +190,76 @@ void TollPose() {
 }
 
 void StartWork(std::int32_t choice, std::int32_t lineBase) {
-    B.choice = choice;
-    B.lineBase = lineBase;
-    B.state = 21;
-    B.stamp = GameNow();
+    Bargain.choice = choice;
+    Bargain.lineBase = lineBase;
+    Bargain.state = 21;
+    Bargain.stamp = GameNow();
 }
 
 }  // namespace
 
-std::int32_t RunEncounterCBargain(std::int32_t arg) {
-    EncounterCFigureRecord& f = EncounterCFigure;
-    if (arg == 0) {
-        B = BargainWords{};
-        B.state = 1;
-        return B.state;
-    }
-    StampAheadToZero(B.stamp, GameNow());
-    if (B.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
-    if (B.state >= 2) ScrollX = kCameraFloorX;
-    if (B.state >= 2 && B.state <= 11) PlayerState.x = kStandX;
+namespace {
 
+void StepClerkAppears() {
     // The clerk shows herself and talks.
-    if (B.state == 1 && PlayerState.x < kStandX) {
-        B.state = 2;
-        B.stamp = GameNow();
+    if (Bargain.state == 1 && PlayerState.x < kStandX) {
+        Bargain.state = 2;
+        Bargain.stamp = GameNow();
         MessageBoxOpen = 1;
         PlayerState.x = kStandX;
     }
-    if (B.state >= 2 && B.state <= 11) PlayerState.pose = 40;
-    if (B.state == 2 && MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
-        B.state = 3;
+    if (Bargain.state >= 2 && Bargain.state <= 11) PlayerState.pose = 40;
+    if (Bargain.state == 2 && MoreThanElapsed(Bargain.stamp, GameNow(), 0.5)) {
+        Bargain.state = 3;
         OpenLine(Scene(), 1);
-    } else if (B.state == 3 && LineRead()) {
+    } else if (Bargain.state == 3 && LineRead()) {
         if (Scene() + 1 == 7) {
-            B.state = 4;
+            Bargain.state = 4;
             Release(Scene());
-            B.stamp = GameNow();
+            Bargain.stamp = GameNow();
         } else {
             AdvanceLine(Scene(), Scene() + 1);
         }
-    } else if (B.state == 4 && MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
-        B.state = 5;
-        B.stamp = GameNow();
+    } else if (Bargain.state == 4 && MoreThanElapsed(Bargain.stamp, GameNow(), 0.5)) {
+        Bargain.state = 5;
+        Bargain.stamp = GameNow();
     }
-    if (B.state >= 5 && B.state <= 8) {
+    if (Bargain.state >= 5 && Bargain.state <= 8) {
         // She rises from behind the counter in four frames.
-        Body() = B.state - 3;
+        Body() = Bargain.state - 3;
         StageObjectTable.x[kEncounterCSlot] = Era04Door5 + kEncounterCFigureOffset;
-        StageObjectTable.y[kEncounterCSlot] = B.state == 8 ? 617 : kEncounterCFigureY;
-        const double wait = B.state == 8 ? 1.2 : 0.2;
-        if (MoreThanElapsed(B.stamp, GameNow(), wait)) {
-            B.stamp = GameNow();
-            if (++B.state == 9) OpenLine(Scene(), 7);
+        StageObjectTable.y[kEncounterCSlot] = Bargain.state == 8 ? 617 : kEncounterCFigureY;
+        const double wait = Bargain.state == 8 ? 1.2 : 0.2;
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), wait)) {
+            Bargain.stamp = GameNow();
+            if (++Bargain.state == 9) OpenLine(Scene(), 7);
         }
     }
-    if (B.state == 9 && LineRead()) {
+    if (Bargain.state == 9 && LineRead()) {
         AdvanceLine(Scene(), Scene() + 1);
-        if (Scene() == 15) B.state = 11;
-    } else if (B.state == 11 && PlayerState.hp > 0) {
+        if (Scene() == 15) Bargain.state = 11;
+    } else if (Bargain.state == 11 && PlayerState.hp > 0) {
         Body() = 5;
         Scene() = 15;
         if (LineRead()) {
-            B.state = 12;
-            B.offer = 1;
+            Bargain.state = 12;
+            Bargain.offer = 1;
             EnterConfirmState = kLineWaiting;
             Sound(kLineBellSound);
             KeysReset();
             Scene() = 0;
         }
     }
+}
 
-    if (B.state == 12) {
-        PlayerState.pose = (B.offer == 2 || B.offer == 6) ? 0 : 40;
+void StepOfferAndToll() {
+    if (Bargain.state == 12) {
+        PlayerState.pose = (Bargain.offer == 2 || Bargain.offer == 6) ? 0 : 40;
         StepOffer();
     }
 
     // The toll and the choice of handiwork.
-    if (B.state == 18) {
+    if (Bargain.state == 18) {
         PlayerState.pose = 40;
         PlayerState.x = kStandX;
         TollPose();
@@ -274,25 +267,25 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             AdvanceLine(Field(), Field() + 1);
             if (Field() == 237) {
                 if (Gold >= kToll) {
-                    B.state = 20;
+                    Bargain.state = 20;
                     KeysReset();
                 } else {
-                    B.state = 19;
+                    Bargain.state = 19;
                 }
-                B.stamp = GameNow();
+                Bargain.stamp = GameNow();
             }
         }
     }
-    if (B.state == 19) {
+    if (Bargain.state == 19) {
         PlayerState.pose = 40;
         Body() = 5;
         NoneHeld();
         Field() = 238;
         if (LineRead()) {
             DieUnpaid();
-            B.state = 11;
+            Bargain.state = 11;
         }
-    } else if (B.state == 20) {
+    } else if (Bargain.state == 20) {
         PlayerState.pose = 40;
         Body() = 7;
         NoneHeld();
@@ -309,92 +302,101 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             Sound(kLineBellSound);
         }
     }
+}
 
+void StepHandiwork() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // The handiwork: she takes the piece, works it and hands it back.
-    if (B.state == 21) {
+    if (Bargain.state == 21) {
         PlayerState.pose = 0;
         Body() = 5;
         Overlay() = 201;
-        Held(300 + B.choice, PlayerState.x + 23, 496);
-        if (MoreThanElapsed(B.stamp, GameNow(), 0.3)) {
-            B.state = 22;
-            B.stamp = GameNow();
-            Held(300 + B.choice, PlayerState.x, 520);
+        Held(300 + Bargain.choice, PlayerState.x + 23, 496);
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 0.3)) {
+            Bargain.state = 22;
+            Bargain.stamp = GameNow();
+            Held(300 + Bargain.choice, PlayerState.x, 520);
         }
     }
-    if (B.state == 22) {
+    if (Bargain.state == 22) {
         Overlay() = 202;
-        if (MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
-            B.state = 23;
-            OpenLine(Field(), B.lineBase);
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 0.5)) {
+            Bargain.state = 23;
+            OpenLine(Field(), Bargain.lineBase);
         }
-    } else if (B.state == 23 && LineRead()) {
-        B.state = 24;
+    } else if (Bargain.state == 23 && LineRead()) {
+        Bargain.state = 24;
         Release(Field());
         Sound(kLineBellSound);
-        B.stamp = GameNow();
-        Sound(kWorkSoundBase + B.choice);
+        Bargain.stamp = GameNow();
+        Sound(kWorkSoundBase + Bargain.choice);
     }
-    if (B.state == 24) {
+    if (Bargain.state == 24) {
         Overlay() = 203;
-        if (MoreThanElapsed(B.stamp, GameNow(), 1.5)) {
-            B.state = 25;
-            B.stamp = GameNow();
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 1.5)) {
+            Bargain.state = 25;
+            Bargain.stamp = GameNow();
         }
     }
-    if (B.state == 25) {
+    if (Bargain.state == 25) {
         Overlay() = 202;
-        if (MoreThanElapsed(B.stamp, GameNow(), 0.5)) {
-            B.state = 26;
-            OpenLine(Field(), B.lineBase + 1);
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 0.5)) {
+            Bargain.state = 26;
+            OpenLine(Field(), Bargain.lineBase + 1);
         }
-    } else if (B.state == 26 && LineRead()) {
-        B.state = 27;
-        AdvanceLine(Field(), B.lineBase + 2);
-    } else if (B.state == 27 && LineRead()) {
-        B.state = 28;
+    } else if (Bargain.state == 26 && LineRead()) {
+        Bargain.state = 27;
+        AdvanceLine(Field(), Bargain.lineBase + 2);
+    } else if (Bargain.state == 27 && LineRead()) {
+        Bargain.state = 28;
         Release(Field());
-        B.lineBase = 1;   // now the direction of her strokes: 1 up, 2 down
-        B.stamp = GameNow();
+        Bargain.lineBase = 1;   // now the direction of her strokes: 1 up, 2 down
+        Bargain.stamp = GameNow();
         f.layer3SourceOffset = 0;
     }
-    if (B.state == 28) {
+}
+
+// Her strokes up and down the piece until it is done; after the first piece
+// she talks on and works the second.
+void StepStrokes() {
+    EncounterCFigureRecord& f = EncounterCFigure;
+    if (Bargain.state == 28) {
         PlayerState.pose = 0;
         Body() = 5;
-        Held(300 + B.choice, PlayerState.x, 520);
-        if (MoreThanElapsed(B.stamp, GameNow(), 0.05)) {
-            B.stamp = GameNow();
-            Sound(kWorkSoundBase + B.choice);
+        Held(300 + Bargain.choice, PlayerState.x, 520);
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 0.05)) {
+            Bargain.stamp = GameNow();
+            Sound(kWorkSoundBase + Bargain.choice);
             std::int32_t& code = Overlay();
-            if (B.lineBase == 1) {
-                if (code < 205) ++code; else B.lineBase = 2;
+            if (Bargain.lineBase == 1) {
+                if (code < 205) ++code; else Bargain.lineBase = 2;
             } else {
-                if (code > 202) --code; else B.lineBase = 1;
+                if (code > 202) --code; else Bargain.lineBase = 1;
             }
             if (code == 205) ++f.layer3SourceOffset;
             if (f.layer3SourceOffset > 13) {
-                B.state = 29;
+                Bargain.state = 29;
                 NoneHeld();
-                B.stamp = GameNow();
+                Bargain.stamp = GameNow();
             }
         }
     }
-    if (B.state == 29) {
-        if (B.choice == 1) {
-            B.state = 30;
+    if (Bargain.state == 29) {
+        if (Bargain.choice == 1) {
+            Bargain.state = 30;
             Overlay() = 0;
         } else {
-            B.state = 32;
+            Bargain.state = 32;
         }
     }
-    if (B.state == 30) {
+    if (Bargain.state == 30) {
         PlayerState.pose = 40;
         Body() = 5;
-        if (MoreThanElapsed(B.stamp, GameNow(), 1.5)) {
-            B.state = 31;
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 1.5)) {
+            Bargain.state = 31;
             OpenLine(Field(), 245);
         }
-    } else if (B.state == 31) {
+    } else if (Bargain.state == 31) {
         PlayerState.pose = 40;
         if (Field() >= 250) {
             Body() = 8;
@@ -410,32 +412,55 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
             }
         }
     }
+}
 
+void StepHandOver() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // She hands the work over; the birds fall silent and she is drawn from
     // the clerk's sheet until the reveal takes her on.
-    if (B.state == 32) {
+    if (Bargain.state == 32) {
         PlayerState.pose = 0;
         Body() = 5;
         Overlay() = 206;
         StopSound(kWorkSoundBase);
         f.birdCallVariant = 0;
-        if (MoreThanElapsed(B.stamp, GameNow(), 1.5)) {
-            B.state = 33;
-            B.stamp = GameNow();
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), 1.5)) {
+            Bargain.state = 33;
+            Bargain.stamp = GameNow();
         }
     }
-    if (B.state >= 33 && B.state <= 35) {
+    if (Bargain.state >= 33 && Bargain.state <= 35) {
         PlayerState.pose = 0;
-        Overlay() = 207 + (B.state - 33);
-        const double wait = B.state == 33 ? 0.3 : 1.0;
-        if (MoreThanElapsed(B.stamp, GameNow(), wait)) {
-            B.stamp = GameNow();
-            B.state = B.state == 35 ? kEncounterCDone : B.state + 1;
+        Overlay() = 207 + (Bargain.state - 33);
+        const double wait = Bargain.state == 33 ? 0.3 : 1.0;
+        if (MoreThanElapsed(Bargain.stamp, GameNow(), wait)) {
+            Bargain.stamp = GameNow();
+            Bargain.state = Bargain.state == 35 ? kEncounterCDone : Bargain.state + 1;
         }
     }
-    return B.state;
+}
+
+}  // namespace
+
+std::int32_t RunEncounterCBargain(std::int32_t arg) {
+    if (arg == 0) {
+        Bargain = BargainWords{};
+        Bargain.state = 1;
+        return Bargain.state;
+    }
+    StampAheadToZero(Bargain.stamp, GameNow());
+    if (Bargain.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
+    if (Bargain.state >= 2) ScrollX = kCameraFloorX;
+    if (Bargain.state >= 2 && Bargain.state <= 11) PlayerState.x = kStandX;
+
+    StepClerkAppears();
+    StepOfferAndToll();
+    StepHandiwork();
+    StepStrokes();
+    StepHandOver();
+    return Bargain.state;
 }
 
 void ResetEncounterCBargainWords() {
-    B = {};
+    Bargain = {};
 }

@@ -23,27 +23,27 @@ struct KnockBack {
     double vx = 0, vy = 0;   // px per ten ticks
     double tickStamp = 0;
 };
-KnockBack K;
+KnockBack Thrown;
 
 double Toward0(double v, double by) { return v < 0 ? v + by : v - by; }
 
 void Strike(std::int32_t slot, std::int32_t x, std::int32_t y) {
-    K.state = 1;
+    Thrown.state = 1;
     const std::int32_t cx = (PlayerBodyBox.left + PlayerBodyBox.right) / 2;
     const std::int32_t cy = (PlayerBodyBox.top + PlayerBodyBox.bottom) / 2;
     PlaySoundEffect(902, SoundVolumes[1]);
     PlayerState.hp -= 1;
     PlaySoundEffect(42, SoundVolumes[1]);
     const double push = 200.0 * StageObjectTable.scale[slot];
-    K.vx += x > cx ? -push : push;
-    K.vy += y > cy ? -push : push;
+    Thrown.vx += x > cx ? -push : push;
+    Thrown.vy += y > cy ? -push : push;
     const bool inFront = PlayerState.facing == 1 ? x > cx : x <= cx;
     const bool below = y > cy;
     PlayerHurtPoseRequest = inFront == below ? 84 : 85;
-    if (K.vx < -400) K.vx = -400;
-    if (K.vx > 400) K.vx = 300;
-    if (K.vy < -400) K.vy = -400;
-    if (K.vy > 400) K.vy = 400;
+    if (Thrown.vx < -400) Thrown.vx = -400;
+    if (Thrown.vx > 400) Thrown.vx = 300;
+    if (Thrown.vy < -400) Thrown.vy = -400;
+    if (Thrown.vy > 400) Thrown.vy = 400;
 }
 
 std::int32_t KnockStep() {
@@ -52,33 +52,33 @@ std::int32_t KnockStep() {
     const std::int32_t f = FloorHeightAt(PlayerState.x, PlayerState.y);
     if (f <= PlayerState.y) {
         PlayerState.y = f;
-        K.vy = 0;
+        Thrown.vy = 0;
     }
     // Never through a door: a throw that reaches one ends there.
     const std::int32_t x = PlayerState.x;
     if ((x >= Era04Door5 - 115 && x <= Era04Door5 + 64) || x >= Era04Door6 - 135) {
-        K.state = kEncounterCDone;
-        return K.state;
+        Thrown.state = kEncounterCDone;
+        return Thrown.state;
     }
-    if (!MoreThanElapsed(K.tickStamp, GameNow(), 0.02)) return K.state;
-    K.tickStamp = GameNow();
-    PlayerState.x = TruncToInt(PlayerState.x + K.vx / 10);
-    if (PlayerMoveState.jumpKind == 0) PlayerState.y = TruncToInt(PlayerState.y + K.vy / 10);
-    else PlayerState.jumpStartY = TruncToInt(PlayerState.jumpStartY + K.vy / 10);
-    K.vy = Toward0(K.vy, 1);
+    if (!MoreThanElapsed(Thrown.tickStamp, GameNow(), 0.02)) return Thrown.state;
+    Thrown.tickStamp = GameNow();
+    PlayerState.x = TruncToInt(PlayerState.x + Thrown.vx / 10);
+    if (PlayerMoveState.jumpKind == 0) PlayerState.y = TruncToInt(PlayerState.y + Thrown.vy / 10);
+    else PlayerState.jumpStartY = TruncToInt(PlayerState.jumpStartY + Thrown.vy / 10);
+    Thrown.vy = Toward0(Thrown.vy, 1);
     if (f > PlayerState.y) {
-        K.vx = Toward0(K.vx, 1);
+        Thrown.vx = Toward0(Thrown.vx, 1);
     } else {
         // Ground friction.
         PlayerState.y = f;
-        K.vy = 0;
-        K.vx = Toward0(K.vx, 30);
-        if (std::abs(K.vx) <= 30) K.vx = 0;
+        Thrown.vy = 0;
+        Thrown.vx = Toward0(Thrown.vx, 30);
+        if (std::abs(Thrown.vx) <= 30) Thrown.vx = 0;
     }
-    if (std::abs(K.vx) <= 2) K.vx = 0;
-    if (std::abs(K.vy) <= 2) K.vy = 0;
-    if (K.vx == 0 && K.vy == 0) K.state = kEncounterCDone;
-    return K.state;
+    if (std::abs(Thrown.vx) <= 2) Thrown.vx = 0;
+    if (std::abs(Thrown.vy) <= 2) Thrown.vy = 0;
+    if (Thrown.vx == 0 && Thrown.vy == 0) Thrown.state = kEncounterCDone;
+    return Thrown.state;
 }
 
 // ---- the bolts ------------------------------------------------------------------
@@ -96,13 +96,13 @@ struct BoltPool {
     double smallStamp = 0;
     std::int32_t result = 0;
 };
-BoltPool B;
+BoltPool Bolts;
 
 void Spawn(std::int32_t parent, std::int32_t angle, std::int32_t speed, double life, float scale) {
     StageObjectTableRecord& o = StageObjectTable;
     for (int s = kFirstBolt; s <= kLastBolt; ++s) {
         if (o.stepState[s] != 0) continue;
-        B.entry[s - kFirstBolt] = BoltEntry{parent, angle, speed, life, 0, 0, 0};
+        Bolts.entry[s - kFirstBolt] = BoltEntry{parent, angle, speed, life, 0, 0, 0};
         o.stepState[s] = 1;
         o.scale[s] = scale;
         o.rotation[s] = angle;
@@ -115,18 +115,18 @@ void BurstSound(float s) {
     const std::int32_t v = SoundVolumes[1] / 2;
     if (s >= 1.0f) {
         // Six slots of one burst, in turn, so overlapping bursts all sound.
-        ++B.soundCounter;
-        if (B.soundCounter < 42 || B.soundCounter >= 48) B.soundCounter = 42;
-        PlaySoundEffect(B.soundCounter, TruncToInt(v * s));
-    } else if (MoreThanElapsed(B.smallStamp, GameNow(), 0.02)) {
-        B.smallStamp = GameNow();
+        ++Bolts.soundCounter;
+        if (Bolts.soundCounter < 42 || Bolts.soundCounter >= 48) Bolts.soundCounter = 42;
+        PlaySoundEffect(Bolts.soundCounter, TruncToInt(v * s));
+    } else if (MoreThanElapsed(Bolts.smallStamp, GameNow(), 0.02)) {
+        Bolts.smallStamp = GameNow();
         PlaySoundEffect(219, v);
     }
 }
 
 void StepBolt(int slot) {
     StageObjectTableRecord& o = StageObjectTable;
-    BoltEntry& e = B.entry[slot - kFirstBolt];
+    BoltEntry& e = Bolts.entry[slot - kFirstBolt];
     std::int32_t& st = o.stepState[slot];
     const float a = static_cast<float>(o.rotation[slot]) * 0.01745329238474369f;
     const float sinA = std::sin(a), cosA = std::cos(a);
@@ -221,28 +221,28 @@ void StepBolt(int slot) {
 }  // namespace
 
 std::int32_t HandleEncounterCPlayerHit(std::int32_t mode, std::int32_t slot, std::int32_t x, std::int32_t y) {
-    StampAheadToZero(K.tickStamp, GameNow());
+    StampAheadToZero(Thrown.tickStamp, GameNow());
     if (mode == 0) {
-        K.state = 1;
-        K.vx = 0;
-        K.vy = 0;
-        return K.state;
+        Thrown.state = 1;
+        Thrown.vx = 0;
+        Thrown.vy = 0;
+        return Thrown.state;
     }
     if (mode == 1) {
         Strike(slot, x, y);
-        return K.state;
+        return Thrown.state;
     }
     if (mode == 2) return KnockStep();
-    return K.state;
+    return Thrown.state;
 }
 
 std::int32_t UpdateEncounterCProjectiles(std::int32_t mode, std::int32_t parent, std::int32_t angle,
                                          std::int32_t speed, double life) {
     StageObjectTableRecord& o = StageObjectTable;
-    StampAheadToZero(B.smallStamp, GameNow());
+    StampAheadToZero(Bolts.smallStamp, GameNow());
     if (mode == 0) {
-        B.result = 1;
-        B.soundCounter = 42;
+        Bolts.result = 1;
+        Bolts.soundCounter = 42;
         for (int s = kFirstBolt; s <= kLastBolt; ++s) o.stepState[s] = 0;
     } else if (mode == 1 || mode == 2) {
         Spawn(parent, angle, speed, life, mode == 1 ? 1.0f : 0.5f);
@@ -250,10 +250,10 @@ std::int32_t UpdateEncounterCProjectiles(std::int32_t mode, std::int32_t parent,
         for (int s = kFirstBolt; s <= kLastBolt; ++s)
             if (o.stepState[s] != 0) StepBolt(s);
     }
-    return B.result;
+    return Bolts.result;
 }
 
 void ResetEncounterCBoltWords() {
-    K = {};
-    B = {};
+    Thrown = {};
+    Bolts = {};
 }

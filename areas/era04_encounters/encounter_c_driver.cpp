@@ -32,13 +32,13 @@ struct DriverWords {
     std::int32_t alternationPose = 0;
     double tickStamp = 0, armStamp = 0;
 };
-DriverWords D;
+DriverWords Driver;
 
 struct Phase1Words {
     std::int32_t state = 0;
     double callStamp = 0, callInterval = 0;
 };
-Phase1Words P1;
+Phase1Words Phase1;
 
 struct PieceWords {
     std::int32_t step = 0;
@@ -55,11 +55,11 @@ void KeepSheet() {
 }
 
 void Alternate(std::int32_t a, std::int32_t b) {
-    if (MoreThanElapsed(D.tickStamp, GameNow(), 0.02)) {
-        D.tickStamp = GameNow();
-        D.alternationPose = D.alternationPose == a ? b : a;
+    if (MoreThanElapsed(Driver.tickStamp, GameNow(), 0.02)) {
+        Driver.tickStamp = GameNow();
+        Driver.alternationPose = Driver.alternationPose == a ? b : a;
     }
-    StageObjectTable.code[kEncounterCSlot] = D.alternationPose;
+    StageObjectTable.code[kEncounterCSlot] = Driver.alternationPose;
 }
 
 void PlaceFigureToBeMet() {
@@ -84,9 +84,9 @@ std::int32_t RunEncounterC(std::int32_t arg) {
     EncounterCFigureRecord& f = EncounterCFigure;
     EncounterCSceneryTintsRecord& tints = EncounterCSceneryTints;
     std::int32_t& state = EncounterCDriverState;
-    if (GameNow() < D.armStamp) {
-        D.armStamp = 0;
-        D.tickStamp = 0;
+    if (GameNow() < Driver.armStamp) {
+        Driver.armStamp = 0;
+        Driver.tickStamp = 0;
     }
     if (arg == 0) {
         state = 1;
@@ -95,7 +95,7 @@ std::int32_t RunEncounterC(std::int32_t arg) {
         tints.wallTint = kWhite;
         tints.hallTint = kWhite;
         LayoutEncounterCProps();
-        D.armStamp = GameNow();
+        Driver.armStamp = GameNow();
         // A game saved after the reveal loads with the second sheet's flag;
         // the entrance's poses are all on the first sheet.
         f.sheetFlag = 0;
@@ -149,51 +149,51 @@ std::int32_t RunEncounterC(std::int32_t arg) {
 
 std::int32_t RunEncounterCPhase1(std::int32_t arg) {
     EncounterCFigureRecord& f = EncounterCFigure;
-    if (GameNow() < P1.callStamp) {
-        P1.callStamp = 0;
-        P1.callInterval = 0;
+    if (GameNow() < Phase1.callStamp) {
+        Phase1.callStamp = 0;
+        Phase1.callInterval = 0;
     }
     if (arg == 0) {
-        P1.state = 1;
+        Phase1.state = 1;
         PlaceFigureToBeMet();
         f.birdCallVariant = 1;
-        P1.callStamp = GameNow() - 5.0;
-        P1.callInterval = 5.0;
+        Phase1.callStamp = GameNow() - 5.0;
+        Phase1.callInterval = 5.0;
     } else {
-        if (P1.state == 1 && PlayerState.x > kArrivalX) {
-            P1.state = 2;
+        if (Phase1.state == 1 && PlayerState.x > kArrivalX) {
+            Phase1.state = 2;
             RunEncounterCArrival(0);
         }
-        if (P1.state == 2 && RunEncounterCArrival(1) == kEncounterCDone) {
-            P1.state = 4;
+        if (Phase1.state == 2 && RunEncounterCArrival(1) == kEncounterCDone) {
+            Phase1.state = 4;
             CameraMode = 0;
             RunEncounterCApproach(0);
         }
-        if (P1.state == 4 && RunEncounterCApproach(1) == kEncounterCDone) {
-            P1.state = 6;
+        if (Phase1.state == 4 && RunEncounterCApproach(1) == kEncounterCDone) {
+            Phase1.state = 6;
             RunEncounterCBargain(0);
-            P1.callInterval = 10.0;
+            Phase1.callInterval = 10.0;
         }
-        if (P1.state == 6 && RunEncounterCBargain(1) == kEncounterCDone) {
-            P1.state = 7;
+        if (Phase1.state == 6 && RunEncounterCBargain(1) == kEncounterCDone) {
+            Phase1.state = 7;
             RunEncounterCReveal(0);
         }
-        if (P1.state == 7 && RunEncounterCReveal(2) == kEncounterCDone) {
-            P1.state = kEncounterCDone;
+        if (Phase1.state == 7 && RunEncounterCReveal(2) == kEncounterCDone) {
+            Phase1.state = kEncounterCDone;
             CameraMode = 0;
         }
-        if (P1.state == kEncounterCDone) {
+        if (Phase1.state == kEncounterCDone) {
             UpdateEncounterCGlow(150);
             UpdateEncounterCLamps(2);
         }
     }
     // The birds of the hall call now and then until the bargain silences them.
-    if (f.birdCallVariant != 0 && MoreThanElapsed(P1.callStamp, GameNow(), P1.callInterval)) {
-        P1.callStamp = GameNow();
+    if (f.birdCallVariant != 0 && MoreThanElapsed(Phase1.callStamp, GameNow(), Phase1.callInterval)) {
+        Phase1.callStamp = GameNow();
         Sound(209 + f.birdCallVariant);
         f.birdCallVariant = f.birdCallVariant == 1 ? 2 : 1;
     }
-    return P1.state;
+    return Phase1.state;
 }
 
 std::int32_t RunEncounterCArrival(std::int32_t arg) {
@@ -280,8 +280,8 @@ std::int32_t RunEncounterCApproach(std::int32_t arg) {
 }
 
 void ResetEncounterCDriverWords() {
-    D = {};
-    P1 = {};
+    Driver = {};
+    Phase1 = {};
     Arrival = {};
     Approach = {};
 }

@@ -6,6 +6,7 @@
 
 #include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/encounter_c_frames.h"
+#include "areas/era04_encounters/figure_sprite.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/anim_ticker.h"
@@ -31,26 +32,11 @@ void SetHit(const HitBox& h) {
     PendingSpriteHitBox.hitBottom = h.bottom;
 }
 
-void Put(std::int32_t sheet, const Rect& r, float cx, float cy, std::int32_t x, std::int32_t y, float depth,
-         std::uint32_t colour) {
-    PendingSpriteRecord& s = PendingSprite;
-    s.gno = sheet;
-    SetPendingSpriteSource(r);
-    s.pivotX = cx;
-    s.pivotY = cy;
-    s.posX = x - ScrollX;
-    s.posY = y;
-    s.depth = depth;
-    s.colour = colour;
-    s.facing = 1;
-}
-
 // A figure pose: at slot 51, with its scale, rotation, colour and depth.
 void PutFigure(std::int32_t sheet, const Rect& r, float cx, float cy) {
     const StageObjectTableRecord& o = StageObjectTable;
-    Put(sheet, r, cx, cy, o.x[kFigure], o.y[kFigure], o.depth[kFigure], o.colour[kFigure]);
-    PendingSprite.scale = o.scale[kFigure];
-    PendingSprite.angle = o.rotation[kFigure];
+    PutFigureSprite(sheet, r, cx, cy, o.x[kFigure], o.y[kFigure], o.depth[kFigure], 1, o.rotation[kFigure],
+                    o.colour[kFigure], o.scale[kFigure]);
 }
 
 void DrawCell(std::int32_t n) {
@@ -100,9 +86,8 @@ void DrawSpark(std::int32_t code) {
                              : 0xCCFF1111u - static_cast<std::uint32_t>(t - 9) * 0x110000u;
     }
     const EncounterCFigureRecord& f = EncounterCFigure;
-    Put(69, Rect{left, 90, left + 16, 114}, 8, 24, f.layer3X, f.layer3Y, PlayerState.depth + 0.03f, colour);
-    PendingSprite.scale = 1.0f;
-    PendingSprite.angle = 0;
+    PutFigureSprite(69, Rect{left, 90, left + 16, 114}, 8, 24, f.layer3X, f.layer3Y, PlayerState.depth + 0.03f, 1, 0,
+                    colour, 1.0f);
 }
 
 void SetUp(std::int32_t code, std::int32_t facing) {
@@ -140,25 +125,20 @@ void SetUp(std::int32_t code, std::int32_t facing) {
         return;
     }
     if (const HeroinePose* h = FindRow(kHeroinePoses, &HeroinePose::code, code)) {
-        Put(69, h->src, h->cx, static_cast<float>(h->src.bottom - h->src.top), PlayerState.x, 640,
-            PlayerState.depth, PlayerTint);
-        PendingSprite.scale = 1.0f;
-        PendingSprite.angle = 0;
+        PutFigureSprite(69, h->src, h->cx, static_cast<float>(h->src.bottom - h->src.top), PlayerState.x, 640,
+                        PlayerState.depth, 1, 0, PlayerTint, 1.0f);
         return;
     }
     if (code == 301 || code == 302) {
         Rect r = kWorkpieces[code - 301];
         r.top += f.layer3SourceOffset;
-        Put(69, r, 15, 0, f.layer3X, f.layer3Y, PlayerState.depth + 0.03f, 0xFFFFFFFFu);
-        PendingSprite.scale = 1.0f;
-        PendingSprite.angle = 0;
+        PutFigureSprite(69, r, 15, 0, f.layer3X, f.layer3Y, PlayerState.depth + 0.03f, 1, 0, 0xFFFFFFFFu, 1.0f);
         return;
     }
     if (code == 303 || code == 304) return DrawSpark(code);
     if (code == 305) {
-        Put(69, kFlash, 13, 111, o.x[kFigure] + 28, o.y[kFigure] - 150, o.depth[kFigure] - 0.01f, f.flashColour);
-        PendingSprite.scale = 1.0f;
-        PendingSprite.angle = -30;
+        PutFigureSprite(69, kFlash, 13, 111, o.x[kFigure] + 28, o.y[kFigure] - 150, o.depth[kFigure] - 0.01f, 1, -30,
+                        f.flashColour, 1.0f);
     }
 }
 

@@ -25,7 +25,7 @@ struct Phase2Words {
     double speechClock = 0;
     std::int32_t platformHit = 0, figureHit = 0;
 };
-Phase2Words P2;
+Phase2Words Phase2;
 
 // The view keeps a flying figure at least 100 px inside the screen.
 void FollowFigure() {
@@ -37,25 +37,26 @@ void FollowFigure() {
 
 void FreeFight() {
     StageObjectTableRecord& o = StageObjectTable;
-    UpdateEncounterCSpeech(1, GameNow() - P2.speechClock);
+    UpdateEncounterCSpeech(1, GameNow() - Phase2.speechClock);
     SteerServant(1, kPlatform);
     RunPhase2Fire(1, kPlatform);
     const std::int32_t px = o.x[kPlatform], py = o.y[kPlatform];
-    P2.platformHit = TestPlayerAttackHit(0, px - 20, px + 20, py, py + 55);
+    Phase2.platformHit = TestPlayerAttackHit(0, px - 20, px + 20, py, py + 55);
     SetEncounterCFigureSprite(o.code[kFigure], o.facing[kFigure]);
-    P2.figureHit = TestPlayerAttackHit(0, FigureHitBox.left, FigureHitBox.right, FigureHitBox.top, FigureHitBox.bottom);
+    Phase2.figureHit =
+        TestPlayerAttackHit(0, FigureHitBox.left, FigureHitBox.right, FigureHitBox.top, FigureHitBox.bottom);
     // A blow that meets both counts on the figure.
-    if (P2.figureHit == 0 && P2.platformHit >= 1 && P2.platformHit <= 4) {
+    if (Phase2.figureHit == 0 && Phase2.platformHit >= 1 && Phase2.platformHit <= 4) {
         PlaySoundEffect(217, SoundVolumes[1]);
-        P2.state = 2;
-        RunPlatformKnock(0, P2.platformHit, kPlatform);
+        Phase2.state = 2;
+        RunPlatformKnock(0, Phase2.platformHit, kPlatform);
     }
-    if (P2.figureHit >= 1 && P2.figureHit <= 4) {
-        P2.state = 3;
-        RunFigureHitReaction(0, P2.platformHit, kFigure);
+    if (Phase2.figureHit >= 1 && Phase2.figureHit <= 4) {
+        Phase2.state = 3;
+        RunFigureHitReaction(0, Phase2.platformHit, kFigure);
     }
     if (Phase2Stage == 3 && PlayerState.y == 640) {
-        P2.state = 4;
+        Phase2.state = 4;
         RunEncounterCPhase2Scene(0, 0);
     }
 }
@@ -65,9 +66,9 @@ void FreeFight() {
 std::int32_t RunEncounterCPhase2(std::int32_t arg) {
     EncounterCFigureRecord& f = EncounterCFigure;
     StageObjectTableRecord& o = StageObjectTable;
-    StampAheadToZero(P2.speechClock, GameNow());
+    StampAheadToZero(Phase2.speechClock, GameNow());
     if (arg == 0) {
-        P2.state = 1;
+        Phase2.state = 1;
         EncounterCSceneryTints.wallTint = 0xFF333333u;
         SteerServant(0, kPlatform);
         RunPhase2Fire(0, kPlatform);
@@ -77,36 +78,36 @@ std::int32_t RunEncounterCPhase2(std::int32_t arg) {
         f.voiceLoop = 1;
         Phase2Stage = 0;
         CameraMode = 0;
-        return P2.state;
+        return Phase2.state;
     }
-    if (arg != 2) return P2.state;
+    if (arg != 2) return Phase2.state;
 
     SceneTint = kGrey;
     PlayerTint = kGrey;
     o.colour[kFigure] = kGrey;
     if (f.voiceLoop == 1 && !IsSoundPlaying(kVoiceClip)) {
         PlaySoundEffect(kVoiceClip, SoundVolumes[1]);
-        P2.speechClock = GameNow();
+        Phase2.speechClock = GameNow();
     }
     o.facing[kFigure] = PlayerState.x >= o.x[kFigure] ? 1 : -1;
-    if (P2.state == 1) FreeFight();
-    if (P2.state == 2) {
+    if (Phase2.state == 1) FreeFight();
+    if (Phase2.state == 2) {
         f.speechNumber = 0;
-        if (RunPlatformKnock(1, P2.platformHit, kPlatform) == kEncounterCDone) {
-            P2.state = 1;
+        if (RunPlatformKnock(1, Phase2.platformHit, kPlatform) == kEncounterCDone) {
+            Phase2.state = 1;
             SteerServant(0, kPlatform);
         }
     }
-    if (P2.state == 3) {
+    if (Phase2.state == 3) {
         f.speechNumber = 0;
-        if (RunFigureHitReaction(1, P2.figureHit, kFigure) == kEncounterCDone) {
-            P2.state = 1;
+        if (RunFigureHitReaction(1, Phase2.figureHit, kFigure) == kEncounterCDone) {
+            Phase2.state = 1;
             SteerServant(0, kPlatform);
         }
     }
-    if (P2.state == 4) {
+    if (Phase2.state == 4) {
         f.speechNumber = 0;
-        if (RunEncounterCPhase2Scene(2, 0) == kEncounterCDone) P2.state = kEncounterCDone;
+        if (RunEncounterCPhase2Scene(2, 0) == kEncounterCDone) Phase2.state = kEncounterCDone;
     }
     FollowFigure();
     if (PlayerState.pose == 1) PlayerState.pose = 22;
@@ -114,9 +115,9 @@ std::int32_t RunEncounterCPhase2(std::int32_t arg) {
     PlayerGazeTarget.y = o.y[kFigure];
     if (f.projectileMode == 1) UpdateEncounterCProjectiles(3, 0, 0, 0, 0);
     if (f.knockBackFlag == 1 && HandleEncounterCPlayerHit(2, 0, 0, 0) == kEncounterCDone) f.knockBackFlag = 0;
-    return P2.state;
+    return Phase2.state;
 }
 
 void ResetEncounterCPhase2Words() {
-    P2 = {};
+    Phase2 = {};
 }

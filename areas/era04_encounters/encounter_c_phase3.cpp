@@ -29,7 +29,7 @@ constexpr std::int32_t kFigurePlatform = 31;
 constexpr std::int32_t kVoice = 216;
 constexpr std::int32_t kFirstServant = 32, kLastServant = 40;
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 bool Struck(std::int32_t kind) { return kind >= 1 && kind <= 4; }
@@ -39,7 +39,7 @@ struct Phase3Words {
     std::int32_t state = 0;
     double speechClock = 0;
 };
-Phase3Words P3;
+Phase3Words Phase3;
 
 // ---- the servant fight ------------------------------------------------------------
 struct FightWords {
@@ -122,7 +122,7 @@ std::int32_t Glide(LegWords& w, std::int32_t mode, std::int32_t& coord, std::int
 
 void StepFigureFight() {
     FightWords& f = Fight;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     if (f.sub == 1) {
         SteerServant(1, kFigurePlatform);
         const std::int32_t px = t.x[kFigurePlatform], py = t.y[kFigurePlatform];
@@ -162,11 +162,11 @@ std::int32_t PoseForLine(std::int32_t line) {
     if (line == 43) return 30;
     if (line == 44) return 21;
     if (line == 45) return 38;
-    return T().code[kFigure];
+    return Objects().code[kFigure];
 }
 
 void StepCirclingServant(std::int32_t k) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     ServantWords& w = Circle.servant[k - 30];
     const std::int32_t r = k + 20;
     const double now = GameNow();
@@ -256,26 +256,26 @@ void StepCirclingServant(std::int32_t k) {
 }  // namespace
 
 std::int32_t RunEncounterCPhase3(std::int32_t mode) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
-        P3.state = 1;
+        Phase3.state = 1;
         ReadyFigureForPhase();
         RunPhase3ServantFight(0);
-        return P3.state;
+        return Phase3.state;
     }
     const double now = GameNow();
     if (f.voiceLoop == 1 && !IsSoundPlaying(kVoice)) {
         Sound(kVoice);
-        P3.speechClock = now;
+        Phase3.speechClock = now;
     }
-    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - P3.speechClock);
-    if (P3.state == 1 && RunPhase3ServantFight(1) == kEncounterCDone) P3.state = 2;
-    if (P3.state == 2) {
-        P3.state = 3;
+    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - Phase3.speechClock);
+    if (Phase3.state == 1 && RunPhase3ServantFight(1) == kEncounterCDone) Phase3.state = 2;
+    if (Phase3.state == 2) {
+        Phase3.state = 3;
         RunPhase3Formation(0);
     }
-    if (P3.state == 3 && RunPhase3Formation(2) == kEncounterCDone) P3.state = kEncounterCDone;
+    if (Phase3.state == 3 && RunPhase3Formation(2) == kEncounterCDone) Phase3.state = kEncounterCDone;
     if (f.projectileMode == 1) UpdateEncounterCProjectiles(3, 0, 0, 0, 0);
     if (f.knockBackFlag == 1 && HandleEncounterCPlayerHit(2, 0, 0, 0) == kEncounterCDone) f.knockBackFlag = 0;
     if (BombsRunning == 1 && RunServantBombs(1, 0) == kEncounterCDone) BombsRunning = 0;
@@ -283,11 +283,11 @@ std::int32_t RunEncounterCPhase3(std::int32_t mode) {
     PlayerGazeTarget.x = t.x[kFigure];
     PlayerGazeTarget.y = t.y[kFigure];
     if (PlayerState.pose == 1) PlayerState.pose = 22;
-    return P3.state;
+    return Phase3.state;
 }
 
 void ReadyFigureForPhase() {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     t.stepState[kFigure] = 1;
     t.code[kFigure] = 28;
     t.scale[kFigure] = 1.0f;
@@ -297,7 +297,7 @@ void ReadyFigureForPhase() {
 
 std::int32_t RunPhase3ServantFight(std::int32_t mode) {
     FightWords& w = Fight;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
         w.state = 1;
@@ -352,7 +352,7 @@ std::int32_t RunPhase3ServantFight(std::int32_t mode) {
 
 std::int32_t RunServantSummoning(std::int32_t mode) {
     SummonWords& w = Summon;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     std::int32_t& body = t.code[kFigure];
     const double now = GameNow();
     StampAheadToZero(w.stamp, now);
@@ -423,9 +423,9 @@ std::int32_t UpdatePhase3Servants(std::int32_t mode) {
     bool allBeaten = true;
     for (std::int32_t k = kFirstServant; k <= kLastServant; ++k) {
         StepCirclingServant(k);
-        if (T().stepState[k] != 9) allBeaten = false;
+        if (Objects().stepState[k] != 9) allBeaten = false;
     }
-    if (allBeaten || T().damage[kFigure] > 1500) Circle.result = kEncounterCDone;
+    if (allBeaten || Objects().damage[kFigure] > 1500) Circle.result = kEncounterCDone;
     return Circle.result;
 }
 
@@ -529,15 +529,15 @@ std::int32_t TweenObjectTwoLeg(std::int32_t mode, std::int32_t slot, std::int32_
 }
 
 std::int32_t GlideObjectX(std::int32_t mode, std::int32_t slot, std::int32_t target) {
-    return Glide(GlideX[MoverIndex(slot)], mode, T().x[slot], target);
+    return Glide(GlideX[MoverIndex(slot)], mode, Objects().x[slot], target);
 }
 
 std::int32_t GlideObjectY(std::int32_t mode, std::int32_t slot, std::int32_t target) {
-    return Glide(GlideY[MoverIndex(slot)], mode, T().y[slot], target);
+    return Glide(GlideY[MoverIndex(slot)], mode, Objects().y[slot], target);
 }
 
 void ResetEncounterCPhase3Words() {
-    P3 = {};
+    Phase3 = {};
     Fight = {};
     Summon = {};
     Circle = {};

@@ -25,7 +25,7 @@ constexpr std::int32_t kLineX = Era04Door5 + 2000, kLineY = 230;
 constexpr std::int32_t kDestroyed = 99;
 constexpr std::int32_t kDropping = 81;   // a platform whose bomb falls or burns
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 void Sound(std::int32_t id, std::int32_t divisor = 1) { PlaySoundEffect(id, SoundVolumes[1] / divisor); }
 
 // ---- the formation --------------------------------------------------------------
@@ -82,7 +82,7 @@ std::int32_t LineY(std::int32_t i) { return kLineY - 10 * i; }
 // Starts a knock of `slot` by a blow of `kind`: damage and EXP grow by
 // `worth` × kind on the rider `rider`.
 void StartKnock(KnockWords& w, const KnockRow* rows, std::int32_t slot, std::int32_t rider, std::int32_t worth) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     w.state = 2;
     w.x = t.x[slot];
     w.y = t.y[slot];
@@ -102,7 +102,7 @@ void StartKnock(KnockWords& w, const KnockRow* rows, std::int32_t slot, std::int
 // One tick of a knock: the slot rocks, slides and rises or sinks, bounces off
 // the hall's ends and drops a coin `coinDy` below itself. True once spent.
 bool KnockTick(KnockWords& w, std::int32_t slot, std::int32_t coinDy) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     w.angleCounter = w.angleCounter < 360 ? w.angleCounter + 10 : 0;
     t.rotation[slot] = TruncToInt(std::sin(w.angleCounter * 3.14159265358979 / 180.0) * w.amplitude) * w.rockSign;
     w.amplitude -= 0.5;
@@ -131,7 +131,7 @@ bool KnockTick(KnockWords& w, std::int32_t slot, std::int32_t coinDy) {
 
 std::int32_t TestKnock(KnockWords& w, std::int32_t testMode, std::int32_t slot, std::int32_t below,
                        std::int32_t above) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const float s = t.scale[slot];
     const std::int32_t x = t.x[slot], y = t.y[slot];
     const std::int32_t half = TruncToInt(46 * s);
@@ -153,7 +153,7 @@ bool Regroup(std::int32_t& regroup, std::int32_t hit, std::int32_t slot, std::in
 }
 
 void StepDiver(std::int32_t i, std::int32_t side, std::int32_t& result) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     DiveWords& w = Dive[i];
     const std::int32_t p = 30 + i, r = 50 + i;
     const double now = GameNow();
@@ -254,7 +254,7 @@ void StepDiver(std::int32_t i, std::int32_t side, std::int32_t& result) {
 
 std::int32_t RunPhase3Formation(std::int32_t mode) {
     FormationWords& w = Formation;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     const double now = GameNow();
     StampAheadToZero(w.stamp, now);
@@ -389,7 +389,7 @@ std::int32_t KnockServantPlatform(std::int32_t mode, std::int32_t slot) {
         w.stamp = GameNow();
         if (KnockTick(w, slot, 20)) {
             w.kind = kEncounterCDone;
-            T().rotation[slot] = 0;
+            Objects().rotation[slot] = 0;
         }
     }
     return w.kind;
@@ -397,7 +397,7 @@ std::int32_t KnockServantPlatform(std::int32_t mode, std::int32_t slot) {
 
 std::int32_t KnockServantRider(std::int32_t mode, std::int32_t slot) {
     KnockWords& w = RiderKnocks[slot - 50];
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     if (mode == 0) {
         w.state = 0;
         return 0;
@@ -455,7 +455,7 @@ void FireServantBolts(std::int32_t slot) {
 }
 
 std::int32_t RunServantBombs(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (mode == 0) {
         BombWords& w = Bombs[slot - 30];

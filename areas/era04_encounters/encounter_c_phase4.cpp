@@ -30,7 +30,7 @@ constexpr std::int32_t kMarkX = Era04Door5 + 1666;
 constexpr std::int32_t kViewX = Era04Door5 + 1417;
 constexpr std::int32_t kDying = 40;
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 std::int32_t FacingToward(std::int32_t fromX) { return PlayerState.x < fromX ? -1 : 1; }
@@ -40,7 +40,7 @@ struct Phase4Words {
     std::int32_t state = 0;
     double voiceStamp = 0, phaseStamp = 0;
 };
-Phase4Words P4;
+Phase4Words Phase4;
 
 // ---- the opening ---------------------------------------------------------------------
 struct OpeningWords {
@@ -99,7 +99,7 @@ void AimAtHeroine(ServantWords& s, std::int32_t slot, std::int32_t mode) {
 
 void SplitOff() {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     if (ServantSplitRequest.flag != 1) return;
     ServantSplitRequest.flag = 0;
     if (l.lastSpawned >= 60) return;
@@ -116,7 +116,7 @@ void SplitOff() {
 }
 
 void StepAirborne(ServantWords& s, std::int32_t n) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     const double since = now - s.phaseStamp;
     const bool tick = MoreThanElapsed(s.tickStamp, now, 0.02);
@@ -167,7 +167,7 @@ void StepAirborne(ServantWords& s, std::int32_t n) {
 }
 
 void StepKnockedBack(ServantWords& s, std::int32_t n) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     t.stepState[n] = 1;
     t.code[n] = 55;
@@ -191,7 +191,7 @@ void StepKnockedBack(ServantWords& s, std::int32_t n) {
 }
 
 void HitTest(ServantWords& s, std::int32_t n) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     SetEncounterCFigureSprite(t.code[n], t.facing[n]);
     const std::int32_t mx = t.x[n] - t.x[kFigure], my = t.y[n] - t.y[kFigure];
     const FigureHitBoxRecord& b = FigureHitBox;
@@ -214,7 +214,7 @@ void HitTest(ServantWords& s, std::int32_t n) {
 // Nine dead: the highest-numbered one still standing leads the last talks.
 void ChooseLeader(ServantWords& s) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     int dead = 0;
     std::int32_t leader = 0;
     for (std::int32_t n = 51; n <= 60; ++n) {
@@ -238,7 +238,7 @@ void ChooseLeader(ServantWords& s) {
 
 void StepStory(ServantWords& s, std::int32_t n) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
     const std::int32_t leader = EncounterCFigure.gazeSlot;
     if (l.story == 0) {
@@ -301,7 +301,7 @@ void StepStory(ServantWords& s, std::int32_t n) {
 
 void StepDying(ServantWords& s, std::int32_t n) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     t.stepState[n] = 99;
     if (s.sub == 1) {
@@ -340,7 +340,7 @@ void StepDying(ServantWords& s, std::int32_t n) {
 void StepServant(std::int32_t n) {
     LoopWords& l = Loop;
     ServantWords& s = l.servant[n - 50];
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
     const double now = GameNow();
     if (now < s.tickStamp) s.tickStamp = s.phaseStamp = now;
@@ -386,46 +386,46 @@ void StepServant(std::int32_t n) {
 std::int32_t Phase4StoryStage() { return Loop.story; }
 
 std::int32_t RunEncounterCPhase4(std::int32_t mode) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     EncounterCFigureRecord& f = EncounterCFigure;
     if (mode == 0) {
-        P4.state = 1;
+        Phase4.state = 1;
         ReadyFigureForPhase();
-        return P4.state;
+        return Phase4.state;
     }
     const double now = GameNow();
-    if (now < P4.phaseStamp) P4.phaseStamp = P4.voiceStamp = 0;
+    if (now < Phase4.phaseStamp) Phase4.phaseStamp = Phase4.voiceStamp = 0;
     if (f.voiceLoop == 1 && !IsSoundPlaying(kVoice)) {
         Sound(kVoice);
-        P4.voiceStamp = now;
+        Phase4.voiceStamp = now;
     }
-    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - P4.voiceStamp);
-    if (P4.state == 1) {
-        P4.state = 2;
+    if (f.speechNumber != 0) UpdateEncounterCSpeech(f.speechNumber, now - Phase4.voiceStamp);
+    if (Phase4.state == 1) {
+        Phase4.state = 2;
         RunPhase4Opening(0);
     }
-    if (P4.state == 2 && RunPhase4Opening(1) == kEncounterCDone) {
-        P4.state = 3;
-        P4.phaseStamp = now;
+    if (Phase4.state == 2 && RunPhase4Opening(1) == kEncounterCDone) {
+        Phase4.state = 3;
+        Phase4.phaseStamp = now;
         CameraMode = 1;
         UpdatePhase4Servants(0);
     }
-    if (P4.state == 3) {
+    if (Phase4.state == 3) {
         for (std::int32_t n = 51; n <= 60; ++n)
             if (t.stepState[n] == 1) t.facing[n] = FacingToward(t.x[n]);
         if (UpdatePhase4Servants(1) == kEncounterCDone) {
-            P4.state = 4;
-            P4.phaseStamp = now;
+            Phase4.state = 4;
+            Phase4.phaseStamp = now;
         }
         for (std::int32_t n = 51; n <= 60; ++n)
             if (t.stepState[n] >= 1 && t.stepState[n] <= 98) PoseCompositeServant(2, n);
     }
-    if (P4.state == 4) {
-        const std::int32_t v = TruncToInt(255 - (now - P4.phaseStamp) * 255);
+    if (Phase4.state == 4) {
+        const std::int32_t v = TruncToInt(255 - (now - Phase4.phaseStamp) * 255);
         if (v >= 0) {
             for (std::int32_t n = 30; n <= 80; ++n) t.colour[n] = static_cast<std::uint32_t>(v) * 0x01010101u;
         } else {
-            P4.state = kEncounterCDone;
+            Phase4.state = kEncounterCDone;
             MessageBoxOpen = 0;
             EncounterCSceneryTints.platformsShown = 0;
         }
@@ -436,24 +436,16 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
     PlayerGazeTarget.x = t.x[f.gazeSlot];
     PlayerGazeTarget.y = t.y[f.gazeSlot];
     if (PlayerState.pose == 1) PlayerState.pose = 22;
-    return P4.state;
+    return Phase4.state;
 }
 
-std::int32_t RunPhase4Opening(std::int32_t mode) {
+namespace {
+
+// The figure rides its platform in; she runs to her mark and it speaks.
+void StepOpeningArrival(double now) {
     OpeningWords& w = Opening;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     PlayerStateRecord& p = PlayerState;
-    EncounterCFigureRecord& f = EncounterCFigure;
-    const double now = GameNow();
-    if (mode == 0) {
-        w.state = 1;
-        f.voiceLoop = 0;
-        StopSound(kVoice);
-        f.speechNumber = 0;
-        return w.state;
-    }
-    StampAheadToNow(w.stamp, now);
-    std::int32_t& body = t.code[kFigure];
     if (w.state == 1) {
         w.state = 2;
         TweenObjectTwoLeg(0, kFigurePlatform, 0, 0);
@@ -505,6 +497,13 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
             w.stamp = now;
         }
     }
+}
+
+// A staircase of platforms comes down toward her.
+void StepOpeningStairs(double now) {
+    OpeningWords& w = Opening;
+    StageObjectTableRecord& t = Objects();
+    const PlayerStateRecord& p = PlayerState;
     if (w.state == 8) {
         w.state = 9;
         for (std::int32_t i = 2; i <= 10; ++i) {
@@ -541,6 +540,13 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
             w.stamp = now;
         }
     }
+}
+
+// The figure takes its fighting shape.
+void StepOpeningShape(double now) {
+    OpeningWords& w = Opening;
+    StageObjectTableRecord& t = Objects();
+    std::int32_t& body = t.code[kFigure];
     if (w.state == 11) {
         body = 40;
         if (MoreThanElapsed(w.stamp, now, 1.5)) {
@@ -582,6 +588,26 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
         Sound(160);
         PoseCompositeServant(2, kFigure);
     }
+}
+
+}  // namespace
+
+std::int32_t RunPhase4Opening(std::int32_t mode) {
+    OpeningWords& w = Opening;
+    PlayerStateRecord& p = PlayerState;
+    EncounterCFigureRecord& f = EncounterCFigure;
+    const double now = GameNow();
+    if (mode == 0) {
+        w.state = 1;
+        f.voiceLoop = 0;
+        StopSound(kVoice);
+        f.speechNumber = 0;
+        return w.state;
+    }
+    StampAheadToNow(w.stamp, now);
+    StepOpeningArrival(now);
+    StepOpeningStairs(now);
+    StepOpeningShape(now);
     if (w.state == 16) {
         MessageBoxOpen = 0;
         w.state = kEncounterCDone;
@@ -596,7 +622,7 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
 
 std::int32_t UpdatePhase4Servants(std::int32_t mode) {
     LoopWords& l = Loop;
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (mode == 0) {
         l.story = 0;
@@ -626,7 +652,7 @@ std::int32_t UpdatePhase4Servants(std::int32_t mode) {
 }
 
 void ResetEncounterCPhase4Words() {
-    P4 = {};
+    Phase4 = {};
     Opening = {};
     Loop = {};
 }

@@ -21,7 +21,7 @@
 
 namespace {
 
-StageObjectTableRecord& T() { return StageObjectTable; }
+StageObjectTableRecord& Objects() { return StageObjectTable; }
 void Sound(std::int32_t id, std::int32_t divisor = 1) { PlaySoundEffect(id, SoundVolumes[1] / divisor); }
 bool Within(std::int32_t v, std::int32_t lo, std::int32_t hi) { return lo <= v && v <= hi; }
 
@@ -36,7 +36,7 @@ FlurryWords Flurry[11];
 constexpr std::int32_t kStand = 10, kStruck = 11, kEvade = 20;
 
 struct AnswerWords {
-    std::int32_t state = 0, sub = 0, struckCode = 0, x0 = 0, f0 = 1;
+    std::int32_t state = 0, sub = 0, struckCode = 0, x0 = 0, startFacing = 1;
     double stamp = 0;
 };
 
@@ -73,7 +73,7 @@ constexpr DartStage kDart[] = {{43, 1, 35, 202}, {42, 1, 62, 203}, {43, -1, 96, 
 double FlutterStamps[11] = {};
 
 struct DashWords {
-    std::int32_t state = 0, d = 1, a = 0, b = 0;
+    std::int32_t state = 0, direction = 1, firstBlade = 0, secondBlade = 0;
     double poseStamp = 0, moveStamp = 0;
 };
 DashWords Dash[11];
@@ -97,6 +97,17 @@ FallWords Fall[11];
 int Index(std::int32_t slot) { return slot - 50; }
 void Pose(std::int32_t slot) { PoseCompositeServant(2, slot); }
 
+// Mode 0 arms a move at its first state, stamped now, and is all the call
+// does; true then. A stamp ahead of the clock (after a load) counts from now.
+template <class Words>
+bool ArmedNow(Words& w, std::int32_t mode, double now) {
+    StampAheadToNow(w.stamp, now);
+    if (mode != 0) return false;
+    w.state = 1;
+    w.stamp = now;
+    return true;
+}
+
 std::int32_t Done(AnswerWords& w) {
     w.state = 1;
     return kEncounterCDone;
@@ -105,7 +116,7 @@ std::int32_t Done(AnswerWords& w) {
 // Stand: the heroine's strike lands if it is the member's and she stands in
 // its bands. Returns true once struck.
 bool StandStruck(const AnswerMember& m, AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const std::int32_t pose = PlayerState.pose;
     if (pose != m.strikePoses[0] && pose != m.strikePoses[1]) return false;
     const std::int32_t dy = PlayerState.y - t.y[slot];
@@ -127,7 +138,7 @@ bool StandStruck(const AnswerMember& m, AnswerWords& w, std::int32_t slot) {
 // The parry of the S answer: she catches the blade, the two are pushed apart
 // and she stands ready again.
 std::int32_t StepParry(AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     const std::int32_t pose = PlayerState.pose;
     const auto next = [&](std::int32_t sub) {
@@ -167,7 +178,7 @@ std::int32_t StepParry(AnswerWords& w, std::int32_t slot) {
 
 // Three quick steps back, then the flurry.
 std::int32_t StepBackAndSlash(AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (w.sub == 20) t.code[slot] = 43;
     constexpr std::int32_t kCodes[3] = {42, 43, 43};
@@ -186,14 +197,9 @@ std::int32_t StepBackAndSlash(AnswerWords& w, std::int32_t slot) {
 }
 
 std::int32_t StepAnswer(const AnswerMember& m, AnswerWords& w, std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
-    StampAheadToNow(w.stamp, now);
-    if (mode == 0) {
-        w.state = 1;
-        w.stamp = now;
-        return 0;
-    }
+    if (ArmedNow(w, mode, now)) return 0;
     if (w.state == 1) {
         if (Random0To99() < m.cutOff) {
             w.sub = kStand;
@@ -234,19 +240,19 @@ std::int32_t StepAnswer(const AnswerMember& m, AnswerWords& w, std::int32_t mode
 }
 
 std::int32_t StepDart(AnswerWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const double now = GameNow();
     if (w.state == 1) {
         w.x0 = t.x[slot];
-        w.f0 = t.facing[slot];
+        w.startFacing = t.facing[slot];
         w.state = 2;
         w.stamp = now;
     }
     if (w.state >= 2 && w.state <= 6) {
         const DartStage& s = kDart[w.state - 2];
         t.code[slot] = s.code;
-        t.facing[slot] = s.facing * w.f0;
-        t.x[slot] = w.x0 + w.f0 * s.offset;
+        t.facing[slot] = s.facing * w.startFacing;
+        t.x[slot] = w.x0 + w.startFacing * s.offset;
         if ((s.pose != 0 && PlayerState.pose == s.pose) || MoreThanElapsed(w.stamp, now, 0.02)) {
             if (w.state == 6) RunServantSlashFlurry(0, slot);
             ++w.state;
@@ -257,7 +263,7 @@ std::int32_t StepDart(AnswerWords& w, std::int32_t slot) {
     return 0;
 }
 
-void OpenDashRecords(DashWords& w) { w.a = w.b = kOpen; }
+void OpenDashRecords(DashWords& w) { w.firstBlade = w.secondBlade = kOpen; }
 
 void EndDashHold(DashWords& w) {
     OpenDashRecords(w);
@@ -268,7 +274,7 @@ void EndDashHold(DashWords& w) {
 
 std::int32_t FinishDash(DashWords& w, std::int32_t slot) {
     w.state = 1;
-    T().stepState[slot] = 1;
+    Objects().stepState[slot] = 1;
     EndDashHold(w);
     return kEncounterCDone;
 }
@@ -276,15 +282,15 @@ std::int32_t FinishDash(DashWords& w, std::int32_t slot) {
 // The dash's blade against her attack, her guard and her body, through both
 // records in the same step.
 void DashBlade(DashWords& w, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     const std::int32_t x = t.x[slot], y = t.y[slot];
-    const std::int32_t left = w.d == 1 ? x + 44 : x - 131, right = w.d == 1 ? x + 131 : x - 44;
+    const std::int32_t left = w.direction == 1 ? x + 44 : x - 131, right = w.direction == 1 ? x + 131 : x - 44;
     const std::int32_t top = y - 130, bottom = y - 124;
     struct Record {
         std::int32_t& word;
         std::int32_t parrySound, guardSound, hitSound, hurtPose;
     };
-    Record records[2] = {{w.a, 185, 162, 170, 84}, {w.b, 133, 189, 217, 85}};
+    Record records[2] = {{w.firstBlade, 185, 162, 170, 84}, {w.secondBlade, 133, 189, 217, 85}};
     for (Record& r : records) {
         if (r.word != kOpen) continue;
         const std::int32_t kind = TestPlayerAttackHit(0, left, right, top, bottom);
@@ -303,7 +309,7 @@ void DashBlade(DashWords& w, std::int32_t slot) {
         Sound(r.hitSound);
         PlayerHurtPoseRequest = r.hurtPose;
         PlayerState.hp -= 20;
-        PlayerState.x += w.d * 20;
+        PlayerState.x += w.direction * 20;
         MessageBoxOpen = 1;
     }
 }
@@ -311,15 +317,10 @@ void DashBlade(DashWords& w, std::int32_t slot) {
 }  // namespace
 
 std::int32_t RunServantSlashFlurry(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     FlurryWords& w = Flurry[Index(slot)];
     const double now = GameNow();
-    StampAheadToNow(w.stamp, now);
-    if (mode == 0) {
-        w.state = 1;
-        w.stamp = now;
-        return 0;
-    }
+    if (ArmedNow(w, mode, now)) return 0;
     std::int32_t result = 0;
     std::int32_t& code = t.code[slot];
     if (w.state == 1) {
@@ -380,14 +381,14 @@ std::int32_t FlutterServant(std::int32_t, std::int32_t slot) {
     if (MoreThanElapsed(stamp, now, 0.02)) {
         stamp = now;
         Sound(215, 10);
-        std::int32_t& code = T().code[slot];
+        std::int32_t& code = Objects().code[slot];
         code = code == 26 ? 27 : 26;
     }
     return 0;
 }
 
 std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     DashWords& w = Dash[Index(slot)];
     const double now = GameNow();
     StampAheadToNow(w.poseStamp, now);
@@ -396,7 +397,7 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
         w.state = 1;
         OpenDashRecords(w);
         w.poseStamp = w.moveStamp = now;
-        w.d = t.facing[slot];
+        w.direction = t.facing[slot];
         t.stepState[slot] = 2;
         return 0;
     }
@@ -421,19 +422,19 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
     if (w.state >= 2 && w.state <= 9) {
         if (t.code[slot] == 48 || t.code[slot] == 49) DashBlade(w, slot);
         // A guarded blade pins her a step away until the records reopen.
-        if (w.a == kGuarded || w.b == kGuarded) x = PlayerState.x + PlayerState.facing * 300;
-        if ((w.a == kParried || w.b == kParried) && Random0To99() > 0) {
+        if (w.firstBlade == kGuarded || w.secondBlade == kGuarded) x = PlayerState.x + PlayerState.facing * 300;
+        if ((w.firstBlade == kParried || w.secondBlade == kParried) && Random0To99() > 0) {
             w.state = 11;
             Sound(199);
         }
     }
     if (w.state >= 1 && w.state <= 9) {
-        if (x < Era04Door5 + 150) w.d = 1;
-        if (x > Era04Door6 - 150) w.d = -1;
-        t.facing[slot] = w.d;
+        if (x < Era04Door5 + 150) w.direction = 1;
+        if (x > Era04Door6 - 150) w.direction = -1;
+        t.facing[slot] = w.direction;
         if (MoreThanElapsed(w.moveStamp, now, 0.02)) {
             w.moveStamp = now;
-            x += w.d * 30;
+            x += w.direction * 30;
             if (w.state < 8 && dist > 30) y += ((PlayerState.y + 50 - y) * 30) / dist;
             if (w.state >= 8) y -= 5;
         }
@@ -441,7 +442,7 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
     if (w.state == 11) {
         if (MoreThanElapsed(w.moveStamp, now, 0.02)) {
             w.moveStamp = now;
-            x += w.d * 30;
+            x += w.direction * 30;
             y += 50;
         }
         SpawnPickup(x - 10, y - 50);
@@ -458,7 +459,7 @@ std::int32_t RunServantDash(std::int32_t mode, std::int32_t slot) {
 }
 
 std::int32_t BreakServantParts(std::int32_t mode, std::int32_t slot) {
-    StageObjectTableRecord& t = T();
+    StageObjectTableRecord& t = Objects();
     FallWords& w = Fall[Index(slot)];
     const double now = GameNow();
     StampAheadToNow(w.stamp, now);

@@ -33,15 +33,15 @@ std::uint32_t Translucent(std::int32_t alpha, std::uint32_t rgb) {
 }
 
 struct RevealWords {
-    std::int32_t state = 0, sub = 0, a = 0, b = 0;
+    std::int32_t state = 0, sub = 0, fade = 0, light = 0;
     std::int32_t savedScroll = 0, savedX = 0, originX = 0, originY = 0, popUp = 0;
     double stamp = 0, popUpStamp = 0;
 };
-RevealWords R;
+RevealWords Reveal;
 
 bool Tick(double seconds) {
-    if (!MoreThanElapsed(R.stamp, GameNow(), seconds)) return false;
-    R.stamp = GameNow();
+    if (!MoreThanElapsed(Reveal.stamp, GameNow(), seconds)) return false;
+    Reveal.stamp = GameNow();
     return true;
 }
 // A run of lines on `word` ending with `last`: true on the Enter after it,
@@ -51,18 +51,18 @@ bool Lines(std::int32_t& word, std::int32_t last) { return StepLineGroup(word, l
 void Darken() {
     EncounterCSceneryTintsRecord& t = EncounterCSceneryTints;
     if (!Tick(0.02)) return;
-    if (R.a > 251) {
-        R.a = 255;
+    if (Reveal.fade > 251) {
+        Reveal.fade = 255;
         t.propsLaidOut = 1;
-        R.state = 4;
+        Reveal.state = 4;
     } else {
-        R.a += 4;
+        Reveal.fade += 4;
     }
-    t.gridTint = Translucent(R.a, 0xFFFFFF);
+    t.gridTint = Translucent(Reveal.fade, 0xFFFFFF);
     // The grey falls from full light and then shimmers between three levels.
-    if (R.b >= 200) R.b -= 4;
-    else R.b = 204;
-    SceneTint = 0xFF000000u + static_cast<std::uint32_t>(R.b) * 0x010101u;
+    if (Reveal.light >= 200) Reveal.light -= 4;
+    else Reveal.light = 204;
+    SceneTint = 0xFF000000u + static_cast<std::uint32_t>(Reveal.light) * 0x010101u;
     StageObjectTable.colour[kEncounterCSlot] = SceneTint;
     t.pillarTint = SceneTint;
     t.hallTint = SceneTint;
@@ -74,17 +74,17 @@ void Darken() {
 // true once gone.
 bool FadeGroup(std::uint32_t& group, void (*in)()) {
     if (!Tick(0.02)) return false;
-    R.a -= 3;
-    R.b = 255 - R.a;
-    if (R.b > 255) R.b = 255;
+    Reveal.fade -= 3;
+    Reveal.light = 255 - Reveal.fade;
+    if (Reveal.light > 255) Reveal.light = 255;
     in();
-    if (R.a <= 0) {
-        R.a = 0;
-        R.stamp = GameNow();
+    if (Reveal.fade <= 0) {
+        Reveal.fade = 0;
+        Reveal.stamp = GameNow();
         group = 0;
         return true;
     }
-    group = Translucent(R.a, 0xCECECE);
+    group = Translucent(Reveal.fade, 0xCECECE);
     return false;
 }
 
@@ -115,110 +115,110 @@ constexpr LeapRow kLeap[] = {
 };
 
 void Strike() {
-    const StrikeRow* row = FindRow(kStrike, &StrikeRow::sub, R.sub);
+    const StrikeRow* row = FindRow(kStrike, &StrikeRow::sub, Reveal.sub);
     if (row == nullptr) return;
     PlayerState.pose = row->pose;
-    if (row->xFromSaved != 1) PlayerState.x = R.savedX + row->xFromSaved;
+    if (row->xFromSaved != 1) PlayerState.x = Reveal.savedX + row->xFromSaved;
     if (!Tick(row->wait)) return;
-    if (R.sub == 1) Sound(157);
-    if (R.sub == 3) {
+    if (Reveal.sub == 1) Sound(157);
+    if (Reveal.sub == 3) {
         Sound(159);
         Sound(199);
     }
-    if (R.sub == 5) {
-        R.sub = 0;
+    if (Reveal.sub == 5) {
+        Reveal.sub = 0;
         StageObjectTable.x[kEncounterCSlot] += 41;
-        R.state = 22;
+        Reveal.state = 22;
         return;
     }
-    ++R.sub;
+    ++Reveal.sub;
 }
 
 void CounterBlow() {
-    const CounterRow* row = FindRow(kCounter, &CounterRow::sub, R.sub);
+    const CounterRow* row = FindRow(kCounter, &CounterRow::sub, Reveal.sub);
     if (row == nullptr) return;
     PlayerState.pose = row->pose;
     if (row->body != 0) Body() = row->body;
     if (!Tick(row->wait)) return;
     const std::int32_t facing = PlayerState.facing;
-    switch (R.sub) {
-        case 1: PlayerState.x = R.savedX; Sound(158); break;
+    switch (Reveal.sub) {
+        case 1: PlayerState.x = Reveal.savedX; Sound(158); break;
         case 2: Sound(160); break;
         case 4: PlayerState.x += 22 * facing; break;
         case 5: Sound(214); break;
         case 6: PlayerState.x -= 13 * facing; break;
         case 7:
-            R.sub = 1;
+            Reveal.sub = 1;
             Sound(158);
-            R.savedX = PlayerState.x;
-            R.state = 24;
-            R.stamp = GameNow();
+            Reveal.savedX = PlayerState.x;
+            Reveal.state = 24;
+            Reveal.stamp = GameNow();
             return;
         default: break;
     }
-    ++R.sub;
+    ++Reveal.sub;
 }
 
 void Leap() {
     StageObjectTableRecord& o = StageObjectTable;
-    if (R.sub == 9 || R.sub == 10) {
+    if (Reveal.sub == 9 || Reveal.sub == 10) {
         PlayerState.pose = 217;
-        const double t = GameNow() - R.stamp;
+        const double t = GameNow() - Reveal.stamp;
         const double s = std::sin(3.14 * t / 2.0);
-        if (R.sub == 9) {
-            o.x[kEncounterCSlot] = R.originX + TruncToInt(70 * s) + 145;
-            o.y[kEncounterCSlot] = R.originY + TruncToInt(-137 * s) - 145;
+        if (Reveal.sub == 9) {
+            o.x[kEncounterCSlot] = Reveal.originX + TruncToInt(70 * s) + 145;
+            o.y[kEncounterCSlot] = Reveal.originY + TruncToInt(-137 * s) - 145;
         } else {
-            o.x[kEncounterCSlot] = R.originX + TruncToInt(-72 * s) + 215;
-            o.y[kEncounterCSlot] = R.originY + TruncToInt(20 * s) - 282;
+            o.x[kEncounterCSlot] = Reveal.originX + TruncToInt(-72 * s) + 215;
+            o.y[kEncounterCSlot] = Reveal.originY + TruncToInt(20 * s) - 282;
         }
         PlaySoundEffect(kLeapSound, SoundVolumes[1] / 2);
         if (t > 1.0) {
-            R.stamp = GameNow();
-            if (R.sub == 10) {
+            Reveal.stamp = GameNow();
+            if (Reveal.sub == 10) {
                 EncounterCFigure.poseAlternation = 0;
                 StopSound(kLeapSound);
             }
-            R.sub = R.sub == 9 ? 10 : 11;
+            Reveal.sub = Reveal.sub == 9 ? 10 : 11;
         }
         return;
     }
-    const LeapRow* row = FindRow(kLeap, &LeapRow::sub, R.sub);
+    const LeapRow* row = FindRow(kLeap, &LeapRow::sub, Reveal.sub);
     if (row == nullptr) return;
     PlayerState.pose = row->pose;
     Body() = row->body;
-    if (R.sub == 1) PlayerState.x = R.savedX - 64;
-    if (R.sub >= 2 && R.sub <= 7) {
-        o.x[kEncounterCSlot] = R.originX + row->dx;
-        o.y[kEncounterCSlot] = R.originY + row->dy;
+    if (Reveal.sub == 1) PlayerState.x = Reveal.savedX - 64;
+    if (Reveal.sub >= 2 && Reveal.sub <= 7) {
+        o.x[kEncounterCSlot] = Reveal.originX + row->dx;
+        o.y[kEncounterCSlot] = Reveal.originY + row->dy;
     }
     if (!Tick(row->wait)) return;
-    if (R.sub == 1) {
-        PlayerState.x = R.savedX;
-        R.originX = o.x[kEncounterCSlot];
-        R.originY = o.y[kEncounterCSlot];
+    if (Reveal.sub == 1) {
+        PlayerState.x = Reveal.savedX;
+        Reveal.originX = o.x[kEncounterCSlot];
+        Reveal.originY = o.y[kEncounterCSlot];
         Sound(157);
         Sound(130);
     }
-    if (R.sub == 7) {
-        R.popUp = 1;
+    if (Reveal.sub == 7) {
+        Reveal.popUp = 1;
         EncounterCFigure.poseAlternation = 2;
-        R.sub = 9;
+        Reveal.sub = 9;
         return;
     }
-    if (R.sub == 13) {
-        R.sub = 1;
-        R.state = 25;
+    if (Reveal.sub == 13) {
+        Reveal.sub = 1;
+        Reveal.state = 25;
         return;
     }
-    ++R.sub;
+    ++Reveal.sub;
 }
 
 // The first platform pops up under the place she leaps to.
 void PopUp() {
     StageObjectTableRecord& o = StageObjectTable;
-    if (R.popUp == 1) {
-        R.popUp = 2;
+    if (Reveal.popUp == 1) {
+        Reveal.popUp = 2;
         EncounterCFigure.platformFlag = 1;
         EncounterCSceneryTints.platformsShown = 1;
         o.code[kPlatformSlot] = 1;
@@ -227,14 +227,14 @@ void PopUp() {
         o.rotation[kPlatformSlot] = 0;
         o.depth[kPlatformSlot] = PlayerState.depth + 0.01f;
         Sound(56);
-        R.popUpStamp = GameNow();
-    } else if (R.popUp == 2) {
-        const double t = GameNow() - R.popUpStamp;
+        Reveal.popUpStamp = GameNow();
+    } else if (Reveal.popUp == 2) {
+        const double t = GameNow() - Reveal.popUpStamp;
         o.scale[kPlatformSlot] = static_cast<float>(2.0 * t + 0.5);
         o.x[kPlatformSlot] = Era04Door5 + 1685;
         o.y[kPlatformSlot] = 354;
         if (t > 0.25) {
-            R.popUp = 0;
+            Reveal.popUp = 0;
             o.scale[kPlatformSlot] = 1.0f;
         }
     }
@@ -242,190 +242,176 @@ void PopUp() {
 
 }  // namespace
 
-std::int32_t RunEncounterCReveal(std::int32_t arg) {
-    EncounterCFigureRecord& f = EncounterCFigure;
+namespace {
+
+void StepHallDarkens() {
     EncounterCSceneryTintsRecord& tints = EncounterCSceneryTints;
-    if (arg == 0) {
-        R = RevealWords{};
-        R.state = 1;
-        R.stamp = GameNow();
-        R.savedScroll = ScrollX;
-        PlayerState.facing = 1;
-        return R.state;
-    }
-    if (arg != 2) return R.state;
-    ScrollX = R.savedScroll;
-    MessageBoxOpen = 1;
-    CameraMode = 0;
-    PlayerState.facing = 1;
-    PlayerTint = SceneTint;
-    if (R.state <= 10) {
-        PlayerState.pose = 0;
-        Body() = 5;
-        Overlay() = 209;
-    }
-    if (R.state <= 17) PlayerState.x = kStandX;
-
     // The hall darkens in stages.
-    if (R.state == 1 && GameNow() != R.stamp) {
+    if (Reveal.state == 1 && GameNow() != Reveal.stamp) {
         OpenLine(Field(), 254);
-        R.state = 2;
-    } else if (R.state == 2 && Lines(Field(), 260)) {
-        R.stamp = GameNow();
+        Reveal.state = 2;
+    } else if (Reveal.state == 2 && Lines(Field(), 260)) {
+        Reveal.stamp = GameNow();
         tints.gridTint = 0x00FFFFFFu;
-        R.a = 0;
-        R.b = 255;
-        R.state = 3;
+        Reveal.fade = 0;
+        Reveal.light = 255;
+        Reveal.state = 3;
     }
-    if (R.state == 3) Darken();
-    if (R.state == 4) {
+    if (Reveal.state == 3) Darken();
+    if (Reveal.state == 4) {
         OpenLine(Field(), 261);
-        R.state = 5;
-    } else if (R.state == 5 && Lines(Field(), 262)) {
-        R.stamp = GameNow();
-        R.a = 255;
+        Reveal.state = 5;
+    } else if (Reveal.state == 5 && Lines(Field(), 262)) {
+        Reveal.stamp = GameNow();
+        Reveal.fade = 255;
         tints.glowColour = 0x00CCCCCCu;
-        R.state = 6;
+        Reveal.state = 6;
     }
-    if (R.state == 6) {
-        if (FadeGroup(tints.hallTint, [] { EncounterCSceneryTints.glowColour = Translucent(R.b, 0xFFFFFF); })) {
+    if (Reveal.state == 6) {
+        if (FadeGroup(tints.hallTint, [] { EncounterCSceneryTints.glowColour = Translucent(Reveal.light, 0xFFFFFF); })) {
             UpdateEncounterCGlow(0);
-            R.state = 7;
+            Reveal.state = 7;
         }
     }
-    if (R.state == 7 && MoreThanElapsed(R.stamp, GameNow(), 1.02)) {
+    if (Reveal.state == 7 && MoreThanElapsed(Reveal.stamp, GameNow(), 1.02)) {
         OpenLine(Field(), 263);
-        R.state = 8;
-    } else if (R.state == 8 && LineRead()) {
+        Reveal.state = 8;
+    } else if (Reveal.state == 8 && LineRead()) {
         CloseLine(Field());
-        R.stamp = GameNow();
-        R.a = 255;
-        R.state = 9;
+        Reveal.stamp = GameNow();
+        Reveal.fade = 255;
+        Reveal.state = 9;
     }
-    if (R.state == 9) {
-        if (FadeGroup(tints.pillarTint, [] { EncounterCSceneryTints.propAlpha = R.b; })) {
+    if (Reveal.state == 9) {
+        if (FadeGroup(tints.pillarTint, [] { EncounterCSceneryTints.propAlpha = Reveal.light; })) {
             UpdateEncounterCLamps(0);
-            R.state = 10;
+            Reveal.state = 10;
         }
     }
-    if (R.state == 10 && MoreThanElapsed(R.stamp, GameNow(), 1.02)) {
+    if (Reveal.state == 10 && MoreThanElapsed(Reveal.stamp, GameNow(), 1.02)) {
         OpenLine(Field(), 264);
-        R.state = 11;
+        Reveal.state = 11;
     }
+}
 
+void StepFlash() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // A flash grows over her, and the heroine strikes first.
-    if (R.state == 11) {
+    if (Reveal.state == 11) {
         Body() = Field() >= 267 ? 9 : 5;
         if (Lines(Field(), 269)) {
-            R.stamp = GameNow();
-            R.state = 12;
+            Reveal.stamp = GameNow();
+            Reveal.state = 12;
         }
     }
-    if (R.state >= 12 && R.state <= 14) {
-        Body() = R.state - 3;
-        if (MoreThanElapsed(R.stamp, GameNow(), R.state == 14 ? 0.32 : 0.2)) {
-            R.stamp = GameNow();
-            if (++R.state == 15) {
-                R.b = 0;
+    if (Reveal.state >= 12 && Reveal.state <= 14) {
+        Body() = Reveal.state - 3;
+        if (MoreThanElapsed(Reveal.stamp, GameNow(), Reveal.state == 14 ? 0.32 : 0.2)) {
+            Reveal.stamp = GameNow();
+            if (++Reveal.state == 15) {
+                Reveal.light = 0;
                 Sound(222);
             }
         }
     }
-    if (R.state == 15) {
+    if (Reveal.state == 15) {
         Body() = 11;
         f.layerCode[3] = 305;
-        R.b += 10;
-        if (R.b > 255) {
-            R.b = 0;
-            R.stamp = GameNow();
-            R.state = 16;
+        Reveal.light += 10;
+        if (Reveal.light > 255) {
+            Reveal.light = 0;
+            Reveal.stamp = GameNow();
+            Reveal.state = 16;
         } else {
-            f.flashColour = Translucent(R.b, 0xFFFFFF);
+            f.flashColour = Translucent(Reveal.light, 0xFFFFFF);
         }
     }
-    if (R.state == 16 && MoreThanElapsed(R.stamp, GameNow(), 0.2)) {
+    if (Reveal.state == 16 && MoreThanElapsed(Reveal.stamp, GameNow(), 0.2)) {
         OpenLine(Field(), 270);
-        R.state = 17;
-    } else if (R.state == 17 && LineRead()) {
+        Reveal.state = 17;
+    } else if (Reveal.state == 17 && LineRead()) {
         EnterConfirmState = 0;
         Overlay() = 0;
         PlayerMoveState.comboD = 10;
-        R.b = 255;
+        Reveal.light = 255;
         EventHoldsPlayer = 0;
         Field() = 0;
-        R.state = 18;
+        Reveal.state = 18;
     }
-    if (R.state == 18) {
+    if (Reveal.state == 18) {
         Body() = 11;
-        R.b -= 20;
-        f.flashColour = R.b > 0 ? Translucent(R.b, 0xFFFFFF) : 0;
+        Reveal.light -= 20;
+        f.flashColour = Reveal.light > 0 ? Translucent(Reveal.light, 0xFFFFFF) : 0;
         if (PlayerState.pose == 207) Sound(60);
         if (PlayerMoveState.comboD == 0) {
             PlayerState.pose = 0;
             Overlay() = 209;
             if (f.flashColour == 0) {
-                R.stamp = GameNow();
-                R.state = 19;
+                Reveal.stamp = GameNow();
+                Reveal.state = 19;
             }
         }
     }
-    if (R.state == 19) {
+    if (Reveal.state == 19) {
         PlayerState.pose = 0;
         Overlay() = 209;
         Body() = 12;
-        if (MoreThanElapsed(R.stamp, GameNow(), 1.32)) {
+        if (MoreThanElapsed(Reveal.stamp, GameNow(), 1.32)) {
             OpenLine(Field(), 271);
-            R.a = R.b = 255;
-            R.savedX = PlayerState.x - 11;
-            R.state = 20;
+            Reveal.fade = Reveal.light = 255;
+            Reveal.savedX = PlayerState.x - 11;
+            Reveal.state = 20;
         }
     }
-    if (R.state == 20) {
+    if (Reveal.state == 20) {
         if (Field() != 271) {
             PlayerState.pose = 88;
-            PlayerState.x = R.savedX;
+            PlayerState.x = Reveal.savedX;
             Overlay() = 0;
         } else {
             PlayerState.pose = 0;
         }
         if (Lines(Field(), 272)) {
-            R.stamp = GameNow();
+            Reveal.stamp = GameNow();
             Overlay() = 0;
-            R.sub = 1;
-            R.state = 21;
+            Reveal.sub = 1;
+            Reveal.state = 21;
         }
     }
+}
 
+void StepTrueShape() {
+    EncounterCFigureRecord& f = EncounterCFigure;
     // Her strike, the clerk's true shape, its counter-blow and its leap.
-    if (R.state == 21) Strike();
-    if (R.state == 22) {
+    if (Reveal.state == 21) Strike();
+    if (Reveal.state == 22) {
         PlayerState.pose = 215;
         Body() = 33;
         f.sheetFlag = 1;
         if (TextureFlags[70] != 0) {
             StageObjectTable.facing[kEncounterCSlot] = -1;
-            R.sub = 1;
-            R.savedX = PlayerState.x + 126;
-            R.stamp = GameNow();
-            R.state = 23;
+            Reveal.sub = 1;
+            Reveal.savedX = PlayerState.x + 126;
+            Reveal.stamp = GameNow();
+            Reveal.state = 23;
         }
     }
-    if (R.state == 23) CounterBlow();
-    if (R.state == 24) Leap();
-    if (R.state == 25) {
+    if (Reveal.state == 23) CounterBlow();
+    if (Reveal.state == 24) Leap();
+    if (Reveal.state == 25) {
         PlayerState.pose = 217;
         Body() = 28;
-        if (MoreThanElapsed(R.stamp, GameNow(), 2.3)) {
+        if (MoreThanElapsed(Reveal.stamp, GameNow(), 2.3)) {
             OpenLine(Scene(), 20);
-            R.savedX = PlayerState.x - 74;
-            R.state = 26;
+            Reveal.savedX = PlayerState.x - 74;
+            Reveal.state = 26;
         }
     }
-    if (R.state == 26) {
+    if (Reveal.state == 26) {
         Body() = 28;
         if (Scene() >= 21) {
             PlayerState.pose = 22;
-            PlayerState.x = R.savedX;
+            PlayerState.x = Reveal.savedX;
         } else {
             PlayerState.pose = 217;
         }
@@ -435,28 +421,56 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
             if (Scene() == 30) {
                 Era04DoorLocks[5] = 1;
                 Sound(175);
-                R.stamp = GameNow();
-                R.state = 27;
+                Reveal.stamp = GameNow();
+                Reveal.state = 27;
             } else {
                 Sound(kLineBellSound);
             }
         }
-    } else if (R.state == 27) {
+    } else if (Reveal.state == 27) {
         PlayerState.pose = 22;
         Body() = 37;
         if (LineRead()) {
             CloseLine(Scene());
             MessageBoxOpen = 0;
-            R.state = kEncounterCDone;
+            Reveal.state = kEncounterCDone;
         }
     }
+}
 
+}  // namespace
+
+std::int32_t RunEncounterCReveal(std::int32_t arg) {
+    if (arg == 0) {
+        Reveal = RevealWords{};
+        Reveal.state = 1;
+        Reveal.stamp = GameNow();
+        Reveal.savedScroll = ScrollX;
+        PlayerState.facing = 1;
+        return Reveal.state;
+    }
+    if (arg != 2) return Reveal.state;
+    ScrollX = Reveal.savedScroll;
+    MessageBoxOpen = 1;
+    CameraMode = 0;
+    PlayerState.facing = 1;
+    PlayerTint = SceneTint;
+    if (Reveal.state <= 10) {
+        PlayerState.pose = 0;
+        Body() = 5;
+        Overlay() = 209;
+    }
+    if (Reveal.state <= 17) PlayerState.x = kStandX;
+
+    StepHallDarkens();
+    StepFlash();
+    StepTrueShape();
     PopUp();
-    if (R.state >= 7) UpdateEncounterCGlow(150);
-    UpdateEncounterCLamps(R.state <= 9 ? 1 : 2);
-    return R.state;
+    if (Reveal.state >= 7) UpdateEncounterCGlow(150);
+    UpdateEncounterCLamps(Reveal.state <= 9 ? 1 : 2);
+    return Reveal.state;
 }
 
 void ResetEncounterCRevealWords() {
-    R = {};
+    Reveal = {};
 }

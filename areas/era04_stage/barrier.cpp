@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::int32_t D4 = Era04Door4;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kFirstLine = 300;
 constexpr std::int32_t kLastLine = 309;
@@ -22,56 +21,55 @@ struct BarrierRecord {
     double startTime = 0;
     std::int32_t stopX = 0;
 };
-BarrierRecord B;
-
+BarrierRecord Barrier;
 
 }  // namespace
 
 std::int32_t RunBarrierEvent(std::int32_t mode) {
     if (mode == 0) {
-        B.state = 1;
-        B.startTime = GameNow();
+        Barrier.state = 1;
+        Barrier.startTime = GameNow();
         MenuKeyBlocked = 1;
-        return B.state;
+        return Barrier.state;
     }
-    if (mode != 1) return B.state;
+    if (mode != 1) return Barrier.state;
     std::int32_t& x = PlayerState.x;
-    if (Era04Progress.barrierTalkDone != 0) B.state = 5;
-    if (B.state == 1) {
-        if (x > D4 - 150) {
-            x = D4 - 150;
+    if (Era04Progress.barrierTalkDone != 0) Barrier.state = 5;
+    if (Barrier.state == 1) {
+        if (x > Era04Door4 - 150) {
+            x = Era04Door4 - 150;
             MenuKeyBlocked = 1;
         }
         // After a load with a shorter play time the wait counts from now.
-        StampAheadToNow(B.startTime, GameNow());
-        if (x < D4 - 200 || MoreThanElapsed(B.startTime, GameNow(), kTalkWait)) {
-            B.stopX = x;
+        StampAheadToNow(Barrier.startTime, GameNow());
+        if (x < Era04Door4 - 200 || MoreThanElapsed(Barrier.startTime, GameNow(), kTalkWait)) {
+            Barrier.stopX = x;
             MessageBoxOpen = 1;
-            B.state = 2;
+            Barrier.state = 2;
         }
     }
-    if (B.state == 2) {
-        B.state = 3;
-        x = B.stopX - PlayerState.facing * 10;
+    if (Barrier.state == 2) {
+        Barrier.state = 3;
+        x = Barrier.stopX - PlayerState.facing * 10;
         OpenLine(DialogueChannels.fieldLine, kFirstLine);
     }
-    if (B.state == 3) {
+    if (Barrier.state == 3) {
         PlayerState.pose = 39;
-        if (StepLineGroup(DialogueChannels.fieldLine, kLastLine)) B.state = 4;
+        if (StepLineGroup(DialogueChannels.fieldLine, kLastLine)) Barrier.state = 4;
     }
-    if (B.state == 4) {
+    if (Barrier.state == 4) {
         KeyLeftPressed = 1;
-        if (x < D4 - 250) {
+        if (x < Era04Door4 - 250) {
             KeyLeftPressed = 0;
             MessageBoxOpen = 0;
             MenuKeyBlocked = 0;
             Era04Progress.barrierTalkDone = 2;
-            B.state = kDone;
+            Barrier.state = kDone;
         }
     }
-    if (B.state == 5 && x < D4 - 250) {
+    if (Barrier.state == 5 && x < Era04Door4 - 250) {
         MenuKeyBlocked = 0;
-        B.state = kDone;
+        Barrier.state = kDone;
     }
-    return B.state;
+    return Barrier.state;
 }

@@ -18,20 +18,18 @@ constexpr int kLastPlantItem = 52;
 constexpr GraphicSlot kScenerySlots[] = {{62, 99}, {63, 100}, {64, 101}, {66, 103}, {68, 105}, {71, 108}};
 constexpr GraphicSlot kSoldierSheetSlots[] = {{61, 98}};
 
-constexpr std::int32_t M = Era04Start;
-
 }  // namespace
 
 void DrawEra04SceneryAndSoldiers() {
     if (Era04AreaFlag != 1) return;
     const std::int32_t s = ScrollX;
-    if (M - 1098 <= s && s <= M + 9420)
+    if (Era04Start - 1098 <= s && s <= Era04Start + 9420)
         for (std::int32_t n = 1; n <= 150; ++n) {
             PendingSprite.gno = 0;
             SetEra04EntranceSprite(n);
             DrawPendingSprite(n <= kLastPlantItem ? kPlantSlot : kGateSlot);
         }
-    if (s >= M - 1098)
+    if (s >= Era04Start - 1098)
         for (std::int32_t n = 1; n <= 400; ++n) {
             PendingSprite.gno = 0;
             SetEra04ScenerySprite(n);

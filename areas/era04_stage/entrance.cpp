@@ -14,10 +14,7 @@
 
 namespace {
 
-constexpr std::int32_t S0 = Era04Start;
-constexpr std::int32_t D1 = Era04Door1;
 constexpr std::int32_t kGround = 640;
-
 
 // ---------------------------------------------------------------- fruits
 
@@ -67,22 +64,9 @@ void OpenTalk(std::int32_t line) {
     OpenLine(DialogueChannels.fieldLine, line);
 }
 
-// Each Enter below `last` shows the next line; true once `last` is read.
-bool StepTalk(std::int32_t last) {
-    std::int32_t& line = DialogueChannels.fieldLine;
-    if (!LineRead()) return false;
-    if (line < last) {
-        AdvanceLine(line, line + 1);
-        return false;
-    }
-    return true;
-}
-
-// The last line of a talk read: the box closes, but Enter stays armed (the
-// next talk follows at once) and the bell rings.
-void EndTalkKeepingEnter() {
-    DialogueChannels.fieldLine = 0;
-    EventHoldsPlayer = 0;
+// After a closed talk Enter stays armed (the next talk follows at once) and
+// the bell rings.
+void KeepEnterArmed() {
     EnterConfirmState = kLineWaiting;
     PlaySoundEffect(kLineBellSound, SoundVolumes[1]);
 }
@@ -94,7 +78,7 @@ void UpdateFallingObjects(std::int32_t mode) {
     if (mode == 0) {
         for (int i = 1; i <= 5; ++i) {
             f.state[i] = 1;
-            f.x[i] = S0 + kFruits[i].dx;
+            f.x[i] = Era04Start + kFruits[i].dx;
             f.y[i] = kFruits[i].y0;
             f.y0[i] = kFruits[i].y0;
             f.angle[i] = 0;
@@ -167,43 +151,43 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
         return TalkState;
     }
     std::int32_t& x = PlayerState.x;
-    if (TalkState == 0 && x > S0 + 2100) {
+    std::int32_t& line = DialogueChannels.fieldLine;
+    if (TalkState == 0 && x > Era04Start + 2100) {
         OpenTalk(1);
         TalkState = 1;
     }
     if (TalkState == 1) {
-        x = S0 + 2100;
-        if (StepTalk(4)) {
-            CloseLine(DialogueChannels.fieldLine);
+        x = Era04Start + 2100;
+        if (StepLineGroup(line, 4)) {
             MessageBoxOpen = 0;
             TalkState = 2;
         }
     }
-    if (TalkState == 2 && x > D1 - 400) {
+    if (TalkState == 2 && x > Era04Door1 - 400) {
         OpenTalk(5);
         TalkState = 3;
     }
     if (TalkState == 3) {
-        x = D1 - 400;
-        if (StepTalk(6)) {
+        x = Era04Door1 - 400;
+        if (StepLineGroup(line, 6)) {
             // The box stays locked: she is walked on before the last lines.
-            EndTalkKeepingEnter();
+            KeepEnterArmed();
             TalkState = 4;
         }
     }
     if (TalkState == 4) {
-        if (x < D1 - 200) {
+        if (x < Era04Door1 - 200) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
-            OpenLine(DialogueChannels.fieldLine, 7);
+            OpenLine(line, 7);
             TalkState = 5;
         }
     }
     if (TalkState == 5) {
-        x = D1 - 200;
-        if (StepTalk(8)) {
-            EndTalkKeepingEnter();
+        x = Era04Door1 - 200;
+        if (StepLineGroup(line, 8)) {
+            KeepEnterArmed();
             MessageBoxOpen = 0;
             TalkState = kDone;
         }

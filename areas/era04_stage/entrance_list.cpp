@@ -13,8 +13,6 @@ namespace {
 
 using namespace era04_pieces;
 
-constexpr std::int32_t S0 = Era04Start;
-constexpr std::int32_t D1 = Era04Door1, D2 = Era04Door2;
 // The renderer picks the sheet by item number; any non-zero number draws.
 constexpr std::int32_t kDrawn = 1;
 
@@ -111,7 +109,7 @@ void Put(const Piece& p, std::int32_t worldX, std::int32_t y, float depth) {
 
 void PutPlantItem(std::int32_t n) {
     const PlantItem& it = kPlantItems[n];
-    const std::int32_t base = S0 + 96 + 300 * (it.plant - 1);
+    const std::int32_t base = Era04Start + 96 + 300 * (it.plant - 1);
     std::int32_t y = it.y;
     std::int32_t angle = it.angle;
     if (it.y == kFruitY) {
@@ -133,24 +131,24 @@ void SetEra04EntranceSprite(std::int32_t n) {
     if (n >= 1 && n <= 52) {
         PutPlantItem(n);
     } else if (n >= 53 && n <= 56) {
-        Put(kStreetLamp, S0 + 2000 + 600 * (n - 53), 640, kFarDepth);
+        Put(kStreetLamp, Era04Start + 2000 + 600 * (n - 53), 640, kFarDepth);
     } else if (n >= 57 && n <= 59) {
-        Put(kLampOrnament, S0 + 2300 + 600 * (n - 57), 640, kFarDepth);
+        Put(kLampOrnament, Era04Start + 2300 + 600 * (n - 57), 640, kFarDepth);
     } else if (n == 60) {
-        Put(kGateTop, D1 + 7, 640, 0.11f);
+        Put(kGateTop, Era04Door1 + 7, 640, 0.11f);
     } else if (n == 61) {
-        Put(kGateBottom, D1 + 7, 640, 0.11f);
+        Put(kGateBottom, Era04Door1 + 7, 640, 0.11f);
     } else if (n == 62) {
-        if (DoorLeftOpen[1] == 1) Put(kGateLeftLeaf, D1 + 7, 635, 0.1f);
+        if (DoorLeftOpen[1] == 1) Put(kGateLeftLeaf, Era04Door1 + 7, 635, 0.1f);
     } else if (n == 63) {
-        if (DoorRightOpen[1] == 1) Put(kGateRightLeaf, D1 + 176, 635, 0.1f);
+        if (DoorRightOpen[1] == 1) Put(kGateRightLeaf, Era04Door1 + 176, 635, 0.1f);
     } else if (n == 64) {
-        Put(kFencePost, D1 - 343, 640, kFarDepth);
+        Put(kFencePost, Era04Door1 - 343, 640, kFarDepth);
     } else if (n >= 65 && n <= 85) {
-        Put(kFence, D1 - 331 + 143 * (n - 65), 640, kFarDepth);
+        Put(kFence, Era04Door1 - 331 + 143 * (n - 65), 640, kFarDepth);
     } else if (n == 86) {
-        Put(kFenceEnd, D1 + 2672, 640, kFarDepth);
+        Put(kFenceEnd, Era04Door1 + 2672, 640, kFarDepth);
     } else if (n == 87) {
-        if (DoorLeftOpen[2] == 1) Put(kGateLeftLeaf, D2 + 7, 635, 0.1f);
+        if (DoorLeftOpen[2] == 1) Put(kGateLeftLeaf, Era04Door2 + 7, 635, 0.1f);
     }
 }

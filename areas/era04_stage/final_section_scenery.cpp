@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::int32_t D6 = Era04Door6;
-
 // A slot as the layout tables give it. bottomCut and pivotCut shorten the
 // frame's rectangle and move its pivot up (the plants' feet sink into the
 // ground line).
@@ -143,22 +141,22 @@ constexpr Placement kFarLight{30, +1, 0, 0x99FFFFFF, 1.0f, 3091, 620, 0.86f};
 constexpr int kLightSlot = 160, kLightTwinSlot = 162;
 
 void Lay(int slot, const Placement& p, std::int32_t dx = 0) {
-    StageObjectTableRecord& T = StageObjectTable;
-    T.code[slot] = p.code;
-    T.facing[slot] = p.facing;
-    T.rotation[slot] = p.rotation;
-    T.colour[slot] = p.colour;
-    T.scale[slot] = p.scale;
+    StageObjectTableRecord& table = StageObjectTable;
+    table.code[slot] = p.code;
+    table.facing[slot] = p.facing;
+    table.rotation[slot] = p.rotation;
+    table.colour[slot] = p.colour;
+    table.scale[slot] = p.scale;
     SetFinalSectionFrame(p.code);
-    T.rectLeft[slot] = PendingSprite.srcLeft;
-    T.rectTop[slot] = PendingSprite.srcTop;
-    T.rectRight[slot] = PendingSprite.srcRight;
-    T.rectBottom[slot] = PendingSprite.srcBottom - p.bottomCut;
-    T.pivotX[slot] = PendingSprite.pivotX;
-    T.pivotY[slot] = PendingSprite.pivotY - static_cast<float>(p.pivotCut);
-    T.x[slot] = D6 + p.x + dx;
-    T.y[slot] = p.y;
-    T.depth[slot] = p.depth;
+    table.rectLeft[slot] = PendingSprite.srcLeft;
+    table.rectTop[slot] = PendingSprite.srcTop;
+    table.rectRight[slot] = PendingSprite.srcRight;
+    table.rectBottom[slot] = PendingSprite.srcBottom - p.bottomCut;
+    table.pivotX[slot] = PendingSprite.pivotX;
+    table.pivotY[slot] = PendingSprite.pivotY - static_cast<float>(p.pivotCut);
+    table.x[slot] = Era04Door6 + p.x + dx;
+    table.y[slot] = p.y;
+    table.depth[slot] = p.depth;
 }
 
 // ---- shimmer
@@ -205,17 +203,17 @@ void SetFinalSectionFrame(std::int32_t code) {
 
 void LayoutFinalSectionScenery(std::int32_t mode) {
     if (mode != 0) return;
-    StageObjectTableRecord& T = StageObjectTable;
+    StageObjectTableRecord& table = StageObjectTable;
     // Encounter C's objects go, but the y of every slot stays.
     for (int n = 0; n < 200; ++n) {
-        T.code[n] = T.facing[n] = T.rotation[n] = 0;
-        T.colour[n] = 0;
-        T.scale[n] = 0;
-        T.rectLeft[n] = T.rectTop[n] = T.rectRight[n] = T.rectBottom[n] = 0;
-        T.pivotX[n] = T.pivotY[n] = 0;
-        T.x[n] = 0;
-        T.depth[n] = 0;
-        T.stepState[n] = T.damage[n] = 0;
+        table.code[n] = table.facing[n] = table.rotation[n] = 0;
+        table.colour[n] = 0;
+        table.scale[n] = 0;
+        table.rectLeft[n] = table.rectTop[n] = table.rectRight[n] = table.rectBottom[n] = 0;
+        table.pivotX[n] = table.pivotY[n] = 0;
+        table.x[n] = 0;
+        table.depth[n] = 0;
+        table.stepState[n] = table.damage[n] = 0;
     }
     for (int b = 0; b < 4; ++b)
         for (int s = 1; s <= 31; ++s) Lay(31 * b + s, kPlants[s], 1024 * b);
@@ -234,14 +232,14 @@ void LayoutFinalSectionScenery(std::int32_t mode) {
 }
 
 void UpdateFinalSectionShimmer(std::int32_t mode) {
-    StageObjectTableRecord& T = StageObjectTable;
+    StageObjectTableRecord& table = StageObjectTable;
     if (mode == 0) {
         for (int b = 0; b < 4; ++b)
             for (int s = 1; s <= 31; ++s) {
                 const int i = 31 * b + s;
                 Shimmer.alphaDir[i] = Random0To99() < 50 ? -1 : +1;
                 Shimmer.alpha[i] = GroupOf(s).start;
-                T.colour[i] = FadeColour(Shimmer.alpha[i]);
+                table.colour[i] = FadeColour(Shimmer.alpha[i]);
             }
         return;
     }
@@ -254,11 +252,11 @@ void UpdateFinalSectionShimmer(std::int32_t mode) {
         for (int s = 1; s <= 31; ++s) {
             const int i = 31 * b + s;
             Walk(i, GroupOf(s));
-            T.colour[i] = FadeColour(Shimmer.alpha[i]);
+            table.colour[i] = FadeColour(Shimmer.alpha[i]);
         }
     if (FinalSectionState.lightFlag == 1) {
         Walk(kLightTwinSlot, kLightRange);
-        T.colour[kLightTwinSlot] = FadeColour(Shimmer.alpha[kLightTwinSlot]);
-        T.colour[kLightSlot] = FadeColour(255 - Shimmer.alpha[kLightTwinSlot]);
+        table.colour[kLightTwinSlot] = FadeColour(Shimmer.alpha[kLightTwinSlot]);
+        table.colour[kLightSlot] = FadeColour(255 - Shimmer.alpha[kLightTwinSlot]);
     }
 }

@@ -19,7 +19,6 @@ namespace {
 
 using namespace era04_pieces;
 
-constexpr std::int32_t D2 = Era04Door2, D3 = Era04Door3, D4 = Era04Door4, D5 = Era04Door5, D6 = Era04Door6;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
 // Texture numbers of the sheets.
@@ -46,12 +45,13 @@ void Put(std::int32_t sheet, const Piece& p, std::int32_t worldX, std::int32_t y
 
 // A stage-object slot as it stands (x plus dx).
 void PutSlot(std::int32_t sheet, int slot, std::int32_t dx) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    Put(sheet, SpriteRect{T.rectLeft[slot], T.rectTop[slot], T.rectRight[slot], T.rectBottom[slot]},
-        SpritePivot{T.pivotX[slot], T.pivotY[slot]}, T.x[slot] + dx, T.y[slot], T.depth[slot], T.colour[slot]);
-    PendingSprite.facing = T.facing[slot];
-    PendingSprite.angle = T.rotation[slot];
-    PendingSprite.scale = T.scale[slot];
+    const StageObjectTableRecord& table = StageObjectTable;
+    Put(sheet, SpriteRect{table.rectLeft[slot], table.rectTop[slot], table.rectRight[slot], table.rectBottom[slot]},
+        SpritePivot{table.pivotX[slot], table.pivotY[slot]}, table.x[slot] + dx, table.y[slot], table.depth[slot],
+        table.colour[slot]);
+    PendingSprite.facing = table.facing[slot];
+    PendingSprite.angle = table.rotation[slot];
+    PendingSprite.scale = table.scale[slot];
 }
 
 void PutFlame(int layer, std::int32_t worldX, std::int32_t y, float depth, std::uint32_t colour) {
@@ -66,8 +66,8 @@ void RoomDoor(std::int32_t n) {
         std::int32_t x, facing;
         const std::int32_t* open;
     };
-    const Door doors[3] = {{D3 - 52, 1, &DoorLeftOpen[3]}, {D3 + 52, -1, &DoorRightOpen[3]},
-                           {D4 - 52, 1, &DoorLeftOpen[4]}};
+    const Door doors[3] = {{Era04Door3 - 52, 1, &DoorLeftOpen[3]}, {Era04Door3 + 52, -1, &DoorRightOpen[3]},
+                           {Era04Door4 - 52, 1, &DoorLeftOpen[4]}};
     const Door& d = doors[(n - 202) / 2];
     if (n % 2 == 0)
         Put(kRoom, kRoomDoorPost, d.x, 0, 0.11f, kWhite);
@@ -78,15 +78,15 @@ void RoomDoor(std::int32_t n) {
 }
 
 void TrapTile(int j) {
-    const TrapRoomTilesRecord& T = TrapRoomTiles;
-    if (j < 1 || T.state[j] == 0) return;
-    const int ruin = T.ruin[j] <= 2 ? T.ruin[j] : 0;
+    const TrapRoomTilesRecord& tiles = TrapRoomTiles;
+    if (j < 1 || tiles.state[j] == 0) return;
+    const int ruin = tiles.ruin[j] <= 2 ? tiles.ruin[j] : 0;
     const Piece& p = j <= 30 ? kWideTiles[ruin] : kNarrowTiles[ruin];
     // The near rows cover her feet; the far rows lie behind her.
     const bool near = (j >= 20 && j <= 30) || j >= 52;
-    Put(kTrap, p, T.x[j], T.y[j], near ? 0.199f : 0.787f, T.colour[j]);
-    PendingSprite.facing = T.sign[j];
-    PendingSprite.angle = T.tilt[j];
+    Put(kTrap, p, tiles.x[j], tiles.y[j], near ? 0.199f : 0.787f, tiles.colour[j]);
+    PendingSprite.facing = tiles.sign[j];
+    PendingSprite.angle = tiles.tilt[j];
 }
 
 void ChainSegment(int c, int s) {
@@ -96,28 +96,28 @@ void ChainSegment(int c, int s) {
 }
 
 void Range1(std::int32_t n) {
-    const bool inside = PlayerState.x >= D2 + 180;
-    if (n == 1) return Put(kRoom, kDoor2Frame, D2, 640, 0.11f, SceneTint);
+    const bool inside = PlayerState.x >= Era04Door2 + 180;
+    if (n == 1) return Put(kRoom, kDoor2Frame, Era04Door2, 640, 0.11f, SceneTint);
     if (n <= 6) {
         if (inside) return;
-        if (n == 2) return Put(kRoom, kFrontWallFirst, D2 + 149, 640, 0.11f, SceneTint);
-        return Put(kRoom, kFrontWall, D2 + 560 + 132 * (n - 3), 640, 0.11f, SceneTint);
+        if (n == 2) return Put(kRoom, kFrontWallFirst, Era04Door2 + 149, 640, 0.11f, SceneTint);
+        return Put(kRoom, kFrontWall, Era04Door2 + 560 + 132 * (n - 3), 640, 0.11f, SceneTint);
     }
     if (!inside) return;
-    if (n == 7) return Put(kRoom, kBackWallFirst, D2 + 149, 640, 0.79f, SceneTint);
-    if (n <= 34) return Put(kRoom, kBackWall, D2 + 296 + 132 * (n - 7), 640, 0.79f, SceneTint);
-    if (n <= 63) return PutFlame(0, D2 + 264 + 132 * (n - 35), 445, 0.789f, 0x88FFFFFFu);
-    if (n <= 92) return PutFlame(1, D2 + 264 + 132 * (n - 64), 445, 0.788f, 0xAAFFFFFFu);
-    if (n <= 121) return PutFlame(2, D2 + 264 + 132 * (n - 93), 445, 0.787f, 0x88FFFFFFu);
+    if (n == 7) return Put(kRoom, kBackWallFirst, Era04Door2 + 149, 640, 0.79f, SceneTint);
+    if (n <= 34) return Put(kRoom, kBackWall, Era04Door2 + 296 + 132 * (n - 7), 640, 0.79f, SceneTint);
+    if (n <= 63) return PutFlame(0, Era04Door2 + 264 + 132 * (n - 35), 445, 0.789f, 0x88FFFFFFu);
+    if (n <= 92) return PutFlame(1, Era04Door2 + 264 + 132 * (n - 64), 445, 0.788f, 0xAAFFFFFFu);
+    if (n <= 121) return PutFlame(2, Era04Door2 + 264 + 132 * (n - 93), 445, 0.787f, 0x88FFFFFFu);
     if (n >= 202 && n <= 207) return RoomDoor(n);
-    if (n == 210) return Put(kTrap, kChainBeam, D3 + 121, 221, 0.789f, 0xFFAAAAAAu);
+    if (n == 210) return Put(kTrap, kChainBeam, Era04Door3 + 121, 221, 0.789f, 0xFFAAAAAAu);
     if (n >= 211 && n <= 213) {
         constexpr float kDepths[3] = {0.788f, 0.789f, 0.789f};
-        return Put(kTrap, kTrapFixtures[n - 211], D3 + 1421, 640, kDepths[n - 211], kWhite);
+        return Put(kTrap, kTrapFixtures[n - 211], Era04Door3 + 1421, 640, kDepths[n - 211], kWhite);
     }
     if (n >= 214 && n <= 284) return TrapTile(n - 214);
-    if (n == 285) return Put(kTrap, kTrapCrate, D3 + 521, 640, 0.789f, kWhite);
-    if (n == 286) return Put(kTrap, kTrapCart, D3 + 921, 640, 0.789f, kWhite);
+    if (n == 285) return Put(kTrap, kTrapCrate, Era04Door3 + 521, 640, 0.789f, kWhite);
+    if (n == 286) return Put(kTrap, kTrapCart, Era04Door3 + 921, 640, 0.789f, kWhite);
     if (n >= 287 && n <= 356) return ChainSegment((n - 287) / 7 + 1, (n - 287) % 7 + 1);
 }
 
@@ -167,7 +167,7 @@ std::uint32_t AllBytes(std::int32_t v) { return static_cast<std::uint32_t>(v) * 
 void HallWall(std::int32_t n, const Piece (&pieces)[2], float depth, std::uint32_t colour) {
     const int k = (n - 1) % 6 + 1;   // 1..6
     const Piece& p = pieces[(k == 3 || k == 4) ? 1 : 0];
-    Put(kHallB, p, D4 + 138 + 340 * (k - 1), 0, depth, colour);
+    Put(kHallB, p, Era04Door4 + 138 + 340 * (k - 1), 0, depth, colour);
     if (k % 2 == 0) {
         // The even walls mirror their odd neighbours.
         PendingSprite.facing = -1;
@@ -189,13 +189,14 @@ void Range2(std::int32_t n) {
         return;
     }
     if (n == 13 || n == 28) {
-        Put(kHallB, kHallBDoorPost, n == 13 ? D5 - 52 : D4 + 52, 0, 0.11f, SceneTint);
+        Put(kHallB, kHallBDoorPost, n == 13 ? Era04Door5 - 52 : Era04Door4 + 52, 0, 0.11f, SceneTint);
         PendingSprite.facing = n == 13 ? -1 : 1;
         return;
     }
     if (n == 14 || n == 29) {
         const bool open = n == 14 ? DoorLeftOpen[5] == 1 : DoorRightOpen[4] == 1;
-        Put(kHallB, open ? kHallBLeafOpen : kHallBLeafShut, n == 14 ? D5 - 51 : D4 + 51, 336, 0.1f, SceneTint);
+        Put(kHallB, open ? kHallBLeafOpen : kHallBLeafShut, n == 14 ? Era04Door5 - 51 : Era04Door4 + 51, 336, 0.1f,
+            SceneTint);
         PendingSprite.facing = n == 14 ? -1 : 1;
         return;
     }
@@ -204,14 +205,14 @@ void Range2(std::int32_t n) {
         constexpr float kDepth[7] = {0.685f, 0.689f, 0.66f, 0.65f, 0.65f, 0.685f, 0.689f};
         const std::uint32_t colours[7] = {kWhite, kWhite, kWhite, lit, fading, kWhite, kWhite};
         const int i = n - 15;
-        return Put(kHallB, kHallBLamps[i], D4 + kX[i], 640, kDepth[i], colours[i]);
+        return Put(kHallB, kHallBLamps[i], Era04Door4 + kX[i], 640, kDepth[i], colours[i]);
     }
     if (n >= 22 && n <= 27) {
         constexpr float kScale[6] = {2.8f, 2.3f, 2.3f, 2.8f, 2.5f, 2.3f};
         constexpr float kDepth[3] = {0.688f, 0.687f, 0.686f};
         constexpr std::uint32_t kColour[3] = {0x55FFFFFFu, 0xAAFFFFFFu, 0x88FFFFFFu};
         const int i = n - 22, layer = i % 3;
-        PutFlame(layer, D4 + (i < 3 ? 1160 : 1445), 475, kDepth[layer], kColour[layer]);
+        PutFlame(layer, Era04Door4 + (i < 3 ? 1160 : 1445), 475, kDepth[layer], kColour[layer]);
         PendingSprite.facing = i < 3 ? 1 : -1;
         PendingSprite.scale = kScale[i];
     }
@@ -236,7 +237,7 @@ constexpr PillarRow kPillars[27] = {
 void HallCWall(std::int32_t n, std::uint32_t tint) {
     const bool far = n >= 4;   // 4..6: the same three at door 6, mirrored
     const int k = far ? n - 3 : n;
-    const std::int32_t x = far ? (k == 1 ? D6 : D6 - 10) : (k == 1 ? D5 + 56 : D5 + 66);
+    const std::int32_t x = far ? (k == 1 ? Era04Door6 : Era04Door6 - 10) : (k == 1 ? Era04Door5 + 56 : Era04Door5 + 66);
     if (k == 1) Put(kHallC, kHallCWallStrip, x, 0, 0.11f, tint);
     if (k == 2) Put(kHallC, kHallCWall, x, 0, 0.11f, tint);
     if (k == 3) {
@@ -247,24 +248,24 @@ void HallCWall(std::int32_t n, std::uint32_t tint) {
 }
 
 void Platform(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    if (T.code[slot] == 0) return;
+    const StageObjectTableRecord& table = StageObjectTable;
+    if (table.code[slot] == 0) return;
     PutSlot(kHallC, slot, 0);
-    const std::int32_t left = 94 * T.code[slot] + 222;
+    const std::int32_t left = 94 * table.code[slot] + 222;
     PendingSprite.srcLeft = left;
     PendingSprite.srcTop = 643;
     PendingSprite.srcRight = left + 91;
-    PendingSprite.srcBottom = T.stepState[slot] == 81 ? 683 : 702;
+    PendingSprite.srcBottom = table.stepState[slot] == 81 ? 683 : 702;
     PendingSprite.pivotX = 45;
     PendingSprite.pivotY = 0;
     PendingSprite.facing = 1;
 }
 
 void PlatformShadow(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    if (T.code[slot] == 0) return;
+    const StageObjectTableRecord& table = StageObjectTable;
+    if (table.code[slot] == 0) return;
     PutSlot(kHallC, slot, 0);
-    const std::int32_t left = 94 * T.code[slot] + 222;
+    const std::int32_t left = 94 * table.code[slot] + 222;
     PendingSprite.srcLeft = left;
     PendingSprite.srcTop = 704;
     PendingSprite.srcRight = left + 91;
@@ -272,20 +273,20 @@ void PlatformShadow(int slot) {
     PendingSprite.pivotX = 45;
     PendingSprite.pivotY = 33;
     PendingSprite.depth = 0.987f;
-    PendingSprite.scale = 2.0f * T.scale[slot];
+    PendingSprite.scale = 2.0f * table.scale[slot];
     PendingSprite.colour = 0x33CCCCCCu;
 }
 
 void Bomb(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    if (T.stepState[slot] == 1) {
+    const StageObjectTableRecord& table = StageObjectTable;
+    if (table.stepState[slot] == 1) {
         PutSlot(kHallC, slot, 0);
-        PendingSprite.depth = T.depth[slot - 10];   // on its platform
+        PendingSprite.depth = table.depth[slot - 10];   // on its platform
         PendingSprite.colour = kWhite;
         SetPendingSpriteSource(kBombBall.rect);
         PendingSprite.pivotX = kBombBall.pivot.x;
         PendingSprite.pivotY = kBombBall.pivot.y;
-    } else if (T.stepState[slot] == 2) {
+    } else if (table.stepState[slot] == 2) {
         const std::int32_t f = TickAnimFrame(5);
         const Piece& p = kBombFlame[f == 1 ? 0 : f == 3 ? 2 : 1];
         PutSlot(kHallC, slot, 0);
@@ -297,10 +298,10 @@ void Bomb(int slot) {
 }
 
 void Shot(int slot) {
-    const StageObjectTableRecord& T = StageObjectTable;
-    const std::int32_t code = T.code[slot];
-    if (T.stepState[slot] == 0 || code < 1 || code > 5) return;
-    const float beam = T.pivotY[slot];
+    const StageObjectTableRecord& table = StageObjectTable;
+    const std::int32_t code = table.code[slot];
+    if (table.stepState[slot] == 0 || code < 1 || code > 5) return;
+    const float beam = table.pivotY[slot];
     PutSlot(kHallC, slot, 0);
     const Piece& p = kShots[code];
     SetPendingSpriteSource(p.rect);
@@ -334,7 +335,7 @@ void Range3(std::int32_t n) {
         constexpr std::int32_t kY[5] = {640, 640, 640, 441, 204};
         constexpr float kDepth[5] = {0.686f, 0.688f, 0.686f, 0.686f, 0.686f};
         const int i = n - 7;
-        Put(kHallC, kHallCPieces[i], D5 + 1500, kY[i], kDepth[i], tints.hallTint);
+        Put(kHallC, kHallCPieces[i], Era04Door5 + 1500, kY[i], kDepth[i], tints.hallTint);
         if (n == 11) PendingSprite.angle = 90;
         return;
     }
@@ -342,25 +343,25 @@ void Range3(std::int32_t n) {
         if (tints.pillarTint == 0) return;
         const int i = n - 12;
         const PillarRow& r = kPillars[i];
-        Put(kHallC, kHallCFloorRows[i / 9], D5 + r.dx, 640, r.depth, tints.pillarTint);
+        Put(kHallC, kHallCFloorRows[i / 9], Era04Door5 + r.dx, 640, r.depth, tints.pillarTint);
         PendingSprite.facing = r.facing;
         return;
     }
     if (n == 39) {
         if (tints.glowColour == 0) return;
-        return Put(kHallC, kHallCGlow, D5 + 1438, 640, tints.hallTint != 0 ? 0.688f : 0.988f, tints.glowColour);
+        return Put(kHallC, kHallCGlow, Era04Door5 + 1438, 640, tints.hallTint != 0 ? 0.688f : 0.988f, tints.glowColour);
     }
     if (n <= 177) {
         if (tints.gridTint == 0) return;
         const int k = (n - 40) % 23, r = (n - 40) / 23;
         const Piece& p = tints.propsLaidOut != 0 ? kHallCGridLaidOut : kHallCGrid;
-        return Put(kHallC, p, D5 + 143 + 124 * k, 517 - 124 * r, 0.989f, tints.gridTint);
+        return Put(kHallC, p, Era04Door5 + 143 + 124 * k, 517 - 124 * r, 0.989f, tints.gridTint);
     }
     if (n >= 179 && n <= 208) {
         const int slot = n - 178;
         if (tints.propAlpha == 0 || StageObjectTable.code[slot] == 0) return;
         // The props keep x from door 5 and name their sheet in their code.
-        PutSlot(StageObjectTable.code[slot], slot, D5);
+        PutSlot(StageObjectTable.code[slot], slot, Era04Door5);
         return;
     }
     if (tints.platformsShown == 0) return;
@@ -375,10 +376,10 @@ void Range3(std::int32_t n) {
 void Range4(std::int32_t n) {
     constexpr std::uint32_t kDoorColour = 0x99FFFFFFu;
     const float behind = PlayerState.depth + 0.03f;
-    if (n == 1 || n == 2) return Put(kFinal, kDoor6Frame, D6 + 56, 0, n == 1 ? 0.11f : behind, kDoorColour);
-    if (n == 3 || n == 4) return Put(kFinal, kDoor6Sill, D6 + 56, 640, n == 3 ? 0.11f : behind, kDoorColour);
+    if (n == 1 || n == 2) return Put(kFinal, kDoor6Frame, Era04Door6 + 56, 0, n == 1 ? 0.11f : behind, kDoorColour);
+    if (n == 3 || n == 4) return Put(kFinal, kDoor6Sill, Era04Door6 + 56, 640, n == 3 ? 0.11f : behind, kDoorColour);
     if (n == 5)
-        return Put(kFinal, DoorRightOpen[6] == 1 ? kDoor6LeafOpen : kDoor6LeafShut, D6 + 120, 640, 0.11f,
+        return Put(kFinal, DoorRightOpen[6] == 1 ? kDoor6LeafOpen : kDoor6LeafShut, Era04Door6 + 120, 640, 0.11f,
                    kDoorColour);
     if (n >= 6 && n <= 305 && StageObjectTable.code[n - 5] != 0) PutSlot(kFinal, n - 5, 0);
 }
@@ -387,9 +388,9 @@ void Range4(std::int32_t n) {
 
 void SetEra04ScenerySprite(std::int32_t n) {
     const std::int32_t camera = ScrollX;
-    if (camera < D4) return Range1(n);
-    if (camera < D5) return Range2(n);
+    if (camera < Era04Door4) return Range1(n);
+    if (camera < Era04Door5) return Range2(n);
     // At door 6 itself both halls run; what the final section draws wins.
-    if (camera <= D6) Range3(n);
-    if (D6 <= camera && camera <= Era04End) Range4(n);
+    if (camera <= Era04Door6) Range3(n);
+    if (Era04Door6 <= camera && camera <= Era04End) Range4(n);
 }

@@ -19,18 +19,16 @@
 
 namespace {
 
-constexpr std::int32_t S0 = Era04Start;
-constexpr std::int32_t D1 = Era04Door1;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kDuelOver = 98;
 constexpr std::int32_t kGround = 640;
-constexpr std::int32_t kHeld = S0 + 5863;   // the camera through the melee and after
+constexpr std::int32_t kHeld = Era04Start + 5863;   // the camera through the melee and after
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t HalfVol() { return TruncToInt(Vol() * 0.5); }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
-auto& Sd() { return Era04SoldierSlots; }
+auto& Soldiers() { return Era04SoldierSlots; }
 std::int32_t& LeftPost() { return Fight1BlockerPosts[0]; }
 std::int32_t& RightPost() { return Fight1BlockerPosts[1]; }
 
@@ -61,7 +59,7 @@ void StepBlockers() {
 
 // ---- the opening ---------------------------------------------------------------
 struct IntroRecord {
-    Phase p;
+    Phase phase;
     std::int32_t offset = 0;
 };
 IntroRecord gIntro;
@@ -89,12 +87,12 @@ void StepTurns(Phase& p, const Turn (&turns)[N], std::int32_t after, std::int32_
     for (std::size_t i = 0; i < N; ++i) {
         const Turn& t = turns[i];
         if (p.state != t.state) continue;
-        Sd().frame[t.soldier] = t.frame;
+        Soldiers().frame[t.soldier] = t.frame;
         if (!p.After(t.wait)) return;
         if (i + 1 < N) {
             const Turn& n = turns[i + 1];
             p.Go(n.state);
-            Sd().frame[n.soldier] = n.frame;
+            Soldiers().frame[n.soldier] = n.frame;
             PlaySoundEffect(n.sound, HalfVol());
         } else {
             p.Go(after);
@@ -126,7 +124,7 @@ void Knock(KnockRecord& k, int i) {
 void StepKnocks(KnockRecord& k) {
     for (int i = 0; i < 2; ++i) {
         if (k.flag[i] != 1) continue;
-        Sd().frame[i == 0 ? 3 : 5] = 17;
+        Soldiers().frame[i == 0 ? 3 : 5] = 17;
         StampAheadToZero(k.stamp[i], GameNow());
         if (MoreThanElapsed(k.stamp[i], GameNow(), 1.0)) k.flag[i] = 2;
     }
@@ -142,12 +140,11 @@ double gWatch = 0;
 }  // namespace
 
 std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
-    IntroRecord& I = gIntro;
-    Phase& p = I.p;
-    auto& s = Sd();
+    Phase& p = gIntro.phase;
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;
-        I.offset = 0;
+        gIntro.offset = 0;
         for (std::int32_t n = 1; n <= kSoldierSlots; ++n) {
             s.frame[n] = 1;
             s.hp[n] = 300;
@@ -157,23 +154,23 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
             s.colour[n] = kWhite;
             s.depth[n] = 0.54f + 0.01f * static_cast<float>(n);
             if (n <= 4) {
-                s.x[n] = D1 + 1032 + 144 * (n - 1);
+                s.x[n] = Era04Door1 + 1032 + 144 * (n - 1);
                 s.facing[n] = 1;
             } else {
-                s.x[n] = D1 + 2040 + 144 * (n - 5);
+                s.x[n] = Era04Door1 + 2040 + 144 * (n - 5);
                 s.facing[n] = -1;
             }
         }
         return p.state;
     }
-    if (p.state == 1 && PlayerState.x >= S0 + 6346) {
+    if (p.state == 1 && PlayerState.x >= Era04Start + 6346) {
         p.Go(2);
         Lock();
     }
     if (p.state >= 2 && p.state <= 10) {
-        PlayerState.x = S0 + 6346;
+        PlayerState.x = Era04Start + 6346;
         Lock();
-        ScrollX = S0 + 6128;
+        ScrollX = Era04Start + 6128;
     }
     if (p.state == 2 && p.After(1.0)) {
         p.Go(3);
@@ -185,23 +182,23 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
         PlayerState.pose = 22;
         PlayerState.facing = 1;
         Lock();
-        ScrollX = S0 + 6128 - I.offset;
-        I.offset += 2;
-        if (ScrollX <= S0 + 5598) {
+        ScrollX = Era04Start + 6128 - gIntro.offset;
+        gIntro.offset += 2;
+        if (ScrollX <= Era04Start + 5598) {
             p.Go(12);
             PlayerState.facing = -1;
-            I.offset = 0;   // the pan back right starts from its own start
+            gIntro.offset = 0;   // the pan back right starts from its own start
         }
     }
-    if (p.state >= 12 && p.state <= 18) PlayerState.x = S0 + 6373;
+    if (p.state >= 12 && p.state <= 18) PlayerState.x = Era04Start + 6373;
     StepTurns(p, kLeftRow, 20, 84);
     if (p.state == 20) {
         PlayerState.facing = 1;
-        PlayerState.x = S0 + 6346;
-        ScrollX = S0 + 5598 + I.offset;
-        I.offset += 2;
+        PlayerState.x = Era04Start + 6346;
+        ScrollX = Era04Start + 5598 + gIntro.offset;
+        gIntro.offset += 2;
         Lock();
-        if (ScrollX >= S0 + 5863) {
+        if (ScrollX >= Era04Start + 5863) {
             p.state = 21;
             PlaySoundEffect(84, HalfVol());
             OpenLine(Line(), 18);
@@ -210,7 +207,7 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
     if (p.state >= 3 && p.state <= 21) PlayerState.pose = 22;
     if (p.state == 21) {
         s.frame[4] = 18;
-        ScrollX = S0 + 5863;
+        ScrollX = Era04Start + 5863;
         PlayerState.facing = -1;
         if (LineRead()) {
             if (Line() > 21) {
@@ -227,15 +224,15 @@ std::int32_t RunSoldierFight1Intro(std::int32_t arg) {
 
 std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
     Phase& p = gMelee;
-    auto& s = Sd();
+    auto& s = Soldiers();
     constexpr std::int32_t kFighters[] = {1, 2, 7, 8};
     if (arg == 0) {
         p.state = 1;
         gReleased = 0;
-        LeftPost() = S0 + 5948;
-        RightPost() = S0 + 6803;
-        RunLeftEndGuard(0, 4, S0 + 5888);
-        RunRightEndGuard(0, 6, S0 + 6863);
+        LeftPost() = Era04Start + 5948;
+        RightPost() = Era04Start + 6803;
+        RunLeftEndGuard(0, 4, Era04Start + 5888);
+        RunRightEndGuard(0, 6, Era04Start + 6863);
         RunLeftBlocker(0, 3, LeftPost());
         RunRightBlocker(0, 5, RightPost());
         for (std::int32_t n : kFighters) RunSoldierFighter(0, n);
@@ -244,8 +241,8 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
         return p.state;
     }
     ScrollX = kHeld;
-    RunLeftEndGuard(1, 4, S0 + 5888);
-    if (gReleased == 0) RunRightEndGuard(1, 6, S0 + 6863);
+    RunLeftEndGuard(1, 4, Era04Start + 5888);
+    if (gReleased == 0) RunRightEndGuard(1, 6, Era04Start + 6863);
     StepBlockers();
     bool anyLeft = false;
     for (std::int32_t n : kFighters) anyLeft = anyLeft || s.frame[n] != 0;
@@ -263,14 +260,14 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
 
 std::int32_t RunSoldierFight1Squeeze(std::int32_t arg) {
     Phase& p = gSqueeze;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 1;   // the 0.5 s timer runs on: the first move comes at once
         return p.state;
     }
     ScrollX = kHeld;
     if (p.state < 3) {
-        RunLeftEndGuard(1, 4, S0 + 5888);
+        RunLeftEndGuard(1, 4, Era04Start + 5888);
         StepBlockers();
     }
     if (p.state == 1) {
@@ -314,7 +311,7 @@ std::int32_t RunSoldierFight1Charge(std::int32_t arg) {
 std::int32_t RunSoldierChargeScene(std::int32_t arg) {
     Phase& p = gScene;
     KnockRecord& k = gSceneKnocks;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 0;
         return p.state;
@@ -388,7 +385,7 @@ std::int32_t RunSoldierFight1Duel(std::int32_t arg) {
 std::int32_t RunSoldierChargeLoop(std::int32_t arg) {
     Phase& p = gLoop;
     KnockRecord& k = gLoopKnocks;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
         p.state = 0;
         return p.state;
@@ -524,33 +521,13 @@ std::int32_t RunSoldierChargeLoop(std::int32_t arg) {
     return p.state;
 }
 
-std::int32_t RunSoldierFight1(std::int32_t arg) {
+namespace {
+
+// The intro, the melee, the squeeze, the charge and the duel, with the lines
+// between them.
+void StepFight1Rounds() {
+    auto& s = Soldiers();
     Phase& p = gDriver;
-    auto& s = Sd();
-    if (arg == 0) {
-        p.state = 1;
-        LeftPost() = S0 + 5948;
-        RightPost() = S0 + 6803;
-        return p.state;
-    }
-    if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
-    if (p.state == 1) {
-        p.state = 2;
-        RunSoldierFight1Intro(0);
-    }
-    // A game saved after the errand was given: soldiers 4 and 5 only.
-    if (ErrandState != 0 && p.state < 24) {
-        p.state = 24;
-        for (std::int32_t n : {1, 2, 3, 6, 7, 8}) s.frame[n] = 0;
-        s.x[5] = RightPost();
-        s.frame[4] = 18;
-        s.x[4] = S0 + 6987;
-        s.y[4] = kGround;
-        s.facing[4] = -1;
-        RunRightBlocker(1, 5, RightPost());
-        RightPost() = S0 + 6803;
-        if (PlayerState.weaponMode2 == 1) s.frame[4] = 0;
-    }
     if (p.state == 2 && RunSoldierFight1Intro(1) == kDone) {
         p.state = 3;
         RunSoldierFight1Melee(0);
@@ -607,6 +584,13 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         PlayerState.facing = 1;
         Lock();
     }
+}
+
+// After the duel: soldier 4 comes to talk, soldier 3 falls, and the errand
+// is given.
+void StepFight1Aftermath() {
+    auto& s = Soldiers();
+    Phase& p = gDriver;
     if (p.state == 20) {
         p.state = 21;
         s.frame[4] = 18;
@@ -663,26 +647,33 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
             }
         }
     }
+}
+
+// The errand: the blocker keeps the way until she comes back with the second
+// weapon; then the talk, and her scripted blow that fells it.
+void StepFight1Errand() {
+    auto& s = Soldiers();
+    Phase& p = gDriver;
     if (p.state == 24) {
         RunRightBlocker(1, 5, RightPost());
-        if (PlayerState.weaponMode2 == 1 && ScrollX >= S0 + 5963) {
+        if (PlayerState.weaponMode2 == 1 && ScrollX >= Era04Start + 5963) {
             p.state = 25;
             s.frame[4] = 0;
-            RightPost() = S0 + 6803;
+            RightPost() = Era04Start + 6803;
             Lock();
         }
         if (p.state == 24 && ScrollX < s.x[4] - 1200) s.frame[4] = 0;
     }
     if (p.state == 25) {
         RunRightBlocker(1, 5, RightPost());
-        ScrollX = S0 + 5963;
+        ScrollX = Era04Start + 5963;
         if (ScrollX + 200 <= PlayerState.x) {
             p.Go(26);
             gSubStep = 1;
         }
     }
     if (p.state == 26) {
-        ScrollX = S0 + 5963;
+        ScrollX = Era04Start + 5963;
         if (gSubStep < 4) {
             PlayerState.x = ScrollX + 300;
             PlayerState.pose = 22;
@@ -719,7 +710,7 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
                 PlaySoundEffect(60, Vol());
                 p.stamp = GameNow();
                 gSubStep = 5;
-                return p.state;
+                return;   // the key is let go in the next call
             }
         }
         if (gSubStep == 5) {
@@ -752,6 +743,40 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::int32_t RunSoldierFight1(std::int32_t arg) {
+    Phase& p = gDriver;
+    auto& s = Soldiers();
+    if (arg == 0) {
+        p.state = 1;
+        LeftPost() = Era04Start + 5948;
+        RightPost() = Era04Start + 6803;
+        return p.state;
+    }
+    if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
+    if (p.state == 1) {
+        p.state = 2;
+        RunSoldierFight1Intro(0);
+    }
+    // A game saved after the errand was given: soldiers 4 and 5 only.
+    if (ErrandState != 0 && p.state < 24) {
+        p.state = 24;
+        for (std::int32_t n : {1, 2, 3, 6, 7, 8}) s.frame[n] = 0;
+        s.x[5] = RightPost();
+        s.frame[4] = 18;
+        s.x[4] = Era04Start + 6987;
+        s.y[4] = kGround;
+        s.facing[4] = -1;
+        RunRightBlocker(1, 5, RightPost());
+        RightPost() = Era04Start + 6803;
+        if (PlayerState.weaponMode2 == 1) s.frame[4] = 0;
+    }
+    StepFight1Rounds();
+    StepFight1Aftermath();
+    StepFight1Errand();
     if (p.state >= 4 && p.state <= 23) {
         ScrollX = kHeld;
         IdleToStance();

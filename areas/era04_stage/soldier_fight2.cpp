@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr std::int32_t D2 = Era04Door2, D3 = Era04Door3;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kGround = 640;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
@@ -26,7 +25,7 @@ constexpr std::int32_t kBell = 6;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
-auto& Sd() { return Era04SoldierSlots; }
+auto& Soldiers() { return Era04SoldierSlots; }
 
 void RequestSheet() {
     if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
@@ -34,22 +33,22 @@ void RequestSheet() {
 
 // The guard and its post at the end of the room soldier 4 holds.
 std::int32_t GuardOf(std::int32_t side) { return side == 1 ? 5 : 3; }
-std::int32_t PostOf(std::int32_t side) { return side == 1 ? D3 - 400 : D2 + 460; }
+std::int32_t PostOf(std::int32_t side) { return side == 1 ? Era04Door3 - 400 : Era04Door2 + 460; }
 // The six fighters: every slot but soldier 4 and the guard.
 bool IsFighter(std::int32_t i, std::int32_t side) { return i != 4 && i != GuardOf(side); }
 // Whether the camera shows the end of the room soldier 4 holds.
-bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > D3 - 1024 : ScrollX < D2 + 160; }
+bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > Era04Door3 - 1024 : ScrollX < Era04Door2 + 160; }
 
 // The soldier's point and hers, by which it turns to her.
-std::int32_t SoldierPoint(std::int32_t i) { return Sd().x[i] + 5 * Sd().facing[i]; }
+std::int32_t SoldierPoint(std::int32_t i) { return Soldiers().x[i] + 5 * Soldiers().facing[i]; }
 std::int32_t PlayerPoint() { return PlayerState.x + 25 * PlayerState.facing; }
-void TurnToPlayer(std::int32_t i) { Sd().facing[i] = SoldierPoint(i) >= PlayerPoint() ? -1 : 1; }
+void TurnToPlayer(std::int32_t i) { Soldiers().facing[i] = SoldierPoint(i) >= PlayerPoint() ? -1 : 1; }
 
 // A blow on soldier i; a finished reaction sends it to its defeat when
 // `defeatStep` is given and it has no hp left, else back to fighting.
 // Returns true when it goes to its defeat.
 bool HandleHit(std::int32_t i, bool mayFall) {
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (s.reaction[i] == 0) {
         const std::int32_t k = TestSoldierHit(2, i);
         if (k != 0) {
@@ -100,7 +99,7 @@ DriverRecord gDriver;
 
 bool AllDefeated(std::int32_t side) {
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
-        if (IsFighter(i, side) && Sd().reaction[i] != kDone) return false;
+        if (IsFighter(i, side) && Soldiers().reaction[i] != kDone) return false;
     return true;
 }
 
@@ -121,36 +120,35 @@ void CloseRemark(std::int32_t count) {
 }  // namespace
 
 std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
-    OpeningRecord& O = gOpening;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
-        O.state = 1;
+        gOpening.state = 1;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             s.frame[i] = 20;
             s.facing[i] = 1;
             s.reaction[i] = 0;
-            s.x[i] = D2 + 461 + 132 * i;
+            s.x[i] = Era04Door2 + 461 + 132 * i;
             s.y[i] = kGround;
             s.depth[i] = 0.55f + 0.01f * static_cast<float>(i);
             s.colour[i] = kDim;
             s.hp[i] = 600;
         }
         s.facing[4] = -1;
-        return O.state;
+        return gOpening.state;
     }
-    StampAheadToZero(O.knockStamp, GameNow());
-    StampAheadToZero(O.coinStamp, GameNow());
+    StampAheadToZero(gOpening.knockStamp, GameNow());
+    StampAheadToZero(gOpening.coinStamp, GameNow());
     RequestSheet();
     Era04DoorLocks[3] = 1;
-    if (O.state >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
-    if (O.state == 1) {
-        if (PlayerState.x < D2) O.talk = 0;
-        for (std::int32_t i = 1; i <= kSoldierSlots && O.state == 1; ++i) {
+    if (gOpening.state >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
+    if (gOpening.state == 1) {
+        if (PlayerState.x < Era04Door2) gOpening.talk = 0;
+        for (std::int32_t i = 1; i <= kSoldierSlots && gOpening.state == 1; ++i) {
             s.colour[i] = kDim;
             if (PlayerState.weaponMode1 == 1) {
                 const std::int32_t k = TestSoldierHit(1, i);
                 if (k >= 1 && k <= 5) {
-                    O.hitCount += 1;
+                    gOpening.hitCount += 1;
                     s.colour[i] = 0xFFBBBBBBu;
                     PlaySoundEffect(902, Vol());
                 }
@@ -161,76 +159,76 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                     s.colour[i] = kWhite;
                     if (i == 4) {
                         PlaySoundEffect(60, Vol());
-                        O.state = 2;
-                        O.knockX = s.x[4];
-                        O.knockStamp = O.coinStamp = GameNow();
+                        gOpening.state = 2;
+                        gOpening.knockX = s.x[4];
+                        gOpening.knockStamp = gOpening.coinStamp = GameNow();
                         MessageBoxOpen = 1;
                     } else {
                         PlaySoundEffect(902, Vol());
-                        O.talk += 1;
+                        gOpening.talk += 1;
                     }
                 }
             }
             // The remarks at the 70th and the 200th blow, tested after each soldier.
-            if (O.talk == 0 && O.hitCount == 70) {
+            if (gOpening.talk == 0 && gOpening.hitCount == 70) {
                 OpenRemark(1, 65);
-            } else if (O.talk == 1 && LineRead()) {
-                O.talk = 2;
+            } else if (gOpening.talk == 1 && LineRead()) {
+                gOpening.talk = 2;
                 AdvanceLine(Line(), 66);
-            } else if (O.talk == 2 && LineRead()) {
+            } else if (gOpening.talk == 2 && LineRead()) {
                 CloseRemark(71);
             }
-            if (O.talk == 0 && O.hitCount == 200) {
+            if (gOpening.talk == 0 && gOpening.hitCount == 200) {
                 OpenRemark(3, 67);
-            } else if (O.talk == 3 && LineRead()) {
-                O.talk = 4;
+            } else if (gOpening.talk == 3 && LineRead()) {
+                gOpening.talk = 4;
                 AdvanceLine(Line(), 68);
-            } else if (O.talk == 4 && LineRead()) {
+            } else if (gOpening.talk == 4 && LineRead()) {
                 CloseRemark(201);
             }
         }
     }
-    if (O.state == 2) {
-        const double t = GameNow() - O.knockStamp;
-        s.x[4] = O.knockX + PlayerState.facing * RateMove(400, t);
+    if (gOpening.state == 2) {
+        const double t = GameNow() - gOpening.knockStamp;
+        s.x[4] = gOpening.knockX + PlayerState.facing * RateMove(400, t);
         s.frame[4] = 16;
         s.facing[4] = -PlayerState.facing;
         s.depth[4] = 0.54f;
         s.colour[4] = kDim;
-        if (AtLeastElapsed(O.coinStamp, GameNow(), 0.025)) {
-            O.coinStamp = GameNow();
+        if (AtLeastElapsed(gOpening.coinStamp, GameNow(), 0.025)) {
+            gOpening.coinStamp = GameNow();
             SpawnPickup(s.x[4], s.y[4]);
         }
-        if (MoreThanElapsed(O.knockStamp, GameNow(), 0.8)) {
+        if (MoreThanElapsed(gOpening.knockStamp, GameNow(), 0.8)) {
             EnterConfirmState = 1;
             EventHoldsPlayer = 1;
-            if (O.talk == 0) {
-                O.state = 3;
+            if (gOpening.talk == 0) {
+                gOpening.state = 3;
                 PlaySoundEffect(kBell, Vol());
                 Line() = 69;
                 PlaySoundEffect(63, Vol());   // the reward's fanfare
             } else {
-                O.state = 4;
+                gOpening.state = 4;
                 Line() = 70;
                 PlaySoundEffect(kBell, Vol());
             }
         }
     }
-    if (O.state == 3) {
+    if (gOpening.state == 3) {
         s.frame[4] = 18;
         if (LineRead()) {
-            O.state = 4;
+            gOpening.state = 4;
             AdvanceLine(Line(), 70);
             PlayerState.hp = PlayerState.maxHp;
             Gold += 500;
-            return O.state;
+            return gOpening.state;
         }
     }
-    if (O.state == 4) {
+    if (gOpening.state == 4) {
         s.frame[4] = 18;
         if (LineRead()) {
             if (Line() >= 73) {
-                O.state = kDone;
+                gOpening.state = kDone;
                 CloseLine(Line());
                 Era04DoorLocks[2] = 1;
                 MessageBoxOpen = 0;
@@ -239,25 +237,24 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             }
         }
     }
-    return O.state;
+    return gOpening.state;
 }
 
 std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
-    PhaseRecord& A = gAlert;
-    auto& s = Sd();
+    auto& s = Soldiers();
     // Each soldier's stamp lives in target[] as the time its flashes begin.
     static double starts[kSoldierSlots + 1] = {};
     if (arg == 0) {
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-            A.step[i] = 1;
+            gAlert.step[i] = 1;
             starts[i] = GameNow() + 0.5 * i;
         }
-        A.step[4] = 0;   // soldier 4 takes no part
-        A.state = 0;
-        return A.state;
+        gAlert.step[4] = 0;   // soldier 4 takes no part
+        gAlert.state = 0;
+        return gAlert.state;
     }
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-        std::int32_t& st = A.step[i];
+        std::int32_t& st = gAlert.step[i];
         double& stamp = starts[i];
         auto after = [&](double sec) { return MoreThanElapsed(stamp, GameNow(), sec); };
         auto next = [&](std::int32_t n) {
@@ -316,45 +313,44 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
             }
         }
     }
-    if (A.step[8] == 9) {
-        A.state = kDone;
+    if (gAlert.step[8] == 9) {
+        gAlert.state = kDone;
         MessageBoxOpen = 0;
     }
-    return A.state;
+    return gAlert.state;
 }
 
 std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
-    PhaseRecord& C = gCharges;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
-        C.state = 1;
+        gCharges.state = 1;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-            C.step[i] = 1;
-            C.target[i] = SoldierPoint(i) >= PlayerPoint() ? D3 - 220 - 5 * i : D2 + 310 + 5 * i;
+            gCharges.step[i] = 1;
+            gCharges.target[i] = SoldierPoint(i) >= PlayerPoint() ? Era04Door3 - 220 - 5 * i : Era04Door2 + 310 + 5 * i;
         }
-        C.guard = GuardOf(side);
-        C.post = PostOf(side);
+        gCharges.guard = GuardOf(side);
+        gCharges.post = PostOf(side);
         if (side == 1) {
-            C.target[4] = D3 - 100;
+            gCharges.target[4] = Era04Door3 - 100;
             if (s.x[5] < PlayerState.x) s.x[5] = PlayerState.x + 50;
         } else {
-            C.target[4] = D2 + 160;
+            gCharges.target[4] = Era04Door2 + 160;
             if (PlayerState.x < s.x[3]) s.x[3] = PlayerState.x - 50;
         }
-        s.depth[4] = s.depth[C.guard] = 0.54f;
-        return C.state;
+        s.depth[4] = s.depth[gCharges.guard] = 0.54f;
+        return gCharges.state;
     }
-    const std::int32_t g = C.guard;
+    const std::int32_t g = gCharges.guard;
     s.facing[g] = -side;
-    if (C.state == 1) {
+    if (gCharges.state == 1) {
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (i == g) continue;
-            if (C.step[i] == 1) {
-                C.step[i] = 2;
-                MoveSoldierTo(0, i, C.target[i]);
+            if (gCharges.step[i] == 1) {
+                gCharges.step[i] = 2;
+                MoveSoldierTo(0, i, gCharges.target[i]);
             }
-            if (C.step[i] >= 2 && MoveSoldierTo(1, i, C.target[i]) == kDone && C.step[i] == 2) {
-                C.step[i] = 3;
+            if (gCharges.step[i] >= 2 && MoveSoldierTo(1, i, gCharges.target[i]) == kDone && gCharges.step[i] == 2) {
+                gCharges.step[i] = 3;
                 if (i == 4 && s.frame[4] != 18) {
                     s.frame[4] = 18;
                     PlaySoundEffect(84, Vol() / 2);
@@ -363,120 +359,119 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
             HandleHit(i, false);
             TurnToPlayer(i);
         }
-        if (C.step[g] == 1) {
-            C.step[g] = 2;
-            HoldSoldierPost(0, g, C.post);
+        if (gCharges.step[g] == 1) {
+            gCharges.step[g] = 2;
+            HoldSoldierPost(0, g, gCharges.post);
         }
-        if (C.step[g] >= 2 && HoldSoldierPost(1, g, C.post) == 3) C.step[g] = 3;
-        if (s.frame[4] == 18 && s.x[g] == C.post) {
-            C.state = 2;
-            C.stamp = GameNow();
+        if (gCharges.step[g] >= 2 && HoldSoldierPost(1, g, gCharges.post) == 3) gCharges.step[g] = 3;
+        if (s.frame[4] == 18 && s.x[g] == gCharges.post) {
+            gCharges.state = 2;
+            gCharges.stamp = GameNow();
         }
     }
-    if (C.state == 2 && C.After(2.0)) C.state = side == 1 ? 10 : 20;
-    if (C.state == 10 || C.state == 20) {
-        const bool right = C.state == 10;
-        C.state = 21;
-        HoldSoldierPost(1, g, C.post);
+    if (gCharges.state == 2 && gCharges.After(2.0)) gCharges.state = side == 1 ? 10 : 20;
+    if (gCharges.state == 10 || gCharges.state == 20) {
+        const bool right = gCharges.state == 10;
+        gCharges.state = 21;
+        HoldSoldierPost(1, g, gCharges.post);
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-            const bool away = right ? s.x[i] < D3 - 320 : s.x[i] > D2 + 310;
+            const bool away = right ? s.x[i] < Era04Door3 - 320 : s.x[i] > Era04Door2 + 310;
             if (IsFighter(i, side) && away) {
-                C.step[i] = 1;
-                C.target[i] = right ? D3 - 220 - 5 * i : D2 + 310 + 5 * i;
+                gCharges.step[i] = 1;
+                gCharges.target[i] = right ? Era04Door3 - 220 - 5 * i : Era04Door2 + 310 + 5 * i;
             } else {
-                C.step[i] = 4;
+                gCharges.step[i] = 4;
             }
         }
-    } else if (C.state == 21) {
-        HoldSoldierPost(1, g, C.post);
+    } else if (gCharges.state == 21) {
+        HoldSoldierPost(1, g, gCharges.post);
     }
-    if (C.state == 21) {
+    if (gCharges.state == 21) {
         bool charging = false;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-            if (!IsFighter(i, side) || C.step[i] == 0) continue;
-            if (C.step[i] == 1 && C.After(1.0)) {
-                C.stamp = GameNow();
-                C.step[i] = 2;
+            if (!IsFighter(i, side) || gCharges.step[i] == 0) continue;
+            if (gCharges.step[i] == 1 && gCharges.After(1.0)) {
+                gCharges.stamp = GameNow();
+                gCharges.step[i] = 2;
             }
-            if (C.step[i] == 2) {
-                RunSoldierCharge(0, i, C.target[i]);
-                C.step[i] = 3;
+            if (gCharges.step[i] == 2) {
+                RunSoldierCharge(0, i, gCharges.target[i]);
+                gCharges.step[i] = 3;
             }
-            if (C.step[i] == 3 && RunSoldierCharge(1, i, C.target[i]) == kDone) {
-                C.step[i] = 4;
+            if (gCharges.step[i] == 3 && RunSoldierCharge(1, i, gCharges.target[i]) == kDone) {
+                gCharges.step[i] = 4;
                 if (s.hp[i] > 0) s.frame[i] = 3;
             }
-            charging = charging || C.step[i] != 4;
+            charging = charging || gCharges.step[i] != 4;
         }
-        if (!charging) C.state = 30;
+        if (!charging) gCharges.state = 30;
     }
-    if (C.state == 30) {
-        C.state = 31;
+    if (gCharges.state == 30) {
+        gCharges.state = 31;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side) || s.hp[i] <= 0) continue;
-            C.step[i] = 1;
+            gCharges.step[i] = 1;
             s.facing[i] = -side;
-            C.target[i] = side == -1 ? D2 + 310 + 5 * i : D3 - 220 - 5 * i;
+            gCharges.target[i] = side == -1 ? Era04Door2 + 310 + 5 * i : Era04Door3 - 220 - 5 * i;
         }
     }
-    if (C.state == 31) {
-        HoldSoldierPost(1, g, C.post);
+    if (gCharges.state == 31) {
+        HoldSoldierPost(1, g, gCharges.post);
         bool allPlaced = true;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side) || s.hp[i] <= 0) continue;
-            if (C.step[i] == 1) {
-                C.step[i] = 2;
-                MoveSoldierTo(0, i, C.target[i]);
+            if (gCharges.step[i] == 1) {
+                gCharges.step[i] = 2;
+                MoveSoldierTo(0, i, gCharges.target[i]);
             }
-            if (C.step[i] == 2 && MoveSoldierTo(1, i, C.target[i]) == kDone) C.step[i] = 3;
+            if (gCharges.step[i] == 2 && MoveSoldierTo(1, i, gCharges.target[i]) == kDone) gCharges.step[i] = 3;
         }
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side) || s.hp[i] <= 0) continue;
-            if (s.x[i] == C.target[i]) {
+            if (s.x[i] == gCharges.target[i]) {
                 s.frame[i] = 3;
                 s.facing[i] = -side;
             } else {
                 allPlaced = false;
             }
         }
-        if (allPlaced) C.state = kDone;
+        if (allPlaced) gCharges.state = kDone;
     }
     s.facing[g] = -side;
-    return C.state;
+    return gCharges.state;
 }
 
 std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
-    PhaseRecord& M = gMelee;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
-        M.state = 1;
-        return M.state;
+        gMelee.state = 1;
+        return gMelee.state;
     }
     // The stamp is set 0.8 s ahead on purpose (the first leap comes 1.8 s
     // after the thrust); only a stamp further ahead was left by a load.
-    if (M.stamp > GameNow() + 0.8) M.stamp = 0;
-    if (M.state == 1) {
+    if (gMelee.stamp > GameNow() + 0.8) gMelee.stamp = 0;
+    if (gMelee.state == 1) {
         SoldierStrikeKind = 0;
         if (EndInView(side)) {
             RunSoldierThrust(0, 4);
-            M.state = 2;
-            M.guard = GuardOf(side);
-            M.post = PostOf(side);
+            gMelee.state = 2;
+            gMelee.guard = GuardOf(side);
+            gMelee.post = PostOf(side);
         }
     }
-    if (M.state == 2 && RunSoldierThrust(1, 4) == kDone) {
-        M.state = 3;
-        M.stamp = GameNow() + 0.8;
+    if (gMelee.state == 2 && RunSoldierThrust(1, 4) == kDone) {
+        gMelee.state = 3;
+        gMelee.stamp = GameNow() + 0.8;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
-            if (IsFighter(i, side) && s.hp[i] > 0) M.step[i] = 1;
+            if (IsFighter(i, side) && s.hp[i] > 0) gMelee.step[i] = 1;
     }
-    if (M.state == 3) {
+    if (gMelee.state == 3) {
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side)) continue;
-            std::int32_t& st = M.step[i];
+            std::int32_t& st = gMelee.step[i];
             if (s.hp[i] > 0) {
-                if (st == 1 && MoreThanElapsed(M.stamp, GameNow(), 1.0)) {
-                    M.stamp = GameNow();
+                if (st == 1 && MoreThanElapsed(gMelee.stamp, GameNow(), 1.0)) {
+                    gMelee.stamp = GameNow();
                     st = 2;
                     s.x[i] += Random0To99() * s.facing[i];
                     RunSoldierLeap(0, i);
@@ -488,7 +483,7 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
                 }
                 if (st == 3 && s.hp[i] >= 1) {
                     RunSoldierFighter(1, i);
-                    HoldSoldierPost(1, M.guard, M.post);
+                    HoldSoldierPost(1, gMelee.guard, gMelee.post);
                     StepStrike();
                     if (HandleHit(i, true)) st = 4;
                 }
@@ -502,45 +497,44 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
             }
             if (st == 5 && RunSoldierDefeat(1, i) == kDone) st = 3;
         }
-        if (AllDefeated(side)) M.state = kDone;
+        if (AllDefeated(side)) gMelee.state = kDone;
     }
-    return M.state;
+    return gMelee.state;
 }
 
 std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
-    PhaseRecord& W = gWave;
-    auto& s = Sd();
+    auto& s = Soldiers();
     static std::int32_t savedX = 0;
     if (arg == 0) {
-        W.state = 1;
-        return W.state;
+        gWave.state = 1;
+        return gWave.state;
     }
-    StampAheadToZero(W.stamp, GameNow());
-    if (W.state == 1) {
+    StampAheadToZero(gWave.stamp, GameNow());
+    if (gWave.state == 1) {
         SoldierStrikeKind = 0;
         if (EndInView(side)) {
-            W.guard = GuardOf(side);
-            W.post = PostOf(side);
-            W.state = 2;
+            gWave.guard = GuardOf(side);
+            gWave.post = PostOf(side);
+            gWave.state = 2;
         }
     }
-    if (W.state == 2) {
-        W.state = 3;
+    if (gWave.state == 2) {
+        gWave.state = 3;
         MessageBoxOpen = 1;
         PlayerState.facing = side;
         savedX = PlayerState.x;
         OpenLine(Line(), 74);
     }
-    if (W.state == 3) {
+    if (gWave.state == 3) {
         PlayerState.x = savedX;
-        if (StepLineGroup(Line(), 76)) W.state = 4;
+        if (StepLineGroup(Line(), 76)) gWave.state = 4;
     }
-    if (W.state == 4) {
-        W.state = 5;
+    if (gWave.state == 4) {
+        gWave.state = 5;
         MessageBoxOpen = 0;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side)) continue;
-            W.step[i] = 1;
+            gWave.step[i] = 1;
             s.frame[i] = 3;
             s.hp[i] = 1500;
             s.angle[i] = 0;
@@ -549,32 +543,32 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
             s.colour[i] = kDim;
             s.depth[i] = 0.54f + 0.01f * static_cast<float>(i);
             if (side == -1) {
-                s.x[i] = D2;
+                s.x[i] = Era04Door2;
                 s.facing[i] = 1;
-                W.target[i] = D2 + 1500 + 50 * i;
+                gWave.target[i] = Era04Door2 + 1500 + 50 * i;
             } else {
-                s.x[i] = D3 + 400;
+                s.x[i] = Era04Door3 + 400;
                 s.facing[i] = -1;
-                W.target[i] = D3 - 1500 - 50 * i;
+                gWave.target[i] = Era04Door3 - 1500 - 50 * i;
             }
         }
-        HoldSoldierPost(0, W.guard, W.post);
+        HoldSoldierPost(0, gWave.guard, gWave.post);
     }
-    if (W.state == 5) {
-        HoldSoldierPost(1, W.guard, W.post);
+    if (gWave.state == 5) {
+        HoldSoldierPost(1, gWave.guard, gWave.post);
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side)) continue;
-            std::int32_t& st = W.step[i];
+            std::int32_t& st = gWave.step[i];
             if (s.hp[i] > 0) {
-                if (st == 1 && W.After(1.0)) {
-                    W.stamp = GameNow();
+                if (st == 1 && gWave.After(1.0)) {
+                    gWave.stamp = GameNow();
                     st = 2;
                 }
                 if (st == 2) {
-                    RunSoldierCharge(0, i, W.target[i]);
+                    RunSoldierCharge(0, i, gWave.target[i]);
                     st = 3;
                 }
-                if (st == 3 && RunSoldierCharge(1, i, W.target[i]) == kDone) st = 4;
+                if (st == 3 && RunSoldierCharge(1, i, gWave.target[i]) == kDone) st = 4;
                 if (st == 4) {
                     RunSoldierLeap(0, i);
                     st = 5;
@@ -602,60 +596,59 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
             }
             if (st == 21 && RunSoldierDefeat(1, i) == kDone) st = 3;
         }
-        if (AllDefeated(side)) W.state = kDone;
+        if (AllDefeated(side)) gWave.state = kDone;
     }
-    return W.state;
+    return gWave.state;
 }
 
 std::int32_t RunSoldierFight2(std::int32_t arg) {
-    DriverRecord& D = gDriver;
-    auto& s = Sd();
+    auto& s = Soldiers();
     if (arg == 0) {
-        D.state = 1;
-        return D.state;
+        gDriver.state = 1;
+        return gDriver.state;
     }
     RequestSheet();
-    if (D.state == 1) {
-        D.state = 2;
+    if (gDriver.state == 1) {
+        gDriver.state = 2;
         RunSoldierFight2Opening(0);
     }
-    if (D.state == 2 && RunSoldierFight2Opening(1) == kDone) {
-        D.state = 3;
+    if (gDriver.state == 2 && RunSoldierFight2Opening(1) == kDone) {
+        gDriver.state = 3;
         RunSoldierFight2Alert(0);
         StageSet2Latch = 1;
         PlaySoundEffect(63, Vol());
     }
-    if (D.state == 3 && RunSoldierFight2Alert(1) == kDone) {
-        D.state = 4;
+    if (gDriver.state == 3 && RunSoldierFight2Alert(1) == kDone) {
+        gDriver.state = 4;
         Fight2Side = PlayerState.x < s.x[4] ? 1 : -1;
         RunSoldierFight2Charges(0, Fight2Side);
     }
-    if (D.state == 4 && RunSoldierFight2Charges(1, Fight2Side) == kDone) {
-        D.state = 5;
+    if (gDriver.state == 4 && RunSoldierFight2Charges(1, Fight2Side) == kDone) {
+        gDriver.state = 5;
         RunSoldierFight2Melee(0, Fight2Side);
     }
-    if (D.state == 5 && RunSoldierFight2Melee(1, Fight2Side) == kDone) {
-        D.state = 6;
+    if (gDriver.state == 5 && RunSoldierFight2Melee(1, Fight2Side) == kDone) {
+        gDriver.state = 6;
         RunSoldierFight2SecondWave(0, Fight2Side);
     }
-    if (D.state == 6 && RunSoldierFight2SecondWave(1, Fight2Side) == kDone) {
-        D.state = 7;
+    if (gDriver.state == 6 && RunSoldierFight2SecondWave(1, Fight2Side) == kDone) {
+        gDriver.state = 7;
         RunSoldierFight2Finale(0, Fight2Side);
     }
-    if (D.state == 7 && RunSoldierFight2Finale(1, Fight2Side) == kDone) {
-        D.state = kDone;
+    if (gDriver.state == 7 && RunSoldierFight2Finale(1, Fight2Side) == kDone) {
+        gDriver.state = kDone;
         StageSet2Latch = 1;
     }
-    if (D.state < 3) Era04CameraStage = 5;
-    if (D.state >= 3 && D.state <= 6) Era04CameraStage = Fight2Side + 2;
+    if (gDriver.state < 3) Era04CameraStage = 5;
+    if (gDriver.state >= 3 && gDriver.state <= 6) Era04CameraStage = Fight2Side + 2;
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     // No strike stays set for more than 2 s.
-    StampAheadToZero(D.strikeStamp, GameNow());
-    if (SoldierStrikeKind == 0) D.strikeStamp = GameNow();
-    if (MoreThanElapsed(D.strikeStamp, GameNow(), 2.0)) SoldierStrikeKind = 0;
+    StampAheadToZero(gDriver.strikeStamp, GameNow());
+    if (SoldierStrikeKind == 0) gDriver.strikeStamp = GameNow();
+    if (MoreThanElapsed(gDriver.strikeStamp, GameNow(), 2.0)) SoldierStrikeKind = 0;
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
-        if (s.x[i] < D2 - 300) s.x[i] = D2 - 300;
-        if (s.x[i] > D2 + 4000) s.x[i] = D2 + 4000;
+        if (s.x[i] < Era04Door2 - 300) s.x[i] = Era04Door2 - 300;
+        if (s.x[i] > Era04Door2 + 4000) s.x[i] = Era04Door2 + 4000;
     }
-    return D.state;
+    return gDriver.state;
 }

@@ -16,13 +16,12 @@
 
 namespace {
 
-constexpr std::int32_t D2 = Era04Door2, D3 = Era04Door3;
 constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kDisc = 1;   // the piece slot the disc borrows
 
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
-auto& Sd() { return Era04SoldierSlots; }
+auto& Soldiers() { return Era04SoldierSlots; }
 auto& Disc() { return EncounterAPieceTable; }
 
 struct FinaleRecord {
@@ -93,46 +92,25 @@ std::int32_t UpdateFight2Disc(std::int32_t arg, std::int32_t) {
     return a.rowDir;
 }
 
-std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
-    FinaleRecord& F = gFinale;
-    auto& s = Sd();
-    auto& d = Disc();
-    if (arg == 0) {
-        F.state = 1;
-        return F.state;
-    }
-    StampAheadToZero(F.stamp, GameNow());
-    StampAheadToZero(F.trembleStamp, GameNow());
-    const bool w2 = PlayerState.weaponMode2 == 1;
-    const std::int32_t holdPose = w2 ? 217 : 22;
-    if (F.state == 1) {
-        SoldierStrikeKind = 0;
-        MessageBoxOpen = 0;
-        if (side == 1 && ScrollX > D3 - 1024) {
-            F.state = 2;
-            F.guard = 5;
-            F.post = D3 - 400;
-        } else if (side == -1 && ScrollX < D2 + 160) {
-            F.state = 2;
-            F.guard = 3;
-            F.post = D2 + 460;
-        }
-    }
-    const std::int32_t g = F.guard;
-    if (F.state == 2) {
-        F.Go(3);
+namespace {
+
+// The last guard trembles through its lines.
+void StepGuardTrembles(std::int32_t side, std::int32_t g) {
+    auto& s = Soldiers();
+    if (gFinale.state == 2) {
+        gFinale.Go(3);
         MessageBoxOpen = 1;
         PlayerState.facing = side;
-        F.savedX = PlayerState.x;
+        gFinale.savedX = PlayerState.x;
         OpenFinaleLine(78);
     }
-    if (F.state == 3) {
-        PlayerState.x = F.savedX;
+    if (gFinale.state == 3) {
+        PlayerState.x = gFinale.savedX;
         const std::int32_t line = Line();
-        if (line == 78 && MoreThanElapsed(F.trembleStamp, GameNow(), 0.03)) {
+        if (line == 78 && MoreThanElapsed(gFinale.trembleStamp, GameNow(), 0.03)) {
             // The guard trembles.
-            F.trembleStamp = GameNow();
-            s.x[g] = s.x[g] == F.post + 1 ? F.post - 1 : F.post + 1;
+            gFinale.trembleStamp = GameNow();
+            s.x[g] = s.x[g] == gFinale.post + 1 ? gFinale.post - 1 : gFinale.post + 1;
         }
         if (line == 80) {
             s.frame[g] = 18;
@@ -144,7 +122,7 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
         }
         if (LineRead()) {
             if (line >= 83) {
-                F.state = 10;
+                gFinale.state = 10;
                 CloseLine(Line());
             } else {
                 AdvanceLine(Line(), line + 1);
@@ -152,96 +130,108 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
             }
         }
     }
-    const std::int32_t G = s.x[g];
-    if (F.state == 10) {
+}
+
+// Her finishing blow on the guard, by her weapon, and its fall.
+void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
+    auto& s = Soldiers();
+    const std::int32_t guardX = s.x[g];
+    if (gFinale.state == 10) {
         const std::int32_t reach = w2 ? 120 : 210;
-        if (std::abs(PlayerState.x - G) < reach) {
+        if (std::abs(PlayerState.x - guardX) < reach) {
             KeyXPressed = 1;   // she runs back to take her distance
         } else {
             KeyXPressed = 0;
             PlayerJumpLock = 1;
-            F.Go(11);
+            gFinale.Go(11);
             if (w2) {
                 KeySPressed = 1;
                 PlaySoundEffect(60, Vol());
-                F.sub = 0;
+                gFinale.sub = 0;
             } else {
-                F.sub = 1;
+                gFinale.sub = 1;
             }
         }
     }
-    if (F.state == 11 && w2) {
-        PlayerState.x = G - 120 * side;
+    if (gFinale.state == 11 && w2) {
+        PlayerState.x = guardX - 120 * side;
         KeySPressed = 0;
-        if (F.sub == 0 && PlayerState.pose == 203) F.sub = 1;
-        if (F.sub == 1) {
+        if (gFinale.sub == 0 && PlayerState.pose == 203) gFinale.sub = 1;
+        if (gFinale.sub == 1) {
             PlayerState.pose = 203;
             s.frame[g] = 17;
         }
-        if (F.After(1.0)) {
-            F.Go(12);
+        if (gFinale.After(1.0)) {
+            gFinale.Go(12);
             RunSoldierDefeat(0, g);
         }
     }
-    if (F.state == 11 && !w2) {
-        const MoveRow& r = kFinishW1[F.sub >= 1 && F.sub <= 8 ? F.sub : 1];
+    if (gFinale.state == 11 && !w2) {
+        const MoveRow& r = kFinishW1[gFinale.sub >= 1 && gFinale.sub <= 8 ? gFinale.sub : 1];
         PlayerState.pose = r.pose;
-        PlayerState.x = G - r.behind * side;
+        PlayerState.x = guardX - r.behind * side;
         if (r.guardFrame != 0) s.frame[g] = r.guardFrame;
-        if (F.After(r.lasts)) {
-            F.stamp = GameNow();
-            if (F.sub == 2) PlaySoundEffect(5, SoundVolumes[0]);
-            if (F.sub == 4) {
+        if (gFinale.After(r.lasts)) {
+            gFinale.stamp = GameNow();
+            if (gFinale.sub == 2) PlaySoundEffect(5, SoundVolumes[0]);
+            if (gFinale.sub == 4) {
                 s.x[g] -= 27 * side;
                 PlaySoundEffect(85, Vol());
                 PlaySoundEffect(58, Vol() / 2);
             }
-            if (F.sub == 8) {
+            if (gFinale.sub == 8) {
                 RunSoldierDefeat(0, g);
-                F.Go(12);
+                gFinale.Go(12);
             } else {
-                F.sub += 1;
+                gFinale.sub += 1;
             }
         }
     }
-    if (F.state == 12) {
+    if (gFinale.state == 12) {
         if (!w2) PlayerState.pose = 22;
-        if (RunSoldierDefeat(1, g) == kDone && F.After(1.0)) F.state = 13;
+        if (RunSoldierDefeat(1, g) == kDone && gFinale.After(1.0)) gFinale.state = 13;
     }
-    if (F.state == 13) {
-        const std::int32_t S4 = s.x[4];
+}
+
+// She walks up to soldier 4 and they talk.
+void StepToSoldier4(std::int32_t side, bool w2) {
+    auto& s = Soldiers();
+    auto& d = Disc();
+    const std::int32_t holdPose = w2 ? 217 : 22;
+    if (gFinale.state == 13) {
+        const std::int32_t soldier4X = s.x[4];
         std::int32_t& key = side == 1 ? KeyRightPressed : KeyLeftPressed;
-        const bool there = side == 1 ? PlayerState.x >= S4 - 220 : PlayerState.x <= S4 + 220;
+        const bool there = side == 1 ? PlayerState.x >= soldier4X - 220 : PlayerState.x <= soldier4X + 220;
         if (there) {
             key = 0;
-            F.Go(14);
+            gFinale.Go(14);
         } else {
             key = 1;
             Era04CameraStage = 2;
         }
     }
-    if (F.state == 14) {
+    if (gFinale.state == 14) {
         PlayerState.pose = w2 ? 211 : 22;
         PlayerJumpLock = 0;
-        if (F.After(0.2)) {
-            F.Go(15);
+        if (gFinale.After(0.2)) {
+            gFinale.Go(15);
             if (w2) PlaySoundEffect(157, Vol());
         }
     }
-    if (F.state == 15) {
+    if (gFinale.state == 15) {
         PlayerState.pose = w2 ? 212 : 22;
-        if (F.After(0.1)) {
-            F.state = 16;
+        if (gFinale.After(0.1)) {
+            gFinale.state = 16;
             OpenFinaleLine(w2 ? 84 : 320);
         }
     }
-    if (F.state == 16) {
+    if (gFinale.state == 16) {
         PlayerState.pose = holdPose;
         const std::int32_t last = w2 ? 86 : 326;
         if (LineRead()) {
             if (Line() >= last) {
                 CloseLine(Line());
-                F.Go(w2 ? 18 : 20);
+                gFinale.Go(w2 ? 18 : 20);
                 if (w2) {
                     PlaySoundEffect(129, Vol());
                 } else {
@@ -253,19 +243,19 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
             }
         }
     }
-    if (F.state == 18) {
+    if (gFinale.state == 18) {
         PlayerState.pose = 213;
-        if (F.After(0.1)) {
-            F.state = 19;
+        if (gFinale.After(0.1)) {
+            gFinale.state = 19;
             OpenFinaleLine(87);
         }
     }
-    if (F.state == 19) {
+    if (gFinale.state == 19) {
         PlayerState.pose = 213;
         if (LineRead()) {
             if (Line() >= 92) {
                 CloseLine(Line());
-                F.Go(20);
+                gFinale.Go(20);
                 UpdateFight2Disc(0, 1);
                 d.y[kDisc] = 520;
             } else {
@@ -273,44 +263,81 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
             }
         }
     }
-    if (F.state >= 20 && F.state <= 24 && (!w2 || F.state >= 23)) PlayerState.pose = holdPose;
+}
+
+// The disc that fells soldier 4, her last lines and the doors opened.
+void StepDisc(std::int32_t side, bool w2) {
+    auto& s = Soldiers();
+    auto& d = Disc();
+    const std::int32_t holdPose = w2 ? 217 : 22;
+    if (gFinale.state >= 20 && gFinale.state <= 24 && (!w2 || gFinale.state >= 23)) PlayerState.pose = holdPose;
     // The disc crosses the screen leftward at 800 px/s and fells soldier 4.
-    if (F.state == 20 || F.state == 21) {
-        d.x[kDisc] = ScrollX + 1300 - RateMove(800, GameNow() - F.stamp);
+    if (gFinale.state == 20 || gFinale.state == 21) {
+        d.x[kDisc] = ScrollX + 1300 - RateMove(800, GameNow() - gFinale.stamp);
         UpdateFight2Disc(1, 1);
-        if (F.state == 20 && d.x[kDisc] < s.x[4]) {
-            F.state = 21;
+        if (gFinale.state == 20 && d.x[kDisc] < s.x[4]) {
+            gFinale.state = 21;
             PlaySoundEffect(87, Vol());
         }
-        if (F.state == 21) {
+        if (gFinale.state == 21) {
             s.frame[4] = 17;
             if (d.x[kDisc] < ScrollX - 100) {
-                F.state = 22;
+                gFinale.state = 22;
                 d.state[kDisc] = 0;
             }
         }
-        if (F.state != 22) {
+        if (gFinale.state != 22) {
             if (std::abs(PlayerState.x - d.x[kDisc]) < 100) PlayerState.pose = 26;   // she ducks
             if (d.x[kDisc] <= PlayerState.x - 100) PlayerState.facing = -side;
         }
     }
-    if (F.state == 22) {
-        F.state = 23;
+    if (gFinale.state == 22) {
+        gFinale.state = 23;
         if (!w2) PlayerState.pose = holdPose;
         PlayerState.facing = side;
         OpenFinaleLine(93);
     }
-    if (F.state == 23 && LineRead()) {
+    if (gFinale.state == 23 && LineRead()) {
         CloseLine(Line());
-        F.Go(24);
+        gFinale.Go(24);
         PlaySoundEffect(129, Vol());
         RunSoldierDefeat(0, 4);
     }
-    if (F.state == 24 && RunSoldierDefeat(1, 4) == kDone && F.After(1.0)) {
-        F.state = kDone;
+    if (gFinale.state == 24 && RunSoldierDefeat(1, 4) == kDone && gFinale.After(1.0)) {
+        gFinale.state = kDone;
         MessageBoxOpen = 0;
         Era04DoorLocks[2] = Era04DoorLocks[3] = 0;
         Era04CameraStage = 4;
     }
-    return F.state;
+}
+
+}  // namespace
+
+std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
+    if (arg == 0) {
+        gFinale.state = 1;
+        return gFinale.state;
+    }
+    StampAheadToZero(gFinale.stamp, GameNow());
+    StampAheadToZero(gFinale.trembleStamp, GameNow());
+    const bool w2 = PlayerState.weaponMode2 == 1;
+    if (gFinale.state == 1) {
+        SoldierStrikeKind = 0;
+        MessageBoxOpen = 0;
+        if (side == 1 && ScrollX > Era04Door3 - 1024) {
+            gFinale.state = 2;
+            gFinale.guard = 5;
+            gFinale.post = Era04Door3 - 400;
+        } else if (side == -1 && ScrollX < Era04Door2 + 160) {
+            gFinale.state = 2;
+            gFinale.guard = 3;
+            gFinale.post = Era04Door2 + 460;
+        }
+    }
+    const std::int32_t g = gFinale.guard;
+    StepGuardTrembles(side, g);
+    StepFinishingBlow(side, g, w2);
+    StepToSoldier4(side, w2);
+    StepDisc(side, w2);
+    return gFinale.state;
 }

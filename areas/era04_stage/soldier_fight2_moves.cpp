@@ -102,16 +102,15 @@ std::int32_t HoldSoldierPost(std::int32_t arg, std::int32_t slot, std::int32_t p
 
 std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t endX) {
     auto& s = Era04SoldierSlots;
-    ChargeRecord& C = gCharge;
-    std::int32_t& state = C.state[slot];
-    std::int32_t& hit = C.hitKind[slot];
-    std::int32_t& push = C.push[slot];
+    std::int32_t& state = gCharge.state[slot];
+    std::int32_t& hit = gCharge.hitKind[slot];
+    std::int32_t& push = gCharge.push[slot];
     if (arg == 0) {
         state = 1;
         hit = 0;
         return state;
     }
-    StampAheadToZero(C.stamp[slot], GameNow());
+    StampAheadToZero(gCharge.stamp[slot], GameNow());
     s.angle[slot] = 0;
     const std::int32_t px = PlayerState.x;
     if (state == 1) {
@@ -134,8 +133,8 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
                 RunSoldierHit(0, slot);
                 hit = 0;
                 state = 3;
-                C.target[slot] = s.x[slot] - (Random0To99() + 300) * s.facing[slot];
-                MoveSoldierTo(0, slot, C.target[slot]);
+                gCharge.target[slot] = s.x[slot] - (Random0To99() + 300) * s.facing[slot];
+                MoveSoldierTo(0, slot, gCharge.target[slot]);
             }
         }
         if (state == 2 && hit == 0) {
@@ -161,12 +160,12 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
                 push = 3;
                 PlayerState.hp -= 20;
                 PlaySoundEffect(170, Vol());
-                C.stamp[slot] = GameNow();
+                gCharge.stamp[slot] = GameNow();
                 SoldierStrikeKind = 1;
             }
             if (push == 3) {
                 PlayerState.pose = s.facing[slot] * PlayerState.facing < 0 ? 84 : 85;
-                if (MoreThanElapsed(C.stamp[slot], GameNow(), 0.1)) {
+                if (MoreThanElapsed(gCharge.stamp[slot], GameNow(), 0.1)) {
                     push = 0;
                     SoldierStrikeKind = 0;
                 }
@@ -176,18 +175,18 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
             // It overshoots its end by 50 px, turns and walks back.
             if (s.facing[slot] == 1 && s.x[slot] > endX + 50) {
                 state = 9;
-                C.target[slot] = endX;
+                gCharge.target[slot] = endX;
                 s.facing[slot] = -1;
                 MoveSoldierTo(0, slot, endX);
             } else if (s.facing[slot] == -1 && s.x[slot] < endX - 50) {
                 state = 9;
-                C.target[slot] = endX;
+                gCharge.target[slot] = endX;
                 s.facing[slot] = 1;
                 MoveSoldierTo(0, slot, endX);
             }
         }
     }
-    if (state == 3 && MoveSoldierTo(1, slot, C.target[slot]) == kDone) {
+    if (state == 3 && MoveSoldierTo(1, slot, gCharge.target[slot]) == kDone) {
         if (Random0To99() < 70) {
             state = 4;
             RunSoldierLeap(0, slot);
@@ -196,7 +195,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
         }
     }
     if (state == 4 && RunSoldierLeap(1, slot) == kDone) state = 1;
-    if (state == 9 && MoveSoldierTo(1, slot, C.target[slot]) == kDone) state = kDone;
+    if (state == 9 && MoveSoldierTo(1, slot, gCharge.target[slot]) == kDone) state = kDone;
     if (state == 10 && RunSoldierDefeat(1, slot) == kDone) state = kDone;
     return state;
 }

@@ -38,6 +38,63 @@ void StepBackOnce(std::int32_t slot) {
     if (StepSoldierBack(1, slot) == 3) StepSoldierBack(0, slot);
 }
 
+void NextGrabStep(GuardState& g, std::int32_t sub) {
+    g.sub = sub;
+    g.stamp = GameNow();
+}
+
+// While a guard has her she neither reads the keys nor keeps sliding.
+void LockForGrab() {
+    MessageBoxOpen = 1;
+    PlayerMoveState.runSlideState = 0;
+}
+
+void EndGrab(GuardState& g) {
+    NextGrabStep(g, 0);
+    MessageBoxOpen = 0;
+    SoldierStrikeKind = 0;
+}
+
+// A guard's grab: it seizes her at `stand` (frame 11, 0.1 s), then throws
+// her `side` × 800 px/s into the arena (frame 12). Struck, she lies where
+// she landed afterwards; with her guard up she is only pushed.
+struct GrabRow {
+    std::int32_t seize, throwStep;   // the guard's sub-steps
+    std::int32_t pose;               // hers while it holds her
+    double throwTime;
+    bool struck;                     // else her guard took it
+};
+constexpr GrabRow kStruckGrab{1, 2, 84, 0.23, true};
+constexpr GrabRow kGuardedGrab{4, 5, 95, 0.1, false};
+
+void StepGrab(GuardState& g, const GrabRow& row, std::int32_t kind, std::int32_t slot, std::int32_t stand,
+              std::int32_t side) {
+    auto& s = Era04SoldierSlots;
+    if (g.sub == row.seize) {
+        SoldierStrikeKind = kind;
+        PlayerState.pose = row.pose;
+        PlayerState.x = stand;
+        s.frame[slot] = 11;
+        LockForGrab();
+        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) NextGrabStep(g, row.throwStep);
+    }
+    if (g.sub == row.throwStep) {
+        SoldierStrikeKind = kind;
+        PlayerState.pose = row.pose;
+        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
+        s.frame[slot] = 12;
+        LockForGrab();
+        if (MoreThanElapsed(g.stamp, GameNow(), row.throwTime)) {
+            if (row.struck) {
+                NextGrabStep(g, 3);
+                g.savedX = PlayerState.x;
+            } else {
+                EndGrab(g);
+            }
+        }
+    }
+}
+
 // One end guard. side +1 guards the left end (faces right), -1 the right end.
 // The heroine is put at `stand` and slides `side` × 800 px/s into the arena.
 std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, std::int32_t slot, std::int32_t postX) {
@@ -54,79 +111,30 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
     const std::int32_t kind = side == 1 ? 3 : 4;
     const std::int32_t damage = side == 1 ? 40 : 50;
     const bool inZone = side == 1 ? PlayerState.x <= postX + 223 : PlayerState.x >= postX - 190;
-    auto next = [&](std::int32_t sub) {
-        g.sub = sub;
-        g.stamp = GameNow();
-    };
-    auto lock = [&] {
-        MessageBoxOpen = 1;
-        PlayerMoveState.runSlideState = 0;
-    };
     if (SoldierStrikeKind == 0 && g.sub == 0 && inZone && PlayerState.y >= 631) {
         const std::int32_t roll = Random0To99();
         if (roll < 90 && EquipmentFlags.worn == 1) {
-            next(4);
+            NextGrabStep(g, 4);
             PlaySoundEffect(61, Vol());
             PlaySoundEffect(83, TruncToInt(Vol() * 0.9));
         } else {
-            next(1);
+            NextGrabStep(g, 1);
             PlaySoundEffect(85, Vol());
             PlayerState.hp -= damage;
             PlaySoundEffect(83, TruncToInt(Vol() * 0.9));
         }
         PlayerMoveState.runSlideState = 0;
     }
-    if (g.sub == 1) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 84;
-        PlayerState.x = stand;
-        s.frame[slot] = 11;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) next(2);
-    }
-    if (g.sub == 2) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 84;
-        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
-        s.frame[slot] = 12;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.23)) {
-            next(3);
-            g.savedX = PlayerState.x;
-        }
-    }
+    StepGrab(g, kStruckGrab, kind, slot, stand, side);
     if (g.sub == 3) {
         SoldierStrikeKind = kind;
         PlayerState.pose = 26;
         s.frame[slot] = 12;
-        lock();
+        LockForGrab();
         PlayerState.x = g.savedX;
-        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) {
-            next(0);
-            MessageBoxOpen = 0;
-            SoldierStrikeKind = 0;
-        }
+        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) EndGrab(g);
     }
-    if (g.sub == 4) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 95;
-        PlayerState.x = stand;
-        s.frame[slot] = 11;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) next(5);
-    }
-    if (g.sub == 5) {
-        SoldierStrikeKind = kind;
-        PlayerState.pose = 95;
-        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
-        s.frame[slot] = 12;
-        lock();
-        if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) {
-            next(0);
-            MessageBoxOpen = 0;
-            SoldierStrikeKind = 0;
-        }
-    }
+    StepGrab(g, kGuardedGrab, kind, slot, stand, side);
     if (g.sub == 0) {
         // The left guard faces right: its forward step goes right. The right
         // guard faces left.
@@ -174,6 +182,59 @@ void Touch(BlockerState& b) {
     PlayerState.hp -= 5;
 }
 
+// One blocker. side +1 holds the left end (faces right), -1 the right end;
+// distances are measured from the blocker toward the arena.
+struct BlockerRow {
+    std::int32_t side;
+    std::int32_t touchReach;   // she touches it this near
+    std::int32_t pushBack;     // held this far from its post while it rings
+    std::int32_t release;      // and let go this far from it
+    bool facesHeroine;         // turns to her on every call, armed or not
+    bool clearsStrike;         // lets go of a strike in hand when it releases her
+};
+constexpr BlockerRow kLeftBlocker{1, 130, 130, 180, false, false};
+constexpr BlockerRow kRightBlocker{-1, 131, 100, 181, true, true};
+
+void StepBlocker(BlockerState& b, const BlockerRow& row, std::int32_t arg, std::int32_t slot, std::int32_t postX) {
+    auto& s = Era04SoldierSlots;
+    const std::int32_t side = row.side;
+    if (row.facesHeroine) s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
+    if (arg == 0) {
+        ArmBlocker(b, slot);
+        return;
+    }
+    StampAheadToZero(b.stamp, GameNow());
+    if (b.sub == 0) TestBlockerHit(b, slot);
+    if (b.sub == 0 && side * (PlayerState.x - s.x[slot]) <= row.touchReach) Touch(b);
+    if (b.sub == 1) {
+        if (side * (PlayerState.x - s.x[slot]) < row.pushBack) PlayerState.x = postX + side * row.pushBack;
+        s.frame[slot] = 13;
+        s.x[slot] = postX + side * 5;
+        MessageBoxOpen = 1;
+        s.y[slot] = PlayerState.y;
+        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
+            b.sub = 0;
+            MessageBoxOpen = 0;
+            s.y[slot] = kGround;
+            PlayerState.x = postX + side * row.release;
+            if (row.clearsStrike) SoldierStrikeKind = 0;
+            b.stamp = GameNow();
+        }
+    }
+    if (b.sub == 0) {
+        const std::int32_t toPost = side * (postX - s.x[slot]);
+        if (toPost > 0)
+            StepForwardOnce(slot);
+        else if (toPost < 0)
+            StepBackOnce(slot);
+        if (0 <= side * (postX - s.x[slot]) && side * (postX - s.x[slot]) <= 50) {
+            s.x[slot] = postX;
+            s.frame[slot] = 13;
+            s.facing[slot] = side;
+        }
+    }
+}
+
 }  // namespace
 
 std::int32_t RunLeftEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
@@ -184,77 +245,9 @@ std::int32_t RunRightEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t 
 }
 
 void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
-    BlockerState& b = gLeftBlocker;
-    if (arg == 0) {
-        ArmBlocker(b, slot);
-        return;
-    }
-    auto& s = Era04SoldierSlots;
-    StampAheadToZero(b.stamp, GameNow());
-    if (b.sub == 0) TestBlockerHit(b, slot);
-    if (b.sub == 0 && PlayerState.x <= s.x[slot] + 130) Touch(b);
-    if (b.sub == 1) {
-        if (PlayerState.x < s.x[slot] + 130) PlayerState.x = postX + 130;
-        s.frame[slot] = 13;
-        s.x[slot] = postX + 5;
-        MessageBoxOpen = 1;
-        s.y[slot] = PlayerState.y;
-        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
-            b.sub = 0;
-            MessageBoxOpen = 0;
-            s.y[slot] = kGround;
-            PlayerState.x = postX + 180;
-            b.stamp = GameNow();
-        }
-    }
-    if (b.sub == 0) {
-        if (s.x[slot] < postX)
-            StepForwardOnce(slot);
-        else if (s.x[slot] > postX)
-            StepBackOnce(slot);
-        if (postX - 50 <= s.x[slot] && s.x[slot] <= postX) {
-            s.x[slot] = postX;
-            s.frame[slot] = 13;
-            s.facing[slot] = 1;
-        }
-    }
+    StepBlocker(gLeftBlocker, kLeftBlocker, arg, slot, postX);
 }
 
 void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
-    BlockerState& b = gRightBlocker;
-    auto& s = Era04SoldierSlots;
-    s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
-    if (arg == 0) {
-        ArmBlocker(b, slot);
-        return;
-    }
-    StampAheadToZero(b.stamp, GameNow());
-    if (b.sub == 0) TestBlockerHit(b, slot);
-    if (b.sub == 0 && PlayerState.x >= s.x[slot] - 131) Touch(b);
-    if (b.sub == 1) {
-        if (PlayerState.x > s.x[slot] - 100) PlayerState.x = postX - 100;
-        s.frame[slot] = 13;
-        s.x[slot] = postX - 5;
-        MessageBoxOpen = 1;
-        s.y[slot] = PlayerState.y;
-        if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
-            b.sub = 0;
-            MessageBoxOpen = 0;
-            s.y[slot] = kGround;
-            PlayerState.x = postX - 181;
-            SoldierStrikeKind = 0;
-            b.stamp = GameNow();
-        }
-    }
-    if (b.sub == 0) {
-        if (s.x[slot] > postX)
-            StepForwardOnce(slot);
-        else if (s.x[slot] < postX)
-            StepBackOnce(slot);
-        if (postX <= s.x[slot] && s.x[slot] <= postX + 50) {
-            s.x[slot] = postX;
-            s.frame[slot] = 13;
-            s.facing[slot] = -1;
-        }
-    }
+    StepBlocker(gRightBlocker, kRightBlocker, arg, slot, postX);
 }

@@ -18,7 +18,7 @@ constexpr std::int32_t kStepSound = 84;
 constexpr std::int32_t kDone = 99;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
-Era04SoldierSlotsRecord& S() { return Era04SoldierSlots; }
+Era04SoldierSlotsRecord& Soldiers() { return Era04SoldierSlots; }
 
 // A phase word and its start time, one per slot.
 struct SlotPhases {
@@ -52,7 +52,7 @@ constexpr StepTimes kStepTimes[kSoldierSlots + 1] = {
 // Thrust pauses per slot (before the draw, the draw, the lunge, after the
 // strike); slots 3..5 thrust without pauses.
 struct ThrustTimes {
-    double p0, p1, p2, p4;
+    double beforeDraw, draw, lunge, afterStrike;
 };
 constexpr ThrustTimes kThrustTimes[kSoldierSlots + 1] = {
     {0, 0, 0, 0},          {0.06, 0.1, 0.02, 0.6}, {0.05, 0.5, 0.02, 0.2}, {0, 0, 0, 0}, {0, 0, 0, 0},
@@ -73,7 +73,7 @@ std::int32_t RunStep(SlotPhases& P, const double (&times)[3], const std::int32_t
         phase = 0;   // the start time is kept: phase 0 counts from the last step
         return phase;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     if (phase == 0) {
         s.frame[slot] = 4;
         if (P.After(slot, times[0])) {
@@ -111,7 +111,7 @@ void StepBackOnce(std::int32_t slot) {
 
 // Whether the heroine stands in a strike's reach in front of the soldier.
 bool InReach(std::int32_t slot, std::int32_t nearLeft, std::int32_t farLeft) {
-    const auto& s = S();
+    const auto& s = Soldiers();
     const std::int32_t px = PlayerState.x, x = s.x[slot];
     if (s.facing[slot] == -1) return px >= x - farLeft && px <= x - nearLeft;
     if (s.facing[slot] == 1) return px >= x + 120 && px <= x + 190;
@@ -139,9 +139,9 @@ void ArmStrike(std::int32_t slot, std::int32_t state) {
     k.py0 = PlayerState.y;
     k.slot = slot;
     const std::int32_t i = slot >= 1 && slot <= kSoldierSlots ? slot : 0;
-    k.sFacing = S().facing[i];
-    k.sx0 = S().x[i];
-    k.sy0 = S().y[i];
+    k.sFacing = Soldiers().facing[i];
+    k.sx0 = Soldiers().x[i];
+    k.sy0 = Soldiers().y[i];
 }
 
 void Lock() {
@@ -249,9 +249,9 @@ std::int32_t StepLeapHurt(std::int32_t sound, std::int32_t damage) {
 
 // ---- the fighting behaviour ---------------------------------------------------
 struct FighterRecord {
-    std::int32_t s[kSoldierSlots + 1] = {};
-    std::int32_t r[kSoldierSlots + 1] = {};
-    std::int32_t n[kSoldierSlots + 1] = {};
+    std::int32_t state[kSoldierSlots + 1] = {};
+    std::int32_t moveStep[kSoldierSlots + 1] = {};
+    std::int32_t passes[kSoldierSlots + 1] = {};
     double stamp[kSoldierSlots + 1] = {};
 };
 FighterRecord gFighter;
@@ -279,7 +279,7 @@ std::int32_t KeepSoldierDistance(std::int32_t arg, std::int32_t slot, std::int32
         state = 0;
         return state;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     if (s.y[slot] != kGround) return state;   // off the ground: no step, the last answer
     state = kDone;
     const std::int32_t px = PlayerState.x, x = s.x[slot];
@@ -315,7 +315,7 @@ void MarchSoldier(std::int32_t stepPx, std::int32_t slot) {
         gMarch.stamp[slot] = GameNow();
         return;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     if (phase == 1) {
         s.frame[slot] = 12;
         if (gMarch.After(slot, 0.04)) {
@@ -341,7 +341,7 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
         gThrust.stamp[slot] = GameNow();
         return phase;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     const ThrustTimes& t = kThrustTimes[slot];
     auto next = [&](std::int32_t p) {
         phase = p;
@@ -349,21 +349,21 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
     };
     if (phase == 0) {
         s.frame[slot] = 3;
-        if (gThrust.After(slot, t.p0)) {
+        if (gThrust.After(slot, t.beforeDraw)) {
             next(1);
             PlaySoundEffect(83, Vol());
         }
     }
     if (phase == 1) {
         s.frame[slot] = 7;
-        if (gThrust.After(slot, t.p1)) {
+        if (gThrust.After(slot, t.draw)) {
             next(2);
             PlaySoundEffect(86, Vol());
         }
     }
     if (phase == 2) {
         s.frame[slot] = 8;
-        if (gThrust.After(slot, t.p2)) next(3);
+        if (gThrust.After(slot, t.lunge)) next(3);
     }
     if (phase == 3) {
         s.frame[slot] = 9;
@@ -375,7 +375,7 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
     }
     if (phase == 4) {
         s.frame[slot] = 6;
-        if (gThrust.After(slot, t.p4)) {
+        if (gThrust.After(slot, t.afterStrike)) {
             next(5);
             return phase;
         }
@@ -390,7 +390,7 @@ std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot) {
         phase = 1;
         return phase;
     }
-    auto& s = S();
+    auto& s = Soldiers();
     auto next = [&](std::int32_t p) {
         phase = p;
         gLeap.stamp[slot] = GameNow();
@@ -485,26 +485,25 @@ std::int32_t HurtPlayerByThrustW2(std::int32_t arg, std::int32_t slot) {
 }
 
 std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
-    auto& s = S();
+    auto& s = Soldiers();
     s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
-    FighterRecord& F = gFighter;
-    std::int32_t& st = F.s[slot];
-    std::int32_t& r = F.r[slot];
+    std::int32_t& st = gFighter.state[slot];
+    std::int32_t& r = gFighter.moveStep[slot];
     if (mode == 0) {
         st = 0;
-        F.stamp[slot] = GameNow();
+        gFighter.stamp[slot] = GameNow();
         StepSoldierForward(0, slot);
         StepSoldierBack(0, slot);
         return st;
     }
-    StampAheadToZero(F.stamp[slot], GameNow());
+    StampAheadToZero(gFighter.stamp[slot], GameNow());
     if (st == 0 && Keep(slot, 300)) {
         st = 1;
-        F.stamp[slot] = GameNow();
+        gFighter.stamp[slot] = GameNow();
     }
     if (st == 1) {
         Keep(slot, 300);
-        if (MoreThanElapsed(F.stamp[slot], GameNow(), 1.0)) st = 2;
+        if (MoreThanElapsed(gFighter.stamp[slot], GameNow(), 1.0)) st = 2;
     }
     if (st == 2) {
         const std::int32_t r0 = Random0To99();
@@ -526,7 +525,7 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
             }
         } else if (r0 < 50) {
             st = 4;
-            F.n[slot] = 0;
+            gFighter.passes[slot] = 0;
             r = 1;
             RearmDistance(slot);
             RunSoldierThrust(0, slot);
@@ -548,7 +547,7 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
     // closing in, thrusting and backing off, with a leap after any pass that
     // leaves her ducking.
     if (st == 4) {
-        std::int32_t& n = F.n[slot];
+        std::int32_t& n = gFighter.passes[slot];
         if (r == 1 && Keep(slot, 250)) {
             r = 2;
             RunSoldierThrust(0, slot);

@@ -14,14 +14,12 @@
 
 namespace {
 
-constexpr std::int32_t D3 = Era04Door3;
 constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kTileY = 642;
 constexpr std::int32_t kReach = 15;        // nearer than this sets a tile or chain off
 constexpr std::int32_t kJumpHeight = 600;  // a chain is struck only above this y
 constexpr std::int32_t kTipSound = 173;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-
 
 // The four rows of tiles: the first tile of a row, its sign and spacing.
 struct TileRow {
@@ -37,11 +35,11 @@ constexpr TileRow kTileRows[] = {
 // The first row counts from tile 0, the others from their first tile.
 std::int32_t TileX(const TileRow& r, int i) {
     const int n = r.first == 1 ? i : i - r.first;
-    return D3 + r.dx + r.step * n;
+    return Era04Door3 + r.dx + r.step * n;
 }
 
 constexpr std::int32_t kLinkLength[7] = {0, 25, 25, 28, 60, 57, 40};
-std::int32_t AnchorX(int c) { return D3 + 281 + 140 * (c - 1); }
+std::int32_t AnchorX(int c) { return Era04Door3 + 281 + 140 * (c - 1); }
 constexpr std::int32_t kAnchorY = 221;
 
 // Something that walks and jumps through the room.
@@ -57,27 +55,26 @@ void TipTile(int i, std::int32_t facing) {
 }
 
 void StepTile(int i, const Walker& heroine, bool heroineTreads, const Walker* figure) {
-    TrapRoomTilesRecord& T = TrapRoomTiles;
-    auto near = [&](const Walker& w) { return std::abs(w.x - T.x[i]) < kReach && w.y == kGround; };
-    if (T.state[i] == 1 && heroineTreads && near(heroine)) TipTile(i, heroine.facing);
-    if (T.state[i] == 1 && figure != nullptr && near(*figure)) TipTile(i, figure->facing);
-    const std::int32_t full = T.tipDir[i] * T.sign[i] * 45;
-    if (T.state[i] == 2) {
-        const double t = GameNow() - T.startTime[i];
-        T.tilt[i] = TruncToInt(full * t);
-        if (std::abs(T.tilt[i]) > 45) {
-            T.tilt[i] = full;
-            T.state[i] = 3;
-            T.startTime[i] = GameNow();
+    auto near = [&](const Walker& w) { return std::abs(w.x - TrapRoomTiles.x[i]) < kReach && w.y == kGround; };
+    if (TrapRoomTiles.state[i] == 1 && heroineTreads && near(heroine)) TipTile(i, heroine.facing);
+    if (TrapRoomTiles.state[i] == 1 && figure != nullptr && near(*figure)) TipTile(i, figure->facing);
+    const std::int32_t full = TrapRoomTiles.tipDir[i] * TrapRoomTiles.sign[i] * 45;
+    if (TrapRoomTiles.state[i] == 2) {
+        const double t = GameNow() - TrapRoomTiles.startTime[i];
+        TrapRoomTiles.tilt[i] = TruncToInt(full * t);
+        if (std::abs(TrapRoomTiles.tilt[i]) > 45) {
+            TrapRoomTiles.tilt[i] = full;
+            TrapRoomTiles.state[i] = 3;
+            TrapRoomTiles.startTime[i] = GameNow();
         }
     }
-    if (T.state[i] == 3) {
-        const double t = GameNow() - T.startTime[i];
-        T.tilt[i] = TruncToInt(full * (1.0 - t));
-        if (std::abs(T.tilt[i]) < 5) {
-            T.tilt[i] = 0;
-            T.state[i] = 1;
-            T.startTime[i] = GameNow();
+    if (TrapRoomTiles.state[i] == 3) {
+        const double t = GameNow() - TrapRoomTiles.startTime[i];
+        TrapRoomTiles.tilt[i] = TruncToInt(full * (1.0 - t));
+        if (std::abs(TrapRoomTiles.tilt[i]) < 5) {
+            TrapRoomTiles.tilt[i] = 0;
+            TrapRoomTiles.state[i] = 1;
+            TrapRoomTiles.startTime[i] = GameNow();
         }
     }
 }
@@ -163,18 +160,17 @@ void PlaceTrapRoomChains() {
 }
 
 void UpdateTrapRoom(std::int32_t mode) {
-    TrapRoomTilesRecord& T = TrapRoomTiles;
     if (mode == 0) {
         for (const TileRow& r : kTileRows)
             for (int i = r.first; i <= r.last; ++i) {
-                StampAheadToZero(T.startTime[i], GameNow());
-                T.state[i] = 1;
-                T.tilt[i] = 0;
-                T.y[i] = kTileY;
-                T.ruin[i] = 0;
-                T.colour[i] = kWhite;
-                T.sign[i] = r.sign;
-                T.x[i] = TileX(r, i);
+                StampAheadToZero(TrapRoomTiles.startTime[i], GameNow());
+                TrapRoomTiles.state[i] = 1;
+                TrapRoomTiles.tilt[i] = 0;
+                TrapRoomTiles.y[i] = kTileY;
+                TrapRoomTiles.ruin[i] = 0;
+                TrapRoomTiles.colour[i] = kWhite;
+                TrapRoomTiles.sign[i] = r.sign;
+                TrapRoomTiles.x[i] = TileX(r, i);
             }
         for (int c = 1; c <= kTrapChains; ++c) {
             TrapRoomChain& ch = TrapRoomChains[c];

@@ -19,27 +19,27 @@ struct BackdropWords {
     double stampA = 0, stampB = 0;
     std::int32_t alpha[kLights + 1] = {};
 };
-BackdropWords S;
+BackdropWords Scene;
 
 std::int32_t& Line() { return DialogueChannels.finaleLine; }
 
 // The fade-in ceiling of light i: 49 for the first up to 160 for the last.
 constexpr std::int32_t Ceiling(int i) { return ((i + 30) * 16) / 10; }
 
-void WriteLight(int i) { StageObjectTable.colour[kFirstLightSlot + i] = FadeColour(S.alpha[i] & 0xFF); }
+void WriteLight(int i) { StageObjectTable.colour[kFirstLightSlot + i] = FadeColour(Scene.alpha[i] & 0xFF); }
 
 void Raise(int i) {
-    if (S.alpha[i] < 255) S.alpha[i] += 1;
+    if (Scene.alpha[i] < 255) Scene.alpha[i] += 1;
     WriteLight(i);
 }
 void Lower(int i) {
-    if (S.alpha[i] > 0) S.alpha[i] -= 1;
+    if (Scene.alpha[i] > 0) Scene.alpha[i] -= 1;
     WriteLight(i);
 }
 
 void OpenGroup(std::int32_t first, std::int32_t last) {
     OpenLine(Line(), first);
-    S.groupLast = last;
+    Scene.groupLast = last;
 }
 
 // The highlight moves from `down` to `up` (0 = none going down); the next
@@ -60,89 +60,89 @@ constexpr LookRow kLooks[] = {{6, -1}, {8, 1},  {10, -1}, {12, 1}, {14, 1}, {16,
                               {18, 1}, {20, 1}, {22, 1},  {24, -1}, {26, 1}};
 
 void FadeIn(double now) {
-    if (MoreThanElapsed(S.stampB, now, 0.5)) {
-        S.stampB = now;
-        if (S.joined < kLights) S.joined += 1;
+    if (MoreThanElapsed(Scene.stampB, now, 0.5)) {
+        Scene.stampB = now;
+        if (Scene.joined < kLights) Scene.joined += 1;
     }
-    if (!MoreThanElapsed(S.stampA, now, 0.02)) return;
-    S.stampA = now;
+    if (!MoreThanElapsed(Scene.stampA, now, 0.02)) return;
+    Scene.stampA = now;
     bool unfinished = false;
-    for (int i = 1; i <= S.joined; ++i) {
-        S.alpha[i] += 1;
-        if (S.alpha[i] >= Ceiling(i)) S.alpha[i] = Ceiling(i);
+    for (int i = 1; i <= Scene.joined; ++i) {
+        Scene.alpha[i] += 1;
+        if (Scene.alpha[i] >= Ceiling(i)) Scene.alpha[i] = Ceiling(i);
         else unfinished = true;
         WriteLight(i);
     }
-    if (!unfinished && S.joined == kLights) S.fadeInDone = 1;
+    if (!unfinished && Scene.joined == kLights) Scene.fadeInDone = 1;
 }
 
 }  // namespace
 
 std::int32_t RunFinalBackdropScene(std::int32_t mode) {
     const double now = GameNow();
-    if (now - S.stampA < 0) S.stampA = S.stampB = 0;
+    if (now - Scene.stampA < 0) Scene.stampA = Scene.stampB = 0;
     if (mode == 0) {
-        S.state = 1;
-        S.stampA = now;
-        S.cameraTarget = M + 595;
-        for (int i = 1; i <= kLights; ++i) S.alpha[i] = 0;
-        return S.state;
+        Scene.state = 1;
+        Scene.stampA = now;
+        Scene.cameraTarget = Era04Door6 + 595;
+        for (int i = 1; i <= kLights; ++i) Scene.alpha[i] = 0;
+        return Scene.state;
     }
-    if (mode != 2) return S.state;
+    if (mode != 2) return Scene.state;
     PlayerStateRecord& h = PlayerState;
     CameraMode = 99;
-    if (ScrollX < S.cameraTarget) ScrollX += 1;
-    else if (ScrollX > S.cameraTarget) ScrollX -= 1;
+    if (ScrollX < Scene.cameraTarget) ScrollX += 1;
+    else if (ScrollX > Scene.cameraTarget) ScrollX -= 1;
 
-    if (S.state == 1) {
+    if (Scene.state == 1) {
         h.facing = 1;
-        if (MoreThanElapsed(S.stampA, now, 2.0)) {
+        if (MoreThanElapsed(Scene.stampA, now, 2.0)) {
             OpenGroup(60, 64);
-            S.state = 2;
+            Scene.state = 2;
         }
     }
-    if (S.state == 2 && StepLineGroup(Line(), S.groupLast)) {
-        S.state = 3;
-        S.stampA = now;
-        S.joined = 1;
-        S.fadeInDone = 0;
+    if (Scene.state == 2 && StepLineGroup(Line(), Scene.groupLast)) {
+        Scene.state = 3;
+        Scene.stampA = now;
+        Scene.joined = 1;
+        Scene.fadeInDone = 0;
     }
-    if (S.state == 3 && S.fadeInDone == 1) {
+    if (Scene.state == 3 && Scene.fadeInDone == 1) {
         OpenGroup(65, 66);
-        S.state = 4;
+        Scene.state = 4;
     }
-    if (S.state == 4 && StepLineGroup(Line(), S.groupLast)) S.state = 5;
+    if (Scene.state == 4 && StepLineGroup(Line(), Scene.groupLast)) Scene.state = 5;
     for (const CrossRow& c : kCrosses) {
-        if (S.state == c.state) {
+        if (Scene.state == c.state) {
             if (c.state == 25) {
                 for (int i = 62; i <= 70; ++i) Raise(i);
             } else {
                 if (c.down != 0) Lower(c.down);
                 Raise(c.up);
             }
-            if (S.alpha[c.up] >= 255) {
+            if (Scene.alpha[c.up] >= 255) {
                 OpenGroup(c.first, c.last);
-                S.state = c.state + 1;
+                Scene.state = c.state + 1;
             }
         }
         const LookRow& look = kLooks[&c - kCrosses];
-        if (S.state == look.state) {
+        if (Scene.state == look.state) {
             h.facing = look.facing;
-            if (StepLineGroup(Line(), S.groupLast)) {
-                S.state = look.state + 1;
+            if (StepLineGroup(Line(), Scene.groupLast)) {
+                Scene.state = look.state + 1;
                 if (look.state == 26) {
                     MessageBoxOpen = 0;
                     CameraMode = 1;
-                    S.state = kDone;
+                    Scene.state = kDone;
                 }
             }
         }
     }
-    if (S.state <= 5) h.x = M + 845;
-    if (S.state == 6) h.x = M + 885;
-    if (S.state == 10) h.x = M + 925;
-    if (S.state == 12) h.x = M + 905;
-    if (S.state == 8) S.cameraTarget = M + 705;
-    if (S.state == 3) FadeIn(now);
-    return S.state;
+    if (Scene.state <= 5) h.x = Era04Door6 + 845;
+    if (Scene.state == 6) h.x = Era04Door6 + 885;
+    if (Scene.state == 10) h.x = Era04Door6 + 925;
+    if (Scene.state == 12) h.x = Era04Door6 + 905;
+    if (Scene.state == 8) Scene.cameraTarget = Era04Door6 + 705;
+    if (Scene.state == 3) FadeIn(now);
+    return Scene.state;
 }

@@ -12,8 +12,6 @@
 
 namespace finale {
 
-// The door-6 marker: every place of the section is written from it.
-inline constexpr std::int32_t M = Era04Door6;
 inline constexpr std::int32_t kDone = 99;
 
 // The effects volume.

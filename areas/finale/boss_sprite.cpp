@@ -30,10 +30,10 @@ const PoseRow* FindPose(std::int32_t pose, std::int32_t facing) {
 
 void Attach(int slot, const Attached& at, std::int32_t frame) {
     FinalActorSlotsRecord& a = FinalActorSlots;
-    const std::int32_t F = a.facing[0];
+    const std::int32_t facing = a.facing[0];
     a.frame[slot] = frame;
     a.scale[slot] = 1.0f;
-    a.x[slot] = a.x[0] + at.dx * F;
+    a.x[slot] = a.x[0] + at.dx * facing;
     a.y[slot] = a.y[0] + at.dy;
     a.depth[slot] = a.depth[0] + at.depth;
 }
@@ -109,7 +109,7 @@ void SetBossSlotSprite(std::int32_t slot) {
     FinalActorSlotsRecord& a = FinalActorSlots;
     const std::int32_t frame = a.frame[slot];
     if (frame == 0) return;
-    const std::int32_t F0 = a.facing[0];
+    const std::int32_t facing = a.facing[0];
     PendingSprite.gno = kSheet;
     PendingSprite.scale = a.scale[slot];
     PendingSprite.floatAngle = a.rotation[slot];
@@ -140,7 +140,7 @@ void SetBossSlotSprite(std::int32_t slot) {
     if ((slot == 4 && frame == 7) || (slot == 5 && frame == 5) || (slot == 15 && frame == 3)) {
         PendingSprite.gno = 0;
         SetBar(slot, frame);
-        PendingSprite.facing = -F0;
+        PendingSprite.facing = -facing;
         return;
     }
     const std::int32_t cellFrame = (slot >= 11 && slot <= 13) ? 0 : frame;
@@ -153,7 +153,7 @@ void SetBossSlotSprite(std::int32_t slot) {
     }
     Source(cell->rect, cell->cx, cell->cy);
     if (slot == 1 || slot == 2 || slot == 3 || slot == 6 || slot == 7) PendingSprite.facing = 1;
-    if (slot == 4) PendingSprite.facing = frame <= 4 ? 1 : frame == 5 ? F0 : -F0;
+    if (slot == 4) PendingSprite.facing = frame <= 4 ? 1 : frame == 5 ? facing : -facing;
     if (slot >= 9 && slot <= 13) {
         PendingSprite.scale = 2.0f;
         PendingSprite.floatAngle = 0.0f;
@@ -161,12 +161,12 @@ void SetBossSlotSprite(std::int32_t slot) {
     if (slot == 9 || slot == 10) PendingSprite.colour = 0xFFFFFFFFu;
     if (slot == 14 || slot == 15) PendingSprite.scale = 1.0f;
     if (slot == 14 && frame >= 3) {
-        PendingSprite.facing = -F0;
+        PendingSprite.facing = -facing;
         PendingSprite.floatAngle = 0.0f;
         PendingSprite.colour = a.colour[0];
         static constexpr std::int32_t kDx[6] = {0, 0, 0, -2, -1, 0};
         static constexpr std::int32_t kDy[6] = {0, 0, 0, -102, -102, -101};
-        PendingSprite.posX = a.x[0] + kDx[frame] * F0 - ScrollX;
+        PendingSprite.posX = a.x[0] + kDx[frame] * facing - ScrollX;
         PendingSprite.posY = a.y[0] + kDy[frame];
         PendingSprite.depth = a.depth[0] + 0.01f;
     }

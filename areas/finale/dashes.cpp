@@ -10,29 +10,30 @@ using namespace finale;
 namespace {
 
 struct DashWords {
-    std::int32_t stage = 0, how = 0, trailOn = 0, trailLaid = 0, hitKind = 0, px = 0, dir = 0, xs = 0, ys = 0;
+    std::int32_t stage = 0, how = 0, trailOn = 0, trailLaid = 0, hitKind = 0, heroX = 0, dir = 0;
+    std::int32_t startX = 0, startY = 0;
     double stamp = 0;
 };
-DashWords D;
+DashWords Dash;
 
 struct DashStrikeWords {
     std::int32_t stage = 0, armed = 0, x0 = 0, dir = 0;
     double glide = 0, stageStamp = 0;
 };
-DashStrikeWords DS;
+DashStrikeWords DashStrike;
 
 struct StrikeAtWords {
     std::int32_t stage = 0, strike = 0;
     double stamp = 0;
 };
-StrikeAtWords SA;
+StrikeAtWords StrikeAt;
 
 struct LeapWords {
     std::int32_t stage = 0, air = 0, exposure = 0, strike = 0, hitKind = 0, dir = 0;
-    std::int32_t xs = 0, ys = 0, jx = 0, jy = 0, px = 0;
+    std::int32_t startX = 0, startY = 0, heldX = 0, heldY = 0, heroX = 0;
     double stamp = 0, mark = 0;
 };
-LeapWords L;
+LeapWords Leap;
 
 constexpr std::int32_t kBossMusic = 225;
 
@@ -81,195 +82,197 @@ bool StrikeBoxMeets() {
 
 std::int32_t RunBossDash(std::int32_t mode, std::int32_t distance) {
     const double now = GameNow();
-    StampAheadToZero(D.stamp, now);
+    StampAheadToZero(Dash.stamp, now);
     if (mode == 0) {
-        D.stage = 1;
-        D.trailOn = 0;
-        D.stamp = now;
-        return D.stage;
+        Dash.stage = 1;
+        Dash.trailOn = 0;
+        Dash.stamp = now;
+        return Dash.stage;
     }
-    if (mode != 1 && mode != 2) return D.stage;
+    if (mode != 1 && mode != 2) return Dash.stage;
     FinalActorSlotsRecord& a = FinalActorSlots;
     std::int32_t& X = BossX();
-    if (D.stage == 1) {
-        D.stage = 2;
-        D.how = 1;
-        D.stamp = now;
-        D.px = PlayerState.x;
-        D.dir = TowardHeroine(X);
-        X -= 20 * D.dir;
-        D.xs = X + 98 * D.dir;
-        D.ys = BossY() - 64;
-        BossFacing() = D.dir;
+    if (Dash.stage == 1) {
+        Dash.stage = 2;
+        Dash.how = 1;
+        Dash.stamp = now;
+        Dash.heroX = PlayerState.x;
+        Dash.dir = TowardHeroine(X);
+        X -= 20 * Dash.dir;
+        Dash.startX = X + 98 * Dash.dir;
+        Dash.startY = BossY() - 64;
+        BossFacing() = Dash.dir;
     }
-    if (D.stage == 2) {
+    if (Dash.stage == 2) {
         BossPose() = 36;
-        if ((now - D.stamp) / 1.8 >= 0.02) {
-            D.stage = 3;
-            D.stamp = now;
+        if ((now - Dash.stamp) / 1.8 >= 0.02) {
+            Dash.stage = 3;
+            Dash.stamp = now;
         }
     }
-    if (D.stage == 3) {
+    if (Dash.stage == 3) {
         BossPose() = 37;
-        if ((now - D.stamp) / 1.8 >= 0.14) {
-            D.stage = 4;
-            D.stamp = now;
-            D.trailLaid = 0;
-            D.hitKind = 0;
-            D.px = PlayerState.x;
+        if ((now - Dash.stamp) / 1.8 >= 0.14) {
+            Dash.stage = 4;
+            Dash.stamp = now;
+            Dash.trailLaid = 0;
+            Dash.hitKind = 0;
+            Dash.heroX = PlayerState.x;
             Sound(230);
         }
     }
-    if (D.stage == 4) {
-        const double t = (now - D.stamp) / 1.8;
-        X = D.xs + TruncToInt(2500.0 * t * D.dir);
-        BossY() = D.ys;
+    if (Dash.stage == 4) {
+        const double t = (now - Dash.stamp) / 1.8;
+        X = Dash.startX + TruncToInt(2500.0 * t * Dash.dir);
+        BossY() = Dash.startY;
         if (mode == 1) {
             if (t > 0.02) {
                 BossPose() = 39;
-                D.trailOn = 1;
-                D.how = 4;
+                Dash.trailOn = 1;
+                Dash.how = 4;
             } else {
                 BossPose() = 38;
                 a.rotation[0] = -60;
-                D.how = 2;
+                Dash.how = 2;
             }
-            if (Abs(X - D.px) < distance || t > 1.0) D.stage = kDone;
+            if (Abs(X - Dash.heroX) < distance || t > 1.0) Dash.stage = kDone;
         } else {
             BossPose() = 38;
             a.rotation[0] = -60;
-            D.how = 2;
-            if (Abs(X - D.px) > distance || t > 1.0) {
-                D.stage = 5;
+            Dash.how = 2;
+            if (Abs(X - Dash.heroX) > distance || t > 1.0) {
+                Dash.stage = 5;
                 BossPose() = 15;
                 BossY() = 640;
                 a.rotation[0] = 0;
-                D.stamp = now;
-                D.xs = X;
+                Dash.stamp = now;
+                Dash.startX = X;
             }
         }
     }
-    if (SlideAndRecover(D.stage, D.stamp, 5, D.xs, D.dir, 1.8, now) && (now - D.stamp) / 1.8 > 0.5) {
-        D.stage = kDone;
+    if (SlideAndRecover(Dash.stage, Dash.stamp, 5, Dash.startX, Dash.dir, 1.8, now) && (now - Dash.stamp) / 1.8 > 0.5) {
+        Dash.stage = kDone;
         BossPose() = 15;
     }
-    if (D.trailOn == 1) TrailShards(D.dir, D.xs, D.trailLaid);
-    if (D.how != 0 && D.stage != kDone && D.stage != 97 && D.stage != 98) {
+    if (Dash.trailOn == 1) TrailShards(Dash.dir, Dash.startX, Dash.trailLaid);
+    if (Dash.how != 0 && Dash.stage != kDone && Dash.stage != 97 && Dash.stage != 98) {
         const std::int32_t kind = TestPlayerAttackOnBoss(1);
         if (kind >= 1 && kind <= 4) {
-            D.stage = 97;
-            D.hitKind = kind;
-            RunBossHitReaction(0, D.how, kind);
+            Dash.stage = 97;
+            Dash.hitKind = kind;
+            RunBossHitReaction(0, Dash.how, kind);
         }
     }
-    if (D.stage == 97 && BossFightState.bossHitWord == 0) D.stage = mode == 1 ? 98 : kDone;
-    return D.stage;
+    if (Dash.stage == 97 && BossFightState.bossHitWord == 0) Dash.stage = mode == 1 ? 98 : kDone;
+    return Dash.stage;
 }
 
 std::int32_t RunBossDashStrike(std::int32_t mode) {
     const double now = GameNow();
-    StampAheadToZero(DS.glide, now);
-    StampAheadToZero(DS.stageStamp, now);
+    StampAheadToZero(DashStrike.glide, now);
+    StampAheadToZero(DashStrike.stageStamp, now);
     if (mode == 0) {
-        DS.stage = 1;
-        DS.glide = DS.stageStamp = now;
-        return DS.stage;
+        DashStrike.stage = 1;
+        DashStrike.glide = DashStrike.stageStamp = now;
+        return DashStrike.stage;
     }
     FinalActorSlotsRecord& a = FinalActorSlots;
     std::int32_t& X = BossX();
     std::int32_t& Y = BossY();
     const std::int32_t f = BossFacing();
-    if (DS.stage == 1) {
-        DS.stage = 2;
+    if (DashStrike.stage == 1) {
+        DashStrike.stage = 2;
         RunBossDash(0, 0);
     }
-    if (DS.stage == 2) {
+    if (DashStrike.stage == 2) {
         const std::int32_t r = RunBossDash(1, 220);
-        if (r == 98) DS.stage = kDone;
-        if (r == kDone) DS.stage = 3;
+        if (r == 98) DashStrike.stage = kDone;
+        if (r == kDone) DashStrike.stage = 3;
     }
-    if (DS.stage == 3) {
-        DS.stage = 4;
-        DS.glide = DS.stageStamp = now;
+    if (DashStrike.stage == 3) {
+        DashStrike.stage = 4;
+        DashStrike.glide = DashStrike.stageStamp = now;
         a.rotation[0] = 0;
-        DS.x0 = X;
-        DS.dir = BossFacing();
+        DashStrike.x0 = X;
+        DashStrike.dir = BossFacing();
         X += 35 * f;
         Y += 64;
         Sound(159);
         a.frame[14] = a.frame[15] = 0;
     }
-    const auto sigma = [&] { return (now - DS.stageStamp) / 2.0; };
-    if (DS.stage == 4) {
+    const auto sigma = [&] { return (now - DashStrike.stageStamp) / 2.0; };
+    if (DashStrike.stage == 4) {
         BossPose() = 2;
         if (sigma() > 0.02) {
-            DS.stage = 5;
-            DS.stageStamp = now;
+            DashStrike.stage = 5;
+            DashStrike.stageStamp = now;
             X -= 4;
-            DS.armed = 1;
+            DashStrike.armed = 1;
         }
     }
-    if (DS.stage == 5) {
+    if (DashStrike.stage == 5) {
         BossPose() = 3;
-        if (DS.armed == 1 && StrikeBoxMeets()) {
+        if (DashStrike.armed == 1 && StrikeBoxMeets()) {
             RunPlayerHitReaction(0, 7);
-            DS.armed = 0;
+            DashStrike.armed = 0;
         }
         if (sigma() > 0.02) {
-            DS.stage = 6;
-            DS.stageStamp = now;
+            DashStrike.stage = 6;
+            DashStrike.stageStamp = now;
             X += 26;
             Y += 12;
             StrikeFlash();
         }
     }
-    if (DS.stage == 6) {
+    if (DashStrike.stage == 6) {
         BossPose() = 4;
         if (sigma() > 0.02) {
-            DS.stage = 7;
-            DS.stageStamp = now;
+            DashStrike.stage = 7;
+            DashStrike.stageStamp = now;
             Y -= 9;
         }
     }
-    if (DS.stage == 7) {
+    if (DashStrike.stage == 7) {
         BossPose() = 5;
         if (sigma() >= 0.02) {
-            DS.stage = 8;
-            DS.glide = DS.stageStamp = now;
+            DashStrike.stage = 8;
+            DashStrike.glide = DashStrike.stageStamp = now;
             Sound(155);
             Y = 640;
-            DS.x0 = X;
+            DashStrike.x0 = X;
         }
     }
-    if (DS.stage >= 4 && DS.stage <= 7) X = DS.x0 + TruncToInt(2500.0 * ((now - DS.glide) / 2.0) * DS.dir);
-    if (SlideAndRecover(DS.stage, DS.glide, 8, DS.x0, DS.dir, 2.0, now) && (now - DS.glide) / 2.0 >= 0.5)
-        DS.stage = kDone;
-    return DS.stage;
+    if (DashStrike.stage >= 4 && DashStrike.stage <= 7)
+        X = DashStrike.x0 + TruncToInt(2500.0 * ((now - DashStrike.glide) / 2.0) * DashStrike.dir);
+    if (SlideAndRecover(DashStrike.stage, DashStrike.glide, 8, DashStrike.x0, DashStrike.dir, 2.0, now) &&
+        (now - DashStrike.glide) / 2.0 >= 0.5)
+        DashStrike.stage = kDone;
+    return DashStrike.stage;
 }
 
 std::int32_t RunBossStrikeAt(std::int32_t mode, std::int32_t x, std::int32_t y) {
     const double now = GameNow();
-    StampAheadToZero(SA.stamp, now);
+    StampAheadToZero(StrikeAt.stamp, now);
     if (mode == 0) {
-        SA.stage = 1;
-        SA.strike = 1;
-        SA.stamp = now;
-        return SA.stage;
+        StrikeAt.stage = 1;
+        StrikeAt.strike = 1;
+        StrikeAt.stamp = now;
+        return StrikeAt.stage;
     }
-    if (mode != 1) return SA.stage;
+    if (mode != 1) return StrikeAt.stage;
     PlayerStateRecord& h = PlayerState;
     static constexpr std::int32_t kPoses[6] = {0, 1, 2, 3, 4, 5};
-    if (SA.stage >= 1 && SA.stage <= 5) BossPose() = kPoses[SA.stage];
-    if (SA.stage == 3 && SA.strike == 1 && StrikeBoxMeets()) {
+    if (StrikeAt.stage >= 1 && StrikeAt.stage <= 5) BossPose() = kPoses[StrikeAt.stage];
+    if (StrikeAt.stage == 3 && StrikeAt.strike == 1 && StrikeBoxMeets()) {
         Sound(189);
         Sound(87);
         h.hp -= 100;
-        SA.strike = 2;
+        StrikeAt.strike = 2;
     }
-    if (SA.stage >= 1 && SA.stage <= 5 && MoreThanElapsed(SA.stamp, now, 0.02)) {
-        const std::int32_t ended = SA.stage;
-        SA.stage += 1;
-        SA.stamp = now;
+    if (StrikeAt.stage >= 1 && StrikeAt.stage <= 5 && MoreThanElapsed(StrikeAt.stamp, now, 0.02)) {
+        const std::int32_t ended = StrikeAt.stage;
+        StrikeAt.stage += 1;
+        StrikeAt.stamp = now;
         if (ended == 1) {
             BossX() = x - 4;
             BossY() = y - 25;
@@ -283,129 +286,88 @@ std::int32_t RunBossStrikeAt(std::int32_t mode, std::int32_t x, std::int32_t y) 
         }
         if (ended == 4) BossY() = y - 9;
         if (ended == 5) {
-            SA.stage = kDone;
-            SA.strike = 1;
+            StrikeAt.stage = kDone;
+            StrikeAt.strike = 1;
             Sound(155);
         }
     }
-    if (SA.strike == 2) h.pose = 84;
-    return SA.stage;
+    if (StrikeAt.strike == 2) h.pose = 84;
+    return StrikeAt.stage;
 }
 
-std::int32_t RunBossFinalLeap(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(L.stamp, now);
-    if (mode == 0) {
-        L.stage = 1;
-        L.strike = 0;
-        L.exposure = 0;
-        L.stamp = now;
-        return L.stage;
-    }
-    if (mode != 1) return L.stage;
+namespace {
+
+// Where the leap has carried it `t` seconds after it began.
+std::int32_t LeapX(double t) { return Leap.startX + TruncToInt((Abs(Leap.startX - Leap.heroX) - 130) * t * Leap.dir); }
+std::int32_t LeapY(double t) { return Leap.startY - TruncToInt(1300.0 * t) + TruncToInt(1300.0 * t * t); }
+
+// The leap at her: up, spinning, the landing slash and its follow-through.
+// `t` is the time since the leap began.
+void StepLeapInAir(double t) {
     FinalActorSlotsRecord& a = FinalActorSlots;
     PlayerStateRecord& h = PlayerState;
     std::int32_t& X = BossX();
     std::int32_t& Y = BossY();
-    if (L.stage == 1) {
-        L.stage = 2;
-        L.exposure = 1;
-        L.stamp = now;
-        L.dir = TowardHeroine(X);
-        L.xs = X + 5 * L.dir;
-        L.ys = Y - 120;
-        BossFacing() = L.dir;
-    }
-    if (L.stage == 2) {
-        BossPose() = 15;
-        if (AtLeastElapsed(L.stamp, now, 0.02)) {
-            L.stage = 3;
-            L.stamp = now;
-            X -= 20 * L.dir;
-        }
-    }
-    if (L.stage == 3) {
-        BossPose() = 36;
-        if (AtLeastElapsed(L.stamp, now, 0.02)) {
-            L.stage = 4;
-            L.stamp = now;
-        }
-    }
-    if (L.stage == 4) {
-        BossPose() = 37;
-        if (AtLeastElapsed(L.stamp, now, 0.04)) {
-            L.stage = 5;
-            L.stamp = now;
-            L.air = 1;
-            L.hitKind = 0;
-            L.px = h.x;
-            Sound(230);
-            L.jx = L.xs;
-        }
-    }
-    const double t = now - L.stamp;
-    const auto leapX = [&] { return L.xs + TruncToInt((Abs(L.xs - L.px) - 130) * t * L.dir); };
-    const auto leapY = [&] { return L.ys - TruncToInt(1300.0 * t) + TruncToInt(1300.0 * t * t); };
-    if (L.stage == 5) {
+    if (Leap.stage == 5) {
         const std::int32_t f = BossFacing();
         if (Y < 640) {
-            L.jx = leapX();
-            L.jy = leapY();
+            Leap.heldX = LeapX(t);
+            Leap.heldY = LeapY(t);
         }
-        if (L.air == 1) {
+        if (Leap.air == 1) {
             BossPose() = 38;
-            X = L.jx;
-            Y = L.jy;
+            X = Leap.heldX;
+            Y = Leap.heldY;
             a.rotation[0] = -30;
-            if (t > 0.2) L.air = 2;
+            if (t > 0.2) Leap.air = 2;
         }
-        if (L.air == 2) {
+        if (Leap.air == 2) {
             BossPose() = 45;
-            L.exposure = 5;
-            X = L.jx;
-            Y = L.jy;
-            a.rotation[0] = static_cast<float>(-f * L.dir * 3600.0 * (t - 0.4));
+            Leap.exposure = 5;
+            X = Leap.heldX;
+            Y = Leap.heldY;
+            a.rotation[0] = static_cast<float>(-f * Leap.dir * 3600.0 * (t - 0.4));
             Sound(48);
             if (Y >= 400) {
-                L.air = 3;
-                L.mark = t;
+                Leap.air = 3;
+                Leap.mark = t;
             }
         }
-        if (L.air == 3) {
+        if (Leap.air == 3) {
             BossPose() = 32;
-            X = L.jx;
-            Y = L.jy + 50;
+            X = Leap.heldX;
+            Y = Leap.heldY + 50;
             a.rotation[0] = 0;
-            if (Abs(h.y - Y) < 110 || Y > 630 || t - L.mark > 1.02) {
-                L.air = 4;
-                L.mark = t;
+            if (Abs(h.y - Y) < 110 || Y > 630 || t - Leap.mark > 1.02) {
+                Leap.air = 4;
+                Leap.mark = t;
                 a.frame[9] = 3;
                 a.facing[9] = -f;
                 a.x[9] = X + 124 * f;
                 a.y[9] = Y - 22;
                 a.depth[9] = a.depth[0] - 0.001f;
                 Sound(125);
-                L.strike = 1;
+                Leap.strike = 1;
             }
         }
-        if (L.air == 4) {
+        if (Leap.air == 4) {
             BossPose() = 33;
-            X = L.jx;
-            Y = L.jy + 50;
-            if (t - L.mark >= 0.02) {
-                L.air = 5;
-                L.mark = t;
+            X = Leap.heldX;
+            Y = Leap.heldY + 50;
+            if (t - Leap.mark >= 0.02) {
+                Leap.air = 5;
+                Leap.mark = t;
                 RunBossFlashes(0, 4, X + 192 * f, Y - 8, -f);
             }
         }
-        if (L.air == 5) {
+        if (Leap.air == 5) {
             BossPose() = 33;
-            if (t - L.mark >= 0.02) {
-                L.air = 6;
-                L.mark = t;
+            if (t - Leap.mark >= 0.02) {
+                Leap.air = 6;
+                Leap.mark = t;
                 a.frame[9] = 0;
-                L.exposure = 1;
-                if (L.strike == 1) L.strike = 0;
+                Leap.exposure = 1;
+                if (Leap.strike == 1) Leap.strike = 0;
             }
         }
         // The landing slash's follow-through: pose, hold, and where it stands
@@ -418,22 +380,30 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
         };
         static constexpr AirRow kFollow[] = {{6, 34, 0.5, false, 0}, {7, 35, 0.3, true, -25}, {8, 13, 0.04, true, -9}};
         for (const AirRow& r : kFollow) {
-            if (L.air != r.air) continue;
+            if (Leap.air != r.air) continue;
             BossPose() = r.pose;
             if (r.placed) {
-                X = L.jx + r.dx * f;
-                Y = L.jy + 50;
+                X = Leap.heldX + r.dx * f;
+                Y = Leap.heldY + 50;
             }
-            if (t - L.mark >= r.hold) {
-                L.air = r.air + 1;
-                L.mark = t;
+            if (t - Leap.mark >= r.hold) {
+                Leap.air = r.air + 1;
+                Leap.mark = t;
             }
         }
         if (Y > 640) Y = 640;
-        if (L.air == 9 && Y == 640) L.stage = kDone;
+        if (Leap.air == 9 && Y == 640) Leap.stage = kDone;
     }
-    if (L.stage == 6) {
-        L.stage = 7;
+}
+
+// Struck in the air: it falls where the leap carried it.
+void StepLeapStruckDown(double t) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    PlayerStateRecord& h = PlayerState;
+    std::int32_t& X = BossX();
+    std::int32_t& Y = BossY();
+    if (Leap.stage == 6) {
+        Leap.stage = 7;
         BossPose() = 43;
         a.rotation[0] = -60;
         Sound(214);
@@ -442,54 +412,111 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
         StopSound(kBossMusic);
         a.frame[9] = 0;
     }
-    if (L.stage == 7) {
+    if (Leap.stage == 7) {
         BossPose() = 43;
         a.rotation[0] = -40;
         if (h.y < 640) h.x += h.facing * 5;
         if (Y < 640) {
-            X = leapX();
-            Y = leapY();
+            X = LeapX(t);
+            Y = LeapY(t);
         }
-        if (X < M + 300) {
-            X = M + 300;
+        if (X < Era04Door6 + 300) {
+            X = Era04Door6 + 300;
             BossFacing() = 1;
         }
-        if (X > M + 4700) {
-            X = M + 4700;
+        if (X > Era04Door6 + 4700) {
+            X = Era04Door6 + 4700;
             BossFacing() = -1;
         }
         if (Y > 580) {
-            L.stage = 8;
+            Leap.stage = 8;
             Sound(209);
         }
     }
-    if (L.stage == 8) {
+    if (Leap.stage == 8) {
         BossPose() = 42;
         Y = 640;
-        L.stage = 96;
+        Leap.stage = 96;
     }
-    if (L.strike == 1) {
+}
+
+}  // namespace
+
+std::int32_t RunBossFinalLeap(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(Leap.stamp, now);
+    if (mode == 0) {
+        Leap.stage = 1;
+        Leap.strike = 0;
+        Leap.exposure = 0;
+        Leap.stamp = now;
+        return Leap.stage;
+    }
+    if (mode != 1) return Leap.stage;
+    PlayerStateRecord& h = PlayerState;
+    std::int32_t& X = BossX();
+    std::int32_t& Y = BossY();
+    if (Leap.stage == 1) {
+        Leap.stage = 2;
+        Leap.exposure = 1;
+        Leap.stamp = now;
+        Leap.dir = TowardHeroine(X);
+        Leap.startX = X + 5 * Leap.dir;
+        Leap.startY = Y - 120;
+        BossFacing() = Leap.dir;
+    }
+    if (Leap.stage == 2) {
+        BossPose() = 15;
+        if (AtLeastElapsed(Leap.stamp, now, 0.02)) {
+            Leap.stage = 3;
+            Leap.stamp = now;
+            X -= 20 * Leap.dir;
+        }
+    }
+    if (Leap.stage == 3) {
+        BossPose() = 36;
+        if (AtLeastElapsed(Leap.stamp, now, 0.02)) {
+            Leap.stage = 4;
+            Leap.stamp = now;
+        }
+    }
+    if (Leap.stage == 4) {
+        BossPose() = 37;
+        if (AtLeastElapsed(Leap.stamp, now, 0.04)) {
+            Leap.stage = 5;
+            Leap.stamp = now;
+            Leap.air = 1;
+            Leap.hitKind = 0;
+            Leap.heroX = h.x;
+            Sound(230);
+            Leap.heldX = Leap.startX;
+        }
+    }
+    const double t = now - Leap.stamp;
+    StepLeapInAir(t);
+    StepLeapStruckDown(t);
+    if (Leap.strike == 1) {
         const std::int32_t f = BossFacing();
         if (TestBoxAgainstPlayer(X + 126 * f, Y - 148, X + 53 * f, Y - 35) == 2) {
             RunPlayerHitReaction(0, 8);
-            L.strike = 2;
+            Leap.strike = 2;
         }
     }
-    if (L.exposure == 1 && L.stage < 6) {
+    if (Leap.exposure == 1 && Leap.stage < 6) {
         const std::int32_t kind = TestPlayerAttackOnBoss(1);
         if (kind >= 1 && kind <= 4) {
-            L.stage = 97;
+            Leap.stage = 97;
             RunBossHitReaction(0, 1, kind);
-            L.exposure = 0;
+            Leap.exposure = 0;
         }
     }
-    if (L.exposure == 5 && Y < 450) {
+    if (Leap.exposure == 5 && Y < 450) {
         const std::int32_t kind = TestPlayerAttackOnBoss(1);
         if (kind >= 1 && kind <= 4) {
-            L.stage = 6;
-            L.exposure = 0;
+            Leap.stage = 6;
+            Leap.exposure = 0;
         }
     }
-    if (L.stage == 97 && BossFightState.bossHitWord == 0) L.stage = kDone;
-    return L.stage;
+    if (Leap.stage == 97 && BossFightState.bossHitWord == 0) Leap.stage = kDone;
+    return Leap.stage;
 }

@@ -19,16 +19,16 @@ struct DefeatWords {
     std::int32_t lineSub = 0;
     std::int32_t savedX = 0, savedFacing = 0, targetX = 0;
     std::int32_t baseX = 0;
-    std::int32_t a[5] = {};   // bar lengths a1..a4 (0 unused)
+    std::int32_t bars[5] = {};   // the four bars' lengths (0 unused)
     double stamp = 0, stamp2 = 0;
 };
-DefeatWords W;
+DefeatWords Defeat;
 
 constexpr std::int32_t kBossMusic = 225;
 constexpr std::int32_t kRemainsSlot = 248;
 // Where the heroine can stand in the room; a walk target outside it could
 // never be passed.
-constexpr std::int32_t kWalkMin = M + 183, kWalkMax = M + 4929;
+constexpr std::int32_t kWalkMin = Era04Door6 + 183, kWalkMax = Era04Door6 + 4929;
 
 // One light bar: which length, how it grows, and where the slot sits.
 // `side` is +1 for the boss's facing f, -1 for -f; dx is taken times f.
@@ -64,13 +64,13 @@ bool GrowBars(double now) {
     PlayerState.pose = 213;
     BossPose() = 48;
     s.frame[14] = 3;
-    if (W.state != 14) BossFightState.debrisFlag = 2;
+    if (Defeat.state != 14) BossFightState.debrisFlag = 2;
     bool capped = false;
-    const double elapsed = now - W.stamp;
+    const double elapsed = now - Defeat.stamp;
     for (const LightBar& b : kBars) {
-        if (b.state != W.state) continue;
-        std::int32_t& len = W.a[b.length];
-        if (W.state == 14 && b.length == 2) {
+        if (b.state != Defeat.state) continue;
+        std::int32_t& len = Defeat.bars[b.length];
+        if (Defeat.state == 14 && b.length == 2) {
             // The lower bar grows to 94 and then snaps to its full 95.
             len = len >= 94 ? 95 : TruncToInt(b.rate * elapsed) + b.offset;
         } else if (len >= b.cap) {
@@ -117,11 +117,11 @@ void FollowLine(std::int32_t line) {
     if (line >= 120 && line <= 124) {
         BossPose() = 46;
         FinalActorSlots.rotation[0] = 0.0f;
-        BossX() = W.savedX + W.savedFacing * 21;
+        BossX() = Defeat.savedX + Defeat.savedFacing * 21;
     }
     if (line >= 125 && line <= 126) {
         BossPose() = 47;
-        BossX() = W.savedX + W.savedFacing * 57;
+        BossX() = Defeat.savedX + Defeat.savedFacing * 57;
     }
 }
 
@@ -133,217 +133,240 @@ std::int32_t DefeatWalkTarget(std::int32_t bossX, std::int32_t facing) {
     return t < kWalkMin ? kWalkMin : t > kWalkMax ? kWalkMax : t;
 }
 
-std::int32_t RunBossDefeatScene(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(W.stamp, now);
-    StampAheadToZero(W.stamp2, now);
-    std::int32_t& line = DialogueChannels.finaleLine;
-    if (mode == 0) {
-        W.state = 1;
-        W.lineSub = 0;
-        W.stamp = now;
-        RunSwordGlow(1);
-        BossFightState.slot6Effect = 2;
-        FinalActorSlots.depth[0] = PlayerState.depth + 0.02f;
-        MessageBoxOpen = 1;
-        return W.state;
-    }
-    if (mode != 1) return W.state;
+namespace {
 
-    if (BossMusicFlag == 1) {
-        BossMusicFlag = 0;
-        StopSound(kBossMusic);
-    }
-    FinalActorSlotsRecord& s = FinalActorSlots;
-    if (W.state == 1 && MoreThanElapsed(W.stamp, now, 3.0)) {
+// She walks up to face the queen, and the last lines.
+void StepDefeatApproach(double now) {
+    std::int32_t& line = DialogueChannels.finaleLine;
+    if (Defeat.state == 1 && MoreThanElapsed(Defeat.stamp, now, 3.0)) {
         PlayerState.facing = PlayerState.x >= BossX() ? -1 : 1;
-        W.state = 2;
+        Defeat.state = 2;
     }
-    if (W.state == 2) {
-        W.savedX = BossX();
-        W.savedFacing = BossFacing();
-        W.targetX = DefeatWalkTarget(W.savedX, W.savedFacing);
-        W.sub = W.targetX >= PlayerState.x ? 2 : 1;
-        W.state = 3;
+    if (Defeat.state == 2) {
+        Defeat.savedX = BossX();
+        Defeat.savedFacing = BossFacing();
+        Defeat.targetX = DefeatWalkTarget(Defeat.savedX, Defeat.savedFacing);
+        Defeat.sub = Defeat.targetX >= PlayerState.x ? 2 : 1;
+        Defeat.state = 3;
     }
-    if (W.state == 3) {
-        if (W.sub == 1) KeyLeftPressed = 1;
+    if (Defeat.state == 3) {
+        if (Defeat.sub == 1) KeyLeftPressed = 1;
         else KeyRightPressed = 1;
-        const bool passed = W.sub == 1 ? PlayerState.x < W.targetX : PlayerState.x > W.targetX;
-        if (passed) W.state = 4;
+        const bool passed = Defeat.sub == 1 ? PlayerState.x < Defeat.targetX : PlayerState.x > Defeat.targetX;
+        if (passed) Defeat.state = 4;
     }
-    if (W.state == 4) {
-        PlayerState.x = W.targetX;
-        PlayerState.facing = -W.savedFacing;
+    if (Defeat.state == 4) {
+        PlayerState.x = Defeat.targetX;
+        PlayerState.facing = -Defeat.savedFacing;
         KeyLeftPressed = KeyRightPressed = 0;
-        W.stamp = now;
-        W.baseX = PlayerState.x;
+        Defeat.stamp = now;
+        Defeat.baseX = PlayerState.x;
         Sound(157);
-        W.sub = 1;
-        W.state = 5;
+        Defeat.sub = 1;
+        Defeat.state = 5;
     }
-    if (W.state == 5) {
+    if (Defeat.state == 5) {
         const std::int32_t facing = PlayerState.facing;
-        if (W.sub == 1) {
+        if (Defeat.sub == 1) {
             PlayerState.pose = 115;
-            PlayerState.x = W.baseX - facing * 2;
-            if (MoreThanElapsed(W.stamp, now, 0.05)) {
-                W.stamp = now;
-                W.sub = 2;
+            PlayerState.x = Defeat.baseX - facing * 2;
+            if (MoreThanElapsed(Defeat.stamp, now, 0.05)) {
+                Defeat.stamp = now;
+                Defeat.sub = 2;
             }
         }
-        if (W.sub == 2) {
+        if (Defeat.sub == 2) {
             PlayerState.pose = 213;
-            PlayerState.x = W.baseX - facing * 77;
-            if (MoreThanElapsed(W.stamp, now, 0.55)) {
+            PlayerState.x = Defeat.baseX - facing * 77;
+            if (MoreThanElapsed(Defeat.stamp, now, 0.55)) {
                 OpenLine(line, 119);
-                W.sub = 3;
+                Defeat.sub = 3;
             }
         }
-        if (W.sub == 3) {
+        if (Defeat.sub == 3) {
             PlayerState.pose = 213;
             const bool closed = StepLineGroup(line, 126);
             FollowLine(line);
             if (closed) {
                 Sound(199);
-                W.stamp = now;
-                W.state = 6;
+                Defeat.stamp = now;
+                Defeat.state = 6;
             }
         }
     }
-    if (W.state == 6 && GrowBars(now)) {
-        W.stamp = now;
-        W.state = 7;
+}
+
+// The light bars break out of her body, between the lines that follow.
+void StepDefeatBars(double now) {
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    std::int32_t& line = DialogueChannels.finaleLine;
+    if (Defeat.state == 6 && GrowBars(now)) {
+        Defeat.stamp = now;
+        Defeat.state = 7;
     }
-    if (W.state == 7) {
+    if (Defeat.state == 7) {
         PlayerState.pose = 213;
-        if (MoreThanElapsed(W.stamp, now, 1.0)) {
-            W.stamp = now;
-            W.state = 8;
+        if (MoreThanElapsed(Defeat.stamp, now, 1.0)) {
+            Defeat.stamp = now;
+            Defeat.state = 8;
         }
     }
-    if (W.state == 8) {
+    if (Defeat.state == 8) {
         PlayerState.pose = 213;
-        s.frame[14] = MoreThanElapsed(W.stamp, now, 1.2) ? 5 : MoreThanElapsed(W.stamp, now, 1.05) ? 4 : 3;
-        if (MoreThanElapsed(W.stamp, now, 2.0)) {
+        s.frame[14] = MoreThanElapsed(Defeat.stamp, now, 1.2) ? 5 : MoreThanElapsed(Defeat.stamp, now, 1.05) ? 4 : 3;
+        if (MoreThanElapsed(Defeat.stamp, now, 2.0)) {
             OpenLine(line, 127);
-            W.state = 9;
+            Defeat.state = 9;
         }
     }
-    if (W.state == 9) {
+    if (Defeat.state == 9) {
         PlayerState.pose = 213;
         if (LineRead()) {
             CloseLine(line);
-            W.stamp = now;
-            W.a[1] = 0;
+            Defeat.stamp = now;
+            Defeat.bars[1] = 0;
             Sound(115);
-            W.state = 10;
+            Defeat.state = 10;
         }
     }
-    if (W.state == 10 && GrowBars(now)) {
-        W.stamp = now;
-        W.state = 11;
+    if (Defeat.state == 10 && GrowBars(now)) {
+        Defeat.stamp = now;
+        Defeat.state = 11;
     }
-    if (W.state == 11) {
+    if (Defeat.state == 11) {
         PlayerState.pose = 213;
-        if (MoreThanElapsed(W.stamp, now, 0.5)) {
-            W.stamp = now;
-            W.a[1] = 0;
+        if (MoreThanElapsed(Defeat.stamp, now, 0.5)) {
+            Defeat.stamp = now;
+            Defeat.bars[1] = 0;
             Sound(87);
-            W.state = 12;
+            Defeat.state = 12;
         }
     }
-    if (W.state == 12 && GrowBars(now)) {
-        W.stamp = now;
-        W.state = 13;
+    if (Defeat.state == 12 && GrowBars(now)) {
+        Defeat.stamp = now;
+        Defeat.state = 13;
     }
-    if (W.state == 13) {
+    if (Defeat.state == 13) {
         PlayerState.pose = 213;
-        if (MoreThanElapsed(W.stamp, now, 1.5)) {
-            W.stamp = now;
-            W.a[1] = W.a[2] = 0;
-            W.lineSub = 1;
+        if (MoreThanElapsed(Defeat.stamp, now, 1.5)) {
+            Defeat.stamp = now;
+            Defeat.bars[1] = Defeat.bars[2] = 0;
+            Defeat.lineSub = 1;
             OpenLine(line, 128);
-            W.state = 14;
+            Defeat.state = 14;
         }
     }
-    if (W.state == 14) {
+    if (Defeat.state == 14) {
         GrowBars(now);
-        if (W.lineSub == 1 && LineRead()) {
+        if (Defeat.lineSub == 1 && LineRead()) {
             AdvanceLine(line, 129);
-            W.lineSub = 2;
-        } else if (W.lineSub == 2 && LineRead()) {
+            Defeat.lineSub = 2;
+        } else if (Defeat.lineSub == 2 && LineRead()) {
             CloseLine(line);
-            W.lineSub = 3;
+            Defeat.lineSub = 3;
         }
-        if (W.a[1] == 75 && W.a[2] == 95 && W.lineSub == 3) {
+        if (Defeat.bars[1] == 75 && Defeat.bars[2] == 95 && Defeat.lineSub == 3) {
             OpenLine(line, 130);
-            W.state = 15;
+            Defeat.state = 15;
         }
     }
-    if (W.state == 15) {
+    if (Defeat.state == 15) {
         PlayerState.pose = 213;
         line = 130;
         if (LineRead()) {
             CloseLine(line);
-            W.a[1] = W.a[2] = W.a[3] = W.a[4] = 0;
-            W.stamp = now;
-            W.state = 16;
+            Defeat.bars[1] = Defeat.bars[2] = Defeat.bars[3] = Defeat.bars[4] = 0;
+            Defeat.stamp = now;
+            Defeat.state = 16;
         }
     }
-    if (W.state == 16) {
+    if (Defeat.state == 16) {
         GrowBars(now);
-        if (W.a[1] == 50 && W.a[2] == 50 && W.a[3] == 72 && W.a[4] == 66 && AtLeastElapsed(W.stamp, now, 1.0)) {
-            W.stamp = now;
-            W.state = 17;
+        if (Defeat.bars[1] == 50 && Defeat.bars[2] == 50 && Defeat.bars[3] == 72 && Defeat.bars[4] == 66 &&
+            AtLeastElapsed(Defeat.stamp, now, 1.0)) {
+            Defeat.stamp = now;
+            Defeat.state = 17;
         }
     }
-    if (W.state == 17) {
+}
+
+// She lowers her weapon, the boss sheet gives way to the remains, and she
+// turns.
+void StepDefeatEnd(double now) {
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    if (Defeat.state == 17) {
         PlayerState.pose = 212;
-        if (MoreThanElapsed(W.stamp, now, 0.1)) {
-            W.stamp = now;
-            W.state = 18;
+        if (MoreThanElapsed(Defeat.stamp, now, 0.1)) {
+            Defeat.stamp = now;
+            Defeat.state = 18;
         }
     }
-    if (W.state == 18) {
+    if (Defeat.state == 18) {
         PlayerState.pose = 211;
-        if (MoreThanElapsed(W.stamp, now, 0.1)) {
-            W.stamp = now;
-            W.sub = 1;
+        if (MoreThanElapsed(Defeat.stamp, now, 0.1)) {
+            Defeat.stamp = now;
+            Defeat.sub = 1;
             Sound(158);
-            W.state = 19;
+            Defeat.state = 19;
         }
     }
-    if (W.state == 19) {
-        if (W.sub == 1) {
+    if (Defeat.state == 19) {
+        if (Defeat.sub == 1) {
             BossPose() = 0;
             s.frame[14] = 0;
             PlaceRemains();
-            if (MoreThanElapsed(W.stamp, now, 0.1)) {
-                W.stamp = now;
-                W.sub = 2;
+            if (MoreThanElapsed(Defeat.stamp, now, 0.1)) {
+                Defeat.stamp = now;
+                Defeat.sub = 2;
             }
         }
-        if (W.sub == 2) {
+        if (Defeat.sub == 2) {
             FinalSectionState.bossDrawFlag = 0;
             ResetFinalActorSlots(1);
             FinalSectionState.renderMode = 1;
             FreeGraphic(9072);
-            W.stamp = now;
-            W.sub = 3;
+            Defeat.stamp = now;
+            Defeat.sub = 3;
         }
-        if (W.sub == 3 && MoreThanElapsed(W.stamp, now, 0.1)) {
-            W.stamp = now;
-            W.state = 20;
+        if (Defeat.sub == 3 && MoreThanElapsed(Defeat.stamp, now, 0.1)) {
+            Defeat.stamp = now;
+            Defeat.state = 20;
         }
     }
-    if (W.state == 20) {
+    if (Defeat.state == 20) {
         PlayerState.pose = 22;
-        if (MoreThanElapsed(W.stamp, now, 3.0)) {
+        if (MoreThanElapsed(Defeat.stamp, now, 3.0)) {
             PlayerState.facing = 1;
-            W.state = kDone;
+            Defeat.state = kDone;
         }
     }
-    return W.state;
+}
+
+}  // namespace
+
+std::int32_t RunBossDefeatScene(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(Defeat.stamp, now);
+    StampAheadToZero(Defeat.stamp2, now);
+    if (mode == 0) {
+        Defeat.state = 1;
+        Defeat.lineSub = 0;
+        Defeat.stamp = now;
+        RunSwordGlow(1);
+        BossFightState.slot6Effect = 2;
+        FinalActorSlots.depth[0] = PlayerState.depth + 0.02f;
+        MessageBoxOpen = 1;
+        return Defeat.state;
+    }
+    if (mode != 1) return Defeat.state;
+
+    if (BossMusicFlag == 1) {
+        BossMusicFlag = 0;
+        StopSound(kBossMusic);
+    }
+    StepDefeatApproach(now);
+    StepDefeatBars(now);
+    StepDefeatEnd(now);
+    return Defeat.state;
 }
 

@@ -16,25 +16,25 @@ struct DialogueSceneWords {
     std::int32_t state = 0, cameraTarget = 0, alpha = 0, stagger = 0, staggerBase = 0, groupLast = 0;
     double stamp = 0;
 };
-DialogueSceneWords S;
+DialogueSceneWords Scene;
 
 std::int32_t& Line() { return DialogueChannels.finaleLine; }
 
 void OpenGroup(std::int32_t first, std::int32_t last) {
     OpenLine(Line(), first);
-    S.groupLast = last;
+    Scene.groupLast = last;
 }
-bool GroupClosed() { return StepLineGroup(Line(), S.groupLast); }
+bool GroupClosed() { return StepLineGroup(Line(), Scene.groupLast); }
 
 void Arm(double now, std::int32_t target) {
-    S.state = 1;
-    S.stamp = now;
-    S.cameraTarget = target;
+    Scene.state = 1;
+    Scene.stamp = now;
+    Scene.cameraTarget = target;
 }
 
 void PanToTarget() {
-    if (ScrollX < S.cameraTarget) ScrollX += 1;
-    else if (ScrollX > S.cameraTarget) ScrollX -= 1;
+    if (ScrollX < Scene.cameraTarget) ScrollX += 1;
+    else if (ScrollX > Scene.cameraTarget) ScrollX -= 1;
 }
 
 // Scenes two and three: she stands at `x`, the camera pans, one group of
@@ -44,17 +44,17 @@ void StepShortScene(double now, std::int32_t x, std::int32_t first, std::int32_t
     CameraMode = 99;
     PlayerState.x = x;
     PanToTarget();
-    if (S.state == 1) {
+    if (Scene.state == 1) {
         PlayerState.facing = 1;
-        if (MoreThanElapsed(S.stamp, now, 1.0)) {
+        if (MoreThanElapsed(Scene.stamp, now, 1.0)) {
             OpenGroup(first, last);
-            S.state = 2;
+            Scene.state = 2;
         }
     }
-    if (S.state == 2 && GroupClosed()) {
+    if (Scene.state == 2 && GroupClosed()) {
         if (release) MessageBoxOpen = 0;
         CameraMode = 1;
-        S.state = kDone;
+        Scene.state = kDone;
     }
 }
 
@@ -75,135 +75,135 @@ constexpr StrideRow kStrides[] = {{12, 6, 0.02, -31}, {13, 11, 0.05, -43}, {14, 
 
 void StepSceneFour(double now) {
     PlayerStateRecord& h = PlayerState;
-    if (S.state == 1) {
+    if (Scene.state == 1) {
         CameraMode = 99;
         h.facing = 1;
         MessageBoxOpen = 1;
-        if (MoreThanElapsed(S.stamp, now, 1.0)) {
+        if (MoreThanElapsed(Scene.stamp, now, 1.0)) {
             OpenGroup(95, 96);
-            S.state = 2;
+            Scene.state = 2;
         }
     }
-    if (S.state == 2 && GroupClosed()) {
-        S.alpha = 255;
+    if (Scene.state == 2 && GroupClosed()) {
+        Scene.alpha = 255;
         MessageBoxOpen = 0;
         CameraMode = 1;
-        S.stamp = now;
-        S.state = 3;
+        Scene.stamp = now;
+        Scene.state = 3;
     }
-    if (S.state == 3) {
-        if (MoreThanElapsed(S.stamp, now, 0.05)) {
-            S.stamp = now;
-            S.alpha -= 1;
-            StageObjectTable.colour[162] = FadeColour(S.alpha & 0xFF);
-            StageObjectTable.colour[160] = FadeColour((255 - S.alpha) & 0xFF);
+    if (Scene.state == 3) {
+        if (MoreThanElapsed(Scene.stamp, now, 0.05)) {
+            Scene.stamp = now;
+            Scene.alpha -= 1;
+            StageObjectTable.colour[162] = FadeColour(Scene.alpha & 0xFF);
+            StageObjectTable.colour[160] = FadeColour((255 - Scene.alpha) & 0xFF);
         }
-        if (S.alpha <= 135) {
+        if (Scene.alpha <= 135) {
             OpenGroup(97, 97);
-            S.state = 4;
+            Scene.state = 4;
         }
     }
-    if (S.state == 4 && GroupClosed()) {
+    if (Scene.state == 4 && GroupClosed()) {
         MessageBoxOpen = 0;
-        S.stamp = now;
+        Scene.stamp = now;
         FinalSectionState.lightFlag = 1;
         RunBossEntrySequence(0);
-        S.state = 5;
+        Scene.state = 5;
     }
-    if (S.state == 5 && RunBossEntrySequence(1) == kDone) {
+    if (Scene.state == 5 && RunBossEntrySequence(1) == kDone) {
         OpenGroup(98, 100);
-        S.state = 6;
+        Scene.state = 6;
     }
-    if (S.state == 6) {
+    if (Scene.state == 6) {
         h.pose = 217;
         if (GroupClosed()) {
-            S.stagger = 1;
-            S.staggerBase = h.x;
-            S.cameraTarget = ScrollX;
-            S.stamp = now;
+            Scene.stagger = 1;
+            Scene.staggerBase = h.x;
+            Scene.cameraTarget = ScrollX;
+            Scene.stamp = now;
             PlaySoundEffect(112, Vol() / 2);
-            S.state = 7;
+            Scene.state = 7;
         }
     }
-    if (S.state == 7) {
+    if (Scene.state == 7) {
         for (int k = 1; k <= 4; ++k) {
-            if (S.stagger != k) continue;
+            if (Scene.stagger != k) continue;
             h.pose = kStagger[k].pose;
-            h.x = S.staggerBase + kStagger[k].dx;
-            if (!MoreThanElapsed(S.stamp, now, kStagger[k].time)) break;
-            S.stagger = k + 1;
+            h.x = Scene.staggerBase + kStagger[k].dx;
+            if (!MoreThanElapsed(Scene.stamp, now, kStagger[k].time)) break;
+            Scene.stagger = k + 1;
             if (k == 4) {
-                S.state = 8;
+                Scene.state = 8;
                 break;
             }
-            S.stamp = now;
+            Scene.stamp = now;
             if (k == 2) Sound(159);
         }
     }
-    if (S.state == 8) {
+    if (Scene.state == 8) {
         h.pose = 216;
-        if (MoreThanElapsed(S.stamp, now, 1.1)) {
+        if (MoreThanElapsed(Scene.stamp, now, 1.1)) {
             OpenGroup(101, 106);
-            S.state = 9;
+            Scene.state = 9;
         }
     }
-    if (S.state == 9) {
+    if (Scene.state == 9) {
         h.pose = 216;
         if (GroupClosed()) {
             RunBossThrowSequence(0);
-            S.state = 10;
+            Scene.state = 10;
         }
     }
-    if (S.state == 10 && RunBossThrowSequence(1) == kDone) {
+    if (Scene.state == 10 && RunBossThrowSequence(1) == kDone) {
         OpenGroup(107, 113);
-        S.state = 11;
+        Scene.state = 11;
     }
-    if (S.state == 11 && GroupClosed()) {
-        S.stamp = now;
-        S.state = 12;
+    if (Scene.state == 11 && GroupClosed()) {
+        Scene.stamp = now;
+        Scene.state = 12;
     }
     for (const StrideRow& r : kStrides) {
-        if (S.state != r.state) continue;
+        if (Scene.state != r.state) continue;
         BossPose() = r.frame;
-        if (MoreThanElapsed(S.stamp, now, r.time)) {
-            S.stamp = now;
+        if (MoreThanElapsed(Scene.stamp, now, r.time)) {
+            Scene.stamp = now;
             BossX() += r.dx;
             if (r.state == 12) BossFacing() = -1;
-            S.state = r.state + 1;
+            Scene.state = r.state + 1;
         }
     }
-    if (S.state == 15) {
+    if (Scene.state == 15) {
         BossPose() = 13;
-        if (MoreThanElapsed(S.stamp, now, 0.2)) {
+        if (MoreThanElapsed(Scene.stamp, now, 0.2)) {
             OpenGroup(114, 114);
-            S.state = 16;
+            Scene.state = 16;
         }
     }
-    if (S.state == 16 && GroupClosed()) {
+    if (Scene.state == 16 && GroupClosed()) {
         KeySPressed = 1;
         MessageBoxOpen = 0;
-        S.state = kDone;
+        Scene.state = kDone;
     }
-    if (S.state <= 4) {
-        ScrollX = S.cameraTarget;
+    if (Scene.state <= 4) {
+        ScrollX = Scene.cameraTarget;
         MessageBoxOpen = 1;
         h.facing = 1;
-        h.x = M + 4119;
+        h.x = Era04Door6 + 4119;
     }
-    if (S.state >= 7) ScrollX = S.cameraTarget;
-    if (S.state >= 11) h.pose = 217;
+    if (Scene.state >= 7) ScrollX = Scene.cameraTarget;
+    if (Scene.state >= 11) h.pose = 217;
 }
 
 }  // namespace
 
 std::int32_t RunFinalDialogueScenes(std::int32_t mode) {
     const double now = GameNow();
-    StampAheadToZero(S.stamp, now);
-    if (mode == 2) Arm(now, M + 1967);
-    if (mode == 3) StepShortScene(now, M + 2216, 86, 88, true);
-    if (mode == 4) Arm(now, M + 2311);
-    if (mode == 5) StepShortScene(now, M + 2560, 89, 94, false);
-    if (mode == 6) Arm(now, M + 3900);
+    StampAheadToZero(Scene.stamp, now);
+    if (mode == 2) Arm(now, Era04Door6 + 1967);
+    if (mode == 3) StepShortScene(now, Era04Door6 + 2216, 86, 88, true);
+    if (mode == 4) Arm(now, Era04Door6 + 2311);
+    if (mode == 5) StepShortScene(now, Era04Door6 + 2560, 89, 94, false);
+    if (mode == 6) Arm(now, Era04Door6 + 3900);
     if (mode == 7) StepSceneFour(now);
-    return S.state;
+    return Scene.state;
 }

@@ -14,13 +14,13 @@ struct SwordGlowWords {
     double blink = 0, fade = 0;
     std::int32_t lastPose = 0;
 };
-SwordGlowWords G;
+SwordGlowWords Glow;
 
 struct FlashWords {
     std::int32_t state[5] = {};
     double stamp[5] = {};
 };
-FlashWords F;
+FlashWords Flash;
 
 constexpr int kFlashSlot[5] = {0, 8, 11, 12, 13};
 
@@ -37,21 +37,21 @@ constexpr GlowRow kGlowRows[] = {
 
 void Blink(double now) {
     FinalActorSlotsRecord& a = FinalActorSlots;
-    if (G.state == 1) {
-        G.state = 2;
+    if (Glow.state == 1) {
+        Glow.state = 2;
         a.frame[6] = 1;
         a.scale[6] = 1.0f;
         a.facing[6] = a.facing[1];
     }
-    if (G.state == 2 && AtLeastElapsed(G.blink, now, 0.02)) {
-        G.state = 3;
+    if (Glow.state == 2 && AtLeastElapsed(Glow.blink, now, 0.02)) {
+        Glow.state = 3;
         a.frame[6] = 2;
-        G.blink = now;
+        Glow.blink = now;
     }
-    if (G.state == 3 && AtLeastElapsed(G.blink, now, 0.02)) {
-        G.state = 2;
+    if (Glow.state == 3 && AtLeastElapsed(Glow.blink, now, 0.02)) {
+        Glow.state = 2;
         a.frame[6] = 1;
-        G.blink = now;
+        Glow.blink = now;
     }
 }
 
@@ -59,38 +59,38 @@ void Blink(double now) {
 
 void PlaceSwordGlow() {
     FinalActorSlotsRecord& a = FinalActorSlots;
-    const std::int32_t P = a.frame[0], F0 = a.facing[0];
-    const float D = a.depth[0];
-    const GlowRow* row = FindRow(kGlowRows, &GlowRow::pose, P);
+    const std::int32_t pose = a.frame[0], facing = a.facing[0];
+    const float depth = a.depth[0];
+    const GlowRow* row = FindRow(kGlowRows, &GlowRow::pose, pose);
     if (row != nullptr) {
         const float r = row->rotationLessBody ? row->rotation - a.rotation[0] : static_cast<float>(row->rotation);
-        a.rotation[6] = r * static_cast<float>(F0);
-        a.x[6] = a.x[0] + row->dx * F0;
+        a.rotation[6] = r * static_cast<float>(facing);
+        a.x[6] = a.x[0] + row->dx * facing;
         a.y[6] = a.y[0] + row->dy;
-        a.depth[6] = D + row->depthOffset;
+        a.depth[6] = depth + row->depthOffset;
     } else {
         a.rotation[6] = a.rotation[1];
         a.x[6] = a.x[1];
         a.y[6] = a.y[1];
-        a.depth[6] = D - 0.001f;
+        a.depth[6] = depth - 0.001f;
     }
-    if (P == 15 || P == 16 || P == 23 || P == 32 || P == 42 || P == 45) a.depth[6] = D + 0.001f;
+    if (pose == 15 || pose == 16 || pose == 23 || pose == 32 || pose == 42 || pose == 45) a.depth[6] = depth + 0.001f;
 }
 
 std::int32_t RunSwordGlow(std::int32_t mode) {
     const double now = GameNow();
-    if (now - G.blink < 0) G.blink = G.fade = 0;
+    if (now - Glow.blink < 0) Glow.blink = Glow.fade = 0;
     FinalActorSlotsRecord& a = FinalActorSlots;
     if (mode == 0) {
-        G.state = 1;
-        G.blink = now;
+        Glow.state = 1;
+        Glow.blink = now;
         Sound(224);
         a.colour[6] = 0xAAFFFFFFu;
-        return G.state;
+        return Glow.state;
     }
     if (mode == 1) {
-        G.fade = now;
-        return G.state;
+        Glow.fade = now;
+        return Glow.state;
     }
     if (mode == 2 || mode == 3) {
         a.depth[4] = a.depth[0] + 0.001f;
@@ -103,21 +103,21 @@ std::int32_t RunSwordGlow(std::int32_t mode) {
         }
     }
     if (mode == 3) {
-        std::int32_t alpha = 170 - TruncToInt((now - G.fade) * 170.0);
+        std::int32_t alpha = 170 - TruncToInt((now - Glow.fade) * 170.0);
         if (alpha <= 0) {
             alpha = 0;
-            G.state = kDone;
+            Glow.state = kDone;
             a.frame[6] = 0;
         }
         a.colour[6] = FadeColour(alpha);
     }
     if (mode == 4) {
         Blink(now);
-        if (a.frame[0] != G.lastPose) SetBossSlotSprite(0);
-        G.lastPose = a.frame[0];
+        if (a.frame[0] != Glow.lastPose) SetBossSlotSprite(0);
+        Glow.lastPose = a.frame[0];
         PlaceSwordGlow();
         if (BossFightState.slot6Effect == 2) {
-            std::int32_t alpha = 170 - TruncToInt((now - G.fade) * 85.0);
+            std::int32_t alpha = 170 - TruncToInt((now - Glow.fade) * 85.0);
             if (alpha <= 0) {
                 alpha = 0;
                 BossFightState.slot6Effect = 0;
@@ -126,7 +126,7 @@ std::int32_t RunSwordGlow(std::int32_t mode) {
             a.colour[6] = FadeColour(alpha);
         }
     }
-    return G.state;
+    return Glow.state;
 }
 
 void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::int32_t y, std::int32_t facing) {
@@ -136,8 +136,8 @@ void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::i
         if (kind < 1 || kind > 4) return;
         BossFightState.flashBusy = 1;
         const int s = kFlashSlot[kind];
-        F.state[kind] = 1;
-        F.stamp[kind] = now;
+        Flash.state[kind] = 1;
+        Flash.stamp[kind] = now;
         a.frame[s] = 1;
         a.scale[s] = 2.0f;
         a.rotation[s] = 0;
@@ -152,22 +152,22 @@ void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::i
     bool running = false;
     for (int k = 1; k <= 4; ++k) {
         const int s = kFlashSlot[k];
-        if (F.state[k] != 0) running = true;
-        StampAheadToZero(F.stamp[k], now);
-        if (F.state[k] == 1) {
-            F.stamp[k] = now;
-            F.state[k] = 2;
+        if (Flash.state[k] != 0) running = true;
+        StampAheadToZero(Flash.stamp[k], now);
+        if (Flash.state[k] == 1) {
+            Flash.stamp[k] = now;
+            Flash.state[k] = 2;
         }
-        if (F.state[k] == 2 && MoreThanElapsed(F.stamp[k], now, 0.1)) {
-            F.state[k] = 3;
+        if (Flash.state[k] == 2 && MoreThanElapsed(Flash.stamp[k], now, 0.1)) {
+            Flash.state[k] = 3;
             a.frame[s] = 2;
-            F.stamp[k] = now;
+            Flash.stamp[k] = now;
         }
-        if (F.state[k] == 3) {
-            std::int32_t alpha = 85 - TruncToInt((now - F.stamp[k]) * 85.0);
+        if (Flash.state[k] == 3) {
+            std::int32_t alpha = 85 - TruncToInt((now - Flash.stamp[k]) * 85.0);
             if (alpha <= 0) {
                 alpha = 0;
-                F.state[k] = 0;
+                Flash.state[k] = 0;
                 a.frame[s] = 0;
             }
             a.colour[s] = FadeColour(alpha);

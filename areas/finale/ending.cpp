@@ -15,8 +15,8 @@ using namespace finale;
 
 namespace {
 
-constexpr std::int32_t T = M + 4500;
-constexpr std::int32_t kPanTo = M + 3977;
+constexpr std::int32_t kLineUpX = Era04Door6 + 4500;
+constexpr std::int32_t kPanTo = Era04Door6 + 3977;
 constexpr std::int32_t kRemainsSlot = 248;
 
 struct EndingSceneWords {
@@ -27,13 +27,13 @@ struct EndingSceneWords {
     std::int32_t remainsLatch = 0;
     double stamp = 0;
 };
-EndingSceneWords E;
+EndingSceneWords Ending;
 
 struct EndingEffectWords {
     std::int32_t flash = 1, spark = 1;
     double frameStamp = 0, flashStamp = 0, sparkStamp = 0, sparkWait = 0;
 };
-EndingEffectWords X;
+EndingEffectWords Effects;
 
 // The demonstration of her attacks: one row per state 11..15.
 struct DemoRow {
@@ -78,63 +78,63 @@ bool FadeFlash(std::int32_t start, double rate, double t) {
 
 void SingleFlash(double now) {
     FinalActorSlotsRecord& s = FinalActorSlots;
-    const double t = now - X.flashStamp;
-    if (X.flash == 1) {
+    const double t = now - Effects.flashStamp;
+    if (Effects.flash == 1) {
         s.frame[3] = 2;
         s.colour[3] = 0xFFFFFFFFu;
         if (t > 0.04) {
-            X.flash = 2;
-            X.flashStamp = now;
+            Effects.flash = 2;
+            Effects.flashStamp = now;
             SoundAt(91, 5);
         }
-    } else if (X.flash == 2) {
+    } else if (Effects.flash == 2) {
         s.frame[3] = 1;
         if (FadeFlash(170, 1700, t)) {
-            X.flash = 3;
-            X.flashStamp = now;
+            Effects.flash = 3;
+            Effects.flashStamp = now;
         }
-    } else if (X.flash == 3) {
-        X.flash = 4;
-        X.flashStamp = now;
+    } else if (Effects.flash == 3) {
+        Effects.flash = 4;
+        Effects.flashStamp = now;
         StopSound(91);
         RewindSound(91);
-    } else if (X.flash == 4) {
+    } else if (Effects.flash == 4) {
         s.frame[3] = 0;
         if (t > 0.1) {
-            X.flash = 1;
-            X.flashStamp = now;
+            Effects.flash = 1;
+            Effects.flashStamp = now;
         }
     }
 }
 
 void DoubleFlash(double now) {
     FinalActorSlotsRecord& s = FinalActorSlots;
-    const double t = now - X.flashStamp;
+    const double t = now - Effects.flashStamp;
     auto next = [&](std::int32_t state) {
-        X.flash = state;
-        X.flashStamp = now;
+        Effects.flash = state;
+        Effects.flashStamp = now;
     };
-    if (X.flash == 1 || X.flash == 5) {
+    if (Effects.flash == 1 || Effects.flash == 5) {
         s.frame[3] = 2;
         s.colour[3] = 0xFFFFFFFFu;
         if (t > 0.03) {
-            next(X.flash + 1);
+            next(Effects.flash + 1);
             SoundAt(91, 2);
         }
-    } else if (X.flash == 2) {
+    } else if (Effects.flash == 2) {
         s.frame[3] = 1;
         if (FadeFlash(170, 3400, t)) next(3);
-    } else if (X.flash == 6) {
+    } else if (Effects.flash == 6) {
         s.frame[3] = 1;
         if (FadeFlash(204, 4080, t)) next(7);
-    } else if (X.flash == 3 || X.flash == 7) {
-        next(X.flash + 1);
+    } else if (Effects.flash == 3 || Effects.flash == 7) {
+        next(Effects.flash + 1);
         StopSound(91);
         RewindSound(91);
-    } else if (X.flash == 4) {
+    } else if (Effects.flash == 4) {
         s.frame[3] = 0;
         if (t > 0.08) next(5);
-    } else if (X.flash == 8) {
+    } else if (Effects.flash == 8) {
         s.frame[3] = 0;
         if (t > 0.05) next(1);
     }
@@ -142,12 +142,12 @@ void DoubleFlash(double now) {
 
 void SparkCycle(double now) {
     FinalActorSlotsRecord& s = FinalActorSlots;
-    const double t = now - X.sparkStamp;
-    const std::int32_t phase = (X.spark - 1) % 4;   // 0 show, 1 fade, 2 hide, 3 wait
-    const std::int32_t side = X.spark <= 4 ? 1 : -1;
+    const double t = now - Effects.sparkStamp;
+    const std::int32_t phase = (Effects.spark - 1) % 4;   // 0 show, 1 fade, 2 hide, 3 wait
+    const std::int32_t side = Effects.spark <= 4 ? 1 : -1;
     if (phase == 0) {
-        X.spark += 1;
-        X.sparkStamp = now;
+        Effects.spark += 1;
+        Effects.sparkStamp = now;
         SoundAt(49, 2);
         s.frame[4] = 1;
         s.scale[4] = 1.0f;
@@ -161,17 +161,17 @@ void SparkCycle(double now) {
         std::int32_t alpha = 255 - TruncToInt(5100 * t);
         if (alpha <= 0) {
             alpha = 0;
-            X.spark += 1;
+            Effects.spark += 1;
         }
         s.colour[4] = FadeColour(alpha);
     } else if (phase == 2) {
-        X.spark += 1;
-        X.sparkStamp = now;
-        X.sparkWait = static_cast<double>(Random0To99() / 50);
+        Effects.spark += 1;
+        Effects.sparkStamp = now;
+        Effects.sparkWait = static_cast<double>(Random0To99() / 50);
         s.frame[4] = 0;
-    } else if (t > X.sparkWait) {
-        X.spark = X.spark == 8 ? 1 : X.spark + 1;
-        X.sparkStamp = now;
+    } else if (t > Effects.sparkWait) {
+        Effects.spark = Effects.spark == 8 ? 1 : Effects.spark + 1;
+        Effects.sparkStamp = now;
     }
 }
 
@@ -189,7 +189,8 @@ void PlaceEffect(std::int32_t slot, std::int32_t dx, std::int32_t dy) {
 
 void StepEndingEffects(std::int32_t mode) {
     const double now = GameNow();
-    if (now - X.frameStamp < 0) X.frameStamp = X.flashStamp = X.sparkStamp = X.sparkWait = 0;
+    if (now - Effects.frameStamp < 0)
+        Effects.frameStamp = Effects.flashStamp = Effects.sparkStamp = Effects.sparkWait = 0;
     FinalActorSlotsRecord& s = FinalActorSlots;
     const bool place = mode == 1 || mode == 3 || mode == 5 || mode == 6 || mode == 7;
     if (place) {
@@ -199,29 +200,29 @@ void StepEndingEffects(std::int32_t mode) {
         s.frame[2] = 1;
         s.colour[2] = 0x99FFFFFFu;
         s.depth[2] = PlayerState.depth + 0.01f;
-        X.frameStamp = now;
+        Effects.frameStamp = now;
         if (mode >= 3) {
             PlaceEffect(3, dx, dy);
             s.frame[3] = 0;
             s.colour[3] = 0x99FFFFFFu;
             s.depth[3] = PlayerState.depth + 0.03f;
-            X.flash = 1;
-            X.flashStamp = now;
+            Effects.flash = 1;
+            Effects.flashStamp = now;
         }
         if (mode >= 5) {
             PlaceEffect(4, dx, dy);
             s.frame[4] = 0;
             s.colour[4] = 0xFFFFFFFFu;
             s.depth[4] = PlayerState.depth + 0.02f;
-            X.spark = 1;
-            X.sparkStamp = now;
+            Effects.spark = 1;
+            Effects.sparkStamp = now;
         }
         return;
     }
     if (mode == 2 || mode == 4 || mode == 8) {
-        if (MoreThanElapsed(X.frameStamp, now, 0.02)) {
+        if (MoreThanElapsed(Effects.frameStamp, now, 0.02)) {
             s.frame[2] = s.frame[2] >= 3 ? 1 : s.frame[2] + 1;
-            X.frameStamp = now;
+            Effects.frameStamp = now;
         }
     }
     if (mode == 4) SingleFlash(now);
@@ -231,39 +232,21 @@ void StepEndingEffects(std::int32_t mode) {
     }
 }
 
-std::int32_t RunEndingScene(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(E.stamp, now);
-    FinalSectionStateRecord& fs = FinalSectionState;
-    FinalActorSlotsRecord& s = FinalActorSlots;
-    PlayerStateRecord& p = PlayerState;
-    std::int32_t& line = DialogueChannels.finaleLine;
-    if (mode == 0) {
-        E.state = 1;
-        E.sub = 1;
-        p.y = 640;
-        E.targetX = T;
-        fs.lightFlag = 1;
-        E.stamp = now;
-        RunShatterEffect(1, 0, 0, 0);
-        return E.state;
-    }
-    auto after = [&](double d) { return MoreThanElapsed(E.stamp, now, d); };
+namespace {
 
-    // 1. The raised floor, once she first stands on it.
-    if (p.y == 581 && fs.endingStage == 0) {
-        fs.endingStage = 1;
-        const float d[] = {0.011f, 0.012f, 0.011f, 0.010f};
-        for (int i = 0; i < 4; ++i) StageObjectTable.depth[132 + i] = p.depth - d[i];
-    }
+// True once `seconds` have passed since the scene's stamp.
+bool After(double now, double seconds) { return MoreThanElapsed(Ending.stamp, now, seconds); }
+
+void StepEndingApproach(double now) {
+    PlayerStateRecord& p = PlayerState;
     // 2..5. The approach: a run with a jump from far off, a run in from nearer.
-    if (E.state == 1) {
+    if (Ending.state == 1) {
         CameraMode = 0;
-        E.state = p.x > T - 1000 ? 4 : 2;
+        Ending.state = p.x > kLineUpX - 1000 ? 4 : 2;
         KeyZPressed = 1;
         p.facing = 1;
-        if (p.x > T - 100) {
-            E.state = 6;
+        if (p.x > kLineUpX - 100) {
+            Ending.state = 6;
             KeyZPressed = 0;
             CameraMode = 1;
         }
@@ -272,87 +255,99 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     // player makes (an Enter, a key let go) would stop a run written only
     // once, for good: the run is written again in every step, as the walk
     // of line-up is.
-    if (E.state == 2 || E.state == 4) KeyZPressed = 1;
-    if (E.state == 2 && p.x > T - 800) {
+    if (Ending.state == 2 || Ending.state == 4) KeyZPressed = 1;
+    if (Ending.state == 2 && p.x > kLineUpX - 800) {
         KeyZPressed = 0;
         KeyUpPressed = 1;
-        E.state = 3;
-        E.stamp = now;
+        Ending.state = 3;
+        Ending.stamp = now;
     }
-    if (E.state == 3) {
+    if (Ending.state == 3) {
         if (p.y < 600) KeyUpPressed = 0;
-        if (PlayerMoveState.jumpKind == 0 && PlayerMoveState.runSlideState == 0) E.state = 6;
+        if (PlayerMoveState.jumpKind == 0 && PlayerMoveState.runSlideState == 0) Ending.state = 6;
     }
-    if (E.state == 4 && p.x > T - 200) {
+    if (Ending.state == 4 && p.x > kLineUpX - 200) {
         KeyZPressed = 0;
-        E.state = 5;
-        E.stamp = now;
+        Ending.state = 5;
+        Ending.stamp = now;
     }
-    if (E.state == 5 && PlayerMoveState.runSlideState == 0 && after(0.1)) E.state = 6;
-    // 6. Line up at T.
-    if (E.state == 6) {
-        if (E.sub == 1) E.sub = p.x <= T - 50 ? 2 : p.x >= T + 50 ? 3 : 4;
-        if (E.sub == 2) {
+    if (Ending.state == 5 && PlayerMoveState.runSlideState == 0 && After(now, 0.1)) Ending.state = 6;
+}
+
+void StepEndingClimb(double now) {
+    PlayerStateRecord& p = PlayerState;
+    // 6. Line up at the line-up mark.
+    if (Ending.state == 6) {
+        if (Ending.sub == 1) Ending.sub = p.x <= kLineUpX - 50 ? 2 : p.x >= kLineUpX + 50 ? 3 : 4;
+        if (Ending.sub == 2) {
             KeyRightPressed = 1;
-            if (p.x > T - 50) E.sub = 4;
+            if (p.x > kLineUpX - 50) Ending.sub = 4;
         }
-        if (E.sub == 3) {
+        if (Ending.sub == 3) {
             KeyLeftPressed = 1;
-            if (p.x < T + 50) E.sub = 4;
+            if (p.x < kLineUpX + 50) Ending.sub = 4;
         }
-        if (E.sub == 4) {
-            E.state = 7;
-            E.sub = 1;
+        if (Ending.sub == 4) {
+            Ending.state = 7;
+            Ending.sub = 1;
             KeyLeftPressed = KeyRightPressed = 0;
         }
     }
     // 7, 8. Up onto the raised floor.
-    if (E.state == 7) {
-        if (E.sub == 1) {
+    if (Ending.state == 7) {
+        if (Ending.sub == 1) {
             if (p.y == 581) {
-                E.state = 8;
+                Ending.state = 8;
             } else {
-                E.sub = 2;
-                E.stamp = now;
+                Ending.sub = 2;
+                Ending.stamp = now;
             }
         }
-        if (E.state == 7 && E.sub == 2 && p.y == 640 && after(0.1)) {
-            E.sub = 3;
+        if (Ending.state == 7 && Ending.sub == 2 && p.y == 640 && After(now, 0.1)) {
+            Ending.sub = 3;
             KeyUpPressed = 1;
         }
         // Pressed again until she leaves the ground, for the same reason.
-        if (E.state == 7 && E.sub == 3 && p.y == 640 && PlayerMoveState.jumpKind == 0) KeyUpPressed = 1;
-        if (E.state == 7 && E.sub == 3 && p.y < 501) {
-            E.state = 8;
+        if (Ending.state == 7 && Ending.sub == 3 && p.y == 640 && PlayerMoveState.jumpKind == 0) KeyUpPressed = 1;
+        if (Ending.state == 7 && Ending.sub == 3 && p.y < 501) {
+            Ending.state = 8;
             KeyUpPressed = 0;
         }
     }
-    if (E.state == 8 && p.y == 581) {
-        E.state = 9;
-        E.stamp = now;
+    if (Ending.state == 8 && p.y == 581) {
+        Ending.state = 9;
+        Ending.stamp = now;
         p.facing = 1;
         CameraMode = 0;
     }
+}
+
+void StepEndingPan(double now) {
+    std::int32_t& line = DialogueChannels.finaleLine;
     // 9, 10. The pan and line 131.
-    if (E.state == 9) {
+    if (Ending.state == 9) {
         if (ScrollX < kPanTo) ScrollX += 1;
         if (ScrollX == kPanTo) {
-            E.state = 10;
-            E.sub = 1;
+            Ending.state = 10;
+            Ending.sub = 1;
             OpenLine(line, 131);
-            E.heldX = T;
+            Ending.heldX = kLineUpX;
         }
     }
-    if (E.state == 10) {
+    if (Ending.state == 10) {
         line = 131;
         if (LineRead()) {
-            E.state = 11;
-            E.sub = 1;
-            E.stamp = now;
+            Ending.state = 11;
+            Ending.sub = 1;
+            Ending.stamp = now;
             ClearLine();
-            E.cycles = 0;
+            Ending.cycles = 0;
         }
     }
+}
+
+void StepEndingDemo(double now) {
+    PlayerStateRecord& p = PlayerState;
     // 11..15. Her attacks: a jump with G, then F, D and S.
     {
         const DemoRow rows[] = {
@@ -360,31 +355,31 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             {14, 50, &KeyDPressed, 207, 209}, {15, 50, &KeySPressed, 202, 202},
         };
         for (const DemoRow& r : rows) {
-            if (E.state != r.state) continue;
-            p.x = E.heldX + r.dx;
+            if (Ending.state != r.state) continue;
+            p.x = Ending.heldX + r.dx;
             if (r.key != nullptr) *r.key = 1;
-            if (E.state == 11 && p.y < 420) {
-                E.state = 12;
+            if (Ending.state == 11 && p.y < 420) {
+                Ending.state = 12;
                 KeyUpPressed = 0;
                 KeyGPressed = 1;
-                E.stamp = now;
-                E.cycles += 1;
-            } else if (E.state == 12 && p.y == 581 && after(1.02)) {
+                Ending.stamp = now;
+                Ending.cycles += 1;
+            } else if (Ending.state == 12 && p.y == 581 && After(now, 1.02)) {
                 KeyGPressed = 0;
-                E.state = 13;
-                E.stamp = now;
-            } else if (E.state == 13 && after(1.02)) {
+                Ending.state = 13;
+                Ending.stamp = now;
+            } else if (Ending.state == 13 && After(now, 1.02)) {
                 KeyFPressed = 0;
-                E.state = E.cycles >= 3 ? 16 : 14;
-                E.stamp = now;
-            } else if (E.state == 14 && after(4.02)) {
+                Ending.state = Ending.cycles >= 3 ? 16 : 14;
+                Ending.stamp = now;
+            } else if (Ending.state == 14 && After(now, 4.02)) {
                 KeyDPressed = 0;
-                E.state = 15;
-                E.stamp = now;
-            } else if (E.state == 15 && after(2.02)) {
+                Ending.state = 15;
+                Ending.stamp = now;
+            } else if (Ending.state == 15 && After(now, 2.02)) {
                 KeySPressed = 0;
-                E.state = 11;
-                E.stamp = now;
+                Ending.state = 11;
+                Ending.stamp = now;
             }
             if (p.pose == r.pose1 || p.pose == r.pose2) {
                 RewindSound(61);
@@ -393,104 +388,115 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             break;
         }
     }
+}
+
+void StepEndingTurn(double now) {
+    FinalSectionStateRecord& fs = FinalSectionState;
+    PlayerStateRecord& p = PlayerState;
     // 16. A step back and the turn.
-    if (E.state == 16) {
-        if (E.sub == 1) {
-            p.x = E.heldX;
+    if (Ending.state == 16) {
+        if (Ending.sub == 1) {
+            p.x = Ending.heldX;
             p.pose = 22;
-            if (after(1.02)) E.sub = 2;
+            if (After(now, 1.02)) Ending.sub = 2;
         }
-        if (E.sub == 2) {
+        if (Ending.sub == 2) {
             KeyLeftPressed = 1;
-            if (p.x < E.heldX - 100) {
-                E.sub = 3;
+            if (p.x < Ending.heldX - 100) {
+                Ending.sub = 3;
                 KeyLeftPressed = 0;
-                p.x = E.heldX - 100;
-                E.heldX = p.x;
+                p.x = Ending.heldX - 100;
+                Ending.heldX = p.x;
                 p.facing = 1;
-                E.stamp = now;
+                Ending.stamp = now;
             }
         }
-        if (E.sub == 3) {
+        if (Ending.sub == 3) {
             p.pose = 22;
-            if (after(0.02)) {
-                E.sub = 4;
-                E.stamp = now;
+            if (After(now, 0.02)) {
+                Ending.sub = 4;
+                Ending.stamp = now;
                 Sound(157);
             }
         }
-        if (E.sub == 4) {
+        if (Ending.sub == 4) {
             p.pose = 211;
-            if (after(0.1)) {
-                E.sub = 5;
-                E.stamp = now;
+            if (After(now, 0.1)) {
+                Ending.sub = 5;
+                Ending.stamp = now;
             }
         }
-        if (E.sub == 5) {
+        if (Ending.sub == 5) {
             p.pose = 212;
-            if (after(0.1)) {
-                E.sub = 6;
-                E.stamp = now;
+            if (After(now, 0.1)) {
+                Ending.sub = 6;
+                Ending.stamp = now;
             }
         }
-        if (E.sub == 6) {
-            p.x = E.heldX;
+        if (Ending.sub == 6) {
+            p.x = Ending.heldX;
             p.pose = 213;
-            if (after(1.02)) {
-                E.state = 17;
+            if (After(now, 1.02)) {
+                Ending.state = 17;
                 WaitLine(132);
                 fs.renderMode = 2;
             }
         }
     }
+}
+
+void StepEndingLines(double now) {
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    PlayerStateRecord& p = PlayerState;
+    std::int32_t& line = DialogueChannels.finaleLine;
     // 17..27. Lines 132..135 and the final strike.
-    if (E.state >= 17 && E.state <= 27) {
-        p.x = E.heldX;
-        if (E.state >= 18) p.pose = 0;
+    if (Ending.state >= 17 && Ending.state <= 27) {
+        p.x = Ending.heldX;
+        if (Ending.state >= 18) p.pose = 0;
     }
-    if (E.state == 17) {
+    if (Ending.state == 17) {
         p.pose = 213;
         line = 132;
         if (LineRead()) {
-            E.state = 18;
-            E.sub = 1;
-            E.stamp = now;
+            Ending.state = 18;
+            Ending.sub = 1;
+            Ending.stamp = now;
             ClearLine();
         }
     }
-    if (E.state == 18) {
+    if (Ending.state == 18) {
         s.frame[0] = 1;
         s.facing[0] = 1;
-        if (E.sub == 1) {
-            E.sub = 2;
+        if (Ending.sub == 1) {
+            Ending.sub = 2;
             p.facing = 1;
             Strike(128, 32, 135);
         }
-        if (E.sub == 2 && after(0.1)) {
-            E.sub = 3;
+        if (Ending.sub == 2 && After(now, 0.1)) {
+            Ending.sub = 3;
             s.frame[1] = 2;
             SoundAt(224, 4);
         }
-        if (E.sub == 3 && after(0.2)) {
-            E.sub = 4;
+        if (Ending.sub == 3 && After(now, 0.2)) {
+            Ending.sub = 4;
             s.scale[2] = 0.5f;
             StepEndingEffects(1);
         }
-        if (E.sub == 4) {
+        if (Ending.sub == 4) {
             StepEndingEffects(2);
-            if (after(1.02)) {
-                E.state = 19;
+            if (After(now, 1.02)) {
+                Ending.state = 19;
                 WaitLine(133);
             }
         }
     }
-    if (E.state == 19) {
+    if (Ending.state == 19) {
         s.frame[0] = 1;
         StepEndingEffects(2);
         line = 133;
         if (LineRead()) {
-            E.state = 20;
-            E.stamp = now;
+            Ending.state = 20;
+            Ending.stamp = now;
             ClearLine();
             Strike(128, 20, 133);
             SoundAt(224, 2);
@@ -499,21 +505,21 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             StepEndingEffects(3);
         }
     }
-    if (E.state == 20) {
+    if (Ending.state == 20) {
         s.frame[0] = 2;
         StepEndingEffects(4);
-        if (after(1.02)) {
-            E.state = 21;
+        if (After(now, 1.02)) {
+            Ending.state = 21;
             WaitLine(134);
         }
     }
-    if (E.state == 21) {
+    if (Ending.state == 21) {
         s.frame[0] = 2;
         StepEndingEffects(4);
         line = 134;
         if (LineRead()) {
-            E.state = 22;
-            E.stamp = now;
+            Ending.state = 22;
+            Ending.stamp = now;
             ClearLine();
             Strike(125, 10, 128);
             Sound(224);
@@ -522,22 +528,22 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             StepEndingEffects(5);
         }
     }
-    if (E.state == 22) {
+    if (Ending.state == 22) {
         s.frame[0] = 3;
         StepEndingEffects(8);
-        if (after(0.52)) {
-            E.state = 23;
+        if (After(now, 0.52)) {
+            Ending.state = 23;
             WaitLine(135);
         }
     }
-    if (E.state == 23) {
+    if (Ending.state == 23) {
         s.frame[0] = 3;
         StepEndingEffects(4);
         line = 135;
         StepEndingEffects(8);
         if (LineRead()) {
-            E.state = 24;
-            E.stamp = now;
+            Ending.state = 24;
+            Ending.stamp = now;
             ClearLine();
             s.frame[0] = 1;
             Sound(125);
@@ -547,24 +553,31 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             StepEndingEffects(5);
         }
     }
-    if (E.state == 24) {
+}
+
+void StepEndingFinalStrike(double now) {
+    // 24..27. The last blows of the final strike.
+    FinalSectionStateRecord& fs = FinalSectionState;
+    FinalActorSlotsRecord& s = FinalActorSlots;
+    PlayerStateRecord& p = PlayerState;
+    if (Ending.state == 24) {
         s.frame[0] = 1;
         StepEndingEffects(8);
-        if (after(0.02)) {
-            E.state = 25;
-            E.stamp = now;
+        if (After(now, 0.02)) {
+            Ending.state = 25;
+            Ending.stamp = now;
             Strike(146, 130, 120);
             s.scale[2] = 1.2f;
             s.scale[3] = 1.4f;
             StepEndingEffects(6);
         }
     }
-    if (E.state == 25) {
+    if (Ending.state == 25) {
         s.frame[0] = 4;
         StepEndingEffects(8);
-        if (after(0.02)) {
-            E.state = 26;
-            E.stamp = now;
+        if (After(now, 0.02)) {
+            Ending.state = 26;
+            Ending.stamp = now;
             Strike(-80, 139, 42);
             s.scale[2] = 1.2f;
             s.scale[3] = 1.4f;
@@ -573,40 +586,72 @@ std::int32_t RunEndingScene(std::int32_t mode) {
             Sound(66);
             Sound(185);
             fs.endingStage = 2;
-            E.breakTrigger = 1;
+            Ending.breakTrigger = 1;
         }
     }
-    if (E.state == 26) {
-        if (!AtLeastElapsed(E.stamp, now, 0.2)) {
+    if (Ending.state == 26) {
+        if (!AtLeastElapsed(Ending.stamp, now, 0.2)) {
             p.pose = 215;
             StepEndingEffects(8);
         } else {
-            E.state = 27;
-            E.stamp = now;
+            Ending.state = 27;
+            Ending.stamp = now;
             for (int i = 0; i <= 4; ++i) s.frame[i] = 0;
         }
     }
-    if (E.state == 27) {
+    if (Ending.state == 27) {
         p.pose = 215;
-        fs.endingStage = after(1.02) ? 4 : 3;
+        fs.endingStage = After(now, 1.02) ? 4 : 3;
     }
+}
+
+}  // namespace
+
+std::int32_t RunEndingScene(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(Ending.stamp, now);
+    FinalSectionStateRecord& fs = FinalSectionState;
+    PlayerStateRecord& p = PlayerState;
+    if (mode == 0) {
+        Ending.state = 1;
+        Ending.sub = 1;
+        p.y = 640;
+        Ending.targetX = kLineUpX;
+        fs.lightFlag = 1;
+        Ending.stamp = now;
+        RunShatterEffect(1, 0, 0, 0);
+        return Ending.state;
+    }
+    // 1. The raised floor, once she first stands on it.
+    if (p.y == 581 && fs.endingStage == 0) {
+        fs.endingStage = 1;
+        const float d[] = {0.011f, 0.012f, 0.011f, 0.010f};
+        for (int i = 0; i < 4; ++i) StageObjectTable.depth[132 + i] = p.depth - d[i];
+    }
+    StepEndingApproach(now);
+    StepEndingClimb(now);
+    StepEndingPan(now);
+    StepEndingDemo(now);
+    StepEndingTurn(now);
+    StepEndingLines(now);
+    StepEndingFinalStrike(now);
     // 14. The break-apart.
-    if (E.breakTrigger == 1) {
-        E.breakTrigger = 2;
+    if (Ending.breakTrigger == 1) {
+        Ending.breakTrigger = 2;
         BreakEndingFigure(0);
     }
-    if (E.breakTrigger == 2 && BreakEndingFigure(1) == kDone) {
-        E.breakTrigger = 3;
-        E.state = kDone;
+    if (Ending.breakTrigger == 2 && BreakEndingFigure(1) == kDone) {
+        Ending.breakTrigger = 3;
+        Ending.state = kDone;
     }
     // 15. The remains behind her while she is up on the raised floor.
     float& remainsDepth = StageObjectTable.depth[kRemainsSlot];
     if (p.x >= 86912 && p.x < 87437) {
-        if (E.remainsLatch == 0 && p.y < 520) E.remainsLatch = 1;
-        else if (E.remainsLatch == 1 && p.y >= 586) E.remainsLatch = 0;
+        if (Ending.remainsLatch == 0 && p.y < 520) Ending.remainsLatch = 1;
+        else if (Ending.remainsLatch == 1 && p.y >= 586) Ending.remainsLatch = 0;
     }
-    remainsDepth = E.remainsLatch == 1 && p.x >= 86912 && p.x < 87437 ? 0.01f : 0.7989f;
+    remainsDepth = Ending.remainsLatch == 1 && p.x >= 86912 && p.x < 87437 ? 0.01f : 0.7989f;
     // 16. The camera holds once the pan is done.
-    if (E.state >= 10) ScrollX = kPanTo;
-    return E.state;
+    if (Ending.state >= 10) ScrollX = kPanTo;
+    return Ending.state;
 }

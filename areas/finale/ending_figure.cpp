@@ -32,7 +32,7 @@ struct BreakWords {
     std::int32_t startX[37] = {}, startY[37] = {};
     double dirX[37] = {}, dirY[37] = {};
 };
-BreakWords K;
+BreakWords Break;
 
 // The closing lines and waits once the little one has arrived.
 struct CloseRow {
@@ -68,7 +68,7 @@ void LayoutEndingFigure(std::int32_t mode) {
         a.rectRight[s] = p.rect.right;
         a.rectBottom[s] = p.rect.bottom;
         a.rotation[s] = p.rotation;
-        a.x[s] = M + p.x;
+        a.x[s] = Era04Door6 + p.x;
         a.y[s] = p.y;
         a.pivotX[s] = static_cast<float>(p.rect.Width() / 2);
         a.pivotY[s] = static_cast<float>(p.rect.Height() / 2);
@@ -118,62 +118,38 @@ void SetEndingSlotSprite(std::int32_t slot) {
     }
 }
 
-std::int32_t BreakEndingFigure(std::int32_t mode) {
-    const double now = GameNow();
-    StampAheadToZero(K.stamp, now);
+namespace {
+
+// The figure breaks: each piece flies from the centre and bursts in turn
+// while the core drops to the floor.
+void StepPiecesFly(double t, double now) {
     FinalActorSlotsRecord& a = FinalActorSlots;
     StageObjectTableRecord& o = StageObjectTable;
-    if (mode == 0) {
-        K.state = 1;
-        K.sub = 1;
-        LayoutEndingFigure(0);
-        FinalSectionState.lightFlag = 0;
-        K.centreX = M + 4803;
-        K.centreY = 660;
-        for (int i = 132; i <= 135; ++i) o.colour[i] = 0x66FFFFFFu;
-        return K.state;
-    }
-    if (mode != 1) return K.state;
-
-    if (K.sub == 1) {
-        K.sub = 2;
-        LayoutEndingFigure(1);
-        K.stamp = now;
-        K.counter = 10;
-    }
-    if (K.sub == 2 && now - K.stamp >= 0.2) {
-        K.stamp = now;
-        K.sub = 3;
-    }
-    if (K.sub != 3) return K.state;
-    // The pieces fly on a clock at half speed.
-    const double t = (now - K.stamp) / 2.0;
-
-    if (K.state == 1) {
-        K.state = 2;
+    if (Break.state == 1) {
+        Break.state = 2;
         LayoutEndingFigure(1);
         o.code[160] = o.code[162] = 0;
         o.scale[161] = 1.0f;
-        K.savedY = o.y[161];
+        Break.savedY = o.y[161];
         for (int k = 1; k <= 36; ++k) {
             const int s = k + 4;
-            const std::int32_t dx = a.x[s] - K.centreX, dy = a.y[s] - K.centreY;
+            const std::int32_t dx = a.x[s] - Break.centreX, dy = a.y[s] - Break.centreY;
             const double dist = std::sqrt(static_cast<double>(dx * dx + dy * dy));
             if (dist != 0) {
-                K.dirX[k] = 100.0 * dx / dist;
-                K.dirY[k] = 500.0 * dy / dist;
+                Break.dirX[k] = 100.0 * dx / dist;
+                Break.dirY[k] = 500.0 * dy / dist;
             }
-            K.piece[k] = 1;
-            K.startX[k] = a.x[s];
-            K.startY[k] = a.y[s];
+            Break.piece[k] = 1;
+            Break.startX[k] = a.x[s];
+            Break.startY[k] = a.y[s];
         }
     }
-    if (K.state == 2) {
-        K.state = 3;
-        K.stamp = now;
+    if (Break.state == 2) {
+        Break.state = 3;
+        Break.stamp = now;
     }
-    if (K.state == 3) {
-        K.moving = 0;
+    if (Break.state == 3) {
+        Break.moving = 0;
         if (o.y[161] >= 581) {
             o.y[161] = 581;
             o.code[161] = 0;
@@ -186,53 +162,58 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
             a.depth[41] = o.depth[161];
             a.colour[41] = 0xFFFFFFFFu;
         } else {
-            o.y[161] = K.savedY + TruncToInt(350.0 * t * t);
+            o.y[161] = Break.savedY + TruncToInt(350.0 * t * t);
         }
         for (int k = 1; k <= 36; ++k) {
             const int s = k + 4;
-            if (K.piece[k] == 1) {
-                a.x[s] = K.startX[k] + TruncToInt(10.0 * K.dirX[k] * t);
-                a.y[s] = K.startY[k] + TruncToInt(K.dirY[k] * t) + TruncToInt(350.0 * t * t);
+            if (Break.piece[k] == 1) {
+                a.x[s] = Break.startX[k] + TruncToInt(10.0 * Break.dirX[k] * t);
+                a.y[s] = Break.startY[k] + TruncToInt(Break.dirY[k] * t) + TruncToInt(350.0 * t * t);
                 if (t > 0.1) {
                     const std::int32_t turn = TruncToInt(t / 0.03) + 10;
-                    K.counter = turn > 36 ? turn - 36 : turn;
+                    Break.counter = turn > 36 ? turn - 36 : turn;
                     // A slow frame can step over a piece's turn, and the
                     // flight waits for every piece: one whose turn has gone
                     // by bursts now, in the order of the turns.
                     const std::int32_t due = k >= 13 ? k : k + 36;
-                    if (due <= turn) K.piece[k] = 2;
+                    if (due <= turn) Break.piece[k] = 2;
                 }
             }
-            if (K.piece[k] == 2) {
-                K.moving = 1;
+            if (Break.piece[k] == 2) {
+                Break.moving = 1;
                 RunShatterEffect(0, k, a.x[s], a.y[s]);
-                K.piece[k] = 3;
+                Break.piece[k] = 3;
                 a.frame[s] = 0;
                 PlaySoundEffect(910, Vol() / 2);
             }
-            if (K.piece[k] < 3) K.moving = 1;
+            if (Break.piece[k] < 3) Break.moving = 1;
         }
-        if (K.moving == 0 && o.code[161] == 0) K.state = 4;
+        if (Break.moving == 0 && o.code[161] == 0) Break.state = 4;
     }
-    if (K.state == 4) {
-        K.state = 5;
-        K.stamp = now;
+}
+
+// What is left of it stands a while, then walks toward her.
+void StepRemainsWalk(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (Break.state == 4) {
+        Break.state = 5;
+        Break.stamp = now;
     }
-    if (K.state == 5 && now - K.stamp >= 3.0) {
-        K.state = 6;
+    if (Break.state == 5 && now - Break.stamp >= 3.0) {
+        Break.state = 6;
         a.frame[41] = 2;
-        K.stamp = now;
+        Break.stamp = now;
     }
-    if (K.state == 6 && now - K.stamp >= 1.0) {
-        K.state = 7;
-        K.stamp = now;
-        K.toggle = 1;
+    if (Break.state == 6 && now - Break.stamp >= 1.0) {
+        Break.state = 7;
+        Break.stamp = now;
+        Break.toggle = 1;
     }
-    if (K.state == 7) {
-        a.frame[41] = K.toggle == 1 ? 4 : 5;
-        if (MoreThanElapsed(K.stamp, now, 0.1)) {
-            K.toggle = K.toggle == 1 ? 2 : 1;
-            K.stamp = now;
+    if (Break.state == 7) {
+        a.frame[41] = Break.toggle == 1 ? 4 : 5;
+        if (MoreThanElapsed(Break.stamp, now, 0.1)) {
+            Break.toggle = Break.toggle == 1 ? 2 : 1;
+            Break.stamp = now;
             a.x[41] -= 8;
         }
         const std::int32_t gap = std::abs(a.x[41] - PlayerState.x);
@@ -242,36 +223,78 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
             a.x[0] = PlayerState.x + 159;
         }
         if (gap < 221) {
-            K.state = 8;
-            K.stamp = now;
+            Break.state = 8;
+            Break.stamp = now;
         }
     }
+}
+
+// The last talk and its pauses, a row each.
+void StepClosingTalk(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
     for (const CloseRow& r : kClosing) {
-        if (r.state != K.state) continue;
+        if (r.state != Break.state) continue;
         PlayerState.pose = 0;
         a.frame[0] = r.slot0Frame;
-        if (K.state == 8) a.x[41] = PlayerState.x + 220;
+        if (Break.state == 8) a.x[41] = PlayerState.x + 220;
         else a.frame[41] = 0;
         std::int32_t& line = DialogueChannels.finaleLine;
         if (r.line != 0) {
             line = r.line;
             if (LineRead()) {
-                K.state += 1;
-                K.stamp = now;
+                Break.state += 1;
+                Break.stamp = now;
                 CloseLine(line);
             }
-        } else if (MoreThanElapsed(K.stamp, now, r.wait)) {
-            if (K.state == 15) Sound(236);
-            K.state = K.state == 16 ? kDone : K.state + 1;
-            K.stamp = now;
+        } else if (MoreThanElapsed(Break.stamp, now, r.wait)) {
+            if (Break.state == 15) Sound(236);
+            Break.state = Break.state == 16 ? kDone : Break.state + 1;
+            Break.stamp = now;
             if (r.nextLine != 0) {
                 line = r.nextLine;
                 EnterConfirmState = kLineWaiting;
                 EventHoldsPlayer = 1;
-                if (K.state == 10) Sound(6);
+                if (Break.state == 10) Sound(6);
             }
         }
         break;
     }
-    return K.state;
+}
+
+}  // namespace
+
+std::int32_t BreakEndingFigure(std::int32_t mode) {
+    const double now = GameNow();
+    StampAheadToZero(Break.stamp, now);
+    StageObjectTableRecord& o = StageObjectTable;
+    if (mode == 0) {
+        Break.state = 1;
+        Break.sub = 1;
+        LayoutEndingFigure(0);
+        FinalSectionState.lightFlag = 0;
+        Break.centreX = Era04Door6 + 4803;
+        Break.centreY = 660;
+        for (int i = 132; i <= 135; ++i) o.colour[i] = 0x66FFFFFFu;
+        return Break.state;
+    }
+    if (mode != 1) return Break.state;
+
+    if (Break.sub == 1) {
+        Break.sub = 2;
+        LayoutEndingFigure(1);
+        Break.stamp = now;
+        Break.counter = 10;
+    }
+    if (Break.sub == 2 && now - Break.stamp >= 0.2) {
+        Break.stamp = now;
+        Break.sub = 3;
+    }
+    if (Break.sub != 3) return Break.state;
+    // The pieces fly on a clock at half speed.
+    const double t = (now - Break.stamp) / 2.0;
+
+    StepPiecesFly(t, now);
+    StepRemainsWalk(now);
+    StepClosingTalk(now);
+    return Break.state;
 }

@@ -14,7 +14,7 @@ struct EntranceWords {
     std::int32_t baseX = 0, baseY = 0, yBase = 0, heroineBase = 0;
     double start = 0, second = 0, bossStamp = 0, heroineStamp = 0, rayStamp = 0;
 };
-EntranceWords E, T;
+EntranceWords Entry, Throw;
 
 void CheckClock(EntranceWords& w, double now) {
     if (now - w.start < 0) w.start = w.second = w.bossStamp = w.heroineStamp = w.rayStamp = 0;
@@ -87,75 +87,75 @@ constexpr std::int32_t kEntryPoses[7] = {0, 14, 201, 202, 203, 115, 217};
 
 std::int32_t RunBossEntrySequence(std::int32_t mode) {
     const double now = GameNow();
-    CheckClock(E, now);
+    CheckClock(Entry, now);
     if (mode == 0) {
-        ArmBoss(E, now, M + 4477, 165, 30);
-        return E.state;
+        ArmBoss(Entry, now, Era04Door6 + 4477, 165, 30);
+        return Entry.state;
     }
-    if (mode != 1) return E.state;
+    if (mode != 1) return Entry.state;
     PlayerStateRecord& h = PlayerState;
-    const double t = now - E.start;
+    const double t = now - Entry.start;
     CameraMode = 1;
-    if (E.bossSub >= 1 && E.bossSub <= 5) {
-        const DropRow& r = kDrop[E.bossSub];
+    if (Entry.bossSub >= 1 && Entry.bossSub <= 5) {
+        const DropRow& r = kDrop[Entry.bossSub];
         if (BossY() >= r.line) {
-            if (E.bossSub == 5) {
-                BossX() = M + 4489;
+            if (Entry.bossSub == 5) {
+                BossX() = Era04Door6 + 4489;
                 BossY() = 544;
                 Sound(155);
             } else {
-                if (r.dx != 0) BossX() = E.baseX + r.dx;
-                if (r.dy != 0) E.yBase = E.baseY + r.dy;
-                if (E.bossSub == 1) Sound(159);
-                if (E.bossSub == 3) FlashAhead();
+                if (r.dx != 0) BossX() = Entry.baseX + r.dx;
+                if (r.dy != 0) Entry.yBase = Entry.baseY + r.dy;
+                if (Entry.bossSub == 1) Sound(159);
+                if (Entry.bossSub == 3) FlashAhead();
             }
-            E.bossSub += 1;
+            Entry.bossSub += 1;
         }
     }
-    BossPose() = E.bossSub <= 5 ? kDrop[E.bossSub].frame : 6;
-    if (E.bossSub >= 1 && E.bossSub <= 5) BossY() = TruncToInt(800.0 * t) + E.yBase;
+    BossPose() = Entry.bossSub <= 5 ? kDrop[Entry.bossSub].frame : 6;
+    if (Entry.bossSub >= 1 && Entry.bossSub <= 5) BossY() = TruncToInt(800.0 * t) + Entry.yBase;
 
-    if (E.heroineSub >= 1 && E.heroineSub <= 3) h.x = TruncToInt(450.0 * t) + E.heroineBase;
-    if (E.heroineSub >= 4 && E.heroineSub <= 5) h.x = E.heroineBase - TruncToInt(190.0 * t);
-    if (E.heroineSub == 1 && E.bossSub >= 2) E.heroineSub = 2;
-    if (E.heroineSub == 2 && E.bossSub >= 3) {
-        E.heroineSub = 3;
+    if (Entry.heroineSub >= 1 && Entry.heroineSub <= 3) h.x = TruncToInt(450.0 * t) + Entry.heroineBase;
+    if (Entry.heroineSub >= 4 && Entry.heroineSub <= 5) h.x = Entry.heroineBase - TruncToInt(190.0 * t);
+    if (Entry.heroineSub == 1 && Entry.bossSub >= 2) Entry.heroineSub = 2;
+    if (Entry.heroineSub == 2 && Entry.bossSub >= 3) {
+        Entry.heroineSub = 3;
         Sound(157);
         Sound(130);
         Sound(61);
-        E.rays = 1;
+        Entry.rays = 1;
     }
-    if (E.heroineSub == 3 && E.bossSub >= 4) {
-        E.heroineSub = 4;
-        E.heroineBase = h.x;
+    if (Entry.heroineSub == 3 && Entry.bossSub >= 4) {
+        Entry.heroineSub = 4;
+        Entry.heroineBase = h.x;
     }
-    if (E.heroineSub == 4 && E.bossSub >= 5) E.heroineSub = 5;
-    if (E.heroineSub == 5 && h.y >= 640) {
-        E.heroineSub = 6;
+    if (Entry.heroineSub == 4 && Entry.bossSub >= 5) Entry.heroineSub = 5;
+    if (Entry.heroineSub == 5 && h.y >= 640) {
+        Entry.heroineSub = 6;
         h.y = 640;
         Sound(18);
     }
-    h.pose = kEntryPoses[E.heroineSub];
-    if (E.heroineSub >= 1 && E.heroineSub <= 5) h.y = LeapY(t);
-    StepRays(E, now, RayPlace{-107, -104, 0.1f, 0.1f, 0.04});
-    if (E.state == 1 && E.bossSub == 6 && E.heroineSub == 6 && E.rays == 3) {
-        E.state = 2;
-        E.second = now;
+    h.pose = kEntryPoses[Entry.heroineSub];
+    if (Entry.heroineSub >= 1 && Entry.heroineSub <= 5) h.y = LeapY(t);
+    StepRays(Entry, now, RayPlace{-107, -104, 0.1f, 0.1f, 0.04});
+    if (Entry.state == 1 && Entry.bossSub == 6 && Entry.heroineSub == 6 && Entry.rays == 3) {
+        Entry.state = 2;
+        Entry.second = now;
     }
-    if (E.state == 2 && AtLeastElapsed(E.second, now, 2.0)) E.state = kDone;
-    return E.state;
+    if (Entry.state == 2 && AtLeastElapsed(Entry.second, now, 2.0)) Entry.state = kDone;
+    return Entry.state;
 }
 
 std::int32_t RunBossThrowSequence(std::int32_t mode) {
     const double now = GameNow();
-    CheckClock(T, now);
+    CheckClock(Throw, now);
     FinalActorSlotsRecord& a = FinalActorSlots;
     if (mode == 0) {
-        ArmBoss(T, now, M + 4489, 544, 117);
+        ArmBoss(Throw, now, Era04Door6 + 4489, 544, 117);
         a.frame[0] = 6;
-        return T.state;
+        return Throw.state;
     }
-    if (mode != 1) return T.state;
+    if (mode != 1) return Throw.state;
     PlayerStateRecord& h = PlayerState;
     CameraMode = 1;
     // Her leap and strike: pose, then how long (on her stamp) before the next.
@@ -164,61 +164,61 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
         double time;
     };
     static constexpr LeapRow kLeap[8] = {{}, {218, 0.04}, {209, 0.13}, {208, 0.03}, {202, 0.02}, {203, 0}, {213, 0.02}, {214, 0.02}};
-    if (T.heroineSub == 1) {
+    if (Throw.heroineSub == 1) {
         h.pose = 218;
-        h.x = T.heroineBase;
-        if (AtLeastElapsed(T.start, now, 0.04)) {
-            T.heroineSub = 2;
-            T.start = T.heroineStamp = now;
-            T.heroineBase -= 47;
+        h.x = Throw.heroineBase;
+        if (AtLeastElapsed(Throw.start, now, 0.04)) {
+            Throw.heroineSub = 2;
+            Throw.start = Throw.heroineStamp = now;
+            Throw.heroineBase -= 47;
             Sound(130);
         }
     }
     for (int k = 2; k <= 7; ++k) {
-        if (T.heroineSub != k) continue;
+        if (Throw.heroineSub != k) continue;
         h.pose = kLeap[k].pose;
-        const bool timeUp = MoreThanElapsed(T.heroineStamp, now, kLeap[k].time);
+        const bool timeUp = MoreThanElapsed(Throw.heroineStamp, now, kLeap[k].time);
         bool next = timeUp;
         if (k == 5) next = h.y < 450;
         if (k == 6) next = h.y > 460 && timeUp;
         if (!next) break;
-        T.heroineSub = k + 1;
-        T.heroineStamp = now;
+        Throw.heroineSub = k + 1;
+        Throw.heroineStamp = now;
         if (k == 3) Sound(157);
         if (k == 6) {
-            T.heroineBase -= 83;
+            Throw.heroineBase -= 83;
             Sound(159);
         }
     }
-    if (T.heroineSub == 8) h.pose = 0;
-    double t = now - T.start;
-    if (T.heroineSub == 9) {
+    if (Throw.heroineSub == 8) h.pose = 0;
+    double t = now - Throw.start;
+    if (Throw.heroineSub == 9) {
         h.pose = 115;
         h.x = BossX() - 138 - TruncToInt(800.0 * t);
         h.y = TruncToInt(280.0 * t) + 561;
         if (h.y > 640) h.y = 640;
-        if (h.x <= T.heroineBase) {
-            h.x = T.heroineBase;
+        if (h.x <= Throw.heroineBase) {
+            h.x = Throw.heroineBase;
             Sound(157);
-            T.heroineSub = 10;
+            Throw.heroineSub = 10;
         }
     }
-    if (T.heroineSub == 10) h.pose = 217;
-    if (T.heroineSub >= 2 && T.heroineSub <= 7) {
-        h.x = TruncToInt(300.0 * t) + T.heroineBase;
+    if (Throw.heroineSub == 10) h.pose = 217;
+    if (Throw.heroineSub >= 2 && Throw.heroineSub <= 7) {
+        h.x = TruncToInt(300.0 * t) + Throw.heroineBase;
         h.y = LeapY(t);
     }
 
-    if (T.bossSub == 1) {
+    if (Throw.bossSub == 1) {
         BossPose() = 6;
-        if (T.heroineSub >= 8) {
-            T.bossSub = 2;
-            T.rays = 1;
-            BossX() = T.baseX + 29;
+        if (Throw.heroineSub >= 8) {
+            Throw.bossSub = 2;
+            Throw.rays = 1;
+            BossX() = Throw.baseX + 29;
             Sound(159);
             Sound(155);
             Sound(223);
-            T.start = T.bossStamp = now;
+            Throw.start = Throw.bossStamp = now;
             t = 0;
             a.frame[5] = 1;
             a.scale[5] = 1.0f;
@@ -228,42 +228,42 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
             a.depth[0] = 0.81f;
         }
     }
-    if (T.bossSub == 2) {
+    if (Throw.bossSub == 2) {
         BossPose() = 7;
         h.pose = 0;
-        T.bossStamp = now;
+        Throw.bossStamp = now;
         BossY() = TruncToInt(200.0 * t) + 544;
-        BossX() = T.baseX + 29 + TruncToInt(20.0 * t);
+        BossX() = Throw.baseX + 29 + TruncToInt(20.0 * t);
         if (BossY() >= 581) {
             BossY() = 581;
-            T.bossSub = 3;
+            Throw.bossSub = 3;
         }
     }
-    if (T.bossSub >= 2 && T.bossSub <= 5 && a.frame[5] != 0) {
+    if (Throw.bossSub >= 2 && Throw.bossSub <= 5 && a.frame[5] != 0) {
         a.x[5] = BossX() - 73;
         a.y[5] = BossY() - 127;
         a.depth[5] = a.depth[0] - 0.01f;
     }
-    if (T.bossSub == 3) {
+    if (Throw.bossSub == 3) {
         BossPose() = 7;
-        if (MoreThanElapsed(T.bossStamp, now, 0.02)) {
+        if (MoreThanElapsed(Throw.bossStamp, now, 0.02)) {
             RunSwordGlow(0);
-            T.bossSub = 5;
-            T.bossStamp = now;
+            Throw.bossSub = 5;
+            Throw.bossStamp = now;
         }
     }
-    if (T.bossSub == 5) {
+    if (Throw.bossSub == 5) {
         BossPose() = 7;
-        if (MoreThanElapsed(T.bossStamp, now, 0.3)) {
+        if (MoreThanElapsed(Throw.bossStamp, now, 0.3)) {
             a.frame[5] = 0;
-            T.heroineSub = 9;
+            Throw.heroineSub = 9;
             h.x = BossX() - 138;
             h.y = 561;
             h.pose = 115;
-            T.start = now;
+            Throw.start = now;
             Sound(159);
-            T.bossSub = 6;
-            T.bossStamp = now;
+            Throw.bossSub = 6;
+            Throw.bossStamp = now;
         }
     }
     // Then the strike at the air and the pose that holds the lit sword.
@@ -273,21 +273,21 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
     };
     static constexpr SwingRow kSwing[] = {{6, 3, 0.14}, {7, 4, 0.14}, {8, 5, 0.34}, {9, 8, 1.34}};
     for (const SwingRow& r : kSwing) {
-        if (T.bossSub != r.sub) continue;
+        if (Throw.bossSub != r.sub) continue;
         BossPose() = r.frame;
-        if (!MoreThanElapsed(T.bossStamp, now, r.time)) break;
+        if (!MoreThanElapsed(Throw.bossStamp, now, r.time)) break;
         if (r.sub == 6) FlashAhead();
         if (r.sub == 8) Sound(155);
         if (r.sub == 9) RunSwordGlow(1);
-        T.bossSub = r.sub + 1;
-        T.bossStamp = now;
+        Throw.bossSub = r.sub + 1;
+        Throw.bossStamp = now;
     }
-    if (T.bossSub == 10) {
+    if (Throw.bossSub == 10) {
         BossPose() = 8;
-        if (RunSwordGlow(3) == kDone) T.bossSub = 11;
+        if (RunSwordGlow(3) == kDone) Throw.bossSub = 11;
     }
-    if (T.bossSub >= 4 && T.bossSub <= 10) RunSwordGlow(2);
-    StepRays(T, now, RayPlace{-14, -148, 0.1f, 0.11f, 0.02});
-    if (T.heroineSub == 10 && T.bossSub == 11 && T.rays == 3) T.state = kDone;
-    return T.state;
+    if (Throw.bossSub >= 4 && Throw.bossSub <= 10) RunSwordGlow(2);
+    StepRays(Throw, now, RayPlace{-14, -148, 0.1f, 0.11f, 0.02});
+    if (Throw.heroineSub == 10 && Throw.bossSub == 11 && Throw.rays == 3) Throw.state = kDone;
+    return Throw.state;
 }

@@ -14,14 +14,14 @@ namespace {
 struct BossFightDriver {
     std::int32_t state = 0;
 };
-BossFightDriver D;
+BossFightDriver Driver;
 
 struct BossBrainWords {
     std::int32_t state = 0;
     std::int32_t patternStep = 0;
     std::int32_t phaseLatch = 0;   // 0 not started, 1 scene running, 2 done
 };
-BossBrainWords B;
+BossBrainWords Brain;
 
 // Starts at 0 with the program; nothing resets it.
 std::int32_t gKeyClearLatch = 0;
@@ -54,74 +54,74 @@ void ClearKeysOnMessageBox() {
 
 std::int32_t RunBossFight(std::int32_t mode) {
     if (mode == 0) {
-        D.state = 1;
+        Driver.state = 1;
         GroundFallEnabled = 1;
         GroundFallSuppressed = 0;
         CameraMode = 1;
         BossFacing() = -1;
         for (int i = 1; i <= 20; ++i) BossReactionWords[i] = 0;
-        return D.state;
+        return Driver.state;
     }
-    if (mode != 2) return D.state;
-    if (D.state == 1) {
-        D.state = 2;
+    if (mode != 2) return Driver.state;
+    if (Driver.state == 1) {
+        Driver.state = 2;
         RunBossBrain(0);
     }
-    if (D.state == 2 && RunBossBrain(2) == kDone) D.state = kDone;
+    if (Driver.state == 2 && RunBossBrain(2) == kDone) Driver.state = kDone;
     float& depth = FinalActorSlots.depth[0];
     if (BossY() > 581 && depth > 0.7f) depth = 0.7f;
     if (depth <= 0.1f) depth = 0.101f;
     ClearKeysOnMessageBox();
-    return D.state;
+    return Driver.state;
 }
 
 std::int32_t RunBossBrain(std::int32_t mode) {
     if (mode == 0) {
-        B.state = 1;
-        B.phaseLatch = 0;
+        Brain.state = 1;
+        Brain.phaseLatch = 0;
         BossMusicFlag = 1;
-        return B.state;
+        return Brain.state;
     }
-    if (mode != 2) return B.state;
+    if (mode != 2) return Brain.state;
     BossFightStateRecord& w = BossFightState;
-    if (B.state == 1) {
-        B.state = 2;
-        B.patternStep = 1;
+    if (Brain.state == 1) {
+        Brain.state = 2;
+        Brain.patternStep = 1;
     }
-    if (B.state == 2) {
-        if (B.patternStep == 1) {
-            B.patternStep = 2;
+    if (Brain.state == 2) {
+        if (Brain.patternStep == 1) {
+            Brain.patternStep = 2;
             RunBossFirstPattern(0);
         }
-        if (B.patternStep == 2) {
+        if (Brain.patternStep == 2) {
             const std::int32_t r = RunBossFirstPattern(1);
             if (r == 91) {
-                B.patternStep = 3;
+                Brain.patternStep = 3;
                 RunBossEdgePattern(0);
             } else if (r > 90) {
-                B.patternStep = 1;
+                Brain.patternStep = 1;
             }
         }
-        if (B.patternStep == 3 && RunBossEdgePattern(1) == kDone) B.patternStep = 1;
-        if (B.patternStep == 4 && RunBossLastPattern(1) == kDone) {
-            B.patternStep = 5;
+        if (Brain.patternStep == 3 && RunBossEdgePattern(1) == kDone) Brain.patternStep = 1;
+        if (Brain.patternStep == 4 && RunBossLastPattern(1) == kDone) {
+            Brain.patternStep = 5;
             RunBossDefeatScene(0);
         }
-        if (B.patternStep == 5 && RunBossDefeatScene(1) == kDone) {
-            B.patternStep = 6;
-            B.state = kDone;
+        if (Brain.patternStep == 5 && RunBossDefeatScene(1) == kDone) {
+            Brain.patternStep = 6;
+            Brain.state = kDone;
         }
     }
-    if (B.phaseLatch == 0 && BossDamage() > w.phaseThreshold) {
-        B.phaseLatch = 1;
+    if (Brain.phaseLatch == 0 && BossDamage() > w.phaseThreshold) {
+        Brain.phaseLatch = 1;
         RunBossPhaseChangeScene(0);
     }
-    if (B.phaseLatch == 1) {
+    if (Brain.phaseLatch == 1) {
         const std::int32_t r = RunBossPhaseChangeScene(1);
-        if (r >= 2) B.patternStep = 90;
+        if (r >= 2) Brain.patternStep = 90;
         if (r == kDone) {
-            B.phaseLatch = 2;
-            B.patternStep = 4;
+            Brain.phaseLatch = 2;
+            Brain.patternStep = 4;
             RunBossLastPattern(0);
         }
     }
@@ -132,13 +132,13 @@ std::int32_t RunBossBrain(std::int32_t mode) {
     if (w.slot6Effect != 0) RunSwordGlow(4);
 
     std::int32_t& x = BossX();
-    if (x < M - 300) x = M - 300;
-    if (x > M + 5300) x = M + 5300;
+    if (x < Era04Door6 - 300) x = Era04Door6 - 300;
+    if (x > Era04Door6 + 5300) x = Era04Door6 + 5300;
     const std::int32_t px = PlayerState.x;
     if (ScrollX + 812 < x && x - 600 < px) ScrollX += 1;
     if (x < ScrollX + 212 && px < x + 600) ScrollX -= 1;
     PlayerGazeTarget.x = x;
     PlayerGazeTarget.y = BossY();
     if (BossMusicFlag == 1) Sound(kBossMusic);
-    return B.state;
+    return Brain.state;
 }

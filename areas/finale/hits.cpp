@@ -25,7 +25,7 @@ struct HitSparkWords {
     std::int32_t state = 0, sub = 0, show = 0, x = 0, y = 0, angle = 0;
     double stamp = 0;
 };
-HitSparkWords K;
+HitSparkWords Spark;
 
 void SetEffectSlot(int i, std::int32_t frame, float scale, float rotation, std::int32_t x, std::int32_t y,
                    float depth) {
@@ -44,24 +44,24 @@ struct PlayerHitWords {
     std::int32_t type = 0, sub = 0, kind = 0, guard = 0, lockHold = 0;
     std::int32_t damage = 0, push = 0;
     double hold = 0, lie = 0, rest = 0;
-    std::int32_t px = 0, py = 0, pf = 0, bx = 0, by = 0, bf = 0;
+    std::int32_t heroX = 0, heroY = 0, heroFacing = 0, bossX = 0, bossY = 0, bossFacing = 0;
     std::int32_t pose = 0, anim = 0;
     std::int32_t x0 = 0, y0 = 0, dir = 0;
     double stamp = 0, animStamp = 0, armStamp = 0;
 };
-PlayerHitWords P;
+PlayerHitWords PlayerHit;
 
 void RecordPositions() {
-    P.px = PlayerState.x;
-    P.py = PlayerState.y;
-    P.pf = PlayerState.facing;
-    P.bx = BossX();
-    P.by = BossY();
-    P.bf = BossFacing();
+    PlayerHit.heroX = PlayerState.x;
+    PlayerHit.heroY = PlayerState.y;
+    PlayerHit.heroFacing = PlayerState.facing;
+    PlayerHit.bossX = BossX();
+    PlayerHit.bossY = BossY();
+    PlayerHit.bossFacing = BossFacing();
 }
 
 bool HeroineGuards() {
-    if (P.guard == 0) return false;
+    if (PlayerHit.guard == 0) return false;
     const std::int32_t px = PlayerState.x, bx = BossX(), f = PlayerState.facing;
     return (px < bx && f == 1) || (bx < px && f == -1);
 }
@@ -75,11 +75,11 @@ std::int32_t ReactionPose(std::int32_t line) {
 
 // One step of the push; true once it has run out.
 bool Push(double now) {
-    if (PlayerState.y < 640) P.stamp = now;
-    const double t = now - P.stamp;
-    const std::int32_t d = TruncToInt(P.push - 2.0 * P.push * t);
+    if (PlayerState.y < 640) PlayerHit.stamp = now;
+    const double t = now - PlayerHit.stamp;
+    const std::int32_t d = TruncToInt(PlayerHit.push - 2.0 * PlayerHit.push * t);
     if (d < 0) return true;
-    PlayerState.x += P.bf * d;
+    PlayerState.x += PlayerHit.bossFacing * d;
     return false;
 }
 
@@ -87,34 +87,34 @@ bool Push(double now) {
 // up (pose 45) in the next for more than `rest` s; true when that is over.
 bool LieThenRise(std::int32_t lieSub, double lie, double rest, double now) {
     PlayerStateRecord& h = PlayerState;
-    if (P.sub == lieSub) {
+    if (PlayerHit.sub == lieSub) {
         h.pose = 107;
         h.y = 640;
-        if (MoreThanElapsed(P.stamp, now, lie)) {
-            P.sub = lieSub + 1;
-            P.stamp = now;
+        if (MoreThanElapsed(PlayerHit.stamp, now, lie)) {
+            PlayerHit.sub = lieSub + 1;
+            PlayerHit.stamp = now;
         }
     }
-    if (P.sub != lieSub + 1) return false;
+    if (PlayerHit.sub != lieSub + 1) return false;
     h.pose = 45;
     h.y = 640;
-    return MoreThanElapsed(P.stamp, now, rest);
+    return MoreThanElapsed(PlayerHit.stamp, now, rest);
 }
 
-bool InFightZone(std::int32_t x) { return M + 182 < x && x < M + 4900; }
+bool InFightZone(std::int32_t x) { return Era04Door6 + 182 < x && x < Era04Door6 + 4900; }
 
 void Finish(std::int32_t& word) { word = 2; }
 
 // ---- the boss's reaction to her blow ----
 struct BossHitWords {
     std::int32_t type = 0, sub = 0, how = 0, kind = 0, clinch = 0, flinch = 0;
-    std::int32_t px = 0, py = 0, pf = 0, bx = 0, by = 0, bf = 0;
+    std::int32_t heroX = 0, heroY = 0, heroFacing = 0, bossX = 0, bossY = 0, bossFacing = 0;
     std::int32_t x0 = 0, y0 = 0;
     std::int32_t blowCount = 0, lastEscalatedKind = 0;
     double stamp = 0, second = 0, tick = 0, lastHeavy = 0;
     bool started = false;
 };
-BossHitWords R;
+BossHitWords BossHit;
 
 void PlaceShells() {
     FinalActorSlotsRecord& a = FinalActorSlots;
@@ -132,17 +132,17 @@ void PlaceShells() {
 }
 
 void RecordBoth() {
-    R.px = PlayerState.x;
-    R.py = PlayerState.y;
-    R.pf = PlayerState.facing;
-    R.bx = BossX();
-    R.by = BossY();
-    R.bf = BossFacing();
+    BossHit.heroX = PlayerState.x;
+    BossHit.heroY = PlayerState.y;
+    BossHit.heroFacing = PlayerState.facing;
+    BossHit.bossX = BossX();
+    BossHit.bossY = BossY();
+    BossHit.bossFacing = BossFacing();
 }
 
 void Coins(double now, std::int32_t dy) {
-    if (MoreThanElapsed(R.tick, now, 0.02)) {
-        R.tick = now;
+    if (MoreThanElapsed(BossHit.tick, now, 0.02)) {
+        BossHit.tick = now;
         SpawnPickup(BossX(), BossY() - dy);
     }
 }
@@ -154,51 +154,51 @@ void AddWorth(std::int32_t n, std::int32_t exp) {
 
 // The type of a blow that catches the boss mid-attack, by its kind.
 void TypeByKind(double now) {
-    R.sub = 1;
-    if (R.kind == 1) {
-        R.type = 2;
+    BossHit.sub = 1;
+    if (BossHit.kind == 1) {
+        BossHit.type = 2;
         Sound(908);
-    } else if (R.kind == 2) {
-        R.type = 3;
+    } else if (BossHit.kind == 2) {
+        BossHit.type = 3;
         Sound(908);
-    } else if (R.kind == 3) {
-        R.type = 4;
+    } else if (BossHit.kind == 3) {
+        BossHit.type = 4;
         Sound(214);
-        R.lastHeavy = now;
-    } else if (R.kind == 4) {
-        R.type = 5;
+        BossHit.lastHeavy = now;
+    } else if (BossHit.kind == 4) {
+        BossHit.type = 5;
         Sound(199);
     }
 }
 
 // The slide after a knock-back: true once it has run out (d < 0).
 bool Slide(double now) {
-    const std::int32_t d = TruncToInt(5.0 - 10.0 * (now - R.stamp));
+    const std::int32_t d = TruncToInt(5.0 - 10.0 * (now - BossHit.stamp));
     if (d < 0) return true;
-    BossX() += R.pf * d;
+    BossX() += BossHit.heroFacing * d;
     return false;
 }
 
 // Lying (pose 42) for 0.3 s at `x`, then rising (pose 37) 50 px back for
 // 0.04 s, facing as recorded; sub-steps 3 and 4 of the knock-backs.
 void GetUp(double now, std::int32_t x, std::int32_t& word) {
-    if (R.sub == 3) {
+    if (BossHit.sub == 3) {
         BossPose() = 42;
         FinalActorSlots.rotation[0] = 0;
         BossX() = x;
         BossY() = 640;
-        BossFacing() = R.bf;
-        if (MoreThanElapsed(R.stamp, now, 0.3)) {
-            R.sub = 4;
-            R.stamp = now;
+        BossFacing() = BossHit.bossFacing;
+        if (MoreThanElapsed(BossHit.stamp, now, 0.3)) {
+            BossHit.sub = 4;
+            BossHit.stamp = now;
         }
     }
-    if (R.sub == 4) {
+    if (BossHit.sub == 4) {
         BossPose() = 37;
         BossX() = x - 50;
         BossY() = 640;
-        BossFacing() = R.bf;
-        if (MoreThanElapsed(R.stamp, now, 0.04)) Finish(word);
+        BossFacing() = BossHit.bossFacing;
+        if (MoreThanElapsed(BossHit.stamp, now, 0.04)) Finish(word);
     }
 }
 
@@ -209,10 +209,10 @@ float SpinRotation(double t) { return t > 0.0 ? static_cast<float>(1800.0 / t) :
 struct DebrisWords {
     std::int32_t state = 0, kind = 0, dir = 0;
     double delay = 0, stamp = 0;
-    std::int32_t ox = 0, oy = 0;
+    std::int32_t originX = 0, originY = 0;
     std::int32_t startX[35] = {}, startY[35] = {}, spreadX[35] = {}, spreadY[35] = {};
 };
-DebrisWords G;
+DebrisWords Debris;
 
 struct PieceOffset {
     std::int32_t dx, dy;
@@ -247,223 +247,229 @@ std::int32_t TestPlayerAttackOnBoss(std::int32_t mode, std::int32_t x1, std::int
 std::int32_t RunBossHitSpark(std::int32_t mode, std::int32_t show, std::int32_t x, std::int32_t y,
                              std::int32_t angle) {
     const double now = GameNow();
-    StampAheadToZero(K.stamp, now);
+    StampAheadToZero(Spark.stamp, now);
     if (mode == 0) {
         BossFightState.hitSparkWord = 1;
-        K = HitSparkWords{1, 0, show, x, y, angle, K.stamp};
-        return K.state;
+        Spark = HitSparkWords{1, 0, show, x, y, angle, Spark.stamp};
+        return Spark.state;
     }
-    if (mode != 1) return K.state;
-    if (K.state == 1 && K.show == 1) {
-        K.state = 10;
-        K.sub = 1;
+    if (mode != 1) return Spark.state;
+    if (Spark.state == 1 && Spark.show == 1) {
+        Spark.state = 10;
+        Spark.sub = 1;
     }
-    if (K.sub == 1) {
-        K.sub = 2;
-        K.stamp = now;
-        SetEffectSlot(2, 1, 4.0f, static_cast<float>(-K.angle), K.x, K.y, 0.1f);
+    if (Spark.sub == 1) {
+        Spark.sub = 2;
+        Spark.stamp = now;
+        SetEffectSlot(2, 1, 4.0f, static_cast<float>(-Spark.angle), Spark.x, Spark.y, 0.1f);
         Sound(61);
-        SetEffectSlot(3, 1, 3.0f, static_cast<float>(K.angle), K.x, K.y, 0.1f);
+        SetEffectSlot(3, 1, 3.0f, static_cast<float>(Spark.angle), Spark.x, Spark.y, 0.1f);
     }
-    if (K.sub == 2 && AtLeastElapsed(K.stamp, now, 0.04)) {
+    if (Spark.sub == 2 && AtLeastElapsed(Spark.stamp, now, 0.04)) {
         Finish(BossFightState.hitSparkWord);
         FinalActorSlots.frame[2] = FinalActorSlots.frame[3] = 0;
     }
-    return K.state;
+    return Spark.state;
 }
 
-std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
-    const double now = GameNow();
-    StampAheadToZero(P.stamp, now);
-    StampAheadToZero(P.animStamp, now);
-    StampAheadToZero(P.armStamp, now);
-    std::int32_t& word = BossFightState.playerHitWord;
-    if (mode == 0) {
-        word = 1;
-        P.type = 0;
-        P.sub = 0;
-        P.kind = kind;
-        P.guard = PlayerMoveState.comboQ;
-        P.lockHold = MessageBoxOpen == 1 ? 1 : 0;
-        P.armStamp = now;
-        return P.type;
-    }
-    if (mode != 1) return P.type;
-    PlayerStateRecord& h = PlayerState;
-    const bool glow = BossFightState.slot6Effect != 0;
-    if (P.type == 0) {
+namespace {
+
+// The reaction a blow of her kind calls for, heavier while the boss glows.
+void ChoosePlayerReaction(bool glow) {
+    if (PlayerHit.type == 0) {
         static constexpr std::int32_t kTypeOfKind[9] = {0, 1, 1, 2, 3, 3, 3, 4, 5};
-        if (P.kind >= 1 && P.kind <= 8) {
-            P.type = kTypeOfKind[P.kind];
-            P.sub = 1;
-            if (P.type == 1) {
-                P.damage = glow ? 50 : 30;
-                P.push = glow ? 9 : 5;
-                P.hold = glow ? 0.1 : 0.3;
-            } else if (P.type == 2) {
-                P.damage = glow ? 60 : 50;
-                P.push = glow ? 20 : 15;
-                P.hold = glow ? 0.5 : 0.8;
-            } else if (P.type == 3) {
-                P.damage = glow ? 80 : 60;
-                P.lie = glow ? 0.2 : 2.0;
-                P.rest = glow ? 0.5 : 3.4;
-            } else if (P.type == 4) {
-                P.damage = 40;
+        if (PlayerHit.kind >= 1 && PlayerHit.kind <= 8) {
+            PlayerHit.type = kTypeOfKind[PlayerHit.kind];
+            PlayerHit.sub = 1;
+            if (PlayerHit.type == 1) {
+                PlayerHit.damage = glow ? 50 : 30;
+                PlayerHit.push = glow ? 9 : 5;
+                PlayerHit.hold = glow ? 0.1 : 0.3;
+            } else if (PlayerHit.type == 2) {
+                PlayerHit.damage = glow ? 60 : 50;
+                PlayerHit.push = glow ? 20 : 15;
+                PlayerHit.hold = glow ? 0.5 : 0.8;
+            } else if (PlayerHit.type == 3) {
+                PlayerHit.damage = glow ? 80 : 60;
+                PlayerHit.lie = glow ? 0.2 : 2.0;
+                PlayerHit.rest = glow ? 0.5 : 3.4;
+            } else if (PlayerHit.type == 4) {
+                PlayerHit.damage = 40;
             }
         }
     }
-    if (P.type == 1) {
-        if (P.sub == 1) {
+}
+
+// A light blow: she is pushed back, or stands it behind her guard.
+void StepPlayerJolt(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
+    if (PlayerHit.type == 1) {
+        if (PlayerHit.sub == 1) {
             RecordPositions();
             if (HeroineGuards()) {
-                P.sub = 6;
-                P.pose = 224;
+                PlayerHit.sub = 6;
+                PlayerHit.pose = 224;
                 PlayerGuardStruck = 1;
-                P.stamp = now;
+                PlayerHit.stamp = now;
                 Sound(901);
                 BossGuardedHits += 1;
             } else {
-                P.sub = 2;
+                PlayerHit.sub = 2;
                 Sound(902);
-                Sound(P.kind == 1 ? 214 : 908);
-                h.hp -= P.damage;
+                Sound(PlayerHit.kind == 1 ? 214 : 908);
+                h.hp -= PlayerHit.damage;
                 BossTakenHits += 1;
             }
         }
-        if (P.sub == 2) {
-            P.sub = 3;
-            P.stamp = now;
-            P.pose = ReactionPose(BossY() - 26);
+        if (PlayerHit.sub == 2) {
+            PlayerHit.sub = 3;
+            PlayerHit.stamp = now;
+            PlayerHit.pose = ReactionPose(BossY() - 26);
         }
-        if (P.sub == 3) P.sub = InFightZone(h.x) ? 4 : 5;
-        if (P.sub == 4) {
-            h.pose = P.pose;
+        if (PlayerHit.sub == 3) PlayerHit.sub = InFightZone(h.x) ? 4 : 5;
+        if (PlayerHit.sub == 4) {
+            h.pose = PlayerHit.pose;
             MessageBoxOpen = 1;
             if (Push(now)) Finish(word);
         }
-        if (P.sub == 5) {
-            h.pose = P.pose;
+        if (PlayerHit.sub == 5) {
+            h.pose = PlayerHit.pose;
             MessageBoxOpen = 1;
-            if (MoreThanElapsed(P.stamp, now, P.hold)) Finish(word);
+            if (MoreThanElapsed(PlayerHit.stamp, now, PlayerHit.hold)) Finish(word);
         }
-        if (P.sub == 6) {
+        if (PlayerHit.sub == 6) {
             if (InFightZone(h.x)) {
-                P.sub = 7;
+                PlayerHit.sub = 7;
             } else {
-                P.sub = 5;
-                P.stamp = now;
+                PlayerHit.sub = 5;
+                PlayerHit.stamp = now;
             }
         }
-        if (P.sub == 7) {
+        if (PlayerHit.sub == 7) {
             MessageBoxOpen = 1;
             h.pose = 224;
             if (Push(now)) Finish(word);
         }
     }
-    if (P.type == 2) {
-        if (P.sub == 1) {
+}
+
+// A heavy blow: she is pushed back and staggers; behind her guard she is only
+// pushed, and still loses 10 hp.
+void StepPlayerKnockBack(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
+    if (PlayerHit.type == 2) {
+        if (PlayerHit.sub == 1) {
             RecordPositions();
             if (HeroineGuards()) {
-                P.sub = 6;
+                PlayerHit.sub = 6;
                 PlayerGuardStruck = 1;
-                P.stamp = now;
+                PlayerHit.stamp = now;
                 Sound(217);
                 BossReactionWords[3] += 1;
                 h.hp -= 10;
             } else {
-                P.sub = 2;
+                PlayerHit.sub = 2;
                 Sound(189);
                 Sound(87);
-                h.hp -= P.damage;
+                h.hp -= PlayerHit.damage;
                 BossReactionWords[4] += 1;
             }
         }
-        if (P.sub == 2) {
-            P.sub = 3;
-            P.stamp = now;
-            P.pose = ReactionPose(BossY() + 26);
+        if (PlayerHit.sub == 2) {
+            PlayerHit.sub = 3;
+            PlayerHit.stamp = now;
+            PlayerHit.pose = ReactionPose(BossY() + 26);
         }
-        if (P.sub == 3) {
-            h.pose = P.pose;
+        if (PlayerHit.sub == 3) {
+            h.pose = PlayerHit.pose;
             MessageBoxOpen = 1;
             if (Push(now)) {
-                P.sub = 4;
-                P.stamp = now;
+                PlayerHit.sub = 4;
+                PlayerHit.stamp = now;
             }
         }
-        if (P.sub == 4) {
-            h.pose = P.pose;
-            if (AtLeastElapsed(P.stamp, now, P.hold)) {
-                P.sub = 5;
-                P.stamp = now;
+        if (PlayerHit.sub == 4) {
+            h.pose = PlayerHit.pose;
+            if (AtLeastElapsed(PlayerHit.stamp, now, PlayerHit.hold)) {
+                PlayerHit.sub = 5;
+                PlayerHit.stamp = now;
             }
         }
-        if (P.sub == 5) {
+        if (PlayerHit.sub == 5) {
             h.pose = 26;
-            if (AtLeastElapsed(P.stamp, now, P.hold)) Finish(word);
+            if (AtLeastElapsed(PlayerHit.stamp, now, PlayerHit.hold)) Finish(word);
         }
-        if (P.sub == 6) {
+        if (PlayerHit.sub == 6) {
             MessageBoxOpen = 1;
             h.pose = 224;
             if (Push(now)) Finish(word);
         }
     }
-    if (P.type == 3) {
-        if (P.sub == 1) {
-            P.sub = 2;
+}
+
+// Flung upside down, she falls, lies and gets up.
+void StepPlayerSlam(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
+    if (PlayerHit.type == 3) {
+        if (PlayerHit.sub == 1) {
+            PlayerHit.sub = 2;
             MessageBoxOpen = 1;
-            P.stamp = now;
+            PlayerHit.stamp = now;
             RecordPositions();
             Sound(205);
             Sound(199);
             Sound(72);
-            h.hp -= P.damage;
+            h.hp -= PlayerHit.damage;
         }
-        if (P.sub == 2) {
+        if (PlayerHit.sub == 2) {
             h.pose = 332;
-            h.x = P.px;
+            h.x = PlayerHit.heroX;
             PlayerSpriteAngle = 180;
             h.y = 500;
-            if (MoreThanElapsed(P.stamp, now, 0.2)) {
-                P.sub = 3;
-                P.stamp = now;
+            if (MoreThanElapsed(PlayerHit.stamp, now, 0.2)) {
+                PlayerHit.sub = 3;
+                PlayerHit.stamp = now;
             }
         }
-        if (P.sub == 3 || P.sub == 4) {
-            h.x = P.px;
+        if (PlayerHit.sub == 3 || PlayerHit.sub == 4) {
+            h.x = PlayerHit.heroX;
             PlayerSpriteAngle = 0;
         }
-        if (LieThenRise(3, P.lie, P.rest, now)) Finish(word);
+        if (LieThenRise(3, PlayerHit.lie, PlayerHit.rest, now)) Finish(word);
     }
-    if (P.type == 4) {
-        if (P.sub == 1) {
-            P.sub = 2;
-            P.anim = 1;
+}
+
+// Tossed up spinning, she lands, lies and gets up.
+void StepPlayerToss(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
+    if (PlayerHit.type == 4) {
+        if (PlayerHit.sub == 1) {
+            PlayerHit.sub = 2;
+            PlayerHit.anim = 1;
             MessageBoxOpen = 1;
-            P.stamp = P.animStamp = now;
-            P.x0 = h.x;
-            P.y0 = h.y - 100;
-            P.dir = BossFacing();
-            h.facing = -P.dir;
+            PlayerHit.stamp = PlayerHit.animStamp = now;
+            PlayerHit.x0 = h.x;
+            PlayerHit.y0 = h.y - 100;
+            PlayerHit.dir = BossFacing();
+            h.facing = -PlayerHit.dir;
             Sound(189);
             Sound(87);
             h.hp -= 40;
             GroundFallSuppressed = 1;
         }
-        if (P.sub == 2) {
-            if (MoreThanElapsed(P.animStamp, now, 0.02)) {
-                P.animStamp = now;
-                if (P.anim == 1) Sound(48);
-                P.anim = P.anim % 4 + 1;
+        if (PlayerHit.sub == 2) {
+            if (MoreThanElapsed(PlayerHit.animStamp, now, 0.02)) {
+                PlayerHit.animStamp = now;
+                if (PlayerHit.anim == 1) Sound(48);
+                PlayerHit.anim = PlayerHit.anim % 4 + 1;
             }
-            h.pose = 40 + P.anim;
-            const double t = now - P.stamp;
-            h.y = P.y0 - TruncToInt(980.0 * t - 980.0 * t * t);
-            h.x = P.x0 + TruncToInt(200.0 * P.dir * t);
+            h.pose = 40 + PlayerHit.anim;
+            const double t = now - PlayerHit.stamp;
+            h.y = PlayerHit.y0 - TruncToInt(980.0 * t - 980.0 * t * t);
+            h.x = PlayerHit.x0 + TruncToInt(200.0 * PlayerHit.dir * t);
             if (h.y >= 600) {
-                P.sub = 3;
-                P.stamp = now;
+                PlayerHit.sub = 3;
+                PlayerHit.stamp = now;
             }
         }
         if (LieThenRise(3, 0.2, 0.1, now)) {
@@ -471,14 +477,19 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             GroundFallSuppressed = 0;
         }
     }
-    if (P.type == 5) {
-        if (P.sub == 1) {
-            P.sub = 2;
+}
+
+// Lifted and thrown down: her hp drops to 300, or to 10 when it was 300 or less.
+void StepPlayerThrowDown(double now, std::int32_t& word) {
+    PlayerStateRecord& h = PlayerState;
+    if (PlayerHit.type == 5) {
+        if (PlayerHit.sub == 1) {
+            PlayerHit.sub = 2;
             MessageBoxOpen = 1;
-            P.stamp = now;
-            P.x0 = h.x;
-            P.y0 = h.y - 140;
-            h.y = P.y0;
+            PlayerHit.stamp = now;
+            PlayerHit.x0 = h.x;
+            PlayerHit.y0 = h.y - 140;
+            h.y = PlayerHit.y0;
             RecordPositions();
             Sound(205);
             Sound(199);
@@ -486,30 +497,30 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             GroundFallSuppressed = 1;
             h.hp = h.hp > 300 ? 300 : 10;
         }
-        if (P.sub == 2) {
+        if (PlayerHit.sub == 2) {
             h.pose = 332;
-            h.x = P.x0;
+            h.x = PlayerHit.x0;
             PlayerSpriteAngle = 180;
-            const double t = now - P.stamp;
-            h.y = h.y < 500 ? P.y0 + TruncToInt(100.0 * t) : 500;
-            if (h.y >= 500 && MoreThanElapsed(P.stamp, now, 0.1)) {
-                P.sub = 3;
-                P.stamp = now;
+            const double t = now - PlayerHit.stamp;
+            h.y = h.y < 500 ? PlayerHit.y0 + TruncToInt(100.0 * t) : 500;
+            if (h.y >= 500 && MoreThanElapsed(PlayerHit.stamp, now, 0.1)) {
+                PlayerHit.sub = 3;
+                PlayerHit.stamp = now;
                 Sound(209);
-                P.x0 -= h.facing * 102;
-                P.y0 = 500;
+                PlayerHit.x0 -= h.facing * 102;
+                PlayerHit.y0 = 500;
             }
         }
-        if (P.sub == 3) {
-            const double t = now - P.stamp;
+        if (PlayerHit.sub == 3) {
+            const double t = now - PlayerHit.stamp;
             h.pose = 31;
-            h.x = P.x0 - TruncToInt(30.0 * h.facing * t);
-            h.y = P.y0 - TruncToInt(200.0 * t) + TruncToInt(980.0 * t * t);
+            h.x = PlayerHit.x0 - TruncToInt(30.0 * h.facing * t);
+            h.y = PlayerHit.y0 - TruncToInt(200.0 * t) + TruncToInt(980.0 * t * t);
             PlayerSpriteAngle = 180;
             if (t > 0.1 && h.y > 580) {
-                P.sub = 4;
+                PlayerHit.sub = 4;
                 PlayerSpriteAngle = 0;
-                P.stamp = now;
+                PlayerHit.stamp = now;
                 h.x += h.facing * 20;
             }
         }
@@ -518,185 +529,213 @@ std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
             GroundFallSuppressed = 0;
         }
     }
-    if (P.lockHold == 1) {
-        h.pose = 22;
-        if (AtLeastElapsed(P.armStamp, now, 0.04)) P.lockHold = 0;
-    }
-    return P.type;
 }
 
-std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_t kind) {
-    const double now = GameNow();
-    if (!R.started || now < R.stamp || now < R.second || now < R.tick || now < R.lastHeavy) {
-        // The first call, or the clock went back: a heavy blow counts as long past.
-        R.started = true;
-        R.stamp = R.second = R.tick = 0;
-        R.lastHeavy = now - 6.0;
-    }
-    std::int32_t& word = BossFightState.bossHitWord;
-    if (mode == 0) {
-        if (word != 0) return R.type;
-        word = 1;
-        R.type = 0;
-        R.how = how;
-        R.kind = kind;
-        R.clinch = 0;
-        R.stamp = now;
-        PlayerMoveState.comboS = 0;
-        KeySPressed = 0;
-        return R.type;
-    }
-    if (mode != 1) return R.type;
+}  // namespace
 
-    if (R.type == 0) {
-        if (R.how == 1) {
-            R.type = 1;
-            R.sub = 1;
-            R.blowCount += 1;
-            if (MoreThanElapsed(R.tick, now, 10.0)) {
-                R.tick = now;
-                R.blowCount = 0;
+std::int32_t RunPlayerHitReaction(std::int32_t mode, std::int32_t kind) {
+    const double now = GameNow();
+    StampAheadToZero(PlayerHit.stamp, now);
+    StampAheadToZero(PlayerHit.animStamp, now);
+    StampAheadToZero(PlayerHit.armStamp, now);
+    std::int32_t& word = BossFightState.playerHitWord;
+    if (mode == 0) {
+        word = 1;
+        PlayerHit.type = 0;
+        PlayerHit.sub = 0;
+        PlayerHit.kind = kind;
+        PlayerHit.guard = PlayerMoveState.comboQ;
+        PlayerHit.lockHold = MessageBoxOpen == 1 ? 1 : 0;
+        PlayerHit.armStamp = now;
+        return PlayerHit.type;
+    }
+    if (mode != 1) return PlayerHit.type;
+    PlayerStateRecord& h = PlayerState;
+    const bool glow = BossFightState.slot6Effect != 0;
+    ChoosePlayerReaction(glow);
+    StepPlayerJolt(now, word);
+    StepPlayerKnockBack(now, word);
+    StepPlayerSlam(now, word);
+    StepPlayerToss(now, word);
+    StepPlayerThrowDown(now, word);
+    if (PlayerHit.lockHold == 1) {
+        h.pose = 22;
+        if (AtLeastElapsed(PlayerHit.armStamp, now, 0.04)) PlayerHit.lockHold = 0;
+    }
+    return PlayerHit.type;
+}
+
+namespace {
+
+// The reaction to her blow: how it landed, and a fourth blow or one soon after a heavy one escalates.
+void ChooseBossReaction(double now) {
+    if (BossHit.type == 0) {
+        if (BossHit.how == 1) {
+            BossHit.type = 1;
+            BossHit.sub = 1;
+            BossHit.blowCount += 1;
+            if (MoreThanElapsed(BossHit.tick, now, 10.0)) {
+                BossHit.tick = now;
+                BossHit.blowCount = 0;
             } else {
-                const bool fourth = R.blowCount > 3 && R.kind != R.lastEscalatedKind;
-                const bool afterHeavy = !MoreThanElapsed(R.lastHeavy, now, 5.0);
+                const bool fourth = BossHit.blowCount > 3 && BossHit.kind != BossHit.lastEscalatedKind;
+                const bool afterHeavy = !MoreThanElapsed(BossHit.lastHeavy, now, 5.0);
                 if (fourth || afterHeavy) {
-                    R.type = 10;
-                    R.blowCount = 0;
-                    R.lastEscalatedKind = R.kind;
-                    R.sub = 1;
-                    R.tick = now;
+                    BossHit.type = 10;
+                    BossHit.blowCount = 0;
+                    BossHit.lastEscalatedKind = BossHit.kind;
+                    BossHit.sub = 1;
+                    BossHit.tick = now;
                 }
             }
-        } else if (R.how == 2) {
+        } else if (BossHit.how == 2) {
             TypeByKind(now);
-        } else if (R.how == 4) {
-            R.type = 12;
-            R.sub = 1;
-            Sound(R.kind == 3 ? 214 : R.kind == 4 ? 199 : 908);
-            AddWorth((R.kind + 2) * 10, (R.kind + 2) * 10);
+        } else if (BossHit.how == 4) {
+            BossHit.type = 12;
+            BossHit.sub = 1;
+            Sound(BossHit.kind == 3 ? 214 : BossHit.kind == 4 ? 199 : 908);
+            AddWorth((BossHit.kind + 2) * 10, (BossHit.kind + 2) * 10);
         }
     }
-    FinalActorSlotsRecord& a = FinalActorSlots;
-    if (R.type == 10) {
-        if (R.sub == 1) R.sub = 2;
-        if (R.sub == 2) {
-            R.sub = 3;
+}
+
+// An escalated blow: the shells and the debris, then the reaction by its kind.
+void StepBossEscalation(double now) {
+    if (BossHit.type == 10) {
+        if (BossHit.sub == 1) BossHit.sub = 2;
+        if (BossHit.sub == 2) {
+            BossHit.sub = 3;
             FaceHeroine();
             RecordBoth();
             PlaceShells();
-            R.second = now;
+            BossHit.second = now;
         }
-        if (R.sub == 3) {
-            RunBossDebrisBurst(0, R.kind);
+        if (BossHit.sub == 3) {
+            RunBossDebrisBurst(0, BossHit.kind);
             TypeByKind(now);
         }
     }
-    if (R.type == 12) {
+}
+
+// Launched spinning by her kind of blow until it falls to the floor.
+void StepBossLaunched(double now) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (BossHit.type == 12) {
         Coins(now, 100);
-        if (R.sub == 1) {
-            R.sub = 2;
-            RunBossDebrisBurst(0, R.kind);
-            R.second = now;
-            R.x0 = BossX();
-            R.y0 = BossY();
-            R.bf = BossFacing();
+        if (BossHit.sub == 1) {
+            BossHit.sub = 2;
+            RunBossDebrisBurst(0, BossHit.kind);
+            BossHit.second = now;
+            BossHit.x0 = BossX();
+            BossHit.y0 = BossY();
+            BossHit.bossFacing = BossFacing();
         }
-        if (R.sub == 2) {
-            const double t = now - R.second;
-            const std::int32_t f = R.bf;
+        if (BossHit.sub == 2) {
+            const double t = now - BossHit.second;
+            const std::int32_t f = BossHit.bossFacing;
             BossPose() = 45;
             a.rotation[0] = SpinRotation(t);
             Sound(67);
-            if (R.kind == 3) {
-                BossX() = R.x0 + TruncToInt(200.0 * t * f);
-                BossY() = R.y0 - TruncToInt(2400.0 * t) + TruncToInt(1800.0 * t * t);
-            } else if (R.kind == 4) {
-                BossX() = R.x0 - TruncToInt(300.0 * t * f);
-                BossY() = R.y0 - TruncToInt(1500.0 * t) + TruncToInt(1200.0 * t * t);
+            if (BossHit.kind == 3) {
+                BossX() = BossHit.x0 + TruncToInt(200.0 * t * f);
+                BossY() = BossHit.y0 - TruncToInt(2400.0 * t) + TruncToInt(1800.0 * t * t);
+            } else if (BossHit.kind == 4) {
+                BossX() = BossHit.x0 - TruncToInt(300.0 * t * f);
+                BossY() = BossHit.y0 - TruncToInt(1500.0 * t) + TruncToInt(1200.0 * t * t);
             } else {
-                BossX() = R.x0 + TruncToInt(1000.0 * t * f);
-                BossY() = R.y0 - TruncToInt(1200.0 * t) + TruncToInt(1800.0 * t * t);
+                BossX() = BossHit.x0 + TruncToInt(1000.0 * t * f);
+                BossY() = BossHit.y0 - TruncToInt(1200.0 * t) + TruncToInt(1800.0 * t * t);
             }
             if (BossY() >= 590) {
-                R.type = 5;
-                R.sub = 1;
-                R.stamp = now;
+                BossHit.type = 5;
+                BossHit.sub = 1;
+                BossHit.stamp = now;
             }
         }
     }
-    if (R.type == 1) {
-        if (R.sub == 1) {
-            R.sub = 2;
+}
+
+// A flinch with the shells fading while the two are locked in a clinch.
+void StepBossClinch(double now, std::int32_t& word) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (BossHit.type == 1) {
+        if (BossHit.sub == 1) {
+            BossHit.sub = 2;
             MessageBoxOpen = 1;
-            R.flinch = (BossPose() == 13 || BossPose() == 15) ? BossPose() + 1 : 14;
+            BossHit.flinch = (BossPose() == 13 || BossPose() == 15) ? BossPose() + 1 : 14;
         }
-        if (R.sub == 2) {
-            R.sub = 3;
-            R.stamp = now;
+        if (BossHit.sub == 2) {
+            BossHit.sub = 3;
+            BossHit.stamp = now;
             Sound(905);
             FaceHeroine();
             RecordBoth();
             PlaceShells();
-            R.clinch = 1;
-            R.second = now;
+            BossHit.clinch = 1;
+            BossHit.second = now;
         }
-        if (R.sub == 3) {
-            BossPose() = R.flinch;
-            std::int32_t alpha = 255 - TruncToInt(510.0 * (now - R.stamp));
+        if (BossHit.sub == 3) {
+            BossPose() = BossHit.flinch;
+            std::int32_t alpha = 255 - TruncToInt(510.0 * (now - BossHit.stamp));
             if (alpha < 1) {
-                R.sub = 99;
+                BossHit.sub = 99;
                 a.frame[14] = a.frame[15] = 0;
-                BossPose() = R.flinch - 1;
+                BossPose() = BossHit.flinch - 1;
                 alpha = 0;
             }
             a.colour[14] = a.colour[15] = FadeColour(alpha);
         }
-        if (R.clinch == 1) {
+        if (BossHit.clinch == 1) {
             MessageBoxOpen = 1;
-            R.clinch = 2;
-            PlayerState.x = BossX() - R.pf * 152;
-            R.second = now;
+            BossHit.clinch = 2;
+            PlayerState.x = BossX() - BossHit.heroFacing * 152;
+            BossHit.second = now;
         }
-        if (R.clinch == 2) {
+        if (BossHit.clinch == 2) {
             struct ClinchRow {
                 std::int32_t pose, heroine, boss;
             };
             static constexpr ClinchRow kClinch[5] = {{0, 0, 0}, {202, 75, 75}, {207, 72, 72}, {220, 50, 50}, {216, 44, 164}};
-            const ClinchRow& row = kClinch[(R.kind >= 1 && R.kind <= 4) ? R.kind : 1];
-            const std::int32_t mid = (R.px + R.bx) / 2;
+            const ClinchRow& row = kClinch[(BossHit.kind >= 1 && BossHit.kind <= 4) ? BossHit.kind : 1];
+            const std::int32_t mid = (BossHit.heroX + BossHit.bossX) / 2;
             PlayerState.pose = row.pose;
-            PlayerState.x = mid - R.pf * row.heroine;
-            BossX() = mid - R.bf * row.boss;
+            PlayerState.x = mid - BossHit.heroFacing * row.heroine;
+            BossX() = mid - BossHit.bossFacing * row.boss;
             for (int i = 14; i <= 15; ++i) {
                 a.x[i] = BossX() + 30 * BossFacing();
                 a.y[i] = BossY() - 106;
             }
-            if (MoreThanElapsed(R.second, now, 0.3)) {
-                R.clinch = 99;
+            if (MoreThanElapsed(BossHit.second, now, 0.3)) {
+                BossHit.clinch = 99;
                 MessageBoxOpen = 0;
             }
         }
-        if (R.sub == 99 && R.clinch == 99) Finish(word);
+        if (BossHit.sub == 99 && BossHit.clinch == 99) Finish(word);
     }
-    if (R.type == 2 || R.type == 3) {
+}
+
+// Knocked off its feet, it slides back.
+void StepBossKnockedDown(double now, std::int32_t& word) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (BossHit.type == 2 || BossHit.type == 3) {
         Coins(now, 100);
-        if (R.sub == 1) {
-            R.sub = 2;
-            R.stamp = R.second = now;
-            R.y0 = PlayerState.y - 77;
-            BossY() = R.y0;
-            R.pf = PlayerState.facing;
-            AddWorth(R.type == 2 ? 40 : 50, R.type == 2 ? 40 : 50);
+        if (BossHit.sub == 1) {
+            BossHit.sub = 2;
+            BossHit.stamp = BossHit.second = now;
+            BossHit.y0 = PlayerState.y - 77;
+            BossY() = BossHit.y0;
+            BossHit.heroFacing = PlayerState.facing;
+            AddWorth(BossHit.type == 2 ? 40 : 50, BossHit.type == 2 ? 40 : 50);
         }
-        if (R.sub == 2) {
+        if (BossHit.sub == 2) {
             BossPose() = 43;
             a.rotation[0] = 0;
-            BossFacing() = -R.pf;
+            BossFacing() = -BossHit.heroFacing;
             if (BossY() < 584) {
-                R.stamp = now;
-                const double t2 = now - R.second;
-                if (R.type == 2) BossY() += TruncToInt(10.0 * t2);
-                else BossY() = R.y0 - TruncToInt(750.0 * t2 - 1555.0 * t2 * t2);
+                BossHit.stamp = now;
+                const double t2 = now - BossHit.second;
+                if (BossHit.type == 2) BossY() += TruncToInt(10.0 * t2);
+                else BossY() = BossHit.y0 - TruncToInt(750.0 * t2 - 1555.0 * t2 * t2);
             } else {
                 BossY() = 584;
             }
@@ -707,20 +746,25 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
             }
         }
     }
-    if (R.type == 4) {
-        if (R.sub < 3) Coins(now, 50);
-        if (R.sub == 1) {
-            R.sub = 2;
-            R.stamp = R.second = now;
-            R.y0 = PlayerState.y - 138;
-            BossY() = R.y0;
-            R.pf = PlayerState.facing;
+}
+
+// Knocked up spinning, then down, lying and getting up.
+void StepBossSpun(double now, std::int32_t& word) {
+    FinalActorSlotsRecord& a = FinalActorSlots;
+    if (BossHit.type == 4) {
+        if (BossHit.sub < 3) Coins(now, 50);
+        if (BossHit.sub == 1) {
+            BossHit.sub = 2;
+            BossHit.stamp = BossHit.second = now;
+            BossHit.y0 = PlayerState.y - 138;
+            BossY() = BossHit.y0;
+            BossHit.heroFacing = PlayerState.facing;
             AddWorth(80, 80);
         }
-        if (R.sub == 2) {
-            const double t2 = now - R.second;
+        if (BossHit.sub == 2) {
+            const double t2 = now - BossHit.second;
             a.rotation[0] = 0;
-            BossFacing() = -R.pf;
+            BossFacing() = -BossHit.heroFacing;
             if (t2 >= 0.04) {
                 BossPose() = 45;
                 a.rotation[0] = SpinRotation(t2);
@@ -729,101 +773,140 @@ std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_
                 BossPose() = 44;
             }
             if (BossY() >= 550) {
-                R.sub = 3;
-                R.x0 = BossX();
+                BossHit.sub = 3;
+                BossHit.x0 = BossX();
                 BossY() = 640;
                 Sound(19);
-                R.stamp = now;
+                BossHit.stamp = now;
             } else {
-                R.stamp = now;
-                BossY() = R.y0 - TruncToInt(1555.0 * t2 - 1555.0 * t2 * t2);
+                BossHit.stamp = now;
+                BossY() = BossHit.y0 - TruncToInt(1555.0 * t2 - 1555.0 * t2 * t2);
                 Slide(now);
             }
         }
-        GetUp(now, R.x0, word);
+        GetUp(now, BossHit.x0, word);
     }
-    if (R.type == 5) {
+}
+
+// Down on the floor, lying and getting up.
+void StepBossFloored(double now, std::int32_t& word) {
+    if (BossHit.type == 5) {
         Coins(now, 100);
-        if (R.sub == 1) {
-            R.sub = 2;
-            R.stamp = now;
-            R.x0 = BossX();
-            R.y0 = BossY();
-            R.bf = BossFacing();
+        if (BossHit.sub == 1) {
+            BossHit.sub = 2;
+            BossHit.stamp = now;
+            BossHit.x0 = BossX();
+            BossHit.y0 = BossY();
+            BossHit.bossFacing = BossFacing();
             AddWorth(60, 50);
         }
-        if (R.sub == 2) {
+        if (BossHit.sub == 2) {
             BossY() = 640;
-            R.sub = 3;
+            BossHit.sub = 3;
         }
-        GetUp(now, R.x0, word);
+        GetUp(now, BossHit.x0, word);
     }
-    return R.type;
+}
+
+}  // namespace
+
+std::int32_t RunBossHitReaction(std::int32_t mode, std::int32_t how, std::int32_t kind) {
+    const double now = GameNow();
+    if (!BossHit.started || now < BossHit.stamp || now < BossHit.second || now < BossHit.tick ||
+        now < BossHit.lastHeavy) {
+        // The first call, or the clock went back: a heavy blow counts as long past.
+        BossHit.started = true;
+        BossHit.stamp = BossHit.second = BossHit.tick = 0;
+        BossHit.lastHeavy = now - 6.0;
+    }
+    std::int32_t& word = BossFightState.bossHitWord;
+    if (mode == 0) {
+        if (word != 0) return BossHit.type;
+        word = 1;
+        BossHit.type = 0;
+        BossHit.how = how;
+        BossHit.kind = kind;
+        BossHit.clinch = 0;
+        BossHit.stamp = now;
+        PlayerMoveState.comboS = 0;
+        KeySPressed = 0;
+        return BossHit.type;
+    }
+    if (mode != 1) return BossHit.type;
+
+    ChooseBossReaction(now);
+    StepBossEscalation(now);
+    StepBossLaunched(now);
+    StepBossClinch(now, word);
+    StepBossKnockedDown(now, word);
+    StepBossSpun(now, word);
+    StepBossFloored(now, word);
+    return BossHit.type;
 }
 
 std::int32_t RunBossDebrisBurst(std::int32_t mode, std::int32_t kind) {
     const double now = GameNow();
-    StampAheadToZero(G.stamp, now);
+    StampAheadToZero(Debris.stamp, now);
     FinalActorSlotsRecord& a = FinalActorSlots;
     if (mode == 0) {
-        G.state = 1;
-        G.stamp = now;
+        Debris.state = 1;
+        Debris.stamp = now;
         BossFightState.debrisFlag = 1;
-        G.kind = kind;
-        G.dir = a.facing[14];
-        G.delay = BossPose() == 39 ? 0.0 : 0.1;
-        return G.state;
+        Debris.kind = kind;
+        Debris.dir = a.facing[14];
+        Debris.delay = BossPose() == 39 ? 0.0 : 0.1;
+        return Debris.state;
     }
-    if (mode != 1) return G.state;
-    if (G.state == 1) {
+    if (mode != 1) return Debris.state;
+    if (Debris.state == 1) {
         PlaceShells();
         a.frame[14] = a.frame[15] = 2;
-        if (MoreThanElapsed(G.stamp, now, G.delay)) {
-            G.state = 2;
-            G.stamp = now;
+        if (MoreThanElapsed(Debris.stamp, now, Debris.delay)) {
+            Debris.state = 2;
+            Debris.stamp = now;
             Sound(66);
             Sound(185);
-            const OriginRow& o = kOrigins[(G.kind >= 1 && G.kind <= 4) ? G.kind : 1];
+            const OriginRow& o = kOrigins[(Debris.kind >= 1 && Debris.kind <= 4) ? Debris.kind : 1];
             const std::int32_t r1 = Random0To99(), r2 = Random0To99();
-            G.ox = a.x[14] - G.dir * o.back + r1 / 20;
-            G.oy = a.y[14] + r2 / 20 + o.down;
+            Debris.originX = a.x[14] - Debris.dir * o.back + r1 / 20;
+            Debris.originY = a.y[14] + r2 / 20 + o.down;
         }
     }
-    if (G.state == 2) {
-        G.state = 3;
+    if (Debris.state == 2) {
+        Debris.state = 3;
         a.frame[14] = a.frame[15] = 0;
         for (int i = 16; i <= 34; ++i) {
             const PieceOffset& p = kPieces[i - 16];
             a.frame[i] = 1;
             a.rotation[i] = 0;
             a.colour[i] = 0xFFFFFFFFu;
-            a.facing[i] = G.dir;
+            a.facing[i] = Debris.dir;
             a.depth[i] = 0.101f;
-            a.x[i] = a.x[14] + G.dir * p.dx;
+            a.x[i] = a.x[14] + Debris.dir * p.dx;
             a.y[i] = a.y[14] + p.dy;
-            G.spreadX[i] = G.ox - a.x[i];
-            G.spreadY[i] = a.y[i] - G.oy;
-            G.startX[i] = a.x[i];
-            G.startY[i] = a.y[i];
+            Debris.spreadX[i] = Debris.originX - a.x[i];
+            Debris.spreadY[i] = a.y[i] - Debris.originY;
+            Debris.startX[i] = a.x[i];
+            Debris.startY[i] = a.y[i];
         }
-        G.stamp = now;
+        Debris.stamp = now;
     }
-    if (G.state == 3) {
-        const double t = now - G.stamp;
+    if (Debris.state == 3) {
+        const double t = now - Debris.stamp;
         bool any = false;
         for (int i = 16; i <= 34; ++i) {
             a.rotation[i] = static_cast<float>(1800.0 * t);
             if (a.frame[i] == 0) continue;
             any = true;
-            a.x[i] = G.startX[i] - TruncToInt(100.0 * G.spreadX[i] * t);
-            a.y[i] = G.startY[i] + TruncToInt(30.0 * G.spreadY[i] * t) + TruncToInt(700.0 * t * t);
+            a.x[i] = Debris.startX[i] - TruncToInt(100.0 * Debris.spreadX[i] * t);
+            a.y[i] = Debris.startY[i] + TruncToInt(30.0 * Debris.spreadY[i] * t) + TruncToInt(700.0 * t * t);
             if (a.y[i] < -50 || a.y[i] > 690 || a.x[i] < ScrollX - 50 || a.x[i] > ScrollX + 1074) a.frame[i] = 0;
         }
-        if (!any) G.state = 4;
+        if (!any) Debris.state = 4;
     }
-    if (G.state == 4) {
-        G.state = kDone;
+    if (Debris.state == 4) {
+        Debris.state = kDone;
         BossFightState.debrisFlag = 0;
     }
-    return G.state;
+    return Debris.state;
 }

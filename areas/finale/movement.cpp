@@ -12,19 +12,19 @@ namespace {
 struct ApproachWords {
     std::int32_t state = 0, direction = 0;
 };
-ApproachWords A;
+ApproachWords Approach;
 
 struct WalkWords {
     std::int32_t stage = 0;
     double stamp = 0;
 };
-WalkWords W;
+WalkWords Walk;
 
 struct ClosingWords {
     std::int32_t state = 0, sub = 0;
     double stamp = 0;
 };
-ClosingWords C;
+ClosingWords Closing;
 
 constexpr double kApproachPace = 0.7;
 
@@ -56,128 +56,128 @@ constexpr std::int32_t kClosingMoves[2][2][4] = {
 
 std::int32_t RunBossApproach(std::int32_t mode, std::int32_t nearDist, std::int32_t farDist) {
     if (mode == 0) {
-        A.state = 1;
-        return A.state;
+        Approach.state = 1;
+        return Approach.state;
     }
-    if (mode != 1) return A.state;
+    if (mode != 1) return Approach.state;
     FaceHeroine();
-    if (A.state == 1) {
-        A.state = 2;
+    if (Approach.state == 1) {
+        Approach.state = 2;
         const std::int32_t d = BossDistance();
         if (d > nearDist) {
-            A.direction = 1;
+            Approach.direction = 1;
             RunBossWalk(0, kApproachPace);
         }
         if (d < farDist) {
-            A.direction = 2;
+            Approach.direction = 2;
             RunBossWalk(0, kApproachPace);
         }
     }
-    if (A.state == 2) {
-        RunBossWalk(A.direction, kApproachPace);
+    if (Approach.state == 2) {
+        RunBossWalk(Approach.direction, kApproachPace);
         const std::int32_t d = BossDistance();
-        if (d < farDist && A.direction == 1) A.state = 1;
-        if (d > nearDist && A.direction == 2) A.state = 1;
+        if (d < farDist && Approach.direction == 1) Approach.state = 1;
+        if (d > nearDist && Approach.direction == 2) Approach.state = 1;
         if (nearDist < d && d < farDist) {
-            A.state = 3;
-            RunBossClosingStep(0, A.direction);
+            Approach.state = 3;
+            RunBossClosingStep(0, Approach.direction);
         }
     }
-    if (A.state == 3 && RunBossClosingStep(1, A.direction) == kDone) A.state = kDone;
-    return A.state;
+    if (Approach.state == 3 && RunBossClosingStep(1, Approach.direction) == kDone) Approach.state = kDone;
+    return Approach.state;
 }
 
 std::int32_t RunBossWalk(std::int32_t mode, double pace) {
     const double now = GameNow();
-    StampAheadToZero(W.stamp, now);
+    StampAheadToZero(Walk.stamp, now);
     if (mode == 0) {
-        W.stage = 1;
-        return W.stage;
+        Walk.stage = 1;
+        return Walk.stage;
     }
-    if (mode != 1 && mode != 2) return W.stage;
+    if (mode != 1 && mode != 2) return Walk.stage;
     const bool forward = mode == 1;
     const std::int32_t f = BossFacing();
     std::int32_t& x = BossX();
     const std::int32_t pose = BossPose();
-    if (W.stage == 1) {
+    if (Walk.stage == 1) {
         if (forward) {
             x += 19 * f;
-            W.stage = (pose == 15 || pose == 16) ? 3 : 2;
+            Walk.stage = (pose == 15 || pose == 16) ? 3 : 2;
         } else if (pose == 15 || pose == 16) {
             x -= 26 * f;
-            W.stage = 3;
+            Walk.stage = 3;
         } else {
             x -= 27 * f;
-            W.stage = 2;
+            Walk.stage = 2;
         }
-        W.stamp = now;
+        Walk.stamp = now;
     }
-    if (W.stage >= 2 && W.stage <= 7) {
-        const WalkStage& s = (forward ? kForward : kBackward)[W.stage];
+    if (Walk.stage >= 2 && Walk.stage <= 7) {
+        const WalkStage& s = (forward ? kForward : kBackward)[Walk.stage];
         BossPose() = s.frame;
-        if (MoreThanElapsed(W.stamp, now, s.time * pace)) {
+        if (MoreThanElapsed(Walk.stamp, now, s.time * pace)) {
             x += (forward ? f : -f) * s.move;
-            W.stamp = now;
-            W.stage = W.stage == 7 ? 2 : W.stage + 1;
-            if (W.stage == 2) BossPose() = forward ? 9 : 11;
+            Walk.stamp = now;
+            Walk.stage = Walk.stage == 7 ? 2 : Walk.stage + 1;
+            if (Walk.stage == 2) BossPose() = forward ? 9 : 11;
         }
     }
-    if (W.stage != 10 && BossY() < FloorHeightAt(x, BossY())) {
-        W.stage = 10;
-        W.stamp = now;
+    if (Walk.stage != 10 && BossY() < FloorHeightAt(x, BossY())) {
+        Walk.stage = 10;
+        Walk.stamp = now;
         x += 22 * f;
     }
-    if (W.stage == 10) {
+    if (Walk.stage == 10) {
         BossPose() = 11;
-        if (AtLeastElapsed(W.stamp, now, 0.02)) {
-            W.stamp = now;
+        if (AtLeastElapsed(Walk.stamp, now, 0.02)) {
+            Walk.stamp = now;
             BossY() += 30;
         }
         if (BossY() >= 640) {
             BossY() = 640;
-            W.stage = 2;
-            W.stamp = now;
+            Walk.stage = 2;
+            Walk.stamp = now;
             Sound(202);
         }
     }
-    return W.stage;
+    return Walk.stage;
 }
 
 std::int32_t RunBossClosingStep(std::int32_t mode, std::int32_t direction) {
     const double now = GameNow();
-    StampAheadToZero(C.stamp, now);
+    StampAheadToZero(Closing.stamp, now);
     if (mode == 0) {
-        C.state = 1;
-        C.sub = 0;
-        return C.state;
+        Closing.state = 1;
+        Closing.sub = 0;
+        return Closing.state;
     }
-    if (mode != 1) return C.state;
-    if (C.state == 1) {
-        C.state = BossPose() > 10 ? 3 : 2;
-        const Gait& g = kGaits[C.state - 2];
-        C.sub = 0;
+    if (mode != 1) return Closing.state;
+    if (Closing.state == 1) {
+        Closing.state = BossPose() > 10 ? 3 : 2;
+        const Gait& g = kGaits[Closing.state - 2];
+        Closing.sub = 0;
         for (int k = 0; k < 4; ++k)
-            if (g.frames[k] == BossPose()) C.sub = k + 2;
-        C.stamp = now;
+            if (g.frames[k] == BossPose()) Closing.sub = k + 2;
+        Closing.stamp = now;
     }
-    if (C.state == 2 || C.state == 3) {
-        const int gait = C.state - 2;
+    if (Closing.state == 2 || Closing.state == 3) {
+        const int gait = Closing.state - 2;
         const Gait& g = kGaits[gait];
         const int dir = direction == 2 ? 1 : 0;
         const std::int32_t f = BossFacing();
-        if (C.sub >= 2 && C.sub <= 5) {
-            BossPose() = g.frames[C.sub - 2];
-            if (MoreThanElapsed(C.stamp, now, 0.02)) {
-                BossX() += kClosingMoves[gait][dir][C.sub - 2] * f;
-                C.stamp = now;
-                if (C.sub == 5) {
+        if (Closing.sub >= 2 && Closing.sub <= 5) {
+            BossPose() = g.frames[Closing.sub - 2];
+            if (MoreThanElapsed(Closing.stamp, now, 0.02)) {
+                BossX() += kClosingMoves[gait][dir][Closing.sub - 2] * f;
+                Closing.stamp = now;
+                if (Closing.sub == 5) {
                     BossPose() = g.endFrame;
-                    C.state = kDone;
+                    Closing.state = kDone;
                 } else {
-                    C.sub += 1;
+                    Closing.sub += 1;
                 }
             }
         }
     }
-    return C.state;
+    return Closing.state;
 }

@@ -16,21 +16,21 @@ struct FirstPatternWords {
     std::int32_t countdown = 4, hitKind = 0;
     double stamp = 0;
 };
-FirstPatternWords P1;
+FirstPatternWords FirstPattern;
 
 struct EdgePatternWords {
     std::int32_t state = 0, count = 0, nearDist = 150, farDist = 180, moving = 0, hitKind = 0;
     double stamp = 0;
 };
-EdgePatternWords PE;
+EdgePatternWords EdgePattern;
 
 struct LastPatternWords {
     std::int32_t state = 0, sub = 0, vulnerable = 0, hitKind = 0;
     double stamp = 0;
 };
-LastPatternWords PL;
+LastPatternWords LastPattern;
 
-bool InFightZone(std::int32_t x) { return M + 182 < x && x < M + 4900; }
+bool InFightZone(std::int32_t x) { return Era04Door6 + 182 < x && x < Era04Door6 + 4900; }
 
 // Her attack on the exposed boss: the hit state waits for the reaction.
 void Exposed(std::int32_t& state, std::int32_t& hitKind, std::int32_t hitState) {
@@ -52,7 +52,7 @@ void PushBack() {
 }  // namespace
 
 std::int32_t RunBossFirstPattern(std::int32_t mode) {
-    FirstPatternWords& p = P1;
+    FirstPatternWords& p = FirstPattern;
     const double now = GameNow();
     StampAheadToZero(p.stamp, now);
     if (mode == 0) {
@@ -81,8 +81,8 @@ std::int32_t RunBossFirstPattern(std::int32_t mode) {
         RunBossSecondSlash(0);
     }
     if (p.state == 7 && RunBossSecondSlash(1) == kDone) p.state = 1;
-    if (p.state == 1 && PlayerState.x <= M + 182) p.state = 91;
-    if (p.state == 1 && PlayerState.x > M + 4900) p.state = 91;
+    if (p.state == 1 && PlayerState.x <= Era04Door6 + 182) p.state = 91;
+    if (p.state == 1 && PlayerState.x > Era04Door6 + 4900) p.state = 91;
     if (p.state == 1) {
         const std::int32_t n = static_cast<std::int32_t>((BossGuardedHits + BossTakenHits) -
                                                          (p.savedGuarded + p.savedTaken));
@@ -110,7 +110,7 @@ std::int32_t RunBossFirstPattern(std::int32_t mode) {
 }
 
 std::int32_t RunBossEdgePattern(std::int32_t mode) {
-    EdgePatternWords& p = PE;
+    EdgePatternWords& p = EdgePattern;
     const double now = GameNow();
     StampAheadToZero(p.stamp, now);
     if (mode == 0) {
@@ -239,7 +239,7 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
 }
 
 std::int32_t RunBossLastPattern(std::int32_t mode) {
-    LastPatternWords& p = PL;
+    LastPatternWords& p = LastPattern;
     const double now = GameNow();
     StampAheadToZero(p.stamp, now);
     if (mode == 0) {

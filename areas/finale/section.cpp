@@ -51,7 +51,7 @@ struct FinalSectionScript {
     std::int32_t state = 0;
     double stamp = 0;
 };
-FinalSectionScript S;
+FinalSectionScript Script;
 
 constexpr std::int32_t kBossSheet = 72, kEndingSheet = 73;
 constexpr std::int32_t kBossMusic = 225;
@@ -71,116 +71,116 @@ void ResetFinalActorSlots(std::int32_t mode) {
 
 std::int32_t RunFinalSection(std::int32_t mode) {
     const double now = GameNow();
-    StampAheadToZero(S.stamp, now);
+    StampAheadToZero(Script.stamp, now);
     if (mode == 0) {
-        S.state = 1;
+        Script.state = 1;
         ResetFinalActorSlots(1);
         BossDamage() = 0;
         BossFightState.slot6Effect = 0;
         BossFightState.phaseThreshold = 2200;
-        return S.state;
+        return Script.state;
     }
-    if (mode != 2) return S.state;
+    if (mode != 2) return Script.state;
 
     FinalSectionStateRecord& f = FinalSectionState;
     if (f.renderMode == 0 && TextureFlags[kBossSheet] == kGraphicAbsent) TextureFlags[kBossSheet] = kGraphicRequested;
     if (f.renderMode != 0 && TextureFlags[kEndingSheet] == kGraphicAbsent)
         TextureFlags[kEndingSheet] = kGraphicRequested;
 
-    if (S.state == 1) {
+    if (Script.state == 1) {
         f.renderMode = 0;
         CameraMode = 1;
         Era04DoorLocks[6] = 0;
         f.bossDrawFlag = 1;
-        if (PlayerState.x >= M + 535) {
-            S.state = 2;
+        if (PlayerState.x >= Era04Door6 + 535) {
+            Script.state = 2;
             Sound(175);
-            S.stamp = now;
+            Script.stamp = now;
         }
     }
-    if (S.state == 2) {
+    if (Script.state == 2) {
         MessageBoxOpen = 1;
         CameraMode = 0;
         PlayerState.facing = -1;
-        PlayerState.x = M + 535;
+        PlayerState.x = Era04Door6 + 535;
         Era04CameraStage = 11;
-        if (MoreThanElapsed(S.stamp, now, 2.0)) S.state = 3;
+        if (MoreThanElapsed(Script.stamp, now, 2.0)) Script.state = 3;
     }
-    if (S.state == 3) {
+    if (Script.state == 3) {
         MessageBoxOpen = 0;
-        if (PlayerState.x >= M + 845) {
-            S.state = 4;
+        if (PlayerState.x >= Era04Door6 + 845) {
+            Script.state = 4;
             RunFinalBackdropScene(0);
         }
     }
-    if (S.state == 4) {
+    if (Script.state == 4) {
         MessageBoxOpen = 1;
         if (RunFinalBackdropScene(2) == kDone) {
-            S.state = 5;
+            Script.state = 5;
             CameraMode = 0;
         }
     }
-    if (S.state == 5) {
+    if (Script.state == 5) {
         MessageBoxOpen = 0;
-        if (PlayerState.x >= M + 2216) {
-            S.state = 6;
+        if (PlayerState.x >= Era04Door6 + 2216) {
+            Script.state = 6;
             RunFinalDialogueScenes(2);
         }
     }
-    if (S.state == 6) {
+    if (Script.state == 6) {
         MessageBoxOpen = 1;
         if (RunFinalDialogueScenes(3) == kDone) {
-            S.state = 7;
+            Script.state = 7;
             CameraMode = 0;
         }
     }
-    if (S.state == 7) {
+    if (Script.state == 7) {
         KeyRightPressed = 1;
-        if (PlayerState.x >= M + 2560) {
-            S.state = 8;
+        if (PlayerState.x >= Era04Door6 + 2560) {
+            Script.state = 8;
             RunFinalDialogueScenes(4);
             KeyRightPressed = 0;
         }
     }
-    if (S.state == 8 && RunFinalDialogueScenes(5) == kDone) {
-        S.state = 9;
+    if (Script.state == 8 && RunFinalDialogueScenes(5) == kDone) {
+        Script.state = 9;
         CameraMode = 0;
     }
-    if (S.state == 9) {
-        if (PlayerState.x <= M + 3900) {
+    if (Script.state == 9) {
+        if (PlayerState.x <= Era04Door6 + 3900) {
             KeyZPressed = 1;
         } else {
             KeyZPressed = 0;
             KeyRightPressed = 1;
         }
-        if (PlayerState.x >= M + 4119) {
-            S.state = 10;
+        if (PlayerState.x >= Era04Door6 + 4119) {
+            Script.state = 10;
             RunFinalDialogueScenes(6);
             KeyRightPressed = 0;
         }
     }
-    if (S.state == 10 && RunFinalDialogueScenes(7) == kDone) {
-        S.state = 11;
+    if (Script.state == 10 && RunFinalDialogueScenes(7) == kDone) {
+        Script.state = 11;
         CameraMode = 0;
         for (int i = 177; i <= 246; ++i) StageObjectTable.code[i] = 0;
         RunBossFight(0);
     }
-    if (S.state == 11 && RunBossFight(2) == kDone) {
-        S.state = 12;
+    if (Script.state == 11 && RunBossFight(2) == kDone) {
+        Script.state = 12;
         RunEndingScene(0);
     }
-    if (S.state == 12 && RunEndingScene(1) == kDone) S.state = kDone;
+    if (Script.state == 12 && RunEndingScene(1) == kDone) Script.state = kDone;
 
-    if (S.state < 12) {
+    if (Script.state < 12) {
         if (BossFightState.flashBusy != 1) {
             for (int i = 8; i <= 13; ++i) FinalActorSlots.frame[i] = 0;
         } else {
             RunBossFlashes(1, 0, 0, 0, 0);
         }
     }
-    if (S.state >= 2) {
+    if (Script.state >= 2) {
         f.lock = 1;
-        if (PlayerState.x <= M + 182) PlayerState.x = M + 182;
+        if (PlayerState.x <= Era04Door6 + 182) PlayerState.x = Era04Door6 + 182;
     }
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     if (PlayerState.hp < 1) {
@@ -189,5 +189,5 @@ std::int32_t RunFinalSection(std::int32_t mode) {
         RewindSound(kBossMusic);
     }
     if (f.shatterActive == 1 && RunShatterEffect(2, 0, 0, 0) == kDone) f.shatterActive = 0;
-    return S.state;
+    return Script.state;
 }

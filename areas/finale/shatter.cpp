@@ -20,7 +20,7 @@ struct ShatterFlags {
     std::int32_t anyShape = 0;
     std::int32_t anyPoint = 0;
 };
-ShatterFlags Z;
+ShatterFlags Shatter;
 
 // Points an outline places; the others take no part.
 bool gPlaced[kShatterShapes][kShatterPoints] = {};
@@ -36,10 +36,10 @@ constexpr Offset kCentreOffsets[37] = {
     {-1, 36},
 };
 
-// Shape 1's outline: points first..first + n - 1 at base + i * step from the
-// centre (i = 1..n); an anchor or a single point is a run of one with no step.
+// Shape 1's outline: points first..first + count - 1 at base + i * step from the
+// centre (i = 1..count); an anchor or a single point is a run of one with no step.
 struct Run {
-    std::int32_t first, n, bx, by, sx, sy;
+    std::int32_t first, count, baseX, baseY, stepX, stepY;
 };
 constexpr Run kShapeOne[] = {
     {2, 1, -20, -100, 0, 0}, {3, 1, 23, 34, 0, 0},  {4, 1, -10, 25, 0, 0},  {29, 1, -10, -57, 0, 0},
@@ -131,13 +131,13 @@ void Burst(std::int32_t s) {
 void Drift(std::int32_t s) {
     ShatterEffectRecord& e = ShatterEffect;
     const double now = GameNow();
-    Z.anyPoint = 0;
+    Shatter.anyPoint = 0;
     const double T = (now - e.shapeTime[s]) / 50.0;
     for (int p = 1; p < kShatterPoints; ++p) {
         if (!gPlaced[s][p]) continue;
         std::uint32_t& frame = e.state[s][p];
         if (frame != 0) {
-            Z.anyPoint = 1;
+            Shatter.anyPoint = 1;
             e.x[s][p] = e.savedX[s][p] + TruncToInt(10.0 * e.vx[s][p] * T);
             e.y[s][p] = e.savedY[s][p] + TruncToInt(e.vy[s][p] * T) + TruncToInt(10.0 * T * T);
             if (e.y[s][p] >= 640) frame = 0;
@@ -154,7 +154,7 @@ void Drift(std::int32_t s) {
             e.pointTime[s][p] = now;
         }
     }
-    if (Z.anyPoint == 0) e.state[s][0] = 0;
+    if (Shatter.anyPoint == 0) e.state[s][0] = 0;
 }
 
 }  // namespace
@@ -173,9 +173,9 @@ void BuildShatterOutline(std::int32_t shape) {
         return;
     }
     for (const Run& r : kShapeOne)
-        for (std::int32_t i = 1; i <= r.n; ++i) {
-            const std::int32_t k = r.sx == 0 && r.sy == 0 ? 0 : i;
-            PlacePoint(shape, r.first + i - 1, cx + r.bx + k * r.sx, cy + r.by + k * r.sy);
+        for (std::int32_t i = 1; i <= r.count; ++i) {
+            const std::int32_t k = r.stepX == 0 && r.stepY == 0 ? 0 : i;
+            PlacePoint(shape, r.first + i - 1, cx + r.baseX + k * r.stepX, cy + r.baseY + k * r.stepY);
         }
 }
 
@@ -195,27 +195,27 @@ std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t shape, std::int32_
         return 0;
     }
     if (mode != 2) return 0;
-    Z.anyShape = 0;
+    Shatter.anyShape = 0;
     const double now = GameNow();
     for (int s = 1; s < kShatterShapes; ++s) {
         if (e.state[s][0] == 1) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             LightOutline(s);
         }
         if (e.state[s][0] == 2) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             if (now - e.shapeTime[s] > 0.1) e.state[s][0] = 3;
         }
         if (e.state[s][0] == 3) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             Burst(s);
         }
         if (e.state[s][0] == 4) {
-            Z.anyShape = 1;
+            Shatter.anyShape = 1;
             Drift(s);
         }
     }
-    return Z.anyShape == 0 ? kDone : 0;
+    return Shatter.anyShape == 0 ? kDone : 0;
 }
 
 void SetShatterPointSprite(std::int32_t shape, std::int32_t point) {

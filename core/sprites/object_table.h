@@ -39,9 +39,9 @@ struct Row {
     std::int32_t x, y;   // for Screen, World and WorldCallerX
 };
 
-inline constexpr std::int32_t a1 = Era00Anchor1;   // 250
-inline constexpr std::int32_t a2 = Era00Anchor2;   // 1500
-inline constexpr std::int32_t a3 = Era01Anchor01;  // 2389
+inline constexpr std::int32_t homeAnchor1 = Era00Anchor1;   // 250
+inline constexpr std::int32_t homeAnchor2 = Era00Anchor2;   // 1500
+inline constexpr std::int32_t fieldAnchor1 = Era01Anchor01;  // 2389
 
 // The coin (id 513001) is not a row: its frame follows the shared 7-step
 // counter, see kCoinFrames.
@@ -86,22 +86,22 @@ inline constexpr Row kRows[] = {
     // The save-spot marker is not a row: its frame comes from the marker, see
     // kSaveSpotFrames.
     // Era00 scenery of one sheet.
-    {401001, 401, {0, 379, 426, 758}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, a1, 261},
-    {401002, 401, {0, 0, 706, 377}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, a1 + 420, 263},
-    {401003, 401, {426, 378, 708, 529}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, a1 + 420, 112},
-    {401004, 401, {428, 532, 775, 810}, {0, 0}, 0.91f, Colour::SceneTint, Place::World, a1 + 697, 282},
-    {401005, 401, {709, 0, 966, 281}, {0, 0}, 0.89f, Colour::SceneTint, Place::World, a1 + 435, 280},
-    {401006, 401, {428, 532, 775, 810}, {0, 0}, 0.89f, Colour::SceneTint, Place::World, a1 + 697, 282},
-    {401007, 401, {969, 0, 980, 281}, {0, 0}, 0.19f, Colour::SceneTint, Place::World, a1 + 689, 280},
-    {401008, 401, {709, 282, 1023, 394}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, a2, 528},
-    {401009, 401, {19, 759, 151, 800}, {0, 42}, 0.9f, Colour::SceneTint, Place::World, a3 - 55, 640},
+    {401001, 401, {0, 379, 426, 758}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, homeAnchor1, 261},
+    {401002, 401, {0, 0, 706, 377}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, homeAnchor1 + 420, 263},
+    {401003, 401, {426, 378, 708, 529}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, homeAnchor1 + 420, 112},
+    {401004, 401, {428, 532, 775, 810}, {0, 0}, 0.91f, Colour::SceneTint, Place::World, homeAnchor1 + 697, 282},
+    {401005, 401, {709, 0, 966, 281}, {0, 0}, 0.89f, Colour::SceneTint, Place::World, homeAnchor1 + 435, 280},
+    {401006, 401, {428, 532, 775, 810}, {0, 0}, 0.89f, Colour::SceneTint, Place::World, homeAnchor1 + 697, 282},
+    {401007, 401, {969, 0, 980, 281}, {0, 0}, 0.19f, Colour::SceneTint, Place::World, homeAnchor1 + 689, 280},
+    {401008, 401, {709, 282, 1023, 394}, {0, 0}, 0.9f, Colour::SceneTint, Place::World, homeAnchor2, 528},
+    {401009, 401, {19, 759, 151, 800}, {0, 42}, 0.9f, Colour::SceneTint, Place::World, fieldAnchor1 - 55, 640},
     {401010, 401, {153, 759, 208, 782}, {0, 23}, 0.9f, Colour::SceneTint, Place::WorldCallerX, 0, 640},
     // Era00 backdrop pieces; the farthest layer in two halves.
     {403001, 403, {0, 0, 128, 170}, {0, 0}, 0.9f, Colour::SceneTint, Place::WorldCallerX, 0, 473},
     {404001, 404, {0, 0, 158, 106}, {0, 0}, 0.9f, Colour::SceneTint, Place::WorldCallerX, 0, 368},
     {405001, 405, {0, 0, 644, 345}, {0, 0}, 0.9f, Colour::SceneTint, Place::WorldCallerX, 0, 24},
-    {408001, 408, {0, 0, 500, 372}, {0, 0}, 0.93f, Colour::SceneTint, Place::World, a1 + 220, 1},
-    {408002, 408, {501, 0, 1023, 372}, {0, 0}, 0.93f, Colour::SceneTint, Place::World, a1 + 720, 1},
+    {408001, 408, {0, 0, 500, 372}, {0, 0}, 0.93f, Colour::SceneTint, Place::World, homeAnchor1 + 220, 1},
+    {408002, 408, {501, 0, 1023, 372}, {0, 0}, 0.93f, Colour::SceneTint, Place::World, homeAnchor1 + 720, 1},
     // Era00 single pieces, placed by the caller.
     {409001, 409, {0, 0, 170, 12}, {0, 0}, 0.9f, Colour::SceneTint, Place::Caller, 0, 0},
     {410001, 410, {0, 0, 11, 70}, {0, 0}, 0.8f, Colour::SceneTint, Place::Caller, 0, 0},

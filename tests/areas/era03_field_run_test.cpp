@@ -4,7 +4,6 @@
 // The opponents' HP is lowered through the test hook once each fight is on.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +12,6 @@
 #include "core/area_flags.h"
 #include "core/keys.h"
 #include "core/player.h"
-#include "platform/headless.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
 #include "support/area_run.h"
@@ -32,7 +30,6 @@ protected:
                 // The creature is met again at each of its places: the hook
                 // takes its body's HP as soon as each fight is on.
                 if (beatCreature && Era03CreatureParts.bodyHp == 10) Era03CreatureParts.bodyHp = 0;
-                if (observer) observer();
                 return until();
             },
             maxFrames);
@@ -42,14 +39,7 @@ protected:
     }
     std::vector<std::int32_t> events, duel, fighter;
     bool beatCreature = false;
-    std::function<void()> observer;
 };
-
-// The fighter out of the ground in the middle of a move.
-bool FighterSeen() {
-    return Era03Fighter.encounterState == 2 && Era03Fighter.pose != 0 && Era03Fighter.y <= 640 &&
-           Era03Fighter.pose != 4;
-}
 
 std::vector<std::int32_t> Range(std::int32_t from, std::int32_t to) {
     std::vector<std::int32_t> r;
@@ -122,46 +112,6 @@ TEST_F(Era03FieldRun, FromTheCreatureThroughTheDuelAndTheObjectsToTheFightersEnd
     PlayFrames(30);
     EXPECT_EQ(Era03Fighter.pose, 0);
     EXPECT_EQ(DialogueChannels.fighterLine, 0);
-}
-
-// Pictures of the creature fight, the duel and the fighter, drawn by the
-// headless rasteriser along the same road. Not part of the ordinary run:
-//   quillmarch_tests --gtest_also_run_disabled_tests --gtest_filter='*Era03FieldRun.DISABLED_Screenshots*'
-// (QM_SCREENSHOT_DIR names the folder; docs/ of the source tree by default).
-TEST_F(Era03FieldRun, DISABLED_Screenshots) {
-    const char* dir = std::getenv("QM_SCREENSHOT_DIR");
-    const std::string out = dir ? dir : std::string(QM_SOURCE_DIR) + "/docs";
-    StartFromSlot([] {
-        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era04AreaFlag = 0;
-        Era03AreaFlag = 1;
-        Era03CreatureOnceFlag = 1;
-        PlayerState.x = 50600;
-        PlayerState.facing = 1;
-        PlayerState.maxHp = PlayerState.hp = 2000;
-        ScrollX = 50600 - 400;
-    });
-    Hold(VK_RIGHT);
-    int loose = 0;
-    // The creature's fight once a few parts roam.
-    ASSERT_TRUE(Watch(
-        [&] {
-            loose = 0;
-            for (int i = 1; i <= 38; ++i) loose += Era03CreatureParts.partClass[i] >= 10;
-            return Era03CreatureParts.bodyHp == 10 && loose >= 4;
-        },
-        4000));
-    EXPECT_TRUE(plat::headless::SaveLastFramePng(out + "/era03_creature_fight.png"));
-    beatCreature = true;
-    Era03CreatureParts.bodyHp = 0;
-    ASSERT_TRUE(Watch([] { return Era03Duel.state == 1; }, 20000));
-    ASSERT_TRUE(Watch([] { return Era03Duel.frame == 3 || Era03Duel.frame == 8; }, 400));
-    EXPECT_TRUE(plat::headless::SaveLastFramePng(out + "/era03_duel.png"));
-    Era03Duel.hp = 0;
-    ASSERT_TRUE(Watch([] { return Era03Duel.state == 99; }, 3000));
-    ASSERT_TRUE(Watch([] { return Era03Fighter.encounterState == 2; }, 20000));
-    LetGo(VK_RIGHT);
-    ASSERT_TRUE(Watch([] { return FighterSeen(); }, 3000));
-    EXPECT_TRUE(plat::headless::SaveLastFramePng(out + "/era03_fighter.png"));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,10 +18,7 @@
 #include "platform/common/internal.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
-#include "shell/reset.h"
-#include "shell/save_slots.h"
 #include "support/area_run.h"
-#include "support/picture_slot.h"
 #include "support/roads/era04.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -179,29 +175,6 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     for (std::int32_t n = 161; n <= 170; ++n) want.push_back(n);
     for (std::int32_t n = 174; n <= 190; ++n) want.push_back(n);
     EXPECT_EQ(lines, want);
-}
-
-// A slot for the documentation's picture of encounter B: 300 px short of
-// door 4 in the second weapon mode, written with the game's own slot writer
-// into QM_SLOT_DIR/encounter_b.txt. Not part of the ordinary run.
-class EncounterBSlot : public GameHarness {};
-
-TEST_F(EncounterBSlot, DISABLED_Write) {
-    WritePictureSlot("encounter_b", [] {
-        // The area switch takes her on from Era03 into Era04 on the way in.
-        Era03AreaFlag = 1;
-        PlayerState.x = Era04Door4 - 300;
-        ScrollX = PlayerState.x - 400;
-        PlayerState.weaponMode1 = 0;
-        PlayerState.weaponMode2 = 1;
-        // Seasoned enough to live through a few throws while the picture is taken.
-        PlayerState.maxHp = 9999;
-        PlayerState.hp = 9999;
-        Era04Progress.soldierFight1Done = 1;
-        Era04Progress.soldierFight2Done = 1;
-        Era04Progress.encounterADone = 1;
-        Era04Progress.dialogueTriggerState = 2;
-    });
 }
 
 }  // namespace

@@ -16,7 +16,6 @@
 #include "core/sprites/sprites.h"
 #include "era04_encounter_c_flow.h"
 #include "shell/graphics.h"
-#include "support/picture_slot.h"
 #include "text/text_state.h"
 
 namespace {
@@ -81,13 +80,5 @@ TEST_F(EncounterCFights, TheFigureSplitsIntoTenServantsAndTheLastTalksTwiceAndDi
     HandOverFromWaves();
     ASSERT_NO_FATAL_FAILURE(Servants());
 }
-
-// A slot for the documentation's pictures of the riders: just short of
-// door 5 after encounter B, in the second weapon mode with D, F and G
-// learned, written with the game's own slot writer into
-// QM_SLOT_DIR/encounter_c_fights.txt. Not part of the ordinary run.
-class EncounterCFightSlots : public GameHarness {};
-
-TEST_F(EncounterCFightSlots, DISABLED_Write) { WritePictureSlot("encounter_c_fights", EncounterCSlotWords); }
 
 }  // namespace

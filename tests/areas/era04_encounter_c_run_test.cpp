@@ -12,7 +12,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "era04_encounter_c_flow.h"
-#include "support/picture_slot.h"
 
 namespace {
 
@@ -30,17 +29,6 @@ TEST_F(EncounterCRun, FromDoor5ThroughTheBargainAndTheFourFightsToTheLitRoom) {
     ASSERT_NO_FATAL_FAILURE(Riders());
     ASSERT_NO_FATAL_FAILURE(Servants());
     EXPECT_EQ(Era04Progress.encounterCDone, 1);
-}
-
-
-// A slot for the documentation's pictures of encounter C: just short of door
-// 5 after encounter B, in the second weapon mode with her D, F and G blows,
-// written with the game's own slot writer into QM_SLOT_DIR/encounter_c.txt.
-// Not part of the ordinary run.
-class EncounterCSlots : public GameHarness {};
-
-TEST_F(EncounterCSlots, DISABLED_Write) {
-    WritePictureSlot("encounter_c", EncounterCSlotWords);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -13,10 +11,7 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/player.h"
-#include "shell/reset.h"
-#include "shell/save_slots.h"
 #include "support/area_run.h"
-#include "support/picture_slot.h"
 #include "support/roads/era04.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -133,25 +128,6 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
     for (int j = 1; j <= 12; ++j) EXPECT_EQ(EncounterAPieceTable.kind[j], 0) << "beam " << j;
     EXPECT_EQ(lines, (std::vector<std::int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 151, 153, 154,
                                                  155, 156, 157, 158, 159}));
-}
-
-// A slot for the documentation's pictures of encounter A: just short of the
-// trap room in the second weapon mode, written with the game's own slot
-// writer into QM_SLOT_DIR/encounter_a.txt. Not part of the ordinary run.
-class Era04EncounterSlots : public GameHarness {};
-
-TEST_F(Era04EncounterSlots, DISABLED_Write) {
-    WritePictureSlot("encounter_a", [] {
-        // The area switch takes her on from Era03 into Era04 on the way in.
-        Era03AreaFlag = 1;
-        PlayerState.x = 75300;
-        ScrollX = 75300 - 400;
-        PlayerState.weaponMode1 = 0;
-        PlayerState.weaponMode2 = 1;
-        Era04Progress.soldierFight1Done = 1;
-        Era04Progress.soldierFight2Done = 1;
-        Era04Progress.dialogueTriggerState = 2;
-    });
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // doors, the trap room and the barrier, then on past it in weapon mode 2.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,8 +11,6 @@
 #include "core/floors.h"
 #include "core/player.h"
 #include "platform/headless.h"
-#include "shell/reset.h"
-#include "shell/save_slots.h"
 #include "support/area_run.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -109,45 +105,6 @@ TEST_F(Era04StageRun, FromTheEntranceToTheBarrierAndPastItInTheOtherWeaponMode) 
     EXPECT_EQ(Era04DoorLocks[4], 0);
     EXPECT_EQ(PlaysOf(93), 1);
     EXPECT_LT(PlayerState.x, Era04Door4);
-}
-
-// Slots for the documentation's pictures of Era04, written with the game's
-// own slot writer into QM_SLOT_DIR (<name>.txt, to be placed as
-// Data/Save/Save01.txt of the built game). Not part of the ordinary run.
-class Era04ScreenshotSlots : public GameHarness {};
-
-TEST_F(Era04ScreenshotSlots, DISABLED_Write) {
-    const char* out = std::getenv("QM_SLOT_DIR");
-    ASSERT_NE(out, nullptr) << "QM_SLOT_DIR names the folder";
-    StartGame();
-    RunFrames(2);
-    struct Scene {
-        const char* name;
-        std::int32_t x, scroll, talksDone, fight2Done, fight1Done = 1;
-    };
-    const Scene scenes[] = {
-        {"entrance_talk", Era04Start + 2101, Era04Start + 1500, 0, 0},
-        {"soldier_room", Era04Door2 + 700, Era04Door2 + 250, 2, 0},
-        {"trap_room", Era04Door3 + 500, Era04Door3 + 100, 2, 1},
-        {"soldier_rows", 71000, 71000 - 400, 2, 0, 0},
-    };
-    for (const Scene& sc : scenes) {
-        ResetGameData(0);
-        for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
-        }
-        // The area switch takes her on from Era03 into Era04 on the way in.
-        Era03AreaFlag = 1;
-        PlayerState.x = sc.x;
-        ScrollX = sc.scroll;
-        Era04Progress.soldierFight1Done = sc.fight1Done;
-        Era04Progress.soldierFight2Done = sc.fight2Done;
-        Era04Progress.encounterADone = sc.fight2Done;
-        Era04Progress.dialogueTriggerState = sc.talksDone;
-        MenuStageSnapshot = {1, 1, ScrollX, 0, PlayerState.x, 640};
-        ASSERT_TRUE(SaveGdata(1));
-        std::filesystem::copy_file(Dir() / "Data/Save/Save01.txt", std::filesystem::path(out) / (std::string(sc.name) + ".txt"),
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 
 namespace {
 
-using finale::M;
+constexpr std::int32_t M = Era04Door6;   // the door-6 marker the final section is written from
 
 class FinaleEndingNumbers : public ::testing::Test {
 protected:

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <set>
@@ -30,10 +29,7 @@
 #include "platform/headless.h"
 #include "shell/graphics.h"
 #include "shell/picture_resources.h"
-#include "shell/reset.h"
-#include "shell/save_slots.h"
 #include "support/area_run.h"
-#include "support/picture_slot.h"
 #include "support/roads/finale.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -431,15 +427,6 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     const std::string trace = TraceLog();
     EXPECT_NE(trace.find("Ending"), std::string::npos);
     EXPECT_NE(trace.find("Reset Data"), std::string::npos);
-}
-
-// Writes the slot the screenshots of the final section start from
-// (QM_SLOT_DIR/finale.txt, to be placed as Data/Save/Save01.txt of the built
-// game). Not part of the ordinary run.
-class FinaleScreenshotSlot : public GameHarness {};
-
-TEST_F(FinaleScreenshotSlot, DISABLED_Write) {
-    WritePictureSlot("finale", FinalSectionSlotWords);
 }
 
 }  // namespace

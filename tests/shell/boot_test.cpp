@@ -10,7 +10,7 @@
 #include "shell/graphics.h"
 #include "shell/sound_bank.h"
 #include "shell/trace_codes.h"
-#include "shell/wav_folder.h"
+#include "support/wav_folder.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

@@ -6,7 +6,7 @@
 #include "platform/headless.h"
 #include "shell/boot.h"
 #include "shell/trace_codes.h"
-#include "shell/wav_folder.h"
+#include "support/wav_folder.h"
 #include "support/game_harness.h"
 
 #include <algorithm>

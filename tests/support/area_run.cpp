@@ -12,7 +12,7 @@
 #include "shell/boot.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
-#include "shell/wav_folder.h"
+#include "support/wav_folder.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"

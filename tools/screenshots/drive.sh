@@ -6,7 +6,8 @@
 #
 #   xvfb-run -n N -s "-screen 0 1024x768x24" tools/screenshots/drive.sh GAMEDIR SLOT ACTIONS OUTDIR
 #
-# SLOT is a save slot file, or "new" for a new game from the title.
+# SLOT is a save slot file (quillmarch_writer slot NAME FILE writes the prepared
+# ones; quillmarch_writer list names them), or "new" for a new game from the title.
 # GAMEDIR is a private copy of the built game folder (one running copy per
 # folder). ACTIONS holds one command a line:
 #   w SECONDS            wait

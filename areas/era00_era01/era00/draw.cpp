@@ -21,10 +21,10 @@ constexpr int kActorSheetSlot = 87;   // single texture 50
 constexpr int kGateSheetSlot = 86;    // single texture 49
 constexpr double kDegreesToRadians = 0.01745329238474369;
 
-const Era00SceneActorsRecord& A = Era00SceneActors;
-namespace S = era00_sheet;
+const Era00SceneActorsRecord& Actors = Era00SceneActors;
+namespace Sheet = era00_sheet;
 
-plat::Rect RectOf(const S::SheetRect& r) { return plat::Rect{r.left, r.top, r.right, r.bottom}; }
+plat::Rect RectOf(const Sheet::SheetRect& r) { return plat::Rect{r.left, r.top, r.right, r.bottom}; }
 
 plat::Matrix Mul(const plat::Matrix& a, const plat::Matrix& b) { return plat::MatrixMultiply(a, b); }
 
@@ -74,12 +74,13 @@ void DrawTurningActor(void (*setup)(std::int32_t), std::int32_t frame, std::int3
 // stands at (720, 640) of the virtual screen.
 void DrawFlame(std::int32_t frame) {
     if (frame >= 1 && frame <= 3) {
-        PendingSprite.srcLeft = S::kFlameEdges[frame - 1].left;
-        PendingSprite.srcRight = S::kFlameEdges[frame - 1].right;
+        PendingSprite.srcLeft = Sheet::kFlameEdges[frame - 1].left;
+        PendingSprite.srcRight = Sheet::kFlameEdges[frame - 1].right;
     }
     plat::SpriteSetTransform(ToScreen(5.0f));
-    const std::int32_t l = PendingSprite.srcLeft, r = PendingSprite.srcRight, t = S::kFlameTop, b = S::kFlameBottom;
-    const std::int32_t shift = S::kFlameLayerShift;
+    const std::int32_t l = PendingSprite.srcLeft, r = PendingSprite.srcRight, t = Sheet::kFlameTop,
+                       b = Sheet::kFlameBottom;
+    const std::int32_t shift = Sheet::kFlameLayerShift;
     DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l, t, r, b}, 0.0f, 61.0f, 144.0f, 128.0f, 0.1f, 0xAAFFFFFFu);
     DrawWithBaseTransform(kActorSheetSlot, plat::Rect{l + shift, t, r + shift, b}, 0.0f, 61.0f, 145.0f, 128.0f,
                           0.09f, 0xCCFFFFFFu);
@@ -91,7 +92,7 @@ void DrawGate() {
     plat::SpriteSetTransform(ToScreen());
     constexpr float kGlowCentreX[3] = {71.0f, 71.0f, 73.0f};
     if (g.glowFrame >= 1 && g.glowFrame <= 3) {
-        const S::SheetRect& f = S::kGlowFrames[g.glowFrame - 1];
+        const Sheet::SheetRect& f = Sheet::kGlowFrames[g.glowFrame - 1];
         PendingSprite.pivotX = kGlowCentreX[g.glowFrame - 1];
         PendingSprite.pivotY = 295.0f;
         PendingSprite.srcLeft = f.left;
@@ -101,15 +102,15 @@ void DrawGate() {
     // Once she has passed, the leaves change which stands in front.
     const float leftLeaf = g.passed == 0 ? 0.3f : 0.1f;
     const float rightLeaf = g.passed == 0 ? 0.1f : 0.3f;
-    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kLeftLeaf), 54.0f, 270.0f, sx, 600.0f, leftLeaf,
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(Sheet::kLeftLeaf), 54.0f, 270.0f, sx, 600.0f, leftLeaf,
                           g.leafColour);
-    DrawWithBaseTransform(kGateSheetSlot, RectOf(S::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
+    DrawWithBaseTransform(kGateSheetSlot, RectOf(Sheet::kRightLeaf), 0.0f, 270.0f, sx, 600.0f, rightLeaf,
                           g.leafColour);
     DrawWithBaseTransform(kGateSheetSlot,
                           plat::Rect{PendingSprite.srcLeft, 0, PendingSprite.srcRight, PendingSprite.srcBottom},
                           PendingSprite.pivotX, PendingSprite.pivotY, sx, 600.0f, 0.33f, g.glowColour);
     // The glow's third frame again, faint, over the rest.
-    const S::SheetRect& overlay = S::kGlowFrames[2];
+    const Sheet::SheetRect& overlay = Sheet::kGlowFrames[2];
     PendingSprite.pivotX = 73.0f;
     PendingSprite.pivotY = 295.0f;
     PendingSprite.srcLeft = overlay.left;
@@ -125,7 +126,7 @@ void DrawGate() {
         const std::uint32_t k = kinds[i] - 1;
         PendingSprite.pivotX = kSparkCentre[k][0];
         PendingSprite.pivotY = kSparkCentre[k][1];
-        SetPendingSpriteSource(S::kSparks[k]);
+        SetPendingSpriteSource(Sheet::kSparks[k]);
         plat::SpriteSetTransform(Mul(Mul(Rotation(angles[i], 0.0174533), Move(sx, 465.0f)), ToScreen()));
         DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.32f, SceneTint);
     }
@@ -134,7 +135,7 @@ void DrawGate() {
 void DrawPracticeMarker() {
     PendingSprite.pivotX = 90.0f;
     PendingSprite.pivotY = 19.0f;
-    SetPendingSpriteSource(S::kPracticeMarker);
+    SetPendingSpriteSource(Sheet::kPracticeMarker);
     plat::SpriteSetTransform(
         Mul(Mul(plat::MatrixRotationZ(1.5708f), Move(static_cast<float>(68 - ScrollX), 632.0f)), ToScreen()));
     for (int i = 0; i < 3; ++i) DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.72f, SceneTint);
@@ -144,26 +145,29 @@ void DrawPracticeMarker() {
 
 void DrawEra00HomeAreaActors() {
     if (Era00AreaFlag != 1) return;
-    if (A.npcFrame != 0)
-        DrawStandingActor(SetEra00NpcSprite, A.npcFrame, A.npcX, A.npcY, A.npcFacing == -1, 0.19f);
-    if (A.itemShown != 0) {
-        plat::SpriteSetTransform(
-            Mul(Mul(Rotation(A.itemAngle), Move(static_cast<float>(A.itemX - ScrollX), static_cast<float>(A.itemY))),
-                ToScreen()));
-        DrawWithBaseTransform(kActorSheetSlot, RectOf(S::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
+    if (Actors.npcFrame != 0)
+        DrawStandingActor(SetEra00NpcSprite, Actors.npcFrame, Actors.npcX, Actors.npcY, Actors.npcFacing == -1, 0.19f);
+    if (Actors.itemShown != 0) {
+        plat::SpriteSetTransform(Mul(Mul(Rotation(Actors.itemAngle), Move(static_cast<float>(Actors.itemX - ScrollX),
+                                                                          static_cast<float>(Actors.itemY))),
+                                     ToScreen()));
+        DrawWithBaseTransform(kActorSheetSlot, RectOf(Sheet::kBall), 7.0f, 7.0f, 0.0f, 0.0f, 0.18f, SceneTint);
     }
-    if (A.actorBFrame != 0)
-        DrawStandingActor(SetEra00ActorSpriteB, A.actorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false, 0.19f);
-    if (A.actorDFrame != 0)
-        DrawTurningActor(SetEra00ActorSpriteD, A.actorDFrame, A.actorDAngle, false, A.actorDX, A.actorDY,
-                         A.actorDDepth);
-    if (A.actorCFrame != 0) DrawStandingActor(SetEra00ActorSpriteC, A.actorCFrame, A.actorCX, A.actorCY, false, 0.2f);
-    if (A.actorEFrame != 0)
-        DrawTurningActor(SetEra00ActorSpriteE, A.actorEFrame, A.actorEAngle, A.actorEMirror == 1, A.actorEX,
-                         A.actorEY, 0.21f);
-    if (A.closeUpFrame != 0) DrawFlame(A.closeUpFrame);
-    if (A.actorAFrame != 0)
-        DrawStandingActor(SetEra00ActorSpriteA, A.actorAFrame, A.actorAX, A.actorAY, A.actorAMirror == 1, 0.2f);
+    if (Actors.actorBFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteB, Actors.actorBFrame, Era03ArenaEnemy3.x, Era03ArenaEnemy3.y, false,
+                          0.19f);
+    if (Actors.actorDFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteD, Actors.actorDFrame, Actors.actorDAngle, false, Actors.actorDX,
+                         Actors.actorDY, Actors.actorDDepth);
+    if (Actors.actorCFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteC, Actors.actorCFrame, Actors.actorCX, Actors.actorCY, false, 0.2f);
+    if (Actors.actorEFrame != 0)
+        DrawTurningActor(SetEra00ActorSpriteE, Actors.actorEFrame, Actors.actorEAngle, Actors.actorEMirror == 1,
+                         Actors.actorEX, Actors.actorEY, 0.21f);
+    if (Actors.closeUpFrame != 0) DrawFlame(Actors.closeUpFrame);
+    if (Actors.actorAFrame != 0)
+        DrawStandingActor(SetEra00ActorSpriteA, Actors.actorAFrame, Actors.actorAX, Actors.actorAY,
+                          Actors.actorAMirror == 1, 0.2f);
 }
 
 void DrawEra00GatewayAndPracticeMarker() {

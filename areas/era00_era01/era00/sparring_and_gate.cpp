@@ -15,7 +15,7 @@
 
 namespace {
 
-Era00SceneActorsRecord& A = Era00SceneActors;
+Era00SceneActorsRecord& Actors = Era00SceneActors;
 std::int32_t& Prompt = DialogueChannels.promptLine;
 
 // ---------------------------------------------------------------- reaction
@@ -62,19 +62,10 @@ struct ExitEffectRecord {
 };
 ExitEffectRecord Exit;
 
-bool SparRead() { return LineRead() && Prompt != 0; }
-
 // Steps one of the sparring scene's talks through its lines; true in the
-// step that closes it.
-bool StepTalk(const std::int32_t* lines, std::int32_t count, std::int32_t& at) {
-    if (!SparRead()) return false;
-    if (at + 1 < count) {
-        ++at;
-        AdvanceLine(Prompt, lines[at], kGeneralVolume);
-        return false;
-    }
-    CloseLine(Prompt);
-    return true;
+// step that closes it. A talk another scene has taken down waits.
+bool StepSparTalk(const std::int32_t* lines, std::int32_t count, std::int32_t& at) {
+    return Prompt != 0 && StepLineList(Prompt, lines, count, at, kGeneralVolume);
 }
 
 void StartReaction(std::int32_t kind) {
@@ -97,9 +88,9 @@ std::int32_t HintLine = 0;
 bool TalkDue(std::int32_t talk) {
     const PlayerStateRecord& p = PlayerState;
     switch (talk) {
-        case 0: return p.pose == 21 && p.facing == 1 && p.x < A.actorEX - 85 && Spar.reaction == 0;
-        case 1: return p.facing == 1 && p.x <= A.actorEX - 65 && Spar.reaction == 1;
-        case 2: return p.pose == 21 && p.facing == 1 && p.x > A.actorEX - 85 && Spar.reaction == 3;
+        case 0: return p.pose == 21 && p.facing == 1 && p.x < Actors.actorEX - 85 && Spar.reaction == 0;
+        case 1: return p.facing == 1 && p.x <= Actors.actorEX - 65 && Spar.reaction == 1;
+        case 2: return p.pose == 21 && p.facing == 1 && p.x > Actors.actorEX - 85 && Spar.reaction == 3;
         default: return AtLeastElapsed(Spar.talkStamp, Era00Clock(), 4.0);
     }
 }
@@ -122,7 +113,7 @@ void StepSparringTalks() {
                 MessageBoxOpen = 1;
             }
         }
-        if (StepTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
+        if (StepSparTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
             ++Spar.talkStep;
             if (k == 2) Spar.talkStamp = Era00Clock();
             if (k == 3) MessageBoxOpen = 0;
@@ -137,7 +128,7 @@ void StepSparringTalks() {
             OpenLine(Prompt, kHint.lines[0], kGeneralVolume);
             Spar.hintStep = 1;
         }
-    } else if (Spar.hintStep == 1 && StepTalk(kHint.lines, kHint.count, HintLine)) {
+    } else if (Spar.hintStep == 1 && StepSparTalk(kHint.lines, kHint.count, HintLine)) {
         Spar.hintStep = 99;
         Spar.talkStamp = Era00Clock();
     }
@@ -158,13 +149,13 @@ constexpr ThrowBeat kWalkOff[] = {{14, 0.1, 0}, {13, 0.1, 0}, {12, 0.1, 60}, {11
 template <std::size_t N>
 bool StepBeats(const ThrowBeat (&beats)[N]) {
     const ThrowBeat& b = beats[Throw.beat];
-    A.actorBFrame = b.frame;
+    Actors.actorBFrame = b.frame;
     const double now = Era00Clock();
     if (!AtLeastElapsed(Throw.stamp, now, b.seconds)) return false;
     Throw.stamp = now;
     Era03ArenaEnemy3.x += b.dxOnLeave;
     if (++Throw.beat < static_cast<std::int32_t>(N)) {
-        A.actorBFrame = beats[Throw.beat].frame;
+        Actors.actorBFrame = beats[Throw.beat].frame;
         return false;
     }
     Throw.beat = 0;
@@ -206,11 +197,11 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         Reaction = ReactionRecord{};
         Reaction.step = 1;
         Reaction.stamp = now;
-        Reaction.originX = A.actorEX;
+        Reaction.originX = Actors.actorEX;
         Reaction.heldX = PlayerState.x;
         return Reaction.step;
     }
-    A.actorEY = PlayerState.y;
+    Actors.actorEY = PlayerState.y;
     const double t = 1.5 * (now - Reaction.stamp);
     auto Next = [&](std::int32_t step) {
         Reaction.step = step;
@@ -221,9 +212,9 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         constexpr std::int32_t kFrames[7] = {0, 6, 7, 8, 9, 10, 11};
         if (Reaction.step >= 1 && Reaction.step <= 6) {
             const std::int32_t frame = kFrames[Reaction.step];
-            A.actorEFrame = frame;
-            if ((frame == 7 || frame == 9) && PlayerState.x > A.actorEX - 89) {
-                PlayerState.x = A.actorEX - 95;
+            Actors.actorEFrame = frame;
+            if ((frame == 7 || frame == 9) && PlayerState.x > Actors.actorEX - 89) {
+                PlayerState.x = Actors.actorEX - 95;
                 PlayEra00Effect(92);
                 if (HudState.hurtFlash != 1) {
                     PlayerState.hp -= 1;
@@ -236,7 +227,7 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
                 if (frame == 6 || frame == 9) PlayEra00Effect(112);
                 if (frame == 8) StopSound(112);
                 if (frame == 11) {
-                    A.actorEFrame = 5;
+                    Actors.actorEFrame = 5;
                     Reaction.step = 99;
                 } else {
                     Next(Reaction.step + 1);
@@ -252,10 +243,10 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         }
         if (Reaction.step == 2) {
             PlayerState.x = Reaction.heldX;
-            A.actorEFrame = 12;
-            A.actorEX = Reaction.originX + TruncToInt(150.0 * t - 300.0 * t * t);
+            Actors.actorEFrame = 12;
+            Actors.actorEX = Reaction.originX + TruncToInt(150.0 * t - 300.0 * t * t);
             if (t > 0.2) {
-                A.actorEFrame = 5;
+                Actors.actorEFrame = 5;
                 Reaction.step = 99;
             }
         }
@@ -267,10 +258,10 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
         }
         if (Reaction.step == 2) {
             PlayerState.x = Reaction.heldX;
-            A.actorEX += 2;
-            A.actorEFrame = 13;
+            Actors.actorEX += 2;
+            Actors.actorEFrame = 13;
             if (t >= 0.1) {
-                A.actorEFrame = 5;
+                Actors.actorEFrame = 5;
                 Reaction.step = 99;
             }
         }
@@ -287,8 +278,8 @@ std::int32_t RunEra00SparringScene(std::int32_t arg) {
         MessageBoxOpen = 0;
         XKeyBlocked = 1;
         ZKeyBlocked = 1;
-        A.actorAFrame = 0;
-        PlayerState.x = A.actorAX - 32;
+        Actors.actorAFrame = 0;
+        PlayerState.x = Actors.actorAX - 32;
         PlayerState.y = 640;
         Spar.talkStamp = Spar.reactionStamp = now;
         return 0;
@@ -301,23 +292,23 @@ std::int32_t RunEra00SparringScene(std::int32_t arg) {
 
     const std::int32_t x = PlayerState.x;
     if (Spar.reaction == 0) {
-        if (x > A.actorEX - 85 && PlayerState.pose == 21) {
+        if (x > Actors.actorEX - 85 && PlayerState.pose == 21) {
             const std::int32_t roll = Random0To99();
             StartReaction(roll < 30 ? 1 : (roll < 60 ? 2 : 3));
-        } else if (x > A.actorEX - 65) {
+        } else if (x > Actors.actorEX - 65) {
             StartReaction(1);
-        } else if (AtLeastElapsed(Spar.reactionStamp, now, 3.0) && A.actorEX > 335) {
-            A.actorEX -= 20;
+        } else if (AtLeastElapsed(Spar.reactionStamp, now, 3.0) && Actors.actorEX > 335) {
+            Actors.actorEX -= 20;
             StartReaction(1);
         }
     }
     StepSparringTalks();
     if (Spar.reaction != 0 && RunEra00SparringReaction(Spar.reaction) == 99) Spar.reaction = 0;
-    if (Spar.reaction == 0 && A.actorEY < 640) A.actorEY = PlayerState.y;
+    if (Spar.reaction == 0 && Actors.actorEY < 640) Actors.actorEY = PlayerState.y;
 
     if (PlayerState.x >= 450) {
-        A.actorEFrame = 5;
-        A.actorEY = 640;
+        Actors.actorEFrame = 5;
+        Actors.actorEY = 640;
         PlayerState.y = 640;
         return 99;
     }
@@ -335,18 +326,18 @@ std::int32_t RunEra00Actor2Scene(std::int32_t arg) {
     }
     const std::int32_t ax = Era03ArenaEnemy3.x, ay = Era03ArenaEnemy3.y;
     if (Throw.step == 1 && StepBeats(kWindUp)) {
-        A.actorDFrame = 0;
-        A.actorDX = Era03ArenaEnemy3.x + 64;
-        A.actorDY = Era03ArenaEnemy3.y - 107;
+        Actors.actorDFrame = 0;
+        Actors.actorDX = Era03ArenaEnemy3.x + 64;
+        Actors.actorDY = Era03ArenaEnemy3.y - 107;
         PlayEra00Sound(120);
         Throw.step = 2;
     }
     if (Throw.step == 2) {
-        A.actorBFrame = 8;
-        A.actorDDepth = 0.2f;
-        A.actorDAngle += 90;
+        Actors.actorBFrame = 8;
+        Actors.actorDDepth = 0.2f;
+        Actors.actorDAngle += 90;
         const double s = now - Throw.stamp;
-        A.actorDFrame = s < 0.2 ? 1 : 2;
+        Actors.actorDFrame = s < 0.2 ? 1 : 2;
         if (s >= 0.5) {
             Throw.step = 3;
             Throw.stamp = now;
@@ -354,20 +345,20 @@ std::int32_t RunEra00Actor2Scene(std::int32_t arg) {
     }
     if (Throw.step == 3) {
         const double s = now - Throw.stamp;
-        A.actorBFrame = 17;
-        A.actorDFrame = 2;
-        A.actorDDepth = 0.18f;
-        A.actorDAngle += 90;
-        A.actorDX = ax + 64 - TruncToInt(880.0 * s);
-        A.actorDY = ay - 107 + TruncToInt(880.0 * s);
-        if (A.actorDY > 650) {
-            A.closeUpFrame = 1;   // the fire flares up
+        Actors.actorBFrame = 17;
+        Actors.actorDFrame = 2;
+        Actors.actorDDepth = 0.18f;
+        Actors.actorDAngle += 90;
+        Actors.actorDX = ax + 64 - TruncToInt(880.0 * s);
+        Actors.actorDY = ay - 107 + TruncToInt(880.0 * s);
+        if (Actors.actorDY > 650) {
+            Actors.closeUpFrame = 1;   // the fire flares up
             Throw.step = 4;
             Throw.stamp = now;
         }
     }
     if (Throw.step == 4) {
-        A.actorBFrame = 17;
+        Actors.actorBFrame = 17;
         if (AtLeastElapsed(Throw.stamp, now, 1.1)) {
             Era03ArenaEnemy3.x += 71;
             Throw.step = 5;

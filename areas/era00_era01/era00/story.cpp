@@ -18,8 +18,8 @@
 
 namespace {
 
-Era00SceneActorsRecord& A = Era00SceneActors;
-Era00GatewayRecord& G = Era00Gateway;
+Era00SceneActorsRecord& Actors = Era00SceneActors;
+Era00GatewayRecord& Gateway = Era00Gateway;
 std::int32_t& Prompt = DialogueChannels.promptLine;
 
 constexpr std::int32_t kExitX = 3080;
@@ -32,7 +32,7 @@ StoryRecord Story;
 
 struct HandoverRecord {
     std::int32_t step = 0, once = 0, baseX = 0;
-    double stamp = 0, t = 0;
+    double stamp = 0, elapsed = 0;
 };
 HandoverRecord Handover;
 
@@ -58,14 +58,14 @@ void RunOpeningPhase(double now) {
         ScrollX = ScrollY = 0;
         if (AtLeastElapsed(Story.stageStamp, now, 0.1)) {
             Story.stageStamp = now;
-            A.actorCFrame = A.actorCFrame == 4 ? 5 : 4;
+            Actors.actorCFrame = Actors.actorCFrame == 4 ? 5 : 4;
         }
         if (RunEra00SparringScene(1) == 99) {
             Story.step = 30;
             Story.sub = 1;
             OpenLine(Prompt, 12, kGeneralVolume);
-            A.actorEFrame = 5;
-            A.actorEY = 640;
+            Actors.actorEFrame = 5;
+            Actors.actorEY = 640;
         }
     }
     if (Story.step == 30) {
@@ -83,11 +83,11 @@ void RunOpeningPhase(double now) {
         // Actor 3 winds up and leaps away to the right.
         constexpr std::int32_t kWindUpFrames[5] = {0, 0, 4, 5, 7};
         if (Story.sub >= 2 && Story.sub <= 4) {
-            A.actorCFrame = kWindUpFrames[Story.sub];
+            Actors.actorCFrame = kWindUpFrames[Story.sub];
             if (AtLeastElapsed(Story.subStamp, now, 0.1)) {
                 Story.subStamp = now;
                 if (Story.sub == 4) {
-                    Story.jumpOriginX = A.actorCX + 40;
+                    Story.jumpOriginX = Actors.actorCX + 40;
                     PlayEra00Effect(18);
                 }
                 ++Story.sub;
@@ -96,19 +96,19 @@ void RunOpeningPhase(double now) {
         if (Story.sub == 5) {
             Story.jumpT = 1.5 * (now - Story.subStamp);
             const double t = Story.jumpT;
-            A.actorCFrame = t > 0.1 ? 9 : 8;
-            A.actorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
-            A.actorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
-            if (A.actorCY >= 640) {
+            Actors.actorCFrame = t > 0.1 ? 9 : 8;
+            Actors.actorCX = Story.jumpOriginX + TruncToInt(550.0 * t);
+            Actors.actorCY = 610 - TruncToInt(380.0 * t - 380.0 * t * t);
+            if (Actors.actorCY >= 640) {
                 Story.sub = 6;
-                A.actorCFrame = 0;
-                A.actorCY = 640;
+                Actors.actorCFrame = 0;
+                Actors.actorCY = 640;
                 Story.subStamp = now;
                 PlayEra00Effect(18);
             }
         }
         if (Story.sub >= 2) StepEra00Actor5Hop(2);
-        if (Story.sub == 6 && A.actorEX > 1100) {
+        if (Story.sub == 6 && Actors.actorEX > 1100) {
             Story.step = 31;
             Era03ArenaEnemy3.x += 71;
             RunEra00Actor2Scene(0);
@@ -122,22 +122,22 @@ void RunOpeningPhase(double now) {
         MenuKeyBlocked = 0;
     }
     // The flame in the hearth, until 3 s after the intruder has gone.
-    if (A.closeUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
+    if (Actors.closeUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
         Story.flameStamp = now;
         PlayEra00Sound(122);
-        if (++A.closeUpFrame >= 4) A.closeUpFrame = 1;
+        if (++Actors.closeUpFrame >= 4) Actors.closeUpFrame = 1;
         if (Story.step >= 32 && AtLeastElapsed(Story.stageStamp, now, 3.0)) {
-            A.closeUpFrame = 0;
-            A.actorDFrame = 1;
+            Actors.closeUpFrame = 0;
+            Actors.actorDFrame = 1;
             StopSound(122);
             Story.step = 33;
-            A.actorEFrame = 0;
-            A.actorBFrame = 0;
-            G.glowFrame = 1;
+            Actors.actorEFrame = 0;
+            Actors.actorBFrame = 0;
+            Gateway.glowFrame = 1;
             RunEra00ExitEffect(0);
         }
     }
-    if (Story.knockBack == 0 && A.closeUpFrame >= 1 && PlayerState.x > 755) {
+    if (Story.knockBack == 0 && Actors.closeUpFrame >= 1 && PlayerState.x > 755) {
         Story.knockBack = 1;
         RunEra00KnockBackScene(0);
     }
@@ -147,13 +147,13 @@ void RunOpeningPhase(double now) {
         Era00StoryPhase = 2;
         RunEra00TalkEvents(0);
         Story.sub = 0;
-        G.x = kExitX;
+        Gateway.x = kExitX;
     }
 }
 
 // The heroine's lines around the flame; they run on every call.
 void RunFollowUpTalk(double now) {
-    const std::int32_t flame = A.closeUpFrame;
+    const std::int32_t flame = Actors.closeUpFrame;
     if (Story.talkStep == 0 && flame == 1) {
         Story.talkStep = 2;
         EnterConfirmState = 1;
@@ -218,24 +218,24 @@ void KeepOneSheet() {
 }
 
 void RunExitPhase() {
-    if (G.glowFrame == 0 && Story.sub == 0) {
-        G.glowFrame = 1;
+    if (Gateway.glowFrame == 0 && Story.sub == 0) {
+        Gateway.glowFrame = 1;
         RunEra00ExitEffect(0);
-        G.passed = 0;
+        Gateway.passed = 0;
         Story.sub = 1;
-        G.x = kExitX;
+        Gateway.x = kExitX;
     }
-    A.itemShown = 1;
-    A.itemX = 261;
-    A.itemY = 632;
+    Actors.itemShown = 1;
+    Actors.itemX = 261;
+    Actors.itemY = 632;
     if (Story.step < 7) KeepOneSheet();
-    if (G.glowFrame != 0) RunEra00ExitEffect(1);
+    if (Gateway.glowFrame != 0) RunEra00ExitEffect(1);
 
     std::int32_t& x = PlayerState.x;
-    if (x < G.x - 530) Story.step = 0;
-    if (Story.step == 0 && x >= G.x - 530) Story.step = 1;
+    if (x < Gateway.x - 530) Story.step = 0;
+    if (Story.step == 0 && x >= Gateway.x - 530) Story.step = 1;
     if (Story.step == 1) {
-        x = G.x - 525;
+        x = Gateway.x - 525;
         MessageBoxOpen = 1;
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
@@ -243,7 +243,7 @@ void RunExitPhase() {
         Story.step = Story.sub >= 2 ? 3 : 2;
     }
     if (Story.step >= 2 && Story.step <= 4) {
-        x = G.x - 525;
+        x = Gateway.x - 525;
         Prompt = Story.step + 13;   // 15, 16, 17
         if (LineRead()) {
             if (Story.step < 4) {
@@ -257,7 +257,7 @@ void RunExitPhase() {
             }
         }
     }
-    if (Story.step == 5 && x >= G.x - 380) {
+    if (Story.step == 5 && x >= Gateway.x - 380) {
         Story.step = 6;
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
@@ -267,7 +267,7 @@ void RunExitPhase() {
         PlayerState.y = 640;
     }
     if (Story.step == 6) {
-        x = G.x - 375;
+        x = Gateway.x - 375;
         Prompt = 18;
         PlayerState.pose = 22;
         PlayerState.facing = 1;
@@ -295,7 +295,7 @@ std::int32_t RunEra00Story(std::int32_t arg) {
     if (arg == 0) {
         Story.step = 1;
         Story.sub = 0;
-        G.glowFrame = 0;
+        Gateway.glowFrame = 0;
     }
     if (arg == 1) RunOpeningPhase(now);
     if (arg == 2) RunExitPhase();
@@ -304,50 +304,49 @@ std::int32_t RunEra00Story(std::int32_t arg) {
 }
 
 std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
-    HandoverRecord& H = Handover;
     const double now = Era00Clock();
     if (arg == 0) {
-        H = HandoverRecord{};
-        H.step = 1;
-        return H.step;
+        Handover = HandoverRecord{};
+        Handover.step = 1;
+        return Handover.step;
     }
-    StampAheadToZero(H.stamp, now);
+    StampAheadToZero(Handover.stamp, now);
     std::int32_t& x = PlayerState.x;
     std::int32_t& y = PlayerState.y;
-    H.t = now - H.stamp;
-    if (H.step == 1) {
-        H.step = 2;
-        H.stamp = now;
-        H.t = 0;
+    Handover.elapsed = now - Handover.stamp;
+    if (Handover.step == 1) {
+        Handover.step = 2;
+        Handover.stamp = now;
+        Handover.elapsed = 0;
         x += 61;
     }
     StopRunning();
-    if (H.step == 2) {
+    if (Handover.step == 2) {
         PlayerState.pose = 8;
-        if (H.t > 0.1354098360655738) {
-            H.step = 3;
-            H.stamp = now;
-            H.t = 0;
+        if (Handover.elapsed > 0.1354098360655738) {
+            Handover.step = 3;
+            Handover.stamp = now;
+            Handover.elapsed = 0;
             x += 59;
         }
     }
-    if (H.step == 3) {
+    if (Handover.step == 3) {
         PlayerState.pose = 9;
-        if (H.t > 0.11245901639344265) {
-            H.step = 4;
-            H.stamp = now;
-            H.t = 0;
-            H.once = 1;
-            H.baseX = x + 49;
+        if (Handover.elapsed > 0.11245901639344265) {
+            Handover.step = 4;
+            Handover.stamp = now;
+            Handover.elapsed = 0;
+            Handover.once = 1;
+            Handover.baseX = x + 49;
             PlayEra00Sound(18);
         }
     }
-    if (H.step == 4) {
-        const double t = H.t;
-        x = H.baseX + TruncToInt(550.0 * t);
+    if (Handover.step == 4) {
+        const double t = Handover.elapsed;
+        x = Handover.baseX + TruncToInt(550.0 * t);
         y = 638 - TruncToInt(380.0 * t - 380.0 * t * t);
-        const std::int32_t d = x > G.x ? x - G.x : G.x - x;
-        if (d < 51) G.leafColour = 0xFFFFFFFFu;
+        const std::int32_t d = x > Gateway.x ? x - Gateway.x : Gateway.x - x;
+        if (d < 51) Gateway.leafColour = 0xFFFFFFFFu;
         SceneTint = d > 100 ? 0xFFFFFFFFu : 0xFF555555u;
         if (t < 0.14) {
             PlayerState.pose = 14;
@@ -355,52 +354,52 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
             PlayerState.pose = 15;
             y -= 60;
         }
-        if (G.x < x) {
+        if (Gateway.x < x) {
             // Through the gate: the field's positions start from the screen.
-            G.passed = 1;
+            Gateway.passed = 1;
             Era00AreaFlag = 0;
             Era01AreaFlag = 1;
             const std::int32_t s = ScrollX;
-            G.x -= s;
+            Gateway.x -= s;
             x -= s;
-            H.baseX -= s;
+            Handover.baseX -= s;
             ScrollX = 0;
-            if (H.once == 1) {
-                H.once = 2;
+            if (Handover.once == 1) {
+                Handover.once = 2;
                 FreeGraphic(81);
                 WriteTraceLog(957);
             }
         }
         const std::int32_t floor = FloorHeightAt(x, y);
         if (floor <= y) {
-            H.step = 5;
+            Handover.step = 5;
             y = floor;
             PlayEra00Sound(18);
-            H.baseX = x;
-            H.stamp = now;
-            H.t = 0;
+            Handover.baseX = x;
+            Handover.stamp = now;
+            Handover.elapsed = 0;
         }
     }
-    if (H.step == 5) {
+    if (Handover.step == 5) {
         PlayerState.facing = -1;
         PlayerState.pose = 26;
-        x = H.baseX + TruncToInt(40.0 * H.t);
-        if (H.t > 0.5) G.glowFrame = 0;
-        if (H.t > 1.0) {
-            H.step = 6;
+        x = Handover.baseX + TruncToInt(40.0 * Handover.elapsed);
+        if (Handover.elapsed > 0.5) Gateway.glowFrame = 0;
+        if (Handover.elapsed > 1.0) {
+            Handover.step = 6;
             OpenLine(Prompt, 19, kGeneralVolume);
             GsFlags[kEra01Set] = kGraphicRequested;
             UpdateEra01Pload(0);
         }
     }
-    if (H.step == 6) {
+    if (Handover.step == 6) {
         if (LineRead() && (Prompt != 19 || GsFlags[kEra01Set] == kGraphicLoaded)) {
             if (Prompt < 23) {
                 AdvanceLine(Prompt, Prompt + 1, kGeneralVolume);
                 PlayerState.facing = 1;
             } else {
                 CloseLine(Prompt);
-                H.step = 99;
+                Handover.step = 99;
                 MessageBoxOpen = 0;
                 Era00StoryPhase = 3;
             }
@@ -408,5 +407,5 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
         if (Prompt >= 21) PlayerState.pose = 39;
     }
     if (ScrollX == 0 && x > 900) x = 900;
-    return H.step;
+    return Handover.step;
 }

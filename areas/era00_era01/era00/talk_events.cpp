@@ -14,10 +14,6 @@ namespace {
 
 std::int32_t& Event = DialogueChannels.storyLine;
 
-constexpr std::int32_t A0 = Era00Anchor1;   // 250
-constexpr std::int32_t A1 = Era00Anchor2;   // 1500
-constexpr std::int32_t A2 = Era01Anchor01;  // 2389
-
 // One talk event: where A starts it, its lines and the heroine's pose while
 // each shows. Event 6 wants her facing left at the very edge.
 struct TalkEventRow {
@@ -29,15 +25,15 @@ struct TalkEventRow {
     std::int32_t lineCount;
 };
 constexpr TalkEventRow kTalkEvents[9] = {
-    {1, A0 + 70, A0 + 110, false, {7, 0}, {40, 40}, 1},
-    {2, A0 + 376, A0 + 416, false, {8, 0}, {40, 40}, 1},
-    {3, A0 + 645, A0 + 685, false, {9, 0}, {18, 18}, 1},
-    {4, A0 + 715, A0 + 755, false, {10, 0}, {18, 18}, 1},
-    {5, A0 + 1003, A0 + 1043, false, {11, 0}, {39, 39}, 1},
+    {1, Era00Anchor1 + 70, Era00Anchor1 + 110, false, {7, 0}, {40, 40}, 1},
+    {2, Era00Anchor1 + 376, Era00Anchor1 + 416, false, {8, 0}, {40, 40}, 1},
+    {3, Era00Anchor1 + 645, Era00Anchor1 + 685, false, {9, 0}, {18, 18}, 1},
+    {4, Era00Anchor1 + 715, Era00Anchor1 + 755, false, {10, 0}, {18, 18}, 1},
+    {5, Era00Anchor1 + 1003, Era00Anchor1 + 1043, false, {11, 0}, {39, 39}, 1},
     {6, 0, 75, true, {12, 13}, {39, 39}, 2},
-    {7, A1, A1 + 135, false, {14, 15}, {40, 40}, 2},
-    {8, A1 + 205, A1 + 315, false, {16, 17}, {40, 39}, 2},
-    {9, A2 - 10, A2 + 30, false, {18, 19}, {40, 40}, 2},
+    {7, Era00Anchor2, Era00Anchor2 + 135, false, {14, 15}, {40, 40}, 2},
+    {8, Era00Anchor2 + 205, Era00Anchor2 + 315, false, {16, 17}, {40, 39}, 2},
+    {9, Era01Anchor01 - 10, Era01Anchor01 + 30, false, {18, 19}, {40, 40}, 2},
 };
 
 struct TalkEventsRecord {
@@ -64,7 +60,7 @@ void CloseEvent(std::int32_t event) {
 
 void StepDoor() {
     const std::int32_t x = PlayerState.x;
-    if (x < A0 + 535 || x > A0 + 595) return;
+    if (x < Era00Anchor1 + 535 || x > Era00Anchor1 + 595) return;
     std::int32_t& indoor = Era00IndoorState;
     const double now = Era00Clock();
     if (indoor == 0 && KeyAPressed == 1 && PlayerState.y == 560) {

@@ -24,11 +24,11 @@
 
 namespace {
 
-constexpr std::int32_t A = SectionAnchorX[23];   // 23445
+constexpr std::int32_t kArenaOrigin = SectionAnchorX[23];   // 23445
 constexpr std::int32_t kGround = 640;
 
-ArenaEnemyRecord& E = ArenaEnemy;
-ArenaStateRecord& S = ArenaState;
+ArenaEnemyRecord& Enemy = ArenaEnemy;
+ArenaStateRecord& Arena = ArenaState;
 
 // A routine's step word and stamp.
 struct Steps {
@@ -41,13 +41,13 @@ struct Steps {
 };
 
 void PayOut(std::int32_t exp) {
-    S.expPool -= exp;
+    Arena.expPool -= exp;
     PlayerState.exp += exp;
 }
 
 void PayWholePool() {
-    PlayerState.exp += S.expPool;
-    S.expPool = -10;
+    PlayerState.exp += Arena.expPool;
+    Arena.expPool = -10;
     PlayFieldEffect(60);
 }
 
@@ -91,8 +91,8 @@ std::int32_t RunArenaEnemyEntrance(std::int32_t arg) {
     StampAheadToZero(entrance.stamp, now);
     if (entrance.step >= 99) return 99;
     const EntranceRow& row = kEntrance[entrance.step];
-    E.frame = row.frame;
-    if (row.lift >= 0) E.y = TopFloorHeightAt(E.x) - row.lift;
+    Enemy.frame = row.frame;
+    if (row.lift >= 0) Enemy.y = TopFloorHeightAt(Enemy.x) - row.lift;
     if (AtLeastElapsed(entrance.stamp, now, row.seconds)) {
         if (row.sound != 0) PlayFieldEffect(row.sound);
         entrance.Next(entrance.step + 1, now);
@@ -109,16 +109,16 @@ void UpdateArenaEnemyIdle(std::int32_t arg) {
     }
     StampAheadToZero(idle.stamp, now);
     const IdleRow& row = kIdle[idle.step];
-    E.frame = row.frame;
-    E.y = TopFloorHeightAt(E.x) + row.height;
+    Enemy.frame = row.frame;
+    Enemy.y = TopFloorHeightAt(Enemy.x) + row.height;
     if (AtLeastElapsed(idle.stamp, now, row.seconds)) {
-        if (row.sound != 0 && Distance(ScrollX + 512, A) <= 512) PlayFieldEffect(row.sound);
+        if (row.sound != 0 && Distance(ScrollX + 512, kArenaOrigin) <= 512) PlayFieldEffect(row.sound);
         idle.Next((idle.step + 1) % static_cast<std::int32_t>(std::size(kIdle)), now);
     }
 }
 
 std::int32_t TestArenaEnemyHit() {
-    const std::int32_t k = TestPlayerAttackHit(0, E.x - 40, E.x + 40, E.y - 137, E.y);
+    const std::int32_t k = TestPlayerAttackHit(0, Enemy.x - 40, Enemy.x + 40, Enemy.y - 137, Enemy.y);
     if (PlayerState.weaponMode2 == 1) {
         // Her guard (kind 5) is no blow: answering it with nothing keeps the
         // waves from waiting on a reaction that never ends.
@@ -126,12 +126,12 @@ std::int32_t TestArenaEnemyHit() {
     }
     if (k == 1) {
         HitEffectState = 1;
-        if (PlayerState.y > E.y - 10) return 1;
-        if (E.y - 70 <= PlayerState.y && PlayerState.y <= E.y - 10) return 2;
+        if (PlayerState.y > Enemy.y - 10) return 1;
+        if (Enemy.y - 70 <= PlayerState.y && PlayerState.y <= Enemy.y - 10) return 2;
         return 0;
     }
     if (k == 2) {
-        if (E.frame != 19) return 0;
+        if (Enemy.frame != 19) return 0;
         HitEffectState = 10;
         return 3;
     }
@@ -146,7 +146,7 @@ std::int32_t TestArenaEnemyHit() {
 namespace {
 
 struct ReactionPrivate {
-    Steps s;
+    Steps steps;
     std::int32_t roll = -1;
     std::int32_t x0 = 0, y0 = 0;
     bool soundStopped = false;
@@ -156,162 +156,162 @@ ReactionPrivate reaction;
 
 // The sway to the right and back: 99 once it is home.
 std::int32_t Sway(std::int32_t frame, double now) {
-    const double v = 5.0 * (now - reaction.s.stamp);
-    E.x = A + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
-    E.frame = frame;
-    if (E.x < A) {
-        E.x = A;
-        E.y = kGround;
+    const double v = 5.0 * (now - reaction.steps.stamp);
+    Enemy.x = kArenaOrigin + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
+    Enemy.frame = frame;
+    if (Enemy.x < kArenaOrigin) {
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
         return 99;
     }
-    return reaction.s.step;
+    return reaction.steps.step;
 }
 
 std::int32_t JumpHit(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         r.roll = Random0To99();
-        r.s.step = S.hitChance >= r.roll ? 2 : 10;
-        if (r.s.step == 2) {
+        r.steps.step = Arena.hitChance >= r.roll ? 2 : 10;
+        if (r.steps.step == 2) {
             PlayFieldEffect(126);
             PayOut(10);
-            SpawnPickup(E.x - 30, E.y - 140);
+            SpawnPickup(Enemy.x - 30, Enemy.y - 140);
         } else {
             PlayFieldEffect(901);
         }
     }
-    if (r.s.step == 10) return Sway(12, now);
+    if (r.steps.step == 10) return Sway(12, now);
     if (TestArenaEnemyHit() == 3) {
         r.roll = -1;
         return 98;
     }
-    if (r.s.step == 2 && Sway(19, now) == 99) {
-        SpawnPickup(E.x - 30, E.y - 140);
-        r.s.Next(3, now);
+    if (r.steps.step == 2 && Sway(19, now) == 99) {
+        SpawnPickup(Enemy.x - 30, Enemy.y - 140);
+        r.steps.Next(3, now);
         return 3;
     }
-    if (r.s.step == 3) {
-        const double v = 4.0 * (now - r.s.stamp);
-        E.x = A - 3 - TruncToInt(180.0 * v - 180.0 * v * v);
-        E.frame = v >= 0.6 ? 14 : 19;
-        if (E.x > A) {
-            E.x = A;
+    if (r.steps.step == 3) {
+        const double v = 4.0 * (now - r.steps.stamp);
+        Enemy.x = kArenaOrigin - 3 - TruncToInt(180.0 * v - 180.0 * v * v);
+        Enemy.frame = v >= 0.6 ? 14 : 19;
+        if (Enemy.x > kArenaOrigin) {
+            Enemy.x = kArenaOrigin;
             return 99;
         }
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t LungeStruck(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         PayOut(40);
-        if (S.hitChance < 100) S.hitChance += 30;
+        if (Arena.hitChance < 100) Arena.hitChance += 30;
         PlayFieldEffect(36);
         PlayFieldEffect(66);
-        r.x0 = E.x;
-        r.y0 = E.y - 30;
+        r.x0 = Enemy.x;
+        r.y0 = Enemy.y - 30;
         r.soundStopped = false;
         r.coinStamp = now;
-        r.s.step = 2;
+        r.steps.step = 2;
     }
     if (AtLeastElapsed(r.coinStamp, now, 0.1)) {
         r.coinStamp = now;
-        SpawnPickup(E.x - 30, E.y - 140);
+        SpawnPickup(Enemy.x - 30, Enemy.y - 140);
     }
-    E.frame = 19;
-    if (r.s.step == 2) {
-        const double v = 2.0 * (now - r.s.stamp);
-        if (v <= 0.5) E.x = r.x0 + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
-        E.y = r.y0 - TruncToInt(1400.0 * v - 1400.0 * v * v);
+    Enemy.frame = 19;
+    if (r.steps.step == 2) {
+        const double v = 2.0 * (now - r.steps.stamp);
+        if (v <= 0.5) Enemy.x = r.x0 + TruncToInt(300.0 * v - 300.0 * v * v) + 3;
+        Enemy.y = r.y0 - TruncToInt(1400.0 * v - 1400.0 * v * v);
         if (v >= 0.1 && !r.soundStopped) {
             StopSound(66);
             r.soundStopped = true;
         }
-        if (E.y >= kGround) {
-            E.y = kGround;
-            r.s.Next(3, now);
+        if (Enemy.y >= kGround) {
+            Enemy.y = kGround;
+            r.steps.Next(3, now);
         }
-    } else if (r.s.step == 3 && AtLeastElapsed(r.s.stamp, now, 0.3)) {
-        E.x = A;
-        E.y = kGround;
+    } else if (r.steps.step == 3 && AtLeastElapsed(r.steps.stamp, now, 0.3)) {
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
         return 99;
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t Toss(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         PayOut(40);
         PlayFieldEffect(36);
         MessageBoxOpen = 1;
-        r.y0 = E.y - 10;
-        r.s.step = 2;
+        r.y0 = Enemy.y - 10;
+        r.steps.step = 2;
     }
-    const double t = now - r.s.stamp;
-    E.frame = 3;
-    E.y = r.y0 - TruncToInt(1750.0 * t - 1330.0 * t * t);
-    SpawnPickup(E.x - 60, E.y - 150);
-    if (FloorHeightAt(E.x, E.y) < E.y) {
+    const double t = now - r.steps.stamp;
+    Enemy.frame = 3;
+    Enemy.y = r.y0 - TruncToInt(1750.0 * t - 1330.0 * t * t);
+    SpawnPickup(Enemy.x - 60, Enemy.y - 150);
+    if (FloorHeightAt(Enemy.x, Enemy.y) < Enemy.y) {
         MessageBoxOpen = 0;
         return 99;
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t Crumple(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
-        E.y = FloorHeightAt(E.x, E.y);
+    if (r.steps.step == 1) {
+        Enemy.y = FloorHeightAt(Enemy.x, Enemy.y);
         PayOut(50);
         PlayFieldEffect(36);
         MessageBoxOpen = 1;
-        r.s.step = 2;
+        r.steps.step = 2;
     }
-    if (r.s.step == 2) {
-        E.frame = 5;
-        if (AtLeastElapsed(r.s.stamp, now, 1.05)) {
-            SpawnPickup(E.x - 60, E.y - 150);
+    if (r.steps.step == 2) {
+        Enemy.frame = 5;
+        if (AtLeastElapsed(r.steps.stamp, now, 1.05)) {
+            SpawnPickup(Enemy.x - 60, Enemy.y - 150);
             PlayFieldEffect(32);
-            r.s.Next(3, now);
+            r.steps.Next(3, now);
         }
-    } else if (r.s.step == 3) {
-        E.frame = 6;
-        if (AtLeastElapsed(r.s.stamp, now, 0.03)) {
+    } else if (r.steps.step == 3) {
+        Enemy.frame = 6;
+        if (AtLeastElapsed(r.steps.stamp, now, 0.03)) {
             StopSound(32);
             PlayFieldEffect(56);
-            r.s.Next(4, now);
+            r.steps.Next(4, now);
         }
-    } else if (r.s.step == 4) {
-        E.frame = 5;
-        if (AtLeastElapsed(r.s.stamp, now, 0.3)) {
+    } else if (r.steps.step == 4) {
+        Enemy.frame = 5;
+        if (AtLeastElapsed(r.steps.stamp, now, 0.3)) {
             StopSound(56);
             MessageBoxOpen = 0;
             return 99;
         }
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 std::int32_t HeavyBlow(double now) {
     ReactionPrivate& r = reaction;
-    if (r.s.step == 1) {
+    if (r.steps.step == 1) {
         r.roll = Random0To99();
         if (r.roll >= 95) {
             PayWholePool();
             return 99;
         }
         PlayFieldEffect(61);
-        r.s.step = 2;
+        r.steps.step = 2;
     }
-    E.frame = 12;
-    if (AtLeastElapsed(r.s.stamp, now, 0.2)) {
-        E.x = A;
-        E.y = kGround;
+    Enemy.frame = 12;
+    if (AtLeastElapsed(r.steps.stamp, now, 0.2)) {
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
         return 99;
     }
-    return r.s.step;
+    return r.steps.step;
 }
 
 }  // namespace
@@ -320,19 +320,19 @@ std::int32_t RunArenaEnemyHitReaction(std::int32_t kind) {
     const double now = FieldClock();
     ReactionPrivate& r = reaction;
     if (kind == 0) {
-        r.s.Next(0, now);
+        r.steps.Next(0, now);
         return 0;
     }
-    StampAheadToZero(r.s.stamp, now);
+    StampAheadToZero(r.steps.stamp, now);
     if (PlayerState.weaponMode2 == 1) {
         PayWholePool();
         return 99;
     }
-    if (r.s.step == 0) r.s.Next(1, now);
+    if (r.steps.step == 0) r.steps.Next(1, now);
     if (kind == 1) {
-        if (r.s.step == 1) {
+        if (r.steps.step == 1) {
             PlayFieldEffect(901);
-            r.s.step = 2;
+            r.steps.step = 2;
         }
         return Sway(13, now);
     }
@@ -350,11 +350,11 @@ void PlaceArenaEnemyProp(std::int32_t) {
     };
     constexpr PropRow kProp[] = {{12, -23, -58}, {13, -23, -58}, {14, -23, -58}, {19, -23, -58},
                                  {15, -74, -60}, {16, -17, -56}, {17, -53, -141}};
-    const PropRow* row = FindRow(kProp, &PropRow::frame, E.frame);
+    const PropRow* row = FindRow(kProp, &PropRow::frame, Enemy.frame);
     if (row == nullptr) return;
-    S.propMode = 1;
-    S.objectX = E.x + row->dx;
-    S.objectY = E.y + row->dy;
+    Arena.propMode = 1;
+    Arena.objectX = Enemy.x + row->dx;
+    Arena.objectY = Enemy.y + row->dy;
 }
 
 namespace {
@@ -362,7 +362,7 @@ namespace {
 // ---- grabs and throws -----------------------------------------------------------
 
 struct ThrowPrivate {
-    Steps s;
+    Steps steps;
     std::int32_t x0 = 0, y0 = 0;
     bool drop = false, landed = false;
     std::int32_t dropX = 0, dropY = 0;
@@ -373,20 +373,20 @@ ThrowPrivate throwA, throwB;
 void StartDrop(ThrowPrivate& p, double now) {
     if (p.drop) return;
     p.drop = true;
-    p.dropX = S.objectX;
-    p.dropY = E.y - 141;
+    p.dropX = Arena.objectX;
+    p.dropY = Enemy.y - 141;
     p.dropStamp = now;
 }
 
 void StepDrop(ThrowPrivate& p, double now) {
     if (!p.drop || p.landed) return;
     const double t = now - p.dropStamp;
-    S.objectX = p.dropX - RateMove(250.0, t);
-    S.objectY = p.dropY - TruncToInt(800.0 * t - 813.0 * t * t);
-    S.propMode = 2;
-    const std::int32_t floor = FloorHeightAt(S.objectX, S.objectY);
-    if (floor <= S.objectY) {
-        S.objectY = floor;
+    Arena.objectX = p.dropX - RateMove(250.0, t);
+    Arena.objectY = p.dropY - TruncToInt(800.0 * t - 813.0 * t * t);
+    Arena.propMode = 2;
+    const std::int32_t floor = FloorHeightAt(Arena.objectX, Arena.objectY);
+    if (floor <= Arena.objectY) {
+        Arena.objectY = floor;
         PlayFieldEffect(34);
         p.landed = true;
     }
@@ -397,15 +397,15 @@ void Grab(ThrowPrivate& p, std::int32_t enemyDx, double now) {
     PlayerState.x = p.x0;
     PlayerState.y = p.y0;
     PlayerState.pose = 85;
-    E.x = p.x0 + enemyDx;
-    E.y = p.y0 + 74;
-    E.frame = 17;
+    Enemy.x = p.x0 + enemyDx;
+    Enemy.y = p.y0 + 74;
+    Enemy.frame = 17;
     (void)now;
 }
 
 void ArmThrow(ThrowPrivate& p, std::int32_t reach, double now) {
-    p.s.Next(1, now);
-    p.x0 = E.x - reach;
+    p.steps.Next(1, now);
+    p.x0 = Enemy.x - reach;
     p.y0 = PlayerState.y - 74;
     p.drop = p.landed = false;
 }
@@ -419,20 +419,20 @@ namespace {
 void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double now) {
     GroundFallSuppressed = 1;
     PlayerMoveState.runSlideState = 0;
-    if (p.s.step == 1) {
+    if (p.steps.step == 1) {
         MessageBoxOpen = 1;
         FlashEffects[2].state = 1;
-        p.s.Next(2, now);
+        p.steps.Next(2, now);
     }
-    if (p.s.step != 2) return;
+    if (p.steps.step != 2) return;
     Grab(p, 72, now);
     if (withDrop) StartDrop(p, now);
-    if (!AtLeastElapsed(p.s.stamp, now, 0.02)) return;
+    if (!AtLeastElapsed(p.steps.stamp, now, 0.02)) return;
     PlayFieldEffect(sound);
     PlayFieldEffect(36);
     PlayerState.hp -= 15;
     UpdateArenaEnemyIdle(0);
-    p.s.Next(3, now);
+    p.steps.Next(3, now);
 }
 
 // Her flight: x back at `xRate` px/s, an arc of `rise` px/s; true once she
@@ -445,15 +445,15 @@ bool StepFlight(const ThrowPrivate& p, double xRate, double rise, double t) {
 }
 
 void KeepFlashOnEnemy() {
-    FlashEffects[2].x = E.x - 50;
-    FlashEffects[2].y = E.y - 165;
+    FlashEffects[2].x = Enemy.x - 50;
+    FlashEffects[2].y = Enemy.y - 165;
 }
 
 void EnemyBackOnItsFeet() {
     PlayerState.pose = 22;
     GroundFallSuppressed = 0;
-    E.frame = 14;
-    E.y = TopFloorHeightAt(E.x) + 5;
+    Enemy.frame = 14;
+    Enemy.y = TopFloorHeightAt(Enemy.x) + 5;
 }
 
 }  // namespace
@@ -465,31 +465,31 @@ std::int32_t RunArenaEnemyThrowA(std::int32_t kind) {
         ArmThrow(p, 100, now);
         return 0;
     }
-    StampAheadToZero(p.s.stamp, now);
-    if (p.s.step <= 2) {
+    StampAheadToZero(p.steps.stamp, now);
+    if (p.steps.step <= 2) {
         StepThrowGrab(p, kind == 2, 92, now);
-    } else if (p.s.step == 3) {
-        const double t = now - p.s.stamp;
+    } else if (p.steps.step == 3) {
+        const double t = now - p.steps.stamp;
         const bool down = StepFlight(p, 170.0, 1500.0, t);
         if (t >= 0.5) {
-            E.x = A;
+            Enemy.x = kArenaOrigin;
             if (!p.drop) UpdateArenaEnemyIdle(1);
         }
         KeepViewOnHer();
-        if (down) p.s.Next(4, now);
-    } else if (p.s.step == 4) {
+        if (down) p.steps.Next(4, now);
+    } else if (p.steps.step == 4) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
-        if (AtLeastElapsed(p.s.stamp, now, 1.5)) p.s.Next(5, now);
+        if (AtLeastElapsed(p.steps.stamp, now, 1.5)) p.steps.Next(5, now);
     }
-    if (p.s.step < 5) KeepFlashOnEnemy();
-    if (p.s.step >= 4) UpdateArenaEnemyIdle(1);
+    if (p.steps.step < 5) KeepFlashOnEnemy();
+    if (p.steps.step >= 4) UpdateArenaEnemyIdle(1);
     StepDrop(p, now);
-    if (p.s.step == 5) {
+    if (p.steps.step == 5) {
         EnemyBackOnItsFeet();
-        if (!p.drop || p.landed) p.s.step = 99;
+        if (!p.drop || p.landed) p.steps.step = 99;
     }
-    return p.s.step;
+    return p.steps.step;
 }
 
 std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
@@ -499,38 +499,38 @@ std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
         ArmThrow(p, 50, now);
         return 0;
     }
-    StampAheadToZero(p.s.stamp, now);
-    if (p.s.step <= 2) {
+    StampAheadToZero(p.steps.stamp, now);
+    if (p.steps.step <= 2) {
         StepThrowGrab(p, false, 85, now);
-    } else if (p.s.step == 3) {
-        const double t = now - p.s.stamp;
+    } else if (p.steps.step == 3) {
+        const double t = now - p.steps.stamp;
         const bool down = StepFlight(p, 270.0, 1000.0, t);
         if (t >= 0.2) {
-            E.x = A;
+            Enemy.x = kArenaOrigin;
             UpdateArenaEnemyIdle(1);
         }
-        if (down) p.s.Next(4, now);
-    } else if (p.s.step == 4) {
+        if (down) p.steps.Next(4, now);
+    } else if (p.steps.step == 4) {
         PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
         PlayerState.pose = 26;
         UpdateArenaEnemyIdle(1);
-        if (AtLeastElapsed(p.s.stamp, now, 0.5)) {
+        if (AtLeastElapsed(p.steps.stamp, now, 0.5)) {
             EnemyBackOnItsFeet();
-            E.x = A;
-            E.y = TopFloorHeightAt(E.x) + 5;
+            Enemy.x = kArenaOrigin;
+            Enemy.y = TopFloorHeightAt(Enemy.x) + 5;
             MessageBoxOpen = 0;
-            p.s.step = 99;
+            p.steps.step = 99;
         }
     }
-    if (p.s.step < 5) KeepFlashOnEnemy();
-    return p.s.step;
+    if (p.steps.step < 5) KeepFlashOnEnemy();
+    return p.steps.step;
 }
 
 namespace {
 
 // ---- strike patterns ------------------------------------------------------------
 
-// One step of a pattern: its picture, x offset from A, time and the sound
+// One step of a pattern: its picture, x offset from kArenaOrigin, time and the sound
 // at its end; `strike` 1 a pinning strike, 2 the knock-back strike, 3 the grab.
 struct PatternStep {
     std::int32_t frame, dx;
@@ -574,12 +574,12 @@ void LandStrike(const PatternStep& st, double now) {
     a.landedThisStep = true;
     ++a.strikes;
     FlashEffects[1].state = 1;
-    FlashEffects[1].x = E.x - 89;
-    FlashEffects[1].y = E.y - 82;
+    FlashEffects[1].x = Enemy.x - 89;
+    FlashEffects[1].y = Enemy.y - 82;
     PlayerState.hp -= 1;
     if (PlayerState.weaponMode2 == 1) PlayFieldEffect(902);
     else PlayFieldEffect(a.strikes == 2 && a.pattern >= 3 ? 126 : 36);
-    a.holdX = E.x - 84;
+    a.holdX = Enemy.x - 84;
     a.knock = st.strike == 2;
     a.knockStamp = a.pattern <= 2 ? a.patternStamp : now;
     const double knockTime = a.pattern <= 2 ? (PlayerState.weaponMode2 == 1 ? 0.1 : 0.2) : 0.1;
@@ -593,12 +593,12 @@ void StepGrab(double now) {
         PlayFieldEffect(85);
         PlayFieldEffect(36);
         FlashEffects[2].state = 1;
-        FlashEffects[2].x = E.x - 50;
-        FlashEffects[2].y = E.y - 165;
+        FlashEffects[2].x = Enemy.x - 50;
+        FlashEffects[2].y = Enemy.y - 165;
         PlayerState.hp -= 15;
         MessageBoxOpen = 1;
         GroundFallSuppressed = 1;
-        a.x0 = E.x - 72;
+        a.x0 = Enemy.x - 72;
         a.y0 = PlayerState.y - 73;
         a.grab = 2;
         a.grabStamp = now;
@@ -618,8 +618,8 @@ void StepGrab(double now) {
         if (AtLeastElapsed(a.grabStamp, now, 1.5)) {
             PlayerState.pose = 22;
             GroundFallSuppressed = 0;
-            E.frame = 14;
-            E.x = A;
+            Enemy.frame = 14;
+            Enemy.x = kArenaOrigin;
             a.grab = 4;
         }
     }
@@ -644,10 +644,10 @@ std::int32_t RunArenaEnemyAttack(std::int32_t pattern) {
     }
     if (a.step < p.count) {
         const PatternStep& st = p.steps[a.step];
-        E.frame = st.frame;
-        E.x = A + st.dx;
-        if (st.strike != 3) E.y = PlayerState.y;
-        const bool struck = TestBoxAgainstPlayer(E.x - 89, E.y - 105, E.x - 49, E.y - 83) == 2;
+        Enemy.frame = st.frame;
+        Enemy.x = kArenaOrigin + st.dx;
+        if (st.strike != 3) Enemy.y = PlayerState.y;
+        const bool struck = TestBoxAgainstPlayer(Enemy.x - 89, Enemy.y - 105, Enemy.x - 49, Enemy.y - 83) == 2;
         if (st.strike == 3 && struck && a.grab == 0) {
             a.grab = 1;
             StepGrab(now);
@@ -671,11 +671,11 @@ std::int32_t RunArenaEnemyAttack(std::int32_t pattern) {
         PlayerState.x = a.knock ? a.holdX - RateMove(p.knockRate, now - a.knockStamp) : a.holdX;
     }
     if (a.step >= p.count) {
-        if (E.y < p.restY) E.y = std::min(E.y + 2, p.restY);
-        if (E.y > p.restY) E.y = p.restY;
+        if (Enemy.y < p.restY) Enemy.y = std::min(Enemy.y + 2, p.restY);
+        if (Enemy.y > p.restY) Enemy.y = p.restY;
         if (!Held(now)) {
             MessageBoxOpen = 0;
-            E.x = A;
+            Enemy.x = kArenaOrigin;
             return 99;
         }
     }
@@ -707,7 +707,6 @@ std::int32_t RunArenaEnemyRandomAttack(std::int32_t arg) {
 }
 
 namespace {
-
 
 }  // namespace
 

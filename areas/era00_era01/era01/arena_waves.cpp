@@ -20,12 +20,12 @@
 
 namespace {
 
-constexpr std::int32_t A = SectionAnchorX[23];   // 23445
+constexpr std::int32_t kArenaOrigin = SectionAnchorX[23];   // 23445
 constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kDone = 99;
 
-ArenaEnemyRecord& E = ArenaEnemy;
-ArenaStateRecord& S = ArenaState;
+ArenaEnemyRecord& Enemy = ArenaEnemy;
+ArenaStateRecord& Arena = ArenaState;
 
 // ---- the talks ----------------------------------------------------------------
 
@@ -48,11 +48,11 @@ std::int32_t RunArenaTalk(std::int32_t set) {
         talkOpen = 1;
         OpenLine(line, t.first);
         FieldTalkOpen = 1;
-        if (set == 4) E.y = TopFloorHeightAt(E.x);
+        if (set == 4) Enemy.y = TopFloorHeightAt(Enemy.x);
     }
     PlayerState.facing = 1;
     PlayerState.pose = t.pose;
-    if (set == 4) E.frame = line == 10 ? 17 : 18;
+    if (set == 4) Enemy.frame = line == 10 ? 17 : 18;
     if (StepLineGroup(line, t.last)) {
         FieldTalkOpen = 0;
         EnterConfirmState = kLineWaiting;
@@ -99,15 +99,15 @@ void StartThrow() {
 // Steps 1 and 2 of waves 1 and 2: the enemy waits small, then rises.
 void StepRise(double now) {
     if (wave.step == 1) {
-        E.frame = 1;
-        E.x = A;
-        E.y = kGround;
-        S.expPool = 700;
-        S.propMode = 0;
+        Enemy.frame = 1;
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
+        Arena.expPool = 700;
+        Arena.propMode = 0;
         wave.stamp = now;
-        if (A - 400 <= PlayerState.x && PlayerState.x < A + 400) {
+        if (kArenaOrigin - 400 <= PlayerState.x && PlayerState.x < kArenaOrigin + 400) {
             RunArenaEnemyEntrance(0);
-            S.propMode = 1;
+            Arena.propMode = 1;
             wave.step = 2;
         }
     } else if (wave.step == 2 && RunArenaEnemyEntrance(1) == kDone) {
@@ -115,7 +115,7 @@ void StepRise(double now) {
         UpdateArenaEnemyIdle(0);
         wave.step = kFight;
     }
-    if ((wave.step == 1 || wave.step == 2) && PlayerState.x >= E.x - 100) StartThrow();
+    if ((wave.step == 1 || wave.step == 2) && PlayerState.x >= Enemy.x - 100) StartThrow();
 }
 
 void StepFight() {
@@ -126,7 +126,7 @@ void StepFight() {
             wave.kind = kind;
             RunArenaEnemyHitReaction(0);
             wave.step = kHit;
-        } else if (PlayerState.x >= E.x - 100) {
+        } else if (PlayerState.x >= Enemy.x - 100) {
             StartThrow();
         }
     }
@@ -136,7 +136,7 @@ void StepFight() {
             RunArenaEnemyHitReaction(0);
             wave.kind = 3;
         } else if (r == kDone) {
-            E.x = A;
+            Enemy.x = kArenaOrigin;
             ++wave.hits;
             if (wave.hits == 3) {
                 wave.hits = 1;
@@ -167,7 +167,7 @@ std::int32_t RunArenaWave1(std::int32_t arg) {
         wave.throwSkipsTalk = true;
         return 0;
     }
-    S.waveHold = 1;
+    Arena.waveHold = 1;
     StepRise(now);
     if (wave.step >= kFight) PlaceArenaEnemyProp(1);
     if (wave.step == kFight && Era01Progress == 1) return kDone;
@@ -215,7 +215,7 @@ std::int32_t RunArenaWave2(std::int32_t arg) {
         ArmWave(1);
         return 0;
     }
-    S.waveHold = 1;
+    Arena.waveHold = 1;
     StepRise(now);
     if (wave.step >= kFight && wave.dropped == 0) PlaceArenaEnemyProp(1);
     if (wave.step == kFight && wave.talk == 0 && AtLeastElapsed(wave.stamp, now, 0.5)) {
@@ -263,20 +263,20 @@ std::int32_t RunArenaWave3(std::int32_t arg) {
         ArmWave(1);
         return 0;
     }
-    S.waveHold = 1;
+    Arena.waveHold = 1;
     if (wave.step == 1) {
-        E.frame = 1;
-        E.x = A;
-        E.y = kGround;
-        S.expPool = 700;
-        S.propMode = 2;
+        Enemy.frame = 1;
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
+        Arena.expPool = 700;
+        Arena.propMode = 2;
         UpdateArenaEnemyIdle(0);
         wave.step = kFight;
     }
-    if (Distance(PlayerState.x, S.objectX) <= 50 && PlayerState.pose == 26) {
+    if (Distance(PlayerState.x, Arena.objectX) <= 50 && PlayerState.pose == 26) {
         PlayFieldEffect(10);
         ++ItemCounts[2];
-        S.propMode = 0;
+        Arena.propMode = 0;
         return kDone;
     }
     StepFight();
@@ -308,32 +308,32 @@ std::int32_t RunArenaWave4(std::int32_t arg) {
     if (arg == 0) {
         last = Wave4{};
         last.step = 1;
-        S.expPool = 300;
+        Arena.expPool = 300;
         return 0;
     }
-    S.waveHold = S.clearedWaves == 3 ? 3 : 2;
-    if (last.step == 1 && S.clearedWaves == 2) last.step = 3;
+    Arena.waveHold = Arena.clearedWaves == 3 ? 3 : 2;
+    if (last.step == 1 && Arena.clearedWaves == 2) last.step = 3;
     if (last.step == 1) {
-        E.frame = 1;
-        E.x = A;
-        E.y = kGround;
-        S.propMode = 0;
-        if (A - 400 <= PlayerState.x && PlayerState.x < A) {
+        Enemy.frame = 1;
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
+        Arena.propMode = 0;
+        if (kArenaOrigin - 400 <= PlayerState.x && PlayerState.x < kArenaOrigin) {
             RunArenaEnemyEntrance(0);
             last.step = 2;
         }
     }
     if (last.step == 2 && RunArenaEnemyEntrance(1) == kDone) last.step = 3;
     if (last.step == 3) {
-        E.frame = 14;
-        E.x = A;
-        E.y = kGround;
+        Enemy.frame = 14;
+        Enemy.x = kArenaOrigin;
+        Enemy.y = kGround;
         last.stamp = now;
         UpdateArenaEnemyIdle(0);
         last.step = 4;
     }
     if (last.step == 4) {
-        if (S.expPool < 0) return kDone;
+        if (Arena.expPool < 0) return kDone;
         UpdateArenaEnemyIdle(1);
         const std::int32_t kind = TestArenaEnemyHit();
         if (kind != 0) {
@@ -342,10 +342,10 @@ std::int32_t RunArenaWave4(std::int32_t arg) {
             last.step = 30;
         }
         const std::int32_t px = PlayerState.x;
-        if (last.step == 4 && E.x - 120 <= px && px < E.x + 300 && PlayerMoveState.comboF == 0 &&
+        if (last.step == 4 && Enemy.x - 120 <= px && px < Enemy.x + 300 && PlayerMoveState.comboF == 0 &&
             PlayerMoveState.comboG == 0)
             Wave4Attack();
-        if (last.step == 4 && px >= E.x - 50) {
+        if (last.step == 4 && px >= Enemy.x - 50) {
             RunArenaEnemyThrowB(0);
             last.step = 10;
         }
@@ -369,7 +369,7 @@ std::int32_t RunArenaWave4(std::int32_t arg) {
             last.kind = 3;
             RunArenaEnemyHitReaction(0);
         } else if (r == kDone) {
-            E.x = A;
+            Enemy.x = kArenaOrigin;
             last.step = 4;
             if (Random0To99() < 30) Wave4Attack();
         }
@@ -403,17 +403,17 @@ std::int32_t RunArenaEnding(std::int32_t arg) {
     StampAheadToZero(ending.stamp, now);
     if (ending.step == 0) {
         MessageBoxOpen = 1;
-        E.y = kGround;
+        Enemy.y = kGround;
     }
     const EndingRow& row = kEnding[ending.step];
-    E.frame = row.frame;
+    Enemy.frame = row.frame;
     if (!AtLeastElapsed(ending.stamp, now, row.seconds)) return ending.step + 1;
     ending.stamp = now;
-    if (row.frame == 13) E.y = FloorHeightAt(E.x, E.y);
+    if (row.frame == 13) Enemy.y = FloorHeightAt(Enemy.x, Enemy.y);
     if (row.frame == 6) PlayFieldEffect(32);
-    if (row.frame == 10) SpawnDropItem(E.x, FloorHeightAt(E.x, E.y));
+    if (row.frame == 10) SpawnDropItem(Enemy.x, FloorHeightAt(Enemy.x, Enemy.y));
     if (++ending.step < static_cast<std::int32_t>(sizeof(kEnding) / sizeof(kEnding[0]))) return ending.step + 1;
-    E.frame = 0;
+    Enemy.frame = 0;
     MessageBoxOpen = 0;
     return kDone;
 }
@@ -443,10 +443,10 @@ void RunArenaWaves(std::int32_t mode) {
     }
     if (q.state == 0) {
         std::int32_t next = 0;
-        if (S.clearedWaves == 0 && Era01Progress == 0) next = 1;
-        if (S.clearedWaves == 0 && Era01Progress == 1) next = 2;
-        if (S.clearedWaves == 1) next = 3;
-        if (S.clearedWaves >= 2) next = 4;
+        if (Arena.clearedWaves == 0 && Era01Progress == 0) next = 1;
+        if (Arena.clearedWaves == 0 && Era01Progress == 1) next = 2;
+        if (Arena.clearedWaves == 1) next = 3;
+        if (Arena.clearedWaves >= 2) next = 4;
         if (next != 0) {
             kWaves[next](0);
             q.wave = next;
@@ -455,17 +455,17 @@ void RunArenaWaves(std::int32_t mode) {
     }
     if (q.state == 1 && kWaves[q.wave](1) == kDone) {
         q.state = 0;
-        if (q.wave == 2) S.clearedWaves = 1;
-        if (q.wave == 3) S.clearedWaves = 2;
+        if (q.wave == 2) Arena.clearedWaves = 1;
+        if (q.wave == 3) Arena.clearedWaves = 2;
         if (q.wave == 4) {
             q.state = 2;
             RunArenaEnding(0);
-            S.clearedWaves = 3;
+            Arena.clearedWaves = 3;
         }
     }
     if (q.state == 2 && RunArenaEnding(1) == kDone) {
         q.state = 3;
-        S.waveHold = 0;
+        Arena.waveHold = 0;
     }
 }
 

@@ -16,7 +16,6 @@
 
 namespace {
 
-WorldUpdateStateRecord& W = WorldUpdateState;
 
 // The field's objects and enemies, stepped every Era01 step in this order.
 using FieldRoutine = void (*)();
@@ -49,9 +48,9 @@ constexpr std::int32_t kArrivalView = Era01Anchor56;
 // ends in a held fall costing 1 HP (the stage step holds her).
 void PitFall(std::int32_t floorY, std::int32_t kindAfter) {
     PlayerState.y = floorY;
-    if (W.pitFallState == 0 && PlayerMoveState.jumpKind != 0) {
-        W.pitFallState = 1;
-        W.pitFallTime = GameNow();
+    if (WorldUpdateState.pitFallState == 0 && PlayerMoveState.jumpKind != 0) {
+        WorldUpdateState.pitFallState = 1;
+        WorldUpdateState.pitFallTime = GameNow();
         PlaySoundEffect(19, SoundVolumes[0]);
         PlayerMoveState.jumpKind = kindAfter;
         PlayerState.hp -= 1;
@@ -59,23 +58,23 @@ void PitFall(std::int32_t floorY, std::int32_t kindAfter) {
 }
 
 void LimitLedgeSection() {
-    constexpr std::int32_t L = Era01Anchor24;
+    constexpr std::int32_t ledge = Era01Anchor24;
     std::int32_t& x = PlayerState.x;
     const std::int32_t y = PlayerState.y;
-    const std::int32_t prev = W.previousStepX;
-    if (!StrictlyBetween(L - 100, x, L + 2200)) return;
+    const std::int32_t prev = WorldUpdateState.previousStepX;
+    if (!StrictlyBetween(ledge - 100, x, ledge + 2200)) return;
     if (267 < y && y < 503) {
-        if (x > L - 30 && prev < L + 12) x = L - 30;
-        if (prev > L - 30 && x < L + 55) x = L + 55;
-        if (x > L + 2046 && prev < L + 2088) x = L + 2046;
-        if (prev > L + 2046 && x < L + 2131) x = L + 2131;
+        if (x > ledge - 30 && prev < ledge + 12) x = ledge - 30;
+        if (prev > ledge - 30 && x < ledge + 55) x = ledge + 55;
+        if (x > ledge + 2046 && prev < ledge + 2088) x = ledge + 2046;
+        if (prev > ledge + 2046 && x < ledge + 2131) x = ledge + 2131;
     }
     if (y > 432) {
-        if (x > L + 1008 && prev < L + 1050) x = L + 1008;
-        if (prev > L + 1008 && x < L + 1093) x = L + 1093;
+        if (x > ledge + 1008 && prev < ledge + 1050) x = ledge + 1008;
+        if (prev > ledge + 1008 && x < ledge + 1093) x = ledge + 1093;
     }
-    if (StrictlyBetween(L, x, L + 500) && 500 < PlayerState.y && PlayerState.y < 640) PitFall(631, 0);
-    if (StrictlyBetween(L + 530, x, L + 1570) && 360 < PlayerState.y && PlayerState.y < 470) PitFall(468, 11);
+    if (StrictlyBetween(ledge, x, ledge + 500) && 500 < PlayerState.y && PlayerState.y < 640) PitFall(631, 0);
+    if (StrictlyBetween(ledge + 530, x, ledge + 1570) && 360 < PlayerState.y && PlayerState.y < 470) PitFall(468, 11);
 }
 
 }  // namespace
@@ -89,15 +88,15 @@ void RunEra01Block() {
     if (ErrandState == 2) RunMovePracticeEvent();
 
     // The notice board: A in its window pins the heroine until it is read.
-    if (W.examineRunning == 0 && KeyAPressed == 1 && PlayerState.x >= Era01Anchor05 + 1176 &&
+    if (WorldUpdateState.examineRunning == 0 && KeyAPressed == 1 && PlayerState.x >= Era01Anchor05 + 1176 &&
         PlayerState.x <= Era01Anchor05 + 1276) {
-        W.examineRunning = 1;
+        WorldUpdateState.examineRunning = 1;
         RunEra01ExamineEvent(0);
-        W.examineHoldX = PlayerState.x;
+        WorldUpdateState.examineHoldX = PlayerState.x;
     }
-    if (W.examineRunning == 1) {
-        PlayerState.x = W.examineHoldX;
-        if (RunEra01ExamineEvent(1) == 99) W.examineRunning = 0;
+    if (WorldUpdateState.examineRunning == 1) {
+        PlayerState.x = WorldUpdateState.examineHoldX;
+        if (RunEra01ExamineEvent(1) == 99) WorldUpdateState.examineRunning = 0;
     }
 
     if (Era00StoryPhase == 2 && RunEra00Story(2) == 99) RunEra00Story(0);
@@ -136,10 +135,10 @@ void RunEra01Block() {
 }
 
 void ClampArrivalView(bool lowLimit) {
-    constexpr std::int32_t V = kArrivalView;
-    if (!StrictlyBetween(V - 428, PlayerState.x, V + 1403)) return;
-    if (lowLimit && ScrollX < V - 428) ScrollX = V - 428;
-    if (ScrollX > V + 379) ScrollX = V + 379;
+    constexpr std::int32_t view = kArrivalView;
+    if (!StrictlyBetween(view - 428, PlayerState.x, view + 1403)) return;
+    if (lowLimit && ScrollX < view - 428) ScrollX = view - 428;
+    if (ScrollX > view + 379) ScrollX = view + 379;
 }
 
 void LimitEra01() {
@@ -156,11 +155,11 @@ void LimitEra01() {
     const std::int32_t lesson = FlyingEnemyRecords[0].lessonStep;
     if ((lesson >= 1 && lesson <= 4) || lesson == 6 || lesson == 7) x = FlyingEnemyRecords[0].lessonHoldX;
 
-    constexpr std::int32_t A = Era01Anchor22;
+    constexpr std::int32_t arena = Era01Anchor22;
     const std::int32_t hold = ArenaState.waveHold;
-    if (hold == 1 && x >= A - 100) x = A - 100;
-    if (hold == 2 && x >= A - 50) x = A - 50;
-    if (hold >= 3 && A - 50 <= x && x < A + 200) x = A - 50;
+    if (hold == 1 && x >= arena - 100) x = arena - 100;
+    if (hold == 2 && x >= arena - 50) x = arena - 50;
+    if (hold >= 3 && arena - 50 <= x && x < arena + 200) x = arena - 50;
 
     const std::int32_t meeting = FieldEnemyARecord.firstMeetingStep;
     if (meeting >= 1 && meeting <= 13) {
@@ -178,11 +177,11 @@ void LimitEra01() {
 
     if (PlayerHpHold == -1) {
         PlayerHpHold = PlayerState.hp;
-        W.heldExp = PlayerState.exp;
+        WorldUpdateState.heldExp = PlayerState.exp;
     }
     if (PlayerHpHold > 0) {
         PlayerState.hp = PlayerHpHold;
-        PlayerState.exp = W.heldExp;
+        PlayerState.exp = WorldUpdateState.heldExp;
     }
 
     std::int32_t pitDistance = x - Era01Anchor09;

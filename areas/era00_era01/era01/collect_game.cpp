@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr std::int32_t G = SectionAnchorX[19];   // 17500
+constexpr std::int32_t kGameOrigin = SectionAnchorX[19];   // 17500
 constexpr int kObjects = 8;
 constexpr int kGood = 5;   // objects 0..4 are good, 5..7 bad
 
@@ -27,9 +27,10 @@ struct ObjectSpot {
     std::int32_t x, y, dropOrigin, hopRise, parkingX;
 };
 constexpr ObjectSpot kSpots[kObjects] = {
-    {G + 359, 165, 150, 20, G + 200}, {G + 390, 196, 186, 25, G + 220}, {G + 520, 431, 421, 22, G + 240},
-    {G + 659, 265, 255, 29, G + 260}, {G + 675, 112, 102, 10, G + 280}, {G + 451, 107, 97, 18, G + 300},
-    {G + 698, 243, 233, 25, G + 320}, {G + 518, 498, 488, 20, G + 340},
+    {kGameOrigin + 359, 165, 150, 20, kGameOrigin + 200}, {kGameOrigin + 390, 196, 186, 25, kGameOrigin + 220},
+    {kGameOrigin + 520, 431, 421, 22, kGameOrigin + 240}, {kGameOrigin + 659, 265, 255, 29, kGameOrigin + 260},
+    {kGameOrigin + 675, 112, 102, 10, kGameOrigin + 280}, {kGameOrigin + 451, 107, 97, 18, kGameOrigin + 300},
+    {kGameOrigin + 698, 243, 233, 25, kGameOrigin + 320}, {kGameOrigin + 518, 498, 488, 20, kGameOrigin + 340},
 };
 
 // Per object: its step stamp, and its wander step, which is never reset.
@@ -76,7 +77,7 @@ void Hop(double now) {
     CollectGameObject* const objects = CollectGameObjects;
     const std::int32_t hx = PlayerState.x;
     if (std::all_of(objects, objects + kObjects, [](const CollectGameObject& o) { return o.state == 12; }) &&
-        hx >= G + 100 && hx < G + 1000) {
+        hx >= kGameOrigin + 100 && hx < kGameOrigin + 1000) {
         SetAll(13);
         stamps[0] = now;
     }
@@ -109,7 +110,7 @@ void Wander(int k) {
         if (o.x == hx) step = -step;
         else step = o.x < hx ? -5 : 5;
     }
-    if ((o.x < G + 100 && step < 0) || (o.x > G + 981 && step > 0)) step = -step;
+    if ((o.x < kGameOrigin + 100 && step < 0) || (o.x > kGameOrigin + 981 && step > 0)) step = -step;
     o.x += step;
     if (PlayerState.pose == 26 && hx - 20 < o.x && o.x <= hx + 20) {
         o.state = 0;
@@ -135,9 +136,9 @@ void UpdateCollectGame() {
     for (int k = 0; k < kObjects; ++k)
         if (objects[k].state >= 1 && objects[k].state <= 4) Bob(k, now);
     if (objects[0].state == 10 && StageFrozenByMenu != 1) {
-        if (ScrollX < G + 340) ScrollX += 10;
-        if (ScrollX > G + 360) ScrollX -= 10;
-        if (ScrollX == G + 358) SetAll(11);
+        if (ScrollX < kGameOrigin + 340) ScrollX += 10;
+        if (ScrollX > kGameOrigin + 360) ScrollX -= 10;
+        if (ScrollX == kGameOrigin + 358) SetAll(11);
     }
     for (int k = 0; k < kObjects; ++k)
         if (objects[k].state == 11) Drop(k);
@@ -162,7 +163,7 @@ void UpdateCollectGameRound() {
         sum += CollectGameObjects[k].state;
         if (CollectGameObjects[k].state >= 5) running = true;
     }
-    if (running && PlayerState.x > G && PlayerState.x < G + 1050) ScrollX = G + 80;
+    if (running && PlayerState.x > kGameOrigin && PlayerState.x < kGameOrigin + 1050) ScrollX = kGameOrigin + 80;
     if (sum == 0) {
         // The bad ones come back with the rest, wherever they were.
         SetAll(1);

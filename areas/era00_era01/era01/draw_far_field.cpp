@@ -44,18 +44,19 @@ void Piece(int slot, plat::Rect src, float pivotY, std::int32_t worldX, std::int
 
 // The shots, bombs, dropped object and door the encounter leaves about.
 void DrawGroundPieces() {
-    const EncounterTrioRecord& R = EncounterTrio;
+    const EncounterTrioRecord& trio = EncounterTrio;
     for (int p = 1; p <= 6; ++p) {
-        if (R.shotShown[p] == 1) Piece(kSheet79, {140, 160, 144, 164}, 0, R.shotX[p], R.shotY[p], 0.19f);
-        if (R.shotShown[p] == 2) Piece(kSheet79, {137, 157, 146, 165}, 0, R.shotX[p], R.shotY[p] - 3, 0.19f);
+        if (trio.shotShown[p] == 1) Piece(kSheet79, {140, 160, 144, 164}, 0, trio.shotX[p], trio.shotY[p], 0.19f);
+        if (trio.shotShown[p] == 2) Piece(kSheet79, {137, 157, 146, 165}, 0, trio.shotX[p], trio.shotY[p] - 3, 0.19f);
     }
     for (int p = 7; p <= 16; ++p) {
-        if (R.shotShown[p] == 1) Piece(kSheet79, {145, 221, 156, 233}, 0, R.shotX[p] - 5, R.shotY[p] - 12, 0.18f);
-        if (R.shotShown[p] == 2) Piece(kSheet79, {145, 208, 156, 220}, 0, R.shotX[p] - 5, R.shotY[p] - 12, 0.18f);
+        const std::int32_t x = trio.shotX[p] - 5, y = trio.shotY[p] - 12;
+        if (trio.shotShown[p] == 1) Piece(kSheet79, {145, 221, 156, 233}, 0, x, y, 0.18f);
+        if (trio.shotShown[p] == 2) Piece(kSheet79, {145, 208, 156, 220}, 0, x, y, 0.18f);
     }
-    const EncounterIntroWordsRecord& W = EncounterIntroWords;
-    if (W.droppedShown == 1) Piece(kSheet79, {123, 122, 135, 136}, 14.0f, W.droppedX, W.droppedY, 0.96f);
-    if (W.doorOpen == 1) Piece(kSheet79, {153, 114, 176, 136}, 0, a55 + 492, 618, 0.97f);
+    const EncounterIntroWordsRecord& intro = EncounterIntroWords;
+    if (intro.droppedShown == 1) Piece(kSheet79, {123, 122, 135, 136}, 14.0f, intro.droppedX, intro.droppedY, 0.96f);
+    if (intro.doorOpen == 1) Piece(kSheet79, {153, 114, 176, 136}, 0, a55 + 492, 618, 0.97f);
 }
 
 // ---- mirrored figures --------------------------------------------------------------
@@ -135,21 +136,21 @@ void DrawMonsterGroups() {
 }
 
 void DrawEncounterTrioFigures() {
-    const EncounterTrioRecord& R = EncounterTrio;
-    const EncounterTrioActor &a1 = R.actor[0], &a2 = R.actor[1], &a3 = R.actor[2];
+    const EncounterTrioRecord& trio = EncounterTrio;
+    const EncounterTrioActor &a1 = trio.actor[0], &a2 = trio.actor[1], &a3 = trio.actor[2];
     if (a1.frame != 0)
         DrawFigure(kSheet79, [&] { SetEncounterActor1Frame(a1.frame); }, a1.x, a1.y, a1.facing, a1.depth, SceneTint);
     if (a2.frame != 0)
         DrawFigure(kSheet79, [&] { SetEncounterActor2Frame(a2.frame); }, a2.x, a2.y, a2.facing, a2.depth, SceneTint);
     if (a3.frame != 0)
-        DrawFigure(kSheet79, [&] { SetEncounterActor3Frame(R.actor3Kind + 1, a3.frame); }, a3.x, a3.y, a3.facing,
+        DrawFigure(kSheet79, [&] { SetEncounterActor3Frame(trio.actor3Kind + 1, a3.frame); }, a3.x, a3.y, a3.facing,
                    a3.depth, SceneTint);
 }
 
 void DrawEncounterActorsAndPieces() {
     if (!(41400 < ScrollX && ScrollX < 45750)) return;
     DrawEncounterTrioFigures();
-    const EncounterTrioRecord& R = EncounterTrio;
+    const EncounterTrioRecord& trio = EncounterTrio;
     for (int k = 0; k < 3; ++k) {
         if (EncounterPieceStates[k] == 0) continue;
         PieceMemory& mem = pieceMemory[k];
@@ -165,10 +166,10 @@ void DrawEncounterActorsAndPieces() {
                 PendingSprite.pivotX = 3.0f;
                 PendingSprite.pivotY = 7.0f;
             },
-            R.pieceX[k], R.pieceY[k], R.pieceDirection[k], R.pieceDepth[k], SceneTint);
+            trio.pieceX[k], trio.pieceY[k], trio.pieceDirection[k], trio.pieceDepth[k], SceneTint);
         // A piece that has stopped moving is gone.
-        if (R.pieceX[k] == mem.lastX) EncounterPieceStates[k] = 0;
-        mem.lastX = R.pieceX[k];
+        if (trio.pieceX[k] == mem.lastX) EncounterPieceStates[k] = 0;
+        mem.lastX = trio.pieceX[k];
     }
 }
 

@@ -19,17 +19,13 @@ constexpr GraphicSlot kSlots[] = {{403, 40}, {404, 41}, {405, 42}, {406, 43}, {4
                                   {409, 46}, {410, 47}, {411, 48}, {412, 49}, {413, 50}, {414, 51},
                                   {416, 53}, {417, 54}, {423, 60}, {449, 86}, {516, 36}};
 
-constexpr std::int32_t H = Era01Anchor01;   // 2389
-constexpr std::int32_t A = Era01Anchor04;   // 4000
-constexpr std::int32_t B = Era01Anchor05;   // 6000
-constexpr std::int32_t Q = Era01Anchor13;   // 14500
 constexpr std::int32_t kPitSpotDx[4] = {705, 500, 837, 600};
 
 // The six rows of repeated field pieces, twelve slots each.
 constexpr std::int32_t kRows[6] = {403002, 404002, 405002, 406001, 407001, 408001};
 
-// The pieces of section B: id, x offset from B, y, depth; keepY pieces
-// keep the y and depth of their frame.
+// The pieces of section B: id, x offset from its anchor (Era01Anchor05), y,
+// depth; keepY pieces keep the y and depth of their frame.
 struct SectionPiece {
     std::int32_t id, dx, y;
     float depth;
@@ -62,8 +58,8 @@ void Place(std::int32_t x, std::int32_t y, float depth) {
 void DrawSectionBPiece(int k, std::int32_t s) {
     const SectionPiece& p = kSectionBPieces[k];
     Set(p.id, 0);
-    if (p.keepY) PendingSprite.posX = B + p.dx - s;
-    else Place(B + p.dx - s, p.y, p.depth);
+    if (p.keepY) PendingSprite.posX = Era01Anchor05 + p.dx - s;
+    else Place(Era01Anchor05 + p.dx - s, p.y, p.depth);
     DrawIt();
 }
 
@@ -73,8 +69,8 @@ void DrawEra01FieldObjects() {
     if (Era01AreaFlag != 1) return;
     const std::int32_t s = ScrollX;
     const std::int32_t v = MovePracticeState.stepSprite;
-    const bool sectionA = A - 1096 <= s && s <= A + 470;
-    const bool sectionB = B - 1000 <= s && s <= B + 1700;
+    const bool sectionA = Era01Anchor04 - 1096 <= s && s <= Era01Anchor04 + 470;
+    const bool sectionB = Era01Anchor05 - 1000 <= s && s <= Era01Anchor05 + 1700;
 
     // The move-practice figure, its last frame's second piece, and two
     // landmarks.
@@ -83,8 +79,8 @@ void DrawEra01FieldObjects() {
     Set(449021, 0); DrawIt();
     Set(449022, 0); DrawIt();
     // The home field's stone, twice.
-    Set(411001, 0); Place(H - 17 - s, 610, 0.8f); DrawIt();
-    Set(411001, 0); Place(H - 17 - s, 601, 0.81f); DrawIt();
+    Set(411001, 0); Place(Era01Anchor01 - 17 - s, 610, 0.8f); DrawIt();
+    Set(411001, 0); Place(Era01Anchor01 - 17 - s, 601, 0.81f); DrawIt();
     for (const std::int32_t row : kRows)
         for (std::int32_t slot = 1; slot <= 12; ++slot) { Set(row, slot); DrawIt(); }
     // The hopping object and its shadow.
@@ -94,7 +90,7 @@ void DrawEra01FieldObjects() {
     for (int k = 0; k < kSectionAGimmicks; ++k) {
         if (sectionA) {
             Set(414001, k);
-            PendingSprite.posX = A + 80 * k - s;
+            PendingSprite.posX = Era01Anchor04 + 80 * k - s;
             DrawIt();
         } else if (sectionB) {
             DrawSectionBPiece(k, s);
@@ -113,7 +109,7 @@ void DrawEra01FieldObjects() {
         const PatrolPitSpot& spot = PatrolCreatureRecord.pit[k];
         if (sectionB && spot.state >= 1 && spot.state <= 2) {
             Set(417000 + spot.state, 0);
-            Place(B + kPitSpotDx[k] - s, spot.position, 0.8f);
+            Place(Era01Anchor05 + kPitSpotDx[k] - s, spot.position, 0.8f);
             DrawIt();
         }
     }
@@ -121,10 +117,10 @@ void DrawEra01FieldObjects() {
     const std::int32_t pit = PitAnchorSeenFrom(s);
     if (pit != 0) { Set(411001, 0); Place(pit - s, 605, 0.9f); DrawIt(); }
     // The floor marker at one of two places.
-    std::int32_t G = -1000;
-    if (Q - 2100 < s && s < Q - 900) G = Q - 1052;
-    if (Q + 3400 < s && s < Q + 4600) G = Q + 4500;
-    if (G - 1100 < s && s < G + 100) { Set(412001, 0); Place(G - s, TopFloorHeightAt(G) - 29, 0.8f); DrawIt(); }
+    std::int32_t markerX = -1000;
+    if (Era01Anchor13 - 2100 < s && s < Era01Anchor13 - 900) markerX = Era01Anchor13 - 1052;
+    if (Era01Anchor13 + 3400 < s && s < Era01Anchor13 + 4600) markerX = Era01Anchor13 + 4500;
+    if (markerX - 1100 < s && s < markerX + 100) { Set(412001, 0); Place(markerX - s, TopFloorHeightAt(markerX) - 29, 0.8f); DrawIt(); }
     // Nothing stays pending after the pass.
     PendingSprite.gno = 0;
 }

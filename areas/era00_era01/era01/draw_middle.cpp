@@ -109,8 +109,8 @@ void DrawEra01LiftSection() {
     Piece(75, {22, 51, 59, 76}, a21 + 296, 715, 0.8f, colour[7]);
     if (Era01Progress != 3) {
         // The barrier: columns of four pieces every 25 px.
-        const std::int32_t K = (a21 + 300) / 25;
-        for (std::int32_t k = K + 7; k <= K + 43; ++k)
+        const std::int32_t firstColumn = (a21 + 300) / 25;
+        for (std::int32_t k = firstColumn + 7; k <= firstColumn + 43; ++k)
             for (std::int32_t y : {705, 601, 497, 393}) Piece(30, {0, 0, 25, 104}, 25 * k, y, 0.1f);
         return;
     }

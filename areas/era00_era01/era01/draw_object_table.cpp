@@ -20,9 +20,7 @@ constexpr GraphicSlot kSlots[] = {{401, 38}, {402, 39}, {403, 40}, {404, 41}, {4
                                   {409, 46}, {410, 47}, {421, 58}, {512, 32}, {513, 33}, {514, 34},
                                   {515, 35}, {516, 36}, {517, 37}};
 
-constexpr std::int32_t H = Era01Anchor01;   // 2389
-constexpr std::int32_t D = SectionAnchorX[3];   // 1940
-constexpr std::int32_t kFurnitureLimit = H + 1329;
+constexpr std::int32_t kFurnitureLimit = Era01Anchor01 + 1329;
 constexpr std::int32_t kDoorJump = 390;
 
 void DrawIt() { DrawPendingFromSlots(kSlots); }
@@ -87,7 +85,7 @@ void BurstMiddleFrames(const Pool& pool, std::int32_t family) {
 void Furniture() {
     if (Era00AreaFlag != 1 || ScrollX > kFurnitureLimit) return;
     const bool nearDoor = ScrollX < kDoorJump;
-    const std::int32_t base = nearDoor ? 0 : D;
+    const std::int32_t base = nearDoor ? 0 : SectionAnchorX[3];
     Call(403001, 0); PendingSprite.posX = base - ScrollX; DrawIt();
     Call(404001, 0); PendingSprite.posX = base - 30 - ScrollX; DrawIt();
     Call(405001, 0); PendingSprite.posX = base - 271 - ScrollX; DrawIt();
@@ -101,8 +99,8 @@ void Furniture() {
         for (std::int32_t id = 401005; id <= 401007; ++id) { Call(id, 0); DrawIt(); }
     Call(401008, 0); DrawIt();
     Call(401009, 0); DrawIt();
-    Call(401010, 0); PendingSprite.posX = H - 135 - ScrollX; DrawIt();
-    Call(401010, 0); PendingSprite.posX = H + 105 - ScrollX; DrawIt();
+    Call(401010, 0); PendingSprite.posX = Era01Anchor01 - 135 - ScrollX; DrawIt();
+    Call(401010, 0); PendingSprite.posX = Era01Anchor01 + 105 - ScrollX; DrawIt();
 }
 
 }  // namespace

@@ -34,12 +34,14 @@ struct ActorRow {
     int reactionCalls;               // calls per step while reacting
 };
 
-constexpr std::int32_t T = kTowerT;
 constexpr ActorRow kActors[4] = {
     {},
-    {Projectiles::Shots, true, 205, 950, false, 205, 1, 8, 589, 2, true, T - 100, T - 50, 400, T + 112, 616, 3},
-    {Projectiles::Pieces, true, 205, 950, true, 205, 0, 8, 579, 1, true, T - 100, T - 80, 900, T + 108, 451, 2},
-    {Projectiles::Bombs, false, 0, 1250, true, 305, 1, 0, 0, 0, false, T - 200, T - 200, 1150, T + 108, 287, 2},
+    {Projectiles::Shots, true, 205, 950, false, 205, 1, 8, 589, 2, true, kTowerT - 100, kTowerT - 50, 400,
+     kTowerT + 112, 616, 3},
+    {Projectiles::Pieces, true, 205, 950, true, 205, 0, 8, 579, 1, true, kTowerT - 100, kTowerT - 80, 900,
+     kTowerT + 108, 451, 2},
+    {Projectiles::Bombs, false, 0, 1250, true, 305, 1, 0, 0, 0, false, kTowerT - 200, kTowerT - 200, 1150,
+     kTowerT + 108, 287, 2},
 };
 
 double Since(double& stamp) {
@@ -160,7 +162,7 @@ std::int32_t StepDefeat(int n, EncounterTrioActor& a, ReactionPrivate& r) {
         a.frame = 7;
         a.facing = -1;
         // It waits until the tower's right edge is on screen.
-        if (T + 200 <= ScrollX + 1024) {
+        if (kTowerT + 200 <= ScrollX + 1024) {
             r.stamp = GameNow();
             PlayEncounterSound(108);
             r.substate = 9;
@@ -182,8 +184,8 @@ std::int32_t StepDefeat(int n, EncounterTrioActor& a, ReactionPrivate& r) {
         a.x = r.startX + RateMove(205, t);
         a.facing = 1;
         RunToggle(a, r);
-        if (a.x > T && r.startY >= 615) a.y = 615;
-        if (a.x > T + 30) {
+        if (a.x > kTowerT && r.startY >= 615) a.y = 615;
+        if (a.x > kTowerT + 30) {
             TowerDoorOpen(n) = 1;
             PlayEncounterSound(93);
             r.stamp = GameNow();
@@ -194,7 +196,7 @@ std::int32_t StepDefeat(int n, EncounterTrioActor& a, ReactionPrivate& r) {
     }
     if (r.substate == 11) {
         a.x = r.startX + RateMove(205, Since(r.stamp));
-        if (a.x > T + 100) {
+        if (a.x > kTowerT + 100) {
             TowerDoorOpen(n) = 0;
             PlayEncounterSound(93);
             r.substate = 12;
@@ -304,9 +306,9 @@ void StepActive(int n, EncounterTrioActor& a, ControllerPrivate& c) {
         a.airborne = 0;
         if (t >= 0.5) {
             for (std::int32_t k = row.firstPerch; k <= row.lastPerch; ++k) {
-                const std::int32_t P = kEncounterA + 642 + 210 * k;
-                if (Distance(P, a.x) < 31 && TrioActor(row.otherActor).x != P) {
-                    a.x = P;
+                const std::int32_t postX = kEncounterA + 642 + 210 * k;
+                if (Distance(postX, a.x) < 31 && TrioActor(row.otherActor).x != postX) {
+                    a.x = postX;
                     c.behaviour = 0;
                     a.y = row.perchY;
                     a.frame = 7;
@@ -398,10 +400,10 @@ void RunEncounterActor(int n, std::int32_t mode) {
         StepProjectiles(n);
         if (PlayerState.x > a.x) {
             a.facing = 1;
-            a.x = T + 100;
+            a.x = kTowerT + 100;
         } else {
             a.facing = -1;
-            a.x = T + 112;
+            a.x = kTowerT + 112;
         }
         if (n == 3) a.x = row.endX;
     }

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 template <std::size_t N>
 void SetActorFrame(const era01_frames::EncounterActorRow (&rows)[N], std::int32_t frame) {
     const era01_frames::EncounterActorRow* r = FindRow(rows, &era01_frames::EncounterActorRow::frame, frame);
@@ -26,8 +25,6 @@ void SetActorFrame(const era01_frames::EncounterActorRow (&rows)[N], std::int32_
 
 // ---- fixed pieces -------------------------------------------------------------
 
-constexpr std::int32_t A = kEncounterA;
-constexpr std::int32_t T = kTowerT;
 constexpr std::int32_t kSheet79 = 42, kSheet81 = 44;
 
 struct Box {
@@ -50,7 +47,7 @@ void Item(std::int32_t graphic, const Box& r, std::int32_t pivotX, std::int32_t 
 }
 
 struct GroundItem {
-    Box r;
+    Box rect;
     std::int32_t pivotY, offset;
     float depth;
 };
@@ -67,7 +64,7 @@ constexpr GroundItem kSetPiecesA[23] = {
 
 // Perch tiles; a depth of 0 stands for the heroine's depth - 0.01.
 struct TileItem {
-    Box r;
+    Box rect;
     float depth;
 };
 constexpr TileItem kSetPiecesB[7] = {
@@ -76,7 +73,7 @@ constexpr TileItem kSetPiecesB[7] = {
 };
 
 struct BeyondItem {
-    Box r;
+    Box rect;
     std::int32_t pivotX, pivotY, offset;
     float depth;
 };
@@ -99,7 +96,7 @@ void SetEra01SetPieceSpriteA(std::int32_t item) {
     Clear();
     if (item < 1 || item > 23) return;
     const GroundItem& g = kSetPiecesA[item - 1];
-    Item(kSheet79, g.r, 0, g.pivotY, A + g.offset, 640, g.depth);
+    Item(kSheet79, g.rect, 0, g.pivotY, kEncounterA + g.offset, 640, g.depth);
 }
 
 void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group) {
@@ -107,33 +104,33 @@ void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group) {
     if (item < 1 || item > 7 || group < 0 || group > 8) return;
     const TileItem& t = kSetPiecesB[item - 1];
     const float depth = t.depth == 0.0f ? PlayerState.depth - 0.01f : t.depth;
-    Item(kSheet79, t.r, 0, 0, A + 600 + 30 * (item - 1) + 210 * group, 546, depth);
+    Item(kSheet79, t.rect, 0, 0, kEncounterA + 600 + 30 * (item - 1) + 210 * group, 546, depth);
 }
 
 void SetEra01SetPieceSpriteC(std::int32_t item) {
     Clear();
-    const std::int32_t R = FloorGateState.raised;
+    const std::int32_t raised = FloorGateState.raised;
     const float heroine = PlayerState.depth;
     constexpr Box kLedge{98, 237, 145, 281}, kPost{107, 91, 126, 111}, kFloor{0, 237, 75, 262}, kDoor{78, 229, 97, 264};
-    if (item == 1) Item(kSheet79, {189, 93, 292, 258}, 0, 0, T + 50, 476, heroine - 0.03f);
-    if (item == 2) Item(kSheet79, {189, 0, 292, 258}, 0, 0, T + 50, 219, heroine - 0.03f);
-    if (item == 3) Item(kSheet79, kLedge, 0, 0, T + 112 + R, 598, TowerFloorDepth(1));
-    if (item == 4) Item(kSheet79, kPost, 0, 0, T + 133 + R, 607, TowerFloorDepth(1) + 0.01f);
-    if (item == 5) Item(kSheet79, kLedge, 0, 0, T + 112 + R, 434, TowerFloorDepth(1));
-    if (item == 6) Item(kSheet79, kPost, 0, 0, T + 133 + R, 438, TowerFloorDepth(1) + 0.01f);
-    if (item == 7) Item(kSheet79, kLedge, 0, 0, T + 112 + R, 268, TowerFloorDepth(3));
-    if (item == 8) Item(kSheet79, kPost, 0, 0, T + 133 + R, 272, TowerFloorDepth(3) + 0.01f);
+    if (item == 1) Item(kSheet79, {189, 93, 292, 258}, 0, 0, kTowerT + 50, 476, heroine - 0.03f);
+    if (item == 2) Item(kSheet79, {189, 0, 292, 258}, 0, 0, kTowerT + 50, 219, heroine - 0.03f);
+    if (item == 3) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + raised, 598, TowerFloorDepth(1));
+    if (item == 4) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + raised, 607, TowerFloorDepth(1) + 0.01f);
+    if (item == 5) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + raised, 434, TowerFloorDepth(1));
+    if (item == 6) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + raised, 438, TowerFloorDepth(1) + 0.01f);
+    if (item == 7) Item(kSheet79, kLedge, 0, 0, kTowerT + 112 + raised, 268, TowerFloorDepth(3));
+    if (item == 8) Item(kSheet79, kPost, 0, 0, kTowerT + 133 + raised, 272, TowerFloorDepth(3) + 0.01f);
     // The three floors slide out from inside the tower body.
     if (item >= 9 && item <= 11) {
         constexpr std::int32_t kFloorY[3] = {615, 451, 287};
         const int n = item - 8;
-        Item(kSheet79, kFloor, 0, 0, T + TowerFloorOffset(n), kFloorY[n - 1], TowerFloorDepth(n));
+        Item(kSheet79, kFloor, 0, 0, kTowerT + TowerFloorOffset(n), kFloorY[n - 1], TowerFloorDepth(n));
     }
     // Doors 12..14 belong to actors 3, 2 and 1, top to bottom.
     if (item >= 12 && item <= 14) {
         const int n = 15 - item;
         constexpr std::int32_t kDoorY[3] = {577, 413, 247};
-        if (TowerDoorOpen(n) == 1) Item(kSheet79, kDoor, 0, 0, T + 37, kDoorY[n - 1], heroine - 0.01f);
+        if (TowerDoorOpen(n) == 1) Item(kSheet79, kDoor, 0, 0, kTowerT + 37, kDoorY[n - 1], heroine - 0.01f);
     }
 }
 
@@ -141,5 +138,5 @@ void SetEra01SetPieceSpriteD(std::int32_t item) {
     Clear();
     if (item < 1 || item > 5) return;
     const BeyondItem& b = kSetPiecesD[item - 1];
-    Item(kSheet81, b.r, b.pivotX, b.pivotY, T + b.offset, 640, b.depth);
+    Item(kSheet81, b.rect, b.pivotX, b.pivotY, kTowerT + b.offset, 640, b.depth);
 }

@@ -47,23 +47,22 @@ double shotLauncherStamp = 0.0;
 
 std::int32_t UpdateEncounterShot(std::int32_t mode, int slot, std::int32_t facing, std::int32_t x, std::int32_t y) {
     ShotPrivate& s = shots[slot];
-    EncounterTrioRecord& R = EncounterTrio;
     EncounterTrioActor& a = TrioActor(1);
     if (mode == 0) {
         s.state = OutOfRange(1, 488) ? kEncounterDone : 1;
-        R.shotShown[slot] = 0;
+        EncounterTrio.shotShown[slot] = 0;
         return s.state;
     }
     if (s.state == 1) {
         s.state = 2;
         s.aim = 1;
         AimPose(a);
-        R.shotShown[slot] = 1;
+        EncounterTrio.shotShown[slot] = 1;
         s.stamp = GameNow();
         s.startX = x;
         s.startY = y;
-        R.shotX[slot] = x;
-        R.shotY[slot] = y;
+        EncounterTrio.shotX[slot] = x;
+        EncounterTrio.shotY[slot] = y;
         if (StrictlyOnScreen(a.x)) PlayEncounterSound(94);
     }
     if (s.state == 2) {
@@ -72,13 +71,13 @@ std::int32_t UpdateEncounterShot(std::int32_t mode, int slot, std::int32_t facin
             s.aim = 0;
             StandPose(a);
         }
-        R.shotX[slot] = s.startX + RateMove(facing * 500.0, t);
-        R.shotY[slot] = s.startY;
-        const std::int32_t sx = R.shotX[slot], sy = R.shotY[slot];
+        EncounterTrio.shotX[slot] = s.startX + RateMove(facing * 500.0, t);
+        EncounterTrio.shotY[slot] = s.startY;
+        const std::int32_t sx = EncounterTrio.shotX[slot], sy = EncounterTrio.shotY[slot];
         if (HitsHeroine(sx, sy)) {
-            R.shotX[slot] = PlayerState.x;
-            if (FloorGateState.level1 == 1 && PlayerState.facing == 1) R.shotX[slot] = PlayerState.x - 12;
-            R.shotShown[slot] = 2;
+            EncounterTrio.shotX[slot] = PlayerState.x;
+            if (FloorGateState.level1 == 1 && PlayerState.facing == 1) EncounterTrio.shotX[slot] = PlayerState.x - 12;
+            EncounterTrio.shotShown[slot] = 2;
             s.state = 3;
             s.stamp = GameNow();
             HurtPlayerFromEncounter(1, 5, facing, sy);
@@ -86,7 +85,7 @@ std::int32_t UpdateEncounterShot(std::int32_t mode, int slot, std::int32_t facin
         } else if (FloorGateState.level1 == 0 && sx >= kTowerT + 53) {
             // It strikes the closed tower.
             s.state = 3;
-            R.shotShown[slot] = 2;
+            EncounterTrio.shotShown[slot] = 2;
             s.stamp = GameNow();
             PlayEncounterSound(95);
         } else if (!EncounterOnScreen(sx)) {
@@ -95,9 +94,9 @@ std::int32_t UpdateEncounterShot(std::int32_t mode, int slot, std::int32_t facin
         }
     }
     if (s.state == 3) {
-        R.shotShown[slot] = 2;
+        EncounterTrio.shotShown[slot] = 2;
         if (Waited(s.stamp, 0.1)) {
-            R.shotShown[slot] = 0;
+            EncounterTrio.shotShown[slot] = 0;
             s.state = kEncounterDone;
         }
     }
@@ -120,7 +119,6 @@ void DropPiece(int k) {
 
 std::int32_t UpdateEncounterPiece(std::int32_t mode, int k, std::int32_t direction, std::int32_t x, std::int32_t y) {
     PiecePrivate& p = pieces[k];
-    EncounterTrioRecord& R = EncounterTrio;
     EncounterTrioActor& a = TrioActor(2);
     if (mode == 0) {
         p.state = OutOfRange(2, 341) ? kEncounterDone : 1;
@@ -133,11 +131,11 @@ std::int32_t UpdateEncounterPiece(std::int32_t mode, int k, std::int32_t directi
         p.spin = 1;
         AimPose(a);
         p.stamp = p.spinStamp = GameNow();
-        R.pieceDirection[k] = direction;
+        EncounterTrio.pieceDirection[k] = direction;
         p.startX = x + 15 * direction;
         p.startY = y;
-        R.pieceX[k] = p.startX;
-        R.pieceY[k] = p.startY;
+        EncounterTrio.pieceX[k] = p.startX;
+        EncounterTrio.pieceY[k] = p.startY;
         if (StrictlyOnScreen(a.x)) PlayEncounterSound(105);
     }
     if (p.state == 2) {
@@ -151,15 +149,15 @@ std::int32_t UpdateEncounterPiece(std::int32_t mode, int k, std::int32_t directi
             p.aim = 0;
             StandPose(a);
         }
-        const std::int32_t dir = R.pieceDirection[k];
-        R.pieceX[k] = p.startX + RateMove(dir * 100.0, t);
-        R.pieceY[k] = p.startY;
-        const std::int32_t px = R.pieceX[k], py = R.pieceY[k];
+        const std::int32_t dir = EncounterTrio.pieceDirection[k];
+        EncounterTrio.pieceX[k] = p.startX + RateMove(dir * 100.0, t);
+        EncounterTrio.pieceY[k] = p.startY;
+        const std::int32_t px = EncounterTrio.pieceX[k], py = EncounterTrio.pieceY[k];
         if (HitsHeroine(px, py)) {
             DropPiece(k);
-            R.pieceX[k] = PlayerState.x;
+            EncounterTrio.pieceX[k] = PlayerState.x;
             p.stamp = GameNow();
-            SpawnBurst(R.pieceX[k], py);
+            SpawnBurst(EncounterTrio.pieceX[k], py);
             HurtPlayerFromEncounter(10, 15, dir, py + 10);
         } else if (px > kTowerT + 500) {
             DropPiece(k);
@@ -196,17 +194,16 @@ void PlaceBombAtHome(int slot) { PlaceBomb(1, slot, 1, kEncounterA + kBombHome[s
 
 std::int32_t StepEncounterBomb(int slot) {
     BombPrivate& b = bombs[slot];
-    EncounterTrioRecord& R = EncounterTrio;
     EncounterTrioActor& a = TrioActor(3);
-    std::int32_t& x = R.shotX[slot];
-    std::int32_t& y = R.shotY[slot];
-    if (b.state == 1 && R.actor3Kind == 0 && Distance(x, a.x) <= 49 && Distance(y, a.y) <= 49) {
-        R.actor3Kind = 1;
+    std::int32_t& x = EncounterTrio.shotX[slot];
+    std::int32_t& y = EncounterTrio.shotY[slot];
+    if (b.state == 1 && EncounterTrio.actor3Kind == 0 && Distance(x, a.x) <= 49 && Distance(y, a.y) <= 49) {
+        EncounterTrio.actor3Kind = 1;
         b.state = 2;
         PlayEncounterSound(106);
     }
     if (b.state == 2) {
-        R.shotShown[slot] = 0;
+        EncounterTrio.shotShown[slot] = 0;
         if (a.y < 250) {
             b.stamp = GameNow();
             b.state = 3;
@@ -233,7 +230,7 @@ std::int32_t StepEncounterBomb(int slot) {
     }
     if (b.state == 5) {
         a.frame = 7;
-        R.actor3Kind = 0;
+        EncounterTrio.actor3Kind = 0;
         const double t = Since(b.stamp);
         x = b.startX + RateMove(b.direction * 55.0, t);
         y = b.startY + RateMove(305.0, t);
@@ -261,12 +258,12 @@ std::int32_t StepEncounterBomb(int slot) {
             b.blink = b.blink == 1 ? 2 : 1;
             b.blinkStamp = GameNow();
         }
-        R.shotShown[slot] = b.blink;
+        EncounterTrio.shotShown[slot] = b.blink;
     }
     if (b.state == 7 && Waited(b.stamp, 1.1)) {
         PlayEncounterSound(22);
         b.state = kEncounterDone;
-        R.shotShown[slot] = 0;
+        EncounterTrio.shotShown[slot] = 0;
         b.stamp = GameNow();
         SpawnBurst(x, y);
         if (Distance(PlayerState.x, x) <= 29 && Distance(PlayerState.y, y) <= 29) b.state = 98;

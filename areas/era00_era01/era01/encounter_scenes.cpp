@@ -17,11 +17,9 @@
 
 namespace {
 
-constexpr std::int32_t A = kEncounterA;
-constexpr std::int32_t T = kTowerT;
 constexpr double kArcTop = 0.4612546125461255;   // the top of a 750 px/s arc
 
-EncounterIntroWordsRecord& W = EncounterIntroWords;
+EncounterIntroWordsRecord& IntroWords = EncounterIntroWords;
 std::int32_t& Word() { return DialogueChannels.fieldLine; }
 EncounterTrioActor& Actor1() { return TrioActor(1); }
 
@@ -51,7 +49,7 @@ struct IntroPrivate {
     std::int32_t talkStep = 0, idleStep = 0, setUp = 0, holdX = 0, holdY = 0;
     double talkStamp = 0.0, idleStamp = 0.0;
 };
-IntroPrivate I;
+IntroPrivate Intro;
 
 struct MovePrivate {
     std::int32_t step = 0, x0 = 0, y0 = 0, toggle = 4;
@@ -88,19 +86,19 @@ std::int32_t RunEncounterActor1Leap(std::int32_t mode) {
         a.x = leap.x0 + RateMove(95, t);
         a.y = leap.y0 - ArcRise(750, t);
         if (t >= kArcTop && a.y >= 640) a.y = 640;
-        if (a.x >= A + 505) {
+        if (a.x >= kEncounterA + 505) {
             leap.step = 3;
             leap.stamp = GameNow();
         }
     }
     if (leap.step == 3) {
-        a.x = A + 503;
+        a.x = kEncounterA + 503;
         a.y = 640;
         a.frame = 5;
-        W.doorOpen = 1;
+        IntroWords.doorOpen = 1;
         if (Waited(leap.stamp, 0.14)) {
             leap.step = kEncounterDone;
-            W.doorOpen = 0;
+            IntroWords.doorOpen = 0;
             a.frame = 0;
             PlayEncounterSound(93);
         }
@@ -114,18 +112,18 @@ std::int32_t RunEncounterDropFall(std::int32_t mode) {
         return drop.step;
     }
     if (drop.step == 1) {
-        W.droppedShown = 1;
-        drop.x0 = W.droppedX = Actor1().x - 20;
-        drop.y0 = W.droppedY = Actor1().y;
+        IntroWords.droppedShown = 1;
+        drop.x0 = IntroWords.droppedX = Actor1().x - 20;
+        drop.y0 = IntroWords.droppedY = Actor1().y;
         drop.stamp = GameNow();
         drop.step = 2;
     }
     if (drop.step == 2) {
         const double t = Since(drop.stamp);
-        W.droppedX = drop.x0 - RateMove(45, t);
-        W.droppedY = drop.y0 - ArcRise(750, t);
-        if (t >= kArcTop && W.droppedY >= 640) {
-            W.droppedY = 640;
+        IntroWords.droppedX = drop.x0 - RateMove(45, t);
+        IntroWords.droppedY = drop.y0 - ArcRise(750, t);
+        if (t >= kArcTop && IntroWords.droppedY >= 640) {
+            IntroWords.droppedY = 640;
             drop.step = kEncounterDone;
         }
     }
@@ -134,17 +132,16 @@ std::int32_t RunEncounterDropFall(std::int32_t mode) {
 
 std::int32_t RunEncounterWarningShot(std::int32_t mode, std::int32_t stopOffset, std::int32_t dropHeight,
                                      std::int32_t x0, std::int32_t y0) {
-    EncounterTrioRecord& R = EncounterTrio;
     if (mode == 0) {
         shot.step = 1;
         return shot.step;
     }
     if (shot.step == 1) {
         Actor1().frame = 8;
-        R.shotShown[1] = 1;
+        EncounterTrio.shotShown[1] = 1;
         shot.stamp = GameNow();
-        R.shotX[1] = x0;
-        R.shotY[1] = y0;
+        EncounterTrio.shotX[1] = x0;
+        EncounterTrio.shotY[1] = y0;
         PlayEncounterSound(37);
         shot.step = 2;
     }
@@ -152,21 +149,21 @@ std::int32_t RunEncounterWarningShot(std::int32_t mode, std::int32_t stopOffset,
         const double t = Since(shot.stamp);
         if (t >= 0.24) Actor1().frame = 7;
         const std::int32_t heroineX = PlayerState.x;
-        R.shotX[1] = x0 - RateMove(500, t);
+        EncounterTrio.shotX[1] = x0 - RateMove(500, t);
         // A straight line down to y0 - drop at her x.
-        R.shotY[1] = y0 - ((x0 - R.shotX[1]) * dropHeight) / (x0 - heroineX);
-        if (R.shotX[1] - heroineX <= stopOffset) {
-            R.shotShown[1] = 2;
-            R.shotX[1] = heroineX + stopOffset;
+        EncounterTrio.shotY[1] = y0 - ((x0 - EncounterTrio.shotX[1]) * dropHeight) / (x0 - heroineX);
+        if (EncounterTrio.shotX[1] - heroineX <= stopOffset) {
+            EncounterTrio.shotShown[1] = 2;
+            EncounterTrio.shotX[1] = heroineX + stopOffset;
             shot.stamp = GameNow();
             PlaySoundEffect(37, static_cast<std::int32_t>(SoundVolumes[1] * 0.3));
             shot.step = 3;
         }
     }
     if (shot.step == 3) {
-        R.shotShown[1] = 2;
+        EncounterTrio.shotShown[1] = 2;
         if (Waited(shot.stamp, 0.14)) {
-            R.shotShown[1] = 0;
+            EncounterTrio.shotShown[1] = 0;
             shot.step = kEncounterDone;
         }
     }
@@ -178,7 +175,7 @@ std::int32_t RunEncounterActor1Exit(std::int32_t mode) {
     if (mode == 0) {
         exitRun.step = 1;
         a.facing = 1;
-        W.doorOpen = 0;
+        IntroWords.doorOpen = 0;
         return exitRun.step;
     }
     if (exitRun.step == 1) {
@@ -201,81 +198,81 @@ std::int32_t RunEncounterActor1Exit(std::int32_t mode) {
 // ---- the introduction -------------------------------------------------------------------
 
 void RunIdleLoop() {
-    if (I.idleStep < 1 || I.idleStep > 3) return;
+    if (Intro.idleStep < 1 || Intro.idleStep > 3) return;
     EncounterTrioActor& a = Actor1();
-    a.x = A + 140;
+    a.x = kEncounterA + 140;
     a.y = 635;
     constexpr std::int32_t kFrame[4] = {0, 2, 1, 3};
     constexpr double kHold[4] = {0, 0.54, 0.14, 1.04};
-    a.frame = kFrame[I.idleStep];
-    if (Waited(I.idleStamp, kHold[I.idleStep])) {
-        I.idleStep = I.idleStep == 3 ? 1 : I.idleStep + 1;
-        I.idleStamp = GameNow();
-        a.frame = kFrame[I.idleStep];
+    a.frame = kFrame[Intro.idleStep];
+    if (Waited(Intro.idleStamp, kHold[Intro.idleStep])) {
+        Intro.idleStep = Intro.idleStep == 3 ? 1 : Intro.idleStep + 1;
+        Intro.idleStamp = GameNow();
+        a.frame = kFrame[Intro.idleStep];
     }
 }
 
 void RunFirstTalk() {
-    if (I.talkStep == 1) {
+    if (Intro.talkStep == 1) {
         OpenLine(Word(), 56);
         PlayerHpHold = -1;
-        I.talkStep = 2;
+        Intro.talkStep = 2;
     }
-    if (I.talkStep == 2 && StepLineGroup(Word(), 62)) {
+    if (Intro.talkStep == 2 && StepLineGroup(Word(), 62)) {
         MessageBoxOpen = 1;
-        I.talkStep = 9;
+        Intro.talkStep = 9;
         EncounterPhase = 2;
     }
 }
 
 void RunLeapTalk() {
     MessageBoxOpen = 1;
-    I.setUp = 1;
+    Intro.setUp = 1;
     PlayerStateRecord& h = PlayerState;
-    if (I.talkStep == 9) {
+    if (Intro.talkStep == 9) {
         OpenLine(Word(), 63);
-        I.talkStamp = GameNow();
-        I.talkStep = 10;
+        Intro.talkStamp = GameNow();
+        Intro.talkStep = 10;
     }
-    if (I.talkStep == 10) {
+    if (Intro.talkStep == 10) {
         h.pose = 26;
         Word() = 63;
-        if (Waited(I.talkStamp, 1.04)) {
-            I.talkStamp = GameNow();
-            I.talkStep = 11;
+        if (Waited(Intro.talkStamp, 1.04)) {
+            Intro.talkStamp = GameNow();
+            Intro.talkStep = 11;
         }
     }
-    if (I.talkStep == 11) {
+    if (Intro.talkStep == 11) {
         h.pose = 26;
-        I.idleStamp = GameNow();
-        if (Waited(I.talkStamp, 1.04)) {
-            I.idleStep = 0;
+        Intro.idleStamp = GameNow();
+        if (Waited(Intro.talkStamp, 1.04)) {
+            Intro.idleStep = 0;
             RunEncounterDropFall(0);
             RunEncounterActor1Leap(0);
-            I.talkStamp = GameNow();
-            I.talkStep = 12;
+            Intro.talkStamp = GameNow();
+            Intro.talkStep = 12;
         }
     }
-    if (I.talkStep == 12) {
+    if (Intro.talkStep == 12) {
         h.pose = 26;
         if (RunEncounterDropFall(1) + RunEncounterActor1Leap(1) == 2 * kEncounterDone) {
-            I.talkStep = 13;
+            Intro.talkStep = 13;
             EnterConfirmState = 0;
-            I.talkStamp = GameNow();
+            Intro.talkStamp = GameNow();
         }
     }
-    if (I.talkStep == 13) {
+    if (Intro.talkStep == 13) {
         h.pose = 26;
         Word() = 64;
-        if (Waited(I.talkStamp, 2.04)) {
+        if (Waited(Intro.talkStamp, 2.04)) {
             AdvanceLine(Word(), 65);
-            I.talkStep = 14;
+            Intro.talkStep = 14;
         }
     }
-    if (I.talkStep == 14) {
+    if (Intro.talkStep == 14) {
         Word() = 65;
         if (LineRead()) {
-            I.talkStep = 15;
+            Intro.talkStep = 15;
             EncounterPhase = 4;
             Release();
         }
@@ -285,15 +282,15 @@ void RunLeapTalk() {
 // Actor 1 steps out of the door to fire.
 void AtTheDoor(std::int32_t frame) {
     EncounterTrioActor& a = Actor1();
-    W.doorOpen = 1;
-    a.x = A + 505;
+    IntroWords.doorOpen = 1;
+    a.x = kEncounterA + 505;
     a.y = 640;
     a.frame = frame;
     a.facing = -1;
 }
 
 void StartExamine() {
-    I.talkStep = 17;
+    Intro.talkStep = 17;
     KeyAPressed = 1;
     KeyLeftPressed = 0;
     PlayerState.facing = 1;
@@ -306,44 +303,35 @@ void StartExamine() {
 void Line(std::int32_t pose, std::int32_t line, std::int32_t next, std::int32_t nextLine = 0) {
     PlayerState.pose = pose;
     Word() = line;
-    if (NextOnEnter(nextLine != 0 ? nextLine : line + 1)) I.talkStep = next;
+    if (NextOnEnter(nextLine != 0 ? nextLine : line + 1)) Intro.talkStep = next;
 }
 
 // A warning shot from the door; at its end the next line waits and she
 // steps back 5 px.
 bool ShotLanded(std::int32_t stopOffset, std::int32_t dropHeight) {
-    if (RunEncounterWarningShot(1, stopOffset, dropHeight, A + 485, 620) != kEncounterDone) return false;
+    if (RunEncounterWarningShot(1, stopOffset, dropHeight, kEncounterA + 485, 620) != kEncounterDone) return false;
     EnterConfirmState = kLineWaiting;
     Word() = 0;
     return true;
 }
 
-void RunWarningShots() {
+// Before the shots: she may look at the fallen object; walking on past it
+// she is stopped and walked back to it.
+void StepShotsApproach() {
     PlayerStateRecord& h = PlayerState;
-    Word() = 0;
-    if (I.setUp == 0) {
-        // Entered from a load: the object lies where it fell, actor 1 is inside.
-        I.setUp = 1;
-        I.talkStep = 15;
-        I.idleStep = 0;
-        W.droppedShown = 1;
-        W.droppedX = A + 68;
-        W.droppedY = 640;
-        Actor1().frame = 0;
+    if (Intro.talkStep < 16 && h.x >= kEncounterA + 267) {
+        Intro.talkStep = 16;
+        Intro.talkStamp = GameNow();
     }
-    if (I.talkStep < 16 && h.x >= A + 267) {
-        I.talkStep = 16;
-        I.talkStamp = GameNow();
-    }
-    if (I.talkStep < 16 && KeyAPressed == 1 && A + 82 <= h.x && h.x <= A + 167) {
+    if (Intro.talkStep < 16 && KeyAPressed == 1 && kEncounterA + 82 <= h.x && h.x <= kEncounterA + 167) {
         StartExamine();
         PlayerHpHold = -1;
     }
-    if (I.talkStep == 16) {
+    if (Intro.talkStep == 16) {
         MessageBoxOpen = 1;
-        if (h.x > A + 267) h.x = A + 267;
-        if (Waited(I.talkStamp, 1.0)) {
-            if (h.x > A + 107) {
+        if (h.x > kEncounterA + 267) h.x = kEncounterA + 267;
+        if (Waited(Intro.talkStamp, 1.0)) {
+            if (h.x > kEncounterA + 107) {
                 KeyLeftPressed = 1;
                 h.facing = -1;
             } else {
@@ -351,131 +339,159 @@ void RunWarningShots() {
             }
         }
     }
-    if (I.talkStep >= 19 && I.talkStep <= 36) {
-        h.x = I.holdX;
-        h.y = I.holdY;
-    }
-    if (I.talkStep == 17) Line(24, 66, 18);
-    if (I.talkStep == 18) {
+}
+
+// The three shots, each closer, the last one grazing her.
+void StepThreeShots() {
+    PlayerStateRecord& h = PlayerState;
+    if (Intro.talkStep == 17) Line(24, 66, 18);
+    if (Intro.talkStep == 18) {
         h.pose = 24;
         Word() = 67;
         if (LineRead()) {
             EnterConfirmState = 0;
             MessageBoxOpen = 1;
             PlayEncounterSound(93);
-            I.talkStamp = GameNow();
-            I.holdX = h.x;
-            I.holdY = h.y;
-            I.talkStep = 19;
+            Intro.talkStamp = GameNow();
+            Intro.holdX = h.x;
+            Intro.holdY = h.y;
+            Intro.talkStep = 19;
         }
     }
     // Three shots, each from the door after 0.24 s: steps 19/20, 23/24, 27/28.
-    if (I.talkStep == 19 || I.talkStep == 23 || I.talkStep == 27) {
-        h.pose = I.talkStep == 19 ? 24 : I.talkStep == 23 ? 26 : 1;
-        Word() = I.talkStep == 19 ? 67 : I.talkStep == 23 ? 69 : 71;
+    if (Intro.talkStep == 19 || Intro.talkStep == 23 || Intro.talkStep == 27) {
+        h.pose = Intro.talkStep == 19 ? 24 : Intro.talkStep == 23 ? 26 : 1;
+        Word() = Intro.talkStep == 19 ? 67 : Intro.talkStep == 23 ? 69 : 71;
         AtTheDoor(7);
-        if (Waited(I.talkStamp, 0.24)) {
+        if (Waited(Intro.talkStamp, 0.24)) {
             RunEncounterWarningShot(0, 0, 0, 0, 0);
-            ++I.talkStep;
+            ++Intro.talkStep;
         }
     }
-    if (I.talkStep == 20) {
+    if (Intro.talkStep == 20) {
         h.pose = 24;
         Word() = 67;
         if (ShotLanded(5, 50)) {
-            I.talkStamp = GameNow();
-            I.holdX -= 5;
-            I.talkStep = 21;
+            Intro.talkStamp = GameNow();
+            Intro.holdX -= 5;
+            Intro.talkStep = 21;
         }
     }
-    if (I.talkStep == 21) {
-        Line(Since(I.talkStamp) < 0.1 ? 24 : 26, 68, 22);
+    if (Intro.talkStep == 21) {
+        Line(Since(Intro.talkStamp) < 0.1 ? 24 : 26, 68, 22);
     }
-    if (I.talkStep == 22) {
+    if (Intro.talkStep == 22) {
         h.pose = 26;
         Word() = 69;
         if (LineRead()) {
             // Left at 2: the shot's end asks for the next Enter.
-            I.talkStamp = GameNow();
-            I.talkStep = 23;
+            Intro.talkStamp = GameNow();
+            Intro.talkStep = 23;
         }
     }
-    if (I.talkStep == 24) {
+    if (Intro.talkStep == 24) {
         h.pose = 26;
         Word() = 69;
         if (ShotLanded(3, 60)) {
-            I.holdX -= 5;
-            I.talkStep = 25;
+            Intro.holdX -= 5;
+            Intro.talkStep = 25;
         }
     }
-    if (I.talkStep == 25) Line(1, 70, 26);
-    if (I.talkStep == 26) {
+    if (Intro.talkStep == 25) Line(1, 70, 26);
+    if (Intro.talkStep == 26) {
         Line(1, 71, 27, 71);
-        if (I.talkStep == 27) I.talkStamp = GameNow();
+        if (Intro.talkStep == 27) Intro.talkStamp = GameNow();
     }
-    if (I.talkStep == 28) {
+    if (Intro.talkStep == 28) {
         h.pose = 1;
         Word() = 71;
         if (ShotLanded(-2, 47)) {
             PlayerHpHold = 0;
             h.hp -= 5;
             PlayerHurtPoseRequest = 84;
-            I.holdX -= 5;
-            I.talkStep = 29;
+            Intro.holdX -= 5;
+            Intro.talkStep = 29;
         }
     }
-    if (I.talkStep == 29) {
+}
+
+// The one who fired steps out and talks, and lets her go.
+void StepShotsAftermath() {
+    PlayerStateRecord& h = PlayerState;
+    if (Intro.talkStep == 29) {
         Line(1, 72, 30);
-        if (I.talkStep == 30) PlayerHpHold = -1;
+        if (Intro.talkStep == 30) PlayerHpHold = -1;
     }
-    if (I.talkStep == 30) Line(22, 73, 31);
-    if (I.talkStep == 31) {
+    if (Intro.talkStep == 30) Line(22, 73, 31);
+    if (Intro.talkStep == 31) {
         h.pose = 22;
         Word() = 74;
         if (LineRead()) {
-            I.talkStamp = GameNow();
-            I.talkStep = 32;
+            Intro.talkStamp = GameNow();
+            Intro.talkStep = 32;
         }
     }
-    if (I.talkStep == 32) {
+    if (Intro.talkStep == 32) {
         h.pose = 22;
         Word() = 74;
         AtTheDoor(6);
-        if (Waited(I.talkStamp, 0.24)) {
+        if (Waited(Intro.talkStamp, 0.24)) {
             PlayEncounterSound(93);
             EnterConfirmState = kLineWaiting;
             RunEncounterActor1Exit(0);
-            Actor1().x = A + 545;
+            Actor1().x = kEncounterA + 545;
             Actor1().frame = 1;
-            I.talkStep = 33;
+            Intro.talkStep = 33;
         }
     }
-    if (I.talkStep == 33) {
+    if (Intro.talkStep == 33) {
         h.pose = 22;
         Word() = 75;
         if (RunEncounterActor1Exit(1) == kEncounterDone && NextOnEnter(76)) {
-            I.talkStamp = GameNow();
-            I.talkStep = 34;
+            Intro.talkStamp = GameNow();
+            Intro.talkStep = 34;
         }
     }
-    if (I.talkStep == 34) {
+    if (Intro.talkStep == 34) {
         h.pose = 22;
         Word() = 76;
-        if (Waited(I.talkStamp, 3.0) || LineRead()) {
+        if (Waited(Intro.talkStamp, 3.0) || LineRead()) {
             AdvanceLine(Word(), 77);
-            I.talkStep = 35;
+            Intro.talkStep = 35;
         }
     }
-    if (I.talkStep == 35) Line(39, 77, 36);
-    if (I.talkStep == 36) {
+    if (Intro.talkStep == 35) Line(39, 77, 36);
+    if (Intro.talkStep == 36) {
         h.pose = 39;
         Word() = 78;
         if (LineRead()) {
-            I.talkStep = 37;
+            Intro.talkStep = 37;
             EncounterPhase = 5;
             Release();
         }
     }
+}
+
+void RunWarningShots() {
+    PlayerStateRecord& h = PlayerState;
+    Word() = 0;
+    if (Intro.setUp == 0) {
+        // Entered from a load: the object lies where it fell, actor 1 is inside.
+        Intro.setUp = 1;
+        Intro.talkStep = 15;
+        Intro.idleStep = 0;
+        IntroWords.droppedShown = 1;
+        IntroWords.droppedX = kEncounterA + 68;
+        IntroWords.droppedY = 640;
+        Actor1().frame = 0;
+    }
+    StepShotsApproach();
+    if (Intro.talkStep >= 19 && Intro.talkStep <= 36) {
+        h.x = Intro.holdX;
+        h.y = Intro.holdY;
+    }
+    StepThreeShots();
+    StepShotsAftermath();
 }
 
 // ---- the door ------------------------------------------------------------------------------
@@ -490,7 +506,7 @@ std::int32_t doorExamineCount = 0;
 
 void RunEncounterDoorExamine() {
     PlayerStateRecord& h = PlayerState;
-    if (door.step == 0 && KeyAPressed == 1 && Distance(A + 512, h.x) < 15) {
+    if (door.step == 0 && KeyAPressed == 1 && Distance(kEncounterA + 512, h.x) < 15) {
         door.step = 1;
         door.stamp = GameNow();
         MessageBoxOpen = 1;
@@ -507,7 +523,7 @@ void RunEncounterDoorExamine() {
         door.step = 2;
         door.stamp = GameNow();
         PlayEncounterSound(93);
-        W.doorOpen = 1;
+        IntroWords.doorOpen = 1;
     }
     if (door.step == 2 && Waited(door.stamp, 1.04)) {
         door.step = 3;
@@ -523,7 +539,7 @@ void RunEncounterDoorExamine() {
             } else {
                 door.step = 4;
                 PlayEncounterSound(93);
-                W.doorOpen = 0;
+                IntroWords.doorOpen = 0;
             }
             ++doorExamineCount;
             EnterConfirmState = 0;
@@ -539,7 +555,7 @@ void RunEncounterDoorExamine() {
         door.step = 8;
         door.stamp = GameNow();
         PlayEncounterSound(93);
-        W.doorOpen = 0;
+        IntroWords.doorOpen = 0;
     }
     if ((door.step == 4 || door.step == 8) && Waited(door.stamp, 0.54)) {
         ++door.step;
@@ -563,26 +579,27 @@ WallPrivate walls;
 
 void KeepToTheTowerWalls() {
     PlayerStateRecord& h = PlayerState;
-    if (h.facing == 1 && h.pose == 21 && T - 51 < h.x && h.x < T + 50 && h.y > 230) {
-        h.x = T - 51;
+    if (h.facing == 1 && h.pose == 21 && kTowerT - 51 < h.x && h.x < kTowerT + 50 && h.y > 230) {
+        h.x = kTowerT - 51;
         PlayEncounterSound(19);
     }
     // Her x is remembered in every step, also while she stands on top: a
     // stale one from before the climb would throw her back to the left
     // wall as soon as she dropped down on the far side.
-    if (EncounterDoneFlag == 0 && walls.leftPrevX < T + 50 && h.x > T + 50) {
-        h.x = T + 49;
+    if (EncounterDoneFlag == 0 && walls.leftPrevX < kTowerT + 50 && h.x > kTowerT + 50) {
+        h.x = kTowerT + 49;
         PlayEncounterSound(19);
     }
     walls.leftPrevX = h.x;
-    if (EncounterDoneFlag == 0 && h.x < T + 150 && walls.rightPrevX > T + 150) {
-        h.x = T + 149;
+    if (EncounterDoneFlag == 0 && h.x < kTowerT + 150 && walls.rightPrevX > kTowerT + 150) {
+        h.x = kTowerT + 149;
         PlayEncounterSound(19);
     }
     walls.rightPrevX = h.x;
-    if (h.y == 287 && ((T <= h.x && h.x < T + 50) || (T + 150 <= h.x && h.x < T + 200))) EncounterDoneFlag = 1;
+    if (h.y == 287 && ((kTowerT <= h.x && h.x < kTowerT + 50) || (kTowerT + 150 <= h.x && h.x < kTowerT + 200)))
+        EncounterDoneFlag = 1;
     // A walking jump over the tower's middle comes down as a standing fall.
-    if (T + 80 < h.x && h.x < T + 120 && PlayerMoveState.jumpKind == 21) {
+    if (kTowerT + 80 < h.x && h.x < kTowerT + 120 && PlayerMoveState.jumpKind == 21) {
         PlayerMoveState.jumpKind = 11;
         PlayEncounterSound(6);
     }
@@ -593,16 +610,17 @@ void KeepToTheTowerWalls() {
 struct FightStart {
     std::int32_t x, y, hp;
 };
-constexpr FightStart kFightStart[4] = {{}, {A + 852, 589, 300}, {A + 1062, 579, 600}, {A + 1277, 559, 500}};
+constexpr FightStart kFightStart[4] = {
+    {}, {kEncounterA + 852, 589, 300}, {kEncounterA + 1062, 579, 600}, {kEncounterA + 1277, 559, 500}};
 
 void ArmFight() {
-    W.fightArmed = 1;
+    IntroWords.fightArmed = 1;
     // The walls start from where she stands, not from a game left earlier.
     walls.leftPrevX = walls.rightPrevX = PlayerState.x;
-    if (W.droppedShown == 0) {
-        W.droppedShown = 1;
-        W.droppedX = A + 68;
-        W.droppedY = 640;
+    if (IntroWords.droppedShown == 0) {
+        IntroWords.droppedShown = 1;
+        IntroWords.droppedX = kEncounterA + 68;
+        IntroWords.droppedY = 640;
     }
     for (int n = 1; n <= 3; ++n) {
         EncounterTrioActor& a = TrioActor(n);
@@ -632,17 +650,17 @@ void ArmFight() {
 
 void UpdateEncounterIntro() {
     PlayerStateRecord& h = PlayerState;
-    if (W.introArmed == 0) {
-        W.introArmed = 1;
-        I.idleStep = 1;
-        I.setUp = 0;
-        I.idleStamp = GameNow();
+    if (IntroWords.introArmed == 0) {
+        IntroWords.introArmed = 1;
+        Intro.idleStep = 1;
+        Intro.setUp = 0;
+        Intro.idleStamp = GameNow();
         Actor1().depth = 0.96f;
     }
     RunIdleLoop();
-    if (EncounterPhase == 0 && h.x >= A - 500) {
+    if (EncounterPhase == 0 && h.x >= kEncounterA - 500) {
         EncounterPhase = 1;
-        I.talkStep = 1;
+        Intro.talkStep = 1;
         h.facing = 1;
     }
     if (EncounterPhase == 1) RunFirstTalk();
@@ -650,7 +668,7 @@ void UpdateEncounterIntro() {
         MessageBoxOpen = 1;
         KeyRightPressed = 1;
         h.facing = 1;
-        if (h.x >= A - 50) {
+        if (h.x >= kEncounterA - 50) {
             EncounterPhase = 3;
             KeyRightPressed = 0;
         }
@@ -660,7 +678,7 @@ void UpdateEncounterIntro() {
 }
 
 void UpdateEncounterFight() {
-    if (W.fightArmed == 0) ArmFight();
+    if (IntroWords.fightArmed == 0) ArmFight();
     RunEncounterDoorExamine();
     for (int n = 1; n <= 3; ++n) RunEncounterActor(n, 1);
     KeepToTheTowerWalls();

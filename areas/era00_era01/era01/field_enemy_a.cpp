@@ -20,10 +20,10 @@
 
 namespace {
 
-constexpr std::int32_t H = SectionAnchorX[18];   // 17549, its home
+constexpr std::int32_t kHomeX = SectionAnchorX[18];   // 17549, its home
 constexpr std::int32_t kDone = 99;
 
-FieldEnemyAStateRecord& E = FieldEnemyARecord;
+FieldEnemyAStateRecord& Enemy = FieldEnemyARecord;
 
 // Every wait of this enemy ends once its time is passed, not merely reached.
 struct Stepper {
@@ -47,10 +47,10 @@ struct EnemyPrivate {
     std::int32_t lastRoll = 0, lastKind = 0;
     bool beat = false;
 };
-EnemyPrivate me;
+EnemyPrivate Private;
 Stepper meeting, appear, idle, attack, death;
 struct ReactionPrivate {
-    Stepper s;
+    Stepper stepper;
     std::int32_t baseY = 0, flickerPhase = 0, flickerCount = 0;
     double start = 0.0;
 };
@@ -101,10 +101,10 @@ std::int32_t RunAppear(double now) {
     if (appear.step == 1) appear.Arm(2, now);
     if (appear.step >= 2 && appear.step <= 7) {
         const AppearRow& row = kAppear[appear.step - 2];
-        const std::int32_t floor = TopFloorHeightAt(E.x);
-        E.frame = row.frame;
-        if (row.yRule == 1) E.y = floor - 10;
-        if (row.yRule == 2) E.y = floor;
+        const std::int32_t floor = TopFloorHeightAt(Enemy.x);
+        Enemy.frame = row.frame;
+        if (row.yRule == 1) Enemy.y = floor - 10;
+        if (row.yRule == 2) Enemy.y = floor;
         if (appear.Waited(now, row.wait)) appear.step = appear.step == 7 ? kDone : appear.step + 1;
     }
     return appear.step;
@@ -126,14 +126,14 @@ constexpr IdleRow kIdle[] = {
 bool RunIdleCycle(double now) {
     if (idle.step < 1 || idle.step > 10) idle.step = 1;
     const IdleRow& row = kIdle[idle.step - 1];
-    E.frame = row.frame;
-    E.y = TopFloorHeightAt(E.x) - row.lift;
+    Enemy.frame = row.frame;
+    Enemy.y = TopFloorHeightAt(Enemy.x) - row.lift;
     if (!idle.Waited(now, row.wait)) return false;
     idle.step = idle.step % 10 + 1;
     return row.beat;
 }
 
-void Coin() { SpawnPickup(E.x - 60, E.y - 150); }
+void Coin() { SpawnPickup(Enemy.x - 60, Enemy.y - 150); }
 
 // Reactions 1..4 slide in three phases: (dx, dy) per stage step for a time.
 struct Slide {
@@ -153,12 +153,12 @@ constexpr SlideReaction kSlides[4] = {
 };
 
 void Hurt(std::int32_t damage) {
-    E.hp -= damage;
+    Enemy.hp -= damage;
     PlayerState.exp += damage;
 }
 
 std::int32_t RunReaction(std::int32_t n, double now) {
-    Stepper& s = reaction.s;
+    Stepper& s = reaction.stepper;
     if (s.step == 1) {
         s.Arm(2, now);
         reaction.start = now;
@@ -166,24 +166,24 @@ std::int32_t RunReaction(std::int32_t n, double now) {
             const SlideReaction& r = kSlides[n - 1];
             Hurt(r.damage);
             if (r.sound != 0) PlayFieldSound(r.sound);
-            if (r.recordsStart) E.rememberedX = E.x;
+            if (r.recordsStart) Enemy.rememberedX = Enemy.x;
             if (r.coins) Coin();
         } else {
             Hurt(50);
             PlayFieldSound(36);
             if (n == 6) PlayFieldSound(57);
             MessageBoxOpen = 1;
-            reaction.baseY = E.y - 10;
+            reaction.baseY = Enemy.y - 10;
             reaction.flickerPhase = 1;
             reaction.flickerCount = 0;
         }
     }
     if (n <= 4) {
         const SlideReaction& r = kSlides[n - 1];
-        E.frame = r.frame;
+        Enemy.frame = r.frame;
         const Slide& ph = r.phase[s.step - 2];
-        E.x += ph.dx;
-        E.y += ph.dy;
+        Enemy.x += ph.dx;
+        Enemy.y += ph.dy;
         if (s.Waited(now, ph.time)) {
             if (s.step == 4) return s.step = kDone;
             ++s.step;
@@ -193,18 +193,18 @@ std::int32_t RunReaction(std::int32_t n, double now) {
     }
     if (n == 5) {
         // Thrown up, raining a coin every step until it lands.
-        E.frame = 3;
+        Enemy.frame = 3;
         const double t = now - reaction.start;
-        E.y = TruncToInt(reaction.baseY - (1750.0 * t - 1330.0 * t * t));
+        Enemy.y = TruncToInt(reaction.baseY - (1750.0 * t - 1330.0 * t * t));
         Coin();
-        if (FloorHeightAt(E.x, E.y) < E.y) {
+        if (FloorHeightAt(Enemy.x, Enemy.y) < Enemy.y) {
             MessageBoxOpen = 0;
             s.step = kDone;
         }
         return s.step;
     }
     // Reaction 6 flickers between two frames, a coin at each turn.
-    E.frame = reaction.flickerPhase == 1 ? 3 : 2;
+    Enemy.frame = reaction.flickerPhase == 1 ? 3 : 2;
     if (s.Waited(now, 0.05)) {
         if (reaction.flickerPhase == 1) {
             Coin();
@@ -231,10 +231,10 @@ std::int32_t RunAttack(double now) {
             [[fallthrough]];
         case 2:
             if (FlashEffects[2].state == 0) {
-                FlashEffects[2] = FlashEffectRecord{1, E.x - 50, E.y - 165, 0.0};
+                FlashEffects[2] = FlashEffectRecord{1, Enemy.x - 50, Enemy.y - 165, 0.0};
                 PlayerHurtPoseRequest = 0;
             }
-            E.frame = 14;
+            Enemy.frame = 14;
             if (attack.Waited(now, 0.02)) {
                 PlayFieldSound(7);
                 p.hp -= 15;
@@ -243,20 +243,20 @@ std::int32_t RunAttack(double now) {
             }
             break;
         case 3:
-            E.frame = 14;
-            p.x = E.x - 80;
+            Enemy.frame = 14;
+            p.x = Enemy.x - 80;
             p.y = heroineY - 70;
             p.pose = 27;
             if (attack.Waited(now, 0.06)) attack.step = 4;
             break;
         case 4:
-            p.x = E.x - 150;
+            p.x = Enemy.x - 150;
             p.y = heroineY - 90;
             p.pose = 29;
             if (attack.Waited(now, 0.06)) attack.step = 5;
             break;
         case 5:
-            p.x = E.x - 200;
+            p.x = Enemy.x - 200;
             p.y = TopFloorHeightAt(p.x);
             p.pose = 22;
             if (attack.Waited(now, 0.9)) {
@@ -281,11 +281,11 @@ constexpr DeathRow kDeath[] = {{9, 0.51}, {10, 0.51}, {7, 0.51}, {8, 0.14},
 std::int32_t RunDeath(double now) {
     if (death.step < 1 || death.step > 8) return death.step;
     const DeathRow& row = kDeath[death.step - 1];
-    E.frame = row.frame;
+    Enemy.frame = row.frame;
     if (death.step == 1) {
-        E.y = FloorHeightAt(E.x, E.y);
-        if (E.x < ScrollX + 824) E.x += 15;
-        if (E.x >= ScrollX + 824) {
+        Enemy.y = FloorHeightAt(Enemy.x, Enemy.y);
+        if (Enemy.x < ScrollX + 824) Enemy.x += 15;
+        if (Enemy.x >= ScrollX + 824) {
             death.stamp = now;
             return death.step = 2;
         }
@@ -300,71 +300,72 @@ std::int32_t RunDeath(double now) {
 }
 
 void Leave() {
-    E.state = 0;
-    E.frame = 0;
-    E.hp = 300;
-    if (ScrollX < H + 2951) E.latch1 = 0;
-    if (ScrollX > H + 2951) E.latch2 = 0;
+    Enemy.state = 0;
+    Enemy.frame = 0;
+    Enemy.hp = 300;
+    if (ScrollX < kHomeX + 2951) Enemy.latch1 = 0;
+    if (ScrollX > kHomeX + 2951) Enemy.latch2 = 0;
 }
 
 void ArmReaction(std::int32_t state) {
-    E.state = state;
+    Enemy.state = state;
     RunFieldEnemyAReaction(0);
 }
 
 void BlownAway() {
-    E.state = 70;
-    E.x += 40;
+    Enemy.state = 70;
+    Enemy.x += 40;
     PlayFieldSound(60);
     PlayFieldSound(16);
 }
 void KnockedBack(std::int32_t dx) {
-    E.state = 80;
-    E.x += dx;
+    Enemy.state = 80;
+    Enemy.x += dx;
     PlayFieldSound(61);
 }
 
 // ---- the blocks of one step -----------------------------------------------------
 
 void RunReturnLatches() {
-    if (E.state != 0) return;
+    if (Enemy.state != 0) return;
     const std::int32_t hx = PlayerState.x;
-    if (E.latch1 == 0 && hx > H + 2951) E.latch1 = H + 2950;
-    if (E.latch1 == H + 2950 && hx < H - 549) E.latch1 = 1;
-    if (E.latch2 == 0 && hx > H + 8951) E.latch2 = H + 2949;
-    if (E.latch2 == H + 2949 && hx < H + 3951) E.latch2 = 1;
-    if ((ScrollX < H + 51 && E.latch1 == 1) || (H + 4451 < ScrollX && ScrollX < H + 8951 && E.latch2 == 1))
-        E.state = 1;
+    if (Enemy.latch1 == 0 && hx > kHomeX + 2951) Enemy.latch1 = kHomeX + 2950;
+    if (Enemy.latch1 == kHomeX + 2950 && hx < kHomeX - 549) Enemy.latch1 = 1;
+    if (Enemy.latch2 == 0 && hx > kHomeX + 8951) Enemy.latch2 = kHomeX + 2949;
+    if (Enemy.latch2 == kHomeX + 2949 && hx < kHomeX + 3951) Enemy.latch2 = 1;
+    if ((ScrollX < kHomeX + 51 && Enemy.latch1 == 1) ||
+        (kHomeX + 4451 < ScrollX && ScrollX < kHomeX + 8951 && Enemy.latch2 == 1))
+        Enemy.state = 1;
 }
 
 bool Fresh(double end, double now) { return end > 0 && now - end > 0 && now - end < 0.5; }
 
 void StandGuardWeapon1(std::int32_t kind, double now) {
     const PlayerStateRecord& p = PlayerState;
-    if (kind == 1 && p.y >= E.y - 10) {
+    if (kind == 1 && p.y >= Enemy.y - 10) {
         HitEffectState = 1;
         ArmReaction(21);
     }
-    if (kind == 1 && E.y - 70 <= p.y && p.y <= E.y - 10) {
+    if (kind == 1 && Enemy.y - 70 <= p.y && p.y <= Enemy.y - 10) {
         HitEffectState = 1;
         ArmReaction(22);
     }
     // The follow-up kick right after a reaction.
-    const bool close = p.x >= E.x - 125 && p.x <= E.x - 60 && p.y >= E.y - 10;
+    const bool close = p.x >= Enemy.x - 125 && p.x <= Enemy.x - 60 && p.y >= Enemy.y - 10;
     const bool kick = PlayerAttackBox.power == 10 && p.facing == 1 && close;
-    if (kick && Fresh(me.end2, now)) {
+    if (kick && Fresh(Private.end2, now)) {
         HitEffectState = 10;
         ArmReaction(23);
     }
-    if (E.state == 23 && Fresh(me.end1, now)) {
+    if (Enemy.state == 23 && Fresh(Private.end1, now)) {
         ArmReaction(24);
         Hurt(30);
     }
-    if (kick && Fresh(me.end1, now)) {
+    if (kick && Fresh(Private.end1, now)) {
         HitEffectState = 10;
         ArmReaction(23);
     }
-    if (E.state == 23 && Fresh(me.end2, now)) ArmReaction(24);
+    if (Enemy.state == 23 && Fresh(Private.end2, now)) ArmReaction(24);
     if (kind == 3) {
         ArmReaction(25);
         HitEffectState = 30;
@@ -374,7 +375,7 @@ void StandGuardWeapon1(std::int32_t kind, double now) {
         HitEffectState = 40;
     }
     if (kind == 5) {
-        me.stamp = now;
+        Private.stamp = now;
         if (Random0To99() < 30) {
             BlownAway();
             HitEffectState = 50;
@@ -385,9 +386,9 @@ void StandGuardWeapon1(std::int32_t kind, double now) {
 }
 
 void StandGuardWeapon2(std::int32_t kind, double now) {
-    me.lastRoll = Random0To99();
-    const std::int32_t r = me.lastRoll;
-    if (kind != 0) me.stamp = now;
+    Private.lastRoll = Random0To99();
+    const std::int32_t r = Private.lastRoll;
+    if (kind != 0) Private.stamp = now;
     if (kind == 1 || kind == 2) {
         if (r < 80)
             KnockedBack(50);
@@ -408,56 +409,56 @@ void StandGuard(double now) {
     const PlayerStateRecord& p = PlayerState;
     const PlayerMoveStateRecord& m = PlayerMoveState;
     const bool free = m.comboF == 0 && m.comboG == 0;
-    if (E.x - 100 <= p.x && p.x < E.x + 300 && free) {
-        E.frame = 13;
-        E.x -= 10;
-        me.stamp = now;
+    if (Enemy.x - 100 <= p.x && p.x < Enemy.x + 300 && free) {
+        Enemy.frame = 13;
+        Enemy.x -= 10;
+        Private.stamp = now;
         PlayFieldSound(5);
         if (Random0To99() > 70) {
-            E.state = 40;
+            Enemy.state = 40;
             attack.Arm(1, now);
         } else {
-            E.state = 18;
+            Enemy.state = 18;
         }
     }
-    if (p.weaponMode2 == 1 && m.comboQ != 0 && E.x - 194 <= p.x && p.x < E.x + 300 && free) {
-        E.frame = 13;
-        E.x -= 10;
-        E.state = 10;
-        me.stamp = now;
+    if (p.weaponMode2 == 1 && m.comboQ != 0 && Enemy.x - 194 <= p.x && p.x < Enemy.x + 300 && free) {
+        Enemy.frame = 13;
+        Enemy.x -= 10;
+        Enemy.state = 10;
+        Private.stamp = now;
         PlayFieldSound(5);
     }
-    const std::int32_t kind = TestPlayerAttackHit(0, E.x - 40, E.x + 40, E.y - 137, E.y);
-    me.lastKind = kind;
-    me.lastRoll = Random0To99();
+    const std::int32_t kind = TestPlayerAttackHit(0, Enemy.x - 40, Enemy.x + 40, Enemy.y - 137, Enemy.y);
+    Private.lastKind = kind;
+    Private.lastRoll = Random0To99();
     if (p.weaponMode1 == 1) StandGuardWeapon1(kind, now);
     if (p.weaponMode2 == 1) StandGuardWeapon2(kind, now);
     if (p.x - 250 < ScrollX) ScrollX -= 1;
-    if (me.beat && E.x - 1100 < ScrollX && ScrollX < E.x + 200) PlayFieldSound(5);
+    if (Private.beat && Enemy.x - 1100 < ScrollX && ScrollX < Enemy.x + 200) PlayFieldSound(5);
 }
 
 void ArmFlash1() {
-    if (FlashEffects[1].state == 0) FlashEffects[1] = FlashEffectRecord{1, E.x - 70, E.y - 82, 0.0};
+    if (FlashEffects[1].state == 0) FlashEffects[1] = FlashEffectRecord{1, Enemy.x - 70, Enemy.y - 82, 0.0};
 }
 
 bool Waited(double now, double seconds) {
-    StampAheadToZero(me.stamp, now);
-    if (!MoreThanElapsed(me.stamp, now, seconds)) return false;
-    me.stamp = now;
+    StampAheadToZero(Private.stamp, now);
+    if (!MoreThanElapsed(Private.stamp, now, seconds)) return false;
+    Private.stamp = now;
     return true;
 }
 
 void FinishReaction(std::int32_t n, double now) {
-    E.state = 8;
-    if (n <= 3) E.x = E.rememberedX - 10;
-    if (n == 4) E.x = E.rememberedX + 30;
-    if (n >= 5) E.x = E.rememberedX + 60;
-    if (n == 1) me.end1 = now;
+    Enemy.state = 8;
+    if (n <= 3) Enemy.x = Enemy.rememberedX - 10;
+    if (n == 4) Enemy.x = Enemy.rememberedX + 30;
+    if (n >= 5) Enemy.x = Enemy.rememberedX + 60;
+    if (n == 1) Private.end1 = now;
     if (n == 2) {
         Coin();
-        me.end2 = now;
+        Private.end2 = now;
     }
-    if (n >= 3) E.y = TopFloorHeightAt(E.x);
+    if (n >= 3) Enemy.y = TopFloorHeightAt(Enemy.x);
 }
 
 }  // namespace
@@ -465,8 +466,8 @@ void FinishReaction(std::int32_t n, double now) {
 std::int32_t RunFieldEnemyAReaction(std::int32_t n) {
     if (n == 0) {
         reaction = ReactionPrivate{};
-        reaction.s.step = 1;
-        return reaction.s.step;
+        reaction.stepper.step = 1;
+        return reaction.stepper.step;
     }
     return RunReaction(n, FieldClock());
 }
@@ -485,99 +486,100 @@ void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y) {
 
 void UpdateFieldEnemyA(std::int32_t arg) {
     if (arg == 0) {
-        me = EnemyPrivate{};
+        Private = EnemyPrivate{};
         return;
     }
     const double now = FieldClock();
-    StampAheadToZero(me.stamp, now);
+    StampAheadToZero(Private.stamp, now);
     RunReturnLatches();
-    if (E.firstMeetingStep == 0 && E.state >= 2 && E.state <= 5) {
-        E.firstMeetingStep = 1;
+    if (Enemy.firstMeetingStep == 0 && Enemy.state >= 2 && Enemy.state <= 5) {
+        Enemy.firstMeetingStep = 1;
         meeting.Arm(1, now);
         idle.Arm(1, now);
     }
-    if (E.firstMeetingStep == 1 && RunFirstMeeting(now) == kDone) E.firstMeetingStep = 14;
+    if (Enemy.firstMeetingStep == 1 && RunFirstMeeting(now) == kDone) Enemy.firstMeetingStep = 14;
     const PlayerStateRecord& p = PlayerState;
-    if (E.state == 1) {
-        E.frame = 1;
-        me.stamp = now;
-        E.x = H;
-        E.y = 640;
-        E.hp = 500;
-        if (Distance(E.x, p.x) < 400) {
-            E.state = 2;
+    if (Enemy.state == 1) {
+        Enemy.frame = 1;
+        Private.stamp = now;
+        Enemy.x = kHomeX;
+        Enemy.y = 640;
+        Enemy.hp = 500;
+        if (Distance(Enemy.x, p.x) < 400) {
+            Enemy.state = 2;
             appear.Arm(1, now);
             PlayFieldSound(13);
         }
     }
-    if (E.state == 2 && RunAppear(now) == kDone) {
-        E.state = 8;
+    if (Enemy.state == 2 && RunAppear(now) == kDone) {
+        Enemy.state = 8;
         idle.Arm(1, now);
     }
-    me.beat = false;
-    if (E.state == 8) me.beat = RunIdleCycle(now);
-    if ((E.state == 10 || E.state == 11 || E.state == 18 || E.state == 19) && p.y <= E.y) E.y = p.y;
-    if (E.state == 10) {
+    Private.beat = false;
+    if (Enemy.state == 8) Private.beat = RunIdleCycle(now);
+    if ((Enemy.state == 10 || Enemy.state == 11 || Enemy.state == 18 || Enemy.state == 19) && p.y <= Enemy.y)
+        Enemy.y = p.y;
+    if (Enemy.state == 10) {
         ArmFlash1();
-        E.frame = 13;
-        PlayerState.x = E.x - 194;
+        Enemy.frame = 13;
+        PlayerState.x = Enemy.x - 194;
         PlayerState.pose = 224;
-        if (Waited(now, 0.03)) E.state = 11;
+        if (Waited(now, 0.03)) Enemy.state = 11;
     }
-    if (E.state == 11) {
-        E.state = 8;
-        E.x += 10;
-        PlayerState.x = E.x - 200;
+    if (Enemy.state == 11) {
+        Enemy.state = 8;
+        Enemy.x += 10;
+        PlayerState.x = Enemy.x - 200;
         PlayFieldSound(162);
     }
-    if (E.state == 18) {
+    if (Enemy.state == 18) {
         ArmFlash1();
-        E.frame = 13;
-        if (Waited(now, 0.03)) E.state = 19;
+        Enemy.frame = 13;
+        if (Waited(now, 0.03)) Enemy.state = 19;
     }
-    if (E.state == 19) {
-        E.state = 8;
+    if (Enemy.state == 19) {
+        Enemy.state = 8;
         PlayerState.hp -= 1;
-        E.x += 10;
-        PlayerState.x = E.x - 140;
+        Enemy.x += 10;
+        PlayerState.x = Enemy.x - 140;
         PlayerHurtPoseRequest = 84;
         if (PlayerState.weaponMode2 == 1) {
             PlayerHurtPoseRequest = 0;
             PlayFieldEffect(902);
         }
     }
-    if (E.state >= 21 && E.state <= 26) {
-        const std::int32_t n = E.state - 20;
+    if (Enemy.state >= 21 && Enemy.state <= 26) {
+        const std::int32_t n = Enemy.state - 20;
         if (RunFieldEnemyAReaction(n) == kDone) FinishReaction(n, now);
     }
-    if (E.state == 40 && RunAttack(now) == kDone) E.state = 8;
-    if (E.state == 70) {
-        E.frame = 20;
-        E.y = TopFloorHeightAt(E.x);
-        if (Waited(now, 0.31)) E.state = 71;
+    if (Enemy.state == 40 && RunAttack(now) == kDone) Enemy.state = 8;
+    if (Enemy.state == 70) {
+        Enemy.frame = 20;
+        Enemy.y = TopFloorHeightAt(Enemy.x);
+        if (Waited(now, 0.31)) Enemy.state = 71;
     }
-    if (E.state == 71) {
-        SpawnBurst(E.x, E.y - 120);
+    if (Enemy.state == 71) {
+        SpawnBurst(Enemy.x, Enemy.y - 120);
         PlayFieldSound(22);
-        me.stamp = now - 0.1;
-        E.state = 72;
+        Private.stamp = now - 0.1;
+        Enemy.state = 72;
     }
-    if (E.state == 72) Leave();
-    if (E.state == 80) {
-        E.frame = 19;
-        E.y = TopFloorHeightAt(E.x);
-        if (Waited(now, 0.31)) E.state = 81;
+    if (Enemy.state == 72) Leave();
+    if (Enemy.state == 80) {
+        Enemy.frame = 19;
+        Enemy.y = TopFloorHeightAt(Enemy.x);
+        if (Waited(now, 0.31)) Enemy.state = 81;
     }
-    if (E.state == 81) {
-        E.state = 8;
-        E.x -= 50;
-        E.y = TopFloorHeightAt(E.x);
-        me.stamp = now;
+    if (Enemy.state == 81) {
+        Enemy.state = 8;
+        Enemy.x -= 50;
+        Enemy.y = TopFloorHeightAt(Enemy.x);
+        Private.stamp = now;
     }
-    if (E.state == 90 && RunDeath(now) == kDone) Leave();
-    if (E.state == 8) StandGuard(now);
-    if (E.hp <= 0 && E.state < 90 && E.state != 0) {
-        E.state = 90;
+    if (Enemy.state == 90 && RunDeath(now) == kDone) Leave();
+    if (Enemy.state == 8) StandGuard(now);
+    if (Enemy.hp <= 0 && Enemy.state < 90 && Enemy.state != 0) {
+        Enemy.state = 90;
         death.Arm(1, now);
     }
 }

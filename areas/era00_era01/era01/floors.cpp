@@ -75,6 +75,6 @@ std::int32_t Era01Under(std::int32_t x, std::int32_t h) {
 }  // namespace
 
 std::int32_t PitAnchorSeenFrom(std::int32_t scrollX) {
-    constexpr std::int32_t P = Era01Anchor09;
-    return (P - 1100 < scrollX && scrollX < P + 100) ? P : 0;
+    constexpr std::int32_t pit = Era01Anchor09;
+    return (pit - 1100 < scrollX && scrollX < pit + 100) ? pit : 0;
 }

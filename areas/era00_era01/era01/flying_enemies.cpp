@@ -37,14 +37,14 @@ struct FlyerPrivate {
     double beat = 0.0, state = 0.0, projectile = 0.0;
     std::int32_t x0 = 0, y0 = 0;
 };
-FlyerPrivate F[3];
+FlyerPrivate Flyers[3];
 
 // FlyingHitDamage: one word for all three, kept in the first record.
 std::int32_t& HitDamage() { return FlyingEnemyRecords[0].expAward; }
 
 void Start(std::int32_t n, std::int32_t state, double now) {
     FlyingEnemyRecords[n].state = state;
-    F[n].state = now;
+    Flyers[n].state = now;
 }
 
 void Perch(std::int32_t n, double now) {
@@ -67,8 +67,8 @@ void WingBeat(std::int32_t n, double now) {
     FlyingEnemyRecord& e = FlyingEnemyRecords[n];
     // A low ceiling over the stretch before the trip obstacle.
     e.lift = (10000 <= e.x && e.x <= 11300 && 471 <= e.y && e.y <= 499) ? 0 : 5;
-    if (!AtLeastElapsed(F[n].beat, now, 0.06)) return;
-    F[n].beat = now;
+    if (!AtLeastElapsed(Flyers[n].beat, now, 0.06)) return;
+    Flyers[n].beat = now;
     struct Beat {
         std::int32_t frame, dx, lifts;
     };
@@ -112,7 +112,7 @@ void Dive(std::int32_t n, double now) {
         Start(n, 41, now);
     }
     if (e.state != 41) return;
-    const double t = now - F[n].state;
+    const double t = now - Flyers[n].state;
     const std::int32_t prevX = e.x, prevY = e.y;
     e.frame = 73;
     const std::int32_t d = (ScrollX + 900 - PlayerState.x) / 3;
@@ -139,10 +139,10 @@ void Projectile(std::int32_t n, double now) {
         e.projectileState = 2;
         e.projectileX = e.x;
         e.projectileY = e.y - 21;
-        F[n].projectile = now;
+        Flyers[n].projectile = now;
     }
     if (e.projectileState != 2) return;
-    const double t = now - F[n].projectile;
+    const double t = now - Flyers[n].projectile;
     e.projectileX += e.projectileDX;
     e.projectileY = TruncToInt(e.projectileY + e.projectileDY + 5.0 * t);
     const std::int32_t px = e.projectileX, py = e.projectileY;
@@ -215,7 +215,7 @@ void Defeated(std::int32_t n, double now) {
 
 void Reaction(std::int32_t n, double now) {
     FlyingEnemyRecord& e = FlyingEnemyRecords[n];
-    FlyerPrivate& w = F[n];
+    FlyerPrivate& w = Flyers[n];
     if (e.state == 10) {
         e.frame = 70;
         Start(n, 11, now);
@@ -304,7 +304,7 @@ void Reaction(std::int32_t n, double now) {
 void Drive(std::int32_t n) {
     FlyingEnemyRecord& e = FlyingEnemyRecords[n];
     const double now = FieldClock();
-    for (double* stamp : {&F[n].beat, &F[n].state, &F[n].projectile}) StampAheadToZero(*stamp, now);
+    for (double* stamp : {&Flyers[n].beat, &Flyers[n].state, &Flyers[n].projectile}) StampAheadToZero(*stamp, now);
     if (e.state == 1) Perch(n, now);
     if (e.state == 2 || e.state == 3) {
         WingBeat(n, now);

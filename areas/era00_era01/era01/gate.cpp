@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::int32_t G = SectionAnchorX[21] + 419;
+constexpr std::int32_t kGateLeft = SectionAnchorX[21] + 419;
 constexpr std::int32_t kGateRight = SectionAnchorX[21] + 719;
 constexpr std::int32_t kOpening = 99;
 
@@ -40,7 +40,7 @@ void RunGateTalk() {
     const double now = FieldClock();
     StampAheadToZero(gate.talkStamp, now);
     std::int32_t& step = Era01GateStep;
-    PlayerState.x = G;
+    PlayerState.x = kGateLeft;
     if (step == 1) {
         step = 2;
         gate.talkStamp = now;
@@ -104,8 +104,8 @@ void UpdateEra01Gate() {
     std::int32_t& step = Era01GateStep;
     if (Era01Progress == 0 && step >= 1 && step <= 24) RunGateTalk();
     const std::int32_t x = PlayerState.x;
-    if (x < G || x > kGateRight || PlayerState.y < 270) return;
-    PlayerState.x = G;
+    if (x < kGateLeft || x > kGateRight || PlayerState.y < 270) return;
+    PlayerState.x = kGateLeft;
     if (Era01Progress == 0 && step == 0) {
         step = 1;
         MessageBoxOpen = 1;

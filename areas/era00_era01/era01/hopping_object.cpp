@@ -61,7 +61,7 @@ namespace {
 
 // ---- the hopping object -------------------------------------------------------
 
-constexpr std::int32_t A = SectionAnchorX[5];   // 4000
+constexpr std::int32_t kHopperOrigin = SectionAnchorX[5];   // 4000
 constexpr std::int32_t kGone = 50;
 constexpr std::int32_t kRestY = 640;
 
@@ -73,7 +73,8 @@ struct HopperPrivate {
 HopperPrivate hop;
 
 // A hop from resting step `from` (spot fromX) to toX, started while the
-// heroine's x lies in [A + lo, A + hi]; during it the step is `hopStep`.
+// heroine's x lies in [kHopperOrigin + lo, kHopperOrigin + hi]; during it the
+// step is `hopStep`.
 struct Hop {
     std::int32_t from, lo, hi, hopStep, fromX, toX;
 };
@@ -93,7 +94,7 @@ void RunHops(double now) {
     HoppingObjectStateRecord& r = HoppingObjectRecord;
     const std::int32_t hx = PlayerState.x;
     for (const Hop& h : kHops) {
-        if (hop.step == h.from && hx >= A + h.lo && hx <= A + h.hi) {
+        if (hop.step == h.from && hx >= kHopperOrigin + h.lo && hx <= kHopperOrigin + h.hi) {
             hop.step = h.hopStep;
             hop.stamp = now;
             HopSound();
@@ -103,10 +104,10 @@ void RunHops(double now) {
         const double t = now - hop.stamp;
         const std::int32_t dir = h.toX > h.fromX ? 1 : -1;
         r.state = 1;
-        r.x = A + h.fromX + dir * RateMove(110.0, t);
+        r.x = kHopperOrigin + h.fromX + dir * RateMove(110.0, t);
         r.y = TruncToInt(kRestY - (750.0 * t - 1062.4 * t * t));
-        if (dir * (r.x - (A + h.toX)) >= 0) {
-            r.x = A + h.toX;
+        if (dir * (r.x - (kHopperOrigin + h.toX)) >= 0) {
+            r.x = kHopperOrigin + h.toX;
             r.y = kRestY;
             hop.step = RestStepOf(h.toX);
             hop.stamp = now;
@@ -223,13 +224,13 @@ void UpdateHoppingObject(std::int32_t arg) {
     const double now = FieldClock();
     StampAheadToZero(hop.stamp, now);
     if (hop.step == 0) {
-        r.x = A + 10;
+        r.x = kHopperOrigin + 10;
         r.y = kRestY;
     }
     RunHops(now);
     RunFirstHopLine();
     RunStrike(now);
-    if (hop.step == kGone && Distance(PlayerState.x, A) > 1000) {
+    if (hop.step == kGone && Distance(PlayerState.x, kHopperOrigin) > 1000) {
         hop.step = 0;
         r.state = 1;
     }

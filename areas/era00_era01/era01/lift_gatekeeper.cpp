@@ -62,26 +62,26 @@ void UpdateLift() {
         r.x = kLiftAnchor + 150;
         r.baseY = 740;
     }
-    const std::int32_t L = r.x;
-    if (r.state == 1 || r.state == 2) LiftPicture(113, L, r.baseY - 175);
-    if (r.state == 1 && StandsOnLiftTop(L)) NextLiftState(2, now);
+    const std::int32_t liftX = r.x;
+    if (r.state == 1 || r.state == 2) LiftPicture(113, liftX, r.baseY - 175);
+    if (r.state == 1 && StandsOnLiftTop(liftX)) NextLiftState(2, now);
     if (r.state == 2 && AtLeastElapsed(lift.stamp, now, 0.5)) {
         NextLiftState(3, now);
         PlayFieldSound(15);
     }
     if (r.state == 3) {
-        LiftPicture(114, L + 21, 568);
+        LiftPicture(114, liftX + 21, 568);
         if (AtLeastElapsed(lift.stamp, now, 0.06)) NextLiftState(4, now);
     }
     if (r.state == 4) {
-        LiftPicture(116, L + 5, 468);
+        LiftPicture(116, liftX + 5, 468);
         r.baseY = 640;
         if (AtLeastElapsed(lift.stamp, now, 0.06)) NextLiftState(5, now);
     }
     if (r.state == 5) {
-        LiftPicture(117, L - 2, 468);
+        LiftPicture(117, liftX - 2, 468);
         r.baseY = 640;
-        if (StandsOnLiftTop(L)) {
+        if (StandsOnLiftTop(liftX)) {
             NextLiftState(6, now);
             lift.heldScrollX = ScrollX;
         } else {
@@ -91,22 +91,22 @@ void UpdateLift() {
     if (r.state >= 6 && r.state <= 12) {
         const HeldFrame& h = kHeldFrames[r.state - 6];
         ScrollX = lift.heldScrollX;
-        PlayerState.x = L - 20;
+        PlayerState.x = liftX - 20;
         PlayerState.y = kLiftTop;
         PlayerState.pose = 0;
         r.baseY = 640;
-        LiftPicture(h.frame, L - 2, 468);
+        LiftPicture(h.frame, liftX - 2, 468);
         if (AtLeastElapsed(lift.stamp, now, h.seconds)) {
             NextLiftState(r.state + 1, now);
             if (r.state == 13) PlayFieldSound(20);
         }
     }
     if (r.state == 13) {
-        LiftPicture(113, L, r.baseY - 175);
+        LiftPicture(113, liftX, r.baseY - 175);
         const double t = now - lift.stamp;
         PlayerState.facing = 1;
         PlayerState.pose = 31;
-        PlayerState.x = (L - 20) - RateMove(1500.0, t);
+        PlayerState.x = (liftX - 20) - RateMove(1500.0, t);
         PlayerState.y = kLiftTop + RateMove(900.0, t);
         ScrollX = std::min(ScrollX, PlayerState.x - 250);
         if (PlayerState.y >= 640) {
@@ -123,9 +123,9 @@ namespace {
 
 // ---- the gatekeeper -----------------------------------------------------------------
 
-constexpr std::int32_t G = SectionAnchorX[19];   // 17500
-constexpr std::int32_t kHeldX = G + 1133;
-constexpr std::int32_t kViewX = G + 358;   // the view over the field below
+constexpr std::int32_t kGatekeeperOrigin = SectionAnchorX[19];   // 17500
+constexpr std::int32_t kHeldX = kGatekeeperOrigin + 1133;
+constexpr std::int32_t kViewX = kGatekeeperOrigin + 358;   // the view over the field below
 
 struct GatekeeperPrivate {
     std::int32_t storedHp = 0;
@@ -259,7 +259,8 @@ void RunThrow(double now) {
     if (r.state == 10) {
         r.frame = 4;
         keeper.steer = 1;
-        if (AtLeastElapsed(keeper.stamp, now, 1.0) && ScrollX >= G + 355 && ScrollX <= G + 360) {
+        if (AtLeastElapsed(keeper.stamp, now, 1.0) && ScrollX >= kGatekeeperOrigin + 355 &&
+            ScrollX <= kGatekeeperOrigin + 360) {
             r.state = 11;
             keeper.stamp = now;
             PlayFieldSound(5);
@@ -287,9 +288,9 @@ void RunThrow(double now) {
         PlayerState.x = kHeldX;
         PlayerState.facing = -1;
         const double t = now - keeper.stamp;
-        r.x = G + 995 - RateMove(1500.0, t);
+        r.x = kGatekeeperOrigin + 995 - RateMove(1500.0, t);
         r.objectX = 505 - TruncToInt(1500.0 * t / 250.0 * 243.0);
-        if (r.x < G + 765) {
+        if (r.x < kGatekeeperOrigin + 765) {
             MessageBoxOpen = 0;
             r.state = 14;
             keeper.stamp = now;
@@ -328,7 +329,7 @@ void UpdateGatekeeper(std::int32_t arg) {
     const double now = FieldClock();
     if (now - keeper.stamp < 0) keeper.stamp = 1.0;
     r.y = 640;
-    r.blockX = G + 1050;
+    r.blockX = kGatekeeperOrigin + 1050;
     if (r.state >= 1 && r.state <= 3) {
         r.state = PlayerState.x <= r.blockX ? 2 : 3;
         const double t = now - keeper.stamp;
@@ -343,8 +344,8 @@ void UpdateGatekeeper(std::int32_t arg) {
     if (line >= 26 && line <= 39 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
     if (keeper.steer == 1) {
         MessageBoxOpen = 1;
-        if (ScrollX < G + 357) ++ScrollX;
-        if (ScrollX > G + 359) --ScrollX;
+        if (ScrollX < kGatekeeperOrigin + 357) ++ScrollX;
+        if (ScrollX > kGatekeeperOrigin + 359) --ScrollX;
     }
     if (MessageBoxOpen == 0) FieldTalkOpen = 0;
 }
@@ -361,7 +362,7 @@ void SettleCollectGameAfterLoad() {
 namespace {
 
 struct LiftRow {
-    std::int32_t frame, left, top, right, bottom, a, b;
+    std::int32_t frame, left, top, right, bottom, pivotX, pivotY;
     float depth;
 };
 // Frames 116 and 117 close over the heroine, so they stand nearer than her.
@@ -383,8 +384,8 @@ void SetLiftSprite(std::int32_t frame) {
     PendingSprite.srcTop = row->top;
     PendingSprite.srcRight = row->right;
     PendingSprite.srcBottom = row->bottom;
-    PendingSprite.posX = LiftRecord.pictureX - ScrollX - row->a;
-    PendingSprite.posY = LiftRecord.pictureY - row->b;
+    PendingSprite.posX = LiftRecord.pictureX - ScrollX - row->pivotX;
+    PendingSprite.posY = LiftRecord.pictureY - row->pivotY;
     PendingSprite.depth = row->depth;
     PendingSprite.colour = 0xFFFFFFFFu;
 }

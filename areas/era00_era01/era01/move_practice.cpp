@@ -14,19 +14,19 @@
 namespace {
 
 std::int32_t& Event = DialogueChannels.storyLine;
-MovePracticeStateRecord& M = MovePracticeState;
+MovePracticeStateRecord& PracticeState = MovePracticeState;
 
 struct MovePracticeRecord {
     std::int32_t step = 0;   // 0 not started, 1..73
     std::int32_t count = 0, heightOrigin = 0;
     double stamp = 0;
 };
-MovePracticeRecord P;
+MovePracticeRecord Practice;
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
-double Seconds() { return GameNow() - P.stamp; }
-void Restamp() { P.stamp = GameNow(); }
-void Go(std::int32_t step) { P.step = step; }
+double Seconds() { return GameNow() - Practice.stamp; }
+void Restamp() { Practice.stamp = GameNow(); }
+void Go(std::int32_t step) { Practice.step = step; }
 
 // A line of the practice that is read and then advanced to the next value or
 // closed: the step that shows it, the heroine's pose (-1 keeps hers) and the
@@ -48,10 +48,10 @@ constexpr PracticeLine kLines[] = {
 
 void StepLineRows() {
     for (const PracticeLine& row : kLines) {
-        if (P.step != row.step) continue;
+        if (Practice.step != row.step) continue;
         Event = row.line;
         if (row.pose >= 0) PlayerState.pose = row.pose;
-        if (row.sprite >= 0) M.stepSprite = row.sprite;
+        if (row.sprite >= 0) PracticeState.stepSprite = row.sprite;
         if (!LineRead()) return;
         if (row.closes) {
             CloseLine(Event);
@@ -74,15 +74,15 @@ bool Shows(std::int32_t line) {
 void StepBlows() {
     PlayerMoveStateRecord& m = PlayerMoveState;
     const std::int32_t pose = PlayerState.pose;
-    if (P.step == 10 && pose == 21) {
+    if (Practice.step == 10 && pose == 21) {
         HitEffectState = 1;
         Sound(7);
-        ++P.count;
-        M.shown = 1;
+        ++Practice.count;
+        PracticeState.shown = 1;
         Go(11);
     }
-    if (P.step == 11 && pose == 1) {
-        if (P.count >= 10) {
+    if (Practice.step == 11 && pose == 1) {
+        if (Practice.count >= 10) {
             Go(12);
             Restamp();
         } else {
@@ -90,22 +90,22 @@ void StepBlows() {
             Go(10);
         }
     }
-    if (P.step == 12 && AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
+    if (Practice.step == 12 && AtLeastElapsed(Practice.stamp, GameNow(), 2.0)) {
         Go(13);
         OpenLine(Event, 1032);
     }
-    if (P.step == 13 && Shows(1032)) {
+    if (Practice.step == 13 && Shows(1032)) {
         CloseLine(Event);
         m.jumpKind = 10;
         m.comboS = 20;
         Go(14);
     }
-    if (P.step == 14 && PlayerState.pose == 21) {
+    if (Practice.step == 14 && PlayerState.pose == 21) {
         HitEffectState = 1;
         Sound(7);
         Go(15);
     }
-    if (P.step == 15) {
+    if (Practice.step == 15) {
         if (PlayerState.pose == 16) {
             m.comboS = 20;
             Go(14);
@@ -113,17 +113,17 @@ void StepBlows() {
             Go(16);
             Restamp();
             m.comboD = 10;
-            P.count = 0;
+            Practice.count = 0;
         }
     }
-    if (P.step == 16 && PlayerState.pose == 36) {
+    if (Practice.step == 16 && PlayerState.pose == 36) {
         HitEffectState = 10;
         Sound(126);
-        ++P.count;
+        ++Practice.count;
         Go(17);
     }
-    if (P.step == 17 && PlayerState.pose == 1) {
-        if (P.count >= 15) {
+    if (Practice.step == 17 && PlayerState.pose == 1) {
+        if (Practice.count >= 15) {
             Go(18);
             Restamp();
         } else {
@@ -131,11 +131,11 @@ void StepBlows() {
             Go(16);
         }
     }
-    if (P.step == 18 && AtLeastElapsed(P.stamp, GameNow(), 2.0)) {
+    if (Practice.step == 18 && AtLeastElapsed(Practice.stamp, GameNow(), 2.0)) {
         Go(19);
         OpenLine(Event, 1032);
     }
-    if (P.step == 19 && Shows(1032)) {
+    if (Practice.step == 19 && Shows(1032)) {
         CloseLine(Event);
         MessageBoxOpen = 0;   // she moves freely for the G move
         Go(20);
@@ -143,30 +143,30 @@ void StepBlows() {
 }
 
 void StepRaises() {
-    std::int32_t& h = M.height;
-    if (P.step == 20 && PlayerState.x < 150 && PlayerState.facing == -1 && PlayerMoveState.comboG != 0 &&
+    std::int32_t& h = PracticeState.height;
+    if (Practice.step == 20 && PlayerState.x < 150 && PlayerState.facing == -1 && PlayerMoveState.comboG != 0 &&
         PlayerState.pose == 125) {
         HitEffectState = 40;
         Sound(36);
         Go(21);
     }
-    if (P.step == 21 && PlayerState.pose == 1) {
+    if (Practice.step == 21 && PlayerState.pose == 1) {
         Restamp();
         Sound(108);
-        P.heightOrigin = h;
+        Practice.heightOrigin = h;
         Go(22);
     }
-    if (P.step == 22) {
+    if (Practice.step == 22) {
         ++h;
-        if (h >= P.heightOrigin + 10) {
-            h = P.heightOrigin + 10;
+        if (h >= Practice.heightOrigin + 10) {
+            h = Practice.heightOrigin + 10;
             StopSound(108);
             Go(23);
             OpenLine(Event, 1033);
             MessageBoxOpen = 1;
         }
     }
-    if (P.step == 23 && Shows(1033)) {
+    if (Practice.step == 23 && Shows(1033)) {
         CloseLine(Event);
         MessageBoxOpen = 0;
         if (h >= 30) {
@@ -177,11 +177,11 @@ void StepRaises() {
             Go(20);
         }
     }
-    if (P.step == 24 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
+    if (Practice.step == 24 && AtLeastElapsed(Practice.stamp, GameNow(), 1.0)) {
         Sound(108);
         Go(25);
     }
-    if (P.step == 25) {
+    if (Practice.step == 25) {
         h -= 2;
         if (h < 0) {
             h = 0;
@@ -191,11 +191,11 @@ void StepRaises() {
             Go(26);
         }
     }
-    if (P.step == 26 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
+    if (Practice.step == 26 && AtLeastElapsed(Practice.stamp, GameNow(), 1.0)) {
         Go(27);
         OpenLine(Event, 1034);
     }
-    if (P.step == 27 && LineRead()) {
+    if (Practice.step == 27 && LineRead()) {
         if (Event < 1036) {
             AdvanceLine(Event, Event + 1);
         } else {
@@ -204,14 +204,14 @@ void StepRaises() {
             Go(28);
         }
     }
-    if (P.step == 28) {
+    if (Practice.step == 28) {
         ++h;
         if (h > 20) {
             h = 20;
             Go(29);
         }
     }
-    if (P.step == 29) {
+    if (Practice.step == 29) {
         h -= 4;
         if (h < 0) {
             h = 0;
@@ -224,12 +224,12 @@ void StepRaises() {
 }
 
 void StepLift() {
-    std::int32_t& h = M.height;
-    if (P.step == 30 && AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
+    std::int32_t& h = PracticeState.height;
+    if (Practice.step == 30 && AtLeastElapsed(Practice.stamp, GameNow(), 1.0)) {
         Go(31);
         OpenLine(Event, 1037);
     }
-    if (P.step == 31) {
+    if (Practice.step == 31) {
         PlayerState.pose = 1;
         if (Shows(1037)) {
             AdvanceLine(Event, 1038);
@@ -237,7 +237,7 @@ void StepLift() {
             Go(32);
         }
     }
-    if (P.step == 32) {
+    if (Practice.step == 32) {
         PlayerState.pose = 94;
         if (Shows(1038)) {
             CloseLine(Event);
@@ -246,21 +246,21 @@ void StepLift() {
             Go(33);
         }
     }
-    if (P.step == 33) {
+    if (Practice.step == 33) {
         PlayerState.pose = 90;
-        if (AtLeastElapsed(P.stamp, GameNow(), 1.0)) {
+        if (AtLeastElapsed(Practice.stamp, GameNow(), 1.0)) {
             Go(34);
             OpenLine(Event, 1039);
         }
     }
-    if (P.step == 34) {
+    if (Practice.step == 34) {
         PlayerState.pose = 1;
         if (Shows(1039)) {
             AdvanceLine(Event, 1040);
             Go(35);
         }
     }
-    if (P.step == 35) {
+    if (Practice.step == 35) {
         PlayerState.pose = 1;
         if (Shows(1040)) {
             CloseLine(Event);
@@ -269,7 +269,7 @@ void StepLift() {
             Go(36);
         }
     }
-    if (P.step == 36) {
+    if (Practice.step == 36) {
         h = TruncToInt(Seconds() * 92.0 / 3.0);
         if (h >= 92) {
             h = 92;
@@ -277,11 +277,11 @@ void StepLift() {
             Go(37);
         }
     }
-    if (P.step == 37 && AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
+    if (Practice.step == 37 && AtLeastElapsed(Practice.stamp, GameNow(), 0.5)) {
         Go(38);
         OpenLine(Event, 1041);
     }
-    if (P.step == 38) {
+    if (Practice.step == 38) {
         PlayerState.pose = 26;
         if (Shows(1041)) {
             AdvanceLine(Event, 1042);
@@ -290,7 +290,7 @@ void StepLift() {
             Go(39);
         }
     }
-    if (P.step == 39) {
+    if (Practice.step == 39) {
         PlayerState.pose = 26;
         const std::int32_t down = TruncToInt((3.0 - Seconds()) * 92.0 / 3.0);
         h = down > 0 ? down : 0;
@@ -300,16 +300,16 @@ void StepLift() {
             Go(40);
         }
     }
-    if (P.step == 40) {
+    if (Practice.step == 40) {
         RewindSound(108);
         Sound(108);
-        P.heightOrigin = h;
+        Practice.heightOrigin = h;
         Restamp();
         Go(41);
     }
-    if (P.step == 41) {
+    if (Practice.step == 41) {
         PlayerState.pose = 26;
-        h = P.heightOrigin + TruncToInt((92 - P.heightOrigin) * Seconds() / 3.0);
+        h = Practice.heightOrigin + TruncToInt((92 - Practice.heightOrigin) * Seconds() / 3.0);
         if (h >= 92) {
             h = 92;
             EnterConfirmState = 1;
@@ -318,7 +318,7 @@ void StepLift() {
             Go(42);
         }
     }
-    if (P.step == 42) {
+    if (Practice.step == 42) {
         PlayerState.pose = 26;
         if (Shows(1043)) {
             AdvanceLine(Event, 1044);
@@ -326,7 +326,7 @@ void StepLift() {
             Go(43);
         }
     }
-    if (P.step == 43) {
+    if (Practice.step == 43) {
         const double cycle = Seconds() - 0.7 * static_cast<double>(static_cast<std::int64_t>(Seconds() / 0.7));
         PlayerState.pose = cycle < 0.5 ? 64 : 65;
         PlayerState.x = cycle < 0.5 ? 198 : 195;
@@ -336,13 +336,13 @@ void StepLift() {
             Go(44);
         }
     }
-    if (P.step == 44) {
+    if (Practice.step == 44) {
         PlayerState.x = 198;
         PlayerState.pose = 64;
         if (Shows(1045)) {
             CloseLine(Event);
             EquipmentFlags.acquiredB = 1;
-            M.shown = 0;
+            PracticeState.shown = 0;
             PlayerState.weaponMode1 = 0;
             PlayerState.weaponMode2 = 1;
             Sound(1);
@@ -354,12 +354,12 @@ void StepLift() {
 
 void StepTransformation() {
     const double s = Seconds();
-    if (P.step == 45) {
+    if (Practice.step == 45) {
         if (s < 1.0) {
-            M.stepSprite = 1;
+            PracticeState.stepSprite = 1;
             PlayerState.x = 159;
         } else {
-            M.stepSprite = 2;
+            PracticeState.stepSprite = 2;
         }
         if (s >= 2.0) {
             Go(46);
@@ -367,19 +367,19 @@ void StepTransformation() {
         }
     }
     StepLineRows();
-    if (P.step == 50) {
-        M.stepSprite = 5;
-        if (AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
+    if (Practice.step == 50) {
+        PracticeState.stepSprite = 5;
+        if (AtLeastElapsed(Practice.stamp, GameNow(), 0.5)) {
             Restamp();
             Sound(901);
             Go(51);
         }
     }
-    if (P.step == 51 || P.step == 52) {
-        M.stepSprite = Seconds() < 0.1 ? 6 : 5;
-        if (AtLeastElapsed(P.stamp, GameNow(), 0.5)) {
+    if (Practice.step == 51 || Practice.step == 52) {
+        PracticeState.stepSprite = Seconds() < 0.1 ? 6 : 5;
+        if (AtLeastElapsed(Practice.stamp, GameNow(), 0.5)) {
             Restamp();
-            if (P.step == 51) {
+            if (Practice.step == 51) {
                 Sound(901);
                 Go(52);
             } else {
@@ -398,9 +398,9 @@ void StepTransformation() {
     constexpr Flash kFlashes[] = {{57, 8, 0.5, 0}, {58, 9, 0.1, 155}, {59, 10, 0.1, 0}, {60, 9, 0.1, 155},
                                   {61, 10, 0.1, 0}};
     for (const Flash& f : kFlashes) {
-        if (P.step != f.step) continue;
-        M.stepSprite = f.sprite;
-        if (AtLeastElapsed(P.stamp, GameNow(), f.seconds)) {
+        if (Practice.step != f.step) continue;
+        PracticeState.stepSprite = f.sprite;
+        if (AtLeastElapsed(Practice.stamp, GameNow(), f.seconds)) {
             Restamp();
             if (f.soundAfter != 0) Sound(f.soundAfter);
             Go(f.step + 1);
@@ -408,9 +408,9 @@ void StepTransformation() {
         }
     }
     StepLineRows();
-    if (P.step == 68) {
-        M.stepSprite = 14;
-        if (AtLeastElapsed(P.stamp, GameNow(), 0.2)) {
+    if (Practice.step == 68) {
+        PracticeState.stepSprite = 14;
+        if (AtLeastElapsed(Practice.stamp, GameNow(), 0.2)) {
             Sound(83);
             Restamp();
             EnterConfirmState = 1;
@@ -418,16 +418,16 @@ void StepTransformation() {
             Go(69);
         }
     }
-    if (P.step == 69) {
-        M.stepSprite = 15;
+    if (Practice.step == 69) {
+        PracticeState.stepSprite = 15;
         if (Seconds() >= 0.05) StopSound(83);
         if (Shows(1059)) {
             AdvanceLine(Event, 1060);
             Go(70);
         }
     }
-    if (P.step == 70) {
-        M.stepSprite = 15;
+    if (Practice.step == 70) {
+        PracticeState.stepSprite = 15;
         if (Shows(1060)) {
             CloseLine(Event);
             Restamp();
@@ -435,26 +435,26 @@ void StepTransformation() {
             Go(71);
         }
     }
-    if (P.step == 71) {
-        M.stepSprite = Seconds() >= 0.2 ? 18 : (Seconds() >= 0.1 ? 17 : 16);
-        if (AtLeastElapsed(P.stamp, GameNow(), 1.4)) {
+    if (Practice.step == 71) {
+        PracticeState.stepSprite = Seconds() >= 0.2 ? 18 : (Seconds() >= 0.1 ? 17 : 16);
+        if (AtLeastElapsed(Practice.stamp, GameNow(), 1.4)) {
             Restamp();
             Go(72);
             OpenLine(Event, 1061);
         }
     }
-    if (P.step == 72) {
-        M.stepSprite = 18;
+    if (Practice.step == 72) {
+        PracticeState.stepSprite = 18;
         if (Shows(1061)) {
             EnterConfirmState = kLineWaiting;
             Sound(kLineBellSound);
             Go(73);
         }
     }
-    if (P.step == 73) {
+    if (Practice.step == 73) {
         // The end of the practice lets everything go once; later talks on
         // the same word must not be wiped by it.
-        M.stepSprite = 0;
+        PracticeState.stepSprite = 0;
         MessageBoxOpen = 0;
         Event = 0;
         EnterConfirmState = 0;
@@ -467,26 +467,26 @@ void StepTransformation() {
 
 }  // namespace
 
-void ResetMovePracticeEvent() { P = MovePracticeRecord{}; }
+void ResetMovePracticeEvent() { Practice = MovePracticeRecord{}; }
 
 void RunMovePracticeEvent() {
-    StampAheadToZero(P.stamp, GameNow());
+    StampAheadToZero(Practice.stamp, GameNow());
     if (EquipmentFlags.acquiredB == 0 && PlayerState.x < 150 && PlayerState.facing == -1 && KeyAPressed == 1) {
         Go(1);
         KeyAPressed = 0;
         MessageBoxOpen = 1;
         CameraMode = 1;
     }
-    if (P.step == 0) return;
+    if (Practice.step == 0) return;
 
-    if (P.step == 1) {
+    if (Practice.step == 1) {
         KeyRightPressed = 1;
         if (PlayerState.x >= 190) {
             KeyRightPressed = 0;
             Go(2);
         }
     }
-    if (P.step == 2) {
+    if (Practice.step == 2) {
         PlayerState.x = 200;
         PlayerState.facing = -1;
         PlayerState.pose = 22;
@@ -494,7 +494,7 @@ void RunMovePracticeEvent() {
         Go(3);
     }
     StepLineRows();
-    if (P.step == 9) {
+    if (Practice.step == 9) {
         KeyLeftPressed = 1;
         if (PlayerState.x < 171) {
             PlayerState.x = 170;
@@ -508,6 +508,6 @@ void RunMovePracticeEvent() {
     StepLift();
     StepTransformation();
 
-    if (P.step >= 45 && P.step <= 72) PlayerState.pose = 0;
-    if (P.step >= 3 && P.step <= 30 && PlayerState.pose == 1) PlayerState.pose = 22;
+    if (Practice.step >= 45 && Practice.step <= 72) PlayerState.pose = 0;
+    if (Practice.step >= 3 && Practice.step <= 30 && PlayerState.pose == 1) PlayerState.pose = 22;
 }

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::int32_t B = SectionAnchorX[6];   // 6000
+constexpr std::int32_t kPatrolOrigin = SectionAnchorX[6];   // 6000
 
 // The record's words by what they mean here.
 std::int32_t& Mode() { return PatrolCreatureRecord.step; }
@@ -36,14 +36,14 @@ struct Prize {
     std::int32_t strikeLo, strikeHi;   // struck when lo < creature x + 20 and creature x < hi
 };
 constexpr Prize kPrizes[4] = {
-    {B + 705, 250, 200, 1, B + 705, B + 729},
-    {B + 500, 200, 150, 2, B + 500, B + 524},
-    {B + 837, 200, 150, 1, B + 837, B + 871},
-    {B + 600, 300, 200, 2, B + 600, B + 624},
+    {kPatrolOrigin + 705, 250, 200, 1, kPatrolOrigin + 705, kPatrolOrigin + 729},
+    {kPatrolOrigin + 500, 200, 150, 2, kPatrolOrigin + 500, kPatrolOrigin + 524},
+    {kPatrolOrigin + 837, 200, 150, 1, kPatrolOrigin + 837, kPatrolOrigin + 871},
+    {kPatrolOrigin + 600, 300, 200, 2, kPatrolOrigin + 600, kPatrolOrigin + 624},
 };
 // Prize 0 has a second window just right of its own: through it the creature
 // bounces on along the other prizes.
-constexpr std::int32_t kPrize0BounceLo = B + 729, kPrize0BounceHi = B + 753;
+constexpr std::int32_t kPrize0BounceLo = kPatrolOrigin + 729, kPrize0BounceHi = kPatrolOrigin + 753;
 double prizeSwayStamp[4] = {}, prizeStamp[4] = {};
 
 // Prize words: pit[k].position is its y, .state its picture, .frame its state.
@@ -88,15 +88,16 @@ void Creep(double now) {
         (PlayerState.facing == 1 && hx > r.x + 50) || (PlayerState.facing == -1 && hx < r.x - 50);
     Mode() = lookingAway ? 1 : 0;
     if (Mode() == 1) {
-        if (r.x < B + 795) CreepStep() = 2;
-        if (r.x > B + 950) CreepStep() = -2;
+        if (r.x < kPatrolOrigin + 795) CreepStep() = 2;
+        if (r.x > kPatrolOrigin + 950) CreepStep() = -2;
         if (MoreThanElapsed(creature.stamp, now, 0.06)) {
             Frame() = Frame() == 1 ? 2 : 1;
             r.x += CreepStep();
             creature.stamp = now;
         }
     }
-    if (PlayerState.pose != 26 || hx <= B + 650 || hx >= B + 1095 || std::abs(hx - r.x) <= 100) return;
+    if (PlayerState.pose != 26 || hx <= kPatrolOrigin + 650 || hx >= kPatrolOrigin + 1095 || std::abs(hx - r.x) <= 100)
+        return;
     std::int32_t charge = 0;
     if (PlayerState.facing == -1 && r.x < hx) charge = 2;
     if (PlayerState.facing == 1 && hx <= r.x) charge = 3;
@@ -219,32 +220,32 @@ void Bounce(double now) {
     // Later hops first, so each change shows on the next step.
     switch (Mode()) {
         case 37:
-            MoveTo(B + 595, 243, 37, now);
+            MoveTo(kPatrolOrigin + 595, 243, 37, now);
             KnockDown(3, now);
             Vanish(now);
             Burst(r.x + 10, r.y + 10);
             break;
-        case 36: MoveTo(B + 559, 200, 37, now); break;
+        case 36: MoveTo(kPatrolOrigin + 559, 200, 37, now); break;
         case 35:
             if (KnockDown(1, now)) {
-                MoveTo(B + 520, 163, 36, now);
+                MoveTo(kPatrolOrigin + 520, 163, 36, now);
             } else {
                 Vanish(now);
                 Burst(r.x + 10, r.y + 10);
             }
             break;
-        case 34: MoveTo(B + 600, 163, 35, now); break;
-        case 33: MoveTo(B + 670, 163, 34, now); break;
+        case 34: MoveTo(kPatrolOrigin + 600, 163, 35, now); break;
+        case 33: MoveTo(kPatrolOrigin + 670, 163, 34, now); break;
         case 32:
             if (KnockDown(2, now)) {
-                MoveTo(B + 755, 163, 33, now);
+                MoveTo(kPatrolOrigin + 755, 163, 33, now);
             } else {
                 Vanish(now);
                 Burst(r.x + 10, r.y + 10);
             }
             break;
-        case 31: MoveTo(B + 822, 159, 32, now); break;
-        default: MoveTo(B + 775, 179, 31, now); break;   // 30
+        case 31: MoveTo(kPatrolOrigin + 822, 159, 32, now); break;
+        default: MoveTo(kPatrolOrigin + 775, 179, 31, now); break;   // 30
     }
 }
 
@@ -271,7 +272,7 @@ void UpdatePatrolCreature(std::int32_t arg) {
     if (Mode() == 7 && AtLeastElapsed(creature.stamp, now, 1.0)) {
         Mode() = 0;
         Frame() = 1;
-        r.x = B + 836;
+        r.x = kPatrolOrigin + 836;
         r.y = 557;
         if (GameFlow.gameOverRunning == 0) PlayFieldSound(8);
     }
@@ -333,7 +334,7 @@ void UpdateHangingPrizes() {
             p.frame = kHanging;
             p.position = spot.hangY;
             p.state = spot.frame;
-            if (ScrollX < B + 1000) PlayFieldSound(11);
+            if (ScrollX < kPatrolOrigin + 1000) PlayFieldSound(11);
         }
     }
 }

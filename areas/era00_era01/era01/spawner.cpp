@@ -16,7 +16,7 @@
 
 namespace {
 
-FieldSpawnerSlotsRecord& R = FieldSpawnerSlots;
+FieldSpawnerSlotsRecord& Spawners = FieldSpawnerSlots;
 
 // Where each slot hangs near a place: the view window (place - low, place +
 // high, strict), the offset and the height.
@@ -49,20 +49,20 @@ std::int32_t fallFactor = 83;
 double lastFrameHold = 0.52;
 
 void FreeSlot(int i) {
-    R.step[i] = 0;
-    R.state[i] = 0;
-    R.y[i] = 700;
+    Spawners.step[i] = 0;
+    Spawners.state[i] = 0;
+    Spawners.y[i] = 700;
 }
 
 void SpawnByRules() {
     for (const Place& p : kPlaces) {
         for (int i = 1; i <= 8; ++i) {
             const SpawnRule& rule = p.rules[i - 1];
-            if (R.step[i] != 0 || !(p.x - rule.low < ScrollX && ScrollX < p.x + rule.high)) continue;
-            R.step[i] = 1;
-            R.state[i] = 1;
-            R.x[i] = p.x + rule.dx;
-            R.y[i] = rule.y;
+            if (Spawners.step[i] != 0 || !(p.x - rule.low < ScrollX && ScrollX < p.x + rule.high)) continue;
+            Spawners.step[i] = 1;
+            Spawners.state[i] = 1;
+            Spawners.x[i] = p.x + rule.dx;
+            Spawners.y[i] = rule.y;
             if (i == 1 || i == 8) {
                 lastFrameHold = p.lastFrameHold;
                 fallFactor = p.fallFactor;
@@ -72,15 +72,15 @@ void SpawnByRules() {
 }
 
 void StepFalling(int i, double now) {
-    const double t = now - R.stepTime[i];
-    R.y[i] = R.startY[i] + TruncToInt(fallFactor * 9.8 * t * t);
-    const std::int32_t floor = FloorHeightAt(R.x[i], R.startY[i]);
-    if (floor <= R.y[i]) {
-        R.step[i] = 3;
-        R.y[i] = floor;
+    const double t = now - Spawners.stepTime[i];
+    Spawners.y[i] = Spawners.startY[i] + TruncToInt(fallFactor * 9.8 * t * t);
+    const std::int32_t floor = FloorHeightAt(Spawners.x[i], Spawners.startY[i]);
+    if (floor <= Spawners.y[i]) {
+        Spawners.step[i] = 3;
+        Spawners.y[i] = floor;
     }
-    if (TestBoxAgainstPlayer(R.x[i] - 8, R.y[i] - 20, R.x[i] + 5, R.y[i] + 20) != 2) return;
-    R.step[i] = 3;
+    if (TestBoxAgainstPlayer(Spawners.x[i] - 8, Spawners.y[i] - 20, Spawners.x[i] + 5, Spawners.y[i] + 20) != 2) return;
+    Spawners.step[i] = 3;
     if (PlayerState.weaponMode2 == 1) {
         PlayFieldEffect(902);
         ReadyStanceStamp = now;
@@ -96,32 +96,32 @@ void StepFalling(int i, double now) {
 void UpdateFieldSpawner() {
     const double now = FieldClock();
     for (int i = 1; i <= 8; ++i) {
-        if (now - R.stepTime[i] < 0) R.stepTime[i] = now;
-        if (R.x[i] < ScrollX || R.x[i] > ScrollX + 1024) FreeSlot(i);
+        if (now - Spawners.stepTime[i] < 0) Spawners.stepTime[i] = now;
+        if (Spawners.x[i] < ScrollX || Spawners.x[i] > ScrollX + 1024) FreeSlot(i);
     }
     SpawnByRules();
     for (int i = 1; i <= 8; ++i) {
-        std::int32_t& step = R.step[i];
-        if (step == 1 && std::abs(PlayerState.x - R.x[i]) < 100) {
+        std::int32_t& step = Spawners.step[i];
+        if (step == 1 && std::abs(PlayerState.x - Spawners.x[i]) < 100) {
             step = 2;
-            R.startY[i] = R.y[i];
-            R.stepTime[i] = now;
+            Spawners.startY[i] = Spawners.y[i];
+            Spawners.stepTime[i] = now;
         } else if (step == 2) {
             StepFalling(i, now);
         }
         if (step == 3) {
             step = 4;
-            R.stepTime[i] = now;
+            Spawners.stepTime[i] = now;
             PlayFieldEffect(43);
         } else if (step >= 4 && step <= 8) {
-            R.state[i] = step - 2;
-            if (AtLeastElapsed(R.stepTime[i], now, 0.02)) {
+            Spawners.state[i] = step - 2;
+            if (AtLeastElapsed(Spawners.stepTime[i], now, 0.02)) {
                 ++step;
-                R.stepTime[i] = now;
+                Spawners.stepTime[i] = now;
             }
         } else if (step == 9) {
-            R.state[i] = 7;
-            if (AtLeastElapsed(R.stepTime[i], now, lastFrameHold)) step = 0;
+            Spawners.state[i] = 7;
+            if (AtLeastElapsed(Spawners.stepTime[i], now, lastFrameHold)) step = 0;
         }
     }
 }

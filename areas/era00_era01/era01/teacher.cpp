@@ -25,15 +25,15 @@
 
 namespace {
 
-constexpr std::int32_t T = SectionAnchorX[21];   // 20200
-constexpr std::int32_t N = T + 1300;             // her ledge
+constexpr std::int32_t kTeacherOrigin = SectionAnchorX[21];   // 20200
+constexpr std::int32_t kLedgeX = kTeacherOrigin + 1300;   // her ledge
 constexpr std::int32_t kLedgeY = 528;
 constexpr std::int32_t kLowerFloor = 740;
-constexpr std::int32_t kHoldX = T + 866;
-constexpr std::int32_t kLessonView = T + 616;
+constexpr std::int32_t kHoldX = kTeacherOrigin + 866;
+constexpr std::int32_t kLessonView = kTeacherOrigin + 616;
 constexpr int kGeneral = 0;   // the lesson rings its bell at the general word
 
-Era01NpcStateRecord& R = Era01NpcRecord;
+Era01NpcStateRecord& Teacher = Era01NpcRecord;
 std::int32_t& Line() { return DialogueChannels.storyLine; }
 
 struct NpcPrivate {
@@ -43,15 +43,15 @@ struct NpcPrivate {
 NpcPrivate npc;
 
 void Show(std::int32_t frame, std::int32_t x, std::int32_t y) {
-    R.frame = frame;
-    R.x = x;
-    R.y = y;
+    Teacher.frame = frame;
+    Teacher.x = x;
+    Teacher.y = y;
 }
 
 // ---- the lesson -------------------------------------------------------------------
 
 struct LessonPrivate {
-    std::int32_t S = 0;
+    std::int32_t stretch = 0;
     double stamp = 0.0;
 };
 LessonPrivate lesson;
@@ -59,7 +59,7 @@ LessonPrivate lesson;
 // A stretch of the lesson in which a picture shows until `until` seconds
 // after the stretch's stamp; `restamp` starts the next stretch's clock.
 struct TimedFrame {
-    std::int32_t S, frame, dx;
+    std::int32_t stretch, frame, dx;
     double until;
     bool restamp;
 };
@@ -88,19 +88,19 @@ constexpr TimedFrame kClimb[] = {
 
 template <std::size_t K>
 const TimedFrame* RowOf(const TimedFrame (&rows)[K], std::int32_t S) {
-    return FindRow(rows, &TimedFrame::S, S);
+    return FindRow(rows, &TimedFrame::stretch, S);
 }
 
 // One step of a timed stretch: shows the row's picture and moves on when its
 // time is up. True when the row was the current one.
 template <std::size_t K>
 bool StepTimed(const TimedFrame (&rows)[K], double now) {
-    const TimedFrame* row = RowOf(rows, lesson.S);
+    const TimedFrame* row = RowOf(rows, lesson.stretch);
     if (row == nullptr) return false;
-    R.frame = row->frame;
-    R.x = N + row->dx;
+    Teacher.frame = row->frame;
+    Teacher.x = kLedgeX + row->dx;
     if (AtLeastElapsed(lesson.stamp, now, row->until)) {
-        ++lesson.S;
+        ++lesson.stretch;
         if (row->restamp) lesson.stamp = now;
     }
     return true;
@@ -108,11 +108,11 @@ bool StepTimed(const TimedFrame (&rows)[K], double now) {
 
 // A talk of the lesson: the first line opens with the heroine held; the last
 // one read closes it and moves the lesson on with a fresh stamp.
-void StepTalk(std::int32_t first, std::int32_t last, double now) {
+void StepLessonTalk(std::int32_t first, std::int32_t last, double now) {
     if (Line() == 0) OpenLine(Line(), first, kGeneral);
     if (StepLineGroup(Line(), last, kGeneral)) {
         PlayFieldSound(6);
-        ++lesson.S;
+        ++lesson.stretch;
         lesson.stamp = now;
     }
 }
@@ -127,49 +127,49 @@ void ShowPractice(std::int32_t line) {
     }
     EnterConfirmState = kLineWaiting;
     MessageBoxOpen = 1;
-    R.frame = 185;
+    Teacher.frame = 185;
     PlayFieldSound(6);
 }
 
 void StepLessonIntro(double now) {
-    if (R.lessonStep == 1) {
+    if (Teacher.lessonStep == 1) {
         PlayerState.x = kHoldX;
         Line() = 0;
         if (ScrollX == kLessonView) {
-            R.lessonStep = 2;
+            Teacher.lessonStep = 2;
             MessageBoxOpen = 0;
         }
     }
-    if (R.lessonStep == 2) {
+    if (Teacher.lessonStep == 2) {
         if (Line() == 0) {
             MessageBoxOpen = 1;
             OpenLine(Line(), 50, kGeneral);
         }
         if (StepLineGroup(Line(), 62, kGeneral)) {
             PlayFieldSound(6);
-            lesson.S = 3;
-            R.lessonStep = 3;
+            lesson.stretch = 3;
+            Teacher.lessonStep = 3;
             lesson.stamp = now;
         }
     }
 }
 
 void StepDrop(double now) {
-    const TimedFrame* row = RowOf(kDrop, lesson.S);
+    const TimedFrame* row = RowOf(kDrop, lesson.stretch);
     if (row == nullptr) return;
     const double t = now - lesson.stamp;
     std::int32_t y = 0;
-    if (lesson.S <= 6) y = kLedgeY + TruncToInt(564.4 * t * t);
-    else if (lesson.S <= 8) y = 620 + TruncToInt(199.2 * t * t);
+    if (lesson.stretch <= 6) y = kLedgeY + TruncToInt(564.4 * t * t);
+    else if (lesson.stretch <= 8) y = 620 + TruncToInt(199.2 * t * t);
     else y = 670 + TruncToInt(315.4 * t * t);
-    R.y = y > kLowerFloor ? kLowerFloor : y;
+    Teacher.y = y > kLowerFloor ? kLowerFloor : y;
     StepTimed(kDrop, now);
 }
 
 void StepPractice(double now) {
-    const std::int32_t S = lesson.S;
-    if (S == 27) {
-        R.frame = Line() == 74 ? 185 : 186;
+    const std::int32_t stretch = lesson.stretch;
+    if (stretch == 27) {
+        Teacher.frame = Line() == 74 ? 185 : 186;
         if (Line() == 0) {
             OpenLine(Line(), 72, kGeneral);
             lesson.stamp = now;
@@ -181,7 +181,7 @@ void StepPractice(double now) {
         } else if (Line() == 78 && KeyDPressed == 1) {
             if (!MoreThanElapsed(lesson.stamp, now, 1.0)) {
                 MessageBoxOpen = 1;
-                lesson.S = 28;
+                lesson.stretch = 28;
                 LearnedMoveD = 2;
                 AttackDTimeScale = 3.0;
                 lesson.stamp = now;
@@ -199,15 +199,15 @@ void StepPractice(double now) {
     // A second after a try the move is shown again at its own pace.
     auto afterTry = [&] {
         if (!AtLeastElapsed(lesson.stamp, now, 1.0)) return;
-        lesson.S = 29;
+        lesson.stretch = 29;
         AttackDTimeScale = 1.0;
         ShowPractice(79);
     };
-    if (S == 28) {
+    if (stretch == 28) {
         afterTry();
         return;
     }
-    if (S == 29) {
+    if (stretch == 29) {
         if (Line() == 79 && LineRead()) {
             ShowPractice(78);
             lesson.stamp = now;
@@ -216,20 +216,20 @@ void StepPractice(double now) {
             MessageBoxOpen = 1;
             if (MoreThanElapsed(lesson.stamp, now, 0.8)) {
                 // Too slow: back to the first try's end, which is long past.
-                lesson.S = 28;
+                lesson.stretch = 28;
                 lesson.stamp = now - 2.0;
                 afterTry();
             } else {
-                lesson.S = 30;
+                lesson.stretch = 30;
                 lesson.stamp = now;
             }
         }
         return;
     }
-    if (S == 30) {
+    if (stretch == 30) {
         if (Line() == 78 && AtLeastElapsed(lesson.stamp, now, 1.0)) ShowPractice(80);
         if (Line() == 80 && LineRead()) {
-            lesson.S = 31;
+            lesson.stretch = 31;
             CloseLine(Line());
             MessageBoxOpen = 0;
             lesson.stamp = now;
@@ -242,7 +242,7 @@ void StepPractice(double now) {
 // After the lesson the field falls silent for twelve seconds but for her
 // tune, then she says her farewell.
 void StepAfterword(double now) {
-    if (lesson.S != 31) return;
+    if (lesson.stretch != 31) return;
     const double t = now - lesson.stamp;
     if (t <= 12.0) {
         SoundVolumes[0] = SoundVolumes[1] = 0;
@@ -254,28 +254,28 @@ void StepAfterword(double now) {
     }
     if (t >= 13.0 && Line() == 0 && EventHoldsPlayer == 0) {
         OpenLine(Line(), 81, kGeneral);
-        R.frame = 185;
+        Teacher.frame = 185;
         EventHoldsPlayer = 1;
     }
     if (Line() >= 81 && Line() <= 87 && StepLineGroup(Line(), 87, kGeneral)) {
-        lesson.S = 32;
+        lesson.stretch = 32;
         lesson.stamp = now;
     }
 }
 
 void StepClimb(double now) {
-    if (lesson.S == 32 && AtLeastElapsed(lesson.stamp, now, 1.0)) {
-        lesson.S = 33;
+    if (lesson.stretch == 32 && AtLeastElapsed(lesson.stamp, now, 1.0)) {
+        lesson.stretch = 33;
         lesson.stamp = now;
     }
-    if (lesson.S < 33 || lesson.S > 45) return;
-    const std::int32_t S = lesson.S;
-    if (S <= 42) R.y = 730 - RateMove(247.0, now - lesson.stamp);
+    if (lesson.stretch < 33 || lesson.stretch > 45) return;
+    const std::int32_t stretch = lesson.stretch;
+    if (stretch <= 42) Teacher.y = 730 - RateMove(247.0, now - lesson.stamp);
     StepTimed(kClimb, now);
-    if (S != lesson.S) {
-        if (S == 42 || S == 43) R.y = 483;
-        if (S == 44) R.y = 503;
-        if (S == 45) R.y = kLedgeY;
+    if (stretch != lesson.stretch) {
+        if (stretch == 42 || stretch == 43) Teacher.y = 483;
+        if (stretch == 44) Teacher.y = 503;
+        if (stretch == 45) Teacher.y = kLedgeY;
     }
 }
 
@@ -284,41 +284,41 @@ void StepClimb(double now) {
 std::int32_t RunEra01NpcLesson(std::int32_t arg) {
     const double now = FieldClock();
     if (arg == 0) {
-        lesson.S = 1;
+        lesson.stretch = 1;
         lesson.stamp = now;
         return 0;
     }
     StampAheadToZero(lesson.stamp, now);
-    if (R.lessonStep == 0 && Era01TerrainState.lowerRoute == 1 && PlayerState.x >= kHoldX) {
+    if (Teacher.lessonStep == 0 && Era01TerrainState.lowerRoute == 1 && PlayerState.x >= kHoldX) {
         PlayerState.x = kHoldX;
         NpcSceneLock = 1;
-        R.lessonStep = 1;
+        Teacher.lessonStep = 1;
         MessageBoxOpen = 1;
     }
-    if (R.lessonStep >= 1 && lesson.S < 27) PlayerState.pose = 1;
-    if (lesson.S >= 17) {
+    if (Teacher.lessonStep >= 1 && lesson.stretch < 27) PlayerState.pose = 1;
+    if (lesson.stretch >= 17) {
         PlayerState.x = kHoldX;
         PlayerState.facing = 1;
     }
     StepLessonIntro(now);
     StepDrop(now);
-    if (lesson.S == 11) {
-        Show(184, N, kLowerFloor);
+    if (lesson.stretch == 11) {
+        Show(184, kLedgeX, kLowerFloor);
         if (Line() == 0) OpenLine(Line(), 63, kGeneral);
         if (StepLineGroup(Line(), 63, kGeneral)) {
             PlayFieldSound(6);
-            lesson.S = 12;
+            lesson.stretch = 12;
             lesson.stamp = now;
         }
     }
-    if (RowOf(kHop, lesson.S) != nullptr) {
-        if (lesson.S >= 13) {
+    if (RowOf(kHop, lesson.stretch) != nullptr) {
+        if (lesson.stretch >= 13) {
             const double t = now - lesson.stamp;
             const std::int32_t y = kLowerFloor - TruncToInt(450.0 * t - 564.4 * t * t);
-            R.y = y > kLowerFloor ? kLowerFloor : y;
+            Teacher.y = y > kLowerFloor ? kLowerFloor : y;
         }
         StepTimed(kHop, now);
-        if (lesson.S == 17) R.y = kLowerFloor;
+        if (lesson.stretch == 17) Teacher.y = kLowerFloor;
     }
     struct TalkStretch {
         std::int32_t S, frame, first, last;
@@ -329,35 +329,35 @@ std::int32_t RunEra01NpcLesson(std::int32_t arg) {
         {20, 187, 0, 0, 1.2},   {21, 187, 70, 71, 0.0},
     };
     for (const TalkStretch& s : kTalks) {
-        if (lesson.S != s.S) continue;
-        Show(s.frame, N - 20, kLowerFloor);
+        if (lesson.stretch != s.S) continue;
+        Show(s.frame, kLedgeX - 20, kLowerFloor);
         if (s.pause == 0.0) {
-            StepTalk(s.first, s.last, now);
+            StepLessonTalk(s.first, s.last, now);
         } else if (AtLeastElapsed(lesson.stamp, now, s.pause)) {
-            ++lesson.S;
+            ++lesson.stretch;
             lesson.stamp = now;
         }
         break;
     }
-    if (lesson.S >= 22 && lesson.S <= 26) {
-        const std::int32_t S = lesson.S;
+    if (lesson.stretch >= 22 && lesson.stretch <= 26) {
+        const std::int32_t stretch = lesson.stretch;
         StepTimed(kDemo, now);
-        if (S == 22 && lesson.S == 23) PlaySoundEffect(5, SoundVolumes[0] / 2);
-        if (lesson.S == 27) lesson.stamp = now;
+        if (stretch == 22 && lesson.stretch == 23) PlaySoundEffect(5, SoundVolumes[0] / 2);
+        if (lesson.stretch == 27) lesson.stamp = now;
     }
     StepPractice(now);
     StepAfterword(now);
     StepClimb(now);
-    if (lesson.S == 46) {
+    if (lesson.stretch == 46) {
         EventHoldsPlayer = 0;
         EnterConfirmState = 0;
         Line() = 0;
         MessageBoxOpen = 0;
         NpcSceneLock = 0;
         LearnedMoveD = 1;
-        lesson.S = 99;
+        lesson.stretch = 99;
     }
-    return lesson.S;
+    return lesson.stretch;
 }
 
 namespace {
@@ -375,10 +375,10 @@ void RunEra01ExamineSpots() {
     const std::int32_t x = PlayerState.x;
     if (Line() == 0 && KeyAPressed == 1) {
         std::int32_t first = 0;
-        if (x >= T + 488 && x <= T + 548) {
+        if (x >= kTeacherOrigin + 488 && x <= kTeacherOrigin + 548) {
             first = 88;
             spot.last = 90;
-        } else if (x >= T + 626 && x <= T + 686) {
+        } else if (x >= kTeacherOrigin + 626 && x <= kTeacherOrigin + 686) {
             first = 91;
             spot.last = 91;
         }
@@ -415,18 +415,18 @@ std::int32_t RunEra01NpcTalk(std::int32_t arg) {
         talk.heldScrollX = ScrollX;
         MessageBoxOpen = 1;
         CameraMode = 1;
-        talk.walkTarget = PlayerState.x <= T + 1088 ? T + 1068 : T + 1108;
+        talk.walkTarget = PlayerState.x <= kTeacherOrigin + 1088 ? kTeacherOrigin + 1068 : kTeacherOrigin + 1108;
         return 0;
     }
     if (talk.step == 1) {
-        const bool fromLeft = talk.walkTarget == T + 1068;
+        const bool fromLeft = talk.walkTarget == kTeacherOrigin + 1068;
         const bool arrived = fromLeft ? PlayerState.x >= talk.walkTarget : PlayerState.x <= talk.walkTarget;
         KeyRightPressed = fromLeft && !arrived ? 1 : 0;
         KeyLeftPressed = !fromLeft && !arrived ? 1 : 0;
         if (arrived) {
             PlayerState.facing = 1;
             PlayerState.pose = 96;
-            PlayerState.x = T + 1088;
+            PlayerState.x = kTeacherOrigin + 1088;
             OpenLine(Line(), 1021);
             talk.step = 2;
         }
@@ -481,7 +481,7 @@ void StepRevealFall(double now) {
     const double t = now - reveal.stamp;
     if (reveal.step == 1 && TextureReady(kRevealTexture)) {
         PlayFieldEffect(60);
-        R.frame = 0;
+        Teacher.frame = 0;
         NextReveal(2, now);
         return;
     }
@@ -492,20 +492,20 @@ void StepRevealFall(double now) {
             PlayFieldEffect(19);
             NextReveal(3, now);
         }
-        Figure(6, -90, 1, N, y);
+        Figure(6, -90, 1, kLedgeX, y);
         return;
     }
     if (reveal.step == 3) {
-        Figure(9, 180, 1, N, 709);
+        Figure(9, 180, 1, kLedgeX, 709);
         if (AtLeastElapsed(reveal.stamp, now, 0.03)) NextReveal(4, now);
         return;
     }
     if (reveal.step == 4 || reveal.step == 5) {
-        Figure(18, 0, 1, N - 74, kLowerFloor);
+        Figure(18, 0, 1, kLedgeX - 74, kLowerFloor);
         PlayerState.pose = 86;
     }
     if (reveal.step == 4) {
-        constexpr std::int32_t kView = T + 800;
+        constexpr std::int32_t kView = kTeacherOrigin + 800;
         if (reveal.heldScrollX < kView) ++reveal.heldScrollX;
         if (reveal.heldScrollX > kView) --reveal.heldScrollX;
         if (AtLeastElapsed(reveal.stamp, now, 2.03) && reveal.heldScrollX == kView) {
@@ -521,7 +521,7 @@ void StepRevealFall(double now) {
 
 void StepRevealTalk(double now) {
     const double t = now - reveal.stamp;
-    if (reveal.step == 6 || reveal.step == 7) Figure(18, 0, 1, N - 74, kLowerFloor);
+    if (reveal.step == 6 || reveal.step == 7) Figure(18, 0, 1, kLedgeX - 74, kLowerFloor);
     if (reveal.step == 6) {
         PlayerState.pose = t >= 0.03 ? 88 : 87;
         if (AtLeastElapsed(reveal.stamp, now, 1.03)) {
@@ -540,14 +540,14 @@ void StepRevealTalk(double now) {
     }
     if (reveal.step == 8) {
         UpdateRound2OpponentSwingFrames(0.01);
-        Figure(-1, 0, 1, N, kLowerFloor);
+        Figure(-1, 0, 1, kLedgeX, kLowerFloor);
         PlayerState.pose = t >= 0.06 ? 86 : (t >= 0.03 ? 87 : PlayerState.pose);
         if (AtLeastElapsed(reveal.stamp, now, 0.5)) NextReveal(9, now);
     } else if (reveal.step == 9) {
         UpdateRound2OpponentSwingFrames(0.01);
-        const std::int32_t x = N + TruncToInt(564.4 * t * t);
+        const std::int32_t x = kLedgeX + TruncToInt(564.4 * t * t);
         Figure(-1, 0, 1, x, kLowerFloor - TruncToInt(750.0 * t * t));
-        if (x > N + 68) {
+        if (x > kLedgeX + 68) {
             PlayFieldEffect(19);
             NextReveal(10, now);
         }
@@ -557,7 +557,7 @@ void StepRevealTalk(double now) {
 void StepRevealLeave(double now) {
     const double t = now - reveal.stamp;
     if (reveal.step == 10) {
-        Figure(9, -125, 1, N + 68, 619);
+        Figure(9, -125, 1, kLedgeX + 68, 619);
         PlayerState.pose = 22;
         if (AtLeastElapsed(reveal.stamp, now, 0.1)) NextReveal(11, now);
     } else if (reveal.step == 11) {
@@ -568,9 +568,9 @@ void StepRevealLeave(double now) {
             OpenRevealLine(5);
             reveal.step = 12;
         }
-        Figure(10, -125, 1, N + 48, y);
+        Figure(10, -125, 1, kLedgeX + 48, y);
     } else if (reveal.step == 12) {
-        Figure(10, -125, 1, N + 48, 659);
+        Figure(10, -125, 1, kLedgeX + 48, 659);
         PlayerState.pose = 22;
         if (LineRead()) {
             OpenRevealLine(6);
@@ -578,7 +578,7 @@ void StepRevealLeave(double now) {
         }
     } else if (reveal.step == 13) {
         const std::int32_t line = RevealLine();
-        Figure(line % 2 == 1 ? 13 : 12, -125, line >= 7 ? -1 : 1, N + 48, kLowerFloor);
+        Figure(line % 2 == 1 ? 13 : 12, -125, line >= 7 ? -1 : 1, kLedgeX + 48, kLowerFloor);
         PlayerState.pose = line >= 7 ? 1 : 22;
         if (LineRead() && line < 23) {
             OpenRevealLine(line + 1);
@@ -604,7 +604,7 @@ void StepRevealLeave(double now) {
         PlayerState.pose = 96;
         if (Round2Opponent.angle >= 90) {
             Round2Opponent.frame = 0;
-            R.mode = 0;
+            Teacher.mode = 0;
             NextReveal(16, now);
         }
     } else if (reveal.step == 16) {
@@ -624,7 +624,7 @@ std::int32_t RunEra01NpcReveal(std::int32_t arg) {
     if (arg == 0) {
         reveal.step = 1;
         reveal.heldScrollX = ScrollX;
-        reveal.startY = R.y;
+        reveal.startY = Teacher.y;
         reveal.stamp = now;
         return 0;
     }
@@ -649,57 +649,58 @@ void UpdateEra01Npc(std::int32_t arg) {
         return;
     }
     StampAheadToZero(npc.idleStamp, now);
-    if (R.mode != 3) {
-        Show(R.mode == 0 ? 175 : 176, N, kLedgeY);
+    if (Teacher.mode != 3) {
+        Show(Teacher.mode == 0 ? 175 : 176, kLedgeX, kLedgeY);
         if (AtLeastElapsed(npc.idleStamp, now, 0.5)) {
-            R.mode = R.mode == 0 ? 1 : 0;
+            Teacher.mode = Teacher.mode == 0 ? 1 : 0;
             npc.idleStamp = now;
         }
     }
     if (EquipmentFlags.acquiredB == 0) {
         const std::int32_t x = PlayerState.x;
-        if (Era01Progress == 3 && T + 478 <= x && x <= T + 1387 && PlayerState.y >= 270) RunEra01ExamineSpots();
-        if (LearnedMoveD != 1 && npc.dispatch == 0 && R.lessonStep == 0 && Era01TerrainState.lowerRoute == 1 &&
+        if (Era01Progress == 3 && kTeacherOrigin + 478 <= x && x <= kTeacherOrigin + 1387 && PlayerState.y >= 270)
+            RunEra01ExamineSpots();
+        if (LearnedMoveD != 1 && npc.dispatch == 0 && Teacher.lessonStep == 0 && Era01TerrainState.lowerRoute == 1 &&
             x >= kHoldX) {
             npc.dispatch = 1;
             RunEra01NpcLesson(0);
         }
         if (npc.dispatch == 1) {
-            R.mode = 3;
+            Teacher.mode = 3;
             if (RunEra01NpcLesson(1) == 99) {
-                R.mode = 0;
+                Teacher.mode = 0;
                 npc.dispatch = 0;
             }
         }
-        if (npc.dispatch == 0 && Era02EventsUnlocked != 0 && std::abs(T + 1195 - PlayerState.x) < 201 &&
+        if (npc.dispatch == 0 && Era02EventsUnlocked != 0 && std::abs(kTeacherOrigin + 1195 - PlayerState.x) < 201 &&
             KeyAPressed == 1 && PlayerState.y == kLowerFloor) {
             npc.dispatch = 3;
             RunEra01NpcTalk(0);
             KeyAPressed = 0;
         }
         if (npc.dispatch == 3 && RunEra01NpcTalk(1) == 99) {
-            R.mode = 0;
+            Teacher.mode = 0;
             npc.dispatch = 0;
         }
     }
-    if (EquipmentFlags.acquiredB == 1 && R.onceFlag == 0) {
-        if (npc.dispatch == 0 && TestPlayerAttackHit(0, R.x - 40, R.x + 40, R.y, R.y + 137) != 0) {
+    if (EquipmentFlags.acquiredB == 1 && Teacher.onceFlag == 0) {
+        if (npc.dispatch == 0 &&
+            TestPlayerAttackHit(0, Teacher.x - 40, Teacher.x + 40, Teacher.y, Teacher.y + 137) != 0) {
             npc.dispatch = 1;
             RunEra01NpcReveal(0);
         }
         if (npc.dispatch == 1) {
-            R.mode = 3;
+            Teacher.mode = 3;
             if (RunEra01NpcReveal(1) == 99) {
-                R.mode = 0;
+                Teacher.mode = 0;
                 npc.dispatch = 0;
-                R.onceFlag = 1;
+                Teacher.onceFlag = 1;
             }
         }
     }
 }
 
 namespace {
-
 
 }  // namespace
 

@@ -12,19 +12,19 @@
 
 namespace {
 
-constexpr std::int32_t T = SectionAnchorX[21];   // 20200
+constexpr std::int32_t kTerrainOrigin = SectionAnchorX[21];   // 20200
 constexpr std::int32_t kUpperFloor = 270;
 constexpr std::int32_t kGround = 640;
 
 double fallStamp = 0.0;
 
-Era01TerrainStateRecord& R = Era01TerrainState;
+Era01TerrainStateRecord& Terrain = Era01TerrainState;
 // The record's words by what they mean here.
-std::int32_t& BigDropStartY() { return R.stepDown50; }
-std::int32_t& SmallDropStartY() { return R.stepDown25; }
-std::int32_t& Lookahead() { return R.fallWord; }
+std::int32_t& BigDropStartY() { return Terrain.stepDown50; }
+std::int32_t& SmallDropStartY() { return Terrain.stepDown25; }
+std::int32_t& Lookahead() { return Terrain.fallWord; }
 
-bool AnyFallRuns() { return R.pitFallStartY != 0 || BigDropStartY() != 0 || SmallDropStartY() != 0; }
+bool AnyFallRuns() { return Terrain.pitFallStartY != 0 || BigDropStartY() != 0 || SmallDropStartY() != 0; }
 
 void StopMoving() {
     PlayerMoveState.runZ = PlayerMoveState.runX = 0;
@@ -46,19 +46,19 @@ bool FallLands(std::int32_t startY, double now) {
 
 void StepPit(double now) {
     const std::int32_t x = PlayerState.x, y = PlayerState.y;
-    if (R.pitFallStartY == 0 && T + 260 <= x && x <= T + 600 && 356 < y && y < 502) {
-        R.pitFallStartY = y;
+    if (Terrain.pitFallStartY == 0 && kTerrainOrigin + 260 <= x && x <= kTerrainOrigin + 600 && 356 < y && y < 502) {
+        Terrain.pitFallStartY = y;
         PlayerState.facing = 1;
         fallStamp = now;
         PlayFieldSound(19);
         PlayerState.hp -= 1;
     }
-    if (R.pitFallStartY == 0) return;
+    if (Terrain.pitFallStartY == 0) return;
     PlayerState.facing = 1;
-    PlayerState.x = T + 260;
+    PlayerState.x = kTerrainOrigin + 260;
     StopMoving();
     PlayerState.pose = 27;
-    if (FallLands(R.pitFallStartY, now)) R.pitFallStartY = 0;
+    if (FallLands(Terrain.pitFallStartY, now)) Terrain.pitFallStartY = 0;
 }
 
 void StepDrops(double now) {
@@ -107,11 +107,11 @@ void StepWall() {
 void StepLessonHold() {
     if (NpcSceneLock != 1) return;
     PlayerState.facing = 1;
-    PlayerState.x = T + 866;
-    PlayerState.y = FloorHeightAt(T + 865, PlayerState.y);
-    if (ScrollX < T + 615) ++ScrollX;
-    if (ScrollX > T + 617) --ScrollX;
-    if (Era01NpcRecord.lessonStep != 0) ScrollX = T + 616;
+    PlayerState.x = kTerrainOrigin + 866;
+    PlayerState.y = FloorHeightAt(kTerrainOrigin + 865, PlayerState.y);
+    if (ScrollX < kTerrainOrigin + 615) ++ScrollX;
+    if (ScrollX > kTerrainOrigin + 617) --ScrollX;
+    if (Era01NpcRecord.lessonStep != 0) ScrollX = kTerrainOrigin + 616;
 }
 
 }  // namespace
@@ -120,14 +120,16 @@ void UpdateEra01Terrain() {
     const double now = FieldClock();
     StampAheadToZero(fallStamp, now);
     std::int32_t& x = PlayerState.x;
-    if (T + 300 < x && x <= T + 500 && PlayerState.y > kUpperFloor) R.lowerRoute = 1;
-    if (x <= T + 300) R.lowerRoute = 0;
-    if (R.lowerRoute == 0 && T + 400 < x && x <= T + 1400 && PlayerState.y > kUpperFloor) PlayerState.y = kUpperFloor;
+    if (kTerrainOrigin + 300 < x && x <= kTerrainOrigin + 500 && PlayerState.y > kUpperFloor) Terrain.lowerRoute = 1;
+    if (x <= kTerrainOrigin + 300) Terrain.lowerRoute = 0;
+    if (Terrain.lowerRoute == 0 && kTerrainOrigin + 400 < x && x <= kTerrainOrigin + 1400 &&
+        PlayerState.y > kUpperFloor)
+        PlayerState.y = kUpperFloor;
     StepPit(now);
     StepDrops(now);
     StepWall();
-    if (R.lowerRoute == 1) {
-        if (x >= T + 1400) x = T + 1400 - Lookahead();
+    if (Terrain.lowerRoute == 1) {
+        if (x >= kTerrainOrigin + 1400) x = kTerrainOrigin + 1400 - Lookahead();
         if (PlayerState.y < 487) PlayerState.y = PlayerState.jumpStartY;
     }
     StepLessonHold();

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::int32_t P = SectionAnchorX[10];   // 11300
+constexpr std::int32_t kHazardOrigin = SectionAnchorX[10];   // 11300
 
 struct TripPrivate {
     std::int32_t state = 0;      // 0 idle, 1 tumbling, 2 getting up
@@ -32,12 +32,12 @@ void UpdatePitHazard() {
     }
     PlayerStateRecord& p = PlayerState;
     const PlayerMoveStateRecord& m = PlayerMoveState;
-    if (trip.state == 0 && p.y >= 610 && Distance(P + 30, p.x) < 100 &&
+    if (trip.state == 0 && p.y >= 610 && Distance(kHazardOrigin + 30, p.x) < 100 &&
         (m.runZ != 0 || m.runX != 0 || m.runSlideState != 0)) {
         PlayTripSound(19);
         p.hp -= 1;
         trip.state = 1;
-        p.x = P + 30;
+        p.x = kHazardOrigin + 30;
         trip.poseStep = 1;
         MessageBoxOpen = 1;
         trip.tripTime = trip.poseTime = now;

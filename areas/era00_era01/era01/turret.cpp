@@ -30,7 +30,7 @@ constexpr std::int32_t kGround = 640;
 constexpr std::int32_t kPlaced = 1, kRising = 2, kSwaying = 3, kStunned = 4, kDestroyed = 99;
 constexpr std::int32_t kShotFree = 0, kShotFlying = 1, kShotHit = 2, kShotSentBack = 3;
 
-AnchorObstacleStateRecord& R = AnchorObstacleState;
+AnchorObstacleStateRecord& Turret = AnchorObstacleState;
 
 struct TurretPrivate {
     std::int32_t place = 0;   // the place it was put at last; 0 none
@@ -48,29 +48,29 @@ void StartSlot(auto& pool, int slot, std::int32_t x, std::int32_t y) {
 }
 
 void ClearShots() {
-    for (AnchorObstacleShot& s : R.shots) s.state = kShotFree;
+    for (AnchorObstacleShot& s : Turret.shots) s.state = kShotFree;
 }
 
 void LeaveAndPlace() {
-    const std::int32_t S = ScrollX;
+    const std::int32_t scroll = ScrollX;
     for (std::int32_t a : kPlaces) {
-        if (turret.place == a && (S < a - 1124 || S > a + 200)) {
-            R.state = 0;
-            R.action = 0;
+        if (turret.place == a && (scroll < a - 1124 || scroll > a + 200)) {
+            Turret.state = 0;
+            Turret.action = 0;
             turret.shotReady = 0;
             ClearShots();
         }
     }
-    if (R.state != 0) return;
+    if (Turret.state != 0) return;
     for (std::int32_t a : kPlaces) {
-        if (a - 1074 <= S && S <= a + 200) {
-            R.state = kPlaced;
-            R.x = a;
+        if (a - 1074 <= scroll && scroll <= a + 200) {
+            Turret.state = kPlaced;
+            Turret.x = a;
             turret.place = a;
-            R.y = kGround;
-            R.baseFrame = R.headFrame = 1;
+            Turret.y = kGround;
+            Turret.baseFrame = Turret.headFrame = 1;
             turret.baseY = kGround;
-            R.action = 0;
+            Turret.action = 0;
             return;
         }
     }
@@ -78,41 +78,41 @@ void LeaveAndPlace() {
 
 void StepBody(double now) {
     const std::int32_t px = PlayerState.x;
-    if (R.x == kSwayingPlace) turret.baseY = PlayerState.y >= 400 ? 623 : 303;
-    if (R.state == kPlaced && R.x - 504 <= px && px <= R.x) {
-        R.state = kRising;
+    if (Turret.x == kSwayingPlace) turret.baseY = PlayerState.y >= 400 ? 623 : 303;
+    if (Turret.state == kPlaced && Turret.x - 504 <= px && px <= Turret.x) {
+        Turret.state = kRising;
         turret.swayStamp = now;
     }
-    if ((R.state == kRising || R.state == kSwaying) && AtLeastElapsed(turret.frameStamp, now, 0.05)) {
-        R.baseFrame = R.baseFrame == 1 ? 2 : 1;
+    if ((Turret.state == kRising || Turret.state == kSwaying) && AtLeastElapsed(turret.frameStamp, now, 0.05)) {
+        Turret.baseFrame = Turret.baseFrame == 1 ? 2 : 1;
         turret.frameStamp = now;
     }
-    if (R.state == kRising) {
-        R.y -= 3;
-        if (R.y < 623) {
-            R.state = kSwaying;
+    if (Turret.state == kRising) {
+        Turret.y -= 3;
+        if (Turret.y < 623) {
+            Turret.state = kSwaying;
             turret.angle = 0;
         }
     }
-    if (R.state == kSwaying) {
+    if (Turret.state == kSwaying) {
         if (AtLeastElapsed(turret.swayStamp, now, 0.02)) {
             turret.swayStamp = now;
             turret.angle += 5;
             if (turret.angle >= 360) turret.angle = 0;
         }
-        R.headFrame = 1;
-        R.y = turret.baseY - TruncToInt(std::sin(turret.angle * 6.28 / 360.0) * 20.0);
+        Turret.headFrame = 1;
+        Turret.y = turret.baseY - TruncToInt(std::sin(turret.angle * 6.28 / 360.0) * 20.0);
     }
     // The barrier: nothing passes within 120 px in front of it.
-    if (R.action < 4 && R.x - 120 <= PlayerState.x && PlayerState.x < R.x) {
-        PlayerState.x = R.x - 120;
-        R.y = PlayerState.y;
+    if (Turret.action < 4 && Turret.x - 120 <= PlayerState.x && PlayerState.x < Turret.x) {
+        PlayerState.x = Turret.x - 120;
+        Turret.y = PlayerState.y;
     }
 }
 
 void StepFiring(double now) {
-    if (R.action == 0 && R.x - 460 <= PlayerState.x && PlayerState.x < R.x) {
-        R.action = 1;
+    if (Turret.action == 0 && Turret.x - 460 <= PlayerState.x && PlayerState.x < Turret.x) {
+        Turret.action = 1;
         turret.actionStamp = now;
     }
     struct FiringRow {
@@ -120,11 +120,11 @@ void StepFiring(double now) {
     };
     constexpr FiringRow kFiring[] = {{1, 1}, {2, 2}, {3, 4}};
     for (const FiringRow& f : kFiring) {
-        if (R.action != f.action) continue;
-        R.headFrame = f.head;
+        if (Turret.action != f.action) continue;
+        Turret.headFrame = f.head;
         if (AtLeastElapsed(turret.actionStamp, now, 0.015)) {
             turret.actionStamp = now;
-            R.action = f.action == 3 ? 0 : f.action + 1;
+            Turret.action = f.action == 3 ? 0 : f.action + 1;
             if (f.action == 1) turret.shotReady = 1;
         }
         break;
@@ -134,7 +134,7 @@ void StepFiring(double now) {
 bool Weapon2() { return PlayerState.weaponMode2 == 1; }
 
 void StepFlyingShot(AnchorObstacleShot& s, double now) {
-    s.x = R.x - RateMove(1000.0, now - s.launchTime);
+    s.x = Turret.x - RateMove(1000.0, now - s.launchTime);
     if (s.x <= ScrollX) {
         s.state = kShotFree;
         return;
@@ -171,28 +171,28 @@ void StepSentBack(AnchorObstacleShot& s, int k) {
     constexpr std::int32_t kRise[3] = {20, 10, 2};
     s.x += 20;
     s.y -= kRise[k];
-    const bool atTurret = std::abs(s.x - R.x) < 40 && std::abs(s.y - R.y) < 120;
+    const bool atTurret = std::abs(s.x - Turret.x) < 40 && std::abs(s.y - Turret.y) < 120;
     if (atTurret || s.x >= PlayerState.x + 300) {
         SpawnBigBurst(s.x, s.y);
         s.state = kShotFree;
-        if (atTurret) R.action = 4;
+        if (atTurret) Turret.action = 4;
     }
 }
 
 void Stun(std::int32_t action) {
-    R.state = kStunned;
-    R.baseFrame = 1;
-    R.headFrame = 3;
-    R.action = action;
+    Turret.state = kStunned;
+    Turret.baseFrame = 1;
+    Turret.headFrame = 3;
+    Turret.action = action;
 }
 
 void StepShots(double now) {
     for (int k = 0; k < 3; ++k) {
-        AnchorObstacleShot& s = R.shots[k];
-        if (s.state == kShotFree && turret.shotReady == 1 && R.action == 3) {
+        AnchorObstacleShot& s = Turret.shots[k];
+        if (s.state == kShotFree && turret.shotReady == 1 && Turret.action == 3) {
             s.state = kShotFlying;
-            s.x = R.x;
-            s.y = R.y - 96;
+            s.x = Turret.x;
+            s.y = Turret.y - 96;
             s.launchTime = now;
             turret.shotReady = 0;
             PlayFieldEffect(36 + k + 1);
@@ -203,23 +203,24 @@ void StepShots(double now) {
         // Once the chain has started a further blow does not start it again:
         // each would set it back to its first link and show the vanished
         // obstacle again, so a flurry of blows would keep it from ever ending.
-        if (Weapon2() && R.action < 6 && TestPlayerAttackHit(1, R.x - 30, R.x + 30, R.y - 156, R.y + 50) != 0)
+        if (Weapon2() && Turret.action < 6 &&
+            TestPlayerAttackHit(1, Turret.x - 30, Turret.x + 30, Turret.y - 156, Turret.y + 50) != 0)
             Stun(6);
-        if (R.action == 4) {
-            R.action = 5;
+        if (Turret.action == 4) {
+            Turret.action = 5;
             turret.actionStamp = now;
             PlayFieldEffect(16);
         }
-        if (R.action == 5) {
+        if (Turret.action == 5) {
             Stun(5);
             PlayerMoveState.runSlideState = 0;
-            if (TestPlayerAttackHit(1, R.x - 30, R.x + 30, R.y - 156, R.y + 50) != 0) {
-                R.action = 6;
-            } else if (PlayerState.x >= R.x - 20) {
-                R.action = 0;
-                R.state = kRising;
-                R.baseFrame = 2;
-                R.headFrame = 1;
+            if (TestPlayerAttackHit(1, Turret.x - 30, Turret.x + 30, Turret.y - 156, Turret.y + 50) != 0) {
+                Turret.action = 6;
+            } else if (PlayerState.x >= Turret.x - 20) {
+                Turret.action = 0;
+                Turret.state = kRising;
+                Turret.baseFrame = 2;
+                Turret.headFrame = 1;
                 turret.swayStamp = now;
             }
         }
@@ -240,31 +241,31 @@ constexpr ChainLink kChain[] = {
 };
 
 void StepChain(double now) {
-    if (R.action == 6) {
-        R.headFrame = 1;
-        R.x += 30;
-        R.y -= 30;
-        StartSlot(BigBurstPool, 1, R.x, R.y - 100);
+    if (Turret.action == 6) {
+        Turret.headFrame = 1;
+        Turret.x += 30;
+        Turret.y -= 30;
+        StartSlot(BigBurstPool, 1, Turret.x, Turret.y - 100);
         ClearShots();
-        R.action = 7;
+        Turret.action = 7;
         turret.chainStamp = now;
         return;
     }
-    if (R.action < 7 || R.action > 15 || !AtLeastElapsed(turret.chainStamp, now, 0.06)) return;
+    if (Turret.action < 7 || Turret.action > 15 || !AtLeastElapsed(turret.chainStamp, now, 0.06)) return;
     turret.chainStamp = now;
-    if (R.action == 15) {
+    if (Turret.action == 15) {
         PlayerState.exp += 250;
-        R.action = 0;
+        Turret.action = 0;
         PlayFieldEffect(10);
-        R.state = kDestroyed;
+        Turret.state = kDestroyed;
         return;
     }
-    const ChainLink* link = FindRow(kChain, &ChainLink::action, R.action);
-    if (link->pool == 1) StartSlot(BigBurstPool, link->slot, R.x + link->dx, R.y + link->dy);
-    else StartSlot(BurstPool, link->slot, R.x + link->dx, R.y + link->dy);
+    const ChainLink* link = FindRow(kChain, &ChainLink::action, Turret.action);
+    if (link->pool == 1) StartSlot(BigBurstPool, link->slot, Turret.x + link->dx, Turret.y + link->dy);
+    else StartSlot(BurstPool, link->slot, Turret.x + link->dx, Turret.y + link->dy);
     if (link->sound != 0) PlayFieldEffect(link->sound);
-    if (R.action == 11) R.baseFrame = R.headFrame = 0;
-    ++R.action;
+    if (Turret.action == 11) Turret.baseFrame = Turret.headFrame = 0;
+    ++Turret.action;
 }
 
 }  // namespace
@@ -290,7 +291,7 @@ void UpdateAnchorObstacle() {
     for (double* stamp : {&turret.swayStamp, &turret.actionStamp, &turret.chainStamp, &turret.frameStamp})
         StampAheadToZero(*stamp, now);
     LeaveAndPlace();
-    if (R.state == 0 || R.state == kDestroyed) return;
+    if (Turret.state == 0 || Turret.state == kDestroyed) return;
     StepBody(now);
     StepFiring(now);
     StepShots(now);
@@ -327,14 +328,14 @@ void SetAnchorObstacleSprite(std::int32_t part) {
     PendingSprite.colour = SceneTint;
     PendingSprite.depth = 0.8f;
     if (part == 1 || part == 2) {
-        const std::int32_t frame = part == 1 ? R.baseFrame : R.headFrame;
+        const std::int32_t frame = part == 1 ? Turret.baseFrame : Turret.headFrame;
         for (const TurretPiece& p : kPieces)
             if (p.part == part && p.frame == frame)
-                PieceAt(p.left, p.top, p.right, p.bottom, p.pivotX, p.pivotY, R.x, R.y);
+                PieceAt(p.left, p.top, p.right, p.bottom, p.pivotX, p.pivotY, Turret.x, Turret.y);
         return;
     }
     if (part >= 3 && part <= 5) {
-        const AnchorObstacleShot& s = R.shots[part - 3];
+        const AnchorObstacleShot& s = Turret.shots[part - 3];
         if (s.state != kShotFree) PieceAt(0, 49, 20, 70, 10, 10, s.x, s.y);
     }
 }

@@ -34,20 +34,20 @@ constexpr std::int32_t kWall = SectionAnchorX[21] + 200;   // 20400, the third o
 struct Place {
     std::int32_t windowLo, windowHi, homeX, left, right, walkStep, attackChance, dodgeChance;
 };
-constexpr std::int32_t a(int k) { return SectionAnchorX[k]; }
+constexpr std::int32_t Anchor(int k) { return SectionAnchorX[k]; }
 constexpr Place kPlaces1[] = {
-    {a(7) - 1100, a(10), a(7), 0, a(10), 4, 30, 0},
-    {a(14) - 1100, a(14) + 4500, a(14), a(14) - 1000, a(14) + 4500, 8, 40, 0},
-    {a(26) - 1100, a(26) + 4500, a(26), a(26) - 1000, a(26) + 1500, 10, 60, 0},
+    {Anchor(7) - 1100, Anchor(10), Anchor(7), 0, Anchor(10), 4, 30, 0},
+    {Anchor(14) - 1100, Anchor(14) + 4500, Anchor(14), Anchor(14) - 1000, Anchor(14) + 4500, 8, 40, 0},
+    {Anchor(26) - 1100, Anchor(26) + 4500, Anchor(26), Anchor(26) - 1000, Anchor(26) + 1500, 10, 60, 0},
 };
 constexpr Place kPlaces2[] = {
-    {a(8) - 1100, a(10), a(8), 0, a(10), 4, 30, 30},
-    {a(15) - 1100, a(15) + 4500, a(15), a(14) - 1000, a(14) + 4500, 12, 60, 60},
-    {a(27) - 1100, a(27) + 4500, a(27), a(27) - 1000, a(27) + 1500, 10, 60, 60},
+    {Anchor(8) - 1100, Anchor(10), Anchor(8), 0, Anchor(10), 4, 30, 30},
+    {Anchor(15) - 1100, Anchor(15) + 4500, Anchor(15), Anchor(14) - 1000, Anchor(14) + 4500, 12, 60, 60},
+    {Anchor(27) - 1100, Anchor(27) + 4500, Anchor(27), Anchor(27) - 1000, Anchor(27) + 1500, 10, 60, 60},
 };
 constexpr Place kPlaces3[] = {
-    {a(21) - 1800, a(21) + 200, a(21) - 700, a(21) - 750, a(21) + 200, 12, 90, 0},
-    {a(28) - 1100, a(28) + 900, a(28), a(28) - 1000, a(28) + 900, 12, 90, 0},
+    {Anchor(21) - 1800, Anchor(21) + 200, Anchor(21) - 700, Anchor(21) - 750, Anchor(21) + 200, 12, 90, 0},
+    {Anchor(28) - 1100, Anchor(28) + 900, Anchor(28), Anchor(28) - 1000, Anchor(28) + 900, 12, 90, 0},
 };
 struct Kind {
     const Place* places;
@@ -58,13 +58,13 @@ struct Kind {
 constexpr Kind kKinds[3] = {{kPlaces1, 3, 100, 310}, {kPlaces2, 3, 100, 310}, {kPlaces3, 2, 200, 640}};
 
 struct WalkerPrivate {
-    double t0 = 0.0, t2 = 0.0;           // the state's clock and its second timer
+    double stateStamp = 0.0, secondStamp = 0.0;   // the state's clock and its second timer
     double anim = 0.0, tick = 0.0;       // walk frames and the attack tick
     double object = 0.0, hop = 0.0;      // the thrown object's moves and the hop cycle
     std::int32_t x0 = 0, y0 = 0;
     std::int32_t strike = 0;             // the object's last strike result
 };
-WalkerPrivate P[3];
+WalkerPrivate Walkers[3];
 
 double Since(double stamp, double now) { return now - stamp; }
 
@@ -77,7 +77,7 @@ void Sound(std::int32_t n, std::int32_t id, bool effects) {
 
 void Enter(std::int32_t n, std::int32_t state, double now) {
     WalkingEnemyRecords[n].state = state;
-    P[n].t0 = P[n].t2 = now;
+    Walkers[n].stateStamp = Walkers[n].secondStamp = now;
 }
 
 // ---- emerging -------------------------------------------------------------------
@@ -96,7 +96,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
         }
         return;
     }
-    if (!AtLeastElapsed(P[0].t0, now, 0.06)) return;
+    if (!AtLeastElapsed(Walkers[0].stateStamp, now, 0.06)) return;
     if (e.meetingStep == 0) {
         e.meetingStep = 1;
         EnterConfirmState = kLineWaiting;
@@ -146,7 +146,7 @@ void Appear(std::int32_t n, double now) {
         RunLesson8(e, now);
         return;
     }
-    if (!AtLeastElapsed(P[n].t0, now, 0.06)) return;
+    if (!AtLeastElapsed(Walkers[n].stateStamp, now, 0.06)) return;
     constexpr std::int32_t kFrames[10] = {0, 0, 0, 4, 3, 4, 2, 4, 3, 4};   // frame on entering 3..9
     if (e.state == 2) e.hp = k.fullHp;
     Enter(n, e.state + 1, now);
@@ -156,7 +156,7 @@ void Appear(std::int32_t n, double now) {
 // ---- walking and throwing --------------------------------------------------------
 
 void HopCycle(WalkingEnemyRecord& e, double now) {
-    WalkerPrivate& w = P[2];
+    WalkerPrivate& w = Walkers[2];
     if (!(e.x - 1200 <= ScrollX && ScrollX <= e.x + 500)) return;
     const std::int32_t floor = FloorHeightAt(e.x, e.y);
     if (e.hopStep == 0) {
@@ -194,7 +194,7 @@ void HopCycle(WalkingEnemyRecord& e, double now) {
 
 void Walk(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     const std::int32_t hx = PlayerState.x;
     e.y = FloorHeightAt(e.x, e.y);
     if (e.state == 9) {
@@ -219,8 +219,8 @@ void Walk(std::int32_t n, double now) {
             }
         }
     }
-    if (e.state == 11 && AtLeastElapsed(w.t0, now, 0.09)) Enter(n, 12, now);
-    if (e.state == 12 && AtLeastElapsed(w.t0, now, 0.09)) {
+    if (e.state == 11 && AtLeastElapsed(w.stateStamp, now, 0.09)) Enter(n, 12, now);
+    if (e.state == 12 && AtLeastElapsed(w.stateStamp, now, 0.09)) {
         Enter(n, 13, now);
         e.frame = 8;
         if (e.x <= hx) e.objectStep = 30;
@@ -232,7 +232,7 @@ void Walk(std::int32_t n, double now) {
         w.object = now;
     }
     constexpr std::int32_t kAfterThrow[3][2] = {{14, 10}, {15, 11}, {9, 4}};   // from 13, 14, 15
-    if (e.state >= 13 && e.state <= 15 && AtLeastElapsed(w.t0, now, 0.19)) {
+    if (e.state >= 13 && e.state <= 15 && AtLeastElapsed(w.stateStamp, now, 0.19)) {
         const auto& next = kAfterThrow[e.state - 13];
         Enter(n, next[0], now);
         e.frame = next[1];
@@ -242,7 +242,7 @@ void Walk(std::int32_t n, double now) {
 
 void ObjectStep(std::int32_t n) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     PlayerStateRecord& p = PlayerState;
     const double now = FieldClock();
     StampAheadToZero(w.object, now);
@@ -376,7 +376,7 @@ void Kill(WalkingEnemyRecord& e) {
 void Coin(std::int32_t x, std::int32_t y) { SpawnPickup(x, y); }
 
 void StartStagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     if (n == 1 && Random0To99() <= e.dodgeChance) {
         HitEffectState = 0;
         Enter(n, 40, now);
@@ -405,8 +405,8 @@ void StartStagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
 }
 
 void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
-    WalkerPrivate& w = P[n];
-    double t = Since(w.t0, now);
+    WalkerPrivate& w = Walkers[n];
+    double t = Since(w.stateStamp, now);
     e.frame = 7;
     e.angle = TruncToInt(4235.294117647059 * t - 2000.0 * t * t);
     e.x = w.x0 + e.knockDir * TruncToInt(950.0 * t - 708.4 * t * t);
@@ -415,7 +415,7 @@ void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
         e.x = kWall;
         e.knockDir = -e.knockDir;
         w.x0 = e.x;
-        w.t0 = now - 0.24;
+        w.stateStamp = now - 0.24;
         t = 0.24;
     }
     const std::int32_t floor = FloorHeightAt(e.x, n == 0 ? e.y : w.y0);
@@ -435,37 +435,43 @@ void Stagger(std::int32_t n, WalkingEnemyRecord& e, double now) {
     }
 }
 
-void Reaction(std::int32_t n, double now) {
+// Knocked back and down, it gets up again (or dies).
+void StepKnockedDown(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
-    const auto floor = [&] { return FloorHeightAt(e.x, e.y); };
+    WalkerPrivate& w = Walkers[n];
     if (e.state == 20) StartStagger(n, e, now);
     if (e.state == 21) Stagger(n, e, now);
     if (e.state == 29) {
         e.frame = 6;
         e.angle = 0;
-        e.y = floor();
-        if (AtLeastElapsed(w.t0, now, 0.06)) Enter(n, 30, now);
+        e.y = FloorHeightAt(e.x, e.y);
+        if (AtLeastElapsed(w.stateStamp, now, 0.06)) Enter(n, 30, now);
     }
-    if (e.state == 30 && AtLeastElapsed(w.t0, now, 0.46)) {
+    if (e.state == 30 && AtLeastElapsed(w.stateStamp, now, 0.46)) {
         Coin(e.x, e.y - 100);
         Enter(n, 31, now);
     }
     if (e.state == 31) {
         Enter(n, 9, now);
         e.frame = 5;
-        if (n != 1) e.y = floor();
+        if (n != 1) e.y = FloorHeightAt(e.x, e.y);
         e.knockDir = 0;
         if (e.hp < 1) {
             Enter(n, 90, now);
             PlayFieldSound(15);
         }
     }
-    // The dodge.
+}
+
+// The dodge. True when it ends the call: the hop that follows starts in the
+// next one.
+bool StepDodge(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     if (e.state == 40) {
         e.frame = 2;
-        e.y = n == 2 ? TopFloorHeightAt(e.x) : floor();
-        if (AtLeastElapsed(w.t0, now, 0.2)) {
+        e.y = n == 2 ? TopFloorHeightAt(e.x) : FloorHeightAt(e.x, e.y);
+        if (AtLeastElapsed(w.stateStamp, now, 0.2)) {
             e.knockDir = 0;
             if (n == 2) {
                 Enter(n, 9, now);
@@ -473,14 +479,14 @@ void Reaction(std::int32_t n, double now) {
             } else {
                 Enter(n, 41, now);
                 e.frame = 5;
-                e.y = floor();
+                e.y = FloorHeightAt(e.x, e.y);
                 PlayFieldSound(14);
-                return;
+                return true;
             }
         }
     }
     if (e.state == 41) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         const std::int32_t f = FloorHeightAt(e.x, e.y);
         e.frame = 4;
         e.y = TruncToInt(f - (2050.0 * t - 2556.4 * t * t));
@@ -491,6 +497,12 @@ void Reaction(std::int32_t n, double now) {
             e.knockDir = 0;
         }
     }
+    return false;
+}
+
+void StepLaunches(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     // The launches (the third one has a second, entered from 32).
     if (e.state == 32 || e.state == 35 || e.state == 50) {
         w.x0 = e.x;
@@ -499,7 +511,7 @@ void Reaction(std::int32_t n, double now) {
         Enter(n, e.state + 1, now);
     }
     if (e.state == 33 || e.state == 36 || e.state == 51) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         e.frame = 7;
         e.angle = TruncToInt(7200.0 * t);
         e.y = TruncToInt(w.y0 - (2050.0 * t - 2556.4 * t * t));
@@ -512,6 +524,11 @@ void Reaction(std::int32_t n, double now) {
         PlayFieldSound(22);
         Enter(n, kGone, now);
     }
+}
+
+void StepCrush(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     // The crush.
     if (e.state == 55) {
         if (n == 2) {
@@ -531,7 +548,7 @@ void Reaction(std::int32_t n, double now) {
         Enter(n, 56, now);
     }
     if (e.state == 56) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         if (n == 2) {
             e.frame = 94;
             e.y = TruncToInt(w.y0 + (2050.0 * t - 2556.4 * t * t));
@@ -554,6 +571,11 @@ void Reaction(std::int32_t n, double now) {
             }
         }
     }
+}
+
+void StepPop(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     // The pop: the top flies up, the rest stays on the floor.
     if (e.state == 60) {
         w.y0 = e.y;
@@ -562,7 +584,7 @@ void Reaction(std::int32_t n, double now) {
         Enter(n, 61, now);
     }
     if (e.state == 61) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         const double speed = n == 0 ? 600.0 : 800.0;
         const double coinsFrom = n == 0 ? 0.2 : 0.4, end = n == 0 ? 0.3 : 0.5;
         e.frame = 20;
@@ -576,6 +598,11 @@ void Reaction(std::int32_t n, double now) {
             Enter(n, kGone, now);
         }
     }
+}
+
+void StepSplit(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     // The split into two halves.
     if (e.state == 62) {
         w.x0 = e.x;
@@ -583,7 +610,7 @@ void Reaction(std::int32_t n, double now) {
         Enter(n, 63, now);
     }
     if (e.state == 63) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         e.frame = 22;
         if (n == 0) {
             e.y = TruncToInt(w.y0 - (600.0 * t - 813.0 * t * t));
@@ -619,19 +646,24 @@ void Reaction(std::int32_t n, double now) {
             }
         }
     }
+}
+
+void StepDrop(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     // The drop: a piece falls off after a second.
     if (e.state == 64) {
         w.y0 = e.y;
         e.pieceOffset = 0;
         Enter(n, 65, now);
     }
-    if ((e.state == 65 || e.state == 66) && n == 2 && e.y < floor()) e.y += 3;
+    if ((e.state == 65 || e.state == 66) && n == 2 && e.y < FloorHeightAt(e.x, e.y)) e.y += 3;
     if (e.state == 65) {
         e.frame = 24;
-        if (AtLeastElapsed(w.t0, now, 1.0)) Enter(n, 66, now);
+        if (AtLeastElapsed(w.stateStamp, now, 1.0)) Enter(n, 66, now);
     }
     if (e.state == 66) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         const double coinsFrom = n == 0 ? 0.4 : 0.2, end = n == 0 ? 0.5 : 0.3;
         e.frame = 24;
         e.pieceOffset = RateMove(n == 0 ? 20.0 : 40.0, t);
@@ -648,6 +680,11 @@ void Reaction(std::int32_t n, double now) {
             Enter(n, kGone, now);
         }
     }
+}
+
+void StepFendOff(std::int32_t n, double now) {
+    WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    WalkerPrivate& w = Walkers[n];
     // The fend-off: pushed away, no harm done.
     if (e.state == 70) {
         w.x0 = e.x;
@@ -655,7 +692,7 @@ void Reaction(std::int32_t n, double now) {
         Enter(n, 71, now);
     }
     if (e.state == 71) {
-        const double t = Since(w.t0, now);
+        const double t = Since(w.stateStamp, now);
         e.frame = 15;
         e.x = w.x0 + e.knockDir * TruncToInt(900.0 * t - 708.4 * t * t);
         if (n == 0) {
@@ -671,16 +708,27 @@ void Reaction(std::int32_t n, double now) {
     }
     if (e.state == 72) {
         e.frame = 15;
-        if (AtLeastElapsed(w.t0, now, 0.4)) {
+        if (AtLeastElapsed(w.stateStamp, now, 0.4)) {
             Enter(n, 9, now);
             if (n == 2) e.hopStep = 0;
         }
     }
 }
 
+void Reaction(std::int32_t n, double now) {
+    StepKnockedDown(n, now);
+    if (StepDodge(n, now)) return;
+    StepLaunches(n, now);
+    StepCrush(n, now);
+    StepPop(n, now);
+    StepSplit(n, now);
+    StepDrop(n, now);
+    StepFendOff(n, now);
+}
+
 void Death(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    if (e.state >= 90 && e.state <= 93 && AtLeastElapsed(P[n].t0, now, 0.16)) {
+    if (e.state >= 90 && e.state <= 93 && AtLeastElapsed(Walkers[n].stateStamp, now, 0.16)) {
         constexpr std::int32_t kFrames[4] = {12, 13, 14, 0};
         e.frame = kFrames[e.state - 90];
         Enter(n, e.state + 1, now);
@@ -733,14 +781,14 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
 bool OutOfRange(std::int32_t n, const WalkingEnemyRecord& e) {
     if (n != 2) return ScrollX <= e.patrolLeft - 2100 || ScrollX >= e.patrolRight + 1000;
     const std::int32_t s = ScrollX;
-    return s <= a(21) - 1800 || s > a(28) + 900 || (a(21) + 200 < s && s < a(28) - 1100);
+    return s <= Anchor(21) - 1800 || s > Anchor(28) + 900 || (Anchor(21) + 200 < s && s < Anchor(28) - 1100);
 }
 
 void Drive(std::int32_t n) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
-    WalkerPrivate& w = P[n];
+    WalkerPrivate& w = Walkers[n];
     const double now = FieldClock();
-    for (double* stamp : {&w.t0, &w.t2, &w.anim, &w.tick, &w.object, &w.hop}) StampAheadToZero(*stamp, now);
+    for (double* stamp : {&w.stateStamp, &w.secondStamp, &w.anim, &w.tick, &w.object, &w.hop}) StampAheadToZero(*stamp, now);
     e.angle = 0;
     if (OutOfRange(n, e)) {
         e.state = 1;
@@ -768,16 +816,16 @@ void UpdateWalkingEnemy3() { Drive(2); }
 
 void UpdateWalkingEnemyObject1(std::int32_t mode) {
     if (mode == 0) {
-        P[0].object = 0.0;
-        P[0].strike = 0;
+        Walkers[0].object = 0.0;
+        Walkers[0].strike = 0;
         return;
     }
     ObjectStep(0);
 }
 void UpdateWalkingEnemyObject2(std::int32_t mode) {
     if (mode == 0) {
-        P[1].object = 0.0;
-        P[1].strike = 0;
+        Walkers[1].object = 0.0;
+        Walkers[1].strike = 0;
         return;
     }
     ObjectStep(1);

@@ -1,4 +1,4 @@
-#include "shell/wav_folder.h"
+#include "support/wav_folder.h"
 
 #include "shell/sound_bank.h"
 
