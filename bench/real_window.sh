@@ -17,7 +17,10 @@
 # what the longest spent making textures), and the resident memory at the
 # end of the stage; then the bare loop's intervals
 # (SPRITES quads of SIDE px from PICTURES of the game's pictures a frame,
-# default 500, 64 and 40) and the bare program's resident memory.
+# default 500, 64 and 40) and the bare program's resident memory, idle and
+# drawing one quad a frame (the GL driver's drawing code, some ten megabytes
+# that any program drawing a picture has, comes with the first textured
+# draw), with each program's ratio to both.
 set -u
 game=$1; bare=$2; slot=$3; keys=$4; game2=${5:-}
 cores=${CORES:-0,1}
@@ -62,7 +65,9 @@ play() {   # play PROGRAM NAME
     # stage is what follows.
     [ -n "${KEEP:-}" ] && cp "$dir/frames.txt" "$KEEP/$name-frames.txt"
     echo "$name: $(summary "$dir/frames.txt" "$from" "$to"), resident $(($(cat "$dir/rss.txt") / 1024)) MiB"
+    resident+=("$name $(cat "$dir/rss.txt")")
 }
+resident=()
 
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg), cores $cores"
 play "$game" game
@@ -71,6 +76,14 @@ seconds=$(echo "$keys" | awk '{ for (i = 2; i <= NF; i += 2) s += $i; print int(
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     taskset -c "$1" "$2" "$3" "${SPRITES:-500}" "${PICTURES:-40}" "$4/bare_frames.txt" "${SIDE:-64}" > "$4/bare.txt"
     taskset -c "$1" "$2" 3 0 0 > "$4/bare0.txt"
+    taskset -c "$1" "$2" 3 1 0 > "$4/bare1.txt"
 ' sh "$cores" "$bare" "$seconds" "$work" > /dev/null 2>&1
 echo "bare loop (${SPRITES:-500} sprites of ${SIDE:-64} px from ${PICTURES:-40} pictures): $(summary "$work/bare_frames.txt" 1 1e9), $(cat "$work/bare.txt")"
-echo "bare program: $(cat "$work/bare0.txt")"
+echo "bare program, idle: $(cat "$work/bare0.txt")"
+echo "bare program, one quad a frame: $(cat "$work/bare1.txt")"
+idle=$(awk '{print $2}' "$work/bare0.txt"); quad=$(awk '{print $2}' "$work/bare1.txt")
+for r in "${resident[@]}"; do
+    set -- $r
+    awk -v n="$1" -v g="$2" -v i="$idle" -v q="$quad" \
+        'BEGIN { if (i > 0 && q > 0) printf "%s resident / bare idle %.2f, / bare one quad %.2f\n", n, g / i, g / q }'
+done

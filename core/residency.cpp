@@ -84,6 +84,8 @@ constexpr PlanRow kEra04Rows[] = {
 // A row keeps its set from 1200 px before its window to 200 px after it
 // (both bounds open).
 constexpr std::int32_t kLeadIn = 1200, kTrailOut = 200;
+// How far the camera following the heroine is left of her.
+constexpr std::int32_t kCameraLead = 400;
 
 struct Plan {
     const PlanRow* rows;
@@ -145,10 +147,13 @@ std::uint32_t Update(std::int32_t mode, const Plan& plan, PlanWords& words) {
 }  // namespace
 
 bool PlanSetNear(std::int32_t set, std::int32_t margin) {
-    const std::int32_t s = ScrollX;
+    // The camera, and where it goes once it follows the heroine again: one
+    // held at a shut door jumps to her when the door opens.
+    const std::int32_t places[] = {ScrollX, PlayerState.x - kCameraLead};
     for (std::int32_t i = 1; i <= PloadPlan.rowCount && i < kPloadRowCapacity; ++i) {
         if (PloadPlan.rowSet[i] != set) continue;
-        if (PloadPlan.rowFrom[i] - kLeadIn - margin < s && s < PloadPlan.rowTo[i] + kTrailOut + margin) return true;
+        for (std::int32_t s : places)
+            if (PloadPlan.rowFrom[i] - kLeadIn - margin < s && s < PloadPlan.rowTo[i] + kTrailOut + margin) return true;
     }
     return false;
 }

@@ -28,7 +28,8 @@ std::uint32_t UpdateEra01Pload(std::int32_t mode);
 std::uint32_t UpdateEra03Pload(std::int32_t mode);
 std::uint32_t UpdateEra04Pload(std::int32_t mode);
 
-// Whether the camera is within `margin` px of a window in which the plan
-// built last keeps `set` (it only reads the plan): sets near the camera
-// have their pictures made ahead, so that their loads cost a frame nothing.
+// Whether the camera, or the place the camera takes when it follows the
+// heroine, is within `margin` px of a window in which the plan built last
+// keeps `set` (it only reads the plan): sets near the camera have their
+// pictures made ahead, so that their loads cost a frame nothing.
 bool PlanSetNear(std::int32_t set, std::int32_t margin);

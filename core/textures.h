@@ -42,6 +42,16 @@ inline plat::TextureId TextureSlots[kTextureSlotCount] = {};
 // The slot of single texture word n (A001/A004/A005 or Dn), or -1.
 int SingleTextureSlot(int word);
 
+// Single textures wanted soon but not asked for yet: code anywhere marks one
+// every frame while it is near, and the creation step has the platform make
+// its picture ahead, so that the frame which asks for it only hands it over.
+// Only the platform's picture keeper sees this: no request word, trace line
+// or texture changes.
+inline bool TextureWantedSoon[kTextureFlagCount] = {};
+inline void WantTextureSoon(int word) {
+    if (word > 0 && word < kTextureFlagCount) TextureWantedSoon[word] = true;
+}
+
 // Releases one single texture (9000 + n) or an area's plan sets (71 Era03,
 // 72 Era04, 81 Era00, 91 Era01); other codes do nothing.
 void FreeGraphic(std::int32_t code);

@@ -3,6 +3,7 @@
 #include "core/texture_tables.h"
 
 #include "core/area_flags.h"
+#include "core/game_flow.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/trace_log.h"
@@ -45,16 +46,17 @@ void CreateSingles(const std::int8_t (&words)[N]) {
     for (std::int8_t w : words) CreateSingle(w);
 }
 
+void MakeSlotAhead(int slot) {
+    std::size_t size = 0;
+    const std::uint8_t* bmp = PictureSource(kSlotResource[slot], &size);
+    if (bmp != nullptr && size != 0) plat::TexturePrefetch(bmp, size, kSlotColourKey[slot]);
+}
+
 // A set of several pictures made in one frame: the pictures after the first
 // are started on the platform's helper thread while this one makes the
 // first, so the set is ready in about half the time.
 void MakeAheadAfterFirst(const std::uint8_t* slots, std::size_t stride, int count) {
-    for (int i = 1; i < count; ++i) {
-        const int slot = slots[std::size_t(i) * stride];
-        std::size_t size = 0;
-        const std::uint8_t* bmp = PictureSource(kSlotResource[slot], &size);
-        if (bmp != nullptr && size != 0) plat::TexturePrefetch(bmp, size, kSlotColourKey[slot]);
-    }
+    for (int i = 1; i < count; ++i) MakeSlotAhead(slots[std::size_t(i) * stride]);
 }
 
 void CreateGraphicSet(int gs) {
@@ -101,12 +103,7 @@ template <std::size_t N>
 void MakePlanPicturesAhead(const PlanSetDef (&list)[N]) {
     for (const PlanSetDef& def : list) {
         if (PloadPlan.state[def.set] == kGraphicLoaded || !PlanSetNear(def.set, kMadeAheadMargin)) continue;
-        for (int i = 0; i < def.count; ++i) {
-            const int slot = def.pieces[i].slot;
-            std::size_t size = 0;
-            const std::uint8_t* bmp = PictureSource(kSlotResource[slot], &size);
-            if (bmp != nullptr && size != 0) plat::TexturePrefetch(bmp, size, kSlotColourKey[slot]);
-        }
+        for (int i = 0; i < def.count; ++i) MakeSlotAhead(def.pieces[i].slot);
     }
 }
 
@@ -118,6 +115,24 @@ void RunAreaPlan(int word, std::uint32_t (*plan)(std::int32_t), const PlanSetDef
         MakePlanPicturesAhead(list);
     }
     GsFlags[word] = kGraphicLoaded;
+}
+
+// A graphic set's pictures made ahead while nothing asks for it yet.
+void MakeGraphicSetAhead(int gs) {
+    if (gs < kGsLoading || gs > kGsStage2 || GsFlags[gs] != kGraphicAbsent) return;
+    const GraphicSetDef& def = kGraphicSets[gs];
+    for (int i = 0; i < def.createCount; ++i) MakeSlotAhead(def.createSlots[i]);
+}
+
+// The single textures marked wanted soon this frame, made ahead while still
+// not asked for; the marks are spent.
+void MakeWantedTexturesAhead() {
+    for (int word = 1; word < kTextureFlagCount; ++word) {
+        if (!TextureWantedSoon[word]) continue;
+        TextureWantedSoon[word] = false;
+        const int slot = SingleTextureSlot(word);
+        if (slot >= 0 && TextureFlags[word] == kGraphicAbsent) MakeSlotAhead(slot);
+    }
 }
 
 }  // namespace
@@ -146,6 +161,10 @@ void CreateRequestedGraphics() {
     if (Era04AreaFlag == 1) CreateSingles(kEra04Words);
     // 11. The Era01 plan.
     RunAreaPlan(kEra01Set, UpdateEra01Pload, kEra01List);
+    // A game over hands the stage to the menu, whose pictures come in one
+    // frame: they are made while the heroine falls.
+    if (GameFlow.gameOverRunning == 1 && GameFlow.endingReached != 1) MakeGraphicSetAhead(kGsMenu);
+    MakeWantedTexturesAhead();
 }
 
 void PlaceStandingTextureRequests() {

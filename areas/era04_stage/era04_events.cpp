@@ -3,9 +3,11 @@
 // a fixed order, records what has finished, and keeps the area-wide words
 // (door locks, camera stage, tint, music, the two stage sets, a few depths).
 #include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "areas/finale/boss_frames.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
@@ -35,6 +37,8 @@ struct Era04EventFlagsRecord {
 Era04EventFlagsRecord EventFlags;
 
 constexpr std::int32_t kDone = 99;
+// How near a door an encounter's sheet is made ahead: some seconds' walk.
+constexpr std::int32_t kMadeAheadDistance = 1200;
 constexpr std::int32_t kAreaMusic = 4;
 constexpr std::int32_t kDoorShutSound = 93;
 
@@ -198,6 +202,9 @@ void StepTrapRoomAndEncounterB(std::int32_t& x, std::int32_t camera) {
     if (EventFlags.soldierFight1Running == 1 || EventFlags.soldierFight2Running == 1) Era04SoldierSlots.drawFlag = 1;
 
     if (P.encounterBDone == 0) {
+        // Her sheet is a large picture asked for in the frame she crosses
+        // the door: it is made ahead as she nears it.
+        if (EventFlags.encounterBRunning == 0 && x >= Era04Door4 - kMadeAheadDistance) WantTextureSoon(kEncounterBSheet);
         if (EventFlags.encounterBRunning == 0 && x >= Era04Door4) {
             EventFlags.encounterBRunning = 1;
             RunEncounterB(0);
@@ -259,6 +266,8 @@ void StepEncounterCAndFinalSection(std::int32_t& x) {
     }
 
     if (P.encounterCDone != 0 && P.endingReached == 0) {
+        // The boss's sheet, asked for once she is through door 6, likewise.
+        if (EventFlags.finalSectionRunning == 0 && x >= Era04Door6 - kMadeAheadDistance) WantTextureSoon(boss_frames::kSheet);
         if (EventFlags.finalSectionRunning == 0 && x >= Era04Door6) {
             EventFlags.finalSectionRunning = 1;
             RunFinalSection(0);

@@ -7,9 +7,16 @@
 //
 // SIDE is each quad's size in pixels (64 when not given).
 //
-// With PICTURES 0 and SPRITES 0 it is the bare program the game's memory is
-// compared with; with the game's picture and sprite counts it is the loop
-// whose dropped frames the game's are compared with.
+// Three uses:
+// - SPRITES 0, PICTURES 0: the idle bare program, which only clears and
+//   presents;
+// - SPRITES 1, PICTURES 0: the same drawing a trivial frame, one blended,
+//   filtered quad from a small texture made here. The GL driver compiles its
+//   drawing code (shaders, rasteriser) on the first textured draw, some ten
+//   megabytes that any program drawing a picture carries: this is the fair
+//   base for the game's memory;
+// - the game's sprite and picture counts: the loop whose dropped frames the
+//   game's are compared with.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
@@ -37,6 +44,19 @@ SDL_Texture* PictureTexture(SDL_Renderer* renderer, int id) {
     SDL_SetColorKey(surface, SDL_TRUE, SDL_MapRGB(surface->format, 0, 0, 0));
     SDL_Texture* t = SDL_CreateTextureFromSurface(renderer, surface);
     SDL_FreeSurface(surface);
+    if (t) SDL_SetTextureScaleMode(t, SDL_ScaleModeLinear);   // drawn as the game draws
+    return t;
+}
+
+// A small texture of the game's kind (RGBA, blended, filtered) made here.
+SDL_Texture* SmallTexture(SDL_Renderer* renderer) {
+    SDL_Texture* t = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, 64, 64);
+    if (!t) return nullptr;
+    std::vector<Uint32> texels(64 * 64);
+    for (int i = 0; i < 64 * 64; ++i) texels[std::size_t(i)] = ((i / 64 + i % 64) & 8) ? 0xFF8040C0u : 0x80FFFFFFu;
+    SDL_UpdateTexture(t, nullptr, texels.data(), 64 * 4);
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(t, SDL_ScaleModeLinear);
     return t;
 }
 
@@ -84,6 +104,8 @@ int main(int argc, char** argv) {
     std::vector<SDL_Texture*> textures;
     for (int id = 101; id <= 213 && int(textures.size()) < pictures; ++id)
         if (SDL_Texture* t = PictureTexture(renderer, id)) textures.push_back(t);
+    if (pictures == 0 && sprites > 0)
+        if (SDL_Texture* t = SmallTexture(renderer)) textures.push_back(t);
 
     const double freq = double(SDL_GetPerformanceFrequency());
     const Uint64 period = Uint64(freq / 60.0);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct SDL_Renderer;
@@ -22,6 +23,16 @@ namespace plat::detail {
 // the decoding itself.
 class ByteBuffer {
 public:
+    ByteBuffer() = default;
+    // A buffer moved from is empty.
+    ByteBuffer(ByteBuffer&& o) noexcept
+        : bytes_(std::move(o.bytes_)), size_(std::exchange(o.size_, 0)), capacity_(std::exchange(o.capacity_, 0)) {}
+    ByteBuffer& operator=(ByteBuffer&& o) noexcept {
+        bytes_ = std::move(o.bytes_);
+        size_ = std::exchange(o.size_, 0);
+        capacity_ = std::exchange(o.capacity_, 0);
+        return *this;
+    }
     // Keeps the memory it has when that is large enough.
     void Allocate(std::size_t n) {
         if (n > capacity_) {
@@ -119,12 +130,16 @@ void ReleaseAllTextures();
 int LiveTextureCount();
 // Ends a frame of the kept pictures (those nobody asked for lately go).
 void TextureCacheEndFrame();
-// Makes one picture made ahead into a texture on the upload renderer, so
-// that the frame that creates it only hands it over; for a frame's spare
-// time. False when none is waiting.
-bool UploadOneMadeAhead();
+// Turns pictures made ahead into textures on the upload renderer, a band of
+// rows at a time, for at most `seconds` (a frame's spare time), so that the
+// frame that creates them only hands them over. False when none is waiting.
+bool UploadMadeAhead(double seconds);
 // Pictures kept aside now: made ahead, being made, or released a while ago.
 int KeptPictureCount();
+// Waits until the helper has no picture queued or in the making, or
+// `seconds` have passed. For a benchmark that plays frames far faster than
+// real time: the helper is given a frame's time per frame, as in play.
+void WaitForPicturesAhead(double seconds);
 // Every time texels were made from a picture's bytes (at once, or ahead on
 // the helper thread), with TimerGetTime then; the most recent few thousand.
 struct PictureMaking {
@@ -234,6 +249,19 @@ std::FILE* OpenRegularFile(const char* path, std::string* error);
 // Checks a RIFF/WAVE PCM file; false with the reason in *error.
 bool ParseWav(const std::uint8_t* data, std::size_t size, WavInfo& info, std::string* error);
 bool ReadWavFile(const char* path, WavInfo& info, std::string* error);
+// Both backends' words for a sound slot left empty by its file.
+void SaySoundNotLoaded(const char* path, const std::string& why);
+// ReadWavFile that says why a file is refused.
+bool CheckSoundFile(const char* path, WavInfo& info);
+// The format of an open WAV file and where its samples start, from its chunk
+// headers alone (its samples are not read).
+bool ReadWavLayout(std::FILE* f, WavInfo& info, long& dataOffset, std::string* error);
+// The real backend's sounds: once a frame, samples quiet for a while are
+// given back; at exit the slots and the mixer close; the bytes of samples
+// in the mixer's format held now.
+void SoundEndFrame(double now);
+void CloseSound();
+std::size_t HeldSoundBytes();
 // Hundredths of a decibel to the mixer's 0..128 scale.
 int VolumeFromMillibels(int volumeMb);
 

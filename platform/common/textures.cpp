@@ -6,10 +6,13 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -71,6 +74,7 @@ struct Kept {
     int width = 0, height = 0;
     double lastAsked = 0;                    // TimerGetTime when last asked for
     bool ahead = false;                      // asked for ahead (its making noted then)
+    int rowsUploaded = 0;                    // of `picture` into `texture`, while both are held
 };
 
 struct TextureState {
@@ -86,12 +90,27 @@ struct TextureState {
     std::deque<std::shared_ptr<Kept>> queue;
     std::thread helper;
     bool stopping = false;
+    bool helperMaking = false;               // the helper is making a picture now
+    // Texels no longer needed, freed on the helper thread: giving back
+    // megabytes costs a frame a good part of a millisecond.
+    std::vector<ByteBuffer> retired;
+    // When this thread last unpacked a picture, and whether its unpacking
+    // buffer is still held.
+    double lastUnpack = 0;
+    bool scratchHeld = false;
 };
 
 TextureState& State() {
     // Never destroyed: the exit handlers that release SDL objects still need it.
     static TextureState& s = *new TextureState();
     return s;
+}
+
+// The main thread is about to unpack a picture into its buffer.
+void NoteUnpacking() {
+    TextureState& st = State();
+    st.lastUnpack = TimerGetTime();
+    st.scratchHeld = true;
 }
 
 TextureRecord* Find(TextureId id) {
@@ -153,17 +172,26 @@ void HelperLoop() {
     for (;;) {
         // Nothing more to make for now: the helper's own buffer goes, as
         // this thread's pauses are not a frame's.
+        if (!st.retired.empty()) {
+            std::vector<ByteBuffer> freeing;
+            freeing.swap(st.retired);
+            hold.unlock();
+            freeing.clear();
+            hold.lock();
+        }
         if (st.queue.empty() && !st.stopping) {
             hold.unlock();
             ReleaseThreadScratch();
             hold.lock();
         }
-        st.work.wait(hold, [&] { return st.stopping || !st.queue.empty(); });
+        st.work.wait(hold, [&] { return st.stopping || !st.queue.empty() || !st.retired.empty(); });
         if (st.stopping) return;
+        if (st.queue.empty()) continue;
         std::shared_ptr<Kept> k = std::move(st.queue.front());
         st.queue.pop_front();
         if (k->state != KeptState::Queued) continue;
         k->state = KeptState::Making;
+        st.helperMaking = true;
         hold.unlock();
         DecodedPicture picture;
         const bool made = MakePicture(k->key.bytes, k->key.size, k->key.colourKey, picture, nullptr);
@@ -171,6 +199,7 @@ void HelperLoop() {
         k->picture = std::move(picture);
         k->made = made;
         k->state = KeptState::Ready;
+        st.helperMaking = false;
         st.done.notify_all();
     }
 }
@@ -186,6 +215,18 @@ void StopHelper() {
     st.work.notify_all();
     st.helper.join();
     st.stopping = false;
+    st.retired.clear();
+}
+
+// Hands texels no longer needed to the helper to free (under the keeper's
+// lock); freed here when there is no helper.
+void Retire(TextureState& st, DecodedPicture& picture) {
+    if (picture.rgba.empty()) return;
+    if (st.helper.joinable()) {
+        st.retired.push_back(std::move(picture.rgba));
+        st.work.notify_one();
+    }
+    picture = DecodedPicture{};
 }
 
 // ------------------------------------------------------- the kept pictures --
@@ -194,11 +235,12 @@ std::size_t KeptBytes(const Kept& k) {
     return k.picture.rgba.size() + (k.texture ? std::size_t(k.width) * std::size_t(k.height) * 4 : 0);
 }
 
+// Under the keeper's lock, or with the helper stopped.
 void DropKept(Kept& k) {
     if (k.texture) SDL_DestroyTexture(k.texture);
     k.texture = nullptr;
     k.renderer = nullptr;
-    k.picture = DecodedPicture{};
+    Retire(State(), k.picture);
 }
 
 // Takes entry i out of the keeper for good (under the keeper's lock); the
@@ -254,6 +296,20 @@ void NoteMaking(const std::uint8_t* bytes) {
     m.push_back({TimerGetTime(), bytes});
 }
 
+// Rows of a picture made ahead into its texture, a band of about 256 KB at a
+// time, until `until` (TimerGetTime) has passed or all are in.
+void UploadRows(Kept& k, double until) {
+    const int band = std::max(1, (256 << 10) / (k.width * 4));
+    const int height = k.picture.height;
+    while (k.rowsUploaded < height && TimerGetTime() < until) {
+        const int rows = std::min(band, height - k.rowsUploaded);
+        const SDL_Rect area{0, k.rowsUploaded, k.width, rows};
+        SDL_UpdateTexture(k.texture, &area, k.picture.rgba.data() + std::size_t(k.rowsUploaded) * std::size_t(k.width) * 4,
+                          k.width * 4);
+        k.rowsUploaded += rows;
+    }
+}
+
 // What the keeper hands back: texels, or a released texture, or (for a
 // backend that draws later from the picture's bytes) only the size.
 struct Handed {
@@ -277,6 +333,11 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
         // whatever the helper has before it.
         if (k->state == KeptState::Making) st.done.wait(hold, [&] { return k->state != KeptState::Making; });
         if (k->state == KeptState::Ready && k->made) {
+            // Part-way into its texture: the rest goes in now.
+            if (k->texture && !k->picture.rgba.empty()) {
+                UploadRows(*k, std::numeric_limits<double>::infinity());
+                Retire(st, k->picture);
+            }
             handed.picture = std::move(k->picture);
             handed.texture = {k->renderer, k->texture};
             handed.width = handed.picture.width ? handed.picture.width : k->width;
@@ -315,6 +376,7 @@ bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view) {
     if (!rec->rgba.empty()) {
         t = Upload(renderer, rec->width, rec->height, rec->rgba);
     } else if (rec->key.bytes) {
+        NoteUnpacking();
         TextureBands again(renderer);
         if (MakePictureInBands(rec->key.bytes, rec->key.size, rec->key.colourKey, again, nullptr)) t = again.texture;
         else if (again.texture) SDL_DestroyTexture(again.texture);
@@ -348,6 +410,7 @@ void ReleaseAllTextures() {
     StopHelper();
     for (auto& k : st.kept) DropKept(*k);
     st.kept.clear();
+    st.retired.clear();
     for (auto& rec : st.records) {
         DestroyUploads(rec);
         rec = TextureRecord{};
@@ -362,36 +425,69 @@ int LiveTextureCount() {
     return n;
 }
 
-void TextureCacheEndFrame() { TrimKept(TimerGetTime()); }
+void TextureCacheEndFrame() {
+    TextureState& st = State();
+    const double now = TimerGetTime();
+    TrimKept(now);
+    // Pictures come in bursts: between them the unpacking buffer (as large
+    // as the largest picture's file) is given back.
+    if (st.scratchHeld && now - st.lastUnpack > kKeepSeconds) {
+        ReleaseThreadScratch();
+        st.scratchHeld = false;
+    }
+}
 
-bool UploadOneMadeAhead() {
+bool UploadMadeAhead(double seconds) {
     TextureState& st = State();
     if (!st.uploadRenderer) return false;
-    std::shared_ptr<Kept> k;
-    DecodedPicture picture;
-    {
-        std::lock_guard<std::mutex> hold(st.lock);
-        for (auto& e : st.kept)
-            if (e->state == KeptState::Ready && e->made && !e->texture && !e->picture.rgba.empty()) {
-                k = e;
-                break;
+    // Making a large texture's storage takes the driver a few milliseconds:
+    // one is begun only with that much room left.
+    constexpr double kBeginRoom = 0.003;
+    const double until = TimerGetTime() + seconds;
+    bool any = false;
+    for (;;) {
+        std::shared_ptr<Kept> k;
+        {
+            std::lock_guard<std::mutex> hold(st.lock);
+            for (auto& e : st.kept)
+                if (e->state == KeptState::Ready && e->made && !e->picture.rgba.empty()) {
+                    k = e;
+                    break;
+                }
+        }
+        if (!k) return any;
+        any = true;
+        // The helper leaves a ready picture alone, so it is worked on
+        // without the lock.
+        if (!k->texture) {
+            if (until - TimerGetTime() < kBeginRoom) return true;
+            k->width = k->picture.width;
+            k->height = k->picture.height;
+            k->rowsUploaded = 0;
+            k->texture = NewTexture(st.uploadRenderer, k->width, k->height);
+            if (!k->texture) {
+                std::lock_guard<std::mutex> hold(st.lock);
+                k->made = false;   // made again when it is needed
+                Retire(st, k->picture);
+                continue;
             }
-        if (!k) return false;
-        picture = std::move(k->picture);
+            k->renderer = st.uploadRenderer;
+        }
+        UploadRows(*k, until);
+        if (k->rowsUploaded < k->picture.height) return true;
+        std::lock_guard<std::mutex> hold(st.lock);
+        Retire(st, k->picture);
     }
-    // The helper leaves a ready picture alone, so it can be uploaded
-    // without the lock.
-    SDL_Texture* t = Upload(st.uploadRenderer, picture.width, picture.height, picture.rgba);
-    std::lock_guard<std::mutex> hold(st.lock);
-    k->renderer = t ? st.uploadRenderer : nullptr;
-    k->texture = t;
-    k->width = picture.width;
-    k->height = picture.height;
-    if (!t) k->made = false;   // made again when it is needed
-    return true;
 }
 
 int KeptPictureCount() { return int(State().kept.size()); }
+
+void WaitForPicturesAhead(double seconds) {
+    TextureState& st = State();
+    std::unique_lock<std::mutex> hold(st.lock);
+    st.done.wait_for(hold, std::chrono::duration<double>(seconds),
+                     [&] { return st.queue.empty() && !st.helperMaking; });
+}
 
 const std::vector<PictureMaking>& PictureMakings() { return State().makings; }
 
@@ -455,6 +551,7 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
         // One asked for ahead that the helper has not come to yet is made
         // here: the same making, noted once.
         if (!handed.asked) NoteMaking(bmp);
+        NoteUnpacking();
         std::string why;
         bool ok = false;
         if (st.keepPixels && !keyed) {
@@ -503,7 +600,12 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
         }
         rec.uploads.push_back({st.uploadRenderer, t});
     }
-    if (st.keepPixels && !keyed) rec.rgba = std::move(handed.picture.rgba);
+    if (st.keepPixels && !keyed) {
+        rec.rgba = std::move(handed.picture.rgba);
+    } else {
+        std::lock_guard<std::mutex> hold(st.lock);
+        Retire(st, handed.picture);
+    }
     return TextureId(slot + 1);
 }
 }  // namespace

@@ -458,11 +458,7 @@ bool SoundLoad(int slot, const char* path) {
     }
     *s = headless::SoundSlot{};
     detail::WavInfo info;
-    std::string why;
-    if (!detail::ReadWavFile(path, info, &why)) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
-        return false;
-    }
+    if (!detail::CheckSoundFile(path, info)) return false;
     s->loaded = true;
     s->length = info.seconds;
     return true;

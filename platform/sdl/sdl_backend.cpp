@@ -1,14 +1,12 @@
 // The real backend: an SDL window with a GPU renderer (software when none),
-// key events, a 60 Hz frame loop and SDL_mixer sound, one channel per slot.
+// key events and a 60 Hz frame loop (its sound is in sdl_sound.cpp).
 #include "platform/platform.h"
 
 #include "platform/common/internal.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <SDL_syswm.h>
 #include <SDL_ttf.h>
-#include <sys/stat.h>
 #if defined(QM_HAVE_X11)
 #include <X11/Xlib.h>
 #endif
@@ -24,25 +22,10 @@ namespace plat {
 
 namespace {
 
-constexpr int kSoundSlots = 237;   // slots 1..236, channel = slot
 constexpr double kFramePeriod = 1.0 / 60.0;
-// A frame whose own work took less than this has room for one upload.
-constexpr double kSpareBefore = 0.008;
-
-struct SoundSlot {
-    Mix_Chunk* chunk = nullptr;
-    bool loaded = false;
-};
-
-// Slots that load one file (the round-robin banks) share its samples: one
-// chunk, freed when the last of them lets it go. A file is the same while its
-// path, size and change time are.
-struct SharedSound {
-    std::string path;
-    long long size = 0, changed = 0;
-    Mix_Chunk* chunk = nullptr;
-    int users = 0;
-};
+// Pictures made ahead are turned into textures after a frame's own work,
+// up to this far into the frame.
+constexpr double kUploadUntil = 0.015;
 
 struct State {
     Callbacks callbacks;
@@ -61,11 +44,6 @@ struct State {
     bool clipCursorFullScreen = true;
     Uint64 startCounter = 0;
     bool enterSentAsF6 = false;
-    // sound
-    bool audioTried = false;
-    bool audioOpen = false;
-    SoundSlot sounds[kSoundSlots];
-    std::vector<SharedSound> shared;
 };
 
 State& S() {
@@ -298,90 +276,11 @@ double Seconds(Uint64 counter) {
     return double(counter - S().startCounter) / double(SDL_GetPerformanceFrequency());
 }
 
-bool OpenAudio(int channels, int rate, int bits) {
-    State& s = S();
-    if (s.audioOpen) return true;
-    const Uint16 format = bits == 8 ? AUDIO_U8 : AUDIO_S16SYS;
-    if (Mix_OpenAudio(rate, format, channels, 1024) == 0) {
-        s.audioOpen = true;
-    } else {
-        const std::string first = Mix_GetError();
-        // A machine without a sound card: mix into the dummy device, so
-        // sounds still play (silently) and report their state.
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(rate, format, channels, 1024) == 0) {
-            s.audioOpen = true;
-            detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
-        } else {
-            detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
-            return false;
-        }
-    }
-    Mix_AllocateChannels(kSoundSlots);
-    return true;
-}
-
-SoundSlot* Slot(int slot) {
-    if (slot < 1 || slot >= kSoundSlots) return nullptr;
-    return &S().sounds[slot];
-}
-
-bool FileIdentity(const char* path, long long& size, long long& changed) {
-    struct stat st {};
-    if (!path || stat(path, &st) != 0) return false;
-    size = st.st_size;
-    changed = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    return true;
-}
-
-// The chunk of a file, loaded once for every slot that plays it.
-Mix_Chunk* AcquireSound(const char* path) {
-    State& s = S();
-    long long size = 0, changed = 0;
-    const bool known = FileIdentity(path, size, changed);
-    if (known)
-        for (SharedSound& sh : s.shared)
-            if (sh.path == path && sh.size == size && sh.changed == changed) {
-                ++sh.users;
-                return sh.chunk;
-            }
-    Mix_Chunk* chunk = Mix_LoadWAV(path);
-    if (!chunk) return nullptr;
-    // The mixer converts into a buffer sized for its widest step (mono 16-bit
-    // goes through 32-bit float stereo): give back what the samples do not use.
-    if (chunk->allocated && chunk->alen > 0)
-        if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(fitted);
-    if (known) s.shared.push_back({path, size, changed, chunk, 1});
-    else s.shared.push_back({std::string(), 0, 0, chunk, 1});
-    return chunk;
-}
-
-void ReleaseSound(int slot, Mix_Chunk* chunk) {
-    State& s = S();
-    Mix_HaltChannel(slot);
-    for (std::size_t i = 0; i < s.shared.size(); ++i)
-        if (s.shared[i].chunk == chunk) {
-            if (--s.shared[i].users == 0) {
-                Mix_FreeChunk(chunk);
-                s.shared.erase(s.shared.begin() + std::ptrdiff_t(i));
-            }
-            return;
-        }
-    Mix_FreeChunk(chunk);
-}
-
 // At exit: hand back the mixer, the fonts and SDL, so the system's audio
 // and desktop-bus connections close cleanly.
 void CloseAtExit() {
     State& s = S();
-    for (int slot = 1; slot < kSoundSlots; ++slot)
-        if (s.sounds[slot].chunk) {
-            ReleaseSound(slot, s.sounds[slot].chunk);
-            s.sounds[slot] = SoundSlot{};
-        }
-    if (s.audioOpen) Mix_CloseAudio();
-    s.audioOpen = false;
+    detail::CloseSound();
     DestroyDeviceObjects();
     if (s.window) SDL_DestroyWindow(s.window);
     s.window = nullptr;
@@ -492,12 +391,13 @@ int FrameworkMainLoop() {
     Uint64 next = SDL_GetPerformanceCounter();
     double lastTime = Seconds(next);
     // QM_FRAME_LOG names a file that gets, for every frame, the time since
-    // the frame before, the time the frame's own work took and the
-    // processor time it spent making textures (ms): how the game's pace is
-    // measured on a given machine.
+    // the frame before, the time the frame's own work took, the processor
+    // time it spent making textures and the time its spare part spent
+    // turning pictures made ahead into textures (ms): how the game's pace
+    // is measured on a given machine.
     const char* frameLog = SDL_getenv("QM_FRAME_LOG");
     struct FrameTime {
-        float interval, work, making;
+        float interval, work, making, ahead;
     };
     std::vector<FrameTime> frameTimes;
     double makingBefore = detail::TextureMakingCpuMs();
@@ -514,13 +414,15 @@ int FrameworkMainLoop() {
         SDL_RenderPresent(s.renderer);
         detail::TextCacheEndFrame();
         detail::TextureCacheEndFrame();
-        // A frame with time to spare turns one picture made ahead into its
-        // texture (a few milliseconds for the largest).
-        if (Seconds(SDL_GetPerformanceCounter()) - now < kSpareBefore) detail::UploadOneMadeAhead();
+        // The frame's spare time turns pictures made ahead into textures.
+        const double spent = Seconds(SDL_GetPerformanceCounter()) - now;
+        if (spent < kUploadUntil) detail::UploadMadeAhead(kUploadUntil - spent);
+        const double uploaded = Seconds(SDL_GetPerformanceCounter()) - now - spent;
+        detail::SoundEndFrame(now);
         if (frameLog) {
             const double making = detail::TextureMakingCpuMs();
             frameTimes.push_back({elapsed * 1000.0f, float((Seconds(SDL_GetPerformanceCounter()) - now) * 1000.0),
-                                  float(making - makingBefore)});
+                                  float(making - makingBefore), float(uploaded * 1000.0)});
             makingBefore = making;
         }
 
@@ -536,7 +438,8 @@ int FrameworkMainLoop() {
     }
     if (frameLog) {
         if (std::FILE* f = std::fopen(frameLog, "w")) {
-            for (const FrameTime& t : frameTimes) std::fprintf(f, "%.3f %.3f %.3f\n", t.interval, t.work, t.making);
+            for (const FrameTime& t : frameTimes)
+                std::fprintf(f, "%.3f %.3f %.3f %.3f\n", t.interval, t.work, t.making, t.ahead);
             std::fclose(f);
         }
     }
@@ -601,112 +504,6 @@ void ShowMessageBox(const char* utf8Text, const char* utf8Caption) {
     const char* caption = utf8Caption ? utf8Caption : "";
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, S().window) != 0)
         std::fprintf(stderr, "[%s] %s\n", caption, text);
-}
-
-// ------------------------------------------------------------------ sound --
-bool SoundManagerInit() {
-    State& s = S();
-    if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
-    const std::string first = SDL_GetError();
-    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
-    s.audioTried = true;
-    detail::ReportOnce("audio", "No sound device (" + first + "); the game runs without sound.");
-    return false;
-}
-
-bool SoundSetPrimaryFormat(int channels, int samplesPerSecond, int bitsPerSample) {
-    State& s = S();
-    if (s.audioOpen) return true;
-    s.audioTried = true;
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && !SoundManagerInit()) return false;
-    return OpenAudio(channels, samplesPerSecond, bitsPerSample);
-}
-
-bool SoundLoad(int slot, const char* path) {
-    State& s = S();
-    SoundSlot* sl = Slot(slot);
-    if (!sl) {
-        std::fprintf(stderr, "Sound slot %d does not exist.\n", slot);
-        return false;
-    }
-    SoundDelete(slot);
-    if (!s.audioOpen && !s.audioTried) SoundSetPrimaryFormat(2, 22050, 16);
-    if (!s.audioOpen) {
-        // Silent: still check the file, so a bad file is reported the same way.
-        detail::WavInfo info;
-        std::string why;
-        if (!detail::ReadWavFile(path, info, &why)) {
-            std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
-            return false;
-        }
-        sl->loaded = true;
-        return true;
-    }
-    // The mixer would wait on a FIFO put in place of the file.
-    std::string why;
-    std::FILE* probe = detail::OpenRegularFile(path, &why);
-    if (!probe) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", why.c_str());
-        return false;
-    }
-    std::fclose(probe);
-    Mix_Chunk* chunk = AcquireSound(path);
-    if (!chunk) {
-        std::fprintf(stderr, "The sound '%s' was not loaded: %s.\n", path ? path : "", Mix_GetError());
-        return false;
-    }
-    sl->chunk = chunk;
-    sl->loaded = true;
-    return true;
-}
-
-bool SoundLoaded(int slot) {
-    const SoundSlot* sl = Slot(slot);
-    return sl && sl->loaded;
-}
-
-void SoundDelete(int slot) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl) return;
-    if (sl->chunk) ReleaseSound(slot, sl->chunk);
-    *sl = SoundSlot{};
-}
-
-void SoundPlay(int slot, int volumeMb) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl || !sl->chunk) return;
-    Mix_Volume(slot, detail::VolumeFromMillibels(volumeMb));
-    if (Mix_Playing(slot)) {
-        // Still sounding: only the volume changes. Stopped part-way: go on
-        // from where it stopped.
-        if (Mix_Paused(slot)) Mix_Resume(slot);
-        return;
-    }
-    Mix_PlayChannel(slot, sl->chunk, 0);
-}
-
-void SoundStop(int slot) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl || !sl->chunk) return;
-    if (Mix_Playing(slot) && !Mix_Paused(slot)) Mix_Pause(slot);
-}
-
-void SoundReset(int slot) {
-    SoundSlot* sl = Slot(slot);
-    if (!sl || !sl->chunk) return;
-    // Back to the start: a sounding slot goes on from its beginning, a
-    // stopped one waits there for the next play.
-    const bool sounding = Mix_Playing(slot) && !Mix_Paused(slot);
-    Mix_HaltChannel(slot);
-    if (sounding) Mix_PlayChannel(slot, sl->chunk, 0);
-}
-
-bool SoundIsPlaying(int slot) {
-    const SoundSlot* sl = Slot(slot);
-    if (!sl || !sl->chunk) return false;
-    return Mix_Playing(slot) && !Mix_Paused(slot);
 }
 
 }  // namespace plat

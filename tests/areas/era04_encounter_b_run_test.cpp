@@ -15,6 +15,7 @@
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "platform/common/internal.h"
 #include "platform/headless.h"
 #include "shell/graphics.h"
 #include "support/area_run.h"
@@ -91,11 +92,14 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     });
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
 
-    // Armed on the first step at door 4, with its sheet asked for.
+    // Armed on the first step at door 4, with its sheet asked for; the
+    // sheet was made ahead, before that frame.
     hands.Walk(1);
     std::int32_t xBefore = 0;
+    double askedAt = -1;
     ASSERT_TRUE(Watch(
         [&] {
+            if (askedAt < 0 && TextureFlags[67] != 0) askedAt = plat::TimerGetTime();
             if (EncounterBFigure.bodyPose != 0) return true;
             xBefore = PlayerState.x;
             return false;
@@ -104,6 +108,9 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     EXPECT_LT(xBefore, Era04Door4);
     EXPECT_GE(PlayerState.x, Era04Door4);
     EXPECT_NE(TextureFlags[67], 0u);
+    const double madeAt = FirstMakingOfSlot(SingleTextureSlot(67), 0);
+    EXPECT_GE(madeAt, 0.0);
+    EXPECT_LT(madeAt, askedAt);
     EXPECT_EQ(EncounterBFigure.x, Era04Door4 + 1313);
 
     // Met 500 px short of the figure: the arena shuts and the view rests.

@@ -138,13 +138,23 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     StartFromSlot(FinalSectionSlotWords);
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
 
-    // Armed on the first step past door 6.
+    // Armed on the first step past door 6; the boss's sheet was made ahead,
+    // before the frame that asked for it.
     Hold(VK_RIGHT);
-    ASSERT_TRUE(Watch([] { return FinalSectionState.bossDrawFlag == 1; }, 600));
+    double askedAt = -1;
+    ASSERT_TRUE(Watch(
+        [&] {
+            if (askedAt < 0 && TextureFlags[72] != 0) askedAt = plat::TimerGetTime();
+            return FinalSectionState.bossDrawFlag == 1;
+        },
+        600));
     EXPECT_GE(PlayerState.x, M);
     EXPECT_LT(PlayerState.x, M + 535);
     EXPECT_EQ(Era04DoorLocks[6], 0);
     EXPECT_NE(TextureFlags[72], 0u);
+    const double madeAt = FirstMakingOfSlot(SingleTextureSlot(72), 0);
+    EXPECT_GE(madeAt, 0.0);
+    EXPECT_LT(madeAt, askedAt);
     EXPECT_EQ(GroundFallEnabled, 1);
 
     // The hold at the door: she stands facing back for two seconds.

@@ -10,7 +10,9 @@
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
+#include "platform/common/internal.h"
 #include "shell/graphics.h"
+#include "core/texture_tables.h"
 #include "shell/reset.h"
 #include "shell/transitions.h"
 #include "support/game_harness.h"
@@ -121,16 +123,25 @@ TEST_F(StageMenuGameTest, TheEndingBeginsInTheFrameTheStageIsLeft) {
 TEST_F(StageMenuGameTest, AGameOverEndsInTheFullReset) {
     frameStep = 0.05;
     EnterStage();
+    ASSERT_EQ(GsFlags[kGsMenu], kGraphicAbsent);
+    const std::size_t madeFrom = plat::detail::PictureMakings().size();
     PlayerState.hp = 0;
     bool reset = false;
+    double menuAskedAt = -1;
     for (int i = 0; i < 3000 && !reset; ++i) {
         // Y answers the prompt (a letter's flag lasts until the next key event).
         if (i % 6 == 0) Press(VkLetter('y'));
         if (i % 6 == 1) Release(VkLetter('y'));
         RunFrames(1);
+        if (menuAskedAt < 0 && GsFlags[kGsMenu] != kGraphicAbsent) menuAskedAt = plat::TimerGetTime();
         reset = GameFlow.phase == 0 && GameFlow.bootFlag == 1 && ResetStep == 99;
     }
     ASSERT_TRUE(reset) << "phase " << GameFlow.phase << ", game-over step " << GameOverState.step;
+    // The menu's pictures were made while she fell, before the menu asked
+    // for them.
+    const double madeAt = FirstMakingOfSlot(kGraphicSets[kGsMenu].createSlots[0], madeFrom);
+    EXPECT_GE(madeAt, 0.0);
+    EXPECT_LT(madeAt, menuAskedAt);
     EXPECT_EQ(GameFlowExtra.gameOverReturn, 1) << "the title load screen is told of the game over";
     EXPECT_EQ(PlayerState.hp, 100);
     EXPECT_EQ(GameFlow.gameOverRunning, 0);

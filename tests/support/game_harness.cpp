@@ -1,6 +1,9 @@
 #include "support/game_harness.h"
 
+#include "platform/common/internal.h"
 #include "shell/frame.h"
+#include "shell/graphics.h"
+#include "shell/picture_resources.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -170,4 +173,13 @@ std::vector<std::string> GameHarness::ListFiles() const {
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+double FirstMakingOfSlot(int slot, std::size_t from) {
+    std::size_t size = 0;
+    const std::uint8_t* picture = PictureResource(SlotResourceId(slot), &size);
+    const auto& makings = plat::detail::PictureMakings();
+    for (std::size_t i = from; i < makings.size(); ++i)
+        if (makings[i].bytes == picture) return makings[i].time;
+    return -1;
 }

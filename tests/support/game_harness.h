@@ -50,6 +50,11 @@ struct ScriptedKey {
     bool down = true;
 };
 
+// When texture slot `slot`'s picture was first made, or asked for ahead
+// (platform clock), among the platform's makings from index `from` on; -1
+// when it was not.
+double FirstMakingOfSlot(int slot, std::size_t from);
+
 class GameHarness : public ::testing::Test {
 protected:
     // ---- options, set before StartGame

@@ -91,9 +91,14 @@ protected:
     }
 };
 
-std::string WriteWav(double seconds) {
+// A 16-bit PCM WAV file at 22050 Hz with `channels` channels; sample k (the
+// channels' samples in order) is sample(k).
+std::string WriteWav(double seconds, int channels = 2,
+                     const std::function<std::uint16_t(std::size_t)>& sample =
+                         [](std::size_t k) { return std::uint16_t(((44 + 2 * k) * 37) & 0x3FFF); },
+                     const std::string& name = "") {
     const int rate = 22050, frames = int(seconds * rate);
-    const std::uint32_t dataBytes = std::uint32_t(frames) * 4;
+    const std::uint32_t dataBytes = std::uint32_t(frames * channels) * 2;
     std::vector<std::uint8_t> v(44 + dataBytes, 0);
     auto put = [&](std::size_t at, std::uint32_t x, int n) {
         for (int i = 0; i < n; ++i) v[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
@@ -103,15 +108,15 @@ std::string WriteWav(double seconds) {
     std::memcpy(v.data() + 8, "WAVEfmt ", 8);
     put(16, 16, 4);
     put(20, 1, 2);
-    put(22, 2, 2);
+    put(22, std::uint32_t(channels), 2);
     put(24, rate, 4);
-    put(28, rate * 4, 4);
-    put(32, 4, 2);
+    put(28, std::uint32_t(rate * channels * 2), 4);
+    put(32, std::uint32_t(channels * 2), 2);
     put(34, 16, 2);
     std::memcpy(v.data() + 36, "data", 4);
     put(40, dataBytes, 4);
-    for (std::size_t i = 44; i + 1 < v.size(); i += 2) put(i, std::uint32_t((i * 37) & 0x3FFF), 2);
-    const std::string path = "/tmp/qm_sdl_test_" + std::to_string(getpid()) + ".wav";
+    for (std::size_t k = 0; k < std::size_t(frames * channels); ++k) put(44 + 2 * k, sample(k), 2);
+    const std::string path = "/tmp/qm_sdl_test_" + name + std::to_string(getpid()) + ".wav";
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (f) {
         std::fwrite(v.data(), 1, v.size(), f);
@@ -233,6 +238,81 @@ TEST_F(SdlBackendTest, AVoiceKeepsPlayingPausesAndRewindsLikeTheGameExpects) {
     EXPECT_FALSE(plat::SoundIsPlaying(13));
     EXPECT_FALSE(plat::SoundLoad(237, wav.c_str()));
     std::remove(wav.c_str());
+}
+
+// A long sound (music) gives its samples back while it is stopped and, played
+// again, goes on from where it stopped: what the mixer wrote (SDL's disk
+// driver) holds the ramp the file holds, paused once, never going back.
+TEST_F(SdlBackendTest, AStoppedLongSoundGivesItsSamplesBackAndResumesWhereItStopped) {
+    const std::string out = "/tmp/qm_sdl_test_mix_" + std::to_string(getpid()) + ".raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    // Mono 16-bit, 13 s (over a megabyte as the mixer holds it): sample i
+    // is 1 + i / 16, never silent.
+    const int rate = 22050, frames = 13 * rate;
+    const std::string wav = WriteWav(13.0, 1, [](std::size_t i) { return std::uint16_t(1 + i / 16); }, "long_");
+
+    Start();
+    ASSERT_TRUE(plat::SoundSetPrimaryFormat(2, 22050, 16));
+    ASSERT_TRUE(plat::SoundLoad(4, wav.c_str()));
+    EXPECT_EQ(plat::detail::HeldSoundBytes(), 0u);
+    std::size_t heldPlaying = 1, heldStopped = 1;
+    bool playingAgain = false;
+    gOnFrame = [&](int frame) {
+        if (frame == 1) plat::SoundPlay(4, 0);
+        if (frame == 30) {
+            heldPlaying = plat::detail::HeldSoundBytes();
+            plat::SoundStop(4);
+        }
+        if (frame == 130) {   // quiet for more than a second
+            heldStopped = plat::detail::HeldSoundBytes();
+            plat::SoundPlay(4, 0);
+        }
+        if (frame == 131) playingAgain = plat::SoundIsPlaying(4);
+        if (frame == 170) plat::FrameworkCloseWindow();
+    };
+    plat::FrameworkMainLoop();
+    EXPECT_EQ(heldPlaying, std::size_t(frames) * 4);
+    EXPECT_EQ(heldStopped, 0u);
+    EXPECT_TRUE(playingAgain);
+    plat::SoundDelete(4);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);   // closes the file the mix went to
+
+    std::FILE* mix = std::fopen(out.c_str(), "rb");
+    ASSERT_NE(mix, nullptr);
+    std::vector<std::int16_t> heard;
+    std::int16_t lr[2];
+    int unlike = 0;   // the mono file is heard alike on both sides
+    while (std::fread(lr, sizeof lr, 1, mix) == 1) {
+        heard.push_back(lr[0]);
+        unlike += lr[0] != lr[1];
+    }
+    std::fclose(mix);
+    std::remove(out.c_str());
+    std::remove(wav.c_str());
+    // The ramp as heard: one run before the stop, one after, the second
+    // starting where the first ended (within one mixer buffer).
+    int runs = 0, backwards = 0, last = 0, gap = 0;
+    bool inRun = false;
+    for (std::int16_t x : heard) {
+        if (x == 0) {
+            inRun = false;
+            continue;
+        }
+        if (!inRun) {
+            ++runs;
+            if (last != 0) gap = x - last;
+            inRun = true;
+        }
+        backwards += x < last;
+        last = x;
+    }
+    EXPECT_EQ(unlike, 0);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(backwards, 0);
+    EXPECT_GE(gap, 0);
+    EXPECT_LE(gap, 1024 / 16 + 1);
+    EXPECT_GT(last, 1 + 40 * rate / 60 / 16);   // it went on past the stop
 }
 
 TEST_F(SdlBackendTest, WithoutADisplayTheGameGetsAClearFailure) {
