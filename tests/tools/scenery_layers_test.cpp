@@ -107,8 +107,9 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
 }
 
 TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
-    // A figure whose frame places it by a point on its cell's bottom edge
-    // stands with its lowest pixel on that line (above it by as much as the
+    // A figure whose frame places it by a point on its cell's bottom edge,
+    // or the game stands on a point higher up, stands with its lowest pixel
+    // on that line (above it by as much as the
     // game draws the frame below its floor), unless the frame holds it
     // in the air or shows a part of it; the pet is one size in every frame.
     std::map<int, art::Canvas> pictures;
@@ -117,7 +118,8 @@ TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
     for (const art::Cell& c : art::Cells()) {
         const int w = c.rect.Width(), h = c.rect.Height();
         const PictureInfo& info = *FindPicture(c.picture);
-        if (c.region || !art::IsFigure(c.subject) || c.pivotY < h - 2 || c.pivotY > h + 2 || c.pivotX < 0 ||
+        const bool pointOnEdge = c.pivotY >= h - 2 && c.pivotY <= h + 2;
+        if (c.region || !art::IsFigure(c.subject) || !(pointOnEdge || c.onPoint) || c.pivotX < 0 ||
             c.pivotX > w || c.rect.right > info.width || c.rect.bottom > info.height)
             continue;
         using St = art::Stance;

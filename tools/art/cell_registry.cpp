@@ -562,6 +562,19 @@ constexpr SunkFrames kSunkFrames[] = {
     {Subject::FieldArenaFoe, 162, 14, 16, 5},
 };
 
+// Frames the game draws with their point on the floor, though the point
+// sits well up the cell.
+struct FrameOnItsPoint {
+    Subject subject;
+    int picture;
+    int pose;
+};
+constexpr FrameOnItsPoint kFramesOnTheirPoint[] = {
+    // The third opponent sagging under a blow, and before she falls at the
+    // end of her round.
+    {Subject::Round3Opponent, 184, 68},
+};
+
 std::vector<Cell> Build() {
     Builder b;
     WholePictures(b);
@@ -582,6 +595,9 @@ std::vector<Cell> Build() {
         for (const SunkFrames& f : kSunkFrames)
             if (c.subject == f.subject && c.picture == f.picture && c.pose >= f.firstPose && c.pose <= f.lastPose)
                 c.sink = f.rows;
+    for (Cell& c : b.cells)
+        for (const FrameOnItsPoint& f : kFramesOnTheirPoint)
+            if (c.subject == f.subject && c.picture == f.picture && c.pose == f.pose) c.onPoint = true;
     std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
     // A rectangle listed as a thing by the generator's own lists and as a
     // figure or another thing by the game's tables keeps its first entry

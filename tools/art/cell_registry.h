@@ -76,6 +76,9 @@ struct Cell {
     bool region = false;          // any rectangle inside it may be drawn
     int facing = 0;               // +1 or -1 when the table draws this cell for one facing only
     int sink = 0;                 // rows the game sets the frame's point below the floor it stands on
+    // The game stands the figure on its point although the point sits well
+    // up the cell: the feet go on the point's row, the rows below stay empty.
+    bool onPoint = false;
     // Where the figure's body is, in cell pixels, when its table says so
     // (a hurt box); empty when not known.
     PictureRect body{};

@@ -628,6 +628,7 @@ bool OwnPainter(int) { return false; }
 bool HeroineSheet(int picture) { return picture == 101 || picture == 183 || picture == 197; }
 
 bool FeetAtPivot(const Cell& c) {
+    if (c.onPoint) return true;
     const float h = float(c.rect.Height());
     return c.pivotY >= 0.78f * h && c.pivotY <= h + 4.0f && c.pivotX > -4.0f && c.pivotX < float(c.rect.Width()) + 4.0f;
 }
@@ -1037,6 +1038,28 @@ float PetHeight(const std::vector<const Cell*>& cells, const Look& look) {
     return kProbeUnit * k * 8.0f;
 }
 
+// A cell reaching into the rows another cell keeps empty under the floor
+// it stands on (those rows show under the floor whenever that frame is
+// drawn) is painted in its part beside them.
+Cell BesideRowsUnderFloors(const Cell& cell, const std::vector<const Cell*>& sheet) {
+    Cell fitted = cell;
+    PictureRect& r = fitted.rect;
+    for (const Cell* o : sheet) {
+        if (o == &cell || !o->onPoint) continue;
+        const PictureRect under{o->rect.left, o->rect.top + int(o->pivotY), o->rect.right, o->rect.bottom};
+        if (std::min(r.right, under.right) <= std::max(r.left, under.left) ||
+            std::min(r.bottom, under.bottom) <= std::max(r.top, under.top))
+            continue;
+        if (under.left > r.left) {
+            r.right = std::min(r.right, under.left);
+        } else if (under.right < r.right) {
+            fitted.pivotX -= float(under.right - r.left);
+            r.left = under.right;
+        }
+    }
+    return fitted;
+}
+
 }  // namespace
 
 void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
@@ -1089,9 +1112,13 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
                                 r.right <= p->rect.right && r.bottom <= p->rect.bottom);
         if (inside) continue;
         painted.push_back(cell);
-        const ClipBox box{r.left, r.top, r.right, r.bottom};
-        SetClip(canvas, &box);
+        const ClipBox cellBox{r.left, r.top, r.right, r.bottom};
+        SetClip(canvas, &cellBox);
         FillRect(canvas, r.left, r.top, r.right, r.bottom, kTransparent);
+        const Cell fitted = BesideRowsUnderFloors(*cell, cells);
+        const PictureRect& fr = fitted.rect;
+        const ClipBox box{fr.left, fr.top, fr.right, fr.bottom};
+        SetClip(canvas, &box);
         Look look = LookOf(cell->subject, cell->pose, cell->picture);
         if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205)) {
             look.top = look.bottom = Rgb{48, 128, 170};
@@ -1121,8 +1148,8 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
             continue;
         }
         const float H = height[cell->subject];
-        Placement pl = Place(*cell, look, H);
-        PaintPlaced(canvas, *cell, look, pl);
+        Placement pl = Place(fitted, look, H);
+        PaintPlaced(canvas, fitted, look, pl);
         if (cell->subject == Subject::Merchant && cell->pose == 23 && cell->pivotY > float(r.Height())) {
             // What he caught, held up over his head.
             const float x = float(r.left + r.right) * 0.5f, y = float(r.top) + 9.0f, rad = 8.0f;
