@@ -228,17 +228,20 @@ using namespace detail;
 
 void DeviceClear(std::uint32_t argb) {
     // A clear wipes whatever the frame drew before it; an open batch's
-    // sprites are still to come, so they stay.
+    // sprites are still to come, so they stay. The vectors keep their room:
+    // a clear comes every frame.
     BatchState& b = Batch();
     DrawList& dl = b.current;
-    std::vector<SpriteItem> open;
-    std::vector<Matrix> transforms;
+    std::vector<SpriteItem> sprites = std::move(dl.sprites);
+    std::vector<Matrix> transforms = std::move(dl.transforms);   // the open sprites' indices stay good
     if (b.inBatch) {
-        open.assign(dl.sprites.begin() + std::ptrdiff_t(b.batchStart), dl.sprites.end());
-        transforms = std::move(dl.transforms);   // the open sprites' indices stay good
+        sprites.erase(sprites.begin(), sprites.begin() + std::ptrdiff_t(b.batchStart));
+    } else {
+        sprites.clear();
+        transforms.clear();
     }
     dl.Reset();
-    dl.sprites = std::move(open);
+    dl.sprites = std::move(sprites);
     dl.transforms = std::move(transforms);
     b.batchStart = 0;
     dl.cleared = true;
