@@ -107,6 +107,7 @@ struct BareSprite {
 // The same quads, sorted and transformed once up front.
 std::vector<BareSprite> BareQuads(SDL_Renderer* renderer) {
     std::vector<plat::detail::SpriteItem> items;
+    std::vector<plat::Matrix> transforms;
     int order = 0;
     for (const SceneSprite& s : TheScene().sprites) {
         plat::detail::SpriteItem it;
@@ -115,7 +116,8 @@ std::vector<BareSprite> BareQuads(SDL_Renderer* renderer) {
         it.centreX = it.centreY = kSide / 2.0f;
         it.depth = s.depth;
         it.colour = s.colour;
-        it.transform = s.transform;
+        it.transform = std::uint32_t(transforms.size());
+        transforms.push_back(s.transform);
         it.order = order++;
         items.push_back(it);
     }
@@ -125,7 +127,7 @@ std::vector<BareSprite> BareQuads(SDL_Renderer* renderer) {
         plat::detail::TextureView view;
         plat::detail::SpriteQuad q;
         if (!plat::detail::TextureFor(renderer, it.texture, view) ||
-            !plat::detail::ComputeSpriteQuad(it, view.width, view.height, q))
+            !plat::detail::ComputeSpriteQuad(it, transforms[it.transform], view.width, view.height, q))
             continue;
         BareSprite b;
         b.texture = view.texture;

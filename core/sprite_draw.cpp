@@ -2,6 +2,8 @@
 // transform, and a sprite placed under the stage base transform.
 #include "core/sprite_draw.h"
 
+#include <cmath>
+
 #include "core/pending_sprite.h"
 #include "core/textures.h"
 
@@ -44,9 +46,44 @@ plat::Matrix PendingSpriteFloatAngleTransform() {
     return PendingSpriteTransformAt(static_cast<float>(PendingSprite.floatAngle * 0.01745329238474369));
 }
 
+namespace {
+
+bool Finite(float v) { return std::isfinite(v); }
+
+// The unturned transform written out: the same sums the products below make,
+// term by term. Each sum there starts at +0 and gains at most one term that
+// is not a zero (with finite numbers a zero term leaves a sum as it is, and
+// a sum that is zero is +0), so each entry is that one term added to +0, and
+// the last row's x adds the offset. Entries that could be infinite or not
+// numbers take the products' way instead (false).
+bool UnturnedTransform(float k, float tx, float ty, float xOffset, bool mirrored, plat::Matrix& r) {
+    const float kx = 0.0f + (mirrored ? -1.0f * k : k);
+    const float ky = 0.0f + k;
+    const float u0 = 0.0f + (0.0f + tx) * k;
+    const float u1 = 0.0f + (0.0f + ty) * k;
+    if (!Finite(kx) || !Finite(ky) || !Finite(u0) || !Finite(u1) || !Finite(xOffset)) return false;
+    r = plat::Matrix{};
+    r.m[0][0] = kx;
+    r.m[1][1] = ky;
+    r.m[2][2] = 1.0f;
+    r.m[3][0] = u0 + xOffset;
+    r.m[3][1] = u1;
+    r.m[3][3] = 1.0f;
+    return true;
+}
+
+}  // namespace
+
 plat::Matrix PendingSpriteTransformAt(float angle) {
     const PendingSpriteRecord& s = PendingSprite;
     const float k = VirtualScreen.scale * s.scale;
+    // Most sprites are not turned: then the four products are written out.
+    if (angle == 0.0f) {
+        plat::Matrix r;
+        if (UnturnedTransform(k, static_cast<float>(s.posX) / s.scale, static_cast<float>(s.posY) / s.scale,
+                              VirtualScreen.xOffset, s.facing == -1, r))
+            return r;
+    }
     plat::Matrix S = plat::MatrixScaling(k, k, 1.0f);
     plat::Matrix P = plat::MatrixTranslation(static_cast<float>(s.posX) / s.scale, static_cast<float>(s.posY) / s.scale, 0.0f);
     plat::Matrix R = plat::MatrixRotationZ(angle);

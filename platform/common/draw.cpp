@@ -20,6 +20,8 @@ struct BatchState {
     std::vector<SortEntry> order, spare;
     bool inBatch = false;
     Matrix transform = MatrixIdentity();
+    // The transform is already the last of current's transforms.
+    bool transformListed = false;
     SpriteDrawWatcher watcher = nullptr;
 };
 
@@ -35,8 +37,7 @@ bool Whole(float v) { return std::fabs(v - std::round(v)) < 1.0e-4f; }
 
 // Texels land on pixels one to one: no turn, no scale other than a mirror,
 // whole-pixel places. Then every pixel samples a texel's centre.
-bool OneToOne(const SpriteItem& s) {
-    const Matrix& m = s.transform;
+bool OneToOne(const SpriteItem& s, const Matrix& m) {
     return std::fabs(std::fabs(m.m[0][0]) - 1.0f) < 1.0e-4f && std::fabs(std::fabs(m.m[1][1]) - 1.0f) < 1.0e-4f &&
            std::fabs(m.m[0][1]) < 1.0e-4f && std::fabs(m.m[1][0]) < 1.0e-4f && Whole(m.m[3][0]) && Whole(m.m[3][1]) &&
            Whole(s.x - s.centreX) && Whole(s.y - s.centreY);
@@ -48,8 +49,11 @@ void DrawList::Reset() {
     cleared = false;
     clearColour = 0;
     sprites.clear();
+    transforms.clear();
     textCount = 0;
     commands.clear();
+    // Whichever list this is, the batch's transform is listed again.
+    Batch().transformListed = false;
 }
 
 DrawList& CurrentDrawList() { return Batch().current; }
@@ -151,7 +155,8 @@ void SortBatch(std::vector<SpriteItem>& batch) {
     batch.swap(sorted);
 }
 
-bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight, SpriteQuad& quad) {
+bool ComputeSpriteQuad(const SpriteItem& s, const Matrix& transform, int textureWidth, int textureHeight,
+                       SpriteQuad& quad) {
     const Rect& r = s.src;
     if (r.right <= r.left || r.bottom <= r.top || textureWidth <= 0 || textureHeight <= 0) return false;
     const int cl = std::max(r.left, 0), ct = std::max(r.top, 0);
@@ -166,7 +171,7 @@ bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight,
     // A scaled or turned sprite is filtered: a pixel near its edge would
     // blend in the sheet's neighbouring texels, which shows as dark seams
     // between tiles. Sampling stops half a texel inside the rectangle then.
-    const float inset = OneToOne(s) ? 0.0f : 0.5f;
+    const float inset = OneToOne(s, transform) ? 0.0f : 0.5f;
     const float insetU = std::min(inset, float(cr - cl) / 2.0f), insetV = std::min(inset, float(cb - ct) / 2.0f);
     const float u0 = (float(cl) + insetU) / float(textureWidth), u1 = (float(cr) - insetU) / float(textureWidth);
     const float v0 = (float(ct) + insetV) / float(textureHeight), v1 = (float(cb) - insetV) / float(textureHeight);
@@ -177,7 +182,7 @@ bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight,
     // left out rather than handed on.
     constexpr float kFar = 1.0e6f;
     for (int i = 0; i < 4; ++i) {
-        MatrixTransformPoint(s.transform, lx[i], ly[i], &quad.x[i], &quad.y[i]);
+        MatrixTransformPoint(transform, lx[i], ly[i], &quad.x[i], &quad.y[i]);
         if (!(std::fabs(quad.x[i]) < kFar) || !(std::fabs(quad.y[i]) < kFar)) return false;
         quad.u[i] = lu[i];
         quad.v[i] = lv[i];
@@ -201,7 +206,9 @@ void RenderDrawList(SDL_Renderer* renderer, const DrawList& list) {
         TextureView view;
         if (!TextureFor(renderer, s.texture, view)) continue;
         SpriteQuad q;
-        if (!ComputeSpriteQuad(s, view.width, view.height, q)) continue;
+        if (std::size_t(s.transform) >= list.transforms.size() ||
+            !ComputeSpriteQuad(s, list.transforms[s.transform], view.width, view.height, q))
+            continue;
         const SDL_Color col{Uint8(s.colour >> 16), Uint8(s.colour >> 8), Uint8(s.colour), Uint8(s.colour >> 24)};
         SDL_Vertex v[4];
         for (int i = 0; i < 4; ++i) {
@@ -221,13 +228,21 @@ using namespace detail;
 
 void DeviceClear(std::uint32_t argb) {
     // A clear wipes whatever the frame drew before it; an open batch's
-    // sprites are still to come, so they stay.
+    // sprites are still to come, so they stay. The vectors keep their room:
+    // a clear comes every frame.
     BatchState& b = Batch();
     DrawList& dl = b.current;
-    std::vector<SpriteItem> open;
-    if (b.inBatch) open.assign(dl.sprites.begin() + std::ptrdiff_t(b.batchStart), dl.sprites.end());
+    std::vector<SpriteItem> sprites = std::move(dl.sprites);
+    std::vector<Matrix> transforms = std::move(dl.transforms);   // the open sprites' indices stay good
+    if (b.inBatch) {
+        sprites.erase(sprites.begin(), sprites.begin() + std::ptrdiff_t(b.batchStart));
+    } else {
+        sprites.clear();
+        transforms.clear();
+    }
     dl.Reset();
-    dl.sprites = std::move(open);
+    dl.sprites = std::move(sprites);
+    dl.transforms = std::move(transforms);
     b.batchStart = 0;
     dl.cleared = true;
     dl.clearColour = argb;
@@ -246,7 +261,11 @@ void SpriteBegin() {
     b.inBatch = true;
 }
 
-void SpriteSetTransform(const Matrix& transform) { Batch().transform = transform; }
+void SpriteSetTransform(const Matrix& transform) {
+    BatchState& b = Batch();
+    b.transform = transform;
+    b.transformListed = false;
+}
 
 void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY, float x, float y,
                 float depth, std::uint32_t colour) {
@@ -258,9 +277,15 @@ void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY
     if (texture == 0) return;
     if (b.watcher) b.watcher(texture, src);
     std::vector<SpriteItem>& sprites = b.current.sprites;
+    std::vector<Matrix>& transforms = b.current.transforms;
+    if (!b.transformListed || transforms.empty()) {
+        transforms.push_back(b.transform);
+        b.transformListed = true;
+    }
     // Every field given at once: the item is not cleared first.
     const int order = int(sprites.size() - b.batchStart);
-    sprites.push_back(SpriteItem{texture, src, centreX, centreY, x, y, depth, colour, b.transform, order});
+    sprites.push_back(SpriteItem{texture, src, centreX, centreY, x, y, depth, colour,
+                                 std::uint32_t(transforms.size() - 1), order});
 }
 
 void SpriteEnd() {

@@ -158,7 +158,7 @@ struct SpriteItem {
     float centreX = 0, centreY = 0;
     float x = 0, y = 0, depth = 0;
     std::uint32_t colour = 0;
-    Matrix transform{};
+    std::uint32_t transform = 0;   // into the list's transforms
     int order = 0;
 };
 
@@ -181,6 +181,9 @@ struct DrawList {
     bool cleared = false;
     std::uint32_t clearColour = 0;
     std::vector<SpriteItem> sprites;
+    // The transforms the sprites were drawn with: a batch's sprites share
+    // a few, so each sprite holds an index, not a copy.
+    std::vector<Matrix> transforms;
     std::vector<TextItem> texts;      // the first textCount are in use
     std::size_t textCount = 0;
     std::vector<DrawCommand> commands;
@@ -216,7 +219,8 @@ struct SpriteQuad {
     float x[4], y[4];   // top-left, top-right, bottom-left, bottom-right
     float u[4], v[4];
 };
-bool ComputeSpriteQuad(const SpriteItem& s, int textureWidth, int textureHeight, SpriteQuad& quad);
+bool ComputeSpriteQuad(const SpriteItem& s, const Matrix& transform, int textureWidth, int textureHeight,
+                       SpriteQuad& quad);
 
 // Draws a frame's list on any SDL renderer (window or software): clear,
 // then sprites and texts in order.

@@ -163,7 +163,7 @@ void Fill(std::size_t i) {
             r.y = sp.y;
             r.depth = sp.depth;
             r.colour = sp.colour;
-            r.transform = sp.transform;
+            r.transform = dl.transforms[sp.transform];
             r.order = sp.order;
             f.sprites.push_back(r);
         }

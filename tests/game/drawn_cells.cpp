@@ -4,7 +4,6 @@
 #include <map>
 #include <set>
 #include <tuple>
-#include <unordered_map>
 
 #include "platform/common/internal.h"
 #include "shell/draw.h"
@@ -19,23 +18,79 @@ struct Key {
     const char* pass;
     bool operator==(const Key&) const = default;
 };
-struct KeyHash {
-    std::size_t operator()(const Key& k) const {
-        std::size_t h = std::size_t(k.picture);
-        for (int v : {k.left, k.top, k.right, k.bottom}) h = h * 1000003u + std::size_t(std::uint32_t(v));
-        return h ^ (std::size_t(reinterpret_cast<std::uintptr_t>(k.pass)) * 31u);
-    }
+
+// The whole game draws a few hundred thousand sprites a minute of play and
+// a few thousand distinct keys, so the counts live in a flat table probed
+// in place (no node per key, no division per lookup).
+struct Entry {
+    Key key;
+    std::uint64_t count = 0;   // 0: empty
 };
 
+std::uint64_t Mix(std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    return h;
+}
+
+std::uint64_t HashOf(const Key& k) {
+    std::uint64_t h = std::uint64_t(std::uint32_t(k.picture)) << 32 | std::uint32_t(k.left);
+    h = Mix(h ^ (std::uint64_t(std::uint32_t(k.top)) << 32 | std::uint32_t(k.right)));
+    h = Mix(h ^ std::uint32_t(k.bottom) ^ std::uint64_t(reinterpret_cast<std::uintptr_t>(k.pass)) << 20);
+    return h;
+}
+
 struct Watch {
-    std::unordered_map<Key, std::uint64_t, KeyHash> seen;
+    std::vector<Entry> table = std::vector<Entry>(4096);
+    std::size_t used = 0;
+    // Runs of one cell (a row of tiles, a repeated glyph) hit the same
+    // entry again: the last one is checked first.
+    Entry* last = nullptr;
     int pictureOfSlot[kTextureSlotCount] = {};
     int slotOfTexture[256] = {};
+
+    void Clear() {
+        table.assign(4096, Entry{});
+        used = 0;
+        last = nullptr;
+    }
+    void Count(const Key& k) {
+        if (last && last->key == k) {
+            ++last->count;
+            return;
+        }
+        std::size_t mask = table.size() - 1;
+        for (std::size_t i = HashOf(k) & mask;; i = (i + 1) & mask) {
+            Entry& e = table[i];
+            if (e.count == 0) {
+                e = {k, 1};
+                last = &e;
+                if (++used * 2 > table.size()) Grow();
+                return;
+            }
+            if (e.key == k) {
+                ++e.count;
+                last = &e;
+                return;
+            }
+        }
+    }
+    void Grow() {
+        last = nullptr;
+        std::vector<Entry> old(table.size() * 2);
+        old.swap(table);
+        const std::size_t mask = table.size() - 1;
+        for (const Entry& e : old) {
+            if (e.count == 0) continue;
+            std::size_t i = HashOf(e.key) & mask;
+            while (table[i].count != 0) i = (i + 1) & mask;
+            table[i] = e;
+        }
+    }
 };
-Watch& W() {
-    static Watch w;
-    return w;
-}
+Watch watch;
+Watch& W() { return watch; }
 
 // The slot a texture sits in now: the last one it was found in, checked, or
 // a search of the slots (textures are made and released as areas change).
@@ -59,14 +114,14 @@ void Seen(plat::TextureId texture, const plat::Rect& src) {
     if (src.right <= src.left || src.bottom <= src.top) return;
     const int slot = SlotOf(texture);
     const int picture = slot < 0 ? 0 : W().pictureOfSlot[slot];
-    ++W().seen[Key{picture, src.left, src.top, src.right, src.bottom, DrawSubPassName ? DrawSubPassName : "(none)"}];
+    W().Count(Key{picture, src.left, src.top, src.right, src.bottom, DrawSubPassName ? DrawSubPassName : "(none)"});
 }
 
 }  // namespace
 
 void StartWatchingDrawnCells() {
     Watch& w = W();
-    w.seen.clear();
+    w.Clear();
     for (const PictureInfo& p : kPictures)
         if (p.slot >= 0 && p.slot < kTextureSlotCount) w.pictureOfSlot[p.slot] = p.id;
     plat::detail::SetSpriteDrawWatcher(Seen);
@@ -76,7 +131,9 @@ void StopWatchingDrawnCells() { plat::detail::SetSpriteDrawWatcher(nullptr); }
 
 std::vector<DrawnCell> DrawnCells() {
     std::vector<DrawnCell> out;
-    for (const auto& [k, n] : W().seen) out.push_back({k.picture, k.left, k.top, k.right, k.bottom, k.pass, n});
+    for (const Entry& e : W().table)
+        if (e.count != 0)
+            out.push_back({e.key.picture, e.key.left, e.key.top, e.key.right, e.key.bottom, e.key.pass, e.count});
     std::sort(out.begin(), out.end(), [](const DrawnCell& a, const DrawnCell& b) {
         return std::tie(a.picture, a.left, a.top, a.right, a.bottom, a.pass) <
                std::tie(b.picture, b.left, b.top, b.right, b.bottom, b.pass);

@@ -139,6 +139,47 @@ TEST_F(ShellCoreSpritePipeline, MirroredRotatedScaledSpriteLandsWhereThePlayerSe
     EXPECT_NEAR(y, 0.937f * (300.0f + 20.0f * std::sin(0.5235988f)), 0.01f);
 }
 
+// An unturned sprite's transform is written out rather than multiplied: it
+// must keep the products' very bits (signed zeros, the mirror, a scale that
+// turns a zero position negative, sums that overflow).
+TEST(SpriteTransform, UnturnedIsTheProductsBitForBit) {
+    struct Case {
+        float screenScale, xOffset, scale;
+        std::int32_t posX, posY, facing;
+    };
+    const Case cases[] = {
+        {0.9375f, 160.0f, 1.0f, 500, 300, 1},   {0.9375f, 160.0f, 2.0f, 500, 300, -1},
+        {-1.0f, -0.0f, -1.0f, 0, 0, 1},         {1.0f, -0.0f, -0.5f, 0, -7, -1},
+        {0.0f, 0.0f, -1.0f, 12, 34, -1},        {1.0f, 3.0f, 1.0e-30f, 1, 1, 1},
+        {3.0e38f, 0.0f, 3.0e38f, 2, 2, 1},      {1.0f, 1.0e38f, 1.0f, 2147483647, 0, -1},
+        {1.0f, -160.0f, 0.25f, -2147483647, 5, 1}, {0.0f, 5.0f, 1.0f, 12, 34, -1},
+        {1.0f, 0.0f, 1.0e-37f, 1, 2000000000, 1}, {1.0f, 0.0f, 1.0e-37f, 2000000000, 1, 1},
+    };
+    const PendingSpriteRecord saved = PendingSprite;
+    const VirtualScreenRecord savedScreen = VirtualScreen;
+    for (const Case& c : cases) {
+        VirtualScreen.scale = c.screenScale;
+        VirtualScreen.xOffset = c.xOffset;
+        PendingSprite.scale = c.scale;
+        PendingSprite.posX = c.posX;
+        PendingSprite.posY = c.posY;
+        PendingSprite.facing = c.facing;
+        const float k = c.screenScale * c.scale;
+        for (float angle : {0.0f, -0.0f, 0.5235988f}) {
+            plat::Matrix m = plat::MatrixRotationZ(angle);
+            if (c.facing == -1) m = plat::MatrixMultiply(m, plat::MatrixReflectX());
+            m = plat::MatrixMultiply(m, plat::MatrixTranslation(float(c.posX) / c.scale, float(c.posY) / c.scale, 0.0f));
+            m = plat::MatrixMultiply(m, plat::MatrixScaling(k, k, 1.0f));
+            m = plat::MatrixMultiply(m, plat::MatrixTranslation(c.xOffset, 0.0f, 0.0f));
+            const plat::Matrix got = PendingSpriteTransformAt(angle);
+            EXPECT_EQ(std::memcmp(&got, &m, sizeof m), 0) << "scale " << c.scale << " at " << c.posX << "," << c.posY
+                                                           << " facing " << c.facing << " angle " << angle;
+        }
+    }
+    PendingSprite = saved;
+    VirtualScreen = savedScreen;
+}
+
 TEST_F(ShellCoreSpritePipeline, MirroredTurnedSpriteOnPixels) {
     OpenDevice(1024, 768);
     // Quadrants: top-left red, top-right blue, bottom-left green, bottom-right white.
