@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t kTextureD048 = 48;
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
 std::int32_t& Count() { return DialogueChannels.roundLine; }

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr std::int32_t kTextureD048 = 48;
 constexpr std::int32_t kGeneralVolume = 0;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
 void Restart(double& stamp) { stamp = GameNow(); }

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr std::int32_t kTextureD045 = 45;
 TournamentOpponentRecord& Opp = Round1Opponent;
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 
@@ -48,7 +47,8 @@ double Pause() { return (700 - TournamentState.opponentHp) / 600 * 4 + 2; }
 }  // namespace
 
 std::int32_t RunRound1(std::int32_t mode) {
-    static constexpr RoundRow kRound1 = {kTextureD045, RunRound1Entrance, RunRound1Fight, nullptr, nullptr};
+    static constexpr RoundRow kRound1 = {kTextureD045, RunRound1Entrance, RunRound1Fight, nullptr, nullptr,
+                                         kTextureD046};
     return StepRound(kRound1, DriverStep, mode);
 }
 

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr std::int32_t kTextureD046 = 46;
 constexpr std::int32_t kCeiling = 150;
 constexpr std::int32_t kTalking = 55;
 TournamentOpponentRecord& Opp = Round2Opponent;
@@ -51,7 +50,8 @@ void Restart(double& stamp) { stamp = GameNow(); }
 }  // namespace
 
 std::int32_t RunRound2(std::int32_t mode) {
-    static constexpr RoundRow kRound2 = {kTextureD046, RunRound2Entrance, RunRound2Loop, nullptr, nullptr};
+    static constexpr RoundRow kRound2 = {kTextureD046, RunRound2Entrance, RunRound2Loop, nullptr, nullptr,
+                                         kTextureD047};
     return StepRound(kRound2, DriverStep, mode);
 }
 

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr std::int32_t kTextureD004 = 4;
-constexpr std::int32_t kTextureD046 = 46;
 TournamentOpponentRecord& Opp = Round2Opponent;
 std::int32_t& Msg() { return DialogueChannels.sideLine; }
 std::int32_t DistanceToHeroine() { return std::abs(PlayerState.x - Opp.x); }

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t kTextureD047 = 47;
 constexpr std::int32_t kTextureD039 = 39;
 TournamentOpponentRecord& Opp = Round3Opponent;
 std::int32_t& Msg() { return DialogueChannels.sideLine; }
@@ -95,7 +94,7 @@ std::int32_t RunRound3(std::int32_t mode) {
                                              TournamentState.opponentHp = 0;
                                              Round3Scene.phase = 0;
                                          },
-                                         nullptr};
+                                         nullptr, kTextureD048};
     return StepRound(kRound3, Driver.step, mode);
 }
 

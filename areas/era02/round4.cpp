@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr std::int32_t kTextureD048 = 48;
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
 void Restart(double& stamp) { stamp = GameNow(); }

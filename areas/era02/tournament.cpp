@@ -120,6 +120,9 @@ std::int32_t StepRound(const RoundRow& row, std::int32_t& step, std::int32_t mod
         if (row.fightArmed != nullptr) row.fightArmed();
         step = 2;
     }
+    // The next round asks for its sheet in the frame this fight ends: it is
+    // made ahead while this one runs, so that frame only hands it over.
+    if (step == 2 && row.nextTexture != 0) WantTextureSoon(row.nextTexture);
     if (step == 2 && row.fight(1) == kStepDone) {
         if (TextureFlags[row.texture] != 0) FreeGraphic(9000 + row.texture);
         if (row.fightOver != nullptr) row.fightOver();

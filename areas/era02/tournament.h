@@ -58,14 +58,21 @@ void HopTrioActor(int n, double& stamp, double v = 250);
 void StandTrioOnGateLedge();
 
 // ---- the rounds' drivers and entrances ---------------------------------------
-// A round: its opponent's sheet, its entrance and its fight, and what it
-// does once the fight is armed and once it is over (either may be empty).
+// The four opponents' sheets (texture words D045..D048), one a round.
+inline constexpr std::int32_t kTextureD045 = 45;
+inline constexpr std::int32_t kTextureD046 = 46;
+inline constexpr std::int32_t kTextureD047 = 47;
+inline constexpr std::int32_t kTextureD048 = 48;
+// A round: its opponent's sheet, its entrance and its fight, what it does
+// once the fight is armed and once it is over (either may be empty), and
+// the next round's sheet (0 after the last).
 struct RoundRow {
     std::int32_t texture;
     std::int32_t (*entrance)(std::int32_t mode);
     std::int32_t (*fight)(std::int32_t mode);
     void (*fightArmed)();
     void (*fightOver)();
+    std::int32_t nextTexture = 0;
 };
 // One call of a round's driver: the entrance, then the fight, the sheet
 // asked for until the round is over and freed then. 99 when done.
