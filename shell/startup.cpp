@@ -101,6 +101,21 @@ void OnLostDevice() {
     }
 }
 
+namespace {
+
+// What the device's destruction leaves in files: the copy has stopped.
+void MarkStopped() {
+    WriteRunningFlag(2);
+    ReleaseRunningLock();
+    RunOnceMarks.markedRunning = false;
+    if (!RunOnceMarks.destroyLogged) {
+        RunOnceMarks.destroyLogged = true;
+        WriteTraceLog(99);
+    }
+}
+
+}  // namespace
+
 void OnDestroyDevice() {
     if (DeviceObjects.effect) {
         plat::EffectRelease();
@@ -108,12 +123,22 @@ void OnDestroyDevice() {
     }
     ReleaseFonts();
     DeviceObjects.gameSprite = false;
-    WriteRunningFlag(2);
-    ReleaseRunningLock();
-    RunOnceMarks.markedRunning = false;
-    if (!RunOnceMarks.destroyLogged) {
-        RunOnceMarks.destroyLogged = true;
-        WriteTraceLog(99);
+    MarkStopped();
+}
+
+void OnDisplayLost() {
+    // The files the quit path leaves, in its order: the settings (as the
+    // quit request writes them), the device's loss and destruction, the end
+    // of the main loop. Nothing that would touch the display or the device.
+    WriteSettings();
+    if (!RunOnceMarks.lostLogged) {
+        RunOnceMarks.lostLogged = true;
+        WriteTraceLog(98);
+    }
+    MarkStopped();
+    if (!RunOnceMarks.mainLoopEndLogged) {
+        RunOnceMarks.mainLoopEndLogged = true;
+        WriteTraceLog(11);
     }
 }
 
@@ -149,6 +174,7 @@ int GameStartUp() {
     callbacks.onKeyboard = OnKeyboard;
     callbacks.onFrameRender = RunFrame;
     callbacks.onFrameMove = OnFrameMove;
+    callbacks.onDisplayLost = OnDisplayLost;
     plat::FrameworkSetCallbacks(callbacks);
     plat::FrameworkSetCursorSettings(false, true);
 
