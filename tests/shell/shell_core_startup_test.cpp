@@ -2,6 +2,9 @@
 // callbacks' codes, and the folder and files a fresh installation lacks.
 #include "core/game_flow.h"
 #include "core/keys.h"
+#include "core/texture_tables.h"
+#include "core/textures.h"
+#include "platform/common/internal.h"
 #include "shell/frame.h"
 #include "shell/save_slots.h"
 #include "shell/settings_files.h"
@@ -103,6 +106,40 @@ TEST_F(ShellCoreStartUp, UnderAFileSizeLimitASaveIsRefusedAndTheGameLives) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save went through, 2: no start, 3: no limit";
     EXPECT_FALSE(HasFile("Data/Save/Save01.txt"));
     EXPECT_LE(ReadText("Data/Save/SaveS0.txt").size(), kLimit);
+}
+
+TEST_F(ShellCoreStartUp, WhereTheSystemRefusesAThreadTheGamePlaysOnAndSaysSoOnce) {
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int said = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(said, 2);
+        plat::detail::RefuseHelperThread(true);
+        // What escapes would end the program (and must not reach the test
+        // runner, which would carry on in this child).
+        try {
+            if (TryStartGame() != 0) _exit(2);
+            // The title's pictures, made ahead but for the first, are made here.
+            const GraphicSetDef& menu = kGraphicSets[kGsMenu];
+            const bool shown = RunFramesUntil([] { return GsFlags[kGsMenu] == kGraphicLoaded; }, 2000);
+            for (int i = 0; i < menu.createCount; ++i)
+                if (TextureSlots[menu.createSlots[i]] == 0) _exit(3);
+            _exit(shown && menu.createCount > 1 ? 0 : 1);
+        } catch (...) {
+            _exit(4);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no title of several pictures, 2: no start, 3: a picture missing, 4: the refusal escaped";
+    const std::string said = ReadText("stderr.txt");
+    const std::string refused = "The system refused a thread to make pictures ahead";
+    const std::size_t at = said.find(refused);
+    EXPECT_NE(at, std::string::npos) << said;
+    EXPECT_EQ(said.find(refused, at + 1), std::string::npos) << said;
 }
 
 TEST_F(ShellCoreStartUp, FontsAndEffectLiveFromCreationToDestruction) {
