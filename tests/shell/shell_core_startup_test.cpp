@@ -1,5 +1,7 @@
 // Start-up and shut-down: their order as the trace log tells it, the device
 // callbacks' codes, and the folder and files a fresh installation lacks.
+#include "core/area_hooks.h"
+#include "core/floors.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/texture_tables.h"
@@ -10,6 +12,8 @@
 #include "shell/settings_files.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
+#include "text/messages/area_texts.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +23,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -39,6 +45,40 @@ protected:
         return found.empty() ? -1 : found.front();
     }
 };
+
+// A record of hooks, each named: the names must cover every hook, so a hook
+// added to the record is added here too.
+using Hook = void (*)();
+template <typename Record, std::size_t N>
+void ExpectEveryHookFilled(const Record& record, const std::array<const char*, N>& names) {
+    static_assert(sizeof(Record) == N * sizeof(Hook), "a hook of the record is not named here");
+    for (std::size_t i = 0; i < N; ++i) {
+        Hook hook = nullptr;
+        std::memcpy(&hook, reinterpret_cast<const char*>(&record) + i * sizeof(Hook), sizeof(Hook));
+        EXPECT_NE(hook, nullptr) << names[i] << " was handed in by nobody";
+    }
+}
+
+TEST_F(ShellCoreStartUp, EveryHookTheLayersBelowAskIsFilledAtStartUp) {
+    StartGame();
+    ExpectEveryHookFilled(AreaHooks, std::array{"attacksHeld", "movingJumpsBarred", "arrivalSpotOpen",
+                                                "arenaSpotOpen", "areaMusicMuted", "arrivedAtArena", "endingStage",
+                                                "bossHoldsHerWeapon", "flyingEnemyShot", "returnItemUsed",
+                                                "hideStagePieces"});
+    ExpectEveryHookFilled(SlotServices,
+                          std::array{"save", "load", "holdsLoadableGame", "slotPath", "readSummaries", "resetGameData"});
+    // Era03 walks on the default floor everywhere: it has no pieces.
+    constexpr bool kHasFloorPieces[kFloorAreaCount] = {true, true, true, false, true};
+    for (int area = 0; area < kFloorAreaCount; ++area) {
+        SCOPED_TRACE(area);
+        if (kHasFloorPieces[area]) ExpectEveryHookFilled(AreaFloors[area], std::array{"top", "under"});
+        else EXPECT_TRUE(AreaFloors[area].top == nullptr && AreaFloors[area].under == nullptr);
+    }
+    for (int block = 0; block < static_cast<int>(MessageBlock::Count); ++block) {
+        EXPECT_NE(AreaMessageTables[block].entries, nullptr) << "message block " << block;
+        EXPECT_GT(AreaMessageTables[block].count, 0u) << "message block " << block;
+    }
+}
 
 TEST_F(ShellCoreStartUp, ARunLogsItsStagesInOrder) {
     StartGame();
