@@ -4,4 +4,4 @@
 # program ends, the next start runs) and stopped under it (SIGTERM still ends it).
 add_test(NAME ShellCoreRealWindow
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/real_window_test.sh $<TARGET_FILE:quillmarch> ${QM_GAME_DIR})
-set_tests_properties(ShellCoreRealWindow PROPERTIES TIMEOUT 90 SKIP_RETURN_CODE 77)
+set_tests_properties(ShellCoreRealWindow PROPERTIES TIMEOUT 150 SKIP_RETURN_CODE 77)
