@@ -37,6 +37,21 @@ int RefuseStartUp(int code) {
     return code;
 }
 
+// Trace lines the run writes once, however often their moment comes.
+void LogOnce(bool& logged, int code) {
+    if (logged) return;
+    logged = true;
+    WriteTraceLog(code);
+}
+
+// What the device's destruction leaves in files: the copy has stopped.
+void MarkStopped() {
+    WriteRunningFlag(2);
+    ReleaseRunningLock();
+    RunOnceMarks.markedRunning = false;
+    LogOnce(RunOnceMarks.destroyLogged, 99);
+}
+
 int CreateDeviceCallback() { return OnCreateDeviceResources(); }
 int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceResources(bb.width, bb.height); }
 
@@ -95,26 +110,8 @@ void OnLostDevice() {
         PhaseChangeRequest = 1;
         DeviceLostReturn = 99;
     }
-    if (!RunOnceMarks.lostLogged) {
-        RunOnceMarks.lostLogged = true;
-        WriteTraceLog(98);
-    }
+    LogOnce(RunOnceMarks.lostLogged, 98);
 }
-
-namespace {
-
-// What the device's destruction leaves in files: the copy has stopped.
-void MarkStopped() {
-    WriteRunningFlag(2);
-    ReleaseRunningLock();
-    RunOnceMarks.markedRunning = false;
-    if (!RunOnceMarks.destroyLogged) {
-        RunOnceMarks.destroyLogged = true;
-        WriteTraceLog(99);
-    }
-}
-
-}  // namespace
 
 void OnDestroyDevice() {
     if (DeviceObjects.effect) {
@@ -131,30 +128,18 @@ void OnDisplayLost() {
     // quit request writes them), the device's loss and destruction, the end
     // of the main loop. Nothing that would touch the display or the device.
     WriteSettings();
-    if (!RunOnceMarks.lostLogged) {
-        RunOnceMarks.lostLogged = true;
-        WriteTraceLog(98);
-    }
+    LogOnce(RunOnceMarks.lostLogged, 98);
     MarkStopped();
-    if (!RunOnceMarks.mainLoopEndLogged) {
-        RunOnceMarks.mainLoopEndLogged = true;
-        WriteTraceLog(11);
-    }
+    LogOnce(RunOnceMarks.mainLoopEndLogged, 11);
 }
 
 void OnMessage() {
     if (SettingsDialogIsActive()) return;
-    if (!RunOnceMarks.messageLogged) {
-        RunOnceMarks.messageLogged = true;
-        WriteTraceLog(2);
-    }
+    LogOnce(RunOnceMarks.messageLogged, 2);
 }
 
 void OnFrameMove(double time, float elapsed) {
-    if (!RunOnceMarks.frameMoveLogged) {
-        RunOnceMarks.frameMoveLogged = true;
-        WriteTraceLog(7);
-    }
+    LogOnce(RunOnceMarks.frameMoveLogged, 7);
 }
 
 int GameStartUp() {
@@ -205,10 +190,7 @@ int GameStartUp() {
 }
 
 int GameShutDown() {
-    if (!RunOnceMarks.mainLoopEndLogged) {
-        RunOnceMarks.mainLoopEndLogged = true;
-        WriteTraceLog(11);
-    }
+    LogOnce(RunOnceMarks.mainLoopEndLogged, 11);
     for (int id = 1; id <= kSoundSlotCount; ++id)
         if (SoundTable[id] != 0) plat::SoundDelete(id);
     return plat::FrameworkExitCode();
