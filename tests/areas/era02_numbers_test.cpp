@@ -332,6 +332,27 @@ TEST(Era02Round2, ATalkGoesOnOnceItsOpponentIs100PxInsideTheView) {
     }
 }
 
+// The game clock runs on while the menu is open: a swoop waited on by it
+// runs its whole course and far beyond in one step, and is brought back.
+TEST(Era02Round2, ASwoopResumedAfterTheMenuEndsInsideTheArena) {
+    GameClock.gameClock = 40.0;
+    Round2TalkEvents[0] = Round2TalkEvents[1] = Round2TalkEvents[2] = 6;
+    Round2Opponent = TournamentOpponentRecord{4, O + 1600, 150, 1, 0.3f, 0};
+    PlayerState.x = O + 300;
+    PlayerState.y = 640;
+    PlayerAttackBox.power = 0;
+    RunRound2Fight(0);
+    for (int i = 0; i < 400 && Round2Opponent.frame != 5; ++i) {
+        Tick();
+        RunRound2Fight(1);
+    }
+    ASSERT_EQ(Round2Opponent.frame, 5) << "swooping";
+    Tick(110.0);
+    RunRound2Fight(1);
+    EXPECT_GE(Round2Opponent.x, O + 200);
+    EXPECT_LE(Round2Opponent.x, O + 2730);
+}
+
 TEST(Era02Round2, TheThirdHopContactOpensTheFinale) {
     GameClock.gameClock = 60.0;
     Round2Opponent = TournamentOpponentRecord{12, O + 1400, 640, -1, 0.35f, 0};
