@@ -337,8 +337,9 @@ TEST(Era02Round2, ATalkGoesOnOnceItsOpponentIs100PxInsideTheView) {
     }
 }
 
-// The game clock runs on while the menu is open: a swoop waited on by it
-// runs its whole course and far beyond in one step, and is brought back.
+// The game clock runs on while the menu's quit screen is up: a swoop left
+// waiting there runs its whole course and far beyond in one step, and is
+// brought back.
 TEST(Era02Round2, ASwoopResumedAfterTheMenuEndsInsideTheArena) {
     ASSERT_TRUE(SwoopAtTheHeroine(false));
     Tick(110.0);
