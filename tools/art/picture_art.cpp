@@ -880,13 +880,21 @@ void DrawPanorama(Canvas& c, const PictureInfo& info) {
 }
 
 void DrawMessageBox(Canvas& c) {
-    // Opaque edge to edge: the dialogue lines are printed over it.
-    VerticalGradient(c, 0, 0, c.width, c.height, Rgb{34, 44, 96}, Rgb{14, 18, 44});
-    FrameRect(c, 0, 0, c.width, c.height, 3, Rgb{70, 80, 130});
-    FrameRect(c, 4, 4, c.width - 4, c.height - 4, 2, Rgb{220, 210, 160});
+    // Opaque edge to edge: the dialogue lines are printed over it in black,
+    // so it is a pale parchment, its fibres faint enough to keep every pixel
+    // under the lines light, in a dark wooden frame.
+    VerticalGradient(c, 0, 0, c.width, c.height, Rgb{248, 241, 220}, Rgb{234, 222, 192});
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x) {
+            const float fibre = Noise(x / 9, y, 131u) * 0.5f + Noise(x, y, 977u) * 0.5f;
+            c.Put(x, y, Scale(c.At(x, y), 0.975f + 0.035f * fibre));
+        }
+    FrameRect(c, 0, 0, c.width, c.height, 3, Rgb{92, 64, 36});
+    FrameRect(c, 4, 4, c.width - 4, c.height - 4, 2, Rgb{176, 136, 72});
     for (int k = 0; k < 4; ++k) {  // corner studs
         const float x = (k % 2) ? float(c.width - 10) : 10.0f, y = (k / 2) ? float(c.height - 10) : 10.0f;
-        FillDisc(c, x, y, 3.5f, Rgb{240, 220, 140});
+        FillDisc(c, x, y, 3.5f, Rgb{150, 104, 48});
+        FillDisc(c, x - 1.0f, y - 1.0f, 1.5f, Rgb{222, 184, 112});
     }
 }
 
