@@ -44,7 +44,7 @@ constexpr MessageLine kShopC3[] = {{210, 700, "リシェル　　：　ベルン
 constexpr MessageLine kShopC4[] = {{210, 700, "リシェル　　：　（街で　いつも　りんごを　売ってる　行商人さんだ）"}};
 constexpr MessageLine kShopC5[] = {{210, 700, "ベルン　　　：　見てのとおり、野宿しながら　商いの旅さ。"}};
 constexpr MessageLine kShopC6[] = {{210, 700, "リシェル　　：　わたし、カーラって人を　追いかけてるの。　モモが　つれていかれて・・・"}};
-constexpr MessageLine kShopC7[] = {{210, 700, "ベルン　　　：　カーラ・・・　あの　黒いマントの　女か。"}};
+constexpr MessageLine kShopC7[] = {{210, 700, "ベルン　　　：　カーラ・・・　あの　むらさきの　服の　女か。"}};
 constexpr MessageLine kShopC8[] = {{210, 700, "リシェル　　：　知ってるの！？"}};
 constexpr MessageLine kShopC9[] = {{210, 700, "ベルン　　　：　ああ、この先の　城へ　向かうのを　見たよ。"}};
 constexpr MessageLine kShopC10[] = {{210, 700, "リシェル　　：　お城・・・　すぐに　いかなきゃ！"}};
@@ -175,7 +175,7 @@ constexpr MessageLine kFighter2[] = {{210, 700, "リシェル　　：　あな�
 constexpr MessageLine kFighter3[] = {{210, 700, "リシェル　　：　あなた、だれ？"}, {210, 725, "ミレイユ　　：　わたしは　ミレイユ。　魔法使いよ。"}};
 constexpr MessageLine kFighter4[] = {{210, 700, "ミレイユ　　：　この先には　行かせないわ。"}};
 constexpr MessageLine kFighter5[] = {{210, 700, "ミレイユ　　：　この先には　行かせないわ。"}, {210, 725, "リシェル　　：　どうして　じゃまを　するの！？"}};
-constexpr MessageLine kFighter6[] = {{210, 700, "ミレイユ　　：　姫さまの　ご命令なの。"}, {210, 725, "　　　　　　　　わるく　思わないでね。"}};
+constexpr MessageLine kFighter6[] = {{210, 700, "ミレイユ　　：　カーラさまの　ご命令なの。"}, {210, 725, "　　　　　　　　わるく　思わないでね。"}};
 constexpr MessageLine kFighter7[] = {{210, 700, "ミレイユ　　：　さあ、わたしの　魔法を　受けてみなさい！"}};
 constexpr MessageLine kFighter8[] = {{210, 700, "ミレイユ　　：　さあ、わたしの　魔法を　受けてみなさい！"}, {210, 725, "　　　　　　　　手加減は　しないわよ！"}};
 constexpr MessageLine kFighter9[] = {{210, 700, "リシェル　　：　負けないんだから！"}};
@@ -200,8 +200,8 @@ constexpr MessageLine kFighter28[] = {{210, 700, "リシェル　　：　のぞ
 constexpr MessageLine kFighter29[] = {{210, 700, "リシェル　　：　モモ、もうすぐ　いくからね！"}};
 
 // fieldLine: the night's stay.
-constexpr MessageLine kField27[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　ゆっくりと　横になった。"}};
-constexpr MessageLine kField28[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　ゆっくりと　横になった。"}, {210, 725, "リシェル　　：　星が　きれい・・・"}};
+constexpr MessageLine kField27[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　テントで　ゆっくりと　休んだ。"}};
+constexpr MessageLine kField28[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　テントで　ゆっくりと　休んだ。"}, {210, 725, "リシェル　　：　テントの　すきまから　星が　見える・・・"}};
 
 constexpr AreaMessageEntry kCampEntries[] = {
     {&DialogueChannelsRecord::eventLine, 1, 1, nullptr, 6, 80, kTextBlack, kEvent1, 1},

@@ -228,13 +228,14 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Notation(&R::eventLine, "158–159 K · 160–161 H · 162–164 K · 165 N · 166–169 K · 170 H · 171 K · 172–173 H");
     Notation(&R::roundLine, "1 H · 2 N · 3–4 H · 5 N", 725);
     const std::vector<SpeakerLabel> labels = {
-        {"リシェル　　： ", "H"}, {"兵士　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロ　 ： ", "C1"},
+        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロ　 ： ", "C1"},
         {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
         {"ミヅハ　 ： ", "O3"}, {"エルザ　 ： ", "O4"},
-        // The king under his title until he names himself.
-        {"王様　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王　 ： ", "K", &R::fieldLine, 36},
-        {"ドルム王　 ： ", "K", &R::sideLine}, {"ドルム王　 ： ", "K", &R::eventLine}};
+        // The king, heard from the royal box, under his title until he
+        // names himself.
+        {"王様の声　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王の声　 ： ", "K", &R::fieldLine, 36},
+        {"ドルム王の声　 ： ", "K", &R::sideLine}, {"ドルム王の声　 ： ", "K", &R::eventLine}};
     ExpectRows(labels, {{&R::fieldLine, "fieldLine", 100}, {&R::sideLine, "sideLine", 100},
                         {&R::eventLine, "eventLine", 180}});
     // The side remarks show only under a line of the argument.
@@ -312,7 +313,7 @@ TEST_F(Era03Rows, EveryValueHasItsSpeakersAndSecondLines) {
                 {"？？？　　　：　", "F", &R::fighterLine, 1, 12}, {"ミレイユ　　：　", "F"},
                 {"女兵士　　　：　", "E1", &R::eventLine, 17, 26}, {"ヴェラ　　　：　", "E1", &R::eventLine, 27},
                 {"大男　　　　：　", "E2", &R::eventLine, 16, 16}, {"ゴルド　　　：　", "E2", &R::eventLine, 18},
-                {"セレスティア　：　", "E3"}},
+                {"カーラ　　　：　", "E3"}},
                {{&R::eventLine, "eventLine", 120}, {&R::shopLineC, "shopLineC", 40},
                 {&R::shopLineA, "shopLineA", 110}, {&R::shopLineB, "shopLineB", 110},
                 {&R::duelLine, "duelLine", 35}, {&R::fighterLine, "fighterLine", 35},
@@ -381,7 +382,7 @@ TEST_F(Era04Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Run(s, 136, "+ + +", 400, 715);
     EncounterATrialTime = 12.3456;
     EncounterAHitCount = 7;
-    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"隊長　　：　", "G"}, {"兵士Ａ　：　", "S1"},
+    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"隊長の声　：　", "G"}, {"兵士Ａ　：　", "S1"},
                 {"兵士Ｂ　：　", "S2"}, {"兵士Ｃ　：　", "S3"}, {"機兵　　：　", "A"}, {"剣士　　：　", "B"},
                 {"？？？　　：　", "V"}, {"女王　　：　", "R"},
                 // The sorceress as a clerk, as an ordinary clerk, then as herself.
