@@ -10,35 +10,35 @@ namespace {
 
 // The arena encounter: the intro, the three enemies' talks and the ending.
 
-constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　あれは・・・　テント？　だれかが　ここで　野営してる。"}};
+constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　ここは・・・　石の　広場？　だれかの　陣地　みたい。"}};
 constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくから　だれかの　話し声が　きこえる。"}};
 constexpr MessageLine kArena15[] = {{210, 700, "リシェル　　：　あやしいわね。　ちょっと　ようすを　見てみよう。"}};
-constexpr MessageLine kArena16[] = {{210, 700, "大男　　　　：　おい、だれか　きたぞ。"}};
-constexpr MessageLine kArena17[] = {{210, 700, "女兵士　　　：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
+constexpr MessageLine kArena16[] = {{210, 700, "？？？　　　：　おい、だれか　きたぞ。"}};
+constexpr MessageLine kArena17[] = {{210, 700, "？？？　　　：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
 constexpr MessageLine kArena18[] = {{210, 700, "ゴルド　　　：　ヴェラ、あの顔・・・　見おぼえが　あるぞ。"}};
 constexpr MessageLine kArena19[] = {
-    {210, 700, "女兵士　　　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
+    {210, 700, "？？？　　　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
     {255, 725, "・・・でも　たしかに　にている。"},
 };
 constexpr MessageLine kArena20[] = {{210, 700, "ゴルド　　　：　カーラさまに　お知らせ　するか？"}};
 constexpr MessageLine kArena21[] = {
-    {210, 700, "女兵士　　　：　まだよ。　まずは　わたしが　たしかめる。"},
+    {210, 700, "？？？　　　：　まだよ。　まずは　わたしが　たしかめる。"},
     {255, 725, "あなたは　下がっていなさい。"},
 };
 constexpr MessageLine kArena22[] = {
-    {210, 700, "女兵士　　　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
+    {210, 700, "？？？　　　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
     {255, 725, "なにを　しに　きたの？"},
 };
 constexpr MessageLine kArena23[] = {{210, 700, "ゴルド　　　：　こたえによっては　ただでは　かえさんぞ。"}};
 constexpr MessageLine kArena24[] = {
-    {210, 700, "女兵士　　　：　だまっていても　むだよ。"},
+    {210, 700, "？？？　　　：　だまっていても　むだよ。"},
     {255, 725, "その　目つき、ただの　旅人じゃ　ないわね。"},
 };
 constexpr MessageLine kArena25[] = {
-    {210, 700, "女兵士　　　：　いいわ。　すこし　あそんで　あげる。"},
+    {210, 700, "？？？　　　：　いいわ。　すこし　あそんで　あげる。"},
     {255, 725, "このヴェラさまの　うでまえ、見せてあげるわ！"},
 };
-constexpr MessageLine kArena26[] = {{210, 700, "女兵士　　　：　ふふ、おどろいた？　これが　わたしの　うでまえよ。"}};
+constexpr MessageLine kArena26[] = {{210, 700, "？？？　　　：　ふふ、おどろいた？　これが　わたしの　うでまえよ。"}};
 constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
 constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
 constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};
@@ -155,7 +155,7 @@ constexpr MessageLine kArena103[] = {{210, 700, "リシェル　　：　よし�
 constexpr MessageLine kArena104[] = {{210, 700, "リシェル　　：　うん、からだは　かるいわ。"}};
 constexpr MessageLine kArena105[] = {{210, 700, "リシェル　　：　もうすこし　さきまで　いってみよう。"}};
 constexpr MessageLine kArena106[] = {{210, 700, "リシェル　　：　このちょうしなら　だいじょうぶ。"}};
-constexpr MessageLine kArena107[] = {{210, 700, "ﾅﾚｰﾀ　：　だいぶ　日が　かたむいてきた。"}};
+constexpr MessageLine kArena107[] = {{210, 700, "ﾅﾚｰﾀ　：　すこし　風が　出てきた。"}};
 constexpr MessageLine kArena108[] = {{210, 700, "ﾅﾚｰﾀ　：　このさきに　ひとの　気配が　する。"}};
 constexpr MessageLine kArena109[] = {{210, 700, "リシェル　　：　だれか　いるのかな？"}};
 constexpr MessageLine kArena110[] = {{210, 700, "リシェル　　：　いってみよう！"}};

@@ -21,7 +21,7 @@ void PrintShopMenuLine(TextHelper& helper) {
 
 // eventLine: the creature encounter (1..12) and the closed gate (111..114).
 constexpr MessageLine kEvent1[] = {{210, 700, "リシェル　　：　なにか　いる・・・！"}};
-constexpr MessageLine kEvent2[] = {{210, 700, "ﾅﾚｰﾀ　：　岩のかげから　大きな　生き物が　あらわれた！"}, {255, 725, "いくつもの　かたまりが　うごめいている。"}};
+constexpr MessageLine kEvent2[] = {{210, 700, "ﾅﾚｰﾀ　：　目の前に　大きな　生き物が　あらわれた！"}, {255, 725, "いくつもの　かたまりが　うごめいている。"}};
 constexpr MessageLine kEvent3[] = {{210, 700, "ﾅﾚｰﾀ　：　生き物は　道を　ふさいでいる。"}, {255, 725, "先へ　進むには　たおすしか　ない。"}};
 constexpr MessageLine kEvent4[] = {{210, 700, "リシェル　　：　おおきい・・・　でも　負けない！"}};
 constexpr MessageLine kEvent5[] = {{210, 700, "ﾅﾚｰﾀ　：　生き物の　からだは　いくつかに　わかれている。"}};
@@ -91,7 +91,7 @@ constexpr MessageLine kShopA33[] = {{210, 700, "リシェル　　：　ベル�
 constexpr MessageLine kShopA34[] = {{210, 700, "リシェル　　：　（なにか　取り出してる・・・）"}};
 constexpr MessageLine kShopA35[] = {{210, 700, "リシェル　　：　へえー、べんり！"}};
 constexpr MessageLine kShopA36[] = {{210, 700, "リシェル　　：　あ、お代を　はらわなきゃ。"}};
-constexpr MessageLine kShopA37[] = {{210, 700, "リシェル　　：　ふわあ・・・　おなか　すいたなあ・・・"}};
+constexpr MessageLine kShopA37[] = {{210, 700, "リシェル　　：　（テントの　中から）　ふわあ・・・　おなか　すいたなあ・・・"}};
 constexpr MessageLine kShopA38[] = {{210, 700, "リシェル　　：　え？　ごはん　まだなの？"}};
 constexpr MessageLine kShopA39[] = {{210, 700, "ベルン　　　：　あっ、にげていく・・・　まあ、今夜は　これまでだ。"}};
 constexpr MessageLine kShopA41[] = {{210, 725, "リシェル　　：　ええーっ！？　もう一回　がんばって！"}};
@@ -179,7 +179,7 @@ constexpr MessageLine kFighter6[] = {{210, 700, "ミレイユ　　：　カー�
 constexpr MessageLine kFighter7[] = {{210, 700, "ミレイユ　　：　さあ、わたしの　魔法を　受けてみなさい！"}};
 constexpr MessageLine kFighter8[] = {{210, 700, "ミレイユ　　：　さあ、わたしの　魔法を　受けてみなさい！"}, {210, 725, "　　　　　　　　手加減は　しないわよ！"}};
 constexpr MessageLine kFighter9[] = {{210, 700, "リシェル　　：　負けないんだから！"}};
-constexpr MessageLine kFighter10[] = {{210, 700, "リシェル　　：　負けないんだから！"}, {210, 725, "ﾅﾚｰﾀ　：　ミレイユが　杖を　かまえた！"}};
+constexpr MessageLine kFighter10[] = {{210, 700, "リシェル　　：　負けないんだから！"}, {210, 725, "ﾅﾚｰﾀ　：　ミレイユが　かまえた！"}};
 constexpr MessageLine kFighter12[] = {{210, 700, "？？？　　　：　あら、かわいい　おじょうさん。"}, {210, 725, "　　　　　　　　ふふ、また　会ったわね。"}};
 constexpr MessageLine kFighter13[] = {{210, 700, "ミレイユ　　：　きゃあっ！"}};
 constexpr MessageLine kFighter14[] = {{210, 700, "ミレイユ　　：　う、うそ・・・　わたしの　魔法が・・・"}};
@@ -187,7 +187,7 @@ constexpr MessageLine kFighter15[] = {{210, 700, "ミレイユ　　：　なか
 constexpr MessageLine kFighter16[] = {{210, 700, "ミレイユ　　：　でも、これで　おわりじゃ　ないわよ。"}};
 constexpr MessageLine kFighter17[] = {{210, 700, "ミレイユ　　：　・・・なーんてね。"}};
 constexpr MessageLine kFighter18[] = {{210, 700, "ミレイユ　　：　・・・なーんてね。"}, {210, 725, "　　　　　　　　いまのは　ただの　目くらまし！"}};
-constexpr MessageLine kFighter19[] = {{210, 700, "リシェル　　：　あっ、消えた！？"}};
+constexpr MessageLine kFighter19[] = {{210, 700, "リシェル　　：　あっ、にげる　つもり！？"}};
 constexpr MessageLine kFighter20[] = {{210, 700, "ミレイユ　　：　ふふふ、こっちよ！"}};
 constexpr MessageLine kFighter21[] = {{210, 700, "ミレイユ　　：　ふふふ、こっちよ！"}, {210, 725, "　　　　　　　　つかまえて　ごらんなさい！"}};
 constexpr MessageLine kFighter22[] = {{210, 700, "リシェル　　：　もう、ずるい！"}};

@@ -10,7 +10,7 @@ namespace {
 constexpr std::int8_t kDialogueFont = 6;
 constexpr std::int16_t kLineHeight = 80;
 
-constexpr MessageLine kLine1[] = {{210, 700, "リシェル　　：　ここが　お城の入り口……。　だれも　いないみたい。"}};
+constexpr MessageLine kLine1[] = {{210, 700, "リシェル　　：　この先が　お城の入り口ね……。　だれも　いないみたい。"}};
 constexpr MessageLine kLine2[] = {{210, 700, "ﾅﾚｰﾀ　：　門番の姿は　どこにも　見あたりません。"}};
 constexpr MessageLine kLine3[] = {{210, 700, "リシェル　　：　しずかすぎるわ。　なにか　あったのかしら。"}};
 constexpr MessageLine kLine4[] = {{210, 700, "ﾅﾚｰﾀ　：　この先の　門をくぐれば　城の中庭です。"}};

@@ -16,7 +16,7 @@ constexpr std::int16_t kLineHeight = 80;
 
 constexpr MessageLine k60[] = {{210, 700, NARRATOR "扉の奥は　しずまりかえった　広い部屋だった。"}};
 constexpr MessageLine k61[] = {{210, 700, HEROINE "……なにか　いる。　空気が　ちがう。"}};
-constexpr MessageLine k62[] = {{210, 700, NARRATOR "闇の中に　かすかな　光の粒が　ただよっている。"}};
+constexpr MessageLine k62[] = {{210, 700, NARRATOR "闇の中に　なにかの　気配が　する。"}};
 constexpr MessageLine k63[] = {{210, 700, HEROINE "だれか　いるなら　出てきて！"}};
 constexpr MessageLine k64[] = {{210, 700, HEROINE "……返事は　ない、か。"}};
 constexpr MessageLine k65[] = {{210, 700, NARRATOR "光の粒が　ひとつ、またひとつと　集まっていく。"}};
@@ -50,7 +50,7 @@ constexpr MessageLine k92[] = {{210, 700, HEROINE "みんなの　声が　き�
 constexpr MessageLine k93[] = {{210, 700, NARRATOR "通路の　むこうで　なにかが　うごいた。"}};
 constexpr MessageLine k94[] = {{210, 700, HEROINE "……行こう。"}};
 constexpr MessageLine k95[] = {{210, 700, HEROINE "ここが　いちばん奥……。"}};
-constexpr MessageLine k96[] = {{210, 700, NARRATOR "部屋の　中央に　巨大な　クリスタルが　うかんでいる。"}};
+constexpr MessageLine k96[] = {{210, 700, NARRATOR "部屋の　奥に　大きな　青い　光が　うかんでいる。"}};
 constexpr MessageLine k97[] = {{210, 700, HEROINE "光が……　部屋じゅうに　ひろがっていく！"}};
 constexpr MessageLine k98[] = {{210, 700, HEROINE "……！　上から　なにか　くる！"}};
 constexpr MessageLine k99[] = {{210, 700, QUEEN "よくぞ　ここまで　来たものだ、小娘。"}};
