@@ -342,6 +342,7 @@ void Era03(Builder& b) {
     for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
                                      kEra03Posts[2], kEra03Stakes[0], kEra03Stakes[1], kEra03Stakes[2]})
         b.Thing(188, p.src, Subject::Scenery);
+    for (const Era03FieldPiece& p : kEra03PlacedObjectLooks) b.Thing(188, p.src, Subject::Prop);
     // The duellist stands in the middle of each cell on the line of his feet,
     // so the heads of frames 2 and 8 sit on the bodies cut from frames 1
     // and 7.
