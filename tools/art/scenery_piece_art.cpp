@@ -448,6 +448,12 @@ bool HasSceneryPieceArt(int id) {
     return false;
 }
 
+std::vector<PictureRect> SceneryPieceRects(int id) {
+    std::vector<PictureRect> out;
+    for (const SpriteRect& r : TableRects(id)) out.push_back(PictureRect{r.left, r.top, r.right, r.bottom});
+    return out;
+}
+
 bool SceneryPiecesFillPicture(int id) { return id != PictureOfGraphic(516); }
 
 void DrawSceneryPieceArt(Canvas& c, const PictureInfo& info) {
