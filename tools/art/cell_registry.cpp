@@ -304,9 +304,10 @@ void Field(Builder& b) {
     actor(kEncounterActor2Frames, Subject::EncounterActor2);
     actor(kEncounterActor3Look1, Subject::EncounterActor3);
     actor(kEncounterActor3Look2, Subject::EncounterActor3);
-    // The seller throws the first bad collecting object, cut with the
-    // see-through column after its cell; the lift section's loop cuts the
-    // mushroom cluster's third frame from the see-through column before it.
+    // The mushroom field's guard throws the first bad collecting object, cut
+    // with the see-through column after its cell; the lift section's loop
+    // cuts the mushroom cluster's third frame from the see-through column
+    // before it.
     const CollectRow& thrown = kCollectRows[0];
     b.Region(159, PictureRect{thrown.left, kCollectBadRowTop, thrown.right + 1, thrown.bottom + kCollectBadRowTop},
              Subject::Prop);
