@@ -115,6 +115,9 @@ bool MakePictureInBands(const std::uint8_t* data, std::size_t size, std::uint32_
 // picture's size: a source rectangle is clipped to the picture, so what lies
 // past it draws nothing, as transparent texels would.
 void SetKeepTexturePixels(bool keep);
+// Tests: the system refuses the picture helper's thread from now on, as it
+// does under a low process limit (headless Reset lifts it).
+void RefuseHelperThread(bool refuse);
 // The SDL backend uploads at creation on this renderer (null: none).
 void SetUploadRenderer(SDL_Renderer* renderer);
 struct TextureView {
