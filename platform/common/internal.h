@@ -207,11 +207,12 @@ struct SortEntry {
 };
 void SortedOrder(const std::vector<SpriteItem>& batch, std::vector<SortEntry>& order);
 
-// An optional watcher told of every sprite submitted to the batch (texture
-// and source rectangle), before any sorting or clipping: a test uses it to
+// An optional watcher told of every sprite submitted to the batch (texture,
+// source rectangle, colour, and whether its rectangle lands on the back
+// buffer after its transform), before any sorting or clipping: a test uses it to
 // learn which cells of which pictures a whole run draws. Null (the default)
 // costs one test per sprite.
-using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src);
+using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src, std::uint32_t colour, bool onTarget);
 void SetSpriteDrawWatcher(SpriteDrawWatcher watcher);
 
 // Corners of a sprite on the target after its transform, with the texture

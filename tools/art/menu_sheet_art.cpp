@@ -265,9 +265,12 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
         const float w = float(b.right - b.left), h = float(b.bottom - b.top);
         GearIcon(c, v, float(b.left) + w / 2, float(b.top) + h / 2, std::min(w, h) * 0.36f);
     } else if (e >= 42 && e <= 44) {
-        // The slot bar: the game tints it and prints the slot's summary over it.
+        // The slot bar: the game tints it and prints the slot's summary over it,
+        // black on the chosen bar (drawn as it is), grey on the others (drawn
+        // dimmed and see-through). A mid-light grey keeps the black at 7:1 or
+        // more and leaves the dimmed bars dark enough for the grey to show.
         const PictureRect b = ToBox(r, c);
-        VerticalGradient(c, b.left, b.top, b.right, b.bottom, Rgb{200, 200, 210}, Rgb{120, 120, 140});
+        VerticalGradient(c, b.left, b.top, b.right, b.bottom, Rgb{184, 184, 196}, Rgb{150, 150, 166});
         FrameRect(c, b.left, b.top, b.right, b.bottom, 3, Rgb{250, 250, 255});
         FrameRect(c, b.left + 5, b.top + 5, b.right - 5, b.bottom - 5, 1, Rgb{90, 90, 110});
     } else if (e == 45 || e == 46) {
@@ -428,6 +431,42 @@ void DrawTitleFigureSheet(Canvas& c) {
 std::string_view MenuLabelWord(int stripTop) {
     if (stripTop < 0 || stripTop % 90 != 0 || stripTop / 90 >= static_cast<int>(kLabelWords.size())) return {};
     return kLabelWords[static_cast<std::size_t>(stripTop / 90)];
+}
+
+std::vector<PictureRect> MenuSheetPieceRects(int id) {
+    std::vector<PictureRect> out;
+    auto add = [&](const MenuRect& r) { out.push_back(PictureRect{r.left, r.top, r.right, r.bottom}); };
+    for (const MenuElementRow& row : kMenuElementRows) {
+        for (const MenuElementVariant& var : row.v)
+            if (var.sheet != 0 && kSheetPictureBase + var.sheet == id) add(var.rect);
+        for (const MenuElementVariant& var : row.mode2)
+            if (var.sheet != 0 && kSheetPictureBase + var.sheet == id) add(var.rect);
+    }
+    if (id == kDigitSheet)
+        for (int strip = 0; strip < 3; ++strip)
+            for (int d = 0; d <= 9; ++d)
+                out.push_back(PictureRect{d * kCounterDigitWidth, strip * kCounterDigitHeight,
+                                          (d + 1) * kCounterDigitWidth, (strip + 1) * kCounterDigitHeight});
+    for (const MenuSpriteRow& row : kMenuSpriteRows) {
+        const bool cursor = row.rule == MenuSpriteRule::Cursor && id == kCursorSheet;
+        const bool crystal = row.rule == MenuSpriteRule::TitleScenery && id == kMarkerSheet;
+        const bool marker = row.rule == MenuSpriteRule::ItemMarker && id == kTitleFigureSheet;
+        if (cursor || crystal || marker) add(row.rect);
+    }
+    if (id == kCursorSheet)
+        for (const CollectRow& row : kCollectRows)
+            for (const std::int32_t top : {0, kCollectBadRowTop})
+                out.push_back(PictureRect{row.left, top, row.right, row.bottom + top});
+    if (id == kMarkerSheet) {
+        for (const PictureRect& r : kMarkerRects) out.push_back(r);
+        const PictureInfo* info = FindPicture(id);
+        for (int k = 1; info != nullptr && k * kMushroomFrameWidth <= info->width; ++k)
+            out.push_back(PictureRect{(k - 1) * kMushroomFrameWidth, 0, k * kMushroomFrameWidth - 1, 79});
+    }
+    if (id == kTitleFigureSheet)
+        for (const auto& family : kTitleFigureFrames)
+            for (const TitleFigureFrame& f : family) add(f.rect);
+    return out;
 }
 
 bool HasMenuSheetArt(int id) {
