@@ -181,15 +181,20 @@ void Hedge(Canvas& c, Box b, int variant) {
 void Crystal(Canvas& c, Box b) {
     const float x = b.Cx(), w = b.W() * 0.46f, top = b.t + 1, bottom = b.b - 1, h = bottom - top;
     const float shoulder = top + h * 0.28f, hip = bottom - h * 0.28f;
-    const float body[] = {x, top, x + w, shoulder, x + w, hip, x, bottom, x - w, hip, x - w, shoulder};
-    FillPolygon(c, body, 6, Rgb{120, 190, 250});
-    const float left[] = {x, top, x - w, shoulder, x - w, hip, x, bottom, x - w * 0.35f, hip, x - w * 0.35f, shoulder};
-    FillPolygon(c, left, 6, Rgb{170, 220, 255});
-    const float face[] = {x - w * 0.35f, shoulder, x + w * 0.3f, shoulder, x + w * 0.3f, hip, x - w * 0.35f, hip};
-    FillPolygon(c, face, 4, Rgb{200, 236, 255});
-    Line(c, x, top + 2, x, bottom - 2, 1.0f, Rgb{240, 250, 255});
-    Line(c, x - w * 0.35f, shoulder, x + w * 0.3f, shoulder, 1.0f, Rgb{240, 250, 255});
-    FillDisc(c, x - w * 0.1f, shoulder + h * 0.1f, std::max(1.5f, w * 0.15f), Rgb{255, 255, 255});
+    // Its six faces: the long sides lit from the left, the two points
+    // brighter still, split down the middle ridge.
+    const float farSide[] = {x, top, x + w, shoulder, x + w, hip, x, bottom};
+    FillPolygon(c, farSide, 4, Rgb{96, 160, 236});
+    const float nearSide[] = {x, top, x, bottom, x - w, hip, x - w, shoulder};
+    FillPolygon(c, nearSide, 4, Rgb{150, 208, 255});
+    const float upperPoint[] = {x, top, x - w, shoulder, x, shoulder + h * 0.08f};
+    FillPolygon(c, upperPoint, 3, Rgb{214, 240, 255});
+    const float lowerPoint[] = {x, bottom, x + w, hip, x, hip - h * 0.08f};
+    FillPolygon(c, lowerPoint, 3, Rgb{70, 130, 214});
+    Line(c, x, top + 1, x, bottom - 1, 1.0f, Rgb{236, 248, 255});
+    Line(c, x - w, shoulder, x, shoulder + h * 0.08f, 1.0f, Rgb{236, 248, 255});
+    Line(c, x, shoulder + h * 0.08f, x + w, shoulder, 1.0f, Rgb{180, 220, 255});
+    FillDisc(c, x - w * 0.45f, shoulder + h * 0.12f, std::max(1.5f, w * 0.14f), Rgb{255, 255, 255});
 }
 
 void Piece(Canvas& c, const Cut& cut) {
