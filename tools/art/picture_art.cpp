@@ -1035,7 +1035,7 @@ void DrawRound3Glow(Canvas& c) {
     for (const PictureRect& r : kRound3GlowRects) {
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
         const float cx = float(r.left) + kRound3GlowCentreX, cy = float(r.top) + kRound3GlowCentreY;
-        constexpr float kRadius = 2.2f;
+        constexpr float kRadius = 2.0f;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
                 const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy) / kRadius;
