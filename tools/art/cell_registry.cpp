@@ -148,8 +148,10 @@ void ThingsOfRectSources(Builder& b) {
 // jump, kicks, tumble, lying and hurt poses, the stances the scenes hold
 // her in while people talk (at the camp she sits down by the fire, 86 to
 // 89 and 108, and moves along on her knees, 107, the pose she also lands
-// in when she is knocked down), and her attacks; the second sheet is all
-// attacks.
+// in when she is knocked down; she leans over to take the bowl, 109, and
+// eats from it sitting, bowing to it and up again, 110 to 112), the
+// queen's blow staggering her (115), and her attacks; the second sheet is
+// all attacks.
 Stance HeroineStance(int pose, bool secondSheet) {
     if (secondSheet) return Stance::Attack;
     if (pose >= 2 && pose <= 7) return Stance::Walk;
@@ -159,7 +161,9 @@ Stance HeroineStance(int pose, bool secondSheet) {
     if (pose >= 41 && pose <= 44) return Stance::Tumble;
     if (pose >= 72 && pose <= 77) return Stance::Lying;
     if (pose == 84 || pose == 85) return Stance::Hurt;
-    if (pose == 89 || pose == 108) return Stance::Sit;
+    if (pose == 89 || pose == 108 || pose == 110 || pose == 112) return Stance::Sit;
+    if (pose == 109 || pose == 111) return Stance::Hunch;
+    if (pose == 115) return Stance::Hurt;
     if ((pose >= 17 && pose <= 21) || (pose >= 45 && pose <= 56)) return Stance::Kick;
     if (pose == 1 || (pose >= 22 && pose <= 25) || pose == 27 || (pose >= 29 && pose <= 35) || pose == 39 ||
         pose == 40 || pose == 59 || (pose >= 63 && pose <= 65) || pose == 86 || pose == 90 || pose == 96 ||
