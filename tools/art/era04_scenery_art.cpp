@@ -97,11 +97,18 @@ void Torch(Canvas& c, Box b, int frame, int layer) {
     FillRect(c, int(x + 2), int(b.b - 4), int(x + 3), int(b.b - 3), ironLight);
 }
 
+// A round light, brightest in the middle and fading smoothly to its rim:
+// the game draws some of them many times their size, where rings of
+// stepped shades would show.
 void Glow(Canvas& c, Box b, Rgb colour) {
-    for (int k = 6; k >= 1; --k) {
-        const float f = float(k) / 6.0f;
-        FillEllipse(c, b.Cx(), b.Cy(), b.W() * 0.5f * f, b.H() * 0.5f * f, Solid(Scale(colour, 1.1f - f * 0.6f)));
-    }
+    const float rx = b.W() * 0.5f, ry = b.H() * 0.5f;
+    for (int y = int(b.t); y < int(b.b); ++y)
+        for (int x = int(b.l); x < int(b.r); ++x) {
+            const float dx = (float(x) + 0.5f - b.Cx()) / rx, dy = (float(y) + 0.5f - b.Cy()) / ry;
+            const float f = std::sqrt(dx * dx + dy * dy);
+            if (f >= 1.0f) continue;
+            Plot(c, x, y, Solid(Scale(colour, 1.1f - f * 0.6f)));
+        }
 }
 
 void Lamp(Canvas& c, Box b) {

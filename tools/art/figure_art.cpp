@@ -590,9 +590,9 @@ Look LookOf(Subject s, int pose, int picture) {
             const int kind = std::clamp(pose / 10, 0, 2);
             return Person(shirts[kind], {70, 70, 90}, hairs[kind], {240, 240, 240}, Hair::Short, Garment::Tunic);
         }
-        case Subject::Round2Opponent:
-            return Person({130, 200, 240}, {90, 150, 200}, {250, 250, 255}, {240, 248, 255}, Hair::Long,
-                          Garment::Dress, Carry::Wings);
+        case Subject::Round2Opponent:   // the teacher herself, winged for her round
+            return Person({60, 90, 170}, {40, 60, 120}, {200, 200, 210}, {240, 220, 150}, Hair::Bun, Garment::Robe,
+                          Carry::Wings);
         case Subject::Round3Opponent:
             return Person({40, 44, 80}, {30, 30, 60}, {20, 20, 36}, {190, 40, 60}, Hair::Hood, Garment::Tunic,
                           Carry::Sword);
@@ -602,9 +602,9 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Duellist:
             return Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
                           Garment::Armour, Carry::Sword, 1.15f);
-        case Subject::Fighter:
-            return Person({200, 40, 40}, {240, 236, 230}, {30, 26, 30}, {30, 30, 30}, Hair::Short, Garment::Tunic,
-                          Carry::None, 1.1f);
+        case Subject::Fighter:   // the sorceress of the field, in her robe with her staff
+            return Person({110, 50, 130}, {70, 30, 90}, {40, 30, 50}, {230, 200, 110}, Hair::Long, Garment::Robe,
+                          Carry::Staff);
         case Subject::ArenaBoss1:   // the woman soldier who shoots
             return Person({150, 140, 90}, {90, 86, 60}, {150, 60, 40}, {210, 200, 150}, Hair::Ponytail, Garment::Tunic,
                           Carry::Gun);
