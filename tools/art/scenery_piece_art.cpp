@@ -17,6 +17,7 @@ enum class Piece {
     House, Hall, TowerTop, TreeFoot, TreeMiddle, TreeCrown, Tree, Pole, Fence, Log, Stone, Clouds, Cottage,
     CottageTree,
     Chest, Bush, LanternLit, LanternDim, Plank, Post, Board, Trainer, Pillar, Glow, Jar, Orb, Flyer, Wing,
+    GateLeaf, GateLight,
 };
 
 struct Cut {
@@ -101,14 +102,15 @@ std::vector<Cut> Cuts() {
     cuts.push_back({PictureOfGraphic(449), kPracticeTallPiece, Piece::Pillar});
     cuts.push_back({PictureOfGraphic(449), kPracticeRaisedPiece, Piece::Pillar});
     cuts.push_back({PictureOfGraphic(449), kPracticeMarker, Piece::Glow});
-    // The home area's gate shares the sheet: its two leaves, three glows and
+    // The home area's gate shares the sheet: its two leaves (the mansion's
+    // wrought-iron gate), three frames of the light in its archway, and
     // four sparks.
     auto gate = [&](const era00_sheet::SheetRect& r, Piece piece) {
         cuts.push_back({PictureOfGraphic(449), SpriteRect{r.left, r.top, r.right, r.bottom}, piece});
     };
-    gate(era00_sheet::kLeftLeaf, Piece::Pole);
-    gate(era00_sheet::kRightLeaf, Piece::Pole);
-    for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::Glow);
+    gate(era00_sheet::kLeftLeaf, Piece::GateLeaf);
+    gate(era00_sheet::kRightLeaf, Piece::GateLeaf);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::GateLight);
     for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) gate(r, Piece::Wing);
     return cuts;
 }
@@ -425,6 +427,34 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             FillEllipse(c, b.Cx(), cy, r * 0.5f, r * 0.75f, Rgb{150, 100, 190});
             FillDisc(c, b.Cx() - r * 0.2f, cy - r * 0.3f, std::max(1.0f, r * 0.12f), Rgb{255, 240, 120});
             FillDisc(c, b.Cx() + r * 0.2f, cy - r * 0.3f, std::max(1.0f, r * 0.12f), Rgb{255, 240, 120});
+            break;
+        }
+        case Piece::GateLeaf: {
+            // Iron bars between two rails in an iron frame, each bar ending
+            // in a gilt spear point, a gilt boss on the middle rail.
+            const Rgb iron{58, 60, 74}, ironLight{96, 100, 118}, gilt{226, 192, 92};
+            const float top = b.t + 12;
+            FrameRect(c, int(b.l + 1), int(top), int(b.r - 1), int(b.b), 4, iron);
+            for (float x = b.l + 6; x < b.r - 4; x += 9) {
+                FillRect(c, int(x), int(top - 6), int(x + 3), int(b.b - 2), iron);
+                FillRect(c, int(x), int(top - 6), int(x + 1), int(b.b - 2), ironLight);
+                const float tip[] = {x - 1.5f, top - 5, x + 1.5f, b.t + 1, x + 4.5f, top - 5};
+                FillPolygon(c, tip, 3, gilt);
+            }
+            for (const float f : {0.12f, 0.55f, 0.9f})
+                FillRect(c, int(b.l + 1), int(top + (b.b - top) * f), int(b.r - 1), int(top + (b.b - top) * f + 5), iron);
+            FillDisc(c, b.Cx(), top + (b.b - top) * 0.55f + 2, std::min(b.W() * 0.22f, 11.0f), gilt);
+            FillDisc(c, b.Cx(), top + (b.b - top) * 0.55f + 2, std::min(b.W() * 0.12f, 6.0f), iron);
+            break;
+        }
+        case Piece::GateLight: {
+            // The light that fills the gateway's arch, brightest low in it.
+            const float archTop = b.t + b.W() * 0.5f;
+            FillEllipse(c, b.Cx(), archTop, b.W() * 0.48f, b.W() * 0.48f, Rgb{150, 220, 250});
+            FillRect(c, int(b.l + b.W() * 0.02f), int(archTop), int(b.r - b.W() * 0.02f), int(b.b - 2), Rgb{150, 220, 250});
+            FillEllipse(c, b.Cx(), archTop + b.W() * 0.1f, b.W() * 0.32f, b.W() * 0.32f, Rgb{220, 244, 255});
+            FillRect(c, int(b.l + b.W() * 0.18f), int(archTop + b.W() * 0.1f), int(b.r - b.W() * 0.18f), int(b.b - 2),
+                     Rgb{220, 244, 255});
             break;
         }
         case Piece::Wing: {
