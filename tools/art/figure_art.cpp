@@ -647,6 +647,13 @@ Look LookOf(Subject s, int pose, int picture) {
     }
 }
 
+Look HeroineSecondOutfit() {
+    Look look = LookOf(Subject::Heroine);
+    look.top = look.bottom = Rgb{48, 128, 170};
+    look.trim = Rgb{230, 236, 250};
+    return look;
+}
+
 void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
                  const Look& look) {
     Pen pen(&c, feetX, feetY, height / 8.0f, dir, 0.0f);
@@ -1201,10 +1208,8 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         const ClipBox box{fr.left, fr.top, fr.right, fr.bottom};
         SetClip(canvas, &box);
         Look look = LookOf(cell->subject, cell->pose, cell->picture);
-        if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205)) {
-            look.top = look.bottom = Rgb{48, 128, 170};
-            look.trim = Rgb{230, 236, 250};
-        }
+        if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205))
+            look = HeroineSecondOutfit();
         if (cell->subject == Subject::Creature) {
             PlantPart(canvas, *cell);
             continue;

@@ -4,7 +4,9 @@
 
 #include "areas/era00_era01/era00/sheets.h"
 #include "core/sprites/field_object_table.h"
+#include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/object_table.h"
+#include "tools/art/figure_art.h"
 #include "tools/art/picture_art.h"
 #include "tools/art/table_piece_art.h"
 
@@ -186,29 +188,6 @@ void CloudShape(Canvas& c, float cx, float cy, float w) {
     FillDisc(c, cx - w * 0.18f, cy, w * 0.16f, Rgb{248, 250, 255});
     FillDisc(c, cx + w * 0.1f, cy - w * 0.05f, w * 0.2f, Rgb{244, 246, 254});
     FillEllipse(c, cx, cy + w * 0.18f, w * 0.42f, w * 0.04f, Rgb{206, 214, 230});
-}
-
-void PersonShape(Canvas& c, Box b, float phase) {
-    const float h = b.H() * 0.95f, u = std::min(h / 8.0f, b.W() / 3.0f), cx = b.Cx(), feet = b.b - 1;
-    const float hip = feet - u * 3.6f, neck = hip - u * 2.7f, headR = u * 0.75f, limb = std::max(1.5f, u * 0.5f);
-    const Rgb robe{70, 96, 150}, skin{236, 204, 170}, hair{70, 60, 56};
-    for (int side = -1; side <= 1; side += 2) {
-        const float a = std::sin(phase) * 0.6f * float(side);
-        Line(c, cx, hip, cx + std::sin(a) * u * 3.4f, feet - limb / 2, limb, Scale(robe, 0.7f));
-    }
-    const float body[] = {cx - u * 0.9f, neck, cx + u * 0.9f, neck, cx + u * 1.2f, hip + u * 0.6f,
-                          cx - u * 1.2f, hip + u * 0.6f};
-    FillPolygon(c, body, 4, robe);
-    FillRect(c, int(cx - u), int(hip - u * 0.3f), int(cx + u), int(hip + u * 0.1f), Rgb{220, 190, 90});
-    for (int side = -1; side <= 1; side += 2) {
-        const float a = -std::sin(phase) * 0.9f * float(side) + 0.3f;
-        const float hx = cx + std::sin(a) * u * 2.3f, hy = neck + std::cos(a) * u * 2.3f;
-        Line(c, cx, neck + u * 0.2f, hx, hy, limb * 0.9f, Scale(robe, 1.15f));
-        FillDisc(c, hx, hy, limb * 0.6f, skin);
-    }
-    FillDisc(c, cx, neck - headR, headR, skin);
-    FillEllipse(c, cx - headR * 0.2f, neck - headR * 1.5f, headR * 1.05f, headR * 0.55f, hair);
-    FillDisc(c, cx + headR * 0.4f, neck - headR, std::max(0.7f, headR * 0.15f), Rgb{30, 30, 50});
 }
 
 // Pieces that the scenery tables stack into one thing: each piece is drawn
@@ -395,7 +374,24 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.b), Rgb{170, 120, 76}, Rgb{110, 76, 44});
             FillRect(c, int(b.l), int(b.t), int(b.l) + 2, int(b.b), Rgb{90, 60, 36});
             break;
-        case Piece::Trainer: PersonShape(c, b, float(n) * 0.7f); break;
+        case Piece::Trainer: {
+            // The heroine putting on her second outfit: drawn at her x on
+            // the floor, at her standing height on that outfit's sheet, in
+            // every frame.
+            const field_object_table::PracticeFrame* frame = nullptr;
+            for (const field_object_table::PracticeFrame& f : field_object_table::kPracticeFrames)
+                if (f.rect.left == int(b.l) && f.rect.top == int(b.t)) frame = &f;
+            float height = 140;
+            for (const heroine_w2_table::BodyRow& r : heroine_w2_table::kBody)
+                if (r.pose == 1) height = float(r.rect.Height());
+            PersonPose pose;
+            pose.stance = frame != nullptr && frame->pivotX < 0.2f * b.W() ? Stance::Attack : Stance::Stand;
+            pose.phase = float(n) * 0.7f;
+            const float feetX = b.l + (frame != nullptr ? frame->pivotX : b.W() * 0.5f);
+            PaintPerson(c, std::clamp(feetX, b.l + height * 0.12f, b.r - height * 0.12f), b.b - 1, std::min(height, b.H() - 2),
+                        1, pose, HeroineSecondOutfit());
+            break;
+        }
         case Piece::Pillar: {
             FillRect(c, int(b.l + b.W() * 0.15f), int(b.t), int(b.r - b.W() * 0.15f), int(b.b), kWall);
             for (float y = b.t + 20; y < b.b; y += 40)
