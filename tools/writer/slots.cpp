@@ -57,9 +57,20 @@ void FieldEarly(std::int32_t x, std::int32_t scroll) {
     HoppingObjectRecord.holdStep = 4;
 }
 
+// The first walker's lesson, played at its first place on the way out;
+// left unplayed, it would start at whichever place she comes to next (at
+// its third, on a ledge, its throw flies over her and the lesson never ends).
+void WalkerLessonDone() { WalkingEnemyRecords[0].meetingStep = 6; }
+
+// Past the first walker's first place.
+void PastTheWalker(std::int32_t x, std::int32_t scroll) {
+    FieldEarly(x, scroll);
+    WalkerLessonDone();
+}
+
 // Past the gatekeeper and the first meeting with enemy A.
 void FieldMiddle(std::int32_t x, std::int32_t scroll) {
-    FieldEarly(x, scroll);
+    PastTheWalker(x, scroll);
     GatekeeperRecord.done = 1;
     FieldEnemyARecord.firstMeetingStep = 14;
     FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
@@ -69,6 +80,7 @@ void FieldMiddle(std::int32_t x, std::int32_t scroll) {
 // The far field past the arena, D learned.
 void FarField(std::int32_t x, std::int32_t scroll, std::int32_t phase, std::int32_t floors) {
     InTheField(x, scroll);
+    WalkerLessonDone();
     Era01Progress = 3;
     GatekeeperRecord.done = 1;
     LearnedMoveD = 1;
@@ -210,6 +222,10 @@ private:
         EXPECT_EQ(MenuStageSnapshot.facing, place.facing);
         const std::int32_t loaded[] = {Era00AreaFlag, Era01AreaFlag, Era02AreaFlag, Era03AreaFlag, Era04AreaFlag};
         for (int i = 0; i < 5; ++i) EXPECT_EQ(loaded[i], areas[i]) << "Era0" << i << "'s area flag";
+        // A field slot past the first walker's first place: the lesson there is behind her.
+        if (Era01AreaFlag == 1 && MenuStageSnapshot.x > SectionAnchorX[10]) {
+            EXPECT_EQ(WalkingEnemyRecords[0].meetingStep, 6) << "the first walker's lesson";
+        }
     }
 
     const Slot& slot_;
@@ -225,8 +241,8 @@ const Slot kSlots[] = {
          ScrollX = 2250;
      }},
     {{"walker", "the field's walker"}, [] { FieldEarly(7760, 7300); }},
-    {{"flight", "the flight lesson"}, [] { FieldEarly(12010, 11500); }},
-    {{"enemy_a", "enemy A's first meeting"}, [] { FieldEarly(17200, 16700); }},
+    {{"flight", "the flight lesson"}, [] { PastTheWalker(12010, 11500); }},
+    {{"enemy_a", "enemy A's first meeting"}, [] { PastTheWalker(17200, 16700); }},
     {{"collect", "at the gatekeeper's side with money for a game"}, [] {
          FieldMiddle(18575, 18100);
          Gold = 500;
@@ -259,6 +275,7 @@ const Slot kSlots[] = {
          Era01AreaFlag = 1;
          EncounterDoneFlag = 1;
          GatekeeperRecord.done = 1;
+         WalkerLessonDone();
          LearnedMoveD = 1;
          PlayerState.maxHp = PlayerState.hp = 9000;
          PlayerState.x = 45808 + 400;
