@@ -128,6 +128,14 @@ void Plant(float hip, float footX, float (&knee)[2], float (&foot)[2]) {
     foot[1] = 0.0f;
 }
 
+// Both arms at once: each from hanging straight down, and its elbow.
+void Arms(Body& b, float front, float frontElbow, float back, float backElbow) {
+    b.frontArm = front;
+    b.frontElbow = frontElbow;
+    b.backArm = back;
+    b.backElbow = backElbow;
+}
+
 Body BodyOf(const PersonPose& p) {
     Body b;
     const float s = std::sin(p.phase);
@@ -235,9 +243,7 @@ Body BodyOf(const PersonPose& p) {
             b.backKnee[1] = -0.2f;
             b.backFoot[0] = -1.85f;
             b.backFoot[1] = 0.0f;
-            b.frontArm = 0.9f;
-            b.frontElbow = 0.6f;
-            b.backArm = 0.15f;
+            Arms(b, 0.9f, 0.6f, 0.15f, 0.1f);
             break;
         case Stance::Hunch:
             // Low on the heels, the shoulders over the knees, the hands out
@@ -246,10 +252,7 @@ Body BodyOf(const PersonPose& p) {
             b.bow = 0.6f;
             Plant(b.hip, 1.0f, b.frontKnee, b.frontFoot);
             Plant(b.hip, 0.55f, b.backKnee, b.backFoot);
-            b.frontArm = 0.75f;
-            b.frontElbow = 0.9f;
-            b.backArm = 0.55f;
-            b.backElbow = 0.9f;
+            Arms(b, 0.75f, 0.9f, 0.55f, 0.9f);
             break;
         case Stance::Sit:
             // On the ground, knees drawn up, the feet close in front.
