@@ -1,7 +1,8 @@
 // Scenery and figures meet what they stand on: a backdrop piece that ends on
 // top of another rests on it, the far peak's foot is the far plain's own
 // colour, the bridge's deck lies where the heroine walks, the arena's stacked
-// stand and stage parts are solid, the tower's floor slab is flat on top;
+// stand and stage parts are solid, the tower's floor slab and the final
+// section's hedges the queen lands on are flat on top;
 // and every figure standing in a frame has its feet on the frame's point.
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <map>
 #include <vector>
 
+#include "areas/era04_stage/final_section_frames.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/sprites/field_object_table.h"
@@ -104,6 +106,19 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
     for (int x = art::kTowerFloorSlab.left; x < art::kTowerFloorSlab.right; ++x)
         unlit += !Lit(sheet, x, art::kTowerFloorSlab.top);
     EXPECT_EQ(unlit, 0) << "the slab's top is not its first row";
+
+    // The queen lands 96 px above the floor, on the final section's wide
+    // hedges (98 px tall, standing on the floor by her place): their tops
+    // are level there, lit all along the row her feet meet.
+    const art::Canvas garden = Draw(209);
+    for (const final_section_frames::Frame& f : final_section_frames::kFrames) {
+        if (f.rect.Width() < 120 || f.pivotY != 98) continue;
+        const int row = f.rect.top + int(f.pivotY) - 96;
+        int gaps = 0;
+        for (int x = f.rect.left + f.rect.Width() / 8; x < f.rect.right - f.rect.Width() / 8; ++x)
+            gaps += !Lit(garden, x, row);
+        EXPECT_EQ(gaps, 0) << "the hedge of code " << f.code << " is not level where she stands";
+    }
 }
 
 TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {

@@ -190,17 +190,23 @@ void ThingsOfRectSources(Builder& b) {
 // How a pose of her sheets holds her: the controller's walk, run, slide,
 // jump, kicks, tumble, lying and hurt poses, the stances the scenes hold
 // her in while people talk (at the camp she sits down by the fire, 86 to
-// 89), and her attacks; the second sheet is all attacks.
+// 89 and 108, and moves along on her knees, 107, the pose she also lands
+// in when she is knocked down; she leans over to take the bowl, 109, and
+// eats from it sitting, bowing to it and up again, 110 to 112), the
+// queen's blow staggering her (115), and her attacks; the second sheet is
+// all attacks.
 Stance HeroineStance(int pose, bool secondSheet) {
     if (secondSheet) return Stance::Attack;
     if (pose >= 2 && pose <= 7) return Stance::Walk;
     if (pose >= 8 && pose <= 11) return Stance::Run;
-    if (pose == 12 || pose == 13 || pose == 26 || pose == 87 || pose == 88) return Stance::Crouch;
+    if (pose == 12 || pose == 13 || pose == 26 || pose == 87 || pose == 88 || pose == 107) return Stance::Crouch;
     if (pose >= 14 && pose <= 16) return Stance::Jump;
     if (pose >= 41 && pose <= 44) return Stance::Tumble;
     if (pose >= 72 && pose <= 77) return Stance::Lying;
     if (pose == 84 || pose == 85) return Stance::Hurt;
-    if (pose == 89) return Stance::Sit;
+    if (pose == 89 || pose == 108 || pose == 110 || pose == 112) return Stance::Sit;
+    if (pose == 109 || pose == 111) return Stance::Hunch;
+    if (pose == 115) return Stance::Hurt;
     if ((pose >= 17 && pose <= 21) || (pose >= 45 && pose <= 56)) return Stance::Kick;
     if (pose == 1 || (pose >= 22 && pose <= 25) || pose == 27 || (pose >= 29 && pose <= 35) || pose == 39 ||
         pose == 40 || pose == 59 || (pose >= 63 && pose <= 65) || pose == 86 || pose == 90 || pose == 96 ||
@@ -228,9 +234,15 @@ void Heroine(Builder& b) {
                  float(hud_table::kTitleFigurePivot.y), Stance::Walk);
 
     namespace w2 = heroine_w2_table;
+    // Her techniques' poses on it are blows but two: the stance the F blow
+    // is gathered in (217) and the one the G blow ends in (216); she holds
+    // them too facing the queen while they talk.
+    auto secondOutfit = [](int pose) {
+        if (pose == 216 || pose == 217) return Stance::Stand;
+        return pose > 200 ? Stance::Attack : HeroineStance(pose, false);
+    };
     for (const w2::BodyRow& r : w2::kBody) {
-        b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()),
-                 r.pose > 200 ? Stance::Attack : HeroineStance(r.pose, false));
+        b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()), secondOutfit(r.pose));
         b.cells.back().facing = r.facing;
     }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
@@ -554,7 +566,7 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Soldier, 199, 10, 10, Stance::Jump},  {Subject::Soldier, 199, 11, 11, Stance::Lunge},
     {Subject::Soldier, 199, 12, 12, Stance::Walk},  {Subject::Soldier, 199, 13, 13, Stance::Block},
     {Subject::Soldier, 199, 14, 14, Stance::Attack}, {Subject::Soldier, 199, 15, 15, Stance::Lying},
-    {Subject::Soldier, 199, 16, 17, Stance::Hurt},  {Subject::Soldier, 199, 18, 18, Stance::Sit},
+    {Subject::Soldier, 199, 16, 17, Stance::Hurt},  {Subject::Soldier, 199, 18, 18, Stance::Kneel},
     {Subject::Soldier, 199, 19, 19, Stance::Crouch}, {Subject::Soldier, 199, 20, 20, Stance::Stand},
     // The intruder as the first opponent: idle, jump crouch, lunge, swipe, hit, blocks and
     // counters, knocked out and getting up, shuffle, leap, grab, thrown,
@@ -588,13 +600,15 @@ constexpr PoseHint kPoseHints[] = {
     // her), the big man knocked flying, the intruder falling from her leap.
     {Subject::ArenaBoss1, 192, 17, 17, Stance::Leap},  {Subject::ArenaBoss1, 192, 33, 33, Stance::Leap},
     {Subject::ArenaEnemy2, 193, 37, 38, Stance::Hurt}, {Subject::Intruder, 194, 9, 9, Stance::Jump},
-    // The camp's merchant: sitting by the fire, standing, walking, and in
+    // The camp's merchant, at his standing size in every cell: bowed over
+    // the fire on his heels, sitting up by it, standing, walking, and in
     // the catching game crouching, lifting, carrying over his head, putting
-    // down and holding up what he caught; handing a bowl over.
-    {Subject::Merchant, 195, 1, 11, Stance::Sit},    {Subject::Merchant, 195, 24, 24, Stance::Sit},
-    {Subject::Merchant, 195, 12, 13, Stance::Stand}, {Subject::Merchant, 195, 14, 17, Stance::Walk},
-    {Subject::Merchant, 195, 18, 18, Stance::Crouch}, {Subject::Merchant, 195, 19, 21, Stance::Lift},
-    {Subject::Merchant, 195, 22, 22, Stance::Crouch}, {Subject::Merchant, 195, 25, 25, Stance::Attack},
+    // down and holding up what he caught; handing a bowl over the fire.
+    {Subject::Merchant, 195, 1, 11, Stance::Hunch},  {Subject::Merchant, 195, 24, 24, Stance::Hunch},
+    {Subject::Merchant, 195, 12, 12, Stance::Sit},   {Subject::Merchant, 195, 13, 13, Stance::Stand},
+    {Subject::Merchant, 195, 14, 17, Stance::Walk},  {Subject::Merchant, 195, 18, 18, Stance::Hunch},
+    {Subject::Merchant, 195, 19, 21, Stance::Lift},  {Subject::Merchant, 195, 22, 22, Stance::Hunch},
+    {Subject::Merchant, 195, 25, 25, Stance::Hunch},
 };
 
 // Frames the game draws with their point below the floor the figure stands

@@ -29,11 +29,15 @@ constexpr Rgb kStone{132, 128, 140}, kMortar{78, 74, 88}, kTimber{118, 80, 48}, 
     kGold{232, 196, 96}, kLeaf{70, 150, 72}, kStemGreen{92, 132, 60}, kHall{62, 70, 104},
     kLampLight{250, 220, 140}, kBlueLight{110, 160, 255};
 
+// What a piece of the final section shows besides the shared looks.
+enum class FinalShape { None, Hedge, Crystal };
+
 struct Cut {
     SpriteRect rect;
     Look look;
     int variant;
     Rgb glow = kLampLight;   // the colour of a Look::Glow piece
+    FinalShape shape = FinalShape::None;
 };
 
 void StoneBlocks(Canvas& c, Box b, Rgb stone, int seed) {
@@ -93,11 +97,18 @@ void Torch(Canvas& c, Box b, int frame, int layer) {
     FillRect(c, int(x + 2), int(b.b - 4), int(x + 3), int(b.b - 3), ironLight);
 }
 
+// A round light, brightest in the middle and fading smoothly to its rim:
+// the game draws some of them many times their size, where rings of
+// stepped shades would show.
 void Glow(Canvas& c, Box b, Rgb colour) {
-    for (int k = 6; k >= 1; --k) {
-        const float f = float(k) / 6.0f;
-        FillEllipse(c, b.Cx(), b.Cy(), b.W() * 0.5f * f, b.H() * 0.5f * f, Solid(Scale(colour, 1.1f - f * 0.6f)));
-    }
+    const float rx = b.W() * 0.5f, ry = b.H() * 0.5f;
+    for (int y = int(b.t); y < int(b.b); ++y)
+        for (int x = int(b.l); x < int(b.r); ++x) {
+            const float dx = (float(x) + 0.5f - b.Cx()) / rx, dy = (float(y) + 0.5f - b.Cy()) / ry;
+            const float f = std::sqrt(dx * dx + dy * dy);
+            if (f >= 1.0f) continue;
+            Plot(c, x, y, Solid(Scale(colour, 1.1f - f * 0.6f)));
+        }
 }
 
 void Lamp(Canvas& c, Box b) {
@@ -155,11 +166,55 @@ void Plant(Canvas& c, Box b, Look look, int variant) {
     }
 }
 
+// A clipped hedge of the castle garden: a block of leaves with a level top
+// along the cell's top row (the queen stands on it where she lands),
+// shaded darker to its foot.
+void Hedge(Canvas& c, Box b, int variant) {
+    const Rgb leaf = Mix(kLeaf, Hsv(90.0f + 12.0f * float(variant), 0.6f, 0.55f), 0.4f);
+    const float round = std::min(10.0f, b.W() * 0.1f);
+    VerticalGradient(c, int(b.l + round), int(b.t + 1), int(b.r - round), int(b.b), Scale(leaf, 1.1f), Scale(leaf, 0.7f));
+    VerticalGradient(c, int(b.l + 1), int(b.t + round), int(b.r - 1), int(b.b), Scale(leaf, 1.05f), Scale(leaf, 0.7f));
+    FillDisc(c, b.l + round, b.t + round, round - 1, Scale(leaf, 1.08f));
+    FillDisc(c, b.r - round, b.t + round, round - 1, Scale(leaf, 1.08f));
+    // The clipped top face, lit, and the leaves' texture.
+    FillRect(c, int(b.l + round), int(b.t + 1), int(b.r - round), int(b.t + 5), Scale(leaf, 1.3f));
+    for (int y = int(b.t + 7); y < int(b.b) - 2; y += 5)
+        for (int x = int(b.l + 4) + (y / 5 % 2) * 3; x < int(b.r) - 4; x += 7)
+            if (Noise(x, y, static_cast<std::uint32_t>(variant)) < 0.5f) FillDisc(c, float(x), float(y), 1.6f, Scale(leaf, 0.8f));
+}
+
+// The crystal that floats in the light at the room's middle: a tall cut
+// stone pointed at both ends, its facets pale blue and white.
+void Crystal(Canvas& c, Box b) {
+    const float x = b.Cx(), w = b.W() * 0.46f, top = b.t + 1, bottom = b.b - 1, h = bottom - top;
+    const float shoulder = top + h * 0.28f, hip = bottom - h * 0.28f;
+    // Its six faces: the long sides lit from the left, the two points
+    // brighter still, split down the middle ridge.
+    const float farSide[] = {x, top, x + w, shoulder, x + w, hip, x, bottom};
+    FillPolygon(c, farSide, 4, Rgb{96, 160, 236});
+    const float nearSide[] = {x, top, x, bottom, x - w, hip, x - w, shoulder};
+    FillPolygon(c, nearSide, 4, Rgb{150, 208, 255});
+    const float upperPoint[] = {x, top, x - w, shoulder, x, shoulder + h * 0.08f};
+    FillPolygon(c, upperPoint, 3, Rgb{214, 240, 255});
+    const float lowerPoint[] = {x, bottom, x + w, hip, x, hip - h * 0.08f};
+    FillPolygon(c, lowerPoint, 3, Rgb{70, 130, 214});
+    Line(c, x, top + 1, x, bottom - 1, 1.0f, Rgb{236, 248, 255});
+    Line(c, x - w, shoulder, x, shoulder + h * 0.08f, 1.0f, Rgb{236, 248, 255});
+    Line(c, x, shoulder + h * 0.08f, x + w, shoulder, 1.0f, Rgb{180, 220, 255});
+    FillDisc(c, x - w * 0.45f, shoulder + h * 0.12f, std::max(1.5f, w * 0.14f), Rgb{255, 255, 255});
+}
+
 void Piece(Canvas& c, const Cut& cut) {
     const SpriteRect& r = cut.rect;
     const Box b{float(r.left), float(r.top), float(r.right), float(r.bottom)};
     const ClipBox clip{r.left, r.top, r.right, r.bottom};
     SetClip(c, &clip);
+    if (cut.shape != FinalShape::None) {
+        if (cut.shape == FinalShape::Hedge) Hedge(c, b, cut.variant);
+        else Crystal(c, b);
+        SetClip(c, nullptr);
+        return;
+    }
     switch (cut.look) {
         case Look::StoneWall: StoneBlocks(c, b, kStone, cut.variant); break;
         case Look::Doorway:
@@ -170,8 +225,17 @@ void Piece(Canvas& c, const Cut& cut) {
             break;
         case Look::HallWall:
         case Look::LitHallWall: {
-            const Rgb base = cut.look == Look::HallWall ? kHall : Rgb{200, 180, 140};
+            // One hall: the lit set is the same walls, block for block and
+            // pillar for pillar, with the lamps lit on them.
+            const Rgb base = cut.look == Look::HallWall ? kHall : Mix(Scale(kHall, 1.6f), kLampLight, 0.45f);
             VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.b), Scale(base, 0.8f), Scale(base, 1.2f));
+            const float course = 40.0f, block = 80.0f;
+            for (float y = b.t + course; y < b.b; y += course) {
+                FillRect(c, int(b.l), int(y), int(b.r), int(y + 2), Scale(base, 0.72f));
+                const float shift = std::fmod((y - b.t) / course, 2.0f) < 1.0f ? 0.0f : block * 0.5f;
+                for (float x = b.l + shift; x < b.r; x += block)
+                    FillRect(c, int(x), int(y - course + 2), int(x + 2), int(y), Scale(base, 0.72f));
+            }
             for (float x = b.l + b.W() * 0.1f; x < b.r; x += b.W() * 0.4f)
                 FillRect(c, int(x), int(b.t), int(x + b.W() * 0.08f), int(b.b), Scale(base, 0.6f));
             break;
@@ -250,12 +314,21 @@ void Piece(Canvas& c, const Cut& cut) {
 Look FinalLook(int code) {
     if (code <= 8) return Look::Fixture;     // hanging ornaments of the far end
     if (code <= 10) return Look::Pillar;     // broken columns
-    if (code <= 18) return Look::Leaf;       // bushes and ground plants
+    if (code <= 18) return Look::Leaf;       // hedges, bushes and ground plants
     if (code <= 22) return Look::Fruit;      // flowers
     if (code == 23 || code == 30) return Look::Glow;
-    if (code == 24) return Look::Fixture;
+    if (code == 24) return Look::Fixture;    // painted as the crystal (FinalShapeOf)
     if (code <= 26) return Look::Leaf;
     return Look::Shot;                       // the particles
+}
+
+// The wide ground plants are the garden's clipped hedges (the queen lands
+// on their level tops); the piece in the middle of the light is the
+// crystal.
+FinalShape FinalShapeOf(int code) {
+    if ((code >= 11 && code <= 15) || code == 18) return FinalShape::Hedge;
+    if (code == 24) return FinalShape::Crystal;
+    return FinalShape::None;
 }
 
 std::vector<Cut> CutsOf(int picture) {
@@ -290,7 +363,8 @@ std::vector<Cut> CutsOf(int picture) {
     // tell of.
     if (picture == era04_pieces::kFinalSheet)
         for (const final_section_frames::Frame& f : final_section_frames::kFrames)
-            cuts.push_back({f.rect, FinalLook(f.code), f.code, f.code == 23 || f.code == 30 ? kBlueLight : kLampLight});
+            cuts.push_back({f.rect, FinalLook(f.code), f.code, f.code == 23 || f.code == 30 ? kBlueLight : kLampLight,
+                            FinalShapeOf(f.code)});
     // What the queen leaves on the floor (stage object 248).
     if (picture == era04_pieces::kFinalSheet) cuts.push_back({ending_frames::kRemainsCell, Look::Glow, n++});
     // The largest first, so that a piece cut from inside another is drawn

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "areas/era03/field_sheets.h"
 #include "areas/finale/ending_frames.h"
 
 namespace art {
@@ -96,6 +97,7 @@ private:
 // Where a pose puts the body, in units (the feet at 0, head top near -8).
 struct Body {
     float hip = -3.6f, lean = 0.0f;
+    float bow = 0.0f;                           // radians the body tips forward at the hips
     float frontKnee[2], frontFoot[2], backKnee[2], backFoot[2];
     float frontArm = 0.3f, backArm = -0.2f;   // radians from hanging straight down, forward positive
     float frontElbow = 0.2f, backElbow = 0.1f;
@@ -124,6 +126,14 @@ void Plant(float hip, float footX, float (&knee)[2], float (&foot)[2]) {
     knee[1] = hip + std::cos(a) * kThigh;
     foot[0] = footX;
     foot[1] = 0.0f;
+}
+
+// Both arms at once: each from hanging straight down, and its elbow.
+void Arms(Body& b, float front, float frontElbow, float back, float backElbow) {
+    b.frontArm = front;
+    b.frontElbow = frontElbow;
+    b.backArm = back;
+    b.backElbow = backElbow;
 }
 
 Body BodyOf(const PersonPose& p) {
@@ -224,6 +234,25 @@ Body BodyOf(const PersonPose& p) {
             Plant(b.hip, -0.5f, b.backKnee, b.backFoot);
             b.frontArm = -1.3f;
             b.backArm = -2.0f;
+            break;
+        case Stance::Kneel:
+            // The front foot planted, the back knee and shin on the floor.
+            b.hip = -1.75f;
+            Plant(b.hip, 1.3f, b.frontKnee, b.frontFoot);
+            b.backKnee[0] = -0.35f;
+            b.backKnee[1] = -0.2f;
+            b.backFoot[0] = -1.85f;
+            b.backFoot[1] = 0.0f;
+            Arms(b, 0.9f, 0.6f, 0.15f, 0.1f);
+            break;
+        case Stance::Hunch:
+            // Low on the heels, the shoulders over the knees, the hands out
+            // before him (at a fire, or for what he catches).
+            b.hip = -0.9f;
+            b.bow = 0.6f;
+            Plant(b.hip, 1.0f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 0.55f, b.backKnee, b.backFoot);
+            Arms(b, 0.75f, 0.9f, 0.55f, 0.9f);
             break;
         case Stance::Sit:
             // On the ground, knees drawn up, the feet close in front.
@@ -373,8 +402,8 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     const Body b = BodyOf(pose);
     const float w = k.width;
     const float limb = 0.42f * std::sqrt(w);
-    const float neck = b.hip - 2.6f;
-    const float sx = b.lean;               // shoulders ahead of the hips
+    const float neck = b.hip - 2.6f * std::cos(b.bow);
+    const float sx = b.lean + 2.6f * std::sin(b.bow);   // shoulders ahead of the hips
     const float headR = 0.56f, headX = sx + 0.1f, headY = neck - headR * 1.05f;
     const bool skirt = k.garment == Garment::Dress || k.garment == Garment::Gown || k.garment == Garment::Robe;
     const Rgb legColour = skirt && k.garment == Garment::Dress ? k.skin : k.bottom;
@@ -410,8 +439,18 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
         case Garment::Robe: {
             const float hem = std::min(-0.35f, b.hip + 3.1f);
             const float flare = k.garment == Garment::Gown ? 1.55f * w : 1.0f * w;
-            pen.Poly({sx - sh, neck, sx + sh, neck, flare + 0.3f * b.lean, hem, -flare + 0.3f * b.lean, hem}, k.top);
-            pen.Limb(-flare + 0.3f * b.lean, hem - 0.1f, flare + 0.3f * b.lean, hem - 0.1f, 0.25f, k.trim);
+            // Down low the skirt lies over the knees drawn up before the
+            // body: its hem reaches past the front knee, so no leg shows
+            // through beside it.
+            const bool low = pose.stance == Stance::Sit || pose.stance == Stance::Crouch || pose.stance == Stance::Hunch;
+            const float front = low ? std::max(flare + 0.3f * b.lean, b.frontKnee[0] + 0.5f) : flare + 0.3f * b.lean;
+            const float back = low ? -0.75f * w : -flare + 0.3f * b.lean;
+            if (low)
+                pen.Poly({sx - sh, neck, sx + sh, neck, b.frontKnee[0] + 0.45f, b.frontKnee[1] - 0.4f, front, hem, back, hem},
+                         k.top);
+            else
+                pen.Poly({sx - sh, neck, sx + sh, neck, front, hem, back, hem}, k.top);
+            pen.Limb(back, hem - 0.1f, front, hem - 0.1f, 0.25f, k.trim);
             pen.Limb(sx - waist, b.hip - 0.4f, sx + waist, b.hip - 0.4f, 0.22f, k.trim);
             break;
         }
@@ -562,9 +601,9 @@ Look LookOf(Subject s, int pose, int picture) {
             const int kind = std::clamp(pose / 10, 0, 2);
             return Person(shirts[kind], {70, 70, 90}, hairs[kind], {240, 240, 240}, Hair::Short, Garment::Tunic);
         }
-        case Subject::Round2Opponent:
-            return Person({130, 200, 240}, {90, 150, 200}, {250, 250, 255}, {240, 248, 255}, Hair::Long,
-                          Garment::Dress, Carry::Wings);
+        case Subject::Round2Opponent:   // the teacher herself, winged for her round
+            return Person({60, 90, 170}, {40, 60, 120}, {200, 200, 210}, {240, 220, 150}, Hair::Bun, Garment::Robe,
+                          Carry::Wings);
         case Subject::Round3Opponent:
             return Person({40, 44, 80}, {30, 30, 60}, {20, 20, 36}, {190, 40, 60}, Hair::Hood, Garment::Tunic,
                           Carry::Sword);
@@ -574,9 +613,9 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Duellist:
             return Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
                           Garment::Armour, Carry::Sword, 1.15f);
-        case Subject::Fighter:
-            return Person({200, 40, 40}, {240, 236, 230}, {30, 26, 30}, {30, 30, 30}, Hair::Short, Garment::Tunic,
-                          Carry::None, 1.1f);
+        case Subject::Fighter:   // the sorceress of the field, in her robe with her staff
+            return Person({110, 50, 130}, {70, 30, 90}, {40, 30, 50}, {230, 200, 110}, Hair::Long, Garment::Robe,
+                          Carry::Staff);
         case Subject::ArenaBoss1:   // the woman soldier who shoots
             return Person({150, 140, 90}, {90, 86, 60}, {150, 60, 40}, {210, 200, 150}, Hair::Ponytail, Garment::Tunic,
                           Carry::Gun);
@@ -617,6 +656,13 @@ Look LookOf(Subject s, int pose, int picture) {
         default: return Person({150, 150, 150}, {100, 100, 100}, {60, 60, 60}, {200, 200, 200}, Hair::Short,
                                Garment::Tunic);
     }
+}
+
+Look HeroineSecondOutfit() {
+    Look look = LookOf(Subject::Heroine);
+    look.top = look.bottom = Rgb{48, 128, 170};
+    look.trim = Rgb{230, 236, 250};
+    return look;
 }
 
 void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
@@ -663,6 +709,7 @@ bool FacesLeft(Subject s, int picture) {
         case Subject::EncounterActor2:
         case Subject::EncounterActor3:
         case Subject::Monsters:
+        case Subject::Duellist:
         case Subject::Queen: return true;
         default: return false;
     }
@@ -1068,6 +1115,50 @@ Cell BesideRowsUnderFloors(const Cell& cell, const std::vector<const Cell*>& she
     return fitted;
 }
 
+// The duellist's ready stance (frame 8) is drawn as a small cell of its own
+// over two pieces cut out of frame 7, each where frame 7 has it. So frame 7
+// is painted as that stance, facing her with his sword low before him,
+// kept to what frame 8 draws (the two pieces and the small cell's place),
+// and the small cell holds what frame 7 shows there: both frames show the
+// same whole man.
+void DuelReadyStance(Canvas& canvas, float standingHeight) {
+    const Era03SheetCell* base = FindEra03DuelCell(7);
+    const Era03SheetCell* head = FindEra03DuelCell(8);
+    if (base == nullptr || head == nullptr) return;
+    const Era03SheetRect& b = base->src;
+    const Era03SheetRect& h = head->src;
+    // The small cell's place in frame 7, from both frames' offsets.
+    const int hx = b.left + (head->ox - base->ox), hy = b.top + (head->oy - base->oy);
+    auto drawn = [&](int x, int y) {
+        for (const Era03SheetRect& r : kEra03DuelBodyCells)
+            if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+        return x >= hx && x < hx + (h.right - h.left) && y >= hy && y < hy + (h.bottom - h.top);
+    };
+    const ClipBox box{b.left, b.top, b.right, b.bottom};
+    SetClip(canvas, &box);
+    FillRect(canvas, b.left, b.top, b.right, b.bottom, kTransparent);
+    Cell cell;
+    cell.picture = 189;
+    cell.rect = PictureRect{b.left, b.top, b.right, b.bottom};
+    cell.subject = Subject::Duellist;
+    cell.pose = 7;
+    const Look look = LookOf(Subject::Duellist, 7, 189);
+    Placement pl;
+    pl.pose.stance = Stance::Stand;
+    pl.height = standingHeight;
+    pl.dir = -1;
+    // Under the upper piece, where all of him stays inside what frame 8 draws.
+    pl.fx = float(b.right - b.left) * 0.68f;
+    pl.fy = float(b.bottom - b.top) - 1.0f;
+    PaintPlaced(canvas, cell, look, pl);
+    SetClip(canvas, nullptr);
+    for (int y = b.top; y < b.bottom; ++y)
+        for (int x = b.left; x < b.right; ++x)
+            if (!drawn(x, y)) canvas.Put(x, y, kTransparent);
+    for (int y = h.top; y < h.bottom; ++y)
+        for (int x = h.left; x < h.right; ++x) canvas.Put(x, y, canvas.At(hx + (x - h.left), hy + (y - h.top)));
+}
+
 }  // namespace
 
 void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
@@ -1128,10 +1219,8 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         const ClipBox box{fr.left, fr.top, fr.right, fr.bottom};
         SetClip(canvas, &box);
         Look look = LookOf(cell->subject, cell->pose, cell->picture);
-        if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205)) {
-            look.top = look.bottom = Rgb{48, 128, 170};
-            look.trim = Rgb{230, 236, 250};
-        }
+        if (cell->subject == Subject::Heroine && (cell->picture == 197 || cell->picture == 205))
+            look = HeroineSecondOutfit();
         if (cell->subject == Subject::Creature) {
             PlantPart(canvas, *cell);
             continue;
@@ -1179,6 +1268,7 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
     }
     SetClip(canvas, nullptr);
     if (bySubject.count(Subject::EndingFigure)) EndingFigurePieces(canvas);
+    if (bySubject.count(Subject::Duellist)) DuelReadyStance(canvas, height[Subject::Duellist]);
 }
 
 }  // namespace art

@@ -42,6 +42,10 @@ struct PersonPose {
 void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
                  const Look& look);
 
+// The heroine in her second outfit (its sheets, and wherever she is drawn
+// putting it on).
+Look HeroineSecondOutfit();
+
 // Paints every figure cell of the picture that its own painter does not
 // already draw (the heroine's sheets and the camp's sheet have theirs).
 void DrawFigureCells(Canvas& c, const PictureInfo& info);

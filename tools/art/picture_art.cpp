@@ -1033,22 +1033,22 @@ void DrawTowerFloorSlab(Canvas& c) {
 }
 
 // The third opponent's afterimage glow, drawn 10 and 30 times its size over
-// the arena with the vertex colour's alpha: a round light, white at the
-// placed point and warm gold at its rim, which the 30-times copy spreads
-// over the whole screen as a flash. Every texel inside the circle is lit:
-// the picture is keyed on black, and the magnified texture's filtering
-// darkens the texels next to each see-through one, so a dither of holes
-// would show as a grid of dark blots 10 and 30 px wide.
+// the arena with the vertex colour's alpha: only the few texels round the
+// placed point are lit, white at the middle and warm gold round it, so the
+// magnified texture's filtering turns them into a soft round light on the
+// afterimage (some 60 and 180 px across) and the rest of the scene and the
+// message box stay clear. A whole lit circle would be blown up into a disc
+// over the whole screen, its edge stepped by the 10- and 30-px texels.
 void DrawRound3Glow(Canvas& c) {
     for (const PictureRect& r : kRound3GlowRects) {
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
         const float cx = float(r.left) + kRound3GlowCentreX, cy = float(r.top) + kRound3GlowCentreY;
-        const float radius = std::min({cx - float(r.left), float(r.right) - cx, cy - float(r.top), float(r.bottom) - cy}) - 1;
+        constexpr float kRadius = 2.0f;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
-                const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy) / radius;
+                const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy) / kRadius;
                 if (d >= 1.0f) continue;
-                c.Put(x, y, Solid(Mix(Rgb{255, 255, 250}, Rgb{255, 214, 140}, d * d)));
+                c.Put(x, y, Solid(Mix(Rgb{255, 255, 250}, Rgb{255, 222, 160}, d)));
             }
     }
 }

@@ -4,7 +4,9 @@
 
 #include "areas/era00_era01/era00/sheets.h"
 #include "core/sprites/field_object_table.h"
+#include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/object_table.h"
+#include "tools/art/figure_art.h"
 #include "tools/art/picture_art.h"
 #include "tools/art/table_piece_art.h"
 
@@ -17,6 +19,7 @@ enum class Piece {
     House, Hall, TowerTop, TreeFoot, TreeMiddle, TreeCrown, Tree, Pole, Fence, Log, Stone, Clouds, Cottage,
     CottageTree,
     Chest, Bush, LanternLit, LanternDim, Plank, Post, Board, Trainer, Pillar, Glow, Jar, Orb, Flyer, Wing,
+    GateLeaf, GateLight,
 };
 
 struct Cut {
@@ -101,17 +104,18 @@ std::vector<Cut> Cuts() {
     cuts.push_back({PictureOfGraphic(449), kPracticeTallPiece, Piece::Pillar});
     cuts.push_back({PictureOfGraphic(449), kPracticeRaisedPiece, Piece::Pillar});
     cuts.push_back({PictureOfGraphic(449), kPracticeMarker, Piece::Glow});
-    // The home area's gate shares the sheet: its two leaves, three glows and
+    // The home area's gate shares the sheet: its two leaves (the mansion's
+    // wrought-iron gate), three frames of the light in its archway, and
     // four sparks.
     auto gate = [&](const era00_sheet::SheetRect& r, Piece piece) {
         cuts.push_back({PictureOfGraphic(449), SpriteRect{r.left, r.top, r.right, r.bottom}, piece});
     };
-    gate(era00_sheet::kLeftLeaf, Piece::Pole);
+    gate(era00_sheet::kLeftLeaf, Piece::GateLeaf);
     // The practice marker laid at the start of the home area, a plank the
     // game stands upright.
     gate(era00_sheet::kPracticeMarker, Piece::Post);
-    gate(era00_sheet::kRightLeaf, Piece::Pole);
-    for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::Glow);
+    gate(era00_sheet::kRightLeaf, Piece::GateLeaf);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::GateLight);
     for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) gate(r, Piece::Wing);
     return cuts;
 }
@@ -187,29 +191,6 @@ void CloudShape(Canvas& c, float cx, float cy, float w) {
     FillDisc(c, cx - w * 0.18f, cy, w * 0.16f, Rgb{248, 250, 255});
     FillDisc(c, cx + w * 0.1f, cy - w * 0.05f, w * 0.2f, Rgb{244, 246, 254});
     FillEllipse(c, cx, cy + w * 0.18f, w * 0.42f, w * 0.04f, Rgb{206, 214, 230});
-}
-
-void PersonShape(Canvas& c, Box b, float phase) {
-    const float h = b.H() * 0.95f, u = std::min(h / 8.0f, b.W() / 3.0f), cx = b.Cx(), feet = b.b - 1;
-    const float hip = feet - u * 3.6f, neck = hip - u * 2.7f, headR = u * 0.75f, limb = std::max(1.5f, u * 0.5f);
-    const Rgb robe{70, 96, 150}, skin{236, 204, 170}, hair{70, 60, 56};
-    for (int side = -1; side <= 1; side += 2) {
-        const float a = std::sin(phase) * 0.6f * float(side);
-        Line(c, cx, hip, cx + std::sin(a) * u * 3.4f, feet - limb / 2, limb, Scale(robe, 0.7f));
-    }
-    const float body[] = {cx - u * 0.9f, neck, cx + u * 0.9f, neck, cx + u * 1.2f, hip + u * 0.6f,
-                          cx - u * 1.2f, hip + u * 0.6f};
-    FillPolygon(c, body, 4, robe);
-    FillRect(c, int(cx - u), int(hip - u * 0.3f), int(cx + u), int(hip + u * 0.1f), Rgb{220, 190, 90});
-    for (int side = -1; side <= 1; side += 2) {
-        const float a = -std::sin(phase) * 0.9f * float(side) + 0.3f;
-        const float hx = cx + std::sin(a) * u * 2.3f, hy = neck + std::cos(a) * u * 2.3f;
-        Line(c, cx, neck + u * 0.2f, hx, hy, limb * 0.9f, Scale(robe, 1.15f));
-        FillDisc(c, hx, hy, limb * 0.6f, skin);
-    }
-    FillDisc(c, cx, neck - headR, headR, skin);
-    FillEllipse(c, cx - headR * 0.2f, neck - headR * 1.5f, headR * 1.05f, headR * 0.55f, hair);
-    FillDisc(c, cx + headR * 0.4f, neck - headR, std::max(0.7f, headR * 0.15f), Rgb{30, 30, 50});
 }
 
 // Pieces that the scenery tables stack into one thing: each piece is drawn
@@ -396,7 +377,24 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.b), Rgb{170, 120, 76}, Rgb{110, 76, 44});
             FillRect(c, int(b.l), int(b.t), int(b.l) + 2, int(b.b), Rgb{90, 60, 36});
             break;
-        case Piece::Trainer: PersonShape(c, b, float(n) * 0.7f); break;
+        case Piece::Trainer: {
+            // The heroine putting on her second outfit: drawn at her x on
+            // the floor, at her standing height on that outfit's sheet, in
+            // every frame.
+            const field_object_table::PracticeFrame* frame = nullptr;
+            for (const field_object_table::PracticeFrame& f : field_object_table::kPracticeFrames)
+                if (f.rect.left == int(b.l) && f.rect.top == int(b.t)) frame = &f;
+            float height = 140;
+            for (const heroine_w2_table::BodyRow& r : heroine_w2_table::kBody)
+                if (r.pose == 1) height = float(r.rect.Height());
+            PersonPose pose;
+            pose.stance = frame != nullptr && frame->pivotX < 0.2f * b.W() ? Stance::Attack : Stance::Stand;
+            pose.phase = float(n) * 0.7f;
+            const float feetX = b.l + (frame != nullptr ? frame->pivotX : b.W() * 0.5f);
+            PaintPerson(c, std::clamp(feetX, b.l + height * 0.12f, b.r - height * 0.12f), b.b - 1, std::min(height, b.H() - 2),
+                        1, pose, HeroineSecondOutfit());
+            break;
+        }
         case Piece::Pillar: {
             FillRect(c, int(b.l + b.W() * 0.15f), int(b.t), int(b.r - b.W() * 0.15f), int(b.b), kWall);
             for (float y = b.t + 20; y < b.b; y += 40)
@@ -428,6 +426,34 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             FillEllipse(c, b.Cx(), cy, r * 0.5f, r * 0.75f, Rgb{150, 100, 190});
             FillDisc(c, b.Cx() - r * 0.2f, cy - r * 0.3f, std::max(1.0f, r * 0.12f), Rgb{255, 240, 120});
             FillDisc(c, b.Cx() + r * 0.2f, cy - r * 0.3f, std::max(1.0f, r * 0.12f), Rgb{255, 240, 120});
+            break;
+        }
+        case Piece::GateLeaf: {
+            // Iron bars between two rails in an iron frame, each bar ending
+            // in a gilt spear point, a gilt boss on the middle rail.
+            const Rgb iron{58, 60, 74}, ironLight{96, 100, 118}, gilt{226, 192, 92};
+            const float top = b.t + 12;
+            FrameRect(c, int(b.l + 1), int(top), int(b.r - 1), int(b.b), 4, iron);
+            for (float x = b.l + 6; x < b.r - 4; x += 9) {
+                FillRect(c, int(x), int(top - 6), int(x + 3), int(b.b - 2), iron);
+                FillRect(c, int(x), int(top - 6), int(x + 1), int(b.b - 2), ironLight);
+                const float tip[] = {x - 1.5f, top - 5, x + 1.5f, b.t + 1, x + 4.5f, top - 5};
+                FillPolygon(c, tip, 3, gilt);
+            }
+            for (const float f : {0.12f, 0.55f, 0.9f})
+                FillRect(c, int(b.l + 1), int(top + (b.b - top) * f), int(b.r - 1), int(top + (b.b - top) * f + 5), iron);
+            FillDisc(c, b.Cx(), top + (b.b - top) * 0.55f + 2, std::min(b.W() * 0.22f, 11.0f), gilt);
+            FillDisc(c, b.Cx(), top + (b.b - top) * 0.55f + 2, std::min(b.W() * 0.12f, 6.0f), iron);
+            break;
+        }
+        case Piece::GateLight: {
+            // The light that fills the gateway's arch, brightest low in it.
+            const float archTop = b.t + b.W() * 0.5f;
+            FillEllipse(c, b.Cx(), archTop, b.W() * 0.48f, b.W() * 0.48f, Rgb{150, 220, 250});
+            FillRect(c, int(b.l + b.W() * 0.02f), int(archTop), int(b.r - b.W() * 0.02f), int(b.b - 2), Rgb{150, 220, 250});
+            FillEllipse(c, b.Cx(), archTop + b.W() * 0.1f, b.W() * 0.32f, b.W() * 0.32f, Rgb{220, 244, 255});
+            FillRect(c, int(b.l + b.W() * 0.18f), int(archTop + b.W() * 0.1f), int(b.r - b.W() * 0.18f), int(b.b - 2),
+                     Rgb{220, 244, 255});
             break;
         }
         case Piece::Wing: {
