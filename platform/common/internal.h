@@ -298,4 +298,10 @@ void RunFrameCallbacks(const Callbacks& callbacks, double time, float elapsed);
 void ReportOnce(const std::string& key, const std::string& message);
 void ForgetReports();
 
+// ---------------------------------------------------- machine readings --
+// The machine's memory and the local time as the system has them (the real
+// backend's QueryMemoryStatus and QueryLocalTime).
+bool ReadMemoryStatus(MemoryStatus& out);
+bool ReadLocalTime(LocalDateTime& out);
+
 }  // namespace plat::detail
