@@ -116,6 +116,7 @@ const std::vector<SoakStart>& SoakStarts() {
              Era01AreaFlag = 1;
              PlayerState.x = 18400;
              ScrollX = 18000;
+             FieldBehindHer(PlayerState.x);
          }},
         {"Tournament", [] {
              Era00AreaFlag = 0;
@@ -142,12 +143,14 @@ const std::vector<SoakStart>& SoakStarts() {
          }},
         {"Era04Soldiers", [] {
              Era03AreaFlag = 1;   // the area switch takes her on into Era04
+             Era03BehindHer();
              PlayerState.x = 71000;
              ScrollX = 70600;
              Era04Progress.dialogueTriggerState = 2;
          }},
         {"Era04Encounters", [] {
              Era03AreaFlag = 1;
+             Era03BehindHer();
              PlayerState.x = 75300;
              ScrollX = 74900;
              PlayerState.weaponMode1 = 0;

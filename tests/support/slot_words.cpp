@@ -20,7 +20,8 @@ namespace {
 
 // ---- the home area and the field
 
-// Out in the field after the home area, her first outfit, a few hundred HP.
+// Out in the field after the home area, her first outfit, a few hundred HP,
+// what she has passed on the way behind her.
 void InTheField(std::int32_t x, std::int32_t scroll) {
     Era00StoryPhase = 3;
     Era00AreaFlag = 0;
@@ -28,6 +29,7 @@ void InTheField(std::int32_t x, std::int32_t scroll) {
     PlayerState.x = x;
     PlayerState.maxHp = PlayerState.hp = 900;
     ScrollX = scroll;
+    FieldBehindHer(x);
 }
 
 // The hopping object's line already read.
@@ -36,13 +38,10 @@ void FieldEarly(std::int32_t x, std::int32_t scroll) {
     HoppingObjectRecord.holdStep = 4;
 }
 
-// Past the gatekeeper and the first meeting with enemy A.
+// Past the gatekeeper (and the first meeting with enemy A).
 void FieldMiddle(std::int32_t x, std::int32_t scroll) {
     FieldEarly(x, scroll);
     GatekeeperRecord.done = 1;
-    FieldEnemyARecord.firstMeetingStep = 14;
-    FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
-    FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
 }
 
 // The far field past the arena, D learned.
@@ -88,12 +87,17 @@ void PastTheCreature(std::int32_t x) {
 }
 
 // Past Era03's field and arena, at the camp.
-void AtTheCamp(std::int32_t unlocked, std::int32_t x) {
-    OnlyEra03();
+// Era03's field and arena behind her.
+void Era03FightsBehindHer() {
     Era03CreatureOnceFlag = 1;
     Era03Duel.state = 99;
     Era03Fighter.encounterState = 99;
     Era03ArenaEncounter.controllerState = 99;
+}
+
+void AtTheCamp(std::int32_t unlocked, std::int32_t x) {
+    OnlyEra03();
+    Era03FightsBehindHer();
     Era02EventsUnlocked = unlocked;
     Era03NpcScene.meetingMark = unlocked != 0 ? 2 : 0;
     Gold = 50;
@@ -105,6 +109,7 @@ void AtTheCamp(std::int32_t unlocked, std::int32_t x) {
 void IntoEra04(std::int32_t x, std::int32_t scroll, std::int32_t talksDone, std::int32_t fight1Done,
                std::int32_t fight2Done) {
     Era03AreaFlag = 1;
+    Era03BehindHer();
     PlayerState.x = x;
     ScrollX = scroll;
     Era04Progress.dialogueTriggerState = talksDone;
@@ -164,6 +169,7 @@ const SlotWords kSlotWords[] = {
          PlayerState.maxHp = PlayerState.hp = 9000;
          PlayerState.x = 45808 + 400;
          ScrollX = Era01Anchor55 + 100;
+         FieldBehindHer(PlayerState.x);
      }},
     {"round1", "the tournament's arena before round 1", [] { Tournament(0, 1300); }},
     {"round2", "before round 2, F and G still to learn", [] {
@@ -246,6 +252,22 @@ const SlotWords kSlotWords[] = {
 };
 
 }  // namespace
+
+void FieldBehindHer(std::int32_t x) {
+    if (x > SectionAnchorX[10]) WalkingEnemyRecords[0].meetingStep = 6;
+    if (x > SectionAnchorX[11] + 500) FlyingEnemyRecords[0].lessonStep = 8;
+    if (x > SectionAnchorX[18]) {
+        FieldEnemyARecord.firstMeetingStep = 14;
+        FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
+        FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
+    }
+}
+
+void Era03BehindHer() {
+    Era03FightsBehindHer();
+    Era02EventsUnlocked = 1;
+    Era03NpcScene.meetingMark = 2;
+}
 
 std::span<const SlotWords> PreparedSlots() { return kSlotWords; }
 

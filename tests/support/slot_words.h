@@ -3,6 +3,7 @@
 // documentation's pictures; the random-key soak starts from them.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -18,3 +19,14 @@ struct SlotWords {
 std::span<const SlotWords> PreparedSlots();
 // The words of slot `name`; nullptr when no slot has that name.
 SlotWordsFn SlotWordsOf(std::string_view name);
+
+// What a player who got to x in the field has played on the way: the first
+// walker's and the first flyer's lessons, each held at its first place (left
+// unplayed, a lesson starts at whichever place she comes to next, where it
+// cannot end or meets another scene holding her), and enemy A's first
+// meeting.
+void FieldBehindHer(std::int32_t x);
+// What a player who got to Era04 has played in Era03: its field's fights,
+// the arena and the camp's night (left unplayed, a scene made for her
+// coming from the left holds her when she walks back in from the right).
+void Era03BehindHer();
