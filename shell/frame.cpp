@@ -49,6 +49,10 @@ void RunMenuSidePhase() {
     if (BossMusicFlag == 1) PlaySoundEffect(225, SoundVolumes[1]);
     if (GameFlow.phase == 0 && MenuFlowState.active == 1) UpdateMainMenu();
     if (GameFlow.phase == 0) UpdateMenuScreens();
+    // The quit screen waits for its answer: F2 does not leave the menu from
+    // it, as no other screen of the menu is left open behind her (the menu
+    // would open on it again, without stopping the stage's clock).
+    if (MenuFlowState.choiceStep == 5) PhaseChangeRequest = 0;
     if (PhaseChangeRequest == 1 && MenuFlowState.active == 1 && MenuFlowState.leaveStep == 0 &&
         MenuFlowState.enterStep == 4) {
         GameFlow.phase = 901;

@@ -527,6 +527,31 @@ TEST_F(MenuGame, TheGameClockStandsStillWhileTheMenuIsOpen) {
     EXPECT_GE(gameSpent, 0.0);
 }
 
+// The quit screen waits for Y or N. F2 there once left the menu with the
+// screen still up, so the menu opened on it again the next time, with the
+// stage's clock running all the while it stood: the stage's first step after
+// it then carried a jump or a slide through the whole of that time.
+TEST_F(MenuGame, F2OnTheQuitScreenLeavesNeitherTheMenuNorTheStagesClockRunning) {
+    StartAtHome();
+    OpenMenu();
+    ChooseEntry(6);
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
+    Tap(VK_F2);
+    RunSeconds(1.0);
+    EXPECT_EQ(GameFlow.phase, 0) << "F2 left the menu from its quit screen";
+    EXPECT_EQ(MenuFlowState.choiceStep, 5u);
+    PressFor1Frame(VkLetter('N'));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.choiceStep == 0; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
+    EXPECT_EQ(GameFlow.phase, 0) << "an F2 from the quit screen acted later";
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    OpenMenu();
+    const double inMenu = GameClock.gameClock;
+    RunSeconds(2.0);
+    EXPECT_NEAR(GameClock.gameClock, inMenu, 0.05) << "the stage's clock runs while the menu is open";
+}
+
 TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
     MenuStageSnapshot = {1, 1, 1989, 0, kSaveSpotX, 640};
     const GdataImage image = HomeFieldSlot();
