@@ -28,6 +28,9 @@
 namespace {
 
 constexpr double kStageStep = 0.014;   // seconds of game clock per world step
+// Longer than any frame lasts (a stalled frame runs one long step): beyond
+// it the stage was standing.
+constexpr double kLongestStep = 1.0;
 
 void CheckRunningInstance() {
     if (GameFlowExtra.instanceCheckArmed == 0 && GameFlow.quitFlag == 0) {
@@ -49,10 +52,13 @@ void RunMenuSidePhase() {
     if (BossMusicFlag == 1) PlaySoundEffect(225, SoundVolumes[1]);
     if (GameFlow.phase == 0 && MenuFlowState.active == 1) UpdateMainMenu();
     if (GameFlow.phase == 0) UpdateMenuScreens();
-    // The quit screen waits for its answer: F2 does not leave the menu from
-    // it, as no other screen of the menu is left open behind her (the menu
-    // would open on it again, without stopping the stage's clock).
-    if (MenuFlowState.choiceStep == 5) PhaseChangeRequest = 0;
+    // From an entry chosen until its screen is closed, F2 does not leave the
+    // menu: a choice left under way opened its screen at once the next time
+    // the menu came up, before the menu was built (the quit screen quit on
+    // the Enter the stage had left), and a quit screen left open kept the
+    // menu from stopping the stage's clock. Every other screen closes on F2
+    // itself first.
+    if (MenuFlowState.choiceStep >= 2) PhaseChangeRequest = 0;
     if (PhaseChangeRequest == 1 && MenuFlowState.active == 1 && MenuFlowState.leaveStep == 0 &&
         MenuFlowState.enterStep == 4) {
         GameFlow.phase = 901;
@@ -61,9 +67,12 @@ void RunMenuSidePhase() {
 }
 
 void RunStagePhase() {
-    if (GameClock.lastStepTime > GameClock.gameClock) {
-        // The clock went back (a load or a reset set a new play start):
-        // time the steps from here instead of waiting for the old time.
+    if (GameClock.lastStepTime > GameClock.gameClock ||
+        GameClock.gameClock - GameClock.lastStepTime > kLongestStep) {
+        // The clock went back (a load or a reset set a new play start), or
+        // on while the stage stood (a game over, the title and a new game):
+        // time the steps from here instead of from the old time, which the
+        // first step would carry a jump or a slide through.
         GameClock.lastStepTime = GameClock.gameClock;
         GameClock.stepLength = GameClock.frameTime;
     }

@@ -527,15 +527,23 @@ TEST_F(MenuGame, TheGameClockStandsStillWhileTheMenuIsOpen) {
     EXPECT_GE(gameSpent, 0.0);
 }
 
-// The quit screen waits for Y or N. F2 there once left the menu with the
-// screen still up, so the menu opened on it again the next time, with the
-// stage's clock running all the while it stood: the stage's first step after
-// it then carried a jump or a slide through the whole of that time.
-TEST_F(MenuGame, F2OnTheQuitScreenLeavesNeitherTheMenuNorTheStagesClockRunning) {
+// From an entry chosen until the quit screen is answered, F2 stays in the
+// menu. F2 just after Enter once left the choice under way, and the next
+// menu opened its screen at once, unbuilt: the quit screen quit on the Enter
+// the stage had left. F2 on the quit screen left the menu opening on it
+// again, with the stage's clock running all the while it stood.
+TEST_F(MenuGame, F2FromAChosenEntryOrTheQuitScreenStaysInTheMenu) {
     StartAtHome();
     OpenMenu();
-    ChooseEntry(6);
-    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200));
+    while (MenuFlowState.cursor < 6u) PressFor1Frame(VK_RIGHT);
+    ASSERT_EQ(MenuFlowState.choiceStep, 1u);
+    Tap(VK_RETURN);
+    RunFrames(2);
+    ASSERT_EQ(MenuFlowState.choiceStep, 3u);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200)) << "the quit screen never came";
+    EXPECT_EQ(GameFlow.phase, 0) << "F2 left the menu with an entry chosen";
+    EXPECT_EQ(GameFlow.quitFlag, 0);
     Tap(VK_F2);
     RunSeconds(1.0);
     EXPECT_EQ(GameFlow.phase, 0) << "F2 left the menu from its quit screen";
@@ -550,6 +558,7 @@ TEST_F(MenuGame, F2OnTheQuitScreenLeavesNeitherTheMenuNorTheStagesClockRunning) 
     const double inMenu = GameClock.gameClock;
     RunSeconds(2.0);
     EXPECT_NEAR(GameClock.gameClock, inMenu, 0.05) << "the stage's clock runs while the menu is open";
+    EXPECT_EQ(GameFlow.quitFlag, 0);
 }
 
 TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
