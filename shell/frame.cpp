@@ -67,14 +67,16 @@ void RunMenuSidePhase() {
 }
 
 void RunStagePhase() {
-    if (GameClock.lastStepTime > GameClock.gameClock ||
-        GameClock.gameClock - GameClock.lastStepTime > kLongestStep) {
-        // The clock went back (a load or a reset set a new play start), or
-        // on while the stage stood (a game over, the title and a new game):
-        // time the steps from here instead of from the old time, which the
-        // first step would carry a jump or a slide through.
+    if (GameClock.lastStepTime > GameClock.gameClock) {
+        // The clock went back (a load or a reset set a new play start):
+        // time the steps from here instead of waiting for the old time.
         GameClock.lastStepTime = GameClock.gameClock;
         GameClock.stepLength = GameClock.frameTime;
+    } else if (GameClock.gameClock - GameClock.lastStepTime > kLongestStep) {
+        // The clock ran on while the stage stood (a game over, the title and
+        // a new game): the step is a frame long, not the whole stand, which
+        // it would carry a jump or a slide through.
+        GameClock.lastStepTime = GameClock.gameClock - GameClock.frameTime;
     }
     if (GameClock.gameClock - GameClock.lastStepTime > kStageStep) {
         UpdateWorld();
