@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <utility>
@@ -303,5 +304,7 @@ void ForgetReports();
 // backend's QueryMemoryStatus and QueryLocalTime).
 bool ReadMemoryStatus(MemoryStatus& out);
 bool ReadLocalTime(LocalDateTime& out);
+// A calendar moment's fields as the game reads them.
+void DateTimeOf(const std::tm& t, LocalDateTime& out);
 
 }  // namespace plat::detail

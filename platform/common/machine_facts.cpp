@@ -69,17 +69,21 @@ bool detail::ReadMemoryStatus(MemoryStatus& out) {
     return true;
 }
 
+void detail::DateTimeOf(const std::tm& t, LocalDateTime& out) {
+    out.year = t.tm_year + 1900;
+    out.month = t.tm_mon + 1;
+    out.day = t.tm_mday;
+    out.hour = t.tm_hour;
+    out.minute = t.tm_min;
+    out.second = t.tm_sec;
+}
+
 bool detail::ReadLocalTime(LocalDateTime& out) {
     std::time_t now = std::time(nullptr);
     if (now == static_cast<std::time_t>(-1)) return false;
     std::tm local {};
     if (!localtime_r(&now, &local)) return false;
-    out.year = local.tm_year + 1900;
-    out.month = local.tm_mon + 1;
-    out.day = local.tm_mday;
-    out.hour = local.tm_hour;
-    out.minute = local.tm_min;
-    out.second = local.tm_sec;
+    DateTimeOf(local, out);
     return true;
 }
 

@@ -5,6 +5,8 @@
 // figures come out the same in every run, on every machine.
 #include "platform/platform.h"
 
+#include "platform/common/internal.h"
+
 #include <cmath>
 #include <ctime>
 
@@ -31,12 +33,7 @@ bool QueryLocalTime(LocalDateTime& out) {
     const std::time_t now = kCalendarStart + static_cast<std::time_t>(std::floor(clock > 0 ? clock : 0));
     std::tm t{};
     if (!gmtime_r(&now, &t)) return false;
-    out.year = t.tm_year + 1900;
-    out.month = t.tm_mon + 1;
-    out.day = t.tm_mday;
-    out.hour = t.tm_hour;
-    out.minute = t.tm_min;
-    out.second = t.tm_sec;
+    detail::DateTimeOf(t, out);
     return true;
 }
 
