@@ -57,6 +57,12 @@ struct Callbacks {
     // framework started, elapsed = seconds since the previous frame.
     void (*onFrameMove)(double time, float elapsed) = nullptr;
     void (*onFrameRender)(double time, float elapsed) = nullptr;
+    // The display went away under the program (its server ended, the
+    // session was dropped): nothing may be asked of the window or the device
+    // again, so none of the callbacks above follow. Writes what the quit path
+    // writes to files; the framework then ends the process at once, with
+    // FrameworkExitCode() already telling why.
+    void (*onDisplayLost)() = nullptr;
 };
 
 void FrameworkSetCallbacks(const Callbacks& callbacks);

@@ -3,7 +3,7 @@
 # every test (unit, headless game, real-window under Xvfb, a short fuzz run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 # Every routine of the game has one ordinary definition: a weak one would let
 # a second definition of the routine replace it unnoticed.
 if grep -rnE '__attribute__ *\(\( *weak|\[\[gnu::weak\]\]|#pragma +weak' shell world core text areas platform; then

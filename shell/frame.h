@@ -33,6 +33,9 @@ int OnCreateDeviceResources();
 int OnResetDeviceResources(int backBufferWidth, int backBufferHeight);
 void OnLostDevice();
 void OnDestroyDevice();
+// The display went away: the files the quit path would write, and nothing
+// that touches the display.
+void OnDisplayLost();
 void OnMessage();
 void OnFrameMove(double time, float elapsed);
 

@@ -37,6 +37,21 @@ int RefuseStartUp(int code) {
     return code;
 }
 
+// Trace lines the run writes once, however often their moment comes.
+void LogOnce(bool& logged, int code) {
+    if (logged) return;
+    logged = true;
+    WriteTraceLog(code);
+}
+
+// What the device's destruction leaves in files: the copy has stopped.
+void MarkStopped() {
+    WriteRunningFlag(2);
+    ReleaseRunningLock();
+    RunOnceMarks.markedRunning = false;
+    LogOnce(RunOnceMarks.destroyLogged, 99);
+}
+
 int CreateDeviceCallback() { return OnCreateDeviceResources(); }
 int ResetDeviceCallback(const plat::BackBufferDesc& bb) { return OnResetDeviceResources(bb.width, bb.height); }
 
@@ -95,10 +110,7 @@ void OnLostDevice() {
         PhaseChangeRequest = 1;
         DeviceLostReturn = 99;
     }
-    if (!RunOnceMarks.lostLogged) {
-        RunOnceMarks.lostLogged = true;
-        WriteTraceLog(98);
-    }
+    LogOnce(RunOnceMarks.lostLogged, 98);
 }
 
 void OnDestroyDevice() {
@@ -108,28 +120,26 @@ void OnDestroyDevice() {
     }
     ReleaseFonts();
     DeviceObjects.gameSprite = false;
-    WriteRunningFlag(2);
-    ReleaseRunningLock();
-    RunOnceMarks.markedRunning = false;
-    if (!RunOnceMarks.destroyLogged) {
-        RunOnceMarks.destroyLogged = true;
-        WriteTraceLog(99);
-    }
+    MarkStopped();
+}
+
+void OnDisplayLost() {
+    // The files the quit path leaves, in its order: the settings (as the
+    // quit request writes them), the device's loss and destruction, the end
+    // of the main loop. Nothing that would touch the display or the device.
+    WriteSettings();
+    LogOnce(RunOnceMarks.lostLogged, 98);
+    MarkStopped();
+    LogOnce(RunOnceMarks.mainLoopEndLogged, 11);
 }
 
 void OnMessage() {
     if (SettingsDialogIsActive()) return;
-    if (!RunOnceMarks.messageLogged) {
-        RunOnceMarks.messageLogged = true;
-        WriteTraceLog(2);
-    }
+    LogOnce(RunOnceMarks.messageLogged, 2);
 }
 
 void OnFrameMove(double time, float elapsed) {
-    if (!RunOnceMarks.frameMoveLogged) {
-        RunOnceMarks.frameMoveLogged = true;
-        WriteTraceLog(7);
-    }
+    LogOnce(RunOnceMarks.frameMoveLogged, 7);
 }
 
 int GameStartUp() {
@@ -149,6 +159,7 @@ int GameStartUp() {
     callbacks.onKeyboard = OnKeyboard;
     callbacks.onFrameRender = RunFrame;
     callbacks.onFrameMove = OnFrameMove;
+    callbacks.onDisplayLost = OnDisplayLost;
     plat::FrameworkSetCallbacks(callbacks);
     plat::FrameworkSetCursorSettings(false, true);
 
@@ -179,10 +190,7 @@ int GameStartUp() {
 }
 
 int GameShutDown() {
-    if (!RunOnceMarks.mainLoopEndLogged) {
-        RunOnceMarks.mainLoopEndLogged = true;
-        WriteTraceLog(11);
-    }
+    LogOnce(RunOnceMarks.mainLoopEndLogged, 11);
     for (int id = 1; id <= kSoundSlotCount; ++id)
         if (SoundTable[id] != 0) plat::SoundDelete(id);
     return plat::FrameworkExitCode();

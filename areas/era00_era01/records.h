@@ -238,8 +238,8 @@ inline Era01NpcStateRecord Era01NpcRecord;
 // The patrol creature and its four pit spots.
 // The creature's `state` is its picture (0 hidden, 1/2), `step` its mode and
 // `flag` its creep step; a prize's `position` is its y, `state` its picture
-// and `frame` its state (1 hanging .. 5 taken). These are program-start
-// values: the data reset leaves them, the save slot carries them.
+// and `frame` its state (1 hanging .. 5 taken). The data reset writes these
+// start values; the save slot carries them.
 struct PatrolPitSpot {
     std::int32_t position = 0, state = 0, frame = 0;
 };

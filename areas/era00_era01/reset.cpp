@@ -75,7 +75,11 @@ void ResetEra00Era01Area() {
     }
     FieldTalkOpen = 0;
     for (std::int32_t& flag : WalkingEnemyDrawFlags) flag = 0;
-    // (The patrol creature and its prizes keep their state across a new game.)
+    // The patrol creature and its prizes hang as a first game finds them; a
+    // loaded save writes its own afterwards.
+    UpdatePatrolCreature(0);
+    PatrolCreatureRecord = PatrolCreatureStateRecord{};
+    PatrolCreatureRecord.x = SectionAnchorX[6] + 836;
     Era01TerrainState = Era01TerrainStateRecord{};
     Era01NpcRecord = Era01NpcStateRecord{};
     const std::uint32_t colours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,

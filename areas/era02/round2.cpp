@@ -2,8 +2,9 @@
 // long talk, the loop that hands the fight over to the second phase, and the
 // fight itself: glide under the ceiling, swoop on a cosine arc, claw, turn at
 // the walls, answer hits, and three talks that lead to the last one.
-#include <cstdlib>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
@@ -139,7 +140,11 @@ void Swoop() {
         Opp.angle = 360 - 15000 / d0 + TruncToInt((theta - 1.57) * 38.216560509554135) * 300 / d0;
     }
     const std::int32_t dx = PlayerState.x - Opp.x, dy = PlayerState.y - Opp.y - 70;
-    if (Fight.claw == 0 && dx * dx + dy * dy < 32400) {
+    // A swoop the menu kept waiting runs on its clock to a place far off the
+    // arena for this one step (the limits bring it back), so its square is
+    // taken wide.
+    const std::int64_t reach = std::int64_t{dx} * dx + std::int64_t{dy} * dy;
+    if (Fight.claw == 0 && reach < 32400) {
         Fight.claw = 1;
         Fight.catchKind = 0;
         RunRound2OpponentClaw(0);

@@ -187,7 +187,8 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
             KeyRightPressed = 1;
             ScrollX += 5;
         }
-        if (left > 100 && right > 100) {
+        // At exactly 100 px neither edge moves the view, so 100 counts as inside.
+        if (left >= 100 && right >= 100) {
             KeyLeftPressed = KeyRightPressed = 0;
             s.Go(2);
         }

@@ -132,9 +132,8 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         }
     }
     if (Entrance.step == 2 && KeyAPressed == 1 && std::abs(Era02Anchor1 + 1458 - PlayerState.x) < 130) {
+        HoldAtTheMarker();
         Entrance.step = 3;
-        KeyAPressed = 0;
-        MessageBoxOpen = MenuKeyBlocked = 1;
     }
     if (Entrance.step == 3) {
         PlayerState.pose = 40;

@@ -153,8 +153,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
         }
     }
     if (Entrance.step == 2 && KeyAPressed == 1 && std::abs(Era02Anchor1 + 1458 - PlayerState.x) < 130) {
-        KeyAPressed = 0;
-        MessageBoxOpen = MenuKeyBlocked = 1;
+        HoldAtTheMarker();
         Entrance.step = 3;
     }
     if (Entrance.step == 3) {

@@ -175,6 +175,13 @@ void ScrollToward(std::int32_t target) {
     else if (ScrollX >= target + 1) --ScrollX;
 }
 
+void HoldAtTheMarker() {
+    KeyAPressed = 0;
+    MessageBoxOpen = MenuKeyBlocked = 1;
+    PlayerMoveState.xSpeed = 0;
+    PlayerMoveState.runSlideState = 0;
+}
+
 namespace {
 
 bool StepEntranceOpening(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t& line,

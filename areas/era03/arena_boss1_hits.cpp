@@ -462,7 +462,10 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
         }
     } else if (s.step == 6) {
         b.pose = 37;
-        b.effectB = 98;
+        // Only a gift still in the air is drawn: one gone out of view in
+        // the frame it was thrown must leave effect B clear, or the scene
+        // would wait for it for ever.
+        if (s.gift == 1) b.effectB = 98;
         if (t >= 0.16) {
             s.stamp = now;
             shift(7);

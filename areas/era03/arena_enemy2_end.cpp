@@ -38,11 +38,13 @@ void Prompt() {
 }
 
 // Keeps the heroine inside the view by walking her in; true once she stands
-// `margin` px inside both edges.
+// `margin` px inside both edges. The arrow is pressed for her on every step
+// until then: any key event clears the key flags, and a walk that pressed
+// only near the edge would stop short for good.
 bool WalkHeroineIntoView(std::int32_t margin) {
     const std::int32_t x = PlayerState.x;
-    if (x - 150 < ScrollX) KeyRightPressed = 1;
-    if (ScrollX + 1024 < x + 150) KeyLeftPressed = 1;
+    if (x - margin < ScrollX) KeyRightPressed = 1;
+    if (ScrollX + 1024 < x + margin) KeyLeftPressed = 1;
     if (ScrollX <= x - margin && x + margin <= ScrollX + 1024) {
         KeyRightPressed = 0;
         KeyLeftPressed = 0;

@@ -187,9 +187,10 @@ void SetEra03PlacedObjectRect(std::int32_t look) {
         s.pivotY = cy;
     };
     if (look == 0) s.gno = 0;
-    if (look == 1) set({302, 197, 318, 208}, 8, 2);
-    if (look == 2) set({302, 210, 318, 221}, 8, 2);
-    if (look == 3) set({302, 224, 318, 240}, 8, 8);
+    if (look >= 1 && look <= 3) {
+        const Piece& p = kEra03PlacedObjectLooks[look - 1];
+        set(p.src, p.cx, p.cy);
+    }
 }
 
 void SetEra03SceneryRow(std::int32_t row) {

@@ -125,3 +125,6 @@ inline constexpr Era03FieldPiece kEra03Posts[3] = {
 // A stake is cut at one of three lengths: short, middle, long.
 inline constexpr Era03FieldPiece Era03Stake(std::int32_t bottom) { return {{268, 117, 300, bottom}, 4, 103}; }
 inline constexpr Era03FieldPiece kEra03Stakes[3] = {Era03Stake(165), Era03Stake(187), Era03Stake(220)};
+// The placed objects' looks 1, 2 and 3.
+inline constexpr Era03FieldPiece kEra03PlacedObjectLooks[3] = {
+    {{302, 197, 318, 208}, 8, 2}, {{302, 210, 318, 221}, 8, 2}, {{302, 224, 318, 240}, 8, 8}};

@@ -10,35 +10,35 @@ namespace {
 
 // The arena encounter: the intro, the three enemies' talks and the ending.
 
-constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　あれは・・・　テント？　だれかが　ここで　野営してる。"}};
-constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくに　三つの　人かげが　見える。"}};
+constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　ここは・・・　石の　広場？　だれかの　陣地　みたい。"}};
+constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくから　だれかの　話し声が　きこえる。"}};
 constexpr MessageLine kArena15[] = {{210, 700, "リシェル　　：　あやしいわね。　ちょっと　ようすを　見てみよう。"}};
-constexpr MessageLine kArena16[] = {{210, 700, "大男　　　　：　おい、だれか　きたぞ。"}};
-constexpr MessageLine kArena17[] = {{210, 700, "女兵士　　　：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
+constexpr MessageLine kArena16[] = {{210, 700, "？？？　　　：　おい、だれか　きたぞ。"}};
+constexpr MessageLine kArena17[] = {{210, 700, "？？？　　　：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
 constexpr MessageLine kArena18[] = {{210, 700, "ゴルド　　　：　ヴェラ、あの顔・・・　見おぼえが　あるぞ。"}};
 constexpr MessageLine kArena19[] = {
-    {210, 700, "女兵士　　　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
+    {210, 700, "？？？　　　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
     {255, 725, "・・・でも　たしかに　にている。"},
 };
-constexpr MessageLine kArena20[] = {{210, 700, "ゴルド　　　：　姫さまに　お知らせ　するか？"}};
+constexpr MessageLine kArena20[] = {{210, 700, "ゴルド　　　：　カーラさまに　お知らせ　するか？"}};
 constexpr MessageLine kArena21[] = {
-    {210, 700, "女兵士　　　：　まだよ。　まずは　わたしが　たしかめる。"},
+    {210, 700, "？？？　　　：　まだよ。　まずは　わたしが　たしかめる。"},
     {255, 725, "あなたは　下がっていなさい。"},
 };
 constexpr MessageLine kArena22[] = {
-    {210, 700, "女兵士　　　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
+    {210, 700, "？？？　　　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
     {255, 725, "なにを　しに　きたの？"},
 };
 constexpr MessageLine kArena23[] = {{210, 700, "ゴルド　　　：　こたえによっては　ただでは　かえさんぞ。"}};
 constexpr MessageLine kArena24[] = {
-    {210, 700, "女兵士　　　：　だまっていても　むだよ。"},
+    {210, 700, "？？？　　　：　だまっていても　むだよ。"},
     {255, 725, "その　目つき、ただの　旅人じゃ　ないわね。"},
 };
 constexpr MessageLine kArena25[] = {
-    {210, 700, "女兵士　　　：　いいわ。　すこし　あそんで　あげる。"},
+    {210, 700, "？？？　　　：　いいわ。　すこし　あそんで　あげる。"},
     {255, 725, "このヴェラさまの　うでまえ、見せてあげるわ！"},
 };
-constexpr MessageLine kArena26[] = {{210, 700, "女兵士　　　：　ふふ、おどろいた？　これが　わたしの　剣さばきよ。"}};
+constexpr MessageLine kArena26[] = {{210, 700, "？？？　　　：　ふふ、おどろいた？　これが　わたしの　うでまえよ。"}};
 constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
 constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
 constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};
@@ -84,66 +84,66 @@ constexpr MessageLine kArena59[] = {{210, 700, "ゴルド　　　：　まい�
 constexpr MessageLine kArena60[] = {{210, 700, "ゴルド　　　：　ヴェラ、この娘は　ほんものだ。"}};
 constexpr MessageLine kArena61[] = {{210, 700, "ヴェラ　　　：　ええ、わたしも　そう　おもうわ。"}};
 constexpr MessageLine kArena62[] = {{210, 700, "ヴェラ　　　：　まさか　ほんとうに　あの　お方の・・・"}};
-constexpr MessageLine kArena63[] = {{210, 700, "ゴルド　　　：　とにかく、姫さまに　お会い　いただこう。"}};
+constexpr MessageLine kArena63[] = {{210, 700, "ゴルド　　　：　とにかく、カーラさまに　お会い　いただこう。"}};
 constexpr MessageLine kArena64[] = {{210, 700, "ヴェラ　　　：　その前に、はい。　つかれたでしょう？"}};
 constexpr MessageLine kArena65[] = {{210, 700, "リシェル　　：　ありがとう。　げんきが　でたわ。"}};
-constexpr MessageLine kArena66[] = {{210, 700, "リシェル　　：　・・・姫さま？　だれの　ことだろう。"}};
-constexpr MessageLine kArena67[] = {{210, 700, "セレスティア　：　さわがしいと　おもったら・・・　あなたが　原因ね。"}};
-constexpr MessageLine kArena68[] = {{210, 700, "リシェル　　：　あなたは　だれ？"}};
+constexpr MessageLine kArena66[] = {{210, 700, "リシェル　　：　・・・カーラさま？　まさか、あの　カーラ！？"}};
+constexpr MessageLine kArena67[] = {{210, 700, "カーラ　　　：　さわがしいと　おもったら・・・　あなただったのね、お姫様。"}};
+constexpr MessageLine kArena68[] = {{210, 700, "リシェル　　：　カーラ！　モモを　かえして！"}};
 constexpr MessageLine kArena69[] = {{210, 700, "リシェル　　：　はしらの　上から　とびおりてきた・・・！"}};
-constexpr MessageLine kArena70[] = {{210, 700, "セレスティア　：　わたしは　セレスティア。　この　ふたりの　あるじよ。"}};
-constexpr MessageLine kArena71[] = {{210, 700, "セレスティア　：　ヴェラと　ゴルドを　たおすなんて　おどろいたわ。"}};
-constexpr MessageLine kArena72[] = {{210, 700, "セレスティア　：　でも　わたしは　そう　かんたんには　いかないわよ。"}};
+constexpr MessageLine kArena70[] = {{210, 700, "カーラ　　　：　ふふ、あたしが　この　ふたりの　あるじよ。"}};
+constexpr MessageLine kArena71[] = {{210, 700, "カーラ　　　：　ヴェラと　ゴルドを　たおすなんて　おどろいたわ。"}};
+constexpr MessageLine kArena72[] = {{210, 700, "カーラ　　　：　でも　あたしは　そう　かんたんには　いかないわよ。"}};
 constexpr MessageLine kArena73[] = {
-    {210, 700, "セレスティア　：　この　剣と　たまで　あいてを　するわ。"},
+    {210, 700, "カーラ　　　：　この　ひかる　たまで　あいてを　するわ。"},
     {275, 725, "よけきれるかしら？"},
 };
 constexpr MessageLine kArena74[] = {
-    {210, 700, "セレスティア　：　それに　わたしは　あなたの　こうげきを"},
+    {210, 700, "カーラ　　　：　それに　あたしは　あなたの　こうげきを"},
     {275, 725, "ちからに　かえる　すべを　しっているの。"},
 };
-constexpr MessageLine kArena75[] = {{210, 700, "セレスティア　：　あなたが　わたしを　うつたび、あなたは　いやされる。"}};
+constexpr MessageLine kArena75[] = {{210, 700, "カーラ　　　：　あなたが　あたしを　うつたび、あなたは　いやされる。"}};
 constexpr MessageLine kArena76[] = {
-    {210, 700, "セレスティア　：　ふしぎ　でしょう？"},
-    {275, 725, "でも　それが　わたしの　たたかい方。"},
+    {210, 700, "カーラ　　　：　ふしぎ　でしょう？"},
+    {275, 725, "でも　それが　あたしの　たたかい方。"},
 };
 constexpr MessageLine kArena77[] = {
-    {210, 700, "セレスティア　：　同じ　わざを　くりかえすと"},
+    {210, 700, "カーラ　　　：　同じ　わざを　くりかえすと"},
     {275, 725, "すぐに　しかえしを　するわよ。"},
 };
-constexpr MessageLine kArena78[] = {{210, 700, "セレスティア　：　さあ、どうする？"}};
+constexpr MessageLine kArena78[] = {{210, 700, "カーラ　　　：　さあ、どうする？"}};
 constexpr MessageLine kArena79[] = {{210, 700, "リシェル　　：　なにを　いわれても　まけないわ。"}};
 constexpr MessageLine kArena80[] = {
-    {210, 700, "セレスティア　：　いい　へんじね。"},
+    {210, 700, "カーラ　　　：　いい　へんじね。"},
     {275, 725, "その目、だれかに　よく　にている。"},
 };
 constexpr MessageLine kArena81[] = {{210, 700, "リシェル　　：　だれかって？"}};
-constexpr MessageLine kArena82[] = {{210, 700, "セレスティア　：　いいえ、なんでも　ないわ。"}};
+constexpr MessageLine kArena82[] = {{210, 700, "カーラ　　　：　いいえ、なんでも　ないわ。"}};
 constexpr MessageLine kArena83[] = {
-    {210, 700, "セレスティア　：　わたしに　かったら"},
-    {275, 725, "すこし　お話を　してあげる。"},
+    {210, 700, "カーラ　　　：　あたしに　かったら"},
+    {275, 725, "モモの　ことも　おしえてあげる。"},
 };
-constexpr MessageLine kArena84[] = {{210, 700, "セレスティア　：　まけたら　おとなしく　かえりなさい。"}};
+constexpr MessageLine kArena84[] = {{210, 700, "カーラ　　　：　まけたら　おとなしく　かえりなさい。"}};
 constexpr MessageLine kArena85[] = {
     {210, 700, "リシェル　　：　やくそくよ。"},
     {275, 725, "わたしが　かったら　ぜんぶ　おしえてもらうわ！"},
 };
-constexpr MessageLine kArena86[] = {{210, 700, "セレスティア　：　ええ、やくそくするわ。"}};
+constexpr MessageLine kArena86[] = {{210, 700, "カーラ　　　：　ええ、やくそくするわ。"}};
 constexpr MessageLine kArena87[] = {{210, 700, "リシェル　　：　いくわよ！"}};
-constexpr MessageLine kArena88[] = {{210, 700, "セレスティア　：　ヴェラ、ゴルド、手を　ださないでね。"}};
-constexpr MessageLine kArena89[] = {{210, 700, "セレスティア　：　これは　わたしと　この子の　しょうぶ。"}};
+constexpr MessageLine kArena88[] = {{210, 700, "カーラ　　　：　ヴェラ、ゴルド、手を　ださないでね。"}};
+constexpr MessageLine kArena89[] = {{210, 700, "カーラ　　　：　これは　あたしと　この子の　しょうぶ。"}};
 constexpr MessageLine kArena90[] = {{210, 700, "リシェル　　：　かくごしなさい！"}};
-constexpr MessageLine kArena91[] = {{210, 700, "セレスティア　：　では　まいります！"}};
+constexpr MessageLine kArena91[] = {{210, 700, "カーラ　　　：　さあ、いくわよ！"}};
 constexpr MessageLine kArena92[] = {
-    {210, 700, "セレスティア　：　・・・おみごと。　わたしの　まけよ。"},
+    {210, 700, "カーラ　　　：　・・・おみごと。　あたしの　まけよ。"},
     {255, 725, "でも　さいごに　もう　ひとつだけ　ためさせて。"},
 };
 constexpr MessageLine kArena93[] = {{210, 700, "リシェル　　：　まだ　やるの？"}};
 constexpr MessageLine kArena94[] = {
-    {210, 700, "セレスティア　：　これで　じゅうぶん。　あなたは　ほんものだわ。"},
+    {210, 700, "カーラ　　　：　これで　じゅうぶん。　あなたは　ほんものだわ。"},
     {255, 725, "また　いつか　会いましょう。"},
 };
-constexpr MessageLine kArena95[] = {{210, 700, "ヴェラ　　　：　姫さまは　さきに　いってしまわれたわ。"}};
+constexpr MessageLine kArena95[] = {{210, 700, "ヴェラ　　　：　カーラさまは　さきに　いってしまわれたわ。"}};
 constexpr MessageLine kArena96[] = {{210, 700, "ヴェラ　　　：　わたしたちも　いくわ。　さいごに、これを　うけとって。"}};
 constexpr MessageLine kArena97[] = {{210, 700, "ﾅﾚｰﾀ　：　三人は　どこかへ　さっていった。"}};
 constexpr MessageLine kArena98[] = {{210, 700, "リシェル　　：　ふう・・・　つかれた。"}};
@@ -155,7 +155,7 @@ constexpr MessageLine kArena103[] = {{210, 700, "リシェル　　：　よし�
 constexpr MessageLine kArena104[] = {{210, 700, "リシェル　　：　うん、からだは　かるいわ。"}};
 constexpr MessageLine kArena105[] = {{210, 700, "リシェル　　：　もうすこし　さきまで　いってみよう。"}};
 constexpr MessageLine kArena106[] = {{210, 700, "リシェル　　：　このちょうしなら　だいじょうぶ。"}};
-constexpr MessageLine kArena107[] = {{210, 700, "ﾅﾚｰﾀ　：　だいぶ　日が　かたむいてきた。"}};
+constexpr MessageLine kArena107[] = {{210, 700, "ﾅﾚｰﾀ　：　すこし　風が　出てきた。"}};
 constexpr MessageLine kArena108[] = {{210, 700, "ﾅﾚｰﾀ　：　このさきに　ひとの　気配が　する。"}};
 constexpr MessageLine kArena109[] = {{210, 700, "リシェル　　：　だれか　いるのかな？"}};
 constexpr MessageLine kArena110[] = {{210, 700, "リシェル　　：　いってみよう！"}};

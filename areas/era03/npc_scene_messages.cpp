@@ -21,7 +21,7 @@ void PrintShopMenuLine(TextHelper& helper) {
 
 // eventLine: the creature encounter (1..12) and the closed gate (111..114).
 constexpr MessageLine kEvent1[] = {{210, 700, "リシェル　　：　なにか　いる・・・！"}};
-constexpr MessageLine kEvent2[] = {{210, 700, "ﾅﾚｰﾀ　：　岩のかげから　大きな　生き物が　あらわれた！"}, {255, 725, "いくつもの　かたまりが　うごめいている。"}};
+constexpr MessageLine kEvent2[] = {{210, 700, "ﾅﾚｰﾀ　：　目の前に　大きな　生き物が　あらわれた！"}, {255, 725, "いくつもの　かたまりが　うごめいている。"}};
 constexpr MessageLine kEvent3[] = {{210, 700, "ﾅﾚｰﾀ　：　生き物は　道を　ふさいでいる。"}, {255, 725, "先へ　進むには　たおすしか　ない。"}};
 constexpr MessageLine kEvent4[] = {{210, 700, "リシェル　　：　おおきい・・・　でも　負けない！"}};
 constexpr MessageLine kEvent5[] = {{210, 700, "ﾅﾚｰﾀ　：　生き物の　からだは　いくつかに　わかれている。"}};
@@ -44,7 +44,7 @@ constexpr MessageLine kShopC3[] = {{210, 700, "リシェル　　：　ベルン
 constexpr MessageLine kShopC4[] = {{210, 700, "リシェル　　：　（街で　いつも　りんごを　売ってる　行商人さんだ）"}};
 constexpr MessageLine kShopC5[] = {{210, 700, "ベルン　　　：　見てのとおり、野宿しながら　商いの旅さ。"}};
 constexpr MessageLine kShopC6[] = {{210, 700, "リシェル　　：　わたし、カーラって人を　追いかけてるの。　モモが　つれていかれて・・・"}};
-constexpr MessageLine kShopC7[] = {{210, 700, "ベルン　　　：　カーラ・・・　あの　黒いマントの　女か。"}};
+constexpr MessageLine kShopC7[] = {{210, 700, "ベルン　　　：　カーラ・・・　あの　むらさきの　服の　女か。"}};
 constexpr MessageLine kShopC8[] = {{210, 700, "リシェル　　：　知ってるの！？"}};
 constexpr MessageLine kShopC9[] = {{210, 700, "ベルン　　　：　ああ、この先の　城へ　向かうのを　見たよ。"}};
 constexpr MessageLine kShopC10[] = {{210, 700, "リシェル　　：　お城・・・　すぐに　いかなきゃ！"}};
@@ -91,7 +91,7 @@ constexpr MessageLine kShopA33[] = {{210, 700, "リシェル　　：　ベル�
 constexpr MessageLine kShopA34[] = {{210, 700, "リシェル　　：　（なにか　取り出してる・・・）"}};
 constexpr MessageLine kShopA35[] = {{210, 700, "リシェル　　：　へえー、べんり！"}};
 constexpr MessageLine kShopA36[] = {{210, 700, "リシェル　　：　あ、お代を　はらわなきゃ。"}};
-constexpr MessageLine kShopA37[] = {{210, 700, "リシェル　　：　ふわあ・・・　おなか　すいたなあ・・・"}};
+constexpr MessageLine kShopA37[] = {{210, 700, "リシェル　　：　（テントの　中から）　ふわあ・・・　おなか　すいたなあ・・・"}};
 constexpr MessageLine kShopA38[] = {{210, 700, "リシェル　　：　え？　ごはん　まだなの？"}};
 constexpr MessageLine kShopA39[] = {{210, 700, "ベルン　　　：　あっ、にげていく・・・　まあ、今夜は　これまでだ。"}};
 constexpr MessageLine kShopA41[] = {{210, 725, "リシェル　　：　ええーっ！？　もう一回　がんばって！"}};
@@ -175,11 +175,11 @@ constexpr MessageLine kFighter2[] = {{210, 700, "リシェル　　：　あな�
 constexpr MessageLine kFighter3[] = {{210, 700, "リシェル　　：　あなた、だれ？"}, {210, 725, "ミレイユ　　：　わたしは　ミレイユ。　魔法使いよ。"}};
 constexpr MessageLine kFighter4[] = {{210, 700, "ミレイユ　　：　この先には　行かせないわ。"}};
 constexpr MessageLine kFighter5[] = {{210, 700, "ミレイユ　　：　この先には　行かせないわ。"}, {210, 725, "リシェル　　：　どうして　じゃまを　するの！？"}};
-constexpr MessageLine kFighter6[] = {{210, 700, "ミレイユ　　：　姫さまの　ご命令なの。"}, {210, 725, "　　　　　　　　わるく　思わないでね。"}};
+constexpr MessageLine kFighter6[] = {{210, 700, "ミレイユ　　：　カーラさまの　ご命令なの。"}, {210, 725, "　　　　　　　　わるく　思わないでね。"}};
 constexpr MessageLine kFighter7[] = {{210, 700, "ミレイユ　　：　さあ、わたしの　魔法を　受けてみなさい！"}};
 constexpr MessageLine kFighter8[] = {{210, 700, "ミレイユ　　：　さあ、わたしの　魔法を　受けてみなさい！"}, {210, 725, "　　　　　　　　手加減は　しないわよ！"}};
 constexpr MessageLine kFighter9[] = {{210, 700, "リシェル　　：　負けないんだから！"}};
-constexpr MessageLine kFighter10[] = {{210, 700, "リシェル　　：　負けないんだから！"}, {210, 725, "ﾅﾚｰﾀ　：　ミレイユが　杖を　かまえた！"}};
+constexpr MessageLine kFighter10[] = {{210, 700, "リシェル　　：　負けないんだから！"}, {210, 725, "ﾅﾚｰﾀ　：　ミレイユが　かまえた！"}};
 constexpr MessageLine kFighter12[] = {{210, 700, "？？？　　　：　あら、かわいい　おじょうさん。"}, {210, 725, "　　　　　　　　ふふ、また　会ったわね。"}};
 constexpr MessageLine kFighter13[] = {{210, 700, "ミレイユ　　：　きゃあっ！"}};
 constexpr MessageLine kFighter14[] = {{210, 700, "ミレイユ　　：　う、うそ・・・　わたしの　魔法が・・・"}};
@@ -187,7 +187,7 @@ constexpr MessageLine kFighter15[] = {{210, 700, "ミレイユ　　：　なか
 constexpr MessageLine kFighter16[] = {{210, 700, "ミレイユ　　：　でも、これで　おわりじゃ　ないわよ。"}};
 constexpr MessageLine kFighter17[] = {{210, 700, "ミレイユ　　：　・・・なーんてね。"}};
 constexpr MessageLine kFighter18[] = {{210, 700, "ミレイユ　　：　・・・なーんてね。"}, {210, 725, "　　　　　　　　いまのは　ただの　目くらまし！"}};
-constexpr MessageLine kFighter19[] = {{210, 700, "リシェル　　：　あっ、消えた！？"}};
+constexpr MessageLine kFighter19[] = {{210, 700, "リシェル　　：　あっ、にげる　つもり！？"}};
 constexpr MessageLine kFighter20[] = {{210, 700, "ミレイユ　　：　ふふふ、こっちよ！"}};
 constexpr MessageLine kFighter21[] = {{210, 700, "ミレイユ　　：　ふふふ、こっちよ！"}, {210, 725, "　　　　　　　　つかまえて　ごらんなさい！"}};
 constexpr MessageLine kFighter22[] = {{210, 700, "リシェル　　：　もう、ずるい！"}};
@@ -200,8 +200,8 @@ constexpr MessageLine kFighter28[] = {{210, 700, "リシェル　　：　のぞ
 constexpr MessageLine kFighter29[] = {{210, 700, "リシェル　　：　モモ、もうすぐ　いくからね！"}};
 
 // fieldLine: the night's stay.
-constexpr MessageLine kField27[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　ゆっくりと　横になった。"}};
-constexpr MessageLine kField28[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　ゆっくりと　横になった。"}, {210, 725, "リシェル　　：　星が　きれい・・・"}};
+constexpr MessageLine kField27[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　テントで　ゆっくりと　休んだ。"}};
+constexpr MessageLine kField28[] = {{210, 700, "ﾅﾚｰﾀ　：　満天の　星空の下、リシェルは　テントで　ゆっくりと　休んだ。"}, {210, 725, "リシェル　　：　テントの　すきまから　星が　見える・・・"}};
 
 constexpr AreaMessageEntry kCampEntries[] = {
     {&DialogueChannelsRecord::eventLine, 1, 1, nullptr, 6, 80, kTextBlack, kEvent1, 1},

@@ -42,6 +42,13 @@ void Exposed(std::int32_t& state, std::int32_t& hitKind, std::int32_t hitState) 
     }
 }
 
+// A reaction that is under way lets her go when it ends; a hold that has
+// none to end it is let go here, or she would stand held for good.
+void LetHerGoUnlessAReactionRuns() {
+    const BossFightStateRecord& w = BossFightState;
+    if (MessageBoxOpen == 1 && w.hitSparkWord == 0 && w.playerHitWord == 0 && w.bossHitWord == 0) MessageBoxOpen = 0;
+}
+
 // Her guard's recoil pushes the boss back to 160 px.
 void PushBack() {
     const PlayerStateRecord& h = PlayerState;
@@ -210,9 +217,8 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         p.stamp = now;
     }
     // Only her reaction to the overhead slash lets her go; when the slash
-    // missed there is none, and she would stay held for good: she is let go
-    // at once instead.
-    if (p.state == 14 && MessageBoxOpen == 1 && BossFightState.playerHitWord == 0) MessageBoxOpen = 0;
+    // missed there is none: she is let go at once instead.
+    if (p.state == 14) LetHerGoUnlessAReactionRuns();
     if (p.state == 14 && MessageBoxOpen == 0) {
         p.state = 15;
         p.count = 0;
@@ -223,9 +229,12 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         p.count = 0;
         p.stamp = now - 0.9;
     }
+    // Back in the fight zone the first pattern takes over, and it waits for
+    // her to be free before each slash: a hold of this pattern ends here.
     if (InFightZone(h.x)) {
         p.state = kDone;
         BossPose() = 15;
+        LetHerGoUnlessAReactionRuns();
     }
     if (p.moving == 1) Exposed(p.state, p.hitKind, 98);
     if (p.state == 98 && BossFightState.bossHitWord == 0) {
@@ -325,5 +334,9 @@ std::int32_t RunBossLastPattern(std::int32_t mode) {
     }
     if (p.vulnerable == 1) Exposed(p.state, p.hitKind, 97);
     if (p.state == 97 && BossFightState.bossHitWord == 0) p.state = 1;
+    // Between attacks: the hold the turn of the fight left on her, or one
+    // whose blow missed, has no reaction to end it; the boss, waiting for
+    // her to come in or go out of range, would wait for good.
+    if (p.state == 1) LetHerGoUnlessAReactionRuns();
     return p.state;
 }

@@ -267,6 +267,30 @@ void SpriteSetTransform(const Matrix& transform) {
     b.transformListed = false;
 }
 
+namespace {
+
+// Whether any of a sprite's rectangle lands on the back buffer (an unknown
+// back buffer counts as hit).
+bool LandsOnTarget(const Matrix& transform, const Rect& src, float centreX, float centreY, float x, float y) {
+    const BackBufferDesc target = FrameworkBackBufferDesc();
+    if (target.width <= 0 || target.height <= 0) return true;
+    const float x0 = x - centreX, y0 = y - centreY;
+    const float lx[4] = {x0, x0 + float(src.right - src.left), x0, x0 + float(src.right - src.left)};
+    const float ly[4] = {y0, y0, y0 + float(src.bottom - src.top), y0 + float(src.bottom - src.top)};
+    float minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (int i = 0; i < 4; ++i) {
+        float tx = 0, ty = 0;
+        MatrixTransformPoint(transform, lx[i], ly[i], &tx, &ty);
+        minX = i == 0 ? tx : std::min(minX, tx);
+        maxX = i == 0 ? tx : std::max(maxX, tx);
+        minY = i == 0 ? ty : std::min(minY, ty);
+        maxY = i == 0 ? ty : std::max(maxY, ty);
+    }
+    return maxX > 0 && maxY > 0 && minX < float(target.width) && minY < float(target.height);
+}
+
+}  // namespace
+
 void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY, float x, float y,
                 float depth, std::uint32_t colour) {
     BatchState& b = Batch();
@@ -275,7 +299,7 @@ void SpriteDraw(TextureId texture, const Rect& src, float centreX, float centreY
         return;
     }
     if (texture == 0) return;
-    if (b.watcher) b.watcher(texture, src);
+    if (b.watcher) b.watcher(texture, src, colour, LandsOnTarget(b.transform, src, centreX, centreY, x, y));
     std::vector<SpriteItem>& sprites = b.current.sprites;
     std::vector<Matrix>& transforms = b.current.transforms;
     if (!b.transformListed || transforms.empty()) {

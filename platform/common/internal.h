@@ -116,6 +116,9 @@ bool MakePictureInBands(const std::uint8_t* data, std::size_t size, std::uint32_
 // picture's size: a source rectangle is clipped to the picture, so what lies
 // past it draws nothing, as transparent texels would.
 void SetKeepTexturePixels(bool keep);
+// Tests: the system refuses the picture helper's thread from now on, as it
+// does under a low process limit (headless Reset lifts it).
+void RefuseHelperThread(bool refuse);
 // The SDL backend uploads at creation on this renderer (null: none).
 void SetUploadRenderer(SDL_Renderer* renderer);
 struct TextureView {
@@ -205,11 +208,12 @@ struct SortEntry {
 };
 void SortedOrder(const std::vector<SpriteItem>& batch, std::vector<SortEntry>& order);
 
-// An optional watcher told of every sprite submitted to the batch (texture
-// and source rectangle), before any sorting or clipping: a test uses it to
+// An optional watcher told of every sprite submitted to the batch (texture,
+// source rectangle, colour, and whether its rectangle lands on the back
+// buffer after its transform), before any sorting or clipping: a test uses it to
 // learn which cells of which pictures a whole run draws. Null (the default)
 // costs one test per sprite.
-using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src);
+using SpriteDrawWatcher = void (*)(TextureId texture, const Rect& src, std::uint32_t colour, bool onTarget);
 void SetSpriteDrawWatcher(SpriteDrawWatcher watcher);
 
 // Corners of a sprite on the target after its transform, with the texture

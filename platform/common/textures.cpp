@@ -15,6 +15,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include <time.h>
@@ -89,6 +90,11 @@ struct TextureState {
     std::condition_variable work, done;
     std::deque<std::shared_ptr<Kept>> queue;
     std::thread helper;
+    // The system refused the helper (a low process limit): the pictures are
+    // made on the main thread when asked for, and no helper is asked for
+    // again. refuseHelper makes the system refuse it, for tests.
+    bool helperRefused = false;
+    bool refuseHelper = false;
     bool stopping = false;
     bool helperMaking = false;               // the helper is making a picture now
     // Texels no longer needed, freed on the helper thread: giving back
@@ -201,6 +207,23 @@ void HelperLoop() {
         k->state = KeptState::Ready;
         st.helperMaking = false;
         st.done.notify_all();
+    }
+}
+
+// Starts the helper unless it runs; false when the system refuses the
+// thread, which is said once.
+bool StartHelper(TextureState& st) {
+    if (st.helper.joinable()) return true;
+    if (st.helperRefused) return false;
+    try {
+        if (st.refuseHelper) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        st.helper = std::thread(HelperLoop);
+        return true;
+    } catch (const std::system_error& e) {
+        st.helperRefused = true;
+        std::fprintf(stderr, "The system refused a thread to make pictures ahead (%s); they are made when they are needed.\n",
+                     e.what());
+        return false;
     }
 }
 
@@ -360,6 +383,7 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
 }  // namespace
 
 void SetKeepTexturePixels(bool keep) { State().keepPixels = keep; }
+void RefuseHelperThread(bool refuse) { State().refuseHelper = refuse; }
 void SetUploadRenderer(SDL_Renderer* renderer) { State().uploadRenderer = renderer; }
 
 bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view) {
@@ -408,6 +432,7 @@ void ForgetRendererTextures(SDL_Renderer* renderer) {
 void ReleaseAllTextures() {
     TextureState& st = State();
     StopHelper();
+    st.helperRefused = false;
     for (auto& k : st.kept) DropKept(*k);
     st.kept.clear();
     st.retired.clear();
@@ -509,6 +534,8 @@ void TexturePrefetch(const std::uint8_t* bmp, std::size_t size, std::uint32_t co
         k->lastAsked = now;
         return;
     }
+    // Without its helper the keeper hands back only released textures.
+    if (!StartHelper(st)) return;
     auto k = std::make_shared<Kept>();
     k->key = key;
     k->lastAsked = now;
@@ -519,7 +546,6 @@ void TexturePrefetch(const std::uint8_t* bmp, std::size_t size, std::uint32_t co
         std::lock_guard<std::mutex> hold(st.lock);
         st.queue.push_back(k);
     }
-    if (!st.helper.joinable()) st.helper = std::thread(HelperLoop);
     st.work.notify_one();
 }
 

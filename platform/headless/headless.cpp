@@ -239,6 +239,7 @@ void Reset() {
     s = State();
     detail::SetKeepTexturePixels(true);
     detail::SetUploadRenderer(nullptr);
+    detail::RefuseHelperThread(false);
 }
 
 void SetFrameStep(double seconds) {

@@ -11,7 +11,12 @@
 #include <X11/Xlib.h>
 #endif
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -272,6 +277,76 @@ void HandleEvent(const SDL_Event& e) {
     }
 }
 
+// SIGTERM and SIGINT: each is served by the frame loop as a close request,
+// so the game leaves through its own quit path. Should the program still
+// run this long after the first (a frame or a message box that does not
+// return, an exit that waits on something), it ends where it is.
+constexpr unsigned kQuitGraceSeconds = 5;
+volatile std::sig_atomic_t g_quitSignals = 0;
+
+void QuitOverdue(int) {
+    static const char kSay[] = "The game did not end within seconds of being asked to; it ends now.\n";
+    if (write(STDERR_FILENO, kSay, sizeof kSay - 1) < 0) {
+        // Nothing more can be said.
+    }
+    _exit(128 + SIGTERM);
+}
+
+void QuitSignalled(int) {
+    if (g_quitSignals == 0) alarm(kQuitGraceSeconds);
+    g_quitSignals = g_quitSignals + 1;
+}
+
+void ServeQuitSignals() {
+    static int served = 0;
+    while (served < g_quitSignals) {
+        ++served;
+        HandleQuitRequest();
+    }
+}
+
+void CatchQuitSignals() {
+    struct sigaction quit {};
+    quit.sa_handler = QuitSignalled;
+    sigemptyset(&quit.sa_mask);
+    quit.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &quit, nullptr);
+    sigaction(SIGINT, &quit, nullptr);
+    struct sigaction overdue {};
+    overdue.sa_handler = QuitOverdue;
+    sigemptyset(&overdue.sa_mask);
+    sigaction(SIGALRM, &overdue, nullptr);
+}
+
+// The display is gone: the game writes what it keeps in files and the
+// program leaves at once, touching neither the window nor SDL again (both
+// would wait on the dead connection for ever). The running lock goes with
+// the process.
+[[noreturn]] void EndWithoutTheDisplay() {
+    static std::atomic_flag ending = ATOMIC_FLAG_INIT;
+    // Another thread that finds it gone too waits for the first to end it.
+    if (ending.test_and_set()) for (;;) pause();
+    std::fprintf(stderr, "The display went away; the game saves its settings and ends.\n");
+    State& s = S();
+    s.exitCode = 11;   // the device was deleted
+    if (s.callbacks.onDisplayLost) s.callbacks.onDisplayLost();
+    std::fflush(nullptr);
+    _exit(s.exitCode);
+}
+
+#if defined(QM_HAVE_X11)
+// Xlib calls this when the connection to the X server is lost, and would end
+// the program with exit() after it: whose exit handlers close the window.
+int XDisplayLost(Display*) { EndWithoutTheDisplay(); }
+#endif
+
+void WatchTheDisplay() {
+#if defined(QM_HAVE_X11)
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && !std::strcmp(driver, "x11")) XSetIOErrorHandler(XDisplayLost);
+#endif
+}
+
 double Seconds(Uint64 counter) {
     return double(counter - S().startCounter) / double(SDL_GetPerformanceFrequency());
 }
@@ -303,6 +378,10 @@ void FrameworkSetCursorSettings(bool showCursorWhenFullScreen, bool clipCursorWh
 bool FrameworkInit() {
     State& s = S();
     if (s.initialised) return true;
+    // The quit signals are the frame loop's to serve (SDL's own handlers
+    // queue an event that nobody reads once the loop has stopped).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    CatchQuitSignals();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "The game cannot start its display: %s\n", SDL_GetError());
         s.exitCode = 10;
@@ -319,6 +398,7 @@ bool FrameworkInit() {
         return false;
     }
     SDL_StopTextInput();
+    WatchTheDisplay();
     std::atexit(CloseAtExit);
     s.startCounter = SDL_GetPerformanceCounter();
     s.initialised = true;
@@ -403,6 +483,7 @@ int FrameworkMainLoop() {
     double makingBefore = detail::TextureMakingCpuMs();
     SDL_Event e;
     while (!s.closing) {
+        ServeQuitSignals();
         while (!s.closing && SDL_PollEvent(&e)) HandleEvent(e);
         if (s.closing) break;
         const double now = Seconds(SDL_GetPerformanceCounter());

@@ -301,6 +301,58 @@ TEST(Era02Round2, ASwoopStartingRightAboveTheHeroineDoesNotFault) {
     EXPECT_GT(Round2Opponent.y, 150) << "the swoop dips toward her";
 }
 
+// The talk first brings her opponent more than 99 px inside both edges of
+// the view, 5 px a step; at exactly 100 px it goes on, or it would neither
+// move the view nor go on.
+TEST(Era02Round2, ATalkGoesOnOnceItsOpponentIs100PxInsideTheView) {
+    struct Row {
+        std::int32_t fromLeft;     // the opponent's x less ScrollX
+        std::int32_t steps;        // steps until its line shows
+        std::int32_t viewMoves;    // how far ScrollX has moved by then
+    };
+    constexpr Row rows[] = {{100, 1, 0}, {1024 - 100, 1, 0}, {95, 2, -5}, {1024 - 97, 2, 5}, {500, 1, 0}};
+    for (const Row& r : rows) {
+        GameClock.gameClock = 70.0;
+        ScrollX = O + 500;
+        Round2Opponent = TournamentOpponentRecord{10, ScrollX + r.fromLeft, 300, 1, 0.3f, 0};
+        PlayerState.x = O + 1000;
+        MessageBoxOpen = KeyLeftPressed = KeyRightPressed = 0;
+        DialogueChannels.fieldLine = 0;
+        RunRound2Talk(0);
+        std::int32_t steps = 0;
+        while (steps < 10 && DialogueChannels.fieldLine == 0) {
+            RunRound2Talk(1);
+            ++steps;
+            Tick();
+        }
+        EXPECT_EQ(DialogueChannels.fieldLine, 87) << r.fromLeft;
+        EXPECT_EQ(steps, r.steps) << r.fromLeft;
+        EXPECT_EQ(ScrollX - (O + 500), r.viewMoves) << r.fromLeft;
+        EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0) << r.fromLeft;
+    }
+}
+
+// The game clock runs on while the menu is open: a swoop waited on by it
+// runs its whole course and far beyond in one step, and is brought back.
+TEST(Era02Round2, ASwoopResumedAfterTheMenuEndsInsideTheArena) {
+    GameClock.gameClock = 40.0;
+    Round2TalkEvents[0] = Round2TalkEvents[1] = Round2TalkEvents[2] = 6;
+    Round2Opponent = TournamentOpponentRecord{4, O + 1600, 150, 1, 0.3f, 0};
+    PlayerState.x = O + 300;
+    PlayerState.y = 640;
+    PlayerAttackBox.power = 0;
+    RunRound2Fight(0);
+    for (int i = 0; i < 400 && Round2Opponent.frame != 5; ++i) {
+        Tick();
+        RunRound2Fight(1);
+    }
+    ASSERT_EQ(Round2Opponent.frame, 5) << "swooping";
+    Tick(110.0);
+    RunRound2Fight(1);
+    EXPECT_GE(Round2Opponent.x, O + 200);
+    EXPECT_LE(Round2Opponent.x, O + 2730);
+}
+
 TEST(Era02Round2, TheThirdHopContactOpensTheFinale) {
     GameClock.gameClock = 60.0;
     Round2Opponent = TournamentOpponentRecord{12, O + 1400, 640, -1, 0.35f, 0};

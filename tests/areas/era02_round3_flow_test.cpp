@@ -87,4 +87,42 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     EXPECT_EQ(ItemCounts[3], itemsBefore + 3);
 }
 
+// A dash slide still running as she presses A at the marker stops there.
+// Carried on, it takes her past the view's right margin while the entrance
+// moves the view back to the ring a pixel a step, and the camera pulls each
+// pixel back: her keys locked, neither ever moves on.
+struct MarkerSlide {
+    std::int32_t round;
+    std::int32_t DialogueChannelsRecord::*channel;
+    std::int32_t firstLine;   // shown once the view has settled on the ring
+};
+
+class EntranceSlide : public TournamentFlow, public ::testing::WithParamInterface<MarkerSlide> {};
+
+TEST_P(EntranceSlide, ADashSlideIntoTheMarkerStopsThereAndTheViewSettles) {
+    const MarkerSlide& r = GetParam();
+    StartAtRound(r.round);
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
+    PlayerState.x = O + 1100;
+    PlayerState.facing = 1;
+    Hold(VkLetter('x'));
+    ASSERT_TRUE(Play([] { return PlayerMoveState.runSlideState == 2 && PlayerState.x >= O + 1340; }, 600));
+    ASSERT_LT(PlayerState.x, O + 1458 + 100) << "the run passed the marker before its slide was armed";
+    ScrollX = O + 1250;   // the view left where an earlier run to the right took it
+    LetGo(VkLetter('x'));
+    Press(VkLetter('a'));
+    const std::int32_t pressedAt = PlayerState.x;
+    ASSERT_TRUE(Play([&] { return DialogueChannels.*r.channel == r.firstLine; }, 2000))
+        << "round " << r.round << ": x " << PlayerState.x << ", ScrollX " << ScrollX;
+    EXPECT_EQ(ScrollX, O + 948);
+    EXPECT_LT(std::abs(PlayerState.x - pressedAt), 40) << "stopped where she pressed A";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rounds, EntranceSlide,
+                         ::testing::Values(MarkerSlide{3, &DialogueChannelsRecord::sideLine, 50},
+                                           MarkerSlide{4, &DialogueChannelsRecord::eventLine, 1}),
+                         [](const ::testing::TestParamInfo<MarkerSlide>& info) {
+                             return "Round" + std::to_string(info.param.round);
+                         });
+
 }  // namespace

@@ -443,6 +443,75 @@ TEST_F(ArenaNumbers, Enemy2sEndSceneGoesOnWhenTheGiftFliesOutOfView) {
     EXPECT_EQ(PlayerState.hp, PlayerState.maxHp);
 }
 
+// Boss 1 beaten at or past the edge of the view throws its gift where it is
+// gone in the frame it is made: the scene ends without it.
+TEST_F(ArenaNumbers, Boss1sDefeatSceneEndsWhereverItsGiftGoes) {
+    struct Case {
+        std::int32_t bossX;
+        bool refilled;
+    };
+    const Case cases[] = {
+        {A + 500, true},     // in view: the gift reaches her
+        {A + 1400, false},   // past the right edge: the gift starts out of view
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        PlaceHeroine(A + 100, 640);
+        PlayerState.maxHp = 500;
+        PlayerState.hp = 200;
+        Era03ArenaBoss1.x = c.bossX;
+        RunEra03ArenaBoss1Defeat(0);
+        std::int32_t step = 1;
+        for (double t = 0; t < 30.0 && step != kArenaDone; t += 0.014) {
+            Tick();
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            step = RunEra03ArenaBoss1Defeat(1);
+        }
+        EXPECT_EQ(step, kArenaDone) << "boss at " << c.bossX - A;
+        EXPECT_EQ(MessageBoxOpen, 0) << "boss at " << c.bossX - A;
+        EXPECT_EQ(PlayerState.hp == PlayerState.maxHp, c.refilled) << "boss at " << c.bossX - A;
+    }
+}
+
+// Enemy 2's end scene walks her in from an edge of the view with the arrow
+// keys; a key event on the way clears them, and the walk must go on.
+TEST_F(ArenaNumbers, Enemy2sEndSceneWalksHerInPastAKeyEvent) {
+    struct Case {
+        std::int32_t inside;   // px inside the view's left (> 0) or right (< 0) edge
+    };
+    const Case cases[] = {{10}, {-10}};
+    for (const Case& c : cases) {
+        SetUp();
+        const std::int32_t dir = c.inside > 0 ? 1 : -1;
+        const std::int32_t edge = dir > 0 ? ScrollX : ScrollX + 1024;
+        TextureFlags[55] = kGraphicLoaded;
+        Era03ArenaBoss1.x = A + 575;
+        Era03ArenaBoss1.pose = 108;
+        Era03ArenaEnemy2.x = A + 300;
+        PlaceHeroine(edge + c.inside, 640);
+        DialogueChannels = DialogueChannelsRecord{};
+        EnterConfirmState = 0;
+        RunEra03ArenaEnemy2EndScene(0);
+        bool keyEvent = false;
+        for (double t = 0; t < 30.0 && DialogueChannels.eventLine != 60; t += 0.014) {
+            Tick();
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            RunEra03ArenaEnemy2EndScene(1);
+            // The heroine's controller walks her while an arrow is down.
+            const std::int32_t step = KeyRightPressed ? 4 : KeyLeftPressed ? -4 : 0;
+            PlaceHeroine(PlayerState.x + step, 640);
+            // 200 px inside, any key event clears the arrows.
+            if (!keyEvent && (PlayerState.x - edge) * dir >= 200) {
+                KeyRightPressed = KeyLeftPressed = 0;
+                keyEvent = true;
+            }
+        }
+        ASSERT_TRUE(keyEvent) << "inside " << c.inside;
+        EXPECT_EQ(DialogueChannels.eventLine, 60) << "inside " << c.inside;
+        EXPECT_GE((PlayerState.x - edge) * dir, 250) << "inside " << c.inside;
+    }
+}
+
 }  // namespace
 
 namespace {

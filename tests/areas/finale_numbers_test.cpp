@@ -2,7 +2,8 @@
 // facing, where the fight turns, the approach band, when stale keys are
 // cleared, what a blow costs either side, the thresholds and choices of the
 // last pattern, the arena's walls, what the debris word lets the frame draw,
-// and that a missed carry dash and the first step of a spin come out sound.
+// that a missed carry dash and the first step of a spin come out sound, and
+// that a hold with nothing left to end it lets her go.
 #include <gtest/gtest.h>
 
 #include "areas/era04_encounters/records.h"
@@ -243,6 +244,54 @@ TEST_F(FinaleNumbers, AMissedOverheadSlashAtTheRoomsEndLetsHerGo) {
     }
     EXPECT_TRUE(held) << "the edge pattern never held her";
     EXPECT_TRUE(letGoAfterHold) << "a missed overhead slash kept her held";
+}
+
+// States that held her for good: a hold no reaction will end (every blow
+// misses: she has no body box) must be let go once the boss waits for her.
+TEST_F(FinaleNumbers, AHoldWithNoReactionToEndItLetsHerGo) {
+    struct Row {
+        const char* lock;
+        bool lastPattern;             // else the brain from the first pattern, her held at the room's end first
+        std::int32_t outside, queen;  // where she is held (first pattern), where the queen stands
+        std::int32_t heroine;         // where she stands when the wait begins
+    };
+    const Row rows[] = {
+        {"edge pattern's hold at the left end, she is pushed back in", false, M + 100, M + 400, M + 230},
+        {"edge pattern's hold at the right end, she is pushed back in", false, M + 4950, M + 4700, M + 4837},
+        {"last pattern after the carry dash to the right wall", true, 0, M + 4846, M + 4930},
+        {"last pattern, the queen 416 px away", true, 0, M + 4514, M + 4930},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        PlayerBodyBox = PlayerBodyBoxRecord{0, 0, 0, 0, 0};
+        if (r.lastPattern) {
+            PlaceBoss(r.queen, 640, 1, 15);
+            PlayerState.x = r.heroine;
+            MessageBoxOpen = 1;
+            FinalActorSlots.damage[0] = 2300;
+            RunBossLastPattern(0);
+        } else {
+            PlaceBoss(r.queen, 640, -1, 13);
+            PlayerState.x = r.outside;
+            RunBossBrain(0);
+            for (int i = 0; i < 64 * 30 && MessageBoxOpen == 0; ++i) {
+                Tick();
+                RunBossBrain(2);
+            }
+            ASSERT_EQ(MessageBoxOpen, 1) << r.lock << ": never held";
+            PlayerState.x = r.heroine;
+        }
+        int heldFor = 0;
+        while (heldFor < 64 * 10 && MessageBoxOpen == 1) {
+            Tick();
+            if (r.lastPattern) RunBossLastPattern(1);
+            else RunBossBrain(2);
+            ++heldFor;
+        }
+        EXPECT_EQ(MessageBoxOpen, 0) << r.lock << ": held for good";
+        EXPECT_LT(heldFor, 64 * 3) << r.lock;
+    }
+    MessageBoxOpen = 0;
 }
 
 TEST_F(FinaleNumbers, TheFourthBlowWithANewKindEscalates) {

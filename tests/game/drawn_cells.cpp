@@ -109,9 +109,11 @@ int SlotOf(plat::TextureId texture) {
     return -1;
 }
 
-void Seen(plat::TextureId texture, const plat::Rect& src) {
-    // An empty rectangle shows nothing.
-    if (src.right <= src.left || src.bottom <= src.top) return;
+void Seen(plat::TextureId texture, const plat::Rect& src, std::uint32_t colour, bool onTarget) {
+    // An empty rectangle shows nothing, nor does a sprite drawn wholly
+    // see-through (a stage object waiting for its light) or wholly off the
+    // screen (a hall's props left in the table as the next hall begins).
+    if (src.right <= src.left || src.bottom <= src.top || (colour >> 24) == 0 || !onTarget) return;
     const int slot = SlotOf(texture);
     const int picture = slot < 0 ? 0 : W().pictureOfSlot[slot];
     W().Count(Key{picture, src.left, src.top, src.right, src.bottom, DrawSubPassName ? DrawSubPassName : "(none)"});

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs the real program in a virtual X display for a few seconds, asks it to
 # stop with SIGTERM and checks that it ends cleanly, having logged its start-up
-# and shut-down stages in order. The program sits in a game folder of its own
+# and shut-down stages in order; then ends the X server under a second run and
+# checks that the program ends too, leaving the folder free for the next start,
+# and that SIGTERM ends a third run whose X server has stopped answering. The program sits in a game folder of its own
 # and is started from another folder: it must work in its own folder.
 #   real_window_test.sh <path of the quillmarch program> <game folder>
 set -u
@@ -135,5 +137,107 @@ if ! grep -q "^1=on 2=off 2 " "$work/Data/Save/SaveS1.txt"; then
     echo "FAIL: the running mark was not set back to stopped"
     exit 1
 fi
-echo "PASS: started, ran, stopped on SIGTERM and logged every stage in order"
+
+# The display goes away under the game (a log-out, a dropped remote session):
+# the program must end within seconds, leave its running mark stopped and
+# its lock free, and the next start in the folder must run. Then a display
+# that stops answering: SIGTERM must still end the program within seconds.
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "PASS: started, ran, stopped on SIGTERM and logged every stage in order (no Xvfb: the lost display is not tried)"
+    exit 0
+fi
+
+# Starts an X server of our own (its process id in $server) and the program
+# on it (in $game), and waits until the game's loading screen has finished.
+# $1 names the files the program's output goes to.
+start_on_own_server() {
+    # The trace log of the run before goes, so that its lines are not taken for this run's.
+    rm -f "$log"
+    : > "$work/displayfd"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/displayfd" >/dev/null 2>&1 &
+    server=$!
+    tries=0
+    while [ ! -s "$work/displayfd" ] && [ $tries -lt 100 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    if [ ! -s "$work/displayfd" ]; then
+        echo "FAIL: an X server of our own could not be started"
+        kill "$server" 2>/dev/null
+        exit 1
+    fi
+    DISPLAY=":$(cat "$work/displayfd")" XAUTHORITY=/dev/null "$program" >"$work/$1_stdout.txt" 2>"$work/$1_stderr.txt" &
+    game=$!
+    waited=0
+    while ! grep -q "Kiddo Ok" "$log" 2>/dev/null && [ $waited -lt 300 ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    sleep 1
+    if ! kill -0 "$game" 2>/dev/null; then
+        echo "FAIL: the program ended on its own ($1)"
+        cat "$work/$1_stderr.txt"
+        kill "$server"
+        exit 1
+    fi
+}
+
+# Waits up to $1 tenths of a second for the game to end; fails naming $2.
+expect_gone_within() {
+    waited=0
+    while kill -0 "$game" 2>/dev/null && [ $waited -lt "$1" ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    if kill -0 "$game" 2>/dev/null; then
+        echo "FAIL: the program was still running $(($1 / 10)) s after $2: $(ps -o stat=,pcpu= -p "$game")"
+        kill -KILL "$game"
+        kill -CONT "$server" 2>/dev/null
+        kill "$server" 2>/dev/null
+        exit 1
+    fi
+    wait "$game"
+    status=$?
+}
+
+lock_is_free() {
+    ! command -v flock >/dev/null 2>&1 || flock -n "$work/Data/Save/SaveS1.lock" true
+}
+
+start_on_own_server lost
+kill -TERM "$server"
+expect_gone_within 50 "its display went away"
+if [ "$status" -gt 128 ]; then
+    echo "FAIL: the program died of signal $((status - 128)) when its display went away"
+    cat "$work/lost_stderr.txt"
+    exit 1
+fi
+if ! grep -q "^1=on 2=off 2 " "$work/Data/Save/SaveS1.txt"; then
+    echo "FAIL: the running mark was not set back to stopped when the display went away"
+    exit 1
+fi
+if ! grep -q "^ 99 Z    \[04\] OnDestroyDevice" "$log"; then
+    echo "FAIL: the trace log does not tell the end of the run whose display went away"
+    cat "$log"
+    exit 1
+fi
+if ! lock_is_free; then
+    echo "FAIL: the running lock is still held after the display went away"
+    exit 1
+fi
+
+# The next start runs (start_on_own_server fails when it ends on its own, as
+# a start refused as a second copy would). Its display stops answering, so
+# its frame loop waits on it: SIGTERM ends it all the same.
+start_on_own_server next
+kill -STOP "$server"
+kill -TERM "$game"
+expect_gone_within 80 "SIGTERM, its display not answering"
+kill -CONT "$server"
+kill "$server"
+if ! lock_is_free; then
+    echo "FAIL: the running lock is still held after SIGTERM"
+    exit 1
+fi
+echo "PASS: started, ran, stopped on SIGTERM and logged every stage in order; ended when its display went away; the next start ran and ended on SIGTERM while its display did not answer"
 exit 0

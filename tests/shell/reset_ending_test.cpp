@@ -134,9 +134,7 @@ TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
     EXPECT_EQ(FieldEnemyARecord.x, 17549);
     EXPECT_EQ(FieldEnemyARecord.rememberedX, 17549);
     EXPECT_EQ(WalkingEnemyRecords[2].x, 20200);
-    // The patrol creature and its prizes keep going across a new game: a
-    // reset that cleared them would leave no prize to hang again.
-    EXPECT_EQ(PatrolCreatureRecord.x, 4);
+    EXPECT_EQ(PatrolCreatureRecord.x, 6836);
     EXPECT_EQ(ArenaEnemy.x, 23445);
     EXPECT_EQ(Era01SceneryColours[0], 0xFF333333u);
     // The arrival waits at its first step with its talk indicator shown.

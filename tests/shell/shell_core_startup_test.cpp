@@ -1,12 +1,19 @@
 // Start-up and shut-down: their order as the trace log tells it, the device
 // callbacks' codes, and the folder and files a fresh installation lacks.
+#include "core/area_hooks.h"
+#include "core/floors.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
+#include "core/texture_tables.h"
+#include "core/textures.h"
+#include "platform/common/internal.h"
 #include "shell/frame.h"
 #include "shell/save_slots.h"
 #include "shell/settings_files.h"
 #include "support/game_harness.h"
 #include "text/menu_state.h"
+#include "text/messages/area_texts.h"
+#include "text/slot_services.h"
 #include "text/text_state.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +23,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -36,6 +45,40 @@ protected:
         return found.empty() ? -1 : found.front();
     }
 };
+
+// A record of hooks, each named: the names must cover every hook, so a hook
+// added to the record is added here too.
+using Hook = void (*)();
+template <typename Record, std::size_t N>
+void ExpectEveryHookFilled(const Record& record, const std::array<const char*, N>& names) {
+    static_assert(sizeof(Record) == N * sizeof(Hook), "a hook of the record is not named here");
+    for (std::size_t i = 0; i < N; ++i) {
+        Hook hook = nullptr;
+        std::memcpy(&hook, reinterpret_cast<const char*>(&record) + i * sizeof(Hook), sizeof(Hook));
+        EXPECT_NE(hook, nullptr) << names[i] << " was handed in by nobody";
+    }
+}
+
+TEST_F(ShellCoreStartUp, EveryHookTheLayersBelowAskIsFilledAtStartUp) {
+    StartGame();
+    ExpectEveryHookFilled(AreaHooks, std::array{"attacksHeld", "movingJumpsBarred", "arrivalSpotOpen",
+                                                "arenaSpotOpen", "areaMusicMuted", "arrivedAtArena", "endingStage",
+                                                "bossHoldsHerWeapon", "flyingEnemyShot", "returnItemUsed",
+                                                "hideStagePieces"});
+    ExpectEveryHookFilled(SlotServices,
+                          std::array{"save", "load", "holdsLoadableGame", "slotPath", "readSummaries", "resetGameData"});
+    // Era03 walks on the default floor everywhere: it has no pieces.
+    constexpr bool kHasFloorPieces[kFloorAreaCount] = {true, true, true, false, true};
+    for (int area = 0; area < kFloorAreaCount; ++area) {
+        SCOPED_TRACE(area);
+        if (kHasFloorPieces[area]) ExpectEveryHookFilled(AreaFloors[area], std::array{"top", "under"});
+        else EXPECT_TRUE(AreaFloors[area].top == nullptr && AreaFloors[area].under == nullptr);
+    }
+    for (int block = 0; block < static_cast<int>(MessageBlock::Count); ++block) {
+        EXPECT_NE(AreaMessageTables[block].entries, nullptr) << "message block " << block;
+        EXPECT_GT(AreaMessageTables[block].count, 0u) << "message block " << block;
+    }
+}
 
 TEST_F(ShellCoreStartUp, ARunLogsItsStagesInOrder) {
     StartGame();
@@ -103,6 +146,40 @@ TEST_F(ShellCoreStartUp, UnderAFileSizeLimitASaveIsRefusedAndTheGameLives) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save went through, 2: no start, 3: no limit";
     EXPECT_FALSE(HasFile("Data/Save/Save01.txt"));
     EXPECT_LE(ReadText("Data/Save/SaveS0.txt").size(), kLimit);
+}
+
+TEST_F(ShellCoreStartUp, WhereTheSystemRefusesAThreadTheGamePlaysOnAndSaysSoOnce) {
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int said = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(said, 2);
+        plat::detail::RefuseHelperThread(true);
+        // What escapes would end the program (and must not reach the test
+        // runner, which would carry on in this child).
+        try {
+            if (TryStartGame() != 0) _exit(2);
+            // The title's pictures, made ahead but for the first, are made here.
+            const GraphicSetDef& menu = kGraphicSets[kGsMenu];
+            const bool shown = RunFramesUntil([] { return GsFlags[kGsMenu] == kGraphicLoaded; }, 2000);
+            for (int i = 0; i < menu.createCount; ++i)
+                if (TextureSlots[menu.createSlots[i]] == 0) _exit(3);
+            _exit(shown && menu.createCount > 1 ? 0 : 1);
+        } catch (...) {
+            _exit(4);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no title of several pictures, 2: no start, 3: a picture missing, 4: the refusal escaped";
+    const std::string said = ReadText("stderr.txt");
+    const std::string refused = "The system refused a thread to make pictures ahead";
+    const std::size_t at = said.find(refused);
+    EXPECT_NE(at, std::string::npos) << said;
+    EXPECT_EQ(said.find(refused, at + 1), std::string::npos) << said;
 }
 
 TEST_F(ShellCoreStartUp, FontsAndEffectLiveFromCreationToDestruction) {

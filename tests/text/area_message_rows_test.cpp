@@ -90,7 +90,7 @@ TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Run(&R::fieldLine, 101, "H N H N H H N H H");
     Run(&R::sideLine, 1, "H");
     Run(&R::sideLine, 2, "H H H T T T H T H T T T T H T T H T T N T H", 210, 545);
-    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"セシル　：　", "T"}, {"きのこ屋　：　", "M"},
+    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"セシル　：　", "T"}, {"きのこ番　：　", "M"},
                 {"？？？　：　", "V"}, {"？？　：　", "W"}, {"おしらせ！　：　", "B"}},
                {{&R::promptLine, "promptLine", 30}, {&R::fieldLine, "fieldLine", 120},
                 {&R::arenaLine, "arenaLine", 15}, {&R::storyLine, "storyLine", 1100},
@@ -228,13 +228,14 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Notation(&R::eventLine, "158–159 K · 160–161 H · 162–164 K · 165 N · 166–169 K · 170 H · 171 K · 172–173 H");
     Notation(&R::roundLine, "1 H · 2 N · 3–4 H · 5 N", 725);
     const std::vector<SpeakerLabel> labels = {
-        {"リシェル　　： ", "H"}, {"兵士　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロ　 ： ", "C1"},
-        {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
+        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロの声　 ： ", "C1"},
+        {"ベスの声　 ： ", "C2"}, {"ポポの声　 ： ", "C3"}, {"ガロ＆ベスの声　 ： ", "C12"}, {"ガロ＆ベス＆ポポの声　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
-        {"ミヅハ　 ： ", "O3"}, {"エルザ　 ： ", "O4"},
-        // The king under his title until he names himself.
-        {"王様　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王　 ： ", "K", &R::fieldLine, 36},
-        {"ドルム王　 ： ", "K", &R::sideLine}, {"ドルム王　 ： ", "K", &R::eventLine}};
+        {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
+        // The king, heard from the royal box, under his title until he
+        // names himself.
+        {"王様の声　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王の声　 ： ", "K", &R::fieldLine, 36},
+        {"ドルム王の声　 ： ", "K", &R::sideLine}, {"ドルム王の声　 ： ", "K", &R::eventLine}};
     ExpectRows(labels, {{&R::fieldLine, "fieldLine", 100}, {&R::sideLine, "sideLine", 100},
                         {&R::eventLine, "eventLine", 180}});
     // The side remarks show only under a line of the argument.
@@ -310,9 +311,9 @@ TEST_F(Era03Rows, EveryValueHasItsSpeakersAndSecondLines) {
     ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"ベルン　　　：　", "K"},
                 {"？？？　　　：　", "D", &R::duelLine, 1, 10}, {"ガルド　　　：　", "D", &R::duelLine, 11},
                 {"？？？　　　：　", "F", &R::fighterLine, 1, 12}, {"ミレイユ　　：　", "F"},
-                {"女兵士　　　：　", "E1", &R::eventLine, 17, 26}, {"ヴェラ　　　：　", "E1", &R::eventLine, 27},
-                {"大男　　　　：　", "E2", &R::eventLine, 16, 16}, {"ゴルド　　　：　", "E2", &R::eventLine, 18},
-                {"セレスティア　：　", "E3"}},
+                {"？？？　　　：　", "E1", &R::eventLine, 17, 26}, {"ヴェラ　　　：　", "E1", &R::eventLine, 27},
+                {"？？？　　　：　", "E2", &R::eventLine, 16, 16}, {"ゴルド　　　：　", "E2", &R::eventLine, 18},
+                {"カーラ　　　：　", "E3"}},
                {{&R::eventLine, "eventLine", 120}, {&R::shopLineC, "shopLineC", 40},
                 {&R::shopLineA, "shopLineA", 110}, {&R::shopLineB, "shopLineB", 110},
                 {&R::duelLine, "duelLine", 35}, {&R::fighterLine, "fighterLine", 35},
@@ -381,7 +382,7 @@ TEST_F(Era04Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Run(s, 136, "+ + +", 400, 715);
     EncounterATrialTime = 12.3456;
     EncounterAHitCount = 7;
-    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"隊長　　：　", "G"}, {"兵士Ａ　：　", "S1"},
+    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"隊長の声　：　", "G"}, {"兵士Ａ　：　", "S1"},
                 {"兵士Ｂ　：　", "S2"}, {"兵士Ｃ　：　", "S3"}, {"機兵　　：　", "A"}, {"剣士　　：　", "B"},
                 {"？？？　　：　", "V"}, {"女王　　：　", "R"},
                 // The sorceress as a clerk, as an ordinary clerk, then as herself.

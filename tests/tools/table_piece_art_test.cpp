@@ -63,7 +63,7 @@ std::map<int, std::vector<Area>> CutsByPicture() {
     for (const SpriteRect& r : {kPracticeMarker, kPracticeTallPiece, kPracticeRaisedPiece})
         add(449, r.left, r.top, r.right, r.bottom);
     // The home area's gate on the same sheet.
-    for (const era00_sheet::SheetRect& r : {era00_sheet::kLeftLeaf, era00_sheet::kRightLeaf})
+    for (const era00_sheet::SheetRect& r : {era00_sheet::kLeftLeaf, era00_sheet::kRightLeaf, era00_sheet::kPracticeMarker})
         add(449, r.left, r.top, r.right, r.bottom);
     for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) add(449, r.left, r.top, r.right, r.bottom);
     for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) add(449, r.left, r.top, r.right, r.bottom);

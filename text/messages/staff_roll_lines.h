@@ -1,5 +1,6 @@
-// The staff roll: section headings and credit lines. Every name in it is our
-// own invention.
+// The staff roll: section headings and credit lines. The cast names the
+// game's people as its lines name them, in the order the player meets them;
+// every other name in it is our own invention.
 #pragma once
 
 #include <cstdint>
@@ -67,70 +68,69 @@ inline constexpr const char* kRollClosingLine = "クィルマーチ製作室";
 // narrower in the font than the estimate gives them.
 inline constexpr int kRollClosingOffset = CentredUnder("制作", kRollMakerHeadingOffset + 19, kRollClosingLine);
 
-// Cast lines: a role and, beside it, the name of whoever plays it, in two
-// columns whose block stands centred under the heading; a role without a
-// name is centred on its own.
-inline constexpr int kRollCastRoleColumn = 12 * 17;   // twelve full-width characters
-inline constexpr int kRollCastGap = 2 * 17;
-inline constexpr int kRollCastNameColumn = 9 * 17;
-inline constexpr int kRollCastRoleOffset =
-    kRollCastHeadingOffset + RollTextWidth(kRollCastHeading) / 2 -
-    (kRollCastRoleColumn + kRollCastGap + kRollCastNameColumn) / 2;
-inline constexpr int kRollCastNameOffset = kRollCastRoleOffset + kRollCastRoleColumn + kRollCastGap;
+// Cast lines: a character's name as its lines give it (a role for those
+// without one) and, where the game gives them another name (a title, or the
+// label they speak under before they are named), that name beside it. A
+// lone name stands centred under the heading; a pair meets at the heading's
+// middle, the name ending a character's width before it and the other name
+// starting a character's width after it.
+inline constexpr int kRollCastMiddle = kRollCastHeadingOffset + RollTextWidth(kRollCastHeading) / 2;
+inline constexpr int kRollCastHalfGap = 17;
 
 #define QM_CAST(k, text) RollLine{k, kRollCastBase, CentredUnder(kRollCastHeading, kRollCastHeadingOffset, text), text}
-#define QM_CAST2(k, role, name) \
-    RollLine{k, kRollCastBase, kRollCastRoleOffset, role}, RollLine{k, kRollCastBase, kRollCastNameOffset, name}
+#define QM_CAST2(k, name, second)                                                              \
+    RollLine{k, kRollCastBase, kRollCastMiddle - kRollCastHalfGap - RollTextWidth(name), name}, \
+        RollLine{k, kRollCastBase, kRollCastMiddle + kRollCastHalfGap, second}
 
 inline constexpr RollLine kRollLines[] = {
     {1, kRollCastBase, kRollCastHeadingOffset, kRollCastHeading},
-    QM_CAST2(2, "ヒロイン", "ミナセ　ユウ"),
-    QM_CAST2(3, "相棒のちいさな獣", "コダマ　ヒナ"),
-    QM_CAST2(4, "家にしのびこんだ男", "タカツキ　ゲン"),
-    QM_CAST2(5, "きのこ売り", "アマノ　シズク"),
-    QM_CAST2(6, "門番", "クロガネ　ジョウ"),
-    QM_CAST2(7, "師匠", "ヨモギ　セツ"),
-    QM_CAST(8, "はねる草玉"),
-    QM_CAST2(9, "飛びトカゲ", "ハヤセ　ミツル"),
-    QM_CAST(10, "歩きキノコ"),
-    QM_CAST(11, "見回りイモムシ"),
-    QM_CAST(12, "野の魔物たち"),
-    QM_CAST2(13, "旅の三人組　長兄", "イワサキ　トウマ"),
-    QM_CAST2(14, "旅の三人組　次兄", "イワサキ　リク"),
-    QM_CAST2(15, "旅の三人組　末弟", "イワサキ　ソラ"),
-    QM_CAST2(16, "闘技場の司会", "ヒビキ　マモル"),
-    QM_CAST2(17, "一回戦の相手", "ガロウ"),
-    QM_CAST2(18, "二回戦の相手", "ツバキ　レン"),
-    QM_CAST2(19, "三回戦の相手", "ドウマル"),
-    QM_CAST2(20, "決勝の相手", "シラヌイ　カエデ"),
-    QM_CAST(21, "観客のみなさん"),
-    QM_CAST2(22, "闘技場の王", "オオトリ　ケンザン"),
-    QM_CAST(23, "目をさます石像"),
-    QM_CAST(24, "いくつもの頭をもつもの"),
-    QM_CAST2(25, "盾の剣士", "ハガネ　イツキ"),
-    QM_CAST2(26, "拳の武闘家", "リュウザキ　タケル"),
-    QM_CAST2(27, "旅の商人", "モリノ　ポポ"),
-    QM_CAST2(28, "宿の主人", "モリノ　ココ"),
-    QM_CAST(29, "つかまえっこの小鳥たち"),
-    QM_CAST2(30, "洞窟の番人", "ゴウライ"),
-    QM_CAST2(31, "洞窟の双子", "ミギリ　ヒダリ"),
-    QM_CAST2(32, "洞窟のあるじ", "オボロ"),
-    QM_CAST2(33, "城の兵士　その一", "カゲヤマ　ジン"),
-    QM_CAST2(34, "城の兵士　その二", "カゲヤマ　ライ"),
-    QM_CAST(35, "かたむく像"),
-    QM_CAST(36, "くずれる床と鎖"),
-    QM_CAST(37, "ばらばらの巨人"),
-    QM_CAST2(38, "刃の巨人", "ヤイバ"),
-    QM_CAST(39, "町の人びと"),
-    QM_CAST2(40, "城下の店主", "フクベ　トク"),
-    QM_CAST2(41, "仮面の女王", "ミカゲ　ヨル"),
-    QM_CAST2(42, "女王のしもべ", "ツキシロ　ナギ"),
-    QM_CAST(43, "女王の影"),
-    QM_CAST2(44, "最後の扉の主", "クオン"),
-    QM_CAST(45, "砕ける偶像"),
-    QM_CAST(46, "村のこどもたち"),
-    QM_CAST2(47, "村の長老", "フルカワ　ゲンジ"),
-    QM_CAST2(48, "ナレーター", "シノノメ　アカリ"),
+    QM_CAST(2, "ﾅﾚｰﾀ"),
+    QM_CAST(3, "モモ"),
+    QM_CAST2(4, "リシェル", "姫様"),
+    QM_CAST(5, "カーラ"),
+    QM_CAST(6, "カーラの　手下　その一"),
+    QM_CAST(7, "カーラの　手下　その二"),
+    QM_CAST(8, "野原を　歩く　魔物たち"),
+    QM_CAST(9, "広場の　魔物たち"),
+    QM_CAST(10, "広場の　なぞの　男"),
+    QM_CAST2(11, "道の管理人", "おしらせ！"),
+    QM_CAST(12, "ぴょんぴょん　はねる　いきもの"),
+    QM_CAST(13, "きのこ番"),
+    QM_CAST2(14, "セシル", "セシル先生"),
+    QM_CAST(15, "永遠の　鎧"),
+    QM_CAST(16, "門の　声"),
+    QM_CAST(17, "空から　おそう　鳥の　魔物"),
+    QM_CAST(18, "地面から　出てくる　大きな　魔物"),
+    QM_CAST(19, "あつまる　魔物たち"),
+    QM_CAST(20, "ガロ"),
+    QM_CAST(21, "ベス"),
+    QM_CAST(22, "ポポ"),
+    QM_CAST(23, "闘技場の　兵士"),
+    QM_CAST2(24, "ドルム王", "王様"),
+    QM_CAST(25, "闘技場の　観客"),
+    QM_CAST(26, "ミヅハ"),
+    QM_CAST(27, "エルザ"),
+    QM_CAST(28, "いくつにも　わかれた　生き物"),
+    QM_CAST2(29, "ベルン", "行商人"),
+    QM_CAST2(30, "ガルド", "歩兵隊の　隊長"),
+    QM_CAST(31, "ミレイユ"),
+    QM_CAST(32, "ヴェラ"),
+    QM_CAST(33, "ゴルド"),
+    QM_CAST(34, "守備隊の　隊長"),
+    QM_CAST2(35, "兵士Ａ", "副長"),
+    QM_CAST(36, "兵士Ｂ"),
+    QM_CAST(37, "門の　兵士たち"),
+    QM_CAST(38, "兵士Ｃ"),
+    QM_CAST(39, "兵舎の　兵士たち"),
+    QM_CAST2(40, "機兵", "部屋の　番人"),
+    QM_CAST2(41, "剣士", "もと　騎士"),
+    QM_CAST(42, "まぼろしの　鳥たち"),
+    QM_CAST2(43, "魔女", "店員／ただの店員"),
+    QM_CAST(44, "魔女の　しもべ"),
+    QM_CAST(45, "光に　かえられた　人びと"),
+    QM_CAST(46, "女王"),
+    QM_CAST(47, "光の像"),
+    QM_CAST(48, "光から　もどった　子"),
     QM_CAST(49, "そして　あなた"),
 
     {59, kRollArtBase, kRollArtHeadingOffset, kRollStyleHeading},

@@ -30,6 +30,9 @@ constexpr std::array<PictureRect, 8> kArenaLiftRects{{
 // it once more) and its foot; and the marker pole the tournament raises.
 constexpr PictureRect kArenaDoorCap{253, 0, 294, 11}, kArenaDoorSlab{253, 11, 294, 55},
     kArenaDoorFoot{253, 56, 294, 74}, kArenaMarkerPole{133, 134, 168, 218};
+// The crowns over the west gate's column and, mirrored at the gate, over the
+// east gate's.
+constexpr std::array<PictureRect, 2> kArenaGateCrownRects{{{0, 219, 247, 301}, {0, 303, 246, 385}}};
 // The approach east of the far field's tower: the landing the lamps stand
 // on, a hedge, a clipped tree, and the lamps (unlit, then the lit pair).
 constexpr PictureRect kApproachLanding{46, 35, 253, 92}, kApproachHedge{46, 0, 190, 33},

@@ -343,8 +343,8 @@ void DrawArenaStandArt(Canvas& c, const PictureInfo& info) {
     StageGate(c, stage[0]);
     StageBase(c, stage[1]);
     StagePlatform(c, stage[2], stage[3]);
-    GateCrown(c, {0, 219, 247, 301}, 35, 146);    // over the west gate's column (O + 50 .. O + 153)
-    GateCrown(c, {0, 303, 246, 385}, 100, 211);   // over the east gate's column, mirrored at the gate
+    GateCrown(c, kArenaGateCrownRects[0], 35, 146);    // over the west gate's column (O + 50 .. O + 153)
+    GateCrown(c, kArenaGateCrownRects[1], 100, 211);   // over the east gate's column, mirrored at the gate
     RoundBanners(c);
     Door(c);
     MarkerPole(c);

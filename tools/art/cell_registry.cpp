@@ -4,6 +4,7 @@
 #include <array>
 
 #include "areas/era00_era01/era00/sheets.h"
+#include "areas/era00_era01/era01/collect_sheet.h"
 #include "areas/era00_era01/era01/figure_frames.h"
 #include "areas/era02/opponent_frames.h"
 #include "areas/era03/arena_sheets.h"
@@ -19,7 +20,12 @@
 #include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/heroine_w2_table.h"
 #include "core/sprites/hud_table.h"
+#include "text/sprites/menu_sprite_tables.h"
+#include "tools/art/arena_rects.h"
+#include "tools/art/era04_scenery_art.h"
 #include "tools/art/picture_art.h"
+#include "tools/art/sprite_table_art.h"
+#include "tools/art/table_piece_art.h"
 #include "tools/picture_catalogue.h"
 
 namespace art {
@@ -85,10 +91,49 @@ private:
 
 // ------------------------------------------------------------ things --
 
-// Pictures that hold no figure: everything drawn from them is one kind of
-// thing, cut however the pass likes.
+// The pieces the picture's painters paint, each one whole thing in the
+// rectangle the game's tables cut for it: a pass may draw a piece or a strip
+// of one (a bar cut shorter, a slab's top rows), never a rectangle across
+// two pieces or off them. Empty for a picture painted as one face (a sky, a
+// backdrop, a panorama) or by the pattern of its kind alone.
+std::vector<PictureRect> PaintedPieces(int picture) {
+    std::vector<PictureRect> out;
+    for (auto list : {SceneryPieceRects, MenuSheetPieceRects, SpriteTablePieceRects, Era04SceneryPieceRects})
+        for (const PictureRect& r : list(picture)) out.push_back(r);
+    // The generator's own lists; on a figure sheet only its props, the rest
+    // of it being figure cells and their effects.
+    const PictureInfo* info = FindPicture(picture);
+    const bool figureSheet = info != nullptr && info->kind == PictureKind::Figures;
+    for (const RectSource& src : RectSources())
+        if (src.resourceId == picture && (!figureSheet || src.kind == FigureKind::Prop))
+            out.insert(out.end(), src.rects.begin(), src.rects.end());
+    if (picture == 180) {
+        for (const auto* list : {&kArenaStandRects, &kArenaStageRects, &kArenaBannerRects})
+            out.insert(out.end(), list->begin(), list->end());
+        // The platform's deck and post are painted as one platform, and the
+        // stand draws it whole, rising from the floor.
+        out.push_back(PictureRect{kArenaStageRects[2].left, kArenaStageRects[2].top, kArenaStageRects[3].right,
+                                  kArenaStageRects[3].bottom});
+        out.insert(out.end(), kArenaLiftRects.begin(), kArenaLiftRects.end());
+        out.insert(out.end(), kArenaGateCrownRects.begin(), kArenaGateCrownRects.end());
+        out.insert(out.end(), kApproachLamps.begin(), kApproachLamps.end());
+        for (const PictureRect& r : {kArenaDoorCap, kArenaDoorSlab, kArenaDoorFoot, kArenaMarkerPole, kApproachLanding,
+                                     kApproachHedge, kApproachTree})
+            out.push_back(r);
+    }
+    return out;
+}
+
+// Pictures that hold no figure: what is drawn from them is one kind of
+// thing, a piece of the picture's painted pieces, or any cut of a picture
+// painted as one face.
 void WholePictures(Builder& b) {
     for (const PictureInfo& p : kPictures) {
+        const std::vector<PictureRect> pieces = PaintedPieces(p.id);
+        auto face = [&](Subject s) {
+            if (pieces.empty()) b.Whole(p.id, s);
+            for (const PictureRect& r : pieces) b.Region(p.id, r, s);
+        };
         switch (p.kind) {
             case PictureKind::Black:
             case PictureKind::Scenery:
@@ -99,9 +144,9 @@ void WholePictures(Builder& b) {
             case PictureKind::FarShape:
             case PictureKind::GroundTiles:
             case PictureKind::GroundColumns:
-            case PictureKind::EdgePiece: b.Whole(p.id, Subject::Scenery); break;
-            case PictureKind::Props: b.Whole(p.id, Subject::Prop); break;
-            case PictureKind::Effects: b.Whole(p.id, Subject::Effect); break;
+            case PictureKind::EdgePiece: face(Subject::Scenery); break;
+            case PictureKind::Props: face(Subject::Prop); break;
+            case PictureKind::Effects: face(Subject::Effect); break;
             case PictureKind::Icons:
             case PictureKind::MenuPanel:
             case PictureKind::MenuColumn:
@@ -110,17 +155,15 @@ void WholePictures(Builder& b) {
             case PictureKind::Logo:
             case PictureKind::Hud:
             case PictureKind::Gauge:
-            case PictureKind::Loading: b.Whole(p.id, Subject::Interface); break;
+            case PictureKind::Loading: face(Subject::Interface); break;
             case PictureKind::Heroine:
             case PictureKind::Figures:
             case PictureKind::TitleFigures: break;
         }
     }
-    // Figure sheets that also hold the scenery around their figures: the
-    // walkers' sheet with the field's pieces, the far field's set pieces and
-    // tower, the arena with its stands, stage, door, lift and approach, the
-    // creature's sheet with Era04's pieces.
-    for (int id : {135, 178, 180, 188}) b.Whole(id, Subject::Scenery);
+    for (const PictureInfo& p : kPictures)
+        if (HoldsSceneryAround(p.id))
+            for (const PictureRect& r : PaintedPieces(p.id)) b.Region(p.id, r, Subject::Scenery);
 }
 
 // The things the generator's own rectangle lists place on figure sheets.
@@ -224,9 +267,6 @@ void HomeArea(Builder& b) {
         b.Thing(kActors, PictureRect{e.left + kFlameLayerShift, kFlameTop, e.right + kFlameLayerShift, kFlameBottom},
                 Subject::Effect);
     }
-    // The gate's sheet holds nothing but the gate's and the practice post's
-    // pieces.
-    b.Whole(186, Subject::Scenery);
 }
 
 // ----------------------------------------------------------- the field --
@@ -264,6 +304,14 @@ void Field(Builder& b) {
     actor(kEncounterActor2Frames, Subject::EncounterActor2);
     actor(kEncounterActor3Look1, Subject::EncounterActor3);
     actor(kEncounterActor3Look2, Subject::EncounterActor3);
+    // The mushroom field's guard throws the first bad collecting object, cut
+    // with the see-through column after its cell; the lift section's loop
+    // cuts the mushroom cluster's third frame from the see-through column
+    // before it.
+    const CollectRow& thrown = kCollectRows[0];
+    b.Region(159, PictureRect{thrown.left, kCollectBadRowTop, thrown.right + 1, thrown.bottom + kCollectBadRowTop},
+             Subject::Prop);
+    b.Region(175, PictureRect{2 * kMushroomFrameWidth - 1, 0, 3 * kMushroomFrameWidth, 79}, Subject::Scenery);
     for (int k = 0; k < 6; ++k) {
         const GatekeeperRow& g = kGatekeeperFrames[k];
         b.Figure(161, PictureRect{g.left, 0, g.right, kGatekeeperHeight}, Subject::Gatekeeper, k + 1,
@@ -342,6 +390,7 @@ void Era03(Builder& b) {
     for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
                                      kEra03Posts[2], kEra03Stakes[0], kEra03Stakes[1], kEra03Stakes[2]})
         b.Thing(188, p.src, Subject::Scenery);
+    for (const Era03FieldPiece& p : kEra03PlacedObjectLooks) b.Thing(188, p.src, Subject::Prop);
     // The duellist stands in the middle of each cell on the line of his feet,
     // so the heads of frames 2 and 8 sit on the bodies cut from frames 1
     // and 7.
@@ -626,6 +675,14 @@ std::vector<Cell> Build() {
 }
 
 }  // namespace
+
+// The walkers' sheet with the field's pieces, the far field's set pieces and
+// tower, the arena with its stands, stage, door, lift and approach, the gate's
+// sheet with the gate's and the practice post's pieces, the creature's sheet
+// with Era04's pieces.
+bool HoldsSceneryAround(int picture) {
+    return picture == 135 || picture == 178 || picture == 180 || picture == 186 || picture == 188;
+}
 
 std::string_view SubjectName(Subject s) {
     const auto i = static_cast<std::size_t>(s);

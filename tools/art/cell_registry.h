@@ -85,6 +85,11 @@ struct Cell {
     bool HasBody() const { return body.right > body.left && body.bottom > body.top; }
 };
 
+// Figure sheets that also hold scenery around their figures: their painters
+// paint the pieces the passes cut, and the figure painter leaves the rest of
+// the sheet as it finds it.
+bool HoldsSceneryAround(int picture);
+
 // Every registered cell, in picture order.
 std::span<const Cell> Cells();
 // The cells of one picture.

@@ -311,6 +311,13 @@ bool HasEra04SceneryArt(int resourceId) {
     return false;
 }
 
+std::vector<PictureRect> Era04SceneryPieceRects(int resourceId) {
+    std::vector<PictureRect> out;
+    for (const Cut& cut : CutsOf(resourceId))
+        out.push_back(PictureRect{cut.rect.left, cut.rect.top, cut.rect.right, cut.rect.bottom});
+    return out;
+}
+
 void DrawEra04SceneryArt(Canvas& c, const PictureInfo& info) {
     // Nothing but the pieces is ever shown: the rest stays see-through.
     FillRect(c, 0, 0, c.width, c.height, kTransparent);

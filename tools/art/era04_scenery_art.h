@@ -3,7 +3,10 @@
 // halls, the entrance plants and gate, and the final section's frames.
 #pragma once
 
+#include <vector>
+
 #include "tools/art/canvas.h"
+#include "tools/hud_sprite_rects.h"
 #include "tools/picture_catalogue.h"
 
 namespace art {
@@ -12,5 +15,8 @@ namespace art {
 bool HasEra04SceneryArt(int resourceId);
 // Draws every piece of the sheet into a cleared picture.
 void DrawEra04SceneryArt(Canvas& c, const PictureInfo& info);
+// The rectangles of the stage's pieces on the picture, each painted as one
+// thing.
+std::vector<PictureRect> Era04SceneryPieceRects(int resourceId);
 
 }  // namespace art

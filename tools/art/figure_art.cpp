@@ -1067,7 +1067,7 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
     // A sheet of figures keeps nothing outside the cells the game cuts.
     if (info.kind == PictureKind::Figures || info.kind == PictureKind::TitleFigures) {
         std::vector<const Cell*> mine;
-        bool whole = false;
+        bool whole = HoldsSceneryAround(info.id);
         for (const Cell& c : Cells())
             if (c.picture == info.id) {
                 mine.push_back(&c);

@@ -430,6 +430,42 @@ std::string_view MenuLabelWord(int stripTop) {
     return kLabelWords[static_cast<std::size_t>(stripTop / 90)];
 }
 
+std::vector<PictureRect> MenuSheetPieceRects(int id) {
+    std::vector<PictureRect> out;
+    auto add = [&](const MenuRect& r) { out.push_back(PictureRect{r.left, r.top, r.right, r.bottom}); };
+    for (const MenuElementRow& row : kMenuElementRows) {
+        for (const MenuElementVariant& var : row.v)
+            if (var.sheet != 0 && kSheetPictureBase + var.sheet == id) add(var.rect);
+        for (const MenuElementVariant& var : row.mode2)
+            if (var.sheet != 0 && kSheetPictureBase + var.sheet == id) add(var.rect);
+    }
+    if (id == kDigitSheet)
+        for (int strip = 0; strip < 3; ++strip)
+            for (int d = 0; d <= 9; ++d)
+                out.push_back(PictureRect{d * kCounterDigitWidth, strip * kCounterDigitHeight,
+                                          (d + 1) * kCounterDigitWidth, (strip + 1) * kCounterDigitHeight});
+    for (const MenuSpriteRow& row : kMenuSpriteRows) {
+        const bool cursor = row.rule == MenuSpriteRule::Cursor && id == kCursorSheet;
+        const bool crystal = row.rule == MenuSpriteRule::TitleScenery && id == kMarkerSheet;
+        const bool marker = row.rule == MenuSpriteRule::ItemMarker && id == kTitleFigureSheet;
+        if (cursor || crystal || marker) add(row.rect);
+    }
+    if (id == kCursorSheet)
+        for (const CollectRow& row : kCollectRows)
+            for (const std::int32_t top : {0, kCollectBadRowTop})
+                out.push_back(PictureRect{row.left, top, row.right, row.bottom + top});
+    if (id == kMarkerSheet) {
+        for (const PictureRect& r : kMarkerRects) out.push_back(r);
+        const PictureInfo* info = FindPicture(id);
+        for (int k = 1; info != nullptr && k * kMushroomFrameWidth <= info->width; ++k)
+            out.push_back(PictureRect{(k - 1) * kMushroomFrameWidth, 0, k * kMushroomFrameWidth - 1, 79});
+    }
+    if (id == kTitleFigureSheet)
+        for (const auto& family : kTitleFigureFrames)
+            for (const TitleFigureFrame& f : family) add(f.rect);
+    return out;
+}
+
 bool HasMenuSheetArt(int id) {
     if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet) return true;
     for (const MenuElementRow& row : kMenuElementRows)

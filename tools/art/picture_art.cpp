@@ -1070,6 +1070,17 @@ void DrawEra03FieldPieces(Canvas& c) {
     // Each post wears an iron cap.
     for (const Era03FieldPiece& p : kEra03Posts)
         FillRect(c, p.src.left + 1, p.src.top + 1, p.src.right - 1, p.src.top + 6, Solid(Rgb{110, 110, 120}));
+    // The placed objects that wake and leap at her: a small round beast,
+    // resting (1), twitching (2) and in its leap (3).
+    for (const Era03FieldPiece& p : kEra03PlacedObjectLooks) {
+        const Era03SheetRect& r = p.src;
+        const float cx = float(r.left + r.right) * 0.5f, w = float(r.right - r.left), h = float(r.bottom - r.top);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        FillEllipse(c, cx, float(r.top) + h * 0.55f, w * 0.47f, h * 0.44f, Solid(Rgb{150, 92, 52}));
+        FillEllipse(c, cx, float(r.top) + h * 0.42f, w * 0.3f, h * 0.2f, Solid(Rgb{196, 138, 84}));
+        for (const float side : {-1.0f, 1.0f})
+            FillDisc(c, cx + side * w * 0.17f, float(r.top) + h * 0.45f, 1.0f, Solid(Rgb{24, 16, 12}));
+    }
     for (std::int32_t code : {111, 121, 131, 141}) {
         const Era03SheetRect r = Era03CreatureCellOf(code).src;
         const float cx = float(r.left + r.right) * 0.5f, cy = float(r.top + r.bottom) * 0.5f;

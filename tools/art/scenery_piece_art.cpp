@@ -107,6 +107,9 @@ std::vector<Cut> Cuts() {
         cuts.push_back({PictureOfGraphic(449), SpriteRect{r.left, r.top, r.right, r.bottom}, piece});
     };
     gate(era00_sheet::kLeftLeaf, Piece::Pole);
+    // The practice marker laid at the start of the home area, a plank the
+    // game stands upright.
+    gate(era00_sheet::kPracticeMarker, Piece::Post);
     gate(era00_sheet::kRightLeaf, Piece::Pole);
     for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::Glow);
     for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) gate(r, Piece::Wing);
@@ -443,6 +446,12 @@ bool HasSceneryPieceArt(int id) {
     for (const Cut& cut : Cuts())
         if (cut.picture == id) return true;
     return false;
+}
+
+std::vector<PictureRect> SceneryPieceRects(int id) {
+    std::vector<PictureRect> out;
+    for (const SpriteRect& r : TableRects(id)) out.push_back(PictureRect{r.left, r.top, r.right, r.bottom});
+    return out;
 }
 
 bool SceneryPiecesFillPicture(int id) { return id != PictureOfGraphic(516); }

@@ -142,7 +142,24 @@ void DrawHomeActorsSheet(Canvas& c) {
     DrawFiguresAt(c, flame, FigureKind::Effect);
 }
 
+// The graphic number the object table cuts a burst or flash picture under.
+int BurstGraphic(int id) { return id == kBursts ? 514 : (id == kBigBursts ? 515 : 421); }
+
 }  // namespace
+
+std::vector<PictureRect> SpriteTablePieceRects(int id) {
+    using namespace object_table;
+    std::vector<PictureRect> out;
+    auto add = [&](const SpriteRect& r) { out.push_back(PictureRect{r.left, r.top, r.right, r.bottom}); };
+    if (id == kCoins)
+        for (const CoinFrame& f : kCoinFrames) add(f.rect);
+    if (id == kBursts || id == kBigBursts || id == kFlashes)
+        for (const Row& r : kRows)
+            if (r.gno == BurstGraphic(id)) add(r.rect);
+    if (id == kSaveMarker)
+        for (int n = 1; n <= 4; ++n) add(SaveSpotFrame(n));
+    return out;
+}
 
 bool HasSpriteTableArt(int id) {
     return id == kSheetW1 || id == kSheetW1Second || id == kSheetW2 || id == kCoins || id == kBursts ||
@@ -165,10 +182,9 @@ void DrawSpriteTableArt(Canvas& c, const PictureInfo& info) {
         case kBursts:
         case kBigBursts:
         case kFlashes: {
-            const int gno = info.id == kBursts ? 514 : (info.id == kBigBursts ? 515 : 421);
             int n = 0;
             for (const Row& r : kRows)
-                if (r.gno == gno) DrawStarBurst(c, r.rect, n++);
+                if (r.gno == BurstGraphic(info.id)) DrawStarBurst(c, r.rect, n++);
             break;
         }
         case kSaveMarker:

@@ -4,7 +4,10 @@
 // game cuts out shows what it stands for.
 #pragma once
 
+#include <vector>
+
 #include "tools/art/canvas.h"
+#include "tools/hud_sprite_rects.h"
 #include "tools/picture_catalogue.h"
 
 namespace art {
@@ -14,5 +17,9 @@ bool HasSpriteTableArt(int resourceId);
 // Draws the picture's table figures over what is there (a heroine sheet is
 // cleared first: every part of it that the game shows is a table rectangle).
 void DrawSpriteTableArt(Canvas& c, const PictureInfo& info);
+// The rectangles the tables cut from the coins', bursts', flashes' and save
+// marker's pictures, each painted as one thing (the heroine's and the home
+// actors' sheets are listed cell by cell elsewhere).
+std::vector<PictureRect> SpriteTablePieceRects(int resourceId);
 
 }  // namespace art

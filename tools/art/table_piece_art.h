@@ -6,8 +6,10 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "tools/art/canvas.h"
+#include "tools/hud_sprite_rects.h"
 #include "tools/picture_catalogue.h"
 
 namespace art {
@@ -31,5 +33,11 @@ void DrawSceneryPieceArt(Canvas& c, const PictureInfo& info);
 // False for a sheet that also holds figures cut by other tables (the walking
 // enemies' sheet): its other figures stay, only the pieces are redrawn.
 bool SceneryPiecesFillPicture(int resourceId);
+// The rectangles the scenery tables cut from the picture, each painted as
+// one thing.
+std::vector<PictureRect> SceneryPieceRects(int resourceId);
+// The rectangles the menu tables cut from a menu or title sprite sheet, each
+// painted as one thing.
+std::vector<PictureRect> MenuSheetPieceRects(int resourceId);
 
 }  // namespace art

@@ -11,6 +11,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
@@ -100,6 +101,10 @@ private:
         EXPECT_EQ(MenuStageSnapshot.facing, place.facing);
         const std::int32_t loaded[] = {Era00AreaFlag, Era01AreaFlag, Era02AreaFlag, Era03AreaFlag, Era04AreaFlag};
         for (int i = 0; i < 5; ++i) EXPECT_EQ(loaded[i], areas[i]) << "Era0" << i << "'s area flag";
+        // A field slot past the first walker's first place: the lesson there is behind her.
+        if (Era01AreaFlag == 1 && MenuStageSnapshot.x > SectionAnchorX[10]) {
+            EXPECT_EQ(WalkingEnemyRecords[0].meetingStep, 6) << "the first walker's lesson";
+        }
     }
 
     const SlotWords& slot_;

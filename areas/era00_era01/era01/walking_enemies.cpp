@@ -799,7 +799,12 @@ void Drive(std::int32_t n) {
     if (e.state >= 9 && e.state <= 15) Walk(n, now);
     if (e.state >= 20 && e.state <= 72) Reaction(n, now);
     if (e.state >= 90 && e.state <= kGone) Death(n, now);
-    if (e.state < 20 || (n == 1 && e.state == 41)) HitTest(n, now);
+    // Until the first one's lesson is over she is held from the moment it
+    // emerges, and only the end of its emergence moves the lesson on: a blow
+    // still swinging as it comes up (or one long enough to reach the mound)
+    // must not knock it off that path, or she would be held for good.
+    const bool lessonAhead = n == 0 && e.meetingStep != 6 && e.state <= 8;
+    if ((e.state < 20 || (n == 1 && e.state == 41)) && !lessonAhead) HitTest(n, now);
     if (e.objectShown == 1) ObjectStep(n);
     if (!(n == 2 && e.homeX == kNoHome)) {
         if (e.x <= e.patrolLeft) e.x = e.patrolLeft + 3;

@@ -15,7 +15,9 @@
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "shell/reset.h"
 #include "support/area_run.h"
+#include "text/menu.h"
 #include "text/text_state.h"
 
 namespace {
@@ -176,6 +178,60 @@ TEST_F(FieldFirstStretch, WalksFromTheHomeAreasEndToTheGatekeeper) {
     EXPECT_LT(PlayerState.x, 18590);
     EXPECT_GT(PlayerState.hp, 0);
     EXPECT_EQ(MessageBoxOpen, 0);
+}
+
+// A new game after a game over, in the same program, finds the patrol
+// creature and its four prizes where a first game does, whatever the last
+// game left of them.
+TEST_F(FieldFirstStretch, ANewGameAfterAGameOverHangsThePrizesAgain) {
+    constexpr std::int32_t P = SectionAnchorX[6];
+    autoEnter = false;
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
+        Era00StoryPhase = 3;
+        Era00AreaFlag = 0;
+        Era01AreaFlag = 1;
+        HoppingObjectRecord.holdStep = 4;
+        PlayerState.x = P + 1000;
+        PlayerState.facing = 1;
+        ScrollX = P + 400;
+    }));
+    // Kicked into prize 0's bounce window: it bounces along and knocks the
+    // other three down; she then looks away and it creeps off its mark.
+    PatrolCreatureRecord.step = 30;
+    PatrolCreatureRecord.pit[0].frame = 2;
+    ASSERT_TRUE(Play([] {
+        for (const PatrolPitSpot& pit : PatrolCreatureRecord.pit)
+            if (pit.frame != 4) return false;
+        return PatrolCreatureRecord.step < 2 && PatrolCreatureRecord.x != P + 836;
+    }, 1500)) << "creature mode " << PatrolCreatureRecord.step << " x " << PatrolCreatureRecord.x - P;
+
+    PlayerState.hp = 0;
+    bool reset = false;
+    for (int i = 0; i < 4000 && !reset; ++i) {
+        // Y answers the game over's prompt (a letter lasts until the next key event).
+        if (i % 6 == 0) Press(VkLetter('y'));
+        if (i % 6 == 1) Release(VkLetter('y'));
+        PlayFrames(1);
+        reset = GameFlow.phase == 0 && GameFlow.bootFlag == 1 && ResetStep == 99;
+    }
+    ASSERT_TRUE(reset) << "no game over";
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 2000));
+    ASSERT_EQ(TitleScreenState.cursor, 1) << "new game first";
+    Tap(VK_RETURN);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 900)) << "the new game never began";
+
+    const PatrolCreatureStateRecord start{};
+    const PatrolCreatureStateRecord& r = PatrolCreatureRecord;
+    EXPECT_EQ(r.x, P + 836);
+    EXPECT_EQ(r.y, start.y);
+    EXPECT_EQ(r.step, start.step);
+    EXPECT_EQ(r.state, start.state);
+    EXPECT_EQ(r.flag, start.flag);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(r.pit[k].frame, start.pit[k].frame) << "prize " << k;
+        EXPECT_EQ(r.pit[k].position, start.pit[k].position) << "prize " << k;
+        EXPECT_EQ(r.pit[k].state, start.pit[k].state) << "prize " << k;
+    }
 }
 
 }  // namespace

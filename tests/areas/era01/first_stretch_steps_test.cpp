@@ -297,6 +297,47 @@ TEST_F(FieldSteps, AThrowAtEqualXFliesLeft) {
     EXPECT_EQ(PlayerState.x, e.x - 10) << "it met her at once and pushed her left";
 }
 
+// The first walker holds her from the moment it comes up for its lesson, and
+// only the end of its emergence moves the lesson on: a blow still swinging
+// then (or one long enough to reach the mound) must leave it on that path,
+// or she is held for good.
+TEST_F(FieldSteps, ABlowAsTheFirstWalkerComesUpLeavesItsLessonToRun) {
+    struct Row {
+        std::int32_t mode, kind;   // the blow, as in kBlows
+        std::int32_t state;        // the walker's state when it lands
+        std::int32_t reach;        // her x behind the walker's; 0: the blow's box on it
+    };
+    constexpr Row rows[] = {
+        {1, 1, 2, 0}, {1, 2, 4, 0}, {1, 3, 6, 0}, {1, 4, 8, 0}, {1, 5, 3, 0},
+        {2, 1, 5, 0}, {2, 4, 7, 0},
+        {2, 4, 1, 230},   // weapon mode 2's G reaches the mound from beyond where it wakes
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        SeedRandom(5);
+        ScrollX = 7400;
+        WalkingEnemyRecord& e = WalkingEnemyRecords[0];
+        Heroine(7000);
+        UpdateWalkingEnemy1();   // its place found, lying in wait
+        if (r.state > 1) {
+            Heroine(e.x - 150);
+            ASSERT_TRUE(StepUntil(UpdateWalkingEnemy1, [&] { return e.state == r.state; }, 100));
+            Tick();
+        }
+        const Blow& b = kBlows[r.mode - 1][r.kind - 1];
+        Strike(b, e.x, e.y - 66);
+        if (r.reach != 0) PlayerState.x = e.x - r.reach;
+        UpdateWalkingEnemy1();
+        LetDown();
+        Heroine(e.x - 150);
+        const bool lesson = StepUntil(
+            UpdateWalkingEnemy1, [&] { return e.meetingStep == 1 && DialogueChannels.fieldLine == 29; }, 200);
+        EXPECT_TRUE(lesson) << "blow " << r.mode << "/" << r.kind << " in state " << r.state << ": walker state "
+                            << e.state;
+        EXPECT_EQ(e.hp, 100) << "blow " << r.mode << "/" << r.kind << " in state " << r.state;
+    }
+}
+
 // ---- the flying enemies ---------------------------------------------------------------
 
 // Flying enemy 2 in the air at a fixed place, in the window of its first perch.
