@@ -7,40 +7,23 @@
 #include <array>
 #include <cstdint>
 
+#include "core/picture_table.h"
 #include "core/textures.h"
 
 // ------------------------------------------------------------ slots --
 
-constexpr int SlotResourceFor(int s) {
-    if (s <= 2) return s + 101;
-    if (s == 3) return 183;
-    if (s == 4) return 197;
-    if (s <= 19) return s + 100;
-    if (s == 20) return 104;
-    if (s <= 83) return s + 99;
-    if (s <= 96) return s + 100;
-    return s + 101;
-}
-
-constexpr std::uint32_t SlotKeyFor(int s) {
-    constexpr int kNoKey[] = {2, 29, 30, 32, 46, 47, 53, 66, 67, 69, 72};
-    for (int k : kNoKey)
-        if (k == s) return 0;
-    if (s == 112) return 0xFFFFFFFFu;   // the white-keyed picture
-    return 0xFF000000u;
-}
-
-template <typename T, T (*F)(int)>
-constexpr std::array<T, kTextureSlotCount> MakeSlotTable() {
-    std::array<T, kTextureSlotCount> t{};
-    for (int s = 0; s < kTextureSlotCount; ++s) t[s] = F(s);
+// The picture each slot holds and the colour its texture keys out, turned
+// round from the pictures' own rows (core/picture_table.h).
+inline constexpr std::array<int, kTextureSlotCount> kSlotResource = [] {
+    std::array<int, kTextureSlotCount> t{};
+    for (const PictureInfo& p : kPictures) t[static_cast<std::size_t>(p.slot)] = p.id;
     return t;
-}
-
-inline constexpr std::array<int, kTextureSlotCount> kSlotResource =
-    MakeSlotTable<int, SlotResourceFor>();
-inline constexpr std::array<std::uint32_t, kTextureSlotCount> kSlotColourKey =
-    MakeSlotTable<std::uint32_t, SlotKeyFor>();
+}();
+inline constexpr std::array<std::uint32_t, kTextureSlotCount> kSlotColourKey = [] {
+    std::array<std::uint32_t, kTextureSlotCount> t{};
+    for (const PictureInfo& p : kPictures) t[static_cast<std::size_t>(p.slot)] = PictureColourKey(p);
+    return t;
+}();
 
 // ------------------------------------------------------ graphic sets --
 

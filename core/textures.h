@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "core/picture_table.h"
 #include "platform/platform.h"
 
 // Values of the request words.
@@ -35,8 +36,8 @@ inline std::uint32_t GsFlags[kGsFlagCount] = {};
 constexpr int kTextureFlagCount = 76;
 inline std::uint32_t TextureFlags[kTextureFlagCount] = {};
 
-// The 113 texture slots, one per picture resource (ids 101..213); 0 = empty.
-constexpr int kTextureSlotCount = 113;
+// The texture slots, one per picture the executable carries; 0 = empty.
+constexpr int kTextureSlotCount = kPictureCount;
 inline plat::TextureId TextureSlots[kTextureSlotCount] = {};
 
 // The slot of single texture word n (A001/A004/A005 or Dn), or -1.

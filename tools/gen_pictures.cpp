@@ -1,6 +1,6 @@
 // Picture generator, run at build time:
-//   gen_pictures <picture folder> <assembly file> <C++ file>
-// writes pic_<id>.bmp for every resource id 101..213 and its zlib-compressed
+//   gen_pictures <picture folder> <assembly file> <C++ file> [<pictures the build expects>]
+// writes pic_<id>.bmp for every row of the picture table and its zlib-compressed
 // copy pic_<id>.bmp.z, an assembly file that embeds the compressed copies
 // with .incbin, and the C++ file defining PictureResource over the embedded
 // bytes. The pictures are mostly flat colour: carried as plain BMP files
@@ -63,9 +63,17 @@ std::string Sym(int id) { return "qm_picture_" + std::to_string(id); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: gen_pictures <picture folder> <assembly file> <C++ file>\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr,
+                     "usage: gen_pictures <picture folder> <assembly file> <C++ file> [<pictures the build expects>]\n");
         return 2;
+    }
+    // The build names the files from the table's text; a row its reading
+    // missed would leave a picture the build does not wait for.
+    if (argc == 5 && std::to_string(kPictureCount) != argv[4]) {
+        std::fprintf(stderr, "gen_pictures: the picture table has %d rows, the build read %s from it\n", kPictureCount,
+                     argv[4]);
+        return 1;
     }
     const fs::path folder = argv[1];
     std::error_code ec;

@@ -1,7 +1,9 @@
 // Sound generator, run at build time:
-//   gen_sounds <Wav folder>
+//   gen_sounds <Wav folder> [<files the build expects>]
 // writes one WAV file for every file name of the sound table, and the
-// fallback file of slot 55.
+// fallback file of slot 55. The build reads the file names from the table's
+// text; the count it passes is checked against the table itself, so a row
+// the build's reading missed fails here instead of leaving a file unmade.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -33,8 +35,8 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gen_sounds <Wav folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: gen_sounds <Wav folder> [<files the build expects>]\n");
         return 2;
     }
     const fs::path folder = argv[1];
@@ -47,6 +49,11 @@ int main(int argc, char** argv) {
     std::set<std::string> names;
     for (const SoundFileRow& row : kSoundFileRows) names.insert(row.name);
     names.insert(kSoundFallbackName);
+    if (argc == 3 && std::to_string(names.size()) != argv[2]) {
+        std::fprintf(stderr, "gen_sounds: the sound table names %zu files, the build read %s from it\n", names.size(),
+                     argv[2]);
+        return 1;
+    }
 
     std::size_t total = 0;
     for (const std::string& name : names) {

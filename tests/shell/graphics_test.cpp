@@ -44,9 +44,9 @@ bool PicturesCarried() {
 TEST(GraphicTables, EveryPictureHasExactlyOneSlot) {
     std::set<int> ids;
     for (int s = 0; s < kTextureSlotCount; ++s) ids.insert(SlotResourceId(s));
-    EXPECT_EQ(ids.size(), 113u);
-    EXPECT_EQ(*ids.begin(), 101);
-    EXPECT_EQ(*ids.rbegin(), 213);
+    EXPECT_EQ(ids.size(), static_cast<std::size_t>(kPictureCount));
+    EXPECT_EQ(*ids.begin(), kFirstPictureId);
+    EXPECT_EQ(*ids.rbegin(), kLastPictureId);
     // Named pictures land where the game's tables draw them from.
     EXPECT_EQ(SlotResourceId(20), 104);    // the loading screen
     EXPECT_EQ(SlotResourceId(3), 183);     // A004

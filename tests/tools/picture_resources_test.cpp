@@ -1,4 +1,4 @@
-// The pictures the executable carries: every resource id 101..213 is a
+// The pictures the executable carries: every row of the picture table is a
 // compressed copy of a complete BMP of its size and depth, the platform's
 // loader takes it, and the art fills the rectangles the HUD and loading
 // screen cut out.
@@ -140,31 +140,6 @@ TEST(GeneratedPictures, IdsOutsideTheSetGiveNothing) {
     EXPECT_NE(PictureResource(150, nullptr), nullptr);  // the size pointer may be left out
 }
 
-TEST(GeneratedPictures, EachTextureSlotHasItsOwnPictureAndKey) {
-    // The slot a resource fills, by the game's slot rule.
-    auto slotOf = [](int id) {
-        if (id <= 103) return id - 101;
-        if (id == 104) return 20;
-        if (id == 183) return 3;
-        if (id == 197) return 4;
-        if (id <= 119) return id - 100;
-        if (id <= 182) return id - 99;
-        if (id <= 196) return id - 100;
-        return id - 101;
-    };
-    const std::set<int> noKey = {2, 29, 30, 32, 46, 47, 53, 66, 67, 69, 72, 112};
-    std::set<int> slots;
-    for (const PictureInfo& info : kPictures) {
-        SCOPED_TRACE(info.id);
-        EXPECT_EQ(info.slot, slotOf(info.id));
-        EXPECT_EQ(info.keyed, noKey.count(info.slot) == 0);
-        slots.insert(info.slot);
-    }
-    EXPECT_EQ(slots.size(), 113u);
-    EXPECT_EQ(*slots.begin(), 0);
-    EXPECT_EQ(*slots.rbegin(), 112);
-}
-
 TEST(GeneratedPictures, SideBarPictureIsAllBlackAndTheOthersAreNot) {
     const Decoded bars = Decode(213);
     ASSERT_EQ(bars.pixels.size(), 100u * 100u);
@@ -288,8 +263,7 @@ TEST(GeneratedPictures, PlatformLoaderTakesEveryPicture) {
         SCOPED_TRACE(info.id);
         std::size_t size = 0;
         const std::uint8_t* bmp = PictureResource(info.id, &size);
-        const std::uint32_t key = info.id == 213 ? 0xFFFFFFFFu : info.keyed ? 0xFF000000u : 0u;
-        const plat::TextureId t = plat::TextureCreateFromBmp(bmp, size, key);
+        const plat::TextureId t = plat::TextureCreateFromBmp(bmp, size, PictureColourKey(info));
         ASSERT_NE(t, 0);
         EXPECT_EQ(plat::TextureWidth(t), info.width);
         EXPECT_EQ(plat::TextureHeight(t), info.height);
