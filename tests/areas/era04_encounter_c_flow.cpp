@@ -32,6 +32,8 @@ bool EncounterCFlow::Watch(const std::function<bool()>& until, int maxFrames) {
         [&] {
             Note(fieldLines, DialogueChannels.fieldLine);
             Note(sceneLines, DialogueChannels.finaleLine);
+            // The scene draws her from the clerk's sheet only with her own figure hidden.
+            if (EncounterCFigure.layerCode[2] != 0 && PlayerState.pose != 0) ++drawnTwice;
             for (const auto& s : LastFrame().sounds)
                 if (s.op == plat::headless::SoundOp::Play) played.push_back(s.slot);
             if (each) each();
@@ -114,6 +116,7 @@ void EncounterCFlow::DoorsAndBargain() {
     ASSERT_NO_FATAL_FAILURE(road.Bargain());
     each = nullptr;
     EXPECT_TRUE(paid);
+    EXPECT_EQ(drawnTwice, 0) << "frames with the heroine drawn twice";
     EXPECT_EQ(ItemCounts[3], 0u);
     EXPECT_EQ(ItemCounts[4], 0u);
     EXPECT_EQ(Era04DoorLocks[5], 1);

@@ -35,6 +35,8 @@ protected:
                         }};
     std::vector<std::int32_t> fieldLines, sceneLines;
     std::vector<int> played;
+    // Frames on which the scene drew her from the clerk's sheet while her own figure showed too.
+    int drawnTwice = 0;
     // Called every frame Watch runs (nullptr: none).
     std::function<void()> each;
 };

@@ -63,6 +63,9 @@ protected:
     // noting the area flags; `what` names the stretch in a failure.
     RoadHands FieldHands(const char* what);
 
+    // The whole road: a new game from the title, every segment in order, to
+    // the title again; the area flags seen are checked at its end.
+    void WholeGame();
     // The segments, in the road's order.
     void HomeArea();
     void FieldFirstStretch();

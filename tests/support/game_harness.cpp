@@ -109,14 +109,19 @@ int GameHarness::RestartGame(const std::function<void()>& betweenRuns) {
     return StartGame();
 }
 
-int GameHarness::RunFrames(int n) { return plat::headless::RunFrames(n); }
+int GameHarness::RunFrames(int n) {
+    if (!afterEachFrame) return plat::headless::RunFrames(n);
+    int ran = 0;
+    for (; ran < n && plat::headless::RunFrames(1) == 1; ++ran) afterEachFrame();
+    return ran;
+}
 
 int GameHarness::RunScript(const std::vector<ScriptedKey>& script, int frames) {
     int ran = 0;
     for (int f = 0; f < frames; ++f) {
         for (const auto& k : script)
             if (k.frame == f) plat::headless::QueueKey(k.key, k.down);
-        if (plat::headless::RunFrames(1) == 0) break;
+        if (RunFrames(1) == 0) break;
         ++ran;
     }
     return ran;

@@ -63,6 +63,9 @@ protected:
     int frameHistory = 64;
     int backBufferWidth = 1024;
     int backBufferHeight = 768;
+    // Called after every frame the fixture runs, when set (the storyboard
+    // takes its pictures through it).
+    std::function<void()> afterEachFrame;
 
     void SetUp() override;
     void TearDown() override;

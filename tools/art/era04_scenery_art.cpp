@@ -318,10 +318,66 @@ std::vector<PictureRect> Era04SceneryPieceRects(int resourceId) {
     return out;
 }
 
+namespace {
+
+// Encounter C's pulsing light, drawn at its own size round the clerk (the
+// light's pivot stands 62 px left of her feet) and behind her: a small soft
+// light about her shoulders, not a disc over the hall. The picture has no
+// alpha, so it thins out to its rim in a fine stipple that reads as a fade
+// at 1:1, and the rest of the cell stays see-through.
+void HallCLight(Canvas& c) {
+    constexpr era04_pieces::Piece p = era04_pieces::kHallCGlow;
+    FillRect(c, p.rect.left, p.rect.top, p.rect.right, p.rect.bottom, kTransparent);
+    const float cx = float(p.rect.left + p.pivot.x + 62), cy = float(p.rect.top + p.pivot.y - 95);
+    constexpr float kCore = 16.0f, kRim = 84.0f;
+    constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    for (int y = p.rect.top; y < p.rect.bottom; ++y)
+        for (int x = p.rect.left; x < p.rect.right; ++x) {
+            const float d = std::hypot(float(x) + 0.5f - cx, float(y) + 0.5f - cy);
+            if (d >= kRim) continue;
+            const float f = d <= kCore ? 1.0f : 1.0f - (d - kCore) / (kRim - kCore);
+            if (d > kCore && (float(kBayer[y & 3][x & 3]) + 0.5f) / 16.0f >= f * f * 0.85f) continue;
+            c.Put(x, y, Solid(Mix(Rgb{255, 246, 214}, Rgb{214, 172, 96}, 1.0f - f)));
+        }
+}
+
+// Encounter C's four further lamps (props 19..22) stand in the front of the
+// hall, some leaning, each turning about the foot of its pole at the
+// cell's bottom right: a pole up the right edge, an arm out to the left and
+// a lantern hanging from it, see-through between them.
+void HallCFrontLamp(Canvas& c) {
+    for (const encounter_c_frames::PropRow& row : encounter_c_frames::kPropKinds) {
+        if (row.first != 19) continue;
+        const auto& r = row.src;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float footX = float(r.left) + row.cx - 2.0f, bottom = float(r.bottom), top = float(r.top) + 4.0f;
+        const float lanternX = float(r.left) + 16.0f;
+        FillRect(c, int(footX - 6), int(bottom - 4), int(footX + 3), int(bottom), Scale(kIron, 0.9f));
+        Line(c, footX, bottom - 3, footX, top + 2, 3.0f, kIron);
+        Line(c, footX, top + 3, lanternX + 4, top + 3, 2.0f, kIron);
+        FillDisc(c, footX, top + 2, 2.5f, Scale(kIron, 1.3f));
+        Line(c, lanternX, top + 3, lanternX, top + 9, 1.0f, Scale(kIron, 1.3f));
+        // The lantern: an iron cap and floor round its lit glass.
+        const float lt = top + 9, lb = top + 31;
+        FillRect(c, int(lanternX - 6), int(lt + 2), int(lanternX + 7), int(lb - 2), Scale(kLampLight, 0.9f));
+        FillRect(c, int(lanternX - 3), int(lt + 5), int(lanternX + 4), int(lb - 5), Rgb{255, 244, 200});
+        FillRect(c, int(lanternX - 8), int(lt), int(lanternX + 9), int(lt + 3), kIron);
+        FillRect(c, int(lanternX - 7), int(lb - 3), int(lanternX + 8), int(lb), kIron);
+        Line(c, lanternX - 7, lt + 2, lanternX - 7, lb - 2, 1.0f, kIron);
+        Line(c, lanternX + 8, lt + 2, lanternX + 8, lb - 2, 1.0f, kIron);
+    }
+}
+
+}  // namespace
+
 void DrawEra04SceneryArt(Canvas& c, const PictureInfo& info) {
     // Nothing but the pieces is ever shown: the rest stays see-through.
     FillRect(c, 0, 0, c.width, c.height, kTransparent);
     for (const Cut& cut : CutsOf(info.id)) Piece(c, cut);
+    if (info.id == era04_pieces::kHallCSheet) {
+        HallCLight(c);
+        HallCFrontLamp(c);
+    }
 }
 
 }  // namespace art

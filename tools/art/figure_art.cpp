@@ -505,8 +505,16 @@ Look Person(Rgb top, Rgb bottom, Rgb hair, Rgb trim, Hair style, Garment g, Carr
 
 Look LookOf(Subject s, int pose, int picture) {
     switch (s) {
-        case Subject::Heroine:
-            return Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
+        case Subject::Heroine: {
+            Look k = Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
+            // Encounter C's scene draws her from the clerk's sheet in the
+            // outfit she walks in and fights it in, the second.
+            if (picture == 207) {
+                k.top = k.bottom = Rgb{48, 128, 170};
+                k.trim = Rgb{230, 236, 250};
+            }
+            return k;
+        }
         case Subject::Pet: {
             Look k;
             k.build = Build::Pet;

@@ -265,9 +265,12 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
         const float w = float(b.right - b.left), h = float(b.bottom - b.top);
         GearIcon(c, v, float(b.left) + w / 2, float(b.top) + h / 2, std::min(w, h) * 0.36f);
     } else if (e >= 42 && e <= 44) {
-        // The slot bar: the game tints it and prints the slot's summary over it.
+        // The slot bar: the game tints it and prints the slot's summary over it,
+        // black on the chosen bar (drawn as it is), grey on the others (drawn
+        // dimmed and see-through). A mid-light grey keeps the black at 7:1 or
+        // more and leaves the dimmed bars dark enough for the grey to show.
         const PictureRect b = ToBox(r, c);
-        VerticalGradient(c, b.left, b.top, b.right, b.bottom, Rgb{200, 200, 210}, Rgb{120, 120, 140});
+        VerticalGradient(c, b.left, b.top, b.right, b.bottom, Rgb{184, 184, 196}, Rgb{150, 150, 166});
         FrameRect(c, b.left, b.top, b.right, b.bottom, 3, Rgb{250, 250, 255});
         FrameRect(c, b.left + 5, b.top + 5, b.right - 5, b.bottom - 5, 1, Rgb{90, 90, 110});
     } else if (e == 45 || e == 46) {

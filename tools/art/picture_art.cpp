@@ -880,13 +880,21 @@ void DrawPanorama(Canvas& c, const PictureInfo& info) {
 }
 
 void DrawMessageBox(Canvas& c) {
-    // Opaque edge to edge: the dialogue lines are printed over it.
-    VerticalGradient(c, 0, 0, c.width, c.height, Rgb{34, 44, 96}, Rgb{14, 18, 44});
-    FrameRect(c, 0, 0, c.width, c.height, 3, Rgb{70, 80, 130});
-    FrameRect(c, 4, 4, c.width - 4, c.height - 4, 2, Rgb{220, 210, 160});
+    // Opaque edge to edge: the dialogue lines are printed over it in black,
+    // so it is a pale parchment, its fibres faint enough to keep every pixel
+    // under the lines light, in a dark wooden frame.
+    VerticalGradient(c, 0, 0, c.width, c.height, Rgb{248, 241, 220}, Rgb{234, 222, 192});
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x) {
+            const float fibre = Noise(x / 9, y, 131u) * 0.5f + Noise(x, y, 977u) * 0.5f;
+            c.Put(x, y, Scale(c.At(x, y), 0.975f + 0.035f * fibre));
+        }
+    FrameRect(c, 0, 0, c.width, c.height, 3, Rgb{92, 64, 36});
+    FrameRect(c, 4, 4, c.width - 4, c.height - 4, 2, Rgb{176, 136, 72});
     for (int k = 0; k < 4; ++k) {  // corner studs
         const float x = (k % 2) ? float(c.width - 10) : 10.0f, y = (k / 2) ? float(c.height - 10) : 10.0f;
-        FillDisc(c, x, y, 3.5f, Rgb{240, 220, 140});
+        FillDisc(c, x, y, 3.5f, Rgb{150, 104, 48});
+        FillDisc(c, x - 1.0f, y - 1.0f, 1.5f, Rgb{222, 184, 112});
     }
 }
 
@@ -1045,6 +1053,69 @@ void DrawRound3Glow(Canvas& c) {
     }
 }
 
+// Encounter C's last-phase servants carry two loose parts each, held at the
+// part's turning point: parts 1 and 2 are her wings, spread up and out from
+// their root at the shoulder; part 3 a curved blade and part 4 a straight
+// sword, each held by its hilt at the turning point. A part whose bottom the
+// game trims loses its lowest feathers or the end of its grip first.
+void DrawServantParts(Canvas& c) {
+    namespace p = encounter_c_parts;
+    const Rgb plume{96, 74, 128}, quill{62, 48, 86}, edge{184, 166, 214};
+    const Rgb steel{196, 204, 220}, shine{242, 246, 255}, spine{116, 122, 140}, guard{206, 166, 74},
+        grip{96, 62, 40};
+    for (int code = 1; code <= 4; ++code) {
+        const p::PartCell& r = p::kCells[code];
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &box);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float x0 = float(r.left), y0 = float(r.top), w = float(r.right - r.left), h = float(r.bottom - r.top);
+        const float rx = x0 + r.centreX, ry = y0 + r.centreY;   // the turning point
+        if (code <= 2) {
+            // A wing: the leading edge sweeps from the root up to the tip at
+            // the top right; the feathers hang from it back to the root.
+            const float tipX = x0 + w - 3, tipY = y0 + 3;
+            const float wing[] = {rx - 3, ry + 4, rx - 2, ry - 8, x0 + w * 0.45f, y0 + h * 0.12f, tipX, tipY,
+                                  x0 + w - 6, y0 + h * 0.42f, x0 + w * 0.62f, y0 + h - 4, x0 + w * 0.3f, y0 + h - 2};
+            FillPolygon(c, wing, 7, plume);
+            // The feathers' ends scalloped along the trailing edge, and their quills.
+            for (int k = 0; k < 6; ++k) {
+                const float t = float(k) / 5.0f;
+                const float fx = x0 + w * (0.28f + 0.66f * t), fy = y0 + h * (0.92f - 0.55f * t);
+                FillEllipse(c, fx, fy, 5.0f, 3.5f, Scale(plume, 0.9f + 0.1f * float(k % 2)));
+                Line(c, rx + 2, ry - 4, fx, fy, 1.2f, quill);
+            }
+            Line(c, rx - 2, ry - 6, x0 + w * 0.45f, y0 + h * 0.12f + 1, 2.5f, edge);
+            Line(c, x0 + w * 0.45f, y0 + h * 0.12f + 1, tipX, tipY + 1, 2.0f, edge);
+            FillDisc(c, rx, ry, 4.0f, Scale(plume, 0.8f));
+        } else if (code == 3) {
+            // A curved blade: hilt at the turning point, the edge bowed out
+            // as it rises to the point at the top left.
+            const float gx = rx - 4, gy = ry - 5;   // the guard
+            Line(c, rx + 2, ry + 6, gx, gy, 3.5f, grip);
+            Line(c, gx - 6, gy + 5, gx + 6, gy - 5, 3.0f, guard);
+            const float blade[] = {gx - 2, gy - 1, gx - 14, y0 + h * 0.45f, x0 + 4, y0 + 3,
+                                   x0 + w * 0.42f, y0 + h * 0.38f, gx + 3, gy - 4};
+            FillPolygon(c, blade, 5, steel);
+            Line(c, gx - 2, gy - 2, gx - 14, y0 + h * 0.45f, 1.5f, shine);
+            Line(c, gx - 14, y0 + h * 0.45f, x0 + 4, y0 + 3, 1.5f, shine);
+            Line(c, gx + 2, gy - 5, x0 + w * 0.42f, y0 + h * 0.38f, 1.2f, spine);
+            FillDisc(c, rx + 2, ry + 6, 2.0f, guard);
+        } else {
+            // A straight sword standing on its hilt: the grip under the
+            // guard at the turning point, the blade up to its point.
+            const float cx = rx, top = y0 + 2, guardY = ry - 2;
+            const float blade[] = {cx - 2.5f, guardY, cx - 2.5f, top + 8, cx, top, cx + 2.5f, top + 8, cx + 2.5f, guardY};
+            FillPolygon(c, blade, 5, steel);
+            Line(c, cx - 1.5f, guardY - 1, cx - 1.5f, top + 8, 1.0f, shine);
+            Line(c, cx + 0.5f, guardY - 1, cx + 0.5f, top + 6, 1.0f, spine);
+            FillRect(c, int(cx - 6), int(guardY), int(cx + 7), int(guardY + 3), guard);
+            FillRect(c, int(cx - 1), int(guardY + 3), int(cx + 2), int(y0 + h - 3), grip);
+            FillDisc(c, cx + 0.5f, y0 + h - 2.5f, 2.0f, guard);
+        }
+    }
+    SetClip(c, nullptr);
+}
+
 // What Era03's field cuts from the creature's sheet besides the creature:
 // long poles, stakes (the shorter cuts are their upper parts), pegs and
 // thick posts, grained along their length; and the seeds the creature shoots.
@@ -1159,6 +1230,7 @@ Canvas DrawPicture(const PictureInfo& info) {
         DrawTowerFloorSlab(c);
     }
     if (info.id == 184) DrawRound3Glow(c);
+    if (info.id == encounter_c_parts::kSheetResource) DrawServantParts(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;

@@ -1,6 +1,7 @@
 // quillmarch_writer: writes the prepared save slots the documentation's
 // pictures are taken from with the real program (tools/screenshots/drive.sh
-// loads them), and takes the pictures the headless game draws itself.
+// loads them), takes the pictures the headless game draws itself, and draws
+// the storyboard of the whole game.
 #include <gtest/gtest.h>
 
 #include <spawn.h>
@@ -22,6 +23,9 @@ constexpr const char* kUsage =
     "       quillmarch_writer pictures <folder> [<set>...]\n"
     "                                                   take the pictures of each set (every set\n"
     "                                                   when none is named) as <folder>/*.png\n"
+    "       quillmarch_writer storyboard <folder>       play the whole game and write every line's\n"
+    "                                                   first frame, a frame a second between lines\n"
+    "                                                   and one contact sheet per area\n"
     "       quillmarch_writer list                      name the slots and the picture sets\n"
     "A slot is placed as Data/Save/Save01.txt (or Save02, Save03) of the built game.\n";
 
@@ -113,6 +117,9 @@ int main(int argc, char** argv) {
             return RunApart(jobs);
         }
         if (!AddPictureJob(sets[0], args[1])) return Usage("no picture set is named \"" + sets[0] + "\" (see list)");
+    } else if (command == "storyboard") {
+        if (args.size() != 2) return Usage("storyboard takes a folder");
+        AddStoryboardJob(args[1]);
     } else {
         return Usage("unknown command \"" + command + "\"");
     }

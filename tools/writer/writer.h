@@ -25,3 +25,7 @@ const std::vector<WriterJobName>& PictureSetNames();
 // Adds the taking of picture set `name` into `folder`; false when no set has
 // that name.
 bool AddPictureJob(const std::string& name, const std::filesystem::path& folder);
+
+// Adds the storyboard of the whole game into `folder`: the playthrough's road
+// played headless, its frames and one contact sheet per area.
+void AddStoryboardJob(const std::filesystem::path& folder);

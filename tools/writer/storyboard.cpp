@@ -1,0 +1,274 @@
+// The storyboard: the whole game's road (the playthrough's) played headless,
+// with the frames a player would look at rendered with the real pictures:
+// every dialogue value (area, channel, value) on the frame it is first shown
+// over, and a frame every second of play while no line is shown (the fights
+// and walks between lines). Each frame is written whole as
+// <folder>/<area>/<number>_<what>.png, the number counting frames over the
+// whole run; each area gets one contact sheet <folder>/<area>.png of them all
+// in order, and <folder>/index.txt names every frame with the texts drawn on
+// it, so a line can be read beside its picture.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include "areas/finale/records.h"
+#include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "game/playthrough.h"
+#include "platform/common/internal.h"
+#include "platform/headless.h"
+#include "text/text_state.h"
+#include "tools/art/canvas.h"
+#include "writer.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The channels in the order DialogueLineWords gives them.
+constexpr std::array<const char*, 15> kChannelNames = {
+    "storyLine", "promptLine", "rollText", "shopLineA", "shopLineB", "shopLineC", "gateLine", "duelLine",
+    "fighterLine", "arenaLine", "fieldLine", "finaleLine", "sideLine", "roundLine", "eventLine"};
+
+// A sheet shows each frame at a kShrink-th of its size under its caption.
+constexpr int kShrink = 4;
+constexpr int kThumbW = 1024 / kShrink, kThumbH = 768 / kShrink;
+constexpr int kColumns = 8;
+constexpr int kCaption = 12;
+constexpr int kGap = 4;
+constexpr double kBetweenLines = 1.0;   // seconds of play between two frames without a line
+
+// Which sheet a frame belongs on: the menu side, the area the heroine is
+// in, or the final section (from its locked door on, through the ending).
+std::string AreaOfFrame() {
+    if (GameFlow.phase == 0) return "menu";
+    if (Era04AreaFlag == 1) return FinalSectionState.lock == 1 ? "finale" : "era04";
+    if (Era03AreaFlag == 1) return "era03";
+    if (Era02AreaFlag == 1) return "era02";
+    if (Era01AreaFlag == 1) return "era01";
+    if (Era00AreaFlag == 1) return "era00";
+    return GameFlow.phase == 903 ? "finale" : "menu";
+}
+
+// Frames rendered on the game's thread are packed and written by a few
+// workers of their own, so the road goes on meanwhile.
+class FrameWriters {
+public:
+    explicit FrameWriters(int count) {
+        for (int i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
+    }
+    ~FrameWriters() { Finish(); }
+
+    void Write(fs::path file, std::vector<std::uint8_t> rgba, int w, int h) {
+        std::unique_lock lock(mutex_);
+        // A few frames wait at most: each holds a whole frame's pixels.
+        roomy_.wait(lock, [this] { return jobs_.size() < 2 * threads_.size(); });
+        jobs_.push_back({std::move(file), std::move(rgba), w, h});
+        ready_.notify_one();
+    }
+    // Waits for every frame given; the files that could not be written.
+    std::vector<fs::path> Finish() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        ready_.notify_all();
+        for (std::thread& t : threads_)
+            if (t.joinable()) t.join();
+        return failed_;
+    }
+
+private:
+    struct Job {
+        fs::path file;
+        std::vector<std::uint8_t> rgba;
+        int w = 0, h = 0;
+    };
+
+    void Work() {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock lock(mutex_);
+                ready_.wait(lock, [this] { return done_ || !jobs_.empty(); });
+                if (jobs_.empty()) return;
+                job = std::move(jobs_.front());
+                jobs_.pop_front();
+                roomy_.notify_one();
+            }
+            if (!plat::detail::WritePng(job.file.string(), job.rgba.data(), job.w, job.h)) {
+                std::lock_guard lock(mutex_);
+                failed_.push_back(job.file);
+            }
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable ready_, roomy_;
+    std::deque<Job> jobs_;
+    std::vector<fs::path> failed_;
+    bool done_ = false;
+    std::vector<std::thread> threads_;
+};
+
+// The frame at a kShrink-th of its size (RGB), each pixel the mean of its
+// block.
+std::vector<std::uint8_t> Shrunk(const std::vector<std::uint8_t>& rgba, int w, int h) {
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(kThumbW) * kThumbH * 3);
+    for (int y = 0; y < kThumbH && (y + 1) * kShrink <= h; ++y)
+        for (int x = 0; x < kThumbW && (x + 1) * kShrink <= w; ++x) {
+            int sum[3] = {};
+            for (int dy = 0; dy < kShrink; ++dy) {
+                const std::uint8_t* p = &rgba[(static_cast<std::size_t>(y * kShrink + dy) * w + x * kShrink) * 4];
+                for (int dx = 0; dx < kShrink; ++dx, p += 4)
+                    for (int k = 0; k < 3; ++k) sum[k] += p[k];
+            }
+            std::uint8_t* q = &out[(static_cast<std::size_t>(y) * kThumbW + x) * 3];
+            for (int k = 0; k < 3; ++k) q[k] = static_cast<std::uint8_t>(sum[k] / (kShrink * kShrink));
+        }
+    return out;
+}
+
+class Storyboard : public Playthrough {
+public:
+    explicit Storyboard(fs::path folder) : folder_(std::move(folder)) {}
+
+private:
+    // An area's sheet as its frames come: their captions, and their shrunk
+    // pixels kept aside in a file until the sheet is drawn at the end.
+    struct Sheet {
+        std::vector<std::string> captions;
+        fs::path pixels;
+        std::ofstream out;
+    };
+
+    void TestBody() override {
+        index_.open(folder_ / "index.txt");
+        ASSERT_TRUE(index_) << "cannot write " << (folder_ / "index.txt");
+        afterEachFrame = [this] { Look(); };
+        // A road that stops short still leaves the sheets of what it saw.
+        WholeGame();
+        afterEachFrame = nullptr;
+        for (const fs::path& f : writers_.Finish()) ADD_FAILURE() << "cannot write " << f;
+        for (auto& [area, sheet] : sheets_) WriteSheet(area, sheet);
+        std::cout << "storyboard: " << taken_ << " frames, " << seen_.size() << " dialogue values, " << sheets_.size()
+                  << " sheets in " << folder_.string() << "\n";
+    }
+
+    void Look() {
+        const std::string area = AreaOfFrame();
+        const std::array<std::int32_t, 15> words = DialogueLineWords();
+        std::string what;
+        bool anyLine = false;
+        for (std::size_t c = 0; c < words.size(); ++c) {
+            if (words[c] == 0) continue;
+            anyLine = true;
+            if (seen_.insert({area, static_cast<int>(c), words[c]}).second)
+                what += (what.empty() ? "" : "+") + std::string(kChannelNames[c]) + "_" + std::to_string(words[c]);
+        }
+        const double now = plat::headless::LastFrame().time;
+        // The clock starts again with each start of the program.
+        if (now < lastBetween_) lastBetween_ = now - kBetweenLines;
+        if (what.empty() && !anyLine && now - lastBetween_ >= kBetweenLines) {
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "t%06.1f", now);
+            what = seconds;
+            lastBetween_ = now;
+        }
+        if (!what.empty()) Take(area, what);
+    }
+
+    void Take(const std::string& area, const std::string& what) {
+        std::vector<std::uint8_t> rgba;
+        int w = 0, h = 0;
+        if (!plat::headless::RenderLastFrame(rgba, w, h)) return;
+        char number[16];
+        std::snprintf(number, sizeof number, "%05d", taken_++);
+        const std::string name = std::string(number) + "_" + what;
+        Sheet& sheet = sheets_[area];
+        if (sheet.captions.empty()) {
+            std::error_code ec;
+            fs::create_directories(folder_ / area, ec);
+            sheet.pixels = folder_ / (area + ".thumbs");
+            sheet.out.open(sheet.pixels, std::ios::binary | std::ios::trunc);
+        }
+        sheet.captions.push_back(name);
+        const std::vector<std::uint8_t> small = Shrunk(rgba, w, h);
+        sheet.out.write(reinterpret_cast<const char*>(small.data()), static_cast<std::streamsize>(small.size()));
+        // The texts on it, the HUD's apart.
+        index_ << area << "/" << name << ".png";
+        for (const plat::headless::TextDrawRecord& t : plat::headless::LastFrame().texts)
+            if (t.font != TextFontSet.font[1] && t.font != TextFontSet.font[2]) index_ << " | " << t.text;
+        index_ << "\n";
+        writers_.Write(folder_ / area / (name + ".png"), std::move(rgba), w, h);
+    }
+
+    void WriteSheet(const std::string& area, Sheet& sheet) {
+        sheet.out.close();
+        std::ifstream in(sheet.pixels, std::ios::binary);
+        const int count = static_cast<int>(sheet.captions.size());
+        const int columns = std::min(kColumns, count);
+        const int rows = (count + columns - 1) / columns;
+        art::Canvas canvas(columns * (kThumbW + kGap) + kGap, rows * (kThumbH + kCaption + kGap) + kGap);
+        art::FillRect(canvas, 0, 0, canvas.width, canvas.height, art::Rgb{40, 40, 40});
+        std::vector<std::uint8_t> small(static_cast<std::size_t>(kThumbW) * kThumbH * 3);
+        for (int i = 0; i < count; ++i) {
+            in.read(reinterpret_cast<char*>(small.data()), static_cast<std::streamsize>(small.size()));
+            const int left = kGap + (i % columns) * (kThumbW + kGap);
+            const int top = kGap + (i / columns) * (kThumbH + kCaption + kGap);
+            art::DrawText(canvas, left, top + 2, sheet.captions[static_cast<std::size_t>(i)], 1,
+                          art::Rgb{240, 240, 200});
+            for (int y = 0; y < kThumbH; ++y)
+                for (int x = 0; x < kThumbW; ++x) {
+                    const std::uint8_t* q = &small[(static_cast<std::size_t>(y) * kThumbW + x) * 3];
+                    canvas.Put(left + x, top + kCaption + y, art::Rgb{q[0], q[1], q[2]});
+                }
+        }
+        in.close();
+        std::error_code ec;
+        fs::remove(sheet.pixels, ec);
+        std::vector<std::uint8_t> rgba(static_cast<std::size_t>(canvas.width) * canvas.height * 4, 255);
+        for (std::size_t i = 0; i < canvas.pixels.size(); ++i) {
+            rgba[i * 4] = canvas.pixels[i].r;
+            rgba[i * 4 + 1] = canvas.pixels[i].g;
+            rgba[i * 4 + 2] = canvas.pixels[i].b;
+        }
+        const fs::path file = folder_ / (area + ".png");
+        if (!plat::detail::WritePng(file.string(), rgba.data(), canvas.width, canvas.height))
+            ADD_FAILURE() << "cannot write " << file;
+        std::cout << "sheet " << file.string() << " (" << count << " frames)\n";
+    }
+
+    fs::path folder_;
+    std::ofstream index_;
+    std::set<std::tuple<std::string, int, std::int32_t>> seen_;
+    std::map<std::string, Sheet> sheets_;
+    FrameWriters writers_{2};
+    double lastBetween_ = -kBetweenLines;
+    int taken_ = 0;
+};
+
+}  // namespace
+
+void AddStoryboardJob(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    // The job works in a folder of its own: the storyboard's is made absolute first.
+    const fs::path where = fs::absolute(folder);
+    ::testing::RegisterTest("storyboard", "whole_game", nullptr, nullptr, __FILE__, __LINE__,
+                            [where]() -> ::testing::Test* { return new Storyboard(where); });
+}
