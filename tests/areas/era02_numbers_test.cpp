@@ -277,7 +277,10 @@ TEST(Era02Round2, TheCatchThrowsTheHeroineAQuarterOfTheSwoop) {
     EXPECT_EQ(MessageBoxOpen, 0);
 }
 
-TEST(Era02Round2, ASwoopStartingRightAboveTheHeroineDoesNotFault) {
+// The second opponent from the ceiling above the arena's middle, the heroine
+// far to its left, stepped until it swoops; `under` puts her right under it
+// while it turns back.
+bool SwoopAtTheHeroine(bool under) {
     GameClock.gameClock = 40.0;
     Round2TalkEvents[0] = Round2TalkEvents[1] = Round2TalkEvents[2] = 6;
     Round2Opponent = TournamentOpponentRecord{4, O + 1600, 150, 1, 0.3f, 0};
@@ -285,15 +288,17 @@ TEST(Era02Round2, ASwoopStartingRightAboveTheHeroineDoesNotFault) {
     PlayerState.y = 640;
     PlayerAttackBox.power = 0;
     RunRound2Fight(0);
-    bool swooping = false;
-    for (int i = 0; i < 200 && !swooping; ++i) {
+    for (int i = 0; i < 400; ++i) {
         Tick();
         RunRound2Fight(1);
-        // While she turns back, the heroine stands right under her.
-        PlayerState.x = Round2Opponent.x;
-        swooping = Round2Opponent.frame == 5;
+        if (under) PlayerState.x = Round2Opponent.x;
+        if (Round2Opponent.frame == 5) return true;
     }
-    ASSERT_TRUE(swooping);
+    return false;
+}
+
+TEST(Era02Round2, ASwoopStartingRightAboveTheHeroineDoesNotFault) {
+    ASSERT_TRUE(SwoopAtTheHeroine(true));
     for (int i = 0; i < 20; ++i) {
         Tick();
         RunRound2Fight(1);
@@ -332,21 +337,11 @@ TEST(Era02Round2, ATalkGoesOnOnceItsOpponentIs100PxInsideTheView) {
     }
 }
 
-// The game clock runs on while the menu is open: a swoop waited on by it
-// runs its whole course and far beyond in one step, and is brought back.
+// The game clock runs on while the menu's quit screen is up: a swoop left
+// waiting there runs its whole course and far beyond in one step, and is
+// brought back.
 TEST(Era02Round2, ASwoopResumedAfterTheMenuEndsInsideTheArena) {
-    GameClock.gameClock = 40.0;
-    Round2TalkEvents[0] = Round2TalkEvents[1] = Round2TalkEvents[2] = 6;
-    Round2Opponent = TournamentOpponentRecord{4, O + 1600, 150, 1, 0.3f, 0};
-    PlayerState.x = O + 300;
-    PlayerState.y = 640;
-    PlayerAttackBox.power = 0;
-    RunRound2Fight(0);
-    for (int i = 0; i < 400 && Round2Opponent.frame != 5; ++i) {
-        Tick();
-        RunRound2Fight(1);
-    }
-    ASSERT_EQ(Round2Opponent.frame, 5) << "swooping";
+    ASSERT_TRUE(SwoopAtTheHeroine(false));
     Tick(110.0);
     RunRound2Fight(1);
     EXPECT_GE(Round2Opponent.x, O + 200);

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,7 @@ struct MarkerSlide {
     std::int32_t DialogueChannelsRecord::*channel;
     std::int32_t firstLine;   // shown once the view has settled on the ring
 };
+void PrintTo(const MarkerSlide& s, std::ostream* os) { *os << "round " << s.round; }
 
 class EntranceSlide : public TournamentFlow, public ::testing::WithParamInterface<MarkerSlide> {};
 
