@@ -28,6 +28,9 @@
 namespace {
 
 constexpr double kStageStep = 0.014;   // seconds of game clock per world step
+// Longer than any frame lasts (a stalled frame runs one long step): beyond
+// it the stage was standing.
+constexpr double kLongestStep = 1.0;
 
 void CheckRunningInstance() {
     if (GameFlowExtra.instanceCheckArmed == 0 && GameFlow.quitFlag == 0) {
@@ -49,6 +52,13 @@ void RunMenuSidePhase() {
     if (BossMusicFlag == 1) PlaySoundEffect(225, SoundVolumes[1]);
     if (GameFlow.phase == 0 && MenuFlowState.active == 1) UpdateMainMenu();
     if (GameFlow.phase == 0) UpdateMenuScreens();
+    // From an entry chosen until its screen is closed, F2 does not leave the
+    // menu: a choice left under way opened its screen at once the next time
+    // the menu came up, before the menu was built (the quit screen quit on
+    // the Enter the stage had left), and a quit screen left open kept the
+    // menu from stopping the stage's clock. Every other screen closes on F2
+    // itself first.
+    if (MenuFlowState.choiceStep >= 2) PhaseChangeRequest = 0;
     if (PhaseChangeRequest == 1 && MenuFlowState.active == 1 && MenuFlowState.leaveStep == 0 &&
         MenuFlowState.enterStep == 4) {
         GameFlow.phase = 901;
@@ -62,6 +72,11 @@ void RunStagePhase() {
         // time the steps from here instead of waiting for the old time.
         GameClock.lastStepTime = GameClock.gameClock;
         GameClock.stepLength = GameClock.frameTime;
+    } else if (GameClock.gameClock - GameClock.lastStepTime > kLongestStep) {
+        // The clock ran on while the stage stood (a game over, the title and
+        // a new game): the step is a frame long, not the whole stand, which
+        // it would carry a jump or a slide through.
+        GameClock.lastStepTime = GameClock.gameClock - GameClock.frameTime;
     }
     if (GameClock.gameClock - GameClock.lastStepTime > kStageStep) {
         UpdateWorld();

@@ -3,6 +3,7 @@
 // charge across the room that can strike her, be parried or be broken off.
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
+#include "core/floors.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/sound_effect.h"
@@ -91,9 +92,13 @@ std::int32_t HoldSoldierPost(std::int32_t arg, std::int32_t slot, std::int32_t p
         }
     }
     if (state == 3) {
-        if (s.facing[slot] == 1)
+        // The end of the room its post holds decides how it pushes her: back
+        // into the room. The right end's blocker turns to her as she moves,
+        // and holding by its facing then pushed her on into the wall, where
+        // the room's limit put her back in its reach every step.
+        if (postX < (Era04Door2 + Era04Door3) / 2)
             RunLeftBlocker(1, slot, stagePost);
-        else if (s.facing[slot] == -1)
+        else
             RunRightBlocker(1, slot, stagePost);
         if (stagePost != postX && MoreThanElapsed(stamp, GameNow(), 0.3)) state = 1;
     }

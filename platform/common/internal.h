@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <utility>
@@ -301,5 +302,13 @@ void RunFrameCallbacks(const Callbacks& callbacks, double time, float elapsed);
 // Prints a message on standard error only the first time this key is seen.
 void ReportOnce(const std::string& key, const std::string& message);
 void ForgetReports();
+
+// ---------------------------------------------------- machine readings --
+// The machine's memory and the local time as the system has them (the real
+// backend's QueryMemoryStatus and QueryLocalTime).
+bool ReadMemoryStatus(MemoryStatus& out);
+bool ReadLocalTime(LocalDateTime& out);
+// A calendar moment's fields as the game reads them.
+void DateTimeOf(const std::tm& t, LocalDateTime& out);
 
 }  // namespace plat::detail

@@ -1,5 +1,9 @@
-// Memory, clock and processor readings for the game's trace log.
+// Memory, clock and processor readings for the game's trace log. The memory
+// and the clock are read here for the real backend; the headless one keeps a
+// machine and a calendar of its own (platform/headless/machine_readings.cpp).
 #include "platform/platform.h"
+
+#include "platform/common/internal.h"
 
 #include <cstdio>
 #include <cstring>
@@ -43,7 +47,7 @@ unsigned CpuinfoNumber(const char* text, const char* key) {
 
 }  // namespace
 
-bool QueryMemoryStatus(MemoryStatus& out) {
+bool detail::ReadMemoryStatus(MemoryStatus& out) {
     char text[8192];
     if (ReadSmallFile("/proc/meminfo", text, sizeof text) == 0) return false;
     std::uint64_t total = 0, available = 0;
@@ -65,17 +69,21 @@ bool QueryMemoryStatus(MemoryStatus& out) {
     return true;
 }
 
-bool QueryLocalTime(LocalDateTime& out) {
+void detail::DateTimeOf(const std::tm& t, LocalDateTime& out) {
+    out.year = t.tm_year + 1900;
+    out.month = t.tm_mon + 1;
+    out.day = t.tm_mday;
+    out.hour = t.tm_hour;
+    out.minute = t.tm_min;
+    out.second = t.tm_sec;
+}
+
+bool detail::ReadLocalTime(LocalDateTime& out) {
     std::time_t now = std::time(nullptr);
     if (now == static_cast<std::time_t>(-1)) return false;
     std::tm local {};
     if (!localtime_r(&now, &local)) return false;
-    out.year = local.tm_year + 1900;
-    out.month = local.tm_mon + 1;
-    out.day = local.tm_mday;
-    out.hour = local.tm_hour;
-    out.minute = local.tm_min;
-    out.second = local.tm_sec;
+    DateTimeOf(local, out);
     return true;
 }
 

@@ -327,6 +327,35 @@ TEST_F(Era04SoldiersTest, MovesSnapWithin50StepTheirPostAndTheChargeStrikesInIts
     PlayerMoveState.comboQ = 0;
 }
 
+// A guard at its post pushes her back into the room whichever way it has
+// turned: the right end's guard turns to her once she has got behind it, and
+// pushing her on toward the wall kept her in its reach for good (the room's
+// limit put her back every step, five HP a touch).
+TEST_F(Era04SoldiersTest, AGuardAtItsPostPushesHerIntoTheRoomWhicheverWayItFaces) {
+    auto& s = Era04SoldierSlots;
+    struct Row {
+        std::int32_t post, facing, dx;
+    };
+    constexpr std::int32_t kRightEnd = Era04Door3 - 400, kLeftEnd = Era04Door2 + 460;
+    const Row rows[] = {
+        {kRightEnd, -1, -120}, {kRightEnd, 1, -120}, {kLeftEnd, 1, 120}, {kLeftEnd, -1, 120},
+    };
+    for (const Row& r : rows) {
+        MessageBoxOpen = 0;
+        s.x[5] = r.post;
+        PlayerState.x = r.post + r.dx;
+        HoldSoldierPost(0, 5, r.post);
+        s.facing[5] = r.facing;
+        for (int i = 0; i < 20; ++i) {
+            Tick();
+            HoldSoldierPost(1, 5, r.post);
+        }
+        const std::int32_t inward = r.post == kRightEnd ? -1 : 1;
+        EXPECT_GT(inward * (PlayerState.x - r.post), 0) << "post " << r.post << " facing " << r.facing;
+        EXPECT_EQ(MessageBoxOpen, 0) << "post " << r.post << " facing " << r.facing;
+    }
+}
+
 TEST_F(Era04SoldiersTest, TheSheetsFramesAndTheDiscsRowsDrawFromSheet61) {
     auto& s = Era04SoldierSlots;
     ScrollX = 1000;

@@ -1,21 +1,34 @@
 // Random hands on the keyboard: the real frame loop, started from a save in
-// each area, takes random keys for a long run (the arrows, the run and attack
-// keys, Enter, F2, Y and N, the number keys), and Esc at the end. Nothing may
-// crash; the heroine's HP stays within 0..max, her x inside the reach of the
-// area she is in, and no phase, menu or scene stays stuck while keys keep
-// coming.
+// each area and at every fight and scene that holds the heroine, takes random
+// keys for a long run (the arrows, the run and attack keys, A, Enter, F2, Y
+// and N, the number keys), and Esc at the end. Nothing may crash; the
+// heroine's HP stays within 0..max, her x inside the reach of the area she is
+// in, no phase, menu or scene stays stuck while keys keep coming, and nothing
+// holds her for longer than any scene does without a line to show for it.
 //
 // CI runs a short soak with a fixed seed; a long one with keys of its own is
-//   QM_SOAK_FRAMES=125000 QM_SOAK_SEED=7 build/test/tests/quillmarch_tests --gtest_filter='Areas/Soak.*'
-// (the frames are per area start: 125000 makes a million in all). A failing
-// case names its seed, so its keys can be played again.
+//   QM_SOAK_FRAMES=115200 QM_SOAK_SEED=7 build/test/tests/quillmarch_tests --gtest_filter='Areas/Soak.*'
+// (the frames are per start: 115200 is half an hour of play). A failing case
+// names its seed and frame, so its keys can be played again: the same seed
+// plays the same game (SoakReplay below checks it).
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
+#include <ostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,11 +38,17 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
+#include "core/random.h"
 #include "platform/headless.h"
+#include "shell/save_slots.h"
 #include "support/area_run.h"
+#include "support/fresh_state.h"
+#include "support/roads/finale.h"
+#include "support/slot_words.h"
 #include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -37,12 +56,45 @@
 
 namespace {
 
+// A start's road from its slot on to where the random keys take over, played
+// with the shared roads' hands.
+using Prelude = void (*)(AreaRun& run, const KeyHands::Watch& watch);
+
 struct SoakStart {
     const char* name;
-    std::function<void()> setWords;
+    SlotWordsFn words = nullptr;
+    // Or the words of the slot writer's slot of this name.
+    const char* slot = nullptr;
+    Prelude prelude = nullptr;
 };
 
-// Each area entered as a player who got there would have it.
+// Through door 6's scenes (their lines answered) to the final fight's first
+// free step.
+void ToTheFinalFight(AreaRun& run, const KeyHands::Watch& watch) {
+    FinaleRoad road(run, watch);
+    road.AutoEnter(true);
+    road.Only({VK_RIGHT});
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 86; }, 6000)) << "never through the door's scenes";
+    road.Only({});
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 114; }, 6000)) << "the queen never came";
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
+    road.AutoEnter(false);
+}
+
+// On into the fight until a blow turns it (the queen's damage set one blow
+// short through the fight's damage word) and her lines about it are done.
+void PastTheFinalTurn(AreaRun& run, const KeyHands::Watch& watch) {
+    ASSERT_NO_FATAL_FAILURE(ToTheFinalFight(run, watch));
+    FinaleRoad road(run, watch);
+    road.AutoEnter(true);
+    ASSERT_NO_FATAL_FAILURE(road.TurnTheFight());
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
+    road.LetAllGo();
+    road.AutoEnter(false);
+}
+
+// Each area entered as a player who got there would have it, and every fight
+// and scene that holds her, from the slot writer's places.
 const std::vector<SoakStart>& SoakStarts() {
     static const std::vector<SoakStart> starts = {
         {"HomeArea", [] {
@@ -64,6 +116,7 @@ const std::vector<SoakStart>& SoakStarts() {
              Era01AreaFlag = 1;
              PlayerState.x = 18400;
              ScrollX = 18000;
+             FieldBehindHer(PlayerState.x);
          }},
         {"Tournament", [] {
              Era00AreaFlag = 0;
@@ -90,12 +143,14 @@ const std::vector<SoakStart>& SoakStarts() {
          }},
         {"Era04Soldiers", [] {
              Era03AreaFlag = 1;   // the area switch takes her on into Era04
+             Era03BehindHer();
              PlayerState.x = 71000;
              ScrollX = 70600;
              Era04Progress.dialogueTriggerState = 2;
          }},
         {"Era04Encounters", [] {
              Era03AreaFlag = 1;
+             Era03BehindHer();
              PlayerState.x = 75300;
              ScrollX = 74900;
              PlayerState.weaponMode1 = 0;
@@ -104,16 +159,45 @@ const std::vector<SoakStart>& SoakStarts() {
              Era04Progress.soldierFight2Done = 1;
              Era04Progress.dialogueTriggerState = 2;
          }},
+        {"FieldWalker", nullptr, "walker"},
+        {"FieldArena", nullptr, "arena"},
+        {"Round1", nullptr, "round1"},
+        {"Round2", nullptr, "round2"},
+        {"Round3", nullptr, "round3"},
+        {"Round4", nullptr, "round4"},
+        {"Era03Duel", nullptr, "duel"},
+        {"Era03ArenaBoss1", nullptr, "arena_approach"},
+        {"Era03ArenaEnemy2", nullptr, "arena_enemy2"},
+        {"Era03ArenaEnemy3", nullptr, "arena_enemy3"},
+        {"SoldierFight1", nullptr, "soldier_fight1"},
+        {"SoldierFight2", nullptr, "soldier_fight2"},
+        {"EncounterA", nullptr, "encounter_a"},
+        {"EncounterB", nullptr, "encounter_b"},
+        {"EncounterC", nullptr, "encounter_c"},
+        {"FinalFight", nullptr, "final_section", ToTheFinalFight},
+        {"FinalFightTurned", nullptr, "final_section", PastTheFinalTurn},
     };
     return starts;
 }
 
+// ctest and failures name a start by its name.
+void PrintTo(const SoakStart& start, std::ostream* out) { *out << start.name; }
+
+const SoakStart& StartNamed(const std::string& name) {
+    for (const SoakStart& s : SoakStarts())
+        if (name == s.name) return s;
+    throw std::invalid_argument("no soak start is named " + name);
+}
+
+// Frames per start: QM_SOAK_FRAMES, else CI's short run (75 s of play at
+// each of the many starts keeps the whole soak within a minute or two of
+// CI's two cores under the sanitizers; the long soak is run by hand).
 int SoakFrames() {
     if (const char* v = std::getenv("QM_SOAK_FRAMES")) {
         const long n = std::strtol(v, nullptr, 10);
         if (n > 0) return static_cast<int>(n);
     }
-    return 9000;
+    return 4800;
 }
 
 // The seed of the keys: QM_SOAK_SEED, else the one CI runs.
@@ -131,7 +215,7 @@ std::uint32_t SoakSeed() {
 constexpr int kKeys[] = {
     VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_UP, VK_DOWN,
     VkLetter('Z'), VkLetter('X'), VkLetter('S'), VkLetter('S'), VkLetter('D'), VkLetter('F'),
-    VkLetter('G'), VkLetter('Q'), VK_RETURN, VK_RETURN, VK_RETURN, VK_F2,
+    VkLetter('G'), VkLetter('Q'), VkLetter('A'), VK_RETURN, VK_RETURN, VK_RETURN, VK_F2,
     VkLetter('Y'), VkLetter('N'), VkDigit(1), VkDigit(2), VkDigit(3), VkDigit(6),
 };
 
@@ -200,63 +284,176 @@ bool QuitScreenRuns() {
 // Y and Enter both say "yes" to the quit screen.
 bool AnswersYes(int key) { return key == VkLetter('Y') || key == VK_RETURN; }
 
-class Soak : public AreaRun, public ::testing::WithParamInterface<SoakStart> {};
+// Held past a minute, longer than any scene holds her, with no line shown
+// all the while: the key lock or a scene's hold, or her x held where she
+// walks on the spot both ways (an area's limits putting her back). A held
+// heroine who is struck now and then moves in pose and HP, which the keyed
+// words take for play. A heroine cornered by blows walks off when she gets
+// a moment; the camp's catching game, where the keys steer the character
+// instead, does not walk her.
+class HoldWatch {
+public:
+    static constexpr int kLongestScene = 64 * 60;
 
-TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorBreakTheHeroinesBounds) {
+    // After every frame.
+    void Note() {
+        bool lineShown = false;
+        for (std::int32_t line : DialogueLineWords()) lineShown = lineShown || line != 0;
+        const bool onStage = GameFlow.phase == 1 && GameFlow.gameOverRunning == 0 && !lineShown;
+        locked_ = onStage && (MessageBoxOpen == 1 || EventHoldsPlayer == 1) ? locked_ + 1 : 0;
+        if (!onStage || PlayerState.x != pinnedX_) {
+            pinned_ = walkedLeft_ = walkedRight_ = 0;
+            pinnedX_ = PlayerState.x;
+            return;
+        }
+        ++pinned_;
+        if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? walkedRight_ : walkedLeft_);
+    }
+    bool Held() const {
+        constexpr int kSecond = 64;
+        return locked_ > kLongestScene ||
+               (pinned_ > kLongestScene && walkedLeft_ >= kSecond && walkedRight_ >= kSecond);
+    }
+    std::string Words() const {
+        return locked_ > kLongestScene ? "the key lock or a scene's hold for " + std::to_string(locked_) + " frames"
+                                       : "her x held at " + std::to_string(pinnedX_) + " for " +
+                                             std::to_string(pinned_) + " frames";
+    }
+
+private:
+    int locked_ = 0, pinned_ = 0, walkedLeft_ = 0, walkedRight_ = 0;
+    std::int32_t pinnedX_ = 0;
+};
+
+// The game's words after a frame: the slot's words, the heroine's record and
+// moves, the keyed words and lines, the clock, the last random number, and
+// what the frame drew and played (every figure's place and look).
+std::uint64_t GameWordsPrint() {
+    std::uint64_t h = KeyedWordsPrint();
+    auto mix = [&h](std::uint64_t v) {
+        h ^= v;
+        h *= 1099511628211ull;
+    };
+    auto mixFloat = [&mix](double v) {
+        std::uint64_t bits = 0;
+        static_assert(sizeof bits == sizeof v);
+        std::memcpy(&bits, &v, sizeof bits);
+        mix(bits);
+    };
+    GdataImage slot;
+    CollectGdata(slot);
+    for (const auto& line : slot.v)
+        for (std::int32_t v : line) mix(static_cast<std::uint32_t>(v));
+    const PlayerStateRecord& p = PlayerState;
+    for (std::int32_t v : {p.weaponMode1, p.weaponMode2, p.maxHp, p.exp, p.facing, p.previousPose, p.xBeforeStep,
+                           p.jumpStartY})
+        mix(static_cast<std::uint32_t>(v));
+    const PlayerMoveStateRecord& m = PlayerMoveState;
+    for (std::int32_t v : {m.jumpKind, m.xSpeed, m.runSlideState, m.slideStartSpeed, m.busy, m.walkRight,
+                           m.walkLeft, m.runZ, m.runX, m.crouch, m.comboS, m.comboD, m.comboF, m.comboG, m.comboQ})
+        mix(static_cast<std::uint32_t>(v));
+    mixFloat(m.jumpStartTime);
+    mixFloat(GameClock.gameClock);
+    mix(static_cast<std::uint32_t>(RandomLastValue));
+    const plat::headless::FrameRecord& f = plat::headless::LastFrame();
+    for (const auto& sp : f.sprites) {
+        mix(sp.texture);
+        for (int v : {sp.src.left, sp.src.top, sp.src.right, sp.src.bottom}) mix(static_cast<std::uint32_t>(v));
+        for (float v : {sp.centreX, sp.centreY, sp.x, sp.y, sp.depth}) mixFloat(v);
+        mix(sp.colour);
+    }
+    for (const auto& t : f.texts) {
+        mix(std::hash<std::string>{}(t.text));
+        mix(static_cast<std::uint32_t>(t.x));
+        mix(static_cast<std::uint32_t>(t.y));
+    }
+    for (const auto& snd : f.sounds) {
+        mix(static_cast<std::uint32_t>(snd.op));
+        mix(static_cast<std::uint32_t>(snd.slot));
+        mix(static_cast<std::uint32_t>(snd.volumeMb));
+    }
+    return h;
+}
+
+class SoakRun : public AreaRun {
+protected:
+    // Starts from `start` and plays `frames` frames of random keys drawn
+    // from `seed`, checking the heroine and the game after every frame;
+    // `each` is called after every frame with its number.
+    void PlaySoak(const SoakStart& start, std::uint32_t seed, int frames, const std::function<void(int)>& each) {
+        const SlotWordsFn words = start.words != nullptr ? start.words : SlotWordsOf(start.slot);
+        ASSERT_NE(words, nullptr) << "no slot is named " << start.slot;
+        ASSERT_NO_FATAL_FAILURE(StartFromSlot(words));
+        plat::headless::SetFrameHistory(2);
+        if (start.prelude != nullptr) {
+            ASSERT_NO_FATAL_FAILURE(start.prelude(*this, [this](const std::function<bool()>& until, int n) {
+                return Play(until, n);
+            }));
+        }
+        autoEnter = false;
+        std::mt19937 rng(seed);
+        std::uniform_int_distribution<int> pickKey(0, static_cast<int>(std::size(kKeys)) - 1);
+        std::uniform_int_distribution<int> holdFor(1, 90);
+        std::uniform_int_distribution<int> pause(0, 12);
+
+        // The longest stretch that keeps every keyed word still while keys
+        // come is the camp's catching game (90 s, the keys steering the
+        // catcher).
+        constexpr int kStuckFrames = 64 * 120;
+        int held = 0, releaseAt = 0, nextKeyAt = 0, unmoved = 0;
+        std::uint64_t lastPrint = 0;
+        HoldWatch hold;
+        for (int frame = 0; frame < frames; ++frame) {
+            if (held != 0 && frame >= releaseAt) {
+                LetGo(held);
+                held = 0;
+            }
+            if (held == 0 && frame >= nextKeyAt) {
+                held = kKeys[pickKey(rng)];
+                // The quit screens are answered "no": the player means to
+                // stay, and a game that quits when asked to is no fault.
+                if (AnswersYes(held) && QuitScreenRuns()) held = VkLetter('N');
+                Hold(held);
+                releaseAt = frame + holdFor(rng);
+                nextKeyAt = releaseAt + pause(rng);
+            }
+            // A key held on from before the quit screen came up must not
+            // answer it.
+            if (AnswersYes(held) && QuitScreenRuns()) {
+                LetGo(held);
+                held = 0;
+            }
+            const bool onStage = GameFlow.phase == 1;
+            PlayFrames(1);
+            ASSERT_FALSE(plat::headless::WindowClosed())
+                << "the game closed by itself at frame " << frame << ": " << StuckWords();
+
+            // Coming onto the stage she stands where the last stage frame
+            // left her (nowhere, in a new game) until the first step puts her
+            // in place.
+            if (onStage && GameFlow.phase == 1) {
+                ASSERT_GE(PlayerState.hp, 0) << "frame " << frame << ": " << StuckWords();
+                ASSERT_LE(PlayerState.hp, PlayerState.maxHp) << "frame " << frame << ": " << StuckWords();
+                ASSERT_TRUE(InsideActiveArea(PlayerState.x)) << "frame " << frame << ": " << StuckWords();
+            }
+            const std::uint64_t print = KeyedWordsPrint();
+            unmoved = print == lastPrint ? unmoved + 1 : 0;
+            lastPrint = print;
+            ASSERT_LT(unmoved, kStuckFrames) << "stuck at frame " << frame << ": " << StuckWords();
+            hold.Note();
+            ASSERT_FALSE(hold.Held()) << "held at frame " << frame << " (" << hold.Words() << "): " << StuckWords();
+            if (each) each(frame);
+        }
+        if (held != 0) LetGo(held);
+    }
+};
+
+class Soak : public SoakRun, public ::testing::WithParamInterface<SoakStart> {};
+
+TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorHoldHerNorBreakHerBounds) {
     const std::uint32_t seed = SoakSeed();
     SCOPED_TRACE("QM_SOAK_SEED=" + std::to_string(seed));
-    ASSERT_NO_FATAL_FAILURE(StartFromSlot(GetParam().setWords));
-    autoEnter = false;
-    plat::headless::SetFrameHistory(2);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> pickKey(0, static_cast<int>(std::size(kKeys)) - 1);
-    std::uniform_int_distribution<int> holdFor(1, 90);
-    std::uniform_int_distribution<int> pause(0, 12);
-
-    // The longest stretch that keeps every keyed word still while keys come
-    // is the camp's catching game (90 s, the keys steering the catcher).
-    constexpr int kStuckFrames = 64 * 120;
-    const int frames = SoakFrames();
-    int held = 0, releaseAt = 0, nextKeyAt = 0, unmoved = 0;
-    std::uint64_t lastPrint = 0;
-    for (int frame = 0; frame < frames; ++frame) {
-        if (held != 0 && frame >= releaseAt) {
-            LetGo(held);
-            held = 0;
-        }
-        if (held == 0 && frame >= nextKeyAt) {
-            held = kKeys[pickKey(rng)];
-            // The quit screens are answered "no": the player means to stay,
-            // and a game that quits when asked to is no fault.
-            if (AnswersYes(held) && QuitScreenRuns()) held = VkLetter('N');
-            Hold(held);
-            releaseAt = frame + holdFor(rng);
-            nextKeyAt = releaseAt + pause(rng);
-        }
-        // A key held on from before the quit screen came up must not answer it.
-        if (AnswersYes(held) && QuitScreenRuns()) {
-            LetGo(held);
-            held = 0;
-        }
-        const bool onStage = GameFlow.phase == 1;
-        PlayFrames(1);
-        ASSERT_FALSE(plat::headless::WindowClosed()) 
-                                                     << "the game closed by itself at frame " << frame << ": "
-                                                     << StuckWords();
-
-        // Coming onto the stage she stands where the last stage frame left her
-        // (nowhere, in a new game) until the first step puts her in place.
-        if (onStage && GameFlow.phase == 1) {
-            ASSERT_GE(PlayerState.hp, 0) << "frame " << frame << ": " << StuckWords();
-            ASSERT_LE(PlayerState.hp, PlayerState.maxHp) << "frame " << frame << ": " << StuckWords();
-            ASSERT_TRUE(InsideActiveArea(PlayerState.x)) << "frame " << frame << ": " << StuckWords();
-        }
-        const std::uint64_t print = KeyedWordsPrint();
-        unmoved = print == lastPrint ? unmoved + 1 : 0;
-        lastPrint = print;
-        ASSERT_LT(unmoved, kStuckFrames) << "stuck at frame " << frame << ": " << StuckWords();
-    }
-    if (held != 0) LetGo(held);
+    ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(), nullptr));
 
     // Esc quits at once, wherever she is, and the game shuts down cleanly.
     Tap(VK_ESCAPE);
@@ -267,5 +464,123 @@ TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorBreakTheHeroinesBounds) {
 
 INSTANTIATE_TEST_SUITE_P(Areas, Soak, ::testing::ValuesIn(SoakStarts()),
                          [](const ::testing::TestParamInfo<SoakStart>& info) { return std::string(info.param.name); });
+
+// ---- the same seed plays the same game
+
+// One play of a start with a seed, as a test of its own would play it: the
+// start values put back, a working folder of its own, the game's words'
+// print after every frame.
+class SoakPlay : public SoakRun {
+public:
+    std::vector<std::uint64_t> Prints(const SoakStart& start, std::uint32_t seed, int frames) {
+        ResetToStartValues();
+        std::vector<std::uint64_t> prints;
+        SetUp();
+        if (!HasFatalFailure())
+            PlaySoak(start, seed, frames, [&](int) { prints.push_back(GameWordsPrint()); });
+        TearDown();
+        return prints;
+    }
+
+private:
+    void TestBody() override {}
+};
+
+// The arena's approach with the seed whose rerun once went its own way; any
+// other start, seed and length with QM_SOAK_REPLAY="<start> <seed> <frames>".
+struct Replay {
+    std::string start = "Era03ArenaBoss1";
+    std::uint32_t seed = 67;
+    int frames = 4000;
+};
+
+Replay ReplayToPlay() {
+    Replay r;
+    if (const char* v = std::getenv("QM_SOAK_REPLAY")) {
+        std::istringstream in(v);
+        if (!(in >> r.start >> r.seed >> r.frames) || r.frames <= 0)
+            ADD_FAILURE() << "QM_SOAK_REPLAY is not \"<start> <seed> <frames>\": " << v;
+    }
+    return r;
+}
+// Set in the child run: where it writes its prints.
+constexpr const char* kPrintsInto = "QM_SOAK_PRINTS_INTO";
+
+void WritePrints(const std::vector<std::uint64_t>& prints, const std::string& path) {
+    std::ofstream out(path + ".part");
+    for (std::uint64_t p : prints) out << p << "\n";
+    out.close();
+    std::filesystem::rename(path + ".part", path);
+}
+
+std::vector<std::uint64_t> ReadPrints(const std::string& path) {
+    std::vector<std::uint64_t> prints;
+    std::ifstream in(path);
+    for (std::uint64_t p = 0; in >> p;) prints.push_back(p);
+    return prints;
+}
+
+// This test program run again with only this test, writing its prints into
+// `path`; true when it ran to its end.
+bool PlayInAChild(const std::string& path) {
+    std::error_code ec;
+    std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec) return false;
+    const ::testing::TestInfo* me = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string filter = std::string("--gtest_filter=") + me->test_suite_name() + "." + me->name();
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
+    env.push_back(std::string(kPrintsInto) + "=" + path);
+    std::vector<char*> argv = {self.data(), filter.data(), nullptr};
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    int status = 0;
+    return posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv.data(), envp.data()) == 0 &&
+           waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The first frame two plays differ in, or -1.
+int FirstDifference(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i]) return static_cast<int>(i);
+    return a.size() == b.size() ? -1 : static_cast<int>(std::min(a.size(), b.size()));
+}
+
+// A failing seed is worth as much as its second run: one start played with
+// one seed twice in this process, and once in each of two other processes,
+// plays the same game frame by frame. The two processes start fresh; this
+// one follows whatever ran before it (a few words outlast the data reset
+// for the program's life), so it is compared with itself.
+TEST(SoakReplay, TheSameSeedPlaysTheSameGameInOneProcessAndInTwo) {
+    const Replay replay = ReplayToPlay();
+    const SoakStart& start = StartNamed(replay.start);
+    SCOPED_TRACE("QM_SOAK_REPLAY=\"" + replay.start + " " + std::to_string(replay.seed) + " " +
+                 std::to_string(replay.frames) + "\"");
+    if (const char* into = std::getenv(kPrintsInto)) {
+        SoakPlay child;
+        const std::vector<std::uint64_t> prints = child.Prints(start, replay.seed, replay.frames);
+        ASSERT_EQ(prints.size(), static_cast<std::size_t>(replay.frames));
+        WritePrints(prints, into);
+        return;
+    }
+    SoakPlay first, second;
+    const std::vector<std::uint64_t> once = first.Prints(start, replay.seed, replay.frames);
+    ASSERT_EQ(once.size(), static_cast<std::size_t>(replay.frames));
+    const std::vector<std::uint64_t> again = second.Prints(start, replay.seed, replay.frames);
+    EXPECT_EQ(FirstDifference(once, again), -1) << "a second play in the same process went its own way";
+
+    std::vector<std::uint64_t> apart[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                           ("quillmarch_replay_" + std::to_string(getpid()) + "_" + std::to_string(i) + ".txt");
+        ASSERT_TRUE(PlayInAChild(file.string())) << "the play in process " << i + 2 << " failed";
+        apart[i] = ReadPrints(file.string());
+        std::filesystem::remove(file);
+        ASSERT_EQ(apart[i].size(), once.size());
+    }
+    EXPECT_EQ(FirstDifference(apart[0], apart[1]), -1) << "the plays in two processes went their own ways";
+}
 
 }  // namespace

@@ -81,6 +81,20 @@ TEST_F(ShellCoreFrameDriver, AClockThatWentBackRestartsTheStepTiming) {
     EXPECT_EQ(StepPattern(3), "SSS");
 }
 
+// The clock runs on while the stage stands (a game over, the title and a new
+// game): the stage's first step after it is timed from its return, or it
+// carried a jump in flight through the whole minute (150,000 px).
+TEST_F(ShellCoreFrameDriver, TimeTheStageStoodIsNotOneLongStep) {
+    frameStep = 1.0 / 64.0;
+    StartOnStage();
+    RunFrames(2);
+    GameClock.lastStepTime = GameClock.gameClock - 60.0;
+    for (int i = 0; i < 4; ++i) {
+        RunFrames(1);
+        EXPECT_LT(GameClock.stepLength, 0.05) << "frame " << i;
+    }
+}
+
 TEST_F(ShellCoreFrameDriver, TheGameClockCarriesSavedTimeAndFollowsTheTextPass) {
     frameStep = 0.25;
     StartGame();

@@ -5,6 +5,8 @@
 // own full data reset runs; the records that only a program start sets (the
 // phase machine, the boot, the clocks) get their initial values, and a
 // random seed a test gave is forgotten.
+#include "support/fresh_state.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,8 +34,6 @@
 #include "text/menu_state.h"
 #include "text/menu_texts.h"
 #include "text/text_state.h"
-
-namespace {
 
 void ResetToStartValues() {
     plat::headless::Reset();
@@ -99,6 +99,8 @@ void ResetToStartValues() {
     ForgetRandomSeed();
     plat::headless::Reset();
 }
+
+namespace {
 
 class FreshGameState : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override { ResetToStartValues(); }

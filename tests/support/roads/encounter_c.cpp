@@ -14,6 +14,7 @@
 #include "core/keys.h"
 #include "core/player.h"
 #include "support/game_harness.h"
+#include "support/slot_words.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -25,6 +26,7 @@ StageObjectTableRecord& T() { return StageObjectTable; }
 
 void EncounterCSlotWords() {
     Era03AreaFlag = 1;
+    Era03BehindHer();
     PlayerState.x = 79500;
     ScrollX = 79500 - 400;
     PlayerState.weaponMode1 = 0;

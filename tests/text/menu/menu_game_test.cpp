@@ -527,6 +527,40 @@ TEST_F(MenuGame, TheGameClockStandsStillWhileTheMenuIsOpen) {
     EXPECT_GE(gameSpent, 0.0);
 }
 
+// From an entry chosen until the quit screen is answered, F2 stays in the
+// menu. F2 just after Enter once left the choice under way, and the next
+// menu opened its screen at once, unbuilt: the quit screen quit on the Enter
+// the stage had left. F2 on the quit screen left the menu opening on it
+// again, with the stage's clock running all the while it stood.
+TEST_F(MenuGame, F2FromAChosenEntryOrTheQuitScreenStaysInTheMenu) {
+    StartAtHome();
+    OpenMenu();
+    while (MenuFlowState.cursor < 6u) PressFor1Frame(VK_RIGHT);
+    ASSERT_EQ(MenuFlowState.choiceStep, 1u);
+    Tap(VK_RETURN);
+    RunFrames(2);
+    ASSERT_EQ(MenuFlowState.choiceStep, 3u);
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 200)) << "the quit screen never came";
+    EXPECT_EQ(GameFlow.phase, 0) << "F2 left the menu with an entry chosen";
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+    Tap(VK_F2);
+    RunSeconds(1.0);
+    EXPECT_EQ(GameFlow.phase, 0) << "F2 left the menu from its quit screen";
+    EXPECT_EQ(MenuFlowState.choiceStep, 5u);
+    PressFor1Frame(VkLetter('N'));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.choiceStep == 0; }, 200));
+    ASSERT_TRUE(RunFramesUntil([] { return MenuFlowState.introStep == 6; }, 200));
+    EXPECT_EQ(GameFlow.phase, 0) << "an F2 from the quit screen acted later";
+    Tap(VK_F2);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    OpenMenu();
+    const double inMenu = GameClock.gameClock;
+    RunSeconds(2.0);
+    EXPECT_NEAR(GameClock.gameClock, inMenu, 0.05) << "the stage's clock runs while the menu is open";
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+}
+
 TEST_F(MenuGame, TheTitleLoadScreenRefusesASlotDamagedAfterItsSummaryWasRead) {
     MenuStageSnapshot = {1, 1, 1989, 0, kSaveSpotX, 640};
     const GdataImage image = HomeFieldSlot();
