@@ -140,10 +140,9 @@ void Swoop() {
         Opp.angle = 360 - 15000 / d0 + TruncToInt((theta - 1.57) * 38.216560509554135) * 300 / d0;
     }
     const std::int32_t dx = PlayerState.x - Opp.x, dy = PlayerState.y - Opp.y - 70;
-    // A swoop left waiting while the game clock ran on off the stage (the
-    // menu's quit screen does not stop it) runs on to a place far off the
-    // arena for this one step (the limits bring it back), so its square is
-    // taken wide.
+    // A swoop left waiting while the game clock ran on off the stage runs on
+    // to a place far off the arena for this one step (the limits bring it
+    // back), so its square is taken wide.
     const std::int64_t reach = std::int64_t{dx} * dx + std::int64_t{dy} * dy;
     if (Fight.claw == 0 && reach < 32400) {
         Fight.claw = 1;

@@ -22,6 +22,9 @@ std::int32_t RunEncounterCPhase3(std::int32_t arg);
 std::int32_t RunEncounterCPhase4(std::int32_t arg);
 // Turns the platforms' codes while they float.
 void CycleEncounterCPlatformCodes();
+// While the bargain or the reveal draws her from the clerk's sheet, her own
+// figure stays hidden, whichever step left that layer on.
+void HideHerWhileTheClerkSheetDrawsHer();
 
 // The figure's face along the voice clip: the frame (pose, signed by the
 // facing) of timeline kind 1..5 started at `start` for clip time `t`.

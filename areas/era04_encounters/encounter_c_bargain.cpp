@@ -458,10 +458,13 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
     StepHandiwork();
     StepStrokes();
     StepHandOver();
-    // While the scene draws her from the clerk's sheet her own figure stays
-    // hidden, whichever step left the layer on: else she stands there twice.
-    if (Overlay() != 0) PlayerState.pose = 0;
+    HideHerWhileTheClerkSheetDrawsHer();
     return Bargain.state;
+}
+
+// Else she stands there twice: the scene's picture of her and her own.
+void HideHerWhileTheClerkSheetDrawsHer() {
+    if (Overlay() != 0) PlayerState.pose = 0;
 }
 
 void ResetEncounterCBargainWords() {

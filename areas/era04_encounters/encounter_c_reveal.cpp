@@ -466,9 +466,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     StepFlash();
     StepTrueShape();
     PopUp();
-    // While the scene draws her from the clerk's sheet her own figure stays
-    // hidden, whichever step left the layer on: else she stands there twice.
-    if (Overlay() != 0) PlayerState.pose = 0;
+    HideHerWhileTheClerkSheetDrawsHer();
     if (Reveal.state >= 7) UpdateEncounterCGlow(150);
     UpdateEncounterCLamps(Reveal.state <= 9 ? 1 : 2);
     return Reveal.state;
