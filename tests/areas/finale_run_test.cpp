@@ -133,6 +133,39 @@ TEST_F(FinaleRun, SteppingBackAndForthThroughDoor6MakesNoPlanSetTwiceWithinTwoSe
     }
 }
 
+// Keys pressed as the throw begins (← and ↑ held for 8 frames, 0 or 1 frame
+// after line 106 closes) must neither stop the throw nor let her fall: she
+// lands on the floor and the queen's next lines come.
+TEST_F(FinaleRun, KeysPressedAsTheThrowBeginsLeaveItToEnd) {
+    for (int offset : {0, 1}) {
+        SCOPED_TRACE(offset);
+        SeedRandom(3);
+        StartFromSlot(FinalSectionSlotWords);
+        Hold(VK_RIGHT);
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 86; }, 6000));
+        LetGo(VK_RIGHT);
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 106; }, 6000));
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine != 106; }, 200));
+        PlayFrames(offset);
+        Hold(VK_LEFT);
+        Hold(VK_UP);
+        std::int32_t lowest = PlayerState.y;
+        bool jumped = false;
+        const auto note = [&] {
+            lowest = std::max(lowest, PlayerState.y);
+            jumped = jumped || PlayerMoveState.jumpKind != 0;
+            return false;
+        };
+        Watch(note, 8);
+        LetGo(VK_LEFT);
+        LetGo(VK_UP);
+        EXPECT_TRUE(Watch([&] { return note(), DialogueChannels.finaleLine == 107; }, 600)) << "the throw never ended";
+        EXPECT_FALSE(jumped) << "her own jump ran under the throw";
+        EXPECT_LE(lowest, 640) << "she fell through the floor";
+        EXPECT_EQ(PlayerState.y, 640);
+    }
+}
+
 TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     SeedRandom(3);
     StartFromSlot(FinalSectionSlotWords);
