@@ -1,6 +1,8 @@
 // The boss fight's driver and brain: one pattern at a time, the turn of the
 // fight once the boss has taken enough, the reactions and effects under way,
 // the arena's walls, the camera's drift, her gaze and the music.
+#include <algorithm>
+
 #include "areas/finale/boss.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -134,6 +136,11 @@ std::int32_t RunBossBrain(std::int32_t mode) {
     std::int32_t& x = BossX();
     if (x < Era04Door6 - 300) x = Era04Door6 - 300;
     if (x > Era04Door6 + 5300) x = Era04Door6 + 5300;
+    // The last pattern waits while she stands 221..499 px off for her to come
+    // nearer or go; past the heroine's walls she could never come nearer, so
+    // from then on the queen stands no farther past them than the reach of
+    // her close dash (0..69 px), which carries her back into the room.
+    if (Brain.patternStep == 4) x = std::clamp(x, FinalRoomLeft - 69, FinalRoomRight + 69);
     const std::int32_t px = PlayerState.x;
     if (ScrollX + 812 < x && x - 600 < px) ScrollX += 1;
     if (x < ScrollX + 212 && px < x + 600) ScrollX -= 1;
