@@ -304,7 +304,7 @@ void UpdateEra04Events(std::int32_t arg) {
     StepTrapRoomAndEncounterB(x, camera);
     StepEncounterCAndFinalSection(x);
 
-    if (x > FinalRoomRight) x = FinalRoomRight;
+    if (x > Era04Door6 + 4930) x = Era04Door6 + 4930;
 
     StepDepthOverrides();
 }

@@ -8,13 +8,6 @@
 
 #include <cstdint>
 
-#include "core/floors.h"
-
-// The room behind door 6 as the heroine can stand in it: the section's
-// script keeps her off the left wall, the Era04 events off the right one.
-inline constexpr std::int32_t FinalRoomLeft = Era04Door6 + 182;
-inline constexpr std::int32_t FinalRoomRight = Era04Door6 + 4930;
-
 struct FinalSectionStateRecord {
     std::int32_t lock = 0;          // 1: ScrollX stays at least door 6 + 58
     std::int32_t musicMute = 0;     // 1: the area music (sound 4) is not played

@@ -180,7 +180,7 @@ std::int32_t RunFinalSection(std::int32_t mode) {
     }
     if (Script.state >= 2) {
         f.lock = 1;
-        if (PlayerState.x <= FinalRoomLeft) PlayerState.x = FinalRoomLeft;
+        if (PlayerState.x <= Era04Door6 + 182) PlayerState.x = Era04Door6 + 182;
     }
     if (PlayerState.pose == 1) PlayerState.pose = 22;
     if (PlayerState.hp < 1) {
