@@ -212,10 +212,10 @@ TEST_F(FinaleRun, KeysPressedAsTheThrowBeginsLeaveItToEnd) {
     }
 }
 
-// After the turn of the fight the queen keeps to the room the heroine can
-// stand in: put 400 px beyond either wall, where she would wait for a
-// heroine who cannot come nearer, she comes to the heroine pressing toward
-// her and attacks.
+// After the turn of the fight the queen keeps within her close dash's reach
+// of the heroine's walls: put 400 px past either wall, where she would wait
+// for a heroine who can come no nearer, she comes back and attacks while the
+// heroine presses toward her.
 TEST_F(FinaleRun, AtEitherWallTheQueenComesWithinReach) {
     ASSERT_NO_FATAL_FAILURE(ToTheLastPattern());
     struct Row {
