@@ -251,7 +251,7 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
     } else {
         // The four are down: the right guard leaves its post and fights. A
         // grab it has her in is no longer stepped: it lets her go now.
-        if (gReleased == 0) EndEndGuardGrab(-1);
+        if (gReleased == 0) ReleaseEndGuardGrab(-1);
         UpdateFightingSoldier(2, 6);
         gReleased = 1;
         if (s.frame[6] == 0) {

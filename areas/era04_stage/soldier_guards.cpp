@@ -260,7 +260,7 @@ void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
     StepBlocker(gRightBlocker, kRightBlocker, arg, slot, postX);
 }
 
-void EndEndGuardGrab(std::int32_t side) {
+void ReleaseEndGuardGrab(std::int32_t side) {
     GuardState& g = side == 1 ? gLeftGuard : gRightGuard;
     if (g.sub != 0) EndGrab(g);
 }

@@ -47,7 +47,7 @@ void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
 void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
 // Ends the end guard's grab under way (side +1 the left end's, -1 the right
 // end's) and lets her go: for a fight that stops stepping the guard.
-void EndEndGuardGrab(std::int32_t side);
+void ReleaseEndGuardGrab(std::int32_t side);
 
 // ---- fight 1's phases ------------------------------------------------------------
 std::int32_t RunSoldierFight1Intro(std::int32_t arg);
