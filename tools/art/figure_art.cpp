@@ -547,8 +547,10 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Heroine: {
             Look k = Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
             // Encounter C's scene draws her from the clerk's sheet in the
-            // outfit she walks in and fights it in, the second.
-            if (picture == 207) {
+            // outfit she walks in and fights it in, the second; the ending
+            // draws her from its own sheet in the second weapon mode's
+            // blows, so in that outfit too.
+            if (picture == 207 || picture == ending_frames::kSheetResource) {
                 k.top = k.bottom = Rgb{48, 128, 170};
                 k.trim = Rgb{230, 236, 250};
             }
