@@ -225,15 +225,21 @@ void Garland(Canvas& c, Box b, int variant) {
             const float t = float(i) / 10.0f;
             const float x = x0 + std::sin(t * 5.0f + float(k + variant)) * 4.0f, y = b.b - 1 - l * t;
             Line(c, px, py, x, y, 1.5f, kStemGreen);
-            if (i % 2 == 0) FillEllipse(c, x + 3, y, 3.0f, 2.0f, kLeaf);
+            if (i % 2 == 0) {
+                FillEllipse(c, x + 3, y, 3.0f, 2.0f, kLeaf);
+                FillEllipse(c, x + 2, y - 0.5f, 1.5f, 1.0f, Scale(kLeaf, 1.35f));
+            } else {
+                FillEllipse(c, x - 3, y, 2.5f, 1.8f, Scale(kLeaf, 0.75f));
+            }
             px = x;
             py = y;
         }
         // The flowers gather toward the free end.
         for (int i = 0; i < 5; ++i) {
             const float y = b.b - 1 - l * (0.65f + 0.07f * float(i));
-            FillDisc(c, px + float(i % 2 * 4 - 2), y, 3.0f, Rgb{214, 186, 240});
-            FillDisc(c, px + float(i % 2 * 4 - 2) - 1, y - 1, 1.2f, Rgb{246, 236, 255});
+            FillDisc(c, px + float(i % 2 * 4 - 2), y, 3.0f, Rgb{168, 132, 214});
+            FillDisc(c, px + float(i % 2 * 4 - 2) - 0.5f, y - 0.5f, 2.2f, Rgb{214, 186, 240});
+            FillDisc(c, px + float(i % 2 * 4 - 2) - 1, y - 1, 1.0f, Rgb{246, 236, 255});
         }
     }
 }
@@ -409,10 +415,12 @@ void Workbench(Canvas& c, Box b) {
 
 // A tall lever in an iron frame, its handle thrown forward.
 void Lever(Canvas& c, Box b) {
-    FillRect(c, int(b.Cx() - 5), int(b.b - 30), int(b.Cx() + 5), int(b.b), kIron);
-    FillRect(c, int(b.Cx() - 5), int(b.b - 30), int(b.Cx() + 5), int(b.b - 28), kIronLight);
+    VerticalGradient(c, int(b.Cx() - 6), int(b.b - 30), int(b.Cx() + 6), int(b.b), kIronLight, Scale(kIron, 0.7f));
+    FillRect(c, int(b.Cx() - 6), int(b.b - 30), int(b.Cx() + 6), int(b.b - 28), Scale(kIronLight, 1.2f));
     Line(c, b.Cx(), b.b - 26, b.r - 4, b.t + 10, 4.0f, kPlank);
+    Line(c, b.Cx() - 1, b.b - 27, b.r - 5, b.t + 9, 1.0f, kPlankLight);
     FillDisc(c, b.r - 4, b.t + 8, 5.0f, Rgb{170, 40, 36});
+    FillDisc(c, b.r - 5, b.t + 7, 2.0f, Rgb{236, 120, 110});
     Rivet(c, b.Cx(), b.b - 26);
 }
 
