@@ -482,11 +482,11 @@ void Bun(Canvas& c, float x, float y, float w, float h, bool blue) {
 void Gem(Canvas& c, float x, float top, float bottom, float w, int glint) {
     const float h = bottom - top, shoulder = top + h * 0.3f;
     const float left[] = {x, top, x, bottom, x - w, shoulder};
-    FillPolygon(c, left, 3, Rgb{170, 204, 255});
+    FillPolygon(c, left, 3, Rgb{140, 186, 255});
     const float right[] = {x, top, x + w, shoulder, x, bottom};
-    FillPolygon(c, right, 3, Rgb{118, 150, 236});
+    FillPolygon(c, right, 3, Rgb{90, 130, 236});
     const float crown[] = {x - w, shoulder, x, top, x + w, shoulder, x, shoulder + h * 0.1f};
-    FillPolygon(c, crown, 4, Rgb{214, 232, 255});
+    FillPolygon(c, crown, 4, Rgb{196, 226, 255});
     Line(c, x, top + 1, x, bottom - 1, 1.0f, Rgb{244, 250, 255});
     if (glint > 0) {
         const float g = float(glint);
