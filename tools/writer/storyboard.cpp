@@ -205,12 +205,12 @@ private:
         char what[48];
         if (EndingState.state == 2 && CreditsRoll <= rollTarget_) {
             std::snprintf(what, sizeof what, "rollText_2_y%05d", static_cast<int>(CreditsRoll));
-            Take(AreaOfFrame(), what);
+            Take(AreaOfFrame(), what, true);
             CreditsRoll = rollTarget_ = CreditsRoll - kRollStep;
         } else if (EndingState.state != 2) {
             if (rolls) {
                 std::snprintf(what, sizeof what, "rollText_2_end");
-                Take(AreaOfFrame(), what);
+                Take(AreaOfFrame(), what, true);
             }
             rolling_ = false;
             autoEnter = true;
