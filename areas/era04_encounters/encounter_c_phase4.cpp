@@ -29,6 +29,8 @@ constexpr std::int32_t kVoice = 216;
 constexpr std::int32_t kMarkX = Era04Door5 + 1666;
 constexpr std::int32_t kViewX = Era04Door5 + 1417;
 constexpr std::int32_t kDying = 40;
+// A body's step state while it falls apart.
+constexpr std::int32_t kFallingApart = 99;
 
 StageObjectTableRecord& Objects() { return StageObjectTable; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
@@ -221,7 +223,7 @@ void ChooseLeader(ServantWords& s) {
         // One still falling apart cannot lead.
         if (t.code[n] == 0 && t.damage[n] >= 600)
             ++dead;
-        else if (t.stepState[n] != 0 && t.stepState[n] != 99)
+        else if (t.stepState[n] != 0 && t.stepState[n] != kFallingApart)
             leader = n;
     }
     if (dead < 9) return;
@@ -303,7 +305,7 @@ void StepDying(ServantWords& s, std::int32_t n) {
     LoopWords& l = Loop;
     StageObjectTableRecord& t = Objects();
     const double now = GameNow();
-    t.stepState[n] = 99;
+    t.stepState[n] = kFallingApart;
     if (s.sub == 1) {
         s.sub = 2;
         s.tickStamp = s.phaseStamp = now;
@@ -384,6 +386,11 @@ void StepServant(std::int32_t n) {
 }  // namespace
 
 std::int32_t Phase4StoryStage() { return Loop.story; }
+
+bool Phase4ServantFallenApart(std::int32_t slot) {
+    if (slot < 51 || slot > 60 || Loop.story == 0) return false;
+    return Objects().stepState[slot] == kFallingApart && Loop.servant[slot - 50].state != kDying;
+}
 
 std::int32_t RunEncounterCPhase4(std::int32_t mode) {
     StageObjectTableRecord& t = Objects();

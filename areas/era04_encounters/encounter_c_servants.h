@@ -58,3 +58,8 @@ std::int32_t BreakServantParts(std::int32_t mode, std::int32_t slot);
 
 // The last-phase servants' story: 0 splitting, 1..5 the talks with the last.
 std::int32_t Phase4StoryStage();
+// A last-phase servant that had begun to fall apart when the story took the
+// last one standing as its leader: choosing the leader and the talks break
+// off its death, leaving its body in place with its blades and wings already
+// on the floor. It is no figure any more, and is not drawn.
+bool Phase4ServantFallenApart(std::int32_t slot);

@@ -9,6 +9,7 @@
 
 #include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/encounter_c.h"
+#include "areas/era04_encounters/encounter_c_servants.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
@@ -18,6 +19,7 @@
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "shell/draw_pass_fixture.h"
+#include "text/text_state.h"
 
 namespace {
 
@@ -395,6 +397,46 @@ TEST_F(EncounterCDraw, ServantsDrawFromTheSecondSheetAtTheirOwnPlace) {
     EXPECT_NEAR(y1 - y0, 78.5, 1);
     EXPECT_NEAR(x0, 81200 - 80800 - 17.5, 1);
     EXPECT_NEAR(y0, 400 - 78.5, 1);
+}
+
+// The last two servants fall apart together: the first to go makes nine
+// dead, the story takes a leader and breaks off the other's death. Through
+// the talk that follows only the leader is drawn; what is left of the other
+// lies on the floor as its parts.
+TEST_F(EncounterCDraw, AServantWhoseFallTheStoryBrokeOffIsNotDrawnThroughTheTalk) {
+    StageObjectTableRecord& o = StageObjectTable;
+    GameClock.gameClock = 100.0;
+    for (int s = 51; s <= 60; ++s) {
+        o.code[s] = 45;
+        o.facing[s] = 1;
+        o.x[s] = 81000 + 10 * (s - 51);
+        o.y[s] = 640;
+        o.scale[s] = 1.0f;
+        o.colour[s] = 0xFFFFFFFFu;
+        o.depth[s] = 0.5f;
+    }
+    UpdatePhase4Servants(0);
+    for (int s = 51; s <= 60; ++s) {
+        o.damage[s] = 600;
+        o.stepState[s] = s >= 59 ? 1 : 0;
+        if (s < 59) o.code[s] = 0;
+    }
+    PlayerState.x = 81500;
+    PlayerState.y = 640;
+    PlayerState.facing = 1;
+    for (int i = 0; i < 400 && DialogueChannels.finaleLine == 0; ++i) {
+        GameClock.gameClock += 0.014;
+        UpdatePhase4Servants(1);
+    }
+    ASSERT_EQ(DialogueChannels.finaleLine, 49);
+    const std::int32_t leader = EncounterCFigure.gazeSlot;
+    ASSERT_EQ(o.stepState[60], 99) << "its death was broken off";
+    ASSERT_NE(o.code[60], 0);
+    const auto bodies = FromSlot(DrawOnce(DrawEncounterCFigurePasses), 107);
+    ASSERT_EQ(bodies.size(), 1u);
+    float x, y;
+    Land(bodies[0], bodies[0].centreX, bodies[0].centreY, &x, &y);
+    EXPECT_NEAR(x, o.x[leader] - ScrollX, 1);
 }
 
 }  // namespace
