@@ -245,10 +245,11 @@ void Heroine(Builder& b) {
         if (pose == 216 || pose == 217) return Stance::Stand;
         return pose > 200 ? Stance::Attack : HeroineStance(pose, false);
     };
-    for (const w2::BodyRow& r : w2::kBody) {
+    // A pose with a frame for each facing draws both the sheet's way round
+    // and mirrors the left one, as it mirrors every frame when she faces
+    // left: both are painted facing right.
+    for (const w2::BodyRow& r : w2::kBody)
         b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()), secondOutfit(r.pose));
-        b.cells.back().facing = r.facing;
-    }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
     b.Thing(197, w2::kWeapon, Subject::Prop);
     for (const w2::ComboRow& r : w2::kBackCombo) b.Thing(197, r.rect, Subject::Effect);
@@ -613,6 +614,9 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Merchant, 195, 14, 17, Stance::Walk},  {Subject::Merchant, 195, 18, 18, Stance::Hunch},
     {Subject::Merchant, 195, 19, 21, Stance::Lift},  {Subject::Merchant, 195, 22, 22, Stance::Hunch},
     {Subject::Merchant, 195, 25, 25, Stance::Hunch},
+    // Encounter B's swordsman readying his blade raises his fists over his
+    // head; the layers over the frame's top are his fists.
+    {Subject::BladeFighter, 205, 5, 5, Stance::Lift},
 };
 
 // Frames the game draws with their point below the floor the figure stands

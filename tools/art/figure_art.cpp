@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "areas/era03/field_sheets.h"
+#include "areas/era04_encounters/encounter_b_frames.h"
 #include "areas/finale/ending_frames.h"
 
 namespace art {
@@ -540,6 +541,22 @@ Look Person(Rgb top, Rgb bottom, Rgb hair, Rgb trim, Hair style, Garment g, Carr
     return k;
 }
 
+// Encounter B's body frames that carry the great blade in their own
+// picture: not those whose every pose brings the blade as a layer (planted
+// beside him, over his shoulder, swung), nor his layered limbs.
+bool BladeFighterFrameHoldsBlade(int frame) {
+    namespace b = encounter_b_frames;
+    if (frame > 100) return false;
+    bool shown = false;
+    for (const b::PoseRow& p : b::kPoses) {
+        if (p.frame != frame) continue;
+        shown = true;
+        const bool bladeLayer = p.layer2 == 204 || (p.layer2 >= 201 && p.layer2 <= 208 && p.layer2 != 203);
+        if (!bladeLayer) return true;
+    }
+    return !shown;
+}
+
 }  // namespace
 
 Look LookOf(Subject s, int pose, int picture) {
@@ -639,8 +656,10 @@ Look LookOf(Subject s, int pose, int picture) {
             return k;
         }
         case Subject::BladeFighter:
+            // His great blade is a sprite of its own in the frames that draw
+            // it beside him, over his shoulder or swung from his hand.
             return Person({150, 30, 40}, {40, 30, 36}, {230, 230, 240}, {60, 50, 60}, Hair::Ponytail, Garment::Tunic,
-                          Carry::BigBlade, 1.05f);
+                          BladeFighterFrameHoldsBlade(pose) ? Carry::BigBlade : Carry::None, 1.05f);
         case Subject::Sorceress:
             return Person({40, 110, 110}, {20, 60, 70}, {200, 210, 230}, {160, 230, 220}, Hair::Long, Garment::Robe);
         case Subject::Queen:
@@ -712,6 +731,7 @@ bool FacesLeft(Subject s, int picture) {
         case Subject::EncounterActor3:
         case Subject::Monsters:
         case Subject::Duellist:
+        case Subject::BladeFighter:
         case Subject::Queen: return true;
         default: return false;
     }

@@ -1116,6 +1116,203 @@ void DrawServantParts(Canvas& c) {
     SetClip(c, nullptr);
 }
 
+// Encounter B's great blade, longer than he is tall: pommel, grip and a
+// broad guard at the top of its cell, the straight blade down to the point
+// at the bottom, where it stands planted beside him and from where it turns
+// when he swings it by the pommel. The strip its broken lower half falls as
+// is the middle of that blade. Over his shoulder while he walks it rises
+// behind his head: its lower part in the walking frame, its upper part in
+// the piece above. His quick flourish leaves a pale streak, and the shards
+// it breaks into are slivers of its steel. Besides the blade: his layers
+// over his chest and fists.
+struct BladeColours {
+    Rgb steel{214, 222, 236}, shine{246, 248, 255}, shade{150, 160, 182}, fuller{176, 186, 206};
+    Rgb guard{206, 166, 74}, guardDark{140, 104, 40}, grip{88, 56, 40}, wrap{60, 38, 28};
+};
+
+// A blade along the unit direction (dx, dy) from its guard at (gx, gy):
+// `length` px to the point, `half` px wide either side of its spine.
+void PaintBladeFrom(Canvas& c, float gx, float gy, float dx, float dy, float length, float half) {
+    const BladeColours k;
+    const float nx = -dy, ny = dx;   // across the blade
+    const float taper = std::min(length * 0.1f, half * 2.2f);
+    const float sx = gx + dx * (length - taper), sy = gy + dy * (length - taper);
+    const float px = gx + dx * length, py = gy + dy * length;
+    const float body[] = {gx + nx * half, gy + ny * half, sx + nx * half, sy + ny * half, px, py,
+                          sx - nx * half, sy - ny * half, gx - nx * half, gy - ny * half};
+    FillPolygon(c, body, 5, Solid(k.steel));
+    // The lit edge on one side, the shaded one on the other, the fuller
+    // down the middle.
+    const float lit[] = {gx + nx * half, gy + ny * half, sx + nx * half, sy + ny * half, px, py,
+                         sx + nx * half * 0.45f, sy + ny * half * 0.45f, gx + nx * half * 0.45f, gy + ny * half * 0.45f};
+    FillPolygon(c, lit, 5, Solid(k.shine));
+    const float shaded[] = {gx - nx * half, gy - ny * half, sx - nx * half, sy - ny * half, px, py,
+                            sx - nx * half * 0.5f, sy - ny * half * 0.5f, gx - nx * half * 0.5f, gy - ny * half * 0.5f};
+    FillPolygon(c, shaded, 5, Solid(k.shade));
+    Line(c, gx + dx * 4, gy + dy * 4, gx + dx * (length - taper - 6), gy + dy * (length - taper - 6), 1.6f,
+         Solid(k.fuller));
+}
+
+// Its hilt behind the guard at (gx, gy), away from the point's direction.
+void PaintBladeHilt(Canvas& c, float gx, float gy, float dx, float dy, float guardHalf) {
+    const BladeColours k;
+    const float nx = -dy, ny = dx;
+    Line(c, gx - dx * 3, gy - dy * 3, gx - dx * 26, gy - dy * 26, 6.0f, Solid(k.grip));
+    for (int w = 0; w < 4; ++w) {
+        const float t = 7.0f + 5.0f * float(w);
+        Line(c, gx - dx * t + nx * 3, gy - dy * t + ny * 3, gx - dx * (t + 2) - nx * 3, gy - dy * (t + 2) - ny * 3, 1.2f,
+             Solid(k.wrap));
+    }
+    FillDisc(c, gx - dx * 29, gy - dy * 29, 4.5f, Solid(k.guard));
+    FillDisc(c, gx - dx * 29.5f, gy - dy * 29.5f, 2.0f, Solid(k.guardDark));
+    const float bar[] = {gx + nx * guardHalf, gy + ny * guardHalf, gx + nx * guardHalf + dx * 3, gy + ny * guardHalf + dy * 3,
+                         gx + dx * 4, gy + dy * 4, gx - nx * guardHalf + dx * 3, gy - ny * guardHalf + dy * 3,
+                         gx - nx * guardHalf, gy - ny * guardHalf, gx - dx * 3, gy - dy * 3};
+    FillPolygon(c, bar, 6, Solid(k.guard));
+    Line(c, gx + nx * (guardHalf - 1), gy + ny * (guardHalf - 1), gx - nx * (guardHalf - 1), gy - ny * (guardHalf - 1), 1.2f,
+         Solid(k.guardDark));
+}
+
+void DrawEncounterBBlade(Canvas& c) {
+    namespace b = encounter_b_frames;
+    const b::LayerRow* planted = nullptr;
+    const b::LayerRow* broken = nullptr;
+    const b::LayerRow* shouldered = nullptr;
+    const b::LayerRow* streak = nullptr;
+    for (const b::LayerRow& l : b::kLayers) {
+        if (l.code == 201) planted = &l;
+        if (l.code == 209) broken = &l;
+        if (l.code == 204) shouldered = &l;
+        if (l.code == 203) streak = &l;
+    }
+    // The whole blade, its point on the pivot at the foot of the cell. The
+    // cell's lower right corner is also the corner of a body frame, left as
+    // that frame is painted.
+    const b::Rect& r = planted->src;
+    const float cx = float(r.left) + planted->cx;
+    FillRect(c, r.left, r.top, r.right - 5, r.bottom, kTransparent);
+    FillRect(c, r.right - 5, r.top, r.right, r.bottom - 25, kTransparent);
+    const ClipBox whole{r.left, r.top, r.right, r.bottom};
+    SetClip(c, &whole);
+    const float guardY = float(r.top) + 36.0f;
+    // As wide as the strip its broken half falls as.
+    const float half = float(broken->src.right - broken->src.left) * 0.5f;
+    PaintBladeFrom(c, cx, guardY, 0.0f, 1.0f, float(r.bottom) - 1.0f - guardY, half);
+    PaintBladeHilt(c, cx, guardY, 0.0f, 1.0f, cx - float(r.left) - 7.0f);
+
+    // Over the shoulder: the walking frame shows him from the feet up; the
+    // piece above his head takes the blade on. Both measured from his feet.
+    const b::FrameRow* walk = nullptr;
+    for (const b::FrameRow& f : b::kFrames)
+        if (f.frame == 9) walk = &f;
+    const b::Rect& w = walk->src;
+    const float feetX = float(w.left) + walk->cx, feetY = float(w.top) + walk->cy;
+    // His head and his back at the shoulder, as the figure painter left them.
+    int headTop = w.bottom;
+    for (int y = w.top; y < w.bottom && headTop == w.bottom; ++y)
+        for (int x = w.left; x < w.right; ++x)
+            if (!(c.At(x, y) == kTransparent)) {
+                headTop = y;
+                break;
+            }
+    const float height = feetY - float(headTop);
+    const int shoulderY = int(float(headTop) + height * 0.2f);
+    int back = int(feetX);
+    for (int x = w.left; x < w.right; ++x)
+        if (!(c.At(x, shoulderY) == kTransparent)) back = x;
+    // His fist at his chest behind him, the blade leant back a little
+    // against his shoulder (he faces left on the sheet), its point within
+    // the piece above his head.
+    const b::Rect& up = shouldered->src;
+    const float ox = float(up.left) + shouldered->cx - feetX, oy = float(up.top) + shouldered->cy - feetY;
+    const float handX = float(back) - 4.0f, handY = float(shoulderY) + height * 0.15f;
+    const float dx = std::sin(0.14f), dy = -std::cos(0.14f);
+    const float guardX = handX + dx * 14.0f, guardYW = handY + dy * 14.0f;
+    const float length = std::min(150.0f, (guardYW + oy - float(up.top) - 2.0f) / -dy);
+    std::vector<Rgb> figure;
+    for (int y = w.top; y < w.bottom; ++y)
+        for (int x = w.left; x < w.right; ++x) figure.push_back(c.At(x, y));
+    const ClipBox walkBox{w.left, w.top, w.right, w.bottom};
+    SetClip(c, &walkBox);
+    PaintBladeFrom(c, guardX, guardYW, dx, dy, length, half);
+    PaintBladeHilt(c, guardX, guardYW, dx, dy, 16.0f);
+    // Behind him: where the figure was painted it stays; his fist on the grip.
+    std::size_t i = 0;
+    for (int y = w.top; y < w.bottom; ++y)
+        for (int x = w.left; x < w.right; ++x, ++i)
+            if (!(figure[i] == kTransparent)) c.Put(x, y, figure[i]);
+    FillDisc(c, handX, handY, 4.0f, Solid(Rgb{250, 214, 180}));
+    // The piece above his head: the same blade, moved to that cell's place
+    // and turned against the fixed turn the game gives the piece about his
+    // feet, so that the two meet.
+    SetClip(c, nullptr);
+    FillRect(c, up.left, up.top, up.right, up.bottom, kTransparent);
+    const ClipBox upBox{up.left, up.top, up.right, up.bottom};
+    SetClip(c, &upBox);
+    const float turn = -float(shouldered->angle) * kPi / 180.0f, ct = std::cos(turn), st = std::sin(turn);
+    const float px = float(up.left) + shouldered->cx, py = float(up.top) + shouldered->cy;
+    const float gx = guardX + ox - px, gy = guardYW + oy - py;
+    PaintBladeFrom(c, px + ct * gx - st * gy, py + st * gx + ct * gy, ct * dx - st * dy, st * dx + ct * dy, length, half);
+
+    // The flourish: a crescent, thick in the middle, fading to its ends.
+    const b::Rect& s = streak->src;
+    SetClip(c, nullptr);
+    FillRect(c, s.left, s.top, s.right, s.bottom, kTransparent);
+    const ClipBox streakBox{s.left, s.top, s.right, s.bottom};
+    SetClip(c, &streakBox);
+    const float sw = float(s.right - s.left), sh = float(s.bottom - s.top);
+    for (int k = 0; k <= 24; ++k) {
+        const float t = float(k) / 24.0f;
+        const float x = float(s.left) + 2.0f + t * (sw - 4.0f);
+        const float y = float(s.top) + sh * 0.35f + std::sin(t * kPi) * sh * 0.3f;
+        const float thick = 1.0f + std::sin(t * kPi) * sh * 0.22f;
+        FillDisc(c, x, y, thick, Solid(Mix(Rgb{150, 180, 230}, Rgb{246, 248, 255}, std::sin(t * kPi))));
+    }
+
+    // The layers his standing frames bring over his chest (breathing) and
+    // over his raised fists (readying the blade) show him as the frame under
+    // them does, so that they lie on him without a seam.
+    for (const b::PoseRow& pose : b::kPoses) {
+        const b::LayerRow* layer = nullptr;
+        const b::FrameRow* under = nullptr;
+        for (const b::LayerRow& l : b::kLayers)
+            if (l.code == pose.layer1 && l.code >= 101 && l.code <= 104) layer = &l;
+        for (const b::FrameRow& f : b::kFrames)
+            if (f.frame == pose.frame) under = &f;
+        if (layer == nullptr || under == nullptr) continue;
+        const b::Rect& lr = layer->src;
+        const b::Rect& fr = under->src;
+        SetClip(c, nullptr);
+        for (int v = lr.top; v < lr.bottom; ++v)
+            for (int u = lr.left; u < lr.right; ++u) {
+                const int fx = int(float(fr.left) + under->cx + (float(u - lr.left) - layer->cx));
+                const int fy = int(float(fr.top) + under->cy + (float(v - lr.top) - layer->cy) + float(layer->dy));
+                const bool inside = fx >= fr.left && fx < fr.right && fy >= fr.top && fy < fr.bottom;
+                c.Put(u, v, inside ? c.At(fx, fy) : kTransparent);
+            }
+    }
+
+    // The shards the blade breaks into and throws: slivers of its steel,
+    // each a long splinter from corner to corner with a lit edge.
+    const BladeColours k;
+    int n = 0;
+    for (const b::ShardRow& row : b::kShardRows) {
+        const float l = float(b::kShardLeft), t = float(row.top), rr = float(row.right), bb = float(row.bottom);
+        SetClip(c, nullptr);
+        FillRect(c, b::kShardLeft, row.top, row.right, row.bottom, kTransparent);
+        const ClipBox shardBox{b::kShardLeft, row.top, row.right, row.bottom};
+        SetClip(c, &shardBox);
+        const bool flip = (n++ % 2) == 1;
+        const float ax = flip ? rr - 1 : l + 1, bx = flip ? l + 1 : rr - 1;
+        const float sliver[] = {ax, t + 1, (l + rr) * 0.5f + (flip ? -2.0f : 2.0f), (t + bb) * 0.5f - 2.0f, bx, bb - 1,
+                                (l + rr) * 0.5f + (flip ? 2.0f : -2.0f), (t + bb) * 0.5f + 2.0f};
+        FillPolygon(c, sliver, 4, Solid(k.steel));
+        Line(c, ax, t + 1, bx, bb - 1, 1.0f, Solid(k.shine));
+        Line(c, (l + rr) * 0.5f + (flip ? 2.0f : -2.0f), (t + bb) * 0.5f + 2.0f, bx, bb - 1, 1.0f, Solid(k.shade));
+    }
+    SetClip(c, nullptr);
+}
+
 // What Era03's field cuts from the creature's sheet besides the creature:
 // long poles, stakes (the shorter cuts are their upper parts), pegs and
 // thick posts, grained along their length; and the seeds the creature shoots.
@@ -1231,6 +1428,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     }
     if (info.id == 184) DrawRound3Glow(c);
     if (info.id == encounter_c_parts::kSheetResource) DrawServantParts(c);
+    if (info.id == encounter_b_frames::kSheetResource) DrawEncounterBBlade(c);
     if (info.id == encounter_c_frames::kSheet69Resource) DrawEncounterCWares(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
