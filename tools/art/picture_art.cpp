@@ -1217,16 +1217,16 @@ void DrawEncounterBBlade(Canvas& c) {
             }
     const float height = feetY - float(headTop);
     const int shoulderY = int(float(headTop) + height * 0.2f);
-    int back = int(feetX);
-    for (int x = w.left; x < w.right; ++x)
-        if (!(c.At(x, shoulderY) == kTransparent)) back = x;
-    // His fist at his chest behind him, the blade leant back a little
-    // against his shoulder (he faces left on the sheet), its point within
-    // the piece above his head.
+    // His fist at his chest, the blade leant back a little against his
+    // shoulder (he faces left on the sheet), its point within the piece
+    // above his head. It leaves the frame close behind his head: the piece
+    // above is turned a little about his feet, and further out its lower
+    // edge would lift off the frame's top.
     const b::Rect& up = shouldered->src;
     const float ox = float(up.left) + shouldered->cx - feetX, oy = float(up.top) + shouldered->cy - feetY;
-    const float handX = float(back) - 4.0f, handY = float(shoulderY) + height * 0.15f;
-    const float dx = std::sin(0.14f), dy = -std::cos(0.14f);
+    const float lean = 0.12f, crossX = feetX + 3.0f;
+    const float handY = float(shoulderY) + height * 0.15f, handX = crossX - (handY - float(w.top)) * std::tan(lean);
+    const float dx = std::sin(lean), dy = -std::cos(lean);
     const float guardX = handX + dx * 14.0f, guardYW = handY + dy * 14.0f;
     const float length = std::min(150.0f, (guardYW + oy - float(up.top) - 2.0f) / -dy);
     std::vector<Rgb> figure;
