@@ -287,7 +287,8 @@ void Arm(Pen& pen, float sx, float sy, float angle, float elbowBend, const Look&
     hx = ex + std::sin(a2) * 1.2f;
     hy = ey + std::cos(a2) * 1.2f;
     pen.Limb(sx, sy, ex, ey, limb, Scale(k.top, 1.08f));
-    pen.Limb(ex, ey, hx, hy, limb * 0.9f, k.garment == Garment::Armour ? Scale(k.trim, 0.9f) : Scale(k.top, 1.08f));
+    const bool plated = k.garment == Garment::Armour || k.garment == Garment::Plate;
+    pen.Limb(ex, ey, hx, hy, limb * 0.9f, plated ? Scale(k.trim, 0.9f) : Scale(k.top, 1.08f));
     pen.Dot(hx, hy, limb * 0.62f, k.skin);
 }
 
@@ -463,6 +464,23 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
                 pen.Limb(sx - sh * 0.6f, neck + 1.0f, sx + sh * 0.6f, neck + 1.0f, 0.16f, Scale(k.trim, 0.8f));
             }
             break;
+        case Garment::Plate: {
+            // Her armour: a breastplate lit down its middle, round shoulder
+            // plates and a short skirt of plates edged in gold over steel
+            // greaves with knee guards.
+            const float hem = b.hip + 1.15f;
+            pen.Poly({sx - sh, neck, sx + sh, neck, 1.05f * w + 0.2f * b.lean, hem, -1.05f * w + 0.2f * b.lean, hem},
+                     Scale(k.top, 0.85f));
+            pen.Limb(-0.95f * w + 0.2f * b.lean, hem - 0.1f, 0.95f * w + 0.2f * b.lean, hem - 0.1f, 0.22f, k.trim);
+            pen.Limb(-0.75f * w, b.hip + 0.55f, 0.75f * w, b.hip + 0.55f, 0.12f, Scale(k.top, 0.6f));
+            pen.Poly({sx - sh, neck, sx + sh, neck, sx + waist, b.hip - 0.2f, sx - waist, b.hip - 0.2f}, k.top);
+            pen.Limb(sx + 0.05f, neck + 0.35f, sx + 0.05f, b.hip - 0.45f, 0.28f, Scale(k.top, 1.25f));
+            pen.Limb(sx - sh * 0.8f, neck + 0.08f, sx + sh * 0.8f, neck + 0.08f, 0.2f, k.trim);
+            pen.Limb(sx - waist, b.hip - 0.25f, sx + waist, b.hip - 0.25f, 0.2f, k.trim);
+            pen.Blob(sx - sh * 0.1f, neck + 0.3f, 0.42f, 0.36f, Scale(k.top, 1.1f));
+            pen.Dot(b.frontKnee[0], b.frontKnee[1], 0.3f, Scale(k.top, 1.15f));
+            break;
+        }
     }
     // Head and face.
     pen.Limb(sx, neck + 0.1f, headX, headY + headR * 0.8f, 0.4f, k.skin);
@@ -548,10 +566,7 @@ Look LookOf(Subject s, int pose, int picture) {
             Look k = Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
             // Encounter C's scene draws her from the clerk's sheet in the
             // outfit she walks in and fights it in, the second.
-            if (picture == 207) {
-                k.top = k.bottom = Rgb{48, 128, 170};
-                k.trim = Rgb{230, 236, 250};
-            }
+            if (picture == 207) return HeroineSecondOutfit();
             return k;
         }
         case Subject::Pet: {
@@ -658,10 +673,14 @@ Look LookOf(Subject s, int pose, int picture) {
     }
 }
 
+// The second outfit is the eternal armour: steel plates edged with gold,
+// steel greaves, her long hair as ever.
 Look HeroineSecondOutfit() {
     Look look = LookOf(Subject::Heroine);
-    look.top = look.bottom = Rgb{48, 128, 170};
-    look.trim = Rgb{230, 236, 250};
+    look.garment = Garment::Plate;
+    look.top = Rgb{170, 186, 212};
+    look.bottom = Rgb{92, 104, 140};
+    look.trim = Rgb{232, 200, 110};
     return look;
 }
 
