@@ -519,11 +519,27 @@ void Pet(Pen& pen, const Look& k, int pose) {
     }
 }
 
-// A big horned beast on four legs (the field's monsters).
-void Beast(Pen& pen, const Look& k, const PersonPose& pose) {
+// A big horned beast on four legs with bat wings (the field's monsters):
+// it hangs in the air on them before it drops on the heroine, so they are
+// spread wide in the frames it hovers in (1 to 3) and half folded on its
+// back in the others.
+void Beast(Pen& pen, const Look& k, const PersonPose& pose, int frame) {
     const float s = std::sin(pose.phase);
     const bool rear = pose.stance == Stance::Attack || pose.stance == Stance::Lunge || pose.stance == Stance::Jump;
     const float bodyY = rear ? -4.2f : -3.4f;
+    const bool hovering = frame >= 1 && frame <= 3;
+    const Rgb wing = Scale(k.top, 0.62f), wingWeb = Scale(k.trim, 0.95f);
+    {
+        const float rise = hovering ? 2.8f : 1.7f, reach = hovering ? 2.6f : 1.9f;
+        const float sx = 0.2f, sy = bodyY - 1.1f;   // the shoulder the wing grows from
+        const float tipX = sx - reach * 0.5f, tipY = sy - rise, farX = sx - reach, farY = sy - rise * 0.45f;
+        pen.Poly({sx, sy, tipX, tipY, farX, farY, sx - reach * 0.75f, sy + 0.5f, sx - reach * 0.35f, sy + 0.2f,
+                  sx - 0.2f, sy + 0.7f},
+                 wing);
+        pen.Limb(sx, sy, tipX, tipY, 0.24f, wingWeb);
+        pen.Limb(tipX, tipY, farX, farY, 0.18f, wingWeb);
+        pen.Limb(tipX, tipY, sx - reach * 0.75f, sy + 0.5f, 0.12f, wingWeb);
+    }
     for (int i = 0; i < 4; ++i) {
         const float x = -1.8f + 1.2f * float(i), swing = 0.4f * s * float(i % 2 ? 1 : -1);
         const float fy = rear && i >= 2 ? -2.2f : 0.0f;
@@ -604,12 +620,17 @@ Look LookOf(Subject s, int pose, int picture) {
             k.build = Build::Beast;
             return k;
         }
+        // The tower's three lookouts are little imps: green-skinned, pointed
+        // ears, each in its own colour.
         case Subject::EncounterActor1:
-            return Person({200, 60, 50}, {90, 50, 40}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic);
+            return Person({200, 60, 50}, {90, 50, 40}, {60, 90, 40}, {240, 200, 80}, Hair::Ears, Garment::Tunic,
+                          Carry::None, 1.0f, Rgb{120, 190, 90});
         case Subject::EncounterActor2:
-            return Person({50, 90, 200}, {40, 50, 90}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic);
+            return Person({50, 90, 200}, {40, 50, 90}, {60, 90, 40}, {240, 200, 80}, Hair::Ears, Garment::Tunic,
+                          Carry::None, 1.0f, Rgb{120, 190, 90});
         case Subject::EncounterActor3:
-            return Person({220, 190, 50}, {90, 80, 40}, {50, 40, 30}, {120, 80, 40}, Hair::Hood, Garment::Tunic);
+            return Person({220, 190, 50}, {90, 80, 40}, {60, 90, 40}, {120, 80, 40}, Hair::Ears, Garment::Tunic,
+                          Carry::None, 1.0f, Rgb{120, 190, 90});
         case Subject::Spectators: {
             static const Rgb shirts[3] = {{210, 80, 70}, {70, 120, 200}, {90, 170, 90}};
             static const Rgb hairs[3] = {{80, 50, 30}, {230, 200, 110}, {40, 30, 30}};
@@ -695,6 +716,9 @@ namespace {
 
 // No sheet keeps a painter of its own for its figures.
 bool OwnPainter(int) { return false; }
+
+// The home area's scene sheet, where the story draws her as one of its actors.
+constexpr int kHomeSceneSheet = 187;
 
 // Her sheets: the first outfit on the weapon-mode-1 sheets, the second on
 // the weapon-mode-2 sheet.
@@ -865,7 +889,7 @@ Placement Place(const Cell& c, const Look& look, float H) {
 void Draw(Pen& pen, const Look& look, const PersonPose& pose, int poseNumber) {
     switch (look.build) {
         case Build::Pet: Pet(pen, look, poseNumber); break;
-        case Build::Beast: Beast(pen, look, pose); break;
+        case Build::Beast: Beast(pen, look, pose, poseNumber); break;
         default: Person(pen, look, pose); break;
     }
 }
@@ -1034,6 +1058,128 @@ void LoosePart(Canvas& c, const Cell& cell, const Look& look) {
     Line(c, x0 + (x1 - x0) * 0.55f, y0 + (y1 - y0) * 0.55f, x1, y1, th * 0.8f, Solid(look.skin));
 }
 
+
+
+// Field enemy A: the big, hard thing that comes up out of the field's
+// ground. A hulking beast of rock, wider than the heroine is tall is
+// slender: a boulder of a body with plates and moss, a crest of rock spikes
+// along its back, a small head sunk between its shoulders with glowing eyes,
+// short thick legs and two arms that end in great pale digging claws. One
+// size in every frame; each frame's cell says how it holds itself.
+enum class RockHold { Stand, StepA, StepB, Spread, Raise, Hurt, Compact, Emerge, Rise };
+
+RockHold RockHoldOf(int frame) {
+    switch (frame) {
+        case 2: return RockHold::Emerge;
+        case 3: return RockHold::Rise;
+        case 5: case 19: return RockHold::StepA;
+        case 6: case 20: return RockHold::StepB;
+        case 12: case 13: return RockHold::Spread;
+        case 14: return RockHold::Raise;
+        case 9: case 10: return RockHold::Hurt;
+        case 7: case 8: case 15: case 16: case 17: case 18: return RockHold::Compact;
+        default: return RockHold::Stand;
+    }
+}
+
+void RockBeastBody(Pen& pen, RockHold hold) {
+    const Rgb rock{136, 122, 106}, rockDark{92, 82, 72}, rockLit{176, 162, 140}, moss{100, 134, 72},
+        claw{234, 228, 210}, clawDark{170, 160, 140}, eye{255, 206, 70};
+    const bool stepA = hold == RockHold::StepA, stepB = hold == RockHold::StepB;
+    // Legs, the far one darker.
+    pen.Limb(-0.8f, -1.7f, stepA ? -1.3f : -0.9f, -0.1f, 1.25f, rockDark);
+    pen.Blob(stepA ? -1.2f : -0.8f, -0.25f, 0.75f, 0.32f, Scale(rockDark, 0.8f));
+    pen.Limb(0.9f, -1.7f, stepB ? 1.5f : 1.0f, -0.1f, 1.3f, Scale(rock, 0.9f));
+    pen.Blob(stepB ? 1.7f : 1.2f, -0.25f, 0.8f, 0.32f, rockDark);
+    // The far arm, hanging behind the body.
+    const float backHandX = hold == RockHold::Raise || hold == RockHold::Rise ? -0.6f : -2.3f;
+    const float backHandY = hold == RockHold::Raise || hold == RockHold::Rise ? -8.2f : -2.3f;
+    pen.Limb(-1.2f, -4.4f, backHandX, backHandY, 1.0f, rockDark);
+    for (int k = -1; k <= 1; ++k)
+        pen.Limb(backHandX, backHandY, backHandX - 0.3f + 0.3f * float(k), backHandY + (backHandY < -6 ? -0.7f : 0.7f),
+                 0.28f, clawDark);
+    // The crest of spikes along the back, then the boulder of the body.
+    for (int k = 0; k < 5; ++k) {
+        const float x = -2.2f + 0.75f * float(k), y = -5.6f + 0.22f * std::abs(float(k) - 1.5f);
+        pen.Poly({x - 0.35f, y + 0.5f, x, y - 0.9f, x + 0.35f, y + 0.5f}, rockDark);
+    }
+    pen.Blob(0.0f, -3.7f, 2.5f, 2.3f, rock);
+    pen.Blob(-0.6f, -4.5f, 1.5f, 1.1f, rockLit);
+    pen.Blob(0.9f, -3.0f, 1.3f, 1.4f, Scale(rock, 1.08f));
+    for (int k = 0; k < 3; ++k) pen.Limb(0.1f, -2.3f - 0.8f * float(k), 1.9f, -2.6f - 0.7f * float(k), 0.12f, rockDark);
+    pen.Blob(-1.6f, -2.4f, 0.7f, 0.35f, moss);
+    pen.Blob(-0.2f, -5.7f, 0.6f, 0.25f, moss);
+    pen.Limb(-1.4f, -4.2f, -0.5f, -2.0f, 0.12f, rockDark);   // a crack
+    // The head, sunk between the shoulders, with a horned brow.
+    pen.Blob(1.9f, -5.4f, 1.05f, 0.85f, rockDark);
+    pen.Poly({1.6f, -6.0f, 2.4f, -7.0f, 2.5f, -5.9f}, Scale(rockDark, 0.8f));
+    pen.Dot(2.45f, -5.5f, 0.2f, eye);
+    pen.Dot(1.95f, -5.55f, 0.17f, eye);
+    pen.Poly({2.7f, -5.1f, 3.2f, -4.9f, 2.7f, -4.7f}, claw);
+    // The near arm and its great claws.
+    float hx = 2.6f, hy = -2.1f;
+    if (hold == RockHold::Spread) { hx = 4.7f; hy = -4.3f; }
+    if (hold == RockHold::Raise || hold == RockHold::Rise) { hx = 2.2f; hy = -9.2f; }
+    if (hold == RockHold::Hurt) { hx = 1.0f; hy = -7.6f; }
+    if (hold == RockHold::Compact) { hx = 1.6f; hy = -2.2f; }
+    pen.Limb(1.3f, -4.5f, hx, hy, 1.15f, Scale(rock, 1.05f));
+    pen.Blob(1.3f, -4.5f, 0.75f, 0.7f, rockLit);
+    const float dir = hy < -6.0f ? -1.0f : 1.0f;   // claws point up when the arm is raised
+    for (int k = -1; k <= 1; ++k) {
+        const float ex = hx + 0.55f + 0.1f * float(k), ey = hy + dir * (0.9f + 0.25f * float(k));
+        pen.Limb(hx, hy, ex, ey, 0.34f, claw);
+        pen.Limb(ex, ey, ex + 0.35f, ey + dir * 0.35f, 0.22f, clawDark);
+    }
+}
+
+// The seed it waits as: a small cracked rock on the ground with two eyes
+// glinting under it.
+void RockBeastSeed(Canvas& c, const PictureRect& r) {
+    const float cx = float(r.left + r.right) * 0.5f, b = float(r.bottom);
+    const float w = float(r.Width()), h = float(r.Height());
+    FillEllipse(c, cx, b - h * 0.35f, w * 0.48f, h * 0.35f, Solid(Rgb{110, 84, 58}));
+    FillEllipse(c, cx, b - h * 0.55f, w * 0.36f, h * 0.42f, Solid(Rgb{136, 122, 106}));
+    FillEllipse(c, cx - w * 0.1f, b - h * 0.7f, w * 0.16f, h * 0.14f, Solid(Rgb{176, 162, 140}));
+    FillDisc(c, cx - w * 0.15f, b - h * 0.28f, 1.1f, Solid(Rgb{255, 206, 70}));
+    FillDisc(c, cx + w * 0.12f, b - h * 0.28f, 1.1f, Solid(Rgb{255, 206, 70}));
+}
+
+void RockBeast(Canvas& canvas, const Cell& cell) {
+    const PictureRect& r = cell.rect;
+    const RockHold hold = RockHoldOf(cell.pose);
+    constexpr float kUnit = 136.0f / 8.6f;   // its standing height, as in its upright frames
+    const float feetX = float(r.left) + std::clamp(cell.pivotX, 0.0f, float(r.Width()));
+    const float feetY = float(r.bottom) - 1.0f;
+    // Measured first: narrower cells draw it narrower, never smaller in height.
+    Pen probe(nullptr, 0, 0, kUnit, -1, 0.0f);
+    RockBeastBody(probe, hold);
+    const float span = probe.maxX - probe.minX;
+    const float squeeze = std::min(1.0f, (float(r.Width()) - 2.0f) / span);
+    if (hold == RockHold::Emerge) {
+        // Only its back and head out of a mound of earth.
+        Pen pen(&canvas, feetX, feetY + kUnit * 4.2f, kUnit, -1, 0.0f, std::min(1.0f, squeeze * 1.1f));
+        RockBeastBody(pen, RockHold::Stand);
+        FillEllipse(canvas, feetX, float(r.bottom) + 2.0f, float(r.Width()) * 0.5f, float(r.Height()) * 0.32f,
+                    Solid(Rgb{120, 88, 56}));
+        FillEllipse(canvas, feetX - float(r.Width()) * 0.15f, float(r.bottom) - float(r.Height()) * 0.18f,
+                    float(r.Width()) * 0.12f, float(r.Height()) * 0.08f, Solid(Rgb{150, 112, 74}));
+        return;
+    }
+    if (hold == RockHold::Hurt) {
+        Pen pen(&canvas, feetX, feetY, kUnit * 0.95f, -1, 0.18f, squeeze);
+        RockBeastBody(pen, hold);
+        return;
+    }
+    if (hold == RockHold::Rise) {
+        // Flung up out of the ground, stretched tall with both claws high.
+        Pen pen(&canvas, feetX, feetY, kUnit, -1, 0.0f, squeeze);
+        RockBeastBody(pen, hold);
+        return;
+    }
+    // Its arm raised high reaches above the height the cell keeps it at.
+    Pen pen(&canvas, feetX, feetY, kUnit, -1, 0.0f, squeeze);
+    RockBeastBody(pen, hold);
+}
 
 // Paints a placed figure into its cell. Measured at its standing size, it
 // is fitted by the numbers: feet on the point the frame stands on, the whole
@@ -1216,6 +1362,15 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         const Look look = LookOf(s, 0, info.id);
         height[s] = look.build == Build::Pet ? PetHeight(list, look) : StandingHeight(list);
     }
+    // The home area's scene draws her from its own sheet while the story
+    // moves her: there she stands as tall as on her own sheet.
+    if (info.id == kHomeSceneSheet && height.count(Subject::Heroine)) {
+        std::vector<Cell> own = CellsOf(101);
+        std::vector<const Cell*> hers;
+        for (const Cell& c : own)
+            if (c.subject == Subject::Heroine && !c.region) hers.push_back(&c);
+        if (!hers.empty()) height[Subject::Heroine] = StandingHeight(hers);
+    }
     // The largest first: a cell inside a larger cell of the same figure is
     // a part of the picture painted there.
     std::stable_sort(cells.begin(), cells.end(), [](const Cell* a, const Cell* b) {
@@ -1248,6 +1403,10 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         if (cell->subject == Subject::PieceFigure &&
             (cell->stance == Stance::Upper || (cell->pose >= 1 && cell->pose <= 13))) {
             MachinePart(canvas, *cell, look);
+            continue;
+        }
+        if (cell->subject == Subject::FieldEnemyA && cell->picture == 158) {
+            RockBeast(canvas, *cell);
             continue;
         }
         if (cell->subject == Subject::WalkingEnemy && cell->pose == 1) {
@@ -1286,6 +1445,15 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         }
     }
     SetClip(canvas, nullptr);
+    // The seed field enemy A waits as (a thing cell of its sheet).
+    for (const Cell& c : Cells())
+        if (c.picture == 158 && c.subject == Subject::Prop && bySubject.count(Subject::FieldEnemyA)) {
+            const ClipBox box{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+            SetClip(canvas, &box);
+            FillRect(canvas, c.rect.left, c.rect.top, c.rect.right, c.rect.bottom, kTransparent);
+            RockBeastSeed(canvas, c.rect);
+            SetClip(canvas, nullptr);
+        }
     if (bySubject.count(Subject::EndingFigure)) EndingFigurePieces(canvas);
     if (bySubject.count(Subject::Duellist)) DuelReadyStance(canvas, height[Subject::Duellist]);
 }
