@@ -1024,6 +1024,21 @@ void DrawEncounterTowerStone(Canvas& c) {
     }
 }
 
+// The first lookout's shots: a glowing ember in flight (its small cell, inside
+// the impact's) and the burst it makes where it strikes, so a shot from the
+// tower is a thing she can see coming.
+void DrawEncounterShots(Canvas& c) {
+    constexpr PictureRect impact = kEncounterMissileRects[0], flight = kEncounterMissileRects[1];
+    FillRect(c, impact.left, impact.top, impact.right, impact.bottom, kTransparent);
+    const float cx = float(impact.left + impact.right) * 0.5f, cy = float(impact.top + impact.bottom) * 0.5f;
+    for (int k = 0; k < 8; ++k) {
+        const float a = float(k) * 0.7853982f;
+        Line(c, cx, cy, cx + std::cos(a) * 4.2f, cy + std::sin(a) * 3.6f, 1.2f, Rgb{255, 150, 60});
+    }
+    FillRect(c, flight.left, flight.top, flight.right, flight.bottom, Rgb{230, 80, 40});
+    FillRect(c, flight.left + 1, flight.top + 1, flight.right - 1, flight.bottom - 1, Rgb{255, 236, 120});
+}
+
 // The tower's floor slab: a stone slab whose top is the cell's top row, where
 // the actors' feet are placed, its free end on the cell's left (the part that
 // slides out of the wall; the gate seen from Era03 mirrors it).
@@ -1240,6 +1255,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
     if (info.id == 178) {
+        DrawEncounterShots(c);
         DrawEncounterTowerStone(c);
         DrawTowerFloorSlab(c);
     }
