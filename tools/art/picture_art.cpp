@@ -1039,6 +1039,49 @@ void DrawEncounterShots(Canvas& c) {
     FillRect(c, flight.left + 1, flight.top + 1, flight.right - 1, flight.bottom - 1, Rgb{255, 236, 120});
 }
 
+// The lookouts' hut at the encounter's idle spot (its set piece 22, standing on
+// the ground at A + 485) with the small door the first lookout leaps in
+// through (A + 492 .. 515, the lowest 22 rows), the door standing open (a
+// piece of its own, drawn over the closed one) and the pouch it drops.
+void DrawEncounterHut(Canvas& c) {
+    constexpr PictureRect hut{0, 101, 75, 156}, open{153, 114, 176, 136}, pouch{123, 122, 135, 136};
+    const Rgb stone{150, 140, 124}, stoneDark{104, 96, 86}, thatch{176, 146, 80}, thatchDark{130, 104, 56},
+        wood{130, 86, 50}, woodDark{86, 56, 32};
+    FillRect(c, hut.left, hut.top, hut.right, hut.bottom, kTransparent);
+    const ClipBox hutBox{hut.left, hut.top, hut.right, hut.bottom};
+    SetClip(c, &hutBox);
+    FillEllipse(c, float(hut.left) + 37.5f, float(hut.bottom) + 4.0f, 36.0f, 38.0f, stoneDark);
+    FillEllipse(c, float(hut.left) + 36.0f, float(hut.bottom) + 4.0f, 33.0f, 35.0f, stone);
+    for (int y = hut.top + 24; y < hut.bottom; y += 8) {
+        const float dy = (float(y) - float(hut.bottom) - 4.0f) / 35.0f;
+        const float half = 33.0f * std::sqrt(std::max(0.0f, 1.0f - dy * dy));
+        FillRect(c, int(float(hut.left) + 36.0f - half), y, int(float(hut.left) + 36.0f + half), y + 1, stoneDark);
+    }
+    const float roof[] = {float(hut.left) + 2, float(hut.top) + 26, float(hut.left) + 37.5f, float(hut.top),
+                          float(hut.right) - 2, float(hut.top) + 26};
+    FillPolygon(c, roof, 3, thatch);
+    for (int k = 0; k < 6; ++k)
+        Line(c, float(hut.left) + 37.5f, float(hut.top) + 2, float(hut.left) + 8 + 12.0f * float(k),
+             float(hut.top) + 25, 1.0f, thatchDark);
+    // Its small door, closed, and a lit window.
+    FillRect(c, hut.left + 7, hut.bottom - 22, hut.left + 30, hut.bottom, woodDark);
+    FillRect(c, hut.left + 9, hut.bottom - 20, hut.left + 28, hut.bottom, wood);
+    FillDisc(c, float(hut.left) + 25.0f, float(hut.bottom) - 10.0f, 1.5f, Rgb{230, 196, 90});
+    FillRect(c, hut.left + 45, hut.top + 32, hut.left + 57, hut.top + 42, Rgb{250, 220, 130});
+    FrameRect(c, hut.left + 45, hut.top + 32, hut.left + 57, hut.top + 42, 1, woodDark);
+    SetClip(c, nullptr);
+    // The door standing open: the dark doorway, the leaf swung against the jamb.
+    FillRect(c, open.left, open.top, open.right, open.bottom, woodDark);
+    FillRect(c, open.left + 2, open.top + 2, open.right - 5, open.bottom, Rgb{40, 30, 26});
+    FillRect(c, open.right - 5, open.top + 1, open.right, open.bottom, wood);
+    // The pouch: a small leather bag tied at its neck.
+    FillRect(c, pouch.left, pouch.top, pouch.right, pouch.bottom, kTransparent);
+    FillEllipse(c, float(pouch.left) + 6.0f, float(pouch.bottom) - 5.0f, 5.5f, 5.0f, Rgb{150, 100, 54});
+    FillEllipse(c, float(pouch.left) + 4.5f, float(pouch.bottom) - 6.5f, 2.0f, 2.0f, Rgb{186, 132, 74});
+    FillRect(c, pouch.left + 4, pouch.top + 2, pouch.left + 8, pouch.top + 5, Rgb{120, 80, 44});
+    FillRect(c, pouch.left + 3, pouch.top + 4, pouch.left + 9, pouch.top + 5, Rgb{230, 196, 90});
+}
+
 // The tower's floor slab: a stone slab whose top is the cell's top row, where
 // the actors' feet are placed, its free end on the cell's left (the part that
 // slides out of the wall; the gate seen from Era03 mirrors it).
@@ -1256,6 +1299,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
     if (info.id == 178) {
         DrawEncounterShots(c);
+        DrawEncounterHut(c);
         DrawEncounterTowerStone(c);
         DrawTowerFloorSlab(c);
     }
