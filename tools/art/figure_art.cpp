@@ -1086,49 +1086,49 @@ void RockBeastBody(Pen& pen, RockHold hold) {
     const Rgb rock{136, 122, 106}, rockDark{92, 82, 72}, rockLit{176, 162, 140}, moss{100, 134, 72},
         claw{234, 228, 210}, clawDark{170, 160, 140}, eye{255, 206, 70};
     const bool stepA = hold == RockHold::StepA, stepB = hold == RockHold::StepB;
+    const bool up = hold == RockHold::Raise || hold == RockHold::Rise;
     // Legs, the far one darker.
-    pen.Limb(-0.8f, -1.7f, stepA ? -1.3f : -0.9f, -0.1f, 1.25f, rockDark);
-    pen.Blob(stepA ? -1.2f : -0.8f, -0.25f, 0.75f, 0.32f, Scale(rockDark, 0.8f));
-    pen.Limb(0.9f, -1.7f, stepB ? 1.5f : 1.0f, -0.1f, 1.3f, Scale(rock, 0.9f));
-    pen.Blob(stepB ? 1.7f : 1.2f, -0.25f, 0.8f, 0.32f, rockDark);
-    // The far arm, hanging behind the body.
-    const float backHandX = hold == RockHold::Raise || hold == RockHold::Rise ? -0.6f : -2.3f;
-    const float backHandY = hold == RockHold::Raise || hold == RockHold::Rise ? -8.2f : -2.3f;
-    pen.Limb(-1.2f, -4.4f, backHandX, backHandY, 1.0f, rockDark);
+    pen.Limb(-0.9f, -2.3f, stepA ? -1.4f : -1.0f, -0.1f, 1.35f, rockDark);
+    pen.Blob(stepA ? -1.3f : -0.9f, -0.25f, 0.8f, 0.34f, Scale(rockDark, 0.8f));
+    pen.Limb(1.0f, -2.3f, stepB ? 1.6f : 1.1f, -0.1f, 1.4f, Scale(rock, 0.9f));
+    pen.Blob(stepB ? 1.8f : 1.3f, -0.25f, 0.85f, 0.34f, rockDark);
+    // The far arm, behind the body.
+    const float backHandX = up ? -0.7f : -2.5f, backHandY = up ? -9.6f : -2.9f;
+    pen.Limb(-1.3f, -5.4f, backHandX, backHandY, 1.1f, rockDark);
     for (int k = -1; k <= 1; ++k)
-        pen.Limb(backHandX, backHandY, backHandX - 0.3f + 0.3f * float(k), backHandY + (backHandY < -6 ? -0.7f : 0.7f),
-                 0.28f, clawDark);
+        pen.Limb(backHandX, backHandY, backHandX - 0.3f + 0.3f * float(k), backHandY + (up ? -0.75f : 0.75f), 0.3f,
+                 clawDark);
     // The crest of spikes along the back, then the boulder of the body.
     for (int k = 0; k < 5; ++k) {
-        const float x = -2.2f + 0.75f * float(k), y = -5.6f + 0.22f * std::abs(float(k) - 1.5f);
-        pen.Poly({x - 0.35f, y + 0.5f, x, y - 0.9f, x + 0.35f, y + 0.5f}, rockDark);
+        const float x = -2.4f + 0.8f * float(k), y = -7.0f + 0.25f * std::abs(float(k) - 1.5f);
+        pen.Poly({x - 0.38f, y + 0.6f, x, y - 1.0f, x + 0.38f, y + 0.6f}, rockDark);
     }
-    pen.Blob(0.0f, -3.7f, 2.5f, 2.3f, rock);
-    pen.Blob(-0.6f, -4.5f, 1.5f, 1.1f, rockLit);
-    pen.Blob(0.9f, -3.0f, 1.3f, 1.4f, Scale(rock, 1.08f));
-    for (int k = 0; k < 3; ++k) pen.Limb(0.1f, -2.3f - 0.8f * float(k), 1.9f, -2.6f - 0.7f * float(k), 0.12f, rockDark);
-    pen.Blob(-1.6f, -2.4f, 0.7f, 0.35f, moss);
-    pen.Blob(-0.2f, -5.7f, 0.6f, 0.25f, moss);
-    pen.Limb(-1.4f, -4.2f, -0.5f, -2.0f, 0.12f, rockDark);   // a crack
+    pen.Blob(0.0f, -4.6f, 2.7f, 2.6f, rock);
+    pen.Blob(-0.6f, -5.6f, 1.6f, 1.2f, rockLit);
+    pen.Blob(1.0f, -3.8f, 1.4f, 1.6f, Scale(rock, 1.08f));
+    for (int k = 0; k < 3; ++k) pen.Limb(0.1f, -3.0f - 0.9f * float(k), 2.1f, -3.3f - 0.8f * float(k), 0.13f, rockDark);
+    pen.Blob(-1.7f, -3.1f, 0.75f, 0.38f, moss);
+    pen.Blob(-0.2f, -7.0f, 0.65f, 0.27f, moss);
+    pen.Limb(-1.5f, -5.3f, -0.6f, -2.7f, 0.13f, rockDark);   // a crack
     // The head, sunk between the shoulders, with a horned brow.
-    pen.Blob(1.9f, -5.4f, 1.05f, 0.85f, rockDark);
-    pen.Poly({1.6f, -6.0f, 2.4f, -7.0f, 2.5f, -5.9f}, Scale(rockDark, 0.8f));
-    pen.Dot(2.45f, -5.5f, 0.2f, eye);
-    pen.Dot(1.95f, -5.55f, 0.17f, eye);
-    pen.Poly({2.7f, -5.1f, 3.2f, -4.9f, 2.7f, -4.7f}, claw);
+    pen.Blob(2.1f, -6.6f, 1.1f, 0.9f, rockDark);
+    pen.Poly({1.8f, -7.2f, 2.6f, -8.3f, 2.75f, -7.1f}, Scale(rockDark, 0.8f));
+    pen.Dot(2.7f, -6.7f, 0.21f, eye);
+    pen.Dot(2.15f, -6.75f, 0.18f, eye);
+    pen.Poly({2.95f, -6.3f, 3.5f, -6.1f, 2.95f, -5.9f}, claw);
     // The near arm and its great claws.
-    float hx = 2.6f, hy = -2.1f;
-    if (hold == RockHold::Spread) { hx = 4.7f; hy = -4.3f; }
-    if (hold == RockHold::Raise || hold == RockHold::Rise) { hx = 2.2f; hy = -9.2f; }
-    if (hold == RockHold::Hurt) { hx = 1.0f; hy = -7.6f; }
-    if (hold == RockHold::Compact) { hx = 1.6f; hy = -2.2f; }
-    pen.Limb(1.3f, -4.5f, hx, hy, 1.15f, Scale(rock, 1.05f));
-    pen.Blob(1.3f, -4.5f, 0.75f, 0.7f, rockLit);
-    const float dir = hy < -6.0f ? -1.0f : 1.0f;   // claws point up when the arm is raised
+    float hx = 2.8f, hy = -2.7f;
+    if (hold == RockHold::Spread) { hx = 5.0f; hy = -5.3f; }
+    if (up) { hx = 2.4f; hy = -10.6f; }
+    if (hold == RockHold::Hurt) { hx = 3.4f; hy = -6.9f; }
+    if (hold == RockHold::Compact) { hx = 1.7f; hy = -2.8f; }
+    pen.Limb(1.4f, -5.6f, hx, hy, 1.25f, Scale(rock, 1.05f));
+    pen.Blob(1.4f, -5.6f, 0.8f, 0.75f, rockLit);
+    const float dir = hy < -7.0f ? -1.0f : 1.0f;   // claws point up when the arm is raised
     for (int k = -1; k <= 1; ++k) {
-        const float ex = hx + 0.55f + 0.1f * float(k), ey = hy + dir * (0.9f + 0.25f * float(k));
-        pen.Limb(hx, hy, ex, ey, 0.34f, claw);
-        pen.Limb(ex, ey, ex + 0.35f, ey + dir * 0.35f, 0.22f, clawDark);
+        const float ex = hx + 0.6f + 0.1f * float(k), ey = hy + dir * (1.0f + 0.25f * float(k));
+        pen.Limb(hx, hy, ex, ey, 0.36f, claw);
+        pen.Limb(ex, ey, ex + 0.38f, ey + dir * 0.38f, 0.24f, clawDark);
     }
 }
 
@@ -1147,7 +1147,7 @@ void RockBeastSeed(Canvas& c, const PictureRect& r) {
 void RockBeast(Canvas& canvas, const Cell& cell) {
     const PictureRect& r = cell.rect;
     const RockHold hold = RockHoldOf(cell.pose);
-    constexpr float kUnit = 136.0f / 8.6f;   // its standing height, as in its upright frames
+    constexpr float kUnit = 136.0f / 8.4f;   // its crest at the top of its upright frames
     const float feetX = float(r.left) + std::clamp(cell.pivotX, 0.0f, float(r.Width()));
     const float feetY = float(r.bottom) - 1.0f;
     // Measured first: narrower cells draw it narrower, never smaller in height.
@@ -1155,9 +1155,11 @@ void RockBeast(Canvas& canvas, const Cell& cell) {
     RockBeastBody(probe, hold);
     const float span = probe.maxX - probe.minX;
     const float squeeze = std::min(1.0f, (float(r.Width()) - 2.0f) / span);
+    // A cell lower than it stands (a hurt frame) takes it whole, a little smaller.
+    const float fit = std::min(1.0f, (float(r.Height()) - 2.0f) / std::max(1.0f, -probe.minY));
     if (hold == RockHold::Emerge) {
         // Only its back and head out of a mound of earth.
-        Pen pen(&canvas, feetX, feetY + kUnit * 4.2f, kUnit, -1, 0.0f, std::min(1.0f, squeeze * 1.1f));
+        Pen pen(&canvas, feetX, feetY + kUnit * 5.2f, kUnit, -1, 0.0f, std::min(1.0f, squeeze * 1.1f));
         RockBeastBody(pen, RockHold::Stand);
         FillEllipse(canvas, feetX, float(r.bottom) + 2.0f, float(r.Width()) * 0.5f, float(r.Height()) * 0.32f,
                     Solid(Rgb{120, 88, 56}));
@@ -1166,18 +1168,17 @@ void RockBeast(Canvas& canvas, const Cell& cell) {
         return;
     }
     if (hold == RockHold::Hurt) {
-        Pen pen(&canvas, feetX, feetY, kUnit * 0.95f, -1, 0.18f, squeeze);
+        Pen pen(&canvas, feetX, feetY, kUnit * 0.95f * fit, -1, 0.18f, squeeze);
         RockBeastBody(pen, hold);
         return;
     }
     if (hold == RockHold::Rise) {
         // Flung up out of the ground, stretched tall with both claws high.
-        Pen pen(&canvas, feetX, feetY, kUnit, -1, 0.0f, squeeze);
+        Pen pen(&canvas, feetX, feetY, kUnit * fit, -1, 0.0f, squeeze);
         RockBeastBody(pen, hold);
         return;
     }
-    // Its arm raised high reaches above the height the cell keeps it at.
-    Pen pen(&canvas, feetX, feetY, kUnit, -1, 0.0f, squeeze);
+    Pen pen(&canvas, feetX, feetY, kUnit * fit, -1, 0.0f, squeeze);
     RockBeastBody(pen, hold);
 }
 
