@@ -1009,13 +1009,9 @@ void DrawEncounterTowerStone(Canvas& c) {
     }
     FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
     // Openings where the three actors stand inside once they have fled into
-    // it (its lower part drawn at rows + 383, its upper at rows + 219: the
-    // first opening shows the first actor on its floor at 616 and the second
-    // on its floor at 451, the other the third at 287), so whoever shoots
-    // from the tower is seen doing it.
-    constexpr int kWindowLeft = r.left + 38, kWindowRight = r.left + 76;
-    for (const int top : {42, 206}) {
-        const int bottom = top + 29;
+    // it, so whoever shoots from the tower is seen doing it.
+    for (const PictureRect& o : kTowerOpenings) {
+        const int kWindowLeft = o.left, kWindowRight = o.right, top = o.top, bottom = o.bottom;
         FillRect(c, kWindowLeft - 4, top - 6, kWindowRight + 4, top, Scale(stone, 0.7f));        // lintel
         FillRect(c, kWindowLeft - 4, bottom, kWindowRight + 4, bottom + 4, Scale(stone, 1.25f)); // sill
         FillRect(c, kWindowLeft - 4, top, kWindowLeft, bottom, Scale(stone, 0.8f));

@@ -503,7 +503,7 @@ constexpr MessageLine kGate8_153[] = {
     {210, 700, "リシェル　　：　どうしよう・・・"},
 };
 constexpr MessageLine kGate9_154[] = {
-    {210, 700, "門の声　：　この門を　とおりたくば　しるしを　見せよ。"},
+    {210, 700, "？？？の声　：　この門を　とおりたくば　しるしを　見せよ。"},
 };
 constexpr MessageLine kGate10_155[] = {
     {210, 725, "ﾅﾚｰﾀ　：　姫様、門が　しゃべりました！"},
@@ -512,13 +512,13 @@ constexpr MessageLine kGate11_156[] = {
     {210, 700, "リシェル　　：　しるしって　なに？"},
 };
 constexpr MessageLine kGate12_157[] = {
-    {210, 725, "門の声　：　広場の　おくに　ねむる　ものだ。"},
+    {210, 725, "？？？の声　：　広場の　おくに　ねむる　ものだ。"},
 };
 constexpr MessageLine kGate13_158[] = {
     {210, 700, "リシェル　　：　それを　もってくれば　いいのね？"},
 };
 constexpr MessageLine kGate14_159[] = {
-    {210, 725, "門の声　：　さよう。　まっておるぞ。"},
+    {210, 725, "？？？の声　：　さよう。　まっておるぞ。"},
 };
 constexpr MessageLine kGate15_160[] = {
     {210, 700, "リシェル　　：　よーし、さがしに　いこう！"},
@@ -527,7 +527,7 @@ constexpr MessageLine kGate16_161[] = {
     {210, 700, "リシェル　　：　しるしを　もってきたわ！"},
 };
 constexpr MessageLine kGate17_162[] = {
-    {210, 725, "門の声　：　うむ、とおるが　よい。"},
+    {210, 725, "？？？の声　：　うむ、とおるが　よい。"},
 };
 constexpr MessageLine kGate18_163[] = {
     {210, 700, "リシェル　　：　門が　ひらいた！"},
