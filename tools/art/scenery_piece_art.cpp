@@ -21,7 +21,7 @@ enum class Piece {
     House, Hall, TowerTop, TreeFoot, TreeMiddle, TreeCrown, Tree, Pole, Fence, Log, Stone, Clouds, Cottage,
     CottageTree,
     Chest, Bush, LanternLit, LanternDim, Plank, Post, Board, Trainer, Pillar, Glow, Jar, Orb, Flyer, Wing,
-    GateLeaf, GateLight, Spark,
+    GateLeaf, GateLight, Spark, Perched,
 };
 
 struct Cut {
@@ -77,6 +77,7 @@ Piece PieceOf(int spriteId, const SpriteRect& r) {
         case 517001:
         case 517002:
         case 517003: return Piece::Orb;
+        case 517069: return Piece::Perched;   // a flyer resting on the ground before it takes off
         default: break;
     }
     if (r.Width() * 3 < r.Height()) return Piece::Pole;
@@ -577,6 +578,23 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             break;
         }
         case Piece::Spark: GateSpark(c, b); break;
+        case Piece::Perched: {
+            // The flyer at rest: sitting on its feet on the cell's floor,
+            // its wings folded up over its back.
+            const float r = std::min(b.W(), b.H()) * 0.36f, cy = b.b - r - 3.0f;
+            const float wingL[] = {b.Cx() - r * 0.2f, cy - r * 0.2f, b.Cx() - r * 1.2f, cy - r * 1.5f, b.Cx() - r * 0.9f,
+                                   cy + r * 0.5f};
+            const float wingR[] = {b.Cx() + r * 0.2f, cy - r * 0.2f, b.Cx() + r * 1.2f, cy - r * 1.5f, b.Cx() + r * 0.9f,
+                                   cy + r * 0.5f};
+            FillPolygon(c, wingL, 3, Rgb{110, 70, 150});
+            FillPolygon(c, wingR, 3, Rgb{110, 70, 150});
+            FillEllipse(c, b.Cx(), cy, r * 0.75f, r, Rgb{150, 100, 190});
+            for (const float side : {-1.0f, 1.0f})
+                Line(c, b.Cx() + side * r * 0.3f, cy + r * 0.8f, b.Cx() + side * r * 0.4f, b.b - 1, 1.5f, Rgb{90, 60, 120});
+            FillDisc(c, b.Cx() - r * 0.3f, cy - r * 0.35f, std::max(1.0f, r * 0.16f), Rgb{255, 240, 120});
+            FillDisc(c, b.Cx() + r * 0.3f, cy - r * 0.35f, std::max(1.0f, r * 0.16f), Rgb{255, 240, 120});
+            break;
+        }
         case Piece::Wing: {
             const float cy = (b.t + b.b) / 2;
             const float wing[] = {b.l + 1, cy, b.Cx(), b.t + 1, b.r - 1, cy, b.Cx(), b.b - 1};
