@@ -118,7 +118,9 @@ void HopToSecondSpot() {
     Heroine(A - 100);
     for (int i = 0; i < 200 && !(HoppingObjectRecord.x == A + 90 && HoppingObjectRecord.y == 640); ++i) {
         UpdateHoppingObject(1);
-        if (DialogueChannels.storyLine == 46) EXPECT_EQ(EventHoldsPlayer, 1) << "step " << i;
+        if (DialogueChannels.storyLine == 46) {
+            EXPECT_EQ(EventHoldsPlayer, 1) << "step " << i;
+        }
         if (EnterConfirmState == 1 && DialogueChannels.storyLine == 46) EnterConfirmState = 2;
         GameClock.gameClock += kStep;
     }
