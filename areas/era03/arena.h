@@ -14,6 +14,9 @@
 // The arena's anchor: every position of the encounter is taken from it.
 inline constexpr std::int32_t kArenaAnchor = Era03Anchor8;   // 61500
 inline constexpr std::int32_t kArenaDone = 99;
+// Where the intro leaves the hazard post standing: at the east wall, its top
+// at y 180.
+inline constexpr std::int32_t kPostStandX = 908, kPostStandTop = 180;
 
 // ---- shared pieces --------------------------------------------------------------
 // The effects-and-music volume and the general one.

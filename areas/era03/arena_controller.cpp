@@ -216,6 +216,15 @@ void StepEndingLastLines(double now) {
 void RunEra03ArenaEncounter() {
     Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
     std::int32_t& s = e.controllerState;
+    // A save keeps the controller's state, not the post: a game loaded past
+    // the intro finds the post as the data reset leaves it, its top at y 0
+    // (a column hanging from the sky) and hidden, so no wall holds anyone
+    // in. It stands again where the intro leaves it; the post the closing
+    // scene sinks keeps its sunken top and stays down.
+    if (s >= 2 && s <= 7 && Era03ArenaHazardPost.y == 0) {
+        Era03ArenaHazardPost = Era03ArenaHazardPostRecord{kArenaAnchor + kPostStandX, kPostStandTop, 0, 1.0f};
+        e.hazardPostFrame = 2;
+    }
     if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
         s = 1;
         PlayerState.x = kArenaAnchor - 500;

@@ -266,7 +266,7 @@ void StepIntroThrow(double now) {
         post.spin += 65;
         if (post.y > 635) {
             post.y = 635;
-            post.x = kArenaAnchor + 908;
+            post.x = kArenaAnchor + kPostStandX;
             post.spin = 0;
             in.stamp = now;
             step = 17;
@@ -283,7 +283,7 @@ void StepIntroPost(double now) {
     if (step == 17) {
         if (Elapsed(now) >= 2.0) {
             post.y = 618;
-            post.x = kArenaAnchor + 908;
+            post.x = kArenaAnchor + kPostStandX;
             post.scale = 1.0f;
             ArenaSound(131);
             in.stamp = now;
@@ -302,8 +302,8 @@ void StepIntroPost(double now) {
             in.stamp = now;
             post.y -= 34;
             ArenaSound(131);
-            if (post.y < 181) {
-                post.y = 180;
+            if (post.y < kPostStandTop + 1) {
+                post.y = kPostStandTop;
                 in.crackles = 0;
                 step = 20;
             }

@@ -93,6 +93,33 @@ TEST_F(ArenaNumbers, Enemy3WaitsForBothOfItsSheets) {
     }
 }
 
+TEST_F(ArenaNumbers, AGameLoadedPastTheIntroFindsThePostStandingAtItsWall) {
+    // The save keeps the controller's state only; the post comes back as
+    // the data reset left it (its top at y 0, hidden) unless it was sunk.
+    struct Case {
+        std::int32_t state, postY, frame;
+        std::int32_t wantY, wantFrame;
+    };
+    const Case cases[] = {{2, 0, 0, 180, 2}, {5, 0, 0, 180, 2}, {7, 0, 0, 180, 2},
+                          {7, 676, 0, 676, -1},   // sunk by the closing scene: stays down
+                          {1, 0, 0, 0, 0}};      // the intro still to throw it
+    for (const Case& c : cases) {
+        ResetEra03Area();
+        Era03ArenaEncounter.controllerState = c.state;
+        Era03ArenaHazardPost.y = c.postY;
+        Era03ArenaEncounter.hazardPostFrame = c.frame;
+        PlaceHeroine(A, 640);
+        RunEra03ArenaEncounter();
+        EXPECT_EQ(Era03ArenaHazardPost.y, c.wantY) << "state " << c.state;
+        if (c.wantFrame >= 0) {
+            EXPECT_EQ(Era03ArenaEncounter.hazardPostFrame, c.wantFrame) << "state " << c.state;
+        }
+        if (c.wantY == 180) {
+            EXPECT_EQ(Era03ArenaHazardPost.x, A + 908) << "state " << c.state;
+        }
+    }
+}
+
 TEST_F(ArenaNumbers, OnceEveryoneIsShownEnemy3sSheetIsNoLongerAskedFor) {
     Era03ArenaEncounter.controllerState = 7;
     Era03ArenaEncounter.showAll = 99;
