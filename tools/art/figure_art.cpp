@@ -254,6 +254,17 @@ Body BodyOf(const PersonPose& p) {
             Plant(b.hip, 0.55f, b.backKnee, b.backFoot);
             Arms(b, 0.75f, 0.9f, 0.55f, 0.9f);
             break;
+        case Stance::Seat: {
+            // On a seat: the thighs level before the hips, the shins down
+            // to the floor, the hands on the knees (a hand raised when she
+            // speaks with it).
+            b.hip = -(p.seat > 0 ? p.seat : 1.9f);
+            Plant(b.hip, 1.75f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 1.45f, b.backKnee, b.backFoot);
+            if (p.windup) Arms(b, 2.3f, -0.9f, 0.7f, 0.6f);
+            else Arms(b, 0.95f, 0.55f, 0.75f, 0.6f);
+            break;
+        }
         case Stance::Sit:
             // On the ground, knees drawn up, the feet close in front.
             b.hip = -0.9f;
@@ -470,6 +481,7 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     Hairdo(pen, k, headX, headY, headR, false);
     if (k.beard) pen.Blob(headX + headR * 0.25f, headY + headR * 0.75f, headR * 0.75f, headR * 0.5f, Rgb{226, 226, 218});
     if (k.hairStyle != Hair::Helmet) pen.Dot(headX + headR * 0.5f, headY + headR * 0.02f, headR * 0.15f, Rgb{40, 30, 56});
+    if (pose.talking) pen.Blob(headX + headR * 0.62f, headY + headR * 0.55f, headR * 0.2f, headR * 0.14f, Rgb{110, 40, 40});
     // The front arm and what it holds.
     Arm(pen, sx + 0.15f, neck + 0.25f, b.frontArm, b.frontElbow, k, limb, fhx, fhy);
     Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
@@ -671,11 +683,19 @@ void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, con
     Person(pen, look, pose);
 }
 
+void PaintPersonTransformed(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
+                            const Look& look, float squeeze, float angle) {
+    Pen pen(&c, feetX, feetY, height / 8.0f, dir, angle, squeeze);
+    Person(pen, look, pose);
+}
+
 
 namespace {
 
-// No sheet keeps a painter of its own for its figures.
-bool OwnPainter(int) { return false; }
+// The Era03 arena's intro sheet keeps a painter of its own for its figures:
+// they sit on seats drawn apart from them and stand up from them, and the
+// big man seated is built of cells that share his place (arena_scene_art).
+bool OwnPainter(int picture) { return picture == 191; }
 
 // Her sheets: the first outfit on the weapon-mode-1 sheets, the second on
 // the weapon-mode-2 sheet.
@@ -1160,6 +1180,13 @@ void DuelReadyStance(Canvas& canvas, float standingHeight) {
 }
 
 }  // namespace
+
+float StandingHeightOn(Subject s, int picture) {
+    std::vector<const Cell*> cells;
+    for (const Cell& c : Cells())
+        if (c.picture == picture && !c.region && c.subject == s) cells.push_back(&c);
+    return cells.empty() ? 0.0f : StandingHeight(cells);
+}
 
 void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
     if (OwnPainter(info.id)) return;

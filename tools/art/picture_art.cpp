@@ -2,7 +2,9 @@
 #include "tools/art/arena_rects.h"
 #include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
+#include "tools/art/arena_scene_art.h"
 #include "tools/art/camp_art.h"
+#include "tools/art/tournament_art.h"
 #include "tools/art/stage_backdrop_art.h"
 #include "tools/art/arena_stand_art.h"
 #include "tools/art/field_piece_art.h"
@@ -641,7 +643,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 31> kRectSources{{
+const std::array<RectSource, 30> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -654,7 +656,6 @@ const std::array<RectSource, 31> kRectSources{{
     {104, FigureKind::Letter, kLoadingLetterRects, kLoadingLetters},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
-    {182, FigureKind::Icon, kRound2PrizeRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
@@ -1232,6 +1233,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == 184) DrawRound3Glow(c);
     if (info.id == encounter_c_parts::kSheetResource) DrawServantParts(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
+    if (HasArenaSceneArt(info.id)) DrawArenaSceneArt(c, info);
+    if (HasTournamentArt(info.id)) DrawTournamentArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;
 }
