@@ -228,8 +228,8 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Notation(&R::eventLine, "158–159 K · 160–161 H · 162–164 K · 165 N · 166–169 K · 170 H · 171 K · 172–173 H");
     Notation(&R::roundLine, "1 H · 2 N · 3–4 H · 5 N", 725);
     const std::vector<SpeakerLabel> labels = {
-        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロの声　 ： ", "C1"},
-        {"ベスの声　 ： ", "C2"}, {"ポポの声　 ： ", "C3"}, {"ガロ＆ベスの声　 ： ", "C12"}, {"ガロ＆ベス＆ポポの声　 ： ", "C123"},
+        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロ　 ： ", "C1"},
+        {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
         {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
         // The king, heard from the royal box, under his title until he

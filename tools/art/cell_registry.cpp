@@ -454,6 +454,11 @@ void Era03(Builder& b) {
     for (const n::Cell& c : {n::kToolCell, n::kFirePlaceCell, n::kPropBackCell, n::kPropFrontCell, n::kHandedItemCell})
         b.Thing(195, c, Subject::Prop);
     b.Thing(195, n::kShootingStarCell, Subject::Effect);
+    // The shop's knife, four columns of her sheet.
+    for (int k = 0; k < n::kKnifeColumnCount; ++k) {
+        const int left = n::kKnifeFirstColumn + n::kKnifeColumnStep * k;
+        b.Thing(101, PictureRect{left, n::kKnifeTop, left + 10, n::kKnifeBottom}, Subject::Prop);
+    }
     for (const n::Cell& c : n::kStarCells) b.Thing(195, c, Subject::Effect);
 }
 

@@ -15,7 +15,7 @@ namespace art {
 enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat, Ears };
 enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown };
 enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings };
-enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit };
+enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit, Imp };
 
 struct Look {
     Build build = Build::Person;
@@ -26,6 +26,7 @@ struct Look {
     float width = 1.0f;       // shoulders and body, 1 the heroine's
     bool beard = false;
     bool facesLeft = false;   // the figure's cells show it facing left
+    bool shield = false;      // a shield on the far arm, held before the body
 };
 
 // A figure's look (the spectators' three kinds by pose; the intruder fights

@@ -19,7 +19,7 @@ constexpr float kPi = std::numbers::pi_v<float>;
 
 // Menu sheet k is picture 104 + k; the title sprite sheets by their graphic.
 constexpr int kSheetPictureBase = 104;
-constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112;
+constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112, kAppleSheet = 153;
 
 // How a strip looks: dim (not available), plain, bright (selectable),
 // chosen (under the cursor), marked (the one in use or just used).
@@ -371,15 +371,38 @@ void DrawCollectObjects(Canvas& c) {
         }
 }
 
+// The three "cursor" frames are the mushroom that moves: the item screen
+// shows them by the mushroom's row (dim or bright), the camp's shop beside
+// its mushroom offer, each frame placed left, on and right of its point, so
+// the mushroom waddles from side to side: upright, squashed, upright again.
 void DrawCursorSheet(Canvas& c) {
     for (const MenuSpriteRow& row : kMenuSpriteRows) {
         if (row.rule != MenuSpriteRule::Cursor || row.colour != 0xFFFFFFFFu) continue;
         const MenuRect& r = row.rect;
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-        // A pointer whose tip is the frame's centre point.
-        Pointer(c, r, row.pivotX, Rgb{255, 236, 150}, Rgb{255, 214, 90}, Rgb{150, 100, 30});
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &box);
+        const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+        const float squash = h < 0.8f * w * 1.5f ? 1.35f : 1.0f;
+        Mushroom(c, float(r.left) + w * 0.5f, float(r.bottom), h - 1.0f, squash, Rgb{214, 64, 56});
+        SetClip(c, nullptr);
     }
     DrawCollectObjects(c);
+}
+
+// D017: the apple, the item screen's icon for it (dim and bright) and the
+// camp's shop's first offer, shining in turn.
+void DrawAppleSheet(Canvas& c) {
+    for (std::size_t k = 0; k < kSpinnerRects.size(); ++k) {
+        const PictureRect& r = kSpinnerRects[k];
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float cx = float(r.left + r.right) * 0.5f, cy = float(r.top + r.bottom) * 0.5f + 1.0f;
+        Apple(c, cx, cy, float(r.Height()) * 0.55f);
+        if (k == 1) {   // the shine turns to the light
+            Line(c, cx - 6, cy - 5, cx - 2, cy - 5, 1.0f, Rgb{255, 255, 240});
+            Line(c, cx - 4, cy - 7, cx - 4, cy - 3, 1.0f, Rgb{255, 255, 240});
+        }
+    }
 }
 
 void DrawMarkerSheet(Canvas& c) {
@@ -470,7 +493,8 @@ std::vector<PictureRect> MenuSheetPieceRects(int id) {
 }
 
 bool HasMenuSheetArt(int id) {
-    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet) return true;
+    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet || id == kAppleSheet)
+        return true;
     for (const MenuElementRow& row : kMenuElementRows)
         for (const MenuElementVariant& v : row.v)
             if (v.sheet != 0 && kSheetPictureBase + v.sheet == id) return true;
@@ -479,6 +503,7 @@ bool HasMenuSheetArt(int id) {
 
 void DrawMenuSheetArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kCursorSheet) return DrawCursorSheet(c);
+    if (info.id == kAppleSheet) return DrawAppleSheet(c);
     if (info.id == kMarkerSheet) return DrawMarkerSheet(c);
     if (info.id == kTitleFigureSheet) return DrawTitleFigureSheet(c);
     if (info.id == kDigitSheet) DrawDigits(c);
