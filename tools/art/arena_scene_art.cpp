@@ -26,7 +26,7 @@ constexpr int kSeatHeight = 30;
 constexpr int kShooterSeatTop = 30, kBigManSeatTop = 28;
 // The rows of the big man's second cell that hold his lifted head (under
 // them part 6 draws his body).
-constexpr int kBigManHeadRows = 29;
+constexpr int kBigManHeadRows = 28;
 
 void ClipTo(Canvas& c, const ArenaRect& r) {
     const ClipBox box{r.left, r.top, r.right, r.bottom};
