@@ -17,6 +17,9 @@ inline constexpr std::int32_t kArenaDone = 99;
 // Where the intro leaves the hazard post standing: at the east wall, its top
 // at y 180.
 inline constexpr std::int32_t kPostStandX = 908, kPostStandTop = 180;
+// Where boss 1 and enemy 2 stand watching once enemy 2's end scene has
+// walked them back (inside its spans 550..600 and 600..650).
+inline constexpr std::int32_t kBoss1PostX = 575, kEnemy2PostX = 625;
 
 // ---- shared pieces --------------------------------------------------------------
 // The effects-and-music volume and the general one.

@@ -225,6 +225,19 @@ void RunEra03ArenaEncounter() {
         Era03ArenaHazardPost = Era03ArenaHazardPostRecord{kArenaAnchor + kPostStandX, kPostStandTop, 0, 1.0f};
         e.hazardPostFrame = 2;
     }
+    // Nor does it keep the two beaten enemies: loaded for enemy 3, boss 1
+    // has no pose and enemy 2 no waiting figure, and neither stands at the
+    // post where enemy 2's end scene leaves them to watch the last fight.
+    if ((s == 6 || s == 7) && Era03ArenaBoss1.pose == 0) {
+        Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+        b.pose = 108;
+        b.x = kArenaAnchor + kBoss1PostX;
+        b.y = 640;
+        b.facing = -1;
+        b.preFightState = 7;
+        Era03ArenaEnemy2.x = kArenaAnchor + kEnemy2PostX;
+        Era03ArenaEnemy2.facing = 1;
+    }
     if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
         s = 1;
         PlayerState.x = kArenaAnchor - 500;

@@ -120,6 +120,27 @@ TEST_F(ArenaNumbers, AGameLoadedPastTheIntroFindsThePostStandingAtItsWall) {
     }
 }
 
+TEST_F(ArenaNumbers, AGameLoadedForEnemy3FindsTheBeatenTwoWatchingFromTheirPosts) {
+    // Boss 1 keeps its pose once it has one; the data reset leaves it 0.
+    struct Case {
+        std::int32_t state, pose;
+        std::int32_t wantPose, wantFigure;
+    };
+    for (const Case& c : {Case{6, 0, 108, 7}, Case{7, 0, 108, 7}, Case{7, 47, 47, 0}, Case{5, 0, 0, 0}}) {
+        ResetEra03Area();
+        Era03ArenaEncounter.controllerState = c.state;
+        Era03ArenaBoss1.pose = c.pose;
+        Era03ArenaHazardPost.y = 180;
+        PlaceHeroine(A, 640);
+        RunEra03ArenaEncounter();
+        EXPECT_EQ(Era03ArenaBoss1.pose, c.wantPose) << "state " << c.state << " pose " << c.pose;
+        if (c.wantFigure == 0) continue;
+        EXPECT_EQ(Era03ArenaBoss1.preFightState, c.wantFigure) << "state " << c.state;
+        EXPECT_TRUE(Era03ArenaBoss1.x >= A + 550 && Era03ArenaBoss1.x <= A + 600) << Era03ArenaBoss1.x - A;
+        EXPECT_TRUE(Era03ArenaEnemy2.x >= A + 600 && Era03ArenaEnemy2.x <= A + 650) << Era03ArenaEnemy2.x - A;
+    }
+}
+
 TEST_F(ArenaNumbers, OnceEveryoneIsShownEnemy3sSheetIsNoLongerAskedFor) {
     Era03ArenaEncounter.controllerState = 7;
     Era03ArenaEncounter.showAll = 99;
