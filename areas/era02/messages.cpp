@@ -2,6 +2,7 @@
 // tournament and the throne-room scenes after it. Each entry shows its lines
 // while its channel holds one of its values; a reply drawn under the line
 // before it repeats that line through a two-value entry.
+#include "areas/era03/gate_lines.h"
 #include "areas/message_tables.h"
 #include "core/player.h"
 #include "text/messages/area_texts.h"
@@ -557,6 +558,8 @@ constexpr AreaMessageEntry kEra02Entries[] = {
     {&DialogueChannelsRecord::eventLine, 64, 64, nullptr, 8, 80, kTextBlack, kE64_235, 1},
     {&DialogueChannelsRecord::eventLine, 65, 65, nullptr, 8, 80, kTextBlack, kE65_236, 1},
     {&DialogueChannelsRecord::eventLine, 66, 66, nullptr, 6, 80, kTextBlack, kE66_237, 1},
+    // Her last line at the gate is still up as the walk back enters the arena.
+    {&DialogueChannelsRecord::eventLine, 114, 114, nullptr, 6, 80, kTextBlack, kGateLine114, 1},
     {&DialogueChannelsRecord::eventLine, 115, 115, nullptr, 8, 80, kTextBlack, kE115_238, 1},
     {&DialogueChannelsRecord::eventLine, 116, 116, WeaponMode2Worn, 6, 80, kTextBlack, kE116_239, 1},
     {&DialogueChannelsRecord::eventLine, 116, 116, WeaponMode2NotWorn, 6, 80, kTextBlack, kE116_240, 1},

@@ -219,7 +219,7 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
              "36 H · 37 H+(x 255) · 38 K · 39 O4 · 40 K · 41 O4 · 42 K · 43 O4 · 44 K+ · 45 H · 46 K · 47 N · "
              "48 H · 49 O4+(x 255) · 50 H · 52 C1 · 53 C2 · 54 C3 · 55 C12 · 56 H · 57 C3 · 58 C1 · 59 C2 · 60 H · "
              "61 C123 · 62 K · 63 C123 · 64 K · 65 C123 · 66 H");
-    Notation(&R::eventLine, "115 C123 · 116 H");
+    Notation(&R::eventLine, "114 H · 115 C123 · 116 H");
     Notation(&R::eventLine,
              "117 K · 118 K[7]/O4 · 119 H · 120 O4 · 121 K · 122 H · 123 K · 124–125 O4+(x 255) · 126 H · 127 K · "
              "128 K[7]/O4 · 129 O4+(x 255) · 130 H · 131 K · 132 K[7]/O4 · 133 K · 134–135 O4 · 136 K · 137 O4 · "
@@ -232,6 +232,8 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
         {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
         {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
+        // Her last line at the gate, in Era03's way, still up as she comes back.
+        {"リシェル　　：　", "H", &R::eventLine, 114, 114},
         // The king, heard from the royal box, under his title until he
         // names himself.
         {"王様の声　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王の声　 ： ", "K", &R::fieldLine, 36},
