@@ -1,6 +1,8 @@
 // The arena encounter's controller: the intro, boss 1, enemy 2 and enemy 3
 // in turn, each once its sheet is loaded; then the closing talk in which the
 // heroine shows her moves without the player's hands.
+#include <algorithm>
+
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
@@ -237,6 +239,12 @@ void RunEra03ArenaEncounter() {
         b.preFightState = 7;
         Era03ArenaEnemy2.x = kArenaAnchor + kEnemy2PostX;
         Era03ArenaEnemy2.facing = 1;
+        // Enemy 3's fight keeps none of its steps either: loaded during it,
+        // it begins again from the entrance once its sheets are in, seen as
+        // that scene leaves it, the post and the heroine in view.
+        s = 6;
+        ScrollX = kArenaAnchor + kWatchViewLeft;
+        PlayerState.x = std::clamp(PlayerState.x, ScrollX + kWatchViewMargin, ScrollX + 1024 - kWatchViewMargin);
     }
     if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
         s = 1;
