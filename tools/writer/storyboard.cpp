@@ -35,6 +35,7 @@
 #include "game/playthrough.h"
 #include "platform/common/internal.h"
 #include "platform/headless.h"
+#include "shell/reset.h"
 #include "text/text_state.h"
 #include "tools/art/canvas.h"
 #include "writer.h"
@@ -55,6 +56,9 @@ constexpr int kColumns = 8;
 constexpr int kCaption = 12;
 constexpr int kGap = 4;
 constexpr double kBetweenLines = 1.0;   // seconds of play between two frames without a line
+// The staff roll is taken every kRollStep pixels of its way up, less than
+// the screen's height, so every line of it is seen whole on some frame.
+constexpr std::int32_t kRollStep = 360;
 
 // A page of line frames: six by six, each thumbnail over a strip with its
 // texts in the game's own dialogue face.
@@ -182,7 +186,40 @@ private:
                   << " sheets in " << folder_.string() << "\n";
     }
 
+    // The staff roll as the player sees it. The road's Enter would end it
+    // on its first frame, still below the screen, so while it rolls the
+    // storyboard holds Enter back and moves the roll on to each place it
+    // takes (what the roll shows there, as its own clock would bring it),
+    // to its last picture, which waits for Enter; then the road goes on.
+    // True while the roll is being taken.
+    bool LookAtTheRoll() {
+        const bool rolls = GameFlow.phase == 903 && DialogueChannels.rollText == 2;
+        if (!rolling_) {
+            if (!rolls || EndingState.state != 2) return false;
+            rolling_ = true;
+            autoEnter = false;
+            seen_.insert({AreaOfFrame(), 2, 2});   // its frames are named here
+            CreditsRoll = rollTarget_ = CreditsRoll - kRollStep;
+            return true;
+        }
+        char what[48];
+        if (EndingState.state == 2 && CreditsRoll <= rollTarget_) {
+            std::snprintf(what, sizeof what, "rollText_2_y%05d", static_cast<int>(CreditsRoll));
+            Take(AreaOfFrame(), what, true);
+            CreditsRoll = rollTarget_ = CreditsRoll - kRollStep;
+        } else if (EndingState.state != 2) {
+            if (rolls) {
+                std::snprintf(what, sizeof what, "rollText_2_end");
+                Take(AreaOfFrame(), what, true);
+            }
+            rolling_ = false;
+            autoEnter = true;
+        }
+        return true;
+    }
+
     void Look() {
+        if (LookAtTheRoll()) return;
         const std::string area = AreaOfFrame();
         const std::array<std::int32_t, 15> words = DialogueLineWords();
         std::string what;
@@ -363,6 +400,8 @@ private:
     FrameWriters writers_{2};
     double lastBetween_ = -kBetweenLines;
     int taken_ = 0;
+    bool rolling_ = false;
+    std::int32_t rollTarget_ = 0;
 };
 
 }  // namespace
