@@ -14,6 +14,15 @@
 // The arena's anchor: every position of the encounter is taken from it.
 inline constexpr std::int32_t kArenaAnchor = Era03Anchor8;   // 61500
 inline constexpr std::int32_t kArenaDone = 99;
+// Where the intro leaves the hazard post standing: at the east wall, its top
+// at y 180.
+inline constexpr std::int32_t kPostStandX = 908, kPostStandTop = 180;
+// Where boss 1 and enemy 2 stand watching once enemy 2's end scene has
+// walked them back (inside its spans 550..600 and 600..650).
+inline constexpr std::int32_t kBoss1PostX = 575, kEnemy2PostX = 625;
+// The view that scene leaves (its right edge at the anchor + 1048) and how
+// far inside its edges it walks the heroine.
+inline constexpr std::int32_t kWatchViewLeft = 24, kWatchViewMargin = 250;
 
 // ---- shared pieces --------------------------------------------------------------
 // The effects-and-music volume and the general one.

@@ -220,7 +220,7 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
              "36 H · 37 H+(x 255) · 38 K · 39 O4 · 40 K · 41 O4 · 42 K · 43 O4 · 44 K+ · 45 H · 46 K · 47 N · "
              "48 H · 49 O4+(x 255) · 50 H · 52 C1 · 53 C2 · 54 C3 · 55 C12 · 56 H · 57 C3 · 58 C1 · 59 C2 · 60 H · "
              "61 C123 · 62 K · 63 C123 · 64 K · 65 C123 · 66 H");
-    Notation(&R::eventLine, "115 C123 · 116 H");
+    Notation(&R::eventLine, "114 H · 115 C123 · 116 H");
     Notation(&R::eventLine,
              "117 K · 118 K[7]/O4 · 119 H · 120 O4 · 121 K · 122 H · 123 K · 124–125 O4+(x 255) · 126 H · 127 K · "
              "128 K[7]/O4 · 129 O4+(x 255) · 130 H · 131 K · 132 K[7]/O4 · 133 K · 134–135 O4 · 136 K · 137 O4 · "
@@ -229,10 +229,12 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Notation(&R::eventLine, "158–159 K · 160–161 H · 162–164 K · 165 N · 166–169 K · 170 H · 171 K · 172–173 H");
     Notation(&R::roundLine, "1 H · 2 N · 3–4 H · 5 N", 725);
     const std::vector<SpeakerLabel> labels = {
-        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロの声　 ： ", "C1"},
-        {"ベスの声　 ： ", "C2"}, {"ポポの声　 ： ", "C3"}, {"ガロ＆ベスの声　 ： ", "C12"}, {"ガロ＆ベス＆ポポの声　 ： ", "C123"},
+        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロ　 ： ", "C1"},
+        {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
         {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
+        // Her last line at the gate, in Era03's way, still up as she comes back.
+        {"リシェル　　：　", "H", &R::eventLine, 114, 114},
         // The king, heard from the royal box, under his title until he
         // names himself.
         {"王様の声　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王の声　 ： ", "K", &R::fieldLine, 36},

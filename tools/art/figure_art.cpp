@@ -254,6 +254,17 @@ Body BodyOf(const PersonPose& p) {
             Plant(b.hip, 0.55f, b.backKnee, b.backFoot);
             Arms(b, 0.75f, 0.9f, 0.55f, 0.9f);
             break;
+        case Stance::Seat: {
+            // On a seat: the thighs level before the hips, the shins down
+            // to the floor, the hands on the knees (a hand raised when she
+            // speaks with it).
+            b.hip = -(p.seat > 0 ? p.seat : 1.9f);
+            Plant(b.hip, 1.75f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 1.45f, b.backKnee, b.backFoot);
+            if (p.windup) Arms(b, 2.3f, -0.9f, 0.7f, 0.6f);
+            else Arms(b, 0.95f, 0.55f, 0.75f, 0.6f);
+            break;
+        }
         case Stance::Sit:
             // On the ground, knees drawn up, the feet close in front.
             b.hip = -0.9f;
@@ -488,6 +499,18 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     Hairdo(pen, k, headX, headY, headR, false);
     if (k.beard) pen.Blob(headX + headR * 0.25f, headY + headR * 0.75f, headR * 0.75f, headR * 0.5f, Rgb{226, 226, 218});
     if (k.hairStyle != Hair::Helmet) pen.Dot(headX + headR * 0.5f, headY + headR * 0.02f, headR * 0.15f, Rgb{40, 30, 56});
+    if (pose.talking) pen.Blob(headX + headR * 0.62f, headY + headR * 0.55f, headR * 0.2f, headR * 0.14f, Rgb{110, 40, 40});
+    // A shield on the far arm, held before the body (the sword arm in front
+    // of it): up before the chest when that arm is raised, at the side else.
+    if (k.shield) {
+        const float x = std::max(bhx, sx + 0.25f) + 0.35f, y = std::clamp(bhy - 0.3f, neck + 0.9f, b.hip + 0.1f);
+        pen.Poly({x - 0.85f, y - 1.05f, x + 0.85f, y - 1.05f, x + 0.8f, y + 0.2f, x, y + 1.3f, x - 0.8f, y + 0.2f},
+                 Scale(k.trim, 0.55f));
+        pen.Poly({x - 0.68f, y - 0.88f, x + 0.68f, y - 0.88f, x + 0.63f, y + 0.12f, x, y + 1.05f, x - 0.63f, y + 0.12f},
+                 k.trim);
+        pen.Limb(x, y - 0.75f, x, y + 0.8f, 0.22f, Scale(k.bottom, 1.1f));
+        pen.Limb(x - 0.5f, y - 0.25f, x + 0.5f, y - 0.25f, 0.22f, Scale(k.bottom, 1.1f));
+    }
     // The front arm and what it holds.
     Arm(pen, sx + 0.15f, neck + 0.25f, b.frontArm, b.frontElbow, k, limb, fhx, fhy);
     Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
@@ -517,6 +540,49 @@ void Pet(Pen& pen, const Look& k, int pose) {
         pen.Dot(0.9f, cy - 0.45f, 0.12f, Rgb{250, 250, 250});   // the eyes' glint, wide open
         pen.Dot(1.7f, cy - 0.4f, 0.1f, Rgb{250, 250, 250});
     }
+}
+
+// A little imp (the far field's trio, a fifth of her height): a big round
+// head with pointed ears under a pointed cap, wide eyes and a grin, a round
+// little body on short legs, short arms; it moves its limbs as a person does.
+void Imp(Pen& pen, const Look& k, const PersonPose& pose) {
+    const Body b = BodyOf(pose);
+    constexpr float kLegs = 0.55f;            // its legs against a person's
+    const float hip = b.hip * kLegs, belly = hip - 1.2f, neck = hip - 2.2f;
+    const float hx = 0.35f + 0.4f * b.lean, hy = neck - 1.9f, hr = 1.95f;
+    const Rgb dark = Scale(k.top, 0.7f);
+    auto leg = [&](const float (&foot)[2], float shade) {
+        const float fx = foot[0] * 0.8f, fy = foot[1] * kLegs;
+        pen.Limb(0, hip, fx, fy - 0.3f, 0.8f, Scale(k.bottom, shade));
+        pen.Blob(fx + 0.35f, fy - 0.3f, 0.6f, 0.32f, Scale(k.bottom, 0.55f * shade));
+    };
+    leg(b.backFoot, 0.8f);
+    // The back arm, the body, the front leg.
+    auto arm = [&](float angle, float shade) {
+        const float sx = 0.1f, sy = neck + 0.5f;
+        const float ex = sx + std::sin(angle) * 1.5f, ey = sy + std::cos(angle) * 1.5f;
+        pen.Limb(sx, sy, ex, ey, 0.65f, Scale(k.top, shade));
+        pen.Dot(ex, ey, 0.42f, k.skin);
+    };
+    arm(b.backArm, 0.8f);
+    pen.Blob(0.1f, belly, 1.25f, 1.45f, k.top);
+    pen.Blob(0.45f, belly + 0.25f, 0.6f, 0.8f, Scale(k.top, 1.2f));
+    pen.Limb(-1.0f, hip - 0.15f, 1.1f, hip - 0.15f, 0.35f, k.trim);   // its belt
+    leg(b.frontFoot, 1.0f);
+    // The head: ears out behind and before, the face, the cap's point
+    // flopping back.
+    pen.Poly({hx - 1.6f, hy - 0.2f, hx - 3.0f, hy - 1.3f, hx - 1.3f, hy + 0.7f}, Scale(k.skin, 0.85f));
+    pen.Dot(hx, hy, hr, k.skin);
+    pen.Poly({hx + 1.3f, hy - 0.1f, hx + 2.5f, hy - 1.0f, hx + 1.6f, hy + 0.6f}, Scale(k.skin, 0.9f));
+    pen.Poly({hx - 1.9f, hy - 0.5f, hx - 1.4f, hy - 1.6f, hx + 0.2f, hy - 2.1f, hx + 1.6f, hy - 1.5f, hx + 1.9f,
+              hy - 0.6f},
+             dark);
+    pen.Poly({hx - 1.4f, hy - 1.5f, hx - 0.2f, hy - 2.0f, hx - 2.6f, hy - 3.4f}, dark);
+    pen.Dot(hx - 2.5f, hy - 3.3f, 0.4f, k.trim);
+    pen.Dot(hx + 0.9f, hy - 0.1f, 0.55f, Rgb{250, 250, 240});   // the eye, wide open
+    pen.Dot(hx + 1.1f, hy - 0.05f, 0.3f, Rgb{30, 24, 30});
+    pen.Limb(hx + 0.5f, hy + 1.0f, hx + 1.5f, hy + 0.8f, 0.3f, Rgb{120, 40, 40});   // the grin
+    arm(b.frontArm, 1.05f);
 }
 
 // A big horned beast on four legs with bat wings (the field's monsters):
@@ -574,6 +640,13 @@ Look Person(Rgb top, Rgb bottom, Rgb hair, Rgb trim, Hair style, Garment g, Carr
     return k;
 }
 
+// An imp's look: a person's colours on its build, its skin a goblin's green.
+Look AsImp(Look k) {
+    k.build = Build::Imp;
+    k.skin = Rgb{156, 196, 112};
+    return k;
+}
+
 }  // namespace
 
 Look LookOf(Subject s, int pose, int picture) {
@@ -622,17 +695,13 @@ Look LookOf(Subject s, int pose, int picture) {
             k.build = Build::Beast;
             return k;
         }
-        // The tower's three lookouts are little imps: green-skinned, pointed
-        // ears, each in its own colour.
+        // The trio are little imps in red, blue and yellow.
         case Subject::EncounterActor1:
-            return Person({200, 60, 50}, {90, 50, 40}, {60, 90, 40}, {240, 200, 80}, Hair::Ears, Garment::Tunic,
-                          Carry::None, 1.0f, Rgb{120, 190, 90});
+            return AsImp(Person({200, 60, 50}, {90, 50, 40}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic));
         case Subject::EncounterActor2:
-            return Person({50, 90, 200}, {40, 50, 90}, {60, 90, 40}, {240, 200, 80}, Hair::Ears, Garment::Tunic,
-                          Carry::None, 1.0f, Rgb{120, 190, 90});
+            return AsImp(Person({50, 90, 200}, {40, 50, 90}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic));
         case Subject::EncounterActor3:
-            return Person({220, 190, 50}, {90, 80, 40}, {60, 90, 40}, {120, 80, 40}, Hair::Ears, Garment::Tunic,
-                          Carry::None, 1.0f, Rgb{120, 190, 90});
+            return AsImp(Person({220, 190, 50}, {90, 80, 40}, {50, 40, 30}, {120, 80, 40}, Hair::Hood, Garment::Tunic));
         case Subject::Spectators: {
             static const Rgb shirts[3] = {{210, 80, 70}, {70, 120, 200}, {90, 170, 90}};
             static const Rgb hairs[3] = {{80, 50, 30}, {230, 200, 110}, {40, 30, 30}};
@@ -648,9 +717,12 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Round4Opponent:   // the envoy from the next kingdom, in heavy armour
             return Person({150, 110, 60}, {90, 64, 44}, {200, 90, 40}, {220, 190, 120}, Hair::Ponytail, Garment::Armour,
                           Carry::None, 1.35f);
-        case Subject::Duellist:
-            return Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
-                          Garment::Armour, Carry::Sword, 1.15f);
+        case Subject::Duellist: {   // the knight who guards with his shield
+            Look k = Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
+                            Garment::Armour, Carry::Sword, 1.15f);
+            k.shield = true;
+            return k;
+        }
         case Subject::Fighter:   // the sorceress of the field, in her robe with her staff
             return Person({110, 50, 130}, {70, 30, 90}, {40, 30, 50}, {230, 200, 110}, Hair::Long, Garment::Robe,
                           Carry::Staff);
@@ -713,11 +785,19 @@ void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, con
     Person(pen, look, pose);
 }
 
+void PaintPersonTransformed(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
+                            const Look& look, float squeeze, float angle) {
+    Pen pen(&c, feetX, feetY, height / 8.0f, dir, angle, squeeze);
+    Person(pen, look, pose);
+}
+
 
 namespace {
 
-// No sheet keeps a painter of its own for its figures.
-bool OwnPainter(int) { return false; }
+// The Era03 arena's intro sheet keeps a painter of its own for its figures:
+// they sit on seats drawn apart from them and stand up from them, and the
+// big man seated is built of cells that share his place (arena_scene_art).
+bool OwnPainter(int picture) { return picture == 191; }
 
 // The home area's scene sheet, where the story draws her as one of its actors.
 constexpr int kHomeSceneSheet = 187;
@@ -904,6 +984,7 @@ void Draw(Pen& pen, const Look& look, const PersonPose& pose, int poseNumber) {
     switch (look.build) {
         case Build::Pet: Pet(pen, look, poseNumber); break;
         case Build::Beast: Beast(pen, look, pose, poseNumber); break;
+        case Build::Imp: Imp(pen, look, pose); break;
         default: Person(pen, look, pose); break;
     }
 }
@@ -1358,6 +1439,13 @@ void DuelReadyStance(Canvas& canvas, float standingHeight) {
 }
 
 }  // namespace
+
+float StandingHeightOn(Subject s, int picture) {
+    std::vector<const Cell*> cells;
+    for (const Cell& c : Cells())
+        if (c.picture == picture && !c.region && c.subject == s) cells.push_back(&c);
+    return cells.empty() ? 0.0f : StandingHeight(cells);
+}
 
 void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
     if (OwnPainter(info.id)) return;

@@ -19,7 +19,7 @@ constexpr float kPi = std::numbers::pi_v<float>;
 
 // Menu sheet k is picture 104 + k; the title sprite sheets by their graphic.
 constexpr int kSheetPictureBase = 104;
-constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112;
+constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112, kAppleSheet = 153;
 
 // How a strip looks: dim (not available), plain, bright (selectable),
 // chosen (under the cursor), marked (the one in use or just used).
@@ -371,12 +371,30 @@ void DrawCollectObjects(Canvas& c) {
     }
 }
 
+// The cursor's cells are the collecting game's first three mushrooms: the
+// item screen points at the mushroom row with them, the camp's shop shows
+// them beside its mushroom offer.
 void DrawCursorSheet(Canvas& c) {
     for (const MenuSpriteRow& row : kMenuSpriteRows) {
         if (row.rule != MenuSpriteRule::Cursor || row.colour != 0xFFFFFFFFu) continue;
         FillRect(c, row.rect.left, row.rect.top, row.rect.right, row.rect.bottom, kTransparent);
     }
     DrawCollectObjects(c);
+}
+
+// D017: the apple, the item screen's icon for it (dim and bright) and the
+// camp's shop's first offer, shining in turn.
+void DrawAppleSheet(Canvas& c) {
+    for (std::size_t k = 0; k < kSpinnerRects.size(); ++k) {
+        const PictureRect& r = kSpinnerRects[k];
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float cx = float(r.left + r.right) * 0.5f, cy = float(r.top + r.bottom) * 0.5f + 1.0f;
+        Apple(c, cx, cy, float(r.Height()) * 0.55f);
+        if (k == 1) {   // the shine turns to the light
+            Line(c, cx - 6, cy - 5, cx - 2, cy - 5, 1.0f, Rgb{255, 255, 240});
+            Line(c, cx - 4, cy - 7, cx - 4, cy - 3, 1.0f, Rgb{255, 255, 240});
+        }
+    }
 }
 
 void DrawMarkerSheet(Canvas& c) {
@@ -467,7 +485,8 @@ std::vector<PictureRect> MenuSheetPieceRects(int id) {
 }
 
 bool HasMenuSheetArt(int id) {
-    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet) return true;
+    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet || id == kAppleSheet)
+        return true;
     for (const MenuElementRow& row : kMenuElementRows)
         for (const MenuElementVariant& v : row.v)
             if (v.sheet != 0 && kSheetPictureBase + v.sheet == id) return true;
@@ -476,6 +495,7 @@ bool HasMenuSheetArt(int id) {
 
 void DrawMenuSheetArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kCursorSheet) return DrawCursorSheet(c);
+    if (info.id == kAppleSheet) return DrawAppleSheet(c);
     if (info.id == kMarkerSheet) return DrawMarkerSheet(c);
     if (info.id == kTitleFigureSheet) return DrawTitleFigureSheet(c);
     if (info.id == kDigitSheet) DrawDigits(c);

@@ -2,7 +2,9 @@
 #include "tools/art/arena_rects.h"
 #include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
+#include "tools/art/arena_scene_art.h"
 #include "tools/art/camp_art.h"
+#include "tools/art/tournament_art.h"
 #include "tools/art/stage_backdrop_art.h"
 #include "tools/art/arena_stand_art.h"
 #include "tools/art/field_piece_art.h"
@@ -641,7 +643,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 31> kRectSources{{
+const std::array<RectSource, 30> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -654,7 +656,6 @@ const std::array<RectSource, 31> kRectSources{{
     {104, FigureKind::Letter, kLoadingLetterRects, kLoadingLetters},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
-    {182, FigureKind::Icon, kRound2PrizeRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
@@ -1185,30 +1186,73 @@ void DrawServantParts(Canvas& c) {
 }
 
 // What Era03's field cuts from the creature's sheet besides the creature:
-// long poles, stakes (the shorter cuts are their upper parts), pegs and
-// thick posts, grained along their length; and the seeds the creature shoots.
+// the trees the placed objects rest in. The rows stand the poles up as
+// trunks, lean the stakes out of them as branches in pairs (the shorter
+// cuts are a branch's outer part, so each branch's leaves are in its outer
+// part, its inner part bare), the peg is a short leafy sprig and the posts
+// young trees leaning out of the ground; and the seeds the creature shoots.
 void DrawEra03FieldPieces(Canvas& c) {
-    const Rgb wood{150, 104, 60}, dark{96, 64, 36}, light{190, 144, 92};
-    auto bar = [&](const Era03SheetRect& r) {
-        const bool across = r.right - r.left > r.bottom - r.top;
-        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-        FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, Solid(wood));
-        if (across) {
-            FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.top + 3, Solid(light));
-            FillRect(c, r.left + 1, r.bottom - 3, r.right - 1, r.bottom - 1, Solid(dark));
-            for (int x = r.left + 9; x < r.right - 4; x += 23) FillRect(c, x, r.top + 3, x + 1, r.bottom - 3, Solid(dark));
-        } else {
-            FillRect(c, r.left + 1, r.top + 1, r.left + 3, r.bottom - 1, Solid(light));
-            FillRect(c, r.right - 3, r.top + 1, r.right - 1, r.bottom - 1, Solid(dark));
-            for (int y = r.top + 9; y < r.bottom - 4; y += 23) FillRect(c, r.left + 3, y, r.right - 3, y + 1, Solid(dark));
-        }
+    const Rgb bark{112, 80, 50}, barkLit{150, 112, 72}, barkDark{74, 52, 34};
+    const Rgb leaf{74, 138, 62}, leafLit{116, 176, 84}, leafDark{46, 98, 48};
+    // A trunk lying along the cell (the rows turn it upright): bark lit on
+    // one side, furrows along it, a knot now and then.
+    auto clip = [&](const Era03SheetRect& r) {
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &box);   // the canvas keeps its own copy
     };
-    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
-                                     kEra03Posts[2], kEra03Stakes[2]})
-        bar(p.src);
-    // Each post wears an iron cap.
-    for (const Era03FieldPiece& p : kEra03Posts)
-        FillRect(c, p.src.left + 1, p.src.top + 1, p.src.right - 1, p.src.top + 6, Solid(Rgb{110, 110, 120}));
+    auto trunk = [&](const Era03SheetRect& r) {
+        clip(r);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const int h = r.bottom - r.top;
+        for (int y = r.top; y < r.bottom; ++y) {
+            const float across = float(y - r.top) / float(h - 1);
+            const Rgb base = across < 0.25f ? barkLit : across > 0.75f ? barkDark : bark;
+            for (int x = r.left; x < r.right; ++x)
+                Plot(c, x, y, Solid(Scale(base, 0.88f + 0.2f * Noise(x / 4, y, 0xB4A2u))));
+        }
+        for (int x = r.left + 11; x < r.right - 6; x += 29)
+            FillEllipse(c, float(x), float(r.top) + h * 0.5f, 2.5f, 1.8f, Solid(barkDark));
+    };
+    // Leaves in clusters over the part of the cell from `from` (0 the
+    // top) to `to` of its height, round a stem up its axis at column `stem`.
+    auto foliage = [&](const Era03SheetRect& r, float stem, float from, float to, std::uint32_t seed) {
+        const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+        for (int k = 0; k < 26; ++k) {
+            const float v = from + (to - from) * Noise(k, 1, seed);
+            const float u = 0.18f + 0.64f * Noise(k, 2, seed);
+            const float rad = 3.0f + 2.5f * Noise(k, 3, seed);
+            const Rgb tone = k % 3 == 0 ? leafDark : k % 3 == 1 ? leaf : leafLit;
+            FillDisc(c, float(r.left) + u * w, float(r.top) + v * h, rad, Solid(tone));
+        }
+        (void)stem;
+    };
+    auto branch = [&](const Era03SheetRect& r, float stemX, float leafFrom, std::uint32_t seed) {
+        clip(r);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float h = float(r.bottom - r.top);
+        // The bare wood from the trunk, thinning out toward its tip.
+        Line(c, float(r.left) + stemX, float(r.bottom) - 1, float(r.left) + stemX + 6, float(r.top) + h * 0.25f, 3.0f,
+             Solid(bark));
+        Line(c, float(r.left) + stemX + 6, float(r.top) + h * 0.25f, float(r.left) + stemX + 9, float(r.top) + 2, 1.6f,
+             Solid(barkLit));
+        foliage(r, stemX, 0.04f, leafFrom, seed);
+    };
+    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole}) trunk(p.src);
+    // The stake is one branch, cut at three lengths from its tip: its leaves
+    // fill its outer half, so even the shortest cut is a crown of leaves.
+    branch(kEra03Stakes[2].src, kEra03Stakes[2].cx, 0.5f, 0x5EA1u);
+    branch(kEra03Peg.src, kEra03Peg.cx, 0.6f, 0x9E61u);
+    // The posts: young trees, a thin trunk up from their point to a crown.
+    for (const Era03FieldPiece& p : kEra03Posts) {
+        const Era03SheetRect& r = p.src;
+        clip(r);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float h = float(r.bottom - r.top);
+        Line(c, float(r.left) + p.cx, float(r.top) + p.cy, float(r.left) + p.cx - 4, float(r.top) + h * 0.3f, 3.0f,
+             Solid(bark));
+        foliage(r, p.cx - 4, 0.02f, 0.42f, 0x7051u + std::uint32_t(r.left));
+    }
+    SetClip(c, nullptr);
     // The placed objects that wake and leap at her: a small round beast,
     // resting (1), twitching (2) and in its leap (3).
     for (const Era03FieldPiece& p : kEra03PlacedObjectLooks) {
@@ -1303,6 +1347,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == encounter_c_parts::kSheetResource) DrawServantParts(c);
     if (info.id == encounter_c_frames::kSheet69Resource) DrawEncounterCWares(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
+    if (HasArenaSceneArt(info.id)) DrawArenaSceneArt(c, info);
+    if (HasTournamentArt(info.id)) DrawTournamentArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;
 }
