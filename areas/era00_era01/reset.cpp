@@ -38,10 +38,7 @@ void ResetEra00Era01Area() {
     LiftRecord = LiftStateRecord{};
     LiftRecord.x = Era01Anchor20;   // 20200
     GatekeeperRecord = GatekeeperStateRecord{};
-    // The collecting game is not saved, so a game left running would carry
-    // into a new game or a loaded one, with the gatekeeper's fee paid in
-    // another: every reset puts the objects back on their spots, bobbing.
-    for (CollectGameObject& object : CollectGameObjects) object.state = 1;
+    ResetCollectGame();
     FieldEnemyARecord = FieldEnemyAStateRecord{};
     FieldEnemyARecord.state = 1;
     FieldEnemyARecord.frame = 1;

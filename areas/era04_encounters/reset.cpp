@@ -1,5 +1,7 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era04_encounters/calls.h"
+#include "areas/era04_encounters/encounter_a.h"
+#include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/encounter_c_servants.h"
 #include "areas/era04_encounters/records.h"
@@ -27,6 +29,14 @@ void ResetEra04EncountersArea() {
     ShockRunning = 0;
     BombsRunning = 0;
     ServantSplitRequest = ServantSplitRequestRecord{};
+    ResetEncounterAPhaseWords();
+    ResetEncounterAEndWords();
+    ResetEncounterAMoveWords();
+    ResetEncounterAPieceWords();
+    ResetEncounterBPhaseWords();
+    ResetEncounterBHitWords();
+    ResetEncounterBMoveWords();
+    ResetEncounterBShardWords();
     ResetEncounterCMovers();
     ResetEncounterCBargainWords();
     ResetEncounterCBoltWords();

@@ -41,7 +41,7 @@ class Era02EventsNumbers : public ::testing::Test {
 protected:
     void SetUp() override {
         GameClock.gameClock = 50.0;
-        ResetEra02ReturnVisitsForTests();
+        ResetEra02EventSlots();
         TextureFlags[48] = kGraphicLoaded;
     }
 };

@@ -79,8 +79,8 @@ protected:
         TournamentState.platformHeight = 0;
         ScrollX = O + 500;
         DebrisBurst = DebrisBurstRecord{};
-        ResetRound4RunCountersForTests();
-        ResetRound4WallTalkForTests();
+        ResetRound4RunCounters();
+        ResetRound4WallTalk();
     }
     // Runs the fight from its arming through the opening charge strike (it
     // touches nothing) until it is about to roll again (state 1).
