@@ -11,6 +11,7 @@ void ResetEra02Area() {
     RunRound3(0);
     RunRound4(0);
     ResetEra02EventSlots();
+    ResetRound3BurstCounter();
     ResetRound4RunCounters();
     ResetRound4WallTalk();
     ResetEra02StandsDrawing();

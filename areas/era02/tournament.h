@@ -201,8 +201,9 @@ void StepRound3AfterimagePair(std::int32_t mode, std::int32_t x = 0, std::int32_
 // The entrance's flicker: A and B each on their own diagonal through (x, y).
 void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y);
 std::int32_t RunRound3HitGlows(std::int32_t kind);
-// The burst counter lives for the whole run of the program; tests start afresh.
-void ResetRound3BurstCounterForTests();
+// The burst watcher back to its start, its counter too, by every data reset:
+// a new game's round 3 talks after as many bursts as the first game's.
+void ResetRound3BurstCounter();
 std::int32_t RunRound3LeapIn(std::int32_t mode);
 std::int32_t RunRound3LeapAt(std::int32_t mode);
 std::int32_t RunRound3CloseCombat(std::int32_t mode);
