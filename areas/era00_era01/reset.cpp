@@ -46,10 +46,9 @@ void ResetEra00Era01Area() {
     FieldEnemyARecord.x = FieldEnemyARecord.rememberedX = Era01Anchor17;   // 17549
     FieldEnemyARecord.y = 519;
     for (FlyingEnemyRecord& e : FlyingEnemyRecords) {
-        // HP is not a start value: it is refilled only when one perches anew.
-        const std::int32_t hp = e.hp;
+        // HP too, which play refills only when one perches anew: a new game's
+        // flyers take as many blows as the first game's.
         e = FlyingEnemyRecord{};
-        e.hp = hp;
         e.state = 1;
         e.frame = 1;
         e.x = 5200;

@@ -8,20 +8,15 @@
 
 
 void ResetEra04EncountersArea() {
-    // The figure's draw flag outlives the reset; everything else of it goes.
-    const std::int32_t drawn = EncounterAFigure.drawn;
+    // The figures go whole, their draw flag and layers too: a new game's
+    // encounter C must not open with the last game's overlay on her.
     EncounterAFigure = EncounterAFigureRecord{};
-    EncounterAFigure.drawn = drawn;
     EncounterAPieceTable = EncounterAPieceTableRecord{};
     EncounterAHitCount = 0;
     FigureHitBox = FigureHitBoxRecord{};
     EncounterBFigure = EncounterBFigureRecord{};
     EncounterBShards = EncounterBShardsRecord{};
-    // Layer codes 1 and 2 outlive the reset; the rest of the figure goes.
-    const std::int32_t layer1 = EncounterCFigure.layerCode[1], layer2 = EncounterCFigure.layerCode[2];
     EncounterCFigure = EncounterCFigureRecord{};
-    EncounterCFigure.layerCode[1] = layer1;
-    EncounterCFigure.layerCode[2] = layer2;
     EncounterCSceneryTints = EncounterCSceneryTintsRecord{};
     Phase2Stage = 0;
     PlatformKnockActive = 0;

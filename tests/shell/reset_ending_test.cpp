@@ -7,6 +7,7 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/game_clock.h"
@@ -169,6 +170,8 @@ TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMet) {
         {"a charging soldier's longer reach", ChargeReachBonus, 85, 0},
         {"a trap room tile ruined", TrapRoomTiles.ruin[5], 2, 0},
         {"a trap room chain swinging", TrapRoomChains[3].chainState, 2, 0},
+        {"a flyer knocked but not away", FlyingEnemyRecords[1].hp, 10, 30},
+        {"encounter C's overlay on her", EncounterCFigure.layerCode[2], 209, 0},
     };
     for (const LeftWord& w : words) w.word = w.played;
     ASSERT_EQ(RunReset(1), 2);
