@@ -4,6 +4,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "core/pickups.h"
+#include "core/sprites/sprites.h"
 #include "text/text_state.h"
 
 void ResetEra00Era01Area() {
@@ -30,6 +31,7 @@ void ResetEra00Era01Area() {
     Era00StoryPhase = 0;
     Era00IndoorState = 0;
     Era00SceneActors = Era00SceneActorsRecord{};
+    ResetTimedEffects();
     Era00Gateway = Era00GatewayRecord{};
     EventHoldsPlayer = 0;
     PlayerHpHold = 0;

@@ -12,9 +12,12 @@
 #include "core/area_flags.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
+#include "core/sprites/sprites.h"
+#include "core/stage_step.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/save_dir_fixture.h"
@@ -172,6 +175,9 @@ TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMet) {
         {"a trap room chain swinging", TrapRoomChains[3].chainState, 2, 0},
         {"a flyer knocked but not away", FlyingEnemyRecords[1].hp, 10, 30},
         {"encounter C's overlay on her", EncounterCFigure.layerCode[2], 209, 0},
+        {"a streak's effect playing", TimedEffectTriggers[1], 2, 0},
+        {"a hurt pose asked for", PlayerHurtPoseRequest, 84, 0},
+        {"the ground fall on", GroundFallEnabled, 1, 0},
     };
     for (const LeftWord& w : words) w.word = w.played;
     ASSERT_EQ(RunReset(1), 2);
