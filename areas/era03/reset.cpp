@@ -1,5 +1,6 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era03/calls.h"
+#include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/sprites/sprites.h"
@@ -13,11 +14,10 @@ void ResetEra03Area() {
     ResetEra03FighterSteps();
     ResetEra03CreatureSteps();
 
-    // The extra lines, once heard, stay heard: that flag comes only from
-    // the save data.
-    const std::int32_t extraLinesHeard = Era03NpcScene.extraLinesHeard;
+    // The extra lines, once heard, stay heard within a game: a load brings
+    // the flag back from the save data, and a new game hears them again.
     Era03NpcScene = Era03NpcSceneRecord{};
-    Era03NpcScene.extraLinesHeard = extraLinesHeard;
+    Era03NpcScript = Era03NpcScriptRecord{};
     Era03NpcSceneDraw = Era03NpcSceneDrawRecord{};
     SceneTint = 0xFFFFFFFFu;
     Era03Fighter = Era03FighterRecord{};
