@@ -72,6 +72,20 @@ std::int32_t RunEra03ArenaEnemy2Backstep(std::int32_t arg);
 // after a game over can latch every family again.
 void ResetEra03ArenaEnemy2Moves();
 void ResetEra03ArenaEnemy2Bands();
+// The arena's own step words, as the program starts them: a new game or a
+// load after another game meets the encounter as the first one did.
+void ResetEra03ArenaBoss1Words();
+void ResetEra03ArenaBoss1HitWords();
+void ResetEra03ArenaEndingWords();
+void ResetEra03ArenaEnemy2Words();
+void ResetEra03ArenaEnemy2EndWords();
+void ResetEra03ArenaEnemy2HitWords();
+void ResetEra03ArenaEnemy3Words();
+void ResetEra03ArenaEnemy3AttackWords();
+void ResetEra03ArenaEnemy3OrbWords();
+void ResetEra03ArenaEnemy3SceneWords();
+void ResetEra03ArenaHazardWords();
+void ResetEra03ArenaIntroWords();
 std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind);
 std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind);
 std::int32_t RunEra03ArenaEnemy2ReactionF(std::int32_t kind);

@@ -215,6 +215,10 @@ void StepEndingLastLines(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaEndingWords() {
+    Ending = {};
+}
+
 void RunEra03ArenaEncounter() {
     Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
     std::int32_t& s = e.controllerState;

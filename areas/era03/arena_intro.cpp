@@ -348,6 +348,10 @@ void StepIntroPost(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaIntroWords() {
+    Intro = {};
+}
+
 std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     IntroState& in = Intro;
     const double now = GameNow();

@@ -1,4 +1,5 @@
 // Start values of the area's words, written by every data reset.
+#include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
@@ -13,6 +14,18 @@ void ResetEra03Area() {
     ResetEra03DuelSteps();
     ResetEra03FighterSteps();
     ResetEra03CreatureSteps();
+    ResetEra03ArenaBoss1Words();
+    ResetEra03ArenaBoss1HitWords();
+    ResetEra03ArenaEndingWords();
+    ResetEra03ArenaEnemy2Words();
+    ResetEra03ArenaEnemy2EndWords();
+    ResetEra03ArenaEnemy2HitWords();
+    ResetEra03ArenaEnemy3Words();
+    ResetEra03ArenaEnemy3AttackWords();
+    ResetEra03ArenaEnemy3OrbWords();
+    ResetEra03ArenaEnemy3SceneWords();
+    ResetEra03ArenaHazardWords();
+    ResetEra03ArenaIntroWords();
 
     // The extra lines, once heard, stay heard within a game: a load brings
     // the flag back from the save data, and a new game hears them again.
