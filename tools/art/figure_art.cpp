@@ -371,16 +371,7 @@ void Hairdo(Pen& pen, const Look& k, float hx, float hy, float r, bool behind) {
             else pen.Blob(hx - r * 0.15f, hy - r * 0.5f, r * 1.06f, r * 0.6f, hair);
             break;
         case Hair::Short:
-        case Hair::Ears:
-            if (!behind) {
-                pen.Blob(hx - r * 0.2f, hy - r * 0.45f, r * 1.08f, r * 0.7f, hair);
-                if (k.hairStyle == Hair::Ears) {
-                    pen.Poly({hx - r * 0.9f, hy - r * 0.7f, hx - r * 0.75f, hy - r * 1.75f, hx - r * 0.2f, hy - r * 0.95f},
-                             hair);
-                    pen.Poly({hx + r * 0.1f, hy - r * 0.95f, hx + r * 0.55f, hy - r * 1.8f, hx + r * 0.8f, hy - r * 0.7f},
-                             hair);
-                }
-            }
+            if (!behind) pen.Blob(hx - r * 0.2f, hy - r * 0.45f, r * 1.08f, r * 0.7f, hair);
             break;
         case Hair::Bun:
             if (behind) pen.Dot(hx - r * 0.7f, hy - r * 0.9f, r * 0.55f, hair);

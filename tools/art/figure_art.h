@@ -12,7 +12,7 @@
 namespace art {
 
 // How a person is dressed and built.
-enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat, Ears };
+enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat };
 enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown, Plate };  // Plate: her own armour
 enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings };
 enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit, Imp };
