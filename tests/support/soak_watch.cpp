@@ -1,0 +1,230 @@
+#include "support/soak_watch.h"
+
+#include <cstdlib>
+#include <initializer_list>
+#include <sstream>
+#include <vector>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "areas/finale/records.h"
+#include "core/game_flow.h"
+#include "core/area_flags.h"
+#include "core/dialogue.h"
+#include "core/keys.h"
+#include "core/player.h"
+#include "support/area_run.h"
+#include "text/menu_state.h"
+
+namespace {
+
+constexpr std::int32_t kViewWidth = 1024, kViewHeight = 768;
+// Her feet this far below the view's foot still show her head.
+constexpr std::int32_t kFigureHeight = 180;
+
+// The active and the left areas, one digit each. The one scene that moves
+// her further than a step is the gate between the home area and the field,
+// which moves the world's origin under her as the areas change.
+std::int32_t AreaFlags() {
+    return (((Era00AreaFlag * 4 + Era01AreaFlag) * 4 + Era02AreaFlag) * 4 + Era03AreaFlag) * 4 + Era04AreaFlag;
+}
+
+bool OnStage() { return GameFlow.phase == 1 && GameFlow.gameOverRunning == 0; }
+
+bool LineShown() {
+    for (std::int32_t line : DialogueLineWords())
+        if (line != 0) return true;
+    return false;
+}
+
+// Drawn at all: a scene that keeps her off the stage (the pet's scene before
+// she comes home, the lift's ride) leaves her figure out.
+bool Drawn() { return PlayerFigureShown == 1 && PlayerState.pose != 0; }
+
+bool InTheView() {
+    const std::int32_t sx = PlayerState.x - ScrollX;
+    return sx >= 0 && sx <= kViewWidth && PlayerState.y >= 0 && PlayerState.y <= kViewHeight + kFigureHeight;
+}
+
+// The scenes that turn the view away from her on purpose, to show what she
+// is told of: a scene that holds her takes the view for itself (camera mode
+// 99: the final section's pans, the teacher's reveal, the pan to the arena's
+// officer after enemy 2).
+struct ViewAwayRow {
+    const char* name;
+    bool (*runs)();
+};
+constexpr ViewAwayRow kViewAway[] = {
+    {"a scene holding her and the view",
+     [] { return CameraMode == 99 && (MessageBoxOpen == 1 || EventHoldsPlayer == 1); }},
+};
+
+bool ViewTurnedAway() {
+    for (const ViewAwayRow& row : kViewAway)
+        if (row.runs()) return true;
+    return false;
+}
+
+// The scenes that put her somewhere of their own, further than a step from
+// where she stood: the home area's opening brings her into the house to the
+// pet after its first line, wherever she had walked to.
+struct OwnMoveRow {
+    const char* name;
+    bool (*putHer)();
+};
+constexpr OwnMoveRow kOwnMoves[] = {
+    {"the opening's walk into the house",
+     [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1 && PlayerState.x == 1100; }},
+};
+
+bool SceneMovedHer() {
+    for (const OwnMoveRow& row : kOwnMoves)
+        if (row.putHer()) return true;
+    return false;
+}
+
+// A fight she cannot walk away from: while it runs, the words a blow on the
+// opponent changes.
+struct FightRow {
+    const char* name;
+    bool (*runs)();
+    void (*blows)(std::vector<std::int64_t>& out);
+};
+
+bool AnySoldierStands() {
+    const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
+    for (int i = 1; i <= kSoldierSlots; ++i)
+        if (s.frame[i] != 0 && s.reaction[i] != 99) return true;
+    return false;
+}
+
+const FightRow kFights[] = {
+    {"a tournament round", [] { return TournamentBoundsLock == 1; },
+     [](std::vector<std::int64_t>& out) { out.push_back(TournamentState.opponentHp); }},
+    {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
+     [](std::vector<std::int64_t>& out) { out.push_back(Era03Duel.hp); }},
+    {"the Era03 fighter", [] { return Era03Fighter.encounterState == 2; },
+     [](std::vector<std::int64_t>& out) { out.push_back(Era03Fighter.hp); }},
+    {"the Era03 arena",
+     [] {
+         const std::int32_t s = Era03ArenaEncounter.controllerState;
+         return s == 3 || s == 5 || s == 7;
+     },
+     [](std::vector<std::int64_t>& out) {
+         out.insert(out.end(), {Era03ArenaBoss1.hp, Era03ArenaEnemy2.hp, Era03ArenaEnemy2.guardBreaks,
+                                Era03ArenaEnemy3.hp});
+     }},
+    {"a soldier fight",
+     [] {
+         const Era04ProgressRecord& p = Era04Progress;
+         return Era04SoldierSlots.drawFlag == 1 && (p.soldierFight1Done == 0 || p.soldierFight2Done == 0) &&
+                AnySoldierStands();
+     },
+     [](std::vector<std::int64_t>& out) {
+         for (int i = 1; i <= kSoldierSlots; ++i) out.push_back(Era04SoldierSlots.hp[i]);
+     }},
+    {"encounter A", [] { return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0; },
+     [](std::vector<std::int64_t>& out) {
+         out.insert(out.end(), {EncounterAFigure.hitPoints, EncounterAHitCount});
+         for (int i = 1; i <= kEncounterAPieces; ++i) out.push_back(EncounterAPieceTable.hitPoints[i]);
+     }},
+    {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
+     [](std::vector<std::int64_t>& out) {
+         out.push_back(EncounterBFigure.damageTotal);
+         for (int i = 1; i <= kEncounterBShards; ++i) out.push_back(EncounterBShards.state[i]);
+     }},
+    {"the final fight", [] { return BossMusicFlag == 1; },
+     [](std::vector<std::int64_t>& out) {
+         out.push_back(FinalActorSlots.damage[0]);
+         for (int i = 1; i <= 4; ++i) out.push_back(BossReactionWords[i]);
+     }},
+};
+
+std::uint64_t PrintOf(const std::vector<std::int64_t>& words) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::int64_t v : words) {
+        h ^= static_cast<std::uint64_t>(v);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+std::string Where() {
+    std::ostringstream o;
+    o << "x " << PlayerState.x << ", y " << PlayerState.y << ", ScrollX " << ScrollX << ", CameraMode "
+      << CameraMode << ", pose " << PlayerState.pose << ", HP " << PlayerState.hp << ", MessageBoxOpen "
+      << MessageBoxOpen << ", EventHoldsPlayer " << EventHoldsPlayer;
+    return o.str();
+}
+
+}  // namespace
+
+std::string SoakWatch::Note(int frame) {
+    for (auto note : {&SoakWatch::NoteView, &SoakWatch::NoteStep, &SoakWatch::NotePin, &SoakWatch::NoteFight}) {
+        std::string seen = (this->*note)(frame);
+        if (!seen.empty()) return seen;
+    }
+    return "";
+}
+
+std::string SoakWatch::NoteView(int frame) {
+    // Frames she is not drawn in neither count nor end the time away.
+    if (!OnStage() || InTheView() || ViewTurnedAway()) outOfView_ = 0;
+    else if (Drawn()) ++outOfView_;
+    if (outOfView_ <= kOutOfViewFrames) return "";
+    return "frame " + std::to_string(frame) + ": she has been out of the picture for " + std::to_string(outOfView_) +
+           " frames (" + Where() + ")";
+}
+
+std::string SoakWatch::NoteStep(int frame) {
+    const bool onStage = GameFlow.phase == 1;
+    const std::int32_t from = lastX_;
+    const bool stepped = wasOnStage_ && onStage && AreaFlags() == lastAreas_;
+    wasOnStage_ = onStage;
+    lastX_ = PlayerState.x;
+    lastAreas_ = AreaFlags();
+    if (!stepped || std::abs(PlayerState.x - from) <= kLongestStep || SceneMovedHer()) return "";
+    return "frame " + std::to_string(frame) + ": her x went from " + std::to_string(from) + " to " +
+           std::to_string(PlayerState.x) + " in one frame (" + Where() + ")";
+}
+
+std::string SoakWatch::NotePin(int frame) {
+    if (!OnStage()) {
+        lastHp_ = PlayerState.hp;
+        pinX_ = PlayerState.x;
+        pinnedSince_ = frame;
+        lastBlowOnHer_ = -kStruckWithin - 1;
+        return "";
+    }
+    if (PlayerState.hp < lastHp_) lastBlowOnHer_ = frame;
+    lastHp_ = PlayerState.hp;
+    if (std::abs(PlayerState.x - pinX_) > kPinReach || frame - lastBlowOnHer_ > kStruckWithin) {
+        pinX_ = PlayerState.x;
+        pinnedSince_ = frame;
+    }
+    if (frame - pinnedSince_ <= kPinnedFrames) return "";
+    return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
+           std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
+           std::to_string(frame - pinnedSince_) + " frames (" + Where() + ")";
+}
+
+std::string SoakWatch::NoteFight(int frame) {
+    std::vector<std::int64_t> words;
+    const char* fight = nullptr;
+    for (const FightRow& f : kFights) {
+        if (!f.runs()) continue;
+        fight = f.name;
+        f.blows(words);
+    }
+    const std::uint64_t print = PrintOf(words);
+    const bool struck = PlayerState.hp < lastFightHp_;
+    lastFightHp_ = PlayerState.hp;
+    if (fight == nullptr || !OnStage() || LineShown() || struck || print != fightPrint_) quietSince_ = frame;
+    fightPrint_ = print;
+    if (frame - quietSince_ <= kQuietFightFrames) return "";
+    return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
+           std::to_string(frame - quietSince_) + " frames (" + Where() + ")";
+}
