@@ -75,39 +75,29 @@ struct SoakStart {
     bool scene = false;
 };
 
-// Through door 6's scenes (their lines answered) to the final fight's first
-// free step.
-void ToTheFinalFight(AreaRun& run, const KeyHands::Watch& watch) {
+// The final section's road, every line answered: she walks right to the
+// door's scenes and stands while they carry her on, up to the first frame
+// that shows line `line`.
+template <int line>
+void ToTheFinaleLine(AreaRun& run, const KeyHands::Watch& watch) {
     FinaleRoad road(run, watch);
     road.AutoEnter(true);
     road.Only({VK_RIGHT});
     ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 86; }, 6000)) << "never through the door's scenes";
     road.Only({});
-    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 114; }, 6000)) << "the queen never came";
-    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == line; }, 6000)) << "line " << line << " never came";
     road.AutoEnter(false);
 }
 
 // On into the fight until a blow turns it (the queen's damage set one blow
 // short through the fight's damage word) and her lines about it are done.
 void PastTheFinalTurn(AreaRun& run, const KeyHands::Watch& watch) {
-    ASSERT_NO_FATAL_FAILURE(ToTheFinalFight(run, watch));
+    ASSERT_NO_FATAL_FAILURE(ToTheFinaleLine<114>(run, watch));
     FinaleRoad road(run, watch);
     road.AutoEnter(true);
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
     ASSERT_NO_FATAL_FAILURE(road.TurnTheFight());
     ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
-    road.LetAllGo();
-    road.AutoEnter(false);
-}
-
-// The final section's road with her walking right and every line answered,
-// up to the first frame that shows line `line`.
-template <int line>
-void ToTheFinaleLine(AreaRun& run, const KeyHands::Watch& watch) {
-    FinaleRoad road(run, watch);
-    road.AutoEnter(true);
-    road.Only({VK_RIGHT});
-    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == line; }, 12000)) << "line " << line << " never came";
     road.LetAllGo();
     road.AutoEnter(false);
 }
@@ -212,7 +202,8 @@ const std::vector<SoakStart>& SoakStarts() {
         {"EncounterA", nullptr, "encounter_a"},
         {"EncounterB", nullptr, "encounter_b"},
         {"EncounterC", nullptr, "encounter_c"},
-        {"FinalFight", nullptr, "final_section", ToTheFinalFight},
+        // From the queen's last line before the fight, which lets her go.
+        {"FinalFight", nullptr, "final_section", ToTheFinaleLine<114>, VK_RETURN},
         {"FinalFightTurned", nullptr, "final_section", PastTheFinalTurn},
         // The scenes that carry her, from their slots' places or a step
         // short of them.
@@ -235,8 +226,6 @@ const std::vector<SoakStart>& SoakStarts() {
         {"FinalQueenEntry", nullptr, "final_section", ToTheFinaleLine<97>, VK_RETURN, true},
         {"FinalStagger", nullptr, "final_section", ToTheFinaleLine<100>, VK_RETURN, true},
         {"FinalThrow", nullptr, "final_section", ToTheFinaleLine<106>, VK_RETURN, true},
-        {"FinalQueenStrides", nullptr, "final_section", ToTheFinaleLine<113>, VK_RETURN, true},
-        {"FinalFightOpens", nullptr, "final_section", ToTheFinaleLine<114>, VK_RETURN, true},
         {"Round1Entrance", nullptr, "round1", ToTheMarker, VkLetter('A'), true},
         {"Round2Entrance", nullptr, "round2", ToTheMarker, VkLetter('A'), true},
         {"Round3Entrance", nullptr, "round3", ToTheMarker, VkLetter('A'), true},
@@ -255,7 +244,7 @@ const SoakStart& StartNamed(const std::string& name) {
 }
 
 // Frames per start: QM_SOAK_FRAMES, else CI's short run (75 s of play at
-// each area and fight, 25 s inside each scene, keeps the whole soak within a
+// each area and fight, 15 s inside each scene, keeps the whole soak within a
 // minute or two of CI's two cores under the sanitizers; the long soak is run
 // by hand).
 int SoakFrames(const SoakStart& start) {
@@ -263,7 +252,7 @@ int SoakFrames(const SoakStart& start) {
         const long n = std::strtol(v, nullptr, 10);
         if (n > 0) return static_cast<int>(n);
     }
-    return start.scene ? 1600 : 4800;
+    return start.scene ? 960 : 4800;
 }
 
 // The seed of the keys: QM_SOAK_SEED, else the one CI runs.

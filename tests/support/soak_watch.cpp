@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <sstream>
-#include <vector>
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
@@ -88,10 +87,18 @@ bool SceneMovedHer() {
 
 // A fight she cannot walk away from: while it runs, the words a blow on the
 // opponent changes.
+struct Print {
+    std::uint64_t h = 1469598103934665603ull;
+    void operator()(std::int64_t v) {
+        h ^= static_cast<std::uint64_t>(v);
+        h *= 1099511628211ull;
+    }
+};
+
 struct FightRow {
     const char* name;
     bool (*runs)();
-    void (*blows)(std::vector<std::int64_t>& out);
+    void (*blows)(Print& print);
 };
 
 bool AnySoldierStands() {
@@ -103,19 +110,19 @@ bool AnySoldierStands() {
 
 const FightRow kFights[] = {
     {"a tournament round", [] { return TournamentBoundsLock == 1; },
-     [](std::vector<std::int64_t>& out) { out.push_back(TournamentState.opponentHp); }},
+     [](Print& p) { p(TournamentState.opponentHp); }},
     {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
-     [](std::vector<std::int64_t>& out) { out.push_back(Era03Duel.hp); }},
+     [](Print& p) { p(Era03Duel.hp); }},
     {"the Era03 fighter", [] { return Era03Fighter.encounterState == 2; },
-     [](std::vector<std::int64_t>& out) { out.push_back(Era03Fighter.hp); }},
+     [](Print& p) { p(Era03Fighter.hp); }},
     {"the Era03 arena",
      [] {
          const std::int32_t s = Era03ArenaEncounter.controllerState;
          return s == 3 || s == 5 || s == 7;
      },
-     [](std::vector<std::int64_t>& out) {
-         out.insert(out.end(), {Era03ArenaBoss1.hp, Era03ArenaEnemy2.hp, Era03ArenaEnemy2.guardBreaks,
-                                Era03ArenaEnemy3.hp});
+     [](Print& p) {
+         for (std::int32_t v : {Era03ArenaBoss1.hp, Era03ArenaEnemy2.hp, Era03ArenaEnemy2.guardBreaks, Era03ArenaEnemy3.hp})
+             p(v);
      }},
     {"a soldier fight",
      [] {
@@ -123,34 +130,26 @@ const FightRow kFights[] = {
          return Era04SoldierSlots.drawFlag == 1 && (p.soldierFight1Done == 0 || p.soldierFight2Done == 0) &&
                 AnySoldierStands();
      },
-     [](std::vector<std::int64_t>& out) {
-         for (int i = 1; i <= kSoldierSlots; ++i) out.push_back(Era04SoldierSlots.hp[i]);
+     [](Print& p) {
+         for (int i = 1; i <= kSoldierSlots; ++i) p(Era04SoldierSlots.hp[i]);
      }},
     {"encounter A", [] { return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0; },
-     [](std::vector<std::int64_t>& out) {
-         out.insert(out.end(), {EncounterAFigure.hitPoints, EncounterAHitCount});
-         for (int i = 1; i <= kEncounterAPieces; ++i) out.push_back(EncounterAPieceTable.hitPoints[i]);
+     [](Print& p) {
+         p(EncounterAFigure.hitPoints);
+         p(EncounterAHitCount);
+         for (int i = 1; i <= kEncounterAPieces; ++i) p(EncounterAPieceTable.hitPoints[i]);
      }},
     {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
-     [](std::vector<std::int64_t>& out) {
-         out.push_back(EncounterBFigure.damageTotal);
-         for (int i = 1; i <= kEncounterBShards; ++i) out.push_back(EncounterBShards.state[i]);
+     [](Print& p) {
+         p(EncounterBFigure.damageTotal);
+         for (int i = 1; i <= kEncounterBShards; ++i) p(EncounterBShards.state[i]);
      }},
     {"the final fight", [] { return BossMusicFlag == 1; },
-     [](std::vector<std::int64_t>& out) {
-         out.push_back(FinalActorSlots.damage[0]);
-         for (int i = 1; i <= 4; ++i) out.push_back(BossReactionWords[i]);
+     [](Print& p) {
+         p(FinalActorSlots.damage[0]);
+         for (int i = 1; i <= 4; ++i) p(BossReactionWords[i]);
      }},
 };
-
-std::uint64_t PrintOf(const std::vector<std::int64_t>& words) {
-    std::uint64_t h = 1469598103934665603ull;
-    for (std::int64_t v : words) {
-        h ^= static_cast<std::uint64_t>(v);
-        h *= 1099511628211ull;
-    }
-    return h;
-}
 
 std::string Where() {
     std::ostringstream o;
@@ -212,18 +211,17 @@ std::string SoakWatch::NotePin(int frame) {
 }
 
 std::string SoakWatch::NoteFight(int frame) {
-    std::vector<std::int64_t> words;
+    Print print;
     const char* fight = nullptr;
     for (const FightRow& f : kFights) {
         if (!f.runs()) continue;
         fight = f.name;
-        f.blows(words);
+        f.blows(print);
     }
-    const std::uint64_t print = PrintOf(words);
     const bool struck = PlayerState.hp < lastFightHp_;
     lastFightHp_ = PlayerState.hp;
-    if (fight == nullptr || !OnStage() || LineShown() || struck || print != fightPrint_) quietSince_ = frame;
-    fightPrint_ = print;
+    if (fight == nullptr || !OnStage() || LineShown() || struck || print.h != fightPrint_) quietSince_ = frame;
+    fightPrint_ = print.h;
     if (frame - quietSince_ <= kQuietFightFrames) return "";
     return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
            std::to_string(frame - quietSince_) + " frames (" + Where() + ")";
