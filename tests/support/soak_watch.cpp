@@ -24,9 +24,7 @@ constexpr std::int32_t kViewWidth = 1024, kViewHeight = 768;
 // Her feet this far below the view's foot still show her head.
 constexpr std::int32_t kFigureHeight = 180;
 
-// The active and the left areas, one digit each. The one scene that moves
-// her further than a step is the gate between the home area and the field,
-// which moves the world's origin under her as the areas change.
+// The active and the left areas, one digit each.
 std::int32_t AreaFlags() {
     return (((Era00AreaFlag * 4 + Era01AreaFlag) * 4 + Era02AreaFlag) * 4 + Era03AreaFlag) * 4 + Era04AreaFlag;
 }
@@ -48,41 +46,33 @@ bool InTheView() {
     return sx >= 0 && sx <= kViewWidth && PlayerState.y >= 0 && PlayerState.y <= kViewHeight + kFigureHeight;
 }
 
+using Test = bool (*)();
+
+bool AnyHolds(std::initializer_list<Test> tests) {
+    for (Test t : tests)
+        if (t()) return true;
+    return false;
+}
+
 // The scenes that turn the view away from her on purpose, to show what she
 // is told of: a scene that holds her takes the view for itself (camera mode
 // 99: the final section's pans, the teacher's reveal, the pan to the arena's
 // officer after enemy 2).
-struct ViewAwayRow {
-    const char* name;
-    bool (*runs)();
-};
-constexpr ViewAwayRow kViewAway[] = {
-    {"a scene holding her and the view",
-     [] { return CameraMode == 99 && (MessageBoxOpen == 1 || EventHoldsPlayer == 1); }},
-};
-
 bool ViewTurnedAway() {
-    for (const ViewAwayRow& row : kViewAway)
-        if (row.runs()) return true;
-    return false;
+    return AnyHolds({
+        [] { return CameraMode == 99 && (MessageBoxOpen == 1 || EventHoldsPlayer == 1); },
+    });
 }
 
 // The scenes that put her somewhere of their own, further than a step from
-// where she stood: the home area's opening brings her into the house to the
-// pet after its first line, wherever she had walked to.
-struct OwnMoveRow {
-    const char* name;
-    bool (*putHer)();
-};
-constexpr OwnMoveRow kOwnMoves[] = {
-    {"the opening's walk into the house",
-     [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1 && PlayerState.x == 1100; }},
-};
-
+// where she stood (the gate between the home area and the field, which moves
+// the world's origin under her, shows in the areas' change).
 bool SceneMovedHer() {
-    for (const OwnMoveRow& row : kOwnMoves)
-        if (row.putHer()) return true;
-    return false;
+    return AnyHolds({
+        // The opening brings her into the house to the pet after its first
+        // line, wherever she had walked to.
+        [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1 && PlayerState.x == 1100; },
+    });
 }
 
 // A fight she cannot walk away from: while it runs, the words a blow on the
