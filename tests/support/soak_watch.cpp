@@ -10,6 +10,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
+#include "core/floors.h"
 #include "core/game_flow.h"
 #include "core/area_flags.h"
 #include "core/dialogue.h"
@@ -72,6 +73,23 @@ bool SceneMovedHer() {
         // The opening brings her into the house to the pet after its first
         // line, wherever she had walked to.
         [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1 && PlayerState.x == 1100; },
+    });
+}
+
+// The scenes that keep her in one place while they strike her until she
+// plays them.
+bool PinnedOnPurpose() {
+    return AnyHolds({
+        // The home area's sparring: her friend's pushes take 1 HP each until
+        // her kicks drive her friend back.
+        [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1; },
+        // The queen's answer to her standing at an end of the room: chains of
+        // slashes, each round followed by 0.2 s in which a walk takes her
+        // back into the fight.
+        [] {
+            const std::int32_t x = PlayerState.x;
+            return BossMusicFlag == 1 && (x <= Era04Door6 + 182 || x >= Era04Door6 + 4900);
+        },
     });
 }
 
@@ -190,7 +208,9 @@ std::string SoakWatch::NotePin(int frame) {
     }
     if (PlayerState.hp < lastHp_) lastBlowOnHer_ = frame;
     lastHp_ = PlayerState.hp;
-    if (std::abs(PlayerState.x - pinX_) > kPinReach || frame - lastBlowOnHer_ > kStruckWithin) {
+    // A line shown waits for her Enter, which ends the hold it comes with.
+    if (std::abs(PlayerState.x - pinX_) > kPinReach || frame - lastBlowOnHer_ > kStruckWithin || LineShown() ||
+        PinnedOnPurpose()) {
         pinX_ = PlayerState.x;
         pinnedSince_ = frame;
     }
