@@ -51,6 +51,9 @@ inline std::int32_t TruncToInt(double value) {
 }
 // The distance covered at `rate` pixels per second after `t` seconds.
 inline std::int32_t RateMove(double rate, double t) { return TruncToInt(rate * t); }
+// The same for a move that lasts `lasts` seconds: however late its last step
+// comes (or however old its stamp), it never carries further than its length.
+inline std::int32_t RateMoveFor(double rate, double t, double lasts) { return RateMove(rate, t < lasts ? t : lasts); }
 // The gravity of thrown things and jumps, in pixels per second squared.
 inline constexpr double kArcGravity = 813.0;
 // The height of a throw arc above its base after `t` seconds: a thing

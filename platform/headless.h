@@ -110,4 +110,10 @@ bool RenderLastFrame(std::vector<std::uint8_t>& rgba, int& width, int& height);
 // Same, written to a PNG file.
 bool SaveLastFramePng(const std::string& path);
 
+// Rasterises texts alone (at their own positions, colours and scales) over
+// a plain background of the given colour, with the same text drawing the
+// frames use: a tool's captions in the game's own fonts.
+bool RenderTexts(const std::vector<TextDrawRecord>& texts, int width, int height, std::uint32_t backgroundRgb,
+                 std::vector<std::uint8_t>& rgba);
+
 }  // namespace plat::headless

@@ -130,9 +130,16 @@ struct Era04SoldierSlotsRecord {
 inline Era04SoldierSlotsRecord Era04SoldierSlots;
 
 // The one strike on the heroine under way, so that no two soldiers strike
-// at once: 0 none, 1 thrust (or a charge holding her), 2 leap, 3 the left end
-// guard's push, 4 the right end guard's.
+// at once: 0 none, 1 thrust (or fight 1's charging soldier holding her), 2
+// leap, 3 the left end guard's push, 4 the right end guard's. A thrust's or a
+// leap's strike is ended from outside only through EndSoldierStrike, which
+// lets her go as well.
 inline std::int32_t SoldierStrikeKind = 0;
+// Fight 2's charging soldier that holds her for a moment after its push: its
+// slot, 0 none. A word of its own, so that the push never passes for a
+// thrust's strike and no stepping of the strike resumes an old one for it;
+// no soldier strikes her meanwhile.
+inline std::int32_t SoldierChargeHold = 0;
 
 // Soldier fight 1: the posts of blocker 3 (left) and blocker 5 (right).
 inline std::int32_t Fight1BlockerPosts[2] = {};

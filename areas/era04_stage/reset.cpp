@@ -1,6 +1,7 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldiers.h"
 
 
 void ResetEra04StageArea() {
@@ -26,6 +27,17 @@ void ResetEra04StageArea() {
     Era04SoldierSlots = Era04SoldierSlotsRecord{};
     Era04SoldierSlots.drawFlag = soldiersDrawn;
     SoldierStrikeKind = 0;
+    SoldierChargeHold = 0;
+    // The soldiers' routines keep step words and stamps of their own; the
+    // last game's strike, grab or fighting move must not play on into this
+    // one.
+    ResetSoldierMoveWords();
+    ResetSoldierHitWords();
+    ResetSoldierGuardWords();
+    ResetSoldierFight1Words();
+    ResetSoldierFight2Words();
+    ResetSoldierFight2MoveWords();
+    ResetSoldierFight2FinaleWords();
     Fight1BlockerPosts[0] = Fight1BlockerPosts[1] = 0;
     // Fight 2's finale forbids the slide for a moment; a game ended or left
     // in that moment must not carry the lock into the next one.

@@ -14,6 +14,15 @@ enum class Look {
     StoneWall, Doorway, Lamp, Flame, DoorPost, DoorLeaf, Fixture, Tile, BrokenTile, Chain, HallWall, LitHallWall,
     Glow, Pillar, Grid, Floor, Bomb, BombFlame, Shot, Foot, Stem, Stalk, Fruit, Leaf, Gate, Fence,
     Booth,   // a shop's counter under an open frame: who stands behind it shows above it
+    // The trap room's furnishings: a wall winch the chains' line starts at,
+    // a crate, a cart of spare discs, and the machine's workbench with its
+    // lever and tool chest behind it.
+    Winch, Crate, Cart, Workbench, Lever, ToolChest,
+    LanternHead,   // the glass lantern on a lamp post's top
+    LampPost,      // a lamp post's pole under its lantern, which is a piece of its own
+    // The hall's stall: its back shelf of wares, the lantern by its post, the
+    // pole and the old signboard over it (drawn turned a quarter round).
+    WaresShelf, HangingLantern, SignPole, Signboard,
 };
 
 struct Piece {
@@ -68,14 +77,14 @@ constexpr SpriteRect FlameRect(int frame, int layer) {
 inline constexpr SpritePivot kFlamePivot{13, 39};
 
 // ---- the trap room (resource 202)
-inline constexpr Piece kChainBeam{kTrapSheet, {174, 158, 254, 227}, {40, 0}, Look::Fixture};
+inline constexpr Piece kChainBeam{kTrapSheet, {174, 158, 254, 227}, {40, 0}, Look::Winch};
 inline constexpr Piece kTrapFixtures[3] = {
-    {kTrapSheet, {269, 0, 521, 148}, {138, 148}, Look::Fixture},
-    {kTrapSheet, {0, 66, 39, 207}, {19, 141}, Look::Fixture},
-    {kTrapSheet, {40, 88, 172, 160}, {128, 72}, Look::Fixture},
+    {kTrapSheet, {269, 0, 521, 148}, {138, 148}, Look::Workbench},
+    {kTrapSheet, {0, 66, 39, 207}, {19, 141}, Look::Lever},
+    {kTrapSheet, {40, 88, 172, 160}, {128, 72}, Look::ToolChest},
 };
-inline constexpr Piece kTrapCrate{kTrapSheet, {0, 0, 108, 64}, {54, 64}, Look::Fixture};
-inline constexpr Piece kTrapCart{kTrapSheet, {111, 0, 260, 85}, {93, 85}, Look::Fixture};
+inline constexpr Piece kTrapCrate{kTrapSheet, {0, 0, 108, 64}, {54, 64}, Look::Crate};
+inline constexpr Piece kTrapCart{kTrapSheet, {111, 0, 260, 85}, {93, 85}, Look::Cart};
 // By ruin 0, 1, 2: the wide tiles (0..30) and the narrow ones (31..70).
 inline constexpr Piece kWideTiles[3] = {
     {kTrapSheet, {258, 189, 295, 227}, {21, 38}, Look::Tile},
@@ -113,13 +122,13 @@ inline constexpr Piece kHallBLeafOpen{kHallBSheet, {0, 643, 133, 947}, {0, 0}, L
 inline constexpr Piece kHallBLeafShut{kHallBSheet, {0, 336, 87, 640}, {0, 0}, Look::DoorLeaf};
 // Items 15..21: lamp posts and the lamp with its two glows.
 inline constexpr Piece kHallBLamps[7] = {
-    {kHallBSheet, {91, 45, 129, 227}, {19, 182}, Look::Lamp},
-    {kHallBSheet, {91, 0, 129, 41}, {19, 182}, Look::Fixture},
+    {kHallBSheet, {91, 45, 129, 227}, {19, 182}, Look::LampPost},
+    {kHallBSheet, {91, 0, 129, 41}, {19, 182}, Look::LanternHead},
     {kHallBSheet, {0, 951, 75, 1067}, {30, 116}, Look::Lamp},
     {kHallBSheet, {79, 952, 95, 986}, {4, 109}, Look::Glow},
     {kHallBSheet, {98, 952, 117, 1003}, {-26, 104}, Look::Glow},
-    {kHallBSheet, {91, 281, 129, 465}, {19, 182}, Look::Lamp},
-    {kHallBSheet, {91, 281, 129, 322}, {19, 182}, Look::Fixture},
+    {kHallBSheet, {91, 281, 129, 465}, {19, 182}, Look::LampPost},
+    {kHallBSheet, {91, 281, 129, 322}, {19, 182}, Look::LanternHead},
 };
 
 // ---- encounter C's hall (resource 206)
@@ -130,10 +139,10 @@ inline constexpr Piece kHallCLeafShut{kHallCSheet, {132, 433, 215, 640}, {0, 0},
 // Items 7..11, the large pieces of the hall.
 inline constexpr Piece kHallCPieces[5] = {
     {kHallCSheet, {218, 334, 384, 640}, {83, 306}, Look::Booth},
-    {kHallCSheet, {306, 0, 407, 176}, {55, 213}, Look::Pillar},
-    {kHallCSheet, {107, 296, 156, 344}, {124, 242}, Look::Fixture},
-    {kHallCSheet, {241, 0, 300, 175}, {23, 242}, Look::Pillar},
-    {kHallCSheet, {108, 0, 237, 291}, {122, 158}, Look::Fixture},
+    {kHallCSheet, {306, 0, 407, 176}, {55, 213}, Look::WaresShelf},
+    {kHallCSheet, {107, 296, 156, 344}, {124, 242}, Look::HangingLantern},
+    {kHallCSheet, {241, 0, 300, 175}, {23, 242}, Look::SignPole},
+    {kHallCSheet, {108, 0, 237, 291}, {122, 158}, Look::Signboard},
 };
 // The three rows of floor pieces.
 inline constexpr Piece kHallCFloorRows[3] = {

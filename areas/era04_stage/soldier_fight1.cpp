@@ -249,10 +249,16 @@ std::int32_t RunSoldierFight1Melee(std::int32_t arg) {
     if (anyLeft) {
         for (std::int32_t n : kFighters) UpdateFightingSoldier(1, n);
     } else {
-        // The four are down: the right guard leaves its post and fights.
+        // The four are down: the right guard leaves its post and fights. A
+        // grab it has her in is no longer stepped: it lets her go now.
+        if (gReleased == 0) ReleaseEndGuardGrab(-1);
         UpdateFightingSoldier(2, 6);
         gReleased = 1;
-        if (s.frame[6] == 0) p.state = kDone;
+        if (s.frame[6] == 0) {
+            p.state = kDone;
+            // Nobody steps a strike on her after the last soldier is down.
+            EndSoldierStrike();
+        }
     }
     IdleToStance();
     return p.state;
@@ -376,7 +382,7 @@ std::int32_t RunSoldierFight1Duel(std::int32_t arg) {
     StampAheadToZero(gWatch, GameNow());
     if (PlayerState.pose != 22) gWatch = GameNow();
     if (SoldierStrikeKind != 0 && MoreThanElapsed(gWatch, GameNow(), 1.0)) {
-        SoldierStrikeKind = 0;
+        EndSoldierStrike();
         gWatch = GameNow();
     }
     return p.state;
@@ -754,6 +760,7 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         p.state = 1;
         LeftPost() = Era04Start + 5948;
         RightPost() = Era04Start + 6803;
+        EndSoldierStrike();
         return p.state;
     }
     if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
@@ -782,4 +789,13 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         IdleToStance();
     }
     return p.state;
+}
+
+void ResetSoldierFight1Words() {
+    gIntro = IntroRecord{};
+    gDriver = gMelee = gSqueeze = gCharge = gDuel = gScene = gLoop = Phase{};
+    gReleased = 0;
+    gSubStep = 0;
+    gSceneKnocks = gLoopKnocks = KnockRecord{};
+    gWatch = 0;
 }

@@ -90,6 +90,10 @@ struct OpeningRecord {
 };
 OpeningRecord gOpening;
 PhaseRecord gAlert, gCharges, gMelee, gWave;
+// Each soldier's time its flashes begin in the alert; her x held through the
+// second wave's lines.
+double gAlertStarts[kSoldierSlots + 1] = {};
+std::int32_t gWaveSavedX = 0;
 
 struct DriverRecord {
     std::int32_t state = 0;
@@ -242,12 +246,10 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
 
 std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
     auto& s = Soldiers();
-    // Each soldier's stamp lives in target[] as the time its flashes begin.
-    static double starts[kSoldierSlots + 1] = {};
     if (arg == 0) {
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             gAlert.step[i] = 1;
-            starts[i] = GameNow() + 0.5 * i;
+            gAlertStarts[i] = GameNow() + 0.5 * i;
         }
         gAlert.step[4] = 0;   // soldier 4 takes no part
         gAlert.state = 0;
@@ -255,7 +257,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
     }
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
         std::int32_t& st = gAlert.step[i];
-        double& stamp = starts[i];
+        double& stamp = gAlertStarts[i];
         auto after = [&](double sec) { return MoreThanElapsed(stamp, GameNow(), sec); };
         auto next = [&](std::int32_t n) {
             st = n;
@@ -451,7 +453,7 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
     // after the thrust); only a stamp further ahead was left by a load.
     if (gMelee.stamp > GameNow() + 0.8) gMelee.stamp = 0;
     if (gMelee.state == 1) {
-        SoldierStrikeKind = 0;
+        EndSoldierStrike();
         if (EndInView(side)) {
             RunSoldierThrust(0, 4);
             gMelee.state = 2;
@@ -504,14 +506,13 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
 
 std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
     auto& s = Soldiers();
-    static std::int32_t savedX = 0;
     if (arg == 0) {
         gWave.state = 1;
         return gWave.state;
     }
     StampAheadToZero(gWave.stamp, GameNow());
     if (gWave.state == 1) {
-        SoldierStrikeKind = 0;
+        EndSoldierStrike();
         if (EndInView(side)) {
             gWave.guard = GuardOf(side);
             gWave.post = PostOf(side);
@@ -522,11 +523,11 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
         gWave.state = 3;
         MessageBoxOpen = 1;
         PlayerState.facing = side;
-        savedX = PlayerState.x;
+        gWaveSavedX = PlayerState.x;
         OpenLine(Line(), 74);
     }
     if (gWave.state == 3) {
-        PlayerState.x = savedX;
+        PlayerState.x = gWaveSavedX;
         if (StepLineGroup(Line(), 76)) gWave.state = 4;
     }
     if (gWave.state == 4) {
@@ -605,6 +606,8 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
     auto& s = Soldiers();
     if (arg == 0) {
         gDriver.state = 1;
+        // A strike left from the first fight is not this fight's to play on.
+        EndSoldierStrike();
         return gDriver.state;
     }
     RequestSheet();
@@ -642,13 +645,26 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
     if (gDriver.state < 3) Era04CameraStage = 5;
     if (gDriver.state >= 3 && gDriver.state <= 6) Era04CameraStage = Fight2Side + 2;
     if (PlayerState.pose == 1) PlayerState.pose = 22;
-    // No strike stays set for more than 2 s.
+    // No strike or charge's hold stays set for more than 2 s; one that does is
+    // ended, and lets her go.
     StampAheadToZero(gDriver.strikeStamp, GameNow());
-    if (SoldierStrikeKind == 0) gDriver.strikeStamp = GameNow();
-    if (MoreThanElapsed(gDriver.strikeStamp, GameNow(), 2.0)) SoldierStrikeKind = 0;
+    if (NoSoldierStrikes()) gDriver.strikeStamp = GameNow();
+    if (MoreThanElapsed(gDriver.strikeStamp, GameNow(), 2.0)) EndSoldierStrike();
     for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
         if (s.x[i] < Era04Door2 - 300) s.x[i] = Era04Door2 - 300;
         if (s.x[i] > Era04Door2 + 4000) s.x[i] = Era04Door2 + 4000;
     }
     return gDriver.state;
+}
+
+void ResetSoldierFight2Words() {
+    // The row's blow count outlives every game of the program's run: a fight
+    // played again after a load goes on from the remark it reached.
+    const std::int32_t hitCount = gOpening.hitCount;
+    gOpening = OpeningRecord{};
+    gOpening.hitCount = hitCount;
+    gAlert = gCharges = gMelee = gWave = PhaseRecord{};
+    for (double& start : gAlertStarts) start = 0;
+    gWaveSavedX = 0;
+    gDriver = DriverRecord{};
 }

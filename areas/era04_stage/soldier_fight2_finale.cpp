@@ -322,7 +322,7 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
     StampAheadToZero(gFinale.trembleStamp, GameNow());
     const bool w2 = PlayerState.weaponMode2 == 1;
     if (gFinale.state == 1) {
-        SoldierStrikeKind = 0;
+        EndSoldierStrike();
         MessageBoxOpen = 0;
         if (side == 1 && ScrollX > Era04Door3 - 1024) {
             gFinale.state = 2;
@@ -340,4 +340,9 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
     StepToSoldier4(side, w2);
     StepDisc(side, w2);
     return gFinale.state;
+}
+
+void ResetSoldierFight2FinaleWords() {
+    gFinale = FinaleRecord{};
+    gDisc = DiscAnim{};
 }

@@ -33,6 +33,14 @@ struct ChargeRecord {
 };
 ChargeRecord gCharge;
 
+// The push's moment of holding her ends with the push, or as the charge
+// leaves off charging or is struck: the hold is the charge's own word and no
+// one else ends it for the charge.
+void EndPush(std::int32_t slot) {
+    gCharge.push[slot] = 0;
+    if (SoldierChargeHold == slot) SoldierChargeHold = 0;
+}
+
 void StepOnce(bool forward, std::int32_t slot) {
     if (forward) {
         if (StepSoldierForward(1, slot) == 3) StepSoldierForward(0, slot);
@@ -113,6 +121,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
     if (arg == 0) {
         state = 1;
         hit = 0;
+        EndPush(slot);
         return state;
     }
     StampAheadToZero(gCharge.stamp[slot], GameNow());
@@ -122,7 +131,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
         state = 2;
         MarchSoldier(0, slot);
         PlaySoundEffect(84, Vol() / 2);
-        push = 0;
+        EndPush(slot);
     }
     if (state == 2) {
         MarchSoldier(70 * s.facing[slot], slot);
@@ -149,7 +158,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
             const std::int32_t x = s.x[slot], reach = ChargeReachBonus;
             const bool inWindow = (s.facing[slot] == 1 && x + 100 < px && px < x + 200 + reach) ||
                                   (s.facing[slot] == -1 && x - 200 - reach < px && px < x - 100);
-            if (SoldierStrikeKind == 0 && push == 0 && PlayerState.y > 559 && inWindow) push = 1;
+            if (NoSoldierStrikes() && push == 0 && PlayerState.y > 559 && inWindow) push = 1;
             if (push == 1) {
                 push = 2;
                 if (counter) {
@@ -166,14 +175,11 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
                 PlayerState.hp -= 20;
                 PlaySoundEffect(170, Vol());
                 gCharge.stamp[slot] = GameNow();
-                SoldierStrikeKind = 1;
+                SoldierChargeHold = slot;
             }
             if (push == 3) {
                 PlayerState.pose = s.facing[slot] * PlayerState.facing < 0 ? 84 : 85;
-                if (MoreThanElapsed(gCharge.stamp[slot], GameNow(), 0.1)) {
-                    push = 0;
-                    SoldierStrikeKind = 0;
-                }
+                if (MoreThanElapsed(gCharge.stamp[slot], GameNow(), 0.1)) EndPush(slot);
             }
         }
         if (state == 2 && hit == 0) {
@@ -190,6 +196,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
                 MoveSoldierTo(0, slot, endX);
             }
         }
+        if (state != 2 || hit != 0) EndPush(slot);
     }
     if (state == 3 && MoveSoldierTo(1, slot, gCharge.target[slot]) == kDone) {
         if (Random0To99() < 70) {
@@ -203,4 +210,10 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
     if (state == 9 && MoveSoldierTo(1, slot, gCharge.target[slot]) == kDone) state = kDone;
     if (state == 10 && RunSoldierDefeat(1, slot) == kDone) state = kDone;
     return state;
+}
+
+void ResetSoldierFight2MoveWords() {
+    for (std::int32_t& state : gMoveState) state = 0;
+    gPost = PostRecord{};
+    gCharge = ChargeRecord{};
 }

@@ -55,6 +55,14 @@ void EndGrab(GuardState& g) {
     SoldierStrikeKind = 0;
 }
 
+// A grab keeps the one strike word for as long as it has her. A thrust's or a
+// leap's strike that began while a blocker had cleared the word is ended
+// first, not left half way for a later step to take up.
+void HoldStrikeWord(std::int32_t kind) {
+    if (SoldierStrikeKind != 0 && SoldierStrikeKind != kind) EndSoldierStrike();
+    SoldierStrikeKind = kind;
+}
+
 // A guard's grab: it seizes her at `stand` (frame 11, 0.1 s), then throws
 // her `side` × 800 px/s into the arena (frame 12). Struck, she lies where
 // she landed afterwards; with her guard up she is only pushed.
@@ -71,7 +79,7 @@ void StepGrab(GuardState& g, const GrabRow& row, std::int32_t kind, std::int32_t
               std::int32_t side) {
     auto& s = Era04SoldierSlots;
     if (g.sub == row.seize) {
-        SoldierStrikeKind = kind;
+        HoldStrikeWord(kind);
         PlayerState.pose = row.pose;
         PlayerState.x = stand;
         s.frame[slot] = 11;
@@ -79,9 +87,9 @@ void StepGrab(GuardState& g, const GrabRow& row, std::int32_t kind, std::int32_t
         if (MoreThanElapsed(g.stamp, GameNow(), 0.1)) NextGrabStep(g, row.throwStep);
     }
     if (g.sub == row.throwStep) {
-        SoldierStrikeKind = kind;
+        HoldStrikeWord(kind);
         PlayerState.pose = row.pose;
-        PlayerState.x = stand + side * RateMove(800, GameNow() - g.stamp);
+        PlayerState.x = stand + side * RateMoveFor(800, GameNow() - g.stamp, row.throwTime);
         s.frame[slot] = 12;
         LockForGrab();
         if (MoreThanElapsed(g.stamp, GameNow(), row.throwTime)) {
@@ -111,7 +119,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
     const std::int32_t kind = side == 1 ? 3 : 4;
     const std::int32_t damage = side == 1 ? 40 : 50;
     const bool inZone = side == 1 ? PlayerState.x <= postX + 223 : PlayerState.x >= postX - 190;
-    if (SoldierStrikeKind == 0 && g.sub == 0 && inZone && PlayerState.y >= 631) {
+    if (NoSoldierStrikes() && g.sub == 0 && inZone && PlayerState.y >= 631) {
         const std::int32_t roll = Random0To99();
         if (roll < 90 && EquipmentFlags.worn == 1) {
             NextGrabStep(g, 4);
@@ -127,7 +135,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
     }
     StepGrab(g, kStruckGrab, kind, slot, stand, side);
     if (g.sub == 3) {
-        SoldierStrikeKind = kind;
+        HoldStrikeWord(kind);
         PlayerState.pose = 26;
         s.frame[slot] = 12;
         LockForGrab();
@@ -190,7 +198,7 @@ struct BlockerRow {
     std::int32_t pushBack;     // held this far from its post while it rings
     std::int32_t release;      // and let go this far from it
     bool facesHeroine;         // turns to her on every call, armed or not
-    bool clearsStrike;         // lets go of a strike in hand when it releases her
+    bool endsStrike;           // ends a strike under way when it releases her
 };
 constexpr BlockerRow kLeftBlocker{1, 130, 130, 180, false, false};
 constexpr BlockerRow kRightBlocker{-1, 131, 100, 181, true, true};
@@ -217,7 +225,7 @@ void StepBlocker(BlockerState& b, const BlockerRow& row, std::int32_t arg, std::
             MessageBoxOpen = 0;
             s.y[slot] = kGround;
             PlayerState.x = postX + side * row.release;
-            if (row.clearsStrike) SoldierStrikeKind = 0;
+            if (row.endsStrike) EndSoldierStrike();
             b.stamp = GameNow();
         }
     }
@@ -250,4 +258,14 @@ void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
 
 void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
     StepBlocker(gRightBlocker, kRightBlocker, arg, slot, postX);
+}
+
+void ReleaseEndGuardGrab(std::int32_t side) {
+    GuardState& g = side == 1 ? gLeftGuard : gRightGuard;
+    if (g.sub != 0) EndGrab(g);
+}
+
+void ResetSoldierGuardWords() {
+    gLeftGuard = gRightGuard = GuardState{};
+    gLeftBlocker = gRightBlocker = BlockerState{};
 }

@@ -215,3 +215,11 @@ void UpdateFightingSoldier(std::int32_t mode, std::int32_t slot) {
         if (s.reaction[slot] == kFalling) RunSoldierDefeat(1, slot);
     }
 }
+
+void ResetSoldierHitWords() {
+    gHitW1 = gHitW2 = ReactionState{};
+    for (std::int32_t slot = 0; slot <= kSoldierSlots; ++slot) {
+        gDefeatState[slot] = 0;
+        gDefeatStamp[slot] = 0;
+    }
+}

@@ -120,15 +120,19 @@ bool InReach(std::int32_t slot, std::int32_t nearLeft, std::int32_t farLeft) {
 
 // ---- the strike on the heroine ----------------------------------------------
 // One set for the single strike under way: her facing, x and y and the
-// striking soldier's slot, facing, x and y, all copied at arming.
+// striking soldier's slot, facing, x and y, all copied at arming. state 0:
+// none armed (never armed, or ended from outside); 99: played to its end.
 struct StrikeRecord {
     std::int32_t state = 0;
     double stamp = 0;
     std::int32_t pFacing = 0, px0 = 0, py0 = 0;
     std::int32_t slot = 0, sFacing = 0, sx0 = 0, sy0 = 0;
     std::int32_t result = 0;
+    bool holdsHer = false;   // it has taken her keys and owes them back
 };
 StrikeRecord gStrike;
+
+bool StrikeUnderWay() { return gStrike.state != 0 && gStrike.state != kDone; }
 
 void ArmStrike(std::int32_t slot, std::int32_t state) {
     StrikeRecord& k = gStrike;
@@ -142,11 +146,18 @@ void ArmStrike(std::int32_t slot, std::int32_t state) {
     k.sFacing = Soldiers().facing[i];
     k.sx0 = Soldiers().x[i];
     k.sy0 = Soldiers().y[i];
+    k.holdsHer = false;
 }
 
 void Lock() {
     MessageBoxOpen = 1;
     PlayerMoveState.runSlideState = 0;
+    gStrike.holdsHer = true;
+}
+void Finish() {
+    MessageBoxOpen = 0;
+    gStrike.holdsHer = false;
+    gStrike.state = kDone;
 }
 void NextState(std::int32_t state) {
     gStrike.state = state;
@@ -178,16 +189,13 @@ void StepGuard() {
     }
     if (k.state == 11) {
         PlayerState.pose = 95;
-        PlayerState.x = k.px0 + f * (26 + RateMove(800, StrikeT()));
+        PlayerState.x = k.px0 + f * (26 + RateMoveFor(800, StrikeT(), 0.1));
         Lock();
         if (StrikeAfter(0.1)) NextState(12);
     }
     if (k.state == 12) {
         PlayerState.pose = 95;
-        if (StrikeAfter(0.2)) {
-            MessageBoxOpen = 0;
-            k.state = kDone;
-        }
+        if (StrikeAfter(0.2)) Finish();
     }
 }
 
@@ -203,16 +211,13 @@ std::int32_t StepThrustHurt(std::int32_t sound, std::int32_t damage, double slid
     }
     if (k.state == 21) {
         PlayerState.pose = 85;
-        PlayerState.x = k.px0 + f * (30 + RateMove(slide, StrikeT()));
+        PlayerState.x = k.px0 + f * (30 + RateMoveFor(slide, StrikeT(), 0.23));
         Lock();
         if (StrikeAfter(0.23)) NextState(22);
     }
     if (k.state == 22) {
         PlayerState.pose = 85;
-        if (StrikeAfter(0.2)) {
-            MessageBoxOpen = 0;
-            k.state = kDone;
-        }
+        if (StrikeAfter(0.2)) Finish();
     }
     return k.state;
 }
@@ -239,10 +244,7 @@ std::int32_t StepLeapHurt(std::int32_t sound, std::int32_t damage) {
     if (k.state == 23) {
         PlayerState.pose = 87;
         Lock();
-        if (StrikeAfter(0.05)) {
-            MessageBoxOpen = 0;
-            k.state = kDone;
-        }
+        if (StrikeAfter(0.05)) Finish();
     }
     return k.state;
 }
@@ -367,7 +369,7 @@ std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot) {
     }
     if (phase == 3) {
         s.frame[slot] = 9;
-        if (SoldierStrikeKind == 0 && PlayerState.y >= 590 && PlayerState.pose != 26 && InReach(slot, 113, 200)) {
+        if (NoSoldierStrikes() && PlayerState.y >= 590 && PlayerState.pose != 26 && InReach(slot, 113, 200)) {
             SoldierStrikeKind = 1;
             RunSoldierStrike(0, slot);
         }
@@ -424,7 +426,7 @@ std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot) {
     if (phase == 4) {
         s.frame[slot] = 11;
         s.y[slot] = 600;
-        if (SoldierStrikeKind == 0 && PlayerState.y >= 590 && InReach(slot, 113, 178)) {
+        if (NoSoldierStrikes() && PlayerState.y >= 590 && InReach(slot, 113, 178)) {
             SoldierStrikeKind = 2;
             RunSoldierStrike(0, slot);
         }
@@ -442,6 +444,9 @@ std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot) {
 }
 
 std::int32_t RunSoldierStrike(std::int32_t arg, std::int32_t slot) {
+    // Only a strike armed and not yet over is stepped: one ended from outside,
+    // or left from an earlier fight or game, is never taken up again.
+    if (arg != 0 && !StrikeUnderWay()) return kDone;
     const bool thrust = SoldierStrikeKind == 1;
     if (PlayerState.weaponMode1 == 1)
         gStrike.result = thrust ? HurtPlayerByThrustW1(arg, slot) : HurtPlayerByLeapW1(arg, slot);
@@ -449,6 +454,17 @@ std::int32_t RunSoldierStrike(std::int32_t arg, std::int32_t slot) {
         gStrike.result = thrust ? HurtPlayerByThrustW2(arg, slot) : HurtPlayerByLeapW2(arg, slot);
     return gStrike.result;
 }
+
+void EndSoldierStrike() {
+    if (StrikeUnderWay() && gStrike.holdsHer) MessageBoxOpen = 0;
+    gStrike.state = 0;
+    gStrike.stamp = 0;
+    gStrike.holdsHer = false;
+    SoldierStrikeKind = 0;
+    SoldierChargeHold = 0;
+}
+
+bool NoSoldierStrikes() { return SoldierStrikeKind == 0 && SoldierChargeHold == 0; }
 
 std::int32_t HurtPlayerByLeapW1(std::int32_t arg, std::int32_t slot) {
     if (arg == 0) {
@@ -584,4 +600,15 @@ std::int32_t RunSoldierFighter(std::int32_t mode, std::int32_t slot) {
         }
     }
     return st;
+}
+
+void ResetSoldierMoveWords() {
+    gForward = gBack = gMarch = gThrust = gLeap = SlotPhases{};
+    for (std::int32_t slot = 0; slot <= kSoldierSlots; ++slot) {
+        gDistanceState[slot] = 0;
+        gLeapX0[slot] = 0;
+        gLeapFacing[slot] = 0;
+    }
+    gStrike = StrikeRecord{};
+    gFighter = FighterRecord{};
 }

@@ -16,7 +16,15 @@ void MarchSoldier(std::int32_t stepPx, std::int32_t slot);
 std::int32_t RunSoldierThrust(std::int32_t arg, std::int32_t slot);
 std::int32_t RunSoldierLeap(std::int32_t arg, std::int32_t slot);
 // The strike on the heroine under way; the slot matters only when arming.
+// Stepping finds nothing to do (99) unless a strike is armed and not over.
 std::int32_t RunSoldierStrike(std::int32_t arg, std::int32_t slot);
+// Ends the strike under way from outside: lets her go if it holds her and
+// forgets it, so that nothing takes it up again; clears SoldierStrikeKind and
+// SoldierChargeHold. Every routine that clears a strike not its own calls it.
+void EndSoldierStrike();
+// True while no soldier strikes her or holds her (SoldierStrikeKind and
+// SoldierChargeHold both 0): only then may a new strike begin.
+bool NoSoldierStrikes();
 std::int32_t HurtPlayerByLeapW1(std::int32_t arg, std::int32_t slot);
 std::int32_t HurtPlayerByThrustW1(std::int32_t arg, std::int32_t slot);
 std::int32_t HurtPlayerByLeapW2(std::int32_t arg, std::int32_t slot);
@@ -37,6 +45,9 @@ std::int32_t RunLeftEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t p
 std::int32_t RunRightEndGuard(std::int32_t arg, std::int32_t slot, std::int32_t postX);
 void RunLeftBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
 void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
+// Ends the end guard's grab under way (side +1 the left end's, -1 the right
+// end's) and lets her go: for a fight that stops stepping the guard.
+void ReleaseEndGuardGrab(std::int32_t side);
 
 // ---- fight 1's phases ------------------------------------------------------------
 std::int32_t RunSoldierFight1Intro(std::int32_t arg);
@@ -60,3 +71,14 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side);
 // arg 0 arms the disc's spin, any other value steps it; returns the row
 // direction.
 std::int32_t UpdateFight2Disc(std::int32_t arg, std::int32_t n);
+
+// ---- the data reset ------------------------------------------------------------------
+// The routines' own step words and stamps back to what the program starts
+// with, so a new or a loaded game meets the soldiers as a first game does.
+void ResetSoldierMoveWords();
+void ResetSoldierHitWords();
+void ResetSoldierGuardWords();
+void ResetSoldierFight1Words();
+void ResetSoldierFight2Words();
+void ResetSoldierFight2MoveWords();
+void ResetSoldierFight2FinaleWords();

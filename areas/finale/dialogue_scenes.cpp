@@ -86,7 +86,6 @@ void StepSceneFour(double now) {
     }
     if (Scene.state == 2 && GroupClosed()) {
         Scene.alpha = 255;
-        MessageBoxOpen = 0;
         CameraMode = 1;
         Scene.stamp = now;
         Scene.state = 3;
@@ -104,7 +103,6 @@ void StepSceneFour(double now) {
         }
     }
     if (Scene.state == 4 && GroupClosed()) {
-        MessageBoxOpen = 0;
         Scene.stamp = now;
         FinalSectionState.lightFlag = 1;
         RunBossEntrySequence(0);
@@ -186,10 +184,13 @@ void StepSceneFour(double now) {
     }
     if (Scene.state <= 4) {
         ScrollX = Scene.cameraTarget;
-        MessageBoxOpen = 1;
         h.facing = 1;
         h.x = Era04Door6 + 4119;
     }
+    // Her keys stay dead until the queen's last line: the entrance, the
+    // stagger and the throw move her by script, and a jump or walk of her
+    // own under them would fight the script for her x and y.
+    if (Scene.state <= 15) MessageBoxOpen = 1;
     if (Scene.state >= 7) ScrollX = Scene.cameraTarget;
     if (Scene.state >= 11) h.pose = 217;
 }

@@ -1,6 +1,8 @@
 // The queen's entrance in two action sequences without words: she drops in
 // from above while the heroine leaps at her, then catches the heroine's
 // second leap, throws her and lights her sword.
+#include <algorithm>
+
 #include "areas/finale/boss.h"
 #include "core/player.h"
 #include "core/stage_step.h"
@@ -12,6 +14,7 @@ namespace {
 struct EntranceWords {
     std::int32_t state = 0, bossSub = 0, heroineSub = 0, rays = 0;
     std::int32_t baseX = 0, baseY = 0, yBase = 0, heroineBase = 0;
+    std::int32_t leapY = 0;   // the height the throw's leap gave her last
     double start = 0, second = 0, bossStamp = 0, heroineStamp = 0, rayStamp = 0;
 };
 EntranceWords Entry, Throw;
@@ -72,7 +75,10 @@ void FlashAhead() {
     RunBossFlashes(0, 1, BossX() + f * 185, BossY() - 90, -f);
 }
 
-std::int32_t LeapY(double t) { return 640 - TruncToInt(830.0 * t - 813.0 * t * t); }
+// Her leap at the queen, which lands on the floor and never sinks under it.
+std::int32_t LeapY(double t) { return std::min(640 - TruncToInt(830.0 * t - 813.0 * t * t), 640); }
+// When that leap is at its top: 830 / (2 × 813) s after it began.
+constexpr double kLeapTopTime = 830.0 / 1626.0;
 
 // The boss's frames through the drop, changing as its feet pass each line.
 struct DropRow {
@@ -152,6 +158,7 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
     FinalActorSlotsRecord& a = FinalActorSlots;
     if (mode == 0) {
         ArmBoss(Throw, now, Era04Door6 + 4489, 544, 117);
+        Throw.leapY = PlayerState.y;
         a.frame[0] = 6;
         return Throw.state;
     }
@@ -179,8 +186,11 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
         h.pose = kLeap[k].pose;
         const bool timeUp = MoreThanElapsed(Throw.heroineStamp, now, kLeap[k].time);
         bool next = timeUp;
-        if (k == 5) next = h.y < 450;
-        if (k == 6) next = h.y > 460 && timeUp;
+        // The leap's own height and clock, not her y: whatever else moved
+        // her, and however long a frame took, the leap passes its top and
+        // comes down.
+        if (k == 5) next = Throw.leapY < 450 || now - Throw.start > kLeapTopTime;
+        if (k == 6) next = Throw.leapY > 460 && timeUp;
         if (!next) break;
         Throw.heroineSub = k + 1;
         Throw.heroineStamp = now;
@@ -206,7 +216,7 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
     if (Throw.heroineSub == 10) h.pose = 217;
     if (Throw.heroineSub >= 2 && Throw.heroineSub <= 7) {
         h.x = TruncToInt(300.0 * t) + Throw.heroineBase;
-        h.y = LeapY(t);
+        h.y = Throw.leapY = LeapY(t);
     }
 
     if (Throw.bossSub == 1) {

@@ -1,6 +1,8 @@
 // The boss fight's driver and brain: one pattern at a time, the turn of the
 // fight once the boss has taken enough, the reactions and effects under way,
 // the arena's walls, the camera's drift, her gaze and the music.
+#include <algorithm>
+
 #include "areas/finale/boss.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -22,6 +24,14 @@ struct BossBrainWords {
     std::int32_t phaseLatch = 0;   // 0 not started, 1 scene running, 2 done
 };
 BossBrainWords Brain;
+
+// Where the queen keeps once the fight has turned: no farther past the
+// heroine's left wall (door 6 + 182) than her close dash reaches (0..69 px),
+// and at the right, where the view ends 70 px past the heroine's wall (at
+// the section's end), where the view shows her body whole (60 px either
+// side of her x).
+constexpr std::int32_t kQueenLeftmost = Era04Door6 + 182 - 69;
+constexpr std::int32_t kQueenRightmost = Era04End - 60;
 
 // Starts at 0 with the program; nothing resets it.
 std::int32_t gKeyClearLatch = 0;
@@ -134,6 +144,11 @@ std::int32_t RunBossBrain(std::int32_t mode) {
     std::int32_t& x = BossX();
     if (x < Era04Door6 - 300) x = Era04Door6 - 300;
     if (x > Era04Door6 + 5300) x = Era04Door6 + 5300;
+    // After the turn the last pattern waits while she stands 221..499 px
+    // off, for her to come nearer or go; past the heroine's walls she could
+    // come no nearer. So from then on the queen keeps close to the walls,
+    // where her close dash carries her back into the room.
+    if (Brain.patternStep == 4) x = std::clamp(x, kQueenLeftmost, kQueenRightmost);
     const std::int32_t px = PlayerState.x;
     if (ScrollX + 812 < x && x - 600 < px) ScrollX += 1;
     if (x < ScrollX + 212 && px < x + 600) ScrollX -= 1;

@@ -259,7 +259,12 @@ std::int32_t RunBossLastPattern(std::int32_t mode) {
     }
     if (mode != 1) return p.state;
     const std::int32_t d = BossDistance();
-    if (p.state == 1) {
+    // At a wall no blow pushes her out of reach: the next attack waits for
+    // her reaction to the last to let her go, as the first pattern's slashes
+    // wait for her, or each lands before that reaction has ended, one after
+    // another for as long as she lives.
+    const bool reelingAtAWall = BossFightState.playerHitWord != 0 && !InFightZone(PlayerState.x);
+    if (p.state == 1 && !reelingAtAWall) {
         std::int32_t next = 0;
         if (0 <= d && d < 70) next = 6;
         if (69 < d && d < 161) next = 3;

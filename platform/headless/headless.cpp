@@ -324,6 +324,34 @@ bool RenderLastFrame(std::vector<std::uint8_t>& rgba, int& width, int& height) {
     return true;
 }
 
+bool RenderTexts(const std::vector<TextDrawRecord>& texts, int width, int height, std::uint32_t backgroundRgb,
+                 std::vector<std::uint8_t>& rgba) {
+    if (width <= 0 || height <= 0) return false;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) return false;
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+    if (!renderer) {
+        SDL_FreeSurface(surface);
+        return false;
+    }
+    SDL_SetRenderDrawColor(renderer, Uint8(backgroundRgb >> 16), Uint8(backgroundRgb >> 8), Uint8(backgroundRgb), 255);
+    SDL_RenderClear(renderer);
+    for (const TextDrawRecord& t : texts)
+        detail::DrawTextItem(renderer, {t.font, t.text, t.x, t.y, t.r, t.g, t.b, t.a, t.scaleX, t.scaleY});
+    SDL_RenderPresent(renderer);
+    rgba.resize(std::size_t(width) * std::size_t(height) * 4);
+    SDL_LockSurface(surface);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(rgba.data() + std::size_t(y) * std::size_t(width) * 4,
+                    static_cast<const std::uint8_t*>(surface->pixels) + std::size_t(y) * std::size_t(surface->pitch),
+                    std::size_t(width) * 4);
+    SDL_UnlockSurface(surface);
+    detail::ForgetRendererText(renderer);
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(surface);
+    return true;
+}
+
 bool SaveLastFramePng(const std::string& path) {
     std::vector<std::uint8_t> rgba;
     int w = 0, h = 0;

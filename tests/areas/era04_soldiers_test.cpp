@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "areas/era00_era01/records.h"
@@ -325,6 +327,156 @@ TEST_F(Era04SoldiersTest, MovesSnapWithin50StepTheirPostAndTheChargeStrikesInIts
     EXPECT_EQ(s.x[7], 7150 - 200);
     EXPECT_EQ(ChargeReachBonus, 85);
     PlayerMoveState.comboQ = 0;
+}
+
+// A slide stepped late (the game held up for 2 s in the middle of it) still
+// ends where its own length ends: 30 + 800 x 0.23 px for a weapon-mode-1
+// thrust, 30 + 300 x 0.23 for weapon mode 2, and 800 x 0.23 beyond where an
+// end guard seized her.
+TEST_F(Era04SoldiersTest, ASlideSteppedLateCarriesHerNoFurtherThanItsOwnLength) {
+    constexpr std::int32_t kPost = 20000;
+    struct Row {
+        const char* what;
+        std::int32_t mode, from, length;
+        std::function<void()> step;
+    };
+    const Row rows[] = {
+        {"thrust, weapon mode 1", 1, 10000, 214, [] { RunSoldierStrike(1, 0); }},
+        {"thrust, weapon mode 2", 2, 10000, 99, [] { RunSoldierStrike(1, 0); }},
+        {"left end guard", 1, kPost + 197, 184, [] { RunLeftEndGuard(1, 4, kPost); }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        ResetEra04StageArea();
+        PlayerState.weaponMode1 = r.mode == 1;
+        PlayerState.weaponMode2 = r.mode == 2;
+        PlayerState.facing = 1;   // her back to the soldier: no guard
+        PlayerState.y = 640;
+        Era04SoldierSlots.facing[2] = 1;
+        Era04SoldierSlots.x[4] = kPost;
+        if (r.from == 10000) {
+            PlayerState.x = 10000;
+            SoldierStrikeKind = 1;
+            RunSoldierStrike(0, 2);
+        } else {
+            PlayerState.x = kPost + 100;
+            RunLeftEndGuard(0, 4, kPost);
+        }
+        for (double dt : {1.0 / 64, 0.11, 2.0}) {
+            Tick(dt);
+            r.step();
+        }
+        EXPECT_GT(PlayerState.x, r.from);
+        EXPECT_LE(PlayerState.x - r.from, r.length);
+    }
+}
+
+// A strike that a routine other than its own ends (a blocker letting her go,
+// a phase waiting for the camera, the fight's watchdog, a new game) gives her
+// keys back at once and is over: a charging soldier's push long after, with
+// the fight stepping strikes as it does, never takes the old strike up again
+// and throws her across the hall.
+TEST_F(Era04SoldiersTest, AStrikeEndedFromOutsideLetsHerGoAndIsNeverTakenUpAgain) {
+    auto& s = Era04SoldierSlots;
+    constexpr std::int32_t kPost = Era04Door3 - 400;
+    struct Row {
+        const char* who;
+        std::function<void()> before, end;
+    };
+    auto waiting = [&](std::int32_t (*phase)(std::int32_t, std::int32_t)) {
+        return [&, phase] {
+            ScrollX = 0;   // the room's end is not in view
+            phase(0, 1);
+            Tick();
+            phase(1, 1);
+        };
+    };
+    const Row rows[] = {
+        {"a right blocker lets her go", {}, [&] {
+             s.x[5] = kPost;
+             PlayerState.x = kPost - 120;
+             RunRightBlocker(0, 5, kPost);
+             for (int i = 0; i < 6; ++i) {
+                 Tick();
+                 RunRightBlocker(1, 5, kPost);
+             }
+         }},
+        {"the melee waits", {}, waiting(RunSoldierFight2Melee)},
+        {"the second wave waits", {}, waiting(RunSoldierFight2SecondWave)},
+        {"the finale waits", {}, waiting(RunSoldierFight2Finale)},
+        {"the fight's watchdog", [] { RunSoldierFight2(0); }, [&] {
+             for (int i = 0; i < 140; ++i) {
+                 Tick();
+                 RunSoldierFight2(1);
+             }
+         }},
+        {"a new game", {}, [] {
+             ResetEra04StageArea();
+             MessageBoxOpen = 0;   // the shell's part of the reset
+         }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.who);
+        ResetEra04StageArea();
+        MessageBoxOpen = 0;
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        PlayerState.x = 10150;
+        PlayerState.y = 640;
+        if (r.before) r.before();
+        ThrustToStrike(1);
+        for (int i = 0; i < 2; ++i) {
+            Tick();
+            RunSoldierStrike(1, 0);
+        }
+        ASSERT_EQ(MessageBoxOpen, 1) << "the strike has her";
+        r.end();
+        EXPECT_EQ(MessageBoxOpen, 0) << "her keys are given back";
+
+        Tick(30.0);
+        const std::int32_t x0 = PlayerState.x, hp = PlayerState.hp;
+        PlayerState.y = 640;
+        s.x[7] = x0 - 150;
+        s.facing[7] = 1;
+        s.hp[7] = 300;
+        RunSoldierCharge(0, 7, x0 + 5000);
+        std::int32_t farthest = 0;
+        for (int i = 0; i < 20; ++i) {
+            Tick();
+            RunSoldierCharge(1, 7, x0 + 5000);
+            if ((SoldierStrikeKind == 1 || SoldierStrikeKind == 2) && RunSoldierStrike(1, 0) == 99)
+                SoldierStrikeKind = 0;
+            farthest = std::max(farthest, std::abs(PlayerState.x - x0));
+        }
+        EXPECT_LE(farthest, 214) << "never further than a strike's own slide";
+        EXPECT_EQ(hp - PlayerState.hp, 20) << "the push struck her, nothing else";
+        EXPECT_EQ(MessageBoxOpen, 0);
+    }
+}
+
+// Fight 1's melee sends its right end guard to fight once the four are down.
+// A grab that guard has her in is stepped no more from then on: it lets her
+// go, or her keys stay dead while the guard fights her.
+TEST_F(Era04SoldiersTest, TheMeleeLetsHerGoWhenItSendsItsRightGuardToFight) {
+    auto& s = Era04SoldierSlots;
+    RunSoldierFight1Melee(0);
+    const std::int32_t places[] = {0, 5000, 5100, 5948, 5888, 6803, 6863, 5200, 5300};
+    for (std::int32_t n = 1; n <= kSoldierSlots; ++n) {
+        s.x[n] = Era04Start + places[n];
+        s.frame[n] = 1;
+    }
+    PlayerState.x = Era04Start + 6700;
+    PlayerState.y = 640;
+    for (int i = 0; i < 30; ++i) {
+        Tick();
+        RunSoldierFight1Melee(1);
+    }
+    ASSERT_EQ(PlayerState.pose, 26) << "the right guard has thrown her down";
+    ASSERT_EQ(MessageBoxOpen, 1);
+    for (std::int32_t n : {1, 2, 7, 8}) s.frame[n] = 0;
+    Tick();
+    RunSoldierFight1Melee(1);
+    EXPECT_EQ(MessageBoxOpen, 0);
 }
 
 // A guard at its post pushes her back into the room whichever way it has

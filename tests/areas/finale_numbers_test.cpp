@@ -6,6 +6,8 @@
 // that a hold with nothing left to end it lets her go.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "areas/era04_encounters/records.h"
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
@@ -292,6 +294,31 @@ TEST_F(FinaleNumbers, AHoldWithNoReactionToEndItLetsHerGo) {
         EXPECT_LT(heldFor, 64 * 3) << r.lock;
     }
     MessageBoxOpen = 0;
+}
+
+// The throw before the fight ends and keeps her on the floor whatever else
+// moves her y (her own jump at its top) and however long one frame takes.
+TEST_F(FinaleNumbers, TheThrowsLeapEndsOnTheFloor) {
+    struct Row {
+        const char* what;
+        std::int32_t heldY;   // her y written before every step (0: none)
+        double longFrame;     // one frame this long as the leap rises (0: none)
+    };
+    for (const Row& r : {Row{"her own jump at its top", 453, 0}, Row{"one long frame", 0, 1.0}}) {
+        SetUp();
+        PlayerState.x = M + 4000;
+        PlayerState.y = 640;
+        RunBossThrowSequence(0);
+        std::int32_t state = 0, lowest = 640;
+        for (int i = 0; i < 64 * 10 && state != finale::kDone; ++i) {
+            Tick(i == 20 && r.longFrame > 0 ? r.longFrame : 1.0 / 64);
+            if (r.heldY != 0) PlayerState.y = r.heldY;
+            state = RunBossThrowSequence(1);
+            lowest = std::max(lowest, PlayerState.y);
+        }
+        EXPECT_EQ(state, finale::kDone) << r.what;
+        EXPECT_LE(lowest, 640) << r.what;
+    }
 }
 
 TEST_F(FinaleNumbers, TheFourthBlowWithANewKindEscalates) {

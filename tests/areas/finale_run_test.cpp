@@ -87,6 +87,52 @@ protected:
         }
     }
 
+    // From the save short of door 6 through the scenes and the turn of the
+    // fight to the last pattern's first free step, the carry dash having
+    // pinned her to a wall.
+    void ToTheLastPattern() {
+        SeedRandom(3);
+        StartFromSlot(FinalSectionSlotWords);
+        road.Only({VK_RIGHT});
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 86; }, 6000));
+        road.Only({});
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 114; }, 6000));
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 0; }, 600));
+        ASSERT_NO_FATAL_FAILURE(road.TurnTheFight());
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 0 && BossFightState.defeatThreshold != 0; }, 3000));
+        ASSERT_TRUE(Watch([] { return StandingFree(); }, 3000));
+    }
+    // She is free and the queen stands between attacks.
+    static bool StandingFree() {
+        const std::int32_t pose = FinalActorSlots.frame[0];
+        return MessageBoxOpen == 0 && BossFightState.playerHitWord == 0 && BossFightState.bossHitWord == 0 &&
+               (pose == 13 || pose == 15) && PlayerState.y == 640 && FinalActorSlots.y[0] == 640;
+    }
+    // The queen waiting 300 px from her in the last pattern, both free; the
+    // rolls from here on are those of `seed`.
+    void Settle(std::uint32_t seed) {
+        for (int tries = 0; tries < 5; ++tries) {
+            ASSERT_TRUE(Watch([] { return StandingFree(); }, 3000));
+            Place(M + 2000, M + 2300);
+            int idle = 0;
+            if (Watch([&] {
+                    idle = StandingFree() && Distance() == 300 ? idle + 1 : 0;
+                    return idle >= 30;
+                }, 60)) {
+                SeedRandom(seed);
+                return;
+            }
+        }
+        FAIL() << "the queen never waited";
+    }
+    // Puts her at `heroine` and the queen at `queen`, facing each other.
+    static void Place(std::int32_t heroine, std::int32_t queen) {
+        PlayerState.x = heroine;
+        PlayerState.facing = queen >= heroine ? 1 : -1;
+        FinalActorSlots.x[0] = queen;
+        FinalActorSlots.facing[0] = -PlayerState.facing;
+    }
+
     FinaleRoad road{*this, [this](const std::function<bool()>& until, int maxFrames) { return Watch(until, maxFrames); }};
     std::vector<std::int32_t> lines;
     std::vector<int> played;
@@ -131,6 +177,79 @@ TEST_F(FinaleRun, SteppingBackAndForthThroughDoor6MakesNoPlanSetTwiceWithinTwoSe
             if (makings[i].bytes == picture) made.push_back(makings[i].time);
         EXPECT_LE(made.size(), 1u) << "set " << set << " made again within two seconds";
     }
+}
+
+// Keys pressed as the throw begins (← and ↑ held for 8 frames, 0 or 1 frame
+// after line 106 closes) must neither stop the throw nor let her fall: she
+// lands on the floor and the queen's next lines come.
+TEST_F(FinaleRun, KeysPressedAsTheThrowBeginsLeaveItToEnd) {
+    for (int offset : {0, 1}) {
+        SCOPED_TRACE(offset);
+        SeedRandom(3);
+        StartFromSlot(FinalSectionSlotWords);
+        Hold(VK_RIGHT);
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 86; }, 6000));
+        LetGo(VK_RIGHT);
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 106; }, 6000));
+        ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine != 106; }, 200));
+        PlayFrames(offset);
+        Hold(VK_LEFT);
+        Hold(VK_UP);
+        std::int32_t lowest = PlayerState.y;
+        bool jumped = false;
+        const auto note = [&] {
+            lowest = std::max(lowest, PlayerState.y);
+            jumped = jumped || PlayerMoveState.jumpKind != 0;
+            return false;
+        };
+        Watch(note, 8);
+        LetGo(VK_LEFT);
+        LetGo(VK_UP);
+        EXPECT_TRUE(Watch([&] { return note(), DialogueChannels.finaleLine == 107; }, 600)) << "the throw never ended";
+        EXPECT_FALSE(jumped) << "her own jump ran under the throw";
+        EXPECT_LE(lowest, 640) << "she fell through the floor";
+        EXPECT_EQ(PlayerState.y, 640);
+    }
+}
+
+// After the turn of the fight the queen keeps within her close dash's reach
+// of the heroine's walls: put 400 px past either wall, where she would wait
+// for a heroine who can come no nearer, she comes back and attacks while the
+// heroine presses toward her.
+TEST_F(FinaleRun, AtEitherWallTheQueenComesWithinReach) {
+    ASSERT_NO_FATAL_FAILURE(ToTheLastPattern());
+    struct Row {
+        const char* wall;
+        std::int32_t heroine, queen;
+    };
+    for (const Row& r : {Row{"right", M + 4930, M + 5300}, Row{"left", M + 182, M - 218}}) {
+        ASSERT_NO_FATAL_FAILURE(Settle(5)) << r.wall;
+        Place(r.heroine, r.queen);
+        road.Only({road.Toward()});
+        int framesOutside = -1;   // the frame of the placing itself does not count
+        const bool attacked = Watch([&] {
+            const std::int32_t x = FinalActorSlots.x[0];
+            if (x < M + 182 - 69 || x > M + 4930 + 69) ++framesOutside;
+            const std::int32_t pose = FinalActorSlots.frame[0];
+            return pose != 13 && pose != 15;
+        }, 64 * 5);
+        road.Only({});
+        EXPECT_TRUE(attacked) << "the queen waited out of reach beyond the " << r.wall << " wall";
+        EXPECT_LE(framesOutside, 0) << r.wall;
+    }
+}
+
+// At the right wall no heavy slash pushes her out of its reach, and the next
+// one came before her reaction to the last had let her go, for as long as
+// she lived. Each must find her free: holding ↑ and ← she leaps out.
+TEST_F(FinaleRun, AtTheWallSheLeapsOutOfTheHeavySlashes) {
+    ASSERT_NO_FATAL_FAILURE(ToTheLastPattern());
+    ASSERT_NO_FATAL_FAILURE(Settle(7));   // rolls that choose the heavy slash again and again
+    Place(M + 4930, M + 4760);
+    road.Only({VK_UP, VK_LEFT});
+    EXPECT_TRUE(Watch([&] { return PlayerState.x < FinalActorSlots.x[0] || Distance() > 220; }, 64 * 10))
+        << "held at the wall by one heavy slash after another";
+    road.Only({});
 }
 
 TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {

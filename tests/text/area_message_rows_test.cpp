@@ -344,7 +344,7 @@ TEST_F(Era04Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Run(f, 18, "G H H H G");
     Under(f, {18}, "+");
     Under(f, {20}, "G");
-    Run(f, 23, "G H H H G G H S1 S2 G S1 S1 G S1 G S1 G S1 S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H H S1 S1 S1");
+    Run(f, 23, "G H H H G G H S1 S2 G S1 S1 G S1 G S1 G S1 S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 S1 S1 S1");
     Under(f, {25}, "G");
     Under(f, {29, 32}, "+", 265);
     Under(f, {51, 61}, "+", 266);

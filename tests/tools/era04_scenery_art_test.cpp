@@ -3,6 +3,7 @@
 // entrance plants' sheet also holds Era03's pieces).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -65,6 +66,35 @@ TEST(Era04SceneryArt, EveryPieceLiesInItsPictureAndHoldsAFigureAndNothingIsDrawn
             for (int x = 0; x < c.width; ++x)
                 stray += !inside[static_cast<std::size_t>(y * c.width + x)] && !(c.At(x, y) == art::kTransparent);
         EXPECT_EQ(stray, 0) << "picture " << id;
+    }
+}
+
+// The rooms' furnishings are painted as what they are, never left a bare
+// block (one fill, an outline and a dot): the trap room's winch, workbench,
+// lever, chest, crate and cart, the hall's lanterns, the stall's lantern,
+// shelf and signboard, the arbour's beam and garlands.
+TEST(Era04SceneryArt, FurnishingsArePaintedNotLeftBareBlocks) {
+    namespace p = era04_pieces;
+    std::vector<const p::Piece*> pieces = {&p::kChainBeam,  &p::kTrapFixtures[0], &p::kTrapFixtures[1],
+                                           &p::kTrapFixtures[2], &p::kTrapCrate, &p::kTrapCart,
+                                           &p::kHallBLamps[1], &p::kHallBLamps[6], &p::kHallCPieces[1],
+                                           &p::kHallCPieces[2], &p::kHallCPieces[4]};
+    std::map<int, art::Canvas> pictures;
+    std::vector<std::pair<int, SpriteRect>> cuts;
+    for (const p::Piece* piece : pieces) cuts.push_back({piece->picture, piece->rect});
+    for (const final_section_frames::Frame& f : final_section_frames::kFrames)
+        if (f.code <= 8) cuts.push_back({p::kFinalSheet, f.rect});
+    for (const auto& [id, r] : cuts) {
+        if (!pictures.count(id)) pictures.emplace(id, art::DrawPicture(Info(id)));
+        const art::Canvas& c = pictures.at(id);
+        std::vector<art::Rgb> colours;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const art::Rgb px = c.At(x, y);
+                if (!(px == art::kTransparent) && std::find(colours.begin(), colours.end(), px) == colours.end())
+                    colours.push_back(px);
+            }
+        EXPECT_GE(colours.size(), 6u) << "picture " << id << " piece at " << r.left << "," << r.top;
     }
 }
 

@@ -126,9 +126,13 @@ TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
     // or the game stands on a point higher up, stands with its lowest pixel
     // on that line (above it by as much as the
     // game draws the frame below its floor), unless the frame holds it
-    // in the air or shows a part of it; the pet is one size in every frame.
+    // in the air or shows a part of it; the pet is one size in every frame,
+    // and so is a soldier standing in his row (his spear aside).
     std::map<int, art::Canvas> pictures;
-    std::vector<int> petHeights;
+    std::vector<int> petHeights, soldierHeights;
+    const auto spear = [](art::Rgb p) {
+        return (p.r == 130 && p.g == 90 && p.b == 54) || (p.r == 214 && p.g == 222 && p.b == 236);
+    };
     int checked = 0;
     for (const art::Cell& c : art::Cells()) {
         const int w = c.rect.Width(), h = c.rect.Height();
@@ -144,12 +148,13 @@ TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
             continue;
         if (!pictures.count(c.picture)) pictures.emplace(c.picture, Draw(c.picture));
         const art::Canvas& pic = pictures.at(c.picture);
-        int lowest = -1, highest = h;
+        int lowest = -1, highest = h, body = h;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (Lit(pic, c.rect.left + x, c.rect.top + y)) {
                     lowest = std::max(lowest, y);
                     highest = std::min(highest, y);
+                    if (!spear(pic.At(c.rect.left + x, c.rect.top + y))) body = std::min(body, y);
                 }
         ++checked;
         // The feet's row: the point's, raised where the game draws the frame
@@ -160,11 +165,15 @@ TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {
         EXPECT_LE(lowest, feet + 1) << art::SubjectName(c.subject) << " sinks in picture " << c.picture << " pose "
                                     << c.pose;
         if (c.subject == art::Subject::Pet) petHeights.push_back(lowest - highest);
+        if (c.subject == art::Subject::Soldier && c.stance == St::Stand) soldierHeights.push_back(lowest - body);
     }
     EXPECT_GT(checked, 500);
     ASSERT_FALSE(petHeights.empty());
     const auto [low, high] = std::minmax_element(petHeights.begin(), petHeights.end());
     EXPECT_LE(*high - *low, 2) << "the pet changes size between frames";
+    ASSERT_GE(soldierHeights.size(), 4u);
+    const auto [shortest, tallest] = std::minmax_element(soldierHeights.begin(), soldierHeights.end());
+    EXPECT_LE(*tallest - *shortest, 3) << "a soldier standing in his row changes size between frames";
 }
 
 }  // namespace

@@ -202,7 +202,11 @@ Stance HeroineStance(int pose, bool secondSheet) {
     if (pose == 12 || pose == 13 || pose == 26 || pose == 87 || pose == 88 || pose == 107) return Stance::Crouch;
     if (pose >= 14 && pose <= 16) return Stance::Jump;
     if (pose >= 41 && pose <= 44) return Stance::Tumble;
-    if (pose >= 72 && pose <= 77) return Stance::Lying;
+    // Down: the fall's strips, beaten (32) and asleep at the game over.
+    if (pose == 32 || (pose >= 72 && pose <= 83)) return Stance::Lying;
+    // Struck and thrown: reeling back (the collapse of the game over, the
+    // throws and the pit).
+    if (pose == 27 || (pose >= 29 && pose <= 31)) return Stance::Hurt;
     if (pose == 84 || pose == 85) return Stance::Hurt;
     if (pose == 89 || pose == 108 || pose == 110 || pose == 112) return Stance::Sit;
     if (pose == 109 || pose == 111) return Stance::Hunch;

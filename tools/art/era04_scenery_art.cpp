@@ -30,7 +30,7 @@ constexpr Rgb kStone{132, 128, 140}, kMortar{78, 74, 88}, kTimber{118, 80, 48}, 
     kLampLight{250, 220, 140}, kBlueLight{110, 160, 255};
 
 // What a piece of the final section shows besides the shared looks.
-enum class FinalShape { None, Hedge, Crystal };
+enum class FinalShape { None, Hedge, Crystal, Lintel, LintelEnd, Garland };
 
 struct Cut {
     SpriteRect rect;
@@ -126,13 +126,21 @@ void Chain(Canvas& c, Box b) {
         Ring(c, b.Cx(), y + link * 0.4f, std::min(b.W() * 0.4f, link * 0.4f), 2.0f, Rgb{150, 150, 160});
 }
 
+// A floor tile of the trap room, a stone slab on its hinge pin: a lit top
+// face, the shaded front of the slab with its chisel marks, the iron pin at
+// its middle it tips on. A broken one is cracked through, a corner gone.
 void Tile(Canvas& c, Box b, bool broken) {
-    FillRect(c, int(b.l), int(b.t + b.H() * 0.6f), int(b.r), int(b.b), Rgb{110, 100, 96});
-    FillRect(c, int(b.l), int(b.t + b.H() * 0.6f), int(b.r), int(b.t + b.H() * 0.7f), Rgb{160, 150, 140});
-    FrameRect(c, int(b.l), int(b.t + b.H() * 0.6f), int(b.r), int(b.b), 1, kMortar);
+    const float top = b.t + b.H() * 0.6f, face = top + 3;
+    const Rgb stone{150, 140, 128};
+    VerticalGradient(c, int(b.l), int(face), int(b.r), int(b.b), Scale(stone, 0.85f), Scale(stone, 0.6f));
+    FillRect(c, int(b.l), int(top), int(b.r), int(face), Scale(stone, 1.3f));
+    for (int x = int(b.l) + 3; x < int(b.r) - 2; x += 5) Plot(c, x, int(face) + 3 + (x % 3), Solid(Scale(stone, 0.55f)));
+    FrameRect(c, int(b.l), int(top), int(b.r), int(b.b), 1, kMortar);
+    FillDisc(c, b.Cx(), (face + b.b) * 0.5f, 2.0f, kIron);
     if (broken) {
-        Line(c, b.l + 2, b.t + b.H() * 0.65f, b.Cx(), b.b - 2, 1.5f, kMortar);
-        Line(c, b.Cx(), b.b - 2, b.r - 3, b.t + b.H() * 0.7f, 1.5f, kMortar);
+        Line(c, b.l + b.W() * 0.3f, top, b.Cx() + 2, b.b - 1, 1.5f, kMortar);
+        const float chip[] = {b.r - b.W() * 0.3f, top, b.r, top, b.r, top + 6};
+        FillPolygon(c, chip, 3, kTransparent);
     }
 }
 
@@ -183,6 +191,59 @@ void Hedge(Canvas& c, Box b, int variant) {
             if (Noise(x, y, static_cast<std::uint32_t>(variant)) < 0.5f) FillDisc(c, float(x), float(y), 1.6f, Scale(leaf, 0.8f));
 }
 
+// The arbour over the garden's far end is a carved stone beam laid in
+// pieces along the top of the room, ivy along its top edge; its end piece
+// ends in a rounded capital.
+void Lintel(Canvas& c, Box b, bool end) {
+    const float top = b.t + b.H() * 0.35f, bottom = b.b - 2;
+    const Rgb stone{176, 168, 156};
+    VerticalGradient(c, int(b.l), int(top), int(b.r), int(bottom), Scale(stone, 1.1f), Scale(stone, 0.7f));
+    FillRect(c, int(b.l), int(top), int(b.r), int(top + 3), Scale(stone, 1.3f));
+    FillRect(c, int(b.l), int(bottom - 8), int(b.r), int(bottom - 6), Scale(stone, 0.6f));
+    for (float x = b.l + 8; x < b.r - 6; x += 16) FillDisc(c, x, (top + bottom) * 0.5f - 2, 3.0f, Scale(stone, 0.8f));
+    if (end) {
+        FillEllipse(c, b.l + b.W() * 0.22f, (top + bottom) * 0.5f, b.W() * 0.2f, (bottom - top) * 0.55f, Scale(stone, 1.15f));
+        Ring(c, b.l + b.W() * 0.22f, (top + bottom) * 0.5f, b.W() * 0.12f, 2.0f, Scale(stone, 0.7f));
+    }
+    // The ivy along its top, leaves on a trailing stem.
+    for (float x = b.l + 3; x < b.r - 3; x += 7) {
+        const float y = top - 3 - 3 * std::sin(x * 0.3f);
+        FillEllipse(c, x, y, 5.0f, 3.5f, Scale(kLeaf, 0.8f + 0.3f * Noise(int(x), 3, 9)));
+    }
+}
+
+// A garland hanging from the beam (the game turns these pieces upside down,
+// so it hangs from the piece's bottom edge up): a trailing vine with pale
+// flower clusters, longer by variant.
+void Garland(Canvas& c, Box b, int variant) {
+    const float len = b.H() * (0.6f + 0.08f * float(variant % 4));
+    for (int k = 0; k < 3; ++k) {
+        const float x0 = b.l + b.W() * (0.25f + 0.25f * float(k));
+        const float l = len * (k == 1 ? 1.0f : 0.75f);
+        float px = x0, py = b.b - 1;
+        for (int i = 1; i <= 10; ++i) {
+            const float t = float(i) / 10.0f;
+            const float x = x0 + std::sin(t * 5.0f + float(k + variant)) * 4.0f, y = b.b - 1 - l * t;
+            Line(c, px, py, x, y, 1.5f, kStemGreen);
+            if (i % 2 == 0) {
+                FillEllipse(c, x + 3, y, 3.0f, 2.0f, kLeaf);
+                FillEllipse(c, x + 2, y - 0.5f, 1.5f, 1.0f, Scale(kLeaf, 1.35f));
+            } else {
+                FillEllipse(c, x - 3, y, 2.5f, 1.8f, Scale(kLeaf, 0.75f));
+            }
+            px = x;
+            py = y;
+        }
+        // The flowers gather toward the free end.
+        for (int i = 0; i < 5; ++i) {
+            const float y = b.b - 1 - l * (0.65f + 0.07f * float(i));
+            FillDisc(c, px + float(i % 2 * 4 - 2), y, 3.0f, Rgb{168, 132, 214});
+            FillDisc(c, px + float(i % 2 * 4 - 2) - 0.5f, y - 0.5f, 2.2f, Rgb{214, 186, 240});
+            FillDisc(c, px + float(i % 2 * 4 - 2) - 1, y - 1, 1.0f, Rgb{246, 236, 255});
+        }
+    }
+}
+
 // The crystal that floats in the light at the room's middle: a tall cut
 // stone pointed at both ends, its facets pale blue and white.
 void Crystal(Canvas& c, Box b) {
@@ -204,6 +265,333 @@ void Crystal(Canvas& c, Box b) {
     FillDisc(c, x - w * 0.45f, shoulder + h * 0.12f, std::max(1.5f, w * 0.14f), Rgb{255, 255, 255});
 }
 
+// ---------------------------------------------------------- the trap room --
+
+constexpr Rgb kPlank{150, 104, 62}, kPlankDark{98, 64, 36}, kPlankLight{192, 146, 96}, kIronLight{128, 132, 150};
+
+// A board of wood along the box, its grain in fine darker lines, lit along
+// its top edge and shaded along its bottom one.
+void Board(Canvas& c, Box b, Rgb wood, int seed) {
+    VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.b), Scale(wood, 1.08f), Scale(wood, 0.86f));
+    for (int y = int(b.t) + 2; y < int(b.b) - 1; y += 3)
+        for (int x = int(b.l) + 1; x < int(b.r) - 1; ++x)
+            if (Noise(x / 6, y, static_cast<std::uint32_t>(seed)) < 0.22f) Plot(c, x, y, Solid(Scale(wood, 0.8f)));
+    FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t) + 1, Scale(wood, 1.25f));
+    FillRect(c, int(b.l), int(b.b) - 1, int(b.r), int(b.b), Scale(wood, 0.6f));
+}
+
+void Rivet(Canvas& c, float x, float y) {
+    FillDisc(c, x, y, 1.6f, kIron);
+    Plot(c, int(x) - 1, int(y) - 1, kIronLight);
+}
+
+// A wooden crate standing on the floor: planks across, a frame of darker
+// battens round its face with a brace from corner to corner, iron corners.
+void Crate(Canvas& c, Box b, int seed) {
+    const float plank = std::max(8.0f, b.H() / 4.0f);
+    int k = 0;
+    for (float y = b.t; y < b.b; y += plank, ++k)
+        Board(c, Box{b.l, y, b.r, std::min(b.b, y + plank - 1)}, Scale(kPlank, 0.94f + 0.08f * float(k % 2)), seed + k);
+    const float bat = std::max(4.0f, b.W() * 0.07f);
+    for (const Box& e : {Box{b.l, b.t, b.l + bat, b.b}, Box{b.r - bat, b.t, b.r, b.b}, Box{b.l, b.t, b.r, b.t + bat},
+                         Box{b.l, b.b - bat, b.r, b.b}})
+        Board(c, e, kPlankDark, seed + 7);
+    Line(c, b.l + bat, b.b - bat - 1, b.r - bat, b.t + bat + 1, bat * 0.8f, Scale(kPlankDark, 1.1f));
+    Line(c, b.l + bat, b.b - bat - 1 - bat * 0.3f, b.r - bat, b.t + bat + 1 - bat * 0.3f, 1.0f, kPlankLight);
+    for (float x : {b.l, b.r - bat - 2})
+        for (float y : {b.t, b.b - bat - 2}) {
+            FillRect(c, int(x), int(y), int(x + bat + 2), int(y + bat + 2), kIron);
+            Rivet(c, x + (bat + 2) * 0.5f, y + (bat + 2) * 0.5f);
+        }
+}
+
+// A mine cart on two wheels, its iron-banded tub heaped with spare discs
+// like the ones the room's guardian throws.
+void Cart(Canvas& c, Box b) {
+    const float wheelR = b.H() * 0.17f, axle = b.b - wheelR - 1;
+    const float tubTop = b.t + b.H() * 0.34f, tubBottom = axle - wheelR * 0.35f;
+    // The load first, its top showing over the rim: discs edge-on.
+    for (int row = 0; row < 3; ++row)
+        for (float x = b.l + 12 + float(row % 2) * 7; x < b.r - 16; x += 14) {
+            const float y = tubTop - 4 - float(row) * 5 - 3 * std::sin(x * 0.07f);
+            FillEllipse(c, x, y, 8.0f, 4.0f, Rgb{52, 58, 72});
+            FillEllipse(c, x, y - 0.5f, 6.5f, 2.8f, Rgb{190, 198, 214});
+            FillEllipse(c, x - 2, y - 1, 2.0f, 1.0f, Rgb{246, 248, 255});
+        }
+    const float tub[] = {b.l + 2, tubTop, b.r - 2, tubTop, b.r - 10, tubBottom, b.l + 10, tubBottom};
+    FillPolygon(c, tub, 4, kPlank);
+    for (int k = 1; k < 4; ++k) {
+        const float y = tubTop + (tubBottom - tubTop) * float(k) / 4.0f;
+        Line(c, b.l + 2 + 8 * float(k) / 4.0f, y, b.r - 2 - 8 * float(k) / 4.0f, y, 1.0f, kPlankDark);
+    }
+    // Iron bands, the rim and the corner straps.
+    FillRect(c, int(b.l + 1), int(tubTop - 1), int(b.r - 1), int(tubTop + 3), kIron);
+    FillRect(c, int(b.l + 1), int(tubTop - 1), int(b.r - 1), int(tubTop), kIronLight);
+    FillRect(c, int(b.l + 10), int(tubBottom - 3), int(b.r - 10), int(tubBottom), kIron);
+    for (float x : {b.l + 14, b.Cx(), b.r - 14}) {
+        FillRect(c, int(x - 2), int(tubTop), int(x + 2), int(tubBottom), kIron);
+        Rivet(c, x, tubTop + 6);
+        Rivet(c, x, tubBottom - 6);
+    }
+    // The axle and the two spoked wheels.
+    FillRect(c, int(b.l + 16), int(axle - 2), int(b.r - 16), int(axle + 2), Scale(kIron, 0.8f));
+    for (float x : {b.l + 8 + wheelR, b.r - 8 - wheelR}) {
+        FillDisc(c, x, axle, wheelR, Scale(kIron, 0.7f));
+        FillDisc(c, x, axle, wheelR - 3, Scale(kPlankDark, 0.9f));
+        for (int k = 0; k < 4; ++k) {
+            const float a = float(k) * kPi / 4.0f;
+            Line(c, x - std::cos(a) * (wheelR - 3), axle - std::sin(a) * (wheelR - 3), x + std::cos(a) * (wheelR - 3),
+                 axle + std::sin(a) * (wheelR - 3), 1.5f, Scale(kIron, 0.9f));
+        }
+        FillDisc(c, x, axle, 3.0f, kIronLight);
+    }
+}
+
+// The winch on the wall where the ceiling's chains are worked from: an
+// iron plate bolted under the beam line, a wooden drum wound with chain on
+// its bracket, and the crank.
+void Winch(Canvas& c, Box b) {
+    FillRect(c, int(b.l + 4), int(b.t), int(b.r - 4), int(b.t + 9), kIron);
+    FillRect(c, int(b.l + 4), int(b.t), int(b.r - 4), int(b.t + 2), kIronLight);
+    for (float x = b.l + 10; x < b.r - 8; x += 15) Rivet(c, x, b.t + 5);
+    const float drumY = b.t + b.H() * 0.5f, drumR = b.H() * 0.24f;
+    for (float x : {b.l + 12, b.r - 12}) FillRect(c, int(x - 3), int(b.t + 8), int(x + 3), int(drumY + 4), kIron);
+    // The drum, a wooden cylinder lying across, lit along its top.
+    VerticalGradient(c, int(b.l + 14), int(drumY - drumR), int(b.r - 14), int(drumY), kPlankLight, kPlank);
+    VerticalGradient(c, int(b.l + 14), int(drumY), int(b.r - 14), int(drumY + drumR), kPlank, kPlankDark);
+    FillRect(c, int(b.l + 14), int(drumY - drumR), int(b.l + 17), int(drumY + drumR), kIron);
+    FillRect(c, int(b.r - 17), int(drumY - drumR), int(b.r - 14), int(drumY + drumR), kIron);
+    // The chain wound round it, link beside link across its middle.
+    for (float x = b.l + 20; x < b.r - 20; x += 5) Ring(c, x, drumY, 2.5f, 1.2f, Rgb{170, 172, 184});
+    FillDisc(c, b.r - 12, drumY, 4.0f, kIron);
+    Line(c, b.r - 12, drumY, b.r - 5, b.b - 12, 3.0f, kIron);
+    FillRect(c, int(b.r - 8), int(b.b - 14), int(b.r - 2), int(b.b - 4), kPlankDark);
+    // The line leaves the drum along the ceiling toward the chains.
+    Line(c, b.r - 18, drumY + drumR, b.r - 1, drumY + drumR, 2.0f, Rgb{170, 172, 184});
+}
+
+// The guardian's workbench at the room's far end: a heavy top on square
+// legs, a vice at its end, a great cogwheel stood on it beside a spare arm
+// and the tools, and parts on the shelf below.
+void Workbench(Canvas& c, Box b) {
+    const float top = b.t + b.H() * 0.45f, thick = 12.0f, shelf = b.b - b.H() * 0.2f;
+    // Under the top: legs, the shelf and what lies on it.
+    for (float x : {b.l + 8, b.l + b.W() * 0.5f - 4, b.r - 20})
+        Board(c, Box{x, top + thick, x + 12, b.b}, Scale(kPlankDark, 1.1f), int(x));
+    Board(c, Box{b.l + 6, shelf, b.r - 6, shelf + 8}, kPlank, 5);
+    for (float x = b.l + 26; x < b.r - 30; x += 22) {
+        FillDisc(c, x, shelf - 7, 7.0f, Scale(kIron, 1.1f));
+        FillDisc(c, x, shelf - 7, 2.5f, Scale(kIron, 0.7f));
+    }
+    // The cogwheel standing on the top, teeth all round.
+    const float gr = std::min((top - b.t - 8.0f) * 0.5f, b.W() * 0.18f);
+    const float gx = b.l + b.W() * 0.62f, gy = top - gr - 1;
+    for (int k = 0; k < 12; ++k) {
+        const float a = float(k) * kPi / 6.0f;
+        Line(c, gx, gy, gx + std::cos(a) * (gr + 4), gy + std::sin(a) * (gr + 4), 6.0f, Scale(kIron, 1.2f));
+    }
+    FillDisc(c, gx, gy, gr, Scale(kIron, 1.25f));
+    FillDisc(c, gx, gy, gr * 0.75f, Scale(kIron, 0.95f));
+    for (int k = 0; k < 5; ++k) {
+        const float a = float(k) * 2.0f * kPi / 5.0f;
+        FillDisc(c, gx + std::cos(a) * gr * 0.45f, gy + std::sin(a) * gr * 0.45f, gr * 0.15f, Scale(kIron, 0.6f));
+    }
+    FillDisc(c, gx, gy, gr * 0.2f, kIronLight);
+    // A spare arm of the guardian, brass plates and a jointed hand.
+    const Rgb brass{188, 140, 76};
+    Line(c, b.l + 22, top - 6, b.l + 70, top - 14, 9.0f, brass);
+    Line(c, b.l + 70, top - 14, b.l + 92, top - 4, 7.0f, Scale(brass, 0.9f));
+    FillDisc(c, b.l + 70, top - 14, 5.0f, Scale(brass, 0.7f));
+    FillDisc(c, b.l + 94, top - 4, 4.0f, Scale(brass, 1.1f));
+    // A hammer and a wrench at the far end.
+    Line(c, b.r - 50, top - 3, b.r - 22, top - 3, 3.0f, kPlank);
+    FillRect(c, int(b.r - 26), int(top - 10), int(b.r - 18), int(top), kIron);
+    // The top, with a vice clamped at its left end.
+    Board(c, Box{b.l + 2, top, b.r - 2, top + thick}, kPlankLight, 9);
+    FillRect(c, int(b.l + 2), int(top - 14), int(b.l + 16), int(top), kIron);
+    FillRect(c, int(b.l + 2), int(top - 14), int(b.l + 16), int(top - 12), kIronLight);
+    Line(c, b.l, top - 8, b.l + 20, top - 8, 2.0f, kIronLight);
+}
+
+// A tall lever in an iron frame, its handle thrown forward.
+void Lever(Canvas& c, Box b) {
+    VerticalGradient(c, int(b.Cx() - 6), int(b.b - 30), int(b.Cx() + 6), int(b.b), kIronLight, Scale(kIron, 0.7f));
+    FillRect(c, int(b.Cx() - 6), int(b.b - 30), int(b.Cx() + 6), int(b.b - 28), Scale(kIronLight, 1.2f));
+    Line(c, b.Cx(), b.b - 26, b.r - 4, b.t + 10, 4.0f, kPlank);
+    Line(c, b.Cx() - 1, b.b - 27, b.r - 5, b.t + 9, 1.0f, kPlankLight);
+    FillDisc(c, b.r - 4, b.t + 8, 5.0f, Rgb{170, 40, 36});
+    FillDisc(c, b.r - 5, b.t + 7, 2.0f, Rgb{236, 120, 110});
+    Rivet(c, b.Cx(), b.b - 26);
+}
+
+// A low tool chest, iron-banded, its lid shut.
+void ToolChest(Canvas& c, Box b) {
+    Board(c, Box{b.l + 2, b.t + 10, b.r - 2, b.b}, kPlank, 3);
+    Board(c, Box{b.l, b.t + 2, b.r, b.t + 12}, kPlankLight, 4);
+    for (float x : {b.l + 10, b.r - 14}) FillRect(c, int(x), int(b.t + 2), int(x + 5), int(b.b), kIron);
+    FillRect(c, int(b.Cx() - 5), int(b.t + 10), int(b.Cx() + 5), int(b.t + 20), Rgb{200, 170, 80});
+}
+
+// A post lamp's lantern: a peaked iron cap with its ring, glass panes lit
+// from within between iron corner bars, and its base.
+void LanternHead(Canvas& c, Box b) {
+    const float x = b.Cx(), capBottom = b.t + b.H() * 0.32f, base = b.b - 4;
+    FillDisc(c, x, b.t + 3, 2.5f, kIron);
+    const float cap[] = {x, b.t + 4, b.r - 2, capBottom, b.l + 2, capBottom};
+    FillPolygon(c, cap, 3, kIron);
+    Line(c, x, b.t + 5, b.l + 4, capBottom - 1, 1.0f, kIronLight);
+    VerticalGradient(c, int(b.l + 6), int(capBottom), int(b.r - 6), int(base), Rgb{255, 236, 170}, Rgb{232, 168, 70});
+    FillRect(c, int(x - 3), int(capBottom + 4), int(x + 3), int(base - 3), Rgb{255, 250, 226});
+    for (float bx : {b.l + 5, x - 0.5f, b.r - 6}) FillRect(c, int(bx), int(capBottom), int(bx + 2), int(base), kIron);
+    FillRect(c, int(b.l + 4), int(base), int(b.r - 4), int(b.b), kIron);
+    FillRect(c, int(b.l + 3), int(capBottom), int(b.r - 3), int(capBottom + 2), Scale(kIron, 1.2f));
+}
+
+// A lamp post of encounter B's hall: an iron pole on its foot plate, its
+// top rows left to the lantern piece the hall draws there.
+void LampPost(Canvas& c, Box b) {
+    const float head = float(era04_pieces::kHallBLamps[1].rect.Height());
+    const float pw = std::max(3.0f, b.W() * 0.16f);
+    FillRect(c, int(b.Cx() - pw / 2), int(b.t + head), int(b.Cx() + pw / 2), int(b.b), kIron);
+    FillRect(c, int(b.Cx() - pw / 2), int(b.t + head), int(b.Cx() - pw / 2 + 1), int(b.b), kIronLight);
+    FillRect(c, int(b.Cx() - pw * 1.8f), int(b.b - 6), int(b.Cx() + pw * 1.8f), int(b.b), kIron);
+    FillRect(c, int(b.Cx() - pw), int(b.t + head), int(b.Cx() + pw), int(b.t + head + 4), kIron);
+}
+
+// ------------------------------------------------------------ the stall --
+
+// A loaf on the shelf or held up: a round bun, crusty brown with red berries
+// (red) or glazed with blue cream (blue).
+void Bun(Canvas& c, float x, float y, float w, float h, bool blue) {
+    const Rgb crust = blue ? Rgb{206, 160, 104} : Rgb{176, 104, 52};
+    FillEllipse(c, x, y, w * 0.5f, h * 0.5f, Scale(crust, 0.75f));
+    FillEllipse(c, x, y - h * 0.06f, w * 0.47f, h * 0.44f, crust);
+    FillEllipse(c, x - w * 0.12f, y - h * 0.2f, w * 0.22f, h * 0.14f, Scale(crust, 1.25f));
+    if (blue) {
+        FillEllipse(c, x, y - h * 0.18f, w * 0.36f, h * 0.24f, Rgb{96, 140, 232});
+        FillEllipse(c, x - w * 0.1f, y - h * 0.25f, w * 0.12f, h * 0.08f, Rgb{200, 222, 255});
+    } else {
+        for (int k = 0; k < 4; ++k)
+            FillDisc(c, x + w * (-0.27f + 0.18f * float(k)), y - h * (0.1f + 0.12f * float(k % 2)), std::max(1.0f, w * 0.06f),
+                     Rgb{214, 36, 52});
+    }
+}
+
+// A cut crystal standing on its point: pale facets lit from the left (the
+// game tints it blue or red, so every facet keeps its red light).
+void Gem(Canvas& c, float x, float top, float bottom, float w, int glint) {
+    const float h = bottom - top, shoulder = top + h * 0.3f;
+    const float left[] = {x, top, x, bottom, x - w, shoulder};
+    FillPolygon(c, left, 3, Rgb{140, 186, 255});
+    const float right[] = {x, top, x + w, shoulder, x, bottom};
+    FillPolygon(c, right, 3, Rgb{90, 130, 236});
+    const float crown[] = {x - w, shoulder, x, top, x + w, shoulder, x, shoulder + h * 0.1f};
+    FillPolygon(c, crown, 4, Rgb{196, 226, 255});
+    Line(c, x, top + 1, x, bottom - 1, 1.0f, Rgb{244, 250, 255});
+    if (glint > 0) {
+        const float g = float(glint);
+        FillDisc(c, x - w * 0.4f, shoulder - 1, 0.8f + 0.4f * g, Rgb{255, 255, 255});
+        if (glint > 1) {
+            Line(c, x - w * 0.4f - 2.5f, shoulder - 1, x - w * 0.4f + 2.5f, shoulder - 1, 1.0f, Rgb{255, 255, 255});
+            Line(c, x - w * 0.4f, shoulder - 3.5f, x - w * 0.4f, shoulder + 1.5f, 1.0f, Rgb{255, 255, 255});
+        }
+    }
+}
+
+// The back of the stall behind the clerk: a wooden frame with two shelves,
+// loaves and crystals set out on them.
+void WaresShelf(Canvas& c, Box b) {
+    Board(c, Box{b.l + 4, b.t + 8, b.r - 4, b.b}, Scale(kPlankDark, 1.15f), 11);
+    FillRect(c, int(b.l), int(b.t), int(b.l + 6), int(b.b), kPlank);
+    FillRect(c, int(b.r - 6), int(b.t), int(b.r), int(b.b), kPlank);
+    Board(c, Box{b.l, b.t, b.r, b.t + 9}, kPlankLight, 12);
+    const float shelves[] = {b.t + b.H() * 0.4f, b.t + b.H() * 0.72f};
+    for (int s = 0; s < 2; ++s) {
+        const float y = shelves[s];
+        for (int k = 0; k < 4; ++k) {
+            const float x = b.l + 16 + float(k) * (b.W() - 32) / 3.0f;
+            if (s == 0) Gem(c, x, y - 22, y - 1, 5.0f, k % 3);
+            else Bun(c, x, y - 6, 16.0f, 11.0f, k % 2 == 1);
+        }
+        Board(c, Box{b.l + 2, y, b.r - 2, y + 5}, kPlankLight, 13 + s);
+    }
+}
+
+// A small lantern hung by the stall's post on a bracket from the right.
+void HangingLantern(Canvas& c, Box b) {
+    Line(c, b.r - 1, b.t + 4, b.Cx(), b.t + 4, 2.0f, kIron);
+    Line(c, b.r - 1, b.t + 12, b.r - 10, b.t + 4, 1.5f, kIron);
+    Line(c, b.Cx(), b.t + 4, b.Cx(), b.t + 12, 1.0f, kIron);
+    LanternHead(c, Box{b.Cx() - 11, b.t + 11, b.Cx() + 11, b.b - 1});
+}
+
+// The pole the signboard hangs from: a round wooden pole, lit on one side.
+void SignPole(Canvas& c, Box b) {
+    const float x0 = b.Cx() - 5, x1 = b.Cx() + 5;
+    for (int x = int(x0); x < int(x1); ++x) {
+        const float t = (float(x) - x0) / (x1 - x0);
+        FillRect(c, x, int(b.t), x + 1, int(b.b), Scale(kPlank, 1.2f - 0.5f * t));
+    }
+    for (float y = b.t + 20; y < b.b - 8; y += 37) FillRect(c, int(x0), int(y), int(x1), int(y + 2), kPlankDark);
+    FillRect(c, int(x0 - 2), int(b.b - 6), int(x1 + 2), int(b.b), kIron);
+}
+
+// The old signboard over the stall, drawn upright on a canvas of its own:
+// a weathered board in a frame, set on its pole by an iron bracket under
+// its middle, its paint faded to a loaf and a crystal either side of a
+// coin, and split by a crack.
+Canvas SignboardFace(int w, int h) {
+    Canvas s(w, h);
+    const Box b{0, 0, float(w), float(h)};
+    const Box board{b.l + 4, b.t + 4, b.r - 4, b.b - 8};
+    FillRect(s, int(b.Cx() - 22), int(board.b - 4), int(b.Cx() + 22), int(b.b), kIron);
+    FillRect(s, int(b.Cx() - 22), int(board.b - 4), int(b.Cx() + 22), int(board.b - 2), kIronLight);
+    int k = 0;
+    for (float y = board.t; y < board.b; y += 18, ++k)
+        Board(s, Box{board.l, y, board.r, std::min(board.b, y + 17)}, Scale(Rgb{140, 100, 64}, 0.9f + 0.08f * float(k % 2)),
+              30 + k);
+    FrameRect(s, int(board.l), int(board.t), int(board.r), int(board.b), 5, kPlankDark);
+    FrameRect(s, int(board.l), int(board.t), int(board.r), int(board.b), 1, Scale(kPlankDark, 0.7f));
+    // The painting, faded: a panel of old cream paint, a loaf, a coin and a crystal.
+    const Box panel{board.l + 14, board.t + 12, board.r - 14, board.b - 12};
+    FillRect(s, int(panel.l), int(panel.t), int(panel.r), int(panel.b), Rgb{214, 196, 150});
+    for (int y = int(panel.t); y < int(panel.b); ++y)
+        for (int x = int(panel.l); x < int(panel.r); ++x)
+            if (Noise(x / 3, y / 2, 77) < 0.18f) s.Put(x, y, Solid(Rgb{176, 150, 108}));
+    const float cy = panel.Cy();
+    Bun(s, panel.l + panel.W() * 0.2f, cy + 4, panel.H() * 0.75f, panel.H() * 0.52f, false);
+    FillDisc(s, panel.Cx(), cy, panel.H() * 0.26f, Rgb{180, 134, 40});
+    FillDisc(s, panel.Cx(), cy, panel.H() * 0.2f, Rgb{226, 186, 70});
+    FillRect(s, int(panel.Cx() - 1), int(cy - panel.H() * 0.12f), int(panel.Cx() + 2), int(cy + panel.H() * 0.12f),
+             Rgb{180, 134, 40});
+    Gem(s, panel.r - panel.W() * 0.2f, panel.t + 6, panel.b - 6, panel.H() * 0.22f, 0);
+    // The paint's border, and the crack through the board.
+    FrameRect(s, int(panel.l), int(panel.t), int(panel.r), int(panel.b), 2, Rgb{150, 56, 44});
+    const float crack[] = {board.l + board.W() * 0.62f, board.t, board.l + board.W() * 0.6f, board.t + 14,
+                           board.l + board.W() * 0.64f, board.t + 26, board.l + board.W() * 0.61f, board.t + 40};
+    for (int i = 0; i + 3 < 8; i += 2) Line(s, crack[i], crack[i + 1], crack[i + 2], crack[i + 3], 1.5f, Rgb{60, 38, 22});
+    for (float x : {board.l + 9, board.r - 9})
+        for (float y : {board.t + 9, board.b - 9}) Rivet(s, x, y);
+    return s;
+}
+
+// The game turns the signboard's piece a quarter round clockwise over the
+// stall: its face is laid into the piece turned back, the board's top edge
+// along the piece's left side.
+void Signboard(Canvas& c, const SpriteRect& r) {
+    const int w = r.bottom - r.top, h = r.right - r.left;
+    // The clip is the sheet's: the face is drawn on a canvas of its own.
+    SetClip(c, nullptr);
+    const Canvas face = SignboardFace(w, h);
+    const ClipBox clip{r.left, r.top, r.right, r.bottom};
+    SetClip(c, &clip);
+    for (int v = 0; v < h; ++v)
+        for (int u = 0; u < w; ++u) {
+            const Rgb px = face.At(u, v);
+            if (!(px == kTransparent)) c.Put(r.left + v, r.top + (w - 1 - u), px);
+        }
+}
+
 void Piece(Canvas& c, const Cut& cut) {
     const SpriteRect& r = cut.rect;
     const Box b{float(r.left), float(r.top), float(r.right), float(r.bottom)};
@@ -211,7 +599,9 @@ void Piece(Canvas& c, const Cut& cut) {
     SetClip(c, &clip);
     if (cut.shape != FinalShape::None) {
         if (cut.shape == FinalShape::Hedge) Hedge(c, b, cut.variant);
-        else Crystal(c, b);
+        else if (cut.shape == FinalShape::Crystal) Crystal(c, b);
+        else if (cut.shape == FinalShape::Garland) Garland(c, b, cut.variant);
+        else Lintel(c, b, cut.shape == FinalShape::LintelEnd);
         SetClip(c, nullptr);
         return;
     }
@@ -270,6 +660,18 @@ void Piece(Canvas& c, const Cut& cut) {
             FillDisc(c, b.l + 6, b.t + 6, 2.5f, kGold);
             FillDisc(c, b.r - 6, b.b - 6, 2.5f, kGold);
             break;
+        case Look::Winch: Winch(c, b); break;
+        case Look::Crate: Crate(c, b, cut.variant); break;
+        case Look::Cart: Cart(c, b); break;
+        case Look::Workbench: Workbench(c, b); break;
+        case Look::Lever: Lever(c, b); break;
+        case Look::ToolChest: ToolChest(c, b); break;
+        case Look::LanternHead: LanternHead(c, b); break;
+        case Look::LampPost: LampPost(c, b); break;
+        case Look::WaresShelf: WaresShelf(c, b); break;
+        case Look::HangingLantern: HangingLantern(c, b); break;
+        case Look::SignPole: SignPole(c, b); break;
+        case Look::Signboard: Signboard(c, cut.rect); break;
         case Look::Tile: Tile(c, b, false); break;
         case Look::BrokenTile: Tile(c, b, true); break;
         case Look::Chain: Chain(c, b); break;
@@ -312,7 +714,7 @@ void Piece(Canvas& c, const Cut& cut) {
 
 // What the final section's frames show, by code.
 Look FinalLook(int code) {
-    if (code <= 8) return Look::Fixture;     // hanging ornaments of the far end
+    if (code <= 8) return Look::Leaf;        // the arbour's beam and garlands (FinalShapeOf)
     if (code <= 10) return Look::Pillar;     // broken columns
     if (code <= 18) return Look::Leaf;       // hedges, bushes and ground plants
     if (code <= 22) return Look::Fruit;      // flowers
@@ -322,10 +724,13 @@ Look FinalLook(int code) {
     return Look::Shot;                       // the particles
 }
 
-// The wide ground plants are the garden's clipped hedges (the queen lands
-// on their level tops); the piece in the middle of the light is the
-// crystal.
+// The far end's arbour: its beam's pieces and the garlands hung from it;
+// the wide ground plants are the garden's clipped hedges (the queen lands
+// on their level tops); the piece in the middle of the light is the crystal.
 FinalShape FinalShapeOf(int code) {
+    if (code == 8) return FinalShape::Lintel;
+    if (code == 7) return FinalShape::LintelEnd;
+    if (code <= 6) return FinalShape::Garland;
     if ((code >= 11 && code <= 15) || code == 18) return FinalShape::Hedge;
     if (code == 24) return FinalShape::Crystal;
     return FinalShape::None;
@@ -443,6 +848,23 @@ void HallCFrontLamp(Canvas& c) {
 }
 
 }  // namespace
+
+void DrawEncounterCWares(Canvas& c) {
+    namespace e = encounter_c_frames;
+    for (std::size_t k = 0; k < std::size(e::kWorkpieces); ++k) {
+        const e::Rect& r = e::kWorkpieces[k];
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+        Bun(c, float(r.left) + w * 0.5f, float(r.top) + h * 0.5f, w - 1.0f, h - 1.0f, k == 1);
+    }
+    // Its twinkle rises to a star of light in the middle frame.
+    int glint = 1;
+    for (std::int32_t left : e::kSparkLefts) {
+        FillRect(c, left, 90, left + 16, 114, kTransparent);
+        Gem(c, float(left) + 8.0f, 91.0f, 113.0f, 5.5f, glint);
+        glint = glint == 1 ? 2 : 0;
+    }
+}
 
 void DrawEra04SceneryArt(Canvas& c, const PictureInfo& info) {
     // Nothing but the pieces is ever shown: the rest stays see-through.

@@ -19,4 +19,8 @@ void DrawEra04SceneryArt(Canvas& c, const PictureInfo& info);
 // thing.
 std::vector<PictureRect> Era04SceneryPieceRects(int resourceId);
 
+// The clerk's wares on her own sheet (encounter C): the red and the blue
+// loaf she hands over, and the crystal she offers in its three twinkles.
+void DrawEncounterCWares(Canvas& c);
+
 }  // namespace art

@@ -547,8 +547,10 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Heroine: {
             Look k = Person({206, 64, 96}, {206, 64, 96}, {110, 60, 32}, {250, 214, 120}, Hair::Long, Garment::Dress);
             // Encounter C's scene draws her from the clerk's sheet in the
-            // outfit she walks in and fights it in, the second.
-            if (picture == 207) {
+            // outfit she walks in and fights it in, the second; the ending
+            // draws her from its own sheet in the second weapon mode's
+            // blows, so in that outfit too.
+            if (picture == 207 || picture == ending_frames::kSheetResource) {
                 k.top = k.bottom = Rgb{48, 128, 170};
                 k.trim = Rgb{230, 236, 250};
             }
@@ -734,6 +736,15 @@ float StandingHeight(const std::vector<const Cell*>& cells) {
     return heights[std::min(heights.size() - 1, heights.size() * 3 / 4)];
 }
 
+// Figures the game draws at one size in every frame: their hurt boxes
+// measure only what can be struck, a row of them stands on one ground
+// line, and a taller box is not a taller man.
+bool OneSize(Subject s) { return s == Subject::Soldier; }
+
+bool Upright(Stance s) {
+    return s == Stance::Stand || s == Stance::Walk || s == Stance::Attack || s == Stance::Lunge || s == Stance::Block;
+}
+
 struct Placement {
     PersonPose pose;
     float angle = 0;      // radians, the turn of the whole figure
@@ -781,7 +792,9 @@ Placement Place(const Cell& c, const Look& look, float H) {
             else if (w - bw > 0.55f * bh) st = (w - bw > 0.9f * bh) ? Stance::Lunge : Stance::Attack;
             else st = (c.pose % 3 == 0) ? Stance::Stand : Stance::Walk;
         }
-        if (st == Stance::Stand || st == Stance::Walk || st == Stance::Attack || st == Stance::Lunge) p.height = bh;
+        if (!OneSize(c.subject) &&
+            (st == Stance::Stand || st == Stance::Walk || st == Stance::Attack || st == Stance::Lunge))
+            p.height = bh;
     } else if (c.pivotY > h + 4.0f) {
         // The cell is the upper part of a figure standing below it.
         p.fx = c.pivotX;
@@ -820,7 +833,8 @@ Placement Place(const Cell& c, const Look& look, float H) {
     }
     // A jump's box is most of its drawn-up body; a small box on a figure in
     // the air is only where it can be hit.
-    if (st == Stance::Jump && c.HasBody() && c.body.Height() >= 0.5f * H) p.height = float(c.body.Height()) / 0.8f;
+    if (st == Stance::Jump && !OneSize(c.subject) && c.HasBody() && c.body.Height() >= 0.5f * H)
+        p.height = float(c.body.Height()) / 0.8f;
     if (st == Stance::Leap) {
         // Stretched out along the cell: a cell much taller than wide holds
         // it upright, the game turning it.
@@ -1093,6 +1107,24 @@ float PetHeight(const std::vector<const Cell*>& cells, const Look& look) {
     return kProbeUnit * k * 8.0f;
 }
 
+// A figure of one size stands as tall as its lowest upright cell lets it:
+// each upright pose measured from its feet to the top of its head, fitted
+// under the top of its cell. Returned as the standing height PaintPlaced
+// takes (8 units).
+float OneSizeHeight(const std::vector<const Cell*>& cells, const Look& look) {
+    constexpr float kProbe = 100.0f;
+    float k = 1e9f;
+    for (const Cell* c : cells) {
+        const Placement pl = Place(*c, look, kProbe);
+        if (!Upright(pl.pose.stance) || !pl.anchored || pl.part) continue;
+        Pen probe(nullptr, 0, 0, kProbe / 8.0f, pl.dir, 0.0f);
+        Draw(probe, look, pl.pose, c->pose);
+        const float room = pl.fy - 1.0f;
+        if (probe.minY < 0) k = std::min(k, room / -probe.minY);
+    }
+    return k < 1e8f ? kProbe * k : StandingHeight(cells);
+}
+
 // A cell reaching into the rows another cell keeps empty under the floor
 // it stands on (those rows show under the floor whenever that frame is
 // drawn) is painted in its part beside them.
@@ -1195,7 +1227,9 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
     std::map<Subject, float> height;
     for (const auto& [s, list] : bySubject) {
         const Look look = LookOf(s, 0, info.id);
-        height[s] = look.build == Build::Pet ? PetHeight(list, look) : StandingHeight(list);
+        height[s] = look.build == Build::Pet ? PetHeight(list, look)
+                    : OneSize(s)                ? OneSizeHeight(list, look)
+                                                : StandingHeight(list);
     }
     // The largest first: a cell inside a larger cell of the same figure is
     // a part of the picture painted there.

@@ -1231,6 +1231,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     }
     if (info.id == 184) DrawRound3Glow(c);
     if (info.id == encounter_c_parts::kSheetResource) DrawServantParts(c);
+    if (info.id == encounter_c_frames::kSheet69Resource) DrawEncounterCWares(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;

@@ -6,7 +6,11 @@
 // <folder>/<area>/<number>_<what>.png, the number counting frames over the
 // whole run; each area gets one contact sheet <folder>/<area>.png of them all
 // in order, and <folder>/index.txt names every frame with the texts drawn on
-// it, so a line can be read beside its picture.
+// it, so a line can be read beside its picture. The sheets of the long areas
+// are too tall to look at whole, so the frames that show a line for the first
+// time are also laid out on pages of their own, 36 to a page
+// (<folder>/<area>_lines_<page>.png), each under its number and over the
+// texts it shows, written large enough to read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,6 +35,7 @@
 #include "game/playthrough.h"
 #include "platform/common/internal.h"
 #include "platform/headless.h"
+#include "shell/reset.h"
 #include "text/text_state.h"
 #include "tools/art/canvas.h"
 #include "writer.h"
@@ -51,6 +56,15 @@ constexpr int kColumns = 8;
 constexpr int kCaption = 12;
 constexpr int kGap = 4;
 constexpr double kBetweenLines = 1.0;   // seconds of play between two frames without a line
+// The staff roll is taken every kRollStep pixels of its way up, less than
+// the screen's height, so every line of it is seen whole on some frame.
+constexpr std::int32_t kRollStep = 360;
+
+// A page of line frames: six by six, each thumbnail over a strip with its
+// texts in the game's own dialogue face.
+constexpr int kPageColumns = 6, kPageRows = 6;
+constexpr int kStripH = 54;
+constexpr int kStripFont = 16;
 
 // Which sheet a frame belongs on: the menu side, the area the heroine is
 // in, or the final section (from its locked door on, through the ending).
@@ -152,6 +166,9 @@ private:
     // pixels kept aside in a file until the sheet is drawn at the end.
     struct Sheet {
         std::vector<std::string> captions;
+        // The texts of each frame that shows a line for the first time; empty
+        // for the frames between lines.
+        std::vector<std::string> lineTexts;
         fs::path pixels;
         std::ofstream out;
     };
@@ -169,7 +186,40 @@ private:
                   << " sheets in " << folder_.string() << "\n";
     }
 
+    // The staff roll as the player sees it. The road's Enter would end it
+    // on its first frame, still below the screen, so while it rolls the
+    // storyboard holds Enter back and moves the roll on to each place it
+    // takes (what the roll shows there, as its own clock would bring it),
+    // to its last picture, which waits for Enter; then the road goes on.
+    // True while the roll is being taken.
+    bool LookAtTheRoll() {
+        const bool rolls = GameFlow.phase == 903 && DialogueChannels.rollText == 2;
+        if (!rolling_) {
+            if (!rolls || EndingState.state != 2) return false;
+            rolling_ = true;
+            autoEnter = false;
+            seen_.insert({AreaOfFrame(), 2, 2});   // its frames are named here
+            CreditsRoll = rollTarget_ = CreditsRoll - kRollStep;
+            return true;
+        }
+        char what[48];
+        if (EndingState.state == 2 && CreditsRoll <= rollTarget_) {
+            std::snprintf(what, sizeof what, "rollText_2_y%05d", static_cast<int>(CreditsRoll));
+            Take(AreaOfFrame(), what, true);
+            CreditsRoll = rollTarget_ = CreditsRoll - kRollStep;
+        } else if (EndingState.state != 2) {
+            if (rolls) {
+                std::snprintf(what, sizeof what, "rollText_2_end");
+                Take(AreaOfFrame(), what, true);
+            }
+            rolling_ = false;
+            autoEnter = true;
+        }
+        return true;
+    }
+
     void Look() {
+        if (LookAtTheRoll()) return;
         const std::string area = AreaOfFrame();
         const std::array<std::int32_t, 15> words = DialogueLineWords();
         std::string what;
@@ -189,10 +239,10 @@ private:
             what = seconds;
             lastBetween_ = now;
         }
-        if (!what.empty()) Take(area, what);
+        if (!what.empty()) Take(area, what, anyLine);
     }
 
-    void Take(const std::string& area, const std::string& what) {
+    void Take(const std::string& area, const std::string& what, bool lineShown) {
         std::vector<std::uint8_t> rgba;
         int w = 0, h = 0;
         if (!plat::headless::RenderLastFrame(rgba, w, h)) return;
@@ -211,9 +261,15 @@ private:
         sheet.out.write(reinterpret_cast<const char*>(small.data()), static_cast<std::streamsize>(small.size()));
         // The texts on it, the HUD's apart.
         index_ << area << "/" << name << ".png";
+        std::string texts;
         for (const plat::headless::TextDrawRecord& t : plat::headless::LastFrame().texts)
-            if (t.font != TextFontSet.font[1] && t.font != TextFontSet.font[2]) index_ << " | " << t.text;
+            if (t.font != TextFontSet.font[1] && t.font != TextFontSet.font[2]) {
+                index_ << " | " << t.text;
+                texts += (texts.empty() ? "" : "  ") + t.text;
+            }
         index_ << "\n";
+        std::replace(texts.begin(), texts.end(), '\n', ' ');
+        sheet.lineTexts.push_back(lineShown ? (texts.empty() ? std::string("(no text drawn)") : texts) : std::string());
         writers_.Write(folder_ / area / (name + ".png"), std::move(rgba), w, h);
     }
 
@@ -226,8 +282,11 @@ private:
         art::Canvas canvas(columns * (kThumbW + kGap) + kGap, rows * (kThumbH + kCaption + kGap) + kGap);
         art::FillRect(canvas, 0, 0, canvas.width, canvas.height, art::Rgb{40, 40, 40});
         std::vector<std::uint8_t> small(static_cast<std::size_t>(kThumbW) * kThumbH * 3);
+        LinePages pages(folder_, area);
         for (int i = 0; i < count; ++i) {
             in.read(reinterpret_cast<char*>(small.data()), static_cast<std::streamsize>(small.size()));
+            const std::string& line = sheet.lineTexts[static_cast<std::size_t>(i)];
+            if (!line.empty()) pages.Add(sheet.captions[static_cast<std::size_t>(i)], line, small);
             const int left = kGap + (i % columns) * (kThumbW + kGap);
             const int top = kGap + (i / columns) * (kThumbH + kCaption + kGap);
             art::DrawText(canvas, left, top + 2, sheet.captions[static_cast<std::size_t>(i)], 1,
@@ -239,19 +298,100 @@ private:
                 }
         }
         in.close();
+        pages.Flush();
         std::error_code ec;
         fs::remove(sheet.pixels, ec);
+        const fs::path file = folder_ / (area + ".png");
+        WriteCanvas(canvas, file);
+        std::cout << "sheet " << file.string() << " (" << count << " frames, " << pages.Written()
+                  << " pages of lines)\n";
+    }
+
+    static void WriteCanvas(const art::Canvas& canvas, const fs::path& file) {
         std::vector<std::uint8_t> rgba(static_cast<std::size_t>(canvas.width) * canvas.height * 4, 255);
         for (std::size_t i = 0; i < canvas.pixels.size(); ++i) {
             rgba[i * 4] = canvas.pixels[i].r;
             rgba[i * 4 + 1] = canvas.pixels[i].g;
             rgba[i * 4 + 2] = canvas.pixels[i].b;
         }
-        const fs::path file = folder_ / (area + ".png");
         if (!plat::detail::WritePng(file.string(), rgba.data(), canvas.width, canvas.height))
             ADD_FAILURE() << "cannot write " << file;
-        std::cout << "sheet " << file.string() << " (" << count << " frames)\n";
     }
+
+    // An area's line frames, 36 to a page, each thumbnail under its frame's
+    // name and over its texts, wrapped to the thumbnail's width.
+    class LinePages {
+    public:
+        LinePages(fs::path folder, std::string area) : folder_(std::move(folder)), area_(std::move(area)) {}
+
+        void Add(const std::string& caption, const std::string& texts, const std::vector<std::uint8_t>& small) {
+            if (used_ == 0) {
+                canvas_ = art::Canvas(kPageColumns * (kThumbW + kGap) + kGap,
+                                      kPageRows * (kCaption + kThumbH + kStripH + kGap) + kGap);
+                art::FillRect(canvas_, 0, 0, canvas_.width, canvas_.height, art::Rgb{40, 40, 40});
+            }
+            const int left = kGap + (used_ % kPageColumns) * (kThumbW + kGap);
+            const int top = kGap + (used_ / kPageColumns) * (kCaption + kThumbH + kStripH + kGap);
+            // The frame's number and what it shows first, as on the sheet.
+            art::DrawText(canvas_, left, top + 2, caption.substr(0, caption.find('_')), 1, art::Rgb{240, 240, 200});
+            for (int y = 0; y < kThumbH; ++y)
+                for (int x = 0; x < kThumbW; ++x) {
+                    const std::uint8_t* q = &small[(static_cast<std::size_t>(y) * kThumbW + x) * 3];
+                    canvas_.Put(left + x, top + kCaption + y, art::Rgb{q[0], q[1], q[2]});
+                }
+            PutTexts(texts, left, top + kCaption + kThumbH);
+            if (++used_ == kPageColumns * kPageRows) Flush();
+        }
+
+        void Flush() {
+            if (used_ == 0) return;
+            char name[64];
+            std::snprintf(name, sizeof name, "_lines_%02d.png", ++written_);
+            WriteCanvas(canvas_, folder_ / (area_ + name));
+            used_ = 0;
+        }
+        int Written() const { return written_; }
+
+    private:
+        // The texts in black on the message box's parchment, broken into rows
+        // that fit the strip's width (a row ends at the character that would
+        // cross it).
+        void PutTexts(const std::string& texts, int left, int top) {
+            if (font_ == 0) font_ = plat::FontCreate(kTextFonts[6].face, kStripFont, kTextFonts[6].weight);
+            std::vector<plat::headless::TextDrawRecord> rows;
+            std::string row;
+            auto rowDone = [&] {
+                rows.push_back({font_, row, 3, 1 + static_cast<int>(rows.size()) * (kStripFont + 1), 0, 0, 0, 1, 1, 1});
+                row.clear();
+            };
+            for (std::size_t i = 0; i < texts.size();) {
+                std::size_t n = 1;
+                const unsigned char lead = static_cast<unsigned char>(texts[i]);
+                if (lead >= 0xF0) n = 4;
+                else if (lead >= 0xE0) n = 3;
+                else if (lead >= 0xC0) n = 2;
+                const std::string next = row + texts.substr(i, n);
+                if (!row.empty() && plat::TextWidth(font_, next.c_str()) > kThumbW - 6) rowDone();
+                row += texts.substr(i, n);
+                i += n;
+            }
+            if (!row.empty()) rowDone();
+            std::vector<std::uint8_t> rgba;
+            if (!plat::headless::RenderTexts(rows, kThumbW, kStripH, 0xF4E8C8, rgba)) return;
+            for (int y = 0; y < kStripH; ++y)
+                for (int x = 0; x < kThumbW; ++x) {
+                    const std::uint8_t* p = &rgba[(static_cast<std::size_t>(y) * kThumbW + x) * 4];
+                    canvas_.Put(left + x, top + y, art::Rgb{p[0], p[1], p[2]});
+                }
+        }
+
+        fs::path folder_;
+        std::string area_;
+        art::Canvas canvas_{1, 1};
+        plat::FontId font_ = 0;
+        int used_ = 0;
+        int written_ = 0;
+    };
 
     fs::path folder_;
     std::ofstream index_;
@@ -260,6 +400,8 @@ private:
     FrameWriters writers_{2};
     double lastBetween_ = -kBetweenLines;
     int taken_ = 0;
+    bool rolling_ = false;
+    std::int32_t rollTarget_ = 0;
 };
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(SpriteArt, EveryHeroineFrameHoldsAFigureStandingOnItsAnchor) {
     for (const auto& f : heroine_w1_table::kFrames) {
         const art::Canvas& c = heroine_w1_table::OnSecondSheet(f.pose) ? second : first;
         EXPECT_GT(Coverage(c, f.rect), 0.08) << "pose " << f.pose;
-        if (f.pose < 72 || f.pose > 77) {
+        // Lying on the floor (her fall's strips) she has no feet under her.
+        if (f.rect.Width() < 3 * f.rect.Height()) {
             EXPECT_TRUE(FeetNearAnchor(c, f.rect, f.anchorX, f.anchorY)) << "pose " << f.pose;
         }
     }
@@ -46,6 +47,18 @@ TEST(SpriteArt, EveryHeroineFrameHoldsAFigureStandingOnItsAnchor) {
         }
     }
     EXPECT_GT(Coverage(w2, heroine_w2_table::kWeapon), 0.05);
+}
+
+// Beaten (the game over's walk and narration, the scenes that leave her
+// down) and asleep at the game over's second narration, she lies on the
+// floor in the first outfit as the second outfit's sheet shows her.
+TEST(SpriteArt, BeatenOrAsleepSheLiesOnTheFloor) {
+    for (std::int32_t pose : {32, 78, 79, 80, 81, 82, 83}) {
+        const heroine_w1_table::FrameRow* f = heroine_w1_table::FindFrame(pose);
+        ASSERT_NE(f, nullptr) << "pose " << pose;
+        EXPECT_GT(f->rect.Width(), 3 * f->rect.Height()) << "pose " << pose << " stands";
+        EXPECT_GE(f->anchorY, f->rect.Height() - 4) << "pose " << pose << " lies under the floor";
+    }
 }
 
 TEST(SpriteArt, CoinsAndBurstsFillTheirFrames) {
