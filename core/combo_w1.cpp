@@ -53,7 +53,7 @@ struct W1Machine {
     bool followCamera;         // standing G moves the view with its lunges
 };
 
-// Private record of one machine, kept for the whole run.
+// Private record of one machine, kept from attack to attack.
 struct W1Run {
     double stamp = 0.0;
     double factor = 1.0;
@@ -244,3 +244,7 @@ void UpdateAirAttackFW1(std::int32_t) { RunMachine(kFAirW); }
 void UpdateAttackGW1(std::int32_t) { RunMachine(kGW); }
 void UpdateAirAttackGW1(std::int32_t) { RunMachine(kGAirW); }
 void UpdateAttackQW1(std::int32_t) { RunMachine(kQW); }
+
+void ResetComboMachinesW1() {
+    for (W1Run& run : Runs) run = W1Run{};
+}

@@ -373,3 +373,8 @@ void UpdateAttackQW2(std::int32_t) {
         }
     }
 }
+
+void ResetComboMachinesW2() {
+    for (Run& run : Runs) run = Run{};
+    Guard = GuardRun{};
+}

@@ -56,6 +56,11 @@ void UpdateAttackGW2(std::int32_t arg);
 void UpdateAirAttackGW2(std::int32_t arg);
 void UpdateAttackQW2(std::int32_t arg);
 
+// The machines' own stamps and phases back to their start, for the data
+// reset: a new game's first attack and guard play as the program's first.
+void ResetComboMachinesW1();
+void ResetComboMachinesW2();
+
 // Runs the attack machines of the weapon modes that are on, for the combo
 // words' current ranges, in the world step's order (weapon mode 1 first),
 // including the jump-pose fix before Q. The world step calls this once.

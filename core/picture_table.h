@@ -149,7 +149,7 @@ inline constexpr auto kRows = std::to_array<PictureInfo>({
     {188,  424,  330, 24,  88, true,  K::Figures,       T::Ruins,  "D051"},
     {189,  830,  571, 24,  89, true,  K::Figures,       T::Ruins,  "D052"},
     {190,  740,  631, 24,  90, true,  K::Figures,       T::Ruins,  "D053"},
-    {191,  618,  433, 24,  91, true,  K::Scenery,       T::Ruins,  "D054"},
+    {191,  618,  433, 24,  91, true,  K::Figures,       T::Ruins,  "D054"},
     {192,  769,  668, 24,  92, true,  K::Figures,       T::Ruins,  "D055"},
     {193,  786,  741, 24,  93, true,  K::Figures,       T::Ruins,  "D056"},
     {194, 1024,  803, 24,  94, true,  K::Figures,       T::Ruins,  "D057"},

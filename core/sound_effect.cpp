@@ -64,6 +64,12 @@ void PlaySoundEffect(std::int32_t id, std::int32_t volume) {
     counter = (counter >= kBanks[bank].slotCount - 1) ? 0 : counter + 1;
 }
 
+std::int32_t SoundOfSlot(std::int32_t slot) {
+    for (const SoundBank& bank : kBanks)
+        if (slot >= bank.firstSlot && slot < bank.firstSlot + bank.slotCount) return bank.firstSlot;
+    return slot;
+}
+
 void StopSound(std::int32_t id) {
     if (id < 1 || id > kSoundSlotCount || SoundTable[id] == 0) return;
     plat::SoundStop(id);

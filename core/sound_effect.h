@@ -16,6 +16,10 @@ inline std::int32_t SoundVolumes[3] = {1000, 1000, 1000};
 // id 1..236: a sound slot; 901..910: the next slot of a round-robin bank;
 // other ids do nothing. volume 0..1000 (1000 full, 0 or less silent).
 void PlaySoundEffect(std::int32_t id, std::int32_t volume);
+// The sound a slot holds, named by its slot: a bank's copies all hold the
+// sound of the bank's first slot (which copy plays next is the bank's own
+// business for the whole run), any other slot its own.
+std::int32_t SoundOfSlot(std::int32_t slot);
 // The platform attenuation (hundredths of a dB, 0 full, -10000 silent) of a
 // volume on the game's 0..1000 scale: 1000 full, 900 -1 dB, 0 -10 dB (still
 // heard), -9000 and below silent.

@@ -25,6 +25,7 @@
 #include "core/residency.h"
 #include "core/sound_effect.h"
 #include "core/sprite_draw.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
 #include "core/trace_log.h"
 #include "shell/boot.h"
@@ -101,6 +102,15 @@ void ResetPlayer() {
     AttackDTimeScale = 1.0;
     AttackQSpeedDivisor = 1;
     ReadyStanceStamp = 0.0;
+    ResetComboMachinesW1();
+    ResetComboMachinesW2();
+    // A hurt pose asked for in the last game's last step, its low-HP
+    // warning, the ground fall and the field music it left on must not
+    // reach the new game.
+    PlayerHurtPoseRequest = 0;
+    LowHpWarning = LowHpWarningRecord{};
+    GroundFallEnabled = GroundFallSuppressed = 0;
+    FieldMusicFlag = 0;
     PlayerGuardStruck = 0;
     HitEffectState = 0;
     for (FlashEffectRecord& flash : FlashEffects) flash = FlashEffectRecord{};

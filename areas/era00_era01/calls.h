@@ -39,6 +39,11 @@ void UpdateLift();
 void UpdateGatekeeper(std::int32_t arg);
 void UpdateCollectGame();
 void UpdateCollectGameRound();
+// The collecting game is not saved, so a game left running would carry into
+// a new game or a loaded one, with the gatekeeper's fee paid in another:
+// every data reset puts the objects back on their spots, bobbing, as the
+// program's start has them.
+void ResetCollectGame();
 // The collecting game is not saved: after a load its objects bob again and a
 // gatekeeper caught mid-throw stands idle, holding no HP.
 void SettleCollectGameAfterLoad();

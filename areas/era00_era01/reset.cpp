@@ -4,6 +4,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "core/pickups.h"
+#include "core/sprites/sprites.h"
 #include "text/text_state.h"
 
 void ResetEra00Era01Area() {
@@ -30,6 +31,7 @@ void ResetEra00Era01Area() {
     Era00StoryPhase = 0;
     Era00IndoorState = 0;
     Era00SceneActors = Era00SceneActorsRecord{};
+    ResetTimedEffects();
     Era00Gateway = Era00GatewayRecord{};
     EventHoldsPlayer = 0;
     PlayerHpHold = 0;
@@ -38,10 +40,7 @@ void ResetEra00Era01Area() {
     LiftRecord = LiftStateRecord{};
     LiftRecord.x = Era01Anchor20;   // 20200
     GatekeeperRecord = GatekeeperStateRecord{};
-    // The collecting game is not saved, so a game left running would carry
-    // into a new game or a loaded one, with the gatekeeper's fee paid in
-    // another: every reset puts the objects back on their spots, bobbing.
-    for (CollectGameObject& object : CollectGameObjects) object.state = 1;
+    ResetCollectGame();
     FieldEnemyARecord = FieldEnemyAStateRecord{};
     FieldEnemyARecord.state = 1;
     FieldEnemyARecord.frame = 1;
@@ -49,10 +48,9 @@ void ResetEra00Era01Area() {
     FieldEnemyARecord.x = FieldEnemyARecord.rememberedX = Era01Anchor17;   // 17549
     FieldEnemyARecord.y = 519;
     for (FlyingEnemyRecord& e : FlyingEnemyRecords) {
-        // HP is not a start value: it is refilled only when one perches anew.
-        const std::int32_t hp = e.hp;
+        // HP too, which play refills only when one perches anew: a new game's
+        // flyers take as many blows as the first game's.
         e = FlyingEnemyRecord{};
-        e.hp = hp;
         e.state = 1;
         e.frame = 1;
         e.x = 5200;

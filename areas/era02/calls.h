@@ -19,6 +19,9 @@ void RunEra02Events();
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra02StandsCrowdAndStage();
+// The stands' own words (the crowd's shown frames, the gauge marker's
+// animation) back to where a first game finds them, by every data reset.
+void ResetEra02StandsDrawing();
 void DrawEra02Arena();
 // The east gate of the arena as it is seen from the Era03 side; the Era03
 // field pass draws it first.

@@ -72,8 +72,11 @@ void DrawSignsAndGates() {
     const float lx = static_cast<float>(a.liftX - ScrollX);
     const float py = static_cast<float>(a.platformY);
     plat::SpriteSetTransform(Plain());
-    if (a.signWord == 1) Draw(kSlot81, 61, 111, 119, 132, 0, 0, lx + 113, py + 109, kHeroineDepth - 0.005f);
-    if (a.signWord == 2) Draw(kSlot81, 120, 111, 188, 127, 0, 0, lx + 103, py + 109, kHeroineDepth - 0.005f);
+    // The sign stands beside the lift where the trio come to stand: behind
+    // them (their depth is 0.196), in front of her.
+    constexpr float kSignDepth = kHeroineDepth - 0.002f;
+    if (a.signWord == 1) Draw(kSlot81, 61, 111, 119, 132, 0, 0, lx + 113, py + 109, kSignDepth);
+    if (a.signWord == 2) Draw(kSlot81, 120, 111, 188, 127, 0, 0, lx + 103, py + 109, kSignDepth);
     const std::uint32_t gate = Era02ArenaDoor.gateSelector;
     const float s = static_cast<float>(ScrollX);
     if (gate == 1) Draw(kSlot81, 0, 132, 20, 159, 0, 0, SectionAnchorX[56] + 1882 - s, 260, kHeroineDepth - 0.03f);

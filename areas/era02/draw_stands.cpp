@@ -66,7 +66,7 @@ constexpr int kRowKinds[6] = {0, 1, 2, 1, 2, 0};   // A, B, C, B, C, A
 struct FigureFrame {
     std::int32_t pivotX = 0, pivotY = 0, left = 0, top = 0, right = 0, bottom = 0;
 };
-// What each row shows; kept from frame to frame for the whole run.
+// What each row shows; kept from frame to frame for the whole game.
 FigureFrame CrowdFigureFrames[6];
 std::int32_t GaugeMarkerFrame = 0;
 double GaugeMarkerTime = 0;
@@ -129,6 +129,12 @@ void DrawDebris() {
 }
 
 }  // namespace
+
+void ResetEra02StandsDrawing() {
+    for (FigureFrame& frame : CrowdFigureFrames) frame = FigureFrame{};
+    GaugeMarkerFrame = 0;
+    GaugeMarkerTime = 0;
+}
 
 void DrawEra02StandsCrowdAndStage() {
     if (Era02AreaFlag != 1) return;

@@ -35,7 +35,7 @@ struct DispatchState {
 };
 DispatchState Dispatch;
 
-// The first return of the program's run greets with the long talk and the
+// The first return of a game greets with the long talk and the
 // parting line; later ones are short.
 std::int32_t ReturnVisits = 0;
 
@@ -126,8 +126,10 @@ WaveState Wave;
 
 }  // namespace
 
-void ResetEra02EventSlots() { Dispatch = DispatchState{}; }
-void ResetEra02ReturnVisitsForTests() { ReturnVisits = 0; }
+void ResetEra02EventSlots() {
+    Dispatch = DispatchState{};
+    ReturnVisits = 0;
+}
 
 std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
     ReturnState& s = ReturnScene;

@@ -2,6 +2,7 @@
 // tournament and the throne-room scenes after it. Each entry shows its lines
 // while its channel holds one of its values; a reply drawn under the line
 // before it repeats that line through a two-value entry.
+#include "areas/era03/gate_lines.h"
 #include "areas/message_tables.h"
 #include "core/player.h"
 #include "text/messages/area_texts.h"
@@ -37,15 +38,15 @@ constexpr MessageLine kF21_21[] = {{210, 700, "リシェル　　： うわぁ�
 constexpr MessageLine kF22_22[] = {{210, 700, "？？？　 ： 陛下のおなーりー！"}};
 constexpr MessageLine kF23_23[] = {{210, 700, "王様の声　 ： うむ。よくぞ参った、飛び入りの挑戦者よ。"}, {210, 725, "　　　　余の大会へようこそ。"}};
 constexpr MessageLine kF24_24[] = {{210, 700, "王様の声　 ： して、そなたを連れてきたのは誰じゃ？"}};
-constexpr MessageLine kF25_25[] = {{210, 700, "ガロの声　 ： ははっ！　ガロにございます！"}};
-constexpr MessageLine kF26_26[] = {{210, 700, "ベスの声　 ： ベスでございます！"}};
-constexpr MessageLine kF27_27[] = {{210, 700, "ポポの声　 ： ポ、ポポなんだな！"}};
-constexpr MessageLine kF28_28[] = {{210, 700, "ガロの声　 ： 三人そろって、陛下の忠実なしもべ！"}};
+constexpr MessageLine kF25_25[] = {{210, 700, "ガロ　 ： ははっ！　ガロにございます！"}};
+constexpr MessageLine kF26_26[] = {{210, 700, "ベス　 ： ベスでございます！"}};
+constexpr MessageLine kF27_27[] = {{210, 700, "ポポ　 ： ポ、ポポなんだな！"}};
+constexpr MessageLine kF28_28[] = {{210, 700, "ガロ　 ： 三人そろって、陛下の忠実なしもべ！"}};
 constexpr MessageLine kF29_29[] = {{210, 700, "リシェル　　： しもべって……あなたたち、王様の家来だったの？"}};
 constexpr MessageLine kF30_30[] = {{210, 700, "リシェル　　： わたしはただ通りかかっただけなんですけど！"}};
 constexpr MessageLine kF31_31[] = {{210, 700, "王様の声　 ： ほっほっほ。通りかかったのも何かの縁。"}, {210, 725, "　　　　腕に覚えがあるのであろう？"}};
 constexpr MessageLine kF32_32[] = {{210, 700, "王様の声　 ： 塔の番人を退けたと聞いておるぞ。"}};
-constexpr MessageLine kF33_33[] = {{210, 700, "ガロ＆ベス＆ポポの声　 ： そうなんです！　こいつ、めちゃくちゃ強いんです！"}};
+constexpr MessageLine kF33_33[] = {{210, 700, "ガロ＆ベス＆ポポ　 ： そうなんです！　こいつ、めちゃくちゃ強いんです！"}};
 constexpr MessageLine kF34_34[] = {{210, 700, "リシェル　　： だからって、いきなり大会なんて……。"}};
 constexpr MessageLine kF35_35[] = {{210, 725, "王様の声　 ： 勝ち抜けば褒美は思いのままじゃ。どうじゃ？"}};
 constexpr MessageLine kF36_36[] = {{110, 700, "ドルム王の声　 ： では改めて名乗ろう。余はこの国の王、ドルム。年に一度の大武闘会を開く者である！"}, {160, 725, "四人の闘士を打ち破った者には、国一番の栄誉と褒美を与えようぞ！"}};
@@ -78,7 +79,7 @@ constexpr MessageLine kF65_62[] = {{210, 700, "リシェル　　： く、苦�
 constexpr MessageLine kF66_63[] = {{210, 700, "カーラ　 ： ふふっ、逃がさないわよ。"}};
 constexpr MessageLine kF67_64[] = {{210, 700, "リシェル　　： こうなったら……Ｄで振りほどく！"}};
 constexpr MessageLine kF68_65[] = {{210, 700, "ドルム王の声　 ： そこまで！　勝者、リシェル！"}};
-constexpr MessageLine kF69_66[] = {{210, 700, "ドルム王の声　 ： 見事であった。賞品を受け取るがよい。"}};
+constexpr MessageLine kF69_66[] = {{210, 700, "ドルム王の声　 ： 見事であった。いま賞品を出そう、柱の上のかごを取るがよい。"}};
 constexpr MessageLine kF70_67[] = {{210, 700, "ドルム王の声　 ： 第二試合！　挑戦者リシェル対、セシル！"}, {210, 725, "　　　　　　セシルは空を舞う闘士じゃ。"}};
 constexpr MessageLine kF71_68[] = {{210, 700, "ドルム王の声　 ： 両者、前へ！"}};
 constexpr MessageLine kF72_69[] = {{210, 700, "リシェル　　： えっ……その姿……セシル先生！？"}};
@@ -145,7 +146,7 @@ constexpr MessageLine kS39_129[] = {{210, 700, "ドルム王の声　 ： そこ
 constexpr MessageLine kS40_130[] = {{210, 700, "リシェル　　： 先生……ありがとうございました！"}};
 constexpr MessageLine kS41_131[] = {{210, 700, "ﾅﾚｰﾀ　 ： 観客の拍手は、いつまでも鳴りやまなかった。"}};
 constexpr MessageLine kS42_132[] = {{210, 700, "リシェル　　： よーし、次も勝つぞ！"}};
-constexpr MessageLine kS43_133[] = {{210, 700, "ドルム王の声　 ： 見事であった。賞品を受け取るがよい。"}};
+constexpr MessageLine kS43_133[] = {{210, 700, "ドルム王の声　 ： 見事であった。いま賞品を出そう、柱の上のかごを取るがよい。"}};
 constexpr MessageLine kS44_134[] = {{210, 700, "リシェル　　： はい！　ありがたく頂きます！"}, {210, 725, "　　　　　……先生、また会えますよね。"}};
 constexpr MessageLine kS50_135[] = {{210, 700, "ドルム王の声　 ： 第三試合！　挑戦者リシェル対、ミヅハ！"}, {210, 725, "　　　　　　ミヅハは目にも止まらぬ速さの闘士じゃ。"}};
 constexpr MessageLine kS51_136[] = {{210, 700, "ドルム王の声　 ： 両者、前へ！"}};
@@ -180,7 +181,7 @@ constexpr MessageLine kS79_164[] = {{210, 700, "ミヅハ　 ： 気をつけて
 constexpr MessageLine kS80_165[] = {{210, 700, "リシェル　　： うん、ありがとう。"}};
 constexpr MessageLine kS81_166[] = {{210, 700, "リシェル　　： もうひと勝負、がんばるぞ！"}};
 constexpr MessageLine kS82_167[] = {{210, 700, "ドルム王の声　 ： そこまで！　勝者、リシェル！"}};
-constexpr MessageLine kS83_168[] = {{210, 700, "ドルム王の声　 ： 賞品を受け取るがよい。"}};
+constexpr MessageLine kS83_168[] = {{210, 700, "ドルム王の声　 ： いま賞品を出そう。柱の上にかがやくものを取るがよい。"}};
 constexpr MessageLine kS84_169[] = {{210, 700, "ミヅハの声　 ： これも持っていって。"}};
 constexpr MessageLine kS85_170[] = {{210, 700, "リシェル　　： いいの？"}};
 constexpr MessageLine kS86_171[] = {{210, 700, "ミヅハの声　 ： ……勝った人のものだから。"}};
@@ -235,22 +236,22 @@ constexpr MessageLine kE47_219[] = {{210, 700, "ﾅﾚｰﾀ　 ： リシェル
 constexpr MessageLine kE48_220[] = {{210, 700, "リシェル　　： こんなにたくさん……！"}};
 constexpr MessageLine kE49_221[] = {{210, 700, "エルザ　 ： 旅の支度に使いなさい。"}, {255, 725, "道中、気をつけてね。"}};
 constexpr MessageLine kE50_222[] = {{210, 700, "リシェル　　： はい！"}};
-constexpr MessageLine kE52_223[] = {{210, 700, "ガロの声　 ： ま、待ってくだせえ！"}};
-constexpr MessageLine kE53_224[] = {{210, 700, "ベスの声　 ： あっしらも連れてってくだせえ！"}};
-constexpr MessageLine kE54_225[] = {{210, 700, "ポポの声　 ： お、置いていかないでほしいんだな！"}};
-constexpr MessageLine kE55_226[] = {{210, 700, "ガロ＆ベスの声　 ： あねさんについていきやす！"}};
+constexpr MessageLine kE52_223[] = {{210, 700, "ガロ　 ： ま、待ってくだせえ！"}};
+constexpr MessageLine kE53_224[] = {{210, 700, "ベス　 ： あっしらも連れてってくだせえ！"}};
+constexpr MessageLine kE54_225[] = {{210, 700, "ポポ　 ： お、置いていかないでほしいんだな！"}};
+constexpr MessageLine kE55_226[] = {{210, 700, "ガロ＆ベス　 ： あねさんについていきやす！"}};
 constexpr MessageLine kE56_227[] = {{210, 700, "リシェル　　： あねさんって……わたしのこと！？"}};
-constexpr MessageLine kE57_228[] = {{210, 700, "ポポの声　 ： あねさんは強いんだな！"}};
-constexpr MessageLine kE58_229[] = {{210, 700, "ガロの声　 ： 塔でも闘技場でも、あねさんにはかなわねえ！"}};
-constexpr MessageLine kE59_230[] = {{210, 700, "ベスの声　 ： 弟子にしてくだせえ！"}};
+constexpr MessageLine kE57_228[] = {{210, 700, "ポポ　 ： あねさんは強いんだな！"}};
+constexpr MessageLine kE58_229[] = {{210, 700, "ガロ　 ： 塔でも闘技場でも、あねさんにはかなわねえ！"}};
+constexpr MessageLine kE59_230[] = {{210, 700, "ベス　 ： 弟子にしてくだせえ！"}};
 constexpr MessageLine kE60_231[] = {{210, 700, "リシェル　　： ええっ、困るよ～！"}};
-constexpr MessageLine kE61_232[] = {{210, 700, "ガロ＆ベス＆ポポの声　 ： お願いしやす！"}};
+constexpr MessageLine kE61_232[] = {{210, 700, "ガロ＆ベス＆ポポ　 ： お願いしやす！"}};
 constexpr MessageLine kE62_233[] = {{210, 700, "ドルム王の声　 ： ほっほっほ、人気者じゃな。"}};
-constexpr MessageLine kE63_234[] = {{210, 700, "ガロ＆ベス＆ポポの声　 ： 陛下もそう思いやすよね！"}};
+constexpr MessageLine kE63_234[] = {{210, 700, "ガロ＆ベス＆ポポ　 ： 陛下もそう思いやすよね！"}};
 constexpr MessageLine kE64_235[] = {{210, 700, "ドルム王の声　 ： そなたらは城の留守番じゃ。"}};
-constexpr MessageLine kE65_236[] = {{210, 700, "ガロ＆ベス＆ポポの声　 ： そ、そんなあ～！"}};
+constexpr MessageLine kE65_236[] = {{210, 700, "ガロ＆ベス＆ポポ　 ： そ、そんなあ～！"}};
 constexpr MessageLine kE66_237[] = {{210, 700, "リシェル　　： あはは……じゃあ、行ってきます！"}};
-constexpr MessageLine kE115_238[] = {{210, 700, "ガロ＆ベス＆ポポの声　 ： あねさん、おかえりなせえ！"}};
+constexpr MessageLine kE115_238[] = {{210, 700, "ガロ＆ベス＆ポポ　 ： あねさん、おかえりなせえ！"}};
 constexpr MessageLine kE116_239[] = {{210, 700, "リシェル　　： ただいま。この装備、似合ってるかな？"}};
 constexpr MessageLine kE116_240[] = {{210, 700, "リシェル　　： ただいま。みんな、元気にしてた？"}};
 constexpr MessageLine kE117_241[] = {{210, 700, "ドルム王の声　 ： おお、リシェル。よくぞ戻った。"}};
@@ -557,6 +558,8 @@ constexpr AreaMessageEntry kEra02Entries[] = {
     {&DialogueChannelsRecord::eventLine, 64, 64, nullptr, 8, 80, kTextBlack, kE64_235, 1},
     {&DialogueChannelsRecord::eventLine, 65, 65, nullptr, 8, 80, kTextBlack, kE65_236, 1},
     {&DialogueChannelsRecord::eventLine, 66, 66, nullptr, 6, 80, kTextBlack, kE66_237, 1},
+    // Her last line at the gate is still up as the walk back enters the arena.
+    {&DialogueChannelsRecord::eventLine, 114, 114, nullptr, 6, 80, kTextBlack, kGateLine114, 1},
     {&DialogueChannelsRecord::eventLine, 115, 115, nullptr, 8, 80, kTextBlack, kE115_238, 1},
     {&DialogueChannelsRecord::eventLine, 116, 116, WeaponMode2Worn, 6, 80, kTextBlack, kE116_239, 1},
     {&DialogueChannelsRecord::eventLine, 116, 116, WeaponMode2NotWorn, 6, 80, kTextBlack, kE116_240, 1},

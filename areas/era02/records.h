@@ -81,10 +81,10 @@ inline Era02CrowdRecord Era02Crowd;
 inline std::int32_t Round2TalkEvents[3] = {6, 6, 6};
 inline std::int32_t Round2ContactCount = 0;
 
-// Words that live for the whole run of the program: no arming and no data
-// reset clears them (a second tournament in the same run skips the first
-// catch's and first grab's talks, and the arrival's menu pass). Tests start
-// from a fresh record.
+// Words that live for a whole game: no arming clears them (a round 1 fought
+// again skips the first catch's and first grab's talks, and the arrival's
+// menu pass is made once); the data reset does, so that a new game, or a
+// load, meets them as the program's first game does.
 struct Era02RunWordsRecord {
     std::int32_t firstCatchDone = 0, firstGrabDone = 0;
     std::int32_t menuPassDone = 0;

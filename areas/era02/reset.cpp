@@ -11,13 +11,16 @@ void ResetEra02Area() {
     RunRound3(0);
     RunRound4(0);
     ResetEra02EventSlots();
+    ResetRound3BurstCounter();
+    ResetRound4RunCounters();
+    ResetRound4WallTalk();
+    ResetEra02StandsDrawing();
 
-    // The arrival waits at its first step with the talk indicator shown; a
-    // save spot the arrival has opened stays open.
-    const std::int32_t saveSpot = ArrivalScene.flag;
+    // The arrival waits at its first step with the talk indicator shown and
+    // its save spot shut, as in the program's first game (a load brings the
+    // saved words back afterwards).
     ArrivalScene = ArrivalSceneRecord{};
     ArrivalScene.drawFlag = 1;
-    ArrivalScene.flag = saveSpot;
     ArrivalViewLock = 0;
     Era02ArenaDoor = Era02ArenaDoorRecord{};
     TournamentState = TournamentStateRecord{};
@@ -30,5 +33,6 @@ void ResetEra02Area() {
     Round2ContactCount = 0;
     Round3Scene = Round3SceneRecord{};
     Era02EventsUnlocked = 0;
+    Era02RunWords = Era02RunWordsRecord{};
     Era02EventsState = 0;
 }

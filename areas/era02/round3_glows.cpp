@@ -67,7 +67,8 @@ std::int32_t RunFlash(const FlashRow (&rows)[N], FlashState& s, Round3Afterimage
 
 std::int32_t PairA = 0, PairB = 0;
 
-// The burst watcher. Its counter lives for the whole run of the program.
+// The burst watcher. Its counter lives for a whole game: only kind 3 and the
+// data reset set it back.
 struct GlowState {
     std::int32_t step = 0;
     std::int32_t runA = 0, runB = 0, doneA = 0, doneB = 0;
@@ -120,7 +121,7 @@ void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y) {
     }
 }
 
-void ResetRound3BurstCounterForTests() { Glows = GlowState{}; }
+void ResetRound3BurstCounter() { Glows = GlowState{}; }
 
 std::int32_t RunRound3HitGlows(std::int32_t kind) {
     if (kind == 0 || kind == 3) {

@@ -79,7 +79,7 @@ bool Approach(ChargeState& s) {
 
 }  // namespace
 
-void ResetRound4RunCountersForTests() { Run = RunCounters{}; }
+void ResetRound4RunCounters() { Run = RunCounters{}; }
 
 void StepRound4OpponentStride(std::int32_t mode) {
     StampAheadToNow(Stride.stamp, GameNow());

@@ -32,7 +32,7 @@ struct ThrowState {
     double stamp = 0;
 };
 ThrowState T11, T21;
-// The wall talk of kinds 21 and 22 comes once in the program's life.
+// The wall talk of kinds 21 and 22 comes once in a game.
 std::int32_t WallTalk = 0;
 
 struct LaunchState {
@@ -368,4 +368,4 @@ std::int32_t RunRound4Reaction(std::int32_t kind) {
     return Dispatch.step;
 }
 
-void ResetRound4WallTalkForTests() { WallTalk = 0; }
+void ResetRound4WallTalk() { WallTalk = 0; }

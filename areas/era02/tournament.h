@@ -201,8 +201,9 @@ void StepRound3AfterimagePair(std::int32_t mode, std::int32_t x = 0, std::int32_
 // The entrance's flicker: A and B each on their own diagonal through (x, y).
 void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y);
 std::int32_t RunRound3HitGlows(std::int32_t kind);
-// The burst counter lives for the whole run of the program; tests start afresh.
-void ResetRound3BurstCounterForTests();
+// The burst watcher back to its start, its counter too, by every data reset:
+// a new game's round 3 talks after as many bursts as the first game's.
+void ResetRound3BurstCounter();
 std::int32_t RunRound3LeapIn(std::int32_t mode);
 std::int32_t RunRound3LeapAt(std::int32_t mode);
 std::int32_t RunRound3CloseCombat(std::int32_t mode);
@@ -241,10 +242,10 @@ void FollowRound4Opponent();
 void SetRound4OpponentFrame(std::int32_t frame);
 // Starts the debris burst at the fourth opponent's feet.
 void StartRound4Debris();
-// The flurry, wall and wall-talk counters live for the whole run of the
-// program; tests start afresh.
-void ResetRound4RunCountersForTests();
-void ResetRound4WallTalkForTests();
+// The flurry, wall and wall-talk counters count through a whole game, not
+// only a round; every data reset starts them afresh.
+void ResetRound4RunCounters();
+void ResetRound4WallTalk();
 
 // ---- the area's events after the tournament ------------------------------------
 std::int32_t RunEra02ReturnFromEra03(std::int32_t mode);
@@ -256,10 +257,9 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode);
 std::int32_t RunEra02BannerStrike(std::int32_t mode);
 std::int32_t RunEra02GiftTalk(std::int32_t mode);
 // The passage and crowd slots back to idle (a load starts no half-done
-// passage); the return's visit count lives for the program's run, and tests
-// start it afresh.
+// passage), and the return's visit count back to none: a new game hears the
+// first return's greeting as the program's first game does.
 void ResetEra02EventSlots();
-void ResetEra02ReturnVisitsForTests();
 
 // ---- set pieces -------------------------------------------------------------------
 void SetEra02SetPieceSpriteA(std::int32_t item);

@@ -14,6 +14,15 @@
 // The arena's anchor: every position of the encounter is taken from it.
 inline constexpr std::int32_t kArenaAnchor = Era03Anchor8;   // 61500
 inline constexpr std::int32_t kArenaDone = 99;
+// Where the intro leaves the hazard post standing: at the east wall, its top
+// at y 180.
+inline constexpr std::int32_t kPostStandX = 908, kPostStandTop = 180;
+// Where boss 1 and enemy 2 stand watching once enemy 2's end scene has
+// walked them back (inside its spans 550..600 and 600..650).
+inline constexpr std::int32_t kBoss1PostX = 575, kEnemy2PostX = 625;
+// The view that scene leaves (its right edge at the anchor + 1048) and how
+// far inside its edges it walks the heroine.
+inline constexpr std::int32_t kWatchViewLeft = 24, kWatchViewMargin = 250;
 
 // ---- shared pieces --------------------------------------------------------------
 // The effects-and-music volume and the general one.
@@ -63,6 +72,20 @@ std::int32_t RunEra03ArenaEnemy2Backstep(std::int32_t arg);
 // after a game over can latch every family again.
 void ResetEra03ArenaEnemy2Moves();
 void ResetEra03ArenaEnemy2Bands();
+// The arena's own step words, as the program starts them: a new game or a
+// load after another game meets the encounter as the first one did.
+void ResetEra03ArenaBoss1Words();
+void ResetEra03ArenaBoss1HitWords();
+void ResetEra03ArenaEndingWords();
+void ResetEra03ArenaEnemy2Words();
+void ResetEra03ArenaEnemy2EndWords();
+void ResetEra03ArenaEnemy2HitWords();
+void ResetEra03ArenaEnemy3Words();
+void ResetEra03ArenaEnemy3AttackWords();
+void ResetEra03ArenaEnemy3OrbWords();
+void ResetEra03ArenaEnemy3SceneWords();
+void ResetEra03ArenaHazardWords();
+void ResetEra03ArenaIntroWords();
 std::int32_t RunEra03ArenaEnemy2ReactionS(std::int32_t kind);
 std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind);
 std::int32_t RunEra03ArenaEnemy2ReactionF(std::int32_t kind);

@@ -226,6 +226,14 @@ void Forward(std::int32_t n) { Era03ArenaBoss1.x -= Era03ArenaBoss1.facing * n; 
 
 }  // namespace
 
+void ResetEra03ArenaBoss1Words() {
+    Phase = {};
+    Walk = {};
+    Pattern = {};
+    BulletFireCounter = 0;
+    Shot = {};
+}
+
 std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
     PhaseState& ph = Phase;
     Era03ArenaBoss1Record& b = Era03ArenaBoss1;

@@ -365,6 +365,12 @@ bool StepDefeatTalk(std::int32_t& step, std::int32_t first, std::int32_t firstLi
 
 }  // namespace
 
+void ResetEra03ArenaBoss1HitWords() {
+    Reaction = {};
+    Dispatch = {};
+    Defeat = {};
+}
+
 std::int32_t TestEra03ArenaBoss1Hit() {
     const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     SetEra03ArenaBoss1Frame(b.pose);

@@ -1,6 +1,8 @@
 // The arena encounter's controller: the intro, boss 1, enemy 2 and enemy 3
 // in turn, each once its sheet is loaded; then the closing talk in which the
 // heroine shows her moves without the player's hands.
+#include <algorithm>
+
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
@@ -213,9 +215,41 @@ void StepEndingLastLines(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaEndingWords() {
+    Ending = {};
+}
+
 void RunEra03ArenaEncounter() {
     Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
     std::int32_t& s = e.controllerState;
+    // A save keeps the controller's state, not the post: a game loaded past
+    // the intro finds the post as the data reset leaves it, its top at y 0
+    // (a column hanging from the sky) and hidden, so no wall holds anyone
+    // in. It stands again where the intro leaves it; the post the closing
+    // scene sinks keeps its sunken top and stays down.
+    if (s >= 2 && s <= 7 && Era03ArenaHazardPost.y == 0) {
+        Era03ArenaHazardPost = Era03ArenaHazardPostRecord{kArenaAnchor + kPostStandX, kPostStandTop, 0, 1.0f};
+        e.hazardPostFrame = 2;
+    }
+    // Nor does it keep the two beaten enemies: loaded for enemy 3, boss 1
+    // has no pose and enemy 2 no waiting figure, and neither stands at the
+    // post where enemy 2's end scene leaves them to watch the last fight.
+    if ((s == 6 || s == 7) && Era03ArenaBoss1.pose == 0) {
+        Era03ArenaBoss1Record& b = Era03ArenaBoss1;
+        b.pose = 108;
+        b.x = kArenaAnchor + kBoss1PostX;
+        b.y = 640;
+        b.facing = -1;
+        b.preFightState = 7;
+        Era03ArenaEnemy2.x = kArenaAnchor + kEnemy2PostX;
+        Era03ArenaEnemy2.facing = 1;
+        // Enemy 3's fight keeps none of its steps either: loaded during it,
+        // it begins again from the entrance once its sheets are in, seen as
+        // that scene leaves it, the post and the heroine in view.
+        s = 6;
+        ScrollX = kArenaAnchor + kWatchViewLeft;
+        PlayerState.x = std::clamp(PlayerState.x, ScrollX + kWatchViewMargin, ScrollX + 1024 - kWatchViewMargin);
+    }
     if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
         s = 1;
         PlayerState.x = kArenaAnchor - 500;

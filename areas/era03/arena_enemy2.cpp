@@ -55,6 +55,13 @@ constexpr GaitRow kBackward[] = {
 
 }  // namespace
 
+void ResetEra03ArenaEnemy2Words() {
+    Phase = {};
+    Entrance = {};
+    Dispatch = {};
+    Moves = {};
+}
+
 void ResetEra03ArenaEnemy2Moves() { Moves = MoveState{}; }
 
 std::int32_t RunEra03ArenaEnemy2Phase(std::int32_t arg) {

@@ -376,6 +376,10 @@ void StepGiftFlight(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaEnemy2EndWords() {
+    End = {};
+}
+
 void StepEra03ArenaEnemy2Walk(std::int32_t arg) {
     if (arg == 0) {
         Enemy2Walk.state = 0;

@@ -302,6 +302,10 @@ bool StepCounterThrow(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaEnemy2HitWords() {
+    Reaction = {};
+}
+
 void ResetEra03ArenaEnemy2Bands() {
     for (Era03ArenaEnemy2Bands& b : Bands) b = Era03ArenaEnemy2Bands{};
 }

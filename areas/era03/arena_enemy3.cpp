@@ -130,6 +130,13 @@ void StepPhaseHits(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaEnemy3Words() {
+    Phase = {};
+    Gait = {};
+    DispatchStep = 0;
+    Reaction = {};
+}
+
 std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
     PhaseState& ph = Phase;
     Era03ArenaEnemy3Record& e = Enemy3();

@@ -396,6 +396,14 @@ constexpr std::uint32_t kSlashColours[] = {0x44FFFFFFu, 0x88FFFFFFu, 0x44FFFFFFu
 
 }  // namespace
 
+void ResetEra03ArenaEnemy3AttackWords() {
+    Left = {};
+    Right = {};
+    Combo = {};
+    Flash = {};
+    Throw = {};
+}
+
 std::int32_t RunEra03ArenaEnemy3AttackLeft(std::int32_t kind) {
     AttackState& a = Left;
     StampAheadToZero(a.stamp, GameNow());

@@ -53,6 +53,10 @@ constexpr BurstRow kBurst[] = {
 
 }  // namespace
 
+void ResetEra03ArenaEnemy3OrbWords() {
+    Orb = {};
+}
+
 // The knock-back speeds of an orb of radius r: sideways, and upward when the
 // middle of her body is above its centre.
 std::int32_t Era03OrbSideSpeed(std::int32_t r) { return r * 1200 * r / 1225; }

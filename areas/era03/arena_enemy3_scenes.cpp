@@ -59,6 +59,12 @@ constexpr WalkRow kLongWalk[] = {{26, 1.1, 0}, {45, 0.3, 19}, {8, 0.1, 70},   {9
 
 }  // namespace
 
+void ResetEra03ArenaEnemy3SceneWords() {
+    Entrance = {};
+    Closing = {};
+    Walk = {};
+}
+
 std::int32_t WalkEra03ArenaHeroine(std::int32_t kind) {
     HeroineWalk& w = Walk;
     const double now = GameNow();

@@ -146,6 +146,13 @@ std::int32_t StepEnemyThrow(HazardMember& m, const ThrownFighter& f, const Enemy
 
 }  // namespace
 
+void ResetEra03ArenaHazardWords() {
+    PlayerMember = {};
+    Boss1Member = {};
+    Enemy2Member = {};
+    Enemy3Member = {};
+}
+
 std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     HazardMember& m = PlayerMember;
     if (arg == 0) {

@@ -266,7 +266,7 @@ void StepIntroThrow(double now) {
         post.spin += 65;
         if (post.y > 635) {
             post.y = 635;
-            post.x = kArenaAnchor + 908;
+            post.x = kArenaAnchor + kPostStandX;
             post.spin = 0;
             in.stamp = now;
             step = 17;
@@ -283,7 +283,7 @@ void StepIntroPost(double now) {
     if (step == 17) {
         if (Elapsed(now) >= 2.0) {
             post.y = 618;
-            post.x = kArenaAnchor + 908;
+            post.x = kArenaAnchor + kPostStandX;
             post.scale = 1.0f;
             ArenaSound(131);
             in.stamp = now;
@@ -302,8 +302,8 @@ void StepIntroPost(double now) {
             in.stamp = now;
             post.y -= 34;
             ArenaSound(131);
-            if (post.y < 181) {
-                post.y = 180;
+            if (post.y < kPostStandTop + 1) {
+                post.y = kPostStandTop;
                 in.crackles = 0;
                 step = 20;
             }
@@ -348,6 +348,10 @@ void StepIntroPost(double now) {
 
 }  // namespace
 
+void ResetEra03ArenaIntroWords() {
+    Intro = {};
+}
+
 std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     IntroState& in = Intro;
     const double now = GameNow();
@@ -381,49 +385,6 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
 
 namespace {
 
-struct SceneCell {
-    std::int32_t key;
-    ArenaRect rect;
-    float cx, cy;
-    std::int32_t worldX;   // offset from the anchor
-    std::int32_t facing;
-};
-
-// The waiting figure in front (part 5), by pre-fight state.
-constexpr SceneCell kFigure5[] = {
-    {1, {434, 0, 474, 104}, 13, 104, 613, 0},
-    {2, {476, 0, 512, 105}, 11, 105, 613, 0},
-    {3, {476, 32, 513, 60}, 12, 104, 613, 0},
-};
-// The figure behind (part 6), by pre-fight state; state 7 stands at enemy
-// 2's own place.
-constexpr SceneCell kFigure6[] = {
-    {1, {408, 27, 473, 104}, 39, 77, 613, 0},
-    {4, {516, 0, 575, 101}, 38, 101, 613, 0},
-    {5, {516, 0, 575, 101}, 38, 102, 613, 0},
-    {6, {70, 103, 135, 239}, 41, 136, 613, 0},
-    {7, {0, 71, 67, 225}, 51, 154, 0, 0},
-};
-// Boss 1 in the scenes, by pose.
-constexpr SceneCell kBoss1Scene[] = {
-    {101, {88, 0, 143, 100}, 13, 100, 453, 1},
-    {102, {145, 0, 203, 100}, 16, 100, 453, 1},
-    {103, {205, 0, 265, 100}, 17, 100, 453, 1},
-    {104, {267, 0, 333, 100}, 21, 100, 453, 1},
-    {105, {334, 0, 406, 100}, 21, 100, 453, 1},
-    {106, {137, 127, 192, 238}, 11, 111, 453, 1},
-    {107, {196, 105, 241, 238}, -7, 133, 453, 1},
-    {108, {245, 104, 312, 237}, -7, 133, 453, 1},
-    {109, {315, 104, 382, 237}, -7, 133, 453, 1},
-    {110, {383, 107, 456, 238}, -7, 131, 453, 1},
-    {111, {456, 107, 526, 238}, -7, 131, 453, 1},
-    {112, {245, 104, 312, 237}, 28, 133, 494, -1},
-    {113, {383, 107, 456, 238}, 28, 131, 494, -1},
-    {114, {456, 107, 526, 238}, 28, 131, 494, -1},
-    {115, {315, 104, 382, 237}, 28, 133, 494, -1},
-    {116, {578, 0, 595, 162}, 9, 83, 0, 0},
-};
-
 void Fill(const ArenaRect& r, float cx, float cy, std::int32_t worldX, std::int32_t y, float depth) {
     PendingSpriteRecord& s = PendingSprite;
     s.gno = 1;
@@ -444,7 +405,7 @@ std::int32_t WaitingFigureFacing() { return HeroineCentreX() >= kArenaAnchor + 6
 void SetBoss1PreFightSprite() {
     const Era03ArenaBoss1Record& b = Era03ArenaBoss1;
     const float off = Era03ArenaEncounter.sceneDepthOffset;
-    const SceneCell* c = FindRow(kBoss1Scene, &SceneCell::key, b.pose);
+    const ArenaSceneCell* c = FindRow(kSceneBoss1Poses, &ArenaSceneCell::key, b.pose);
     if (c == nullptr) return;
     if (b.pose == 116) {
         Fill(c->rect, c->cx, c->cy, b.x, b.y, 0.23f);
@@ -463,8 +424,8 @@ void SetBoss1PreFightSprite() {
     }
 }
 
-void SetFigure(const SceneCell* rows, std::size_t count, std::int32_t state, std::int32_t x, std::int32_t facing) {
-    const SceneCell* c = FindRow(rows, count, &SceneCell::key, state);
+void SetFigure(const ArenaSceneCell* rows, std::size_t count, std::int32_t state, std::int32_t x, std::int32_t facing) {
+    const ArenaSceneCell* c = FindRow(rows, count, &ArenaSceneCell::key, state);
     if (c == nullptr) return;
     Fill(c->rect, c->cx, c->cy, x, 640, 0.71f - Era03ArenaEncounter.sceneDepthOffset);
     PendingSprite.facing = facing;
@@ -481,31 +442,31 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
     const std::int32_t fig = Era03ArenaBoss1.preFightState;
     switch (part) {
         case 1:
-            Fill({477, 63, 512, 100}, 16, 37, kArenaAnchor + 453, 640, 0.78f - off);
+            Fill(kSceneSeat, 16, 37, kArenaAnchor + 453, 640, 0.78f - off);
             PendingSprite.facing = -1;
             return;
         case 2:
             if (Era03ArenaBoss1.pose >= 101 && running) SetBoss1PreFightSprite();
             return;
-        case 3: Fill({0, 0, 42, 61}, 0, 61, kArenaAnchor + 498, 640, 0.78f - off); return;
-        case 4: Fill({44, 0, 85, 67}, 0, 67, kArenaAnchor + 530, 640, 0.77f - off); return;
+        case 3: Fill(kSceneBarrel, 0, 61, kArenaAnchor + 498, 640, 0.78f - off); return;
+        case 4: Fill(kSceneRack, 0, 67, kArenaAnchor + 530, 640, 0.77f - off); return;
         case 5:
             if (fig < 4 && running) {
                 const std::int32_t key = fig < 1 ? 1 : fig;
-                SetFigure(kFigure5, std::size(kFigure5), key, kArenaAnchor + 613, WaitingFigureFacing());
+                SetFigure(kSceneFigure5, std::size(kSceneFigure5), key, kArenaAnchor + 613, WaitingFigureFacing());
             }
             return;
         case 6:
             if (fig < 8 && running) {
                 const std::int32_t key = fig < 4 ? 1 : fig;
                 if (key == 7)
-                    SetFigure(kFigure6, std::size(kFigure6), 7, Era03ArenaEnemy2.x, Era03ArenaEnemy2.facing);
+                    SetFigure(kSceneFigure6, std::size(kSceneFigure6), 7, Era03ArenaEnemy2.x, Era03ArenaEnemy2.facing);
                 else
-                    SetFigure(kFigure6, std::size(kFigure6), key, kArenaAnchor + 613, WaitingFigureFacing());
+                    SetFigure(kSceneFigure6, std::size(kSceneFigure6), key, kArenaAnchor + 613, WaitingFigureFacing());
             }
             return;
-        case 7: Fill({477, 63, 512, 100}, 0, 35, kArenaAnchor + 605, 640, 0.78f - off); return;
-        case 8: Fill({0, 241, 618, 396}, 0, 155, kArenaAnchor, 640, 0.79f - off); return;
+        case 7: Fill(kSceneSeat, 0, 35, kArenaAnchor + 605, 640, 0.78f - off); return;
+        case 8: Fill(kSceneFence, 0, 155, kArenaAnchor, 640, 0.79f - off); return;
         default: break;
     }
     if (frame == 0) return;
@@ -515,18 +476,18 @@ void SetEra03ArenaSceneSprite(std::int32_t part) {
         PendingSprite.scale = post.scale;
     };
     if (part == 9) {
-        postPiece({0, 399, 26, 433}, 13, 34, post.y, 0.17f);
+        postPiece(kPostHead, 13, 34, post.y, 0.17f);
     } else if (part == 10) {
-        postPiece({30, 399, 50, 433}, 10, 11, post.y, 0.18f);
+        postPiece(kPostCollar, 10, 11, post.y, 0.18f);
     } else if (frame == 2 || frame == 3) {
         if (part >= 11 && part <= 17) {
             const std::int32_t y = post.y + (part - 11) * 68 + 54;
-            if (frame == 2) postPiece({199, 399, 302, 433}, 52, 34, y, 0.18f);
-            else postPiece({54, 399, 196, 433}, 71, 34, y, 0.18f);
+            const ArenaPostCell& c = frame == 2 ? kPostSteady[0] : kPostCrackle[0];
+            postPiece(c.rect, c.cx, 34, y, 0.18f);
         } else if (part >= 18 && part <= 23) {
             const std::int32_t y = post.y + (part - 18) * 68 + 88;
-            if (frame == 2) postPiece({432, 399, 521, 433}, 44, 34, y, 0.18f);
-            else postPiece({306, 399, 428, 433}, 60, 34, y, 0.18f);
+            const ArenaPostCell& c = frame == 2 ? kPostSteady[1] : kPostCrackle[1];
+            postPiece(c.rect, c.cx, 34, y, 0.18f);
         }
     }
 }

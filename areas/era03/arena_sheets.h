@@ -278,3 +278,70 @@ inline constexpr Enemy3Cell kEnemy3OrbCells[] = {
     {4, {736, 698, 852, 801}, 61, 55},  {5, {871, 0, 990, 114}, 63, 63},    {6, {864, 136, 999, 258}, 68, 55},
     {7, {868, 284, 999, 406}, 64, 55},
 };
+
+// ---- the intro's scene sheet (D054) ----------------------------------------------
+// The camp the arena's first two enemies wait in: their scene poses, the
+// seats they sit on, the camp's things, its back fence and the hazard post.
+
+// A cell and the point of it placed at anchor + worldX on the floor (the
+// facing the table draws it with).
+struct ArenaSceneCell {
+    std::int32_t key;
+    ArenaRect rect;
+    float cx, cy;
+    std::int32_t worldX;   // offset from the anchor
+    std::int32_t facing;
+};
+
+// The waiting figure in front (part 5), by pre-fight state.
+inline constexpr ArenaSceneCell kSceneFigure5[] = {
+    {1, {434, 0, 474, 104}, 13, 104, 613, 0},
+    {2, {476, 0, 512, 105}, 11, 105, 613, 0},
+    {3, {476, 32, 513, 60}, 12, 104, 613, 0},
+};
+// The figure behind (part 6), by pre-fight state; state 7 stands at enemy
+// 2's own place.
+inline constexpr ArenaSceneCell kSceneFigure6[] = {
+    {1, {408, 27, 473, 104}, 39, 77, 613, 0},
+    {4, {516, 0, 575, 101}, 38, 101, 613, 0},
+    {5, {516, 0, 575, 101}, 38, 102, 613, 0},
+    {6, {70, 103, 135, 239}, 41, 136, 613, 0},
+    {7, {0, 71, 67, 225}, 51, 154, 0, 0},
+};
+// Boss 1 in the scenes, by pose.
+inline constexpr ArenaSceneCell kSceneBoss1Poses[] = {
+    {101, {88, 0, 143, 100}, 13, 100, 453, 1},
+    {102, {145, 0, 203, 100}, 16, 100, 453, 1},
+    {103, {205, 0, 265, 100}, 17, 100, 453, 1},
+    {104, {267, 0, 333, 100}, 21, 100, 453, 1},
+    {105, {334, 0, 406, 100}, 21, 100, 453, 1},
+    {106, {137, 127, 192, 238}, 11, 111, 453, 1},
+    {107, {196, 105, 241, 238}, -7, 133, 453, 1},
+    {108, {245, 104, 312, 237}, -7, 133, 453, 1},
+    {109, {315, 104, 382, 237}, -7, 133, 453, 1},
+    {110, {383, 107, 456, 238}, -7, 131, 453, 1},
+    {111, {456, 107, 526, 238}, -7, 131, 453, 1},
+    {112, {245, 104, 312, 237}, 28, 133, 494, -1},
+    {113, {383, 107, 456, 238}, 28, 131, 494, -1},
+    {114, {456, 107, 526, 238}, 28, 131, 494, -1},
+    {115, {315, 104, 382, 237}, 28, 133, 494, -1},
+    {116, {578, 0, 595, 162}, 9, 83, 0, 0},
+};
+
+// The camp's pieces: the seat each of the two sits on (parts 1 and 7), the
+// things between them (parts 3 and 4) and the back fence (part 8).
+inline constexpr ArenaRect kSceneSeat{477, 63, 512, 100};
+inline constexpr ArenaRect kSceneBarrel{0, 0, 42, 61};
+inline constexpr ArenaRect kSceneRack{44, 0, 85, 67};
+inline constexpr ArenaRect kSceneFence{0, 241, 618, 396};
+
+// The hazard post: its head and collar at its top, and the shaft's
+// sections down to the floor, steady or crackling, each centred on the
+// shaft at cx and hanging 34 px down from its place.
+inline constexpr ArenaRect kPostHead{0, 399, 26, 433}, kPostCollar{30, 399, 50, 433};
+struct ArenaPostCell {
+    ArenaRect rect;
+    float cx;
+};
+inline constexpr ArenaPostCell kPostSteady[2] = {{{199, 399, 302, 433}, 52}, {{432, 399, 521, 433}, 44}};
+inline constexpr ArenaPostCell kPostCrackle[2] = {{{54, 399, 196, 433}, 71}, {{306, 399, 428, 433}, 60}};

@@ -36,5 +36,8 @@ void RunEra03CreatureContact(std::int32_t n);
 std::int32_t RunEra03CreatureIntro(std::int32_t n);
 void StepEra03CreatureIntroShimmer(std::int32_t n);
 void RunEra03GroundTrap(std::int32_t n);
+// The intro's and the trap's own words back to their start values (the
+// trap's telling-off is heard once a game), by every data reset.
+void ResetEra03CreatureIntroWords();
 void SetEra03CreatureSlotSprite(std::int32_t code);
 std::int32_t Era03CreatureShotSpin();

@@ -276,6 +276,7 @@ void ResetEra03CreatureSteps() {
     Driver = DriverState{};
     Fight = FightState{};
     Contact = ContactState{};
+    ResetEra03CreatureIntroWords();
     RunEra03CreatureIntro(0);
     RunEra03GroundTrap(0);
 }

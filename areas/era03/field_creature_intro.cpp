@@ -28,7 +28,7 @@ IntroState Intro;
 
 struct TrapState {
     std::int32_t state = 0, roll = 0;
-    std::int32_t messageFlag = 0;   // 0 not shown, 1 showing, 2 shown: once per run of the program
+    std::int32_t messageFlag = 0;   // 0 not shown, 1 showing, 2 shown: once per game
     std::int32_t poseStep = 1, burstY = 0;
     double stateTime = 0, poseTime = 0, brokenTime = 0;
 };
@@ -269,4 +269,9 @@ void RunEra03GroundTrap(std::int32_t n) {
     }
     // 13.
     if (c.trapAngle == 0) c.trapFrame = NextEra03CycleCode(c.trapFrame);
+}
+
+void ResetEra03CreatureIntroWords() {
+    Intro = IntroState{};
+    Trap = TrapState{};
 }

@@ -10,7 +10,7 @@ namespace {
 
 // The arena encounter: the intro, the three enemies' talks and the ending.
 
-constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　ここは・・・　石の　広場？　だれかの　陣地　みたい。"}};
+constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　ここは・・・　さくに　かこまれた　広場？　だれかの　陣地　みたい。"}};
 constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくから　だれかの　話し声が　きこえる。"}};
 constexpr MessageLine kArena15[] = {{210, 700, "リシェル　　：　あやしいわね。　ちょっと　ようすを　見てみよう。"}};
 constexpr MessageLine kArena16[] = {{210, 700, "？？？　　　：　おい、だれか　きたぞ。"}};
@@ -43,7 +43,7 @@ constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも�
 constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
 constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};
 constexpr MessageLine kArena30[] = {{210, 700, "ヴェラ　　　：　わかってるわ。　すこし　ためすだけ。"}};
-constexpr MessageLine kArena31[] = {{210, 700, "ﾅﾚｰﾀ　：　ヴェラは　広場の　まんなかへ　とびだした。"}};
+constexpr MessageLine kArena31[] = {{210, 700, "ﾅﾚｰﾀ　：　ヴェラは　さくの　内がわで　まちかまえている。"}};
 constexpr MessageLine kArena32[] = {{210, 700, "リシェル　　：　のぞむところよ！　とびこえて　いくわ！"}};
 constexpr MessageLine kArena33[] = {{210, 700, "リシェル　　：　さあ、かかってきなさい！"}};
 constexpr MessageLine kArena34[] = {

@@ -39,7 +39,7 @@ struct Era03NpcScriptRecord {
     std::int32_t step = 0;            // -1, 0..87, 99 done
     double t0 = 0, t1 = 0, t2 = 0, t3 = 0;
     std::int32_t openingSubStep = 0;  // 1..9 taking out the tool; 10 after the first serving
-    std::int32_t talkSubStep = 0;     // the lines while lying down; never reset
+    std::int32_t talkSubStep = 0;     // the lines while lying down; only the data reset clears it
     std::int32_t duskBudget = 0;
     std::int32_t dialogueVolume = 1000;
     std::int32_t cricketVolume = 0;

@@ -66,7 +66,15 @@ constexpr SpotCell kSecondOffer[5] = {
     {{19, 0, 37, 19}, 9, 20, 567},
 };
 // The knife: a ten-pixel column that sweeps right and back.
-constexpr std::int32_t kKnifeColumnLeft[9] = {0, 428, 440, 452, 464, 464, 452, 440, 428};
+constexpr std::int32_t kKnifeColumnLeft[9] = {0,
+                                              kKnifeFirstColumn,
+                                              kKnifeFirstColumn + kKnifeColumnStep,
+                                              kKnifeFirstColumn + 2 * kKnifeColumnStep,
+                                              kKnifeFirstColumn + 3 * kKnifeColumnStep,
+                                              kKnifeFirstColumn + 3 * kKnifeColumnStep,
+                                              kKnifeFirstColumn + 2 * kKnifeColumnStep,
+                                              kKnifeFirstColumn + kKnifeColumnStep,
+                                              kKnifeFirstColumn};
 
 void DrawOffer(std::int32_t picture) {
     if (picture == 1) {
@@ -81,7 +89,7 @@ void DrawOffer(std::int32_t picture) {
         const std::int32_t f = TickAnimFrame(8);
         if (f < 1 || f > 8) return;
         const std::int32_t left = kKnifeColumnLeft[f];
-        Draw(kHeroineSheet, Cell{left, 863, left + 10, 906}, Screen(kNpcAnchor + 12), 548, 0.7f, kOpaque);
+        Draw(kHeroineSheet, Cell{left, kKnifeTop, left + 10, kKnifeBottom}, Screen(kNpcAnchor + 12), 548, 0.7f, kOpaque);
     }
 }
 

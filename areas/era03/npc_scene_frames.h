@@ -46,6 +46,10 @@ inline constexpr Cell kPropBackCell{490, 0, 716, 120};
 inline constexpr Cell kPropFrontCell{490, 120, 716, 239};
 inline constexpr Cell kShootingStarCell{623, 244, 656, 287};
 inline constexpr Cell kHandedItemCell{471, 0, 486, 12};
+// The shop's knife, on the heroine's sheet: four 10-px columns side by side,
+// the last one the knife she wears (the strip of her sheet).
+inline constexpr std::int32_t kKnifeFirstColumn = 428, kKnifeColumnStep = 12, kKnifeColumnCount = 4;
+inline constexpr std::int32_t kKnifeTop = 863, kKnifeBottom = 906;
 inline constexpr Cell kStarCells[4] = {
     {545, 244, 567, 258}, {592, 244, 601, 252}, {602, 244, 622, 252}, {545, 260, 564, 278},
 };

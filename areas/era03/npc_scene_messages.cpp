@@ -2,6 +2,7 @@
 // the closed gate, the camp (walk-in, errand, talks, shop, the night's stay),
 // the duel and the fighter. Every line is font 6, black, in the dialogue box.
 
+#include "areas/era03/gate_lines.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
 #include "areas/message_tables.h"
@@ -32,10 +33,6 @@ constexpr MessageLine kEvent9[] = {{210, 700, "リシェル　　：　モモ、
 constexpr MessageLine kEvent10[] = {{210, 700, "ﾅﾚｰﾀ　：　生き物が　うなり声を　あげた！"}};
 constexpr MessageLine kEvent11[] = {{210, 700, "リシェル　　：　かかってきなさい！"}};
 constexpr MessageLine kEvent12[] = {{210, 700, "リシェル　　：　まだまだ！"}};
-constexpr MessageLine kEvent111[] = {{210, 700, "リシェル　　：　門が　しまってる・・・"}};
-constexpr MessageLine kEvent112[] = {{210, 700, "リシェル　　：　おしても　ひいても　びくとも　しない。"}};
-constexpr MessageLine kEvent113[] = {{210, 700, "リシェル　　：　ほかの　道を　さがそう。"}};
-constexpr MessageLine kEvent114[] = {{210, 700, "リシェル　　：　いったん　もどってみようかな。"}};
 
 // shopLineC: the walk-in (1..18), the errand (19..32), the extra lines (33..36).
 constexpr MessageLine kShopC1[] = {{210, 700, "リシェル　　：　あれ？　あそこに　テントが　ある・・・"}};
@@ -216,10 +213,10 @@ constexpr AreaMessageEntry kCampEntries[] = {
     {&DialogueChannelsRecord::eventLine, 10, 10, nullptr, 6, 80, kTextBlack, kEvent10, 1},
     {&DialogueChannelsRecord::eventLine, 11, 11, nullptr, 6, 80, kTextBlack, kEvent11, 1},
     {&DialogueChannelsRecord::eventLine, 12, 12, nullptr, 6, 80, kTextBlack, kEvent12, 1},
-    {&DialogueChannelsRecord::eventLine, 111, 111, nullptr, 6, 80, kTextBlack, kEvent111, 1},
-    {&DialogueChannelsRecord::eventLine, 112, 112, nullptr, 6, 80, kTextBlack, kEvent112, 1},
-    {&DialogueChannelsRecord::eventLine, 113, 113, nullptr, 6, 80, kTextBlack, kEvent113, 1},
-    {&DialogueChannelsRecord::eventLine, 114, 114, nullptr, 6, 80, kTextBlack, kEvent114, 1},
+    {&DialogueChannelsRecord::eventLine, 111, 111, nullptr, 6, 80, kTextBlack, kGateLine111, 1},
+    {&DialogueChannelsRecord::eventLine, 112, 112, nullptr, 6, 80, kTextBlack, kGateLine112, 1},
+    {&DialogueChannelsRecord::eventLine, 113, 113, nullptr, 6, 80, kTextBlack, kGateLine113, 1},
+    {&DialogueChannelsRecord::eventLine, 114, 114, nullptr, 6, 80, kTextBlack, kGateLine114, 1},
     {&DialogueChannelsRecord::shopLineC, 1, 1, nullptr, 6, 80, kTextBlack, kShopC1, 1},
     {&DialogueChannelsRecord::shopLineC, 2, 2, nullptr, 6, 80, kTextBlack, kShopC2, 1},
     {&DialogueChannelsRecord::shopLineC, 3, 3, nullptr, 6, 80, kTextBlack, kShopC3, 1},

@@ -162,7 +162,7 @@ struct Era03NpcSceneRecord {
     std::int32_t walkInStep = 0;
     double walkInStamp = 0.0;
     std::int32_t meetingMark = 0;     // 2 once met; saved
-    std::int32_t extraLinesHeard = 0; // saved; the data reset keeps it
+    std::int32_t extraLinesHeard = 0; // saved
     std::int32_t catchSignal = 0;     // 0, 1..4 object lifted, 99 delivered, 990 time over
     std::int32_t deliveredCount = 0;
     std::int32_t offeredPicture = 0;  // the shop's offer drawn at the camp: 0 none, 1..3

@@ -1,5 +1,7 @@
 // Start values of the area's words, written by every data reset.
+#include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
+#include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/sprites/sprites.h"
@@ -12,12 +14,23 @@ void ResetEra03Area() {
     ResetEra03DuelSteps();
     ResetEra03FighterSteps();
     ResetEra03CreatureSteps();
+    ResetEra03ArenaBoss1Words();
+    ResetEra03ArenaBoss1HitWords();
+    ResetEra03ArenaEndingWords();
+    ResetEra03ArenaEnemy2Words();
+    ResetEra03ArenaEnemy2EndWords();
+    ResetEra03ArenaEnemy2HitWords();
+    ResetEra03ArenaEnemy3Words();
+    ResetEra03ArenaEnemy3AttackWords();
+    ResetEra03ArenaEnemy3OrbWords();
+    ResetEra03ArenaEnemy3SceneWords();
+    ResetEra03ArenaHazardWords();
+    ResetEra03ArenaIntroWords();
 
-    // The extra lines, once heard, stay heard: that flag comes only from
-    // the save data.
-    const std::int32_t extraLinesHeard = Era03NpcScene.extraLinesHeard;
+    // The extra lines, once heard, stay heard within a game: a load brings
+    // the flag back from the save data, and a new game hears them again.
     Era03NpcScene = Era03NpcSceneRecord{};
-    Era03NpcScene.extraLinesHeard = extraLinesHeard;
+    Era03NpcScript = Era03NpcScriptRecord{};
     Era03NpcSceneDraw = Era03NpcSceneDrawRecord{};
     SceneTint = 0xFFFFFFFFu;
     Era03Fighter = Era03FighterRecord{};

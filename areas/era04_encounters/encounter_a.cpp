@@ -616,3 +616,12 @@ std::int32_t TestEncounterAFigureHit(std::int32_t mode) {
     }
     return TestPlayerAttackHit(mode, left, right, top, bottom);
 }
+
+void ResetEncounterAPhaseWords() {
+    Driver = {};
+    Intro = {};
+    Trial = {};
+    Verdict = {};
+    Fight = {};
+    Flash = {};
+}

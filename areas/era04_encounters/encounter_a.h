@@ -38,3 +38,11 @@ void SetEncounterAPieceDebrisSprite(std::int32_t slot);
 void AimEncounterAFigureBySide();
 // +1 when she stands at or right of the figure, else -1.
 std::int32_t EncounterAPlayerSide();
+
+// The private words of each of encounter A's files back to their start
+// values, by every data reset: a new game meets the encounter as the
+// program's first game does.
+void ResetEncounterAPhaseWords();
+void ResetEncounterAEndWords();
+void ResetEncounterAMoveWords();
+void ResetEncounterAPieceWords();

@@ -238,3 +238,7 @@ std::int32_t RunEncounterAEnd(std::int32_t arg) {
     }
     return Ending.state;
 }
+
+void ResetEncounterAEndWords() {
+    Ending = {};
+}

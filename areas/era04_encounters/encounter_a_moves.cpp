@@ -545,3 +545,11 @@ std::int32_t RunEncounterAHitReaction(std::int32_t kind) {
     }
     return Reaction.variant;
 }
+
+void ResetEncounterAMoveWords() {
+    Dash = {};
+    Chase = {};
+    TrialThrow = {};
+    FightThrow = {};
+    Reaction = {};
+}

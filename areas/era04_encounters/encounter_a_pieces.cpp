@@ -308,3 +308,9 @@ std::int32_t UpdateEncounterAPiece(std::int32_t arg, std::int32_t j) {
     }
     return s.hitState;
 }
+
+void ResetEncounterAPieceWords() {
+    Spawn = {};
+    for (SlotState& slot : Slots) slot = {};
+    Shared = {};
+}

@@ -484,3 +484,12 @@ std::int32_t RunEncounterBSpinAttack(std::int32_t arg) {
     if (a.state == 3 && RunEncounterBSpinSlash(2, 0) == kEncounterDone) a.state = kEncounterDone;
     return a.state;
 }
+
+void ResetEncounterBPhaseWords() {
+    Driver = {};
+    Intro = {};
+    Fight = {};
+    Talk = {};
+    Strike = {};
+    Spin = {};
+}

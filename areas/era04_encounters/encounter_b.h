@@ -61,3 +61,11 @@ void SetEncounterBBodyHitBox(std::int32_t zone, std::int32_t pose);
 void SetEncounterBFigureSprite(std::int32_t code);
 // The figure's 37 passes on the Era04 list.
 void DrawEncounterB();
+
+// The private words of each of encounter B's files back to their start
+// values, by every data reset: a new game meets the encounter as the
+// program's first game does.
+void ResetEncounterBPhaseWords();
+void ResetEncounterBHitWords();
+void ResetEncounterBMoveWords();
+void ResetEncounterBShardWords();

@@ -368,3 +368,8 @@ std::int32_t RunEncounterBDefeat(std::int32_t arg) {
     }
     return Defeat.state;
 }
+
+void ResetEncounterBHitWords() {
+    Hits = {};
+    Defeat = {};
+}

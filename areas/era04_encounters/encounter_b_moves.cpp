@@ -414,3 +414,10 @@ std::int32_t RunEncounterBSpinSlash(std::int32_t mode, std::int32_t n) {
     }
     return Spin.step;
 }
+
+void ResetEncounterBMoveWords() {
+    Walk = {};
+    Stagger = {};
+    Strike = {};
+    Spin = {};
+}

@@ -514,3 +514,9 @@ void RunEncounterBSpinThrow(std::int32_t arg) {
         SpinThrowAcross();
     Settle(SpinThrow.pending);
 }
+
+void ResetEncounterBShardWords() {
+    Knockback = {};
+    StrikeThrow = {};
+    SpinThrow = {};
+}

@@ -34,6 +34,9 @@ std::int32_t RunBarrierEvent(std::int32_t mode);
 void SetFinalSectionFrame(std::int32_t code);
 void LayoutFinalSectionScenery(std::int32_t mode);
 void UpdateFinalSectionShimmer(std::int32_t mode);
+// The shimmer's own words (its last tick, the light's walk) back to where a
+// first game finds them, by every data reset.
+void ResetFinalSectionShimmer();
 
 // The two soldier fights (0 arms, 1 steps; 99 done) and the soldiers' sprite
 // setup (passes 1..9).

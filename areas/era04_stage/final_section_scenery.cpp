@@ -260,3 +260,5 @@ void UpdateFinalSectionShimmer(std::int32_t mode) {
         table.colour[kLightSlot] = FadeColour(255 - Shimmer.alpha[kLightTwinSlot]);
     }
 }
+
+void ResetFinalSectionShimmer() { Shimmer = ShimmerRecord{}; }

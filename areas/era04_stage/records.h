@@ -147,5 +147,5 @@ inline std::int32_t Fight1BlockerPosts[2] = {};
 // room, -1 the left end.
 inline std::int32_t Fight2Side = 0;
 // Extra reach of a charging soldier's strike once she has parried a charge;
-// kept for the whole run of the program, new games included.
+// kept for the rest of the game.
 inline std::int32_t ChargeReachBonus = 0;

@@ -21,6 +21,12 @@ void ResetEra04StageArea() {
     Era04CameraStage = 0;
     for (std::int32_t& lock : Era04DoorLocks) lock = 0;
     StageObjectTable = StageObjectTableRecord{};
+    // The trap room is armed again on every entry, but its tiles and chains
+    // are drawn before that from the next room: as a first game finds them.
+    TrapRoomTiles = TrapRoomTilesRecord{};
+    for (TrapRoomChain& chain : TrapRoomChains) chain = TrapRoomChain{};
+    ResetFinalSectionShimmer();
+    ChargeReachBonus = 0;
     // The soldiers' draw flag is never cleared: a finished fight stays
     // invisible through its soldiers' frame 0.
     const std::int32_t soldiersDrawn = Era04SoldierSlots.drawFlag;

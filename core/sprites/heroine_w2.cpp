@@ -263,6 +263,12 @@ void SetPlayerW2FrontLayerSprite(std::int32_t pose) {
 }
 
 void SetTimedEffectSprite1(std::int32_t n) { StepEffect(0, n); }
+void ResetTimedEffects() {
+    for (int e = 0; e < 4; ++e) {
+        Effects[e] = EffectRun{};
+        TimedEffectTriggers[e] = 0;
+    }
+}
 void SetTimedEffectSprite2(std::int32_t n) { StepEffect(1, n); }
 void SetTimedEffectSprite3(std::int32_t n) { StepEffect(2, n); }
 void SetTimedEffectSprite4(std::int32_t n) { StepEffect(3, n); }

@@ -42,7 +42,7 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
         ScrollX = O + 2807;
     });
     SeedRandom(1905);
-    ResetEra02ReturnVisitsForTests();
+    ResetEra02EventSlots();
     const std::uint32_t items = ItemCounts[4];
 
     // The return through the east gate: the first of the run has the long

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/area_flags.h"
@@ -41,14 +42,17 @@ class Era02EventsNumbers : public ::testing::Test {
 protected:
     void SetUp() override {
         GameClock.gameClock = 50.0;
-        ResetEra02ReturnVisitsForTests();
+        ResetEra02EventSlots();
         TextureFlags[48] = kGraphicLoaded;
     }
 };
 
-TEST_F(Era02EventsNumbers, OnlyTheFirstReturnOfTheRunHasTheLongTalk) {
-    const std::vector<std::vector<std::int32_t>> expected = {{111, 112, 113, 114, 115, 116}, {114, 115}, {114, 115}};
+TEST_F(Era02EventsNumbers, OnlyTheFirstReturnOfAGameHasTheLongTalk) {
+    // The last return comes in a new game.
+    const std::vector<std::vector<std::int32_t>> expected = {
+        {111, 112, 113, 114, 115, 116}, {114, 115}, {114, 115}, {111, 112, 113, 114, 115, 116}};
     for (const std::vector<std::int32_t>& lines : expected) {
+        if (&lines == &expected.back()) ResetEra02Area();
         PlayerState.x = O + 3207;
         RunEra02ReturnFromEra03(0);
         const auto seen = PlayThrough([] {

@@ -32,7 +32,7 @@ class Round3Flow : public TournamentFlow {};
 TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     StartAtRound(3);
     SeedRandom(1903);
-    ResetRound3BurstCounterForTests();
+    ResetRound3BurstCounter();
     Round3Scene.talkTrigger = 0;
     const std::uint32_t itemsBefore = ItemCounts[3];
 

@@ -3,6 +3,7 @@
 // that outlives a new round, and the blows this opponent has no answer to.
 #include <gtest/gtest.h>
 
+#include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/game_clock.h"
@@ -45,7 +46,7 @@ protected:
         TournamentState.opponentHp = 0;
         PickupPool = PickupPoolRecord{};
         Round3Scene = Round3SceneRecord{};
-        ResetRound3BurstCounterForTests();
+        ResetRound3BurstCounter();
     }
 };
 
@@ -96,7 +97,7 @@ TEST_F(Round3Numbers, TheDiveHitsOnlyInItsWindow) {
     EXPECT_EQ(PlayerState.hp, 990);
 }
 
-TEST_F(Round3Numbers, TheBurstCountOutlivesANewRound) {
+TEST_F(Round3Numbers, TheBurstCountOutlivesANewRoundButNotANewGame) {
     const auto burst = [] {
         Round3Opponent.frame = 15;
         PlayerState.hp -= 5;
@@ -112,8 +113,23 @@ TEST_F(Round3Numbers, TheBurstCountOutlivesANewRound) {
     burst();
     EXPECT_EQ(Round3Scene.talkTrigger, 1) << "the third burst counts across the arming";
 
+    // ... but not across games: a new game's round counts from none.
+    ResetRound3BurstCounter();
+    Round3Scene.talkTrigger = 0;
+    RunRound3HitGlows(0);
+    burst();
+    burst();
+    const Round3SceneRecord scene = Round3Scene;
+    const TournamentOpponentRecord opponent = Round3Opponent;
+    ResetEra02Area();
+    Round3Scene = scene;
+    Round3Opponent = opponent;
+    RunRound3HitGlows(0);
+    burst();
+    EXPECT_EQ(Round3Scene.talkTrigger, 0) << "the data reset starts the count afresh";
+
     // A drop while she shows no striking frame starts nothing.
-    ResetRound3BurstCounterForTests();
+    ResetRound3BurstCounter();
     Round3Scene.talkTrigger = 0;
     RunRound3HitGlows(0);
     for (int i = 0; i < 3; ++i) {

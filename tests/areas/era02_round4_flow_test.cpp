@@ -32,8 +32,8 @@ class Round4Flow : public TournamentFlow {};
 TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
     StartAtRound(4);
     SeedRandom(1904);
-    ResetRound4RunCountersForTests();
-    ResetRound4WallTalkForTests();
+    ResetRound4RunCounters();
+    ResetRound4WallTalk();
     const std::int64_t goldBefore = Gold;
 
     // The entrance: the marker rises (an A during its rise is not taken),

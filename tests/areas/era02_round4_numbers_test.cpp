@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/calls.h"
@@ -79,8 +80,8 @@ protected:
         TournamentState.platformHeight = 0;
         ScrollX = O + 500;
         DebrisBurst = DebrisBurstRecord{};
-        ResetRound4RunCountersForTests();
-        ResetRound4WallTalkForTests();
+        ResetRound4RunCounters();
+        ResetRound4WallTalk();
     }
     // Runs the fight from its arming through the opening charge strike (it
     // touches nothing) until it is about to roll again (state 1).
@@ -225,8 +226,14 @@ TEST_F(Round4Numbers, FlurriesTakeOnTheSecondAndFourthSwingAndEveryFifthIsTheBig
 }
 
 TEST_F(Round4Numbers, TheWallCosts70AndTalksOnTheFirstFourthAndEighthHit) {
-    const std::vector<std::vector<std::int32_t>> linesByWall = {{21, 22}, {}, {}, {23}, {}, {}, {}, {24}};
+    // The ninth comes in a new game, which counts from its own first.
+    const std::vector<std::vector<std::int32_t>> linesByWall = {{21, 22}, {}, {}, {23}, {}, {}, {}, {24}, {21, 22}};
     for (const std::vector<std::int32_t>& expected : linesByWall) {
+        if (&expected == &linesByWall.back()) {
+            const TournamentOpponentRecord opponent = Round4Opponent;
+            ResetEra02Area();
+            Round4Opponent = opponent;
+        }
         PlayerState.x = O + 600;
         PlayerState.y = 640;
         PlayerState.hp = 5000;
@@ -251,6 +258,31 @@ TEST_F(Round4Numbers, TheWallCosts70AndTalksOnTheFirstFourthAndEighthHit) {
         EXPECT_EQ(hpAtWall, 5000 - 70);
         EXPECT_EQ(lines, expected);
         EXPECT_EQ(MessageBoxOpen, 0);
+    }
+}
+
+TEST_F(Round4Numbers, TheSecondWeaponsThrowTalksAtTheWallOnceAGame) {
+    // Her D combo throws it into the east wall; the third throw comes in a
+    // new game.
+    const std::vector<std::vector<std::int32_t>> linesByThrow = {{25, 26}, {}, {25, 26}};
+    for (const std::vector<std::int32_t>& expected : linesByThrow) {
+        if (&expected == &linesByThrow.back()) ResetEra02Area();
+        Round4Opponent.x = O + 2600;
+        Round4Opponent.y = 640;
+        PlayerState.facing = 1;
+        PlayerMoveState.comboD = 20;
+        RunRound4Reaction(0);
+        std::vector<std::int32_t> lines;
+        std::int32_t step = 0;
+        for (int i = 0; i < 2000 && step != kStepDone; ++i) {
+            Tick();
+            step = RunRound4Reaction(21);
+            const std::int32_t l = DialogueChannels.eventLine;
+            if (l != 0 && (lines.empty() || lines.back() != l)) lines.push_back(l);
+            ConfirmWaitingLine();
+        }
+        EXPECT_EQ(step, kStepDone);
+        EXPECT_EQ(lines, expected);
     }
 }
 

@@ -93,8 +93,62 @@ TEST_F(ArenaNumbers, Enemy3WaitsForBothOfItsSheets) {
     }
 }
 
+TEST_F(ArenaNumbers, AGameLoadedPastTheIntroFindsThePostStandingAtItsWall) {
+    // The save keeps the controller's state only; the post comes back as
+    // the data reset left it (its top at y 0, hidden) unless it was sunk.
+    struct Case {
+        std::int32_t state, postY, frame;
+        std::int32_t wantY, wantFrame;
+    };
+    const Case cases[] = {{2, 0, 0, 180, 2}, {5, 0, 0, 180, 2}, {7, 0, 0, 180, 2},
+                          {7, 676, 0, 676, -1},   // sunk by the closing scene: stays down
+                          {1, 0, 0, 0, 0}};      // the intro still to throw it
+    for (const Case& c : cases) {
+        ResetEra03Area();
+        Era03ArenaEncounter.controllerState = c.state;
+        Era03ArenaHazardPost.y = c.postY;
+        Era03ArenaEncounter.hazardPostFrame = c.frame;
+        PlaceHeroine(A, 640);
+        RunEra03ArenaEncounter();
+        EXPECT_EQ(Era03ArenaHazardPost.y, c.wantY) << "state " << c.state;
+        if (c.wantFrame >= 0) {
+            EXPECT_EQ(Era03ArenaEncounter.hazardPostFrame, c.wantFrame) << "state " << c.state;
+        }
+        if (c.wantY == 180) {
+            EXPECT_EQ(Era03ArenaHazardPost.x, A + 908) << "state " << c.state;
+        }
+    }
+}
+
+TEST_F(ArenaNumbers, AGameLoadedForEnemy3FindsTheBeatenTwoWatchingFromTheirPosts) {
+    // Boss 1 keeps its pose once it has one; the data reset leaves it 0.
+    // Loaded during enemy 3's fight, the fight begins again from state 6.
+    struct Case {
+        std::int32_t state, pose;
+        std::int32_t wantPose, wantFigure, wantState;
+    };
+    for (const Case& c : {Case{6, 0, 108, 7, 6}, Case{7, 0, 108, 7, 6}, Case{7, 47, 47, 0, 7}, Case{5, 0, 0, 0, 5}}) {
+        ResetEra03Area();
+        Era03ArenaEncounter.controllerState = c.state;
+        Era03ArenaBoss1.pose = c.pose;
+        Era03ArenaHazardPost.y = 180;
+        PlaceHeroine(A, 640);
+        RunEra03ArenaEncounter();
+        EXPECT_EQ(Era03ArenaBoss1.pose, c.wantPose) << "state " << c.state << " pose " << c.pose;
+        EXPECT_EQ(Era03ArenaEncounter.controllerState, c.wantState) << "state " << c.state << " pose " << c.pose;
+        if (c.wantFigure == 0) continue;
+        EXPECT_EQ(Era03ArenaBoss1.preFightState, c.wantFigure) << "state " << c.state;
+        EXPECT_TRUE(Era03ArenaBoss1.x >= A + 550 && Era03ArenaBoss1.x <= A + 600) << Era03ArenaBoss1.x - A;
+        EXPECT_TRUE(Era03ArenaEnemy2.x >= A + 600 && Era03ArenaEnemy2.x <= A + 650) << Era03ArenaEnemy2.x - A;
+        // The view enemy 2's end scene leaves, her walked into it.
+        EXPECT_EQ(ScrollX, A + 24);
+        EXPECT_EQ(PlayerState.x, A + 274);
+    }
+}
+
 TEST_F(ArenaNumbers, OnceEveryoneIsShownEnemy3sSheetIsNoLongerAskedFor) {
     Era03ArenaEncounter.controllerState = 7;
+    Era03ArenaBoss1.pose = 108;   // watching, as enemy 2's end scene leaves it
     Era03ArenaEncounter.showAll = 99;
     RunEra03ArenaEncounter();
     EXPECT_EQ(TextureFlags[57], 0u);

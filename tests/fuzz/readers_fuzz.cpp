@@ -9,8 +9,11 @@
 // slot the checks should have refused), take some keys and go back to the
 // menu, all under the sanitizers.
 //
-// The target works in a folder of its own, so give the corpus folders (and,
-// for -merge, the program itself) by absolute path.
+// The target works in a folder of its own; the folders and files its command
+// line names are taken from where it was started, and so are the inputs of a
+// failure unless -artifact_prefix says otherwise. libFuzzer keeps the program
+// as it was started, so give it by absolute path for -merge, which runs it
+// again.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +21,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <unistd.h>
 
 #include "core/game_flow.h"
@@ -151,7 +155,46 @@ void PlaySlotOne(const std::uint8_t* data, std::size_t size) {
 // not ours to mend, and it would end every run as a leak.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+namespace {
+
+// The command line with every path made absolute from the starting folder,
+// read by libFuzzer after this returns.
+void AnchorPaths(int* argc, char*** argv) {
+    static std::vector<std::string> words;
+    static std::vector<char*> pointers;
+    const std::filesystem::path start = std::filesystem::current_path();
+    const auto anchored = [&](std::string_view path) {
+        return path.empty() || path.front() == '/' ? std::string(path) : (start / path).string();
+    };
+    bool artifactPrefix = false;
+    for (int i = 0; i < *argc; ++i) {
+        std::string word = (*argv)[i];
+        if (!word.starts_with('-')) {
+            // libFuzzer refuses a program name changed here.
+            if (i > 0) word = anchored(word);
+        } else {
+            for (std::string_view flag : {"-artifact_prefix=", "-exact_artifact_path=", "-dict="}) {
+                if (word.starts_with(flag)) {
+                    artifactPrefix = artifactPrefix || flag == "-artifact_prefix=";
+                    // An empty prefix means the starting folder itself.
+                    const std::string value = word.substr(flag.size());
+                    word = std::string(flag) + (value.empty() ? start.string() + "/" : anchored(value));
+                }
+            }
+        }
+        words.push_back(word);
+    }
+    if (!artifactPrefix) words.push_back("-artifact_prefix=" + start.string() + "/");
+    for (std::string& w : words) pointers.push_back(w.data());
+    pointers.push_back(nullptr);
+    *argc = static_cast<int>(words.size());
+    *argv = pointers.data();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    AnchorPaths(argc, argv);
     // Work in a folder of our own (in memory where there is one): the
     // readers open files under Data/Save.
     std::error_code ec;

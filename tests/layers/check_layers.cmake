@@ -1,8 +1,9 @@
 # Run by ctest: fails unless every include of a layer above fails to compile
 # for its file being missing and every include of a layer below compiles,
 # both with the exact flags of the layer's own sources (compile_commands.json
-# of the build), no file of a layer names an include by a relative or
-# absolute path, and every layer links without the layers above.
+# of the build), no file of a layer or of the platform names an include by a
+# relative or absolute path or through a macro, and every layer links
+# without the layers above.
 #   SOURCE_DIR, BUILD_DIR, PROBE_DIR; CHECKS: "layer|library|above|below",
 #   comma-separated; FOLDERS: the layers' folders; ALONE: the link targets.
 cmake_minimum_required(VERSION 3.25)
@@ -23,21 +24,47 @@ endforeach()
 
 # ---- no include climbs out of its folder or names a file by its full path:
 # the compiler would find it beside the including file, past the layer's
-# include roots.
+# include roots. Nor is a name left to a macro, which would hide either.
+# include_faults(<file> <out-var>): what is wrong with the file's includes.
+function(include_faults path out)
+  set(faults)
+  file(RELATIVE_PATH where ${SOURCE_DIR} ${path})
+  file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]*)[\">]")
+      list(APPEND faults "${where} includes a file not named on its line (through a macro?): name it there, from its folder")
+      continue()
+    endif()
+    set(name "${CMAKE_MATCH_1}")
+    if(name MATCHES "(^|/)\\.\\.(/|$)" OR name MATCHES "^/")
+      list(APPEND faults "${where} includes \"${name}\" by a relative or absolute path, past its layer's include roots: name it from its folder (core/..., text/..., ...)")
+    endif()
+  endforeach()
+  set(${out} "${faults}" PARENT_SCOPE)
+endfunction()
 foreach(folder IN LISTS FOLDERS)
   file(GLOB_RECURSE files ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
   foreach(path IN LISTS files)
-    file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include")
-    foreach(line IN LISTS includes)
-      if(line MATCHES "include[ \t]*[\"<]([^\">]*)[\">]")
-        set(name "${CMAKE_MATCH_1}")
-        if(name MATCHES "(^|/)\\.\\.(/|$)" OR name MATCHES "^/")
-          file(RELATIVE_PATH where ${SOURCE_DIR} ${path})
-          fail("${where} includes \"${name}\" by a relative or absolute path, past its layer's include roots; name it from its folder (core/..., text/..., ...)")
-        endif()
-      endif()
+    include_faults(${path} faults)
+    foreach(fault IN LISTS faults)
+      fail("${fault}")
     endforeach()
   endforeach()
+endforeach()
+# The scan itself, on the ways past it: each of these must be refused.
+set(scan_cases
+  "macro|#define SHELL_FRAME \"../shell/frame.h\"\n#include SHELL_FRAME\n"
+  "relative|#include \"../../shell/frame.h\"\n"
+  "absolute|#include \"/usr/include/stdio.h\"\n")
+foreach(case IN LISTS scan_cases)
+  string(REPLACE "|" ";" parts "${case}")
+  list(GET parts 0 name)
+  list(GET parts 1 text)
+  file(WRITE ${PROBE_DIR}/scan/${name}.cpp "${text}")
+  include_faults(${PROBE_DIR}/scan/${name}.cpp faults)
+  if(NOT faults)
+    fail("the include scan lets an include of the ${name} kind pass:\n${text}")
+  endif()
 endforeach()
 
 # ---- the flags each layer's sources are compiled with
@@ -59,7 +86,7 @@ foreach(check IN LISTS CHECKS)
 endforeach()
 foreach(i RANGE ${last})
   string(JSON command GET "${commands}" ${i} command)
-  if(NOT command MATCHES "-o [^ ]*CMakeFiles/(qm_[a-z]+)\\.dir/")
+  if(NOT command MATCHES "-o [^ ]*CMakeFiles/(qm_[a-z_]+)\\.dir/")
     continue()
   endif()
   set(lib ${CMAKE_MATCH_1})
@@ -81,9 +108,21 @@ foreach(i RANGE ${last})
       list(APPEND flags "${arg}")
     endif()
   endforeach()
+  list(APPEND sources_${lib} ${source})
   string(REPLACE ";" "${sep}" flag_set "${directory}${sep}${flags}")
   list(APPEND flag_sets_${lib} "${flag_set}")
   list(REMOVE_DUPLICATES flag_sets_${lib})
+endforeach()
+
+# ---- every source of a checked library lies in a folder the scan reads
+foreach(lib IN LISTS libs)
+  foreach(source IN LISTS sources_${lib})
+    file(RELATIVE_PATH where ${SOURCE_DIR} ${source})
+    string(REGEX REPLACE "/.*" "" folder "${where}")
+    if(NOT where MATCHES "^\\.\\./" AND NOT folder IN_LIST FOLDERS)
+      fail("${where} is compiled into ${lib}, but the include scan does not read ${folder}/")
+    endif()
+  endforeach()
 endforeach()
 
 # ---- each layer's flags: a header of the layer above is a missing file,

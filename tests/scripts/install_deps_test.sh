@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The install script on systems where it cannot finish: a package apt cannot
-# fetch (no network), no sudo, no apt at all; and what each set installs.
+# fetch (no network), no sudo, a sudo that refuses, no apt at all; and what
+# each set installs, through sudo too.
 # The system's tools are stood in for by small scripts first on PATH, so the
 # machine's own packages are neither read nor changed.
 set -uo pipefail
@@ -13,7 +14,7 @@ failures=0
 mkdir -p "$work/bin"
 stub() { printf '#!/bin/bash\n%s\n' "$2" > "$work/bin/$1"; chmod +x "$work/bin/$1"; }
 # Only the tools the script needs, so what is not stubbed is absent.
-for tool in grep cat; do ln -sf "$(command -v "$tool")" "$work/bin/$tool"; done
+for tool in grep cat env true; do ln -sf "$(type -P "$tool")" "$work/bin/$tool"; done
 
 # run NAME SET: runs the script; its output in $work/NAME.out, its status in $status.
 run() {
@@ -52,6 +53,27 @@ run no_sudo play
 expect_status no_sudo 1
 expect no_sudo "says why" "not root, and there is no sudo" "missing: libdeflate-dev"
 
+# sudo itself refuses (it asks for a password no one gives): that is said,
+# not a network fault.
+stub sudo 'echo "sudo: a password is required" >&2; exit 1'
+run sudo_refuses play
+expect_status sudo_refuses 1
+expect sudo_refuses "says sudo refused" "sudo refused" "missing: libdeflate-dev"
+if grep -q "network" "$work/sudo_refuses.out"; then
+  echo "FAIL sudo_refuses: blames the network"; failures=$((failures + 1))
+fi
+
+# Through a sudo that clears the environment, as sudo's env_reset does:
+# apt-get still runs without questions.
+stub sudo 'exec /usr/bin/env -i PATH="$PATH" "$@"'
+stub apt-get 'echo "apt-get ${DEBIAN_FRONTEND:-asks} $1" >> '"$work"'/apt.log'
+: > "$work/apt.log"
+run through_sudo play
+expect_status through_sudo 0
+cp "$work/apt.log" "$work/through_sudo_apt.out"
+expect through_sudo_apt "apt-get install is told to ask nothing" "apt-get noninteractive install"
+rm "$work/bin/sudo"
+
 # Nothing installed: each set asks apt for its own packages.
 stub dpkg-query 'exit 1'
 stub id 'echo 0'
@@ -77,6 +99,11 @@ run no_apt play
 expect_status no_apt 1
 expect no_apt "names the libraries" "has no apt-get" "libraries (pkg-config names): SDL2_mixer libdeflate"
 stub pkg-config 'exit 0'
+# Every library there, but none of the tests' tools: those are named.
+run no_apt_tools test
+expect_status no_apt_tools 1
+expect no_apt_tools "names the tests' tools" "clang" "Xvfb" "xauth" "xdotool" "ImageMagick"
+for tool in clang Xvfb xauth xdotool convert; do stub "$tool" 'exit 0'; done
 run no_apt_all_there test
 expect_status no_apt_all_there 0
 

@@ -5,14 +5,19 @@
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
+#include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
+#include "core/sprites/sprites.h"
+#include "core/stage_step.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/save_dir_fixture.h"
@@ -147,6 +152,36 @@ TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {
     EXPECT_EQ(Era04Progress.encounterCDone, 0);
     EXPECT_EQ(ResetStep, 99);
     EXPECT_NE(TraceLog().find(" Reset Data 1 "), std::string::npos);
+}
+
+// Words a game leaves behind that once outlasted the reset, so that a new
+// game after a lost one told another story than the program's first.
+struct LeftWord {
+    const char* what;
+    std::int32_t& word;
+    std::int32_t played, start;
+};
+
+TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMet) {
+    const LeftWord words[] = {
+        {"the arrival's save spot open", ArrivalScene.flag, 1, 0},
+        {"round 1's first catch talked", Era02RunWords.firstCatchDone, 1, 0},
+        {"round 1's first grab talked", Era02RunWords.firstGrabDone, 1, 0},
+        {"the arrival's menu pass made", Era02RunWords.menuPassDone, 1, 0},
+        {"the camp's extra lines heard", Era03NpcScene.extraLinesHeard, 1, 0},
+        {"the camp's lines lying down heard", Era03NpcScript.talkSubStep, 3, 0},
+        {"a charging soldier's longer reach", ChargeReachBonus, 85, 0},
+        {"a trap room tile ruined", TrapRoomTiles.ruin[5], 2, 0},
+        {"a trap room chain swinging", TrapRoomChains[3].chainState, 2, 0},
+        {"a flyer knocked but not away", FlyingEnemyRecords[1].hp, 10, 30},
+        {"encounter C's overlay on her", EncounterCFigure.layerCode[2], 209, 0},
+        {"a streak's effect playing", TimedEffectTriggers[1], 2, 0},
+        {"a hurt pose asked for", PlayerHurtPoseRequest, 84, 0},
+        {"the ground fall on", GroundFallEnabled, 1, 0},
+    };
+    for (const LeftWord& w : words) w.word = w.played;
+    ASSERT_EQ(RunReset(1), 2);
+    for (const LeftWord& w : words) EXPECT_EQ(w.word, w.start) << w.what;
 }
 
 TEST_F(ResetTest, AResetBeforeALoadKeepsTheMenuOpenAndTheBootDone) {

@@ -81,14 +81,10 @@ void ResetToStartValues() {
     SaveSpotFlag = 0;
     SaveSpotMarker = SaveSpotMarkerRecord{};
     SaveSpotOverride = 0;
-    LowHpWarning = LowHpWarningRecord{};
-    PlayerHurtPoseRequest = 0;
     std::fill(std::begin(GsFlags), std::end(GsFlags), 0u);
     std::fill(std::begin(TextureFlags), std::end(TextureFlags), 0u);
     std::fill(std::begin(SoundTable), std::end(SoundTable), 0);
     WorldUpdateState = WorldUpdateStateRecord{};
-    GroundFallEnabled = GroundFallSuppressed = 0;
-    FieldMusicFlag = 0;
     RunOnceMarks = RunOnceMarksRecord{};
     for (AnimTickerRecord& ticker : AnimTickers) ticker = AnimTickerRecord{};
     AnimTickLast = 1;

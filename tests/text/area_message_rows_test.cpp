@@ -25,13 +25,14 @@ class Era00Rows : public MessageRowsTest {};
 
 TEST_F(Era00Rows, EveryValueHasItsSpeakersAndSecondLines) {
     BeginArea(Era00AreaFlag);
-    Run(&R::promptLine, 1, "H H H H H V H I H I H I I H H H H H");
+    Run(&R::promptLine, 1, "Hv H H H H V H I H I H I I H H H H H");
     Run(&R::promptLine, 30, "N N N N N N N N N N N N N N H N N H H N H");
     Under(&R::promptLine, {11}, "N", 265);
     Under(&R::promptLine, {32, 33, 34}, "+", 265);
     Run(&R::storyLine, 6, "N N N N N N N N N N N N N N");
     Under(&R::storyLine, {13, 15, 18, 19}, "+", 265);
-    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"？？？：　", "V"}, {"カーラ：　", "I"}},
+    ExpectRows({{"リシェル　　：　", "H"}, {"リシェルの声：　", "Hv"}, {"ﾅﾚｰﾀ　：　", "N"}, {"？？？：　", "V"},
+                {"カーラ：　", "I"}},
                {{&R::promptLine, "promptLine", 60}, {&R::storyLine, "storyLine", 30}});
     ExpectSameFirstLine(&R::storyLine, 12, 13);
     ExpectSameFirstLine(&R::storyLine, 14, 15);
@@ -65,25 +66,25 @@ TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Rows(&R::storyLine, 23).push_back({"+", 305, 735, 6});
     Run(&R::storyLine, 25, "M M H H M H H M M H H M M M M M M M M M M H");
     Under(&R::storyLine, {26, 28, 31, 33, 35, 37, 39, 41, 43}, "+");
-    Run(&R::storyLine, 50, "H H H T T T T T H T H T T T T T T T T T T T T T T T T T T T T N T T H H H H N T T T T");
-    Under(&R::storyLine, {51, 85, 87}, "T");
+    Run(&R::storyLine, 50, "H H H T T T T T H T H T T T T T T T T T H H T T T T T T T T T N T T H H H H N T T T T");
+    Under(&R::storyLine, {51, 71, 85, 87}, "T");
     Under(&R::storyLine, {54, 56, 62, 65, 73, 77, 90}, "H");
-    Under(&R::storyLine, {67, 69, 71, 75, 79, 80, 83}, "+");
+    Under(&R::storyLine, {67, 69, 75, 83}, "+");
     Run(&R::storyLine, 1001, "M H M H M H M H M H M H M M M H M H");
     Under(&R::storyLine, {1005, 1007, 1011, 1013, 1014, 1017}, "+");
     Run(&R::storyLine, 1021, "H T H T");
     Run(&R::storyLine, 1025, "H H H H N H H H H H H H H H H H H H N H N H N H H N H N H N H N H N H N N N H");
     Under(&R::storyLine, {1035, 1036, 1058}, "+");
-    Run(&R::gateLine, 1, "H H H H N N N H V V H H H H H H H H");
+    Run(&R::gateLine, 1, "H H H H N N N H Vv Vv H H H H H H H H");
     Under(&R::gateLine, {2, 4, 10}, "N");
     Under(&R::gateLine, {6, 7}, "H");
-    Under(&R::gateLine, {12, 14, 17}, "V");
+    Under(&R::gateLine, {12, 14, 17}, "Vv");
     Run(&R::fieldLine, 32, "H H H H H H H H H H H H H H H H H");
-    Run(&R::fieldLine, 50, "H H H H H H H H H H H H H H H H H H H H H H H H H H N N N N N N");
-    Under(&R::fieldLine, {33, 36, 38, 40, 42, 44, 46, 48, 57, 59, 61}, "N");
+    Run(&R::fieldLine, 50, "H H H H H H H H H H H H H H H H H H H H H H H H H H N N N H N N");
+    Under(&R::fieldLine, {33, 36, 38, 40, 42, 44, 46, 48, 57, 59, 61, 69}, "N");
     Under(&R::fieldLine, {53}, "V");
-    Under(&R::fieldLine, {64, 69, 77, 78}, "+");
-    Rows(&R::fieldLine, 67).push_back({"V", 210, 725, 7});
+    Under(&R::fieldLine, {64, 77, 78}, "+");
+    Rows(&R::fieldLine, 67).push_back({"Vv", 210, 725, 7});
     Rows(&R::fieldLine, 71).push_back({"V", 210, 725, 7});
     Rows(&R::fieldLine, 74).push_back({"V", 210, 725, 7});
     Under(&R::fieldLine, {80}, "H");
@@ -91,7 +92,7 @@ TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Run(&R::sideLine, 1, "H");
     Run(&R::sideLine, 2, "H H H T T T H T H T T T T H T T H T T N T H", 210, 545);
     ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"セシル　：　", "T"}, {"きのこ番　：　", "M"},
-                {"？？？　：　", "V"}, {"？？　：　", "W"}, {"おしらせ！　：　", "B"}},
+                {"？？？　：　", "V"}, {"？？？の声　：　", "Vv"}, {"？？　：　", "W"}, {"おしらせ！　：　", "B"}},
                {{&R::promptLine, "promptLine", 30}, {&R::fieldLine, "fieldLine", 120},
                 {&R::arenaLine, "arenaLine", 15}, {&R::storyLine, "storyLine", 1100},
                 {&R::gateLine, "gateLine", 25}, {&R::sideLine, "sideLine", 30}});
@@ -109,8 +110,8 @@ TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
         {&R::storyLine, 36, 37}, {&R::storyLine, 38, 39}, {&R::storyLine, 40, 41}, {&R::storyLine, 42, 43},
         {&R::storyLine, 50, 51}, {&R::storyLine, 53, 54}, {&R::storyLine, 55, 56}, {&R::storyLine, 61, 62},
         {&R::storyLine, 64, 65}, {&R::storyLine, 66, 67}, {&R::storyLine, 68, 69}, {&R::storyLine, 70, 71},
-        {&R::storyLine, 72, 73}, {&R::storyLine, 74, 75}, {&R::storyLine, 76, 77}, {&R::storyLine, 78, 79},
-        {&R::storyLine, 78, 80}, {&R::storyLine, 82, 83}, {&R::storyLine, 84, 85}, {&R::storyLine, 86, 87},
+        {&R::storyLine, 72, 73}, {&R::storyLine, 74, 75}, {&R::storyLine, 76, 77}, {&R::storyLine, 82, 83},
+        {&R::storyLine, 84, 85}, {&R::storyLine, 86, 87},
         {&R::storyLine, 89, 90}, {&R::gateLine, 1, 2},    {&R::gateLine, 3, 4},    {&R::gateLine, 5, 6},
         {&R::gateLine, 5, 7},    {&R::gateLine, 9, 10},   {&R::gateLine, 11, 12},  {&R::gateLine, 13, 14},
         {&R::gateLine, 16, 17},
@@ -219,7 +220,7 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
              "36 H · 37 H+(x 255) · 38 K · 39 O4 · 40 K · 41 O4 · 42 K · 43 O4 · 44 K+ · 45 H · 46 K · 47 N · "
              "48 H · 49 O4+(x 255) · 50 H · 52 C1 · 53 C2 · 54 C3 · 55 C12 · 56 H · 57 C3 · 58 C1 · 59 C2 · 60 H · "
              "61 C123 · 62 K · 63 C123 · 64 K · 65 C123 · 66 H");
-    Notation(&R::eventLine, "115 C123 · 116 H");
+    Notation(&R::eventLine, "114 H · 115 C123 · 116 H");
     Notation(&R::eventLine,
              "117 K · 118 K[7]/O4 · 119 H · 120 O4 · 121 K · 122 H · 123 K · 124–125 O4+(x 255) · 126 H · 127 K · "
              "128 K[7]/O4 · 129 O4+(x 255) · 130 H · 131 K · 132 K[7]/O4 · 133 K · 134–135 O4 · 136 K · 137 O4 · "
@@ -228,10 +229,12 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Notation(&R::eventLine, "158–159 K · 160–161 H · 162–164 K · 165 N · 166–169 K · 170 H · 171 K · 172–173 H");
     Notation(&R::roundLine, "1 H · 2 N · 3–4 H · 5 N", 725);
     const std::vector<SpeakerLabel> labels = {
-        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロの声　 ： ", "C1"},
-        {"ベスの声　 ： ", "C2"}, {"ポポの声　 ： ", "C3"}, {"ガロ＆ベスの声　 ： ", "C12"}, {"ガロ＆ベス＆ポポの声　 ： ", "C123"},
+        {"リシェル　　： ", "H"}, {"兵士の声　 ： ", "S"}, {"？？？　 ： ", "U"}, {"ガロ　 ： ", "C1"},
+        {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
         {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
+        // Her last line at the gate, in Era03's way, still up as she comes back.
+        {"リシェル　　：　", "H", &R::eventLine, 114, 114},
         // The king, heard from the royal box, under his title until he
         // names himself.
         {"王様の声　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王の声　 ： ", "K", &R::fieldLine, 36},

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/art/canvas.h"
+#include "tools/art/field_middle_rects.h"
 #include "tools/art/picture_art.h"
 #include "tools/picture_catalogue.h"
 #include "tools/sound/synth.h"
@@ -191,8 +192,9 @@ TEST(GeneratorParts, NormaliseAndWavEncoding) {
 
 // Pieces the game draws whole from a sheet, cut out of a bigger cell or lying
 // in the dark: the east gate's frame seen from Era03 (the far field's tall
-// tower piece) and encounter A's beams must be painted in every pixel, or
-// the gate is a few stray shapes in the sky and the beams all but unseen.
+// tower piece, but for the openings its lookouts are seen through) and
+// encounter A's beams must be painted in every pixel, or the gate is a few
+// stray shapes in the sky and the beams all but unseen.
 TEST(GeneratorParts, PiecesDrawnWholeArePaintedThrough) {
     struct Row {
         int resource;
@@ -207,8 +209,15 @@ TEST(GeneratorParts, PiecesDrawnWholeArePaintedThrough) {
         ASSERT_NE(info, nullptr) << row.resource;
         const art::Canvas c = art::DrawPicture(*info);
         int holes = 0;
+        auto opening = [&](int x, int y) {
+            if (row.resource != 178) return false;
+            for (const PictureRect& o : art::kTowerOpenings)
+                if (x >= o.left && x < o.right && y >= o.top && y < o.bottom) return true;
+            return false;
+        };
         for (int y = row.rect.top; y < row.rect.bottom; ++y)
-            for (int x = row.rect.left; x < row.rect.right; ++x) holes += c.At(x, y) == art::kTransparent;
+            for (int x = row.rect.left; x < row.rect.right; ++x)
+                holes += c.At(x, y) == art::kTransparent && !opening(x, y);
         EXPECT_EQ(holes, 0) << "picture " << row.resource << " at " << row.rect.left << "," << row.rect.top;
     }
 }

@@ -50,8 +50,5 @@ constexpr PictureRect kTowerFloorSlab{0, 237, 75, 262};
 // Resource 185 (D048): the five pieces of the fourth opponent's debris burst.
 constexpr std::array<PictureRect, 5> kRound4DebrisRects{{
     {782, 0, 786, 5}, {782, 7, 789, 12}, {782, 14, 790, 20}, {782, 22, 790, 30}, {782, 32, 792, 40}}};
-// Resource 182 (D046): the prize the second opponent becomes.
-constexpr std::array<PictureRect, 5> kRound2PrizeRects{{
-    {154, 537, 211, 573}, {224, 537, 284, 573}, {289, 537, 346, 573}, {349, 537, 409, 573}, {413, 537, 470, 573}}};
 
 }  // namespace art

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "tools/art/arena_rects.h"
+#include "tools/art/cell_registry.h"
+#include "tools/art/figure_art.h"
 
 namespace art {
 
@@ -72,11 +74,25 @@ void TierRail(Canvas& c, const PictureRect& r) {
     Post(c, r);
 }
 
-// Parts 8..13, an empty seat, shown while no crowd sits there.
-void EmptySeat(Canvas& c, const PictureRect& r) {
-    FillRect(c, r.left, r.top, r.right, r.bottom, kTimberDark);
-    for (int y = r.top + 2; y < r.top + 20; y += 6) FillRect(c, r.left + 2, y, r.right - 2, y + 4, kTimber);
-    FillRect(c, r.left, r.top + 22, r.right, r.bottom, kTimberLit);
+// Parts 8..13, shown while the crowd is not up cheering: two spectators
+// sitting on the bench, their heads and shoulders over the tier's rail (the
+// rail covers the piece's rows from 23 down), a head lower than the crowd
+// standing. The stands are never empty, the crowd only sits down.
+void SeatedSpectators(Canvas& c, const PictureRect& r) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    const ClipBox box{r.left, r.top, r.right, r.bottom};
+    SetClip(c, &box);
+    FillRect(c, r.left, r.bottom - 9, r.right, r.bottom, kTimber);   // the bench
+    FillRect(c, r.left, r.bottom - 9, r.right, r.bottom - 7, kTimberLit);
+    constexpr float kHeight = 29.0f;
+    PersonPose sitting;
+    sitting.stance = Stance::Seat;
+    sitting.seat = 2.2f;
+    // Two of the crowd's three kinds, facing the way the crowd stands.
+    PaintPerson(c, float(r.left) + 7.0f, float(r.bottom) - 1.0f, kHeight, 1, sitting, LookOf(Subject::Spectators, 1));
+    PaintPerson(c, float(r.left) + 23.0f, float(r.bottom) - 1.0f, kHeight, 1, sitting,
+                LookOf(Subject::Spectators, 11));
+    SetClip(c, nullptr);
 }
 
 // The centre stage, from the top of the screen to its lintel: stone piers
@@ -213,7 +229,8 @@ void MarkerPole(Canvas& c) {
     FillDisc(c, float(cx) - 1.5f, float(r.top + 5), 3.0f, kGold);
 }
 
-// The lift: a railing half with a lantern post at its outer end, standing on
+// The lift: a railing half with a lantern post at its outer end (its inner
+// end a latch where the halves meet), standing on
 // the deck where the riders' feet are (100 rows down); the beam under the
 // deck, its wheels, the latch bolts that drop into the deck, and the signs
 // on its side (up, then east).
@@ -226,7 +243,10 @@ void LiftHalf(Canvas& c, const PictureRect& r) {
     FillRect(c, r.left, railTop, r.right, railTop + 5, kTimberLit);
     FillRect(c, r.left, railTop + 4, r.right, railTop + 6, kTimberDark);
     for (int x = r.left + 6; x < r.right - 8; x += 10) FillRect(c, x, railTop + 6, x + 3, deck - 4, kTimberDark);
-    FillRect(c, r.left, railTop - 2, r.left + 5, deck - 4, kTimberDark);
+    // The two halves close round the riders and meet at their inner ends
+    // in front of the heroine: a slim iron latch there, no post to stand in
+    // front of her legs.
+    FillRect(c, r.left, railTop, r.left + 2, deck - 4, kIron);
     const int post = r.right - 9;
     FillRect(c, post, r.top + 16, r.right, deck - 4, kTimberDark);
     FillRect(c, post + 2, r.top + 16, post + 4, deck - 4, kTimber);
@@ -334,10 +354,10 @@ bool HasArenaStandArt(int resourceId) { return resourceId == kArenaSheet; }
 
 void DrawArenaStandArt(Canvas& c, const PictureInfo& info) {
     if (info.id != kArenaSheet) return;
-    const auto& stand = kArenaStandRects;   // top, tier back, empty seat, rail
+    const auto& stand = kArenaStandRects;   // top, tier back, the crowd sitting, rail
     StandTop(c, stand[0]);
     TierBack(c, stand[1]);
-    EmptySeat(c, stand[2]);
+    SeatedSpectators(c, stand[2]);
     TierRail(c, stand[3]);
     const auto& stage = kArenaStageRects;   // gate, its base, the platform's deck and post
     StageGate(c, stage[0]);

@@ -12,7 +12,7 @@ namespace {
 
 using namespace npc_scene_frames;
 
-constexpr int kCampSheet = 195, kNightSky = 196;
+constexpr int kCampSheet = 195, kNightSky = 196, kHeroineSheet = 101;
 
 constexpr Rgb kCanvasLight{196, 176, 128}, kCanvasDark{120, 100, 70}, kWood{110, 70, 40};
 
@@ -120,13 +120,41 @@ void NightSky(Canvas& c) {
     }
 }
 
+// The knife the camp's shop sells, on the heroine's sheet: the shop shows
+// it in four 10-px columns, a glint running down its blade from one to the
+// next; the last column is also the knife she wears once it is hers.
+void ShopKnife(Canvas& c) {
+    for (int k = 0; k < kKnifeColumnCount; ++k) {
+        const int l = kKnifeFirstColumn + kKnifeColumnStep * k, t = kKnifeTop;
+        FillRect(c, l, t, l + 10, kKnifeBottom, kTransparent);
+        const ClipBox box{l, t, l + 10, kKnifeBottom};
+        SetClip(c, &box);
+        const float cx = float(l) + 4.5f;
+        FillRect(c, int(cx - 1.5f), t + 1, int(cx + 2.5f), t + 13, Solid(Rgb{96, 58, 36}));   // the grip
+        for (int y = t + 3; y < t + 13; y += 3) FillRect(c, int(cx - 1.5f), y, int(cx + 2.5f), y + 1, Solid(Rgb{140, 96, 60}));
+        FillDisc(c, cx + 0.5f, float(t + 1), 1.8f, Solid(Rgb{200, 166, 90}));               // the pommel
+        FillRect(c, l + 1, t + 13, l + 9, t + 16, Solid(Rgb{200, 166, 90}));                // the guard
+        const float blade[] = {cx - 2.0f, float(t + 16), cx + 3.0f, float(t + 16), cx + 3.0f, float(kKnifeBottom - 8),
+                               cx + 0.5f, float(kKnifeBottom - 1), cx - 2.0f, float(kKnifeBottom - 8)};
+        FillPolygon(c, blade, 5, Solid(Rgb{196, 204, 220}));
+        Line(c, cx - 1.0f, float(t + 17), cx - 1.0f, float(kKnifeBottom - 8), 1.0f, Solid(Rgb{236, 242, 252}));
+        const float gy = float(t + 19 + 6 * k);
+        Line(c, cx - 3.0f, gy, cx + 4.0f, gy, 1.0f, Solid(Rgb{255, 255, 255}));
+        Line(c, cx + 0.5f, gy - 3.0f, cx + 0.5f, gy + 3.0f, 1.0f, Solid(Rgb{255, 255, 255}));
+        SetClip(c, nullptr);
+    }
+}
+
 }  // namespace
 
-bool HasCampArt(int resourceId) { return resourceId == kCampSheet || resourceId == kNightSky; }
+bool HasCampArt(int resourceId) {
+    return resourceId == kCampSheet || resourceId == kNightSky || resourceId == kHeroineSheet;
+}
 
 void DrawCampArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kCampSheet) CampSheet(c);
     if (info.id == kNightSky) NightSky(c);
+    if (info.id == kHeroineSheet) ShopKnife(c);
 }
 
 }  // namespace art

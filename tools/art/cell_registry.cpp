@@ -391,6 +391,31 @@ void Era03(Builder& b) {
     for (const Enemy3Cell& c : kEnemy3OrbCells) b.Thing(194, c.rect, Subject::Effect);
     b.Thing(194, kTimedEffectCell.rect, Subject::Effect);
     b.Thing(194, kEnemy3ShotCell.rect, Subject::Effect);
+    // The arena intro's sheet: the shooter seated facing the big man across
+    // their camp, then up and facing the heroine; the big man seated (his
+    // cells share his place, the second and third only his head) and
+    // getting up; the camp's seat, things and fence; the hazard post.
+    for (const ArenaSceneCell& f : kSceneBoss1Poses) {
+        const bool seated = f.key <= 105;
+        const bool blow = f.key == 110 || f.key == 111 || f.key == 113 || f.key == 114;
+        const Stance st = seated ? Stance::Seat
+                          : f.key == 106 ? Stance::Crouch
+                          : f.key == 116 ? Stance::Lying
+                          : blow         ? Stance::Attack
+                                         : Stance::Stand;
+        b.Figure(191, f.rect, Subject::ArenaBoss1, f.key, f.cx, f.cy, st);
+        if (seated) b.cells.back().facing = 1;
+    }
+    for (const ArenaSceneCell& f : kSceneFigure5)
+        b.Figure(191, f.rect, Subject::ArenaEnemy2, f.key, f.cx, f.cy, f.key == 1 ? Stance::Seat : Stance::Upper);
+    for (const ArenaSceneCell& f : kSceneFigure6)
+        b.Figure(191, f.rect, Subject::ArenaEnemy2, f.key, f.cx, f.cy,
+                 f.key == 1 ? Stance::Seat : f.key == 7 ? Stance::Stand : Stance::Crouch);
+    for (const ArenaRect& r : {kSceneSeat, kSceneBarrel, kSceneRack, kPostHead, kPostCollar})
+        b.Thing(191, r, Subject::Prop);
+    b.Thing(191, kSceneFence, Subject::Scenery);
+    for (const ArenaPostCell& p : kPostSteady) b.Thing(191, p.rect, Subject::Effect);
+    for (const ArenaPostCell& p : kPostCrackle) b.Thing(191, p.rect, Subject::Effect);
 
     // The creature: its parts, shots and stem.
     for (std::int32_t code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
@@ -433,6 +458,11 @@ void Era03(Builder& b) {
     for (const n::Cell& c : {n::kToolCell, n::kFirePlaceCell, n::kPropBackCell, n::kPropFrontCell, n::kHandedItemCell})
         b.Thing(195, c, Subject::Prop);
     b.Thing(195, n::kShootingStarCell, Subject::Effect);
+    // The shop's knife, four columns of her sheet.
+    for (int k = 0; k < n::kKnifeColumnCount; ++k) {
+        const int left = n::kKnifeFirstColumn + n::kKnifeColumnStep * k;
+        b.Thing(101, PictureRect{left, n::kKnifeTop, left + 10, n::kKnifeBottom}, Subject::Prop);
+    }
     for (const n::Cell& c : n::kStarCells) b.Thing(195, c, Subject::Effect);
 }
 
@@ -573,7 +603,7 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Soldier, 199, 16, 17, Stance::Hurt},  {Subject::Soldier, 199, 18, 18, Stance::Kneel},
     {Subject::Soldier, 199, 19, 19, Stance::Crouch}, {Subject::Soldier, 199, 20, 20, Stance::Stand},
     // The intruder as the first opponent: idle, jump crouch, lunge, swipe, hit, blocks and
-    // counters, knocked out and getting up, shuffle, leap, grab, thrown,
+    // counters, knocked out and getting up, her hunched stalk, leap, grab, thrown,
     // squeeze, the final fall and lying.
     {Subject::Intruder, 181, 1, 3, Stance::Stand},   {Subject::Intruder, 181, 4, 4, Stance::Crouch},
     {Subject::Intruder, 181, 5, 6, Stance::Lunge},   {Subject::Intruder, 181, 7, 9, Stance::Attack},
@@ -581,7 +611,7 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Intruder, 181, 12, 12, Stance::Block}, {Subject::Intruder, 181, 13, 13, Stance::Attack},
     {Subject::Intruder, 181, 14, 14, Stance::Block}, {Subject::Intruder, 181, 15, 15, Stance::Lunge},
     {Subject::Intruder, 181, 16, 18, Stance::Lying}, {Subject::Intruder, 181, 19, 21, Stance::Crouch},
-    {Subject::Intruder, 181, 22, 23, Stance::Walk},  {Subject::Intruder, 181, 24, 25, Stance::Leap},
+    {Subject::Intruder, 181, 22, 23, Stance::Hunch}, {Subject::Intruder, 181, 24, 25, Stance::Leap},
     {Subject::Intruder, 181, 26, 28, Stance::Attack}, {Subject::Intruder, 181, 29, 29, Stance::Stand},
     {Subject::Intruder, 181, 30, 30, Stance::Tumble}, {Subject::Intruder, 181, 31, 33, Stance::Attack},
     {Subject::Intruder, 181, 34, 34, Stance::Crouch}, {Subject::Intruder, 181, 35, 35, Stance::Hurt},
@@ -746,6 +776,10 @@ constexpr SharedCell kShared[] = {
     // Two pods of Era03's creature are the fruits of Era04's entrance plants.
     {188, {90, 116, 113, 131}, Subject::Creature, Subject::Scenery},
     {188, {114, 116, 137, 131}, Subject::Creature, Subject::Scenery},
+    // The big man's seat in the arena's camp is the foot of his second
+    // cell, under his body whenever that cell is drawn.
+    {191, {kSceneSeat.left, kSceneSeat.top, kSceneSeat.right, kSceneSeat.bottom}, Subject::Prop,
+     Subject::ArenaEnemy2},
     // Encounter B's great blade reaches the edge of its fifth frame.
     {205, {0, 0, 60, 182}, Subject::Prop, Subject::BladeFighter},
     // The queen's defeat: a light bar's cell runs over her pose 37's foot.

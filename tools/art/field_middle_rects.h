@@ -16,4 +16,10 @@ constexpr std::array<PictureRect, 6> kTurretRects{{
     {0, 0, 25, 48}, {26, 0, 51, 48}, {52, 0, 82, 58}, {83, 0, 114, 56}, {115, 0, 145, 57}, {146, 0, 218, 70}}};
 constexpr std::array<PictureRect, 1> kTurretShotRects{{{0, 49, 20, 70}}};
 
+// Resource 178 (D042): the two openings in the tower's tall piece where its
+// lookouts stand once inside (the lower one shows the first on its floor at
+// 616 and, in the piece's upper copy, the second at 451; the upper one the
+// third at 287); see-through, so who shoots from the tower is seen.
+constexpr std::array<PictureRect, 2> kTowerOpenings{{{227, 42, 265, 71}, {227, 206, 265, 235}}};
+
 }  // namespace art

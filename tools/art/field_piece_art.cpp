@@ -9,6 +9,8 @@ namespace art {
 namespace {
 
 constexpr int kBridge = 154, kBracket = 155, kWater = 156, kMushroomShop = 160;
+// The sealed gate in the cliff by the lift and the passage behind it.
+constexpr int kGateWall = 165, kGateRightPost = 166, kGateSeal = 167, kGateLeftPost = 169, kRuneStone = 174;
 
 constexpr Rgb kPlank{150, 106, 64}, kPlankLit{186, 138, 86}, kPlankDark{96, 64, 38}, kRope{196, 176, 128},
     kStone{150, 142, 130}, kStoneDark{104, 98, 90};
@@ -127,10 +129,131 @@ void MushroomShop(Canvas& c) {
     }
 }
 
+
+// ---- the sealed gate in the cliff
+
+constexpr Rgb kGateStone{206, 204, 186}, kGateStoneLit{232, 230, 214}, kGateStoneDark{150, 146, 130},
+    kGateJoint{96, 92, 84}, kGateCarve{70, 66, 62}, kRune{150, 236, 250}, kGateMoss{96, 150, 80};
+
+// A course of dressed stone blocks over a rectangle.
+void StoneCourses(Canvas& c, int l, int t, int r, int b, int course, int block, int seed) {
+    FillRect(c, l, t, r, b, kGateStone);
+    for (int y = t, row = 0; y < b; y += course, ++row) {
+        FillRect(c, l, y, r, y + 1, kGateJoint);
+        FillRect(c, l, y + 1, r, y + 2, kGateStoneLit);
+        const int off = row % 2 ? block / 2 : 0;
+        for (int x = l + off; x < r; x += block) FillRect(c, x, y, x + 1, std::min(b, y + course), kGateJoint);
+    }
+    for (int y = t; y < b; ++y)
+        for (int x = l; x < r; ++x)
+            if (Noise(x / 2, y / 2, 40u + seed) > 0.9f) c.Put(x, y, Solid(Scale(c.At(x, y), 0.9f)));
+}
+
+// The wall of the passage through the cliff, four times side by side; the
+// first stands in the gate's niche. The colour it is drawn in breathes
+// between a fifth and three fifths of its light, so it is painted light
+// and its carvings deep. A frieze of runes on top, a stone ledge along the
+// wall at the height the field's teacher stands on (y 528, row 138), and
+// under it a great sealed door of two stone leaves carved with a round
+// seal across their seam; the rest plain courses of stone.
+void GateWall(Canvas& c) {
+    const int w = c.width, h = c.height, ledge = 138;
+    StoneCourses(c, 0, 0, w, h, 26, 52, 1);
+    // The frieze: a band of runes between two mouldings.
+    FillRect(c, 0, 40, w, 44, kGateCarve);
+    FillRect(c, 0, 100, w, 104, kGateCarve);
+    FillRect(c, 0, 44, w, 100, kGateStoneDark);
+    for (int k = 0; k * 34 + 10 < w; ++k) {
+        const float x = float(k * 34 + 17), y = 72.0f;
+        Ring(c, x, y, 12.0f, 2.5f, kGateCarve);
+        const int g = k % 3;
+        if (g == 0) Line(c, x - 7, y + 7, x + 7, y - 7, 2.5f, kRune);
+        if (g == 1) { Line(c, x, y - 8, x, y + 8, 2.5f, kRune); Line(c, x - 6, y, x + 6, y, 2.5f, kRune); }
+        if (g == 2) FillDisc(c, x, y, 4.0f, kRune);
+    }
+    // The ledge: a lit top, its face, and its shadow on the wall below.
+    FillRect(c, 0, ledge, w, ledge + 4, kGateStoneLit);
+    FillRect(c, 0, ledge + 4, w, ledge + 14, kGateStoneDark);
+    FillRect(c, 0, ledge + 14, w, ledge + 20, kGateJoint);
+    for (int x = 8; x < w; x += 44) FillRect(c, x, ledge + 4, x + 1, ledge + 14, kGateJoint);
+    // The sealed door under the ledge, from its lintel down to the floor.
+    const int dl = 14, dr = 166, dt = 164, mid = (dl + dr) / 2;
+    FillRect(c, dl - 8, dt - 12, dr + 8, h, kGateStoneDark);
+    FillRect(c, dl - 8, dt - 12, dr + 8, dt - 8, kGateStoneLit);
+    FillRect(c, dl, dt, dr, h, Scale(kGateStone, 0.92f));
+    for (const int x : {dl, mid - 1, dr - 2}) FillRect(c, x, dt, x + 2, h, kGateCarve);
+    for (const int y : {dt + 30, h - 30}) {
+        FillRect(c, dl + 8, y, mid - 8, y + 2, kGateCarve);
+        FillRect(c, mid + 8, y, dr - 8, y + 2, kGateCarve);
+    }
+    // The seal across the seam: rings and a star of runes that glow.
+    const float sx = float(mid), sy = float(dt + 86);
+    Ring(c, sx, sy, 44.0f, 4.0f, kGateCarve);
+    Ring(c, sx, sy, 32.0f, 2.5f, kRune);
+    Ring(c, sx, sy, 14.0f, 3.0f, kGateCarve);
+    for (int k = 0; k < 8; ++k) {
+        const float a = float(k) * 0.7853982f;
+        Line(c, sx + std::cos(a) * 16.0f, sy + std::sin(a) * 16.0f, sx + std::cos(a) * 30.0f,
+             sy + std::sin(a) * 30.0f, 2.0f, kRune);
+        FillDisc(c, sx + std::cos(a) * 38.0f, sy + std::sin(a) * 38.0f, 2.5f, kRune);
+    }
+    FillDisc(c, sx, sy, 6.0f, kRune);
+    // Ring handles, one on each leaf.
+    for (const float x : {float(mid - 24), float(mid + 24)}) {
+        Ring(c, x, float(dt + 150), 7.0f, 2.0f, kGateCarve);
+        FillDisc(c, x, float(dt + 143), 2.5f, kGateCarve);
+    }
+}
+
+// A stone post of the gate's niche (or the cliff's edge beside it): dressed
+// blocks with a lit and a shaded side, moss in its joints.
+void GatePost(Canvas& c, bool litLeft) {
+    const int w = c.width, h = c.height;
+    StoneCourses(c, 0, 0, w, h, 30, 60, w);
+    FillRect(c, litLeft ? 0 : w - 3, 0, litLeft ? 3 : w, h, kGateStoneLit);
+    FillRect(c, litLeft ? w - 3 : 0, 0, litLeft ? w : 3, h, kGateStoneDark);
+    for (int y = 30; y < h; y += 90) FillRect(c, 1, y - 2, w - 1, y + 1, kGateMoss);
+}
+
+// The seal plate on the gate (its upper cell): a bronze disc with a glowing
+// rune; under it a small iron lamp of the passage.
+void GateSeal(Canvas& c) {
+    const Rgb bronze{190, 140, 70}, bronzeDark{120, 84, 40};
+    FillDisc(c, 12.5f, 13.0f, 11.5f, bronzeDark);
+    FillDisc(c, 12.5f, 13.0f, 9.5f, bronze);
+    Ring(c, 12.5f, 13.0f, 6.0f, 1.5f, bronzeDark);
+    Line(c, 12.5f, 8.0f, 12.5f, 18.0f, 2.0f, kRune);
+    Line(c, 8.5f, 13.0f, 16.5f, 13.0f, 2.0f, kRune);
+    // The lamp: a bracket from the wall and a lit lantern.
+    const Rgb iron{70, 70, 80};
+    FillRect(c, 2, 30, 17, 32, iron);
+    FillRect(c, 8, 32, 10, 36, iron);
+    FillRect(c, 4, 36, 15, 50, iron);
+    FillRect(c, 6, 38, 13, 48, Rgb{255, 214, 110});
+    FillRect(c, 3, 50, 16, 53, iron);
+}
+
+// A standing rune stone of the passage: a rough slab with a glowing rune in
+// its upper left, which the niche's wall shows again on its own.
+void RuneStone(Canvas& c) {
+    const int w = c.width, h = c.height;
+    const float slab[] = {2, float(h), 3, 10, 10, 2, float(w - 10), 3, float(w - 2), 12, float(w - 1), float(h)};
+    FillPolygon(c, slab, 6, kGateStoneDark);
+    const float face[] = {5, float(h), 6, 12, 12, 5, float(w - 12), 6, float(w - 5), 14, float(w - 4), float(h)};
+    FillPolygon(c, face, 6, kGateStone);
+    Ring(c, 12.0f, 24.0f, 8.0f, 2.0f, kGateCarve);
+    Line(c, 12.0f, 17.0f, 12.0f, 31.0f, 2.0f, kRune);
+    Line(c, 6.0f, 24.0f, 18.0f, 24.0f, 2.0f, kRune);
+    FillDisc(c, 12.0f, 42.0f, 3.0f, kRune);
+    for (int y = 52; y < h - 4; y += 7) Line(c, 10.0f, float(y), float(w - 10), float(y + 1), 1.5f, kGateCarve);
+}
+
 }  // namespace
 
 bool HasFieldPieceArt(int resourceId) {
-    return resourceId == kBridge || resourceId == kBracket || resourceId == kWater || resourceId == kMushroomShop;
+    return resourceId == kBridge || resourceId == kBracket || resourceId == kWater || resourceId == kMushroomShop ||
+           resourceId == kGateWall || resourceId == kGateRightPost || resourceId == kGateSeal ||
+           resourceId == kGateLeftPost || resourceId == kRuneStone;
 }
 
 void DrawFieldPieceArt(Canvas& c, const PictureInfo& info) {
@@ -139,6 +262,11 @@ void DrawFieldPieceArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kBracket) Bracket(c);
     if (info.id == kWater) Water(c);
     if (info.id == kMushroomShop) MushroomShop(c);
+    if (info.id == kGateWall) GateWall(c);
+    if (info.id == kGateRightPost) GatePost(c, false);
+    if (info.id == kGateLeftPost) GatePost(c, true);
+    if (info.id == kGateSeal) GateSeal(c);
+    if (info.id == kRuneStone) RuneStone(c);
 }
 
 }  // namespace art

@@ -254,6 +254,17 @@ Body BodyOf(const PersonPose& p) {
             Plant(b.hip, 0.55f, b.backKnee, b.backFoot);
             Arms(b, 0.75f, 0.9f, 0.55f, 0.9f);
             break;
+        case Stance::Seat: {
+            // On a seat: the thighs level before the hips, the shins down
+            // to the floor, the hands on the knees (a hand raised when she
+            // speaks with it).
+            b.hip = -(p.seat > 0 ? p.seat : 1.9f);
+            Plant(b.hip, 1.75f, b.frontKnee, b.frontFoot);
+            Plant(b.hip, 1.45f, b.backKnee, b.backFoot);
+            if (p.windup) Arms(b, 2.3f, -0.9f, 0.7f, 0.6f);
+            else Arms(b, 0.95f, 0.55f, 0.75f, 0.6f);
+            break;
+        }
         case Stance::Sit:
             // On the ground, knees drawn up, the feet close in front.
             b.hip = -0.9f;
@@ -287,7 +298,8 @@ void Arm(Pen& pen, float sx, float sy, float angle, float elbowBend, const Look&
     hx = ex + std::sin(a2) * 1.2f;
     hy = ey + std::cos(a2) * 1.2f;
     pen.Limb(sx, sy, ex, ey, limb, Scale(k.top, 1.08f));
-    pen.Limb(ex, ey, hx, hy, limb * 0.9f, k.garment == Garment::Armour ? Scale(k.trim, 0.9f) : Scale(k.top, 1.08f));
+    const bool plated = k.garment == Garment::Armour || k.garment == Garment::Plate;
+    pen.Limb(ex, ey, hx, hy, limb * 0.9f, plated ? Scale(k.trim, 0.9f) : Scale(k.top, 1.08f));
     pen.Dot(hx, hy, limb * 0.62f, k.skin);
 }
 
@@ -359,16 +371,7 @@ void Hairdo(Pen& pen, const Look& k, float hx, float hy, float r, bool behind) {
             else pen.Blob(hx - r * 0.15f, hy - r * 0.5f, r * 1.06f, r * 0.6f, hair);
             break;
         case Hair::Short:
-        case Hair::Ears:
-            if (!behind) {
-                pen.Blob(hx - r * 0.2f, hy - r * 0.45f, r * 1.08f, r * 0.7f, hair);
-                if (k.hairStyle == Hair::Ears) {
-                    pen.Poly({hx - r * 0.9f, hy - r * 0.7f, hx - r * 0.75f, hy - r * 1.75f, hx - r * 0.2f, hy - r * 0.95f},
-                             hair);
-                    pen.Poly({hx + r * 0.1f, hy - r * 0.95f, hx + r * 0.55f, hy - r * 1.8f, hx + r * 0.8f, hy - r * 0.7f},
-                             hair);
-                }
-            }
+            if (!behind) pen.Blob(hx - r * 0.2f, hy - r * 0.45f, r * 1.08f, r * 0.7f, hair);
             break;
         case Hair::Bun:
             if (behind) pen.Dot(hx - r * 0.7f, hy - r * 0.9f, r * 0.55f, hair);
@@ -463,6 +466,23 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
                 pen.Limb(sx - sh * 0.6f, neck + 1.0f, sx + sh * 0.6f, neck + 1.0f, 0.16f, Scale(k.trim, 0.8f));
             }
             break;
+        case Garment::Plate: {
+            // Her armour: a breastplate lit down its middle, round shoulder
+            // plates and a short skirt of plates edged in gold over steel
+            // greaves with knee guards.
+            const float hem = b.hip + 1.15f;
+            pen.Poly({sx - sh, neck, sx + sh, neck, 1.05f * w + 0.2f * b.lean, hem, -1.05f * w + 0.2f * b.lean, hem},
+                     Scale(k.top, 0.85f));
+            pen.Limb(-0.95f * w + 0.2f * b.lean, hem - 0.1f, 0.95f * w + 0.2f * b.lean, hem - 0.1f, 0.22f, k.trim);
+            pen.Limb(-0.75f * w, b.hip + 0.55f, 0.75f * w, b.hip + 0.55f, 0.12f, Scale(k.top, 0.6f));
+            pen.Poly({sx - sh, neck, sx + sh, neck, sx + waist, b.hip - 0.2f, sx - waist, b.hip - 0.2f}, k.top);
+            pen.Limb(sx + 0.05f, neck + 0.35f, sx + 0.05f, b.hip - 0.45f, 0.28f, Scale(k.top, 1.25f));
+            pen.Limb(sx - sh * 0.8f, neck + 0.08f, sx + sh * 0.8f, neck + 0.08f, 0.2f, k.trim);
+            pen.Limb(sx - waist, b.hip - 0.25f, sx + waist, b.hip - 0.25f, 0.2f, k.trim);
+            pen.Blob(sx - sh * 0.1f, neck + 0.3f, 0.42f, 0.36f, Scale(k.top, 1.1f));
+            pen.Dot(b.frontKnee[0], b.frontKnee[1], 0.3f, Scale(k.top, 1.15f));
+            break;
+        }
     }
     // Head and face.
     pen.Limb(sx, neck + 0.1f, headX, headY + headR * 0.8f, 0.4f, k.skin);
@@ -470,6 +490,18 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     Hairdo(pen, k, headX, headY, headR, false);
     if (k.beard) pen.Blob(headX + headR * 0.25f, headY + headR * 0.75f, headR * 0.75f, headR * 0.5f, Rgb{226, 226, 218});
     if (k.hairStyle != Hair::Helmet) pen.Dot(headX + headR * 0.5f, headY + headR * 0.02f, headR * 0.15f, Rgb{40, 30, 56});
+    if (pose.talking) pen.Blob(headX + headR * 0.62f, headY + headR * 0.55f, headR * 0.2f, headR * 0.14f, Rgb{110, 40, 40});
+    // A shield on the far arm, held before the body (the sword arm in front
+    // of it): up before the chest when that arm is raised, at the side else.
+    if (k.shield) {
+        const float x = std::max(bhx, sx + 0.25f) + 0.35f, y = std::clamp(bhy - 0.3f, neck + 0.9f, b.hip + 0.1f);
+        pen.Poly({x - 0.85f, y - 1.05f, x + 0.85f, y - 1.05f, x + 0.8f, y + 0.2f, x, y + 1.3f, x - 0.8f, y + 0.2f},
+                 Scale(k.trim, 0.55f));
+        pen.Poly({x - 0.68f, y - 0.88f, x + 0.68f, y - 0.88f, x + 0.63f, y + 0.12f, x, y + 1.05f, x - 0.63f, y + 0.12f},
+                 k.trim);
+        pen.Limb(x, y - 0.75f, x, y + 0.8f, 0.22f, Scale(k.bottom, 1.1f));
+        pen.Limb(x - 0.5f, y - 0.25f, x + 0.5f, y - 0.25f, 0.22f, Scale(k.bottom, 1.1f));
+    }
     // The front arm and what it holds.
     Arm(pen, sx + 0.15f, neck + 0.25f, b.frontArm, b.frontElbow, k, limb, fhx, fhy);
     Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
@@ -501,11 +533,70 @@ void Pet(Pen& pen, const Look& k, int pose) {
     }
 }
 
-// A big horned beast on four legs (the field's monsters).
-void Beast(Pen& pen, const Look& k, const PersonPose& pose) {
+// A little imp (the far field's trio, a fifth of her height): a big round
+// head with pointed ears under a pointed cap, wide eyes and a grin, a round
+// little body on short legs, short arms; it moves its limbs as a person does.
+void Imp(Pen& pen, const Look& k, const PersonPose& pose) {
+    const Body b = BodyOf(pose);
+    constexpr float kLegs = 0.55f;            // its legs against a person's
+    const float hip = b.hip * kLegs, belly = hip - 1.2f, neck = hip - 2.2f;
+    const float hx = 0.35f + 0.4f * b.lean, hy = neck - 1.9f, hr = 1.95f;
+    const Rgb dark = Scale(k.top, 0.7f);
+    auto leg = [&](const float (&foot)[2], float shade) {
+        const float fx = foot[0] * 0.8f, fy = foot[1] * kLegs;
+        pen.Limb(0, hip, fx, fy - 0.3f, 0.8f, Scale(k.bottom, shade));
+        pen.Blob(fx + 0.35f, fy - 0.3f, 0.6f, 0.32f, Scale(k.bottom, 0.55f * shade));
+    };
+    leg(b.backFoot, 0.8f);
+    // The back arm, the body, the front leg.
+    auto arm = [&](float angle, float shade) {
+        const float sx = 0.1f, sy = neck + 0.5f;
+        const float ex = sx + std::sin(angle) * 1.5f, ey = sy + std::cos(angle) * 1.5f;
+        pen.Limb(sx, sy, ex, ey, 0.65f, Scale(k.top, shade));
+        pen.Dot(ex, ey, 0.42f, k.skin);
+    };
+    arm(b.backArm, 0.8f);
+    pen.Blob(0.1f, belly, 1.25f, 1.45f, k.top);
+    pen.Blob(0.45f, belly + 0.25f, 0.6f, 0.8f, Scale(k.top, 1.2f));
+    pen.Limb(-1.0f, hip - 0.15f, 1.1f, hip - 0.15f, 0.35f, k.trim);   // its belt
+    leg(b.frontFoot, 1.0f);
+    // The head: ears out behind and before, the face, the cap's point
+    // flopping back.
+    pen.Poly({hx - 1.6f, hy - 0.2f, hx - 3.0f, hy - 1.3f, hx - 1.3f, hy + 0.7f}, Scale(k.skin, 0.85f));
+    pen.Dot(hx, hy, hr, k.skin);
+    pen.Poly({hx + 1.3f, hy - 0.1f, hx + 2.5f, hy - 1.0f, hx + 1.6f, hy + 0.6f}, Scale(k.skin, 0.9f));
+    pen.Poly({hx - 1.9f, hy - 0.5f, hx - 1.4f, hy - 1.6f, hx + 0.2f, hy - 2.1f, hx + 1.6f, hy - 1.5f, hx + 1.9f,
+              hy - 0.6f},
+             dark);
+    pen.Poly({hx - 1.4f, hy - 1.5f, hx - 0.2f, hy - 2.0f, hx - 2.6f, hy - 3.4f}, dark);
+    pen.Dot(hx - 2.5f, hy - 3.3f, 0.4f, k.trim);
+    pen.Dot(hx + 0.9f, hy - 0.1f, 0.55f, Rgb{250, 250, 240});   // the eye, wide open
+    pen.Dot(hx + 1.1f, hy - 0.05f, 0.3f, Rgb{30, 24, 30});
+    pen.Limb(hx + 0.5f, hy + 1.0f, hx + 1.5f, hy + 0.8f, 0.3f, Rgb{120, 40, 40});   // the grin
+    arm(b.frontArm, 1.05f);
+}
+
+// A big horned beast on four legs with bat wings (the field's monsters):
+// it hangs in the air on them before it drops on the heroine, so they are
+// spread wide in the frames it hovers in (1 to 3) and half folded on its
+// back in the others.
+void Beast(Pen& pen, const Look& k, const PersonPose& pose, int frame) {
     const float s = std::sin(pose.phase);
     const bool rear = pose.stance == Stance::Attack || pose.stance == Stance::Lunge || pose.stance == Stance::Jump;
     const float bodyY = rear ? -4.2f : -3.4f;
+    const bool hovering = frame >= 1 && frame <= 3;
+    const Rgb wing = Scale(k.top, 0.62f), wingWeb = Scale(k.trim, 0.95f);
+    {
+        const float rise = hovering ? 2.8f : 1.7f, reach = hovering ? 2.6f : 1.9f;
+        const float sx = 0.2f, sy = bodyY - 1.1f;   // the shoulder the wing grows from
+        const float tipX = sx - reach * 0.5f, tipY = sy - rise, farX = sx - reach, farY = sy - rise * 0.45f;
+        pen.Poly({sx, sy, tipX, tipY, farX, farY, sx - reach * 0.75f, sy + 0.5f, sx - reach * 0.35f, sy + 0.2f,
+                  sx - 0.2f, sy + 0.7f},
+                 wing);
+        pen.Limb(sx, sy, tipX, tipY, 0.24f, wingWeb);
+        pen.Limb(tipX, tipY, farX, farY, 0.18f, wingWeb);
+        pen.Limb(tipX, tipY, sx - reach * 0.75f, sy + 0.5f, 0.12f, wingWeb);
+    }
     for (int i = 0; i < 4; ++i) {
         const float x = -1.8f + 1.2f * float(i), swing = 0.4f * s * float(i % 2 ? 1 : -1);
         const float fy = rear && i >= 2 ? -2.2f : 0.0f;
@@ -540,6 +631,13 @@ Look Person(Rgb top, Rgb bottom, Rgb hair, Rgb trim, Hair style, Garment g, Carr
     return k;
 }
 
+// An imp's look: a person's colours on its build, its skin a goblin's green.
+Look AsImp(Look k) {
+    k.build = Build::Imp;
+    k.skin = Rgb{156, 196, 112};
+    return k;
+}
+
 }  // namespace
 
 Look LookOf(Subject s, int pose, int picture) {
@@ -550,10 +648,7 @@ Look LookOf(Subject s, int pose, int picture) {
             // outfit she walks in and fights it in, the second; the ending
             // draws her from its own sheet in the second weapon mode's
             // blows, so in that outfit too.
-            if (picture == 207 || picture == ending_frames::kSheetResource) {
-                k.top = k.bottom = Rgb{48, 128, 170};
-                k.trim = Rgb{230, 236, 250};
-            }
+            if (picture == 207 || picture == ending_frames::kSheetResource) return HeroineSecondOutfit();
             return k;
         }
         case Subject::Pet: {
@@ -591,12 +686,13 @@ Look LookOf(Subject s, int pose, int picture) {
             k.build = Build::Beast;
             return k;
         }
+        // The trio are little imps in red, blue and yellow.
         case Subject::EncounterActor1:
-            return Person({200, 60, 50}, {90, 50, 40}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic);
+            return AsImp(Person({200, 60, 50}, {90, 50, 40}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic));
         case Subject::EncounterActor2:
-            return Person({50, 90, 200}, {40, 50, 90}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic);
+            return AsImp(Person({50, 90, 200}, {40, 50, 90}, {50, 40, 30}, {240, 200, 80}, Hair::Hood, Garment::Tunic));
         case Subject::EncounterActor3:
-            return Person({220, 190, 50}, {90, 80, 40}, {50, 40, 30}, {120, 80, 40}, Hair::Hood, Garment::Tunic);
+            return AsImp(Person({220, 190, 50}, {90, 80, 40}, {50, 40, 30}, {120, 80, 40}, Hair::Hood, Garment::Tunic));
         case Subject::Spectators: {
             static const Rgb shirts[3] = {{210, 80, 70}, {70, 120, 200}, {90, 170, 90}};
             static const Rgb hairs[3] = {{80, 50, 30}, {230, 200, 110}, {40, 30, 30}};
@@ -612,9 +708,12 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Round4Opponent:   // the envoy from the next kingdom, in heavy armour
             return Person({150, 110, 60}, {90, 64, 44}, {200, 90, 40}, {220, 190, 120}, Hair::Ponytail, Garment::Armour,
                           Carry::None, 1.35f);
-        case Subject::Duellist:
-            return Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
-                          Garment::Armour, Carry::Sword, 1.15f);
+        case Subject::Duellist: {   // the knight who guards with his shield
+            Look k = Person({180, 186, 200}, {90, 90, 110}, {60, 60, 150}, {230, 236, 246}, Hair::Helmet,
+                            Garment::Armour, Carry::Sword, 1.15f);
+            k.shield = true;
+            return k;
+        }
         case Subject::Fighter:   // the sorceress of the field, in her robe with her staff
             return Person({110, 50, 130}, {70, 30, 90}, {40, 30, 50}, {230, 200, 110}, Hair::Long, Garment::Robe,
                           Carry::Staff);
@@ -660,10 +759,14 @@ Look LookOf(Subject s, int pose, int picture) {
     }
 }
 
+// The second outfit is the eternal armour: steel plates edged with gold,
+// steel greaves, her long hair as ever.
 Look HeroineSecondOutfit() {
     Look look = LookOf(Subject::Heroine);
-    look.top = look.bottom = Rgb{48, 128, 170};
-    look.trim = Rgb{230, 236, 250};
+    look.garment = Garment::Plate;
+    look.top = Rgb{170, 186, 212};
+    look.bottom = Rgb{92, 104, 140};
+    look.trim = Rgb{232, 200, 110};
     return look;
 }
 
@@ -673,11 +776,22 @@ void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, con
     Person(pen, look, pose);
 }
 
+void PaintPersonTransformed(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
+                            const Look& look, float squeeze, float angle) {
+    Pen pen(&c, feetX, feetY, height / 8.0f, dir, angle, squeeze);
+    Person(pen, look, pose);
+}
+
 
 namespace {
 
-// No sheet keeps a painter of its own for its figures.
-bool OwnPainter(int) { return false; }
+// The Era03 arena's intro sheet keeps a painter of its own for its figures:
+// they sit on seats drawn apart from them and stand up from them, and the
+// big man seated is built of cells that share his place (arena_scene_art).
+bool OwnPainter(int picture) { return picture == 191; }
+
+// The home area's scene sheet, where the story draws her as one of its actors.
+constexpr int kHomeSceneSheet = 187;
 
 // Her sheets: the first outfit on the weapon-mode-1 sheets, the second on
 // the weapon-mode-2 sheet.
@@ -860,7 +974,8 @@ Placement Place(const Cell& c, const Look& look, float H) {
 void Draw(Pen& pen, const Look& look, const PersonPose& pose, int poseNumber) {
     switch (look.build) {
         case Build::Pet: Pet(pen, look, poseNumber); break;
-        case Build::Beast: Beast(pen, look, pose); break;
+        case Build::Beast: Beast(pen, look, pose, poseNumber); break;
+        case Build::Imp: Imp(pen, look, pose); break;
         default: Person(pen, look, pose); break;
     }
 }
@@ -1030,6 +1145,129 @@ void LoosePart(Canvas& c, const Cell& cell, const Look& look) {
 }
 
 
+
+// Field enemy A: the big, hard thing that comes up out of the field's
+// ground. A hulking beast of rock, wider than the heroine is tall is
+// slender: a boulder of a body with plates and moss, a crest of rock spikes
+// along its back, a small head sunk between its shoulders with glowing eyes,
+// short thick legs and two arms that end in great pale digging claws. One
+// size in every frame; each frame's cell says how it holds itself.
+enum class RockHold { Stand, StepA, StepB, Spread, Raise, Hurt, Compact, Emerge, Rise };
+
+RockHold RockHoldOf(int frame) {
+    switch (frame) {
+        case 2: return RockHold::Emerge;
+        case 3: return RockHold::Rise;
+        case 5: case 19: return RockHold::StepA;
+        case 6: case 20: return RockHold::StepB;
+        case 12: case 13: return RockHold::Spread;
+        case 14: return RockHold::Raise;
+        case 9: case 10: return RockHold::Hurt;
+        case 7: case 8: case 15: case 16: case 17: case 18: return RockHold::Compact;
+        default: return RockHold::Stand;
+    }
+}
+
+void RockBeastBody(Pen& pen, RockHold hold) {
+    const Rgb rock{136, 122, 106}, rockDark{92, 82, 72}, rockLit{176, 162, 140}, moss{100, 134, 72},
+        claw{234, 228, 210}, clawDark{170, 160, 140}, eye{255, 206, 70};
+    const bool stepA = hold == RockHold::StepA, stepB = hold == RockHold::StepB;
+    const bool up = hold == RockHold::Raise || hold == RockHold::Rise;
+    // Legs, the far one darker.
+    pen.Limb(-0.9f, -2.3f, stepA ? -1.4f : -1.0f, -0.1f, 1.35f, rockDark);
+    pen.Blob(stepA ? -1.3f : -0.9f, -0.25f, 0.8f, 0.34f, Scale(rockDark, 0.8f));
+    pen.Limb(1.0f, -2.3f, stepB ? 1.6f : 1.1f, -0.1f, 1.4f, Scale(rock, 0.9f));
+    pen.Blob(stepB ? 1.8f : 1.3f, -0.25f, 0.85f, 0.34f, rockDark);
+    // The far arm, behind the body.
+    const float backHandX = up ? -0.7f : -2.5f, backHandY = up ? -9.6f : -2.9f;
+    pen.Limb(-1.3f, -5.4f, backHandX, backHandY, 1.1f, rockDark);
+    for (int k = -1; k <= 1; ++k)
+        pen.Limb(backHandX, backHandY, backHandX - 0.3f + 0.3f * float(k), backHandY + (up ? -0.75f : 0.75f), 0.3f,
+                 clawDark);
+    // The crest of spikes along the back, then the boulder of the body.
+    for (int k = 0; k < 5; ++k) {
+        const float x = -2.4f + 0.8f * float(k), y = -7.0f + 0.25f * std::abs(float(k) - 1.5f);
+        pen.Poly({x - 0.38f, y + 0.6f, x, y - 1.0f, x + 0.38f, y + 0.6f}, rockDark);
+    }
+    pen.Blob(0.0f, -4.6f, 2.7f, 2.6f, rock);
+    pen.Blob(-0.6f, -5.6f, 1.6f, 1.2f, rockLit);
+    pen.Blob(1.0f, -3.8f, 1.4f, 1.6f, Scale(rock, 1.08f));
+    for (int k = 0; k < 3; ++k) pen.Limb(0.1f, -3.0f - 0.9f * float(k), 2.1f, -3.3f - 0.8f * float(k), 0.13f, rockDark);
+    pen.Blob(-1.7f, -3.1f, 0.75f, 0.38f, moss);
+    pen.Blob(-0.2f, -7.0f, 0.65f, 0.27f, moss);
+    pen.Limb(-1.5f, -5.3f, -0.6f, -2.7f, 0.13f, rockDark);   // a crack
+    // The head, sunk between the shoulders, with a horned brow.
+    pen.Blob(2.1f, -6.6f, 1.1f, 0.9f, rockDark);
+    pen.Poly({1.8f, -7.2f, 2.6f, -8.3f, 2.75f, -7.1f}, Scale(rockDark, 0.8f));
+    pen.Dot(2.7f, -6.7f, 0.21f, eye);
+    pen.Dot(2.15f, -6.75f, 0.18f, eye);
+    pen.Poly({2.95f, -6.3f, 3.5f, -6.1f, 2.95f, -5.9f}, claw);
+    // The near arm and its great claws.
+    float hx = 2.8f, hy = -2.7f;
+    if (hold == RockHold::Spread) { hx = 5.0f; hy = -5.3f; }
+    if (up) { hx = 2.4f; hy = -10.6f; }
+    if (hold == RockHold::Hurt) { hx = 3.4f; hy = -6.9f; }
+    if (hold == RockHold::Compact) { hx = 1.7f; hy = -2.8f; }
+    pen.Limb(1.4f, -5.6f, hx, hy, 1.25f, Scale(rock, 1.05f));
+    pen.Blob(1.4f, -5.6f, 0.8f, 0.75f, rockLit);
+    const float dir = hy < -7.0f ? -1.0f : 1.0f;   // claws point up when the arm is raised
+    for (int k = -1; k <= 1; ++k) {
+        const float ex = hx + 0.6f + 0.1f * float(k), ey = hy + dir * (1.0f + 0.25f * float(k));
+        pen.Limb(hx, hy, ex, ey, 0.36f, claw);
+        pen.Limb(ex, ey, ex + 0.38f, ey + dir * 0.38f, 0.24f, clawDark);
+    }
+}
+
+// The seed it waits as: a small cracked rock on the ground with two eyes
+// glinting under it.
+void RockBeastSeed(Canvas& c, const PictureRect& r) {
+    const float cx = float(r.left + r.right) * 0.5f, b = float(r.bottom);
+    const float w = float(r.Width()), h = float(r.Height());
+    FillEllipse(c, cx, b - h * 0.35f, w * 0.48f, h * 0.35f, Solid(Rgb{110, 84, 58}));
+    FillEllipse(c, cx, b - h * 0.55f, w * 0.36f, h * 0.42f, Solid(Rgb{136, 122, 106}));
+    FillEllipse(c, cx - w * 0.1f, b - h * 0.7f, w * 0.16f, h * 0.14f, Solid(Rgb{176, 162, 140}));
+    FillDisc(c, cx - w * 0.15f, b - h * 0.28f, 1.1f, Solid(Rgb{255, 206, 70}));
+    FillDisc(c, cx + w * 0.12f, b - h * 0.28f, 1.1f, Solid(Rgb{255, 206, 70}));
+}
+
+void RockBeast(Canvas& canvas, const Cell& cell) {
+    const PictureRect& r = cell.rect;
+    const RockHold hold = RockHoldOf(cell.pose);
+    constexpr float kUnit = 136.0f / 8.4f;   // its crest at the top of its upright frames
+    const float feetX = float(r.left) + std::clamp(cell.pivotX, 0.0f, float(r.Width()));
+    const float feetY = float(r.bottom) - 1.0f;
+    // Measured first: narrower cells draw it narrower, never smaller in height.
+    Pen probe(nullptr, 0, 0, kUnit, -1, 0.0f);
+    RockBeastBody(probe, hold);
+    const float span = probe.maxX - probe.minX;
+    const float squeeze = std::min(1.0f, (float(r.Width()) - 2.0f) / span);
+    // A cell lower than it stands (a hurt frame) takes it whole, a little smaller.
+    const float fit = std::min(1.0f, (float(r.Height()) - 2.0f) / std::max(1.0f, -probe.minY));
+    if (hold == RockHold::Emerge) {
+        // Only its back and head out of a mound of earth.
+        Pen pen(&canvas, feetX, feetY + kUnit * 5.2f, kUnit, -1, 0.0f, std::min(1.0f, squeeze * 1.1f));
+        RockBeastBody(pen, RockHold::Stand);
+        FillEllipse(canvas, feetX, float(r.bottom) + 2.0f, float(r.Width()) * 0.5f, float(r.Height()) * 0.32f,
+                    Solid(Rgb{120, 88, 56}));
+        FillEllipse(canvas, feetX - float(r.Width()) * 0.15f, float(r.bottom) - float(r.Height()) * 0.18f,
+                    float(r.Width()) * 0.12f, float(r.Height()) * 0.08f, Solid(Rgb{150, 112, 74}));
+        return;
+    }
+    if (hold == RockHold::Hurt) {
+        Pen pen(&canvas, feetX, feetY, kUnit * 0.95f * fit, -1, 0.18f, squeeze);
+        RockBeastBody(pen, hold);
+        return;
+    }
+    if (hold == RockHold::Rise) {
+        // Flung up out of the ground, stretched tall with both claws high.
+        Pen pen(&canvas, feetX, feetY, kUnit * fit, -1, 0.0f, squeeze);
+        RockBeastBody(pen, hold);
+        return;
+    }
+    Pen pen(&canvas, feetX, feetY, kUnit * fit, -1, 0.0f, squeeze);
+    RockBeastBody(pen, hold);
+}
+
 // Paints a placed figure into its cell. Measured at its standing size, it
 // is fitted by the numbers: feet on the point the frame stands on, the whole
 // body inside; a body too wide for its cell is drawn narrower before it is
@@ -1193,6 +1431,13 @@ void DuelReadyStance(Canvas& canvas, float standingHeight) {
 
 }  // namespace
 
+float StandingHeightOn(Subject s, int picture) {
+    std::vector<const Cell*> cells;
+    for (const Cell& c : Cells())
+        if (c.picture == picture && !c.region && c.subject == s) cells.push_back(&c);
+    return cells.empty() ? 0.0f : StandingHeight(cells);
+}
+
 void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
     if (OwnPainter(info.id)) return;
     // A sheet of figures keeps nothing outside the cells the game cuts.
@@ -1231,6 +1476,15 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
                     : OneSize(s)                ? OneSizeHeight(list, look)
                                                 : StandingHeight(list);
     }
+    // The home area's scene draws her from its own sheet while the story
+    // moves her: there she stands as tall as on her own sheet.
+    if (info.id == kHomeSceneSheet && height.count(Subject::Heroine)) {
+        std::vector<Cell> own = CellsOf(101);
+        std::vector<const Cell*> hers;
+        for (const Cell& c : own)
+            if (c.subject == Subject::Heroine && !c.region) hers.push_back(&c);
+        if (!hers.empty()) height[Subject::Heroine] = StandingHeight(hers);
+    }
     // The largest first: a cell inside a larger cell of the same figure is
     // a part of the picture painted there.
     std::stable_sort(cells.begin(), cells.end(), [](const Cell* a, const Cell* b) {
@@ -1263,6 +1517,10 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         if (cell->subject == Subject::PieceFigure &&
             (cell->stance == Stance::Upper || (cell->pose >= 1 && cell->pose <= 13))) {
             MachinePart(canvas, *cell, look);
+            continue;
+        }
+        if (cell->subject == Subject::FieldEnemyA && cell->picture == 158) {
+            RockBeast(canvas, *cell);
             continue;
         }
         if (cell->subject == Subject::WalkingEnemy && cell->pose == 1) {
@@ -1301,6 +1559,15 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
         }
     }
     SetClip(canvas, nullptr);
+    // The seed field enemy A waits as (a thing cell of its sheet).
+    for (const Cell& c : Cells())
+        if (c.picture == 158 && c.subject == Subject::Prop && bySubject.count(Subject::FieldEnemyA)) {
+            const ClipBox box{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+            SetClip(canvas, &box);
+            FillRect(canvas, c.rect.left, c.rect.top, c.rect.right, c.rect.bottom, kTransparent);
+            RockBeastSeed(canvas, c.rect);
+            SetClip(canvas, nullptr);
+        }
     if (bySubject.count(Subject::EndingFigure)) EndingFigurePieces(canvas);
     if (bySubject.count(Subject::Duellist)) DuelReadyStance(canvas, height[Subject::Duellist]);
 }

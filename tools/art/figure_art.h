@@ -12,10 +12,10 @@
 namespace art {
 
 // How a person is dressed and built.
-enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat, Ears };
-enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown };
+enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat };
+enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown, Plate };  // Plate: her own armour
 enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings };
-enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit };
+enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit, Imp };
 
 struct Look {
     Build build = Build::Person;
@@ -26,6 +26,7 @@ struct Look {
     float width = 1.0f;       // shoulders and body, 1 the heroine's
     bool beard = false;
     bool facesLeft = false;   // the figure's cells show it facing left
+    bool shield = false;      // a shield on the far arm, held before the body
 };
 
 // A figure's look (the spectators' three kinds by pose; the intruder fights
@@ -38,9 +39,20 @@ struct PersonPose {
     Stance stance = Stance::Stand;
     float phase = 0;          // walk cycle, radians
     bool windup = false;      // an attack drawn back before it strikes
+    float seat = 0;           // Seat: the seat's height in eighths of her height (0: a chair's)
+    bool talking = false;     // the mouth open
 };
 void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
                  const Look& look);
+// The same, drawn narrower across by `squeeze` (a figure lying on its side
+// in a cell hardly wider than its body) and turned by `angle` radians about
+// the feet (a figure lying on the floor, or thrown down onto it).
+void PaintPersonTransformed(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
+                            const Look& look, float squeeze, float angle);
+
+// The height a figure stands at on a picture of its own, measured as the
+// figure painter sizes it there: another sheet that shows it keeps its size.
+float StandingHeightOn(Subject s, int picture);
 
 // The heroine in her second outfit (its sheets, and wherever she is drawn
 // putting it on).

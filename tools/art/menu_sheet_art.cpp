@@ -19,7 +19,7 @@ constexpr float kPi = std::numbers::pi_v<float>;
 
 // Menu sheet k is picture 104 + k; the title sprite sheets by their graphic.
 constexpr int kSheetPictureBase = 104;
-constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112;
+constexpr int kCursorSheet = 159, kMarkerSheet = 175, kTitleFigureSheet = 179, kDigitSheet = 112, kAppleSheet = 153;
 
 // How a strip looks: dim (not available), plain, bright (selectable),
 // chosen (under the cursor), marked (the one in use or just used).
@@ -327,59 +327,74 @@ void Mushroom(Canvas& c, float cx, float feet, float h, float squash, Rgb cap) {
                  Rgb{250, 250, 240});
 }
 
-// A pointer filling cell r whose tip is at column pivotX on its bottom edge.
-void Pointer(Canvas& c, const MenuRect& r, float pivotX, Rgb head, Rgb shaft, Rgb edge) {
-    const float tipX = float(r.left) + std::min(pivotX, float(r.right - r.left - 1));
-    const float tipY = float(r.bottom) - 1;
-    const float w = float(r.right - r.left), h = float(r.bottom - r.top);
-    const float tri[] = {float(r.left), tipY - h * 0.45f, float(r.right) - 1, tipY - h * 0.45f, tipX, tipY};
-    FillPolygon(c, tri, 3, head);
-    FillRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f), shaft);
-    FrameRect(c, int(float(r.left) + w * 0.3f), r.top, int(float(r.left) + w * 0.7f), int(tipY - h * 0.4f), 1, edge);
-}
-
 template <class A, class B>
 bool Overlap(const A& a, const B& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// Cells the cursor or the field's hopping creature already take on this sheet.
-bool TakenByOthers(const MenuRect& r) {
-    for (const MenuSpriteRow& row : kMenuSpriteRows)
-        if (row.rule == MenuSpriteRule::Cursor && Overlap(row.rect, r)) return true;
+// Cells the field's hopping creature already takes on this sheet.
+bool TakenByCreature(const MenuRect& r) {
     for (const field_object_table::HoppingRow& row : field_object_table::kHopping)
         if (Overlap(row.rect, r)) return true;
     return false;
 }
 
-// The collecting game's objects: the good ones on the sheet's first row, the
-// bad ones (darker, tinged red) on the second. A cell the cursor or the
-// hopping creature already uses keeps their picture.
+// The collecting game's objects are the mushrooms the seller's game drops:
+// the good ones (golden and orange caps) on the sheet's first row, the bad
+// ones (poison purple) on the second. The first three good cells are the
+// menu's cursor too, which points with a mushroom; a cell the hopping
+// creature uses keeps the creature.
+void CollectMushroom(Canvas& c, const MenuRect& r, bool bad, int k) {
+    static constexpr Rgb kGood[] = {{236, 168, 60}, {244, 132, 58}, {226, 186, 92}, {232, 150, 70}, {240, 196, 80}};
+    const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+    const float size = std::min(h - 2.0f, (w - 2.0f) / 0.8f);
+    const Rgb cap = bad ? Rgb{150, 66, 170} : kGood[k % 5];
+    Mushroom(c, float(r.left + r.right) * 0.5f, float(r.bottom) - 1.0f, size, 0.95f, cap);
+}
+
 void DrawCollectObjects(Canvas& c) {
-    for (const CollectRow& row : kCollectRows)
+    int k = 0;
+    for (const CollectRow& row : kCollectRows) {
         for (const bool bad : {false, true}) {
             const std::int32_t top = bad ? kCollectBadRowTop : 0;
             const MenuRect r{static_cast<std::int16_t>(row.left), static_cast<std::int16_t>(top),
                              static_cast<std::int16_t>(std::min<int>(row.right, c.width)),
                              static_cast<std::int16_t>(std::min<int>(row.bottom + top, c.height))};
-            if (r.right <= r.left || r.bottom <= r.top || TakenByOthers(r)) continue;
+            if (r.right <= r.left || r.bottom <= r.top || TakenByCreature(r)) continue;
+            const ClipBox box{r.left, r.top, r.right, r.bottom};
+            SetClip(c, &box);
             FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-            if (bad)
-                Pointer(c, r, float(row.pivotX), Rgb{200, 90, 120}, Rgb{130, 40, 90}, Rgb{60, 20, 50});
-            else
-                Pointer(c, r, float(row.pivotX), Rgb{255, 236, 150}, Rgb{255, 214, 90}, Rgb{150, 100, 30});
+            CollectMushroom(c, r, bad, k);
+            SetClip(c, nullptr);
         }
+        ++k;
+    }
 }
 
+// The cursor's cells are the collecting game's first three mushrooms: the
+// item screen points at the mushroom row with them, the camp's shop shows
+// them beside its mushroom offer.
 void DrawCursorSheet(Canvas& c) {
     for (const MenuSpriteRow& row : kMenuSpriteRows) {
         if (row.rule != MenuSpriteRule::Cursor || row.colour != 0xFFFFFFFFu) continue;
-        const MenuRect& r = row.rect;
-        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-        // A pointer whose tip is the frame's centre point.
-        Pointer(c, r, row.pivotX, Rgb{255, 236, 150}, Rgb{255, 214, 90}, Rgb{150, 100, 30});
+        FillRect(c, row.rect.left, row.rect.top, row.rect.right, row.rect.bottom, kTransparent);
     }
     DrawCollectObjects(c);
+}
+
+// D017: the apple, the item screen's icon for it (dim and bright) and the
+// camp's shop's first offer, shining in turn.
+void DrawAppleSheet(Canvas& c) {
+    for (std::size_t k = 0; k < kSpinnerRects.size(); ++k) {
+        const PictureRect& r = kSpinnerRects[k];
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float cx = float(r.left + r.right) * 0.5f, cy = float(r.top + r.bottom) * 0.5f + 1.0f;
+        Apple(c, cx, cy, float(r.Height()) * 0.55f);
+        if (k == 1) {   // the shine turns to the light
+            Line(c, cx - 6, cy - 5, cx - 2, cy - 5, 1.0f, Rgb{255, 255, 240});
+            Line(c, cx - 4, cy - 7, cx - 4, cy - 3, 1.0f, Rgb{255, 255, 240});
+        }
+    }
 }
 
 void DrawMarkerSheet(Canvas& c) {
@@ -470,7 +485,8 @@ std::vector<PictureRect> MenuSheetPieceRects(int id) {
 }
 
 bool HasMenuSheetArt(int id) {
-    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet) return true;
+    if (id == kCursorSheet || id == kMarkerSheet || id == kTitleFigureSheet || id == kDigitSheet || id == kAppleSheet)
+        return true;
     for (const MenuElementRow& row : kMenuElementRows)
         for (const MenuElementVariant& v : row.v)
             if (v.sheet != 0 && kSheetPictureBase + v.sheet == id) return true;
@@ -479,6 +495,7 @@ bool HasMenuSheetArt(int id) {
 
 void DrawMenuSheetArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kCursorSheet) return DrawCursorSheet(c);
+    if (info.id == kAppleSheet) return DrawAppleSheet(c);
     if (info.id == kMarkerSheet) return DrawMarkerSheet(c);
     if (info.id == kTitleFigureSheet) return DrawTitleFigureSheet(c);
     if (info.id == kDigitSheet) DrawDigits(c);

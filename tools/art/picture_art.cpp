@@ -2,7 +2,9 @@
 #include "tools/art/arena_rects.h"
 #include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
+#include "tools/art/arena_scene_art.h"
 #include "tools/art/camp_art.h"
+#include "tools/art/tournament_art.h"
 #include "tools/art/stage_backdrop_art.h"
 #include "tools/art/arena_stand_art.h"
 #include "tools/art/field_piece_art.h"
@@ -641,7 +643,7 @@ constexpr auto kEncounterCThings = [] {
     return out;
 }();
 
-const std::array<RectSource, 31> kRectSources{{
+const std::array<RectSource, 30> kRectSources{{
     {102, FigureKind::HudFrame, kHudFrame, {}},
     {102, FigureKind::HudLowFill, kHudLowFill, {}},
     {102, FigureKind::Lamp, kHudMeterRects, {}},
@@ -654,7 +656,6 @@ const std::array<RectSource, 31> kRectSources{{
     {104, FigureKind::Letter, kLoadingLetterRects, kLoadingLetters},
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
-    {182, FigureKind::Icon, kRound2PrizeRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
     {185, FigureKind::Effect, kRound4DebrisRects, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
@@ -1008,6 +1009,74 @@ void DrawEncounterTowerStone(Canvas& c) {
         }
     }
     FrameRect(c, r.left, r.top, r.right, r.bottom, 2, Scale(mortar, 0.8f));
+    // Openings where the three actors stand inside once they have fled into
+    // it, so whoever shoots from the tower is seen doing it.
+    for (const PictureRect& o : kTowerOpenings) {
+        const int kWindowLeft = o.left, kWindowRight = o.right, top = o.top, bottom = o.bottom;
+        FillRect(c, kWindowLeft - 4, top - 6, kWindowRight + 4, top, Scale(stone, 0.7f));        // lintel
+        FillRect(c, kWindowLeft - 4, bottom, kWindowRight + 4, bottom + 4, Scale(stone, 1.25f)); // sill
+        FillRect(c, kWindowLeft - 4, top, kWindowLeft, bottom, Scale(stone, 0.8f));
+        FillRect(c, kWindowRight, top, kWindowRight + 4, bottom, Scale(stone, 0.8f));
+        FillRect(c, kWindowLeft, top, kWindowRight, bottom, kTransparent);
+    }
+}
+
+// The first lookout's shots: a glowing ember in flight (its small cell, inside
+// the impact's) and the burst it makes where it strikes, so a shot from the
+// tower is a thing she can see coming.
+void DrawEncounterShots(Canvas& c) {
+    constexpr PictureRect impact = kEncounterMissileRects[0], flight = kEncounterMissileRects[1];
+    FillRect(c, impact.left, impact.top, impact.right, impact.bottom, kTransparent);
+    const float cx = float(impact.left + impact.right) * 0.5f, cy = float(impact.top + impact.bottom) * 0.5f;
+    for (int k = 0; k < 8; ++k) {
+        const float a = float(k) * 0.7853982f;
+        Line(c, cx, cy, cx + std::cos(a) * 4.2f, cy + std::sin(a) * 3.6f, 1.2f, Rgb{255, 150, 60});
+    }
+    FillRect(c, flight.left, flight.top, flight.right, flight.bottom, Rgb{230, 80, 40});
+    FillRect(c, flight.left + 1, flight.top + 1, flight.right - 1, flight.bottom - 1, Rgb{255, 236, 120});
+}
+
+// The lookouts' hut at the encounter's idle spot (its set piece 22, standing on
+// the ground at A + 485) with the small door the first lookout leaps in
+// through (A + 492 .. 515, the lowest 22 rows), the door standing open (a
+// piece of its own, drawn over the closed one) and the pouch it drops.
+void DrawEncounterHut(Canvas& c) {
+    constexpr PictureRect hut{0, 101, 75, 156}, open{153, 114, 176, 136}, pouch{123, 122, 135, 136};
+    const Rgb stone{150, 140, 124}, stoneDark{104, 96, 86}, thatch{176, 146, 80}, thatchDark{130, 104, 56},
+        wood{130, 86, 50}, woodDark{86, 56, 32};
+    FillRect(c, hut.left, hut.top, hut.right, hut.bottom, kTransparent);
+    const ClipBox hutBox{hut.left, hut.top, hut.right, hut.bottom};
+    SetClip(c, &hutBox);
+    FillEllipse(c, float(hut.left) + 37.5f, float(hut.bottom) + 4.0f, 36.0f, 38.0f, stoneDark);
+    FillEllipse(c, float(hut.left) + 36.0f, float(hut.bottom) + 4.0f, 33.0f, 35.0f, stone);
+    for (int y = hut.top + 24; y < hut.bottom; y += 8) {
+        const float dy = (float(y) - float(hut.bottom) - 4.0f) / 35.0f;
+        const float half = 33.0f * std::sqrt(std::max(0.0f, 1.0f - dy * dy));
+        FillRect(c, int(float(hut.left) + 36.0f - half), y, int(float(hut.left) + 36.0f + half), y + 1, stoneDark);
+    }
+    const float roof[] = {float(hut.left) + 2, float(hut.top) + 26, float(hut.left) + 37.5f, float(hut.top),
+                          float(hut.right) - 2, float(hut.top) + 26};
+    FillPolygon(c, roof, 3, thatch);
+    for (int k = 0; k < 6; ++k)
+        Line(c, float(hut.left) + 37.5f, float(hut.top) + 2, float(hut.left) + 8 + 12.0f * float(k),
+             float(hut.top) + 25, 1.0f, thatchDark);
+    // Its small door, closed, and a lit window.
+    FillRect(c, hut.left + 7, hut.bottom - 22, hut.left + 30, hut.bottom, woodDark);
+    FillRect(c, hut.left + 9, hut.bottom - 20, hut.left + 28, hut.bottom, wood);
+    FillDisc(c, float(hut.left) + 25.0f, float(hut.bottom) - 10.0f, 1.5f, Rgb{230, 196, 90});
+    FillRect(c, hut.left + 45, hut.top + 32, hut.left + 57, hut.top + 42, Rgb{250, 220, 130});
+    FrameRect(c, hut.left + 45, hut.top + 32, hut.left + 57, hut.top + 42, 1, woodDark);
+    SetClip(c, nullptr);
+    // The door standing open: the dark doorway, the leaf swung against the jamb.
+    FillRect(c, open.left, open.top, open.right, open.bottom, woodDark);
+    FillRect(c, open.left + 2, open.top + 2, open.right - 5, open.bottom, Rgb{40, 30, 26});
+    FillRect(c, open.right - 5, open.top + 1, open.right, open.bottom, wood);
+    // The pouch: a small leather bag tied at its neck.
+    FillRect(c, pouch.left, pouch.top, pouch.right, pouch.bottom, kTransparent);
+    FillEllipse(c, float(pouch.left) + 6.0f, float(pouch.bottom) - 5.0f, 5.5f, 5.0f, Rgb{150, 100, 54});
+    FillEllipse(c, float(pouch.left) + 4.5f, float(pouch.bottom) - 6.5f, 2.0f, 2.0f, Rgb{186, 132, 74});
+    FillRect(c, pouch.left + 4, pouch.top + 2, pouch.left + 8, pouch.top + 5, Rgb{120, 80, 44});
+    FillRect(c, pouch.left + 3, pouch.top + 4, pouch.left + 9, pouch.top + 5, Rgb{230, 196, 90});
 }
 
 // The tower's floor slab: a stone slab whose top is the cell's top row, where
@@ -1117,30 +1186,73 @@ void DrawServantParts(Canvas& c) {
 }
 
 // What Era03's field cuts from the creature's sheet besides the creature:
-// long poles, stakes (the shorter cuts are their upper parts), pegs and
-// thick posts, grained along their length; and the seeds the creature shoots.
+// the trees the placed objects rest in. The rows stand the poles up as
+// trunks, lean the stakes out of them as branches in pairs (the shorter
+// cuts are a branch's outer part, so each branch's leaves are in its outer
+// part, its inner part bare), the peg is a short leafy sprig and the posts
+// young trees leaning out of the ground; and the seeds the creature shoots.
 void DrawEra03FieldPieces(Canvas& c) {
-    const Rgb wood{150, 104, 60}, dark{96, 64, 36}, light{190, 144, 92};
-    auto bar = [&](const Era03SheetRect& r) {
-        const bool across = r.right - r.left > r.bottom - r.top;
-        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-        FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, Solid(wood));
-        if (across) {
-            FillRect(c, r.left + 1, r.top + 1, r.right - 1, r.top + 3, Solid(light));
-            FillRect(c, r.left + 1, r.bottom - 3, r.right - 1, r.bottom - 1, Solid(dark));
-            for (int x = r.left + 9; x < r.right - 4; x += 23) FillRect(c, x, r.top + 3, x + 1, r.bottom - 3, Solid(dark));
-        } else {
-            FillRect(c, r.left + 1, r.top + 1, r.left + 3, r.bottom - 1, Solid(light));
-            FillRect(c, r.right - 3, r.top + 1, r.right - 1, r.bottom - 1, Solid(dark));
-            for (int y = r.top + 9; y < r.bottom - 4; y += 23) FillRect(c, r.left + 3, y, r.right - 3, y + 1, Solid(dark));
-        }
+    const Rgb bark{112, 80, 50}, barkLit{150, 112, 72}, barkDark{74, 52, 34};
+    const Rgb leaf{74, 138, 62}, leafLit{116, 176, 84}, leafDark{46, 98, 48};
+    // A trunk lying along the cell (the rows turn it upright): bark lit on
+    // one side, furrows along it, a knot now and then.
+    auto clip = [&](const Era03SheetRect& r) {
+        const ClipBox box{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &box);   // the canvas keeps its own copy
     };
-    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole, kEra03Peg, kEra03Posts[0], kEra03Posts[1],
-                                     kEra03Posts[2], kEra03Stakes[2]})
-        bar(p.src);
-    // Each post wears an iron cap.
-    for (const Era03FieldPiece& p : kEra03Posts)
-        FillRect(c, p.src.left + 1, p.src.top + 1, p.src.right - 1, p.src.top + 6, Solid(Rgb{110, 110, 120}));
+    auto trunk = [&](const Era03SheetRect& r) {
+        clip(r);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const int h = r.bottom - r.top;
+        for (int y = r.top; y < r.bottom; ++y) {
+            const float across = float(y - r.top) / float(h - 1);
+            const Rgb base = across < 0.25f ? barkLit : across > 0.75f ? barkDark : bark;
+            for (int x = r.left; x < r.right; ++x)
+                Plot(c, x, y, Solid(Scale(base, 0.88f + 0.2f * Noise(x / 4, y, 0xB4A2u))));
+        }
+        for (int x = r.left + 11; x < r.right - 6; x += 29)
+            FillEllipse(c, float(x), float(r.top) + h * 0.5f, 2.5f, 1.8f, Solid(barkDark));
+    };
+    // Leaves in clusters over the part of the cell from `from` (0 the
+    // top) to `to` of its height, round a stem up its axis at column `stem`.
+    auto foliage = [&](const Era03SheetRect& r, float stem, float from, float to, std::uint32_t seed) {
+        const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+        for (int k = 0; k < 26; ++k) {
+            const float v = from + (to - from) * Noise(k, 1, seed);
+            const float u = 0.18f + 0.64f * Noise(k, 2, seed);
+            const float rad = 3.0f + 2.5f * Noise(k, 3, seed);
+            const Rgb tone = k % 3 == 0 ? leafDark : k % 3 == 1 ? leaf : leafLit;
+            FillDisc(c, float(r.left) + u * w, float(r.top) + v * h, rad, Solid(tone));
+        }
+        (void)stem;
+    };
+    auto branch = [&](const Era03SheetRect& r, float stemX, float leafFrom, std::uint32_t seed) {
+        clip(r);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float h = float(r.bottom - r.top);
+        // The bare wood from the trunk, thinning out toward its tip.
+        Line(c, float(r.left) + stemX, float(r.bottom) - 1, float(r.left) + stemX + 6, float(r.top) + h * 0.25f, 3.0f,
+             Solid(bark));
+        Line(c, float(r.left) + stemX + 6, float(r.top) + h * 0.25f, float(r.left) + stemX + 9, float(r.top) + 2, 1.6f,
+             Solid(barkLit));
+        foliage(r, stemX, 0.04f, leafFrom, seed);
+    };
+    for (const Era03FieldPiece& p : {kEra03Pole, kEra03ShortPole}) trunk(p.src);
+    // The stake is one branch, cut at three lengths from its tip: its leaves
+    // fill its outer half, so even the shortest cut is a crown of leaves.
+    branch(kEra03Stakes[2].src, kEra03Stakes[2].cx, 0.5f, 0x5EA1u);
+    branch(kEra03Peg.src, kEra03Peg.cx, 0.6f, 0x9E61u);
+    // The posts: young trees, a thin trunk up from their point to a crown.
+    for (const Era03FieldPiece& p : kEra03Posts) {
+        const Era03SheetRect& r = p.src;
+        clip(r);
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const float h = float(r.bottom - r.top);
+        Line(c, float(r.left) + p.cx, float(r.top) + p.cy, float(r.left) + p.cx - 4, float(r.top) + h * 0.3f, 3.0f,
+             Solid(bark));
+        foliage(r, p.cx - 4, 0.02f, 0.42f, 0x7051u + std::uint32_t(r.left));
+    }
+    SetClip(c, nullptr);
     // The placed objects that wake and leap at her: a small round beast,
     // resting (1), twitching (2) and in its leap (3).
     for (const Era03FieldPiece& p : kEra03PlacedObjectLooks) {
@@ -1226,6 +1338,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == boss_frames::kSheetResource) DrawBossLights(c);
     if (info.id == encounter_a_frames::kSheetResource) DrawEncounterABeams(c);
     if (info.id == 178) {
+        DrawEncounterShots(c);
+        DrawEncounterHut(c);
         DrawEncounterTowerStone(c);
         DrawTowerFloorSlab(c);
     }
@@ -1233,6 +1347,8 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == encounter_c_parts::kSheetResource) DrawServantParts(c);
     if (info.id == encounter_c_frames::kSheet69Resource) DrawEncounterCWares(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
+    if (HasArenaSceneArt(info.id)) DrawArenaSceneArt(c, info);
+    if (HasTournamentArt(info.id)) DrawTournamentArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;
 }

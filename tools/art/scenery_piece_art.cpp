@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "areas/era00_era01/era00/sheets.h"
@@ -19,7 +21,7 @@ enum class Piece {
     House, Hall, TowerTop, TreeFoot, TreeMiddle, TreeCrown, Tree, Pole, Fence, Log, Stone, Clouds, Cottage,
     CottageTree,
     Chest, Bush, LanternLit, LanternDim, Plank, Post, Board, Trainer, Pillar, Glow, Jar, Orb, Flyer, Wing,
-    GateLeaf, GateLight,
+    GateLeaf, GateLight, Spark, Perched,
 };
 
 struct Cut {
@@ -75,6 +77,7 @@ Piece PieceOf(int spriteId, const SpriteRect& r) {
         case 517001:
         case 517002:
         case 517003: return Piece::Orb;
+        case 517069: return Piece::Perched;   // a flyer resting on the ground before it takes off
         default: break;
     }
     if (r.Width() * 3 < r.Height()) return Piece::Pole;
@@ -116,7 +119,7 @@ std::vector<Cut> Cuts() {
     gate(era00_sheet::kPracticeMarker, Piece::Post);
     gate(era00_sheet::kRightLeaf, Piece::GateLeaf);
     for (const era00_sheet::SheetRect& r : era00_sheet::kGlowFrames) gate(r, Piece::GateLight);
-    for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) gate(r, Piece::Wing);
+    for (const era00_sheet::SheetRect& r : era00_sheet::kSparks) gate(r, Piece::Spark);
     return cuts;
 }
 
@@ -277,6 +280,82 @@ void CottageAndTree(Canvas& c, Box b, StackPlace at, int variant) {
     Building(c, Box{X(122), Y(140), X(325), Y(312)}, 0.36f, Mix(kWall, kTimber, 0.35f), variant);
 }
 
+// The practice pillar at the field's west end, the whole of which the game
+// stands at the field's edge; the post beside it is cut from the pillar's
+// right side and rises when kicked. An old stone pillar: a capital, a suit
+// of armour carved on its face and old letters under it; its right side
+// plain courses of stone, which the rising post shows.
+void PracticePillar(Canvas& c, Box b) {
+    const Rgb stone{184, 176, 160}, stoneLit{214, 206, 188}, stoneDark{128, 120, 108}, carve{104, 96, 86};
+    const float face = b.l + 43.0f;   // where the plain side begins
+    VerticalGradient(c, int(b.l + 2), int(b.t + 14), int(b.r), int(b.b), stone, Scale(stone, 0.86f));
+    FillRect(c, int(b.l + 2), int(b.t + 14), int(b.l + 8), int(b.b), stoneLit);
+    FillRect(c, int(b.r - 4), int(b.t + 14), int(b.r), int(b.b), stoneDark);
+    // The capital and the base.
+    FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 14), stoneDark);
+    FillRect(c, int(b.l), int(b.t + 2), int(b.r), int(b.t + 8), stoneLit);
+    FillRect(c, int(b.l), int(b.b - 12), int(b.r), int(b.b), stoneDark);
+    // Courses of stone down the plain side.
+    for (float y = b.t + 54; y < b.b - 12; y += 40) FillRect(c, int(face), int(y), int(b.r - 4), int(y + 2), stoneDark);
+    Line(c, face, b.t + 14, face, b.b - 12, 1.5f, stoneDark);
+    // The armour, carved in low relief: a helmet, a breastplate with its
+    // shoulders, a skirt of plates.
+    const float ax = b.l + 26.0f, ay = b.t + 60.0f;
+    auto relief = [&](const std::initializer_list<float>& pts) {
+        std::vector<float> xy(pts);
+        std::vector<float> shadow(xy);
+        for (std::size_t i = 0; i < shadow.size(); i += 2) { shadow[i] += 1.5f; shadow[i + 1] += 1.5f; }
+        FillPolygon(c, shadow.data(), int(shadow.size() / 2), carve);
+        FillPolygon(c, xy.data(), int(xy.size() / 2), stoneLit);
+    };
+    FillEllipse(c, ax + 1.5f, ay + 1.5f, 8, 9, carve);
+    FillEllipse(c, ax, ay, 8, 9, stoneLit);
+    FillRect(c, int(ax - 6), int(ay - 1), int(ax + 6), int(ay + 2), carve);   // the visor's slit
+    relief({ax - 15, ay + 12, ax + 15, ay + 12, ax + 11, ay + 42, ax - 11, ay + 42});
+    relief({ax - 12, ay + 42, ax + 12, ay + 42, ax + 15, ay + 60, ax - 15, ay + 60});
+    Line(c, ax, ay + 16, ax, ay + 40, 1.5f, carve);
+    for (const float y : {ay + 48.0f, ay + 54.0f}) Line(c, ax - 13, y, ax + 13, y, 1.2f, carve);
+    for (const float side : {-1.0f, 1.0f}) FillDisc(c, ax + side * 15, ay + 14, 5, carve);
+    // Old letters in rows under it.
+    for (int row = 0; row < 7; ++row) {
+        const float y = ay + 80.0f + 22.0f * float(row);
+        for (int k = 0; k < 3; ++k) {
+            const float x = b.l + 12.0f + 10.0f * float(k);
+            const int g = (row * 3 + k) % 4;
+            Line(c, x, y, x, y + 12, 1.5f, carve);
+            if (g == 0) Line(c, x, y, x + 6, y + 4, 1.5f, carve);
+            if (g == 1) Line(c, x, y + 6, x + 6, y + 6, 1.5f, carve);
+            if (g == 2) Line(c, x, y + 12, x + 6, y + 8, 1.5f, carve);
+            if (g == 3) FillDisc(c, x + 4, y + 3, 1.6f, carve);
+        }
+    }
+}
+
+// One of the gate's crackling sparks: a forked bolt of pale light from the
+// point it turns about (on the gate's axis) out to the far end of its cell.
+void GateSpark(Canvas& c, Box b) {
+    int k = 0;
+    for (int i = 0; i < 4; ++i)
+        if (era00_sheet::kSparks[i].left == int(b.l) && era00_sheet::kSparks[i].top == int(b.t)) k = i;
+    const float x0 = b.l + era00_sheet::kSparkCentre[k][0], y0 = b.t + era00_sheet::kSparkCentre[k][1];
+    const Rgb glow{120, 200, 250}, core{236, 248, 255};
+    const float span = b.r - 2 - x0, room = std::max(3.0f, b.H() * 0.5f - 2.0f);
+    auto bolt = [&](float fromX, float fromY, float length, float swing, std::uint32_t seed, float width) {
+        float px = fromX, py = fromY;
+        const int kinks = std::max(3, int(length / 14.0f));
+        for (int j = 1; j <= kinks; ++j) {
+            const float x = fromX + length * float(j) / float(kinks);
+            const float y = std::clamp(fromY + (Noise(j, k, seed) - 0.5f) * 2.0f * swing, b.t + 2, b.b - 2);
+            Line(c, px, py, x, y, width + 2.0f, glow);
+            Line(c, px, py, x, y, width, core);
+            px = x;
+            py = y;
+        }
+    };
+    bolt(x0, y0, span, room, 11u, 1.5f);
+    bolt(x0 + span * 0.35f, std::clamp(y0 + room * 0.4f, b.t + 2, b.b - 2), span * 0.45f, room * 0.7f, 23u, 1.0f);
+}
+
 void DrawPiece(Canvas& c, Box b, Piece p, int n) {
     switch (p) {
         case Piece::House: Building(c, b, 0.35f, kWall, n); break;
@@ -379,40 +458,63 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             break;
         case Piece::Trainer: {
             // The heroine putting on her second outfit: drawn at her x on
-            // the floor, at her standing height on that outfit's sheet, in
-            // every frame.
+            // the floor, at her standing height on that outfit's sheet. The
+            // first frame shows her still in the first outfit, the second
+            // the light she turns into, the flashes (6, 9, 14) the armour in
+            // that light, the rest the armour itself.
             const field_object_table::PracticeFrame* frame = nullptr;
+            int number = 0;
             for (const field_object_table::PracticeFrame& f : field_object_table::kPracticeFrames)
-                if (f.rect.left == int(b.l) && f.rect.top == int(b.t)) frame = &f;
+                if (f.rect.left == int(b.l) && f.rect.top == int(b.t)) {
+                    frame = &f;
+                    number = int(&f - field_object_table::kPracticeFrames) + 1;
+                }
             float height = 140;
             for (const heroine_w2_table::BodyRow& r : heroine_w2_table::kBody)
                 if (r.pose == 1) height = float(r.rect.Height());
             PersonPose pose;
             pose.stance = frame != nullptr && frame->pivotX < 0.2f * b.W() ? Stance::Attack : Stance::Stand;
             pose.phase = float(n) * 0.7f;
-            const float feetX = b.l + (frame != nullptr ? frame->pivotX : b.W() * 0.5f);
-            PaintPerson(c, std::clamp(feetX, b.l + height * 0.12f, b.r - height * 0.12f), b.b - 1, std::min(height, b.H() - 2),
-                        1, pose, HeroineSecondOutfit());
+            const float feetX = std::clamp(b.l + (frame != nullptr ? frame->pivotX : b.W() * 0.5f), b.l + height * 0.12f,
+                                           b.r - height * 0.12f);
+            const float h = std::min(height, b.H() - 2);
+            const bool light = number == 2, flash = number == 6 || number == 9 || number == 14;
+            if (light || flash) {
+                FillEllipse(c, feetX, b.b - h * 0.5f, std::min(b.W() * 0.48f, h * 0.3f), h * 0.52f, Rgb{255, 240, 190});
+                FillEllipse(c, feetX, b.b - h * 0.5f, std::min(b.W() * 0.36f, h * 0.22f), h * 0.44f, Rgb{255, 252, 236});
+            }
+            Look look = number == 1 ? LookOf(Subject::Heroine) : HeroineSecondOutfit();
+            if (light) {
+                look.top = look.bottom = look.trim = Rgb{255, 246, 214};
+                look.skin = look.hair = Rgb{255, 236, 190};
+            }
+            PaintPerson(c, feetX, b.b - 1, h, 1, pose, look);
             break;
         }
-        case Piece::Pillar: {
-            FillRect(c, int(b.l + b.W() * 0.15f), int(b.t), int(b.r - b.W() * 0.15f), int(b.b), kWall);
-            for (float y = b.t + 20; y < b.b; y += 40)
-                FillRect(c, int(b.l + b.W() * 0.05f), int(y), int(b.r - b.W() * 0.05f), int(y + 6), Scale(kWall, 0.8f));
-            for (float x = b.l + b.W() * 0.3f; x < b.r - b.W() * 0.2f; x += b.W() * 0.2f)
-                FillRect(c, int(x), int(b.t), int(x) + 2, int(b.b), Scale(kWall, 0.9f));
-            break;
-        }
+        case Piece::Pillar: PracticePillar(c, b); break;
         case Piece::Glow:
             FillEllipse(c, b.Cx(), (b.t + b.b) / 2, b.W() * 0.48f, b.H() * 0.48f, Rgb{140, 220, 255});
             FillEllipse(c, b.Cx(), (b.t + b.b) / 2, b.W() * 0.25f, b.H() * 0.4f, Rgb{240, 250, 255});
             break;
-        case Piece::Jar:
-            FillEllipse(c, b.Cx(), b.t + b.H() * 0.6f, b.W() * 0.48f, b.H() * 0.38f, Rgb{180, 110, 70});
-            FillRect(c, int(b.Cx() - b.W() * 0.25f), int(b.t + 1), int(b.Cx() + b.W() * 0.25f), int(b.t + b.H() * 0.3f),
-                     Rgb{160, 96, 60});
-            FillRect(c, int(b.l + 1), int(b.t + b.H() * 0.55f), int(b.r - 1), int(b.t + b.H() * 0.62f), Rgb{236, 196, 90});
+        case Piece::Jar: {
+            // The little hopping creature of the notice board: a round brown
+            // body on two springy feet, big eyes and a pale belly, one body
+            // drawn across the whole and its halves.
+            const Rgb fur{176, 112, 64}, furDark{120, 72, 40}, belly{246, 214, 170};
+            const float cx = b.Cx(), r = std::min(b.W() * 0.48f, b.H() * 0.38f), cy = b.b - r - b.H() * 0.16f;
+            FillEllipse(c, cx - r * 0.45f, b.b - b.H() * 0.09f, r * 0.32f, b.H() * 0.09f, furDark);
+            FillEllipse(c, cx + r * 0.45f, b.b - b.H() * 0.09f, r * 0.32f, b.H() * 0.09f, furDark);
+            FillEllipse(c, cx - r * 0.55f, cy - r * 0.95f, r * 0.22f, r * 0.4f, furDark);   // ears
+            FillEllipse(c, cx + r * 0.55f, cy - r * 0.95f, r * 0.22f, r * 0.4f, furDark);
+            FillEllipse(c, cx, cy, r, r * 1.05f, fur);
+            FillEllipse(c, cx - r * 0.25f, cy - r * 0.3f, r * 0.45f, r * 0.35f, Scale(fur, 1.18f));
+            FillEllipse(c, cx, cy + r * 0.45f, r * 0.6f, r * 0.45f, belly);
+            for (const float side : {-1.0f, 1.0f}) {
+                FillDisc(c, cx + side * r * 0.38f, cy - r * 0.15f, std::max(1.6f, r * 0.28f), Rgb{250, 250, 246});
+                FillDisc(c, cx + side * r * 0.38f + r * 0.06f, cy - r * 0.12f, std::max(1.0f, r * 0.15f), Rgb{30, 24, 36});
+            }
             break;
+        }
         case Piece::Orb:
             FillEllipse(c, b.Cx(), b.b - b.W() * 0.5f, b.W() * 0.48f, b.W() * 0.48f, Rgb{255, 130, 90});
             FillEllipse(c, b.Cx(), b.t + b.H() * 0.35f, b.W() * 0.25f, b.H() * 0.35f, Rgb{255, 210, 160});
@@ -430,20 +532,39 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
         }
         case Piece::GateLeaf: {
             // Iron bars between two rails in an iron frame, each bar ending
-            // in a gilt spear point, a gilt boss on the middle rail.
+            // in a gilt spear point, a gilt boss on the middle rail; a stone
+            // post on the leaf's outer side and the gate's stone sill under
+            // it, so the gate stands on a footing of its own.
             const Rgb iron{58, 60, 74}, ironLight{96, 100, 118}, gilt{226, 192, 92};
-            const float top = b.t + 12;
-            FrameRect(c, int(b.l + 1), int(top), int(b.r - 1), int(b.b), 4, iron);
-            for (float x = b.l + 6; x < b.r - 4; x += 9) {
-                FillRect(c, int(x), int(top - 6), int(x + 3), int(b.b - 2), iron);
-                FillRect(c, int(x), int(top - 6), int(x + 1), int(b.b - 2), ironLight);
+            const Rgb stone{168, 162, 150}, stoneLit{204, 198, 184}, stoneDark{112, 106, 98};
+            const bool left = int(b.l) == era00_sheet::kLeftLeaf.left;
+            const float post = 9.0f, sill = 16.0f;
+            const float il = left ? b.l + post : b.l, ir = left ? b.r : b.r - post;
+            const float top = b.t + 12, foot = b.b - sill;
+            FrameRect(c, int(il + 1), int(top), int(ir - 1), int(foot), 4, iron);
+            for (float x = il + 6; x < ir - 4; x += 9) {
+                FillRect(c, int(x), int(top - 6), int(x + 3), int(foot - 2), iron);
+                FillRect(c, int(x), int(top - 6), int(x + 1), int(foot - 2), ironLight);
                 const float tip[] = {x - 1.5f, top - 5, x + 1.5f, b.t + 1, x + 4.5f, top - 5};
                 FillPolygon(c, tip, 3, gilt);
             }
             for (const float f : {0.12f, 0.55f, 0.9f})
-                FillRect(c, int(b.l + 1), int(top + (b.b - top) * f), int(b.r - 1), int(top + (b.b - top) * f + 5), iron);
-            FillDisc(c, b.Cx(), top + (b.b - top) * 0.55f + 2, std::min(b.W() * 0.22f, 11.0f), gilt);
-            FillDisc(c, b.Cx(), top + (b.b - top) * 0.55f + 2, std::min(b.W() * 0.12f, 6.0f), iron);
+                FillRect(c, int(il + 1), int(top + (foot - top) * f), int(ir - 1), int(top + (foot - top) * f + 5), iron);
+            const float mid = (il + ir) * 0.5f;
+            FillDisc(c, mid, top + (foot - top) * 0.55f + 2, std::min((ir - il) * 0.22f, 11.0f), gilt);
+            FillDisc(c, mid, top + (foot - top) * 0.55f + 2, std::min((ir - il) * 0.12f, 6.0f), iron);
+            // The post, capped, with its joints.
+            const float pl = left ? b.l : b.r - post, pr = left ? b.l + post : b.r;
+            FillRect(c, int(pl), int(b.t + 4), int(pr), int(b.b), stone);
+            FillRect(c, int(left ? pl : pr - 3), int(b.t + 4), int(left ? pl + 3 : pr), int(b.b), stoneLit);
+            FillRect(c, int(pl - 1), int(b.t), int(pr + 1), int(b.t + 7), stoneDark);
+            for (float y = b.t + 40; y < foot; y += 34) FillRect(c, int(pl), int(y), int(pr), int(y + 1), stoneDark);
+            // The sill: a dressed stone slab along the leaf's foot.
+            FillRect(c, int(b.l), int(foot), int(b.r), int(b.b), stone);
+            FillRect(c, int(b.l), int(foot), int(b.r), int(foot + 3), stoneLit);
+            FillRect(c, int(b.l), int(b.b - 3), int(b.r), int(b.b), stoneDark);
+            for (float x = b.l + (left ? 20.0f : 12.0f); x < b.r; x += 26.0f)
+                FillRect(c, int(x), int(foot + 3), int(x + 1), int(b.b - 3), stoneDark);
             break;
         }
         case Piece::GateLight: {
@@ -454,6 +575,24 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             FillEllipse(c, b.Cx(), archTop + b.W() * 0.1f, b.W() * 0.32f, b.W() * 0.32f, Rgb{220, 244, 255});
             FillRect(c, int(b.l + b.W() * 0.18f), int(archTop + b.W() * 0.1f), int(b.r - b.W() * 0.18f), int(b.b - 2),
                      Rgb{220, 244, 255});
+            break;
+        }
+        case Piece::Spark: GateSpark(c, b); break;
+        case Piece::Perched: {
+            // The flyer at rest: sitting on its feet on the cell's floor,
+            // its wings folded up over its back.
+            const float r = std::min(b.W(), b.H()) * 0.36f, cy = b.b - r - 3.0f;
+            const float wingL[] = {b.Cx() - r * 0.2f, cy - r * 0.2f, b.Cx() - r * 1.2f, cy - r * 1.5f, b.Cx() - r * 0.9f,
+                                   cy + r * 0.5f};
+            const float wingR[] = {b.Cx() + r * 0.2f, cy - r * 0.2f, b.Cx() + r * 1.2f, cy - r * 1.5f, b.Cx() + r * 0.9f,
+                                   cy + r * 0.5f};
+            FillPolygon(c, wingL, 3, Rgb{110, 70, 150});
+            FillPolygon(c, wingR, 3, Rgb{110, 70, 150});
+            FillEllipse(c, b.Cx(), cy, r * 0.75f, r, Rgb{150, 100, 190});
+            for (const float side : {-1.0f, 1.0f})
+                Line(c, b.Cx() + side * r * 0.3f, cy + r * 0.8f, b.Cx() + side * r * 0.4f, b.b - 1, 1.5f, Rgb{90, 60, 120});
+            FillDisc(c, b.Cx() - r * 0.3f, cy - r * 0.35f, std::max(1.0f, r * 0.16f), Rgb{255, 240, 120});
+            FillDisc(c, b.Cx() + r * 0.3f, cy - r * 0.35f, std::max(1.0f, r * 0.16f), Rgb{255, 240, 120});
             break;
         }
         case Piece::Wing: {

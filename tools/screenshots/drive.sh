@@ -56,4 +56,11 @@ while read -r cmd rest; do
     "#"*|"") ;;
   esac
 done < <(if [ "${LIVE:-0}" = 1 ]; then tail -n +1 -f "$actions"; else cat "$actions"; fi)
+# The game is stopped here, so how it ends says nothing (a sanitized build
+# reports the display libraries' leftovers); one gone before that failed.
+if ! kill -0 $pid 2>/dev/null; then
+  echo "drive.sh: the game stopped before the actions were done (see $out/game.log)" >&2
+  exit 1
+fi
 kill $pid; wait $pid 2>/dev/null
+exit 0

@@ -118,14 +118,13 @@ void DrawGate() {
     PendingSprite.srcBottom = overlay.bottom;
     DrawWithBaseTransform(kGateSheetSlot, RectOf(overlay), 73.0f, 295.0f, sx, 600.0f, 0.34f, 0x33FFFFFFu);
 
-    constexpr float kSparkCentre[4][2] = {{5, 2}, {0, 11}, {0, 7}, {0, 22}};
     const std::uint32_t kinds[2] = {g.sparkKind1, g.sparkKind2};
     const std::int32_t angles[2] = {g.sparkAngle1, g.sparkAngle2};
     for (int i = 0; i < 2; ++i) {
         if (kinds[i] == 0 || kinds[i] > 4) continue;
         const std::uint32_t k = kinds[i] - 1;
-        PendingSprite.pivotX = kSparkCentre[k][0];
-        PendingSprite.pivotY = kSparkCentre[k][1];
+        PendingSprite.pivotX = Sheet::kSparkCentre[k][0];
+        PendingSprite.pivotY = Sheet::kSparkCentre[k][1];
         SetPendingSpriteSource(Sheet::kSparks[k]);
         plat::SpriteSetTransform(Mul(Mul(Rotation(angles[i], 0.0174533), Move(sx, 465.0f)), ToScreen()));
         DrawPending(kGateSheetSlot, 0.0f, 0.0f, 0.32f, SceneTint);

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr MessageLine kPrompt1[] = {
-    {210, 700, "リシェル　　：　ただいまー！　モモー、いい子にしてたー？"},
+    {210, 700, "リシェルの声：　ただいまー！　モモー、いい子にしてたー？"},
 };
 constexpr MessageLine kPrompt2[] = {
     {210, 700, "リシェル　　：　あれ？　モモ、どうしたの？　ぶるぶる　ふるえてる。"},
@@ -61,7 +61,7 @@ constexpr MessageLine kPrompt17[] = {
     {210, 700, "リシェル　　：　よし、門の　まえまで　すすもう。"},
 };
 constexpr MessageLine kPrompt18[] = {
-    {210, 700, "リシェル　　：　いくわよ！　えいっ！！"},
+    {210, 700, "リシェル　　：　いくわよ・・・　あの　光の　中へ　とびこむわ！"},
 };
 constexpr MessageLine kPrompt30[] = {
     {210, 700, "ﾅﾚｰﾀ　：　ここは　クィルマーチの　はずれにある　小さなお屋敷。"},

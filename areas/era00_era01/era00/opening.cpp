@@ -457,6 +457,9 @@ void StepOpeningGreeting(double now) {
         }
         if (PlayerState.x < Actors.npcX + 162) {
             Open.step = 19;
+            // The scene's own figure of her takes over in this step: she is
+            // not drawn beside it for a frame.
+            PlayerState.pose = 0;
             KeyLeftPressed = 0;
             Actors.npcFrame = 14;
             Actors.itemShown = 0;

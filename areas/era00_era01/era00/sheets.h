@@ -72,6 +72,8 @@ constexpr SheetRect kLeftLeaf{0, 0, 54, 270};
 constexpr SheetRect kRightLeaf{55, 0, 108, 270};
 constexpr SheetRect kGlowFrames[3] = {{110, 0, 253, 303}, {255, 0, 396, 303}, {400, 0, 545, 303}};
 constexpr SheetRect kSparks[4] = {{0, 306, 121, 342}, {0, 344, 162, 393}, {169, 317, 387, 347}, {169, 349, 319, 378}};
+// Each spark turns about this point of its rectangle, set on the gate's axis.
+constexpr float kSparkCentre[4][2] = {{5, 2}, {0, 11}, {0, 7}, {0, 22}};
 constexpr SheetRect kPracticeMarker{445, 353, 545, 394};
 
 }  // namespace era00_sheet

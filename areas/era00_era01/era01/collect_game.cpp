@@ -33,7 +33,10 @@ constexpr ObjectSpot kSpots[kObjects] = {
     {kGameOrigin + 698, 243, 233, 25, kGameOrigin + 320}, {kGameOrigin + 518, 498, 488, 20, kGameOrigin + 340},
 };
 
-// Per object: its step stamp, and its wander step, which is never reset.
+// Per object: its step stamp, and its wander step, which only a new game
+// puts back (a wander turned in the last game would send this one's objects
+// the other way).
+constexpr std::int32_t kFirstWanderSteps[kObjects] = {-5, 5, -5, 5, -5, 5, -5, 5};
 double stamps[kObjects] = {};
 std::int32_t wanderStep[kObjects] = {-5, 5, -5, 5, -5, 5, -5, 5};
 
@@ -154,6 +157,14 @@ void UpdateCollectGame() {
     Hop(now);
     for (int k = 0; k < kObjects; ++k)
         if (objects[k].state == 17 || objects[k].state == 18) Wander(k);
+}
+
+void ResetCollectGame() {
+    for (CollectGameObject& o : CollectGameObjects) o = CollectGameObject{.state = 1};
+    for (int k = 0; k < kObjects; ++k) {
+        stamps[k] = 0;
+        wanderStep[k] = kFirstWanderSteps[k];
+    }
 }
 
 void UpdateCollectGameRound() {

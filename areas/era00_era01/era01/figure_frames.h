@@ -25,7 +25,9 @@ inline constexpr WalkingEnemyRow kWalkingEnemyFrames[] = {
 };
 
 // Field enemy A's frames: the rectangle, the pivot x, how far above its feet
-// the picture's top stands, and its colour.
+// the picture's top stands, and its colour. Its fading frames (15..18) have a
+// cell of their own below the clash, apart from the clash's first layer, so
+// each shows one whole figure.
 struct FieldEnemyARow {
     std::int32_t frame, left, top, right, bottom, pivotX, lift;
     std::uint32_t colour;
@@ -37,9 +39,9 @@ inline constexpr FieldEnemyARow kFieldEnemyAFrames[] = {
     {7, 463, 0, 527, 143, 32, 144, 0xFFFFFFFFu},  {9, 0, 180, 107, 308, 54, 128, 0xFFFFFFFFu},
     {10, 108, 180, 215, 317, 54, 137, 0xFFFFFFFFu}, {11, 216, 180, 303, 316, 45, 137, 0xFFFFFFFFu},
     {12, 304, 180, 441, 314, 94, 135, 0xFFFFFFFFu}, {13, 442, 180, 574, 314, 89, 135, 0xFFFFFFFFu},
-    {14, 575, 180, 685, 356, 67, 176, 0xFFFFFFFFu}, {15, 627, 0, 691, 143, 32, 144, 0xFFFFFFFFu},
-    {16, 627, 0, 691, 143, 32, 144, 0xDDDDDDDDu}, {17, 627, 0, 691, 143, 32, 144, 0xBBBBBBBBu},
-    {18, 627, 0, 691, 143, 32, 144, 0x11111111u}, {19, 386, 642, 476, 779, 51, 137, 0xFFFFFFFFu},
+    {14, 575, 180, 685, 356, 67, 176, 0xFFFFFFFFu}, {15, 0, 360, 64, 503, 32, 144, 0xFFFFFFFFu},
+    {16, 0, 360, 64, 503, 32, 144, 0xDDDDDDDDu},   {17, 0, 360, 64, 503, 32, 144, 0xBBBBBBBBu},
+    {18, 0, 360, 64, 503, 32, 144, 0x11111111u}, {19, 386, 642, 476, 779, 51, 137, 0xFFFFFFFFu},
     {20, 477, 642, 567, 779, 51, 137, 0xFFFFFFFFu},
 };
 

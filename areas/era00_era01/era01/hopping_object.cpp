@@ -118,8 +118,11 @@ void RunHops(double now) {
 void RunFirstHopLine() {
     HoppingObjectStateRecord& r = HoppingObjectRecord;
     std::int32_t& line = DialogueChannels.storyLine;
+    // The box goes up with the line: a line a step ahead of its box would
+    // stand bare on the ground.
     if (r.holdStep == 1) {
         line = 46;
+        EventHoldsPlayer = 1;
         r.holdStep = 2;
         r.holdX = PlayerState.x;
     } else if (r.holdStep == 2) {

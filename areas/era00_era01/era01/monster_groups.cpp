@@ -305,9 +305,14 @@ void RunBothOnScreenRemark() {
     if (m.talkState != 1) return;
     if (p.remarkStep == 1) {
         OpenLine(FieldWord(), 55);
-        MessageBoxOpen = 1;
+        // Held by the line, she cannot fight back: both monsters go on, but
+        // her HP waits with her (the close lets it go again).
+        PlayerHpHold = -1;
         p.remarkStep = 2;
     }
+    // The line holds her until it is read, whatever else lets go of the box
+    // meanwhile: the other monster's knock-back ends by releasing it.
+    if (p.remarkStep == 2) MessageBoxOpen = 1;
     if (p.remarkStep == 2 && LineRead()) {
         CloseLine(FieldWord());
         MessageBoxOpen = 0;

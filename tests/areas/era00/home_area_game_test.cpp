@@ -83,11 +83,9 @@ protected:
         lastPrompt = p;
         if (Era00StoryPhase == 1) {
             if (ScrollX != 0 || ScrollY != 0) scrolledInOpening = true;
-            // Before the sparring she is drawn only while she walks in (and
-            // in the step her walk ends).
-            const bool walking = KeyLeftPressed == 1 || walkedLastFrame_;
-            if (XKeyBlocked == 0 && PlayerState.pose != 0 && !walking) ++poseShownInOpening;
-            walkedLastFrame_ = KeyLeftPressed == 1;
+            // Before the sparring she is drawn only while she walks in: the
+            // step her walk ends hands her to the scene's figure of her.
+            if (XKeyBlocked == 0 && PlayerState.pose != 0 && KeyLeftPressed == 0) ++poseShownInOpening;
         }
     }
     template <typename Pred>
@@ -102,7 +100,6 @@ protected:
 private:
     std::int32_t lastShown_ = 0;
     int waitFrames_ = 0;
-    bool walkedLastFrame_ = false;
     bool flameWasOn_ = false;
 };
 

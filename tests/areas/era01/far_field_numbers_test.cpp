@@ -211,6 +211,27 @@ TEST(MonsterGroups, TheTalkStateAloneSurvivesInTheRecordOfASpawn) {
     EXPECT_EQ(MonsterGroupRecords[1].y, 289 + 106);
 }
 
+TEST(MonsterGroups, BothOnScreenTheRemarkHoldsHerUnhurtUntilItIsRead) {
+    ScrollX = 30000;
+    PlayerState.x = 30100;
+    MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 7, .frame = 4, .hp = 200, .x = 30400, .y = 640,
+                                                .homeX = SectionAnchorX[41]};
+    MonsterGroupRecords[1] = MonsterGroupRecord{.phase = 2, .frame = 4, .hp = 200, .x = 30700, .y = 640,
+                                                .homeX = SectionAnchorX[48]};
+    UpdateMonsterGroup2();
+    ASSERT_EQ(DialogueChannels.fieldLine, 55);
+    EXPECT_EQ(PlayerHpHold, -1) << "her HP waits while the line holds her";
+    // The other group's knock-back ends meanwhile and lets go of the box.
+    MessageBoxOpen = 0;
+    UpdateMonsterGroup2();
+    EXPECT_EQ(MessageBoxOpen, 1) << "the line still holds her";
+    EnterConfirmState = 2;
+    UpdateMonsterGroup2();
+    EXPECT_EQ(DialogueChannels.fieldLine, 0);
+    EXPECT_EQ(MessageBoxOpen, 0);
+    EXPECT_EQ(PlayerHpHold, 0);
+}
+
 TEST(EncounterNumbers, TheExamineStartsBetweenAPlus82And167) {
     struct Case {
         std::int32_t x;

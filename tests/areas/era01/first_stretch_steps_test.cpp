@@ -112,11 +112,15 @@ protected:
 
 constexpr std::int32_t A = 4000;
 
-// Its first hop (with the one line it ever shows) puts it at its second spot.
+// Its first hop (with the one line it ever shows) puts it at its second spot;
+// the line is never up without the box it is read in.
 void HopToSecondSpot() {
     Heroine(A - 100);
     for (int i = 0; i < 200 && !(HoppingObjectRecord.x == A + 90 && HoppingObjectRecord.y == 640); ++i) {
         UpdateHoppingObject(1);
+        if (DialogueChannels.storyLine == 46) {
+            EXPECT_EQ(EventHoldsPlayer, 1) << "step " << i;
+        }
         if (EnterConfirmState == 1 && DialogueChannels.storyLine == 46) EnterConfirmState = 2;
         GameClock.gameClock += kStep;
     }

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Every command README.md shows (its indented lines) works when pasted into a
+# fresh shell at the repository's root. Each block of lines runs as one shell,
+# stopping at the first line that fails, in a short version: the long runs cut
+# short, /tmp/ a folder of this test's own, the build folder of the README
+# (build/test) the one this test was built in, and the pictures the writer
+# makes for docs/ written aside and compared with docs/ instead of over it.
+# The two set-up commands are what runs this test, so they are left out.
+#   readme_commands_test.sh REPOSITORY BUILD_DIR
+set -uo pipefail
+repo="$1"
+build="$2"
+work="$(mktemp -d)"
+# The build folder as the README's lines name theirs: from the root where it
+# lies inside it (build/test in CI, so nothing changes there).
+build_named="$(realpath --relative-to="$repo" "$build")"
+[[ "$build_named" == ..* ]] && build_named="$build"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/tmp"
+failures=0
+skipped=0
+
+# What the README says → what this test runs instead (sed -E expressions).
+shorten=(
+  -e 's#/tmp/#'"$work"'/tmp/#g'
+  -e 's/-max_total_time=[0-9]+/-max_total_time=2/g'
+  -e 's/QM_SOAK_FRAMES=[0-9]+/QM_SOAK_FRAMES=30/g'
+  -e 's#(build/release/bench/quillmarch_bench)$#\1 --benchmark_filter=BM_StageStepStanding#'
+  -e 's#(quillmarch_writer pictures) docs#\1 '"$work"'/docs#'
+  -e 's#^([^ ]*quillmarch_writer storyboard )#timeout 60 \1#'
+  -e 's#build/test/#'"$build_named"'/#g'
+)
+
+# run_block FILE: the block's lines in one shell at the root.
+run_block() {
+  local block="$1" shown
+  shown="$(cat "$block")"
+  sed -E "${shorten[@]}" "$block" > "$block.run"
+  # A program of the build that this build does not make (the fuzz targets
+  # come only with -DQM_BUILD_FUZZ=ON) is not tried here.
+  for program in $(grep -oE "$build_named/[^ ]+" "$block.run"); do
+    [[ "$program" == /* ]] || program="$repo/$program"
+    if [[ "$program" =~ /(quillmarch_[a-z_]+)$ ]] && [ ! -x "$program" ]; then
+      echo "SKIP (not built here: $program):"; sed 's/^/  | /' <<< "$shown"
+      skipped=$((skipped + 1))
+      return
+    fi
+  done
+  (cd "$repo" && bash -e "$block.run") > "$block.out" 2>&1
+  local status=$?
+  # The storyboard is cut short by its bound: it must have drawn frames by then.
+  if [ "$status" -eq 124 ] && grep -q 'storyboard' "$block.run" &&
+     [ -n "$(find "$work/tmp" -path '*storyboard*' -name '*.png' -print -quit)" ]; then
+    status=0
+  fi
+  if [ "$status" -ne 0 ]; then
+    echo "FAIL (exit $status):"; sed 's/^/  | /' <<< "$shown"
+    echo "  ran:"; sed 's/^/  | /' "$block.run"
+    echo "  said:"; tail -20 "$block.out" | sed 's/^/  | /'
+    failures=$((failures + 1))
+  else
+    echo "ok:"; sed 's/^/  | /' <<< "$shown"
+  fi
+}
+
+# The blocks: runs of lines indented by four spaces.
+blocks=0
+in_block=0
+while IFS= read -r line; do
+  if [[ "$line" == "    "* ]]; then
+    command="${line#    }"
+    case "$command" in scripts/play.sh|scripts/test.sh) continue ;; esac
+    if [ "$in_block" -eq 0 ]; then blocks=$((blocks + 1)); in_block=1; fi
+    printf '%s\n' "$command" >> "$work/block$blocks"
+  else
+    in_block=0
+  fi
+done < "$repo/README.md"
+if [ "$blocks" -eq 0 ]; then echo "FAIL: README.md shows no command"; exit 1; fi
+for ((i = 1; i <= blocks; ++i)); do run_block "$work/block$i"; done
+
+# The pictures the writer made are the ones docs/ shows.
+if grep -q "quillmarch_writer pictures docs" "$repo/README.md"; then
+  [ -n "$(find "$work/docs" -name '*.png' -print -quit 2>/dev/null)" ] ||
+    { echo "FAIL: the writer made no pictures for docs/"; failures=$((failures + 1)); }
+  for picture in "$work"/docs/*.png; do
+    [ -e "$picture" ] || continue
+    name="$(basename "$picture")"
+    if ! cmp -s "$picture" "$repo/docs/$name"; then
+      echo "FAIL: docs/$name is not what the writer makes"
+      failures=$((failures + 1))
+    fi
+  done
+fi
+
+if [ "$failures" -ne 0 ]; then echo "$failures of $blocks blocks or pictures failed"; exit 1; fi
+echo "README commands: $blocks blocks, every one ran ($skipped not built here)"
