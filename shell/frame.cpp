@@ -32,6 +32,10 @@ constexpr double kStageStep = 0.014;   // seconds of game clock per world step
 // it the stage was standing.
 constexpr double kLongestStep = 1.0;
 
+// 1 from a frame off the stage (the menu side, the ways between menu and
+// stage, the end of a game) until the stage's next frame.
+std::int32_t StageStood = 1;
+
 void CheckRunningInstance() {
     if (GameFlowExtra.instanceCheckArmed == 0 && GameFlow.quitFlag == 0) {
         WriteRunningFlag(1);
@@ -67,6 +71,14 @@ void RunMenuSidePhase() {
 }
 
 void RunStagePhase() {
+    if (StageStood == 1) {
+        // Back on the stage: the first step is a frame long, not the time
+        // away, which it would carry a dash or a jump under way through (the
+        // menu's half second back to the stage is 650 px of a dash).
+        StageStood = 0;
+        if (GameClock.gameClock - GameClock.lastStepTime > GameClock.frameTime)
+            GameClock.lastStepTime = GameClock.gameClock - GameClock.frameTime;
+    }
     if (GameClock.lastStepTime > GameClock.gameClock) {
         // The clock went back (a load or a reset set a new play start):
         // time the steps from here instead of waiting for the old time.
@@ -185,6 +197,7 @@ void RunFrame(double time, float elapsed) {
     UpdateEraSwitch();
     PlaceStandingTextureRequests();
 
+    if (GameFlow.phase != 1) StageStood = 1;
     if (GameFlow.phase == 0) RunMenuSidePhase();
     if (GameFlow.phase == 1) RunStagePhase();
     if (GameFlow.phase == 901 && RunMenuToStage(1) == 99) {

@@ -1,6 +1,7 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/middle.h"
+#include "areas/era00_era01/era01/monsters.h"
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "core/pickups.h"
@@ -97,6 +98,9 @@ void ResetEra00Era01Area() {
     EncounterTrio = EncounterTrioRecord{};
     EncounterIntroWords = EncounterIntroWordsRecord{};
     for (MonsterGroupRecord& g : MonsterGroupRecords) g = MonsterGroupRecord{};
+    // Their entrances' and strikes' own steps too: kept, a new game's
+    // monsters waited in the frame and at the step the last game left them.
+    for (MonsterPrivate& p : MonsterPrivates) p = MonsterPrivate{};
     for (std::uint32_t& s : EncounterPieceStates) s = 0;
     EncounterPieceDepths[0] = EncounterPieceDepths[1] = 0.0f;
     EncounterPieceShown = 0;

@@ -12,6 +12,7 @@ void ResetEra02Area() {
     RunRound4(0);
     ResetEra02EventSlots();
     ResetRound3BurstCounter();
+    ResetRound3Idle();
     ResetRound4RunCounters();
     ResetRound4WallTalk();
     ResetEra02StandsDrawing();

@@ -31,12 +31,19 @@ struct DriverState {
 DriverState Driver;
 
 // The two-picture idle: sub-step 1 shows the first, 2 the second, each for
-// 0.5 s. Arming leaves it as it was, so a round played again starts from it.
+// 0.5 s. Arming leaves it as it was, so a round played again starts from it;
+// a new game starts it afresh.
 struct IdleState {
     std::int32_t sub = 0;
     double stamp = 0;
 };
 IdleState Idle;
+
+}  // namespace
+
+void ResetRound3Idle() { Idle = IdleState{}; }
+
+namespace {
 
 void StartIdle() {
     Idle.sub = 1;

@@ -204,6 +204,10 @@ std::int32_t RunRound3HitGlows(std::int32_t kind);
 // The burst watcher back to its start, its counter too, by every data reset:
 // a new game's round 3 talks after as many bursts as the first game's.
 void ResetRound3BurstCounter();
+// The opponent's two-picture idle back to its start by every data reset (its
+// arming leaves it): kept, a new game's opponent stood on show below the
+// ring through the entrance's first line.
+void ResetRound3Idle();
 std::int32_t RunRound3LeapIn(std::int32_t mode);
 std::int32_t RunRound3LeapAt(std::int32_t mode);
 std::int32_t RunRound3CloseCombat(std::int32_t mode);

@@ -440,7 +440,7 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         Knockback.landed = now;
         Knockback.x = PlayerState.x;
     }
-    const double t = now - Knockback.start, g = now - Knockback.landed;
+    const double t = now - Knockback.start;
     const double frame = GameClock.frameTime;
     if (Knockback.speedY != 0) {
         Knockback.y += TruncToInt((Knockback.speedY + 1626 * t) * frame);
@@ -451,6 +451,11 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         }
         PlayerState.y = Knockback.y;
     }
+    // Landing in this step, her slide along the floor starts from now: timed
+    // from a landing not yet noted (0), its slowing took the whole game's
+    // clock and flung her 1,150 px at once.
+    if (Knockback.landed == 0 && PlayerState.y >= 640) Knockback.landed = now;
+    const double g = now - Knockback.landed;
     if (Knockback.speedX != 0) {
         const std::int32_t speed = std::abs(Knockback.speedX);
         if (PlayerState.y >= 640) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "areas/era04_encounters/calls.h"
 #include "areas/era04_encounters/encounter_b.h"
@@ -243,6 +244,29 @@ TEST_F(EncounterBTest, WhatShardsAndThrowsCostByWeapon) {
         EXPECT_EQ(hp - PlayerState.hp, r.throwCost);
         EXPECT_EQ(PlayCount(r.throwSound) - before, 1);
     }
+}
+
+// A shard that meets her in the air pushes her on a few px a step through
+// her landing until the push dies away: the step she lands in times her slide
+// along the floor from that landing (timed from none, it flung her
+// 1,150 px at once).
+TEST_F(EncounterBTest, AShardInTheAirPushesHerOnAStepAtATimeThroughHerLanding) {
+    PlaceHeroine(300, 560);
+    EncounterBFigure.seizeKind = 0;
+    EncounterBShards.launchTime[1] = GameClock.gameClock;
+    EncounterBShards.x[1] = PlayerState.x - 30;
+    RunEncounterBShardKnockback(0, 1);
+    GameClock.frameTime = 1.0 / 64.0;
+    const std::int32_t struckAt = PlayerState.x;
+    for (int i = 0; i < 400 && EncounterBFigure.seizeKind == 1; ++i) {
+        const std::int32_t x = PlayerState.x;
+        GameClock.gameClock += 1.0 / 64.0;
+        RunEncounterBShardKnockback(1, 0);
+        ASSERT_LE(std::abs(PlayerState.x - x), 10) << "step " << i << ", y " << PlayerState.y;
+    }
+    EXPECT_EQ(EncounterBFigure.seizeKind, 0);
+    EXPECT_EQ(PlayerState.y, 640);
+    EXPECT_LT(std::abs(PlayerState.x - struckAt), 100);
 }
 
 TEST_F(EncounterBTest, AShardStruckBackPaysTenExpAndACoin) {

@@ -49,6 +49,7 @@
 #include "support/fresh_state.h"
 #include "support/roads/finale.h"
 #include "support/slot_words.h"
+#include "support/soak_watch.h"
 #include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -66,35 +67,62 @@ struct SoakStart {
     // Or the words of the slot writer's slot of this name.
     const char* slot = nullptr;
     Prelude prelude = nullptr;
+    // The key that sets the scene going where the prelude stops (Enter on
+    // its waiting line, A at the marker), or 0 when her walk sets it going.
+    int trigger = 0;
+    // A start inside a scene: the scene is over in seconds, so CI plays it
+    // shorter than an area.
+    bool scene = false;
 };
 
-// Through door 6's scenes (their lines answered) to the final fight's first
-// free step.
-void ToTheFinalFight(AreaRun& run, const KeyHands::Watch& watch) {
+// The final section's road, every line answered: she walks right to the
+// door's scenes and stands while they carry her on, up to the first frame
+// that shows line `line`.
+template <int line>
+void ToTheFinaleLine(AreaRun& run, const KeyHands::Watch& watch) {
     FinaleRoad road(run, watch);
     road.AutoEnter(true);
     road.Only({VK_RIGHT});
     ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 86; }, 6000)) << "never through the door's scenes";
     road.Only({});
-    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 114; }, 6000)) << "the queen never came";
-    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == line; }, 6000)) << "line " << line << " never came";
     road.AutoEnter(false);
 }
 
 // On into the fight until a blow turns it (the queen's damage set one blow
 // short through the fight's damage word) and her lines about it are done.
 void PastTheFinalTurn(AreaRun& run, const KeyHands::Watch& watch) {
-    ASSERT_NO_FATAL_FAILURE(ToTheFinalFight(run, watch));
+    ASSERT_NO_FATAL_FAILURE(ToTheFinaleLine<114>(run, watch));
     FinaleRoad road(run, watch);
     road.AutoEnter(true);
+    ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
     ASSERT_NO_FATAL_FAILURE(road.TurnTheFight());
     ASSERT_TRUE(road.Play([] { return DialogueChannels.finaleLine == 0; }, 600));
     road.LetAllGo();
     road.AutoEnter(false);
 }
 
-// Each area entered as a player who got there would have it, and every fight
-// and scene that holds her, from the slot writer's places.
+// Through door 6 and its hold, a step short of the backdrop scene.
+void ShortOfTheBackdrop(AreaRun& run, const KeyHands::Watch& watch) {
+    FinaleRoad road(run, watch);
+    road.AutoEnter(true);
+    road.Only({VK_RIGHT});
+    ASSERT_TRUE(road.Play([] { return PlayerState.x >= Era04Door6 + 760; }, 6000)) << "never past the door's hold";
+    road.LetAllGo();
+    road.AutoEnter(false);
+}
+
+// The round's entrance waiting at the marker for A, its gauge full.
+void ToTheMarker(AreaRun& run, const KeyHands::Watch& watch) {
+    KeyHands hands(run, watch);
+    hands.AutoEnter(true);
+    ASSERT_TRUE(hands.Play([] { return TournamentGauge.value == 98; }, 3000)) << "the gauge never filled";
+    hands.AutoEnter(false);
+}
+
+// Each area entered as a player who got there would have it, every fight
+// and scene that holds her, from the slot writer's places, and the first
+// frame of every scene that moves her by script while her keys are live.
 const std::vector<SoakStart>& SoakStarts() {
     static const std::vector<SoakStart> starts = {
         {"HomeArea", [] {
@@ -174,8 +202,34 @@ const std::vector<SoakStart>& SoakStarts() {
         {"EncounterA", nullptr, "encounter_a"},
         {"EncounterB", nullptr, "encounter_b"},
         {"EncounterC", nullptr, "encounter_c"},
-        {"FinalFight", nullptr, "final_section", ToTheFinalFight},
+        // From the queen's last line before the fight, which lets her go.
+        {"FinalFight", nullptr, "final_section", ToTheFinaleLine<114>, VK_RETURN},
         {"FinalFightTurned", nullptr, "final_section", PastTheFinalTurn},
+        // The scenes that carry her, from their slots' places or a step
+        // short of them.
+        {"NewGame", nullptr, nullptr, nullptr, 0, true},
+        {"FieldLift", [] { SlotWordsOf("collect")(); PlayerState.x = 20050; ScrollX = 19650; }, nullptr, nullptr, 0, true},
+        {"FieldTurret", nullptr, "turret", nullptr, 0, true},
+        {"FieldMonsters", nullptr, "monster_talk", nullptr, 0, true},
+        // The trio's encounter behind her, which would start wherever she
+        // walked back into it.
+        {"ArrivalLift", [] { SlotWordsOf("lift")(); EncounterPhase = 5; }, nullptr, nullptr, 0, true},
+        {"Era03Creature", nullptr, "creature", nullptr, 0, true},
+        {"Era03Fighter", nullptr, "fighter", nullptr, 0, true},
+        {"Era03CampNight", nullptr, "camp_night", nullptr, 0, true},
+        {"Era04Entrance", nullptr, "entrance_talk", nullptr, 0, true},
+        // Scenes: the key already pressed as each begins.
+        {"FinalDoor", nullptr, "final_section", nullptr, 0, true},
+        {"FinalBackdrop", nullptr, "final_section", ShortOfTheBackdrop, 0, true},
+        {"FinalScriptedWalk", nullptr, "final_section", ToTheFinaleLine<88>, VK_RETURN, true},
+        {"FinalScriptedRun", nullptr, "final_section", ToTheFinaleLine<94>, VK_RETURN, true},
+        {"FinalQueenEntry", nullptr, "final_section", ToTheFinaleLine<97>, VK_RETURN, true},
+        {"FinalStagger", nullptr, "final_section", ToTheFinaleLine<100>, VK_RETURN, true},
+        {"FinalThrow", nullptr, "final_section", ToTheFinaleLine<106>, VK_RETURN, true},
+        {"Round1Entrance", nullptr, "round1", ToTheMarker, VkLetter('A'), true},
+        {"Round2Entrance", nullptr, "round2", ToTheMarker, VkLetter('A'), true},
+        {"Round3Entrance", nullptr, "round3", ToTheMarker, VkLetter('A'), true},
+        {"Round4Entrance", nullptr, "round4", ToTheMarker, VkLetter('A'), true},
     };
     return starts;
 }
@@ -190,14 +244,15 @@ bool IsSoakStart(const std::string& name) {
 }
 
 // Frames per start: QM_SOAK_FRAMES, else CI's short run (75 s of play at
-// each of the many starts keeps the whole soak within a minute or two of
-// CI's two cores under the sanitizers; the long soak is run by hand).
-int SoakFrames() {
+// each area and fight, 15 s inside each scene, keeps the whole soak within a
+// minute or two of CI's two cores under the sanitizers; the long soak is run
+// by hand).
+int SoakFrames(const SoakStart& start) {
     if (const char* v = std::getenv("QM_SOAK_FRAMES")) {
         const long n = std::strtol(v, nullptr, 10);
         if (n > 0) return static_cast<int>(n);
     }
-    return 4800;
+    return start.scene ? 960 : 4800;
 }
 
 // The seed of the keys: QM_SOAK_SEED, else the one CI runs.
@@ -218,6 +273,16 @@ constexpr int kKeys[] = {
     VkLetter('G'), VkLetter('Q'), VkLetter('A'), VK_RETURN, VK_RETURN, VK_RETURN, VK_F2,
     VkLetter('Y'), VkLetter('N'), VkDigit(1), VkDigit(2), VkDigit(3), VkDigit(6),
 };
+
+// What she has under way as a scene begins: a walk, a jump, the run, the
+// dash, alone or with a jump, or a crouch.
+const std::vector<std::vector<int>>& Moves() {
+    static const std::vector<std::vector<int>> moves = {
+        {VK_RIGHT},      {VK_LEFT},       {VK_UP},         {VK_LEFT, VK_UP}, {VK_RIGHT, VK_UP},
+        {VkLetter('Z')}, {VkLetter('X')}, {VkLetter('X'), VK_UP},            {VK_DOWN},
+    };
+    return moves;
+}
 
 // Where the heroine can be while an area is the active one: its stretch of
 // the world and a screen's width either side, through which the camera
@@ -383,9 +448,17 @@ protected:
     // from `seed`, checking the heroine and the game after every frame;
     // `each` is called after every frame with its number.
     void PlaySoak(const SoakStart& start, std::uint32_t seed, int frames, const std::function<void(int)>& each) {
-        const SlotWordsFn words = start.words != nullptr ? start.words : SlotWordsOf(start.slot);
-        ASSERT_NE(words, nullptr) << "no slot is named " << start.slot;
-        ASSERT_NO_FATAL_FAILURE(StartFromSlot(words));
+        if (start.words == nullptr && start.slot == nullptr) {
+            // A new game: Enter on the title's first entry.
+            ASSERT_EQ(StartGame(), 0);
+            ASSERT_TRUE(RunFramesUntil([] { return GameFlow.bootStep == 13 && TitleScreenState.step == 6; }, 2000))
+                << "the title never came up";
+            Tap(VK_RETURN);
+        } else {
+            const SlotWordsFn words = start.words != nullptr ? start.words : SlotWordsOf(start.slot);
+            ASSERT_NE(words, nullptr) << "no slot is named " << start.slot;
+            ASSERT_NO_FATAL_FAILURE(StartFromSlot(words));
+        }
         plat::headless::SetFrameHistory(2);
         if (start.prelude != nullptr) {
             ASSERT_NO_FATAL_FAILURE(start.prelude(*this, [this](const std::function<bool()>& until, int n) {
@@ -398,14 +471,30 @@ protected:
         std::uniform_int_distribution<int> holdFor(1, 90);
         std::uniform_int_distribution<int> pause(0, 12);
 
+        // The opening: a move already under way as the scene begins, and
+        // the scene's own key a frame or three before or after it.
+        std::uniform_int_distribution<int> pickMove(0, static_cast<int>(Moves().size()) - 1);
+        std::uniform_int_distribution<int> within(0, 3);
+        const std::vector<int>& moves = Moves()[pickMove(rng)];
+        const int movesFrom = within(rng);
+        const int movesUntil = movesFrom + holdFor(rng);
+        const int triggerAt = start.trigger != 0 ? within(rng) : -1;
+
         // The longest stretch that keeps every keyed word still while keys
         // come is the camp's catching game (90 s, the keys steering the
         // catcher).
         constexpr int kStuckFrames = 64 * 120;
-        int held = 0, releaseAt = 0, nextKeyAt = 0, unmoved = 0;
+        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0;
         std::uint64_t lastPrint = 0;
         HoldWatch hold;
+        SoakWatch watch;
         for (int frame = 0; frame < frames; ++frame) {
+            if (frame == movesFrom)
+                for (int k : moves) Hold(k);
+            if (frame == movesUntil)
+                for (int k : moves) LetGo(k);
+            if (frame == triggerAt) Hold(start.trigger);
+            if (frame == triggerAt + 1) LetGo(start.trigger);
             if (held != 0 && frame >= releaseAt) {
                 LetGo(held);
                 held = 0;
@@ -430,11 +519,13 @@ protected:
             ASSERT_FALSE(plat::headless::WindowClosed())
                 << "the game closed by itself at frame " << frame << ": " << StuckWords();
 
+            // HP is never below 0, on the stage, in a game over or on the
+            // menu side.
+            ASSERT_GE(PlayerState.hp, 0) << "frame " << frame << ": " << StuckWords();
             // Coming onto the stage she stands where the last stage frame
             // left her (nowhere, in a new game) until the first step puts her
             // in place.
             if (onStage && GameFlow.phase == 1) {
-                ASSERT_GE(PlayerState.hp, 0) << "frame " << frame << ": " << StuckWords();
                 ASSERT_LE(PlayerState.hp, PlayerState.maxHp) << "frame " << frame << ": " << StuckWords();
                 ASSERT_TRUE(InsideActiveArea(PlayerState.x)) << "frame " << frame << ": " << StuckWords();
             }
@@ -444,9 +535,13 @@ protected:
             ASSERT_LT(unmoved, kStuckFrames) << "stuck at frame " << frame << ": " << StuckWords();
             hold.Note();
             ASSERT_FALSE(hold.Held()) << "held at frame " << frame << " (" << hold.Words() << "): " << StuckWords();
+            const std::string seen = watch.Note(frame);
+            ASSERT_TRUE(seen.empty()) << seen << ": " << StuckWords();
             if (each) each(frame);
         }
         if (held != 0) LetGo(held);
+        if (frames <= movesUntil)
+            for (int k : moves) LetGo(k);
     }
 };
 
@@ -455,7 +550,7 @@ class Soak : public SoakRun, public ::testing::WithParamInterface<SoakStart> {};
 TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorHoldHerNorBreakHerBounds) {
     const std::uint32_t seed = SoakSeed();
     SCOPED_TRACE("QM_SOAK_SEED=" + std::to_string(seed));
-    ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(), nullptr));
+    ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(GetParam()), nullptr));
 
     // Esc quits at once, wherever she is, and the game shuts down cleanly.
     Tap(VK_ESCAPE);
@@ -489,7 +584,8 @@ private:
 
 // The arena's approach with the seed whose rerun once went its own way; any
 // other start, seed and length with QM_SOAK_REPLAY="<start> <seed> <frames>".
-// Every other start plays CI's soak seed for kEveryStartFrames.
+// Every other start plays CI's soak seed for kEveryStartFrames, a scene no
+// longer than CI plays it.
 constexpr int kEveryStartFrames = 1500;
 struct Replay {
     std::string start = "Era03ArenaBoss1";
@@ -564,7 +660,7 @@ TEST_P(SoakReplay, TheSameSeedPlaysTheSameGameInOneProcessAndInTwo) {
     Replay replay = ReplayToPlay();
     const SoakStart& start = GetParam();
     const bool chosen = replay.start == start.name;
-    if (!chosen) replay = Replay{start.name, SoakSeed(), kEveryStartFrames};
+    if (!chosen) replay = Replay{start.name, SoakSeed(), std::min(kEveryStartFrames, SoakFrames(start))};
     SCOPED_TRACE("QM_SOAK_REPLAY=\"" + replay.start + " " + std::to_string(replay.seed) + " " +
                  std::to_string(replay.frames) + "\"");
     if (const char* into = std::getenv(kPrintsInto)) {

@@ -95,6 +95,21 @@ TEST_F(ShellCoreFrameDriver, TimeTheStageStoodIsNotOneLongStep) {
     }
 }
 
+// The way back from the menu stands the stage for half a second: the steps
+// after it are frames long, or a dash under way went 650 px in one step.
+TEST_F(ShellCoreFrameDriver, TheWayBackFromTheMenuIsNotOneLongStep) {
+    frameStep = 1.0 / 64.0;
+    StartOnStage();
+    RunFrames(2);
+    GameFlow.phase = 901;
+    RunMenuToStage(0);
+    ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 600));
+    for (int i = 0; i < 4; ++i) {
+        RunFrames(1);
+        EXPECT_LT(GameClock.stepLength, 0.05) << "frame " << i;
+    }
+}
+
 TEST_F(ShellCoreFrameDriver, TheGameClockCarriesSavedTimeAndFollowsTheTextPass) {
     frameStep = 0.25;
     StartGame();

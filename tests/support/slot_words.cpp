@@ -261,6 +261,9 @@ void FieldBehindHer(std::int32_t x) {
         FieldEnemyARecord.state = FieldEnemyARecord.frame = 0;
         FieldEnemyARecord.latch1 = FieldEnemyARecord.latch2 = 0;
     }
+    // The first monster's talk, which starts wherever she stands past its
+    // place and puts her back there.
+    if (x > SectionAnchorX[35] - 700) MonsterGroupRecords[0].talkState = 2;
 }
 
 void Era03BehindHer() {

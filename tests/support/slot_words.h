@@ -23,8 +23,8 @@ SlotWordsFn SlotWordsOf(std::string_view name);
 // What a player who got to x in the field has played on the way: the first
 // walker's and the first flyer's lessons, each held at its first place (left
 // unplayed, a lesson starts at whichever place she comes to next, where it
-// cannot end or meets another scene holding her), and enemy A's first
-// meeting.
+// cannot end or meets another scene holding her), enemy A's first meeting
+// and the first monster's talk.
 void FieldBehindHer(std::int32_t x);
 // What a player who got to Era04 has played in Era03: its field's fights,
 // the arena and the camp's night (left unplayed, a scene made for her

@@ -1,0 +1,238 @@
+#include "support/soak_watch.h"
+
+#include <cstdlib>
+#include <initializer_list>
+#include <sstream>
+
+#include "areas/era00_era01/records.h"
+#include "areas/era02/records.h"
+#include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
+#include "areas/finale/records.h"
+#include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/area_flags.h"
+#include "core/dialogue.h"
+#include "core/keys.h"
+#include "core/player.h"
+#include "support/area_run.h"
+#include "text/menu_state.h"
+
+namespace {
+
+constexpr std::int32_t kViewWidth = 1024, kViewHeight = 768;
+// Her feet this far below the view's foot still show her head.
+constexpr std::int32_t kFigureHeight = 180;
+
+// The active and the left areas, one digit each.
+std::int32_t AreaFlags() {
+    return (((Era00AreaFlag * 4 + Era01AreaFlag) * 4 + Era02AreaFlag) * 4 + Era03AreaFlag) * 4 + Era04AreaFlag;
+}
+
+bool OnStage() { return GameFlow.phase == 1 && GameFlow.gameOverRunning == 0; }
+
+bool LineShown() {
+    for (std::int32_t line : DialogueLineWords())
+        if (line != 0) return true;
+    return false;
+}
+
+// Drawn at all: a scene that keeps her off the stage (the pet's scene before
+// she comes home, the lift's ride) leaves her figure out.
+bool Drawn() { return PlayerFigureShown == 1 && PlayerState.pose != 0; }
+
+bool InTheView() {
+    const std::int32_t sx = PlayerState.x - ScrollX;
+    return sx >= 0 && sx <= kViewWidth && PlayerState.y >= 0 && PlayerState.y <= kViewHeight + kFigureHeight;
+}
+
+using Test = bool (*)();
+
+bool AnyHolds(std::initializer_list<Test> tests) {
+    for (Test t : tests)
+        if (t()) return true;
+    return false;
+}
+
+// The scenes that turn the view away from her on purpose, to show what she
+// is told of: a scene that holds her takes the view for itself (camera mode
+// 99: the final section's pans, the teacher's reveal, the pan to the arena's
+// officer after enemy 2).
+bool ViewTurnedAway() {
+    return AnyHolds({
+        [] { return CameraMode == 99 && (MessageBoxOpen == 1 || EventHoldsPlayer == 1); },
+    });
+}
+
+// The scenes that put her somewhere of their own, further than a step from
+// where she stood (the gate between the home area and the field, which moves
+// the world's origin under her, shows in the areas' change).
+bool SceneMovedHer() {
+    return AnyHolds({
+        // The opening brings her into the house to the pet after its first
+        // line, wherever she had walked to.
+        [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1 && PlayerState.x == 1100; },
+    });
+}
+
+// The scenes that keep her in one place while they strike her until she
+// plays them.
+bool PinnedOnPurpose() {
+    return AnyHolds({
+        // The home area's sparring: her friend's pushes take 1 HP each until
+        // her kicks drive her friend back.
+        [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1; },
+        // The queen's answer to her standing at an end of the room: chains of
+        // slashes, each round followed by 0.2 s in which a walk takes her
+        // back into the fight.
+        [] {
+            const std::int32_t x = PlayerState.x;
+            return BossMusicFlag == 1 && (x <= Era04Door6 + 182 || x >= Era04Door6 + 4900);
+        },
+    });
+}
+
+// A fight she cannot walk away from: while it runs, the words a blow on the
+// opponent changes.
+struct Print {
+    std::uint64_t h = 1469598103934665603ull;
+    void operator()(std::int64_t v) {
+        h ^= static_cast<std::uint64_t>(v);
+        h *= 1099511628211ull;
+    }
+};
+
+struct FightRow {
+    const char* name;
+    bool (*runs)();
+    void (*blows)(Print& print);
+};
+
+bool AnySoldierStands() {
+    const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
+    for (int i = 1; i <= kSoldierSlots; ++i)
+        if (s.frame[i] != 0 && s.reaction[i] != 99) return true;
+    return false;
+}
+
+const FightRow kFights[] = {
+    {"a tournament round", [] { return TournamentBoundsLock == 1; },
+     [](Print& p) { p(TournamentState.opponentHp); }},
+    {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
+     [](Print& p) { p(Era03Duel.hp); }},
+    {"the Era03 fighter", [] { return Era03Fighter.encounterState == 2; },
+     [](Print& p) { p(Era03Fighter.hp); }},
+    {"the Era03 arena",
+     [] {
+         const std::int32_t s = Era03ArenaEncounter.controllerState;
+         return s == 3 || s == 5 || s == 7;
+     },
+     [](Print& p) {
+         for (std::int32_t v : {Era03ArenaBoss1.hp, Era03ArenaEnemy2.hp, Era03ArenaEnemy2.guardBreaks, Era03ArenaEnemy3.hp})
+             p(v);
+     }},
+    {"a soldier fight",
+     [] {
+         const Era04ProgressRecord& p = Era04Progress;
+         return Era04SoldierSlots.drawFlag == 1 && (p.soldierFight1Done == 0 || p.soldierFight2Done == 0) &&
+                AnySoldierStands();
+     },
+     [](Print& p) {
+         for (int i = 1; i <= kSoldierSlots; ++i) p(Era04SoldierSlots.hp[i]);
+     }},
+    {"encounter A", [] { return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0; },
+     [](Print& p) {
+         p(EncounterAFigure.hitPoints);
+         p(EncounterAHitCount);
+         for (int i = 1; i <= kEncounterAPieces; ++i) p(EncounterAPieceTable.hitPoints[i]);
+     }},
+    {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
+     [](Print& p) {
+         p(EncounterBFigure.damageTotal);
+         for (int i = 1; i <= kEncounterBShards; ++i) p(EncounterBShards.state[i]);
+     }},
+    {"the final fight", [] { return BossMusicFlag == 1; },
+     [](Print& p) {
+         p(FinalActorSlots.damage[0]);
+         for (int i = 1; i <= 4; ++i) p(BossReactionWords[i]);
+     }},
+};
+
+std::string Where() {
+    std::ostringstream o;
+    o << "x " << PlayerState.x << ", y " << PlayerState.y << ", ScrollX " << ScrollX << ", CameraMode "
+      << CameraMode << ", pose " << PlayerState.pose << ", HP " << PlayerState.hp << ", MessageBoxOpen "
+      << MessageBoxOpen << ", EventHoldsPlayer " << EventHoldsPlayer;
+    return o.str();
+}
+
+}  // namespace
+
+std::string SoakWatch::Note(int frame) {
+    for (auto note : {&SoakWatch::NoteView, &SoakWatch::NoteStep, &SoakWatch::NotePin, &SoakWatch::NoteFight}) {
+        std::string seen = (this->*note)(frame);
+        if (!seen.empty()) return seen;
+    }
+    return "";
+}
+
+std::string SoakWatch::NoteView(int frame) {
+    // Frames she is not drawn in neither count nor end the time away.
+    if (!OnStage() || InTheView() || ViewTurnedAway()) outOfView_ = 0;
+    else if (Drawn()) ++outOfView_;
+    if (outOfView_ <= kOutOfViewFrames) return "";
+    return "frame " + std::to_string(frame) + ": she has been out of the picture for " + std::to_string(outOfView_) +
+           " frames (" + Where() + ")";
+}
+
+std::string SoakWatch::NoteStep(int frame) {
+    const bool onStage = GameFlow.phase == 1;
+    const std::int32_t from = lastX_;
+    const bool stepped = wasOnStage_ && onStage && AreaFlags() == lastAreas_;
+    wasOnStage_ = onStage;
+    lastX_ = PlayerState.x;
+    lastAreas_ = AreaFlags();
+    if (!stepped || std::abs(PlayerState.x - from) <= kLongestStep || SceneMovedHer()) return "";
+    return "frame " + std::to_string(frame) + ": her x went from " + std::to_string(from) + " to " +
+           std::to_string(PlayerState.x) + " in one frame (" + Where() + ")";
+}
+
+std::string SoakWatch::NotePin(int frame) {
+    if (!OnStage()) {
+        lastHp_ = PlayerState.hp;
+        pinX_ = PlayerState.x;
+        pinnedSince_ = frame;
+        lastBlowOnHer_ = -kStruckWithin - 1;
+        return "";
+    }
+    if (PlayerState.hp < lastHp_) lastBlowOnHer_ = frame;
+    lastHp_ = PlayerState.hp;
+    // A line shown waits for her Enter, which ends the hold it comes with.
+    if (std::abs(PlayerState.x - pinX_) > kPinReach || frame - lastBlowOnHer_ > kStruckWithin || LineShown() ||
+        PinnedOnPurpose()) {
+        pinX_ = PlayerState.x;
+        pinnedSince_ = frame;
+    }
+    if (frame - pinnedSince_ <= kPinnedFrames) return "";
+    return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
+           std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
+           std::to_string(frame - pinnedSince_) + " frames (" + Where() + ")";
+}
+
+std::string SoakWatch::NoteFight(int frame) {
+    Print print;
+    const char* fight = nullptr;
+    for (const FightRow& f : kFights) {
+        if (!f.runs()) continue;
+        fight = f.name;
+        f.blows(print);
+    }
+    const bool struck = PlayerState.hp < lastFightHp_;
+    lastFightHp_ = PlayerState.hp;
+    if (fight == nullptr || !OnStage() || LineShown() || struck || print.h != fightPrint_) quietSince_ = frame;
+    fightPrint_ = print.h;
+    if (frame - quietSince_ <= kQuietFightFrames) return "";
+    return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
+           std::to_string(frame - quietSince_) + " frames (" + Where() + ")";
+}

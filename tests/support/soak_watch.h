@@ -1,0 +1,46 @@
+// What a long run of play shows that no single frame does: the heroine lost
+// from the picture, thrown across the world in one frame, pinned in one place
+// while blows keep landing on her, or a fight in which nothing lands either
+// way. The soak notes every frame and fails on the first it sees, in words
+// that say what it saw.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class SoakWatch {
+public:
+    static constexpr int kSecond = 64;
+    // Out of the picture this long, outside a scene that looks elsewhere.
+    static constexpr int kOutOfViewFrames = 10 * kSecond;
+    // Further than this in one frame, outside a scene's own move.
+    static constexpr std::int32_t kLongestStep = 600;
+    // Within this reach for this long while she is struck.
+    static constexpr std::int32_t kPinReach = 50;
+    static constexpr int kPinnedFrames = 120 * kSecond;
+    // Struck at least this often for the pin to count as one.
+    static constexpr int kStruckWithin = 30 * kSecond;
+    // A fight with nothing landing either way this long.
+    static constexpr int kQuietFightFrames = 180 * kSecond;
+
+    // After every frame; what went wrong, or "" while all is well.
+    std::string Note(int frame);
+
+private:
+    std::string NoteView(int frame);
+    std::string NoteStep(int frame);
+    std::string NotePin(int frame);
+    std::string NoteFight(int frame);
+
+    int outOfView_ = 0;
+    bool wasOnStage_ = false;
+    std::int32_t lastX_ = 0;
+    std::int32_t lastAreas_ = 0;
+    std::int32_t lastHp_ = 0;
+    int lastBlowOnHer_ = -kStruckWithin - 1;
+    std::int32_t pinX_ = 0;
+    int pinnedSince_ = 0;
+    std::uint64_t fightPrint_ = 0;
+    std::int32_t lastFightHp_ = 0;
+    int quietSince_ = 0;
+};

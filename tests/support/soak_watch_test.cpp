@@ -1,0 +1,90 @@
+// The soak's watch sees each fault it looks for, at the frame its limit
+// passes, and lets the play that only looks like one pass.
+#include "support/soak_watch.h"
+
+#include <gtest/gtest.h>
+
+#include "areas/era02/records.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
+#include "core/player.h"
+#include "support/fresh_state.h"
+#include "text/menu_state.h"
+#include "text/text_state.h"
+
+namespace {
+
+void Standing() {
+    GameFlow.phase = 1;
+    PlayerFigureShown = 1;
+    PlayerState.x = 5000;
+    PlayerState.y = 640;
+    PlayerState.pose = 1;
+    PlayerState.hp = PlayerState.maxHp = 1000;
+    ScrollX = 4600;
+}
+
+void StruckEverySecond(int frame) {
+    if (frame % SoakWatch::kSecond == 0) --PlayerState.hp;
+}
+
+struct WatchCase {
+    const char* what;
+    void (*set)();
+    void (*frame)(int n);
+    // The first frame that may report, and the last by which it must; -1: none.
+    int from, by;
+};
+
+constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFrames,
+              kQuiet = SoakWatch::kQuietFightFrames;
+
+const WatchCase kCases[] = {
+    {"out of the picture", [] { Standing(); PlayerState.x = ScrollX + 1500; }, [](int) {}, kOut, kOut},
+    {"out of the picture while a scene shows her what she is told of",
+     [] {
+         Standing();
+         PlayerState.x = ScrollX + 1500;
+         CameraMode = 99;
+         MessageBoxOpen = 1;
+     },
+     [](int) {}, -1, -1},
+    {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
+    {"pinned while struck", Standing, StruckEverySecond, kPinned, kPinned + 2 * SoakWatch::kSecond},
+    {"struck while a line waits for her", [] {
+         Standing();
+         DialogueChannels.fieldLine = 108;
+     },
+     StruckEverySecond, -1, -1},
+    {"a round with nothing landing", [] {
+         Standing();
+         TournamentBoundsLock = 1;
+     },
+     [](int) {}, kQuiet, kQuiet + 1},
+    {"a round with a blow a minute", [] {
+         Standing();
+         TournamentBoundsLock = 1;
+     },
+     [](int n) { TournamentState.opponentHp -= n % (60 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
+};
+
+TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
+    for (const WatchCase& c : kCases) {
+        ResetToStartValues();
+        c.set();
+        SoakWatch watch;
+        int seenAt = -1;
+        for (int n = 0; n <= kQuiet + 100 && seenAt < 0; ++n) {
+            c.frame(n);
+            if (!watch.Note(n).empty()) seenAt = n;
+        }
+        if (c.from < 0) {
+            EXPECT_EQ(seenAt, -1) << c.what;
+        } else {
+            EXPECT_GE(seenAt, c.from) << c.what;
+            EXPECT_LE(seenAt, c.by) << c.what;
+        }
+    }
+}
+
+}  // namespace
