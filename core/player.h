@@ -113,5 +113,9 @@ void ClampPlayerAndScroll();
 // Moves x by d px (right for dir 1, left otherwise) and drags ScrollX along
 // by the follow rule of CameraMode; nothing moves unless CameraMode is 0 or 1.
 void MovePlayerWithFollow(std::int32_t d, std::int32_t dir);
+// Takes `damage` HP off the heroine, stopping at 0: a blow bigger than what
+// she has left leaves her at 0, where the game over takes over, never below.
+// Every blow, fall, drain and toll on her goes through it.
+void LowerHeroineHp(std::int32_t damage);
 // Applies the busy rule to PlayerMoveState.busy.
 void ApplyBusyRule();

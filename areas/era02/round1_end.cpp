@@ -110,7 +110,7 @@ void Leap() {
     if (!End.leapHit && dp < 30 && hitGap < 35) {
         End.leapHit = true;
         PlayEra02Sound(60);
-        PlayerState.hp -= 40;
+        LowerHeroineHp(40);
     }
     if (End.leapHit) {
         PlayerState.pose = 84;
@@ -577,6 +577,6 @@ void DrainPlayerHpTick(std::int32_t n) {
     StampAheadToZero(DrainStamp, GameNow());
     if (AtLeastElapsed(DrainStamp, GameNow(), 0.03)) {
         DrainStamp = GameNow();
-        PlayerState.hp -= n;
+        LowerHeroineHp(n);
     }
 }

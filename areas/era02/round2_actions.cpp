@@ -146,7 +146,7 @@ std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance) {
     if (kind == 0) {
         PlayEra02Sound(36);
         MessageBoxOpen = 1;
-        PlayerState.hp -= 30;
+        LowerHeroineHp(30);
         CatchSetup.heroineX = PlayerState.x;
         CatchSetup.facing = Opp.facing;
         PlayerState.facing = -CatchSetup.facing;
@@ -274,6 +274,6 @@ std::int32_t CheckRound2OpponentDamage(std::int32_t) {
     PlayEra02Sound(row->sound);
     PlayerState.exp += row->exp;
     TournamentState.opponentHp -= row->opponentLoss;
-    PlayerState.hp -= row->heroineLoss;
+    LowerHeroineHp(row->heroineLoss);
     return code;
 }

@@ -124,7 +124,7 @@ void HeroineBuffeted() {
         HopSetup.pose = HopSetup.pose == 44 ? 41 : HopSetup.pose + 1;
         if (HopSetup.pose == 42) {
             PlayEra02Sound(48);
-            PlayerState.hp -= 1;
+            LowerHeroineHp(1);
         }
     }
     PlayerState.pose = HopSetup.pose;

@@ -95,7 +95,7 @@ void Pin(std::int32_t pose) {
 
 void Strike(LeapState& s) {
     s.hit = 1;
-    PlayerState.hp -= 10;
+    LowerHeroineHp(10);
     PlayEra02Sound(36);
 }
 

@@ -176,7 +176,7 @@ void TestPatternBox(Box box, std::int32_t step) {
     if (rush) st.lastRushStep = step;
     if (TestBoxAgainstPlayer(b.x + l, b.y + k.top, b.x + r, b.y + k.bottom) != 2) return;
     ArenaSound(k.sound);
-    PlayerState.hp -= k.damage;
+    LowerHeroineHp(k.damage);
     st.flag = 1;
     st.stamp = GameNow();
     PlayerState.facing = b.facing;
@@ -487,7 +487,7 @@ void UpdateEra03ArenaBoss1Bullets(std::int32_t mode) {
             PlayerState.pose = 27;
             t.hit[i] = 1;
             ArenaSound(131 + i);
-            PlayerState.hp -= 10;
+            LowerHeroineHp(10);
             PlayerState.x += t.vx[i] / 10;
         }
     }
@@ -543,7 +543,7 @@ std::int32_t UpdateEra03ArenaBoss1Shot(std::int32_t arg) {
         p.facing = shot.facing;
         p.x -= p.facing * 10;
         MessageBoxOpen = 1;
-        p.hp -= 50;
+        LowerHeroineHp(50);
     }
     const double u = now - s.stageStamp;
     if (s.stage == 1) {

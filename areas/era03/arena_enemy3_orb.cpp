@@ -154,7 +154,7 @@ std::int32_t RunEra03ArenaCaptureOrb(std::int32_t) {
         s.speedY = p.y + PlayerBodyBox.top < 2 * o.y ? Era03OrbUpSpeed(r) : 0;
         s.playerX0 = p.x;
         s.playerY0 = p.y;
-        p.hp -= TruncToInt(o.size * 100.0);
+        LowerHeroineHp(TruncToInt(o.size * 100.0));
         MessageBoxOpen = 1;
         s.knock = 2;
     }

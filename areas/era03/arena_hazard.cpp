@@ -49,7 +49,8 @@ void ArmMember(HazardMember& m) {
 }
 
 // Steps 2 to 4 of every member: come near, touch, crackle.
-void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch, std::int32_t* hp,
+// `enemyHp` is the member's own HP, or nullptr for the heroine's.
+void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch, std::int32_t* enemyHp,
                       bool givesExp, std::int32_t* angleOnNear) {
     const double now = GameNow();
     StampAheadToZero(m.crackleStamp, now);
@@ -65,7 +66,10 @@ void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch
         m.throwState = 1;
         m.throwStamp = now;
         ArenaSound(87);
-        *hp -= 50;
+        if (enemyHp != nullptr)
+            *enemyHp -= 50;
+        else
+            LowerHeroineHp(50);
         if (givesExp) PlayerState.exp += 50;
     }
     if (m.nearFlag == 1) {
@@ -156,7 +160,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     const auto inView = [](std::int32_t x) { return ScrollX - 200 < x && x < ScrollX + 1100; };
     if (inView(kArenaAnchor + 908)) Era03ArenaHazardPost.x = kArenaAnchor + 908;
     if (inView(kArenaAnchor - 700)) Era03ArenaHazardPost.x = kArenaAnchor - 700;
-    NearTouchCrackle(m, PlayerState.x, 70, &PlayerState.hp, false, nullptr);
+    NearTouchCrackle(m, PlayerState.x, 70, nullptr, false, nullptr);
     const double now = GameNow();
     const std::int32_t postX = Era03ArenaHazardPost.x;
     if (m.throwState == 1) {

@@ -212,7 +212,7 @@ void RunEra03GroundTrap(std::int32_t n) {
         const std::int32_t d = c.trapX - h.x;
         if (h.y == 640 && d > -20 && d < 20) {
             tr.state = 3;
-            h.hp -= 2;
+            LowerHeroineHp(2);
             Sound(19);
             c.trapAngle = h.facing > 0 ? 70 : -70;
         } else if (MoreThanElapsed(tr.stateTime, t, 1.0)) {

@@ -242,13 +242,13 @@ void StepFight(double t) {
             Duel.attackMove = r <= 29 ? 10 : r <= 59 ? 30 : r <= 89 ? 40 : 20;
         }
         if (Duel.attackMove == 11) {
-            Duel.heroineHurt = 1, h.x -= 5, h.hp -= 4, Sound(7), Duel.hurtTime = t;
+            Duel.heroineHurt = 1, h.x -= 5, LowerHeroineHp(4), Sound(7), Duel.hurtTime = t;
         } else if (Duel.attackMove == 31 && h.pose != 26) {
-            Duel.heroineHurt = 2, h.x -= 5, h.hp -= 1, Sound(7), Duel.hurtTime = t;
+            Duel.heroineHurt = 2, h.x -= 5, LowerHeroineHp(1), Sound(7), Duel.hurtTime = t;
         } else if (Duel.attackMove == 42 && h.pose != 26) {
-            Duel.heroineHurt = 3, h.x -= 25, h.hp -= 3, Sound(36), Duel.hurtTime = t;
+            Duel.heroineHurt = 3, h.x -= 25, LowerHeroineHp(3), Sound(36), Duel.hurtTime = t;
         } else if (Duel.attackMove == 22) {
-            Duel.heroineHurt = 4, h.x -= 25, h.hp -= 9, Sound(36), Duel.hurtTime = t;
+            Duel.heroineHurt = 4, h.x -= 25, LowerHeroineHp(9), Sound(36), Duel.hurtTime = t;
         }
     }
     // 8. Her hurt: pose, slide back per step, length.
@@ -360,7 +360,7 @@ void StepCounters(double t) {
             } else if (Duel.blowLanded == 0) {
                 Duel.blowLanded = 1;
                 Sound(row.sound);
-                h.hp -= 3;
+                LowerHeroineHp(3);
             }
         }
         if (s >= 0.55) {
@@ -398,7 +398,7 @@ void StepCounters(double t) {
             h.x = Duel.throwX - 120;
             Duel.counterTime = t;
             Sound(36);
-            h.hp -= 30;
+            LowerHeroineHp(30);
             s = 0;
         }
     }
@@ -424,7 +424,7 @@ void StepCombo() {
     const auto blow = [&](std::int32_t kind, std::int32_t damage) {
         Duel.comboHit = kind;
         Sound(36);
-        h.hp -= damage;
+        LowerHeroineHp(damage);
     };
     if (Duel.comboStage == 0) {
         Duel.attackMove = 10;

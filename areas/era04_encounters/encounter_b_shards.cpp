@@ -116,7 +116,7 @@ void Hit(Pending& p, std::int32_t n) {
 void Settle(Pending& p) {
     if (p.sound != 0) Sound(FirstWeapon() ? 92 : p.sound);
     p.sound = 0;
-    if (p.damage != 0) PlayerState.hp -= FirstWeapon() ? 5 * p.damage : p.damage;
+    if (p.damage != 0) LowerHeroineHp(FirstWeapon() ? 5 * p.damage : p.damage);
     p.damage = 0;
 }
 
@@ -420,10 +420,10 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         Knockback.y = PlayerState.y;
         Knockback.landed = 0;
         if (PlayerState.weaponMode2 == 1) {
-            PlayerState.hp -= 2;
+            LowerHeroineHp(2);
             Sound(902);
         } else {
-            PlayerState.hp -= 200;
+            LowerHeroineHp(200);
             Sound(92);
         }
         if (f.seizeKind <= 1) f.seizeKind = 1;

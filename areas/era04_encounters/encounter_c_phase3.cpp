@@ -462,7 +462,7 @@ std::int32_t RunPlayerShock(std::int32_t mode) {
     if (w.state == 1 || w.state == 2) {
         if (MoreThanElapsed(w.drainStamp, now, 0.3)) {
             w.drainStamp = now;
-            p.hp -= 1;
+            LowerHeroineHp(1);
         }
         if (MoreThanElapsed(w.flickerStamp, now, 0.05)) {
             w.flickerStamp = now;

@@ -108,7 +108,7 @@ void UpdateFallingObjects(std::int32_t mode) {
                 Hold.active = 1;
                 Hold.start = GameNow();
                 Hold.x = PlayerState.x;
-                PlayerState.hp -= kFruitDamage;
+                LowerHeroineHp(kFruitDamage);
             }
         }
         if (f.state[i] == 4) {

@@ -217,7 +217,7 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
                 PlayerState.x = Actors.actorEX - 95;
                 PlayEra00Effect(92);
                 if (HudState.hurtFlash != 1) {
-                    PlayerState.hp -= 1;
+                    LowerHeroineHp(1);
                     if (frame == 9) PlayerState.y -= 15;
                 }
                 PlayerHurtPoseRequest = frame == 7 ? 84 : 85;

@@ -430,7 +430,7 @@ void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double no
     if (!AtLeastElapsed(p.steps.stamp, now, 0.02)) return;
     PlayFieldEffect(sound);
     PlayFieldEffect(36);
-    PlayerState.hp -= 15;
+    LowerHeroineHp(15);
     UpdateArenaEnemyIdle(0);
     p.steps.Next(3, now);
 }
@@ -576,7 +576,7 @@ void LandStrike(const PatternStep& st, double now) {
     FlashEffects[1].state = 1;
     FlashEffects[1].x = Enemy.x - 89;
     FlashEffects[1].y = Enemy.y - 82;
-    PlayerState.hp -= 1;
+    LowerHeroineHp(1);
     if (PlayerState.weaponMode2 == 1) PlayFieldEffect(902);
     else PlayFieldEffect(a.strikes == 2 && a.pattern >= 3 ? 126 : 36);
     a.holdX = Enemy.x - 84;
@@ -595,7 +595,7 @@ void StepGrab(double now) {
         FlashEffects[2].state = 1;
         FlashEffects[2].x = Enemy.x - 50;
         FlashEffects[2].y = Enemy.y - 165;
-        PlayerState.hp -= 15;
+        LowerHeroineHp(15);
         MessageBoxOpen = 1;
         GroundFallSuppressed = 1;
         a.x0 = Enemy.x - 72;

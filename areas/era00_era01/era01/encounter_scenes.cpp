@@ -407,7 +407,7 @@ void StepThreeShots() {
         Word() = 71;
         if (ShotLanded(-2, 47)) {
             PlayerHpHold = 0;
-            h.hp -= 5;
+            LowerHeroineHp(5);
             PlayerHurtPoseRequest = 84;
             Intro.holdX -= 5;
             Intro.talkStep = 29;
