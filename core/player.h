@@ -92,6 +92,16 @@ void UpdatePlayerInput();
 void UpdatePlayerWalk(std::int32_t arg);
 void UpdatePlayerRun(std::int32_t arg);
 void UpdatePlayerSlide(std::int32_t arg);
+// For a scene that takes hold of her. The keyboard gives no move key while a
+// hold lasts, but one given before it stays until the next key event, and
+// the walk or run it keeps going would carry her on, a run thousands of
+// pixels, while the scene holds the view or puts her back each step.
+// Drops those keys and the walk and run intents they keep; a slide goes on.
+void DropHerHeldMoveKeys();
+// The same, and her slide (or an armed one) and a jump's sideways speed end
+// too, so she stays where the scene took her; a jump in the air comes down
+// where it is.
+void StopHerOwnMoves();
 // Lets ScrollX drift toward where the heroine looks.
 void UpdateCamera();
 // Flights by jump kind, and the fall that starts when the floor drops away.

@@ -4,6 +4,7 @@
 #include "core/player.h"
 
 #include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/menu_words.h"
 #include "core/step_helpers.h"
 
@@ -110,6 +111,19 @@ void MovePlayerWithFollow(std::int32_t d, std::int32_t dir) {
         const bool follow = (CameraMode == 0) ? (x - ScrollX < 775) : (x < ScrollX + 212);
         if (follow) ScrollX -= d;
     }
+}
+
+void DropHerHeldMoveKeys() {
+    KeyLeftPressed = KeyRightPressed = KeyUpPressed = KeyDownPressed = 0;
+    KeyZPressed = KeyXPressed = 0;
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    m.walkRight = m.walkLeft = m.runZ = m.runX = 0;
+}
+
+void StopHerOwnMoves() {
+    DropHerHeldMoveKeys();
+    PlayerMoveState.xSpeed = 0;
+    PlayerMoveState.runSlideState = 0;
 }
 
 void UpdatePlayerWalk(std::int32_t arg) {
