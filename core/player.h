@@ -50,6 +50,8 @@ inline std::int32_t Gold = 0;
 // ARGB colour her sprites are drawn with.
 inline std::uint32_t PlayerTint = 0xFFFFFFFFu;
 
+// The view's width in world px: it shows ScrollX .. ScrollX + kViewWidth - 1.
+inline constexpr std::int32_t kViewWidth = 1024;
 // How the view follows the heroine: 0 by facing, 1 by window, 99 held by a
 // scene (which moves ScrollX itself), 999 held for one step.
 inline std::int32_t CameraMode = 0;
@@ -102,7 +104,11 @@ void DropHerHeldMoveKeys();
 // too, so she stays where the scene took her; a jump in the air comes down
 // where it is.
 void StopHerOwnMoves();
-// Lets ScrollX drift toward where the heroine looks.
+// A scene takes hold of her: the game keys are ignored (MessageBoxOpen), and
+// when she was free until now, her own moves stop where she is.
+void TakeHoldOfHeroine();
+// Lets ScrollX drift toward where the heroine looks, and in either follow
+// mode brings the view back to her when she is out of it.
 void UpdateCamera();
 // Flights by jump kind, and the fall that starts when the floor drops away.
 void UpdatePlayerJumpStand();

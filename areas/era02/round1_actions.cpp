@@ -93,7 +93,7 @@ std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
         if (HeroineInFront() && DistanceToHeroine() < 154 && py - 135 < reach && reach < py) {
             PlayEra02Sound(115);
             LowerHeroineHp(10);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             a.Go(4);
         } else if (a.After(0.15)) {
             a.Go(3);
@@ -136,7 +136,7 @@ std::int32_t RunRound1OpponentSwipe(std::int32_t mode) {
             StopSound(113);
             PlayEra02Sound(113);
             LowerHeroineHp(10);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             a.Go(6);
         } else if (a.After(0.1)) {
             a.Go(4);

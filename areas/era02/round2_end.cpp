@@ -449,7 +449,7 @@ void StepFinaleLesson() {
     PlayerStateRecord& p = PlayerState;
     if (s.step == 0) {
         Msg() = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         EventHoldsPlayer = 1;
         EnterConfirmState = 1;
         PlayEra02Sound(6);
@@ -659,7 +659,7 @@ void StepFinalePrize() {
     PlayerStateRecord& p = PlayerState;
     TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 19) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         WalkToPrizeView();
         if (ScrollX == Era02Anchor1 + 948 && p.x >= Era02Anchor1 + 1248 && p.x <= Era02Anchor1 + 1672) {
             PlayEra02Sound(108);

@@ -89,7 +89,7 @@ std::int32_t Finish(LeapState& s) {
 
 void Pin(std::int32_t pose) {
     PlayerState.pose = pose;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
 }
 

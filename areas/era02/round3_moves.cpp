@@ -489,7 +489,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
     }
     if (Hurt.launch == 0 && Hurt.time > 0) {
         PlayerState.pose = Hurt.pose;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (MoreThanElapsed(Hurt.stamp, GameNow(), Hurt.time)) {
             if (PlayerState.facing == 1) PlayerState.x -= 36;
             PlayerState.pose = 22;
@@ -500,7 +500,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
         }
     } else if (Hurt.launch == 1) {
         const double t = GameNow() - Hurt.stamp;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.x = Hurt.startX - TruncToInt(100 * t);
         PlayerState.y = Hurt.startY - TruncToInt(750 * t - 380 * t * t);
         PlayerState.pose = Hurt.flyPose;

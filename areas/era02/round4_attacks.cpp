@@ -409,7 +409,7 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
         s.phase = 1;
         return s.phase;
     }
-    if (s.phase <= 6) MessageBoxOpen = 1;
+    if (s.phase <= 6) TakeHoldOfHeroine();
     if (s.phase == 1) {
         s.phase = 2;
         s.spin = 41;

@@ -238,6 +238,8 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode);
 std::int32_t KnockBackPlayerByRound4(std::int32_t mode);
 std::int32_t TestRound4Hit();
 std::int32_t RunRound4Reaction(std::int32_t kind);
+// Keeps the opponent in the view while she stands in it, never so far that
+// she leaves it.
 void FollowRound4Opponent();
 void SetRound4OpponentFrame(std::int32_t frame);
 // Starts the debris burst at the fourth opponent's feet.

@@ -362,7 +362,7 @@ std::int32_t RunEra03ArenaBoss1Pattern(std::int32_t pattern) {
     if (table.setsGround) b.y = 640;
     if (ps.struck.flag != 0) {
         StopSound(5);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (table.setsGround) StepStruck();
     while (ps.step >= 1 && static_cast<std::size_t>(ps.step) <= table.count) {
@@ -542,7 +542,7 @@ std::int32_t UpdateEra03ArenaBoss1Shot(std::int32_t arg) {
         ArenaSound(87);
         p.facing = shot.facing;
         p.x -= p.facing * 10;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         LowerHeroineHp(50);
     }
     const double u = now - s.stageStamp;

@@ -555,7 +555,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
     if (c.hit == 2) {
         c.playerX0 = p.x;
         c.playerY0 = p.y;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         c.launchStamp = now;
         c.hit = 3;
     }

@@ -155,7 +155,7 @@ std::int32_t RunEra03ArenaCaptureOrb(std::int32_t) {
         s.playerX0 = p.x;
         s.playerY0 = p.y;
         LowerHeroineHp(TruncToInt(o.size * 100.0));
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         s.knock = 2;
     }
     if (s.knock == 2) {

@@ -169,7 +169,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
         if (PlayerState.x < postX) m.direction = -1;
         else if (PlayerState.x > postX) m.direction = 1;
         m.keptFacing = PlayerState.facing;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         m.throwState = 2;
     }
     const double t = now - m.throwStamp;
@@ -224,7 +224,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
         PlayerMoveState.xSpeed = 0;
         PlayerMoveState.runSlideState = 0;
         PlayerMoveState.jumpKind = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     return m.throwState;
 }

@@ -112,7 +112,7 @@ void StartThrow(double t) {
 // The heroine stopped, facing the opponent, for a talk: the box up, the
 // bell, Enter awaited.
 void StopHeroineForTalk() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     EventHoldsPlayer = 1;
     PlayerState.facing = 1;
     PlayerState.pose = 1;
@@ -274,7 +274,7 @@ void StepCounters(double t) {
     if (Duel.counterMove == 1) {
         Duel.counterMove = 2;
         Duel.step = 100;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Duel.counterTime = t;
         s = 0;
     }
@@ -380,7 +380,7 @@ void StepCounters(double t) {
         Duel.stepInX = h.x + (Duel.counterMove == 51 ? 74 : 44);
         Duel.counterMove += 1;
         Duel.step = 100;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Duel.counterTime = t;
         Duel.throwX = h.x;
         s = 0;
@@ -770,7 +770,7 @@ void StepDuelIntroDemonstration(double t) {
     }
     std::int32_t& line = DialogueChannels.duelLine;
     if (in.state == 40) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         h.facing = 1;
         OpenLine(line, 25);
         in.state = 41;

@@ -27,7 +27,7 @@ std::int32_t Floor() { return FloorHeightAt(Era03Fighter.x, Era03Fighter.y); }
 
 // The knock-back, the toss and the shot's knock hold her the same way.
 void HoldHeroine() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerMoveState.runZ = 0;
     PlayerMoveState.runX = 0;
     UpdatePlayerWalk(0);
@@ -68,7 +68,7 @@ void StepGrab(double t, double step) {
     const double g = t - Moves.reactionStamp;
     const bool read = EnterConfirmState == 2;
     if (r == 61) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         HitEffectState = 10;
         Moves.reactionStamp = t;
         r = 62;

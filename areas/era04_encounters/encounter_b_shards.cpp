@@ -177,7 +177,7 @@ StrikeThrowState StrikeThrow;
 void StrikeThrowOnGround() {
     if (StrikeThrow.step == 1) {
         GoToStep(StrikeThrow, 2);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StrikeThrow.heroX = PlayerState.x;
         StrikeThrow.direction = PlayerState.facing;
         Hit(StrikeThrow.pending, 100);
@@ -205,7 +205,7 @@ void StrikeThrowInTheAir() {
         StartSpin(StrikeThrow.spin);
         StrikeThrow.bounce = 1;
         StrikeThrow.bounces = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StrikeThrow.heroX = PlayerState.x;
         StrikeThrow.direction = -Fig().direction;
         StrikeThrow.base = PlayerState.y - 70;
@@ -285,7 +285,7 @@ void StartSpinThrowFlight() {
 // blow is counted and its sound rings.
 void SeizeForSpinThrow() {
     GoToStep(SpinThrow, 1);
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     SpinThrow.direction = Fig().direction;
     SpinThrow.x0 = PlayerState.x;
     SpinThrow.y0 = PlayerState.y;
@@ -461,7 +461,7 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         }
         PlayerState.x = Knockback.x;
     }
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerMoveState.runSlideState = 0;
     PlayerMoveState.jumpKind = 0;
     PlayerState.pose = 84;

@@ -310,7 +310,7 @@ void DashBlade(DashWords& w, std::int32_t slot) {
         PlayerHurtPoseRequest = r.hurtPose;
         LowerHeroineHp(20);
         PlayerState.x += w.direction * 20;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
 }
 

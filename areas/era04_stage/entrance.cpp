@@ -60,7 +60,7 @@ std::int32_t TalkState = 0;
 constexpr std::int32_t kDone = 99;
 
 void OpenTalk(std::int32_t line) {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     OpenLine(DialogueChannels.fieldLine, line);
 }
 

@@ -110,7 +110,7 @@ void StepSparringTalks() {
             Spar.reactionStamp = Era00Clock();
             if (Prompt == 44 || Prompt == 45) {
                 PlayerState.pose = 63;
-                MessageBoxOpen = 1;
+                TakeHoldOfHeroine();
             }
         }
         if (StepSparTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
@@ -379,7 +379,7 @@ std::int32_t RunEra00KnockBackScene(std::int32_t arg) {
         Knock = KnockBackRecord{};
         Knock.step = 1;
         Knock.stamp = Knock.poseStamp = Knock.lastPoseChange = now;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayEra00Sound(120);
         EnterConfirmState = 1;
         Knock.originY = PlayerState.y - 50;

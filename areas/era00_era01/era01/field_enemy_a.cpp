@@ -172,7 +172,7 @@ std::int32_t RunReaction(std::int32_t n, double now) {
             Hurt(50);
             PlayFieldSound(36);
             if (n == 6) PlayFieldSound(57);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             reaction.baseY = Enemy.y - 10;
             reaction.flickerPhase = 1;
             reaction.flickerCount = 0;

@@ -86,7 +86,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
     std::int32_t& line = DialogueChannels.fieldLine;
     if (e.meetingStep == 1) {
         line = 29;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             CloseLine(line);
             PlayerHpHold = 0;
@@ -757,7 +757,7 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
     }
     if (e.meetingStep == 4) {
         line = 30;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             EnterConfirmState = kLineWaiting;
             PlayFieldEffect(6);
@@ -768,7 +768,7 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
     }
     if (e.meetingStep == 5) {
         line = 31;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             CloseLine(line);
             MessageBoxOpen = 0;
