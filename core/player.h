@@ -50,6 +50,8 @@ inline std::int32_t Gold = 0;
 // ARGB colour her sprites are drawn with.
 inline std::uint32_t PlayerTint = 0xFFFFFFFFu;
 
+// The view's width in world px: it shows ScrollX .. ScrollX + kViewWidth - 1.
+inline constexpr std::int32_t kViewWidth = 1024;
 // How the view follows the heroine: 0 by facing, 1 by window, 99 held by a
 // scene (which moves ScrollX itself), 999 held for one step.
 inline std::int32_t CameraMode = 0;
@@ -92,7 +94,21 @@ void UpdatePlayerInput();
 void UpdatePlayerWalk(std::int32_t arg);
 void UpdatePlayerRun(std::int32_t arg);
 void UpdatePlayerSlide(std::int32_t arg);
-// Lets ScrollX drift toward where the heroine looks.
+// For a scene that takes hold of her. The keyboard gives no move key while a
+// hold lasts, but one given before it stays until the next key event, and
+// the walk or run it keeps going would carry her on, a run thousands of
+// pixels, while the scene holds the view or puts her back each step.
+// Drops those keys and the walk and run intents they keep; a slide goes on.
+void DropHerHeldMoveKeys();
+// The same, and her slide (or an armed one) and a jump's sideways speed end
+// too, so she stays where the scene took her; a jump in the air comes down
+// where it is.
+void StopHerOwnMoves();
+// A scene takes hold of her: the game keys are ignored (MessageBoxOpen), and
+// when she was free until now, her own moves stop where she is.
+void TakeHoldOfHeroine();
+// Lets ScrollX drift toward where the heroine looks, and in either follow
+// mode brings the view back to her when she is out of it.
 void UpdateCamera();
 // Flights by jump kind, and the fall that starts when the floor drops away.
 void UpdatePlayerJumpStand();
@@ -113,5 +129,9 @@ void ClampPlayerAndScroll();
 // Moves x by d px (right for dir 1, left otherwise) and drags ScrollX along
 // by the follow rule of CameraMode; nothing moves unless CameraMode is 0 or 1.
 void MovePlayerWithFollow(std::int32_t d, std::int32_t dir);
+// Takes `damage` HP off the heroine, stopping at 0: a blow bigger than what
+// she has left leaves her at 0, where the game over takes over, never below.
+// Every blow, fall, drain and toll on her goes through it.
+void LowerHeroineHp(std::int32_t damage);
 // Applies the busy rule to PlayerMoveState.busy.
 void ApplyBusyRule();

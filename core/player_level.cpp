@@ -9,6 +9,11 @@ constexpr std::int32_t kExpPerLevel = 500;
 constexpr std::int32_t kLevelUpSound = 10;
 }  // namespace
 
+void LowerHeroineHp(std::int32_t damage) {
+    const std::int32_t left = PlayerState.hp - damage;
+    PlayerState.hp = left > 0 ? left : 0;
+}
+
 void ApplyBusyRule() {
     const PlayerMoveStateRecord& m = PlayerMoveState;
     const bool moving = m.runSlideState >= 98 || m.walkLeft != 0 || m.walkRight != 0 ||

@@ -4,6 +4,7 @@
 #include "core/player.h"
 
 #include "core/game_clock.h"
+#include "core/keys.h"
 #include "core/menu_words.h"
 #include "core/step_helpers.h"
 
@@ -96,6 +97,22 @@ void ResetSlide() {
     SlideTimers.latch = 0;
 }
 
+// Knocked, thrown or carried out of the picture, she would stay out of it
+// where the follow rules look the other way (facing away in mode 0, where
+// the drift goes by her facing) or are slower than the blow. Out of the view
+// in either follow mode, the view goes back to her at once, to the edge of
+// the window the mode keeps her in. A scene that holds or moves the view
+// writes ScrollX after the camera, so it keeps the view where it wants.
+void BringHerBackIntoView() {
+    if (CameraMode != 0 && CameraMode != 1) return;
+    const std::int32_t sx = PlayerState.x - ScrollX;
+    if (sx >= 0 && sx < kViewWidth) return;
+    const std::int32_t left = CameraMode == 0 ? 250 : 212;
+    const std::int32_t right = CameraMode == 0 ? 775 : 812;
+    ScrollX = PlayerState.x - (sx < 0 ? left : right);
+    if (ScrollX < 0) ScrollX = 0;
+}
+
 }  // namespace
 
 void MovePlayerWithFollow(std::int32_t d, std::int32_t dir) {
@@ -110,6 +127,24 @@ void MovePlayerWithFollow(std::int32_t d, std::int32_t dir) {
         const bool follow = (CameraMode == 0) ? (x - ScrollX < 775) : (x < ScrollX + 212);
         if (follow) ScrollX -= d;
     }
+}
+
+void DropHerHeldMoveKeys() {
+    KeyLeftPressed = KeyRightPressed = KeyUpPressed = KeyDownPressed = 0;
+    KeyZPressed = KeyXPressed = 0;
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    m.walkRight = m.walkLeft = m.runZ = m.runX = 0;
+}
+
+void StopHerOwnMoves() {
+    DropHerHeldMoveKeys();
+    PlayerMoveState.xSpeed = 0;
+    PlayerMoveState.runSlideState = 0;
+}
+
+void TakeHoldOfHeroine() {
+    if (MessageBoxOpen == 0) StopHerOwnMoves();
+    MessageBoxOpen = 1;
 }
 
 void UpdatePlayerWalk(std::int32_t arg) {
@@ -183,6 +218,7 @@ void UpdateCamera() {
         if (x > ScrollX + 812) ScrollX += 1;
         if (x > ScrollX + 912) ScrollX += 10;
     }
+    BringHerBackIntoView();
     if (CameraMode == 999)
         CameraMode = SavedCameraMode;
     else

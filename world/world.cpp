@@ -103,6 +103,9 @@ void ApplyPitFallHold() {
     }
     if (worldStep.pitFallState == 1) {
         PlayerState.pose = 27;
+        // The fall brings her down; a run key still down from before it
+        // would run her on through the air.
+        DropHerHeldMoveKeys();
         MessageBoxOpen = 1;
         if (GameNow() - worldStep.pitFallTime > 0.5 && PlayerState.y == FloorHeightAt(PlayerState.x, PlayerState.y))
             worldStep.pitFallState = 2;

@@ -119,7 +119,7 @@ void HoldPosition(std::int32_t step) {
         ScrollX = Arrival.savedView;
         p.x = kLiftAnchor + 516;
         p.pose = 26;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         p.facing = 1;
     }
     if (step >= 25 && step <= 84) {
@@ -168,13 +168,13 @@ void RunLiftTalk() {
 // Steps 10 to 16: the lift comes up out of the floor.
 void RunLiftRise() {
     if (ArrivalScene.step == 10) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.facing = 1;
         Restamp();
         ArrivalScene.step = 11;
     }
     if (ArrivalScene.step == 11) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (AtLeastElapsed(Arrival.stamp, GameNow(), 1.0)) {
             ArrivalScene.step = 12;
             Restamp();

@@ -432,7 +432,7 @@ std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
         s = ErrandState{};
         s.step = 1;
         AllFigures(1);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         return s.step;
     }
     if (s.sideA == 0) {
@@ -514,7 +514,7 @@ std::int32_t RunEra02GiftTalk(std::int32_t mode) {
     GiftState& s = Gift;
     if (mode == 0) {
         s.step = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Restart(s.stamp);
         ReadyStanceStamp = GameNow() - 11.0;
         s.heldX = PlayerState.x;

@@ -136,7 +136,7 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Era02Crowd.frameIndex = 0;
         return s.step;
     }

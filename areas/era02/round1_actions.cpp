@@ -92,8 +92,8 @@ std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
         const std::int32_t py = PlayerState.y, reach = Opp.y - 61;
         if (HeroineInFront() && DistanceToHeroine() < 154 && py - 135 < reach && reach < py) {
             PlayEra02Sound(115);
-            PlayerState.hp -= 10;
-            MessageBoxOpen = 1;
+            LowerHeroineHp(10);
+            TakeHoldOfHeroine();
             a.Go(4);
         } else if (a.After(0.15)) {
             a.Go(3);
@@ -135,8 +135,8 @@ std::int32_t RunRound1OpponentSwipe(std::int32_t mode) {
         if (HeroineInFront() && DistanceToHeroine() < 95 && py - 135 < Opp.y && Opp.y - 140 < py) {
             StopSound(113);
             PlayEra02Sound(113);
-            PlayerState.hp -= 10;
-            MessageBoxOpen = 1;
+            LowerHeroineHp(10);
+            TakeHoldOfHeroine();
             a.Go(6);
         } else if (a.After(0.1)) {
             a.Go(4);
@@ -355,7 +355,7 @@ void CounterHit(Action& a, std::int32_t reach) {
     const std::int32_t py = PlayerState.y, mid = Opp.y - 80;
     if (DistanceToHeroine() < reach && FaceToFace() && py - 135 < mid && mid < py) {
         PlayEra02Sound(36);
-        PlayerState.hp -= 5;
+        LowerHeroineHp(5);
         ReactionSetup.rememberedX = PlayerState.x;
         a.Go(5);
     }

@@ -110,7 +110,7 @@ void Leap() {
     if (!End.leapHit && dp < 30 && hitGap < 35) {
         End.leapHit = true;
         PlayEra02Sound(60);
-        PlayerState.hp -= 40;
+        LowerHeroineHp(40);
     }
     if (End.leapHit) {
         PlayerState.pose = 84;
@@ -130,7 +130,7 @@ void Leap() {
 void GrabStep() {
     PlayerState.pose = 0;
     PlayerState.facing = End.direction;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     if (AtLeastElapsed(End.frameStamp, GameNow(), 0.1)) {
         End.frameStamp = GameNow();
         Opp.frame = Opp.frame == 26 ? 27 : 26;
@@ -316,7 +316,7 @@ void Prize() {
     TournamentGaugeRecord& g = TournamentGauge;
     if (End.step == 36) {
         Msg() = 69;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         KeyLeftPressed = KeyRightPressed = 0;
         constexpr std::int32_t view = Era02Anchor1 + 948;
         if (ScrollX < view) ScrollX += 1;
@@ -415,7 +415,7 @@ std::int32_t RunRound1Knockout(std::int32_t mode) {
         FieldMusicFlag = 0;
         StopSound(4);
         PlayEra02Sound(92);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Knockout.heldScroll = ScrollX;
         Knockout.step = 1;
         Knockout.stamp = GameNow();
@@ -577,6 +577,6 @@ void DrainPlayerHpTick(std::int32_t n) {
     StampAheadToZero(DrainStamp, GameNow());
     if (AtLeastElapsed(DrainStamp, GameNow(), 0.03)) {
         DrainStamp = GameNow();
-        PlayerState.hp -= n;
+        LowerHeroineHp(n);
     }
 }

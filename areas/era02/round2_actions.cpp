@@ -145,8 +145,8 @@ std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance) {
     KeyLeftPressed = KeyRightPressed = KeyUpPressed = KeyDownPressed = 0;
     if (kind == 0) {
         PlayEra02Sound(36);
-        MessageBoxOpen = 1;
-        PlayerState.hp -= 30;
+        TakeHoldOfHeroine();
+        LowerHeroineHp(30);
         CatchSetup.heroineX = PlayerState.x;
         CatchSetup.facing = Opp.facing;
         PlayerState.facing = -CatchSetup.facing;
@@ -174,7 +174,7 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
         return s.step;
     }
     if (s.step == 0) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         s.Go(1);
     }
     if (s.step == 1) {
@@ -274,6 +274,6 @@ std::int32_t CheckRound2OpponentDamage(std::int32_t) {
     PlayEra02Sound(row->sound);
     PlayerState.exp += row->exp;
     TournamentState.opponentHp -= row->opponentLoss;
-    PlayerState.hp -= row->heroineLoss;
+    LowerHeroineHp(row->heroineLoss);
     return code;
 }

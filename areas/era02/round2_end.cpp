@@ -124,7 +124,7 @@ void HeroineBuffeted() {
         HopSetup.pose = HopSetup.pose == 44 ? 41 : HopSetup.pose + 1;
         if (HopSetup.pose == 42) {
             PlayEra02Sound(48);
-            PlayerState.hp -= 1;
+            LowerHeroineHp(1);
         }
     }
     PlayerState.pose = HopSetup.pose;
@@ -449,7 +449,7 @@ void StepFinaleLesson() {
     PlayerStateRecord& p = PlayerState;
     if (s.step == 0) {
         Msg() = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         EventHoldsPlayer = 1;
         EnterConfirmState = 1;
         PlayEra02Sound(6);
@@ -659,7 +659,7 @@ void StepFinalePrize() {
     PlayerStateRecord& p = PlayerState;
     TournamentGaugeRecord& g = TournamentGauge;
     if (s.step == 19) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         WalkToPrizeView();
         if (ScrollX == Era02Anchor1 + 948 && p.x >= Era02Anchor1 + 1248 && p.x <= Era02Anchor1 + 1672) {
             PlayEra02Sound(108);

@@ -408,7 +408,7 @@ void StepEndFarewell() {
     const bool right = HeroineRightOf();
     if (End.step == 0) {
         End.step = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Restart(End.stamp);
         PlayerState.facing = right ? -1 : 1;
         EnterConfirmState = kLineWaiting;
@@ -533,7 +533,7 @@ void StepEndPrize() {
     TournamentGaugeRecord& g = TournamentGauge;
     if (End.step == 10) {
         DialogueChannels.fieldLine = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         KeyRightPressed = KeyLeftPressed = 0;
         const std::int32_t cheer = RunCrowdCheer(1);
         RequestTexture(kTextureD039);
@@ -656,7 +656,7 @@ std::int32_t RunRound3Talk(std::int32_t kind) {
     }
     if (Talk.step == 0) {
         Talk.step = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         EnterConfirmState = kLineWaiting;
         EventHoldsPlayer = 1;
         PlayEra02Sound(6);

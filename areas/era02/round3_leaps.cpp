@@ -89,13 +89,13 @@ std::int32_t Finish(LeapState& s) {
 
 void Pin(std::int32_t pose) {
     PlayerState.pose = pose;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
 }
 
 void Strike(LeapState& s) {
     s.hit = 1;
-    PlayerState.hp -= 10;
+    LowerHeroineHp(10);
     PlayEra02Sound(36);
 }
 

@@ -130,7 +130,7 @@ std::int32_t RunStrike(const StrikeRow& row, StrikeState& s, std::int32_t mode) 
             if (ground) s.code = 2 - f;
             if (air) s.code = 5 - f;
             if (s.code != 0) {
-                PlayerState.hp -= row.damage;
+                LowerHeroineHp(row.damage);
                 if (row.softHit) PlaySoft(row.hitSound);
                 else PlayEra02Sound(row.hitSound);
                 PlaceHeroine(row, s.code);
@@ -262,7 +262,7 @@ std::int32_t RunRound3LeapAt(std::int32_t mode) {
             PlayerState.x -= 15;
             Restart(s.stamp2);
             PlayEra02Sound(36);
-            PlayerState.hp -= 5;
+            LowerHeroineHp(5);
         } else {
             s.step = 5;
         }
@@ -319,7 +319,7 @@ std::int32_t RunRound3Strike3(std::int32_t mode) {
         if (s.step == 2 && s.code == 0 && !Untouchable() && InReach(73, 35, 20) &&
             std::abs(PlayerState.y - Opp.y) < 13) {
             s.code = 7;
-            PlayerState.hp -= 5;
+            LowerHeroineHp(5);
             PlayerState.y -= 20;
             PlayEra02Sound(36);
             const std::int32_t pose = PlayerState.facing == 1 ? 85 : 84;
@@ -362,7 +362,7 @@ std::int32_t RunRound3Launcher(std::int32_t mode) {
         if (s.step == 3 && s.code == 0 && !Untouchable() && InReach(70, 35, 20) &&
             PlayerBodyBox.top < Opp.y - 130 && Opp.y - 130 < PlayerBodyBox.bottom) {
             s.code = 7;
-            PlayerState.hp -= 5;
+            LowerHeroineHp(5);
             PlayEra02Sound(36);
             HurtPlayerByRound3(3);
         }
@@ -489,7 +489,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
     }
     if (Hurt.launch == 0 && Hurt.time > 0) {
         PlayerState.pose = Hurt.pose;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (MoreThanElapsed(Hurt.stamp, GameNow(), Hurt.time)) {
             if (PlayerState.facing == 1) PlayerState.x -= 36;
             PlayerState.pose = 22;
@@ -500,7 +500,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
         }
     } else if (Hurt.launch == 1) {
         const double t = GameNow() - Hurt.stamp;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.x = Hurt.startX - TruncToInt(100 * t);
         PlayerState.y = Hurt.startY - TruncToInt(750 * t - 380 * t * t);
         PlayerState.pose = Hurt.flyPose;

@@ -221,7 +221,7 @@ std::int32_t RunRound4ChargeCombo(std::int32_t mode) {
         if (s.damaged == 0) {
             s.damaged = 1;
             PlayEra02Sound(36);
-            PlayerState.hp -= 5;
+            LowerHeroineHp(5);
         }
     }
     return s.phase;
@@ -302,7 +302,7 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
         s.hitMark = mark;
         if (s.swings == 1 || s.swings == 3) {
             PlayEra02Sound(126);
-            PlayerState.hp -= hp;
+            LowerHeroineHp(hp);
         } else {
             PlayEra02Sound(36);
         }
@@ -387,7 +387,7 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode) {
         Opp.frame = 30;
         if (Touches(63, 133, -105, -72)) {
             s.result = kStrikeTouched;
-            PlayerState.hp -= 20;
+            LowerHeroineHp(20);
         }
         if (e >= 0.2) {
             next(36);
@@ -409,7 +409,7 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
         s.phase = 1;
         return s.phase;
     }
-    if (s.phase <= 6) MessageBoxOpen = 1;
+    if (s.phase <= 6) TakeHoldOfHeroine();
     if (s.phase == 1) {
         s.phase = 2;
         s.spin = 41;
@@ -440,7 +440,7 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
             PlayerState.x = west ? Era02Anchor1 + 180 : Era02Anchor1 + 2756;
             s.phase = 5;
             PlayEra02Sound(92);
-            PlayerState.hp -= 70;
+            LowerHeroineHp(70);
         }
     }
     if (s.phase == 5) {

@@ -22,10 +22,6 @@ void Damage(std::int32_t n) {
     TournamentState.opponentHp -= n;
     PlayerState.exp += n;
 }
-void KeepInView() {
-    if (Opp.x - 100 < ScrollX) ScrollX = Opp.x - 100;
-    if (ScrollX + 924 < Opp.x) ScrollX = Opp.x - 924;
-}
 
 struct ThrowState {
     std::int32_t phase = 0, startX = 0, startY = 0, direction = 1, roll = 0, kind = 0;
@@ -127,7 +123,10 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
             const std::int32_t arc = s.startY - 70 - TruncToInt(1000 * e - 1000 * e * e);
             Opp.y = (e <= 0.5 && arc > 380) ? arc : 380;
         }
-        KeepInView();
+        // The view follows him across the arena only as far as it keeps her
+        // in it: thrown from the far side of it, he would take the view away
+        // from her until he is back on his feet.
+        FollowRound4Opponent();
         SpawnPickup(Opp.x, Opp.y - 50);
         const bool west = Opp.x < Era02Anchor1 + 150, east = Opp.x > Era02Anchor1 + 2788;
         if (west || east) {
@@ -142,7 +141,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
     }
     if (s.phase == 33) {
         Opp.frame = 17;
-        KeepInView();
+        FollowRound4Opponent();
         if (second && WallTalk < 3) {
             if (WallTalk == 0) {
                 WallTalk = 1;
@@ -329,9 +328,14 @@ std::int32_t RunStagger(StaggerState& s) {
 }  // namespace
 
 void FollowRound4Opponent() {
-    if (!(ScrollX < PlayerState.x - 100 && PlayerState.x + 100 < ScrollX + 1024)) return;
+    const std::int32_t x = PlayerState.x;
+    if (!(ScrollX < x - 100 && x + 100 < ScrollX + 1024)) return;
     if (Opp.x - 100 < ScrollX) ScrollX = Opp.x - 100;
     if (ScrollX + 924 < Opp.x) ScrollX = Opp.x - 924;
+    // Never so far that she leaves the view: with the two of them further
+    // apart than it shows, the view stays on her.
+    if (ScrollX > x - 100) ScrollX = x - 100;
+    if (ScrollX < x - 924) ScrollX = x - 924;
 }
 
 std::int32_t TestRound4Hit() {

@@ -178,8 +178,7 @@ void ScrollToward(std::int32_t target) {
 void HoldAtTheMarker() {
     KeyAPressed = 0;
     MessageBoxOpen = MenuKeyBlocked = 1;
-    PlayerMoveState.xSpeed = 0;
-    PlayerMoveState.runSlideState = 0;
+    StopHerOwnMoves();
 }
 
 namespace {
@@ -201,8 +200,7 @@ bool StepEntranceOpening(EntranceSteps& entrance, TournamentOpponentRecord& oppo
         }
     }
     if (entrance.step == 2 && KeyAPressed == 1 && std::abs(PlayerState.x - (Era02Anchor1 + 1458)) < 129) {
-        KeyAPressed = 0;
-        MessageBoxOpen = MenuKeyBlocked = 1;
+        HoldAtTheMarker();
         OpenLine(line, firstLine);
         entrance.heldScroll = ScrollX;
         entrance.step = 3;

@@ -115,10 +115,11 @@ void StartRise(std::int32_t& line, std::int32_t& rise, double& stamp);
 void StartCrowdCheer(std::int32_t& line, double& stamp);
 // The view moved one pixel toward `target`.
 void ScrollToward(std::int32_t target);
-// A later entrance takes hold of her at the marker: her keys locked and a
-// dash slide stopped where it is, so the view can settle on the ring (a
-// slide carried on would take her past the view's right margin, where the
-// camera pulls back each pixel the entrance moves it).
+// Every entrance takes hold of her at the marker: her keys locked and her
+// own run, slide or jump stopped where she is. Carried on, they take her out
+// of the view the first two entrances hold, and past the right margin of the
+// one the later two move to the ring, where the camera pulls back each pixel
+// the entrance moves it.
 void HoldAtTheMarker();
 
 // ---- the talks' and moves' small pieces -----------------------------------------
@@ -242,6 +243,8 @@ std::int32_t RunRound4CloseFlurry(std::int32_t mode);
 std::int32_t KnockBackPlayerByRound4(std::int32_t mode);
 std::int32_t TestRound4Hit();
 std::int32_t RunRound4Reaction(std::int32_t kind);
+// Keeps the opponent in the view while she stands in it, never so far that
+// she leaves it.
 void FollowRound4Opponent();
 void SetRound4OpponentFrame(std::int32_t frame);
 // Starts the debris burst at the fourth opponent's feet.

@@ -84,7 +84,7 @@ void StepClosePrize() {
         Restart(Close.stamp);
         Opp.frame = 23;
         Close.startX = Opp.x;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.facing = PlayerState.x >= Opp.x ? -1 : 1;
         Opp.depth = 0.21f;
         Close.step = 1;

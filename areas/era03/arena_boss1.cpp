@@ -176,7 +176,7 @@ void TestPatternBox(Box box, std::int32_t step) {
     if (rush) st.lastRushStep = step;
     if (TestBoxAgainstPlayer(b.x + l, b.y + k.top, b.x + r, b.y + k.bottom) != 2) return;
     ArenaSound(k.sound);
-    PlayerState.hp -= k.damage;
+    LowerHeroineHp(k.damage);
     st.flag = 1;
     st.stamp = GameNow();
     PlayerState.facing = b.facing;
@@ -370,7 +370,7 @@ std::int32_t RunEra03ArenaBoss1Pattern(std::int32_t pattern) {
     if (table.setsGround) b.y = 640;
     if (ps.struck.flag != 0) {
         StopSound(5);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (table.setsGround) StepStruck();
     while (ps.step >= 1 && static_cast<std::size_t>(ps.step) <= table.count) {
@@ -495,7 +495,7 @@ void UpdateEra03ArenaBoss1Bullets(std::int32_t mode) {
             PlayerState.pose = 27;
             t.hit[i] = 1;
             ArenaSound(131 + i);
-            PlayerState.hp -= 10;
+            LowerHeroineHp(10);
             PlayerState.x += t.vx[i] / 10;
         }
     }
@@ -550,8 +550,8 @@ std::int32_t UpdateEra03ArenaBoss1Shot(std::int32_t arg) {
         ArenaSound(87);
         p.facing = shot.facing;
         p.x -= p.facing * 10;
-        MessageBoxOpen = 1;
-        p.hp -= 50;
+        TakeHoldOfHeroine();
+        LowerHeroineHp(50);
     }
     const double u = now - s.stageStamp;
     if (s.stage == 1) {

@@ -430,7 +430,7 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
         p.facing = f;
         return s.step;
     }
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     p.x = s.playerX;
     b.x = s.bossX;
     p.y = 640;

@@ -311,7 +311,7 @@ std::int32_t RunEra03ArenaEnding(std::int32_t arg) {
     if (arg == 0) {
         e.state = 1;
         PlayerState.facing = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         e.stamp = now;
         StopSound(4);
         FieldMusicFlag = 0;

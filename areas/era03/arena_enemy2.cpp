@@ -99,7 +99,7 @@ std::int32_t RunEra03ArenaEnemy2Phase(std::int32_t arg) {
         if (d < 300 && ScrollX + 100 < e.x && e.x < ScrollX + 1000) {
             ph.state = 2;
             RunEra03ArenaEnemy2Entrance(0);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
         }
     }
     if (ph.state == 2) {
@@ -176,7 +176,7 @@ std::int32_t RunEra03ArenaEnemy2Entrance(std::int32_t arg) {
         return en.state;
     }
     PlayerState.pose = 22;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     ScrollX = en.scrollX;
     PlayerState.x = en.playerX;
     e.x = en.enemyX;

@@ -90,7 +90,7 @@ void StepYield(double now) {
     PlayerStateRecord& p = PlayerState;
     if (s.state == 1) {
         e.pose = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         p.pose = 22;
         ScrollX = s.scrollX;
         p.x = s.playerX;

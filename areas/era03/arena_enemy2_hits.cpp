@@ -198,7 +198,7 @@ bool StepCounterThrow(double now) {
     PlayerStateRecord& p = PlayerState;
     if (Reaction.state == 41) {
         e.x = p.x + p.facing * 84;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Reaction.dir = p.facing;
         Reaction.state = 42;
     }
@@ -395,7 +395,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
     StepGuard(kD, high, 10);
     if (Reaction.state == 41) {
         e.x = p.x + p.facing * 81;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Reaction.dir = p.facing;
         ArenaSound(41);
         Reaction.state = 42;

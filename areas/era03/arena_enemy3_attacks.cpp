@@ -514,7 +514,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
                                    : TestBoxAgainstPlayer(e.x - 113, e.y - 83, e.x - 60, e.y - 69) == 2;
             if (hit) {
                 c.hit = 1;
-                p.hp -= 10;
+                LowerHeroineHp(10);
                 ArenaSound(36);
                 PlayerHurtPoseRequest = 84;
                 p.x += s * 16;
@@ -549,7 +549,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
             if (hit) {
                 c.hit = 2;
                 c.launchSpeed = p.y < 640 ? 800 : 550;
-                p.hp -= 15;
+                LowerHeroineHp(15);
                 ArenaSound(36);
                 e.depth = 0.179f;
             }
@@ -563,7 +563,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
     if (c.hit == 2) {
         c.playerX0 = p.x;
         c.playerY0 = p.y;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         c.launchStamp = now;
         c.hit = 3;
     }
@@ -729,7 +729,7 @@ void StepEra03ArenaEnemy3Shots(std::int32_t step) {
         }
         if (TestBoxAgainstPlayer(t.x[i] - 5, t.y[i] - 5, t.x[i] + 5, t.y[i] + 5) == 2) {
             SpawnBurst(HeroineCentreX(), t.y[i]);
-            p.hp -= 20;
+            LowerHeroineHp(20);
             p.x -= 30;
             ArenaSound(22);
             PlayerHurtPoseRequest = t.y[i] >= p.y - 90 ? 84 : 85;

@@ -158,8 +158,8 @@ std::int32_t RunEra03ArenaCaptureOrb(std::int32_t) {
         s.speedY = p.y + PlayerBodyBox.top < 2 * o.y ? Era03OrbUpSpeed(r) : 0;
         s.playerX0 = p.x;
         s.playerY0 = p.y;
-        p.hp -= TruncToInt(o.size * 100.0);
-        MessageBoxOpen = 1;
+        LowerHeroineHp(TruncToInt(o.size * 100.0));
+        TakeHoldOfHeroine();
         s.knock = 2;
     }
     if (s.knock == 2) {

@@ -73,7 +73,7 @@ std::int32_t WalkEra03ArenaHeroine(std::int32_t kind) {
         // 5 starts at the third row, the first step of the stride.
         w.state = kind == 0 ? 1 : 3;
         PlayerState.facing = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         CameraMode = 1;
         w.stamp = now;
         return w.state;
@@ -117,7 +117,7 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
     if (s.state == 1 && AtLeastElapsed(s.stamp, now, 1.0)) {
         s.x0 = kArenaAnchor + 1054;
         s.y0 = 630;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         next(2);
     }
     if (s.state == 2) {
@@ -602,13 +602,13 @@ std::int32_t RunEra03ArenaClosingScene(std::int32_t arg) {
     StampAheadToZero(s.giftStamp, now);
     if (arg == 0) {
         s.state = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         s.repeat = false;
         s.gift = 0;
         s.stamp = now;
         return s.state;
     }
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     p.facing = 1;
     // She cannot act in this scene: where the barrage's shots, which strike
     // as in the fight, take her to nothing, she is left the 10 HP its own

@@ -49,7 +49,8 @@ void ArmMember(HazardMember& m) {
 }
 
 // Steps 2 to 4 of every member: come near, touch, crackle.
-void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch, std::int32_t* hp,
+// `enemyHp` is the member's own HP, or nullptr for the heroine's.
+void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch, std::int32_t* enemyHp,
                       bool givesExp, std::int32_t* angleOnNear) {
     const double now = GameNow();
     StampAheadToZero(m.crackleStamp, now);
@@ -65,7 +66,10 @@ void NearTouchCrackle(HazardMember& m, std::int32_t subjectX, std::int32_t touch
         m.throwState = 1;
         m.throwStamp = now;
         ArenaSound(87);
-        *hp -= 50;
+        if (enemyHp != nullptr)
+            *enemyHp -= 50;
+        else
+            LowerHeroineHp(50);
         if (givesExp) PlayerState.exp += 50;
     }
     if (m.nearFlag == 1) {
@@ -163,7 +167,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
     const auto inView = [](std::int32_t x) { return ScrollX - 200 < x && x < ScrollX + 1100; };
     if (inView(kArenaAnchor + 908)) Era03ArenaHazardPost.x = kArenaAnchor + 908;
     if (inView(kArenaAnchor - 700)) Era03ArenaHazardPost.x = kArenaAnchor - 700;
-    NearTouchCrackle(m, PlayerState.x, 70, &PlayerState.hp, false, nullptr);
+    NearTouchCrackle(m, PlayerState.x, 70, nullptr, false, nullptr);
     const double now = GameNow();
     const std::int32_t postX = Era03ArenaHazardPost.x;
     if (m.throwState == 1) {
@@ -172,7 +176,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
         if (PlayerState.x < postX) m.direction = -1;
         else if (PlayerState.x > postX) m.direction = 1;
         m.keptFacing = PlayerState.facing;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         m.throwState = 2;
     }
     const double t = now - m.throwStamp;
@@ -227,7 +231,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
         PlayerMoveState.xSpeed = 0;
         PlayerMoveState.runSlideState = 0;
         PlayerMoveState.jumpKind = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     return m.throwState;
 }

@@ -366,7 +366,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     if (step < 3) {
         p.x = kArenaAnchor - 500;
         ScrollX = kArenaAnchor - 750;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (step >= 4) {
         ScrollX = kArenaAnchor - 60;

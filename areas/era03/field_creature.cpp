@@ -193,9 +193,9 @@ void StepShots() {
             remove = true;
             if (PlayerState.weaponMode2 == 1) {
                 Sound(902);
-                if (Random0To99() < 10) PlayerState.hp -= 1;
+                if (Random0To99() < 10) LowerHeroineHp(1);
             } else if (Random0To99() < 30) {
-                PlayerState.hp -= 1;
+                LowerHeroineHp(1);
             }
         }
         if (remove) {

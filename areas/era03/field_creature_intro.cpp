@@ -77,6 +77,9 @@ void StepTrapCaught(double t) {
     // 7..8. Caught while running: she struggles free.
     if (tr.state == 21) {
         if (h.y <= 640) h.y = TruncToInt((t - tr.stateTime) * 100 + 540);
+        // Her slide lasts the struggle out; a run key still down from before
+        // the trap would keep her running through it instead.
+        DropHerHeldMoveKeys();
         MessageBoxOpen = 1;
         constexpr std::int32_t kPoses[] = {41, 42, 43, 44};
         h.pose = kPoses[tr.poseStep - 1];
@@ -119,7 +122,7 @@ std::int32_t RunEra03CreatureIntro(std::int32_t n) {
         EventHoldsPlayer = 1;
         Sound(6);
         line = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StepEra03CreatureIntroShimmer(0);
     }
     if (in.state == 2) {
@@ -212,7 +215,7 @@ void RunEra03GroundTrap(std::int32_t n) {
         const std::int32_t d = c.trapX - h.x;
         if (h.y == 640 && d > -20 && d < 20) {
             tr.state = 3;
-            h.hp -= 2;
+            LowerHeroineHp(2);
             Sound(19);
             c.trapAngle = h.facing > 0 ? 70 : -70;
         } else if (MoreThanElapsed(tr.stateTime, t, 1.0)) {

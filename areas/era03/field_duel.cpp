@@ -112,7 +112,7 @@ void StartThrow(double t) {
 // The heroine stopped, facing the opponent, for a talk: the box up, the
 // bell, Enter awaited.
 void StopHeroineForTalk() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     EventHoldsPlayer = 1;
     PlayerState.facing = 1;
     PlayerState.pose = 1;
@@ -242,13 +242,13 @@ void StepFight(double t) {
             Duel.attackMove = r <= 29 ? 10 : r <= 59 ? 30 : r <= 89 ? 40 : 20;
         }
         if (Duel.attackMove == 11) {
-            Duel.heroineHurt = 1, h.x -= 5, h.hp -= 4, Sound(7), Duel.hurtTime = t;
+            Duel.heroineHurt = 1, h.x -= 5, LowerHeroineHp(4), Sound(7), Duel.hurtTime = t;
         } else if (Duel.attackMove == 31 && h.pose != 26) {
-            Duel.heroineHurt = 2, h.x -= 5, h.hp -= 1, Sound(7), Duel.hurtTime = t;
+            Duel.heroineHurt = 2, h.x -= 5, LowerHeroineHp(1), Sound(7), Duel.hurtTime = t;
         } else if (Duel.attackMove == 42 && h.pose != 26) {
-            Duel.heroineHurt = 3, h.x -= 25, h.hp -= 3, Sound(36), Duel.hurtTime = t;
+            Duel.heroineHurt = 3, h.x -= 25, LowerHeroineHp(3), Sound(36), Duel.hurtTime = t;
         } else if (Duel.attackMove == 22) {
-            Duel.heroineHurt = 4, h.x -= 25, h.hp -= 9, Sound(36), Duel.hurtTime = t;
+            Duel.heroineHurt = 4, h.x -= 25, LowerHeroineHp(9), Sound(36), Duel.hurtTime = t;
         }
     }
     // 8. Her hurt: pose, slide back per step, length.
@@ -274,7 +274,7 @@ void StepCounters(double t) {
     if (Duel.counterMove == 1) {
         Duel.counterMove = 2;
         Duel.step = 100;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Duel.counterTime = t;
         s = 0;
     }
@@ -360,7 +360,7 @@ void StepCounters(double t) {
             } else if (Duel.blowLanded == 0) {
                 Duel.blowLanded = 1;
                 Sound(row.sound);
-                h.hp -= 3;
+                LowerHeroineHp(3);
             }
         }
         if (s >= 0.55) {
@@ -380,7 +380,7 @@ void StepCounters(double t) {
         Duel.stepInX = h.x + (Duel.counterMove == 51 ? 74 : 44);
         Duel.counterMove += 1;
         Duel.step = 100;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Duel.counterTime = t;
         Duel.throwX = h.x;
         s = 0;
@@ -398,7 +398,7 @@ void StepCounters(double t) {
             h.x = Duel.throwX - 120;
             Duel.counterTime = t;
             Sound(36);
-            h.hp -= 30;
+            LowerHeroineHp(30);
             s = 0;
         }
     }
@@ -424,7 +424,7 @@ void StepCombo() {
     const auto blow = [&](std::int32_t kind, std::int32_t damage) {
         Duel.comboHit = kind;
         Sound(36);
-        h.hp -= damage;
+        LowerHeroineHp(damage);
     };
     if (Duel.comboStage == 0) {
         Duel.attackMove = 10;
@@ -770,7 +770,7 @@ void StepDuelIntroDemonstration(double t) {
     }
     std::int32_t& line = DialogueChannels.duelLine;
     if (in.state == 40) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         h.facing = 1;
         OpenLine(line, 25);
         in.state = 41;

@@ -206,7 +206,7 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
     if (w.introStep <= 5) h.pose = 22;
     const double s = t - w.introStamp;
     if (w.introStep == 0) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
         h.facing = 1;
@@ -292,7 +292,7 @@ void RunEra03FighterDefeat() {
         f.y = Floor();
         ScrollX = kEra03FighterAnchor - 912;
         f.facing = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (h.x <= ScrollX) h.x = ScrollX + 50;
         ClearMoves();
     }
@@ -301,7 +301,7 @@ void RunEra03FighterDefeat() {
     if (w.defeatStep == 0) {
         f.y = Floor();
         w.defeatX = f.x;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         w.defeatStamp = t;
         w.defeatStep = 82;
         return;

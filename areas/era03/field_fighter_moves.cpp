@@ -27,7 +27,7 @@ std::int32_t Floor() { return FloorHeightAt(Era03Fighter.x, Era03Fighter.y); }
 
 // The knock-back, the toss and the shot's knock hold her the same way.
 void HoldHeroine() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerMoveState.runZ = 0;
     PlayerMoveState.runX = 0;
     UpdatePlayerWalk(0);
@@ -68,7 +68,7 @@ void StepGrab(double t, double step) {
     const double g = t - Moves.reactionStamp;
     const bool read = EnterConfirmState == 2;
     if (r == 61) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         HitEffectState = 10;
         Moves.reactionStamp = t;
         r = 62;
@@ -450,7 +450,7 @@ void UpdateEra03FighterShot() {
                 FighterSound(22);
                 const bool high = y < h.y - 80;
                 PlayerHurtPoseRequest = high ? 85 : 84;
-                h.hp -= high ? 10 : 15;
+                LowerHeroineHp(high ? 10 : 15);
             }
         }
         // 6. Him: a shot back at him once it has left his hand.
@@ -504,7 +504,7 @@ void UpdateEra03FighterStrike() {
             Moves.knockBack = 1;
             f.colour = 0xFFFF3333u;
             FighterSound(36);
-            h.hp -= 15;
+            LowerHeroineHp(15);
         }
     }
     if (MoreThanElapsed(Moves.strikeStamp, t, kRows[Moves.strike - 2].hold)) {
@@ -526,16 +526,16 @@ void TestEra03FighterContact() {
     if (h.facing == 1 && f.x - 75 <= h.x && h.x <= f.x + 80) {
         if (h.y - 137 <= f.y && f.y < h.y - 110) {
             Moves.knockBack = 1;
-            h.hp -= 5;
+            LowerHeroineHp(5);
         } else if (h.y - 110 <= f.y && f.y <= h.y) {
             Moves.toss = 1;
-            h.hp -= 5;
+            LowerHeroineHp(5);
         }
     }
     if (Moves.toss == 0 && Moves.knockBack == 0 && h.facing == -1 && f.x - 100 <= h.x && h.x <= f.x + 60 &&
         h.y - 137 <= f.y - 70 && f.y - 70 < h.y) {
         Moves.knockBack = 1;
-        h.hp -= 10;
+        LowerHeroineHp(10);
     }
 }
 

@@ -136,9 +136,9 @@ void UpdateEra03PlacedObjectFlight(std::int32_t i) {
             Ctl.touchLatch = 1;
             if (h.weaponMode2 == 1) {
                 Sound(902);
-                if (Random0To99() < 5) h.hp -= 1;
+                if (Random0To99() < 5) LowerHeroineHp(1);
             } else if (Random0To99() < 15) {
-                h.hp -= 1;
+                LowerHeroineHp(1);
                 PlayerHurtPoseRequest = o.y[i] >= h.y - 70 ? 85 : 84;
                 Sound(9);
             }

@@ -249,7 +249,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
             Catcher.step = 2;
             Scene.catchSignal = 0;
             Catcher.stamp = now;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             PlaySoundEffect(63, SoundVolumes[0]);
         }
     }
@@ -263,7 +263,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
         }
     }
     if (Catcher.step == 3 && KeyDownPressed == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Catcher.step = 4;
         Catcher.stamp = now;
         KeyDownPressed = 0;
@@ -278,7 +278,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
             Catcher.step = 5;
             Scene.catchSignal = 0;
             Catcher.stamp = now;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             PlaySoundEffect(64, SoundVolumes[0]);
             PlaySoundEffect(63, SoundVolumes[0]);
         }

@@ -65,7 +65,7 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
         n.walkInStamp = now;
     }
     if (n.walkInStep == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (p.x > kNpcAnchor + 361) p.x = kNpcAnchor + 361;
         if (AtLeastElapsed(n.walkInStamp, now, 2.0)) {
             n.walkInStamp = now;
@@ -73,7 +73,7 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
         }
     }
     if (n.walkInStep == 2) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (p.x >= kNpcAnchor - 61) {
             KeyLeftPressed = 1;
             p.facing = -1;

@@ -327,7 +327,7 @@ void StepVolumes() {
 void AfterEveryStep() {
     const std::int32_t step = Script.step;
     if (step >= 24 && step <= 26) StepObjects();
-    if (step != 25) MessageBoxOpen = 1;
+    if (step != 25) TakeHoldOfHeroine();
     if (step >= 3 && step <= 14) {
         StepDusk();
         if (SceneTint < kStarsTint) SceneDraw.twinklesShown = 1;
@@ -480,7 +480,7 @@ void StepScriptNightfall(double now) {
         if (SceneTint < kStarsTint) SceneDraw.twinklesShown = 1;
     }
     if (Script.step == 16) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         SceneDraw.twinklesShown = 1;
         if (PlayerState.x <= kNpcAnchor + 329) {
             KeyRightPressed = 1;
@@ -651,7 +651,7 @@ void StepScriptCatching(double now) {
         PlayerState.y = Script.savedY;
         Scene.catchSignal = kTimeUp;
         Scene.actorFacing = -1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StepObjects();
         if (AtLeastElapsed(Script.t1, now, 0.1)) {
             Script.t1 = now;
@@ -704,7 +704,7 @@ void StepScriptRetry() {
     }
     if (Script.step == 34) {
         Heroine(0, Script.savedX, Script.savedY);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         const bool right = Scene.actorX <= kNpcAnchor + 302;
         PlayerMoveState.walkRight = right ? 1 : 0;
         PlayerMoveState.walkLeft = right ? 0 : 1;
@@ -930,7 +930,7 @@ void StepScriptAfterServings() {
 // Lying down again and dawn (steps 66 to 72).
 void StepScriptDawn(double now) {
     if (Script.step == 66) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         SceneDraw.twinklesShown = 1;
         EventHoldsPlayer = 0;
         EnterConfirmState = 0;

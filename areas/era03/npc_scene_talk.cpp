@@ -165,7 +165,7 @@ void StepConversationArrival(double now) {
         Talk.stamp = now;
     }
     if (step == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (PlayerState.x > kNpcAnchor + 239) PlayerState.x = kNpcAnchor + 239;
         if (AtLeastElapsed(Talk.stamp, now, 0.1)) {
             Talk.stamp = now;
@@ -173,7 +173,7 @@ void StepConversationArrival(double now) {
         }
     }
     if (step == 2) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (PlayerState.x >= kNpcAnchor - 61) {
             KeyLeftPressed = 1;
             PlayerState.facing = -1;
@@ -293,7 +293,7 @@ void StepConversationChoice() {
     if (step == 31 && PhaseChangeRequest == 0) {
         step = 32;
         EventHoldsPlayer = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.pose = 86;
         DialogueChannels.shopLineB = 0;
         EnterConfirmState = 1;

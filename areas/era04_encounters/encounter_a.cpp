@@ -166,7 +166,7 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
         if (f.x - 400 < PlayerState.x) {
             Intro.state = 3;
             Intro.sub = 1;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             Intro.heroX = PlayerState.x;
             PlayerState.facing = 1;
             LockRoom();
@@ -182,7 +182,7 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
     if (Intro.state == 2 && f.x - 900 < ScrollX) {
         Intro.state = 3;
         Intro.sub = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Intro.heroX = PlayerState.x;
         PlayerState.facing = 1;
     }
@@ -392,7 +392,7 @@ bool SweepAim(EncounterAFigureRecord& f, double seconds, std::int32_t step) {
 void StepVerdictTalk(EncounterAFigureRecord& f) {
     if (Verdict.state == 1) {
         Verdict.state = 2;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         OpenLine(Line(), 108);
         f.bodyCode = 1;
         f.facing = EncounterAPlayerSide();

@@ -129,7 +129,7 @@ void Contact(std::int32_t j, std::int32_t h) {
             PlayerState.jumpStartY = PlayerState.y + 100;
             PlayerMoveState.jumpStartTime = GameNow() - kStandingJumpApex;
         }
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
         PlayerHurtPoseRequest = PlayerState.facing == 1 ? 84 : 85;
     }
     if (Shared.guardBreak == 0 && PlayerMoveState.comboQ != 0 && PlayerState.facing == 1) Shared.guardBreak = 1;

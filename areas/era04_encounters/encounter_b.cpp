@@ -396,7 +396,7 @@ std::int32_t RunEncounterBTalk(std::int32_t arg) {
     if (Talk.state == 0) {
         Talk.state = 1;
         ++Talk.count;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Talk.heroX = PlayerState.x;
         Talk.start = GameNow();
         Sound(209);

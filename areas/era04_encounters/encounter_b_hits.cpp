@@ -280,7 +280,7 @@ std::int32_t RunEncounterBDefeat(std::int32_t arg) {
         Defeat.facing = PlayerState.facing;
         Defeat.bladeX = f.x + f.direction * 23;
         Defeat.bladeY = f.y - 200;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Defeat.start = now;
         Defeat.sub = 1;
         Sound(185);

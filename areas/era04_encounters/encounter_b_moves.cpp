@@ -182,7 +182,7 @@ void StrikeHold() {
     const std::int32_t away = f.x - f.direction * 247;
     if (Strike.step == 0) {
         held();
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (StrikeAfter(1.11)) {
             GoToStep(Strike, 1);
             f.layerCode[3] = 0;

@@ -116,7 +116,7 @@ void Hit(Pending& p, std::int32_t n) {
 void Settle(Pending& p) {
     if (p.sound != 0) Sound(FirstWeapon() ? 92 : p.sound);
     p.sound = 0;
-    if (p.damage != 0) PlayerState.hp -= FirstWeapon() ? 5 * p.damage : p.damage;
+    if (p.damage != 0) LowerHeroineHp(FirstWeapon() ? 5 * p.damage : p.damage);
     p.damage = 0;
 }
 
@@ -177,7 +177,7 @@ StrikeThrowState StrikeThrow;
 void StrikeThrowOnGround() {
     if (StrikeThrow.step == 1) {
         GoToStep(StrikeThrow, 2);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StrikeThrow.heroX = PlayerState.x;
         StrikeThrow.direction = PlayerState.facing;
         Hit(StrikeThrow.pending, 100);
@@ -205,7 +205,7 @@ void StrikeThrowInTheAir() {
         StartSpin(StrikeThrow.spin);
         StrikeThrow.bounce = 1;
         StrikeThrow.bounces = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StrikeThrow.heroX = PlayerState.x;
         StrikeThrow.direction = -Fig().direction;
         StrikeThrow.base = PlayerState.y - 70;
@@ -285,7 +285,7 @@ void StartSpinThrowFlight() {
 // blow is counted and its sound rings.
 void SeizeForSpinThrow() {
     GoToStep(SpinThrow, 1);
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     SpinThrow.direction = Fig().direction;
     SpinThrow.x0 = PlayerState.x;
     SpinThrow.y0 = PlayerState.y;
@@ -420,10 +420,10 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         Knockback.y = PlayerState.y;
         Knockback.landed = 0;
         if (PlayerState.weaponMode2 == 1) {
-            PlayerState.hp -= 2;
+            LowerHeroineHp(2);
             Sound(902);
         } else {
-            PlayerState.hp -= 200;
+            LowerHeroineHp(200);
             Sound(92);
         }
         if (f.seizeKind <= 1) f.seizeKind = 1;
@@ -466,7 +466,7 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         }
         PlayerState.x = Knockback.x;
     }
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerMoveState.runSlideState = 0;
     PlayerMoveState.jumpKind = 0;
     PlayerState.pose = 84;

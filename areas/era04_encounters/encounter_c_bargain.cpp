@@ -205,7 +205,7 @@ void StepClerkAppears() {
     if (Bargain.state == 1 && PlayerState.x < kStandX) {
         Bargain.state = 2;
         Bargain.stamp = GameNow();
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.x = kStandX;
     }
     if (Bargain.state >= 2 && Bargain.state <= 11) PlayerState.pose = 40;

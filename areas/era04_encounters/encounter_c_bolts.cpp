@@ -32,7 +32,7 @@ void Strike(std::int32_t slot, std::int32_t x, std::int32_t y) {
     const std::int32_t cx = (PlayerBodyBox.left + PlayerBodyBox.right) / 2;
     const std::int32_t cy = (PlayerBodyBox.top + PlayerBodyBox.bottom) / 2;
     PlaySoundEffect(902, SoundVolumes[1]);
-    PlayerState.hp -= 1;
+    LowerHeroineHp(1);
     PlaySoundEffect(42, SoundVolumes[1]);
     const double push = 200.0 * StageObjectTable.scale[slot];
     Thrown.vx += x > cx ? -push : push;

@@ -205,7 +205,7 @@ std::int32_t RunEncounterCArrival(std::int32_t arg) {
     PlayerState.x = kArrivalX;
     PlayerState.facing = 1;
     PlayerState.pose = 1;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     if (Arrival.step == 1 && MoreThanElapsed(Arrival.stamp, GameNow(), 0.5)) {
         Arrival.step = 2;
         OpenLine(Line(), 191);
@@ -238,7 +238,7 @@ std::int32_t RunEncounterCApproach(std::int32_t arg) {
     PieceWords& a = Approach;
     if (a.step == 1 && PlayerState.x > kFirstStopX) {
         a.step = 2;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         OpenLine(Line(), 199);
     }
     if (a.step == 2 || a.step == 3) {
@@ -254,7 +254,7 @@ std::int32_t RunEncounterCApproach(std::int32_t arg) {
     }
     if (a.step == 4 && PlayerState.x >= kDoor6StopX) {
         a.step = 6;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         OpenLine(Line(), 280);
     }
     if (a.step == 6) {

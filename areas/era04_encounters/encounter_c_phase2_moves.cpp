@@ -109,7 +109,7 @@ SceneWords Scenes;
 void TakeHer() {
     StageObjectTableRecord& o = StageObjectTable;
     Scenes.state = 2;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     EncounterCFigure.voiceLoop = 0;
     StopSound(kVoiceClip);
     Scenes.savedScroll = ScrollX;

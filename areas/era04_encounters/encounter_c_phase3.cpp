@@ -343,7 +343,7 @@ std::int32_t RunPhase3ServantFight(std::int32_t mode) {
     }
     if (w.state < 5) {
         ScrollX = w.savedScroll;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (w.state == 6) StepFigureFight();
     if (UpdatePhase3Servants(1) == kEncounterCDone) w.state = kEncounterCDone;
@@ -457,12 +457,12 @@ std::int32_t RunPlayerShock(std::int32_t mode) {
         return w.state;
     }
     if (w.state == kEncounterCDone) return w.state;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     const double t = now - w.hopStamp;
     if (w.state == 1 || w.state == 2) {
         if (MoreThanElapsed(w.drainStamp, now, 0.3)) {
             w.drainStamp = now;
-            p.hp -= 1;
+            LowerHeroineHp(1);
         }
         if (MoreThanElapsed(w.flickerStamp, now, 0.05)) {
             w.flickerStamp = now;

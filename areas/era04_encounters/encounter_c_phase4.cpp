@@ -264,7 +264,7 @@ void StepStory(ServantWords& s, std::int32_t n) {
     }
     if (l.story == 2 || l.story == 5) {
         s.state = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         p.pose = 22;
         t.x[leader] = l.savedLeaderX;
         t.y[leader] = l.savedLeaderY;
@@ -468,7 +468,7 @@ void StepOpeningArrival(double now) {
         t.y[kFigure] = t.y[kFigurePlatform];
     }
     if (w.state == 3 && ScrollX > kViewX) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerMoveState.runSlideState = 0;
         w.state = p.x >= kMarkX ? 5 : 4;
     }
@@ -496,9 +496,9 @@ void StepOpeningArrival(double now) {
     }
     if (w.state == 7) {
         ScrollX = kViewX;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (StepLineGroup(Scene(), 48)) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             w.state = 8;
             CameraMode = 0;
             w.stamp = now;

@@ -308,9 +308,9 @@ void DashBlade(DashWords& w, std::int32_t slot) {
         r.word = kBladeHit;
         Sound(r.hitSound);
         PlayerHurtPoseRequest = r.hurtPose;
-        PlayerState.hp -= 20;
+        LowerHeroineHp(20);
         PlayerState.x += w.direction * 20;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
 }
 
@@ -352,7 +352,7 @@ std::int32_t RunServantSlashFlurry(std::int32_t mode, std::int32_t slot) {
         if (TestBoxAgainstPlayer(x + f * 26, y - 153, x + f * 95, y - 35) != 2) continue;
         w.blade[k] = 2;
         t.damage[slot] += 1;
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
         Sound(904);
     }
     if (w.blade[0] == 2 || w.blade[1] == 2) PlayerState.pose = 85;

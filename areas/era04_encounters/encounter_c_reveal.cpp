@@ -451,7 +451,7 @@ std::int32_t RunEncounterCReveal(std::int32_t arg) {
     }
     if (arg != 2) return Reveal.state;
     ScrollX = Reveal.savedScroll;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     CameraMode = 0;
     PlayerState.facing = 1;
     PlayerTint = SceneTint;

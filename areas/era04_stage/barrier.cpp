@@ -44,7 +44,7 @@ std::int32_t RunBarrierEvent(std::int32_t mode) {
         StampAheadToNow(Barrier.startTime, GameNow());
         if (x < Era04Door4 - 200 || MoreThanElapsed(Barrier.startTime, GameNow(), kTalkWait)) {
             Barrier.stopX = x;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             Barrier.state = 2;
         }
     }

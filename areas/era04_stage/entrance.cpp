@@ -60,7 +60,7 @@ std::int32_t TalkState = 0;
 constexpr std::int32_t kDone = 99;
 
 void OpenTalk(std::int32_t line) {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     OpenLine(DialogueChannels.fieldLine, line);
 }
 
@@ -108,7 +108,7 @@ void UpdateFallingObjects(std::int32_t mode) {
                 Hold.active = 1;
                 Hold.start = GameNow();
                 Hold.x = PlayerState.x;
-                PlayerState.hp -= kFruitDamage;
+                LowerHeroineHp(kFruitDamage);
             }
         }
         if (f.state[i] == 4) {

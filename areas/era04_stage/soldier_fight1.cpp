@@ -336,7 +336,7 @@ std::int32_t RunSoldierChargeScene(std::int32_t arg) {
     StepKnocks(k);
     const std::int32_t px = PlayerState.x;
     if (k.playerHit == 0 && px - 210 < s.x[4] && s.x[4] < px - 150 && PlayerState.y > 559) {
-        PlayerState.hp -= 40;
+        LowerHeroineHp(40);
         PlaySoundEffect(88, Vol());
         p.stamp = GameNow();
         k.playerHit = 1;
@@ -399,7 +399,7 @@ std::int32_t RunSoldierChargeLoop(std::int32_t arg) {
     ScrollX = kHeld;
     const std::int32_t px = PlayerState.x;
     auto hitPlayer = [&] {
-        PlayerState.hp -= 40;
+        LowerHeroineHp(40);
         PlaySoundEffect(88, Vol());
         p.stamp = GameNow();
         k.playerHit = 1;

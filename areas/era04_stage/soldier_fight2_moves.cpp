@@ -172,7 +172,7 @@ std::int32_t RunSoldierCharge(std::int32_t arg, std::int32_t slot, std::int32_t 
             }
             if (push == 2) {
                 push = 3;
-                PlayerState.hp -= 20;
+                LowerHeroineHp(20);
                 PlaySoundEffect(170, Vol());
                 gCharge.stamp[slot] = GameNow();
                 SoldierChargeHold = slot;

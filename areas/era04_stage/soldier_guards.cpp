@@ -128,7 +128,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
         } else {
             NextGrabStep(g, 1);
             PlaySoundEffect(85, Vol());
-            PlayerState.hp -= damage;
+            LowerHeroineHp(damage);
             PlaySoundEffect(83, TruncToInt(Vol() * 0.9));
         }
         PlayerMoveState.runSlideState = 0;
@@ -187,7 +187,7 @@ void Touch(BlockerState& b) {
     b.sub = 1;
     b.stamp = GameNow();
     PlaySoundEffect(19, Vol() / 2);
-    PlayerState.hp -= 5;
+    LowerHeroineHp(5);
 }
 
 // One blocker. side +1 holds the left end (faces right), -1 the right end;

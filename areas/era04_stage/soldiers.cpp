@@ -206,7 +206,7 @@ std::int32_t StepThrustHurt(std::int32_t sound, std::int32_t damage, double slid
     if (k.state == 20) {
         PlayerState.x = k.px0 + 30 * f;
         PlaySoundEffect(sound, Vol());
-        PlayerState.hp -= damage;
+        LowerHeroineHp(damage);
         NextState(21);
     }
     if (k.state == 21) {
@@ -228,7 +228,7 @@ std::int32_t StepLeapHurt(std::int32_t sound, std::int32_t damage) {
     if (k.state == 20) {
         PlayerState.x = k.px0 + 30 * k.sFacing;
         PlaySoundEffect(sound, Vol());
-        PlayerState.hp -= damage;
+        LowerHeroineHp(damage);
         NextState(21);
     }
     if (k.state == 21) {

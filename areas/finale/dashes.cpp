@@ -266,7 +266,7 @@ std::int32_t RunBossStrikeAt(std::int32_t mode, std::int32_t x, std::int32_t y) 
     if (StrikeAt.stage == 3 && StrikeAt.strike == 1 && StrikeBoxMeets()) {
         Sound(189);
         Sound(87);
-        h.hp -= 100;
+        LowerHeroineHp(100);
         StrikeAt.strike = 2;
     }
     if (StrikeAt.stage >= 1 && StrikeAt.stage <= 5 && MoreThanElapsed(StrikeAt.stamp, now, 0.02)) {

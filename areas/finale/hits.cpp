@@ -317,7 +317,7 @@ void StepPlayerJolt(double now, std::int32_t& word) {
                 PlayerHit.sub = 2;
                 Sound(902);
                 Sound(PlayerHit.kind == 1 ? 214 : 908);
-                h.hp -= PlayerHit.damage;
+                LowerHeroineHp(PlayerHit.damage);
                 BossTakenHits += 1;
             }
         }
@@ -366,12 +366,12 @@ void StepPlayerKnockBack(double now, std::int32_t& word) {
                 PlayerHit.stamp = now;
                 Sound(217);
                 BossReactionWords[3] += 1;
-                h.hp -= 10;
+                LowerHeroineHp(10);
             } else {
                 PlayerHit.sub = 2;
                 Sound(189);
                 Sound(87);
-                h.hp -= PlayerHit.damage;
+                LowerHeroineHp(PlayerHit.damage);
                 BossReactionWords[4] += 1;
             }
         }
@@ -419,7 +419,7 @@ void StepPlayerSlam(double now, std::int32_t& word) {
             Sound(205);
             Sound(199);
             Sound(72);
-            h.hp -= PlayerHit.damage;
+            LowerHeroineHp(PlayerHit.damage);
         }
         if (PlayerHit.sub == 2) {
             h.pose = 332;
@@ -454,7 +454,7 @@ void StepPlayerToss(double now, std::int32_t& word) {
             h.facing = -PlayerHit.dir;
             Sound(189);
             Sound(87);
-            h.hp -= 40;
+            LowerHeroineHp(40);
             GroundFallSuppressed = 1;
         }
         if (PlayerHit.sub == 2) {

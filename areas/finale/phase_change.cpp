@@ -182,7 +182,7 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
             CarryDash.state = 5;
             Sound(209);
             MessageBoxOpen = 1;
-            h.hp -= 100;
+            LowerHeroineHp(100);
         }
         const std::int32_t toStart = CarryDash.heroX - CarryDash.startX < 0 ? CarryDash.startX - CarryDash.heroX
                                                                               : CarryDash.heroX - CarryDash.startX;

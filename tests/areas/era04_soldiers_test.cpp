@@ -245,7 +245,9 @@ TEST_F(Era04SoldiersTest, EndGuardsStrikeInTheirZoneOnTheGroundAndBlockersNeverF
     EXPECT_LT(costly, 40);
     EquipmentFlags.worn = 0;
 
-    // A blocker: a touch costs 5 and it never loses hp.
+    // A blocker: a touch costs 5 and it never loses hp (her HP, run down to
+    // nothing by the guards' 200 strikes, filled again).
+    PlayerState.hp = PlayerState.maxHp;
     Era04SoldierSlots.x[3] = post;
     Era04SoldierSlots.hp[3] = 300;
     RunLeftBlocker(0, 3, post);

@@ -214,8 +214,10 @@ TEST_F(PlayerJumpTest, FallKindFollowsWhatTheHeroineWasDoing) {
 }
 
 TEST_F(PlayerJumpTest, RunningOffALedgeHopsUpBeforeFalling) {
-    // The Era01 staircase: step of 290 at x in [21600, 21700), 315 after.
+    // The Era01 staircase: step of 290 at x in [21600, 21700), 315 after,
+    // past the gatekeeper, whose first talk would hold her.
     Era01AreaFlag = 1;
+    GatekeeperRecord.done = 1;
     PlayerState.x = 21690;
     PlayerState.y = 290;
     ScrollX = 21300;

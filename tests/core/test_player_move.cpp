@@ -237,3 +237,37 @@ TEST_F(PlayerMoveTest, JumpLockClearsTheSlideInsteadOfRunningIt) {
     EXPECT_EQ(PlayerMoveState.runSlideState, 0);
     EXPECT_EQ(PlayerState.x, x);
 }
+
+// A scene that takes hold of her while she dashes or slides stops her where
+// it took her: the X key down from before it comes to nothing, and the slide
+// does not run on under the scene (the tournament's entrance once slid her
+// 1,300 px out of the view it held).
+TEST_F(PlayerMoveTest, ASceneTakingHoldStopsHerDashAndSlide) {
+    struct Case {
+        const char* what;
+        bool letGoFirst;   // the slide after the dash, or the dash with X still down
+    };
+    for (const Case c : {Case{"dash", false}, Case{"slide", true}}) {
+        SetUp();
+        MessageBoxOpen = 0;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        PlayerState.x = 5000;
+        ScrollX = 4700;
+        KeyXPressed = 1;
+        Steps(5);
+        ASSERT_EQ(PlayerMoveState.runSlideState, 2) << c.what;
+        if (c.letGoFirst) {
+            KeyXPressed = 0;
+            Step();
+            ASSERT_GE(PlayerMoveState.runSlideState, 98) << c.what;
+        }
+        TakeHoldOfHeroine();
+        const int takenAt = PlayerState.x;
+        for (int i = 0; i < 64; ++i) {
+            Step();
+            TakeHoldOfHeroine();   // the scene holds her in every step
+        }
+        EXPECT_EQ(PlayerState.x, takenAt) << c.what;
+        MessageBoxOpen = 0;
+    }
+}

@@ -9,16 +9,19 @@
 #include "core/keys.h"
 #include "core/stage_step.h"
 #include "movement_fixture.h"
+#include "support/slot_words.h"
 
 #include <filesystem>
 
 class WorldStepTest : public MovementTest {
 protected:
     // The field's pieces past the gatekeeper: his first talk is heard, or he
-    // would hold her at his side.
+    // would hold her at his side, and the lessons on the way are behind her,
+    // or the view that comes to her would start one where she stands.
     void SetUp() override {
         MovementTest::SetUp();
         GatekeeperRecord.done = 1;
+        FieldBehindHer(Era01Anchor24);
         // The gate open and no arena wave begun: the field's own holds stay
         // out of the limits tested here.
         Era01Progress = 3;
@@ -204,15 +207,16 @@ TEST_F(WorldStepTest, TournamentRingKeepsHeroineAndView) {
     ArrivalScene.step = 99;
     TournamentBoundsLock = 1;
     constexpr int T = Era02Anchor1;
-    PlaceAt(T + 140, 640);
+    // Past either end, with the view beyond its own end around her.
+    PlaceAt(T + 2900, 640);
     ScrollX = T + 2000;
     Step();
-    EXPECT_EQ(PlayerState.x, T + 140);
+    EXPECT_EQ(PlayerState.x, T + 2800);
     EXPECT_EQ(ScrollX, T + 1800);
-    PlaceAt(T + 2900, 640);
+    PlaceAt(T + 100, 640);
     ScrollX = T;
     Step();
-    EXPECT_EQ(PlayerState.x, T + 2800);
+    EXPECT_EQ(PlayerState.x, T + 140);
     EXPECT_EQ(ScrollX, T + 123);
 }
 

@@ -448,7 +448,7 @@ void StepOpeningGreeting(double now) {
         }
     }
     if (Open.step == 18) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         KeyLeftPressed = 1;
         PlayerState.facing = -1;
         if (Open.messageFlag == 1 && PlayerState.x < Actors.npcX + 362) {
@@ -757,7 +757,7 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         RunEra00NpcKickScene(0);
         Open.step = 2;
         Open.messageFlag = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         MenuKeyBlocked = 1;
     }
     if (Open.step == 2 && RunEra00NpcKickScene(1) == 99) Open.step = 17;

@@ -110,7 +110,7 @@ void StepSparringTalks() {
             Spar.reactionStamp = Era00Clock();
             if (Prompt == 44 || Prompt == 45) {
                 PlayerState.pose = 63;
-                MessageBoxOpen = 1;
+                TakeHoldOfHeroine();
             }
         }
         if (StepSparTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
@@ -217,7 +217,7 @@ std::int32_t RunEra00SparringReaction(std::int32_t arg) {
                 PlayerState.x = Actors.actorEX - 95;
                 PlayEra00Effect(92);
                 if (HudState.hurtFlash != 1) {
-                    PlayerState.hp -= 1;
+                    LowerHeroineHp(1);
                     if (frame == 9) PlayerState.y -= 15;
                 }
                 PlayerHurtPoseRequest = frame == 7 ? 84 : 85;
@@ -379,7 +379,7 @@ std::int32_t RunEra00KnockBackScene(std::int32_t arg) {
         Knock = KnockBackRecord{};
         Knock.step = 1;
         Knock.stamp = Knock.poseStamp = Knock.lastPoseChange = now;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayEra00Sound(120);
         EnterConfirmState = 1;
         Knock.originY = PlayerState.y - 50;

@@ -36,13 +36,6 @@ struct HandoverRecord {
 };
 HandoverRecord Handover;
 
-void StopRunning() {
-    PlayerMoveState.runZ = 0;
-    PlayerMoveState.runX = 0;
-    PlayerMoveState.xSpeed = 0;
-    PlayerMoveState.runSlideState = 0;
-}
-
 void RunOpeningPhase(double now) {
     ScrollX = 0;
     ScrollY = 0;
@@ -69,7 +62,7 @@ void RunOpeningPhase(double now) {
         }
     }
     if (Story.step == 30) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (Story.sub == 1 && LineRead()) {
             if (Prompt == 12) {
                 AdvanceLine(Prompt, 13, kGeneralVolume);
@@ -163,7 +156,7 @@ void RunFollowUpTalk(double now) {
     // Steps 2 and 3 show lines 46 and 47; 3 entered from 2 would only write
     // again what 2 has written, so they share one block.
     if (Story.talkStep == 2 || Story.talkStep == 3) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Prompt = Story.talkStep == 2 ? 46 : 47;
         Story.stageStamp = now;
         if (LineRead()) {
@@ -180,7 +173,7 @@ void RunFollowUpTalk(double now) {
         }
     }
     if (Story.talkStep == 4 && flame == 0 && Story.knockBack == 0) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (AtLeastElapsed(Story.stageStamp, now, 1.0)) {
             Story.talkStep = 5;
             EnterConfirmState = 1;
@@ -236,7 +229,7 @@ void RunExitPhase() {
     if (Story.step == 0 && x >= Gateway.x - 530) Story.step = 1;
     if (Story.step == 1) {
         x = Gateway.x - 525;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         EnterConfirmState = 1;
         EventHoldsPlayer = 1;
         PlayEra00Sound(6);
@@ -263,7 +256,7 @@ void RunExitPhase() {
         EventHoldsPlayer = 1;
         PlayEra00Sound(6);
         MessageBoxOpen = 1;
-        StopRunning();
+        StopHerOwnMoves();
         PlayerState.y = 640;
     }
     if (Story.step == 6) {
@@ -320,7 +313,7 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
         Handover.elapsed = 0;
         x += 61;
     }
-    StopRunning();
+    StopHerOwnMoves();
     if (Handover.step == 2) {
         PlayerState.pose = 8;
         if (Handover.elapsed > 0.1354098360655738) {

@@ -67,7 +67,7 @@ void StepDoor() {
         indoor = 4;
         Talk.stamp = now;
         PlayerState.pose = 40;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayEra00Sound(6);
     }
     if (indoor == 4) {
@@ -98,7 +98,7 @@ void StepDoor() {
 void StepIndoorMessage() {
     const double now = Era00Clock();
     if (Era00IndoorState == 1 && PlayerState.pose == 14 && Event == 0) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         OpenLine(Event, 6, kGeneralVolume);
         Talk.stamp = now;
     }
@@ -128,7 +128,7 @@ std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg) {
         return step;
     }
     if (step == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         KeyAPressed = 0;
         OpenLine(Event, row.lines[0], kGeneralVolume);
         step = 2;
@@ -142,7 +142,7 @@ std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg) {
                 // The hint comes straight back under the close's chime, so
                 // it does not chime again.
                 CloseEvent(event);
-                MessageBoxOpen = 1;
+                TakeHoldOfHeroine();
                 Event = 19;
                 EventHoldsPlayer = 1;
                 step = 4;

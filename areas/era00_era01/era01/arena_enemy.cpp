@@ -245,7 +245,7 @@ std::int32_t Toss(double now) {
     if (r.steps.step == 1) {
         PayOut(40);
         PlayFieldEffect(36);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         r.y0 = Enemy.y - 10;
         r.steps.step = 2;
     }
@@ -266,7 +266,7 @@ std::int32_t Crumple(double now) {
         Enemy.y = FloorHeightAt(Enemy.x, Enemy.y);
         PayOut(50);
         PlayFieldEffect(36);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         r.steps.step = 2;
     }
     if (r.steps.step == 2) {
@@ -420,7 +420,7 @@ void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double no
     GroundFallSuppressed = 1;
     PlayerMoveState.runSlideState = 0;
     if (p.steps.step == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         FlashEffects[2].state = 1;
         p.steps.Next(2, now);
     }
@@ -430,7 +430,7 @@ void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double no
     if (!AtLeastElapsed(p.steps.stamp, now, 0.02)) return;
     PlayFieldEffect(sound);
     PlayFieldEffect(36);
-    PlayerState.hp -= 15;
+    LowerHeroineHp(15);
     UpdateArenaEnemyIdle(0);
     p.steps.Next(3, now);
 }
@@ -576,7 +576,7 @@ void LandStrike(const PatternStep& st, double now) {
     FlashEffects[1].state = 1;
     FlashEffects[1].x = Enemy.x - 89;
     FlashEffects[1].y = Enemy.y - 82;
-    PlayerState.hp -= 1;
+    LowerHeroineHp(1);
     if (PlayerState.weaponMode2 == 1) PlayFieldEffect(902);
     else PlayFieldEffect(a.strikes == 2 && a.pattern >= 3 ? 126 : 36);
     a.holdX = Enemy.x - 84;
@@ -595,8 +595,8 @@ void StepGrab(double now) {
         FlashEffects[2].state = 1;
         FlashEffects[2].x = Enemy.x - 50;
         FlashEffects[2].y = Enemy.y - 165;
-        PlayerState.hp -= 15;
-        MessageBoxOpen = 1;
+        LowerHeroineHp(15);
+        TakeHoldOfHeroine();
         GroundFallSuppressed = 1;
         a.x0 = Enemy.x - 72;
         a.y0 = PlayerState.y - 73;

@@ -173,7 +173,7 @@ std::int32_t RunArenaWave1(std::int32_t arg) {
     if (wave.step == kFight && Era01Progress == 1) return kDone;
     if (wave.step == kFight && wave.talk == 0 && AtLeastElapsed(wave.stamp, now, 0.5)) {
         wave.talk = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (wave.talk == 1) {
         if (RunArenaTalk(1) == kDone) {
@@ -190,7 +190,7 @@ std::int32_t RunArenaWave1(std::int32_t arg) {
     }
     if (wave.step == 11) {
         if (wave.talkedTwice == 0 && wave.hits != 0 && wave.throws >= 3) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             wave.step = 12;
         } else {
             StepRecover(now, 1.0);
@@ -220,7 +220,7 @@ std::int32_t RunArenaWave2(std::int32_t arg) {
     if (wave.step >= kFight && wave.dropped == 0) PlaceArenaEnemyProp(1);
     if (wave.step == kFight && wave.talk == 0 && AtLeastElapsed(wave.stamp, now, 0.5)) {
         wave.talk = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         wave.heldX = PlayerState.x;
     }
     if (wave.talk == 1) {
@@ -243,7 +243,7 @@ std::int32_t RunArenaWave2(std::int32_t arg) {
         ++wave.throws;
         wave.stamp = now;
         wave.step = wave.throwKind == 2 ? 13 : 12;
-        if (wave.step == 13) MessageBoxOpen = 1;
+        if (wave.step == 13) TakeHoldOfHeroine();
     }
     if (wave.step == 12) StepRecover(now, 1.0);
     if (wave.step == 13) {

@@ -53,7 +53,7 @@ void PitFall(std::int32_t floorY, std::int32_t kindAfter) {
         WorldUpdateState.pitFallTime = GameNow();
         PlaySoundEffect(19, SoundVolumes[0]);
         PlayerMoveState.jumpKind = kindAfter;
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
     }
 }
 

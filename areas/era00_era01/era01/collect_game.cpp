@@ -124,7 +124,7 @@ void Wander(int k) {
             ++ItemCounts[1];
         } else {
             PlayFieldEffect(17);
-            PlayerState.hp = std::max(0, PlayerState.hp - 10);
+            LowerHeroineHp(10);
         }
     }
 }

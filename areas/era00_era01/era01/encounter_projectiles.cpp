@@ -282,7 +282,7 @@ void PlayEncounterSound(std::int32_t id) { PlayFieldEffect(id); }
 
 void HurtPlayerFromEncounter(std::int32_t damage, std::int32_t push, std::int32_t side, std::int32_t impactY) {
     PlayerStateRecord& h = PlayerState;
-    h.hp -= damage;
+    LowerHeroineHp(damage);
     h.x += side * push;
     const std::int32_t line = h.y - 70;
     // Facing the source, a blow below the line bends her (84), above it

@@ -219,14 +219,14 @@ void RunFirstTalk() {
         Intro.talkStep = 2;
     }
     if (Intro.talkStep == 2 && StepLineGroup(Word(), 62)) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Intro.talkStep = 9;
         EncounterPhase = 2;
     }
 }
 
 void RunLeapTalk() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     Intro.setUp = 1;
     PlayerStateRecord& h = PlayerState;
     if (Intro.talkStep == 9) {
@@ -294,7 +294,7 @@ void StartExamine() {
     KeyAPressed = 1;
     KeyLeftPressed = 0;
     PlayerState.facing = 1;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     OpenLine(Word(), 66);
 }
 
@@ -350,7 +350,7 @@ void StepThreeShots() {
         Word() = 67;
         if (LineRead()) {
             EnterConfirmState = 0;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             PlayEncounterSound(93);
             Intro.talkStamp = GameNow();
             Intro.holdX = h.x;
@@ -407,7 +407,7 @@ void StepThreeShots() {
         Word() = 71;
         if (ShotLanded(-2, 47)) {
             PlayerHpHold = 0;
-            h.hp -= 5;
+            LowerHeroineHp(5);
             PlayerHurtPoseRequest = 84;
             Intro.holdX -= 5;
             Intro.talkStep = 29;
@@ -509,7 +509,7 @@ void RunEncounterDoorExamine() {
     if (door.step == 0 && KeyAPressed == 1 && Distance(kEncounterA + 512, h.x) < 15) {
         door.step = 1;
         door.stamp = GameNow();
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerHpHold = -1;
         door.holdX = h.x;
         door.holdY = h.y;
@@ -665,7 +665,7 @@ void UpdateEncounterIntro() {
     }
     if (EncounterPhase == 1) RunFirstTalk();
     if (EncounterPhase == 2) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         KeyRightPressed = 1;
         h.facing = 1;
         if (h.x >= kEncounterA - 50) {

@@ -172,7 +172,7 @@ std::int32_t RunReaction(std::int32_t n, double now) {
             Hurt(50);
             PlayFieldSound(36);
             if (n == 6) PlayFieldSound(57);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             reaction.baseY = Enemy.y - 10;
             reaction.flickerPhase = 1;
             reaction.flickerCount = 0;
@@ -237,7 +237,7 @@ std::int32_t RunAttack(double now) {
             Enemy.frame = 14;
             if (attack.Waited(now, 0.02)) {
                 PlayFieldSound(7);
-                p.hp -= 15;
+                LowerHeroineHp(15);
                 heroineY = p.y;
                 attack.step = 3;
             }
@@ -539,7 +539,7 @@ void UpdateFieldEnemyA(std::int32_t arg) {
     }
     if (Enemy.state == 19) {
         Enemy.state = 8;
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
         Enemy.x += 10;
         PlayerState.x = Enemy.x - 140;
         PlayerHurtPoseRequest = 84;

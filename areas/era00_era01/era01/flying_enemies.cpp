@@ -165,12 +165,11 @@ void Projectile(std::int32_t n, double now) {
     const PlayerBodyBoxRecord& b = PlayerBodyBox;
     if (b.left <= px + 13 && px < b.right - 15 && p.y > py && py > b.top) {
         if (p.weaponMode2 != 1) PlayerHurtPoseRequest = b.top + 80 > py ? 85 : 84;
-        p.hp -= 5;
+        // Her guard in weapon mode 2 takes all of the blow but one HP.
+        const bool guarded = p.weaponMode2 == 1;
+        LowerHeroineHp(guarded ? 1 : 5);
         p.x -= 3;
-        if (p.weaponMode2 == 1) {
-            p.hp += 4;
-            PlayFieldEffect(902);
-        }
+        if (guarded) PlayFieldEffect(902);
         end();
     }
 }

@@ -44,7 +44,7 @@ void RunGateTalk() {
     if (step == 1) {
         step = 2;
         gate.talkStamp = now;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         return;
     }
     if (step == 2) {
@@ -108,11 +108,11 @@ void UpdateEra01Gate() {
     PlayerState.x = kGateLeft;
     if (Era01Progress == 0 && step == 0) {
         step = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (Era01Progress == 2 && gate.latch != kOpening) {
         gate.latch = kOpening;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         gate.openStamp = now;
     } else if (Era01Progress == 2 && AtLeastElapsed(gate.openStamp, now, 1.0)) {
         Era01Progress = 3;

@@ -27,7 +27,7 @@ std::int32_t RunEra01ExamineEvent(std::int32_t arg) {
         return examineStep;
     }
     if (examineStep == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         KeyAPressed = 0;
         EnterConfirmState = kLineWaiting;
         line = 20;

@@ -113,7 +113,7 @@ void UpdateLift() {
             // She lands on the ground, not under it.
             PlayerState.y = 640;
             NextLiftState(1, now);
-            PlayerState.hp = std::max(0, PlayerState.hp - 5);
+            LowerHeroineHp(5);
             PlayFieldSound(19);
         }
     }

@@ -211,7 +211,7 @@ void ComboFrameEnds(int g, std::int32_t frame) {
     }
     PlayFieldEffect(91);
     PlayerState.x += 3 * m.facing;
-    PlayerState.hp -= 5;
+    LowerHeroineHp(5);
     PlayerState.pose = frame == 14 ? 85 : 84;
 }
 

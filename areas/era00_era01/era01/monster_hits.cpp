@@ -455,7 +455,7 @@ std::int32_t StepMonsterPlayerKnockback(int g) {
         h.x = p.holdX;
         if (Waited(p.knockStamp, p.preDelay)) {
             p.knockStamp = GameNow();
-            h.hp -= p.knockDamage;
+            LowerHeroineHp(p.knockDamage);
             if (WeaponMode2()) {
                 PlayFieldEffect(902);
                 ReadyStanceStamp = GameNow();

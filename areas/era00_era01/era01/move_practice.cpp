@@ -163,7 +163,7 @@ void StepRaises() {
             StopSound(108);
             Go(23);
             OpenLine(Event, 1033);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
         }
     }
     if (Practice.step == 23 && Shows(1033)) {
@@ -172,7 +172,7 @@ void StepRaises() {
         if (h >= 30) {
             Go(24);
             Restamp();
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
         } else {
             Go(20);
         }

@@ -167,12 +167,11 @@ void Contact(double now) {
     const std::int32_t hx = PlayerState.x;
     if (r.y < PlayerState.y && hx - 50 < r.x + 20 && r.x < hx + 50) {
         PlayerState.x -= creature.savedFacing;
-        PlayerState.hp -= 1;
-        if (PlayerState.weaponMode2 == 1) {
-            // Her guard takes the blow.
-            PlayerState.hp += 1;
+        // Her guard in weapon mode 2 takes the whole blow.
+        if (PlayerState.weaponMode2 == 1)
             PlayFieldEffect(902);
-        }
+        else
+            LowerHeroineHp(1);
     }
     SpawnBigBurst(r.x + 10, r.y + 10);
 }

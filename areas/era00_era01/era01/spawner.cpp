@@ -87,7 +87,7 @@ void StepFalling(int i, double now) {
         PlayerHurtPoseRequest = 0;
         return;
     }
-    PlayerState.hp -= 1;
+    LowerHeroineHp(1);
     PlayerHurtPoseRequest = 84;
 }
 

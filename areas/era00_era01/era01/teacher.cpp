@@ -126,7 +126,7 @@ void ShowPractice(std::int32_t line) {
         return;
     }
     EnterConfirmState = kLineWaiting;
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     Teacher.frame = 185;
     PlayFieldSound(6);
 }
@@ -142,7 +142,7 @@ void StepLessonIntro(double now) {
     }
     if (Teacher.lessonStep == 2) {
         if (Line() == 0) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             OpenLine(Line(), 50, kGeneral);
         }
         if (StepLineGroup(Line(), 62, kGeneral)) {
@@ -180,7 +180,7 @@ void StepPractice(double now) {
             else AdvanceLine(Line(), Line() + 1, kGeneral);
         } else if (Line() == 78 && KeyDPressed == 1) {
             if (!MoreThanElapsed(lesson.stamp, now, 1.0)) {
-                MessageBoxOpen = 1;
+                TakeHoldOfHeroine();
                 lesson.stretch = 28;
                 LearnedMoveD = 2;
                 AttackDTimeScale = 3.0;
@@ -213,7 +213,7 @@ void StepPractice(double now) {
             lesson.stamp = now;
         } else if (Line() == 78 && KeyDPressed == 1) {
             KeyDPressed = 0;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             if (MoreThanElapsed(lesson.stamp, now, 0.8)) {
                 // Too slow: back to the first try's end, which is long past.
                 lesson.stretch = 28;
@@ -293,7 +293,7 @@ std::int32_t RunEra01NpcLesson(std::int32_t arg) {
         PlayerState.x = kHoldX;
         NpcSceneLock = 1;
         Teacher.lessonStep = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
     }
     if (Teacher.lessonStep >= 1 && lesson.stretch < 27) PlayerState.pose = 1;
     if (lesson.stretch >= 17) {
@@ -383,7 +383,7 @@ void RunEra01ExamineSpots() {
             spot.last = 91;
         }
         if (first != 0) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             OpenLine(Line(), first);
         }
     }
@@ -413,7 +413,7 @@ std::int32_t RunEra01NpcTalk(std::int32_t arg) {
     if (arg == 0) {
         talk.step = 1;
         talk.heldScrollX = ScrollX;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         CameraMode = 1;
         talk.walkTarget = PlayerState.x <= kTeacherOrigin + 1088 ? kTeacherOrigin + 1068 : kTeacherOrigin + 1108;
         return 0;
@@ -631,7 +631,7 @@ std::int32_t RunEra01NpcReveal(std::int32_t arg) {
     StampAheadToZero(reveal.stamp, now);
     ScrollX = reveal.heldScrollX;
     RequestTexture(kRevealTexture);
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     Round2Opponent.depth = PlayerState.depth - 0.01f;
     CameraMode = 99;
     StepRevealFall(now);

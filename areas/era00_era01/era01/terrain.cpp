@@ -51,7 +51,7 @@ void StepPit(double now) {
         PlayerState.facing = 1;
         fallStamp = now;
         PlayFieldSound(19);
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
     }
     if (Terrain.pitFallStartY == 0) return;
     PlayerState.facing = 1;

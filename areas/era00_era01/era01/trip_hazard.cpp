@@ -35,7 +35,7 @@ void UpdatePitHazard() {
     if (trip.state == 0 && p.y >= 610 && Distance(kHazardOrigin + 30, p.x) < 100 &&
         (m.runZ != 0 || m.runX != 0 || m.runSlideState != 0)) {
         PlayTripSound(19);
-        p.hp -= 1;
+        LowerHeroineHp(1);
         trip.state = 1;
         p.x = kHazardOrigin + 30;
         trip.poseStep = 1;

@@ -163,7 +163,7 @@ void StepShotHit(AnchorObstacleShot& s) {
         return;
     }
     PushPlayerBack();
-    PlayerState.hp -= 1;
+    LowerHeroineHp(1);
     PlayerState.pose = PlayerBodyBox.top + 80 > s.y ? 85 : 84;
 }
 
@@ -274,15 +274,15 @@ void PushPlayerBack() {
     PlayerState.x -= 25;
     if (KeyRightPressed == 1) {
         PlayerState.x -= 25;
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
     }
     if (KeyZPressed == 1) {
         PlayerState.x -= 125;
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
     }
     if (KeyXPressed == 1) {
         PlayerState.x -= 125;
-        PlayerState.hp -= 1;
+        LowerHeroineHp(1);
     }
 }
 

@@ -86,7 +86,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
     std::int32_t& line = DialogueChannels.fieldLine;
     if (e.meetingStep == 1) {
         line = 29;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             CloseLine(line);
             PlayerHpHold = 0;
@@ -257,11 +257,11 @@ void ObjectStep(std::int32_t n) {
         if (p.weaponMode2 != 1 || n == 2) PlayerHurtPoseRequest = top + 80 > e.objectY + 20 ? 85 : 84;
         if (n == 0 && e.meetingStep == 2) e.meetingStep = 3;
         e.objectShown = 0;
-        p.hp -= 5;
-        if (p.weaponMode2 == 1 && n != 2) {
-            PlayFieldEffect(902);
-            p.hp += 4;
-        }
+        // Her guard in weapon mode 2 takes all but one HP of the first two
+        // walkers' throws.
+        const bool guarded = p.weaponMode2 == 1 && n != 2;
+        LowerHeroineHp(guarded ? 1 : 5);
+        if (guarded) PlayFieldEffect(902);
         SpawnBurst(e.objectX, e.objectY - 10);
         return;
     }
@@ -757,7 +757,7 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
     }
     if (e.meetingStep == 4) {
         line = 30;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             EnterConfirmState = kLineWaiting;
             PlayFieldEffect(6);
@@ -768,7 +768,7 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
     }
     if (e.meetingStep == 5) {
         line = 31;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             CloseLine(line);
             MessageBoxOpen = 0;
