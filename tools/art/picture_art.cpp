@@ -925,6 +925,56 @@ void DrawLogo(Canvas& c) {
     }
 }
 
+// The queen's sword, hilt up as the cell hangs from her grip (the pivot):
+// a gold pommel and a wrapped grip above the pivot, a gold crossguard just
+// below it, and a steel blade lit on one side with a fuller down its middle,
+// tapering to the point at the cell's foot. The narrow cell is the same sword
+// seen edge on.
+void DrawBossSword(Canvas& c, const SpriteRect& r, float pivotX, float pivotY) {
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    const ClipBox cellBox{r.left, r.top, r.right, r.bottom};
+    SetClip(c, &cellBox);
+    const Rgb gold{206, 166, 64}, goldDark{138, 100, 34}, grip{92, 44, 40};
+    const Rgb steelLight{232, 236, 246}, steel{184, 192, 208}, steelDark{112, 120, 140};
+    const float mid = static_cast<float>(r.left) + pivotX + 0.5f;
+    const float width = static_cast<float>(r.right - r.left);
+    const bool edgeOn = width < 12;
+    const float guardY = static_cast<float>(r.top) + pivotY - 3;
+    const float guardH = edgeOn ? 4.0f : 6.0f;
+    const float bladeHalf = edgeOn ? 1.5f : 5.0f;
+    const float gripHalf = edgeOn ? 1.0f : 2.5f;
+    const float top = static_cast<float>(r.top), foot = static_cast<float>(r.bottom);
+    // Pommel and grip.
+    FillDisc(c, mid, top + 4, edgeOn ? 1.8f : 4.0f, gold);
+    FillDisc(c, mid - 0.8f, top + 3.2f, edgeOn ? 0.8f : 1.6f, Mix(gold, Rgb{255, 240, 190}, 0.6f));
+    FillRect(c, static_cast<int>(mid - gripHalf), static_cast<int>(top + 7), static_cast<int>(mid + gripHalf + 0.5f),
+             static_cast<int>(guardY), grip);
+    for (float y = top + 9; y < guardY - 1; y += 4)
+        FillRect(c, static_cast<int>(mid - gripHalf), static_cast<int>(y), static_cast<int>(mid + gripHalf + 0.5f),
+                 static_cast<int>(y) + 1, goldDark);
+    // Blade: two faces, lit and shaded, meeting at the point.
+    const float bladeTop = guardY + guardH;
+    const float left[] = {mid - bladeHalf, bladeTop, mid, bladeTop, mid, foot - 1, mid - bladeHalf, foot - 4 - bladeHalf * 2};
+    const float right[] = {mid, bladeTop, mid + bladeHalf, bladeTop, mid + bladeHalf, foot - 4 - bladeHalf * 2, mid, foot - 1};
+    FillPolygon(c, left, 4, steelLight);
+    FillPolygon(c, right, 4, steel);
+    if (!edgeOn) {
+        Line(c, mid, bladeTop + 2, mid, foot - 14, 1.2f, steelDark);
+        Line(c, mid + bladeHalf - 0.5f, bladeTop, mid + bladeHalf - 0.5f, foot - 4 - bladeHalf * 2, 1.0f, steelDark);
+    }
+    // Crossguard over the blade's root, with rounded ends.
+    const float guardHalf = edgeOn ? width / 2 - 0.5f : width / 2 - 3;
+    FillRect(c, static_cast<int>(mid - guardHalf), static_cast<int>(guardY), static_cast<int>(mid + guardHalf + 0.5f),
+             static_cast<int>(guardY + guardH), gold);
+    FillRect(c, static_cast<int>(mid - guardHalf), static_cast<int>(guardY + guardH) - 2,
+             static_cast<int>(mid + guardHalf + 0.5f), static_cast<int>(guardY + guardH), goldDark);
+    if (!edgeOn) {
+        FillDisc(c, mid - guardHalf, guardY + guardH / 2, 2.6f, gold);
+        FillDisc(c, mid + guardHalf, guardY + guardH / 2, 2.6f, gold);
+    }
+    SetClip(c, nullptr);
+}
+
 // The boss sheet's light: the rays and the sword's glow are pale beams that
 // fade towards their ends, the streaks of the slashes thin bright bands.
 void DrawBossLights(Canvas& c) {
@@ -934,12 +984,7 @@ void DrawBossLights(Canvas& c) {
         const bool beam = cell.slot == 2 || cell.slot == 3 || cell.slot == 6;
         const bool streak = cell.slot == 9 || cell.slot == 10;
         if (cell.slot == 1) {
-            // The sword: a steel blade with a darker edge down a gold hilt.
-            FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-            const int hilt = r.top + (r.bottom - r.top) / 5;
-            FillRect(c, r.left, r.top, r.right, hilt, Rgb{200, 160, 60});
-            VerticalGradient(c, r.left + (r.right - r.left) / 4, hilt, r.right - (r.right - r.left) / 4, r.bottom,
-                             Rgb{230, 235, 245}, Rgb{150, 160, 180});
+            DrawBossSword(c, r, cell.cx, cell.cy);
             continue;
         }
         if (!beam && !streak) continue;
