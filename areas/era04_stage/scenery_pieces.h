@@ -23,6 +23,9 @@ enum class Look {
     // The hall's stall: its back shelf of wares, the lantern by its post, the
     // pole and the old signboard over it (drawn turned a quarter round).
     WaresShelf, HangingLantern, SignPole, Signboard,
+    // Encounter C's floating platform, hung from its top edge: whoever rides
+    // it stands on the cell's first row.
+    FloatingPlatform,
 };
 
 struct Piece {

@@ -124,4 +124,19 @@ TEST(Era04SceneryArt, TheBombFallsAsADarkBallAndBurnsAsAFlame) {
     EXPECT_LT(ball[0] + ball[1] + ball[2], 3 * 110);
 }
 
+// Encounter C's floating platforms hang from their cells' top edge, where
+// the figure riding one stands: the slab's top face is the first row, and
+// the shorter frame a dropping platform shows is slab from top to foot.
+TEST(Era04SceneryArt, AFloatingPlatformsTopFaceIsItsCellsFirstRow) {
+    const art::Canvas c = art::DrawPicture(Info(era04_pieces::kHallCSheet));
+    for (int code = 1; code <= 5; ++code) {
+        const int left = 94 * code + 222, right = 94 * code + 313;
+        int topRow = 0;
+        for (int x = left; x < right; ++x) topRow += !(c.At(x, 643) == art::kTransparent);
+        EXPECT_GE(topRow, (right - left) * 9 / 10) << "platform code " << code;
+        for (int y = 643; y < 683; ++y)
+            EXPECT_FALSE(c.At((left + right) / 2, y) == art::kTransparent) << "platform code " << code << " row " << y;
+    }
+}
+
 }  // namespace

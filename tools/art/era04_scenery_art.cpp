@@ -129,6 +129,32 @@ void Chain(Canvas& c, Box b) {
 // A floor tile of the trap room, a stone slab on its hinge pin: a lit top
 // face, the shaded front of the slab with its chisel marks, the iron pin at
 // its middle it tips on. A broken one is cracked through, a corner gone.
+// A floating platform: a slab of dressed stone whose lit top face is the
+// cell's first rows (the rider's feet rest on the cell's top edge), two
+// courses of blocks under it, and below the slab's foot a tapering carved
+// keel that hangs in the air. The slab alone fills the shorter frame the
+// platform drops in.
+void FloatingPlatform(Canvas& c, Box b) {
+    constexpr float kSlab = 40;   // the dropping frame's height
+    const float foot = b.t + kSlab;
+    FillRect(c, int(b.l), int(b.t), int(b.r), int(foot), kStone);
+    VerticalGradient(c, int(b.l), int(b.t), int(b.r), int(b.t + 6), Rgb{206, 202, 216}, Rgb{170, 166, 182});
+    FillRect(c, int(b.l), int(b.t + 6), int(b.r), int(b.t + 7), kMortar);
+    const float course = b.t + 7 + (kSlab - 10) / 2;
+    FillRect(c, int(b.l), int(course), int(b.r), int(course + 1), kMortar);
+    for (float x = b.l + 30; x < b.r - 4; x += 30) FillRect(c, int(x), int(b.t + 7), int(x + 1), int(course), kMortar);
+    for (float x = b.l + 15; x < b.r - 4; x += 30) FillRect(c, int(x), int(course), int(x + 1), int(foot - 3), kMortar);
+    FillRect(c, int(b.l), int(b.t + 7), int(b.l + 2), int(foot), Scale(kStone, 1.15f));
+    FillRect(c, int(b.r - 2), int(b.t + 7), int(b.r), int(foot), Scale(kStone, 0.75f));
+    FillRect(c, int(b.l), int(foot - 3), int(b.r), int(foot), Scale(kStone, 0.6f));
+    // The keel under the slab, narrowing to a rounded point.
+    const float keel[] = {b.l + 6, foot, b.r - 6, foot, b.Cx() + 8, b.b - 3, b.Cx() - 8, b.b - 3};
+    FillPolygon(c, keel, 4, Scale(kStone, 0.62f));
+    const float lit[] = {b.l + 6, foot, b.Cx(), foot, b.Cx(), b.b - 3, b.Cx() - 8, b.b - 3};
+    FillPolygon(c, lit, 4, Scale(kStone, 0.78f));
+    FillDisc(c, b.Cx(), b.b - 4, 3, Rgb{150, 190, 255});
+}
+
 void Tile(Canvas& c, Box b, bool broken) {
     const float top = b.t + b.H() * 0.6f, face = top + 3;
     const Rgb stone{150, 140, 128};
@@ -691,6 +717,7 @@ void Piece(Canvas& c, const Cut& cut) {
             FillRect(c, int(b.l), int(b.t + b.H() * 0.3f), int(b.r), int(b.b), Rgb{120, 112, 130});
             FillRect(c, int(b.l), int(b.t + b.H() * 0.3f), int(b.r), int(b.t + b.H() * 0.45f), Rgb{170, 164, 180});
             break;
+        case Look::FloatingPlatform: FloatingPlatform(c, b); break;
         case Look::Bomb:
             // A dark iron ball with its fuse spark.
             FillDisc(c, b.Cx(), b.Cy() + 1, std::min(b.W(), b.H()) * 0.4f, Rgb{50, 48, 60});
@@ -760,7 +787,7 @@ std::vector<Cut> CutsOf(int picture) {
     if (picture == era04_pieces::kHallCSheet)
         for (int code = 1; code <= 5; ++code) {
             const int left = 94 * code + 222;
-            cuts.push_back({SpriteRect{left, 643, left + 91, 702}, Look::Floor, n++});
+            cuts.push_back({SpriteRect{left, 643, left + 91, 702}, Look::FloatingPlatform, n++});
             cuts.push_back({SpriteRect{left, 704, left + 91, 797}, Look::Glow, n++});
         }
     // The final section's two lights (the breathing light at the passage's
