@@ -119,6 +119,23 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
             gaps += !Lit(garden, x, row);
         EXPECT_EQ(gaps, 0) << "the hedge of code " << f.code << " is not level where she stands";
     }
+
+    // The raised walk by her place, where she and the heroine fight, is the
+    // rim of the hedges' planters: stone, not leaves, at that height.
+    Era04AreaFlag = 1;
+    const int walk = 640 - TopFloorHeightAt(87000);
+    ASSERT_EQ(walk, 59);
+    Era04AreaFlag = 0;
+    for (const final_section_frames::Frame& f : final_section_frames::kFrames) {
+        if (f.rect.Width() < 120 || f.pivotY != 98) continue;
+        const int row = f.rect.top + int(f.pivotY) - walk;
+        int leaves = 0;
+        for (int x = f.rect.left + 4; x < f.rect.right - 4; ++x) {
+            const art::Rgb p = garden.At(x, row);
+            leaves += !Lit(garden, x, row) || p.g > p.r + 20;
+        }
+        EXPECT_EQ(leaves, 0) << "the hedge of code " << f.code << " has no rim where the walk is";
+    }
 }
 
 TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {

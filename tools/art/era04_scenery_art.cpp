@@ -203,18 +203,34 @@ void Plant(Canvas& c, Box b, Look look, int variant) {
 // A clipped hedge of the castle garden: a block of leaves with a level top
 // along the cell's top row (the queen stands on it where she lands),
 // shaded darker to its foot.
+// The hedges grow in stone planters whose rim is the raised walk by the
+// queen's place: 59 px above the floor, where she and the heroine fight.
+constexpr float kPlanterRise = 59;
+
 void Hedge(Canvas& c, Box b, int variant) {
     const Rgb leaf = Mix(kLeaf, Hsv(90.0f + 12.0f * float(variant), 0.6f, 0.55f), 0.4f);
     const float round = std::min(10.0f, b.W() * 0.1f);
-    VerticalGradient(c, int(b.l + round), int(b.t + 1), int(b.r - round), int(b.b), Scale(leaf, 1.1f), Scale(leaf, 0.7f));
-    VerticalGradient(c, int(b.l + 1), int(b.t + round), int(b.r - 1), int(b.b), Scale(leaf, 1.05f), Scale(leaf, 0.7f));
+    const float rim = b.b - 1 - kPlanterRise;
+    VerticalGradient(c, int(b.l + round), int(b.t + 1), int(b.r - round), int(rim), Scale(leaf, 1.1f), Scale(leaf, 0.75f));
+    VerticalGradient(c, int(b.l + 1), int(b.t + round), int(b.r - 1), int(rim), Scale(leaf, 1.05f), Scale(leaf, 0.75f));
     FillDisc(c, b.l + round, b.t + round, round - 1, Scale(leaf, 1.08f));
     FillDisc(c, b.r - round, b.t + round, round - 1, Scale(leaf, 1.08f));
     // The clipped top face, lit, and the leaves' texture.
     FillRect(c, int(b.l + round), int(b.t + 1), int(b.r - round), int(b.t + 5), Scale(leaf, 1.3f));
-    for (int y = int(b.t + 7); y < int(b.b) - 2; y += 5)
+    for (int y = int(b.t + 7); y < int(rim) - 2; y += 5)
         for (int x = int(b.l + 4) + (y / 5 % 2) * 3; x < int(b.r) - 4; x += 7)
             if (Noise(x, y, static_cast<std::uint32_t>(variant)) < 0.5f) FillDisc(c, float(x), float(y), 1.6f, Scale(leaf, 0.8f));
+    // The planter: a lit coping stone along the rim, then its face of
+    // dressed blocks down to the floor.
+    const Rgb stone{150, 144, 136};
+    FillRect(c, int(b.l), int(rim), int(b.r), int(rim + 5), Scale(stone, 1.3f));
+    FillRect(c, int(b.l), int(rim + 5), int(b.r), int(rim + 6), Scale(stone, 0.55f));
+    VerticalGradient(c, int(b.l + 2), int(rim + 6), int(b.r - 2), int(b.b), Scale(stone, 0.95f), Scale(stone, 0.6f));
+    for (float y = rim + 6 + 17; y < b.b - 3; y += 17) FillRect(c, int(b.l + 2), int(y), int(b.r - 2), int(y + 1), Scale(stone, 0.5f));
+    int course = 0;
+    for (float y = rim + 6; y < b.b - 3; y += 17, ++course)
+        for (float x = b.l + 2 + (course % 2) * 18 + 18; x < b.r - 6; x += 36)
+            FillRect(c, int(x), int(y), int(x + 1), int(std::min(y + 17, b.b - 1)), Scale(stone, 0.5f));
 }
 
 // The arbour over the garden's far end is a carved stone beam laid in
