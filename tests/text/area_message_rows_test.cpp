@@ -350,7 +350,7 @@ TEST_F(Era04Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Run(f, 23, "G H H H G G H S1 S2 G S1 S1 G S1 G S1 G S1 S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 S1 S1 S1");
     Under(f, {25}, "G");
     Under(f, {29, 32}, "+", 265);
-    Under(f, {51, 61}, "+", 266);
+    Under(f, {41, 51, 61}, "+", 266);
     Run(f, 65, "N H N H N G H H G G H G");
     Under(f, {65, 71, 72}, "+", 266);
     Run(f, 78, "S3 G S3 G S3 S3 H G N G G H G H G G");
