@@ -1,5 +1,6 @@
 // The cells the scenes draw for who and what their lines name carry it: the
-// arena's camp (the woman who shoots, the big man), the first opponent
+// home area's pet hugging its ball and carried off by the helper (the scene
+// stops drawing the ball and the pet there), the arena's camp (the woman who shoots, the big man), the first opponent
 // holding the heroine (the game hides the heroine's own sprite meanwhile),
 // the prizes the rounds raise, the camp's shop's offers.
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "areas/era00_era01/era00/sheets.h"
 #include "areas/era02/opponent_frames.h"
 #include "areas/era03/arena_sheets.h"
 #include "areas/era03/npc_scene_frames.h"
@@ -47,6 +49,17 @@ PictureRect Of(const era02_frames::Round1Row& r) { return {r.left, r.top, r.righ
 
 std::vector<Case> Cases() {
     std::vector<Case> out;
+    using era00_sheet::FrameRow;
+    // The pet told by its pale belly: its fur is near the helper's hair.
+    const Test pet = Near(art::LookOf(art::Subject::Pet).trim), helper = ClothOf(art::Subject::Companion, 187);
+    for (const FrameRow& f : era00_sheet::kNpcFrames)
+        if (f.frame >= 11)
+            out.push_back({187, {f.left, f.top, f.right, f.bottom}, {pet, Red},
+                           "the pet with its ball, frame " + std::to_string(f.frame)});
+    for (const FrameRow& f : era00_sheet::kActorCFrames)
+        if (art::SnatchedPet(f.frame))
+            out.push_back({187, {f.left, f.top, f.right, f.bottom}, {helper, pet},
+                           "the helper with the pet, frame " + std::to_string(f.frame)});
     const Test shooter = ClothOf(art::Subject::ArenaBoss1, 192), bigMan = ClothOf(art::Subject::ArenaEnemy2, 193);
     for (const ArenaSceneCell& c : kSceneBoss1Poses)
         out.push_back({191, Of(c.rect), {shooter}, "the shooter's scene pose " + std::to_string(c.key)});

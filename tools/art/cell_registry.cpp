@@ -276,6 +276,10 @@ void HomeArea(Builder& b) {
     rows(kActorAFrames, Subject::Heroine);   // she herself, while the scene moves her
     rows(kActorBFrames, Subject::Intruder);
     rows(kActorCFrames, Subject::Companion);
+    // From its grab on the helper turns to run off right with the pet held
+    // before it, where its cells leave the room.
+    for (Cell& c : b.cells)
+        if (c.picture == kActors && c.subject == Subject::Companion && SnatchedPet(c.pose)) c.facing = 1;
     rows(kActorEFrames, Subject::Friend);
     for (const FrameRow& f : kActorDFrames) b.Thing(kActors, PictureRect{f.left, f.top, f.right, f.bottom}, Subject::Prop);
     b.Thing(kActors, kBall, Subject::Prop);

@@ -26,7 +26,7 @@ enum class Subject : unsigned char {
     Pet,          // the round little pet of the home area
     Intruder,     // the woman who comes for the pet; the tournament's first opponent and Era03's arena's third
     Friend,       // the home area's sparring friend
-    Companion,    // the home area's friend with the sword
+    Companion,    // the intruder's helper, who leaps in and snatches the pet
     WalkingEnemy,
     FieldEnemyA,
     Gatekeeper,
@@ -57,6 +57,10 @@ enum class Subject : unsigned char {
 };
 
 constexpr bool IsFigure(Subject s) { return s >= Subject::Heroine; }
+
+// The helper holds the pet from its grab (frame 3) on: the scene stops
+// drawing the pet itself at that frame.
+constexpr bool SnatchedPet(int frame) { return frame >= 3; }
 std::string_view SubjectName(Subject s);
 
 // How a figure holds itself in a cell; Auto lets the painter read it from

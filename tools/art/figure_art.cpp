@@ -293,6 +293,16 @@ Body BodyOf(const PersonPose& p) {
     return b;
 }
 
+// The home area's pet, the same wherever it is painted.
+constexpr Rgb kPetFur{246, 196, 120}, kPetBelly{255, 240, 214};
+
+// The ball hugged to a body: red, its white band across, a glint.
+void HuggedBall(Pen& pen, float x, float y, float r) {
+    pen.Dot(x, y, r, kBallRed);
+    pen.Limb(x - r * 0.92f, y, x + r * 0.92f, y, r * 0.22f, kBallBand);
+    pen.Dot(x - r * 0.35f, y - r * 0.4f, r * 0.2f, kBallShine);
+}
+
 void Arm(Pen& pen, float sx, float sy, float angle, float elbowBend, const Look& k, float limb, float& hx, float& hy) {
     const float ex = sx + std::sin(angle) * 1.3f, ey = sy + std::cos(angle) * 1.3f;
     const float a2 = angle + elbowBend;
@@ -350,6 +360,23 @@ void Weapon(Pen& pen, const Look& k, float hx, float hy, float angle, bool reach
         case Carry::Gun:
             pen.Limb(hx - dx * 0.2f, hy - dy * 0.2f, hx + dx * 1.6f, hy + dy * 1.6f, 0.45f, Rgb{70, 70, 80});
             break;
+        case Carry::Pet: {
+            // The pet caught up in the hand, as big as it is on its own:
+            // round and honey-coloured, its ears up and its face forward,
+            // the hand round its middle.
+            const float r = 1.25f, cx = hx + r * 0.4f, cy = hy - r * 0.1f;
+            pen.Blob(cx - r * 0.47f, cy - r * 0.95f, r * 0.25f, r * 0.32f, Scale(kPetFur, 0.9f));
+            pen.Blob(cx + r * 0.37f, cy - r * 0.95f, r * 0.25f, r * 0.32f, Scale(kPetFur, 0.9f));
+            pen.Blob(cx - r * 0.37f, cy + r * 0.9f, r * 0.32f, r * 0.19f, Scale(kPetFur, 0.8f));   // its feet
+            pen.Blob(cx + r * 0.37f, cy + r * 0.9f, r * 0.32f, r * 0.19f, Scale(kPetFur, 0.8f));
+            pen.Blob(cx, cy, r * 1.12f, r, kPetFur);
+            pen.Blob(cx + r * 0.12f, cy + r * 0.28f, r * 0.7f, r * 0.55f, kPetBelly);
+            pen.Dot(cx + r * 0.45f, cy - r * 0.25f, r * 0.15f, Rgb{36, 28, 40});
+            pen.Dot(cx + r * 0.85f, cy - r * 0.22f, r * 0.13f, Rgb{36, 28, 40});
+            pen.Dot(cx + r * 0.68f, cy + r * 0.05f, r * 0.11f, Rgb{230, 110, 120});
+            pen.Dot(hx, hy, 0.3f, k.skin);
+            break;
+        }
         default: break;
     }
 }
@@ -503,8 +530,9 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
         pen.Limb(x, y - 0.75f, x, y + 0.8f, 0.22f, Scale(k.bottom, 1.1f));
         pen.Limb(x - 0.5f, y - 0.25f, x + 0.5f, y - 0.25f, 0.22f, Scale(k.bottom, 1.1f));
     }
-    // The front arm and what it holds.
-    Arm(pen, sx + 0.15f, neck + 0.25f, b.frontArm, b.frontElbow, k, limb, fhx, fhy);
+    // The front arm and what it holds; a pet is cradled against the chest.
+    const bool cradle = k.carry == Carry::Pet;
+    Arm(pen, sx + 0.15f, neck + 0.25f, cradle ? 0.35f : b.frontArm, cradle ? 1.55f : b.frontElbow, k, limb, fhx, fhy);
     Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
 }
 
@@ -526,7 +554,13 @@ void Pet(Pen& pen, const Look& k, int pose) {
     pen.Dot(0.9f, cy - 0.45f, 0.3f, Rgb{36, 28, 40});
     pen.Dot(1.7f, cy - 0.4f, 0.26f, Rgb{36, 28, 40});
     pen.Dot(1.35f, cy + 0.1f, 0.22f, Rgb{230, 110, 120});
-    if (hold) pen.Limb(1.2f, cy + 0.4f, 2.0f, cy - 0.6f, 0.5f, Scale(k.top, 0.9f));
+    // Where the scene hides the ball it hugs it, its paws round it.
+    if (hold || scared) {
+        const float bx = 0.95f, by = cy + 1.0f, r = 0.9f;
+        HuggedBall(pen, bx, by, r);
+        pen.Dot(bx - r * 0.85f, by - r * 0.35f, 0.36f, Scale(k.top, 0.9f));
+        pen.Dot(bx + r * 0.8f, by - r * 0.45f, 0.36f, Scale(k.top, 0.9f));
+    }
     if (scared) {
         pen.Blob(-0.3f, cy - 1.1f, 0.22f, 0.32f, Rgb{150, 200, 250});
         pen.Dot(0.9f, cy - 0.45f, 0.12f, Rgb{250, 250, 250});   // the eyes' glint, wide open
@@ -671,8 +705,8 @@ Look LookOf(Subject s, int pose, int picture) {
         case Subject::Pet: {
             Look k;
             k.build = Build::Pet;
-            k.top = {246, 196, 120};   // a round, honey-coloured little thing
-            k.trim = {255, 240, 214};
+            k.top = kPetFur;   // a round, honey-coloured little thing
+            k.trim = kPetBelly;
             return k;
         }
         case Subject::Intruder:   // the woman in the black mantle
@@ -680,9 +714,9 @@ Look LookOf(Subject s, int pose, int picture) {
                           picture == 181 ? Carry::Claws : Carry::None);
         case Subject::Friend:
             return Person({236, 150, 40}, {120, 80, 40}, {196, 70, 40}, {255, 230, 150}, Hair::Short, Garment::Tunic);
-        case Subject::Companion:
+        case Subject::Companion:   // the intruder's helper, who leaps in and snatches the pet
             return Person({40, 150, 150}, {40, 80, 100}, {240, 220, 120}, {220, 236, 236}, Hair::Ponytail,
-                          Garment::Tunic, Carry::Sword);
+                          Garment::Tunic, SnatchedPet(pose) ? Carry::Pet : Carry::None);
         case Subject::WalkingEnemy:
             return Person({120, 90, 60}, {90, 70, 50}, {60, 110, 60}, {160, 130, 90}, Hair::Bald, Garment::Tunic,
                           Carry::None, 1.15f, Rgb{120, 170, 100});

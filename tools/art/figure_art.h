@@ -14,8 +14,11 @@ namespace art {
 // How a person is dressed and built.
 enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat };
 enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown, Plate };  // Plate: her own armour
-enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings };
+enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings, Pet };
 enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit, Imp };
+
+// The home area's pet's ball: its own cell and the pet hugging it.
+inline constexpr Rgb kBallRed{220, 50, 60}, kBallBand{250, 245, 235}, kBallShine{255, 200, 200};
 
 struct Look {
     Build build = Build::Person;

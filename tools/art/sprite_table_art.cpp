@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "tools/art/figure_art.h"
 #include "tools/art/picture_art.h"
 
 #include "areas/era00_era01/era00/sheets.h"
@@ -130,9 +131,9 @@ void DrawHomeActorsSheet(Canvas& c) {
     SetClip(c, &box);
     const float bx = float(ball.left + ball.right) * 0.5f, by = float(ball.top + ball.bottom) * 0.5f;
     const float br = float(std::min(ball.Width(), ball.Height())) * 0.48f;
-    FillDisc(c, bx, by, br, Rgb{220, 50, 60});
-    FillRect(c, ball.left, int(by) - 1, ball.right, int(by) + 1, Rgb{250, 245, 235});
-    FillDisc(c, bx - br * 0.35f, by - br * 0.4f, br * 0.2f, Rgb{255, 200, 200});
+    FillDisc(c, bx, by, br, kBallRed);
+    FillRect(c, ball.left, int(by) - 1, ball.right, int(by) + 1, kBallBand);
+    FillDisc(c, bx - br * 0.35f, by - br * 0.4f, br * 0.2f, kBallShine);
     SetClip(c, nullptr);
     std::vector<PictureRect> flame;
     for (const SheetRect& e : kFlameEdges) {

@@ -21,7 +21,7 @@ constexpr MessageLine kPrompt3[] = {
     {210, 700, "リシェル　　：　だれか　そこに　いるの？"},
 };
 constexpr MessageLine kPrompt4[] = {
-    {210, 700, "リシェル　　：　モモ、ボールを　しっかり　もってるのよ。"},
+    {210, 700, "リシェル　　：　はい、モモ、ボールよ。　しっかり　もってるのよ。"},
 };
 constexpr MessageLine kPrompt5[] = {
     {210, 700, "リシェル　　：　な、なに　あれ・・・！？"},
@@ -82,7 +82,7 @@ constexpr MessageLine kPrompt34[] = {
     {265, 725, "かえってきたようです。"},
 };
 constexpr MessageLine kPrompt35[] = {
-    {210, 700, "ﾅﾚｰﾀ　：　おや？　モモが　ボールを　かかえこんで・・・"},
+    {210, 700, "ﾅﾚｰﾀ　：　おや？　モモが　ボールを　ぽーんと　けりあげて・・・"},
 };
 constexpr MessageLine kPrompt36[] = {
     {210, 700, "ﾅﾚｰﾀ　：　なにやら　ようすが　へんですよ。"},
