@@ -43,6 +43,15 @@ bool OneToOne(const SpriteItem& s, const Matrix& m) {
            Whole(s.x - s.centreX) && Whole(s.y - s.centreY);
 }
 
+// How many pieces a side a quad is drawn in: none longer than 512 pixels
+// (the software rasteriser keeps its texture place over a screen's width).
+int QuadPieces(const SpriteQuad& q) {
+    constexpr float kLongest = 512.0f;
+    const float side = std::max({std::hypot(q.x[1] - q.x[0], q.y[1] - q.y[0]),
+                                 std::hypot(q.x[2] - q.x[0], q.y[2] - q.y[0])});
+    return std::clamp(int(std::ceil(side / kLongest)), 1, 64);
+}
+
 }  // namespace
 
 void DrawList::Reset() {
@@ -210,13 +219,24 @@ void RenderDrawList(SDL_Renderer* renderer, const DrawList& list) {
             !ComputeSpriteQuad(s, list.transforms[s.transform], view.width, view.height, q))
             continue;
         const SDL_Color col{Uint8(s.colour >> 16), Uint8(s.colour >> 8), Uint8(s.colour), Uint8(s.colour >> 24)};
-        SDL_Vertex v[4];
-        for (int i = 0; i < 4; ++i) {
-            v[i].position = SDL_FPoint{q.x[i], q.y[i]};
-            v[i].color = col;
-            v[i].tex_coord = SDL_FPoint{q.u[i], q.v[i]};
-        }
-        SDL_RenderGeometry(renderer, view.texture, v, 4, kIndices, 6);
+        // The software rasteriser loses its place in the texture across a
+        // triangle much wider than the screen (a glow blown up thirty times
+        // showed the sheet's neighbouring figures): such a quad goes in
+        // pieces. The quad is a parallelogram, so the pieces cut it exactly.
+        const int pieces = QuadPieces(q);
+        for (int i = 0; i < pieces; ++i)
+            for (int j = 0; j < pieces; ++j) {
+                const float a[4] = {float(i) / pieces, float(i + 1) / pieces, float(i) / pieces, float(i + 1) / pieces};
+                const float b[4] = {float(j) / pieces, float(j) / pieces, float(j + 1) / pieces, float(j + 1) / pieces};
+                SDL_Vertex v[4];
+                for (int k = 0; k < 4; ++k) {
+                    auto at = [&](const float (&c)[4]) { return c[0] + (c[1] - c[0]) * a[k] + (c[2] - c[0]) * b[k]; };
+                    v[k].position = SDL_FPoint{at(q.x), at(q.y)};
+                    v[k].color = col;
+                    v[k].tex_coord = SDL_FPoint{at(q.u), at(q.v)};
+                }
+                SDL_RenderGeometry(renderer, view.texture, v, 4, kIndices, 6);
+            }
     }
 }
 
