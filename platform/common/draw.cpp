@@ -43,13 +43,18 @@ bool OneToOne(const SpriteItem& s, const Matrix& m) {
            Whole(s.x - s.centreX) && Whole(s.y - s.centreY);
 }
 
-// How many pieces a side a quad is drawn in: none longer than 512 pixels
-// (the software rasteriser keeps its texture place over a screen's width).
-int QuadPieces(const SpriteQuad& q) {
-    constexpr float kLongest = 512.0f;
-    const float side = std::max({std::hypot(q.x[1] - q.x[0], q.y[1] - q.y[0]),
-                                 std::hypot(q.x[2] - q.x[0], q.y[2] - q.y[0])});
-    return std::clamp(int(std::ceil(side / kLongest)), 1, 64);
+// How many pieces a side a quad is drawn in: a sprite blown up several
+// times over goes in pieces no longer than 512 pixels (the software
+// rasteriser keeps its place in the texture over a screen's width); others,
+// the backdrops among them, stay whole quads.
+int QuadPieces(const SpriteQuad& q, int texelsAcross, int texelsDown) {
+    constexpr float kLongest = 512.0f, kBlownUp = 4.0f;
+    const float across = std::hypot(q.x[1] - q.x[0], q.y[1] - q.y[0]);
+    const float down = std::hypot(q.x[2] - q.x[0], q.y[2] - q.y[0]);
+    const float side = std::max(across, down);
+    const bool blownUp = across > kBlownUp * float(texelsAcross) || down > kBlownUp * float(texelsDown);
+    if (!blownUp || side <= kLongest) return 1;
+    return std::min(int(std::ceil(side / kLongest)), 64);
 }
 
 }  // namespace
@@ -223,7 +228,7 @@ void RenderDrawList(SDL_Renderer* renderer, const DrawList& list) {
         // triangle much wider than the screen (a glow blown up thirty times
         // showed the sheet's neighbouring figures): such a quad goes in
         // pieces. The quad is a parallelogram, so the pieces cut it exactly.
-        const int pieces = QuadPieces(q);
+        const int pieces = QuadPieces(q, s.src.right - s.src.left, s.src.bottom - s.src.top);
         for (int i = 0; i < pieces; ++i)
             for (int j = 0; j < pieces; ++j) {
                 const float a[4] = {float(i) / pieces, float(i + 1) / pieces, float(i) / pieces, float(i + 1) / pieces};
