@@ -38,7 +38,7 @@ constexpr MessageLine kArena25[] = {
     {210, 700, "？？？　　　：　いいわ。　すこし　あそんで　あげる。"},
     {255, 725, "このヴェラさまの　うでまえ、見せてあげるわ！"},
 };
-constexpr MessageLine kArena26[] = {{210, 700, "？？？　　　：　ふふ、おどろいた？　これが　わたしの　うでまえよ。"}};
+constexpr MessageLine kArena26[] = {{210, 700, "ヴェラ　　　：　ふふ、おどろいた？　これが　わたしの　うでまえよ。"}};
 constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
 constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
 constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};
@@ -54,7 +54,7 @@ constexpr MessageLine kArena35[] = {
     {210, 700, "リシェル　　：　しかけ？"},
     {255, 725, "なにを　するつもり？"},
 };
-constexpr MessageLine kArena36[] = {{210, 700, "ヴェラ　　　：　あの　はしらに　ふれたら　しびれて　ふきとぶわよ。"}};
+constexpr MessageLine kArena36[] = {{210, 700, "ヴェラ　　　：　この　はしらを　たてるわ。　ふれたら　しびれて　ふきとぶわよ。"}};
 constexpr MessageLine kArena37[] = {
     {210, 700, "ヴェラ　　　：　にげばは　ないわ。"},
     {255, 725, "かべぎわには　気をつけることね。"},
@@ -95,7 +95,7 @@ constexpr MessageLine kArena70[] = {{210, 700, "カーラ　　　：　ふふ�
 constexpr MessageLine kArena71[] = {{210, 700, "カーラ　　　：　ヴェラと　ゴルドを　たおすなんて　おどろいたわ。"}};
 constexpr MessageLine kArena72[] = {{210, 700, "カーラ　　　：　でも　あたしは　そう　かんたんには　いかないわよ。"}};
 constexpr MessageLine kArena73[] = {
-    {210, 700, "カーラ　　　：　この　ひかる　たまで　あいてを　するわ。"},
+    {210, 700, "カーラ　　　：　あたしは　ひかる　たまを　うって　あいてを　するわ。"},
     {275, 725, "よけきれるかしら？"},
 };
 constexpr MessageLine kArena74[] = {

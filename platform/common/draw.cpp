@@ -43,6 +43,20 @@ bool OneToOne(const SpriteItem& s, const Matrix& m) {
            Whole(s.x - s.centreX) && Whole(s.y - s.centreY);
 }
 
+// How many pieces a side a quad is drawn in: a sprite blown up several
+// times over goes in pieces no longer than 512 pixels (the software
+// rasteriser keeps its place in the texture over a screen's width); others,
+// the backdrops among them, stay whole quads.
+int QuadPieces(const SpriteQuad& q, int texelsAcross, int texelsDown) {
+    constexpr float kLongest = 512.0f, kBlownUp = 4.0f;
+    const float across = std::hypot(q.x[1] - q.x[0], q.y[1] - q.y[0]);
+    const float down = std::hypot(q.x[2] - q.x[0], q.y[2] - q.y[0]);
+    const float side = std::max(across, down);
+    const bool blownUp = across > kBlownUp * float(texelsAcross) || down > kBlownUp * float(texelsDown);
+    if (!blownUp || side <= kLongest) return 1;
+    return std::min(int(std::ceil(side / kLongest)), 64);
+}
+
 }  // namespace
 
 void DrawList::Reset() {
@@ -210,13 +224,24 @@ void RenderDrawList(SDL_Renderer* renderer, const DrawList& list) {
             !ComputeSpriteQuad(s, list.transforms[s.transform], view.width, view.height, q))
             continue;
         const SDL_Color col{Uint8(s.colour >> 16), Uint8(s.colour >> 8), Uint8(s.colour), Uint8(s.colour >> 24)};
-        SDL_Vertex v[4];
-        for (int i = 0; i < 4; ++i) {
-            v[i].position = SDL_FPoint{q.x[i], q.y[i]};
-            v[i].color = col;
-            v[i].tex_coord = SDL_FPoint{q.u[i], q.v[i]};
-        }
-        SDL_RenderGeometry(renderer, view.texture, v, 4, kIndices, 6);
+        // The software rasteriser loses its place in the texture across a
+        // triangle much wider than the screen (a glow blown up thirty times
+        // showed the sheet's neighbouring figures): such a quad goes in
+        // pieces. The quad is a parallelogram, so the pieces cut it exactly.
+        const int pieces = QuadPieces(q, s.src.right - s.src.left, s.src.bottom - s.src.top);
+        for (int i = 0; i < pieces; ++i)
+            for (int j = 0; j < pieces; ++j) {
+                const float a[4] = {float(i) / pieces, float(i + 1) / pieces, float(i) / pieces, float(i + 1) / pieces};
+                const float b[4] = {float(j) / pieces, float(j) / pieces, float(j + 1) / pieces, float(j + 1) / pieces};
+                SDL_Vertex v[4];
+                for (int k = 0; k < 4; ++k) {
+                    auto at = [&](const float (&c)[4]) { return c[0] + (c[1] - c[0]) * a[k] + (c[2] - c[0]) * b[k]; };
+                    v[k].position = SDL_FPoint{at(q.x), at(q.y)};
+                    v[k].color = col;
+                    v[k].tex_coord = SDL_FPoint{at(q.u), at(q.v)};
+                }
+                SDL_RenderGeometry(renderer, view.texture, v, 4, kIndices, 6);
+            }
     }
 }
 

@@ -7,6 +7,7 @@
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
 #include "core/game_flow.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "shell/draw_pass_fixture.h"
 
@@ -88,6 +89,18 @@ TEST_F(ArenaDraw, ThePostAndItsCrackleShowOnlyWhileItStands) {
         Era03ArenaBoss1.preFightState = 99;
         Era03ArenaBoss1.pose = 19;
         EXPECT_EQ(Count(91), c.pieces) << "frame " << c.frame;
+    }
+}
+
+// Enemy 3 is set down on the ground line (y 640) when she lands from the
+// post, runs and stands: each of those poses has her feet on it.
+TEST(ArenaEnemy3Frames, ThePosesSheTakesOnTheGroundStandOnIt) {
+    for (const std::int32_t pose : {10, 11, 12, 13, 18, 101, 118}) {
+        Era03ArenaEnemy3.y = 640;
+        SetEra03ArenaEnemy3Frame(pose);
+        const PendingSpriteRecord& s = PendingSprite;
+        const float feet = float(s.posY) - s.pivotY + float(s.srcBottom - s.srcTop);
+        EXPECT_NEAR(feet, 640.0f, 3.0f) << "pose " << pose;
     }
 }
 

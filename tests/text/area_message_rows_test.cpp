@@ -233,6 +233,8 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
         {"ベス　 ： ", "C2"}, {"ポポ　 ： ", "C3"}, {"ガロ＆ベス　 ： ", "C12"}, {"ガロ＆ベス＆ポポ　 ： ", "C123"},
         {"観客　 ： ", "P"}, {"ﾅﾚｰﾀ　 ： ", "N"}, {"カーラ　 ： ", "O1"}, {"セシル　 ： ", "O2"},
         {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
+        // The trio's last cry, heard from inside the gate they have gone through.
+        {"ガロ＆ベス＆ポポの声　 ： ", "C123", &R::eventLine, 65, 65},
         // Her last line at the gate, in Era03's way, still up as she comes back.
         {"リシェル　　：　", "H", &R::eventLine, 114, 114},
         // The king, heard from the royal box, under his title until he
@@ -314,7 +316,7 @@ TEST_F(Era03Rows, EveryValueHasItsSpeakersAndSecondLines) {
     ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"ベルン　　　：　", "K"},
                 {"？？？　　　：　", "D", &R::duelLine, 1, 10}, {"ガルド　　　：　", "D", &R::duelLine, 11},
                 {"？？？　　　：　", "F", &R::fighterLine, 1, 12}, {"ミレイユ　　：　", "F"},
-                {"？？？　　　：　", "E1", &R::eventLine, 17, 26}, {"ヴェラ　　　：　", "E1", &R::eventLine, 27},
+                {"？？？　　　：　", "E1", &R::eventLine, 17, 25}, {"ヴェラ　　　：　", "E1", &R::eventLine, 26},
                 {"？？？　　　：　", "E2", &R::eventLine, 16, 16}, {"ゴルド　　　：　", "E2", &R::eventLine, 18},
                 {"カーラ　　　：　", "E3"}},
                {{&R::eventLine, "eventLine", 120}, {&R::shopLineC, "shopLineC", 40},

@@ -1436,8 +1436,12 @@ void DrawEncounterBBlade(Canvas& c) {
 void DrawEra03FieldPieces(Canvas& c) {
     const Rgb bark{112, 80, 50}, barkLit{150, 112, 72}, barkDark{74, 52, 34};
     const Rgb leaf{74, 138, 62}, leafLit{116, 176, 84}, leafDark{46, 98, 48};
-    // A trunk lying along the cell (the rows turn it upright): bark lit on
-    // one side, furrows along it, a knot now and then.
+    // A trunk lying along the cell (the rows turn it upright: its left end
+    // on the ground, its top rows on the left): bark lit on one side, a knot
+    // now and then. The rows stand a second pole on the first some 8 px
+    // further left, so the trunk leans toward it across the cell, its foot
+    // along the bottom edge and its head along the top, and the pole stood
+    // on it goes on from there; it narrows from 8 px to 6 as it rises.
     auto clip = [&](const Era03SheetRect& r) {
         const ClipBox box{r.left, r.top, r.right, r.bottom};
         SetClip(c, &box);   // the canvas keeps its own copy
@@ -1445,15 +1449,20 @@ void DrawEra03FieldPieces(Canvas& c) {
     auto trunk = [&](const Era03SheetRect& r) {
         clip(r);
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
-        const int h = r.bottom - r.top;
-        for (int y = r.top; y < r.bottom; ++y) {
-            const float across = float(y - r.top) / float(h - 1);
-            const Rgb base = across < 0.25f ? barkLit : across > 0.75f ? barkDark : bark;
-            for (int x = r.left; x < r.right; ++x)
+        const int w = r.right - r.left;
+        const float footMid = float(r.bottom) - 4.0f, headMid = float(r.top) + 3.0f;
+        auto at = [&](float x, float foot, float head) { return foot + (head - foot) * (x - float(r.left)) / float(w - 1); };
+        auto mid = [&](float x) { return at(x, footMid, headMid); };
+        for (int x = r.left; x < r.right; ++x)
+            for (int y = r.top; y < r.bottom; ++y) {
+                const float half = at(float(x), 4.0f, 3.0f);
+                const float across = (float(y) + 0.5f - (mid(float(x)) - half)) / (2.0f * half);
+                if (across < 0.0f || across > 1.0f) continue;
+                const Rgb base = across < 0.3f ? barkLit : across > 0.7f ? barkDark : bark;
                 Plot(c, x, y, Solid(Scale(base, 0.88f + 0.2f * Noise(x / 4, y, 0xB4A2u))));
-        }
+            }
         for (int x = r.left + 11; x < r.right - 6; x += 29)
-            FillEllipse(c, float(x), float(r.top) + h * 0.5f, 2.5f, 1.8f, Solid(barkDark));
+            FillEllipse(c, float(x), mid(float(x)), 2.0f, 1.2f, Solid(barkDark));
     };
     // Leaves in clusters over the part of the cell from `from` (0 the
     // top) to `to` of its height, round a stem up its axis at column `stem`.

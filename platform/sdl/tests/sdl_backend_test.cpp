@@ -330,6 +330,31 @@ TEST_F(SdlBackendTest, WithoutADisplayTheGameGetsAClearFailure) {
     EXPECT_TRUE(gLog.empty());   // no device callback ran
 }
 
+namespace {
+
+// A 24-bit BMP sheet of w x h texels, each the 0xRRGGBB colour texel(x, y).
+std::vector<std::uint8_t> SheetBmp(int w, int h, const std::function<std::uint32_t(int, int)>& texel) {
+    const std::size_t row = (std::size_t(w) * 3 + 3) / 4 * 4;
+    std::vector<std::uint8_t> bmp(54 + row * std::size_t(h), 0);
+    auto put = [&](std::size_t at, std::uint32_t x, int n) {
+        for (int i = 0; i < n; ++i) bmp[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put(2, std::uint32_t(bmp.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, std::uint32_t(w), 4);
+    put(22, std::uint32_t(h), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) put(54 + std::size_t(h - 1 - y) * row + std::size_t(x) * 3, texel(x, y), 3);
+    return bmp;
+}
+
+}  // namespace
+
 // Ground tiles cut from a sheet whose neighbouring texels are dark, laid
 // edge to edge and scaled as at 800 x 600, drawn by the GPU renderer (which
 // filters texels, unlike the software one): no pixel may take on the dark.
@@ -351,27 +376,9 @@ TEST(SdlSeams, ScaledTilesFromASheetShowNoSeamsOnTheGpuRenderer) {
     }
     plat::detail::SetKeepTexturePixels(true);
     // A 64x32 sheet: a light tile in x 8..40, y 8..24, framed by black texels.
-    std::vector<std::uint8_t> bmp(54 + 64 * 32 * 3, 0);
-    auto put = [&](std::size_t at, std::uint32_t x, int n) {
-        for (int i = 0; i < n; ++i) bmp[at + std::size_t(i)] = std::uint8_t(x >> (8 * i));
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put(2, std::uint32_t(bmp.size()), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, 64, 4);
-    put(22, 32, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 64; ++x)
-            if (x >= 8 && x < 40 && y >= 8 && y < 24) {
-                const std::size_t at = 54 + std::size_t(31 - y) * 64 * 3 + std::size_t(x) * 3;
-                bmp[at] = 90;        // blue
-                bmp[at + 1] = 220;   // green
-                bmp[at + 2] = 200;   // red
-            }
+    const std::vector<std::uint8_t> bmp = SheetBmp(64, 32, [](int x, int y) {
+        return x >= 8 && x < 40 && y >= 8 && y < 24 ? 0xC8DC5Au : 0u;
+    });
     const plat::TextureId sheet = plat::TextureCreateFromBmp(bmp.data(), bmp.size(), 0);
     ASSERT_NE(sheet, 0);
     const float scale = 0.781f;   // the virtual screen at 800 x 600
@@ -401,4 +408,41 @@ TEST(SdlSeams, ScaledTilesFromASheetShowNoSeamsOnTheGpuRenderer) {
     SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
     SDL_Quit();
+}
+
+// A glow cell blown up thirty times, as round 3's afterimage is, drawn by the
+// software renderer: the cell is see-through but for one lit texel, and the
+// sheet round it is red; no red may reach the screen.
+TEST(SdlSeams, ACellBlownUpThirtyTimesShowsNoTexelFromOutsideIt) {
+    SDL_Surface* target = SDL_CreateRGBSurfaceWithFormat(0, 1024, 768, 32, SDL_PIXELFORMAT_RGBA32);
+    ASSERT_NE(target, nullptr) << SDL_GetError();
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(target);
+    ASSERT_NE(renderer, nullptr) << SDL_GetError();
+    plat::detail::SetKeepTexturePixels(true);
+    const std::vector<std::uint8_t> bmp = SheetBmp(1024, 813, [](int x, int y) {
+        const bool cell = x >= 964 && x < 1022 && y >= 753 && y < 811;
+        return !cell ? 0xFF0000u : x == 994 && y == 784 ? 0xFFFFFFu : 0u;
+    });
+    const plat::TextureId sheet = plat::TextureCreateFromBmp(bmp.data(), bmp.size(), 0xFF000000u);
+    ASSERT_NE(sheet, 0);
+    plat::detail::BeginFrameDrawing();
+    plat::DeviceClear(0xFF203040);
+    plat::SpriteBegin();
+    plat::SpriteSetTransform(plat::MatrixScaling(30, 30, 1));
+    plat::SpriteDraw(sheet, plat::Rect{964, 753, 1022, 811}, 30, 31, 17, 13, 0.09f, 0x66FFFFFF);
+    plat::SpriteEnd();
+    plat::detail::RenderDrawList(renderer, plat::detail::CurrentDrawList());
+    int red = 0, lit = 0;
+    for (int y = 0; y < 768; ++y)
+        for (int x = 0; x < 1024; ++x) {
+            const auto* p = static_cast<const std::uint8_t*>(target->pixels) + y * target->pitch + x * 4;
+            red += p[0] > p[1] + 40;
+            lit += p[1] > 0x60;
+        }
+    EXPECT_EQ(red, 0);
+    EXPECT_GT(lit, 100);   // the lit texel itself is there
+    plat::detail::ForgetRendererTextures(renderer);
+    plat::TextureRelease(sheet);
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(target);
 }
