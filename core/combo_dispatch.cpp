@@ -46,6 +46,11 @@ void RunBlock(const Machine (&machines)[9]) {
 
 }  // namespace
 
+void EndOpenAttacks() {
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    m.comboS = m.comboD = m.comboF = m.comboG = m.comboQ = 0;
+}
+
 void UpdateAttackCombos() {
     if (PlayerState.weaponMode1 == 1) RunBlock(kW1);
     if (PlayerState.weaponMode2 == 1) RunBlock(kW2);

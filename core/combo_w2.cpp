@@ -38,7 +38,7 @@ struct Out {
 struct Row {
     std::int16_t phase;
     std::int16_t pose;
-    std::int16_t mark;     // standing S: x held at origin + mark * start facing
+    std::int16_t mark;     // standing S: where the pose stands from the attack's start, * start facing
     double duration;
     Kind kind;
     Out out;
@@ -64,7 +64,11 @@ struct Run {
     std::uint32_t phase = 0;
     double stamp = 0.0;
     std::int32_t startFacing = 1;
-    std::int32_t originX = 0;
+    // The mark she stands on now: each pose moves her by its own mark less
+    // this one, from wherever she stands, so a push or a scene that moved
+    // her meanwhile is kept, not undone by a jump back to where the attack
+    // began (a held S once put her back 800 px across a menu).
+    std::int32_t markNow = 0;
 };
 
 constexpr Out kNone{0, 0, 0, 0, 0};
@@ -244,7 +248,7 @@ void RunAttack(int index, std::int32_t arg) {
         run.phase = static_cast<std::uint32_t>(m.firstPhase);
         word = runningValue;
         if (m.startFacing) run.startFacing = PlayerState.facing;
-        if (m.holdOnMarks) run.originX = PlayerState.x;
+        run.markNow = 0;
         // Chained entry: marked by a breaking-off attack, or its own last run
         // ended moments ago; the opening is skipped.
         if (m.chainPhase != 0 && now - run.stamp < 0.5) {
@@ -262,7 +266,10 @@ void RunAttack(int index, std::int32_t arg) {
         const Row& r = m.rows[i];
         if (run.phase != static_cast<std::uint32_t>(r.phase)) continue;
         PlayerState.pose = r.pose;
-        if (m.holdOnMarks) PlayerState.x = run.originX + r.mark * run.startFacing;
+        if (m.holdOnMarks) {
+            PlayerState.x += (r.mark - run.markNow) * run.startFacing;
+            run.markNow = r.mark;
+        }
         if (!(now - run.stamp > r.duration)) continue;
 
         const std::int32_t f = PlayerState.facing;

@@ -61,6 +61,11 @@ void UpdateAttackQW2(std::int32_t arg);
 void ResetComboMachinesW1();
 void ResetComboMachinesW2();
 
+// Ends every attack under way where she stands: the menu does not hand an
+// attack back to the stage (a held attack would go on from the marks it had
+// before the menu, whatever moved her since).
+void EndOpenAttacks();
+
 // Runs the attack machines of the weapon modes that are on, for the combo
 // words' current ranges, in the world step's order (weapon mode 1 first),
 // including the jump-pose fix before Q. The world step calls this once.

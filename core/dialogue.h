@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
+
 // 0 = no text; any other value selects a group of lines in the block of the
 // active area. A message is identified by (area, channel, value), never by
 // the value alone.
@@ -28,6 +30,5 @@ inline DialogueChannelsRecord DialogueChannels;
 
 // 0 idle, 1 = a message waits for Enter; the keyboard callback turns 1 into 2.
 inline std::int32_t EnterConfirmState = 0;
-// 1 while a scene's line waits and holds the heroine (the message box is
-// drawn); every area's talks write it.
-inline std::int32_t EventHoldsPlayer = 0;
+// EventHoldsPlayer (1 while a scene's line waits and holds the heroine) is
+// one of the holds' words, read-only: core/holds.h.

@@ -25,3 +25,7 @@ inline GameFlowExtraRecord GameFlowExtra;
 
 // 1 = the change between stage and menu is requested.
 inline std::int32_t PhaseChangeRequest = 0;
+// 1 from F2's request on the stage to the end of that frame's stage phase: a
+// scene taking hold of her in that step withdraws the player's request (a
+// scene's own request for the menu stands).
+inline std::int32_t PhaseChangeByKey = 0;

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
+
 // Key flags: 1 = the key was pressed at the last key event.
 inline std::int32_t KeyLeftPressed = 0;
 inline std::int32_t KeyUpPressed = 0;
@@ -25,9 +27,8 @@ inline std::int32_t NoGameKey = 0;
 // until the next key notes the count and waits for it to change.
 inline std::uint32_t KeyPressCount = 0;
 
-// Key blocks, written by scenes and menus.
-inline std::int32_t MessageBoxOpen = 0;
-inline std::int32_t PlayerKeysBlocked = 0;
+// Key blocks. MessageBoxOpen, PlayerKeysBlocked and MenuKeyBlocked are the
+// holds' words (core/holds.h), read-only here; the rest are written by scenes.
 inline std::int32_t XKeyBlocked = 0;
 inline std::int32_t ZKeyBlocked = 0;
 inline std::int32_t KeyQBlocked = 0;
@@ -35,5 +36,4 @@ inline std::int32_t KeyQBlocked = 0;
 inline std::int32_t LeftKeyBlocked = 0;
 inline std::int32_t RightKeyBlocked = 0;
 inline std::int32_t NumberKeysBlocked = 0;
-inline std::int32_t MenuKeyBlocked = 0;
 inline std::int32_t WindowModeLock = 0;

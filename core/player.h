@@ -104,9 +104,6 @@ void DropHerHeldMoveKeys();
 // too, so she stays where the scene took her; a jump in the air comes down
 // where it is.
 void StopHerOwnMoves();
-// A scene takes hold of her: the game keys are ignored (MessageBoxOpen), and
-// when she was free until now, her own moves stop where she is.
-void TakeHoldOfHeroine();
 // Lets ScrollX drift toward where the heroine looks, and in either follow
 // mode brings the view back to her when she is out of it.
 void UpdateCamera();

@@ -142,11 +142,6 @@ void StopHerOwnMoves() {
     PlayerMoveState.runSlideState = 0;
 }
 
-void TakeHoldOfHeroine() {
-    if (MessageBoxOpen == 0) StopHerOwnMoves();
-    MessageBoxOpen = 1;
-}
-
 void UpdatePlayerWalk(std::int32_t arg) {
     if (arg == 0) {
         WalkCycle.state = 0;

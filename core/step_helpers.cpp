@@ -1,6 +1,7 @@
 #include "core/step_helpers.h"
 
 #include "core/dialogue.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -19,7 +20,8 @@ bool ValidTexture(std::int32_t n) { return n >= 0 && n < kTextureFlagCount; }
 void OpenLine(std::int32_t& word, std::int32_t line, int bellVolume) {
     word = line;
     EnterConfirmState = kLineWaiting;
-    EventHoldsPlayer = 1;
+    TakeHoldOfHeroine(kHoldLine);
+    NoteHoldLine(word);
     RingBell(bellVolume);
 }
 
@@ -34,7 +36,7 @@ void AdvanceLine(std::int32_t& word, std::int32_t line, int bellVolume) {
 void CloseLine(std::int32_t& word) {
     word = 0;
     EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
+    LetGoOfHeroine(kHoldLine);
 }
 
 bool StepLineGroup(std::int32_t& word, std::int32_t last, int bellVolume) {

@@ -86,9 +86,10 @@ inline std::int32_t FadeAlpha(std::int32_t start, double perSecond, double t) {
 // ---- lines of dialogue ----------------------------------------------------------
 // A scene shows a line by writing its number to one of the DialogueChannels
 // words and waits for Enter through EnterConfirmState (1 waiting, 2 read);
-// EventHoldsPlayer holds the heroine meanwhile. The bell is sound 6, rung at
-// the SoundVolumes word `bellVolume` (1, the effects word, unless a scene
-// rings it at the general word 0).
+// meanwhile the line holds the heroine for the owner of the step that opened
+// it (core/holds.h), and the line closes with that hold. The bell is sound 6,
+// rung at the SoundVolumes word `bellVolume` (1, the effects word, unless a
+// scene rings it at the general word 0).
 inline constexpr std::int32_t kLineBellSound = 6;
 inline constexpr std::int32_t kLineWaiting = 1;
 inline constexpr std::int32_t kLineRead = 2;

@@ -237,3 +237,9 @@ bool RunningLockAcquire(const char* lockPath);
 void RunningLockRelease();
 
 }  // namespace plat
+
+// The game's own entry, which the desktop program's main hands over to:
+// start-up, the main loop and shut-down; returns the exit code. The game
+// defines it (shell/startup.cpp); the platform, which sees none of the
+// game's headers, knows it from here.
+int WinMain();

@@ -5,6 +5,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -36,6 +37,8 @@ void StartNewGame() {
     GameFlow.bootStep = 99;
     GameFlow.bootFlag = 0;
     GameFlow.phase = 901;
+    // The game has started: the opening holds what it holds itself.
+    LetGoOfHeroine(kBootHold);
     EquipmentFlags.base = 0;
     EquipmentFlags.acquiredA = 0;
     EquipmentFlags.acquiredB = 0;
@@ -109,7 +112,7 @@ std::int32_t RunBoot(std::int32_t arg) {
     if (step == 0) {
         if (GsFlags[kGsLoading] == kGraphicAbsent) GsFlags[kGsLoading] = kGraphicRequested;
         WindowModeLock = 1;
-        MenuKeyBlocked = 1;
+        TakeHoldOfHeroine(kBootHold, kHoldMenu);
         step = 1;
     }
     if (step == 1 && GsFlags[kGsLoading] == kGraphicLoaded) {

@@ -103,6 +103,7 @@ void RunStagePhase() {
         GameFlow.phase = 902;
         PhaseChangeRequest = 0;
     }
+    PhaseChangeByKey = 0;
 }
 
 void RunEndOfGamePhase() {

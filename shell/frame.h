@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-// The game's entry: start-up, the main loop and shut-down; returns the exit code.
-int WinMain();
+// The game's entry, WinMain, is declared in platform/platform.h, where the
+// desktop program's main finds it.
 // The per-frame driver registered with the framework.
 void RunFrame(double time, float elapsed);
 

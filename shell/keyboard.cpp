@@ -179,6 +179,7 @@ void OnKeyboard(int virtualKey, bool keyDown, bool altDown) {
             case 113:  // F2: stage <-> menu; story line 19 lets it through a message box
                 if (DialogueChannels.storyLine == 19 || (!messageBox && MenuKeyBlocked == 0)) {
                     PhaseChangeRequest = 1;
+                    PhaseChangeByKey = 1;
                     NoGameKey = 0;
                 }
                 break;

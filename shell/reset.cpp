@@ -16,6 +16,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
@@ -76,12 +77,10 @@ void ResetInput() {
                               &KeyQPressed, &KeySPressed, &KeyXPressed, &KeyYPressed, &KeyZPressed})
         *key = 0;
     NoGameKey = 0;
-    MessageBoxOpen = 0;
-    PlayerKeysBlocked = 0;
+    EndEveryHold();
     XKeyBlocked = 0;
     ZKeyBlocked = 0;
     KeyQBlocked = 0;
-    MenuKeyBlocked = 0;
     NumberKeysBlocked = 1;
     NumberKeyValue = 99;
     EnterConfirmState = 0;

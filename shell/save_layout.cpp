@@ -104,7 +104,8 @@ constexpr GdataCell kGdataLayout[] = {
     Back(4, 3, &GdataReservedWords[0], 0, 0), Back(4, 4, &GdataReservedWords[1], 0, 0),
     Back(4, 5, &GdataReservedWords[2], 0, 0), Back(4, 6, &GdataReservedWords[3], 0, 0),
     Back(4, 7, &PlayerMoveState.jumpKind), Back(4, 8, &PlayerMoveState.runSlideState),
-    Clears(4, 10, &EventHoldsPlayer),
+    // Once the line hold's word: a loaded game starts with nobody holding her.
+    Fixed(4, 10, 0),
     // 05 to 09: moves, items, equipment, weapon modes.
     Back(5, 1, &LearnedMoveD, 0, 1), Back(5, 2, &LearnedMoveF, 0, 1), Back(5, 3, &LearnedMoveG, 0, 1),
     Back(5, 4, &MoveQEnabled, 0, 1),

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "core/file_io.h"
+#include "core/holds.h"
 #include "core/save_report.h"
 
 namespace {
@@ -197,6 +198,8 @@ bool LoadGdata(std::int32_t slot) {
         return false;
     }
     ApplyGdata(image);
+    // Whatever held her in the game left behind has no say in this one.
+    EndEveryHold();
     return true;
 }
 

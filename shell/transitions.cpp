@@ -8,9 +8,11 @@
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
+#include "core/combos.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -204,6 +206,7 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.y = PlayerPrevFrame.y;
         PlayerState.facing = PlayerPrevFrame.facing;
         PlayerState.pose = 0;
+        EndOpenAttacks();
         WriteTraceLog(992);
         RunTitleScreen(0);
         MenuElementWords.loadingScreenFrame = 2;
@@ -221,7 +224,7 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
         return t.stageToMenu;
     }
     StampAheadToZero(t.stageToMenuTime, GameClock.realTime);
-    MessageBoxOpen = 0;
+    LetGoForTheMenu();
 
     const std::int32_t state = t.stageToMenu;
     if (state == 5) {

@@ -5,6 +5,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -15,6 +16,8 @@
 #include "text/menu_state.h"
 
 namespace {
+
+constexpr HoldOwner kGameOverHold{"the game over"};
 
 constexpr int kAreaMusicSound = 4;
 constexpr int kGameOverMusicSound = 12;
@@ -158,6 +161,7 @@ constexpr std::int32_t kLastCollapseStep = 5;
 }  // namespace
 
 std::int32_t RunGameOver(std::int32_t arg) {
+    const HoldStep hold(kGameOverHold);
     GameOverStateRecord& g = GameOverState;
     const double clock = GameClock.gameClock;
     StampAheadToZero(g.stepTime, clock);
@@ -172,7 +176,7 @@ std::int32_t RunGameOver(std::int32_t arg) {
         g.step = -arg;
         g.walkOffset = 0;
         g.stepTime = clock;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         StopSound(kAreaMusicSound);
         return arg;
     }
@@ -182,7 +186,7 @@ std::int32_t RunGameOver(std::int32_t arg) {
     SoundVolumes[0] = 0;
 
     if (g.step == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         WriteTraceLog(997);
         RewindSound(kGameOverMusicSound);
         g.stepTime = clock;
@@ -229,7 +233,7 @@ std::int32_t RunGameOver(std::int32_t arg) {
     if (g.step == 8) {
         PlayerState.pose = 32;
         MenuPage = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         PlayGameOverMusic();
         if (g.textStep1 <= 4 && After(g.walkTime, 2.0)) NextTextStep(g.textStep1);
         if (g.textStep1 == 5) TakePromptAnswer();

@@ -1,6 +1,7 @@
 // The logo animation before the title, and the load screen reached with the
 // title's continue entry.
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/save_spots.h"
@@ -110,7 +111,7 @@ std::int32_t RunTitleLoadScreen(std::int32_t arg) {
         logo.loadStep = 1;
         logo.loadStamp = 0;
         PlayerState.y = 250;
-        MenuKeyBlocked = 0;
+        LetGoOfHeroine(kBootHold, kHoldMenu);
         // A saved game can be continued from the title at any time, also
         // before the first visit of the in-game menu has set this.
         SaveSpotFlag = 1;

@@ -14,6 +14,7 @@
 #include "core/combos.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/menu_words.h"
@@ -94,11 +95,14 @@ void ApplyAreaLimits() {
     if (Era04AreaFlag == 1) LimitEra04();
 }
 
+constexpr HoldOwner kPitFallHold{"the fall into a ledge pit"};
+
 // The heroine stays in pose 27, keys ignored, until more than 0.5 s have
 // passed and she stands exactly on the floor.
 void ApplyPitFallHold() {
+    const HoldStep hold(kPitFallHold);
     if (worldStep.pitFallState == 2) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         worldStep.pitFallState = 0;
     }
     if (worldStep.pitFallState == 1) {
@@ -106,7 +110,7 @@ void ApplyPitFallHold() {
         // The fall brings her down; a run key still down from before it
         // would run her on through the air.
         DropHerHeldMoveKeys();
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (GameNow() - worldStep.pitFallTime > 0.5 && PlayerState.y == FloorHeightAt(PlayerState.x, PlayerState.y))
             worldStep.pitFallState = 2;
     }
@@ -129,4 +133,7 @@ void UpdateWorld() {
     ApplyAreaLimits();
     ApplyPitFallHold();
     worldStep.previousStepX = PlayerState.x;
+    // Last: a hold whose owner was not stepped in this step has nobody to
+    // let her go.
+    EndHoldsNotKept();
 }

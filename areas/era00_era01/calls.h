@@ -90,6 +90,12 @@ bool PitHazardTripping();
 // The four dropped-item slots, collected in pose 26; runs in every area.
 void UpdateDropItemPickup();
 // Arming calls of the reset (each resets its own step words).
+void ResetLift();
+void ResetPitHazard();
+void ResetWalkingEnemies();
+void ResetAnchorObstacle();
+void ResetEncounter();
+void ResetFieldObjectSprites();
 // 0 arms; 1..6 steps that hurt reaction of field enemy A; 99 when done.
 std::int32_t RunFieldEnemyAReaction(std::int32_t arg);
 void UpdateWalkingEnemyObject1(std::int32_t arg);

@@ -22,19 +22,25 @@ void ResetEra00Era01Area() {
     UpdateEra01Npc(0);
     UpdateEra01ColourPulseA(0);
     UpdateEra01SceneryLoopA(0);
+    UpdateEra01SceneryLoopB(0);
     UpdateEra01ColourPulseB(0);
     UpdateEra01ColourPulseC(0);
     UpdateEra01ColourPulseD(0);
     UpdateEra01ColourPulseE(0);
     UpdateEra01ColourPulseF(0);
     RunArenaWaves(0);
+    ResetLift();
+    ResetPitHazard();
+    ResetWalkingEnemies();
+    ResetAnchorObstacle();
+    ResetEncounter();
+    ResetFieldObjectSprites();
 
     Era00StoryPhase = 0;
     Era00IndoorState = 0;
     Era00SceneActors = Era00SceneActorsRecord{};
     ResetTimedEffects();
     Era00Gateway = Era00GatewayRecord{};
-    EventHoldsPlayer = 0;
     PlayerHpHold = 0;
 
     HoppingObjectRecord = HoppingObjectStateRecord{};
@@ -84,6 +90,7 @@ void ResetEra00Era01Area() {
     const std::uint32_t colours[8] = {0xFF333333u, 0xFFEEEEEEu, 0xFFEEEEEEu, 0xFFFFFFFFu,
                                       0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
     for (int i = 0; i < 8; ++i) Era01SceneryColours[i] = colours[i];
+    for (SceneryLoopRecord& loop : SceneryLoops) loop = SceneryLoopRecord{};
     ArenaState = ArenaStateRecord{};
     ArenaEnemy = ArenaEnemyRecord{};
     ArenaEnemy.x = Era01Anchor22;   // 23445

@@ -9,6 +9,7 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -32,8 +33,16 @@ struct ArrivalPrivate {
 };
 ArrivalPrivate Arrival;
 
+constexpr HoldOwner kArrivalHold{"the arrival at the arena"};
+
 std::int32_t& Msg() { return DialogueChannels.fieldLine; }
 EncounterTrioActor& Actor(int k) { return EncounterTrio.actor[k]; }
+
+// A line of the scene holds her until the scene lets it go.
+void HoldForLine() {
+    TakeHoldOfHeroine(kHoldLine);
+    NoteHoldLine(Msg());
+}
 
 double SinceArrivalStamp() { return SinceStamp(Arrival.stamp); }
 void Restamp() { Arrival.stamp = GameNow(); }
@@ -46,7 +55,7 @@ void NextLine(std::int32_t sound = 6) {
 }
 void WaitLine() {
     EnterConfirmState = 1;
-    EventHoldsPlayer = 1;
+    HoldForLine();
     PlayEra02Sound(6);
 }
 
@@ -154,12 +163,13 @@ void RunLiftTalk() {
         if (LineRead()) {
             EnterConfirmState = 0;
             ArrivalScene.step = 9;
-            EventHoldsPlayer = 0;
             Msg() = 0;
             Restamp();
             ArrivalScene.flag = 1;
+            // The talk ends in the pass through the menu side, which the
+            // scene asks for itself: nothing of it holds her on the way.
+            LetGoOfHeroine();
             PhaseChangeRequest = 1;
-            MessageBoxOpen = 0;
             Era02RunWords.menuPassDone = 1;
         }
     }
@@ -221,7 +231,7 @@ void RunLiftRise() {
         if (LineRead()) {
             NextLine(0);
             ArrivalScene.step = 17;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Msg() = 0;
             Restamp();
             Arrival.walkStamp = GameNow();
@@ -276,7 +286,7 @@ void RunCaptorsBoard() {
         if (LineRead()) {
             NextLine();
             ArrivalScene.step = 24;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Msg() = 0;
             PlayEra02Sound(108);
             Restamp();
@@ -303,7 +313,7 @@ void RunCaptorsBoard() {
     if (ArrivalScene.step == 25 && TrioWalk(kEastStop, -195, kWestStop, 1)) {
         ArrivalScene.step = 26;
         ArrivalScene.signWord = 2;
-        EventHoldsPlayer = 1;
+        HoldForLine();
         PlayEra02Sound(84);
         FramesAll(11);
     }
@@ -322,7 +332,7 @@ void RunCaptorsBoard() {
         if (LineRead()) {
             NextLine(0);
             ArrivalScene.step = 28;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Msg() = 0;
             Actor(0).y = kGround;
             Restamp();
@@ -337,11 +347,11 @@ void RunRide() {
         StepArrivalLiftRide(1);
         const std::int32_t x = Actor(0).x;
         if (x > kLiftAnchor + 742 && x <= kLiftAnchor + 992) {
-            EventHoldsPlayer = 1;
+            HoldForLine();
             Msg() = 18;
         }
         if (x > kLiftAnchor + 992) {
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Msg() = 0;
         }
         if (x > kLiftAnchor + 1242) {
@@ -379,7 +389,7 @@ void RunRide() {
         if (AtLeastElapsed(Arrival.stamp, GameNow(), 0.2)) {
             Era02ArenaDoor.gateSelector = 0;
             ArrivalScene.step = 32;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             PlayEra02Sound(93);
             PlayEra02Sound(110);
         }
@@ -418,12 +428,12 @@ void RunRide() {
         if (Era02ArenaDoor.openingOffset > 0)
             Era02ArenaDoor.openingOffset = TruncToInt(170 - SinceArrivalStamp() * 61.151079136690655);
         if (PlayerState.x >= Era02Anchor1 + 274 && PlayerState.x < Era02Anchor1 + 774) {
-            EventHoldsPlayer = 1;
+            HoldForLine();
             Msg() = 21;
             PlayerState.pose = 114;
         }
         if (PlayerState.x >= Era02Anchor1 + 774) {
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Msg() = 0;
             PlayerState.pose = 55;
         }
@@ -445,7 +455,7 @@ void RunRide() {
 // Steps 36 to 49: the captors' farewell.
 void RunFarewell() {
     if (ArrivalScene.step == 36) {
-        if (EventHoldsPlayer == 0) {
+        if (!HoldsHeroine(kArrivalHold, kHoldLine)) {
             ArrivalScene.step = 35;
             return;
         }
@@ -533,7 +543,7 @@ void RunFarewell() {
             ArrivalScene.step = 50;
             Restamp();
             Msg() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Arrival.once = 0;
         }
     }
@@ -557,7 +567,7 @@ void RunCheering() {
             EnterConfirmState = 1;
             ArrivalScene.step = 51;
             PlayEra02Sound(6);
-            EventHoldsPlayer = 1;
+            HoldForLine();
         }
     }
     if (ArrivalScene.step == 51) {
@@ -567,7 +577,7 @@ void RunCheering() {
             ArrivalScene.step = 52;
             Restamp();
             Msg() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Arrival.once = 0;
         }
     }
@@ -590,7 +600,7 @@ void RunCheering() {
             ArrivalScene.step = 54;
             PlayEra02Sound(86);
             Restamp();
-            EventHoldsPlayer = 1;
+            HoldForLine();
         }
     }
     if (ArrivalScene.step >= 54 && ArrivalScene.step <= 63) {
@@ -602,7 +612,7 @@ void RunCheering() {
                 if (k == 63) {
                     ArrivalScene.step = 64;
                     PlayEra02Sound(69);
-                    EventHoldsPlayer = 0;
+                    LetGoOfHeroine(kHoldLine);
                     Msg() = 0;
                 } else {
                     ArrivalScene.step = k + 1;
@@ -667,7 +677,7 @@ void RunSpeech() {
             ArrivalScene.step = k + 1;
             if (k == 79) {
                 PlayEra02Sound(69);
-                EventHoldsPlayer = 0;
+                LetGoOfHeroine(kHoldLine);
                 Msg() = 0;
             } else {
                 PlayEra02Sound(86);
@@ -690,7 +700,7 @@ void RunSpeech() {
         if (LineRead()) {
             if (k == 84) {
                 ArrivalScene.step = 85;
-                EventHoldsPlayer = 0;
+                LetGoOfHeroine(kHoldLine);
                 Msg() = 0;
                 RunCrowdCheer(0);
                 RunArrivalLiftLanding(0);
@@ -706,8 +716,7 @@ void RunSpeech() {
         if (RunArrivalLiftLanding(1) == kStepDone) ArrivalScene.step = 86;
     }
     if (ArrivalScene.step == 86) {
-        MessageBoxOpen = 0;
-        MenuKeyBlocked = 0;
+        LetGoOfHeroine(kHoldKeys | kHoldMenu);
         if (RunCrowdCheer(1) == kStepDone) {
             ArrivalScene.step = kStepDone;
             // The HP hold of the talks ends with the scene, so Era01 does
@@ -720,6 +729,7 @@ void RunSpeech() {
 }  // namespace
 
 void RunEra02ArrivalScene() {
+    const HoldStep hold(kArrivalHold);
     HoldPosition(ArrivalScene.step);
 
     if (ArrivalScene.step == 0) {
@@ -733,7 +743,7 @@ void RunEra02ArrivalScene() {
         }
     }
     if (ArrivalScene.step == 9) {
-        MenuKeyBlocked = 1;
+        TakeHoldOfHeroine(kHoldMenu);
         TournamentBoundsLock = 0;
         // Only a game saved in the menu pass and loaded in a new run comes
         // back here with the flag clear: it changes the area itself.
@@ -827,6 +837,12 @@ struct LandingState {
 };
 LandingState Landing;
 }  // namespace
+
+void ResetArrivalWords() {
+    Arrival = ArrivalPrivate{};
+    Ride = RideClock{};
+    Landing = LandingState{};
+}
 
 std::int32_t RunArrivalLiftLanding(std::int32_t a) {
     if (a == 0) {

@@ -24,6 +24,12 @@ struct CrowdMotion {
 };
 CrowdMotion Crowd;
 
+}  // namespace
+
+void ResetCrowdWords() { Crowd = CrowdMotion{}; }
+
+namespace {
+
 // One row of the cheer: the index it shows and its wait in periods (0 for
 // the first row's fixed 3.0 s).
 struct CheerRow {

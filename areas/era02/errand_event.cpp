@@ -8,6 +8,7 @@
 #include "areas/era03/records.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -17,6 +18,9 @@
 #include "text/text_state.h"
 
 namespace {
+
+constexpr HoldOwner kErrandHold{"the errand event in the arena"};
+constexpr HoldOwner kGiftHold{"the gift talk in the arena"};
 
 TournamentOpponentRecord& Opp = Round4Opponent;
 std::int32_t& Msg() { return DialogueChannels.eventLine; }
@@ -74,13 +78,24 @@ struct GiftState {
 };
 GiftState Gift;
 
+}  // namespace
+
+void ResetErrandWords() {
+    Errand = ErrandState{};
+    BannerStrike = StrikeState{};
+    Gift = GiftState{};
+}
+
+namespace {
+
 double SinceErrandStamp() { return GameNow() - Errand.stamp; }
 
 void StepSideA(ErrandState& s) {
     if (s.sideA == 0) {
         s.sideA = 1;
         EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Msg());
         PlayEra02Sound(6);
     }
     if (s.sideA == 1) {
@@ -101,7 +116,8 @@ void StepSideA(ErrandState& s) {
         if (AtLeastElapsed(s.stamp2, GameNow(), 2.0)) {
             s.sideA = 4;
             EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Msg());
             PlayEra02Sound(6);
         }
     }
@@ -161,7 +177,7 @@ void StepSideB(ErrandState& s) {
     }
     if (s.sideB == 10) {
         s.step = kStepDone;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         ArrivalViewLock = 1;
     }
 }
@@ -176,7 +192,8 @@ void StepErrandCharge() {
     }
     if (s.step == 2) {
         TournamentBanner = 4;
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Msg());
         PlayEra02Sound(6);
         Msg() = 117;
         Restart(s.stamp);
@@ -322,7 +339,7 @@ void StepErrandTalk() {
         if (LineRead()) {
             s.step = 19;
             Msg() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Restart(s.stamp);
         }
     }
@@ -394,7 +411,8 @@ void StepErrandStrikes() {
         }
         if (strike == kStepDone && s.counter == 3) {
             s.step = 27;
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Msg());
             EnterConfirmState = kLineWaiting;
             PlayEra02Sound(6);
         }
@@ -425,6 +443,7 @@ void StepErrandStrikes() {
 }  // namespace
 
 std::int32_t RunEra02ErrandEvent(std::int32_t mode) {
+    const HoldStep hold(kErrandHold);
     ErrandState& s = Errand;
     StampAheadToZero(s.stamp, GameNow());
     StampAheadToZero(s.stamp2, GameNow());
@@ -511,6 +530,7 @@ std::int32_t RunEra02BannerStrike(std::int32_t mode) {
 }
 
 std::int32_t RunEra02GiftTalk(std::int32_t mode) {
+    const HoldStep hold(kGiftHold);
     GiftState& s = Gift;
     if (mode == 0) {
         s.step = 1;
@@ -538,7 +558,7 @@ std::int32_t RunEra02GiftTalk(std::int32_t mode) {
                 s.step = kStepDone;
                 PlayEra02Sound(6);
                 CloseLine(Msg());
-                MessageBoxOpen = 0;
+                LetGoOfHeroine();
             } else {
                 AdvanceLine(Msg(), Msg() + 1);
             }

@@ -11,6 +11,7 @@
 #include "areas/era02/tournament.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
@@ -35,6 +36,8 @@ struct DispatchState {
 };
 DispatchState Dispatch;
 
+constexpr HoldOwner kReturnHold{"the return from Era03 through the east gate"};
+
 // The first return of a game greets with the long talk and the
 // parting line; later ones are short.
 std::int32_t ReturnVisits = 0;
@@ -49,14 +52,15 @@ ReturnState ReturnScene;
 // The exit to Era03 also switches the graphics and the area between the
 // opening and the walk.
 struct PassageRow {
+    HoldOwner hold;          // the passage holds her from its start to its end
     std::int32_t facing;     // she faces the door
     std::int32_t walkTo;     // ... and walks to or beyond this x
     bool toEra03;
     bool closesTournament;   // the west door out starts the tournament's sequencer afresh
 };
-constexpr PassageRow kExitRow = {1, Era02Anchor1 + 3050, true, false};
-constexpr PassageRow kWestInRow = {1, Era02Anchor1 + 250, false, false};
-constexpr PassageRow kWestOutRow = {-1, Era02Anchor1 - 50, false, true};
+constexpr PassageRow kExitRow = {{"the passage out to Era03"}, 1, Era02Anchor1 + 3050, true, false};
+constexpr PassageRow kWestInRow = {{"the passage in through the west door"}, 1, Era02Anchor1 + 250, false, false};
+constexpr PassageRow kWestOutRow = {{"the passage out through the west door"}, -1, Era02Anchor1 - 50, false, true};
 
 struct PassageState {
     std::int32_t step = 0, heldX = 0;
@@ -65,11 +69,12 @@ struct PassageState {
 PassageState ExitPassage, WestPassage;
 
 std::int32_t RunPassage(PassageState& s, const PassageRow& r, std::int32_t mode) {
+    const HoldStep hold(r.hold);
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
         s.step = 1;
+        TakeHoldOfHeroine();
         s.heldX = PlayerState.x;
-        MessageBoxOpen = 1;
         Era02Crowd.frameIndex = 0;
         return s.step;
     }
@@ -113,7 +118,7 @@ std::int32_t RunPassage(PassageState& s, const PassageRow& r, std::int32_t mode)
     }
     if (s.step == 7) {
         s.step = kStepDone;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
     }
     return s.step;
 }
@@ -126,12 +131,16 @@ WaveState Wave;
 
 }  // namespace
 
-void ResetEra02EventSlots() {
+void ResetEra02EventWords() {
     Dispatch = DispatchState{};
     ReturnVisits = 0;
+    ReturnScene = ReturnState{};
+    ExitPassage = WestPassage = PassageState{};
+    Wave = WaveState{};
 }
 
 std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
+    const HoldStep hold(kReturnHold);
     ReturnState& s = ReturnScene;
     StampAheadToNow(s.stamp, GameNow());
     if (mode == 0) {
@@ -247,7 +256,7 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
     }
     if (s.step == 16) {
         s.step = kStepDone;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
     }
     if (s.step >= 1 && s.step <= 13) {
         ScrollX = Era02Anchor1 + 2807;

@@ -5,6 +5,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -41,6 +42,18 @@ struct IdleState {
 };
 IdleState Idle;
 
+}  // namespace
+
+void ResetRound1Words() {
+    DriverStep = 0;
+    Entrance = EntranceSteps{};
+    Fight = FightState{};
+    Dialogue = DialogueState{};
+    Idle = IdleState{};
+}
+
+namespace {
+
 // The pause between attacks: 2 s while she has more than 100 HP, 6 s below.
 double Pause() { return (700 - TournamentState.opponentHp) / 600 * 4 + 2; }
 
@@ -49,6 +62,7 @@ double Pause() { return (700 - TournamentState.opponentHp) / 600 * 4 + 2; }
 std::int32_t RunRound1(std::int32_t mode) {
     static constexpr RoundRow kRound1 = {kTextureD045, RunRound1Entrance, RunRound1Fight, nullptr, nullptr,
                                          kTextureD046};
+    const HoldStep hold(kRound1Hold);
     return StepRound(kRound1, DriverStep, mode);
 }
 
@@ -77,7 +91,7 @@ std::int32_t RunRound1Entrance(std::int32_t mode) {
         if (ScrollX > Opp.x - 50) ScrollX = Opp.x - 50;
         if (ScrollX < Opp.x - 974) ScrollX = Opp.x - 974;
         if (RunRound1OpponentJump(1, 0, 0, 0) == kStepDone) {
-            EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
+            LetGoOfHeroine();
             Entrance.step = kStepDone;
         }
     }
@@ -143,7 +157,10 @@ std::int32_t RunRound1Fight(std::int32_t mode) {
             Opp.angle = 0;
             st = 5;
         }
-        if (st < 9 && PlayerAttackBox.power != 0) {
+        // A blow is not taken while the first catch's talk is up (a combo
+        // begun before the catch): it would leave the catch, and the talk
+        // with its line waiting for an Enter nobody reads any more.
+        if (st < 9 && PlayerAttackBox.power != 0 && !HoldsHeroine(kRound1Hold, kHoldLine)) {
             const std::int32_t code = CheckRound1OpponentDamage(1);
             if (code >= 1 && code <= 8) {
                 Fight.hitKind = code;
@@ -171,7 +188,8 @@ std::int32_t RunRound1Dialogue(std::int32_t part) {
     if (Dialogue.step == 0) {
         Dialogue.step = 1;
         EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Msg());
         PlayEra02Sound(6);
         Dialogue.heldScroll = ScrollX;
     }

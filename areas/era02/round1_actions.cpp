@@ -2,10 +2,13 @@
 // heroine's blows against her (zones, damage, the block roll) and her
 // reactions to a hit: knock-back flights, blocks with counters, and the
 // knockout spin.
+#include <initializer_list>
+
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -35,7 +38,7 @@ using Action = TimedStep;
 void EndAction(Action& a) {
     Opp.frame = 1;
     Opp.depth = 0.3f;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys);
     a.step = kStepDone;
 }
 
@@ -83,6 +86,14 @@ struct ReactionArgs {
 ReactionArgs ReactionSetup;
 
 }  // namespace
+
+void ResetRound1ActionWords() {
+    for (Action* a : {&Lunge, &Swipe, &Jump, &Reaction}) *a = Action{};
+    JumpSetup = JumpArgs{};
+    JumpChoice = Chooser{};
+    ReactionSetup = ReactionArgs{};
+}
+
 
 std::int32_t RunRound1OpponentLunge(std::int32_t mode) {
     Action& a = Lunge;

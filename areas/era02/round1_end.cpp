@@ -5,6 +5,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -66,6 +67,18 @@ struct ShuffleState {
 };
 ShuffleState Shuffle;
 double DrainStamp = 0;
+
+}  // namespace
+
+void ResetRound1EndWords() {
+    Knockout = KnockoutState{};
+    End = EndState{};
+    GrabM = SqueezeM = MashState{};
+    Shuffle = ShuffleState{};
+    DrainStamp = 0;
+}
+
+namespace {
 
 double SinceEndStamp() { return SinceStamp(End.stamp); }
 void Go(std::int32_t step) {
@@ -248,7 +261,7 @@ void Loss() {
 void FinalThrow() {
     if (End.step == 30) {
         const double t = SinceEndStamp();
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         Opp.frame = t >= 1.0 ? 35 : 30;
         Opp.y = End.baseY - TruncToInt(2320 * t - 2200 * t * t);
         Opp.x = End.baseX - TruncToInt(100 * End.direction * t);
@@ -284,7 +297,8 @@ void FinalThrow() {
     }
     if (End.step == 33) {
         EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Msg());
         PlayEra02Sound(6);
         Go(34);
     }
@@ -355,12 +369,12 @@ void Prize() {
     }
     if (End.step == 39) {
         Opp.y = 655 - g.value;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         CameraMode = 1;
         if (DistanceToHeroine() < 40 && KeyAPressed == 1) {
             KeyAPressed = 0;
             Msg() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             PlayEra02Sound(10);
             ItemCounts[0] += 24;
             Go(40);
@@ -444,7 +458,7 @@ std::int32_t RunRound1Knockout(std::int32_t mode) {
             if (Knockout.step == 9) {
                 FieldMusicFlag = 1;
                 PlayEra02Sound(4);
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
                 TournamentState.opponentHp = -600;
                 Knockout.step = kStepDone;
             } else {
@@ -495,7 +509,7 @@ std::int32_t RunRound1End(std::int32_t mode) {
     if (End.step == 6) {
         const double t = SinceEndStamp();
         Opp.frame = 30;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         Opp.y = End.baseY - TruncToInt(2320 * t - 2200 * t * t);
         Opp.x = End.baseX - TruncToInt(500 * End.direction * t);
         if (t > 0 && Floor() <= Opp.y) {

@@ -11,6 +11,7 @@
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -46,6 +47,17 @@ struct FightState {
 };
 FightState Fight;
 
+}  // namespace
+
+void ResetRound2Words() {
+    DriverStep = 0;
+    Entrance = EntranceSteps{};
+    Loop = LoopState{};
+    Fight = FightState{};
+}
+
+namespace {
+
 void Restart(double& stamp) { stamp = GameNow(); }
 
 }  // namespace
@@ -53,6 +65,7 @@ void Restart(double& stamp) { stamp = GameNow(); }
 std::int32_t RunRound2(std::int32_t mode) {
     static constexpr RoundRow kRound2 = {kTextureD046, RunRound2Entrance, RunRound2Loop, nullptr, nullptr,
                                          kTextureD047};
+    const HoldStep hold(kRound2Hold);
     return StepRound(kRound2, DriverStep, mode);
 }
 
@@ -71,7 +84,7 @@ std::int32_t RunRound2Entrance(std::int32_t mode) {
     if (Entrance.step == 9) {
         Opp.frame = (Msg() == 75 || Msg() >= 85) ? 2 : 1;
         if (StepLineGroup(Msg(), 86)) {
-            MessageBoxOpen = MenuKeyBlocked = 0;
+            LetGoOfHeroine(kHoldKeys | kHoldMenu);
             Opp.depth = 0.3f;
             Entrance.step = kStepDone;
         }
@@ -148,7 +161,7 @@ void Swoop() {
         Fight.claw = 1;
         Fight.catchKind = 0;
         RunRound2OpponentClaw(0);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     if (theta > 6.28) Fight.state = 0;
     if (Opp.y <= kCeiling && t > 0.1) {

@@ -1,9 +1,12 @@
 // Round 2's pieces: the two wing loops (an Era01 scene drives them too),
 // the turn, the claw and the catch of the heroine, the talks, and the test
 // of her blows against the box of the current frame.
+#include <initializer_list>
+
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -30,6 +33,13 @@ struct CatchArgs {
 CatchArgs CatchSetup;
 
 }  // namespace
+
+void ResetRound2ActionWords() {
+    Spin = Swing = Loop{};
+    for (TimedStep* s : {&Turn, &Claw, &Catch, &Talk}) *s = TimedStep{};
+    CatchSetup = CatchArgs{};
+}
+
 
 void StopRound2Wings() {
     StopSound(67);
@@ -158,7 +168,7 @@ std::int32_t RunRound2Catch(std::int32_t kind, std::int32_t distance) {
     const double t = SinceStamp(s.stamp);
     PlayerState.x = CatchSetup.heroineX + TruncToInt(CatchSetup.facing * (distance * t - distance * t * t));
     if (t >= 0.4) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         s.step = kStepDone;
     }
     return s.step;
@@ -170,7 +180,7 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
         s.Go(0);
         Msg() = 0;
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine(kHoldLine);
         return s.step;
     }
     if (s.step == 0) {
@@ -194,7 +204,8 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
         }
     }
     if (s.step == 2) {
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Msg());
         EnterConfirmState = 1;
         PlayEra02Sound(6);
         s.Go(3);
@@ -224,7 +235,7 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
     }
     if (s.step == kStepDone) {
         CloseLine(Msg());
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     return s.step;
 }

@@ -2,10 +2,13 @@
 // comes near, leaps off the walls and hops over a heroine who runs at her.
 // Three contacts in the low hop open the finale: the lesson, the new F and
 // G moves, her last dive met by both, the cheer, the prize, the arena reset.
+#include <initializer_list>
+
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -349,6 +352,19 @@ struct FinaleWords {
 };
 FinaleWords FinaleProgress;
 
+}  // namespace
+
+void ResetRound2EndWords() {
+    Dispatch = EndDispatch{};
+    for (TimedStep* s : {&Roam, &WallLeap, &Hop, &Fold, &Unfold, &Finale}) *s = TimedStep{};
+    Crawl = CrawlState{};
+    WallLeapSetup = LeapArgs{};
+    HopSetup = HopArgs{};
+    FinaleProgress = FinaleWords{};
+}
+
+namespace {
+
 // The demonstration of the new move: pose, time, and the move on leaving.
 struct DemoPose {
     std::int32_t pose;
@@ -449,8 +465,8 @@ void StepFinaleLesson() {
     PlayerStateRecord& p = PlayerState;
     if (s.step == 0) {
         Msg() = 1;
-        TakeHoldOfHeroine();
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldKeys | kHoldLine);
+        NoteHoldLine(Msg());
         EnterConfirmState = 1;
         PlayEra02Sound(6);
         p.facing = Opp.x >= p.x ? 1 : -1;
@@ -477,10 +493,11 @@ void StepFinaleLesson() {
         p.pose = 39;
         Opp.frame = 1;
         Msg() = 0;
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine(kHoldLine);
         if (s.After(11.7)) {
             EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Msg());
             PlayEra02Sound(6);
             LearnedMoveF = 1;
             LearnedMoveG = 1;
@@ -588,7 +605,8 @@ void StepFinaleDive() {
         Opp.x = p.x + 160 * p.facing;
         Opp.y = FloorHeightAt(p.x, p.y);
         if (s.After(3.0)) {
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Msg());
             EnterConfirmState = 1;
             PlayEra02Sound(6);
             Msg() = 34;
@@ -646,8 +664,7 @@ void StepFinaleCheer() {
     }
     if (s.step == 18 && LineRead()) {
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldLine | kHoldKeys);
         Msg() = 0;
         s.Go(19);
     }
@@ -690,7 +707,7 @@ void StepFinalePrize() {
     }
     if (s.step == 21) {
         Opp.y = 655 - g.value;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         CameraMode = 1;
         if (std::abs(p.x - (Era02Anchor1 + 1460)) <= 39 && KeyAPressed == 1) {
             KeyAPressed = 0;

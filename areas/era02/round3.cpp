@@ -8,6 +8,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -40,8 +41,6 @@ struct IdleState {
 IdleState Idle;
 
 }  // namespace
-
-void ResetRound3Idle() { Idle = IdleState{}; }
 
 namespace {
 
@@ -95,6 +94,15 @@ EndState End;
 
 }  // namespace
 
+void ResetRound3Words() {
+    Driver = DriverState{};
+    Idle = IdleState{};
+    Entrance = EntranceState{};
+    Fight = FightState{};
+    Talk = TalkState{};
+    End = EndState{};
+}
+
 std::int32_t RunRound3(std::int32_t mode) {
     static constexpr RoundRow kRound3 = {kTextureD047, RunRound3Entrance, RunRound3Fight,
                                          [] {
@@ -102,6 +110,7 @@ std::int32_t RunRound3(std::int32_t mode) {
                                              Round3Scene.phase = 0;
                                          },
                                          nullptr, kTextureD048};
+    const HoldStep hold(kRound3Hold);
     return StepRound(kRound3, Driver.step, mode);
 }
 
@@ -139,7 +148,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
         }
     }
     if (Entrance.step == 2 && KeyAPressed == 1 && std::abs(Era02Anchor1 + 1458 - PlayerState.x) < 130) {
-        HoldAtTheMarker();
+        HoldAtTheMarker(Opp.x);
         Entrance.step = 3;
     }
     if (Entrance.step == 3) {
@@ -235,7 +244,7 @@ std::int32_t RunRound3Entrance(std::int32_t mode) {
             Entrance.step = 11;
             Opp.frame = 1;
             CloseLine(Msg());
-            MessageBoxOpen = MenuKeyBlocked = 0;
+            LetGoOfHeroine(kHoldKeys | kHoldMenu);
             Opp.depth = 0.3f;
             RunRound3LeapIn(0);
             Round3Scene.afterimageA.shown = Round3Scene.afterimageB.shown = 0;
@@ -322,12 +331,12 @@ std::int32_t RunRound3Fight(std::int32_t mode) {
         RunRound3CloseCombat(0);
         RunRound3LeapAttack1(0);
         RunRound3Reaction(0, 0);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     // 5. The reaction.
     if (Fight.state >= 11 && Fight.state <= 79 && RunRound3Reaction(Fight.state, Fight.hitFacing) == kStepDone) {
         Fight.state = 1;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     // 6. The walls of the ring.
     if (Opp.x < Era02Anchor1 + 150) {
@@ -335,7 +344,7 @@ std::int32_t RunRound3Fight(std::int32_t mode) {
         if (Fight.state != 3) {
             Fight.state = 3;
             RunRound3CloseCombat(0);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
     if (Opp.x > Era02Anchor1 + 2788) {
@@ -343,7 +352,7 @@ std::int32_t RunRound3Fight(std::int32_t mode) {
         if (Fight.state != 2) {
             Fight.state = 2;
             RunRound3LeapAt(0);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             if (Opp.y < 160) Opp.y = 160;
         }
     }
@@ -370,12 +379,12 @@ std::int32_t RunRound3Fight(std::int32_t mode) {
         if (RunRound3End(1) == kStepDone) Fight.state = kStepDone;
     }
     // 10. A lock left on by a move lets go after 3 s.
-    if (MessageBoxOpen == 0) {
+    if (!HoldsHeroine(kRound3Hold, kHoldKeys)) {
         Fight.lockStamp = 0;
     } else if (Fight.lockStamp == 0) {
         Restart(Fight.lockStamp);
     } else if (MoreThanElapsed(Fight.lockStamp, GameNow(), 3.0)) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     // 11. Phases.
     if (TournamentState.opponentHp < -300) {
@@ -411,10 +420,7 @@ void StepEndFarewell() {
         TakeHoldOfHeroine();
         Restart(End.stamp);
         PlayerState.facing = right ? -1 : 1;
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayEra02Sound(6);
-        Msg() = 74;
+        OpenLine(Msg(), 74);
     }
     if (End.step == 1) {
         Opp.frame = right ? 27 : 24;
@@ -426,9 +432,7 @@ void StepEndFarewell() {
             } else {
                 End.step = 2;
                 StepRound3AfterimagePair(0);
-                Msg() = 0;
-                EventHoldsPlayer = 0;
-                EnterConfirmState = 0;
+                CloseLine(Msg());
                 Restart(End.stamp);
             }
         }
@@ -449,9 +453,7 @@ void StepEndFarewell() {
             End.step = 4;
             Restart(End.stamp);
             StepRound3AfterimagePair(0);
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            PlayEra02Sound(6);
+            OpenLine(Msg(), 80);
         }
     }
     if (End.step == 4) {
@@ -486,7 +488,7 @@ void StepEndFarewell() {
         if (LineRead()) {
             End.step = 7;
             Msg() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Restart(End.stamp);
             StepRound3AfterimagePair(0);
         }
@@ -549,11 +551,8 @@ void StepEndPrize() {
         if (ScrollX == Era02Anchor1 + 948 && Era02Anchor1 + 948 <= PlayerState.x - 300 &&
             PlayerState.x + 300 <= Era02Anchor1 + 1972 && cheer == kStepDone) {
             End.step = 11;
-            Msg() = 82;
             PlayerState.pose = 40;
-            EventHoldsPlayer = 1;
-            EnterConfirmState = kLineWaiting;
-            PlayEra02Sound(6);
+            OpenLine(Msg(), 82);
         }
     }
     if (End.step == 11) {
@@ -566,9 +565,7 @@ void StepEndPrize() {
             } else {
                 End.step = 12;
                 StepRound3AfterimagePair(0);
-                Msg() = 0;
-                EventHoldsPlayer = 0;
-                EnterConfirmState = 0;
+                CloseLine(Msg());
                 Restart(End.stamp);
                 PlayEra02Sound(108);
             }
@@ -587,11 +584,11 @@ void StepEndPrize() {
         }
     }
     if (End.step == 13) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         CameraMode = 1;
         if (std::abs(Era02Anchor1 + 1462 - PlayerState.x) < 40 && KeyAPressed == 1) {
             DialogueChannels.fieldLine = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             PlayEra02Sound(10);
             ItemCounts[3] += 3;
             End.step = 14;
@@ -656,9 +653,9 @@ std::int32_t RunRound3Talk(std::int32_t kind) {
     }
     if (Talk.step == 0) {
         Talk.step = 1;
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kHoldKeys | kHoldLine);
+        NoteHoldLine(Msg());
         EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
         PlayEra02Sound(6);
         if (kind == 1) PlayerState.x -= 40;
     }
@@ -675,10 +672,8 @@ std::int32_t RunRound3Talk(std::int32_t kind) {
         if (FindTalkRow(kind, Talk.step + 1) == nullptr) {
             Talk.step = kStepDone;
             Opp.frame = 37;
-            Msg() = 0;
-            MessageBoxOpen = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
+            CloseLine(Msg());
+            LetGoOfHeroine(kHoldKeys);
         } else {
             ++Talk.step;
             EnterConfirmState = kLineWaiting;

@@ -121,7 +121,11 @@ void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y) {
     }
 }
 
-void ResetRound3BurstCounter() { Glows = GlowState{}; }
+void ResetRound3GlowWords() {
+    FlA = FlB = FlashState{};
+    PairA = PairB = 0;
+    Glows = GlowState{};
+}
 
 std::int32_t RunRound3HitGlows(std::int32_t kind) {
     if (kind == 0 || kind == 3) {

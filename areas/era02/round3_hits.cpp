@@ -31,6 +31,12 @@ struct ReactionState {
 };
 ReactionState Reaction;
 
+}  // namespace
+
+void ResetRound3HitWords() { Reaction = ReactionState{}; }
+
+namespace {
+
 void Begin() {
     Opp.depth = 0.3f;
     Reaction.stamp = GameNow();

@@ -6,6 +6,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -44,6 +45,15 @@ struct LeapState {
 };
 LeapState LeapAttack1, LeapAttack2, LeapAttack3;
 
+}  // namespace
+
+void ResetRound3LeapWords() {
+    Dash = DashState{};
+    LeapAttack1 = LeapAttack2 = LeapAttack3 = LeapState{};
+}
+
+namespace {
+
 // The part every leap attack shares: arming, the dash up to the trigger,
 // the take-off and the arc. Returns the leap time T, or -1 before take-off.
 double LeapFrame(LeapState& s, const LeapRow& row, bool westStart) {
@@ -81,7 +91,7 @@ void Stand() {
 
 std::int32_t Finish(LeapState& s) {
     s.step = kStepDone;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys);
     Opp.frame = 13;
     Opp.y = Floor();
     return s.step;
@@ -268,9 +278,12 @@ std::int32_t RunRound3LeapAttack3(std::int32_t mode) {
             s.counter = s.counter == 50 ? 48 : s.counter + 1;
             s.mark = T;
         }
+        // The drill reaches from its body to 90 px ahead of it, like the
+        // other two: a heroine behind it is not struck, who would be dragged
+        // to its point from wherever she stood.
         const PlayerBodyBoxRecord& b = PlayerBodyBox;
-        if (s.hit == 0 && PlayerState.x + 23 * PlayerState.facing < Opp.x + 90 && Opp.y - 10 < b.bottom &&
-            b.top < Opp.y + 10)
+        if (s.hit == 0 && Opp.x < b.right && PlayerState.x + 23 * PlayerState.facing < Opp.x + 90 &&
+            Opp.y - 10 < b.bottom && b.top < Opp.y + 10)
             Strike(s);
         if (Opp.y + 30 > 640) {
             s.step = 8;
@@ -279,7 +292,7 @@ std::int32_t RunRound3LeapAttack3(std::int32_t mode) {
             PlayEra02Sound(18);
             if (s.hit != 0) {
                 s.hit = 3;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
             }
         }
     }

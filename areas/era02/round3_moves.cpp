@@ -3,10 +3,12 @@
 // launcher, the jump-up and the back flip), with the heroine's hurt and
 // launch that these strikes cause.
 #include <cstdlib>
+#include <initializer_list>
 
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -158,6 +160,14 @@ struct CloseState {
 CloseState CloseCombat;
 
 }  // namespace
+
+void ResetRound3MoveWords() {
+    for (MoveState* m : {&LeapIn, &LeapAt, &Jump, &Flip}) *m = MoveState{};
+    Hurt = HurtState{};
+    for (StrikeState* s : {&Strike1, &Strike2, &Strike3, &Strike4, &Strike5, &Launcher}) *s = StrikeState{};
+    CloseCombat = CloseState{};
+}
+
 
 std::int32_t Round3HurtPose() { return Hurt.pose; }
 
@@ -495,7 +505,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
             PlayerState.pose = 22;
             Hurt.time = 0;
             Hurt.pose = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Restart(Hurt.stamp);
         }
     } else if (Hurt.launch == 1) {
@@ -518,7 +528,7 @@ void HurtPlayerByRound3(std::int32_t kind, std::int32_t pose, double seconds) {
             Hurt.pose = 0;
             Hurt.time = 0;
             Restart(Hurt.stamp);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
 }
@@ -533,12 +543,12 @@ std::int32_t RunRound3CloseCombat(std::int32_t mode) {
         return CloseCombat.step;
     }
     // 1. A lock left on too long lets go.
-    if (MessageBoxOpen == 0) {
+    if (!HoldsHeroine(kRound3Hold, kHoldKeys)) {
         CloseCombat.lockStamp = 0;
     } else if (CloseCombat.lockStamp == 0) {
         Restart(CloseCombat.lockStamp);
     } else if (MoreThanElapsed(CloseCombat.lockStamp, GameNow(), 2.0)) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         Opp.x += 50;
         HurtPlayerByRound3(0);
     }

@@ -10,6 +10,7 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -40,6 +41,16 @@ struct FightState {
     double stamp = 0, idleStamp = 0;
 };
 FightState Fight;
+
+}  // namespace
+
+void ResetRound4Words() {
+    Driver = DriverState{};
+    Entrance = EntranceState{};
+    Fight = FightState{};
+}
+
+namespace {
 
 // Step 10: the leap down from the platform, the debris where she lands,
 // and her next line.
@@ -114,10 +125,11 @@ std::int32_t RunRound4(std::int32_t mode) {
     static constexpr RoundRow kRound4 = {kTextureD048, RunRound4Entrance, RunRound4Fight,
                                          [] {
                                              Round3Scene.phase = 0;
-                                             MessageBoxOpen = 0;
+                                             LetGoOfHeroine(kHoldKeys);
                                              KeyUpPressed = 1;
                                          },
                                          [] { TournamentBoundsLock = 0; }};
+    const HoldStep hold(kRound4Hold);
     if (mode == 0) return StepRound(kRound4, Driver.step, mode);
     TournamentBoundsLock = 1;
     StepRound(kRound4, Driver.step, mode);
@@ -153,7 +165,7 @@ std::int32_t RunRound4Entrance(std::int32_t mode) {
         }
     }
     if (Entrance.step == 2 && KeyAPressed == 1 && std::abs(Era02Anchor1 + 1458 - PlayerState.x) < 130) {
-        HoldAtTheMarker();
+        HoldAtTheMarker(Opp.x);
         Entrance.step = 3;
     }
     if (Entrance.step == 3) {

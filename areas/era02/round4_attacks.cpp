@@ -8,6 +8,7 @@
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -39,7 +40,7 @@ struct ChargeState {
 };
 ChargeState ChargeStrike, ChargeCombo, PlatformLeap;
 
-// Process-life counters.
+// Counters of a whole game, not of a round: the data reset starts them afresh.
 struct RunCounters {
     std::int32_t punchFlurries = 0, kickFlurries = 0, walls = 0;
 };
@@ -79,7 +80,13 @@ bool Approach(ChargeState& s) {
 
 }  // namespace
 
-void ResetRound4RunCounters() { Run = RunCounters{}; }
+void ResetRound4AttackWords() {
+    Stride = StrideState{};
+    ChargeStrike = ChargeCombo = PlatformLeap = ChargeState{};
+    Run = RunCounters{};
+    Flurry = FlurryState{};
+    KnockBack = KnockState{};
+}
 
 void StepRound4OpponentStride(std::int32_t mode) {
     StampAheadToNow(Stride.stamp, GameNow());
@@ -452,14 +459,13 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
             s.talking = 1;
             ++n;
             EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(DialogueChannels.eventLine);
             PlayEra02Sound(6);
         }
         const auto endTalk = [&] {
             s.talking = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            DialogueChannels.eventLine = 0;
+            CloseLine(DialogueChannels.eventLine);
             s.phase = 6;
             Restart(s.stamp);
         };
@@ -488,7 +494,7 @@ std::int32_t KnockBackPlayerByRound4(std::int32_t mode) {
         PlayerState.y = s.wallY + TruncToInt(150 * e * e);
         if (PlayerState.y > 640) {
             s.phase = kStepDone;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
     if (s.phase >= 4) {

@@ -7,6 +7,7 @@
 #include "areas/era03/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -146,7 +147,8 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
             if (WallTalk == 0) {
                 WallTalk = 1;
                 EnterConfirmState = kLineWaiting;
-                EventHoldsPlayer = 1;
+                TakeHoldOfHeroine(kHoldLine);
+                NoteHoldLine(DialogueChannels.eventLine);
                 PlayEra02Sound(6);
             } else if (WallTalk == 1) {
                 DialogueChannels.eventLine = 25;
@@ -159,9 +161,7 @@ std::int32_t RunThrowOrHit(ThrowState& s, std::int32_t kind, bool second) {
                 DialogueChannels.eventLine = 26;
                 if (LineRead()) {
                     WallTalk = 3;
-                    EnterConfirmState = 0;
-                    EventHoldsPlayer = 0;
-                    DialogueChannels.eventLine = 0;
+                    CloseLine(DialogueChannels.eventLine);
                     Restart(s.stamp);
                 }
             }
@@ -372,4 +372,10 @@ std::int32_t RunRound4Reaction(std::int32_t kind) {
     return Dispatch.step;
 }
 
-void ResetRound4WallTalk() { WallTalk = 0; }
+void ResetRound4HitWords() {
+    T11 = T21 = ThrowState{};
+    WallTalk = 0;
+    L30 = LaunchState{};
+    S40 = StaggerState{};
+    Dispatch = DispatchState{};
+}

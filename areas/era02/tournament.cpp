@@ -6,6 +6,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -126,6 +127,9 @@ std::int32_t StepRound(const RoundRow& row, std::int32_t& step, std::int32_t mod
     if (step == 2 && row.fight(1) == kStepDone) {
         if (TextureFlags[row.texture] != 0) FreeGraphic(9000 + row.texture);
         if (row.fightOver != nullptr) row.fightOver();
+        // The round is over: it holds her no more, and the next round,
+        // armed in this same step, starts with her free.
+        LetGoOfHeroine();
         step = kStepDone;
     }
     if (step >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
@@ -142,7 +146,7 @@ void ArmEntrance(TournamentOpponentRecord& opponent, std::int32_t x, std::int32_
     TournamentBanner = 1;
     line = 0;
     EnterConfirmState = 0;
-    EventHoldsPlayer = MessageBoxOpen = MenuKeyBlocked = 0;
+    LetGoOfHeroine();
     KeyAPressed = 0;
     RunCrowdCheer(0);
 }
@@ -175,10 +179,10 @@ void ScrollToward(std::int32_t target) {
     else if (ScrollX >= target + 1) --ScrollX;
 }
 
-void HoldAtTheMarker() {
+void HoldAtTheMarker(std::int32_t opponentX) {
     KeyAPressed = 0;
-    MessageBoxOpen = MenuKeyBlocked = 1;
-    StopHerOwnMoves();
+    TakeHoldOfHeroine(kHoldKeys | kHoldMenu);
+    if (opponentX != PlayerState.x) PlayerState.facing = opponentX > PlayerState.x ? 1 : -1;
 }
 
 namespace {
@@ -200,7 +204,7 @@ bool StepEntranceOpening(EntranceSteps& entrance, TournamentOpponentRecord& oppo
         }
     }
     if (entrance.step == 2 && KeyAPressed == 1 && std::abs(PlayerState.x - (Era02Anchor1 + 1458)) < 129) {
-        HoldAtTheMarker();
+        HoldAtTheMarker(opponent.x);
         OpenLine(line, firstLine);
         entrance.heldScroll = ScrollX;
         entrance.step = 3;

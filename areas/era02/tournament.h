@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
 #include "core/step_helpers.h"
 
 struct TournamentOpponentRecord;
@@ -58,6 +59,14 @@ void HopTrioActor(int n, double& stamp, double v = 250);
 void StandTrioOnGateLedge();
 
 // ---- the rounds' drivers and entrances ---------------------------------------
+// Each round holds her through its driver, which steps its entrance, its
+// fight and its end: what a part of the round takes is the round's, and a
+// round over holds her no more.
+inline constexpr HoldOwner kRound1Hold{"round 1 of the tournament"};
+inline constexpr HoldOwner kRound2Hold{"round 2 of the tournament"};
+inline constexpr HoldOwner kRound3Hold{"round 3 of the tournament"};
+inline constexpr HoldOwner kRound4Hold{"round 4 of the tournament"};
+
 // The four opponents' sheets (texture words D045..D048), one a round.
 inline constexpr std::int32_t kTextureD045 = 45;
 inline constexpr std::int32_t kTextureD046 = 46;
@@ -74,8 +83,9 @@ struct RoundRow {
     void (*fightOver)();
     std::int32_t nextTexture = 0;
 };
-// One call of a round's driver: the entrance, then the fight, the sheet
-// asked for until the round is over and freed then. 99 when done.
+// One call of a round's driver, inside its owner's step: the entrance, then
+// the fight, the sheet asked for until the round is over and freed then. 99
+// when done.
 std::int32_t StepRound(const RoundRow& row, std::int32_t& step, std::int32_t mode);
 // The steps of an entrance the first two rounds share: its step, the
 // opponent's rise below the ring, its stamp and the view it holds.
@@ -102,7 +112,8 @@ bool StepEntranceToPlatform(EntranceSteps& entrance, TournamentOpponentRecord& o
 // the rest as below.
 void ArmEntrance(EntranceSteps& entrance, TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t& line);
 // An entrance armed: the opponent hidden under the ring at `x` with `hp`,
-// the platform down, the first banner, no line up, the crowd quiet.
+// the platform down, the first banner, no line up, the crowd quiet, and
+// nothing of the round holding her.
 void ArmEntrance(TournamentOpponentRecord& opponent, std::int32_t x, std::int32_t hp, std::int32_t& line);
 // An entrance's first step: the stamp for the gauge and, when the gauge has
 // to fill, its sound and the camera.
@@ -115,12 +126,15 @@ void StartRise(std::int32_t& line, std::int32_t& rise, double& stamp);
 void StartCrowdCheer(std::int32_t& line, double& stamp);
 // The view moved one pixel toward `target`.
 void ScrollToward(std::int32_t target);
-// Every entrance takes hold of her at the marker: her keys locked and her
-// own run, slide or jump stopped where she is. Carried on, they take her out
-// of the view the first two entrances hold, and past the right margin of the
-// one the later two move to the ring, where the camera pulls back each pixel
-// the entrance moves it.
-void HoldAtTheMarker();
+// Every entrance takes hold of her at the marker: her keys and the menu key
+// held and her own run, slide or jump stopped where she is. Carried on, they
+// take her out of the view the first two entrances hold, and past the right
+// margin of the one the later two move to the ring, where the camera pulls
+// back each pixel the entrance moves it. F2 pressed with the A that starts
+// it does not open the menu: the entrance has her from that step on. She
+// turns to the opponent's place there, where the opponent rises and talks
+// to her: walked past the marker, she would talk with her back to it.
+void HoldAtTheMarker(std::int32_t opponentX);
 
 // ---- the talks' and moves' small pieces -----------------------------------------
 // A step and its stamp; every change of step restarts the stamp.
@@ -202,13 +216,6 @@ void StepRound3AfterimagePair(std::int32_t mode, std::int32_t x = 0, std::int32_
 // The entrance's flicker: A and B each on their own diagonal through (x, y).
 void StepRound3AfterimageDiagonal(std::int32_t x, std::int32_t y);
 std::int32_t RunRound3HitGlows(std::int32_t kind);
-// The burst watcher back to its start, its counter too, by every data reset:
-// a new game's round 3 talks after as many bursts as the first game's.
-void ResetRound3BurstCounter();
-// The opponent's two-picture idle back to its start by every data reset (its
-// arming leaves it): kept, a new game's opponent stood on show below the
-// ring through the entrance's first line.
-void ResetRound3Idle();
 std::int32_t RunRound3LeapIn(std::int32_t mode);
 std::int32_t RunRound3LeapAt(std::int32_t mode);
 std::int32_t RunRound3CloseCombat(std::int32_t mode);
@@ -249,10 +256,6 @@ void FollowRound4Opponent();
 void SetRound4OpponentFrame(std::int32_t frame);
 // Starts the debris burst at the fourth opponent's feet.
 void StartRound4Debris();
-// The flurry, wall and wall-talk counters count through a whole game, not
-// only a round; every data reset starts them afresh.
-void ResetRound4RunCounters();
-void ResetRound4WallTalk();
 
 // ---- the area's events after the tournament ------------------------------------
 std::int32_t RunEra02ReturnFromEra03(std::int32_t mode);
@@ -263,10 +266,37 @@ std::int32_t RunEra02CrowdWave(std::int32_t mode);
 std::int32_t RunEra02ErrandEvent(std::int32_t mode);
 std::int32_t RunEra02BannerStrike(std::int32_t mode);
 std::int32_t RunEra02GiftTalk(std::int32_t mode);
-// The passage and crowd slots back to idle (a load starts no half-done
-// passage), and the return's visit count back to none: a new game hears the
-// first return's greeting as the program's first game does.
-void ResetEra02EventSlots();
+
+// ---- start values -----------------------------------------------------------------
+// Each file's own records back to the values a program starts with, by every
+// data reset: a new game in the same program (or a load) meets every step,
+// stamp, counter and remembered place as the program's first game does. The
+// ones that live through a whole game rather than a round are among them:
+// the burst watcher's count (round 3 talks after as many bursts in a new
+// game as in the first), the opponent's two-picture idle (kept, a new game's
+// opponent stood on show below the ring through the entrance's first line),
+// the flurry, wall and wall-talk counters of round 4, the passage and crowd
+// slots (a load starts no half-done passage) and the return's visit count
+// (a new game hears the first return's greeting).
+void ResetArrivalWords();
+void ResetCrowdWords();
+void ResetRound1Words();
+void ResetRound1ActionWords();
+void ResetRound1EndWords();
+void ResetRound2Words();
+void ResetRound2ActionWords();
+void ResetRound2EndWords();
+void ResetRound3Words();
+void ResetRound3GlowWords();
+void ResetRound3HitWords();
+void ResetRound3LeapWords();
+void ResetRound3MoveWords();
+void ResetRound4Words();
+void ResetRound4AttackWords();
+void ResetRound4HitWords();
+void ResetTournamentCloseWords();
+void ResetEra02EventWords();
+void ResetErrandWords();
 
 // ---- set pieces -------------------------------------------------------------------
 void SetEra02SetPieceSpriteA(std::int32_t item);

@@ -6,6 +6,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
@@ -24,6 +25,12 @@ struct CloseState {
     double stamp = 0, hop2 = 0, hop3 = 0, hop1 = 0;
 };
 CloseState Close;
+
+}  // namespace
+
+void ResetTournamentCloseWords() { Close = CloseState{}; }
+
+namespace {
 
 EncounterTrioActor& Actor(int n) { return EncounterTrio.actor[n - 1]; }
 
@@ -147,7 +154,7 @@ void StepCloseExit() {
     if (Close.step == 7) {
         RunCrowdCheer(1);
         Opp.facing = PlayerState.x > Opp.x ? 1 : -1;
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine(kHoldLine);
         Msg() = 0;
         CameraMode = 0;
         KeyRightPressed = 1;
@@ -192,7 +199,8 @@ void StepCloseExit() {
         if (SinceCloseStamp() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;
             EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Msg());
             PlayEra02Sound(6);
             Close.step = 12;
         }
@@ -287,8 +295,8 @@ void StepCloseToEra03() {
         }
     }
     if (Close.step == 28 && GsFlags[kEra03Set] == 1) {
-        MessageBoxOpen = 0;
-        MenuKeyBlocked = 0;
+        // The marker's hold of the menu key ends here, with the close.
+        LetGoOfHeroine(kHoldKeys | kHoldMenu);
         Close.step = kStepDone;
     }
 }

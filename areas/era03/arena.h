@@ -10,10 +10,16 @@
 
 #include "areas/era03/arena_sheets.h"
 #include "core/floors.h"
+#include "core/holds.h"
 
 // The arena's anchor: every position of the encounter is taken from it.
 inline constexpr std::int32_t kArenaAnchor = Era03Anchor8;   // 61500
 inline constexpr std::int32_t kArenaDone = 99;
+// The encounter's controller steps every piece of it, every stage step until
+// it is done, and its pieces hand her from one to the next (the intro to
+// boss 1, enemy 2's end scene to enemy 3's entrance, the closing scene to the
+// ending): the holds of all of them are the controller's.
+inline constexpr HoldOwner kEra03ArenaHold{"the arena encounter"};
 // Where the intro leaves the hazard post standing: at the east wall, its top
 // at y 180.
 inline constexpr std::int32_t kPostStandX = 908, kPostStandTop = 180;

@@ -4,6 +4,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -211,13 +212,13 @@ void StepStruck() {
         p.pose = st.lastRushStep == 4 ? 84 : 85;
         if (t >= 0.2 && p.y == 640) {
             st.flag = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     } else if (st.flag == 1) {
         p.pose = st.pose;
         if (t >= st.holdFor && p.y == 640) {
             st.flag = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
 }
@@ -253,7 +254,7 @@ std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
         ph.stamp = now;
         UpdateEra03ArenaHazardOnPlayer(0);
         UpdateEra03ArenaHazardOnBoss1(0);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         if (PlayerState.pose == 1) PlayerState.pose = 22;
         return ph.state;
     }
@@ -291,7 +292,7 @@ std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
         if (kind != 0) {
             RunEra03ArenaBoss1Pattern(0);
             DispatchEra03ArenaBoss1Hit(0);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             ph.reacting = 1;
             ph.kind = kind;
         }
@@ -311,6 +312,7 @@ std::int32_t RunEra03ArenaBoss1Phase(std::int32_t arg) {
         if (UpdateEra03ArenaHazardOnPlayer(1) == kArenaDone) UpdateEra03ArenaHazardOnPlayer(0);
         const std::int32_t r = UpdateEra03ArenaHazardOnBoss1(1);
         if (r != 0) {
+            if (ph.pattern != 0) RunEra03ArenaBoss1Pattern(0);
             ph.state = 0;
             ph.pattern = 0;
             ph.reacting = 0;
@@ -359,6 +361,12 @@ std::int32_t RunEra03ArenaBoss1Pattern(std::int32_t pattern) {
     const double now = GameNow();
     StampAheadToZero(ps.stamp, now);
     if (pattern == 0) {
+        // A pattern cut short (her blow lands, the post throws boss 1) ends
+        // its blow on her with it: the next one would otherwise finish that
+        // blow's throw from where it struck her, wherever she stands now,
+        // and hold her through its own rows.
+        if (ps.struck.flag != 0) LetGoOfHeroine(kHoldKeys);
+        ps.struck = StruckState{};
         ps.step = 1;
         ps.stamp = now;
         return ps.step;
@@ -539,7 +547,7 @@ std::int32_t UpdateEra03ArenaBoss1Shot(std::int32_t arg) {
     if (shot.x < ScrollX - 200 || shot.x > ScrollX + 1224) {
         b.effectB = 0;
         s.stage = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     PlayerStateRecord& p = PlayerState;
     const std::int32_t l = shot.facing < 1 ? shot.x - 35 : shot.x - 8;
@@ -572,7 +580,7 @@ std::int32_t UpdateEra03ArenaBoss1Shot(std::int32_t arg) {
         p.pose = 26;
         if (u >= 0.5) {
             s.stage = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
     return s.step;

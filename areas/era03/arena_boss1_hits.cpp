@@ -3,6 +3,7 @@
 // her HP.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -525,7 +526,7 @@ std::int32_t RunEra03ArenaBoss1Defeat(std::int32_t arg) {
         b.y = 632;
         b.angle = -90;
         if (t >= 1.5) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             s.step = kArenaDone;
         }
     }

@@ -6,6 +6,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -207,7 +208,7 @@ void StepEndingLastLines(double now) {
             s = kArenaDone;
             CloseLine(Line());
             p.pose = 1;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             FieldMusicFlag = 1;
         }
     }
@@ -220,6 +221,7 @@ void ResetEra03ArenaEndingWords() {
 }
 
 void RunEra03ArenaEncounter() {
+    const HoldStep hold(kEra03ArenaHold);
     Era03ArenaEncounterRecord& e = Era03ArenaEncounter;
     std::int32_t& s = e.controllerState;
     // A save keeps the controller's state, not the post: a game loaded past
@@ -250,7 +252,9 @@ void RunEra03ArenaEncounter() {
         ScrollX = kArenaAnchor + kWatchViewLeft;
         PlayerState.x = std::clamp(PlayerState.x, ScrollX + kWatchViewMargin, ScrollX + 1024 - kWatchViewMargin);
     }
-    if (s == 0 && PlayerState.x > kArenaAnchor - 500) {
+    // She comes in by its mouth: the intro takes her from within the arena,
+    // never from past its far wall.
+    if (s == 0 && PlayerState.x > kArenaAnchor - 500 && PlayerState.x < kArenaAnchor + kPostStandX) {
         s = 1;
         PlayerState.x = kArenaAnchor - 500;
         RunEra03ArenaIntro(0);

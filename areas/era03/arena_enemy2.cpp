@@ -4,6 +4,7 @@
 // end scene closes the phase. Also its stride and back-step.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -106,7 +107,7 @@ std::int32_t RunEra03ArenaEnemy2Phase(std::int32_t arg) {
         p.facing = e.facing;
         p.pose = 22;
         if (RunEra03ArenaEnemy2Entrance(1) == kArenaDone) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             ph.state = 3;
             e.guardBreaks = 0;
         }
@@ -132,7 +133,7 @@ std::int32_t RunEra03ArenaEnemy2Phase(std::int32_t arg) {
     if (ph.reaction == 0 && ph.state >= 3 && ph.state != kArenaDone) {
         const std::int32_t kind = TestEra03ArenaEnemy2Hit();
         if (kind != 0) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             ph.reaction = 1;
             ph.kind = kind;
             DispatchEra03ArenaEnemy2Hit(0);
@@ -198,13 +199,11 @@ std::int32_t RunEra03ArenaEnemy2Entrance(std::int32_t arg) {
         if (line == 59) en.state = 3;
     }
     if (en.state == 3) {
-        line = 0;
+        CloseLine(line);
         en.state = kArenaDone;
-        EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
         Era03ArenaBoss1.preFightState = 99;
         e.pose = 1;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     return en.state;
 }

@@ -4,6 +4,7 @@
 // share.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -99,14 +100,13 @@ void StepYield(double now) {
         e.y = 640;
         e.facing = p.x >= e.x ? -1 : 1;
         p.facing = e.facing;
-        Line() = 59;
-        EventHoldsPlayer = 1;
-        Prompt();
+        OpenLine(Line(), 59);
         s.state = 2;
     }
     if (s.state == 2 && LineRead()) {
+        // Its line taken down; the read Enter stays as it is.
         Line() = 0;
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine(kHoldLine);
         StepEra03ArenaEnemy2Walk(0);
         e.facing = e.x >= b.x ? 1 : -1;
         s.state = 3;
@@ -135,9 +135,7 @@ void StepYield(double now) {
     if (s.state == 6) {
         e.depth = 0.21f;
         ScrollX = s.scrollX;
-        Line() = 60;
-        EventHoldsPlayer = 1;
-        Prompt();
+        OpenLine(Line(), 60);
         TextureFlags[kBoss1Sheet] = TextureFlags[kBoss1Sheet] == kGraphicLoaded ? kGraphicLoaded : kGraphicRequested;
         b.angle = 0;
         s.state = 7;
@@ -146,7 +144,7 @@ void StepYield(double now) {
         ScrollX = s.scrollX;
         if (LineRead() && TextureReady(kBoss1Sheet)) {
             Line() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             s.time = now;
             ArenaSound(5);
             s.dir = e.x < b.x ? 1 : -1;
@@ -162,9 +160,7 @@ void StepYield(double now) {
         b.pose = 39;
         b.y = 640;
         if (Elapsed(now) > 1.0) {
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            ArenaSound(kLineBellSound);
+            OpenLine(Line(), 61);
             b.x += s.dir * 25;
             s.state = 9;
         }
@@ -201,10 +197,8 @@ void StepBoss1Talk() {
             Prompt();
             s.state = talk + 1;
         } else {
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
+            CloseLine(Line());
             b.facing = -s.dir;
-            Line() = 0;
             b.x += s.dir * 75;
             s.bossX = b.x;
             s.state = 13;
@@ -325,8 +319,7 @@ void StepBackToPosts() {
     }
     if (s.state == 22) {
         p.facing = 1;
-        EventHoldsPlayer = 1;
-        Prompt();
+        OpenLine(Line(), 65);
         s.state = 23;
     }
     if (s.state == 23) {
@@ -339,11 +332,9 @@ void StepBackToPosts() {
     if (s.state == 24) {
         Line() = 66;
         if (LineRead()) {
-            Line() = 0;
+            CloseLine(Line());
             s.state = kArenaDone;
             Era03ArenaEncounter.showAll = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
         }
     }
 }
@@ -378,6 +369,8 @@ void StepGiftFlight(double now) {
 
 void ResetEra03ArenaEnemy2EndWords() {
     End = {};
+    Enemy2Walk = {};
+    Boss1Walk = {};
 }
 
 void StepEra03ArenaEnemy2Walk(std::int32_t arg) {

@@ -6,6 +6,7 @@
 // toward the guard break.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -83,7 +84,7 @@ void StepDefeatLying(std::int32_t lyingX) {
     if (After(3.2)) {
         Enemy2().pose = 1;
         PlayerState.facing = Enemy2().facing;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         PlayerState.hp = 0;
         RunGameOver(-4);
         Reaction.state = kArenaDone;
@@ -292,7 +293,7 @@ bool StepCounterThrow(double now) {
             p.x = Held().x;
             p.facing = e.facing;
             Held().frame = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Finish();
             return true;
         }
@@ -304,6 +305,7 @@ bool StepCounterThrow(double now) {
 
 void ResetEra03ArenaEnemy2HitWords() {
     Reaction = {};
+    ResetEra03ArenaEnemy2Bands();
 }
 
 void ResetEra03ArenaEnemy2Bands() {
@@ -463,7 +465,7 @@ std::int32_t RunEra03ArenaEnemy2ReactionD(std::int32_t kind) {
                 Held().frame = 0;
                 p.x = Held().x;
                 p.pose = 1;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
                 Finish();
                 return Reaction.state;
             }

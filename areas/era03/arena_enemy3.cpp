@@ -6,6 +6,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -30,6 +31,9 @@ struct GaitState {
 GaitState Gait;
 
 std::int32_t DispatchStep = 0;
+
+// Where its hurt box was when last it had a pose: its box while it has none.
+std::int32_t HurtBox[4] = {};
 
 struct ReactionState {
     std::int32_t state = 0, sign = 1, baseX = 0, baseY = 0;
@@ -91,7 +95,7 @@ void StepPhaseHits(double now) {
     if (ph.hit == 0 && ph.state != 90 && ph.state != kArenaDone) {
         const std::int32_t kind = TestEra03ArenaEnemy3Hit();
         if (kind != 0) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             ph.hit = 1;
             ph.kind = kind;
             DispatchEra03ArenaEnemy3Hit(0);
@@ -135,6 +139,7 @@ void ResetEra03ArenaEnemy3Words() {
     Gait = {};
     DispatchStep = 0;
     Reaction = {};
+    for (std::int32_t& v : HurtBox) v = 0;
 }
 
 std::int32_t RunEra03ArenaEnemy3Phase(std::int32_t arg) {
@@ -306,7 +311,7 @@ void StepEra03ArenaEnemy3Gait(std::int32_t kind) {
 }
 
 std::int32_t TestEra03ArenaEnemy3Hit() {
-    static std::int32_t box[4] = {};
+    std::int32_t (&box)[4] = HurtBox;
     const Era03ArenaEnemy3Record& e = Enemy3();
     if (e.pose != 0) {
         SetEra03ArenaEnemy3Frame(e.pose);

@@ -5,6 +5,7 @@
 #include "areas/era03/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -413,7 +414,7 @@ std::int32_t RunEra03ArenaEnemy3AttackLeft(std::int32_t kind) {
         return a.state;
     }
     if (Enemy3().x < PlayerState.x) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         HideFlash();
         return Done(a, 118);
     }
@@ -445,7 +446,7 @@ std::int32_t RunEra03ArenaEnemy3AttackRight(std::int32_t kind) {
         return a.state;
     }
     if (kind >= 4 || (kind != 2 && PlayerState.x < Enemy3().x)) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         HideFlash();
         return Done(a, 101);
     }
@@ -576,7 +577,7 @@ std::int32_t RunEra03ArenaEnemy3Combo(std::int32_t kind) {
         if (p.y > 640) {
             p.y = 640;
             c.hit = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
     if (c.state == 6 && c.hit == 0) next(7);

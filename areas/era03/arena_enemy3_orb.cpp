@@ -4,6 +4,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -169,7 +170,7 @@ std::int32_t RunEra03ArenaCaptureOrb(std::int32_t) {
         p.y = std::clamp(s.playerY0 - TruncToInt(s.speedY * t - 980 * t * t), 200, 640);
         if (t > 0.1 && p.y >= 640) {
             s.knock = 3;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
     if (s.sub == 9 && s.knock == 3) {

@@ -5,6 +5,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/bursts.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -205,7 +206,7 @@ std::int32_t RunEra03ArenaEnemy3Entrance(std::int32_t arg) {
     if (s.state == 10 && LineRead()) {
         if (Line() >= 91) {
             s.state = kArenaDone;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             CloseLine(Line());
             ArenaSound(146);
         } else {

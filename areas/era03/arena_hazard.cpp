@@ -4,6 +4,7 @@
 #include "areas/era03/arena_sheets.h"
 #include "areas/era03/records.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -219,7 +220,7 @@ std::int32_t UpdateEra03ArenaHazardOnPlayer(std::int32_t arg) {
         PlayerState.y = 640;
         if (AtLeastElapsed(m.throwStamp, now, 1.0)) {
             m.throwState = kArenaDone;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
     // Held through the throw, but not in the step it ends: the hold would
@@ -255,7 +256,7 @@ std::int32_t UpdateEra03ArenaHazardOnEnemy2(std::int32_t arg) {
     if (arg == 0) {
         ArmMember(m);
         Era03ArenaEnemy2HeldPlayer.frame = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         return 0;
     }
     NearTouchCrackle(m, e.x, 75, &e.hp, true, &e.angle);
@@ -270,7 +271,7 @@ std::int32_t UpdateEra03ArenaHazardOnEnemy3(std::int32_t arg) {
     Era03ArenaEnemy3Record& e = Era03ArenaEnemy3;
     if (arg == 0) {
         ArmMember(m);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         return 0;
     }
     NearTouchCrackle(m, e.x, 75, &e.hp, true, &e.angle);

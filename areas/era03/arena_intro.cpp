@@ -3,6 +3,7 @@
 // it rises and crackles. Also the arena's fixed pieces and waiting figures.
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -40,8 +41,7 @@ void StepIntroWalkIn(double now) {
     std::int32_t& step = in.step;
     PlayerStateRecord& p = PlayerState;
     if (step == 1) {
-        AdvanceLine(Line(), 13, 0);
-        EventHoldsPlayer = 1;
+        OpenLine(Line(), 13, 0);
         step = 2;
     }
     if (step == 2) {
@@ -49,9 +49,7 @@ void StepIntroWalkIn(double now) {
         if (Line() < 15) {
             Advance();
         } else if (LineRead()) {
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            Line() = 0;
+            CloseLine(Line());
             step = 3;
         }
     }
@@ -60,8 +58,7 @@ void StepIntroWalkIn(double now) {
             KeyRightPressed = 1;
         } else {
             KeyRightPressed = 0;
-            AdvanceLine(Line(), 16);
-            EventHoldsPlayer = 1;
+            OpenLine(Line(), 16);
             in.stamp = now;
             step = 4;
         }
@@ -182,9 +179,7 @@ void StepIntroJump(double now) {
     if (step == 11) {
         p.pose = 26;
         if (LineRead()) {
-            EnterConfirmState = 0;
-            Line() = 0;
-            EventHoldsPlayer = 0;
+            CloseLine(Line());
             KeyUpPressed = 1;
             in.stamp = now;
             step = 12;
@@ -213,8 +208,7 @@ void StepIntroJump(double now) {
         } else {
             p.x = kArenaAnchor + 300;
             KeyRightPressed = 0;
-            AdvanceLine(Line(), 33);
-            EventHoldsPlayer = 1;
+            OpenLine(Line(), 33);
             step = 14;
         }
     }
@@ -232,8 +226,9 @@ void StepIntroThrow(double now) {
         p.pose = 22;
         if (Line() < 37) Advance();
         if (Line() == 37) {
+            // Its line taken down; the Enter it asked for stays asked.
             Line() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             in.stamp = now;
             ArenaSound(5);
             step = 15;
@@ -329,8 +324,7 @@ void StepIntroPost(double now) {
     if (step == 22) {
         Era03ArenaEncounter.hazardPostFrame = 2;
         if (Elapsed(now) >= 2.0) {
-            AdvanceLine(Line(), 37, 0);
-            EventHoldsPlayer = 1;
+            OpenLine(Line(), 37, 0);
             step = 23;
         }
     }
@@ -340,7 +334,7 @@ void StepIntroPost(double now) {
         if (Line() == 39) {
             b.pose = 113;
             Line() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             step = kArenaDone;
         }
     }

@@ -43,8 +43,11 @@ void RunEra03Block() {
 void LimitEra03() {
     constexpr std::int32_t R = Era03Anchor8;
     if (Era03ArenaEncounter.hazardPostFrame != 0 && R - 700 < ScrollX + 1100 && ScrollX - 200 < R + 908) {
+        // The fighters share her walls: one thrown past a wall, or pushed
+        // there by its own throw, would stand where her blows never reach.
         ClampInto(PlayerState.x, R - 640, R + 850);
         ClampInto(Era03ArenaBoss1.x, R - 640, R + 850);
+        ClampInto(Era03ArenaEnemy2.x, R - 640, R + 850);
         if (Era03ArenaEncounter.showAll == 1) ClampInto(Era03ArenaEnemy3.x, R - 640, R + 850);
     }
     constexpr std::int32_t T = Era02Anchor1;

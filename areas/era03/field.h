@@ -41,3 +41,5 @@ void RunEra03GroundTrap(std::int32_t n);
 void ResetEra03CreatureIntroWords();
 void SetEra03CreatureSlotSprite(std::int32_t code);
 std::int32_t Era03CreatureShotSpin();
+// The shots' spin back to its start, by every data reset.
+void ResetEra03FieldDrawWords();

@@ -8,6 +8,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -16,6 +17,11 @@
 #include "text/text_state.h"
 
 namespace {
+
+// The intro holds her while its lines are read; the trap while it throws or
+// grips her.
+constexpr HoldOwner kCreatureIntroHold{"the hanging creature's intro"};
+constexpr HoldOwner kGroundTrapHold{"the ground trap that catches her"};
 
 struct IntroState {
     std::int32_t state = 0;
@@ -43,7 +49,7 @@ void StepTrapCaught(double t) {
     PlayerStateRecord& h = PlayerState;
     // 5..6.
     if (tr.state == 11) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerMoveState.jumpKind = 0;
         h.pose = 107;
         h.y = 640;
@@ -58,29 +64,26 @@ void StepTrapCaught(double t) {
         h.y = 640;
         if (tr.messageFlag == 0) {
             tr.messageFlag = 1;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            Sound(6);
-            DialogueChannels.eventLine = 12;
+            OpenLine(DialogueChannels.eventLine, 12);
         } else if (tr.messageFlag == 1 && EnterConfirmState == 2) {
             tr.messageFlag = 2;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
-            DialogueChannels.eventLine = 0;
+            CloseLine(DialogueChannels.eventLine);
         }
         if (tr.messageFlag == 2 && MoreThanElapsed(tr.stateTime, t, 1.3)) {
             tr.state = 31;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             tr.stateTime = t;
         }
     }
     // 7..8. Caught while running: she struggles free.
     if (tr.state == 21) {
         if (h.y <= 640) h.y = TruncToInt((t - tr.stateTime) * 100 + 540);
-        // Her slide lasts the struggle out; a run key still down from before
-        // the trap would keep her running through it instead.
+        // Her slide lasts the struggle out: the hold stops her keys but not
+        // the slide she was caught in, which ends the struggle when it runs
+        // out. A run key still down from before the trap would keep her
+        // running through it instead.
         DropHerHeldMoveKeys();
-        MessageBoxOpen = 1;
+        TakeHoldAsSheMovesOn();
         constexpr std::int32_t kPoses[] = {41, 42, 43, 44};
         h.pose = kPoses[tr.poseStep - 1];
         if (MoreThanElapsed(tr.poseTime, t, 0.02)) {
@@ -98,7 +101,7 @@ void StepTrapCaught(double t) {
         h.pose = 26;
         if (MoreThanElapsed(tr.stateTime, t, 1.0)) {
             tr.state = 31;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             tr.stateTime = t;
         }
     }
@@ -115,14 +118,14 @@ std::int32_t RunEra03CreatureIntro(std::int32_t n) {
         in.state = 1;
         return in.state;
     }
-    if (in.state == 1 && h.x >= cx - 450) {
+    const HoldStep hold(kCreatureIntroHold);
+    // Met on her way in: she is put back to where the intro holds her only
+    // from within that reach, never from far past the creature.
+    if (in.state == 1 && h.x >= cx - 450 && h.x <= cx + 450) {
         in.state = 2;
         in.savedScroll = ScrollX;
-        EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
-        Sound(6);
-        line = 1;
         TakeHoldOfHeroine();
+        OpenLine(line, 1);
         StepEra03CreatureIntroShimmer(0);
     }
     if (in.state == 2) {
@@ -131,16 +134,11 @@ std::int32_t RunEra03CreatureIntro(std::int32_t n) {
         if (EnterConfirmState == 2) {
             if (line > 10) {
                 in.state = 99;
-                line = 0;
-                EnterConfirmState = 0;
-                EventHoldsPlayer = 0;
+                CloseLine(line);
                 RunEra03CreatureFight(0);
-                MessageBoxOpen = 0;
+                LetGoOfHeroine();
             } else {
-                line += 1;
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                Sound(6);
+                AdvanceLine(line, line + 1);
             }
         }
     }
@@ -188,6 +186,7 @@ void RunEra03GroundTrap(std::int32_t n) {
         c.trapFrame = 0;
         return;
     }
+    const HoldStep hold(kGroundTrapHold);
     for (double* stamp : {&tr.stateTime, &tr.poseTime, &tr.brokenTime}) StampAheadToZero(*stamp, t);
     const std::int32_t dx = c.trapX - h.x;
     // 1. Out just ahead of her.

@@ -150,6 +150,8 @@ void DrawFighter() {
 
 std::int32_t Era03CreatureShotSpin() { return ShotSpin; }
 
+void ResetEra03FieldDrawWords() { ShotSpin = 0; }
+
 void SetEra03CreatureSlotSprite(std::int32_t code) {
     const Era03CreatureCell cell = Era03CreatureCellOf(code);
     if (cell.code == 0) return;

@@ -12,6 +12,7 @@
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -26,6 +27,9 @@ namespace {
 
 constexpr std::int32_t kDuelSpot = Era03Anchor(4);   // 56800, where the opponent bars the way
 constexpr std::int32_t kFullHp = 2000;
+
+// The duel holds her through its talks, its counters and its defeat scene.
+constexpr HoldOwner kDuelHold{"the duel at the gate of the objects' stretch"};
 
 struct DuelState {
     std::int32_t step = 0;          // 0 idle, 1 talk, 44..90 fight, 91 combo or defeat, 92..95 last
@@ -112,8 +116,8 @@ void StartThrow(double t) {
 // The heroine stopped, facing the opponent, for a talk: the box up, the
 // bell, Enter awaited.
 void StopHeroineForTalk() {
-    TakeHoldOfHeroine();
-    EventHoldsPlayer = 1;
+    TakeHoldOfHeroine(kHoldKeys | kHoldLine);
+    NoteHoldLine(DialogueChannels.duelLine);
     PlayerState.facing = 1;
     PlayerState.pose = 1;
     Sound(6);
@@ -332,7 +336,7 @@ void StepCounters(double t) {
         if (s <= 0.2) h.x = Duel.throwX - TruncToInt(10 * s);
         if (s >= 0.2) {
             Duel.counterMove = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Duel.step = 44;
             Duel.counterTime = Duel.tumbleTime = 0;
             Duel.tumble = 0;
@@ -407,7 +411,7 @@ void StepCounters(double t) {
         h.pose = s < 0.7 ? 107 : 26;
         if (s > 1.0) {
             Duel.counterMove = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Duel.step = 44;
             Duel.counterTime = Duel.tumbleTime = 0;
             Duel.tumble = 0;
@@ -462,7 +466,7 @@ void StepCombo() {
     if (Duel.comboStage == 1) {
         if (h.pose == 1) h.pose = 22;
         if (RunEra03DuelShout(1) == 99) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Duel.step = 44;
             Duel.progress = 0;
             Duel.comboStage = 0;
@@ -502,9 +506,7 @@ void StepDefeat(double t) {
         } else {
             Duel.step = 98;
             Duel.defeatTime = t;
-            DialogueChannels.duelLine = 0;
-            EnterConfirmState = 0;
-            EventHoldsPlayer = 0;
+            CloseLine(DialogueChannels.duelLine);
             SceneTint = 0xFFCCCCCCu;
         }
     }
@@ -521,7 +523,7 @@ void StepDefeat(double t) {
         if (s >= 0.21) {
             Duel.step = 99;
             SceneTint = 0xFFFFFFFFu;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Sound(40);
             h.exp += 55;
             SpawnPickup(d.x, d.y - 150);
@@ -553,6 +555,7 @@ void RunEra03Duel() {
         CameraMode = 0;
         return;
     }
+    const HoldStep hold(kDuelHold);
     // 2.
     d.facing = 1;
     // 3. She cannot pass it.
@@ -702,10 +705,8 @@ void StepDuelIntroTalk(double t) {
         DialogueChannels.duelLine = 22;
         if (LineRead()) {
             in.state = 31;
-            EventHoldsPlayer = 0;
-            DialogueChannels.duelLine = 0;
+            CloseLine(DialogueChannels.duelLine);
             Sound(6);
-            EnterConfirmState = 0;
             Duel.attackMove = 10;
         }
     }
@@ -762,11 +763,8 @@ void StepDuelIntroDemonstration(double t) {
     }
     if (in.state == 39) {
         h.pose = 22;
-        if (RunEra03DuelShout(1) == 99) {
-            in.state = 40;
-            EventHoldsPlayer = 1;
-            EnterConfirmState = 1;
-        }
+        // Its last lines open in the next state, in this same step.
+        if (RunEra03DuelShout(1) == 99) in.state = 40;
     }
     std::int32_t& line = DialogueChannels.duelLine;
     if (in.state == 40) {
@@ -787,7 +785,7 @@ void StepDuelIntroDemonstration(double t) {
             } else {
                 in.state = 99;
                 CloseLine(line);
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
             }
         }
     }

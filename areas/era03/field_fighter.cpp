@@ -10,6 +10,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -193,7 +194,9 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
         f.pose = 8;
         f.x = kEra03FighterAnchor;
         f.y = 769;
-        if (kEra03FighterAnchor - h.x <= 660) {
+        // Met on her way in, from no further than where he rises: the
+        // intro holds her 660 px short of him.
+        if (kEra03FighterAnchor - h.x <= 660 && h.x <= kEra03FighterAnchor) {
             f.encounterState = 1;
             f.hp = 2500;
         }
@@ -207,10 +210,8 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
     const double s = t - w.introStamp;
     if (w.introStep == 0) {
         TakeHoldOfHeroine();
-        EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
         h.facing = 1;
-        FighterSound(6);
+        OpenLine(DialogueChannels.fighterLine, 1);
         w.introStep = 2;
     }
     if (w.introStep == 2) {
@@ -243,9 +244,7 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
         f.pose = s >= 2.7 ? 1 : s >= 2.5 ? 10 : s >= 0.4 ? 11 : s >= 0.2 ? 10 : 9;
         DialogueChannels.fighterLine = s >= 0.4 ? 12 : 1;
         if (s >= 4.0) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            FighterSound(6);
+            NextLine();
             w.introStep = 6;
         }
     }
@@ -274,10 +273,8 @@ std::int32_t RunEra03FighterIntro(std::int32_t arg) {
     if (w.introStep == 15) {
         f.pose = 4;
         h.pose = 22;
-        DialogueChannels.fighterLine = 0;
-        EventHoldsPlayer = 0;
-        MessageBoxOpen = 0;
-        EnterConfirmState = 0;
+        CloseLine(DialogueChannels.fighterLine);
+        LetGoOfHeroine();
         w.introStep = 99;
     }
     return w.introStep;
@@ -309,10 +306,8 @@ void RunEra03FighterDefeat() {
     if (w.defeatStep == 82) {
         f.pose = 12;
         if (s >= 1.0) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
             h.facing = 1;
-            FighterSound(6);
+            OpenLine(DialogueChannels.fighterLine, 13);
             w.defeatStep = 83;
         }
     }
@@ -408,10 +403,8 @@ void RunEra03FighterDefeat() {
         f.y -= 30;
         SpawnPickup(f.x, f.y - 100);
         if (f.y < -99 && s >= 2.0) {
-            MessageBoxOpen = 0;
-            EventHoldsPlayer = 0;
-            EnterConfirmState = 0;
-            DialogueChannels.fighterLine = 0;
+            CloseLine(DialogueChannels.fighterLine);
+            LetGoOfHeroine();
             f.encounterState = 99;
             w.defeatStep = 100;
         }
@@ -424,11 +417,11 @@ void RunEra03FighterEncounter() {
     PlayerStateRecord& h = PlayerState;
     const double t = GameClock.gameClock;
     if (f.encounterState == 99 || ScrollX < kEra03FighterAnchor - 1200 || ScrollX > kEra03FighterAnchor + 500) {
-        // Her keys are never left blocked outside the fight.
-        if (w.blockedKeys != 0) PlayerKeysBlocked = 0;
-        w.blockedKeys = 0;
+        // Her move keys are never left held outside the fight.
+        LetGoOfHeroine(kEra03FighterHold, kHoldMoves);
         return;
     }
+    const HoldStep hold(kEra03FighterHold);
     for (double* stamp : {&w.idleStamp, &w.introStamp, &w.defeatStamp}) StampAheadToZero(*stamp, t);
     StampAheadToNow(w.hitStamp21, t);
     StampAheadToNow(w.hitStamp36, t);
@@ -468,9 +461,12 @@ void RunEra03FighterEncounter() {
     }
     if (w.shot != 0) UpdateEra03FighterShot();
     if (w.throwStep != 0) UpdateEra03FighterThrow();
-    // 7. No keys while she is in the air.
-    PlayerKeysBlocked = h.y < FloorHeightAt(h.x, h.y) ? 1 : 0;
-    w.blockedKeys = PlayerKeysBlocked;
+    // 7. No move keys while she is in the air. Her jump, or the knock that
+    // put her there, plays on under this hold: only her keys are refused.
+    if (h.y < FloorHeightAt(h.x, h.y))
+        TakeHoldAsSheMovesOn(kHoldMoves);
+    else
+        LetGoOfHeroine(kHoldMoves);
     // 8. Beaten once she stands well clear and nothing holds him.
     if (f.hp < 0 && h.x < f.x - 100 && w.reaction == 0 && f.encounterState == 2) {
         f.hp = 0;
@@ -478,8 +474,5 @@ void RunEra03FighterEncounter() {
         // Every defeat plays its scene from the start.
         w.defeatStep = 0;
     }
-    if (f.encounterState == 99) {
-        PlayerKeysBlocked = 0;
-        w.blockedKeys = 0;
-    }
+    if (f.encounterState == 99) LetGoOfHeroine(kHoldMoves);
 }

@@ -5,8 +5,13 @@
 #include <cstdint>
 
 #include "core/floors.h"
+#include "core/holds.h"
 
 inline constexpr std::int32_t kEra03FighterAnchor = Era03Anchor(6);   // 60300
+
+// The encounter holds her through its scenes, its grab and its knocks, and
+// holds her move keys while she is in the air in its fight.
+inline constexpr HoldOwner kEra03FighterHold{"the fighter under the ground"};
 
 struct Era03FighterWords {
     std::int32_t action = 0;          // 0 none, 1 emerge, 2 sink, 3 burrow, 4 double throw
@@ -15,7 +20,6 @@ struct Era03FighterWords {
     std::int32_t check21 = 0, check36 = 0;   // 0 idle, 1 requested, 2 in test
     double hitStamp21 = 0, hitStamp36 = 0;
     std::int32_t defeatX = 0;
-    std::int32_t blockedKeys = 0;     // 1 while this encounter holds PlayerKeysBlocked
     // The scenes.
     std::int32_t introStep = 0, defeatStep = 0;
     double introStamp = 0, defeatStamp = 0;

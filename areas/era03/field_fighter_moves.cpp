@@ -9,6 +9,7 @@
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -25,8 +26,12 @@ Era03FighterWords& Moves = FighterWords;
 
 std::int32_t Floor() { return FloorHeightAt(Era03Fighter.x, Era03Fighter.y); }
 
-// The knock-back, the toss and the shot's knock hold her the same way.
+// The knock-back, the toss and the shot's knock hold her the same way. The
+// knock ends a jump of hers where it is, as any hold of her keys does: the
+// fight's hold of her move keys while she is in the air does not count as
+// holding her.
 void HoldHeroine() {
+    if (MessageBoxOpen == 0) StopHerOwnMoves();
     TakeHoldOfHeroine();
     PlayerMoveState.runZ = 0;
     PlayerMoveState.runX = 0;
@@ -39,6 +44,14 @@ void HoldHeroine() {
 std::int32_t KeepInArena(std::int32_t x) {
     constexpr std::int32_t left = kEra03FighterAnchor - 800, right = kEra03FighterAnchor;
     return x < left ? left : x > right ? right : x;
+}
+
+// The grab's line waits for Enter and holds her; the line shows from the
+// next step on.
+void HoldForLine() {
+    EnterConfirmState = 1;
+    TakeHoldOfHeroine(kHoldLine);
+    NoteHoldLine(DialogueChannels.fighterLine);
 }
 
 // A quarter of the way to the floor each step, from above or below.
@@ -85,8 +98,7 @@ void StepGrab(double t, double step) {
         }
         if (r == 63 && g >= 1.0) {
             if (Moves.grabCount == 0) {
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
+                HoldForLine();
                 r = 64;
             } else {
                 Moves.reactionStepStamp = t;
@@ -127,16 +139,14 @@ void StepGrab(double t, double step) {
     if (r == 67) {
         f.y = Floor();
         if (Moves.strike == 0 && Moves.knockBack == 0) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
+            HoldForLine();
             r = 69;
         }
     }
     if (r == 68) {
         f.y = Floor();
         if (step >= 1.0) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
+            HoldForLine();
             FighterSound(6);
             r = 70;
             return;
@@ -157,10 +167,8 @@ void StepGrab(double t, double step) {
         DialogueChannels.fighterLine = Moves.grabCount > 0 ? 29 : 28;
         if (read) {
             r = 0;
-            EnterConfirmState = 0;
-            DialogueChannels.fighterLine = 0;
-            EventHoldsPlayer = 0;
-            MessageBoxOpen = 0;
+            CloseLine(DialogueChannels.fighterLine);
+            LetGoOfHeroine();
             Moves.grabCount += 1;
             h.exp += 70;
             f.hp -= 70;
@@ -477,7 +485,7 @@ void UpdateEra03FighterShot() {
         if (Moves.shotSlope >= 0) h.y = Moves.knockY - TruncToInt(500 * s / Moves.shotSlope);
         if (MoreThanElapsed(Moves.shotFlightStamp, t, 0.2)) {
             Moves.shot = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             ReleasePlayerFromEra03Fighter(0);
         }
     }
@@ -581,7 +589,7 @@ void UpdateEra03FighterKnockBack() {
         if (s >= 0.2) {
             if (h.facing == 1) h.x -= 20;
             Moves.knockBack = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Moves.spin = 0;
         }
     }
@@ -617,7 +625,7 @@ void UpdateEra03FighterToss() {
     if (s >= 790.0 / 1112.2) {
         Moves.toss = 0;
         Moves.knockBack = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         ReleasePlayerFromEra03Fighter(0);
     }
 }

@@ -7,10 +7,15 @@
 #include <cstdint>
 
 #include "core/floors.h"
+#include "core/holds.h"
 #include "text/messages/message_table.h"
 
 // The camp's anchor: the character stands beside it.
 inline constexpr std::int32_t kNpcAnchor = Era03Anchor9;   // 63750
+
+// The camp's scenes hold her through the controller that steps them: the
+// walk-in, the night with its catching game, the conversation and the shop.
+inline constexpr HoldOwner kEra03CampHold{"the talking character's camp scenes"};
 
 // Step routines: 99 = finished.
 void RunEra03NpcActorIdle(std::int32_t arg);

@@ -6,6 +6,7 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -258,7 +259,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
         Scene.actorPose = kLift;
         if (MoreThanElapsed(Catcher.stamp, now, 1.0)) {
             Catcher.step = 3;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Catcher.walkFrame = kCarryA;
         }
     }
@@ -272,7 +273,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
         Scene.actorPose = kPutDown;
         if (MoreThanElapsed(Catcher.stamp, now, 2.0) && KeyDownPressed == 0) {
             Catcher.step = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
         if (Scene.catchSignal == kDelivered) {
             Catcher.step = 5;
@@ -290,7 +291,7 @@ void UpdateEra03NpcCatcher(std::int32_t arg) {
         Scene.actorFacing = 1;
         if (MoreThanElapsed(Catcher.stamp, now, 1.0)) {
             Catcher.step = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Catcher.walkFrame = 0;
         }
     }

@@ -6,6 +6,7 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -89,8 +90,7 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
         if (AtLeastElapsed(n.walkInStamp, now, 0.5)) {
             n.walkInStep = 4;
             n.walkInStamp = now;
-            EventHoldsPlayer = 1;
-            NextLine(1);
+            OpenLine(DialogueChannels.shopLineC, 1);
         }
     }
     if (n.walkInStep == 4) {
@@ -152,7 +152,8 @@ std::int32_t RunEra03NpcWalkIn(std::int32_t arg) {
     if (n.walkInStep == 19) {
         n.walkInStep = kDone;
         n.meetingMark = 2;
-        EventHoldsPlayer = 0;
+        // The wait for Enter stays for the night scene that follows.
+        LetGoOfHeroine(kHoldLine);
         DialogueChannels.shopLineC = 0;
     }
     // From the first line on the view drifts to frame the camp.
@@ -168,6 +169,7 @@ void RunEra03NpcScene(std::int32_t arg) {
     if (arg == 0) n.controllerState = 0;
     // Far from the camp the scene stands still, wherever it is.
     if (ScrollX < kNpcAnchor - 1200 || ScrollX > kNpcAnchor + 1200) return;
+    const HoldStep hold(kEra03CampHold);
     if (n.controllerState == 0) {
         n.controllerState = 1;
         RunEra03NpcActorIdle(0);
@@ -175,7 +177,8 @@ void RunEra03NpcScene(std::int32_t arg) {
     if (n.controllerState == 1) {
         RunEra03NpcActorIdle(1);
         const std::int32_t x = PlayerState.x;
-        if (Era02EventsUnlocked == 0 && x >= kNpcAnchor - 61) {
+        // The walk-in brings her from no further than it lets her stand.
+        if (Era02EventsUnlocked == 0 && x >= kNpcAnchor - 61 && x <= kNpcAnchor + 361) {
             n.controllerState = 2;
             RunEra03NpcWalkIn(0);
         } else if (Era02EventsUnlocked != 0 && x >= kNpcAnchor - 61 && x <= kNpcAnchor + 119 && KeyAPressed == 1) {

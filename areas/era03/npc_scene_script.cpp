@@ -5,6 +5,7 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -90,12 +91,19 @@ void Go(std::int32_t step) {
     Script.step = step;
     Script.t0 = GameNow();
 }
+// A line of `word` holds the heroine while it waits (the script rings its
+// bell at its own volume, so the line is not opened by the shared helper).
+void HoldLine(std::int32_t& word = DialogueChannels.shopLineA) {
+    TakeHoldOfHeroine(kHoldLine);
+    NoteHoldLine(word);
+}
 // A line that waits, holds the heroine and rings.
-void Prompt() {
-    EventHoldsPlayer = 1;
+void Prompt(std::int32_t& word = DialogueChannels.shopLineA) {
+    HoldLine(word);
     EnterConfirmState = 1;
     Sound(6);
 }
+void LetGoOfLine() { LetGoOfHeroine(kHoldLine); }
 
 void ArmObjects() {
     UpdateEra03CatchObject1(0);
@@ -342,14 +350,12 @@ void AfterEveryStep() {
 void End() {
     ReleaseTexture(kToolTexture);
     ReleaseTexture(kOverlayTexture);
-    MessageBoxOpen = 0;
+    LetGoOfHeroine();
     EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
     Lines(0, 0);
     SceneTint = kWhite;
     SceneDraw.panelColour = kWhite;
     ++Era02EventsUnlocked;
-    MenuKeyBlocked = 0;
 }
 
 struct TalkRow {
@@ -366,7 +372,7 @@ void StepScriptOpening(double now) {
         Lines(99, 99);
         Script.dialogueVolume = 1000;
         Script.cricketVolume = 0;
-        EventHoldsPlayer = 1;
+        HoldLine();
         if (Waited(0.1)) {
             Script.step = 1;
             EnterConfirmState = 1;
@@ -469,7 +475,7 @@ void StepScriptNightfall(double now) {
     if (Script.step == 15) {
         Heroine(40);
         Lines(99, 99);
-        EventHoldsPlayer = 0;
+        LetGoOfLine();
         if (AtLeastElapsed(Script.t1, now, 0.01)) {
             Script.t1 = now;
             Darken(SceneTint, kDarkestTint);
@@ -497,9 +503,7 @@ void StepScriptNightfall(double now) {
         if (firstRun) {
             if (Script.talkSubStep == 0 && Since(Script.t0) >= 3.0) {
                 Script.talkSubStep = 1;
-                EnterConfirmState = 1;
-                EventHoldsPlayer = 1;
-                Sound(6);
+                Prompt(L.fieldLine);
             }
             if (Script.talkSubStep == 1) {
                 Script.t0 = now - 3.1;
@@ -511,7 +515,7 @@ void StepScriptNightfall(double now) {
                 L.fieldLine = 28;
                 if (Enter(After::Kept)) {
                     Script.talkSubStep = 3;
-                    EventHoldsPlayer = 0;
+                    LetGoOfLine();
                     L.fieldLine = 0;
                     Script.t0 = now - 4.0;
                 }
@@ -549,7 +553,7 @@ void StepScriptNightfall(double now) {
         Lines(38, 99);
         if (Enter(After::NextSilent)) {
             Go(21);
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
             Lines(0, 0);
         }
     }
@@ -589,7 +593,7 @@ void StepScriptCatching(double now) {
         Lines(99, 38);
         if (Enter(After::NoneSilent)) {
             Go(24);
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
             Lines(0, 0);
             Script.savedX = PlayerState.x;
             Script.savedY = PlayerState.y;
@@ -610,7 +614,8 @@ void StepScriptCatching(double now) {
         Scene.actorDepth = 0.091f;
         Npc(13);
         Heroine(0, Script.savedX, Script.savedY);
-        MessageBoxOpen = 0;
+        // The keys steer the character in the catching game.
+        LetGoOfHeroine(kHoldKeys);
         SceneDraw.actorDepth = 0.7f;
         if (Since(Script.t0) <= 90.0) {
             UpdateEra03NpcCatcher(1);
@@ -668,14 +673,14 @@ void StepScriptCatching(double now) {
         Npc(13);
         Heroine(0);
         Lines(0, 0);
-        EventHoldsPlayer = 0;
+        LetGoOfLine();
         if (Waited(2.0)) Script.step = 31;
     }
     if (Script.step == 31) {
         Npc(13);
         Lines(99, 40);
         Heroine(39, kKeep, 716);
-        EventHoldsPlayer = 1;
+        HoldLine();
         if (Enter(After::Next)) Script.step = Scene.deliveredCount < 1 ? 32 : 40;
     }
 }
@@ -699,7 +704,7 @@ void StepScriptRetry() {
         if (Enter(After::Kept)) {
             Script.step = 34;
             Lines(0, 0);
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
         }
     }
     if (Script.step == 34) {
@@ -755,7 +760,7 @@ void StepScriptToServings() {
         if (Enter(After::Kept)) {
             Go(42);
             Lines(0, 0);
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
         }
     }
     if (Script.step == 42) {
@@ -772,7 +777,7 @@ void StepScriptToServings() {
         if (Enter(After::Kept)) {
             Go(44);
             Lines(0, 0);
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
         }
     }
     if (Script.step == 44) {
@@ -816,7 +821,7 @@ void StepScriptServing(double now) {
         SceneDraw.markerDepth = Scene.actorDepth - 0.01f;
         if (Enter(After::Next)) {
             Script.step = 50;
-            EventHoldsPlayer = 1;
+            HoldLine();
         }
     }
     if (Script.step == 50) {
@@ -826,7 +831,7 @@ void StepScriptServing(double now) {
         Item(1, kNpcAnchor - 22, 593);
         if (Enter(After::Next)) {
             Script.step = 51;
-            EventHoldsPlayer = 1;
+            HoldLine();
             Item(0);
         }
     }
@@ -838,7 +843,7 @@ void StepScriptServing(double now) {
         const bool laterServing = Script.openingSubStep == 10;
         if (laterServing || Enter(After::None)) {
             Script.step = 52;
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
             L.shopLineA = 0;
             EnterConfirmState = 0;
             Script.t0 = Script.t1 = now;
@@ -872,7 +877,7 @@ void StepScriptServing(double now) {
         if (Enter(After::None)) {
             Script.step = 45;
             L.shopLineA = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
             Item(0);
         }
     }
@@ -932,7 +937,7 @@ void StepScriptDawn(double now) {
     if (Script.step == 66) {
         TakeHoldOfHeroine();
         SceneDraw.twinklesShown = 1;
-        EventHoldsPlayer = 0;
+        LetGoOfLine();
         EnterConfirmState = 0;
         Lines(0, 0);
         if (PlayerState.x <= kNpcAnchor + 329) {
@@ -1006,7 +1011,7 @@ void StepScriptDawn(double now) {
         PlayEra03NpcWalkBack(Script.t0);
         if (Waited(2.5)) {
             Script.step = 73;
-            EventHoldsPlayer = 1;
+            HoldLine();
             EnterConfirmState = 1;
             SoundVolumes[1] = 1000;
             Sound(6);
@@ -1030,7 +1035,7 @@ void StepScriptLastServing(double now) {
         SceneDraw.markerDepth = Scene.actorDepth - 0.01f;
         if (Enter(After::Next)) {
             Script.step = 80;
-            EventHoldsPlayer = 1;
+            HoldLine();
         }
     }
     if (Script.step == 80) {
@@ -1040,7 +1045,7 @@ void StepScriptLastServing(double now) {
         Item(1, kNpcAnchor - 22, 593);
         if (Enter(After::None)) {
             Go(81);
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
             Item(0);
         }
     }
@@ -1051,7 +1056,7 @@ void StepScriptLastServing(double now) {
         Item(0);
         if (Waited(0.1)) {
             Script.step = 82;
-            EventHoldsPlayer = 0;
+            LetGoOfLine();
             Script.t0 = Script.t1 = now;
             Script.savedX = 110;
         }

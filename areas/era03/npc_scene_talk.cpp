@@ -6,6 +6,7 @@
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -204,7 +205,8 @@ void StepConversationArrival(double now) {
         Poses(89, 6);
         step = 8;
         EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(DialogueChannels.shopLineA);
         Sound(6);
     }
 }
@@ -285,15 +287,14 @@ void StepConversationChoice() {
     }
     if (step == 30) {
         PhaseChangeRequest = 1;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         step = 31;
     }
     // The frame driver goes to the menu side and back; the request reads 0
     // once it has gone.
     if (step == 31 && PhaseChangeRequest == 0) {
         step = 32;
-        EventHoldsPlayer = 1;
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kHoldKeys | kHoldLine);
         PlayerState.pose = 86;
         DialogueChannels.shopLineB = 0;
         EnterConfirmState = 1;
@@ -372,11 +373,9 @@ std::int32_t RunEra03NpcConversation(std::int32_t arg) {
     if (step == 98) {
         step = kDone;
         Scene.meetingMark = 2;
-        EventHoldsPlayer = 0;
         DialogueChannels.shopLineA = 0;
         DialogueChannels.shopLineB = 0;
-        MessageBoxOpen = 0;
-        MenuKeyBlocked = 0;
+        LetGoOfHeroine();
     }
     if (step >= 3 && step <= 97) ScrollX = kNpcAnchor - 311;
     return step;

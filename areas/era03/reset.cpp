@@ -1,6 +1,7 @@
 // Start values of the area's words, written by every data reset.
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
+#include "areas/era03/field.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
 #include "core/floors.h"
@@ -26,12 +27,16 @@ void ResetEra03Area() {
     ResetEra03ArenaEnemy3SceneWords();
     ResetEra03ArenaHazardWords();
     ResetEra03ArenaIntroWords();
+    ResetEra03FieldDrawWords();
 
     // The extra lines, once heard, stay heard within a game: a load brings
     // the flag back from the save data, and a new game hears them again.
     Era03NpcScene = Era03NpcSceneRecord{};
     Era03NpcScript = Era03NpcScriptRecord{};
     Era03NpcSceneDraw = Era03NpcSceneDrawRecord{};
+    Era03NpcCatcher = Era03NpcCatcherRecord{};
+    for (Era03CatchObjectRecord& o : Era03CatchObjects) o = Era03CatchObjectRecord{};
+    Era03NpcTalk = Era03NpcTalkRecord{};
     SceneTint = 0xFFFFFFFFu;
     Era03Fighter = Era03FighterRecord{};
     Era03Duel = Era03DuelRecord{};

@@ -7,6 +7,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -60,6 +61,10 @@ struct DriverState {
     std::int32_t state = 0;
 };
 DriverState Driver;
+
+// The intro's talk, the verdict and the end hold her; all of it is the
+// encounter's, stepped by its driver.
+constexpr HoldOwner kEncounterAHold{"encounter A (the wheeled figure)"};
 
 struct IntroState {
     std::int32_t state = 0, sub = 0, heroX = 0;
@@ -117,6 +122,7 @@ std::int32_t RunEncounterA(std::int32_t arg) {
         }
         return Driver.state;
     }
+    const HoldStep hold(kEncounterAHold);
     // Leaving the stage for the menu frees the sheet; ask for it again.
     RequestTexture(kSheet);
     if (Driver.state == 1) {
@@ -244,8 +250,8 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
                 AdvanceLine(Line(), Line() + 1);
             } else {
                 Intro.state = kEncounterDone;
-                MessageBoxOpen = 0;
                 CloseLine(Line());
+                LetGoOfHeroine();
             }
         }
     }
@@ -260,7 +266,7 @@ std::int32_t RunEncounterATrial(std::int32_t arg) {
         Trial.state = 1;
         Trial.throws = 0;
         PlaceFigureAtHome(5, 0xFFBBBBBBu);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         Era04CameraStage = 6;
         LockRoom();
         Trial.start = GameNow();
@@ -514,7 +520,7 @@ std::int32_t RunEncounterAVerdict(std::int32_t arg) {
     if (arg == 0) {
         Verdict.state = 1;
         PlaceFigureAtHome(5, kDim);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         Era04CameraStage = 6;
         LockRoom();
         StepEncounterAFlash(1, 0);
@@ -541,7 +547,7 @@ std::int32_t RunEncounterAFight(std::int32_t arg) {
         f.x = kHome;
         f.y = 640;
         f.depth = 0.5f;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         Era04CameraStage = 6;
         LockRoom();
         CameraMode = 1;

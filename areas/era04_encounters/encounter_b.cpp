@@ -10,6 +10,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -51,6 +52,10 @@ struct DriverState {
     std::int32_t state = 0;
 };
 DriverState Driver;
+
+// The entrance, the talks, the holds and throws of the fight and the fall
+// hold her; all of it is the encounter's, stepped by its driver.
+constexpr HoldOwner kEncounterBHold{"encounter B (the blade figure)"};
 
 struct IntroState {
     std::int32_t state = 0, sub = 0, anim = 0, heroX = 0;
@@ -161,6 +166,7 @@ std::int32_t RunEncounterB(std::int32_t arg) {
         RunEncounterBIntro(0);
         return Driver.state;
     }
+    const HoldStep hold(kEncounterBHold);
     RequestTexture(kEncounterBSheet);
     if (Driver.state == 1 && RunEncounterBIntro(1) == kEncounterDone) {
         Driver.state = 2;
@@ -192,7 +198,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
     const auto meet = [] {
         Intro.state = 3;
         Intro.sub = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Intro.heroX = PlayerState.x;
         PlayerState.facing = 1;
     };
@@ -312,7 +318,7 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
             PlayerState.x = Intro.heroX + 4;
             if (LineRead()) {
                 Intro.state = kEncounterDone;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
                 CloseLine(Line());
                 CameraMode = 1;
             }
@@ -429,7 +435,7 @@ std::int32_t RunEncounterBTalk(std::int32_t arg) {
             OpenLine(Line(), first);
         } else if (Talk.shown == 1 && StepLineGroup(Line(), last)) {
             Sound(kLineBellSound);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Talk.state = 50;
             if (Talk.count == 1) f.stage = 1;
             if (Talk.count == 4) {

@@ -9,6 +9,7 @@
 #include "areas/era04_encounters/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -349,7 +350,7 @@ std::int32_t RunEncounterBDefeat(std::int32_t arg) {
                 SpawnBurst(f.x + dx, f.y + TruncToInt(r2 * 1.5) - 180);
             }
             if (MoreThanElapsed(Defeat.sub1, now, 3.02)) {
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
                 Sound(40);
                 PlayerState.exp += 55;
                 SpawnPickup(f.x, f.y - 150);

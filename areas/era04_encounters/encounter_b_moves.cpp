@@ -9,6 +9,7 @@
 #include "areas/era04_encounters/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -165,7 +166,7 @@ void StrikeRecovery() {
 void LetGoOrStepBack() {
     if (std::abs(PlayerState.x - Fig().x) >= 300) {
         GoToStep(Strike, kEncounterDone);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     } else {
         StepEncounterBWalk(2);
     }
@@ -242,12 +243,12 @@ void StrikeHold() {
         PlayerState.pose = 0;
         f.bodyPose = 16;
         PlayerState.x = Strike.heldX;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         KeyUpPressed = 1;
         if (StrikeAfter(0.02)) {
             KeyGPressed = 1;
             GoToStep(Strike, kEncounterDone);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             f.layerCode[3] = 0;
             PlayerState.pose = 22;
             LetGoOrStepBack();

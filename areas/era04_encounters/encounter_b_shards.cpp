@@ -12,6 +12,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -146,7 +147,7 @@ void FollowFlight() {
 void EndThrow() {
     PlayerSpriteAngle = 0;
     PlayerState.pose = 22;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys);
     Fig().seizeKind = 0;
     Fig().throwVariant = 0;
 }
@@ -481,7 +482,7 @@ void RunEncounterBShardKnockback(std::int32_t arg, std::int32_t slot) {
         f.seizeKind = 0;
         LeftKeyBlocked = 0;
         RightKeyBlocked = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
 }
 

@@ -3,15 +3,19 @@
 // heroine who turns both down pays a toll and works one or both of the two
 // pieces of handiwork. Whoever cannot pay does not leave the hall alive.
 #include "areas/era04_encounters/encounter_c.h"
+#include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+
+namespace held = encounter_c_frames;
 
 namespace {
 
@@ -45,15 +49,11 @@ std::int32_t TakeChoice() {
     if (key != kNoKey) NumberKeyValue = kNoKey;
     return 0;
 }
-void Release(std::int32_t& word) {
-    EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
-    word = 0;
-}
+void Release(std::int32_t& word) { CloseLine(word); }
 // The line before the end she cannot pay for.
 void DieUnpaid() {
     Release(Field());
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys);
     PlayerState.hp = 0;
 }
 
@@ -70,7 +70,7 @@ void Offer(std::int32_t line, std::int32_t code, std::int32_t price, std::int32_
     Field() = line;
     Body() = 8;
     Overlay() = 0;
-    Held(code, FigureX() + 29, 509);
+    Held(code, FigureX() + held::kWareOffered.dx, held::kWareOffered.y);
     const std::int32_t key = TakeChoice();
     if (key == 1 && Gold >= price) {
         Gold -= price;
@@ -91,10 +91,11 @@ void ShowBought(std::int32_t code, std::int32_t next) {
     Body() = 5;
     Overlay() = 201;
     Field() = 212;
-    Held(code, PlayerState.x + 16, 515);
+    Held(code, PlayerState.x + held::kWareBought.dx, held::kWareBought.y);
     if (LineRead()) {
+        // The line goes; the Enter handshake stays read until the next offer.
         Field() = 0;
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine(kHoldLine);
         Bargain.stamp = GameNow();
         Bargain.offer = next;
     }
@@ -104,10 +105,12 @@ void AfterBought(std::int32_t next) {
     Overlay() = 0;
     NoneHeld();
     if (MoreThanElapsed(Bargain.stamp, GameNow(), 1.2)) {
+        // The next offer's line, shown by the offer from the next step.
         EnterConfirmState = kLineWaiting;
         Sound(kLineBellSound);
         KeysReset();
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Field());
         Bargain.offer = next;
     }
 }
@@ -180,10 +183,10 @@ void TollPose() {
     NoneHeld();
     if (line >= 221 && line <= 225) {
         Body() = 6;
-        Held(301, FigureX() - 29, 492);
+        Held(301, FigureX() + held::kLeftWorkpiece.dx, held::kLeftWorkpiece.y);
     } else if (line >= 229 && line <= 231) {
         Body() = 8;
-        Held(302, FigureX() + 24, 492);
+        Held(302, FigureX() + held::kRightWorkpiece.dx, held::kRightWorkpiece.y);
     } else if (line >= 234) {
         Body() = 7;
     }
@@ -247,7 +250,9 @@ void StepClerkAppears() {
             EnterConfirmState = kLineWaiting;
             Sound(kLineBellSound);
             KeysReset();
+            // The talk's line hold goes on with the offers, on the field's line.
             Scene() = 0;
+            NoteHoldLine(Field());
         }
     }
 }
@@ -293,7 +298,7 @@ void StepOfferAndToll() {
         if (key != 0) {
             StartWork(key, key == 1 ? 239 : 242);
             Field() = 0;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Sound(kPaySound);
             Gold -= kToll;
             EnterConfirmState = kLineWaiting;
@@ -311,11 +316,11 @@ void StepHandiwork() {
         PlayerState.pose = 0;
         Body() = 5;
         Overlay() = 201;
-        Held(300 + Bargain.choice, PlayerState.x + 23, 496);
+        Held(300 + Bargain.choice, PlayerState.x + held::kWorkpieceTaken.dx, held::kWorkpieceTaken.y);
         if (MoreThanElapsed(Bargain.stamp, GameNow(), 0.3)) {
             Bargain.state = 22;
             Bargain.stamp = GameNow();
-            Held(300 + Bargain.choice, PlayerState.x, 520);
+            Held(300 + Bargain.choice, PlayerState.x + held::kWorkpieceWorked.dx, held::kWorkpieceWorked.y);
         }
     }
     if (Bargain.state == 22) {
@@ -363,7 +368,7 @@ void StepStrokes() {
     if (Bargain.state == 28) {
         PlayerState.pose = 0;
         Body() = 5;
-        Held(300 + Bargain.choice, PlayerState.x, 520);
+        Held(300 + Bargain.choice, PlayerState.x + held::kWorkpieceWorked.dx, held::kWorkpieceWorked.y);
         if (MoreThanElapsed(Bargain.stamp, GameNow(), 0.05)) {
             Bargain.stamp = GameNow();
             Sound(kWorkSoundBase + Bargain.choice);
@@ -400,7 +405,7 @@ void StepStrokes() {
         PlayerState.pose = 40;
         if (Field() >= 250) {
             Body() = 8;
-            Held(302, FigureX() + 24, 492);
+            Held(302, FigureX() + held::kRightWorkpiece.dx, held::kRightWorkpiece.y);
             f.layer3SourceOffset = 0;
         }
         if (LineRead()) {

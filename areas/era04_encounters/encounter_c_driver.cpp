@@ -7,6 +7,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -46,6 +47,10 @@ struct PieceWords {
 };
 PieceWords Arrival, Approach;
 
+// The entrance, the bargain, the reveal and the four fights hold her; all of
+// it is the encounter's, stepped by its driver while she is in the hall.
+constexpr HoldOwner kEncounterCHold{"encounter C (the clerk and her true shape)"};
+
 // One sheet wanted at a time: the other is freed even while it still loads.
 void KeepSheet() {
     const std::int32_t want = EncounterCFigure.sheetFlag == 0 ? kSheetA : kSheetB;
@@ -75,7 +80,7 @@ void PlaceFigureToBeMet() {
 
 void Release() {
     CloseLine(Line());
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys);
 }
 
 }  // namespace
@@ -114,6 +119,7 @@ std::int32_t RunEncounterC(std::int32_t arg) {
         return state;
     }
     if (arg != 2) return state;
+    const HoldStep hold(kEncounterCHold);
 
     KeepSheet();
     if (state == 1 && RunEncounterCPhase1(1) == kEncounterCDone) {

@@ -125,7 +125,7 @@ void SetUp(std::int32_t code, std::int32_t facing) {
         return;
     }
     if (const HeroinePose* h = FindRow(kHeroinePoses, &HeroinePose::code, code)) {
-        PutFigureSprite(69, h->src, h->cx, static_cast<float>(h->src.bottom - h->src.top), PlayerState.x, 640,
+        PutFigureSprite(69, h->src, h->cx, static_cast<float>(h->src.bottom - h->src.top), PlayerState.x, kHeroineFeetY,
                         PlayerState.depth, 1, 0, PlayerTint, 1.0f);
         return;
     }

@@ -153,6 +153,23 @@ inline constexpr HeroinePose kHeroinePoses[] = {
 
 // The things of the shop scene on sheet 69 (their tops move with the scene).
 inline constexpr Rect kWorkpieces[] = {{377, 90, 404, 105}, {475, 90, 505, 105}};
+
+// Where the shop scene shows what is held: x from the clerk's or the
+// heroine's place, y on the screen. A workpiece hangs from its point (its
+// top), a ware stands on it (its foot). The figures' poses that show them
+// hold a hand under each, so nothing of the shop floats in the air.
+struct HeldAt {
+    std::int32_t dx, y;
+};
+inline constexpr HeldAt kWareOffered{29, 509};      // the clerk's pose 8
+inline constexpr HeldAt kLeftWorkpiece{-29, 492};   // the clerk's pose 6
+inline constexpr HeldAt kRightWorkpiece{24, 492};   // the clerk's pose 8
+inline constexpr HeldAt kWareBought{16, 515};       // the heroine's pose 201
+inline constexpr HeldAt kWorkpieceTaken{23, 496};   // the heroine's pose 201
+inline constexpr HeldAt kWorkpieceWorked{0, 520};   // the heroine's poses 202..205
+// The floors they stand on there: the clerk's pin (her cells' 617) and the
+// heroine's poses drawn from this sheet.
+inline constexpr std::int32_t kClerkFeetY = 617, kHeroineFeetY = 640;
 inline constexpr std::int32_t kSparkLefts[] = {416, 435, 454};
 inline constexpr Rect kFlash{305, 297, 392, 431};
 

@@ -10,6 +10,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -131,11 +132,7 @@ void RiseThenSpeak(std::int32_t pose, std::int32_t line) {
     o.y[kFigure] = o.y[kPlatform];
 }
 
-void ClearLine() {
-    EnterConfirmState = 0;
-    EventHoldsPlayer = 0;
-    Scene() = 0;
-}
+void ClearLine() { CloseLine(Scene()); }
 
 void HoldHer() {
     ScrollX = Scenes.savedScroll;
@@ -179,7 +176,7 @@ std::int32_t FirstHitScene(std::int32_t hitPose) {
         if (MoreThanElapsed(Scenes.stampA, GameNow(), 4.0) && Scenes.gap == 0.05) {
             Scenes.state = kEncounterCDone;
             RewindSound(kVoiceClip);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             EncounterCFigure.voiceLoop = 1;
         }
     }

@@ -12,6 +12,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/pickups.h"
@@ -326,7 +327,7 @@ std::int32_t RunPhase3ServantFight(std::int32_t mode) {
         if (StepLineGroup(Scene(), 45)) {
             w.state = 5;
             f.voiceLoop = 1;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             // The riders now gesture with her voice.
             f.speechNumber = 2;
         }
@@ -486,7 +487,7 @@ std::int32_t RunPlayerShock(std::int32_t mode) {
         if (t <= 0.2) {
             p.pose = 12;
         } else {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             const std::int32_t floor = FloorHeightAt(p.x, p.y);
             if (floor < p.y) {
                 p.y = floor;

@@ -12,6 +12,7 @@
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -283,7 +284,7 @@ void StepStory(ServantWords& s, std::int32_t n) {
             OpenLine(Scene(), first ? 49 : 52);
         } else if (s.sub == 2 && StepLineGroup(Scene(), first ? 51 : 56)) {
             t.damage[leader] = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             l.story = 3;
             if (first)
                 Airborne(s, 1);
@@ -334,7 +335,7 @@ void StepDying(ServantWords& s, std::int32_t n) {
         s.state = 0;
         if (l.story != 0 && n == EncounterCFigure.gazeSlot) {
             l.finished = kEncounterCDone;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
         }
     }
 }
@@ -433,7 +434,7 @@ std::int32_t RunEncounterCPhase4(std::int32_t mode) {
             for (std::int32_t n = 30; n <= 80; ++n) t.colour[n] = static_cast<std::uint32_t>(v) * 0x01010101u;
         } else {
             Phase4.state = kEncounterCDone;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             EncounterCSceneryTints.platformsShown = 0;
         }
     }
@@ -616,7 +617,7 @@ std::int32_t RunPhase4Opening(std::int32_t mode) {
     StepOpeningStairs(now);
     StepOpeningShape(now);
     if (w.state == 16) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         w.state = kEncounterCDone;
     }
     if (w.state >= 6 && w.state != kEncounterCDone) {

@@ -11,6 +11,7 @@
 #include "core/combos.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/pickups.h"
@@ -269,7 +270,7 @@ void EndDashHold(DashWords& w) {
     OpenDashRecords(w);
     HudState.hurtFlash = 0;
     PlayerHurtPoseRequest = 0;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys);
 }
 
 std::int32_t FinishDash(DashWords& w, std::int32_t slot) {

@@ -9,6 +9,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -330,12 +331,10 @@ void StepFlash() {
         OpenLine(Field(), 270);
         Reveal.state = 17;
     } else if (Reveal.state == 17 && LineRead()) {
-        EnterConfirmState = 0;
+        CloseLine(Field());
         Overlay() = 0;
         PlayerMoveState.comboD = 10;
         Reveal.light = 255;
-        EventHoldsPlayer = 0;
-        Field() = 0;
         Reveal.state = 18;
     }
     if (Reveal.state == 18) {
@@ -432,7 +431,7 @@ void StepTrueShape() {
         Body() = 37;
         if (LineRead()) {
             CloseLine(Scene());
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             Reveal.state = kEncounterCDone;
         }
     }

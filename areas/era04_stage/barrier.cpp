@@ -4,6 +4,7 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -22,14 +23,17 @@ struct BarrierRecord {
     std::int32_t stopX = 0;
 };
 BarrierRecord Barrier;
+constexpr HoldOwner kBarrierHold{"the barrier at door 4"};
 
 }  // namespace
 
 std::int32_t RunBarrierEvent(std::int32_t mode) {
+    // Armed in the step that first steps it: both hold in its name.
+    const HoldStep hold(kBarrierHold);
     if (mode == 0) {
         Barrier.state = 1;
         Barrier.startTime = GameNow();
-        MenuKeyBlocked = 1;
+        TakeHoldOfHeroine(kHoldMenu);
         return Barrier.state;
     }
     if (mode != 1) return Barrier.state;
@@ -38,7 +42,7 @@ std::int32_t RunBarrierEvent(std::int32_t mode) {
     if (Barrier.state == 1) {
         if (x > Era04Door4 - 150) {
             x = Era04Door4 - 150;
-            MenuKeyBlocked = 1;
+            TakeHoldOfHeroine(kHoldMenu);
         }
         // After a load with a shorter play time the wait counts from now.
         StampAheadToNow(Barrier.startTime, GameNow());
@@ -61,14 +65,13 @@ std::int32_t RunBarrierEvent(std::int32_t mode) {
         KeyLeftPressed = 1;
         if (x < Era04Door4 - 250) {
             KeyLeftPressed = 0;
-            MessageBoxOpen = 0;
-            MenuKeyBlocked = 0;
+            LetGoOfHeroine(kHoldKeys | kHoldMenu);
             Era04Progress.barrierTalkDone = 2;
             Barrier.state = kDone;
         }
     }
     if (Barrier.state == 5 && x < Era04Door4 - 250) {
-        MenuKeyBlocked = 0;
+        LetGoOfHeroine(kHoldMenu);
         Barrier.state = kDone;
     }
     return Barrier.state;

@@ -17,8 +17,11 @@ void LimitEra04();
 // The entrance: the fruits (0 arms, 1 steps), one door's leaves and sound
 // (door 1..6), the talks on the way to door 1 (0 arms, 1 steps; 99 done).
 void UpdateFallingObjects(std::int32_t mode);
-// Lets go of a heroine pinned by a fruit; the data reset calls it.
-void EndFruitHold();
+// The entrance's own words as the program's first game finds them, by every
+// data reset: no fruit pins her (one that ended the game must not pin her
+// after a load), and the doors' leaves are shut, so that a new game's first
+// step near a door sounds as the first game's does.
+void ResetEra04EntranceWords();
 void UpdateDoorSound(std::int32_t door);
 std::int32_t RunEra04DialogueTriggers(std::int32_t mode);
 
@@ -48,6 +51,10 @@ void SetSoldierSprite(std::int32_t n);
 // the rooms from door 2 on (items 1..400).
 void SetEra04EntranceSprite(std::int32_t n);
 void SetEra04ScenerySprite(std::int32_t n);
+// Encounter B's hall light, stepped by the rooms' list as it is drawn, back
+// to dark at the start of its cycle, as the program's first game finds it;
+// every data reset.
+void ResetHallLight();
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra04SceneryAndSoldiers();

@@ -6,6 +6,7 @@
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -58,6 +59,7 @@ std::int32_t PrevRight[7] = {};
 
 std::int32_t TalkState = 0;
 constexpr std::int32_t kDone = 99;
+constexpr HoldOwner kEntranceTalksHold{"the talks on the way to door 1"};
 
 void OpenTalk(std::int32_t line) {
     TakeHoldOfHeroine();
@@ -120,9 +122,13 @@ void UpdateFallingObjects(std::int32_t mode) {
     }
 }
 
-// The data reset ends a fruit's hold: a fruit that ended the game must not
-// pin her after a load.
-void EndFruitHold() { Hold = FruitHoldRecord{}; }
+void ResetEra04EntranceWords() {
+    Hold = FruitHoldRecord{};
+    for (int door = 0; door <= 6; ++door) {
+        PrevLeft[door] = PrevRight[door] = 0;
+        DoorLeftOpen[door] = DoorRightOpen[door] = 0;
+    }
+}
 
 void UpdateDoorSound(std::int32_t door) {
     if (door < 1 || door > 6) return;
@@ -150,6 +156,7 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
         TalkState = 0;
         return TalkState;
     }
+    const HoldStep hold(kEntranceTalksHold);
     std::int32_t& x = PlayerState.x;
     std::int32_t& line = DialogueChannels.fieldLine;
     if (TalkState == 0 && x > Era04Start + 2100) {
@@ -159,7 +166,7 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
     if (TalkState == 1) {
         x = Era04Start + 2100;
         if (StepLineGroup(line, 4)) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             TalkState = 2;
         }
     }
@@ -188,7 +195,7 @@ std::int32_t RunEra04DialogueTriggers(std::int32_t mode) {
         x = Era04Door1 - 200;
         if (StepLineGroup(line, 8)) {
             KeepEnterArmed();
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             TalkState = kDone;
         }
     }

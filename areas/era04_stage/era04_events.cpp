@@ -83,7 +83,10 @@ void StepTintAndSilence(std::int32_t x) {
 void StepBarrier() {
     if (Era04Progress.encounterADone == 0) return;
     std::int32_t& x = PlayerState.x;
-    if (EventFlags.barrierRunning == 0 && PlayerState.weaponMode1 == 1 && x > Era04Door4 - 150) {
+    // Only as she comes up to door 4 from the west: one who came through in
+    // the other weapon mode and changed it in the hall is not taken back.
+    const bool atTheDoor = Era04Door4 - 150 < x && x < Era04Door4;
+    if (EventFlags.barrierRunning == 0 && PlayerState.weaponMode1 == 1 && atTheDoor) {
         x = Era04Door4 - 150;
         EventFlags.barrierRunning = 1;
         RunBarrierEvent(0);

@@ -7,7 +7,7 @@
 void ResetEra04StageArea() {
     // Routines that keep step words of their own are armed first.
     UpdateEra04Events(0);
-    EndFruitHold();
+    ResetEra04EntranceWords();
     // A slot saved while the entrance talks were pending brings back
     // dialogueTriggerState 1, and the driver then steps them without arming
     // them: they must start from their beginning, not where the last game
@@ -26,12 +26,13 @@ void ResetEra04StageArea() {
     TrapRoomTiles = TrapRoomTilesRecord{};
     for (TrapRoomChain& chain : TrapRoomChains) chain = TrapRoomChain{};
     ResetFinalSectionShimmer();
+    ResetHallLight();
     ChargeReachBonus = 0;
-    // The soldiers' draw flag is never cleared: a finished fight stays
-    // invisible through its soldiers' frame 0.
-    const std::int32_t soldiersDrawn = Era04SoldierSlots.drawFlag;
+    Fight2Side = 0;
+    // The soldiers' draw flag with them: a game that never meets a fight (a
+    // load past both) draws no soldier pass, as in the program's first game,
+    // where fight 2's disc pass would show encounter A's pieces.
     Era04SoldierSlots = Era04SoldierSlotsRecord{};
-    Era04SoldierSlots.drawFlag = soldiersDrawn;
     SoldierStrikeKind = 0;
     SoldierChargeHold = 0;
     // The soldiers' routines keep step words and stamps of their own; the

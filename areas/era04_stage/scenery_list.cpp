@@ -386,6 +386,8 @@ void Range4(std::int32_t n) {
 
 }  // namespace
 
+void ResetHallLight() { Light = HallLightRecord{}; }
+
 void SetEra04ScenerySprite(std::int32_t n) {
     const std::int32_t camera = ScrollX;
     if (camera < Era04Door4) return Range1(n);

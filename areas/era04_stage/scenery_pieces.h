@@ -18,6 +18,7 @@ enum class Look {
     // a crate, a cart of spare discs, and the machine's workbench with its
     // lever and tool chest behind it.
     Winch, Crate, Cart, Workbench, Lever, ToolChest,
+    ChainTop,      // a chain's top link, hung from an eye bolted to the wall
     LanternHead,   // the glass lantern on a lamp post's top
     LampPost,      // a lamp post's pole under its lantern, which is a piece of its own
     // The hall's stall: its back shelf of wares, the lantern by its post, the
@@ -26,6 +27,9 @@ enum class Look {
     // Encounter C's floating platform, hung from its top edge: whoever rides
     // it stands on the cell's first row.
     FloatingPlatform,
+    // Encounter C's two back pieces: a banner on its rod, hung by two chains
+    // that rise into the dark over the hall.
+    HallBanner,
 };
 
 struct Piece {
@@ -102,7 +106,7 @@ inline constexpr Piece kNarrowTiles[3] = {
 // Chain segments 1..7 (entry 0 unused).
 inline constexpr Piece kChainSegments[8] = {
     {},
-    {kTrapSheet, {42, 202, 67, 227}, {7, 0}, Look::Chain},
+    {kTrapSheet, {42, 202, 67, 227}, {7, 0}, Look::ChainTop},
     {kTrapSheet, {65, 163, 85, 196}, {7, 0}, Look::Chain},
     {kTrapSheet, {88, 163, 115, 204}, {7, 2}, Look::Chain},
     {kTrapSheet, {211, 87, 244, 156}, {13, 2}, Look::Chain},

@@ -10,6 +10,7 @@
 #include "areas/era04_stage/soldiers.h"
 #include "core/combos.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -46,8 +47,9 @@ struct Phase {
     }
 };
 
-void Lock() { MessageBoxOpen = 1; }
-void Unlock() { MessageBoxOpen = 0; }
+// The fight's own locks: the driver's step holds her in the fight's name.
+void Lock() { TakeHoldOfHeroine(); }
+void Unlock() { LetGoOfHeroine(kHoldKeys); }
 void IdleToStance() {
     if (PlayerState.pose == 1) PlayerState.pose = 22;
 }
@@ -288,7 +290,12 @@ std::int32_t RunSoldierFight1Squeeze(std::int32_t arg) {
             p.stamp = GameNow();
             LeftPost() += 60;
         }
-        if (LeftPost() > ScrollX + 310 && s.x[3] == LeftPost()) p.Go(3);
+        if (LeftPost() > ScrollX + 310 && s.x[3] == LeftPost()) {
+            p.Go(3);
+            // Neither the guard nor the blockers are stepped from here on.
+            ReleaseEndGuardGrab(1);
+            ReleaseBlockers();
+        }
     }
     if (p.state == 3) {
         IdleToStance();
@@ -544,7 +551,10 @@ void StepFight1Rounds() {
     }
     if (p.state == 4 && RunSoldierFight1Squeeze(1) == kDone) {
         p.state = 5;
-        EventHoldsPlayer = 1;
+        // Line 23 is shown by hand: its bell rings at volume word 3.
+        Line() = 23;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Line());
         EnterConfirmState = 1;
         PlaySoundEffect(6, 3);
     }
@@ -566,6 +576,7 @@ void StepFight1Rounds() {
     }
     if (p.state == 6 && RunSoldierFight1Charge(1) == kDone) {
         p.state = 7;
+        ReleaseBlockers();
         OpenLine(Line(), 24);
         PlayerState.facing = 1;
     }
@@ -587,6 +598,7 @@ void StepFight1Rounds() {
     }
     if (p.state == 10 && RunSoldierFight1Duel(1) == kDuelOver) {
         p.Go(20);
+        ReleaseBlockers();
         PlayerState.facing = 1;
         Lock();
     }
@@ -645,9 +657,8 @@ void StepFight1Aftermath() {
             if (Line() >= 40) {
                 p.state = 24;
                 Line() = 0;
-                EventHoldsPlayer = 0;
                 ErrandState = 1;
-                Unlock();
+                LetGoOfHeroine(kHoldKeys | kHoldLine);
             } else {
                 NextLine();
             }
@@ -673,9 +684,13 @@ void StepFight1Errand() {
     if (p.state == 25) {
         RunRightBlocker(1, 5, RightPost());
         ScrollX = Era04Start + 5963;
-        if (ScrollX + 200 <= PlayerState.x) {
+        // The talk begins once she stands 200 px into the view; held, she is
+        // walked there.
+        if (WalkHeroinePast(ScrollX + 200, 1)) {
             p.Go(26);
             gSubStep = 1;
+            // Her scripted blow takes the blocker's place from here on.
+            ReleaseBlockers();
         }
     }
     if (p.state == 26) {
@@ -707,7 +722,9 @@ void StepFight1Errand() {
             }
         }
         if (gSubStep == 4) {
-            // The scripted blow: she runs at the blocker and strikes.
+            // The scripted blow: she runs at the blocker and strikes, facing
+            // it whichever way the lines left her.
+            PlayerState.facing = 1;
             if (PlayerState.x < s.x[5] - 289) {
                 KeyXPressed = 1;
             } else {
@@ -763,6 +780,10 @@ std::int32_t RunSoldierFight1(std::int32_t arg) {
         EndSoldierStrike();
         return p.state;
     }
+    // A strike is kept while the fight runs, whichever soldier steps it;
+    // the fight's own holds are the driver's.
+    const HoldStep strike(kSoldierStrikeHold);
+    const HoldStep hold(kSoldierFight1Hold);
     if (TextureFlags[61] == kGraphicAbsent) TextureFlags[61] = kGraphicRequested;
     if (p.state == 1) {
         p.state = 2;

@@ -6,6 +6,7 @@
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -21,7 +22,6 @@ constexpr std::int32_t kDone = 99;
 constexpr std::int32_t kGround = 640;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 constexpr std::uint32_t kDim = 0xFFAAAAAAu;
-constexpr std::int32_t kBell = 6;
 
 std::int32_t Vol() { return SoundVolumes[1]; }
 std::int32_t& Line() { return DialogueChannels.fieldLine; }
@@ -83,7 +83,7 @@ struct PhaseRecord {
 
 struct OpeningRecord {
     std::int32_t state = 0;
-    std::int32_t hitCount = 0;   // weapon-mode-1 blows on the row; never reset by arming
+    std::int32_t hitCount = 0;   // weapon-mode-1 blows on the row; not reset by arming
     std::int32_t talk = 0;
     std::int32_t knockX = 0;
     double knockStamp = 0, coinStamp = 0;
@@ -109,17 +109,18 @@ bool AllDefeated(std::int32_t side) {
 
 void OpenRemark(std::int32_t talk, std::int32_t line) {
     gOpening.talk = talk;
+    TakeHoldOfHeroine();
     OpenLine(Line(), line);
-    MessageBoxOpen = 1;
 }
 void CloseRemark(std::int32_t count) {
-    EnterConfirmState = 0;
     gOpening.talk = 0;
     gOpening.hitCount = count;
-    Line() = 0;
-    EventHoldsPlayer = 0;
-    MessageBoxOpen = 0;
+    CloseLine(Line());
+    LetGoOfHeroine(kHoldKeys);
 }
+// A remark's line (65..68) waiting for Enter: its step is kept wherever she
+// stands, or the step that reads Enter never comes back.
+bool RemarkShowing() { return gOpening.talk != 0 && Line() >= 65 && Line() <= 68; }
 
 }  // namespace
 
@@ -146,7 +147,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
     Era04DoorLocks[3] = 1;
     if (gOpening.state >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
     if (gOpening.state == 1) {
-        if (PlayerState.x < Era04Door2) gOpening.talk = 0;
+        if (PlayerState.x < Era04Door2 && !RemarkShowing()) gOpening.talk = 0;
         for (std::int32_t i = 1; i <= kSoldierSlots && gOpening.state == 1; ++i) {
             s.colour[i] = kDim;
             if (PlayerState.weaponMode1 == 1) {
@@ -166,7 +167,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                         gOpening.state = 2;
                         gOpening.knockX = s.x[4];
                         gOpening.knockStamp = gOpening.coinStamp = GameNow();
-                        MessageBoxOpen = 1;
+                        TakeHoldOfHeroine();
                     } else {
                         PlaySoundEffect(902, Vol());
                         gOpening.talk += 1;
@@ -204,17 +205,13 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             SpawnPickup(s.x[4], s.y[4]);
         }
         if (MoreThanElapsed(gOpening.knockStamp, GameNow(), 0.8)) {
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
             if (gOpening.talk == 0) {
                 gOpening.state = 3;
-                PlaySoundEffect(kBell, Vol());
-                Line() = 69;
+                OpenLine(Line(), 69);
                 PlaySoundEffect(63, Vol());   // the reward's fanfare
             } else {
                 gOpening.state = 4;
-                Line() = 70;
-                PlaySoundEffect(kBell, Vol());
+                OpenLine(Line(), 70);
             }
         }
     }
@@ -235,7 +232,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                 gOpening.state = kDone;
                 CloseLine(Line());
                 Era04DoorLocks[2] = 1;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
             } else {
                 AdvanceLine(Line(), Line() + 1);
             }
@@ -267,7 +264,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
             s.colour[i] = kDim;
             if (after(0.02)) {
                 next(2);
-                MessageBoxOpen = 1;
+                TakeHoldOfHeroine();
             }
         }
         if (st == 2) {
@@ -317,7 +314,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
     }
     if (gAlert.step[8] == 9) {
         gAlert.state = kDone;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
     }
     return gAlert.state;
 }
@@ -369,6 +366,7 @@ std::int32_t RunSoldierFight2Charges(std::int32_t arg, std::int32_t side) {
         if (s.frame[4] == 18 && s.x[g] == gCharges.post) {
             gCharges.state = 2;
             gCharges.stamp = GameNow();
+            ReleaseBlockers();   // the post is not stepped through the pause
         }
     }
     if (gCharges.state == 2 && gCharges.After(2.0)) gCharges.state = side == 1 ? 10 : 20;
@@ -453,7 +451,10 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
     // after the thrust); only a stamp further ahead was left by a load.
     if (gMelee.stamp > GameNow() + 0.8) gMelee.stamp = 0;
     if (gMelee.state == 1) {
+        // It waits for her to bring the end into view: nothing of the fight
+        // may hold her meanwhile.
         EndSoldierStrike();
+        ReleaseBlockers();
         if (EndInView(side)) {
             RunSoldierThrust(0, 4);
             gMelee.state = 2;
@@ -468,6 +469,9 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
             if (IsFighter(i, side) && s.hp[i] > 0) gMelee.step[i] = 1;
     }
     if (gMelee.state == 3) {
+        // The guard holds its post through the whole melee, once a step,
+        // whoever is fighting: a ring it starts is ended by its own step.
+        HoldSoldierPost(1, gMelee.guard, gMelee.post);
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side)) continue;
             std::int32_t& st = gMelee.step[i];
@@ -485,7 +489,6 @@ std::int32_t RunSoldierFight2Melee(std::int32_t arg, std::int32_t side) {
                 }
                 if (st == 3 && s.hp[i] >= 1) {
                     RunSoldierFighter(1, i);
-                    HoldSoldierPost(1, gMelee.guard, gMelee.post);
                     StepStrike();
                     if (HandleHit(i, true)) st = 4;
                 }
@@ -513,6 +516,7 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
     StampAheadToZero(gWave.stamp, GameNow());
     if (gWave.state == 1) {
         EndSoldierStrike();
+        ReleaseBlockers();
         if (EndInView(side)) {
             gWave.guard = GuardOf(side);
             gWave.post = PostOf(side);
@@ -521,7 +525,7 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
     }
     if (gWave.state == 2) {
         gWave.state = 3;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.facing = side;
         gWaveSavedX = PlayerState.x;
         OpenLine(Line(), 74);
@@ -532,7 +536,7 @@ std::int32_t RunSoldierFight2SecondWave(std::int32_t arg, std::int32_t side) {
     }
     if (gWave.state == 4) {
         gWave.state = 5;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
             if (!IsFighter(i, side)) continue;
             gWave.step[i] = 1;
@@ -610,6 +614,10 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
         EndSoldierStrike();
         return gDriver.state;
     }
+    // A strike is kept while the fight runs, whichever soldier steps it;
+    // the fight's own holds are the driver's.
+    const HoldStep strike(kSoldierStrikeHold);
+    const HoldStep hold(kSoldierFight2Hold);
     RequestSheet();
     if (gDriver.state == 1) {
         gDriver.state = 2;
@@ -626,16 +634,21 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
         Fight2Side = PlayerState.x < s.x[4] ? 1 : -1;
         RunSoldierFight2Charges(0, Fight2Side);
     }
+    // Each phase steps the guard's post its own way: moving on, the driver
+    // ends a ring the last phase's post has her in.
     if (gDriver.state == 4 && RunSoldierFight2Charges(1, Fight2Side) == kDone) {
         gDriver.state = 5;
+        ReleaseBlockers();
         RunSoldierFight2Melee(0, Fight2Side);
     }
     if (gDriver.state == 5 && RunSoldierFight2Melee(1, Fight2Side) == kDone) {
         gDriver.state = 6;
+        ReleaseBlockers();
         RunSoldierFight2SecondWave(0, Fight2Side);
     }
     if (gDriver.state == 6 && RunSoldierFight2SecondWave(1, Fight2Side) == kDone) {
         gDriver.state = 7;
+        ReleaseBlockers();
         RunSoldierFight2Finale(0, Fight2Side);
     }
     if (gDriver.state == 7 && RunSoldierFight2Finale(1, Fight2Side) == kDone) {
@@ -658,11 +671,9 @@ std::int32_t RunSoldierFight2(std::int32_t arg) {
 }
 
 void ResetSoldierFight2Words() {
-    // The row's blow count outlives every game of the program's run: a fight
-    // played again after a load goes on from the remark it reached.
-    const std::int32_t hitCount = gOpening.hitCount;
+    // The row's blow count too: a new game or a load meets the row's
+    // remarks as the program's first game does.
     gOpening = OpeningRecord{};
-    gOpening.hitCount = hitCount;
     gAlert = gCharges = gMelee = gWave = PhaseRecord{};
     for (double& start : gAlertStarts) start = 0;
     gWaveSavedX = 0;

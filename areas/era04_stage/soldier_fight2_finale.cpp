@@ -8,6 +8,7 @@
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -99,7 +100,7 @@ void StepGuardTrembles(std::int32_t side, std::int32_t g) {
     auto& s = Soldiers();
     if (gFinale.state == 2) {
         gFinale.Go(3);
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.facing = side;
         gFinale.savedX = PlayerState.x;
         OpenFinaleLine(78);
@@ -139,9 +140,14 @@ void StepFinishingBlow(std::int32_t side, std::int32_t g, bool w2) {
     if (gFinale.state == 10) {
         const std::int32_t reach = w2 ? 120 : 210;
         if (std::abs(PlayerState.x - guardX) < reach) {
-            KeyXPressed = 1;   // she runs back to take her distance
+            // She runs back into the room to take her distance: the run
+            // goes her facing's way, and toward the guard it would end at
+            // the room's wall short of the distance, for good.
+            PlayerState.facing = -side;
+            KeyXPressed = 1;
         } else {
             KeyXPressed = 0;
+            PlayerState.facing = side;
             PlayerJumpLock = 1;
             gFinale.Go(11);
             if (w2) {
@@ -305,7 +311,7 @@ void StepDisc(std::int32_t side, bool w2) {
     }
     if (gFinale.state == 24 && RunSoldierDefeat(1, 4) == kDone && gFinale.After(1.0)) {
         gFinale.state = kDone;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         Era04DoorLocks[2] = Era04DoorLocks[3] = 0;
         Era04CameraStage = 4;
     }
@@ -322,8 +328,10 @@ std::int32_t RunSoldierFight2Finale(std::int32_t arg, std::int32_t side) {
     StampAheadToZero(gFinale.trembleStamp, GameNow());
     const bool w2 = PlayerState.weaponMode2 == 1;
     if (gFinale.state == 1) {
+        // It waits for her to bring the end into view, free.
         EndSoldierStrike();
-        MessageBoxOpen = 0;
+        ReleaseBlockers();
+        LetGoOfHeroine(kHoldKeys);
         if (side == 1 && ScrollX > Era04Door3 - 1024) {
             gFinale.state = 2;
             gFinale.guard = 5;

@@ -3,6 +3,7 @@
 // post the script may move, cannot be hurt and pushes her back on a touch.
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -28,6 +29,7 @@ GuardState gLeftGuard, gRightGuard;
 struct BlockerState {
     std::int32_t sub = 0;
     double stamp = 0;
+    std::int32_t slot = 0;   // the soldier ringing, while sub is 1
 };
 BlockerState gLeftBlocker, gRightBlocker;
 
@@ -43,15 +45,20 @@ void NextGrabStep(GuardState& g, std::int32_t sub) {
     g.stamp = GameNow();
 }
 
+// Each end guard holds her in its own name while its grab has her.
+constexpr HoldOwner kLeftGuardHold{"the left end guard's grab"};
+constexpr HoldOwner kRightGuardHold{"the right end guard's grab"};
+const HoldOwner& GuardHold(std::int32_t side) { return side == 1 ? kLeftGuardHold : kRightGuardHold; }
+
 // While a guard has her she neither reads the keys nor keeps sliding.
 void LockForGrab() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     PlayerMoveState.runSlideState = 0;
 }
 
-void EndGrab(GuardState& g) {
+void EndGrab(GuardState& g, std::int32_t side) {
     NextGrabStep(g, 0);
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(GuardHold(side));
     SoldierStrikeKind = 0;
 }
 
@@ -97,7 +104,7 @@ void StepGrab(GuardState& g, const GrabRow& row, std::int32_t kind, std::int32_t
                 NextGrabStep(g, 3);
                 g.savedX = PlayerState.x;
             } else {
-                EndGrab(g);
+                EndGrab(g, side);
             }
         }
     }
@@ -113,6 +120,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
         StepSoldierBack(0, slot);
         return g.result;
     }
+    const HoldStep hold(GuardHold(side));
     auto& s = Era04SoldierSlots;
     StampAheadToZero(g.stamp, GameNow());
     const std::int32_t stand = side == 1 ? postX + 197 : postX - 190;
@@ -140,7 +148,7 @@ std::int32_t StepEndGuard(GuardState& g, std::int32_t side, std::int32_t arg, st
         s.frame[slot] = 12;
         LockForGrab();
         PlayerState.x = g.savedX;
-        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) EndGrab(g);
+        if (MoreThanElapsed(g.stamp, GameNow(), 1.53)) EndGrab(g, side);
     }
     StepGrab(g, kGuardedGrab, kind, slot, stand, side);
     if (g.sub == 0) {
@@ -199,18 +207,31 @@ struct BlockerRow {
     std::int32_t release;      // and let go this far from it
     bool facesHeroine;         // turns to her on every call, armed or not
     bool endsStrike;           // ends a strike under way when it releases her
+    HoldOwner hold;            // who holds her while it rings
 };
-constexpr BlockerRow kLeftBlocker{1, 130, 130, 180, false, false};
-constexpr BlockerRow kRightBlocker{-1, 131, 100, 181, true, true};
+constexpr BlockerRow kLeftBlocker{1, 130, 130, 180, false, false, {"the left blocker's ring"}};
+constexpr BlockerRow kRightBlocker{-1, 131, 100, 181, true, true, {"the right blocker's ring"}};
+
+// Its ring ended from outside: she is let go where she stands.
+void EndRing(BlockerState& b, const BlockerRow& row) {
+    if (b.sub == 1) {
+        b.sub = 0;
+        b.stamp = GameNow();
+        Era04SoldierSlots.y[b.slot] = kGround;
+    }
+    LetGoOfHeroine(row.hold);
+}
 
 void StepBlocker(BlockerState& b, const BlockerRow& row, std::int32_t arg, std::int32_t slot, std::int32_t postX) {
     auto& s = Era04SoldierSlots;
     const std::int32_t side = row.side;
     if (row.facesHeroine) s.facing[slot] = PlayerState.x > s.x[slot] ? 1 : -1;
     if (arg == 0) {
+        EndRing(b, row);
         ArmBlocker(b, slot);
         return;
     }
+    const HoldStep hold(row.hold);
     StampAheadToZero(b.stamp, GameNow());
     if (b.sub == 0) TestBlockerHit(b, slot);
     if (b.sub == 0 && side * (PlayerState.x - s.x[slot]) <= row.touchReach) Touch(b);
@@ -218,11 +239,12 @@ void StepBlocker(BlockerState& b, const BlockerRow& row, std::int32_t arg, std::
         if (side * (PlayerState.x - s.x[slot]) < row.pushBack) PlayerState.x = postX + side * row.pushBack;
         s.frame[slot] = 13;
         s.x[slot] = postX + side * 5;
-        MessageBoxOpen = 1;
+        b.slot = slot;
+        TakeHoldOfHeroine();
         s.y[slot] = PlayerState.y;
         if (MoreThanElapsed(b.stamp, GameNow(), 0.03)) {
             b.sub = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             s.y[slot] = kGround;
             PlayerState.x = postX + side * row.release;
             if (row.endsStrike) EndSoldierStrike();
@@ -262,7 +284,12 @@ void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX) {
 
 void ReleaseEndGuardGrab(std::int32_t side) {
     GuardState& g = side == 1 ? gLeftGuard : gRightGuard;
-    if (g.sub != 0) EndGrab(g);
+    if (g.sub != 0) EndGrab(g, side);
+}
+
+void ReleaseBlockers() {
+    EndRing(gLeftBlocker, kLeftBlocker);
+    EndRing(gRightBlocker, kRightBlocker);
 }
 
 void ResetSoldierGuardWords() {

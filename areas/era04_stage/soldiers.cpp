@@ -128,7 +128,6 @@ struct StrikeRecord {
     std::int32_t pFacing = 0, px0 = 0, py0 = 0;
     std::int32_t slot = 0, sFacing = 0, sx0 = 0, sy0 = 0;
     std::int32_t result = 0;
-    bool holdsHer = false;   // it has taken her keys and owes them back
 };
 StrikeRecord gStrike;
 
@@ -146,17 +145,14 @@ void ArmStrike(std::int32_t slot, std::int32_t state) {
     k.sFacing = Soldiers().facing[i];
     k.sx0 = Soldiers().x[i];
     k.sy0 = Soldiers().y[i];
-    k.holdsHer = false;
 }
 
 void Lock() {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine(kSoldierStrikeHold);
     PlayerMoveState.runSlideState = 0;
-    gStrike.holdsHer = true;
 }
 void Finish() {
-    MessageBoxOpen = 0;
-    gStrike.holdsHer = false;
+    LetGoOfHeroine(kSoldierStrikeHold);
     gStrike.state = kDone;
 }
 void NextState(std::int32_t state) {
@@ -456,10 +452,9 @@ std::int32_t RunSoldierStrike(std::int32_t arg, std::int32_t slot) {
 }
 
 void EndSoldierStrike() {
-    if (StrikeUnderWay() && gStrike.holdsHer) MessageBoxOpen = 0;
+    LetGoOfHeroine(kSoldierStrikeHold);
     gStrike.state = 0;
     gStrike.stamp = 0;
-    gStrike.holdsHer = false;
     SoldierStrikeKind = 0;
     SoldierChargeHold = 0;
 }

@@ -6,6 +6,17 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
+
+// The soldiers' holds on her. A strike is stepped by whichever fighter steps
+// it, not every stage step: the fight that lets soldiers strike keeps its
+// hold (a HoldStep of this owner in the fight's step) and ends it through
+// EndSoldierStrike. The fights' own scenes, lines and locks are held by
+// their drivers.
+inline constexpr HoldOwner kSoldierStrikeHold{"a soldier's strike on her"};
+inline constexpr HoldOwner kSoldierFight1Hold{"soldier fight 1"};
+inline constexpr HoldOwner kSoldierFight2Hold{"soldier fight 2"};
+
 // ---- moves and attacks ----------------------------------------------------
 std::int32_t StepSoldierForward(std::int32_t arg, std::int32_t slot);
 std::int32_t StepSoldierBack(std::int32_t arg, std::int32_t slot);
@@ -48,6 +59,10 @@ void RunRightBlocker(std::int32_t arg, std::int32_t slot, std::int32_t postX);
 // Ends the end guard's grab under way (side +1 the left end's, -1 the right
 // end's) and lets her go: for a fight that stops stepping the guard.
 void ReleaseEndGuardGrab(std::int32_t side);
+// Ends both blockers' rings under way and lets her go: for a fight that
+// stops stepping its blockers or posts, which would otherwise hold her with
+// nobody left to let go.
+void ReleaseBlockers();
 
 // ---- fight 1's phases ------------------------------------------------------------
 std::int32_t RunSoldierFight1Intro(std::int32_t arg);

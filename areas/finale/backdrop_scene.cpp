@@ -89,6 +89,9 @@ std::int32_t RunFinalBackdropScene(std::int32_t mode) {
         return Scene.state;
     }
     if (mode != 2) return Scene.state;
+    const HoldStep hold(kBackdropSceneHold);
+    // She stands through the whole scene; the script moves and turns her.
+    TakeHoldOfHeroine();
     PlayerStateRecord& h = PlayerState;
     CameraMode = 99;
     if (ScrollX < Scene.cameraTarget) ScrollX += 1;
@@ -131,7 +134,7 @@ std::int32_t RunFinalBackdropScene(std::int32_t mode) {
             if (StepLineGroup(Line(), Scene.groupLast)) {
                 Scene.state = look.state + 1;
                 if (look.state == 26) {
-                    MessageBoxOpen = 0;
+                    LetGoOfHeroine();
                     CameraMode = 1;
                     Scene.state = kDone;
                 }
@@ -145,4 +148,8 @@ std::int32_t RunFinalBackdropScene(std::int32_t mode) {
     if (Scene.state == 8) Scene.cameraTarget = Era04Door6 + 705;
     if (Scene.state == 3) FadeIn(now);
     return Scene.state;
+}
+
+void ResetFinalBackdropWords() {
+    Scene = {};
 }

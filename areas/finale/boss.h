@@ -7,12 +7,22 @@
 
 #include "areas/finale/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/sound_effect.h"
 #include "core/step_helpers.h"
 
 namespace finale {
 
 inline constexpr std::int32_t kDone = 99;
+
+// Who holds her in the room behind door 6. The script hands her from one to
+// the next where a scene ends with her still held: scene three to its run,
+// the fight (its defeat) to the ending.
+inline constexpr HoldOwner kFinalScriptHold{"the final section's script (the door, the run to the crystal)"};
+inline constexpr HoldOwner kBackdropSceneHold{"the voices' scene past door 6"};
+inline constexpr HoldOwner kPreFightScenesHold{"the scenes before the queen's fight"};
+inline constexpr HoldOwner kQueenFightHold{"the queen's fight, its turn and her defeat"};
+inline constexpr HoldOwner kEndingHold{"the ending on the raised floor"};
 
 // The effects volume.
 inline std::int32_t Vol() { return SoundVolumes[1]; }
@@ -100,3 +110,23 @@ std::int32_t BreakEndingFigure(std::int32_t mode);
 std::int32_t RunShatterEffect(std::int32_t mode, std::int32_t shape, std::int32_t x, std::int32_t y);
 void PlaceShatterCentre(std::int32_t shape, std::int32_t x, std::int32_t y);
 void BuildShatterOutline(std::int32_t shape);
+
+// The private words of each of the section's files back to their start
+// values, by every data reset: a new game meets the room as the program's
+// first game does.
+void ResetFinalScriptWords();
+void ResetFinalBackdropWords();
+void ResetPreFightSceneWords();
+void ResetBossEntranceWords();
+void ResetBossFightWords();
+void ResetBossPatternWords();
+void ResetBossHitWords();
+void ResetBossMovementWords();
+void ResetBossSlashWords();
+void ResetBossDashWords();
+void ResetBossPhaseChangeWords();
+void ResetBossDefeatWords();
+void ResetEndingSceneWords();
+void ResetEndingFigureWords();
+void ResetShatterWords();
+void ResetBossEffectWords();

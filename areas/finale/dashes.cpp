@@ -520,3 +520,10 @@ std::int32_t RunBossFinalLeap(std::int32_t mode) {
     if (Leap.stage == 97 && BossFightState.bossHitWord == 0) Leap.stage = kDone;
     return Leap.stage;
 }
+
+void ResetBossDashWords() {
+    Dash = {};
+    DashStrike = {};
+    StrikeAt = {};
+    Leap = {};
+}

@@ -355,10 +355,13 @@ std::int32_t RunBossDefeatScene(std::int32_t mode) {
         RunSwordGlow(1);
         BossFightState.slot6Effect = 2;
         FinalActorSlots.depth[0] = PlayerState.depth + 0.02f;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         return Defeat.state;
     }
     if (mode != 1) return Defeat.state;
+    // She is held from the decisive blow to the ending, which takes her on;
+    // the walk up to the queen is the scene's, not her keys'.
+    TakeHoldOfHeroine();
 
     if (BossMusicFlag == 1) {
         BossMusicFlag = 0;
@@ -370,3 +373,7 @@ std::int32_t RunBossDefeatScene(std::int32_t mode) {
     return Defeat.state;
 }
 
+
+void ResetBossDefeatWords() {
+    Defeat = {};
+}

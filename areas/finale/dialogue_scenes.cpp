@@ -38,9 +38,10 @@ void PanToTarget() {
 }
 
 // Scenes two and three: she stands at `x`, the camera pans, one group of
-// lines; scene two lets her go at the end, scene three keeps her held.
+// lines; scene two lets her go at the end, scene three keeps her held for
+// the script's run that follows (the script takes the hold from it).
 void StepShortScene(double now, std::int32_t x, std::int32_t first, std::int32_t last, bool release) {
-    MessageBoxOpen = 1;
+    TakeHoldOfHeroine();
     CameraMode = 99;
     PlayerState.x = x;
     PanToTarget();
@@ -52,7 +53,7 @@ void StepShortScene(double now, std::int32_t x, std::int32_t first, std::int32_t
         }
     }
     if (Scene.state == 2 && GroupClosed()) {
-        if (release) MessageBoxOpen = 0;
+        if (release) LetGoOfHeroine();
         CameraMode = 1;
         Scene.state = kDone;
     }
@@ -78,7 +79,7 @@ void StepSceneFour(double now) {
     if (Scene.state == 1) {
         CameraMode = 99;
         h.facing = 1;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (MoreThanElapsed(Scene.stamp, now, 1.0)) {
             OpenGroup(95, 96);
             Scene.state = 2;
@@ -179,7 +180,7 @@ void StepSceneFour(double now) {
     }
     if (Scene.state == 16 && GroupClosed()) {
         KeySPressed = 1;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         Scene.state = kDone;
     }
     if (Scene.state <= 4) {
@@ -190,7 +191,7 @@ void StepSceneFour(double now) {
     // Her keys stay dead until the queen's last line: the entrance, the
     // stagger and the throw move her by script, and a jump or walk of her
     // own under them would fight the script for her x and y.
-    if (Scene.state <= 15) MessageBoxOpen = 1;
+    if (Scene.state <= 15) TakeHoldOfHeroine();
     if (Scene.state >= 7) ScrollX = Scene.cameraTarget;
     if (Scene.state >= 11) h.pose = 217;
 }
@@ -200,6 +201,7 @@ void StepSceneFour(double now) {
 std::int32_t RunFinalDialogueScenes(std::int32_t mode) {
     const double now = GameNow();
     StampAheadToZero(Scene.stamp, now);
+    const HoldStep hold(kPreFightScenesHold);
     if (mode == 2) Arm(now, Era04Door6 + 1967);
     if (mode == 3) StepShortScene(now, Era04Door6 + 2216, 86, 88, true);
     if (mode == 4) Arm(now, Era04Door6 + 2311);
@@ -207,4 +209,8 @@ std::int32_t RunFinalDialogueScenes(std::int32_t mode) {
     if (mode == 6) Arm(now, Era04Door6 + 3900);
     if (mode == 7) StepSceneFour(now);
     return Scene.state;
+}
+
+void ResetPreFightSceneWords() {
+    Scene = {};
 }

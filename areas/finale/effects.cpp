@@ -175,3 +175,8 @@ void RunBossFlashes(std::int32_t mode, std::int32_t kind, std::int32_t x, std::i
     }
     if (!running) BossFightState.flashBusy = 0;
 }
+
+void ResetBossEffectWords() {
+    Glow = {};
+    Flash = {};
+}

@@ -60,11 +60,12 @@ void SoundAt(std::int32_t id, std::int32_t divisor) { PlaySoundEffect(id, Vol() 
 
 void ClearLine() { CloseLine(DialogueChannels.finaleLine); }
 // The line shows from the step that opens it, so an Enter already waiting
-// cannot pass it unseen.
+// cannot pass it unseen. It rings no bell.
 void WaitLine(std::int32_t line) {
     DialogueChannels.finaleLine = line;
     EnterConfirmState = kLineWaiting;
-    EventHoldsPlayer = 1;
+    TakeHoldOfHeroine(kHoldLine);
+    NoteHoldLine(DialogueChannels.finaleLine);
 }
 
 // The flash fades from `start` at `rate`; true when it is out.
@@ -254,8 +255,12 @@ void StepEndingApproach(double now) {
     // Every key event clears the key flags, and she is held, so a press the
     // player makes (an Enter, a key let go) would stop a run written only
     // once, for good: the run is written again in every step, as the walk
-    // of line-up is.
-    if (Ending.state == 2 || Ending.state == 4) KeyZPressed = 1;
+    // of line-up is. The run goes the way she faces: toward the line-up
+    // mark, east of her in both states.
+    if (Ending.state == 2 || Ending.state == 4) {
+        KeyZPressed = 1;
+        p.facing = 1;
+    }
     if (Ending.state == 2 && p.x > kLineUpX - 800) {
         KeyZPressed = 0;
         KeyUpPressed = 1;
@@ -610,6 +615,10 @@ void StepEndingFinalStrike(double now) {
 std::int32_t RunEndingScene(std::int32_t mode) {
     const double now = GameNow();
     StampAheadToZero(Ending.stamp, now);
+    const HoldStep hold(kEndingHold);
+    // The scene moves her from the first step to the last: her keys would
+    // fight it for her x and y.
+    if (Ending.state != kDone) TakeHoldOfHeroine();
     FinalSectionStateRecord& fs = FinalSectionState;
     PlayerStateRecord& p = PlayerState;
     if (mode == 0) {
@@ -643,6 +652,8 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     if (Ending.breakTrigger == 2 && BreakEndingFigure(1) == kDone) {
         Ending.breakTrigger = 3;
         Ending.state = kDone;
+        // The stage gives way to the staff roll with nothing holding her.
+        LetGoOfHeroine();
     }
     // 15. The remains behind her while she is up on the raised floor.
     float& remainsDepth = StageObjectTable.depth[kRemainsSlot];
@@ -654,4 +665,9 @@ std::int32_t RunEndingScene(std::int32_t mode) {
     // 16. The camera holds once the pan is done.
     if (Ending.state >= 10) ScrollX = kPanTo;
     return Ending.state;
+}
+
+void ResetEndingSceneWords() {
+    Ending = {};
+    Effects = {};
 }

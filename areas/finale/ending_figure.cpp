@@ -250,11 +250,14 @@ void StepClosingTalk(double now) {
             if (Break.state == 15) Sound(236);
             Break.state = Break.state == 16 ? kDone : Break.state + 1;
             Break.stamp = now;
-            if (r.nextLine != 0) {
+            if (r.nextLine != 0 && Break.state == 10) {
+                OpenLine(line, r.nextLine);
+            } else if (r.nextLine != 0) {
+                // The later lines come without the bell.
                 line = r.nextLine;
                 EnterConfirmState = kLineWaiting;
-                EventHoldsPlayer = 1;
-                if (Break.state == 10) Sound(6);
+                TakeHoldOfHeroine(kHoldLine);
+                NoteHoldLine(line);
             }
         }
         break;
@@ -297,4 +300,8 @@ std::int32_t BreakEndingFigure(std::int32_t mode) {
     StepRemainsWalk(now);
     StepClosingTalk(now);
     return Break.state;
+}
+
+void ResetEndingFigureWords() {
+    Break = {};
 }

@@ -301,3 +301,8 @@ std::int32_t RunBossThrowSequence(std::int32_t mode) {
     if (Throw.heroineSub == 10 && Throw.bossSub == 11 && Throw.rays == 3) Throw.state = kDone;
     return Throw.state;
 }
+
+void ResetBossEntranceWords() {
+    Entry = {};
+    Throw = {};
+}

@@ -25,11 +25,12 @@ struct BossBrainWords {
 };
 BossBrainWords Brain;
 
-// Where the queen keeps once the fight has turned: no farther past the
+// Where the queen keeps: the two share the room's walls. No farther past the
 // heroine's left wall (door 6 + 182) than her close dash reaches (0..69 px),
 // and at the right, where the view ends 70 px past the heroine's wall (at
 // the section's end), where the view shows her body whole (60 px either
-// side of her x).
+// side of her x). Past them the heroine could come no nearer, the queen's
+// blows would fall short of her and hers of the queen.
 constexpr std::int32_t kQueenLeftmost = Era04Door6 + 182 - 69;
 constexpr std::int32_t kQueenRightmost = Era04End - 60;
 
@@ -43,7 +44,7 @@ void StepReaction(std::int32_t& word, std::int32_t (*step)()) {
     if (word != 1) return;
     step();
     if (word == 2) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         word = 0;
     }
 }
@@ -73,6 +74,9 @@ std::int32_t RunBossFight(std::int32_t mode) {
         return Driver.state;
     }
     if (mode != 2) return Driver.state;
+    // The patterns, the reactions both ways, the turn and the defeat hold
+    // her as one: the fight's.
+    const HoldStep hold(kQueenFightHold);
     if (Driver.state == 1) {
         Driver.state = 2;
         RunBossBrain(0);
@@ -141,14 +145,12 @@ std::int32_t RunBossBrain(std::int32_t mode) {
     if (w.debrisFlag == 1) RunBossDebrisBurst(1, 0);
     if (w.slot6Effect != 0) RunSwordGlow(4);
 
+    // Whatever moved the queen (a walk, a push, a dash, a pattern placing
+    // her beside the heroine), she ends the step within the room the
+    // heroine has: the last pattern waits while she stands 221..499 px off,
+    // the edge pattern's slashes are aimed from where it put her.
     std::int32_t& x = BossX();
-    if (x < Era04Door6 - 300) x = Era04Door6 - 300;
-    if (x > Era04Door6 + 5300) x = Era04Door6 + 5300;
-    // After the turn the last pattern waits while she stands 221..499 px
-    // off, for her to come nearer or go; past the heroine's walls she could
-    // come no nearer. So from then on the queen keeps close to the walls,
-    // where her close dash carries her back into the room.
-    if (Brain.patternStep == 4) x = std::clamp(x, kQueenLeftmost, kQueenRightmost);
+    x = std::clamp(x, kQueenLeftmost, kQueenRightmost);
     const std::int32_t px = PlayerState.x;
     if (ScrollX + 812 < x && x - 600 < px) ScrollX += 1;
     if (x < ScrollX + 212 && px < x + 600) ScrollX -= 1;
@@ -156,4 +158,9 @@ std::int32_t RunBossBrain(std::int32_t mode) {
     PlayerGazeTarget.y = BossY();
     if (BossMusicFlag == 1) Sound(kBossMusic);
     return Brain.state;
+}
+
+void ResetBossFightWords() {
+    Driver = {};
+    Brain = {};
 }

@@ -329,12 +329,12 @@ void StepPlayerJolt(double now, std::int32_t& word) {
         if (PlayerHit.sub == 3) PlayerHit.sub = InFightZone(h.x) ? 4 : 5;
         if (PlayerHit.sub == 4) {
             h.pose = PlayerHit.pose;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             if (Push(now)) Finish(word);
         }
         if (PlayerHit.sub == 5) {
             h.pose = PlayerHit.pose;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             if (MoreThanElapsed(PlayerHit.stamp, now, PlayerHit.hold)) Finish(word);
         }
         if (PlayerHit.sub == 6) {
@@ -346,7 +346,7 @@ void StepPlayerJolt(double now, std::int32_t& word) {
             }
         }
         if (PlayerHit.sub == 7) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             h.pose = 224;
             if (Push(now)) Finish(word);
         }
@@ -382,7 +382,7 @@ void StepPlayerKnockBack(double now, std::int32_t& word) {
         }
         if (PlayerHit.sub == 3) {
             h.pose = PlayerHit.pose;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             if (Push(now)) {
                 PlayerHit.sub = 4;
                 PlayerHit.stamp = now;
@@ -400,7 +400,7 @@ void StepPlayerKnockBack(double now, std::int32_t& word) {
             if (AtLeastElapsed(PlayerHit.stamp, now, PlayerHit.hold)) Finish(word);
         }
         if (PlayerHit.sub == 6) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             h.pose = 224;
             if (Push(now)) Finish(word);
         }
@@ -413,7 +413,7 @@ void StepPlayerSlam(double now, std::int32_t& word) {
     if (PlayerHit.type == 3) {
         if (PlayerHit.sub == 1) {
             PlayerHit.sub = 2;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             PlayerHit.stamp = now;
             RecordPositions();
             Sound(205);
@@ -446,7 +446,7 @@ void StepPlayerToss(double now, std::int32_t& word) {
         if (PlayerHit.sub == 1) {
             PlayerHit.sub = 2;
             PlayerHit.anim = 1;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             PlayerHit.stamp = PlayerHit.animStamp = now;
             PlayerHit.x0 = h.x;
             PlayerHit.y0 = h.y - 100;
@@ -485,7 +485,7 @@ void StepPlayerThrowDown(double now, std::int32_t& word) {
     if (PlayerHit.type == 5) {
         if (PlayerHit.sub == 1) {
             PlayerHit.sub = 2;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             PlayerHit.stamp = now;
             PlayerHit.x0 = h.x;
             PlayerHit.y0 = h.y - 140;
@@ -661,7 +661,7 @@ void StepBossClinch(double now, std::int32_t& word) {
     if (BossHit.type == 1) {
         if (BossHit.sub == 1) {
             BossHit.sub = 2;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             BossHit.flinch = (BossPose() == 13 || BossPose() == 15) ? BossPose() + 1 : 14;
         }
         if (BossHit.sub == 2) {
@@ -686,7 +686,7 @@ void StepBossClinch(double now, std::int32_t& word) {
             a.colour[14] = a.colour[15] = FadeColour(alpha);
         }
         if (BossHit.clinch == 1) {
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             BossHit.clinch = 2;
             PlayerState.x = BossX() - BossHit.heroFacing * 152;
             BossHit.second = now;
@@ -707,7 +707,7 @@ void StepBossClinch(double now, std::int32_t& word) {
             }
             if (MoreThanElapsed(BossHit.second, now, 0.3)) {
                 BossHit.clinch = 99;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
             }
         }
         if (BossHit.sub == 99 && BossHit.clinch == 99) Finish(word);
@@ -909,4 +909,12 @@ std::int32_t RunBossDebrisBurst(std::int32_t mode, std::int32_t kind) {
         BossFightState.debrisFlag = 0;
     }
     return Debris.state;
+}
+
+void ResetBossHitWords() {
+    gLastAttackResult = 0;
+    Spark = {};
+    PlayerHit = {};
+    BossHit = {};
+    Debris = {};
 }

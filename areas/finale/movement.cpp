@@ -181,3 +181,9 @@ std::int32_t RunBossClosingStep(std::int32_t mode, std::int32_t direction) {
     }
     return Closing.state;
 }
+
+void ResetBossMovementWords() {
+    Approach = {};
+    Walk = {};
+    Closing = {};
+}

@@ -32,6 +32,20 @@ LastPatternWords LastPattern;
 
 bool InFightZone(std::int32_t x) { return Era04Door6 + 182 < x && x < Era04Door6 + 4900; }
 
+// The heroine's walls: the queen shares them.
+constexpr std::int32_t kHerLeftWall = Era04Door6 + 182, kHerRightWall = Era04Door6 + 4930;
+
+// The queen `d` px before the heroine: on the side she faces, unless that is
+// past one of her walls (she faces the wall she stands at); then on the
+// room's side of her, where the queen's blows can reach her and hers the
+// queen.
+std::int32_t BeforeHerInTheRoom(std::int32_t d) {
+    const PlayerStateRecord& h = PlayerState;
+    const std::int32_t ahead = h.x + h.facing * d;
+    if (kHerLeftWall <= ahead && ahead <= kHerRightWall) return ahead;
+    return h.x - h.facing * d;
+}
+
 // Her attack on the exposed boss: the hit state waits for the reaction.
 void Exposed(std::int32_t& state, std::int32_t& hitKind, std::int32_t hitState) {
     const std::int32_t kind = TestPlayerAttackOnBoss(1);
@@ -46,7 +60,7 @@ void Exposed(std::int32_t& state, std::int32_t& hitKind, std::int32_t hitState) 
 // none to end it is let go here, or she would stand held for good.
 void LetHerGoUnlessAReactionRuns() {
     const BossFightStateRecord& w = BossFightState;
-    if (MessageBoxOpen == 1 && w.hitSparkWord == 0 && w.playerHitWord == 0 && w.bossHitWord == 0) MessageBoxOpen = 0;
+    if (w.hitSparkWord == 0 && w.playerHitWord == 0 && w.bossHitWord == 0) LetGoOfHeroine(kHoldKeys);
 }
 
 // Her guard's recoil pushes the boss back to 160 px.
@@ -167,7 +181,7 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         p.stamp = now;
     }
     if (p.state == 8) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         h.pose = 45;
         BossPose() = 13;
         if (AtLeastElapsed(p.stamp, now, 1.0)) {
@@ -176,7 +190,7 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         }
     }
     if (p.state == 9) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         h.pose = 45;
         if (RunBossHeavySlash(2) == kDone) {
             p.count += 1;
@@ -186,7 +200,7 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         }
     }
     if (p.state == 10) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         h.pose = 26;
         if (AtLeastElapsed(p.stamp, now, 3.0)) {
             p.state = 11;
@@ -195,15 +209,16 @@ std::int32_t RunBossEdgePattern(std::int32_t mode) {
         }
     }
     if (p.state == 11) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (RunBossApproach(1, 200, 230) == kDone) {
             p.state = 12;
             p.stamp = now;
-            BossX() = h.x + h.facing * 200;
+            BossX() = BeforeHerInTheRoom(200);
+            FaceHeroine();
         }
     }
     if (p.state == 12) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         BossPose() = 15;
         h.pose = 45;
         if (AtLeastElapsed(p.stamp, now, 1.0)) {
@@ -344,4 +359,10 @@ std::int32_t RunBossLastPattern(std::int32_t mode) {
     // her to come in or go out of range, would wait for good.
     if (p.state == 1) LetHerGoUnlessAReactionRuns();
     return p.state;
+}
+
+void ResetBossPatternWords() {
+    FirstPattern = {};
+    EdgePattern = {};
+    LastPattern = {};
 }

@@ -68,7 +68,7 @@ std::int32_t RunBossPhaseChangeScene(std::int32_t mode) {
         }
     }
     if (Scene.state == 2) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         h.pose = 22;
         BossPose() = 15;
         if (MoreThanElapsed(Scene.stamp, now, 3.0)) {
@@ -181,7 +181,7 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
         if (TestBoxAgainstPlayer(X + 59 * CarryDash.dir, Y - 73, X, Y + 53) == 2) {
             CarryDash.state = 5;
             Sound(209);
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             LowerHeroineHp(100);
         }
         const std::int32_t toStart = CarryDash.heroX - CarryDash.startX < 0 ? CarryDash.startX - CarryDash.heroX
@@ -262,4 +262,9 @@ std::int32_t RunBossCarryDash(std::int32_t mode) {
     }
     if (CarryDash.trailOn == 1) TrailShards(CarryDash.dir, CarryDash.startX, CarryDash.trailLaid);
     return CarryDash.state;
+}
+
+void ResetBossPhaseChangeWords() {
+    Scene = {};
+    CarryDash = {};
 }

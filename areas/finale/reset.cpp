@@ -1,4 +1,5 @@
 // Start values of the area's words, written by every data reset.
+#include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
 #include "core/pending_sprite.h"
@@ -17,4 +18,20 @@ void ResetFinaleArea() {
             ShatterEffect.x[s][p] = 0;
             ShatterEffect.y[s][p] = 0;
         }
+    ResetFinalScriptWords();
+    ResetFinalBackdropWords();
+    ResetPreFightSceneWords();
+    ResetBossEntranceWords();
+    ResetBossFightWords();
+    ResetBossPatternWords();
+    ResetBossHitWords();
+    ResetBossMovementWords();
+    ResetBossSlashWords();
+    ResetBossDashWords();
+    ResetBossPhaseChangeWords();
+    ResetBossDefeatWords();
+    ResetEndingSceneWords();
+    ResetEndingFigureWords();
+    ResetShatterWords();
+    ResetBossEffectWords();
 }

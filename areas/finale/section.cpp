@@ -54,6 +54,8 @@ struct FinalSectionScript {
 FinalSectionScript Script;
 
 constexpr std::int32_t kBossSheet = 72, kEndingSheet = 73;
+// Where the run stops and scene four begins, before the crystal.
+constexpr std::int32_t kCrystalX = Era04Door6 + 4119;
 constexpr std::int32_t kBossMusic = 225;
 
 }  // namespace
@@ -81,6 +83,7 @@ std::int32_t RunFinalSection(std::int32_t mode) {
         return Script.state;
     }
     if (mode != 2) return Script.state;
+    const HoldStep hold(kFinalScriptHold);
 
     FinalSectionStateRecord& f = FinalSectionState;
     if (f.renderMode == 0 && TextureFlags[kBossSheet] == kGraphicAbsent) TextureFlags[kBossSheet] = kGraphicRequested;
@@ -99,40 +102,35 @@ std::int32_t RunFinalSection(std::int32_t mode) {
         }
     }
     if (Script.state == 2) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         CameraMode = 0;
         PlayerState.facing = -1;
         PlayerState.x = Era04Door6 + 535;
         Era04CameraStage = 11;
-        if (MoreThanElapsed(Script.stamp, now, 2.0)) Script.state = 3;
+        if (MoreThanElapsed(Script.stamp, now, 2.0)) {
+            Script.state = 3;
+            LetGoOfHeroine();
+        }
     }
     if (Script.state == 3) {
-        MessageBoxOpen = 0;
         if (PlayerState.x >= Era04Door6 + 845) {
             Script.state = 4;
             RunFinalBackdropScene(0);
         }
     }
-    if (Script.state == 4) {
-        MessageBoxOpen = 1;
-        if (RunFinalBackdropScene(2) == kDone) {
-            Script.state = 5;
-            CameraMode = 0;
-        }
+    if (Script.state == 4 && RunFinalBackdropScene(2) == kDone) {
+        Script.state = 5;
+        CameraMode = 0;
     }
     if (Script.state == 5) {
-        MessageBoxOpen = 0;
         if (PlayerState.x >= Era04Door6 + 2216) {
             Script.state = 6;
             RunFinalDialogueScenes(2);
         }
     }
-    if (Script.state == 6) {
-        MessageBoxOpen = 1;
-        if (RunFinalDialogueScenes(3) == kDone) {
-            Script.state = 7;
-            CameraMode = 0;
-        }
+    if (Script.state == 6 && RunFinalDialogueScenes(3) == kDone) {
+        Script.state = 7;
+        CameraMode = 0;
     }
     if (Script.state == 7) {
         KeyRightPressed = 1;
@@ -145,18 +143,27 @@ std::int32_t RunFinalSection(std::int32_t mode) {
     if (Script.state == 8 && RunFinalDialogueScenes(5) == kDone) {
         Script.state = 9;
         CameraMode = 0;
+        // Scene three ends with her held: the run is the script's, and so is
+        // the hold from here.
+        HandHoldTo(kPreFightScenesHold, kFinalScriptHold);
     }
     if (Script.state == 9) {
+        TakeHoldOfHeroine();
+        // The run goes the way she faces, and a jump of hers as scene three
+        // began may have left her facing the door: she is turned toward the
+        // crystal first.
+        PlayerState.facing = PlayerState.x < kCrystalX ? 1 : -1;
         if (PlayerState.x <= Era04Door6 + 3900) {
             KeyZPressed = 1;
         } else {
             KeyZPressed = 0;
             KeyRightPressed = 1;
         }
-        if (PlayerState.x >= Era04Door6 + 4119) {
+        if (PlayerState.x >= kCrystalX) {
             Script.state = 10;
             RunFinalDialogueScenes(6);
             KeyRightPressed = 0;
+            HandHoldTo(kFinalScriptHold, kPreFightScenesHold);
         }
     }
     if (Script.state == 10 && RunFinalDialogueScenes(7) == kDone) {
@@ -167,6 +174,8 @@ std::int32_t RunFinalSection(std::int32_t mode) {
     }
     if (Script.state == 11 && RunBossFight(2) == kDone) {
         Script.state = 12;
+        // The defeat leaves her held; the ending carries her on from there.
+        HandHoldTo(kQueenFightHold, kEndingHold);
         RunEndingScene(0);
     }
     if (Script.state == 12 && RunEndingScene(1) == kDone) Script.state = kDone;
@@ -190,4 +199,8 @@ std::int32_t RunFinalSection(std::int32_t mode) {
     }
     if (f.shatterActive == 1 && RunShatterEffect(2, 0, 0, 0) == kDone) f.shatterActive = 0;
     return Script.state;
+}
+
+void ResetFinalScriptWords() {
+    Script = {};
 }

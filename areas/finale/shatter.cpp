@@ -238,3 +238,7 @@ void SetShatterPointSprite(std::int32_t shape, std::int32_t point) {
             return;
         }
 }
+
+void ResetShatterWords() {
+    Shatter = {};
+}

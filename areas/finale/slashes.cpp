@@ -286,3 +286,7 @@ std::int32_t RunBossOverheadSlash(std::int32_t mode) {
     if (s.stage == kDone && BossFightState.bossHitWord == 0) s.result = kDone;
     return s.result;
 }
+
+void ResetBossSlashWords() {
+    gFirst = gSecond = gHeavy = gOverhead = {};
+}

@@ -1,5 +1,5 @@
 // Program entry of the game on the desktop: hands over to the game's WinMain.
-#include "shell/frame.h"
+#include "platform/platform.h"
 
 #include <SDL.h>
 

@@ -12,6 +12,7 @@
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/area_flags.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -42,7 +43,8 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
         ScrollX = O + 2807;
     });
     SeedRandom(1905);
-    ResetEra02EventSlots();
+    HoldsEndedUnkept = 0;
+    ResetEra02EventWords();
     const std::uint32_t items = ItemCounts[4];
 
     // The return through the east gate: the first of the run has the long
@@ -87,6 +89,7 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
     EXPECT_EQ(Era02ArenaDoor.openingOffset, 0);
     EXPECT_EQ(GsFlags[kEra03Set], kGraphicLoaded);
     EXPECT_EQ(ItemCounts[4], items + 1);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

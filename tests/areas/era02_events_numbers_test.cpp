@@ -42,7 +42,7 @@ class Era02EventsNumbers : public ::testing::Test {
 protected:
     void SetUp() override {
         GameClock.gameClock = 50.0;
-        ResetEra02EventSlots();
+        ResetEra02EventWords();
         TextureFlags[48] = kGraphicLoaded;
     }
 };

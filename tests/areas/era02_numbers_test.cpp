@@ -167,6 +167,34 @@ TEST(Era02Round1, ThePauseIsTwoSecondsAbove100HpAndSixBelow) {
     EXPECT_NEAR(TimeToFirstLunge(100), 6.0, 0.011);
 }
 
+// A blow landing while the first catch's talk is up (a combo begun before
+// the catch) leaves the talk to read on and end, and the catch with it.
+TEST(Era02Round1, ABlowDuringTheFirstCatchsTalkDoesNotCutItOff) {
+    const HoldStep round(kRound1Hold);   // the fight stepped as its round steps it
+    GameClock.gameClock = 60.0;
+    Era02RunWords = Era02RunWordsRecord{};
+    PlaceRound1(60, 700);
+    PlayerAttackBox.power = 0;
+    RunRound1Fight(0);
+    for (int i = 0; i < 1000 && DialogueChannels.fieldLine != 63; ++i) {
+        Tick(0.01);
+        RunRound1Fight(1);
+    }
+    ASSERT_EQ(DialogueChannels.fieldLine, 63) << "the first catch never talked";
+    PlayerAttackBox.power = 1;
+    Tick(0.01);
+    RunRound1Fight(1);
+    PlayerAttackBox.power = 0;
+    for (int i = 0; i < 20 && Era02RunWords.firstCatchDone == 0; ++i) {
+        Tick(0.01);
+        if (EnterConfirmState == 1) EnterConfirmState = 2;
+        RunRound1Fight(1);
+    }
+    EXPECT_EQ(Era02RunWords.firstCatchDone, 1);
+    EXPECT_EQ(DialogueChannels.fieldLine, 0);
+    EXPECT_EQ(EventHoldsPlayer, 0);
+}
+
 // The second phase up to a grab of the heroine, who stands still.
 void GrabbedInTheSecondPhase() {
     GameClock.gameClock = 200.0;
@@ -230,6 +258,14 @@ TEST(Era02Round1, TheSqueezeHoldsAt100HpThenTheRoundIsLost) {
     EXPECT_EQ(GameFlow.phase, 902) << "the game over starts";
     EXPECT_EQ(PlayerState.hp, 0);
     EXPECT_EQ(DialogueChannels.storyLine, 0);
+}
+
+// Her three talks in the flight are a round's: a new game has all three
+// again, not only those the last game left untold.
+TEST(Era02Round2, ANewGameHasTheFlightsThreeTalksAgain) {
+    for (std::int32_t& talk : Round2TalkEvents) talk = 9;
+    ResetEra02Area();
+    for (const std::int32_t talk : Round2TalkEvents) EXPECT_EQ(talk, 6);
 }
 
 TEST(Era02Round2, AStrikeAtTheCentreHurtsTheHeroine) {
@@ -321,7 +357,8 @@ TEST(Era02Round2, ATalkGoesOnOnceItsOpponentIs100PxInsideTheView) {
         ScrollX = O + 500;
         Round2Opponent = TournamentOpponentRecord{10, ScrollX + r.fromLeft, 300, 1, 0.3f, 0};
         PlayerState.x = O + 1000;
-        MessageBoxOpen = KeyLeftPressed = KeyRightPressed = 0;
+        EndEveryHold();
+        KeyLeftPressed = KeyRightPressed = 0;
         DialogueChannels.fieldLine = 0;
         RunRound2Talk(0);
         std::int32_t steps = 0;

@@ -13,6 +13,7 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -32,7 +33,8 @@ class Round3Flow : public TournamentFlow {};
 TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     StartAtRound(3);
     SeedRandom(1903);
-    ResetRound3BurstCounter();
+    HoldsEndedUnkept = 0;
+    ResetRound3GlowWords();
     Round3Scene.talkTrigger = 0;
     const std::uint32_t itemsBefore = ItemCounts[3];
 
@@ -86,6 +88,7 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     Play([] { return false; }, 30);
     EXPECT_EQ(TextureFlags[47], 0u);
     EXPECT_EQ(ItemCounts[3], itemsBefore + 3);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 // A dash slide still running as she presses A at the marker stops there.
@@ -125,6 +128,21 @@ TEST_P(EntranceSlide, ADashSlideIntoTheMarkerStopsThereAndTheViewSettles) {
     EXPECT_LT(std::abs(PlayerState.x - pressedAt), 40) << "stopped where she pressed A";
     EXPECT_TRUE(ScrollX + 100 < PlayerState.x && PlayerState.x < ScrollX + 924)
         << "x " << PlayerState.x << ", ScrollX " << ScrollX;
+}
+
+// Walked past the marker, she turns back to the opponent's place as she
+// presses A there: each entrance's talk is with the one rising in the gate.
+TEST_P(EntranceSlide, PressedPastTheMarkerSheTalksFacingTheGate) {
+    const MarkerSlide& r = GetParam();
+    StartAtRound(r.round);
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
+    PlayFrames(10);   // the entrance waits at the marker
+    PlayerState.x = O + 1540;
+    PlayerState.facing = 1;
+    Press(VkLetter('a'));
+    ASSERT_TRUE(Play([&] { return DialogueChannels.*r.channel == r.firstLine; }, 2000))
+        << "round " << r.round << ": x " << PlayerState.x << ", ScrollX " << ScrollX << ", line " << DialogueChannels.*r.channel;
+    EXPECT_EQ(PlayerState.facing, -1) << "round " << r.round;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, EntranceSlide,

@@ -3,6 +3,9 @@
 // that outlives a new round, and the blows this opponent has no answer to.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
@@ -46,7 +49,7 @@ protected:
         TournamentState.opponentHp = 0;
         PickupPool = PickupPoolRecord{};
         Round3Scene = Round3SceneRecord{};
-        ResetRound3BurstCounter();
+        ResetRound3GlowWords();
     }
 };
 
@@ -97,6 +100,33 @@ TEST_F(Round3Numbers, TheDiveHitsOnlyInItsWindow) {
     EXPECT_EQ(PlayerState.hp, 990);
 }
 
+// The drill dive drags a heroine it strikes along at its point, 90 px ahead
+// of it; one behind it is not struck, nor carried there in a step: no step
+// moves her further than the drill reaches.
+TEST_F(Round3Numbers, TheDrillDiveStrikesOnlyAheadOfItself) {
+    struct Row {
+        std::int32_t fromOpponent;   // her x less the opponent's as it takes off
+        bool struck;
+    };
+    for (const Row r : {Row{-300, false}, Row{-60, false}, Row{150, true}}) {
+        Round3Opponent = TournamentOpponentRecord{13, O + 800, 640, 1, 0.3f, 0};
+        PlayerState.hp = 1000;
+        PlayerState.facing = 1;
+        PlayerState.x = O + 800 + r.fromOpponent;
+        std::int32_t widestStep = 0, step = RunRound3LeapAttack3(0);
+        for (int i = 0; i < 400 && step != kStepDone; ++i) {
+            const std::int32_t x = PlayerState.x;
+            PlayerBodyBox = PlayerBodyBoxRecord{x - 20, 0, x + 20, 100000, x};
+            Tick();
+            step = RunRound3LeapAttack3(1);
+            widestStep = std::max(widestStep, std::abs(PlayerState.x - x));
+        }
+        EXPECT_EQ(step, kStepDone) << r.fromOpponent;
+        EXPECT_EQ(PlayerState.hp < 1000, r.struck) << r.fromOpponent;
+        EXPECT_LE(widestStep, 90) << r.fromOpponent;
+    }
+}
+
 TEST_F(Round3Numbers, TheBurstCountOutlivesANewRoundButNotANewGame) {
     const auto burst = [] {
         Round3Opponent.frame = 15;
@@ -114,7 +144,7 @@ TEST_F(Round3Numbers, TheBurstCountOutlivesANewRoundButNotANewGame) {
     EXPECT_EQ(Round3Scene.talkTrigger, 1) << "the third burst counts across the arming";
 
     // ... but not across games: a new game's round counts from none.
-    ResetRound3BurstCounter();
+    ResetRound3GlowWords();
     Round3Scene.talkTrigger = 0;
     RunRound3HitGlows(0);
     burst();
@@ -129,7 +159,7 @@ TEST_F(Round3Numbers, TheBurstCountOutlivesANewRoundButNotANewGame) {
     EXPECT_EQ(Round3Scene.talkTrigger, 0) << "the data reset starts the count afresh";
 
     // A drop while she shows no striking frame starts nothing.
-    ResetRound3BurstCounter();
+    ResetRound3GlowWords();
     Round3Scene.talkTrigger = 0;
     RunRound3HitGlows(0);
     for (int i = 0; i < 3; ++i) {

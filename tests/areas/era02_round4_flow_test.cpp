@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,15 @@
 #include "areas/era02/tournament.h"
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
+#include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/residency.h"
 #include "era02_flow.h"
 #include "shell/graphics.h"
+#include "support/slot_words.h"
 #include "text/text_state.h"
 
 namespace {
@@ -31,9 +35,10 @@ class Round4Flow : public TournamentFlow {};
 
 TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
     StartAtRound(4);
+    HoldsEndedUnkept = 0;
     SeedRandom(1904);
-    ResetRound4RunCounters();
-    ResetRound4WallTalk();
+    ResetRound4AttackWords();
+    ResetRound4HitWords();
     const std::int64_t goldBefore = Gold;
 
     // The entrance: the marker rises (an A during its rise is not taken),
@@ -85,6 +90,43 @@ TEST_F(Round4Flow, EntranceFightCloseAndTheWayIntoEra03) {
     EXPECT_EQ(MessageBoxOpen, 0);
     EXPECT_GE(PlayerState.x, O + 3256);
     EXPECT_EQ(PlayerState.facing, -1);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
+
+// F2 and A pressed in one frame at a round's marker: the entrance takes her,
+// and the menu key, in the step the menu was asked for. The menu does not
+// open, or F2 gives the game back; either way the entrance's talk comes up.
+struct MarkerRow {
+    const char* slot;
+    std::int32_t DialogueChannelsRecord::*line;
+    std::int32_t firstLine;
+};
+
+void PrintTo(const MarkerRow& r, std::ostream* os) { *os << r.slot; }
+
+class MarkerWithTheMenuKey : public TournamentFlow, public ::testing::WithParamInterface<MarkerRow> {};
+
+TEST_P(MarkerWithTheMenuKey, F2AndAInOneFrameLeaveHerTheGame) {
+    const MarkerRow row = GetParam();
+    StartFromSlot(SlotWordsOf(row.slot));
+    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
+    Step();
+    ASSERT_LT(std::abs(PlayerState.x - (O + 1458)), 129) << "the slot stands her at the marker";
+    Press(VK_F2);
+    Press(VkLetter('a'));
+    int menuFrames = 0;
+    ASSERT_TRUE(Play(
+        [&] {
+            if (GameFlow.phase == 0 && ++menuFrames % 32 == 0) Tap(VK_F2);
+            return GameFlow.phase == 1 && DialogueChannels.*row.line == row.firstLine;
+        },
+        3000))
+        << "phase " << GameFlow.phase << ", menu key blocked " << MenuKeyBlocked;
+}
+
+INSTANTIATE_TEST_SUITE_P(Era02, MarkerWithTheMenuKey,
+                         ::testing::Values(MarkerRow{"round3", &DialogueChannelsRecord::sideLine, 50},
+                                           MarkerRow{"round4", &DialogueChannelsRecord::eventLine, 1}),
+                         [](const ::testing::TestParamInfo<MarkerRow>& info) { return std::string(info.param.slot); });
 
 }  // namespace

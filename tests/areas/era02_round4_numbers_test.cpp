@@ -80,8 +80,8 @@ protected:
         TournamentState.platformHeight = 0;
         ScrollX = O + 500;
         DebrisBurst = DebrisBurstRecord{};
-        ResetRound4RunCounters();
-        ResetRound4WallTalk();
+        ResetRound4AttackWords();
+        ResetRound4HitWords();
     }
     // Runs the fight from its arming through the opening charge strike (it
     // touches nothing) until it is about to roll again (state 1).
@@ -258,6 +258,39 @@ TEST_F(Round4Numbers, TheWallCosts70AndTalksOnTheFirstFourthAndEighthHit) {
         EXPECT_EQ(hpAtWall, 5000 - 70);
         EXPECT_EQ(lines, expected);
         EXPECT_EQ(MessageBoxOpen, 0);
+    }
+}
+
+// A game that ends while its charge strike throws her leaves nothing of
+// the throw to the next game's round 4, which starts with her where she is.
+TEST_F(Round4Numbers, ANewGamesFightMeetsNoThrowLeftByTheLast) {
+    PlayerBodyBox = PlayerBodyBoxRecord{O - 1000, 0, O + 4000, 1000, 0};
+    PlayerState.x = Round4Opponent.x - 100;
+    RunRound4Fight(0);
+    const auto thrown = [] { return PlayerState.pose >= 41 && PlayerState.pose <= 44; };
+    for (int i = 0; i < 200 && !thrown(); ++i) {
+        Tick();
+        RunRound4Fight(1);
+    }
+    ASSERT_TRUE(thrown()) << "the charge strike never threw her";
+    Tick(0.1);
+    RunRound4Fight(1);
+
+    // The next game: the data reset, and both back where the fixture puts
+    // them, out of each other's reach.
+    ResetEra02Area();
+    Round4Opponent = TournamentOpponentRecord{4, O + 1000, 640, -1, 0.3f, 0};
+    PlayerState.x = O + 600;
+    PlayerState.y = 640;
+    PlayerState.pose = 1;
+    PlayerBodyBox = PlayerBodyBoxRecord{};
+    const std::int32_t x = PlayerState.x;
+    RunRound4Fight(0);
+    for (int i = 0; i < 3; ++i) {
+        Tick();
+        RunRound4Fight(1);
+        EXPECT_EQ(PlayerState.x, x) << "step " << i;
+        EXPECT_FALSE(thrown()) << "step " << i;
     }
 }
 

@@ -18,6 +18,7 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -107,6 +108,7 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
         ScrollX = Era01Anchor55 + 100;
     });
     SeedRandom(18);
+    HoldsEndedUnkept = 0;
     Era02RunWords = Era02RunWordsRecord{};
     Play([] { return false; }, 10);
 
@@ -204,6 +206,7 @@ TEST_F(ArenaFlow, FromTheLiftThroughTheFirstRoundIntoTheSecond) {
                      4000));
     EXPECT_TRUE(Seen(fieldLines_, 70, 86));
     ASSERT_TRUE(Play([] { return Round2Opponent.y <= 200; }, 600)) << "she never took off";
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 // The second round from its start: the flight with its three talks, the
@@ -224,6 +227,7 @@ TEST_F(Round2Flow, FlightTalksHopsLessonAndPrize) {
         ScrollX = O + 948;
     });
     SeedRandom(1802);
+    HoldsEndedUnkept = 0;
     Era02RunWords = Era02RunWordsRecord{};
     Era02RunWords.firstCatchDone = Era02RunWords.firstGrabDone = 1;
     const std::uint32_t itemsBefore = ItemCounts[1];
@@ -266,6 +270,7 @@ TEST_F(Round2Flow, FlightTalksHopsLessonAndPrize) {
     EXPECT_EQ(TournamentState.platformHeight, 0);
     EXPECT_EQ(TextureFlags[46], 0u) << "the second opponent's sheet is freed";
     EXPECT_EQ(DialogueChannels.storyLine, 0);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "areas/era03/calls.h"
 #include "areas/era03/records.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -40,7 +41,7 @@ protected:
         PlayerMoveState = PlayerMoveStateRecord{};
         for (auto& f : TextureFlags) f = 0;
         GameClock.gameClock = 100.0;
-        MessageBoxOpen = 0;
+        EndEveryHold();
         ScrollX = A - 60;
         // A body box the test moves with the heroine.
         PlaceHeroine(A, 640);
@@ -65,9 +66,13 @@ protected:
 // ---- controller ------------------------------------------------------------
 
 TEST_F(ArenaNumbers, TheEncounterStartsOnePixelPastItsMark) {
-    PlayerState.x = A - 500;
-    RunEra03ArenaEncounter();
-    EXPECT_EQ(Era03ArenaEncounter.controllerState, 0);
+    // At its mark, or past its far wall, nothing starts.
+    for (const std::int32_t x : {A - 500, A + kPostStandX}) {
+        PlayerState.x = x;
+        RunEra03ArenaEncounter();
+        EXPECT_EQ(Era03ArenaEncounter.controllerState, 0) << x;
+        EXPECT_EQ(PlayerState.x, x);
+    }
     PlayerState.x = A - 499;
     RunEra03ArenaEncounter();
     EXPECT_EQ(Era03ArenaEncounter.controllerState, 1);
@@ -284,6 +289,37 @@ TEST_F(ArenaNumbers, Boss1sBlowsTakeTheirShare) {
     EXPECT_EQ(1000 - PlayerState.hp, 50);
 }
 
+// A rush cut short while it throws her (her blow lands, and the phase arms
+// the next pattern) leaves nothing of that blow: the next rush, chosen with
+// her 800 px away, neither puts her back where the first one struck her nor
+// holds her.
+TEST_F(ArenaNumbers, Boss1sNextPatternKeepsNothingOfABlowCutShort) {
+    const HoldStep step(kEra03ArenaHold);
+    Era03ArenaBoss1.x = A + 400;
+    Era03ArenaBoss1.facing = 1;
+    PlayerState.hp = 1000;
+    PlaceHeroine(A + 400, 640);
+    PlayerBodyBox = {A + 250, 500, A + 550, 700, A + 400};
+    RunEra03ArenaBoss1Pattern(0);
+    RunFor([&] { return PlayerState.hp < 1000 ? kArenaDone : RunEra03ArenaBoss1Pattern(5); }, 3.0);
+    ASSERT_LT(PlayerState.hp, 1000) << "the rush never struck her";
+    Tick();
+    RunEra03ArenaBoss1Pattern(5);
+    ASSERT_EQ(MessageBoxOpen, 1) << "the rush throws her";
+
+    // Her blow lands: the phase cuts the pattern short and lets her go.
+    RunEra03ArenaBoss1Pattern(0);
+    LetGoOfHeroine(kHoldKeys);
+    // She walks away while boss 1 reels; then it rushes again.
+    const std::int32_t away = A - 400;
+    PlaceHeroine(away, 640);
+    Tick(2.0);
+    RunEra03ArenaBoss1Pattern(0);
+    RunEra03ArenaBoss1Pattern(5);
+    EXPECT_EQ(PlayerState.x, away);
+    EXPECT_EQ(MessageBoxOpen, 0);
+}
+
 // ---- enemy 2 -----------------------------------------------------------------
 
 using Reaction = std::int32_t (*)(std::int32_t);
@@ -357,6 +393,30 @@ TEST_F(Enemy2Numbers, HighBlowsAreNeverCounterThrown) {
         PlaceHeroine(A + 200, 640);
         EXPECT_EQ(Run(c.reaction, c.kind, 99), c.state) << "kind " << c.kind;
     }
+}
+
+// Past the post at her wall (where its counter-throw at the wall takes it),
+// the post throws enemy 2 outward; it shares her walls, so it comes back
+// within her reach instead of being thrown out again whenever it returns.
+TEST_F(Enemy2Numbers, ThePostNeverLeavesItPastHerWall) {
+    const HoldStep step(kEra03ArenaHold);
+    Era03ArenaEncounter.controllerState = 5;
+    TextureFlags[56] = kGraphicLoaded;
+    RunEra03ArenaEnemy2Phase(0);
+    Era03ArenaHazardPost = Era03ArenaHazardPostRecord{A + kPostStandX, kPostStandTop, 0, 1.0f};
+    Era03ArenaEncounter.hazardPostFrame = 2;
+    Era03ArenaEnemy2.x = A + kPostStandX + 20;
+    Era03ArenaEnemy2.pose = 1;
+    PlaceHeroine(A, 640);
+    std::int32_t furthest = 0;
+    for (double t = 0; t < 6.0; t += 0.014) {
+        Tick();
+        RunEra03ArenaEncounter();
+        LimitEra03();
+        furthest = std::max(furthest, Era03ArenaEnemy2.x);
+    }
+    EXPECT_LE(Era03ArenaEnemy2.x, A + 850);
+    EXPECT_LE(furthest, A + 850);
 }
 
 TEST_F(Enemy2Numbers, ACounterThrowToOneHpEndsTheGame) {

@@ -10,6 +10,7 @@
 
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "shell/reset.h"
@@ -59,6 +60,7 @@ TEST_F(Era03FieldRun, FromTheCreatureThroughTheDuelAndTheObjectsToTheFightersEnd
         ScrollX = 50100 - 400;
     });
     ASSERT_EQ(Era03AreaFlag, 1);
+    HoldsEndedUnkept = 0;
     Hold(VK_RIGHT);
 
     // The creature's intro, then its fight; the hook takes its body's HP.
@@ -92,6 +94,7 @@ TEST_F(Era03FieldRun, FromTheCreatureThroughTheDuelAndTheObjectsToTheFightersEnd
     EXPECT_EQ(Era03Duel.state, 99);
     EXPECT_EQ(Era03CreatureOnceFlag, 1);
     EXPECT_GT(PlayerState.hp, 0);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 
     // Saved and loaded: the duel opponent and the fighter stay gone, the
     // creature's intro stays done.

@@ -15,6 +15,7 @@
 #include "core/bursts.h"
 #include "core/game_clock.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -34,8 +35,7 @@ protected:
         PickupPool = PickupPoolRecord{};
         BurstPool = BurstPoolRecord<8>{};
         GameClock.gameClock = 100.0;
-        MessageBoxOpen = 0;
-        EventHoldsPlayer = 0;
+        EndEveryHold();
         EnterConfirmState = 0;
         DialogueChannels = DialogueChannelsRecord{};
         HitEffectState = 0;
@@ -325,10 +325,14 @@ protected:
 };
 
 TEST_F(Era03FighterTest, TheIntroStartsAt59640HoldsTheCameraAndTalksInOrder) {
-    Place(kA - 661);
     ScrollX = kA - 1000;
-    RunEra03FighterEncounter();
-    EXPECT_EQ(Era03Fighter.encounterState, 0);
+    // Short of its mark, or past him, nothing starts and she stays put.
+    for (const std::int32_t x : {kA - 661, kA + 1}) {
+        Place(x);
+        RunEra03FighterEncounter();
+        EXPECT_EQ(Era03Fighter.encounterState, 0) << x;
+        EXPECT_EQ(PlayerState.x, x);
+    }
     Place(kA - 660);
     const std::vector<std::int32_t> lines = Run(30.0, 2);
     EXPECT_EQ(Era03Fighter.encounterState, 2);
@@ -425,9 +429,11 @@ TEST_F(Era03FighterTest, KeysBlockedInTheAirAreFreedOnceTheCameraLeaves) {
     Place(kA - 500, 500);
     RunEra03FighterEncounter();
     EXPECT_EQ(PlayerKeysBlocked, 1);
+    EXPECT_TRUE(HoldsHeroine(kEra03FighterHold, kHoldMoves));
     ScrollX = kA - 1300;
     RunEra03FighterEncounter();
     EXPECT_EQ(PlayerKeysBlocked, 0);
+    EXPECT_FALSE(HoldsHeroine(kEra03FighterHold));
 }
 
 }  // namespace
@@ -451,9 +457,13 @@ protected:
 
 TEST_F(Era03CreatureTest, TheIntroRunsOnceFrom51300AndTheFightStartsWithin456) {
     ScrollX = 50800;
-    Place(51299);
-    Step();
-    EXPECT_EQ(DialogueChannels.eventLine, 0);
+    // Short of its mark, or past the creature's reach, nothing starts.
+    for (const std::int32_t x : {51299, 52201}) {
+        Place(x);
+        Step();
+        EXPECT_EQ(DialogueChannels.eventLine, 0) << x;
+        EXPECT_EQ(PlayerState.x, x);
+    }
     Place(51300);
     std::vector<std::int32_t> lines;
     for (int i = 0; i < 200 && Era03CreatureOnceFlag == 0; ++i) {

@@ -11,6 +11,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -91,6 +92,7 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
         Era04Progress.dialogueTriggerState = 2;
     });
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
+    HoldsEndedUnkept = 0;
 
     // Armed on the first step at door 4, with its sheet asked for; the
     // sheet was made ahead, before that frame.
@@ -175,6 +177,8 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     for (std::int32_t n = 161; n <= 170; ++n) want.push_back(n);
     for (std::int32_t n = 174; n <= 190; ++n) want.push_back(n);
     EXPECT_EQ(lines, want);
+    // Every hold on the road was let go by the encounter that took it.
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "core/holds.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "era04_encounter_c_flow.h"
@@ -24,11 +25,14 @@ TEST_F(EncounterCRun, FromDoor5ThroughTheBargainAndTheFourFightsToTheLitRoom) {
         // Saved past the reveal once: the entrance must still use the first sheet.
         EncounterCFigure.sheetFlag = 1;
     });
+    HoldsEndedUnkept = 0;
     ASSERT_NO_FATAL_FAILURE(DoorsAndBargain());
     ASSERT_NO_FATAL_FAILURE(PlatformFight());
     ASSERT_NO_FATAL_FAILURE(Riders());
     ASSERT_NO_FATAL_FAILURE(Servants());
     EXPECT_EQ(Era04Progress.encounterCDone, 1);
+    // Every hold on the road was let go by the encounter that took it.
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

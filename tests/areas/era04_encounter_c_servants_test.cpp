@@ -18,6 +18,7 @@
 #include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
+#include "core/holds.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "text/text_state.h"
@@ -31,7 +32,7 @@ protected:
         ResetEra04EncountersArea();
         StageObjectTable = StageObjectTableRecord{};
         PlayerState = PlayerStateRecord{};
-        MessageBoxOpen = 0;
+        EndEveryHold();
         GameClock.gameClock = 100.0;
     }
     StageObjectTableRecord& T() { return StageObjectTable; }

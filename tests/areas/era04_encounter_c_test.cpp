@@ -14,6 +14,7 @@
 #include "core/game_clock.h"
 #include "core/keys.h"
 #include "core/movement_fixture.h"
+#include "core/holds.h"
 #include "core/player.h"
 #include "shell/graphics.h"
 #include "text/menu_state.h"
@@ -30,8 +31,7 @@ protected:
         PlayerState = PlayerStateRecord{};
         DialogueChannels = DialogueChannelsRecord{};
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
-        MessageBoxOpen = 0;
+        EndEveryHold();
         NumberKeysBlocked = 0;
         NumberKeyValue = 99;
         for (auto& n : ItemCounts) n = 0;

@@ -10,6 +10,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/player.h"
 #include "support/area_run.h"
 #include "support/roads/era04.h"
@@ -55,6 +56,7 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
         Era04Progress.dialogueTriggerState = 2;
     });
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
+    HoldsEndedUnkept = 0;
     const std::int32_t home = Era04Door3 + 1200;
 
     // The doors shut behind her on the first step past the room's edge.
@@ -128,6 +130,8 @@ TEST_F(Era04EncountersRun, EncounterAFromTheDoorToTheRuinedFloor) {
     for (int j = 1; j <= 12; ++j) EXPECT_EQ(EncounterAPieceTable.kind[j], 0) << "beam " << j;
     EXPECT_EQ(lines, (std::vector<std::int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 151, 153, 154,
                                                  155, 156, 157, 158, 159}));
+    // Every hold on the road was let go by the encounter that took it.
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "platform/headless.h"
@@ -65,6 +66,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
         Era04Progress.dialogueTriggerState = 2;
     });
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200));
+    HoldsEndedUnkept = 0;
     auto& s = Era04SoldierSlots;
 
     // Fight 1 waits while she stays short of its rows.
@@ -176,6 +178,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     EXPECT_EQ(Era04DoorLocks[3], 0);
     EXPECT_EQ(Era04CameraStage, 4);
     EXPECT_EQ(s.frame[4], 0);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << "a hold left by " << LastHoldEndedUnkept;
 }
 
 }  // namespace

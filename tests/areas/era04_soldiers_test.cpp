@@ -13,14 +13,18 @@
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
 #include "areas/era04_stage/soldiers.h"
+#include "core/area_flags.h"
 #include "core/combos.h"
+#include "core/dialogue.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/movement_fixture.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/stage_step.h"
 #include "text/menu_state.h"
 
 namespace {
@@ -34,7 +38,7 @@ protected:
         PlayerState = PlayerStateRecord{};
         PlayerState.hp = PlayerState.maxHp = 1000;
         EquipmentFlags.worn = 0;
-        MessageBoxOpen = 0;
+        EndEveryHold();
         PlayerMoveState = PlayerMoveStateRecord{};
         for (int i = 1; i <= kSoldierSlots; ++i) {
             Era04SoldierSlots.y[i] = 640;
@@ -414,13 +418,13 @@ TEST_F(Era04SoldiersTest, AStrikeEndedFromOutsideLetsHerGoAndIsNeverTakenUpAgain
          }},
         {"a new game", {}, [] {
              ResetEra04StageArea();
-             MessageBoxOpen = 0;   // the shell's part of the reset
+             EndEveryHold();   // the shell's part of the reset
          }},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.who);
         ResetEra04StageArea();
-        MessageBoxOpen = 0;
+        EndEveryHold();
         PlayerState.weaponMode1 = 0;
         PlayerState.weaponMode2 = 1;
         PlayerState.x = 10150;
@@ -454,6 +458,150 @@ TEST_F(Era04SoldiersTest, AStrikeEndedFromOutsideLetsHerGoAndIsNeverTakenUpAgain
         EXPECT_EQ(hp - PlayerState.hp, 20) << "the push struck her, nothing else";
         EXPECT_EQ(MessageBoxOpen, 0);
     }
+}
+
+// Fight 2 moves on from a phase while its guard's post rings her: the next
+// phase waits for her to bring the room's end into view, and nothing of the
+// fight may hold her meanwhile. The ring is ended by the phase, not left for
+// the stage step to find with nobody stepping it.
+TEST_F(Era04SoldiersTest, APhaseWaitingForHerPlaceEndsTheRingOfAPostNoLongerStepped) {
+    auto& s = Era04SoldierSlots;
+    constexpr std::int32_t kPost = Era04Door3 - 400;
+    struct Row {
+        const char* phase;
+        std::int32_t (*run)(std::int32_t, std::int32_t);
+    };
+    const Row rows[] = {
+        {"the melee", RunSoldierFight2Melee},
+        {"the second wave", RunSoldierFight2SecondWave},
+        {"the finale", RunSoldierFight2Finale},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.phase);
+        ResetEra04StageArea();
+        EndEveryHold();
+        HoldsEndedUnkept = 0;
+        s.x[5] = kPost;
+        s.y[5] = 640;
+        PlayerState.x = kPost - 120;
+        PlayerState.y = 640;
+        HoldSoldierPost(0, 5, kPost);
+        Tick();
+        HoldSoldierPost(1, 5, kPost);
+        EndHoldsNotKept();
+        ASSERT_EQ(MessageBoxOpen, 1) << "the post rings her";
+        ScrollX = 0;   // the room's end is not in view
+        r.run(0, 1);
+        Tick();
+        r.run(1, 1);
+        EXPECT_EQ(MessageBoxOpen, 0) << "she is free to walk to the end";
+        EndHoldsNotKept();
+        EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
+    }
+}
+
+// The row's remark waits for Enter wherever she is carried while it shows:
+// left of door 2 the opening forgets a talk's step, but not the step of the
+// one showing, whose Enter would otherwise never be read, her keys dead.
+TEST_F(Era04SoldiersTest, TheRowsRemarkClosesWhereverSheIsCarriedWhileItShows) {
+    auto& s = Era04SoldierSlots;
+    PlayerState.weaponMode1 = 1;
+    PlayerState.weaponMode2 = 0;
+    RunSoldierFight2(0);
+    RunSoldierFight2(1);
+    // Her S blow lands on soldier 1 of the row once a step: the 70th opens
+    // line 65.
+    PlayerState.x = s.x[1] - 70;
+    PlayerState.y = 640;
+    PlayerState.facing = 1;
+    PlayerState.pose = 21;
+    PlayerMoveState.comboS = 1;
+    for (int i = 0; i < 100 && DialogueChannels.fieldLine == 0; ++i) {
+        Tick();
+        RunSoldierFight2(1);
+    }
+    ASSERT_EQ(DialogueChannels.fieldLine, 65);
+    ASSERT_EQ(MessageBoxOpen, 1);
+    PlayerMoveState.comboS = 0;
+    PlayerState.pose = 22;
+    PlayerState.x = Era04Door2 - 100;   // carried west past door 2
+    for (std::int32_t next : {66, 0}) {
+        Tick();
+        RunSoldierFight2(1);
+        EnterConfirmState = 2;   // Enter
+        Tick();
+        RunSoldierFight2(1);
+        EXPECT_EQ(DialogueChannels.fieldLine, next);
+    }
+    EXPECT_EQ(MessageBoxOpen, 0);
+}
+
+// A scripted step that waits for her to stand somewhere takes her there,
+// for she is held and cannot walk there herself: fight 1's last talk waits
+// for her 200 px into the view, and the finale's blow for her to take her
+// distance from the guard, by a run that goes her facing's way (toward the
+// guard it ended at the room's wall short of the distance, for good).
+TEST_F(Era04SoldiersTest, AScriptedStepThatWaitsForHerPlaceTakesHerThere) {
+    auto& s = Era04SoldierSlots;
+    struct Row {
+        const char* what;
+        std::function<void()> setUp;
+        std::function<std::int32_t()> step;   // the scene's part of a stage step
+        std::int32_t reached;                  // its state once she is there
+    };
+    auto finale = [](std::int32_t side) {
+        return [side] {
+            const HoldStep hold(kSoldierFight2Hold);
+            const std::int32_t state = RunSoldierFight2Finale(1, side);
+            LimitEra04();
+            return state;
+        };
+    };
+    const Row rows[] = {
+        {"fight 1's last talk", [&] {
+             ErrandState = 1;
+             PlayerState.weaponMode2 = 1;
+             ScrollX = Era04Start + 5963;
+             PlayerState.x = Era04Start + 6100;
+             RunSoldierFight1(0);
+         }, [] { return RunSoldierFight1(1); }, 26},
+        {"the finale at the right end, first weapon", [&] {
+             PlayerState.weaponMode1 = 1;
+             Era04CameraStage = 3;
+             ScrollX = Era04Door3 - 1000;
+             s.x[5] = Era04Door3 - 400;
+             PlayerState.x = Era04Door3 - 540;
+             RunSoldierFight2Finale(0, 1);
+         }, finale(1), 11},
+        {"the finale at the left end, second weapon", [&] {
+             PlayerState.weaponMode2 = 1;
+             Era04CameraStage = 1;
+             ScrollX = Era04Door2 + 100;
+             s.x[3] = Era04Door2 + 460;
+             PlayerState.x = Era04Door2 + 530;
+             RunSoldierFight2Finale(0, -1);
+         }, finale(-1), 11},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        ResetEra04StageArea();
+        EndEveryHold();
+        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
+        GroundFallEnabled = 0;
+        PlayerState.weaponMode1 = PlayerState.weaponMode2 = 0;
+        PlayerState.y = 640;
+        PlayerState.pose = 1;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        r.setUp();
+        std::int32_t state = 0;
+        for (int i = 0; i < 64 * 6 && state < r.reached; ++i) {
+            if (EnterConfirmState == 1) EnterConfirmState = 2;   // every line read
+            state = r.step();
+            Step();
+        }
+        EXPECT_GE(state, r.reached) << "she stands at " << PlayerState.x;
+    }
+    ErrandState = 0;
 }
 
 // Fight 1's melee sends its right end guard to fight once the four are down.
@@ -495,7 +643,7 @@ TEST_F(Era04SoldiersTest, AGuardAtItsPostPushesHerIntoTheRoomWhicheverWayItFaces
         {kRightEnd, -1, -120}, {kRightEnd, 1, -120}, {kLeftEnd, 1, 120}, {kLeftEnd, -1, 120},
     };
     for (const Row& r : rows) {
-        MessageBoxOpen = 0;
+        EndEveryHold();
         s.x[5] = r.post;
         PlayerState.x = r.post + r.dx;
         HoldSoldierPost(0, 5, r.post);

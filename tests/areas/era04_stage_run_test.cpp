@@ -9,6 +9,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/player.h"
 #include "platform/headless.h"
 #include "support/area_run.h"
@@ -60,6 +61,7 @@ TEST_F(Era04StageRun, FromTheEntranceToTheBarrierAndPastItInTheOtherWeaponMode) 
     });
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
     ASSERT_EQ(PlayerState.x, 65900);
+    HoldsEndedUnkept = 0;
     const std::int32_t hp = PlayerState.hp;
 
     // A fruit of the first plants drops on her as she walks in.
@@ -105,6 +107,7 @@ TEST_F(Era04StageRun, FromTheEntranceToTheBarrierAndPastItInTheOtherWeaponMode) 
     EXPECT_EQ(Era04DoorLocks[4], 0);
     EXPECT_EQ(PlaysOf(93), 1);
     EXPECT_LT(PlayerState.x, Era04Door4);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << "a hold left by " << LastHoldEndedUnkept;
 }
 
 }  // namespace

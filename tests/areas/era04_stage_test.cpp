@@ -43,9 +43,9 @@ protected:
         FieldMusicFlag = 0;
         DialogueChannels = DialogueChannelsRecord{};
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
-        MessageBoxOpen = 0;
-        MenuKeyBlocked = 0;
+        EndEveryHold();
+        EndEveryHold();
+        EndEveryHold();
         // Soldier fight 1 would stop her short of its rows wherever she is
         // put further on; its own tests play it.
         Era04Progress.soldierFight1Done = 1;
@@ -209,6 +209,16 @@ TEST_F(Era04StageTest, DoorThreeSoundsAtEachLeafEdgeAndALockedDoorIsSilent) {
         UpdateDoorSound(3);
     }
     EXPECT_EQ(PlayCount(35), beforeLocked + 1) << "once, for the leaf open before the lock; then silent";
+
+    // A game ended in the doorway: the next one's first step there sounds
+    // as the program's first game's does.
+    Era04DoorLocks[3] = 0;
+    PlayerState.x = D3 - 100;
+    UpdateDoorSound(3);
+    ResetEra04StageArea();
+    const int afterReset = PlayCount(35);
+    UpdateDoorSound(3);
+    EXPECT_EQ(PlayCount(35), afterReset + 1);
 }
 
 TEST_F(Era04StageTest, ALockedDoorStopsHerOnTheLeftAt135Short) {
@@ -233,7 +243,7 @@ TEST_F(Era04StageTest, TalksPendingInALoadedSlotStartFromTheirBeginning) {
     ResetEra04StageArea();
     DialogueChannels = DialogueChannelsRecord{};
     EnterConfirmState = 0;
-    MessageBoxOpen = 0;
+    EndEveryHold();
     Era04Progress.dialogueTriggerState = 1;
     At(S0 + 500, S0);
     Drive();
@@ -518,6 +528,15 @@ TEST_F(BarrierTest, InTheOtherWeaponModeNothingHappens) {
     Drive();
     EXPECT_EQ(PlayerState.x, D4 - 100);
     EXPECT_EQ(Era04DoorLocks[4], 0);
+    // Through in that mode and changed back in the hall: the barrier stands
+    // at the door's west side and takes nobody back from the east.
+    PlayerState.weaponMode1 = 1;
+    PlayerState.weaponMode2 = 0;
+    Era04Progress.encounterBDone = 1;   // its own tests play the hall's fight
+    At(D4 + 400, D4 + 100);
+    Drive();
+    EXPECT_EQ(PlayerState.x, D4 + 400);
+    EXPECT_EQ(MenuKeyBlocked, 0);
 }
 
 TEST_F(BarrierTest, ANewGameShowsTheTalkAgain) {
@@ -594,6 +613,13 @@ TEST_F(Era04ListTest, HallBLightRisesByFivePerTickToHundredFiftyBetweenTenSecond
     EXPECT_EQ(Scenery(1), 66) << "darkening again";
     Scenery(18);
     EXPECT_EQ(PendingSprite.colour & 0xFF, 145u);
+
+    // A new game finds the hall as the program's first game does: dark, its
+    // cycle from the start.
+    ResetEra04StageArea();
+    GameClock.gameClock = 10.02;
+    EXPECT_EQ(Scenery(7), 0) << "dark after the data reset";
+    EXPECT_EQ(Scenery(1), 66);
 }
 
 TEST_F(Era04ListTest, FinalLayoutFillsItsSlotsAndClearsTheFirstTwoHundredButTheirY) {

@@ -12,6 +12,7 @@
 #include "areas/finale/boss.h"
 #include "areas/finale/calls.h"
 #include "areas/finale/records.h"
+#include "core/dialogue.h"
 #include "core/game_clock.h"
 #include "core/keys.h"
 #include "core/movement_fixture.h"
@@ -31,7 +32,7 @@ protected:
         PlayerState = PlayerStateRecord{};
         PlayerMoveState = PlayerMoveStateRecord{};
         PlayerBodyBox = PlayerBodyBoxRecord{};
-        MessageBoxOpen = 0;
+        EndEveryHold();
         ScrollX = M + 1000;
         PlaceBoss(M + 1500, 640, -1, 13);
         PlayerState.x = M + 1200;
@@ -103,16 +104,17 @@ TEST_F(FinaleNumbers, StaleKeysClearOncePerRiseOfTheLock) {
     };
     const Row rows[] = {{0, false}, {1, true}, {1, false}, {1, false}, {0, false}, {1, true}};
     for (const Row& r : rows) {
+        if (r.lock == 1) TakeHoldOfHeroine(finale::kQueenFightHold);
+        else LetGoOfHeroine(finale::kQueenFightHold);
         KeySPressed = KeyDPressed = KeyZPressed = 1;
         KeyLeftPressed = KeyRightPressed = 1;
         PlayerMoveState.comboS = 5;
-        MessageBoxOpen = r.lock;
         ClearKeysOnMessageBox();
         EXPECT_EQ(KeySPressed == 0 && KeyDPressed == 0 && KeyZPressed == 0 && PlayerMoveState.comboS == 0, r.cleared);
         EXPECT_EQ(KeyLeftPressed, 1);
         EXPECT_EQ(KeyRightPressed, 1);
     }
-    MessageBoxOpen = 0;
+    EndEveryHold();
 }
 
 TEST_F(FinaleNumbers, WhatTheBossesBlowsCost) {
@@ -180,11 +182,16 @@ TEST_F(FinaleNumbers, LastPatternThresholdsAndChoices) {
     }
 }
 
-TEST_F(FinaleNumbers, TheArenaHoldsTheBoss) {
+// The two share the room's walls: the queen ends every step of the fight no
+// farther past the heroine's left wall (M + 182) than her close dash reaches
+// (69 px), nor past the right one (M + 4930) than 10 px, where the view ends.
+TEST_F(FinaleNumbers, TheQueenKeepsWithinTheHeroinesWalls) {
     struct Row {
         std::int32_t x, heroine, kept;
     };
-    for (const Row& r : {Row{M - 301, M - 900, M - 300}, Row{M + 5301, M + 5900, M + 5300}}) {
+    // (Her first step toward the heroine, 19 px, is taken before the walls.)
+    for (const Row& r : {Row{M - 301, M + 400, M + 113}, Row{M + 50, M + 400, M + 113},
+                         Row{M + 4990, M + 4500, M + 4940}, Row{M + 5301, M + 4930, M + 4940}}) {
         PlaceBoss(r.x, 640, 1, 13);
         PlayerState.x = r.heroine;
         RunBossBrain(0);
@@ -192,6 +199,32 @@ TEST_F(FinaleNumbers, TheArenaHoldsTheBoss) {
         RunBossBrain(2);
         EXPECT_EQ(FinalActorSlots.x[0], r.kept);
     }
+}
+
+// A second game in one run meets the defeat as the first does: its first
+// light bar grows from nothing (it stood at its full 46 px at once, kept
+// from the last game's defeat).
+TEST_F(FinaleNumbers, EachGamesDefeatGrowsItsFirstBarFromNothing) {
+    const HoldStep fight(finale::kQueenFightHold);
+    for (int game = 1; game <= 2; ++game) {
+        SetUp();
+        PlaceBoss(M + 2000, 640, -1, 15);
+        PlayerState.x = M + 1500;
+        PlayerState.y = 640;
+        RunBossDefeatScene(0);
+        float firstLength = -1;
+        for (int i = 0; i < 64 * 40 && FinalActorSlots.pivotX[18] < 46.0f; ++i) {
+            Tick(1.0 / 64);
+            if (EnterConfirmState == 1) EnterConfirmState = 2;
+            // Her walk up to the queen, as her keys would carry her.
+            PlayerState.x += 4 * (KeyRightPressed - KeyLeftPressed);
+            RunBossDefeatScene(1);
+            if (firstLength < 0 && FinalActorSlots.frame[18] != 0) firstLength = FinalActorSlots.pivotX[18];
+        }
+        EXPECT_GE(firstLength, 0.0f) << "game " << game << ": the first bar never came";
+        EXPECT_LT(firstLength, 46.0f) << "game " << game;
+    }
+    EndEveryHold();
 }
 
 TEST_F(FinaleNumbers, DebrisSlotsDrawOnlyWhileTheDebrisWordIsSet) {
@@ -263,13 +296,15 @@ TEST_F(FinaleNumbers, AHoldWithNoReactionToEndItLetsHerGo) {
         {"last pattern after the carry dash to the right wall", true, 0, M + 4846, M + 4930},
         {"last pattern, the queen 416 px away", true, 0, M + 4514, M + 4930},
     };
+    // Stepped as the fight steps them: their holds are the fight's.
+    const HoldStep fight(finale::kQueenFightHold);
     for (const Row& r : rows) {
         SetUp();
         PlayerBodyBox = PlayerBodyBoxRecord{0, 0, 0, 0, 0};
         if (r.lastPattern) {
             PlaceBoss(r.queen, 640, 1, 15);
             PlayerState.x = r.heroine;
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine(finale::kQueenFightHold);
             FinalActorSlots.damage[0] = 2300;
             RunBossLastPattern(0);
         } else {
@@ -293,11 +328,12 @@ TEST_F(FinaleNumbers, AHoldWithNoReactionToEndItLetsHerGo) {
         EXPECT_EQ(MessageBoxOpen, 0) << r.lock << ": held for good";
         EXPECT_LT(heldFor, 64 * 3) << r.lock;
     }
-    MessageBoxOpen = 0;
+    EndEveryHold();
 }
 
-// The throw before the fight ends and keeps her on the floor whatever else
-// moves her y (her own jump at its top) and however long one frame takes.
+// The throw before the fight ends, and its leap lands her on the floor and
+// never under it, whatever else moves her y (her own jump at its top) and
+// however long one frame takes.
 TEST_F(FinaleNumbers, TheThrowsLeapEndsOnTheFloor) {
     struct Row {
         const char* what;
@@ -310,14 +346,18 @@ TEST_F(FinaleNumbers, TheThrowsLeapEndsOnTheFloor) {
         PlayerState.y = 640;
         RunBossThrowSequence(0);
         std::int32_t state = 0, lowest = 640;
+        std::int32_t landed = 640;   // the last height the throw itself gave her
         for (int i = 0; i < 64 * 10 && state != finale::kDone; ++i) {
             Tick(i == 20 && r.longFrame > 0 ? r.longFrame : 1.0 / 64);
             if (r.heldY != 0) PlayerState.y = r.heldY;
+            const std::int32_t before = PlayerState.y;
             state = RunBossThrowSequence(1);
+            if (PlayerState.y != before) landed = PlayerState.y;
             lowest = std::max(lowest, PlayerState.y);
         }
         EXPECT_EQ(state, finale::kDone) << r.what;
-        EXPECT_LE(lowest, 640) << r.what;
+        EXPECT_LE(lowest, 640) << r.what << ": under the floor";
+        EXPECT_EQ(landed, 640) << r.what << ": the throw left her in the air";
     }
 }
 

@@ -19,6 +19,7 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -241,20 +242,73 @@ TEST_F(FinaleRun, AtEitherWallTheQueenComesWithinReach) {
 
 // At the right wall no heavy slash pushes her out of its reach, and the next
 // one came before her reaction to the last had let her go, for as long as
-// she lived. Each must find her free: holding ↑ and ← she leaps out.
+// she lived. Each must find her free: a heavy slash lands on her there, no
+// attack begins while she still reels from it, and holding ↑ and ← she
+// leaps out.
 TEST_F(FinaleRun, AtTheWallSheLeapsOutOfTheHeavySlashes) {
     ASSERT_NO_FATAL_FAILURE(ToTheLastPattern());
     ASSERT_NO_FATAL_FAILURE(Settle(7));   // rolls that choose the heavy slash again and again
     Place(M + 4930, M + 4760);
+    const std::uint32_t struckBefore = BossReactionWords[4];   // heavy blows that struck her
+    std::int32_t pose = FinalActorSlots.frame[0];
+    int begunOnHerReeling = 0;
     road.Only({VK_UP, VK_LEFT});
-    EXPECT_TRUE(Watch([&] { return PlayerState.x < FinalActorSlots.x[0] || Distance() > 220; }, 64 * 10))
-        << "held at the wall by one heavy slash after another";
+    EXPECT_TRUE(Watch([&] {
+        // Between attacks the queen stands in pose 13 or 15.
+        const std::int32_t next = FinalActorSlots.frame[0];
+        const bool begins = (pose == 13 || pose == 15) && next != 13 && next != 15;
+        if (begins && BossFightState.playerHitWord != 0) ++begunOnHerReeling;
+        pose = next;
+        return PlayerState.x < FinalActorSlots.x[0] || Distance() > 220;
+    }, 64 * 10)) << "held at the wall by one heavy slash after another";
     road.Only({});
+    EXPECT_GE(BossReactionWords[4] - struckBefore, 1u) << "no heavy slash landed on her at the wall";
+    EXPECT_EQ(begunOnHerReeling, 0) << "attacks begun while she still reeled from the last";
+}
+
+// Scene three may find her landing from a jump that turned her back toward
+// the door. The script's run to the crystal goes the way she faces: it turns
+// her toward the crystal, or it carries her to the room's left wall and
+// waits there for good.
+TEST_F(FinaleRun, TheScriptedRunReachesTheCrystalWhicheverWaySheFaced) {
+    SeedRandom(3);
+    StartFromSlot(FinalSectionSlotWords);
+    Hold(VK_RIGHT);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 86; }, 6000));
+    LetGo(VK_RIGHT);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 94; }, 3000));
+    PlayerState.facing = -1;
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 95; }, 2000)) << "her x " << PlayerState.x;
+    EXPECT_EQ(PlayerState.x, M + 4119);
+}
+
+// At her right wall, facing it, the edge pattern comes for her; the queen
+// stands before her on the room's side, within the walls the two share,
+// never where the heroine can come no nearer and the queen's slashes fall
+// short of her.
+TEST_F(FinaleRun, AtHerWallTheEdgePatternKeepsTheQueenInTheRoom) {
+    SeedRandom(3);
+    StartFromSlot(FinalSectionSlotWords);
+    road.Only({VK_RIGHT});
+    ASSERT_TRUE(Watch([] { return DialogueChannels.finaleLine == 86; }, 6000));
+    road.Only({});
+    ASSERT_TRUE(Watch([this] { return DialogueChannels.finaleLine == 0 && lines.back() == 114; }, 6000));
+    PlayerState.x = M + 4930;
+    PlayerState.facing = 1;
+    road.Only({VK_RIGHT});
+    std::int32_t farthest = FinalActorSlots.x[0];
+    Watch([&] {
+        farthest = std::max(farthest, FinalActorSlots.x[0]);
+        return false;
+    }, 64 * 30);
+    road.Only({});
+    EXPECT_LE(farthest, M + 4930 + 10) << "the queen stood past the heroine's wall";
 }
 
 TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     SeedRandom(3);
     StartFromSlot(FinalSectionSlotWords);
+    HoldsEndedUnkept = 0;
     ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
 
     // Armed on the first step past door 6; the boss's sheet was made ahead,
@@ -546,6 +600,8 @@ TEST_F(FinaleRun, DoorHoldScenesEntranceAndTheFightToTheStaffRoll) {
     const std::string trace = TraceLog();
     EXPECT_NE(trace.find("Ending"), std::string::npos);
     EXPECT_NE(trace.find("Reset Data"), std::string::npos);
+    // Every hold on the road was let go by the scene that took it.
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ protected:
         PlayerState = PlayerStateRecord{};
         PlayerMoveState = PlayerMoveStateRecord{};
         DialogueChannels = DialogueChannelsRecord{};
-        MessageBoxOpen = EventHoldsPlayer = EnterConfirmState = 0;
+        EnterConfirmState = 0;
+        EndEveryHold();
     }
 };
 

@@ -36,7 +36,6 @@ TEST_F(W2Fixture, HeldSSwingsOnItsMarksAndReturnsToTheOrigin) {
     UpdateAttackCombos();
     std::set<int> offsets;
     for (int i = 0; i < 96; ++i) {   // 1.5 s held
-        if (i == 40) PlayerState.x += 7;   // something else pushes her: the marks win
         StageStep();
         ASSERT_EQ(PlayerMoveState.comboS, 11);
         EXPECT_EQ(CameraMode, 999);
@@ -58,6 +57,55 @@ TEST_F(W2Fixture, HeldSSwingsOnItsMarksAndReturnsToTheOrigin) {
     EXPECT_EQ(PlayerState.x, 5000);
     EXPECT_EQ(CountOf(PlayedSlots(), 158), 1);
     EXPECT_EQ(ReadyStanceStamp, GameClock.gameClock);   // ready stance from now on
+}
+
+// The marks are steps from where she stands: what else moved her while S
+// was held stays (she was once put back 610 px in one step, where a scene
+// had carried her); a wall she swings into leaves her no further back than
+// the swing's longest step; and the menu ends the attack where she stands.
+TEST_F(W2Fixture, HeldSKeepsWhatElseMovedHerAndStopsAtAWall) {
+    struct Case {
+        const char* what;
+        std::int32_t pushEachStep;   // px added after every attack step while held
+        std::int32_t wallAhead;      // px ahead where the bounds stop her (0: none)
+        std::int32_t endOffset;      // x at the end, from the start
+    };
+    const Case cases[] = {
+        {"carried 5 px a step", 5, 0, 5 * 96},
+        {"pushed back 3 px a step", -3, 0, -3 * 96},
+        {"a wall 60 px ahead", 0, 60, -49},    // the last swing from the wall: 60 - 109
+        {"a wall 120 px ahead", 0, 120, 0},    // out of the swing's reach
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        Hold(&KeySPressed);
+        PlayerMoveState.comboS = 10;
+        UpdateAttackCombos();
+        const auto bounds = [&c] {
+            if (c.wallAhead != 0 && PlayerState.x > 5000 + c.wallAhead) PlayerState.x = 5000 + c.wallAhead;
+        };
+        for (int i = 0; i < 96; ++i) {
+            StageStep();
+            PlayerState.x += c.pushEachStep;
+            bounds();
+        }
+        Hold(nullptr);
+        for (int i = 0; i < 200 && PlayerMoveState.comboS != 0; ++i) {
+            StageStep();
+            bounds();
+        }
+        ASSERT_EQ(PlayerMoveState.comboS, 0) << c.what;
+        EXPECT_EQ(PlayerState.x - 5000, c.endOffset) << c.what;
+    }
+    SetUp();
+    Hold(&KeySPressed);
+    PlayerMoveState.comboS = 10;
+    for (int i = 0; i < 20; ++i) StageStep();
+    const std::int32_t x = PlayerState.x;
+    EndOpenAttacks();   // the menu came between
+    StageStep();
+    EXPECT_EQ(PlayerMoveState.comboS, 0);
+    EXPECT_EQ(PlayerState.x, x);
 }
 
 TEST_F(W2Fixture, FDuringSBreaksIntoTheFAirAttackInTheSameStep) {

@@ -4,6 +4,7 @@
 #include "core/keys.h"
 #include "movement_fixture.h"
 #include "text/menu_state.h"
+#include "support/test_hold.h"
 
 using PlayerInputTest = MovementTest;
 
@@ -124,14 +125,14 @@ TEST_F(PlayerInputTest, QNeedsItsTechniqueInWeaponModeOneAndSetsItsDivisor) {
     EXPECT_EQ(AttackQSpeedDivisor, 3);
 
     PlayerMoveState = {};
-    PlayerKeysBlocked = 1;
+    HoldForTest(kHoldMoves);
     UpdatePlayerInput();
     EXPECT_EQ(PlayerMoveState.comboQ, 10);
     EXPECT_EQ(AttackQSpeedDivisor, 2);
 }
 
 TEST_F(PlayerInputTest, BlockedKeysGiveAirVariantsOfTheOtherAttacks) {
-    PlayerKeysBlocked = 1;
+    HoldForTest(kHoldMoves);
     KeyFPressed = 1;
     LearnedMoveF = 1;
     UpdatePlayerInput();

@@ -1,6 +1,7 @@
 // Walking, running, sliding and the camera, driven through the stage step
 // with held keys at a fixed step rate.
 #include "areas/era04_stage/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "movement_fixture.h"
 
@@ -247,9 +248,10 @@ TEST_F(PlayerMoveTest, ASceneTakingHoldStopsHerDashAndSlide) {
         const char* what;
         bool letGoFirst;   // the slide after the dash, or the dash with X still down
     };
+    constexpr HoldOwner kScene{"a scene"};
     for (const Case c : {Case{"dash", false}, Case{"slide", true}}) {
         SetUp();
-        MessageBoxOpen = 0;
+        EndEveryHold();
         PlayerMoveState = PlayerMoveStateRecord{};
         PlayerState.x = 5000;
         ScrollX = 4700;
@@ -261,13 +263,13 @@ TEST_F(PlayerMoveTest, ASceneTakingHoldStopsHerDashAndSlide) {
             Step();
             ASSERT_GE(PlayerMoveState.runSlideState, 98) << c.what;
         }
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kScene);
         const int takenAt = PlayerState.x;
         for (int i = 0; i < 64; ++i) {
             Step();
-            TakeHoldOfHeroine();   // the scene holds her in every step
+            TakeHoldOfHeroine(kScene);   // the scene holds her in every step
         }
         EXPECT_EQ(PlayerState.x, takenAt) << c.what;
-        MessageBoxOpen = 0;
+        EndEveryHold();
     }
 }

@@ -1,5 +1,6 @@
 // The stage step's own rules: the ledge pits and their hold, the ledge
-// walls, the area limits, the end of the tournament, the field music.
+// walls, the area limits, the end of the tournament, the field music, and
+// the world that a scene's hold leaves running.
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
@@ -7,10 +8,14 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/keys.h"
+#include "core/dialogue.h"
+#include "core/pickups.h"
 #include "core/stage_step.h"
 #include "movement_fixture.h"
 #include "support/slot_words.h"
+#include "support/test_hold.h"
 
+#include <algorithm>
 #include <filesystem>
 
 class WorldStepTest : public MovementTest {
@@ -151,7 +156,7 @@ TEST_F(WorldStepTest, Era01HoldsAndLimits) {
     EXPECT_EQ(PlayerState.x, 4321);
     EXPECT_EQ(MessageBoxOpen, 1);
     WalkingEnemyRecords[0].meetingStep = 6;
-    MessageBoxOpen = 0;
+    EndEveryHold();
     PlaceAt(5000, 640);
     Step();
     EXPECT_EQ(PlayerState.x, 5000);
@@ -319,4 +324,50 @@ TEST_F(WorldStepTest, HouseKeepsTheHeroineIndoorsAndOnTheGround) {
     Step();
     EXPECT_EQ(PlayerState.x, Era00Anchor1 + 980);
     EXPECT_EQ(PlayerMoveState.jumpKind, 0);
+}
+
+// A scene's hold keeps the heroine, never the world around her: a coin
+// dropped as the talk opens still pops and rises, and the field's hopping
+// walker by the sealed gate goes up and comes down again, whichever hold
+// word the scene has set.
+TEST_F(WorldStepTest, ThingsInFlightKeepMovingUnderEveryHold) {
+    struct Hold {
+        const char* what;
+        std::uint32_t kind;
+    };
+    const Hold kHolds[] = {
+        {"a line's hold", kHoldLine},
+        {"the message box", kHoldKeys},
+        {"the heroine's keys blocked", kHoldMoves},
+        {"the menu key blocked", kHoldMenu},
+    };
+    constexpr std::int32_t kWall = SectionAnchorX[21];   // the third walker's stretch, by the sealed gate
+    for (const Hold& hold : kHolds) {
+        SCOPED_TRACE(hold.what);
+        Era01AreaFlag = 1;
+        ScrollX = kWall + 178;
+        PlaceAt(kWall + 419, 640);
+        PickupPool = PickupPoolRecord{};
+        SpawnPickup(kWall - 300, 500);
+        WalkingEnemyRecord& walker = WalkingEnemyRecords[2];
+        walker = WalkingEnemyRecord{.state = 10, .x = kWall + 197, .y = 640, .hp = 200};
+        walker.homeX = kWall - 700;
+        walker.patrolLeft = kWall - 750;
+        walker.patrolRight = kWall + 200;
+        walker.walkStep = 12;
+        std::int32_t highest = 640;
+        bool downAgain = false;
+        for (int i = 0; i < 128; ++i) {
+            HoldForTest(hold.kind);
+            Step();
+            highest = std::min(highest, walker.y);
+            downAgain = downAgain || (highest < 400 && walker.y == 640);
+        }
+        LetGoForTest();
+        EXPECT_EQ(PickupPool.active[1], 1);
+        EXPECT_EQ(PickupPool.state[1], 0) << "its pop is over";
+        EXPECT_LT(PickupPool.y[1], 500 - 110) << "it popped and rose on";
+        EXPECT_LT(highest, 640 - 300) << "the walker hopped";
+        EXPECT_TRUE(downAgain) << "and came down again";
+    }
 }

@@ -46,19 +46,20 @@ namespace {
 constexpr Reward kEra04Rewards[] = {
     {"Era04 to the errand", 730, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
     {"Era04 after the errand", 2370, 500, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"encounters A and B", 690, 40, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"encounters A and B", 1050, 460, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 // The texture sets loaded: Era04's first stage set on the way in; after the
 // errand that set again, the soldier sheets at fight 1's last blocker, the
 // second stage set past door 2 and fight 2's sheet; then the trap room's set
-// and, after the visit to the item screen, the encounters' sets again; on
+// and, after each visit to the item screen, the encounters' sets again; on
 // the way back Era04's sets as she passes them, then Era03's; the save and
 // the continue; and forward again.
 const std::vector<int> kToTheErrandLoads = {60};
 const std::vector<int> kAfterTheErrandLoads = {60, 62, 63, 64};
 const std::vector<int> kEncountersLoads = {
-    66, 63, 66,           // encounters A and B, with the visit to the item screen
+    66, 63, 66, 63, 66,   // encounters A and B, with four visits to the item screen
+    63, 66, 63, 66,       //   (once in encounter B's talks, three times in its last stage)
     62, 64, 60, 51, 58,   // back to Era03's spot
     2, 2, 58, 51,         // saved, quit, continued
     60, 62, 63, 64, 66,   // on to door 5

@@ -33,15 +33,15 @@ namespace {
 constexpr std::int32_t O = kArenaX;
 
 // The creature's fights on the way west through Era03's field pay their EXP
-// (its body's HP taken through the hook). On the field a blow of her run
-// lands on the way west (its EXP and a coin); the practice pays nothing.
-// Back east: the three turrets' 250 each, the arena's rematch (its pool
-// lowered through the hook) and its dropped item, the creature again, and
-// the gift, one of the fifth item.
+// (its body's HP taken through the hook). On the field her run passes the
+// enemies on the way west without a blow landing; the practice pays
+// nothing. Back east: the three turrets' 250 each, the arena's rematch (its
+// pool lowered through the hook) and its dropped item, the creature again,
+// and the gift, one of the fifth item.
 constexpr Reward kErrandRewards[] = {
     {"errand: to the arena", 600, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"errand: the practice", 30, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"errand: the gift", 1465, 30, {0, 0, 0, 1, 1}, 0, 0, 0},
+    {"errand: the practice", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"errand: the gift", 1355, 0, {0, 0, 0, 1, 1}, 0, 0, 0},
 };
 
 }  // namespace
@@ -188,5 +188,5 @@ void Playthrough::ErrandGiftAndBackToEra04() {
     // and camp, and Era04's first.
     CheckTrace("errand: the gift", mark, {"Era01 --> Era02 ", "Era02 --> Era03 "},
                {2, 23, 14, 17, 16, 13, 12, 15, 18, 23, 21, 22, 12, 38, 39, 13, 15, 21, 26, 14, 11,
-                3, 6, 40, 14, 11, 42, 2, 42, 44, 2, 11, 51, 52, 53, 2, 11, 54, 58, 2, 51});
+                3, 6, 15, 40, 14, 11, 42, 2, 42, 44, 2, 11, 51, 52, 53, 2, 11, 54, 58, 2, 51});
 }

@@ -14,6 +14,7 @@
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -163,6 +164,7 @@ void Playthrough::FieldFirstStretch() {
 
 void Playthrough::WholeGame() {
     SeedRandom(7);
+    HoldsEndedUnkept = 0;
     ASSERT_NO_FATAL_FAILURE(BootToTitle());
     ASSERT_EQ(TitleScreenState.cursor, 1) << "new game first";
     Tap(VK_RETURN);
@@ -206,4 +208,7 @@ void Playthrough::WholeGame() {
     EXPECT_EQ(areaFlagsSeen, (std::vector<std::string>{"10000", "01000", "00100", "00010", "00001", "00010", "00100",
                                                        "01200", "00100", "00010", "00001", "00010", "00001", "00000"}))
         << "area flags Era00 .. Era04 in the order seen";
+    // No hold of hers outlived the scene, fight or event that took it: the
+    // stage step never had to end one on the game's own road.
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << "the hold of " << LastHoldEndedUnkept << " was ended unkept";
 }

@@ -6,7 +6,8 @@
 // in, no phase, menu or scene stays stuck while keys keep coming, and nothing
 // holds her for longer than any scene does without a line to show for it.
 //
-// CI runs a short soak with a fixed seed; a long one with keys of its own is
+// CI runs a short soak with four fixed seeds, one game after another in
+// each start's process; a long one with keys of its own is
 //   QM_SOAK_FRAMES=115200 QM_SOAK_SEED=7 build/test/tests/quillmarch_tests --gtest_filter='Areas/Soak.*'
 // (the frames are per start: 115200 is half an hour of play). A failing case
 // names its seed and frame, so its keys can be played again: the same seed
@@ -39,6 +40,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -243,19 +245,23 @@ bool IsSoakStart(const std::string& name) {
     return std::any_of(starts.begin(), starts.end(), [&](const SoakStart& s) { return name == s.name; });
 }
 
-// Frames per start: QM_SOAK_FRAMES, else CI's short run (75 s of play at
-// each area and fight, 15 s inside each scene, keeps the whole soak within a
-// minute or two of CI's two cores under the sanitizers; the long soak is run
-// by hand).
+// Frames per start and seed: QM_SOAK_FRAMES, else CI's short run (38 s of
+// play at each area and fight, 11 s inside each scene, for each of its four
+// seeds, keeps the whole soak within a few minutes of CI's two cores under
+// the sanitizers; the long soak is run by hand).
 int SoakFrames(const SoakStart& start) {
     if (const char* v = std::getenv("QM_SOAK_FRAMES")) {
         const long n = std::strtol(v, nullptr, 10);
         if (n > 0) return static_cast<int>(n);
     }
-    return start.scene ? 960 : 4800;
+    return start.scene ? 720 : 2400;
 }
 
-// The seed of the keys: QM_SOAK_SEED, else the one CI runs.
+// CI's seeds: more hands for a shorter while each find more than one hand
+// for long.
+constexpr std::uint32_t kCiSeeds[] = {20261207u, 30000u, 31234u, 20261208u};
+
+// The seed of the keys: QM_SOAK_SEED, else CI's first.
 std::uint32_t SoakSeed() {
     if (const char* v = std::getenv("QM_SOAK_SEED")) {
         char* end = nullptr;
@@ -263,7 +269,13 @@ std::uint32_t SoakSeed() {
         if (end != v && *end == '\0' && n <= 0xFFFFFFFFull) return static_cast<std::uint32_t>(n);
         ADD_FAILURE() << "QM_SOAK_SEED is not a whole number from 0 to 4294967295: " << v;
     }
-    return 20261207u;
+    return kCiSeeds[0];
+}
+
+// The seeds a soak plays: QM_SOAK_SEED alone, else CI's four.
+std::vector<std::uint32_t> SoakSeeds() {
+    if (std::getenv("QM_SOAK_SEED") != nullptr) return {SoakSeed()};
+    return {std::begin(kCiSeeds), std::end(kCiSeeds)};
 }
 
 // The keys a restless player reaches for, the game keys weighted up.
@@ -484,10 +496,15 @@ protected:
         // come is the camp's catching game (90 s, the keys steering the
         // catcher).
         constexpr int kStuckFrames = 64 * 120;
-        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0;
+        // A player left on a menu page for half a minute goes back to the
+        // game: one key in 25 is F2, and a page that only F2 leaves could
+        // otherwise outlast the stuck watch by chance alone.
+        constexpr int kMenuFrames = 64 * 30;
+        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0;
         std::uint64_t lastPrint = 0;
         HoldWatch hold;
         SoakWatch watch;
+        HoldsEndedUnkept = 0;
         for (int frame = 0; frame < frames; ++frame) {
             if (frame == movesFrom)
                 for (int k : moves) Hold(k);
@@ -499,8 +516,18 @@ protected:
                 LetGo(held);
                 held = 0;
             }
+            // The menu's own screens (equipment, items, save, load,
+            // settings) are its pages too: F2 leaves them as it leaves the menu.
+            const MenuFlowStateRecord& m = MenuFlowState;
+            const bool menuPage = m.active == 1 || m.equipmentOpen == 1 || m.itemOpen == 1 || m.saveOpen == 1 ||
+                                  m.loadOpen == 1 || m.settingsOpen == 1;
+            onMenu = GameFlow.phase == 0 && menuPage ? onMenu + 1 : 0;
             if (held == 0 && frame >= nextKeyAt) {
                 held = kKeys[pickKey(rng)];
+                if (onMenu >= kMenuFrames) {
+                    held = VK_F2;
+                    onMenu = 0;
+                }
                 // The quit screens are answered "no": the player means to
                 // stay, and a game that quits when asked to is no fault.
                 if (AnswersYes(held) && QuitScreenRuns()) held = VkLetter('N');
@@ -537,6 +564,10 @@ protected:
             ASSERT_FALSE(hold.Held()) << "held at frame " << frame << " (" << hold.Words() << "): " << StuckWords();
             const std::string seen = watch.Note(frame);
             ASSERT_TRUE(seen.empty()) << seen << ": " << StuckWords();
+            // Whoever holds her lets go: a hold the stage step had to end is
+            // one its owner would have kept for ever.
+            ASSERT_EQ(HoldsEndedUnkept, 0u) << "frame " << frame << ": the hold of " << LastHoldEndedUnkept
+                                            << " outlived its owner's step: " << StuckWords();
             if (each) each(frame);
         }
         if (held != 0) LetGo(held);
@@ -548,15 +579,24 @@ protected:
 class Soak : public SoakRun, public ::testing::WithParamInterface<SoakStart> {};
 
 TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorHoldHerNorBreakHerBounds) {
-    const std::uint32_t seed = SoakSeed();
-    SCOPED_TRACE("QM_SOAK_SEED=" + std::to_string(seed));
-    ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(GetParam()), nullptr));
+    bool first = true;
+    for (const std::uint32_t seed : SoakSeeds()) {
+        SCOPED_TRACE("QM_SOAK_SEED=" + std::to_string(seed));
+        if (!first) {
+            // The next seed's game, in this process, as a fresh one.
+            TearDown();
+            ResetToStartValues();
+            SetUp();
+        }
+        first = false;
+        ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(GetParam()), nullptr));
 
-    // Esc quits at once, wherever she is, and the game shuts down cleanly.
-    Tap(VK_ESCAPE);
-    RunFrames(2);
-    EXPECT_TRUE(plat::headless::WindowClosed());
-    EXPECT_EQ(StopGame(), 0);
+        // Esc quits at once, wherever she is, and the game shuts down cleanly.
+        Tap(VK_ESCAPE);
+        RunFrames(2);
+        EXPECT_TRUE(plat::headless::WindowClosed());
+        EXPECT_EQ(StopGame(), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, Soak, ::testing::ValuesIn(SoakStarts()), StartName);
@@ -583,15 +623,16 @@ private:
 };
 
 // The arena's approach with the seed whose rerun once went its own way; any
-// other start, seed and length with QM_SOAK_REPLAY="<start> <seed> <frames>".
-// Every other start plays CI's soak seed for kEveryStartFrames, a scene no
-// longer than CI plays it.
+// other start, seed and length with QM_SOAK_REPLAY="<start> <seed> <frames>",
+// every start with "* <seed> <frames>". Every other start plays CI's soak
+// seed for kEveryStartFrames, a scene no longer than CI plays it.
 constexpr int kEveryStartFrames = 1500;
 struct Replay {
     std::string start = "Era03ArenaBoss1";
     std::uint32_t seed = 67;
     int frames = 4000;
 };
+constexpr const char* kEveryStart = "*";
 
 Replay ReplayToPlay() {
     Replay r;
@@ -599,7 +640,7 @@ Replay ReplayToPlay() {
         std::istringstream in(v);
         if (!(in >> r.start >> r.seed >> r.frames) || r.frames <= 0)
             ADD_FAILURE() << "QM_SOAK_REPLAY is not \"<start> <seed> <frames>\": " << v;
-        else if (!IsSoakStart(r.start))
+        else if (r.start != kEveryStart && !IsSoakStart(r.start))
             ADD_FAILURE() << "QM_SOAK_REPLAY names no soak start: " << r.start;
     }
     return r;
@@ -653,14 +694,16 @@ int FirstDifference(const std::vector<std::uint64_t>& a, const std::vector<std::
 // lost one in the same run is the game a fresh program plays: every start
 // played with one seed twice in this process plays the same game frame by
 // frame (under ctest the first play is the program's first game), and the
-// chosen start (QM_SOAK_REPLAY) also once in each of two other processes.
+// chosen start (QM_SOAK_REPLAY) also in a process of its own, so a word one
+// game leaves to the next shows even where both plays in here meet it.
 class SoakReplay : public ::testing::TestWithParam<SoakStart> {};
 
 TEST_P(SoakReplay, TheSameSeedPlaysTheSameGameInOneProcessAndInTwo) {
     Replay replay = ReplayToPlay();
     const SoakStart& start = GetParam();
-    const bool chosen = replay.start == start.name;
+    const bool chosen = replay.start == start.name || replay.start == kEveryStart;
     if (!chosen) replay = Replay{start.name, SoakSeed(), std::min(kEveryStartFrames, SoakFrames(start))};
+    replay.start = start.name;
     SCOPED_TRACE("QM_SOAK_REPLAY=\"" + replay.start + " " + std::to_string(replay.seed) + " " +
                  std::to_string(replay.frames) + "\"");
     if (const char* into = std::getenv(kPrintsInto)) {
@@ -677,16 +720,13 @@ TEST_P(SoakReplay, TheSameSeedPlaysTheSameGameInOneProcessAndInTwo) {
     EXPECT_EQ(FirstDifference(once, again), -1) << "a second play in the same process went its own way";
     if (!chosen) return;
 
-    std::vector<std::uint64_t> apart[2];
-    for (int i = 0; i < 2; ++i) {
-        const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                           ("quillmarch_replay_" + std::to_string(getpid()) + "_" + std::to_string(i) + ".txt");
-        ASSERT_TRUE(PlayInAChild(file.string())) << "the play in process " << i + 2 << " failed";
-        apart[i] = ReadPrints(file.string());
-        std::filesystem::remove(file);
-        ASSERT_EQ(apart[i].size(), once.size());
-    }
-    EXPECT_EQ(FirstDifference(apart[0], apart[1]), -1) << "the plays in two processes went their own ways";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("quillmarch_replay_" + std::to_string(getpid()) + ".txt");
+    ASSERT_TRUE(PlayInAChild(file.string())) << "the play in a process of its own failed";
+    const std::vector<std::uint64_t> apart = ReadPrints(file.string());
+    std::filesystem::remove(file);
+    ASSERT_EQ(apart.size(), once.size());
+    EXPECT_EQ(FirstDifference(once, apart), -1) << "the play in a process of its own went its own way";
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, SoakReplay, ::testing::ValuesIn(SoakStarts()), StartName);

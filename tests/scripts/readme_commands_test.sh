@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Every command README.md shows (its indented lines) works when pasted into a
-# fresh shell at the repository's root. Each block of lines runs as one shell,
-# stopping at the first line that fails, in a short version: the long runs cut
-# short, /tmp/ a folder of this test's own, the build folder of the README
-# (build/test) the one this test was built in, and the pictures the writer
-# makes for docs/ written aside and compared with docs/ instead of over it.
-# The two set-up commands are what runs this test, so they are left out.
+# Every command README.md shows works when pasted into a fresh shell at the
+# repository's root: its indented lines, and the commands written inside its
+# paragraphs. Each block of lines runs as one shell, stopping at the first
+# line that fails, and each command of a paragraph as a block of its own, all
+# in the README's order, in a short version: the long runs cut short, /tmp/ a
+# folder of this test's own, the build folder of the README (build/test) the
+# one this test was built in, and the pictures the writer makes for docs/
+# written aside and compared with docs/ instead of over it; a ctest command
+# that selects no test fails (ctest itself would say so and exit 0). The two
+# set-up commands are what runs this test, so they are left out.
+#
+# A span of a paragraph in backquotes is a command when, after any VAR=value
+# words, it starts with a program (ctest, cmake, xvfb-run, an executable file
+# of the repository, or a program of a build folder, build/...) and gives it
+# arguments, none of them a placeholder (a word in capitals, or in <> or []).
+# A program named alone, or with placeholders for its arguments, is only
+# named.
 #   readme_commands_test.sh REPOSITORY BUILD_DIR
 set -uo pipefail
 repo="$1"
@@ -28,7 +38,8 @@ shorten=(
   -e 's#(build/release/bench/quillmarch_bench)$#\1 --benchmark_filter=BM_StageStepStanding#'
   -e 's#(quillmarch_writer pictures) docs#\1 '"$work"'/docs#'
   -e 's#^([^ ]*quillmarch_writer storyboard )#timeout 60 \1#'
-  -e 's#build/test/#'"$build_named"'/#g'
+  -e 's#build/test(/| |$)#'"$build_named"'\1#g'
+  -e 's#^ctest #ctest --no-tests=error #'
 )
 
 # run_block FILE: the block's lines in one shell at the root.
@@ -63,20 +74,62 @@ run_block() {
   fi
 }
 
-# The blocks: runs of lines indented by four spaces.
+# is_command SPAN: whether a paragraph's span is a command (see above).
+is_command() {
+  local words program
+  read -ra words <<< "$1"
+  while [ "${#words[@]}" -gt 0 ] && [[ "${words[0]}" =~ ^[A-Za-z_][A-Za-z0-9_]*= ]]; do words=("${words[@]:1}"); done
+  [ "${#words[@]}" -ge 2 ] || return 1
+  program="${words[0]}"
+  case "$program" in
+    ctest|cmake|xvfb-run|build/*|./build/*) ;;
+    *) [ -f "$repo/$program" ] && [ -x "$repo/$program" ] || return 1 ;;
+  esac
+  for word in "${words[@]:1}"; do
+    [[ "$word" =~ ^[A-Z][A-Z0-9_]*$ || "$word" == *[\<\>\[\]]* ]] && return 1
+  done
+  return 0
+}
+
+# The blocks, in the README's order: runs of lines indented by four spaces,
+# and each command of a paragraph (its lines joined, as a span may run over
+# a line's end).
 blocks=0
+inline=0
 in_block=0
+paragraph=""
+end_paragraph() {
+  local span
+  while IFS= read -r span; do
+    span="${span#\`}"
+    span="${span%\`}"
+    is_command "$span" || continue
+    blocks=$((blocks + 1))
+    inline=$((inline + 1))
+    printf '%s\n' "$span" > "$work/block$blocks"
+  done < <(grep -oE '`[^`]+`' <<< "$paragraph")
+  paragraph=""
+}
 while IFS= read -r line; do
   if [[ "$line" == "    "* ]]; then
+    end_paragraph
     command="${line#    }"
     case "$command" in scripts/play.sh|scripts/test.sh) continue ;; esac
     if [ "$in_block" -eq 0 ]; then blocks=$((blocks + 1)); in_block=1; fi
     printf '%s\n' "$command" >> "$work/block$blocks"
+  elif [ -z "$line" ]; then
+    end_paragraph
+    in_block=0
   else
+    paragraph+="$line "
     in_block=0
   fi
 done < "$repo/README.md"
+end_paragraph
 if [ "$blocks" -eq 0 ]; then echo "FAIL: README.md shows no command"; exit 1; fi
+# The layer check's paragraph gives its command inline: the rule above must
+# find it, or a paragraph's commands would go untried unnoticed.
+if [ "$inline" -eq 0 ]; then echo "FAIL: no command found inside README.md's paragraphs"; exit 1; fi
 for ((i = 1; i <= blocks; ++i)); do run_block "$work/block$i"; done
 
 # The pictures the writer made are the ones docs/ shows.
@@ -94,4 +147,4 @@ if grep -q "quillmarch_writer pictures docs" "$repo/README.md"; then
 fi
 
 if [ "$failures" -ne 0 ]; then echo "$failures of $blocks blocks or pictures failed"; exit 1; fi
-echo "README commands: $blocks blocks, every one ran ($skipped not built here)"
+echo "README commands: $blocks blocks ($inline inside paragraphs), every one ran ($skipped not built here)"

@@ -40,7 +40,7 @@ TEST_F(DrawInGame, TwoSideBarsAreDrawnInEveryFrameOfEveryPhase) {
     for (int i = 0; i < 400 && GameFlow.phase != 1; ++i) Frame(frames);
     ASSERT_EQ(GameFlow.phase, 1);
     for (int i = 0; i < 10; ++i) Frame(frames);
-    MenuKeyBlocked = 0;
+    EndEveryHold();
     Tap(VK_F2);
     for (int i = 0; i < 400 && (frames[902] == 0 || GameFlow.phase != 0); ++i) Frame(frames);
     for (int phase : {0, 901, 1, 902}) EXPECT_GT(frames[phase], 0) << "no frame seen in phase " << phase;

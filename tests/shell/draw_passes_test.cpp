@@ -19,6 +19,7 @@
 #include "shell/graphics.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "support/test_hold.h"
 
 #include <gtest/gtest.h>
 
@@ -406,8 +407,25 @@ TEST_F(DrawPasses, BurstsInTheirMiddleFrameAreDrawnTwice) {
     const Sprites s = DrawOnce(DrawObjectTable);
     EXPECT_EQ(FromSlot(s, 34).size(), 3u);
     EXPECT_EQ(FromSlot(s, 35).size(), 2u);
-    EventHoldsPlayer = 1;
+    HoldForTest(kHoldLine);
     EXPECT_EQ(FromSlot(DrawOnce(DrawObjectTable), 32).size(), 1u);
+}
+
+// The flyers and their shots are drawn while the field steps them: past the
+// field's end (the arena the area, the lift still in view) they would hang
+// in the sky unmoving, a shot in mid-fall, for as long as the arrival talks.
+TEST_F(DrawPasses, FlyersAndTheirShotsAreDrawnOnlyWhereTheFieldStepsThem) {
+    Era00AreaFlag = 0;
+    ScrollX = 45820;
+    FlyingEnemyRecords[0].frame = 71;
+    FlyingEnemyRecords[0].x = ScrollX + 300;
+    FlyingEnemyRecords[0].y = 300;
+    FlyingEnemyRecords[0].projectileState = 2;
+    Era01AreaFlag = 1;
+    EXPECT_GE(FromSlot(DrawOnce(DrawObjectTable), 37).size(), 2u);
+    Era01AreaFlag = 0;
+    Era02AreaFlag = 1;
+    EXPECT_TRUE(FromSlot(DrawOnce(DrawObjectTable), 37).empty());
 }
 
 TEST_F(DrawPasses, HomeFurnitureStaysInTheHomeArea) {

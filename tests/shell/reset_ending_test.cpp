@@ -25,6 +25,7 @@
 #include "shell/transitions.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "support/test_hold.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void PlayLate() {
     EquipmentFlags.base = 0;
     NumberKeysBlocked = 0;
     NumberKeyValue = 3;
-    MessageBoxOpen = 1;
+    HoldForTest(kHoldKeys);
     EnterConfirmState = 2;
     CreditsRoll = -20;
     DialogueChannels.rollText = 2;
@@ -85,7 +86,7 @@ void PlayLate() {
     Era03Duel.y = 500;
     Era04Progress.encounterCDone = 1;
     PloadPlan.state[27] = 2;
-    EventHoldsPlayer = 1;
+    HoldForTest(kHoldLine);
 }
 
 TEST_F(ResetTest, AFullResetBringsBackTheStartOfTheGame) {

@@ -21,6 +21,7 @@
 #include "shell/save_slots.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "support/test_hold.h"
 
 namespace fs = std::filesystem;
 
@@ -175,7 +176,7 @@ TEST_F(SaveSlotTest, LoadRestoresTheSavedWordsAndClearsTheMarkedOnes) {
     Era02ArenaDoor.gateSelector = 0;
     TournamentState.state = 0;
     // Words a load clears, and words it must not touch.
-    EventHoldsPlayer = 1;
+    HoldForTest(kHoldLine);
     FieldEnemyARecord.state = 7;
     MonsterGroupRecords[0].hp = 50;
     MonsterGroupRecords[0].x = 900;
@@ -333,7 +334,7 @@ TEST_F(SaveSlotTest, DamagedSlotsLoadNothingAndSaySo) {
         Write("Data/Save/Save02.txt", text);
         Gold = 5;
         PlayerState.hp = 33;
-        EventHoldsPlayer = 1;
+        HoldForTest(kHoldLine);
         LoadedMenuPage = 0;
         testing::internal::CaptureStderr();
         EXPECT_FALSE(LoadGdata(2)) << what;

@@ -29,7 +29,7 @@ protected:
         RunFrames(2);
         GameFlow.phase = 1;
         GameFlow.bootFlag = 0;
-        MenuKeyBlocked = 0;   // the boot holds the menu key until a game starts
+        EndEveryHold();   // the boot holds the menu key until a game starts
         Era00AreaFlag = 1;
         Era00StoryPhase = 3;  // past the opening, which would take the menu key again
     }

@@ -11,6 +11,7 @@
 #include "support/game_harness.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "support/test_hold.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST_F(ShellCoreKeyboard, FlagsHoldOnlyTheLastKeyEvent) {
 }
 
 TEST_F(ShellCoreKeyboard, MessageBoxLetsOnlyAnswersThrough) {
-    MessageBoxOpen = 1;
+    HoldForTest(kHoldKeys);
     for (int key : std::initializer_list<int>{VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VkLetter('a'), VkLetter('d'), VkLetter('f'), VkLetter('g'),
                     VkLetter('q'), VkLetter('s'), VkLetter('x'), VkLetter('z')}) {
         Down(key);
@@ -79,7 +80,7 @@ TEST_F(ShellCoreKeyboard, MessageBoxLetsOnlyAnswersThrough) {
 }
 
 TEST_F(ShellCoreKeyboard, PlayerBlocksStopMovementButNotAttacks) {
-    PlayerKeysBlocked = 1;
+    HoldForTest(kHoldMoves);
     Down(VK_LEFT);
     EXPECT_EQ(KeyLeftPressed, 0);
     Down(VkLetter('z'));
@@ -87,7 +88,7 @@ TEST_F(ShellCoreKeyboard, PlayerBlocksStopMovementButNotAttacks) {
     Down(VkLetter('s'));
     EXPECT_EQ(KeySPressed, 1);
 
-    PlayerKeysBlocked = 0;
+    EndEveryHold();
     XKeyBlocked = 1;
     Down(VkLetter('x'));
     EXPECT_EQ(KeyXPressed, 0);
@@ -105,17 +106,17 @@ TEST_F(ShellCoreKeyboard, PlayerBlocksStopMovementButNotAttacks) {
 }
 
 TEST_F(ShellCoreKeyboard, F2AsksForTheMenuUnlessBlocked) {
-    MenuKeyBlocked = 1;
+    HoldForTest(kHoldMenu);
     Down(VK_F2);
     EXPECT_EQ(PhaseChangeRequest, 0);
 
-    MenuKeyBlocked = 0;
-    MessageBoxOpen = 1;
+    EndEveryHold();
+    HoldForTest(kHoldKeys);
     Down(VK_F2);
     EXPECT_EQ(PhaseChangeRequest, 0);
 
     // Story line 19 opens the way even through the box and the menu block.
-    MenuKeyBlocked = 1;
+    HoldForTest(kHoldMenu);
     DialogueChannels.storyLine = 19;
     Down(VK_F2);
     EXPECT_EQ(PhaseChangeRequest, 1);
@@ -146,7 +147,7 @@ TEST_F(ShellCoreKeyboard, NoGameKeyMarksEventsTheGameDidNotTake) {
     EXPECT_EQ(NoGameKey, 1);
     Down(VK_F1);
     EXPECT_EQ(NoGameKey, 0);
-    MessageBoxOpen = 1;
+    HoldForTest(kHoldKeys);
     Down(VK_F5);
     EXPECT_EQ(NoGameKey, 1);
     Down(VK_F7);

@@ -36,7 +36,7 @@ protected:
         RunMenuToStage(0);
         ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 400)) << "never reached the stage";
         // The boot blocks F2 until the opening scenes lift it.
-        MenuKeyBlocked = 0;
+        EndEveryHold();
         RunFrames(3);
     }
     // Runs one frame at a time, collecting the phase after each distinct

@@ -18,6 +18,7 @@
 #include "shell/save_dir_fixture.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
+#include "support/test_hold.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST_F(TransitionTest, StageToMenuAndBackPutsTheHeroineWhereSheWas) {
     PlayerState.pose = 9;
     PlayerPrevFrame = {ScrollX, PlayerState.x, PlayerState.y, PlayerState.facing};
     PlayerTint = 0xFF808080u;
-    MessageBoxOpen = 1;
+    HoldForTest(kHoldKeys);
 
     RunStageToMenu(0);
     ASSERT_GT(RunToEnd(RunStageToMenu), 0);

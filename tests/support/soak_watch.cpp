@@ -62,6 +62,16 @@ bool AnyHolds(std::initializer_list<Test> tests) {
 bool ViewTurnedAway() {
     return AnyHolds({
         [] { return CameraMode == 99 && (MessageBoxOpen == 1 || EventHoldsPlayer == 1); },
+        // Era04's rooms keep their views inside their doors (58 px past
+        // doors 4, 5 and 6, 53 px short of door 5): standing in a door's
+        // frame she is at the edge of the room's view, between the two
+        // rooms' pictures.
+        [] {
+            if (Era04AreaFlag != 1) return false;
+            for (std::int32_t door : {Era04Door4, Era04Door5, Era04Door6})
+                if (PlayerState.x > door - 60 && PlayerState.x < door + 60) return true;
+            return false;
+        },
     });
 }
 
@@ -117,7 +127,15 @@ bool AnySoldierStands() {
 }
 
 const FightRow kFights[] = {
-    {"a tournament round", [] { return TournamentBoundsLock == 1; },
+    // A round is fought once its opponent is out; before, she is free to
+    // walk the ring and go to its marker when she likes.
+    {"a tournament round",
+     [] {
+         const TournamentOpponentRecord* const opponents[] = {&Round1Opponent, &Round2Opponent, &Round3Opponent,
+                                                              &Round4Opponent};
+         const std::int32_t round = TournamentState.state;
+         return TournamentBoundsLock == 1 && round >= 1 && round <= 4 && opponents[round - 1]->frame != 0;
+     },
      [](Print& p) { p(TournamentState.opponentHp); }},
     {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
      [](Print& p) { p(Era03Duel.hp); }},

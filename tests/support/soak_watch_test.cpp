@@ -2,6 +2,9 @@
 // passes, and lets the play that only looks like one pass.
 #include "support/soak_watch.h"
 
+#include "core/area_flags.h"
+#include "core/floors.h"
+
 #include <gtest/gtest.h>
 
 #include "areas/era02/records.h"
@@ -11,6 +14,7 @@
 #include "support/fresh_state.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "support/test_hold.h"
 
 namespace {
 
@@ -41,12 +45,36 @@ constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFr
 
 const WatchCase kCases[] = {
     {"out of the picture", [] { Standing(); PlayerState.x = ScrollX + 1500; }, [](int) {}, kOut, kOut},
+    {"in door 6's frame at the edge of the room's view",
+     [] {
+         Standing();
+         Era04AreaFlag = 1;
+         ScrollX = Era04Door6 + 58;
+         PlayerState.x = Era04Door6 + 17;
+     },
+     [](int) {}, -1, -1},
+    {"in door 5's frame at the edge of the room's view west of it",
+     [] {
+         Standing();
+         Era04AreaFlag = 1;
+         ScrollX = Era04Door5 - 1077;
+         PlayerState.x = Era04Door5 - 39;
+     },
+     [](int) {}, -1, -1},
+    {"past door 6's frame, still under the room's view",
+     [] {
+         Standing();
+         Era04AreaFlag = 1;
+         ScrollX = Era04Door6 + 58;
+         PlayerState.x = Era04Door6 - 60;
+     },
+     [](int) {}, kOut, kOut},
     {"out of the picture while a scene shows her what she is told of",
      [] {
          Standing();
          PlayerState.x = ScrollX + 1500;
          CameraMode = 99;
-         MessageBoxOpen = 1;
+         HoldForTest(kHoldKeys);
      },
      [](int) {}, -1, -1},
     {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
@@ -59,8 +87,16 @@ const WatchCase kCases[] = {
     {"a round with nothing landing", [] {
          Standing();
          TournamentBoundsLock = 1;
+         TournamentState.state = 2;
+         Round2Opponent.frame = 12;
      },
      [](int) {}, kQuiet, kQuiet + 1},
+    {"the ring between rounds, its next opponent not out yet", [] {
+         Standing();
+         TournamentBoundsLock = 1;
+         TournamentState.state = 2;
+     },
+     [](int) {}, -1, -1},
     {"a round with a blow a minute", [] {
          Standing();
          TournamentBoundsLock = 1;

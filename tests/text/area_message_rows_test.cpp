@@ -315,7 +315,7 @@ TEST_F(Era03Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Under(&R::fieldLine, {28}, "H");
     ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"ベルン　　　：　", "K"},
                 {"？？？　　　：　", "D", &R::duelLine, 1, 10}, {"ガルド　　　：　", "D", &R::duelLine, 11},
-                {"？？？　　　：　", "F", &R::fighterLine, 1, 12}, {"ミレイユ　　：　", "F"},
+                {"？？？の声　：　", "F", &R::fighterLine, 1, 12}, {"ミレイユ　　：　", "F"},
                 {"？？？　　　：　", "E1", &R::eventLine, 17, 25}, {"ヴェラ　　　：　", "E1", &R::eventLine, 26},
                 {"？？？　　　：　", "E2", &R::eventLine, 16, 16}, {"ゴルド　　　：　", "E2", &R::eventLine, 18},
                 {"カーラ　　　：　", "E3"}},

@@ -9,6 +9,7 @@
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
+#include "support/test_hold.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ protected:
         PlayerState.maxHp = 120;
         PlayerState.exp = 1234;
         Gold = 56789;
-        MenuKeyBlocked = 0;
+        EndEveryHold();
         WindowModeLock = 0;
     }
 };
@@ -85,14 +86,14 @@ TEST_F(HudTextTest, StatesHideLinesAndHintsSeparately) {
     Begin();
     ShowHud();
     HudState.hpTextState = 0;
-    MenuKeyBlocked = 1;
+    HoldForTest(kHoldMenu);
     DrawFrame();
     EXPECT_FALSE(Drawn("HP"));
     EXPECT_TRUE(Drawn("Vall"));
     EXPECT_FALSE(Drawn("Menu"));
     EXPECT_TRUE(Drawn("Wmode"));
 
-    MenuKeyBlocked = 0;
+    EndEveryHold();
     WindowModeLock = 1;
     HudState.hpTextState = 3;
     HudState.expTextState = 2;

@@ -60,7 +60,7 @@ TEST_F(TextLayoutTest, HudStringsNeverOverlapForAnyNumberOfDigits) {
     HudState.expTextState = 1;
     HudState.hudX = 53;
     HudState.hudY = 28;
-    MenuKeyBlocked = 0;
+    EndEveryHold();
     WindowModeLock = 0;
     // Every digit count of HP against every digit count of the maximum, the
     // widest digits and the narrowest; EXP and gold follow along. (An HP of

@@ -70,20 +70,27 @@ TEST(Era04SceneryArt, EveryPieceLiesInItsPictureAndHoldsAFigureAndNothingIsDrawn
 }
 
 // The rooms' furnishings are painted as what they are, never left a bare
-// block (one fill, an outline and a dot): the trap room's winch, workbench,
-// lever, chest, crate and cart, the hall's lanterns, the stall's lantern,
-// shelf and signboard, the arbour's beam and garlands.
+// block (one fill, an outline and a dot): every piece the rooms' lists cut
+// that is a furnishing by its look (the trap room's winch, workbench, lever,
+// chest, crate and cart, the street lamps, encounter B's lamp posts, lanterns
+// and lamp, the stall with its lantern, shelf, pole and signboard),
+// encounter C's tilted and front lamps, and the arbour's beam and garlands.
 TEST(Era04SceneryArt, FurnishingsArePaintedNotLeftBareBlocks) {
     namespace p = era04_pieces;
-    std::vector<const p::Piece*> pieces = {&p::kChainBeam,  &p::kTrapFixtures[0], &p::kTrapFixtures[1],
-                                           &p::kTrapFixtures[2], &p::kTrapCrate, &p::kTrapCart,
-                                           &p::kHallBLamps[1], &p::kHallBLamps[6], &p::kHallCPieces[1],
-                                           &p::kHallCPieces[2], &p::kHallCPieces[4]};
-    std::map<int, art::Canvas> pictures;
+    using L = p::Look;
+    static constexpr L kFurnishings[] = {L::Winch,    L::Workbench,   L::Lever, L::ToolChest,  L::Crate,
+                                         L::Cart,     L::Lamp,        L::LampPost, L::LanternHead, L::Booth,
+                                         L::WaresShelf, L::HangingLantern, L::SignPole, L::Signboard};
     std::vector<std::pair<int, SpriteRect>> cuts;
-    for (const p::Piece* piece : pieces) cuts.push_back({piece->picture, piece->rect});
+    for (const p::Piece* piece : p::kAllPieces)
+        if (std::find(std::begin(kFurnishings), std::end(kFurnishings), piece->look) != std::end(kFurnishings))
+            cuts.push_back({piece->picture, piece->rect});
+    for (const encounter_c_frames::PropRow& row : encounter_c_frames::kPropKinds)
+        if (row.first >= 15 && row.first <= 22)
+            cuts.push_back({encounter_c_frames::kPropsResource, {row.src.left, row.src.top, row.src.right, row.src.bottom}});
     for (const final_section_frames::Frame& f : final_section_frames::kFrames)
         if (f.code <= 8) cuts.push_back({p::kFinalSheet, f.rect});
+    std::map<int, art::Canvas> pictures;
     for (const auto& [id, r] : cuts) {
         if (!pictures.count(id)) pictures.emplace(id, art::DrawPicture(Info(id)));
         const art::Canvas& c = pictures.at(id);
@@ -137,6 +144,31 @@ TEST(Era04SceneryArt, AFloatingPlatformsTopFaceIsItsCellsFirstRow) {
         for (int y = 643; y < 683; ++y)
             EXPECT_FALSE(c.At((left + right) / 2, y) == art::kTransparent) << "platform code " << code << " row " << y;
     }
+}
+
+// What stands in the air is held: each trap-room chain's top link hangs from
+// a plate fixed to the wall (a row across its cell's top wider than a link),
+// and the gate's upper storey, wider than the wall under it, steps back to
+// that wall in its lowest courses instead of ending square over nothing.
+TEST(Era04SceneryArt, TheChainsHangFromThePlatesAndTheGatesUpperStoreyRestsOnItsWall) {
+    namespace p = era04_pieces;
+    const art::Canvas trap = art::DrawPicture(Info(p::kTrapSheet));
+    const SpriteRect top = p::kChainSegments[1].rect;
+    int plate = 0;
+    for (int x = top.left; x < top.right; ++x) plate += !(trap.At(x, top.top + 2) == art::kTransparent);
+    EXPECT_GE(plate, top.Width() / 2);
+
+    const art::Canvas gate = art::DrawPicture(Info(p::kEntranceGate));
+    const SpriteRect upper = p::kGateTop.rect;
+    const int wall = p::kGateBottom.rect.right;
+    const auto reach = [&](int y) {
+        int r = upper.left;
+        for (int x = upper.left; x < upper.right; ++x)
+            if (!(gate.At(x, y) == art::kTransparent)) r = x + 1;
+        return r;
+    };
+    EXPECT_EQ(reach(upper.top + 10), upper.right);
+    EXPECT_LT(reach(upper.bottom - 1), wall + (upper.right - wall) / 2);
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // home area's pet hugging its ball and carried off by the helper (the scene
 // stops drawing the ball and the pet there), the arena's camp (the woman who shoots, the big man), the first opponent
 // holding the heroine (the game hides the heroine's own sprite meanwhile),
-// the prizes the rounds raise, the camp's shop's offers.
+// the prizes the rounds raise, the camp's shop's offers, the wisps of fire
+// that hang in the far field's air.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -15,7 +17,10 @@
 #include "areas/era02/opponent_frames.h"
 #include "areas/era03/arena_sheets.h"
 #include "areas/era03/npc_scene_frames.h"
+#include "areas/era04_encounters/encounter_c_frames.h"
+#include "areas/finale/boss_frames.h"
 #include "text/sprites/menu_sprite_tables.h"
+#include "tools/art/cell_registry.h"
 #include "tools/art/figure_art.h"
 #include "tools/art/picture_art.h"
 #include "tools/hud_sprite_rects.h"
@@ -34,6 +39,8 @@ Test ClothOf(art::Subject s, int picture) { return Near(art::LookOf(s, 0, pictur
 // An apple's or a mushroom cap's red, a blade's steel.
 bool Red(const art::Rgb& p) { return p.r > 170 && p.g < 90 && p.b < 90; }
 bool Steel(const art::Rgb& p) { return p.r > 170 && p.g > 170 && p.b >= p.r; }
+// A glowing heart, near white: a light that floats of itself.
+bool Glow(const art::Rgb& p) { return p.r > 240 && p.g > 235 && p.b > 190; }
 // The golden and orange caps of the collecting game's good mushrooms.
 bool GoldenCap(const art::Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 210 && p.b < 110; }
 
@@ -76,6 +83,8 @@ std::vector<Case> Cases() {
         if (f.frame >= 20)
             out.push_back({182, {f.left, f.top, f.right, f.bottom}, {Red}, "round 2's mushrooms " + std::to_string(f.frame)});
     for (const PictureRect& r : kSpinnerRects) out.push_back({153, r, {Red}, "the shop's apple"});
+    // The flyers' shots and the far field's hanging objects share one cell.
+    out.push_back({136, {179, 0, 191, 21}, {Glow}, "the wisp of fire the far field hangs in the air"});
     for (const MenuSpriteRow& row : kMenuSpriteRows)
         if (row.rule == MenuSpriteRule::Cursor && row.colour == 0xFFFFFFFFu)
             out.push_back({159, {row.rect.left, row.rect.top, row.rect.right, row.rect.bottom}, {GoldenCap}, "the mushroom"});
@@ -99,6 +108,122 @@ TEST(SceneCells, EachCellShowsWhatTheGameDrawsItFor) {
             EXPECT_GE(found, 8) << c.what << " (picture " << c.picture << ", test " << k << ")";
         }
     }
+}
+
+// A figure sheet starts from a sketch of people (their faces and hands in
+// one skin colour) that the figure painter clears outside the cells; a
+// thing's cell (a shot, a slash, dust, a prop) that no painter fills keeps a
+// piece of that sketch or nothing. Every thing the fights and scenes cut from
+// a figure sheet holds a painting of its own: something there (a point of
+// light will do in a cell of a few pixels), and no sketched face or hand.
+TEST(SceneCells, EveryThingOnAFigureSheetIsPaintedNotLeftFromTheSketch) {
+    constexpr art::Rgb kSketchSkin{235, 200, 170};
+    std::map<int, art::Canvas> pictures;
+    for (const art::Cell& c : art::Cells()) {
+        const PictureInfo* info = FindPicture(c.picture);
+        if (c.region || art::IsFigure(c.subject) || info == nullptr || info->kind != PictureKind::Figures) continue;
+        if (!pictures.count(c.picture)) pictures.emplace(c.picture, art::DrawPicture(*info));
+        const art::Canvas& pic = pictures.at(c.picture);
+        int area = 0, painted = 0, sketched = 0;
+        // A cell may reach past the picture's edge: only what lies inside is drawn.
+        for (int y = std::max(c.rect.top, 0); y < std::min(c.rect.bottom, pic.height); ++y)
+            for (int x = std::max(c.rect.left, 0); x < std::min(c.rect.right, pic.width); ++x) {
+                const art::Rgb p = pic.At(x, y);
+                ++area;
+                painted += !(p == art::kTransparent);
+                sketched += p == kSketchSkin;
+            }
+        const std::string where = "picture " + std::to_string(c.picture) + " cell " + std::to_string(c.rect.left) + "," +
+                                  std::to_string(c.rect.top) + "-" + std::to_string(c.rect.right) + "," +
+                                  std::to_string(c.rect.bottom);
+        EXPECT_GE(painted, area < 64 ? 1 : 8) << where << " is empty";
+        EXPECT_EQ(sketched, 0) << where << " shows a piece of the sketch";
+    }
+}
+
+// What encounter C's shop shows held rests on a hand: under the foot of the
+// ware or loaf, where the scene puts it beside the clerk or the heroine, the
+// pose drawn there has the skin of a hand.
+TEST(SceneCells, TheShopsWaresAndLoavesRestOnAHand) {
+    namespace c = encounter_c_frames;
+    const int loaf = c::kWorkpieces[0].bottom - c::kWorkpieces[0].top;
+    struct Held {
+        c::Rect cell;
+        float cx, feetRow;
+        int floor;
+        c::HeldAt at;
+        int foot;   // screen rows from the point to the thing's foot
+        art::Subject who;
+        const char* what;
+    };
+    std::vector<Held> cases;
+    for (const c::Layer& l : c::kLayers) {
+        if (l.code == 105)
+            cases.push_back({l.src, l.cx, l.cy, c::kClerkFeetY, c::kLeftWorkpiece, loaf, art::Subject::Sorceress,
+                             "the clerk's first loaf"});
+        if (l.code == 107) {
+            cases.push_back({l.src, l.cx, l.cy, c::kClerkFeetY, c::kWareOffered, 0, art::Subject::Sorceress,
+                             "the clerk's ware"});
+            cases.push_back({l.src, l.cx, l.cy, c::kClerkFeetY, c::kRightWorkpiece, loaf, art::Subject::Sorceress,
+                             "the clerk's second loaf"});
+        }
+    }
+    for (const c::HeroinePose& h : c::kHeroinePoses) {
+        const float tall = float(h.src.bottom - h.src.top);
+        if (h.code == 201) {
+            cases.push_back({h.src, h.cx, tall, c::kHeroineFeetY, c::kWareBought, 0, art::Subject::Heroine,
+                             "her bought ware"});
+            cases.push_back({h.src, h.cx, tall, c::kHeroineFeetY, c::kWorkpieceTaken, loaf, art::Subject::Heroine,
+                             "her loaf taken"});
+        }
+        if (h.code >= 202 && h.code <= 205)
+            cases.push_back({h.src, h.cx, tall, c::kHeroineFeetY, c::kWorkpieceWorked, loaf, art::Subject::Heroine,
+                             "her loaf eaten"});
+    }
+    const art::Canvas pic = art::DrawPicture(*FindPicture(c::kSheet69Resource));
+    for (const Held& h : cases) {
+        const auto skin = Near(art::LookOf(h.who, 0, c::kSheet69Resource).skin);
+        const int x = h.cell.left + int(h.cx) + h.at.dx;
+        const int y = h.cell.top + int(h.feetRow) - (h.floor - (h.at.y + h.foot));
+        int found = 0;
+        for (int dy = -1; dy <= 8; ++dy)
+            for (int dx = -8; dx <= 8; ++dx) {
+                const int px = x + dx, py = y + dy;
+                if (px >= h.cell.left && px < h.cell.right && py >= h.cell.top && py < h.cell.bottom)
+                    found += skin(pic.At(px, py));
+            }
+        EXPECT_GE(found, 4) << h.what << " at " << x << "," << y;
+    }
+}
+
+// The queen's sword is a sprite of its own, laid by each pose at an offset
+// from her point; its grip (the sword cell's point) is in her hand: her skin
+// lies within a few pixels of it, as the cell is painted (mirrored poses
+// face left, fixed ones their own way); a grip past the cell's side is held
+// at that side. The walk swings the sword beside her, and 38, 42 and 45 turn
+// it with the body: those are left out, and so are 31, 36 and 37, which
+// trail it behind her at knee height, lower than her arm reaches standing
+// (her hand points down along it).
+TEST(SceneCells, TheQueensSwordIsInHerHand) {
+    namespace f = boss_frames;
+    const art::Canvas pic = art::DrawPicture(*FindPicture(f::kSheetResource));
+    const auto skin = Near(art::LookOf(art::Subject::Queen, 0, f::kSheetResource).skin);
+    int poses = 0;
+    for (const f::PoseRow& p : f::kPoses) {
+        if (p.sword == 0 || p.mode == f::kDirect || p.pose == 38 || p.pose == 42 || p.pose == 45) continue;
+        if (p.pose == 31 || p.pose == 36 || p.pose == 37) continue;
+        ++poses;
+        const int facing = p.mode == f::kFixed ? p.facing : -1;
+        // A grip past the cell's side is held by a hand at that side.
+        const int x = std::clamp(p.rect.left + int(p.cx) + p.swordAt.dx * facing, p.rect.left + 1, p.rect.right - 2);
+        const int y = std::clamp(p.rect.top + int(p.cy) + p.swordAt.dy, p.rect.top + 1, p.rect.bottom - 2);
+        int found = 0;
+        for (int py = std::max(y - 4, p.rect.top); py <= std::min(y + 4, p.rect.bottom - 1); ++py)
+            for (int px = std::max(x - 4, p.rect.left); px <= std::min(x + 4, p.rect.right - 1); ++px)
+                found += skin(pic.At(px, py));
+        EXPECT_GE(found, 3) << "pose " << p.pose << " facing " << p.facing << ": no hand at the grip " << x << "," << y;
+    }
+    EXPECT_GE(poses, 30);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // top of another rests on it, the far peak's foot is the far plain's own
 // colour, the bridge's deck lies where the heroine walks, the arena's stacked
 // stand and stage parts are solid, the tower's floor slab and the final
-// section's hedges the queen lands on are flat on top;
+// section's hedges the queen lands on are flat on top, the passage's lantern
+// hangs from its ledge;
 // and every figure standing in a frame has its feet on the frame's point.
 #include <gtest/gtest.h>
 
@@ -135,6 +136,31 @@ TEST(SceneryLayers, PiecesRestOnWhatTheyStandOn) {
             leaves += !Lit(garden, x, row) || p.g > p.r + 20;
         }
         EXPECT_EQ(leaves, 0) << "the hedge of code " << f.code << " has no rim where the walk is";
+    }
+}
+
+TEST(SceneryLayers, ThePassageLanternHangsFromTheLedge) {
+    // The passage behind the field's sealed gate draws its great lantern
+    // from y 519, 150 px over the floor (740), with its top over the edge of
+    // the teacher's ledge (528): it hangs there, its lit panes low in the
+    // piece and a chain of painted pixels unbroken from the ledge down to
+    // them (a post standing on the ledge would show its lamp at the top and
+    // its foot in the air).
+    constexpr int kDrawnAt = 519, kLedge = 528;
+    const art::Canvas lantern = Draw(173);
+    const auto pane = [](art::Rgb p) { return p.r > 230 && p.g > 190 && p.b < 150; };
+    int paneTop = lantern.height, paneRows = 0;
+    for (int y = 0; y < lantern.height; ++y) {
+        bool lit = false;
+        for (int x = 0; x < lantern.width; ++x) lit = lit || pane(lantern.At(x, y));
+        if (lit) paneTop = std::min(paneTop, y), ++paneRows;
+    }
+    ASSERT_GT(paneRows, 0) << "no lit pane";
+    EXPECT_GT(paneTop, lantern.height / 2) << "the light is at the top of the piece";
+    for (int y = kLedge - kDrawnAt; y < paneTop; ++y) {
+        bool held = false;
+        for (int x = 0; x < lantern.width; ++x) held = held || Lit(lantern, x, y);
+        EXPECT_TRUE(held) << "nothing holds the lantern at row " << y;
     }
 }
 

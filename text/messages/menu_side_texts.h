@@ -112,18 +112,20 @@ inline constexpr const char* kSlotValuesFormat = "Hp%7d/%7d     Ep%7d     %7dバ
 // ------------------------------------------------- game-over narration --
 // Line n of a variant is shown while its step is n or more. Line 1 opens
 // with the narrator's label; lines 2 to 4 continue the narrator's words.
+// Y leads to the title, where the journey begins again from the start or
+// from a save, not from where she fell: the words say so.
 inline constexpr MessageLine kGameOverNarration1[] = {
     {340, 300, "ﾅﾚｰﾀ ： ああ、なんということでしょう・・・"},
     {402, 340, "旅は　ここで　とぎれてしまいました。"},
     {402, 375, "けれど、あきらめるには　まだ早すぎます。"},
-    {392, 415, "もういちど、立ち上がらせてあげましょう。"},
+    {392, 415, "タイトルにもどって、はじめからか　記録から　やりなおしましょう。"},
     {320, 465, "  続行なら　Ｙ、　終了なら　Ｅｓｃ をおしてあげて下さい。"},
 };
 inline constexpr MessageLine kGameOverNarration2[] = {
     {340, 300, "ﾅﾚｰﾀ ： ああ、なんということでしょう・・・"},
     {402, 340, "・・・おや、すっかり　ねむってしまったようです。"},
     {402, 375, "このまま　そっとしておきますか？"},
-    {392, 415, "それとも、やさしく　おこしてあげますか？"},
+    {392, 415, "おこせば、タイトルから　また　旅に　出られます。"},
     {320, 465, "おこすなら　Ｙ、　ほっとくなら　Ｅｓｃ をおしてしまって下さい。"},
 };
 

@@ -175,6 +175,7 @@ void ThingsOfRectSources(Builder& b) {
         switch (src.kind) {
             case FigureKind::Prop: s = Subject::Prop; break;
             case FigureKind::Effect:
+            case FigureKind::Debris:
             case FigureKind::ThrownDisc: s = Subject::Effect; break;
             case FigureKind::Icon:
             case FigureKind::Spinner:
@@ -195,8 +196,22 @@ void ThingsOfRectSources(Builder& b) {
 // eats from it sitting, bowing to it and up again, 110 to 112), the
 // queen's blow staggering her (115), and her attacks; the second sheet is
 // all attacks.
+//
+// Of the poses by her kick: 17 to 20 stand in cells a body wide, the guard
+// her S kick is gathered in (19, 20) and the title's stretches hold (17,
+// 18), her fists up and feet together. A blow staggers her into 46 and she
+// gets up through 45 (from a fall, a blow, the title's landing). The title
+// sits her down through 47 and 49 into 50 and sways her on the ground, 51
+// to 54, and has her stand by the mushroom cluster, 55 and 56, between the
+// kicks at it (48); 55 is also how she stands on the arrival's lift through
+// all its talk and its ride.
 Stance HeroineStance(int pose, bool secondSheet) {
     if (secondSheet) return Stance::Attack;
+    if (pose >= 17 && pose <= 20) return Stance::Block;
+    if (pose == 45 || pose == 47 || pose == 49) return Stance::Crouch;
+    if (pose == 46) return Stance::Hurt;
+    if (pose >= 50 && pose <= 54) return Stance::Sit;
+    if (pose == 55 || pose == 56) return Stance::Stand;
     if (pose >= 2 && pose <= 7) return Stance::Walk;
     if (pose >= 8 && pose <= 11) return Stance::Run;
     if (pose == 12 || pose == 13 || pose == 26 || pose == 87 || pose == 88 || pose == 107) return Stance::Crouch;
@@ -211,12 +226,21 @@ Stance HeroineStance(int pose, bool secondSheet) {
     if (pose == 89 || pose == 108 || pose == 110 || pose == 112) return Stance::Sit;
     if (pose == 109 || pose == 111) return Stance::Hunch;
     if (pose == 115) return Stance::Hurt;
-    if ((pose >= 17 && pose <= 21) || (pose >= 45 && pose <= 56)) return Stance::Kick;
+    if (pose == 21 || pose == 48) return Stance::Kick;
     if (pose == 1 || (pose >= 22 && pose <= 25) || pose == 27 || (pose >= 29 && pose <= 35) || pose == 39 ||
         pose == 40 || pose == 59 || (pose >= 63 && pose <= 65) || pose == 86 || pose == 90 || pose == 96 ||
         pose == 114)
         return Stance::Stand;
     return Stance::Attack;
+}
+
+// Rows the title's sitting-down sets her point below its floor (y 600):
+// she crouches at 623 and 628 and sits at 646.
+int HeroineSink(int pose) {
+    if (pose == 47) return 23;
+    if (pose == 49) return 28;
+    if (pose >= 50 && pose <= 54) return 46;
+    return 0;
 }
 
 void Heroine(Builder& b) {
@@ -225,6 +249,7 @@ void Heroine(Builder& b) {
         const bool second = OnSecondSheet(f.pose);
         b.Figure(second ? 183 : 101, f.rect, Subject::Heroine, f.pose, float(f.anchorX), float(f.anchorY),
                  HeroineStance(f.pose, second));
+        if (!second) b.cells.back().sink = HeroineSink(f.pose);
     }
     for (const SparkFrame& s : kSparkA) b.Thing(101, s.rect, Subject::Effect);
     for (const SparkFrame& s : kSparkB) b.Thing(183, s.rect, Subject::Effect);
@@ -531,9 +556,33 @@ void Era04(Builder& b) {
         sorceress(70, p.left.src, p.code, p.left.cx, p.left.cy, p.left.hit);
         b.cells.back().facing = -1;
     }
-    for (const c::Layer& l : c::kLayers) b.Figure(207, l.src, Subject::Sorceress, l.code, l.cx, l.cy, Stance::Upper);
-    for (const c::HeroinePose& h : c::kHeroinePoses)
-        b.Figure(207, h.src, Subject::Heroine, h.code, h.cx, float(h.src.bottom - h.src.top));
+    // What the shop scene shows held rests on a hand: the clerk holds out a
+    // ware or the second loaf before her (pose 8's layer) and the first one
+    // behind her (pose 6's); the heroine raises hers (201) and eats from it
+    // (202..205). A hand is held a few rows under the thing's foot: the cell
+    // row of a screen y is the feet's row less the height above the floor.
+    const float loaf = float(c::kWorkpieces[0].bottom - c::kWorkpieces[0].top);
+    auto hold = [&](float cx, float feetRow, int floor, float dx, float foot) {
+        b.cells.back().holdX = cx + dx;
+        b.cells.back().holdY = feetRow - (float(floor) - foot) + 3.0f;
+    };
+    for (const c::Layer& l : c::kLayers) {
+        b.Figure(207, l.src, Subject::Sorceress, l.code, l.cx, l.cy, Stance::Upper);
+        if (l.code == 105)
+            hold(l.cx, l.cy, c::kClerkFeetY, float(c::kLeftWorkpiece.dx), float(c::kLeftWorkpiece.y) + loaf);
+        if (l.code == 107)
+            hold(l.cx, l.cy, c::kClerkFeetY, float(c::kWareOffered.dx + c::kRightWorkpiece.dx) * 0.5f,
+                 (float(c::kWareOffered.y) + float(c::kRightWorkpiece.y) + loaf) * 0.5f);
+    }
+    for (const c::HeroinePose& h : c::kHeroinePoses) {
+        const float tall = float(h.src.bottom - h.src.top);
+        b.Figure(207, h.src, Subject::Heroine, h.code, h.cx, tall);
+        if (h.code == 201)
+            hold(h.cx, tall, c::kHeroineFeetY, float(c::kWareBought.dx + c::kWorkpieceTaken.dx) * 0.5f,
+                 (float(c::kWareBought.y) + float(c::kWorkpieceTaken.y) + loaf) * 0.5f);
+        if (h.code >= 202 && h.code <= 205)
+            hold(h.cx, tall, c::kHeroineFeetY, float(c::kWorkpieceWorked.dx), float(c::kWorkpieceWorked.y) + loaf);
+    }
     // The shop's workpieces rise into view, the sparks fly, the flash.
     for (const c::Rect& r : c::kWorkpieces) b.Region(207, PictureRect{r.left, r.top, r.right, r.bottom}, Subject::Prop);
     for (std::int32_t left : c::kSparkLefts) b.Thing(207, PictureRect{left, 90, left + 16, 114}, Subject::Effect);
@@ -553,6 +602,19 @@ void Finale(Builder& b) {
     for (const f::PoseRow& p : f::kPoses) {
         b.Figure(210, p.rect, Subject::Queen, p.pose, p.cx, p.cy);
         if (p.mode == f::kFixed) b.cells.back().facing = p.facing;
+        // Where the pose lays her sword by an offset, its grip (the sword
+        // cell's point) is in her hand, as the cell is painted: mirrored
+        // poses face left, fixed ones their own way. Left alone: the walk,
+        // whose sword swings beside her, and the poses that turn the sword
+        // with the body (38, 45) or are drawn turned (42).
+        const bool turned = p.pose == 38 || p.pose == 42 || p.pose == 45;
+        if (p.sword != 0 && !turned && p.mode != f::kDirect) {
+            // A grip past the cell's side (a swing at arm's length) is held
+            // by a hand at that side.
+            const int paintedFacing = p.mode == f::kFixed ? p.facing : -1;
+            b.cells.back().holdX = std::clamp(p.cx + float(p.swordAt.dx * paintedFacing), 1.0f, float(p.rect.Width() - 2));
+            b.cells.back().holdY = std::clamp(p.cy + float(p.swordAt.dy), 1.0f, float(p.rect.Height() - 2));
+        }
     }
     // Her sword, rays, glows, streaks and shards; the defeat's light bars
     // grow along their cells.

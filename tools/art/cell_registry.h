@@ -90,6 +90,11 @@ struct Cell {
     // (a hurt box); empty when not known.
     PictureRect body{};
     bool HasBody() const { return body.right > body.left && body.bottom > body.top; }
+    // A hand held under what the game shows in the figure's hands there (a
+    // ware held out, a loaf raised), in cell pixels; -1 none. The front hand,
+    // or the back one for a point behind the figure.
+    float holdX = -1, holdY = -1;
+    bool HoldsSomething() const { return holdX >= 0 && holdY >= 0; }
 };
 
 // Figure sheets that also hold scenery around their figures: their painters

@@ -54,6 +54,22 @@ void StoneBlocks(Canvas& c, Box b, Rgb stone, int seed) {
     }
 }
 
+// The gate's upper storey stands out past the wall under it on the right:
+// its lowest courses step back to that wall one after another, each course
+// resting on the one below, the underside of every step in shadow.
+void GateCorbels(Canvas& c, Box b, float wallRight) {
+    const float over = b.r - wallRight;
+    const float course = std::clamp(b.H() / 14.0f, 10.0f, 36.0f);   // the courses StoneBlocks lays
+    constexpr int kSteps = 3;
+    for (int k = 0; k < kSteps; ++k) {
+        const float bottom = b.b - course * float(k), top = bottom - course;
+        const float reach = wallRight + over * float(k + 1) / float(kSteps + 1);
+        const float above = wallRight + over * float(k + 2) / float(kSteps + 1);
+        FillRect(c, int(reach), int(top), int(b.r), int(bottom), kTransparent);
+        FillRect(c, int(reach), int(top - 3), int(k + 1 < kSteps ? above : b.r), int(top), Rgb{88, 80, 74});
+    }
+}
+
 void Planks(Canvas& c, Box b, bool across) {
     FillRect(c, int(b.l), int(b.t), int(b.r), int(b.b), kTimber);
     const float n = std::max(2.0f, (across ? b.H() : b.W()) / 14.0f);
@@ -109,15 +125,6 @@ void Glow(Canvas& c, Box b, Rgb colour) {
             if (f >= 1.0f) continue;
             Plot(c, x, y, Solid(Scale(colour, 1.1f - f * 0.6f)));
         }
-}
-
-void Lamp(Canvas& c, Box b) {
-    const float pw = std::max(3.0f, b.W() * 0.18f);
-    FillRect(c, int(b.Cx() - pw / 2), int(b.t + b.H() * 0.2f), int(b.Cx() + pw / 2), int(b.b), kIron);
-    FillRect(c, int(b.Cx() - pw * 1.5f), int(b.b - b.H() * 0.05f), int(b.Cx() + pw * 1.5f), int(b.b), kIron);
-    FillEllipse(c, b.Cx(), b.t + b.H() * 0.12f, std::min(b.W() * 0.45f, b.H() * 0.1f), b.H() * 0.1f, kGold);
-    FrameRect(c, int(b.Cx() - b.W() * 0.3f), int(b.t + 1), int(b.Cx() + b.W() * 0.3f), int(b.t + b.H() * 0.22f), 2,
-              kIron);
 }
 
 void Chain(Canvas& c, Box b) {
@@ -286,6 +293,51 @@ void Garland(Canvas& c, Box b, int variant) {
     }
 }
 
+// Encounter C's back pieces stand high over the dark hall with nothing
+// under them, so they are banners: a long cloth of the queen's purple,
+// gold-bordered, her crown on it, cut to a swallowtail, hung from an iron
+// rod by two chains that rise to the cell's top and fade into the dark the
+// hall's ceiling is lost in.
+void HallBanner(Canvas& c, Box b) {
+    const float rodY = b.t + b.H() * 0.17f, clothL = b.l + b.W() * 0.25f, clothR = b.r - b.W() * 0.25f;
+    const float cx = b.Cx(), tail = b.b - 10, notch = tail - b.H() * 0.1f;
+    // The chains, links face on and edge on in turn, darker the higher
+    // they go.
+    for (float x : {clothL - 8, clothR + 8}) {
+        int k = 0;
+        for (float y = rodY - 4; y > b.t - 4; y -= 5, ++k) {
+            const float light = 0.2f + 0.8f * std::clamp((y - b.t) / (rodY - b.t), 0.0f, 1.0f);
+            const Rgb iron = Solid(Scale(Rgb{150, 150, 168}, light));
+            if (k % 2 == 0) Ring(c, x, y, 3.0f, 1.5f, iron);
+            else Line(c, x, y - 3, x, y + 3, 2.0f, iron);
+        }
+    }
+    // The cloth, its folds shaded, and its gold border.
+    const float cloth[] = {clothL, rodY + 3, clothR, rodY + 3, clothR, tail, cx, notch, clothL, tail};
+    constexpr Rgb kCloth{92, 50, 124}, kFold{74, 38, 102};
+    FillPolygon(c, cloth, 5, kCloth);
+    for (int x0 = int(clothL) + 6; x0 < int(clothR) - 6; x0 += 26)
+        for (int y = int(rodY + 3); y < int(tail); ++y)
+            for (int x = x0; x < x0 + 10; ++x)
+                if (c.Inside(x, y) && c.At(x, y) == kCloth) c.Put(x, y, kFold);
+    Line(c, clothL + 3, rodY + 3, clothL + 3, tail - 3, 4.0f, kGold);
+    Line(c, clothR - 3, rodY + 3, clothR - 3, tail - 3, 4.0f, kGold);
+    Line(c, clothL + 3, tail - 3, cx, notch - 2, 4.0f, kGold);
+    Line(c, clothR - 3, tail - 3, cx, notch - 2, 4.0f, kGold);
+    // The crown: a band, three points, a jewel on each.
+    const float crownY = rodY + b.H() * 0.28f, w = (clothR - clothL) * 0.3f;
+    FillRect(c, int(cx - w), int(crownY), int(cx + w), int(crownY + 12), kGold);
+    const float points[] = {cx - w, crownY, cx - w, crownY - 22, cx - w * 0.5f, crownY - 8, cx, crownY - 30,
+                            cx + w * 0.5f, crownY - 8, cx + w, crownY - 22, cx + w, crownY};
+    FillPolygon(c, points, 7, kGold);
+    for (float x : {cx - w, cx, cx + w}) FillDisc(c, x, crownY - (x == cx ? 30.0f : 22.0f), 3.5f, Rgb{220, 60, 80});
+    FillDisc(c, cx, crownY + 6, 3.0f, Rgb{110, 170, 240});
+    // The rod across the top, a gilt knob at each end.
+    FillRect(c, int(clothL - 16), int(rodY - 3), int(clothR + 16), int(rodY + 3), kIron);
+    FillRect(c, int(clothL - 16), int(rodY - 3), int(clothR + 16), int(rodY - 2), Rgb{128, 132, 150});
+    for (float x : {clothL - 18, clothR + 18}) FillDisc(c, x, rodY, 5.0f, kGold);
+}
+
 // The crystal that floats in the light at the room's middle: a tall cut
 // stone pointed at both ends, its facets pale blue and white.
 void Crystal(Canvas& c, Box b) {
@@ -325,6 +377,20 @@ void Board(Canvas& c, Box b, Rgb wood, int seed) {
 void Rivet(Canvas& c, float x, float y) {
     FillDisc(c, x, y, 1.6f, kIron);
     Plot(c, int(x) - 1, int(y) - 1, kIronLight);
+}
+
+// A chain's top link: the chains hang in front of the bare wall, so each is
+// held by an iron plate riveted to it, with an eye under the plate that the
+// first link hangs from.
+void ChainTop(Canvas& c, Box b) {
+    const float x = b.Cx();
+    FillRect(c, int(x - 8), int(b.t), int(x + 9), int(b.t + 6), Scale(kIron, 0.8f));
+    FillRect(c, int(x - 8), int(b.t), int(x + 9), int(b.t + 1), kIronLight);
+    FillRect(c, int(x - 8), int(b.t + 5), int(x + 9), int(b.t + 6), Scale(kIron, 0.55f));
+    Rivet(c, x - 5.0f, b.t + 3.0f);
+    Rivet(c, x + 6.0f, b.t + 3.0f);
+    Ring(c, x + 0.5f, b.t + 8.5f, 3.5f, 2.0f, kIron);
+    Chain(c, Box{b.l, b.t + 10, b.r, b.b});
 }
 
 // A wooden crate standing on the floor: planks across, a frame of darker
@@ -489,15 +555,53 @@ void LanternHead(Canvas& c, Box b) {
     FillRect(c, int(b.l + 3), int(capBottom), int(b.r - 3), int(capBottom + 2), Scale(kIron, 1.2f));
 }
 
+// An upright iron bar, round: lit on its left, shaded on its right.
+void IronBar(Canvas& c, float x0, float x1, float top, float bottom) {
+    for (int x = int(x0); x < int(x1); ++x) {
+        const float t = (float(x) + 0.5f - x0) / (x1 - x0);
+        FillRect(c, x, int(top), x + 1, int(bottom), Scale(kIronLight, 1.05f - 0.7f * t));
+    }
+}
+
 // A lamp post of encounter B's hall: an iron pole on its foot plate, its
 // top rows left to the lantern piece the hall draws there.
 void LampPost(Canvas& c, Box b) {
     const float head = float(era04_pieces::kHallBLamps[1].rect.Height());
-    const float pw = std::max(3.0f, b.W() * 0.16f);
-    FillRect(c, int(b.Cx() - pw / 2), int(b.t + head), int(b.Cx() + pw / 2), int(b.b), kIron);
-    FillRect(c, int(b.Cx() - pw / 2), int(b.t + head), int(b.Cx() - pw / 2 + 1), int(b.b), kIronLight);
-    FillRect(c, int(b.Cx() - pw * 1.8f), int(b.b - 6), int(b.Cx() + pw * 1.8f), int(b.b), kIron);
-    FillRect(c, int(b.Cx() - pw), int(b.t + head), int(b.Cx() + pw), int(b.t + head + 4), kIron);
+    const float pw = std::max(3.0f, b.W() * 0.16f), x = b.Cx();
+    IronBar(c, x - pw / 2, x + pw / 2, b.t + head, b.b);
+    // The collar the lantern sits on, one a third of the way up, and the
+    // foot plate, each lit along its top.
+    for (float y : {b.t + head, b.b - (b.H() - head) * 0.33f}) {
+        FillRect(c, int(x - pw), int(y), int(x + pw), int(y + 4), kIron);
+        FillRect(c, int(x - pw), int(y), int(x + pw), int(y + 1), kIronLight);
+        FillRect(c, int(x - pw), int(y + 3), int(x + pw), int(y + 4), Scale(kIron, 0.7f));
+    }
+    FillRect(c, int(x - pw * 1.8f), int(b.b - 6), int(x + pw * 1.8f), int(b.b), Scale(kIron, 0.85f));
+    FillRect(c, int(x - pw * 1.8f), int(b.b - 6), int(x + pw * 1.8f), int(b.b - 5), kIronLight);
+    FillRect(c, int(x - pw * 1.2f), int(b.b - 9), int(x + pw * 1.2f), int(b.b - 6), kIron);
+}
+
+// A street lamp (the castle's approach, encounter B's hall, encounter C's
+// tilted lamps): a lantern on an iron post, the post lit on its left side
+// and shaded on its right, a collar under the lantern and one low down, on
+// a stepped plinth whose foot is the cell's bottom.
+void Lamp(Canvas& c, Box b) {
+    const float x = b.Cx(), pw = std::max(3.0f, b.W() * 0.16f);
+    const float headBottom = b.t + b.H() * 0.22f, foot = b.b - std::max(3.0f, b.H() * 0.05f);
+    const float headW = std::min(b.W() * 0.3f, b.H() * 0.2f);
+    LanternHead(c, Box{x - headW, b.t + 1, x + headW, headBottom});
+    IronBar(c, x - pw / 2, x + pw / 2, headBottom, foot);
+    for (float y : {headBottom, b.t + b.H() * 0.7f}) {
+        const float ring = std::max(2.0f, pw * 0.45f);
+        FillRect(c, int(x - pw * 0.9f), int(y), int(x + pw * 0.9f), int(y + ring), kIron);
+        FillRect(c, int(x - pw * 0.9f), int(y), int(x + pw * 0.9f), int(y + 1), kIronLight);
+    }
+    // The plinth: a narrower step on a wide one, their tops catching the light.
+    const float step = (b.b - foot) * 0.5f;
+    FillRect(c, int(x - pw * 1.3f), int(foot), int(x + pw * 1.3f), int(foot + step), Scale(kIron, 0.9f));
+    FillRect(c, int(x - pw * 1.9f), int(foot + step), int(x + pw * 1.9f), int(b.b), Scale(kIron, 0.8f));
+    FillRect(c, int(x - pw * 1.3f), int(foot), int(x + pw * 1.3f), int(foot + 1), kIronLight);
+    FillRect(c, int(x - pw * 1.9f), int(foot + step), int(x + pw * 1.9f), int(foot + step + 1), Scale(kIronLight, 0.85f));
 }
 
 // ------------------------------------------------------------ the stall --
@@ -541,7 +645,10 @@ void Gem(Canvas& c, float x, float top, float bottom, float w, int glint) {
 }
 
 // The back of the stall behind the clerk: a wooden frame with two shelves,
-// loaves and crystals set out on them.
+// crystals set out on the upper and loaves on the lower. She stands before
+// the shelf's middle and the heroine before its left end as they talk, so
+// the two loaves she offers, a red one and a blue one, lie side by side at
+// the right end, where neither of them hides them.
 void WaresShelf(Canvas& c, Box b) {
     Board(c, Box{b.l + 4, b.t + 8, b.r - 4, b.b}, Scale(kPlankDark, 1.15f), 11);
     FillRect(c, int(b.l), int(b.t), int(b.l + 6), int(b.b), kPlank);
@@ -550,11 +657,10 @@ void WaresShelf(Canvas& c, Box b) {
     const float shelves[] = {b.t + b.H() * 0.4f, b.t + b.H() * 0.72f};
     for (int s = 0; s < 2; ++s) {
         const float y = shelves[s];
-        for (int k = 0; k < 4; ++k) {
-            const float x = b.l + 16 + float(k) * (b.W() - 32) / 3.0f;
-            if (s == 0) Gem(c, x, y - 22, y - 1, 5.0f, k % 3);
-            else Bun(c, x, y - 6, 16.0f, 11.0f, k % 2 == 1);
-        }
+        if (s == 0)
+            for (int k = 0; k < 4; ++k) Gem(c, b.l + 16 + float(k) * (b.W() - 32) / 3.0f, y - 22, y - 1, 5.0f, k % 3);
+        else   // a row of small loaves from the right end leftwards: red, blue, red, ...
+            for (int k = 0; k < 7; ++k) Bun(c, b.r - 12 - float(k) * 11.5f, y - 4, 11.0f, 8.0f, k % 2 == 1);
         Board(c, Box{b.l + 2, y, b.r - 2, y + 5}, kPlankLight, 13 + s);
     }
 }
@@ -678,6 +784,8 @@ void Piece(Canvas& c, const Cut& cut) {
             StoneBlocks(c, b, Rgb{150, 140, 130}, cut.variant);
             FillRect(c, int(b.l + b.W() * 0.3f), int(b.t + b.H() * 0.3f), int(b.r - b.W() * 0.3f), int(b.b),
                      Rgb{40, 30, 30});
+            if (cut.rect.top == era04_pieces::kGateTop.rect.top && cut.rect.bottom == era04_pieces::kGateTop.rect.bottom)
+                GateCorbels(c, b, float(era04_pieces::kGateBottom.rect.right));
             break;
         case Look::Fence:
             for (float x = b.l + 3; x < b.r; x += 18) FillRect(c, int(x), int(b.t + 8), int(x + 5), int(b.b), kIron);
@@ -686,13 +794,19 @@ void Piece(Canvas& c, const Cut& cut) {
             break;
         case Look::Lamp: Lamp(c, b); break;
         case Look::Booth: {
-            // Counter, two posts and the sign board; open between them.
+            // Counter, two posts and the sign board; open between them. The
+            // posts are round, lit from the left; the board's grain and the
+            // counter's iron band catch the light along their tops.
             const float counterTop = b.b - std::min(80.0f, b.H() * 0.3f);
             Planks(c, Box{b.l, counterTop, b.r, b.b}, true);
-            FillRect(c, int(b.l + 4), int(b.t + 30), int(b.l + 14), int(counterTop), kTimber);
-            FillRect(c, int(b.r - 14), int(b.t + 30), int(b.r - 4), int(counterTop), kTimber);
-            FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), Scale(kTimber, 0.8f));
+            FillRect(c, int(b.l), int(counterTop), int(b.r), int(counterTop + 1), kIronLight);
+            for (float left : {b.l + 4, b.r - 14})
+                for (int x = int(left); x < int(left + 10); ++x)
+                    FillRect(c, x, int(b.t + 30), x + 1, int(counterTop),
+                             Scale(kTimber, 1.25f - 0.5f * (float(x) - left) / 10.0f));
+            Board(c, Box{b.l, b.t, b.r, b.t + 34}, Scale(kTimber, 0.8f), 41);
             FrameRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 34), 3, kIron);
+            FillRect(c, int(b.l), int(b.t), int(b.r), int(b.t + 1), kIronLight);
             break;
         }
         case Look::Flame: Torch(c, b, cut.variant % 8 + 1, cut.variant / 8); break;
@@ -717,6 +831,7 @@ void Piece(Canvas& c, const Cut& cut) {
         case Look::Tile: Tile(c, b, false); break;
         case Look::BrokenTile: Tile(c, b, true); break;
         case Look::Chain: Chain(c, b); break;
+        case Look::ChainTop: ChainTop(c, b); break;
         case Look::Glow: Glow(c, b, cut.glow); break;
         case Look::Pillar:
             VerticalGradient(c, int(b.l + b.W() * 0.2f), int(b.t), int(b.r - b.W() * 0.2f), int(b.b),
@@ -734,6 +849,7 @@ void Piece(Canvas& c, const Cut& cut) {
             FillRect(c, int(b.l), int(b.t + b.H() * 0.3f), int(b.r), int(b.t + b.H() * 0.45f), Rgb{170, 164, 180});
             break;
         case Look::FloatingPlatform: FloatingPlatform(c, b); break;
+        case Look::HallBanner: HallBanner(c, b); break;
         case Look::Bomb:
             // A dark iron ball with its fuse spark.
             FillDisc(c, b.Cx(), b.Cy() + 1, std::min(b.W(), b.H()) * 0.4f, Rgb{50, 48, 60});
@@ -796,7 +912,7 @@ std::vector<Cut> CutsOf(int picture) {
                               : p.first <= 18 ? Look::Lamp
                               : p.first <= 22 ? Look::Fixture
                               : p.first <= 28 ? Look::Glow
-                                              : Look::HallWall;
+                                              : Look::HallBanner;
             cuts.push_back({SpriteRect{p.src.left, p.src.top, p.src.right, p.src.bottom}, look, n++});
         }
     // The floating platforms' five turning frames and the glow under each.
@@ -874,9 +990,15 @@ void HallCFrontLamp(Canvas& c) {
         FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
         const float footX = float(r.left) + row.cx - 2.0f, bottom = float(r.bottom), top = float(r.top) + 4.0f;
         const float lanternX = float(r.left) + 16.0f;
-        FillRect(c, int(footX - 6), int(bottom - 4), int(footX + 3), int(bottom), Scale(kIron, 0.9f));
-        Line(c, footX, bottom - 3, footX, top + 2, 3.0f, kIron);
-        Line(c, footX, top + 3, lanternX + 4, top + 3, 2.0f, kIron);
+        // The pole and the arm as thick as the lantern's frame and lit along
+        // their edges: in the dark hall a thinner dark pole is lost and the
+        // lantern seems to float.
+        FillRect(c, int(footX - 7), int(bottom - 4), int(footX + 4), int(bottom), Scale(kIron, 1.1f));
+        Line(c, footX, bottom - 3, footX, top + 2, 5.0f, kIron);
+        Line(c, footX - 2, bottom - 3, footX - 2, top + 2, 1.5f, Scale(kIronLight, 1.3f));
+        Line(c, footX + 2, bottom - 3, footX + 2, top + 2, 1.0f, kIronLight);
+        Line(c, footX, top + 3, lanternX + 4, top + 3, 3.0f, kIron);
+        Line(c, footX, top + 2, lanternX + 4, top + 2, 1.0f, Scale(kIronLight, 1.3f));
         FillDisc(c, footX, top + 2, 2.5f, Scale(kIron, 1.3f));
         Line(c, lanternX, top + 3, lanternX, top + 9, 1.0f, Scale(kIron, 1.3f));
         // The lantern: an iron cap and floor round its lit glass.

@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kBridge = 154, kBracket = 155, kWater = 156, kMushroomShop = 160;
 // The sealed gate in the cliff by the lift and the passage behind it.
-constexpr int kGateWall = 165, kGateRightPost = 166, kGateSeal = 167, kGateLeftPost = 169, kRuneStone = 174;
+constexpr int kGateWall = 165, kGateRightPost = 166, kGateSeal = 167, kGateLeftPost = 169, kPassageLantern = 173,
+              kRuneStone = 174;
 
 constexpr Rgb kPlank{150, 106, 64}, kPlankLit{186, 138, 86}, kPlankDark{96, 64, 38}, kRope{196, 176, 128},
     kStone{150, 142, 130}, kStoneDark{104, 98, 90};
@@ -233,6 +234,41 @@ void GateSeal(Canvas& c) {
     FillRect(c, 3, 50, 16, 53, iron);
 }
 
+// The passage's great lantern. The stage hangs this picture from the upper
+// walk's ledge (its rows 9 to 23 lie over the ledge's edge, y 528 to 542) and
+// its foot comes 150 px short of the floor, so it is a lantern on a chain: an
+// iron bracket bolted to the ledge's face, a hook and a chain down from it,
+// and the lantern at the chain's end, lit from within.
+void PassageLantern(Canvas& c) {
+    const Rgb iron{60, 60, 70}, ironLit{104, 104, 118}, glass{255, 214, 110}, flame{255, 248, 214};
+    const float cx = 29.5f;
+    // The bracket on the ledge's face, two bolts in it.
+    FillRect(c, 23, 9, 36, 22, iron);
+    FillRect(c, 23, 9, 36, 10, ironLit);
+    FillDisc(c, 26.0f, 15.5f, 1.2f, ironLit);
+    FillDisc(c, 33.0f, 15.5f, 1.2f, ironLit);
+    // The hook under it and the chain's links, one across, one edge on.
+    FillRect(c, 28, 22, 31, 26, iron);
+    FillRect(c, 29, 26, 30, 46, iron);
+    Ring(c, cx, 28.0f, 2.2f, 1.2f, iron);
+    for (int y = 31; y < 44; y += 6) {
+        Ring(c, cx, float(y) + 1.5f, 1.8f, 1.0f, iron);
+        FillRect(c, 29, y + 3, 30, y + 6, ironLit);
+    }
+    // The lantern: a ring and a hood, the lit panes in their frame, a foot.
+    Ring(c, cx, 45.0f, 1.6f, 1.0f, iron);
+    const float hood[] = {26.0f, 46.0f, 33.0f, 46.0f, 40.0f, 52.0f, 19.0f, 52.0f};
+    FillPolygon(c, hood, 4, iron);
+    FillRect(c, 19, 51, 40, 53, ironLit);
+    FillRect(c, 20, 53, 39, 70, iron);
+    FillRect(c, 22, 55, 38, 68, glass);
+    FillEllipse(c, cx, 62.5f, 2.6f, 4.2f, flame);
+    for (const int x : {25, 34}) FillRect(c, x, 55, x + 1, 68, Scale(iron, 1.2f));
+    const float foot[] = {19.0f, 70.0f, 40.0f, 70.0f, 36.0f, 73.0f, 23.0f, 73.0f};
+    FillPolygon(c, foot, 4, iron);
+    FillRect(c, 28, 73, 31, 75, iron);
+}
+
 // A standing rune stone of the passage: a rough slab with a glowing rune in
 // its upper left, which the niche's wall shows again on its own.
 void RuneStone(Canvas& c) {
@@ -253,7 +289,7 @@ void RuneStone(Canvas& c) {
 bool HasFieldPieceArt(int resourceId) {
     return resourceId == kBridge || resourceId == kBracket || resourceId == kWater || resourceId == kMushroomShop ||
            resourceId == kGateWall || resourceId == kGateRightPost || resourceId == kGateSeal ||
-           resourceId == kGateLeftPost || resourceId == kRuneStone;
+           resourceId == kGateLeftPost || resourceId == kPassageLantern || resourceId == kRuneStone;
 }
 
 void DrawFieldPieceArt(Canvas& c, const PictureInfo& info) {
@@ -266,6 +302,7 @@ void DrawFieldPieceArt(Canvas& c, const PictureInfo& info) {
     if (info.id == kGateRightPost) GatePost(c, false);
     if (info.id == kGateLeftPost) GatePost(c, true);
     if (info.id == kGateSeal) GateSeal(c);
+    if (info.id == kPassageLantern) PassageLantern(c);
     if (info.id == kRuneStone) RuneStone(c);
 }
 

@@ -137,6 +137,44 @@ void Arms(Body& b, float front, float frontElbow, float back, float backElbow) {
     b.backElbow = backElbow;
 }
 
+// The arm from a shoulder at (sx, sy) bent so that its hand comes to
+// (tx, ty), the elbow dropped below the reach (the lengths are Arm's).
+void ReachFor(float sx, float sy, float tx, float ty, float& angle, float& elbowBend) {
+    constexpr float kUpper = 1.3f, kFore = 1.2f;
+    const float dx = tx - sx, dy = ty - sy;
+    const float d = std::clamp(std::hypot(dx, dy), 0.2f, kUpper + kFore - 0.05f);
+    const float toHand = std::atan2(dx, dy);   // from hanging down, forward positive
+    const float open = std::acos(std::clamp((kUpper * kUpper + d * d - kFore * kFore) / (2.0f * kUpper * d), -1.0f, 1.0f));
+    angle = toHand >= 0 ? toHand - open : toHand + open;
+    const float ex = sx + std::sin(angle) * kUpper, ey = sy + std::cos(angle) * kUpper;
+    elbowBend = std::atan2(tx - ex, ty - ey) - angle;
+}
+
+// What is held ahead of the shoulders, or across the chest within their
+// width, is in the front hand (drawn over the body); further behind, in the
+// back hand.
+bool HeldInFront(float holdX, float shoulderX, float width) { return holdX >= shoulderX - 0.62f * width; }
+
+// How far the body bows at the hips for a hand to come to (tx, ty): as it
+// stands when the arm reaches there already, else the least bow forward (to
+// about fifty degrees) that brings the shoulder within an arm's length, or
+// the one that brings it nearest. A body never leans back to reach.
+float BowToReach(const Body& b, float width, float tx, float ty) {
+    constexpr float kReach = 1.3f + 1.2f - 0.05f;
+    const auto gap = [&](float bow) {
+        const float neck = b.hip - 2.6f * std::cos(bow), sx = b.lean + 2.6f * std::sin(bow);
+        const float shoulder = HeldInFront(tx, sx, width) ? sx + 0.15f : sx - 0.15f;
+        return std::hypot(tx - shoulder, ty - (neck + 0.25f)) - kReach;
+    };
+    float best = b.bow, bestGap = gap(b.bow);
+    for (int i = 1; i <= 18 && bestGap > 0; ++i)
+        if (const float bow = b.bow + 0.05f * float(i); bow <= 0.9f && gap(bow) < bestGap) {
+            best = bow;
+            bestGap = gap(bow);
+        }
+    return best;
+}
+
 Body BodyOf(const PersonPose& p) {
     Body b;
     const float s = std::sin(p.phase);
@@ -430,11 +468,16 @@ void Hairdo(Pen& pen, const Look& k, float hx, float hy, float r, bool behind) {
 
 // A person facing forward (+x) in the pen's frame.
 void Person(Pen& pen, const Look& k, const PersonPose& pose) {
-    const Body b = BodyOf(pose);
+    Body b = BodyOf(pose);
+    if (pose.holds) b.bow = BowToReach(b, k.width, pose.holdX, pose.holdY);
     const float w = k.width;
     const float limb = 0.42f * std::sqrt(w);
     const float neck = b.hip - 2.6f * std::cos(b.bow);
     const float sx = b.lean + 2.6f * std::sin(b.bow);   // shoulders ahead of the hips
+    if (pose.holds && HeldInFront(pose.holdX, sx, w))
+        ReachFor(sx + 0.15f, neck + 0.25f, pose.holdX, pose.holdY, b.frontArm, b.frontElbow);
+    else if (pose.holds)
+        ReachFor(sx - 0.15f, neck + 0.25f, pose.holdX, pose.holdY, b.backArm, b.backElbow);
     const float headR = 0.56f, headX = sx + 0.1f, headY = neck - headR * 1.05f;
     const bool skirt = k.garment == Garment::Dress || k.garment == Garment::Gown || k.garment == Garment::Robe;
     const Rgb legColour = skirt && k.garment == Garment::Dress ? k.skin : k.bottom;
@@ -444,6 +487,15 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
         pen.Poly({sx - 0.3f, neck + 0.3f, sx - 3.2f, neck - 2.2f, sx - 2.6f, neck + 0.6f, sx - 0.4f, neck + 1.6f},
                  Scale(k.trim, 0.9f));
         pen.Poly({sx - 0.1f, neck + 0.2f, sx - 2.4f, neck - 2.6f, sx - 1.6f, neck + 0.2f}, k.trim);
+        pen.measured = true;
+    }
+    if (k.carry == Carry::FoldedWings) {
+        // Laid down along her back, their tips over her shoulder and at her
+        // knees, no wider than she is.
+        pen.measured = false;
+        pen.Poly({sx - 0.2f, neck + 0.2f, sx - 0.95f, neck - 0.7f, sx - 1.05f, neck + 2.9f, sx - 0.45f, neck + 2.2f},
+                 Scale(k.trim, 0.9f));
+        pen.Poly({sx - 0.1f, neck + 0.1f, sx - 0.7f, neck - 0.9f, sx - 0.75f, neck + 1.9f}, k.trim);
         pen.measured = true;
     }
     Hairdo(pen, k, headX, headY, headR, true);
@@ -751,8 +803,11 @@ Look LookOf(Subject s, int pose, int picture) {
             return Person(shirts[kind], {70, 70, 90}, hairs[kind], {240, 240, 240}, Hair::Short, Garment::Tunic);
         }
         case Subject::Round2Opponent:   // the teacher herself, winged for her round
+            // Standing (frame 1) her wings are folded: she rises into the
+            // arena through its lift, which hides all of her but spread wings,
+            // and spreads them (frame 2) when she means to fly.
             return Person({60, 90, 170}, {40, 60, 120}, {200, 200, 210}, {240, 220, 150}, Hair::Bun, Garment::Robe,
-                          Carry::Wings);
+                          pose == 1 ? Carry::FoldedWings : Carry::Wings);
         case Subject::Round3Opponent:
             return Person({40, 44, 80}, {30, 30, 60}, {20, 20, 36}, {190, 40, 60}, Hair::Hood, Garment::Tunic,
                           Carry::Sword);
@@ -1348,8 +1403,7 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
             // cell is lower.
             if (by0 < 0 && T - oy > by0) k = (T - oy) / by0;
             k = std::clamp(k, 0.3f, 1.0f);
-            // Then its width: narrower down to 60 %, a little smaller, and
-            // what still reaches past the cell's sides is cut there.
+            // Then its width: narrower down to 60 % and a little smaller.
             const float span = (bx1 - bx0) * k, room = R - L;
             if (span > room) {
                 q = std::max(0.6f, room / span);
@@ -1361,6 +1415,15 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
             const float limit = (bx1 - bx0) * k * q * 0.5f;
             if (left < L) ox += std::min(L - left, limit);
             else if (right > R) ox -= std::min(right - R, limit);
+            // What still reaches past a side is not cut there (the game shows
+            // the whole cell, and a hand or a shoulder sliced off by its edge
+            // reads as a figure cut in two): a figure wider than the cell is
+            // drawn as wide as it, and the feet move on until it is inside.
+            const float width = (bx1 - bx0) * k * q;
+            if (width > room) k *= room / width;
+            const float reachL = ox + bx0 * k * q, reachR = ox + bx1 * k * q;
+            if (reachL < L) ox += L - reachL;
+            else if (reachR > R) ox -= reachR - R;
         }
     } else if (pl.angle != 0) {
         k = std::min({1.0f, (B - T) / (by1 - by0), (R - L) / (bx1 - bx0)});
@@ -1378,8 +1441,16 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
         ox = (L + R) * 0.5f - (bx0 + bx1) * 0.5f * k * q;
         oy = (T + B) * 0.5f - (by0 + by1) * 0.5f * k;
     }
+    PersonPose pose = pl.pose;
+    if (cell.HoldsSomething()) {
+        // The hand goes where the game shows what it holds, in the pen's
+        // units from the feet.
+        pose.holds = true;
+        pose.holdX = float(pl.dir) * (float(r.left) + cell.holdX - ox) / (unit * k * q);
+        pose.holdY = (float(r.top) + cell.holdY - oy) / (unit * k);
+    }
     Pen pen(&canvas, ox, oy, unit * k, pl.dir, pl.angle, q);
-    Draw(pen, look, pl.pose, cell.pose);
+    Draw(pen, look, pose, cell.pose);
 }
 
 // The pet is the same size in every frame: the largest size at which each

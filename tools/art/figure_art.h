@@ -14,7 +14,7 @@ namespace art {
 // How a person is dressed and built.
 enum class Hair : unsigned char { Long, Ponytail, Short, Bald, Bun, Hood, Helmet, Crown, Hat };
 enum class Garment : unsigned char { Dress, Tunic, Robe, Armour, Gown, Plate };  // Plate: her own armour
-enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings, Pet };
+enum class Carry : unsigned char { None, Sword, Spear, BigBlade, Claws, Staff, Gun, Wings, FoldedWings, Pet };
 enum class Build : unsigned char { Person, Pet, Beast, Plant, Construct, Light, Spirit, Imp };
 
 // The home area's pet's ball: its own cell and the pet hugging it.
@@ -44,6 +44,10 @@ struct PersonPose {
     bool windup = false;      // an attack drawn back before it strikes
     float seat = 0;           // Seat: the seat's height in eighths of her height (0: a chair's)
     bool talking = false;     // the mouth open
+    // A hand reaching to hold something there: units from the feet, +x ahead
+    // (the front hand), or behind the figure (the back hand).
+    bool holds = false;
+    float holdX = 0, holdY = 0;
 };
 void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
                  const Look& look);

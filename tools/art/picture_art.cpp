@@ -3,6 +3,7 @@
 #include "tools/art/field_middle_rects.h"
 #include "tools/art/era04_scenery_art.h"
 #include "tools/art/arena_scene_art.h"
+#include "tools/art/arena_effect_art.h"
 #include "tools/art/camp_art.h"
 #include "tools/art/tournament_art.h"
 #include "tools/art/stage_backdrop_art.h"
@@ -27,6 +28,7 @@
 #include <initializer_list>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace art {
 
@@ -253,6 +255,13 @@ void DrawEffectShape(Canvas& c, Box bx, int variant) {
     const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f;
     const float r = std::min(bx.W(), bx.H()) * 0.45f;
     const Rgb hot = Hsv(float(variant) * 47.0f + 30.0f, 0.7f, 1.0f);
+    // A cell a few pixels across is too small for rays or rings: a point of
+    // light, its core at the middle.
+    if (std::min(bx.W(), bx.H()) < 4.0f) {
+        FillRect(c, int(bx.l), int(bx.t), int(bx.r), int(bx.b), hot);
+        Plot(c, int(cx), int(cy), Rgb{255, 255, 230});
+        return;
+    }
     switch (variant % 5) {
         case 0: {  // star burst
             float star[32];
@@ -421,6 +430,25 @@ void DrawFiguresAt(Canvas& c, std::span<const PictureRect> rects, FigureKind kin
             case FigureKind::Effect:
                 DrawEffectShape(c, bx, i);
                 break;
+            case FigureKind::Debris: {
+                // A chip broken out of the floor: a stone with a lit face and
+                // a dark underside, each piece turned a little its own way.
+                const float cx = bx.Cx(), cy = (bx.t + bx.b) * 0.5f;
+                const float rx = std::max(1.5f, bx.W() * 0.5f), ry = std::max(1.5f, bx.H() * 0.5f);
+                float chip[12];
+                for (int k = 0; k < 6; ++k) {
+                    const float a = float(k) * kPi / 3.0f + float(i) * 0.7f;
+                    const float reach = (k + i) % 2 == 0 ? 1.0f : 0.78f;
+                    chip[2 * k] = cx + std::cos(a) * rx * reach;
+                    chip[2 * k + 1] = cy + std::sin(a) * ry * reach;
+                }
+                const Rgb stone = Mix(Rgb{132, 122, 108}, Rgb{120, 96, 70}, float(i % 3) * 0.35f);
+                FillPolygon(c, chip, 6, Scale(stone, 0.7f));
+                FillEllipse(c, cx - rx * 0.12f, cy - ry * 0.12f, rx * 0.7f, ry * 0.62f, stone);
+                FillEllipse(c, cx - rx * 0.3f, cy - ry * 0.35f, std::max(0.8f, rx * 0.28f), std::max(0.8f, ry * 0.22f),
+                            Mix(stone, Rgb{230, 222, 206}, 0.45f));
+                break;
+            }
             case FigureKind::Icon:
                 DrawIconShape(c, bx, i);
                 break;
@@ -657,14 +685,14 @@ const std::array<RectSource, 30> kRectSources{{
     {153, FigureKind::Spinner, kSpinnerRects, {}},
     {175, FigureKind::Marker, kMarkerRects, {}},
     {184, FigureKind::Effect, kRound3GlowRects, {}},
-    {185, FigureKind::Effect, kRound4DebrisRects, {}},
+    {185, FigureKind::Debris, kRound4DebrisRects, {}},
     {192, FigureKind::Effect, kArenaBoss1BulletCell, {}},
     {194, FigureKind::Effect, kArenaEnemy3OrbCells, {}},
     {199, FigureKind::ThrownDisc, kDiscCells, {}},
     {encounter_a_frames::kSheetResource, FigureKind::Prop, kEncounterAPieceRects, {}},
     {encounter_c_parts::kSheetResource, FigureKind::Prop, kServantPartRects, {}},
     {188, FigureKind::Effect, kFieldCreatureCells, {}},
-    {190, FigureKind::Effect, kFieldDebrisCells, {}},
+    {190, FigureKind::Debris, kFieldDebrisCells, {}},
     {162, FigureKind::Prop, kArenaFoePropRects, {}},
     {176, FigureKind::Prop, kTurretRects, {}},
     {176, FigureKind::Effect, kTurretShotRects, {}},
@@ -1066,9 +1094,30 @@ void DrawEncounterTowerStone(Canvas& c) {
     }
 }
 
-// The first lookout's shots: a glowing ember in flight (its small cell, inside
-// the impact's) and the burst it makes where it strikes, so a shot from the
-// tower is a thing she can see coming.
+// A small piece painted pixel by pixel from rows of letters ('.' leaves the
+// sheet see-through), for cells too small for shapes to read.
+struct PixelInk {
+    char key;
+    Rgb colour;
+};
+void PaintPixels(Canvas& c, int left, int top, std::initializer_list<const char*> rows,
+                 std::initializer_list<PixelInk> inks) {
+    int y = top;
+    for (const char* row : rows) {
+        for (int x = 0; row[x] != '\0'; ++x)
+            for (const PixelInk& ink : inks)
+                if (ink.key == row[x]) c.Put(left + x, y, ink.colour);
+        ++y;
+    }
+}
+
+// The three lookouts' missiles. The first one's shots: a glowing ember in
+// flight (its small cell, inside the impact's) and the burst it makes where
+// it strikes. The second one's spinning knife, level in one cell and turned
+// in the other, bright steel outlined dark with a gilt guard, so it reads
+// against sky, grass and the tower's stone alike. The third one's bomb: a
+// black iron ball with its fuse, the second cell the same bomb flashing red
+// as its fuse burns down.
 void DrawEncounterShots(Canvas& c) {
     constexpr PictureRect impact = kEncounterMissileRects[0], flight = kEncounterMissileRects[1];
     FillRect(c, impact.left, impact.top, impact.right, impact.bottom, kTransparent);
@@ -1079,6 +1128,53 @@ void DrawEncounterShots(Canvas& c) {
     }
     FillRect(c, flight.left, flight.top, flight.right, flight.bottom, Rgb{230, 80, 40});
     FillRect(c, flight.left + 1, flight.top + 1, flight.right - 1, flight.bottom - 1, Rgb{255, 236, 120});
+
+    const std::initializer_list<PixelInk> knife = {
+        {'o', Rgb{40, 34, 48}},    {'w', Rgb{250, 252, 255}}, {'s', Rgb{168, 182, 204}},
+        {'g', Rgb{236, 190, 60}},  {'h', Rgb{170, 96, 40}},   {'H', Rgb{110, 58, 24}}};
+    constexpr PictureRect level = kEncounterMissileRects[4], turned = kEncounterMissileRects[5];
+    FillRect(c, level.left, level.top, level.right, level.bottom, kTransparent);
+    PaintPixels(c, level.left, level.top,
+                {".............",
+                 "........g....",
+                 ".ooooooog....",
+                 "owwwwwwwghhhh",
+                 ".sssssssgHHHH",
+                 "..oooooog....",
+                 "............."},
+                knife);
+    FillRect(c, turned.left, turned.top, turned.right, turned.bottom, kTransparent);
+    PaintPixels(c, turned.left, turned.top,
+                {"ow.............",
+                 ".owws..........",
+                 "..owwss........",
+                 "....owwsg......",
+                 "......ossgh....",
+                 ".......g.HhhH..",
+                 "...........HHh."},
+                knife);
+
+    constexpr PictureRect flashing = kEncounterMissileRects[2], lying = kEncounterMissileRects[3];
+    for (const PictureRect& r : {lying, flashing}) {
+        const bool lit = r.top == flashing.top;
+        FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+        const ClipBox cell{r.left, r.top, r.right, r.bottom};
+        SetClip(c, &cell);
+        // The ball rests on the cell's last row, where the game sets it down.
+        const float bx = float(r.left) + 5.0f, by = float(r.bottom) - 4.0f;
+        FillDisc(c, bx, by, 4.0f, Rgb{28, 26, 34});
+        FillDisc(c, bx, by, 3.2f, lit ? Rgb{210, 44, 32} : Rgb{64, 62, 78});
+        FillDisc(c, bx - 1.2f, by - 1.2f, 1.1f, lit ? Rgb{255, 176, 120} : Rgb{156, 156, 172});
+        // The fuse out of its cap, and the spark at its end.
+        FillRect(c, int(bx) - 1, int(by) - 5, int(bx) + 2, int(by) - 3, Rgb{28, 26, 34});
+        Line(c, bx + 1.0f, by - 5.0f, bx + 2.5f, by - 6.5f, 1.0f, Rgb{196, 170, 120});
+        const int sx = int(bx + 3.5f), sy = r.top + 1;
+        if (lit)
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, std::pair{1, 0}, std::pair{0, -1}, std::pair{0, 1}})
+                c.Put(sx + dx, sy + dy, Rgb{255, 220, 100});
+        c.Put(sx, sy, Rgb{255, 255, 220});
+        SetClip(c, nullptr);
+    }
 }
 
 // The lookouts' hut at the encounter's idle spot (its set piece 22, standing on
@@ -1600,6 +1696,7 @@ Canvas DrawPicture(const PictureInfo& info) {
     if (info.id == encounter_c_frames::kSheet69Resource) DrawEncounterCWares(c);
     if (HasArenaStandArt(info.id)) DrawArenaStandArt(c, info);
     if (HasArenaSceneArt(info.id)) DrawArenaSceneArt(c, info);
+    if (HasArenaEffectArt(info.id)) DrawArenaEffectArt(c, info);
     if (HasTournamentArt(info.id)) DrawTournamentArt(c, info);
     if (HasFieldPieceArt(info.id)) DrawFieldPieceArt(c, info);
     return c;

@@ -30,6 +30,7 @@ enum class FigureKind {
     Creature,         // beasts and monsters
     Prop,             // objects: crates, barrels, pillars, trees, rocks
     Effect,           // bursts, rings, sparks, coins
+    Debris,           // chips of stone and earth a blow breaks out of the ground
     Icon,             // items and cursors
     Spinner,          // the item spinner, one turn step per rectangle
     ThrownDisc,       // a spinning steel disc seen at its rectangle's tilt, one turn step (of 3) per rectangle

@@ -515,10 +515,23 @@ void DrawPiece(Canvas& c, Box b, Piece p, int n) {
             }
             break;
         }
-        case Piece::Orb:
-            FillEllipse(c, b.Cx(), b.b - b.W() * 0.5f, b.W() * 0.48f, b.W() * 0.48f, Rgb{255, 130, 90});
-            FillEllipse(c, b.Cx(), b.t + b.H() * 0.35f, b.W() * 0.25f, b.H() * 0.35f, Rgb{255, 210, 160});
+        case Piece::Orb: {
+            // A wisp of fire: the flyers drop it, and along the far field
+            // the spawner hangs it in the air until she comes near, so it
+            // is a thing that floats of itself, a glowing ball with its
+            // halo, its bright heart and a flame licking up from it, and
+            // no fruit or stone that would need a branch to hang from.
+            const float r = b.W() * 0.5f, cx = b.Cx(), cy = b.b - r - 0.5f;
+            Ring(c, cx, cy, r - 0.6f, 1.0f, Rgb{255, 228, 176});
+            FillDisc(c, cx, cy, r - 1.6f, Rgb{255, 128, 64});
+            const float tongue[] = {cx - r * 0.62f, cy - 1.0f, cx + 0.4f, b.t + 0.5f, cx + r * 0.62f, cy - 1.0f};
+            FillPolygon(c, tongue, 3, Rgb{255, 128, 64});
+            const float inner[] = {cx - r * 0.34f, cy - 1.5f, cx + 0.3f, b.t + 4.0f, cx + r * 0.34f, cy - 1.5f};
+            FillPolygon(c, inner, 3, Rgb{255, 204, 110});
+            FillDisc(c, cx, cy - 0.3f, r * 0.5f, Rgb{255, 204, 110});
+            FillDisc(c, cx - 0.4f, cy - 0.7f, r * 0.34f, Rgb{255, 250, 228});
             break;
+        }
         case Piece::Flyer: {
             const float cy = (b.t + b.b) / 2, r = std::min(b.W(), b.H()) * 0.4f;
             const float wingL[] = {b.Cx(), cy, b.l + 1, b.t + 2, b.Cx() - r * 0.3f, cy + r * 0.6f};

@@ -13,6 +13,7 @@
 #include "core/area_flags.h"
 #include "core/combos.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
@@ -77,8 +78,8 @@ private:
         GameFlow.phase = 901;
         RunMenuToStage(0);
         ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 400));
-        MenuKeyBlocked = 0;
-        PlayerKeysBlocked = 0;
+        // Out of the opening's reach: nobody holds her.
+        EndEveryHold();
         PlayerState.weaponMode1 = weaponMode_ == 1 ? 1 : 0;
         PlayerState.weaponMode2 = weaponMode_ == 2 ? 1 : 0;
         ReadyStanceStamp = -100.0;

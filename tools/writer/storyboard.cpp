@@ -11,6 +11,13 @@
 // time are also laid out on pages of their own, 36 to a page
 // (<folder>/<area>_lines_<page>.png), each under its number and over the
 // texts it shows, written large enough to read.
+//
+// The road taps Enter in the frame a line appears, so the lines of a talk
+// are frames of play one or two frames apart: a talk of fourteen lines is
+// over in less than half a second, and what flies, hops or flashes under it
+// has no time to move from one of its frames to the next. Each frame is
+// captioned with the seconds of play it was taken at, so the sheets and
+// pages say how much time lies between two of them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +72,14 @@ constexpr std::int32_t kRollStep = 360;
 constexpr int kPageColumns = 6, kPageRows = 6;
 constexpr int kStripH = 54;
 constexpr int kStripFont = 16;
+
+// A frame's seconds of play as its caption gives them: two decimals tell
+// apart frames a sixty-fourth of a second apart.
+std::string Seconds(double time) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%.2fs", time);
+    return text;
+}
 
 // Which sheet a frame belongs on: the menu side, the area the heroine is
 // in, or the final section (from its locked door on, through the ending).
@@ -166,6 +181,8 @@ private:
     // pixels kept aside in a file until the sheet is drawn at the end.
     struct Sheet {
         std::vector<std::string> captions;
+        // Seconds of play at each frame (the clock of its start of the program).
+        std::vector<double> times;
         // The texts of each frame that shows a line for the first time; empty
         // for the frames between lines.
         std::vector<std::string> lineTexts;
@@ -257,6 +274,7 @@ private:
             sheet.out.open(sheet.pixels, std::ios::binary | std::ios::trunc);
         }
         sheet.captions.push_back(name);
+        sheet.times.push_back(plat::headless::LastFrame().time);
         const std::vector<std::uint8_t> small = Shrunk(rgba, w, h);
         sheet.out.write(reinterpret_cast<const char*>(small.data()), static_cast<std::streamsize>(small.size()));
         // The texts on it, the HUD's apart.
@@ -285,11 +303,12 @@ private:
         LinePages pages(folder_, area);
         for (int i = 0; i < count; ++i) {
             in.read(reinterpret_cast<char*>(small.data()), static_cast<std::streamsize>(small.size()));
-            const std::string& line = sheet.lineTexts[static_cast<std::size_t>(i)];
-            if (!line.empty()) pages.Add(sheet.captions[static_cast<std::size_t>(i)], line, small);
+            const std::size_t at = static_cast<std::size_t>(i);
+            const std::string& line = sheet.lineTexts[at];
+            if (!line.empty()) pages.Add(sheet.captions[at], sheet.times[at], line, small);
             const int left = kGap + (i % columns) * (kThumbW + kGap);
             const int top = kGap + (i / columns) * (kThumbH + kCaption + kGap);
-            art::DrawText(canvas, left, top + 2, sheet.captions[static_cast<std::size_t>(i)], 1,
+            art::DrawText(canvas, left, top + 2, sheet.captions[at] + "  " + Seconds(sheet.times[at]), 1,
                           art::Rgb{240, 240, 200});
             for (int y = 0; y < kThumbH; ++y)
                 for (int x = 0; x < kThumbW; ++x) {
@@ -324,7 +343,8 @@ private:
     public:
         LinePages(fs::path folder, std::string area) : folder_(std::move(folder)), area_(std::move(area)) {}
 
-        void Add(const std::string& caption, const std::string& texts, const std::vector<std::uint8_t>& small) {
+        void Add(const std::string& caption, double time, const std::string& texts,
+                 const std::vector<std::uint8_t>& small) {
             if (used_ == 0) {
                 canvas_ = art::Canvas(kPageColumns * (kThumbW + kGap) + kGap,
                                       kPageRows * (kCaption + kThumbH + kStripH + kGap) + kGap);
@@ -332,8 +352,9 @@ private:
             }
             const int left = kGap + (used_ % kPageColumns) * (kThumbW + kGap);
             const int top = kGap + (used_ / kPageColumns) * (kCaption + kThumbH + kStripH + kGap);
-            // The frame's number and what it shows first, as on the sheet.
-            art::DrawText(canvas_, left, top + 2, caption.substr(0, caption.find('_')), 1, art::Rgb{240, 240, 200});
+            // The frame's number and the seconds of play it was taken at.
+            art::DrawText(canvas_, left, top + 2, caption.substr(0, caption.find('_')) + "  " + Seconds(time), 1,
+                          art::Rgb{240, 240, 200});
             for (int y = 0; y < kThumbH; ++y)
                 for (int x = 0; x < kThumbW; ++x) {
                     const std::uint8_t* q = &small[(static_cast<std::size_t>(y) * kThumbW + x) * 3];

@@ -124,7 +124,7 @@ constexpr MessageLine kPrompt48[] = {
     {210, 700, "リシェル　　：　・・・いっちゃった。　モモ・・・"},
 };
 constexpr MessageLine kPrompt49[] = {
-    {210, 700, "ﾅﾚｰﾀ　：　カーラは　右の　門の　むこうへ　にげたようです。"},
+    {210, 700, "ﾅﾚｰﾀ　：　カーラは　右の　ほうへ　にげていったようです。"},
 };
 constexpr MessageLine kPrompt50[] = {
     {210, 700, "リシェル　　：　"},

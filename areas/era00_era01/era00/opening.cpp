@@ -5,6 +5,7 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/stage_step.h"
@@ -440,7 +441,7 @@ void StepOpeningGreeting(double now) {
         else if (Prompt == 1 && LineRead()) {
             Open.step = 18;
             EnterConfirmState = 1;
-            EventHoldsPlayer = 0;
+            LetGoOfHeroine(kHoldLine);
             Prompt = 0;
             PlayerState.x = 1100;
             PlayerState.y = 640;
@@ -469,7 +470,7 @@ void StepOpeningGreeting(double now) {
         CloseLine(Prompt);
         Open.messageFlag = 3;
         // Her friend's lines follow at once; the box stays for them.
-        if (Open.step != 18) EventHoldsPlayer = 1;
+        if (Open.step != 18) TakeHoldOfHeroine(kHoldLine);
     }
     if (Open.step == 19) {
         Actors.actorAFrame = 1;
@@ -538,7 +539,8 @@ void StepOpeningThrow(double now) {
             if (Waited(Open.stamp, 0.1)) {
                 Open.sub = 2;
                 Prompt = 5;   // shown while she stares, without an Enter wait
-                EventHoldsPlayer = 1;
+                TakeHoldOfHeroine(kHoldLine);
+                NoteHoldLine(Prompt);
             }
         }
         if (Open.sub == 2) {
@@ -552,7 +554,7 @@ void StepOpeningThrow(double now) {
                 Open.stamp = now;
                 PlayEra00Sound(104);
                 Prompt = 0;
-                EventHoldsPlayer = 0;
+                LetGoOfHeroine(kHoldLine);
             }
         }
         if (Open.sub == 4) {
@@ -665,7 +667,7 @@ void StepOpeningLanding() {
                 } else {
                     // This closing leaves EnterConfirmState at 1.
                     Prompt = 0;
-                    EventHoldsPlayer = 0;
+                    LetGoOfHeroine(kHoldLine);
                     EnterConfirmState = 1;
                     Open.step = 27;
                     Actors.actorEX = 1200;
@@ -757,8 +759,7 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
         RunEra00NpcKickScene(0);
         Open.step = 2;
         Open.messageFlag = 1;
-        TakeHoldOfHeroine();
-        MenuKeyBlocked = 1;
+        TakeHoldOfHeroine(kHoldKeys | kHoldMenu);
     }
     if (Open.step == 2 && RunEra00NpcKickScene(1) == 99) Open.step = 17;
     StepOpeningGreeting(now);

@@ -27,6 +27,10 @@ void RunEra00ExitEffect(std::int32_t arg);
 // The house's talk events 1..9, one routine over the table of their places
 // and lines: 0 arms, 1 steps, 99 when closed.
 std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg);
+// The talks' words as the program's first game finds them (none running,
+// none held), for the data reset: a game left in a talk must not carry it
+// into the next one, which steps the talks without arming them.
+void ResetEra00TalkEvents();
 
 // The leap through the gate into the field: 0 arms, 1 steps, 99 when done.
 std::int32_t RunEra00ToEra01Handover(std::int32_t arg);

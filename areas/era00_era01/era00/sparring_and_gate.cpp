@@ -5,6 +5,7 @@
 #include "areas/era00_era01/era00/scenes.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -116,7 +117,7 @@ void StepSparringTalks() {
         if (StepSparTalk(kTalks[k].lines, kTalks[k].count, TalkLine)) {
             ++Spar.talkStep;
             if (k == 2) Spar.talkStamp = Era00Clock();
-            if (k == 3) MessageBoxOpen = 0;
+            if (k == 3) LetGoOfHeroine(kHoldKeys);
         }
     }
     // The hint, unless she has kicked already.
@@ -275,7 +276,7 @@ std::int32_t RunEra00SparringScene(std::int32_t arg) {
     StampAheadToZero(Spar.reactionStamp, now);
     if (arg == 0) {
         Spar = SparringRecord{};
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         XKeyBlocked = 1;
         ZKeyBlocked = 1;
         Actors.actorAFrame = 0;
@@ -381,13 +382,16 @@ std::int32_t RunEra00KnockBackScene(std::int32_t arg) {
         Knock.stamp = Knock.poseStamp = Knock.lastPoseChange = now;
         TakeHoldOfHeroine();
         PlayEra00Sound(120);
+        // Line 14 comes up with the throw, without the bell.
+        Prompt = 14;
         EnterConfirmState = 1;
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(Prompt);
         Knock.originY = PlayerState.y - 50;
         PlayerState.pose = 41;
         return Knock.step;
     }
     if (Knock.step == 1) {
-        EventHoldsPlayer = 1;
         Prompt = 14;
         const double t = 1.5 * (now - Knock.stamp);
         PlayerState.x = 775 - TruncToInt(100.0 * t);
@@ -412,7 +416,7 @@ std::int32_t RunEra00KnockBackScene(std::int32_t arg) {
         PlayerState.pose = 26;
         PlayerState.x = Knock.landingX;
         if (LineRead()) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             CloseLine(Prompt);
             Knock.step = 99;
         }

@@ -7,6 +7,7 @@
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/residency.h"
@@ -35,6 +36,10 @@ struct HandoverRecord {
     double stamp = 0, elapsed = 0;
 };
 HandoverRecord Handover;
+
+// The story's scenes, its lines and the walk through the gate hold her in
+// one name, stepped by whichever area's block steps the story.
+constexpr HoldOwner kHomeStoryHold{"the home area's story"};
 
 void RunOpeningPhase(double now) {
     ScrollX = 0;
@@ -109,10 +114,9 @@ void RunOpeningPhase(double now) {
     }
     if (Story.step == 31 && RunEra00Actor2Scene(1) == 99) {
         Story.step = 32;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys | kHoldMenu);
         Story.stageStamp = now;
         PlayerState.facing = 1;
-        MenuKeyBlocked = 0;
     }
     // The flame in the hearth, until 3 s after the intruder has gone.
     if (Actors.closeUpFrame >= 1 && AtLeastElapsed(Story.flameStamp, now, 0.01)) {
@@ -149,9 +153,7 @@ void RunFollowUpTalk(double now) {
     const std::int32_t flame = Actors.closeUpFrame;
     if (Story.talkStep == 0 && flame == 1) {
         Story.talkStep = 2;
-        EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
-        PlayEra00Sound(6);
+        OpenLine(Prompt, 46, kGeneralVolume);
     }
     // Steps 2 and 3 show lines 46 and 47; 3 entered from 2 would only write
     // again what 2 has written, so they share one block.
@@ -168,7 +170,7 @@ void RunFollowUpTalk(double now) {
                 CloseLine(Prompt);
                 XKeyBlocked = 0;
                 ZKeyBlocked = 0;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
             }
         }
     }
@@ -176,9 +178,7 @@ void RunFollowUpTalk(double now) {
         TakeHoldOfHeroine();
         if (AtLeastElapsed(Story.stageStamp, now, 1.0)) {
             Story.talkStep = 5;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
-            PlayEra00Sound(6);
+            OpenLine(Prompt, 48, kGeneralVolume);
         }
     }
     // Steps 5 and 6 show lines 48 and 49 (one block, as 2 and 3).
@@ -192,7 +192,7 @@ void RunFollowUpTalk(double now) {
             } else {
                 Story.talkStep = 7;
                 CloseLine(Prompt);
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
             }
         }
     }
@@ -225,15 +225,15 @@ void RunExitPhase() {
     if (Gateway.glowFrame != 0) RunEra00ExitEffect(1);
 
     std::int32_t& x = PlayerState.x;
-    if (x < Gateway.x - 530) Story.step = 0;
+    // Walked back, she is stopped again; a line of the gate's still waiting
+    // keeps its step wherever she was carried, or its Enter is never read.
+    if (x < Gateway.x - 530 && !HoldsHeroine(kHomeStoryHold, kHoldLine)) Story.step = 0;
     if (Story.step == 0 && x >= Gateway.x - 530) Story.step = 1;
     if (Story.step == 1) {
         x = Gateway.x - 525;
         TakeHoldOfHeroine();
-        EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
-        PlayEra00Sound(6);
         Story.step = Story.sub >= 2 ? 3 : 2;
+        OpenLine(Prompt, Story.step + 13, kGeneralVolume);
     }
     if (Story.step >= 2 && Story.step <= 4) {
         x = Gateway.x - 525;
@@ -245,17 +245,15 @@ void RunExitPhase() {
                 Story.sub = 2;
             } else {
                 CloseLine(Prompt);
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
                 Story.step = 5;
             }
         }
     }
     if (Story.step == 5 && x >= Gateway.x - 380) {
         Story.step = 6;
-        EnterConfirmState = 1;
-        EventHoldsPlayer = 1;
-        PlayEra00Sound(6);
-        MessageBoxOpen = 1;
+        OpenLine(Prompt, 18, kGeneralVolume);
+        TakeHoldOfHeroine();
         StopHerOwnMoves();
         PlayerState.y = 640;
     }
@@ -282,8 +280,11 @@ std::int32_t RunEra00Story(std::int32_t arg) {
     const double now = Era00Clock();
     if (arg == 3) {
         Story = StoryRecord{};
+        Handover = HandoverRecord{};
+        ResetEra00TalkEvents();
         return 0;
     }
+    const HoldStep hold(kHomeStoryHold);
     if (now < Story.subStamp) Story.subStamp = Story.stageStamp = Story.flameStamp = 0;
     if (arg == 0) {
         Story.step = 1;
@@ -393,7 +394,7 @@ std::int32_t RunEra00ToEra01Handover(std::int32_t arg) {
             } else {
                 CloseLine(Prompt);
                 Handover.step = 99;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine(kHoldKeys);
                 Era00StoryPhase = 3;
             }
         }

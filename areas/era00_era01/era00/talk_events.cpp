@@ -5,6 +5,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -46,22 +47,26 @@ struct TalkEventsRecord {
 };
 TalkEventsRecord Talk;
 
+// The door, the remark inside and the talks hold her in one name.
+constexpr HoldOwner kHouseTalksHold{"the house's door and talks"};
+
 const TalkEventRow& RowOf(std::int32_t event) { return kTalkEvents[event - 1]; }
 
 void CloseEvent(std::int32_t event) {
     // The house's talks leave EnterConfirmState at 1.
     EnterConfirmState = 1;
-    EventHoldsPlayer = 0;
     PlayEra00Sound(6);
     Event = 0;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine(kHoldKeys | kHoldLine);
     if (event >= 6) PlayerState.facing = 1;
 }
 
 void StepDoor() {
     const std::int32_t x = PlayerState.x;
-    if (x < Era00Anchor1 + 535 || x > Era00Anchor1 + 595) return;
     std::int32_t& indoor = Era00IndoorState;
+    // The second the door takes (4) holds her and is counted wherever she
+    // stands: nothing else would let go.
+    if ((x < Era00Anchor1 + 535 || x > Era00Anchor1 + 595) && indoor != 4) return;
     const double now = Era00Clock();
     if (indoor == 0 && KeyAPressed == 1 && PlayerState.y == 560) {
         indoor = 4;
@@ -74,13 +79,13 @@ void StepDoor() {
         PlayerState.pose = 40;
         if (AtLeastElapsed(Talk.stamp, now, 1.0)) {
             indoor = 1;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kHoldKeys);
             KeyAPressed = 0;
             PlayEra00Sound(35);
         }
     } else if (indoor == 1 && KeyAPressed == 1) {
         indoor = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         KeyAPressed = 0;
         PlayEra00Sound(35);
     }
@@ -108,10 +113,9 @@ void StepIndoorMessage() {
     if (LineRead()) {
         PlayerState.pose = 14;
         EnterConfirmState = 1;
-        EventHoldsPlayer = 0;
         PlayEra00Sound(6);
         Event = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys | kHoldLine);
     }
 }
 
@@ -140,11 +144,13 @@ std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg) {
             // The key hint stays until the menu key has been tried once.
             if (PhaseChangeRequest == 1) {
                 // The hint comes straight back under the close's chime, so
-                // it does not chime again.
-                CloseEvent(event);
-                TakeHoldOfHeroine();
+                // it does not chime again. Its hold is kept, not taken
+                // anew: a hold taken in this step would keep the menu from
+                // opening, and the way to the menu lets go of her keys.
+                EnterConfirmState = 1;
+                PlayEra00Sound(6);
+                PlayerState.facing = 1;
                 Event = 19;
-                EventHoldsPlayer = 1;
                 step = 4;
             }
         } else if (LineRead()) {
@@ -171,11 +177,14 @@ std::int32_t RunEra00TalkEvent(std::int32_t event, std::int32_t arg) {
     return step;
 }
 
+void ResetEra00TalkEvents() { Talk = TalkEventsRecord{}; }
+
 void RunEra00TalkEvents(std::int32_t arg) {
     if (arg == 0) {
         Talk.running = 0;
         return;
     }
+    const HoldStep hold(kHouseTalksHold);
     StampAheadToZero(Talk.stamp, Era00Clock());
     StepIndoorMessage();
     StepDoor();

@@ -13,6 +13,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -245,7 +246,7 @@ std::int32_t Toss(double now) {
     if (r.steps.step == 1) {
         PayOut(40);
         PlayFieldEffect(36);
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kArenaHold);
         r.y0 = Enemy.y - 10;
         r.steps.step = 2;
     }
@@ -254,7 +255,7 @@ std::int32_t Toss(double now) {
     Enemy.y = r.y0 - TruncToInt(1750.0 * t - 1330.0 * t * t);
     SpawnPickup(Enemy.x - 60, Enemy.y - 150);
     if (FloorHeightAt(Enemy.x, Enemy.y) < Enemy.y) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kArenaHold);
         return 99;
     }
     return r.steps.step;
@@ -266,7 +267,7 @@ std::int32_t Crumple(double now) {
         Enemy.y = FloorHeightAt(Enemy.x, Enemy.y);
         PayOut(50);
         PlayFieldEffect(36);
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kArenaHold);
         r.steps.step = 2;
     }
     if (r.steps.step == 2) {
@@ -287,7 +288,7 @@ std::int32_t Crumple(double now) {
         Enemy.frame = 5;
         if (AtLeastElapsed(r.steps.stamp, now, 0.3)) {
             StopSound(56);
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kArenaHold);
             return 99;
         }
     }
@@ -420,7 +421,7 @@ void StepThrowGrab(ThrowPrivate& p, bool withDrop, std::int32_t sound, double no
     GroundFallSuppressed = 1;
     PlayerMoveState.runSlideState = 0;
     if (p.steps.step == 1) {
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kArenaHold);
         FlashEffects[2].state = 1;
         p.steps.Next(2, now);
     }
@@ -518,7 +519,7 @@ std::int32_t RunArenaEnemyThrowB(std::int32_t arg) {
             EnemyBackOnItsFeet();
             Enemy.x = kArenaOrigin;
             Enemy.y = TopFloorHeightAt(Enemy.x) + 5;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kArenaHold);
             p.steps.step = 99;
         }
     }
@@ -596,7 +597,7 @@ void StepGrab(double now) {
         FlashEffects[2].x = Enemy.x - 50;
         FlashEffects[2].y = Enemy.y - 165;
         LowerHeroineHp(15);
-        TakeHoldOfHeroine();
+        TakeHoldOfHeroine(kArenaHold);
         GroundFallSuppressed = 1;
         a.x0 = Enemy.x - 72;
         a.y0 = PlayerState.y - 73;
@@ -665,7 +666,7 @@ std::int32_t RunArenaEnemyAttack(std::int32_t pattern) {
         }
     }
     if (Held(now)) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine(kArenaHold);
         PlayerState.pose = 84;
         PlayerState.facing = 1;
         PlayerState.x = a.knock ? a.holdX - RateMove(p.knockRate, now - a.knockStamp) : a.holdX;
@@ -674,7 +675,7 @@ std::int32_t RunArenaEnemyAttack(std::int32_t pattern) {
         if (Enemy.y < p.restY) Enemy.y = std::min(Enemy.y + 2, p.restY);
         if (Enemy.y > p.restY) Enemy.y = p.restY;
         if (!Held(now)) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine(kArenaHold);
             Enemy.x = kArenaOrigin;
             return 99;
         }
@@ -688,6 +689,14 @@ struct RandomPrivate {
 };
 RandomPrivate randomAttack;
 }  // namespace
+
+void ResetArenaEnemy() {
+    entrance = idle = Steps{};
+    reaction = ReactionPrivate{};
+    throwA = throwB = ThrowPrivate{};
+    attack = AttackPrivate{};
+    randomAttack = RandomPrivate{};
+}
 
 std::int32_t RunArenaEnemyRandomAttack(std::int32_t arg) {
     RandomPrivate& r = randomAttack;

@@ -10,6 +10,7 @@
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -83,6 +84,14 @@ struct Wave {
 };
 Wave wave;
 
+// She is within the enemy's grab from `near` px before it to 300 px past it,
+// as within its strikes (RunArenaWave4): from further off, beyond the arena
+// either way, nothing reaches her.
+bool WithinGrab(std::int32_t near) {
+    const std::int32_t x = PlayerState.x;
+    return Enemy.x - near <= x && x < Enemy.x + 300;
+}
+
 void ArmWave(std::int32_t firstStep) {
     wave = Wave{};
     wave.step = firstStep;
@@ -115,7 +124,7 @@ void StepRise(double now) {
         UpdateArenaEnemyIdle(0);
         wave.step = kFight;
     }
-    if ((wave.step == 1 || wave.step == 2) && PlayerState.x >= Enemy.x - 100) StartThrow();
+    if ((wave.step == 1 || wave.step == 2) && WithinGrab(100)) StartThrow();
 }
 
 void StepFight() {
@@ -126,7 +135,7 @@ void StepFight() {
             wave.kind = kind;
             RunArenaEnemyHitReaction(0);
             wave.step = kHit;
-        } else if (PlayerState.x >= Enemy.x - 100) {
+        } else if (WithinGrab(100)) {
             StartThrow();
         }
     }
@@ -153,7 +162,7 @@ bool StepRecover(double now, double seconds) {
     PlayerState.pose = 22;
     UpdateArenaEnemyIdle(1);
     if (!AtLeastElapsed(wave.stamp, now, seconds)) return false;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine();
     wave.step = kFight;
     return true;
 }
@@ -178,7 +187,7 @@ std::int32_t RunArenaWave1(std::int32_t arg) {
     if (wave.talk == 1) {
         if (RunArenaTalk(1) == kDone) {
             wave.talk = 2;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
         }
         return wave.step;
     }
@@ -202,7 +211,7 @@ std::int32_t RunArenaWave1(std::int32_t arg) {
         UpdateArenaEnemyIdle(1);
         if (RunArenaTalk(2) == kDone) {
             wave.talkedTwice = 1;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             wave.step = kFight;
         }
     }
@@ -228,7 +237,7 @@ std::int32_t RunArenaWave2(std::int32_t arg) {
         if (RunArenaTalk(3) == kDone) {
             wave.talk = 2;
             wave.throws = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
         }
         return wave.step;
     }
@@ -250,7 +259,7 @@ std::int32_t RunArenaWave2(std::int32_t arg) {
         PlayerState.pose = 22;
         PlayerState.facing = 1;
         if (RunArenaTalk(4) == kDone) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             return kDone;
         }
     }
@@ -345,7 +354,7 @@ std::int32_t RunArenaWave4(std::int32_t arg) {
         if (last.step == 4 && Enemy.x - 120 <= px && px < Enemy.x + 300 && PlayerMoveState.comboF == 0 &&
             PlayerMoveState.comboG == 0)
             Wave4Attack();
-        if (last.step == 4 && px >= Enemy.x - 50) {
+        if (last.step == 4 && WithinGrab(50)) {
             RunArenaEnemyThrowB(0);
             last.step = 10;
         }
@@ -358,7 +367,7 @@ std::int32_t RunArenaWave4(std::int32_t arg) {
         PlayerState.pose = 22;
         UpdateArenaEnemyIdle(1);
         if (AtLeastElapsed(last.stamp, now, 0.5)) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             last.step = 4;
         }
     }
@@ -402,7 +411,7 @@ std::int32_t RunArenaEnding(std::int32_t arg) {
     }
     StampAheadToZero(ending.stamp, now);
     if (ending.step == 0) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         Enemy.y = kGround;
     }
     const EndingRow& row = kEnding[ending.step];
@@ -414,7 +423,7 @@ std::int32_t RunArenaEnding(std::int32_t arg) {
     if (row.frame == 10) SpawnDropItem(Enemy.x, FloorHeightAt(Enemy.x, Enemy.y));
     if (++ending.step < static_cast<std::int32_t>(sizeof(kEnding) / sizeof(kEnding[0]))) return ending.step + 1;
     Enemy.frame = 0;
-    MessageBoxOpen = 0;
+    LetGoOfHeroine();
     return kDone;
 }
 
@@ -434,13 +443,21 @@ constexpr WaveScript kWaves[5] = {nullptr, RunArenaWave1, RunArenaWave2, RunAren
 void RunArenaWaves(std::int32_t mode) {
     Sequencer& q = sequencer;
     if (mode == 0) {
-        q.state = 0;
+        // The data reset: every wave's and the enemy's own steps as the
+        // program's first game finds them.
+        q = Sequencer{};
+        talkOpen = 0;
+        wave = Wave{};
+        last = Wave4{};
+        ending = EndingPrivate{};
+        ResetArenaEnemy();
         return;
     }
     if (mode == 1) {
         if (q.state == 3) q.state = 0;
         return;
     }
+    const HoldStep hold(kArenaHold);
     if (q.state == 0) {
         std::int32_t next = 0;
         if (Arena.clearedWaves == 0 && Era01Progress == 0) next = 1;

@@ -143,37 +143,30 @@ void ClampArrivalView(bool lowLimit) {
 
 void LimitEra01() {
     std::int32_t& x = PlayerState.x;
-    // Holds by the field's events.
+    // Where the field's events keep her while they hold her (each event
+    // takes and ends its hold in its own step).
     if (HoppingObjectRecord.holdStep == 3) x = HoppingObjectRecord.holdX;
     // Only the first walking enemy teaches (and holds her for it); the
     // others never finish a lesson, so holding for them would pin her at 0.
     const WalkingEnemyRecord& teacher = WalkingEnemyRecords[0];
-    if (teacher.state >= 2 && teacher.meetingStep != 6) {
-        x = teacher.holdX;
-        MessageBoxOpen = 1;
-    }
+    if (teacher.state >= 2 && teacher.meetingStep != 6) x = teacher.holdX;
     const std::int32_t lesson = FlyingEnemyRecords[0].lessonStep;
     if ((lesson >= 1 && lesson <= 4) || lesson == 6 || lesson == 7) x = FlyingEnemyRecords[0].lessonHoldX;
 
+    // The arena's waves keep her out of its room, up to A + 199, as the
+    // replay's hold does: beyond it (come from the east) she is past the
+    // arena, not in it, and is left where she is.
     constexpr std::int32_t arena = Era01Anchor22;
     const std::int32_t hold = ArenaState.waveHold;
-    if (hold == 1 && x >= arena - 100) x = arena - 100;
-    if (hold == 2 && x >= arena - 50) x = arena - 50;
-    if (hold >= 3 && arena - 50 <= x && x < arena + 200) x = arena - 50;
+    const bool inTheRoom = x < arena + 200;
+    if (hold == 1 && arena - 100 <= x && inTheRoom) x = arena - 100;
+    if (hold == 2 && arena - 50 <= x && inTheRoom) x = arena - 50;
+    if (hold >= 3 && arena - 50 <= x && inTheRoom) x = arena - 50;
 
     const std::int32_t meeting = FieldEnemyARecord.firstMeetingStep;
-    if (meeting >= 1 && meeting <= 13) {
-        MessageBoxOpen = 1;
-        if (x > Era01Anchor17 - 150) x = Era01Anchor17 - 150;
-    }
-    if (MonsterGroupRecords[0].talkState == 1) {
-        x = Era01Anchor34 - 700;
-        MessageBoxOpen = 1;
-    }
-    if (EncounterPhase == 1) {
-        x = Era01Anchor54 - 500;
-        MessageBoxOpen = 1;
-    }
+    if (meeting >= 1 && meeting <= 13 && x > Era01Anchor17 - 150) x = Era01Anchor17 - 150;
+    if (MonsterGroupRecords[0].talkState == 1) x = Era01Anchor34 - 700;
+    if (EncounterPhase == 1) x = Era01Anchor54 - 500;
 
     if (PlayerHpHold == -1) {
         PlayerHpHold = PlayerState.hp;

@@ -26,6 +26,7 @@ constexpr std::int32_t kRows[6] = {403002, 404002, 405002, 406001, 407001, 40800
 
 // The pieces of section B: id, x offset from its anchor (Era01Anchor05), y,
 // depth; keepY pieces keep the y and depth of their frame.
+constexpr std::int32_t kGreatTreeDx = 430;
 struct SectionPiece {
     std::int32_t id, dx, y;
     float depth;
@@ -36,6 +37,13 @@ constexpr SectionPiece kSectionBPieces[] = {
     {409001, 800, 578, 0.8f, false}, {410001, 826, 578, 0.9f, false}, {410001, 932, 578, 0.9f, false},
     {410001, 1226, 578, 0.8f, false}, {410001, 1226, 546, 0.8f, false}, {416001, 1182, 527, 0.7f, false},
     {413001, 1580, 640, 0.8f, false},
+    // The great tree the patrol creature's four prizes hang in: its crown,
+    // trunk and foot stacked as the backdrop rows stack them, just in front
+    // of the clouds and the cottage's tree, so the prizes hang among its
+    // leaves.
+    {405002, kGreatTreeDx, 24, 0.895f, false},
+    {404002, kGreatTreeDx + 241, 473, 0.895f, false},
+    {403002, kGreatTreeDx + 271, 643, 0.895f, false},
 };
 // The first gimmick of section A takes the places of the first six pieces
 // of section B (the two sections are never seen together).

@@ -35,8 +35,12 @@ void At(std::int32_t x, std::int32_t y) {
     PendingSprite.posY = y;
 }
 
+// The flyers and their shots live in the field: only its step moves them.
+// Drawn on where the field has been left (the lift at its end, past which
+// the arena is the area), they would hang in the sky unmoving, wings up and
+// a shot in mid-fall, through the whole arrival.
 void FlyingEnemies() {
-    if (Era00AreaFlag != 0) return;
+    if (Era00AreaFlag != 0 || Era01AreaFlag != 1) return;
     for (int k = 0; k < 3; ++k) {
         Call(0, 0);
         if (FlyingEnemyRecords[k].projectileState == 2) SetObjectSprite(517001 + k, 0);

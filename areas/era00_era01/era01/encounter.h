@@ -37,6 +37,10 @@ inline bool EncounterOnScreen(std::int32_t x) { return x >= ScrollX - 100 && x <
 // The actors (mode 0 wait, 1 step, 99 stand in the tower) and their
 // reactions (0 reset, 1 step, 99 end pose in the tower).
 void RunEncounterActor(int n, std::int32_t mode);
+// Their own steps, and the projectiles', as the program's first game finds
+// them (the data reset, through ResetEncounter).
+void ResetEncounterActors();
+void ResetEncounterProjectiles();
 std::int32_t RunEncounterActorReaction(int n, std::int32_t mode);
 
 // Projectiles.

@@ -325,6 +325,11 @@ void StepActive(int n, EncounterTrioActor& a, ControllerPrivate& c) {
 
 }  // namespace
 
+void ResetEncounterActors() {
+    for (ReactionPrivate& r : reactions) r = ReactionPrivate{};
+    for (ControllerPrivate& c : controllers) c = ControllerPrivate{};
+}
+
 std::int32_t RunEncounterActorReaction(int n, std::int32_t mode) {
     EncounterTrioActor& a = TrioActor(n);
     ReactionPrivate& r = reactions[n];

@@ -291,6 +291,13 @@ void HurtPlayerFromEncounter(std::int32_t damage, std::int32_t push, std::int32_
     if (h.facing * side == 1) PlayerHurtPoseRequest = impactY > line ? 85 : 84;
 }
 
+void ResetEncounterProjectiles() {
+    for (ShotPrivate& s : shots) s = ShotPrivate{};
+    for (PiecePrivate& p : pieces) p = PiecePrivate{};
+    for (BombPrivate& b : bombs) b = BombPrivate{};
+    shotLauncherStamp = pieceLauncherStamp = 0.0;
+}
+
 void UpdateEncounterShots(std::int32_t mode) {
     if (mode == 0) {
         for (int slot = 1; slot <= 6; ++slot) UpdateEncounterShot(0, slot, 0, 0, 0);

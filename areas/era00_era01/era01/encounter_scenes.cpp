@@ -10,6 +10,7 @@
 #include "areas/era00_era01/era01/encounter.h"
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era02/records.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -36,9 +37,14 @@ bool NextOnEnter(std::int32_t nextLine) {
     return true;
 }
 
+// The introduction holds her from its first line to its last; the door's
+// examine from the action key to its last line.
+constexpr HoldOwner kIntroHold{"the encounter's introduction"};
+constexpr HoldOwner kDoorHold{"the encounter door's examine"};
+
 void Release() {
     CloseLine(Word());
-    MessageBoxOpen = 0;
+    LetGoOfHeroine();
     KeyAPressed = 0;
     PlayerHpHold = 0;
 }
@@ -328,7 +334,7 @@ void StepShotsApproach() {
         PlayerHpHold = -1;
     }
     if (Intro.talkStep == 16) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (h.x > kEncounterA + 267) h.x = kEncounterA + 267;
         if (Waited(Intro.talkStamp, 1.0)) {
             if (h.x > kEncounterA + 107) {
@@ -585,8 +591,9 @@ void KeepToTheTowerWalls() {
     }
     // Her x is remembered in every step, also while she stands on top: a
     // stale one from before the climb would throw her back to the left
-    // wall as soon as she dropped down on the far side.
-    if (EncounterDoneFlag == 0 && walls.leftPrevX < kTowerT + 50 && h.x > kTowerT + 50) {
+    // wall as soon as she dropped down on the far side. The body begins at
+    // T + 50 itself: a stride ending there would stand her on its top.
+    if (EncounterDoneFlag == 0 && walls.leftPrevX < kTowerT + 50 && h.x >= kTowerT + 50) {
         h.x = kTowerT + 49;
         PlayEncounterSound(19);
     }
@@ -648,7 +655,18 @@ void ArmFight() {
 
 }  // namespace
 
+void ResetEncounter() {
+    Intro = IntroPrivate{};
+    leap = drop = shot = exitRun = MovePrivate{};
+    door = DoorPrivate{};
+    walls = WallPrivate{};
+    // (doorExamineCount counts the program's examines, not a game's)
+    ResetEncounterActors();
+    ResetEncounterProjectiles();
+}
+
 void UpdateEncounterIntro() {
+    const HoldStep hold(kIntroHold);
     PlayerStateRecord& h = PlayerState;
     if (IntroWords.introArmed == 0) {
         IntroWords.introArmed = 1;
@@ -658,12 +676,17 @@ void UpdateEncounterIntro() {
         Actor1().depth = 0.96f;
     }
     RunIdleLoop();
-    if (EncounterPhase == 0 && h.x >= kEncounterA - 500) {
+    // Met on her way to the door: from past it she is not fetched back.
+    if (EncounterPhase == 0 && kEncounterA - 500 <= h.x && h.x < kEncounterA) {
         EncounterPhase = 1;
         Intro.talkStep = 1;
         h.facing = 1;
     }
-    if (EncounterPhase == 1) RunFirstTalk();
+    if (EncounterPhase == 1) {
+        // Held where the talk found her (LimitEra01) until it is read.
+        TakeHoldOfHeroine();
+        RunFirstTalk();
+    }
     if (EncounterPhase == 2) {
         TakeHoldOfHeroine();
         KeyRightPressed = 1;
@@ -678,6 +701,7 @@ void UpdateEncounterIntro() {
 }
 
 void UpdateEncounterFight() {
+    const HoldStep hold(kDoorHold);
     if (IntroWords.fightArmed == 0) ArmFight();
     RunEncounterDoorExamine();
     for (int n = 1; n <= 3; ++n) RunEncounterActor(n, 1);

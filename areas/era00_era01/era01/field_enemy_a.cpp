@@ -10,6 +10,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -56,35 +57,37 @@ struct ReactionPrivate {
 };
 ReactionPrivate reaction;
 
+// Its first meeting talks to her; its blows (a throw up, a flicker of coins,
+// its own strike) hold her while they play.
+constexpr HoldOwner kMeetingHold{"field enemy A's first meeting talk"};
+constexpr HoldOwner kBlowsHold{"field enemy A's blows"};
+
 // ---- children -----------------------------------------------------------------
 
 std::int32_t RunFirstMeeting(double now) {
+    const HoldStep hold(kMeetingHold);
     std::int32_t& line = DialogueChannels.fieldLine;
     if (meeting.step == 1) {
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        MessageBoxOpen = 1;
-        PlayFieldEffect(6);
+        TakeHoldOfHeroine();
+        OpenLine(line, 37);
         PlayerHpHold = -1;
-        line = 37;
         meeting.Arm(2, now);
         return meeting.step;
     }
     if (line == 39 || line == 40) PlayerState.pose = 39;
     if (line >= 41) PlayerState.pose = 22;
+    // Her next line marvels at its size: it waits, read or not, until the
+    // guard has risen out of the ground and stands.
+    if (line == 38 && Enemy.state == 2) return meeting.step;
     if (EnterConfirmState != kLineRead) return meeting.step;
     if (line < 48) {
-        EnterConfirmState = kLineWaiting;
-        ++line;
-        PlayFieldEffect(6);
+        AdvanceLine(line, line + 1);
         return meeting.step;
     }
-    EnterConfirmState = 0;
     meeting.step = kDone;
-    EventHoldsPlayer = 0;
-    line = 0;
+    CloseLine(line);
+    LetGoOfHeroine();
     PlayerHpHold = 0;
-    MessageBoxOpen = 0;
     return kDone;
 }
 
@@ -198,7 +201,7 @@ std::int32_t RunReaction(std::int32_t n, double now) {
         Enemy.y = TruncToInt(reaction.baseY - (1750.0 * t - 1330.0 * t * t));
         Coin();
         if (FloorHeightAt(Enemy.x, Enemy.y) < Enemy.y) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             s.step = kDone;
         }
         return s.step;
@@ -215,7 +218,7 @@ std::int32_t RunReaction(std::int32_t n, double now) {
         }
     }
     if (reaction.flickerCount >= 7) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         s.step = kDone;
     }
     return s.step;
@@ -226,7 +229,7 @@ std::int32_t RunAttack(double now) {
     static std::int32_t heroineY = 0;
     switch (attack.step) {
         case 1:
-            MessageBoxOpen = 1;
+            TakeHoldOfHeroine();
             attack.Arm(2, now);
             [[fallthrough]];
         case 2:
@@ -261,7 +264,7 @@ std::int32_t RunAttack(double now) {
             p.pose = 22;
             if (attack.Waited(now, 0.9)) {
                 attack.step = kDone;
-                MessageBoxOpen = 0;
+                LetGoOfHeroine();
             }
             break;
         default:
@@ -293,7 +296,8 @@ std::int32_t RunDeath(double now) {
     if (!death.Waited(now, row.wait)) return death.step;
     if (death.step == 3) PlayFieldSound(16);
     if (death.step == 8) {
-        MessageBoxOpen = 0;
+        // A blow of its own cut short by its fall lets her go here.
+        LetGoOfHeroine();
         return death.step = kDone;
     }
     return ++death.step;
@@ -487,8 +491,10 @@ void SetFieldEnemyASprite(std::int32_t frame, std::int32_t y) {
 void UpdateFieldEnemyA(std::int32_t arg) {
     if (arg == 0) {
         Private = EnemyPrivate{};
+        meeting = appear = idle = attack = death = Stepper{};
         return;
     }
+    const HoldStep hold(kBlowsHold);
     const double now = FieldClock();
     StampAheadToZero(Private.stamp, now);
     RunReturnLatches();

@@ -115,6 +115,13 @@ bool Practice(std::int32_t id) {
 
 }  // namespace
 
+void ResetFieldObjectSprites() {
+    BlinkStamp = 0.0;
+    PracticePulseColour = kPulseLow;
+    PracticePulseFalling = 0;
+    PracticePulseStamp = 0.0;
+}
+
 void SetFieldObjectSprite(std::int32_t id, std::int32_t slot) {
     if (Backdrop(id, slot) || Hopping(id) || Practice(id)) return;
     if (id == 414001) {

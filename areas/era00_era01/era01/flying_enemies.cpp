@@ -12,6 +12,7 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -39,6 +40,9 @@ struct FlyerPrivate {
 };
 FlyerPrivate Flyers[3];
 
+// The first one's flight lesson holds her through its two talks.
+constexpr HoldOwner kLessonHold{"the flight lesson"};
+
 // FlyingHitDamage: one word for all three, kept in the first record.
 std::int32_t& HitDamage() { return FlyingEnemyRecords[0].expAward; }
 
@@ -57,6 +61,9 @@ void Perch(std::int32_t n, double now) {
     e.y = TopFloorHeightAt(e.x);
     const std::int32_t hx = PlayerState.x;
     if (n == 0 && e.lessonStep == 0 && Distance(hx, e.x) < 500) {
+        // She stops where the lesson finds her, which is where it keeps
+        // her (LimitEra01); a jump under way comes down there.
+        TakeHoldOfHeroine(kLessonHold);
         e.lessonStep = 1;
         e.lessonHoldX = hx;
     }
@@ -80,16 +87,30 @@ void WingBeat(std::int32_t n, double now) {
     e.flapPhase = (e.flapPhase + 1) & 3;
 }
 
+// The flyers climb to one point at the view's top left, cross to one point at
+// its top right and dive from there by one curve: two that set out on their
+// crossing together would fly the rest of the way as one picture. One sets
+// out only once no other is crossing, and meanwhile hovers under the
+// crossing's height, each flyer at a height of its own.
+bool AnotherCrossing(std::int32_t n) {
+    for (std::int32_t k = 0; k < 3; ++k)
+        if (k != n && FlyingEnemyRecords[k].state == 3) return true;
+    return false;
+}
+
 void Climb(std::int32_t n, double now) {
     FlyingEnemyRecord& e = FlyingEnemyRecords[n];
     const std::int32_t s = ScrollX;
+    const bool waits = AnotherCrossing(n);
     if (e.y < 120) e.y = 120;
+    // Kept from setting out, it sinks to its own height against its wing beats.
+    if (waits && e.y < 180 + 45 * n) e.y += 6;
     if (e.x > s + 100) e.x -= 5;
     if (e.x < s + 100) e.x += 5;
     if (e.x > s + 500) e.x -= 10;
     if (e.x > s + 1200) e.x -= 70;
     if (e.x < s - 100) e.x += 70;
-    if (s + 95 < e.x && e.x < s + 105 && e.y <= 120) Start(n, 3, now);
+    if (s + 95 < e.x && e.x < s + 105 && e.y <= 120 && !waits) Start(n, 3, now);
 }
 
 void Cross(std::int32_t n, double now) {
@@ -323,7 +344,6 @@ void Drive(std::int32_t n) {
 // One line of the lesson: shown while waiting; true once Enter has read it.
 bool ShowLine(std::int32_t line) {
     DialogueChannels.fieldLine = line;
-    MessageBoxOpen = 1;
     return EnterConfirmState == kLineRead;
 }
 // The next line goes up with the Enter it waits for.
@@ -334,7 +354,15 @@ void NextLine(std::int32_t line) {
 }
 void CloseLesson() {
     CloseLine(DialogueChannels.fieldLine);
-    MessageBoxOpen = 0;
+    LetGoOfHeroine();
+}
+// A talk of the lesson begins: her keys and the line box held, the bell
+// rung; its first line shows from the next step.
+void BeginTalk() {
+    TakeHoldOfHeroine(kHoldKeys | kHoldLine);
+    NoteHoldLine(DialogueChannels.fieldLine);
+    EnterConfirmState = kLineWaiting;
+    PlayFieldEffect(6);
 }
 
 void RunLesson() {
@@ -351,9 +379,7 @@ void RunLesson() {
     switch (step) {
         case 1:
             e.lessonLatch = 1;
-            EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 1;
-            PlayFieldEffect(6);
+            BeginTalk();
             step = 2;
             break;
         case 2:
@@ -377,7 +403,6 @@ void RunLesson() {
                 }
                 break;
             }
-            MessageBoxOpen = 1;
             PlayerState.pose = 39;
             if (EnterConfirmState != kLineRead) break;
             if (line > 107) {
@@ -389,9 +414,7 @@ void RunLesson() {
             break;
         case 5:
             if (e.state >= 2) {
-                EnterConfirmState = kLineWaiting;
-                EventHoldsPlayer = 1;
-                PlayFieldEffect(6);
+                BeginTalk();
                 e.lessonHoldX = PlayerState.x;
                 step = 6;
             }
@@ -429,8 +452,10 @@ void UpdateFlyingEnemy1(std::int32_t mode) {
     if (mode == 0) {
         FlyingEnemyRecords[0].lessonLatch = 0;
         FlyingEnemyRecords[0].lessonPage = 0;
+        for (FlyerPrivate& w : Flyers) w = FlyerPrivate{};
         return;
     }
+    const HoldStep hold(kLessonHold);
     RunLesson();
     Drive(0);
 }

@@ -7,6 +7,7 @@
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/era01/middle.h"
 #include "areas/era00_era01/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -23,6 +24,9 @@ struct GatePrivate {
     double openStamp = 0.0, talkStamp = 0.0;
 };
 GatePrivate gate;
+
+// The gate's talk, and its opening, hold her before it.
+constexpr HoldOwner kGateHold{"the gate's talk and opening"};
 
 // What each step of the talk shows: the gate line and her pose.
 struct GateTalkRow {
@@ -51,7 +55,8 @@ void RunGateTalk() {
         EnterConfirmState = kLineWaiting;
         if (AtLeastElapsed(gate.talkStamp, now, 0.1)) {
             step = 3;
-            EventHoldsPlayer = 1;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(DialogueChannels.gateLine);
             PlayerState.facing = 1;
             PlayerState.pose = 1;
             PlayFieldEffect(6);
@@ -62,8 +67,7 @@ void RunGateTalk() {
         step = 25;
         // Nothing waits for Enter any more.
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         Era01Progress = 1;
         return;
     }
@@ -71,7 +75,10 @@ void RunGateTalk() {
     if (row == nullptr) return;
     DialogueChannels.gateLine = row->line;
     PlayerState.pose = row->pose;
-    if (step == 13) EventHoldsPlayer = 1;
+    if (step == 13) {
+        TakeHoldOfHeroine(kHoldLine);
+        NoteHoldLine(DialogueChannels.gateLine);
+    }
     if (row->line == 0) {
         // The two pauses.
         if (AtLeastElapsed(gate.talkStamp, now, 1.0)) {
@@ -86,7 +93,7 @@ void RunGateTalk() {
     if (step == 9) gate.talkStamp = now;
     if (step == 12) {
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine(kHoldLine);
         PlayFieldEffect(33);
         gate.talkStamp = now;
         DialogueChannels.gateLine = 0;
@@ -99,6 +106,7 @@ void RunGateTalk() {
 void ResetEra01Gate() { gate = GatePrivate{}; }
 
 void UpdateEra01Gate() {
+    const HoldStep hold(kGateHold);
     const double now = FieldClock();
     StampAheadToZero(gate.openStamp, now);
     std::int32_t& step = Era01GateStep;
@@ -117,6 +125,6 @@ void UpdateEra01Gate() {
     } else if (Era01Progress == 2 && AtLeastElapsed(gate.openStamp, now, 1.0)) {
         Era01Progress = 3;
         PlayFieldEffect(35);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
     }
 }

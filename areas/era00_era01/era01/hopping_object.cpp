@@ -7,6 +7,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -17,6 +18,11 @@ namespace {
 std::int32_t examineStep = 0;
 
 constexpr std::int32_t kStepDone = 99;
+// Both ring their lines' bell at the general word.
+constexpr int kGeneral = 0;
+
+constexpr HoldOwner kNoticeBoardHold{"the notice board's lines"};
+constexpr HoldOwner kHopperLineHold{"the hopper's first-hop line"};
 
 }  // namespace
 
@@ -26,13 +32,11 @@ std::int32_t RunEra01ExamineEvent(std::int32_t arg) {
         examineStep = 1;
         return examineStep;
     }
+    const HoldStep hold(kNoticeBoardHold);
     if (examineStep == 1) {
         TakeHoldOfHeroine();
         KeyAPressed = 0;
-        EnterConfirmState = kLineWaiting;
-        line = 20;
-        EventHoldsPlayer = 1;
-        PlayFieldSound(6);
+        OpenLine(line, 20, kGeneral);
         examineStep = 2;
         return examineStep;
     }
@@ -46,12 +50,11 @@ std::int32_t RunEra01ExamineEvent(std::int32_t arg) {
             PlayFieldSound(3);
         } else {
             examineStep = kStepDone;
+            LetGoOfHeroine();
             EnterConfirmState = kLineWaiting;
-            EventHoldsPlayer = 0;
             PlayFieldSound(6);
             line = 0;
             PlayerState.facing = 1;
-            MessageBoxOpen = 0;
         }
     }
     return examineStep;
@@ -119,27 +122,24 @@ void RunFirstHopLine() {
     HoppingObjectStateRecord& r = HoppingObjectRecord;
     std::int32_t& line = DialogueChannels.storyLine;
     // The box goes up with the line: a line a step ahead of its box would
-    // stand bare on the ground.
+    // stand bare on the ground. She is stopped where the line finds her,
+    // which is where the line keeps her (r.holdX).
     if (r.holdStep == 1) {
         line = 46;
-        EventHoldsPlayer = 1;
+        TakeHoldOfHeroine(kHoldKeys | kHoldLine);
+        NoteHoldLine(line);
         r.holdStep = 2;
         r.holdX = PlayerState.x;
     } else if (r.holdStep == 2) {
         r.holdStep = 3;
-        MessageBoxOpen = 1;
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        line = 46;
-        PlayFieldSound(6);
+        OpenLine(line, 46, kGeneral);
         PlayerHpHold = -1;
     } else if (line == 46 && EnterConfirmState == kLineRead) {
         r.holdStep = 4;
         r.holdX = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         EnterConfirmState = kLineWaiting;
         line = 0;
-        EventHoldsPlayer = 0;
         PlayFieldSound(6);
         PlayerHpHold = 0;
     }
@@ -221,8 +221,10 @@ void RunStrike(double now) {
 void UpdateHoppingObject(std::int32_t arg) {
     if (arg == 0) {
         hop = HopperPrivate{};
+        examineStep = 0;
         return;
     }
+    const HoldStep hold(kHopperLineHold);
     HoppingObjectStateRecord& r = HoppingObjectRecord;
     const double now = FieldClock();
     StampAheadToZero(hop.stamp, now);

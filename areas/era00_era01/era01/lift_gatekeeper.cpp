@@ -10,6 +10,7 @@
 #include "areas/era00_era01/era01/field.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
+#include "core/holds.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -53,6 +54,8 @@ void NextLiftState(std::int32_t state, double now) {
 }
 
 }  // namespace
+
+void ResetLift() { lift = LiftPrivate{}; }
 
 void UpdateLift() {
     LiftStateRecord& r = LiftRecord;
@@ -134,6 +137,10 @@ struct GatekeeperPrivate {
 };
 GatekeeperPrivate keeper;
 
+constexpr HoldOwner kGatekeeperHold{"the gatekeeper's talks and throw"};
+// The gatekeeper rings his lines' bell at the general word.
+constexpr int kGeneral = 0;
+
 // The first talk's lines in the order Enter shows them.
 constexpr std::int32_t NextFirstTalkLine(std::int32_t line) {
     if (line == 28) return 1001;
@@ -141,12 +148,10 @@ constexpr std::int32_t NextFirstTalkLine(std::int32_t line) {
     return line + 1;
 }
 
-void HoldForTalk() {
-    MessageBoxOpen = 1;
+void HoldForTalk(std::int32_t& line, std::int32_t first) {
+    TakeHoldOfHeroine();
     KeyAPressed = 0;
-    EnterConfirmState = kLineWaiting;
-    EventHoldsPlayer = 1;
-    PlayFieldSound(6);
+    OpenLine(line, first, kGeneral);
     keeper.storedHp = PlayerState.hp;
     PlayerHpHold = -1;
 }
@@ -155,18 +160,19 @@ void StartThrow(double now) {
     GatekeeperRecord.state = 10;
     keeper.stamp = now;
     EnterConfirmState = kLineWaiting;
-    EventHoldsPlayer = 0;
+    // The line goes; the keys stay held through the throw.
+    LetGoOfHeroine(kHoldLine);
     PlayFieldSound(6);
     DialogueChannels.storyLine = 0;
     PlayerState.facing = -1;
-    MessageBoxOpen = 0;
     PlayerHpHold = 0;
 }
 
 void RunFirstTalk(double now) {
     GatekeeperStateRecord& r = GatekeeperRecord;
     std::int32_t& line = DialogueChannels.storyLine;
-    if (r.done == 0 && PlayerState.x >= r.blockX + 40) {
+    // He stops her as she walks up to him, not from the far side of the field.
+    if (r.done == 0 && r.blockX + 40 <= PlayerState.x && PlayerState.x < r.blockX + 300) {
         r.done = 99;
         line = 24;
         PlayerState.x = kHeldX;
@@ -175,10 +181,7 @@ void RunFirstTalk(double now) {
         PlayerState.x = kHeldX;
         FieldTalkOpen = 1;
     }
-    if (line == 24) {
-        HoldForTalk();
-        line = 25;
-    }
+    if (line == 24) HoldForTalk(line, 25);
     const bool firstTalkLine = (line >= 25 && line <= 39) || (line >= 1001 && line <= 1018);
     if (!firstTalkLine || EnterConfirmState != kLineRead) return;
     if (line == 39) {
@@ -208,15 +211,11 @@ void RunOffer(double now) {
         r.state = 1;
     }
     auto moveTo = [&](std::int32_t next) {
-        line = next;
-        EnterConfirmState = kLineWaiting;
-        MessageBoxOpen = 1;
-        EventHoldsPlayer = 1;
-        PlayFieldSound(6);
+        TakeHoldOfHeroine();
+        OpenLine(line, next, kGeneral);
     };
     if (line == 40) {
-        HoldForTalk();
-        line = 41;
+        HoldForTalk(line, 41);
     } else if (line == 41) {
         if (KeyYPressed == 1) {
             KeyYPressed = 0;
@@ -239,8 +238,7 @@ void RunOffer(double now) {
     } else if (line == 43) {
         StartThrow(now);
     } else if (line == 44) {
-        EventHoldsPlayer = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         r.done = 1;
         r.state = 0;   // it stands still until the next talk
         keeper.stamp = now;
@@ -252,7 +250,7 @@ void RunOffer(double now) {
 void RunThrow(double now) {
     GatekeeperStateRecord& r = GatekeeperRecord;
     if (r.state >= 10 && r.state <= 12) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         PlayerState.x = kHeldX;
         PlayerState.facing = -1;
     }
@@ -283,15 +281,16 @@ void RunThrow(double now) {
         }
     }
     if (r.state == 13) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         ScrollX = kViewX;
         PlayerState.x = kHeldX;
         PlayerState.facing = -1;
         const double t = now - keeper.stamp;
         r.x = kGatekeeperOrigin + 995 - RateMove(1500.0, t);
         r.objectX = 505 - TruncToInt(1500.0 * t / 250.0 * 243.0);
+        // The keys stay held while the view is steered (keeper.steer) until
+        // the collecting game has its objects.
         if (r.x < kGatekeeperOrigin + 765) {
-            MessageBoxOpen = 0;
             r.state = 14;
             keeper.stamp = now;
             BigBurstPool.state[1] = 1;
@@ -306,7 +305,7 @@ void RunThrow(double now) {
         keeper.stamp = now;
     }
     if (r.state == 15 && CollectGameObjects[0].state == 11) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         r.state = 1;
         keeper.steer = 0;
     }
@@ -326,6 +325,7 @@ void UpdateGatekeeper(std::int32_t arg) {
         keeper.stamp = 1.0;
         return;
     }
+    const HoldStep hold(kGatekeeperHold);
     const double now = FieldClock();
     if (now - keeper.stamp < 0) keeper.stamp = 1.0;
     r.y = 640;
@@ -343,7 +343,7 @@ void UpdateGatekeeper(std::int32_t arg) {
     const std::int32_t line = DialogueChannels.storyLine;
     if (line >= 26 && line <= 39 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
     if (keeper.steer == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         if (ScrollX < kGatekeeperOrigin + 357) ++ScrollX;
         if (ScrollX > kGatekeeperOrigin + 359) --ScrollX;
     }

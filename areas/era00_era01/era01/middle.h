@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
+
 // The teacher's sequences: 0 arms, 1 steps; 99 when done.
 std::int32_t RunEra01NpcLesson(std::int32_t arg);
 std::int32_t RunEra01NpcTalk(std::int32_t arg);
@@ -19,6 +21,9 @@ void RunGateTalk();
 // Forgets an opening begun in an earlier game (the data reset).
 void ResetEra01Gate();
 
+// The arena's waves and its enemy's grabs, throws and strikes hold her
+// through one owner, stepped with the waves.
+inline constexpr HoldOwner kArenaHold{"the arena's waves and its enemy"};
 // The arena enemy's routines: 0 arms, then steps; 99 when done (98: struck
 // during its counter lunge, arm again with kind 3).
 std::int32_t RunArenaEnemyEntrance(std::int32_t arg);
@@ -28,6 +33,8 @@ std::int32_t RunArenaEnemyThrowB(std::int32_t arg);
 std::int32_t RunArenaEnemyRandomAttack(std::int32_t arg);
 std::int32_t RunArenaEnemyAttack(std::int32_t pattern);
 void UpdateArenaEnemyIdle(std::int32_t arg);
+// All the enemy's own steps back to the start (the arena's reset).
+void ResetArenaEnemy();
 // The reaction kind 0..7 her current attack gives on the enemy.
 std::int32_t TestArenaEnemyHit();
 void PlaceArenaEnemyProp(std::int32_t arg);

@@ -10,6 +10,7 @@
 #include "areas/era00_era01/era01/monsters.h"
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
+#include "core/holds.h"
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -30,6 +31,22 @@ bool Waited(double& stamp, double seconds) {
 
 std::int32_t HeroineDistance(const MonsterGroupRecord& m) { return Distance(PlayerState.x, m.x); }
 
+// The two monsters follow one rule toward her, so they would come to stand
+// on one spot as one picture: a dash that passes her ends within a hop of
+// where the other one's did, or right on the other where it stands, and a
+// monster drops from its hanging place onto whatever stands under it. They
+// keep this far apart.
+constexpr std::int32_t kApart = 110;
+
+// The other group's monster stands within `reach` of x, on the ground or
+// dropping to it there (a dashing one only passes).
+bool OtherStandsNear(int g, std::int32_t x, std::int32_t reach) {
+    const MonsterGroupRecord& other = MonsterGroupRecords[1 - g];
+    const bool landing = other.phase == 1 && MonsterPrivates[1 - g].entranceStep >= 2;
+    const bool standing = other.phase >= 2 && other.phase < 98 && other.dashing == 0;
+    return other.frame != 0 && (landing || standing) && Distance(x, other.x) < reach;
+}
+
 // ---- entrance ------------------------------------------------------------------
 
 void StartDrop(MonsterGroupRecord& m, MonsterPrivate& p) {
@@ -48,10 +65,11 @@ bool Dropping(MonsterGroupRecord& m, MonsterPrivate& p) {
 }
 
 // The first group's meeting talk, 50..54; the monster drops after the first
-// line.
+// line. She is held at its place (LimitEra01) until the last line is read.
 void RunFirstMeetingTalk(MonsterGroupRecord& m, MonsterPrivate& p) {
     std::int32_t& word = FieldWord();
     if (p.talkStep == 1) {
+        TakeHoldOfHeroine();
         OpenLine(word, 50);
         PlayerHpHold = -1;
         p.talkStep = 2;
@@ -75,12 +93,15 @@ void RunFirstMeetingTalk(MonsterGroupRecord& m, MonsterPrivate& p) {
     if (p.talkStep == 5) {
         m.frame = 1;
         if (word == 50) word = 51;
-        if (StepLineGroup(word, 54)) {
-            MessageBoxOpen = 0;
-            PlayerHpHold = 0;
-            m.talkState = 2;
-            p.entranceStep = 3;
-        }
+        if (StepLineGroup(word, 54)) p.talkStep = 6;
+    }
+    // Read to its end, or its hold ended by the stage step (the group left
+    // unstepped): the talk is over and the monster stands (entrance step 3).
+    if (p.talkStep == 6 || !HoldsHeroine(kMonsterGroupRows[0].lineHold, kHoldLine)) {
+        LetGoOfHeroine();
+        PlayerHpHold = 0;
+        m.talkState = 2;
+        p.entranceStep = 3;
     }
 }
 
@@ -102,14 +123,20 @@ void RunMonsterEntrance(int g) {
         }
     }
     if (row.firstMeetingTalk) {
-        if (m.talkState == 0 && PlayerState.x > SectionAnchorX[35] - 700) {
+        // Met on her way to it: from past its place (come back from the east)
+        // she is not fetched back to it.
+        if (m.talkState == 0 && StrictlyBetween(SectionAnchorX[35] - 700, PlayerState.x, SectionAnchorX[35])) {
             m.talkState = 1;
             p.talkStep = 1;
         }
         if (m.talkState == 1) RunFirstMeetingTalk(m, p);
         if (m.talkState != 2) return;
     }
-    if ((p.entranceStep == 0 || p.entranceStep == 1) && HeroineDistance(m) < row.dropDistance) StartDrop(m, p);
+    // It hangs on while the other monster stands under it (or where its
+    // step in would take it).
+    if ((p.entranceStep == 0 || p.entranceStep == 1) && HeroineDistance(m) < row.dropDistance &&
+        !OtherStandsNear(g, m.x, kApart + 32))
+        StartDrop(m, p);
     if (p.entranceStep == 2 && Dropping(m, p)) {
         p.entranceStep = 3;
         PlayFieldEffect(18);
@@ -159,7 +186,8 @@ void UpdateMonsterDash(int g) {
             PlayFieldEffect(18);
         }
     }
-    if ((m.x - PlayerState.x) * p.dashDirection > stop) {
+    // A dash that would end too near the other monster hops on.
+    if ((m.x - PlayerState.x) * p.dashDirection > stop && !OtherStandsNear(g, m.x, kApart)) {
         m.dashing = 0;
         m.frame = 4;
     }
@@ -304,18 +332,22 @@ void RunBothOnScreenRemark() {
     }
     if (m.talkState != 1) return;
     if (p.remarkStep == 1) {
+        // She stops where the remark finds her: a dash going on under it
+        // would carry her out of the group's stretch, where nothing is left
+        // to read the line.
+        TakeHoldOfHeroine();
         OpenLine(FieldWord(), 55);
         // Held by the line, she cannot fight back: both monsters go on, but
         // her HP waits with her (the close lets it go again).
         PlayerHpHold = -1;
         p.remarkStep = 2;
     }
-    // The line holds her until it is read, whatever else lets go of the box
-    // meanwhile: the other monster's knock-back ends by releasing it.
-    if (p.remarkStep == 2) MessageBoxOpen = 1;
-    if (p.remarkStep == 2 && LineRead()) {
-        CloseLine(FieldWord());
-        MessageBoxOpen = 0;
+    // The line holds her until it is read (a knock-back's end lets go of
+    // its own hold only); a remark whose hold the stage step ended, its
+    // group left unstepped, is over.
+    if (p.remarkStep == 2 && (LineRead() || !HoldsHeroine(kMonsterGroupRows[1].lineHold, kHoldLine))) {
+        if (HoldsHeroine(kMonsterGroupRows[1].lineHold, kHoldLine)) CloseLine(FieldWord());
+        LetGoOfHeroine();
         PlayerHpHold = 0;
         m.talkState = 2;
     }
@@ -327,7 +359,12 @@ void UpdateMonsterGroup(int g) {
     MonsterGroupRecord& m = MonsterGroupRecords[g];
     MonsterPrivate& p = MonsterPrivates[g];
     const MonsterGroupRow& row = kMonsterGroupRows[g];
-    if (HeroineDistance(m) > 1100 && (row.farResetInAnyPhase || m.phase == 1)) m.phase = 0;
+    // The line's step is the inner one: a line opened here is the line's.
+    const HoldStep knock(row.knockHold);
+    const HoldStep line(row.lineHold);
+    // A group far from her hangs again at its next place, but not while its
+    // talk holds her: the talk runs in its entrance.
+    if (HeroineDistance(m) > 1100 && (row.farResetInAnyPhase || m.phase == 1) && m.talkState != 1) m.phase = 0;
     for (std::int32_t anchor : row.spawnAnchor) {
         if (m.phase == 0 && anchor - 1100 < ScrollX && ScrollX < anchor + 100) {
             m.phase = 1;
@@ -377,7 +414,7 @@ void UpdateMonsterGroup(int g) {
     }
     if (m.attackKind != 0 && StepMonsterPlayerKnockback(g) == kMonsterDone) {
         m.attackKind = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(row.knockHold);
     }
     if (m.phase < 97) TestMonsterHit(g);
     if (m.phase == 97 && StepMonsterHitReaction(g) == kMonsterDone) {

@@ -13,6 +13,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -444,7 +445,7 @@ std::int32_t StepMonsterPlayerKnockback(int g) {
         return p.knockStep;
     }
     if (p.knockStep == 1) {
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine(kMonsterGroupRows[g].knockHold);
         p.knockStamp = GameNow();
         p.holdX = h.x;
         p.pushDirection = m.facing;

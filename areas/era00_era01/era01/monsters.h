@@ -7,6 +7,7 @@
 
 #include "areas/era00_era01/records.h"
 #include "core/floors.h"
+#include "core/holds.h"
 
 struct MonsterGroupRow {
     std::int32_t spawnAnchor[6];   // SectionAnchorX entries where it shows up
@@ -21,6 +22,11 @@ struct MonsterGroupRow {
     double comboLandingWait;       // after strike D's knock-back
     bool lastBurstInSlot7;         // the death's last spark goes to burst slot 7
     std::int32_t finishingBonusExp;   // more EXP for weapon mode 2's stagger finish
+    // Who holds her: the group's knock-back of her, and its line (the first
+    // group's meeting talk, the second's remark). Apart, so that the end of
+    // a knock-back never lets go of a line still waiting.
+    HoldOwner knockHold;
+    HoldOwner lineHold;
 };
 
 // Group 2 starts its drop at 700 and steps in at 300 (both "at most"),
@@ -28,10 +34,12 @@ struct MonsterGroupRow {
 inline constexpr MonsterGroupRow kMonsterGroupRows[2] = {
     {{SectionAnchorX[35], SectionAnchorX[36], SectionAnchorX[37], SectionAnchorX[38], SectionAnchorX[39],
       SectionAnchorX[40]},
-     SectionAnchorX[41], 189, true, true, 700, 400, 90, {5, 5, 5, 5}, 0.04, false, 0},
+     SectionAnchorX[41], 189, true, true, 700, 400, 90, {5, 5, 5, 5}, 0.04, false, 0,
+     {"the first monster group's knock-back"}, {"the first monster group's meeting talk"}},
     {{SectionAnchorX[42], SectionAnchorX[43], SectionAnchorX[44], SectionAnchorX[45], SectionAnchorX[46],
       SectionAnchorX[47]},
-     SectionAnchorX[48], 289, false, false, 701, 301, 80, {10, 15, 15, 15}, 0.71, true, 200},
+     SectionAnchorX[48], 289, false, false, 701, 301, 80, {10, 15, 15, 15}, 0.71, true, 200,
+     {"the second monster group's knock-back"}, {"the second monster group's remark"}},
 };
 
 inline constexpr std::int32_t kMonsterDone = 99;

@@ -4,6 +4,7 @@
 // transformation.
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sound_effect.h"
@@ -22,6 +23,8 @@ struct MovePracticeRecord {
     double stamp = 0;
 };
 MovePracticeRecord Practice;
+
+constexpr HoldOwner kPracticeHold{"the move practice"};
 
 void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 double Seconds() { return GameNow() - Practice.stamp; }
@@ -137,7 +140,7 @@ void StepBlows() {
     }
     if (Practice.step == 19 && Shows(1032)) {
         CloseLine(Event);
-        MessageBoxOpen = 0;   // she moves freely for the G move
+        LetGoOfHeroine();   // she moves freely for the G move
         Go(20);
     }
 }
@@ -168,7 +171,7 @@ void StepRaises() {
     }
     if (Practice.step == 23 && Shows(1033)) {
         CloseLine(Event);
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         if (h >= 30) {
             Go(24);
             Restamp();
@@ -312,8 +315,9 @@ void StepLift() {
         h = Practice.heightOrigin + TruncToInt((92 - Practice.heightOrigin) * Seconds() / 3.0);
         if (h >= 92) {
             h = 92;
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
+            EnterConfirmState = kLineWaiting;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Event);
             Sound(63);
             Go(42);
         }
@@ -413,8 +417,9 @@ void StepTransformation() {
         if (AtLeastElapsed(Practice.stamp, GameNow(), 0.2)) {
             Sound(83);
             Restamp();
-            EnterConfirmState = 1;
-            EventHoldsPlayer = 1;
+            EnterConfirmState = kLineWaiting;
+            TakeHoldOfHeroine(kHoldLine);
+            NoteHoldLine(Event);
             Go(69);
         }
     }
@@ -455,10 +460,9 @@ void StepTransformation() {
         // The end of the practice lets everything go once; later talks on
         // the same word must not be wiped by it.
         PracticeState.stepSprite = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         Event = 0;
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
         MovePracticeDone = 2;
         CameraMode = 0;
         Go(0);
@@ -470,11 +474,12 @@ void StepTransformation() {
 void ResetMovePracticeEvent() { Practice = MovePracticeRecord{}; }
 
 void RunMovePracticeEvent() {
+    const HoldStep hold(kPracticeHold);
     StampAheadToZero(Practice.stamp, GameNow());
     if (EquipmentFlags.acquiredB == 0 && PlayerState.x < 150 && PlayerState.facing == -1 && KeyAPressed == 1) {
         Go(1);
         KeyAPressed = 0;
-        MessageBoxOpen = 1;
+        TakeHoldOfHeroine();
         CameraMode = 1;
     }
     if (Practice.step == 0) return;

@@ -254,6 +254,7 @@ void UpdatePatrolCreature(std::int32_t arg) {
     PatrolCreatureStateRecord& r = PatrolCreatureRecord;
     if (arg == 0) {
         creature = CreaturePrivate{};
+        for (int k = 0; k < 4; ++k) prizeSwayStamp[k] = prizeStamp[k] = 0.0;
         return;
     }
     const double now = FieldClock();

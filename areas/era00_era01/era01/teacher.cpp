@@ -15,6 +15,7 @@
 #include "areas/era02/records.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
@@ -41,6 +42,10 @@ struct NpcPrivate {
     double idleStamp = 0.0;
 };
 NpcPrivate npc;
+
+// Her lesson, the upper floor's spots, the talk on the lower route and the
+// reveal: one at a time, each held through the teacher's step.
+constexpr HoldOwner kTeacherHold{"the teacher's lesson, talks and reveal"};
 
 void Show(std::int32_t frame, std::int32_t x, std::int32_t y) {
     Teacher.frame = frame;
@@ -122,7 +127,7 @@ void ShowPractice(std::int32_t line) {
     if (line == 78) {
         // She acts now, not reads: the box lets the D key through.
         EnterConfirmState = 0;
-        MessageBoxOpen = 0;
+        LetGoOfHeroine(kHoldKeys);
         return;
     }
     EnterConfirmState = kLineWaiting;
@@ -135,10 +140,8 @@ void StepLessonIntro(double now) {
     if (Teacher.lessonStep == 1) {
         PlayerState.x = kHoldX;
         Line() = 0;
-        if (ScrollX == kLessonView) {
-            Teacher.lessonStep = 2;
-            MessageBoxOpen = 0;
-        }
+        // Still held: the first line takes her on at once.
+        if (ScrollX == kLessonView) Teacher.lessonStep = 2;
     }
     if (Teacher.lessonStep == 2) {
         if (Line() == 0) {
@@ -231,7 +234,7 @@ void StepPractice(double now) {
         if (Line() == 80 && LineRead()) {
             lesson.stretch = 31;
             CloseLine(Line());
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             lesson.stamp = now;
             SoundVolumes[0] = 0;
             PlaySoundEffect(21, 1000);
@@ -255,7 +258,6 @@ void StepAfterword(double now) {
     if (t >= 13.0 && Line() == 0 && EventHoldsPlayer == 0) {
         OpenLine(Line(), 81, kGeneral);
         Teacher.frame = 185;
-        EventHoldsPlayer = 1;
     }
     if (Line() >= 81 && Line() <= 87 && StepLineGroup(Line(), 87, kGeneral)) {
         lesson.stretch = 32;
@@ -349,10 +351,9 @@ std::int32_t RunEra01NpcLesson(std::int32_t arg) {
     StepAfterword(now);
     StepClimb(now);
     if (lesson.stretch == 46) {
-        EventHoldsPlayer = 0;
+        LetGoOfHeroine();
         EnterConfirmState = 0;
         Line() = 0;
-        MessageBoxOpen = 0;
         NpcSceneLock = 0;
         LearnedMoveD = 1;
         lesson.stretch = 99;
@@ -391,7 +392,7 @@ void RunEra01ExamineSpots() {
     PlayerState.facing = 1;
     PlayerState.pose = (Line() == 88 || Line() == 91) ? 40 : 1;
     if (StepLineGroup(Line(), spot.last)) {
-        MessageBoxOpen = 0;
+        LetGoOfHeroine();
         KeyAPressed = 0;
     }
 }
@@ -435,7 +436,7 @@ std::int32_t RunEra01NpcTalk(std::int32_t arg) {
         PlayerState.pose = 96;
         ScrollX = talk.heldScrollX;
         if (StepLineGroup(Line(), 1025)) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             talk.step = 99;
         }
     }
@@ -611,7 +612,7 @@ void StepRevealLeave(double now) {
         PlayerState.pose = 96;
         if (AtLeastElapsed(reveal.stamp, now, 1.1)) {
             CameraMode = 0;
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             reveal.step = 99;
         }
     }
@@ -644,10 +645,14 @@ std::int32_t RunEra01NpcReveal(std::int32_t arg) {
 void UpdateEra01Npc(std::int32_t arg) {
     const double now = FieldClock();
     if (arg == 0) {
-        npc.dispatch = 0;
-        npc.idleStamp = 0.0;
+        npc = NpcPrivate{};
+        lesson = LessonPrivate{};
+        spot = SpotPrivate{};
+        talk = TalkPrivate{};
+        reveal = RevealPrivate{};
         return;
     }
+    const HoldStep hold(kTeacherHold);
     StampAheadToZero(npc.idleStamp, now);
     if (Teacher.mode != 3) {
         Show(Teacher.mode == 0 ? 175 : 176, kLedgeX, kLedgeY);

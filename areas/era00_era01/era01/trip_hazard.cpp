@@ -4,6 +4,7 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/era01/field.h"
+#include "core/holds.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
 
@@ -18,13 +19,18 @@ struct TripPrivate {
 };
 TripPrivate trip;
 
+constexpr HoldOwner kTripHold{"the trip over the field's low obstacle"};
+
 void PlayTripSound(std::int32_t id) { PlayFieldEffect(id); }
 
 }  // namespace
 
 bool PitHazardTripping() { return trip.state != 0; }
 
+void ResetPitHazard() { trip = TripPrivate{}; }
+
 void UpdatePitHazard() {
+    const HoldStep hold(kTripHold);
     const double now = FieldClock();
     if (now - trip.tripTime < 0) {
         trip.tripTime = 0.0;
@@ -39,7 +45,9 @@ void UpdatePitHazard() {
         trip.state = 1;
         p.x = kHazardOrigin + 30;
         trip.poseStep = 1;
-        MessageBoxOpen = 1;
+        // The run or slide that tripped her carries on under the hold: the
+        // tumble lasts as long as her slide does (a second at most).
+        TakeHoldAsSheMovesOn();
         trip.tripTime = trip.poseTime = now;
     }
     if (trip.state == 1) {
@@ -61,7 +69,7 @@ void UpdatePitHazard() {
     } else if (trip.state == 2) {
         p.pose = 26;
         if (AtLeastElapsed(trip.tripTime, now, 1.0)) {
-            MessageBoxOpen = 0;
+            LetGoOfHeroine();
             trip.state = 0;
         }
     }

@@ -286,6 +286,8 @@ void PushPlayerBack() {
     }
 }
 
+void ResetAnchorObstacle() { turret = TurretPrivate{}; }
+
 void UpdateAnchorObstacle() {
     const double now = FieldClock();
     for (double* stamp : {&turret.swayStamp, &turret.actionStamp, &turret.chainStamp, &turret.frameStamp})

@@ -14,6 +14,7 @@
 #include "core/bursts.h"
 #include "core/combos.h"
 #include "core/hit_tests.h"
+#include "core/holds.h"
 #include "core/hud.h"
 #include "core/pending_sprite.h"
 #include "core/pickups.h"
@@ -66,6 +67,9 @@ struct WalkerPrivate {
 };
 WalkerPrivate Walkers[3];
 
+// The first one's lesson holds her from its emergence to her last line.
+constexpr HoldOwner kLessonHold{"the first walking enemy's lesson"};
+
 double Since(double stamp, double now) { return now - stamp; }
 
 void Sound(std::int32_t n, std::int32_t id, bool effects) {
@@ -86,7 +90,6 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
     std::int32_t& line = DialogueChannels.fieldLine;
     if (e.meetingStep == 1) {
         line = 29;
-        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             CloseLine(line);
             PlayerHpHold = 0;
@@ -99,9 +102,7 @@ void RunLesson8(WalkingEnemyRecord& e, double now) {
     if (!AtLeastElapsed(Walkers[0].stateStamp, now, 0.06)) return;
     if (e.meetingStep == 0) {
         e.meetingStep = 1;
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayFieldEffect(6);
+        OpenLine(line, 29);
         PlayerHpHold = -1;
     } else if (e.meetingStep == 6) {
         Enter(0, 9, now);
@@ -192,6 +193,23 @@ void HopCycle(WalkingEnemyRecord& e, double now) {
     }
 }
 
+// The walkers all make for the same distance from her, so two of them on
+// one side would come to stand on one spot as one picture: a walker whose
+// step would take it within a body's width of another walking ahead of it
+// (or level with one listed before it) waits behind that one instead.
+constexpr std::int32_t kWalkersApart = 64;
+
+bool WaitsBehindAnother(std::int32_t n, std::int32_t direction) {
+    const WalkingEnemyRecord& e = WalkingEnemyRecords[n];
+    for (std::int32_t k = 0; k < 3; ++k) {
+        const WalkingEnemyRecord& other = WalkingEnemyRecords[k];
+        if (k == n || other.frame == 0 || other.state < 9 || other.state > 15) continue;
+        const std::int32_t ahead = (other.x - e.x) * direction;
+        if ((ahead > 0 || (ahead == 0 && k < n)) && ahead - e.walkStep < kWalkersApart) return true;
+    }
+    return false;
+}
+
 void Walk(std::int32_t n, double now) {
     WalkingEnemyRecord& e = WalkingEnemyRecords[n];
     WalkerPrivate& w = Walkers[n];
@@ -206,8 +224,8 @@ void Walk(std::int32_t n, double now) {
             w.anim = now;
             e.frame = e.frame == 4 ? 5 : 4;
         }
-        if (e.x <= hx - 160) e.x += e.walkStep;
-        if (e.x > hx + 160) e.x -= e.walkStep;
+        if (e.x <= hx - 160 && !WaitsBehindAnother(n, 1)) e.x += e.walkStep;
+        if (e.x > hx + 160 && !WaitsBehindAnother(n, -1)) e.x -= e.walkStep;
         if (AtLeastElapsed(w.tick, now, 1.0)) {
             w.tick = now;
             const std::int32_t r = Random0To99();
@@ -749,15 +767,12 @@ void Death(std::int32_t n, double now) {
 void RunLessonAfterThrow(WalkingEnemyRecord& e) {
     std::int32_t& line = DialogueChannels.fieldLine;
     if (e.meetingStep == 3) {
-        EnterConfirmState = kLineWaiting;
-        EventHoldsPlayer = 1;
-        PlayFieldEffect(6);
+        OpenLine(line, 30);
         PlayerHpHold = -1;
         e.meetingStep = 4;
     }
     if (e.meetingStep == 4) {
         line = 30;
-        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             EnterConfirmState = kLineWaiting;
             PlayFieldEffect(6);
@@ -768,10 +783,8 @@ void RunLessonAfterThrow(WalkingEnemyRecord& e) {
     }
     if (e.meetingStep == 5) {
         line = 31;
-        TakeHoldOfHeroine();
         if (EnterConfirmState == kLineRead) {
             CloseLine(line);
-            MessageBoxOpen = 0;
             PlayerHpHold = 0;
             e.meetingStep = 6;
         }
@@ -790,7 +803,10 @@ void Drive(std::int32_t n) {
     const double now = FieldClock();
     for (double* stamp : {&w.stateStamp, &w.secondStamp, &w.anim, &w.tick, &w.object, &w.hop}) StampAheadToZero(*stamp, now);
     e.angle = 0;
-    if (OutOfRange(n, e)) {
+    // The first one's lesson is not undone by where the view stands: it holds
+    // her until its last line, and only its own steps move it on.
+    const bool lessonUnderWay = n == 0 && e.state >= 2 && e.meetingStep != 6;
+    if (OutOfRange(n, e) && !lessonUnderWay) {
         e.state = 1;
         if (n == 2) e.homeX = kNoHome;
     }
@@ -810,12 +826,26 @@ void Drive(std::int32_t n) {
         if (e.x <= e.patrolLeft) e.x = e.patrolLeft + 3;
         if (e.x >= e.patrolRight) e.x = e.patrolRight - 3;
     }
-    if (n == 0) RunLessonAfterThrow(e);
+    if (n != 0) return;
+    RunLessonAfterThrow(e);
+    // Held at the x where it found her (LimitEra01) until the lesson's last
+    // line is read.
+    if (e.state >= 2 && e.meetingStep != 6)
+        TakeHoldOfHeroine();
+    else
+        LetGoOfHeroine();
 }
 
 }  // namespace
 
-void UpdateWalkingEnemy1() { Drive(0); }
+void ResetWalkingEnemies() {
+    for (WalkerPrivate& w : Walkers) w = WalkerPrivate{};
+}
+
+void UpdateWalkingEnemy1() {
+    const HoldStep hold(kLessonHold);
+    Drive(0);
+}
 void UpdateWalkingEnemy2() { Drive(1); }
 void UpdateWalkingEnemy3() { Drive(2); }
 

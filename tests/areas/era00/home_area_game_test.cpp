@@ -10,6 +10,7 @@
 #include "core/area_flags.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -109,7 +110,12 @@ TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
     ASSERT_EQ(TitleScreenState.cursor, 1);
     Tap(VK_RETURN);
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 1; }, 900)) << "never reached the stage";
+    // A new game lets go of the boot's hold of the menu key; the opening
+    // holds the menu in its own name from its first step.
+    Frame();
     EXPECT_EQ(MenuKeyBlocked, 1);
+    ASSERT_TRUE(PlayUntil([] { return DialogueChannels.promptLine == 30; }, 2000));
+    HoldsEndedUnkept = 0;
 
     // The opening runs by itself; lines are read as they come.
     ASSERT_TRUE(PlayUntil([] { return XKeyBlocked == 1 && MessageBoxOpen == 0; }, 20000))
@@ -179,6 +185,7 @@ TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
                                                 9,  10, 11, 12, 13, 46, 47, 48, 49, 15, 16, 17, 18, 19, 20, 21,
                                                 22, 23};
     EXPECT_EQ(main, expected);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << "a hold left by " << LastHoldEndedUnkept;
 }
 
 }  // namespace

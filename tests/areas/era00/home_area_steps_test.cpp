@@ -22,6 +22,7 @@
 #include "shell/sound_bank.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "support/test_hold.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ protected:
         PlayerState = PlayerStateRecord{};
         PlayerMoveState = PlayerMoveStateRecord{};
         DialogueChannels = DialogueChannelsRecord{};
-        EnterConfirmState = EventHoldsPlayer = MessageBoxOpen = 0;
+        EnterConfirmState = 0;
+        EndEveryHold();
         HudState = HudStateRecord{};
         EquipmentFlags = EquipmentFlagsRecord{};
         GameClock.gameClock = 100.0;
@@ -165,7 +167,7 @@ TEST_F(HomeAreaSteps, TheActionKeyStartsEachEventOnlyInsideItsWindow) {
     };
     auto StartsAt = [](std::int32_t x, std::int32_t facing, std::function<void()> also = nullptr) {
         DialogueChannels.storyLine = 0;
-        MessageBoxOpen = 0;
+        EndEveryHold();
         RunEra00TalkEvents(0);
         Heroine(x, facing);
         if (also) also();
@@ -225,9 +227,13 @@ TEST_F(HomeAreaSteps, TheMenuKeyHintClosesOnlyAfterTheMenuKeyWasTried) {
         EXPECT_EQ(DialogueChannels.storyLine, 19) << "Enter alone must not close it";
     }
     CountChimes();
+    const std::int32_t phase = GameFlow.phase;
+    GameFlow.phase = 1;
     PhaseChangeRequest = 1;
     RunEra00TalkEvents(1);
+    EXPECT_EQ(PhaseChangeRequest, 1) << "the menu the hint asked for opens";
     PhaseChangeRequest = 0;
+    GameFlow.phase = phase;
     EXPECT_EQ(Chimes(), 1) << "the close chimes, the hint back in the same step does not";
     EXPECT_EQ(DialogueChannels.storyLine, 19);
     EXPECT_EQ(EnterConfirmState, 1);
@@ -260,6 +266,10 @@ TEST_F(HomeAreaSteps, TheGateStopsHerWithItsLinesAndAgainAfterSheWalksBack) {
     Step();
     EXPECT_EQ(DialogueChannels.promptLine, 0);
     PlayerState.x = 2560;
+    Step();
+    EXPECT_EQ(PlayerState.x, 2555);
+    // Carried back west while line 15 waits: it is still read.
+    PlayerState.x = 2549;
     Step();
     EXPECT_EQ(PlayerState.x, 2555);
     std::vector<std::int32_t> first;
@@ -415,8 +425,8 @@ TEST_F(HomeAreaSteps, TheMovePracticeCountsItsMovesAndGivesTheSecondOutfit) {
 
     // A later talk on the same word is left alone.
     DialogueChannels.storyLine = 50;
-    EventHoldsPlayer = 1;
-    MessageBoxOpen = 1;
+    HoldForTest(kHoldLine);
+    HoldForTest(kHoldKeys);
     for (int i = 0; i < 5; ++i) {
         Tick();
         RunMovePracticeEvent();

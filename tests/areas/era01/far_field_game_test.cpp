@@ -12,6 +12,7 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -118,6 +119,7 @@ TEST_F(FarField, FromPastTheArenaOverTheTowerToTheBorder) {
         PlayerState.maxHp = PlayerState.hp = 9999;
         ScrollX = 27600;
     }));
+    HoldsEndedUnkept = 0;
     EXPECT_EQ(MonsterGroupRecords[0].talkState, 0);
 
     // The first group's talk holds her at its anchor - 700.
@@ -158,10 +160,7 @@ TEST_F(FarField, FromPastTheArenaOverTheTowerToTheBorder) {
     for (EncounterTrioActor& a : EncounterTrio.actor) a.hp = 1;
     ASSERT_TRUE(ChaseTheActors(Hands(), VkLetter('G')))
         << "x " << EncounterTrio.actor[0].x << " " << EncounterTrio.actor[1].x << " " << EncounterTrio.actor[2].x;
-    Walk(1);
-    ASSERT_TRUE(Run([] { return FloorGateState.level1 + FloorGateState.level2 + FloorGateState.level3 == 3; }, 20000))
-        << "x " << PlayerState.x << " scroll " << ScrollX;
-    Walk(0);
+    ASSERT_TRUE(SeeThemIntoTheTower(Hands())) << "x " << PlayerState.x << " scroll " << ScrollX;
     for (const EncounterTrioActor& a : EncounterTrio.actor) EXPECT_GE(a.x, T + 100);
     EXPECT_EQ(EncounterTrio.actor[0].y, 616);
     EXPECT_EQ(EncounterTrio.actor[1].y, 451);
@@ -182,6 +181,7 @@ TEST_F(FarField, FromPastTheArenaOverTheTowerToTheBorder) {
         << " mbo " << MessageBoxOpen << " walk " << PlayerMoveState.walkRight << " jump " << PlayerMoveState.jumpKind
         << " hold " << EventHoldsPlayer << " cam " << CameraMode;
     EXPECT_EQ(EncounterPhase, 5);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

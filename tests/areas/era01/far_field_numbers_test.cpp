@@ -20,6 +20,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -211,18 +212,32 @@ TEST(MonsterGroups, TheTalkStateAloneSurvivesInTheRecordOfASpawn) {
     EXPECT_EQ(MonsterGroupRecords[1].y, 289 + 106);
 }
 
+// The second group's remark stops her where it finds her (a dash going on
+// under it would carry her out of the group's stretch, where nothing reads
+// the line), holds her until it is read whatever the other group's
+// knock-back lets go of, and once the stage step has ended its hold (the
+// group left unstepped) it is over: she is not held again without a line.
 TEST(MonsterGroups, BothOnScreenTheRemarkHoldsHerUnhurtUntilItIsRead) {
-    ScrollX = 30000;
-    PlayerState.x = 30100;
-    MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 7, .frame = 4, .hp = 200, .x = 30400, .y = 640,
-                                                .homeX = SectionAnchorX[41]};
-    MonsterGroupRecords[1] = MonsterGroupRecord{.phase = 2, .frame = 4, .hp = 200, .x = 30700, .y = 640,
-                                                .homeX = SectionAnchorX[48]};
+    auto bothOnScreenMidDash = [] {
+        EndEveryHold();
+        ScrollX = 30000;
+        PlayerState.x = 30100;
+        MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 7, .frame = 4, .hp = 200, .x = 30400,
+                                                    .y = 640, .homeX = SectionAnchorX[41]};
+        MonsterGroupRecords[1] = MonsterGroupRecord{.phase = 2, .frame = 4, .hp = 200, .x = 30700, .y = 640,
+                                                    .homeX = SectionAnchorX[48]};
+        MonsterPrivates[1] = MonsterPrivate{};
+        PlayerMoveState = PlayerMoveStateRecord{.xSpeed = 1300, .runSlideState = 2, .runX = 1};
+    };
+    bothOnScreenMidDash();
     UpdateMonsterGroup2();
     ASSERT_EQ(DialogueChannels.fieldLine, 55);
     EXPECT_EQ(PlayerHpHold, -1) << "her HP waits while the line holds her";
-    // The other group's knock-back ends meanwhile and lets go of the box.
-    MessageBoxOpen = 0;
+    EXPECT_EQ(PlayerMoveState.runX + PlayerMoveState.runSlideState + PlayerMoveState.xSpeed, 0)
+        << "her dash ends where the remark finds her";
+    // The other group's knock-back ends meanwhile and lets go of its hold.
+    TakeHoldOfHeroine(kMonsterGroupRows[0].knockHold);
+    LetGoOfHeroine(kMonsterGroupRows[0].knockHold);
     UpdateMonsterGroup2();
     EXPECT_EQ(MessageBoxOpen, 1) << "the line still holds her";
     EnterConfirmState = 2;
@@ -230,6 +245,130 @@ TEST(MonsterGroups, BothOnScreenTheRemarkHoldsHerUnhurtUntilItIsRead) {
     EXPECT_EQ(DialogueChannels.fieldLine, 0);
     EXPECT_EQ(MessageBoxOpen, 0);
     EXPECT_EQ(PlayerHpHold, 0);
+
+    bothOnScreenMidDash();
+    const std::uint32_t endedBefore = HoldsEndedUnkept;
+    UpdateMonsterGroup2();
+    EndHoldsNotKept();
+    EndHoldsNotKept();   // a stage step without the group
+    EXPECT_EQ(HoldsEndedUnkept, endedBefore + 1);
+    EXPECT_EQ(DialogueChannels.fieldLine, 0) << "its line closes with its hold";
+    UpdateMonsterGroup2();
+    EXPECT_EQ(MessageBoxOpen, 0) << "no hold again without its line";
+    EXPECT_EQ(MonsterGroupRecords[1].talkState, 2);
+    EXPECT_EQ(PlayerHpHold, 0);
+    HoldsEndedUnkept = endedBefore;
+}
+
+// The field's events that hold her where they meet her start as she comes up
+// to their place, not from past it: come back from the east with one still
+// to meet, she is not fetched back to it.
+TEST(FieldEvents, AnEventStartsAsSheComesUpToItsPlaceNotFromPastIt) {
+    constexpr std::int32_t M = SectionAnchorX[35], G = SectionAnchorX[19];
+    struct Case {
+        const char* what;
+        std::int32_t x, scroll;
+        void (*step)();
+        bool (*started)();
+        bool starts;
+    };
+    const Case cases[] = {
+        {"the first monster talk", M - 650, M - 1000, UpdateMonsterGroup1,
+         [] { return MonsterGroupRecords[0].talkState == 1; }, true},
+        {"the first monster talk", M + 1177, M - 300, UpdateMonsterGroup1,
+         [] { return MonsterGroupRecords[0].talkState == 1; }, false},
+        {"the encounter", A - 450, A - 800, UpdateEncounterIntro, [] { return EncounterPhase == 1; }, true},
+        {"the encounter", A + 2000, A + 1500, UpdateEncounterIntro, [] { return EncounterPhase == 1; }, false},
+        {"the gatekeeper", G + 1100, G + 700, [] { UpdateGatekeeper(1); },
+         [] { return GatekeeperRecord.done == 99; }, true},
+        {"the gatekeeper", G + 3000, G + 2600, [] { UpdateGatekeeper(1); },
+         [] { return GatekeeperRecord.done == 99; }, false},
+    };
+    for (const Case& c : cases) {
+        ResetEra00Era01Area();
+        EndEveryHold();
+        PlayerState.x = c.x;
+        PlayerState.y = 640;
+        ScrollX = c.scroll;
+        c.step();
+        EXPECT_EQ(c.started(), c.starts) << c.what << " from " << c.x;
+    }
+    ResetEra00Era01Area();
+    EndEveryHold();
+}
+
+// An event that holds her is not undone by where she or the view stands: its
+// own steps move it on (the first walking enemy's lesson mid-line, the first
+// monster group's talk with the group far from her).
+TEST(FieldEvents, AnEventUnderWayIsNotUndoneByWhereTheViewStands) {
+    ResetEra00Era01Area();
+    EndEveryHold();
+    WalkingEnemyRecord& walker = WalkingEnemyRecords[0];
+    walker.state = 8;
+    walker.meetingStep = 1;
+    ScrollX = 40000;   // far outside its walking window
+    PlayerState.x = 40300;
+    UpdateWalkingEnemy1();
+    EXPECT_EQ(walker.state, 8) << "the lesson's line still up";
+    MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 1, .phase = 1, .frame = 1, .x = SectionAnchorX[36],
+                                                .y = 295, .homeX = SectionAnchorX[41]};
+    MonsterPrivates[0] = MonsterPrivate{.talkStep = 1};
+    ScrollX = 26000;   // no place of the group's in view
+    PlayerState.x = SectionAnchorX[35] - 700;
+    UpdateMonsterGroup1();
+    EXPECT_EQ(DialogueChannels.fieldLine, 50) << "its talk goes on";
+    ResetEra00Era01Area();
+    EndEveryHold();
+}
+
+// A dash past her ends 300 px beyond her, on the hop that passes that mark;
+// where the other group's monster stands there, it hops on until the two
+// stand 110 px apart, so they never stand on one spot as one picture.
+TEST(MonsterGroups, ADashDoesNotEndOnTheOtherMonster) {
+    struct Case {
+        std::int32_t otherX, endX;
+    };
+    for (const Case c : {Case{29733, 29850}, Case{29000, 29750}, Case{29860, 29750}}) {
+        ScrollX = 29000;
+        PlayerState.x = 29400;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        MonsterPrivates[0] = MonsterPrivate{};
+        MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = 28800,
+                                                    .y = 640, .homeX = SectionAnchorX[41]};
+        MonsterGroupRecords[1] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = c.otherX,
+                                                    .y = 640, .homeX = SectionAnchorX[48]};
+        MonsterGroupRecord& m = MonsterGroupRecords[0];
+        bool dashed = false;
+        for (int step = 0; step < 400 && !(dashed && m.dashing == 0); ++step) {
+            UpdateMonsterGroup1();
+            dashed = dashed || m.dashing == 1;
+            PlayerState.x = 29400;
+            Tick(0.014);
+        }
+        ASSERT_TRUE(dashed) << c.otherX;
+        EXPECT_EQ(m.dashing, 0) << c.otherX;
+        EXPECT_EQ(m.x, c.endX) << c.otherX;
+    }
+}
+
+// Nor does a monster drop from its hanging place onto the other one: it
+// hangs on until the other has gone from under it.
+TEST(MonsterGroups, AMonsterHangsOnWhileTheOtherStandsUnderIt) {
+    ScrollX = 29000;
+    PlayerState.x = 29400;
+    MonsterPrivates[1] = MonsterPrivate{};
+    MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = 29700,
+                                                .y = 640, .homeX = SectionAnchorX[41]};
+    MonsterGroupRecords[1] = MonsterGroupRecord{.phase = 1, .frame = 1, .hp = 200, .x = 29765, .y = 289,
+                                                .homeX = SectionAnchorX[48]};
+    for (int step = 0; step < 100; ++step) {
+        UpdateMonsterGroup2();
+        Tick(0.014);
+    }
+    EXPECT_EQ(MonsterGroupRecords[1].y, 289) << "still hanging";
+    MonsterGroupRecords[0].x = 29400;
+    UpdateMonsterGroup2();
+    EXPECT_EQ(MonsterGroupRecords[1].y, 289 + 106) << "the drop starts";
 }
 
 TEST(EncounterNumbers, TheExamineStartsBetweenAPlus82And167) {
@@ -242,7 +381,7 @@ TEST(EncounterNumbers, TheExamineStartsBetweenAPlus82And167) {
         EncounterIntroWords = EncounterIntroWordsRecord{};
         EncounterPhase = 4;
         EnterConfirmState = 0;
-        EventHoldsPlayer = 0;
+        EndEveryHold();
         PlayerState.x = c.x;
         KeyAPressed = 1;
         UpdateEncounterIntro();
@@ -327,6 +466,7 @@ TEST(EncounterNumbers, TheTowerWallsHoldHerUntilSheStandsOnTop) {
     };
     const Case cases[] = {
         {T + 40, 640, 0, T + 40, 0, 0}, {T + 60, 640, 0, T + 49, 0, 0},     // the left wall
+        {T + 50, 451, 0, T + 49, 0, 0},                                     // a stride onto its edge
         {T + 40, 287, 0, T + 40, 1, 0}, {T + 60, 238, 0, T + 60, 1, 0},     // on top she passes
         {T + 100, 250, 21, T + 100, 1, 11},                                 // a walking jump comes down
         {T + 160, 400, 0, T + 160, 0, 0}, {T + 140, 640, 0, T + 149, 0, 0}, // the right wall

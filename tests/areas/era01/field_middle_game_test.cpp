@@ -17,6 +17,7 @@
 #include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -110,6 +111,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
         WordsShortOfTheGatekeeper();
         PlayerState.maxHp = PlayerState.hp = 900;
     }));
+    HoldsEndedUnkept = 0;
 
     // ---- the gatekeeper's talk: held at his side, HP kept throughout.
     std::int32_t talkFromX = 0;
@@ -240,6 +242,7 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     EXPECT_EQ(paid, 500) << "the second and third turrets";
     EXPECT_GT(PlayerState.hp, 0);
     EXPECT_EQ(PlayerState.y, 640);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

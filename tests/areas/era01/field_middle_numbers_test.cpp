@@ -13,6 +13,7 @@
 #include "core/combos.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
@@ -40,7 +41,8 @@ protected:
         PlayerMoveState = PlayerMoveStateRecord{};
         PlayerState.hp = PlayerState.maxHp = 100;
         DialogueChannels = DialogueChannelsRecord{};
-        EnterConfirmState = EventHoldsPlayer = MessageBoxOpen = 0;
+        EnterConfirmState = 0;
+        EndEveryHold();
         KeyRightPressed = KeyZPressed = KeyXPressed = 0;
         for (auto& c : ItemCounts) c = 0;
         PickupPool.state[1] = 0;
@@ -223,6 +225,36 @@ TEST_F(FieldMiddleNumbers, WaveThreeEndsOnlyByTheProp) {
     }
     EXPECT_EQ(ItemCounts[2], 1u);
     EXPECT_EQ(ArenaState.propMode, 0);
+}
+
+// The arena reaches her only from its room: come from the east with a wave
+// still to fight, 2,000 px past it, she is neither grabbed nor put back into
+// it; at its wall the enemy's grab takes her.
+TEST_F(FieldMiddleNumbers, TheArenaReachesHerOnlyFromItsRoom) {
+    struct Case {
+        const char* wave;
+        std::int32_t cleared, x;
+        bool grabbed;
+    };
+    const Case cases[] = {
+        {"wave 1", 0, A + 2000, false},
+        {"wave 4", 2, A + 2000, false},
+        {"wave 1 at its wall", 0, A - 100, true},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        ArenaState.clearedWaves = c.cleared;
+        ScrollX = c.x - 500;
+        StandAt(c.x);
+        for (int i = 0; i < 3; ++i) {
+            Tick();
+            RunArenaWaves(2);
+            LimitEra01();
+        }
+        EXPECT_EQ(HoldsHeroine(kArenaHold), c.grabbed) << c.wave;
+        if (!c.grabbed) EXPECT_EQ(PlayerState.x, c.x) << c.wave;
+        EndEveryHold();
+    }
 }
 
 TEST_F(FieldMiddleNumbers, TheLastWaveReplaysOnceSheWasBackAtTheStart) {

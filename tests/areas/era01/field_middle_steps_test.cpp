@@ -11,6 +11,7 @@
 #include "core/bursts.h"
 #include "core/floors.h"
 #include "core/game_clock.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -35,7 +36,8 @@ protected:
         PlayerState.hp = PlayerState.maxHp = 80;
         PlayerState.y = 640;
         DialogueChannels = DialogueChannelsRecord{};
-        EnterConfirmState = EventHoldsPlayer = MessageBoxOpen = 0;
+        EnterConfirmState = 0;
+        EndEveryHold();
         KeyAPressed = KeyYPressed = 0;
         BigBurstPool = BurstPoolRecord<50>{};
         StageFrozenByMenu = 0;
@@ -220,6 +222,7 @@ TEST_F(FieldMiddleSteps, LoadMidThrowLeavesNoGatekeeperWaiting) {
     GatekeeperRecord.state = 15;
     for (auto& o : CollectGameObjects) o.state = 12;
     ApplyGdata(image);
+    EndEveryHold();   // as the load does after the slot's words
     for (const auto& o : CollectGameObjects) EXPECT_EQ(o.state, 1);
     EXPECT_LT(GatekeeperRecord.state, 10);
     PlayerState.hp = 33;

@@ -12,11 +12,13 @@
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "shell/reset.h"
 #include "support/area_run.h"
+#include "support/slot_words.h"
 #include "text/menu.h"
 #include "text/text_state.h"
 
@@ -28,14 +30,16 @@ protected:
         char channel;   // 's' storyLine, 'f' fieldLine
         std::int32_t value;
         std::int32_t x, hp, exp;
+        std::int32_t guardState;   // field enemy A's, as the line first shows
     };
     std::vector<Shown> shown;
     std::int32_t lastStory = 0, lastField = 0;
 
     void Note() {
         const std::int32_t s = DialogueChannels.storyLine, f = DialogueChannels.fieldLine;
-        if (s != 0 && s != lastStory) shown.push_back({'s', s, PlayerState.x, PlayerState.hp, PlayerState.exp});
-        if (f != 0 && f != lastField) shown.push_back({'f', f, PlayerState.x, PlayerState.hp, PlayerState.exp});
+        const std::int32_t guard = FieldEnemyARecord.state;
+        if (s != 0 && s != lastStory) shown.push_back({'s', s, PlayerState.x, PlayerState.hp, PlayerState.exp, guard});
+        if (f != 0 && f != lastField) shown.push_back({'f', f, PlayerState.x, PlayerState.hp, PlayerState.exp, guard});
         lastStory = s;
         lastField = f;
     }
@@ -96,6 +100,7 @@ TEST_F(FieldFirstStretch, WalksFromTheHomeAreasEndToTheGatekeeper) {
         // between: the enemies are passed, not fought.
         PlayerState.maxHp = PlayerState.hp = 900;
     }));
+    HoldsEndedUnkept = 0;
 
     // The creature's first hop holds her for one line.
     ASSERT_TRUE(WalkUntil([] { return HoppingObjectRecord.holdStep >= 4; }, 4000));
@@ -152,6 +157,8 @@ TEST_F(FieldFirstStretch, WalksFromTheHomeAreasEndToTheGatekeeper) {
         EXPECT_LE(s.x, SectionAnchorX[18] - 150) << s.value;
         EXPECT_EQ(s.hp, meeting[0].hp) << s.value;
         EXPECT_EQ(s.exp, meeting[0].exp) << s.value;
+        // From her remark on its size on, the guard has risen and stands.
+        if (s.value >= 39) EXPECT_EQ(s.guardState, 8) << s.value;
     }
 
     // Beaten: its HP lowered, one kick from just outside its reach.
@@ -178,6 +185,43 @@ TEST_F(FieldFirstStretch, WalksFromTheHomeAreasEndToTheGatekeeper) {
     EXPECT_LT(PlayerState.x, 18590);
     EXPECT_GT(PlayerState.hp, 0);
     EXPECT_EQ(MessageBoxOpen, 0);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
+}
+
+// The flight lesson stops her where it finds her: a dash jump under way
+// comes straight down there, nothing of the dash goes on under the lesson's
+// lines, and she stands on her floor at the x the lesson keeps her at
+// through its first talk.
+TEST_F(FieldFirstStretch, TheFlightLessonStopsADashJumpWhereItFindsHer) {
+    autoEnter = false;
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot([] {
+        SlotWordsOf("flight")();
+        PlayerState.x = 11500;
+        ScrollX = 11000;
+    }));
+    Hold(VkLetter('X'));
+    PlayFrames(6);
+    Hold(VK_UP);
+    ASSERT_TRUE(Play([] { return FlyingEnemyRecords[0].lessonStep >= 1; }, 60));
+    LetGo(VK_UP);
+    LetGo(VkLetter('X'));
+    ASSERT_EQ(PlayerMoveState.jumpKind, 41) << "in the air as the lesson begins";
+    const std::int32_t heldAt = FlyingEnemyRecords[0].lessonHoldX;
+    auto stoppedThere = [&] {
+        EXPECT_EQ(PlayerState.x, heldAt);
+        EXPECT_EQ(PlayerMoveState.xSpeed, 0) << "her dash goes on under the lesson";
+    };
+    ASSERT_TRUE(Play([&] {
+        stoppedThere();
+        return PlayerMoveState.jumpKind == 0;
+    }, 120));
+    EXPECT_EQ(PlayerState.y, FloorHeightAt(heldAt, PlayerState.y)) << "down on her floor";
+    EXPECT_EQ(DialogueChannels.fieldLine, 32) << "still the lesson's first line";
+    autoEnter = true;
+    ASSERT_TRUE(Play([&] {
+        stoppedThere();
+        return FlyingEnemyRecords[0].lessonStep == 5;
+    }, 3000));
 }
 
 // A new game after a game over, in the same program, finds the patrol

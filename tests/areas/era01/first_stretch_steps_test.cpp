@@ -68,7 +68,8 @@ protected:
         PlayerAttackBox = PlayerAttackBoxRecord{};
         PlayerBodyBox = PlayerBodyBoxRecord{};
         DialogueChannels = DialogueChannelsRecord{};
-        EnterConfirmState = EventHoldsPlayer = MessageBoxOpen = 0;
+        EnterConfirmState = 0;
+        EndEveryHold();
         HitEffectState = 0;
         PickupPool = PickupPoolRecord{};
         BurstPool = BurstPoolRecord<8>{};
@@ -257,6 +258,23 @@ TEST_F(FieldSteps, EveryWayOfBeatingAWalkerPaysItsHundredHpInExperience) {
     }
 }
 
+// Both walkers make for 160 px short of her; the one behind waits a body's
+// width behind the other instead of walking onto it.
+TEST_F(FieldSteps, TwoWalkersComeToStandOneBehindTheOther) {
+    Emerge(0);
+    Emerge(1);
+    const WalkingEnemyRecord &first = WalkingEnemyRecords[0], &second = WalkingEnemyRecords[1];
+    ASSERT_LT(first.x, second.x);
+    for (int i = 0; i < 1500; ++i) {
+        Heroine(9000);
+        UpdateWalkingEnemy1();
+        UpdateWalkingEnemy2();
+        Tick();
+    }
+    EXPECT_GE(second.x, 9000 - 160 - 8) << "the one ahead walked up to her";
+    EXPECT_GE(second.x - first.x, 64) << first.x << " " << second.x;
+}
+
 TEST_F(FieldSteps, AFendOffPaysNothingAndCostsNothing) {
     Emerge(0);
     WalkingEnemyRecord& e = WalkingEnemyRecords[0];
@@ -370,6 +388,31 @@ TEST_F(FieldSteps, APerchedFlyerCannotBeHit) {
     Strike(kBlows[0][0], e.x + 32, e.y - 41);
     UpdateFlyingEnemy2();
     EXPECT_EQ(e.state, 10);
+}
+
+// Two flyers that reach the top of their climb together do not set out
+// across the view together: one hovers lower until the other is across, so
+// the two never fly on as one picture.
+TEST_F(FieldSteps, TwoFlyersCrossTheViewOneAfterTheOther) {
+    ScrollX = 12000;
+    Heroine(12400);
+    FlyingEnemyRecord &a = FlyingEnemyRecords[1], &b = FlyingEnemyRecords[2];
+    a.state = b.state = 2;
+    a.x = 12100;
+    b.x = 12104;
+    a.y = b.y = 125;
+    int together = 0, crossings = 0;
+    for (int i = 0; i < 1200; ++i) {
+        Heroine(12400);
+        const bool wasCrossing = a.state == 3 || b.state == 3;
+        UpdateFlyingEnemy2();
+        UpdateFlyingEnemy3();
+        if (a.state == 3 && b.state == 3) ++together;
+        if (!wasCrossing && (a.state == 3 || b.state == 3)) ++crossings;
+        Tick();
+    }
+    EXPECT_EQ(together, 0);
+    EXPECT_GE(crossings, 2) << "both crossed in turn";
 }
 
 TEST_F(FieldSteps, FlyerHpFallsToThreeLightOrTwoHeavyKnocks) {
@@ -592,7 +635,7 @@ TEST_F(FieldSteps, RunningIntoTheObstacleTripsOnceForOneHp) {
         EXPECT_LE(tumbleEnd - tripped, 1.0 + 2 * kStep);
         EXPECT_NEAR(keysBack - tumbleEnd, 1.0, 2 * kStep);
         EXPECT_EQ(PlayerState.hp, 99) << "one HP however long it lasts";
-        MessageBoxOpen = 0;
+        EndEveryHold();
     }
 }
 

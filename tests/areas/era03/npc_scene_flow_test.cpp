@@ -12,6 +12,7 @@
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sprites/sprites.h"
@@ -76,6 +77,7 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     });
     ASSERT_EQ(Era03AreaFlag, 1);
     ASSERT_EQ(Gold, 50);
+    HoldsEndedUnkept = 0;
 
     // ---- walk-in: she walks right into the camp and is led to the character
     Hold(VK_RIGHT);
@@ -158,6 +160,7 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_EQ(Gold, 6);
     EXPECT_EQ(MessageBoxOpen, 0);
     EXPECT_EQ(NumberKeysBlocked, 1);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
 
 }  // namespace

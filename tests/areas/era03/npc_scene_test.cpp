@@ -31,6 +31,7 @@ class NpcScene : public ::testing::Test {
 protected:
     void SetUp() override {
         At(100.0);
+        EndEveryHold();
         ScrollX = A - 311;
         PlayerState = PlayerStateRecord{};
         Era02EventsUnlocked = 0;
@@ -59,7 +60,7 @@ TEST_F(NpcScene, WhereTheWalkInAndTheConversationStart) {
     struct Case {
         std::int32_t unlocked, x, keyA, state;
     } cases[] = {
-        {0, 63688, 0, 1}, {0, 63689, 0, 2},
+        {0, 63688, 0, 1}, {0, 63689, 0, 2}, {0, 64111, 0, 2}, {0, 64112, 0, 1},
         {1, 63688, 1, 1}, {1, 63689, 1, 4}, {1, 63869, 1, 4}, {1, 63870, 1, 1}, {1, 63700, 0, 1},
     };
     for (const Case& c : cases) {

@@ -6,6 +6,7 @@
 #include "areas/era03/arena.h"
 #include "areas/era03/records.h"
 #include "core/area_flags.h"
+#include "core/holds.h"
 #include "core/keys.h"
 #include "core/random.h"
 #include "core/stage_step.h"
@@ -44,6 +45,7 @@ void ArenaRun::PlayTheEncounter() {
     SeedRandom(20);
     ASSERT_EQ(Era03AreaFlag, 1);
     ASSERT_EQ(PlayerState.x, 60990);
+    HoldsEndedUnkept = 0;
     Hold(VK_RIGHT);
     ASSERT_TRUE(Run([] { return Era03ArenaEncounter.controllerState == 1; }, 200));
     EXPECT_EQ(PlayerState.x, A - 500) << "put back to the anchor - 500";
@@ -110,4 +112,5 @@ void ArenaRun::PlayTheEncounter() {
     EXPECT_EQ(TextureFlags[55], 0u);
     EXPECT_EQ(TextureFlags[56], 0u);
     EXPECT_EQ(TextureFlags[57], 0u);
+    EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }

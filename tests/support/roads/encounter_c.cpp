@@ -22,6 +22,10 @@ namespace {
 
 StageObjectTableRecord& T() { return StageObjectTable; }
 
+// The room's walls while doors 5 and 6 are shut: where each closed door
+// stops her.
+constexpr std::int32_t kRoomLeft = Era04Door5 + 185, kRoomRight = Era04Door6 - 105;
+
 }  // namespace
 
 void EncounterCSlotWords() {
@@ -119,9 +123,13 @@ void EncounterCRoad::JumpAt(std::int32_t x, std::int32_t y) {
     }
     Key(VkLetter('Z'), false);
     if (adx < lo || PlayerState.facing != side) {
-        // Back off, then turn to face it.
-        Key(side == 1 ? VK_RIGHT : VK_LEFT, adx >= lo);
-        Key(side == 1 ? VK_LEFT : VK_RIGHT, adx < lo);
+        // Back off, then turn to face it. Where a wall at her back leaves
+        // no room to back off far enough (it hovers near a shut door), she
+        // goes on under it to its other side instead.
+        const std::int32_t room = side == 1 ? PlayerState.x - kRoomLeft : kRoomRight - PlayerState.x;
+        const bool cornered = adx < lo && room < lo - adx;
+        Key(side == 1 ? VK_RIGHT : VK_LEFT, adx >= lo || cornered);
+        Key(side == 1 ? VK_LEFT : VK_RIGHT, adx < lo && !cornered);
         return;
     }
     Key(side == 1 ? VK_LEFT : VK_RIGHT, false);
@@ -174,10 +182,23 @@ void EncounterCRoad::PlatformFight() {
     }, 2000));
     ASSERT_TRUE(Play([] { return MessageBoxOpen == 0; }, 1000)) << "the first volley never ended";
     // Worn down short of 500 (the damage hook), one more blow turns the
-    // volleys harmless.
+    // volleys harmless, but only a blow that meets the figure within 1000 px
+    // of the hall's middle. Her platform keeps some 250 px from her, so she
+    // first leads it back toward the middle from wherever her jumps have
+    // drawn it (they drive it toward a wall), and strikes again should a
+    // blow still meet it too far out.
     T().damage[51] = 450;
-    ASSERT_NO_FATAL_FAILURE(JumpBlow([] { return StageObjectTable.damage[51] != 450; }));
-    ASSERT_TRUE(Play([] { return Phase2Stage == 2; }, 600)) << "damage " << T().damage[51];
+    constexpr std::int32_t kMiddle = Era04Door5 + kEncounterCFigureOffset;
+    for (int blow = 0; blow < 4 && Phase2Stage != 2; ++blow) {
+        if (std::abs(T().x[51] - kMiddle) > 600) {
+            ASSERT_TRUE(Play([&] { return WalkTo(kMiddle, 60); }, 64 * 20)) << "never back in the hall's middle";
+            LetAllGo();
+        }
+        const std::int32_t before = T().damage[51];
+        ASSERT_NO_FATAL_FAILURE(JumpBlow([before] { return StageObjectTable.damage[51] != before; }));
+        Play([] { return Phase2Stage == 2; }, 600);
+    }
+    ASSERT_EQ(Phase2Stage, 2) << "damage " << T().damage[51] << " figure at " << T().x[51];
     // Once they are sparse and she stands near, the figure closes the fight
     // with a bomb that throws her.
     bot = [&] { Stalk(190); };

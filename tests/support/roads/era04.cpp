@@ -140,7 +140,13 @@ void Era04Hands::BreakPiecesStep() {
 }
 
 void Era04Hands::StrikeFigureAStep() {
-    if (EncounterAFigure.hitPoints >= 0 && std::abs(EncounterAFigure.x - PlayerState.x) < 130) {
+    // The second outfit's standing S steps her forward by its marks (94 px
+    // by its striking pose) before its blow, which reaches 47 to 120 px
+    // further: it meets the figure 141 to 214 px from where she begins. She
+    // swings at a figure that far, then, not only within the first outfit's
+    // reach, where the blow passes over it unless it is running away.
+    const std::int32_t reach = PlayerState.weaponMode2 == 1 ? 240 : 130;
+    if (EncounterAFigure.hitPoints >= 0 && std::abs(EncounterAFigure.x - PlayerState.x) < reach) {
         Face(EncounterAFigure.x > PlayerState.x ? 1 : -1);
         Strike();
     }

@@ -46,12 +46,13 @@ bool ChaseTheActors(const RoadHands& h, int key) {
                 walk(reach < 30 ? (d > 0 ? -1 : 1) : (d > 0 ? 1 : -1));
                 return false;
             }
-            walk(0);
+            // Turned away: a frame's step toward it turns her (a press let
+            // go in the same frame is no key at all).
             if ((d > 0) != (PlayerState.facing == 1)) {
-                h.press(d > 0 ? VK_RIGHT : VK_LEFT);
-                h.release(d > 0 ? VK_RIGHT : VK_LEFT);
+                walk(d > 0 ? 1 : -1);
                 return false;
             }
+            walk(0);
             if (gHeld) {
                 h.letGo(key);
                 gHeld = false;
@@ -68,6 +69,14 @@ bool ChaseTheActors(const RoadHands& h, int key) {
     return fled;
 }
 
+bool SeeThemIntoTheTower(const RoadHands& h) {
+    const auto allIn = [] { return FloorGateState.level1 + FloorGateState.level2 + FloorGateState.level3 == 3; };
+    h.hold(VK_RIGHT);
+    const bool there = h.play([&] { return allIn() || PlayerState.x >= T + 20; }, 20000);
+    h.letGo(VK_RIGHT);
+    return there && h.play(allIn, 6000);
+}
+
 bool ClimbTheTower(const RoadHands& h) {
     bool upHeld = false, walking = false;
     const bool top = h.play([&] {
@@ -81,7 +90,10 @@ bool ClimbTheTower(const RoadHands& h) {
         const bool walk = p.x < T + 10;
         if (walk != walking) walk ? h.hold(VK_RIGHT) : h.letGo(VK_RIGHT);
         walking = walk;
-        if (!walk && (p.pose == 1 || p.pose == 22)) {
+        // Short of the foot, where the first floor's lookout's shots push her
+        // back as she walks, a walking jump between two of them carries her in.
+        const bool hurt = p.pose == 84 || p.pose == 85;
+        if ((!walk && (p.pose == 1 || p.pose == 22)) || (walk && !hurt && p.x >= T - 60)) {
             h.hold(VK_UP);
             upHeld = true;
         }

@@ -10,6 +10,12 @@
 // into the tower.
 bool ChaseTheActors(const RoadHands& h, int key);
 
+// East to the tower's foot and standing there until the fled actors have
+// gone in: walking on she would leave the field for the tournament's area
+// before the last of them, where they no longer move. True once all three
+// floors are out.
+bool SeeThemIntoTheTower(const RoadHands& h);
+
 // From the tower's foot: standing jumps up its three floors between the
 // shots from its first floor that push her back; true on the top floor.
 bool ClimbTheTower(const RoadHands& h);

@@ -5,6 +5,7 @@
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "areas/finale/records.h"
+#include "core/floors.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
 #include "support/game_harness.h"
@@ -48,8 +49,23 @@ void FinaleRoad::TurnTheFight() {
         Fight(VkLetter('G'), 190);
         return FinalActorSlots.damage[0] > 2200;
     }, 6000)) << "no blow after 2200";
+    // Walking back, she may come to one of her walls (door 6 + 182 and
+    // + 4930) with the queen, who walks as fast, still on her heels, and
+    // there no room opens between them. So at a wall she turns and leaps
+    // over the queen toward the room (the way out of the wall; a jump goes
+    // the way she faces as it begins), keeps that way until she lands, and
+    // steps back from there.
+    int leap = 0;
     ASSERT_TRUE(Play([&] {
-        if (MessageBoxOpen == 0) Only({Away()});
+        const bool atWall = PlayerState.x <= Era04Door6 + 182 || PlayerState.x >= Era04Door6 + 4930;
+        if (leap != 0 && PlayerState.y < 640) {
+            Only({leap});
+        } else if (MessageBoxOpen == 0) {
+            leap = atWall ? Toward() : 0;
+            if (leap == 0) Only({Away()});
+            else if (PlayerState.facing == (leap == VK_RIGHT ? 1 : -1)) Only({VK_UP, leap});
+            else Only({leap});
+        }
         return DialogueChannels.finaleLine == 115;
     }, 3000));
     Only({});

@@ -28,7 +28,8 @@ public:
 
     // The queen one blow short of the first phase's end (the damage hook),
     // fought until a real blow turns the fight; she steps back until the
-    // queen has room to speak (line 115).
+    // queen has room to speak (line 115), leaping over her toward the room
+    // where a wall stops her.
     void TurnTheFight();
     // The last pattern: again one blow short (the hook), fought past the
     // defeat threshold. `each` runs every frame of the fight (nullptr: none).
