@@ -11,8 +11,10 @@ struct TextColour {
 };
 inline constexpr TextColour kTextBlack{0.0f, 0.0f, 0.0f, 1.0f};
 inline constexpr TextColour kTextWhite{1.0f, 1.0f, 1.0f, 1.0f};
-inline constexpr TextColour kTextRed{1.0f, 0.0f, 0.0f, 1.0f};
-inline constexpr TextColour kTextBlue{0.0f, 0.0f, 1.0f, 1.0f};
+// The HUD's flashes (HP lost, HP or EP gained), light enough to read on its
+// navy panel for as long as a flash lasts: pure red and blue sank into it.
+inline constexpr TextColour kTextRed{1.0f, 0.45f, 0.45f, 1.0f};
+inline constexpr TextColour kTextBlue{0.5f, 0.78f, 1.0f, 1.0f};
 inline constexpr TextColour kTextHintGrey{0.9f, 0.9f, 0.9f, 0.9f};
 inline constexpr TextColour kTextCyan{0.0f, 1.0f, 1.0f, 1.0f};
 inline constexpr TextColour kTextSummaryGrey{0.4f, 0.4f, 0.4f, 1.0f};

@@ -1,12 +1,15 @@
 // HUD numbers and key hints, drawn by the text pass in a headless frame.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/hud.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/sprite_draw.h"
 #include "text/hud_text.h"
 #include "text/menu_state.h"
+#include "text/text_pass.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
 #include "support/test_hold.h"
@@ -100,12 +103,32 @@ TEST_F(HudTextTest, StatesHideLinesAndHintsSeparately) {
     DrawFrame();
     EXPECT_TRUE(Drawn("Menu"));
     EXPECT_FALSE(Drawn("Wmode"));
-    ExpectColour(Find("HP"), 0, 0, 1, 1);
-    ExpectColour(Find("EP"), 0, 0, 1, 1);
+    ExpectColour(Find("HP"), 0.5f, 0.78f, 1, 1);
+    ExpectColour(Find("EP"), 0.5f, 0.78f, 1, 1);
 
     HudState.shown = 0;
     DrawFrame();
     EXPECT_FALSE(Drawn("Vall"));
+}
+
+// Every colour a HUD line takes reads on the panel under it (the navy the
+// picture generator paints the HUD frame with): a flash shown through a
+// whole talk must not sink into it.
+TEST(HudTextColours, EveryLineReadsOnTheNavyPanel) {
+    const auto luminance = [](float r, float g, float b) {
+        const auto lin = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
+        return 0.2126f * lin(r) + 0.7152f * lin(g) + 0.0722f * lin(b);
+    };
+    const float panel = luminance(26 / 255.0f, 32 / 255.0f, 60 / 255.0f);
+    struct Row {
+        const char* what;
+        TextColour colour;
+    };
+    for (const Row& row : {Row{"the numbers", kTextWhite}, Row{"the HP lost flash", kTextRed},
+                           Row{"the gain flash", kTextBlue}, Row{"the key hints", kTextHintGrey}}) {
+        const float text = luminance(row.colour.r, row.colour.g, row.colour.b);
+        EXPECT_GE((text + 0.05f) / (panel + 0.05f), 4.5f) << row.what;
+    }
 }
 
 TEST_F(HudTextTest, HpDropTurnsTheHpLineRedForATenthOfASecond) {
@@ -119,8 +142,8 @@ TEST_F(HudTextTest, HpDropTurnsTheHpLineRedForATenthOfASecond) {
     PlayerState.hp = 60;
     DrawFrame();
     const double redFrom = LastFrame().time;
-    ExpectColour(Find("HP"), 1, 0, 0, 1);
-    ExpectColour(Find("        60"), 1, 0, 0, 1);
+    ExpectColour(Find("HP"), 1, 0.45f, 0.45f, 1);
+    ExpectColour(Find("        60"), 1, 0.45f, 0.45f, 1);
     ExpectColour(Find("EP"), 1, 1, 1, 1);
     double whiteAt = 0;
     for (int i = 0; i < 30 && whiteAt == 0; ++i) {
