@@ -3,7 +3,8 @@
 // colour, the bridge's deck lies where the heroine walks, the arena's stacked
 // stand and stage parts are solid, the tower's floor slab and the final
 // section's hedges the queen lands on are flat on top, the passage's lantern
-// hangs from its ledge;
+// hangs from its ledge, the mushroom seller's mushrooms sit in the leaves
+// of the tree they bob in;
 // and every figure standing in a frame has its feet on the frame's point.
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <map>
 #include <vector>
 
+#include "areas/era00_era01/era01/collect_sheet.h"
 #include "areas/era04_stage/final_section_frames.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
@@ -162,6 +164,37 @@ TEST(SceneryLayers, ThePassageLanternHangsFromTheLedge) {
         for (int x = 0; x < lantern.width; ++x) held = held || Lit(lantern, x, y);
         EXPECT_TRUE(held) << "nothing holds the lantern at row " << y;
     }
+}
+
+TEST(SceneryLayers, TheCollectingGamesMushroomsBobInTheTreesLeaves) {
+    // The field draws the great tree's foot, trunk and crown by the game's
+    // origin; each of the eight mushrooms, in each frame it bobs in, has
+    // the tree painted behind a good share of its cell (leaves it sits in
+    // or on), not open air beside the trunk.
+    struct Placed {
+        art::Canvas pic;
+        int left, top;
+    };
+    const Placed tree[] = {{Draw(PictureOfGraphic(403)), kCollectGameOrigin + 513, 498},
+                           {Draw(PictureOfGraphic(404)), kCollectGameOrigin + 483, 393},
+                           {Draw(PictureOfGraphic(405)), kCollectGameOrigin + 242, 49}};
+    const auto treeAt = [&](int x, int y) {
+        for (const Placed& p : tree) {
+            const int px = x - p.left, py = y - p.top;
+            if (px >= 0 && py >= 0 && px < p.pic.width && py < p.pic.height && Lit(p.pic, px, py)) return true;
+        }
+        return false;
+    };
+    for (int k = 0; k < kCollectObjects; ++k)
+        for (int f = 0; f < 3; ++f) {   // the bob frames 128..130
+            const CollectRow& cell = kCollectRows[f];
+            const int left = kCollectSpots[k].x - cell.pivotX, top = kCollectSpots[k].y + cell.lift;
+            const int width = cell.right - cell.left;
+            int held = 0;
+            for (int y = top; y < kCollectSpots[k].y; ++y)
+                for (int x = left; x < left + width; ++x) held += treeAt(x, y);
+            EXPECT_GE(held * 4, width * cell.bottom) << "mushroom " << k << " in frame " << cell.frame << " hangs in the air";
+        }
 }
 
 TEST(SceneryLayers, FiguresStandOnTheirFramesPoint) {

@@ -249,6 +249,19 @@ void GreatTree(Canvas& c, Box b, StackPlace at) {
     for (const Clump& k : kClumps) FillDisc(c, X(k.x - k.r * 0.08f), Y(k.y), k.r * 0.9f, leaf);
     for (const Clump& k : kClumps)
         FillDisc(c, X(k.x - k.r * 0.3f), Y(k.y - k.r * 0.3f), k.r * 0.45f, leafLit);
+    // Two leafy shoots low on the trunk's left side, where the mushroom
+    // seller's game keeps its two lowest mushrooms: they sit in these leaves
+    // as the others sit in the crown.
+    struct Shoot {
+        float fromX, fromY, x, y, rx, ry;
+    };
+    static constexpr Shoot kShoots[] = {{322, 402, 282, 355, 22, 13}, {318, 468, 280, 423, 21, 12}};
+    for (const Shoot& s : kShoots) {
+        Line(c, X(s.fromX), Y(s.fromY), X(s.x), Y(s.y), 6.0f, bark);
+        FillEllipse(c, X(s.x - 5), Y(s.y + 3), s.rx, s.ry, leafDark);
+        FillEllipse(c, X(s.x - 6), Y(s.y), s.rx * 0.9f, s.ry * 0.85f, leaf);
+        FillEllipse(c, X(s.x - 11), Y(s.y - 4), s.rx * 0.45f, s.ry * 0.45f, leafLit);
+    }
 }
 
 // The field's cottage (203 x 185) with the crown of an old tree (429 x 128)

@@ -172,5 +172,8 @@ void DrawEra00HomeAreaActors() {
 void DrawEra00GatewayAndPracticeMarker() {
     if (Era00AreaFlag != 1 && Era01AreaFlag != 1) return;
     if (Era00Gateway.glowFrame != 0) DrawGate();
-    if (MovePracticeState.shown == 1) DrawPracticeMarker();
+    // The post stays under the practice's raised piece for as long as it is
+    // raised, after the marker's own showing ends, so the piece never hangs.
+    const bool holdsRaisedPiece = Era01AreaFlag == 1 && MovePracticeState.height > 0;
+    if (MovePracticeState.shown == 1 || holdsRaisedPiece) DrawPracticeMarker();
 }

@@ -19,19 +19,9 @@
 
 namespace {
 
-constexpr std::int32_t kGameOrigin = SectionAnchorX[19];   // 17500
-constexpr int kObjects = 8;
+constexpr std::int32_t kGameOrigin = kCollectGameOrigin;
+constexpr int kObjects = kCollectObjects;
 constexpr int kGood = 5;   // objects 0..4 are good, 5..7 bad
-
-struct ObjectSpot {
-    std::int32_t x, y, dropOrigin, hopRise, parkingX;
-};
-constexpr ObjectSpot kSpots[kObjects] = {
-    {kGameOrigin + 359, 165, 150, 20, kGameOrigin + 200}, {kGameOrigin + 390, 196, 186, 25, kGameOrigin + 220},
-    {kGameOrigin + 520, 431, 421, 22, kGameOrigin + 240}, {kGameOrigin + 659, 265, 255, 29, kGameOrigin + 260},
-    {kGameOrigin + 675, 112, 102, 10, kGameOrigin + 280}, {kGameOrigin + 451, 107, 97, 18, kGameOrigin + 300},
-    {kGameOrigin + 698, 243, 233, 25, kGameOrigin + 320}, {kGameOrigin + 518, 498, 488, 20, kGameOrigin + 340},
-};
 
 // Per object: its step stamp, and its wander step, which only a new game
 // puts back (a wander turned in the last game would send this one's objects
@@ -52,8 +42,8 @@ void SetAll(std::int32_t state) {
 
 void Bob(int k, double now) {
     CollectGameObject& o = CollectGameObjects[k];
-    o.x = kSpots[k].x;
-    o.y = kSpots[k].y;
+    o.x = kCollectSpots[k].x;
+    o.y = kCollectSpots[k].y;
     o.frame = FrameOf(k, kBobFrames[o.state - 1]);
     if (MoreThanElapsed(stamps[k], now, 0.2)) {
         o.state = o.state == 4 ? 1 : o.state + 1;
@@ -65,7 +55,7 @@ void Drop(int k) {
     CollectGameObject& o = CollectGameObjects[k];
     const std::int32_t floor = TopFloorHeightAt(o.x);
     if (o.y < floor) {
-        const std::int32_t fall = o.y - kSpots[k].dropOrigin;
+        const std::int32_t fall = o.y - kCollectSpots[k].dropOrigin;
         o.y += fall * fall / 500 + 1;
     }
     if (o.y >= floor) {
@@ -88,10 +78,10 @@ void Hop(double now) {
     if (state < 13 || state > 16) return;
     for (int k = 0; k < kObjects; ++k) {
         if (objects[k].state != state) continue;
-        if (state == 13) objects[k].y -= kSpots[k].hopRise;
+        if (state == 13) objects[k].y -= kCollectSpots[k].hopRise;
         if (state == 14) objects[k].y -= 5;
         if (state == 15) objects[k].y += 5;
-        if (state == 16) objects[k].y += kSpots[k].hopRise;
+        if (state == 16) objects[k].y += kCollectSpots[k].hopRise;
     }
     if (state <= 15 && MoreThanElapsed(stamps[0], now, 0.16)) {
         SetAll(state + 1);
@@ -117,7 +107,7 @@ void Wander(int k) {
     o.x += step;
     if (PlayerState.pose == 26 && hx - 20 < o.x && o.x <= hx + 20) {
         o.state = 0;
-        o.x = kSpots[k].parkingX;
+        o.x = kCollectSpots[k].parkingX;
         o.y = 700;
         if (Good(k)) {
             PlayFieldSound(10);

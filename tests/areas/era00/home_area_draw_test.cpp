@@ -78,6 +78,24 @@ TEST_F(HomeAreaDraw, ThePracticeMarkerIsDrawnThreeTimesAtItsDepth) {
     }
 }
 
+TEST_F(HomeAreaDraw, ThePostStaysUnderThePracticesRaisedPieceWhileItIsRaised) {
+    // The transformation clears the marker's flag while the piece stays 92
+    // pixels up: the post must still hold it, in the field only.
+    struct Case {
+        std::int32_t era01, height;
+        std::uint32_t shown;
+        std::size_t draws;
+    };
+    for (const Case& c : {Case{1, 92, 0, 3}, Case{1, 0, 0, 0}, Case{0, 92, 0, 0}, Case{1, 0, 1, 3}}) {
+        Era00AreaFlag = 1 - c.era01;
+        Era01AreaFlag = c.era01;
+        MovePracticeState.height = c.height;
+        MovePracticeState.shown = c.shown;
+        EXPECT_EQ(DrawOnce(DrawEra00GatewayAndPracticeMarker).size(), c.draws)
+            << "era01 " << c.era01 << " height " << c.height << " shown " << c.shown;
+    }
+}
+
 TEST_F(HomeAreaDraw, TheFlameStandsFiveTimesItsSizeWithItsBottomLeftAt720_640) {
     for (std::int32_t frame : {1, 2, 3}) {
         Era00SceneActors.closeUpFrame = frame;
