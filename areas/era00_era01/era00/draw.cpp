@@ -49,12 +49,16 @@ void DrawPending(int slot, float x, float y, float depth, std::uint32_t colour) 
 }
 
 // An actor placed at its screen position and mirrored about its own x when
-// asked; the frame table runs after the transform is set.
+// asked, or about the middle of its frame for a figure that turns on the
+// spot (`inPlace`): it then covers the same ground either way round.
 void DrawStandingActor(void (*setup)(std::int32_t), std::int32_t frame, std::int32_t worldX, std::int32_t y,
-                       bool mirrored, float depth) {
+                       bool mirrored, float depth, bool inPlace = false) {
     const float sx = static_cast<float>(worldX - ScrollX);
-    plat::SpriteSetTransform(mirrored ? Mul(MirrorAbout(sx), ToScreen()) : ToScreen());
     setup(frame);
+    const float middle =
+        inPlace ? 0.5f * static_cast<float>(PendingSprite.srcRight - PendingSprite.srcLeft) - PendingSprite.pivotX
+                : 0.0f;
+    plat::SpriteSetTransform(mirrored ? Mul(MirrorAbout(sx + middle), ToScreen()) : ToScreen());
     DrawPending(kActorSheetSlot, sx, static_cast<float>(y), depth, SceneTint);
 }
 
@@ -164,9 +168,11 @@ void DrawEra00HomeAreaActors() {
         DrawTurningActor(SetEra00ActorSpriteE, Actors.actorEFrame, Actors.actorEAngle, Actors.actorEMirror == 1,
                          Actors.actorEX, Actors.actorEY, 0.21f);
     if (Actors.closeUpFrame != 0) DrawFlame(Actors.closeUpFrame);
+    // Her figure's frames all face left and the scene places them by that:
+    // turned toward the intruder she stays where she stands.
     if (Actors.actorAFrame != 0)
         DrawStandingActor(SetEra00ActorSpriteA, Actors.actorAFrame, Actors.actorAX, Actors.actorAY,
-                          Actors.actorAMirror == 1, 0.2f);
+                          Actors.actorAMirror == 1, 0.2f, true);
 }
 
 void DrawEra00GatewayAndPracticeMarker() {

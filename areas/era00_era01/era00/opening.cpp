@@ -768,6 +768,10 @@ std::int32_t RunEra00OpeningScene(std::int32_t arg) {
     StepOpeningFlight();
     StepOpeningLanding();
     StepOpeningArrivals();
+    // From the intruder's coming on she keeps her eyes on her, through the
+    // blow, the fall and the talk: her figure faces left, so it turns while
+    // the intruder stands to its right.
+    if (Open.step >= 23) Actors.actorAMirror = Era03ArenaEnemy3.x > Actors.actorAX ? 1 : 0;
     if (Open.step >= 22) {
         FieldMusicFlag = 0;
         StopSound(4);

@@ -132,6 +132,22 @@ TEST_F(HomeAreaDraw, ActorsStandOnTheirFeetAndMirrorByTheirOwnWords) {
         if (facing == 1) EXPECT_GT(x, 300);
         else EXPECT_LT(x, 300);
     }
+    // Her own figure (frame 21: 47 wide, pivot 39) turns on the spot: turned,
+    // its edges swap ends over the same ground.
+    Era00SceneActors.npcFrame = 0;
+    Era00SceneActors.actorAFrame = 21;
+    Era00SceneActors.actorAX = 400;
+    Era00SceneActors.actorAY = 640;
+    for (std::int32_t mirror : {0, 1}) {
+        Era00SceneActors.actorAMirror = mirror;
+        const Sprites s = DrawOnce(DrawEra00HomeAreaActors);
+        ASSERT_EQ(s.size(), 1u);
+        float left = 0, right = 0, y = 0;
+        Land(s[0], 0, 135, &left, &y);
+        Land(s[0], 47, 135, &right, &y);
+        EXPECT_NEAR(mirror == 1 ? right : left, 261, 0.01) << "mirror " << mirror;
+        EXPECT_NEAR(mirror == 1 ? left : right, 308, 0.01) << "mirror " << mirror;
+    }
 }
 
 }  // namespace

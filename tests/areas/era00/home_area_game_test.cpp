@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "areas/era00_era01/records.h"
+#include "areas/era03/records.h"
 #include "core/area_flags.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
@@ -27,6 +28,7 @@ protected:
     std::vector<int> held;
     std::vector<std::int32_t> promptSeen;
     int poseShownInOpening = 0;
+    int facedAwayInTalk = 0;
     bool scrolledInOpening = false;
     std::int32_t lastPrompt = 0;
     double menuKeyBackAt = -1, line47ClosedAt = -1, flameOutAt = -1, line48At = -1;
@@ -83,6 +85,10 @@ protected:
         if (p == 48 && lastPrompt != 48) line48At = now;
         lastPrompt = p;
         if (Era00StoryPhase == 1) {
+            // From her "what is that" to her answer she faces the intruder.
+            const Era00SceneActorsRecord& a = Era00SceneActors;
+            if (p >= 5 && p <= 11 && a.actorAFrame != 0 && Era03ArenaEnemy3.x > a.actorAX && a.actorAMirror != 1)
+                ++facedAwayInTalk;
             if (ScrollX != 0 || ScrollY != 0) scrolledInOpening = true;
             // Before the sparring she is drawn only while she walks in: the
             // step her walk ends hands her to the scene's figure of her.
@@ -123,6 +129,7 @@ TEST_F(HomeAreaGame, NewGamePlaysTheHomeAreaThroughTheGateIntoTheField) {
     // Sparring: step up to her friend and kick; she gives ground on a dodge
     // or a block, until the heroine is through.
     EXPECT_EQ(poseShownInOpening, 0);
+    EXPECT_EQ(facedAwayInTalk, 0) << "frames she turned her back on the intruder";
     const std::int32_t expBefore = PlayerState.exp;
     int dodges = 0;
     std::int32_t friendFrame = 0;
