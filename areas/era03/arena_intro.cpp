@@ -17,6 +17,10 @@ struct IntroState {
     std::int32_t step = 0;
     double stamp = 0;
     std::int32_t crackles = 0;
+    // Boss 1's seated cells are painted looking right, at the big man across
+    // the camp; -1 turns her on her seat to the heroine when she speaks to
+    // her.
+    std::int32_t seatedFacing = 1;
 };
 IntroState Intro;
 
@@ -76,6 +80,9 @@ void StepIntroTalk(double now) {
         p.pose = 26;
         if (Line() < 25 && Advance() && (Line() == 21 || Line() == 22)) in.stamp = now;
         const double e = now - in.stamp;
+        // From line 22 she calls out to the heroine and questions her: she
+        // looks at her, wherever she stands.
+        in.seatedFacing = Line() >= 22 && HeroineCentreX() < kArenaAnchor + 453 ? -1 : 1;
         switch (Line()) {
             case 16: b.preFightState = e < 0.5 ? 2 : 1; break;
             case 17: b.pose = 102; break;
@@ -352,6 +359,7 @@ std::int32_t RunEra03ArenaIntro(std::int32_t arg) {
     StampAheadToZero(in.stamp, now);
     if (arg == 0) {
         in.step = 1;
+        in.seatedFacing = 1;
         Era03ArenaEncounter.hazardPostFrame = 0;
         return in.step;
     }
@@ -407,7 +415,7 @@ void SetBoss1PreFightSprite() {
         PendingSprite.angle = -90;
     } else {
         Fill(c->rect, c->cx, c->cy, kArenaAnchor + c->worldX, 640, 0.7f - off);
-        PendingSprite.facing = c->facing;
+        PendingSprite.facing = b.pose <= 105 ? c->facing * Intro.seatedFacing : c->facing;
     }
     // After boss 1's own fight the scene poses stand where boss 1 is.
     if (Era03ArenaEncounter.controllerState >= 4) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 
 #include "areas/era03/arena.h"
 #include "areas/era03/calls.h"
@@ -12,8 +13,10 @@
 #include "core/game_clock.h"
 #include "core/holds.h"
 #include "core/keys.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/step_helpers.h"
 #include "shell/graphics.h"
 #include "text/game_over.h"
 #include "text/text_state.h"
@@ -79,6 +82,27 @@ TEST_F(ArenaNumbers, TheEncounterStartsOnePixelPastItsMark) {
     EXPECT_EQ(PlayerState.x, A - 500) << "put back to the mark";
     EXPECT_EQ(Era03ArenaBoss1.pose, 101);
     EXPECT_FLOAT_EQ(Era03ArenaEncounter.sceneDepthOffset, 0.7f);
+}
+
+// Boss 1 talks from her seat with the big man on her right, then calls out
+// to the heroine on her left and questions her: for those lines her seated
+// cell, painted looking right, is turned to the heroine.
+TEST_F(ArenaNumbers, Boss1LooksFromHerSeatAtWhomSheTalksTo) {
+    const HoldStep step(kEra03ArenaHold);
+    PlayerState.x = A - 499;
+    RunEra03ArenaEncounter();
+    std::map<std::int32_t, std::int32_t> facingAt;   // line: the mirror word of her seated cell
+    for (int i = 0; i < 100 && DialogueChannels.eventLine < 25; ++i) {
+        Tick();
+        EnterConfirmState = kLineRead;
+        RunEra03ArenaIntro(1);
+        PlaceHeroine(A + 190, 640);   // where the walk in brings her
+        SetEra03ArenaSceneSprite(2);
+        if (Era03ArenaBoss1.pose <= 105) facingAt[DialogueChannels.eventLine] = PendingSprite.facing;
+    }
+    const std::map<std::int32_t, std::int32_t> want = {{16, 1}, {17, 1}, {19, 1}, {21, 1},
+                                                       {22, -1}, {23, -1}, {24, -1}};
+    for (const auto& [line, facing] : want) EXPECT_EQ(facingAt[line], facing) << "line " << line;
 }
 
 TEST_F(ArenaNumbers, Enemy3WaitsForBothOfItsSheets) {

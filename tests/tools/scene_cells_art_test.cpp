@@ -16,6 +16,7 @@
 #include "areas/era00_era01/era00/sheets.h"
 #include "areas/era02/opponent_frames.h"
 #include "areas/era03/arena_sheets.h"
+#include "areas/era03/field_sheets.h"
 #include "areas/era03/npc_scene_frames.h"
 #include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/finale/boss_frames.h"
@@ -224,6 +225,42 @@ TEST(SceneCells, TheQueensSwordIsInHerHand) {
         EXPECT_GE(found, 3) << "pose " << p.pose << " facing " << p.facing << ": no hand at the grip " << x << "," << y;
     }
     EXPECT_GE(poses, 30);
+}
+
+}  // namespace
+
+namespace {
+
+// The field's sorceress is drawn unmirrored when the heroine is on her left
+// (she throws and strikes toward smaller x so): in the poses she talks in,
+// her face is on the left of her hair, and her staff's orb is whole in its
+// cell and clear of her face.
+TEST(SceneCells, TheSorceressLooksWhereTheGameTurnsHer) {
+    const art::Canvas pic = art::DrawPicture(*FindPicture(190));
+    const art::Look look = art::LookOf(art::Subject::Fighter, 0, 190);
+    const auto skin = Near(look.skin), hair = Near(look.hair), orb = Near(look.trim);
+    for (const std::int32_t pose : {1, 2, 4}) {
+        const Era03FighterCell* c = FindEra03FighterCell(pose);
+        ASSERT_NE(c, nullptr);
+        const Era03SheetRect& r = c->src;
+        long skinX = 0, skinN = 0, hairX = 0, hairN = 0, orbFace = 0;
+        int faceLeft = r.right, faceRight = r.left;
+        for (int y = r.top; y < r.top + 30; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const art::Rgb p = pic.At(x, y);
+                if (skin(p)) skinX += x, ++skinN, faceLeft = std::min(faceLeft, x), faceRight = std::max(faceRight, x);
+                if (hair(p)) hairX += x, ++hairN;
+            }
+        ASSERT_GT(skinN, 0) << "pose " << pose;
+        ASSERT_GT(hairN, 0) << "pose " << pose;
+        EXPECT_LT(skinX / skinN, hairX / hairN) << "pose " << pose << ": her face is on the right of her hair";
+        // The orb: no gold at the cell's sides, none over the face rows.
+        for (int y = r.top; y < r.bottom; ++y)
+            for (const int x : {r.left, r.right - 1}) EXPECT_FALSE(orb(pic.At(x, y))) << "pose " << pose << " y " << y;
+        for (int y = r.top; y < r.top + 30; ++y)
+            for (int x = faceLeft; x <= faceRight; ++x) orbFace += orb(pic.At(x, y));
+        EXPECT_EQ(orbFace, 0) << "pose " << pose << ": the orb over her face";
+    }
 }
 
 }  // namespace

@@ -354,7 +354,13 @@ void Arm(Pen& pen, float sx, float sy, float angle, float elbowBend, const Look&
 
 void Weapon(Pen& pen, const Look& k, float hx, float hy, float angle, bool reach) {
     // At rest a pole stands upright in the hand and a blade hangs down.
-    if (!reach && (k.carry == Carry::Spear || k.carry == Carry::Staff)) angle = kPi * 0.94f;
+    if (!reach && k.carry == Carry::Spear) angle = kPi * 0.94f;
+    // A staff stands upright in the hand, leaning forward only as far as
+    // keeps its orb clear before the face; held so from behind her, the
+    // hand grips it near its foot, which stays at her back.
+    const float lean = std::clamp((1.4f - hx) / 2.7f, 0.0f, 0.6f);
+    if (!reach && k.carry == Carry::Staff) angle = kPi - std::asin(lean);
+    const float staffFoot = !reach ? 2.0f * (1.0f - lean) : 2.0f;
     if (!reach && (k.carry == Carry::Sword || k.carry == Carry::BigBlade)) angle = 0.25f;
     const bool was = pen.measured;
     pen.measured = false;
@@ -387,7 +393,7 @@ void Weapon(Pen& pen, const Look& k, float hx, float hy, float angle, bool reach
                      steel);
             break;
         case Carry::Staff:
-            pen.Limb(hx - dx * 2.0f, hy - dy * 2.0f, hx + dx * 2.6f, hy + dy * 2.6f, 0.26f, Rgb{120, 84, 50});
+            pen.Limb(hx - dx * staffFoot, hy - dy * staffFoot, hx + dx * 2.6f, hy + dy * 2.6f, 0.26f, Rgb{120, 84, 50});
             pen.Dot(hx + dx * 2.7f, hy + dy * 2.7f, 0.42f, k.trim);
             break;
         case Carry::Claws:
@@ -934,6 +940,10 @@ bool FacesLeft(Subject s, int picture) {
         case Subject::EncounterActor3:
         case Subject::Monsters:
         case Subject::Duellist:
+        // The sorceress of the field looks toward smaller x unmirrored: she
+        // throws that way and strikes that way, and the game mirrors her
+        // only when the heroine is on her right.
+        case Subject::Fighter:
         case Subject::BladeFighter:
         case Subject::Queen: return true;
         default: return false;
