@@ -227,6 +227,33 @@ TEST(SceneCells, TheQueensSwordIsInHerHand) {
     EXPECT_GE(poses, 30);
 }
 
+// Round 2's opponent knocked down at the end of her round: the game turns
+// the frame by 270 degrees about its point, so the cell's column through the
+// point is the floor. She lies on it along most of her length, not held
+// above it by a hand.
+TEST(SceneCells, TheSecondOpponentTurnedToLieRestsOnTheFloor) {
+    const art::Canvas pic = art::DrawPicture(*FindPicture(182));
+    int frames = 0;
+    for (const era02_frames::Round2Row& f : era02_frames::kRound2Frames) {
+        if (f.angle != 270) continue;
+        ++frames;
+        int rows = 0, resting = 0;
+        for (int y = f.top; y < f.bottom; ++y) {
+            bool any = false, low = false;
+            for (int x = f.left; x < f.right; ++x) {
+                if (pic.At(x, y) == art::kTransparent) continue;
+                any = true;
+                low = low || x - f.left <= f.pivotX + 4;
+            }
+            rows += any;
+            resting += low;
+        }
+        EXPECT_GE(resting * 10, rows * 6) << "frame " << f.frame << ": " << resting << " of " << rows
+                                          << " rows of her within 4 px of the floor";
+    }
+    EXPECT_EQ(frames, 1);
+}
+
 }  // namespace
 
 namespace {

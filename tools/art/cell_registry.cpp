@@ -742,6 +742,13 @@ constexpr FrameOnItsPoint kFramesOnTheirPoint[] = {
     {Subject::Round3Opponent, 184, 68},
 };
 
+// Frames the game turns by 270 degrees about a point on their left column,
+// laying them on the floor.
+constexpr FrameOnItsPoint kFramesTurnedOntoTheirLeft[] = {
+    // The second opponent knocked down by the G move, talking from the floor.
+    {Subject::Round2Opponent, 182, 19},
+};
+
 std::vector<Cell> Build() {
     Builder b;
     WholePictures(b);
@@ -765,6 +772,9 @@ std::vector<Cell> Build() {
     for (Cell& c : b.cells)
         for (const FrameOnItsPoint& f : kFramesOnTheirPoint)
             if (c.subject == f.subject && c.picture == f.picture && c.pose == f.pose) c.onPoint = true;
+    for (Cell& c : b.cells)
+        for (const FrameOnItsPoint& f : kFramesTurnedOntoTheirLeft)
+            if (c.subject == f.subject && c.picture == f.picture && c.pose == f.pose) c.turnedOntoLeft = true;
     std::stable_sort(b.cells.begin(), b.cells.end(), [](const Cell& x, const Cell& y) { return x.picture < y.picture; });
     // A rectangle listed as a thing by the generator's own lists and as a
     // figure or another thing by the game's tables keeps its first entry

@@ -86,6 +86,10 @@ struct Cell {
     // The game stands the figure on its point although the point sits well
     // up the cell: the feet go on the point's row, the rows below stay empty.
     bool onPoint = false;
+    // The game turns the cell a quarter about its point on the cell's left
+    // column, and that column becomes the floor: the figure lies along it,
+    // her back on it, her feet at the cell's foot.
+    bool turnedOntoLeft = false;
     // Where the figure's body is, in cell pixels, when its table says so
     // (a hurt box); empty when not known.
     PictureRect body{};

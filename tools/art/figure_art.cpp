@@ -1004,6 +1004,15 @@ Placement Place(const Cell& c, const Look& look, float H) {
         return defaultDir;
     };
     Stance st = c.stance;
+    if (c.turnedOntoLeft) {
+        // Standing straight along the left column, facing away from it: the
+        // game's turn lays her on her back on the floor.
+        p.fx = std::max(0.0f, c.pivotX);
+        p.fy = h - 1.0f;
+        p.dir = 1;
+        p.pose.stance = Stance::Stand;
+        return p;
+    }
     // A body box shorter than most of the figure is a hurt zone on part of
     // it, not the figure: then the pivot places it.
     const bool bodyPlaces = c.HasBody() && c.body.Height() >= 0.7f * H;
