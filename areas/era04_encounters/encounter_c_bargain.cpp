@@ -31,6 +31,16 @@ void Sound(std::int32_t id) { PlaySoundEffect(id, SoundVolumes[1]); }
 std::int32_t& Body() { return StageObjectTable.code[kEncounterCSlot]; }
 std::int32_t FigureX() { return StageObjectTable.x[kEncounterCSlot]; }
 std::int32_t& Overlay() { return EncounterCFigure.layerCode[2]; }
+std::int32_t& FigureFacing() { return StageObjectTable.facing[kEncounterCSlot]; }
+// Her sheet holds the wares out on her right; turned left, on her left.
+std::int32_t ClerkHand(std::int32_t dx) { return FigureFacing() == -1 ? -dx : dx; }
+
+// Through the talk the two face each other: she comes back along the counter
+// walking left, past the clerk's place, and the clerk rises behind it.
+void FaceEachOther() {
+    PlayerState.facing = FigureX() >= PlayerState.x ? 1 : -1;
+    FigureFacing() = -PlayerState.facing;
+}
 
 void Held(std::int32_t code, std::int32_t x, std::int32_t y) {
     EncounterCFigure.layerCode[3] = code;
@@ -70,7 +80,7 @@ void Offer(std::int32_t line, std::int32_t code, std::int32_t price, std::int32_
     Field() = line;
     Body() = 8;
     Overlay() = 0;
-    Held(code, FigureX() + held::kWareOffered.dx, held::kWareOffered.y);
+    Held(code, FigureX() + ClerkHand(held::kWareOffered.dx), held::kWareOffered.y);
     const std::int32_t key = TakeChoice();
     if (key == 1 && Gold >= price) {
         Gold -= price;
@@ -183,10 +193,10 @@ void TollPose() {
     NoneHeld();
     if (line >= 221 && line <= 225) {
         Body() = 6;
-        Held(301, FigureX() + held::kLeftWorkpiece.dx, held::kLeftWorkpiece.y);
+        Held(301, FigureX() + ClerkHand(held::kLeftWorkpiece.dx), held::kLeftWorkpiece.y);
     } else if (line >= 229 && line <= 231) {
         Body() = 8;
-        Held(302, FigureX() + held::kRightWorkpiece.dx, held::kRightWorkpiece.y);
+        Held(302, FigureX() + ClerkHand(held::kRightWorkpiece.dx), held::kRightWorkpiece.y);
     } else if (line >= 234) {
         Body() = 7;
     }
@@ -405,7 +415,7 @@ void StepStrokes() {
         PlayerState.pose = 40;
         if (Field() >= 250) {
             Body() = 8;
-            Held(302, FigureX() + held::kRightWorkpiece.dx, held::kRightWorkpiece.y);
+            Held(302, FigureX() + ClerkHand(held::kRightWorkpiece.dx), held::kRightWorkpiece.y);
             f.layer3SourceOffset = 0;
         }
         if (LineRead()) {
@@ -457,6 +467,7 @@ std::int32_t RunEncounterCBargain(std::int32_t arg) {
     if (Bargain.state == 1 && ScrollX < kCameraFloorX) ScrollX = kCameraFloorX;
     if (Bargain.state >= 2) ScrollX = kCameraFloorX;
     if (Bargain.state >= 2 && Bargain.state <= 11) PlayerState.x = kStandX;
+    if (Bargain.state >= 2) FaceEachOther();
 
     StepClerkAppears();
     StepOfferAndToll();

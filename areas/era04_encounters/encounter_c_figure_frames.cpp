@@ -33,13 +33,17 @@ void SetHit(const HitBox& h) {
 }
 
 // A figure pose: at slot 51, with its scale, rotation, colour and depth.
-void PutFigure(std::int32_t sheet, const Rect& r, float cx, float cy) {
+void PutFigure(std::int32_t sheet, const Rect& r, float cx, float cy, std::int32_t facing = 1) {
     const StageObjectTableRecord& o = StageObjectTable;
-    PutFigureSprite(sheet, r, cx, cy, o.x[kFigure], o.y[kFigure], o.depth[kFigure], 1, o.rotation[kFigure],
+    PutFigureSprite(sheet, r, cx, cy, o.x[kFigure], o.y[kFigure], o.depth[kFigure], facing, o.rotation[kFigure],
                     o.colour[kFigure], o.scale[kFigure]);
 }
 
-void DrawCell(std::int32_t n) {
+// The clerk's cells on sheet 69 are drawn facing right and turned by the
+// mirror; the second sheet has a cell for each side, picked by the code.
+std::int32_t CellFacing(const Cell& c, std::int32_t facing) { return c.sheet == 69 && facing == -1 ? -1 : 1; }
+
+void DrawCell(std::int32_t n, std::int32_t facing) {
     const Cell* c = FindRow(kCells, &Cell::cell, n);
     if (c == nullptr) return;
     if (c->hit.left != kFromCode) SetHit(c->hit);
@@ -51,7 +55,7 @@ void DrawCell(std::int32_t n) {
         o.y[kFigure] = c->pinY;
         o.depth[kFigure] = kEncounterCFigureDepth;
     }
-    PutFigure(c->sheet, c->src, c->cx, c->cy);
+    PutFigure(c->sheet, c->src, c->cx, c->cy, CellFacing(*c, facing));
 }
 
 void DrawPose(const Pose& p) {
@@ -98,13 +102,13 @@ void SetUp(std::int32_t code, std::int32_t facing) {
         SetHit(code == 12 ? HitBox{-45, 45, -170, 0} : HitBox{-15, 15, -120, -80});
         if (code >= 6 && code <= 8) {
             f.layerCode[1] = 105 + code - 6;
-            return DrawCell(6);
+            return DrawCell(6, facing);
         }
-        return DrawCell(code <= 5 ? code : code - 2);
+        return DrawCell(code <= 5 ? code : code - 2, facing);
     }
-    if (code >= 14 && code <= 20) return DrawCell(11 + 2 * (code - 14) + (right ? 0 : 1));
-    if (code >= 26 && code <= 32) return DrawCell(25 + 2 * (code - 26) + (right ? 0 : 1));
-    if (code >= 34 && code <= 36) return DrawCell(39 + 2 * (code - 34) + (right ? 0 : 1));
+    if (code >= 14 && code <= 20) return DrawCell(11 + 2 * (code - 14) + (right ? 0 : 1), facing);
+    if (code >= 26 && code <= 32) return DrawCell(25 + 2 * (code - 26) + (right ? 0 : 1), facing);
+    if (code >= 34 && code <= 36) return DrawCell(39 + 2 * (code - 34) + (right ? 0 : 1), facing);
     if (const Pose* p = FindRow(kPoses, &Pose::code, code)) return DrawPose(*p);
     if (code >= 43 && code <= 55) {
         for (const SidedPose& p : kSidedPoses)
@@ -112,9 +116,11 @@ void SetUp(std::int32_t code, std::int32_t facing) {
         return;
     }
     if (const Layer* l = FindRow(kLayers, &Layer::code, code)) {
-        // Scale, angle and colour stay as the pose under it left them.
+        // Scale, angle and colour stay as the pose under it left them; it
+        // turns with her.
         PendingSpriteRecord& s = PendingSprite;
         s.gno = 69;
+        s.facing = facing == -1 ? -1 : 1;
         SetPendingSpriteSource(l->src);
         s.pivotX = l->cx;
         s.pivotY = l->cy;
@@ -137,8 +143,11 @@ void SetUp(std::int32_t code, std::int32_t facing) {
     }
     if (code == 303 || code == 304) return DrawSpark(code);
     if (code == 305) {
-        PutFigureSprite(69, kFlash, 13, 111, o.x[kFigure] + 28, o.y[kFigure] - 150, o.depth[kFigure] - 0.01f, 1, -30,
-                        f.flashColour, 1.0f);
+        // The flash over her shoulder, on the side she faces (the mirror
+        // turns its tilt with it).
+        const std::int32_t side = facing == -1 ? -1 : 1;
+        PutFigureSprite(69, kFlash, 13, 111, o.x[kFigure] + 28 * side, o.y[kFigure] - 150, o.depth[kFigure] - 0.01f,
+                        side, -30, f.flashColour, 1.0f);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "core/game_clock.h"
 #include "core/keys.h"
 #include "core/movement_fixture.h"
+#include "core/pending_sprite.h"
 #include "core/holds.h"
 #include "core/player.h"
 #include "shell/graphics.h"
@@ -113,6 +114,22 @@ TEST_F(EncounterCTest, WaresSellAtTheirPriceAndAnUnpaidOneCostsHerLife) {
             EXPECT_EQ(NumberKeyValue, 99);
         }
     }
+}
+
+// She comes back to the counter walking left, past the clerk's place; by
+// the first offer the two face each other, the clerk drawn so, holding the
+// ware out toward her.
+TEST_F(EncounterCTest, ByTheFirstOfferSheAndTheClerkFaceEachOther) {
+    PlayerState.facing = -1;
+    const StageObjectTableRecord& o = StageObjectTable;
+    ToFirstOffer(500);
+    EXPECT_LT(PlayerState.x, o.x[kEncounterCSlot]);
+    EXPECT_EQ(PlayerState.facing, 1);
+    EXPECT_EQ(o.facing[kEncounterCSlot], -1);
+    EXPECT_LT(EncounterCFigure.layer3X, o.x[kEncounterCSlot]);
+    SetEncounterCFigureSprite(o.code[kEncounterCSlot], o.facing[kEncounterCSlot]);
+    EXPECT_EQ(PendingSprite.gno, 69);
+    EXPECT_EQ(PendingSprite.facing, -1);
 }
 
 TEST_F(EncounterCTest, AnOfferIgnoresKeysThreeToSix) {
