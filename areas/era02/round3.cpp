@@ -474,6 +474,7 @@ void StepEndFarewell() {
             End.step = 6;
             Restart(End.stamp);
             StepRound3AfterimagePair(0);
+            StartIdle();
             // An Enter given to line 80 during the pause would otherwise
             // answer line 81 before it is ever on screen.
             EnterConfirmState = kLineWaiting;
@@ -482,10 +483,7 @@ void StepEndFarewell() {
     }
     if (End.step == 6) {
         Msg() = 81;
-        // Half risen, she stays crouched through the heroine's last line:
-        // she sinks back down from there (step 7). Stood up on the
-        // entrance's idle she would face away and fall a second time.
-        Opp.frame = right ? 63 : 60;
+        StepIdle(1, 2);
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
         if (LineRead()) {
             End.step = 7;

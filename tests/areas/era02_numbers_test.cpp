@@ -19,7 +19,6 @@
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "core/step_helpers.h"
 #include "text/messages/area_texts.h"
 #include "text/text_state.h"
 
@@ -400,30 +399,6 @@ TEST(Era02Round2, TheThirdHopContactOpensTheFinale) {
     Round2ContactCount = 3;
     EXPECT_EQ(RunRound2End(1), 2);
     EXPECT_EQ(DialogueChannels.sideLine, 1);
-}
-
-// Round 3's opponent falls once at the end of her round: from the first
-// picture of her lying down to the sinking away she never stands again,
-// however fast the lines are read.
-TEST(Era02Round3, AfterFallingAtTheEndSheDoesNotStandAgain) {
-    GameClock.gameClock = 80.0;
-    Round3Opponent = TournamentOpponentRecord{24, O + 1400, 640, -1, 0.3f, 0};
-    PlayerState.x = O + 1000;
-    PlayerState.y = 640;
-    ScrollX = O + 900;
-    DialogueChannels.sideLine = 0;
-    RunRound3End(0);
-    bool down = false;
-    for (int i = 0; i < 2000 && RunRound3End(1) < 9; ++i) {
-        const std::int32_t f = Round3Opponent.frame;
-        down = down || f == 71 || f == 72;
-        for (const std::int32_t standing : {1, 2, 3, 4, 24, 27})
-            ASSERT_FALSE(down && f == standing) << "frame " << f << " at line " << DialogueChannels.sideLine;
-        if (EnterConfirmState == kLineWaiting) EnterConfirmState = kLineRead;
-        Tick(0.1);
-    }
-    EXPECT_TRUE(down);
-    EXPECT_EQ(RunRound3End(1), 9);
 }
 
 TEST(Era02SetPieces, TheDoorStackAndTheMarkerPole) {
