@@ -55,6 +55,19 @@ protected:
         PlayerBodyBox = {x - 15, y - 120, x + 15, y, x};
     }
     static void Tick(double dt = 0.014) { GameClock.gameClock += dt; }
+    // Boss 1 at A + 400 facing right starts `pattern` with her standing
+    // wherever any box of a pattern reaches, and runs it until it strikes her
+    // (or 3 s pass).
+    static void StrikeWithBoss1Pattern(std::int32_t pattern) {
+        Era03ArenaBoss1 = Era03ArenaBoss1Record{};
+        Era03ArenaBoss1.x = A + 400;
+        Era03ArenaBoss1.facing = 1;
+        PlayerState.hp = 1000;
+        PlaceHeroine(A + 400, 640);
+        PlayerBodyBox = {A + 250, 500, A + 550, 700, A + 400};
+        RunEra03ArenaBoss1Pattern(0);
+        RunFor([&] { return PlayerState.hp < 1000 ? kArenaDone : RunEra03ArenaBoss1Pattern(pattern); }, 3.0);
+    }
     // Steps `step` until it returns 99 or `seconds` pass.
     static std::int32_t RunFor(const std::function<std::int32_t()>& step, double seconds) {
         std::int32_t r = 0;
@@ -289,15 +302,7 @@ TEST_F(ArenaNumbers, Boss1sBlowsTakeTheirShare) {
         std::int32_t pattern, lost;
     };
     for (const Case& c : {Case{1, 10}, Case{2, 15}, Case{3, 10}, Case{5, 30}}) {
-        Era03ArenaBoss1 = Era03ArenaBoss1Record{};
-        Era03ArenaBoss1.x = A + 400;
-        Era03ArenaBoss1.facing = 1;
-        PlayerState.hp = 1000;
-        // She stands wherever any box of the pattern reaches.
-        PlaceHeroine(A + 400, 640);
-        PlayerBodyBox = {A + 250, 500, A + 550, 700, A + 400};
-        RunEra03ArenaBoss1Pattern(0);
-        RunFor([&] { return PlayerState.hp < 1000 ? kArenaDone : RunEra03ArenaBoss1Pattern(c.pattern); }, 3.0);
+        StrikeWithBoss1Pattern(c.pattern);
         EXPECT_EQ(1000 - PlayerState.hp, c.lost) << "pattern " << c.pattern;
         RunFor([&] { return RunEra03ArenaBoss1Pattern(c.pattern); }, 5.0);   // her struck timing ends
     }
@@ -319,13 +324,7 @@ TEST_F(ArenaNumbers, Boss1sBlowsTakeTheirShare) {
 // holds her.
 TEST_F(ArenaNumbers, Boss1sNextPatternKeepsNothingOfABlowCutShort) {
     const HoldStep step(kEra03ArenaHold);
-    Era03ArenaBoss1.x = A + 400;
-    Era03ArenaBoss1.facing = 1;
-    PlayerState.hp = 1000;
-    PlaceHeroine(A + 400, 640);
-    PlayerBodyBox = {A + 250, 500, A + 550, 700, A + 400};
-    RunEra03ArenaBoss1Pattern(0);
-    RunFor([&] { return PlayerState.hp < 1000 ? kArenaDone : RunEra03ArenaBoss1Pattern(5); }, 3.0);
+    StrikeWithBoss1Pattern(5);
     ASSERT_LT(PlayerState.hp, 1000) << "the rush never struck her";
     Tick();
     RunEra03ArenaBoss1Pattern(5);
