@@ -486,7 +486,9 @@ TEST_F(Round4Numbers, AnEnterWhileTheTrioLeavesDoesNotAnswerLine64) {
         EnterConfirmState = 2;   // tapped while the trio go in
         Tick();
         step = RunTournamentClose(1);
-        if (step == 24) EXPECT_EQ(DialogueChannels.eventLine, 63);
+        if (step == 24) {
+            EXPECT_EQ(DialogueChannels.eventLine, 63);
+        }
     }
     ASSERT_EQ(step, 25);
     EXPECT_EQ(DialogueChannels.eventLine, 64);
