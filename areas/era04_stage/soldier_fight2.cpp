@@ -4,6 +4,7 @@
 // through the far door; the finale deals with the guard and soldier 4.
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_stage/soldiers.h"
 #include "core/floors.h"
 #include "core/holds.h"
@@ -87,8 +88,55 @@ struct OpeningRecord {
     std::int32_t talk = 0;
     std::int32_t knockX = 0;
     double knockStamp = 0, coinStamp = 0;
+    // Her step out of the row's soldier she stands inside as a talk takes
+    // hold of her: asked for (the soldier flying off, none of the row, 0
+    // when all stand), then from where, to where, facing as she stood.
+    bool clearAsked = false, clearing = false;
+    std::int32_t clearFlying = 0, clearFrom = 0, clearSpot = 0, clearFacing = 1;
 };
 OpeningRecord gOpening;
+
+// A soldier's body across the world: its frame's hit box, turned with it.
+FigureBody SoldierBody(std::int32_t i) {
+    const auto& s = Soldiers();
+    for (const soldier_frames::Frame& f : soldier_frames::kFrames)
+        if (f.frame == s.frame[i]) {
+            if (s.facing[i] == 1) return {s.x[i] + f.hit.left, s.x[i] + f.hit.right};
+            return {s.x[i] - f.hit.right, s.x[i] - f.hit.left};
+        }
+    return {s.x[i], s.x[i]};
+}
+
+// The row stands where the talk finds her, and she among it where her blows
+// left her: standing inside a soldier once her blow has ended, she steps out
+// beside it, between two of them (`flying`, soldier 4 on its way off, is
+// none of them).
+void StepOutOfTheRow(std::int32_t flying) {
+    gOpening.clearAsked = true;
+    gOpening.clearFlying = flying;
+}
+void StepClearing() {
+    if (gOpening.clearAsked && !HeroineInABlowOrJump()) {
+        const auto& s = Soldiers();
+        FigureBody bodies[kSoldierSlots];
+        std::size_t n = 0;
+        for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
+            if (i != gOpening.clearFlying && s.frame[i] != 0) bodies[n++] = SoldierBody(i);
+        gOpening.clearAsked = false;
+        gOpening.clearFrom = PlayerState.x;
+        gOpening.clearSpot = ClearSpot(PlayerState.x, bodies, n, ScrollX + 50, ScrollX + kViewWidth - 50);
+        gOpening.clearFacing = PlayerState.facing;
+        gOpening.clearing = gOpening.clearSpot != gOpening.clearFrom;
+    }
+    if (gOpening.clearing && WalkHeroineClear(gOpening.clearFrom, gOpening.clearSpot, gOpening.clearFacing))
+        gOpening.clearing = false;
+}
+void StopClearing() {
+    gOpening.clearAsked = false;
+    if (!gOpening.clearing) return;
+    gOpening.clearing = false;
+    KeyLeftPressed = KeyRightPressed = 0;
+}
 PhaseRecord gAlert, gCharges, gMelee, gWave;
 // Each soldier's time its flashes begin in the alert; her x held through the
 // second wave's lines.
@@ -111,11 +159,13 @@ void OpenRemark(std::int32_t talk, std::int32_t line) {
     gOpening.talk = talk;
     TakeHoldOfHeroine();
     OpenLine(Line(), line);
+    StepOutOfTheRow(0);
 }
 void CloseRemark(std::int32_t count) {
     gOpening.talk = 0;
     gOpening.hitCount = count;
     CloseLine(Line());
+    StopClearing();
     LetGoOfHeroine(kHoldKeys);
 }
 // A remark's line (65..68) waiting for Enter: its step is kept wherever she
@@ -168,6 +218,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                         gOpening.knockX = s.x[4];
                         gOpening.knockStamp = gOpening.coinStamp = GameNow();
                         TakeHoldOfHeroine();
+                        StepOutOfTheRow(4);
                     } else {
                         PlaySoundEffect(902, Vol());
                         gOpening.talk += 1;
@@ -193,6 +244,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             }
         }
     }
+    StepClearing();
     if (gOpening.state == 2) {
         const double t = GameNow() - gOpening.knockStamp;
         s.x[4] = gOpening.knockX + PlayerState.facing * RateMove(400, t);
@@ -231,6 +283,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             if (Line() >= 73) {
                 gOpening.state = kDone;
                 CloseLine(Line());
+                StopClearing();
                 Era04DoorLocks[2] = 1;
                 LetGoOfHeroine(kHoldKeys);
             } else {
