@@ -44,6 +44,13 @@ bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > Era04Door3 - 10
 std::int32_t SoldierPoint(std::int32_t i) { return Soldiers().x[i] + 5 * Soldiers().facing[i]; }
 std::int32_t PlayerPoint() { return PlayerState.x + 25 * PlayerState.facing; }
 void TurnToPlayer(std::int32_t i) { Soldiers().facing[i] = SoldierPoint(i) >= PlayerPoint() ? -1 : 1; }
+// The alert's rule: turned to her, a soldier within 100 px of her steps
+// back 120 px.
+void StepBackIfTooClose(std::int32_t i) {
+    TurnToPlayer(i);
+    const std::int32_t gap = SoldierPoint(i) - PlayerPoint();
+    if (gap > -100 && gap < 100) Soldiers().x[i] -= 120 * Soldiers().facing[i];
+}
 
 // A blow on soldier i; a finished reaction sends it to its defeat when
 // `defeatStep` is given and it has no hp left, else back to fighting.
@@ -107,10 +114,10 @@ FigureBody SoldierBody(std::int32_t i) {
     return {s.x[i], s.x[i]};
 }
 
-// The row stands where the talk finds her, and she among it where her blows
+// The row stands where a remark finds her, and she among it where her blows
 // left her: standing inside a soldier once her blow has ended, she steps out
-// beside it, between two of them (`flying`, soldier 4 on its way off, is
-// none of them).
+// beside it, between two of them (`flying`, a soldier on its way off, is
+// none of them). The row stays: her blows on it go on after the remark.
 void StepOutOfTheRow(std::int32_t flying) {
     gOpening.clearAsked = true;
     gOpening.clearFlying = flying;
@@ -131,6 +138,24 @@ void StepClearing() {
     if (gOpening.clearing && WalkHeroineClear(gOpening.clearFrom, gOpening.clearSpot, gOpening.clearFacing))
         gOpening.clearing = false;
 }
+// The talk after soldier 4's flight finds her where her blow left her,
+// maybe inside a soldier of the row. The alert that follows the talk has
+// every soldier within 100 px of her step back 120 px from her; a soldier she
+// stands inside takes that step now, as the talk begins, so the two stand
+// apart through it (the alert, finding it far enough, does not step it
+// again). Its facing is the alert's to turn.
+void RowStepsBackFromHer() {
+    auto& s = Soldiers();
+    for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
+        if (i == 4 || s.frame[i] == 0) continue;
+        const FigureBody body = SoldierBody(i);
+        if (PlayerState.x + kHeroineHalfWidth <= body.left || PlayerState.x - kHeroineHalfWidth >= body.right) continue;
+        const std::int32_t rowFacing = s.facing[i];
+        StepBackIfTooClose(i);
+        s.facing[i] = rowFacing;
+    }
+}
+
 void StopClearing() {
     gOpening.clearAsked = false;
     if (!gOpening.clearing) return;
@@ -218,7 +243,6 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                         gOpening.knockX = s.x[4];
                         gOpening.knockStamp = gOpening.coinStamp = GameNow();
                         TakeHoldOfHeroine();
-                        StepOutOfTheRow(4);
                     } else {
                         PlaySoundEffect(902, Vol());
                         gOpening.talk += 1;
@@ -257,6 +281,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             SpawnPickup(s.x[4], s.y[4]);
         }
         if (MoreThanElapsed(gOpening.knockStamp, GameNow(), 0.8)) {
+            RowStepsBackFromHer();
             if (gOpening.talk == 0) {
                 gOpening.state = 3;
                 OpenLine(Line(), 69);
@@ -345,9 +370,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
         if (st == 6) {
             s.frame[i] = 1;
             next(7);
-            TurnToPlayer(i);
-            const std::int32_t gap = SoldierPoint(i) - PlayerPoint();
-            if (gap > -100 && gap < 100) s.x[i] -= 120 * s.facing[i];   // too close: a step back
+            StepBackIfTooClose(i);
             TurnToPlayer(i);
         }
         if (st == 7) {
