@@ -95,11 +95,10 @@ struct OpeningRecord {
     std::int32_t talk = 0;
     std::int32_t knockX = 0;
     double knockStamp = 0, coinStamp = 0;
-    // Her step out of the row's soldier she stands inside as a talk takes
-    // hold of her: asked for (the soldier flying off, none of the row, 0
-    // when all stand), then from where, to where, facing as she stood.
+    // Her step out of the row's soldier she stands inside as a remark takes
+    // hold of her: asked for, then from where, to where, facing as she stood.
     bool clearAsked = false, clearing = false;
-    std::int32_t clearFlying = 0, clearFrom = 0, clearSpot = 0, clearFacing = 1;
+    std::int32_t clearFrom = 0, clearSpot = 0, clearFacing = 1;
 };
 OpeningRecord gOpening;
 
@@ -116,19 +115,16 @@ FigureBody SoldierBody(std::int32_t i) {
 
 // The row stands where a remark finds her, and she among it where her blows
 // left her: standing inside a soldier once her blow has ended, she steps out
-// beside it, between two of them (`flying`, a soldier on its way off, is
-// none of them). The row stays: her blows on it go on after the remark.
-void StepOutOfTheRow(std::int32_t flying) {
-    gOpening.clearAsked = true;
-    gOpening.clearFlying = flying;
-}
+// beside it, between two of them. The row stays: her blows on it go on after
+// the remark.
+void StepOutOfTheRow() { gOpening.clearAsked = true; }
 void StepClearing() {
     if (gOpening.clearAsked && !HeroineInABlowOrJump()) {
         const auto& s = Soldiers();
         FigureBody bodies[kSoldierSlots];
         std::size_t n = 0;
         for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
-            if (i != gOpening.clearFlying && s.frame[i] != 0) bodies[n++] = SoldierBody(i);
+            if (s.frame[i] != 0) bodies[n++] = SoldierBody(i);
         gOpening.clearAsked = false;
         gOpening.clearFrom = PlayerState.x;
         gOpening.clearSpot = ClearSpot(PlayerState.x, bodies, n, ScrollX + 50, ScrollX + kViewWidth - 50);
@@ -184,7 +180,7 @@ void OpenRemark(std::int32_t talk, std::int32_t line) {
     gOpening.talk = talk;
     TakeHoldOfHeroine();
     OpenLine(Line(), line);
-    StepOutOfTheRow(0);
+    StepOutOfTheRow();
 }
 void CloseRemark(std::int32_t count) {
     gOpening.talk = 0;
@@ -308,7 +304,6 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             if (Line() >= 73) {
                 gOpening.state = kDone;
                 CloseLine(Line());
-                StopClearing();
                 Era04DoorLocks[2] = 1;
                 LetGoOfHeroine(kHoldKeys);
             } else {
