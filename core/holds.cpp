@@ -9,6 +9,16 @@
 
 namespace {
 
+// The four words, as the holds taken add up to them: WriteWords alone
+// writes them, HoldWordNow hands out their values.
+struct HoldWordsRecord {
+    std::int32_t keys = 0;    // kHoldKeys
+    std::int32_t line = 0;    // kHoldLine
+    std::int32_t menu = 0;    // kHoldMenu
+    std::int32_t moves = 0;   // kHoldMoves
+};
+HoldWordsRecord gHoldWords;
+
 struct HoldRecord {
     const HoldOwner* owner = nullptr;   // nullptr: the slot is free
     std::uint32_t kinds = 0;
@@ -80,6 +90,16 @@ void Release(HoldRecord& h, std::uint32_t kinds) {
 }
 
 }  // namespace
+
+std::int32_t HoldWordNow(HoldWordName which) {
+    switch (which) {
+        case HoldWordName::kKeys: return gHoldWords.keys;
+        case HoldWordName::kLine: return gHoldWords.line;
+        case HoldWordName::kMenu: return gHoldWords.menu;
+        case HoldWordName::kMoves: return gHoldWords.moves;
+    }
+    return 0;
+}
 
 HoldStep::HoldStep(const HoldOwner& owner) {
     if (gStepDepthNow < kStepDepth) gSteps[gStepDepthNow] = &owner;
