@@ -39,8 +39,8 @@ constexpr int kStepDepth = 16;
 const HoldOwner* gSteps[kStepDepth];
 int gStepDepthNow = 0;
 
-// A hold taken outside every owner's step belongs to nobody: the stage step
-// ends it at once, and says so.
+// A hold taken outside every owner's step belongs to nobody: nobody keeps
+// it, so the end of the stage step it was taken in ends it, and says so.
 constexpr HoldOwner kNobody{"nobody (taken outside any owner's step)"};
 
 const HoldOwner& CurrentOwner() {
@@ -117,7 +117,7 @@ bool Take(const HoldOwner& owner, std::uint32_t kinds) {
     if (h == nullptr) return false;
     const bool wasFree = MessageBoxOpen == 0 && PlayerKeysBlocked == 0;
     h->kinds |= kinds;
-    h->keptAt = gStepCount;
+    h->keptAt = &owner == &kNobody ? gStepCount - 1 : gStepCount;
     WriteWords();
     // F2 pressed in this step would take the game to the menu with the hold
     // just taken keeping the menu from giving it back.
