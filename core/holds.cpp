@@ -9,6 +9,16 @@
 
 namespace {
 
+// The four words, as the holds taken add up to them: WriteWords alone
+// writes them, HoldWordNow hands out their values.
+struct HoldWordsRecord {
+    std::int32_t keys = 0;    // kHoldKeys
+    std::int32_t line = 0;    // kHoldLine
+    std::int32_t menu = 0;    // kHoldMenu
+    std::int32_t moves = 0;   // kHoldMoves
+};
+HoldWordsRecord gHoldWords;
+
 struct HoldRecord {
     const HoldOwner* owner = nullptr;   // nullptr: the slot is free
     std::uint32_t kinds = 0;
@@ -29,8 +39,8 @@ constexpr int kStepDepth = 16;
 const HoldOwner* gSteps[kStepDepth];
 int gStepDepthNow = 0;
 
-// A hold taken outside every owner's step belongs to nobody: the stage step
-// ends it at once, and says so.
+// A hold taken outside every owner's step belongs to nobody: nobody keeps
+// it, so the end of the stage step it was taken in ends it, and says so.
 constexpr HoldOwner kNobody{"nobody (taken outside any owner's step)"};
 
 const HoldOwner& CurrentOwner() {
@@ -81,6 +91,16 @@ void Release(HoldRecord& h, std::uint32_t kinds) {
 
 }  // namespace
 
+std::int32_t HoldWordNow(HoldWordName which) {
+    switch (which) {
+        case HoldWordName::kKeys: return gHoldWords.keys;
+        case HoldWordName::kLine: return gHoldWords.line;
+        case HoldWordName::kMenu: return gHoldWords.menu;
+        case HoldWordName::kMoves: return gHoldWords.moves;
+    }
+    return 0;
+}
+
 HoldStep::HoldStep(const HoldOwner& owner) {
     if (gStepDepthNow < kStepDepth) gSteps[gStepDepthNow] = &owner;
     ++gStepDepthNow;
@@ -97,7 +117,7 @@ bool Take(const HoldOwner& owner, std::uint32_t kinds) {
     if (h == nullptr) return false;
     const bool wasFree = MessageBoxOpen == 0 && PlayerKeysBlocked == 0;
     h->kinds |= kinds;
-    h->keptAt = gStepCount;
+    h->keptAt = &owner == &kNobody ? gStepCount - 1 : gStepCount;
     WriteWords();
     // F2 pressed in this step would take the game to the menu with the hold
     // just taken keeping the menu from giving it back.

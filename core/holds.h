@@ -16,19 +16,32 @@
 
 #include <cstdint>
 
-// The four words, as the holds taken add up to them. Only core/holds.cpp
-// writes the record; the rest of the game sees the words as const views.
-struct HoldWordsRecord {
-    std::int32_t keys = 0;    // kHoldKeys
-    std::int32_t line = 0;    // kHoldLine
-    std::int32_t menu = 0;    // kHoldMenu
-    std::int32_t moves = 0;   // kHoldMoves
+// Which of the four words a view reads.
+enum class HoldWordName : std::uint8_t { kKeys, kLine, kMenu, kMoves };
+
+// The word as the holds taken add up to it now. The record behind it is
+// core/holds.cpp's own (no other file can name it), so nothing but the
+// holds can write a word.
+std::int32_t HoldWordNow(HoldWordName which);
+
+// A word as the rest of the game reads it: it turns into the word's value
+// wherever a number is wanted (`MessageBoxOpen == 0`), and is nothing else.
+// It keeps no bytes of its own that could lead to the record, cannot be
+// assigned, copied or have its address taken, and hands out a copy of the
+// value, never a reference: a write through it does not compile. Being a
+// value, a `const std::int32_t&` bound to it keeps the value of that moment.
+template <HoldWordName kWhich>
+struct HoldWordView {
+    constexpr HoldWordView() = default;
+    HoldWordView(const HoldWordView&) = delete;
+    HoldWordView& operator=(const HoldWordView&) = delete;
+    void operator&() const = delete;
+    operator std::int32_t() const { return HoldWordNow(kWhich); }
 };
-inline HoldWordsRecord gHoldWords;
-inline const std::int32_t& MessageBoxOpen = gHoldWords.keys;
-inline const std::int32_t& EventHoldsPlayer = gHoldWords.line;
-inline const std::int32_t& MenuKeyBlocked = gHoldWords.menu;
-inline const std::int32_t& PlayerKeysBlocked = gHoldWords.moves;
+inline constexpr HoldWordView<HoldWordName::kKeys> MessageBoxOpen{};
+inline constexpr HoldWordView<HoldWordName::kLine> EventHoldsPlayer{};
+inline constexpr HoldWordView<HoldWordName::kMenu> MenuKeyBlocked{};
+inline constexpr HoldWordView<HoldWordName::kMoves> PlayerKeysBlocked{};
 
 // One who can take hold of her. Its address is who it is (a constexpr
 // object of its own file, or a member of a per-instance row); its name is

@@ -120,15 +120,15 @@ constexpr MessageLine kArena80[] = {
 constexpr MessageLine kArena81[] = {{210, 700, "リシェル　　：　だれかって？"}};
 constexpr MessageLine kArena82[] = {{210, 700, "カーラ　　　：　いいえ、なんでも　ないわ。"}};
 constexpr MessageLine kArena83[] = {
-    {210, 700, "カーラ　　　：　あたしに　かったら"},
-    {275, 725, "モモの　ことも　おしえてあげる。"},
+    {210, 700, "カーラ　　　：　あなたが　ほんものか　どうか、"},
+    {275, 725, "この　あたしが　たしかめて　あげる。"},
 };
 constexpr MessageLine kArena84[] = {{210, 700, "カーラ　　　：　まけたら　おとなしく　かえりなさい。"}};
 constexpr MessageLine kArena85[] = {
-    {210, 700, "リシェル　　：　やくそくよ。"},
-    {275, 725, "わたしが　かったら　ぜんぶ　おしえてもらうわ！"},
+    {210, 700, "リシェル　　：　のぞむところよ。"},
+    {275, 725, "かったら　モモの　いばしょを　はいて　もらうわ！"},
 };
-constexpr MessageLine kArena86[] = {{210, 700, "カーラ　　　：　ええ、やくそくするわ。"}};
+constexpr MessageLine kArena86[] = {{210, 700, "カーラ　　　：　ふふ、それは　あなたしだいね。"}};
 constexpr MessageLine kArena87[] = {{210, 700, "リシェル　　：　いくわよ！"}};
 constexpr MessageLine kArena88[] = {{210, 700, "カーラ　　　：　ヴェラ、ゴルド、手を　ださないでね。"}};
 constexpr MessageLine kArena89[] = {{210, 700, "カーラ　　　：　これは　あたしと　この子の　しょうぶ。"}};
@@ -151,7 +151,7 @@ constexpr MessageLine kArena99[] = {{210, 700, "ﾅﾚｰﾀ　：　広場に�
 constexpr MessageLine kArena100[] = {{210, 700, "リシェル　　：　あの人たち、わたしの　ことを　しってるみたい　だった。"}};
 constexpr MessageLine kArena101[] = {{210, 700, "ﾅﾚｰﾀ　：　リシェルは　からだを　ほぐして　おくことにした。"}};
 constexpr MessageLine kArena102[] = {{210, 700, "リシェル　　：　とにかく　からだを　うごかして　おこう。"}};
-constexpr MessageLine kArena103[] = {{210, 700, "リシェル　　：　よし、いくわよ！"}};
+constexpr MessageLine kArena103[] = {{210, 700, "リシェル　　：　ぐっと　ちからを　ためて・・・　いくわよ！"}};
 constexpr MessageLine kArena104[] = {{210, 700, "リシェル　　：　うん、からだは　かるいわ。"}};
 constexpr MessageLine kArena105[] = {{210, 700, "リシェル　　：　もうすこし　さきまで　いってみよう。"}};
 constexpr MessageLine kArena106[] = {{210, 700, "リシェル　　：　このちょうしなら　だいじょうぶ。"}};

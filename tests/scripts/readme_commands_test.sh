@@ -3,23 +3,29 @@
 # repository's root: its indented lines, and the commands written inside its
 # paragraphs. Each block of lines runs as one shell, stopping at the first
 # line that fails, and each command of a paragraph as a block of its own, all
-# in the README's order, in a short version: the long runs cut short, /tmp/ a
-# folder of this test's own, the build folder of the README (build/test) the
-# one this test was built in, and the pictures the writer makes for docs/
-# written aside and compared with docs/ instead of over it; a ctest command
-# that selects no test fails (ctest itself would say so and exit 0). The two
-# set-up commands are what runs this test, so they are left out.
+# in the README's order, as written but in a short version: the long runs cut
+# short, /tmp/ a folder of this test's own, the build folder of the README
+# (build/test) the one this test was built in, and the pictures the writer
+# makes for docs/ written aside and compared with docs/ instead of over it.
+# A command fails when it exits non-zero, and also when it selects no test
+# (ctest's "No tests were found", a test program running 0 tests), as a
+# check that finds nothing checks nothing. The two set-up commands are what
+# runs this test, so they are left out (and said so); a fuzz target is the
+# one program of the build the README says may be missing, and is skipped
+# where this build does not make it.
 #
-# A span of a paragraph in backquotes is a command when, after any VAR=value
-# words, it starts with a program (ctest, cmake, xvfb-run, an executable file
-# of the repository, or a program of a build folder, build/...) and gives it
-# arguments, none of them a placeholder (a word in capitals, or in <> or []).
-# A program named alone, or with placeholders for its arguments, is only
-# named.
-#   readme_commands_test.sh REPOSITORY BUILD_DIR
+# A span of a paragraph in backquotes looks like a command when, after any
+# VAR=value words, it starts with a program (ctest, cmake, xvfb-run, env, cd,
+# bash, a program of the build, build/..., an executable file of the
+# repository) or with a path followed by arguments, or holds && or |. It is
+# run when it gives its program arguments, none of them a placeholder (a word
+# in capitals, or in <> or []); otherwise it is only named, and listed as
+# such. Nothing that looks like a command is dropped in silence.
+#   readme_commands_test.sh REPOSITORY BUILD_DIR [README]
 set -uo pipefail
 repo="$1"
 build="$2"
+readme="${3:-$repo/README.md}"
 work="$(mktemp -d)"
 # The build folder as the README's lines name theirs: from the root where it
 # lies inside it (build/test in CI, so nothing changes there).
@@ -29,6 +35,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/tmp"
 failures=0
 skipped=0
+named=0
 
 # What the README says → what this test runs instead (sed -E expressions).
 shorten=(
@@ -39,7 +46,6 @@ shorten=(
   -e 's#(quillmarch_writer pictures) docs#\1 '"$work"'/docs#'
   -e 's#^([^ ]*quillmarch_writer storyboard )#timeout 60 \1#'
   -e 's#build/test(/| |$)#'"$build_named"'\1#g'
-  -e 's#^ctest #ctest --no-tests=error #'
 )
 
 # run_block FILE: the block's lines in one shell at the root.
@@ -47,12 +53,13 @@ run_block() {
   local block="$1" shown
   shown="$(cat "$block")"
   sed -E "${shorten[@]}" "$block" > "$block.run"
-  # A program of the build that this build does not make (the fuzz targets
-  # come only with -DQM_BUILD_FUZZ=ON) is not tried here.
-  for program in $(grep -oE "$build_named/[^ ]+" "$block.run"); do
+  # The fuzz targets come only with -DQM_BUILD_FUZZ=ON: where this build
+  # does not make them they are not tried here. Any other program missing
+  # fails, as it would for whoever pastes the line.
+  for program in $(grep -oE "[^ ]*/tests/fuzz/quillmarch_[a-z_]+_fuzz( |$)" "$block.run"); do
     [[ "$program" == /* ]] || program="$repo/$program"
-    if [[ "$program" =~ /(quillmarch_[a-z_]+)$ ]] && [ ! -x "$program" ]; then
-      echo "SKIP (not built here: $program):"; sed 's/^/  | /' <<< "$shown"
+    if [ ! -x "$program" ]; then
+      echo "SKIP (fuzz target not built here: $program):"; sed 's/^/  | /' <<< "$shown"
       skipped=$((skipped + 1))
       return
     fi
@@ -64,8 +71,13 @@ run_block() {
      [ -n "$(find "$work/tmp" -path '*storyboard*' -name '*.png' -print -quit)" ]; then
     status=0
   fi
+  local why="exit $status"
+  if [ "$status" -eq 0 ] && grep -qE 'No tests were found|Running 0 tests from|Failed to match any benchmarks' "$block.out"; then
+    status=1
+    why="it selects no test"
+  fi
   if [ "$status" -ne 0 ]; then
-    echo "FAIL (exit $status):"; sed 's/^/  | /' <<< "$shown"
+    echo "FAIL ($why):"; sed 's/^/  | /' <<< "$shown"
     echo "  ran:"; sed 's/^/  | /' "$block.run"
     echo "  said:"; tail -20 "$block.out" | sed 's/^/  | /'
     failures=$((failures + 1))
@@ -74,21 +86,31 @@ run_block() {
   fi
 }
 
-# is_command SPAN: whether a paragraph's span is a command (see above).
-is_command() {
-  local words program
-  read -ra words <<< "$1"
+# command_kind SPAN: "run" for a command to run, "named" for a program named
+# without what it needs to run, nothing for a span that is no command.
+command_kind() {
+  local span="$1" words program
+  read -ra words <<< "$span"
   while [ "${#words[@]}" -gt 0 ] && [[ "${words[0]}" =~ ^[A-Za-z_][A-Za-z0-9_]*= ]]; do words=("${words[@]:1}"); done
-  [ "${#words[@]}" -ge 2 ] || return 1
+  [ "${#words[@]}" -ge 1 ] || return 0
   program="${words[0]}"
   case "$program" in
-    ctest|cmake|xvfb-run|build/*|./build/*) ;;
-    *) [ -f "$repo/$program" ] && [ -x "$repo/$program" ] || return 1 ;;
+    ctest|cmake|xvfb-run|env|cd|bash|sh) ;;
+    # A folder of the build named alone is no command; its programs are ours.
+    build/*|./build/*) [[ "${#words[@]}" -ge 2 || "${program##*/}" == quillmarch* ]] || return 0 ;;
+    *)
+      if ! { [ -f "$repo/$program" ] && [ -x "$repo/$program" ]; } &&
+         ! { [[ "$program" == */* ]] && [ "${#words[@]}" -ge 2 ]; } &&
+         [[ " $span " != *" && "* && " $span " != *" | "* ]]; then
+        return 0
+      fi
+      ;;
   esac
+  [ "${#words[@]}" -ge 2 ] || { echo named; return 0; }
   for word in "${words[@]:1}"; do
-    [[ "$word" =~ ^[A-Z][A-Z0-9_]*$ || "$word" == *[\<\>\[\]]* ]] && return 1
+    [[ "$word" =~ ^[A-Z][A-Z0-9_]*$ || "$word" == *[\<\>\[\]]* ]] && { echo named; return 0; }
   done
-  return 0
+  echo run
 }
 
 # The blocks, in the README's order: runs of lines indented by four spaces,
@@ -103,7 +125,11 @@ end_paragraph() {
   while IFS= read -r span; do
     span="${span#\`}"
     span="${span%\`}"
-    is_command "$span" || continue
+    case "$(command_kind "$span")" in
+      run) ;;
+      named) echo "named, not run: $span"; named=$((named + 1)); continue ;;
+      *) continue ;;
+    esac
     blocks=$((blocks + 1))
     inline=$((inline + 1))
     printf '%s\n' "$span" > "$work/block$blocks"
@@ -114,7 +140,7 @@ while IFS= read -r line; do
   if [[ "$line" == "    "* ]]; then
     end_paragraph
     command="${line#    }"
-    case "$command" in scripts/play.sh|scripts/test.sh) continue ;; esac
+    case "$command" in scripts/play.sh|scripts/test.sh) echo "left out (what runs this test): $command"; continue ;; esac
     if [ "$in_block" -eq 0 ]; then blocks=$((blocks + 1)); in_block=1; fi
     printf '%s\n' "$command" >> "$work/block$blocks"
   elif [ -z "$line" ]; then
@@ -124,16 +150,16 @@ while IFS= read -r line; do
     paragraph+="$line "
     in_block=0
   fi
-done < "$repo/README.md"
+done < "$readme"
 end_paragraph
-if [ "$blocks" -eq 0 ]; then echo "FAIL: README.md shows no command"; exit 1; fi
+if [ "$blocks" -eq 0 ]; then echo "FAIL: $readme shows no command"; exit 1; fi
 # The layer check's paragraph gives its command inline: the rule above must
 # find it, or a paragraph's commands would go untried unnoticed.
-if [ "$inline" -eq 0 ]; then echo "FAIL: no command found inside README.md's paragraphs"; exit 1; fi
+if [ "$inline" -eq 0 ]; then echo "FAIL: no command found inside the paragraphs of $readme"; exit 1; fi
 for ((i = 1; i <= blocks; ++i)); do run_block "$work/block$i"; done
 
 # The pictures the writer made are the ones docs/ shows.
-if grep -q "quillmarch_writer pictures docs" "$repo/README.md"; then
+if grep -q "quillmarch_writer pictures docs" "$readme"; then
   [ -n "$(find "$work/docs" -name '*.png' -print -quit 2>/dev/null)" ] ||
     { echo "FAIL: the writer made no pictures for docs/"; failures=$((failures + 1)); }
   for picture in "$work"/docs/*.png; do
@@ -147,4 +173,4 @@ if grep -q "quillmarch_writer pictures docs" "$repo/README.md"; then
 fi
 
 if [ "$failures" -ne 0 ]; then echo "$failures of $blocks blocks or pictures failed"; exit 1; fi
-echo "README commands: $blocks blocks ($inline inside paragraphs), every one ran ($skipped not built here)"
+echo "README commands: $blocks blocks ($inline inside paragraphs), every one ran ($skipped fuzz targets not built here); $named programs named, not run"

@@ -1,7 +1,11 @@
 // HUD numbers and key hints, drawn by the text pass in a headless frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <map>
+#include <vector>
 
 #include "core/hud.h"
 #include "core/keys.h"
@@ -12,6 +16,8 @@
 #include "text/text_pass.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
+#include "support/area_run.h"
+#include "support/slot_words.h"
 #include "support/test_hold.h"
 
 namespace {
@@ -111,23 +117,55 @@ TEST_F(HudTextTest, StatesHideLinesAndHintsSeparately) {
     EXPECT_FALSE(Drawn("Vall"));
 }
 
-// Every colour a HUD line takes reads on the panel under it (the navy the
-// picture generator paints the HUD frame with): a flash shown through a
-// whole talk must not sink into it.
-TEST(HudTextColours, EveryLineReadsOnTheNavyPanel) {
+// Every colour a HUD line takes reads on the panel the HUD paints under it
+// (the navy of its frames): a flash shown through a whole talk must not sink
+// into it. The panel is read from the drawn frame, under each line.
+class HudTextColours : public AreaRun {};
+
+TEST_F(HudTextColours, EveryLineReadsOnTheNavyPanel) {
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot(SlotWordsOf("gate")));
+    RunFrames(30);
+    std::vector<std::uint8_t> rgba;
+    int width = 0, height = 0;
+    ASSERT_TRUE(plat::headless::RenderLastFrame(rgba, width, height));
     const auto luminance = [](float r, float g, float b) {
         const auto lin = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
         return 0.2126f * lin(r) + 0.7152f * lin(g) + 0.0722f * lin(b);
     };
-    const float panel = luminance(26 / 255.0f, 32 / 255.0f, 60 / 255.0f);
-    struct Row {
-        const char* what;
-        TextColour colour;
+    // The colour most of the line's box is painted in: the panel, as the
+    // letters over it cover far less.
+    const auto panelUnder = [&](const plat::headless::TextDrawRecord& t) {
+        std::map<std::uint32_t, int> counts;
+        int pixels = 0;
+        for (int y = t.y; y < t.y + 12 && y < height; ++y)
+            for (int x = t.x; x < t.x + 120 && x < width; ++x, ++pixels) {
+                const std::uint8_t* p = &rgba[(std::size_t(y) * width + x) * 4];
+                ++counts[std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2]];
+            }
+        const auto most = std::max_element(counts.begin(), counts.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+        EXPECT_GT(most->second * 2, pixels) << t.text << ": no one colour under most of it";
+        return most->first;
     };
-    for (const Row& row : {Row{"the numbers", kTextWhite}, Row{"the HP lost flash", kTextRed},
-                           Row{"the gain flash", kTextBlue}, Row{"the key hints", kTextHintGrey}}) {
-        const float text = luminance(row.colour.r, row.colour.g, row.colour.b);
-        EXPECT_GE((text + 0.05f) / (panel + 0.05f), 4.5f) << row.what;
+    struct Row {
+        const char* line;
+        std::vector<TextColour> colours;   // the numbers, the HP lost and the gain flashes, the hints
+    };
+    const Row rows[] = {{"HP", {kTextWhite, kTextRed, kTextBlue}}, {"EP", {kTextWhite, kTextBlue}},
+                        {"Vall", {kTextWhite}}, {"Menu", {kTextHintGrey}}, {"Wmode", {kTextHintGrey}}};
+    const auto& texts = plat::headless::LastFrame().texts;
+    for (const Row& row : rows) {
+        const auto drawn = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.text == row.line; });
+        ASSERT_NE(drawn, texts.end()) << row.line;
+        const std::uint32_t under = panelUnder(*drawn);
+        const float r = (under >> 16) / 255.0f, g = ((under >> 8) & 255) / 255.0f, b = (under & 255) / 255.0f;
+        const float panel = luminance(r, g, b);
+        for (const TextColour& c : row.colours) {
+            // A see-through colour shows the panel through it.
+            const float text = luminance(c.a * c.r + (1 - c.a) * r, c.a * c.g + (1 - c.a) * g, c.a * c.b + (1 - c.a) * b);
+            EXPECT_GE((text + 0.05f) / (panel + 0.05f), 4.5f)
+                << row.line << " in " << c.r << "," << c.g << "," << c.b << " over the panel's " << std::hex << under;
+        }
     }
 }
 
