@@ -75,6 +75,48 @@ bool WalkHeroinePast(std::int32_t mark, std::int32_t direction) {
     return there;
 }
 
+std::int32_t ClearSpot(std::int32_t x, const FigureBody* bodies, std::size_t count, std::int32_t minX,
+                       std::int32_t maxX) {
+    const auto clear = [&](std::int32_t at) {
+        if (at < minX || at > maxX) return false;
+        for (std::size_t i = 0; i < count; ++i)
+            if (at + kHeroineHalfWidth > bodies[i].left && at - kHeroineHalfWidth < bodies[i].right) return false;
+        return true;
+    };
+    if (clear(x)) return x;
+    // The nearest clear x lies against the side of some body (or of none,
+    // when she is clear already).
+    std::int32_t best = x;
+    std::int32_t bestGap = -1;
+    for (std::size_t i = 0; i < count; ++i)
+        for (const std::int32_t at : {bodies[i].left - kHeroineHalfWidth, bodies[i].right + kHeroineHalfWidth}) {
+            const std::int32_t gap = at > x ? at - x : x - at;
+            if (clear(at) && (bestGap < 0 || gap < bestGap)) {
+                best = at;
+                bestGap = gap;
+            }
+        }
+    return best;
+}
+
+bool HeroineInABlowOrJump() {
+    const PlayerMoveStateRecord& m = PlayerMoveState;
+    return m.comboS != 0 || m.comboD != 0 || m.comboF != 0 || m.comboG != 0 || m.comboQ != 0 || m.jumpKind != 0;
+}
+
+bool WalkHeroineClear(std::int32_t from, std::int32_t spot, std::int32_t facing) {
+    if (HeroineInABlowOrJump()) {
+        KeyLeftPressed = KeyRightPressed = 0;
+        return false;
+    }
+    if (from == spot || WalkHeroinePast(spot, spot > from ? 1 : -1)) {
+        KeyLeftPressed = KeyRightPressed = 0;
+        PlayerState.facing = facing;
+        return true;
+    }
+    return false;
+}
+
 bool RequestTexture(std::int32_t n) {
     if (!ValidTexture(n)) return false;
     if (TextureFlags[n] == 0) TextureFlags[n] = kGraphicRequested;

@@ -121,6 +121,31 @@ bool WalkHeroineTo(std::int32_t targetX);
 // or beyond `mark` that way; true then, with the key released.
 bool WalkHeroinePast(std::int32_t mark, std::int32_t direction);
 
+// ---- standing clear of figures ----------------------------------------------------
+// A talk that takes hold of her where her own moves left her (a walk, a
+// knock-back, a dash) may find her standing inside a figure; she steps out
+// beside it before she stands for the talk.
+//
+// A figure's body across the world, from `left` to `right`.
+struct FigureBody {
+    std::int32_t left, right;
+};
+// How far her body reaches either side of her x, standing.
+inline constexpr std::int32_t kHeroineHalfWidth = 14;
+// The x nearest `x` within [minX, maxX] at which her body meets none of
+// `bodies`: `x` itself when it already meets none, or when no such x lies
+// within the limits.
+std::int32_t ClearSpot(std::int32_t x, const FigureBody* bodies, std::size_t count, std::int32_t minX,
+                       std::int32_t maxX);
+// Whether a blow or a jump of hers is still under way (it moves her on by
+// its own marks): a spot to stand clear is chosen once it has ended.
+bool HeroineInABlowOrJump();
+// One step of her walk from `from` (where she stood when the spot was
+// chosen) to `spot`, once the blow or jump she is in has ended; true (the
+// walk keys released, her facing turned back to `facing`) once she stands
+// at or past it.
+bool WalkHeroineClear(std::int32_t from, std::int32_t spot, std::int32_t facing);
+
 // ---- single textures ------------------------------------------------------------
 // Asks for single texture `n` when it is absent; true once it is loaded.
 bool RequestTexture(std::int32_t n);

@@ -204,32 +204,41 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
             for (double& h : s.hop) Restart(h);
         }
     }
+    // The trio greet her from the ledge and stay there while she answers
+    // them (on the first return of a game; later ones have no answer), then
+    // go back in through the tower's gate: gone before her answer, she would
+    // greet an empty ledge.
     if (s.step == 9) {
         HopTrioActor(1, s.hop[0], 250);
         HopTrioActor(2, s.hop[1], 290);
         HopTrioActor(3, s.hop[2], 270);
         if (LineRead()) {
             for (EncounterTrioActor& a : EncounterTrio.actor) a.y = 288;
-            s.step = 10;
             Restart(s.stamp);
+            if (ReturnVisits == 1) {
+                ReturnVisits = 2;
+                s.step = 10;
+                AdvanceLine(Msg(), 116);
+            } else {
+                s.step = 11;
+                CloseLine(Msg());
+            }
         }
     }
-    if (s.step == 10) {
+    if (s.step == 10 && LineRead()) {
+        s.step = 11;
+        CloseLine(Msg());
+        Restart(s.stamp);
+    }
+    if (s.step == 11) {
         Era02ArenaDoor.gateSelector = 4;
         for (EncounterTrioActor& a : EncounterTrio.actor) a.frame = 0;
         if (AtLeastElapsed(s.stamp, GameNow(), 0.2)) {
             Era02ArenaDoor.gateSelector = 0;
             PlayEra02Sound(93);
-            if (ReturnVisits == 1) {
-                ReturnVisits = 2;
-                s.step = 11;
-                AdvanceLine(Msg(), 116);
-            } else {
-                s.step = 12;
-            }
+            s.step = 12;
         }
     }
-    if (s.step == 11 && LineRead()) s.step = 12;
     if (s.step == 12) {
         s.step = 13;
         PlayerState.facing = -1;
@@ -262,7 +271,7 @@ std::int32_t RunEra02ReturnFromEra03(std::int32_t mode) {
         ScrollX = Era02Anchor1 + 2807;
         CameraMode = 1;
     }
-    if (s.step >= 4 && s.step <= 10) {
+    if (s.step >= 4 && s.step <= 11) {
         PlayerState.x = Era02Anchor1 + 3207;
         PlayerState.facing = -1;
         PlayerState.pose = 96;

@@ -413,8 +413,15 @@ const TalkRow* FindTalkRow(std::int32_t kind, std::int32_t step) {
 // Steps 0 to 8: its talk, its flashes and its last words. Each step times
 // itself from the stamp as it stands when the step runs, so a step entered
 // in this call starts at t = 0.
+//
+// She stands facing the heroine through the whole exchange, her warning,
+// the heroine's thanks and her cheer, flashes flickering about her in the
+// pauses, and only then sinks to the floor and is lowered away: dropped flat
+// after her warning and up again for the heroine's cheer, she would lie down
+// and stand again between two lines of one talk.
 void StepEndFarewell() {
     const bool right = HeroineRightOf();
+    const std::int32_t facingHer = right ? 27 : 24;
     if (End.step == 0) {
         End.step = 1;
         TakeHoldOfHeroine();
@@ -423,7 +430,7 @@ void StepEndFarewell() {
         OpenLine(Msg(), 74);
     }
     if (End.step == 1) {
-        Opp.frame = right ? 27 : 24;
+        Opp.frame = facingHer;
         if (LineRead()) {
             if (Msg() < 79) {
                 ++Msg();
@@ -438,17 +445,16 @@ void StepEndFarewell() {
         }
     }
     if (End.step == 2) {
-        Opp.frame = right ? 62 : 53;
+        Opp.frame = facingHer;
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
         if (MoreThanElapsed(End.stamp, GameNow(), 0.1)) {
             End.step = 3;
             Restart(End.stamp);
             StepRound3AfterimagePair(0);
-            PlayEra02Sound(9);
         }
     }
     if (End.step == 3) {
-        Opp.frame = right ? 72 : 71;
+        Opp.frame = facingHer;
         if (MoreThanElapsed(End.stamp, GameNow(), 2.0)) {
             End.step = 4;
             Restart(End.stamp);
@@ -458,7 +464,7 @@ void StepEndFarewell() {
     }
     if (End.step == 4) {
         Msg() = 80;
-        Opp.frame = right ? 72 : 71;
+        Opp.frame = facingHer;
         if (LineRead()) {
             End.step = 5;
             EnterConfirmState = kLineWaiting;
@@ -468,7 +474,7 @@ void StepEndFarewell() {
     }
     if (End.step == 5) {
         Msg() = 80;
-        Opp.frame = right ? 63 : 60;
+        Opp.frame = facingHer;
         StepRound3AfterimagePair(1, Opp.x, Opp.y - 100);
         if (MoreThanElapsed(End.stamp, GameNow(), 2.0)) {
             End.step = 6;

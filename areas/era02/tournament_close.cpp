@@ -266,9 +266,9 @@ void StepCloseToEra03() {
     if (Close.step == 24) {
         Era02ArenaDoor.gateSelector = 4;
         for (int n = 1; n <= 3; ++n) Actor(n).frame = 0;
-        // While the trio goes nothing is on screen: an Enter now must not
-        // answer line 64 before it shows.
-        Msg() = 0;
+        // Their last line stays in the box while they go in; an Enter now
+        // must not answer line 64 before it shows.
+        Msg() = 63;
         EnterConfirmState = 0;
         if (SinceCloseStamp() > 0.2) {
             Era02ArenaDoor.gateSelector = 0;

@@ -332,6 +332,10 @@ void StepConversationChoice() {
                 step = 12;
                 ErrandState = 2;
                 DialogueChannels.shopLineC = 0;
+                // The choice's lines stand from this step: the box is never
+                // left empty between the last line and the choice.
+                DialogueChannels.shopLineA = 99;
+                DialogueChannels.shopLineB = 1;
             }
         }
     }

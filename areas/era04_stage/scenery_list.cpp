@@ -117,7 +117,7 @@ void Range1(std::int32_t n) {
     }
     if (n >= 214 && n <= 284) return TrapTile(n - 214);
     if (n == 285) return Put(kTrap, kTrapCrate, Era04Door3 + 521, 640, 0.789f, kWhite);
-    if (n == 286) return Put(kTrap, kTrapCart, Era04Door3 + 921, 640, 0.789f, kWhite);
+    if (n == 286) return Put(kTrap, kTrapDiscRack, Era04Door3 + 921, 640, 0.789f, kWhite);
     if (n >= 287 && n <= 356) return ChainSegment((n - 287) / 7 + 1, (n - 287) % 7 + 1);
 }
 

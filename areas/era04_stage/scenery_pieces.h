@@ -15,9 +15,9 @@ enum class Look {
     Glow, Pillar, Grid, Floor, Bomb, BombFlame, Shot, Foot, Stem, Stalk, Fruit, Leaf, Gate, Fence,
     Booth,   // a shop's counter under an open frame: who stands behind it shows above it
     // The trap room's furnishings: a wall winch the chains' line starts at,
-    // a crate, a cart of spare discs, and the machine's workbench with its
-    // lever and tool chest behind it.
-    Winch, Crate, Cart, Workbench, Lever, ToolChest,
+    // a crate, a rack of spare discs fixed to the wall, and the machine's
+    // workbench with its lever and tool chest behind it.
+    Winch, Crate, DiscRack, Workbench, Lever, ToolChest,
     ChainTop,      // a chain's top link, hung from an eye bolted to the wall
     LanternHead,   // the glass lantern on a lamp post's top
     LampPost,      // a lamp post's pole under its lantern, which is a piece of its own
@@ -91,7 +91,7 @@ inline constexpr Piece kTrapFixtures[3] = {
     {kTrapSheet, {40, 88, 172, 160}, {128, 72}, Look::ToolChest},
 };
 inline constexpr Piece kTrapCrate{kTrapSheet, {0, 0, 108, 64}, {54, 64}, Look::Crate};
-inline constexpr Piece kTrapCart{kTrapSheet, {111, 0, 260, 85}, {93, 85}, Look::Cart};
+inline constexpr Piece kTrapDiscRack{kTrapSheet, {111, 0, 260, 85}, {93, 85}, Look::DiscRack};
 // By ruin 0, 1, 2: the wide tiles (0..30) and the narrow ones (31..70).
 inline constexpr Piece kWideTiles[3] = {
     {kTrapSheet, {258, 189, 295, 227}, {21, 38}, Look::Tile},
@@ -192,7 +192,7 @@ inline constexpr const Piece* kAllPieces[] = {
     &kLeafD, &kStreetLamp, &kLampOrnament, &kGateTop, &kGateBottom, &kGateLeftLeaf, &kGateRightLeaf, &kFencePost,
     &kFence, &kFenceEnd, &kDoor2Frame, &kFrontWallFirst, &kFrontWall, &kBackWallFirst, &kBackWall, &kRoomDoorPost,
     &kRoomDoorOpen, &kRoomDoorShut, &kChainBeam, &kTrapFixtures[0], &kTrapFixtures[1], &kTrapFixtures[2],
-    &kTrapCrate, &kTrapCart, &kWideTiles[0], &kWideTiles[1], &kWideTiles[2], &kNarrowTiles[0], &kNarrowTiles[1],
+    &kTrapCrate, &kTrapDiscRack, &kWideTiles[0], &kWideTiles[1], &kWideTiles[2], &kNarrowTiles[0], &kNarrowTiles[1],
     &kNarrowTiles[2], &kChainSegments[1], &kChainSegments[2], &kChainSegments[3], &kChainSegments[4],
     &kChainSegments[5], &kChainSegments[6], &kChainSegments[7], &kHallBDim[0], &kHallBDim[1], &kHallBLit[0],
     &kHallBLit[1], &kHallBDoorPost, &kHallBLeafOpen, &kHallBLeafShut, &kHallBLamps[0], &kHallBLamps[1],

@@ -4,6 +4,7 @@
 // through the far door; the finale deals with the guard and soldier 4.
 #include "areas/era04_stage/calls.h"
 #include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldier_frames.h"
 #include "areas/era04_stage/soldiers.h"
 #include "core/floors.h"
 #include "core/holds.h"
@@ -43,6 +44,13 @@ bool EndInView(std::int32_t side) { return side == 1 ? ScrollX > Era04Door3 - 10
 std::int32_t SoldierPoint(std::int32_t i) { return Soldiers().x[i] + 5 * Soldiers().facing[i]; }
 std::int32_t PlayerPoint() { return PlayerState.x + 25 * PlayerState.facing; }
 void TurnToPlayer(std::int32_t i) { Soldiers().facing[i] = SoldierPoint(i) >= PlayerPoint() ? -1 : 1; }
+// The alert's rule: turned to her, a soldier within 100 px of her steps
+// back 120 px.
+void StepBackIfTooClose(std::int32_t i) {
+    TurnToPlayer(i);
+    const std::int32_t gap = SoldierPoint(i) - PlayerPoint();
+    if (gap > -100 && gap < 100) Soldiers().x[i] -= 120 * Soldiers().facing[i];
+}
 
 // A blow on soldier i; a finished reaction sends it to its defeat when
 // `defeatStep` is given and it has no hp left, else back to fighting.
@@ -87,8 +95,69 @@ struct OpeningRecord {
     std::int32_t talk = 0;
     std::int32_t knockX = 0;
     double knockStamp = 0, coinStamp = 0;
+    // Her step out of the row's soldier she stands inside as a remark takes
+    // hold of her: asked for, then from where, to where, facing as she stood.
+    bool clearAsked = false, clearing = false;
+    std::int32_t clearFrom = 0, clearSpot = 0, clearFacing = 1;
 };
 OpeningRecord gOpening;
+
+// A soldier's body across the world: its frame's hit box, turned with it.
+FigureBody SoldierBody(std::int32_t i) {
+    const auto& s = Soldiers();
+    for (const soldier_frames::Frame& f : soldier_frames::kFrames)
+        if (f.frame == s.frame[i]) {
+            if (s.facing[i] == 1) return {s.x[i] + f.hit.left, s.x[i] + f.hit.right};
+            return {s.x[i] - f.hit.right, s.x[i] - f.hit.left};
+        }
+    return {s.x[i], s.x[i]};
+}
+
+// The row stands where a remark finds her, and she among it where her blows
+// left her: standing inside a soldier once her blow has ended, she steps out
+// beside it, between two of them. The row stays: her blows on it go on after
+// the remark.
+void StepOutOfTheRow() { gOpening.clearAsked = true; }
+void StepClearing() {
+    if (gOpening.clearAsked && !HeroineInABlowOrJump()) {
+        const auto& s = Soldiers();
+        FigureBody bodies[kSoldierSlots];
+        std::size_t n = 0;
+        for (std::int32_t i = 1; i <= kSoldierSlots; ++i)
+            if (s.frame[i] != 0) bodies[n++] = SoldierBody(i);
+        gOpening.clearAsked = false;
+        gOpening.clearFrom = PlayerState.x;
+        gOpening.clearSpot = ClearSpot(PlayerState.x, bodies, n, ScrollX + 50, ScrollX + kViewWidth - 50);
+        gOpening.clearFacing = PlayerState.facing;
+        gOpening.clearing = gOpening.clearSpot != gOpening.clearFrom;
+    }
+    if (gOpening.clearing && WalkHeroineClear(gOpening.clearFrom, gOpening.clearSpot, gOpening.clearFacing))
+        gOpening.clearing = false;
+}
+// The talk after soldier 4's flight finds her where her blow left her,
+// maybe inside a soldier of the row. The alert that follows the talk has
+// every soldier within 100 px of her step back 120 px from her; a soldier she
+// stands inside takes that step now, as the talk begins, so the two stand
+// apart through it (the alert, finding it far enough, does not step it
+// again). Its facing is the alert's to turn.
+void RowStepsBackFromHer() {
+    auto& s = Soldiers();
+    for (std::int32_t i = 1; i <= kSoldierSlots; ++i) {
+        if (i == 4 || s.frame[i] == 0) continue;
+        const FigureBody body = SoldierBody(i);
+        if (PlayerState.x + kHeroineHalfWidth <= body.left || PlayerState.x - kHeroineHalfWidth >= body.right) continue;
+        const std::int32_t rowFacing = s.facing[i];
+        StepBackIfTooClose(i);
+        s.facing[i] = rowFacing;
+    }
+}
+
+void StopClearing() {
+    gOpening.clearAsked = false;
+    if (!gOpening.clearing) return;
+    gOpening.clearing = false;
+    KeyLeftPressed = KeyRightPressed = 0;
+}
 PhaseRecord gAlert, gCharges, gMelee, gWave;
 // Each soldier's time its flashes begin in the alert; her x held through the
 // second wave's lines.
@@ -111,11 +180,13 @@ void OpenRemark(std::int32_t talk, std::int32_t line) {
     gOpening.talk = talk;
     TakeHoldOfHeroine();
     OpenLine(Line(), line);
+    StepOutOfTheRow();
 }
 void CloseRemark(std::int32_t count) {
     gOpening.talk = 0;
     gOpening.hitCount = count;
     CloseLine(Line());
+    StopClearing();
     LetGoOfHeroine(kHoldKeys);
 }
 // A remark's line (65..68) waiting for Enter: its step is kept wherever she
@@ -193,6 +264,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             }
         }
     }
+    StepClearing();
     if (gOpening.state == 2) {
         const double t = GameNow() - gOpening.knockStamp;
         s.x[4] = gOpening.knockX + PlayerState.facing * RateMove(400, t);
@@ -205,6 +277,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
             SpawnPickup(s.x[4], s.y[4]);
         }
         if (MoreThanElapsed(gOpening.knockStamp, GameNow(), 0.8)) {
+            RowStepsBackFromHer();
             if (gOpening.talk == 0) {
                 gOpening.state = 3;
                 OpenLine(Line(), 69);
@@ -292,9 +365,7 @@ std::int32_t RunSoldierFight2Alert(std::int32_t arg) {
         if (st == 6) {
             s.frame[i] = 1;
             next(7);
-            TurnToPlayer(i);
-            const std::int32_t gap = SoldierPoint(i) - PlayerPoint();
-            if (gap > -100 && gap < 100) s.x[i] -= 120 * s.facing[i];   // too close: a step back
+            StepBackIfTooClose(i);
             TurnToPlayer(i);
         }
         if (st == 7) {

@@ -47,6 +47,8 @@ protected:
     }
 };
 
+// The trio greet her from the tower's ledge and are still there while she
+// answers them; they go in once the talk is read.
 TEST_F(Era02EventsNumbers, OnlyTheFirstReturnOfAGameHasTheLongTalk) {
     // The last return comes in a new game.
     const std::vector<std::vector<std::int32_t>> expected = {
@@ -55,12 +57,21 @@ TEST_F(Era02EventsNumbers, OnlyTheFirstReturnOfAGameHasTheLongTalk) {
         if (&lines == &expected.back()) ResetEra02Area();
         PlayerState.x = O + 3207;
         RunEra02ReturnFromEra03(0);
-        const auto seen = PlayThrough([] {
+        int greetedFromAnEmptyLedge = 0, trioGoneAtTheEnd = 0;
+        const auto seen = PlayThrough([&] {
             // Nobody walks her in a unit run: the walk out is done for her.
             if (KeyLeftPressed == 1) PlayerState.x -= 8;
-            return RunEra02ReturnFromEra03(1);
+            const std::int32_t step = RunEra02ReturnFromEra03(1);
+            const std::int32_t line = DialogueChannels.eventLine;
+            for (const EncounterTrioActor& a : EncounterTrio.actor) {
+                greetedFromAnEmptyLedge += (line == 115 || line == 116) && a.frame == 0;
+                trioGoneAtTheEnd += step == 99 && a.frame == 0;
+            }
+            return step;
         });
         EXPECT_EQ(seen, lines);
+        EXPECT_EQ(greetedFromAnEmptyLedge, 0);
+        EXPECT_EQ(trioGoneAtTheEnd, 3);
         EXPECT_EQ(Era02AreaFlag, 1);
     }
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,9 +65,27 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     // its first line shows.
     ASSERT_TRUE(Round3KeepClear(Hands())) << Listed();
 
-    // The end: its lines, the walk to the middle, the prize.
-    ASSERT_TRUE(Play([] { return TournamentGauge.value == 98 && Round3Scene.endFlag == 1; }, 20000)) << Listed();
+    // The end: its lines, the walk to the middle, the prize. She stands
+    // facing the heroine through the talk (her last line, the heroine's
+    // thanks and cheer, 74 to 81) and only then falls and sinks away.
+    ASSERT_GE(DialogueChannels.sideLine, 74) << Listed();
+    std::set<std::int32_t> talkFrames, laterFrames;
+    bool cheered = false, over = false;
+    ASSERT_TRUE(Play(
+        [&] {
+            const std::int32_t line = DialogueChannels.sideLine;
+            cheered = cheered || line == 81;
+            over = over || (cheered && line != 81);
+            if (!over) talkFrames.insert(Round3Opponent.frame);
+            if (over && Round3Opponent.frame != 0) laterFrames.insert(Round3Opponent.frame);
+            return TournamentGauge.value == 98 && Round3Scene.endFlag == 1;
+        },
+        20000))
+        << Listed();
     EXPECT_TRUE(Seen(74, 87)) << Listed();
+    const std::set<std::int32_t> standing{1, 2, 24, 27};
+    for (const std::int32_t frame : talkFrames) EXPECT_TRUE(standing.count(frame)) << "frame " << frame << " in the talk";
+    EXPECT_TRUE(laterFrames.count(70)) << "she falls after the talk";
     ASSERT_TRUE(WalkTo(O + 1462, 10));
     Press(VkLetter('a'));
     ASSERT_TRUE(Play([&] { return ItemCounts[3] == itemsBefore + 3; }, 10));

@@ -9,6 +9,7 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldier_frames.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
 #include "core/holds.h"
@@ -131,8 +132,24 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     PlayerState.hp = PlayerState.maxHp - 30;
     const std::int32_t gold = Gold;
     std::int32_t goldAt70 = -1, hpAt70 = -1;
+    // Struck from among the row, she steps out of the soldier she stands in
+    // and says the talk beside it: its lines find her clear of the row.
+    std::vector<std::int32_t> insideOn;
+    auto insideARowSoldier = [&] {
+        for (int i = 1; i <= 8; ++i) {
+            if (i == 4 || s.frame[i] == 0) continue;
+            for (const soldier_frames::Frame& f : soldier_frames::kFrames)
+                if (f.frame == s.frame[i] && PlayerState.x + 14 > s.x[i] + f.hit.left &&
+                    PlayerState.x - 14 < s.x[i] + f.hit.right)
+                    return true;
+        }
+        return false;
+    };
     ASSERT_TRUE(Watch([&] {
         hands.FlightStep();
+        const std::int32_t line = DialogueChannels.fieldLine;
+        if (line >= 69 && line <= 73 && (insideOn.empty() || insideOn.back() != line) && insideARowSoldier())
+            insideOn.push_back(line);
         if (DialogueChannels.fieldLine == 70 && goldAt70 < 0) {
             goldAt70 = Gold;
             hpAt70 = PlayerState.hp;
@@ -140,6 +157,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
         return Era04DoorLocks[2] == 1;
     }, 1500));
     EXPECT_EQ(TakeLines(), Range(69, 73));
+    EXPECT_TRUE(insideOn.empty()) << "inside a soldier of the row on line " << insideOn.front();
     EXPECT_EQ(hpAt70, PlayerState.maxHp);
     EXPECT_GE(goldAt70 - gold, 500) << "coins from the flight come on top";
     keepAlive = true;

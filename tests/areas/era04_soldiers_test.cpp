@@ -536,6 +536,44 @@ TEST_F(Era04SoldiersTest, TheRowsRemarkClosesWhereverSheIsCarriedWhileItShows) {
     EXPECT_EQ(MessageBoxOpen, 0);
 }
 
+// A remark that finds her inside a soldier of the row (her blows landing
+// from within it) walks her out beside it, once her blow has ended, and
+// lets go of the walk with its last line.
+TEST_F(Era04SoldiersTest, TheRowsRemarkWalksHerOutOfTheSoldierSheStandsIn) {
+    auto& s = Era04SoldierSlots;
+    PlayerState.weaponMode1 = 1;
+    PlayerState.weaponMode2 = 0;
+    RunSoldierFight2(0);
+    RunSoldierFight2(1);
+    PlayerState.x = s.x[1] - 40;
+    PlayerState.y = 640;
+    PlayerState.facing = 1;
+    PlayerState.pose = 21;
+    PlayerMoveState.comboS = 1;
+    KeyLeftPressed = KeyRightPressed = 0;
+    ScrollX = s.x[1] - 300;
+    for (int i = 0; i < 100 && DialogueChannels.fieldLine == 0; ++i) {
+        Tick();
+        RunSoldierFight2(1);
+    }
+    ASSERT_EQ(DialogueChannels.fieldLine, 65);
+    EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0) << "no walk while her blow lasts";
+    PlayerMoveState.comboS = 0;
+    PlayerState.pose = 22;
+    Tick();
+    RunSoldierFight2(1);
+    EXPECT_EQ(KeyLeftPressed, 1) << "out of soldier 1 on her side of it";
+    EXPECT_EQ(KeyRightPressed, 0);
+    for (int i = 0; i < 2; ++i) {
+        EnterConfirmState = 2;
+        Tick();
+        RunSoldierFight2(1);
+    }
+    EXPECT_EQ(DialogueChannels.fieldLine, 0);
+    EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0);
+    EXPECT_EQ(PlayerState.facing, 1);
+}
+
 // A scripted step that waits for her to stand somewhere takes her there,
 // for she is held and cannot walk there herself: fight 1's last talk waits
 // for her 200 px into the view, and the finale's blow for her to take her

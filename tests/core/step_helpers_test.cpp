@@ -2,6 +2,8 @@
 // the clock, truncation of negative values, the line handshake and walks.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -87,6 +89,46 @@ TEST(StepHelpers, WalkHoldsTheKeyTowardTheTargetUntilThere) {
     EXPECT_TRUE(WalkHeroineTo(300));
     EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0);
     PlayerState = saved;
+}
+
+// Her body (14 px either side) against bodies across the world: the
+// nearest x clear of every one, within the limits.
+TEST(StepHelpers, AClearSpotIsTheNearestOutsideEveryBody) {
+    struct Row {
+        std::int32_t x;
+        std::vector<FigureBody> bodies;
+        std::int32_t minX, maxX, spot;
+    };
+    const Row rows[] = {
+        {100, {{200, 260}}, 0, 1000, 100},              // clear already
+        {215, {{200, 260}}, 0, 1000, 186},              // nearer the left side
+        {250, {{200, 260}}, 0, 1000, 274},              // nearer the right side
+        {186, {{200, 260}}, 0, 1000, 186},              // touching, not inside
+        {215, {{200, 260}, {150, 190}}, 0, 1000, 274},  // the gap to the left is too narrow
+        {215, {{200, 260}}, 190, 1000, 274},            // the left side lies past the limit
+        {215, {{200, 260}}, 190, 270, 215},             // nowhere clear within the limits
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ClearSpot(r.x, r.bodies.data(), r.bodies.size(), r.minX, r.maxX), r.spot) << "at " << r.x;
+}
+
+// The walk out waits for her blow to end, then holds the key toward the
+// spot and turns her back to the facing she stood in once there.
+TEST(StepHelpers, TheWalkClearWaitsForHerBlowAndTurnsHerBack) {
+    PlayerMoveState = PlayerMoveStateRecord{.comboS = 3};
+    PlayerState.x = 215;
+    PlayerState.facing = 1;
+    KeyLeftPressed = 1;
+    EXPECT_FALSE(WalkHeroineClear(215, 186, 1));
+    EXPECT_EQ(KeyLeftPressed, 0) << "no walk during her blow";
+    PlayerMoveState.comboS = 0;
+    EXPECT_FALSE(WalkHeroineClear(215, 186, 1));
+    EXPECT_EQ(KeyLeftPressed, 1);
+    PlayerState.x = 180;   // a stride past the spot
+    PlayerState.facing = -1;
+    EXPECT_TRUE(WalkHeroineClear(215, 186, 1));
+    EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0);
+    EXPECT_EQ(PlayerState.facing, 1);
 }
 
 TEST(StepHelpers, TexturesAreAskedForOnceAndOutOfRangeIsRefused) {

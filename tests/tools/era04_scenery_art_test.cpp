@@ -131,7 +131,7 @@ bool Painted(const PieceLook& look) { return look.fill <= 0.9 || look.marks >= 3
 
 // The rooms' furnishings are painted as what they are, never left a bare
 // block: every piece the rooms' lists cut that is a furnishing by its look
-// (the trap room's winch, workbench, lever, chest, crate and cart, the
+// (the trap room's winch, workbench, lever, chest, crate and disc rack, the
 // street lamps, encounter B's lamp posts, lanterns and lamp, the stall with
 // its lantern, shelf, pole and signboard), encounter C's tilted and front
 // lamps, and the arbour's beam and garlands. A bare block, shaded or flat,
@@ -150,7 +150,7 @@ TEST(Era04SceneryArt, FurnishingsArePaintedNotLeftBareBlocks) {
     namespace p = era04_pieces;
     using L = p::Look;
     static constexpr L kFurnishings[] = {L::Winch,    L::Workbench,   L::Lever, L::ToolChest,  L::Crate,
-                                         L::Cart,     L::Lamp,        L::LampPost, L::LanternHead, L::Booth,
+                                         L::DiscRack, L::Lamp,        L::LampPost, L::LanternHead, L::Booth,
                                          L::WaresShelf, L::HangingLantern, L::SignPole, L::Signboard};
     std::vector<std::pair<int, SpriteRect>> cuts;
     for (const p::Piece* piece : p::kAllPieces)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -20,6 +21,10 @@
 #include "areas/era03/npc_scene_frames.h"
 #include "areas/era04_encounters/encounter_c_frames.h"
 #include "areas/finale/boss_frames.h"
+#include "core/pending_sprite.h"
+#include "core/player.h"
+#include "core/sprite_draw.h"
+#include "core/sprites/sprites.h"
 #include "text/sprites/menu_sprite_tables.h"
 #include "tools/art/cell_registry.h"
 #include "tools/art/figure_art.h"
@@ -288,6 +293,58 @@ TEST(SceneCells, TheSorceressLooksWhereTheGameTurnsHer) {
             for (int x = faceLeft; x <= faceRight; ++x) orbFace += orb(pic.At(x, y));
         EXPECT_EQ(orbFace, 0) << "pose " << pose << ": the orb over her face";
     }
+}
+
+// Where a point of the pending sprite's source rectangle (texels from its
+// corner) lands on the virtual screen, as the draw pass places it.
+struct ScreenPoint {
+    float x, y;
+};
+ScreenPoint OnScreen(float u, float v) {
+    const plat::Matrix m = PendingSpriteTransform();
+    const float lx = u - PendingSprite.pivotX, ly = v - PendingSprite.pivotY;
+    return {lx * m.m[0][0] + ly * m.m[1][0] + m.m[3][0], lx * m.m[0][1] + ly * m.m[1][1] + m.m[3][1]};
+}
+
+// In the stances she talks in (upright, the blade held low behind her, and
+// the lunge, the blade low before her), the blade her back layer draws
+// beside the frame is in her hand: at the blade's end nearer her, placed as
+// the game draws both layers in either facing, her frame shows her hand or
+// the grip it holds (a grip past the cell's side reaches that side).
+TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
+    const art::Canvas pic = art::DrawPicture(*FindPicture(197));
+    const auto skin = Near(art::HeroineSecondOutfit().skin);
+    VirtualScreen = VirtualScreenRecord{};
+    ScrollX = 0;
+    for (const std::int32_t pose : {216, 217})
+        for (const std::int32_t facing : {1, -1}) {
+            PlayerState.pose = pose;
+            PlayerState.x = 500;
+            PlayerState.y = 640;
+            PlayerState.facing = facing;
+            SetPlayerW2BodySprite(pose);
+            ASSERT_EQ(PendingSprite.gno, 1) << pose;
+            const PictureRect cell{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight,
+                                   PendingSprite.srcBottom};
+            const float pivotX = PendingSprite.pivotX, pivotY = PendingSprite.pivotY;
+            SetPlayerW2BackLayerSprite(pose);
+            ASSERT_EQ(PendingSprite.gno, 1) << pose;
+            const float bladeX = PendingSprite.pivotX, bladeH = float(PendingSprite.srcBottom - PendingSprite.srcTop);
+            const ScreenPoint ends[2] = {OnScreen(bladeX, 0), OnScreen(bladeX, bladeH)};
+            const float midY = 640.0f - pivotY * 0.55f;
+            const auto far = [&](const ScreenPoint& p) { return std::hypot(p.x - 500.0f, p.y - midY); };
+            const ScreenPoint grip = far(ends[0]) <= far(ends[1]) ? ends[0] : ends[1];
+            // Back into the body's cell, which is drawn mirrored facing left.
+            const int x = std::clamp(cell.left + int(std::lround(pivotX + float(facing) * (grip.x - 500.0f))),
+                                     cell.left + 1, cell.right - 2);
+            const int y = std::clamp(cell.top + int(std::lround(pivotY + grip.y - 640.0f)), cell.top + 1, cell.bottom - 2);
+            int found = 0;
+            for (int py = std::max(y - 4, cell.top); py <= std::min(y + 4, cell.bottom - 1); ++py)
+                for (int px = std::max(x - 4, cell.left); px <= std::min(x + 4, cell.right - 1); ++px)
+                    found += skin(pic.At(px, py)) || Steel(pic.At(px, py));
+            EXPECT_GE(found, 3) << "pose " << pose << " facing " << facing << ": no hand at the blade's grip " << x
+                                << "," << y;
+        }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "areas/era00_era01/era00/sheets.h"
 #include "areas/era00_era01/era01/collect_sheet.h"
@@ -243,6 +244,26 @@ int HeroineSink(int pose) {
     return 0;
 }
 
+// A frame of the second outfit with the blade drawn as a sprite of its own
+// beside it: the renderer turns the blade about its point by the row's angle
+// (clockwise on screen) and places the point at the row's offset from her
+// feet (facing right, as the cell is painted). Of its two ends the nearer to
+// her middle is the grip: the hand goes there, as near as the cell lets it,
+// and the grip runs on from the hand to that end.
+void HoldLayeredBlade(Cell& cell, const heroine_w2_table::ComboRow& blade) {
+    const float a = float(blade.angle) * 3.14159265f / 180.0f;
+    const float length = float(blade.rect.Height()) - blade.pivot.y;
+    const float px = cell.pivotX + float(blade.dx), py = cell.pivotY + float(blade.dy);
+    const float ex = px - length * std::sin(a), ey = py + length * std::cos(a);
+    const float midX = cell.pivotX, midY = cell.pivotY * 0.55f;
+    const bool pointNearer = std::hypot(px - midX, py - midY) <= std::hypot(ex - midX, ey - midY);
+    const float gx = pointNearer ? px : ex, gy = pointNearer ? py : ey;
+    cell.holdX = std::clamp(gx, 1.0f, float(cell.rect.Width() - 2));
+    cell.holdY = std::clamp(gy, 1.0f, float(cell.rect.Height() - 2));
+    cell.gripToX = gx;
+    cell.gripToY = gy;
+}
+
 void Heroine(Builder& b) {
     using namespace heroine_w1_table;
     for (const FrameRow& f : kFrames) {
@@ -264,17 +285,26 @@ void Heroine(Builder& b) {
 
     namespace w2 = heroine_w2_table;
     // Her techniques' poses on it are blows but two: the stance the F blow
-    // is gathered in (217) and the one the G blow ends in (216); she holds
-    // them too facing the queen while they talk.
+    // is gathered in (217), upright, the blade held low behind her, and the
+    // lunge the G blow ends in (216), the blade held low before her; she
+    // holds them too facing whoever she talks to.
+    auto talkedIn = [](int pose) { return pose == 216 || pose == 217; };
     auto secondOutfit = [](int pose) {
-        if (pose == 216 || pose == 217) return Stance::Stand;
+        if (pose == 216) return Stance::Lunge;
+        if (pose == 217) return Stance::Stand;
         return pose > 200 ? Stance::Attack : HeroineStance(pose, false);
     };
     // A pose with a frame for each facing draws both the sheet's way round
     // and mirrors the left one, as it mirrors every frame when she faces
     // left: both are painted facing right.
-    for (const w2::BodyRow& r : w2::kBody)
+    for (const w2::BodyRow& r : w2::kBody) {
         b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()), secondOutfit(r.pose));
+        // In the stances she talks in, the blade her back layer draws beside
+        // the frame is in her hand: the hand goes to its nearer end.
+        const w2::ComboRow* blade = w2::FindCombo(w2::kBackCombo, r.pose);
+        if (blade != nullptr && blade->gate == w2::Gate::WithBody && talkedIn(r.pose))
+            HoldLayeredBlade(b.cells.back(), *blade);
+    }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
     b.Thing(197, w2::kWeapon, Subject::Prop);
     for (const w2::ComboRow& r : w2::kBackCombo) b.Thing(197, r.rect, Subject::Effect);

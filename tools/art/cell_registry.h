@@ -99,6 +99,11 @@ struct Cell {
     // or the back one for a point behind the figure.
     float holdX = -1, holdY = -1;
     bool HoldsSomething() const { return holdX >= 0 && holdY >= 0; }
+    // What that hand holds runs on to here (cell pixels, possibly past the
+    // cell's side): the grip of a blade the game draws as a sprite of its
+    // own beside the frame, which the grip joins to the hand.
+    float gripToX = -1e9f, gripToY = -1e9f;
+    bool GripsOn() const { return HoldsSomething() && gripToX > -1e8f && gripToY > -1e8f; }
 };
 
 // Figure sheets that also hold scenery around their figures: their painters

@@ -413,46 +413,40 @@ void Crate(Canvas& c, Box b, int seed) {
         }
 }
 
-// A mine cart on two wheels, its iron-banded tub heaped with spare discs
-// like the ones the room's guardian throws.
-void Cart(Canvas& c, Box b) {
-    const float wheelR = b.H() * 0.17f, axle = b.b - wheelR - 1;
-    const float tubTop = b.t + b.H() * 0.34f, tubBottom = axle - wheelR * 0.35f;
-    // The load first, its top showing over the rim: discs edge-on.
-    for (int row = 0; row < 3; ++row)
-        for (float x = b.l + 12 + float(row % 2) * 7; x < b.r - 16; x += 14) {
-            const float y = tubTop - 4 - float(row) * 5 - 3 * std::sin(x * 0.07f);
-            FillEllipse(c, x, y, 8.0f, 4.0f, Rgb{52, 58, 72});
-            FillEllipse(c, x, y - 0.5f, 6.5f, 2.8f, Rgb{190, 198, 214});
-            FillEllipse(c, x - 2, y - 1, 2.0f, 1.0f, Rgb{246, 248, 255});
+// The rack of spare discs, like the ones the room's guardian throws, fixed
+// to the wall behind the floor: two posts and three open shelves, the discs
+// standing on edge in rows, the wall showing between them. Wall furniture,
+// it stands behind whoever crosses the room rather than about her feet, as
+// a cart on its wheels on her own floor would.
+void DiscRack(Canvas& c, Box b) {
+    const float post = std::max(5.0f, b.W() * 0.05f);
+    const float shelf = 4.0f;
+    const float levels[3] = {b.t + b.H() * 0.36f, b.t + b.H() * 0.68f, b.b - shelf};
+    // The discs first, each shelf's row on edge, the posts and boards over
+    // their ends.
+    for (int row = 0; row < 3; ++row) {
+        const float top = row == 0 ? b.t + 6.0f : levels[row - 1] + shelf + 1.0f;
+        const float r = (levels[row] - top) * 0.5f, cy = levels[row] - r;
+        // Leaning one on the next: each disc's face half hidden by the one
+        // in front of it, its rim and its hole showing.
+        for (float x = b.l + post + r + float(row % 2) * 3.0f; x < b.r - post - r * 0.6f; x += r * 1.1f) {
+            FillEllipse(c, x, cy, r * 0.8f, r, Rgb{52, 58, 72});
+            FillEllipse(c, x, cy, r * 0.8f - 1.5f, r - 1.5f, Rgb{176, 184, 202});
+            FillEllipse(c, x - r * 0.2f, cy - r * 0.35f, r * 0.25f, r * 0.2f, Rgb{236, 240, 250});
+            FillEllipse(c, x, cy, r * 0.2f, r * 0.25f, Rgb{52, 58, 72});
         }
-    const float tub[] = {b.l + 2, tubTop, b.r - 2, tubTop, b.r - 10, tubBottom, b.l + 10, tubBottom};
-    FillPolygon(c, tub, 4, kPlank);
-    for (int k = 1; k < 4; ++k) {
-        const float y = tubTop + (tubBottom - tubTop) * float(k) / 4.0f;
-        Line(c, b.l + 2 + 8 * float(k) / 4.0f, y, b.r - 2 - 8 * float(k) / 4.0f, y, 1.0f, kPlankDark);
     }
-    // Iron bands, the rim and the corner straps.
-    FillRect(c, int(b.l + 1), int(tubTop - 1), int(b.r - 1), int(tubTop + 3), kIron);
-    FillRect(c, int(b.l + 1), int(tubTop - 1), int(b.r - 1), int(tubTop), kIronLight);
-    FillRect(c, int(b.l + 10), int(tubBottom - 3), int(b.r - 10), int(tubBottom), kIron);
-    for (float x : {b.l + 14, b.Cx(), b.r - 14}) {
-        FillRect(c, int(x - 2), int(tubTop), int(x + 2), int(tubBottom), kIron);
-        Rivet(c, x, tubTop + 6);
-        Rivet(c, x, tubBottom - 6);
+    for (int row = 0; row < 3; ++row) {
+        Board(c, Box{b.l, levels[row], b.r, levels[row] + shelf}, kPlank, 11 + row);
+        FillRect(c, int(b.l), int(levels[row]), int(b.r), int(levels[row] + 1), kPlankLight);
     }
-    // The axle and the two spoked wheels.
-    FillRect(c, int(b.l + 16), int(axle - 2), int(b.r - 16), int(axle + 2), Scale(kIron, 0.8f));
-    for (float x : {b.l + 8 + wheelR, b.r - 8 - wheelR}) {
-        FillDisc(c, x, axle, wheelR, Scale(kIron, 0.7f));
-        FillDisc(c, x, axle, wheelR - 3, Scale(kPlankDark, 0.9f));
-        for (int k = 0; k < 4; ++k) {
-            const float a = float(k) * kPi / 4.0f;
-            Line(c, x - std::cos(a) * (wheelR - 3), axle - std::sin(a) * (wheelR - 3), x + std::cos(a) * (wheelR - 3),
-                 axle + std::sin(a) * (wheelR - 3), 1.5f, Scale(kIron, 0.9f));
-        }
-        FillDisc(c, x, axle, 3.0f, kIronLight);
+    for (const float x : {b.l, b.r - post}) {
+        Board(c, Box{x, b.t, x + post, b.b}, kPlankDark, 7);
+        for (const float y : {b.t + 4.0f, b.b - 6.0f}) Rivet(c, x + post * 0.5f, y);
     }
+    // A board across the top, bolted to the wall.
+    Board(c, Box{b.l, b.t, b.r, b.t + 5.0f}, kPlankDark, 3);
+    for (float x = b.l + 12.0f; x < b.r - 8.0f; x += 30.0f) Rivet(c, x, b.t + 2.5f);
 }
 
 // The winch on the wall where the ceiling's chains are worked from: an
@@ -818,7 +812,7 @@ void Piece(Canvas& c, const Cut& cut) {
             break;
         case Look::Winch: Winch(c, b); break;
         case Look::Crate: Crate(c, b, cut.variant); break;
-        case Look::Cart: Cart(c, b); break;
+        case Look::DiscRack: DiscRack(c, b); break;
         case Look::Workbench: Workbench(c, b); break;
         case Look::Lever: Lever(c, b); break;
         case Look::ToolChest: ToolChest(c, b); break;

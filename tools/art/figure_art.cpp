@@ -352,6 +352,18 @@ void Arm(Pen& pen, float sx, float sy, float angle, float elbowBend, const Look&
     pen.Dot(hx, hy, limb * 0.62f, k.skin);
 }
 
+// The grip of a blade the game draws apart from the frame, from the hand
+// to where the blade begins: steel, as the blade is, so hand and blade read
+// as one; cut at the cell's side like any held weapon. The hand closes over
+// it.
+void Grip(Pen& pen, const Look& k, float limb, float hx, float hy, float tx, float ty) {
+    const bool was = pen.measured;
+    pen.measured = false;
+    pen.Limb(hx, hy, tx, ty, 0.26f, Rgb{214, 222, 236});
+    pen.Dot(hx, hy, limb * 0.62f, k.skin);
+    pen.measured = was;
+}
+
 void Weapon(Pen& pen, const Look& k, float hx, float hy, float angle, bool reach) {
     // At rest a pole stands upright in the hand and a blade hangs down.
     if (!reach && k.carry == Carry::Spear) angle = kPi * 0.94f;
@@ -508,6 +520,8 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     // The back arm, then the legs.
     float bhx, bhy, fhx, fhy;
     Arm(pen, sx - 0.15f, neck + 0.25f, b.backArm, b.backElbow, k, limb, bhx, bhy);
+    const bool frontHolds = pose.holds && HeldInFront(pose.holdX, sx, w);
+    if (pose.grips && !frontHolds) Grip(pen, k, limb, bhx, bhy, pose.gripToX, pose.gripToY);
     auto leg = [&](const float (&knee)[2], const float (&foot)[2], float shade) {
         pen.Limb(0, b.hip, knee[0], knee[1], limb * 1.2f, Scale(legColour, shade));
         pen.Limb(knee[0], knee[1], foot[0], foot[1] - 0.2f, limb * 1.05f, Scale(legColour, shade));
@@ -592,6 +606,7 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     const bool cradle = k.carry == Carry::Pet;
     Arm(pen, sx + 0.15f, neck + 0.25f, cradle ? 0.35f : b.frontArm, cradle ? 1.55f : b.frontElbow, k, limb, fhx, fhy);
     Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
+    if (pose.grips && frontHolds) Grip(pen, k, limb, fhx, fhy, pose.gripToX, pose.gripToY);
 }
 
 // The round little pet: a plump ball with ears, feet and a tail; pose 0..
@@ -1467,6 +1482,11 @@ void PaintPlaced(Canvas& canvas, const Cell& cell, const Look& look, const Place
         pose.holds = true;
         pose.holdX = float(pl.dir) * (float(r.left) + cell.holdX - ox) / (unit * k * q);
         pose.holdY = (float(r.top) + cell.holdY - oy) / (unit * k);
+        if (cell.GripsOn()) {
+            pose.grips = true;
+            pose.gripToX = float(pl.dir) * (float(r.left) + cell.gripToX - ox) / (unit * k * q);
+            pose.gripToY = (float(r.top) + cell.gripToY - oy) / (unit * k);
+        }
     }
     Pen pen(&canvas, ox, oy, unit * k, pl.dir, pl.angle, q);
     Draw(pen, look, pose, cell.pose);

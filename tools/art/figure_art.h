@@ -48,6 +48,9 @@ struct PersonPose {
     // (the front hand), or behind the figure (the back hand).
     bool holds = false;
     float holdX = 0, holdY = 0;
+    // What that hand holds runs on to this point (a blade's grip), same units.
+    bool grips = false;
+    float gripToX = 0, gripToY = 0;
 };
 void PaintPerson(Canvas& c, float feetX, float feetY, float height, int dir, const PersonPose& pose,
                  const Look& look);

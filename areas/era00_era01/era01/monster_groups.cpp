@@ -341,12 +341,32 @@ void RunBothOnScreenRemark() {
         // her HP waits with her (the close lets it go again).
         PlayerHpHold = -1;
         p.remarkStep = 2;
+        p.clearAsked = true;
     }
+    // Where her dash or a monster's left her inside one, she steps out
+    // beside it to say the line (once a blow of hers has ended), within the
+    // view the groups keep her in.
+    if (p.remarkStep == 2 && p.clearAsked && !HeroineInABlowOrJump()) {
+        FigureBody bodies[2];
+        std::size_t n = 0;
+        for (const MonsterGroupRecord& g : MonsterGroupRecords)
+            if (g.frame != 0) bodies[n++] = {g.x - kMonsterBodyReach, g.x + kMonsterBodyReach};
+        p.clearAsked = false;
+        p.clearFrom = PlayerState.x;
+        p.clearSpot = ClearSpot(PlayerState.x, bodies, n, ScrollX + 50 + kHeroineHalfWidth,
+                                ScrollX + kViewWidth - kHeroineHalfWidth);
+        p.clearFacing = PlayerState.facing;
+        p.clearing = p.clearSpot != p.clearFrom;
+    }
+    if (p.remarkStep == 2 && p.clearing && WalkHeroineClear(p.clearFrom, p.clearSpot, p.clearFacing))
+        p.clearing = false;
     // The line holds her until it is read (a knock-back's end lets go of
     // its own hold only); a remark whose hold the stage step ended, its
     // group left unstepped, is over.
     if (p.remarkStep == 2 && (LineRead() || !HoldsHeroine(kMonsterGroupRows[1].lineHold, kHoldLine))) {
         if (HoldsHeroine(kMonsterGroupRows[1].lineHold, kHoldLine)) CloseLine(FieldWord());
+        if (p.clearing) KeyLeftPressed = KeyRightPressed = 0;
+        p.clearAsked = p.clearing = false;
         LetGoOfHeroine();
         PlayerHpHold = 0;
         m.talkState = 2;

@@ -43,6 +43,8 @@ inline constexpr MonsterGroupRow kMonsterGroupRows[2] = {
 };
 
 inline constexpr std::int32_t kMonsterDone = 99;
+// How far a monster's body reaches either side of its x (its hit test's box).
+inline constexpr std::int32_t kMonsterBodyReach = 58;
 
 struct MonsterPrivate {
     // entrance
@@ -57,6 +59,10 @@ struct MonsterPrivate {
     std::int32_t deathStep = 0, deathCycle = 0;
     double deathStamp = 0.0;
     std::int32_t remarkStep = 0;
+    // Her step out of a monster the remark finds her inside: asked for, then
+    // from where, to where, facing as she stood.
+    bool clearAsked = false, clearing = false;
+    std::int32_t clearFrom = 0, clearSpot = 0, clearFacing = 1;
     // knock-back of the heroine
     std::int32_t knockStep = 0, holdX = 0, pushDirection = 0;
     std::int32_t chosenPose = 0, frontPose = 0, backPose = 0;

@@ -24,6 +24,7 @@
 #include "core/keys.h"
 #include "core/pickups.h"
 #include "core/player.h"
+#include "core/step_helpers.h"
 #include "core/random.h"
 #include "shell/draw_pass_fixture.h"
 #include "text/text_state.h"
@@ -258,6 +259,33 @@ TEST(MonsterGroups, BothOnScreenTheRemarkHoldsHerUnhurtUntilItIsRead) {
     EXPECT_EQ(MonsterGroupRecords[1].talkState, 2);
     EXPECT_EQ(PlayerHpHold, 0);
     HoldsEndedUnkept = endedBefore;
+}
+
+// A remark that finds her inside a monster (the first group's, in its
+// stand-off on her) walks her out beside it, to the nearer side clear of
+// both, and lets go of the walk with the line.
+TEST(MonsterGroups, TheRemarkFindingHerInsideAMonsterWalksHerOutBesideIt) {
+    EndEveryHold();
+    ScrollX = 30000;
+    PlayerState.x = 30420;
+    PlayerState.facing = 1;
+    KeyLeftPressed = KeyRightPressed = 0;
+    PlayerMoveState = PlayerMoveStateRecord{};
+    MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 7, .frame = 4, .hp = 200, .x = 30400,
+                                                .y = 640, .homeX = SectionAnchorX[41]};
+    MonsterGroupRecords[1] = MonsterGroupRecord{.phase = 2, .frame = 4, .hp = 200, .x = 30700, .y = 640,
+                                                .homeX = SectionAnchorX[48]};
+    MonsterPrivates[1] = MonsterPrivate{};
+    UpdateMonsterGroup2();
+    ASSERT_EQ(DialogueChannels.fieldLine, 55);
+    const MonsterPrivate& p = MonsterPrivates[1];
+    EXPECT_EQ(p.clearSpot, 30400 + kMonsterBodyReach + kHeroineHalfWidth) << "beside it, on her side of it";
+    EXPECT_EQ(KeyRightPressed, 1);
+    EXPECT_EQ(KeyLeftPressed, 0);
+    EnterConfirmState = 2;
+    UpdateMonsterGroup2();
+    EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0) << "the walk ends with the line";
+    EXPECT_EQ(MessageBoxOpen, 0);
 }
 
 // The field's events that hold her where they meet her start as she comes up

@@ -338,7 +338,9 @@ protected:
         ItemCounts[0] = ItemCounts[1] = 0;
         DialogueChannels = DialogueChannelsRecord{};
     }
-    // Steps with Enter pressed every call until `until` holds.
+    // Steps with Enter pressed every call until `until` holds; counts the
+    // calls that leave the talk's box with no line in it.
+    int emptyBoxes = 0;
     template <class Until>
     std::set<std::int32_t> ReadLines(Until until) {
         std::set<std::int32_t> shown;
@@ -346,7 +348,9 @@ protected:
             EnterConfirmState = 2;
             Tick();
             RunEra03NpcConversation(1);
-            if (DialogueChannels.shopLineC != 0) shown.insert(DialogueChannels.shopLineC);
+            const DialogueChannelsRecord& d = DialogueChannels;
+            if (d.shopLineC != 0) shown.insert(d.shopLineC);
+            emptyBoxes += d.shopLineA == 0 && d.shopLineB == 0 && d.shopLineC == 0;
         }
         return shown;
     }
@@ -358,6 +362,7 @@ TEST_F(Conversation, TheArmourLinesComeOnceAndTakeTheErrandInstead) {
     Era03NpcTalk.step = 8;
     const auto shown = ReadLines([] { return Era03NpcTalk.step == 13; });
     EXPECT_EQ(shown, (std::set<std::int32_t>{33, 34, 35, 36}));
+    EXPECT_EQ(emptyBoxes, 0) << "the box stands empty between the last line and the choice";
     EXPECT_EQ(Era03NpcScene.extraLinesHeard, 1);
     EXPECT_EQ(ErrandState, 2);
 }
