@@ -174,12 +174,14 @@ void NoteHoldLine(std::int32_t& word) {
 
 void EndHoldsNotKept() {
     bool ended = false;
+    bool endedKeys = false;
     for (HoldRecord& h : gHolds) {
         if (h.owner == nullptr || h.keptAt == gStepCount) continue;
         ++HoldsEndedUnkept;
         LastHoldEndedUnkept = h.owner->name;
         std::fprintf(stderr, "holds: the hold of %s ended: its owner was not stepped\n", h.owner->name);
         if (h.lineWord != nullptr) *h.lineWord = 0;
+        if ((h.kinds & (kHoldKeys | kHoldMoves)) != 0) endedKeys = true;
         h = HoldRecord{};
         ended = true;
     }
@@ -188,6 +190,10 @@ void EndHoldsNotKept() {
         // Its line is closed: nothing waits for Enter any more unless
         // another line still holds her.
         if (EventHoldsPlayer == 0) EnterConfirmState = 0;
+        // While it had her keys, the move keys pressed were the scene's (a
+        // walk it led her on), never the player's: they end with it, or she
+        // would walk on with nobody leading until a key is touched.
+        if (endedKeys && MessageBoxOpen == 0 && PlayerKeysBlocked == 0) DropHerHeldMoveKeys();
     }
     ++gStepCount;
 }

@@ -69,11 +69,13 @@ TEST_F(HoldsTest, AHoldWhoseOwnerIsNotSteppedEndsWithItsLine) {
     EndHoldsNotKept();   // both were stepped in this stage step
     ASSERT_EQ(Words(), 1110);
     ASSERT_EQ(EnterConfirmState, kLineWaiting);
+    KeyRightPressed = 1;   // the talk was walking her when it stopped being stepped
     for (int step = 0; step < 3; ++step) {
         const HoldStep fight(kFight);   // only the fight goes on being stepped
         EndHoldsNotKept();
     }
     EXPECT_EQ(Words(), 10);
+    EXPECT_EQ(KeyRightPressed, 0) << "the walk the talk led her on outlived it";
     EXPECT_EQ(DialogueChannels.fieldLine, 0);
     EXPECT_EQ(EnterConfirmState, 0);
     EXPECT_EQ(HoldsEndedUnkept, 1u);
