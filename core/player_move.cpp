@@ -220,6 +220,12 @@ void UpdateCamera() {
         SavedCameraMode = CameraMode;
 }
 
+void RestartHerMoveCycles() {
+    UpdatePlayerWalk(0);
+    UpdatePlayerRun(0);
+    UpdatePlayerSlide(0);
+}
+
 void UpdatePlayerSlide(std::int32_t arg) {
     PlayerMoveStateRecord& m = PlayerMoveState;
     const double now = GameNow();

@@ -103,6 +103,9 @@ void ResetPlayer() {
     ReadyStanceStamp = 0.0;
     ResetComboMachinesW1();
     ResetComboMachinesW2();
+    // Her walk and run cycles keep their own state: a game's last stride
+    // would set the first pose and step of the next.
+    RestartHerMoveCycles();
     // A hurt pose asked for in the last game's last step, its low-HP
     // warning, the ground fall and the field music it left on must not
     // reach the new game.

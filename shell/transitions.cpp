@@ -206,9 +206,16 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.y = PlayerPrevFrame.y;
         PlayerState.facing = PlayerPrevFrame.facing;
         PlayerState.pose = 0;
+        // She starts afresh from pose 0, as a loaded game does: a walk cycle
+        // kept from before the menu would set her first pose and stride
+        // from where it was left.
         EndOpenAttacks();
+        RestartHerMoveCycles();
         WriteTraceLog(992);
         RunTitleScreen(0);
+        // The menu's figures stay on the menu side: left running, the stage
+        // would draw them (hidden behind its scenery) where they stopped.
+        StopMenuFigures();
         MenuElementWords.loadingScreenFrame = 2;
         StopSound(kTitleMusic);
         t.menuToStage = 2;

@@ -105,7 +105,7 @@ void Playthrough::TournamentArrival() {
     tournamentPart = "the lift";
     ASSERT_TRUE(h.WalkTo(kLiftCall, 30));
     Press(VkLetter('a'));
-    ASSERT_TRUE(RoadNoting("the lift's talk", [] { return GameFlow.phase == 0 && MenuFlowState.introStep == 6; },
+    ASSERT_TRUE(RoadNoting("the lift's talk", [] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4 && MenuFlowState.introStep == 6; },
                            8000));
     Tap(VK_F2);
     ASSERT_TRUE(RoadNoting("the ride", [] { return ArrivalScene.step == 99; }, 30000));
