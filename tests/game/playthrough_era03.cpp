@@ -44,7 +44,7 @@ constexpr Reward kEra03Rewards[] = {
     // gold each. Boss 1's fight leaves her at the arena's east end, so her S
     // blows drive enemy 2 onto the post, which throws it twice (50 each).
     // Boss 1 and enemy 3, their HP taken, pay nothing.
-    {"Era03 arena", 910, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era03 arena", 790, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
     // The night costs 30 gold, the shop's first item 14; with her HP full
     // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
     // rest).

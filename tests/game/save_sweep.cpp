@@ -686,10 +686,21 @@ bool SaveSweep::TrySaveScreen(const std::string& how) {
 
 bool SaveSweep::SaveFromTheStage(const std::string& how) {
     inSequence_ = true;
+    save_.how = how;
+    save_.area = ActiveArea();
+    save_.where = roadPart + " (Era0" + std::to_string(std::max(save_.area, 0)) + ", x " +
+                  std::to_string(PlayerState.x) + ")";
     Tap(VK_F2);
+    // A scene that takes hold of her in the step that reads F2 takes the key
+    // back, as it does for a player: the menu does not open there.
+    if (!RunFramesUntil([] { return GameFlow.phase != 1; }, 3)) {
+        menuRefused_ = true;
+        inSequence_ = false;
+        return false;
+    }
     bool ok = RunFramesUntil(MenuBuilt, 900);
     if (!ok) {
-        ADD_FAILURE() << "F2 did not open the menu (" << roadPart << ", x " << PlayerState.x << ")";
+        ADD_FAILURE() << "F2 did not open the menu (" << save_.where << ")";
     } else {
         TrySaveScreen(how);
         Tap(VK_F2);
@@ -705,6 +716,7 @@ void SaveSweep::ReportAndExit(const Try& t) {
     {
         std::ofstream out(resultPath_ + ".part", std::ios::binary);
         out << "how " << t.how << "\nwhere " << t.where << "\narea " << t.area << "\nasked " << t.gameAsked
+            << "\nopened " << t.menuOpened
             << "\nwritten " << t.written << "\nframes " << t.frames << "\nfresh " << t.comparedApart << "\n";
         if (!t.cutShort.empty()) out << "cut " << t.cutShort << "\n";
         if (!t.firstApart.empty()) out << "apart " << t.firstApart << "\n";
@@ -798,6 +810,7 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
             t.where = save_.where;
             t.area = save_.area;
             t.gameAsked = save_.gameAsked;
+            t.menuOpened = !menuRefused_;
             if (::testing::Test::HasFailure()) t.broke = "the try's menu went wrong";
             ReportAndExit(t);
         }
@@ -817,6 +830,7 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
         if (key == "where") t.where = value;
         if (key == "area") t.area = std::atoi(value.c_str());
         if (key == "asked") t.gameAsked = value == "1";
+        if (key == "opened") t.menuOpened = value == "1";
         if (key == "written") t.written = value == "1";
         if (key == "frames") t.frames = std::atoi(value.c_str());
         if (key == "fresh") t.comparedApart = value == "1";

@@ -131,6 +131,8 @@ protected:
         std::string how, where;
         int area = 0;
         bool gameAsked = false, written = false, comparedApart = false;
+        // False when a scene took F2 back in the step that read it.
+        bool menuOpened = true;
         int frames = 0;
         std::string cutShort, firstApart;
         std::vector<std::string> differences, differencesApart, rules;
@@ -174,7 +176,7 @@ private:
 
     Breadth breadth_ = Breadth::Sample;
     // In a try's process: its save and window.
-    bool inTry_ = false, inSequence_ = false, windowPending_ = false, freshToo_ = false;
+    bool inTry_ = false, inSequence_ = false, windowPending_ = false, freshToo_ = false, menuRefused_ = false;
     SweepSave save_;
     std::string resultPath_;
     // The road's process: where tries are due.
