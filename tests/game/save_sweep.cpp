@@ -37,6 +37,7 @@
 #include "platform/headless.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
+#include "shell/transitions.h"
 #include "support/child_run.h"
 #include "support/fresh_state.h"
 #include "text/menu.h"
@@ -728,6 +729,10 @@ void SaveSweep::ReportAndExit(const Try& t) {
     std::error_code ec;
     std::filesystem::rename(resultPath_ + ".part", resultPath_, ec);
     std::filesystem::remove_all(Dir(), ec);
+    if (std::getenv("QM_SWEEP_KEEP_LOGS")) {
+        const std::string log = resultPath_.substr(0, resultPath_.size() - 11) + "_log.txt";
+        std::filesystem::copy_file(log, log + ".kept", std::filesystem::copy_options::overwrite_existing, ec);
+    }
     std::fflush(nullptr);
     _exit(0);
 }
@@ -856,6 +861,12 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
 void SaveSweep::AfterFrame() {
     const std::int32_t phase = GameFlow.phase;
     if (inTry_) {
+        {
+            static std::int32_t lastX = PlayerState.x;
+            if (std::abs(PlayerState.x - lastX) > 1000)
+                std::fprintf(stderr, "DBGJ x %d -> %d phase %d flags %d%d%d%d%d switch %d scroll %d prev %d open %d frames %d inseq %d part %s\n", lastX, PlayerState.x, GameFlow.phase, Era00AreaFlag, Era01AreaFlag, Era02AreaFlag, Era03AreaFlag, Era04AreaFlag, EraSwitchState, ScrollX, PlayerPrevFrame.x, save_.open, save_.frames, inSequence_, roadPart.c_str());
+            lastX = PlayerState.x;
+        }
         if (plat::headless::WindowClosed()) {
             CloseWindow("the road quit the program");
             FinishTheTry();
