@@ -100,7 +100,7 @@ void ResetPlayer() {
     MoveQEnabled = 0;
     AttackDTimeScale = 1.0;
     AttackQSpeedDivisor = 1;
-    ReadyStanceStamp = 0.0;
+    ReadyStanceStamp = kNoReadyStance;
     ResetComboMachinesW1();
     ResetComboMachinesW2();
     // Her walk and run cycles keep their own state: a game's last stride

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -129,6 +130,21 @@ int PictureOfSlot(int slot) {
     return slot >= 0 && slot < kTextureSlotCount ? pictures[slot] : 0;
 }
 
+// The cells the sprite batch drew since the last look (the watcher below).
+std::vector<std::string>& FrameCells() {
+    static std::vector<std::string> cells;
+    return cells;
+}
+
+void SeenCell(plat::TextureId texture, const plat::Rect& src, std::uint32_t colour, bool onTarget) {
+    if (!onTarget || src.right <= src.left || src.bottom <= src.top || (colour >> 24) == 0) return;
+    int picture = 0;
+    for (int s = 0; s < kTextureSlotCount; ++s)
+        if (TextureSlots[s] == texture) picture = PictureOfSlot(s);
+    FrameCells().push_back("picture " + std::to_string(picture) + " cell " + std::to_string(src.left) + "," +
+                           std::to_string(src.top) + "," + std::to_string(src.right) + "," + std::to_string(src.bottom));
+}
+
 // What the frame just run showed.
 std::array<std::set<std::string>, SecondLook::kKinds> CurrentLook() {
     std::array<std::set<std::string>, SecondLook::kKinds> look;
@@ -144,18 +160,10 @@ std::array<std::set<std::string>, SecondLook::kKinds> CurrentLook() {
     for (int n = 1; n < kPloadSetCount; ++n)
         if (PloadPlan.state[n] == kGraphicLoaded) look[kSets].insert("plan set " + std::to_string(n));
 
-    std::map<plat::TextureId, int> slotOf;
-    for (int s = 0; s < kTextureSlotCount; ++s)
-        if (TextureSlots[s] != plat::TextureId{}) slotOf[TextureSlots[s]] = s;
-    for (const plat::headless::SpriteDrawRecord& sp : plat::headless::LastFrame().sprites) {
-        if (sp.src.right <= sp.src.left || sp.src.bottom <= sp.src.top || (sp.colour >> 24) == 0) continue;
-        const auto it = slotOf.find(sp.texture);
-        const int picture = it == slotOf.end() ? 0 : PictureOfSlot(it->second);
-        std::ostringstream cell;
-        cell << "picture " << picture << " cell " << sp.src.left << "," << sp.src.top << "," << sp.src.right << ","
-             << sp.src.bottom;
-        look[kDrawn].insert(cell.str());
-    }
+    // What the frame drew where the player sees it: a sprite wholly off the
+    // picture or wholly see-through shows nothing.
+    for (const std::string& cell : FrameCells()) look[kDrawn].insert(cell);
+    FrameCells().clear();
 
     static const char* const kChannels[] = {"story", "prompt", "roll", "shop A", "shop B", "shop C",
                                             "gate",  "duel",   "fighter", "arena", "field", "finale",
@@ -446,25 +454,30 @@ bool ReadSweepLooks(const std::string& path, std::vector<SecondLook>& looks) {
 namespace {
 
 // What a Part gives a loaded game: differences of the saves the row names
-// (by how and where they were made), of one kind, in the seconds named.
+// (by how and where they were made), of one kind, in the seconds named. A
+// row that `parts` the two games ends the comparison at the second it
+// explains: from there the road's keys, given at the same frames, meet
+// another game.
 struct Explained {
     const char* rule;
-    bool gameAsked;
+    int gameAsked;       // 1 the game asked for the save, 0 it did not, -1 either
     std::set<int> areas;
     const char* where;   // a part of the save's place
     int kind;
-    const char* item;
-    int fromSecond, toSecond;
+    const char* item;    // whole, or up to a closing '*'
+    bool parts;
 };
-constexpr int kEverySecond = 1000;
 const char* const kArrivalRule =
     "the arrival's step 9 marks the field's encounter done only where the menu-pass flag is not set; that flag "
     "lasts for the program's run and is not saved, so a game loaded from the arrival's menu marks it and the game "
-    "that went on does not";
+    "that went on does not (nothing reads it until she is back on the tower, which clears it)";
 const char* const kCampRule =
     "the save keeps none of the camp character's conversation words (its meeting and extra-lines marks and the "
     "errand only): a game saved in the conversation's pass through the menu comes back with the conversation "
     "over, without its two closing lines";
+const char* const kCampIdleRule =
+    "the camp character's poses between talks run on a step and a timer the save does not keep: a loaded game "
+    "begins them at its load";
 const char* const kSparksRule =
     "the home area's gate throws its sparks on a timer the save does not keep, each of a kind and at an angle "
     "drawn at random: a loaded game throws them from its load, so they and every draw after them come at other "
@@ -472,24 +485,55 @@ const char* const kSparksRule =
 const char* const kGatekeeperRule =
     "the gatekeeper looks up for half a second every 3.5 s on a timer the save does not keep (it keeps his state "
     "and frame): a loaded game begins that cycle at its load";
+const char* const kStanceRule =
+    "her weapon-mode-2 stance (pose 22 for 10 s after an attack) runs on the draw part's timer, which the save "
+    "does not keep: a loaded game shows her standing plain";
+const char* const kFieldEnemyARule =
+    "loading sets field enemy A's state to 0 (line 16 field 1), so it starts again from its first meeting, its "
+    "HP full";
+const char* const kGaugeRule =
+    "the save keeps the tournament's sequencer state, not its gauge or a round's entrance step: a game loaded at "
+    "the arena floor fills the gauge again before the marker takes A";
+const char* const kBurstsRule =
+    "the bursts and sparks under way (the burst pools) are not saved: a loaded game shows none of them";
+const char* const kEra03FieldRule =
+    "the save keeps no word of Era03's ground trap or its 65 placed objects: a loaded game has the objects laid "
+    "out again and meets the trap, which rises on its own cycle a random distance ahead of her, at other moments";
+const char* const kCrowdRule =
+    "the save keeps the crowd's frame, not its cheering: a loaded game's crowd stands still until it is next "
+    "roused";
+const char* const kHeldPicturesRule =
+    "pictures a game that went on still holds without drawing them (Era02's D048 after the switch back west, "
+    "which releases only Gs[5]; the shop's offer once shown): a loaded game asks only for what its place draws";
 const Explained kExplained[] = {
-    {kArrivalRule, true, {2}, "", kWords, "line 39 field 6 = 0", 0, kEverySecond},
-    {kArrivalRule, true, {2}, "", kWords, "line 39 field 6 = 1", 0, kEverySecond},
-    {kGatekeeperRule, false, {0, 1}, "", kWords, "line 15 field 1 = 1", 0, kEverySecond},
-    {kGatekeeperRule, false, {0, 1}, "", kWords, "line 15 field 1 = 2", 0, kEverySecond},
-    {kGatekeeperRule, false, {0, 1}, "", kWords, "line 15 field 2 = 1", 0, kEverySecond},
-    {kGatekeeperRule, false, {0, 1}, "", kWords, "line 15 field 2 = 2", 0, kEverySecond},
-    // His frames, drawn from his one picture.
-    {kGatekeeperRule, false, {0, 1}, "", kDrawn, "picture 161 cell *", 0, kEverySecond},
-    {kSparksRule, false, {0}, "", kDrawn, "picture 186 cell 0,306,121,342", 0, kEverySecond},
-    {kSparksRule, false, {0}, "", kDrawn, "picture 186 cell 0,344,162,393", 0, kEverySecond},
-    {kSparksRule, false, {0}, "", kDrawn, "picture 186 cell 169,317,387,347", 0, kEverySecond},
-    {kSparksRule, false, {0}, "", kDrawn, "picture 186 cell 169,349,319,378", 0, kEverySecond},
-    {kCampRule, true, {3}, "camp", kLines, "shop A line 20", 0, 0},
-    {kCampRule, true, {3}, "camp", kLines, "shop B line 19", 0, 0},
+    {kArrivalRule, 1, {2}, "", kWords, "line 39 field 6 = *", false},
+    {kCampRule, 1, {3}, "camp", kLines, "shop A line 20", false},
+    {kCampRule, 1, {3}, "camp", kLines, "shop B line 19", false},
     // The message box and the character's talking pose of those lines.
-    {kCampRule, true, {3}, "camp", kDrawn, "picture 101 cell 684,750,764,874", 0, 0},
-    {kCampRule, true, {3}, "camp", kDrawn, "picture 195 cell 0,309,90,385", 0, 0},
+    {kCampRule, 1, {3}, "camp", kDrawn, "picture 131 cell *", false},
+    {kCampRule, 1, {3}, "camp", kDrawn, "picture 101 cell 684,750,764,874", false},
+    {kCampIdleRule, -1, {3}, "", kDrawn, "picture 195 cell *", false},
+    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,306,121,342", false},
+    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,344,162,393", false},
+    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 169,317,387,347", false},
+    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 169,349,319,378", false},
+    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 1 = *", false},
+    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 2 = *", false},
+    // His frames, drawn from his one picture.
+    {kGatekeeperRule, -1, {0, 1}, "", kDrawn, "picture 161 cell *", false},
+    {kStanceRule, -1, {0, 1, 2, 3}, "", kPlace, "pose 22", true},
+    {kFieldEnemyARule, -1, {1}, "", kWords, "line 16 field *", true},
+    {kGaugeRule, -1, {2}, "", kLines, "field line 70", true},
+    {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, "picture 132 cell *", false},
+    {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, "picture 136 cell *", false},
+    {kEra03FieldRule, -1, {3}, "", kDrawn, "picture 188 cell *", false},
+    {kEra03FieldRule, -1, {3}, "", kLines, "event line 12", true},
+    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 258,*", false},
+    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 280,*", false},
+    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 303,*", false},
+    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 321,*", false},
+    {kHeldPicturesRule, -1, {1, 3}, "", kSets, "D048", false},
+    {kHeldPicturesRule, -1, {1, 3}, "", kSets, "D061", false},
 };
 
 // An item as a row names it: whole, or up to a closing '*'.
@@ -529,20 +573,23 @@ constexpr const char* kLooksVar = "QM_SWEEP_LOOKS_INTO";
 std::vector<SweepDifference> Unexplained(const SweepSave& save, const std::vector<SweepDifference>& all,
                                          std::set<std::string>& rules) {
     std::vector<SweepDifference> left;
+    int partsAt = std::numeric_limits<int>::max();
     for (SweepDifference d : all) {
+        if (d.second >= partsAt) break;
         for (std::vector<std::string>* items : {&d.onlyWentOn, &d.onlyLoaded})
             std::erase_if(*items, [&](const std::string& item) {
                 for (const Explained& e : kExplained)
-                    if (e.gameAsked == save.gameAsked && e.areas.count(save.area) != 0 &&
-                        save.where.find(e.where) != std::string::npos && e.kind == d.kind && Matches(e.item, item) &&
-                        d.second >= e.fromSecond && d.second <= e.toSecond) {
+                    if ((e.gameAsked < 0 || (e.gameAsked == 1) == save.gameAsked) && e.areas.count(save.area) != 0 &&
+                        save.where.find(e.where) != std::string::npos && e.kind == d.kind && Matches(e.item, item)) {
                         rules.insert(e.rule);
+                        if (e.parts) partsAt = std::min(partsAt, d.second);
                         return true;
                     }
                 return false;
             });
         if (!d.onlyWentOn.empty() || !d.onlyLoaded.empty()) left.push_back(std::move(d));
     }
+    std::erase_if(left, [&](const SweepDifference& d) { return d.second >= partsAt; });
     return left;
 }
 
@@ -637,6 +684,8 @@ void SaveSweep::LookAtTheFrame() {
 
 void SaveSweep::StartWindow() {
     windowPending_ = false;
+    FrameCells().clear();
+    plat::detail::SetSpriteDrawWatcher(SeenCell);
     save_.startFrame = FramesRunSoFar();
     save_.open = true;
     // The loaded game draws the numbers this one draws from here (see the
@@ -739,6 +788,7 @@ void SaveSweep::ReportAndExit(const Try& t) {
 
 void SaveSweep::FinishTheTry() {
     CloseWindow("the road ended");
+    plat::detail::SetSpriteDrawWatcher(nullptr);
     beforeEachFrame = afterEachFrame = nullptr;
     onKeyEvent = nullptr;
     Try t;
@@ -1013,6 +1063,8 @@ std::vector<SecondLook> SaveSweep::ReplayFromTheTitle(const SweepSave& save,
         return looks;
     }
     const int framesPerSecond = static_cast<int>(std::lround(1.0 / frameStep));
+    FrameCells().clear();
+    plat::detail::SetSpriteDrawWatcher(SeenCell);
     std::size_t next = 0;
     for (int f = 0; f < save.frames; ++f) {
         for (; next < save.events.size() && save.events[next].frame <= f; ++next) {
@@ -1029,5 +1081,6 @@ std::vector<SecondLook> SaveSweep::ReplayFromTheTitle(const SweepSave& save,
         AddLook(looks, f, framesPerSecond, CurrentLook());
         if (frameWords) frameWords->push_back(FrameWordValues());
     }
+    plat::detail::SetSpriteDrawWatcher(nullptr);
     return looks;
 }

@@ -18,6 +18,7 @@
 #include "shell/save_dir_fixture.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
+#include "text/menu.h"
 #include "support/test_hold.h"
 
 namespace {
@@ -262,6 +263,32 @@ TEST_F(TransitionTest, Era03AndEra04SwitchBothWaysAtTheBorder) {
     EXPECT_EQ(Era03AreaFlag, 1);
     EXPECT_EQ(Era04AreaFlag, 0);
     EXPECT_EQ(EraSwitchState, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The way back to the stage stops the menu's walking figures, which the
+// overlay pass would go on drawing over the stage; the catching game's
+// objects, drawn through the same records, stay.
+TEST_F(TransitionTest, TheWayBackToTheStageStopsTheMenusFigures) {
+    struct Row {
+        const char* name;
+        std::uint32_t menuArmed;
+        std::int32_t framesAfter;
+    };
+    const Row rows[] = {{"the menu's figures", 1, 0}, {"the catching game's objects", 0, 2}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        MenuFlowState.figureOpen1 = MenuFlowState.figureOpen2 = MenuFlowState.figureOpen3 = r.menuArmed;
+        MenuFlowState.figureOpen4 = MenuFlowState.figureOpen5 = r.menuArmed;
+        for (int n = 1; n <= 4; ++n) TitleFigureSlots.figure[n].frame = 2;
+        Era01AreaFlag = 1;
+        RunMenuToStage(0);
+        RunMenuToStage(1);
+        for (int n = 1; n <= 4; ++n) EXPECT_EQ(TitleFigureSlots.figure[n].frame, r.framesAfter) << "figure " << n;
+    }
 }
 
 }  // namespace
