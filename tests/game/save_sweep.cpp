@@ -778,6 +778,8 @@ void SaveSweep::ReportAndExit(const Try& t) {
     std::error_code ec;
     std::filesystem::rename(resultPath_ + ".part", resultPath_, ec);
     std::filesystem::remove_all(Dir(), ec);
+    // QM_SWEEP_KEEP_LOGS keeps each try's log (what its process printed)
+    // beside its report, for a look at a difference.
     if (std::getenv("QM_SWEEP_KEEP_LOGS")) {
         const std::string log = resultPath_.substr(0, resultPath_.size() - 11) + "_log.txt";
         std::filesystem::copy_file(log, log + ".kept", std::filesystem::copy_options::overwrite_existing, ec);
@@ -911,12 +913,6 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
 void SaveSweep::AfterFrame() {
     const std::int32_t phase = GameFlow.phase;
     if (inTry_) {
-        {
-            static std::int32_t lastX = PlayerState.x;
-            if (std::abs(PlayerState.x - lastX) > 1000)
-                std::fprintf(stderr, "DBGJ x %d -> %d phase %d flags %d%d%d%d%d switch %d scroll %d prev %d open %d frames %d inseq %d part %s\n", lastX, PlayerState.x, GameFlow.phase, Era00AreaFlag, Era01AreaFlag, Era02AreaFlag, Era03AreaFlag, Era04AreaFlag, EraSwitchState, ScrollX, PlayerPrevFrame.x, save_.open, save_.frames, inSequence_, roadPart.c_str());
-            lastX = PlayerState.x;
-        }
         if (plat::headless::WindowClosed()) {
             CloseWindow("the road quit the program");
             FinishTheTry();
