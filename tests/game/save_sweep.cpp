@@ -296,7 +296,7 @@ std::vector<std::int64_t> FrameWordValues() {
     if (PlayerMoveState.jumpKind == 0) v[7] = v[23] = 0;
     // A slide's start speed while she slides, the run's time base while she
     // runs.
-    if (PlayerMoveState.runSlideState == 0) v[11] = 0;
+    if (PlayerMoveState.runSlideState != 98 && PlayerMoveState.runSlideState != 99) v[11] = 0;
     if (PlayerMoveState.runZ == 0 && PlayerMoveState.runX == 0) v[25] = 0;
     // The save's words that a load reads back, but the date and the play
     // time, which are the clock's.
@@ -484,7 +484,7 @@ const char* const kSparksRule =
     "frames";
 const char* const kGatekeeperRule =
     "the gatekeeper looks up for half a second every 3.5 s on a timer the save does not keep (it keeps his state "
-    "and frame): a loaded game begins that cycle at its load";
+    "and frame): a loaded game begins that cycle at its load, and what she meets as she passes him follows it";
 const char* const kStanceRule =
     "her weapon-mode-2 stance (pose 22 for 10 s after an attack) runs on the draw part's timer, which the save "
     "does not keep: a loaded game shows her standing plain";
@@ -517,8 +517,8 @@ const Explained kExplained[] = {
     {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,344,162,393", false},
     {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 169,317,387,347", false},
     {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 169,349,319,378", false},
-    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 1 = *", false},
-    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 2 = *", false},
+    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 1 = *", true},
+    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 2 = *", true},
     // His frames, drawn from his one picture.
     {kGatekeeperRule, -1, {0, 1}, "", kDrawn, "picture 161 cell *", false},
     {kStanceRule, -1, {0, 1, 2, 3}, "", kPlace, "pose 22", true},
