@@ -46,11 +46,12 @@
 #include "text/text_state.h"
 
 const char* const kLookKindNames[SecondLook::kKinds] = {"area flags", "picture sets loaded", "pictures drawn",
-                                                        "lines shown", "story and step words", "her place"};
+                                                        "lines shown", "story and step words", "her place",
+                                                        "her poses"};
 
 namespace {
 
-enum Kind { kAreas, kSets, kDrawn, kLines, kWords, kPlace };
+enum Kind { kAreas, kSets, kDrawn, kLines, kWords, kPlace, kPoses };
 
 // The slot the sweep saves into (the road keeps slot 1 for its own).
 constexpr int kSweepSlot = 3;
@@ -185,7 +186,8 @@ std::array<std::set<std::string>, SecondLook::kKinds> CurrentLook() {
 
     const PlayerStateRecord& p = PlayerState;
     look[kPlace] = {"x " + std::to_string(p.x), "y " + std::to_string(p.y), "facing " + std::to_string(p.facing),
-                    "pose " + std::to_string(p.pose), "view " + std::to_string(ScrollX)};
+                    "view " + std::to_string(ScrollX)};
+    look[kPoses] = {"pose " + std::to_string(p.pose)};
     return look;
 }
 
@@ -195,8 +197,10 @@ void AddLook(std::vector<SecondLook>& seconds, int frame, int framesPerSecond,
     const std::size_t second = static_cast<std::size_t>(frame / framesPerSecond);
     if (seconds.size() <= second) seconds.resize(second + 1);
     SecondLook& s = seconds[second];
-    for (int k : {kAreas, kSets, kDrawn, kLines}) s.kinds[k].insert(look[k].begin(), look[k].end());
-    for (int k : {kWords, kPlace}) s.kinds[k] = look[k];
+    // Over the whole second: what a frame showed counts though the next put
+    // it back; her place at its end.
+    for (int k : {kAreas, kSets, kDrawn, kLines, kWords, kPoses}) s.kinds[k].insert(look[k].begin(), look[k].end());
+    s.kinds[kPlace] = look[kPlace];
 }
 
 std::string Hex(const std::string& bytes) {
@@ -486,8 +490,10 @@ const char* const kGatekeeperRule =
     "the gatekeeper looks up for half a second every 3.5 s on a timer the save does not keep (it keeps his state "
     "and frame): a loaded game begins that cycle at its load, and what she meets as she passes him follows it";
 const char* const kStanceRule =
-    "her weapon-mode-2 stance (pose 22 for 10 s after an attack) runs on the draw part's timer, which the save "
-    "does not keep: a loaded game shows her standing plain";
+    "her ready stance (pose 22) is kept by words the save does not keep: the draw part's timer of her "
+    "weapon-mode-2 stance (10 s after an attack) and the fight of Era03's hanging creature, whose place the save "
+    "leaves out (it keeps the once-flag of its encounter only): a loaded game shows her standing plain, or meets "
+    "the creature at its first place";
 const char* const kFieldEnemyARule =
     "loading sets field enemy A's state to 0 (line 16 field 1), so it starts again from its first meeting, its "
     "HP full";
@@ -512,6 +518,7 @@ const Explained kExplained[] = {
     // The message box and the character's talking pose of those lines.
     {kCampRule, 1, {3}, "camp", kDrawn, "picture 131 cell *", false},
     {kCampRule, 1, {3}, "camp", kDrawn, "picture 101 cell 684,750,764,874", false},
+    {kCampRule, 1, {3}, "camp", kPoses, "pose 86", false},
     {kCampIdleRule, -1, {3}, "", kDrawn, "picture 195 cell *", false},
     {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,306,121,342", false},
     {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,344,162,393", false},
@@ -521,7 +528,7 @@ const Explained kExplained[] = {
     {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 2 = *", true},
     // His frames, drawn from his one picture.
     {kGatekeeperRule, -1, {0, 1}, "", kDrawn, "picture 161 cell *", false},
-    {kStanceRule, -1, {0, 1, 2, 3}, "", kPlace, "pose 22", true},
+    {kStanceRule, -1, {0, 1, 2, 3}, "", kPoses, "pose 22", true},
     {kFieldEnemyARule, -1, {1}, "", kWords, "line 16 field *", true},
     {kGaugeRule, -1, {2}, "", kLines, "field line 70", true},
     {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, "picture 132 cell *", false},

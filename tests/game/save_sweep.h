@@ -37,10 +37,10 @@
 
 // What a second of play showed, each kind a set of named items.
 struct SecondLook {
-    static constexpr int kKinds = 6;
-    // area flags, picture sets loaded, pictures drawn, lines shown (each
-    // over the whole second); the save's story and step words and her
-    // place (at its end).
+    static constexpr int kKinds = 7;
+    // area flags, picture sets loaded, pictures drawn, lines shown, the
+    // save's story and step words (each over the whole second), her place
+    // (at its end) and her poses (over the second).
     std::array<std::set<std::string>, kKinds> kinds;
     bool operator==(const SecondLook&) const = default;
 };

@@ -115,12 +115,18 @@ TEST_F(SaveSweep, TheSavesAPlayerMakesLoadIntoTheWorldTheyWereSavedIn) {
                  "  saves tried %d, written %d (%d with whole windows), refused %d, no menu %d; compared in the road's "
                  "process %d (%d differ), in a new run of the program %d (%d differ)\n",
                  tried, written, whole, refused, noMenu, compared, differing, apart, differingApart);
-    for (const Try& t : tries)
-        if (t.written)
-            std::fprintf(stderr, "  %s at %s: %d frames%s%s\n", t.how.c_str(), t.where.c_str(), t.frames,
-                         t.cutShort.empty() ? "" : ", ended: ", t.cutShort.c_str());
-    for (const std::string& rule : rules)
-        std::fprintf(stderr, "  differences a rule of the game explains: %s\n", rule.c_str());
+    std::vector<std::string> ruleList(rules.begin(), rules.end());
+    for (const Try& t : tries) {
+        if (!t.written) continue;
+        std::string explained;
+        for (const std::string& r : t.rules)
+            explained += " " + std::to_string(std::find(ruleList.begin(), ruleList.end(), r) - ruleList.begin() + 1);
+        std::fprintf(stderr, "  %s at %s: %d frames%s%s%s%s\n", t.how.c_str(), t.where.c_str(), t.frames,
+                     t.cutShort.empty() ? "" : ", ended: ", t.cutShort.c_str(),
+                     explained.empty() ? "" : "; differences explained by rule", explained.c_str());
+    }
+    for (std::size_t i = 0; i < ruleList.size(); ++i)
+        std::fprintf(stderr, "  rule %zu: %s\n", i + 1, ruleList[i].c_str());
 }
 
 }  // namespace
