@@ -26,7 +26,10 @@ inline double AttackDTimeScale = 1.0;
 inline std::int32_t AttackQSpeedDivisor = 1;
 // Game-clock time at which the last weapon-mode-2 attack or guard ended; for
 // 10 s after it the standing pose is drawn as the ready stance (pose 22).
-inline double ReadyStanceStamp = 0.0;
+// A game begun or loaded has had none: its clock starts near 0, so the start
+// value lies far back.
+inline constexpr double kNoReadyStance = -1.0e9;
+inline double ReadyStanceStamp = kNoReadyStance;
 // The weapon-mode-2 guard's recoil: 0 none; 1 written by an attacker whose
 // blow met the guard; 2 and 3 the recoil phases stepped by the guard.
 inline std::uint32_t PlayerGuardStruck = 0;

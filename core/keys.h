@@ -35,5 +35,8 @@ inline std::int32_t KeyQBlocked = 0;
 // While set, Left or Right is ignored (a scene holds her to one side).
 inline std::int32_t LeftKeyBlocked = 0;
 inline std::int32_t RightKeyBlocked = 0;
-inline std::int32_t NumberKeysBlocked = 0;
+// The number keys are shut until a scene opens them for a choice, from the
+// program's start as after every data reset: a digit pressed on the way
+// would otherwise answer the first choice asked.
+inline std::int32_t NumberKeysBlocked = 1;
 inline std::int32_t WindowModeLock = 0;

@@ -94,6 +94,10 @@ void UpdatePlayerInput();
 void UpdatePlayerWalk(std::int32_t arg);
 void UpdatePlayerRun(std::int32_t arg);
 void UpdatePlayerSlide(std::int32_t arg);
+// The three from their first state, as a new game, a loaded one and one put
+// back on the stage after the menu (her pose 0) begin them; a slide under
+// way ends.
+void RestartHerMoveCycles();
 // For a scene that takes hold of her. The keyboard gives no move key while a
 // hold lasts, but one given before it stays until the next key event, and
 // the walk or run it keeps going would carry her on, a run thousands of

@@ -220,6 +220,17 @@ void UpdateCamera() {
         SavedCameraMode = CameraMode;
 }
 
+void RestartHerMoveCycles() {
+    UpdatePlayerWalk(0);
+    UpdatePlayerRun(0);
+    UpdatePlayerSlide(0);
+    // A slide under way ends with its timers: its speed runs from its start.
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    if (m.runSlideState == 1 || m.runSlideState == 2 || m.runSlideState == 98 || m.runSlideState == 99)
+        m.runSlideState = 0;
+    SlideTimers.latch = 0;
+}
+
 void UpdatePlayerSlide(std::int32_t arg) {
     PlayerMoveStateRecord& m = PlayerMoveState;
     const double now = GameNow();
@@ -263,8 +274,14 @@ void UpdatePlayerSlide(std::int32_t arg) {
     }
     const std::int32_t v =
         m.slideStartSpeed - static_cast<std::int32_t>(m.xSpeed * (now - SlideTimers.slideStart));
+    // A slide whose speed has run out ends where it is: a speed below 0 (a
+    // start time that no longer fits the clock) would carry her backward.
+    if (v < 3) {
+        ResetSlide();
+        return;
+    }
     const std::int32_t d = static_cast<std::int32_t>(v * GameClock.stepLength);
     if (StageFrozenByMenu != 1 && (PlayerState.facing == 1 || PlayerState.facing == -1))
         MovePlayerWithFollow(d, PlayerState.facing);
-    if (v < 3 || now - SlideTimers.capStart > 3.0) ResetSlide();
+    if (now - SlideTimers.capStart > 3.0) ResetSlide();
 }

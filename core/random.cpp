@@ -40,6 +40,11 @@ void SeedRandom(std::uint32_t seed) {
     SeedKept = true;
 }
 
+std::uint32_t RandomState() {
+    if (!Seeded) SeedFrom(CalendarSeconds());
+    return State;
+}
+
 void ForgetRandomSeed() {
     SeedKept = false;
     Seeded = false;

@@ -15,6 +15,9 @@ std::int32_t Random0To99();
 // seed is kept: every data reset after it starts the sequence from it again
 // instead of from the clock, so a seeded run replays exactly.
 void SeedRandom(std::uint32_t seed);
+// The generator's state now: seeding another game with it (SeedRandom) makes
+// it draw the numbers this one draws next. Only tests ask.
+std::uint32_t RandomState();
 // Forgets the kept seed: the next reset seeds from the clock again.
 void ForgetRandomSeed();
 

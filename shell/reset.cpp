@@ -100,9 +100,12 @@ void ResetPlayer() {
     MoveQEnabled = 0;
     AttackDTimeScale = 1.0;
     AttackQSpeedDivisor = 1;
-    ReadyStanceStamp = 0.0;
+    ReadyStanceStamp = kNoReadyStance;
     ResetComboMachinesW1();
     ResetComboMachinesW2();
+    // Her walk and run cycles keep their own state: a game's last stride
+    // would set the first pose and step of the next.
+    RestartHerMoveCycles();
     // A hurt pose asked for in the last game's last step, its low-HP
     // warning, the ground fall and the field music it left on must not
     // reach the new game.

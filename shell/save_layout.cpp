@@ -9,6 +9,7 @@
 
 #include "areas/era00_era01/calls.h"
 #include "areas/era00_era01/records.h"
+#include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_encounters/records.h"
@@ -305,6 +306,7 @@ void ApplyGdata(const GdataImage& in) {
     for (const GdataCell& c : kGdataLayout)
         if (c.into.Present()) c.into.Set(in.At(c.line, c.field));
     SettleCollectGameAfterLoad();
+    SettleEra02AfterLoad();
 }
 
 int GdataLayoutRowCount() { return static_cast<int>(sizeof kGdataLayout / sizeof kGdataLayout[0]); }

@@ -206,9 +206,16 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.y = PlayerPrevFrame.y;
         PlayerState.facing = PlayerPrevFrame.facing;
         PlayerState.pose = 0;
+        // She starts afresh from pose 0, as a loaded game does: a walk cycle
+        // kept from before the menu would set her first pose and stride
+        // from where it was left.
         EndOpenAttacks();
+        RestartHerMoveCycles();
         WriteTraceLog(992);
         RunTitleScreen(0);
+        // The menu's figures stay on the menu side: left running, the stage
+        // would draw them (hidden behind its scenery) where they stopped.
+        StopMenuFigures();
         MenuElementWords.loadingScreenFrame = 2;
         StopSound(kTitleMusic);
         t.menuToStage = 2;
@@ -263,11 +270,17 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
 
 std::int32_t UpdateEraSwitch() {
     std::int32_t result = 0;
-    // The menu over the stage draws its own scene at ScrollX 0: the camera
-    // it shows is not the heroine's, so no border is crossed while it is
-    // open (else every menu opened in Era02 or Era04 switched to the area
-    // below and back, loading its pictures twice).
-    if (StageFrozenByMenu == 1) return result;
+    // The borders are crossed by the heroine's camera alone. The menu side
+    // (the title, the in-game menu and their load screens) draws its own
+    // scene at ScrollX 0, and the menu over the stage keeps that view until
+    // the way back puts hers in place: neither is the game's. A load reads
+    // the slot's area flags a frame before it puts her view back, so a
+    // switch judged there would set off for the field from a tournament's
+    // save and leave the field's picture plan freeing the arena's pictures;
+    // a menu opened in Era02 or Era04 would switch to the area below and
+    // back, loading its pictures twice. The first frame of a new game's way
+    // onto the stage still starts play in the home area.
+    if (GameFlow.phase == 0 || StageFrozenByMenu == 1) return result;
     const bool zoneE01 = ScrollX <= kBorderEra01 + 500;
     const bool zoneE02 = kBorderEra01 + 500 < ScrollX && ScrollX <= kBorderEra02 + 2807;
 

@@ -150,6 +150,9 @@ void SetMenuSprite(std::int32_t id);
 // 0 arms; any other value steps one frame. Returns the entry under the
 // cursor: 1 new game, 2 continue, 3 end.
 std::int32_t RunTitleScreen(std::int32_t arg);
+// The in-game menu's walking figures stop and leave the picture, when the
+// menu armed them (the overlay pass draws them in every phase).
+void StopMenuFigures();
 void StopTitleSounds();
 // Clears group 0 (title and loading words), 1 (menu elements) or 2 (stage
 // overlay); returns the group.

@@ -75,6 +75,15 @@ void StopFigures() {
     TitleFigureSlots.wingedShown = 0;
 }
 
+}  // namespace
+
+void StopMenuFigures() {
+    const std::uint32_t open = flow.figureOpen1 | flow.figureOpen2 | flow.figureOpen3 | flow.figureOpen4 | flow.figureOpen5;
+    if (open != 0) StopFigures();
+}
+
+namespace {
+
 void RunIntro() {
     PlayerStateRecord& p = PlayerState;
     if (flow.introStep == 0) {

@@ -16,6 +16,9 @@ void LimitEra02();
 void RunEra02ArrivalScene();
 void RunTournament();
 void RunEra02Events();
+// After a load: the banner the envoy's strike leaves over the arena until the
+// gift talk takes it down is not saved, so it follows the events' saved word.
+void SettleEra02AfterLoad();
 
 // Draw passes, called by the frame in the order of shell/draw_passes.h.
 void DrawEra02StandsCrowdAndStage();

@@ -318,6 +318,12 @@ std::int32_t RunEra02CrowdWave(std::int32_t mode) {
     return s.step;
 }
 
+void SettleEra02AfterLoad() {
+    // Between the errand (2) and the gift talk (3 on) the struck banner
+    // hangs; before and after it, the tournament's own.
+    TournamentBanner = Era02EventsState == 2 ? 2 : 1;
+}
+
 void RunEra02Events() {
     const std::int32_t& facing = PlayerState.facing;
     if (Dispatch.passage == kIdle && facing == -1 && std::abs(ScrollX - (Era02Anchor1 + 2807)) <= 9 &&

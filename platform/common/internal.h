@@ -119,6 +119,10 @@ void SetKeepTexturePixels(bool keep);
 // Tests: the system refuses the picture helper's thread from now on, as it
 // does under a low process limit (headless Reset lifts it).
 void RefuseHelperThread(bool refuse);
+// Tests: the picture helper's thread ends now, its queue dropped (it starts
+// again when a picture is next asked for ahead), so that a process forked
+// from this one holds none of its locks.
+void StopPictureHelper();
 // The SDL backend uploads at creation on this renderer (null: none).
 void SetUploadRenderer(SDL_Renderer* renderer);
 struct TextureView {

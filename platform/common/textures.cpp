@@ -384,6 +384,7 @@ bool TakeKept(const PictureKey& key, Handed& handed) {
 
 void SetKeepTexturePixels(bool keep) { State().keepPixels = keep; }
 void RefuseHelperThread(bool refuse) { State().refuseHelper = refuse; }
+void StopPictureHelper() { StopHelper(); }
 void SetUploadRenderer(SDL_Renderer* renderer) { State().uploadRenderer = renderer; }
 
 bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view) {

@@ -1,6 +1,9 @@
 // Walking, running, sliding and the camera, driven through the stage step
 // with held keys at a fixed step rate.
 #include "areas/era04_stage/records.h"
+#include "core/area_flags.h"
+#include "shell/reset.h"
+#include "shell/transitions.h"
 #include "core/holds.h"
 #include "core/keys.h"
 #include "movement_fixture.h"
@@ -271,5 +274,71 @@ TEST_F(PlayerMoveTest, ASceneTakingHoldStopsHerDashAndSlide) {
         }
         EXPECT_EQ(PlayerState.x, takenAt) << c.what;
         EndEveryHold();
+    }
+}
+
+// Put back on the stage with pose 0 (the menu's way back, which a load takes
+// too) or after the data reset, her moves start afresh: a walk kept from
+// before would set her first pose and stride from where it was left, a
+// slide its speed from a start the clock has since left behind. A slide
+// whose speed has run out ends where it is.
+TEST_F(TracedMoveTest, PutBackOnTheStageHerMovesStartAfresh) {
+    enum class Back { Menu, Reset, LongPause };
+    struct Row {
+        const char* name;
+        std::int32_t* key;
+        bool released;   // let go, so the run's slide goes on
+        Back back;
+    };
+    const Row rows[] = {
+        {"a walk through the menu", &KeyRightPressed, false, Back::Menu},
+        {"a slide through the menu", &KeyXPressed, true, Back::Menu},
+        {"a walk through the data reset", &KeyRightPressed, false, Back::Reset},
+        {"a slide after a long pause", &KeyXPressed, true, Back::LongPause},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        PlayerState = PlayerStateRecord{};
+        PlayerMoveState = PlayerMoveStateRecord{};
+        RestartHerMoveCycles();
+        Era01AreaFlag = 1;
+        PlayerState.x = 5000;
+        ScrollX = 4700;
+        *r.key = 1;
+        Steps(9);
+        if (r.released) {
+            *r.key = 0;
+            Steps(4);
+            ASSERT_TRUE(PlayerMoveState.runSlideState == 98 || PlayerMoveState.runSlideState == 99);
+        }
+        if (r.back == Back::Menu) {
+            // The clock stood still in the menu; the way back runs 0.6 s.
+            PlayerPrevFrame = {ScrollX, PlayerState.x, PlayerState.y, PlayerState.facing};
+            GameClock.gameClock += 0.6;
+            RunMenuToStage(0);
+            RunMenuToStage(1);
+        }
+        if (r.back == Back::Reset) {
+            const std::int32_t x = PlayerState.x, scroll = ScrollX;
+            ResetGameData(0);
+            for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+            }
+            Era01AreaFlag = 1;
+            PlayerState.x = x;
+            ScrollX = scroll;
+            PlayerState.pose = 0;
+            *r.key = 1;   // the reset let go of the keys: held again
+        }
+        const std::int32_t x = PlayerState.x;
+        Step(r.back == Back::LongPause ? 5.0 : step);
+        if (r.released) {
+            EXPECT_GE(PlayerState.x, x) << "the slide carried her backward";
+            if (r.back != Back::LongPause) EXPECT_EQ(PlayerState.x, x) << "the slide went on";
+            EXPECT_EQ(PlayerMoveState.runSlideState, 0);
+        } else {
+            EXPECT_EQ(PlayerState.x, x) << "a stride of the walk from before";
+            EXPECT_EQ(PlayerState.pose, 2) << "the walk's first pose";
+        }
+        *r.key = 0;
     }
 }

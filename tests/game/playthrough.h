@@ -38,6 +38,17 @@ struct Tally {
 
 class Playthrough : public PlaythroughRun {
 protected:
+    // The save sweep plays this road with saves of its own between its
+    // frames: the menu visits load pictures and draw numbers the road's own
+    // rows do not count, so what a stretch pays, loads and switches is not
+    // checked then.
+    bool sweeping = false;
+    // Checked between the road's stretches: true ends the road there.
+    std::function<bool()> roadEnds;
+    // At the camp, before the shop: when set and it answers true, the
+    // character's menu choice that opens the in-game menu is taken (and the
+    // menu left again).
+    std::function<bool()> campMenuPass;
     // The area flags (Era00 .. Era04), each change in the order seen.
     std::vector<std::string> areaFlagsSeen;
 

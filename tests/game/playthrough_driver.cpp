@@ -27,6 +27,7 @@ std::string PlaythroughRun::StuckWords() {
 }
 
 bool PlaythroughRun::Road(const char* what, const std::function<bool()>& until, int maxFrames) {
+    roadPart = what;
     struct Seen {
         DialogueChannelsRecord lines;
         std::int32_t x, y, pose, enter;

@@ -24,6 +24,8 @@ protected:
 
     static constexpr double kStuckSeconds = 60.0;
     bool runWhenFree = false;
+    // The stretch of road being played (Road's `what`), for reports.
+    std::string roadPart;
 
     // The words a soft-lock report prints.
     static std::string StuckWords();

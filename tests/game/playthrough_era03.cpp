@@ -22,6 +22,7 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
 #include "playthrough.h"
@@ -43,7 +44,7 @@ constexpr Reward kEra03Rewards[] = {
     // gold each. Boss 1's fight leaves her at the arena's east end, so her S
     // blows drive enemy 2 onto the post, which throws it twice (50 each).
     // Boss 1 and enemy 3, their HP taken, pay nothing.
-    {"Era03 arena", 910, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era03 arena", 790, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
     // The night costs 30 gold, the shop's first item 14; with her HP full
     // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
     // rest).
@@ -162,9 +163,28 @@ void Playthrough::Era03Camp() {
     ASSERT_TRUE(RoadNoting("the servings and dawn", [] { return Era03NpcScene.controllerState == 1; }, 20000));
     EXPECT_EQ(Era02EventsUnlocked, 1);
 
+    ASSERT_TRUE(WalkTo(kNpcAnchor, 600));
+    if (campMenuPass && campMenuPass()) {
+        // The character's 2: the scene opens the in-game menu itself; F2
+        // closes it, and the scene's lines end the conversation.
+        Hold(VkLetter('A'));
+        ASSERT_TRUE(RoadNoting("the conversation", [] { return Era03NpcScene.controllerState == 4; }, 300));
+        LetGo(VkLetter('A'));
+        ASSERT_TRUE(RoadNoting("the conversation's lines", [] { return Era03NpcTalk.step == 13; }, 3000));
+        // No Enter of the driver's on the menu: its entries take Enter.
+        autoEnter = false;
+        AnswerNumber(2);
+        ASSERT_TRUE(RoadNoting("the camp's menu", [] {
+            return GameFlow.phase == 0 && MenuFlowState.enterStep == 4 && MenuFlowState.introStep == 6;
+        }, 3000));
+        Tap(VK_F2);
+        ASSERT_TRUE(RoadNoting("back from the camp's menu", [] { return GameFlow.phase == 1; }, 3000));
+        autoEnter = true;
+        ASSERT_TRUE(RoadNoting("the lines after the menu", [] { return Era03NpcScene.controllerState != 4; }, 3000));
+        PlayFrames(8);
+    }
     // The shop: A beside the character, the menu's 3, the first offer, then
     // no more.
-    ASSERT_TRUE(WalkTo(kNpcAnchor, 600));
     Hold(VkLetter('A'));
     ASSERT_TRUE(RoadNoting("the conversation", [] { return Era03NpcScene.controllerState == 4; }, 300));
     LetGo(VkLetter('A'));

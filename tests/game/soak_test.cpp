@@ -14,8 +14,6 @@
 // plays the same game (SoakReplay below checks it).
 #include <gtest/gtest.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -48,6 +46,7 @@
 #include "platform/headless.h"
 #include "shell/save_slots.h"
 #include "support/area_run.h"
+#include "support/child_run.h"
 #include "support/fresh_state.h"
 #include "support/roads/finale.h"
 #include "support/slot_words.h"
@@ -664,24 +663,7 @@ std::vector<std::uint64_t> ReadPrints(const std::string& path) {
 
 // This test program run again with only this test, writing its prints into
 // `path`; true when it ran to its end.
-bool PlayInAChild(const std::string& path) {
-    std::error_code ec;
-    std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
-    if (ec) return false;
-    const ::testing::TestInfo* me = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string filter = std::string("--gtest_filter=") + me->test_suite_name() + "." + me->name();
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
-    env.push_back(std::string(kPrintsInto) + "=" + path);
-    std::vector<char*> argv = {self.data(), filter.data(), nullptr};
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    int status = 0;
-    return posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv.data(), envp.data()) == 0 &&
-           waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+bool PlayInAChild(const std::string& path) { return RunThisTestInAChild({std::string(kPrintsInto) + "=" + path}); }
 
 // The first frame two plays differ in, or -1.
 int FirstDifference(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {

@@ -17,6 +17,7 @@
 #include "shell/draw_hit_sparks.h"
 #include "shell/draw_passes.h"
 #include "shell/graphics.h"
+#include "shell/reset.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "support/test_hold.h"
@@ -154,6 +155,18 @@ TEST_F(DrawPasses, WeaponModeTwoStandsReadyForTenSecondsAfterAnAttack) {
     ReadyStanceStamp = 100.0 - 10.0;
     DrawOnce(DrawSideBarsAndHeroine);
     EXPECT_EQ(PlayerState.pose, 1);
+    // A game just begun or loaded has had no attack, though its clock
+    // starts near 0.
+    ResetGameData(0);
+    for (int i = 0; i < 10 && ResetGameData(1) != 99; ++i) {
+    }
+    PlayerFigureShown = 1;
+    PlayerState.weaponMode1 = 0;
+    PlayerState.weaponMode2 = 1;
+    Heroine(1, 500, 1);
+    GameClock.gameClock = 2.0;
+    DrawOnce(DrawSideBarsAndHeroine);
+    EXPECT_EQ(PlayerState.pose, 1) << "the ready stance of an attack nobody made";
 }
 
 TEST_F(DrawPasses, AFinishedWeaponModeTwoAttackLeavesTheReadyStance) {

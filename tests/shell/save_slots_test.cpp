@@ -445,3 +445,26 @@ TEST_F(SaveSlotTest, FormatAndParseAgreeOnExtremes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Words the save does not keep come back as the game that went on has them,
+// from the words it keeps: the banner the envoy's strike leaves over the
+// arena hangs from the errand to the gift talk.
+TEST_F(SaveSlotTest, ALoadSettlesTheWordsItsSavedWordsDecide) {
+    struct Row {
+        std::int32_t eventsState, banner;
+    };
+    const Row rows[] = {{0, 1}, {1, 1}, {2, 2}, {3, 1}, {4, 1}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << "events state " << r.eventsState);
+        Era02EventsState = r.eventsState;
+        TournamentBanner = 3;
+        ASSERT_TRUE(SaveGdata(1));
+        TournamentBanner = 4;
+        ASSERT_TRUE(LoadGdata(1));
+        EXPECT_EQ(TournamentBanner, r.banner);
+    }
+}
+
+}  // namespace

@@ -18,12 +18,18 @@
 #include "shell/save_dir_fixture.h"
 #include "shell/transitions.h"
 #include "text/menu_state.h"
+#include "text/menu.h"
 #include "support/test_hold.h"
 
 namespace {
 
 class TransitionTest : public SaveDirTest {
 protected:
+    // The area switch follows the stage's camera: the game is on the stage.
+    void SetUp() override {
+        SaveDirTest::SetUp();
+        GameFlow.phase = 1;
+    }
     // What the creation step does for the tests: every pending request is
     // served.
     static void ServeRequests() {
@@ -179,28 +185,40 @@ TEST_F(TransitionTest, Era01StaysActiveUntilTheEra02PicturesAreIn) {
     EXPECT_NE(TraceLog().find("Era02 --> Era01"), std::string::npos);
 }
 
-TEST_F(TransitionTest, TheMenuOverTheStageSwitchesNoArea) {
+TEST_F(TransitionTest, TheMenuSidesViewSwitchesNoArea) {
+    // The menu over the stage, and the title's and the menu's loads in the
+    // frame between the slot's read and the heroine's view put back: the
+    // view at ScrollX 0 is the menu's own.
     struct Row {
         std::int32_t* flag;
-        std::int32_t scroll;
+        std::int32_t phase;
+        std::uint32_t frozen;
     };
-    const Row rows[] = {{&Era02AreaFlag, 0}, {&Era04AreaFlag, 0}};
+    const Row rows[] = {{&Era02AreaFlag, 0, 1}, {&Era04AreaFlag, 0, 1}, {&Era02AreaFlag, 901, 1},
+                        {&Era02AreaFlag, 0, 0}, {&Era03AreaFlag, 0, 0}, {&Era04AreaFlag, 0, 0}};
     for (const Row& r : rows) {
-        Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
+        SCOPED_TRACE(testing::Message() << "phase " << r.phase << " frozen " << r.frozen);
+        Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
         *r.flag = 1;
         GsFlags[kGsD042] = GsFlags[kEra01Set] = GsFlags[kEra03Set] = kGraphicAbsent;
-        StageFrozenByMenu = 1;
-        ScrollX = r.scroll;
+        GameFlow.phase = r.phase;
+        StageFrozenByMenu = r.frozen;
+        ScrollX = 0;
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(UpdateEraSwitch(), 0);
             ServeRequests();
         }
         EXPECT_EQ(*r.flag, 1);
-        EXPECT_EQ(Era01AreaFlag + Era03AreaFlag, 0);
+        EXPECT_EQ(Era00AreaFlag + Era01AreaFlag + Era02AreaFlag + Era03AreaFlag + Era04AreaFlag, 1);
         EXPECT_EQ(GsFlags[kEra01Set], kGraphicAbsent);
         EXPECT_EQ(GsFlags[kEra03Set], kGraphicAbsent);
     }
     StageFrozenByMenu = 0;
+    // A new game's first frame on its way onto the stage starts play.
+    Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = Era03AreaFlag = Era04AreaFlag = 0;
+    GameFlow.phase = 901;
+    EXPECT_EQ(UpdateEraSwitch(), 99);
+    EXPECT_EQ(Era00AreaFlag, 1);
 }
 
 TEST_F(TransitionTest, Era03IsEnteredOnlyAfterTheTournament) {
@@ -245,6 +263,32 @@ TEST_F(TransitionTest, Era03AndEra04SwitchBothWaysAtTheBorder) {
     EXPECT_EQ(Era03AreaFlag, 1);
     EXPECT_EQ(Era04AreaFlag, 0);
     EXPECT_EQ(EraSwitchState, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The way back to the stage stops the menu's walking figures, which the
+// overlay pass would go on drawing over the stage; the catching game's
+// objects, drawn through the same records, stay.
+TEST_F(TransitionTest, TheWayBackToTheStageStopsTheMenusFigures) {
+    struct Row {
+        const char* name;
+        std::uint32_t menuArmed;
+        std::int32_t framesAfter;
+    };
+    const Row rows[] = {{"the menu's figures", 1, 0}, {"the catching game's objects", 0, 2}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        MenuFlowState.figureOpen1 = MenuFlowState.figureOpen2 = MenuFlowState.figureOpen3 = r.menuArmed;
+        MenuFlowState.figureOpen4 = MenuFlowState.figureOpen5 = r.menuArmed;
+        for (int n = 1; n <= 4; ++n) TitleFigureSlots.figure[n].frame = 2;
+        Era01AreaFlag = 1;
+        RunMenuToStage(0);
+        RunMenuToStage(1);
+        for (int n = 1; n <= 4; ++n) EXPECT_EQ(TitleFigureSlots.figure[n].frame, r.framesAfter) << "figure " << n;
+    }
 }
 
 }  // namespace

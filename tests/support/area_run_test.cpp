@@ -72,7 +72,7 @@ TEST_F(AreaRunTest, EnterIsGivenOnlyWhileALineWaits) {
 TEST_F(AreaRunTest, AScriptedNoAnswersTheQuitPrompt) {
     ASSERT_NO_FATAL_FAILURE(StartFromSlot(StartInTheField));
     Tap(VK_F2);
-    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.introStep == 6; }, 800));
+    ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4 && MenuFlowState.introStep == 6; }, 800));
     // To the quit entry and into it.
     for (int i = 0; i < 6 && MenuFlowState.cursor < 6; ++i) {
         Press(VK_RIGHT);

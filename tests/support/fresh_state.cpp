@@ -55,7 +55,7 @@ void ResetToStartValues() {
     BootState = BootStateRecord{};
     GameClock = GameClockRecord{};
     TransitionState = TransitionStateRecord{};
-    NumberKeysBlocked = 0;
+    NumberKeysBlocked = 1;
     WindowModeLock = 0;
     ActivePitAnchor = 0;
     ScrollY = 0;
@@ -88,10 +88,6 @@ void ResetToStartValues() {
     RunOnceMarks = RunOnceMarksRecord{};
     for (AnimTickerRecord& ticker : AnimTickers) ticker = AnimTickerRecord{};
     AnimTickLast = 1;
-    // The heroine's walk, run and slide keep their own step words.
-    UpdatePlayerWalk(0);
-    UpdatePlayerRun(0);
-    UpdatePlayerSlide(0);
     ForgetRandomSeed();
     plat::headless::Reset();
 }

@@ -65,6 +65,18 @@ void GameHarness::TearDown() {
     if (!dir_.empty()) fs::remove_all(dir_, ec);
 }
 
+bool GameHarness::MoveToACopyOfTheFolder() {
+    const fs::path copy = MakeTempFolder();
+    if (copy.empty()) return false;
+    std::error_code ec;
+    fs::copy(dir_, copy, fs::copy_options::recursive | fs::copy_options::copy_symlinks, ec);
+    if (ec) return false;
+    fs::current_path(copy, ec);
+    if (ec) return false;
+    dir_ = copy;
+    return true;
+}
+
 int GameHarness::TryStartGame() {
     std::error_code ec;
     fs::create_directories(dir_ / "Data", ec);
@@ -110,9 +122,18 @@ int GameHarness::RestartGame(const std::function<void()>& betweenRuns) {
 }
 
 int GameHarness::RunFrames(int n) {
-    if (!afterEachFrame) return plat::headless::RunFrames(n);
+    if (!afterEachFrame && !beforeEachFrame) {
+        const int ran = plat::headless::RunFrames(n);
+        framesRun_ += ran;
+        return ran;
+    }
     int ran = 0;
-    for (; ran < n && plat::headless::RunFrames(1) == 1; ++ran) afterEachFrame();
+    for (; ran < n; ++ran) {
+        if (beforeEachFrame) beforeEachFrame();
+        if (plat::headless::RunFrames(1) != 1) break;
+        ++framesRun_;
+        if (afterEachFrame) afterEachFrame();
+    }
     return ran;
 }
 
@@ -120,16 +141,31 @@ int GameHarness::RunScript(const std::vector<ScriptedKey>& script, int frames) {
     int ran = 0;
     for (int f = 0; f < frames; ++f) {
         for (const auto& k : script)
-            if (k.frame == f) plat::headless::QueueKey(k.key, k.down);
+            if (k.frame == f) {
+                if (onKeyEvent) onKeyEvent(k.key, k.down);
+                plat::headless::QueueKey(k.key, k.down);
+            }
         if (RunFrames(1) == 0) break;
         ++ran;
     }
     return ran;
 }
 
-void GameHarness::Press(int key) { plat::headless::QueueKey(key, true); }
-void GameHarness::Release(int key) { plat::headless::QueueKey(key, false); }
-void GameHarness::Tap(int key) { plat::headless::TapKey(key); }
+void GameHarness::Press(int key) {
+    if (onKeyEvent) onKeyEvent(key, true);
+    plat::headless::QueueKey(key, true);
+}
+void GameHarness::Release(int key) {
+    if (onKeyEvent) onKeyEvent(key, false);
+    plat::headless::QueueKey(key, false);
+}
+void GameHarness::Tap(int key) {
+    if (onKeyEvent) {
+        onKeyEvent(key, true);
+        onKeyEvent(key, false);
+    }
+    plat::headless::TapKey(key);
+}
 
 const std::vector<plat::headless::FrameRecord>& GameHarness::Frames() const {
     return plat::headless::Frames();

@@ -64,8 +64,12 @@ protected:
     int backBufferWidth = 1024;
     int backBufferHeight = 768;
     // Called after every frame the fixture runs, when set (the storyboard
-    // takes its pictures through it).
+    // takes its pictures through it), and before every frame.
     std::function<void()> afterEachFrame;
+    std::function<void()> beforeEachFrame;
+    // Told of every key event the fixture queues, as it is queued (the save
+    // sweep records the keys a game was given).
+    std::function<void(int key, bool down)> onKeyEvent;
 
     void SetUp() override;
     void TearDown() override;
@@ -86,6 +90,9 @@ protected:
 
     // Runs n frames; returns how many ran (fewer when the window closed).
     int RunFrames(int n);
+    // Frames the fixture has run since the test began, over every start of
+    // the game.
+    long FramesRunSoFar() const { return framesRun_; }
     // Runs frames until pred() holds (checked after every frame) or maxFrames
     // have run; returns true when pred() held.
     template <typename Pred>
@@ -115,6 +122,10 @@ protected:
 
     // ---- files of the working folder (paths relative to it)
     std::filesystem::path Dir() const { return dir_; }
+    // Goes on in a copy of the working folder (the game's files too): a run
+    // forked from this test keeps its files apart. False when it could not
+    // be made. The copy is the test's folder from then on.
+    bool MoveToACopyOfTheFolder();
     std::string ReadText(const std::string& relPath) const;   // "" when absent
     bool HasFile(const std::string& relPath) const;
     void WriteText(const std::string& relPath, const std::string& text) const;
@@ -127,6 +138,7 @@ private:
     std::filesystem::path previousDir_;
     bool started_ = false;
     bool stopped_ = false;
+    long framesRun_ = 0;
     int exitCode_ = 0;
 };
 

@@ -2,6 +2,7 @@
 // game-over narration, and the Enter handshake the pass arms and disarms.
 #include <gtest/gtest.h>
 
+#include "core/area_flags.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/save_slots.h"
@@ -181,8 +182,9 @@ TEST_F(MenuTextsTest, SavePromptReadsTheSlotsAgainAfterASave) {
     EXPECT_EQ(SaveScreenState.saveSummaryRead, 1u);
     EXPECT_EQ(FindAll("データなし").size(), 3u);
 
-    // The save screen saves into slot 1 (the stage as the menu found it)
-    // and clears the latch.
+    // The save screen saves into slot 1 (the stage as the menu found it, in
+    // the home area) and clears the latch.
+    Era00AreaFlag = 1;
     MenuStageSnapshot.x = 130;
     PlayerState.hp = 77;
     PlayerState.maxHp = 140;

@@ -245,7 +245,7 @@ bool UseThePropAtTheGate(const RoadHands& h) {
     h.press(VK_F2);
     Frames(h, 1);
     h.release(VK_F2);
-    if (!h.play([] { return GameFlow.phase == 0 && MenuFlowState.introStep == 6; }, 600)) return false;
+    if (!h.play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4 && MenuFlowState.introStep == 6; }, 600)) return false;
     MenuKey(h, VK_RIGHT);
     if (MenuFlowState.cursor != 2u) return false;
     MenuKey(h, VK_RETURN);

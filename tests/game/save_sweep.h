@@ -1,0 +1,195 @@
+// The save sweep: the whole game's road played with saves of a player's own
+// between its frames, each save loaded again from the title in a new game
+// that is given what the game that went on was given, the two compared.
+//
+// Where the road goes on, the sweep tries the save screen's Enter (slot 3)
+// through the menu: at every place the game opens the menu itself, as the
+// road passes each save spot, and (the whole sweep) every 10 s of play
+// wherever F2 opens the menu, inside scenes and fights too. Each try runs in
+// a process forked from the road's at that frame, so the road itself goes
+// on as if nobody had saved (its bots play the fights the seed gives them).
+// Away from a save spot the save screen refuses, as it does for a player;
+// such a try ends there and is counted by place. A save that is written
+// starts a window: the 20 s of play after the menu has closed, from the
+// first stage frame, with the keys the road pressed, the words its test
+// hooks wrote (an opponent's HP lowered) and what each second showed. The
+// save is then loaded from the title in a new game of that process and (a
+// sample) of a new run of the test program, the same keys and hooks are
+// given frame by frame, and each second is compared: the area flags and the
+// picture sets loaded, the pictures drawn (by picture and cell), the lines
+// shown, the story and step words the save holds, and where she stands.
+//
+// The save keeps no state of the random numbers, nor of the animation
+// counters, which run on the real-time clock: the loaded game is given the
+// state the game that went on had at the window's first frame, so a draw
+// decides alike in both and a position that still differs was decided by
+// something the save lost.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "playthrough.h"
+
+// What a second of play showed, each kind a set of named items.
+struct SecondLook {
+    static constexpr int kKinds = 7;
+    // area flags, picture sets loaded, pictures drawn, lines shown, the
+    // save's story and step words (each over the whole second), her place
+    // (at its end) and her poses (over the second).
+    std::array<std::set<std::string>, kKinds> kinds;
+    bool operator==(const SecondLook&) const = default;
+};
+extern const char* const kLookKindNames[SecondLook::kKinds];
+
+// What the game that went on was given before a frame of its window.
+struct WindowEvent {
+    enum class Kind { Key, Write, Alike };
+    Kind kind = Kind::Key;
+    int frame = 0;
+    int key = 0;            // Key: the key and whether it went down
+    bool down = false;
+    int region = 0;         // Write: bytes of a watched record
+    int offset = 0;
+    std::string bytes;
+    // Alike: the random generator's state and last draw, and the animation
+    // counters (frame, seconds since their last advance).
+    std::uint32_t seed = 0;
+    std::int32_t lastDraw = 0;
+    std::array<std::int32_t, 6> tickerFrame{};
+    std::array<double, 6> tickerSince{};
+    std::int32_t tickLast = 1;
+};
+
+// A save the sweep made, and the window that followed it.
+struct SweepSave {
+    std::string how;        // "asked by the game", "at a save spot", "every 10 s"
+    std::string where;      // the road's stretch, the area and her x
+    int area = 0;           // the active area (0 .. 4)
+    bool gameAsked = false;
+    std::string slotText;
+    std::vector<WindowEvent> events;
+    long startFrame = 0;
+    int frames = 0;                   // frames of the window recorded
+    bool open = false;
+    std::string cutShort;             // why it ended before its 20 s
+    std::vector<SecondLook> seconds;  // the game that went on
+    // The words each frame left (FrameWordValues), to find where two games
+    // part.
+    std::vector<std::vector<std::int64_t>> frameWords;
+};
+
+// One difference of a loaded game from the game that went on.
+struct SweepDifference {
+    int second = 0;
+    int kind = 0;
+    std::vector<std::string> onlyWentOn, onlyLoaded;
+};
+
+// The words a frame leaves: hers, her moves', the keys', the holds', the
+// lines', the view's, the clock's waits and the save's.
+const std::vector<std::string>& FrameWordNames();
+std::vector<std::int64_t> FrameWordValues();
+// The first frame at which two games' words part, and those words ("" when
+// they never do over the frames both played).
+std::string FirstFrameApart(const std::vector<std::vector<std::int64_t>>& wentOn,
+                            const std::vector<std::vector<std::int64_t>>& loaded);
+
+// Writes a window's slot, keys, hooks and alike-words for a replay
+// elsewhere, and reads them back; false (with why) when the file is not one.
+bool WriteSweepCase(const SweepSave& save, const std::string& path);
+bool ReadSweepCase(const std::string& path, SweepSave& save, std::string* why);
+void WriteSweepLooks(const std::vector<SecondLook>& looks, const std::string& path);
+bool ReadSweepLooks(const std::string& path, std::vector<SecondLook>& looks);
+
+// The seconds the two games showed differently (over the seconds both
+// played), each kind of each second.
+std::vector<SweepDifference> CompareLooks(const std::vector<SecondLook>& wentOn, const std::vector<SecondLook>& loaded);
+// Those a rule of the game does not explain; the rules that explained the
+// others are added to `rules`.
+std::vector<SweepDifference> Unexplained(const SweepSave& save, const std::vector<SweepDifference>& all,
+                                         std::set<std::string>& rules);
+
+class SaveSweep : public Playthrough {
+protected:
+    enum class Breadth {
+        // The saves the game asks for and a save at a spot in each area
+        // that has one (CI).
+        Sample,
+        // Every 10 s of play, every spot passed and every save the game asks
+        // for, over `stretches` stretches of the road (0: all of it).
+        Whole,
+    };
+    void SetUp() override;
+
+    // What one try gave: made in a forked process, compared there.
+    struct Try {
+        std::string how, where;
+        int area = 0;
+        bool gameAsked = false, written = false, comparedApart = false;
+        // False when a scene took F2 back in the step that read it.
+        bool menuOpened = true;
+        int frames = 0;
+        std::string cutShort, firstApart;
+        std::vector<std::string> differences, differencesApart, rules;
+        // Set when the try's process went wrong: what it printed last.
+        std::string broke;
+    };
+    std::vector<Try> tries;
+
+    // Plays the road with the sweep's tries.
+    void SweepTheRoad(Breadth breadth, int stretches);
+    // Loads `save` from the title of a new game in this process and gives
+    // it the window's keys, hooks and alike-words; what each second showed
+    // (and, when asked, the words of each frame).
+    std::vector<SecondLook> ReplayFromTheTitle(const SweepSave& save,
+                                               std::vector<std::vector<std::int64_t>>* frameWords = nullptr);
+
+private:
+    // The hooks on the harness's frames and keys.
+    void BeforeFrame();
+    void AfterFrame();
+    void KeyQueued(int key, bool down);
+
+    // Forks a process for one try: true in that process (the road goes on
+    // there with the window), false here once it has ended and reported.
+    bool Branch(const std::string& how, bool fromStage);
+    // In the forked process: the window has ended; compares, reports and
+    // ends the process.
+    [[noreturn]] void FinishTheTry();
+    void ReportAndExit(const Try& t);
+
+    void LookAtTheFrame();
+    void CloseWindow(const std::string& why);
+    void SnapshotWatchedWords();
+    // From the stage: F2, the save screen's Enter, back to the stage.
+    bool SaveFromTheStage(const std::string& how);
+    // In the built menu: the save screen, its Enter in slot 3, back to the
+    // entries; true when the slot was written (the window then pending).
+    bool TrySaveScreen(const std::string& how);
+    void StartWindow();
+    int ActiveArea() const;
+
+    Breadth breadth_ = Breadth::Sample;
+    // In a try's process: its save and window.
+    bool inTry_ = false, inSequence_ = false, windowPending_ = false, freshToo_ = false, menuRefused_ = false;
+    SweepSave save_;
+    std::string resultPath_;
+    // The road's process: where tries are due.
+    bool f2Queued_ = false, askedPending_ = false;
+    std::int32_t lastPhase_ = 0;
+    long stageFrames_ = 0, nextTick_ = 0;
+    std::set<int> spotsTried_;            // spots tried in the current pass
+    std::map<int, long> spotLastTry_;     // stage frame of each spot's last try
+    std::set<int> sampledAreas_;          // areas with a whole sample window
+    std::set<int> areasApart_;            // areas compared in a new process
+    int triesForked_ = 0;
+    // The watched records as the last frame left them, and the save's words.
+    std::vector<std::string> watched_;
+    bool watchedValid_ = false;
+    std::vector<std::int32_t> wordsAfterFrame_;
+};
