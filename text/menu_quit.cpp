@@ -172,7 +172,7 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
         quit.textStep = 0;
         quit.backdropAtArm = MenuBackdropShown;
         // The screen that opened this one may have left Enter armed (the
-        // game over's prompt, the load page's): it is not this screen's.
+        // game over's prompt does): that Enter is not this screen's.
         EnterConfirmState = 0;
         return 0;
     }

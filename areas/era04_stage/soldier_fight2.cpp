@@ -87,9 +87,8 @@ struct OpeningRecord {
     std::int32_t talk = 0;       // the remarks' step: 0 none, 1..4 their lines
     // Weapon-mode-2 blows on a soldier other than the fourth since she last
     // stood left of door 2: any of them costs the reward for the fourth.
-    // A word of its own, not the remarks' step: counted there, a blow
-    // stepped the remarks' lines with nothing holding her, and a further
-    // blow left a line up that no Enter could close.
+    // Kept apart from the remarks' step, which only the remarks may move: a
+    // blow counted there would show their lines with nothing holding her.
     std::int32_t othersStruck = 0;
     std::int32_t knockX = 0;
     double knockStamp = 0, coinStamp = 0;
