@@ -370,8 +370,9 @@ bool QuitScreenRuns() {
            (GameFlow.gameOverRunning == 1 && (GameOverState.step == 20 || GameOverState.step == 21));
 }
 
-// Y and Enter both say "yes" to the quit screen.
-bool AnswersYes(int key) { return key == VkLetter('Y') || key == VK_RETURN; }
+// Y says "yes" to the quit screen. Enter answers nothing there until yes
+// was given: it is let through, and must not close the game.
+bool AnswersYes(int key) { return key == VkLetter('Y'); }
 
 // Held past a minute, longer than any scene holds her, with no line shown
 // all the while: the key lock or a scene's hold, or her x held where she
