@@ -19,6 +19,7 @@
 #include "core/residency.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
 #include "core/trace_log.h"
 #include "shell/graphics.h"
@@ -206,6 +207,9 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.y = PlayerPrevFrame.y;
         PlayerState.facing = PlayerPrevFrame.facing;
         PlayerState.pose = 0;
+        // Its first step looks whether she was left in the air: on the
+        // stage's own clock, which a load sets anew.
+        WorldUpdateState.backOnStage = 1;
         EndOpenAttacks();
         WriteTraceLog(992);
         RunTitleScreen(0);
