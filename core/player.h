@@ -117,6 +117,11 @@ void UpdatePlayerJumpWalk();
 void UpdatePlayerJumpRun();
 void UpdatePlayerJumpDash();
 void UpdatePlayerGroundContact();
+// Back on the stage (from the menu or a load) above her floor with no jump
+// under way, she falls from there: only a jump's arc brings her down where
+// the ground does not, and the menu's jump demo and a load both leave her
+// with none, however high the stage left her.
+void FallIfLeftInTheAir();
 // The current pose's blow (PlayerAttackBox) and the crouch.
 void UpdatePlayerAttackBox();
 // The world's bounds: x stays in kWorldLeft..kWorldRight and ScrollX in

@@ -84,29 +84,43 @@ void UpdatePlayerJumpWalk() { RunJump(kWalk); }
 void UpdatePlayerJumpRun() { RunJump(kRun); }
 void UpdatePlayerJumpDash() { RunJump(kDash); }
 
+namespace {
+
+// A fall is the descending part of the arc of the jump kind the heroine was
+// moving in, placed so that it passes through her feet.
+void StartFall() {
+    PlayerMoveStateRecord& m = PlayerMoveState;
+    struct FallRow {
+        std::int32_t kind;
+        double arcTime;
+        double v;
+    };
+    FallRow fall = {11, 0.461, kStand.takeOffSpeed};
+    if (m.walkRight == 1 || m.walkLeft == 1) fall = {21, 0.479, kWalk.takeOffSpeed};
+    if (m.runZ == 1) fall = {31, 0.15, kRun.takeOffSpeed};
+    if (m.runX == 1) fall = {41, 0.15, kDash.takeOffSpeed};
+    m.jumpKind = fall.kind;
+    m.jumpStartTime = GameNow() - fall.arcTime;
+    const double t = GameNow() - m.jumpStartTime;
+    PlayerState.jumpStartY = PlayerState.y + ArcRise(fall.v, t);
+}
+
+bool AboveHerFloor() { return PlayerState.y + 5 < FloorHeightAt(PlayerState.x, PlayerState.y); }
+
+}  // namespace
+
 void UpdatePlayerGroundContact() {
     PlayerMoveStateRecord& m = PlayerMoveState;
     if (m.jumpKind != 0) return;
     const bool attacking =
         m.comboS != 0 || m.comboD != 0 || m.comboF != 0 || m.comboG != 0 || m.comboQ != 0;
-    const std::int32_t floor = FloorHeightAt(PlayerState.x, PlayerState.y);
-    if (!attacking && PlayerState.y + 5 < floor) {
-        // A fall is the descending part of the arc of the jump kind the
-        // heroine was moving in, placed so that it passes through her feet.
-        struct FallRow {
-            std::int32_t kind;
-            double arcTime;
-            double v;
-        };
-        FallRow fall = {11, 0.461, kStand.takeOffSpeed};
-        if (m.walkRight == 1 || m.walkLeft == 1) fall = {21, 0.479, kWalk.takeOffSpeed};
-        if (m.runZ == 1) fall = {31, 0.15, kRun.takeOffSpeed};
-        if (m.runX == 1) fall = {41, 0.15, kDash.takeOffSpeed};
-        m.jumpKind = fall.kind;
-        m.jumpStartTime = GameNow() - fall.arcTime;
-        const double t = GameNow() - m.jumpStartTime;
-        PlayerState.jumpStartY = PlayerState.y + ArcRise(fall.v, t);
+    if (!attacking && AboveHerFloor()) {
+        StartFall();
         return;
     }
-    PlayerState.y = floor;
+    PlayerState.y = FloorHeightAt(PlayerState.x, PlayerState.y);
+}
+
+void FallIfLeftInTheAir() {
+    if (PlayerMoveState.jumpKind == 0 && AboveHerFloor()) StartFall();
 }

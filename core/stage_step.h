@@ -13,6 +13,7 @@ struct WorldUpdateStateRecord {
     std::int32_t examineRunning = 0; // 1 while the Era01 examine event runs
     std::int32_t examineHoldX = 0;
     std::int32_t doorOneSide = 0;    // Era04: 0 unknown, 1 left of door 1, 2 right of it
+    std::int32_t backOnStage = 0;    // 1: the game came back onto the stage (menu, load)
 };
 inline WorldUpdateStateRecord WorldUpdateState;
 

@@ -19,6 +19,7 @@
 #include "core/residency.h"
 #include "core/save_spots.h"
 #include "core/sound_effect.h"
+#include "core/stage_step.h"
 #include "core/step_helpers.h"
 #include "core/trace_log.h"
 #include "shell/graphics.h"
@@ -209,6 +210,9 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         // She starts afresh from pose 0, as a loaded game does: a walk cycle
         // kept from before the menu would set her first pose and stride
         // from where it was left.
+        // The stage's first step looks whether she was left in the air: on
+        // the stage's own clock, which a load sets anew.
+        WorldUpdateState.backOnStage = 1;
         EndOpenAttacks();
         RestartHerMoveCycles();
         WriteTraceLog(992);

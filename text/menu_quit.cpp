@@ -171,6 +171,9 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
         quit.step = 1;
         quit.textStep = 0;
         quit.backdropAtArm = MenuBackdropShown;
+        // The screen that opened this one may have left Enter armed (the
+        // game over's prompt does): that Enter is not this screen's.
+        EnterConfirmState = 0;
         return 0;
     }
     const bool mode2 = PlayerState.weaponMode2 == 1;
@@ -205,6 +208,8 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
         // backdrop, the in-game menu has one.
         MenuBackdropShown = quit.backdropAtArm;
     }
-    if (EnterConfirmState == 2) GameFlow.quitFlag = 1;
+    // Only an Enter after the answer yes closes the game: one pressed while
+    // she jumps in, or after no, was never asked for.
+    if (quit.step >= 31 && EnterConfirmState == 2) GameFlow.quitFlag = 1;
     return result;
 }

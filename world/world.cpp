@@ -52,6 +52,10 @@ void RunJumps() {
 }
 
 void RunController() {
+    if (worldStep.backOnStage == 1) {
+        worldStep.backOnStage = 0;
+        FallIfLeftInTheAir();
+    }
     if (GroundFallEnabled != 0 && GroundFallSuppressed == 0) UpdatePlayerGroundContact();
     UpdatePlayerLevel();
     UpdatePlayerInput();

@@ -178,7 +178,9 @@ std::int32_t RunEncounterAIntro(std::int32_t arg) {
             LockRoom();
             Sound(175);
         }
-        if (Era04Door3 < ScrollX) {
+        // Once met she is held, and a held heroine cannot bring the view on:
+        // the wait for the view is only for a heroine who is still walking.
+        if (Intro.state == 1 && Era04Door3 < ScrollX) {
             Intro.state = 2;
             LockRoom();
             Sound(175);

@@ -210,7 +210,9 @@ std::int32_t RunEncounterBIntro(std::int32_t arg) {
             LockArena();
             Sound(175);
         }
-        if (Era04Door4 + 300 < ScrollX) {
+        // Once met she is held, and a held heroine cannot bring the view on:
+        // the wait for the view is only for a heroine who is still walking.
+        if (Intro.state == 1 && Era04Door4 + 300 < ScrollX) {
             Intro.state = 2;
             LockArena();
             Sound(175);

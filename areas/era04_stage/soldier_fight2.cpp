@@ -92,7 +92,12 @@ struct PhaseRecord {
 struct OpeningRecord {
     std::int32_t state = 0;
     std::int32_t hitCount = 0;   // weapon-mode-1 blows on the row; not reset by arming
-    std::int32_t talk = 0;
+    std::int32_t talk = 0;       // the remarks' step: 0 none, 1..4 their lines
+    // Weapon-mode-2 blows on a soldier other than the fourth since she last
+    // stood left of door 2: any of them costs the reward for the fourth.
+    // Kept apart from the remarks' step, which only the remarks may move: a
+    // blow counted there would show their lines with nothing holding her.
+    std::int32_t othersStruck = 0;
     std::int32_t knockX = 0;
     double knockStamp = 0, coinStamp = 0;
     // Her step out of the row's soldier she stands inside as a remark takes
@@ -189,10 +194,6 @@ void CloseRemark(std::int32_t count) {
     StopClearing();
     LetGoOfHeroine(kHoldKeys);
 }
-// A remark's line (65..68) waiting for Enter: its step is kept wherever she
-// stands, or the step that reads Enter never comes back.
-bool RemarkShowing() { return gOpening.talk != 0 && Line() >= 65 && Line() <= 68; }
-
 }  // namespace
 
 std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
@@ -218,7 +219,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
     Era04DoorLocks[3] = 1;
     if (gOpening.state >= 2 && PlayerState.pose == 1) PlayerState.pose = 22;
     if (gOpening.state == 1) {
-        if (PlayerState.x < Era04Door2 && !RemarkShowing()) gOpening.talk = 0;
+        if (PlayerState.x < Era04Door2) gOpening.othersStruck = 0;
         for (std::int32_t i = 1; i <= kSoldierSlots && gOpening.state == 1; ++i) {
             s.colour[i] = kDim;
             if (PlayerState.weaponMode1 == 1) {
@@ -241,7 +242,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
                         TakeHoldOfHeroine();
                     } else {
                         PlaySoundEffect(902, Vol());
-                        gOpening.talk += 1;
+                        gOpening.othersStruck += 1;
                     }
                 }
             }
@@ -278,7 +279,7 @@ std::int32_t RunSoldierFight2Opening(std::int32_t arg) {
         }
         if (MoreThanElapsed(gOpening.knockStamp, GameNow(), 0.8)) {
             RowStepsBackFromHer();
-            if (gOpening.talk == 0) {
+            if (gOpening.othersStruck == 0) {
                 gOpening.state = 3;
                 OpenLine(Line(), 69);
                 PlaySoundEffect(63, Vol());   // the reward's fanfare

@@ -21,6 +21,7 @@
 #include "shell/graphics.h"
 #include "support/area_run.h"
 #include "support/roads/era04.h"
+#include "support/slot_words.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -180,5 +181,35 @@ TEST_F(EncounterBRun, BladeFigureFromDoor4ToItsFall) {
     // Every hold on the road was let go by the encounter that took it.
     EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
 }
+
+// Met with the view lagging: she crosses the figure's meeting mark (door 4 +
+// 813) in the step the view passes door 4 + 300, as a lunge of the second
+// weapon does. The entrance holds her at once and carries the view to its
+// place; it used to wait for the view then, which cannot come on while she
+// is held, and she stood facing the figure with no line for good.
+struct LaggingView {
+    std::int32_t heroine, view;   // from door 4, as the entrance starts
+};
+class EncounterBLaggingView : public EncounterBRun, public ::testing::WithParamInterface<LaggingView> {};
+
+TEST_P(EncounterBLaggingView, TheEntranceHoldsHerAndGoesOnWithItsLines) {
+    StartFromSlot(SlotWordsOf("encounter_b"));
+    ASSERT_TRUE(Play([] { return Era04AreaFlag == 1; }, 200)) << "never reached Era04";
+    // Through door 4: the entrance starts and waits for her; then she is
+    // past the meeting mark as the view passes door 4 + 300.
+    PlayerState.x = Era04Door4 + 20;
+    ASSERT_TRUE(Play([] { return EncounterBFigure.bodyPose != 0; }, 4)) << "the entrance never started";
+    ASSERT_EQ(MessageBoxOpen, 0) << "met at door 4";
+    PlayerState.x = Era04Door4 + GetParam().heroine;
+    ScrollX = Era04Door4 + GetParam().view;
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 161; }, 64 * 4)) << Where();
+    EXPECT_EQ(ScrollX, Era04Door4 + 613);
+    EXPECT_EQ(PlayerState.x, Era04Door4 + GetParam().heroine);
+    ASSERT_TRUE(Watch([] { return DialogueChannels.fieldLine == 170; }, 64 * 15)) << Where();
+    ASSERT_TRUE(Watch([] { return MessageBoxOpen == 0; }, 64)) << Where();
+}
+
+INSTANTIATE_TEST_SUITE_P(Era04, EncounterBLaggingView,
+                         ::testing::Values(LaggingView{830, 320}, LaggingView{850, 310}));
 
 }  // namespace

@@ -425,6 +425,7 @@ TEST_F(Era04SoldiersTest, AStrikeEndedFromOutsideLetsHerGoAndIsNeverTakenUpAgain
         SCOPED_TRACE(r.who);
         ResetEra04StageArea();
         EndEveryHold();
+        DialogueChannels = DialogueChannelsRecord{};
         PlayerState.weaponMode1 = 0;
         PlayerState.weaponMode2 = 1;
         PlayerState.x = 10150;
@@ -572,6 +573,59 @@ TEST_F(Era04SoldiersTest, TheRowsRemarkWalksHerOutOfTheSoldierSheStandsIn) {
     EXPECT_EQ(DialogueChannels.fieldLine, 0);
     EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0);
     EXPECT_EQ(PlayerState.facing, 1);
+}
+
+// In the second weapon a blow on any soldier of the row but the fourth costs
+// the fourth's reward (line 69, full HP, 500 gold) until she stands left of
+// door 2 again. It never steps the remarks: counted in their step, such
+// blows brought lines 66 and 68 up with no hold, an Enter left over from
+// the menu reading them, and a further blow left 68 up for good.
+TEST_F(Era04SoldiersTest, BlowsOnTheRowsOthersCostTheRewardAndBringNoRemark) {
+    auto& s = Era04SoldierSlots;
+    struct Row {
+        bool backPastDoor2;
+        std::int32_t lineAfterTheFourth;
+    };
+    for (const Row row : {Row{false, 70}, Row{true, 69}}) {
+        SCOPED_TRACE(row.backPastDoor2 ? "back past door 2" : "stayed in the room");
+        ResetEra04StageArea();
+        EndEveryHold();
+        DialogueChannels = DialogueChannelsRecord{};
+        PlayerState.weaponMode1 = 0;
+        PlayerState.weaponMode2 = 1;
+        RunSoldierFight2(0);
+        RunSoldierFight2(1);
+        EnterConfirmState = 2;   // an Enter the menu left, read by nobody
+        // Her S blow (pose 202) on soldier 2, once a step.
+        PlayerState.y = 640;
+        PlayerState.facing = 1;
+        PlayerState.pose = 202;
+        PlayerMoveState.comboS = 1;
+        for (int i = 0; i < 6; ++i) {
+            PlayerState.x = s.x[2] - 70;
+            Tick();
+            RunSoldierFight2(1);
+            ASSERT_EQ(DialogueChannels.fieldLine, 0) << "blow " << i;
+            ASSERT_EQ(MessageBoxOpen, 0) << "blow " << i;
+        }
+        if (row.backPastDoor2) {
+            PlayerState.pose = 22;
+            PlayerState.x = Era04Door2 - 100;
+            Tick();
+            RunSoldierFight2(1);
+            PlayerState.pose = 202;
+        }
+        // The fourth flies; its line comes 0.8 s later.
+        PlayerState.x = s.x[4] - 70;
+        for (int i = 0; i < 100 && DialogueChannels.fieldLine == 0; ++i) {
+            Tick();
+            RunSoldierFight2(1);
+            PlayerMoveState.comboS = 0;
+            PlayerState.pose = 22;
+        }
+        EXPECT_EQ(DialogueChannels.fieldLine, row.lineAfterTheFourth);
+        EXPECT_EQ(MessageBoxOpen, 1);
+    }
 }
 
 // A scripted step that waits for her to stand somewhere takes her there,

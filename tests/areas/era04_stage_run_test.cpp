@@ -9,10 +9,13 @@
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
+#include "core/game_flow.h"
+#include "core/keys.h"
 #include "core/holds.h"
 #include "core/player.h"
 #include "platform/headless.h"
 #include "support/area_run.h"
+#include "support/slot_words.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -108,6 +111,36 @@ TEST_F(Era04StageRun, FromTheEntranceToTheBarrierAndPastItInTheOtherWeaponMode) 
     EXPECT_EQ(PlaysOf(93), 1);
     EXPECT_LT(PlayerState.x, Era04Door4);
     EXPECT_EQ(HoldsEndedUnkept, 0u) << "a hold left by " << LastHoldEndedUnkept;
+}
+
+// Era04's rooms have no ground under her feet but a jump's arc: back on the
+// stage in the air with no jump under way, she falls from there. The
+// equipment page's jump demo ends the stage's jump as it lands, and a load
+// starts with none; she used to come back standing in the air for good,
+// walking above the picture.
+TEST_F(Era04StageRun, BackOnTheStageInTheAirWithNoJumpUnderWaySheFalls) {
+    for (const bool fromALoad : {true, false}) {
+        SCOPED_TRACE(fromALoad ? "a save taken in the air, loaded" : "the menu opened in a jump");
+        if (!fromALoad) StartProgramAgain();
+        StartFromSlot([fromALoad] {
+            SlotWordsOf("encounter_b")();
+            if (fromALoad) PlayerState.y = 300;
+        });
+        ASSERT_TRUE(Play([] { return Era04AreaFlag == 1 && GameFlow.phase == 1; }, 200));
+        if (!fromALoad) {
+            ASSERT_TRUE(Play([] { return PlayerState.y == 640; }, 64));
+            Hold(VK_UP);
+            ASSERT_TRUE(Play([] { return PlayerState.y < 500; }, 64));
+            LetGo(VK_UP);
+            Tap(VK_F2);
+            ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 600));
+            PlayerMoveState.jumpKind = 0;   // as the equipment page's jump demo leaves it
+            Tap(VK_F2);
+            ASSERT_TRUE(Play([] { return GameFlow.phase == 1; }, 600));
+        }
+        EXPECT_TRUE(Play([] { return PlayerState.y == 640 && PlayerMoveState.jumpKind == 0; }, 128))
+            << "y " << PlayerState.y;
+    }
 }
 
 }  // namespace

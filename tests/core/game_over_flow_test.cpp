@@ -6,6 +6,7 @@
 #include "core/player.h"
 #include "support/game_harness.h"
 #include "text/game_over.h"
+#include "text/menu.h"
 #include "text/text_state.h"
 
 namespace {
@@ -16,6 +17,16 @@ protected:
         for (const auto& t : LastFrame().texts)
             if (t.text.find(part) != std::string::npos) return true;
         return false;
+    }
+    // A game over from the stage, played on to its prompt.
+    void ToThePrompt() {
+        StartGame();
+        GameFlow.bootFlag = 0;
+        GameFlow.phase = 1;
+        RunFrames(10);
+        PlayerState.hp = 0;
+        ASSERT_TRUE(RunFramesUntil([] { return GameOverState.textStep1 == 5; }, 64 * 40));
+        RunFrames(1);
     }
 };
 
@@ -65,4 +76,30 @@ TEST_F(GameOverFlowTest, HpZeroRunsTheSequenceAndYReturnsToTheTitle) {
     // The data reset runs, then the menu side boots again to the title.
     ASSERT_TRUE(RunFramesUntil([] { return GameFlow.phase == 0 && GameFlow.bootFlag == 1; }, 64 * 20));
     EXPECT_NE(TraceLog().find("Gameover"), std::string::npos);
+}
+
+// N at the prompt opens the quit screen while the prompt's Enter is still
+// armed: an Enter as she jumps in, or at the question, is no answer (it used
+// to close the game unasked); only Y and then Enter quit.
+TEST_F(GameOverFlowTest, AfterNOnlyAnEnterAfterTheAnswerYesQuits) {
+    ASSERT_NO_FATAL_FAILURE(ToThePrompt());
+    ASSERT_EQ(EnterConfirmState, 1) << "the prompt arms Enter";
+    // A letter is held into the next frame: its release clears its flag.
+    Press(VkLetter('n'));
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step >= 2 && QuitScreenState.step < 11; }, 64));
+    Release(VkLetter('n'));
+    Tap(VK_RETURN);
+    RunFrames(2);
+    EXPECT_EQ(GameFlow.quitFlag, 0) << "an Enter as she jumps in quit";
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 64 * 5));
+    Tap(VK_RETURN);
+    RunFrames(2);
+    EXPECT_EQ(GameFlow.quitFlag, 0) << "an Enter at the question quit";
+    Press(VkLetter('y'));
+    ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step >= 31; }, 8));
+    Release(VkLetter('y'));
+    EXPECT_EQ(GameFlow.quitFlag, 0);
+    Tap(VK_RETURN);
+    RunFrames(2);
+    EXPECT_EQ(GameFlow.quitFlag, 1);
 }

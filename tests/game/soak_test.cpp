@@ -33,6 +33,7 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
 #include "core/floors.h"
@@ -121,6 +122,16 @@ void ToTheMarker(AreaRun& run, const KeyHands::Watch& watch) {
     hands.AutoEnter(false);
 }
 
+// Encounter B met with the view lagging: she stands past the figure's
+// meeting mark as the view passes door 4 + 300, where a lunge of the second
+// weapon brings her in one step.
+void MetWithTheViewBehind(AreaRun&, const KeyHands::Watch& play) {
+    PlayerState.x = Era04Door4 + 20;   // through door 4: the entrance starts
+    ASSERT_TRUE(play([] { return EncounterBFigure.bodyPose != 0; }, 4)) << "the entrance never started";
+    PlayerState.x = Era04Door4 + 830;
+    ScrollX = Era04Door4 + 320;
+}
+
 // Each area entered as a player who got there would have it, every fight
 // and scene that holds her, from the slot writer's places, and the first
 // frame of every scene that moves her by script while her keys are live.
@@ -202,6 +213,7 @@ const std::vector<SoakStart>& SoakStarts() {
         {"SoldierFight2", nullptr, "soldier_fight2"},
         {"EncounterA", nullptr, "encounter_a"},
         {"EncounterB", nullptr, "encounter_b"},
+        {"EncounterBViewBehind", nullptr, "encounter_b", MetWithTheViewBehind, 0, true},
         {"EncounterC", nullptr, "encounter_c"},
         // From the queen's last line before the fight, which lets her go.
         {"FinalFight", nullptr, "final_section", ToTheFinaleLine<114>, VK_RETURN},
@@ -357,8 +369,9 @@ bool QuitScreenRuns() {
            (GameFlow.gameOverRunning == 1 && (GameOverState.step == 20 || GameOverState.step == 21));
 }
 
-// Y and Enter both say "yes" to the quit screen.
-bool AnswersYes(int key) { return key == VkLetter('Y') || key == VK_RETURN; }
+// Y says "yes" to the quit screen. Enter answers nothing there until yes
+// was given: it is let through, and must not close the game.
+bool AnswersYes(int key) { return key == VkLetter('Y'); }
 
 // Held past a minute, longer than any scene holds her, with no line shown
 // all the while: the key lock or a scene's hold, or her x held where she
@@ -509,7 +522,10 @@ protected:
                 for (int k : moves) Hold(k);
             if (frame == movesUntil)
                 for (int k : moves) LetGo(k);
-            if (frame == triggerAt) Hold(start.trigger);
+            if (frame == triggerAt) {
+                Hold(start.trigger);
+                if (start.trigger == VK_RETURN) watch.NoteEnter();
+            }
             if (frame == triggerAt + 1) LetGo(start.trigger);
             if (held != 0 && frame >= releaseAt) {
                 LetGo(held);
@@ -531,6 +547,7 @@ protected:
                 // stay, and a game that quits when asked to is no fault.
                 if (AnswersYes(held) && QuitScreenRuns()) held = VkLetter('N');
                 Hold(held);
+                if (held == VK_RETURN) watch.NoteEnter();
                 releaseAt = frame + holdFor(rng);
                 nextKeyAt = releaseAt + pause(rng);
             }

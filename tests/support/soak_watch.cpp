@@ -188,7 +188,8 @@ std::string Where() {
 }  // namespace
 
 std::string SoakWatch::Note(int frame) {
-    for (auto note : {&SoakWatch::NoteView, &SoakWatch::NoteStep, &SoakWatch::NotePin, &SoakWatch::NoteFight}) {
+    for (auto note : {&SoakWatch::NoteView, &SoakWatch::NoteStep, &SoakWatch::NotePin, &SoakWatch::NoteFight,
+                      &SoakWatch::NoteLine}) {
         std::string seen = (this->*note)(frame);
         if (!seen.empty()) return seen;
     }
@@ -253,4 +254,27 @@ std::string SoakWatch::NoteFight(int frame) {
     if (frame - quietSince_ <= kQuietFightFrames) return "";
     return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
            std::to_string(frame - quietSince_) + " frames (" + Where() + ")";
+}
+
+std::string SoakWatch::NoteLine(int frame) {
+    // A line waits for her Enter while it holds her; one shown with nothing
+    // holding her is a scene's aside, which goes on by itself or at her
+    // Enter. One that stays through Enter after Enter, she free to walk
+    // about under it, has lost whoever was to take it down.
+    Print print;
+    for (std::int32_t line : DialogueLineWords()) print(line);
+    const bool held = MessageBoxOpen == 1 || EventHoldsPlayer == 1;
+    if (!OnStage() || !LineShown() || held || print.h != linePrint_) {
+        linePrint_ = print.h;
+        lineSince_ = frame;
+        entersOnLine_ = 0;
+        return "";
+    }
+    if (frame - lineSince_ <= kUnclosedLineFrames || entersOnLine_ == 0) return "";
+    std::string lines;
+    for (std::int32_t line : DialogueLineWords())
+        if (line != 0) lines += " " + std::to_string(line);
+    return "frame " + std::to_string(frame) + ": line" + lines + " has been up with nothing holding her for " +
+           std::to_string(frame - lineSince_) + " frames, through " + std::to_string(entersOnLine_) +
+           " Enter presses (" + Where() + ")";
 }

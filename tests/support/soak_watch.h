@@ -1,7 +1,7 @@
 // What a long run of play shows that no single frame does: the heroine lost
 // from the picture, thrown across the world in one frame, pinned in one place
-// while blows keep landing on her, or a fight in which nothing lands either
-// way. The soak notes every frame and fails on the first it sees, in words
+// while blows keep landing on her, a fight in which nothing lands either
+// way, or a line left up with nothing holding her that Enter does not close. The soak notes every frame and fails on the first it sees, in words
 // that say what it saw.
 #pragma once
 
@@ -22,7 +22,11 @@ public:
     static constexpr int kStruckWithin = 30 * kSecond;
     // A fight with nothing landing either way this long.
     static constexpr int kQuietFightFrames = 180 * kSecond;
+    // A line up this long, nothing holding her, Enter pressed meanwhile.
+    static constexpr int kUnclosedLineFrames = 60 * kSecond;
 
+    // Enter went down before the coming frame.
+    void NoteEnter() { ++entersOnLine_; }
     // After every frame; what went wrong, or "" while all is well.
     std::string Note(int frame);
 
@@ -31,6 +35,7 @@ private:
     std::string NoteStep(int frame);
     std::string NotePin(int frame);
     std::string NoteFight(int frame);
+    std::string NoteLine(int frame);
 
     int outOfView_ = 0;
     bool wasOnStage_ = false;
@@ -43,4 +48,7 @@ private:
     std::uint64_t fightPrint_ = 0;
     std::int32_t lastFightHp_ = 0;
     int quietSince_ = 0;
+    std::uint64_t linePrint_ = 0;
+    int lineSince_ = 0;
+    int entersOnLine_ = 0;
 };

@@ -38,10 +38,13 @@ struct WatchCase {
     void (*frame)(int n);
     // The first frame that may report, and the last by which it must; -1: none.
     int from, by;
+    // Enter pressed every this many frames (0: never).
+    int enterEvery = 0;
 };
 
 constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFrames,
-              kQuiet = SoakWatch::kQuietFightFrames;
+              kQuiet = SoakWatch::kQuietFightFrames, kLine = SoakWatch::kUnclosedLineFrames;
+constexpr int kFiveSeconds = 5 * SoakWatch::kSecond;
 
 const WatchCase kCases[] = {
     {"out of the picture", [] { Standing(); PlayerState.x = ScrollX + 1500; }, [](int) {}, kOut, kOut},
@@ -102,6 +105,27 @@ const WatchCase kCases[] = {
          TournamentBoundsLock = 1;
      },
      [](int n) { TournamentState.opponentHp -= n % (60 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
+    {"a line up through Enter after Enter, nothing holding her", [] {
+         Standing();
+         DialogueChannels.fieldLine = 68;
+     },
+     [](int) {}, kLine + 1, kLine + 1, kFiveSeconds},
+    {"a line up, nothing holding her, Enter never pressed", [] {
+         Standing();
+         DialogueChannels.fieldLine = 68;
+     },
+     [](int) {}, -1, -1},
+    {"a line that holds her through Enter after Enter", [] {
+         Standing();
+         DialogueChannels.fieldLine = 68;
+         HoldForTest(kHoldLine);
+     },
+     [](int) {}, -1, -1, kFiveSeconds},
+    {"lines that go on at each Enter, nothing holding her", [] {
+         Standing();
+         DialogueChannels.fieldLine = 1;
+     },
+     [](int n) { DialogueChannels.fieldLine += n % kFiveSeconds == 0 ? 1 : 0; }, -1, -1, kFiveSeconds},
 };
 
 TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
@@ -111,6 +135,7 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
         SoakWatch watch;
         int seenAt = -1;
         for (int n = 0; n <= kQuiet + 100 && seenAt < 0; ++n) {
+            if (c.enterEvery != 0 && n % c.enterEvery == 0) watch.NoteEnter();
             c.frame(n);
             if (!watch.Note(n).empty()) seenAt = n;
         }

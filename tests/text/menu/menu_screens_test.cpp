@@ -166,6 +166,33 @@ TEST_F(QuitScreen, AnswersGivenBeforeThePromptAreForgotten) {
     EXPECT_EQ(DialogueChannels.promptLine, 1);
 }
 
+// Only an Enter after the answer yes closes the game: one pressed as she
+// jumps in or lands, at the question or after no is no answer, whatever the
+// screen that opened this one left armed (the game over's prompt leaves
+// Enter waiting, and such an Enter closed the game unasked).
+TEST_F(QuitScreen, AnEnterBeforeTheAnswerYesIsNoAnswer) {
+    GameFlow.quitFlag = 0;
+    for (const std::int32_t at : {2, 6, 11, 21}) {
+        SCOPED_TRACE(at);
+        RunQuitScreen(0);
+        EnterConfirmState = 1;
+        KeyNPressed = 0;
+        ASSERT_TRUE(RunUntil([&] {
+            if (QuitScreenState.step == 11 && at == 21) KeyNPressed = 1;
+            Step();
+        }, [at] { return QuitScreenState.step == at; }, 400));
+        EnterConfirmState = 2;
+        Step();
+        EXPECT_EQ(GameFlow.quitFlag, 0);
+    }
+    ToPrompt();
+    KeyYPressed = 1;
+    Step();
+    EnterConfirmState = 2;
+    Step();
+    EXPECT_EQ(GameFlow.quitFlag, 1);
+}
+
 TEST_F(QuitScreen, NoInWeaponModeTwoReturnsAfterItsNod) {
     PlayerState.weaponMode1 = 0;
     PlayerState.weaponMode2 = 1;
