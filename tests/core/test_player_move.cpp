@@ -333,7 +333,7 @@ TEST_F(TracedMoveTest, PutBackOnTheStageHerMovesStartAfresh) {
         Step(r.back == Back::LongPause ? 5.0 : step);
         if (r.released) {
             EXPECT_GE(PlayerState.x, x) << "the slide carried her backward";
-            if (r.back != Back::LongPause) EXPECT_EQ(PlayerState.x, x) << "the slide went on";
+            if (r.back != Back::LongPause) { EXPECT_EQ(PlayerState.x, x) << "the slide went on"; }
             EXPECT_EQ(PlayerMoveState.runSlideState, 0);
         } else {
             EXPECT_EQ(PlayerState.x, x) << "a stride of the walk from before";

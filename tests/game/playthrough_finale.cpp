@@ -107,7 +107,7 @@ void Playthrough::FinalSectionAndEnding() {
     // remedies, her HP is filled below half (the test hook) instead, through
     // the last pattern and the leap, whose blows the bot does not dodge.
     const bool heals = 2 * PlayerState.hp < PlayerState.maxHp && (ItemCounts[0] > 0 || ItemCounts[1] > 0);
-    if (heals) ASSERT_NO_FATAL_FAILURE(HealFromItems());
+    if (heals) { ASSERT_NO_FATAL_FAILURE(HealFromItems()); }
     keepHerStanding = 2 * PlayerState.hp < PlayerState.maxHp;
     ASSERT_NO_FATAL_FAILURE(road.LastPattern(nullptr));
     ASSERT_NO_FATAL_FAILURE(road.LeapBlow());

@@ -161,7 +161,7 @@ private:
     // In the forked process: the window has ended; compares, reports and
     // ends the process.
     [[noreturn]] void FinishTheTry();
-    void ReportAndExit(const Try& t);
+    [[noreturn]] void ReportAndExit(const Try& t);
 
     void LookAtTheFrame();
     void CloseWindow(const std::string& why);

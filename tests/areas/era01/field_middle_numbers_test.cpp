@@ -252,7 +252,7 @@ TEST_F(FieldMiddleNumbers, TheArenaReachesHerOnlyFromItsRoom) {
             LimitEra01();
         }
         EXPECT_EQ(HoldsHeroine(kArenaHold), c.grabbed) << c.wave;
-        if (!c.grabbed) EXPECT_EQ(PlayerState.x, c.x) << c.wave;
+        if (!c.grabbed) { EXPECT_EQ(PlayerState.x, c.x) << c.wave; }
         EndEveryHold();
     }
 }

@@ -158,7 +158,7 @@ TEST_F(FieldFirstStretch, WalksFromTheHomeAreasEndToTheGatekeeper) {
         EXPECT_EQ(s.hp, meeting[0].hp) << s.value;
         EXPECT_EQ(s.exp, meeting[0].exp) << s.value;
         // From her remark on its size on, the guard has risen and stands.
-        if (s.value >= 39) EXPECT_EQ(s.guardState, 8) << s.value;
+        if (s.value >= 39) { EXPECT_EQ(s.guardState, 8) << s.value; }
     }
 
     // Beaten: its HP lowered, one kick from just outside its reach.
