@@ -40,7 +40,7 @@ void LimitEra02() {
         std::int32_t& x = PlayerState.x;
         if (x <= T + 140) x = T + 140;
         if (x >= T + 2800) x = T + 2800;
-        if (ScrollX < T + 123) ScrollX = T + 123;
-        if (ScrollX > T + 1800) ScrollX = T + 1800;
+        if (ScrollX < T + kRingViewLeft) ScrollX = T + kRingViewLeft;
+        if (ScrollX > T + kRingViewRight) ScrollX = T + kRingViewRight;
     }
 }

@@ -38,6 +38,8 @@ inline TournamentGaugeRecord TournamentGauge;
 
 // 1 while a tournament fight keeps x and ScrollX inside the ring.
 inline std::int32_t TournamentBoundsLock = 0;
+// The bounds of ScrollX it keeps, from the arena's origin (Era02Anchor1).
+inline constexpr std::int32_t kRingViewLeft = 123, kRingViewRight = 1800;
 // 1 while the arrival scene holds the view.
 inline std::int32_t ArrivalViewLock = 0;
 // Non-zero once the Era03 talking-character scene has ended.

@@ -6,6 +6,7 @@
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
+#include "core/floors.h"
 #include "core/holds.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
@@ -198,7 +199,11 @@ std::int32_t RunRound2Talk(std::int32_t piece) {
             ScrollX += 5;
         }
         // At exactly 100 px neither edge moves the view, so 100 counts as inside.
-        if (left >= 100 && right >= 100) {
+        // Near a wall of the arena the view stops at the ring's bound first,
+        // and no step of the view or of her walk brings the opponent further in.
+        const bool viewAtItsBound = (left < 100 && ScrollX <= Era02Anchor1 + kRingViewLeft) ||
+                                    (right < 100 && ScrollX >= Era02Anchor1 + kRingViewRight);
+        if ((left >= 100 && right >= 100) || viewAtItsBound) {
             KeyLeftPressed = KeyRightPressed = 0;
             s.Go(2);
         }

@@ -374,6 +374,36 @@ TEST(Era02Round2, ATalkGoesOnOnceItsOpponentIs100PxInsideTheView) {
     }
 }
 
+// Within 123 px of a wall of the arena the opponent is never 100 px inside
+// the view, which stops at the ring's bound: the talk goes on once the view
+// stands there, or it would hold her, walking into the wall, with no line.
+TEST(Era02Round2, ATalkByTheArenasWallGoesOnWithTheViewAtItsBound) {
+    struct Row {
+        std::int32_t opponentX, heroineX;
+    };
+    constexpr Row rows[] = {{O + 200, O + 700}, {O + 2730, O + 2300}};
+    for (const Row& r : rows) {
+        GameClock.gameClock = 70.0;
+        TournamentBoundsLock = 1;
+        PlayerState.x = r.heroineX;
+        ScrollX = r.heroineX - 512;
+        Round2Opponent = TournamentOpponentRecord{10, r.opponentX, 140, 1, 0.3f, 0};
+        EndEveryHold();
+        KeyLeftPressed = KeyRightPressed = 0;
+        DialogueChannels.fieldLine = 0;
+        RunRound2Talk(0);
+        for (int steps = 0; steps < 600 && DialogueChannels.fieldLine == 0; ++steps) {
+            RunRound2Talk(1);
+            LimitEra02();
+            Tick();
+        }
+        EXPECT_EQ(DialogueChannels.fieldLine, 87) << r.opponentX - O;
+        EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0) << r.opponentX - O;
+    }
+    TournamentBoundsLock = 0;
+    EndEveryHold();
+}
+
 // The game clock runs on while the menu's quit screen is up: a swoop left
 // waiting there runs its whole course and far beyond in one step, and is
 // brought back.
