@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "areas/era00_era01/records.h"
@@ -47,6 +48,27 @@ protected:
         }
     }
     void Tick(double dt = 1.0 / 64.0) { GameClock.gameClock += dt; }
+    // Soldier fight 2's opening in the first weapon, her S blow landing on
+    // soldier 1 of the row from `dx` px left of it once a step, until the
+    // row's first remark (line 65) opens; with viewDx, the view stands that
+    // far left of the soldier.
+    void StrikeTheRowsFirstSoldierUntilTheRemark(std::int32_t dx, std::optional<std::int32_t> viewDx = {}) {
+        auto& s = Era04SoldierSlots;
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+        RunSoldierFight2(0);
+        RunSoldierFight2(1);
+        PlayerState.x = s.x[1] - dx;
+        PlayerState.y = 640;
+        PlayerState.facing = 1;
+        PlayerState.pose = 21;
+        PlayerMoveState.comboS = 1;
+        if (viewDx) ScrollX = s.x[1] - *viewDx;
+        for (int i = 0; i < 100 && DialogueChannels.fieldLine == 0; ++i) {
+            Tick();
+            RunSoldierFight2(1);
+        }
+    }
     // Runs a thrust of slot 3 (no pauses) to its strike frame.
     void ThrustToStrike(std::int32_t facing) {
         Era04SoldierSlots.x[3] = 10000;
@@ -505,22 +527,8 @@ TEST_F(Era04SoldiersTest, APhaseWaitingForHerPlaceEndsTheRingOfAPostNoLongerStep
 // left of door 2 the opening forgets a talk's step, but not the step of the
 // one showing, whose Enter would otherwise never be read, her keys dead.
 TEST_F(Era04SoldiersTest, TheRowsRemarkClosesWhereverSheIsCarriedWhileItShows) {
-    auto& s = Era04SoldierSlots;
-    PlayerState.weaponMode1 = 1;
-    PlayerState.weaponMode2 = 0;
-    RunSoldierFight2(0);
-    RunSoldierFight2(1);
-    // Her S blow lands on soldier 1 of the row once a step: the 70th opens
-    // line 65.
-    PlayerState.x = s.x[1] - 70;
-    PlayerState.y = 640;
-    PlayerState.facing = 1;
-    PlayerState.pose = 21;
-    PlayerMoveState.comboS = 1;
-    for (int i = 0; i < 100 && DialogueChannels.fieldLine == 0; ++i) {
-        Tick();
-        RunSoldierFight2(1);
-    }
+    // Her 70th blow on the row opens line 65.
+    StrikeTheRowsFirstSoldierUntilTheRemark(70);
     ASSERT_EQ(DialogueChannels.fieldLine, 65);
     ASSERT_EQ(MessageBoxOpen, 1);
     PlayerMoveState.comboS = 0;
@@ -541,22 +549,8 @@ TEST_F(Era04SoldiersTest, TheRowsRemarkClosesWhereverSheIsCarriedWhileItShows) {
 // from within it) walks her out beside it, once her blow has ended, and
 // lets go of the walk with its last line.
 TEST_F(Era04SoldiersTest, TheRowsRemarkWalksHerOutOfTheSoldierSheStandsIn) {
-    auto& s = Era04SoldierSlots;
-    PlayerState.weaponMode1 = 1;
-    PlayerState.weaponMode2 = 0;
-    RunSoldierFight2(0);
-    RunSoldierFight2(1);
-    PlayerState.x = s.x[1] - 40;
-    PlayerState.y = 640;
-    PlayerState.facing = 1;
-    PlayerState.pose = 21;
-    PlayerMoveState.comboS = 1;
     KeyLeftPressed = KeyRightPressed = 0;
-    ScrollX = s.x[1] - 300;
-    for (int i = 0; i < 100 && DialogueChannels.fieldLine == 0; ++i) {
-        Tick();
-        RunSoldierFight2(1);
-    }
+    StrikeTheRowsFirstSoldierUntilTheRemark(40, 300);
     ASSERT_EQ(DialogueChannels.fieldLine, 65);
     EXPECT_EQ(KeyLeftPressed + KeyRightPressed, 0) << "no walk while her blow lasts";
     PlayerMoveState.comboS = 0;

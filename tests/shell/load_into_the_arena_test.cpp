@@ -6,6 +6,7 @@
 // heroine's return to her place.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "areas/era02/records.h"
@@ -16,6 +17,7 @@
 #include "core/player.h"
 #include "core/textures.h"
 #include "support/fresh_state.h"
+#include "support/roads/era02.h"
 #include "support/slot_words.h"
 #include "text/menu/menu_game_fixture.h"
 #include "text/menu_state.h"
@@ -40,14 +42,9 @@ protected:
     // From the end of the field up to the menu the arrival opens itself.
     void PlayToTheArrivalsMenu() {
         ASSERT_NO_FATAL_FAILURE(StartFromSlot(SlotWordsOf("lift")));
-        Hold(VK_RIGHT);
-        ASSERT_TRUE(Play([] { return PlayerState.x >= 45808 + 490; }, 1500));
-        LetGo(VK_RIGHT);
-        PlayFrames(4);
-        Press(VkLetter('A'));
-        ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 8000));
-        ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
-        ASSERT_EQ(ArrivalScene.step, 9);
+        const RoadHands hands{[this](const std::function<bool()>& until, int n) { return Play(until, n); },
+                              [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); }};
+        ASSERT_TRUE(ToTheArrivalsMenu(hands));
     }
 };
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -21,6 +22,7 @@
 #include "shell/reset.h"
 #include "shell/save_slots.h"
 #include "support/area_run.h"
+#include "support/roads/era02.h"
 #include "support/slot_words.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -47,16 +49,10 @@ public:
     // through the menu, saved there as a player may, so a new run loaded
     // from it rides the lift up with the trio.
     void PlayToTheLift() {
-        constexpr std::int32_t A = 45808;
         StartFromSlot(slot_.words);
-        Hold(VK_RIGHT);
-        ASSERT_TRUE(Play([] { return PlayerState.x >= A + 490; }, 1500));
-        LetGo(VK_RIGHT);
-        PlayFrames(4);
-        Press(VkLetter('A'));
-        ASSERT_TRUE(Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 8000));
-        ASSERT_TRUE(Play([] { return MenuFlowState.introStep == 6; }, 600));
-        ASSERT_EQ(ArrivalScene.step, 9);
+        const RoadHands hands{[this](const std::function<bool()>& until, int n) { return Play(until, n); },
+                              [this](int k) { Hold(k); }, [this](int k) { LetGo(k); }, [this](int k) { Press(k); }};
+        ASSERT_TRUE(ToTheArrivalsMenu(hands));
     }
 
 private:

@@ -4,10 +4,12 @@
 
 #include "areas/era02/calls.h"
 #include "areas/era02/records.h"
+#include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "support/game_harness.h"
+#include "text/menu_state.h"
 #include "text/text_state.h"
 
 namespace {
@@ -188,4 +190,16 @@ bool Round4ToTheMiddle(const RoadHands& h) {
         }
     }
     return DialogueChannels.eventLine == 27;
+}
+
+bool ToTheArrivalsMenu(const RoadHands& h) {
+    constexpr std::int32_t kLiftFoot = 45808 + 490;
+    h.hold(VK_RIGHT);
+    const bool there = h.play([] { return PlayerState.x >= kLiftFoot; }, 1500);
+    h.letGo(VK_RIGHT);
+    if (!there) return false;
+    h.Frames(4);
+    h.press(VkLetter('A'));
+    return h.play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 8000) &&
+           h.play([] { return MenuFlowState.introStep == 6; }, 600) && ArrivalScene.step == 9;
 }

@@ -39,3 +39,7 @@ bool Round3KeepClear(const RoadHands& h);
 // Round 4 with the opponent beaten through the hook: to the middle of the
 // view until both stand on the floor and the close's first line shows.
 bool Round4ToTheMiddle(const RoadHands& h);
+// From the field's end (the writer's `lift` place) up to the lift, A on it,
+// through the arrival's own opening of the menu: true once the menu stands
+// ready with the arrival at its step 9 (the save the game asks for).
+bool ToTheArrivalsMenu(const RoadHands& h);
