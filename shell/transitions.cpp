@@ -207,13 +207,13 @@ std::int32_t RunMenuToStage(std::int32_t arg) {
         PlayerState.y = PlayerPrevFrame.y;
         PlayerState.facing = PlayerPrevFrame.facing;
         PlayerState.pose = 0;
-        // She starts afresh from pose 0, as a loaded game does: a walk cycle
-        // kept from before the menu would set her first pose and stride
-        // from where it was left.
         // The stage's first step looks whether she was left in the air: on
         // the stage's own clock, which a load sets anew.
         WorldUpdateState.backOnStage = 1;
         EndOpenAttacks();
+        // She starts afresh from pose 0, as a loaded game does: a walk cycle
+        // kept from before the menu would set her first pose and stride
+        // from where it was left.
         RestartHerMoveCycles();
         WriteTraceLog(992);
         RunTitleScreen(0);
