@@ -51,13 +51,7 @@ constexpr Wanted kSample[] = {
 TEST_F(DeviceLossSweep, F6InTheFrameAfterAPictureIsMadeLeavesNoSceneWaiting) {
     Breadth breadth = Breadth::Sample;
     int stretches = 0;
-    if (const char* v = std::getenv("QM_DEVICE_LOSS_SWEEP")) {
-        breadth = Breadth::Whole;
-        if (std::string(v) != "whole") {
-            stretches = std::atoi(v);
-            ASSERT_GT(stretches, 0) << "QM_DEVICE_LOSS_SWEEP is \"whole\" or a number of stretches: " << v;
-        }
-    }
+    ASSERT_TRUE(BreadthAsked("QM_DEVICE_LOSS_SWEEP", breadth, stretches));
     for (const Wanted& w : kSample) madeSample.push_back({w.picture, w.part});
     EXPECT_NO_FATAL_FAILURE(SweepTheRoad(breadth, stretches));
 

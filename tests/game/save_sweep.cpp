@@ -1256,6 +1256,19 @@ void RoadSweep::TryF6AfterFrame() {
     }
 }
 
+bool RoadSweep::BreadthAsked(const char* var, Breadth& breadth, int& stretches) {
+    breadth = Breadth::Sample;
+    stretches = 0;
+    const char* v = std::getenv(var);
+    if (v == nullptr) return true;
+    breadth = Breadth::Whole;
+    if (std::string(v) == "whole") return true;
+    stretches = std::atoi(v);
+    if (stretches > 0) return true;
+    ADD_FAILURE() << var << " is \"whole\" or a number of stretches: " << v;
+    return false;
+}
+
 void RoadSweep::SweepTheRoad(Breadth breadth, int stretches) {
     breadth_ = breadth;
     // The camp's choice that opens the menu: taken in a try of its own, the

@@ -182,6 +182,10 @@ protected:
     };
     std::vector<Try> tries;
 
+    // The breadth the environment word `var` asks for: unset, the sample;
+    // "whole", all of the road; a number, that many of its stretches. False
+    // (with a failure) for anything else.
+    bool BreadthAsked(const char* var, Breadth& breadth, int& stretches);
     // Plays the road with the sweep's tries.
     void SweepTheRoad(Breadth breadth, int stretches);
     // Loads `save` from the title of a new game in this process and gives

@@ -60,13 +60,7 @@ TEST_F(SaveSweep, TheSavesAPlayerMakesLoadIntoTheWorldTheyWereSavedIn) {
     }
     Breadth breadth = Breadth::Sample;
     int stretches = 0;
-    if (const char* v = std::getenv("QM_SAVE_SWEEP")) {
-        breadth = Breadth::Whole;
-        if (std::string(v) != "whole") {
-            stretches = std::atoi(v);
-            ASSERT_GT(stretches, 0) << "QM_SAVE_SWEEP is \"whole\" or a number of stretches: " << v;
-        }
-    }
+    ASSERT_TRUE(BreadthAsked("QM_SAVE_SWEEP", breadth, stretches));
     for (const Wanted& w : kSample)
         if (w.part != nullptr) spotSampleParts.push_back(w.part);
     // A road that stops still reports the tries made up to there.
