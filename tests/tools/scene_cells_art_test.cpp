@@ -307,17 +307,18 @@ ScreenPoint OnScreen(float u, float v) {
 }
 
 // In the stances she talks in (upright, the blade held low behind her, and
-// the lunge, the blade low before her), the blade her back layer draws
-// beside the frame is in her hand: placed as the game draws both layers in
-// either facing, her frame's hand or the grip it holds comes to the blade's
-// end nearer her, and the blade's steel starts there; a gap between the two
-// shows a stub in her fist and the blade apart from it.
+// the lunge, the blade low before her) and the G blow's swing that the
+// ending holds, the blade her back layer draws beside the frame is in her
+// hand: placed as the game draws both layers in either facing, her frame's
+// hand or the grip it holds comes to the blade's end nearer her, and the
+// blade's steel starts there; a gap between the two shows a stub in her
+// fist and the blade apart from it.
 TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
     const art::Canvas pic = art::DrawPicture(*FindPicture(197));
     const auto skin = Near(art::HeroineSecondOutfit().skin);
     VirtualScreen = VirtualScreenRecord{};
     ScrollX = 0;
-    for (const std::int32_t pose : {216, 217})
+    for (const std::int32_t pose : {214, 215, 216, 217})
         for (const std::int32_t facing : {1, -1}) {
             PlayerState.pose = pose;
             PlayerState.x = 500;

@@ -287,10 +287,12 @@ void Heroine(Builder& b) {
     // Her techniques' poses on it are blows but two: the stance the F blow
     // is gathered in (217), upright, the blade held low behind her, and the
     // lunge the G blow ends in (216), the blade held low before her; she
-    // holds them too facing whoever she talks to.
-    auto talkedIn = [](int pose) { return pose == 216 || pose == 217; };
+    // holds them too facing whoever she talks to. The G blow's swing (214,
+    // 215) reaches the blade out before her; the ending holds its last frame
+    // while the crystal breaks.
+    auto holdsBlade = [](int pose) { return pose >= 214 && pose <= 217; };
     auto secondOutfit = [](int pose) {
-        if (pose == 216) return Stance::Lunge;
+        if (pose >= 214 && pose <= 216) return Stance::Lunge;
         if (pose == 217) return Stance::Stand;
         return pose > 200 ? Stance::Attack : HeroineStance(pose, false);
     };
@@ -299,10 +301,10 @@ void Heroine(Builder& b) {
     // left: both are painted facing right.
     for (const w2::BodyRow& r : w2::kBody) {
         b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()), secondOutfit(r.pose));
-        // In the stances she talks in, the blade her back layer draws beside
-        // the frame is in her hand: the hand goes to its nearer end.
+        // In those stances the blade her back layer draws beside the frame is
+        // in her hand: the hand goes to its nearer end.
         const w2::ComboRow* blade = w2::FindCombo(w2::kBackCombo, r.pose);
-        if (blade != nullptr && blade->gate == w2::Gate::WithBody && talkedIn(r.pose))
+        if (blade != nullptr && blade->gate == w2::Gate::WithBody && holdsBlade(r.pose))
             HoldLayeredBlade(b.cells.back(), *blade);
     }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
