@@ -131,7 +131,7 @@ TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
     one(field, {101, 103, 105, 106, 108, 109}, "H");
     one(field, {102, 104, 107}, "N");
 
-    // The reveal's lines stand white above the box.
+    // One line in the box; the reveal's lines stand white above it.
     one(&R::sideLine, {1}, "H");
     one(&R::sideLine, {2, 3, 4, 8, 10, 15, 18, 23}, "H", 545);
     one(&R::sideLine, {5, 6, 7, 9, 11, 12, 13, 14, 16, 17, 19, 20, 22}, "T", 545);
