@@ -20,9 +20,9 @@
 // number is wanted (`MessageBoxOpen == 0`). It keeps no bytes of its own
 // that could lead to the record, cannot be assigned, copied or have its
 // address taken, and hands out a copy of the value, never a reference: a
-// write through it does not compile, and one through a cast lands on a copy.
-// Being a value, a `const std::int32_t&` bound to it keeps the value of that
-// moment.
+// write through it does not compile, and one through a const_cast of what
+// it hands out lands on that copy. Being a value, a `const std::int32_t&`
+// bound to it keeps the value of that moment.
 struct HoldWordView {
     constexpr HoldWordView() = default;
     HoldWordView(const HoldWordView&) = delete;
