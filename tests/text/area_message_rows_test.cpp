@@ -176,20 +176,6 @@ TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
     Era02EventsUnlocked = 0;
 }
 
-// The gate's lines are all heard at her first contact, after which the gate
-// stays shut until the key is used (a later contact shows no line): none of
-// them may tell her the gate has opened or that she has brought what opens it.
-TEST_F(Era01Rows, TheGatesTalkBelongsToTheFirstContactWithTheGateShut) {
-    BeginArea(Era01AreaFlag);
-    for (std::int32_t v = 1; v <= 18; ++v) {
-        for (std::size_t i = 0; i < LinesOf(&R::gateLine, v).size(); ++i) {
-            const std::string text = TextOf(&R::gateLine, v, i);
-            for (const char* later : {"ひらいた", "もってきた", "とおるが　よい"})
-                EXPECT_EQ(text.find(later), std::string::npos) << "gate line " << v << ": " << text;
-        }
-    }
-}
-
 // ---------------------------------------------------------------- Era02
 
 // The rows of this area as "1 H · 2 =/S · 7–9 H · 36 K(x 110)+(x 160)":
