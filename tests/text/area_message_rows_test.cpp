@@ -6,14 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <utility>
 
+#include "areas/era02/records.h"
 #include "areas/era03/records.h"
 #include "areas/era04_encounters/records.h"
 #include "core/area_flags.h"
 #include "core/player.h"
+#include "core/trace_log.h"
 #include "message_rows.h"
 
 namespace {
@@ -26,14 +29,16 @@ class Era00Rows : public MessageRowsTest {};
 
 TEST_F(Era00Rows, EveryValueHasItsSpeakersAndSecondLines) {
     BeginArea(Era00AreaFlag);
-    Run(&R::promptLine, 1, "Hv H H H H V H I H I H I I H H H H H");
-    Run(&R::promptLine, 30, "N N N N N N N N N N N N N N H N N H H N H");
+    // H the heroine, N the narrator, V the hidden voice, I the intruder.
+    Run(&R::promptLine, 1, "H H H H H V H I H I H I I H H H H H");
     Under(&R::promptLine, {11}, "N", 265);
+    Run(&R::promptLine, 30, "N N N N N N N N N N N N N N H N N H H N H");
     Under(&R::promptLine, {32, 33, 34}, "+", 265);
     Run(&R::storyLine, 6, "N N N N N N N N N N N N N N");
     Under(&R::storyLine, {13, 15, 18, 19}, "+", 265);
-    ExpectRows({{"リシェル　　：　", "H"}, {"リシェルの声：　", "Hv"}, {"ﾅﾚｰﾀ　：　", "N"}, {"？？？：　", "V"},
-                {"カーラ：　", "I"}},
+    // Her first words are heard from outside, before she comes in.
+    ExpectRows({{"リシェル　　：　", "H"}, {"リシェルの声：　", "H", &R::promptLine, 1, 1}, {"ﾅﾚｰﾀ　：　", "N"},
+                {"？？？：　", "V"}, {"カーラ：　", "I"}},
                {{&R::promptLine, "promptLine", 60}, {&R::storyLine, "storyLine", 30}});
     ExpectSameFirstLine(&R::storyLine, 12, 13);
     ExpectSameFirstLine(&R::storyLine, 14, 15);
@@ -53,71 +58,123 @@ TEST_F(Era00Rows, EveryValueHasItsSpeakersAndSecondLines) {
 
 class Era01Rows : public MessageRowsTest {};
 
+// Written as the scenes' rows are grouped: values that show one line of a
+// speaker, values that add a second line under the first (a continuation
+// "+" or another speaker's own line), and pairs of values that share their
+// first line. H the heroine, N the narrator, T her teacher, M the mushroom
+// seller, V the hidden voice "？？？", W the hidden voice "？？", B the notice.
 TEST_F(Era01Rows, EveryValueHasItsSpeakersAndSecondLines) {
     BeginArea(Era01AreaFlag);
-    Run(&R::promptLine, 19, "H H H H H");
-    Run(&R::fieldLine, 29, "H H H");
-    Under(&R::fieldLine, {31}, "+");
-    Run(&R::arenaLine, 1, "H N H N H N H W H W W");
+    auto one = [&](Channel channel, std::initializer_list<std::int32_t> values, const char* speaker, int y = 700) {
+        for (std::int32_t v : values) Run(channel, v, speaker, 210, y);
+    };
+    auto pairs = [&](Channel channel, std::initializer_list<std::int32_t> firsts) {
+        for (std::int32_t a : firsts) ExpectSameFirstLine(channel, a, a + 1);
+    };
+    const Channel story = &R::storyLine, field = &R::fieldLine, gate = &R::gateLine;
+
+    one(&R::promptLine, {19, 20, 21, 22, 23}, "H");
+    one(field, {29, 30, 31}, "H");
+    Under(field, {31}, "+");
+    one(&R::arenaLine, {1, 3, 5, 7, 9}, "H");
+    one(&R::arenaLine, {2, 4, 6}, "N");
+    one(&R::arenaLine, {8, 10, 11}, "W");
+
     // The notice: its board, its text, its closing line and the day's date.
-    Run(&R::storyLine, 20, "B");
-    Run(&R::storyLine, 21, "+ +", 265);
-    Under(&R::storyLine, {21, 22}, "+", 265);
-    Run(&R::storyLine, 23, "+", 285);
-    Rows(&R::storyLine, 23).push_back({"+", 305, 735, 6});
-    Run(&R::storyLine, 25, "M M H H M H H M M H H M M M M M M M M M M H");
-    Under(&R::storyLine, {26, 28, 31, 33, 35, 37, 39, 41, 43}, "+");
-    Run(&R::storyLine, 50, "H H H T T T T T H T H T T T T T T T T T H H T T T T T T T T T N T T H H H H N T T T T");
-    Under(&R::storyLine, {51, 71, 85, 87}, "T");
-    Under(&R::storyLine, {54, 56, 62, 65, 73, 77, 90}, "H");
-    Under(&R::storyLine, {67, 69, 75, 83}, "+");
-    Run(&R::storyLine, 1001, "M H M H M H M H M H M H M M M H M H");
-    Under(&R::storyLine, {1005, 1007, 1011, 1013, 1014, 1017}, "+");
-    Run(&R::storyLine, 1021, "H T H T");
-    Run(&R::storyLine, 1025, "H H H H N H H H H H H H H H H H H H N H N H N H H N H N H N H N H N H N N N H");
-    Under(&R::storyLine, {1035, 1036, 1058}, "+");
-    Run(&R::gateLine, 1, "H H H H N N N H Vv Vv H H H H H H H H");
-    Under(&R::gateLine, {2, 4, 10}, "N");
-    Under(&R::gateLine, {6, 7}, "H");
-    Under(&R::gateLine, {12, 14, 17}, "Vv");
-    Run(&R::fieldLine, 32, "H H H H H H H H H H H H H H H H H");
-    Run(&R::fieldLine, 50, "H H H H H H H H H H H H H H H H H H H H H H H H H H N N N H N N");
-    Under(&R::fieldLine, {33, 36, 38, 40, 42, 44, 46, 48, 57, 59, 61, 69}, "N");
-    Under(&R::fieldLine, {53}, "V");
-    Under(&R::fieldLine, {64, 77, 78}, "+");
-    Rows(&R::fieldLine, 67).push_back({"Vv", 210, 725, 7});
-    Rows(&R::fieldLine, 71).push_back({"V", 210, 725, 7});
-    Rows(&R::fieldLine, 74).push_back({"V", 210, 725, 7});
-    Under(&R::fieldLine, {80}, "H");
-    Run(&R::fieldLine, 101, "H N H N H H N H H");
-    Run(&R::sideLine, 1, "H");
-    Run(&R::sideLine, 2, "H H H T T T H T H T T T T H T T H T T N T H", 210, 545);
-    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"セシル　：　", "T"}, {"きのこ番　：　", "M"},
-                {"？？？　：　", "V"}, {"？？？の声　：　", "Vv"}, {"？？　：　", "W"}, {"おしらせ！　：　", "B"}},
-               {{&R::promptLine, "promptLine", 30}, {&R::fieldLine, "fieldLine", 120},
-                {&R::arenaLine, "arenaLine", 15}, {&R::storyLine, "storyLine", 1100},
-                {&R::gateLine, "gateLine", 25}, {&R::sideLine, "sideLine", 30}});
-    struct Pair {
-        Channel channel;
-        std::int32_t a, b;
-    };
-    const Pair pairs[] = {
-        {&R::fieldLine, 30, 31}, {&R::fieldLine, 32, 33}, {&R::fieldLine, 35, 36}, {&R::fieldLine, 37, 38},
-        {&R::fieldLine, 39, 40}, {&R::fieldLine, 41, 42}, {&R::fieldLine, 43, 44}, {&R::fieldLine, 45, 46},
-        {&R::fieldLine, 47, 48}, {&R::fieldLine, 52, 53}, {&R::fieldLine, 56, 57}, {&R::fieldLine, 58, 59},
-        {&R::fieldLine, 60, 61}, {&R::fieldLine, 63, 64}, {&R::fieldLine, 66, 67}, {&R::fieldLine, 68, 69},
-        {&R::fieldLine, 70, 71}, {&R::fieldLine, 73, 74}, {&R::fieldLine, 77, 78}, {&R::storyLine, 25, 26},
-        {&R::storyLine, 27, 28}, {&R::storyLine, 30, 31}, {&R::storyLine, 32, 33}, {&R::storyLine, 34, 35},
-        {&R::storyLine, 36, 37}, {&R::storyLine, 38, 39}, {&R::storyLine, 40, 41}, {&R::storyLine, 42, 43},
-        {&R::storyLine, 50, 51}, {&R::storyLine, 53, 54}, {&R::storyLine, 55, 56}, {&R::storyLine, 61, 62},
-        {&R::storyLine, 64, 65}, {&R::storyLine, 66, 67}, {&R::storyLine, 68, 69}, {&R::storyLine, 70, 71},
-        {&R::storyLine, 72, 73}, {&R::storyLine, 74, 75}, {&R::storyLine, 76, 77}, {&R::storyLine, 82, 83},
-        {&R::storyLine, 84, 85}, {&R::storyLine, 86, 87},
-        {&R::storyLine, 89, 90}, {&R::gateLine, 1, 2},    {&R::gateLine, 3, 4},    {&R::gateLine, 5, 6},
-        {&R::gateLine, 5, 7},    {&R::gateLine, 9, 10},   {&R::gateLine, 11, 12},  {&R::gateLine, 13, 14},
-        {&R::gateLine, 16, 17},
-    };
-    for (const Pair& p : pairs) ExpectSameFirstLine(p.channel, p.a, p.b);
+    one(story, {20}, "B");
+    Run(story, 21, "+ +", 265);
+    Under(story, {21, 22}, "+", 265);
+    Run(story, 23, "+", 285);
+    Rows(story, 23).push_back({"+", 305, 735, 6});
+    // The mushroom seller's talk.
+    one(story, {25, 26, 29, 32, 33, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45}, "M");
+    one(story, {27, 28, 30, 31, 34, 35, 46}, "H");
+    Under(story, {26, 28, 31, 33, 35, 37, 39, 41, 43}, "+");
+    // The teacher's lesson, the examine spots and her sleep talk.
+    one(story, {50, 51, 52, 58, 60, 84, 85, 86, 87}, "H");
+    one(story, {53, 54, 55, 56, 57, 59, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80,
+                82, 83, 89, 90, 91, 92},
+        "T");
+    one(story, {81, 88}, "N");
+    Under(story, {51, 85, 87}, "T");
+    Under(story, {54, 56, 62, 65, 73, 77, 90}, "H");
+    Under(story, {67, 69, 71, 75, 79, 80, 83}, "+");
+    // The seller's second talk, the lower-route talk and the armour scene.
+    one(story, {1001, 1003, 1005, 1007, 1009, 1011, 1013, 1014, 1015, 1017}, "M");
+    one(story, {1002, 1004, 1006, 1008, 1010, 1012, 1016, 1018, 1021, 1023}, "H");
+    Under(story, {1005, 1007, 1011, 1013, 1014, 1017}, "+");
+    one(story, {1022, 1024}, "T");
+    one(story, {1025, 1026, 1027, 1028, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042,
+                1044, 1046, 1048, 1049, 1051, 1053, 1055, 1057, 1059, 1063},
+        "H");
+    one(story, {1029, 1043, 1045, 1047, 1050, 1052, 1054, 1056, 1058, 1060, 1061, 1062}, "N");
+    Under(story, {1035, 1036, 1058}, "+");
+
+    // The gate.
+    one(gate, {1, 2, 3, 4, 8, 11, 12, 13, 14, 15, 16, 17, 18}, "H");
+    one(gate, {5, 6, 7}, "N");
+    one(gate, {9, 10}, "V");
+    Under(gate, {2, 4, 10}, "N");
+    Under(gate, {6, 7}, "H");
+    Under(gate, {12, 14, 17}, "V");
+
+    // The lessons around the field's enemies and the encounter.
+    one(field, {32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48}, "H");
+    one(field, {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75},
+        "H");
+    one(field, {76, 77, 78, 79, 80, 81}, "N");
+    Under(field, {33, 36, 38, 40, 42, 44, 46, 48, 57, 59, 61}, "N");
+    Under(field, {53}, "V");
+    Under(field, {64, 69, 77, 78}, "+");
+    // The small creature's cry, in the small font.
+    for (std::int32_t v : {67, 71, 74}) Rows(field, v).push_back({"V", 210, 725, 7});
+    Under(field, {80}, "H");
+    one(field, {101, 103, 105, 106, 108, 109}, "H");
+    one(field, {102, 104, 107}, "N");
+
+    // One line in the box; the reveal's lines stand white above it.
+    one(&R::sideLine, {1}, "H");
+    one(&R::sideLine, {2, 3, 4, 8, 10, 15, 18, 23}, "H", 545);
+    one(&R::sideLine, {5, 6, 7, 9, 11, 12, 13, 14, 16, 17, 19, 20, 22}, "T", 545);
+    one(&R::sideLine, {21}, "N", 545);
+
+    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"セシル　：　", "T"}, {"きのこ屋　：　", "M"},
+                {"？？？　：　", "V"}, {"？？　：　", "W"}, {"おしらせ！　：　", "B"}},
+               {{&R::promptLine, "promptLine", 30}, {field, "fieldLine", 120}, {&R::arenaLine, "arenaLine", 15},
+                {story, "storyLine", 1100}, {gate, "gateLine", 25}, {&R::sideLine, "sideLine", 30}});
+
+    pairs(field, {30, 32, 35, 37, 39, 41, 43, 45, 47, 52, 56, 58, 60, 63, 66, 68, 70, 73, 77});
+    pairs(story, {25, 27, 30, 32, 34, 36, 38, 40, 42, 50, 53, 55, 61, 64, 66, 68, 70, 72, 74, 76, 82, 84, 86, 89});
+    pairs(gate, {1, 3, 5, 9, 11, 13, 16});
+    // 78 stays up under the verdicts of 79 and 80, each its own; 77 and 78
+    // each add their own second line; 7 adds another line of hers to 5.
+    ExpectSameFirstLine(story, 78, 80);
+    EXPECT_NE(TextOf(story, 79, 1), TextOf(story, 80, 1));
+    EXPECT_NE(TextOf(field, 77, 1), TextOf(field, 78, 1));
+    ExpectSameFirstLine(gate, 5, 7);
+    EXPECT_NE(TextOf(gate, 6, 1), TextOf(gate, 7, 1));
+
+    // The fixed formats: the notice's date and the seller's offer.
+    char date[64];
+    const std::string dateLine = TextOf(story, 23, 1);
+    std::snprintf(date, sizeof date, "%4d年%02d月%02d日 道の管理人より", static_cast<int>(TraceSample.year),
+                  static_cast<int>(TraceSample.month), static_cast<int>(TraceSample.day));
+    EXPECT_EQ(dateLine, date);
+    Gold = 1234;
+    EXPECT_EQ(TextOf(story, 41, 1), "　　　　　　やってく→　Y    所持金　      1234バル");
+    // Once the later areas are open the teacher talks in her sleep: her
+    // line changes, her speaker and the heroine's reply under 90 stay.
+    std::string awake[4];
+    for (std::int32_t v = 89; v <= 92; ++v) awake[v - 89] = TextOf(story, v, 0);
+    const std::string reply = TextOf(story, 90, 1);
+    Era02EventsUnlocked = 1;
+    for (std::int32_t v = 89; v <= 92; ++v) {
+        const std::string asleep = TextOf(story, v, 0);
+        EXPECT_NE(asleep, awake[v - 89]) << v;
+        EXPECT_EQ(asleep.rfind("セシル　：　", 0), 0u) << v;
+    }
+    EXPECT_EQ(TextOf(story, 90, 1), reply);
+    Era02EventsUnlocked = 0;
 }
 
 // The gate's lines are all heard at her first contact, after which the gate
@@ -235,7 +292,7 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
              "36 H · 37 H+(x 255) · 38 K · 39 O4 · 40 K · 41 O4 · 42 K · 43 O4 · 44 K+ · 45 H · 46 K · 47 N · "
              "48 H · 49 O4+(x 255) · 50 H · 52 C1 · 53 C2 · 54 C3 · 55 C12 · 56 H · 57 C3 · 58 C1 · 59 C2 · 60 H · "
              "61 C123 · 62 K · 63 C123 · 64 K · 65 C123 · 66 H");
-    Notation(&R::eventLine, "114 H · 115 C123 · 116 H");
+    Notation(&R::eventLine, "115 C123 · 116 H");
     Notation(&R::eventLine,
              "117 K · 118 K[7]/O4 · 119 H · 120 O4 · 121 K · 122 H · 123 K · 124–125 O4+(x 255) · 126 H · 127 K · "
              "128 K[7]/O4 · 129 O4+(x 255) · 130 H · 131 K · 132 K[7]/O4 · 133 K · 134–135 O4 · 136 K · 137 O4 · "
@@ -250,8 +307,6 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
         {"ミヅハ　 ： ", "O3"}, {"ミヅハの声　 ： ", "O3", &R::sideLine, 84, 86}, {"エルザ　 ： ", "O4"},
         // The trio's last cry, heard from inside the gate they have gone through.
         {"ガロ＆ベス＆ポポの声　 ： ", "C123", &R::eventLine, 65, 65},
-        // Her last line at the gate, in Era03's way, still up as she comes back.
-        {"リシェル　　：　", "H", &R::eventLine, 114, 114},
         // The king, heard from the royal box, under his title until he
         // names himself.
         {"王様の声　 ： ", "K", &R::fieldLine, 23, 35}, {"ドルム王の声　 ： ", "K", &R::fieldLine, 36},
@@ -264,6 +319,17 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
     DialogueChannels.eventLine = 0;
     for (std::int32_t a : {1, 3, 5, 13, 16, 19, 34, 57, 59}) ExpectSameFirstLine(&R::fieldLine, a, a + 1);
     EXPECT_EQ(TextOf(&R::sideLine, 27, 0), "ﾅﾚｰﾀ　 ： はい、新技の起動ボタンは　ＦとＧ ですので、お役だてください。");
+    // Back from Era03 in the second weapon mode she answers the trio in
+    // other words, in the same place and under the same label.
+    const auto plain = LinesOf(&R::eventLine, 116);
+    PlayerState.weaponMode2 = 1;
+    const auto armed = LinesOf(&R::eventLine, 116);
+    PlayerState.weaponMode2 = 0;
+    ASSERT_EQ(plain.size(), 1u);
+    ASSERT_EQ(armed.size(), 1u);
+    EXPECT_NE(armed[0].text, plain[0].text);
+    EXPECT_EQ(armed[0].text.rfind("リシェル　　： ", 0), 0u);
+    EXPECT_EQ(armed[0].y, plain[0].y);
 }
 
 // ---------------------------------------------------------------- Era03

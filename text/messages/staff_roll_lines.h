@@ -95,7 +95,7 @@ inline constexpr RollLine kRollLines[] = {
     QM_CAST(10, "広場の　なぞの　男"),
     QM_CAST2(11, "道の管理人", "おしらせ！"),
     QM_CAST(12, "ぴょんぴょん　はねる　いきもの"),
-    QM_CAST(13, "きのこ番"),
+    QM_CAST(13, "きのこ屋"),
     QM_CAST2(14, "セシル", "セシル先生"),
     QM_CAST(15, "永遠の　鎧"),
     QM_CAST(16, "門の　声"),
