@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
@@ -406,51 +407,83 @@ TEST_F(Era03Rows, EveryValueHasItsSpeakersAndSecondLines) {
 
 // ---------------------------------------------------------------- Era04
 
-class Era04Rows : public MessageRowsTest {};
+// The rows of this area, a run of values at a time: the speaker of each
+// value's first line in value order, and the values that draw a second line
+// ("25 G": G's own line under it; "51, 61 +266": an unlabelled continuation
+// at x 266), as "values what · values what".
+struct Era04Row {
+    Channel channel;
+    std::int32_t from, to;
+    const char* speakers;
+    const char* seconds;
+    int x = 210, y = 700;
+};
+
+class Era04Rows : public MessageRowsTest {
+protected:
+    void Apply(const Era04Row& row) {
+        std::istringstream codes(row.speakers);
+        std::int32_t count = 0;
+        for (std::string code; codes >> code;) ++count;
+        ASSERT_EQ(count, row.to - row.from + 1) << "the run from " << row.from;
+        Run(row.channel, row.from, row.speakers, row.x, row.y);
+        std::string rest = row.seconds;
+        while (!rest.empty()) {
+            const std::size_t dot = rest.find(" · ");
+            const std::string item = rest.substr(0, dot);
+            rest = dot == std::string::npos ? "" : rest.substr(dot + std::string(" · ").size());
+            const std::size_t what = item.find_last_of(' ');
+            const std::string second = item.substr(what + 1);
+            std::istringstream values(item.substr(0, what));
+            for (std::string v; std::getline(values, v, ',');) {
+                if (second[0] == '+')
+                    Under(row.channel, {std::stoi(v)}, "+", std::stoi(second.substr(1)));
+                else
+                    Under(row.channel, {std::stoi(v)}, second);
+            }
+        }
+    }
+};
 
 TEST_F(Era04Rows, EveryValueHasItsSpeakersAndSecondLines) {
     BeginArea(Era04AreaFlag);
     const Channel f = &R::fieldLine;
-    Run(f, 1, "H N H N H N H N");
-    Run(f, 18, "G H H H G");
-    Under(f, {18}, "+");
-    Under(f, {20}, "G");
-    Run(f, 23, "G H H H G G H S1 S2 G S1 S1 G S1 G S1 G S1 S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 S1 S1 S1");
-    Under(f, {25}, "G");
-    Under(f, {29, 32}, "+", 265);
-    Under(f, {41, 51, 61}, "+", 266);
-    Run(f, 65, "N H N H N G H H G G H G");
-    Under(f, {65, 71, 72}, "+", 266);
-    Run(f, 78, "S3 G S3 G S3 S3 H G N G G H G H G G");
-    Under(f, {78, 79, 81, 90}, "+", 266);
-    Run(f, 320, "H G N G G H G");
-    Under(f, {326}, "+", 266);
-    Run(f, 101, "A H A H A A A A A A A A A");
-    Under(f, {104}, "+", 266);
-    Run(f, 151, "A");
-    Run(f, 153, "A A H A A A A");
-    Run(f, 161, "B H B H B B N H H B B H H B H H B B B H B H N H N H B B B B");
-    Under(f, {161, 163}, "+", 266);
-    Run(f, 191, "H N N H H N N H H N H N H N");
-    Under(f, {196}, "+", 275);
-    Run(f, 209, "Q Q Q Q Q Q");
-    Under(f, {209, 210, 211}, "+", 275);
-    Run(f, 220, "Q H Q Q H H Q H H Q H Q H Q Q N H Q Q H H H H H H H Q H Q Q Q H Q H");
-    Under(f, {235, 237, 249}, "+", 275);
-    Run(f, 254, "Q H Q Q H Q Q Q Q Q H Q Q Q Q Q Q Q H");
-    Under(f, {254, 259, 260, 261, 265, 266, 267, 272}, "+", 275);
-    Run(f, 280, "H");
-    Run(f, 300, "H N N N H N H N H H");
     const Channel s = &R::finaleLine;
-    Run(s, 1, "H H H H H H Q Q H Q Q H Q Q Q");
-    Run(s, 20, "Q H Q H Q Q H Q H Q Q Q Q H Q H Q H Q H Q Q Q Q Q Q Q H Q Q H Q Q H Q H Q");
-    Under(s, {22, 24, 25, 27, 36, 38, 41, 52, 54, 56}, "+", 275);
-    Run(s, 60, "N H N H H N H V H V H V H V H V V H V V H V H V V V");
-    Run(s, 86, "H N H N H N H N H H N H H R H R H R R R H R R H H R H H R");
-    Under(s, {89, 91, 101, 103, 104, 105, 107, 108, 113}, "+", 275);
-    Run(s, 115, "R H R R H R R R H H R R R R R R H H H H H");
-    Under(s, {115, 116, 121, 123}, "+", 275);
-    Run(s, 136, "+ + +", 400, 715);
+    const Era04Row rows[] = {
+        {f, 1, 8, "H N H N H N H N", ""},
+        {f, 18, 22, "G H H H G", "18 +210 · 20 G"},
+        {f, 23, 62,
+         "G H H H G G H S1 S2 G S1 S1 G S1 G S1 G S1 S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H S1 H H S1 S1 S1",
+         "25 G · 29 +265 · 32 +265 · 51, 61 +266"},
+        {f, 65, 76, "N H N H N G H H G G H G", "65 +266 · 71, 72 +266"},
+        {f, 78, 93, "S3 G S3 G S3 S3 H G N G G H G H G G", "78, 79, 81, 90 +266"},
+        {f, 320, 326, "H G N G G H G", "326 +266"},
+        {f, 101, 113, "A H A H A A A A A A A A A", "104 +266"},
+        {f, 151, 151, "A", ""},
+        {f, 153, 159, "A A H A A A A", ""},
+        {f, 161, 190, "B H B H B B N H H B B H H B H H B B B H B H N H N H B B B B", "161, 163 +266"},
+        {f, 191, 204, "H N N H H N N H H N H N H N", "196 +275"},
+        {f, 209, 214, "Q Q Q Q Q Q", "209, 210, 211 +275"},
+        {f, 220, 253, "Q H Q Q H H Q H H Q H Q H Q Q N H Q Q H H H H H H H Q H Q Q Q H Q H",
+         "235 +275 · 237, 249 +275"},
+        {f, 254, 272, "Q H Q Q H Q Q Q Q Q H Q Q Q Q Q Q Q H", "254, 259, 260, 261, 265, 266, 267 +275 · 272 +275"},
+        {f, 280, 280, "H", ""},
+        {f, 300, 309, "H N N N H N H N H H", ""},
+        {s, 1, 15, "H H H H H H Q Q H Q Q H Q Q Q", ""},
+        {s, 20, 30, "Q H Q H Q Q H Q H Q Q", "22, 24, 25, 27 +275"},
+        {s, 31, 41, "Q Q H Q H Q H Q H Q Q", "36, 38, 41 +275"},
+        {s, 42, 45, "Q Q Q Q", ""},
+        {s, 46, 48, "Q H Q", ""},
+        {s, 49, 56, "Q H Q Q H Q H Q", "52, 54, 56 +275"},
+        {s, 60, 85, "N H N H H N H V H V H V H V H V V H V V H V H V V V", ""},
+        {s, 86, 114, "H N H N H N H N H H N H H R H R H R R R H R R H H R H H R",
+         "89, 91 +275 · 101, 103, 104, 105, 107, 108 +275 · 113 +275"},
+        {s, 115, 118, "R H R R", "115 +275 · 116 +275"},
+        {s, 119, 130, "H R R R H H R R R R R R", "121 +275 · 123 +275"},
+        {s, 131, 135, "H H H H H", ""},
+        {s, 136, 138, "+ + +", "", 400, 715},
+    };
+    for (const Era04Row& row : rows) Apply(row);
     EncounterATrialTime = 12.3456;
     EncounterAHitCount = 7;
     ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"隊長の声　：　", "G"}, {"兵士Ａ　：　", "S1"},
@@ -470,6 +503,17 @@ TEST_F(Era04Rows, EveryValueHasItsSpeakersAndSecondLines) {
     EXPECT_EQ(TextOf(f, 237, 0), "ただの店員　：　赤なら１、青なら２　");
     EXPECT_EQ(TextOf(f, 237, 1), "どっちにする？");
     EXPECT_EQ(TextOf(f, 301, 0), "ﾅﾚｰﾀ　：　");
+    // The talk after the first fight gives the errand and the barrier turns
+    // back one in the first outfit: each must name the outfit that opens the
+    // way. She fights with kicks in the first outfit, so neither speaks of a
+    // sword.
+    for (const auto& [from, to] : {std::pair{27, 40}, std::pair{300, 309}}) {
+        std::string talk;
+        for (std::int32_t v = from; v <= to; ++v)
+            for (const auto& line : LinesOf(f, v)) talk += line.text + "\n";
+        EXPECT_NE(talk.find("永遠の鎧"), std::string::npos) << talk;
+        EXPECT_EQ(talk.find("剣"), std::string::npos) << talk;
+    }
 }
 
 }  // namespace
