@@ -14,7 +14,7 @@ constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　ここ�
 constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくから　だれかの　話し声が　きこえる。"}};
 constexpr MessageLine kArena15[] = {{210, 700, "リシェル　　：　あやしいわね。　ちょっと　ようすを　見てみよう。"}};
 constexpr MessageLine kArena16[] = {{210, 700, "あやしい男　：　おい、だれか　きたぞ。"}};
-constexpr MessageLine kArena17[] = {{210, 700, "あやしい女　：　あら、ゴルド。　小娘が　ひとりよ。　道に　まよったのかしら？"}};
+constexpr MessageLine kArena17[] = {{210, 700, "あやしい女　：　見て、ゴルド。　小娘が　ひとりよ。　道に　まよったのかしら？"}};
 constexpr MessageLine kArena18[] = {{210, 700, "ゴルド　　　：　まて、あの顔・・・　見おぼえが　あるぞ。"}};
 constexpr MessageLine kArena19[] = {
     {210, 700, "あやしい女　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
@@ -38,7 +38,7 @@ constexpr MessageLine kArena25[] = {
     {210, 700, "あやしい女　：　いいわ。　すこし　あそんで　あげる。"},
     {255, 725, "まずは　あいさつ　がわりよ！"},
 };
-constexpr MessageLine kArena26[] = {{210, 700, "あやしい女　：　ふふ、おどろいた？　わたしは　ヴェラ。　これが　わたしの　うでまえよ。"}};
+constexpr MessageLine kArena26[] = {{210, 700, "あやしい女　：　ふふ、見た？　ゴルド。　これが　この　ヴェラさまの　うでまえよ。"}};
 constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
 constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
 constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};

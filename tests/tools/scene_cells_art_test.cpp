@@ -3,7 +3,9 @@
 // stops drawing the ball and the pet there), the arena's camp (the woman who shoots, the big man), the first opponent
 // holding the heroine (the game hides the heroine's own sprite meanwhile),
 // the prizes the rounds raise, the camp's shop's offers, the wisps of fire
-// that hang in the far field's air.
+// that hang in the far field's air; the camp's tent hides the heroine the
+// scene puts inside it, and the woman who shoots looks the way the scenes
+// turn her.
 #include <gtest/gtest.h>
 
 #include <algorithm>
