@@ -320,88 +320,107 @@ TEST_F(Era02Rows, EveryValueHasItsSpeakersAndSecondLines) {
 
 // ---------------------------------------------------------------- Era03
 
-class Era03Rows : public MessageRowsTest {};
+// The codes name the label a line opens with: "D?" and "F?" the duel
+// opponent and the fighter under the label that hides their names, "E1?" and
+// "E2?" the first two arena enemies under their villain labels, "+" a line
+// without a label.
+class Era03Rows : public MessageRowsTest {
+protected:
+    // One line of `code` at (x, y) for each of `values`, under any line
+    // the value already has.
+    void At(Channel channel, std::initializer_list<std::int32_t> values, const std::string& code, int x, int y) {
+        for (std::int32_t v : values) Rows(channel, v).push_back({code, x, y, 6});
+    }
+};
 
 TEST_F(Era03Rows, EveryValueHasItsSpeakersAndSecondLines) {
     BeginArea(Era03AreaFlag);
     ScrollX = 0;   // far from the camp
-    Run(&R::eventLine, 1, "H N N H N N H N H N H H");
-    Under(&R::eventLine, {2, 3}, "+", 255);
-    Run(&R::eventLine, 13, "H N H E2 E1 E2 E1 E2 E1 E1 E2 E1 E1 E1 E1 E1 E2 E1 N H H E1 H E1 E1 E1");
-    Under(&R::eventLine, {19, 21, 22, 24, 25, 34, 37, 35}, "+", 255);
-    Run(&R::eventLine, 39, "E1 E1 E1 E2 H E2 H E2 H H E2 E2 E2 E2 E2 E2 H E2 H E2");
-    Run(&R::eventLine, 59, "E2 E2 E1 E1 E2 E1 H H");
-    Run(&R::eventLine, 67, "E3 H H E3 E3 E3 E3 E3 E3 E3 E3 E3 H E3 H E3 E3 E3 H E3 H E3 E3 H E3");
-    Under(&R::eventLine, {73, 74, 76, 77, 80, 83, 85}, "+", 275);
-    Run(&R::eventLine, 92, "E3 H E3 E1 E1");
-    Under(&R::eventLine, {92, 94}, "+", 255);
-    Run(&R::eventLine, 97, "N H N H N H H H H H N N H H H H H H");
-    Run(&R::shopLineC, 1, "H K H H K H K H K H K H K H K K K K");
-    Under(&R::shopLineC, {11, 16}, "+", 255);
-    Run(&R::shopLineC, 19, "H H K H K K H K H K K H K H K H K H");
-    Under(&R::shopLineC, {19, 20, 31}, "+", 255);
+    const Channel ev = &R::eventLine;
+    Run(ev, 1, "H N N H N N H N H N H");
+    Under(ev, {2, 3}, "+", 255);
+    Run(ev, 12, "H");
+    Run(ev, 13, "H N H E2? E1? E2 E1? E2 E1? E1? E2 E1? E1? E1? E1 E1 E2 E1 N H H E1 H E1 E1 E1");
+    Under(ev, {19, 21, 22, 24, 25, 34, 35, 37}, "+", 255);
+    Run(ev, 39, "E1 E1 E1");
+    Run(ev, 42, "E2 H E2 H E2 H H E2 E2 E2 E2 E2 E2 H E2 H E2");
+    Run(ev, 59, "E2 E2 E1 E1 E2 E1 H H");
+    Run(ev, 67, "E3 H H E3 E3 E3 E3 E3 E3 E3 E3 E3 H E3 H E3 E3 E3 H E3 H E3 E3 H E3");
+    Under(ev, {73, 74, 76, 77, 80, 83, 85}, "+", 275);
+    Run(ev, 92, "E3 H E3 E1 E1");
+    Under(ev, {92, 94}, "+", 255);
+    Run(ev, 97, "N H N H N H H H H H N N H H");
+    Run(ev, 111, "H H H H");
+    const Channel c = &R::shopLineC;
+    Run(c, 1, "H K H H K H K H K H K H K H K K K K");
+    Under(c, {11, 16}, "+", 255);
+    Run(c, 19, "H H K H K K H K H K K H K H");
+    Under(c, {19, 20, 31}, "+", 255);
+    Run(c, 33, "K H K H");
     // The camp: one word carries the line at y 700, the other the one at 725.
-    Run(&R::shopLineB, 1, "K K K K");
-    Run(&R::shopLineA, 20, "H", 210, 725);
-    Run(&R::shopLineA, 26, "H", 210, 725);
-    Run(&R::shopLineA, 21, "H H H H");
-    Under(&R::shopLineA, {22, 24}, "K");
-    Run(&R::shopLineB, 19, "K");
-    Run(&R::shopLineA, 27, "+ + + +", 255, 725);
-    Run(&R::shopLineA, 31, "K K H H H H H H K");
-    Run(&R::shopLineB, 100, "+", 255, 725);
-    Run(&R::shopLineB, 31, "H", 210, 725);
-    Run(&R::shopLineB, 33, "K K K K K", 210, 725);
-    Run(&R::shopLineB, 38, "K K H K K K", 210, 700);
-    Rows(&R::shopLineB, 39).front().y = 725;
-    Run(&R::shopLineA, 41, "H H", 210, 725);
-    Run(&R::shopLineA, 44, "K H H H H K", 210, 700);
-    Run(&R::shopLineB, 44, "H", 210, 725);
-    Run(&R::shopLineB, 49, "H H", 210, 725);
-    Run(&R::shopLineA, 51, "H", 210, 700);
-    Run(&R::shopLineA, 53, "H H", 210, 700);
-    Run(&R::shopLineA, 56, "H", 210, 700);
-    Run(&R::shopLineB, 46, "K K", 210, 725);
-    Run(&R::shopLineB, 52, "K K", 210, 725);
-    Run(&R::shopLineB, 56, "K", 210, 725);
-    Run(&R::shopLineB, 48, "+", 255, 725);
-    Run(&R::shopLineB, 54, "H", 210, 700);
-    Run(&R::shopLineA, 55, "K", 210, 725);
-    Run(&R::duelLine, 1, "D H D H H D H D H D D H D D H D H D H D D H");
-    Under(&R::duelLine, {13, 14}, "+");
-    Run(&R::duelLine, 25, "D D H D D H D");
-    Run(&R::fighterLine, 1, "F H H F F F F F H H");
-    Under(&R::fighterLine, {3}, "F");
-    Under(&R::fighterLine, {5}, "H");
-    Under(&R::fighterLine, {6, 8}, "+");
-    Under(&R::fighterLine, {10}, "N");
-    Run(&R::fighterLine, 12, "F F F F F F F H F F H H H H F F H H");
-    Under(&R::fighterLine, {12, 18, 21, 25}, "+");
-    Under(&R::fighterLine, {23}, "F");
+    const Channel a = &R::shopLineA, b = &R::shopLineB;
+    At(b, {1}, "K", 210, 700);
+    At(a, {20, 26}, "H", 210, 725);
+    At(a, {21, 22, 23, 24}, "H", 210, 700);
+    At(a, {22, 24}, "K", 210, 725);
+    At(b, {19}, "K", 210, 700);
+    At(a, {27, 28, 29, 30}, "+", 255, 725);
+    At(b, {2, 3, 4}, "K", 210, 700);
+    At(a, {31, 32}, "K", 210, 700);
+    At(b, {100}, "+", 255, 725);
+    At(b, {31}, "H", 210, 725);
+    At(a, {33, 34, 35, 36, 37, 38}, "H", 210, 700);
+    At(b, {33, 34, 35, 36, 37, 39}, "K", 210, 725);
+    At(b, {38}, "K", 210, 700);
+    At(a, {39}, "K", 210, 700);
+    At(b, {40}, "H", 210, 700);
+    At(b, {41, 42, 43}, "K", 210, 700);
+    At(a, {41, 42}, "H", 210, 725);
+    At(a, {44}, "K", 210, 700);
+    At(b, {44, 49, 50}, "H", 210, 725);
+    At(a, {45, 46, 47, 48, 51, 53, 54, 56}, "H", 210, 700);
+    At(b, {46, 47, 52, 53, 56}, "K", 210, 725);
+    At(b, {48}, "+", 255, 725);
+    At(a, {49}, "K", 210, 700);
+    At(b, {54}, "H", 210, 700);
+    At(a, {55}, "K", 210, 725);
+    const Channel d = &R::duelLine;
+    Run(d, 1, "D? H D? H H D? H D? H D? D H D D H D H D H D D H");
+    Under(d, {13, 14}, "+");
+    Run(d, 25, "D D H D D H D");
+    const Channel f = &R::fighterLine;
+    Run(f, 1, "F? H H F F F F F H H");
+    Under(f, {3}, "F");
+    Under(f, {5}, "H");
+    Under(f, {6, 8}, "+");
+    Under(f, {10}, "N");
+    Run(f, 12, "F?");
+    Under(f, {12}, "+");
+    Run(f, 13, "F F F F F F H F F H H");
+    Under(f, {18, 21}, "+");
+    Under(f, {23}, "F");
+    Run(f, 24, "H H F F H H");
+    Under(f, {25}, "+");
     Run(&R::fieldLine, 27, "N N");
     Under(&R::fieldLine, {28}, "H");
-    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"ベルン　　　：　", "K"},
-                {"？？？　　　：　", "D", &R::duelLine, 1, 10}, {"ガルド　　　：　", "D", &R::duelLine, 11},
-                {"？？？の声　：　", "F", &R::fighterLine, 1, 12}, {"ミレイユ　　：　", "F"},
-                {"？？？　　　：　", "E1", &R::eventLine, 17, 25}, {"ヴェラ　　　：　", "E1", &R::eventLine, 26},
-                {"？？？　　　：　", "E2", &R::eventLine, 16, 16}, {"ゴルド　　　：　", "E2", &R::eventLine, 18},
-                {"カーラ　　　：　", "E3"}},
-               {{&R::eventLine, "eventLine", 120}, {&R::shopLineC, "shopLineC", 40},
-                {&R::shopLineA, "shopLineA", 110}, {&R::shopLineB, "shopLineB", 110},
-                {&R::duelLine, "duelLine", 35}, {&R::fighterLine, "fighterLine", 35},
-                {&R::fieldLine, "fieldLine", 35}});
-    for (std::int32_t a : {21, 23}) ExpectSameFirstLine(&R::shopLineA, a, a + 1);
-    for (std::int32_t a : {2, 4, 7, 9, 17, 20, 22, 24}) ExpectSameFirstLine(&R::fighterLine, a, a + 1);
-    ExpectSameFirstLine(&R::fighterLine, 1, 12);
+    ExpectRows({{"リシェル　　：　", "H"}, {"ﾅﾚｰﾀ　：　", "N"}, {"ベルン　　　：　", "K"}, {"？？？　　　：　", "D?"},
+                {"ガルド　　　：　", "D"}, {"？？？の声　：　", "F?"}, {"ミレイユ　　：　", "F"},
+                {"あやしい女　：　", "E1?"}, {"ヴェラ　　　：　", "E1"}, {"あやしい男　：　", "E2?"},
+                {"ゴルド　　　：　", "E2"}, {"カーラ　　　：　", "E3"}},
+               {{ev, "eventLine", 120}, {c, "shopLineC", 40}, {a, "shopLineA", 110}, {b, "shopLineB", 110},
+                {d, "duelLine", 35}, {f, "fighterLine", 35}, {&R::fieldLine, "fieldLine", 35}});
+    for (std::int32_t v : {21, 23}) ExpectSameFirstLine(a, v, v + 1);
+    for (std::int32_t v : {2, 4, 7, 9, 17, 20, 22, 24}) ExpectSameFirstLine(f, v, v + 1);
+    ExpectSameFirstLine(f, 1, 12);
     ExpectSameFirstLine(&R::fieldLine, 27, 28);
-    EXPECT_EQ(TextOf(&R::shopLineB, 1, 0),
+    EXPECT_EQ(TextOf(b, 1, 0),
               "ベルン　　　：　出発は１　セーブは ２、　お買い物なら ３　お泊まりなら ４  を押してくださいね。");
-    EXPECT_EQ(TextOf(&R::shopLineA, 29, 0), "            バルがたりません。");
-    EXPECT_EQ(TextOf(&R::shopLineA, 30, 0), "            ありがとうございます。");
-    EXPECT_EQ(TextOf(&R::shopLineB, 100, 0), "　　　　　　 　　泊まる→Ｙ　泊まらない→Ｎ");
+    EXPECT_EQ(TextOf(a, 29, 0), "            バルがたりません。");
+    EXPECT_EQ(TextOf(a, 30, 0), "            ありがとうございます。");
+    EXPECT_EQ(TextOf(b, 100, 0), "　　　　　　 　　泊まる→Ｙ　泊まらない→Ｎ");
     Era03NpcScene.ownedCount = 3;
     Gold = 1234;
-    EXPECT_EQ(TextOf(&R::shopLineA, 28, 0),
+    EXPECT_EQ(TextOf(a, 28, 0),
               "　　所持数         3　　　かう→Y   次→Enter 　買物終了→Ｎ　  所持金　      1234バル");
 }
 
