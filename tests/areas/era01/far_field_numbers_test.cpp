@@ -379,6 +379,37 @@ TEST(MonsterGroups, ADashDoesNotEndOnTheOtherMonster) {
     }
 }
 
+// At the field's west end a dash that passed her ends in the post she reads
+// at: a monster standing in it dashes out past her; one beside it, or off
+// the world's edge out of sight, stays.
+TEST(MonsterGroups, AMonsterStandingInTheWestPostDashesOutPastHer) {
+    struct Case {
+        std::int32_t x;
+        bool dashesOut;
+    };
+    for (const Case c : {Case{20, true}, Case{140, true}, Case{-60, true}, Case{160, false}, Case{-120, false}}) {
+        ScrollX = 0;
+        PlayerState.x = 200;
+        PlayerMoveState = PlayerMoveStateRecord{};
+        MonsterPrivates[0] = MonsterPrivate{};
+        MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = c.x,
+                                                    .y = 640, .homeX = SectionAnchorX[41]};
+        MonsterGroupRecords[1] = MonsterGroupRecord{};
+        MonsterGroupRecord& m = MonsterGroupRecords[0];
+        bool dashed = false;
+        for (int step = 0; step < 200 && !(dashed && m.dashing == 0); ++step) {
+            UpdateMonsterGroup1();
+            dashed = dashed || m.dashing == 1;
+            PlayerState.x = 200;
+            Tick(0.014);
+        }
+        EXPECT_EQ(dashed, c.dashesOut) << c.x;
+        if (c.dashesOut) {
+            EXPECT_GT(m.x, 200 + 300) << c.x;
+        }
+    }
+}
+
 // Nor does a monster drop from its hanging place onto the other one: it
 // hangs on until the other has gone from under it.
 TEST(MonsterGroups, AMonsterHangsOnWhileTheOtherStandsUnderIt) {
