@@ -106,10 +106,9 @@ std::int32_t StrikeRightEdge() {
     return edge;
 }
 
-// The farewell's lines are said with the opponent, still striking the banner
-// for her send-off, behind her: the view her walk left moves on (2 px a
-// step) until the opponent stands whole in it, and stays until the lines
-// are read.
+// She turns back to thank the opponent, still striking the banner for her
+// send-off behind her: the view her walk left moves on (2 px a step) until
+// the opponent stands whole in it. Walking off, she takes the view with her.
 void HoldFarewellView(ErrandState& s) {
     constexpr std::int32_t kEdgeRoom = 16;
     const std::int32_t wanted = StrikeRightEdge() + kEdgeRoom - kViewWidth;
@@ -171,7 +170,6 @@ void StepSideB(ErrandState& s) {
         OpenLine(Msg(), 154);
     }
     if (s.sideB >= 2 && s.sideB <= 5) {
-        HoldFarewellView(s);
         Msg() = 152 + s.sideB;
         if (LineRead()) {
             if (s.sideB < 5) {

@@ -61,8 +61,8 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
 
     // The errand event: walking west sets it off; the loop counts 1..5 on
     // the round channel; she leaves through the west door.
-    // Her farewell lines are said with the opponent, striking the banner for
-    // her send-off, whole in the picture.
+    // She turns back to thank the opponent, striking the banner for her
+    // send-off, whole in the picture (then walks off, the view with her).
     WalkTo(O + 1850, 20, true);
     int farewellFrames = 0;
     std::string cutOff;
@@ -71,7 +71,7 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
             const std::int32_t line = DialogueChannels.eventLine;
             const era02_frames::Round4Row* r =
                 FindRow(era02_frames::kRound4Frames, &era02_frames::Round4Row::frame, Round4Opponent.frame);
-            if (line >= 153 && line <= 157 && r != nullptr) {
+            if (line == 153 && r != nullptr) {
                 ++farewellFrames;
                 const std::int32_t left = Round4Opponent.x - r->pivotX, right = left + r->right - r->left;
                 if (left < ScrollX || right > ScrollX + kViewWidth)
