@@ -82,7 +82,7 @@ void ResetInput() {
     ZKeyBlocked = 0;
     KeyQBlocked = 0;
     NumberKeysBlocked = 1;
-    NumberKeyValue = 99;
+    NumberKeyValue = kNoNumberKey;
     EnterConfirmState = 0;
 }
 
