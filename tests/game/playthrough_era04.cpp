@@ -46,7 +46,7 @@ namespace {
 constexpr Reward kEra04Rewards[] = {
     {"Era04 to the errand", 730, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
     {"Era04 after the errand", 2370, 500, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"encounters A and B", 900, 390, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"encounters A and B", 1110, 460, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 // The texture sets loaded: Era04's first stage set on the way in; after the
