@@ -21,7 +21,6 @@
 #include "core/random.h"
 #include "era02_flow.h"
 #include "platform/platform.h"
-#include "support/fresh_state.h"
 #include "support/game_harness.h"
 #include "shell/graphics.h"
 #include "text/menu_state.h"
@@ -133,11 +132,7 @@ TEST_F(Round3Flow, AtEitherEndOfTheRingSheIsKeptThereUntilSheWalksOut) {
     bool first = true;
     for (const RingEnd& e : ends) {
         SCOPED_TRACE(e.what);
-        if (!first) {
-            TearDown();
-            ResetToStartValues();
-            SetUp();
-        }
+        if (!first) AnotherGame();
         first = false;
         StartAtRound(3);
         SeedRandom(5);

@@ -16,7 +16,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "era02_flow.h"
-#include "support/fresh_state.h"
 #include "support/slot_words.h"
 #include "text/menu_state.h"
 
@@ -85,11 +84,7 @@ TEST_F(MotionThroughTheMenu, AMoveUnderWayGoesOnWhereItWasAfterTheMenu) {
     bool first = true;
     for (const Motion& m : kMotions) {
         SCOPED_TRACE(m.what);
-        if (!first) {
-            TearDown();
-            ResetToStartValues();
-            SetUp();
-        }
+        if (!first) AnotherGame();
         first = false;
         ASSERT_TRUE((this->*m.start)());
         ASSERT_TRUE(LeaveTheStage());
