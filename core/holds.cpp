@@ -10,7 +10,7 @@
 namespace {
 
 // The four words, as the holds taken add up to them: WriteWords alone
-// writes them, HoldWordNow hands out their values.
+// writes them, the views' reads hand out their values.
 struct HoldWordsRecord {
     std::int32_t keys = 0;    // kHoldKeys
     std::int32_t line = 0;    // kHoldLine
@@ -91,15 +91,10 @@ void Release(HoldRecord& h, std::uint32_t kinds) {
 
 }  // namespace
 
-std::int32_t HoldWordNow(HoldWordName which) {
-    switch (which) {
-        case HoldWordName::kKeys: return gHoldWords.keys;
-        case HoldWordName::kLine: return gHoldWords.line;
-        case HoldWordName::kMenu: return gHoldWords.menu;
-        case HoldWordName::kMoves: return gHoldWords.moves;
-    }
-    return 0;
-}
+KeysHeldView::operator std::int32_t() const { return gHoldWords.keys; }
+LineHeldView::operator std::int32_t() const { return gHoldWords.line; }
+MenuHeldView::operator std::int32_t() const { return gHoldWords.menu; }
+MovesHeldView::operator std::int32_t() const { return gHoldWords.moves; }
 
 HoldStep::HoldStep(const HoldOwner& owner) {
     if (gStepDepthNow < kStepDepth) gSteps[gStepDepthNow] = &owner;

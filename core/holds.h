@@ -16,32 +16,41 @@
 
 #include <cstdint>
 
-// Which of the four words a view reads.
-enum class HoldWordName : std::uint8_t { kKeys, kLine, kMenu, kMoves };
-
-// The word as the holds taken add up to it now. The record behind it is
-// core/holds.cpp's own (no other file can name it), so nothing but the
-// holds can write a word.
-std::int32_t HoldWordNow(HoldWordName which);
-
-// A word as the rest of the game reads it: it turns into the word's value
-// wherever a number is wanted (`MessageBoxOpen == 0`), and is nothing else.
-// It keeps no bytes of its own that could lead to the record, cannot be
-// assigned, copied or have its address taken, and hands out a copy of the
-// value, never a reference: a write through it does not compile. Being a
-// value, a `const std::int32_t&` bound to it keeps the value of that moment.
-template <HoldWordName kWhich>
+// What every view of a word is: nothing but the word's value wherever a
+// number is wanted (`MessageBoxOpen == 0`). It keeps no bytes of its own
+// that could lead to the record, cannot be assigned, copied or have its
+// address taken, and hands out a copy of the value, never a reference: a
+// write through it does not compile, and one through a const_cast of what
+// it hands out lands on that copy. Being a value, a `const std::int32_t&`
+// bound to it keeps the value of that moment.
 struct HoldWordView {
     constexpr HoldWordView() = default;
     HoldWordView(const HoldWordView&) = delete;
     HoldWordView& operator=(const HoldWordView&) = delete;
     void operator&() const = delete;
-    operator std::int32_t() const { return HoldWordNow(kWhich); }
 };
-inline constexpr HoldWordView<HoldWordName::kKeys> MessageBoxOpen{};
-inline constexpr HoldWordView<HoldWordName::kLine> EventHoldsPlayer{};
-inline constexpr HoldWordView<HoldWordName::kMenu> MenuKeyBlocked{};
-inline constexpr HoldWordView<HoldWordName::kMoves> PlayerKeysBlocked{};
+
+// The four views. Each read is an ordinary routine that core/holds.cpp alone
+// defines, next to the record behind the words (no other file can name it),
+// so nothing but the holds can write a word, and a second definition of a
+// read anywhere else fails the link as a second definition of any routine
+// does.
+struct KeysHeldView : HoldWordView {
+    operator std::int32_t() const;
+};
+struct LineHeldView : HoldWordView {
+    operator std::int32_t() const;
+};
+struct MenuHeldView : HoldWordView {
+    operator std::int32_t() const;
+};
+struct MovesHeldView : HoldWordView {
+    operator std::int32_t() const;
+};
+inline constexpr KeysHeldView MessageBoxOpen{};
+inline constexpr LineHeldView EventHoldsPlayer{};
+inline constexpr MenuHeldView MenuKeyBlocked{};
+inline constexpr MovesHeldView PlayerKeysBlocked{};
 
 // One who can take hold of her. Its address is who it is (a constexpr
 // object of its own file, or a member of a per-instance row); its name is

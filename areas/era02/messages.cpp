@@ -2,7 +2,6 @@
 // tournament and the throne-room scenes after it. Each entry shows its lines
 // while its channel holds one of its values; a reply drawn under the line
 // before it repeats that line through a two-value entry.
-#include "areas/era03/gate_lines.h"
 #include "areas/message_tables.h"
 #include "core/player.h"
 #include "text/messages/area_texts.h"
@@ -143,7 +142,7 @@ constexpr MessageLine kS36_126[] = {{210, 700, "セシル　 ： わたしも手
 constexpr MessageLine kS37_127[] = {{210, 700, "セシル　 ： ……できたわね。"}};
 constexpr MessageLine kS38_128[] = {{210, 700, "セシル　 ： もう教えることはないわ。行きなさい、リシェル。"}};
 constexpr MessageLine kS39_129[] = {{210, 700, "ドルム王の声　 ： そこまで！　勝者、リシェル！"}};
-constexpr MessageLine kS40_130[] = {{210, 700, "リシェル　　： 先生……ありがとうございました！"}};
+constexpr MessageLine kS40_130[] = {{210, 700, "リシェル　　： 先生ーっ！　……ありがとうございました！"}};
 constexpr MessageLine kS41_131[] = {{210, 700, "ﾅﾚｰﾀ　 ： 観客の拍手は、いつまでも鳴りやまなかった。"}};
 constexpr MessageLine kS42_132[] = {{210, 700, "リシェル　　： よーし、次も勝つぞ！"}};
 constexpr MessageLine kS43_133[] = {{210, 700, "ドルム王の声　 ： 見事であった。柱がのぼったら、上のかごを取るがよい。"}};
@@ -558,8 +557,6 @@ constexpr AreaMessageEntry kEra02Entries[] = {
     {&DialogueChannelsRecord::eventLine, 64, 64, nullptr, 8, 80, kTextBlack, kE64_235, 1},
     {&DialogueChannelsRecord::eventLine, 65, 65, nullptr, 8, 80, kTextBlack, kE65_236, 1},
     {&DialogueChannelsRecord::eventLine, 66, 66, nullptr, 6, 80, kTextBlack, kE66_237, 1},
-    // Her last line at the gate is still up as the walk back enters the arena.
-    {&DialogueChannelsRecord::eventLine, 114, 114, nullptr, 6, 80, kTextBlack, kGateLine114, 1},
     {&DialogueChannelsRecord::eventLine, 115, 115, nullptr, 8, 80, kTextBlack, kE115_238, 1},
     {&DialogueChannelsRecord::eventLine, 116, 116, WeaponMode2Worn, 6, 80, kTextBlack, kE116_239, 1},
     {&DialogueChannelsRecord::eventLine, 116, 116, WeaponMode2NotWorn, 6, 80, kTextBlack, kE116_240, 1},

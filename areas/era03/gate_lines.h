@@ -1,7 +1,7 @@
 // The heroine's lines at the closed gate between Era03 and the arena (the
-// event line's 111..114): the walk back through it starts in Era03 and
-// changes the area while her last line is still up, so the arena's table
-// shows that one too.
+// event line's 111..114). Only Era03's table shows them: when the walk back
+// changes the area with her last line still set, the arena shows nothing
+// for it, and the box stays empty until the arena's pictures are in.
 #pragma once
 
 #include "text/messages/area_texts.h"

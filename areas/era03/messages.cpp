@@ -13,32 +13,32 @@ namespace {
 constexpr MessageLine kArena13[] = {{210, 700, "リシェル　　：　ここは・・・　さくに　かこまれた　広場？　だれかの　陣地　みたい。"}};
 constexpr MessageLine kArena14[] = {{210, 700, "ﾅﾚｰﾀ　：　広場の　おくから　だれかの　話し声が　きこえる。"}};
 constexpr MessageLine kArena15[] = {{210, 700, "リシェル　　：　あやしいわね。　ちょっと　ようすを　見てみよう。"}};
-constexpr MessageLine kArena16[] = {{210, 700, "？？？　　　：　おい、だれか　きたぞ。"}};
-constexpr MessageLine kArena17[] = {{210, 700, "？？？　　　：　あら、小娘が　ひとり。　道に　まよったのかしら？"}};
-constexpr MessageLine kArena18[] = {{210, 700, "ゴルド　　　：　ヴェラ、あの顔・・・　見おぼえが　あるぞ。"}};
+constexpr MessageLine kArena16[] = {{210, 700, "あやしい男　：　おい、だれか　きたぞ。"}};
+constexpr MessageLine kArena17[] = {{210, 700, "あやしい女　：　見て、ゴルド。　小娘が　ひとりよ。　道に　まよったのかしら？"}};
+constexpr MessageLine kArena18[] = {{210, 700, "ゴルド　　　：　まて、あの顔・・・　見おぼえが　あるぞ。"}};
 constexpr MessageLine kArena19[] = {
-    {210, 700, "？？？　　　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
+    {210, 700, "あやしい女　：　まさか。　こんな　ところに　いるはずが　ないわ。"},
     {255, 725, "・・・でも　たしかに　にている。"},
 };
 constexpr MessageLine kArena20[] = {{210, 700, "ゴルド　　　：　カーラさまに　お知らせ　するか？"}};
 constexpr MessageLine kArena21[] = {
-    {210, 700, "？？？　　　：　まだよ。　まずは　わたしが　たしかめる。"},
+    {210, 700, "あやしい女　：　まだよ。　まずは　わたしが　たしかめる。"},
     {255, 725, "あなたは　下がっていなさい。"},
 };
 constexpr MessageLine kArena22[] = {
-    {210, 700, "？？？　　　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
+    {210, 700, "あやしい女　：　そこの　娘！　ここは　わたしたちの　陣地よ。"},
     {255, 725, "なにを　しに　きたの？"},
 };
 constexpr MessageLine kArena23[] = {{210, 700, "ゴルド　　　：　こたえによっては　ただでは　かえさんぞ。"}};
 constexpr MessageLine kArena24[] = {
-    {210, 700, "？？？　　　：　だまっていても　むだよ。"},
+    {210, 700, "あやしい女　：　だまっていても　むだよ。"},
     {255, 725, "その　目つき、ただの　旅人じゃ　ないわね。"},
 };
 constexpr MessageLine kArena25[] = {
-    {210, 700, "？？？　　　：　いいわ。　すこし　あそんで　あげる。"},
-    {255, 725, "このヴェラさまの　うでまえ、見せてあげるわ！"},
+    {210, 700, "あやしい女　：　いいわ。　すこし　あそんで　あげる。"},
+    {255, 725, "まずは　あいさつ　がわりよ！"},
 };
-constexpr MessageLine kArena26[] = {{210, 700, "ヴェラ　　　：　ふふ、おどろいた？　これが　わたしの　うでまえよ。"}};
+constexpr MessageLine kArena26[] = {{210, 700, "あやしい女　：　ふふ、見た？　ゴルド。　これが　この　ヴェラさまの　うでまえよ。"}};
 constexpr MessageLine kArena27[] = {{210, 700, "ヴェラ　　　：　でも　こんな　せまい　ところじゃ　つまらないわね。"}};
 constexpr MessageLine kArena28[] = {{210, 700, "ヴェラ　　　：　広場で　しょうぶよ。　にげるなら　いまのうちよ。"}};
 constexpr MessageLine kArena29[] = {{210, 700, "ゴルド　　　：　ヴェラ、やりすぎるなよ。"}};
@@ -88,9 +88,9 @@ constexpr MessageLine kArena63[] = {{210, 700, "ゴルド　　　：　とに�
 constexpr MessageLine kArena64[] = {{210, 700, "ヴェラ　　　：　その前に、はい。　つかれたでしょう？"}};
 constexpr MessageLine kArena65[] = {{210, 700, "リシェル　　：　ありがとう。　げんきが　でたわ。"}};
 constexpr MessageLine kArena66[] = {{210, 700, "リシェル　　：　・・・カーラさま？　まさか、あの　カーラ！？"}};
-constexpr MessageLine kArena67[] = {{210, 700, "カーラ　　　：　さわがしいと　おもったら・・・　あなただったのね、お姫様。"}};
-constexpr MessageLine kArena68[] = {{210, 700, "リシェル　　：　カーラ！　モモを　かえして！"}};
-constexpr MessageLine kArena69[] = {{210, 700, "リシェル　　：　はしらの　上から　とびおりてきた・・・！"}};
+constexpr MessageLine kArena67[] = {{210, 700, "カーラ　　　：　よっと。　さわがしいと　おもったら・・・　あなただったのね、お姫様。"}};
+constexpr MessageLine kArena68[] = {{210, 700, "リシェル　　：　はしらの　上から　とびおりてきた・・・！　やっぱり　あの　カーラ　だわ！"}};
+constexpr MessageLine kArena69[] = {{210, 700, "リシェル　　：　カーラ！　モモを　かえして！"}};
 constexpr MessageLine kArena70[] = {{210, 700, "カーラ　　　：　ふふ、あたしが　この　ふたりの　あるじよ。"}};
 constexpr MessageLine kArena71[] = {{210, 700, "カーラ　　　：　ヴェラと　ゴルドを　たおすなんて　おどろいたわ。"}};
 constexpr MessageLine kArena72[] = {{210, 700, "カーラ　　　：　でも　あたしは　そう　かんたんには　いかないわよ。"}};

@@ -79,8 +79,9 @@ TEST_F(GameOverFlowTest, HpZeroRunsTheSequenceAndYReturnsToTheTitle) {
 }
 
 // N at the prompt opens the quit screen while the prompt's Enter is still
-// armed: an Enter as she jumps in, or at the question, is no answer (it used
-// to close the game unasked); only Y and then Enter quit.
+// armed: the quit screen drops it as it opens, so an Enter as she jumps in,
+// or at the question, is read by nobody and is no answer (it used to close
+// the game unasked); only Y and then Enter quit.
 TEST_F(GameOverFlowTest, AfterNOnlyAnEnterAfterTheAnswerYesQuits) {
     ASSERT_NO_FATAL_FAILURE(ToThePrompt());
     ASSERT_EQ(EnterConfirmState, 1) << "the prompt arms Enter";
@@ -88,8 +89,10 @@ TEST_F(GameOverFlowTest, AfterNOnlyAnEnterAfterTheAnswerYesQuits) {
     Press(VkLetter('n'));
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step >= 2 && QuitScreenState.step < 11; }, 64));
     Release(VkLetter('n'));
+    EXPECT_EQ(EnterConfirmState, 0) << "the prompt's Enter is still armed on the quit screen";
     Tap(VK_RETURN);
     RunFrames(2);
+    EXPECT_EQ(EnterConfirmState, 0) << "an Enter as she jumps in was read";
     EXPECT_EQ(GameFlow.quitFlag, 0) << "an Enter as she jumps in quit";
     ASSERT_TRUE(RunFramesUntil([] { return QuitScreenState.step == 11; }, 64 * 5));
     Tap(VK_RETURN);

@@ -457,8 +457,9 @@ bool ReadSweepLooks(const std::string& path, std::vector<SecondLook>& looks) {
 
 namespace {
 
-// What a Part gives a loaded game: differences of the saves the row names
-// (by how and where they were made), of one kind, in the seconds named. A
+// What a rule of the save's layout gives a loaded game: differences of the
+// saves the row names (by how and where they were made), of one kind, in the
+// seconds named. A
 // row that `parts` the two games ends the comparison at the second it
 // explains: from there the road's keys, given at the same frames, meet
 // another game.

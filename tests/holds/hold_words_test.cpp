@@ -4,11 +4,13 @@
 //
 // The rest of the game reads each word through a view that turns into the
 // word's value and keeps no bytes that lead to the record, and the record
-// is core/holds.cpp's own, so the compiler refuses every write: the writes
-// planted in planted/ are compiled on every run to show it, and the few
-// that compile are shown to reach no word. What the compiler lets through
-// is a cast that takes the view's own byte for the word: it reaches no word
-// either, but reads nonsense or crashes, so the source check refuses it.
+// and the views' reads are core/holds.cpp's own, so a write elsewhere
+// either does not compile or lands on a copy: the writes planted in
+// planted/ are compiled on every run to show it, and the ones that compile
+// are shown to reach no word; a second read, planted in planted/links/,
+// fails the build. What the compiler lets through besides is a cast that
+// takes the view's own byte for the word: it reaches no word either, but
+// reads nonsense or crashes, so the source check refuses it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include <vector>
 
 #include "core/holds.h"
+#include "holds/command_run.h"
 #include "support/test_hold.h"
 
 namespace {
@@ -163,47 +166,74 @@ std::vector<std::string> ReinterpretedHoldWords(const std::string& source) {
     return found;
 }
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+// Each cast of a hold word in the files under `root`, as "file line N: what",
+// and how many files were read. Every file is read whatever its name (an
+// include takes any file: a .tpp, a file without an extension), but for
+// git's own, the build folders' (those holding a CMakeCache.txt, whose
+// sources are made from the tree's), the writes planted under `planted`,
+// and files holding a NUL byte, which no compiler reads as source.
+std::vector<std::string> CastsUnder(const fs::path& root, const fs::path& planted, int& read) {
+    std::vector<std::string> found;
+    read = 0;
+    for (auto e = fs::recursive_directory_iterator(root); e != fs::recursive_directory_iterator(); ++e) {
+        const fs::path& p = e->path();
+        if (e->is_directory() && (p.filename() == ".git" || p == planted || fs::exists(p / "CMakeCache.txt"))) {
+            e.disable_recursion_pending();
+            continue;
+        }
+        if (!e->is_regular_file() || p.filename() == ".git") continue;
+        const std::string text = ReadAll(p);
+        if (text.find('\0') != std::string::npos) continue;
+        ++read;
+        for (const std::string& w : ReinterpretedHoldWords(text))
+            found.push_back(fs::relative(p, root).generic_string() + " " + w);
+    }
+    return found;
 }
 
-bool IsSourceFile(const fs::path& p) {
-    static const std::set<std::string> kExtensions = {".c",   ".cc",  ".cpp", ".cxx", ".h",   ".hh", ".hpp",
-                                                      ".hxx", ".inc", ".inl", ".ipp", ".tcc", ".def"};
-    return kExtensions.count(p.extension().string()) != 0;
+// The lines of a planted file marked "// planted", as "file:line".
+std::set<std::string> MarkedLines(const fs::path& p) {
+    std::set<std::string> marked;
+    std::istringstream lines(ReadAll(p));
+    int n = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++n;
+        if (line.find("// planted") != std::string::npos) marked.insert(p.filename().string() + ":" + std::to_string(n));
+    }
+    return marked;
 }
-
-// What a command printed (stdout and stderr) and its exit status.
-std::pair<std::string, int> RunCommand(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return {"could not start: " + command, -1};
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    return {out, pclose(pipe)};
-}
-
-std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 }  // namespace
 
 TEST(HoldWords, NoFileTakesAViewForTheWord) {
     const fs::path root = QM_SOURCE_DIR;
-    const fs::path planted = root / "tests/holds/planted";
     int read = 0;
-    for (const char* folder : {"core", "text", "areas", "world", "shell", "platform", "tools", "tests", "bench"}) {
-        for (const auto& e : fs::recursive_directory_iterator(root / folder)) {
-            if (!e.is_regular_file() || !IsSourceFile(e.path())) continue;
-            if (e.path().parent_path() == planted) continue;
-            ++read;
-            for (const std::string& w : ReinterpretedHoldWords(ReadAll(e.path())))
-                ADD_FAILURE() << fs::relative(e.path(), root).generic_string() << " " << w;
-        }
-    }
+    for (const std::string& cast : CastsUnder(root, root / "tests/holds/planted", read)) ADD_FAILURE() << cast;
     EXPECT_GT(read, 600) << "the game's sources were not found under " << root;
+}
+
+// The check reads what an include could open, whatever its name, and leaves
+// out only a build folder, the planted writes and what is no text.
+TEST(HoldWords, TheSourceCheckReadsEveryFileAnIncludeCouldOpen) {
+    const fs::path root = fs::path(::testing::TempDir()) / "cast_tree";
+    fs::remove_all(root);
+    const std::string cast = "(std::int32_t&)MessageBoxOpen = 1;\n";
+    const std::pair<const char*, std::string> files[] = {
+        {"core/holds_impl.tpp", cast},      {"text/words", cast},        {"areas/a.cpp", "x = MessageBoxOpen;\n"},
+        {"build/CMakeCache.txt", ""},       {"build/made.h", cast},      {"planted/p.cpp", cast},
+        {"docs/picture.png", std::string("\x89PNG\0", 5) + cast},
+    };
+    for (const auto& [name, text] : files) {
+        fs::create_directories((root / name).parent_path());
+        std::ofstream(root / name, std::ios::binary) << text;
+    }
+    int read = 0;
+    std::vector<std::string> found = CastsUnder(root, root / "planted", read);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{"core/holds_impl.tpp line 1: a C-style cast of MessageBoxOpen",
+                                               "text/words line 1: a C-style cast of MessageBoxOpen"}));
+    EXPECT_EQ(read, 3);
+    fs::remove_all(root);
 }
 
 TEST(HoldWords, EveryCastOfAViewIsRefusedAndReadsPass) {
@@ -240,13 +270,8 @@ TEST(HoldWords, NoWriteOutsideTheHoldsCompiles) {
     std::set<std::string> marked;   // "file:line"
     std::vector<fs::path> programs;
     for (const auto& e : fs::directory_iterator(planted)) {
-        std::istringstream lines(ReadAll(e.path()));
-        int n = 0;
-        for (std::string line; std::getline(lines, line);) {
-            ++n;
-            if (line.find("// planted") != std::string::npos)
-                marked.insert(e.path().filename().string() + ":" + std::to_string(n));
-        }
+        if (!e.is_regular_file()) continue;
+        marked.merge(MarkedLines(e.path()));
         if (e.path().extension() == ".cpp") programs.push_back(e.path());
     }
     ASSERT_GE(programs.size(), 4u);
@@ -316,4 +341,42 @@ TEST(HoldWords, TheRecordLinksToNothingOutsideTheHolds) {
             << line;
     }
     EXPECT_GE(seen, 1) << "no record of the words in " << QM_CORE_LIBRARY;
+}
+
+// A read of a word is an ordinary routine that only core/holds.cpp defines:
+// a second definition of it, or a specialisation that would stand in for
+// it, fails to compile or to link, as a second definition of any routine of
+// the game does. Each program of planted/links/ is linked with the core
+// library as the game links it (every object taken); what the game's other
+// layers would give it is left out.
+TEST(HoldWords, ASecondReadOfAWordFailsTheBuild) {
+    const fs::path links = fs::path(QM_SOURCE_DIR) / "tests/holds/planted/links";
+    const fs::path out = fs::path(::testing::TempDir()) / "planted_second_read";
+    // A compiler's error, or either definition the link found twice, at
+    // file:line (a line of the link's may name both).
+    const std::regex refusal(R"(([^ :']+):([0-9]+):([0-9]+:)? (error:|multiple definition of|first defined here))");
+    int programs = 0;
+    for (const auto& e : fs::directory_iterator(links)) {
+        if (!e.is_regular_file() || e.path().extension() != ".cpp") continue;
+        ++programs;
+        const std::set<std::string> marked = MarkedLines(e.path());
+        ASSERT_FALSE(marked.empty()) << e.path().filename();
+        const auto [said, status] = RunCommand(
+            std::string(QM_CXX_COMPILER) + " -std=c++20 -g -w -fno-diagnostics-show-caret -I" + Quoted(QM_SOURCE_DIR) +
+            " " + Quoted(e.path()) + " -o " + Quoted(out) + " -Wl,--whole-archive " + Quoted(QM_CORE_LIBRARY) +
+            " -Wl,--no-whole-archive -Wl,--unresolved-symbols=ignore-all");
+        EXPECT_NE(status, 0) << e.path().filename() << " builds and links";
+        std::set<std::string> refused;
+        std::istringstream lines(said);
+        for (std::string line; std::getline(lines, line);) {
+            for (std::sregex_iterator m(line.begin(), line.end(), refusal), end; m != end; ++m) {
+                if (fs::path((*m)[1].str()).filename() != e.path().filename()) continue;
+                const std::string at = e.path().filename().string() + ":" + (*m)[2].str();
+                refused.insert(at);
+                if (marked.count(at) == 0) ADD_FAILURE() << "refused where nothing was planted: " << line;
+            }
+        }
+        for (const std::string& at : marked) EXPECT_EQ(refused.count(at), 1u) << at << " is not refused:\n" << said;
+    }
+    EXPECT_GE(programs, 2) << "no planted programs in " << links;
 }

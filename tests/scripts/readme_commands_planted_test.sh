@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The README check (readme_commands_test.sh) finds a broken command written
-# inside a paragraph: each broken command below, the one command of a README
-# of its own, makes it fail, while the same README with the command mended
-# runs it and passes.
+# inside a paragraph: each broken command below, in a README of its own
+# beside a command that works, makes it fail, while the same README with
+# the command mended passes, and runs it or, for a script named alone,
+# names it.
 #   readme_commands_planted_test.sh REPOSITORY BUILD_DIR
 set -uo pipefail
 repo="$1"
@@ -17,6 +18,10 @@ mended=(
   "build/test/tools/writer/quillmarch_writer list"
   "env QM_SOAK_SEED=7 build/test/tests/quillmarch_tests --gtest_filter='HoldWords.EveryCast*'"
   "cd build/test && tests/quillmarch_tests --gtest_filter='HoldWords.EveryCast*'"
+  "timeout 60 build/test/tools/writer/quillmarch_writer list"
+  "taskset -c 0 build/test/tools/writer/quillmarch_writer list"
+  "tools/screenshots/loaded_slots.sh"
+  "ctest --test-dir build/test -R '^HoldWords\.EveryCas[t]' --no-tests=error"
 )
 broken=(
   # a test name misspelled: ctest finds nothing, says so and exits 0
@@ -29,16 +34,27 @@ broken=(
   "env QM_SOAK_SEED=7 build/test/tests/quillmarch_tests --gtest_filter='HoldWords.EveryCost*'"
   # cd into the build, then a path that is not there from it
   "cd build/test && test/quillmarch_tests --gtest_filter='HoldWords.EveryCast*'"
+  # a program that is not there, behind timeout
+  "timeout 60 build/test/tools/writer/quillmarch_writr list"
+  # the same behind taskset
+  "taskset -c 0 build/test/tools/writer/quillmarch_writr list"
+  # a script misspelled, named alone
+  "tools/screenshots/loaded_slot.sh"
+  # a regular expression whose class is no placeholder, selecting nothing
+  "ctest --test-dir build/test -R '^HoldWords\.EveryCos[t]'"
 )
 
 failures=0
-# run_readme NAME SPAN: the check's exit status on a README giving SPAN inline.
+# run_readme NAME SPAN: the check's exit status on a README giving SPAN
+# inline, beside a command that works.
 run_readme() {
-  printf '# Planted\n\nThe check: `%s` runs it.\n' "$2" > "$work/$1.md"
+  printf '# Planted\n\nThe check: `%s` runs it. The slots: `%s`.\n' "$2" \
+    "build/test/tools/writer/quillmarch_writer list" > "$work/$1.md"
   bash "$check" "$repo" "$build" "$work/$1.md" > "$work/$1.out" 2>&1
 }
 for i in "${!broken[@]}"; do
-  if ! run_readme "mended$i" "${mended[$i]}" || ! grep -q '^ok:' "$work/mended$i.out"; then
+  if ! run_readme "mended$i" "${mended[$i]}" ||
+     ! grep -qxF -e "  | ${mended[$i]}" -e "named, not run: ${mended[$i]}" "$work/mended$i.out"; then
     echo "FAIL: the mended command did not run and pass: ${mended[$i]}"
     sed 's/^/  | /' "$work/mended$i.out"
     failures=$((failures + 1))

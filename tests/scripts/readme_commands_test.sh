@@ -15,12 +15,16 @@
 # where this build does not make it.
 #
 # A span of a paragraph in backquotes looks like a command when, after any
-# VAR=value words, it starts with a program (ctest, cmake, xvfb-run, env, cd,
-# bash, a program of the build, build/..., an executable file of the
-# repository) or with a path followed by arguments, or holds && or |. It is
-# run when it gives its program arguments, none of them a placeholder (a word
-# in capitals, or in <> or []); otherwise it is only named, and listed as
-# such. Nothing that looks like a command is dropped in silence.
+# VAR=value words, it starts with a program (ctest, cmake, env, cd, bash, a
+# program that runs the command after its own words, as xvfb-run, timeout or
+# taskset do, a program of the build, build/..., an executable file of the
+# repository, a script by its path) or with a path followed by arguments, or
+# holds && or |. It is run when it gives its program arguments, none of them
+# a placeholder (a word in capitals, alone or in [], or a name in <>; a
+# regular expression's [0-9] is no placeholder); otherwise it is only named,
+# and listed as such. A script or a program of this build named alone must
+# be there. Every span is listed with what was made of it: nothing is
+# dropped in silence.
 #   readme_commands_test.sh REPOSITORY BUILD_DIR [README]
 set -uo pipefail
 repo="$1"
@@ -36,6 +40,7 @@ mkdir -p "$work/tmp"
 failures=0
 skipped=0
 named=0
+plain=0
 
 # What the README says → what this test runs instead (sed -E expressions).
 shorten=(
@@ -88,8 +93,16 @@ run_block() {
   fi
 }
 
+# is_placeholder WORD: whether WORD stands for what the reader fills in.
+is_placeholder() {
+  local word="${1//[\'\"]/}"
+  local capitals='^\[?[A-Z][A-Z0-9_]*\]?$' named='<[A-Za-z_][A-Za-z0-9_ -]*>'
+  [[ "$word" =~ $capitals || "$word" =~ $named ]]
+}
+
 # command_kind SPAN: "run" for a command to run, "named" for a program named
-# without what it needs to run, nothing for a span that is no command.
+# without what it needs to run, "missing" for a script or a program of this
+# build named alone that is not there, nothing for a span that is no command.
 command_kind() {
   local span="$1" words program
   read -ra words <<< "$span"
@@ -97,10 +110,25 @@ command_kind() {
   [ "${#words[@]}" -ge 1 ] || return 0
   program="${words[0]}"
   case "$program" in
-    ctest|cmake|xvfb-run|env|cd|bash|sh) ;;
+    # These run the command after their own words: whatever stands behind
+    # them is tried with them.
+    ctest|cmake|env|cd|bash|sh|xvfb-run|timeout|taskset|nice|ionice|nohup|setsid|stdbuf|time|chrt) ;;
     # A folder of the build named alone is no command; its programs are ours.
-    build/*|./build/*) [[ "${#words[@]}" -ge 2 || "${program##*/}" == quillmarch* ]] || return 0 ;;
+    build/*|./build/*)
+      [[ "${#words[@]}" -ge 2 || "${program##*/}" == quillmarch* ]] || return 0
+      if [ "${#words[@]}" -eq 1 ] && [[ "${program#./}" == build/test/* ]] && [ ! -x "$build/${program#*build/test/}" ]; then
+        echo missing
+        return 0
+      fi
+      ;;
     *)
+      # A script by its path is one even alone, and a misspelled one is no
+      # file name: it is a broken command.
+      if [[ "$program" == */*.sh || "$program" == */*.py ]] && [ "${#words[@]}" -eq 1 ] &&
+         ! { [ -f "$repo/$program" ] && [ -x "$repo/$program" ]; }; then
+        echo missing
+        return 0
+      fi
       if ! { [ -f "$repo/$program" ] && [ -x "$repo/$program" ]; } &&
          ! { [[ "$program" == */* ]] && [ "${#words[@]}" -ge 2 ]; } &&
          [[ " $span " != *" && "* && " $span " != *" | "* ]]; then
@@ -110,7 +138,7 @@ command_kind() {
   esac
   [ "${#words[@]}" -ge 2 ] || { echo named; return 0; }
   for word in "${words[@]:1}"; do
-    [[ "$word" =~ ^[A-Z][A-Z0-9_]*$ || "$word" == *[\<\>\[\]]* ]] && { echo named; return 0; }
+    is_placeholder "$word" && { echo named; return 0; }
   done
   echo run
 }
@@ -130,7 +158,8 @@ end_paragraph() {
     case "$(command_kind "$span")" in
       run) ;;
       named) echo "named, not run: $span"; named=$((named + 1)); continue ;;
-      *) continue ;;
+      missing) echo "FAIL (no such script or program of the build): $span"; failures=$((failures + 1)); continue ;;
+      *) echo "no command: $span"; plain=$((plain + 1)); continue ;;
     esac
     blocks=$((blocks + 1))
     inline=$((inline + 1))
@@ -175,4 +204,4 @@ if grep -q "quillmarch_writer pictures docs" "$readme"; then
 fi
 
 if [ "$failures" -ne 0 ]; then echo "$failures of $blocks blocks or pictures failed"; exit 1; fi
-echo "README commands: $blocks blocks ($inline inside paragraphs), every one ran ($skipped fuzz targets not built here); $named programs named, not run"
+echo "README commands: $blocks blocks ($inline inside paragraphs), every one ran ($skipped fuzz targets not built here); $named programs named, not run; $plain spans no command"

@@ -3,7 +3,9 @@
 // stops drawing the ball and the pet there), the arena's camp (the woman who shoots, the big man), the first opponent
 // holding the heroine (the game hides the heroine's own sprite meanwhile),
 // the prizes the rounds raise, the camp's shop's offers, the wisps of fire
-// that hang in the far field's air.
+// that hang in the far field's air; the camp's tent hides the heroine the
+// scene puts inside it, and the woman who shoots looks the way the scenes
+// turn her.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,6 +26,7 @@
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/sprite_draw.h"
+#include "core/sprites/heroine_w1_table.h"
 #include "core/sprites/sprites.h"
 #include "text/sprites/menu_sprite_tables.h"
 #include "tools/art/cell_registry.h"
@@ -345,6 +348,92 @@ TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
             EXPECT_GE(found, 3) << "pose " << pose << " facing " << facing << ": no hand at the blade's grip " << x
                                 << "," << y;
         }
+}
+
+}  // namespace
+
+namespace {
+
+// The camp's scene puts the heroine inside the tent while its front piece
+// hides her there: going in and lying down, waking, rising to ask after
+// supper, and back after the catching game. Each row is a pose she holds
+// there, her place from the camp's anchor and her facing; every pixel of
+// her above the ground (y 640) lies on the tent's front, which the game
+// draws at the anchor + 74, y 521.
+TEST(SceneCells, InsideTheTentTheHeroineIsHiddenByItsFront) {
+    struct Inside {
+        std::int32_t pose, dx, y, facing;
+    };
+    const Inside rows[] = {
+        {89, 209, 640, -1}, {40, 209, 690, -1}, {39, 209, 690, -1}, {107, 209, 640, -1}, {89, 169, 640, -1},
+        {56, 169, 640, -1}, {29, 220, 684, 1},  {39, 169, 710, -1}, {29, 169, 684, 1},
+    };
+    const art::Canvas heroine = art::DrawPicture(*FindPicture(101));
+    const art::Canvas camp = art::DrawPicture(*FindPicture(195));
+    const npc_scene_frames::Cell& front = npc_scene_frames::kPropFrontCell;
+    for (const Inside& r : rows) {
+        const heroine_w1_table::FrameRow* f = heroine_w1_table::FindFrame(r.pose);
+        ASSERT_NE(f, nullptr) << r.pose;
+        int shown = 0, outside = 0;
+        for (int v = f->rect.top; v < f->rect.bottom; ++v)
+            for (int u = f->rect.left; u < f->rect.right; ++u) {
+                if (heroine.At(u, v) == art::kTransparent) continue;
+                const int y = r.y - f->anchorY + (v - f->rect.top);
+                if (y >= 640) continue;
+                ++shown;
+                // Her place as a column of the tent's cell; mirrored about it when she faces left.
+                const int du = u - f->rect.left - f->anchorX;
+                const int x = front.left + r.dx - 74 + (r.facing > 0 ? du : -du - 1);
+                const int ty = front.top + y - 521;
+                const bool covered = x >= front.left && x < front.right && ty >= front.top && ty < front.bottom &&
+                                     camp.At(x, ty) != art::kTransparent;
+                outside += !covered;
+            }
+        EXPECT_GT(shown, 0) << "pose " << r.pose;
+        EXPECT_EQ(outside, 0) << "pose " << r.pose << " at the anchor + " << r.dx << ", y " << r.y << ": " << outside
+                              << " of her " << shown << " pixels above the ground show past the tent";
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The woman who shoots, on her feet in the scenes, is drawn from cells that
+// hang on the side of her place the game turns her to (her point a few px
+// before the cell's left edge; mirrored, after it): so she looks that way,
+// right as the cell is cut, her face on the right of her hair, and stands
+// in the cell's left half, near her place. The game turns her so to answer
+// the big man, to speak to the heroine and to hand her the gift.
+TEST(SceneCells, TheShooterOnHerFeetLooksTheWayHerCellsHang) {
+    const art::Canvas pic = art::DrawPicture(*FindPicture(191));
+    const art::Look look = art::LookOf(art::Subject::ArenaBoss1, 0, 192);
+    const auto skin = Near(look.skin), hair = Near(look.hair);
+    for (const ArenaSceneCell& c : kSceneBoss1Poses) {
+        if (c.key < 107 || c.key > 111) continue;
+        const ArenaRect& r = c.rect;
+        // The head: the first rows with hair, and the skin beside that hair.
+        int top = r.bottom;
+        for (int y = r.top; y < r.bottom && top == r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (hair(pic.At(x, y))) top = y;
+        long skinX = 0, skinN = 0, hairX = 0, hairN = 0;
+        for (int y = top; y < std::min(top + 14, r.bottom); ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                if (hair(pic.At(x, y))) hairX += x, ++hairN;
+                if (skin(pic.At(x, y))) skinX += x, ++skinN;
+            }
+        ASSERT_GT(hairN, 0) << "pose " << c.key;
+        ASSERT_GT(skinN, 0) << "pose " << c.key;
+        EXPECT_GT(skinX / skinN, hairX / hairN) << "pose " << c.key << ": she looks left, away from the cell's side";
+        // Her feet: what the cell's lowest rows hold.
+        long feetX = 0, feetN = 0;
+        for (int y = r.bottom - 4; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (pic.At(x, y) != art::kTransparent) feetX += x - r.left, ++feetN;
+        ASSERT_GT(feetN, 0) << "pose " << c.key;
+        EXPECT_LT(feetX / feetN, (r.right - r.left) / 2) << "pose " << c.key << ": her feet far from her place";
+    }
 }
 
 }  // namespace

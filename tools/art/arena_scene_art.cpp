@@ -229,8 +229,12 @@ void SeatedShooter(Canvas& c, const ArenaSceneCell& cell, float height, bool tal
     PaintPerson(c, float(cell.rect.left) + cell.cx - 1.5f, float(cell.rect.bottom) + drop, height, 1, pose, look);
 }
 
-// The shooter on her feet, facing the way the table draws her (left, the
-// heroine's side; the table mirrors the cell to turn her right).
+// The shooter on her feet, facing right as she sat: the cells hang on the
+// side of her place she faces (the table sets her point a few px before the
+// cell's left edge, and mirrors the cell to turn her left), so she stands
+// near that edge, her gun and arms reaching out over the rest. Thus, after
+// her fight, she faces the big man as she answers him and the heroine as
+// she speaks to her.
 void StandingShooter(Canvas& c, const ArenaSceneCell& cell, float height, Stance stance, float feetX, bool windup,
                      bool talking) {
     const Look look = LookOf(Subject::ArenaBoss1, cell.key, kShooterSheet);
@@ -240,7 +244,7 @@ void StandingShooter(Canvas& c, const ArenaSceneCell& cell, float height, Stance
     pose.talking = talking;
     pose.phase = 0.3f;
     ClipTo(c, cell.rect);
-    PaintPerson(c, float(cell.rect.left) + feetX, float(cell.rect.bottom) - 1.0f, height, -1, pose, look);
+    PaintPerson(c, float(cell.rect.left) + feetX, float(cell.rect.bottom) - 1.0f, height, 1, pose, look);
 }
 
 void PaintShooter(Canvas& c) {
@@ -252,12 +256,12 @@ void PaintShooter(Canvas& c) {
     SeatedShooter(c, Shooter(105), h, true, true, 1.0f);   // shaking with laughter
     // Getting up off the seat, turning to the heroine.
     StandingShooter(c, Shooter(106), h, Stance::Crouch, 22, false, false);
-    StandingShooter(c, Shooter(107), h, Stance::Stand, 24, false, false);
-    StandingShooter(c, Shooter(108), h, Stance::Stand, 33, false, false);
-    StandingShooter(c, Shooter(109), h, Stance::Stand, 33, false, true);
+    StandingShooter(c, Shooter(107), h, Stance::Stand, 16, false, false);
+    StandingShooter(c, Shooter(108), h, Stance::Stand, 18, false, false);
+    StandingShooter(c, Shooter(109), h, Stance::Stand, 18, false, true);
     // The gun drawn back, then thrust out and fired (the post thrown).
-    StandingShooter(c, Shooter(110), h, Stance::Attack, 40, true, false);
-    StandingShooter(c, Shooter(111), h, Stance::Attack, 46, false, true);
+    StandingShooter(c, Shooter(110), h, Stance::Attack, 30, true, false);
+    StandingShooter(c, Shooter(111), h, Stance::Attack, 22, false, true);
     // Knocked down at the end of her fight: lying straight, the game turns
     // the cell on its side.
     const ArenaSceneCell& lying = Shooter(116);

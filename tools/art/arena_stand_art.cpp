@@ -38,7 +38,7 @@ void Masonry(Canvas& c, int l, int t, int r, int b, int course, int block, Rgb s
     }
 }
 
-// Part 1, the top of a column: a pennant on a pole above a striped awning,
+// The stands' part 1, the top of a column: a pennant on a pole above a striped awning,
 // the shaded back wall of the top tier under it.
 void StandTop(Canvas& c, const PictureRect& r) {
     const int l = r.left, t = r.top, w = r.right - r.left;
@@ -57,7 +57,7 @@ void StandTop(Canvas& c, const PictureRect& r) {
     Post(c, {r.left, r.top + 22, r.right, r.bottom});
 }
 
-// Parts 2..7, the back of a tier, where the spectators sit.
+// The stands' parts 2..7, the back of a tier, where the spectators sit.
 void TierBack(Canvas& c, const PictureRect& r) {
     Masonry(c, r.left, r.top, r.right, r.bottom, 15, 29, kStoneDark, 180);
     VerticalGradient(c, r.left, r.top, r.right, r.top + 12, Scale(kShade, 0.85f), Scale(kStoneDark, 0.9f));
@@ -65,7 +65,7 @@ void TierBack(Canvas& c, const PictureRect& r) {
     Post(c, r);
 }
 
-// Parts 14..19, the rail at the front of each tier.
+// The stands' parts 14..19, the rail at the front of each tier.
 void TierRail(Canvas& c, const PictureRect& r) {
     FillRect(c, r.left, r.top, r.right, r.bottom, kTimber);
     FillRect(c, r.left, r.top, r.right, r.top + 4, kTimberLit);
@@ -74,7 +74,7 @@ void TierRail(Canvas& c, const PictureRect& r) {
     Post(c, r);
 }
 
-// Parts 8..13, shown while the crowd is not up cheering: two spectators
+// The stands' parts 8..13, shown while the crowd is not up cheering: two spectators
 // sitting on the bench, their heads and shoulders over the tier's rail (the
 // rail covers the piece's rows from 23 down), a head lower than the crowd
 // standing. The stands are never empty, the crowd only sits down.

@@ -29,18 +29,32 @@ void Clip(Canvas& c, const Cell& cell) {
     SetClip(c, &box);
 }
 
+// From the top of its cell to the ground at its foot, its sides bowed out
+// under the peak as canvas over a ridge rope: the heroine inside it, on her
+// knees or lying down, stays hidden under the roof.
 void Tent(Canvas& c, const Box& b, bool front) {
-    const float apexX = b.l + b.W() * 0.45f;
-    const float tent[] = {b.l + 4, b.b, apexX, b.t + 4, b.r - 4, b.b};
-    FillPolygon(c, tent, 3, Solid(front ? kCanvasLight : kCanvasDark));
+    const float apexX = b.l + b.W() * 0.45f, ground = b.b + 1;
+    constexpr int kSteps = 12;
+    float outline[2 * (2 * kSteps + 1)];
+    int n = 0;
+    // Along one side, k steps from its foot towards the peak.
+    const auto side = [&](float footX, int k) {
+        const float t = 1.0f - float(k) / kSteps;
+        outline[n++] = apexX + (footX - apexX) * t;
+        outline[n++] = b.t + (ground - b.t) * std::pow(t, 1.4f);
+    };
+    for (int k = 0; k <= kSteps; ++k) side(b.l + 4, k);
+    for (int k = kSteps - 1; k >= 0; --k) side(b.r - 4, k);
+    FillPolygon(c, outline, n / 2, Solid(front ? kCanvasLight : kCanvasDark));
     if (front) {
-        // The open flap: a darker triangle and the seams.
-        const float flap[] = {apexX - b.W() * 0.12f, b.b, apexX, b.t + b.H() * 0.35f, apexX + b.W() * 0.12f, b.b};
+        // The open flap: a darker triangle, and the seams along the sides.
+        const float flap[] = {apexX - b.W() * 0.12f, ground, apexX, b.t + b.H() * 0.35f, apexX + b.W() * 0.12f, ground};
         FillPolygon(c, flap, 3, Solid(Scale(kCanvasDark, 0.7f)));
-        Line(c, apexX, b.t + 4, b.l + 4, b.b, 2, Solid(Scale(kCanvasLight, 0.8f)));
-        Line(c, apexX, b.t + 4, b.r - 4, b.b, 2, Solid(Scale(kCanvasLight, 0.8f)));
+        for (int k = 0; k + 1 < n / 2; ++k)
+            Line(c, outline[2 * k], outline[2 * k + 1], outline[2 * k + 2], outline[2 * k + 3], 2,
+                 Solid(Scale(kCanvasLight, 0.8f)));
     } else {
-        FillRect(c, int(apexX - 2), int(b.t), int(apexX + 2), int(b.b), Solid(kWood));
+        FillRect(c, int(apexX - 2), int(b.t), int(apexX + 2), int(ground), Solid(kWood));
     }
 }
 

@@ -203,16 +203,18 @@ void ThingsOfRectSources(Builder& b) {
 // 18), her fists up and feet together. A blow staggers her into 46 and she
 // gets up through 45 (from a fall, a blow, the title's landing). The title
 // sits her down through 47 and 49 into 50 and sways her on the ground, 51
-// to 54, and has her stand by the mushroom cluster, 55 and 56, between the
-// kicks at it (48); 55 is also how she stands on the arrival's lift through
-// all its talk and its ride.
+// to 54, and has her stand by the mushroom cluster, 55, between the kicks at
+// it (48), kneeling up to it as it sways, 56; 55 is also how she stands on
+// the arrival's lift through all its talk and its ride, and 56 how she
+// rises inside the camp's tent, under its roof.
 Stance HeroineStance(int pose, bool secondSheet) {
     if (secondSheet) return Stance::Attack;
     if (pose >= 17 && pose <= 20) return Stance::Block;
     if (pose == 45 || pose == 47 || pose == 49) return Stance::Crouch;
     if (pose == 46) return Stance::Hurt;
     if (pose >= 50 && pose <= 54) return Stance::Sit;
-    if (pose == 55 || pose == 56) return Stance::Stand;
+    if (pose == 55) return Stance::Stand;
+    if (pose == 56) return Stance::Knees;
     if (pose >= 2 && pose <= 7) return Stance::Walk;
     if (pose >= 8 && pose <= 11) return Stance::Run;
     if (pose == 12 || pose == 13 || pose == 26 || pose == 87 || pose == 88 || pose == 107) return Stance::Crouch;

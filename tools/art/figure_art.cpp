@@ -284,6 +284,20 @@ Body BodyOf(const PersonPose& p) {
             b.backFoot[1] = 0.0f;
             Arms(b, 0.9f, 0.6f, 0.15f, 0.1f);
             break;
+        case Stance::Knees:
+            // The thighs straight down from the hips to the knees on the
+            // floor, the shins back along it; the hands before the thighs.
+            b.hip = -1.9f;
+            b.frontKnee[0] = 0.12f;
+            b.frontKnee[1] = -0.12f;
+            b.backKnee[0] = -0.08f;
+            b.backKnee[1] = -0.12f;
+            b.frontFoot[0] = -1.7f;
+            b.frontFoot[1] = 0.0f;
+            b.backFoot[0] = -1.85f;
+            b.backFoot[1] = 0.0f;
+            Arms(b, 0.55f, 0.5f, 0.1f, 0.2f);
+            break;
         case Stance::Hunch:
             // Low on the heels, the shoulders over the knees, the hands out
             // before him (at a fire, or for what he catches).

@@ -39,7 +39,7 @@ void SetEra01SetPieceSpriteA(std::int32_t item);
 void SetEra01SetPieceSpriteB(std::int32_t item, std::int32_t group);
 void SetEra01SetPieceSpriteC(std::int32_t item);
 void SetEra01SetPieceSpriteD(std::int32_t item);
-// Parts of the enemies' pass: the monster groups and the encounter's actors
+// The enemies' pass in three pieces: the monster groups and the encounter's actors
 // with the thrown pieces (Era01 only), and the tournament's second opponent,
 // who is drawn in every area.
 void DrawMonsterGroups();

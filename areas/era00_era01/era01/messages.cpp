@@ -45,13 +45,13 @@ constexpr MessageLine kArena1_3[] = {
     {210, 700, "リシェル　　：　ここは・・・　まるい　広場？"},
 };
 constexpr MessageLine kArena2_4[] = {
-    {210, 700, "ﾅﾚｰﾀ　：　姫様、地面から　魔物が　あらわれました！"},
+    {210, 700, "ﾅﾚｰﾀ　：　姫様、草むらに　ねころんでいた　男の人が　おきあがりました！"},
 };
 constexpr MessageLine kArena3_5[] = {
     {210, 700, "リシェル　　：　なんて　ちから・・・　ぜんぜん　かなわない！"},
 };
 constexpr MessageLine kArena4_6[] = {
-    {210, 700, "ﾅﾚｰﾀ　：　姫様、いまは　ひきかえしましょう。"},
+    {210, 700, "ﾅﾚｰﾀ　：　姫様、いまは　かないません。　下の　道へ　もどって　みましょう。"},
 };
 constexpr MessageLine kArena5_7[] = {
     {210, 700, "リシェル　　：　いた！　あなたが　この　広場の　ぬしね！"},
@@ -89,7 +89,7 @@ constexpr MessageLine kStory23_17[] = {
     {285, 700, "以上、よろしく　おねがいいたします。"},
 };
 constexpr MessageLine kStory25_18[] = {
-    {210, 700, "きのこ番　：　ちょっと　まった！　ここは　とおせないよ。"},
+    {210, 700, "きのこ屋　：　ちょっと　まった！　ここは　とおせないよ。"},
 };
 constexpr MessageLine kStory26_19[] = {
     {210, 725, "　　　　　　　ここは　わたしの　きのこばたけ　だからね。"},
@@ -101,7 +101,7 @@ constexpr MessageLine kStory28_21[] = {
     {210, 725, "　　　　　　　　おねがい、とおして？"},
 };
 constexpr MessageLine kStory29_22[] = {
-    {210, 700, "きのこ番　：　そうこなくちゃ。"},
+    {210, 700, "きのこ屋　：　そうこなくちゃ。"},
 };
 constexpr MessageLine kStory30_23[] = {
     {210, 700, "リシェル　　：　それで、なにを　すれば　いいの？"},
@@ -110,7 +110,7 @@ constexpr MessageLine kStory31_24[] = {
     {210, 725, "　　　　　　　　むずかしいのは　いやよ。"},
 };
 constexpr MessageLine kStory32_25[] = {
-    {210, 700, "きのこ番　：　あの　木の　きのこを　あつめる　ゲームさ。"},
+    {210, 700, "きのこ屋　：　あの　木の　きのこを　あつめる　ゲームさ。"},
 };
 constexpr MessageLine kStory33_26[] = {
     {210, 725, "　　　　　　　ひろった　きのこは　あんたに　あげよう。"},
@@ -122,31 +122,31 @@ constexpr MessageLine kStory35_28[] = {
     {210, 725, "　　　　　　　　どうやって　とるの？"},
 };
 constexpr MessageLine kStory36_29[] = {
-    {210, 700, "きのこ番　：　いまから　木の　きのこを　おとすから、"},
+    {210, 700, "きのこ屋　：　いまから　木の　きのこを　おとすから、"},
 };
 constexpr MessageLine kStory37_30[] = {
     {210, 725, "　　　　　　　下で　しゃがんで　ひろうのさ。"},
 };
 constexpr MessageLine kStory38_31[] = {
-    {210, 700, "きのこ番　：　むらさきの　きのこは　どくだから　ひろわない　ことだね。"},
+    {210, 700, "きのこ屋　：　むらさきの　きのこは　どくだから　ひろわない　ことだね。"},
 };
 constexpr MessageLine kStory39_32[] = {
     {210, 725, "　　　　　　　さいしょの　いっかいは　ただに　しておくよ。"},
 };
 constexpr MessageLine kStory40_33[] = {
-    {210, 700, "きのこ番　：　もう　いっかい、１００バルで　どうだい？"},
+    {210, 700, "きのこ屋　：　もう　いっかい、１００バルで　どうだい？"},
 };
 constexpr MessageLine kStory42_35[] = {
-    {210, 700, "きのこ番　：　それじゃ、１００バル　いただくよ。"},
+    {210, 700, "きのこ屋　：　それじゃ、１００バル　いただくよ。"},
 };
 constexpr MessageLine kStory43_36[] = {
     {210, 725, "　　　　　　　さあ、はじめるよ！"},
 };
 constexpr MessageLine kStory44_37[] = {
-    {210, 700, "きのこ番　：　また　おいで。"},
+    {210, 700, "きのこ屋　：　また　おいで。"},
 };
 constexpr MessageLine kStory45_38[] = {
-    {210, 700, "きのこ番　：　おや、お金が　たりないようだね。"},
+    {210, 700, "きのこ屋　：　おや、お金が　たりないようだね。"},
 };
 constexpr MessageLine kStory46_39[] = {
     {210, 700, "リシェル　　：　あっ、にげた！　まって～！"},
@@ -209,10 +209,10 @@ constexpr MessageLine kStory69_58[] = {
     {210, 725, "　　　　　　よく　見ていて。"},
 };
 constexpr MessageLine kStory70_59[] = {
-    {210, 700, "リシェル　　：　うん、しっかり　見てる！"},
+    {210, 700, "セシル　：　まず　こしを　おとして、ちからを　ためるの・・・"},
 };
 constexpr MessageLine kStory71_60[] = {
-    {210, 725, "セシル　：　いくわよ・・・"},
+    {210, 725, "　　　　　　たまったら　いっきに　ときはなつ！　・・・いくわよ！"},
 };
 constexpr MessageLine kStory72_61[] = {
     {210, 700, "セシル　：　いまのが　Ｄキーの　わざよ。"},
@@ -236,13 +236,13 @@ constexpr MessageLine kStory78_67[] = {
     {210, 700, "セシル　：　さあ、いまよ！　Ｄキーを　おして！"},
 };
 constexpr MessageLine kStory79_68[] = {
-    {210, 700, "セシル　：　もう　いちど。　こんどは　もっと　すばやく！"},
+    {210, 725, "　　　　　　もう　いちど。　こんどは　もっと　すばやく！"},
 };
 constexpr MessageLine kStory80_69[] = {
-    {210, 700, "セシル　：　おみごと！　それが　Ｄキーの　わざよ。"},
+    {210, 725, "　　　　　　おみごと！　それが　Ｄキーの　わざよ。"},
 };
 constexpr MessageLine kStory81_70[] = {
-    {210, 700, "ﾅﾚｰﾀ　：　あたりが　しんと　しずまりかえりました・・・"},
+    {210, 700, "ﾅﾚｰﾀ　：　姫様は　Ｄキーの　わざを　おぼえました！　とおくの　てきにも　とどきます。"},
 };
 constexpr MessageLine kStory82_71[] = {
     {210, 700, "セシル　：　・・・姫様、ひとつだけ　おぼえておいて。"},
@@ -287,60 +287,60 @@ constexpr MessageLine kStory92_84[] = {
     {210, 700, "セシル　：　ぐう・・・　姫様・・・　むにゃ・・・"},
 };
 constexpr MessageLine kStory1001_85[] = {
-    {210, 700, "きのこ番　：　わたしは　この　きのこばたけの　番人さ。"},
+    {210, 700, "きのこ屋　：　わたしは　この　きのこ屋の　あるじ。　番も　じぶんで　するのさ。"},
 };
 constexpr MessageLine kStory1002_86[] = {
-    {210, 700, "リシェル　　：　番人さん？　その　やりで　まもってるの？"},
+    {210, 700, "リシェル　　：　きのこ屋さん？　だから　やりを　もってるの？"},
 };
 constexpr MessageLine kStory1003_87[] = {
-    {210, 700, "きのこ番　：　そうとも。　きのこどろぼうが　おおくてね。"},
+    {210, 700, "きのこ屋　：　そうとも。　きのこどろぼうが　おおくてね。"},
 };
 constexpr MessageLine kStory1004_88[] = {
     {210, 700, "リシェル　　：　わたし、どろぼうじゃ　ないわ！"},
 };
 constexpr MessageLine kStory1005_89[] = {
-    {210, 700, "きのこ番　：　どうだかねえ。"},
+    {210, 700, "きのこ屋　：　どうだかねえ。"},
     {210, 725, "　　　　　　　さいきんは　あやしい　ものが　おおいのさ。"},
 };
 constexpr MessageLine kStory1006_90[] = {
     {210, 700, "リシェル　　：　あやしい　もの？"},
 };
 constexpr MessageLine kStory1007_91[] = {
-    {210, 700, "きのこ番　：　じつは　この先で"},
+    {210, 700, "きのこ屋　：　じつは　この先で"},
     {210, 725, "　　　　　　　あやしい　おんなを　見かけたよ。"},
 };
 constexpr MessageLine kStory1008_92[] = {
     {210, 700, "リシェル　　：　それ、カーラだわ！"},
 };
 constexpr MessageLine kStory1009_93[] = {
-    {210, 700, "きのこ番　：　ちいさな　いきものを　だいて　いたよ。"},
+    {210, 700, "きのこ屋　：　ちいさな　いきものを　だいて　いたよ。"},
 };
 constexpr MessageLine kStory1010_94[] = {
     {210, 700, "リシェル　　：　モモだわ！　どっちへ　いったの？"},
 };
 constexpr MessageLine kStory1011_95[] = {
-    {210, 700, "きのこ番　：　右のほうへ　いったよ。"},
+    {210, 700, "きのこ屋　：　右のほうへ　いったよ。"},
     {210, 725, "　　　　　　　あんたの　ともだち　かい？"},
 };
 constexpr MessageLine kStory1012_96[] = {
     {210, 700, "リシェル　　：　ええ、大切な　家族なの。"},
 };
 constexpr MessageLine kStory1013_97[] = {
-    {210, 700, "きのこ番　：　そりゃあ　たいへんだ。"},
+    {210, 700, "きのこ屋　：　そりゃあ　たいへんだ。"},
     {210, 725, "　　　　　　　あんたを　うたがって　わるかったね。"},
 };
 constexpr MessageLine kStory1014_98[] = {
-    {210, 700, "きのこ番　：　おわびに　ひとつ"},
+    {210, 700, "きのこ屋　：　おわびに　ひとつ"},
     {210, 725, "　　　　　　　ゲームに　さそって　あげよう。"},
 };
 constexpr MessageLine kStory1015_99[] = {
-    {210, 700, "きのこ番　：　きのこが　もらえる　ゲームだよ。"},
+    {210, 700, "きのこ屋　：　きのこが　もらえる　ゲームだよ。"},
 };
 constexpr MessageLine kStory1016_100[] = {
     {210, 700, "リシェル　　：　ゲーム？　でも　わたし、いそいでるの。"},
 };
 constexpr MessageLine kStory1017_101[] = {
-    {210, 700, "きのこ番　：　そう　いわずに。"},
+    {210, 700, "きのこ屋　：　そう　いわずに。"},
     {210, 725, "　　　　　　　すぐ　おわるからさ。"},
 };
 constexpr MessageLine kStory1018_102[] = {
@@ -503,7 +503,7 @@ constexpr MessageLine kGate8_153[] = {
     {210, 700, "リシェル　　：　どうしよう・・・"},
 };
 constexpr MessageLine kGate9_154[] = {
-    {210, 700, "？？？の声　：　この門を　とおりたくば　かぎを　もって　まいれ。"},
+    {210, 700, "？？？　：　この門を　とおりたくば　かぎを　もって　まいれ。"},
 };
 constexpr MessageLine kGate10_155[] = {
     {210, 725, "ﾅﾚｰﾀ　：　姫様、門が　しゃべりました！"},
@@ -512,13 +512,13 @@ constexpr MessageLine kGate11_156[] = {
     {210, 700, "リシェル　　：　かぎ？　どこに　あるの？"},
 };
 constexpr MessageLine kGate12_157[] = {
-    {210, 725, "？？？の声　：　まるい　広場の　ぬしが　もっておる。"},
+    {210, 725, "？？？　：　まるい　広場の　ぬしが　もっておる。"},
 };
 constexpr MessageLine kGate13_158[] = {
     {210, 700, "リシェル　　：　その　ぬしから　かぎを　もらえば　いいのね？"},
 };
 constexpr MessageLine kGate14_159[] = {
-    {210, 725, "？？？の声　：　さよう。　手に　いれたら　この門の　まえで　つかえ。"},
+    {210, 725, "？？？　：　さよう。　手に　いれたら　この門の　まえで　つかえ。"},
 };
 constexpr MessageLine kGate15_160[] = {
     {210, 700, "リシェル　　：　この門の　まえで・・・　おぼえておくわ。"},
@@ -527,7 +527,7 @@ constexpr MessageLine kGate16_161[] = {
     {210, 700, "リシェル　　：　でも、広場って　どこに　あるの？"},
 };
 constexpr MessageLine kGate17_162[] = {
-    {210, 725, "？？？の声　：　この先だ。　上の　道を　ゆくが　よい。"},
+    {210, 725, "？？？　：　この先だ。　上の　道を　ゆくが　よい。"},
 };
 constexpr MessageLine kGate18_163[] = {
     {210, 700, "リシェル　　：　よーし、広場を　さがしに　いこう！"},
@@ -641,13 +641,13 @@ constexpr MessageLine kField66_199[] = {
     {210, 700, "リシェル　　：　これ・・・　見はりの　おとしもの？"},
 };
 constexpr MessageLine kField67_200[] = {
-    {210, 725, "？？？の声　：　それに　さわるな！"},
+    {210, 725, "？？？　：　それに　さわるな！"},
 };
 constexpr MessageLine kField68_201[] = {
     {210, 700, "リシェル　　：　きゃっ！　とびらから　なにか　とんできた！"},
 };
 constexpr MessageLine kField69_202[] = {
-    {210, 725, "ﾅﾚｰﾀ　：　姫様、見はりが　とびらから　うってきます！"},
+    {210, 725, "　　　　　　　　あの　とびらの　中から　だれかが　うってくるのね！"},
 };
 constexpr MessageLine kField70_203[] = {
     {210, 700, "リシェル　　：　あぶないじゃない！　やめなさい！"},
@@ -674,7 +674,7 @@ constexpr MessageLine kField78_210[] = {
     {210, 725, "　　　　　三匹とも　おいこめば、塔を　のぼれます！"},
 };
 constexpr MessageLine kField79_211[] = {
-    {210, 700, "リシェル　　：　とびらの　中は・・・　まっくらね。"},
+    {210, 700, "ﾅﾚｰﾀ　：　姫様は　とびらの　中を　のぞきこみました・・・"},
 };
 constexpr MessageLine kField80_212[] = {
     {210, 700, "ﾅﾚｰﾀ　：　なにも　ないようです。"},
@@ -876,7 +876,7 @@ constexpr AreaMessageEntry kEntries[] = {
     {&DialogueChannelsRecord::storyLine, 75, 75, nullptr, 6, 80, kTextBlack, kStory75_64, 1},
     {&DialogueChannelsRecord::storyLine, 76, 77, nullptr, 6, 80, kTextBlack, kStory76_65, 1},
     {&DialogueChannelsRecord::storyLine, 77, 77, nullptr, 6, 80, kTextBlack, kStory77_66, 1},
-    {&DialogueChannelsRecord::storyLine, 78, 78, nullptr, 6, 80, kTextBlack, kStory78_67, 1},
+    {&DialogueChannelsRecord::storyLine, 78, 80, nullptr, 6, 80, kTextBlack, kStory78_67, 1},
     {&DialogueChannelsRecord::storyLine, 79, 79, nullptr, 6, 80, kTextBlack, kStory79_68, 1},
     {&DialogueChannelsRecord::storyLine, 80, 80, nullptr, 6, 80, kTextBlack, kStory80_69, 1},
     {&DialogueChannelsRecord::storyLine, 81, 81, nullptr, 6, 80, kTextBlack, kStory81_70, 1},

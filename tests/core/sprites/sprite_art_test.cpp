@@ -104,9 +104,10 @@ int LitWidth(const art::Canvas& c, const SpriteRect& r, int top, int bottom) {
 // A figure wider than its cell is painted narrower or smaller, never sliced
 // off at the cell's side: a frame a body wide (the kick's gathering, the
 // reeling) showed her with half a body. And the stances the scenes hold her
-// in through long talks are stances: she stands on the arrival's lift (55),
-// at the marker of every round (40) and by the title's mushrooms (56), with
-// no leg out at her hips as in the kick (48) that shares her sheet's row.
+// in through long talks are stances: she stands on the arrival's lift (55)
+// and at the marker of every round (40), and kneels up by the title's
+// mushrooms and in the camp's tent (56), with no leg out at her hips as in
+// the kick (48) that shares her sheet's row.
 TEST(SpriteArt, HerFramesAreWholeAndTheHeldOnesStand) {
     const art::Canvas first = art::DrawPicture(*FindPicture(101));
     for (const auto& f : heroine_w1_table::kFrames) {

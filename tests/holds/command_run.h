@@ -1,0 +1,29 @@
+// Running the build's own tools from a test: a command's output and status,
+// a path quoted for the shell, a file's bytes.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+
+// What a command printed (stdout and stderr) and its exit status.
+inline std::pair<std::string, int> RunCommand(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return {"could not start: " + command, -1};
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    return {out, pclose(pipe)};
+}
+
+inline std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+inline std::string ReadAll(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
