@@ -134,13 +134,7 @@ TEST_F(Round3Flow, AtEitherEndOfTheRingSheIsKeptThereUntilSheWalksOut) {
         SCOPED_TRACE(e.what);
         if (!first) AnotherGame();
         first = false;
-        StartAtRound(3);
-        SeedRandom(5);
-        ASSERT_TRUE(Play([] { return TournamentGauge.value == 98; }, 600));
-        PlayerState.x = O + 1458 + 129;
-        Press(VkLetter('a'));
-        ASSERT_TRUE(Play([] { return Round3Opponent.depth == 0.3f && MessageBoxOpen == 0 && Round3Opponent.y == 640; },
-                         6000));
+        ASSERT_TRUE(IntoRound3Fight(5));
         // Walked to the end, and 10 s of the fight there.
         const std::int32_t end = O + (e.walkTo == VK_LEFT ? kRingLeft : kRingRight);
         const int out = e.walkTo == VK_LEFT ? VK_RIGHT : VK_LEFT;

@@ -14,14 +14,12 @@
 #include "core/game_flow.h"
 #include "core/holds.h"
 #include "core/player.h"
-#include "core/random.h"
 #include "era02_flow.h"
 #include "support/slot_words.h"
 #include "text/menu_state.h"
 
 namespace {
 
-constexpr std::int32_t O = Era02Anchor1;
 constexpr std::int32_t kLiftStop = SectionAnchorX[21] + 150;
 
 class MotionThroughTheMenu : public TournamentFlow {
@@ -37,18 +35,12 @@ public:
     // Round 3's fight with her far to the opponent's left: true once its
     // long leap at her is in the air.
     bool LeaptAtInRound3() {
-        StartAtRound(3);
-        SeedRandom(5);
-        if (!Play([] { return TournamentGauge.value == 98; }, 600)) return false;
-        PlayerState.x = O + 1458 + 129;
-        Press(VkLetter('a'));
-        if (!Play([] { return Round3Opponent.depth == 0.3f && MessageBoxOpen == 0 && Round3Opponent.y == 640; },
-                  6000))
-            return false;
+        if (!IntoRound3Fight(5)) return false;
         PlayerState.x = Round3Opponent.x - 700;
         PlayerState.facing = 1;
         return Play([] { return Round3Opponent.frame == 14 && Round3Opponent.y < 600; }, 600);
     }
+
 protected:
     // F2 now: the stage's last frame.
     bool LeaveTheStage() {
