@@ -76,11 +76,11 @@ bool WalkHeroinePast(std::int32_t mark, std::int32_t direction) {
 }
 
 std::int32_t ClearSpot(std::int32_t x, const FigureBody* bodies, std::size_t count, std::int32_t minX,
-                       std::int32_t maxX) {
+                       std::int32_t maxX, std::int32_t halfWidth) {
     const auto clear = [&](std::int32_t at) {
         if (at < minX || at > maxX) return false;
         for (std::size_t i = 0; i < count; ++i)
-            if (at + kHeroineHalfWidth > bodies[i].left && at - kHeroineHalfWidth < bodies[i].right) return false;
+            if (at + halfWidth > bodies[i].left && at - halfWidth < bodies[i].right) return false;
         return true;
     };
     if (clear(x)) return x;
@@ -89,7 +89,7 @@ std::int32_t ClearSpot(std::int32_t x, const FigureBody* bodies, std::size_t cou
     std::int32_t best = x;
     std::int32_t bestGap = -1;
     for (std::size_t i = 0; i < count; ++i)
-        for (const std::int32_t at : {bodies[i].left - kHeroineHalfWidth, bodies[i].right + kHeroineHalfWidth}) {
+        for (const std::int32_t at : {bodies[i].left - halfWidth, bodies[i].right + halfWidth}) {
             const std::int32_t gap = at > x ? at - x : x - at;
             if (clear(at) && (bestGap < 0 || gap < bestGap)) {
                 best = at;

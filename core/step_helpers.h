@@ -132,11 +132,12 @@ struct FigureBody {
 };
 // How far her body reaches either side of her x, standing.
 inline constexpr std::int32_t kHeroineHalfWidth = 14;
-// The x nearest `x` within [minX, maxX] at which her body meets none of
-// `bodies`: `x` itself when it already meets none, or when no such x lies
-// within the limits.
+// The x nearest `x` within [minX, maxX] at which her body (or another
+// figure's, `halfWidth` either side of its middle) meets none of `bodies`:
+// `x` itself when it already meets none, or when no such x lies within the
+// limits.
 std::int32_t ClearSpot(std::int32_t x, const FigureBody* bodies, std::size_t count, std::int32_t minX,
-                       std::int32_t maxX);
+                       std::int32_t maxX, std::int32_t halfWidth = kHeroineHalfWidth);
 // Whether a blow or a jump of hers is still under way (it moves her on by
 // its own marks): a spot to stand clear is chosen once it has ended.
 bool HeroineInABlowOrJump();

@@ -2,6 +2,9 @@
 // charges in, the long talks (one loops while a second count runs up), its
 // blows at the banner that shake the arena's middle, and the heroine's way
 // out through the west door. Then, back in the second weapon mode, the gift.
+#include <algorithm>
+
+#include "areas/era02/opponent_frames.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "areas/era03/calls.h"
@@ -90,6 +93,29 @@ namespace {
 
 double SinceErrandStamp() { return GameNow() - Errand.stamp; }
 
+// Where the right edge of the opponent's widest picture stands while she
+// strikes the banner (facing left, so none is mirrored).
+std::int32_t StrikeRightEdge() {
+    std::int32_t edge = Opp.x;
+    const auto widen = [&](std::int32_t frame) {
+        if (const era02_frames::Round4Row* r = FindRow(era02_frames::kRound4Frames, &era02_frames::Round4Row::frame, frame))
+            edge = std::max(edge, Opp.x - r->pivotX + r->right - r->left);
+    };
+    for (const StrikeRow& r : kStrikeRows) widen(r.frame);
+    widen(33);
+    return edge;
+}
+
+// She turns back to thank the opponent, still striking the banner for her
+// send-off behind her: the view her walk left moves on (2 px a step) until
+// the opponent stands whole in it. Walking off, she takes the view with her.
+void HoldFarewellView(ErrandState& s) {
+    constexpr std::int32_t kEdgeRoom = 16;
+    const std::int32_t wanted = StrikeRightEdge() + kEdgeRoom - kViewWidth;
+    if (s.view < wanted) s.view = std::min(wanted, s.view + 2);
+    ScrollX = s.view;
+}
+
 void StepSideA(ErrandState& s) {
     if (s.sideA == 0) {
         s.sideA = 1;
@@ -111,7 +137,7 @@ void StepSideA(ErrandState& s) {
         s.view = ScrollX;
     }
     if (s.sideA == 3) {
-        ScrollX = s.view;
+        HoldFarewellView(s);
         PlayerState.x = Era02Anchor1 + 1530;
         if (AtLeastElapsed(s.stamp2, GameNow(), 2.0)) {
             s.sideA = 4;
@@ -122,7 +148,7 @@ void StepSideA(ErrandState& s) {
         }
     }
     if (s.sideA == 4) {
-        ScrollX = s.view;
+        HoldFarewellView(s);
         PlayerState.facing = 1;
         Msg() = 153;
         if (LineRead()) {

@@ -103,6 +103,14 @@ inline constexpr std::int32_t kPracticeFloorY = 640;
 inline constexpr SpriteRect kPracticeMarker{597, 535, 607, 581};
 inline constexpr SpriteRect kPracticeTallPiece{548, 0, 621, 394};
 inline constexpr SpriteRect kPracticeRaisedPiece{548, 68, 621, 306};
+// The post at the field's west end: the tall piece stands at x 0, the piece
+// the practice raises at x 30, each placed by a point this far into it.
+inline constexpr std::int32_t kPracticeTallPieceX = 0, kPracticeRaisedPieceX = 30, kPracticePieceInset = 10;
+// The ground the post stands on, from the tall piece's left edge to the
+// raised piece's right edge.
+inline constexpr std::int32_t kPracticePostLeft = kPracticeTallPieceX - kPracticePieceInset;
+inline constexpr std::int32_t kPracticePostRight =
+    kPracticeRaisedPieceX - kPracticePieceInset + kPracticeRaisedPiece.Width();
 
 template <typename R, std::size_t N>
 constexpr const R* FindIn(const R (&rows)[N], std::int32_t id) {

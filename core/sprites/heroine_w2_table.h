@@ -105,10 +105,16 @@ inline constexpr BodyRow kBody[] = {
     {211, -1, {792, 752, 876, 876}, 40},
     {212, 0, {0, 756, 84, 880}, 40},
     {213, 0, {84, 776, 168, 900}, 40},
-    {214, 0, {493, 872, 577, 996}, 40},
-    {215, 0, {577, 876, 661, 1000}, 40},
+    // The G blow's swing lunges with the blade out before her: its near end
+    // lies 64 and 70 px ahead of her feet, so these frames are wider, for her
+    // hand to reach it.
+    {214, 0, {684, 1056, 812, 1180}, 40},
+    {215, 0, {814, 1056, 942, 1180}, 40},
     {216, 0, {661, 876, 745, 1000}, 40},
-    {217, 0, {745, 876, 829, 1000}, 40},
+    // Upright with the blade low behind her: the blade's point lies 44 px
+    // behind her feet, so the frame reaches that far back for her hand to
+    // close on it.
+    {217, 0, {745, 876, 829, 1000}, 46},
     {218, 0, {0, 880, 84, 1004}, 40},
     {219, 0, {84, 900, 168, 1024}, 40},
     {220, 0, {829, 930, 913, 1054}, 40},

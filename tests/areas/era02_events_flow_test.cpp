@@ -9,6 +9,7 @@
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/calls.h"
+#include "areas/era02/opponent_frames.h"
 #include "areas/era02/records.h"
 #include "areas/era02/tournament.h"
 #include "core/area_flags.h"
@@ -16,6 +17,7 @@
 #include "core/keys.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/step_helpers.h"
 #include "era02_flow.h"
 #include "shell/graphics.h"
 #include "text/menu_state.h"
@@ -59,8 +61,28 @@ TEST_F(Era02EventsFlow, ReturnErrandWestDoorGiftAndExit) {
 
     // The errand event: walking west sets it off; the loop counts 1..5 on
     // the round channel; she leaves through the west door.
+    // She turns back to thank the opponent, striking the banner for her
+    // send-off, whole in the picture (then walks off, the view with her).
     WalkTo(O + 1850, 20, true);
-    ASSERT_TRUE(Play([] { return Era02EventsState == 2; }, 20000)) << EventsListed();
+    int farewellFrames = 0;
+    std::string cutOff;
+    ASSERT_TRUE(Play(
+        [&] {
+            const std::int32_t line = DialogueChannels.eventLine;
+            const era02_frames::Round4Row* r =
+                FindRow(era02_frames::kRound4Frames, &era02_frames::Round4Row::frame, Round4Opponent.frame);
+            if (line == 153 && r != nullptr) {
+                ++farewellFrames;
+                const std::int32_t left = Round4Opponent.x - r->pivotX, right = left + r->right - r->left;
+                if (left < ScrollX || right > ScrollX + kViewWidth)
+                    cutOff += std::to_string(line) + ":" + std::to_string(Round4Opponent.frame) + " ";
+            }
+            return Era02EventsState == 2;
+        },
+        20000))
+        << EventsListed();
+    EXPECT_GT(farewellFrames, 0);
+    EXPECT_EQ(cutOff, "") << "lines and frames with the opponent cut by the picture's edge";
     EXPECT_TRUE(SeenEvent(117, 142)) << EventsListed();
     EXPECT_TRUE(SeenEvent(144, 157)) << EventsListed();
     EXPECT_NE(EventsListed().find("140 141 134 135 136 137 138 139 142 "), std::string::npos)

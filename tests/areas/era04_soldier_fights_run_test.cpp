@@ -3,7 +3,10 @@
 // last blocker in weapon mode 2, then fight 2 from its row to the disc.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "areas/era00_era01/records.h"
@@ -21,6 +24,9 @@
 #include "support/roads/era04.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
+#include "tools/art/canvas.h"
+#include "tools/art/picture_art.h"
+#include "tools/picture_catalogue.h"
 
 namespace {
 
@@ -29,6 +35,27 @@ std::vector<std::int32_t> Range(std::int32_t a, std::int32_t b) {
     std::vector<std::int32_t> v;
     for (std::int32_t i = a; i <= b; ++i) v.push_back(i);
     return v;
+}
+
+// The world pixels soldier i covers as its frame is painted (mirrored about
+// its point when it faces left), its spear aside: a spear may cross a
+// neighbour, a body may not stand in one.
+std::vector<std::pair<int, int>> SoldierBody(const art::Canvas& sheet, int i) {
+    const auto& s = Era04SoldierSlots;
+    std::vector<std::pair<int, int>> out;
+    for (const soldier_frames::Frame& f : soldier_frames::kFrames) {
+        if (f.frame != s.frame[i]) continue;
+        for (int v = f.rect.top; v < f.rect.bottom; ++v)
+            for (int u = f.rect.left; u < f.rect.right; ++u) {
+                const art::Rgb p = sheet.At(u, v);
+                const bool spear = (p.r == 130 && p.g == 90 && p.b == 54) || (p.r == 214 && p.g == 222 && p.b == 236);
+                if (p == art::kTransparent || spear) continue;
+                const int dx = int(float(u - f.rect.left) - f.pivotX), dy = int(float(v - f.rect.top) - f.pivotY);
+                out.emplace_back(s.x[i] + s.facing[i] * dx, s.y[i] + dy);
+            }
+    }
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 class Era04SoldierFightsRun : public AreaRun {
@@ -135,6 +162,22 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     // Struck from among the row, she steps out of the soldier she stands in
     // and says the talk beside it: its lines find her clear of the row.
     std::vector<std::int32_t> insideOn;
+    // Soldier 4, resting where its flight left it, kneels clear of the row
+    // beside it through the talk.
+    const art::Canvas sheet = art::DrawPicture(*FindPicture(199));
+    std::size_t restingInTheRow = 0;
+    auto restingOverlap = [&] {
+        const auto rest = SoldierBody(sheet, 4);
+        std::size_t most = 0;
+        for (int i = 1; i <= 8; ++i) {
+            if (i == 4 || s.frame[i] == 0) continue;
+            const auto other = SoldierBody(sheet, i);
+            std::vector<std::pair<int, int>> both;
+            std::set_intersection(rest.begin(), rest.end(), other.begin(), other.end(), std::back_inserter(both));
+            most = std::max(most, both.size());
+        }
+        return most;
+    };
     auto insideARowSoldier = [&] {
         for (int i = 1; i <= 8; ++i) {
             if (i == 4 || s.frame[i] == 0) continue;
@@ -150,6 +193,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
         const std::int32_t line = DialogueChannels.fieldLine;
         if (line >= 69 && line <= 73 && (insideOn.empty() || insideOn.back() != line) && insideARowSoldier())
             insideOn.push_back(line);
+        if (line == 73) restingInTheRow = std::max(restingInTheRow, restingOverlap());
         if (DialogueChannels.fieldLine == 70 && goldAt70 < 0) {
             goldAt70 = Gold;
             hpAt70 = PlayerState.hp;
@@ -158,6 +202,7 @@ TEST_F(Era04SoldierFightsRun, BothFightsFromTheRowsToTheOpenDoors) {
     }, 1500));
     EXPECT_EQ(TakeLines(), Range(69, 73));
     EXPECT_TRUE(insideOn.empty()) << "inside a soldier of the row on line " << insideOn.front();
+    EXPECT_LE(restingInTheRow, 150u) << "resting soldier 4 kneels inside a soldier of the row";
     EXPECT_EQ(hpAt70, PlayerState.maxHp);
     EXPECT_GE(goldAt70 - gold, 500) << "coins from the flight come on top";
     keepAlive = true;

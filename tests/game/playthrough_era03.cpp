@@ -38,13 +38,12 @@ constexpr Reward kEra03Rewards[] = {
     // fixes how many); the fighter, his HP taken, pays nothing. The coins
     // the objects spill fly off behind her.
     {"Era03 field", 655, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    // Enemy 2's landed blows pay their damage as EXP: five F (50 each) and
-    // five G (90) to wear their hit bands down, eleven S (10) before its hit
-    // band bottoms out; the coins they spill that she walks over are 10
-    // gold each. Boss 1's fight leaves her at the arena's east end, so her S
-    // blows drive enemy 2 onto the post, which throws it twice (50 each).
-    // Boss 1 and enemy 3, their HP taken, pay nothing.
-    {"Era03 arena", 790, 110, {0, 0, 0, 0, 0}, 0, 0, 0},
+    // Enemy 2's landed blows pay their damage as EXP: F (50 each) and G
+    // (90) to wear their hit bands down, S (10) until its hit band bottoms
+    // out, and each throw of the post it is driven onto 50 (the seed fixes
+    // how many land); the coins they spill that she walks over are 10 gold
+    // each. Boss 1 and enemy 3, their HP taken, pay nothing.
+    {"Era03 arena", 810, 90, {0, 0, 0, 0, 0}, 0, 0, 0},
     // The night costs 30 gold, the shop's first item 14; with her HP full
     // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
     // rest).
@@ -134,9 +133,7 @@ void Playthrough::Era03Arena() {
     // On toward the camp, short of where its walk-in begins.
     ASSERT_TRUE(WalkTo(kNpcAnchor - 500, 3000));
     CheckReward(kEra03Rewards[1], from);
-    // The arena's; then the camp's as she leaves it. (A blow of boss 1 that
-    // throws her to the arena's west end brings the save spot's two, 2 and
-    // 11, in between: the view reaches back into their window there.)
+    // The arena's; then the camp's as she leaves it.
     CheckTrace("Era03 arena", mark, {}, {54, 58, 2});
 }
 

@@ -34,14 +34,15 @@ constexpr std::int32_t O = kArenaX;
 
 // The creature's fights on the way west through Era03's field pay their EXP
 // (its body's HP taken through the hook). On the field her run passes the
-// enemies on the way west without a blow landing; the practice pays
-// nothing. Back east: the three turrets' 250 each, the arena's rematch (its
-// pool lowered through the hook) and its dropped item, the creature again,
-// and the gift, one of the fifth item.
+// enemies on the way west without a blow landing; at the practice post an
+// enemy met there falls to one of her blows (30) and leaves a coin she
+// walks through (10). Back east: the three turrets' 250 each, the arena's
+// rematch (its pool lowered through the hook) and its dropped item, the
+// creature again, and the gift, one of the fifth item.
 constexpr Reward kErrandRewards[] = {
     {"errand: to the arena", 600, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"errand: the practice", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"errand: the gift", 1355, 0, {0, 0, 0, 1, 1}, 0, 0, 0},
+    {"errand: the practice", 30, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"errand: the gift", 1415, 0, {0, 0, 0, 1, 1}, 0, 0, 0},
 };
 
 }  // namespace
@@ -114,7 +115,7 @@ void Playthrough::ErrandFieldToThePractice() {
     // The field's sets as she runs west past their windows, to the west end.
     CheckTrace("errand: the practice", mark, {"Era02 --> Era01 "},
                {2, 42, 41, 6, 3, 40, 14, 11, 13, 21, 26, 39, 15, 38, 3, 6,
-                12, 23, 21, 22, 18, 15, 12, 11, 13, 10, 16, 17, 9, 23, 14, 2});
+                12, 23, 21, 22, 18, 15, 12, 11, 13, 10, 16, 9, 17, 23, 14, 2});
 }
 
 void Playthrough::ErrandGiftAndBackToEra04() {
@@ -184,10 +185,10 @@ void Playthrough::ErrandGiftAndBackToEra04() {
     LetGo(VK_RIGHT);
     EXPECT_EQ(ItemCounts[4], gift.items[4]);
     CheckReward(kErrandRewards[2], from);
-    // The field's sets again as she goes east, the arena's, Era03's field
-    // and camp, and Era04's first. Set 15 comes back with each of wave 4's
-    // throws (seven here): the view steps back into its window as she flies.
+    // The field's sets again as she goes east (15 let go and asked for again
+    // once as the field arena's fight swings the view back over its window's
+    // edge), the arena's, Era03's field and camp, and Era04's first.
     CheckTrace("errand: the gift", mark, {"Era01 --> Era02 ", "Era02 --> Era03 "},
-               {2, 23, 14, 17, 16, 13, 12, 15, 18, 23, 21, 22, 12, 38, 39, 13, 15, 21, 26, 14, 11, 3, 6,
-                15, 15, 15, 15, 15, 15, 15, 40, 14, 11, 42, 2, 42, 44, 2, 11, 51, 52, 53, 2, 11, 54, 58, 2, 51});
+               {2,  23, 14, 17, 16, 13, 12, 15, 18, 23, 21, 22, 12, 38, 39, 13, 15, 21, 26, 14, 11,
+                3,  6,  15, 15, 40, 14, 11, 42, 2,  42, 44, 2,  11, 51, 52, 53, 2,  11, 54, 58, 2,  51});
 }

@@ -310,16 +310,18 @@ ScreenPoint OnScreen(float u, float v) {
 }
 
 // In the stances she talks in (upright, the blade held low behind her, and
-// the lunge, the blade low before her), the blade her back layer draws
-// beside the frame is in her hand: at the blade's end nearer her, placed as
-// the game draws both layers in either facing, her frame shows her hand or
-// the grip it holds (a grip past the cell's side reaches that side).
+// the lunge, the blade low before her) and the G blow's swing that the
+// ending holds, the blade her back layer draws beside the frame is in her
+// hand: placed as the game draws both layers in either facing, her frame's
+// hand or the grip it holds comes to the blade's end nearer her, and the
+// blade's steel starts there; a gap between the two shows a stub in her
+// fist and the blade apart from it.
 TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
     const art::Canvas pic = art::DrawPicture(*FindPicture(197));
     const auto skin = Near(art::HeroineSecondOutfit().skin);
     VirtualScreen = VirtualScreenRecord{};
     ScrollX = 0;
-    for (const std::int32_t pose : {216, 217})
+    for (const std::int32_t pose : {214, 215, 216, 217})
         for (const std::int32_t facing : {1, -1}) {
             PlayerState.pose = pose;
             PlayerState.x = 500;
@@ -332,21 +334,34 @@ TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
             const float pivotX = PendingSprite.pivotX, pivotY = PendingSprite.pivotY;
             SetPlayerW2BackLayerSprite(pose);
             ASSERT_EQ(PendingSprite.gno, 1) << pose;
-            const float bladeX = PendingSprite.pivotX, bladeH = float(PendingSprite.srcBottom - PendingSprite.srcTop);
+            const PictureRect blade{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight,
+                                    PendingSprite.srcBottom};
+            const float bladeX = PendingSprite.pivotX, bladeH = float(blade.Height());
             const ScreenPoint ends[2] = {OnScreen(bladeX, 0), OnScreen(bladeX, bladeH)};
             const float midY = 640.0f - pivotY * 0.55f;
             const auto far = [&](const ScreenPoint& p) { return std::hypot(p.x - 500.0f, p.y - midY); };
             const ScreenPoint grip = far(ends[0]) <= far(ends[1]) ? ends[0] : ends[1];
-            // Back into the body's cell, which is drawn mirrored facing left.
-            const int x = std::clamp(cell.left + int(std::lround(pivotX + float(facing) * (grip.x - 500.0f))),
-                                     cell.left + 1, cell.right - 2);
-            const int y = std::clamp(cell.top + int(std::lround(pivotY + grip.y - 640.0f)), cell.top + 1, cell.bottom - 2);
-            int found = 0;
-            for (int py = std::max(y - 4, cell.top); py <= std::min(y + 4, cell.bottom - 1); ++py)
-                for (int px = std::max(x - 4, cell.left); px <= std::min(x + 4, cell.right - 1); ++px)
-                    found += skin(pic.At(px, py)) || Steel(pic.At(px, py));
-            EXPECT_GE(found, 3) << "pose " << pose << " facing " << facing << ": no hand at the blade's grip " << x
-                                << "," << y;
+            // How near the grip the painted pixels of a cell that pass `shows`
+            // come on screen, texel (u, v) of it landing at `at`(u, v).
+            const auto nearest = [&](const PictureRect& r, const auto& shows, const auto& at) {
+                float d = 1e9f;
+                for (int v = r.top; v < r.bottom; ++v)
+                    for (int u = r.left; u < r.right; ++u)
+                        if (shows(pic.At(u, v))) {
+                            const ScreenPoint p = at(float(u - r.left) + 0.5f, float(v - r.top) + 0.5f);
+                            d = std::min(d, std::hypot(p.x - grip.x, p.y - grip.y));
+                        }
+                return d;
+            };
+            const float steel = nearest(blade, Steel, OnScreen);
+            // Her frame is drawn mirrored about its point facing left.
+            const float hand = nearest(
+                cell, [&](const art::Rgb& p) { return skin(p) || Steel(p); },
+                [&](float u, float v) { return ScreenPoint{500.0f + float(facing) * (u - pivotX), 640.0f + v - pivotY}; });
+            EXPECT_LE(steel, 3.0f) << "pose " << pose << " facing " << facing << ": the blade begins " << steel
+                                   << " px from its grip";
+            EXPECT_LE(hand, 3.0f) << "pose " << pose << " facing " << facing << ": her hand stops " << hand
+                                  << " px short of the blade's grip";
         }
 }
 

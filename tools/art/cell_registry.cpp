@@ -289,10 +289,12 @@ void Heroine(Builder& b) {
     // Her techniques' poses on it are blows but two: the stance the F blow
     // is gathered in (217), upright, the blade held low behind her, and the
     // lunge the G blow ends in (216), the blade held low before her; she
-    // holds them too facing whoever she talks to.
-    auto talkedIn = [](int pose) { return pose == 216 || pose == 217; };
+    // holds them too facing whoever she talks to. The G blow's swing (214,
+    // 215) reaches the blade out before her; the ending holds its last frame
+    // while the crystal breaks.
+    auto holdsBlade = [](int pose) { return pose >= 214 && pose <= 217; };
     auto secondOutfit = [](int pose) {
-        if (pose == 216) return Stance::Lunge;
+        if (pose >= 214 && pose <= 216) return Stance::Lunge;
         if (pose == 217) return Stance::Stand;
         return pose > 200 ? Stance::Attack : HeroineStance(pose, false);
     };
@@ -301,10 +303,10 @@ void Heroine(Builder& b) {
     // left: both are painted facing right.
     for (const w2::BodyRow& r : w2::kBody) {
         b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()), secondOutfit(r.pose));
-        // In the stances she talks in, the blade her back layer draws beside
-        // the frame is in her hand: the hand goes to its nearer end.
+        // In those stances the blade her back layer draws beside the frame is
+        // in her hand: the hand goes to its nearer end.
         const w2::ComboRow* blade = w2::FindCombo(w2::kBackCombo, r.pose);
-        if (blade != nullptr && blade->gate == w2::Gate::WithBody && talkedIn(r.pose))
+        if (blade != nullptr && blade->gate == w2::Gate::WithBody && holdsBlade(r.pose))
             HoldLayeredBlade(b.cells.back(), *blade);
     }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
@@ -693,13 +695,15 @@ struct PoseHint {
 constexpr PoseHint kPoseHints[] = {
     // Era04's soldiers: turning in their rows, stepping, the thrust and its
     // strike, the leap's flight and landing, the march, the blocker at his
-    // post, knocked back, knocked down, resting.
+    // post, knocked back, knocked down, resting (soldier 4 kneels back on
+    // his heels, his spear at his back: his flight leaves him a short step
+    // from a soldier of the row, room for no wider a figure).
     {Subject::Soldier, 199, 1, 3, Stance::Stand},   {Subject::Soldier, 199, 4, 5, Stance::Walk},
     {Subject::Soldier, 199, 6, 8, Stance::Attack},  {Subject::Soldier, 199, 9, 9, Stance::Lunge},
     {Subject::Soldier, 199, 10, 10, Stance::Jump},  {Subject::Soldier, 199, 11, 11, Stance::Lunge},
     {Subject::Soldier, 199, 12, 12, Stance::Walk},  {Subject::Soldier, 199, 13, 13, Stance::Block},
     {Subject::Soldier, 199, 14, 14, Stance::Attack}, {Subject::Soldier, 199, 15, 15, Stance::Lying},
-    {Subject::Soldier, 199, 16, 17, Stance::Hurt},  {Subject::Soldier, 199, 18, 18, Stance::Kneel},
+    {Subject::Soldier, 199, 16, 17, Stance::Hurt},  {Subject::Soldier, 199, 18, 18, Stance::Heels},
     {Subject::Soldier, 199, 19, 19, Stance::Crouch}, {Subject::Soldier, 199, 20, 20, Stance::Stand},
     // The intruder as the first opponent: idle, jump crouch, lunge, swipe, hit, blocks and
     // counters, knocked out and getting up, her hunched stalk, leap, grab, thrown,
@@ -717,13 +721,14 @@ constexpr PoseHint kPoseHints[] = {
     {Subject::Intruder, 181, 36, 36, Stance::Lying},
     // The queen: standing and sword poses, walk, stances (struck in 14 and
     // 16), attacks, dashes, knocked back (42 the game turns to lie; 45 a
-    // small curled figure), the defeat.
+    // small curled figure), the defeat: down on one knee by her sword, held
+    // up only by its hilt, while her light leaves her.
     {Subject::Queen, 210, 1, 8, Stance::Stand},     {Subject::Queen, 210, 9, 12, Stance::Walk},
     {Subject::Queen, 210, 13, 13, Stance::Stand},   {Subject::Queen, 210, 14, 14, Stance::Hurt},
     {Subject::Queen, 210, 15, 15, Stance::Stand},   {Subject::Queen, 210, 16, 16, Stance::Hurt},
     {Subject::Queen, 210, 17, 35, Stance::Attack},  {Subject::Queen, 210, 36, 39, Stance::Run},
     {Subject::Queen, 210, 42, 44, Stance::Hurt},    {Subject::Queen, 210, 45, 45, Stance::Tumble},
-    {Subject::Queen, 210, 46, 48, Stance::Hurt},
+    {Subject::Queen, 210, 46, 48, Stance::Kneel},
     // The fourth opponent's boxing: the guard, struck in it, the punches,
     // the kick drawn up and let go.
     {Subject::Round4Opponent, 185, 33, 33, Stance::Block}, {Subject::Round4Opponent, 185, 34, 35, Stance::Hurt},

@@ -67,8 +67,9 @@ std::string_view SubjectName(Subject s);
 // the cell's shape and pivot.
 enum class Stance : unsigned char {
     Auto, Stand, Walk, Run, Jump, Crouch, Attack, Kick, Lunge, Block, Hurt, Lying, Tumble, Leap, Fly, Sit, Lift,
-    Kneel,   // down on one knee, the body upright
+    Kneel,   // down on one knee, sunk forward over it
     Knees,   // up on both knees, the shins along the floor behind, the body upright
+    Heels,   // down on both knees, sitting back on the heels, the body upright
     Hunch,   // sitting back on the heels, bowed forward over the hands
     Upper, Lower,
     Seat     // sitting on a seat, thighs level, feet on the floor before it

@@ -103,6 +103,7 @@ struct Body {
     float frontArm = 0.3f, backArm = -0.2f;   // radians from hanging straight down, forward positive
     float frontElbow = 0.2f, backElbow = 0.1f;
     bool reach = false;                         // a weapon held out ahead
+    bool restsBehind = false;                   // a pole at rest in the back hand, at the body's back
 };
 
 void Leg(float hip, float angle, float kneeBend, float (&knee)[2], float (&foot)[2]) {
@@ -275,14 +276,32 @@ Body BodyOf(const PersonPose& p) {
             b.backArm = -2.0f;
             break;
         case Stance::Kneel:
-            // The front foot planted, the back knee and shin on the floor.
+            // The front foot planted, the back knee and shin on the floor,
+            // the shoulders sunk forward over the knee, the free arm hanging.
             b.hip = -1.75f;
+            b.bow = 0.35f;
             Plant(b.hip, 1.3f, b.frontKnee, b.frontFoot);
             b.backKnee[0] = -0.35f;
             b.backKnee[1] = -0.2f;
             b.backFoot[0] = -1.85f;
             b.backFoot[1] = 0.0f;
-            Arms(b, 0.9f, 0.6f, 0.15f, 0.1f);
+            Arms(b, 0.9f, 0.6f, 0.05f, 0.1f);
+            break;
+        case Stance::Heels:
+            // Both knees on the floor before the hips, the shins flat under
+            // the thighs to the heels he sits on: no wider than his knees
+            // reach, the hands resting on the thighs.
+            b.hip = -1.0f;
+            b.frontKnee[0] = 1.7f;
+            b.frontKnee[1] = -0.35f;
+            b.frontFoot[0] = -0.1f;
+            b.frontFoot[1] = 0.0f;
+            b.backKnee[0] = 1.55f;
+            b.backKnee[1] = -0.35f;
+            b.backFoot[0] = -0.25f;
+            b.backFoot[1] = 0.0f;
+            Arms(b, 0.33f, 0.05f, -0.3f, 2.5f);
+            b.restsBehind = true;
             break;
         case Stance::Knees:
             // The thighs straight down from the hips to the knees on the
@@ -534,6 +553,9 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     // The back arm, then the legs.
     float bhx, bhy, fhx, fhy;
     Arm(pen, sx - 0.15f, neck + 0.25f, b.backArm, b.backElbow, k, limb, bhx, bhy);
+    // Set upright at his back, leaning back a little against his shoulder,
+    // clear of whoever stands before him.
+    if (b.restsBehind) Weapon(pen, k, bhx, bhy, kPi + 0.12f, true);
     const bool frontHolds = pose.holds && HeldInFront(pose.holdX, sx, w);
     if (pose.grips && !frontHolds) Grip(pen, k, limb, bhx, bhy, pose.gripToX, pose.gripToY);
     auto leg = [&](const float (&knee)[2], const float (&foot)[2], float shade) {
@@ -559,7 +581,8 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
             // Down low the skirt lies over the knees drawn up before the
             // body: its hem reaches past the front knee, so no leg shows
             // through beside it.
-            const bool low = pose.stance == Stance::Sit || pose.stance == Stance::Crouch || pose.stance == Stance::Hunch;
+            const bool low = pose.stance == Stance::Sit || pose.stance == Stance::Crouch || pose.stance == Stance::Hunch ||
+                             pose.stance == Stance::Kneel;
             const float front = low ? std::max(flare + 0.3f * b.lean, b.frontKnee[0] + 0.5f) : flare + 0.3f * b.lean;
             const float back = low ? -0.75f * w : -flare + 0.3f * b.lean;
             if (low)
@@ -619,7 +642,7 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     // The front arm and what it holds; a pet is cradled against the chest.
     const bool cradle = k.carry == Carry::Pet;
     Arm(pen, sx + 0.15f, neck + 0.25f, cradle ? 0.35f : b.frontArm, cradle ? 1.55f : b.frontElbow, k, limb, fhx, fhy);
-    Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
+    if (!b.restsBehind) Weapon(pen, k, fhx, fhy, b.frontArm + b.frontElbow * 0.5f, b.reach);
     if (pose.grips && frontHolds) Grip(pen, k, limb, fhx, fhy, pose.gripToX, pose.gripToY);
 }
 

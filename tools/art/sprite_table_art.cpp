@@ -92,6 +92,28 @@ void DrawHeroineSheet(Canvas& c, int id) {
     }
 }
 
+// The blade her back layer draws beside her frame in the stances that hold
+// it: straight steel the length of its cell, full to either end, a bright
+// edge down one side. Her hand closes on whichever end lies nearer her (the
+// cell's top in some stances, its foot in others), so neither end tapers
+// away from the fist.
+void DrawHeldBlade(Canvas& c, const SpriteRect& r) {
+    Clip(c, r);
+    FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
+    const Rgb spine{176, 186, 206}, steel{214, 222, 236}, edge{246, 248, 255};
+    const int l = r.left + 1, w = r.Width() - 2;
+    for (int y = r.top; y < r.bottom; ++y) {
+        // Only the very first and last rows are bevelled.
+        const bool end = y == r.top || y == r.bottom - 1;
+        for (int x = l; x < l + w; ++x) {
+            if (end && (x == l || x == l + w - 1)) continue;
+            const Rgb p = x == l ? spine : x == l + w - 1 ? edge : steel;
+            c.Put(x, y, Solid(p));
+        }
+    }
+    SetClip(c, nullptr);
+}
+
 void DrawSecondModeSheet(Canvas& c) {
     using namespace heroine_w2_table;
     FillRect(c, 0, 0, c.width, c.height, kTransparent);
@@ -105,6 +127,7 @@ void DrawSecondModeSheet(Canvas& c) {
     FillPolygon(c, blade, 4, Rgb{220, 230, 245});
     SetClip(c, nullptr);
     for (const ComboRow& r : kBackCombo) DrawStreak(c, r.rect, Rgb{230, 240, 255});
+    DrawHeldBlade(c, FindCombo(kBackCombo, 217)->rect);
     for (const ComboRow& r : kFrontCombo) DrawStreak(c, r.rect, Rgb{210, 235, 255});
     for (const EffectRow& e : kEffects) DrawStreak(c, e.rect, Rgb{160, 210, 255});
     for (const PartRow& p : kParts) {

@@ -2,7 +2,11 @@
 // intruder throws the pet's ball into the hearth and the fire flares, the
 // flame throws back a heroine who walks into it, and the gate out of the
 // area glows and crackles until she has leapt through it.
+#include <algorithm>
+#include <iterator>
+
 #include "areas/era00_era01/era00/scenes.h"
+#include "areas/era00_era01/era00/sheets.h"
 #include "areas/era00_era01/records.h"
 #include "areas/era03/records.h"
 #include "core/holds.h"
@@ -17,6 +21,7 @@
 namespace {
 
 Era00SceneActorsRecord& Actors = Era00SceneActors;
+namespace Sheet = era00_sheet;
 std::int32_t& Prompt = DialogueChannels.promptLine;
 
 // ---------------------------------------------------------------- reaction
@@ -189,6 +194,34 @@ void StepSpark(int i) {
     if (s.phase == 2 && AtLeastElapsed(s.stamp, now, s.pause)) s.phase = 0;
 }
 
+// The ground a figure's frame covers when it stands at `x`.
+template <std::size_t N>
+FigureBody FrameBody(const Sheet::FrameRow (&rows)[N], std::int32_t frame, std::int32_t x) {
+    const Sheet::FrameRow* row = FindRow(rows, &Sheet::FrameRow::frame, frame);
+    if (row == nullptr) return {x, x};
+    return {x - row->pivotX, x - row->pivotX + row->right - row->left};
+}
+
+// Kara's two lines that follow hold the henchmen side by side: the one she
+// sparred with, wherever the sparring left him, stands beside his fellow (on
+// the spot his leap in ended, pet in his arms), not inside him, nor inside
+// her or Kara.
+void StandSparringPartnerApart() {
+    const FigureBody fellowA = FrameBody(Sheet::kActorCFrames, 4, Actors.actorCX);
+    const FigureBody fellowB = FrameBody(Sheet::kActorCFrames, 5, Actors.actorCX);
+    const FigureBody others[] = {
+        {std::min(fellowA.left, fellowB.left), std::max(fellowA.right, fellowB.right)},
+        {PlayerState.x - kHeroineHalfWidth, PlayerState.x + kHeroineHalfWidth},
+        FrameBody(Sheet::kActorBFrames, 1, Era03ArenaEnemy3.x),
+    };
+    const FigureBody self = FrameBody(Sheet::kActorEFrames, 5, Actors.actorEX);
+    const std::int32_t half = (self.right - self.left + 1) / 2;
+    const std::int32_t middle = self.left + half;
+    const std::int32_t spot =
+        ClearSpot(middle, others, std::size(others), ScrollX + half, ScrollX + kViewWidth - half, half);
+    Actors.actorEX += spot - middle;
+}
+
 }  // namespace
 
 std::int32_t RunEra00SparringReaction(std::int32_t arg) {
@@ -311,6 +344,7 @@ std::int32_t RunEra00SparringScene(std::int32_t arg) {
         Actors.actorEFrame = 5;
         Actors.actorEY = 640;
         PlayerState.y = 640;
+        StandSparringPartnerApart();
         return 99;
     }
     return Spar.reaction;

@@ -98,14 +98,14 @@ bool Practice(std::int32_t id) {
             PendingSprite.depth = 0.19f;
             return true;
         case 449021:
-            Fill(449, kPracticeTallPiece, {10, 394}, SceneTint);
-            PendingSprite.posX = 0 - ScrollX;
+            Fill(449, kPracticeTallPiece, {kPracticePieceInset, 394}, SceneTint);
+            PendingSprite.posX = kPracticeTallPieceX - ScrollX;
             PendingSprite.posY = 640;
             PendingSprite.depth = 0.7f;
             return true;
         case 449022:
-            Fill(449, kPracticeRaisedPiece, {10, 238}, SceneTint);
-            PendingSprite.posX = 30 - ScrollX;
+            Fill(449, kPracticeRaisedPiece, {kPracticePieceInset, 238}, SceneTint);
+            PendingSprite.posX = kPracticeRaisedPieceX - ScrollX;
             PendingSprite.posY = 640 - MovePracticeState.height;
             PendingSprite.depth = 0.71f;
             return true;

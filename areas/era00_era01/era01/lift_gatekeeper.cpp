@@ -189,6 +189,10 @@ void RunFirstTalk(double now) {
         StartThrow(now);
         return;
     }
+    // Line 32 points at the tree the game is played under: a line read
+    // before the view has come over the field below waits for it (the tree
+    // is then in the picture), and the next line follows as it arrives.
+    if (NextFirstTalkLine(line) == 32 && ScrollX > kViewX) return;
     line = NextFirstTalkLine(line);
     EnterConfirmState = kLineWaiting;
     PlayerState.hp = keeper.storedHp;

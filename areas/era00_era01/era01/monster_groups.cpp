@@ -14,6 +14,7 @@
 #include "core/pickups.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sprites/field_object_table.h"
 #include "core/step_helpers.h"
 #include "text/text_state.h"
 
@@ -162,10 +163,18 @@ void RunMonsterEntrance(int g) {
 
 // ---- dash ------------------------------------------------------------------------
 
+// The post at the field's west end stands against the world's edge: a dash
+// that passed her there ends in it, over the armour carved on it, where she
+// comes to read it. A monster standing in it dashes out at once, past her.
+bool StandsInThePost(const MonsterGroupRecord& m) {
+    using namespace field_object_table;
+    return m.x - kMonsterBodyReach < kPracticePostRight && m.x + kMonsterBodyReach > kPracticePostLeft;
+}
+
 void UpdateMonsterDash(int g) {
     MonsterGroupRecord& m = MonsterGroupRecords[g];
     MonsterPrivate& p = MonsterPrivates[g];
-    if (m.dashing == 0 && HeroineDistance(m) > 450 + Random0To99()) {
+    if (m.dashing == 0 && (HeroineDistance(m) > 450 + Random0To99() || StandsInThePost(m))) {
         m.dashing = 1;
         p.dashDirection = m.facing;
         p.hopStep = 0;

@@ -154,6 +154,32 @@ TEST_F(HomeAreaSteps, TheSparringEndsInTheStepTheHeroineReaches450) {
     EXPECT_EQ(RunEra00SparringScene(1), 99);
 }
 
+// Kara's lines after the sparring hold both henchmen: the partner, wherever
+// the sparring left him, stands clear of his fellow (landed at 554), of her
+// and of Kara, at the nearest such place.
+TEST_F(HomeAreaSteps, TheSparringPartnerStandsApartFromHisFellowForKarasLines) {
+    struct Row {
+        std::int32_t partnerX, standsAt;
+    };
+    const Row rows[] = {
+        {480, 480},   // between her and his fellow already
+        {535, 491},   // inside his fellow: to his left
+        {600, 491},   // inside his fellow's pet: to his left still
+        {700, 767},   // inside Kara: past her, the nearer way
+    };
+    for (const Row& r : rows) {
+        Era00SceneActors.actorAX = 100;
+        Era00SceneActors.actorCX = 554;
+        Era03ArenaEnemy3.x = 700;
+        RunEra00SparringScene(0);
+        Era00SceneActors.actorEX = r.partnerX;
+        Heroine(450);
+        Tick();
+        ASSERT_EQ(RunEra00SparringScene(1), 99);
+        EXPECT_EQ(Era00SceneActors.actorEX, r.standsAt) << "from " << r.partnerX;
+    }
+}
+
 // ---- the house's talk events -------------------------------------------------
 
 TEST_F(HomeAreaSteps, TheActionKeyStartsEachEventOnlyInsideItsWindow) {

@@ -352,30 +352,56 @@ TEST(FieldEvents, AnEventUnderWayIsNotUndoneByWhereTheViewStands) {
 // A dash past her ends 300 px beyond her, on the hop that passes that mark;
 // where the other group's monster stands there, it hops on until the two
 // stand 110 px apart, so they never stand on one spot as one picture.
+// Group 1's monster standing at `x`, its talk behind it, beside `other`,
+// stepped while she stands at `herX` until a dash of its has ended (at most
+// `steps` steps); whether it dashed.
+bool StepUntilItsDashEnds(std::int32_t x, std::int32_t herX, std::int32_t scroll, const MonsterGroupRecord& other,
+                          int steps) {
+    ScrollX = scroll;
+    PlayerState.x = herX;
+    PlayerMoveState = PlayerMoveStateRecord{};
+    MonsterPrivates[0] = MonsterPrivate{};
+    MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = x, .y = 640,
+                                                .homeX = SectionAnchorX[41]};
+    MonsterGroupRecords[1] = other;
+    const MonsterGroupRecord& m = MonsterGroupRecords[0];
+    bool dashed = false;
+    for (int step = 0; step < steps && !(dashed && m.dashing == 0); ++step) {
+        UpdateMonsterGroup1();
+        dashed = dashed || m.dashing == 1;
+        PlayerState.x = herX;
+        Tick(0.014);
+    }
+    return dashed;
+}
+
 TEST(MonsterGroups, ADashDoesNotEndOnTheOtherMonster) {
     struct Case {
         std::int32_t otherX, endX;
     };
     for (const Case c : {Case{29733, 29850}, Case{29000, 29750}, Case{29860, 29750}}) {
-        ScrollX = 29000;
-        PlayerState.x = 29400;
-        PlayerMoveState = PlayerMoveStateRecord{};
-        MonsterPrivates[0] = MonsterPrivate{};
-        MonsterGroupRecords[0] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = 28800,
-                                                    .y = 640, .homeX = SectionAnchorX[41]};
-        MonsterGroupRecords[1] = MonsterGroupRecord{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = c.otherX,
-                                                    .y = 640, .homeX = SectionAnchorX[48]};
-        MonsterGroupRecord& m = MonsterGroupRecords[0];
-        bool dashed = false;
-        for (int step = 0; step < 400 && !(dashed && m.dashing == 0); ++step) {
-            UpdateMonsterGroup1();
-            dashed = dashed || m.dashing == 1;
-            PlayerState.x = 29400;
-            Tick(0.014);
-        }
-        ASSERT_TRUE(dashed) << c.otherX;
+        const MonsterGroupRecord other{.talkState = 2, .phase = 2, .frame = 4, .hp = 200, .x = c.otherX, .y = 640,
+                                       .homeX = SectionAnchorX[48]};
+        ASSERT_TRUE(StepUntilItsDashEnds(28800, 29400, 29000, other, 400)) << c.otherX;
+        const MonsterGroupRecord& m = MonsterGroupRecords[0];
         EXPECT_EQ(m.dashing, 0) << c.otherX;
         EXPECT_EQ(m.x, c.endX) << c.otherX;
+    }
+}
+
+// At the field's west end a dash that passed her ends in the post she reads
+// at: a monster standing in it dashes out past her; one beside it, or off
+// the world's edge out of sight, stays.
+TEST(MonsterGroups, AMonsterStandingInTheWestPostDashesOutPastHer) {
+    struct Case {
+        std::int32_t x;
+        bool dashesOut;
+    };
+    for (const Case c : {Case{20, true}, Case{140, true}, Case{-60, true}, Case{160, false}, Case{-120, false}}) {
+        EXPECT_EQ(StepUntilItsDashEnds(c.x, 200, 0, MonsterGroupRecord{}, 200), c.dashesOut) << c.x;
+        if (c.dashesOut) {
+            EXPECT_GT(MonsterGroupRecords[0].x, 200 + 300) << c.x;
+        }
     }
 }
 

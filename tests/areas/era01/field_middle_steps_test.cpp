@@ -116,12 +116,21 @@ TEST_F(FieldMiddleSteps, FirstTalkThrowAndGame) {
     EXPECT_EQ(PlayerState.x, G + 1133);
     EXPECT_EQ(FieldTalkOpen, 1);
     std::vector<std::int32_t> shown{25};
-    while (GatekeeperRecord.state < 10 && shown.size() < 40) {
+    // Line 32 points at the tree the game is played under: the view, which
+    // moves over the field below while he talks, shows its trunk by then,
+    // however fast the lines are read.
+    std::int32_t viewAt32 = -1;
+    for (int i = 0; i < 2000 && GatekeeperRecord.state < 10; ++i) {
         PlayerState.hp = 3;   // a blow meanwhile: the talk puts it back
         Enter();
-        if (DialogueChannels.storyLine != 0) shown.push_back(DialogueChannels.storyLine);
+        const std::int32_t line = DialogueChannels.storyLine;
+        if (line == shown.back()) continue;   // waiting for the view
         EXPECT_EQ(PlayerState.hp, 80);
+        if (line != 0) shown.push_back(line);
+        if (line == 32) viewAt32 = ScrollX;
     }
+    EXPECT_LE(viewAt32, G + 483) << "the trunk's left edge";
+    EXPECT_GE(viewAt32 + kViewWidth, G + 641) << "the trunk's right edge";
     std::vector<std::int32_t> expected{25, 26, 27, 28};
     for (std::int32_t m = 1001; m <= 1018; ++m) expected.push_back(m);
     for (std::int32_t m = 29; m <= 39; ++m) expected.push_back(m);
