@@ -17,5 +17,8 @@ struct GameClockRecord {
     double gameClock = 0;
     double lastStepTime = 0;
     double stepLength = 0;
+    // 1 from the stage step that leaves the stage for the menu until the
+    // stage's next frame: the clock stands all that while.
+    std::int32_t standsForMenu = 0;
 };
 inline GameClockRecord GameClock;

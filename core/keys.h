@@ -21,7 +21,8 @@ inline std::int32_t KeySPressed = 0;
 inline std::int32_t KeyXPressed = 0;
 inline std::int32_t KeyYPressed = 0;
 inline std::int32_t KeyZPressed = 0;
-inline std::int32_t NumberKeyValue = 99;   // 1..6, 99 = none
+inline constexpr std::int32_t kNoNumberKey = 99;
+inline std::int32_t NumberKeyValue = kNoNumberKey;   // 1..6, or none
 inline std::int32_t NoGameKey = 0;
 // Key-down events so far (repeats included): a screen that shows something
 // until the next key notes the count and waits for it to change.
@@ -40,3 +41,13 @@ inline std::int32_t RightKeyBlocked = 0;
 // would otherwise answer the first choice asked.
 inline std::int32_t NumberKeysBlocked = 1;
 inline std::int32_t WindowModeLock = 0;
+
+// A question opens: N and the number key stay set until a reader takes
+// them (and Y until the next key event), so an answer pressed before the
+// question was asked, where it did nothing, would answer it at once. Every
+// Y/N or number question forgets them as it opens.
+inline void ForgetEarlierAnswers() {
+    KeyYPressed = 0;
+    KeyNPressed = 0;
+    NumberKeyValue = kNoNumberKey;
+}

@@ -102,8 +102,24 @@ void RunStagePhase() {
     if (PhaseChangeRequest == 1) {
         GameFlow.phase = 902;
         PhaseChangeRequest = 0;
+        GameClock.standsForMenu = 1;
     }
     PhaseChangeByKey = 0;
+}
+
+// The stage's clock stands from the stage step that leaves for the menu
+// until the stage's next frame, the ways to the menu and back as well as the
+// menu itself: the pictures released and loaded and the loading picture's
+// pause are no play, and whatever moves her or a figure by the time since
+// its stamp (the field's trap lift throwing her, a leap, a shot) would carry
+// them through it all in one step. A load or a new game meanwhile starts the
+// clock afresh (the data reset ends the stand); a game over or the ending,
+// which leave the stage the same way, run on it.
+void HoldTheStageClock() {
+    if (GameFlow.phase == 1) GameClock.standsForMenu = 0;
+    if (GameClock.standsForMenu == 0 || GameFlow.gameOverRunning != 0 || GameFlow.endingReached != 0) return;
+    GameClock.carriedTime = GameClock.gameClock;
+    GameClock.playStart = GameClock.realTime;
 }
 
 void RunEndOfGamePhase() {
@@ -188,6 +204,7 @@ void RunFrame(double time, float elapsed) {
 
     CheckRunningInstance();
 
+    HoldTheStageClock();
     GameClock.gameClock = GameClock.carriedTime + GameClock.realTime - GameClock.playStart;
 
     if (GameFlowExtra.firstFrameDone == 0) {

@@ -63,6 +63,7 @@ void ResetFlowWords(std::int32_t mode) {
 void ResetClockAndScreen() {
     GameClock.carriedTime = 0;
     GameClock.playStart = 0;
+    GameClock.standsForMenu = 0;
     GameClock.prevRealTime = 0;
     GameClock.frameTime = 0;
     GameClock.savedPlayHours = GameClock.savedPlayMinutes = GameClock.savedPlaySeconds = 0;
@@ -82,7 +83,7 @@ void ResetInput() {
     ZKeyBlocked = 0;
     KeyQBlocked = 0;
     NumberKeysBlocked = 1;
-    NumberKeyValue = 99;
+    NumberKeyValue = kNoNumberKey;
     EnterConfirmState = 0;
 }
 

@@ -55,15 +55,11 @@ void SnapToFloor(std::int32_t x) {
     PlayerState.y = FloorHeightAt(x, PlayerState.y);
 }
 
-// A narration line arrives; with the prompt, a Y or N pressed before it
-// (N stays set until someone reads it) must not answer it.
+// A narration line arrives; the fifth is the prompt's question.
 void NextTextStep(std::int32_t& textStep) {
     textStep += 1;
     GameOverState.walkTime = GameClock.gameClock;
-    if (textStep == 5) {
-        KeyNPressed = 0;
-        KeyYPressed = 0;
-    }
+    if (textStep == 5) ForgetEarlierAnswers();
 }
 
 // The answer to a narration prompt: N opens the quit screen, Y ends.

@@ -185,8 +185,7 @@ std::int32_t RunQuitScreen(std::int32_t arg) {
     } else if (quit.step >= 4 && quit.step <= 10) {
         RunPoseSteps(kLanding);
         if (quit.step == 11) {
-            KeyYPressed = 0;
-            KeyNPressed = 0;
+            ForgetEarlierAnswers();
             PlayGeneral(kChime);
         }
     } else if (quit.step >= 21 && quit.step <= 25) {

@@ -38,8 +38,8 @@ void LimitEra02() {
     if (TournamentBoundsLock == 1) {
         constexpr std::int32_t T = Era02Anchor1;
         std::int32_t& x = PlayerState.x;
-        if (x <= T + 140) x = T + 140;
-        if (x >= T + 2800) x = T + 2800;
+        if (x <= T + kRingLeft) x = T + kRingLeft;
+        if (x >= T + kRingRight) x = T + kRingRight;
         if (ScrollX < T + kRingViewLeft) ScrollX = T + kRingViewLeft;
         if (ScrollX > T + kRingViewRight) ScrollX = T + kRingViewRight;
     }

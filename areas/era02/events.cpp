@@ -299,7 +299,7 @@ std::int32_t RunEra02CrowdWave(std::int32_t mode) {
             s.step = 2;
             Restart(s.stamp);
         }
-        if (PlayerState.x <= Era02Anchor1 + 140 || PlayerState.x >= Era02Anchor1 + 2800) s.step = kStepDone;
+        if (PlayerState.x <= Era02Anchor1 + kRingLeft || PlayerState.x >= Era02Anchor1 + kRingRight) s.step = kStepDone;
     }
     if (s.step >= 2 && s.step <= 9) {
         // Steps 3..8 raise figure 6, 5, .. 1 in turn; 2 and 9 lower them all.

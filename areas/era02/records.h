@@ -40,6 +40,8 @@ inline TournamentGaugeRecord TournamentGauge;
 inline std::int32_t TournamentBoundsLock = 0;
 // The bounds of ScrollX it keeps, from the arena's origin (Era02Anchor1).
 inline constexpr std::int32_t kRingViewLeft = 123, kRingViewRight = 1800;
+// The bounds of her x it keeps, from the same origin.
+inline constexpr std::int32_t kRingLeft = 140, kRingRight = 2800;
 // 1 while the arrival scene holds the view.
 inline std::int32_t ArrivalViewLock = 0;
 // Non-zero once the Era03 talking-character scene has ended.

@@ -391,8 +391,7 @@ void StepScriptOpening(double now) {
     if (Script.step == 2) {
         if (Era02EventsUnlocked != 0) {
             Script.step = -1;
-            KeyYPressed = 0;
-            KeyNPressed = 0;
+            ForgetEarlierAnswers();
         } else {
             Heroine(89);
             Npc(6);

@@ -17,7 +17,6 @@
 namespace {
 
 constexpr std::int32_t kDone = 99;
-constexpr std::int32_t kNoNumber = 99;
 
 Era03NpcTalkRecord& Talk = Era03NpcTalk;
 Era03NpcSceneRecord& Scene = Era03NpcScene;
@@ -111,6 +110,10 @@ void Shop() {
                 step = o.step;
                 EnterConfirmState = 1;
                 Sound(6);
+                // The offer asks Y or N: an N pressed on the stage or at
+                // the number menu, where it did nothing, must not leave
+                // the shop at its first offer.
+                ForgetEarlierAnswers();
             }
         }
         if (step == o.step) {
@@ -254,7 +257,7 @@ void StepConversationMenu(double now) {
     }
     if (step == 12) {
         NumberKeysBlocked = 0;
-        NumberKeyValue = kNoNumber;
+        ForgetEarlierAnswers();
         step = 13;
         Sound(6);
     }
@@ -266,12 +269,12 @@ void StepConversationMenu(double now) {
         if (v >= 1 && v <= 5) {
             step = v * 10 + 10;
             EnterConfirmState = 1;
-            NumberKeyValue = kNoNumber;
+            NumberKeyValue = kNoNumberKey;
             NumberKeysBlocked = 1;
             Sound(6);
             Talk.stamp = now;
         } else {
-            NumberKeyValue = kNoNumber;
+            NumberKeyValue = kNoNumberKey;
         }
     }
 }

@@ -23,7 +23,6 @@ constexpr std::int32_t kCameraFloorX = Era04Door5 + 1000;
 constexpr std::int32_t kStandX = Era04Door5 + 1458;
 constexpr std::int32_t kFirstWarePrice = 5300, kSecondWarePrice = 10300, kToll = 120;
 constexpr std::int32_t kPaySound = 59, kWorkSoundBase = 211;
-constexpr std::int32_t kNoKey = 99;
 
 std::int32_t& Field() { return DialogueChannels.fieldLine; }
 std::int32_t& Scene() { return DialogueChannels.finaleLine; }
@@ -50,13 +49,13 @@ void Held(std::int32_t code, std::int32_t x, std::int32_t y) {
 void NoneHeld() { EncounterCFigure.layerCode[3] = 0; }
 void KeysReset() {
     NumberKeysBlocked = 0;
-    NumberKeyValue = kNoKey;
+    ForgetEarlierAnswers();
 }
 // Takes the number key pressed, 1 or 2; any other is thrown away.
 std::int32_t TakeChoice() {
     const std::int32_t key = NumberKeyValue;
     if (key == 1 || key == 2) return key;
-    if (key != kNoKey) NumberKeyValue = kNoKey;
+    if (key != kNoNumberKey) NumberKeyValue = kNoNumberKey;
     return 0;
 }
 void Release(std::int32_t& word) { CloseLine(word); }
@@ -312,7 +311,7 @@ void StepOfferAndToll() {
             Sound(kPaySound);
             Gold -= kToll;
             EnterConfirmState = kLineWaiting;
-            NumberKeyValue = kNoKey;
+            NumberKeyValue = kNoNumberKey;
             NumberKeysBlocked = 1;
             Sound(kLineBellSound);
         }

@@ -12,7 +12,10 @@
 
 #include "areas/era02/records.h"
 #include "core/area_flags.h"
+#include "core/floors.h"
+#include "core/holds.h"
 #include "core/player.h"
+#include "core/random.h"
 #include "support/area_run.h"
 #include "support/roads/era02.h"
 #include "text/text_state.h"
@@ -59,6 +62,17 @@ protected:
             PlayerState.y = 640;
             ScrollX = 47100 + 948;
         });
+    }
+    // Round 3 from its marker (A beside it) through the entrance to the
+    // fight's first free step, the rolls from then on those of `seed`.
+    bool IntoRound3Fight(std::uint32_t seed) {
+        StartAtRound(3);
+        SeedRandom(seed);
+        if (!Play([] { return TournamentGauge.value == 98; }, 600)) return false;
+        PlayerState.x = Era02Anchor1 + 1458 + 129;
+        Press(VkLetter('a'));
+        return Play([] { return Round3Opponent.depth == 0.3f && MessageBoxOpen == 0 && Round3Opponent.y == 640; },
+                    6000);
     }
     // The shared fights play through these hands, noting lines as they go.
     RoadHands Hands() {

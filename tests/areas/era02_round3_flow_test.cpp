@@ -4,6 +4,7 @@
 // opponent's HP is lowered through the test's hook to keep the fight short.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -108,6 +109,60 @@ TEST_F(Round3Flow, EntranceSixPhasesBothTalksAndThePrize) {
     EXPECT_EQ(TextureFlags[47], 0u);
     EXPECT_EQ(ItemCounts[3], itemsBefore + 3);
     EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
+}
+
+// At either end of the ring the opponent keeps a heroine who stays there,
+// struck again and again (close combat's hops and strikes at the west end,
+// the leap attacks at the east) for as long as she stays; whenever it lets
+// her go (her hurt served, a leap landed), a walk toward it takes her out.
+struct RingEnd {
+    const char* what;
+    int walkTo;          // the end she is taken to
+    bool walksOut;       // the walk key toward the middle each time she is let go
+    bool keptThere;      // within 50 px of that end for the next 20 s
+};
+
+TEST_F(Round3Flow, AtEitherEndOfTheRingSheIsKeptThereUntilSheWalksOut) {
+    const RingEnd ends[] = {
+        {"stays at the west end", VK_LEFT, false, true},
+        {"walks out of the west end", VK_LEFT, true, false},
+        {"stays at the east end", VK_RIGHT, false, true},
+        {"walks out of the east end", VK_RIGHT, true, false},
+    };
+    bool first = true;
+    for (const RingEnd& e : ends) {
+        SCOPED_TRACE(e.what);
+        if (!first) AnotherGame();
+        first = false;
+        ASSERT_TRUE(IntoRound3Fight(5));
+        // Walked to the end, and 10 s of the fight there.
+        const std::int32_t end = O + (e.walkTo == VK_LEFT ? kRingLeft : kRingRight);
+        const int out = e.walkTo == VK_LEFT ? VK_RIGHT : VK_LEFT;
+        Hold(e.walkTo);
+        Play([&] { return PlayerState.x == end; }, 1200);
+        LetGo(e.walkTo);
+        Play([] { return false; }, 640);
+        const std::int32_t hpBefore = PlayerState.hp;
+        std::int32_t farthest = 0;
+        bool held = false;
+        Play(
+            [&] {
+                const bool free = MessageBoxOpen == 0;
+                if (e.walksOut && free != held) {
+                    if (free) Hold(out);
+                    else LetGo(out);
+                    held = free;
+                }
+                farthest = std::max(farthest, std::abs(PlayerState.x - end));
+                return false;
+            },
+            64 * 20);
+        if (held) LetGo(out);
+        EXPECT_EQ(farthest <= 50, e.keptThere) << "at most " << farthest << " px from the end";
+        if (e.keptThere) {
+            EXPECT_LT(PlayerState.hp, hpBefore) << "not struck";
+        }
+    }
 }
 
 // A dash slide still running as she presses A at the marker stops there.

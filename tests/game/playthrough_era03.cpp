@@ -43,7 +43,7 @@ constexpr Reward kEra03Rewards[] = {
     // out, and each throw of the post it is driven onto 50 (the seed fixes
     // how many land); the coins they spill that she walks over are 10 gold
     // each. Boss 1 and enemy 3, their HP taken, pay nothing.
-    {"Era03 arena", 840, 100, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era03 arena", 810, 90, {0, 0, 0, 0, 0}, 0, 0, 0},
     // The night costs 30 gold, the shop's first item 14; with her HP full
     // the two servings and the stay's rest pay EXP instead (1 a bite, 30 the
     // rest).

@@ -46,7 +46,7 @@ namespace {
 constexpr Reward kEra04Rewards[] = {
     {"Era04 to the errand", 730, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
     {"Era04 after the errand", 2370, 500, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"encounters A and B", 1320, 770, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"encounters A and B", 1050, 170, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 // The texture sets loaded: Era04's first stage set on the way in; after the
@@ -58,9 +58,8 @@ constexpr Reward kEra04Rewards[] = {
 const std::vector<int> kToTheErrandLoads = {60};
 const std::vector<int> kAfterTheErrandLoads = {60, 62, 63, 64};
 const std::vector<int> kEncountersLoads = {
-    66, 63, 66, 63, 66,   // encounters A and B, with five visits to the item screen,
-    63, 66, 63, 66,       //   each as a fight wears her below half her HP
-    63, 66,
+    66, 63, 66, 63, 66,   // encounters A and B, with three visits to the item screen,
+    63, 66,               //   each as a fight wears her below half her HP
     62, 64, 60, 51, 58,   // back to Era03's spot
     2, 2, 58, 51,         // saved, quit, continued
     60, 62, 63, 64, 66,   // on to door 5

@@ -117,7 +117,7 @@ void Playthrough::FarField() {
     // The far field's set, then set 2 as she nears the tower and the lift,
     // let go and asked for again as her climb of the tower swings the view
     // back over its window's edge.
-    CheckTrace("far field", mark, {}, {42, 2, 2, 2});
+    CheckTrace("far field", mark, {}, {42, 2, 2});
     // No save here: the save spot by the lift's marker lies past the switch
     // into the tournament's area, whose arrival scene holds the menu's save
     // until it has run, so the save, quit and continue open the next stretch.

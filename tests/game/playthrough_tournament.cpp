@@ -41,7 +41,7 @@ constexpr Reward kTournamentReward = {
     // three of the fourth; round 2 teaches F and G; the close pays 10000.
     // EXP: round 1's blows from 100 HP to the knockout, its mashes and the
     // final throw's 500, and the blows of the later rounds.
-    "tournament", 1381, 10000, {24, 24, 0, 3, 0}, 0, 1, 1};
+    "tournament", 1322, 10000, {24, 24, 0, 3, 0}, 0, 1, 1};
 
 // The texture sets loaded on the way, in order (Pload trace lines): none
 // while Era02 runs (its pictures are single textures); the Era03 plan's

@@ -622,12 +622,8 @@ TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorHoldHerNorBreakHerBounds) {
     bool first = true;
     for (const std::uint32_t seed : SoakSeeds()) {
         SCOPED_TRACE("QM_SOAK_SEED=" + std::to_string(seed));
-        if (!first) {
-            // The next seed's game, in this process, as a fresh one.
-            TearDown();
-            ResetToStartValues();
-            SetUp();
-        }
+        // The next seed's game, in this process, as a fresh one.
+        if (!first) AnotherGame();
         first = false;
         ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(GetParam()), nullptr));
 

@@ -12,6 +12,7 @@
 #include "shell/boot.h"
 #include "shell/reset.h"
 #include "shell/save_slots.h"
+#include "support/fresh_state.h"
 #include "support/wav_folder.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
@@ -74,6 +75,12 @@ void AreaRun::SetUp() {
 void AreaRun::TearDown() {
     GameHarness::TearDown();
     ForgetRandomSeed();
+}
+
+void AreaRun::AnotherGame() {
+    TearDown();
+    ResetToStartValues();
+    SetUp();
 }
 
 void AreaRun::StartFromSlot(std::function<void()> setWords) {

@@ -63,6 +63,9 @@ protected:
 
     void SetUp() override;
     void TearDown() override;
+    // The next game in this process, as fresh as the next test's: for the
+    // rows of a table that each play a game of their own.
+    void AnotherGame();
 
     void StartFromSlot(std::function<void()> setWords);
     // From the title (waited for): continue, slot 1, on to the stage.

@@ -93,6 +93,16 @@ bool PinnedOnPurpose() {
         // The home area's sparring: her friend's pushes take 1 HP each until
         // her kicks drive her friend back.
         [] { return Era00AreaFlag == 1 && Era00StoryPhase == 1; },
+        // Round 3 at an end of the ring: close combat's hops and strikes at
+        // the west end, the leap attacks at the east, keep her there for as
+        // long as she stays; each time they let her go, a walk toward the
+        // opponent takes her out (the round's flow test walks her out of
+        // both).
+        [] {
+            const std::int32_t x = PlayerState.x - Era02Anchor1;
+            return TournamentBoundsLock == 1 && TournamentState.state == 3 && Round3Opponent.frame != 0 &&
+                   (x <= kRingLeft + SoakWatch::kPinReach || x >= kRingRight - SoakWatch::kPinReach);
+        },
         // The queen's answer to her standing at an end of the room: chains of
         // slashes, each round followed by 0.2 s in which a walk takes her
         // back into the fight.

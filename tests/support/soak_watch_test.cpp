@@ -28,6 +28,17 @@ void Standing() {
     ScrollX = 4600;
 }
 
+// Round 3's fight under way, the view and she at these places from the
+// arena's origin.
+void InRound3(std::int32_t view, std::int32_t x) {
+    Standing();
+    TournamentBoundsLock = 1;
+    TournamentState.state = 3;
+    Round3Opponent.frame = 28;
+    ScrollX = Era02Anchor1 + view;
+    PlayerState.x = Era02Anchor1 + x;
+}
+
 void StruckEverySecond(int frame) {
     if (frame % SoakWatch::kSecond == 0) --PlayerState.hp;
 }
@@ -82,6 +93,10 @@ const WatchCase kCases[] = {
      [](int) {}, -1, -1},
     {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
     {"pinned while struck", Standing, StruckEverySecond, kPinned, kPinned + 2 * SoakWatch::kSecond},
+    {"kept at the ring's west end by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
+     StruckEverySecond, -1, -1},
+    {"kept in the middle of the ring in round 3", [] { InRound3(948, 1460); }, StruckEverySecond, kPinned,
+     kPinned + 2 * SoakWatch::kSecond},
     {"struck while a line waits for her", [] {
          Standing();
          DialogueChannels.fieldLine = 108;

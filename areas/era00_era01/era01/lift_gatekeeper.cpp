@@ -11,6 +11,7 @@
 #include "areas/era00_era01/records.h"
 #include "core/bursts.h"
 #include "core/holds.h"
+#include "core/keys.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/step_helpers.h"
@@ -220,6 +221,8 @@ void RunOffer(double now) {
     };
     if (line == 40) {
         HoldForTalk(line, 41);
+        // Line 41 asks Y: a Y still down from before it is no answer.
+        ForgetEarlierAnswers();
     } else if (line == 41) {
         if (KeyYPressed == 1) {
             KeyYPressed = 0;

@@ -139,8 +139,10 @@ TEST_F(Era03NightRun, NightAtTheCampThenTheErrandAndTheShop) {
     EXPECT_TRUE(Contains(seenC, 19, 32));
     EXPECT_EQ(ErrandState, 2);
 
-    // ---- the menu's 3: the shop; the first offer bought, then N
+    // ---- the menu's 3: the shop; the first offer bought, then N. An N
+    // pressed at the menu, where it does nothing, leaves the offers to come.
     autoEnter = false;
+    Tap(VkLetter('N'));
     AnswerNumber(3);
     ASSERT_TRUE(PlayWatching([] { return Era03NpcTalk.shopStep == 2; }, 200));
     Tap(VK_RETURN);
