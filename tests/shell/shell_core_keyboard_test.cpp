@@ -220,6 +220,7 @@ TEST_F(ShellCoreKeyboard, F6OnTheStageAsksForTheActiveAreasGraphics) {
     WindowModeLock = 0;   // the boot holds it while it loads
     GameFlow.phase = 1;
     Era02AreaFlag = 1;
+    ScrollX = Era02Anchor1 + 948;   // in the tournament's arena
     for (auto& word : GsFlags) word = kGraphicAbsent;
     Down(VK_F6);
     EXPECT_EQ(GsFlags[kGsConst], kGraphicRequested);
