@@ -151,3 +151,15 @@ std::uint32_t FreeAllGraphics(std::int32_t mode) {
     if (nothingLeft) FreeAllResult = 99;
     return FreeAllResult;
 }
+
+void ReleaseGraphicsForDeviceLoss() {
+    LostGraphicsNote& note = GraphicsLostWithTheDevice;
+    note = LostGraphicsNote{};
+    if (GameFlow.phase != 903) {
+        note.taken = true;
+        for (int gs = 1; gs < kGsFlagCount; ++gs) note.sets[gs] = GsFlags[gs] == kGraphicLoaded;
+        for (int n = 1; n < kTextureFlagCount; ++n) note.singles[n] = TextureFlags[n] == kGraphicLoaded;
+        for (int n = 1; n < kPloadSetCount; ++n) note.planStates[n] = PloadPlan.state[n] == kGraphicLoaded;
+    }
+    FreeAllGraphics(1);
+}

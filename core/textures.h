@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/picture_table.h"
+#include "core/residency.h"
 #include "platform/platform.h"
 
 // Values of the request words.
@@ -61,3 +62,21 @@ void FreeGraphicSet(std::uint32_t setNumber);
 // 0 arms (result 0); 1 releases everything loaded, 2 everything but Gs[1..3];
 // returns 99 once nothing is left, and keeps 99 until armed again.
 std::uint32_t FreeAllGraphics(std::int32_t mode);
+
+// A device loss (F6, the settings screen's device change) releases every
+// texture. A scene that asked once for a picture and waits for it, or draws
+// a figure from it, would wait or stay blank for ever: so what read loaded
+// is noted before the release, and the reset that brings the new device
+// makes it again (shell/graphics.h), each word reading what it read before.
+struct LostGraphicsNote {
+    bool taken = false;
+    bool sets[kGsFlagCount] = {};          // GsFlags words, the area words too
+    bool singles[kTextureFlagCount] = {};  // TextureFlags words
+    bool planStates[kPloadSetCount] = {};  // plan-set state words
+};
+inline LostGraphicsNote GraphicsLostWithTheDevice;
+// The device-lost callback's release: notes what is loaded, then
+// FreeAllGraphics(1). A loss within the end of a game's data reset (phase
+// 903) notes nothing: the reset gives everything back anyway, and pictures
+// made again would come into the next game.
+void ReleaseGraphicsForDeviceLoss();

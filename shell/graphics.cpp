@@ -167,6 +167,68 @@ void CreateRequestedGraphics() {
     MakeWantedTexturesAhead();
 }
 
+namespace {
+
+// The trace code a plan set's load writes, from the first area list that
+// makes it (the lists agree where they share a set).
+template <std::size_t N>
+int LoadCodeIn(const PlanSetDef (&list)[N], int set) {
+    for (const PlanSetDef& def : list)
+        if (def.set == set) return def.traceCode;
+    return 0;
+}
+int PlanSetLoadCode(int set) {
+    for (int code : {LoadCodeIn(kEra00List, set), LoadCodeIn(kEra01List, set), LoadCodeIn(kEra03List, set),
+                     LoadCodeIn(kEra04List, set)})
+        if (code != 0) return code;
+    return 0;
+}
+
+}  // namespace
+
+bool MakeAgainWhatTheDeviceLost() {
+    const LostGraphicsNote note = GraphicsLostWithTheDevice;
+    GraphicsLostWithTheDevice = LostGraphicsNote{};
+    if (!note.taken) return false;
+    // Only a word the release put back to absent: nothing has run between
+    // the loss and its reset, but a word asked for or loaded anew is left be.
+    const auto lost = [](bool noted, std::uint32_t word) { return noted && word == kGraphicAbsent; };
+    for (int gs = kGsLoading; gs <= kGsStage2; ++gs) {
+        if (!lost(note.sets[gs], GsFlags[gs])) continue;
+        GsFlags[gs] = kGraphicRequested;
+        CreateGraphicSet(gs);
+    }
+    // Made whatever their gates read: they were made while the gate was
+    // open, and nothing asked for them to go.
+    for (int n = 1; n < kTextureFlagCount; ++n) {
+        if (!lost(note.singles[n], TextureFlags[n]) || SingleTextureSlot(n) < 0) continue;
+        TextureFlags[n] = kGraphicRequested;
+        CreateSingle(n);
+    }
+    if (lost(note.sets[kEra00Set], GsFlags[kEra00Set])) {
+        for (const PlanSetDef& def : kEra00List) CreatePlanSet(def);
+        GsFlags[kEra00Set] = kGraphicLoaded;
+    }
+    // The plan sets picture by picture: a picture shared by two areas' sets
+    // (D042, D044) comes back under the state word that named it.
+    for (const PlanSetDef& def : kPlanReleases) {
+        bool made = false;
+        for (int i = 0; i < def.count; ++i) {
+            const PlanPiece& piece = def.pieces[i];
+            if (!lost(note.planStates[piece.state], PloadPlan.state[piece.state])) continue;
+            CreateSlot(piece.slot);
+            PloadPlan.state[piece.state] = kGraphicLoaded;
+            made = true;
+        }
+        if (made) WriteTraceLog(PlanSetLoadCode(def.set));
+    }
+    // The plans' rows are left as they were: each plan runs on from where it
+    // stood.
+    for (int word : {kEra03Set, kEra04Set, kEra01Set})
+        if (lost(note.sets[word], GsFlags[word])) GsFlags[word] = kGraphicLoaded;
+    return true;
+}
+
 void PlaceStandingTextureRequests() {
     if (PlayerState.weaponMode1 == 1) {
         if (TextureFlags[1] == kGraphicAbsent) TextureFlags[1] = kGraphicRequested;

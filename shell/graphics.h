@@ -21,6 +21,12 @@ std::uint32_t SlotColourKey(int slot);
 // whose request is pending and whose gate is open, in a fixed order, writes
 // their words and trace lines. Run once per frame before drawing.
 void CreateRequestedGraphics();
+// The device's reset after a loss: every set, single texture and plan set
+// the loss released (GraphicsLostWithTheDevice) is made again with the new
+// device, whatever its gate, and its word reads loaded again, as before the
+// loss; a plan whose word read loaded runs on. The note is spent. True when
+// a loss was noted.
+bool MakeAgainWhatTheDeviceLost();
 // Keeps the heroine's sheets of her weapon mode and D075 requested.
 void PlaceStandingTextureRequests();
 // Creates a slot from its own picture with its own key (whatever it held is

@@ -15,6 +15,7 @@
 #include "shell/save_slots.h"
 #include "shell/settings_files.h"
 #include "shell/sound_bank.h"
+#include "shell/transitions.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -56,7 +57,11 @@ void ToggleFullScreenAndRequestGraphics() {
     plat::FrameworkToggleFullScreen();
 
     // The device change released every texture: ask again for what the
-    // current phase and area draw.
+    // current phase and area draw. An area whose switch out is under way
+    // has given its sets back: asked for again, the field's set would run
+    // its plan on in the tournament, the tournament's Gs[5] would take the
+    // field plan's D042 and D044 with it as the switch frees it again, and
+    // Era04's plan would be built over the rows of Era03's, already built.
     RequestIfAbsent(GsFlags[kGsConst]);
     if (GameFlow.phase == 0) RequestIfAbsent(GsFlags[kGsMenu]);
     if (GameFlow.phase != 1) return;
@@ -66,15 +71,15 @@ void ToggleFullScreenAndRequestGraphics() {
         RequestIfAbsent(TextureFlags[49]);
         RequestIfAbsent(TextureFlags[50]);
     }
-    if (Era01AreaFlag == 1) {
+    if (Era01AreaFlag == 1 && !AreaBeingLeft(1)) {
         if (RequestIfAbsent(GsFlags[kEra01Set])) UpdateEra01Pload(0);
         RequestIfAbsent(TextureFlags[49]);
     }
-    if (Era02AreaFlag == 1) RequestIfAbsent(GsFlags[kGsD042]);
-    if (Era03AreaFlag == 1) {
+    if (Era02AreaFlag == 1 && !AreaBeingLeft(2)) RequestIfAbsent(GsFlags[kGsD042]);
+    if (Era03AreaFlag == 1 && !AreaBeingLeft(3)) {
         if (RequestIfAbsent(GsFlags[kEra03Set])) UpdateEra03Pload(0);
     }
-    if (Era04AreaFlag == 1 && GsFlags[kEra04Set] == kGraphicAbsent) {
+    if (Era04AreaFlag == 1 && !AreaBeingLeft(4) && GsFlags[kEra04Set] == kGraphicAbsent) {
         GsFlags[kEra04Set] = kGraphicRequested;
         UpdateEra04Pload(0);
         if (ScrollX < kEra04SecondDoorX + 149)

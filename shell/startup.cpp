@@ -95,6 +95,9 @@ int OnResetDeviceResources(int backBufferWidth, int backBufferHeight) {
     DeviceObjects.gameSprite = true;
     DeviceObjects.textSprite = true;
     WriteTraceLog(6);
+    // The pictures a loss took come back with the new device before the
+    // next frame, so that no scene waits on one it asked for once.
+    MakeAgainWhatTheDeviceLost();
     return 0;
 }
 
@@ -104,7 +107,7 @@ void OnLostDevice() {
         PlayerFigureShown = 0;
         DeviceObjects.gameSprite = false;
     }
-    FreeAllGraphics(1);
+    ReleaseGraphicsForDeviceLoss();
     DeviceObjects.textSprite = false;
     if (MenuFlowState.settingsOpen == 1) {
         PhaseChangeRequest = 1;
@@ -120,6 +123,9 @@ void OnDestroyDevice() {
     }
     ReleaseFonts();
     DeviceObjects.gameSprite = false;
+    // No reset follows a destroyed device: the last loss's note goes with it,
+    // or a device made later would bring back a stopped game's pictures.
+    GraphicsLostWithTheDevice = LostGraphicsNote{};
     MarkStopped();
 }
 

@@ -272,6 +272,25 @@ std::int32_t RunStageToMenu(std::int32_t arg) {
     return t.stageToMenu;
 }
 
+namespace {
+
+// The camera's zones of the field and the tournament, as the switches
+// between them judge them.
+bool InFieldZone() { return ScrollX <= kBorderEra01 + 500; }
+bool InTournamentZone() { return kBorderEra01 + 500 < ScrollX && ScrollX <= kBorderEra02 + 2807; }
+
+}  // namespace
+
+bool AreaBeingLeft(int area) {
+    switch (area) {
+        case 1: return InTournamentZone() && Era01AreaFlag == 1;
+        case 2: return InFieldZone() && Era02AreaFlag == 1;
+        case 3: return EraSwitchState == 1;
+        case 4: return EraSwitchState == 2;
+        default: return false;
+    }
+}
+
 std::int32_t UpdateEraSwitch() {
     std::int32_t result = 0;
     // The borders are crossed by the heroine's camera alone. The menu side
@@ -285,8 +304,8 @@ std::int32_t UpdateEraSwitch() {
     // back, loading its pictures twice. The first frame of a new game's way
     // onto the stage still starts play in the home area.
     if (GameFlow.phase == 0 || StageFrozenByMenu == 1) return result;
-    const bool zoneE01 = ScrollX <= kBorderEra01 + 500;
-    const bool zoneE02 = kBorderEra01 + 500 < ScrollX && ScrollX <= kBorderEra02 + 2807;
+    const bool zoneE01 = InFieldZone();
+    const bool zoneE02 = InTournamentZone();
 
     // Into Era03 once the tournament is over.
     if (kBorderEra02 + 2807 < ScrollX && ScrollX <= kBorderEra03 + 900 && TournamentState.state == 5 &&

@@ -32,3 +32,6 @@ std::int32_t RunStageToMenu(std::int32_t arg);
 // Every frame: switches the area flags when the camera crosses an area
 // border. 99 when some area flag changed, else 0.
 std::int32_t UpdateEraSwitch();
+// Whether the switch out of area 1..4 (Era01 .. Era04) is under way: its
+// flag still reads active while the switch gives back its sets.
+bool AreaBeingLeft(int area);

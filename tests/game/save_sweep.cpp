@@ -12,6 +12,7 @@
 #include <fstream>
 #include <limits>
 #include <map>
+#include <span>
 #include <sstream>
 
 #include "areas/era00_era01/records.h"
@@ -38,9 +39,11 @@
 #include "platform/headless.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
+#include "shell/keyboard.h"
 #include "shell/transitions.h"
 #include "support/child_run.h"
 #include "support/fresh_state.h"
+#include "support/pictures_made.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
@@ -93,7 +96,8 @@ const Watched kWatched[] = {
     QM_WATCH(Era03Fighter),       QM_WATCH(Era03Duel),        QM_WATCH(Era03CreatureParts),
     QM_WATCH(Era03ArenaEncounter), QM_WATCH(EncounterAFigure), QM_WATCH(EncounterBFigure),
     QM_WATCH(EncounterCFigure),   QM_WATCH(FinalActorSlots),  QM_WATCH(BossFightState),
-    QM_WATCH(Era04Progress),
+    QM_WATCH(Era04Progress),      QM_WATCH(Era04SoldierSlots), QM_WATCH(EncounterAPieceTable),
+    QM_WATCH(StageObjectTable),
 };
 #undef QM_WATCH
 constexpr int kWatchedCount = static_cast<int>(sizeof kWatched / sizeof kWatched[0]);
@@ -146,20 +150,22 @@ void SeenCell(plat::TextureId texture, const plat::Rect& src, std::uint32_t colo
                            std::to_string(src.top) + "," + std::to_string(src.right) + "," + std::to_string(src.bottom));
 }
 
-// What the frame just run showed.
-std::array<std::set<std::string>, SecondLook::kKinds> CurrentLook() {
-    std::array<std::set<std::string>, SecondLook::kKinds> look;
+// What the frame just run showed, and whether something held her on the
+// stage.
+struct FrameLook {
+    std::array<std::set<std::string>, SecondLook::kKinds> kinds;
+    bool held = false;
+};
+FrameLook CurrentLook() {
+    FrameLook frame;
+    frame.held = GameFlow.phase == 1 && (EventHoldsPlayer == 1 || MessageBoxOpen == 1 || PlayerKeysBlocked == 1);
+    std::array<std::set<std::string>, SecondLook::kKinds>& look = frame.kinds;
     const std::int32_t areas[] = {Era00AreaFlag, Era01AreaFlag, Era02AreaFlag, Era03AreaFlag, Era04AreaFlag};
     std::string flags = "Era00..04 ";
     for (std::int32_t a : areas) flags += std::to_string(a);
     look[kAreas].insert(flags);
 
-    for (int gs = 0; gs < kGsFlagCount; ++gs)
-        if (GsFlags[gs] == kGraphicLoaded) look[kSets].insert("Gs[" + std::to_string(gs) + "]");
-    for (int n = 1; n < kTextureFlagCount; ++n)
-        if (TextureFlags[n] == kGraphicLoaded) look[kSets].insert("D" + std::to_string(1000 + n).substr(1));
-    for (int n = 1; n < kPloadSetCount; ++n)
-        if (PloadPlan.state[n] == kGraphicLoaded) look[kSets].insert("plan set " + std::to_string(n));
+    look[kSets] = LoadedPictures();
 
     // What the frame drew where the player sees it: a sprite wholly off the
     // picture or wholly see-through shows nothing.
@@ -188,19 +194,20 @@ std::array<std::set<std::string>, SecondLook::kKinds> CurrentLook() {
     look[kPlace] = {"x " + std::to_string(p.x), "y " + std::to_string(p.y), "facing " + std::to_string(p.facing),
                     "view " + std::to_string(ScrollX)};
     look[kPoses] = {"pose " + std::to_string(p.pose)};
-    return look;
+    return frame;
 }
 
 // Adds a frame's look to the seconds of a window at frame `frame`.
-void AddLook(std::vector<SecondLook>& seconds, int frame, int framesPerSecond,
-             const std::array<std::set<std::string>, SecondLook::kKinds>& look) {
+void AddLook(std::vector<SecondLook>& seconds, int frame, int framesPerSecond, const FrameLook& frameLook) {
     const std::size_t second = static_cast<std::size_t>(frame / framesPerSecond);
     if (seconds.size() <= second) seconds.resize(second + 1);
     SecondLook& s = seconds[second];
+    const auto& look = frameLook.kinds;
     // Over the whole second: what a frame showed counts though the next put
     // it back; her place at its end.
     for (int k : {kAreas, kSets, kDrawn, kLines, kWords, kPoses}) s.kinds[k].insert(look[k].begin(), look[k].end());
     s.kinds[kPlace] = look[kPlace];
+    if (frameLook.held) ++s.heldFrames;
 }
 
 std::string Hex(const std::string& bytes) {
@@ -250,6 +257,7 @@ std::int64_t Millis(double seconds) { return std::llround(seconds * 1000.0); }
     X(DialogueChannels.fieldLine) X(DialogueChannels.finaleLine) X(DialogueChannels.sideLine)              \
     X(DialogueChannels.roundLine) X(DialogueChannels.eventLine) X(RandomLastValue)
 
+
 // What both games are given alike at a window's first frame.
 WindowEvent GivenAlike(std::uint32_t seed) {
     WindowEvent e;
@@ -285,12 +293,13 @@ const std::vector<std::string>& FrameWordNames() {
         for (int line = 1; line <= kGdataLineCount; ++line)
             for (int field = 1; field <= kGdataFieldCount; ++field)
                 n.push_back("save line " + std::to_string(line) + " field " + std::to_string(field));
+        for (const Watched& w : kWatched) n.push_back(std::string("record ") + w.name);
         return n;
     }();
     return names;
 }
 
-std::vector<std::int64_t> FrameWordValues() {
+std::vector<std::int64_t> FrameWordValues(bool records) {
     std::vector<std::int64_t> v;
     v.reserve(FrameWordNames().size());
 #define QM_VALUE(word) v.push_back(static_cast<std::int64_t>(word));
@@ -309,6 +318,13 @@ std::vector<std::int64_t> FrameWordValues() {
     for (int line = 1; line <= kGdataLineCount; ++line)
         for (int field = 1; field <= kGdataFieldCount; ++field)
             v.push_back(GdataFieldIsLoaded(line, field) && (line != 1 || field == 7) ? image.At(line, field) : 0);
+    // The records the road's hooks write, whole: two games forked from one
+    // frame keep them alike (a loaded game keeps only what the save does).
+    for (const Watched& w : kWatched) {
+        std::uint64_t h = 1469598103934665603ull;
+        for (unsigned char c : records ? Bytes(w) : std::string()) h = (h ^ c) * 1099511628211ull;
+        v.push_back(static_cast<std::int64_t>(h));
+    }
     return v;
 }
 
@@ -351,6 +367,7 @@ bool WriteSweepCase(const SweepSave& save, const std::string& path) {
     std::ofstream out(path + ".part", std::ios::binary);
     out.precision(17);
     out << kCaseHeading << "\nframes " << save.frames << "\n";
+    if (save.deviceLoss) out << "f6\n";
     for (const std::string& line : SplitLines(save.slotText)) out << "slot " << line << "\n";
     for (const WindowEvent& e : save.events) {
         out << "event " << e.frame << " ";
@@ -384,6 +401,8 @@ bool ReadSweepCase(const std::string& path, SweepSave& save, std::string* why) {
         words >> what;
         if (what == "frames") {
             words >> save.frames;
+        } else if (what == "f6") {
+            save.deviceLoss = true;
         } else if (what == "slot") {
             save.slotText += line.substr(5) + "\r\n";
         } else if (what == "event") {
@@ -415,7 +434,7 @@ bool ReadSweepCase(const std::string& path, SweepSave& save, std::string* why) {
             save.events.push_back(std::move(e));
         }
     }
-    if (save.frames <= 0 || save.slotText.empty()) {
+    if (save.frames <= 0 || (save.slotText.empty() && !save.deviceLoss)) {
         *why = path + " has no frames or no slot";
         return false;
     }
@@ -425,7 +444,7 @@ bool ReadSweepCase(const std::string& path, SweepSave& save, std::string* why) {
 void WriteSweepLooks(const std::vector<SecondLook>& looks, const std::string& path) {
     std::ofstream out(path + ".part", std::ios::binary);
     for (std::size_t s = 0; s < looks.size(); ++s) {
-        out << "second " << s << "\n";
+        out << "second " << s << "\nheld " << looks[s].heldFrames << "\n";
         for (int k = 0; k < SecondLook::kKinds; ++k)
             for (const std::string& item : looks[s].kinds[k]) out << k << " " << item << "\n";
     }
@@ -444,6 +463,10 @@ bool ReadSweepLooks(const std::string& path, std::vector<SecondLook>& looks) {
             looks.emplace_back();
             continue;
         }
+        if (line.rfind("held ", 0) == 0 && !looks.empty()) {
+            looks.back().heldFrames = std::atoi(line.c_str() + 5);
+            continue;
+        }
         const std::size_t space = line.find(' ');
         if (looks.empty() || space == std::string::npos) return false;
         const int k = std::atoi(line.substr(0, space).c_str());
@@ -452,6 +475,34 @@ bool ReadSweepLooks(const std::string& path, std::vector<SecondLook>& looks) {
     }
     return true;
 }
+
+namespace {
+
+// The words of each frame of a window, a line a frame.
+void WriteFrameWords(const std::vector<std::vector<std::int64_t>>& frames, const std::string& path) {
+    std::ofstream out(path + ".part", std::ios::binary);
+    for (const std::vector<std::int64_t>& words : frames) {
+        for (std::int64_t w : words) out << w << ' ';
+        out << '\n';
+    }
+    out.close();
+    std::error_code ec;
+    std::filesystem::rename(path + ".part", path, ec);
+}
+
+bool ReadFrameWords(const std::string& path, std::vector<std::vector<std::int64_t>>& frames) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    frames.clear();
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        frames.emplace_back();
+        for (std::int64_t w = 0; words >> w;) frames.back().push_back(w);
+    }
+    return true;
+}
+
+}  // namespace
 
 // ---- what a rule of the game explains
 
@@ -544,6 +595,55 @@ const Explained kExplained[] = {
     {kHeldPicturesRule, -1, {1, 3}, "", kSets, "D061", false},
 };
 
+// What F6 (a device loss and reset) gives a game, which the game that went
+// on without it does not show.
+const char* const kToggleSetsRule =
+    "F6 asks again for the sets of the phase and the active areas that read absent, whatever gave them back: the "
+    "arena's Gs[5] while Era02 is active, also just after its close or its passage out released it (the pictures "
+    "it holds are the Era03 plan's D042 and D044, made again into the same slots)";
+const char* const kToggleHomeSheetsRule =
+    "F6 asks for the home area's two sheets, the gate's (D049) and the actors' (D050), while the home area keeps "
+    "only the one its view needs once she has left the house: the other stays loaded until then, and the gate is "
+    "drawn from its sheet where its place is in view";
+const char* const kToggleFieldGateRule =
+    "F6 asks for the gate's sheet (D049) while the field is active, which the field gives back only in its own "
+    "steps past view 1400: a field left for the tournament or not stepped (a menu) before that keeps it loaded, "
+    "undrawn (only the home area draws it)";
+const char* const kToggleStageSetRule =
+    "F6 asks for Gs[4] wherever Era04 is not the active area: back in Era03 after soldier fight 2, whose latch keeps "
+    "the second stage set in Gs[4]'s stead, the game that went on has no Gs[4], so the far peak and cloud it holds "
+    "(pictures 121 and 122) are drawn only after F6";
+const std::vector<Explained> kAfterF6Explained = {
+    {kToggleSetsRule, -1, {2}, "", kSets, "Gs[5]", false},
+    {kToggleHomeSheetsRule, -1, {0}, "", kSets, "D049", false},
+    {kToggleHomeSheetsRule, -1, {0}, "", kSets, "D050", false},
+    {kToggleHomeSheetsRule, -1, {0}, "", kDrawn, "picture 186 cell *", false},
+    {kToggleFieldGateRule, -1, {1}, "", kSets, "D049", false},
+    {kToggleStageSetRule, -1, {3}, "", kSets, "Gs[4]", false},
+    {kToggleStageSetRule, -1, {3}, "", kDrawn, "picture 121 cell *", false},
+    {kToggleStageSetRule, -1, {3}, "", kDrawn, "picture 122 cell *", false},
+};
+// F6's key events clear the key flags as any key's event does; where the
+// game that went on was given no key before the first frame, a flag it kept
+// is lost to them alone.
+const char* const kF6KeyFlagsRule =
+    "every key event, down or up, clears the game's key flags, and a key the game refuses just then sets none again: "
+    "after F6's events and the held keys' repeats the flags read otherwise than they stood (a run kept on its flag "
+    "alone while X or Z is refused, a flag a scene set for her next step), where the game that went on was given no "
+    "key and kept them, so from her next step the two games part";
+
+// The key flags (the words the keyboard clears at every key event) that
+// differ between two frames' words, by name.
+std::string KeyFlagsApart(const std::vector<std::int64_t>& before, const std::vector<std::int64_t>& after) {
+    const std::vector<std::string>& names = FrameWordNames();
+    std::string apart;
+    for (std::size_t i = 0; i < names.size() && i < before.size() && i < after.size(); ++i)
+        if (names[i].rfind("Key", 0) == 0 && names[i].find("Pressed") != std::string::npos && before[i] != after[i])
+            apart += (apart.empty() ? "" : ", ") + names[i] + " " + std::to_string(before[i]) + " to " +
+                     std::to_string(after[i]);
+    return apart;
+}
+
 // An item as a row names it: whole, or up to a closing '*'.
 bool Matches(std::string_view row, std::string_view item) {
     if (!row.empty() && row.back() == '*') return item.substr(0, row.size() - 1) == row.substr(0, row.size() - 1);
@@ -579,14 +679,16 @@ constexpr const char* kLooksVar = "QM_SWEEP_LOOKS_INTO";
 }  // namespace
 
 std::vector<SweepDifference> Unexplained(const SweepSave& save, const std::vector<SweepDifference>& all,
-                                         std::set<std::string>& rules) {
+                                         std::set<std::string>& rules, int* partsAtOut) {
     std::vector<SweepDifference> left;
     int partsAt = std::numeric_limits<int>::max();
+    const std::span<const Explained> rows =
+        save.deviceLoss ? std::span<const Explained>(kAfterF6Explained) : std::span<const Explained>(kExplained);
     for (SweepDifference d : all) {
         if (d.second >= partsAt) break;
         for (std::vector<std::string>* items : {&d.onlyWentOn, &d.onlyLoaded})
             std::erase_if(*items, [&](const std::string& item) {
-                for (const Explained& e : kExplained)
+                for (const Explained& e : rows)
                     if ((e.gameAsked < 0 || (e.gameAsked == 1) == save.gameAsked) && e.areas.count(save.area) != 0 &&
                         save.where.find(e.where) != std::string::npos && e.kind == d.kind && Matches(e.item, item)) {
                         rules.insert(e.rule);
@@ -598,25 +700,28 @@ std::vector<SweepDifference> Unexplained(const SweepSave& save, const std::vecto
         if (!d.onlyWentOn.empty() || !d.onlyLoaded.empty()) left.push_back(std::move(d));
     }
     std::erase_if(left, [&](const SweepDifference& d) { return d.second >= partsAt; });
+    if (partsAtOut) *partsAtOut = partsAt;
     return left;
 }
 
 // ---- the road and its tries
 
-void SaveSweep::SetUp() {
+void RoadSweep::SetUp() {
     Playthrough::SetUp();
     sweeping = true;
 }
 
-int SaveSweep::ActiveArea() const {
+int RoadSweep::ActiveArea() const {
     const std::int32_t areas[] = {Era00AreaFlag, Era01AreaFlag, Era02AreaFlag, Era03AreaFlag, Era04AreaFlag};
     for (int a = 4; a >= 0; --a)
         if (areas[a] == 1) return a;
     return -1;
 }
 
-void SaveSweep::KeyQueued(int key, bool down) {
+void RoadSweep::KeyQueued(int key, bool down) {
     if (key == VK_F2 && down) f2Queued_ = true;
+    if (down) keysDown_.insert(key);
+    else keysDown_.erase(key);
     if (!save_.open) return;
     WindowEvent e;
     e.frame = static_cast<int>(FramesRunSoFar() - save_.startFrame);
@@ -625,20 +730,20 @@ void SaveSweep::KeyQueued(int key, bool down) {
     save_.events.push_back(e);
 }
 
-void SaveSweep::SnapshotWatchedWords() {
+void RoadSweep::SnapshotWatchedWords() {
     watched_.clear();
     for (const Watched& w : kWatched) watched_.push_back(Bytes(w));
     wordsAfterFrame_ = SaveWords();
     watchedValid_ = true;
 }
 
-void SaveSweep::CloseWindow(const std::string& why) {
+void RoadSweep::CloseWindow(const std::string& why) {
     if (!save_.open) return;
     save_.open = false;
     save_.cutShort = why;
 }
 
-void SaveSweep::BeforeFrame() {
+void RoadSweep::BeforeFrame() {
     if (!save_.open || !watchedValid_) return;
     // What the road's test code wrote since the last frame.
     bool wrote = false;
@@ -682,15 +787,15 @@ void SaveSweep::BeforeFrame() {
         }
 }
 
-void SaveSweep::LookAtTheFrame() {
+void RoadSweep::LookAtTheFrame() {
     if (!save_.open) return;
     const int framesPerSecond = static_cast<int>(std::lround(1.0 / frameStep));
     AddLook(save_.seconds, save_.frames, framesPerSecond, CurrentLook());
-    save_.frameWords.push_back(FrameWordValues());
+    save_.frameWords.push_back(FrameWordValues(save_.deviceLoss));
     if (++save_.frames >= kWindowSeconds * framesPerSecond) save_.open = false;
 }
 
-void SaveSweep::StartWindow() {
+void RoadSweep::StartWindow() {
     windowPending_ = false;
     FrameCells().clear();
     plat::detail::SetSpriteDrawWatcher(SeenCell);
@@ -703,7 +808,7 @@ void SaveSweep::StartWindow() {
     save_.events.push_back(e);
 }
 
-bool SaveSweep::TrySaveScreen(const std::string& how) {
+bool RoadSweep::TrySaveScreen(const std::string& how) {
     const int area = ActiveArea();
     save_.how = how;
     save_.area = area;
@@ -742,7 +847,7 @@ bool SaveSweep::TrySaveScreen(const std::string& how) {
     return written;
 }
 
-bool SaveSweep::SaveFromTheStage(const std::string& how) {
+bool RoadSweep::SaveFromTheStage(const std::string& how) {
     inSequence_ = true;
     save_.how = how;
     save_.area = ActiveArea();
@@ -770,10 +875,11 @@ bool SaveSweep::SaveFromTheStage(const std::string& how) {
     return ok;
 }
 
-void SaveSweep::ReportAndExit(const Try& t) {
+void RoadSweep::ReportAndExit(const Try& t) {
     {
         std::ofstream out(resultPath_ + ".part", std::ios::binary);
         out << "how " << t.how << "\nwhere " << t.where << "\narea " << t.area << "\nasked " << t.gameAsked
+            << "\nmade " << t.made << "\nheld " << t.heldWentOn << " " << t.heldAfterF6
             << "\nopened " << t.menuOpened
             << "\nwritten " << t.written << "\nframes " << t.frames << "\nfresh " << t.comparedApart << "\n";
         if (!t.cutShort.empty()) out << "cut " << t.cutShort << "\n";
@@ -796,7 +902,7 @@ void SaveSweep::ReportAndExit(const Try& t) {
     _exit(0);
 }
 
-void SaveSweep::FinishTheTry() {
+void RoadSweep::FinishTheTry() {
     CloseWindow("the road ended");
     plat::detail::SetSpriteDrawWatcher(nullptr);
     beforeEachFrame = afterEachFrame = nullptr;
@@ -806,11 +912,58 @@ void SaveSweep::FinishTheTry() {
     t.where = save_.where;
     t.area = save_.area;
     t.gameAsked = save_.gameAsked;
+    t.made = save_.made;
     t.written = true;
     t.frames = save_.frames;
     t.cutShort = save_.frames >= kWindowSeconds * static_cast<int>(std::lround(1.0 / frameStep)) ? "" : save_.cutShort;
     std::set<std::string> rules;
-    if (save_.frames > 0) {
+    if (save_.deviceLoss) {
+        // The second game, forked at the window's first frame, plays it with
+        // F6 now that its keys are known.
+        const std::string stem = resultPath_ + "_f6";
+        std::vector<SecondLook> looks;
+        std::vector<std::vector<std::int64_t>> words;
+        bool ran = WriteSweepCase(save_, stem + "_case.txt") && write(twinGo_, "g", 1) == 1;
+        close(twinGo_);
+        int status = 0;
+        ran = waitpid(twin_, &status, 0) == twin_ && WIFEXITED(status) && WEXITSTATUS(status) == 0 && ran &&
+              ReadSweepLooks(stem + "_looks.txt", looks) && ReadFrameWords(stem + "_words.txt", words);
+        std::error_code ec;
+        for (const char* file : {"_case.txt", "_looks.txt", "_words.txt"}) std::filesystem::remove(stem + file, ec);
+        if (!ran) t.broke = "the game given F6 did not play its window";
+        int partsAt = 0;
+        std::vector<SweepDifference> all = CompareLooks(save_.seconds, looks);
+        // F6's events, and the held keys' repeats after them, left other
+        // key flags than stood before them, which the game that went on
+        // kept (it was given no key there): a step of hers goes otherwise.
+        const bool keysBeforeFirstFrame = std::any_of(save_.events.begin(), save_.events.end(), [](const WindowEvent& e) {
+            return e.kind == WindowEvent::Kind::Key && e.frame == 0;
+        });
+        std::ifstream flagsIn(stem + "_flags.txt", std::ios::binary);
+        std::string flagsApart;
+        std::getline(flagsIn, flagsApart);
+        if (!keysBeforeFirstFrame && !flagsApart.empty()) {
+            rules.insert(kF6KeyFlagsRule);
+            all.clear();
+        }
+        std::vector<SweepDifference> left = Unexplained(save_, all, rules, &partsAt);
+        flagsIn.close();
+        std::filesystem::remove(stem + "_flags.txt", ec);
+        if (rules.count(kF6KeyFlagsRule) != 0) partsAt = 0;
+        // She is held no longer for F6: over the seconds compared, the
+        // frames in which something held her on the stage.
+        for (std::size_t i = 0; i < std::min(save_.seconds.size(), looks.size()); ++i) {
+            if (static_cast<int>(i) >= partsAt) break;
+            t.heldWentOn += save_.seconds[i].heldFrames;
+            t.heldAfterF6 += looks[i].heldFrames;
+        }
+        t.differences = Formatted(left);
+        if (t.heldAfterF6 > t.heldWentOn)
+            t.differences.push_back("held " + std::to_string(t.heldAfterF6 - t.heldWentOn) +
+                                    " frames longer than the game that went on (" + std::to_string(t.heldWentOn) +
+                                    ")");
+        if (!t.differences.empty()) t.firstApart = FirstFrameApart(save_.frameWords, words);
+    } else if (save_.frames > 0) {
         std::vector<std::vector<std::int64_t>> words;
         const std::vector<SweepDifference> here =
             Unexplained(save_, CompareLooks(save_.seconds, ReplayFromTheTitle(save_, &words)), rules);
@@ -836,7 +989,46 @@ void SaveSweep::FinishTheTry() {
     ReportAndExit(t);
 }
 
-bool SaveSweep::Branch(const std::string& how, bool fromStage) {
+void RoadSweep::ForkTheGameGivenF6() {
+    int go[2];
+    if (pipe(go) != 0) return;
+    plat::detail::StopPictureHelper();
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(go[1]);
+        // Waits here, at the window's first frame, until the game that goes
+        // on has played the window and written its keys.
+        char c = 0;
+        const bool started = read(go[0], &c, 1) == 1;
+        close(go[0]);
+        if (!started) _exit(1);
+        ReplayWithF6();
+    }
+    close(go[0]);
+    twin_ = pid;
+    twinGo_ = go[1];
+}
+
+void RoadSweep::ReplayWithF6() {
+    beforeEachFrame = afterEachFrame = nullptr;
+    onKeyEvent = nullptr;
+    const std::string stem = resultPath_ + "_f6";
+    SweepSave save;
+    std::string why;
+    if (!MoveToACopyOfTheFolder() || !ReadSweepCase(stem + "_case.txt", save, &why)) _exit(1);
+    std::vector<std::vector<std::int64_t>> words;
+    const std::vector<SecondLook> looks = PlayTheWindow(save, &words, true);
+    WriteSweepLooks(looks, stem + "_looks.txt");
+    WriteFrameWords(words, stem + "_words.txt");
+    std::ofstream(stem + "_flags.txt", std::ios::binary) << f6FlagsApart_ << "\n";
+    std::error_code ec;
+    std::filesystem::remove_all(Dir(), ec);
+    std::fflush(nullptr);
+    _exit(0);
+}
+
+bool RoadSweep::Branch(const std::string& how, bool fromStage, const std::string& made) {
     const int n = triesForked_++;
     const std::string stem =
         (std::filesystem::temp_directory_path() /
@@ -868,6 +1060,24 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
             t.broke = "the try found no folder of its own";
             ReportAndExit(t);
         }
+        if (forking == Fork::DeviceLoss) {
+            save_.how = how;
+            save_.area = area;
+            save_.deviceLoss = true;
+            save_.made = made;
+            save_.where = roadPart + " (Era0" + std::to_string(std::max(area, 0)) + ", x " +
+                          std::to_string(PlayerState.x) + ")";
+            ForkTheGameGivenF6();
+            if (twin_ < 0) {
+                t.broke = "the game given F6 could not be forked";
+                ReportAndExit(t);
+            }
+            // The window starts with the next frame: what the road writes
+            // before it is the window's too.
+            StartWindow();
+            SnapshotWatchedWords();
+            return true;
+        }
         // The camp's try waits for the menu the game opens.
         if (how == "asked by the game" && !MenuBuilt()) return true;
         const bool ok = fromStage ? SaveFromTheStage(how) : TrySaveScreen(how);
@@ -895,6 +1105,8 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
         if (key == "where") t.where = value;
         if (key == "area") t.area = std::atoi(value.c_str());
         if (key == "asked") t.gameAsked = value == "1";
+        if (key == "made") t.made = value;
+        if (key == "held") std::istringstream(value) >> t.heldWentOn >> t.heldAfterF6;
         if (key == "opened") t.menuOpened = value == "1";
         if (key == "written") t.written = value == "1";
         if (key == "frames") t.frames = std::atoi(value.c_str());
@@ -918,7 +1130,7 @@ bool SaveSweep::Branch(const std::string& how, bool fromStage) {
     return false;
 }
 
-void SaveSweep::AfterFrame() {
+void RoadSweep::AfterFrame() {
     const std::int32_t phase = GameFlow.phase;
     if (inTry_) {
         if (plat::headless::WindowClosed()) {
@@ -931,7 +1143,7 @@ void SaveSweep::AfterFrame() {
         // Before any frames of the try's own: what changes from here to the
         // next frame is the road's doing.
         SnapshotWatchedWords();
-        if (inSequence_) return;
+        if (inSequence_ || forking == Fork::DeviceLoss) return;
         // The stage left with no F2 given: the game opened the menu itself.
         if (lastPhase_ == 1 && phase == 902 && !f2Queued_) askedPending_ = true;
         f2Queued_ = false;
@@ -951,6 +1163,10 @@ void SaveSweep::AfterFrame() {
                 ReportAndExit(t);
             }
         }
+        return;
+    }
+    if (forking == Fork::DeviceLoss) {
+        TryF6AfterFrame();
         return;
     }
     if (plat::headless::WindowClosed()) {
@@ -982,8 +1198,12 @@ void SaveSweep::AfterFrame() {
             continue;
         }
         const int area = ActiveArea();
+        // The sample's own stretches: the first spot passed in each.
+        const auto part = std::find_if(spotSampleParts.begin(), spotSampleParts.end(), [&](const std::string& p) {
+            return roadPart.find(p) != std::string::npos && spotPartsTried_.count(p) == 0;
+        });
         const bool wanted =
-            breadth_ == Breadth::Whole ||
+            breadth_ == Breadth::Whole || part != spotSampleParts.end() ||
             (sampledAreas_.count(area) == 0 &&
              std::find(std::begin(kSampleSpots), std::end(kSampleSpots), i) != std::end(kSampleSpots));
         // A spot she stays about (the arena floor through a round) is tried
@@ -991,6 +1211,7 @@ void SaveSweep::AfterFrame() {
         const auto last = spotLastTry_.find(i);
         const bool rested = last == spotLastTry_.end() || stageFrames_ - last->second >= tickFrames;
         if (spotsTried_.count(i) != 0 || !wanted || !rested) continue;
+        if (part != spotSampleParts.end()) spotPartsTried_.insert(*part);
         spotsTried_.insert(i);
         spotLastTry_[i] = stageFrames_;
         nextTick_ = std::max(nextTick_, stageFrames_ + tickFrames);
@@ -1003,11 +1224,57 @@ void SaveSweep::AfterFrame() {
     }
 }
 
-void SaveSweep::SweepTheRoad(Breadth breadth, int stretches) {
+void RoadSweep::TryF6AfterFrame() {
+    const std::set<std::string> names = picturesMade_.AfterFrame(Dir());
+    std::string made;
+    for (const std::string& name : names) made += (made.empty() ? "" : ", ") + name;
+    // The road quits and starts the program again where it saves: a new
+    // program has no key down.
+    if (plat::headless::WindowClosed()) {
+        keysDown_.clear();
+        return;
+    }
+    const long tickFrames = std::lround(kTickSeconds / frameStep);
+    ++framesPlayed_;
+    if (!made.empty() && GameFlow.phase == 1) {
+        bool wanted = breadth_ == Breadth::Whole;
+        for (std::size_t i = 0; i < madeSample.size() && !wanted; ++i) {
+            const MadeWanted& w = madeSample[i];
+            if (madeTried_.count(i) == 0 && roadPart.find(w.part) != std::string::npos && names.count(w.picture) != 0) {
+                madeTried_.insert(i);
+                wanted = true;
+            }
+        }
+        if (wanted) {
+            nextTick_ = std::max(nextTick_, framesPlayed_ + tickFrames);
+            Branch("a picture made", false, made);
+            return;
+        }
+    }
+    if (breadth_ == Breadth::Whole && framesPlayed_ >= nextTick_) {
+        nextTick_ = framesPlayed_ + tickFrames;
+        Branch("every 10 s", false);
+    }
+}
+
+bool RoadSweep::BreadthAsked(const char* var, Breadth& breadth, int& stretches) {
+    breadth = Breadth::Sample;
+    stretches = 0;
+    const char* v = std::getenv(var);
+    if (v == nullptr) return true;
+    breadth = Breadth::Whole;
+    if (std::string(v) == "whole") return true;
+    stretches = std::atoi(v);
+    if (stretches > 0) return true;
+    ADD_FAILURE() << var << " is \"whole\" or a number of stretches: " << v;
+    return false;
+}
+
+void RoadSweep::SweepTheRoad(Breadth breadth, int stretches) {
     breadth_ = breadth;
     // The camp's choice that opens the menu: taken in a try of its own, the
     // road takes the shop.
-    campMenuPass = [this] { return Branch("asked by the game", false); };
+    if (forking == Fork::SaveAndLoad) campMenuPass = [this] { return Branch("asked by the game", false); };
     beforeEachFrame = [this] { BeforeFrame(); };
     afterEachFrame = [this] { AfterFrame(); };
     onKeyEvent = [this](int key, bool down) { KeyQueued(key, down); };
@@ -1016,7 +1283,10 @@ void SaveSweep::SweepTheRoad(Breadth breadth, int stretches) {
     int stretchesDone = 0;
     roadEnds = [&] {
         ++stretchesDone;
-        if (breadth == Breadth::Sample) return stretchesDone > 4;
+        // F6's sample ends once every row has had its try.
+        if (breadth == Breadth::Sample && forking == Fork::DeviceLoss) return madeTried_.size() == madeSample.size();
+        // The save sample's stretches lie in the road's first five.
+        if (breadth == Breadth::Sample) return stretchesDone > (spotSampleParts.empty() ? 4 : 5);
         return stretches > 0 && stretchesDone > stretches;
     };
     WholeGame();
@@ -1030,7 +1300,7 @@ void SaveSweep::SweepTheRoad(Breadth breadth, int stretches) {
     campMenuPass = nullptr;
 }
 
-std::vector<SecondLook> SaveSweep::ReplayFromTheTitle(const SweepSave& save,
+std::vector<SecondLook> RoadSweep::ReplayFromTheTitle(const SweepSave& save,
                                                      std::vector<std::vector<std::int64_t>>* frameWords) {
     std::vector<SecondLook> looks;
     const auto putSlot = [&] { WriteText(kSweepSlotFile, save.slotText); };
@@ -1066,24 +1336,55 @@ std::vector<SecondLook> SaveSweep::ReplayFromTheTitle(const SweepSave& save,
         ADD_FAILURE() << "the loaded game never reached the stage";
         return looks;
     }
+    return PlayTheWindow(save, frameWords, false);
+}
+
+std::vector<SecondLook> RoadSweep::PlayTheWindow(const SweepSave& save,
+                                                std::vector<std::vector<std::int64_t>>* frameWords, bool f6First) {
+    std::vector<SecondLook> looks;
     const int framesPerSecond = static_cast<int>(std::lround(1.0 / frameStep));
     FrameCells().clear();
     plat::detail::SetSpriteDrawWatcher(SeenCell);
+    // F6 down and up before the first frame, then the keys down again: a
+    // held key repeats after any other key's event, which clears every key's
+    // flag. Each event leaves only its own key's flag: the key whose flag
+    // stood repeats last.
+    std::set<int> down;
+    if (f6First) {
+        down = keysDown_;
+        down.insert(HeldKeys().begin(), HeldKeys().end());
+    }
     std::size_t next = 0;
     for (int f = 0; f < save.frames; ++f) {
+        if (f6First && f == 0) {
+            std::vector<int> again(down.begin(), down.end());
+            std::stable_partition(again.begin(), again.end(), [](int k) { return !FlagOfKey(k) || *FlagOfKey(k) == 0; });
+            // Straight to the keyboard's callback, as the platform calls it
+            // before the frame: what the key flags read after them is seen.
+            const std::vector<std::int64_t> before = FrameWordValues();
+            OnKeyboard(VK_F6, true, false);
+            OnKeyboard(VK_F6, false, false);
+            for (int k : again) OnKeyboard(k, true, false);
+            f6FlagsApart_ = KeyFlagsApart(before, FrameWordValues());
+        }
         for (; next < save.events.size() && save.events[next].frame <= f; ++next) {
             const WindowEvent& e = save.events[next];
             if (e.kind == WindowEvent::Kind::Alike) GiveAlike(e);
             if (e.kind == WindowEvent::Kind::Write)
                 std::memcpy(static_cast<char*>(kWatched[e.region].at) + e.offset, e.bytes.data(), e.bytes.size());
             if (e.kind == WindowEvent::Kind::Key) {
-                if (e.down) Press(e.key);
-                else Release(e.key);
+                if (e.down) {
+                    Press(e.key);
+                    down.insert(e.key);
+                } else {
+                    Release(e.key);
+                    down.erase(e.key);
+                }
             }
         }
         if (RunFrames(1) == 0) break;
         AddLook(looks, f, framesPerSecond, CurrentLook());
-        if (frameWords) frameWords->push_back(FrameWordValues());
+        if (frameWords) frameWords->push_back(FrameWordValues(save.deviceLoss));
     }
     plat::detail::SetSpriteDrawWatcher(nullptr);
     return looks;

@@ -1,7 +1,11 @@
-// The save sweep: the whole game's road played with saves of a player's own
-// between its frames, each save loaded again from the title in a new game
-// that is given what the game that went on was given, the two compared.
+// The road's sweeps: the whole game's road played with a player's own doing
+// between its frames, in a process forked from the road's, and the game
+// given what the game that went on was given, the two compared second by
+// second. The save sweep saves and loads the save from the title; the
+// device-loss sweep presses F6 (the full screen on or off, a device loss and
+// reset) in the next frame.
 //
+// The save sweep:
 // Where the road goes on, the sweep tries the save screen's Enter (slot 3)
 // through the menu: at every place the game opens the menu itself, as the
 // road passes each save spot, and (the whole sweep) every 10 s of play
@@ -29,11 +33,13 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <sys/types.h>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "playthrough.h"
+#include "support/pictures_made.h"
 
 // What a second of play showed, each kind a set of named items.
 struct SecondLook {
@@ -42,6 +48,8 @@ struct SecondLook {
     // save's story and step words (each over the whole second), her place
     // (at its end) and her poses (over the second).
     std::array<std::set<std::string>, kKinds> kinds;
+    // The frames of the second in which something held her on the stage.
+    int heldFrames = 0;
     bool operator==(const SecondLook&) const = default;
 };
 extern const char* const kLookKindNames[SecondLook::kKinds];
@@ -65,12 +73,14 @@ struct WindowEvent {
     std::int32_t tickLast = 1;
 };
 
-// A save the sweep made, and the window that followed it.
+// A save the sweep made, or an F6 it pressed, and the window that followed.
 struct SweepSave {
-    std::string how;        // "asked by the game", "at a save spot", "every 10 s"
+    std::string how;        // "asked by the game", "at a save spot", "every 10 s", "a picture made"
     std::string where;      // the road's stretch, the area and her x
     int area = 0;           // the active area (0 .. 4)
     bool gameAsked = false;
+    bool deviceLoss = false;  // F6 in the window's first frame, not a save
+    std::string made;         // the pictures the frame before the window made
     std::string slotText;
     std::vector<WindowEvent> events;
     long startFrame = 0;
@@ -91,9 +101,10 @@ struct SweepDifference {
 };
 
 // The words a frame leaves: hers, her moves', the keys', the holds', the
-// lines', the view's, the clock's waits and the save's.
+// lines', the view's, the clock's waits and the save's, and (with
+// `records`) a print of each record the road's hooks write.
 const std::vector<std::string>& FrameWordNames();
-std::vector<std::int64_t> FrameWordValues();
+std::vector<std::int64_t> FrameWordValues(bool records = false);
 // The first frame at which two games' words part, and those words ("" when
 // they never do over the frames both played).
 std::string FirstFrameApart(const std::vector<std::vector<std::int64_t>>& wentOn,
@@ -110,18 +121,44 @@ bool ReadSweepLooks(const std::string& path, std::vector<SecondLook>& looks);
 // played), each kind of each second.
 std::vector<SweepDifference> CompareLooks(const std::vector<SecondLook>& wentOn, const std::vector<SecondLook>& loaded);
 // Those a rule of the game does not explain; the rules that explained the
-// others are added to `rules`.
+// others are added to `rules`. A rule that sends the two games apart ends
+// the comparison at its second, which `partsAt` is given (else the seconds
+// compared).
 std::vector<SweepDifference> Unexplained(const SweepSave& save, const std::vector<SweepDifference>& all,
-                                         std::set<std::string>& rules);
+                                         std::set<std::string>& rules, int* partsAt = nullptr);
 
-class SaveSweep : public Playthrough {
+class RoadSweep : public Playthrough {
 protected:
+    // What a try does in its forked process.
+    enum class Fork {
+        // Saves through the menu and loads the save from the title.
+        SaveAndLoad,
+        // Presses F6 in the next frame, in a second process forked at the
+        // same frame, which plays the window with the keys the first was
+        // given.
+        DeviceLoss,
+    };
+    Fork forking = Fork::SaveAndLoad;
+    // The device-loss sweep's sample: a try at the first frame of the road's
+    // stretch `part` (a part of its name) in which `picture` (as the sets
+    // loaded name it: "D048", "Gs[7]") is made.
+    struct MadeWanted {
+        const char* picture;
+        const char* part;
+    };
+    std::vector<MadeWanted> madeSample;
+    // The save sweep's sample: also a save at the first spot passed in each
+    // of the road's stretches named here (a part of the stretch's name).
+    std::vector<std::string> spotSampleParts;
+
     enum class Breadth {
         // The saves the game asks for and a save at a spot in each area
-        // that has one (CI).
+        // that has one; for F6, madeSample (CI).
         Sample,
         // Every 10 s of play, every spot passed and every save the game asks
-        // for, over `stretches` stretches of the road (0: all of it).
+        // for; for F6, every frame that makes a picture on the stage and
+        // every 10 s of play; over `stretches` stretches of the road (0: all
+        // of it).
         Whole,
     };
     void SetUp() override;
@@ -131,6 +168,10 @@ protected:
         std::string how, where;
         int area = 0;
         bool gameAsked = false, written = false, comparedApart = false;
+        std::string made;
+        // Frames she was held on the stage over the seconds compared: in the
+        // game that went on and in the one given F6.
+        int heldWentOn = 0, heldAfterF6 = 0;
         // False when a scene took F2 back in the step that read it.
         bool menuOpened = true;
         int frames = 0;
@@ -141,6 +182,10 @@ protected:
     };
     std::vector<Try> tries;
 
+    // The breadth the environment word `var` asks for: unset, the sample;
+    // "whole", all of the road; a number, that many of its stretches. False
+    // (with a failure) for anything else.
+    bool BreadthAsked(const char* var, Breadth& breadth, int& stretches);
     // Plays the road with the sweep's tries.
     void SweepTheRoad(Breadth breadth, int stretches);
     // Loads `save` from the title of a new game in this process and gives
@@ -157,7 +202,19 @@ private:
 
     // Forks a process for one try: true in that process (the road goes on
     // there with the window), false here once it has ended and reported.
-    bool Branch(const std::string& how, bool fromStage);
+    bool Branch(const std::string& how, bool fromStage, const std::string& made = "");
+    // The road's process, for F6: a try where the frame made a picture on
+    // the stage (the sample's or, for the whole sweep, any) and every 10 s.
+    void TryF6AfterFrame();
+    // In a try's process: forks the second game, which waits until the
+    // window is recorded, then plays it with F6 (ReplayWithF6) and ends.
+    void ForkTheGameGivenF6();
+    [[noreturn]] void ReplayWithF6();
+    // Plays a window's frames with its keys, hooks and alike-words from
+    // here (with F6 tapped before its first frame, the held keys pressed
+    // again after it, as a held key repeats).
+    std::vector<SecondLook> PlayTheWindow(const SweepSave& save, std::vector<std::vector<std::int64_t>>* frameWords,
+                                          bool f6First);
     // In the forked process: the window has ended; compares, reports and
     // ends the process.
     [[noreturn]] void FinishTheTry();
@@ -186,10 +243,32 @@ private:
     std::set<int> spotsTried_;            // spots tried in the current pass
     std::map<int, long> spotLastTry_;     // stage frame of each spot's last try
     std::set<int> sampledAreas_;          // areas with a whole sample window
+    std::set<std::string> spotPartsTried_;  // spotSampleParts tried
     std::set<int> areasApart_;            // areas compared in a new process
     int triesForked_ = 0;
     // The watched records as the last frame left them, and the save's words.
     std::vector<std::string> watched_;
     bool watchedValid_ = false;
     std::vector<std::int32_t> wordsAfterFrame_;
+    // For F6: what each frame made, the sample's rows tried, the second game
+    // and the pipe that starts it.
+    PicturesMade picturesMade_;
+    // The keys the road has down, for F6's repeats, and the key flags F6
+    // and the repeats left otherwise than they stood.
+    std::set<int> keysDown_;
+    std::string f6FlagsApart_;
+    std::set<std::size_t> madeTried_;
+    long framesPlayed_ = 0;
+    pid_t twin_ = -1;
+    int twinGo_ = -1;
+};
+
+class SaveSweep : public RoadSweep {};
+
+class DeviceLossSweep : public RoadSweep {
+protected:
+    void SetUp() override {
+        RoadSweep::SetUp();
+        forking = Fork::DeviceLoss;
+    }
 };

@@ -1,7 +1,8 @@
 // Random hands on the keyboard: the real frame loop, started from a save in
 // each area and at every fight and scene that holds the heroine, takes random
-// keys for a long run (the arrows, the run and attack keys, A, Enter, F2, Y
-// and N, the number keys), and Esc at the end. Nothing may crash; the
+// keys for a long run (the arrows, the run and attack keys, A, Enter, F2, F6,
+// Y and N, the number keys), and Esc at the end; one start also presses F6
+// in the frame after each picture the game makes. Nothing may crash; the
 // heroine's HP stays within 0..max, her x inside the reach of the area she is
 // in, no phase, menu or scene stays stuck while keys keep coming, and nothing
 // holds her for longer than any scene does without a line to show for it.
@@ -49,6 +50,7 @@
 #include "support/area_run.h"
 #include "support/child_run.h"
 #include "support/fresh_state.h"
+#include "support/pictures_made.h"
 #include "support/roads/finale.h"
 #include "support/slot_words.h"
 #include "support/soak_watch.h"
@@ -75,6 +77,10 @@ struct SoakStart {
     // A start inside a scene: the scene is over in seconds, so CI plays it
     // shorter than an area.
     bool scene = false;
+    // F6 (a device loss and reset) in the frame after each picture is made.
+    bool f6AfterPictures = false;
+    // CI's frames where neither an area's nor a scene's are enough.
+    int ciFrames = 0;
 };
 
 // The final section's road, every line answered: she walks right to the
@@ -213,8 +219,13 @@ const std::vector<SoakStart>& SoakStarts() {
         {"SoldierFight2", nullptr, "soldier_fight2"},
         {"EncounterA", nullptr, "encounter_a"},
         {"EncounterB", nullptr, "encounter_b"},
-        {"EncounterBViewBehind", nullptr, "encounter_b", MetWithTheViewBehind, 0, true},
+        // Played past the minute a hold may last with no line shown.
+        {"EncounterBViewBehind", nullptr, "encounter_b", MetWithTheViewBehind, 0, true, false, 64 * 65},
         {"EncounterC", nullptr, "encounter_c"},
+        // The return to the arena from Era03, its banner asked for once and
+        // waited for, and the arena beyond: F6 after every picture made,
+        // played past the two minutes the stuck watch waits.
+        {"F6AfterEachPicture", nullptr, "return", nullptr, 0, false, true, 64 * 150},
         // From the queen's last line before the fight, which lets her go.
         {"FinalFight", nullptr, "final_section", ToTheFinaleLine<114>, VK_RETURN},
         {"FinalFightTurned", nullptr, "final_section", PastTheFinalTurn},
@@ -265,6 +276,7 @@ int SoakFrames(const SoakStart& start) {
         const long n = std::strtol(v, nullptr, 10);
         if (n > 0) return static_cast<int>(n);
     }
+    if (start.ciFrames != 0) return start.ciFrames;
     return start.scene ? 720 : 2400;
 }
 
@@ -293,7 +305,7 @@ std::vector<std::uint32_t> SoakSeeds() {
 constexpr int kKeys[] = {
     VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_UP, VK_DOWN,
     VkLetter('Z'), VkLetter('X'), VkLetter('S'), VkLetter('S'), VkLetter('D'), VkLetter('F'),
-    VkLetter('G'), VkLetter('Q'), VkLetter('A'), VK_RETURN, VK_RETURN, VK_RETURN, VK_F2,
+    VkLetter('G'), VkLetter('Q'), VkLetter('A'), VK_RETURN, VK_RETURN, VK_RETURN, VK_F2, VK_F6,
     VkLetter('Y'), VkLetter('N'), VkDigit(1), VkDigit(2), VkDigit(3), VkDigit(6),
 };
 
@@ -516,6 +528,8 @@ protected:
         std::uint64_t lastPrint = 0;
         HoldWatch hold;
         SoakWatch watch;
+        PicturesMade made;
+        bool f6Down = false;
         HoldsEndedUnkept = 0;
         for (int frame = 0; frame < frames; ++frame) {
             if (frame == movesFrom)
@@ -584,8 +598,18 @@ protected:
             // one its owner would have kept for ever.
             ASSERT_EQ(HoldsEndedUnkept, 0u) << "frame " << frame << ": the hold of " << LastHoldEndedUnkept
                                             << " outlived its owner's step: " << StuckWords();
+            // F6 down for the one frame after a picture is made.
+            const bool madeOne = start.f6AfterPictures && !made.AfterFrame(Dir()).empty();
+            if (f6Down) {
+                Release(VK_F6);
+                f6Down = false;
+            } else if (madeOne) {
+                Press(VK_F6);
+                f6Down = true;
+            }
             if (each) each(frame);
         }
+        if (f6Down) Release(VK_F6);
         if (held != 0) LetGo(held);
         if (frames <= movesUntil)
             for (int k : moves) LetGo(k);

@@ -48,6 +48,7 @@ shorten=(
   -e 's/-max_total_time=[0-9]+/-max_total_time=2/g'
   -e 's/QM_SOAK_FRAMES=[0-9]+/QM_SOAK_FRAMES=30/g'
   -e 's/QM_SAVE_SWEEP=whole/QM_SAVE_SWEEP=1/g'
+  -e 's/QM_DEVICE_LOSS_SWEEP=whole/QM_DEVICE_LOSS_SWEEP=1/g'
   -e 's/QM_SHOTS=[0-9]+/QM_SHOTS=1/g'
   -e 's#(build/release/bench/quillmarch_bench)$#\1 --benchmark_filter=BM_StageStepStanding#'
   -e 's#(quillmarch_writer pictures) docs#\1 '"$work"'/docs#'

@@ -2,7 +2,9 @@
 #include "core/area_flags.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
+#include "core/floors.h"
 #include "core/player.h"
+#include "core/residency.h"
 #include "core/sound_effect.h"
 #include "shell/graphics.h"
 #include "shell/keyboard.h"
@@ -218,6 +220,7 @@ TEST_F(ShellCoreKeyboard, F6OnTheStageAsksForTheActiveAreasGraphics) {
     WindowModeLock = 0;   // the boot holds it while it loads
     GameFlow.phase = 1;
     Era02AreaFlag = 1;
+    ScrollX = Era02Anchor1 + 948;   // in the tournament's arena
     for (auto& word : GsFlags) word = kGraphicAbsent;
     Down(VK_F6);
     EXPECT_EQ(GsFlags[kGsConst], kGraphicRequested);
@@ -234,6 +237,47 @@ TEST_F(ShellCoreKeyboard, F6OnTheStageAsksForTheActiveAreasGraphics) {
     EXPECT_EQ(GsFlags[kEra04Set], kGraphicRequested);
     EXPECT_EQ(GsFlags[kGsStage2], kGraphicRequested);
     EXPECT_EQ(GsFlags[kGsStage1], kGraphicAbsent);
+}
+
+// What the device's loss took comes back with the new device, each word as
+// it read and its pictures made, though the area that asked for them is
+// left; at the end of a game, whose data reset gives everything back,
+// nothing does.
+TEST_F(ShellCoreKeyboard, F6GivesBackEveryPictureItsDeviceLossTook) {
+    StartGame();
+    RunFrames(1);
+    WindowModeLock = 0;
+    GameFlow.phase = 1;
+    Era03AreaFlag = 1;
+    ScrollX = Era03Anchor8;   // the Era03 plan keeps set 54 (D054) here
+    GsFlags[kGsStage1] = kGraphicRequested;
+    TextureFlags[56] = kGraphicRequested;
+    GsFlags[kEra03Set] = kGraphicRequested;
+    UpdateEra03Pload(0);
+    CreateRequestedGraphics();
+    Era03AreaFlag = 2;   // leaving: D056's gate is shut
+    struct Picture {
+        const char* what;
+        std::uint32_t& word;
+        int slot;
+    };
+    const Picture pictures[] = {
+        {"a set", GsFlags[kGsStage1], 21},
+        {"a single picture of a shut gate", TextureFlags[56], 37 + 56},
+        {"a plan's set", PloadPlan.state[54], 37 + 54},
+        {"the plan's word", GsFlags[kEra03Set], -1},
+    };
+    for (const Picture& p : pictures) ASSERT_EQ(p.word, kGraphicLoaded) << p.what;
+
+    Down(VK_F6);
+    for (const Picture& p : pictures) {
+        EXPECT_EQ(p.word, kGraphicLoaded) << p.what;
+        if (p.slot >= 0) EXPECT_NE(TextureSlots[p.slot], 0u) << p.what;
+    }
+
+    GameFlow.phase = 903;
+    Down(VK_F6);
+    for (const Picture& p : pictures) EXPECT_EQ(p.word, kGraphicAbsent) << p.what;
 }
 
 }  // namespace

@@ -18,9 +18,6 @@
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
-namespace {
-
-// The flag a held key sets, or nullptr for a key without one.
 std::int32_t* FlagOfKey(int key) {
     switch (key) {
         case VK_LEFT: return &KeyLeftPressed;
@@ -38,6 +35,8 @@ std::int32_t* FlagOfKey(int key) {
         default: return nullptr;
     }
 }
+
+namespace {
 
 bool AnyDialogueChannel() {
     for (std::int32_t word : DialogueLineWords())

@@ -47,6 +47,8 @@
 
 // The line words of every dialogue channel (0 where no line is shown).
 std::array<std::int32_t, 15> DialogueLineWords();
+// The flag a held key sets, or nullptr for a key without one.
+std::int32_t* FlagOfKey(int key);
 
 class AreaRun : public GameHarness {
     // The hands that play an area's fights for its own run and for the
@@ -81,6 +83,7 @@ protected:
     // Keys held down until LetGo.
     void Hold(int key);
     void LetGo(int key);
+    const std::set<int>& HeldKeys() const { return held_; }
 
     // Scripted answers, given in order to the prompts as they come.
     void AnswerYes();
