@@ -344,8 +344,8 @@ TEST(HoldWords, TheRecordLinksToNothingOutsideTheHolds) {
 }
 
 // A read of a word is an ordinary routine that only core/holds.cpp defines:
-// a second definition of it, or a specialisation that would stand in for
-// it, fails to compile or to link, as a second definition of any routine of
+// a second definition of it, or a template's version for one word that
+// would stand in for it, fails to compile or to link, as a second definition of any routine of
 // the game does. Each program of planted/links/ is linked with the core
 // library as the game links it (every object taken); what the game's other
 // layers would give it is left out.

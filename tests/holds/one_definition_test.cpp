@@ -126,7 +126,7 @@ TEST(OneDefinition, EverySpellingOfAWeakOrShadowingDefinitionIsFound) {
         {"a weak word", {"__attribute__((weak)) int gWord = 1;\n"}, true},
         {"an inline routine beside an ordinary one",
          {kRoutine, "inline int Routine() { return 2; }\nint Other() { return Routine(); }\n"}, true},
-        {"a specialisation beside the template's own",
+        {"a version for one type beside the template's own",
          {kHeader + "template <> int View<int>::Read() const { return 0; }\n", kHeader + kUses}, true},
         {"inline routines, templates and inline words", {kHeader + kUses + kRoutine, kHeader + kUsesToo}, false},
     };
@@ -135,9 +135,9 @@ TEST(OneDefinition, EverySpellingOfAWeakOrShadowingDefinitionIsFound) {
     for (const Case& c : cases) {
         std::vector<std::string> objects;
         for (std::size_t i = 0; i < c.sources.size(); ++i) {
-            const fs::path source = folder / ("part" + std::to_string(i) + ".cpp");
+            const fs::path source = folder / ("unit" + std::to_string(i) + ".cpp");
             std::ofstream(source) << c.sources[i];
-            objects.push_back((folder / ("part" + std::to_string(i) + ".o")).string());
+            objects.push_back((folder / ("unit" + std::to_string(i) + ".o")).string());
             const auto [said, status] = RunCommand(std::string(QM_CXX_COMPILER) + " -std=c++20 -O0 -c " +
                                                    Quoted(source) + " -o " + Quoted(objects.back()));
             ASSERT_EQ(status, 0) << c.what << ": " << said;

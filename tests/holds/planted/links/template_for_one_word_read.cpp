@@ -1,5 +1,5 @@
-// A read of a hold word replaced by a specialisation written outside the
-// holds. The line marked "planted" must be refused, by the compiler or the
+// A read of a hold word replaced by the template's own version for that
+// one word, written outside the holds. The line marked "planted" must be refused, by the compiler or the
 // link (tests/holds/hold_words_test.cpp).
 #include <cstdint>
 
