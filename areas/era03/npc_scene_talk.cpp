@@ -265,16 +265,15 @@ void StepConversationMenu(double now) {
         Poses(89, 6);
         DialogueChannels.shopLineA = 99;
         DialogueChannels.shopLineB = 1;
+        // Any number is taken: 1..5 choose, the others are thrown away.
         const std::int32_t v = NumberKeyValue;
+        NumberKeyValue = kNoNumberKey;
         if (v >= 1 && v <= 5) {
             step = v * 10 + 10;
             EnterConfirmState = 1;
-            NumberKeyValue = kNoNumberKey;
             NumberKeysBlocked = 1;
             Sound(6);
             Talk.stamp = now;
-        } else {
-            NumberKeyValue = kNoNumberKey;
         }
     }
 }

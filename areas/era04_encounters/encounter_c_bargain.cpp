@@ -55,7 +55,7 @@ void KeysReset() {
 std::int32_t TakeChoice() {
     const std::int32_t key = NumberKeyValue;
     if (key == 1 || key == 2) return key;
-    if (key != kNoNumberKey) NumberKeyValue = kNoNumberKey;
+    NumberKeyValue = kNoNumberKey;
     return 0;
 }
 void Release(std::int32_t& word) { CloseLine(word); }
