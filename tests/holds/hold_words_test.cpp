@@ -344,11 +344,10 @@ TEST(HoldWords, TheRecordLinksToNothingOutsideTheHolds) {
 }
 
 // A read of a word is an ordinary routine that only core/holds.cpp defines:
-// a second definition of it, or a template's version for one word that
-// would stand in for it, fails to compile or to link, as a second definition of any routine of
-// the game does. Each program of planted/links/ is linked with the core
-// library as the game links it (every object taken); what the game's other
-// layers would give it is left out.
+// a second definition of it fails the link, as a second definition of any
+// routine of the game does. Each program of planted/links/ is linked with
+// the core library as the game links it (every object taken); what the
+// game's other layers would give it is left out.
 TEST(HoldWords, ASecondReadOfAWordFailsTheBuild) {
     const fs::path links = fs::path(QM_SOURCE_DIR) / "tests/holds/planted/links";
     const fs::path out = fs::path(::testing::TempDir()) / "planted_second_read";
@@ -378,5 +377,5 @@ TEST(HoldWords, ASecondReadOfAWordFailsTheBuild) {
         }
         for (const std::string& at : marked) EXPECT_EQ(refused.count(at), 1u) << at << " is not refused:\n" << said;
     }
-    EXPECT_GE(programs, 2) << "no planted programs in " << links;
+    EXPECT_GE(programs, 1) << "no planted program in " << links;
 }
