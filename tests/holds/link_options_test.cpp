@@ -39,6 +39,7 @@ struct Line {
 };
 
 struct Reading {
+    fs::path build;                     // the build folder read
     std::vector<std::string> refused;   // "where: why: word"
     std::set<std::string> linked;       // the file name of each program linked
     std::string error;
@@ -109,17 +110,20 @@ bool OptionsFile(const std::string& word, const fs::path& directory, int depth, 
 
 // Why a word the linker reads as an input, naming a file, is refused ("" when
 // it is not): whatever is no object, archive or source is taken for a linker
-// script; only the system's own libraries may be one.
-std::string InputFault(const std::string& word, const fs::path& directory) {
+// script; only the system's own libraries may be one. The objects and
+// archives the build makes are taken for what their names say: their
+// commands are judged, and one may be half written while the build runs.
+std::string InputFault(const std::string& word, const fs::path& directory, const fs::path& build) {
     const fs::path path = At(directory, word);
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return "";
+    const std::string real = fs::canonical(path, ec).string();
+    if (StartsWith(real, build.string() + "/") && (path.extension() == ".o" || path.extension() == ".a")) return "";
     static const std::set<std::string> kSources = {".c", ".cc", ".cpp", ".cxx", ".c++", ".h", ".hpp", ".S", ".s", ".i", ".ii"};
     if (kSources.count(path.extension().string()) != 0) return "";
     std::string head(8, '\0');
     std::ifstream(path, std::ios::binary).read(head.data(), 8);
     if (StartsWith(head, "\x7f" "ELF") || head == "!<arch>\n" || head == "!<thin>\n") return "";
-    const std::string real = fs::canonical(path, ec).string();
     const std::string name = path.filename().string();
     if ((StartsWith(real, "/usr/") || StartsWith(real, "/lib")) && StartsWith(name, "lib") &&
         name.find(".so") != std::string::npos)
@@ -167,8 +171,8 @@ void JudgeWords(const std::vector<std::string>& words, bool compiler, const fs::
             refuse("a linker script", w + (w.size() <= 3 && hasNext ? " " + words[i + 1] : ""));
         } else if (kTakesNext.count(w) != 0) {
             ++i;
-        } else if (!StartsWith(w, "-") && !InputFault(w, directory).empty()) {
-            refuse(InputFault(w, directory), w);
+        } else if (!StartsWith(w, "-") && !InputFault(w, directory, reading.build).empty()) {
+            refuse(InputFault(w, directory, reading.build), w);
         }
     }
     if (!linker.empty()) JudgeLinkerWords(linker, directory, where, reading, depth);
@@ -208,7 +212,7 @@ void JudgeLinkerWords(const std::vector<std::string>& words, const fs::path& dir
             continue;
         }
         if (!StartsWith(w, "-")) {
-            if (!InputFault(w, directory).empty()) refuse(InputFault(w, directory), w);
+            if (!InputFault(w, directory, reading.build).empty()) refuse(InputFault(w, directory, reading.build), w);
             continue;
         }
         if (w == "-zmuldefs" || (w == "-z" && next == "muldefs")) {
@@ -403,6 +407,7 @@ void NinjaLines(const fs::path& build, std::vector<Line>& lines) {
 // Every command the build in `build` runs, judged.
 Reading ReadBuild(const fs::path& build) {
     Reading reading;
+    reading.build = fs::canonical(build);
     std::string generator;
     std::istringstream cache(ReadAll(build / "CMakeCache.txt"));
     for (std::string l; std::getline(cache, l);) {
