@@ -8,8 +8,9 @@
 // hand the linker one of them, however it is spelled: the check reads the
 // commands the generator wrote (link lines, compile flags, custom commands),
 // after every property, variable, generator expression, library linked in
-// and rule has had its say, and the options files they name; a spec file or
-// a launcher, whose options no line shows, is refused as well.
+// and rule has had its say, and the options files they name; a driver
+// options file (-specs), a launcher or a linker of one's own, whose options
+// no line shows, is refused as well.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -166,7 +167,10 @@ void JudgeWords(const std::vector<std::string>& words, bool compiler, const fs::
             if (w == "-z") linker.push_back(w);
             linker.push_back(words[++i]);
         } else if (StartsWith(w, "-specs") || StartsWith(w, "--specs")) {
-            refuse("a spec file, which hands the linker what no line shows", w);
+            refuse("a driver options file, which hands the linker what no line shows", w);
+        } else if (StartsWith(w, "-fuse-ld") || StartsWith(w, "--ld-path") || StartsWith(w, "-B")) {
+            refuse("a linker of the build's own choosing, which may do what no line shows",
+                   w + (w == "-B" && hasNext ? " " + words[i + 1] : ""));
         } else if (StartsWith(w, "-T") || w == "-dT") {
             refuse("a linker script", w + (w.size() <= 3 && hasNext ? " " + words[i + 1] : ""));
         } else if (kTakesNext.count(w) != 0) {
