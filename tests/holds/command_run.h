@@ -1,8 +1,9 @@
 // Running the build's own tools from a test: a command's output and status,
-// a path quoted for the shell, a file's bytes.
+// a path quoted for the shell, a file's bytes, a folder of the test's own.
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,4 +27,13 @@ inline std::string ReadAll(const std::filesystem::path& p) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// A new empty folder under the system's temporary one, named `name` and a
+// suffix of its own: two runs of a case at once (CI runs the cases in one
+// process beside ctest) never share one.
+inline std::filesystem::path FreshFolder(const std::string& name) {
+    std::string pattern = (std::filesystem::temp_directory_path() / (name + "_XXXXXX")).string();
+    if (mkdtemp(pattern.data()) == nullptr) return {};
+    return pattern;
 }

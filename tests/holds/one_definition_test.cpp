@@ -130,8 +130,8 @@ TEST(OneDefinition, EverySpellingOfAWeakOrShadowingDefinitionIsFound) {
          {kHeader + "template <> int View<int>::Read() const { return 0; }\n", kHeader + kUses}, true},
         {"inline routines, templates and inline words", {kHeader + kUses + kRoutine, kHeader + kUsesToo}, false},
     };
-    const fs::path folder = fs::path(::testing::TempDir()) / "one_definition";
-    fs::create_directories(folder);
+    const fs::path folder = FreshFolder("one_definition");
+    ASSERT_FALSE(folder.empty());
     for (const Case& c : cases) {
         std::vector<std::string> objects;
         for (std::size_t i = 0; i < c.sources.size(); ++i) {

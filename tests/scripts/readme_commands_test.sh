@@ -8,8 +8,14 @@
 # (build/test) the one this test was built in, and the pictures the writer
 # makes for docs/ written aside and compared with docs/ instead of over it.
 # A command fails when it exits non-zero, and also when it selects no test
-# (ctest's "No tests were found", a test program running 0 tests), as a
-# check that finds nothing checks nothing. The two set-up commands are what
+# (ctest's "No tests were found", a test program running 0 tests or, given
+# a flag it does not know, printing its help and running none), as a check
+# that finds nothing checks nothing. Each line of a block must succeed,
+# the first commands of a line joined by && too (a cd that fails there
+# would leave the next lines running somewhere else). A QM_ variable a
+# command sets must be one the game, its tests or its scripts read: a
+# misspelled one is set for nothing, and the run it was to change runs
+# as it would without it. The two set-up commands are what
 # runs this test, so they are left out (and said so); a fuzz target is the
 # one program of the build the README says may be missing, and is skipped
 # where this build does not make it.
@@ -56,11 +62,30 @@ shorten=(
   -e 's#build/test(/| |$)#'"$build_named"'\1#g'
 )
 
+# The QM_ variables the game, its tests and its scripts read: the names
+# their C++ sources give getenv as strings, and those the scripts expand.
+grep -rhoE --include='*.cpp' --include='*.h' '"QM_[A-Z0-9_]+"' --exclude-dir=build --exclude-dir=.git "$repo" |
+  tr -d '"' > "$work/variables"
+grep -rhoE --include='*.sh' '[$][{]?QM_[A-Z0-9_]+' --exclude-dir=build --exclude-dir=.git "$repo" |
+  tr -d '${' >> "$work/variables"
+grep -q QM_SAVE_SWEEP "$work/variables" || { echo "FAIL: the variables the game's tests read were not found"; exit 1; }
+
 # run_block FILE: the block's lines in one shell at the root.
 run_block() {
-  local block="$1" shown
+  local block="$1" shown unknown
   shown="$(cat "$block")"
-  sed -E "${shorten[@]}" "$block" > "$block.run"
+  unknown="$(grep -oE '(^|[^A-Za-z0-9_-])QM_[A-Z0-9_]+=' "$block" | grep -oE 'QM_[A-Z0-9_]+' |
+             grep -vxF -f "$work/variables" | sort -u | tr '\n' ' ')"
+  if [ -n "$unknown" ]; then
+    echo "FAIL (${unknown% } is read by nothing of the game, its tests or scripts):"; sed 's/^/  | /' <<< "$shown"
+    failures=$((failures + 1))
+    return
+  fi
+  # After each whole line (none that goes on to the next), its status.
+  sed -E "${shorten[@]}" "$block" |
+    awk '{ print } !/(\\|&&|\|\||\|)[[:space:]]*$/ {
+           print "qm_status=$?; [ \"$qm_status\" -eq 0 ] || { echo \"line " NR " of the block failed (exit $qm_status)\" >&2; exit \"$qm_status\"; }" }' \
+    > "$block.run"
   # The fuzz targets come only with -DQM_BUILD_FUZZ=ON: where this build
   # does not make them they are not tried here. Any other program missing
   # fails, as it would for whoever pastes the line.
@@ -84,9 +109,13 @@ run_block() {
     status=1
     why="it selects no test"
   fi
+  if [ "$status" -eq 0 ] && grep -q 'This program contains tests written using Google Test' "$block.out"; then
+    status=1
+    why="a test program did not know a flag: it printed its help and ran no test"
+  fi
   if [ "$status" -ne 0 ]; then
     echo "FAIL ($why):"; sed 's/^/  | /' <<< "$shown"
-    echo "  ran:"; sed 's/^/  | /' "$block.run"
+    echo "  ran:"; grep -v "^qm_status=" "$block.run" | sed 's/^/  | /'
     echo "  said:"; tail -20 "$block.out" | sed 's/^/  | /'
     failures=$((failures + 1))
   else

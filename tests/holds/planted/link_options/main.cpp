@@ -1,0 +1,2 @@
+// The program every planted link is handed.
+int main() { return 0; }

@@ -1,0 +1,1 @@
+_ZNK12KeysHeldViewcviEv = 0;
