@@ -309,24 +309,27 @@ ScreenPoint OnScreen(float u, float v) {
     return {lx * m.m[0][0] + ly * m.m[1][0] + m.m[3][0], lx * m.m[0][1] + ly * m.m[1][1] + m.m[3][1]};
 }
 
-// In the stances she talks in (upright, the blade held low behind her, and
-// the lunge, the blade low before her) and the G blow's swing that the
-// ending holds, the blade her back layer draws beside the frame is in her
-// hand: placed as the game draws both layers in either facing, her frame's
-// hand or the grip it holds comes to the blade's end nearer her, and the
-// blade's steel starts there; a gap between the two shows a stub in her
-// fist and the blade apart from it.
-TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
+// Wherever her back layer draws her blade beside the frame (the stances she
+// talks in: upright with it low behind her, the lunge with it low before
+// her; her blows' swings, the G blow's wind-up the ending holds while she
+// speaks, the F blow's dash, her S thrust), it is in her hand: placed as the
+// game draws both layers in either facing, her frame's hand comes to the
+// blade's end nearer her shoulders, and the blade's steel starts there; a
+// gap between the two shows an empty fist and the blade apart from it. Where
+// her hand cannot come to that end (past her frame's side, beyond her
+// reach), the grip it holds runs on to it.
+TEST(SceneCells, HerBladeIsInHerHand) {
     const art::Canvas pic = art::DrawPicture(*FindPicture(197));
     const auto skin = Near(art::HeroineSecondOutfit().skin);
     VirtualScreen = VirtualScreenRecord{};
     ScrollX = 0;
-    for (const std::int32_t pose : {214, 215, 216, 217})
+    for (const std::int32_t pose : {202, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222})
         for (const std::int32_t facing : {1, -1}) {
             PlayerState.pose = pose;
             PlayerState.x = 500;
             PlayerState.y = 640;
             PlayerState.facing = facing;
+            PlayerSpriteAngle = 0;
             SetPlayerW2BodySprite(pose);
             ASSERT_EQ(PendingSprite.gno, 1) << pose;
             const PictureRect cell{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight,
@@ -336,10 +339,13 @@ TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
             ASSERT_EQ(PendingSprite.gno, 1) << pose;
             const PictureRect blade{PendingSprite.srcLeft, PendingSprite.srcTop, PendingSprite.srcRight,
                                     PendingSprite.srcBottom};
-            const float bladeX = PendingSprite.pivotX, bladeH = float(blade.Height());
-            const ScreenPoint ends[2] = {OnScreen(bladeX, 0), OnScreen(bladeX, bladeH)};
-            const float midY = 640.0f - pivotY * 0.55f;
-            const auto far = [&](const ScreenPoint& p) { return std::hypot(p.x - 500.0f, p.y - midY); };
+            // The blade's two ends: along its cell's longer side, through the
+            // middle of the shorter.
+            const float w = float(blade.Width()), h = float(blade.Height());
+            const ScreenPoint ends[2] = {w > h ? OnScreen(0, h * 0.5f) : OnScreen(w * 0.5f, 0),
+                                         w > h ? OnScreen(w, h * 0.5f) : OnScreen(w * 0.5f, h)};
+            const float shoulderY = 640.0f - pivotY * 0.75f;
+            const auto far = [&](const ScreenPoint& p) { return std::hypot(p.x - 500.0f, p.y - shoulderY); };
             const ScreenPoint grip = far(ends[0]) <= far(ends[1]) ? ends[0] : ends[1];
             // How near the grip the painted pixels of a cell that pass `shows`
             // come on screen, texel (u, v) of it landing at `at`(u, v).
@@ -355,9 +361,10 @@ TEST(SceneCells, HerBladeIsInHerHandInTheStancesSheTalksIn) {
             };
             const float steel = nearest(blade, Steel, OnScreen);
             // Her frame is drawn mirrored about its point facing left.
-            const float hand = nearest(
-                cell, [&](const art::Rgb& p) { return skin(p) || Steel(p); },
-                [&](float u, float v) { return ScreenPoint{500.0f + float(facing) * (u - pivotX), 640.0f + v - pivotY}; });
+            const auto inFrame = [&](float u, float v) {
+                return ScreenPoint{500.0f + float(facing) * (u - pivotX), 640.0f + v - pivotY};
+            };
+            const float hand = nearest(cell, [&](const art::Rgb& p) { return skin(p) || Steel(p); }, inFrame);
             EXPECT_LE(steel, 3.0f) << "pose " << pose << " facing " << facing << ": the blade begins " << steel
                                    << " px from its grip";
             EXPECT_LE(hand, 3.0f) << "pose " << pose << " facing " << facing << ": her hand stops " << hand

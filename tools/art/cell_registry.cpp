@@ -249,17 +249,31 @@ int HeroineSink(int pose) {
 // A frame of the second outfit with the blade drawn as a sprite of its own
 // beside it: the renderer turns the blade about its point by the row's angle
 // (clockwise on screen) and places the point at the row's offset from her
-// feet (facing right, as the cell is painted). Of its two ends the nearer to
-// her middle is the grip: the hand goes there, as near as the cell lets it,
-// and the grip runs on from the hand to that end.
+// feet (facing right, as the cell is painted). The blade runs along its
+// cell's longer side, through the middle of the shorter. Of its two ends the
+// nearer to her shoulders (above her feet, a quarter of the frame's height
+// down from its top) is the grip, the one her hand reaches: the hand goes
+// there, as near as the cell lets it, and the grip runs on from the hand to
+// that end.
 void HoldLayeredBlade(Cell& cell, const heroine_w2_table::ComboRow& blade) {
-    const float a = float(blade.angle) * 3.14159265f / 180.0f;
-    const float length = float(blade.rect.Height()) - blade.pivot.y;
+    const float a = float(blade.angle == heroine_w2_table::kKeepAngle ? 0 : blade.angle) * 3.14159265f / 180.0f;
+    const float w = float(blade.rect.Width()), h = float(blade.rect.Height());
+    const bool along = w > h;
+    // Its two ends from its point, before the turn.
+    const float ends[2][2] = {{along ? 0.0f : w * 0.5f, along ? h * 0.5f : 0.0f},
+                              {along ? w : w * 0.5f, along ? h * 0.5f : h}};
     const float px = cell.pivotX + float(blade.dx), py = cell.pivotY + float(blade.dy);
-    const float ex = px - length * std::sin(a), ey = py + length * std::cos(a);
-    const float midX = cell.pivotX, midY = cell.pivotY * 0.55f;
-    const bool pointNearer = std::hypot(px - midX, py - midY) <= std::hypot(ex - midX, ey - midY);
-    const float gx = pointNearer ? px : ex, gy = pointNearer ? py : ey;
+    const auto placed = [&](const float (&e)[2], float& x, float& y) {
+        const float u = e[0] - blade.pivot.x, v = e[1] - blade.pivot.y;
+        x = px + u * std::cos(a) - v * std::sin(a);
+        y = py + u * std::sin(a) + v * std::cos(a);
+    };
+    float x0, y0, x1, y1;
+    placed(ends[0], x0, y0);
+    placed(ends[1], x1, y1);
+    const float sx = cell.pivotX, sy = cell.pivotY * 0.25f;
+    const bool firstNearer = std::hypot(x0 - sx, y0 - sy) <= std::hypot(x1 - sx, y1 - sy);
+    const float gx = firstNearer ? x0 : x1, gy = firstNearer ? y0 : y1;
     cell.holdX = std::clamp(gx, 1.0f, float(cell.rect.Width() - 2));
     cell.holdY = std::clamp(gy, 1.0f, float(cell.rect.Height() - 2));
     cell.gripToX = gx;
@@ -291,10 +305,14 @@ void Heroine(Builder& b) {
     // lunge the G blow ends in (216), the blade held low before her; she
     // holds them too facing whoever she talks to. The G blow's swing (214,
     // 215) reaches the blade out before her; the ending holds its last frame
-    // while the crystal breaks.
-    auto holdsBlade = [](int pose) { return pose >= 214 && pose <= 217; };
+    // while the crystal breaks, and the G blow's wind-up (213), the blade low
+    // before her, while she speaks to it.
+    // The F blow's dash (218 to 220) trails the blade low behind her: she
+    // runs in crouched, her hand down by her knee on it, and rises out of
+    // the blow (222) with it level at her hip.
     auto secondOutfit = [](int pose) {
         if (pose >= 214 && pose <= 216) return Stance::Lunge;
+        if ((pose >= 218 && pose <= 220) || pose == 222) return Stance::Crouch;
         if (pose == 217) return Stance::Stand;
         return pose > 200 ? Stance::Attack : HeroineStance(pose, false);
     };
@@ -303,11 +321,9 @@ void Heroine(Builder& b) {
     // left: both are painted facing right.
     for (const w2::BodyRow& r : w2::kBody) {
         b.Figure(197, r.rect, Subject::Heroine, r.pose, float(r.pivotX), float(r.rect.Height()), secondOutfit(r.pose));
-        // In those stances the blade her back layer draws beside the frame is
-        // in her hand: the hand goes to its nearer end.
-        const w2::ComboRow* blade = w2::FindCombo(w2::kBackCombo, r.pose);
-        if (blade != nullptr && blade->gate == w2::Gate::WithBody && holdsBlade(r.pose))
-            HoldLayeredBlade(b.cells.back(), *blade);
+        // Wherever her back layer draws the blade beside the frame it is in
+        // her hand: the hand goes to its nearer end.
+        if (BackLayerDrawsHerBlade(r.pose)) HoldLayeredBlade(b.cells.back(), *w2::FindCombo(w2::kBackCombo, r.pose));
     }
     b.Figure(197, w2::kTumbleFrame, Subject::Heroine, 41, -1, -1, Stance::Tumble);
     b.Thing(197, w2::kWeapon, Subject::Prop);

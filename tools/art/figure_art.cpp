@@ -153,18 +153,22 @@ void ReachFor(float sx, float sy, float tx, float ty, float& angle, float& elbow
 
 // What is held ahead of the shoulders, or across the chest within their
 // width, is in the front hand (drawn over the body); further behind, in the
-// back hand.
-bool HeldInFront(float holdX, float shoulderX, float width) { return holdX >= shoulderX - 0.62f * width; }
+// back hand. A blade's grip over the body itself (within three quarters of
+// its width of the middle) is in the front hand too: the far one would hold
+// it hidden behind her.
+bool HeldInFront(float holdX, float shoulderX, float width, bool grips) {
+    return holdX >= shoulderX - 0.62f * width || (grips && std::abs(holdX) < 0.75f * width);
+}
 
 // How far the body bows at the hips for a hand to come to (tx, ty): as it
 // stands when the arm reaches there already, else the least bow forward (to
 // about fifty degrees) that brings the shoulder within an arm's length, or
 // the one that brings it nearest. A body never leans back to reach.
-float BowToReach(const Body& b, float width, float tx, float ty) {
+float BowToReach(const Body& b, float width, float tx, float ty, bool grips) {
     constexpr float kReach = 1.3f + 1.2f - 0.05f;
     const auto gap = [&](float bow) {
         const float neck = b.hip - 2.6f * std::cos(bow), sx = b.lean + 2.6f * std::sin(bow);
-        const float shoulder = HeldInFront(tx, sx, width) ? sx + 0.15f : sx - 0.15f;
+        const float shoulder = HeldInFront(tx, sx, width, grips) ? sx + 0.15f : sx - 0.15f;
         return std::hypot(tx - shoulder, ty - (neck + 0.25f)) - kReach;
     };
     float best = b.bow, bestGap = gap(b.bow);
@@ -520,12 +524,12 @@ void Hairdo(Pen& pen, const Look& k, float hx, float hy, float r, bool behind) {
 // A person facing forward (+x) in the pen's frame.
 void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     Body b = BodyOf(pose);
-    if (pose.holds) b.bow = BowToReach(b, k.width, pose.holdX, pose.holdY);
+    if (pose.holds) b.bow = BowToReach(b, k.width, pose.holdX, pose.holdY, pose.grips);
     const float w = k.width;
     const float limb = 0.42f * std::sqrt(w);
     const float neck = b.hip - 2.6f * std::cos(b.bow);
     const float sx = b.lean + 2.6f * std::sin(b.bow);   // shoulders ahead of the hips
-    if (pose.holds && HeldInFront(pose.holdX, sx, w))
+    if (pose.holds && HeldInFront(pose.holdX, sx, w, pose.grips))
         ReachFor(sx + 0.15f, neck + 0.25f, pose.holdX, pose.holdY, b.frontArm, b.frontElbow);
     else if (pose.holds)
         ReachFor(sx - 0.15f, neck + 0.25f, pose.holdX, pose.holdY, b.backArm, b.backElbow);
@@ -556,7 +560,7 @@ void Person(Pen& pen, const Look& k, const PersonPose& pose) {
     // Set upright at his back, leaning back a little against his shoulder,
     // clear of whoever stands before him.
     if (b.restsBehind) Weapon(pen, k, bhx, bhy, kPi + 0.12f, true);
-    const bool frontHolds = pose.holds && HeldInFront(pose.holdX, sx, w);
+    const bool frontHolds = pose.holds && HeldInFront(pose.holdX, sx, w, pose.grips);
     if (pose.grips && !frontHolds) Grip(pen, k, limb, bhx, bhy, pose.gripToX, pose.gripToY);
     auto leg = [&](const float (&knee)[2], const float (&foot)[2], float shade) {
         pen.Limb(0, b.hip, knee[0], knee[1], limb * 1.2f, Scale(legColour, shade));
@@ -1748,8 +1752,10 @@ void DrawFigureCells(Canvas& canvas, const PictureInfo& info) {
             FillDisc(canvas, x - rad * 0.4f, y - rad * 0.35f, rad * 0.16f, Solid(Rgb{250, 240, 230}));
         }
         // On her own sheets her attacks reach forward: the swing's streak
-        // ahead of her.
-        if (cell->subject == Subject::Heroine && HeroineSheet(cell->picture) && pl.pose.stance == Stance::Attack) {
+        // ahead of her, where no blade of the game's is in her hand (a
+        // painted streak beside it reads as a second blade).
+        if (cell->subject == Subject::Heroine && HeroineSheet(cell->picture) && pl.pose.stance == Stance::Attack &&
+            !cell->GripsOn()) {
             const float fx = float(r.left) + pl.fx, fy = float(r.top) + pl.fy, h = pl.height;
             const float end = pl.dir > 0 ? float(r.right) - 3.0f : float(r.left) + 3.0f;
             if (std::abs(end - fx) > h * 0.35f) {

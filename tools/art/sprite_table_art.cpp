@@ -93,22 +93,27 @@ void DrawHeroineSheet(Canvas& c, int id) {
 }
 
 // The blade her back layer draws beside her frame in the stances that hold
-// it: straight steel the length of its cell, full to either end, a bright
-// edge down one side. Her hand closes on whichever end lies nearer her (the
-// cell's top in some stances, its foot in others), so neither end tapers
-// away from the fist.
+// it: straight steel the length of its cell (down a tall cell, along a wide
+// one), full to either end, a bright edge down one side. Her hand closes on
+// whichever end lies nearer her (the cell's top in some stances, its foot
+// in others), so neither end tapers away from the fist.
 void DrawHeldBlade(Canvas& c, const SpriteRect& r) {
     Clip(c, r);
     FillRect(c, r.left, r.top, r.right, r.bottom, kTransparent);
     const Rgb spine{176, 186, 206}, steel{214, 222, 236}, edge{246, 248, 255};
-    const int l = r.left + 1, w = r.Width() - 2;
-    for (int y = r.top; y < r.bottom; ++y) {
-        // Only the very first and last rows are bevelled.
-        const bool end = y == r.top || y == r.bottom - 1;
-        for (int x = l; x < l + w; ++x) {
-            if (end && (x == l || x == l + w - 1)) continue;
-            const Rgb p = x == l ? spine : x == l + w - 1 ? edge : steel;
-            c.Put(x, y, Solid(p));
+    const bool along = r.Width() > r.Height();
+    // Across the blade: one see-through texel each side, at most four of steel.
+    const int across = along ? r.Height() : r.Width();
+    const int thick = std::min(4, across - 2), first = (along ? r.top : r.left) + (across - thick) / 2;
+    const int from = along ? r.left : r.top, to = along ? r.right : r.bottom;
+    for (int s = from; s < to; ++s) {
+        // Only the very first and last texels along it are bevelled.
+        const bool end = s == from || s == to - 1;
+        for (int k = 0; k < thick; ++k) {
+            if (end && (k == 0 || k == thick - 1)) continue;
+            const Rgb p = k == 0 ? spine : k == thick - 1 ? edge : steel;
+            if (along) c.Put(s, first + k, Solid(p));
+            else c.Put(first + k, s, Solid(p));
         }
     }
     SetClip(c, nullptr);
@@ -126,8 +131,9 @@ void DrawSecondModeSheet(Canvas& c) {
                            mid - 8.0f, float(kWeapon.top) + 16.0f};
     FillPolygon(c, blade, 4, Rgb{220, 230, 245});
     SetClip(c, nullptr);
-    for (const ComboRow& r : kBackCombo) DrawStreak(c, r.rect, Rgb{230, 240, 255});
-    DrawHeldBlade(c, FindCombo(kBackCombo, 217)->rect);
+    for (const ComboRow& r : kBackCombo)
+        if (BackLayerDrawsHerBlade(r.pose)) DrawHeldBlade(c, r.rect);
+        else DrawStreak(c, r.rect, Rgb{230, 240, 255});
     for (const ComboRow& r : kFrontCombo) DrawStreak(c, r.rect, Rgb{210, 235, 255});
     for (const EffectRow& e : kEffects) DrawStreak(c, e.rect, Rgb{160, 210, 255});
     for (const PartRow& p : kParts) {
@@ -183,6 +189,16 @@ std::vector<PictureRect> SpriteTablePieceRects(int id) {
     if (id == kSaveMarker)
         for (int n = 1; n <= 4; ++n) add(SaveSpotFrame(n));
     return out;
+}
+
+bool BackLayerDrawsHerBlade(int pose) {
+    using namespace heroine_w2_table;
+    const ComboRow* row = FindCombo(kBackCombo, pose);
+    if (row == nullptr) return false;
+    const SpriteRect blade = FindCombo(kBackCombo, 217)->rect;
+    const bool bladeCell = row->rect.left == blade.left && row->rect.top == blade.top &&
+                           row->rect.right == blade.right && row->rect.bottom == blade.bottom;
+    return (bladeCell && row->gate == Gate::WithBody) || (row->colour == kTint && row->gate == Gate::Always);
 }
 
 bool HasSpriteTableArt(int id) {

@@ -21,5 +21,9 @@ void DrawSpriteTableArt(Canvas& c, const PictureInfo& info);
 // marker's pictures, each painted as one thing (the heroine's and the home
 // actors' sheets are listed cell by cell elsewhere).
 std::vector<PictureRect> SpriteTablePieceRects(int resourceId);
+// Whether the second outfit's back layer draws her blade beside the frame
+// of this pose (the blade's cell drawn with the body, or her S thrust's
+// blade in her own colour): that frame holds it in her hand.
+bool BackLayerDrawsHerBlade(int pose);
 
 }  // namespace art
