@@ -15,6 +15,9 @@ struct GameClockRecord {
     // the next save adds the game clock to it.
     std::int32_t savedPlayHours = 0, savedPlayMinutes = 0, savedPlaySeconds = 0;
     double gameClock = 0;
+    // realTime the clock was last formed from: the frame's own length is
+    // the real time since.
+    double formedAt = 0;
     double lastStepTime = 0;
     double stepLength = 0;
     // 1 from the stage step that leaves the stage for the menu until the
