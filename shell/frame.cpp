@@ -31,11 +31,6 @@ constexpr double kStageStep = 0.014;   // seconds of game clock per world step
 // Longer than the clock goes on in any frame: beyond it the stage was
 // standing.
 constexpr double kLongestStep = 1.0;
-// A frame at the game's own rate: the 60 Hz the display is asked for.
-constexpr double kFrameAtTheGamesRate = 1.0 / 60.0;
-// Far longer than a frame at the game's rate takes, even on a slow machine
-// (fifteen of them): a frame longer than this was a stall.
-constexpr double kLongestFrame = 0.25;
 
 // 1 from a frame off the stage (the menu side, the ways between menu and
 // stage, the end of a game) until the stage's next frame.
@@ -128,7 +123,7 @@ void HoldTheStageClock() {
 }
 
 // A stall (the machine suspended, the process stopped, a long hitch) is no
-// play: the clock goes on across it by one frame at the game's rate, or
+// play: the clock goes on across it by one frame (as the frame time does), or
 // whatever moves by the time since its stamp (the field's trap lift throwing
 // her, a leap, a shot) would jump by the whole stall in one step, and the
 // next save would count it as time played. Frames at the game's rate, and
@@ -136,7 +131,7 @@ void HoldTheStageClock() {
 void PassOverAStall() {
     const double frame = GameClock.realTime - GameClock.formedAt;
     GameClock.formedAt = GameClock.realTime;
-    if (frame > kLongestFrame) GameClock.playStart += frame - kFrameAtTheGamesRate;
+    if (frame > kLongestFrame) GameClock.playStart += frame - kStallFrame;
 }
 
 void RunEndOfGamePhase() {
