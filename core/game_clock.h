@@ -15,6 +15,9 @@ struct GameClockRecord {
     // the next save adds the game clock to it.
     std::int32_t savedPlayHours = 0, savedPlayMinutes = 0, savedPlaySeconds = 0;
     double gameClock = 0;
+    // realTime the clock was last formed from: the frame's own length is
+    // the real time since.
+    double formedAt = 0;
     double lastStepTime = 0;
     double stepLength = 0;
     // 1 from the stage step that leaves the stage for the menu until the
@@ -22,3 +25,12 @@ struct GameClockRecord {
     std::int32_t standsForMenu = 0;
 };
 inline GameClockRecord GameClock;
+
+// Far longer than a frame takes at the game's rate, even on a slow machine
+// (fifteen of them at 60 Hz): a frame longer than this was a stall (the
+// machine suspended, the process stopped, a long hitch), no play.
+inline constexpr double kLongestFrame = 0.25;
+// What a stall counts as, for the game clock and for whatever scales with
+// the frame time: one frame, the fiftieth of a second a stall of a second
+// or more always counted as.
+inline constexpr double kStallFrame = 0.02;

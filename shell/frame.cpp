@@ -28,8 +28,8 @@
 namespace {
 
 constexpr double kStageStep = 0.014;   // seconds of game clock per world step
-// Longer than any frame lasts (a stalled frame runs one long step): beyond
-// it the stage was standing.
+// Longer than the clock goes on in any frame: beyond it the stage was
+// standing.
 constexpr double kLongestStep = 1.0;
 
 // 1 from a frame off the stage (the menu side, the ways between menu and
@@ -122,6 +122,18 @@ void HoldTheStageClock() {
     GameClock.playStart = GameClock.realTime;
 }
 
+// A stall (the machine suspended, the process stopped, a long hitch) is no
+// play: the clock goes on across it by one frame (as the frame time does), or
+// whatever moves by the time since its stamp (the field's trap lift throwing
+// her, a leap, a shot) would jump by the whole stall in one step, and the
+// next save would count it as time played. Frames at the game's rate, and
+// slow ones, keep their own length.
+void PassOverAStall() {
+    const double frame = GameClock.realTime - GameClock.formedAt;
+    GameClock.formedAt = GameClock.realTime;
+    if (frame > kLongestFrame) GameClock.playStart += frame - kStallFrame;
+}
+
 void RunEndOfGamePhase() {
     if (GameFlow.endSubStep == 1 && RunEnding(1) == 99) {
         GameFlow.endSubStep = 2;
@@ -204,6 +216,7 @@ void RunFrame(double time, float elapsed) {
 
     CheckRunningInstance();
 
+    PassOverAStall();
     HoldTheStageClock();
     GameClock.gameClock = GameClock.carriedTime + GameClock.realTime - GameClock.playStart;
 

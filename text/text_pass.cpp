@@ -95,9 +95,11 @@ void TextPassBookkeeping() {
 
     GameClock.realTime = plat::TimerGetTime();
     double frameTime = GameClock.realTime - GameClock.prevRealTime;
-    // A stall (a dragged window, a breakpoint) must not turn into one huge
-    // step for whatever scales with the frame time.
-    if (frameTime >= 1.0) frameTime = 0.02;
+    // A stall (a dragged window, a breakpoint, a long hitch) must not turn
+    // into one huge step for whatever scales with the frame time (a knock
+    // back, a shard's flight): it counts as one frame, as it does for the
+    // game clock.
+    if (frameTime > kLongestFrame) frameTime = kStallFrame;
     GameClock.frameTime = frameTime;
 
     // Blink: at most one flip per pass, since a toggle set by the first test

@@ -151,6 +151,10 @@ struct ArenaStateRecord {
     std::int32_t propMode = 0;
     std::int32_t hitChance = 30;
     std::int32_t expPool = 0;
+    // 1 from a step she was east of the arena's room (past the arena) until
+    // a step she is west of it: walking in from the east she crosses the room
+    // at her own pace, as she would with no wave holding her.
+    std::int32_t heroineEast = 0;
 };
 inline ArenaStateRecord ArenaState;
 

@@ -1,12 +1,14 @@
 // A move timed from its start goes on where it was after the menu, opened in
-// the middle of it: the stage's clock stands on the way to the menu and back
-// as in the menu itself, so nothing the stage times is carried through that
-// half second in one step.
+// the middle of it, or after a stall (the machine suspended, the process
+// stopped): the stage's clock stands on the way to the menu and back as in
+// the menu itself, and goes on by one frame across a stall, so nothing the
+// stage times is carried through that time in one step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
@@ -14,6 +16,7 @@
 #include "core/game_flow.h"
 #include "core/holds.h"
 #include "core/player.h"
+#include "platform/headless.h"
 #include "era02_flow.h"
 #include "support/slot_words.h"
 #include "text/menu_state.h"
@@ -41,19 +44,24 @@ public:
         return Play([] { return Round3Opponent.frame == 14 && Round3Opponent.y < 600; }, 600);
     }
 
-protected:
-    // F2 now: the stage's last frame.
-    bool LeaveTheStage() {
+    // F2 now (the stage's last frame), the menu up, F2 again, back on the
+    // stage; she or the figure at `where` has not moved meanwhile.
+    bool ThroughTheMenu(std::int32_t (*where)()) {
         Tap(VK_F2);
         Play([] { return true; }, 1);
-        return GameFlow.phase != 1;
-    }
-    // The menu up, F2 again, back on the stage.
-    bool BackFromTheMenu() {
+        if (GameFlow.phase == 1) return false;
+        const std::int32_t before = where();
         if (!Play([] { return GameFlow.phase == 0 && MenuFlowState.enterStep == 4; }, 600)) return false;
         Play([] { return false; }, 30);
         Tap(VK_F2);
-        return Play([] { return GameFlow.phase == 1; }, 600);
+        if (!Play([] { return GameFlow.phase == 1; }, 600)) return false;
+        EXPECT_EQ(where(), before) << "moved while the stage stood";
+        return true;
+    }
+    // The program stopped for 3 s between two frames.
+    bool ThroughAStall(std::int32_t (*)()) {
+        plat::headless::SetTime(plat::TimerGetTime() + 3.0);
+        return true;
     }
 };
 
@@ -62,7 +70,7 @@ struct Motion {
     bool (MotionThroughTheMenu::*start)();
     std::int32_t (*where)();
     bool (*over)();
-    std::int32_t fastest;   // px a frame (1/64 s) at its own speed, and a little
+    std::int32_t fastest;   // px a frame (1/64 s, or the 1/60 s a stall counts) at its own speed, and a little
 };
 
 const Motion kMotions[] = {
@@ -72,25 +80,35 @@ const Motion kMotions[] = {
      [] { return Round3Opponent.x; }, [] { return Round3Opponent.y == 640; }, 15},
 };
 
-TEST_F(MotionThroughTheMenu, AMoveUnderWayGoesOnWhereItWasAfterTheMenu) {
+struct Break {
+    const char* what;
+    bool (MotionThroughTheMenu::*through)(std::int32_t (*where)());
+};
+
+const Break kBreaks[] = {
+    {"the menu", &MotionThroughTheMenu::ThroughTheMenu},
+    {"a 3 s stall", &MotionThroughTheMenu::ThroughAStall},
+};
+
+TEST_F(MotionThroughTheMenu, AMoveUnderWayGoesOnWhereItWasAfterTheMenuOrAStall) {
     bool first = true;
-    for (const Motion& m : kMotions) {
-        SCOPED_TRACE(m.what);
-        if (!first) AnotherGame();
-        first = false;
-        ASSERT_TRUE((this->*m.start)());
-        ASSERT_TRUE(LeaveTheStage());
-        std::int32_t last = m.where(), longest = 0;
-        ASSERT_TRUE(BackFromTheMenu());
-        EXPECT_EQ(m.where(), last) << "moved while the stage stood";
-        ASSERT_TRUE(Play(
-            [&] {
-                longest = std::max(longest, std::abs(m.where() - last));
-                last = m.where();
-                return m.over();
-            },
-            600));
-        EXPECT_LE(longest, m.fastest);
+    for (const Break& b : kBreaks) {
+        for (const Motion& m : kMotions) {
+            SCOPED_TRACE(std::string(m.what) + " through " + b.what);
+            if (!first) AnotherGame();
+            first = false;
+            ASSERT_TRUE((this->*m.start)());
+            ASSERT_TRUE((this->*b.through)(m.where));
+            std::int32_t last = m.where(), longest = 0;
+            ASSERT_TRUE(Play(
+                [&] {
+                    longest = std::max(longest, std::abs(m.where() - last));
+                    last = m.where();
+                    return m.over();
+                },
+                600));
+            EXPECT_LE(longest, m.fastest);
+        }
     }
 }
 

@@ -45,8 +45,8 @@ namespace {
 // remedies she uses are counted apart.
 constexpr Reward kEra04Rewards[] = {
     {"Era04 to the errand", 730, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"Era04 after the errand", 2370, 500, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"encounters A and B", 1050, 170, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"Era04 after the errand", 2370, 510, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"encounters A and B", 870, 710, {0, 0, 0, 0, 0}, 0, 0, 0},
 };
 
 // The texture sets loaded: Era04's first stage set on the way in; after the
@@ -58,8 +58,8 @@ constexpr Reward kEra04Rewards[] = {
 const std::vector<int> kToTheErrandLoads = {60};
 const std::vector<int> kAfterTheErrandLoads = {60, 62, 63, 64};
 const std::vector<int> kEncountersLoads = {
-    66, 63, 66, 63, 66,   // encounters A and B, with three visits to the item screen,
-    63, 66,               //   each as a fight wears her below half her HP
+    66, 63, 66, 63, 66,   // encounters A and B, with two visits to the item screen,
+                          //   each as a fight wears her below half her HP
     62, 64, 60, 51, 58,   // back to Era03's spot
     2, 2, 58, 51,         // saved, quit, continued
     60, 62, 63, 64, 66,   // on to door 5

@@ -34,15 +34,15 @@ constexpr std::int32_t O = kArenaX;
 
 // The creature's fights on the way west through Era03's field pay their EXP
 // (its body's HP taken through the hook). On the field her run passes the
-// enemies on the way west without a blow landing; at the practice post an
-// enemy met there falls to one of her blows (30) and leaves a coin she
-// walks through (10). Back east: the three turrets' 250 each, the arena's
-// rematch (its pool lowered through the hook) and its dropped item, the
-// creature again, and the gift, one of the fifth item.
+// enemies on the way west: no blow of hers lands on the way nor at the
+// practice post.
+// Back east: the three turrets' 250 each, the arena's rematch (its pool
+// lowered through the hook) and its dropped item, the creature again, and
+// the gift, one of the fifth item.
 constexpr Reward kErrandRewards[] = {
     {"errand: to the arena", 600, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"errand: the practice", 30, 10, {0, 0, 0, 0, 0}, 0, 0, 0},
-    {"errand: the gift", 1415, 0, {0, 0, 0, 1, 1}, 0, 0, 0},
+    {"errand: the practice", 0, 0, {0, 0, 0, 0, 0}, 0, 0, 0},
+    {"errand: the gift", 1355, 0, {0, 0, 0, 1, 1}, 0, 0, 0},
 };
 
 }  // namespace
@@ -186,9 +186,9 @@ void Playthrough::ErrandGiftAndBackToEra04() {
     EXPECT_EQ(ItemCounts[4], gift.items[4]);
     CheckReward(kErrandRewards[2], from);
     // The field's sets again as she goes east (15 let go and asked for again
-    // once as the field arena's fight swings the view back over its window's
-    // edge), the arena's, Era03's field and camp, and Era04's first.
+    // three times as the field arena's fight swings the view back over its
+    // window's edge), the arena's, Era03's field and camp, and Era04's first.
     CheckTrace("errand: the gift", mark, {"Era01 --> Era02 ", "Era02 --> Era03 "},
                {2,  23, 14, 17, 16, 13, 12, 15, 18, 23, 21, 22, 12, 38, 39, 13, 15, 21, 26, 14, 11,
-                3,  6,  15, 15, 40, 14, 11, 42, 2,  42, 44, 2,  11, 51, 52, 53, 2,  11, 54, 58, 2,  51});
+                3,  6,  15, 15, 15, 15, 40, 14, 11, 42, 2,  42, 44, 2,  11, 51, 52, 53, 2,  11, 54, 58, 2,  51});
 }

@@ -25,16 +25,18 @@ void PassAt(double seconds) {
 
 }  // namespace
 
-TEST(TextPassBookkeepingTest, StallOfASecondOrMoreCountsAsAFiftiethFrame) {
+TEST(TextPassBookkeepingTest, AStallCountsAsAFiftiethFrameASlowFrameAsItself) {
     plat::headless::Reset();
     PassAt(10.0);
-    PassAt(10.5);
-    EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.5);
-    EXPECT_DOUBLE_EQ(GameClock.realTime, 10.5);
-    EXPECT_DOUBLE_EQ(GameClock.prevRealTime, 10.5);
+    PassAt(10.25);   // slow, but no stall
+    EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.25);
+    PassAt(10.75);   // a hitch: a knock back would jump by all of it
+    EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.02);
+    EXPECT_DOUBLE_EQ(GameClock.realTime, 10.75);
+    EXPECT_DOUBLE_EQ(GameClock.prevRealTime, 10.75);
     PassAt(11.7);
     EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.02);
-    PassAt(12.7);   // exactly 1.0
+    PassAt(12.7);   // a whole second
     EXPECT_DOUBLE_EQ(GameClock.frameTime, 0.02);
     PassAt(12.72);
     EXPECT_NEAR(GameClock.frameTime, 0.02, 1e-9);

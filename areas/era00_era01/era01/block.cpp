@@ -153,15 +153,18 @@ void LimitEra01() {
     const std::int32_t lesson = FlyingEnemyRecords[0].lessonStep;
     if ((lesson >= 1 && lesson <= 4) || lesson == 6 || lesson == 7) x = FlyingEnemyRecords[0].lessonHoldX;
 
-    // The arena's waves keep her out of its room, up to A + 199, as the
-    // replay's hold does: beyond it (come from the east) she is past the
-    // arena, not in it, and is left where she is.
+    // The arena's waves keep her out of its room, from their line up to
+    // A + 199, as the replay's hold does. Come from the east she is past the
+    // arena: the hold never moves her through the room to its west side. She
+    // walks through it as she would with no wave running (a replay waits for
+    // her west of its enemy, so a wall on the east would shut the field's
+    // west end off), and is held once she is out of it on the west.
     constexpr std::int32_t arena = Era01Anchor22;
     const std::int32_t hold = ArenaState.waveHold;
-    const bool inTheRoom = x < arena + 200;
-    if (hold == 1 && arena - 100 <= x && inTheRoom) x = arena - 100;
-    if (hold == 2 && arena - 50 <= x && inTheRoom) x = arena - 50;
-    if (hold >= 3 && arena - 50 <= x && inTheRoom) x = arena - 50;
+    const std::int32_t line = hold == 1 ? arena - 100 : arena - 50;
+    const bool inTheRoom = line <= x && x < arena + 200;
+    if (!inTheRoom) ArenaState.heroineEast = x >= arena + 200 ? 1 : 0;
+    if (hold != 0 && inTheRoom && ArenaState.heroineEast == 0) x = line;
 
     const std::int32_t meeting = FieldEnemyARecord.firstMeetingStep;
     if (meeting >= 1 && meeting <= 13 && x > Era01Anchor17 - 150) x = Era01Anchor17 - 150;

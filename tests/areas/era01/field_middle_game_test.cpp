@@ -6,6 +6,7 @@
 // walk over the landmark to short of the monsters' talk.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -24,6 +25,7 @@
 #include "core/random.h"
 #include "support/area_run.h"
 #include "support/roads/field_middle.h"
+#include "support/slot_words.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 
@@ -243,6 +245,34 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
     EXPECT_GT(PlayerState.hp, 0);
     EXPECT_EQ(PlayerState.y, 640);
     EXPECT_EQ(HoldsEndedUnkept, 0u) << LastHoldEndedUnkept;
+}
+
+// A load of a game saved past the arena runs its last wave again, which holds
+// her: walking back west from east of its room she crosses it at her own
+// pace (a hold at the room's east side once carried her 260 px through it in
+// one step), and once out of it on the west the hold keeps her out as ever.
+TEST_F(FieldMiddleGame, PastTheArenaSheWalksBackThroughItsRoomAndIsHeldOnlyFromTheWest) {
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot(SlotWordsOf("turret")));
+    ASSERT_GE(PlayerState.x, A + 200);
+    std::int32_t last = PlayerState.x, longest = 0;
+    const auto stepWatched = [&] {
+        longest = std::max(longest, std::abs(PlayerState.x - last));
+        last = PlayerState.x;
+    };
+    ASSERT_TRUE(Walk(VK_LEFT, [&] {
+        stepWatched();
+        return PlayerState.x < A - 150;
+    })) << "x " << PlayerState.x;
+    EXPECT_EQ(ArenaState.waveHold, 3);
+    EXPECT_LE(longest, 20) << "a walking stride is 9 to 14 px";
+    // Back east, into the replay's fight: never past its line.
+    std::int32_t furthest = PlayerState.x;
+    Walk(VK_RIGHT, [&] {
+        furthest = std::max(furthest, PlayerState.x);
+        return false;
+    }, 300);
+    EXPECT_EQ(ArenaState.waveHold, 3);
+    EXPECT_LE(furthest, A - 50);
 }
 
 }  // namespace
