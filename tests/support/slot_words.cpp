@@ -247,6 +247,15 @@ const SlotWords kSlotWords[] = {
          // Seasoned enough to live through a few throws while it is pictured.
          PlayerState.maxHp = PlayerState.hp = 9999;
      }},
+    {"barrier", "back from door 4's barrier in the first outfit, knife and eternal armour owned", [] {
+         Seasoned();
+         IntoEra04(Era04Door4 - 400, Era04Door4 - 800, 2, 1, 1);
+         Era04Progress.encounterADone = 1;
+         Era04Progress.barrierTalkDone = 2;
+         ErrandState = 3;
+         EquipmentFlags.acquiredA = 1;
+         EquipmentFlags.acquiredB = 1;
+     }},
     {"encounter_c", "just short of door 5 after encounter B", EncounterCSlotWords},
     {"final_section", "the final section, short of door 6", FinalSectionSlotWords},
 };
