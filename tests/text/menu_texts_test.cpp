@@ -2,14 +2,24 @@
 // game-over narration, and the Enter handshake the pass arms and disarms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "core/area_flags.h"
+#include "core/keys.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/save_slots.h"
 #include "text/game_over.h"
+#include "text/menu.h"
 #include "text/menu_state.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
+#include "tools/art/picture_art.h"
+#include "tools/art/table_piece_art.h"
+#include "tools/picture_catalogue.h"
 
 namespace {
 
@@ -100,6 +110,93 @@ TEST_F(MenuTextsTest, ItemAndEquipmentTexts) {
     ExpectDrawAt(Find("ＨＰ回復 +40"), 70, 252);
     ExpectDrawAt(Find("Enter で、つかえるよ。"), 50, 275);
     EXPECT_FALSE(Drawn("かっこいい！！"));
+}
+
+// Each row of the equipment list is drawn as what it is: the word on it, the
+// picture the screen shows beside the list and the description all name the
+// one thing, and no line of text runs under anything the screen draws.
+TEST_F(MenuTextsTest, EachGearRowIsNamedPicturedAndDescribedAsWhatItIs) {
+    // What the picture is made of, and whether the thing lies along its frame
+    // or stands in it.
+    const auto steel = [](art::Rgb c) {
+        return std::min({c.r, c.g, c.b}) > 150 && std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) < 40;
+    };
+    const auto red = [](art::Rgb c) { return c.r > c.g + 80 && c.r > c.b + 60; };
+    struct Row {
+        std::int32_t element;
+        std::string_view word;   // on its label
+        const char* noun;        // in its description
+        bool (*material)(art::Rgb);
+        bool lying;
+    };
+    const Row rows[] = {{34, "DRESS", "服", red, false},
+                        {35, "KNIFE", "ナイフ", steel, true},
+                        {99, "ARMOUR", "よろい", steel, false}};
+
+    BeginMenuSide();
+    EquipmentFlags.acquiredA = EquipmentFlags.acquiredB = 1;
+    MenuFlowState.equipmentOpen = MenuFlowState.equipmentStart = 1;
+    for (int i = 0; i < 200 && MenuFlowState.equipmentIntro < 6; ++i) DrawFrame();
+    KeyRightPressed = 1;   // to the equipment page
+    DrawFrame();
+    const PictureInfo* sheet = FindPicture(116);   // element 41's pictures
+    ASSERT_NE(sheet, nullptr);
+    const art::Canvas pictures = art::DrawPicture(*sheet);
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.word);
+        KeyDownPressed = 1;
+        DrawFrame();
+        ASSERT_EQ(MenuElementWord(row.element), 2) << "the cursor is on the row";
+        EXPECT_EQ(art::GearRowWord(row.element), row.word);
+
+        // The picture beside the list is this row's thing.
+        PendingSprite.gno = 0;
+        SetMenuElementSprite(41);
+        ASSERT_EQ(PendingSprite.gno, 212);
+        int count = 0, left = pictures.width, top = pictures.height, right = 0, bottom = 0;
+        for (int y = PendingSprite.srcTop; y < PendingSprite.srcBottom && y < pictures.height; ++y)
+            for (int x = PendingSprite.srcLeft; x < PendingSprite.srcRight && x < pictures.width; ++x) {
+                if (!row.material(pictures.At(x, y))) continue;
+                ++count;
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x + 1);
+                bottom = std::max(bottom, y + 1);
+            }
+        EXPECT_GT(count, 300) << "the picture is not made of what the thing is";
+        EXPECT_EQ(right - left > 2 * (bottom - top), row.lying) << (right - left) << " x " << (bottom - top);
+
+        EXPECT_FALSE(FindAll(row.noun).empty()) << "the description names " << row.noun;
+
+        // Every line stands clear of every label, row, marker and picture.
+        std::vector<plat::Rect> drawn;
+        const auto keep = [&] {
+            if (PendingSprite.gno == 0) return;
+            const int left = PendingSprite.posX - static_cast<int>(PendingSprite.pivotX);
+            const int top = PendingSprite.posY - static_cast<int>(PendingSprite.pivotY);
+            drawn.push_back({left, top, left + PendingSprite.srcRight - PendingSprite.srcLeft,
+                             top + PendingSprite.srcBottom - PendingSprite.srcTop});
+        };
+        for (std::int32_t n = 1; n <= 100; ++n) {
+            PendingSprite.gno = 0;
+            SetMenuElementSprite(n);
+            keep();
+        }
+        for (std::int32_t marker = 439001; marker <= 439013; ++marker) {
+            PendingSprite.gno = 0;
+            SetMenuSprite(marker);
+            keep();
+        }
+        for (const auto& t : LastFrame().texts) {
+            plat::Rect ink = plat::TextInkBox(t.font, t.text.c_str());
+            ink = {ink.left + t.x, ink.top + t.y, ink.right + t.x, ink.bottom + t.y};
+            for (const plat::Rect& b : drawn)
+                EXPECT_FALSE(ink.left < b.right && b.left < ink.right && ink.top < b.bottom && b.top < ink.bottom)
+                    << "\"" << t.text << "\" ends at x " << ink.right << " over the sprite at " << b.left << ", "
+                    << b.top;
+        }
+    }
 }
 
 TEST_F(MenuTextsTest, LoadPromptWithoutSaveFilesSaysNoDataAndRefusesEnter) {

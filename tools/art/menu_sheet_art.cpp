@@ -119,7 +119,19 @@ std::string_view HeadingWord(int element) {
 }
 
 constexpr std::array<std::string_view, 5> kItemWords{"APPLE", "MUSHROOM", "KEY", "CRYSTAL", "RED CRYSTAL"};
-constexpr std::array<std::string_view, 3> kGearWords{"DRESS", "ARMOUR", "CHARM"};
+// The equipment list's rows, each with its word and the picture the screen
+// shows beside the list while the cursor is on it (element 41's variants 1, 2
+// and 3 belong to the rows in this order): the first outfit, the red dress of
+// a hunter she starts in; the knife from the camp's shop; the eternal armour
+// of her second outfit, which the barrier's talk tells her to put on.
+enum class Gear { Dress, Knife, Armour };
+struct GearRow {
+    int element;
+    std::string_view word;
+    Gear gear;
+};
+constexpr std::array<GearRow, 3> kGearRows{{{34, "DRESS", Gear::Dress}, {35, "KNIFE", Gear::Knife},
+                                             {99, "ARMOUR", Gear::Armour}}};
 
 // --------------------------------------------------------- pictograms --
 
@@ -166,28 +178,84 @@ void ItemIcon(Canvas& c, int item, float cx, float cy, float r) {
     }
 }
 
-// A dress, a breastplate or a charm, for the equipment pictures.
-void GearIcon(Canvas& c, int gear, float cx, float cy, float r) {
+// The equipment pictures, each filling its frame: the dress and the armour
+// stand in square frames, the knife lies along its long, low one.
+void Dress(Canvas& c, float cx, float cy, float r) {
+    const float dress[] = {cx - r * 0.3f, cy - r, cx + r * 0.3f, cy - r, cx + r * 0.4f, cy - r * 0.3f,
+                           cx + r * 0.9f, cy + r, cx - r * 0.9f, cy + r, cx - r * 0.4f, cy - r * 0.3f};
+    FillPolygon(c, dress, 6, Rgb{206, 64, 96});
+    FillRect(c, int(cx - r * 0.45f), int(cy - r * 0.35f), int(cx + r * 0.45f), int(cy - r * 0.2f), Rgb{250, 214, 120});
+}
+
+// A knife lying point to the right: steel blade with its edge rising to the
+// point, a brass guard, a wooden grip with two rivets and a round pommel.
+void Knife(Canvas& c, const PictureRect& b) {
+    const float w = float(b.right - b.left), h = float(b.bottom - b.top);
+    const float cy = float(b.top) + h * 0.5f, left = float(b.left) + w * 0.1f, tip = float(b.right) - w * 0.08f;
+    const float guard = left + w * 0.3f, bh = h * 0.3f;
+    const float top = cy - bh * 0.5f, bottom = cy + bh * 0.5f;
+    const float blade[] = {guard, top, tip - (tip - guard) * 0.2f, top, tip, top + bh * 0.15f,
+                           tip - (tip - guard) * 0.35f, bottom, guard, bottom};
+    FillPolygon(c, blade, 5, Rgb{206, 216, 230});
+    const float edge[] = {guard, bottom - bh * 0.3f, tip - (tip - guard) * 0.38f, bottom - bh * 0.3f, tip,
+                          top + bh * 0.15f, tip - (tip - guard) * 0.35f, bottom, guard, bottom};
+    FillPolygon(c, edge, 5, Rgb{244, 248, 255});
+    Line(c, guard, top + 1, tip - (tip - guard) * 0.2f, top + 1, 1.0f, Rgb{130, 142, 164});
+    FillEllipse(c, left + w * 0.015f, cy, bh * 0.42f, bh * 0.42f, Rgb{196, 150, 70});
+    FillRect(c, int(left), int(cy - bh * 0.32f), int(guard), int(cy + bh * 0.32f + 1), Rgb{120, 74, 42});
+    FillRect(c, int(left), int(cy - bh * 0.32f), int(guard), int(cy - bh * 0.12f), Rgb{150, 98, 58});
+    for (const float x : {left + (guard - left) * 0.33f, left + (guard - left) * 0.72f})
+        FillDisc(c, x, cy, std::max(1.5f, bh * 0.1f), Rgb{236, 206, 130});
+    FillRect(c, int(guard - w * 0.02f), int(cy - bh * 0.85f), int(guard + w * 0.02f), int(cy + bh * 0.85f),
+             Rgb{214, 170, 80});
+}
+
+// A breastplate of pale steel with its shoulder guards, a gold rim, a ridge
+// down the middle and a blue stone at the heart: the armour of her second
+// outfit as she wears it.
+void Armour(Canvas& c, float cx, float cy, float r) {
+    const Rgb steel{184, 198, 220}, shade{130, 146, 176}, gold{236, 196, 90};
+    // A shoulder guard: a curved plate over the shoulder, rimmed in gold.
+    auto pauldron = [&](float side, float grow, Rgb colour) {
+        const float px = cx + side * r * 0.74f, py = cy - r * 0.56f;
+        const float pts[][2] = {{-0.3f, -0.24f}, {0.02f, -0.3f}, {0.3f, -0.14f}, {0.36f, 0.12f},
+                                {0.12f, 0.06f}, {-0.2f, 0.1f}, {-0.34f, 0.0f}};
+        float xy[14];
+        for (int k = 0; k < 7; ++k) {
+            xy[2 * k] = px + side * pts[k][0] * r * grow;
+            xy[2 * k + 1] = py + pts[k][1] * r * grow;
+        }
+        FillPolygon(c, xy, 7, colour);
+    };
+    const float plate[] = {cx - r * 0.55f, cy - r * 0.78f, cx - r * 0.2f, cy - r * 0.78f, cx, cy - r * 0.5f,
+                           cx + r * 0.2f, cy - r * 0.78f, cx + r * 0.55f, cy - r * 0.78f, cx + r * 0.66f, cy - r * 0.1f,
+                           cx + r * 0.52f, cy + r * 0.72f, cx, cy + r * 0.95f, cx - r * 0.52f, cy + r * 0.72f,
+                           cx - r * 0.66f, cy - r * 0.1f};
+    FillPolygon(c, plate, 10, gold);
+    const float inner[] = {cx - r * 0.48f, cy - r * 0.7f, cx - r * 0.22f, cy - r * 0.7f, cx, cy - r * 0.42f,
+                           cx + r * 0.22f, cy - r * 0.7f, cx + r * 0.48f, cy - r * 0.7f, cx + r * 0.58f, cy - r * 0.1f,
+                           cx + r * 0.45f, cy + r * 0.66f, cx, cy + r * 0.86f, cx - r * 0.45f, cy + r * 0.66f,
+                           cx - r * 0.58f, cy - r * 0.1f};
+    FillPolygon(c, inner, 10, steel);
+    const float dark[] = {cx, cy - r * 0.42f, cx + r * 0.22f, cy - r * 0.7f, cx + r * 0.48f, cy - r * 0.7f,
+                          cx + r * 0.58f, cy - r * 0.1f, cx + r * 0.45f, cy + r * 0.66f, cx, cy + r * 0.86f};
+    FillPolygon(c, dark, 6, shade);
+    for (const float side : {-1.0f, 1.0f}) {
+        pauldron(side, 1.0f, gold);
+        pauldron(side, 0.8f, side < 0 ? steel : shade);
+    }
+    Line(c, cx, cy - r * 0.4f, cx, cy + r * 0.84f, std::max(1.0f, r * 0.05f), Rgb{236, 242, 252});
+    FillRect(c, int(cx - r * 0.5f), int(cy + r * 0.36f), int(cx + r * 0.5f), int(cy + r * 0.46f), gold);
+    Gem(c, cx, cy - r * 0.12f, r * 0.16f, Rgb{110, 200, 250});
+}
+
+void GearPicture(Canvas& c, Gear gear, const PictureRect& b) {
+    const float w = float(b.right - b.left), h = float(b.bottom - b.top);
+    const float cx = float(b.left) + w / 2, cy = float(b.top) + h / 2, r = std::min(w, h) * 0.36f;
     switch (gear) {
-        case 0: {
-            const float dress[] = {cx - r * 0.3f, cy - r, cx + r * 0.3f, cy - r, cx + r * 0.4f, cy - r * 0.3f,
-                                   cx + r * 0.9f, cy + r, cx - r * 0.9f, cy + r, cx - r * 0.4f, cy - r * 0.3f};
-            FillPolygon(c, dress, 6, Rgb{206, 64, 96});
-            FillRect(c, int(cx - r * 0.45f), int(cy - r * 0.35f), int(cx + r * 0.45f), int(cy - r * 0.2f),
-                     Rgb{250, 214, 120});
-            break;
-        }
-        case 1: {
-            const float plate[] = {cx - r * 0.8f, cy - r * 0.8f, cx + r * 0.8f, cy - r * 0.8f, cx + r * 0.6f, cy + r,
-                                   cx - r * 0.6f, cy + r};
-            FillPolygon(c, plate, 4, Rgb{48, 128, 170});
-            Line(c, cx, cy - r * 0.7f, cx, cy + r * 0.9f, std::max(1.0f, r * 0.08f), Rgb{230, 236, 250});
-            break;
-        }
-        default:
-            Ring(c, cx, cy - r * 0.3f, r * 0.5f, std::max(1.0f, r * 0.08f), Rgb{236, 196, 90});
-            Gem(c, cx, cy + r * 0.45f, r * 0.45f, Rgb{220, 80, 160});
-            break;
+        case Gear::Dress: Dress(c, cx, cy, r); break;
+        case Gear::Knife: Knife(c, b); break;
+        case Gear::Armour: Armour(c, cx, cy, r); break;
     }
 }
 
@@ -246,9 +314,8 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
     } else if (e == 33) {
         Strip(c, r, "GEAR", twoWay);
     } else if (e == 34 || e == 35 || e == 99) {
-        const int gear = e == 34 ? 0 : (e == 35 ? 1 : 2);
         const std::array<Look, 3> looks{Look::Plain, Look::Chosen, Look::Marked};
-        Strip(c, r, kGearWords[static_cast<std::size_t>(gear)], looks[static_cast<std::size_t>(std::min(v, 2))]);
+        Strip(c, r, GearRowWord(e), looks[static_cast<std::size_t>(std::min(v, 2))]);
     } else if (e == 36 || e == 37 || e == 38 || e == 39 || e == 100) {
         const int item = e == 100 ? 4 : e - 36;
         const std::array<Look, 3> looks{Look::Plain, Look::Chosen, Look::Marked};
@@ -260,10 +327,8 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
         CentredText(c, b, word, ColoursOf(looks[static_cast<std::size_t>(std::min(v, 2))], false).text,
                     static_cast<int>(h * 1.2f));
     } else if (e == 41) {
-        const PictureRect b = ToBox(r, c);
         Panel(c, r, Look::Plain);
-        const float w = float(b.right - b.left), h = float(b.bottom - b.top);
-        GearIcon(c, v, float(b.left) + w / 2, float(b.top) + h / 2, std::min(w, h) * 0.36f);
+        GearPicture(c, kGearRows[static_cast<std::size_t>(std::min(v, 2))].gear, ToBox(r, c));
     } else if (e >= 42 && e <= 44) {
         // The slot bar: the game tints it and prints the slot's summary over it,
         // black on the chosen bar (drawn as it is), grey on the others (drawn
@@ -442,6 +507,12 @@ void DrawTitleFigureSheet(Canvas& c) {
 }
 
 }  // namespace
+
+std::string_view GearRowWord(int element) {
+    for (const GearRow& row : kGearRows)
+        if (row.element == element) return row.word;
+    return {};
+}
 
 std::string_view MenuLabelWord(int stripTop) {
     if (stripTop < 0 || stripTop % 90 != 0 || stripTop / 90 >= static_cast<int>(kLabelWords.size())) return {};
