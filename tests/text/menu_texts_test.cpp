@@ -8,6 +8,7 @@
 
 #include "core/area_flags.h"
 #include "core/keys.h"
+#include "core/menu_words.h"
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/save_spots.h"
@@ -112,10 +113,13 @@ TEST_F(MenuTextsTest, ItemAndEquipmentTexts) {
     EXPECT_FALSE(Drawn("かっこいい！！"));
 }
 
-// Each row of the equipment list is drawn as what it is: the word on it, the
+// Each row of the equipment screen is drawn as what it is. A technique row
+// names, in either outfit, what the figure shows while the cursor is on it
+// (the cursor's rows 11 to 14 are the D, F, G and Q moves, whose elements
+// do not run in that order). On the equipment list the word on the row, the
 // picture the screen shows beside the list and the description all name the
 // one thing, and no line of text runs under anything the screen draws.
-TEST_F(MenuTextsTest, EachGearRowIsNamedPicturedAndDescribedAsWhatItIs) {
+TEST_F(MenuTextsTest, EachTechniqueAndGearRowIsNamedPicturedAndDescribedAsWhatItIs) {
     // What the picture is made of, and whether the thing lies along its frame
     // or stands in it.
     const auto steel = [](art::Rgb c) {
@@ -133,10 +137,42 @@ TEST_F(MenuTextsTest, EachGearRowIsNamedPicturedAndDescribedAsWhatItIs) {
                         {35, "KNIFE", "ナイフ", steel, true},
                         {99, "ARMOUR", "よろい", steel, false}};
 
+    // By the cursor's row 2..14: the word in the first outfit, in the second.
+    const std::string_view techniques[][2] = {
+        {"STAND", "STAND"},          {"WALK RIGHT", "WALK RIGHT"}, {"WALK LEFT", "WALK LEFT"},
+        {"JUMP", "JUMP"},            {"CROUCH", "CROUCH"},         {"A EXAMINE", "A EXAMINE"},
+        {"Z RUN", "Z RUN"},          {"X DASH", "X DASH"},         {"S KICK", "S SLASH"},
+        {"D BLAST", "D FLURRY"},     {"F LAUNCH", "F UPSWING"},    {"G KICK UP", "G LUNGE"},
+        {"Q KNIFE", "Q GUARD"}};
+
     BeginMenuSide();
     EquipmentFlags.acquiredA = EquipmentFlags.acquiredB = 1;
+    LearnedMoveD = LearnedMoveF = LearnedMoveG = MoveQEnabled = 1;
     MenuFlowState.equipmentOpen = MenuFlowState.equipmentStart = 1;
     for (int i = 0; i < 200 && MenuFlowState.equipmentIntro < 6; ++i) DrawFrame();
+    for (int cursorRow = 2; cursorRow <= 14; ++cursorRow) {
+        KeyDownPressed = 1;
+        DrawFrame();
+        ASSERT_EQ(EquipmentScreenState.cursor, cursorRow);
+        std::int32_t element = 12;
+        while (element < 24 && MenuElementWord(element) != 2) ++element;
+        ASSERT_EQ(MenuElementWord(element), 2) << "a technique row is under the cursor";
+        for (const int mode : {1, 2}) {
+            PlayerState.weaponMode1 = mode == 1;
+            PlayerState.weaponMode2 = mode == 2;
+            PendingSprite.gno = 0;
+            SetMenuElementSprite(element);
+            EXPECT_EQ(art::TechniqueStripWord(PendingSprite.srcTop), techniques[cursorRow - 2][mode - 1])
+                << "row " << cursorRow << ", weapon mode " << mode;
+        }
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+    }
+    for (int i = 0; i < 13; ++i) {
+        KeyUpPressed = 1;
+        DrawFrame();
+    }
+    ASSERT_EQ(EquipmentScreenState.cursor, 1);
     KeyRightPressed = 1;   // to the equipment page
     DrawFrame();
     const PictureInfo* sheet = FindPicture(116);   // element 41's pictures

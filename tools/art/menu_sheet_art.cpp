@@ -73,7 +73,9 @@ void Strip(Canvas& c, const MenuRect& r, std::string_view text, Look look, bool 
     for (const int x : {b.left, b.right - 1})
         for (const int y : {b.top, b.bottom - 1}) c.Put(x, y, kTransparent);
     if (look == Look::Chosen) FillRect(c, b.left + 3, b.top + 3, b.left + 7, b.bottom - 3, Rgb{255, 250, 210});
-    CentredText(c, b, text, s.text);
+    // A word too wide to clear that bar when centred starts right of it, on
+    // every variant, so it stays put as the cursor comes and goes.
+    CentredText(c, b, text, s.text, TextWidth(text, 2) > b.right - b.left - 18 ? 6 : 0);
 }
 
 // A plain panel without a word (highlight bars, slot bars, picture frames).
@@ -91,21 +93,33 @@ void Panel(Canvas& c, const MenuRect& r, Look look) {
 constexpr std::array<std::string_view, 8> kLabelWords{"QUIT",     "EQUIP",    "ITEMS", "SAVE",
                                                       "LOAD",     "CONTINUE", "NEW GAME", "SETTINGS"};
 
-constexpr std::array<std::string_view, 13> kForms{"FORM I",   "FORM II",  "FORM III", "FORM IV", "FORM V",
-                                                   "FORM VI",  "FORM VII", "FORM VIII", "FORM IX", "FORM X",
-                                                   "FORM XI",  "FORM XII", "FORM XIII"};
-
-// The technique's place in the list: rows 12..20 first, then the moves
-// learned later in the order the list shows them (21, 23, 24, 22).
-int FormIndex(int element) {
-    if (element >= 12 && element <= 20) return element - 12;
-    switch (element) {
-        case 21: return 9;
-        case 23: return 10;
-        case 24: return 11;
-        default: return 12;
-    }
-}
+// The technique list's rows by element, each named for what the figure
+// beside the list shows while the cursor is on it, led by the key that does
+// it where a key does: standing, walking either way, jumping (up), crouching
+// (down), the stance A takes her into at a door, a notice or a spot she
+// examines, running (Z) and the dash run (X); then the attacks, each with
+// its second-outfit strip: the kick she starts with and the blade's slashes
+// (S), the blast the teacher shows her and the blade's flurry (D), the blow
+// that throws a foe up and the blade's upswing (F), the kick that raises the
+// practice post and the blade's long lunge (G), the worn knife's thrust and
+// the blade's guard (Q).
+struct TechniqueRow {
+    int element;
+    std::string_view word, secondWord;   // secondWord: elements 20..24 only
+};
+constexpr std::array<TechniqueRow, 13> kTechniqueRows{{{12, "STAND", {}},
+                                                       {13, "WALK RIGHT", {}},
+                                                       {14, "WALK LEFT", {}},
+                                                       {15, "JUMP", {}},
+                                                       {16, "CROUCH", {}},
+                                                       {17, "A EXAMINE", {}},
+                                                       {18, "Z RUN", {}},
+                                                       {19, "X DASH", {}},
+                                                       {20, "S KICK", "S SLASH"},
+                                                       {21, "D BLAST", "D FLURRY"},
+                                                       {23, "F LAUNCH", "F UPSWING"},
+                                                       {24, "G KICK UP", "G LUNGE"},
+                                                       {22, "Q KNIFE", "Q GUARD"}}};
 
 std::string_view HeadingWord(int element) {
     switch (element) {
@@ -295,7 +309,7 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
     } else if (e == 10 || e == 11) {
         Strip(c, r, "SKILLS", twoWay);
     } else if (e >= 12 && e <= 24) {
-        Strip(c, r, kForms[static_cast<std::size_t>(FormIndex(e))], twoWay, secondMode);
+        Strip(c, r, TechniqueStripWord(r.top), twoWay, secondMode);
     } else if ((e >= 25 && e <= 30) || e == 98) {
         // The screen's name, and the key that leaves it at the right.
         const PictureRect b = ToBox(r, c);
@@ -507,6 +521,18 @@ void DrawTitleFigureSheet(Canvas& c) {
 }
 
 }  // namespace
+
+std::string_view TechniqueStripWord(int stripTop) {
+    for (const TechniqueRow& t : kTechniqueRows) {
+        const MenuElementRow* row = FindMenuElementRow(t.element);
+        if (row == nullptr) continue;
+        for (int v = 0; v < 2; ++v) {
+            if (row->v[v].sheet != 0 && row->v[v].rect.top == stripTop) return t.word;
+            if (row->mode2[v].sheet != 0 && row->mode2[v].rect.top == stripTop) return t.secondWord;
+        }
+    }
+    return {};
+}
 
 std::string_view GearRowWord(int element) {
     for (const GearRow& row : kGearRows)
