@@ -498,6 +498,29 @@ void DrawMarkerSheet(Canvas& c) {
     }
 }
 
+// A gold key lying bow to the left, filling its long, low cell: the ring of
+// its bow open in the middle, a collar, the shaft lit along its top, and
+// two teeth of its bit hanging at the right end. The game darkens it while
+// the cursor is elsewhere.
+void LyingKey(Canvas& c, const MenuRect& r) {
+    const Rgb gold{236, 196, 90}, light{255, 234, 160}, shade{170, 124, 46};
+    const int l = r.left, t = r.top, h = r.bottom - r.top, right = r.right;
+    const ClipBox box{r.left, r.top, r.right, r.bottom};
+    SetClip(c, &box);
+    const float bow = float(h) * 0.5f;
+    Ring(c, float(l) + bow, float(t) + bow, bow, bow * 0.48f, gold);
+    Ring(c, float(l) + bow, float(t) + bow, bow, 1.0f, shade);
+    const int mid = t + h / 2, shaft = l + h - 1;
+    FillRect(c, shaft, mid - 2, shaft + 2, mid + 3, gold);   // the collar
+    FillRect(c, shaft, mid - 1, right - 1, mid + 1, gold);
+    FillRect(c, shaft + 2, mid - 1, right - 1, mid, light);
+    FillRect(c, shaft + 2, mid + 1, right - 1, mid + 2, shade);
+    FillRect(c, right - 8, mid + 1, right - 6, t + h, gold);
+    FillRect(c, right - 4, mid + 1, right - 1, t + h, gold);
+    FillRect(c, right - 2, mid + 1, right - 1, t + h, shade);
+    SetClip(c, nullptr);
+}
+
 void DrawTitleFigureSheet(Canvas& c) {
     static constexpr Rgb kCaps[2] = {{90, 190, 90}, {80, 140, 240}};
     for (int family = 0; family < 2; ++family)
@@ -513,11 +536,9 @@ void DrawTitleFigureSheet(Canvas& c) {
             Mushroom(c, float(r.left) + fr.pivotX, feet, h, squash, kCaps[family]);
             SetClip(c, nullptr);
         }
-    // The item marker: a small bright pointer.
-    for (const MenuSpriteRow& row : kMenuSpriteRows) {
-        if (row.rule != MenuSpriteRule::ItemMarker) continue;
-        Arrow(c, row.rect, 3, Rgb{255, 236, 150});
-    }
+    // The item screen's picture of the key, beside its row.
+    for (const MenuSpriteRow& row : kMenuSpriteRows)
+        if (row.rule == MenuSpriteRule::ItemMarker) LyingKey(c, row.rect);
 }
 
 }  // namespace
