@@ -247,6 +247,24 @@ const SlotWords kSlotWords[] = {
          // Seasoned enough to live through a few throws while it is pictured.
          PlayerState.maxHp = PlayerState.hp = 9999;
      }},
+    {"barrier", "back from door 4's barrier in the first outfit, knife and eternal armour owned, every item held",
+     [] {
+         Seasoned();
+         IntoEra04(Era04Door4 - 400, Era04Door4 - 800, 2, 1, 1);
+         Era04Progress.encounterADone = 1;
+         Era04Progress.barrierTalkDone = 2;
+         ErrandState = 3;
+         EquipmentFlags.acquiredA = 1;
+         EquipmentFlags.acquiredB = 1;
+         // What the road leaves her with: the key spent at the field's arena
+         // (still listed), crystals from the arena and round 3, red crystals
+         // from the teacher and the errand.
+         const std::uint32_t counts[5] = {5, 3, 0, 4, 2};
+         for (int k = 0; k < 5; ++k) {
+             ItemCounts[k] = counts[k];
+             ItemOwnedFlags[k] = 1;
+         }
+     }},
     {"encounter_c", "just short of door 5 after encounter B", EncounterCSlotWords},
     {"final_section", "the final section, short of door 6", FinalSectionSlotWords},
 };

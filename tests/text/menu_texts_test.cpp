@@ -2,14 +2,26 @@
 // game-over narration, and the Enter handshake the pass arms and disarms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "core/area_flags.h"
+#include "core/keys.h"
+#include "core/menu_words.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/save_spots.h"
 #include "shell/save_slots.h"
 #include "text/game_over.h"
+#include "text/menu.h"
 #include "text/menu_state.h"
+#include "text/sprites/hud_sprites.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
+#include "tools/art/picture_art.h"
+#include "tools/art/table_piece_art.h"
+#include "tools/picture_catalogue.h"
 
 namespace {
 
@@ -100,6 +112,219 @@ TEST_F(MenuTextsTest, ItemAndEquipmentTexts) {
     ExpectDrawAt(Find("ＨＰ回復 +40"), 70, 252);
     ExpectDrawAt(Find("Enter で、つかえるよ。"), 50, 275);
     EXPECT_FALSE(Drawn("かっこいい！！"));
+}
+
+// Each row of the equipment screen is drawn as what it is. A technique row
+// names, in either outfit, what the figure shows while the cursor is on it
+// (the cursor's rows 11 to 14 are the D, F, G and Q moves, whose elements
+// do not run in that order). On the equipment list the word on the row, the
+// picture the screen shows beside the list and the description all name the
+// one thing, and no line of text runs under anything the screen draws.
+TEST_F(MenuTextsTest, EachTechniqueAndGearRowIsNamedPicturedAndDescribedAsWhatItIs) {
+    // What the picture is made of, and whether the thing lies along its frame
+    // or stands in it.
+    const auto steel = [](art::Rgb c) {
+        return std::min({c.r, c.g, c.b}) > 150 && std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) < 40;
+    };
+    const auto red = [](art::Rgb c) { return c.r > c.g + 80 && c.r > c.b + 60; };
+    struct Row {
+        std::int32_t element;
+        std::string_view word;   // on its label
+        const char* noun;        // in its description
+        bool (*material)(art::Rgb);
+        bool lying;
+    };
+    const Row rows[] = {{34, "DRESS", "服", red, false},
+                        {35, "KNIFE", "ナイフ", steel, true},
+                        {99, "ARMOUR", "よろい", steel, false}};
+
+    // By the cursor's row 2..14: the word in the first outfit, in the second.
+    const std::string_view techniques[][2] = {
+        {"STAND", "STAND"},          {"WALK RIGHT", "WALK RIGHT"}, {"WALK LEFT", "WALK LEFT"},
+        {"JUMP", "JUMP"},            {"CROUCH", "CROUCH"},         {"A EXAMINE", "A EXAMINE"},
+        {"Z RUN", "Z RUN"},          {"X DASH", "X DASH"},         {"S KICK", "S SLASH"},
+        {"D BLAST", "D FLURRY"},     {"F LAUNCH", "F UPSWING"},    {"G KICK UP", "G LUNGE"},
+        {"Q KNIFE", "Q GUARD"}};
+
+    BeginMenuSide();
+    EquipmentFlags.acquiredA = EquipmentFlags.acquiredB = 1;
+    LearnedMoveD = LearnedMoveF = LearnedMoveG = MoveQEnabled = 1;
+    MenuFlowState.equipmentOpen = MenuFlowState.equipmentStart = 1;
+    for (int i = 0; i < 200 && MenuFlowState.equipmentIntro < 6; ++i) DrawFrame();
+    for (int cursorRow = 2; cursorRow <= 14; ++cursorRow) {
+        KeyDownPressed = 1;
+        DrawFrame();
+        ASSERT_EQ(EquipmentScreenState.cursor, cursorRow);
+        std::int32_t element = 12;
+        while (element < 24 && MenuElementWord(element) != 2) ++element;
+        ASSERT_EQ(MenuElementWord(element), 2) << "a technique row is under the cursor";
+        for (const int mode : {1, 2}) {
+            PlayerState.weaponMode1 = mode == 1;
+            PlayerState.weaponMode2 = mode == 2;
+            PendingSprite.gno = 0;
+            SetMenuElementSprite(element);
+            EXPECT_EQ(art::TechniqueStripWord(PendingSprite.srcTop), techniques[cursorRow - 2][mode - 1])
+                << "row " << cursorRow << ", weapon mode " << mode;
+        }
+        PlayerState.weaponMode1 = 1;
+        PlayerState.weaponMode2 = 0;
+    }
+    for (int i = 0; i < 13; ++i) {
+        KeyUpPressed = 1;
+        DrawFrame();
+    }
+    ASSERT_EQ(EquipmentScreenState.cursor, 1);
+    KeyRightPressed = 1;   // to the equipment page
+    DrawFrame();
+    const PictureInfo* sheet = FindPicture(116);   // element 41's pictures
+    ASSERT_NE(sheet, nullptr);
+    const art::Canvas pictures = art::DrawPicture(*sheet);
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.word);
+        KeyDownPressed = 1;
+        DrawFrame();
+        ASSERT_EQ(MenuElementWord(row.element), 2) << "the cursor is on the row";
+        EXPECT_EQ(art::GearRowWord(row.element), row.word);
+
+        // The picture beside the list is this row's thing.
+        PendingSprite.gno = 0;
+        SetMenuElementSprite(41);
+        ASSERT_EQ(PendingSprite.gno, 212);
+        int count = 0, left = pictures.width, top = pictures.height, right = 0, bottom = 0;
+        for (int y = PendingSprite.srcTop; y < PendingSprite.srcBottom && y < pictures.height; ++y)
+            for (int x = PendingSprite.srcLeft; x < PendingSprite.srcRight && x < pictures.width; ++x) {
+                if (!row.material(pictures.At(x, y))) continue;
+                ++count;
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x + 1);
+                bottom = std::max(bottom, y + 1);
+            }
+        EXPECT_GT(count, 300) << "the picture is not made of what the thing is";
+        EXPECT_EQ(right - left > 2 * (bottom - top), row.lying) << (right - left) << " x " << (bottom - top);
+
+        EXPECT_FALSE(FindAll(row.noun).empty()) << "the description names " << row.noun;
+
+        // Every line stands clear of every label, row, marker and picture.
+        std::vector<plat::Rect> drawn;
+        const auto keep = [&] {
+            if (PendingSprite.gno == 0) return;
+            const int left = PendingSprite.posX - static_cast<int>(PendingSprite.pivotX);
+            const int top = PendingSprite.posY - static_cast<int>(PendingSprite.pivotY);
+            drawn.push_back({left, top, left + PendingSprite.srcRight - PendingSprite.srcLeft,
+                             top + PendingSprite.srcBottom - PendingSprite.srcTop});
+        };
+        for (std::int32_t n = 1; n <= 100; ++n) {
+            PendingSprite.gno = 0;
+            SetMenuElementSprite(n);
+            keep();
+        }
+        for (std::int32_t marker = 439001; marker <= 439013; ++marker) {
+            PendingSprite.gno = 0;
+            SetMenuSprite(marker);
+            keep();
+        }
+        for (const auto& t : LastFrame().texts) {
+            plat::Rect ink = plat::TextInkBox(t.font, t.text.c_str());
+            ink = {ink.left + t.x, ink.top + t.y, ink.right + t.x, ink.bottom + t.y};
+            for (const plat::Rect& b : drawn)
+                EXPECT_FALSE(ink.left < b.right && b.left < ink.right && ink.top < b.bottom && b.top < ink.bottom)
+                    << "\"" << t.text << "\" ends at x " << ink.right << " over the sprite at " << b.left << ", "
+                    << b.top;
+        }
+    }
+}
+
+// The item screen's pictures beside the rows of the key, the crystal and the
+// red crystal are those things, as the game tints them with the cursor on
+// the row: the key gold and lying, its bow open; each crystal standing on a
+// broad base, point up, pale blue or red. The crystal's picture is also the
+// crystal lying where the field's arena enemy dropped it.
+TEST_F(MenuTextsTest, EachItemIsPicturedAsWhatItIs) {
+    const auto gold = [](art::Rgb c) { return c.r > 120 && c.r >= c.g && c.g > c.b + 40; };
+    const auto ice = [](art::Rgb c) { return c.b > 120 && c.b >= c.r + 25; };
+    const auto red = [](art::Rgb c) { return c.r > c.g + 80 && c.r > c.b + 60; };
+    struct Icon {
+        std::uint32_t item;
+        void (*setup)();
+        bool (*material)(art::Rgb);
+        bool key;
+    };
+    const Icon icons[] = {{3, [] { SetMenuSprite(443001); }, gold, true},
+                          {4, [] { SetPulsingMarkersSprite(1); }, ice, false},
+                          {5, [] { SetPulsingMarkerSprite(); }, red, false}};
+
+    BeginMenuSide();
+    for (std::uint32_t& count : ItemCounts) count = 1;
+    MenuFlowState.itemOpen = 1;
+    for (int i = 0; i < 200 && MenuFlowState.itemIntro < 6; ++i) DrawFrame();
+    for (const Icon& icon : icons) {
+        SCOPED_TRACE(icon.item);
+        while (MenuFlowState.itemCursor < icon.item) {
+            KeyDownPressed = 1;
+            DrawFrame();
+        }
+        PendingSprite.gno = 0;
+        icon.setup();
+        ASSERT_NE(PendingSprite.gno, 0);
+        const PictureInfo* sheet = nullptr;   // graphic 4xx fills texture slot 4xx - 363
+        for (const PictureInfo& p : kPictures)
+            if (p.slot == PendingSprite.gno - 363) sheet = &p;
+        ASSERT_NE(sheet, nullptr);
+        const art::Canvas picture = art::DrawPicture(*sheet);
+        const auto tint = [&](std::uint8_t v, int shift) {
+            return static_cast<std::uint8_t>(v * ((PendingSprite.colour >> shift) & 0xFFu) / 255u);
+        };
+        const int left = PendingSprite.srcLeft, top = PendingSprite.srcTop;
+        const int w = PendingSprite.srcRight - left, h = PendingSprite.srcBottom - top;
+        std::vector<std::vector<bool>> ink(static_cast<std::size_t>(h), std::vector<bool>(static_cast<std::size_t>(w)));
+        int made = 0, inkTop = h, inkBottom = 0, inkLeft = w, inkRight = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const art::Rgb p = picture.At(left + x, top + y);
+                if (p == art::kTransparent) continue;
+                ink[y][x] = true;
+                made += icon.material({tint(p.r, 16), tint(p.g, 8), tint(p.b, 0)}) ? 1 : 0;
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y + 1);
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x + 1);
+            }
+        EXPECT_GT(made, 60) << "the picture is not made of what the thing is";
+        const int across = inkRight - inkLeft, high = inkBottom - inkTop;
+        if (icon.key) {
+            EXPECT_GT(across, 2 * high) << "a key lies along its cell";
+            // The bow: a see-through pixel closed in on all four sides.
+            bool bow = false;
+            for (int y = inkTop; y < inkBottom; ++y)
+                for (int x = inkLeft; x < inkRight; ++x) {
+                    if (ink[y][x]) continue;
+                    const auto closed = [&](int dx, int dy) {
+                        for (int u = x + dx, v = y + dy; u >= 0 && v >= 0 && u < w && v < h; u += dx, v += dy)
+                            if (ink[v][u]) return true;
+                        return false;
+                    };
+                    bow = bow || (closed(-1, 0) && closed(1, 0) && closed(0, -1) && closed(0, 1));
+                }
+            EXPECT_TRUE(bow) << "the key's bow is not open";
+        } else {
+            // Point up on a broad base: the top quarter's rows are narrower.
+            const auto breadth = [&](int from, int to) {
+                int sum = 0;
+                for (int y = from; y < to; ++y) {
+                    int l = w, r = -1;
+                    for (int x = 0; x < w; ++x)
+                        if (ink[y][x]) l = std::min(l, x), r = std::max(r, x);
+                    sum += r >= l ? r - l + 1 : 0;
+                }
+                return sum;
+            };
+            EXPECT_GT(high, across) << "a crystal stands in its cell";
+            EXPECT_LT(breadth(inkTop, inkTop + high / 4), breadth(inkBottom - high / 4, inkBottom))
+                << "not a crystal standing point up on its base";
+        }
+    }
 }
 
 TEST_F(MenuTextsTest, LoadPromptWithoutSaveFilesSaysNoDataAndRefusesEnter) {

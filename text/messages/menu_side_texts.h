@@ -62,14 +62,16 @@ inline constexpr MessageLine kItemUse2[] = {{50, 275, "いまは、つかえな�
 inline constexpr MessageGroup kItemUseTexts[] = {Group(1, kItemUse1), Group(2, kItemUse2)};
 
 // --------------------------------------------- equipment descriptions --
-// By EquipTextNo.
+// By EquipTextNo. On the equipment page the list's row markers stand from
+// x 266 and its rows from x 303, level with these lines: every line ends
+// before the markers.
 inline constexpr MessageLine kEquip1[] = {
     {50, 225, "軽くてうごきやすい！！"},
-    {70, 247, "いちばんお気に入りの、狩人の服。"},
+    {70, 247, "お気に入りの、狩人の服。"},
 };
 inline constexpr MessageLine kEquip2[] = {
     {50, 225, "小型で頑丈、！！"},
-    {70, 247, "クィルマーチの鍛冶屋が打ったナイフ。"},
+    {70, 247, "クィルマーチ製のナイフ。"},
 };
 inline constexpr MessageLine kEquip3[] = {
     {50, 225, "かっこいい！！"},

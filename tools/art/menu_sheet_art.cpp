@@ -73,7 +73,9 @@ void Strip(Canvas& c, const MenuRect& r, std::string_view text, Look look, bool 
     for (const int x : {b.left, b.right - 1})
         for (const int y : {b.top, b.bottom - 1}) c.Put(x, y, kTransparent);
     if (look == Look::Chosen) FillRect(c, b.left + 3, b.top + 3, b.left + 7, b.bottom - 3, Rgb{255, 250, 210});
-    CentredText(c, b, text, s.text);
+    // A word too wide to clear that bar when centred starts right of it, on
+    // every variant, so it stays put as the cursor comes and goes.
+    CentredText(c, b, text, s.text, TextWidth(text, 2) > b.right - b.left - 18 ? 6 : 0);
 }
 
 // A plain panel without a word (highlight bars, slot bars, picture frames).
@@ -91,21 +93,33 @@ void Panel(Canvas& c, const MenuRect& r, Look look) {
 constexpr std::array<std::string_view, 8> kLabelWords{"QUIT",     "EQUIP",    "ITEMS", "SAVE",
                                                       "LOAD",     "CONTINUE", "NEW GAME", "SETTINGS"};
 
-constexpr std::array<std::string_view, 13> kForms{"FORM I",   "FORM II",  "FORM III", "FORM IV", "FORM V",
-                                                   "FORM VI",  "FORM VII", "FORM VIII", "FORM IX", "FORM X",
-                                                   "FORM XI",  "FORM XII", "FORM XIII"};
-
-// The technique's place in the list: rows 12..20 first, then the moves
-// learned later in the order the list shows them (21, 23, 24, 22).
-int FormIndex(int element) {
-    if (element >= 12 && element <= 20) return element - 12;
-    switch (element) {
-        case 21: return 9;
-        case 23: return 10;
-        case 24: return 11;
-        default: return 12;
-    }
-}
+// The technique list's rows by element, each named for what the figure
+// beside the list shows while the cursor is on it, led by the key that does
+// it where a key does: standing, walking either way, jumping (up), crouching
+// (down), the stance A takes her into at a door, a notice or a spot she
+// examines, running (Z) and the dash run (X); then the attacks, each with
+// its second-outfit strip: the kick she starts with and the blade's slashes
+// (S), the blast the teacher shows her and the blade's flurry (D), the blow
+// that throws a foe up and the blade's upswing (F), the kick that raises the
+// practice post and the blade's long lunge (G), the worn knife's thrust and
+// the blade's guard (Q).
+struct TechniqueRow {
+    int element;
+    std::string_view word, secondWord;   // secondWord: elements 20..24 only
+};
+constexpr std::array<TechniqueRow, 13> kTechniqueRows{{{12, "STAND", {}},
+                                                       {13, "WALK RIGHT", {}},
+                                                       {14, "WALK LEFT", {}},
+                                                       {15, "JUMP", {}},
+                                                       {16, "CROUCH", {}},
+                                                       {17, "A EXAMINE", {}},
+                                                       {18, "Z RUN", {}},
+                                                       {19, "X DASH", {}},
+                                                       {20, "S KICK", "S SLASH"},
+                                                       {21, "D BLAST", "D FLURRY"},
+                                                       {23, "F LAUNCH", "F UPSWING"},
+                                                       {24, "G KICK UP", "G LUNGE"},
+                                                       {22, "Q KNIFE", "Q GUARD"}}};
 
 std::string_view HeadingWord(int element) {
     switch (element) {
@@ -119,7 +133,19 @@ std::string_view HeadingWord(int element) {
 }
 
 constexpr std::array<std::string_view, 5> kItemWords{"APPLE", "MUSHROOM", "KEY", "CRYSTAL", "RED CRYSTAL"};
-constexpr std::array<std::string_view, 3> kGearWords{"DRESS", "ARMOUR", "CHARM"};
+// The equipment list's rows, each with its word and the picture the screen
+// shows beside the list while the cursor is on it (element 41's variants 1, 2
+// and 3 belong to the rows in this order): the first outfit, the red dress of
+// a hunter she starts in; the knife from the camp's shop; the eternal armour
+// of her second outfit, which the barrier's talk tells her to put on.
+enum class Gear { Dress, Knife, Armour };
+struct GearRow {
+    int element;
+    std::string_view word;
+    Gear gear;
+};
+constexpr std::array<GearRow, 3> kGearRows{{{34, "DRESS", Gear::Dress}, {35, "KNIFE", Gear::Knife},
+                                             {99, "ARMOUR", Gear::Armour}}};
 
 // --------------------------------------------------------- pictograms --
 
@@ -166,28 +192,84 @@ void ItemIcon(Canvas& c, int item, float cx, float cy, float r) {
     }
 }
 
-// A dress, a breastplate or a charm, for the equipment pictures.
-void GearIcon(Canvas& c, int gear, float cx, float cy, float r) {
+// The equipment pictures, each filling its frame: the dress and the armour
+// stand in square frames, the knife lies along its long, low one.
+void Dress(Canvas& c, float cx, float cy, float r) {
+    const float dress[] = {cx - r * 0.3f, cy - r, cx + r * 0.3f, cy - r, cx + r * 0.4f, cy - r * 0.3f,
+                           cx + r * 0.9f, cy + r, cx - r * 0.9f, cy + r, cx - r * 0.4f, cy - r * 0.3f};
+    FillPolygon(c, dress, 6, Rgb{206, 64, 96});
+    FillRect(c, int(cx - r * 0.45f), int(cy - r * 0.35f), int(cx + r * 0.45f), int(cy - r * 0.2f), Rgb{250, 214, 120});
+}
+
+// A knife lying point to the right: steel blade with its edge rising to the
+// point, a brass guard, a wooden grip with two rivets and a round pommel.
+void Knife(Canvas& c, const PictureRect& b) {
+    const float w = float(b.right - b.left), h = float(b.bottom - b.top);
+    const float cy = float(b.top) + h * 0.5f, left = float(b.left) + w * 0.1f, tip = float(b.right) - w * 0.08f;
+    const float guard = left + w * 0.3f, bh = h * 0.3f;
+    const float top = cy - bh * 0.5f, bottom = cy + bh * 0.5f;
+    const float blade[] = {guard, top, tip - (tip - guard) * 0.2f, top, tip, top + bh * 0.15f,
+                           tip - (tip - guard) * 0.35f, bottom, guard, bottom};
+    FillPolygon(c, blade, 5, Rgb{206, 216, 230});
+    const float edge[] = {guard, bottom - bh * 0.3f, tip - (tip - guard) * 0.38f, bottom - bh * 0.3f, tip,
+                          top + bh * 0.15f, tip - (tip - guard) * 0.35f, bottom, guard, bottom};
+    FillPolygon(c, edge, 5, Rgb{244, 248, 255});
+    Line(c, guard, top + 1, tip - (tip - guard) * 0.2f, top + 1, 1.0f, Rgb{130, 142, 164});
+    FillEllipse(c, left + w * 0.015f, cy, bh * 0.42f, bh * 0.42f, Rgb{196, 150, 70});
+    FillRect(c, int(left), int(cy - bh * 0.32f), int(guard), int(cy + bh * 0.32f + 1), Rgb{120, 74, 42});
+    FillRect(c, int(left), int(cy - bh * 0.32f), int(guard), int(cy - bh * 0.12f), Rgb{150, 98, 58});
+    for (const float x : {left + (guard - left) * 0.33f, left + (guard - left) * 0.72f})
+        FillDisc(c, x, cy, std::max(1.5f, bh * 0.1f), Rgb{236, 206, 130});
+    FillRect(c, int(guard - w * 0.02f), int(cy - bh * 0.85f), int(guard + w * 0.02f), int(cy + bh * 0.85f),
+             Rgb{214, 170, 80});
+}
+
+// A breastplate of pale steel with its shoulder guards, a gold rim, a ridge
+// down the middle and a blue stone at the heart: the armour of her second
+// outfit as she wears it.
+void Armour(Canvas& c, float cx, float cy, float r) {
+    const Rgb steel{184, 198, 220}, shade{130, 146, 176}, gold{236, 196, 90};
+    // A shoulder guard: a curved plate over the shoulder, rimmed in gold.
+    auto pauldron = [&](float side, float grow, Rgb colour) {
+        const float px = cx + side * r * 0.74f, py = cy - r * 0.56f;
+        const float pts[][2] = {{-0.3f, -0.24f}, {0.02f, -0.3f}, {0.3f, -0.14f}, {0.36f, 0.12f},
+                                {0.12f, 0.06f}, {-0.2f, 0.1f}, {-0.34f, 0.0f}};
+        float xy[14];
+        for (int k = 0; k < 7; ++k) {
+            xy[2 * k] = px + side * pts[k][0] * r * grow;
+            xy[2 * k + 1] = py + pts[k][1] * r * grow;
+        }
+        FillPolygon(c, xy, 7, colour);
+    };
+    const float plate[] = {cx - r * 0.55f, cy - r * 0.78f, cx - r * 0.2f, cy - r * 0.78f, cx, cy - r * 0.5f,
+                           cx + r * 0.2f, cy - r * 0.78f, cx + r * 0.55f, cy - r * 0.78f, cx + r * 0.66f, cy - r * 0.1f,
+                           cx + r * 0.52f, cy + r * 0.72f, cx, cy + r * 0.95f, cx - r * 0.52f, cy + r * 0.72f,
+                           cx - r * 0.66f, cy - r * 0.1f};
+    FillPolygon(c, plate, 10, gold);
+    const float inner[] = {cx - r * 0.48f, cy - r * 0.7f, cx - r * 0.22f, cy - r * 0.7f, cx, cy - r * 0.42f,
+                           cx + r * 0.22f, cy - r * 0.7f, cx + r * 0.48f, cy - r * 0.7f, cx + r * 0.58f, cy - r * 0.1f,
+                           cx + r * 0.45f, cy + r * 0.66f, cx, cy + r * 0.86f, cx - r * 0.45f, cy + r * 0.66f,
+                           cx - r * 0.58f, cy - r * 0.1f};
+    FillPolygon(c, inner, 10, steel);
+    const float dark[] = {cx, cy - r * 0.42f, cx + r * 0.22f, cy - r * 0.7f, cx + r * 0.48f, cy - r * 0.7f,
+                          cx + r * 0.58f, cy - r * 0.1f, cx + r * 0.45f, cy + r * 0.66f, cx, cy + r * 0.86f};
+    FillPolygon(c, dark, 6, shade);
+    for (const float side : {-1.0f, 1.0f}) {
+        pauldron(side, 1.0f, gold);
+        pauldron(side, 0.8f, side < 0 ? steel : shade);
+    }
+    Line(c, cx, cy - r * 0.4f, cx, cy + r * 0.84f, std::max(1.0f, r * 0.05f), Rgb{236, 242, 252});
+    FillRect(c, int(cx - r * 0.5f), int(cy + r * 0.36f), int(cx + r * 0.5f), int(cy + r * 0.46f), gold);
+    Gem(c, cx, cy - r * 0.12f, r * 0.16f, Rgb{110, 200, 250});
+}
+
+void GearPicture(Canvas& c, Gear gear, const PictureRect& b) {
+    const float w = float(b.right - b.left), h = float(b.bottom - b.top);
+    const float cx = float(b.left) + w / 2, cy = float(b.top) + h / 2, r = std::min(w, h) * 0.36f;
     switch (gear) {
-        case 0: {
-            const float dress[] = {cx - r * 0.3f, cy - r, cx + r * 0.3f, cy - r, cx + r * 0.4f, cy - r * 0.3f,
-                                   cx + r * 0.9f, cy + r, cx - r * 0.9f, cy + r, cx - r * 0.4f, cy - r * 0.3f};
-            FillPolygon(c, dress, 6, Rgb{206, 64, 96});
-            FillRect(c, int(cx - r * 0.45f), int(cy - r * 0.35f), int(cx + r * 0.45f), int(cy - r * 0.2f),
-                     Rgb{250, 214, 120});
-            break;
-        }
-        case 1: {
-            const float plate[] = {cx - r * 0.8f, cy - r * 0.8f, cx + r * 0.8f, cy - r * 0.8f, cx + r * 0.6f, cy + r,
-                                   cx - r * 0.6f, cy + r};
-            FillPolygon(c, plate, 4, Rgb{48, 128, 170});
-            Line(c, cx, cy - r * 0.7f, cx, cy + r * 0.9f, std::max(1.0f, r * 0.08f), Rgb{230, 236, 250});
-            break;
-        }
-        default:
-            Ring(c, cx, cy - r * 0.3f, r * 0.5f, std::max(1.0f, r * 0.08f), Rgb{236, 196, 90});
-            Gem(c, cx, cy + r * 0.45f, r * 0.45f, Rgb{220, 80, 160});
-            break;
+        case Gear::Dress: Dress(c, cx, cy, r); break;
+        case Gear::Knife: Knife(c, b); break;
+        case Gear::Armour: Armour(c, cx, cy, r); break;
     }
 }
 
@@ -227,7 +309,7 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
     } else if (e == 10 || e == 11) {
         Strip(c, r, "SKILLS", twoWay);
     } else if (e >= 12 && e <= 24) {
-        Strip(c, r, kForms[static_cast<std::size_t>(FormIndex(e))], twoWay, secondMode);
+        Strip(c, r, TechniqueStripWord(r.top), twoWay, secondMode);
     } else if ((e >= 25 && e <= 30) || e == 98) {
         // The screen's name, and the key that leaves it at the right.
         const PictureRect b = ToBox(r, c);
@@ -246,9 +328,8 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
     } else if (e == 33) {
         Strip(c, r, "GEAR", twoWay);
     } else if (e == 34 || e == 35 || e == 99) {
-        const int gear = e == 34 ? 0 : (e == 35 ? 1 : 2);
         const std::array<Look, 3> looks{Look::Plain, Look::Chosen, Look::Marked};
-        Strip(c, r, kGearWords[static_cast<std::size_t>(gear)], looks[static_cast<std::size_t>(std::min(v, 2))]);
+        Strip(c, r, GearRowWord(e), looks[static_cast<std::size_t>(std::min(v, 2))]);
     } else if (e == 36 || e == 37 || e == 38 || e == 39 || e == 100) {
         const int item = e == 100 ? 4 : e - 36;
         const std::array<Look, 3> looks{Look::Plain, Look::Chosen, Look::Marked};
@@ -260,10 +341,8 @@ void DrawElementPiece(Canvas& c, const MenuElementRow& row, int v, const MenuRec
         CentredText(c, b, word, ColoursOf(looks[static_cast<std::size_t>(std::min(v, 2))], false).text,
                     static_cast<int>(h * 1.2f));
     } else if (e == 41) {
-        const PictureRect b = ToBox(r, c);
         Panel(c, r, Look::Plain);
-        const float w = float(b.right - b.left), h = float(b.bottom - b.top);
-        GearIcon(c, v, float(b.left) + w / 2, float(b.top) + h / 2, std::min(w, h) * 0.36f);
+        GearPicture(c, kGearRows[static_cast<std::size_t>(std::min(v, 2))].gear, ToBox(r, c));
     } else if (e >= 42 && e <= 44) {
         // The slot bar: the game tints it and prints the slot's summary over it,
         // black on the chosen bar (drawn as it is), grey on the others (drawn
@@ -419,6 +498,29 @@ void DrawMarkerSheet(Canvas& c) {
     }
 }
 
+// A gold key lying bow to the left, filling its long, low cell: the ring of
+// its bow open in the middle, a collar, the shaft lit along its top, and
+// two teeth of its bit hanging at the right end. The game darkens it while
+// the cursor is elsewhere.
+void LyingKey(Canvas& c, const MenuRect& r) {
+    const Rgb gold{236, 196, 90}, light{255, 234, 160}, shade{170, 124, 46};
+    const int l = r.left, t = r.top, h = r.bottom - r.top, right = r.right;
+    const ClipBox box{r.left, r.top, r.right, r.bottom};
+    SetClip(c, &box);
+    const float bow = float(h) * 0.5f;
+    Ring(c, float(l) + bow, float(t) + bow, bow, bow * 0.48f, gold);
+    Ring(c, float(l) + bow, float(t) + bow, bow, 1.0f, shade);
+    const int mid = t + h / 2, shaft = l + h - 1;
+    FillRect(c, shaft, mid - 2, shaft + 2, mid + 3, gold);   // the collar
+    FillRect(c, shaft, mid - 1, right - 1, mid + 1, gold);
+    FillRect(c, shaft + 2, mid - 1, right - 1, mid, light);
+    FillRect(c, shaft + 2, mid + 1, right - 1, mid + 2, shade);
+    FillRect(c, right - 8, mid + 1, right - 6, t + h, gold);
+    FillRect(c, right - 4, mid + 1, right - 1, t + h, gold);
+    FillRect(c, right - 2, mid + 1, right - 1, t + h, shade);
+    SetClip(c, nullptr);
+}
+
 void DrawTitleFigureSheet(Canvas& c) {
     static constexpr Rgb kCaps[2] = {{90, 190, 90}, {80, 140, 240}};
     for (int family = 0; family < 2; ++family)
@@ -434,14 +536,30 @@ void DrawTitleFigureSheet(Canvas& c) {
             Mushroom(c, float(r.left) + fr.pivotX, feet, h, squash, kCaps[family]);
             SetClip(c, nullptr);
         }
-    // The item marker: a small bright pointer.
-    for (const MenuSpriteRow& row : kMenuSpriteRows) {
-        if (row.rule != MenuSpriteRule::ItemMarker) continue;
-        Arrow(c, row.rect, 3, Rgb{255, 236, 150});
-    }
+    // The item screen's picture of the key, beside its row.
+    for (const MenuSpriteRow& row : kMenuSpriteRows)
+        if (row.rule == MenuSpriteRule::ItemMarker) LyingKey(c, row.rect);
 }
 
 }  // namespace
+
+std::string_view TechniqueStripWord(int stripTop) {
+    for (const TechniqueRow& t : kTechniqueRows) {
+        const MenuElementRow* row = FindMenuElementRow(t.element);
+        if (row == nullptr) continue;
+        for (int v = 0; v < 2; ++v) {
+            if (row->v[v].sheet != 0 && row->v[v].rect.top == stripTop) return t.word;
+            if (row->mode2[v].sheet != 0 && row->mode2[v].rect.top == stripTop) return t.secondWord;
+        }
+    }
+    return {};
+}
+
+std::string_view GearRowWord(int element) {
+    for (const GearRow& row : kGearRows)
+        if (row.element == element) return row.word;
+    return {};
+}
 
 std::string_view MenuLabelWord(int stripTop) {
     if (stripTop < 0 || stripTop % 90 != 0 || stripTop / 90 >= static_cast<int>(kLabelWords.size())) return {};

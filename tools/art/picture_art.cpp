@@ -484,12 +484,29 @@ void DrawFiguresAt(Canvas& c, std::span<const PictureRect> rects, FigureKind kin
                 break;
             }
             case FigureKind::Marker: {
-                const float arrow[] = {bx.l + 1, bx.t + bx.H() * 0.35f, bx.r - 1, bx.t + bx.H() * 0.35f, bx.Cx(),
-                                       bx.b - 1};
-                const Rgb col = (n % 2 == 0) ? Rgb{200, 200, 200} : Rgb{255, 255, 255};
-                FillRect(c, int(bx.Cx() - bx.W() * 0.2f), s.top + 1, int(bx.Cx() + bx.W() * 0.2f),
-                         int(bx.t + bx.H() * 0.4f), col);
-                FillPolygon(c, arrow, 3, col);
+                // A crystal standing on its base, point up, two smaller
+                // shards at its foot; the bright cell glints. Pale ice, so
+                // the game's tint is its colour: grey-white for the crystal
+                // (and the list rows it marks), red for the red crystal.
+                const bool glint = n % 2 == 1;
+                const auto shard = [&](float cx, float top, float half, float lean, float k) {
+                    const float shoulder = top + half * 1.3f, tip = cx + lean;
+                    const Rgb lit = Scale(Rgb{190, 240, 255}, k), dark = Scale(Rgb{128, 190, 228}, k);
+                    const float left[] = {tip, top, cx, bx.b, cx - half, bx.b, cx - half + lean, shoulder};
+                    const float right[] = {tip, top, cx + half + lean, shoulder, cx + half, bx.b, cx, bx.b};
+                    FillPolygon(c, left, 4, glint ? Mix(lit, Rgb{255, 255, 255}, 0.4f) : lit);
+                    FillPolygon(c, right, 4, glint ? Mix(dark, Rgb{255, 255, 255}, 0.3f) : dark);
+                    Line(c, cx - half * 0.5f + lean * 0.5f, shoulder + 1, cx - half * 0.5f, bx.b - 2, 1.0f,
+                         Rgb{255, 255, 255});
+                };
+                shard(bx.l + bx.W() * 0.22f, bx.t + bx.H() * 0.4f, bx.W() * 0.17f, -1.5f, 0.85f);
+                shard(bx.l + bx.W() * 0.84f, bx.t + bx.H() * 0.55f, bx.W() * 0.13f, 1.0f, 0.8f);
+                shard(bx.l + 10.0f, bx.t + 1.0f, bx.W() * 0.24f, 0.0f, 1.0f);
+                if (glint) {
+                    const float gx = bx.r - 2.5f, gy = bx.t + 4.5f;
+                    Line(c, gx - 2, gy, gx + 2, gy, 1.0f, Rgb{255, 255, 255});
+                    Line(c, gx, gy - 3, gx, gy + 3, 1.0f, Rgb{255, 255, 255});
+                }
                 break;
             }
         }

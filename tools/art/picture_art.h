@@ -34,7 +34,7 @@ enum class FigureKind {
     Icon,             // items and cursors
     Spinner,          // the item spinner, one turn step per rectangle
     ThrownDisc,       // a spinning steel disc seen at its rectangle's tilt, one turn step (of 3) per rectangle
-    Marker,           // a pulsing down-pointing marker
+    Marker,           // the pulsing marker: a crystal, dim and glinting
 };
 
 // One known list of sprite rectangles of a picture.

@@ -24,6 +24,13 @@ void DrawMenuSheetArt(Canvas& c, const PictureInfo& info);
 // The word written on a label strip of the title and main-menu sheet, by the
 // strip's first row (0, 90, ..., 630); empty for a row that starts no strip.
 std::string_view MenuLabelWord(int stripTop);
+// The word on a strip of the technique list's sheet, by the strip's first
+// row (either variant, either weapon mode); empty for a row that starts no
+// technique strip.
+std::string_view TechniqueStripWord(int stripTop);
+// The word on a row of the equipment list, by its element (34, 35, 99); empty
+// for any other element.
+std::string_view GearRowWord(int element);
 
 // True when the picture's pieces come from the scenery tables.
 bool HasSceneryPieceArt(int resourceId);
