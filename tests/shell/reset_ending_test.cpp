@@ -1,6 +1,7 @@
 // The staff roll and the data reset, called as the frame driver calls them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "areas/era00_era01/records.h"
@@ -14,6 +15,7 @@
 #include "core/game_flow.h"
 #include "core/hud.h"
 #include "core/keys.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/residency.h"
 #include "core/sprites/sprites.h"
@@ -183,6 +185,37 @@ TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMet) {
     for (const LeftWord& w : words) w.word = w.played;
     ASSERT_EQ(RunReset(1), 2);
     for (const LeftWord& w : words) EXPECT_EQ(w.word, w.start) << w.what;
+}
+
+// Words a routine keeps to itself: what its first call in a new game shows
+// is what it showed in the program's first game.
+struct KeptWord {
+    const char* what;
+    void (*play)();   // leaves the routine's words as a game would
+    std::array<std::int32_t, 4> (*shown)();
+};
+
+TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMetInTheRoutinesOwnWords) {
+    const KeptWord words[] = {
+        {"a weapon-mode-2 streak's timer left running",
+         [] {
+             GameClock.gameClock = 0.5;
+             SetPlayerW2FrontLayerSprite(220);
+             SetPlayerW2FrontLayerSprite(221);
+         },
+         [] {
+             GameClock.gameClock = 2.0;
+             SetPlayerW2FrontLayerSprite(221);
+             return std::array<std::int32_t, 4>{PendingSprite.gno};
+         }},
+    };
+    for (const KeptWord& w : words) {
+        ASSERT_EQ(RunReset(1), 2);
+        const std::array<std::int32_t, 4> first = w.shown();
+        w.play();
+        ASSERT_EQ(RunReset(1), 2);
+        EXPECT_EQ(w.shown(), first) << w.what;
+    }
 }
 
 TEST_F(ResetTest, AResetBeforeALoadKeepsTheMenuOpenAndTheBootDone) {
