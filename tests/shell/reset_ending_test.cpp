@@ -8,9 +8,11 @@
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
+#include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/hud.h"
@@ -18,8 +20,10 @@
 #include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/residency.h"
+#include "core/save_spots.h"
 #include "core/sprites/sprites.h"
 #include "core/stage_step.h"
+#include "shell/draw_hit_sparks.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/save_dir_fixture.h"
@@ -181,6 +185,18 @@ TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMet) {
         {"a streak's effect playing", TimedEffectTriggers[1], 2, 0},
         {"a hurt pose asked for", PlayerHurtPoseRequest, 84, 0},
         {"the ground fall on", GroundFallEnabled, 1, 0},
+        {"her look up at encounter C's figure", PlayerGazeTarget.y, 480, 0},
+        {"her tilt from encounter B's throw", PlayerSpriteAngle, 50, 0},
+        {"a spark's trail just left", SparkTrails[1].active, 1, 0},
+        {"a spark's last pose passed", HitSparkB.pose128Mark, 1, 0},
+        {"her x of the last step", WorldUpdateState.previousStepX, 86995, 0},
+        {"the side of door 1 she was last on", WorldUpdateState.doorOneSide, 2, 0},
+        {"the pit obstacle the floors raised", ActivePitAnchor, 9100, 0},
+        {"a falling object's slot falling", FieldSpawnerSlots.step[2], 2, 0},
+        {"an entrance fruit hanging", FallingObjects.state[1], 1, 0},
+        {"the title's crystal shown", TitleScreenSprite.shown[1], 1, 0},
+        {"the save-spot marker's frame", SaveSpotMarker.frame, 3, 0},
+        {"the menu's winged figure shown", TitleFigureSlots.wingedShown, 1, 0},
     };
     for (const LeftWord& w : words) w.word = w.played;
     ASSERT_EQ(RunReset(1), 2);
@@ -207,6 +223,22 @@ TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMetInTheRoutinesOwnWords) {
              GameClock.gameClock = 2.0;
              SetPlayerW2FrontLayerSprite(221);
              return std::array<std::int32_t, 4>{PendingSprite.gno};
+         }},
+        {"the camera mode an attack puts back",
+         [] {
+             CameraMode = 1;
+             UpdateCamera();
+         },
+         [] {
+             CameraMode = 999;
+             UpdateCamera();
+             return std::array<std::int32_t, 4>{CameraMode};
+         }},
+        {"encounter C's hit box of its last pose", [] { SetEncounterCFigureSprite(12, 1); },
+         [] {
+             SetEncounterCFigureSprite(305, 1);
+             const FigureHitBoxRecord& b = FigureHitBox;
+             return std::array<std::int32_t, 4>{b.left, b.right, b.top, b.bottom};
          }},
     };
     for (const KeptWord& w : words) {
