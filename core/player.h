@@ -98,6 +98,10 @@ void UpdatePlayerSlide(std::int32_t arg);
 // back on the stage after the menu (her pose 0) begin them; a slide under
 // way ends.
 void RestartHerMoveCycles();
+// The data reset's: the cycles and the slide as the program starts them,
+// and the camera mode a weapon-mode-2 attack puts back forgotten, so that a
+// new game's first attack cannot bring back the last game's camera.
+void ResetHerMoveWords();
 // For a scene that takes hold of her. The keyboard gives no move key while a
 // hold lasts, but one given before it stays until the next key event, and
 // the walk or run it keeps going would carry her on, a run thousands of

@@ -231,6 +231,14 @@ void RestartHerMoveCycles() {
     SlideTimers.latch = 0;
 }
 
+void ResetHerMoveWords() {
+    RestartHerMoveCycles();
+    WalkCycle = CycleState{};
+    RunCycle = CycleState{};
+    SlideTimers = SlideTimersRecord{};
+    SavedCameraMode = 0;
+}
+
 void UpdatePlayerSlide(std::int32_t arg) {
     PlayerMoveStateRecord& m = PlayerMoveState;
     const double now = GameNow();

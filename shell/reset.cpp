@@ -24,12 +24,15 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/residency.h"
+#include "core/save_spots.h"
 #include "core/sound_effect.h"
 #include "core/sprite_draw.h"
+#include "core/sprites/sprites.h"
 #include "core/stage_step.h"
 #include "core/step_helpers.h"
 #include "core/trace_log.h"
 #include "shell/boot.h"
+#include "shell/draw_hit_sparks.h"
 #include "shell/graphics.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
@@ -106,7 +109,24 @@ void ResetPlayer() {
     ResetComboMachinesW2();
     // Her walk and run cycles keep their own state: a game's last stride
     // would set the first pose and step of the next.
-    RestartHerMoveCycles();
+    ResetHerMoveWords();
+    // Where the last game's encounters had her look and how they tilted
+    // her: the weapon-mode-2 figure would stand looking up, or tilted, in
+    // the next game.
+    PlayerGazeTarget = PlayerGazeTargetRecord{};
+    PlayerSpriteAngle = 0;
+    // The weapon-mode-1 sparks' words and the trails they leave: a trail
+    // the last game had just left would be drawn over the next game's start.
+    HitSparkA = HitSparkARecord{};
+    HitSparkB = HitSparkBRecord{};
+    for (SparkTrailRecord& trail : SparkTrails) trail = SparkTrailRecord{};
+    // The stage step's own words: her x of the last step, which the area
+    // limits and the doors compare her first step with, and the side of
+    // door 1 the last game saw her on.
+    WorldUpdateState = WorldUpdateStateRecord{};
+    // The save-spot marker: its place and frame would go on from the last
+    // game's until the next game's view reaches another spot.
+    SaveSpotMarker = SaveSpotMarkerRecord{};
     // A hurt pose asked for in the last game's last step, its low-HP
     // warning, the ground fall and the field music it left on must not
     // reach the new game.
@@ -142,6 +162,12 @@ void ResetMenuAndText(std::int32_t mode) {
         MenuElementWords = MenuElementWordsRecord{};
         PlayerFigureShown = 0;
         MenuBackdropShown = 0;
+        // The menu's figures with the flags that ran them: left as the last
+        // game's menu had them, nothing would stop them on the way to the
+        // stage, and the next game's first trip to the menu would show the
+        // winged figure where it last flew.
+        TitleFigureSlots = TitleFigureSlotsRecord{};
+        TitleFigureMotions = TitleFigureMotionsRecord{};
     }
     MenuSpriteParams = MenuSpriteParamsRecord{};
     MenuStageSnapshot = MenuStageSnapshotRecord{};
@@ -158,6 +184,7 @@ void ResetMenuAndText(std::int32_t mode) {
     for (std::int32_t& volume : SoundVolumes) volume = 1000;
     PendingSprite = PendingSpriteRecord{};
     PendingSpriteHitBox = PendingSpriteHitBoxRecord{};
+    TitleScreenSprite = TitleScreenSpriteRecord{};
 }
 
 // Every word of game state back to its start value, in one call.

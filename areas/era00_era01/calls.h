@@ -96,6 +96,14 @@ void ResetWalkingEnemies();
 void ResetAnchorObstacle();
 void ResetEncounter();
 void ResetFieldObjectSprites();
+// The falling objects' slots and the fall and burst timing the last place
+// gave them.
+void ResetFieldSpawner();
+// The draw passes' own words: the tile grid's bands, the blinks' cycles and
+// where each thrown piece was last drawn.
+void ResetEra01FirstSectionsDrawWords();
+void ResetEra01MiddleDrawWords();
+void ResetEra01FarFieldDrawWords();
 // 0 arms; 1..6 steps that hurt reaction of field enemy A; 99 when done.
 std::int32_t RunFieldEnemyAReaction(std::int32_t arg);
 void UpdateWalkingEnemyObject1(std::int32_t arg);

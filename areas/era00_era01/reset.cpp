@@ -35,6 +35,10 @@ void ResetEra00Era01Area() {
     ResetAnchorObstacle();
     ResetEncounter();
     ResetFieldObjectSprites();
+    ResetFieldSpawner();
+    ResetEra01FirstSectionsDrawWords();
+    ResetEra01MiddleDrawWords();
+    ResetEra01FarFieldDrawWords();
 
     Era00StoryPhase = 0;
     Era00IndoorState = 0;
@@ -115,7 +119,7 @@ void ResetEra00Era01Area() {
     NpcSceneLock = 0;
     ResetEra01Gate();
     AnchorObstacleState = AnchorObstacleStateRecord{};
-    // The spawner's slots lose what they show; their steps are left for the
-    // view reset of the next step.
-    for (int i = 0; i <= 8; ++i) FieldSpawnerSlots.state[i] = FieldSpawnerSlots.x[i] = FieldSpawnerSlots.y[i] = 0;
+    // The pit whose obstacle the floors raise, learnt again from the view in
+    // the first step; until then the last game's would stand in the floor.
+    ActivePitAnchor = 0;
 }

@@ -54,6 +54,9 @@ void ResetEncounterCPhase4Words();
 void ResetEncounterCPhase4MoveWords();
 void ResetEncounterCRevealWords();
 void ResetEncounterCServantFrameWords();
+// The hit box offsets the figure's last pose set, which a pose that sets
+// none keeps.
+void ResetEncounterCFigureFrameWords();
 // Keeps a platform slot (and the rider 20 slots above) 250 px from her.
 std::int32_t SteerServant(std::int32_t mode, std::int32_t slot);
 

@@ -153,6 +153,8 @@ void SetUp(std::int32_t code, std::int32_t facing) {
 
 }  // namespace
 
+void ResetEncounterCFigureFrameWords() { gHit = HitBox{}; }
+
 void SetEncounterCFigureSprite(std::int32_t code, std::int32_t facing) {
     PendingSprite.gno = 0;
     SetUp(code, facing);

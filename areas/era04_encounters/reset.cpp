@@ -45,4 +45,6 @@ void ResetEra04EncountersArea() {
     ResetEncounterCPhase4MoveWords();
     ResetEncounterCRevealWords();
     ResetEncounterCServantFrameWords();
+    ResetEncounterCFigureFrameWords();
+    EncounterATrialTime = 0.0;
 }

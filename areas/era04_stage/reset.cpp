@@ -25,6 +25,9 @@ void ResetEra04StageArea() {
     // are drawn before that from the next room: as a first game finds them.
     TrapRoomTiles = TrapRoomTilesRecord{};
     for (TrapRoomChain& chain : TrapRoomChains) chain = TrapRoomChain{};
+    // The entrance's fruits hang again from the first step past it; until
+    // then they stay where the last game's fell.
+    FallingObjects = FallingObjectsRecord{};
     ResetFinalSectionShimmer();
     ResetHallLight();
     ChargeReachBonus = 0;

@@ -268,6 +268,12 @@ void ResetTimedEffects() {
         Effects[e] = EffectRun{};
         TimedEffectTriggers[e] = 0;
     }
+    // A stamp left running would time the next game's streaks from the last
+    // game's clock: the clock-back rule stops a layer's stamps only when its
+    // first timer is ahead of the clock, and that one is often stopped while
+    // the others still run.
+    for (double& stamp : LayerTimers) stamp = 0.0;
+    BodyDrew = false;
 }
 void SetTimedEffectSprite2(std::int32_t n) { StepEffect(1, n); }
 void SetTimedEffectSprite3(std::int32_t n) { StepEffect(2, n); }

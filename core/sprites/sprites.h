@@ -53,7 +53,8 @@ void SetTimedEffectSprite1(std::int32_t n);
 void SetTimedEffectSprite2(std::int32_t n);
 void SetTimedEffectSprite3(std::int32_t n);
 void SetTimedEffectSprite4(std::int32_t n);
-// Every timed effect idle, its last start forgotten: the data reset's, so
-// that a game ended in mid-streak does not show it on a new game's first
-// frame.
+// Every timed effect idle, its last start forgotten, and the layers' streak
+// timers stopped: the data reset's, so that a game ended in mid-streak does
+// not show it on a new game's first frame, nor time a new game's streaks
+// from the last game's stamps.
 void ResetTimedEffects();

@@ -1,23 +1,29 @@
 // The staff roll and the data reset, called as the frame driver calls them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/npc_scene.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/encounter_c.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
 #include "core/area_flags.h"
+#include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/hud.h"
 #include "core/keys.h"
+#include "core/pending_sprite.h"
 #include "core/player.h"
 #include "core/residency.h"
+#include "core/save_spots.h"
 #include "core/sprites/sprites.h"
 #include "core/stage_step.h"
+#include "shell/draw_hit_sparks.h"
 #include "shell/graphics.h"
 #include "shell/reset.h"
 #include "shell/save_dir_fixture.h"
@@ -179,10 +185,69 @@ TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMet) {
         {"a streak's effect playing", TimedEffectTriggers[1], 2, 0},
         {"a hurt pose asked for", PlayerHurtPoseRequest, 84, 0},
         {"the ground fall on", GroundFallEnabled, 1, 0},
+        {"her look up at encounter C's figure", PlayerGazeTarget.y, 480, 0},
+        {"her tilt from encounter B's throw", PlayerSpriteAngle, 50, 0},
+        {"a spark's trail just left", SparkTrails[1].active, 1, 0},
+        {"a spark's last pose passed", HitSparkB.pose128Mark, 1, 0},
+        {"her x of the last step", WorldUpdateState.previousStepX, 86995, 0},
+        {"the side of door 1 she was last on", WorldUpdateState.doorOneSide, 2, 0},
+        {"the pit obstacle the floors raised", ActivePitAnchor, 9100, 0},
+        {"a falling object's slot falling", FieldSpawnerSlots.step[2], 2, 0},
+        {"an entrance fruit hanging", FallingObjects.state[1], 1, 0},
+        {"the title's crystal shown", TitleScreenSprite.shown[1], 1, 0},
+        {"the save-spot marker's frame", SaveSpotMarker.frame, 3, 0},
+        {"the menu's winged figure shown", TitleFigureSlots.wingedShown, 1, 0},
     };
     for (const LeftWord& w : words) w.word = w.played;
     ASSERT_EQ(RunReset(1), 2);
     for (const LeftWord& w : words) EXPECT_EQ(w.word, w.start) << w.what;
+}
+
+// Words a routine keeps to itself: what its first call in a new game shows
+// is what it showed in the program's first game.
+struct KeptWord {
+    const char* what;
+    void (*play)();   // leaves the routine's words as a game would
+    std::array<std::int32_t, 4> (*shown)();
+};
+
+TEST_F(ResetTest, ANewGameMeetsWhatTheFirstGameMetInTheRoutinesOwnWords) {
+    const KeptWord words[] = {
+        {"a weapon-mode-2 streak's timer left running",
+         [] {
+             GameClock.gameClock = 0.5;
+             SetPlayerW2FrontLayerSprite(220);
+             SetPlayerW2FrontLayerSprite(221);
+         },
+         [] {
+             GameClock.gameClock = 2.0;
+             SetPlayerW2FrontLayerSprite(221);
+             return std::array<std::int32_t, 4>{PendingSprite.gno};
+         }},
+        {"the camera mode an attack puts back",
+         [] {
+             CameraMode = 1;
+             UpdateCamera();
+         },
+         [] {
+             CameraMode = 999;
+             UpdateCamera();
+             return std::array<std::int32_t, 4>{CameraMode};
+         }},
+        {"encounter C's hit box of its last pose", [] { SetEncounterCFigureSprite(12, 1); },
+         [] {
+             SetEncounterCFigureSprite(305, 1);
+             const FigureHitBoxRecord& b = FigureHitBox;
+             return std::array<std::int32_t, 4>{b.left, b.right, b.top, b.bottom};
+         }},
+    };
+    for (const KeptWord& w : words) {
+        ASSERT_EQ(RunReset(1), 2);
+        const std::array<std::int32_t, 4> first = w.shown();
+        w.play();
+        ASSERT_EQ(RunReset(1), 2);
+        EXPECT_EQ(w.shown(), first) << w.what;
+    }
 }
 
 TEST_F(ResetTest, AResetBeforeALoadKeepsTheMenuOpenAndTheBootDone) {

@@ -14,7 +14,6 @@
 #include <iterator>
 
 #include "core/anim_ticker.h"
-#include "core/floors.h"
 #include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/hud.h"
@@ -22,7 +21,6 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/save_spots.h"
-#include "core/stage_step.h"
 #include "core/trace_log.h"
 #include "platform/headless.h"
 #include "shell/boot.h"
@@ -57,14 +55,11 @@ void ResetToStartValues() {
     TransitionState = TransitionStateRecord{};
     NumberKeysBlocked = 1;
     WindowModeLock = 0;
-    ActivePitAnchor = 0;
     ScrollY = 0;
     ItemTextNo = ItemUsable = EquipTextNo = EquipStateText = 0;
     SaveScreenState = SaveScreenStateRecord{};
     SlotSummaryShown = TitleNoticeShown = 0;
     CounterDigits = CounterDigitsRecord{};
-    TitleScreenSprite = TitleScreenSpriteRecord{};
-    TitleFigureSlots = TitleFigureSlotsRecord{};
     MenuFigureDepth = 0.0f;
     LoadPromptNoData = 0;
     LoadSummaryLatch = 0;
@@ -77,14 +72,11 @@ void ResetToStartValues() {
     TitleScreenState = TitleScreenStateRecord{};
     TitleLogoState = TitleLogoStateRecord{};
     QuitScreenState = QuitScreenStateRecord{};
-    TitleFigureMotions = TitleFigureMotionsRecord{};
     SaveSpotFlag = 0;
-    SaveSpotMarker = SaveSpotMarkerRecord{};
     SaveSpotOverride = 0;
     std::fill(std::begin(GsFlags), std::end(GsFlags), 0u);
     std::fill(std::begin(TextureFlags), std::end(TextureFlags), 0u);
     std::fill(std::begin(SoundTable), std::end(SoundTable), 0);
-    WorldUpdateState = WorldUpdateStateRecord{};
     RunOnceMarks = RunOnceMarksRecord{};
     for (AnimTickerRecord& ticker : AnimTickers) ticker = AnimTickerRecord{};
     AnimTickLast = 1;

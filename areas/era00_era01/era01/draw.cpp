@@ -120,6 +120,12 @@ void DrawWalkingEnemies();
 
 }  // namespace
 
+void ResetEra01FirstSectionsDrawWords() {
+    FieldGridStart = 0.0;
+    for (std::int32_t& top : FieldGridTop) top = 0;
+    for (std::int32_t& bottom : FieldGridBottom) bottom = 0;
+}
+
 void DrawEra01FirstFieldSections() {
     if (Era01AreaFlag != 1) return;
     SetStageBaseTransform();

@@ -91,6 +91,10 @@ PieceMemory pieceMemory[3];
 
 }  // namespace
 
+void ResetEra01FarFieldDrawWords() {
+    for (PieceMemory& mem : pieceMemory) mem = PieceMemory{};
+}
+
 void DrawEra01SetPiecesAndEra02Border() {
     SetStageBaseTransform();
     if (Era01AreaFlag == 1 && a55 - 1100 < ScrollX && ScrollX < a56 + 300) {

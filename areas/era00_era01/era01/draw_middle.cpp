@@ -222,6 +222,11 @@ void DrawSpawner() {
 
 }  // namespace
 
+void ResetEra01MiddleDrawWords() {
+    for (LoopCut& cut : loopCuts) cut = LoopCut{};
+    farBlinkStart = turretBlinkStart = 0.0;
+}
+
 void DrawEra01FarFieldAndArena() {
     if (Era01AreaFlag != 1) return;
     SetStageBaseTransform();

@@ -45,8 +45,8 @@ constexpr Place kPlaces[6] = {
     {SectionAnchorX[53], kFarRules, 0.01, 153},  {SectionAnchorX[54], kFarRules, 0.01, 183},
 };
 
-std::int32_t fallFactor = 83;
-double lastFrameHold = 0.52;
+std::int32_t fallFactor = kPlaces[0].fallFactor;
+double lastFrameHold = kPlaces[0].lastFrameHold;
 
 void FreeSlot(int i) {
     Spawners.step[i] = 0;
@@ -92,6 +92,13 @@ void StepFalling(int i, double now) {
 }
 
 }  // namespace
+
+void ResetFieldSpawner() {
+    Spawners = FieldSpawnerSlotsRecord{};
+    // The fall and burst timing the program starts with: the first place's.
+    fallFactor = kPlaces[0].fallFactor;
+    lastFrameHold = kPlaces[0].lastFrameHold;
+}
 
 void UpdateFieldSpawner() {
     const double now = FieldClock();
