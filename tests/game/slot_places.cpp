@@ -92,7 +92,8 @@ void SlotPlaces::Look(const std::string& stretch) {
     std::vector<std::int32_t> words;
     for (Place& p : places_) {
         const bool near = (Era00AreaFlag == 1) == p.home && std::abs(PlayerState.x - p.x) <= kReach;
-        if (near && !p.near) p.passes.push_back({stretch, PlayerState.x, std::vector<std::set<std::int32_t>>(std::size(kStoryWords))});
+        if (near && !p.near)
+            p.passes.push_back({stretch, PlayerState.x, std::vector<std::set<std::int32_t>>(std::size(kStoryWords))});
         p.near = near;
         if (!near) continue;
         if (words.empty()) words = StoryWordsNow();
