@@ -24,7 +24,7 @@ namespace {
 // below the slots)
 
 void NewGameBegun() {
-    // A new game takes off the outfit words the program's start left.
+    // A new game clears the outfit word the program starts with.
     EquipmentFlags.base = 0;
 }
 
@@ -40,6 +40,7 @@ void TournamentBehindHer(std::int32_t state) {
     if (state >= 3) LearnedMoveF = LearnedMoveG = 1;
 }
 
+// Fight 1's errand, given in the fight and heard again at the camp.
 void ErrandGiven() {
     Era03BehindHer();
     Era04Progress.dialogueTriggerState = 2;
@@ -48,8 +49,8 @@ void ErrandGiven() {
 
 void ErrandBackEast() {
     ErrandGiven();
-    // The envoy's errand in the arena, which ends the tournament's sequence
-    // and holds the view as the arrival did.
+    // The envoy's errand in the arena, which closes the tournament's
+    // sequence and holds the view as the arrival did.
     Era02EventsState = 2;
     TournamentState.state = 0;
     ArrivalViewLock = 1;
@@ -73,7 +74,7 @@ void InTheField(std::int32_t x, std::int32_t scroll) {
     FieldBehindHer(x);
 }
 
-// Past the gatekeeper's side, where his first meeting may lie just ahead.
+// At or past the gatekeeper's side, his first talk heard.
 void FieldMiddle(std::int32_t x, std::int32_t scroll) {
     InTheField(x, scroll);
     GatekeeperRecord.done = 1;
@@ -306,8 +307,8 @@ void FieldBehindHer(std::int32_t x) {
         Era01Progress = 3;
         LearnedMoveD = 1;
     }
-    // The first monster's talk, which starts wherever she stands past its
-    // place and puts her back there.
+    // The first monster's talk: left unheard, it would fetch her back to
+    // its place as she walked west into it again.
     if (x > SectionAnchorX[35] - 700) MonsterGroupRecords[0].talkState = 2;
     // The encounter's talks and fight, and the tower's floors she climbed.
     if (x > SectionAnchorX[55] + 500) EncounterPhase = 5;
