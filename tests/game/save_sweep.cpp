@@ -1273,7 +1273,10 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
                 for (const std::string& name : WordsOfSlot()[static_cast<std::size_t>(s)]) inUse.insert(name);
     const std::set<std::string> loaded = LoadedPictures();
     int out[2];
-    if (pipe(out) != 0) return {};
+    if (pipe(out) != 0) {
+        ADD_FAILURE() << "no pipe for the look for pictures asked for once";
+        return {};
+    }
     plat::detail::StopPictureHelper();
     std::fflush(nullptr);
     const pid_t pid = fork();
