@@ -30,6 +30,7 @@ protected:
         // The gate open and no arena wave begun: the field's own holds stay
         // out of the limits tested here.
         Era01Progress = 3;
+        ArenaState.clearedWaves = 0;
     }
     // Places the heroine, standing, as if she had stood there in the
     // previous step too.

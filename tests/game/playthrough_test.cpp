@@ -4,7 +4,9 @@
 // quits and continues from the title between areas. One scripted player
 // drives the real frame loop (fixed seed); a fight is shortened only by
 // lowering an opponent's HP where noted, never by writing a story or progress
-// word. It also watches every picture cell the game draws on the way.
+// word. It also watches every picture cell the game draws on the way, and
+// holds each prepared save slot against the words the road holds where it
+// passes the slot's place.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,12 +16,17 @@
 
 #include "drawn_cells.h"
 #include "playthrough.h"
+#include "slot_places.h"
 
 namespace {
 
 TEST_F(Playthrough, NewGameToTheEndingAndBackToTheTitleWithASaveBetweenAreas) {
+    SlotPlaces slots;
+    afterEachFrame = [&] { slots.Look(roadPart); };
     StartWatchingDrawnCells();
     ASSERT_NO_FATAL_FAILURE(WholeGame());
+    afterEachFrame = nullptr;
+    for (const std::string& apart : slots.Apart()) ADD_FAILURE() << apart;
     // Every rectangle the whole game drew shows what the cell list says it
     // shows, and no figure's draw lands on another's cell.
     StopWatchingDrawnCells();

@@ -34,11 +34,13 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/residency.h"
+#include "core/texture_tables.h"
 #include "core/textures.h"
 #include "platform/common/internal.h"
 #include "platform/headless.h"
 #include "shell/save_layout.h"
 #include "shell/save_slots.h"
+#include "shell/graphics.h"
 #include "shell/keyboard.h"
 #include "shell/transitions.h"
 #include "support/child_run.h"
@@ -1224,6 +1226,108 @@ void RoadSweep::AfterFrame() {
     }
 }
 
+namespace {
+
+// The textures the road's frame drew, for the pictures in use.
+std::vector<plat::TextureId>& TexturesDrawn() {
+    static std::vector<plat::TextureId> drawn;
+    return drawn;
+}
+void NoteTextureDrawn(plat::TextureId texture, const plat::Rect&, std::uint32_t, bool) {
+    TexturesDrawn().push_back(texture);
+}
+
+// The words that name what each texture slot holds, as LoadedPictures names
+// them: a single texture, a graphic set, a plan set's state word.
+const std::vector<std::vector<std::string>>& WordsOfSlot() {
+    static const std::vector<std::vector<std::string>> words = [] {
+        std::vector<std::vector<std::string>> w(kTextureSlotCount);
+        const auto add = [&](int slot, const std::string& name) {
+            if (slot >= 0 && slot < kTextureSlotCount) w[static_cast<std::size_t>(slot)].push_back(name);
+        };
+        for (int n = 1; n < kTextureFlagCount; ++n)
+            add(SingleTextureSlot(n), "D" + std::to_string(1000 + n).substr(1));
+        for (int gs = kGsLoading; gs <= kGsStage2; ++gs)
+            for (int i = 0; i < kGraphicSets[gs].createCount; ++i)
+                add(kGraphicSets[gs].createSlots[i], "Gs[" + std::to_string(gs) + "]");
+        for (const PlanSetDef& def : kPlanReleases)
+            for (int i = 0; i < def.count; ++i)
+                add(def.pieces[i].slot, "plan set " + std::to_string(def.pieces[i].state));
+        return w;
+    }();
+    return words;
+}
+
+// How often the road looks for pictures asked for once besides the frames
+// that make one (every 4 s of play): a scene that asks for its picture at
+// every step may stop asking at any step and go on drawing from it.
+constexpr int kLookFrames = 256;
+
+}  // namespace
+
+std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made) {
+    std::set<std::string> inUse = made;
+    for (plat::TextureId texture : TexturesDrawn())
+        for (int s = 0; s < kTextureSlotCount; ++s)
+            if (texture != 0 && TextureSlots[s] == texture)
+                for (const std::string& name : WordsOfSlot()[static_cast<std::size_t>(s)]) inUse.insert(name);
+    const std::set<std::string> loaded = LoadedPictures();
+    int out[2];
+    if (pipe(out) != 0) {
+        ADD_FAILURE() << "no pipe for the look for pictures asked for once";
+        return {};
+    }
+    plat::detail::StopPictureHelper();
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(out[0]);
+        close(out[1]);
+        ADD_FAILURE() << "no process could be forked to look for pictures asked for once";
+        return {};
+    }
+    if (pid == 0) {
+        close(out[0]);
+        beforeEachFrame = afterEachFrame = nullptr;
+        onKeyEvent = nullptr;
+        plat::detail::SetSpriteDrawWatcher(nullptr);
+        // A folder of its own for the game's trace lines.
+        std::string folder = (std::filesystem::temp_directory_path() / "quillmarch_look_XXXXXX").string();
+        std::error_code ec;
+        if (mkdtemp(folder.data()) == nullptr) _exit(1);
+        std::filesystem::create_directories(std::filesystem::path(folder) / "Data" / "Save", ec);
+        std::filesystem::current_path(folder, ec);
+        // F6, its device loss noting nothing to make again.
+        ReleaseGraphicsForDeviceLoss();
+        GraphicsLostWithTheDevice = LostGraphicsNote{};
+        ToggleFullScreenAndRequestGraphics();
+        RunFrames(1);
+        const std::set<std::string> after = LoadedPictures();
+        std::string lost;
+        for (const std::string& name : loaded)
+            if (inUse.count(name) != 0 && after.count(name) == 0) lost += name + "\n";
+        const bool told = write(out[1], lost.data(), lost.size()) == static_cast<ssize_t>(lost.size());
+        close(out[1]);
+        std::filesystem::remove_all(folder, ec);
+        std::fflush(nullptr);
+        _exit(told ? 0 : 1);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        ADD_FAILURE() << "the look for pictures asked for once failed at " << roadPart;
+        return {};
+    }
+    std::set<std::string> lost;
+    for (const std::string& line : SplitLines(text))
+        if (!line.empty()) lost.insert(line);
+    return lost;
+}
+
 void RoadSweep::TryF6AfterFrame() {
     const std::set<std::string> names = picturesMade_.AfterFrame(Dir());
     std::string made;
@@ -1232,24 +1336,41 @@ void RoadSweep::TryF6AfterFrame() {
     // program has no key down.
     if (plat::headless::WindowClosed()) {
         keysDown_.clear();
+        TexturesDrawn().clear();
         return;
     }
     const long tickFrames = std::lround(kTickSeconds / frameStep);
     ++framesPlayed_;
-    if (!made.empty() && GameFlow.phase == 1) {
-        bool wanted = breadth_ == Breadth::Whole;
-        for (std::size_t i = 0; i < madeSample.size() && !wanted; ++i) {
-            const MadeWanted& w = madeSample[i];
-            if (madeTried_.count(i) == 0 && roadPart.find(w.part) != std::string::npos && names.count(w.picture) != 0) {
-                madeTried_.insert(i);
-                wanted = true;
-            }
-        }
-        if (wanted) {
+    for (const std::string& name : names) ++makings_[name];
+    if (GameFlow.phase == 1 && (!made.empty() || framesPlayed_ >= nextLook_)) {
+        nextLook_ = framesPlayed_ + kLookFrames;
+        std::string once, switches;
+        const std::set<std::string> lostOnes = AskedForOnce(names);
+        // Each making of a picture asked for once: a scene that asked for
+        // it.
+        for (const std::string& name : lostOnes)
+            if (askedOnceTried_.insert(name + " made " + std::to_string(makings_[name])).second)
+                once += (once.empty() ? "" : ", ") + name;
+        // Each kind of switch between areas once: the new area's set made
+        // while the old area's flag may still be up, which F6 must not ask
+        // for again.
+        for (const char* set : {"Gs[5]", "Gs[7]", "Gs[8]", "Gs[9]", "Gs[10]"})
+            if (names.count(set) != 0 && lostOnes.count(set) == 0 &&
+                askedOnceTried_.insert(std::string(set) + " from Era0" + std::to_string(ActiveArea())).second)
+                switches += (switches.empty() ? "" : ", ") + std::string(set);
+        TexturesDrawn().clear();
+        if (!once.empty() || !switches.empty()) {
             nextTick_ = std::max(nextTick_, framesPlayed_ + tickFrames);
-            Branch("a picture made", false, made);
+            const std::string both = once + (once.empty() || switches.empty() ? "" : ", ") + switches;
+            Branch(once.empty() ? "a switch between areas" : "a picture asked for once", false, both);
             return;
         }
+    }
+    TexturesDrawn().clear();
+    if (breadth_ == Breadth::Whole && !made.empty() && GameFlow.phase == 1) {
+        nextTick_ = std::max(nextTick_, framesPlayed_ + tickFrames);
+        Branch("a picture made", false, made);
+        return;
     }
     if (breadth_ == Breadth::Whole && framesPlayed_ >= nextTick_) {
         nextTick_ = framesPlayed_ + tickFrames;
@@ -1278,14 +1399,16 @@ void RoadSweep::SweepTheRoad(Breadth breadth, int stretches) {
     beforeEachFrame = [this] { BeforeFrame(); };
     afterEachFrame = [this] { AfterFrame(); };
     onKeyEvent = [this](int key, bool down) { KeyQueued(key, down); };
-    // The sample ends once Era03 is behind her: every save it wants lies
-    // there or before; the whole sweep ends after `stretches` of the road.
+    if (forking == Fork::DeviceLoss) plat::detail::SetSpriteDrawWatcher(NoteTextureDrawn);
+    // The save sample ends once Era03 is behind her: every save it wants
+    // lies there or before; the whole sweep ends after `stretches` of the
+    // road.
     int stretchesDone = 0;
     roadEnds = [&] {
         ++stretchesDone;
-        // F6's sample ends once every row has had its try.
-        if (breadth == Breadth::Sample && forking == Fork::DeviceLoss) return madeTried_.size() == madeSample.size();
-        // The save sample's stretches lie in the road's first five.
+        // F6's sample plays the whole road: a picture may be asked for once
+        // anywhere. The save sample's stretches lie in the road's first five.
+        if (breadth == Breadth::Sample && forking == Fork::DeviceLoss) return false;
         if (breadth == Breadth::Sample) return stretchesDone > (spotSampleParts.empty() ? 4 : 5);
         return stretches > 0 && stretchesDone > stretches;
     };
@@ -1298,6 +1421,7 @@ void RoadSweep::SweepTheRoad(Breadth breadth, int stretches) {
     onKeyEvent = nullptr;
     roadEnds = nullptr;
     campMenuPass = nullptr;
+    plat::detail::SetSpriteDrawWatcher(nullptr);
 }
 
 std::vector<SecondLook> RoadSweep::ReplayFromTheTitle(const SweepSave& save,

@@ -139,26 +139,22 @@ protected:
         DeviceLoss,
     };
     Fork forking = Fork::SaveAndLoad;
-    // The device-loss sweep's sample: a try at the first frame of the road's
-    // stretch `part` (a part of its name) in which `picture` (as the sets
-    // loaded name it: "D048", "Gs[7]") is made.
-    struct MadeWanted {
-        const char* picture;
-        const char* part;
-    };
-    std::vector<MadeWanted> madeSample;
     // The save sweep's sample: also a save at the first spot passed in each
     // of the road's stretches named here (a part of the stretch's name).
     std::vector<std::string> spotSampleParts;
 
     enum class Breadth {
         // The saves the game asks for and a save at a spot in each area
-        // that has one; for F6, madeSample (CI).
+        // that has one. For F6, over the whole road: for each making of a
+        // picture, the first frame at which nothing would ask for it again
+        // were it lost while it is drawn or waited for (AskedForOnce: a scene
+        // asked for it once), and the first frame of each kind of switch
+        // between areas that makes the new area's set (CI).
         Sample,
         // Every 10 s of play, every spot passed and every save the game asks
-        // for; for F6, every frame that makes a picture on the stage and
-        // every 10 s of play; over `stretches` stretches of the road (0: all
-        // of it).
+        // for; for F6, every frame that makes a picture on the stage, every
+        // 10 s of play and the sample's frames; over `stretches` stretches of
+        // the road (0: all of it).
         Whole,
     };
     void SetUp() override;
@@ -203,9 +199,16 @@ private:
     // Forks a process for one try: true in that process (the road goes on
     // there with the window), false here once it has ended and reported.
     bool Branch(const std::string& how, bool fromStage, const std::string& made = "");
-    // The road's process, for F6: a try where the frame made a picture on
-    // the stage (the sample's or, for the whole sweep, any) and every 10 s.
+    // The road's process, for F6: a try at the sample's frames, and (the
+    // whole sweep) where the frame made a picture on the stage and every
+    // 10 s.
     void TryF6AfterFrame();
+    // The pictures loaded now, drawn in this frame or made in it (`made`),
+    // that read absent a frame after F6 in a process forked here whose
+    // device loss notes nothing to make again: nothing asks for them again,
+    // so a scene that waits for one or draws a figure from it has them back
+    // only as the pictures the loss took, made again.
+    std::set<std::string> AskedForOnce(const std::set<std::string>& made);
     // In a try's process: forks the second game, which waits until the
     // window is recorded, then plays it with F6 (ReplayWithF6) and ends.
     void ForkTheGameGivenF6();
@@ -250,15 +253,19 @@ private:
     std::vector<std::string> watched_;
     bool watchedValid_ = false;
     std::vector<std::int32_t> wordsAfterFrame_;
-    // For F6: what each frame made, the sample's rows tried, the second game
-    // and the pipe that starts it.
+    // For F6: what each frame made, the second game and the pipe that
+    // starts it.
     PicturesMade picturesMade_;
     // The keys the road has down, for F6's repeats, and the key flags F6
     // and the repeats left otherwise than they stood.
     std::set<int> keysDown_;
     std::string f6FlagsApart_;
-    std::set<std::size_t> madeTried_;
-    long framesPlayed_ = 0;
+    // The sample's frames tried: each making of a picture asked for once,
+    // each kind of switch; how often each picture was made so far; the
+    // frame of the next look for pictures asked for once.
+    std::set<std::string> askedOnceTried_;
+    std::map<std::string, int> makings_;
+    long framesPlayed_ = 0, nextLook_ = 0;
     pid_t twin_ = -1;
     int twinGo_ = -1;
 };

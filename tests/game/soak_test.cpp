@@ -143,68 +143,14 @@ void MetWithTheViewBehind(AreaRun&, const KeyHands::Watch& play) {
 // frame of every scene that moves her by script while her keys are live.
 const std::vector<SoakStart>& SoakStarts() {
     static const std::vector<SoakStart> starts = {
-        {"HomeArea", [] {
-             Era00AreaFlag = 1;
-             Era00StoryPhase = 2;
-             PlayerState.x = 2500;
-             PlayerState.facing = 1;
-             ScrollX = 2250;
-         }},
-        {"FieldFirstStretch", [] {
-             Era00StoryPhase = 3;
-             Era00AreaFlag = 0;
-             Era01AreaFlag = 1;
-             PlayerState.x = 420;
-             ScrollX = 0;
-         }},
-        {"FieldMiddle", [] {
-             Era00AreaFlag = 2;
-             Era01AreaFlag = 1;
-             PlayerState.x = 18400;
-             ScrollX = 18000;
-             FieldBehindHer(PlayerState.x);
-         }},
-        {"Tournament", [] {
-             Era00AreaFlag = 0;
-             Era02AreaFlag = 1;
-             ArrivalScene.step = 99;
-             TournamentState.state = 2;
-             PlayerState.x = Era02Anchor1 + 1558;
-             ScrollX = Era02Anchor1 + 948;
-         }},
-        {"Era03Field", [] {
-             Era03AreaFlag = 1;
-             PlayerState.x = 50100;
-             ScrollX = 49700;
-         }},
-        {"Era03Camp", [] {
-             Era03AreaFlag = 1;
-             Era03ArenaEncounter.controllerState = 99;
-             Era03CreatureOnceFlag = 1;
-             Era03Duel.state = 99;
-             Era03Fighter.encounterState = 99;
-             Gold = 50;
-             PlayerState.x = 63500;
-             ScrollX = 63000;
-         }},
-        {"Era04Soldiers", [] {
-             Era03AreaFlag = 1;   // the area switch takes her on into Era04
-             Era03BehindHer();
-             PlayerState.x = 71000;
-             ScrollX = 70600;
-             Era04Progress.dialogueTriggerState = 2;
-         }},
-        {"Era04Encounters", [] {
-             Era03AreaFlag = 1;
-             Era03BehindHer();
-             PlayerState.x = 75300;
-             ScrollX = 74900;
-             PlayerState.weaponMode1 = 0;
-             PlayerState.weaponMode2 = 1;
-             Era04Progress.soldierFight1Done = 1;
-             Era04Progress.soldierFight2Done = 1;
-             Era04Progress.dialogueTriggerState = 2;
-         }},
+        {"HomeArea", nullptr, "gate"},
+        {"FieldFirstStretch", nullptr, "field_start"},
+        {"FieldMiddle", nullptr, "gatekeeper"},
+        {"Tournament", nullptr, "tournament"},
+        {"Era03Field", nullptr, "era03_field"},
+        {"Era03Camp", nullptr, "camp_night"},
+        {"Era04Soldiers", nullptr, "soldier_rows"},
+        {"Era04Encounters", nullptr, "encounters"},
         {"FieldWalker", nullptr, "walker"},
         {"FieldArena", nullptr, "arena"},
         {"Round1", nullptr, "round1"},
@@ -235,9 +181,7 @@ const std::vector<SoakStart>& SoakStarts() {
         {"FieldLift", [] { SlotWordsOf("collect")(); PlayerState.x = 20050; ScrollX = 19650; }, nullptr, nullptr, 0, true},
         {"FieldTurret", nullptr, "turret", nullptr, 0, true},
         {"FieldMonsters", nullptr, "monster_talk", nullptr, 0, true},
-        // The trio's encounter behind her, which would start wherever she
-        // walked back into it.
-        {"ArrivalLift", [] { SlotWordsOf("lift")(); EncounterPhase = 5; }, nullptr, nullptr, 0, true},
+        {"ArrivalLift", nullptr, "lift", nullptr, 0, true},
         {"Era03Creature", nullptr, "creature", nullptr, 0, true},
         {"Era03Fighter", nullptr, "fighter", nullptr, 0, true},
         {"Era03CampNight", nullptr, "camp_night", nullptr, 0, true},

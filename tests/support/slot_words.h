@@ -20,13 +20,20 @@ std::span<const SlotWords> PreparedSlots();
 // The words of slot `name`; nullptr when no slot has that name.
 SlotWordsFn SlotWordsOf(std::string_view name);
 
-// What a player who got to x in the field has played on the way: the first
-// walker's and the first flyer's lessons, each held at its first place (left
-// unplayed, a lesson starts at whichever place she comes to next, where it
-// cannot end or meets another scene holding her), enemy A's first meeting
-// and the first monster's talk.
+// What a player has played on the way to a place, as the whole game's road
+// plays it: each scene that runs once is behind her once she is past its
+// place (left unplayed, it would start wherever she came to it next, where
+// it meets another scene holding her or cannot end).
+//
+// The field walked east from the home area's gate up to x: the lessons, the
+// first meetings and talks, the gate and the arena, the encounter and the
+// tower.
 void FieldBehindHer(std::int32_t x);
-// What a player who got to Era04 has played in Era03: its field's fights,
-// the arena and the camp's night (left unplayed, a scene made for her
-// coming from the left holds her when she walks back in from the right).
+// The field and the tournament behind her, and Era03's field up to x.
+void Era03FieldBehindHer(std::int32_t x);
+// All of Era03: its field's fights, the arena and the camp's night.
 void Era03BehindHer();
+// Era03 and Era04 up to x: past door 2, the errand fight 1 gives (the
+// envoy's errand, the move practice at the field's west end, the arena's
+// gift) and fight 1; past each later door, the fight or encounter before it.
+void Era04BehindHer(std::int32_t x);

@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "core/stage_step.h"
 #include "shell/graphics.h"
+#include "support/slot_words.h"
 #include "text/menu_state.h"
 
 namespace {
@@ -20,6 +21,7 @@ constexpr std::int32_t A = kArenaAnchor;
 }  // namespace
 
 void ArenaApproachWords() {
+    Era03FieldBehindHer(60990);
     Era00AreaFlag = Era01AreaFlag = Era02AreaFlag = 0;
     Era03AreaFlag = 1;
     PlayerState.x = 60990;

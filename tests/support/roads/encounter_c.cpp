@@ -29,8 +29,8 @@ constexpr std::int32_t kRoomLeft = Era04Door5 + 185, kRoomRight = Era04Door6 - 1
 }  // namespace
 
 void EncounterCSlotWords() {
+    Era04BehindHer(79500);
     Era03AreaFlag = 1;
-    Era03BehindHer();
     PlayerState.x = 79500;
     ScrollX = 79500 - 400;
     PlayerState.weaponMode1 = 0;
@@ -38,14 +38,8 @@ void EncounterCSlotWords() {
     PlayerState.maxHp = 999;
     PlayerState.hp = 999;
     Gold = 500;
-    LearnedMoveD = 1;
-    LearnedMoveF = 1;
-    LearnedMoveG = 1;
-    Era04Progress.soldierFight1Done = 1;
-    Era04Progress.soldierFight2Done = 1;
-    Era04Progress.encounterADone = 1;
+    // Encounter B behind her, and the barrier's talk she heard before it.
     Era04Progress.encounterBDone = 1;
-    Era04Progress.dialogueTriggerState = 2;
     Era04Progress.barrierTalkDone = 2;
 }
 
