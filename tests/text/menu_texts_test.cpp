@@ -16,7 +16,6 @@
 #include "text/game_over.h"
 #include "text/menu.h"
 #include "text/menu_state.h"
-#include "text/sprites/hud_sprites.h"
 #include "text/text_state.h"
 #include "text_fixture.h"
 #include "tools/art/picture_art.h"
@@ -232,97 +231,6 @@ TEST_F(MenuTextsTest, EachTechniqueAndGearRowIsNamedPicturedAndDescribedAsWhatIt
                 EXPECT_FALSE(ink.left < b.right && b.left < ink.right && ink.top < b.bottom && b.top < ink.bottom)
                     << "\"" << t.text << "\" ends at x " << ink.right << " over the sprite at " << b.left << ", "
                     << b.top;
-        }
-    }
-}
-
-// The item screen's pictures beside the rows of the key, the crystal and the
-// red crystal are those things, as the game tints them with the cursor on
-// the row: the key gold and lying, its bow open; each crystal standing on a
-// broad base, point up, pale blue or red. The crystal's picture is also the
-// crystal lying where the field's arena enemy dropped it.
-TEST_F(MenuTextsTest, EachItemIsPicturedAsWhatItIs) {
-    const auto gold = [](art::Rgb c) { return c.r > 120 && c.r >= c.g && c.g > c.b + 40; };
-    const auto ice = [](art::Rgb c) { return c.b > 120 && c.b >= c.r + 25; };
-    const auto red = [](art::Rgb c) { return c.r > c.g + 80 && c.r > c.b + 60; };
-    struct Icon {
-        std::uint32_t item;
-        void (*setup)();
-        bool (*material)(art::Rgb);
-        bool key;
-    };
-    const Icon icons[] = {{3, [] { SetMenuSprite(443001); }, gold, true},
-                          {4, [] { SetPulsingMarkersSprite(1); }, ice, false},
-                          {5, [] { SetPulsingMarkerSprite(); }, red, false}};
-
-    BeginMenuSide();
-    for (std::uint32_t& count : ItemCounts) count = 1;
-    MenuFlowState.itemOpen = 1;
-    for (int i = 0; i < 200 && MenuFlowState.itemIntro < 6; ++i) DrawFrame();
-    for (const Icon& icon : icons) {
-        SCOPED_TRACE(icon.item);
-        while (MenuFlowState.itemCursor < icon.item) {
-            KeyDownPressed = 1;
-            DrawFrame();
-        }
-        PendingSprite.gno = 0;
-        icon.setup();
-        ASSERT_NE(PendingSprite.gno, 0);
-        const PictureInfo* sheet = nullptr;   // graphic 4xx fills texture slot 4xx - 363
-        for (const PictureInfo& p : kPictures)
-            if (p.slot == PendingSprite.gno - 363) sheet = &p;
-        ASSERT_NE(sheet, nullptr);
-        const art::Canvas picture = art::DrawPicture(*sheet);
-        const auto tint = [&](std::uint8_t v, int shift) {
-            return static_cast<std::uint8_t>(v * ((PendingSprite.colour >> shift) & 0xFFu) / 255u);
-        };
-        const int left = PendingSprite.srcLeft, top = PendingSprite.srcTop;
-        const int w = PendingSprite.srcRight - left, h = PendingSprite.srcBottom - top;
-        std::vector<std::vector<bool>> ink(static_cast<std::size_t>(h), std::vector<bool>(static_cast<std::size_t>(w)));
-        int made = 0, inkTop = h, inkBottom = 0, inkLeft = w, inkRight = 0;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const art::Rgb p = picture.At(left + x, top + y);
-                if (p == art::kTransparent) continue;
-                ink[y][x] = true;
-                made += icon.material({tint(p.r, 16), tint(p.g, 8), tint(p.b, 0)}) ? 1 : 0;
-                inkTop = std::min(inkTop, y);
-                inkBottom = std::max(inkBottom, y + 1);
-                inkLeft = std::min(inkLeft, x);
-                inkRight = std::max(inkRight, x + 1);
-            }
-        EXPECT_GT(made, 60) << "the picture is not made of what the thing is";
-        const int across = inkRight - inkLeft, high = inkBottom - inkTop;
-        if (icon.key) {
-            EXPECT_GT(across, 2 * high) << "a key lies along its cell";
-            // The bow: a see-through pixel closed in on all four sides.
-            bool bow = false;
-            for (int y = inkTop; y < inkBottom; ++y)
-                for (int x = inkLeft; x < inkRight; ++x) {
-                    if (ink[y][x]) continue;
-                    const auto closed = [&](int dx, int dy) {
-                        for (int u = x + dx, v = y + dy; u >= 0 && v >= 0 && u < w && v < h; u += dx, v += dy)
-                            if (ink[v][u]) return true;
-                        return false;
-                    };
-                    bow = bow || (closed(-1, 0) && closed(1, 0) && closed(0, -1) && closed(0, 1));
-                }
-            EXPECT_TRUE(bow) << "the key's bow is not open";
-        } else {
-            // Point up on a broad base: the top quarter's rows are narrower.
-            const auto breadth = [&](int from, int to) {
-                int sum = 0;
-                for (int y = from; y < to; ++y) {
-                    int l = w, r = -1;
-                    for (int x = 0; x < w; ++x)
-                        if (ink[y][x]) l = std::min(l, x), r = std::max(r, x);
-                    sum += r >= l ? r - l + 1 : 0;
-                }
-                return sum;
-            };
-            EXPECT_GT(high, across) << "a crystal stands in its cell";
-            EXPECT_LT(breadth(inkTop, inkTop + high / 4), breadth(inkBottom - high / 4, inkBottom))
-                << "not a crystal standing point up on its base";
         }
     }
 }
