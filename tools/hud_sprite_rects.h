@@ -16,6 +16,7 @@ struct PictureRect {
     int bottom;
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
+    constexpr bool operator==(const PictureRect&) const = default;
 };
 
 // Picture 102 (graphic 102): five HUD frames share one frame picture; the

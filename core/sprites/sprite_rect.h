@@ -9,6 +9,7 @@ struct SpriteRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
     constexpr std::int32_t Width() const { return right - left; }
     constexpr std::int32_t Height() const { return bottom - top; }
+    constexpr bool operator==(const SpriteRect&) const = default;
 };
 
 // A pivot point inside a rectangle, from its top-left corner.

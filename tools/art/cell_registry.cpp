@@ -685,9 +685,6 @@ void Finale(Builder& b) {
     for (const e::Piece& p : e::kPieces) b.Figure(211, p.rect, Subject::EndingFigure, ++n, -1, -1, Stance::Upper);
 }
 
-bool Same(const PictureRect& a, const PictureRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 bool Inside(const PictureRect& inner, const PictureRect& outer) {
     return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
@@ -840,7 +837,7 @@ std::vector<Cell> Build() {
         }
         bool drop = false;
         for (Cell& o : out) {
-            if (o.region || o.picture != c.picture || !Same(o.rect, c.rect)) continue;
+            if (o.region || o.picture != c.picture || o.rect != c.rect) continue;
             if (IsFigure(o.subject) == IsFigure(c.subject) || IsFigure(o.subject)) {
                 drop = !IsFigure(c.subject) || o.subject == c.subject;
                 if (drop) break;
@@ -889,11 +886,11 @@ Landing Land(int picture, const PictureRect& drawn) {
                                         [](const Cell& c, int p) { return c.picture < p; });
     for (auto it = first; it != all.end() && it->picture == picture; ++it) {
         const Cell& c = *it;
-        if (!c.region && Same(c.rect, drawn)) l.exact.push_back(&c);
+        if (!c.region && c.rect == drawn) l.exact.push_back(&c);
         else if (c.region && Inside(drawn, c.rect)) l.regions.push_back(&c);
     }
     for (auto it = first; it != all.end() && it->picture == picture; ++it)
-        if (!it->region && IsFigure(it->subject) && !Same(it->rect, drawn) && Overlap(it->rect, drawn))
+        if (!it->region && IsFigure(it->subject) && it->rect != drawn && Overlap(it->rect, drawn))
             l.cutFigures.push_back(&*it);
     return l;
 }

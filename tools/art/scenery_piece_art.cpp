@@ -138,10 +138,6 @@ bool Contains(const SpriteRect& outer, const SpriteRect& inner) {
            outer.bottom >= inner.bottom;
 }
 
-bool SameRect(const SpriteRect& a, const SpriteRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // Pieces that are one thing whole and in parts (the cloud bank cut in two
 // halves, the tall pillar and its raised part, a flyer and its halves):
 // drawn once at the largest rectangle, so each part is a true part of it.
@@ -660,7 +656,7 @@ void DrawSceneryPieceArt(Canvas& c, const PictureInfo& info) {
         const Cut& cut = mine[i];
         bool skip = false;
         for (std::size_t k = 0; k < i; ++k)
-            if (SameRect(mine[k].rect, cut.rect) ||
+            if (mine[k].rect == cut.rect ||
                 (DrawnWhole(mine[k].piece) && mine[k].piece == cut.piece && Contains(mine[k].rect, cut.rect)))
                 skip = true;
         if (skip) continue;

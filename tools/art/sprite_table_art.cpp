@@ -195,9 +195,7 @@ bool BackLayerDrawsHerBlade(int pose) {
     using namespace heroine_w2_table;
     const ComboRow* row = FindCombo(kBackCombo, pose);
     if (row == nullptr) return false;
-    const SpriteRect blade = FindCombo(kBackCombo, 217)->rect;
-    const bool bladeCell = row->rect.left == blade.left && row->rect.top == blade.top &&
-                           row->rect.right == blade.right && row->rect.bottom == blade.bottom;
+    const bool bladeCell = row->rect == FindCombo(kBackCombo, 217)->rect;
     return (bladeCell && row->gate == Gate::WithBody) || (row->colour == kTint && row->gate == Gate::Always);
 }
 

@@ -105,7 +105,7 @@ TEST(SpriteTables, HeroineFramesOfOneSheetDoNotOverlap) {
             if (heroine_w1_table::OnSecondSheet(w1[i].pose) != heroine_w1_table::OnSecondSheet(w1[j].pose)) continue;
             // One frame shown for several poses (38 and 95; her lying strips).
             const SpriteRect &a = w1[i].rect, &b = w1[j].rect;
-            if (a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom) continue;
+            if (a == b) continue;
             EXPECT_FALSE(overlap(w1[i].rect, w1[j].rect)) << "poses " << w1[i].pose << " and " << w1[j].pose;
         }
     const auto& w2 = heroine_w2_table::kBody;
