@@ -97,8 +97,10 @@ run_block() {
       return
     fi
   done
+  local started=$SECONDS
   (cd "$repo" && bash -e "$block.run") > "$block.out" 2>&1
   local status=$?
+  local took="$((SECONDS - started)) s"
   # The storyboard is cut short by its bound: it must have drawn frames by then.
   if [ "$status" -eq 124 ] && grep -q 'storyboard' "$block.run" &&
      [ -n "$(find "$work/tmp" -path '*storyboard*' -name '*.png' -print -quit)" ]; then
@@ -114,12 +116,12 @@ run_block() {
     why="a test program did not know a flag: it printed its help and ran no test"
   fi
   if [ "$status" -ne 0 ]; then
-    echo "FAIL ($why):"; sed 's/^/  | /' <<< "$shown"
+    echo "FAIL ($why, $took):"; sed 's/^/  | /' <<< "$shown"
     echo "  ran:"; grep -v "^qm_status=" "$block.run" | sed 's/^/  | /'
     echo "  said:"; tail -20 "$block.out" | sed 's/^/  | /'
     failures=$((failures + 1))
   else
-    echo "ok:"; sed 's/^/  | /' <<< "$shown"
+    echo "ok ($took):"; sed 's/^/  | /' <<< "$shown"
   fi
 }
 
