@@ -1402,7 +1402,8 @@ void RoadSweep::SweepTheRoad(Breadth breadth, int stretches) {
     if (forking == Fork::DeviceLoss) plat::detail::SetSpriteDrawWatcher(NoteTextureDrawn);
     // The save sample ends once Era03 is behind her: every save it wants
     // lies there or before; the whole sweep ends after `stretches` of the
-    // road.
+    // road, the home area from the title being its first (one stretch is
+    // then the shortest whole sweep there is: the README's check runs it).
     int stretchesDone = 0;
     roadEnds = [&] {
         ++stretchesDone;
@@ -1410,7 +1411,7 @@ void RoadSweep::SweepTheRoad(Breadth breadth, int stretches) {
         // anywhere. The save sample's stretches lie in the road's first five.
         if (breadth == Breadth::Sample && forking == Fork::DeviceLoss) return false;
         if (breadth == Breadth::Sample) return stretchesDone > (spotSampleParts.empty() ? 4 : 5);
-        return stretches > 0 && stretchesDone > stretches;
+        return stretches > 0 && stretchesDone >= stretches;
     };
     WholeGame();
     if (inTry_) {
