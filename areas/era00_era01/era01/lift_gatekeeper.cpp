@@ -149,6 +149,11 @@ constexpr std::int32_t NextFirstTalkLine(std::int32_t line) {
     return line + 1;
 }
 
+// Every line of the first talk, its middle part (1001..1018) included: she
+// is held at his side until the last of them, not only through the lines
+// numbered around it.
+constexpr bool InFirstTalk(std::int32_t line) { return (line >= 24 && line <= 39) || (line >= 1001 && line <= 1018); }
+
 void HoldForTalk(std::int32_t& line, std::int32_t first) {
     TakeHoldOfHeroine();
     KeyAPressed = 0;
@@ -178,13 +183,12 @@ void RunFirstTalk(double now) {
         line = 24;
         PlayerState.x = kHeldX;
     }
-    if (line >= 24 && line <= 39) {
+    if (InFirstTalk(line)) {
         PlayerState.x = kHeldX;
         FieldTalkOpen = 1;
     }
     if (line == 24) HoldForTalk(line, 25);
-    const bool firstTalkLine = (line >= 25 && line <= 39) || (line >= 1001 && line <= 1018);
-    if (!firstTalkLine || EnterConfirmState != kLineRead) return;
+    if (!InFirstTalk(line) || line == 24 || EnterConfirmState != kLineRead) return;
     if (line == 39) {
         StartThrow(now);
         return;
@@ -348,7 +352,7 @@ void UpdateGatekeeper(std::int32_t arg) {
     RunOffer(now);
     RunThrow(now);
     const std::int32_t line = DialogueChannels.storyLine;
-    if (line >= 26 && line <= 39 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
+    if (InFirstTalk(line) && line >= 26 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
     if (keeper.steer == 1) {
         TakeHoldOfHeroine();
         if (ScrollX < kGatekeeperOrigin + 357) ++ScrollX;

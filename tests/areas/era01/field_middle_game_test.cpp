@@ -251,6 +251,31 @@ TEST_F(FieldMiddleGame, FromTheGatekeeperToTheTurret) {
 // her: walking back west from east of its room she crosses it at her own
 // pace (a hold at the room's east side once carried her 260 px through it in
 // one step), and once out of it on the west the hold keeps her out as ever.
+// A dash jump under way as his talk goes on (one that began in the frame
+// she came within his reach, with Enter pressed as fast as lines come): it
+// carries her nowhere through any of the talk's lines, its middle part
+// (1001..1018) too, so she is never put back at his side in one frame. The
+// jump is started where the middle part begins, as the frame order of the
+// real window can leave it under way there.
+TEST_F(FieldMiddleGame, ADashJumpUnderWayInHisTalkLeavesHerAtHisSideThroughEveryLine) {
+    ASSERT_NO_FATAL_FAILURE(StartFromSlot(WordsShortOfTheGatekeeper));
+    ASSERT_TRUE(Walk(VK_RIGHT, [] { return DialogueChannels.storyLine == 25; }));
+    bool jumped = false;
+    std::int32_t before = PlayerState.x, largestStep = 0;
+    ASSERT_TRUE(Play([&] {
+        if (DialogueChannels.storyLine == 1001 && !jumped) {
+            PlayerMoveState.jumpKind = 40;
+            jumped = true;
+        }
+        largestStep = std::max(largestStep, std::abs(PlayerState.x - before));
+        before = PlayerState.x;
+        return GatekeeperRecord.state == 10;
+    }, 4000)) << Listed(story_);
+    ASSERT_TRUE(jumped);
+    EXPECT_EQ(largestStep, 0);
+    EXPECT_EQ(PlayerState.x, G + 1133);
+}
+
 TEST_F(FieldMiddleGame, PastTheArenaSheWalksBackThroughItsRoomAndIsHeldOnlyFromTheWest) {
     ASSERT_NO_FATAL_FAILURE(StartFromSlot(SlotWordsOf("turret")));
     ASSERT_GE(PlayerState.x, A + 200);
