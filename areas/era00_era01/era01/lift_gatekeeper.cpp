@@ -352,7 +352,7 @@ void UpdateGatekeeper(std::int32_t arg) {
     RunOffer(now);
     RunThrow(now);
     const std::int32_t line = DialogueChannels.storyLine;
-    if (InFirstTalk(line) && line >= 26 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
+    if (line >= 26 && line <= 39 && ScrollX > kViewX) ScrollX = std::max(kViewX, ScrollX - 2);
     if (keeper.steer == 1) {
         TakeHoldOfHeroine();
         if (ScrollX < kGatekeeperOrigin + 357) ++ScrollX;
