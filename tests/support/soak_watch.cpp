@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <iterator>
 #include <sstream>
 
 #include "areas/era00_era01/records.h"
@@ -127,7 +128,13 @@ struct FightRow {
     const char* name;
     bool (*runs)();
     void (*blows)(Print& print);
+    // A fight whose opponent stands in its room before they meet: it is one
+    // only once it has held her (its meeting), not while she keeps away
+    // from a figure that waits for her.
+    bool fromItsHold = false;
 };
+
+bool SheIsHeld() { return MessageBoxOpen == 1 || EventHoldsPlayer == 1 || PlayerKeysBlocked == 1; }
 
 bool AnySoldierStands() {
     const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
@@ -174,12 +181,14 @@ const FightRow kFights[] = {
          p(EncounterAFigure.hitPoints);
          p(EncounterAHitCount);
          for (int i = 1; i <= kEncounterAPieces; ++i) p(EncounterAPieceTable.hitPoints[i]);
-     }},
+     },
+     true},
     {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
      [](Print& p) {
          p(EncounterBFigure.damageTotal);
          for (int i = 1; i <= kEncounterBShards; ++i) p(EncounterBShards.state[i]);
-     }},
+     },
+     true},
     {"the final fight", [] { return BossMusicFlag == 1; },
      [](Print& p) {
          p(FinalActorSlots.damage[0]);
@@ -252,8 +261,15 @@ std::string SoakWatch::NotePin(int frame) {
 std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
-    for (const FightRow& f : kFights) {
-        if (!f.runs()) continue;
+    for (std::size_t i = 0; i < std::size(kFights); ++i) {
+        const FightRow& f = kFights[i];
+        const std::uint32_t bit = 1u << i;
+        if (!f.runs()) {
+            metFights_ &= ~bit;
+            continue;
+        }
+        if (SheIsHeld()) metFights_ |= bit;
+        if (f.fromItsHold && (metFights_ & bit) == 0) continue;
         fight = f.name;
         f.blows(print);
     }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "areas/era02/records.h"
+#include "areas/era04_encounters/records.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -120,6 +121,36 @@ const WatchCase kCases[] = {
          TournamentBoundsLock = 1;
      },
      [](int n) { TournamentState.opponentHp -= n % (60 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
+    // Encounters A and B stand in their rooms before they meet her: a fight
+    // only from the meeting, which holds her, on.
+    {"encounter B's figure waiting, she kept away from it", [] {
+         Standing();
+         EncounterBFigure.bodyPose = 2;
+     },
+     [](int) {}, -1, -1},
+    {"encounter B met, then nothing landing", [] {
+         Standing();
+         EncounterBFigure.bodyPose = 2;
+         HoldForTest(kHoldKeys);
+     },
+     [](int n) {
+         if (n == kFiveSeconds) LetGoForTest();
+     },
+     kQuiet, kQuiet + 1},
+    {"encounter A's figure waiting, she kept away from it", [] {
+         Standing();
+         EncounterAFigure.drawn = 1;
+     },
+     [](int) {}, -1, -1},
+    {"encounter A met, then nothing landing", [] {
+         Standing();
+         EncounterAFigure.drawn = 1;
+         HoldForTest(kHoldKeys);
+     },
+     [](int n) {
+         if (n == kFiveSeconds) LetGoForTest();
+     },
+     kQuiet, kQuiet + 1},
     {"a line up through Enter after Enter, nothing holding her", [] {
          Standing();
          DialogueChannels.fieldLine = 68;
