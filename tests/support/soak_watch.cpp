@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <initializer_list>
-#include <iterator>
 #include <sstream>
 
 #include "areas/era00_era01/records.h"
@@ -128,13 +127,7 @@ struct FightRow {
     const char* name;
     bool (*runs)();
     void (*blows)(Print& print);
-    // A fight whose opponent stands in its room before they meet: it is one
-    // only once it has held her (its meeting), not while she keeps away
-    // from a figure that waits for her.
-    bool fromItsHold = false;
 };
-
-bool SheIsHeld() { return MessageBoxOpen == 1 || EventHoldsPlayer == 1 || PlayerKeysBlocked == 1; }
 
 bool AnySoldierStands() {
     const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
@@ -176,19 +169,28 @@ const FightRow kFights[] = {
      [](Print& p) {
          for (int i = 1; i <= kSoldierSlots; ++i) p(Era04SoldierSlots.hp[i]);
      }},
-    {"encounter A", [] { return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0; },
+    // Encounters A and B stand waiting in their rooms, drawn from afar: each
+    // is a fight from the moment it holds her, shutting both doors of its
+    // room as they meet (or as her view comes into the room), until it ends.
+    {"encounter A",
+     [] {
+         return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0 && Era04DoorLocks[3] == 1 &&
+                Era04DoorLocks[4] == 1;
+     },
      [](Print& p) {
          p(EncounterAFigure.hitPoints);
          p(EncounterAHitCount);
          for (int i = 1; i <= kEncounterAPieces; ++i) p(EncounterAPieceTable.hitPoints[i]);
+     }},
+    {"encounter B",
+     [] {
+         return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0 && Era04DoorLocks[4] == 1 &&
+                Era04DoorLocks[5] == 1;
      },
-     true},
-    {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
      [](Print& p) {
          p(EncounterBFigure.damageTotal);
          for (int i = 1; i <= kEncounterBShards; ++i) p(EncounterBShards.state[i]);
-     },
-     true},
+     }},
     {"the final fight", [] { return BossMusicFlag == 1; },
      [](Print& p) {
          p(FinalActorSlots.damage[0]);
@@ -261,15 +263,8 @@ std::string SoakWatch::NotePin(int frame) {
 std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
-    for (std::size_t i = 0; i < std::size(kFights); ++i) {
-        const FightRow& f = kFights[i];
-        const std::uint32_t bit = 1u << i;
-        if (!f.runs()) {
-            metFights_ &= ~bit;
-            continue;
-        }
-        if (SheIsHeld()) metFights_ |= bit;
-        if (f.fromItsHold && (metFights_ & bit) == 0) continue;
+    for (const FightRow& f : kFights) {
+        if (!f.runs()) continue;
         fight = f.name;
         f.blows(print);
     }

@@ -48,8 +48,6 @@ private:
     std::uint64_t fightPrint_ = 0;
     std::int32_t lastFightHp_ = 0;
     int quietSince_ = 0;
-    // The fights (one bit a row) that have held her since they began.
-    std::uint32_t metFights_ = 0;
     std::uint64_t linePrint_ = 0;
     int lineSince_ = 0;
     int entersOnLine_ = 0;

@@ -9,6 +9,7 @@
 
 #include "areas/era02/records.h"
 #include "areas/era04_encounters/records.h"
+#include "areas/era04_stage/records.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -121,36 +122,36 @@ const WatchCase kCases[] = {
          TournamentBoundsLock = 1;
      },
      [](int n) { TournamentState.opponentHp -= n % (60 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
-    // Encounters A and B stand in their rooms before they meet her: a fight
-    // only from the meeting, which holds her, on.
+    // Encounters A and B stand waiting in their rooms: a fight only once
+    // one has shut her in with it.
     {"encounter B's figure waiting, she kept away from it", [] {
          Standing();
          EncounterBFigure.bodyPose = 2;
      },
      [](int) {}, -1, -1},
-    {"encounter B met, then nothing landing", [] {
+    {"encounter B's figure waiting, door 4 shut by the barrier", [] {
          Standing();
          EncounterBFigure.bodyPose = 2;
-         HoldForTest(kHoldKeys);
+         Era04DoorLocks[4] = 1;
      },
-     [](int n) {
-         if (n == kFiveSeconds) LetGoForTest();
+     [](int) {}, -1, -1},
+    {"encounter B shutting her in, then nothing landing", [] {
+         Standing();
+         EncounterBFigure.bodyPose = 2;
+         Era04DoorLocks[4] = Era04DoorLocks[5] = 1;
      },
-     kQuiet, kQuiet + 1},
+     [](int) {}, kQuiet, kQuiet + 1},
     {"encounter A's figure waiting, she kept away from it", [] {
          Standing();
          EncounterAFigure.drawn = 1;
      },
      [](int) {}, -1, -1},
-    {"encounter A met, then nothing landing", [] {
+    {"encounter A shutting her in, then nothing landing", [] {
          Standing();
          EncounterAFigure.drawn = 1;
-         HoldForTest(kHoldKeys);
+         Era04DoorLocks[3] = Era04DoorLocks[4] = 1;
      },
-     [](int n) {
-         if (n == kFiveSeconds) LetGoForTest();
-     },
-     kQuiet, kQuiet + 1},
+     [](int) {}, kQuiet, kQuiet + 1},
     {"a line up through Enter after Enter, nothing holding her", [] {
          Standing();
          DialogueChannels.fieldLine = 68;
