@@ -24,6 +24,7 @@
 set -u
 game=$1; bare=$2; slot=$3; keys=$4; game2=${5:-}
 cores=${CORES:-0,1}
+repo=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillmarch_pace_XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
 
@@ -46,12 +47,14 @@ play() {   # play PROGRAM NAME
     cp "$slot" "$dir/Data/Save/Save01.txt"
     xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         cd "$1" || exit 1
+        . "$4/tools/screenshots/title_keys.sh"
         QM_FRAME_LOG="$1/frames.txt" taskset -c "$2" ./quillmarch > game.log 2>&1 &
         pid=$!
         start=$(date +%s.%N)
-        sleep 14
-        tap() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
-        tap Right; sleep 1; tap Return; sleep 3; tap Return; sleep 12
+        if ! title_continue $pid 2> title.txt; then kill -TERM $pid; wait $pid; exit 1; fi
+        # The loaded stage settles (its pictures made) in its first 12 s;
+        # the stage is what follows.
+        sleep 12
         from=$(echo "$(date +%s.%N) - $start" | bc)
         set -- $3
         while [ $# -ge 2 ]; do xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; shift 2; done
@@ -59,10 +62,12 @@ play() {   # play PROGRAM NAME
         grep VmRSS /proc/$pid/status | awk "{print \$2}" > rss.txt
         echo "$from $to" > window.txt
         kill -TERM $pid; wait $pid
-    ' sh "$dir" "$cores" "$keys" > /dev/null 2>&1
+    ' sh "$dir" "$cores" "$keys" "$repo" > /dev/null 2>&1
+    if [ ! -s "$dir/window.txt" ]; then
+        echo "$name: not measured: $(cat "$dir/title.txt" 2>/dev/null || echo "the game did not play")" >&2
+        exit 1
+    fi
     read -r from to < "$dir/window.txt"
-    # The continue's own loading is over 12 s after the slot is chosen; the
-    # stage is what follows.
     [ -n "${KEEP:-}" ] && cp "$dir/frames.txt" "$KEEP/$name-frames.txt"
     echo "$name: $(summary "$dir/frames.txt" "$from" "$to"), resident $(($(cat "$dir/rss.txt") / 1024)) MiB"
     resident+=("$name $(cat "$dir/rss.txt")")

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -919,7 +920,14 @@ void RoadSweep::FinishTheTry() {
     t.frames = save_.frames;
     t.cutShort = save_.frames >= kWindowSeconds * static_cast<int>(std::lround(1.0 / frameStep)) ? "" : save_.cutShort;
     std::set<std::string> rules;
-    if (save_.deviceLoss) {
+    if (save_.deviceLoss && save_.frames == 0) {
+        // The road ended in the very frame forked for F6 (its last, back at
+        // the title): there is no window to give the second game, which is
+        // let go without playing.
+        close(twinGo_);
+        int status = 0;
+        waitpid(twin_, &status, 0);
+    } else if (save_.deviceLoss) {
         // The second game, forked at the window's first frame, plays it with
         // F6 now that its keys are known.
         const std::string stem = resultPath_ + "_f6";
@@ -1258,6 +1266,19 @@ const std::vector<std::vector<std::string>>& WordsOfSlot() {
     return words;
 }
 
+// A look's process lost a picture alone and nothing asked for it again.
+constexpr int kLostForGood = 3;
+
+// The device loss's note without the picture `name` (as LoadedPictures
+// names it): made again, all but that one come back.
+void ForgetInTheNote(const std::string& name) {
+    LostGraphicsNote& note = GraphicsLostWithTheDevice;
+    int n = 0;
+    if (std::sscanf(name.c_str(), "Gs[%d]", &n) == 1 && n >= 0 && n < kGsFlagCount) note.sets[n] = false;
+    else if (std::sscanf(name.c_str(), "plan set %d", &n) == 1 && n >= 0 && n < kPloadSetCount) note.planStates[n] = false;
+    else if (std::sscanf(name.c_str(), "D%d", &n) == 1 && n >= 0 && n < kTextureFlagCount) note.singles[n] = false;
+}
+
 // How often the road looks for pictures asked for once besides the frames
 // that make one (every 4 s of play): a scene that asks for its picture at
 // every step may stop asking at any step and go on drawing from it.
@@ -1272,6 +1293,12 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
             if (texture != 0 && TextureSlots[s] == texture)
                 for (const std::string& name : WordsOfSlot()[static_cast<std::size_t>(s)]) inUse.insert(name);
     const std::set<std::string> loaded = LoadedPictures();
+    // Each picture alone is tried once for each set of pictures in use in
+    // each place the road passes: a scene asks for the same ones on.
+    std::string inUseHere = std::to_string(ActiveArea()) + " " + std::to_string(GameFlow.phase) + ":";
+    for (const std::string& name : loaded)
+        if (inUse.count(name) != 0) inUseHere += " " + name;
+    const bool eachAlone = aloneLooked_.insert(inUseHere).second;
     int out[2];
     if (pipe(out) != 0) {
         ADD_FAILURE() << "no pipe for the look for pictures asked for once";
@@ -1297,13 +1324,35 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
         if (mkdtemp(folder.data()) == nullptr) _exit(1);
         std::filesystem::create_directories(std::filesystem::path(folder) / "Data" / "Save", ec);
         std::filesystem::current_path(folder, ec);
+        std::string lost;
+        // Each picture in use lost alone, the others made again: one whose
+        // ask rides on another's absence is asked for again when both are
+        // lost, and never when it is lost alone.
+        if (eachAlone) {
+            for (const std::string& name : loaded) {
+                if (inUse.count(name) == 0) continue;
+                std::fflush(nullptr);
+                const pid_t alone = fork();
+                if (alone == 0) {
+                    ReleaseGraphicsForDeviceLoss();
+                    ForgetInTheNote(name);
+                    ToggleFullScreenAndRequestGraphics();
+                    RunFrames(1);
+                    std::fflush(nullptr);
+                    _exit(LoadedPictures().count(name) != 0 ? 0 : kLostForGood);
+                }
+                int status = 0;
+                if (alone < 0 || waitpid(alone, &status, 0) != alone || !WIFEXITED(status)) _exit(1);
+                if (WEXITSTATUS(status) == kLostForGood) lost += name + "\n";
+                else if (WEXITSTATUS(status) != 0) _exit(1);
+            }
+        }
         // F6, its device loss noting nothing to make again.
         ReleaseGraphicsForDeviceLoss();
         GraphicsLostWithTheDevice = LostGraphicsNote{};
         ToggleFullScreenAndRequestGraphics();
         RunFrames(1);
         const std::set<std::string> after = LoadedPictures();
-        std::string lost;
         for (const std::string& name : loaded)
             if (inUse.count(name) != 0 && after.count(name) == 0) lost += name + "\n";
         const bool told = write(out[1], lost.data(), lost.size()) == static_cast<ssize_t>(lost.size());
@@ -1342,7 +1391,9 @@ void RoadSweep::TryF6AfterFrame() {
     const long tickFrames = std::lround(kTickSeconds / frameStep);
     ++framesPlayed_;
     for (const std::string& name : names) ++makings_[name];
-    if (GameFlow.phase == 1 && (!made.empty() || framesPlayed_ >= nextLook_)) {
+    // On the stage and on the menu side (the title, the in-game menu), which
+    // each ask for their own pictures.
+    if ((GameFlow.phase == 1 || GameFlow.phase == 0) && (!made.empty() || framesPlayed_ >= nextLook_)) {
         nextLook_ = framesPlayed_ + kLookFrames;
         std::string once, switches;
         const std::set<std::string> lostOnes = AskedForOnce(names);

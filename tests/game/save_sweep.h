@@ -264,6 +264,9 @@ private:
     // each kind of switch; how often each picture was made so far; the
     // frame of the next look for pictures asked for once.
     std::set<std::string> askedOnceTried_;
+    // The sets of pictures in use (with the area and phase) whose pictures
+    // a look has lost one at a time.
+    std::set<std::string> aloneLooked_;
     std::map<std::string, int> makings_;
     long framesPlayed_ = 0, nextLook_ = 0;
     pid_t twin_ = -1;

@@ -21,25 +21,30 @@
 #   q                    stop
 # With LIVE=1 the ACTIONS file is followed as it grows, so commands can be
 # appended while the game runs.
+# The keys reach the title when the game's trace log says it is up, and the
+# script fails (exit 1, the trace log kept as OUTDIR/trace.txt) when the slot
+# was not opened or no game began.
 set -u
-game=$1; slot=$2; actions=$3; out=$4
+game=$1; slot=$2; actions=$3; out=$(realpath -m "$4")
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/title_keys.sh"
 mkdir -p "$out"
 cd "$game"
 mkdir -p Data/Save
+# The trace log of an earlier run would say the title is up before it is.
+rm -f "$qm_trace"
 [ "$slot" = new ] || cp "$slot" Data/Save/Save01.txt
 ./quillmarch > "$out/game.log" 2>&1 &
 pid=$!
-sleep 14                      # the logo: no key until it has gone
-wid=$(xdotool search --pid $pid | tail -1)
-xdotool windowactivate --sync "$wid" 2>/dev/null; xdotool windowfocus "$wid" 2>/dev/null
-tap() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
-if [ "$slot" = new ]; then
-  tap Return; sleep 4         # title: new game
-else
-  tap Right; sleep 1          # title: continue
-  tap Return; sleep 3
-  tap Return; sleep 6         # slot 1
+tap() { qm_tap "$1"; }
+if [ "$slot" = new ]; then started=title_new; else started=title_continue; fi
+if ! "$started" "$pid"; then
+  cp "$qm_trace" "$out/trace.txt" 2>/dev/null
+  kill $pid 2>/dev/null; wait $pid 2>/dev/null
+  echo "drive.sh: the game was not started as asked (see $out/game.log and $out/trace.txt)" >&2
+  exit 1
 fi
+sleep 1                       # the stage's first frames
 while read -r cmd rest; do
   set -- $rest
   case $cmd in
