@@ -1269,14 +1269,13 @@ const std::vector<std::vector<std::string>>& WordsOfSlot() {
 // A look's process lost a picture alone and nothing asked for it again.
 constexpr int kLostForGood = 3;
 
-// The device loss's note without the picture `name` (as LoadedPictures
-// names it): made again, all but that one come back.
-void ForgetInTheNote(const std::string& name) {
-    LostGraphicsNote& note = GraphicsLostWithTheDevice;
+// The picture `name` (as LoadedPictures names it) read as absent: a device
+// loss then notes all but that one to make again.
+void ReadAsAbsent(const std::string& name) {
     int n = 0;
-    if (std::sscanf(name.c_str(), "Gs[%d]", &n) == 1 && n >= 0 && n < kGsFlagCount) note.sets[n] = false;
-    else if (std::sscanf(name.c_str(), "plan set %d", &n) == 1 && n >= 0 && n < kPloadSetCount) note.planStates[n] = false;
-    else if (std::sscanf(name.c_str(), "D%d", &n) == 1 && n >= 0 && n < kTextureFlagCount) note.singles[n] = false;
+    if (std::sscanf(name.c_str(), "Gs[%d]", &n) == 1 && n >= 0 && n < kGsFlagCount) GsFlags[n] = kGraphicAbsent;
+    else if (std::sscanf(name.c_str(), "plan set %d", &n) == 1 && n >= 0 && n < kPloadSetCount) PloadPlan.state[n] = kGraphicAbsent;
+    else if (std::sscanf(name.c_str(), "D%d", &n) == 1 && n >= 0 && n < kTextureFlagCount) TextureFlags[n] = kGraphicAbsent;
 }
 
 // How often the road looks for pictures asked for once besides the frames
@@ -1292,12 +1291,16 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
         for (int s = 0; s < kTextureSlotCount; ++s)
             if (texture != 0 && TextureSlots[s] == texture)
                 for (const std::string& name : WordsOfSlot()[static_cast<std::size_t>(s)]) inUse.insert(name);
-    const std::set<std::string> loaded = LoadedPictures();
+    // The pictures in use that are loaded: those a loss can take.
+    std::vector<std::string> loadedInUse;
+    for (const std::string& name : LoadedPictures())
+        if (inUse.count(name) != 0) loadedInUse.push_back(name);
     // Each picture alone is tried once for each set of pictures in use in
-    // each place the road passes: a scene asks for the same ones on.
-    std::string inUseHere = std::to_string(ActiveArea()) + " " + std::to_string(GameFlow.phase) + ":";
-    for (const std::string& name : loaded)
-        if (inUse.count(name) != 0) inUseHere += " " + name;
+    // each part of the road: a scene asks for the same ones on, but one
+    // that asked for its picture at every step while it waited may ask no
+    // more once it has begun.
+    std::string inUseHere = roadPart + " " + std::to_string(ActiveArea()) + " " + std::to_string(GameFlow.phase) + ":";
+    for (const std::string& name : loadedInUse) inUseHere += " " + name;
     const bool eachAlone = aloneLooked_.insert(inUseHere).second;
     int out[2];
     if (pipe(out) != 0) {
@@ -1329,13 +1332,11 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
         // ask rides on another's absence is asked for again when both are
         // lost, and never when it is lost alone.
         if (eachAlone) {
-            for (const std::string& name : loaded) {
-                if (inUse.count(name) == 0) continue;
+            for (const std::string& name : loadedInUse) {
                 std::fflush(nullptr);
                 const pid_t alone = fork();
                 if (alone == 0) {
-                    ReleaseGraphicsForDeviceLoss();
-                    ForgetInTheNote(name);
+                    ReadAsAbsent(name);
                     ToggleFullScreenAndRequestGraphics();
                     RunFrames(1);
                     std::fflush(nullptr);
@@ -1353,8 +1354,8 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
         ToggleFullScreenAndRequestGraphics();
         RunFrames(1);
         const std::set<std::string> after = LoadedPictures();
-        for (const std::string& name : loaded)
-            if (inUse.count(name) != 0 && after.count(name) == 0) lost += name + "\n";
+        for (const std::string& name : loadedInUse)
+            if (after.count(name) == 0) lost += name + "\n";
         const bool told = write(out[1], lost.data(), lost.size()) == static_cast<ssize_t>(lost.size());
         close(out[1]);
         std::filesystem::remove_all(folder, ec);

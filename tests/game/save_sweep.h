@@ -264,8 +264,8 @@ private:
     // each kind of switch; how often each picture was made so far; the
     // frame of the next look for pictures asked for once.
     std::set<std::string> askedOnceTried_;
-    // The sets of pictures in use (with the area and phase) whose pictures
-    // a look has lost one at a time.
+    // The sets of pictures in use (with the road's part, the area and the
+    // phase) whose pictures a look has lost one at a time.
     std::set<std::string> aloneLooked_;
     std::map<std::string, int> makings_;
     long framesPlayed_ = 0, nextLook_ = 0;
