@@ -62,10 +62,6 @@ struct DriverState {
 };
 DriverState Driver;
 
-// The intro's talk, the verdict and the end hold her; all of it is the
-// encounter's, stepped by its driver.
-constexpr HoldOwner kEncounterAHold{"encounter A (the wheeled figure)"};
-
 struct IntroState {
     std::int32_t state = 0, sub = 0, heroX = 0;
     double timer = 0;

@@ -5,7 +5,13 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
+
 inline constexpr std::int32_t kEncounterDone = 99;
+
+// The intro's talk, the verdict and the end hold her; all of it is the
+// encounter's, stepped by its driver. Its first hold is the meeting.
+inline constexpr HoldOwner kEncounterAHold{"encounter A (the wheeled figure)"};
 
 std::int32_t RunEncounterAIntro(std::int32_t arg);
 std::int32_t RunEncounterATrial(std::int32_t arg);

@@ -53,10 +53,6 @@ struct DriverState {
 };
 DriverState Driver;
 
-// The entrance, the talks, the holds and throws of the fight and the fall
-// hold her; all of it is the encounter's, stepped by its driver.
-constexpr HoldOwner kEncounterBHold{"encounter B (the blade figure)"};
-
 struct IntroState {
     std::int32_t state = 0, sub = 0, anim = 0, heroX = 0;
     double start = 0;

@@ -6,10 +6,16 @@
 
 #include <cstdint>
 
+#include "core/holds.h"
 #include "core/step_helpers.h"
 
 inline constexpr std::int32_t kEncounterBSheet = 67;
 inline constexpr std::int32_t kEncounterBMusic = 207;
+
+// The entrance, the talks, the holds and throws of the fight and the fall
+// hold her; all of it is the encounter's, stepped by its driver. Its first
+// hold is the meeting.
+inline constexpr HoldOwner kEncounterBHold{"encounter B (the blade figure)"};
 
 // Moves a step routine to `step` and starts that step's clock.
 template <class State>

@@ -7,11 +7,15 @@
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era03/records.h"
+#include "areas/era04_encounters/encounter_a.h"
+#include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldiers.h"
 #include "areas/finale/records.h"
 #include "core/floors.h"
 #include "core/game_flow.h"
+#include "core/holds.h"
 #include "core/area_flags.h"
 #include "core/dialogue.h"
 #include "core/keys.h"
@@ -127,13 +131,24 @@ struct FightRow {
     const char* name;
     bool (*runs)();
     void (*blows)(Print& print);
+    // A fight whose opponents stand in their room before it begins is one
+    // from the first hold its owner takes of her (the meeting) until it
+    // ends, not while she keeps away from figures that wait for her. The
+    // rest run only once they have her: the ring's marker, a talk or an
+    // intro came first.
+    const HoldOwner* meeting = nullptr;
 };
 
-bool AnySoldierStands() {
+bool SoldiersStand() {
     const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
+    if (s.drawFlag != 1) return false;
     for (int i = 1; i <= kSoldierSlots; ++i)
         if (s.frame[i] != 0 && s.reaction[i] != 99) return true;
     return false;
+}
+
+void SoldierBlows(Print& p) {
+    for (int i = 1; i <= kSoldierSlots; ++i) p(Era04SoldierSlots.hp[i]);
 }
 
 const FightRow kFights[] = {
@@ -160,37 +175,26 @@ const FightRow kFights[] = {
          for (std::int32_t v : {Era03ArenaBoss1.hp, Era03ArenaEnemy2.hp, Era03ArenaEnemy2.guardBreaks, Era03ArenaEnemy3.hp})
              p(v);
      }},
-    {"a soldier fight",
-     [] {
-         const Era04ProgressRecord& p = Era04Progress;
-         return Era04SoldierSlots.drawFlag == 1 && (p.soldierFight1Done == 0 || p.soldierFight2Done == 0) &&
-                AnySoldierStands();
-     },
-     [](Print& p) {
-         for (int i = 1; i <= kSoldierSlots; ++i) p(Era04SoldierSlots.hp[i]);
-     }},
-    // Encounters A and B stand waiting in their rooms, drawn from afar: each
-    // is a fight from the moment it holds her, shutting both doors of its
-    // room as they meet (or as her view comes into the room), until it ends.
-    {"encounter A",
-     [] {
-         return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0 && Era04DoorLocks[3] == 1 &&
-                Era04DoorLocks[4] == 1;
-     },
+    // Each soldier fight's soldiers stand in their rows from the moment
+    // the fight is armed, the first as she comes into the area.
+    {"soldier fight 1", [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 0; }, SoldierBlows,
+     &kSoldierFight1Hold},
+    {"soldier fight 2",
+     [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 1 && Era04Progress.soldierFight2Done == 0; },
+     SoldierBlows, &kSoldierFight2Hold},
+    {"encounter A", [] { return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0; },
      [](Print& p) {
          p(EncounterAFigure.hitPoints);
          p(EncounterAHitCount);
          for (int i = 1; i <= kEncounterAPieces; ++i) p(EncounterAPieceTable.hitPoints[i]);
-     }},
-    {"encounter B",
-     [] {
-         return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0 && Era04DoorLocks[4] == 1 &&
-                Era04DoorLocks[5] == 1;
      },
+     &kEncounterAHold},
+    {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
      [](Print& p) {
          p(EncounterBFigure.damageTotal);
          for (int i = 1; i <= kEncounterBShards; ++i) p(EncounterBShards.state[i]);
-     }},
+     },
+     &kEncounterBHold},
     {"the final fight", [] { return BossMusicFlag == 1; },
      [](Print& p) {
          p(FinalActorSlots.damage[0]);
@@ -263,8 +267,15 @@ std::string SoakWatch::NotePin(int frame) {
 std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
-    for (const FightRow& f : kFights) {
-        if (!f.runs()) continue;
+    for (std::size_t i = 0; i < std::size(kFights); ++i) {
+        const FightRow& f = kFights[i];
+        const std::uint32_t bit = 1u << i;
+        if (!f.runs()) {
+            metFights_ &= ~bit;
+            continue;
+        }
+        if (f.meeting == nullptr || HoldsHeroine(*f.meeting)) metFights_ |= bit;
+        if ((metFights_ & bit) == 0) continue;
         fight = f.name;
         f.blows(print);
     }

@@ -1,7 +1,7 @@
 // What a long run of play shows that no single frame does: the heroine lost
 // from the picture, thrown across the world in one frame, pinned in one place
-// while blows keep landing on her, a fight in which nothing lands either
-// way, or a line left up with nothing holding her that Enter does not close. The soak notes every frame and fails on the first it sees, in words
+// while blows keep landing on her, a fight that has held her in which
+// nothing lands either way, or a line left up with nothing holding her that Enter does not close. The soak notes every frame and fails on the first it sees, in words
 // that say what it saw.
 #pragma once
 
@@ -20,7 +20,8 @@ public:
     static constexpr int kPinnedFrames = 120 * kSecond;
     // Struck at least this often for the pin to count as one.
     static constexpr int kStruckWithin = 30 * kSecond;
-    // A fight with nothing landing either way this long.
+    // A fight, from the first hold it takes of her, with nothing landing
+    // either way this long.
     static constexpr int kQuietFightFrames = 180 * kSecond;
     // A line up this long, nothing holding her, Enter pressed meanwhile.
     static constexpr int kUnclosedLineFrames = 60 * kSecond;
@@ -45,6 +46,8 @@ private:
     int lastBlowOnHer_ = -kStruckWithin - 1;
     std::int32_t pinX_ = 0;
     int pinnedSince_ = 0;
+    // The fights under way that have held her, a bit each.
+    std::uint32_t metFights_ = 0;
     std::uint64_t fightPrint_ = 0;
     std::int32_t lastFightHp_ = 0;
     int quietSince_ = 0;

@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "areas/era02/records.h"
+#include "areas/era04_encounters/encounter_a.h"
+#include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/records.h"
 #include "areas/era04_stage/records.h"
+#include "areas/era04_stage/soldiers.h"
 #include "core/game_flow.h"
 #include "core/keys.h"
 #include "core/player.h"
@@ -122,36 +125,6 @@ const WatchCase kCases[] = {
          TournamentBoundsLock = 1;
      },
      [](int n) { TournamentState.opponentHp -= n % (60 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
-    // Encounters A and B stand waiting in their rooms: a fight only once
-    // one has shut her in with it.
-    {"encounter B's figure waiting, she kept away from it", [] {
-         Standing();
-         EncounterBFigure.bodyPose = 2;
-     },
-     [](int) {}, -1, -1},
-    {"encounter B's figure waiting, door 4 shut by the barrier", [] {
-         Standing();
-         EncounterBFigure.bodyPose = 2;
-         Era04DoorLocks[4] = 1;
-     },
-     [](int) {}, -1, -1},
-    {"encounter B shutting her in, then nothing landing", [] {
-         Standing();
-         EncounterBFigure.bodyPose = 2;
-         Era04DoorLocks[4] = Era04DoorLocks[5] = 1;
-     },
-     [](int) {}, kQuiet, kQuiet + 1},
-    {"encounter A's figure waiting, she kept away from it", [] {
-         Standing();
-         EncounterAFigure.drawn = 1;
-     },
-     [](int) {}, -1, -1},
-    {"encounter A shutting her in, then nothing landing", [] {
-         Standing();
-         EncounterAFigure.drawn = 1;
-         Era04DoorLocks[3] = Era04DoorLocks[4] = 1;
-     },
-     [](int) {}, kQuiet, kQuiet + 1},
     {"a line up through Enter after Enter, nothing holding her", [] {
          Standing();
          DialogueChannels.fieldLine = 68;
@@ -191,6 +164,52 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
         } else {
             EXPECT_GE(seenAt, c.from) << c.what;
             EXPECT_LE(seenAt, c.by) << c.what;
+        }
+    }
+}
+
+// A fight whose figures wait in their room: she keeps away from them, or
+// they meet (its owner holds her for the meeting, then lets her go) and
+// nothing lands either way after.
+struct WaitingFight {
+    const char* what;
+    void (*stand)();
+    const HoldOwner& owner;
+};
+
+const WaitingFight kWaitingFights[] = {
+    {"encounter A", [] { EncounterAFigure.drawn = 1; }, kEncounterAHold},
+    {"encounter B", [] { EncounterBFigure.bodyPose = 2; }, kEncounterBHold},
+    {"soldier fight 1", [] {
+         Era04SoldierSlots.drawFlag = 1;
+         Era04SoldierSlots.frame[1] = 1;
+     },
+     kSoldierFight1Hold},
+    {"soldier fight 2", [] {
+         Era04SoldierSlots.drawFlag = 1;
+         Era04SoldierSlots.frame[1] = 20;
+         Era04Progress.soldierFight1Done = 1;
+     },
+     kSoldierFight2Hold},
+};
+
+TEST(SoakWatch, CountsAWaitingFightFromItsMeeting) {
+    for (const WaitingFight& c : kWaitingFights) {
+        for (const bool met : {false, true}) {
+            ResetToStartValues();
+            Standing();
+            c.stand();
+            SoakWatch watch;
+            int seenAt = -1;
+            for (int n = 0; n <= kQuiet + 100 && seenAt < 0; ++n) {
+                if (met && n == 10) {
+                    HoldStep step(c.owner);
+                    TakeHoldAsSheMovesOn(kHoldKeys);
+                }
+                if (met && n == 11) LetGoOfHeroine(c.owner);
+                if (!watch.Note(n).empty()) seenAt = n;
+            }
+            EXPECT_EQ(seenAt, met ? 11 + kQuiet : -1) << c.what << (met ? ", met" : ", kept away from");
         }
     }
 }
