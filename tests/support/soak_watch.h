@@ -1,8 +1,9 @@
 // What a long run of play shows that no single frame does: the heroine lost
 // from the picture, thrown across the world in one frame, pinned in one place
 // while blows keep landing on her, a fight that has held her in which
-// nothing lands either way, or a line left up with nothing holding her that Enter does not close. The soak notes every frame and fails on the first it sees, in words
-// that say what it saw.
+// nothing lands either way, or a line left up with nothing holding her that
+// Enter does not close. The soak notes every frame and fails on the first it
+// sees, in words that say what it saw.
 #pragma once
 
 #include <cstdint>
