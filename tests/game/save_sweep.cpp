@@ -1268,6 +1268,8 @@ const std::vector<std::vector<std::string>>& WordsOfSlot() {
 
 // A look's process lost a picture alone and nothing asked for it again.
 constexpr int kLostForGood = 3;
+// Before the name of a picture the look found lost for good alone.
+constexpr char kAloneMark[] = "alone ";
 
 // The picture `name` (as LoadedPictures names it) read as absent: a device
 // loss then notes all but that one to make again.
@@ -1285,7 +1287,7 @@ constexpr int kLookFrames = 256;
 
 }  // namespace
 
-std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made) {
+RoadSweep::AskedOnce RoadSweep::AskedForOnce(const std::set<std::string>& made) {
     std::set<std::string> inUse = made;
     for (plat::TextureId texture : TexturesDrawn())
         for (int s = 0; s < kTextureSlotCount; ++s)
@@ -1344,7 +1346,7 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
                 }
                 int status = 0;
                 if (alone < 0 || waitpid(alone, &status, 0) != alone || !WIFEXITED(status)) _exit(1);
-                if (WEXITSTATUS(status) == kLostForGood) lost += name + "\n";
+                if (WEXITSTATUS(status) == kLostForGood) lost += kAloneMark + name + "\n";
                 else if (WEXITSTATUS(status) != 0) _exit(1);
             }
         }
@@ -1372,10 +1374,12 @@ std::set<std::string> RoadSweep::AskedForOnce(const std::set<std::string>& made)
         ADD_FAILURE() << "the look for pictures asked for once failed at " << roadPart;
         return {};
     }
-    std::set<std::string> lost;
-    for (const std::string& line : SplitLines(text))
-        if (!line.empty()) lost.insert(line);
-    return lost;
+    AskedOnce asked;
+    for (const std::string& line : SplitLines(text)) {
+        if (line.rfind(kAloneMark, 0) == 0) asked.whenLostAlone.insert(line.substr(std::strlen(kAloneMark)));
+        else if (!line.empty()) asked.whenAllLost.insert(line);
+    }
+    return asked;
 }
 
 void RoadSweep::TryF6AfterFrame() {
@@ -1397,17 +1401,21 @@ void RoadSweep::TryF6AfterFrame() {
     if ((GameFlow.phase == 1 || GameFlow.phase == 0) && (!made.empty() || framesPlayed_ >= nextLook_)) {
         nextLook_ = framesPlayed_ + kLookFrames;
         std::string once, switches;
-        const std::set<std::string> lostOnes = AskedForOnce(names);
+        const AskedOnce asked = AskedForOnce(names);
         // Each making of a picture asked for once: a scene that asked for
-        // it.
-        for (const std::string& name : lostOnes)
-            if (askedOnceTried_.insert(name + " made " + std::to_string(makings_[name])).second)
-                once += (once.empty() ? "" : ", ") + name;
+        // it. One lost for good only alone, once: the loss's own making
+        // again is all that brings it back, the same at each making.
+        std::set<std::string> toTry;
+        for (const std::string& name : asked.whenAllLost)
+            if (askedOnceTried_.insert(name + " made " + std::to_string(makings_[name])).second) toTry.insert(name);
+        for (const std::string& name : asked.whenLostAlone)
+            if (askedOnceTried_.insert(name + " lost alone").second) toTry.insert(name);
+        for (const std::string& name : toTry) once += (once.empty() ? "" : ", ") + name;
         // Each kind of switch between areas once: the new area's set made
         // while the old area's flag may still be up, which F6 must not ask
         // for again.
         for (const char* set : {"Gs[5]", "Gs[7]", "Gs[8]", "Gs[9]", "Gs[10]"})
-            if (names.count(set) != 0 && lostOnes.count(set) == 0 &&
+            if (names.count(set) != 0 && asked.whenAllLost.count(set) == 0 && asked.whenLostAlone.count(set) == 0 &&
                 askedOnceTried_.insert(std::string(set) + " from Era0" + std::to_string(ActiveArea())).second)
                 switches += (switches.empty() ? "" : ", ") + std::string(set);
         TexturesDrawn().clear();

@@ -207,8 +207,13 @@ private:
     // that read absent a frame after F6 in a process forked here whose
     // device loss notes nothing to make again: nothing asks for them again,
     // so a scene that waits for one or draws a figure from it has them back
-    // only as the pictures the loss took, made again.
-    std::set<std::string> AskedForOnce(const std::set<std::string>& made);
+    // only as the pictures the loss took, made again. Those lost for good
+    // only when lost alone (the loss making every other again) ask on
+    // another's absence.
+    struct AskedOnce {
+        std::set<std::string> whenAllLost, whenLostAlone;
+    };
+    AskedOnce AskedForOnce(const std::set<std::string>& made);
     // In a try's process: forks the second game, which waits until the
     // window is recorded, then plays it with F6 (ReplayWithF6) and ends.
     void ForkTheGameGivenF6();
