@@ -329,47 +329,6 @@ bool QuitScreenRuns() {
 // was given: it is let through, and must not close the game.
 bool AnswersYes(int key) { return key == VkLetter('Y'); }
 
-// Held past a minute, longer than any scene holds her, with no line shown
-// all the while: the key lock or a scene's hold, or her x held where she
-// walks on the spot both ways (an area's limits putting her back). A held
-// heroine who is struck now and then moves in pose and HP, which the keyed
-// words take for play. A heroine cornered by blows walks off when she gets
-// a moment; the camp's catching game, where the keys steer the character
-// instead, does not walk her.
-class HoldWatch {
-public:
-    static constexpr int kLongestScene = 64 * 60;
-
-    // After every frame.
-    void Note() {
-        bool lineShown = false;
-        for (std::int32_t line : DialogueLineWords()) lineShown = lineShown || line != 0;
-        const bool onStage = GameFlow.phase == 1 && GameFlow.gameOverRunning == 0 && !lineShown;
-        locked_ = onStage && (MessageBoxOpen == 1 || EventHoldsPlayer == 1) ? locked_ + 1 : 0;
-        if (!onStage || PlayerState.x != pinnedX_) {
-            pinned_ = walkedLeft_ = walkedRight_ = 0;
-            pinnedX_ = PlayerState.x;
-            return;
-        }
-        ++pinned_;
-        if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? walkedRight_ : walkedLeft_);
-    }
-    bool Held() const {
-        constexpr int kSecond = 64;
-        return locked_ > kLongestScene ||
-               (pinned_ > kLongestScene && walkedLeft_ >= kSecond && walkedRight_ >= kSecond);
-    }
-    std::string Words() const {
-        return locked_ > kLongestScene ? "the key lock or a scene's hold for " + std::to_string(locked_) + " frames"
-                                       : "her x held at " + std::to_string(pinnedX_) + " for " +
-                                             std::to_string(pinned_) + " frames";
-    }
-
-private:
-    int locked_ = 0, pinned_ = 0, walkedLeft_ = 0, walkedRight_ = 0;
-    std::int32_t pinnedX_ = 0;
-};
-
 // The game's words after a frame: the slot's words, the heroine's record and
 // moves, the keyed words and lines, the clock, the last random number, and
 // what the frame drew and played (every figure's place and look; each sound
@@ -470,7 +429,6 @@ protected:
         constexpr int kMenuFrames = 64 * 30;
         int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0;
         std::uint64_t lastPrint = 0;
-        HoldWatch hold;
         SoakWatch watch;
         PicturesMade made;
         bool f6Down = false;
@@ -534,8 +492,6 @@ protected:
             unmoved = print == lastPrint ? unmoved + 1 : 0;
             lastPrint = print;
             ASSERT_LT(unmoved, kStuckFrames) << "stuck at frame " << frame << ": " << StuckWords();
-            hold.Note();
-            ASSERT_FALSE(hold.Held()) << "held at frame " << frame << " (" << hold.Words() << "): " << StuckWords();
             const std::string seen = watch.Note(frame);
             ASSERT_TRUE(seen.empty()) << seen << ": " << StuckWords();
             // Whoever holds her lets go: a hold the stage step had to end is

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <limits>
 #include <sstream>
 
 #include "areas/era00_era01/records.h"
@@ -127,6 +128,8 @@ struct Print {
     }
 };
 
+bool InThePicture(std::int32_t x) { return x >= ScrollX && x <= ScrollX + kViewWidth; }
+
 struct FightRow {
     const char* name;
     bool (*runs)();
@@ -137,7 +140,20 @@ struct FightRow {
     // rest run only once they have her: the ring's marker, a talk or an
     // intro came first.
     const HoldOwner* meeting = nullptr;
+    // A fight whose opponents may wait out of her sight for her to come to
+    // them is under way only while one of them is in the picture; the rest
+    // keep theirs in it.
+    bool (*inSight)() = nullptr;
 };
+
+// A soldier standing in the picture that `fights` takes for one of the
+// fight's own.
+bool SoldierInSight(bool (*fights)(int slot)) {
+    const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
+    for (int i = 1; i <= kSoldierSlots; ++i)
+        if (s.frame[i] != 0 && s.hp[i] > 0 && fights(i) && InThePicture(s.x[i])) return true;
+    return false;
+}
 
 bool SoldiersStand() {
     const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
@@ -176,25 +192,38 @@ const FightRow kFights[] = {
              p(v);
      }},
     // Each soldier fight's soldiers stand in their rows from the moment
-    // the fight is armed, the first as she comes into the area.
-    {"soldier fight 1", [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 0; }, SoldierBlows,
-     &kSoldierFight1Hold},
+    // the fight is armed, the first as she comes into the area. The first
+    // is a fight until it gives her the errand (its end, on her return, is
+    // a scene); every soldier of it fights.
+    {"soldier fight 1",
+     [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 0 && ErrandState == 0; }, SoldierBlows,
+     &kSoldierFight1Hold, [] { return SoldierInSight([](int) { return true; }); }},
+    // The second's row stands to attention (frame 20) until she strikes
+    // soldier 4; then its six fighters (not soldier 4, not the guard of
+    // its end) take that end of the room and wait there, out of sight,
+    // for her to bring it into view.
     {"soldier fight 2",
      [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 1 && Era04Progress.soldierFight2Done == 0; },
-     SoldierBlows, &kSoldierFight2Hold},
+     SoldierBlows, &kSoldierFight2Hold,
+     [] {
+         return SoldierInSight([](int i) {
+             const int guard = Fight2Side == 1 ? 5 : 3;
+             return i != 4 && i != guard && Era04SoldierSlots.frame[i] != 20;
+         });
+     }},
     {"encounter A", [] { return EncounterAFigure.drawn == 1 && Era04Progress.encounterADone == 0; },
      [](Print& p) {
          p(EncounterAFigure.hitPoints);
          p(EncounterAHitCount);
          for (int i = 1; i <= kEncounterAPieces; ++i) p(EncounterAPieceTable.hitPoints[i]);
      },
-     &kEncounterAHold},
+     &kEncounterAHold, [] { return InThePicture(EncounterAFigure.x); }},
     {"encounter B", [] { return EncounterBFigure.bodyPose != 0 && Era04Progress.encounterBDone == 0; },
      [](Print& p) {
          p(EncounterBFigure.damageTotal);
          for (int i = 1; i <= kEncounterBShards; ++i) p(EncounterBShards.state[i]);
      },
-     &kEncounterBHold},
+     &kEncounterBHold, [] { return InThePicture(EncounterBFigure.x); }},
     {"the final fight", [] { return BossMusicFlag == 1; },
      [](Print& p) {
          p(FinalActorSlots.damage[0]);
@@ -212,22 +241,50 @@ std::string Where() {
 
 }  // namespace
 
+void SoakWatch::NoteEnter() {
+    // Enter on the menu side goes to the menu, not to a line on the stage.
+    if (OnStage()) ++entersOnLine_;
+}
+
 std::string SoakWatch::Note(int frame) {
-    for (auto note : {&SoakWatch::NoteView, &SoakWatch::NoteStep, &SoakWatch::NotePin, &SoakWatch::NoteFight,
-                      &SoakWatch::NoteLine}) {
-        std::string seen = (this->*note)(frame);
+    std::string seen = NoteStep(frame);
+    if (!seen.empty()) return seen;
+    if (!OnStage()) {
+        if (GameFlow.bootFlag == 1) StartAgain();
+        return "";
+    }
+    ++stageFrame_;
+    for (auto note : {&SoakWatch::NoteView, &SoakWatch::NotePin, &SoakWatch::NoteFight, &SoakWatch::NoteLine,
+                      &SoakWatch::NoteHold}) {
+        seen = (this->*note)(frame);
         if (!seen.empty()) return seen;
     }
     return "";
 }
 
+void SoakWatch::StartAgain() {
+    // No HP read yet: the first frame of the next game is no blow.
+    constexpr std::int32_t kNoHp = std::numeric_limits<std::int32_t>::min();
+    outOfView_ = 0;
+    lastHp_ = lastFightHp_ = kNoHp;
+    lastBlowOnHer_ = stageFrame_ - kStruckWithin - 1;
+    pinX_ = PlayerState.x;
+    pinnedSince_ = stageFrame_;
+    metFights_ = 0;
+    quietFrames_ = 0;
+    lineSince_ = stageFrame_;
+    entersOnLine_ = 0;
+    lockedFrames_ = heldXFrames_ = walkedLeft_ = walkedRight_ = 0;
+    heldX_ = PlayerState.x;
+}
+
 std::string SoakWatch::NoteView(int frame) {
     // Frames she is not drawn in neither count nor end the time away.
-    if (!OnStage() || InTheView() || ViewTurnedAway()) outOfView_ = 0;
+    if (InTheView() || ViewTurnedAway()) outOfView_ = 0;
     else if (Drawn()) ++outOfView_;
     if (outOfView_ <= kOutOfViewFrames) return "";
     return "frame " + std::to_string(frame) + ": she has been out of the picture for " + std::to_string(outOfView_) +
-           " frames (" + Where() + ")";
+           " frames on the stage (" + Where() + ")";
 }
 
 std::string SoakWatch::NoteStep(int frame) {
@@ -243,30 +300,24 @@ std::string SoakWatch::NoteStep(int frame) {
 }
 
 std::string SoakWatch::NotePin(int frame) {
-    if (!OnStage()) {
-        lastHp_ = PlayerState.hp;
-        pinX_ = PlayerState.x;
-        pinnedSince_ = frame;
-        lastBlowOnHer_ = -kStruckWithin - 1;
-        return "";
-    }
-    if (PlayerState.hp < lastHp_) lastBlowOnHer_ = frame;
+    if (PlayerState.hp < lastHp_) lastBlowOnHer_ = stageFrame_;
     lastHp_ = PlayerState.hp;
     // A line shown waits for her Enter, which ends the hold it comes with.
-    if (std::abs(PlayerState.x - pinX_) > kPinReach || frame - lastBlowOnHer_ > kStruckWithin || LineShown() ||
+    if (std::abs(PlayerState.x - pinX_) > kPinReach || stageFrame_ - lastBlowOnHer_ > kStruckWithin || LineShown() ||
         PinnedOnPurpose()) {
         pinX_ = PlayerState.x;
-        pinnedSince_ = frame;
+        pinnedSince_ = stageFrame_;
     }
-    if (frame - pinnedSince_ <= kPinnedFrames) return "";
+    if (stageFrame_ - pinnedSince_ <= kPinnedFrames) return "";
     return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
            std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
-           std::to_string(frame - pinnedSince_) + " frames (" + Where() + ")";
+           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage (" + Where() + ")";
 }
 
 std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
+    bool inSight = false;
     for (std::size_t i = 0; i < std::size(kFights); ++i) {
         const FightRow& f = kFights[i];
         const std::uint32_t bit = 1u << i;
@@ -278,14 +329,18 @@ std::string SoakWatch::NoteFight(int frame) {
         if ((metFights_ & bit) == 0) continue;
         fight = f.name;
         f.blows(print);
+        inSight = inSight || f.inSight == nullptr || f.inSight();
     }
     const bool struck = PlayerState.hp < lastFightHp_;
     lastFightHp_ = PlayerState.hp;
-    if (fight == nullptr || !OnStage() || LineShown() || struck || print.h != fightPrint_) quietSince_ = frame;
+    // Out of sight of its opponents the fight waits for her, and so does
+    // its count.
+    if (fight == nullptr || LineShown() || struck || print.h != fightPrint_) quietFrames_ = 0;
+    else if (inSight) ++quietFrames_;
     fightPrint_ = print.h;
-    if (frame - quietSince_ <= kQuietFightFrames) return "";
+    if (quietFrames_ <= kQuietFightFrames) return "";
     return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
-           std::to_string(frame - quietSince_) + " frames (" + Where() + ")";
+           std::to_string(quietFrames_) + " frames on the stage with its opponents in the picture (" + Where() + ")";
 }
 
 std::string SoakWatch::NoteLine(int frame) {
@@ -296,17 +351,41 @@ std::string SoakWatch::NoteLine(int frame) {
     Print print;
     for (std::int32_t line : DialogueLineWords()) print(line);
     const bool held = MessageBoxOpen == 1 || EventHoldsPlayer == 1;
-    if (!OnStage() || !LineShown() || held || print.h != linePrint_) {
+    if (!LineShown() || held || print.h != linePrint_) {
         linePrint_ = print.h;
-        lineSince_ = frame;
+        lineSince_ = stageFrame_;
         entersOnLine_ = 0;
         return "";
     }
-    if (frame - lineSince_ <= kUnclosedLineFrames || entersOnLine_ == 0) return "";
+    if (stageFrame_ - lineSince_ <= kUnclosedLineFrames || entersOnLine_ == 0) return "";
     std::string lines;
     for (std::int32_t line : DialogueLineWords())
         if (line != 0) lines += " " + std::to_string(line);
     return "frame " + std::to_string(frame) + ": line" + lines + " has been up with nothing holding her for " +
-           std::to_string(frame - lineSince_) + " frames, through " + std::to_string(entersOnLine_) +
-           " Enter presses (" + Where() + ")";
+           std::to_string(stageFrame_ - lineSince_) + " frames on the stage, through " +
+           std::to_string(entersOnLine_) + " Enter presses (" + Where() + ")";
+}
+
+std::string SoakWatch::NoteHold(int frame) {
+    // A line shown says why she is held, and waits for her Enter. Held
+    // without one: the key lock or a scene's hold, or her x held where she
+    // walks on the spot both ways (an area's limits putting her back). A
+    // heroine cornered by blows walks off when she gets a moment; the camp's
+    // catching game, where the keys steer the character instead, does not
+    // walk her.
+    if (LineShown() || PlayerState.x != heldX_) {
+        heldXFrames_ = walkedLeft_ = walkedRight_ = 0;
+        heldX_ = PlayerState.x;
+    } else {
+        ++heldXFrames_;
+        if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? walkedRight_ : walkedLeft_);
+    }
+    lockedFrames_ = !LineShown() && (MessageBoxOpen == 1 || EventHoldsPlayer == 1) ? lockedFrames_ + 1 : 0;
+    if (lockedFrames_ > kLongestHoldFrames)
+        return "frame " + std::to_string(frame) + ": the key lock or a scene's hold has held her for " +
+               std::to_string(lockedFrames_) + " frames on the stage with no line shown (" + Where() + ")";
+    if (heldXFrames_ > kLongestHoldFrames && walkedLeft_ >= kSecond && walkedRight_ >= kSecond)
+        return "frame " + std::to_string(frame) + ": her x has stayed at " + std::to_string(heldX_) + " for " +
+               std::to_string(heldXFrames_) + " frames on the stage while she walked both ways (" + Where() + ")";
+    return "";
 }

@@ -1,9 +1,14 @@
 // What a long run of play shows that no single frame does: the heroine lost
 // from the picture, thrown across the world in one frame, pinned in one place
-// while blows keep landing on her, a fight that has held her in which
-// nothing lands either way, or a line left up with nothing holding her that
-// Enter does not close. The soak notes every frame and fails on the first it
-// sees, in words that say what it saw.
+// while blows keep landing on her, held with no line to show for it, a fight
+// under way in which nothing lands either way, or a line left up with
+// nothing holding her that Enter does not close. The soak notes every frame
+// and fails on the first it sees, in words that say what it saw.
+//
+// Each of them is a time on the stage. The in-game menu and a game over stop
+// the world, so a visit there pauses every count and starts none again (the
+// soak's keys open the menu every minute or so, and half its frames may be
+// spent there); the title begins another game, which counts afresh.
 #pragma once
 
 #include <cstdint>
@@ -21,14 +26,18 @@ public:
     static constexpr int kPinnedFrames = 120 * kSecond;
     // Struck at least this often for the pin to count as one.
     static constexpr int kStruckWithin = 30 * kSecond;
-    // A fight, from the first hold it takes of her, with nothing landing
+    // A fight under way, its opponents in the picture, with nothing landing
     // either way this long.
     static constexpr int kQuietFightFrames = 180 * kSecond;
     // A line up this long, nothing holding her, Enter pressed meanwhile.
     static constexpr int kUnclosedLineFrames = 60 * kSecond;
+    // Held (the key lock or a scene's hold) longer than any scene holds her,
+    // with no line shown all the while; or her x held this long while she
+    // walks on the spot both ways.
+    static constexpr int kLongestHoldFrames = 60 * kSecond;
 
     // Enter went down before the coming frame.
-    void NoteEnter() { ++entersOnLine_; }
+    void NoteEnter();
     // After every frame; what went wrong, or "" while all is well.
     std::string Note(int frame);
 
@@ -38,7 +47,12 @@ private:
     std::string NotePin(int frame);
     std::string NoteFight(int frame);
     std::string NoteLine(int frame);
+    std::string NoteHold(int frame);
+    // Every count from nothing, as a new game meets them.
+    void StartAgain();
 
+    // Frames seen on the stage: the clock of every count.
+    int stageFrame_ = 0;
     int outOfView_ = 0;
     bool wasOnStage_ = false;
     std::int32_t lastX_ = 0;
@@ -51,8 +65,11 @@ private:
     std::uint32_t metFights_ = 0;
     std::uint64_t fightPrint_ = 0;
     std::int32_t lastFightHp_ = 0;
-    int quietSince_ = 0;
+    int quietFrames_ = 0;
     std::uint64_t linePrint_ = 0;
     int lineSince_ = 0;
     int entersOnLine_ = 0;
+    int lockedFrames_ = 0;
+    std::int32_t heldX_ = 0;
+    int heldXFrames_ = 0, walkedLeft_ = 0, walkedRight_ = 0;
 };

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
 #include "areas/era04_encounters/encounter_a.h"
 #include "areas/era04_encounters/encounter_b.h"
@@ -25,6 +26,7 @@ namespace {
 
 void Standing() {
     GameFlow.phase = 1;
+    GameFlow.bootFlag = 0;
     PlayerFigureShown = 1;
     PlayerState.x = 5000;
     PlayerState.y = 640;
@@ -56,11 +58,25 @@ struct WatchCase {
     int from, by;
     // Enter pressed every this many frames (0: never).
     int enterEvery = 0;
+    // From this frame for kVisit frames, the in-game menu (or the title,
+    // which begins another game); -1: never.
+    int visitAt = -1;
+    bool title = false;
 };
 
 constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFrames,
               kQuiet = SoakWatch::kQuietFightFrames, kLine = SoakWatch::kUnclosedLineFrames;
+constexpr int kHold = SoakWatch::kLongestHoldFrames;
 constexpr int kFiveSeconds = 5 * SoakWatch::kSecond;
+// A menu visit of half a minute, from the middle of a count.
+constexpr int kVisit = 30 * SoakWatch::kSecond;
+
+void ARoundWithNothingLanding() {
+    Standing();
+    TournamentBoundsLock = 1;
+    TournamentState.state = 2;
+    Round2Opponent.frame = 12;
+}
 
 const WatchCase kCases[] = {
     {"out of the picture", [] { Standing(); PlayerState.x = ScrollX + 1500; }, [](int) {}, kOut, kOut},
@@ -94,6 +110,7 @@ const WatchCase kCases[] = {
          PlayerState.x = ScrollX + 1500;
          CameraMode = 99;
          HoldForTest(kHoldKeys);
+         DialogueChannels.fieldLine = 108;
      },
      [](int) {}, -1, -1},
     {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
@@ -107,13 +124,25 @@ const WatchCase kCases[] = {
          DialogueChannels.fieldLine = 108;
      },
      StruckEverySecond, -1, -1},
-    {"a round with nothing landing", [] {
+    {"a round with nothing landing", ARoundWithNothingLanding, [](int) {}, kQuiet, kQuiet + 1},
+    // The menu stops the world: a visit pauses each count, and the count
+    // goes on from where it stood.
+    {"a round with nothing landing, the menu visited", ARoundWithNothingLanding, [](int) {}, kQuiet + kVisit,
+     kQuiet + kVisit + 1, 0, 1000},
+    {"a round with nothing landing, a new game begun from the title", ARoundWithNothingLanding, [](int) {},
+     1000 + kVisit + kQuiet, 1000 + kVisit + kQuiet + 1, 0, 1000, true},
+    {"out of the picture, the menu visited", [] { Standing(); PlayerState.x = ScrollX + 1500; }, [](int) {},
+     kOut + kVisit, kOut + kVisit, 0, 100},
+    {"pinned while struck, the menu visited", Standing, StruckEverySecond, kPinned + kVisit,
+     kPinned + kVisit + 2 * SoakWatch::kSecond, 0, 1000},
+    {"held with no line shown", [] { Standing(); }, [](int) { HoldForTest(kHoldKeys); }, kHold, kHold},
+    {"held with no line shown, the menu visited", [] { Standing(); }, [](int) { HoldForTest(kHoldKeys); },
+     kHold + kVisit, kHold + kVisit, 0, 1000},
+    {"held while a line waits for her", [] {
          Standing();
-         TournamentBoundsLock = 1;
-         TournamentState.state = 2;
-         Round2Opponent.frame = 12;
+         DialogueChannels.fieldLine = 108;
      },
-     [](int) {}, kQuiet, kQuiet + 1},
+     [](int) { HoldForTest(kHoldKeys); }, -1, -1},
     {"the ring between rounds, its next opponent not out yet", [] {
          Standing();
          TournamentBoundsLock = 1;
@@ -130,6 +159,16 @@ const WatchCase kCases[] = {
          DialogueChannels.fieldLine = 68;
      },
      [](int) {}, kLine + 1, kLine + 1, kFiveSeconds},
+    {"a line up through Enter after Enter, nothing holding her, the menu visited", [] {
+         Standing();
+         DialogueChannels.fieldLine = 68;
+     },
+     [](int) {}, kLine + 1 + kVisit, kLine + 1 + kVisit, kFiveSeconds, 1000},
+    {"a line up, nothing holding her, Enter pressed only on the menu", [] {
+         Standing();
+         DialogueChannels.fieldLine = 68;
+     },
+     [](int) {}, -1, -1, 0, 1000},
     {"a line up, nothing holding her, Enter never pressed", [] {
          Standing();
          DialogueChannels.fieldLine = 68;
@@ -154,8 +193,12 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
         c.set();
         SoakWatch watch;
         int seenAt = -1;
-        for (int n = 0; n <= kQuiet + 100 && seenAt < 0; ++n) {
-            if (c.enterEvery != 0 && n % c.enterEvery == 0) watch.NoteEnter();
+        for (int n = 0; n <= kQuiet + kVisit + 2000 && seenAt < 0; ++n) {
+            const bool away = c.visitAt >= 0 && n >= c.visitAt && n < c.visitAt + kVisit;
+            GameFlow.phase = away ? 0 : 1;
+            GameFlow.bootFlag = away && c.title ? 1 : 0;
+            // Enter on the menu, in the case that presses it nowhere else.
+            if ((c.enterEvery != 0 && n % c.enterEvery == 0) || (c.enterEvery == 0 && away)) watch.NoteEnter();
             c.frame(n);
             if (!watch.Note(n).empty()) seenAt = n;
         }
@@ -170,46 +213,83 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
 
 // A fight whose figures wait in their room: she keeps away from them, or
 // they meet (its owner holds her for the meeting, then lets her go) and
-// nothing lands either way after.
+// nothing lands either way after; its figures may then wait out of her
+// sight for a while (the second soldier fight's fighters at their end of
+// the room), which pauses the count.
 struct WaitingFight {
     const char* what;
+    // Its figures standing in the picture.
     void (*stand)();
+    // Out of the fight for her, while they stand.
+    void (*hide)();
     const HoldOwner& owner;
+    // False: what stands there is no fight (yet, or any more).
+    bool fights = true;
 };
+
+void SoldierAt(std::int32_t x, std::int32_t frame) {
+    Era04SoldierSlots.drawFlag = 1;
+    Era04SoldierSlots.frame[1] = frame;
+    Era04SoldierSlots.hp[1] = 600;
+    Era04SoldierSlots.x[1] = x;
+}
 
 const WaitingFight kWaitingFights[] = {
-    {"encounter A", [] { EncounterAFigure.drawn = 1; }, kEncounterAHold},
-    {"encounter B", [] { EncounterBFigure.bodyPose = 2; }, kEncounterBHold},
-    {"soldier fight 1", [] {
-         Era04SoldierSlots.drawFlag = 1;
-         Era04SoldierSlots.frame[1] = 1;
+    {"encounter A", [] {
+         EncounterAFigure.drawn = 1;
+         EncounterAFigure.x = 5200;
      },
-     kSoldierFight1Hold},
+     [] { EncounterAFigure.x = 7000; }, kEncounterAHold},
+    {"encounter B", [] {
+         EncounterBFigure.bodyPose = 2;
+         EncounterBFigure.x = 5200;
+     },
+     [] { EncounterBFigure.x = 3000; }, kEncounterBHold},
+    {"soldier fight 1", [] { SoldierAt(5200, 1); }, [] { SoldierAt(7000, 1); }, kSoldierFight1Hold},
+    {"soldier fight 1, the errand given", [] {
+         SoldierAt(5200, 1);
+         ErrandState = 1;
+     },
+     [] {}, kSoldierFight1Hold, false},
     {"soldier fight 2", [] {
-         Era04SoldierSlots.drawFlag = 1;
-         Era04SoldierSlots.frame[1] = 20;
+         SoldierAt(5200, 3);
          Era04Progress.soldierFight1Done = 1;
      },
-     kSoldierFight2Hold},
+     [] { SoldierAt(7000, 3); }, kSoldierFight2Hold},
+    // Its row to attention, before she strikes soldier 4, is no fight.
+    {"soldier fight 2, the row to attention", [] {
+         SoldierAt(5200, 20);
+         Era04Progress.soldierFight1Done = 1;
+     },
+     [] {}, kSoldierFight2Hold, false},
 };
 
-TEST(SoakWatch, CountsAWaitingFightFromItsMeeting) {
+TEST(SoakWatch, CountsAWaitingFightFromItsMeetingWhileItsFiguresAreInSight) {
+    constexpr int kHiddenFrom = 1000, kHiddenFor = 5000;
+    enum { kKeptAway, kMet, kMetThenHidden };
     for (const WaitingFight& c : kWaitingFights) {
-        for (const bool met : {false, true}) {
+        for (const int how : {kKeptAway, kMet, kMetThenHidden}) {
             ResetToStartValues();
             Standing();
             c.stand();
             SoakWatch watch;
             int seenAt = -1;
-            for (int n = 0; n <= kQuiet + 100 && seenAt < 0; ++n) {
-                if (met && n == 10) {
+            for (int n = 0; n <= kQuiet + kHiddenFor + 100 && seenAt < 0; ++n) {
+                if (how != kKeptAway && n == 10) {
                     HoldStep step(c.owner);
                     TakeHoldAsSheMovesOn(kHoldKeys);
                 }
-                if (met && n == 11) LetGoOfHeroine(c.owner);
+                if (how != kKeptAway && n == 11) LetGoOfHeroine(c.owner);
+                if (how == kMetThenHidden && n == kHiddenFrom) c.hide();
+                if (how == kMetThenHidden && n == kHiddenFrom + kHiddenFor) c.stand();
                 if (!watch.Note(n).empty()) seenAt = n;
             }
-            EXPECT_EQ(seenAt, met ? 11 + kQuiet : -1) << c.what << (met ? ", met" : ", kept away from");
+            const int expected = how == kKeptAway || !c.fights ? -1
+                                 : how == kMet                ? 11 + kQuiet
+                                                              : 11 + kQuiet + kHiddenFor;
+            EXPECT_EQ(seenAt, expected) << c.what << (how == kKeptAway ? ", kept away from"
+                                                      : how == kMet     ? ", met"
+                                                                       : ", met, then out of sight for a while");
         }
     }
 }
