@@ -3,15 +3,23 @@
 // (save_sweep.h), each forked from the road's process at a frame, F6 pressed
 // for one frame in the next, and the 20 s after it compared with the game
 // that went on without it: the same lines, the same pictures drawn, the same
-// story words, and she held no longer.
+// story words, and she held no longer. The game that goes on is given F8,
+// a key of no meaning, where the other is given F6: every key event clears
+// the key flags, so both read the same flags after them and part only where
+// the device loss parts them.
 //
-// CI runs the sample over the whole road: for each making of a picture, the
-// first frame at which a scene waits for it or draws from it and nothing
-// would ask for it again were it lost (found by a look forked from the road:
-// F6 whose loss makes nothing again, one frame on), and the first frame of
-// each kind of switch between areas, which makes the new area's set while
-// the old area's flag is still up. The whole sweep (those, every frame that
-// makes a picture on the stage and every 10 s of play) runs with
+// CI runs the sample over the whole road. A look is forked from the road
+// every 4 s of play and at every frame that makes a picture, on the stage
+// and on the menu side (the title, the in-game menu): F6 whose loss makes
+// nothing again, one frame on, finds the pictures in use that nothing would
+// ask for again were they lost; and, once for each set of pictures in use
+// at each step of the road, each of them lost alone, the others made again,
+// finds one that is asked for only with another (tried once, not at each
+// making). The sample tries F6 at the first frame each such picture is
+// waited for or drawn from, and at the first frame of each kind of switch
+// between areas, which makes the new area's set while the old area's flag
+// is still up. The whole sweep (those, every frame that makes a picture on
+// the stage and every 10 s of play) runs with
 //   QM_DEVICE_LOSS_SWEEP=whole build/test/tests/quillmarch_tests --gtest_filter='DeviceLossSweep.*'
 // (a number in place of `whole` plays that many of the road's stretches).
 #include <gtest/gtest.h>

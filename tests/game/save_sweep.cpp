@@ -626,27 +626,6 @@ const std::vector<Explained> kAfterF6Explained = {
     {kToggleStageSetRule, -1, {3}, "", kDrawn, "picture 121 cell *", false},
     {kToggleStageSetRule, -1, {3}, "", kDrawn, "picture 122 cell *", false},
 };
-// F6's key events clear the key flags as any key's event does; where the
-// game that went on was given no key before the first frame, a flag it kept
-// is lost to them alone.
-const char* const kF6KeyFlagsRule =
-    "every key event, down or up, clears the game's key flags, and a key the game refuses just then sets none again: "
-    "after F6's events and the held keys' repeats the flags read otherwise than they stood (a run kept on its flag "
-    "alone while X or Z is refused, a flag a scene set for her next step), where the game that went on was given no "
-    "key and kept them, so from her next step the two games part";
-
-// The key flags (the words the keyboard clears at every key event) that
-// differ between two frames' words, by name.
-std::string KeyFlagsApart(const std::vector<std::int64_t>& before, const std::vector<std::int64_t>& after) {
-    const std::vector<std::string>& names = FrameWordNames();
-    std::string apart;
-    for (std::size_t i = 0; i < names.size() && i < before.size() && i < after.size(); ++i)
-        if (names[i].rfind("Key", 0) == 0 && names[i].find("Pressed") != std::string::npos && before[i] != after[i])
-            apart += (apart.empty() ? "" : ", ") + names[i] + " " + std::to_string(before[i]) + " to " +
-                     std::to_string(after[i]);
-    return apart;
-}
-
 // An item as a row names it: whole, or up to a closing '*'.
 bool Matches(std::string_view row, std::string_view item) {
     if (!row.empty() && row.back() == '*') return item.substr(0, row.size() - 1) == row.substr(0, row.size() - 1);
@@ -674,6 +653,10 @@ std::string Tail(const std::string& path, std::size_t lines) {
     for (std::size_t i = all.size() > lines ? all.size() - lines : 0; i < all.size(); ++i) out += all[i] + "\n";
     return out;
 }
+
+// F8, a key the game gives no meaning: its events only clear the key flags,
+// as F6's do beside the device loss.
+constexpr int kKeyOfNoMeaning = 119;
 
 // Set in the run that replays a case in a process of its own.
 constexpr const char* kCaseVar = "QM_SWEEP_CASE";
@@ -942,24 +925,7 @@ void RoadSweep::FinishTheTry() {
         for (const char* file : {"_case.txt", "_looks.txt", "_words.txt"}) std::filesystem::remove(stem + file, ec);
         if (!ran) t.broke = "the game given F6 did not play its window";
         int partsAt = 0;
-        std::vector<SweepDifference> all = CompareLooks(save_.seconds, looks);
-        // F6's events, and the held keys' repeats after them, left other
-        // key flags than stood before them, which the game that went on
-        // kept (it was given no key there): a step of hers goes otherwise.
-        const bool keysBeforeFirstFrame = std::any_of(save_.events.begin(), save_.events.end(), [](const WindowEvent& e) {
-            return e.kind == WindowEvent::Kind::Key && e.frame == 0;
-        });
-        std::ifstream flagsIn(stem + "_flags.txt", std::ios::binary);
-        std::string flagsApart;
-        std::getline(flagsIn, flagsApart);
-        if (!keysBeforeFirstFrame && !flagsApart.empty()) {
-            rules.insert(kF6KeyFlagsRule);
-            all.clear();
-        }
-        std::vector<SweepDifference> left = Unexplained(save_, all, rules, &partsAt);
-        flagsIn.close();
-        std::filesystem::remove(stem + "_flags.txt", ec);
-        if (rules.count(kF6KeyFlagsRule) != 0) partsAt = 0;
+        std::vector<SweepDifference> left = Unexplained(save_, CompareLooks(save_.seconds, looks), rules, &partsAt);
         // She is held no longer for F6: over the seconds compared, the
         // frames in which something held her on the stage.
         for (std::size_t i = 0; i < std::min(save_.seconds.size(), looks.size()); ++i) {
@@ -1031,7 +997,6 @@ void RoadSweep::ReplayWithF6() {
     const std::vector<SecondLook> looks = PlayTheWindow(save, &words, true);
     WriteSweepLooks(looks, stem + "_looks.txt");
     WriteFrameWords(words, stem + "_words.txt");
-    std::ofstream(stem + "_flags.txt", std::ios::binary) << f6FlagsApart_ << "\n";
     std::error_code ec;
     std::filesystem::remove_all(Dir(), ec);
     std::fflush(nullptr);
@@ -1082,6 +1047,9 @@ bool RoadSweep::Branch(const std::string& how, bool fromStage, const std::string
                 t.broke = "the game given F6 could not be forked";
                 ReportAndExit(t);
             }
+            // The game that goes on is given a key of no meaning where the
+            // other is given F6, so both read the same key flags after them.
+            TapBeforeTheWindow(kKeyOfNoMeaning);
             // The window starts with the next frame: what the road writes
             // before it is the window's too.
             StartWindow();
@@ -1323,11 +1291,16 @@ RoadSweep::AskedOnce RoadSweep::AskedForOnce(const std::set<std::string>& made) 
         beforeEachFrame = afterEachFrame = nullptr;
         onKeyEvent = nullptr;
         plat::detail::SetSpriteDrawWatcher(nullptr);
-        // A folder of its own for the game's trace lines.
+        // A folder of its own for the game's trace lines, with the road's
+        // sounds: the device loss makes the sound bank again from them.
         std::string folder = (std::filesystem::temp_directory_path() / "quillmarch_look_XXXXXX").string();
         std::error_code ec;
         if (mkdtemp(folder.data()) == nullptr) _exit(1);
         std::filesystem::create_directories(std::filesystem::path(folder) / "Data" / "Save", ec);
+        const std::filesystem::path wav = Dir() / "Data" / "Wav";
+        if (std::filesystem::is_directory(wav, ec))
+            std::filesystem::create_directory_symlink(std::filesystem::canonical(wav, ec),
+                                                      std::filesystem::path(folder) / "Data" / "Wav", ec);
         std::filesystem::current_path(folder, ec);
         std::string lost;
         // Each picture in use lost alone, the others made again: one whose
@@ -1524,47 +1497,37 @@ std::vector<SecondLook> RoadSweep::ReplayFromTheTitle(const SweepSave& save,
     return PlayTheWindow(save, frameWords, false);
 }
 
+void RoadSweep::TapBeforeTheWindow(int key) {
+    // Every key event clears every key's flag, and a held key repeats after
+    // any other key's event, each leaving only its own flag: the key whose
+    // flag stood repeats last. Straight to the keyboard's callback, as the
+    // platform calls it before the frame.
+    std::set<int> down = keysDown_;
+    down.insert(HeldKeys().begin(), HeldKeys().end());
+    std::vector<int> again(down.begin(), down.end());
+    std::stable_partition(again.begin(), again.end(), [](int k) { return !FlagOfKey(k) || *FlagOfKey(k) == 0; });
+    OnKeyboard(key, true, false);
+    OnKeyboard(key, false, false);
+    for (int k : again) OnKeyboard(k, true, false);
+}
+
 std::vector<SecondLook> RoadSweep::PlayTheWindow(const SweepSave& save,
                                                 std::vector<std::vector<std::int64_t>>* frameWords, bool f6First) {
     std::vector<SecondLook> looks;
     const int framesPerSecond = static_cast<int>(std::lround(1.0 / frameStep));
     FrameCells().clear();
     plat::detail::SetSpriteDrawWatcher(SeenCell);
-    // F6 down and up before the first frame, then the keys down again: a
-    // held key repeats after any other key's event, which clears every key's
-    // flag. Each event leaves only its own key's flag: the key whose flag
-    // stood repeats last.
-    std::set<int> down;
-    if (f6First) {
-        down = keysDown_;
-        down.insert(HeldKeys().begin(), HeldKeys().end());
-    }
     std::size_t next = 0;
     for (int f = 0; f < save.frames; ++f) {
-        if (f6First && f == 0) {
-            std::vector<int> again(down.begin(), down.end());
-            std::stable_partition(again.begin(), again.end(), [](int k) { return !FlagOfKey(k) || *FlagOfKey(k) == 0; });
-            // Straight to the keyboard's callback, as the platform calls it
-            // before the frame: what the key flags read after them is seen.
-            const std::vector<std::int64_t> before = FrameWordValues();
-            OnKeyboard(VK_F6, true, false);
-            OnKeyboard(VK_F6, false, false);
-            for (int k : again) OnKeyboard(k, true, false);
-            f6FlagsApart_ = KeyFlagsApart(before, FrameWordValues());
-        }
+        if (f6First && f == 0) TapBeforeTheWindow(VK_F6);
         for (; next < save.events.size() && save.events[next].frame <= f; ++next) {
             const WindowEvent& e = save.events[next];
             if (e.kind == WindowEvent::Kind::Alike) GiveAlike(e);
             if (e.kind == WindowEvent::Kind::Write)
                 std::memcpy(static_cast<char*>(kWatched[e.region].at) + e.offset, e.bytes.data(), e.bytes.size());
             if (e.kind == WindowEvent::Kind::Key) {
-                if (e.down) {
-                    Press(e.key);
-                    down.insert(e.key);
-                } else {
-                    Release(e.key);
-                    down.erase(e.key);
-                }
+                if (e.down) Press(e.key);
+                else Release(e.key);
             }
         }
         if (RunFrames(1) == 0) break;

@@ -223,6 +223,10 @@ private:
     // again after it, as a held key repeats).
     std::vector<SecondLook> PlayTheWindow(const SweepSave& save, std::vector<std::vector<std::int64_t>>* frameWords,
                                           bool f6First);
+    // Before a device-loss window's first frame, in both games: `key` down
+    // and up (F6, or in the game that goes on a key the game gives no
+    // meaning), then the held keys down again, as a held key repeats.
+    void TapBeforeTheWindow(int key);
     // In the forked process: the window has ended; compares, reports and
     // ends the process.
     [[noreturn]] void FinishTheTry();
@@ -261,10 +265,8 @@ private:
     // For F6: what each frame made, the second game and the pipe that
     // starts it.
     PicturesMade picturesMade_;
-    // The keys the road has down, for F6's repeats, and the key flags F6
-    // and the repeats left otherwise than they stood.
+    // The keys the road has down, for F6's repeats.
     std::set<int> keysDown_;
-    std::string f6FlagsApart_;
     // The sample's frames tried: each making of a picture asked for once,
     // each kind of switch; how often each picture was made so far; the
     // frame of the next look for pictures asked for once.
