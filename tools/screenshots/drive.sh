@@ -25,8 +25,20 @@
 # script fails (exit 1, the trace log kept as OUTDIR/trace.txt) when the slot
 # was not opened or no game began.
 set -u
-game=$1; slot=$2; actions=$3; out=$(realpath -m "$4")
+if [ $# -ne 4 ]; then
+  echo "usage: drive.sh GAMEDIR SLOT ACTIONS OUTDIR" >&2
+  exit 2
+fi
+# Every path as it was given, before the game's folder becomes the current one.
+game=$(realpath -m "$1"); actions=$(realpath -m "$3"); out=$(realpath -m "$4")
+if [ "$2" = new ]; then slot=new; else slot=$(realpath -m "$2"); fi
 here=$(cd "$(dirname "$0")" && pwd)
+for given in "$game/quillmarch" "$actions" "$slot"; do
+  if [ "$given" != new ] && [ ! -e "$given" ]; then
+    echo "drive.sh: there is no $given" >&2
+    exit 1
+  fi
+done
 . "$here/title_keys.sh"
 mkdir -p "$out"
 cd "$game"

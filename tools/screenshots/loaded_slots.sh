@@ -10,7 +10,8 @@
 # (build/test/tools/writer/quillmarch_writer); with no SLOT named, every slot
 # the writer lists. QM_JOBS (default 3) slots run at once, each in a copy of
 # the game folder and a virtual X server of its own; QM_SHOTS (default 7)
-# pictures are taken, 5 s apart.
+# pictures are taken, 5 s apart. A slot that fails prints why and keeps its
+# logs in OUTDIR/<slot>.failed; the script then exits non-zero.
 set -eu
 game=$(realpath "$1"); writer=$(realpath "$2"); out=$(realpath -m "$3"); shift 3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,15 +29,33 @@ trap 'rm -rf "$work"' EXIT
   done
   echo q
 } > "$work/actions.txt"
+# A slot that fails says why in its writer's or its drive's own words, and
+# keeps its logs (the writer's, the drive's, the game's and its trace log) in
+# OUTDIR/<slot>.failed, since the work folder goes when the script ends.
+failed() {
+  local name=$1 dir=$2 log=$3 what=$4 kept="$out/$1.failed"
+  rm -rf "$kept"
+  mkdir -p "$kept"
+  cp "$dir"/*.log "$kept"/ 2>/dev/null
+  [ -d "$dir/shots" ] && cp "$dir"/shots/*.log "$dir"/shots/*.txt "$kept"/ 2>/dev/null
+  {
+    echo "$name: $what:"
+    sed 's/^/  /' "$log"
+    echo "$name: its logs are kept in $kept"
+  } >&2
+  return 1
+}
 one() {
   local name=$1 dir="$work/$1"
   mkdir -p "$dir"
-  "$writer" slot "$name" "$dir/slot.txt" > "$dir/writer.log" 2>&1 || { echo "$name: the writer failed" >&2; return 1; }
+  "$writer" slot "$name" "$dir/slot.txt" > "$dir/writer.log" 2>&1 ||
+    { failed "$name" "$dir" "$dir/writer.log" "the writer wrote no slot"; return 1; }
   cp -rT "$game" "$dir/game"
   xvfb-run -a -s "-screen 0 1024x768x24" "$here/drive.sh" "$dir/game" "$dir/slot.txt" "$work/actions.txt" "$dir/shots" \
-    > "$dir/drive.log" 2>&1 || { echo "$name: the game stopped early (see $dir)" >&2; return 1; }
+    > "$dir/drive.log" 2>&1 || { failed "$name" "$dir" "$dir/drive.log" "the drive failed"; return 1; }
   montage $(seq -f "$dir/shots/shot_%g.png" "${QM_SHOTS:-7}") -tile 4x -geometry 512x384+2+2 -background '#202020' "$out/$name.png"
+  rm -rf "$out/$name.failed"
   echo "$name: $out/$name.png"
 }
-export -f one; export work writer game here out
+export -f one failed; export work writer game here out
 printf '%s\n' "${slots[@]}" | xargs -P "${QM_JOBS:-3}" -I{} bash -c 'one "$@"' _ {}
