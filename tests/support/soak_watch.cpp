@@ -67,6 +67,12 @@ bool AnyHolds(std::initializer_list<Test> tests) {
 bool ViewTurnedAway() {
     return AnyHolds({
         [] { return CameraMode == 99 && (MessageBoxOpen == 1 || EventHoldsPlayer == 1); },
+        // Enemy 2's yielding scene, which only its third guard break lets
+        // begin, pans the view over to boss 1 (camera mode 99) and walks her
+        // back into it. The wall hazard, still stepped through the scene,
+        // lets go of her as its throw ends, so she may have walked off
+        // anywhere meanwhile.
+        [] { return Era03ArenaEncounter.controllerState == 5 && Era03ArenaEnemy2.guardBreaks >= 3; },
         // Era04's rooms keep their views inside their doors (58 px past
         // doors 4, 5 and 6, 53 px short of door 5): standing in a door's
         // frame she is at the edge of the room's view, between the two
@@ -140,10 +146,11 @@ struct FightRow {
     // rest run only once they have her: the ring's marker, a talk or an
     // intro came first.
     const HoldOwner* meeting = nullptr;
-    // A fight whose opponents may wait out of her sight for her to come to
-    // them is under way only while one of them is in the picture; the rest
-    // keep theirs in it.
-    bool (*inSight)() = nullptr;
+    // Whether it has her now, for a fight that may wait for her to come
+    // on: its opponents out of sight at their end of the room, or keeping
+    // out of her reach while she keeps to an end of the ring. Its count
+    // waits meanwhile; the rest have her while they run.
+    bool (*engaged)() = nullptr;
 };
 
 // A soldier standing in the picture that `fights` takes for one of the
@@ -177,7 +184,14 @@ const FightRow kFights[] = {
          const std::int32_t round = TournamentState.state;
          return TournamentBoundsLock == 1 && round >= 1 && round <= 4 && opponents[round - 1]->frame != 0;
      },
-     [](Print& p) { p(TournamentState.opponentHp); }},
+     [](Print& p) { p(TournamentState.opponentHp); }, nullptr,
+     // Round 1's opponent turns back toward the middle 300 px from either
+     // end of the ring: a heroine who keeps to an end is out of its reach,
+     // and it out of hers, until she walks back in.
+     [] {
+         const std::int32_t x = PlayerState.x - Era02Anchor1;
+         return TournamentState.state != 1 || (x > 300 && x < 2700);
+     }},
     {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
      [](Print& p) { p(Era03Duel.hp); }},
     {"the Era03 fighter", [] { return Era03Fighter.encounterState == 2; },
@@ -317,7 +331,7 @@ std::string SoakWatch::NotePin(int frame) {
 std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
-    bool inSight = false;
+    bool engaged = false;
     for (std::size_t i = 0; i < std::size(kFights); ++i) {
         const FightRow& f = kFights[i];
         const std::uint32_t bit = 1u << i;
@@ -329,18 +343,17 @@ std::string SoakWatch::NoteFight(int frame) {
         if ((metFights_ & bit) == 0) continue;
         fight = f.name;
         f.blows(print);
-        inSight = inSight || f.inSight == nullptr || f.inSight();
+        engaged = engaged || f.engaged == nullptr || f.engaged();
     }
     const bool struck = PlayerState.hp < lastFightHp_;
     lastFightHp_ = PlayerState.hp;
-    // Out of sight of its opponents the fight waits for her, and so does
-    // its count.
+    // A fight that waits for her to come on is paused, not begun again.
     if (fight == nullptr || LineShown() || struck || print.h != fightPrint_) quietFrames_ = 0;
-    else if (inSight) ++quietFrames_;
+    else if (engaged) ++quietFrames_;
     fightPrint_ = print.h;
     if (quietFrames_ <= kQuietFightFrames) return "";
     return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
-           std::to_string(quietFrames_) + " frames on the stage with its opponents in the picture (" + Where() + ")";
+           std::to_string(quietFrames_) + " frames on the stage with her engaged (" + Where() + ")";
 }
 
 std::string SoakWatch::NoteLine(int frame) {

@@ -26,8 +26,8 @@ public:
     static constexpr int kPinnedFrames = 120 * kSecond;
     // Struck at least this often for the pin to count as one.
     static constexpr int kStruckWithin = 30 * kSecond;
-    // A fight under way, its opponents in the picture, with nothing landing
-    // either way this long.
+    // A fight under way that has her engaged (its opponents in the picture,
+    // within her reach), with nothing landing either way this long.
     static constexpr int kQuietFightFrames = 180 * kSecond;
     // A line up this long, nothing holding her, Enter pressed meanwhile.
     static constexpr int kUnclosedLineFrames = 60 * kSecond;

@@ -9,6 +9,7 @@
 
 #include "areas/era00_era01/records.h"
 #include "areas/era02/records.h"
+#include "areas/era03/records.h"
 #include "areas/era04_encounters/encounter_a.h"
 #include "areas/era04_encounters/encounter_b.h"
 #include "areas/era04_encounters/records.h"
@@ -44,6 +45,15 @@ void InRound3(std::int32_t view, std::int32_t x) {
     Round3Opponent.frame = 28;
     ScrollX = Era02Anchor1 + view;
     PlayerState.x = Era02Anchor1 + x;
+}
+
+void InRound1(std::int32_t x) {
+    Standing();
+    TournamentBoundsLock = 1;
+    TournamentState.state = 1;
+    Round1Opponent.frame = 4;
+    PlayerState.x = Era02Anchor1 + x;
+    ScrollX = PlayerState.x - 500;
 }
 
 void StruckEverySecond(int frame) {
@@ -113,6 +123,15 @@ const WatchCase kCases[] = {
          DialogueChannels.fieldLine = 108;
      },
      [](int) {}, -1, -1},
+    {"out of the picture while enemy 2's yielding scene pans to boss 1 and walks her back",
+     [] {
+         Standing();
+         PlayerState.x = ScrollX + 1500;
+         Era03ArenaEncounter.controllerState = 5;
+         Era03ArenaEnemy2.guardBreaks = 3;
+     },
+     // Its fight's blows land now and then meanwhile.
+     [](int n) { Era03ArenaEnemy2.hp -= n % SoakWatch::kSecond == 0 ? 1 : 0; }, -1, -1},
     {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
     {"pinned while struck", Standing, StruckEverySecond, kPinned, kPinned + 2 * SoakWatch::kSecond},
     {"kept at the ring's west end by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
@@ -125,6 +144,10 @@ const WatchCase kCases[] = {
      },
      StruckEverySecond, -1, -1},
     {"a round with nothing landing", ARoundWithNothingLanding, [](int) {}, kQuiet, kQuiet + 1},
+    {"round 1 with nothing landing, she at the ring's east end its opponent turns back from",
+     [] { InRound1(2800); }, [](int) {}, -1, -1},
+    {"round 1 with nothing landing, she in the middle of the ring", [] { InRound1(1400); }, [](int) {}, kQuiet,
+     kQuiet + 1},
     // The menu stops the world: a visit pauses each count, and the count
     // goes on from where it stood.
     {"a round with nothing landing, the menu visited", ARoundWithNothingLanding, [](int) {}, kQuiet + kVisit,
