@@ -424,7 +424,7 @@ protected:
         // catcher).
         constexpr int kStuckFrames = 64 * 120;
         // A player left on a menu page for half a minute goes back to the
-        // game: one key in 25 is F2, and a page that only F2 leaves could
+        // game: one key in 26 is F2, and a page that only F2 leaves could
         // otherwise outlast the stuck watch by chance alone.
         constexpr int kMenuFrames = 64 * 30;
         int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0;
