@@ -40,7 +40,7 @@ failed() {
   [ -d "$dir/shots" ] && cp "$dir"/shots/*.log "$dir"/shots/*.txt "$kept"/ 2>/dev/null
   {
     echo "$name: $what:"
-    sed 's/^/  /' "$log"
+    sed "s|$dir/shots|$kept|g; s/^/  /" "$log"
     echo "$name: its logs are kept in $kept"
   } >&2
   return 1
