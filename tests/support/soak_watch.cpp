@@ -263,6 +263,8 @@ void SoakWatch::NoteEnter() {
 std::string SoakWatch::Note(int frame) {
     std::string seen = NoteStep(frame);
     if (!seen.empty()) return seen;
+    // The in-game menu and a game over stop the world: each count waits
+    // for the stage. The title begins another game.
     if (!OnStage()) {
         if (GameFlow.bootFlag == 1) StartAgain();
         return "";
