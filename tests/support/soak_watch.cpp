@@ -286,6 +286,7 @@ void SoakWatch::StartAgain() {
     lastBlowOnHer_ = stageFrame_ - kStruckWithin - 1;
     pinX_ = PlayerState.x;
     pinnedSince_ = stageFrame_;
+    pinWalkedLeft_ = pinWalkedRight_ = 0;
     metFights_ = 0;
     quietFrames_ = 0;
     lineSince_ = stageFrame_;
@@ -323,11 +324,15 @@ std::string SoakWatch::NotePin(int frame) {
         PinnedOnPurpose()) {
         pinX_ = PlayerState.x;
         pinnedSince_ = stageFrame_;
+        pinWalkedLeft_ = pinWalkedRight_ = 0;
     }
-    if (stageFrame_ - pinnedSince_ <= kPinnedFrames) return "";
+    // Pinned only if she tried to get away: a heroine who walks into a wall
+    // with blows landing behind her has only to turn round.
+    if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? pinWalkedRight_ : pinWalkedLeft_);
+    if (stageFrame_ - pinnedSince_ <= kPinnedFrames || pinWalkedLeft_ < kSecond || pinWalkedRight_ < kSecond) return "";
     return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
            std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
-           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage (" + Where() + ")";
+           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage, walking both ways (" + Where() + ")";
 }
 
 std::string SoakWatch::NoteFight(int frame) {

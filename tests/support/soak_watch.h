@@ -21,7 +21,8 @@ public:
     static constexpr int kOutOfViewFrames = 10 * kSecond;
     // Further than this in one frame, outside a scene's own move.
     static constexpr std::int32_t kLongestStep = 600;
-    // Within this reach for this long while she is struck.
+    // Within this reach for this long while she is struck, walking both
+    // ways (a second of each at least).
     static constexpr std::int32_t kPinReach = 50;
     static constexpr int kPinnedFrames = 120 * kSecond;
     // Struck at least this often for the pin to count as one.
@@ -61,6 +62,7 @@ private:
     int lastBlowOnHer_ = -kStruckWithin - 1;
     std::int32_t pinX_ = 0;
     int pinnedSince_ = 0;
+    int pinWalkedLeft_ = 0, pinWalkedRight_ = 0;
     // The fights under way that have held her, a bit each.
     std::uint32_t metFights_ = 0;
     std::uint64_t fightPrint_ = 0;

@@ -56,8 +56,21 @@ void InRound1(std::int32_t x) {
     ScrollX = PlayerState.x - 500;
 }
 
-void StruckEverySecond(int frame) {
-    if (frame % SoakWatch::kSecond == 0) --PlayerState.hp;
+// Struck every second where she stands, as she tries to walk off one way
+// and the other, knocked back a little each time.
+void StruckWalkingBothWays(int frame) {
+    if (frame % SoakWatch::kSecond != 0) return;
+    --PlayerState.hp;
+    const bool right = frame / SoakWatch::kSecond % 2 == 0;
+    PlayerState.pose = 2;
+    PlayerState.facing = right ? 1 : -1;
+    PlayerState.x += right ? 20 : -20;
+}
+
+// The same, always walking into the wall at her right.
+void StruckWalkingIntoAWall(int frame) {
+    StruckWalkingBothWays(frame);
+    PlayerState.facing = 1;
 }
 
 struct WatchCase {
@@ -133,16 +146,17 @@ const WatchCase kCases[] = {
      // Its fight's blows land now and then meanwhile.
      [](int n) { Era03ArenaEnemy2.hp -= n % SoakWatch::kSecond == 0 ? 1 : 0; }, -1, -1},
     {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
-    {"pinned while struck", Standing, StruckEverySecond, kPinned, kPinned + 2 * SoakWatch::kSecond},
+    {"pinned while struck", Standing, StruckWalkingBothWays, kPinned, kPinned + 2 * SoakWatch::kSecond},
+    {"struck walking into a wall, never turning", Standing, StruckWalkingIntoAWall, -1, -1},
     {"kept at the ring's west end by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
-     StruckEverySecond, -1, -1},
-    {"kept in the middle of the ring in round 3", [] { InRound3(948, 1460); }, StruckEverySecond, kPinned,
+     StruckWalkingBothWays, -1, -1},
+    {"kept in the middle of the ring in round 3", [] { InRound3(948, 1460); }, StruckWalkingBothWays, kPinned,
      kPinned + 2 * SoakWatch::kSecond},
     {"struck while a line waits for her", [] {
          Standing();
          DialogueChannels.fieldLine = 108;
      },
-     StruckEverySecond, -1, -1},
+     StruckWalkingBothWays, -1, -1},
     {"a round with nothing landing", ARoundWithNothingLanding, [](int) {}, kQuiet, kQuiet + 1},
     {"round 1 with nothing landing, she at the ring's east end its opponent turns back from",
      [] { InRound1(2800); }, [](int) {}, -1, -1},
@@ -156,7 +170,7 @@ const WatchCase kCases[] = {
      1000 + kVisit + kQuiet, 1000 + kVisit + kQuiet + 1, 0, 1000, true},
     {"out of the picture, the menu visited", [] { Standing(); PlayerState.x = ScrollX + 1500; }, [](int) {},
      kOut + kVisit, kOut + kVisit, 0, 100},
-    {"pinned while struck, the menu visited", Standing, StruckEverySecond, kPinned + kVisit,
+    {"pinned while struck, the menu visited", Standing, StruckWalkingBothWays, kPinned + kVisit,
      kPinned + kVisit + 2 * SoakWatch::kSecond, 0, 1000},
     {"held with no line shown", [] { Standing(); }, [](int) { HoldForTest(kHoldKeys); }, kHold, kHold},
     {"held with no line shown, the menu visited", [] { Standing(); }, [](int) { HoldForTest(kHoldKeys); },
