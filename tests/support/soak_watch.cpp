@@ -255,6 +255,10 @@ std::string Where() {
 
 }  // namespace
 
+void SoakWatch::Walks::Note() {
+    if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? right : left);
+}
+
 void SoakWatch::NoteEnter() {
     // Enter on the menu side goes to the menu, not to a line on the stage.
     if (OnStage()) ++entersOnLine_;
@@ -286,12 +290,13 @@ void SoakWatch::StartAgain() {
     lastBlowOnHer_ = stageFrame_ - kStruckWithin - 1;
     pinX_ = PlayerState.x;
     pinnedSince_ = stageFrame_;
-    pinWalkedLeft_ = pinWalkedRight_ = 0;
+    pinWalks_ = {};
     metFights_ = 0;
     quietFrames_ = 0;
     lineSince_ = stageFrame_;
     entersOnLine_ = 0;
-    lockedFrames_ = heldXFrames_ = walkedLeft_ = walkedRight_ = 0;
+    lockedFrames_ = heldXFrames_ = 0;
+    heldXWalks_ = {};
     heldX_ = PlayerState.x;
 }
 
@@ -324,12 +329,12 @@ std::string SoakWatch::NotePin(int frame) {
         PinnedOnPurpose()) {
         pinX_ = PlayerState.x;
         pinnedSince_ = stageFrame_;
-        pinWalkedLeft_ = pinWalkedRight_ = 0;
+        pinWalks_ = {};
     }
     // Pinned only if she tried to get away: a heroine who walks into a wall
     // with blows landing behind her has only to turn round.
-    if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? pinWalkedRight_ : pinWalkedLeft_);
-    if (stageFrame_ - pinnedSince_ <= kPinnedFrames || pinWalkedLeft_ < kSecond || pinWalkedRight_ < kSecond) return "";
+    pinWalks_.Note();
+    if (stageFrame_ - pinnedSince_ <= kPinnedFrames || !pinWalks_.BothWays()) return "";
     return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
            std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
            std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage, walking both ways (" + Where() + ")";
@@ -394,17 +399,18 @@ std::string SoakWatch::NoteHold(int frame) {
     // catching game, where the keys steer the character instead, does not
     // walk her.
     if (LineShown() || PlayerState.x != heldX_) {
-        heldXFrames_ = walkedLeft_ = walkedRight_ = 0;
+        heldXFrames_ = 0;
+        heldXWalks_ = {};
         heldX_ = PlayerState.x;
     } else {
         ++heldXFrames_;
-        if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? walkedRight_ : walkedLeft_);
+        heldXWalks_.Note();
     }
     lockedFrames_ = !LineShown() && (MessageBoxOpen == 1 || EventHoldsPlayer == 1) ? lockedFrames_ + 1 : 0;
     if (lockedFrames_ > kLongestHoldFrames)
         return "frame " + std::to_string(frame) + ": the key lock or a scene's hold has held her for " +
                std::to_string(lockedFrames_) + " frames on the stage with no line shown (" + Where() + ")";
-    if (heldXFrames_ > kLongestHoldFrames && walkedLeft_ >= kSecond && walkedRight_ >= kSecond)
+    if (heldXFrames_ > kLongestHoldFrames && heldXWalks_.BothWays())
         return "frame " + std::to_string(frame) + ": her x has stayed at " + std::to_string(heldX_) + " for " +
                std::to_string(heldXFrames_) + " frames on the stage while she walked both ways (" + Where() + ")";
     return "";

@@ -16,6 +16,14 @@
 
 class SoakWatch {
 public:
+    // Her walking, a frame at a time each way (walk and run poses), since a
+    // count began: one who walked both ways tried to get off the spot.
+    struct Walks {
+        int left = 0, right = 0;
+        void Note();
+        bool BothWays() const { return left >= kSecond && right >= kSecond; }
+    };
+
     static constexpr int kSecond = 64;
     // Out of the picture this long, outside a scene that looks elsewhere.
     static constexpr int kOutOfViewFrames = 10 * kSecond;
@@ -62,7 +70,7 @@ private:
     int lastBlowOnHer_ = -kStruckWithin - 1;
     std::int32_t pinX_ = 0;
     int pinnedSince_ = 0;
-    int pinWalkedLeft_ = 0, pinWalkedRight_ = 0;
+    Walks pinWalks_;
     // The fights under way that have held her, a bit each.
     std::uint32_t metFights_ = 0;
     std::uint64_t fightPrint_ = 0;
@@ -73,5 +81,6 @@ private:
     int entersOnLine_ = 0;
     int lockedFrames_ = 0;
     std::int32_t heldX_ = 0;
-    int heldXFrames_ = 0, walkedLeft_ = 0, walkedRight_ = 0;
+    int heldXFrames_ = 0;
+    Walks heldXWalks_;
 };

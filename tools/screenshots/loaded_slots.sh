@@ -49,10 +49,10 @@ one() {
   local name=$1 dir="$work/$1"
   mkdir -p "$dir"
   "$writer" slot "$name" "$dir/slot.txt" > "$dir/writer.log" 2>&1 ||
-    { failed "$name" "$dir" "$dir/writer.log" "the writer wrote no slot"; return 1; }
+    { failed "$name" "$dir" "$dir/writer.log" "the writer wrote no slot"; return; }
   cp -rT "$game" "$dir/game"
   xvfb-run -a -s "-screen 0 1024x768x24" "$here/drive.sh" "$dir/game" "$dir/slot.txt" "$work/actions.txt" "$dir/shots" \
-    > "$dir/drive.log" 2>&1 || { failed "$name" "$dir" "$dir/drive.log" "the drive failed"; return 1; }
+    > "$dir/drive.log" 2>&1 || { failed "$name" "$dir" "$dir/drive.log" "the drive failed"; return; }
   montage $(seq -f "$dir/shots/shot_%g.png" "${QM_SHOTS:-7}") -tile 4x -geometry 512x384+2+2 -background '#202020' "$out/$name.png"
   rm -rf "$out/$name.failed"
   echo "$name: $out/$name.png"
