@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -51,6 +52,7 @@
 #include "support/child_run.h"
 #include "support/fresh_state.h"
 #include "support/pictures_made.h"
+#include "support/roads/era04.h"
 #include "support/roads/finale.h"
 #include "support/slot_words.h"
 #include "support/soak_watch.h"
@@ -138,6 +140,27 @@ void MetWithTheViewBehind(AreaRun&, const KeyHands::Watch& play) {
     ScrollX = Era04Door4 + 320;
 }
 
+// Soldier fight 2 under way: through door 2 she strikes soldier 4 as it
+// comes at her, so that it flies and the alert calls its fighters out (the
+// random keys reach that blow in few games).
+void IntoTheSecondMelee(AreaRun& run, const KeyHands::Watch& watch) {
+    KeyHands hands(run, watch);
+    Era04Hands era04(run);
+    const Era04SoldierSlotsRecord& s = Era04SoldierSlots;
+    hands.AutoEnter(true);
+    hands.Only({VK_RIGHT});
+    ASSERT_TRUE(hands.Play([&] { return Era04DoorLocks[3] == 1 && s.x[4] - PlayerState.x < 160; }, 3000))
+        << "never through door 2 to soldier 4";
+    hands.LetAllGo();
+    ASSERT_TRUE(hands.Play([&] {
+        era04.FlightStep();
+        return Era04DoorLocks[2] == 1;
+    }, 1500)) << "soldier 4 never flew";
+    ASSERT_TRUE(hands.Play([] { return Fight2Side != 0 && Era04CameraStage == 3; }, 1500)) << "no alert";
+    era04.LetGoAll();
+    hands.AutoEnter(false);
+}
+
 // Each area entered as a player who got there would have it, every fight
 // and scene that holds her, from the slot writer's places, and the first
 // frame of every scene that moves her by script while her keys are live.
@@ -162,7 +185,8 @@ const std::vector<SoakStart>& SoakStarts() {
         {"Era03ArenaEnemy2", nullptr, "arena_enemy2"},
         {"Era03ArenaEnemy3", nullptr, "arena_enemy3"},
         {"SoldierFight1", nullptr, "soldier_fight1"},
-        {"SoldierFight2", nullptr, "soldier_fight2"},
+        {"SoldierFight2", nullptr, "soldier_fight2", IntoTheSecondMelee},
+        {"SoldierFight2Opening", nullptr, "soldier_fight2"},
         {"EncounterA", nullptr, "encounter_a"},
         {"EncounterB", nullptr, "encounter_b"},
         // Played past the minute a hold may last with no line shown.
@@ -245,13 +269,26 @@ std::vector<std::uint32_t> SoakSeeds() {
     return {std::begin(kCiSeeds), std::end(kCiSeeds)};
 }
 
-// The keys a restless player reaches for, the game keys weighted up.
+// The keys a restless player reaches for, the game keys weighted up. The
+// arrows lean three to one toward where she is headed.
 constexpr int kKeys[] = {
     VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_UP, VK_DOWN,
     VkLetter('Z'), VkLetter('X'), VkLetter('S'), VkLetter('S'), VkLetter('D'), VkLetter('F'),
     VkLetter('G'), VkLetter('Q'), VkLetter('A'), VK_RETURN, VK_RETURN, VK_RETURN, VK_F2, VK_F6,
     VkLetter('Y'), VkLetter('N'), VkDigit(1), VkDigit(2), VkDigit(3), VkDigit(6),
 };
+
+// She heads right, then back left, and so on, kLeanFrames each way: a
+// long run leaning one way for good would park her at one end of a ring or
+// a room, where its fight rightly waits for her to come back.
+constexpr int kLeanFrames = 64 * 45;
+int Leaning(int key, int frame) {
+    if (frame / kLeanFrames % 2 == 0) return key;
+    return key == VK_LEFT ? VK_RIGHT : key == VK_RIGHT ? VK_LEFT : key;
+}
+
+// The keys that answer a question, each a number or Y or N.
+constexpr int kAnswers[] = {VkDigit(1), VkDigit(2), VkLetter('Y'), VkLetter('N')};
 
 // What she has under way as a scene begins: a walk, a jump, the run, the
 // dash, alone or with a jump, or a crouch.
@@ -423,11 +460,18 @@ protected:
         // come is the camp's catching game (90 s, the keys steering the
         // catcher).
         constexpr int kStuckFrames = 64 * 120;
-        // A player left on a menu page for half a minute goes back to the
-        // game: one key in 26 is F2, and a page that only F2 leaves could
-        // otherwise outlast the stuck watch by chance alone.
-        constexpr int kMenuFrames = 64 * 30;
-        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0;
+        // A player goes back to the game from the menu after five seconds,
+        // F2 after F2 until it is left: one key in 26 is F2, and a page that
+        // only F2 leaves could otherwise outlast the stuck watch by chance
+        // alone, and a long run spend half its time on the menu.
+        constexpr int kMenuFrames = 64 * 5;
+        // A question only some keys answer (a number or Y or N) waits for
+        // them, rightly: a player who sees nothing move for 20 s presses
+        // one, and 20 s on the next, all four before the stuck watch's two
+        // minutes.
+        constexpr int kAnswerFrames = 64 * 20;
+        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0, answers = 0;
+        int answeredAt = 0;
         std::uint64_t lastPrint = 0;
         SoakWatch watch;
         PicturesMade made;
@@ -454,10 +498,12 @@ protected:
                                   m.loadOpen == 1 || m.settingsOpen == 1;
             onMenu = GameFlow.phase == 0 && menuPage ? onMenu + 1 : 0;
             if (held == 0 && frame >= nextKeyAt) {
-                held = kKeys[pickKey(rng)];
-                if (onMenu >= kMenuFrames) {
+                held = Leaning(kKeys[pickKey(rng)], frame);
+                if (unmoved >= kAnswerFrames && frame - answeredAt >= kAnswerFrames) {
+                    held = kAnswers[answers++ % std::size(kAnswers)];
+                    answeredAt = frame;
+                } else if (onMenu >= kMenuFrames) {
                     held = VK_F2;
-                    onMenu = 0;
                 }
                 // The quit screens are answered "no": the player means to
                 // stay, and a game that quits when asked to is no fault.
@@ -473,6 +519,11 @@ protected:
                 LetGo(held);
                 held = 0;
             }
+            const auto holds = [&](int key) {
+                return held == key || (frame >= movesFrom && frame < movesUntil &&
+                                       std::find(moves.begin(), moves.end(), key) != moves.end());
+            };
+            watch.NoteArrows(holds(VK_LEFT), holds(VK_RIGHT));
             const bool onStage = GameFlow.phase == 1;
             PlayFrames(1);
             ASSERT_FALSE(plat::headless::WindowClosed())
@@ -525,7 +576,14 @@ TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorHoldHerNorBreakHerBounds) {
         // The next seed's game, in this process, as a fresh one.
         if (!first) AnotherGame();
         first = false;
-        ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(GetParam()), nullptr));
+        // A long soak says how much of it the menu side took (the title and
+        // a game over's screens count with it).
+        int offStage = 0;
+        ASSERT_NO_FATAL_FAILURE(PlaySoak(GetParam(), seed, SoakFrames(GetParam()),
+                                         [&](int) { offStage += GameFlow.phase != 1 ? 1 : 0; }));
+        if (std::getenv("QM_SOAK_FRAMES") != nullptr)
+            std::fprintf(stderr, "%s, seed %u: %d of %d frames off the stage\n", GetParam().name, seed, offStage,
+                        SoakFrames(GetParam()));
 
         // Esc quits at once, wherever she is, and the game shuts down cleanly.
         Tap(VK_ESCAPE);

@@ -187,10 +187,14 @@ const FightRow kFights[] = {
      [](Print& p) { p(TournamentState.opponentHp); }, nullptr,
      // Round 1's opponent turns back toward the middle 300 px from either
      // end of the ring: a heroine who keeps to an end is out of its reach,
-     // and it out of hers, until she walks back in.
+     // and it out of hers, until she walks back in. An opponent standing at
+     // an end itself has her all the same.
      [] {
-         const std::int32_t x = PlayerState.x - Era02Anchor1;
-         return TournamentState.state != 1 || (x > 300 && x < 2700);
+         const auto inTheMiddle = [](std::int32_t x) {
+             x -= Era02Anchor1;
+             return x > 300 && x < 2700;
+         };
+         return TournamentState.state != 1 || inTheMiddle(PlayerState.x) || !inTheMiddle(Round1Opponent.x);
      }},
     {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
      [](Print& p) { p(Era03Duel.hp); }},
@@ -212,13 +216,17 @@ const FightRow kFights[] = {
     {"soldier fight 1",
      [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 0 && ErrandState == 0; }, SoldierBlows,
      &kSoldierFight1Hold, [] { return SoldierInSight([](int) { return true; }); }},
-    // The second's row stands to attention (frame 20) until she strikes
-    // soldier 4; then its six fighters (not soldier 4, not the guard of
-    // its end) take that end of the room and wait there, out of sight,
-    // for her to bring it into view.
+    // The second's row stands to attention (frame 20), its talk holding
+    // her, until she strikes soldier 4: no fight. The alert that follows
+    // sends its six fighters (not soldier 4, not the guard of its end) to
+    // that end of the room (the side it chose), where they wait, out of
+    // sight, for her to bring it into view: they have met her.
     {"soldier fight 2",
-     [] { return SoldiersStand() && Era04Progress.soldierFight1Done == 1 && Era04Progress.soldierFight2Done == 0; },
-     SoldierBlows, &kSoldierFight2Hold,
+     [] {
+         return SoldiersStand() && Era04Progress.soldierFight1Done == 1 && Era04Progress.soldierFight2Done == 0 &&
+                Fight2Side != 0;
+     },
+     SoldierBlows, nullptr,
      [] {
          return SoldierInSight([](int i) {
              const int guard = Fight2Side == 1 ? 5 : 3;
@@ -245,6 +253,18 @@ const FightRow kFights[] = {
      }},
 };
 
+// What she loses to the ground a fight is fought on, not to its figures: no
+// blow of the fight. The Era03 arena's post throws her 100 px back from it
+// as it takes its 50 HP.
+bool HurtOffTheFight() {
+    return AnyHolds({
+        [] {
+            return Era03AreaFlag == 1 && PlayerState.pose == 27 &&
+                   std::abs(PlayerState.x - Era03ArenaHazardPost.x) == 100;
+        },
+    });
+}
+
 std::string Where() {
     std::ostringstream o;
     o << "x " << PlayerState.x << ", y " << PlayerState.y << ", ScrollX " << ScrollX << ", CameraMode "
@@ -255,8 +275,8 @@ std::string Where() {
 
 }  // namespace
 
-void SoakWatch::Walks::Note() {
-    if (PlayerState.pose >= 2 && PlayerState.pose <= 7) ++(PlayerState.facing == 1 ? right : left);
+void SoakWatch::Walks::Note(bool leftHeld, bool rightHeld) {
+    if (leftHeld != rightHeld) ++(rightHeld ? right : left);
 }
 
 void SoakWatch::NoteEnter() {
@@ -292,7 +312,7 @@ void SoakWatch::StartAgain() {
     pinnedSince_ = stageFrame_;
     pinWalks_ = {};
     metFights_ = 0;
-    quietFrames_ = 0;
+    quietFrames_ = metQuietFrames_ = 0;
     lineSince_ = stageFrame_;
     entersOnLine_ = 0;
     lockedFrames_ = heldXFrames_ = 0;
@@ -333,11 +353,11 @@ std::string SoakWatch::NotePin(int frame) {
     }
     // Pinned only if she tried to get away: a heroine who walks into a wall
     // with blows landing behind her has only to turn round.
-    pinWalks_.Note();
+    pinWalks_.Note(leftHeld_, rightHeld_);
     if (stageFrame_ - pinnedSince_ <= kPinnedFrames || !pinWalks_.BothWays()) return "";
     return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
            std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
-           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage, walking both ways (" + Where() + ")";
+           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage, the keys trying both ways (" + Where() + ")";
 }
 
 std::string SoakWatch::NoteFight(int frame) {
@@ -357,15 +377,27 @@ std::string SoakWatch::NoteFight(int frame) {
         f.blows(print);
         engaged = engaged || f.engaged == nullptr || f.engaged();
     }
-    const bool struck = PlayerState.hp < lastFightHp_;
+    const bool struck = PlayerState.hp < lastFightHp_ && !HurtOffTheFight();
     lastFightHp_ = PlayerState.hp;
-    // A fight that waits for her to come on is paused, not begun again.
-    if (fight == nullptr || LineShown() || struck || print.h != fightPrint_) quietFrames_ = 0;
-    else if (engaged) ++quietFrames_;
+    // A fight that waits for her to come on is paused, not begun again;
+    // but not for ever: opponents out of the picture or out of her reach
+    // for minutes on end wait for nobody.
+    if (fight == nullptr || LineShown() || struck || print.h != fightPrint_) {
+        quietFrames_ = 0;
+        metQuietFrames_ = 0;
+    } else {
+        ++metQuietFrames_;
+        if (engaged) ++quietFrames_;
+    }
     fightPrint_ = print.h;
-    if (quietFrames_ <= kQuietFightFrames) return "";
-    return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
-           std::to_string(quietFrames_) + " frames on the stage with her engaged (" + Where() + ")";
+    if (quietFrames_ > kQuietFightFrames)
+        return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
+               std::to_string(quietFrames_) + " frames on the stage with her engaged (" + Where() + ")";
+    if (metQuietFrames_ > kMetQuietFrames)
+        return "frame " + std::to_string(frame) + ": " + fight + " met her and no blow has landed either way for " +
+               std::to_string(metQuietFrames_) + " frames on the stage, its opponents out of the picture or out of " +
+               "her reach for " + std::to_string(metQuietFrames_ - quietFrames_) + " of them (" + Where() + ")";
+    return "";
 }
 
 std::string SoakWatch::NoteLine(int frame) {
@@ -404,7 +436,7 @@ std::string SoakWatch::NoteHold(int frame) {
         heldX_ = PlayerState.x;
     } else {
         ++heldXFrames_;
-        heldXWalks_.Note();
+        heldXWalks_.Note(leftHeld_, rightHeld_);
     }
     lockedFrames_ = !LineShown() && (MessageBoxOpen == 1 || EventHoldsPlayer == 1) ? lockedFrames_ + 1 : 0;
     if (lockedFrames_ > kLongestHoldFrames)
@@ -412,6 +444,7 @@ std::string SoakWatch::NoteHold(int frame) {
                std::to_string(lockedFrames_) + " frames on the stage with no line shown (" + Where() + ")";
     if (heldXFrames_ > kLongestHoldFrames && heldXWalks_.BothWays())
         return "frame " + std::to_string(frame) + ": her x has stayed at " + std::to_string(heldX_) + " for " +
-               std::to_string(heldXFrames_) + " frames on the stage while she walked both ways (" + Where() + ")";
+               std::to_string(heldXFrames_) + " frames on the stage while the keys tried both ways (" + Where() +
+               ")";
     return "";
 }

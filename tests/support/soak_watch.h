@@ -16,11 +16,12 @@
 
 class SoakWatch {
 public:
-    // Her walking, a frame at a time each way (walk and run poses), since a
-    // count began: one who walked both ways tried to get off the spot.
+    // The arrows the keys held, a frame at a time each way, since a count
+    // began: one who held each a second tried to get off the spot, whatever
+    // pose the game gave her meanwhile (a blow's hurt pose walks nowhere).
     struct Walks {
         int left = 0, right = 0;
-        void Note();
+        void Note(bool leftHeld, bool rightHeld);
         bool BothWays() const { return left >= kSecond && right >= kSecond; }
     };
 
@@ -29,8 +30,8 @@ public:
     static constexpr int kOutOfViewFrames = 10 * kSecond;
     // Further than this in one frame, outside a scene's own move.
     static constexpr std::int32_t kLongestStep = 600;
-    // Within this reach for this long while she is struck, walking both
-    // ways (a second of each at least).
+    // Within this reach for this long while she is struck, the keys trying
+    // both ways (a second of each arrow at least).
     static constexpr std::int32_t kPinReach = 50;
     static constexpr int kPinnedFrames = 120 * kSecond;
     // Struck at least this often for the pin to count as one.
@@ -38,6 +39,10 @@ public:
     // A fight under way that has her engaged (its opponents in the picture,
     // within her reach), with nothing landing either way this long.
     static constexpr int kQuietFightFrames = 180 * kSecond;
+    // A fight met and not over, with nothing landing either way this long
+    // whether or not it had her engaged: its opponents out of the picture or
+    // out of her reach all the while wait for nobody.
+    static constexpr int kMetQuietFrames = 300 * kSecond;
     // A line up this long, nothing holding her, Enter pressed meanwhile.
     static constexpr int kUnclosedLineFrames = 60 * kSecond;
     // Held (the key lock or a scene's hold) longer than any scene holds her,
@@ -47,6 +52,11 @@ public:
 
     // Enter went down before the coming frame.
     void NoteEnter();
+    // The arrows the keys hold through the coming frame.
+    void NoteArrows(bool left, bool right) {
+        leftHeld_ = left;
+        rightHeld_ = right;
+    }
     // After every frame; what went wrong, or "" while all is well.
     std::string Note(int frame);
 
@@ -76,6 +86,8 @@ private:
     std::uint64_t fightPrint_ = 0;
     std::int32_t lastFightHp_ = 0;
     int quietFrames_ = 0;
+    int metQuietFrames_ = 0;
+    bool leftHeld_ = false, rightHeld_ = false;
     std::uint64_t linePrint_ = 0;
     int lineSince_ = 0;
     int entersOnLine_ = 0;

@@ -52,26 +52,67 @@ void InRound1(std::int32_t x) {
     TournamentBoundsLock = 1;
     TournamentState.state = 1;
     Round1Opponent.frame = 4;
+    Round1Opponent.x = Era02Anchor1 + 1500;
     PlayerState.x = Era02Anchor1 + x;
     ScrollX = PlayerState.x - 500;
 }
 
-// Struck every second where she stands, as she tries to walk off one way
-// and the other, knocked back a little each time.
+// The arrows the keys hold through each frame of a case.
+bool LeftHeld = false, RightHeld = false;
+
+// Struck every second where she stands, as the keys try to walk her off one
+// way and the other, knocked back a little each time.
 void StruckWalkingBothWays(int frame) {
+    const bool right = frame / SoakWatch::kSecond % 2 == 0;
+    LeftHeld = !right;
+    RightHeld = right;
     if (frame % SoakWatch::kSecond != 0) return;
     --PlayerState.hp;
-    const bool right = frame / SoakWatch::kSecond % 2 == 0;
     PlayerState.pose = 2;
     PlayerState.facing = right ? 1 : -1;
     PlayerState.x += right ? 20 : -20;
 }
 
-// The same, always walking into the wall at her right.
+// The same, the keys always walking her into the wall at her right.
 void StruckWalkingIntoAWall(int frame) {
     StruckWalkingBothWays(frame);
+    LeftHeld = false;
+    RightHeld = true;
     PlayerState.facing = 1;
 }
+
+// Struck every two seconds where she stands, each blow's hurt pose
+// outlasting the gap to the next: the keys try both ways and she never
+// walks a step.
+void StunLockedInPlace(int frame) {
+    LeftHeld = frame / SoakWatch::kSecond % 2 == 0;
+    RightHeld = !LeftHeld;
+    PlayerState.pose = 84;
+    if (frame % (2 * SoakWatch::kSecond) == 0) PlayerState.hp -= 10;
+}
+
+// The same, each blow knocking her 20 px one way or the other.
+void StunLocked(int frame) {
+    StunLockedInPlace(frame);
+    if (frame % (2 * SoakWatch::kSecond) == 0) PlayerState.x += frame / (2 * SoakWatch::kSecond) % 2 == 0 ? 20 : -20;
+}
+
+// The Era03 arena with enemy 2 met: her blows and its come to nothing, and
+// what she loses is to the wall's post, which throws her back 100 px from
+// it every ten seconds as the keys walk her into it.
+void InTheEra03Arena() {
+    Standing();
+    Era03AreaFlag = 1;
+    Era03ArenaEncounter.controllerState = 5;
+    Era03ArenaEnemy2.x = PlayerState.x + 300;
+    Era03ArenaHazardPost.x = PlayerState.x + 100;
+}
+void ThrownByThePost(int frame) {
+    const bool touch = frame % (10 * SoakWatch::kSecond) == 0;
+    PlayerState.hp -= touch ? 50 : 0;
+    PlayerState.pose = touch ? 27 : 1;
+}
+void StruckByEnemy2(int frame) { PlayerState.hp -= frame % (10 * SoakWatch::kSecond) == 0 ? 50 : 0; }
 
 struct WatchCase {
     const char* what;
@@ -88,7 +129,8 @@ struct WatchCase {
 };
 
 constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFrames,
-              kQuiet = SoakWatch::kQuietFightFrames, kLine = SoakWatch::kUnclosedLineFrames;
+              kQuiet = SoakWatch::kQuietFightFrames, kMetQuiet = SoakWatch::kMetQuietFrames,
+              kLine = SoakWatch::kUnclosedLineFrames;
 constexpr int kHold = SoakWatch::kLongestHoldFrames;
 constexpr int kFiveSeconds = 5 * SoakWatch::kSecond;
 // A menu visit of half a minute, from the middle of a count.
@@ -148,6 +190,9 @@ const WatchCase kCases[] = {
     {"carried 700 px in a frame", Standing, [](int n) { PlayerState.x += n == 5 ? 700 : 0; }, 5, 5},
     {"pinned while struck", Standing, StruckWalkingBothWays, kPinned, kPinned + 2 * SoakWatch::kSecond},
     {"struck walking into a wall, never turning", Standing, StruckWalkingIntoAWall, -1, -1},
+    {"stun-locked in her hurt pose, the keys trying both ways", Standing, StunLocked, kPinned,
+     kPinned + 2 * SoakWatch::kSecond},
+    {"her x held in her hurt pose, the keys trying both ways", Standing, StunLockedInPlace, kHold + 1, kHold + 1},
     {"kept at the ring's west end by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
      StruckWalkingBothWays, -1, -1},
     {"kept in the middle of the ring in round 3", [] { InRound3(948, 1460); }, StruckWalkingBothWays, kPinned,
@@ -158,10 +203,21 @@ const WatchCase kCases[] = {
      },
      StruckWalkingBothWays, -1, -1},
     {"a round with nothing landing", ARoundWithNothingLanding, [](int) {}, kQuiet, kQuiet + 1},
+    // Out of its reach at an end, for minutes on end: it waits for nobody.
     {"round 1 with nothing landing, she at the ring's east end its opponent turns back from",
-     [] { InRound1(2800); }, [](int) {}, -1, -1},
+     [] { InRound1(2800); }, [](int) {}, kMetQuiet + 1, kMetQuiet + 1},
     {"round 1 with nothing landing, she in the middle of the ring", [] { InRound1(1400); }, [](int) {}, kQuiet,
      kQuiet + 1},
+    {"round 1 with nothing landing, its opponent beside her at the ring's east end", [] {
+         InRound1(2800);
+         Round1Opponent.x = PlayerState.x - 60;
+     },
+     [](int) {}, kQuiet + 1, kQuiet + 1},
+    {"round 1 with a blow every two minutes, she at an end of the ring out of its reach", [] { InRound1(2800); },
+     [](int n) { TournamentState.opponentHp -= n % (120 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
+    {"the Era03 arena, the post's throws all she loses", [] { InTheEra03Arena(); }, ThrownByThePost, kQuiet + 1,
+     kQuiet + 1},
+    {"the Era03 arena, enemy 2's blows landing", [] { InTheEra03Arena(); }, StruckByEnemy2, -1, -1},
     // The menu stops the world: a visit pauses each count, and the count
     // goes on from where it stood.
     {"a round with nothing landing, the menu visited", ARoundWithNothingLanding, [](int) {}, kQuiet + kVisit,
@@ -229,14 +285,16 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
         ResetToStartValues();
         c.set();
         SoakWatch watch;
+        LeftHeld = RightHeld = false;
         int seenAt = -1;
-        for (int n = 0; n <= kQuiet + kVisit + 2000 && seenAt < 0; ++n) {
+        for (int n = 0; n <= kMetQuiet + kVisit + 2000 && seenAt < 0; ++n) {
             const bool away = c.visitAt >= 0 && n >= c.visitAt && n < c.visitAt + kVisit;
             GameFlow.phase = away ? 0 : 1;
             GameFlow.bootFlag = away && c.title ? 1 : 0;
             // Enter on the menu, in the case that presses it nowhere else.
             if ((c.enterEvery != 0 && n % c.enterEvery == 0) || (c.enterEvery == 0 && away)) watch.NoteEnter();
             c.frame(n);
+            watch.NoteArrows(LeftHeld, RightHeld);
             if (!watch.Note(n).empty()) seenAt = n;
         }
         if (c.from < 0) {
@@ -252,16 +310,19 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
 // they meet (its owner holds her for the meeting, then lets her go) and
 // nothing lands either way after; its figures may then wait out of her
 // sight for a while (the second soldier fight's fighters at their end of
-// the room), which pauses the count.
+// the room), which pauses the count, but not for minutes on end (a figure
+// lost beyond its room's wall).
 struct WaitingFight {
     const char* what;
     // Its figures standing in the picture.
     void (*stand)();
     // Out of the fight for her, while they stand.
     void (*hide)();
-    const HoldOwner& owner;
+    // The hold of her its meeting takes, or nullptr where `meet` meets her.
+    const HoldOwner* owner;
     // False: what stands there is no fight (yet, or any more).
     bool fights = true;
+    void (*meet)() = nullptr;
 };
 
 void SoldierAt(std::int32_t x, std::int32_t frame) {
@@ -276,57 +337,62 @@ const WaitingFight kWaitingFights[] = {
          EncounterAFigure.drawn = 1;
          EncounterAFigure.x = 5200;
      },
-     [] { EncounterAFigure.x = 7000; }, kEncounterAHold},
+     [] { EncounterAFigure.x = 7000; }, &kEncounterAHold},
     {"encounter B", [] {
          EncounterBFigure.bodyPose = 2;
          EncounterBFigure.x = 5200;
      },
-     [] { EncounterBFigure.x = 3000; }, kEncounterBHold},
-    {"soldier fight 1", [] { SoldierAt(5200, 1); }, [] { SoldierAt(7000, 1); }, kSoldierFight1Hold},
+     [] { EncounterBFigure.x = 3000; }, &kEncounterBHold},
+    {"soldier fight 1", [] { SoldierAt(5200, 1); }, [] { SoldierAt(7000, 1); }, &kSoldierFight1Hold},
     {"soldier fight 1, the errand given", [] {
          SoldierAt(5200, 1);
          ErrandState = 1;
      },
-     [] {}, kSoldierFight1Hold, false},
+     [] {}, &kSoldierFight1Hold, false},
+    // Met at its alert, which sends its fighters to an end of the room.
     {"soldier fight 2", [] {
          SoldierAt(5200, 3);
          Era04Progress.soldierFight1Done = 1;
      },
-     [] { SoldierAt(7000, 3); }, kSoldierFight2Hold},
-    // Its row to attention, before she strikes soldier 4, is no fight.
+     [] { SoldierAt(7000, 3); }, nullptr, true, [] { Fight2Side = 1; }},
+    // Its row to attention, its talk holding her before she strikes
+    // soldier 4, is no fight.
     {"soldier fight 2, the row to attention", [] {
          SoldierAt(5200, 20);
          Era04Progress.soldierFight1Done = 1;
      },
-     [] {}, kSoldierFight2Hold, false},
+     [] {}, &kSoldierFight2Hold, false},
 };
 
 TEST(SoakWatch, CountsAWaitingFightFromItsMeetingWhileItsFiguresAreInSight) {
     constexpr int kHiddenFrom = 1000, kHiddenFor = 5000;
-    enum { kKeptAway, kMet, kMetThenHidden };
+    enum { kKeptAway, kMet, kMetThenHidden, kMetThenLost };
     for (const WaitingFight& c : kWaitingFights) {
-        for (const int how : {kKeptAway, kMet, kMetThenHidden}) {
+        for (const int how : {kKeptAway, kMet, kMetThenHidden, kMetThenLost}) {
             ResetToStartValues();
             Standing();
             c.stand();
             SoakWatch watch;
             int seenAt = -1;
-            for (int n = 0; n <= kQuiet + kHiddenFor + 100 && seenAt < 0; ++n) {
-                if (how != kKeptAway && n == 10) {
-                    HoldStep step(c.owner);
+            for (int n = 0; n <= kMetQuiet + 100 && seenAt < 0; ++n) {
+                if (how != kKeptAway && n == 10 && c.meet != nullptr) c.meet();
+                if (how != kKeptAway && n == 10 && c.owner != nullptr) {
+                    HoldStep step(*c.owner);
                     TakeHoldAsSheMovesOn(kHoldKeys);
                 }
-                if (how != kKeptAway && n == 11) LetGoOfHeroine(c.owner);
-                if (how == kMetThenHidden && n == kHiddenFrom) c.hide();
+                if (how != kKeptAway && n == 11 && c.owner != nullptr) LetGoOfHeroine(*c.owner);
+                if ((how == kMetThenHidden || how == kMetThenLost) && n == kHiddenFrom) c.hide();
                 if (how == kMetThenHidden && n == kHiddenFrom + kHiddenFor) c.stand();
                 if (!watch.Note(n).empty()) seenAt = n;
             }
             const int expected = how == kKeptAway || !c.fights ? -1
                                  : how == kMet                ? 11 + kQuiet
-                                                              : 11 + kQuiet + kHiddenFor;
-            EXPECT_EQ(seenAt, expected) << c.what << (how == kKeptAway ? ", kept away from"
-                                                      : how == kMet     ? ", met"
-                                                                       : ", met, then out of sight for a while");
+                                 : how == kMetThenHidden      ? 11 + kQuiet + kHiddenFor
+                                                              : 11 + kMetQuiet;
+            EXPECT_EQ(seenAt, expected) << c.what << (how == kKeptAway        ? ", kept away from"
+                                                      : how == kMet           ? ", met"
+                                                      : how == kMetThenHidden ? ", met, then out of sight for a while"
+                                                                              : ", met, then out of sight for good");
         }
     }
 }
