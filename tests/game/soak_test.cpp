@@ -122,11 +122,38 @@ void ShortOfTheBackdrop(AreaRun& run, const KeyHands::Watch& watch) {
     road.AutoEnter(false);
 }
 
-// The round's entrance waiting at the marker for A, its gauge full.
+// The round's entrance waiting at the marker for A, its gauge full: she
+// stands beside the marker, within the 129 px its A reaches (the slots put
+// her 158 px short of it).
 void ToTheMarker(AreaRun& run, const KeyHands::Watch& watch) {
+    constexpr std::int32_t kMarker = 1458;
     KeyHands hands(run, watch);
     hands.AutoEnter(true);
     ASSERT_TRUE(hands.Play([] { return TournamentGauge.value == 98; }, 3000)) << "the gauge never filled";
+    const auto beside = [] { return std::abs(PlayerState.x - (Era02Anchor1 + kMarker)) < 40; };
+    hands.Key(PlayerState.x < Era02Anchor1 + kMarker ? VK_RIGHT : VK_LEFT, true);
+    ASSERT_TRUE(hands.Play(beside, 600)) << "never beside the marker";
+    hands.LetAllGo();
+    ASSERT_TRUE(hands.Play(KeyHands::Idle, 120)) << "never still beside the marker";
+    ASSERT_TRUE(beside()) << "slid away from the marker";
+    hands.AutoEnter(false);
+}
+
+// Into the round from the marker, its entrance's lines answered: she
+// stands in the ring, its opponent out and nothing holding her.
+void IntoTheRound(AreaRun& run, const KeyHands::Watch& watch) {
+    ASSERT_NO_FATAL_FAILURE(ToTheMarker(run, watch));
+    KeyHands hands(run, watch);
+    hands.AutoEnter(true);
+    hands.Key(VkLetter('A'), true);
+    hands.PlayFrames(2);
+    hands.Key(VkLetter('A'), false);
+    const TournamentOpponentRecord* const opponents[] = {&Round1Opponent, &Round2Opponent, &Round3Opponent,
+                                                         &Round4Opponent};
+    const TournamentOpponentRecord& opponent = *opponents[TournamentState.state - 1];
+    ASSERT_TRUE(hands.Play([&] { return opponent.frame != 0 && MessageBoxOpen == 0 && EventHoldsPlayer == 0; },
+                           6000))
+        << "the round never began";
     hands.AutoEnter(false);
 }
 
@@ -176,10 +203,10 @@ const std::vector<SoakStart>& SoakStarts() {
         {"Era04Encounters", nullptr, "encounters"},
         {"FieldWalker", nullptr, "walker"},
         {"FieldArena", nullptr, "arena"},
-        {"Round1", nullptr, "round1"},
-        {"Round2", nullptr, "round2"},
-        {"Round3", nullptr, "round3"},
-        {"Round4", nullptr, "round4"},
+        {"Round1", nullptr, "round1", IntoTheRound},
+        {"Round2", nullptr, "round2", IntoTheRound},
+        {"Round3", nullptr, "round3", IntoTheRound},
+        {"Round4", nullptr, "round4", IntoTheRound},
         {"Era03Duel", nullptr, "duel"},
         {"Era03ArenaBoss1", nullptr, "arena_approach"},
         {"Era03ArenaEnemy2", nullptr, "arena_enemy2"},
@@ -447,14 +474,17 @@ protected:
         std::uniform_int_distribution<int> holdFor(1, 90);
         std::uniform_int_distribution<int> pause(0, 12);
 
-        // The opening: a move already under way as the scene begins, and
-        // the scene's own key a frame or three before or after it.
+        // The opening: a move already under way as the scene begins, held
+        // a frame or three after the scene's own key (a key that sets a
+        // scene going does nothing while she walks or jumps).
         std::uniform_int_distribution<int> pickMove(0, static_cast<int>(Moves().size()) - 1);
         std::uniform_int_distribution<int> within(0, 3);
         const std::vector<int>& moves = Moves()[pickMove(rng)];
-        const int movesFrom = within(rng);
-        const int movesUntil = movesFrom + holdFor(rng);
+        const int lead = within(rng);
+        const int movesFor = holdFor(rng);
         const int triggerAt = start.trigger != 0 ? within(rng) : -1;
+        const int movesFrom = triggerAt >= 0 ? triggerAt + lead : lead;
+        const int movesUntil = movesFrom + movesFor;
 
         // The longest stretch that keeps every keyed word still while keys
         // come is the camp's catching game (90 s, the keys steering the

@@ -427,10 +427,10 @@ std::string SoakWatch::NoteHold(int frame) {
     // A line shown says why she is held, and waits for her Enter. Held
     // without one: the key lock or a scene's hold, or her x held where she
     // walks on the spot both ways (an area's limits putting her back). A
-    // heroine cornered by blows walks off when she gets a moment; the camp's
-    // catching game, where the keys steer the character instead, does not
-    // walk her.
-    if (LineShown() || PlayerState.x != heldX_) {
+    // heroine cornered by blows walks off when she gets a moment. The camp's
+    // catching game, where the keys steer the character instead, keeps her
+    // out of the picture.
+    if (LineShown() || PlayerState.x != heldX_ || !Drawn()) {
         heldXFrames_ = 0;
         heldXWalks_ = {};
         heldX_ = PlayerState.x;
