@@ -305,17 +305,37 @@ constexpr int kKeys[] = {
     VkLetter('Y'), VkLetter('N'), VkDigit(1), VkDigit(2), VkDigit(3), VkDigit(6),
 };
 
-// She heads right, then back left, and so on, kLeanFrames each way: a
-// long run leaning one way for good would park her at one end of a ring or
-// a room, where its fight rightly waits for her to come back.
-constexpr int kLeanFrames = 64 * 45;
-int Leaning(int key, int frame) {
-    if (frame / kLeanFrames % 2 == 0) return key;
-    return key == VK_LEFT ? VK_RIGHT : key == VK_RIGHT ? VK_LEFT : key;
-}
+// How the soak's hands turn a key drawn at random into the key they press.
+struct SoakHands {
+    // She heads right, then back left, and so on, kLeanFrames each way: a
+    // long run leaning one way for good would park her at one end of a ring
+    // or a room, where its fight rightly waits for her to come back.
+    static constexpr int kLeanFrames = 64 * 45;
+    // A player goes back to the game from the menu after five seconds, F2
+    // after F2 until it is left: one key in 26 is F2, and a page that only
+    // F2 leaves could otherwise outlast the stuck watch by chance alone, and
+    // a long run spend half its time on the menu.
+    static constexpr int kMenuFrames = 64 * 5;
+    // A question only some keys answer (a number or Y or N) waits for them,
+    // rightly: a player who sees nothing move for 20 s presses one, and 20 s
+    // on the next, all four before the stuck watch's two minutes.
+    static constexpr int kAnswerFrames = 64 * 20;
+    static constexpr int kAnswers[] = {VkDigit(1), VkDigit(2), VkLetter('Y'), VkLetter('N')};
 
-// The keys that answer a question, each a number or Y or N.
-constexpr int kAnswers[] = {VkDigit(1), VkDigit(2), VkLetter('Y'), VkLetter('N')};
+    // The key to press at `frame` for the key `drawn`, after `onMenu`
+    // frames on a menu page and `unmoved` frames with nothing moving.
+    int Key(int drawn, int frame, int onMenu, int unmoved) {
+        if (unmoved >= kAnswerFrames && frame - answeredAt >= kAnswerFrames) {
+            answeredAt = frame;
+            return kAnswers[answers++ % std::size(kAnswers)];
+        }
+        if (onMenu >= kMenuFrames) return VK_F2;
+        if (frame / kLeanFrames % 2 == 0) return drawn;
+        return drawn == VK_LEFT ? VK_RIGHT : drawn == VK_RIGHT ? VK_LEFT : drawn;
+    }
+
+    int answers = 0, answeredAt = 0;
+};
 
 // What she has under way as a scene begins: a walk, a jump, the run, the
 // dash, alone or with a jump, or a crouch.
@@ -490,18 +510,8 @@ protected:
         // come is the camp's catching game (90 s, the keys steering the
         // catcher).
         constexpr int kStuckFrames = 64 * 120;
-        // A player goes back to the game from the menu after five seconds,
-        // F2 after F2 until it is left: one key in 26 is F2, and a page that
-        // only F2 leaves could otherwise outlast the stuck watch by chance
-        // alone, and a long run spend half its time on the menu.
-        constexpr int kMenuFrames = 64 * 5;
-        // A question only some keys answer (a number or Y or N) waits for
-        // them, rightly: a player who sees nothing move for 20 s presses
-        // one, and 20 s on the next, all four before the stuck watch's two
-        // minutes.
-        constexpr int kAnswerFrames = 64 * 20;
-        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0, answers = 0;
-        int answeredAt = 0;
+        int held = 0, releaseAt = 0, nextKeyAt = movesUntil + pause(rng), unmoved = 0, onMenu = 0;
+        SoakHands hands;
         std::uint64_t lastPrint = 0;
         SoakWatch watch;
         PicturesMade made;
@@ -528,13 +538,7 @@ protected:
                                   m.loadOpen == 1 || m.settingsOpen == 1;
             onMenu = GameFlow.phase == 0 && menuPage ? onMenu + 1 : 0;
             if (held == 0 && frame >= nextKeyAt) {
-                held = Leaning(kKeys[pickKey(rng)], frame);
-                if (unmoved >= kAnswerFrames && frame - answeredAt >= kAnswerFrames) {
-                    held = kAnswers[answers++ % std::size(kAnswers)];
-                    answeredAt = frame;
-                } else if (onMenu >= kMenuFrames) {
-                    held = VK_F2;
-                }
+                held = hands.Key(kKeys[pickKey(rng)], frame, onMenu, unmoved);
                 // The quit screens are answered "no": the player means to
                 // stay, and a game that quits when asked to is no fault.
                 if (AnswersYes(held) && QuitScreenRuns()) held = VkLetter('N');
@@ -624,6 +628,38 @@ TEST_P(Soak, RandomKeysNeitherCrashNorFreezeNorHoldHerNorBreakHerBounds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, Soak, ::testing::ValuesIn(SoakStarts()), StartName);
+
+// The hands lean each way in turn, leave the menu when its time is up and
+// answer a question nothing else moves, once each 20 s, in turn.
+TEST(SoakHands, LeanEachWayLeaveTheMenuAndAnswerWhatNothingElseMoves) {
+    constexpr int kLean = SoakHands::kLeanFrames, kMenu = SoakHands::kMenuFrames,
+                  kAnswer = SoakHands::kAnswerFrames;
+    struct Row {
+        const char* what;
+        int drawn, frame, onMenu, unmoved, expected;
+    };
+    // One pair of hands through the rows in order: each answer is kept.
+    const Row rows[] = {
+        {"heading right", VK_RIGHT, 100, 0, 0, VK_RIGHT},
+        {"heading right, the other arrow", VK_LEFT, kLean - 1, 0, 0, VK_LEFT},
+        {"heading left", VK_RIGHT, kLean, 0, 0, VK_LEFT},
+        {"heading left, the other arrow", VK_LEFT, kLean + 100, 0, 0, VK_RIGHT},
+        {"heading left, no arrow", VK_RETURN, kLean + 100, 0, 0, VK_RETURN},
+        {"heading right again", VK_RIGHT, 2 * kLean, 0, 0, VK_RIGHT},
+        {"on the menu a while", VK_RETURN, 100, kMenu - 1, 0, VK_RETURN},
+        {"on the menu its time", VK_RETURN, 100, kMenu, 0, VK_F2},
+        {"nothing moved a while", VK_RETURN, 3 * kLean, 0, kAnswer - 1, VK_RETURN},
+        {"nothing moved 20 s", VK_RETURN, 3 * kLean, 0, kAnswer, VkDigit(1)},
+        {"nothing moved, answered just now", VK_RETURN, 3 * kLean + 1, 0, kAnswer + 1, VK_RETURN},
+        {"nothing moved, on the menu, answered just now", VK_RETURN, 3 * kLean + 1, kMenu, kAnswer + 1, VK_F2},
+        {"nothing moved 20 s more", VK_RETURN, 3 * kLean + kAnswer, kMenu, 2 * kAnswer, VkDigit(2)},
+        {"and more", VK_RETURN, 3 * kLean + 2 * kAnswer, 0, 3 * kAnswer, VkLetter('Y')},
+        {"and more", VK_RETURN, 3 * kLean + 3 * kAnswer, 0, 4 * kAnswer, VkLetter('N')},
+        {"and more, from the first again", VK_RETURN, 3 * kLean + 4 * kAnswer, 0, 5 * kAnswer, VkDigit(1)},
+    };
+    SoakHands hands;
+    for (const Row& r : rows) EXPECT_EQ(hands.Key(r.drawn, r.frame, r.onMenu, r.unmoved), r.expected) << r.what;
+}
 
 // ---- the same seed plays the same game
 
