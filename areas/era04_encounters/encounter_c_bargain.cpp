@@ -91,6 +91,9 @@ void Offer(std::int32_t line, std::int32_t code, std::int32_t price, std::int32_
         EnterConfirmState = kLineWaiting;
         Bargain.offer = 11;
     } else if (key == 2) {
+        // The clerk's answer waits for an Enter of its own: one pressed at
+        // the offer, which asks for a number, must not read it unseen.
+        EnterConfirmState = kLineWaiting;
         Bargain.offer = declined;
     }
 }
@@ -160,6 +163,8 @@ void StepOffer() {
             EnterConfirmState = kLineWaiting;
             Bargain.offer = 10;
         } else if (key == 2) {
+            // The toll's first line waits, like the clerk's answer above.
+            EnterConfirmState = kLineWaiting;
             Bargain.state = 18;
             Field() = 220;
         }

@@ -116,6 +116,31 @@ TEST_F(EncounterCTest, WaresSellAtTheirPriceAndAnUnpaidOneCostsHerLife) {
     }
 }
 
+// An Enter pressed at an offer, which asks for a number, reads nothing: the
+// line that 2 brings (the clerk's answer, or the toll with its price) stays
+// up until an Enter of its own.
+TEST_F(EncounterCTest, AnEnterPressedAtAnOfferLeavesTheLineTwoBringsWaiting) {
+    struct Case {
+        std::int32_t offer, line, next;
+    } const cases[] = {{209, 213, 210}, {210, 213, 211}, {211, 220, 221}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.offer);
+        SetUp();
+        ToFirstOffer(500);
+        if (c.offer >= 210) Decline(210);
+        if (c.offer == 211) Decline(211);
+        ASSERT_EQ(Field(), c.offer);
+        EnterConfirmState = 2;
+        Key(2);
+        for (int i = 0; i < 8; ++i) Bargain();
+        EXPECT_EQ(Field(), c.line);
+        EXPECT_EQ(EnterConfirmState, 1);
+        EnterConfirmState = 2;
+        for (int i = 0; i < 4 && Field() != c.next; ++i) Bargain();
+        EXPECT_EQ(Field(), c.next);
+    }
+}
+
 // She comes back to the counter walking left, past the clerk's place; by
 // the first offer the two face each other, the clerk drawn so, holding the
 // ware out toward her.

@@ -61,8 +61,8 @@ void EncounterCRoad::Stalk(std::int32_t reach) {
 }
 
 void EncounterCRoad::Bargain() {
-    // Enter is pressed by hand here: the line after a declined offer is
-    // itself the next question, and a spare Enter would be read by it.
+    // Enter is pressed by hand here, once for each of the clerk's answers,
+    // so the road sees each line of the bargain stand before it reads it.
     const auto press = [&](int key, std::int32_t next) {
         Tap(key);
         ASSERT_TRUE(Play([&] { return DialogueChannels.fieldLine == next; }, 200)) << "no line " << next;
