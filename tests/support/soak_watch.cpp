@@ -184,17 +184,28 @@ const FightRow kFights[] = {
          const std::int32_t round = TournamentState.state;
          return TournamentBoundsLock == 1 && round >= 1 && round <= 4 && opponents[round - 1]->frame != 0;
      },
-     [](Print& p) { p(TournamentState.opponentHp); }, nullptr,
-     // Round 1's opponent turns back toward the middle 300 px from either
-     // end of the ring: a heroine who keeps to an end is out of its reach,
-     // and it out of hers, until she walks back in. An opponent standing at
-     // an end itself has her all the same.
+     // Round 2's end: the opponent hopping over her as she runs at it.
+     [](Print& p) {
+         p(TournamentState.opponentHp);
+         p(Round2ContactCount);
+     },
+     nullptr,
      [] {
-         const auto inTheMiddle = [](std::int32_t x) {
-             x -= Era02Anchor1;
-             return x > 300 && x < 2700;
+         const auto within = [](std::int32_t x, std::int32_t from, std::int32_t to) {
+             return x - Era02Anchor1 > from && x - Era02Anchor1 < to;
          };
-         return TournamentState.state != 1 || inTheMiddle(PlayerState.x) || !inTheMiddle(Round1Opponent.x);
+         // Round 1's opponent turns back toward the middle 300 px from
+         // either end of the ring: a heroine who keeps to an end is out of
+         // its reach, and it out of hers, until she walks back in. An
+         // opponent standing at an end itself has her all the same.
+         if (TournamentState.state == 1)
+             return within(PlayerState.x, 300, 2700) || !within(Round1Opponent.x, 300, 2700);
+         // Round 2's end: its opponent crawls (frames 12 and 13) until she
+         // stands in the ring's middle stretch with it in the picture.
+         const std::int32_t crawl = Round2Opponent.frame;
+         if (TournamentState.state == 2 && (crawl == 12 || crawl == 13))
+             return within(PlayerState.x, 349, 2588) && InThePicture(Round2Opponent.x);
+         return true;
      }},
     {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
      [](Print& p) { p(Era03Duel.hp); }},
@@ -427,10 +438,10 @@ std::string SoakWatch::NoteHold(int frame) {
     // A line shown says why she is held, and waits for her Enter. Held
     // without one: the key lock or a scene's hold, or her x held where she
     // walks on the spot both ways (an area's limits putting her back). A
-    // heroine cornered by blows walks off when she gets a moment. The camp's
-    // catching game, where the keys steer the character instead, keeps her
-    // out of the picture.
-    if (LineShown() || PlayerState.x != heldX_ || !Drawn()) {
+    // heroine cornered by blows walks off when she gets a moment, unless a
+    // fight keeps her there on purpose. The camp's catching game, where the
+    // keys steer the character instead, keeps her out of the picture.
+    if (LineShown() || PlayerState.x != heldX_ || !Drawn() || PinnedOnPurpose()) {
         heldXFrames_ = 0;
         heldXWalks_ = {};
         heldX_ = PlayerState.x;

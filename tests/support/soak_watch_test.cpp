@@ -60,6 +60,18 @@ void InRound1(std::int32_t x) {
 // The arrows the keys hold through each frame of a case.
 bool LeftHeld = false, RightHeld = false;
 
+// Round 2's end, its opponent crawling at `opponent` and she at `x` from
+// the arena's origin, the view on her.
+void InRound2sEnd(std::int32_t opponent, std::int32_t x) {
+    Standing();
+    TournamentBoundsLock = 1;
+    TournamentState.state = 2;
+    Round2Opponent.frame = 12;
+    Round2Opponent.x = Era02Anchor1 + opponent;
+    PlayerState.x = Era02Anchor1 + x;
+    ScrollX = PlayerState.x - 500;
+}
+
 // Struck every second where she stands, as the keys try to walk her off one
 // way and the other, knocked back a little each time.
 void StruckWalkingBothWays(int frame) {
@@ -140,7 +152,7 @@ void ARoundWithNothingLanding() {
     Standing();
     TournamentBoundsLock = 1;
     TournamentState.state = 2;
-    Round2Opponent.frame = 12;
+    Round2Opponent.frame = 3;
 }
 
 const WatchCase kCases[] = {
@@ -195,6 +207,8 @@ const WatchCase kCases[] = {
     {"her x held in her hurt pose, the keys trying both ways", Standing, StunLockedInPlace, kHold + 1, kHold + 1},
     {"kept at the ring's west end by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
      StruckWalkingBothWays, -1, -1},
+    {"held at the ring's west end in her hurt pose by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
+     StunLockedInPlace, -1, -1},
     {"kept in the middle of the ring in round 3", [] { InRound3(948, 1460); }, StruckWalkingBothWays, kPinned,
      kPinned + 2 * SoakWatch::kSecond},
     {"struck while a line waits for her", [] {
@@ -215,6 +229,14 @@ const WatchCase kCases[] = {
      [](int) {}, kQuiet + 1, kQuiet + 1},
     {"round 1 with a blow every two minutes, she at an end of the ring out of its reach", [] { InRound1(2800); },
      [](int n) { TournamentState.opponentHp -= n % (120 * SoakWatch::kSecond) == 0 ? 10 : 0; }, -1, -1},
+    // Round 2's end: its opponent crawls until she comes back to the
+    // ring's middle stretch with it in the picture.
+    {"round 2's end, its opponent crawling in the picture, she in the middle", [] { InRound2sEnd(1500, 1900); },
+     [](int) {}, kQuiet + 1, kQuiet + 1},
+    {"round 2's end, its opponent crawling, she at the ring's east end", [] { InRound2sEnd(1197, 2800); },
+     [](int) {}, kMetQuiet + 1, kMetQuiet + 1},
+    {"round 2's end, she running at it and it hopping over her now and then", [] { InRound2sEnd(1500, 1900); },
+     [](int n) { Round2ContactCount += n % (120 * SoakWatch::kSecond) == 0 ? 1 : 0; }, -1, -1},
     {"the Era03 arena, the post's throws all she loses", [] { InTheEra03Arena(); }, ThrownByThePost, kQuiet + 1,
      kQuiet + 1},
     {"the Era03 arena, enemy 2's blows landing", [] { InTheEra03Arena(); }, StruckByEnemy2, -1, -1},
