@@ -151,6 +151,9 @@ struct FightRow {
     // out of her reach while she keeps to an end of the ring. Its count
     // waits meanwhile; the rest have her while they run.
     bool (*engaged)() = nullptr;
+    // How long it may go with nothing landing either way once met, her
+    // engaged or not.
+    int metQuietFrames = SoakWatch::kMetQuietFrames;
 };
 
 // A soldier standing in the picture that `fights` takes for one of the
@@ -211,15 +214,30 @@ const FightRow kFights[] = {
      [](Print& p) { p(Era03Duel.hp); }},
     {"the Era03 fighter", [] { return Era03Fighter.encounterState == 2; },
      [](Print& p) { p(Era03Fighter.hp); }},
+    // Enemy 2 waits in its corner of the arena, not drawn, until she comes
+    // within its reach with it in the picture: no fight until they meet.
+    // It strikes nothing of its own: it follows her and answers her blows
+    // (a landing, its guard, which is pose 2 or 3 with her blow's spark, or
+    // a throw), so it has her only while it stands before her within a
+    // blow's reach; random keys bring a blow to it seldom, and a quiet
+    // stretch of five minutes or more is no rarity.
     {"the Era03 arena",
      [] {
          const std::int32_t s = Era03ArenaEncounter.controllerState;
-         return s == 3 || s == 5 || s == 7;
+         return s == 3 || (s == 5 && Era03ArenaEnemy2.pose != 0) || s == 7;
      },
      [](Print& p) {
          for (std::int32_t v : {Era03ArenaBoss1.hp, Era03ArenaEnemy2.hp, Era03ArenaEnemy2.guardBreaks, Era03ArenaEnemy3.hp})
              p(v);
-     }},
+         const std::int32_t pose = Era03ArenaEnemy2.pose;
+         p(Era03ArenaEncounter.controllerState == 5 && (pose == 2 || pose == 3) && HitEffectState != 0);
+     },
+     nullptr,
+     [] {
+         const std::int32_t ahead = (Era03ArenaEnemy2.x - PlayerState.x) * PlayerState.facing;
+         return Era03ArenaEncounter.controllerState != 5 || (ahead >= 0 && ahead <= 200);
+     },
+     480 * SoakWatch::kSecond},
     // Each soldier fight's soldiers stand in their rows from the moment
     // the fight is armed, the first as she comes into the area. The first
     // is a fight until it gives her the errand (its end, on her return, is
@@ -375,6 +393,7 @@ std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
     bool engaged = false;
+    int metQuietLimit = 0;
     for (std::size_t i = 0; i < std::size(kFights); ++i) {
         const FightRow& f = kFights[i];
         const std::uint32_t bit = 1u << i;
@@ -385,6 +404,7 @@ std::string SoakWatch::NoteFight(int frame) {
         if (f.meeting == nullptr || HoldsHeroine(*f.meeting)) metFights_ |= bit;
         if ((metFights_ & bit) == 0) continue;
         fight = f.name;
+        metQuietLimit = f.metQuietFrames;
         f.blows(print);
         engaged = engaged || f.engaged == nullptr || f.engaged();
     }
@@ -404,7 +424,7 @@ std::string SoakWatch::NoteFight(int frame) {
     if (quietFrames_ > kQuietFightFrames)
         return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
                std::to_string(quietFrames_) + " frames on the stage with her engaged (" + Where() + ")";
-    if (metQuietFrames_ > kMetQuietFrames)
+    if (metQuietFrames_ > metQuietLimit)
         return "frame " + std::to_string(frame) + ": " + fight + " met her and no blow has landed either way for " +
                std::to_string(metQuietFrames_) + " frames on the stage, its opponents out of the picture or out of " +
                "her reach for " + std::to_string(metQuietFrames_ - quietFrames_) + " of them (" + Where() + ")";

@@ -41,7 +41,8 @@ public:
     static constexpr int kQuietFightFrames = 180 * kSecond;
     // A fight met and not over, with nothing landing either way this long
     // whether or not it had her engaged: its opponents out of the picture or
-    // out of her reach all the while wait for nobody.
+    // out of her reach all the while wait for nobody. (A fight whose
+    // opponent only answers her blows may be given longer.)
     static constexpr int kMetQuietFrames = 300 * kSecond;
     // A line up this long, nothing holding her, Enter pressed meanwhile.
     static constexpr int kUnclosedLineFrames = 60 * kSecond;

@@ -110,14 +110,16 @@ void StunLocked(int frame) {
 }
 
 // The Era03 arena with enemy 2 met: her blows and its come to nothing, and
-// what she loses is to the wall's post, which throws her back 100 px from
-// it every ten seconds as the keys walk her into it.
+// what she loses is to the wall's post behind her, which throws her back
+// 100 px from it every ten seconds as the keys walk her into it.
 void InTheEra03Arena() {
     Standing();
     Era03AreaFlag = 1;
     Era03ArenaEncounter.controllerState = 5;
-    Era03ArenaEnemy2.x = PlayerState.x + 300;
-    Era03ArenaHazardPost.x = PlayerState.x + 100;
+    Era03ArenaEnemy2.pose = 1;
+    Era03ArenaEnemy2.x = PlayerState.x + 150;
+    PlayerState.facing = 1;
+    Era03ArenaHazardPost.x = PlayerState.x - 100;
 }
 void ThrownByThePost(int frame) {
     const bool touch = frame % (10 * SoakWatch::kSecond) == 0;
@@ -144,6 +146,8 @@ constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFr
               kQuiet = SoakWatch::kQuietFightFrames, kMetQuiet = SoakWatch::kMetQuietFrames,
               kLine = SoakWatch::kUnclosedLineFrames;
 constexpr int kHold = SoakWatch::kLongestHoldFrames;
+// The Era03 arena's enemy 2, which only answers her blows, waits longest.
+constexpr int kArenaWait = 480 * SoakWatch::kSecond;
 constexpr int kFiveSeconds = 5 * SoakWatch::kSecond;
 // A menu visit of half a minute, from the middle of a count.
 constexpr int kVisit = 30 * SoakWatch::kSecond;
@@ -239,6 +243,18 @@ const WatchCase kCases[] = {
      [](int n) { Round2ContactCount += n % (120 * SoakWatch::kSecond) == 0 ? 1 : 0; }, -1, -1},
     {"the Era03 arena, the post's throws all she loses", [] { InTheEra03Arena(); }, ThrownByThePost, kQuiet + 1,
      kQuiet + 1},
+    {"the Era03 arena, enemy 2 waiting in its corner for her, the post's throws all she loses", [] {
+         InTheEra03Arena();
+         Era03ArenaEnemy2.pose = 0;
+     },
+     ThrownByThePost, -1, -1},
+    // Enemy 2 only answers her blows: behind her it waits, but not for
+    // ever.
+    {"the Era03 arena, enemy 2 behind her, nothing landing", [] {
+         InTheEra03Arena();
+         PlayerState.facing = -1;
+     },
+     [](int) {}, kArenaWait + 1, kArenaWait + 1},
     {"the Era03 arena, enemy 2's blows landing", [] { InTheEra03Arena(); }, StruckByEnemy2, -1, -1},
     // The menu stops the world: a visit pauses each count, and the count
     // goes on from where it stood.
@@ -309,7 +325,7 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
         SoakWatch watch;
         LeftHeld = RightHeld = false;
         int seenAt = -1;
-        for (int n = 0; n <= kMetQuiet + kVisit + 2000 && seenAt < 0; ++n) {
+        for (int n = 0; n <= kArenaWait + kVisit + 2000 && seenAt < 0; ++n) {
             const bool away = c.visitAt >= 0 && n >= c.visitAt && n < c.visitAt + kVisit;
             GameFlow.phase = away ? 0 : 1;
             GameFlow.bootFlag = away && c.title ? 1 : 0;
