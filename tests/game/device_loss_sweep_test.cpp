@@ -15,10 +15,11 @@
 // ask for again were they lost; and, once for each set of pictures in use
 // at each step of the road, each of them lost alone, the others made again,
 // finds one that is asked for only with another (tried once, not at each
-// making). The sample tries F6 at the first frame each such picture is
-// waited for or drawn from, and at the first frame of each kind of switch
-// between areas, which makes the new area's set while the old area's flag
-// is still up. The whole sweep (those, every frame that makes a picture on
+// making), and one the loss made again marked loaded but not in its own
+// texture slot (tried once). The sample tries F6 at the first frame each
+// such picture is waited for or drawn from, and at the first frame of each
+// kind of switch between areas, which makes the new area's set while the
+// old area's flag is still up. The whole sweep (those, every frame that makes a picture on
 // the stage and every 10 s of play) runs with
 //   QM_DEVICE_LOSS_SWEEP=whole build/test/tests/quillmarch_tests --gtest_filter='DeviceLossSweep.*'
 // (a number in place of `whole` plays that many of the road's stretches).
