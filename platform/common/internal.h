@@ -132,6 +132,9 @@ struct TextureView {
 // The texture's SDL texture for this renderer (made on first use from the
 // kept texels); false when the id is unknown or nothing can be made.
 bool TextureFor(SDL_Renderer* renderer, TextureId id, TextureView& view);
+// Tests: the bytes a texture was made from (null for no texture), which
+// tell the picture a texture slot holds.
+const std::uint8_t* TextureMadeFrom(TextureId id);
 // Drops every SDL texture made for this renderer (before it is destroyed).
 void ForgetRendererTextures(SDL_Renderer* renderer);
 void ReleaseAllTextures();

@@ -58,6 +58,7 @@ struct TextureRecord {
     bool used = false;
     int width = 0, height = 0;
     PictureKey key;                          // bytes null: not kept after release
+    const std::uint8_t* madeFrom = nullptr;  // the bytes it was made from
     ByteBuffer rgba;                         // kept only while keepPixels is set
     std::vector<RendererTexture> uploads;
 };
@@ -519,6 +520,11 @@ const std::vector<PictureMaking>& PictureMakings() { return State().makings; }
 
 double TextureMakingCpuMs() { return State().makingMs; }
 
+const std::uint8_t* TextureMadeFrom(TextureId texture) {
+    const TextureRecord* rec = Find(texture);
+    return rec ? rec->madeFrom : nullptr;
+}
+
 }  // namespace plat::detail
 
 namespace plat {
@@ -613,6 +619,7 @@ TextureId CreateTexture(const std::uint8_t* bmp, std::size_t size, std::uint32_t
     rec.width = handed.width;
     rec.height = handed.height;
     rec.key = keyed ? key : PictureKey{};
+    rec.madeFrom = bmp;
     rec.uploads.clear();
     if (handed.texture.texture) {
         rec.uploads.push_back(handed.texture);

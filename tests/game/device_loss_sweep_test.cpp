@@ -15,10 +15,11 @@
 // ask for again were they lost; and, once for each set of pictures in use
 // at each step of the road, each of them lost alone, the others made again,
 // finds one that is asked for only with another (tried once, not at each
-// making). The sample tries F6 at the first frame each such picture is
-// waited for or drawn from, and at the first frame of each kind of switch
-// between areas, which makes the new area's set while the old area's flag
-// is still up. The whole sweep (those, every frame that makes a picture on
+// making), and one the loss made again marked loaded but not in its own
+// texture slot (tried once). The sample tries F6 at the first frame each
+// such picture is waited for or drawn from, and at the first frame of each
+// kind of switch between areas, which makes the new area's set while the
+// old area's flag is still up. The whole sweep (those, every frame that makes a picture on
 // the stage and every 10 s of play) runs with
 //   QM_DEVICE_LOSS_SWEEP=whole build/test/tests/quillmarch_tests --gtest_filter='DeviceLossSweep.*'
 // (a number in place of `whole` plays that many of the road's stretches).
@@ -48,11 +49,15 @@ TEST_F(DeviceLossSweep, F6InTheFrameAfterAPictureIsMadeLeavesNoSceneWaiting) {
     std::set<std::string> rules;
     int compared = 0, differing = 0;
     double seconds = 0;
+    // Tries forked in the road's last frame (back at the title) have nothing
+    // to compare: named apart, not passed as compared.
+    std::vector<std::string> noFrames;
     for (const Try& t : tries) {
         ++byKind[t.how + ", Era0" + std::to_string(std::max(t.area, 0))];
         const std::string what = t.how + (t.made.empty() ? "" : ": " + t.made) + " at " + t.where;
         if (!t.broke.empty()) ADD_FAILURE() << what << ": " << t.broke;
         if (t.frames > 0) ++compared;
+        else noFrames.push_back(what);
         seconds += t.frames / framesPerSecond;
         rules.insert(t.rules.begin(), t.rules.end());
         if (!t.differences.empty()) ++differing;
@@ -69,8 +74,11 @@ TEST_F(DeviceLossSweep, F6InTheFrameAfterAPictureIsMadeLeavesNoSceneWaiting) {
     }
     std::fprintf(stderr, "device-loss sweep (%s):\n", breadth == Breadth::Sample ? "sample" : "whole");
     for (const auto& [kind, n] : byKind) std::fprintf(stderr, "  %-32s %4d\n", kind.c_str(), n);
-    std::fprintf(stderr, "  forks tried %zu, compared %d (%.0f s of play), with unexplained differences %d\n",
-                 tries.size(), compared, seconds, differing);
+    std::fprintf(stderr,
+                 "  forks tried %zu, compared %d (%.0f s of play), with unexplained differences %d, with no frame to "
+                 "compare %zu\n",
+                 tries.size(), compared, seconds, differing, noFrames.size());
+    for (const std::string& what : noFrames) std::fprintf(stderr, "  not compared (no frame): %s\n", what.c_str());
     std::vector<std::string> ruleList(rules.begin(), rules.end());
     std::vector<int> triesByRule(ruleList.size(), 0);
     for (const Try& t : tries) {

@@ -168,7 +168,9 @@ FrameLook CurrentLook() {
     for (std::int32_t a : areas) flags += std::to_string(a);
     look[kAreas].insert(flags);
 
+    // The pictures loaded, and any of them not in the slot it is drawn from.
     look[kSets] = LoadedPictures();
+    for (const std::string& astray : PicturesOutOfPlace()) look[kSets].insert(astray);
 
     // What the frame drew where the player sees it: a sprite wholly off the
     // picture or wholly see-through shows nothing.
@@ -511,18 +513,24 @@ bool ReadFrameWords(const std::string& path, std::vector<std::vector<std::int64_
 
 namespace {
 
+// Which game shows the items a rule explains: the one that went on, the one
+// loaded (for F6, the one given F6), or either (a word whose value differs,
+// a figure drawn at other frames). An item the other game shows alone is not
+// the rule's doing and stays a difference.
+enum Shows { kWentOn = 1, kLoaded = 2, kEither = kWentOn | kLoaded };
+
 // What a rule of the save's layout gives a loaded game: differences of the
 // saves the row names (by how and where they were made), of one kind, in the
-// seconds named. A
-// row that `parts` the two games ends the comparison at the second it
-// explains: from there the road's keys, given at the same frames, meet
-// another game.
+// seconds named, shown by the game it names. A row that `parts` the two
+// games ends the comparison at the second it explains: from there the
+// road's keys, given at the same frames, meet another game.
 struct Explained {
     const char* rule;
     int gameAsked;       // 1 the game asked for the save, 0 it did not, -1 either
     std::set<int> areas;
     const char* where;   // a part of the save's place
     int kind;
+    Shows shows;
     const char* item;    // whole, or up to a closing '*'
     bool parts;
 };
@@ -567,35 +575,35 @@ const char* const kHeldPicturesRule =
     "pictures a game that went on still holds without drawing them (Era02's D048 after the switch back west, "
     "which releases only Gs[5]; the shop's offer once shown): a loaded game asks only for what its place draws";
 const Explained kExplained[] = {
-    {kArrivalRule, 1, {2}, "", kWords, "line 39 field 6 = *", false},
-    {kCampRule, 1, {3}, "camp", kLines, "shop A line 20", false},
-    {kCampRule, 1, {3}, "camp", kLines, "shop B line 19", false},
+    {kArrivalRule, 1, {2}, "", kWords, kEither, "line 39 field 6 = *", false},
+    {kCampRule, 1, {3}, "camp", kLines, kWentOn, "shop A line 20", false},
+    {kCampRule, 1, {3}, "camp", kLines, kWentOn, "shop B line 19", false},
     // The message box and the character's talking pose of those lines.
-    {kCampRule, 1, {3}, "camp", kDrawn, "picture 131 cell *", false},
-    {kCampRule, 1, {3}, "camp", kDrawn, "picture 101 cell 684,750,764,874", false},
-    {kCampRule, 1, {3}, "camp", kPoses, "pose 86", false},
-    {kCampIdleRule, -1, {3}, "", kDrawn, "picture 195 cell *", false},
-    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,306,121,342", false},
-    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 0,344,162,393", false},
-    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 169,317,387,347", false},
-    {kSparksRule, -1, {0}, "", kDrawn, "picture 186 cell 169,349,319,378", false},
-    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 1 = *", true},
-    {kGatekeeperRule, -1, {0, 1}, "", kWords, "line 15 field 2 = *", true},
+    {kCampRule, 1, {3}, "camp", kDrawn, kWentOn, "picture 131 cell *", false},
+    {kCampRule, 1, {3}, "camp", kDrawn, kWentOn, "picture 101 cell 684,750,764,874", false},
+    {kCampRule, 1, {3}, "camp", kPoses, kWentOn, "pose 86", false},
+    {kCampIdleRule, -1, {3}, "", kDrawn, kEither, "picture 195 cell *", false},
+    {kSparksRule, -1, {0}, "", kDrawn, kEither, "picture 186 cell 0,306,121,342", false},
+    {kSparksRule, -1, {0}, "", kDrawn, kEither, "picture 186 cell 0,344,162,393", false},
+    {kSparksRule, -1, {0}, "", kDrawn, kEither, "picture 186 cell 169,317,387,347", false},
+    {kSparksRule, -1, {0}, "", kDrawn, kEither, "picture 186 cell 169,349,319,378", false},
+    {kGatekeeperRule, -1, {0, 1}, "", kWords, kEither, "line 15 field 1 = *", true},
+    {kGatekeeperRule, -1, {0, 1}, "", kWords, kEither, "line 15 field 2 = *", true},
     // His frames, drawn from his one picture.
-    {kGatekeeperRule, -1, {0, 1}, "", kDrawn, "picture 161 cell *", false},
-    {kStanceRule, -1, {0, 1, 2, 3}, "", kPoses, "pose 22", true},
-    {kFieldEnemyARule, -1, {1}, "", kWords, "line 16 field *", true},
-    {kGaugeRule, -1, {2}, "", kLines, "field line 70", true},
-    {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, "picture 132 cell *", false},
-    {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, "picture 136 cell *", false},
-    {kEra03FieldRule, -1, {3}, "", kDrawn, "picture 188 cell *", false},
-    {kEra03FieldRule, -1, {3}, "", kLines, "event line 12", true},
-    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 258,*", false},
-    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 280,*", false},
-    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 303,*", false},
-    {kCrowdRule, -1, {2}, "", kDrawn, "picture 180 cell 321,*", false},
-    {kHeldPicturesRule, -1, {1, 3}, "", kSets, "D048", false},
-    {kHeldPicturesRule, -1, {1, 3}, "", kSets, "D061", false},
+    {kGatekeeperRule, -1, {0, 1}, "", kDrawn, kEither, "picture 161 cell *", false},
+    {kStanceRule, -1, {0, 1, 2, 3}, "", kPoses, kEither, "pose 22", true},
+    {kFieldEnemyARule, -1, {1}, "", kWords, kEither, "line 16 field *", true},
+    {kGaugeRule, -1, {2}, "", kLines, kEither, "field line 70", true},
+    {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, kWentOn, "picture 132 cell *", false},
+    {kBurstsRule, -1, {0, 1, 2, 3, 4}, "", kDrawn, kWentOn, "picture 136 cell *", false},
+    {kEra03FieldRule, -1, {3}, "", kDrawn, kEither, "picture 188 cell *", false},
+    {kEra03FieldRule, -1, {3}, "", kLines, kEither, "event line 12", true},
+    {kCrowdRule, -1, {2}, "", kDrawn, kEither, "picture 180 cell 258,*", false},
+    {kCrowdRule, -1, {2}, "", kDrawn, kEither, "picture 180 cell 280,*", false},
+    {kCrowdRule, -1, {2}, "", kDrawn, kEither, "picture 180 cell 303,*", false},
+    {kCrowdRule, -1, {2}, "", kDrawn, kEither, "picture 180 cell 321,*", false},
+    {kHeldPicturesRule, -1, {1, 3}, "", kSets, kWentOn, "D048", false},
+    {kHeldPicturesRule, -1, {1, 3}, "", kSets, kWentOn, "D061", false},
 };
 
 // What F6 (a device loss and reset) gives a game, which the game that went
@@ -617,14 +625,14 @@ const char* const kToggleStageSetRule =
     "the second stage set in Gs[4]'s stead, the game that went on has no Gs[4], so the far peak and cloud it holds "
     "(pictures 121 and 122) are drawn only after F6";
 const std::vector<Explained> kAfterF6Explained = {
-    {kToggleSetsRule, -1, {2}, "", kSets, "Gs[5]", false},
-    {kToggleHomeSheetsRule, -1, {0}, "", kSets, "D049", false},
-    {kToggleHomeSheetsRule, -1, {0}, "", kSets, "D050", false},
-    {kToggleHomeSheetsRule, -1, {0}, "", kDrawn, "picture 186 cell *", false},
-    {kToggleFieldGateRule, -1, {1}, "", kSets, "D049", false},
-    {kToggleStageSetRule, -1, {3}, "", kSets, "Gs[4]", false},
-    {kToggleStageSetRule, -1, {3}, "", kDrawn, "picture 121 cell *", false},
-    {kToggleStageSetRule, -1, {3}, "", kDrawn, "picture 122 cell *", false},
+    {kToggleSetsRule, -1, {2}, "", kSets, kLoaded, "Gs[5]", false},
+    {kToggleHomeSheetsRule, -1, {0}, "", kSets, kLoaded, "D049", false},
+    {kToggleHomeSheetsRule, -1, {0}, "", kSets, kLoaded, "D050", false},
+    {kToggleHomeSheetsRule, -1, {0}, "", kDrawn, kLoaded, "picture 186 cell *", false},
+    {kToggleFieldGateRule, -1, {1}, "", kSets, kLoaded, "D049", false},
+    {kToggleStageSetRule, -1, {3}, "", kSets, kLoaded, "Gs[4]", false},
+    {kToggleStageSetRule, -1, {3}, "", kDrawn, kLoaded, "picture 121 cell *", false},
+    {kToggleStageSetRule, -1, {3}, "", kDrawn, kLoaded, "picture 122 cell *", false},
 };
 // An item as a row names it: whole, or up to a closing '*'.
 bool Matches(std::string_view row, std::string_view item) {
@@ -672,10 +680,10 @@ std::vector<SweepDifference> Unexplained(const SweepSave& save, const std::vecto
         save.deviceLoss ? std::span<const Explained>(kAfterF6Explained) : std::span<const Explained>(kExplained);
     for (SweepDifference d : all) {
         if (d.second >= partsAt) break;
-        for (std::vector<std::string>* items : {&d.onlyWentOn, &d.onlyLoaded})
+        for (const auto& [items, side] : {std::pair{&d.onlyWentOn, kWentOn}, std::pair{&d.onlyLoaded, kLoaded}})
             std::erase_if(*items, [&](const std::string& item) {
                 for (const Explained& e : rows)
-                    if ((e.gameAsked < 0 || (e.gameAsked == 1) == save.gameAsked) && e.areas.count(save.area) != 0 &&
+                    if ((e.shows & side) != 0 && (e.gameAsked < 0 || (e.gameAsked == 1) == save.gameAsked) && e.areas.count(save.area) != 0 &&
                         save.where.find(e.where) != std::string::npos && e.kind == d.kind && Matches(e.item, item)) {
                         rules.insert(e.rule);
                         if (e.parts) partsAt = std::min(partsAt, d.second);
@@ -1213,31 +1221,12 @@ void NoteTextureDrawn(plat::TextureId texture, const plat::Rect&, std::uint32_t,
     TexturesDrawn().push_back(texture);
 }
 
-// The words that name what each texture slot holds, as LoadedPictures names
-// them: a single texture, a graphic set, a plan set's state word.
-const std::vector<std::vector<std::string>>& WordsOfSlot() {
-    static const std::vector<std::vector<std::string>> words = [] {
-        std::vector<std::vector<std::string>> w(kTextureSlotCount);
-        const auto add = [&](int slot, const std::string& name) {
-            if (slot >= 0 && slot < kTextureSlotCount) w[static_cast<std::size_t>(slot)].push_back(name);
-        };
-        for (int n = 1; n < kTextureFlagCount; ++n)
-            add(SingleTextureSlot(n), "D" + std::to_string(1000 + n).substr(1));
-        for (int gs = kGsLoading; gs <= kGsStage2; ++gs)
-            for (int i = 0; i < kGraphicSets[gs].createCount; ++i)
-                add(kGraphicSets[gs].createSlots[i], "Gs[" + std::to_string(gs) + "]");
-        for (const PlanSetDef& def : kPlanReleases)
-            for (int i = 0; i < def.count; ++i)
-                add(def.pieces[i].slot, "plan set " + std::to_string(def.pieces[i].state));
-        return w;
-    }();
-    return words;
-}
-
 // A look's process lost a picture alone and nothing asked for it again.
 constexpr int kLostForGood = 3;
-// Before the name of a picture the look found lost for good alone.
+// Before the name of a picture the look found lost for good alone, and of
+// one the loss made again out of its place.
 constexpr char kAloneMark[] = "alone ";
+constexpr char kAstrayMark[] = "astray ";
 
 // The picture `name` (as LoadedPictures names it) read as absent: a device
 // loss then notes all but that one to make again.
@@ -1314,8 +1303,17 @@ RoadSweep::AskedOnce RoadSweep::AskedForOnce(const std::set<std::string>& made) 
                     ReadAsAbsent(name);
                     ToggleFullScreenAndRequestGraphics();
                     RunFrames(1);
+                    // The others the loss made again: each in its own slot.
+                    std::string astray;
+                    for (const std::string& line : PicturesOutOfPlace()) {
+                        const std::string picture = line.substr(0, line.find(" marked made"));
+                        if (picture != name && std::count(loadedInUse.begin(), loadedInUse.end(), picture) != 0)
+                            astray += kAstrayMark + picture + "\n";
+                    }
+                    const bool told =
+                        write(out[1], astray.data(), astray.size()) == static_cast<ssize_t>(astray.size());
                     std::fflush(nullptr);
-                    _exit(LoadedPictures().count(name) != 0 ? 0 : kLostForGood);
+                    _exit(!told ? 1 : LoadedPictures().count(name) != 0 ? 0 : kLostForGood);
                 }
                 int status = 0;
                 if (alone < 0 || waitpid(alone, &status, 0) != alone || !WIFEXITED(status)) _exit(1);
@@ -1350,6 +1348,7 @@ RoadSweep::AskedOnce RoadSweep::AskedForOnce(const std::set<std::string>& made) 
     AskedOnce asked;
     for (const std::string& line : SplitLines(text)) {
         if (line.rfind(kAloneMark, 0) == 0) asked.whenLostAlone.insert(line.substr(std::strlen(kAloneMark)));
+        else if (line.rfind(kAstrayMark, 0) == 0) asked.madeAstray.insert(line.substr(std::strlen(kAstrayMark)));
         else if (!line.empty()) asked.whenAllLost.insert(line);
     }
     return asked;
@@ -1384,6 +1383,10 @@ void RoadSweep::TryF6AfterFrame() {
         for (const std::string& name : asked.whenLostAlone)
             if (askedOnceTried_.insert(name + " lost alone").second) toTry.insert(name);
         for (const std::string& name : toTry) once += (once.empty() ? "" : ", ") + name;
+        // Each picture the loss made again out of its place, once.
+        std::string astray;
+        for (const std::string& name : asked.madeAstray)
+            if (askedOnceTried_.insert(name + " made astray").second) astray += (astray.empty() ? "" : ", ") + name;
         // Each kind of switch between areas once: the new area's set made
         // while the old area's flag may still be up, which F6 must not ask
         // for again.
@@ -1392,10 +1395,15 @@ void RoadSweep::TryF6AfterFrame() {
                 askedOnceTried_.insert(std::string(set) + " from Era0" + std::to_string(ActiveArea())).second)
                 switches += (switches.empty() ? "" : ", ") + std::string(set);
         TexturesDrawn().clear();
-        if (!once.empty() || !switches.empty()) {
+        if (!once.empty() || !astray.empty() || !switches.empty()) {
             nextTick_ = std::max(nextTick_, framesPlayed_ + tickFrames);
-            const std::string both = once + (once.empty() || switches.empty() ? "" : ", ") + switches;
-            Branch(once.empty() ? "a switch between areas" : "a picture asked for once", false, both);
+            std::string all;
+            for (const std::string* part : {&once, &astray, &switches})
+                if (!part->empty()) all += (all.empty() ? "" : ", ") + *part;
+            Branch(!once.empty()     ? "a picture asked for once"
+                   : !astray.empty() ? "a picture made again out of its place"
+                                     : "a switch between areas",
+                   false, all);
             return;
         }
     }

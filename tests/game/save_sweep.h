@@ -209,9 +209,11 @@ private:
     // so a scene that waits for one or draws a figure from it has them back
     // only as the pictures the loss took, made again. Those lost for good
     // only when lost alone (the loss making every other again) ask on
-    // another's absence.
+    // another's absence. Those the loss made again when another was lost
+    // alone, but not into their own slots, are lost as surely: marked made,
+    // nothing asks for them again.
     struct AskedOnce {
-        std::set<std::string> whenAllLost, whenLostAlone;
+        std::set<std::string> whenAllLost, whenLostAlone, madeAstray;
     };
     AskedOnce AskedForOnce(const std::set<std::string>& made);
     // In a try's process: forks the second game, which waits until the

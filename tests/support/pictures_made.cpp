@@ -1,10 +1,14 @@
 #include "support/pictures_made.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
 #include "core/residency.h"
+#include "core/texture_tables.h"
 #include "core/textures.h"
+#include "platform/common/internal.h"
+#include "shell/graphics.h"
 
 std::set<std::string> LoadedPictures() {
     std::set<std::string> loaded;
@@ -15,6 +19,63 @@ std::set<std::string> LoadedPictures() {
     for (int n = 1; n < kPloadSetCount; ++n)
         if (PloadPlan.state[n] == kGraphicLoaded) loaded.insert("plan set " + std::to_string(n));
     return loaded;
+}
+
+const std::vector<std::vector<std::string>>& WordsOfSlot() {
+    static const std::vector<std::vector<std::string>> words = [] {
+        std::vector<std::vector<std::string>> w(kTextureSlotCount);
+        const auto add = [&](int slot, const std::string& name) {
+            if (slot >= 0 && slot < kTextureSlotCount) w[static_cast<std::size_t>(slot)].push_back(name);
+        };
+        for (int n = 1; n < kTextureFlagCount; ++n)
+            add(SingleTextureSlot(n), "D" + std::to_string(1000 + n).substr(1));
+        for (int gs = kGsLoading; gs <= kGsStage2; ++gs)
+            for (int i = 0; i < kGraphicSets[gs].createCount; ++i)
+                add(kGraphicSets[gs].createSlots[i], "Gs[" + std::to_string(gs) + "]");
+        for (const PlanSetDef& def : kPlanReleases)
+            for (int i = 0; i < def.count; ++i)
+                add(def.pieces[i].slot, "plan set " + std::to_string(def.pieces[i].state));
+        return w;
+    }();
+    return words;
+}
+
+namespace {
+
+// The picture a slot is made from, as its bytes.
+const std::uint8_t* PictureOfSlot(int slot) {
+    std::size_t size = 0;
+    return PictureSource(kSlotResource[static_cast<std::size_t>(slot)], &size);
+}
+
+}  // namespace
+
+std::set<std::string> PicturesOutOfPlace() {
+    const std::set<std::string> loaded = LoadedPictures();
+    std::set<std::string> out;
+    for (int slot = 0; slot < kTextureSlotCount; ++slot) {
+        const std::uint8_t* held = plat::detail::TextureMadeFrom(TextureSlots[slot]);
+        if (held != nullptr && held == PictureOfSlot(slot)) continue;
+        std::string what = "nothing";
+        for (int other = 0; held != nullptr && other < kTextureSlotCount; ++other)
+            if (PictureOfSlot(other) == held) {
+                what = "picture " + std::to_string(kSlotResource[static_cast<std::size_t>(other)]);
+                break;
+            }
+        if (held != nullptr && what == "nothing") what = "a picture of no slot";
+        // A slot two words name (Gs[5]'s and the Era03 plan's D042) is
+        // emptied by either's release while the other may still read loaded:
+        // empty, it is out of place only when every word naming it reads
+        // loaded.
+        const std::vector<std::string>& names = WordsOfSlot()[static_cast<std::size_t>(slot)];
+        const bool anotherAbsent =
+            std::any_of(names.begin(), names.end(), [&](const std::string& n) { return loaded.count(n) == 0; });
+        if (held == nullptr && anotherAbsent) continue;
+        for (const std::string& name : names)
+            if (loaded.count(name) != 0)
+                out.insert(name + " marked made, slot " + std::to_string(slot) + " holds " + what);
+    }
+    return out;
 }
 
 std::set<std::string> PicturesMade::AfterFrame(const std::filesystem::path& dir) {

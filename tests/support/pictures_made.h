@@ -6,10 +6,21 @@
 #include <ios>
 #include <set>
 #include <string>
+#include <vector>
 
 // The picture sets, single pictures and plan sets loaded now, by name:
 // "Gs[4]" (the area words too: "Gs[7]" is Era03's set), "D048", "plan set 56".
 std::set<std::string> LoadedPictures();
+
+// The words that name what each texture slot holds, as LoadedPictures names
+// them: a single texture, a graphic set, a plan set's state word.
+const std::vector<std::vector<std::string>>& WordsOfSlot();
+
+// The pictures marked loaded that are not where they are drawn from: a slot
+// of theirs empty, or holding another slot's picture, each named with what
+// it holds ("D072 marked made, slot 109 holds nothing"). A word alone does
+// not show a picture made again into the wrong slot.
+std::set<std::string> PicturesOutOfPlace();
 
 // What each frame made, told after it: the words that turned loaded, and
 // those the frame's trace lines (in the game folder `dir`) show asked for
