@@ -151,9 +151,6 @@ struct FightRow {
     // out of her reach while she keeps to an end of the ring. Its count
     // waits meanwhile; the rest have her while they run.
     bool (*engaged)() = nullptr;
-    // How long it may go with nothing landing either way once met, her
-    // engaged or not.
-    int metQuietFrames = SoakWatch::kMetQuietFrames;
 };
 
 // A soldier standing in the picture that `fights` takes for one of the
@@ -219,8 +216,7 @@ const FightRow kFights[] = {
     // It strikes nothing of its own: it follows her and answers her blows
     // (a landing, its guard, which is pose 2 or 3 with her blow's spark, or
     // a throw), so it has her only while it stands before her within a
-    // blow's reach; random keys bring a blow to it seldom, and a quiet
-    // stretch of five minutes or more is no rarity.
+    // blow's reach.
     {"the Era03 arena",
      [] {
          const std::int32_t s = Era03ArenaEncounter.controllerState;
@@ -236,8 +232,7 @@ const FightRow kFights[] = {
      [] {
          const std::int32_t ahead = (Era03ArenaEnemy2.x - PlayerState.x) * PlayerState.facing;
          return Era03ArenaEncounter.controllerState != 5 || (ahead >= 0 && ahead <= 200);
-     },
-     480 * SoakWatch::kSecond},
+     }},
     // Each soldier fight's soldiers stand in their rows from the moment
     // the fight is armed, the first as she comes into the area. The first
     // is a fight until it gives her the errand (its end, on her return, is
@@ -393,7 +388,6 @@ std::string SoakWatch::NoteFight(int frame) {
     Print print;
     const char* fight = nullptr;
     bool engaged = false;
-    int metQuietLimit = 0;
     for (std::size_t i = 0; i < std::size(kFights); ++i) {
         const FightRow& f = kFights[i];
         const std::uint32_t bit = 1u << i;
@@ -404,7 +398,6 @@ std::string SoakWatch::NoteFight(int frame) {
         if (f.meeting == nullptr || HoldsHeroine(*f.meeting)) metFights_ |= bit;
         if ((metFights_ & bit) == 0) continue;
         fight = f.name;
-        metQuietLimit = f.metQuietFrames;
         f.blows(print);
         engaged = engaged || f.engaged == nullptr || f.engaged();
     }
@@ -424,7 +417,7 @@ std::string SoakWatch::NoteFight(int frame) {
     if (quietFrames_ > kQuietFightFrames)
         return "frame " + std::to_string(frame) + ": in " + fight + " no blow has landed either way for " +
                std::to_string(quietFrames_) + " frames on the stage with her engaged (" + Where() + ")";
-    if (metQuietFrames_ > metQuietLimit)
+    if (metQuietFrames_ > kMetQuietFrames)
         return "frame " + std::to_string(frame) + ": " + fight + " met her and no blow has landed either way for " +
                std::to_string(metQuietFrames_) + " frames on the stage, its opponents out of the picture or out of " +
                "her reach for " + std::to_string(metQuietFrames_ - quietFrames_) + " of them (" + Where() + ")";

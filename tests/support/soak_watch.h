@@ -41,9 +41,10 @@ public:
     static constexpr int kQuietFightFrames = 180 * kSecond;
     // A fight met and not over, with nothing landing either way this long
     // whether or not it had her engaged: its opponents out of the picture or
-    // out of her reach all the while wait for nobody. (A fight whose
-    // opponent only answers her blows may be given longer.)
-    static constexpr int kMetQuietFrames = 300 * kSecond;
+    // out of her reach all the while wait for nobody. Random keys leave a
+    // fight whose opponent waits for her, or only answers her blows (the
+    // Era03 arena's enemy 2, round 2's end), quiet for up to six minutes.
+    static constexpr int kMetQuietFrames = 480 * kSecond;
     // A line up this long, nothing holding her, Enter pressed meanwhile.
     static constexpr int kUnclosedLineFrames = 60 * kSecond;
     // Held (the key lock or a scene's hold) longer than any scene holds her,

@@ -146,8 +146,6 @@ constexpr int kOut = SoakWatch::kOutOfViewFrames, kPinned = SoakWatch::kPinnedFr
               kQuiet = SoakWatch::kQuietFightFrames, kMetQuiet = SoakWatch::kMetQuietFrames,
               kLine = SoakWatch::kUnclosedLineFrames;
 constexpr int kHold = SoakWatch::kLongestHoldFrames;
-// The Era03 arena's enemy 2, which only answers her blows, waits longest.
-constexpr int kArenaWait = 480 * SoakWatch::kSecond;
 constexpr int kFiveSeconds = 5 * SoakWatch::kSecond;
 // A menu visit of half a minute, from the middle of a count.
 constexpr int kVisit = 30 * SoakWatch::kSecond;
@@ -254,7 +252,7 @@ const WatchCase kCases[] = {
          InTheEra03Arena();
          PlayerState.facing = -1;
      },
-     [](int) {}, kArenaWait + 1, kArenaWait + 1},
+     [](int) {}, kMetQuiet + 1, kMetQuiet + 1},
     {"the Era03 arena, enemy 2's blows landing", [] { InTheEra03Arena(); }, StruckByEnemy2, -1, -1},
     // The menu stops the world: a visit pauses each count, and the count
     // goes on from where it stood.
@@ -325,7 +323,7 @@ TEST(SoakWatch, SeesEachFaultAtItsLimitAndLetsPlayPass) {
         SoakWatch watch;
         LeftHeld = RightHeld = false;
         int seenAt = -1;
-        for (int n = 0; n <= kArenaWait + kVisit + 2000 && seenAt < 0; ++n) {
+        for (int n = 0; n <= kMetQuiet + kVisit + 2000 && seenAt < 0; ++n) {
             const bool away = c.visitAt >= 0 && n >= c.visitAt && n < c.visitAt + kVisit;
             GameFlow.phase = away ? 0 : 1;
             GameFlow.bootFlag = away && c.title ? 1 : 0;
