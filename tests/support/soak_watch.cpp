@@ -381,7 +381,8 @@ std::string SoakWatch::NotePin(int frame) {
     if (stageFrame_ - pinnedSince_ <= kPinnedFrames || !pinWalks_.BothWays()) return "";
     return "frame " + std::to_string(frame) + ": struck again and again, she has stayed within " +
            std::to_string(kPinReach) + " px of x " + std::to_string(pinX_) + " for " +
-           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage, the keys trying both ways (" + Where() + ")";
+           std::to_string(stageFrame_ - pinnedSince_) + " frames on the stage, the keys trying both ways (" + Where() +
+           ")";
 }
 
 std::string SoakWatch::NoteFight(int frame) {
