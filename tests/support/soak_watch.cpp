@@ -136,6 +136,8 @@ struct Print {
 
 bool InThePicture(std::int32_t x) { return x >= ScrollX && x <= ScrollX + kViewWidth; }
 
+bool Round2sEnd() { return TournamentState.state == 2 && Round2Opponent.depth == 0.35f; }
+
 struct FightRow {
     const char* name;
     bool (*runs)();
@@ -184,10 +186,13 @@ const FightRow kFights[] = {
          const std::int32_t round = TournamentState.state;
          return TournamentBoundsLock == 1 && round >= 1 && round <= 4 && opponents[round - 1]->frame != 0;
      },
-     // Round 2's end: the opponent hopping over her as she runs at it.
+     // Round 2's end (its opponent, beaten, drawn at depth 0.35): it
+     // answers her runs by hopping over her, and leaps from a wall, and
+     // three hops that touch her bring its finale.
      [](Print& p) {
          p(TournamentState.opponentHp);
          p(Round2ContactCount);
+         p(Round2sEnd() && Round2Opponent.y < 640);
      },
      nullptr,
      [] {
@@ -200,11 +205,9 @@ const FightRow kFights[] = {
          // opponent standing at an end itself has her all the same.
          if (TournamentState.state == 1)
              return within(PlayerState.x, 300, 2700) || !within(Round1Opponent.x, 300, 2700);
-         // Round 2's end: its opponent crawls (frames 12 and 13) until she
-         // stands in the ring's middle stretch with it in the picture.
-         const std::int32_t crawl = Round2Opponent.frame;
-         if (TournamentState.state == 2 && (crawl == 12 || crawl == 13))
-             return within(PlayerState.x, 349, 2588) && InThePicture(Round2Opponent.x);
+         // Round 2's end: its opponent crawls until she stands in the
+         // ring's middle stretch with it in the picture.
+         if (Round2sEnd()) return within(PlayerState.x, 349, 2588) && InThePicture(Round2Opponent.x);
          return true;
      }},
     {"the Era03 duel", [] { return Era03Duel.state == 1 && Era03Duel.frame != 0; },
@@ -300,7 +303,13 @@ std::string Where() {
 }  // namespace
 
 void SoakWatch::Walks::Note(bool leftHeld, bool rightHeld) {
-    if (leftHeld != rightHeld) ++(rightHeld ? right : left);
+    // An arrow pressed in the midst of a move of her own (a blow of hers, a
+    // jump, a slide) waits for it to end; one pressed in a pose the game
+    // gave her (a blow's hurt) is an arrow she pressed to get away.
+    const PlayerMoveStateRecord& m = PlayerMoveState;
+    const bool ownMove = m.comboS != 0 || m.comboD != 0 || m.comboF != 0 || m.comboG != 0 || m.comboQ != 0 ||
+                         m.jumpKind != 0 || m.runSlideState >= 98;
+    if (leftHeld != rightHeld && !ownMove) ++(rightHeld ? right : left);
 }
 
 void SoakWatch::NoteEnter() {

@@ -67,6 +67,8 @@ void InRound2sEnd(std::int32_t opponent, std::int32_t x) {
     TournamentBoundsLock = 1;
     TournamentState.state = 2;
     Round2Opponent.frame = 12;
+    Round2Opponent.depth = 0.35f;
+    Round2Opponent.y = 640;
     Round2Opponent.x = Era02Anchor1 + opponent;
     PlayerState.x = Era02Anchor1 + x;
     ScrollX = PlayerState.x - 500;
@@ -207,6 +209,13 @@ const WatchCase kCases[] = {
     {"stun-locked in her hurt pose, the keys trying both ways", Standing, StunLocked, kPinned,
      kPinned + 2 * SoakWatch::kSecond},
     {"her x held in her hurt pose, the keys trying both ways", Standing, StunLockedInPlace, kHold + 1, kHold + 1},
+    {"her x held at a wall, ← pressed only in the midst of her own blows", Standing,
+     [](int n) {
+         StunLockedInPlace(n);
+         PlayerState.pose = 22;
+         PlayerMoveState.comboS = LeftHeld ? 1 : 0;
+     },
+     -1, -1},
     {"kept at the ring's west end by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
      StruckWalkingBothWays, -1, -1},
     {"held at the ring's west end in her hurt pose by round 3's opponent", [] { InRound3(kRingViewLeft, kRingLeft); },
@@ -238,6 +247,8 @@ const WatchCase kCases[] = {
     {"round 2's end, its opponent crawling, she at the ring's east end", [] { InRound2sEnd(1197, 2800); },
      [](int) {}, kMetQuiet + 1, kMetQuiet + 1},
     {"round 2's end, she running at it and it hopping over her now and then", [] { InRound2sEnd(1500, 1900); },
+     [](int n) { Round2Opponent.y = n % (120 * SoakWatch::kSecond) < 30 ? 500 : 640; }, -1, -1},
+    {"round 2's end, a hop touching her now and then", [] { InRound2sEnd(1500, 1900); },
      [](int n) { Round2ContactCount += n % (120 * SoakWatch::kSecond) == 0 ? 1 : 0; }, -1, -1},
     {"the Era03 arena, the post's throws all she loses", [] { InTheEra03Arena(); }, ThrownByThePost, kQuiet + 1,
      kQuiet + 1},
