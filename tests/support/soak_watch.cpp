@@ -219,7 +219,8 @@ const FightRow kFights[] = {
     // It strikes nothing of its own: it follows her and answers her blows
     // (a landing, its guard, which is pose 2 or 3 with her blow's spark, or
     // a throw), so it has her only while it stands before her within a
-    // blow's reach.
+    // blow's reach. Enemy 3's volley waits, standing, for the view to bring
+    // it into the picture.
     {"the Era03 arena",
      [] {
          const std::int32_t s = Era03ArenaEncounter.controllerState;
@@ -233,8 +234,10 @@ const FightRow kFights[] = {
      },
      nullptr,
      [] {
+         const std::int32_t s = Era03ArenaEncounter.controllerState;
          const std::int32_t ahead = (Era03ArenaEnemy2.x - PlayerState.x) * PlayerState.facing;
-         return Era03ArenaEncounter.controllerState != 5 || (ahead >= 0 && ahead <= 200);
+         if (s == 5) return ahead >= 0 && ahead <= 200;
+         return s != 7 || InThePicture(Era03ArenaEnemy3.x);
      }},
     // Each soldier fight's soldiers stand in their rows from the moment
     // the fight is armed, the first as she comes into the area. The first

@@ -264,6 +264,18 @@ const WatchCase kCases[] = {
          PlayerState.facing = -1;
      },
      [](int) {}, kMetQuiet + 1, kMetQuiet + 1},
+    {"the Era03 arena, enemy 3 in the picture, nothing landing", [] {
+         InTheEra03Arena();
+         Era03ArenaEncounter.controllerState = 7;
+         Era03ArenaEnemy3.x = PlayerState.x + 300;
+     },
+     [](int) {}, kQuiet + 1, kQuiet + 1},
+    {"the Era03 arena, enemy 3 waiting out of the picture for the view", [] {
+         InTheEra03Arena();
+         Era03ArenaEncounter.controllerState = 7;
+         Era03ArenaEnemy3.x = ScrollX + 1300;
+     },
+     [](int) {}, kMetQuiet + 1, kMetQuiet + 1},
     {"the Era03 arena, enemy 2's blows landing", [] { InTheEra03Arena(); }, StruckByEnemy2, -1, -1},
     // The menu stops the world: a visit pauses each count, and the count
     // goes on from where it stood.
