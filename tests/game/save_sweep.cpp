@@ -170,7 +170,7 @@ FrameLook CurrentLook() {
 
     // The pictures loaded, and any of them not in the slot it is drawn from.
     look[kSets] = LoadedPictures();
-    for (const std::string& astray : PicturesOutOfPlace()) look[kSets].insert(astray);
+    for (const PictureOutOfPlace& astray : PicturesOutOfPlace()) look[kSets].insert(astray.Words());
 
     // What the frame drew where the player sees it: a sprite wholly off the
     // picture or wholly see-through shows nothing.
@@ -1305,11 +1305,10 @@ RoadSweep::AskedOnce RoadSweep::AskedForOnce(const std::set<std::string>& made) 
                     RunFrames(1);
                     // The others the loss made again: each in its own slot.
                     std::string astray;
-                    for (const std::string& line : PicturesOutOfPlace()) {
-                        const std::string picture = line.substr(0, line.find(" marked made"));
-                        if (picture != name && std::count(loadedInUse.begin(), loadedInUse.end(), picture) != 0)
-                            astray += kAstrayMark + picture + "\n";
-                    }
+                    for (const PictureOutOfPlace& other : PicturesOutOfPlace())
+                        if (other.picture != name &&
+                            std::count(loadedInUse.begin(), loadedInUse.end(), other.picture) != 0)
+                            astray += kAstrayMark + other.picture + "\n";
                     const bool told =
                         write(out[1], astray.data(), astray.size()) == static_cast<ssize_t>(astray.size());
                     std::fflush(nullptr);

@@ -148,9 +148,7 @@ void IntoTheRound(AreaRun& run, const KeyHands::Watch& watch) {
     hands.Key(VkLetter('A'), true);
     hands.PlayFrames(2);
     hands.Key(VkLetter('A'), false);
-    const TournamentOpponentRecord* const opponents[] = {&Round1Opponent, &Round2Opponent, &Round3Opponent,
-                                                         &Round4Opponent};
-    const TournamentOpponentRecord& opponent = *opponents[TournamentState.state - 1];
+    const TournamentOpponentRecord& opponent = RoundOpponent(TournamentState.state);
     ASSERT_TRUE(hands.Play([&] { return opponent.frame != 0 && MessageBoxOpen == 0 && EventHoldsPlayer == 0; },
                            6000))
         << "the round never began";

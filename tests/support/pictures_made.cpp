@@ -50,19 +50,12 @@ const std::uint8_t* PictureOfSlot(int slot) {
 
 }  // namespace
 
-std::set<std::string> PicturesOutOfPlace() {
+std::vector<PictureOutOfPlace> PicturesOutOfPlace() {
     const std::set<std::string> loaded = LoadedPictures();
-    std::set<std::string> out;
+    std::vector<PictureOutOfPlace> out;
     for (int slot = 0; slot < kTextureSlotCount; ++slot) {
         const std::uint8_t* held = plat::detail::TextureMadeFrom(TextureSlots[slot]);
         if (held != nullptr && held == PictureOfSlot(slot)) continue;
-        std::string what = "nothing";
-        for (int other = 0; held != nullptr && other < kTextureSlotCount; ++other)
-            if (PictureOfSlot(other) == held) {
-                what = "picture " + std::to_string(kSlotResource[static_cast<std::size_t>(other)]);
-                break;
-            }
-        if (held != nullptr && what == "nothing") what = "a picture of no slot";
         // A slot two words name (Gs[5]'s and the Era03 plan's D042) is
         // emptied by either's release while the other may still read loaded:
         // empty, it is out of place only when every word naming it reads
@@ -71,11 +64,20 @@ std::set<std::string> PicturesOutOfPlace() {
         const bool anotherAbsent =
             std::any_of(names.begin(), names.end(), [&](const std::string& n) { return loaded.count(n) == 0; });
         if (held == nullptr && anotherAbsent) continue;
+        std::string holds = held == nullptr ? "nothing" : "a picture of no slot";
+        for (int other = 0; held != nullptr && other < kTextureSlotCount; ++other)
+            if (PictureOfSlot(other) == held) {
+                holds = "picture " + std::to_string(kSlotResource[static_cast<std::size_t>(other)]);
+                break;
+            }
         for (const std::string& name : names)
-            if (loaded.count(name) != 0)
-                out.insert(name + " marked made, slot " + std::to_string(slot) + " holds " + what);
+            if (loaded.count(name) != 0) out.push_back({name, slot, holds});
     }
     return out;
+}
+
+std::string PictureOutOfPlace::Words() const {
+    return picture + " marked made, slot " + std::to_string(slot) + " holds " + holds;
 }
 
 std::set<std::string> PicturesMade::AfterFrame(const std::filesystem::path& dir) {

@@ -16,11 +16,17 @@ std::set<std::string> LoadedPictures();
 // them: a single texture, a graphic set, a plan set's state word.
 const std::vector<std::vector<std::string>>& WordsOfSlot();
 
-// The pictures marked loaded that are not where they are drawn from: a slot
-// of theirs empty, or holding another slot's picture, each named with what
-// it holds ("D072 marked made, slot 109 holds nothing"). A word alone does
-// not show a picture made again into the wrong slot.
-std::set<std::string> PicturesOutOfPlace();
+// A picture marked loaded that is not where it is drawn from: a slot of its
+// empty, or holding another slot's picture. A word alone does not show a
+// picture made again into the wrong slot.
+struct PictureOutOfPlace {
+    std::string picture;   // as LoadedPictures names it
+    int slot = 0;
+    std::string holds;     // "nothing", "picture 110", ...
+    // "D072 marked made, slot 109 holds nothing"
+    std::string Words() const;
+};
+std::vector<PictureOutOfPlace> PicturesOutOfPlace();
 
 // What each frame made, told after it: the words that turned loaded, and
 // those the frame's trace lines (in the game folder `dir`) show asked for

@@ -181,10 +181,8 @@ const FightRow kFights[] = {
     // walk the ring and go to its marker when she likes.
     {"a tournament round",
      [] {
-         const TournamentOpponentRecord* const opponents[] = {&Round1Opponent, &Round2Opponent, &Round3Opponent,
-                                                              &Round4Opponent};
          const std::int32_t round = TournamentState.state;
-         return TournamentBoundsLock == 1 && round >= 1 && round <= 4 && opponents[round - 1]->frame != 0;
+         return TournamentBoundsLock == 1 && round >= 1 && round <= 4 && RoundOpponent(round).frame != 0;
      },
      // Round 2's end (its opponent, beaten, drawn at depth 0.35): it
      // answers her runs by hopping over her, and leaps from a wall, and
@@ -304,6 +302,12 @@ std::string Where() {
 }
 
 }  // namespace
+
+const TournamentOpponentRecord& RoundOpponent(std::int32_t round) {
+    const TournamentOpponentRecord* const opponents[] = {&Round1Opponent, &Round2Opponent, &Round3Opponent,
+                                                         &Round4Opponent};
+    return *opponents[round - 1];
+}
 
 void SoakWatch::Walks::Note(bool leftHeld, bool rightHeld) {
     // An arrow pressed in the midst of a move of her own (a blow of hers, a

@@ -14,6 +14,11 @@
 #include <cstdint>
 #include <string>
 
+struct TournamentOpponentRecord;
+
+// The opponent of tournament round `round` (1..4).
+const TournamentOpponentRecord& RoundOpponent(std::int32_t round);
+
 class SoakWatch {
 public:
     // The arrows the keys held, a frame at a time each way, since a count
